@@ -1,6 +1,8 @@
 // Proves that expat, libpng, zlib and POCO Foundation link and work in the Windows build.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <Poco/DateTime.h>
 #include <expat.h>
 #include <png.h>
@@ -86,4 +88,9 @@ TEST(Dependencies, PocoTellsTheDate) {
   Poco::DateTime now;
   EXPECT_GE(now.year(), 2024);
   EXPECT_TRUE(Poco::DateTime::isValid(now.year(), now.month(), now.day()));
+}
+
+// The tests compare ANSI texts; scripts/env.sh pins the locale that gives this code page.
+TEST(Platform, AnsiCodePageIsWesternEuropean) {
+  EXPECT_EQ(1252u, GetACP());
 }
