@@ -1,6 +1,6 @@
 // ProtocolRecords.h: the records of one protocol design: fields, packets, projects.
 //
-// Classes: FieldRecord, PacketRecord, ProjectRecord.
+// Classes: FieldRecord, PacketRecord, ProjectRecord, and the arrays that hold them.
 #pragma once
 
 #include <afx.h>
@@ -42,6 +42,11 @@ struct PacketRecord
     PacketRecord& operator=(const PacketRecord& other);
 };
 
+// Records are kept in project files, never in archives: the arrays' archive
+// support refuses them with a not-supported exception.
+template <>
+void AFXAPI SerializeElements<PacketRecord>(CArchive& ar, PacketRecord* pElements, INT_PTR nCount);
+
 typedef CArray<PacketRecord, const PacketRecord&> PacketRecordArray;
 
 // One protocol project: its settings, header fields, packets and folder.
@@ -62,3 +67,9 @@ struct ProjectRecord
     ProjectRecord(const ProjectRecord& other);
     ProjectRecord& operator=(const ProjectRecord& other);
 };
+
+template <>
+void AFXAPI SerializeElements<ProjectRecord>(CArchive& ar, ProjectRecord* pElements, INT_PTR nCount);
+
+// The main frame's list of loaded projects.
+typedef CArray<ProjectRecord, const ProjectRecord&> ProjectRecordArray;

@@ -1,0 +1,86 @@
+// AtomicFile.cpp: write-beside-then-rename replacement of a file.
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+struct FileCloser
+{
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+CString SystemError(const char* what, const char* path)
+{
+    CString text;
+    text.Format("%s %s: %s", what, path, std::strerror(errno));
+    return text;
+}
+
+bool FlushToDisk(std::FILE* file)
+{
+    if (std::fflush(file) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+bool WriteWhole(const char* path, const char* data, std::size_t size, bool* created, CString* error)
+{
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
+    if (!file) {
+        *error = SystemError("cannot create", path);
+        return false;
+    }
+    *created = true;
+    if (std::fwrite(data, 1, size, file.get()) != size || !FlushToDisk(file.get())) {
+        *error = SystemError("cannot write", path);
+        return false;
+    }
+    if (std::fclose(file.release()) != 0) {
+        *error = SystemError("cannot close", path);
+        return false;
+    }
+    return true;
+}
+
+bool RenameOver(const char* from, const char* to, CString* error)
+{
+#ifdef _WIN32
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    error->Format("cannot replace %s (system error %lu)", to, GetLastError());
+    return false;
+#else
+    if (std::rename(from, to) == 0)
+        return true;
+    *error = SystemError("cannot replace", to);
+    return false;
+#endif
+}
+
+} // namespace
+
+bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+{
+    const CString temporary = CString(path) + ".tmp";
+    bool created = false;
+    if (WriteWhole(temporary, data, size, &created, error) && RenameOver(temporary, path, error))
+        return true;
+    if (created)
+        std::remove(temporary);
+    return false;
+}

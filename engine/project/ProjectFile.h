@@ -1,0 +1,45 @@
+// ProjectFile.h: reading and writing a project's ".kvs" file, and the list of loaded projects.
+#pragma once
+
+#include "model/ProtocolRecords.h"
+
+#include <afx.h>
+
+#include <cstddef>
+
+// The extension of project files, dot included.
+extern const char* const kProjectFileExtension;
+
+// The one message every refused project file gives the user.
+extern const char* const kInvalidProjectFileMessage;
+
+// The folder of a file path, with its trailing separator (a backslash on
+// Windows); the current folder when the path names none.
+CString ProjectFolderOf(const char* path);
+
+// "<folder><name>.kvs": where the project is saved.
+CString ProjectFilePath(const ProjectRecord& project);
+
+// True when a project of that name is in the list, compared without regard to case.
+bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name);
+
+// Parses project XML into project, whose folder becomes folder. On failure
+// project is unchanged and detail says why.
+bool ParseProjectText(const char* text, std::size_t length, const char* folder,
+                      ProjectRecord* project, CString* detail);
+
+// Reads the project file at path; its folder becomes the project's folder. On
+// failure project is unchanged, message is kInvalidProjectFileMessage and the
+// reason is logged.
+bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message);
+
+// ReadProjectFile, and refusal of a project whose name is already loaded with
+// "the NAME protocol already exist in the current projects!".
+bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded,
+                     ProjectRecord* project, CString* message);
+
+// The file's XML. False, with the reason, for a record the reader would refuse.
+bool FormatProjectText(const ProjectRecord& project, CString* text, CString* error);
+
+// Writes the project to path without ever losing the previous file.
+bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error);

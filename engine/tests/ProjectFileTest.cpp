@@ -1,0 +1,405 @@
+// ProjectFileTest.cpp: ".kvs" round trips, every refusal of the reader, duplicates and safe writing.
+#include "project/ProjectFile.h"
+#include "SampleDesigns.h"
+#include "xml/XmlLog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <direct.h>
+#define MakeDirectory(path) _mkdir(path)
+#else
+#define MakeDirectory(path) mkdir(path, 0755)
+#endif
+
+namespace {
+
+std::string g_lastLog;
+
+void KeepLine(const char* line)
+{
+    g_lastLog = line;
+}
+
+std::string Folder()
+{
+    std::string folder = ::testing::TempDir();
+    const char last = folder.empty() ? '\0' : folder[folder.size() - 1];
+    if (last != '/' && last != '\\')
+        folder += '/';
+    return folder;
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void ExpectSameField(const FieldRecord& a, const FieldRecord& b)
+{
+    SCOPED_TRACE(a.name);
+    EXPECT_STREQ(a.name, b.name);
+    EXPECT_STREQ(a.maxLength, b.maxLength);
+    EXPECT_STREQ(a.maxCount, b.maxCount);
+    EXPECT_EQ(a.unit, b.unit);
+    EXPECT_STREQ(a.dataType, b.dataType);
+    EXPECT_STREQ(a.tlvTag, b.tlvTag);
+    EXPECT_EQ(a.type, b.type);
+    EXPECT_STREQ(a.reinterpretName, b.reinterpretName);
+    EXPECT_STREQ(a.relatedCountField, b.relatedCountField);
+    EXPECT_EQ(a.attribute, b.attribute);
+    EXPECT_EQ(a.variantWay, b.variantWay);
+    EXPECT_STREQ(a.relatedLengthField, b.relatedLengthField);
+}
+
+void ExpectSameFields(const FieldRecordArray& a, const FieldRecordArray& b)
+{
+    ASSERT_EQ(a.GetSize(), b.GetSize());
+    for (INT_PTR i = 0; i < a.GetSize(); ++i)
+        ExpectSameField(a[i], b[i]);
+}
+
+void ExpectSameProject(const ProjectRecord& a, const ProjectRecord& b)
+{
+    EXPECT_STREQ(a.name, b.name);
+    EXPECT_EQ(a.targetPlatform, b.targetPlatform);
+    EXPECT_EQ(a.basedProtocol, b.basedProtocol);
+    EXPECT_EQ(a.libraryType, b.libraryType);
+    EXPECT_EQ(a.tlvSupport, b.tlvSupport);
+    EXPECT_STREQ(a.tlvTagType, b.tlvTagType);
+    EXPECT_STREQ(a.tlvLengthType, b.tlvLengthType);
+    ExpectSameFields(a.headerFields, b.headerFields);
+    ASSERT_EQ(a.packets.GetSize(), b.packets.GetSize());
+    for (INT_PTR i = 0; i < a.packets.GetSize(); ++i) {
+        EXPECT_STREQ(a.packets[i].name, b.packets[i].name);
+        EXPECT_STREQ(a.packets[i].packetType, b.packets[i].packetType);
+        EXPECT_EQ(a.packets[i].hasBody, b.packets[i].hasBody);
+        ExpectSameFields(a.packets[i].fields, b.packets[i].fields);
+    }
+}
+
+class ProjectFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_lastLog.clear();
+        SetXmlLogSink(KeepLine);
+        m_path = Folder() + "Chat.kvs";
+        std::remove(m_path.c_str());
+    }
+    void TearDown() override
+    {
+        std::remove(m_path.c_str());
+        SetXmlLogSink(nullptr);
+    }
+
+    ProjectRecord RoundTrip(const ProjectRecord& project)
+    {
+        CString error, message;
+        EXPECT_TRUE(WriteProjectFile(project, m_path.c_str(), &error)) << error;
+        ProjectRecord read;
+        EXPECT_TRUE(ReadProjectFile(m_path.c_str(), &read, &message)) << g_lastLog;
+        return read;
+    }
+
+    std::string m_path;
+};
+
+TEST_F(ProjectFileTest, RichDesignRoundTripsEveryMember)
+{
+    ProjectRecord project = RichProject();
+    // Members the editors leave alone still come back as they were.
+    std::strcpy(project.headerFields[0].reinterpretName, "ver & <sion> \"q\" 'a'");
+    std::strcpy(project.headerFields[1].tlvTag, "0x0000ABCD");
+    std::strcpy(project.headerFields[2].relatedCountField, "stale\tvalue\r\n");
+    std::strcpy(project.headerFields[3].maxCount, "\xE9t\xE9");
+    project.packets[0].hasBody = -7;
+    project.tlvSupport = 2147483647;
+
+    const ProjectRecord read = RoundTrip(project);
+    ExpectSameProject(project, read);
+    EXPECT_EQ(CString(Folder().c_str()), read.folder);
+}
+
+TEST_F(ProjectFileTest, EveryValueOfEveryEnumerationRoundTrips)
+{
+    ProjectRecord project = RichProject();
+    for (int platform = 0; platform < 2; ++platform)
+        for (int protocol = 0; protocol < 2; ++protocol)
+            for (int library = 0; library < 2; ++library) {
+                project.targetPlatform = platform;
+                project.basedProtocol = protocol;
+                project.libraryType = library;
+                ExpectSameProject(project, RoundTrip(project));
+            }
+    FieldRecord field = IntegerField("x", "unsigned int");
+    project.headerFields.RemoveAll();
+    for (int unit = 0; unit < 3; ++unit)
+        for (int type = 0; type < 5; ++type)
+            for (int attribute = 0; attribute < 2; ++attribute)
+                for (int way = 0; way < 3; ++way) {
+                    field.unit = unit;
+                    field.type = type;
+                    field.attribute = attribute;
+                    field.variantWay = way;
+                    project.headerFields.Add(field);
+                }
+    ExpectSameProject(project, RoundTrip(project));
+}
+
+TEST_F(ProjectFileTest, EmptyProjectRoundTripsAndTheFileReadsPlainly)
+{
+    ProjectRecord project;
+    std::strcpy(project.name, "Empty");
+    const ProjectRecord read = RoundTrip(project);
+    ExpectSameProject(project, read);
+    const std::string text = ReadText(m_path);
+    EXPECT_EQ(0u, text.find("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<solution>\r\n"
+                            "\t<project name=\"Empty\" platform=\"Windows\" protocol=\"TCP\" "
+                            "library=\"dll library\" tlv=\"0\" tlvTagType=\"\" tlvLengthType=\"\">\r\n"
+                            "\t\t<head>\r\n\t\t</head>\r\n\t\t<body>\r\n\t\t</body>\r\n\t</project>\r\n"
+                            "</solution>\r\n"));
+}
+
+// Each document differs from a valid one in one way that the reader refuses.
+struct Refusal
+{
+    const char* what;
+    const char* document;
+};
+
+const char* const kField =
+    "name=\"f\" maxLength=\"4\" maxCount=\"\" unit=\"byte\" dataType=\"unsigned int\" tag=\"0x00000000\" "
+    "type=\"normal data\" reinterpretName=\"\" relatedCount=\"\" attribute=\"fix length\" "
+    "variant=\"separated by binary 0\" relatedLength=\"\"";
+
+std::string Document(const std::string& project, const std::string& head, const std::string& body)
+{
+    return "<solution><project " + project + "><head>" + head + "</head><body>" + body
+           + "</body></project></solution>";
+}
+
+const std::string kSettings =
+    "name=\"P\" platform=\"Windows\" protocol=\"TCP\" library=\"dll library\" tlv=\"0\" "
+    "tlvTagType=\"\" tlvLengthType=\"\"";
+
+std::string Replace(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST_F(ProjectFileTest, TheValidBaseDocumentIsRead)
+{
+    const std::string base = Document(kSettings, std::string("<field ") + kField + "/>",
+                                      std::string("<packet name=\"K\" type=\"0x1\" hasBody=\"1\"><field ")
+                                          + kField + "/></packet>");
+    WriteText(m_path, base);
+    ProjectRecord read;
+    CString message;
+    ASSERT_TRUE(ReadProjectFile(m_path.c_str(), &read, &message)) << g_lastLog;
+    EXPECT_STREQ("P", read.name);
+    EXPECT_EQ(1, static_cast<int>(read.packets[0].fields.GetSize()));
+}
+
+TEST_F(ProjectFileTest, EveryMalformedDocumentIsAnInvalidProjectFile)
+{
+    const std::string field = std::string("<field ") + kField + "/>";
+    const std::string packet = "<packet name=\"K\" type=\"0x1\" hasBody=\"1\">" + field + "</packet>";
+    const std::string base = Document(kSettings, field, packet);
+    const std::string longName(256, 'n');
+    const std::string cases[] = {
+        "",
+        "not xml at all",
+        base.substr(0, base.size() - 3),
+        Replace(base, "<solution>", "<solutions>"),
+        "<solution></solution>",
+        "<solution><project/></solution>",
+        Replace(base, "</project>", "</project><project/>"),
+        Replace(base, "<solution>", "<solution version=\"2\">"),
+        Replace(base, "<solution>", "<solution>stray"),
+        Replace(base, "<head>", "<head><packet/>"),
+        Replace(base, "<body>", "<body><field/>"),
+        Replace(base, "</body>", "</body><extra/>"),
+        Replace(base, "<head>" + field + "</head>", ""),
+        Replace(base, "name=\"P\" ", ""),
+        Replace(base, "name=\"P\"", "name=\"\""),
+        Replace(base, "name=\"P\"", "name=\"" + longName + "\""),
+        Replace(base, "platform=\"Windows\"", "platform=\"windows\""),
+        Replace(base, "protocol=\"TCP\"", "protocol=\"SCTP\""),
+        Replace(base, "library=\"dll library\"", "library=\"\""),
+        Replace(base, "tlv=\"0\"", "tlv=\"2147483648\""),
+        Replace(base, "tlv=\"0\"", "tlv=\"-2147483649\""),
+        Replace(base, "tlv=\"0\"", "tlv=\"1.5\""),
+        Replace(base, "tlv=\"0\"", "tlv=\"\""),
+        Replace(base, "tlv=\"0\"", "tlv=\"0\" colour=\"red\""),
+        Replace(base, "tlvTagType=\"\"", "tlvTagType=\"int\""),
+        Replace(base, "hasBody=\"1\"", "hasBody=\"yes\""),
+        Replace(base, " hasBody=\"1\"", ""),
+        Replace(base, "type=\"0x1\"", "type=\"" + longName + "\""),
+        Replace(base, "<packet name=\"K\"", "<packet name=\"K\" extra=\"\""),
+        Replace(base, "unit=\"byte\"", "unit=\"Byte\""),
+        Replace(base, "dataType=\"unsigned int\"", "dataType=\"unsigned long\""),
+        Replace(base, "dataType=\"unsigned int\"", "dataType=\"\""),
+        Replace(base, "type=\"normal data\"", "type=\"checksum\""),
+        Replace(base, "attribute=\"fix length\"", "attribute=\"fixed\""),
+        Replace(base, "variant=\"separated by binary 0\"", "variant=\"3\""),
+        Replace(base, " relatedLength=\"\"", ""),
+        Replace(base, "maxCount=\"\"", "maxCount=\"" + std::string(30, '9') + "\""),
+        Replace(base, "maxLength=\"4\"", "maxLength=\"" + std::string(50, '9') + "\""),
+        Replace(base, "tag=\"0x00000000\"", "tag=\"" + longName + "\""),
+        Replace(base, "<field ", "<field>text</field><field "),
+        Replace(base, "<solution>", "<!DOCTYPE solution><solution>"),
+        Replace(base, "name=\"f\"", "name=\"\xE2\x82\xAC\""),
+    };
+    int index = 0;
+    for (const std::string& document : cases) {
+        SCOPED_TRACE(index++);
+        WriteText(m_path, document);
+        ProjectRecord read;
+        std::strcpy(read.name, "untouched");
+        CString message;
+        g_lastLog.clear();
+        EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message)) << document;
+        EXPECT_EQ(CString("invalid project file!"), message);
+        EXPECT_STREQ("untouched", read.name);
+        EXPECT_EQ(0u, read.packets.GetSize());
+        EXPECT_NE(std::string::npos, g_lastLog.find("[TWM.XCFG]"));
+    }
+}
+
+TEST_F(ProjectFileTest, AMissingFileIsAnInvalidProjectFile)
+{
+    ProjectRecord read;
+    CString message;
+    EXPECT_FALSE(ReadProjectFile((Folder() + "no-such.kvs").c_str(), &read, &message));
+    EXPECT_EQ(CString("invalid project file!"), message);
+    EXPECT_NE(std::string::npos, g_lastLog.find("cannot open"));
+}
+
+TEST_F(ProjectFileTest, AProjectAlreadyLoadedIsRefusedWhateverItsCase)
+{
+    CString error, message;
+    ASSERT_TRUE(WriteProjectFile(RichProject(), m_path.c_str(), &error));
+    ProjectRecordArray loaded;
+    ProjectRecord other;
+    std::strcpy(other.name, "Other");
+    loaded.Add(other);
+
+    ProjectRecord read;
+    ASSERT_TRUE(LoadProjectFile(m_path.c_str(), loaded, &read, &message));
+    loaded.Add(read);
+
+    ProjectRecord again;
+    EXPECT_FALSE(LoadProjectFile(m_path.c_str(), loaded, &again, &message));
+    EXPECT_EQ(CString("the Chat protocol already exist in the current projects!"), message);
+    std::strcpy(loaded[1].name, "cHAT");
+    EXPECT_FALSE(LoadProjectFile(m_path.c_str(), loaded, &again, &message));
+    EXPECT_EQ(CString("the Chat protocol already exist in the current projects!"), message);
+    EXPECT_STREQ("", again.name);
+}
+
+TEST_F(ProjectFileTest, AFailedWriteKeepsTheOldFile)
+{
+    CString error;
+    ASSERT_TRUE(WriteProjectFile(RichProject(), m_path.c_str(), &error));
+    const std::string before = ReadText(m_path);
+
+    // A folder where the temporary file would go makes the write fail.
+    const std::string blocker = m_path + ".tmp";
+    ASSERT_EQ(0, MakeDirectory(blocker.c_str()));
+    ProjectRecord changed = RichProject();
+    std::strcpy(changed.packets[0].name, "Changed");
+    EXPECT_FALSE(WriteProjectFile(changed, m_path.c_str(), &error));
+    EXPECT_NE(-1, error.Find("Chat.kvs.tmp"));
+    EXPECT_EQ(before, ReadText(m_path));
+    struct stat info;
+    EXPECT_EQ(0, stat(blocker.c_str(), &info));
+    rmdir(blocker.c_str());
+
+    EXPECT_TRUE(WriteProjectFile(changed, m_path.c_str(), &error));
+    EXPECT_NE(before, ReadText(m_path));
+    EXPECT_NE(0, stat(blocker.c_str(), &info));
+}
+
+TEST_F(ProjectFileTest, WritingIntoAMissingFolderFailsAndCreatesNothing)
+{
+    CString error;
+    const std::string path = Folder() + "missing-folder/Chat.kvs";
+    EXPECT_FALSE(WriteProjectFile(RichProject(), path.c_str(), &error));
+    EXPECT_NE(-1, error.Find("missing-folder"));
+}
+
+TEST_F(ProjectFileTest, TheWriterRefusesWhatTheReaderWouldRefuse)
+{
+    CString error;
+    const std::string before = "old contents";
+    WriteText(m_path, before);
+    struct Case
+    {
+        const char* what;
+        void (*spoil)(ProjectRecord&);
+    };
+    const Case cases[] = {
+        { "attribute \"unit\" has an unknown value", [](ProjectRecord& p) { p.headerFields[0].unit = 3; } },
+        { "attribute \"type\" has an unknown value", [](ProjectRecord& p) { p.packets[1].fields[0].type = -1; } },
+        { "attribute \"platform\" has an unknown value", [](ProjectRecord& p) { p.targetPlatform = 2; } },
+        { "unknown data type \"long\"",
+          [](ProjectRecord& p) { std::strcpy(p.packets[0].fields[0].dataType, "long"); } },
+        { "unknown data type \"int\"", [](ProjectRecord& p) { std::strcpy(p.tlvLengthType, "int"); } },
+        { "control character", [](ProjectRecord& p) { std::strcpy(p.packets[2].name, "a\x01"); } },
+        { "no name", [](ProjectRecord& p) { p.name[0] = '\0'; } },
+    };
+    for (const Case& c : cases) {
+        ProjectRecord project = RichProject();
+        c.spoil(project);
+        EXPECT_FALSE(WriteProjectFile(project, m_path.c_str(), &error)) << c.what;
+        EXPECT_NE(-1, error.Find(c.what)) << error;
+        EXPECT_EQ(before, ReadText(m_path));
+    }
+}
+
+TEST(ProjectPaths, FolderAndFileNameOfAProject)
+{
+    EXPECT_EQ(CString("C:\\work\\"), ProjectFolderOf("C:\\work\\Chat.kvs"));
+#ifdef _WIN32
+    EXPECT_EQ(CString("C:\\work\\sub\\"), ProjectFolderOf("C:/work/sub/Chat.kvs"));
+    EXPECT_EQ(CString(".\\"), ProjectFolderOf("Chat.kvs"));
+#else
+    EXPECT_EQ(CString("/work/sub/"), ProjectFolderOf("/work/sub/Chat.kvs"));
+    EXPECT_EQ(CString("./"), ProjectFolderOf("Chat.kvs"));
+#endif
+    ProjectRecord project;
+    std::strcpy(project.name, "Chat");
+    project.folder = "C:\\work\\";
+    EXPECT_EQ(CString("C:\\work\\Chat.kvs"), ProjectFilePath(project));
+}
+
+TEST(ProjectText, FormatAndParseAgreeWithoutFiles)
+{
+    CString text, error, detail;
+    const ProjectRecord project = RichProject();
+    ASSERT_TRUE(FormatProjectText(project, &text, &error));
+    ProjectRecord read;
+    ASSERT_TRUE(ParseProjectText(text, text.GetLength(), "somewhere/", &read, &detail)) << detail;
+    ExpectSameProject(project, read);
+    EXPECT_EQ(CString("somewhere/"), read.folder);
+}
+
+} // namespace

@@ -1,0 +1,417 @@
+// DesignValidator.cpp: the rules a design must meet for its generated C to compile and round-trip.
+#include "DesignValidator.h"
+
+#include "Identifiers.h"
+#include "ValidationMessages.h"
+#include "model/Vocabulary.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kHeaderList = "header";
+const char* const kPacketList = "packet";
+
+std::string Decimal(std::uint64_t value)
+{
+    return std::to_string(value);
+}
+
+// Digits only, at most nine of them.
+bool ParseCount(const char* text, std::uint64_t* value)
+{
+    const std::size_t length = std::strlen(text);
+    if (length == 0 || length > 9)
+        return false;
+    std::uint64_t result = 0;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+        result = result * 10 + static_cast<std::uint64_t>(*p - '0');
+    }
+    *value = result;
+    return true;
+}
+
+bool EqualNoCase(const char* a, const char* b)
+{
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        const char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
+        const char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
+        if (x != y)
+            return false;
+    }
+    return *a == *b;
+}
+
+// What later checks need to know of a field that passed its own checks.
+struct FieldFacts
+{
+    std::uint64_t maxBytes = 0;     // on the wire; bit fields count in their run
+    std::uint64_t maxValue = 0;     // integers: the largest value they hold
+    bool canRelate = false;         // a normal-data integer, usable as a count or length
+};
+
+// One list being checked: the header's fields or one packet's.
+struct ListScope
+{
+    ListScope(const FieldRecordArray& list, const char* packetName) : fields(&list), packet(packetName) {}
+
+    const FieldRecordArray* fields;
+    const char* packet;             // nullptr for the header
+    std::vector<FieldFacts> facts;
+    std::uint64_t bits = 0;         // of the bit run still open
+    std::uint64_t maxBytes = 0;
+
+    const char* Kind() const { return packet ? kPacketList : kHeaderList; }
+};
+
+class Validator
+{
+public:
+    Validator(const ProjectRecord& project, CString* line)
+        : m_project(project), m_line(line)
+    {
+        for (int& role : m_roles)
+            role = -1;
+    }
+
+    bool Run()
+    {
+        if (!CheckProject())
+            return false;
+        ListScope header(m_project.headerFields, nullptr);
+        if (!CheckList(header) || !CheckHeaderSize(header))
+            return false;
+        const INT_PTR packets = m_project.packets.GetSize();
+        if (packets > 1 && m_roles[FIELD_PACKET_TYPE] < 0)
+            return Report(ProjectPlace(), VP_PACKET_TYPE_FIELD_MISSING, { Decimal(packets).c_str() });
+        for (INT_PTR i = 0; i < packets; ++i) {
+            if (!CheckPacket(static_cast<int>(i)))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    bool Report(const ValidationPlace& place, ValidationProblem problem,
+                std::initializer_list<const char*> arguments = {})
+    {
+        *m_line = FormatValidationLine(place, problem, arguments);
+        return false;
+    }
+
+    ValidationPlace ProjectPlace() const { return { m_project.name, nullptr, nullptr }; }
+
+    bool CheckName(const ValidationPlace& place, const char* name)
+    {
+        if (name[0] == '\0')
+            return Report(place, VP_NAME_EMPTY);
+        if (!IsCIdentifier(name))
+            return Report(place, VP_NAME_NOT_IDENTIFIER);
+        if (IsReservedName(name))
+            return Report(place, VP_NAME_RESERVED);
+        return true;
+    }
+
+    bool CheckProject()
+    {
+        const ValidationPlace place = ProjectPlace();
+        if (!CheckName(place, m_project.name))
+            return false;
+        if (!TargetPlatformName(m_project.targetPlatform) || !BasedProtocolName(m_project.basedProtocol)
+            || !LibraryTypeName(m_project.libraryType))
+            return Report(place, VP_SETTING_OUT_OF_RANGE);
+        if (!m_project.tlvSupport)
+            return true;
+        if (!ParseIntegerType(m_project.tlvTagType, &m_tagType))
+            return Report(place, VP_TLV_TAG_TYPE, { m_project.tlvTagType });
+        if (!ParseIntegerType(m_project.tlvLengthType, &m_lengthType))
+            return Report(place, VP_TLV_LENGTH_TYPE, { m_project.tlvLengthType });
+        return true;
+    }
+
+    static bool ParseIntegerType(const char* text, int* type)
+    {
+        return ParseDataType(text, type) && IsIntegerDataType(*type);
+    }
+
+    // Fields in order; a bit run is closed before the field after it is checked.
+    bool CheckList(ListScope& list)
+    {
+        const INT_PTR count = list.fields->GetSize();
+        for (INT_PTR i = 0; i < count; ++i) {
+            const FieldRecord& field = (*list.fields)[i];
+            if (field.unit != UNIT_BIT && !CloseBitRun(list, static_cast<int>(i) - 1))
+                return false;
+            FieldFacts facts;
+            if (!CheckField(list, static_cast<int>(i), &facts))
+                return false;
+            list.facts.push_back(facts);
+            list.maxBytes += facts.maxBytes;
+        }
+        return CloseBitRun(list, static_cast<int>(count) - 1);
+    }
+
+    bool CloseBitRun(ListScope& list, int last)
+    {
+        if (list.bits % 8 != 0)
+            return Report(FieldPlace(list, last), VP_BIT_RUN, { Decimal(list.bits).c_str() });
+        list.maxBytes += list.bits / 8;
+        list.bits = 0;
+        return true;
+    }
+
+    ValidationPlace FieldPlace(const ListScope& list, int index) const
+    {
+        return { m_project.name, list.packet, (*list.fields)[index].name };
+    }
+
+    bool CheckField(ListScope& list, int index, FieldFacts* facts)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        const ValidationPlace place = FieldPlace(list, index);
+        int dataType = 0;
+        if (!CheckName(place, field.name) || !CheckUniqueName(list, index, place))
+            return false;
+        if (!UnitName(field.unit))
+            return Report(place, VP_UNIT_OUT_OF_RANGE);
+        if (!ParseDataType(field.dataType, &dataType))
+            return Report(place, VP_DATA_TYPE_UNKNOWN, { field.dataType });
+        if (!FieldTypeName(field.type))
+            return Report(place, VP_FIELD_TYPE_OUT_OF_RANGE);
+        if (!AttributeName(field.attribute) || !VariantWayName(field.variantWay))
+            return Report(place, VP_VARIANT_OUT_OF_RANGE);
+        if (field.unit == UNIT_TLV)
+            return CheckTlvField(list, index, place, dataType, facts);
+        if (!CheckRole(list, index, place, dataType))
+            return false;
+        if (field.unit == UNIT_BIT)
+            return CheckBitField(list, index, place, facts);
+        return CheckByteField(list, index, place, dataType, facts);
+    }
+
+    bool CheckUniqueName(const ListScope& list, int index, const ValidationPlace& place)
+    {
+        for (int i = 0; i < index; ++i) {
+            if (std::strcmp((*list.fields)[i].name, (*list.fields)[index].name) == 0)
+                return Report(place, VP_FIELD_NAME_DUPLICATE, { list.Kind() });
+        }
+        return true;
+    }
+
+    bool CheckRole(const ListScope& list, int index, const ValidationPlace& place, int dataType)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        if (field.type == FIELD_NORMAL_DATA)
+            return true;
+        const char* role = FieldTypeName(field.type);
+        if (list.packet != nullptr)
+            return Report(place, VP_ROLE_IN_PACKET, { role });
+        if (field.unit != UNIT_BYTE || !IsIntegerDataType(dataType))
+            return Report(place, VP_ROLE_NOT_INTEGER, { role });
+        const int earlier = m_roles[field.type];
+        if (earlier >= 0)
+            return Report(place, VP_ROLE_DUPLICATE, { role, (*list.fields)[earlier].name });
+        m_roles[field.type] = index;
+        return true;
+    }
+
+    bool CheckIntegerLength(const ValidationPlace& place, const FieldRecord& field, int dataType)
+    {
+        const std::string width = Decimal(DataTypeByteWidth(dataType));
+        if (width != field.maxLength)
+            return Report(place, VP_INTEGER_LENGTH, { field.dataType, width.c_str(), field.maxLength });
+        return true;
+    }
+
+    bool CheckTextLength(const ValidationPlace& place, const FieldRecord& field, std::uint64_t* length)
+    {
+        if (!ParseCount(field.maxLength, length) || *length == 0 || *length > kMaxTextLength)
+            return Report(place, VP_TEXT_LENGTH,
+                          { field.dataType, Decimal(kMaxTextLength).c_str(), field.maxLength });
+        return true;
+    }
+
+    bool CheckBitField(ListScope& list, int index, const ValidationPlace& place, FieldFacts* facts)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        std::uint64_t bits = 0;
+        if (!ParseCount(field.maxLength, &bits) || bits < 1 || bits > 31)
+            return Report(place, VP_BIT_WIDTH, { field.maxLength });
+        const char* expected = DataTypeName(DataTypeForBitWidth(static_cast<int>(bits)));
+        if (std::strcmp(expected, field.dataType) != 0)
+            return Report(place, VP_BIT_DATA_TYPE, { Decimal(bits).c_str(), expected, field.dataType });
+        list.bits += bits;
+        facts->maxValue = (std::uint64_t(1) << bits) - 1;
+        facts->canRelate = field.type == FIELD_NORMAL_DATA;
+        return true;
+    }
+
+    bool CheckByteField(const ListScope& list, int index, const ValidationPlace& place,
+                        int dataType, FieldFacts* facts)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        if (IsIntegerDataType(dataType)) {
+            if (!CheckIntegerLength(place, field, dataType))
+                return false;
+            facts->maxBytes = static_cast<std::uint64_t>(DataTypeByteWidth(dataType));
+            facts->maxValue = DataTypeMaxValue(dataType);
+            facts->canRelate = field.type == FIELD_NORMAL_DATA;
+            return true;
+        }
+        std::uint64_t length = 0;
+        if (!CheckTextLength(place, field, &length) || !CheckLengthField(list, index, place, length))
+            return false;
+        // One byte more than the text covers a terminating 0 in every variant way.
+        facts->maxBytes = length + 1;
+        if (dataType == DATA_CHAR_ARRAY)
+            return true;
+        std::uint64_t count = 0;
+        if (!ParseCount(field.maxCount, &count) || count == 0 || count > kMaxTextCount)
+            return Report(place, VP_TEXT_COUNT, { Decimal(kMaxTextCount).c_str(), field.maxCount });
+        if (field.relatedCountField[0] == '\0')
+            return Report(place, VP_COUNT_FIELD_MISSING);
+        facts->maxBytes *= count;
+        return CheckRelated(list, index, place, field.relatedCountField, "count", count);
+    }
+
+    bool CheckLengthField(const ListScope& list, int index, const ValidationPlace& place, std::uint64_t length)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        if (field.attribute != ATTRIBUTE_VARIANT_LENGTH || field.variantWay == VARIANT_ZERO_TERMINATED)
+            return true;
+        if (field.relatedLengthField[0] == '\0')
+            return Report(place, VP_LENGTH_FIELD_MISSING, { VariantWayName(field.variantWay) });
+        return CheckRelated(list, index, place, field.relatedLengthField, "length", length);
+    }
+
+    // The related field must come earlier in the same list, be a normal-data
+    // integer and hold the largest value it will carry.
+    bool CheckRelated(const ListScope& list, int index, const ValidationPlace& place,
+                      const char* name, const char* what, std::uint64_t largest)
+    {
+        for (int i = 0; i < index; ++i) {
+            if (std::strcmp((*list.fields)[i].name, name) != 0)
+                continue;
+            const FieldFacts& related = list.facts[static_cast<std::size_t>(i)];
+            if (!related.canRelate)
+                return Report(place, VP_RELATED_NOT_INTEGER, { what, name });
+            if (related.maxValue < largest)
+                return Report(place, VP_RELATED_TOO_NARROW, { what, name, what, Decimal(largest).c_str() });
+            return true;
+        }
+        return Report(place, VP_RELATED_NOT_FOUND, { what, name, list.Kind() });
+    }
+
+    bool CheckTlvField(const ListScope& list, int index, const ValidationPlace& place,
+                       int dataType, FieldFacts* facts)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        std::uint32_t tag = 0;
+        if (!m_project.tlvSupport)
+            return Report(place, VP_TLV_NOT_SUPPORTED);
+        if (field.type != FIELD_NORMAL_DATA)
+            return Report(place, VP_TLV_NOT_NORMAL);
+        if (dataType == DATA_CHAR_POINTER)
+            return Report(place, VP_TLV_DATA_TYPE);
+        if (!ParseHexCode(field.tlvTag, &tag))
+            return Report(place, VP_TLV_TAG_MALFORMED, { field.tlvTag });
+        if (tag > DataTypeMaxValue(m_tagType))
+            return Report(place, VP_TLV_TAG_TOO_WIDE, { field.tlvTag, m_project.tlvTagType });
+        for (int i = 0; i < index; ++i) {
+            const FieldRecord& earlier = (*list.fields)[i];
+            if (earlier.unit == UNIT_TLV && SameHexCode(earlier.tlvTag, field.tlvTag))
+                return Report(place, VP_TLV_TAG_DUPLICATE, { field.tlvTag, earlier.name });
+        }
+        std::uint64_t length = static_cast<std::uint64_t>(DataTypeByteWidth(dataType));
+        if (IsIntegerDataType(dataType) ? !CheckIntegerLength(place, field, dataType)
+                                        : !CheckTextLength(place, field, &length))
+            return false;
+        if (length > DataTypeMaxValue(m_lengthType))
+            return Report(place, VP_TLV_LENGTH_TOO_NARROW, { m_project.tlvLengthType, Decimal(length).c_str() });
+        facts->maxBytes = static_cast<std::uint64_t>(DataTypeByteWidth(m_tagType) + DataTypeByteWidth(m_lengthType))
+                          + length;
+        return true;
+    }
+
+    // A role field must hold the largest size it reports.
+    bool CheckRoleCapacity(const ValidationPlace& place, int role, const char* what, std::uint64_t bytes)
+    {
+        const int index = m_roles[role];
+        if (index < 0 || m_header[static_cast<std::size_t>(index)].maxValue >= bytes)
+            return true;
+        const char* name = m_project.headerFields[index].name;
+        return Report(place, VP_ROLE_TOO_NARROW, { FieldTypeName(role), name, what, Decimal(bytes).c_str() });
+    }
+
+    bool CheckHeaderSize(const ListScope& header)
+    {
+        m_header = header.facts;
+        m_headerBytes = header.maxBytes;
+        return CheckRoleCapacity(ProjectPlace(), FIELD_HEADER_LENGTH, "header", header.maxBytes);
+    }
+
+    bool CheckPacket(int index)
+    {
+        const PacketRecord& packet = m_project.packets[index];
+        const ValidationPlace place = { m_project.name, packet.name, nullptr };
+        if (!CheckName(place, packet.name))
+            return false;
+        for (int i = 0; i < index; ++i) {
+            if (EqualNoCase(m_project.packets[i].name, packet.name))
+                return Report(place, VP_PACKET_NAME_DUPLICATE);
+        }
+        if (!CheckPacketType(index, place))
+            return false;
+        ListScope body(packet.fields, packet.name);
+        if (!CheckList(body))
+            return false;
+        const std::uint64_t total = m_headerBytes + body.maxBytes;
+        if (!CheckRoleCapacity(place, FIELD_BODY_LENGTH, "body", body.maxBytes)
+            || !CheckRoleCapacity(place, FIELD_TOTAL_LENGTH, "packet", total))
+            return false;
+        if (total > kMaxPacketBytes)
+            return Report(place, VP_PACKET_TOO_LARGE, { Decimal(total).c_str(), Decimal(kMaxPacketBytes).c_str() });
+        if (m_project.basedProtocol == PROTOCOL_UDP && total > kMaxDatagramBytes)
+            return Report(place, VP_DATAGRAM_TOO_LARGE,
+                          { Decimal(total).c_str(), Decimal(kMaxDatagramBytes).c_str() });
+        return true;
+    }
+
+    bool CheckPacketType(int index, const ValidationPlace& place)
+    {
+        const PacketRecord& packet = m_project.packets[index];
+        std::uint32_t type = 0;
+        if (!ParseHexCode(packet.packetType, &type))
+            return Report(place, VP_PACKET_TYPE_MALFORMED, { packet.packetType });
+        for (int i = 0; i < index; ++i) {
+            const PacketRecord& earlier = m_project.packets[i];
+            if (SameHexCode(earlier.packetType, packet.packetType))
+                return Report(place, VP_PACKET_TYPE_DUPLICATE, { packet.packetType, earlier.name });
+        }
+        const int typeField = m_roles[FIELD_PACKET_TYPE];
+        if (typeField < 0 || type <= m_header[static_cast<std::size_t>(typeField)].maxValue)
+            return true;
+        const FieldRecord& field = m_project.headerFields[typeField];
+        return Report(place, VP_PACKET_TYPE_TOO_WIDE, { packet.packetType, field.dataType, field.name });
+    }
+
+    const ProjectRecord& m_project;
+    CString* m_line;
+    int m_roles[FIELD_PACKET_TYPE + 1];     // header index of each role's field, or -1
+    int m_tagType = DATA_UNSIGNED_INT;
+    int m_lengthType = DATA_UNSIGNED_INT;
+    std::vector<FieldFacts> m_header;
+    std::uint64_t m_headerBytes = 0;
+};
+
+} // namespace
+
+bool ValidateDesign(const ProjectRecord& project, CString* errorLine)
+{
+    Validator validator(project, errorLine);
+    return validator.Run();
+}

@@ -1,0 +1,62 @@
+// Identifiers.cpp: the C identifier rule and the names the generated code cannot take.
+#include "Identifiers.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Keywords of C (to C11) and C++, and object-like macros of the C library,
+// the socket headers and the Windows headers that would rewrite a member name.
+const char* const kReserved[] = {
+    "auto", "break", "case", "char", "const", "continue", "default", "do", "double",
+    "else", "enum", "extern", "float", "for", "goto", "if", "inline", "int", "long",
+    "register", "restrict", "return", "short", "signed", "sizeof", "static", "struct",
+    "switch", "typedef", "union", "unsigned", "void", "volatile", "while",
+    "alignas", "alignof", "and", "and_eq", "asm", "bitand", "bitor", "bool", "catch",
+    "class", "compl", "constexpr", "const_cast", "decltype", "delete", "dynamic_cast",
+    "explicit", "export", "false", "friend", "mutable", "namespace", "new", "noexcept",
+    "not", "not_eq", "nullptr", "operator", "or", "or_eq", "private", "protected",
+    "public", "reinterpret_cast", "static_assert", "static_cast", "template", "this",
+    "thread_local", "throw", "true", "try", "typeid", "typename", "using", "virtual",
+    "wchar_t", "xor", "xor_eq",
+    "NULL", "EOF", "BUFSIZ", "FILENAME_MAX", "errno", "stdin", "stdout", "stderr",
+    "assert", "offsetof", "unix", "linux", "i386", "s_addr", "h_addr", "FD_SETSIZE",
+    "min", "max", "near", "far", "small", "hyper", "interface", "pascal", "cdecl",
+    "IN", "OUT", "OPTIONAL", "CONST", "VOID", "TRUE", "FALSE", "INFINITE", "ERROR",
+};
+
+const char kRuntimePrefix[] = "dravolint_";
+
+} // namespace
+
+bool IsCIdentifier(const char* name)
+{
+    if (name == nullptr || !IsLetter(name[0]))
+        return false;
+    for (const char* p = name + 1; *p != '\0'; ++p) {
+        if (!IsLetter(*p) && !IsDigit(*p) && *p != '_')
+            return false;
+    }
+    return true;
+}
+
+bool IsReservedName(const char* name)
+{
+    if (std::strncmp(name, kRuntimePrefix, sizeof(kRuntimePrefix) - 1) == 0)
+        return true;
+    for (const char* reserved : kReserved) {
+        if (std::strcmp(reserved, name) == 0)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,77 @@
+// XmlConfig.h: the configuration reader: parses XML into a tree of tags with expat.
+//
+// Classes: CXmlTag, CXmlConfig.
+#pragma once
+
+#include <afx.h>
+
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// The reader's result codes.
+enum XmlConfigError
+{
+    XCFG_OK = 0,
+    XCFG_ERROR_OPEN = 1,        // the file cannot be opened
+    XCFG_ERROR_READ = 2,        // reading the file failed
+    XCFG_ERROR_PARSE = 3,       // the text is not well-formed XML
+    XCFG_ERROR_MEMORY = 4,      // the parser could not be made
+    XCFG_ERROR_DEPTH = 5,       // elements nested deeper than the reader allows
+    XCFG_ERROR_CHARACTER = 6,   // a character outside the 8-bit code page
+    XCFG_ERROR_SIZE = 7         // the input is larger than the reader allows
+};
+
+// One element: its name, attributes in document order, the character data
+// directly inside it and its child elements. Text is in the 8-bit code page.
+class CXmlTag
+{
+public:
+    explicit CXmlTag(const CString& name);
+
+    const CString& GetName() const { return m_name; }
+    const CString& GetText() const { return m_text; }
+
+    int GetAttributeCount() const { return static_cast<int>(m_attributes.size()); }
+    const CString& GetAttributeName(int index) const { return m_attributes[index].first; }
+    const CString& GetAttributeValue(int index) const { return m_attributes[index].second; }
+    // The value of the named attribute, or nullptr when it is missing.
+    const char* FindAttribute(const char* name) const;
+
+    int GetChildCount() const { return static_cast<int>(m_children.size()); }
+    const CXmlTag& GetChild(int index) const { return *m_children[index]; }
+    // The first child of that name, or nullptr.
+    const CXmlTag* FindChild(const char* name) const;
+
+    void AddAttribute(const CString& name, const CString& value);
+    void AppendText(const CString& text);
+    CXmlTag& AddChild(const CString& name);
+
+private:
+    CString m_name;
+    CString m_text;
+    std::vector<std::pair<CString, CString>> m_attributes;
+    std::vector<std::unique_ptr<CXmlTag>> m_children;
+};
+
+// Parses one document. After a failure GetRoot() is nullptr and
+// GetErrorText() says what went wrong, with line and column for a parse error.
+class CXmlConfig
+{
+public:
+    static const int kMaxDepth = 256;
+    static const std::size_t kMaxInput = 256u * 1024u * 1024u;
+
+    int ParseFile(const char* path);
+    int ParseText(const char* text, std::size_t length);
+
+    const CXmlTag* GetRoot() const { return m_root.get(); }
+    const CString& GetErrorText() const { return m_errorText; }
+
+private:
+    int Fail(int code, const CString& text);
+
+    std::unique_ptr<CXmlTag> m_root;
+    CString m_errorText;
+};
