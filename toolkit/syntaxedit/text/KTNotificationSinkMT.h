@@ -1,0 +1,83 @@
+// Subscriber that delivers each notification on its owner's thread through a hidden window.
+// Classes: CKTNotificationSinkMT.
+#pragma once
+
+#include "KTNotificationConnection.h"
+#include "KTNotificationSinkMTWnd.h"
+
+#include <functional>
+#include <map>
+#include <mutex>
+#include <unordered_map>
+
+// Flags of SendEvent as this sink reads them.
+enum : DWORD
+{
+    KT_NOTIFY_POST = 0x80000000,       // post and return at once; clear: wait until handled
+    KT_NOTIFY_RETRY_POST = 0x40000000, // with KT_NOTIFY_POST: retry a failed post every 100 ms
+    KT_NOTIFY_DIRECT = 0x20000000,     // sender on the owner's thread: call at once
+};
+
+// Construct and destroy it on the thread that is to receive the events.
+class CKTNotificationSinkMT : public CKTNotificationSink
+{
+public:
+    using Handler = std::function<void(DWORD dwCode, WPARAM wParam, LPARAM lParam)>;
+
+    explicit CKTNotificationSinkMT(BOOL bCreateWnd = TRUE);
+    ~CKTNotificationSinkMT() override;
+
+    BOOL CreateWnd();
+    BOOL IsWndCreated() const { return m_bWndCreated; }
+    DWORD GetOwnerThreadId() const { return m_dwOwnerThreadId; }
+    UINT GetFailedPosts() const { return m_nFailedPosts; }
+    size_t GetQueuedCount();
+
+    // Names the owner's handler for a code; an empty handler receives and ignores.
+    void SetHandler(DWORD dwCode, Handler handler);
+    template <class T>
+    void SetHandler(DWORD dwCode, T* pOwner, void (T::*pfn)(DWORD, WPARAM, LPARAM))
+    {
+        SetHandler(dwCode, [pOwner, pfn](DWORD c, WPARAM w, LPARAM l) { (pOwner->*pfn)(c, w, l); });
+    }
+
+    void OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags) override;
+
+    // Called by the hidden window on the owner's thread.
+    LRESULT OnWindowEvent(WPARAM wParam, LPARAM lParam);
+
+private:
+    // Values may be addresses: they keep the width of a pointer.
+    struct EventRecord
+    {
+        DWORD dwCode;
+        WPARAM wParam;
+        LPARAM lParam;
+        DWORD dwFlags;
+    };
+
+    class CMsgWnd : public CKTNotificationSinkMTWnd
+    {
+    public:
+        explicit CMsgWnd(CKTNotificationSinkMT* pSink) : m_pSink(pSink) {}
+
+    protected:
+        LRESULT OnWindowEvent(WPARAM wParam, LPARAM lParam) override { return m_pSink->OnWindowEvent(wParam, lParam); }
+
+    private:
+        CKTNotificationSinkMT* m_pSink; // the sink that embeds this window
+    };
+
+    void Dispatch(const EventRecord& event);
+    void PostEvent(const EventRecord& event);
+    BOOL TakeQueued(UINT nEvent, EventRecord& event);
+
+    std::unordered_map<DWORD, Handler> m_mapHandlers; // code -> owner's handler
+    CMsgWnd m_wnd;
+    std::mutex m_lock;                                // guards the queue, the number and the failures
+    std::map<UINT, EventRecord> m_mapQueued;          // posted, not yet delivered
+    UINT m_nNextEvent = 0;
+    BOOL m_bWndCreated = FALSE;
+    DWORD m_dwOwnerThreadId;
+    UINT m_nFailedPosts = 0; // posts given up since the last one that went through
+};

@@ -1,0 +1,252 @@
+// Streaming a buffer's rows through a byte window for the lexer.
+#include "KTSyntaxEditBufferIterator.h"
+
+#include "KTSyntaxEditBufferManager.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+const char kLineEnd[] = "\r\n";
+
+int CharLen(LPCSTR p)
+{
+    return IsDBCSLeadByte(BYTE(p[0])) && p[1] ? 2 : 1;
+}
+
+int CountChars(const CString& str)
+{
+    int nChars = 0;
+    for (int i = 0; i < str.GetLength(); i += CharLen(LPCSTR(str) + i))
+        ++nChars;
+    return nChars;
+}
+} // namespace
+
+CKTSyntaxEditBufferIterator::CKTSyntaxEditBufferIterator(CKTSyntaxEditBufferManager* pBuffer, int nBackOffset)
+    : m_pBuffer(pBuffer), m_nBackOffset(std::max(nBackOffset, 20))
+{
+    if (m_pBuffer)
+        m_pBuffer->InternalAddRef();
+    SeekBegin();
+}
+
+CKTSyntaxEditBufferIterator::~CKTSyntaxEditBufferIterator()
+{
+    if (m_pBuffer)
+        m_pBuffer->InternalRelease();
+}
+
+LPCSTR CKTSyntaxEditBufferIterator::GetEOL() const
+{
+    return m_pBuffer ? m_pBuffer->GetLineEndText() : kLineEnd;
+}
+
+CString CKTSyntaxEditBufferIterator::GetFileExt() const
+{
+    return m_pBuffer ? m_pBuffer->GetFileExt() : CString();
+}
+
+// Another thread may be editing: each row is copied under the shared lock.
+CString CKTSyntaxEditBufferIterator::ReadRow(int nRow) const
+{
+    if (!m_pBuffer)
+        return CString();
+    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
+    if (nRow < 1 || nRow > m_pBuffer->GetRowCount())
+        return CString();
+    return m_pBuffer->GetLineTextEx(nRow, TRUE);
+}
+
+int CKTSyntaxEditBufferIterator::RowCount() const
+{
+    if (!m_pBuffer)
+        return 0;
+    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
+    return m_pBuffer->GetRowCount();
+}
+
+void CKTSyntaxEditBufferIterator::SeekBegin()
+{
+    m_posCurrent = KT_EDIT_TEXTPOS(1, 0);
+    m_bEOF = FALSE;
+    m_mapLineLen.clear();
+    m_mapLineLen.reserve(std::max(RowCount() / 10, 500));
+    m_arWindow.assign(std::max<size_t>(std::max(m_nBackOffset, 500), m_arWindow.size()), 0);
+    m_nNextRow = 1;
+    m_nAvail = 0;
+    m_nLastStepChars = 0;
+    m_nLastStepBytes = 0;
+    // A line end stands before row 1, so look-back at the start sees one.
+    memcpy(&m_arWindow[kStartOffset], kLineEnd, 2);
+    m_nReadOffset = kStartOffset + 2;
+    m_bEOF = GetLineLenChars(1, TRUE) == 0;
+}
+
+void CKTSyntaxEditBufferIterator::EnsureWindow(int nNeeded)
+{
+    // One zero byte always follows the copied text.
+    if (size_t(nNeeded) + 1 > m_arWindow.size())
+        m_arWindow.resize(size_t(nNeeded) + 1 + kGrowExtra, 0);
+}
+
+BOOL CKTSyntaxEditBufferIterator::CopyNextRow()
+{
+    int nRows = RowCount();
+    if (nRows == 0 || m_nNextRow > nRows + 1)
+        return FALSE;
+    CString strRow = m_nNextRow <= nRows ? ReadRow(m_nNextRow) : CString(kLineEnd);
+    if (m_nNextRow <= nRows)
+        m_mapLineLen[m_nNextRow] = CountChars(strRow);
+    int nEnd = m_nReadOffset + m_nAvail;
+    EnsureWindow(nEnd + std::max(2 * strRow.GetLength(), 256) + strRow.GetLength());
+    memcpy(&m_arWindow[nEnd], LPCSTR(strRow), strRow.GetLength());
+    m_arWindow[nEnd + strRow.GetLength()] = 0;
+    m_nAvail += strRow.GetLength();
+    ++m_nNextRow;
+    return TRUE;
+}
+
+LPCSTR CKTSyntaxEditBufferIterator::GetText(int nBytes)
+{
+    while (m_nAvail < nBytes && CopyNextRow())
+    {
+    }
+    return &m_arWindow[m_nReadOffset + m_nLastStepBytes];
+}
+
+void CKTSyntaxEditBufferIterator::DropConsumed()
+{
+    if (m_nReadOffset <= m_nDropThreshold)
+        return;
+    int nDrop = m_nReadOffset - m_nBackOffset;
+    memmove(&m_arWindow[0], &m_arWindow[nDrop], size_t(m_nBackOffset + m_nAvail + 1));
+    m_nReadOffset -= nDrop;
+}
+
+LPCSTR CKTSyntaxEditBufferIterator::SeekNext(int nChars, int nBytesWanted)
+{
+    if (m_nAvail < nChars + nBytesWanted)
+        GetText(nChars + nBytesWanted);
+    if (m_nAvail <= 0)
+        return NULL;
+    nChars = std::min(nChars, m_nAvail);
+    int nBytes = 0;
+    for (int i = 0; i < nChars && nBytes < m_nAvail; ++i)
+        nBytes += CharLen(&m_arWindow[m_nReadOffset + nBytes]);
+    nBytes = std::min(nBytes, m_nAvail);
+    m_nReadOffset += nBytes;
+    m_nAvail -= nBytes;
+    DropConsumed();
+    m_bEOF = m_nAvail <= 0;
+    if (!m_bEOF)
+        StepForward(m_posCurrent, nChars);
+    SetStep(m_nLastStepChars);
+    return &m_arWindow[m_nReadOffset + m_nLastStepBytes];
+}
+
+int CKTSyntaxEditBufferIterator::CachedLineLen(int nRow) const
+{
+    auto it = m_mapLineLen.find(nRow);
+    return it == m_mapLineLen.end() ? -1 : it->second;
+}
+
+void CKTSyntaxEditBufferIterator::StepBack(KT_EDIT_TEXTPOS& pos) const
+{
+    if (pos.nCol > 0)
+    {
+        --pos.nCol;
+        return;
+    }
+    int nPrevLen = pos.nLine > 1 ? CachedLineLen(pos.nLine - 1) : -1;
+    if (nPrevLen > 0)
+        pos = KT_EDIT_TEXTPOS(pos.nLine - 1, nPrevLen - 1);
+}
+
+void CKTSyntaxEditBufferIterator::StepForward(KT_EDIT_TEXTPOS& pos, int nChars) const
+{
+    while (nChars > 0)
+    {
+        int nLen = CachedLineLen(pos.nLine);
+        if (nLen <= 0)
+            return;
+        int nLeft = nLen - pos.nCol;
+        if (nLeft > nChars)
+        {
+            pos.nCol += nChars;
+            return;
+        }
+        nChars -= nLeft;
+        pos = KT_EDIT_TEXTPOS(pos.nLine + 1, 0);
+    }
+}
+
+int CKTSyntaxEditBufferIterator::GetLineLenChars(int nRow, BOOL bWithLineEnd) const
+{
+    if (nRow < 1 || nRow > RowCount())
+        return 0;
+    CString strRow = ReadRow(nRow);
+    int nChars = CountChars(strRow);
+    return bWithLineEnd ? nChars : nChars - int(strlen(GetEOL()));
+}
+
+int CKTSyntaxEditBufferIterator::GetLineLenBytes(int nRow, BOOL bWithLineEnd) const
+{
+    if (nRow < 1 || nRow > RowCount())
+        return 0;
+    CString strRow = ReadRow(nRow);
+    return bWithLineEnd ? strRow.GetLength() : strRow.GetLength() - int(strlen(GetEOL()));
+}
+
+// Backwards the walk stops at the window's start: look-back beyond what the
+// window keeps is not there to read.
+void CKTSyntaxEditBufferIterator::SetStep(int nChars)
+{
+    m_nLastStepChars = nChars;
+    LPCSTR pszStart = &m_arWindow[0];
+    LPCSTR p = pszStart + m_nReadOffset;
+    if (nChars >= 0)
+    {
+        LPCSTR pszEnd = p + m_nAvail;
+        for (int i = 0; i < nChars; ++i)
+            p += p < pszEnd ? CharLen(p) : 1;
+    }
+    else
+    {
+        for (int i = 0; i < -nChars && p > pszStart; ++i)
+            p = CharPrevExA(CP_ACP, pszStart, p, 0);
+    }
+    m_nLastStepBytes = int(p - (pszStart + m_nReadOffset));
+    int nLimit = int(m_arWindow.size()) - 1 - m_nReadOffset;
+    m_nLastStepBytes = std::min(m_nLastStepBytes, nLimit);
+}
+
+BOOL CKTSyntaxEditBufferIterator::SeekPos(const KT_EDIT_TEXTPOS& pos, HANDLE hCancelEvent)
+{
+    auto cancelled = [hCancelEvent] { return hCancelEvent && WaitForSingleObject(hCancelEvent, 0) == WAIT_OBJECT_0; };
+    SeekBegin();
+    if (m_bEOF)
+        return FALSE;
+    int nRow = std::min(pos.nLine, RowCount() + 1);
+    for (int nBytes = 0; nBytes < m_nBackOffset && nRow >= 2; --nRow)
+    {
+        nBytes += GetLineLenBytes(nRow, TRUE);
+        if (cancelled())
+            return FALSE;
+    }
+    m_nNextRow = std::max(nRow, 1);
+    m_posCurrent = KT_EDIT_TEXTPOS(m_nNextRow, 0);
+    GetText(512);
+    while (m_posCurrent < pos && !m_bEOF)
+    {
+        int nStep = pos.nLine > m_posCurrent.nLine
+                        ? std::max(CachedLineLen(m_posCurrent.nLine), 1) - m_posCurrent.nCol
+                        : pos.nCol - m_posCurrent.nCol;
+        if (nStep < 1 || !SeekNext(nStep, 512))
+            break;
+        if (cancelled())
+            return FALSE;
+    }
+    return m_posCurrent == pos;
+}

@@ -1,0 +1,503 @@
+// The buffer's rows: loading, storing, editing with undo records, copying and column maths.
+#include "KTSyntaxEditBufferManager.h"
+
+#include "KTSyntaxEditTextFile.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+IMPLEMENT_DYNCREATE(CKTSyntaxEditBufferManager, CCmdTarget)
+
+namespace
+{
+PFN_KT_CREATE_LEXPARSER g_pfnCreateLexParser = NULL;
+
+const char* const kLineEnds[] = {"\r\n", "\n\r", "\n"};
+const wchar_t* const kLineEndsW[] = {L"\r\n", L"\n\r", L"\n"};
+
+int ValidStyle(int nStyle)
+{
+    return nStyle >= 0 && nStyle <= 2 ? nStyle : 0;
+}
+
+int CharLen(LPCSTR p)
+{
+    return IsDBCSLeadByte(BYTE(p[0])) && p[1] ? 2 : 1;
+}
+
+// The extension of a file name with its dot; "" when it has none.
+CString ExtensionOf(const CString& strName)
+{
+    int nSlash = std::max(strName.ReverseFind('\\'), strName.ReverseFind('/'));
+    int nDot = strName.ReverseFind('.');
+    return nDot > nSlash ? strName.Mid(nDot) : CString();
+}
+
+// The pieces of an inserted text, split at any line end.
+std::vector<CString> SplitLines(LPCSTR pszText, BOOL& bEndsWithLineEnd)
+{
+    std::vector<CString> pieces;
+    CKTSyntaxEditTextReader reader(pszText, int(strlen(pszText)));
+    CString strLine;
+    int nStyle = -1;
+    bEndsWithLineEnd = FALSE;
+    while (reader.ReadLine(strLine, nStyle))
+    {
+        pieces.push_back(strLine);
+        bEndsWithLineEnd = nStyle >= 0;
+    }
+    if (pieces.empty())
+        pieces.emplace_back();
+    return pieces;
+}
+} // namespace
+
+CKTSyntaxEditBufferManager::CKTSyntaxEditBufferManager() : m_pConnection(new CKTNotificationConnection)
+{
+    if (g_pfnCreateLexParser)
+        m_pLexParser = g_pfnCreateLexParser(this);
+}
+
+CKTSyntaxEditBufferManager::~CKTSyntaxEditBufferManager()
+{
+    Close();
+    if (m_pLexParser)
+        m_pLexParser->ReleaseLink();
+    m_pConnection->Release();
+}
+
+void CKTSyntaxEditBufferManager::SetLexParserFactory(PFN_KT_CREATE_LEXPARSER pfnCreate)
+{
+    g_pfnCreateLexParser = pfnCreate;
+}
+
+// --- Rows and settings ------------------------------------------------------
+
+BOOL CKTSyntaxEditBufferManager::GetLineText(int nRow, CString& strText, BOOL bAddLineEnd, int nStyle) const
+{
+    strText = m_Lines.GetAt(nRow);
+    if (bAddLineEnd)
+        strText += GetLineEndTextOfStyle(nStyle >= 0 && nStyle <= 2 ? nStyle : m_nLineEndStyle);
+    return nRow >= 1 && nRow <= GetRowCount();
+}
+
+CString CKTSyntaxEditBufferManager::GetLineTextEx(int nRow, BOOL bAddLineEnd, int nStyle) const
+{
+    CString strText;
+    GetLineText(nRow, strText, bAddLineEnd, nStyle);
+    return strText;
+}
+
+LPCSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyle(int nStyle)
+{
+    return kLineEnds[ValidStyle(nStyle)];
+}
+
+LPCWSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyleW(int nStyle)
+{
+    return kLineEndsW[ValidStyle(nStyle)];
+}
+
+BOOL CKTSyntaxEditBufferManager::IsLineEndText(LPCSTR pszText, BOOL bBackwards) const
+{
+    if (!pszText)
+        return FALSE;
+    LPCSTR pszEnd = GetLineEndText();
+    size_t nLength = strlen(pszEnd);
+    LPCSTR p = bBackwards ? pszText - nLength + 1 : pszText;
+    return strncmp(p, pszEnd, nLength) == 0;
+}
+
+int CKTSyntaxEditBufferManager::GetMaxLineTextLength(int nFirstRow, int nLastRow) const
+{
+    int nRows = GetRowCount();
+    if (nRows == 0)
+        return 0;
+    if (nLastRow < 0 || nLastRow > nRows)
+        nLastRow = nRows;
+    nFirstRow = std::min(std::max(nFirstRow, 1), nRows);
+    int nMax = 0;
+    for (int row = nFirstRow; row <= nLastRow; ++row)
+        nMax = std::max(nMax, m_Lines.GetLengthAt(row));
+    return nMax;
+}
+
+BOOL CKTSyntaxEditBufferManager::SetTabSize(int nSize, BOOL bSave)
+{
+    m_nTabSize = std::max(nSize, 1);
+    return !bSave;
+}
+
+void CKTSyntaxEditBufferManager::SetFileExt(LPCSTR pszType)
+{
+    CString strType(pszType ? pszType : "");
+    if (strType.CompareNoCase(m_strFileExt) == 0)
+        return;
+    m_strFileExt = strType;
+    if (m_bSyntaxColor && m_pLexParser)
+        m_pLexParser->OnFileTypeChanged(this);
+}
+
+void CKTSyntaxEditBufferManager::EnableSyntaxColor(BOOL bOn)
+{
+    bOn = bOn ? TRUE : FALSE;
+    if (bOn == m_bSyntaxColor)
+        return;
+    m_bSyntaxColor = bOn;
+    if (m_pLexParser)
+        m_pLexParser->OnSyntaxColorChanged(this, bOn);
+}
+
+// --- Columns ----------------------------------------------------------------
+
+int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) const
+{
+    const CString* pLine = const_cast<CKTSyntaxEditLineArray&>(m_Lines).GetLineAt(nRow, FALSE);
+    if (!pLine)
+        return 0;
+    LPCSTR pszText = *pLine;
+    int nLength = pLine->GetLength();
+    int x = 0;
+    int nOffset = 0;
+    while (nOffset < nLength && x + 1 < nColumn)
+    {
+        x += pszText[nOffset] == '\t' ? m_nTabSize - x % m_nTabSize : 1;
+        nOffset += CharLen(pszText + nOffset);
+    }
+    return std::min(nOffset, nLength);
+}
+
+int CKTSyntaxEditBufferManager::GetColumnOfCharOffset(int nRow, int nOffset) const
+{
+    const CString* pLine = const_cast<CKTSyntaxEditLineArray&>(m_Lines).GetLineAt(nRow, FALSE);
+    if (!pLine)
+        return 1;
+    LPCSTR pszText = *pLine;
+    int nEnd = std::min(std::max(nOffset, 0), pLine->GetLength());
+    int nColumn = 1;
+    for (int i = 0; i < nEnd; i += CharLen(pszText + i))
+        nColumn += pszText[i] == '\t' ? m_nTabSize - (nColumn - 1) % m_nTabSize : 1;
+    return nColumn;
+}
+
+int CKTSyntaxEditBufferManager::EstimateTextSize(int nRowA, int nRowB) const
+{
+    return (std::abs(nRowA - nRowB) * m_nAverageLineLen / 1024 + 1) * 1024;
+}
+
+int CKTSyntaxEditBufferManager::ClipOffset(int nRow, int nDispCol) const
+{
+    return std::min(GetCharOffsetOfColumn(nRow, nDispCol), m_Lines.GetLengthAt(nRow));
+}
+
+// --- Editing ----------------------------------------------------------------
+
+void CKTSyntaxEditBufferManager::RecordInsert(LPCSTR pszText, const CString& strOverwritten,
+                                              const KT_EDIT_TEXTPOS& lcStart, const KT_EDIT_TEXTPOS& lcEnd)
+{
+    if (m_bOverwriteMode && !strOverwritten.IsEmpty())
+    {
+        m_UndoRedoManager.SetGroupInsertMode(FALSE);
+        m_UndoRedoManager.AddCommand(
+            new CKTSyntaxEditReplaceStringCommand(this, pszText, strOverwritten, lcStart, lcEnd));
+        return;
+    }
+    m_UndoRedoManager.AddCommand(new CKTSyntaxEditInsertStringCommand(this, pszText, lcStart, lcEnd));
+}
+
+BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo,
+                                            KT_EDIT_TEXTPOS* pEnd)
+{
+    if (!pszText)
+        pszText = "";
+    if (nRow < 1)
+        return FALSE;
+    BOOL bEndsWithLineEnd = FALSE;
+    std::vector<CString> pieces = SplitLines(pszText, bEndsWithLineEnd);
+    int nOffset = std::max(nPos - 1, 0);
+    CString strTail, strOverwritten;
+    KT_EDIT_TEXTPOS lcEnd;
+    {
+        CKTSyntaxEditRowWriteLock lock(m_RowLock);
+        CString* pLine = m_Lines.GetLineAt(nRow, TRUE);
+        if (nOffset < pLine->GetLength())
+        {
+            strTail = pLine->Mid(nOffset);
+            *pLine = pLine->Left(nOffset) + pieces[0];
+            if (m_bOverwriteMode)
+            {
+                int nCovered = std::min(strTail.GetLength(), pieces[0].GetLength());
+                strOverwritten = strTail.Left(nCovered);
+                strTail = strTail.Mid(nCovered);
+            }
+        }
+        else
+        {
+            m_Lines.InsertIntoLine(nRow, nOffset, pieces[0], TRUE, ' ');
+        }
+        int row = nRow;
+        for (size_t i = 1; i < pieces.size(); ++i)
+            m_Lines.InsertAt(++row, pieces[i]);
+        if (bEndsWithLineEnd)
+        {
+            m_Lines.InsertAt(++row, strTail);
+            lcEnd = KT_EDIT_TEXTPOS(row, 1);
+        }
+        else
+        {
+            CString* pLast = m_Lines.GetLineAt(row, TRUE);
+            lcEnd = KT_EDIT_TEXTPOS(row, pLast->GetLength() + 1);
+            *pLast += strTail;
+        }
+    }
+    if (bRecordUndo)
+        RecordInsert(pszText, strOverwritten, KT_EDIT_TEXTPOS(nRow, nPos), lcEnd);
+    if (pEnd)
+        *pEnd = lcEnd;
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditBufferManager::InsertTextBlock(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo,
+                                                 KT_EDIT_TEXTPOS* pEnd)
+{
+    if (!pszText || nRow < 1)
+        return FALSE;
+    BOOL bEndsWithLineEnd = FALSE;
+    std::vector<CString> pieces = SplitLines(pszText, bEndsWithLineEnd);
+    int nColumn = GetColumnOfCharOffset(nRow, nPos - 1);
+    if (bRecordUndo)
+        m_UndoRedoManager.SetGroupInsertMode(TRUE);
+    KT_EDIT_TEXTPOS lcEnd(nRow, nPos);
+    int row = nRow;
+    for (const CString& piece : pieces)
+    {
+        int nLength = m_Lines.GetLengthAt(row);
+        int nLastColumn = GetColumnOfCharOffset(row, nLength);
+        int nOffset = nLastColumn < nColumn ? nLength + (nColumn - nLastColumn) : GetCharOffsetOfColumn(row, nColumn);
+        {
+            CKTSyntaxEditRowWriteLock lock(m_RowLock);
+            m_Lines.InsertIntoLine(row, nOffset, piece, TRUE, ' ');
+        }
+        lcEnd = KT_EDIT_TEXTPOS(row, nOffset + piece.GetLength() + 1);
+        if (bRecordUndo)
+            m_UndoRedoManager.AddCommand(
+                new CKTSyntaxEditInsertStringCommand(this, piece, KT_EDIT_TEXTPOS(row, nOffset + 1), lcEnd));
+        ++row;
+    }
+    if (bRecordUndo)
+        m_UndoRedoManager.SetGroupInsertMode(FALSE);
+    if (pEnd)
+        *pEnd = lcEnd;
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditBufferManager::DeleteText(int nRow1, int nCol1, int nRow2, int nCol2, BOOL bRecordUndo,
+                                            BOOL bDisplayColumns)
+{
+    int nRows = GetRowCount();
+    if (nRows == 0)
+        return FALSE;
+    if (KT_EDIT_TEXTPOS(nRow2, nCol2) < KT_EDIT_TEXTPOS(nRow1, nCol1))
+    {
+        std::swap(nRow1, nRow2);
+        std::swap(nCol1, nCol2);
+    }
+    nRow1 = std::max(nRow1, 1);
+    if (nRow1 > nRows)
+        return FALSE;
+    if (nRow2 > nRows)
+    {
+        nRow2 = nRows;
+        nCol2 = bDisplayColumns ? INT_MAX : m_Lines.GetLengthAt(nRows) + 1;
+    }
+    int o1 = bDisplayColumns ? GetCharOffsetOfColumn(nRow1, nCol1) : std::max(nCol1 - 1, 0);
+    int o2 = bDisplayColumns ? GetCharOffsetOfColumn(nRow2, nCol2) : std::max(nCol2 - 1, 0);
+    if (bRecordUndo)
+    {
+        CString strText = CopyRange(nRow1, GetColumnOfCharOffset(nRow1, o1), nRow2, GetColumnOfCharOffset(nRow2, o2),
+                                    FALSE, FALSE);
+        m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(
+            this, strText, KT_EDIT_TEXTPOS(nRow1, o1 + 1), KT_EDIT_TEXTPOS(nRow2, o2 + 1)));
+    }
+    CKTSyntaxEditRowWriteLock lock(m_RowLock);
+    if (nRow1 == nRow2)
+        return m_Lines.DeleteChars(nRow1, std::min(o1, o2), std::abs(o2 - o1));
+    CString* pFirst = m_Lines.GetLineAt(nRow1, TRUE);
+    if (o1 < pFirst->GetLength())
+        *pFirst = pFirst->Left(o1);
+    CString strRest = m_Lines.GetAt(nRow2);
+    *pFirst += strRest.Mid(std::min(o2, strRest.GetLength()));
+    m_Lines.RemoveRange(nRow1 + 1, nRow2);
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditBufferManager::ChangeCase(int nRow, int nDispCol1, int nDispCol2, BOOL bUpper, BOOL bRecordUndo)
+{
+    if (nRow < 1 || nRow > GetRowCount())
+        return FALSE;
+    int o1 = GetCharOffsetOfColumn(nRow, nDispCol1);
+    int o2 = GetCharOffsetOfColumn(nRow, nDispCol2);
+    if (o2 < o1)
+        std::swap(o1, o2);
+    CString* pLine = m_Lines.GetLineAt(nRow, FALSE);
+    CString strOld = pLine->Mid(o1, o2 - o1);
+    CString strNew = strOld;
+    if (bUpper)
+        strNew.MakeUpper();
+    else
+        strNew.MakeLower();
+    {
+        CKTSyntaxEditRowWriteLock lock(m_RowLock);
+        *pLine = pLine->Left(o1) + strNew + pLine->Mid(o2);
+    }
+    if (bRecordUndo)
+        m_UndoRedoManager.AddCommand(new CKTSyntaxEditReplaceStringCommand(
+            this, strNew, strOld, KT_EDIT_TEXTPOS(nRow, o1 + 1), KT_EDIT_TEXTPOS(nRow, o2 + 1)));
+    return TRUE;
+}
+
+// --- Copying out ------------------------------------------------------------
+
+CString CKTSyntaxEditBufferManager::CopyRange(int nRow1, int nDispCol1, int nRow2, int nDispCol2, BOOL bColumnBlock,
+                                              BOOL bForceCRLF) const
+{
+    if (nRow2 < nRow1)
+    {
+        std::swap(nRow1, nRow2);
+        std::swap(nDispCol1, nDispCol2);
+    }
+    if ((nRow1 == nRow2 || bColumnBlock) && nDispCol2 < nDispCol1)
+        std::swap(nDispCol1, nDispCol2);
+    LPCSTR pszLineEnd = bForceCRLF ? "\r\n" : GetLineEndText();
+    CString strOut;
+    strOut.Preallocate(EstimateTextSize(nRow1, nRow2));
+    for (int row = nRow1; row <= nRow2; ++row)
+    {
+        int nLength = m_Lines.GetLengthAt(row);
+        int nStart = row == nRow1 || bColumnBlock ? ClipOffset(row, nDispCol1) : 0;
+        int nEnd = row == nRow2 || bColumnBlock ? ClipOffset(row, nDispCol2) : nLength;
+        CString strPiece = m_Lines.GetAt(row).Mid(nStart, std::max(nEnd - nStart, 0));
+        if (bColumnBlock && strPiece.GetLength() < nDispCol2 - nDispCol1)
+            strPiece += CString(' ', nDispCol2 - nDispCol1 - strPiece.GetLength());
+        strOut += strPiece;
+        if (bColumnBlock || row != nRow2)
+            strOut += pszLineEnd;
+    }
+    return strOut;
+}
+
+BOOL CKTSyntaxEditBufferManager::GetBuffer(int nRow1, int nDispCol1, int nRow2, int nDispCol2, CFile* pFile,
+                                           BOOL bColumnBlock, BOOL bForceCRLF) const
+{
+    CString strOut = CopyRange(nRow1, nDispCol1, nRow2, nDispCol2, bColumnBlock, bForceCRLF);
+    if (pFile && !strOut.IsEmpty())
+        pFile->Write(LPCSTR(strOut), UINT(strOut.GetLength()));
+    return TRUE;
+}
+
+// --- Loading, storing, closing ----------------------------------------------
+
+// The parser is stopped before the rows are locked: its worker may be waiting
+// for the shared side, and waiting for it under the exclusive side would hang.
+void CKTSyntaxEditBufferManager::Close()
+{
+    if (m_pLexParser)
+        m_pLexParser->Close();
+    {
+        CKTSyntaxEditRowWriteLock lock(m_RowLock);
+        m_Lines.RemoveAll();
+    }
+    m_UndoRedoManager.Clear();
+    m_strFileExt.Empty();
+}
+
+void CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
+{
+    CKTSyntaxEditTextReader reader(pFile, m_bUnicodeFile);
+    CString strLine;
+    int nStyle = -1;
+    int nLastStyle = -1;
+    BOOL bStyleSeen = FALSE;
+    int row = 0;
+    while (reader.ReadLine(strLine, nStyle))
+    {
+        m_Lines.SetAt(++row, strLine);
+        if (!bStyleSeen && nStyle >= 0)
+        {
+            m_nLineEndStyle = nStyle;
+            bStyleSeen = TRUE;
+        }
+        nLastStyle = nStyle;
+    }
+    if (row > 0 && nLastStyle >= 0)
+        m_Lines.SetAt(++row, "");
+}
+
+// A freshly loaded text is at its saved state: nothing to save yet.
+void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
+{
+    if (m_pLexParser)
+        m_pLexParser->BreakParsing();
+    {
+        CKTSyntaxEditRowWriteLock lock(m_RowLock);
+        m_Lines.RemoveAll();
+    }
+    m_UndoRedoManager.Clear();
+    m_strFileExt.Empty();
+    if (pFile)
+    {
+        m_bUnicodeFile = CKTSyntaxEditTextReader::DetectUnicode(pFile);
+        CKTSyntaxEditRowWriteLock lock(m_RowLock);
+        ReadRows(pFile);
+    }
+    m_UndoRedoManager.MarkSaved();
+    if (pFile)
+        SetFileExt(pszFileType ? CString(pszFileType) : ExtensionOf(pFile->GetFileName()));
+}
+
+void CKTSyntaxEditBufferManager::Store(CArchive& ar) const
+{
+    static const BYTE kMark[] = {0xFF, 0xFE};
+    if (m_bUnicodeFile)
+        ar.Write(kMark, sizeof(kMark));
+    int nRows = GetRowCount();
+    LPCSTR pszLineEnd = GetLineEndText();
+    LPCWSTR pszLineEndW = GetLineEndTextOfStyleW(m_nLineEndStyle);
+    std::vector<WCHAR> wide;
+    for (int row = 1; row <= nRows; ++row)
+    {
+        BOOL bLast = row == nRows;
+        const CString strLine = m_Lines.GetAt(row);
+        if (!m_bUnicodeFile)
+        {
+            ar.Write(LPCSTR(strLine), UINT(strLine.GetLength()));
+            if (!bLast)
+                ar.Write(pszLineEnd, UINT(strlen(pszLineEnd)));
+            continue;
+        }
+        wide.resize(size_t(strLine.GetLength()) + 1);
+        int nUnits = MultiByteToWideChar(m_nCodePage, 0, strLine, -1, wide.data(), int(wide.size()));
+        if (nUnits > 1)
+            ar.Write(wide.data(), UINT(nUnits - 1) * sizeof(WCHAR));
+        if (!bLast)
+            ar.Write(pszLineEndW, UINT(wcslen(pszLineEndW) * sizeof(WCHAR)));
+    }
+}
+
+void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
+{
+    if (m_bSyntaxColor && m_pLexParser)
+        m_pLexParser->BreakParsing();
+    if (ar.IsLoading())
+    {
+        Load(ar.GetFile());
+        return;
+    }
+    Store(ar);
+    m_UndoRedoManager.MarkSaved();
+    if (CFile* pFile = ar.GetFile())
+        SetFileExt(ExtensionOf(pFile->GetFileName()));
+}

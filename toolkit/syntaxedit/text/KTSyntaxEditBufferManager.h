@@ -1,0 +1,108 @@
+// The text of one editor: rows, line-end style, encoding, undo history, line marks and parser.
+// Classes: CKTSyntaxEditBufferManager.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTNotificationConnection.h"
+#include "KTSyntaxEditLexParserLink.h"
+#include "KTSyntaxEditLineArray.h"
+#include "KTSyntaxEditLineMarks.h"
+#include "KTSyntaxEditRowLock.h"
+#include "KTSyntaxEditTextPos.h"
+#include "KTSyntaxEditUndoRedoManager.h"
+
+// Rows change only on the thread that owns the buffer, under the row lock's
+// exclusive side; that thread reads without locking. Any other thread reads
+// under the shared side (CKTSyntaxEditRowReadLock on GetRowLock()), or through
+// CKTSyntaxEditBufferIterator, which does so for each row it copies.
+class CKTSyntaxEditBufferManager : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CKTSyntaxEditBufferManager)
+public:
+    enum LineEndStyle
+    {
+        lesCRLF = 0,
+        lesLFCR = 1,
+        lesLF = 2,
+    };
+
+    CKTSyntaxEditBufferManager();
+    ~CKTSyntaxEditBufferManager() override;
+
+    // Installs the function that gives every new buffer its parser.
+    static void SetLexParserFactory(PFN_KT_CREATE_LEXPARSER pfnCreate);
+
+    CKTNotificationConnection* GetConnection() const { return m_pConnection; }
+    CKTSyntaxEditLexParserLink* GetLexParser() const { return m_pLexParser; }
+    CKTSyntaxEditUndoRedoManager* GetUndoRedoManager() { return &m_UndoRedoManager; }
+    CKTSyntaxEditLineMarksManager* GetLineMarksManager() { return &m_LineMarksManager; }
+    CKTSyntaxEditRowLock& GetRowLock() const { return m_RowLock; }
+
+    // Rows, 1-based.
+    int GetRowCount() const { return m_Lines.GetRowCount(); }
+    BOOL GetLineText(int nRow, CString& strText, BOOL bAddLineEnd = FALSE, int nStyle = -1) const;
+    CString GetLineTextEx(int nRow, BOOL bAddLineEnd = FALSE, int nStyle = -1) const;
+    int GetLineLength(int nRow) const { return m_Lines.GetLengthAt(nRow); }
+    LPCSTR GetLineEndText() const { return GetLineEndTextOfStyle(m_nLineEndStyle); }
+    static LPCSTR GetLineEndTextOfStyle(int nStyle);
+    static LPCWSTR GetLineEndTextOfStyleW(int nStyle);
+    BOOL IsLineEndText(LPCSTR pszText, BOOL bBackwards) const;
+    int GetMaxLineTextLength(int nFirstRow, int nLastRow) const;
+    int GetMaxLineTextLengthAll() const { return GetMaxLineTextLength(1, -1); }
+
+    // Settings.
+    int GetTabSize() const { return m_nTabSize; }
+    BOOL SetTabSize(int nSize, BOOL bSave);
+    int GetLineEndStyle() const { return m_nLineEndStyle; }
+    UINT GetCodePage() const { return m_nCodePage; }
+    BOOL IsUnicodeFile() const { return m_bUnicodeFile; }
+    BOOL GetOverwriteMode() const { return m_bOverwriteMode; }
+    void SetOverwriteMode(BOOL bOverwrite) { m_bOverwriteMode = bOverwrite; }
+    CString GetFileExt() const { return m_strFileExt; }
+    void SetFileExt(LPCSTR pszType);
+    BOOL IsSyntaxColor() const { return m_bSyntaxColor; }
+    void EnableSyntaxColor(BOOL bOn);
+    BOOL IsModified() const { return m_UndoRedoManager.IsModified(); }
+
+    // Column conversions; offsets are 0-based, display columns 1-based.
+    virtual int GetCharOffsetOfColumn(int nRow, int nColumn) const;
+    virtual int GetColumnOfCharOffset(int nRow, int nOffset) const;
+    virtual int EstimateTextSize(int nRowA, int nRowB) const;
+
+    // Editing; positions are 1-based character positions unless stated.
+    BOOL InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd = NULL);
+    BOOL InsertTextBlock(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd = NULL);
+    BOOL DeleteText(int nRow1, int nCol1, int nRow2, int nCol2, BOOL bRecordUndo, BOOL bDisplayColumns);
+    BOOL ChangeCase(int nRow, int nDispCol1, int nDispCol2, BOOL bUpper, BOOL bRecordUndo);
+    // Copies a range given in display columns into a file.
+    BOOL GetBuffer(int nRow1, int nDispCol1, int nRow2, int nDispCol2, CFile* pFile, BOOL bColumnBlock,
+                   BOOL bForceCRLF) const;
+
+    void Close();
+    void Load(CFile* pFile, LPCSTR pszFileType = NULL);
+    void Serialize(CArchive& ar) override;
+
+private:
+    void Store(CArchive& ar) const;
+    void ReadRows(CFile* pFile);
+    void RecordInsert(LPCSTR pszText, const CString& strOverwritten, const KT_EDIT_TEXTPOS& lcStart,
+                      const KT_EDIT_TEXTPOS& lcEnd);
+    CString CopyRange(int nRow1, int nDispCol1, int nRow2, int nDispCol2, BOOL bColumnBlock, BOOL bForceCRLF) const;
+    int ClipOffset(int nRow, int nDispCol) const;
+
+    int m_nAverageLineLen = 30;                 // characters per row assumed when sizing copies
+    CKTNotificationConnection* m_pConnection;   // one reference held: views subscribe to it
+    int m_nTabSize = 4;                         // at least 1
+    int m_nLineEndStyle = lesCRLF;              // one style for the whole text
+    UINT m_nCodePage = 0;                       // 0: the system ANSI code page
+    BOOL m_bUnicodeFile = FALSE;                // loaded from and stored as UTF-16
+    BOOL m_bOverwriteMode = FALSE;              // insertion overwrites what follows
+    CKTSyntaxEditUndoRedoManager m_UndoRedoManager;
+    CKTSyntaxEditLineMarksManager m_LineMarksManager;
+    CKTSyntaxEditLexParserLink* m_pLexParser = NULL; // created by the factory, released here
+    CString m_strFileExt;                       // ".c" etc.; selects the schema
+    BOOL m_bSyntaxColor = TRUE;
+    CKTSyntaxEditLineArray m_Lines;
+    mutable CKTSyntaxEditRowLock m_RowLock;     // see the class comment
+};

@@ -1,0 +1,223 @@
+// Replaying and reverting recorded edits on the buffer.
+#include "KTSyntaxEditCommands.h"
+
+#include "KTSyntaxEditBufferManager.h"
+#include "KTSyntaxEditUndoText.h"
+
+#include <algorithm>
+#include <climits>
+
+IMPLEMENT_DYNAMIC(CKTSyntaxEditCommand, CObject)
+IMPLEMENT_DYNAMIC(CKTSyntaxEditBatchCommand, CKTSyntaxEditCommand)
+IMPLEMENT_DYNAMIC(CKTSyntaxEditBufferCommand, CKTSyntaxEditCommand)
+IMPLEMENT_DYNAMIC(CKTSyntaxEditDeleteStringCommand, CKTSyntaxEditBufferCommand)
+IMPLEMENT_DYNAMIC(CKTSyntaxEditInsertStringCommand, CKTSyntaxEditBufferCommand)
+IMPLEMENT_DYNAMIC(CKTSyntaxEditReplaceStringCommand, CKTSyntaxEditBufferCommand)
+
+namespace
+{
+// Puts the buffer's overwrite mode back however the replay ends.
+class COverwriteModeScope
+{
+public:
+    COverwriteModeScope(CKTSyntaxEditBufferManager* pBuffer, BOOL bMode)
+        : m_pBuffer(pBuffer), m_bSaved(pBuffer->GetOverwriteMode())
+    {
+        m_pBuffer->SetOverwriteMode(bMode);
+    }
+    ~COverwriteModeScope() { m_pBuffer->SetOverwriteMode(m_bSaved); }
+    COverwriteModeScope(const COverwriteModeScope&) = delete;
+    COverwriteModeScope& operator=(const COverwriteModeScope&) = delete;
+
+private:
+    CKTSyntaxEditBufferManager* m_pBuffer;
+    BOOL m_bSaved;
+};
+
+void NotifyParser(CKTSyntaxEditBufferManager* pBuffer, const KT_EDIT_TEXTPOS& lcStart,
+                  const KT_EDIT_TEXTPOS& lcEnd, int nKind)
+{
+    if (CKTSyntaxEditLexParserLink* pParser = pBuffer->GetLexParser())
+        pParser->OnEditChanged(lcStart, lcEnd, nKind, pBuffer);
+}
+
+void MoveCaret(CKTSyntaxEditCaretHost* pCtrl, const KT_EDIT_TEXTPOS& pos)
+{
+    if (pCtrl)
+        pCtrl->SetCaretTextPos(pos);
+}
+} // namespace
+
+// --- CKTSyntaxEditCommand ---------------------------------------------------
+
+CKTSyntaxEditCommand::CKTSyntaxEditCommand() : m_strCommandText(KTLoadUndoText(KT_IDS_EDIT_UNDEFINED))
+{
+}
+
+CString CKTSyntaxEditCommand::GetCommandText() const
+{
+    return m_strCommandText;
+}
+
+void CKTSyntaxEditCommand::SetCommandText(LPCSTR pszText)
+{
+    m_strCommandText = pszText ? pszText : "";
+}
+
+// --- CKTSyntaxEditBatchCommand ----------------------------------------------
+
+CKTSyntaxEditBatchCommand::CKTSyntaxEditBatchCommand()
+{
+    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_MULTIPLE);
+}
+
+void CKTSyntaxEditBatchCommand::AddHead(CKTSyntaxEditCommand* pCommand)
+{
+    m_CommandList.emplace_front(pCommand);
+}
+
+namespace
+{
+template <class Iter, class Step>
+DWORD RunChildren(Iter first, Iter last, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, Step step)
+{
+    lcFrom = KT_EDIT_TEXTPOS(INT_MAX, INT_MAX);
+    lcTo = KT_EDIT_TEXTPOS(0, 0);
+    DWORD dwFlags = 0;
+    for (; first != last; ++first)
+    {
+        KT_EDIT_TEXTPOS from, to;
+        dwFlags |= step(**first, from, to);
+        lcFrom = std::min(lcFrom, from);
+        lcTo = std::max(lcTo, to);
+    }
+    return dwFlags;
+}
+} // namespace
+
+DWORD CKTSyntaxEditBatchCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                         CKTSyntaxEditCaretHost* pCtrl)
+{
+    return RunChildren(m_CommandList.rbegin(), m_CommandList.rend(), lcFrom, lcTo,
+                       [pCtrl](CKTSyntaxEditCommand& c, KT_EDIT_TEXTPOS& f, KT_EDIT_TEXTPOS& t)
+                       { return c.Execute(f, t, pCtrl); });
+}
+
+DWORD CKTSyntaxEditBatchCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                           CKTSyntaxEditCaretHost* pCtrl)
+{
+    return RunChildren(m_CommandList.begin(), m_CommandList.end(), lcFrom, lcTo,
+                       [pCtrl](CKTSyntaxEditCommand& c, KT_EDIT_TEXTPOS& f, KT_EDIT_TEXTPOS& t)
+                       { return c.UnExecute(f, t, pCtrl); });
+}
+
+// --- CKTSyntaxEditBufferCommand ---------------------------------------------
+
+CKTSyntaxEditBufferCommand::CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
+                                                       const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo)
+    : m_pBufferMgr(pBufferMgr), m_strText(pszText ? pszText : ""), m_lcFrom(lcFrom), m_lcTo(lcTo)
+{
+}
+
+DWORD CKTSyntaxEditBufferCommand::ReportRange(DWORD dwAction, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo) const
+{
+    lcFrom = std::min(m_lcFrom, m_lcTo);
+    lcTo = std::max(m_lcFrom, m_lcTo);
+    if (m_lcFrom.nLine != m_lcTo.nLine)
+        return dwAction | 0x4 | (dwAction >> 8);
+    return m_lcFrom.nCol != m_lcTo.nCol ? dwAction | 0x4 : dwAction;
+}
+
+DWORD CKTSyntaxEditBufferCommand::DoInsert(LPCSTR pszText, BOOL bOverwrite, KT_EDIT_TEXTPOS& lcFrom,
+                                           KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl)
+{
+    if (!m_pBufferMgr)
+        return 0;
+    COverwriteModeScope mode(m_pBufferMgr, bOverwrite);
+    KT_EDIT_TEXTPOS lcStart = std::min(m_lcFrom, m_lcTo);
+    KT_EDIT_TEXTPOS lcEnd;
+    m_pBufferMgr->InsertText(pszText, lcStart.nLine, lcStart.nCol, FALSE, &lcEnd);
+    NotifyParser(m_pBufferMgr, lcStart, lcEnd, CKTSyntaxEditLexParserLink::editInserted);
+    MoveCaret(pCtrl, bOverwrite ? lcStart : lcEnd);
+    return ReportRange(bOverwrite ? KT_EDIT_ACTION_REPLACE : KT_EDIT_ACTION_INSERT, lcFrom, lcTo);
+}
+
+DWORD CKTSyntaxEditBufferCommand::DoDelete(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                           CKTSyntaxEditCaretHost* pCtrl)
+{
+    if (!m_pBufferMgr)
+        return 0;
+    COverwriteModeScope mode(m_pBufferMgr, FALSE);
+    m_pBufferMgr->DeleteText(m_lcFrom.nLine, m_lcFrom.nCol, m_lcTo.nLine, m_lcTo.nCol, FALSE, FALSE);
+    NotifyParser(m_pBufferMgr, m_lcFrom, m_lcTo, CKTSyntaxEditLexParserLink::editDeleted);
+    MoveCaret(pCtrl, m_lcFrom);
+    return ReportRange(KT_EDIT_ACTION_DELETE, lcFrom, lcTo);
+}
+
+// --- Delete, insert, replace ------------------------------------------------
+
+CKTSyntaxEditDeleteStringCommand::CKTSyntaxEditDeleteStringCommand(CKTSyntaxEditBufferManager* pBufferMgr,
+                                                                   LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
+                                                                   const KT_EDIT_TEXTPOS& lcTo)
+    : CKTSyntaxEditBufferCommand(pBufferMgr, pszText, lcFrom, lcTo)
+{
+    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_DELETE) + m_strText;
+}
+
+DWORD CKTSyntaxEditDeleteStringCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                CKTSyntaxEditCaretHost* pCtrl)
+{
+    return DoDelete(lcFrom, lcTo, pCtrl);
+}
+
+DWORD CKTSyntaxEditDeleteStringCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                  CKTSyntaxEditCaretHost* pCtrl)
+{
+    return DoInsert(m_strText, FALSE, lcFrom, lcTo, pCtrl);
+}
+
+CKTSyntaxEditInsertStringCommand::CKTSyntaxEditInsertStringCommand(CKTSyntaxEditBufferManager* pBufferMgr,
+                                                                   LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
+                                                                   const KT_EDIT_TEXTPOS& lcTo)
+    : CKTSyntaxEditBufferCommand(pBufferMgr, pszText, lcFrom, lcTo)
+{
+    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_INSERT) + m_strText;
+}
+
+DWORD CKTSyntaxEditInsertStringCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                CKTSyntaxEditCaretHost* pCtrl)
+{
+    return DoInsert(m_strText, FALSE, lcFrom, lcTo, pCtrl);
+}
+
+DWORD CKTSyntaxEditInsertStringCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                  CKTSyntaxEditCaretHost* pCtrl)
+{
+    return DoDelete(lcFrom, lcTo, pCtrl);
+}
+
+CKTSyntaxEditReplaceStringCommand::CKTSyntaxEditReplaceStringCommand(CKTSyntaxEditBufferManager* pBufferMgr,
+                                                                     LPCSTR pszText, LPCSTR pszReplacedText,
+                                                                     const KT_EDIT_TEXTPOS& lcFrom,
+                                                                     const KT_EDIT_TEXTPOS& lcTo)
+    : CKTSyntaxEditBufferCommand(pBufferMgr, pszText, lcFrom, lcTo), m_strReplacedText(pszReplacedText)
+{
+    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_MULTIPLE) + m_strText;
+}
+
+DWORD CKTSyntaxEditReplaceStringCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                 CKTSyntaxEditCaretHost* pCtrl)
+{
+    return DoInsert(m_strText, TRUE, lcFrom, lcTo, pCtrl);
+}
+
+// The new text may be longer than what it covered: remove all of it, then
+// put the covered characters back, rather than overwrite in place.
+DWORD CKTSyntaxEditReplaceStringCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                   CKTSyntaxEditCaretHost* pCtrl)
+{
+    DoDelete(lcFrom, lcTo, pCtrl);
+    DoInsert(m_strReplacedText, FALSE, lcFrom, lcTo, pCtrl);
+    MoveCaret(pCtrl, std::min(m_lcFrom, m_lcTo));
+    return ReportRange(KT_EDIT_ACTION_REPLACE, lcFrom, lcTo);
+}

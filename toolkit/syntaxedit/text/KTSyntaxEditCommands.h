@@ -1,0 +1,126 @@
+// Undoable edit commands of the text buffer: insert, delete, replace, and batches of them.
+// Classes: CKTSyntaxEditCaretHost, CKTSyntaxEditCommand, CKTSyntaxEditBatchCommand,
+// CKTSyntaxEditBufferCommand, CKTSyntaxEditDeleteStringCommand,
+// CKTSyntaxEditInsertStringCommand, CKTSyntaxEditReplaceStringCommand.
+#pragma once
+
+#include <afx.h>
+
+#include <list>
+#include <memory>
+
+#include "KTSyntaxEditTextPos.h"
+
+class CKTSyntaxEditBufferManager;
+
+// What a replayed command needs of the edit control: a place for the caret.
+class CKTSyntaxEditCaretHost
+{
+public:
+    virtual ~CKTSyntaxEditCaretHost() = default;
+    virtual void SetCaretTextPos(const KT_EDIT_TEXTPOS& pos) = 0;
+};
+
+// Action flags: what a replay changed, so the control knows what to redraw.
+enum : DWORD
+{
+    KT_EDIT_ACTION_INSERT = 0x100,
+    KT_EDIT_ACTION_DELETE = 0x200,
+    KT_EDIT_ACTION_REPLACE = 0x300,
+};
+
+class CKTSyntaxEditCommand : public CObject
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditCommand)
+public:
+    CKTSyntaxEditCommand();
+
+    // Redo and undo; both report the changed range and return action flags.
+    virtual DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) = 0;
+    virtual DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) = 0;
+    virtual CString GetCommandText() const;
+    virtual void SetCommandText(LPCSTR pszText);
+
+protected:
+    CString m_strCommandText; // shown in the undo and redo menu items
+};
+
+class CKTSyntaxEditBatchCommand : public CKTSyntaxEditCommand
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditBatchCommand)
+public:
+    CKTSyntaxEditBatchCommand();
+
+    DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+    DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+
+    void AddHead(CKTSyntaxEditCommand* pCommand);
+    int GetCount() const { return int(m_CommandList.size()); }
+    BOOL IsEmpty() const { return m_CommandList.empty(); }
+
+private:
+    std::list<std::unique_ptr<CKTSyntaxEditCommand>> m_CommandList; // newest first
+};
+
+class CKTSyntaxEditBufferCommand : public CKTSyntaxEditCommand
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditBufferCommand)
+public:
+    CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
+                               const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo);
+
+    const CString& GetText() const { return m_strText; }
+    const KT_EDIT_TEXTPOS& GetFrom() const { return m_lcFrom; }
+    const KT_EDIT_TEXTPOS& GetTo() const { return m_lcTo; }
+
+protected:
+    DWORD DoInsert(LPCSTR pszText, BOOL bOverwrite, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                   CKTSyntaxEditCaretHost* pCtrl);
+    DWORD DoDelete(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl);
+    DWORD ReportRange(DWORD dwAction, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo) const;
+
+    CKTSyntaxEditBufferManager* m_pBufferMgr; // not owned: the buffer owns the history
+    CString m_strText;                       // the text inserted or deleted
+    KT_EDIT_TEXTPOS m_lcFrom;                // start, character position
+    KT_EDIT_TEXTPOS m_lcTo;                  // end, character position
+};
+
+class CKTSyntaxEditDeleteStringCommand : public CKTSyntaxEditBufferCommand
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditDeleteStringCommand)
+public:
+    CKTSyntaxEditDeleteStringCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
+                                     const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo);
+
+    DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+    DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+};
+
+class CKTSyntaxEditInsertStringCommand : public CKTSyntaxEditBufferCommand
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditInsertStringCommand)
+public:
+    CKTSyntaxEditInsertStringCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
+                                     const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo);
+
+    DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+    DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+};
+
+// An overwrite: m_strText is the new text, m_strReplacedText what it covered.
+class CKTSyntaxEditReplaceStringCommand : public CKTSyntaxEditBufferCommand
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditReplaceStringCommand)
+public:
+    CKTSyntaxEditReplaceStringCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
+                                      LPCSTR pszReplacedText, const KT_EDIT_TEXTPOS& lcFrom,
+                                      const KT_EDIT_TEXTPOS& lcTo);
+
+    DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+    DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+
+    const CString& GetReplacedText() const { return m_strReplacedText; }
+
+private:
+    CString m_strReplacedText; // the characters the new text overwrote
+};

@@ -1,0 +1,33 @@
+// What the text buffer asks of its background colouring parser.
+// Classes: CKTSyntaxEditLexParserLink.
+#pragma once
+
+#include "KTSyntaxEditTextPos.h"
+
+class CKTSyntaxEditBufferManager;
+
+// The parser lives in the lexer layer above this one; the buffer reaches it
+// only through this interface so that the text engine builds on its own.
+class CKTSyntaxEditLexParserLink
+{
+public:
+    enum EditKind
+    {
+        editInserted = 1,
+        editDeleted = 2,
+    };
+
+    virtual ~CKTSyntaxEditLexParserLink() = default;
+
+    virtual void BreakParsing() = 0;
+    virtual void Close() = 0;
+    virtual void OnEditChanged(const KT_EDIT_TEXTPOS& lcStart, const KT_EDIT_TEXTPOS& lcEnd, int nEditKind,
+                               CKTSyntaxEditBufferManager* pBuffer) = 0;
+    // The file type or the colouring switch changed: pick the schema again.
+    virtual void OnFileTypeChanged(CKTSyntaxEditBufferManager* pBuffer) = 0;
+    virtual void OnSyntaxColorChanged(CKTSyntaxEditBufferManager* pBuffer, BOOL bOn) = 0;
+    // The buffer lets go of the parser it created.
+    virtual void ReleaseLink() = 0;
+};
+
+typedef CKTSyntaxEditLexParserLink* (*PFN_KT_CREATE_LEXPARSER)(CKTSyntaxEditBufferManager* pBuffer);

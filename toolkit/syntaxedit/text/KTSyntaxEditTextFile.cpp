@@ -1,0 +1,152 @@
+// The UTF-16 guess and the line reader.
+#include "KTSyntaxEditTextFile.h"
+
+#include <algorithm>
+
+namespace
+{
+int CountDistinct(const std::vector<BYTE>& sorted)
+{
+    int count = 0;
+    for (size_t i = 1; i < sorted.size(); ++i)
+        count += sorted[i] != sorted[i - 1];
+    return count;
+}
+} // namespace
+
+BOOL CKTSyntaxEditTextReader::LooksLikeUnicode(const BYTE* pData, int nBytes)
+{
+    int n = nBytes / 2;
+    std::vector<BYTE> low(n), high(n);
+    for (int i = 0; i < n; ++i)
+    {
+        low[i] = pData[2 * i];
+        high[i] = pData[2 * i + 1];
+        if ((low[i] == 0x0A || low[i] == 0x0D) && high[i] == 0)
+            return TRUE;
+    }
+    std::sort(low.begin(), low.end());
+    std::sort(high.begin(), high.end());
+    int dL = CountDistinct(low);
+    int dH = CountDistinct(high);
+    int h9 = 0;
+    for (int i = 1; i < n; ++i)
+        h9 += high[i] < 9;
+    if (n >= 10)
+        return (dL * 100) / std::max(dH, 1) > 150 || (h9 * 100) / n > 3;
+    // Short ANSI text has varied bytes in both halves; only near-zero high
+    // bytes speak for UTF-16 here.
+    return h9 > 0;
+}
+
+BOOL CKTSyntaxEditTextReader::DetectUnicode(CFile* pFile)
+{
+    BYTE mark[2] = {0, 0};
+    pFile->SeekToBegin();
+    if (pFile->Read(mark, 2) == 2 && mark[0] == 0xFF && mark[1] == 0xFE)
+        return TRUE;
+    pFile->SeekToBegin();
+    if (pFile->GetLength() % 2 != 0)
+        return FALSE;
+    BYTE sample[1024];
+    UINT nRead = pFile->Read(sample, sizeof(sample));
+    pFile->SeekToBegin();
+    return LooksLikeUnicode(sample, int(nRead));
+}
+
+CKTSyntaxEditTextReader::CKTSyntaxEditTextReader(CFile* pFile, BOOL bUnicode)
+    : m_pFile(pFile), m_bUnicode(bUnicode), m_nUnitSize(bUnicode ? 2 : 1)
+{
+}
+
+CKTSyntaxEditTextReader::CKTSyntaxEditTextReader(LPCSTR pszText, int nLength)
+    : m_arBuffer(pszText, pszText + std::max(nLength, 0))
+{
+}
+
+BOOL CKTSyntaxEditTextReader::Fill()
+{
+    if (!m_pFile)
+        return FALSE;
+    m_arBuffer.erase(m_arBuffer.begin(), m_arBuffer.begin() + m_nHead);
+    m_nHead = 0;
+    size_t nOld = m_arBuffer.size();
+    m_arBuffer.resize(nOld + kChunk);
+    UINT nRead = m_pFile->Read(m_arBuffer.data() + nOld, kChunk);
+    m_arBuffer.resize(nOld + nRead);
+    return nRead > 0;
+}
+
+// The unit nAhead units after the head, -1 past the end.
+int CKTSyntaxEditTextReader::Peek(int nAhead)
+{
+    size_t nNeeded = size_t(m_nHead) + size_t(nAhead + 1) * m_nUnitSize;
+    while (m_arBuffer.size() < nNeeded)
+    {
+        if (!Fill())
+            return -1;
+        nNeeded = size_t(m_nHead) + size_t(nAhead + 1) * m_nUnitSize;
+    }
+    const BYTE* p = m_arBuffer.data() + m_nHead + nAhead * m_nUnitSize;
+    return m_bUnicode ? (p[0] | (p[1] << 8)) : p[0];
+}
+
+void CKTSyntaxEditTextReader::Skip(int nUnits)
+{
+    m_nHead += nUnits * m_nUnitSize;
+}
+
+void CKTSyntaxEditTextReader::AppendUnits(CString& strLine, int nUnits)
+{
+    if (nUnits <= 0)
+        return;
+    const BYTE* p = m_arBuffer.data() + m_nHead;
+    if (!m_bUnicode)
+    {
+        strLine.Append(reinterpret_cast<LPCSTR>(p), nUnits);
+    }
+    else
+    {
+        std::vector<WCHAR> wide(nUnits);
+        for (int i = 0; i < nUnits; ++i)
+            wide[i] = WCHAR(p[2 * i] | (p[2 * i + 1] << 8));
+        int nBytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), nUnits, NULL, 0, NULL, NULL);
+        std::vector<char> ansi(std::max(nBytes, 0));
+        if (nBytes > 0)
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), nUnits, ansi.data(), nBytes, NULL, NULL);
+        strLine.Append(ansi.data(), nBytes);
+    }
+    Skip(nUnits);
+}
+
+BOOL CKTSyntaxEditTextReader::ReadLine(CString& strLine, int& nStyle)
+{
+    strLine.Empty();
+    nStyle = -1;
+    int nUnits = 0;
+    for (;;)
+    {
+        int c = Peek(nUnits);
+        if (c == -1)
+        {
+            AppendUnits(strLine, nUnits);
+            return !strLine.IsEmpty();
+        }
+        if (c != 0 && c != '\r' && c != '\n')
+        {
+            ++nUnits;
+            continue;
+        }
+        AppendUnits(strLine, nUnits);
+        if (c == 0)
+        {
+            Skip(1);
+            return TRUE;
+        }
+        int next = Peek(1);
+        BOOL bPair = (c == '\r' && next == '\n') || (c == '\n' && next == '\r');
+        nStyle = c == '\r' ? 0 : (bPair ? 1 : 2);
+        Skip(bPair ? 2 : 1);
+        return TRUE;
+    }
+}

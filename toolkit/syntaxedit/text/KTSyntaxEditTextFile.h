@@ -1,0 +1,42 @@
+// Reading text: the UTF-16 guess and the line reader for ANSI and UTF-16 files or memory.
+// Classes: CKTSyntaxEditTextReader.
+#pragma once
+
+#include <afx.h>
+
+#include <vector>
+
+class CKTSyntaxEditTextReader
+{
+public:
+    // Reads the file from its current position on.
+    CKTSyntaxEditTextReader(CFile* pFile, BOOL bUnicode);
+    // Reads ANSI text held in memory.
+    CKTSyntaxEditTextReader(LPCSTR pszText, int nLength);
+    CKTSyntaxEditTextReader(const CKTSyntaxEditTextReader&) = delete;
+    CKTSyntaxEditTextReader& operator=(const CKTSyntaxEditTextReader&) = delete;
+
+    // Decides the encoding from the start of the file and leaves the file
+    // where the text starts (after a FF FE mark).
+    static BOOL DetectUnicode(CFile* pFile);
+    // The content test alone, over up to 1024 bytes, 16-bit units low byte first.
+    static BOOL LooksLikeUnicode(const BYTE* pData, int nBytes);
+
+    // One line without its end; nStyle gets the style of its end, -1 when the
+    // line ended at a zero character or at the end of the text. FALSE at the end.
+    BOOL ReadLine(CString& strLine, int& nStyle);
+
+private:
+    enum { kChunk = 4096 };
+
+    int Peek(int nAhead);
+    void Skip(int nUnits);
+    BOOL Fill();
+    void AppendUnits(CString& strLine, int nUnits);
+
+    CFile* m_pFile = NULL;     // NULL when reading memory
+    BOOL m_bUnicode = FALSE;   // 16-bit units, low byte first
+    int m_nUnitSize = 1;
+    std::vector<BYTE> m_arBuffer;
+    int m_nHead = 0;           // next unread byte in the buffer
+};

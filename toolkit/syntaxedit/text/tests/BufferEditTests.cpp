@@ -1,0 +1,182 @@
+// Text operations of the buffer: insertion, deletion, column blocks, case, columns.
+#include <gtest/gtest.h>
+
+#include "TextTestHelpers.h"
+
+using kttest::BufferHolder;
+using kttest::Rows;
+using kttest::SetRows;
+using Strings = std::vector<std::string>;
+
+namespace
+{
+std::string Copy(CKTSyntaxEditBufferManager& buffer, int r1, int d1, int r2, int d2, BOOL bColumn)
+{
+    CMemFile file;
+    buffer.GetBuffer(r1, d1, r2, d2, &file, bColumn, FALSE);
+    std::string bytes(size_t(file.GetLength()), '\0');
+    file.SeekToBegin();
+    file.Read(&bytes[0], UINT(bytes.size()));
+    return bytes;
+}
+
+TEST(BufferInsert, SplitsTheRowAroundInsertedLines)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"abcd"});
+    KT_EDIT_TEXTPOS end;
+    ASSERT_TRUE(buffer->InsertText("x\ny", 1, 3, FALSE, &end));
+    EXPECT_EQ(Rows(*buffer), (Strings{"abx", "ycd"}));
+    EXPECT_EQ(end, KT_EDIT_TEXTPOS(2, 2));
+}
+
+TEST(BufferInsert, TextEndingWithLineEndPutsTheTailOnItsOwnRow)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"abcd"});
+    KT_EDIT_TEXTPOS end;
+    buffer->InsertText("x\r\n", 1, 3, FALSE, &end);
+    EXPECT_EQ(Rows(*buffer), (Strings{"abx", "cd"}));
+    EXPECT_EQ(end, KT_EDIT_TEXTPOS(2, 1));
+}
+
+TEST(BufferInsert, BeyondTheRowEndPadsWithSpaces)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"abcd"});
+    buffer->InsertText("zz", 1, 8, FALSE);
+    EXPECT_EQ(Rows(*buffer), Strings{"abcd   zz"});
+}
+
+TEST(BufferInsert, MissingRowsAreCreated)
+{
+    BufferHolder buffer;
+    buffer->InsertText("far", 3, 1, FALSE);
+    EXPECT_EQ(Rows(*buffer), (Strings{"", "", "far"}));
+}
+
+TEST(BufferInsert, OverwriteReplacesAsManyCharactersAsItWrites)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"abcd"});
+    buffer->SetOverwriteMode(TRUE);
+    buffer->InsertText("XY", 1, 2, TRUE);
+    EXPECT_EQ(Rows(*buffer), Strings{"aXYd"});
+    buffer->InsertText("!", 1, 5, TRUE);
+    EXPECT_EQ(Rows(*buffer), Strings{"aXYd!"});
+    EXPECT_EQ(buffer->GetUndoRedoManager()->GetCount(), 2);
+}
+
+TEST(BufferDelete, AcrossRowsJoinsTheEnds)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"abcd", "efgh"});
+    EXPECT_TRUE(buffer->DeleteText(1, 3, 2, 2, FALSE, FALSE));
+    EXPECT_EQ(Rows(*buffer), Strings{"abfgh"});
+}
+
+TEST(BufferDelete, DisplayColumnsFollowTabs)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"\tabc"});
+    // Display columns 5..6 cover the 'a' after the tab.
+    EXPECT_TRUE(buffer->DeleteText(1, 5, 1, 6, FALSE, TRUE));
+    EXPECT_EQ(Rows(*buffer), Strings{"\tbc"});
+}
+
+TEST(BufferDelete, ReversedAndOutOfRangeEndsAreOrderedAndClipped)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"one", "two", "three"});
+    EXPECT_TRUE(buffer->DeleteText(9, 1, 2, 2, FALSE, FALSE));
+    EXPECT_EQ(Rows(*buffer), (Strings{"one", "t"}));
+    EXPECT_FALSE(buffer->DeleteText(1, 2, 1, 2, FALSE, FALSE));
+}
+
+TEST(BufferCopy, ColumnBlockIsPaddedToItsWidth)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"ab", "abcdef"});
+    EXPECT_EQ(Copy(*buffer, 1, 2, 2, 5, TRUE), "b  \r\nbcd\r\n");
+}
+
+TEST(BufferCopy, StreamRangeUsesTheBufferLineEnd)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"abcd", "efgh", "ijkl"});
+    EXPECT_EQ(Copy(*buffer, 3, 3, 1, 2, FALSE), "bcd\r\nefgh\r\nij");
+}
+
+TEST(BufferCopy, ColumnBlockAcrossTabsCountsDisplayColumns)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"\tx", "abcdefg"});
+    // Display column 5 is the x after the tab and the e of the second row.
+    EXPECT_EQ(Copy(*buffer, 1, 5, 2, 7, TRUE), "x \r\nef\r\n");
+}
+
+TEST(BufferColumns, TabsExpandToTheTabSize)
+{
+    BufferHolder buffer;
+    buffer->SetTabSize(4, FALSE);
+    SetRows(*buffer, {"\tx", "ab\tc"});
+    EXPECT_EQ(buffer->GetColumnOfCharOffset(1, 1), 5);
+    EXPECT_EQ(buffer->GetCharOffsetOfColumn(1, 3), 1);
+    EXPECT_EQ(buffer->GetColumnOfCharOffset(2, 3), 5);
+    EXPECT_EQ(buffer->GetCharOffsetOfColumn(2, 5), 3);
+    EXPECT_EQ(buffer->GetColumnOfCharOffset(2, 99), 6);
+    buffer->SetTabSize(0, FALSE);
+    EXPECT_EQ(buffer->GetTabSize(), 1);
+}
+
+TEST(BufferCase, ChangesOnlyTheSpanBetweenDisplayColumnsAcrossTabs)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"ab\tcd\tef"});
+    // Columns 2..9 run from the b to the tab after cd.
+    EXPECT_TRUE(buffer->ChangeCase(1, 2, 9, TRUE, TRUE));
+    EXPECT_EQ(Rows(*buffer), Strings{"aB\tCD\tef"});
+    KT_EDIT_TEXTPOS from, to;
+    buffer->GetUndoRedoManager()->DoUndo(from, to, NULL);
+    EXPECT_EQ(Rows(*buffer), Strings{"ab\tcd\tef"});
+    buffer->GetUndoRedoManager()->DoRedo(from, to, NULL);
+    EXPECT_EQ(Rows(*buffer), Strings{"aB\tCD\tef"});
+    EXPECT_FALSE(buffer->ChangeCase(5, 1, 2, TRUE, FALSE));
+}
+
+TEST(BufferBlock, InsertsAtOneDisplayColumnOnEveryRow)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"\tx", "ab", "abcdefgh"});
+    KT_EDIT_TEXTPOS end;
+    // Position 2 of row 1 is after the tab: display column 5.
+    ASSERT_TRUE(buffer->InsertTextBlock("11\r\n22\r\n33", 1, 2, TRUE, &end));
+    EXPECT_EQ(Rows(*buffer), (Strings{"\t11x", "ab  22", "abcd33efgh"}));
+    EXPECT_EQ(end, KT_EDIT_TEXTPOS(3, 7));
+    // One undo step takes the whole block out again.
+    KT_EDIT_TEXTPOS from, to;
+    buffer->GetUndoRedoManager()->DoUndo(from, to, NULL);
+    EXPECT_EQ(Rows(*buffer), (Strings{"\tx", "ab  ", "abcdefgh"}));
+    EXPECT_FALSE(buffer->GetUndoRedoManager()->CanUndo());
+}
+
+TEST(BufferRows, LineTextAndLengths)
+{
+    BufferHolder buffer;
+    SetRows(*buffer, {"a", "bbb", ""});
+    CString text;
+    EXPECT_TRUE(buffer->GetLineText(2, text, TRUE));
+    EXPECT_STREQ(text, "bbb\r\n");
+    EXPECT_STREQ(buffer->GetLineTextEx(2, TRUE, 2), "bbb\n");
+    EXPECT_FALSE(buffer->GetLineText(4, text));
+    EXPECT_STREQ(text, "");
+    EXPECT_EQ(buffer->GetMaxLineTextLengthAll(), 3);
+    EXPECT_EQ(buffer->GetMaxLineTextLength(3, -1), 0);
+    EXPECT_EQ(buffer->GetMaxLineTextLength(0, 1), 1);
+    EXPECT_EQ(buffer->EstimateTextSize(1, 100), 3072);
+    const char* text2 = "ab\r\n";
+    EXPECT_TRUE(buffer->IsLineEndText(text2 + 2, FALSE));
+    EXPECT_TRUE(buffer->IsLineEndText(text2 + 3, TRUE));
+    EXPECT_FALSE(buffer->IsLineEndText(text2 + 1, FALSE));
+}
+} // namespace

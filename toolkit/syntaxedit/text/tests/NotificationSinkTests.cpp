@@ -1,0 +1,184 @@
+// The cross-thread sink: posted, sent and direct events, order, drops and destruction.
+#include <gtest/gtest.h>
+
+#include "KTNotificationSinkMT.h"
+
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace
+{
+const DWORD kCode = 77;
+
+// Pumps the calling thread's messages until the condition holds or time runs out.
+bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeout = 10000)
+{
+    DWORD dwStart = GetTickCount();
+    while (!done())
+    {
+        if (GetTickCount() - dwStart > dwTimeout)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(1);
+    }
+    return true;
+}
+
+class ConnectionHolder
+{
+public:
+    ConnectionHolder() : m_p(new CKTNotificationConnectionMT) {}
+    ~ConnectionHolder() { m_p->Release(); }
+    ConnectionHolder(const ConnectionHolder&) = delete;
+    ConnectionHolder& operator=(const ConnectionHolder&) = delete;
+    CKTNotificationConnection* operator->() const { return m_p; }
+    CKTNotificationConnection* Get() const { return m_p; }
+
+private:
+    CKTNotificationConnection* m_p;
+};
+
+struct Received
+{
+    std::vector<LPARAM> values;
+    std::vector<DWORD> threads;
+};
+
+TEST(NotificationSink, WorkerPostsArriveInOrderOnTheOwnerThread)
+{
+    ConnectionHolder connection;
+    CKTNotificationSinkMT sink;
+    ASSERT_TRUE(sink.IsWndCreated());
+    Received received;
+    sink.SetHandler(kCode, [&](DWORD, WPARAM, LPARAM l) {
+        received.values.push_back(l);
+        received.threads.push_back(GetCurrentThreadId());
+    });
+    ASSERT_NE(sink.Advise(connection.Get(), kCode), 0u);
+    std::thread worker([&] {
+        for (int i = 0; i < 1000; ++i)
+            connection->SendEvent(kCode, 0, i, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST | KT_NOTIFY_DIRECT);
+    });
+    bool all = PumpUntil([&] { return received.values.size() >= 1000; });
+    worker.join();
+    ASSERT_TRUE(all);
+    ASSERT_EQ(received.values.size(), 1000u);
+    for (int i = 0; i < 1000; ++i)
+    {
+        EXPECT_EQ(received.values[i], i);
+        EXPECT_EQ(received.threads[i], GetCurrentThreadId());
+    }
+    EXPECT_EQ(sink.GetQueuedCount(), 0u);
+}
+
+TEST(NotificationSink, SendBlocksUntilTheOwnerHasHandledIt)
+{
+    ConnectionHolder connection;
+    CKTNotificationSinkMT sink;
+    std::atomic<bool> handled(false), returned(false), handledBeforeReturn(false);
+    DWORD dwHandlerThread = 0;
+    sink.SetHandler(kCode, [&](DWORD, WPARAM w, LPARAM) {
+        EXPECT_EQ(w, WPARAM(&sink));
+        Sleep(100);
+        dwHandlerThread = GetCurrentThreadId();
+        handled = true;
+    });
+    sink.Advise(connection.Get(), kCode);
+    std::thread worker([&] {
+        connection->SendEvent(kCode, WPARAM(&sink), 0, 0);
+        handledBeforeReturn = handled.load();
+        returned = true;
+    });
+    bool done = PumpUntil([&] { return returned.load(); });
+    worker.join();
+    ASSERT_TRUE(done);
+    EXPECT_TRUE(handledBeforeReturn);
+    EXPECT_EQ(dwHandlerThread, GetCurrentThreadId());
+}
+
+TEST(NotificationSink, DirectFlagCallsAtOnceOnTheOwnerThread)
+{
+    ConnectionHolder connection;
+    CKTNotificationSinkMT sink;
+    int calls = 0;
+    sink.SetHandler(kCode, [&](DWORD, WPARAM, LPARAM) { ++calls; });
+    sink.Advise(connection.Get(), kCode);
+    connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_DIRECT);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(sink.GetQueuedCount(), 0u);
+    // Without the flag the same send is posted and waits for the pump.
+    connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST);
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(PumpUntil([&] { return calls == 2; }));
+}
+
+TEST(NotificationSink, EventsQueuedAtDestructionAreNeverDelivered)
+{
+    ConnectionHolder connection;
+    auto calls = std::make_shared<int>(0);
+    {
+        CKTNotificationSinkMT sink;
+        sink.SetHandler(kCode, [calls](DWORD, WPARAM, LPARAM) { ++*calls; });
+        sink.Advise(connection.Get(), kCode);
+        for (int i = 0; i < 10; ++i)
+            connection->SendEvent(kCode, 0, i, KT_NOTIFY_POST);
+        EXPECT_EQ(sink.GetQueuedCount(), 10u);
+    }
+    PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(*calls, 0);
+    EXPECT_FALSE(connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST));
+}
+
+TEST(NotificationSink, PostWithoutWindowIsCountedAndDropped)
+{
+    ConnectionHolder connection;
+    CKTNotificationSinkMT sink(FALSE);
+    int calls = 0;
+    sink.SetHandler(kCode, [&](DWORD, WPARAM, LPARAM) { ++calls; });
+    sink.Advise(connection.Get(), kCode);
+    connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST);
+    connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST);
+    EXPECT_EQ(sink.GetFailedPosts(), 2u);
+    EXPECT_EQ(sink.GetQueuedCount(), 0u);
+    ASSERT_TRUE(sink.CreateWnd());
+    connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST);
+    EXPECT_EQ(sink.GetFailedPosts(), 0u);
+    EXPECT_TRUE(PumpUntil([&] { return calls == 1; }));
+}
+
+TEST(NotificationSink, CodeWithoutHandlerIsReceivedAndIgnored)
+{
+    ConnectionHolder connection;
+    CKTNotificationSinkMT sink;
+    int calls = 0;
+    sink.SetHandler(kCode, [&](DWORD, WPARAM, LPARAM) { ++calls; });
+    sink.Advise(connection.Get(), kCode + 1);
+    sink.Advise(connection.Get(), kCode);
+    EXPECT_TRUE(connection->SendEvent(kCode + 1, 0, 0, KT_NOTIFY_POST));
+    connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST);
+    EXPECT_TRUE(PumpUntil([&] { return calls == 1 && sink.GetQueuedCount() == 0; }));
+}
+
+// Owners name member handlers.
+class Owner
+{
+public:
+    void OnNotify(DWORD dwCode, WPARAM, LPARAM lParam) { last = LPARAM(dwCode) + lParam; }
+    LPARAM last = 0;
+};
+
+TEST(NotificationSink, MemberHandlersReceiveCodeAndValues)
+{
+    ConnectionHolder connection;
+    CKTNotificationSinkMT sink;
+    Owner owner;
+    sink.SetHandler(kCode, &owner, &Owner::OnNotify);
+    sink.Advise(connection.Get(), kCode);
+    connection->SendEvent(kCode, 0, 3, KT_NOTIFY_DIRECT | KT_NOTIFY_POST);
+    EXPECT_EQ(owner.last, LPARAM(kCode + 3));
+}
+} // namespace

@@ -1,0 +1,94 @@
+// Helpers of the text engine tests.
+#include "TextTestHelpers.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace kttest
+{
+TempFile::TempFile(const std::string& name)
+{
+    char folder[MAX_PATH];
+    DWORD n = GetTempPathA(MAX_PATH, folder);
+    m_path = std::string(folder, n) + "kttext_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+}
+
+TempFile::~TempFile()
+{
+    DeleteFileA(m_path.c_str());
+}
+
+void TempFile::Write(const std::string& bytes) const
+{
+    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+std::string TempFile::Read() const
+{
+    std::ifstream in(m_path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+BufferHolder::BufferHolder() : m_pBuffer(new CKTSyntaxEditBufferManager)
+{
+}
+
+BufferHolder::~BufferHolder()
+{
+    m_pBuffer->InternalRelease();
+}
+
+void LoadBytes(CKTSyntaxEditBufferManager& buffer, const std::string& bytes, const std::string& name)
+{
+    TempFile file(name);
+    file.Write(bytes);
+    CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
+    CArchive ar(&source, CArchive::load);
+    buffer.Serialize(ar);
+    ar.Close();
+    source.Close();
+}
+
+std::string StoreBytes(CKTSyntaxEditBufferManager& buffer, const std::string& name)
+{
+    TempFile file(name);
+    {
+        CFile target(file.Path().c_str(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&target, CArchive::store);
+        buffer.Serialize(ar);
+        ar.Close();
+        target.Close();
+    }
+    return file.Read();
+}
+
+std::vector<std::string> Rows(const CKTSyntaxEditBufferManager& buffer)
+{
+    std::vector<std::string> rows;
+    for (int row = 1; row <= buffer.GetRowCount(); ++row)
+        rows.emplace_back(LPCSTR(buffer.GetLineTextEx(row)));
+    return rows;
+}
+
+void SetRows(CKTSyntaxEditBufferManager& buffer, const std::vector<std::string>& rows)
+{
+    std::string text;
+    for (size_t i = 0; i < rows.size(); ++i)
+        text += rows[i] + (i + 1 < rows.size() ? "\r\n" : "");
+    buffer.Close();
+    buffer.InsertText(text.c_str(), 1, 1, FALSE);
+}
+
+std::string Utf16(const std::wstring& text)
+{
+    std::string bytes;
+    for (wchar_t c : text)
+    {
+        bytes += char(c & 0xFF);
+        bytes += char((c >> 8) & 0xFF);
+    }
+    return bytes;
+}
+} // namespace kttest
