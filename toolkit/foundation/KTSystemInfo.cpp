@@ -82,6 +82,34 @@ HRESULT CKTWinDwmWrapper::ExtendFrameIntoClientArea(HWND hWnd, int cxLeft, int c
 	return m_pfnExtendFrameIntoClientArea(hWnd, &margins);
 }
 
+CKTMsImgApi::CKTMsImgApi()
+	: CKTMsImgApi("msimg32.dll")
+{
+}
+
+CKTMsImgApi::CKTMsImgApi(LPCSTR lpszLibrary)
+	: m_library(lpszLibrary)
+{
+	m_library.GetProc("AlphaBlend", m_pfnAlphaBlend);
+	m_library.GetProc("GradientFill", m_pfnGradientFill);
+}
+
+BOOL CKTMsImgApi::AlphaBlend(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc,
+                             int cySrc, BLENDFUNCTION blend) const
+{
+	if (!m_pfnAlphaBlend)
+		return FALSE;
+	return m_pfnAlphaBlend(hDest, x, y, cx, cy, hSrc, xSrc, ySrc, cxSrc, cySrc, blend);
+}
+
+BOOL CKTMsImgApi::GradientFill(HDC hDC, TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMesh,
+                               ULONG nMode) const
+{
+	if (!m_pfnGradientFill)
+		return FALSE;
+	return m_pfnGradientFill(hDC, pVertices, nVertices, pMesh, nMesh, nMode);
+}
+
 CKTOsVersionInfo::CKTOsVersionInfo()
 	: m_info()
 {
@@ -113,4 +141,10 @@ CKTOsVersionInfo* KTOsVersionInfo()
 {
 	static CKTOsVersionInfo info;
 	return &info;
+}
+
+CKTMsImgApi* KTMsImg()
+{
+	static CKTMsImgApi api;
+	return &api;
 }

@@ -1,7 +1,7 @@
 // KTSystemInfo.h: lazily bound system services: monitors, desktop composition and the OS version.
 //
-// Classes: CKTMultiMonitorApi, CKTWinDwmWrapper, CKTOsVersionInfo.
-// Accessors: KTMultiMonitor, KTOsVersionInfo.
+// Classes: CKTMultiMonitorApi, CKTWinDwmWrapper, CKTMsImgApi, CKTOsVersionInfo.
+// Accessors: KTMultiMonitor, KTMsImg, KTOsVersionInfo.
 #pragma once
 
 #include <windows.h>
@@ -66,6 +66,31 @@ private:
 	PFNDWMEXTENDFRAME m_pfnExtendFrameIntoClientArea;
 };
 
+// Alpha blending and gradient fills of the imaging library; each call
+// answers FALSE and draws nothing when the entry point is missing.
+class CKTMsImgApi
+{
+public:
+	CKTMsImgApi();
+	// Binds another library by name (tests bind a missing one).
+	explicit CKTMsImgApi(LPCSTR lpszLibrary);
+	CKTMsImgApi(const CKTMsImgApi&) = delete;
+	CKTMsImgApi& operator=(const CKTMsImgApi&) = delete;
+
+	BOOL AlphaBlend(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
+	                BLENDFUNCTION blend) const;
+	BOOL GradientFill(HDC hDC, TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMesh, ULONG nMode) const;
+	BOOL HasGradientFill() const { return m_pfnGradientFill != NULL; }
+
+private:
+	typedef BOOL(WINAPI* PFNALPHABLEND)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+	typedef BOOL(WINAPI* PFNGRADIENTFILL)(HDC, TRIVERTEX*, ULONG, void*, ULONG, ULONG);
+
+	CKTSystemLibrary m_library;
+	PFNALPHABLEND m_pfnAlphaBlend;
+	PFNGRADIENTFILL m_pfnGradientFill;
+};
+
 // The running system's version, read once.
 class CKTOsVersionInfo
 {
@@ -86,3 +111,4 @@ private:
 
 CKTMultiMonitorApi* KTMultiMonitor();
 CKTOsVersionInfo* KTOsVersionInfo();
+CKTMsImgApi* KTMsImg();
