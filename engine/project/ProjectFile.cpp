@@ -1,6 +1,8 @@
 // ProjectFile.cpp: project file names, folders and the check for an already loaded project.
 #include "ProjectFile.h"
 
+#include "model/FixedText.h"
+
 #include <cctype>
 
 const char* const kProjectFileExtension = ".kvs";
@@ -43,6 +45,28 @@ CString ProjectFolderOf(const char* path)
 CString ProjectFilePath(const ProjectRecord& project)
 {
     return project.folder + project.name + kProjectFileExtension;
+}
+
+bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform,
+                      int libraryType, ProjectRecord* project, CString* error)
+{
+    ProjectRecord created;
+    if (name[0] == '\0' || !CopyFixedText(created.name, name)) {
+        error->Format("the project name must have 1 to %d characters", static_cast<int>(sizeof(created.name) - 1));
+        return false;
+    }
+    created.basedProtocol = basedProtocol;
+    created.targetPlatform = targetPlatform;
+    created.libraryType = libraryType;
+    CopyFixedText(created.tlvTagType, "unsigned int");
+    CopyFixedText(created.tlvLengthType, "unsigned int");
+    created.folder = location;
+    const int length = created.folder.GetLength();
+    if (length > 0 && created.folder[length - 1] != '\\' && created.folder[length - 1] != '/')
+        created.folder += kSeparator;
+    created.folder += CString(name) + kSeparator;
+    *project = created;
+    return true;
 }
 
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name)

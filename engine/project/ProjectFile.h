@@ -20,6 +20,13 @@ CString ProjectFolderOf(const char* path);
 // "<folder><name>.kvs": where the project is saved.
 CString ProjectFilePath(const ProjectRecord& project);
 
+// A new, empty project from the New Project dialog's results. Its folder is
+// "<location><name>" with a trailing separator (one is put between location
+// and name when missing); its TLV types start as "unsigned int". False, with
+// the reason, for a name that is empty or does not fit.
+bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform,
+                      int libraryType, ProjectRecord* project, CString* error);
+
 // True when a project of that name is in the list, compared without regard to case.
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name);
 

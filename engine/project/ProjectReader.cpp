@@ -160,23 +160,31 @@ bool ReadField(const CXmlTag& tag, const CString& where, FieldRecord* field, CSt
         && RequireDataType(reader, field->dataType, false);
 }
 
-// Reads the field children of a "head" or "packet" element in order.
-bool ReadFields(const CXmlTag& parent, const CString& where, FieldRecordArray* fields, CString* detail)
+// Reads every child of parent as one record of the given element, in order;
+// the place of each is "<where><kind> <number>".
+template <class Record, class ReadOne>
+bool ReadChildren(const CXmlTag& parent, const CString& where, const char* element,
+                  CArray<Record, const Record&>* records, CString* detail, ReadOne readOne)
 {
     for (int i = 0; i < parent.GetChildCount(); ++i) {
         const CXmlTag& child = parent.GetChild(i);
         CString place;
-        place.Format("%s, field %d", static_cast<const char*>(where), i + 1);
-        if (child.GetName() != kFieldElement) {
+        place.Format("%s%s %d", static_cast<const char*>(where), element, i + 1);
+        if (child.GetName() != element) {
             *detail = place + " is an unknown element <" + child.GetName() + ">";
             return false;
         }
-        FieldRecord field;
-        if (!ReadField(child, place, &field, detail))
+        Record record;
+        if (!readOne(child, place, &record, detail))
             return false;
-        fields->Add(field);
+        records->Add(record);
     }
     return true;
+}
+
+bool ReadFields(const CXmlTag& parent, const CString& where, FieldRecordArray* fields, CString* detail)
+{
+    return ReadChildren(parent, where + ", ", kFieldElement, fields, detail, ReadField);
 }
 
 bool ReadPacket(const CXmlTag& tag, const CString& where, PacketRecord* packet, CString* detail)
@@ -191,21 +199,8 @@ bool ReadPacket(const CXmlTag& tag, const CString& where, PacketRecord* packet, 
 
 bool ReadBody(const CXmlTag& body, PacketRecordArray* packets, CString* detail)
 {
-    for (int i = 0; i < body.GetChildCount(); ++i) {
-        const CXmlTag& child = body.GetChild(i);
-        CString place;
-        place.Format("packet %d", i + 1);
-        if (child.GetName() != kPacketElement) {
-            *detail = place + " is an unknown element <" + child.GetName() + ">";
-            return false;
-        }
-        PacketRecord packet;
-        if (!ReadPacket(child, place, &packet, detail))
-            return false;
-        packets->Add(packet);
-    }
     ElementReader reader(body, "body", detail);
-    return reader.Finish();
+    return reader.Finish() && ReadChildren(body, "", kPacketElement, packets, detail, ReadPacket);
 }
 
 bool ReadSettings(const CXmlTag& tag, ProjectRecord* project, CString* detail)

@@ -1,6 +1,7 @@
 // ProjectFileTest.cpp: ".kvs" round trips, every refusal of the reader, duplicates and safe writing.
 #include "project/ProjectFile.h"
 #include "SampleDesigns.h"
+#include "model/Vocabulary.h"
 #include "xml/XmlLog.h"
 
 #include <gtest/gtest.h>
@@ -264,7 +265,8 @@ TEST_F(ProjectFileTest, EveryMalformedDocumentIsAnInvalidProjectFile)
         Replace(base, "maxCount=\"\"", "maxCount=\"" + std::string(30, '9') + "\""),
         Replace(base, "maxLength=\"4\"", "maxLength=\"" + std::string(50, '9') + "\""),
         Replace(base, "tag=\"0x00000000\"", "tag=\"" + longName + "\""),
-        Replace(base, "<field ", "<field>text</field><field "),
+        Replace(base, "<head>", "<head>text"),
+        Replace(base, "hasBody=\"1\">", "hasBody=\"1\">words"),
         Replace(base, "<solution>", "<!DOCTYPE solution><solution>"),
         Replace(base, "name=\"f\"", "name=\"\xE2\x82\xAC\""),
     };
@@ -389,6 +391,34 @@ TEST(ProjectPaths, FolderAndFileNameOfAProject)
     std::strcpy(project.name, "Chat");
     project.folder = "C:\\work\\";
     EXPECT_EQ(CString("C:\\work\\Chat.kvs"), ProjectFilePath(project));
+}
+
+TEST(NewProject, TakesTheDialogsResultsAndRefusesNamesThatDoNotFit)
+{
+    ProjectRecord project;
+    CString error;
+    ASSERT_TRUE(NewProjectRecord("smpp33", "C:\\work", PROTOCOL_UDP, PLATFORM_UNIX, LIBRARY_STATIC,
+                                 &project, &error));
+    EXPECT_STREQ("smpp33", project.name);
+    EXPECT_EQ(PROTOCOL_UDP, project.basedProtocol);
+    EXPECT_EQ(PLATFORM_UNIX, project.targetPlatform);
+    EXPECT_EQ(LIBRARY_STATIC, project.libraryType);
+    EXPECT_EQ(0, project.tlvSupport);
+    EXPECT_STREQ("unsigned int", project.tlvTagType);
+    EXPECT_EQ(0, static_cast<int>(project.headerFields.GetSize() + project.packets.GetSize()));
+#ifdef _WIN32
+    EXPECT_EQ(CString("C:\\work\\smpp33\\"), project.folder);
+#else
+    EXPECT_EQ(CString("C:\\work/smpp33/"), project.folder);
+#endif
+    ASSERT_TRUE(NewProjectRecord("a", "/tmp/", 0, 0, 0, &project, &error));
+    EXPECT_EQ(0, project.folder.Find("/tmp/a"));
+
+    const std::string tooLong(256, 'n');
+    EXPECT_FALSE(NewProjectRecord(tooLong.c_str(), "/tmp/", 0, 0, 0, &project, &error));
+    EXPECT_FALSE(NewProjectRecord("", "/tmp/", 0, 0, 0, &project, &error));
+    EXPECT_EQ(CString("the project name must have 1 to 255 characters"), error);
+    EXPECT_STREQ("a", project.name);
 }
 
 TEST(ProjectText, FormatAndParseAgreeWithoutFiles)
