@@ -1,0 +1,324 @@
+// Parse runs of a text schema: the full run, the re-parse after an edit that
+// takes the unchanged rest of the old chain back, and the block updates
+// that an edit makes before it.
+#include <algorithm>
+#include <chrono>
+#include <climits>
+
+#include "LexTextSchema.h"
+
+namespace {
+
+const int kResultMask = CKTSyntaxEditLexClass::ktStop | CKTSyntaxEditLexClass::ktBroken;
+
+KT_EDIT_LEXPOS ShiftForInsert(KT_EDIT_LEXPOS p, KT_EDIT_LEXPOS s, KT_EDIT_LEXPOS e)
+{
+    if (!p.IsValid() || p < s)
+        return p;
+    if (p.nRow == s.nRow)
+        return {e.nRow, e.nCol + (p.nCol - s.nCol)};
+    return {p.nRow + (e.nRow - s.nRow), p.nCol};
+}
+
+KT_EDIT_LEXPOS ShiftForDelete(KT_EDIT_LEXPOS p, KT_EDIT_LEXPOS s, KT_EDIT_LEXPOS e, bool& touched)
+{
+    if (!p.IsValid() || p < s)
+        return p;
+    if (p < e) {
+        touched = true;
+        return s;
+    }
+    if (p.nRow == e.nRow)
+        return {s.nRow, s.nCol + (p.nCol - e.nCol)};
+    return {p.nRow - (e.nRow - s.nRow), p.nCol};
+}
+
+} // namespace
+
+CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const
+{
+    return KTMakeLex<CKTSyntaxEditLexTextBlock>();
+}
+
+const CKTLexBlockPtr& CKTSyntaxEditLexTextSchema::GetNewestBlock() const
+{
+    static const CKTLexBlockPtr none;
+    return m_chain.empty() ? none : m_chain.back();
+}
+
+void CKTSyntaxEditLexTextSchema::Notify(int code, int value, const CKTLexBlockPtr& block)
+{
+    if (m_pEvents)
+        m_pEvents->OnSchemaEvent(code, value, block);
+}
+
+void CKTSyntaxEditLexTextSchema::Announce(const CKTLexBlockPtr& block)
+{
+    if (m_bAnnounce)
+        Notify(2, 0, block);
+}
+
+void CKTSyntaxEditLexTextSchema::DropParseResults()
+{
+    std::vector<CKTLexBlockPtr> chain;
+    {
+        auto data = LockData();
+        chain.swap(m_chain);
+    }
+    // Parent links die with the chain; nothing else holds them in a cycle.
+    m_oldTail.clear();
+}
+
+int CKTSyntaxEditLexTextSchema::RunParseUpdate(bool background, CKTSyntaxEditLexCursor& cursor,
+                                               const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end, bool notify)
+{
+    m_bAnnounce = notify;
+    if (notify)
+        Notify(1, 0, CKTLexBlockPtr());
+    int result = RunParse(background, cursor, start, end);
+    if (notify)
+        Notify(3, result, CKTLexBlockPtr());
+    m_bAnnounce = false;
+    return result;
+}
+
+int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor& cursor,
+                                         const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end)
+{
+    std::lock_guard<std::mutex> classes(m_classLock);
+    if (m_classes.GetClassTree(background).empty())
+        return CKTSyntaxEditLexClass::ktRangeDone;
+    m_bSynced = false;
+    size_t restart = SIZE_MAX;
+    if (start && start->IsValid() && *start != KT_EDIT_LEXPOS{1, 0})
+        restart = FindRestart(*start);
+    int result;
+    if (restart == SIZE_MAX) {
+        result = RunFromStart(background, cursor);
+    } else {
+        KT_EDIT_LEXPOS threshold = (end && *end > *start) ? *end : *start;
+        result = RunFromBlock(restart, cursor, threshold);
+    }
+    m_oldTail.clear();
+    m_nOldNext = 0;
+    return result;
+}
+
+size_t CKTSyntaxEditLexTextSchema::FirstBlockAfter(KT_EDIT_LEXPOS pos) const
+{
+    auto it = std::lower_bound(m_chain.begin(), m_chain.end(), pos,
+                               [](const CKTLexBlockPtr& b, KT_EDIT_LEXPOS p) { return b->m_posStart < p; });
+    return size_t(it - m_chain.begin());
+}
+
+// The last block directly inside the file's block that starts on a row
+// before the edit: the parse state there is known, so a re-parse can begin there.
+size_t CKTSyntaxEditLexTextSchema::FindRestart(KT_EDIT_LEXPOS start) const
+{
+    if (m_chain.size() < 2 || m_chain[0]->m_ptrParent)
+        return SIZE_MAX;
+    const CKTSyntaxEditLexTextBlock* root = m_chain[0].get();
+    for (size_t i = FirstBlockAfter({start.nRow, 0}); i-- > 1;)
+        if (m_chain[i]->m_ptrParent.get() == root)
+            return i;
+    return SIZE_MAX;
+}
+
+int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCursor& cursor)
+{
+    DropParseResults();
+    if (!cursor.Seek({1, 0}, &m_bBreak))
+        return CKTSyntaxEditLexClass::ktBroken;
+    const CKTSyntaxEditLexClass::List& tree = m_classes.GetClassTree(background);
+    do {
+        if (m_bBreak)
+            return CKTSyntaxEditLexClass::ktBroken;
+        KT_EDIT_LEXPOS before = cursor.GetPosition();
+        int result = OfferClasses(tree, nullptr, cursor);
+        if (result & kResultMask)
+            return result;
+        if (!cursor.IsEnd() && cursor.GetPosition() == before)
+            cursor.SeekNext(1);
+    } while (!cursor.IsEnd());
+    return CKTSyntaxEditLexClass::ktRangeDone;
+}
+
+int CKTSyntaxEditLexTextSchema::RunFromBlock(size_t restart, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold)
+{
+    CKTLexBlockPtr root = m_chain[0];
+    KT_EDIT_LEXPOS from = m_chain[restart]->m_posStart;
+    {
+        auto data = LockData();
+        m_oldTail.assign(m_chain.begin() + long(restart), m_chain.end());
+        m_chain.resize(restart);
+        root->m_posEnd = KT_EDIT_LEXPOS();
+    }
+    m_nOldNext = 0;
+    m_posSyncAfter = threshold;
+    if (!cursor.Seek(from, &m_bBreak))
+        return CKTSyntaxEditLexClass::ktBroken;
+    int result = RunBlock(cursor, root);
+    if (m_bSynced) {
+        cursor.Seek({cursor.GetRowCount(), INT_MAX});
+        auto data = LockData();
+        root->m_posEnd = cursor.GetPosition();
+        return CKTSyntaxEditLexClass::ktRangeDone;
+    }
+    return result;
+}
+
+int CKTSyntaxEditLexTextSchema::OfferClasses(const CKTSyntaxEditLexClass::List& classes,
+                                             CKTSyntaxEditLexTextBlock* parent, CKTSyntaxEditLexCursor& cursor)
+{
+    for (const CKTSyntaxEditLexClass::Ptr& cls : classes) {
+        if (m_bBreak)
+            return CKTSyntaxEditLexClass::ktBroken;
+        CKTLexBlockPtr block;
+        int result = cls->Run(cursor, *this, block);
+        if (result & CKTSyntaxEditLexClass::ktStop)
+            return result;
+        if (!(result & CKTSyntaxEditLexClass::ktStarted) || !block)
+            continue;
+        LinkBlock(block, parent);
+        if (m_bSynced)
+            return CKTSyntaxEditLexClass::ktRangeDone;
+        if (result & CKTSyntaxEditLexClass::ktEnded) {
+            Announce(block);
+            return result;
+        }
+        return result | RunBlock(cursor, block);
+    }
+    return 0;
+}
+
+int CKTSyntaxEditLexTextSchema::RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls,
+                                                 CKTSyntaxEditLexTextBlock* block)
+{
+    int result = 0;
+    for (const CKTSyntaxEditLexClass::List* list : {&cls.GetChildren(), &cls.GetChildrenOfSecondKind()}) {
+        if (list->empty())
+            continue;
+        result |= OfferClasses(*list, block, cursor);
+        if (result & (0xF00 | CKTSyntaxEditLexClass::ktStarted))
+            return result;
+    }
+    if (cls.HasSelfChild())
+        result |= OfferClasses({CKTSyntaxEditLexClass::Ptr(&cls)}, block, cursor);
+    return result;
+}
+
+int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block)
+{
+    CKTSyntaxEditLexClass* cls = block->m_ptrClass.get();
+    CKTLexBlockPtr holder = block;
+    bool consumed = false;
+    do {
+        if (m_bBreak)
+            return CKTSyntaxEditLexClass::ktBroken;
+        KT_EDIT_LEXPOS before = cursor.GetPosition();
+        int result = cls->Run(cursor, *this, holder);
+        if (m_bSynced)
+            return CKTSyntaxEditLexClass::ktRangeDone | CKTSyntaxEditLexClass::ktConsumed;
+        if (result & kResultMask)
+            return result;
+        bool moved = cursor.GetPosition() != before;
+        consumed = consumed || moved;
+        if (result & CKTSyntaxEditLexClass::ktEnded) {
+            EndChildren(*block);
+            Announce(block);
+            return (cursor.IsEnd() ? int(CKTSyntaxEditLexClass::ktRangeDone) : 0) |
+                   (consumed ? int(CKTSyntaxEditLexClass::ktConsumed) : 0);
+        }
+        if (!moved)
+            SkipCharacters(cursor, cls, 1);
+    } while (!cursor.IsEnd());
+    {
+        auto data = LockData();
+        block->m_posEnd = cursor.GetPosition();
+    }
+    EndChildren(*block);
+    Announce(block);
+    return CKTSyntaxEditLexClass::ktRangeDone;
+}
+
+void CKTSyntaxEditLexTextSchema::LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent)
+{
+    if (parent && !m_oldTail.empty() && parent == m_chain[0].get() && TrySync(block))
+        return;
+    auto data = LockData();
+    block->m_ptrParent = parent;
+    m_chain.push_back(block);
+}
+
+// Past the edited rows, a new block that the old chain has at the same
+// place, of the same class, directly inside the file's block, begins a part
+// that a re-parse would only repeat: the old chain is taken back from there.
+bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block)
+{
+    if (block->m_posStart.nRow <= m_posSyncAfter.nRow)
+        return false;
+    while (m_nOldNext < m_oldTail.size() && m_oldTail[m_nOldNext]->m_posStart < block->m_posStart)
+        ++m_nOldNext;
+    const CKTSyntaxEditLexTextBlock* root = m_chain[0].get();
+    for (size_t j = m_nOldNext; j < m_oldTail.size() && m_oldTail[j]->m_posStart == block->m_posStart; ++j) {
+        const CKTLexBlockPtr& old = m_oldTail[j];
+        if (old->m_ptrParent.get() != root || old->m_ptrClass != block->m_ptrClass || old->IsOpen())
+            continue;
+        auto data = LockData();
+        m_chain.insert(m_chain.end(), m_oldTail.begin() + long(j), m_oldTail.end());
+        m_bSynced = true;
+        return true;
+    }
+    return false;
+}
+
+void CKTSyntaxEditLexTextSchema::EndChildren(CKTSyntaxEditLexTextBlock& block)
+{
+    auto data = LockData();
+    for (size_t i = m_chain.size(); i-- > 0 && m_chain[i].get() != &block;) {
+        CKTSyntaxEditLexTextBlock& child = *m_chain[i];
+        if (child.IsOpen()) {
+            child.m_posEnd = block.m_posEnd;
+            child.m_nEndTagLen = block.m_nEndTagLen;
+        }
+    }
+}
+
+void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count)
+{
+    cursor.SeekNext(count);
+    if (!cls)
+        return;
+    const CKTSyntaxEditLexTagTable& table = cls->GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table;
+    if (table.IsEmpty())
+        return;
+    for (int passes = 1; !cursor.IsEnd(); ++passes) {
+        int length = 0;
+        if (table.MayStartWith(cursor.GetChar()) && table.Match(cursor.GetText(), true, length))
+            return;
+        cursor.SeekNext(1);
+        if (passes % 10 == 0 && m_bBreak)
+            return;
+    }
+}
+
+int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
+{
+    std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(5000));
+    if (!data.owns_lock())
+        return 1;
+    if (m_chain.empty())
+        return 0;
+    bool touched = false;
+    for (const CKTLexBlockPtr& block : m_chain) {
+        if (kind == ktInsert) {
+            touched = touched || (block->m_posStart < start && (block->IsOpen() || block->m_posEnd >= start));
+            block->m_posStart = ShiftForInsert(block->m_posStart, start, end);
+            block->m_posEnd = ShiftForInsert(block->m_posEnd, start, end);
+        } else {
+            block->m_posStart = ShiftForDelete(block->m_posStart, start, end, touched);
+            block->m_posEnd = ShiftForDelete(block->m_posEnd, start, end, touched);
+        }
+    }
+    return touched ? 0x102 : 0x2;
+}

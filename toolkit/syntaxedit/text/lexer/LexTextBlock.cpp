@@ -1,0 +1,24 @@
+// Text blocks: class and containment tests.
+#include "LexTextBlock.h"
+
+#include "LexStrings.h"
+
+bool CKTSyntaxEditLexTextBlock::IsSameClass(const CKTSyntaxEditLexTextBlock& other) const
+{
+    return m_ptrClass && other.m_ptrClass &&
+           ktlex::EqualsNoCase(m_ptrClass->GetName(), other.m_ptrClass->GetName());
+}
+
+bool CKTSyntaxEditLexTextBlock::Contains(const CKTSyntaxEditLexTextBlock& other) const
+{
+    return m_posEnd.IsValid() && other.m_posEnd.IsValid() && m_posStart <= other.m_posStart &&
+           m_posEnd >= other.m_posEnd;
+}
+
+bool CKTSyntaxEditLexTextBlock::HasAncestor(const CKTSyntaxEditLexTextBlock* block) const
+{
+    for (const CKTSyntaxEditLexTextBlock* p = m_ptrParent.get(); p; p = p->m_ptrParent.get())
+        if (p == block)
+            return true;
+    return false;
+}

@@ -1,0 +1,27 @@
+// One region of text that a lex class recognised.
+// Defines: CKTSyntaxEditLexTextBlock.
+#pragma once
+
+#include "LexClass.h"
+#include "LexObject.h"
+#include "LexTextSource.h"
+
+class CKTSyntaxEditLexTextBlock : public CKTLexObject
+{
+public:
+    CKTSyntaxEditLexClass::Ptr m_ptrClass;
+    CKTLexBlockPtr m_ptrParent;
+    KT_EDIT_LEXPOS m_posStart;
+    KT_EDIT_LEXPOS m_posEnd;      // the last character; not valid while the block is open
+    int m_nStartTagLen = 0;
+    int m_nEndTagLen = 0;
+
+    bool IsOpen() const { return !m_posEnd.IsValid(); }
+    bool IsSameClass(const CKTSyntaxEditLexTextBlock& other) const;
+    // Inclusive at both ends; both ends must be known.
+    bool Contains(const CKTSyntaxEditLexTextBlock& other) const;
+    bool HasAncestor(const CKTSyntaxEditLexTextBlock* block) const;
+
+private:
+    ~CKTSyntaxEditLexTextBlock() override = default;
+};

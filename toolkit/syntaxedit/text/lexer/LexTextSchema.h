@@ -1,0 +1,158 @@
+// The text schema of one language: its lex classes and the block chain that
+// its parse runs produce, with edit updates, row colours and folding.
+// Defines: KT_EDIT_LEXPIECE, KT_EDIT_COLLAPSEDBLOCK, KT_EDIT_LEXBLOCKINFO,
+//          IKTLexSchemaEvents, CKTSyntaxEditLexClassSet, CKTSyntaxEditLexTextSchema.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "LexClass.h"
+#include "LexTextBlock.h"
+
+// One coloured piece of a row: columns [nStart, nEnd).
+struct KT_EDIT_LEXPIECE
+{
+    int nStart = 0;
+    int nEnd = 0;
+    KT_EDIT_LEXSTYLE style;
+};
+
+struct KT_EDIT_COLLAPSEDBLOCK
+{
+    KT_EDIT_LEXPOS posStart;
+    KT_EDIT_LEXPOS posEnd;
+    std::string strCollapsedText;
+};
+
+// A copy of one block, for callers outside the parse.
+struct KT_EDIT_LEXBLOCKINFO
+{
+    std::string strClass;
+    KT_EDIT_LEXPOS posStart;
+    KT_EDIT_LEXPOS posEnd;
+    int nDepth = 0;
+    bool operator==(const KT_EDIT_LEXBLOCKINFO& o) const
+    {
+        return strClass == o.strClass && posStart == o.posStart && posEnd == o.posEnd && nDepth == o.nDepth;
+    }
+};
+
+// Hears a schema's runs: code 1 started, 2 a block parsed, 3 ended (value: flags).
+class IKTLexSchemaEvents
+{
+public:
+    virtual ~IKTLexSchemaEvents() = default;
+    virtual void OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block) = 0;
+};
+
+// Values of one theme section by lower-cased key, looked up by class name.
+using KTLexThemeLookup = std::function<const std::map<std::string, std::string>*(const std::string&)>;
+
+class CKTSyntaxEditLexClassSet
+{
+public:
+    using List = CKTSyntaxEditLexClass::List;
+
+    bool Load(const CKTSyntaxEditLexClassInfoArray& infos);
+    bool BuildClassTrees();
+    void CopyTo(CKTSyntaxEditLexClassSet& target) const;
+    void RemoveAll();
+    const List& GetAllClasses() const { return m_arAll; }
+    const List& GetClassTree(bool background) const { return background ? m_arBackground : m_arFull; }
+    List& GetClassTree(bool background) { return background ? m_arBackground : m_arFull; }
+    CKTSyntaxEditLexClass::Ptr FindClass(const std::string& name) const;
+    static CKTSyntaxEditLexClass::Ptr FindClassByID(const List& classes, int id);
+
+private:
+    List GetChildClasses(const CKTSyntaxEditLexClass* cls, bool& self) const;
+    List GetDynChildClasses(const CKTSyntaxEditLexClass& cls, bool& self) const;
+    int IsDynParentName(const std::string& name, const CKTSyntaxEditLexClass& cls, std::vector<const CKTSyntaxEditLexClass*>& visited) const;
+    void CollectClassNames(const CKTSyntaxEditLexClass& cls, std::vector<std::string>& names) const;
+    bool Instantiate(CKTSyntaxEditLexClass& parent, const CKTSyntaxEditLexClass& source,
+                     bool background, std::vector<std::string>& path, int& nextID);
+
+    List m_arAll;        // as read
+    List m_arBackground; // top classes without the on-screen-only ones
+    List m_arFull;       // top classes
+};
+
+class CKTSyntaxEditLexTextSchema : public CKTLexObject
+{
+public:
+    enum EditKind { ktInsert = 1, ktDelete = 2 };
+    using Ptr = CKTLexPtr<CKTSyntaxEditLexTextSchema>;
+
+    explicit CKTSyntaxEditLexTextSchema(std::string name) : m_strName(std::move(name)) {}
+
+    const std::string& GetSchName() const { return m_strName; }
+    bool LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos);
+    Ptr Clone() const;
+    CKTSyntaxEditLexClass::Ptr FindFileClass(const std::string& fileType) const;
+    bool IsFileSupported(const std::string& fileType) const { return bool(FindFileClass(fileType)); }
+    const CKTSyntaxEditLexClassSet& GetClassSet() const { return m_classes; }
+    // Sets the "txt:" attributes of every class from a theme (none restores the scheme's own).
+    void ApplyTheme(const KTLexThemeLookup& theme);
+    void SetEventSink(IKTLexSchemaEvents* sink) { m_pEvents = sink; }
+
+    // Parsing (LexSchemaRun.cpp).
+    int RunParseUpdate(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start,
+                       const KT_EDIT_LEXPOS* end, bool notify);
+    int UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind);
+    void DropParseResults();
+    std::atomic<bool>& GetBreakFlag() { return m_bBreak; }
+
+    // Colouring (LexSchemaColors.cpp).
+    void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults,
+                      std::vector<KT_EDIT_LEXPIECE>& pieces) const;
+    void GetCollapsableBlocks(int row, std::vector<KT_EDIT_COLLAPSEDBLOCK>& blocks) const;
+    std::vector<KT_EDIT_LEXBLOCKINFO> GetBlocks() const;
+
+    // Services of the run step.
+    CKTLexBlockPtr NewBlock() const;
+    const CKTLexBlockPtr& GetNewestBlock() const;
+    std::unique_lock<std::timed_mutex> LockData() const { return std::unique_lock<std::timed_mutex>(m_dataLock); }
+
+private:
+    ~CKTSyntaxEditLexTextSchema() override = default;
+
+    int RunParse(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end);
+    int RunFromStart(bool background, CKTSyntaxEditLexCursor& cursor);
+    int RunFromBlock(size_t restart, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold);
+    size_t FindRestart(KT_EDIT_LEXPOS start) const;
+    int OfferClasses(const CKTSyntaxEditLexClass::List& classes, CKTSyntaxEditLexTextBlock* parent,
+                     CKTSyntaxEditLexCursor& cursor);
+    void LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
+    bool TrySync(const CKTLexBlockPtr& block);
+    void EndChildren(CKTSyntaxEditLexTextBlock& block);
+    void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count);
+    void Announce(const CKTLexBlockPtr& block);
+    void Notify(int code, int value, const CKTLexBlockPtr& block);
+    void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
+    size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const;
+
+public:
+    int RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block);
+    int RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls,
+                         CKTSyntaxEditLexTextBlock* block);
+
+private:
+    std::string m_strName;
+    CKTSyntaxEditLexClassSet m_classes;
+    IKTLexSchemaEvents* m_pEvents = nullptr;
+
+    mutable std::mutex m_classLock;        // held by runs and class changes; taken before the data lock
+    mutable std::timed_mutex m_dataLock;   // guards the chain and block positions
+    std::atomic<bool> m_bBreak{false};
+
+    std::vector<CKTLexBlockPtr> m_chain;   // in document order; the first is the file's block
+    std::vector<CKTLexBlockPtr> m_oldTail; // the replaced part of the chain during a re-parse
+    size_t m_nOldNext = 0;
+    KT_EDIT_LEXPOS m_posSyncAfter;         // old blocks may be taken back after this row
+    bool m_bSynced = false;
+    bool m_bAnnounce = false;
+};

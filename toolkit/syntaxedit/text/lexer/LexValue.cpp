@@ -1,0 +1,97 @@
+// Typed lex values and the character classes of special tokens.
+#include "LexValue.h"
+
+#include <cstring>
+
+#include "LexStrings.h"
+
+namespace {
+
+const char* const kTokenNames[] = { "@alpha", "@digit", "@hexdigit", "@specs", "@eol" };
+const char kSpecs[] = "`|~!@#$%^&*()_-+=\\{}[];:'\",.<>/?";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+void AppendRange(std::vector<std::string>& strings, char first, char last)
+{
+    for (char c = first; c <= last; ++c)
+        strings.emplace_back(1, c);
+}
+
+} // namespace
+
+const char* CKTSyntaxEditLexSpecialTokens::GetSpecChars() { return kSpecs; }
+
+int CKTSyntaxEditLexSpecialTokens::GetSpecialTokenID(const std::string& name)
+{
+    std::string lowered = ktlex::Lower(name);
+    for (int i = 0; i < 5; ++i)
+        if (lowered == kTokenNames[i])
+            return i + 1;
+    return 0;
+}
+
+void CKTSyntaxEditLexSpecialTokens::SetFromText(const std::string& text)
+{
+    strText = text;
+    std::vector<std::string> parts = ktlex::Split(ktlex::Trim(text), ':');
+    nTokenID = GetSpecialTokenID(parts[0]);
+    nValue = (parts.size() > 1 && ktlex::EqualsNoCase(ktlex::Trim(parts[1]), "not")) ? 1 : 0;
+}
+
+bool CKTSyntaxEditLexSpecialTokens::Matches(char c) const
+{
+    bool in = false;
+    switch (nTokenID) {
+    case ktAlpha: in = ktlex::IsAsciiLetter(c); break;
+    case ktDigit: in = IsDigit(c); break;
+    case ktHexDigit: in = IsHexDigit(c); break;
+    case ktSpecs: in = c != 0 && std::strchr(kSpecs, c) != nullptr; break;
+    case ktEol: in = c == '\r' || c == '\n'; break;
+    default: return false;
+    }
+    // Nothing lies beyond the end of the text, not even a negated class.
+    return c != 0 && in != IsNegated();
+}
+
+void CKTSyntaxEditLexSpecialTokens::Expand(std::vector<std::string>& strings) const
+{
+    switch (nTokenID) {
+    case ktAlpha: AppendRange(strings, 'a', 'z'); AppendRange(strings, 'A', 'Z'); break;
+    case ktDigit: AppendRange(strings, '0', '9'); break;
+    case ktHexDigit: AppendRange(strings, '0', '9'); AppendRange(strings, 'a', 'f'); AppendRange(strings, 'A', 'F'); break;
+    case ktSpecs: for (const char* p = kSpecs; *p; ++p) strings.emplace_back(1, *p); break;
+    case ktEol: strings.emplace_back("\r"); strings.emplace_back("\n"); break;
+    default: break;
+    }
+}
+
+CKTSyntaxEditLexValue CKTSyntaxEditLexValue::MakeSpecialToken(const std::string& text)
+{
+    CKTSyntaxEditLexValue value;
+    value.m_nType = ktSpecial;
+    value.m_special.SetFromText(text);
+    return value;
+}
+
+std::string CKTSyntaxEditLexValue::GetString() const
+{
+    return (IsString() && !m_arStrings.empty()) ? m_arStrings[0] : std::string();
+}
+
+bool CKTSyntaxEditLexValue::operator==(const CKTSyntaxEditLexValue& other) const
+{
+    if (m_nType != other.m_nType)
+        return false;
+    switch (m_nType) {
+    case ktEmpty: return true;
+    case ktString:
+    case ktStrings: return m_arStrings == other.m_arStrings;
+    case ktList: return m_arList == other.m_arList;
+    case ktInt: return m_nValue == other.m_nValue;
+    case ktSpecial:
+        return m_special.nTokenID == other.m_special.nTokenID && m_special.nValue == other.m_special.nValue;
+    default: return false;
+    }
+}

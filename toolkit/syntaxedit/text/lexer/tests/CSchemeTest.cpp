@@ -1,0 +1,151 @@
+// The shipped C and diagram schemes on real generated files: row colours
+// written down by hand, and re-parses after edits that must equal a fresh parse.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "TestText.h"
+
+namespace {
+
+class CSchemeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_schema = LoadTestSchema("schemes/c.scheme");
+        m_text.SetText(ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c"));
+        Parse(*m_schema, nullptr, nullptr);
+    }
+
+    int Parse(CKTSyntaxEditLexTextSchema& schema, const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end)
+    {
+        CKTSyntaxEditLexCursor cursor(m_text);
+        return schema.RunParseUpdate(true, cursor, start, end, false);
+    }
+
+    void Insert(KT_EDIT_LEXPOS at, const std::string& what)
+    {
+        KT_EDIT_LEXPOS end = m_text.Insert(at, what);
+        m_schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+        Parse(*m_schema, &at, &end);
+    }
+
+    void Delete(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end)
+    {
+        m_text.Delete(start, end);
+        m_schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+        Parse(*m_schema, &start, &end);
+    }
+
+    // The incremental result must be what a parse from scratch gives.
+    void ExpectSameAsFreshParse(const std::string& step)
+    {
+        auto fresh = m_schema->Clone();
+        Parse(*fresh, nullptr, nullptr);
+        ASSERT_EQ(m_schema->GetBlocks(), fresh->GetBlocks()) << step;
+        for (int row = 1; row <= m_text.GetRowCount(); ++row)
+            ASSERT_EQ(DescribeRow(*m_schema, m_text, row), DescribeRow(*fresh, m_text, row)) << step << ", row " << row;
+    }
+
+    CKTSyntaxEditLexTextSchema::Ptr m_schema;
+    CTestText m_text;
+};
+
+TEST_F(CSchemeTest, ColoursRowsOfAGeneratedSource)
+{
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 1), "0-104:008000");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 2), "0-21:808080");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 12),
+              "0-6:0000FF 6-7:- 7-10:0000FF 10-47:- 47-52:0000FF 52-53:- 53-57:0000FF 57-76:-");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 22), "0-13:- 13-17:A31515 17-18:-");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 70), "0-15:- 15-26:A31515 26-35:-");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 77),
+              "0-2:- 2-6:0000FF 6-7:- 7-9:0000FF 9-16:- 16-18:09885A 18-26:- 26-29:09885A 29-30:-");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 88), "0-43:- 43-44:09885A 44-47:-");
+}
+
+TEST_F(CSchemeTest, ColoursLineCommentsToTheirLineEnd)
+{
+    m_text.SetText("int a; // note \"x\" 12\r\nlong b;");
+    Parse(*m_schema, nullptr, nullptr);
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 1), "0-3:0000FF 3-7:- 7-21:008000");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 2), "0-4:0000FF 4-7:-");
+}
+
+TEST_F(CSchemeTest, EmptyRowHasOneDefaultPiece)
+{
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 3), "0-0:-");
+}
+
+TEST_F(CSchemeTest, ReparseAfterTypingInsideAComment)
+{
+    KT_EDIT_LEXPOS at{11, 10};
+    for (char c : std::string("still a comment */ int x = 5; /*")) {
+        Insert(at, std::string(1, c));
+        ExpectSameAsFreshParse(std::string("typed ") + c);
+        ++at.nCol;
+    }
+}
+
+TEST_F(CSchemeTest, ReparseAfterDeletingACommentEndAndUndo)
+{
+    std::string row;
+    m_text.GetRowText(11, row);
+    int close = int(row.find("*/"));
+    Delete({11, close}, {11, close + 2});
+    ExpectSameAsFreshParse("deleted */");
+    Insert({11, close}, "*/");
+    ExpectSameAsFreshParse("undo");
+}
+
+TEST_F(CSchemeTest, ReparseAfterTypingAKeywordAndLines)
+{
+    Insert({12, 0}, "unsigned ");
+    ExpectSameAsFreshParse("keyword");
+    Insert({30, 0}, "\r\n\r\n");
+    ExpectSameAsFreshParse("line ends");
+    Delete({30, 0}, {32, 0});
+    ExpectSameAsFreshParse("undo line ends");
+    Delete({12, 0}, {12, 9});
+    ExpectSameAsFreshParse("undo keyword");
+}
+
+TEST_F(CSchemeTest, ReparseAfterRandomEdits)
+{
+    std::mt19937 random(8);
+    const char* const pieces[] = {"/*", "*/", "\"", "'", "\n", "x", "#", "// ", "12", "int ", "\\"};
+    for (int step = 0; step < 150; ++step) {
+        int rowIndex = 1 + int(random() % unsigned(m_text.GetRowCount()));
+        std::string row;
+        m_text.GetRowText(rowIndex, row);
+        int col = int(random() % (row.size() + 1));
+        if (random() % 3 == 0 && rowIndex < m_text.GetRowCount()) {
+            std::string next;
+            m_text.GetRowText(rowIndex + 1, next);
+            KT_EDIT_LEXPOS end = random() % 2 ? KT_EDIT_LEXPOS{rowIndex + 1, int(random() % (next.size() + 1))}
+                                             : KT_EDIT_LEXPOS{rowIndex, col + int(random() % (row.size() - col + 1))};
+            Delete({rowIndex, col}, end);
+        } else {
+            Insert({rowIndex, col}, pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))]);
+        }
+        ExpectSameAsFreshParse("step " + std::to_string(step));
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST(DiagramScheme, ColoursAGeneratedDiagram)
+{
+    auto schema = LoadTestSchema("schemes/diagram.scheme");
+    EXPECT_TRUE(schema->IsFileSupported(".diagram"));
+    CTestText text(ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat.diagram"), ".diagram");
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(DescribeRow(*schema, text, 5), "0-15:000080");
+    EXPECT_EQ(DescribeRow(*schema, text, 10),
+              "0-1:09885A 1-10:- 10-12:09885A 12-22:- 22-23:09885A 23-61:- 61-69:0000FF 69-70:- "
+              "70-75:0000FF 75-76:- 76-79:0000FF 79-106:- 106-117:800080");
+}
+
+} // namespace

@@ -1,0 +1,183 @@
+// Lex classes from scheme text: properties, attributes, trees and tag matching.
+#include <gtest/gtest.h>
+
+#include "LexTextSchema.h"
+#include "TestText.h"
+
+namespace {
+
+CKTSyntaxEditLexTextSchema::Ptr Schema(const std::string& body)
+{
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(body, infos);
+    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("test");
+    schema->LoadClasses(infos);
+    return schema;
+}
+
+// The class of the full tree with that name, depth first.
+CKTSyntaxEditLexClass* TreeClass(const CKTSyntaxEditLexClass::List& list, const std::string& name)
+{
+    for (const auto& cls : list) {
+        if (cls->GetName() == name)
+            return cls.get();
+        if (auto* found = TreeClass(cls->GetChildren(), name))
+            return found;
+        if (auto* found = TreeClass(cls->GetChildrenOfSecondKind(), name))
+            return found;
+    }
+    return nullptr;
+}
+
+const char* const kFile = "lexClass:\nname = file\nparent:file = <*.TXT|*.t>\n";
+
+// Blocks of a parse as "class start.row:start.col-end.row:end.col".
+std::vector<std::string> Parse(CKTSyntaxEditLexTextSchema& schema, const std::string& text)
+{
+    CTestText source(text, ".t");
+    CKTSyntaxEditLexCursor cursor(source);
+    schema.RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    std::vector<std::string> out;
+    for (const auto& b : schema.GetBlocks())
+        if (b.nDepth > 0)
+            out.push_back(b.strClass + " " + std::to_string(b.posStart.nRow) + ":" + std::to_string(b.posStart.nCol) +
+                          "-" + std::to_string(b.posEnd.nRow) + ":" + std::to_string(b.posEnd.nCol));
+    return out;
+}
+
+TEST(LexClass, NamesOfPropertiesAndAttributesIgnoreCase)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = c\nparent = file\nEND:Tag = 'x'\nCASESENSITIVE = 1\n");
+    auto* c = TreeClass(schema->GetClassSet().GetClassTree(false), "c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(c->GetProperty("end:tag")->TakesPart());
+    EXPECT_TRUE(c->IsCaseSensitive());
+    EXPECT_TRUE(c->IsPropertyKnown("Token:Start:Separators"));
+    EXPECT_FALSE(c->IsPropertyKnown("token:middle"));
+}
+
+TEST(LexClass, AttributeValuesAreTyped)
+{
+    auto schema = Schema(std::string(kFile) +
+                         "lexClass:\nname = c\nparent = file\ntxt:colorFG = 0xFF0000\ntxt:colorBK = 255\n"
+                         "RecurrenceDepth = 010\ntxt:Bold = bold\nCollapsedText = '{..}'\nEnd:Class:Parent = This\n");
+    auto* c = TreeClass(schema->GetClassSet().GetClassTree(false), "c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->GetTextAttributes().clrText, 0x0000FFu);
+    EXPECT_EQ(c->GetTextAttributes().clrBack, 0xFF0000u);
+    EXPECT_EQ(c->GetAttributeInt("RecurrenceDepth", false, 0), 8);
+    EXPECT_EQ(c->GetTextAttributes().nWeight, 255);
+    EXPECT_EQ(c->GetAttribute("collapsedtext", false)->GetString(), "{..}");
+    EXPECT_TRUE(c->IsEndClassParentThis());
+}
+
+TEST(LexClass, CaseSensitivityAndColoursComeFromTheParent)
+{
+    auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nCaseSensitive = 1\ntxt:colorFG = 0x010203\n"
+                         "lexClass:\nname = c\nparent = file\n");
+    auto* c = TreeClass(schema->GetClassSet().GetClassTree(false), "c");
+    EXPECT_TRUE(c->IsCaseSensitive());
+    EXPECT_EQ(c->GetTextAttributes().clrText, 0x030201u);
+}
+
+TEST(LexClass, ChildrenKindsAndParentLines)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = a\nparent = file\nchildren = 0\n"
+                         "lexClass:\nname = b\nparent = file\nchildren = x, y\nchildren = z\n"
+                         "lexClass:\nname = x\nparent = a, b\nlexClass:\nname = y\nparent:DYN = b\n"
+                         "lexClass:\nname = w\nparent:other = file\n");
+    const auto& set = schema->GetClassSet();
+    EXPECT_EQ(set.FindClass("a")->GetChildrenKind(), CKTSyntaxEditLexClass::ktChildrenNone);
+    EXPECT_EQ(set.FindClass("b")->GetChildrenNames(), (std::vector<std::string>{"x", "y", "z"}));
+    EXPECT_EQ(set.FindClass("y")->GetParentKind(), CKTSyntaxEditLexClass::ktParentDyn);
+    EXPECT_EQ(set.FindClass("w")->GetParentKind(), CKTSyntaxEditLexClass::ktParentNone);
+    auto* a = TreeClass(set.GetClassTree(false), "a");
+    EXPECT_TRUE(a->GetChildren().empty()); // "children = 0" refuses x
+    auto* b = TreeClass(set.GetClassTree(false), "b");
+    ASSERT_EQ(b->GetChildren().size(), 1u);
+    EXPECT_EQ(b->GetChildren()[0]->GetName(), "x");
+    ASSERT_EQ(b->GetChildrenOfSecondKind().size(), 1u);
+    EXPECT_EQ(b->GetChildrenOfSecondKind()[0]->GetName(), "y");
+}
+
+TEST(LexClass, OnScreenClassesStayOutOfTheBackgroundTreeButKeepTheirIDs)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = a\nparent = file\nParseOnScreen = 1\n"
+                         "lexClass:\nname = b\nparent = file\n");
+    const auto& set = schema->GetClassSet();
+    EXPECT_NE(TreeClass(set.GetClassTree(false), "a"), nullptr);
+    EXPECT_EQ(TreeClass(set.GetClassTree(true), "a"), nullptr);
+    int id = TreeClass(set.GetClassTree(true), "b")->GetAttributeInt("ClassID", false, 0);
+    EXPECT_GT(id, 0);
+    EXPECT_EQ(CKTSyntaxEditLexClassSet::FindClassByID(set.GetClassTree(false), id)->GetName(), "b");
+}
+
+TEST(LexClass, SelfContainingClassesNest)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n"
+                         "RecurrenceDepth = 2\n");
+    auto* outer = TreeClass(schema->GetClassSet().GetClassTree(false), "br");
+    EXPECT_TRUE(outer->HasSelfChild());
+    EXPECT_EQ(Parse(*schema, "{a{b}c}"), (std::vector<std::string>{"br 1:0-1:6", "br 1:2-1:4"}));
+}
+
+TEST(LexClass, FileClassAnswersForItsExtensions)
+{
+    auto schema = Schema(kFile);
+    EXPECT_TRUE(schema->IsFileSupported(".txt"));
+    EXPECT_TRUE(schema->IsFileSupported(".T"));
+    EXPECT_FALSE(schema->IsFileSupported(".c"));
+}
+
+TEST(LexMatching, TokensTakeTheLongestTagAndHonourCase)
+{
+    auto insensitive = Schema(std::string(kFile) + "lexClass:\nname = k\nparent = file\ntoken:tag = 'ab', 'abcd', 'Begin'\n");
+    EXPECT_EQ(Parse(*insensitive, "abcx"), (std::vector<std::string>{"k 1:0-1:1"}));
+    EXPECT_EQ(Parse(*insensitive, "abcd"), (std::vector<std::string>{"k 1:0-1:3"}));
+    EXPECT_EQ(Parse(*insensitive, "BEGIN"), (std::vector<std::string>{"k 1:0-1:4"}));
+    auto sensitive = Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = k\nparent = file\ntoken:tag = 'Begin'\n");
+    EXPECT_TRUE(Parse(*sensitive, "BEGIN").empty());
+    EXPECT_EQ(Parse(*sensitive, "Begin"), (std::vector<std::string>{"k 1:0-1:4"}));
+}
+
+TEST(LexMatching, StartTagsPreferTheLongest)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = op\nparent = file\nstart:tag = '<', '<<=', '<='\n"
+                         "end:separators = ' '\n");
+    EXPECT_EQ(Parse(*schema, "<<= 1"), (std::vector<std::string>{"op 1:0-1:2"}));
+    EXPECT_EQ(Parse(*schema, "<= 1"), (std::vector<std::string>{"op 1:0-1:1"}));
+    EXPECT_EQ(Parse(*schema, "< 1"), (std::vector<std::string>{"op 1:0-1:0"}));
+}
+
+TEST(LexMatching, SpecialTokensAndNegation)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = word\nparent = file\nstart:tag = @alpha\n"
+                         "end:separators = @alpha:not\n");
+    EXPECT_EQ(Parse(*schema, "ab 7c+d"), (std::vector<std::string>{"word 1:0-1:1", "word 1:4-1:4", "word 1:6-1:7"}));
+    auto unknown = Schema(std::string(kFile) + "lexClass:\nname = u\nparent = file\nstart:tag = @nothing\n");
+    EXPECT_TRUE(Parse(*unknown, "abc").empty());
+}
+
+TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = ret\nparent = file\ntoken:tag = 'return'\n"
+                         "lexClass:\nname = val\nparent = file\nprevious:tag = 'return'\nprevious:tag:separators = ' '\n"
+                         "start:tag = @digit\nend:separators = ' ', @eol\n"
+                         "lexClass:\nname = after\nparent = file\nprevious:class = ret\nstart:tag = ' '\nend:tag = ' '\n");
+    EXPECT_EQ(Parse(*schema, "return  5 x 6"),
+              (std::vector<std::string>{"ret 1:0-1:5", "after 1:6-1:7", "val 1:8-1:8"}));
+}
+
+TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
+                         "Collapsable = 1\n");
+    EXPECT_EQ(Parse(*schema, "a /* b\nc */ d"), (std::vector<std::string>{"cm 1:2-2:3"}));
+    std::vector<KT_EDIT_COLLAPSEDBLOCK> folds;
+    schema->GetCollapsableBlocks(-1, folds);
+    ASSERT_EQ(folds.size(), 1u);
+    EXPECT_EQ(folds[0].strCollapsedText, "[..]");
+    EXPECT_EQ(Parse(*schema, "/* open"), (std::vector<std::string>{"cm 1:0-1:7"}));
+}
+
+} // namespace

@@ -1,0 +1,37 @@
+// An editable in-memory text for the lexer tests, and file helpers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "LexTextSchema.h"
+#include "LexTextSource.h"
+
+class CTestText : public IKTLexTextSource
+{
+public:
+    explicit CTestText(const std::string& text = std::string(), std::string fileType = ".c");
+
+    void SetText(const std::string& text);
+    std::string GetText() const;
+    // Inserts text at pos; returns where the inserted text ends.
+    KT_EDIT_LEXPOS Insert(KT_EDIT_LEXPOS pos, const std::string& text);
+    void Delete(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end);
+
+    int GetRowCount() const override { return int(m_rows.size()); }
+    bool GetRowText(int row, std::string& text) const override;
+    std::string GetLineEnd() const override { return "\r\n"; }
+    std::string GetFileType() const override { return m_strFileType; }
+
+private:
+    std::vector<std::string> m_rows;
+    std::string m_strFileType;
+};
+
+std::string ReadTestFile(const std::string& path);
+void WriteTestFile(const std::string& path, const std::string& text);
+std::string ConfigPath(const std::string& relative);
+// A schema built from a scheme file of the program folder.
+CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative);
+// Colour of each column of a row, as "start-end:RRGGBB" runs ("-" for none).
+std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row);
