@@ -166,6 +166,8 @@ template <class Record, class ReadOne>
 bool ReadChildren(const CXmlTag& parent, const CString& where, const char* element,
                   CArray<Record, const Record&>* records, CString* detail, ReadOne readOne)
 {
+    // Sized once and filled in place: growing an array of records copies them.
+    records->SetSize(parent.GetChildCount());
     for (int i = 0; i < parent.GetChildCount(); ++i) {
         const CXmlTag& child = parent.GetChild(i);
         CString place;
@@ -174,10 +176,8 @@ bool ReadChildren(const CXmlTag& parent, const CString& where, const char* eleme
             *detail = place + " is an unknown element <" + child.GetName() + ">";
             return false;
         }
-        Record record;
-        if (!readOne(child, place, &record, detail))
+        if (!readOne(child, place, &(*records)[i], detail))
             return false;
-        records->Add(record);
     }
     return true;
 }
