@@ -9,6 +9,7 @@
 #endif
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 // Lets the compiler check printf-style arguments, e.g. a CString passed

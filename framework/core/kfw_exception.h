@@ -24,7 +24,6 @@ public:
 private:
     friend class CExceptionAutoDelete;
     BOOL m_bInHandler = FALSE;
-    BOOL m_bDeleteRequested = FALSE;
 };
 
 class CMemoryException : public CException
@@ -128,7 +127,7 @@ public:
 [[noreturn]] void PASCAL AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = NULL);
 
 // Owns the exception caught by a CATCH block: frees it when the block ends
-// unless THROW_LAST passed it on.
+// normally; THROW_LAST or a rethrow passes it on.
 class CExceptionAutoDelete
 {
 public:
@@ -140,6 +139,7 @@ public:
 
 private:
     CException* m_pException;
+    int m_nUncaught;
 };
 
 #define TRY try {

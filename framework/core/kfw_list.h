@@ -20,10 +20,10 @@ public:
     INT_PTR GetSize() const { return m_nCount; }
     BOOL IsEmpty() const { return m_nCount == 0; }
 
-    TYPE& GetHead() { return Node(m_pNodeHead)->data; }
-    const TYPE& GetHead() const { return Node(m_pNodeHead)->data; }
-    TYPE& GetTail() { return Node(m_pNodeTail)->data; }
-    const TYPE& GetTail() const { return Node(m_pNodeTail)->data; }
+    TYPE& GetHead() { return Node(Position(m_pNodeHead))->data; }
+    const TYPE& GetHead() const { return Node(Position(m_pNodeHead))->data; }
+    TYPE& GetTail() { return Node(Position(m_pNodeTail))->data; }
+    const TYPE& GetTail() const { return Node(Position(m_pNodeTail))->data; }
 
     TYPE RemoveHead();
     TYPE RemoveTail();

@@ -65,7 +65,7 @@ public: \
 
 #define DECLARE_DYNCREATE(class_name) \
     DECLARE_DYNAMIC(class_name) \
-    static CObject* PASCAL CreateObject();
+    static CObject* CreateObject();
 
 #define DECLARE_SERIAL(class_name) \
     DECLARE_DYNCREATE(class_name) \
@@ -82,11 +82,11 @@ public: \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; } \
+    CObject* class_name::CreateObject() { return new class_name; } \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
 #define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; } \
+    CObject* class_name::CreateObject() { return new class_name; } \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
     CArchive& operator>>(CArchive& ar, class_name*& pOb) \
     { \

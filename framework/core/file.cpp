@@ -1,0 +1,62 @@
+// CFile: the platform-independent parts (construction, names, the throwing constructor).
+#include "afx.h"
+
+IMPLEMENT_DYNAMIC(CFile, CObject)
+
+const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
+
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
+{
+}
+
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
+{
+}
+
+CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
+{
+    CFileException error;
+    if (!Open(lpszFileName, nOpenFlags, &error))
+        AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
+}
+
+CFile::~CFile()
+{
+    if (m_hFile == hFileNull || !m_bCloseOnDelete)
+        return;
+    try {
+        Close();
+    } catch (CException* e) {
+        e->Delete();   // a destructor cannot report the failure
+    }
+}
+
+CString CFile::GetFileName() const
+{
+    int nSlash = std::max(m_strFileName.ReverseFind('\\'), m_strFileName.ReverseFind('/'));
+    return m_strFileName.Mid(nSlash + 1);
+}
+
+CString CFile::GetFileTitle() const
+{
+    CString strName = GetFileName();
+    int nDot = strName.ReverseFind('.');
+    return nDot <= 0 ? strName : strName.Left(nDot);
+}
+
+CString CFile::GetFilePath() const
+{
+    return m_strFileName;
+}
+
+void CFile::SetFilePath(LPCSTR lpszNewName)
+{
+    m_strFileName = lpszNewName;
+}
+
+BOOL CFile::GetStatus(CFileStatus& rStatus) const
+{
+    if (m_hFile == hFileNull || m_strFileName.IsEmpty())
+        return FALSE;
+    return GetStatus(m_strFileName, rStatus);
+}
