@@ -1,7 +1,9 @@
 // XmlLog.cpp: formats the configuration reader's log lines and hands them to the sink.
-#include "XmlLog.h"
-
+// The date header brings in the socket headers, which must come before the
+// Windows headers that the framework includes.
 #include <Poco/DateTime.h>
+
+#include "XmlLog.h"
 
 #include <cstdio>
 
