@@ -1,0 +1,121 @@
+// EndToEndTest.cpp: each example is generated, built with its Makefile (and with the cross compiler) and its demo pair run over loopback.
+#include "Examples.h"
+#include "ProjectFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace codegen {
+namespace testing {
+namespace {
+
+struct DemoRun
+{
+    int server = -1;
+    int client = -1;
+    std::string serverOutput;
+    std::string clientOutput;
+};
+
+// Starts the server on a free loopback port, runs the client against it and
+// waits for both; the demo's own time-outs bound the wait.
+DemoRun RunDemoPair(const std::string& folder, const std::string& program)
+{
+    DemoRun run;
+    std::string command = "cd '" + folder + "' && exec " + program + " server 0 127.0.0.1 2>&1";
+    FILE* server = popen(command.c_str(), "r");
+    if (server == nullptr)
+        return run;
+    char line[512];
+    unsigned port = 0;
+    while (port == 0 && std::fgets(line, sizeof line, server) != nullptr) {
+        run.serverOutput += line;
+        std::sscanf(line, "listening on port %u", &port);
+    }
+    if (port != 0)
+        run.client = RunCommand("cd '" + folder + "' && " + program + " client 127.0.0.1 " + std::to_string(port),
+                                &run.clientOutput);
+    while (std::fgets(line, sizeof line, server) != nullptr)
+        run.serverOutput += line;
+    int status = pclose(server);
+    run.server = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+// Lines the server must print for the samples of each example (typical,
+// maximum and minimum values).
+std::vector<std::string> ExpectedLines(const std::string& example)
+{
+    if (example == "chat")
+        return {"packet hello (type 0x00000001)", "\tclock = -9223372036854775808", "\tserial = 18446744073709551615",
+                "\tnicks = 4", "\tnick[3] = \"", "packet bye (type 0x00000003)", "\theader.channel = 127",
+                "\ttopic = \"\"", "\tsignature = \"fghijklmnopq\""};
+    if (example == "sensor")
+        return {"packet reading (type 0x00000010)", "\ttemp = -32768", "\tphase = 2147483647",
+                "\toffset = -2147483648", "\theader.hlen = 8", "\tcodes[9] = \"", "\tzones[1] = \""};
+    if (example == "vault")
+        return {"packet store (type 0x00000100)", "\towner = (absent)", "\tstamp = 18446744073709551615",
+                "\tbias = 127", "\tcode = -2147483648"};
+    return {"packet pong (type 0x00000002)", "\tstamp = 18446744073709551615", "\tfrom = \"\""};
+}
+
+int SampleCount(const Design& design)
+{
+    return 3 * static_cast<int>(design.packets.size());
+}
+
+void ExpectIntactExchange(const Design& design, const DemoRun& run)
+{
+    std::string all = std::to_string(SampleCount(design));
+    EXPECT_EQ(0, run.server) << run.serverOutput;
+    EXPECT_EQ(0, run.client) << run.clientOutput;
+    EXPECT_NE(std::string::npos, run.serverOutput.find("server: " + all + " of " + all + " packets intact"))
+        << run.serverOutput;
+    EXPECT_NE(std::string::npos, run.clientOutput.find("client: " + all + " of " + all + " packets intact"))
+        << run.clientOutput;
+    for (const std::string& expected : ExpectedLines(design.name))
+        EXPECT_NE(std::string::npos, run.serverOutput.find(expected)) << expected;
+}
+
+bool HaveTool(const char* tool)
+{
+    return RunCommand(std::string("command -v ") + tool + " >/dev/null") == 0;
+}
+
+class EndToEnd : public ::testing::TestWithParam<std::string>
+{
+};
+
+TEST_P(EndToEnd, GeneratedMakefileBuildsWarningFreeAndTheDemoPairExchangesEveryPacketIntact)
+{
+    Design design = LoadExample(GetParam());
+    ProjectFolder project(design);
+    std::string output;
+    ASSERT_EQ(0, RunCommand("make -C '" + project.Path() + "' CFLAGS='-O2 -Werror'", &output)) << output;
+    const char* library = design.libraryType == 0 ? "lib%s.so" : "lib%s.a";
+    char name[64];
+    std::snprintf(name, sizeof name, library, design.name.c_str());
+    EXPECT_EQ(0, RunCommand("test -f '" + project.File(name) + "'")) << name;
+    ExpectIntactExchange(design, RunDemoPair(project.Path(), "./" + design.name + "_demo"));
+}
+
+TEST_P(EndToEnd, CrossCompiledDemoPairExchangesEveryPacketIntactUnderWine)
+{
+    if (!HaveTool("i686-w64-mingw32-gcc") || !HaveTool("wine"))
+        GTEST_SKIP() << "no mingw compiler or no Wine";
+    Design design = LoadExample(GetParam());
+    ProjectFolder project(design);
+    std::string exe = design.name + "_demo.exe", output;
+    std::string compile = "cd '" + project.Path() + "' && i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -Werror -O2 -o "
+        + exe + " " + design.name + "_api_demo.c " + design.name + "_api.c dravolint.c -lws2_32";
+    ASSERT_EQ(0, RunCommand(compile, &output)) << output;
+    ExpectIntactExchange(design, RunDemoPair(project.Path(), "env WINEDEBUG=-all wine ./" + exe));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, EndToEnd, ::testing::ValuesIn(ExampleNames()));
+
+} // namespace
+} // namespace testing
+} // namespace codegen

@@ -1,0 +1,61 @@
+// GenerateProject.cpp: writes every generated file of a .kvs design into a folder (build step of the tests).
+//
+// usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER
+#include "DesignFromProject.h"
+#include "Generator.h"
+#include "project/ProjectFile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+bool WriteFile(const std::string& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+    file.close();
+    if (file.good())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return false;
+}
+
+int Generate(const char* projectPath, const std::string& folder)
+{
+    ProjectRecord project;
+    CString message;
+    if (!ReadProjectFile(projectPath, &project, &message)) {
+        std::fprintf(stderr, "%s: %s\n", projectPath, static_cast<const char*>(message));
+        return 1;
+    }
+    codegen::Design design = codegen::DesignFromProject(project);
+    codegen::GeneratedCode code;
+    std::string makefile, diagram, error;
+    if (!codegen::GenerateCode(design, code, error) || !codegen::GenerateMakefile(design, makefile, error)
+        || !codegen::GenerateDiagram(design, diagram, error)) {
+        std::fprintf(stderr, "%s: %s\n", projectPath, error.c_str());
+        return 1;
+    }
+    bool written = WriteFile(folder + codegen::HeaderFileName(design.name), code.header)
+        && WriteFile(folder + codegen::SourceFileName(design.name), code.source)
+        && WriteFile(folder + codegen::DemoFileName(design.name), code.demo)
+        && WriteFile(folder + codegen::MakefileName(), makefile)
+        && WriteFile(folder + codegen::DiagramFileName(design.name), diagram);
+    return written ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER\n");
+        return 2;
+    }
+    std::string folder = argv[2];
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return Generate(argv[1], folder);
+}
