@@ -105,13 +105,13 @@ private:
 
     ValidationPlace ProjectPlace() const { return { m_project.name, nullptr, nullptr }; }
 
-    bool CheckName(const ValidationPlace& place, const char* name)
+    bool CheckName(const ValidationPlace& place, const char* name, NameKind kind)
     {
         if (name[0] == '\0')
             return Report(place, VP_NAME_EMPTY);
-        if (!IsCIdentifier(name))
+        if (!IsDesignName(name))
             return Report(place, VP_NAME_NOT_IDENTIFIER);
-        if (IsReservedName(name))
+        if (IsReservedName(name, kind))
             return Report(place, VP_NAME_RESERVED);
         return true;
     }
@@ -119,7 +119,7 @@ private:
     bool CheckProject()
     {
         const ValidationPlace place = ProjectPlace();
-        if (!CheckName(place, m_project.name))
+        if (!CheckName(place, m_project.name, NAME_PROJECT))
             return false;
         if (!TargetPlatformName(m_project.targetPlatform) || !BasedProtocolName(m_project.basedProtocol)
             || !LibraryTypeName(m_project.libraryType))
@@ -174,7 +174,8 @@ private:
         const FieldRecord& field = (*list.fields)[index];
         const ValidationPlace place = FieldPlace(list, index);
         int dataType = 0;
-        if (!CheckName(place, field.name) || !CheckUniqueName(list, index, place))
+        const NameKind kind = list.packet ? NAME_PACKET_FIELD : NAME_HEADER_FIELD;
+        if (!CheckName(place, field.name, kind) || !CheckUniqueName(list, index, place))
             return false;
         if (!UnitName(field.unit))
             return Report(place, VP_UNIT_OUT_OF_RANGE);
@@ -358,7 +359,7 @@ private:
     {
         const PacketRecord& packet = m_project.packets[index];
         const ValidationPlace place = { m_project.name, packet.name, nullptr };
-        if (!CheckName(place, packet.name))
+        if (!CheckName(place, packet.name, NAME_PACKET))
             return false;
         for (int i = 0; i < index; ++i) {
             if (EqualNoCase(m_project.packets[i].name, packet.name))

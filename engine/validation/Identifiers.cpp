@@ -1,6 +1,7 @@
 // Identifiers.cpp: the C identifier rule and the names the generated code cannot take.
 #include "Identifiers.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -35,28 +36,48 @@ const char* const kReserved[] = {
     "IN", "OUT", "OPTIONAL", "CONST", "VOID", "TRUE", "FALSE", "INFINITE", "ERROR",
 };
 
-const char kRuntimePrefix[] = "dravolint_";
+// "<project>_..." would enter the runtime library's "dravolint_" names.
+const char* const kProjectWords[] = { "dravolint" };
+
+// "<project>_<packet>_t" beside "<project>_header_t" and "<project>_packet_t",
+// "<project>_put_<packet>" beside the helpers "<project>_put_fixed" and the like.
+const char* const kPacketWords[] = { "header", "packet", "fixed", "sized", "text" };
+
+// Every packet's structure begins with its header under this name.
+const char* const kPacketFieldWords[] = { "header" };
+
+template <std::size_t N>
+bool IsIn(const char* const (&words)[N], const char* name)
+{
+    for (const char* word : words) {
+        if (std::strcmp(word, name) == 0)
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
-bool IsCIdentifier(const char* name)
+bool IsDesignName(const char* name)
 {
     if (name == nullptr || !IsLetter(name[0]))
         return false;
     for (const char* p = name + 1; *p != '\0'; ++p) {
-        if (!IsLetter(*p) && !IsDigit(*p) && *p != '_')
+        if (!IsLetter(*p) && !IsDigit(*p))
             return false;
     }
     return true;
 }
 
-bool IsReservedName(const char* name)
+bool IsReservedName(const char* name, NameKind kind)
 {
-    if (std::strncmp(name, kRuntimePrefix, sizeof(kRuntimePrefix) - 1) == 0)
+    if (IsIn(kReserved, name))
         return true;
-    for (const char* reserved : kReserved) {
-        if (std::strcmp(reserved, name) == 0)
-            return true;
+    switch (kind) {
+    case NAME_PROJECT: return IsIn(kProjectWords, name);
+    case NAME_PACKET: return IsIn(kPacketWords, name);
+    case NAME_PACKET_FIELD: return IsIn(kPacketFieldWords, name);
+    case NAME_HEADER_FIELD: break;
     }
     return false;
 }

@@ -14,7 +14,7 @@ struct ProblemText
 // Kept in the order of the enumeration; a test checks that.
 const ProblemText kProblems[VP_PROBLEM_COUNT] = {
     { VP_NAME_EMPTY, "the name is empty" },
-    { VP_NAME_NOT_IDENTIFIER, "the name is not a C identifier (a letter, then letters, digits or underscores)" },
+    { VP_NAME_NOT_IDENTIFIER, "the name must be a letter followed by letters or digits" },
     { VP_NAME_RESERVED, "the name is reserved in the generated C code" },
     { VP_SETTING_OUT_OF_RANGE, "the target platform, based protocol or library type is out of range" },
     { VP_TLV_TAG_TYPE, "the TLV tag data type \"%s\" is not an integer type" },
