@@ -13,8 +13,13 @@
 #include <cstring>
 
 // Lets the compiler check printf-style arguments, e.g. a CString passed
-// without its (LPCTSTR) cast.
+// without its (LPCTSTR) cast. Formatting follows the C99 rules everywhere
+// (mingw's own printf family on Windows).
+#ifdef __MINGW32__
 #define KFW_PRINTF_FORMAT(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
+#else
+#define KFW_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
+#endif
 
 #ifndef AFXAPI
 #define AFXAPI

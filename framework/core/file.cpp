@@ -20,6 +20,16 @@ CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
         AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
 }
 
+BOOL PASCAL CFile::OpenFailed(CFileException* pError, int cause, LONG lOsError, LPCSTR lpszFileName)
+{
+    if (pError != NULL) {
+        pError->m_cause = cause;
+        pError->m_lOsError = lOsError;
+        pError->m_strFileName = lpszFileName;
+    }
+    return FALSE;
+}
+
 CFile::~CFile()
 {
     if (m_hFile == hFileNull || !m_bCloseOnDelete)

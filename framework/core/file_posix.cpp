@@ -120,14 +120,8 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         fd = -1;
         nError = EISDIR;
     }
-    if (fd < 0) {
-        if (pError != NULL) {
-            pError->m_cause = OpenFailureCause(nError, lpszFileName);
-            pError->m_lOsError = nError;
-            pError->m_strFileName = lpszFileName;
-        }
-        return FALSE;
-    }
+    if (fd < 0)
+        return OpenFailed(pError, OpenFailureCause(nError, lpszFileName), nError, lpszFileName);
     m_hFile = (HANDLE)(intptr_t)fd;
     m_bCloseOnDelete = TRUE;
     return TRUE;

@@ -123,13 +123,8 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     HANDLE hFile = ::CreateFileA(lpszFileName, DesiredAccess(nOpenFlags), ShareMode(nOpenFlags), &security,
                                  CreationDisposition(nOpenFlags), FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE) {
-        DWORD nError = ::GetLastError();
-        if (pError != NULL) {
-            pError->m_cause = CFileException::OsErrorToException((LONG)nError);
-            pError->m_lOsError = (LONG)nError;
-            pError->m_strFileName = lpszFileName;
-        }
-        return FALSE;
+        LONG nError = (LONG)::GetLastError();
+        return OpenFailed(pError, CFileException::OsErrorToException(nError), nError, lpszFileName);
     }
     m_hFile = hFile;
     m_bCloseOnDelete = TRUE;

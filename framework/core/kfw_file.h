@@ -85,6 +85,8 @@ public:
 
 protected:
     [[noreturn]] void ThrowLastError() const;
+    // Describes a failed Open in pError, when given; returns FALSE.
+    static BOOL PASCAL OpenFailed(CFileException* pError, int cause, LONG lOsError, LPCSTR lpszFileName);
 
     BOOL m_bCloseOnDelete;
     CString m_strFileName;

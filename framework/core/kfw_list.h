@@ -35,9 +35,9 @@ public:
 
     POSITION GetHeadPosition() const { return Position(m_pNodeHead); }
     POSITION GetTailPosition() const { return Position(m_pNodeTail); }
-    TYPE& GetNext(POSITION& rPosition);
+    TYPE& GetNext(POSITION& rPosition) { return const_cast<TYPE&>(std::as_const(*this).GetNext(rPosition)); }
     const TYPE& GetNext(POSITION& rPosition) const;
-    TYPE& GetPrev(POSITION& rPosition);
+    TYPE& GetPrev(POSITION& rPosition) { return const_cast<TYPE&>(std::as_const(*this).GetPrev(rPosition)); }
     const TYPE& GetPrev(POSITION& rPosition) const;
     TYPE& GetAt(POSITION position) { return Node(position)->data; }
     const TYPE& GetAt(POSITION position) const { return Node(position)->data; }
@@ -137,26 +137,10 @@ void CList<TYPE, ARG_TYPE>::RemoveAll()
 }
 
 template <class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition)
-{
-    CNode* pNode = Node(rPosition);
-    rPosition = Position(pNode->pNext);
-    return pNode->data;
-}
-
-template <class TYPE, class ARG_TYPE>
 const TYPE& CList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition) const
 {
     CNode* pNode = Node(rPosition);
     rPosition = Position(pNode->pNext);
-    return pNode->data;
-}
-
-template <class TYPE, class ARG_TYPE>
-TYPE& CList<TYPE, ARG_TYPE>::GetPrev(POSITION& rPosition)
-{
-    CNode* pNode = Node(rPosition);
-    rPosition = Position(pNode->pPrev);
     return pNode->data;
 }
 

@@ -93,12 +93,7 @@ BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pErr
     if (m_pStream != NULL)
         return TRUE;
     CFile::Abort();
-    if (pError != NULL) {
-        pError->m_cause = CFileException::genericException;
-        pError->m_lOsError = -1;
-        pError->m_strFileName = lpszFileName;
-    }
-    return FALSE;
+    return OpenFailed(pError, CFileException::genericException, -1, lpszFileName);
 }
 
 void CStdioFile::ThrowStreamError() const

@@ -444,37 +444,8 @@ void CString::FreeExtra()
     m_str.shrink_to_fit();
 }
 
-CString operator+(const CString& s1, const CString& s2)
-{
-    CString result(s1);
-    result += s2;
-    return result;
-}
-
-CString operator+(const CString& s1, LPCSTR s2)
-{
-    CString result(s1);
-    result += s2;
-    return result;
-}
-
-CString operator+(LPCSTR s1, const CString& s2)
-{
-    CString result(s1);
-    result += s2;
-    return result;
-}
-
-CString operator+(const CString& s1, char ch)
-{
-    CString result(s1);
-    result += ch;
-    return result;
-}
-
-CString operator+(char ch, const CString& s2)
-{
-    CString result(ch);
-    result += s2;
-    return result;
-}
+CString operator+(const CString& s1, const CString& s2) { return CString(s1) += s2; }
+CString operator+(const CString& s1, LPCSTR s2) { return CString(s1) += s2; }
+CString operator+(LPCSTR s1, const CString& s2) { return CString(s1) += s2; }
+CString operator+(const CString& s1, char ch) { return CString(s1) += ch; }
+CString operator+(char ch, const CString& s2) { return CString(ch) += s2; }
