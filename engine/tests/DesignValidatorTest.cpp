@@ -34,12 +34,18 @@ TEST(DesignValidator, SoundDesignsPass)
     EXPECT_EQ("", Validate(RichProject()));
     EXPECT_EQ("", Validate(LargeProject(20, 30)));
 
+    // One packet needs no packet-type field; over UDP a datagram frames a
+    // packet whose size varies.
     ProjectRecord single = RichProject();
     single.headerFields.RemoveAll();
     single.packets.SetSize(1);
+    single.basedProtocol = PROTOCOL_UDP;
     EXPECT_EQ("", Validate(single));
-    single.packets.RemoveAll();
-    EXPECT_EQ("", Validate(single));
+
+    // A header field and a packet field may share a name.
+    ProjectRecord shared = RichProject();
+    Set(Header(shared, 6).name, "user");
+    EXPECT_EQ("", Validate(shared));
 }
 
 TEST(DesignValidator, PacketTypesAndTagsCompareAsHexadecimalValues)
@@ -194,9 +200,11 @@ const Rule kRelated[] = {
           Body(p, 0, 4).variantWay = VARIANT_RELATED_FIELD;
           Set(Body(p, 0, 4).relatedLengthField, "password");
       },
-      "project Chat, packet Login, field token: the related length field \"password\" is not an integer field of type \"normal data\"" },
-    { "LengthFieldIsRole", [](ProjectRecord& p) { p.headerFields.Add(VariantTextField("note", "10", 1, "kind")); },
-      "project Chat, header field note: the related length field \"kind\" is not an integer field of type \"normal data\"" },
+      "project Chat, packet Login, field token: the related length field \"password\" must be a byte or bit field of an integer type" },
+    { "CountFieldIsTlv", [](ProjectRecord& p) {
+          p.packets[2].fields.Add(TextArrayField("labels", "4", "2", "color"));
+      },
+      "project Chat, packet Options, field labels: the related count field \"color\" must be a byte or bit field of an integer type" },
     { "LengthFieldTooNarrow", [](ProjectRecord& p) { Set(Body(p, 0, 1).maxLength, "300"); },
       "project Chat, packet Login, field user: the related length field \"userLength\" cannot hold the max length 300" },
     { "CountFieldTooNarrow", [](ProjectRecord& p) { Set(Body(p, 1, 4).relatedCountField, "online"); },
@@ -229,6 +237,19 @@ const Rule kRoles[] = {
           Set(Header(p, 5).maxLength, "1");
       },
       "project Chat, packet Login: the \"total length\" field totalLength cannot hold the largest packet of 139 bytes" },
+    { "VariantTextInHeader", [](ProjectRecord& p) { p.headerFields.Add(VariantTextField("note", "10", 0, "")); },
+      "project Chat, header field note: a header field must have a fixed size: an integer, a bit field or a fix length \"char []\"" },
+    { "TextArrayInHeader", [](ProjectRecord& p) { p.headerFields.Add(TextArrayField("notes", "10", "2", "sequence")); },
+      "project Chat, header field notes: a header field must have a fixed size: an integer, a bit field or a fix length \"char []\"" },
+    { "TlvInHeader", [](ProjectRecord& p) { p.headerFields.Add(TlvField("option", "0x1", "unsigned int", "4")); },
+      "project Chat, header field option: a header field must have a fixed size: an integer, a bit field or a fix length \"char []\"" },
+    { "NoPackets", [](ProjectRecord& p) { p.packets.RemoveAll(); },
+      "project Chat: the project has no packet" },
+    { "TcpWithoutLengthField", [](ProjectRecord& p) {
+          Header(p, 4).type = FIELD_NORMAL_DATA;
+          Header(p, 5).type = FIELD_NORMAL_DATA;
+      },
+      "project Chat, packet Login: the packet's size varies, so over TCP the header needs a \"body length\" or \"total length\" field" },
     { "PacketTypeFieldMissing", [](ProjectRecord& p) { Header(p, 2).type = FIELD_NORMAL_DATA; },
       "project Chat: a project of 4 packets needs a header field of type \"packet type\"" },
 };

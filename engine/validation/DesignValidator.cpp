@@ -52,6 +52,7 @@ struct FieldFacts
     std::uint64_t maxBytes = 0;     // on the wire; bit fields count in their run
     std::uint64_t maxValue = 0;     // integers: the largest value they hold
     bool canRelate = false;         // a normal-data integer, usable as a count or length
+    bool fixedSize = true;          // always takes maxBytes on the wire
 };
 
 // One list being checked: the header's fields or one packet's.
@@ -64,6 +65,7 @@ struct ListScope
     std::vector<FieldFacts> facts;
     std::uint64_t bits = 0;         // of the bit run still open
     std::uint64_t maxBytes = 0;
+    bool fixedSize = true;
 
     const char* Kind() const { return packet ? kPacketList : kHeaderList; }
 };
@@ -86,6 +88,8 @@ public:
         if (!CheckList(header) || !CheckHeaderSize(header))
             return false;
         const INT_PTR packets = m_project.packets.GetSize();
+        if (packets == 0)
+            return Report(ProjectPlace(), VP_NO_PACKETS);
         if (packets > 1 && m_roles[FIELD_PACKET_TYPE] < 0)
             return Report(ProjectPlace(), VP_PACKET_TYPE_FIELD_MISSING, { Decimal(packets).c_str() });
         for (INT_PTR i = 0; i < packets; ++i) {
@@ -151,6 +155,7 @@ private:
                 return false;
             list.facts.push_back(facts);
             list.maxBytes += facts.maxBytes;
+            list.fixedSize = list.fixedSize && facts.fixedSize;
         }
         return CloseBitRun(list, static_cast<int>(count) - 1);
     }
@@ -174,17 +179,12 @@ private:
         const FieldRecord& field = (*list.fields)[index];
         const ValidationPlace place = FieldPlace(list, index);
         int dataType = 0;
-        const NameKind kind = list.packet ? NAME_PACKET_FIELD : NAME_HEADER_FIELD;
-        if (!CheckName(place, field.name, kind) || !CheckUniqueName(list, index, place))
+        if (!CheckFieldCodes(list, index, place, &dataType))
             return false;
-        if (!UnitName(field.unit))
-            return Report(place, VP_UNIT_OUT_OF_RANGE);
-        if (!ParseDataType(field.dataType, &dataType))
-            return Report(place, VP_DATA_TYPE_UNKNOWN, { field.dataType });
-        if (!FieldTypeName(field.type))
-            return Report(place, VP_FIELD_TYPE_OUT_OF_RANGE);
-        if (!AttributeName(field.attribute) || !VariantWayName(field.variantWay))
-            return Report(place, VP_VARIANT_OUT_OF_RANGE);
+        facts->fixedSize = HasFixedSize(field, dataType);
+        // A receiver reads the header first, so it cannot vary.
+        if (list.packet == nullptr && !facts->fixedSize)
+            return Report(place, VP_HEADER_NOT_FIXED);
         if (field.unit == UNIT_TLV)
             return CheckTlvField(list, index, place, dataType, facts);
         if (!CheckRole(list, index, place, dataType))
@@ -192,6 +192,33 @@ private:
         if (field.unit == UNIT_BIT)
             return CheckBitField(list, index, place, facts);
         return CheckByteField(list, index, place, dataType, facts);
+    }
+
+    // The name, and every enumerated member within its range.
+    bool CheckFieldCodes(const ListScope& list, int index, const ValidationPlace& place, int* dataType)
+    {
+        const FieldRecord& field = (*list.fields)[index];
+        const NameKind kind = list.packet ? NAME_PACKET_FIELD : NAME_HEADER_FIELD;
+        if (!CheckName(place, field.name, kind) || !CheckUniqueName(list, index, place))
+            return false;
+        if (!UnitName(field.unit))
+            return Report(place, VP_UNIT_OUT_OF_RANGE);
+        if (!ParseDataType(field.dataType, dataType))
+            return Report(place, VP_DATA_TYPE_UNKNOWN, { field.dataType });
+        if (!FieldTypeName(field.type))
+            return Report(place, VP_FIELD_TYPE_OUT_OF_RANGE);
+        if (!AttributeName(field.attribute) || !VariantWayName(field.variantWay))
+            return Report(place, VP_VARIANT_OUT_OF_RANGE);
+        return true;
+    }
+
+    static bool HasFixedSize(const FieldRecord& field, int dataType)
+    {
+        if (field.unit == UNIT_BIT)
+            return true;
+        if (field.unit != UNIT_BYTE || dataType == DATA_CHAR_POINTER)
+            return false;
+        return IsIntegerDataType(dataType) || field.attribute == ATTRIBUTE_FIX_LENGTH;
     }
 
     bool CheckUniqueName(const ListScope& list, int index, const ValidationPlace& place)
@@ -370,6 +397,9 @@ private:
         ListScope body(packet.fields, packet.name);
         if (!CheckList(body))
             return false;
+        const bool hasLengthField = m_roles[FIELD_BODY_LENGTH] >= 0 || m_roles[FIELD_TOTAL_LENGTH] >= 0;
+        if (m_project.basedProtocol == PROTOCOL_TCP && !body.fixedSize && !hasLengthField)
+            return Report(place, VP_TCP_NEEDS_LENGTH);
         const std::uint64_t total = m_headerBytes + body.maxBytes;
         if (!CheckRoleCapacity(place, FIELD_BODY_LENGTH, "body", body.maxBytes)
             || !CheckRoleCapacity(place, FIELD_TOTAL_LENGTH, "packet", total))

@@ -33,7 +33,7 @@ const ProblemText kProblems[VP_PROBLEM_COUNT] = {
     { VP_COUNT_FIELD_MISSING, "a \"char *\" field needs a related count field" },
     { VP_LENGTH_FIELD_MISSING, "a variant length field whose variant way is \"%s\" needs a related length field" },
     { VP_RELATED_NOT_FOUND, "the related %s field \"%s\" is not an earlier field of the same %s" },
-    { VP_RELATED_NOT_INTEGER, "the related %s field \"%s\" is not an integer field of type \"normal data\"" },
+    { VP_RELATED_NOT_INTEGER, "the related %s field \"%s\" must be a byte or bit field of an integer type" },
     { VP_RELATED_TOO_NARROW, "the related %s field \"%s\" cannot hold the max %s %s" },
     { VP_ROLE_IN_PACKET, "a \"%s\" field belongs in the header, not in a packet" },
     { VP_ROLE_NOT_INTEGER, "a \"%s\" field must be a byte field of an integer data type" },
@@ -46,6 +46,8 @@ const ProblemText kProblems[VP_PROBLEM_COUNT] = {
     { VP_TLV_TAG_DUPLICATE, "the TLV tag %s is the same as that of the earlier field %s" },
     { VP_TLV_TAG_TOO_WIDE, "the TLV tag %s does not fit the TLV tag data type \"%s\"" },
     { VP_TLV_LENGTH_TOO_NARROW, "the TLV length data type \"%s\" cannot hold the max length %s" },
+    { VP_HEADER_NOT_FIXED, "a header field must have a fixed size: an integer, a bit field or a fix length \"char []\"" },
+    { VP_NO_PACKETS, "the project has no packet" },
     { VP_PACKET_TYPE_FIELD_MISSING, "a project of %s packets needs a header field of type \"packet type\"" },
     { VP_PACKET_NAME_DUPLICATE, "an earlier packet has the same name, regardless of case" },
     { VP_PACKET_TYPE_MALFORMED, "the packet type \"%s\" is not \"0x\" followed by one to eight hexadecimal digits" },
@@ -53,6 +55,7 @@ const ProblemText kProblems[VP_PROBLEM_COUNT] = {
     { VP_PACKET_TYPE_TOO_WIDE, "the packet type %s does not fit the \"%s\" packet type field %s" },
     { VP_PACKET_TOO_LARGE, "the packet can take %s bytes with the header, more than the limit of %s" },
     { VP_DATAGRAM_TOO_LARGE, "the packet can take %s bytes with the header, more than one UDP datagram of %s" },
+    { VP_TCP_NEEDS_LENGTH, "the packet's size varies, so over TCP the header needs a \"body length\" or \"total length\" field" },
 };
 
 // An empty name shows as "" so that the line still reads.
