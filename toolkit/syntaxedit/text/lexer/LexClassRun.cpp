@@ -56,9 +56,12 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
     }
     if (value.GetType() != CKTSyntaxEditLexValue::ktSpecial)
         return false;
-    char c = backward ? (available > 0 ? text[-1] : '\0') : text[0];
     length = 1;
-    return value.GetSpecial().Matches(c);
+    const CKTSyntaxEditLexSpecialTokens& special = value.GetSpecial();
+    // The start of the text counts as a line end before it.
+    if (backward && available == 0)
+        return special.nTokenID == CKTSyntaxEditLexSpecialTokens::ktEol && !special.IsNegated();
+    return special.Matches(backward ? text[-1] : text[0]);
 }
 
 bool CKTSyntaxEditLexClass::MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop, int& length, bool backward) const

@@ -15,6 +15,7 @@ CTestText::CTestText(const std::string& text, std::string fileType) : m_strFileT
 
 void CTestText::SetText(const std::string& text)
 {
+    std::lock_guard<std::mutex> lock(m_lock);
     std::string plain = text;
     ktlex::ReplaceAll(plain, "\r\n", "\n");
     m_rows = ktlex::Split(plain, '\n');
@@ -22,12 +23,20 @@ void CTestText::SetText(const std::string& text)
 
 std::string CTestText::GetText() const
 {
+    std::lock_guard<std::mutex> lock(m_lock);
     return ktlex::Join(m_rows, "\r\n");
+}
+
+int CTestText::GetRowCount() const
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return int(m_rows.size());
 }
 
 bool CTestText::GetRowText(int row, std::string& text) const
 {
-    if (row < 1 || row > GetRowCount())
+    std::lock_guard<std::mutex> lock(m_lock);
+    if (row < 1 || row > int(m_rows.size()))
         return false;
     text = m_rows[size_t(row - 1)];
     return true;
@@ -35,6 +44,7 @@ bool CTestText::GetRowText(int row, std::string& text) const
 
 KT_EDIT_LEXPOS CTestText::Insert(KT_EDIT_LEXPOS pos, const std::string& text)
 {
+    std::lock_guard<std::mutex> lock(m_lock);
     std::string& row = m_rows[size_t(pos.nRow - 1)];
     std::string tail = row.substr(size_t(pos.nCol));
     row.erase(size_t(pos.nCol));
@@ -51,6 +61,7 @@ KT_EDIT_LEXPOS CTestText::Insert(KT_EDIT_LEXPOS pos, const std::string& text)
 
 void CTestText::Delete(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end)
 {
+    std::lock_guard<std::mutex> lock(m_lock);
     std::string head = m_rows[size_t(start.nRow - 1)].substr(0, size_t(start.nCol));
     std::string tail = m_rows[size_t(end.nRow - 1)].substr(size_t(end.nCol));
     m_rows.erase(m_rows.begin() + start.nRow, m_rows.begin() + end.nRow);

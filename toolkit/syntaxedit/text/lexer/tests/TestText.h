@@ -1,6 +1,7 @@
 // An editable in-memory text for the lexer tests, and file helpers.
 #pragma once
 
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,13 @@ public:
     KT_EDIT_LEXPOS Insert(KT_EDIT_LEXPOS pos, const std::string& text);
     void Delete(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end);
 
-    int GetRowCount() const override { return int(m_rows.size()); }
+    int GetRowCount() const override;
     bool GetRowText(int row, std::string& text) const override;
     std::string GetLineEnd() const override { return "\r\n"; }
     std::string GetFileType() const override { return m_strFileType; }
 
 private:
+    mutable std::mutex m_lock; // parser workers read while a test edits
     std::vector<std::string> m_rows;
     std::string m_strFileType;
 };

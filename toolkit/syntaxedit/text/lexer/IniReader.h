@@ -1,0 +1,27 @@
+// Reading the sections of INI files: the syntax configuration and its themes.
+// Defines: KT_EDIT_INI_ENTRY, CKTSyntaxEditIniReader.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct KT_EDIT_INI_ENTRY
+{
+    std::string strKey;
+    std::string strValue;
+    std::string strComment;
+    int nSchemaFileID = -1;
+};
+
+class CKTSyntaxEditIniReader
+{
+public:
+    using Entries = std::vector<KT_EDIT_INI_ENTRY>;
+
+    static std::vector<std::string> GetSectionNames(const std::string& file);
+    // The section's lines in file order; section names compare without case.
+    static Entries ReadSection(const std::string& section, const std::string& file);
+    static KT_EDIT_INI_ENTRY ParseEntry(const std::string& line);
+    static const KT_EDIT_INI_ENTRY* FindByKey(const Entries& entries, const std::string& key);
+    static const KT_EDIT_INI_ENTRY* FindByValue(const Entries& entries, const std::string& value);
+};

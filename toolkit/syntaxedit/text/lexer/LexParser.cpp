@@ -1,0 +1,350 @@
+// The lexer parser: schema copy, options per file type, task queue and worker.
+#include "LexParser.h"
+
+#include <chrono>
+
+namespace {
+
+const long kNearRows = 0x3000; // ranges within three rows merge
+
+// Merges (s, e) into [start, end]; FALSE when the ranges lie apart.
+bool MergeRange(KT_EDIT_LEXPOS& start, KT_EDIT_LEXPOS& end, KT_EDIT_LEXPOS s, KT_EDIT_LEXPOS e)
+{
+    if (s <= start && (e >= start || e.GetPackedKey() + kNearRows >= start.GetPackedKey())) {
+        start = s;
+        return true;
+    }
+    if (e >= end && (s <= end || s.GetPackedKey() - kNearRows <= end.GetPackedKey())) {
+        end = e;
+        return true;
+    }
+    return s >= start && e <= end;
+}
+
+void CopyNonEmpty(const CKTLexValues& values, std::vector<std::string>& strings)
+{
+    for (const CKTSyntaxEditLexValue& value : values)
+        for (const std::string& s : value.GetStrings())
+            if (!s.empty())
+                strings.push_back(s);
+}
+
+} // namespace
+
+CKTSyntaxEditLexParser::~CKTSyntaxEditLexParser()
+{
+    Close();
+}
+
+void CKTSyntaxEditLexParser::Close()
+{
+    StopParseInThread();
+    if (m_ptrSchema)
+        m_ptrSchema->SetEventSink(nullptr);
+    m_ptrSchema.reset();
+}
+
+void CKTSyntaxEditLexParser::SetTextSchema(const CKTSyntaxEditLexTextSchema* schema)
+{
+    StopParseInThread();
+    if (m_ptrSchema) {
+        m_ptrSchema->DropParseResults();
+        m_ptrSchema->SetEventSink(nullptr);
+        m_ptrSchema.reset();
+    }
+    {
+        std::lock_guard<std::mutex> options(m_optionsLock);
+        m_mapOptions.clear();
+    }
+    if (!schema)
+        return;
+    m_ptrSchema = schema->Clone();
+    m_ptrSchema->SetEventSink(this);
+}
+
+bool CKTSyntaxEditLexParser::ReadSchemaOptions(const std::string& fileType,
+                                               CKTSyntaxEditLexParserSchemaOptions& options) const
+{
+    options = CKTSyntaxEditLexParserSchemaOptions();
+    CKTSyntaxEditLexClass::Ptr cls = m_ptrSchema ? m_ptrSchema->FindFileClass(fileType) : CKTSyntaxEditLexClass::Ptr();
+    if (!cls)
+        return false;
+    options.m_bFirstParseInSeparateThread = cls->GetAttributeBool("global:FirstParseInSeparateThread", false, true);
+    options.m_bEditReparceInSeparateThread = cls->GetAttributeBool("global:EditReparceInSeparateThread", false, true);
+    options.m_bConfigChangedReparceInSeparateThread =
+        cls->GetAttributeBool("global:ConfigChangedReparceInSeparateThread", false, true);
+    options.m_nMaxBackParseOffset = cls->GetAttributeInt("global:MaxBackParseOffset", false, 100);
+    options.m_nEditReparceTimeout_ms = cls->GetAttributeInt("global:EditReparceTimeout_ms", false, 500);
+    options.m_nOnScreenSchCacheLifeTime_sec = cls->GetAttributeInt("global:OnScreenSchCacheLifeTime_sec", false, 180);
+    int idle = cls->GetAttributeInt("global:ParserThreadIdleLifeTime_sec", false, 60);
+    if (idle != -1)
+        idle *= 1000;
+    options.m_nParserThreadIdleLifeTime_ms = idle == 0 ? -1 : idle;
+    return true;
+}
+
+CKTSyntaxEditLexParserSchemaOptions CKTSyntaxEditLexParser::GetSchemaOptions(const std::string& fileType)
+{
+    std::lock_guard<std::mutex> lock(m_optionsLock);
+    auto it = m_mapOptions.find(fileType);
+    if (it != m_mapOptions.end())
+        return it->second;
+    CKTSyntaxEditLexParserSchemaOptions options;
+    if (ReadSchemaOptions(fileType, options))
+        m_mapOptions[fileType] = options;
+    return options;
+}
+
+void CKTSyntaxEditLexParser::AddTask(const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end)
+{
+    if (start && !end && *start == KT_EDIT_LEXPOS{1, 0}) {
+        m_tasks.assign(1, Task{*start, KT_EDIT_LEXPOS()});
+        return;
+    }
+    if (!start && !end)
+        return;
+    KT_EDIT_LEXPOS s = start ? *start : KT_EDIT_LEXPOS{1, 0};
+    KT_EDIT_LEXPOS e = end ? *end : s;
+    for (Task& task : m_tasks)
+        if (task.start.IsValid() && task.end.IsValid() && MergeRange(task.start, task.end, s, e))
+            return;
+    m_tasks.push_back(Task{s, e});
+}
+
+void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::mutex>& lock)
+{
+    if (m_bWorkerRunning || !m_worker.joinable())
+        return;
+    std::thread finished = std::move(m_worker);
+    lock.unlock();
+    finished.join(); // it has let go of everything; only its return is left
+    lock.lock();
+}
+
+void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, const KT_EDIT_LEXPOS* start,
+                                                const KT_EDIT_LEXPOS* end, bool parseNow)
+{
+    if (!m_ptrSchema)
+        return;
+    std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
+    if (!lock.owns_lock()) {
+        m_ptrSchema->GetBreakFlag() = true; // the worker is parsing: let it stop early
+        lock.lock();
+    }
+    JoinFinishedWorker(lock);
+    m_pText = text;
+    AddTask(start, end);
+    if (!m_bWorkerRunning) {
+        m_bExit = false;
+        m_bWorkerRunning = true;
+        m_worker = std::thread(&CKTSyntaxEditLexParser::WorkerMain, this);
+    }
+    m_bParseNow = m_bParseNow || parseNow;
+    m_bTaskAdded = true;
+    m_taskSignal.notify_all();
+}
+
+void CKTSyntaxEditLexParser::BreakParsing()
+{
+    if (!m_ptrSchema)
+        return;
+    std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
+    if (!lock.owns_lock()) {
+        m_ptrSchema->GetBreakFlag() = true;
+        lock.lock();
+    }
+    m_ptrSchema->GetBreakFlag() = false;
+}
+
+void CKTSyntaxEditLexParser::StopParseInThread()
+{
+    BreakParsing();
+    std::thread worker;
+    {
+        std::lock_guard<std::mutex> lock(m_taskLock);
+        if (!m_worker.joinable())
+            return;
+        m_bExit = true;
+        m_bTaskAdded = false;
+        if (m_ptrSchema)
+            m_ptrSchema->GetBreakFlag() = true;
+        worker = std::move(m_worker);
+        m_taskSignal.notify_all();
+    }
+    // The worker never waits for this thread, so the join ends promptly.
+    worker.join();
+    std::lock_guard<std::mutex> lock(m_taskLock);
+    m_bExit = false;
+    m_bWorkerRunning = false;
+    m_tasks.clear();
+    if (m_ptrSchema)
+        m_ptrSchema->GetBreakFlag() = false;
+}
+
+bool CKTSyntaxEditLexParser::IsWorkerRunning() const
+{
+    std::lock_guard<std::mutex> lock(m_taskLock);
+    return m_bWorkerRunning;
+}
+
+void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind,
+                                           const IKTLexTextSource* text)
+{
+    if (!m_ptrSchema || !text)
+        return;
+    // The chain moves only while no run reads it.
+    std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
+    if (!lock.owns_lock()) {
+        m_ptrSchema->GetBreakFlag() = true;
+        lock.lock();
+    }
+    m_ptrSchema->GetBreakFlag() = false;
+    m_ptrSchema->UpdateTextBlocks(start, end, kind);
+    lock.unlock();
+    if (GetSchemaOptions(text->GetFileType()).m_bEditReparceInSeparateThread) {
+        StartParseInThread(text, &start, &end, false);
+        return;
+    }
+    CKTSyntaxEditLexCursor cursor(*text);
+    m_ptrSchema->RunParseUpdate(true, cursor, &start, &end, false);
+}
+
+void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text)
+{
+    if (!m_ptrSchema || !text)
+        return;
+    KT_EDIT_LEXPOS start{1, 0};
+    if (GetSchemaOptions(text->GetFileType()).m_bFirstParseInSeparateThread) {
+        StartParseInThread(text, &start, nullptr, true);
+        return;
+    }
+    BreakParsing();
+    std::lock_guard<std::mutex> lock(m_taskLock);
+    CKTSyntaxEditLexCursor cursor(*text);
+    m_ptrSchema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+}
+
+// Waits for a task (FALSE: the thread is to end), then for the edit delay.
+bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::mutex>& lock)
+{
+    for (;;) {
+        std::string fileType = m_pText ? m_pText->GetFileType() : std::string();
+        CKTSyntaxEditLexParserSchemaOptions options = GetSchemaOptions(fileType);
+        auto woken = [this] { return m_bTaskAdded || m_bExit; };
+        bool signalled = options.m_nParserThreadIdleLifeTime_ms < 0
+            ? (m_taskSignal.wait(lock, woken), true)
+            : m_taskSignal.wait_for(lock, std::chrono::milliseconds(options.m_nParserThreadIdleLifeTime_ms), woken);
+        if (m_bExit)
+            return false;
+        if (!signalled) {
+            if (m_tasks.empty())
+                return false; // idle for its lifetime
+            continue;
+        }
+        // Typing coalesces: each new request restarts the delay unless parse-now is asked.
+        auto delay = std::chrono::milliseconds(options.m_nEditReparceTimeout_ms);
+        while (!m_bParseNow) {
+            m_bTaskAdded = false;
+            if (!m_taskSignal.wait_for(lock, delay, [this] { return m_bTaskAdded || m_bExit || m_bParseNow; }))
+                break;
+            if (m_bExit)
+                return false;
+        }
+        m_bTaskAdded = false;
+        m_bParseNow = false;
+        return true;
+    }
+}
+
+void CKTSyntaxEditLexParser::WorkerMain()
+{
+    std::unique_lock<std::mutex> lock(m_taskLock);
+    while (WaitForWork(lock))
+        ProcessTasks();
+    m_bWorkerRunning = false;
+}
+
+void CKTSyntaxEditLexParser::ProcessTasks()
+{
+    CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.get();
+    if (!schema || !m_pText)
+        return;
+    CKTSyntaxEditLexCursor cursor(*m_pText);
+    std::atomic<bool>& broken = schema->GetBreakFlag();
+    for (;;) {
+        if (broken.exchange(false))
+            return;
+        Task task = m_tasks.empty() ? Task() : m_tasks.back();
+        const KT_EDIT_LEXPOS* start = task.start.IsValid() ? &task.start : nullptr;
+        const KT_EDIT_LEXPOS* end = task.end.IsValid() ? &task.end : nullptr;
+        int result = schema->RunParseUpdate(true, cursor, start, end, true);
+        if (result & CKTSyntaxEditLexClass::ktStop) {
+            schema->DropParseResults();
+            result = schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+            m_tasks.clear();
+            if ((result & CKTSyntaxEditLexClass::ktBroken) && !(result & CKTSyntaxEditLexClass::ktRangeDone))
+                m_tasks.push_back(Task());
+        }
+        bool final = !(result & CKTSyntaxEditLexClass::ktRangeDone) ||
+                     (result & (CKTSyntaxEditLexClass::ktStop | CKTSyntaxEditLexClass::ktBroken)) || broken;
+        broken = false;
+        if ((result & CKTSyntaxEditLexClass::ktRangeDone) && !m_tasks.empty())
+            m_tasks.pop_back();
+        if (m_tasks.empty() || final)
+            return;
+    }
+}
+
+void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block)
+{
+    std::function<void()> wake;
+    {
+        std::lock_guard<std::mutex> lock(m_eventLock);
+        if (code == ktEditOnTextBlockParsed && !m_events.empty() && m_events.back().nCode == code)
+            m_events.back().block = block;
+        else
+            m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
+        wake = m_fnWake;
+    }
+    m_eventSignal.notify_all();
+    if (wake)
+        wake(); // outside the lock: it may post a message or take the events
+}
+
+void CKTSyntaxEditLexParser::SetWakeFunction(std::function<void()> wake)
+{
+    std::lock_guard<std::mutex> lock(m_eventLock);
+    m_fnWake = std::move(wake);
+}
+
+std::vector<KT_EDIT_LEXPARSEREVENT> CKTSyntaxEditLexParser::TakeEvents()
+{
+    std::lock_guard<std::mutex> lock(m_eventLock);
+    std::vector<KT_EDIT_LEXPARSEREVENT> events(m_events.begin(), m_events.end());
+    m_events.clear();
+    return events;
+}
+
+bool CKTSyntaxEditLexParser::WaitForEvents(int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_eventLock);
+    return m_eventSignal.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !m_events.empty(); });
+}
+
+bool CKTSyntaxEditLexParser::GetSchemaClassesInfo(std::vector<KT_EDIT_STRINGSET>& sets, bool append) const
+{
+    if (!append)
+        sets.clear();
+    if (!m_ptrSchema)
+        return false;
+    for (const CKTSyntaxEditLexClass::Ptr& cls : m_ptrSchema->GetClassSet().GetAllClasses()) {
+        if (!cls->GetProperty(CKTSyntaxEditLexClass::ktTokenTag).TakesPart())
+            continue;
+        KT_EDIT_STRINGSET set;
+        CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenTag).values, set.arTokens);
+        CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenStartSep).values, set.arStartSeparators);
+        CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenEndSep).values, set.arEndSeparators);
+        sets.push_back(set);
+    }
+    return true;
+}

@@ -1,0 +1,103 @@
+// Colour themes and their inheritance.
+#include "SyntaxEditThemes.h"
+
+#include <algorithm>
+
+#include "IniReader.h"
+#include "LexStrings.h"
+
+void CKTSyntaxEditTheme::Load(const std::string& path)
+{
+    m_sections.clear();
+    m_strFileName = path;
+    for (const std::string& name : CKTSyntaxEditIniReader::GetSectionNames(path)) {
+        Section& section = m_sections[ktlex::Lower(name)];
+        section.clear();
+        for (const KT_EDIT_INI_ENTRY& entry : CKTSyntaxEditIniReader::ReadSection(name, path))
+            section[ktlex::Lower(entry.strKey)] = entry.strValue;
+    }
+}
+
+const CKTSyntaxEditTheme::Section* CKTSyntaxEditTheme::GetSection(const std::string& name) const
+{
+    auto it = m_sections.find(ktlex::Lower(name));
+    return it == m_sections.end() ? nullptr : &it->second;
+}
+
+std::string CKTSyntaxEditTheme::GetParentThemeName() const
+{
+    const Section* main = GetSection("main");
+    if (!main)
+        return std::string();
+    auto it = main->find("parentschema");
+    return it == main->end() ? std::string() : it->second;
+}
+
+void CKTSyntaxEditThemeSet::LoadTheme(const std::string& name, const std::string& path)
+{
+    m_arThemeNames.erase(std::remove_if(m_arThemeNames.begin(), m_arThemeNames.end(),
+                                        [&](const std::string& n) { return ktlex::EqualsNoCase(n, name); }),
+                         m_arThemeNames.end());
+    auto theme = std::make_unique<CKTSyntaxEditTheme>();
+    theme->Load(path);
+    m_mapThemes[name] = std::move(theme);
+    m_arThemeNames.push_back(name);
+    m_mapFileToName[ktlex::Lower(path)] = name;
+}
+
+void CKTSyntaxEditThemeSet::RememberThemeFile(const std::string& name, const std::string& path)
+{
+    m_mapFileToName[ktlex::Lower(path)] = name;
+}
+
+std::string CKTSyntaxEditThemeSet::OnThemeFileChanged(const std::string& path, int change)
+{
+    for (auto it = m_mapThemes.begin(); it != m_mapThemes.end(); ++it) {
+        if (!ktlex::EqualsNoCase(it->second->GetFileName(), path))
+            continue;
+        std::string name = it->first;
+        if (change == 2)
+            m_mapThemes.erase(it);
+        else
+            it->second->Load(path);
+        return name;
+    }
+    auto known = m_mapFileToName.find(ktlex::Lower(path));
+    if (change != 1 || known == m_mapFileToName.end())
+        return std::string();
+    LoadTheme(known->second, path);
+    return known->second;
+}
+
+const CKTSyntaxEditTheme* CKTSyntaxEditThemeSet::GetTheme(const std::string& name) const
+{
+    auto it = m_mapThemes.find(name);
+    return it == m_mapThemes.end() ? nullptr : it->second.get();
+}
+
+void CKTSyntaxEditThemeSet::RemoveAll()
+{
+    m_mapThemes.clear();
+    m_arThemeNames.clear();
+    m_mapFileToName.clear();
+}
+
+KTLexThemeLookup CKTSyntaxEditThemeSet::MakeLookup(const std::string& name) const
+{
+    auto resolved = std::make_shared<std::map<std::string, CKTSyntaxEditTheme::Section>>();
+    std::vector<const CKTSyntaxEditTheme*> visited; // a circle of parents ends here
+    for (const CKTSyntaxEditTheme* theme = GetTheme(name);
+         theme && std::find(visited.begin(), visited.end(), theme) == visited.end();
+         theme = GetTheme(theme->GetParentThemeName())) {
+        visited.push_back(theme);
+        for (const auto& section : theme->GetSections())
+            if (section.first != "main")
+                (*resolved)[section.first].insert(section.second.begin(), section.second.end()); // nearer theme wins
+    }
+    if (visited.empty())
+        return KTLexThemeLookup();
+    return [resolved](const std::string& cls) -> const CKTSyntaxEditTheme::Section* {
+        auto it = resolved->find(ktlex::Lower(cls));
+        return it == resolved->end() ? nullptr : &it->second;
+    };
+}

@@ -1,0 +1,255 @@
+// The configuration in a temporary program folder with texts that parse in
+// their worker threads: completion, scheme rewrites, removal and reloads.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <filesystem>
+#include <thread>
+
+#include "ConfigurationManager.h"
+#include "LexParser.h"
+#include "LexStrings.h"
+#include "TestFolder.h"
+#include "TestText.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+const int kPeriodMs = 1000;
+
+// Collects the configuration's notifications as a text's owner would.
+class CReceiver : public IKTSyntaxEditConfigEvents
+{
+public:
+    void OnConfigEvent(int code, int change, const std::string& name, const CKTSyntaxEditLexTextSchema::Ptr& schema) override
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_events.push_back({code, change, name, schema});
+        m_signal.notify_all();
+    }
+
+    struct Event
+    {
+        int code;
+        int change;
+        std::string name;
+        CKTSyntaxEditLexTextSchema::Ptr schema;
+    };
+
+    // The first event of a code within the time, or code 0.
+    Event Wait(int code, int timeoutMs)
+    {
+        std::unique_lock<std::mutex> lock(m_lock);
+        Event found{0, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr()};
+        m_signal.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
+            for (auto it = m_events.begin(); it != m_events.end(); ++it) {
+                if (it->code == code) {
+                    found = *it;
+                    m_events.erase(it);
+                    return true;
+                }
+            }
+            return false;
+        });
+        return found;
+    }
+
+private:
+    std::mutex m_lock;
+    std::condition_variable m_signal;
+    std::deque<Event> m_events;
+};
+
+// One open text with its parser, as a buffer holds them.
+struct CBuffer
+{
+    CBuffer(const std::string& text, const std::string& fileType) : text(text, fileType) {}
+    ~CBuffer() { parser->Close(); }
+
+    void Install(const CKTSyntaxEditLexTextSchema::Ptr& schema)
+    {
+        parser->SetTextSchema(schema.get());
+        parser->TakeEvents();
+        parser->ParseAll(&text);
+    }
+
+    // Waits for the end of a run, taking the events as the owner's thread would.
+    bool WaitParsed(int timeoutMs)
+    {
+        auto until = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (Clock::now() < until) {
+            parser->WaitForEvents(50);
+            for (const KT_EDIT_LEXPARSEREVENT& event : parser->TakeEvents())
+                if (event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+                    return true;
+        }
+        return false;
+    }
+
+    std::string Row(int row)
+    {
+        CKTSyntaxEditLexTextSchema* schema = parser->GetTextSchema();
+        if (!schema) {
+            CKTSyntaxEditLexTextSchema::Ptr none = KTMakeLex<CKTSyntaxEditLexTextSchema>("none");
+            return DescribeRow(*none, text, row);
+        }
+        return DescribeRow(*schema, text, row);
+    }
+
+    CTestText text;
+    CKTLexPtr<CKTSyntaxEditLexParser> parser = KTMakeLex<CKTSyntaxEditLexParser>();
+};
+
+class ConfigParserTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::copy(KT_TEST_CONFIG_DIR, m_folder.Path("config"), std::filesystem::copy_options::recursive);
+        m_config->Advise(&m_receiver);
+        m_config->SetConfigFile(m_folder.Path("config/SyntaxEdit.ini"));
+        ASSERT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 0).code, 0);
+    }
+
+    void TearDown() override
+    {
+        auto start = Clock::now();
+        m_config->Close();
+        m_config->Unadvise(&m_receiver);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(1));
+    }
+
+    std::string Scheme(const std::string& name) { return m_folder.Path("config/schemes/" + name); }
+
+    CTestFolder m_folder{"config"};
+    CReceiver m_receiver;
+    CKTLexPtr<CKTSyntaxEditConfigurationManager> m_config = KTMakeLex<CKTSyntaxEditConfigurationManager>(kPeriodMs);
+};
+
+TEST_F(ConfigParserTest, LoadsThemesAndSchemesOfTheProgramFolder)
+{
+    EXPECT_EQ(m_config->GetSchemeNames(), (std::vector<std::string>{"Diagram", "C"}));
+    EXPECT_EQ(m_config->GetThemeNames(), (std::vector<std::string>{"Default"}));
+    EXPECT_EQ(m_config->GetSchemaForFileType(".c")->GetSchName(), "C");
+    EXPECT_EQ(m_config->GetSchemaForFileType(".H")->GetSchName(), "C");
+    EXPECT_EQ(m_config->GetSchemaForFileType(".diagram")->GetSchName(), "Diagram");
+    EXPECT_FALSE(m_config->GetSchemaForFileType(".txt"));
+}
+
+TEST_F(ConfigParserTest, TwoTextsParseInTheirWorkersAndFollowSchemeChanges)
+{
+    CBuffer source("/* note */\r\nint main(void) { return 0; }", ".c");
+    CBuffer diagram("Header: 6 bytes\r\n0  8  1  version  unsigned char", ".diagram");
+    source.Install(m_config->GetSchemaForFileType(".c"));
+    diagram.Install(m_config->GetSchemaForFileType(".diagram"));
+    ASSERT_TRUE(source.WaitParsed(5000));
+    ASSERT_TRUE(diagram.WaitParsed(5000));
+    EXPECT_TRUE(source.parser->IsWorkerRunning());
+    EXPECT_EQ(source.Row(2), "0-3:0000FF 3-9:- 9-13:0000FF 13-17:- 17-23:0000FF 23-24:- 24-25:09885A 25-28:-");
+    EXPECT_EQ(diagram.Row(1), "0-15:000080");
+
+    // Rewriting the scheme reaches the configuration within the monitor's period.
+    std::string scheme = ReadTestFile(Scheme("c.scheme"));
+    ktlex::ReplaceAll(scheme, "txt:colorFG = 0x0000FF", "txt:colorFG = 0xC000C0 // changed");
+    WriteTestFile(Scheme("c.scheme"), scheme);
+    CReceiver::Event changed = m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs);
+    ASSERT_EQ(changed.code, IKTSyntaxEditConfigEvents::ktSchemeChanged);
+    ASSERT_TRUE(changed.schema);
+    source.Install(changed.schema);
+    ASSERT_TRUE(source.WaitParsed(5000));
+    EXPECT_EQ(source.Row(2), "0-3:C000C0 3-9:- 9-13:C000C0 13-17:- 17-23:C000C0 23-24:- 24-25:09885A 25-28:-");
+
+    // Without its scheme file the text falls back to the default colours.
+    std::filesystem::remove(Scheme("c.scheme"));
+    CReceiver::Event removed = m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs);
+    ASSERT_EQ(removed.change, CKTSyntaxEditFileChangesMonitor::ktRemoved);
+    EXPECT_FALSE(removed.schema);
+    source.Install(removed.schema);
+    EXPECT_EQ(source.Row(2), "0-28:-");
+    EXPECT_FALSE(m_config->GetSchemaForFileType(".c"));
+
+    // A scheme that appears again is loaded again.
+    WriteTestFile(Scheme("c.scheme"), scheme);
+    CReceiver::Event back = m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs);
+    EXPECT_EQ(back.change, CKTSyntaxEditFileChangesMonitor::ktAppeared);
+    EXPECT_TRUE(back.schema);
+}
+
+TEST_F(ConfigParserTest, TouchingTheConfigurationReloadsIt)
+{
+    std::string ini = ReadTestFile(m_folder.Path("config/SyntaxEdit.ini"));
+    ktlex::ReplaceAll(ini, "Diagram = schemes\\diagram.scheme\r\n", "");
+    WriteTestFile(m_folder.Path("config/SyntaxEdit.ini"), ini);
+    EXPECT_EQ(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 3 * kPeriodMs).code,
+              IKTSyntaxEditConfigEvents::ktReloaded);
+    EXPECT_EQ(m_config->GetSchemeNames(), (std::vector<std::string>{"C"}));
+    EXPECT_FALSE(m_config->GetSchemaForFileType(".diagram"));
+}
+
+TEST_F(ConfigParserTest, AnUnreadableOrMissingSchemeLeavesNoSchema)
+{
+    std::filesystem::remove(Scheme("diagram.scheme"));
+    std::filesystem::create_directory(Scheme("diagram.scheme")); // a folder cannot be read as a file
+    m_config->ReloadConfig();
+    EXPECT_FALSE(m_config->GetSchemaForFileType(".diagram"));
+    EXPECT_TRUE(m_config->GetSchemaForFileType(".c"));
+}
+
+TEST_F(ConfigParserTest, ReloadsRequestedDuringAReloadAreNotLost)
+{
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(m_config->ReloadConfigAsync());
+    int reloads = 0;
+    while (m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 2000).code)
+        ++reloads;
+    EXPECT_GE(reloads, 2);
+    EXPECT_TRUE(m_config->GetSchemaForFileType(".c"));
+}
+
+TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
+{
+    auto schema = LoadTestSchema("schemes/c.scheme");
+    std::string code = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
+    CBuffer buffer(code + code + code, ".c");
+    buffer.Install(schema);
+    KT_EDIT_LEXPOS at{40, 0};
+    for (const char* piece : {"/* open ", "int x; ", "*/", "\"", "\"", "\n"}) {
+        KT_EDIT_LEXPOS end = buffer.text.Insert(at, piece);
+        buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+        at = end;
+    }
+    KT_EDIT_LEXPOS none;
+    buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
+    (void)none;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    buffer.parser->BreakParsing();
+    while (buffer.WaitParsed(200)) {
+    }
+    auto fresh = schema->Clone();
+    CKTSyntaxEditLexCursor cursor(buffer.text);
+    fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
+}
+
+TEST(LexParserThread, IdleWorkersEndAndStartAgain)
+{
+    std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
+    ktlex::ReplaceAll(scheme, "ParserThreadIdleLifeTime_sec = 60", "ParserThreadIdleLifeTime_sec = 1");
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
+    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("C");
+    schema->LoadClasses(infos);
+    CBuffer buffer("int a;", ".c");
+    buffer.Install(schema);
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    auto until = Clock::now() + std::chrono::seconds(5);
+    while (buffer.parser->IsWorkerRunning() && Clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(buffer.parser->IsWorkerRunning());
+    buffer.parser->ParseAll(&buffer.text);
+    EXPECT_TRUE(buffer.WaitParsed(5000));
+}
+
+} // namespace

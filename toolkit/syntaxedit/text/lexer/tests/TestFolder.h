@@ -1,0 +1,16 @@
+// A temporary folder that the test removes again.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+class CTestFolder
+{
+public:
+    explicit CTestFolder(const std::string& name);
+    ~CTestFolder();
+    std::string Path(const std::string& relative = std::string()) const;
+
+private:
+    std::filesystem::path m_path;
+};
