@@ -1,0 +1,38 @@
+// The framework's private messages and the layout record of WM_SIZEPARENT.
+#pragma once
+#include "afxwin.h"
+
+#define WM_SIZEPARENT 0x0361
+#define WM_SETMESSAGESTRING 0x0362
+#define WM_IDLEUPDATECMDUI 0x0363
+#define WM_INITIALUPDATE 0x0364
+#define WM_COMMANDHELP 0x0365
+#define WM_HELPHITTEST 0x0366
+#define WM_EXITHELPMODE 0x0367
+#define WM_RECALCPARENT 0x0368
+#define WM_SIZECHILD 0x0369
+#define WM_KICKIDLE 0x036A
+#define WM_QUERYCENTERWND 0x036B
+#define WM_DISABLEMODAL 0x036C
+#define WM_FLOATSTATUS 0x036D
+#define WM_ACTIVATETOPLEVEL 0x036E
+#define WM_POPMESSAGESTRING 0x0375
+
+// WM_FLOATSTATUS flags
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
+
+// lParam of WM_SIZEPARENT: the space left so far; a NULL hDWP is a measuring
+// pass in which children only add their size to sizeTotal.
+struct AFX_SIZEPARENTPARAMS {
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
+typedef AFX_SIZEPARENTPARAMS AFX_SIZEPARENTLAYOUT;

@@ -1,0 +1,155 @@
+// Documents and views: CDocument, CView, CDocTemplate, CMultiDocTemplate.
+#pragma once
+#include <vector>
+#include "afxwin_frame.h"
+
+class CView;
+class CDocTemplate;
+
+class CDocument : public CCmdTarget {
+    DECLARE_DYNAMIC(CDocument)
+public:
+    CDocTemplate* m_pDocTemplate = nullptr;
+    BOOL m_bAutoDelete = TRUE;   // deleted when its last view goes
+    BOOL m_bEmbedded = FALSE;
+
+    CDocument() = default;
+    ~CDocument() override;
+
+    // The title the frames show: the file's title, " *" appended while modified.
+    const CString& GetTitle() const { return m_strTitle; }
+    virtual void SetTitle(LPCTSTR lpszTitle);
+    const CString& GetPathName() const { return m_strPathName; }
+    virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    virtual BOOL IsModified() { return m_bModified; }
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
+
+    virtual POSITION GetFirstViewPosition() const;
+    virtual CView* GetNextView(POSITION& rPosition) const;
+    void AddView(CView* pView);
+    void RemoveView(CView* pView);
+    void UpdateAllViews(CView* pSender, LPARAM lHint = 0L, CObject* pHint = nullptr);
+    virtual void OnChangedViewList();
+    void UpdateFrameCounts();
+
+    virtual BOOL OnNewDocument();
+    virtual BOOL OnOpenDocument(LPCTSTR lpszPathName);
+    virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
+    virtual void OnCloseDocument();
+    virtual void DeleteContents();
+    virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
+    virtual BOOL SaveModified();
+    virtual void PreCloseFrame(CFrameWnd* pFrame);
+    virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
+    virtual BOOL DoFileSave();
+    virtual CFile* GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError);
+    virtual void ReleaseFile(CFile* pFile, BOOL bAbort);
+    // The framework's standard box for a failed open or save.
+    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving,
+                                         UINT nIDPDefault);
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    afx_msg void OnFileClose();
+    afx_msg void OnFileSave();
+    afx_msg void OnFileSaveAs();
+
+protected:
+    CString m_strTitle;
+    CString m_strPathName;
+    BOOL m_bModified = FALSE;
+    std::vector<CView*> m_viewList;
+    // Adds or removes the " *" modified mark at the end of the title.
+    void MarkTitle(BOOL bModified);
+    DECLARE_MESSAGE_MAP()
+};
+
+class CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+public:
+    CView() = default;
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    virtual BOOL IsSelected(const CObject* pDocItem) const { return FALSE; }
+    virtual void OnInitialUpdate();
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    virtual void OnDraw(CDC* pDC) = 0;
+    virtual void OnPrepareDC(CDC* pDC, struct CPrintInfo* pInfo = nullptr) {}
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+    virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) {}
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    void PostNcDestroy() override;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnInitialUpdateMsg(WPARAM, LPARAM);
+
+protected:
+    CDocument* m_pDocument = nullptr;  // not owned
+    friend class CDocument;
+    DECLARE_MESSAGE_MAP()
+};
+
+class CDocTemplate : public CCmdTarget {
+    DECLARE_DYNAMIC(CDocTemplate)
+public:
+    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt,
+                          regFileTypeId, regFileTypeName };
+    enum Confidence { noAttempt, maybeAttemptForeign, maybeAttemptNative, yesAttemptForeign,
+                      yesAttemptNative, yesAlreadyOpen };
+
+    UINT m_nIDResource;
+    CRuntimeClass* m_pDocClass;
+    CRuntimeClass* m_pFrameClass;
+    CRuntimeClass* m_pViewClass;
+    CString m_strDocStrings;  // the resource string: fields separated by '\n'
+
+    ~CDocTemplate() override = default;
+
+    virtual void LoadTemplate();
+    virtual POSITION GetFirstDocPosition() const = 0;
+    virtual CDocument* GetNextDoc(POSITION& rPos) const = 0;
+    virtual void AddDocument(CDocument* pDoc);
+    virtual void RemoveDocument(CDocument* pDoc);
+    virtual BOOL GetDocString(CString& rString, enum DocStringIndex index) const;
+    virtual Confidence MatchDocType(LPCTSTR lpszPathName, CDocument*& rpDocMatch);
+    virtual CDocument* CreateNewDocument();
+    virtual CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther);
+    virtual void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE);
+    virtual BOOL SaveAllModified();
+    virtual void CloseAllDocuments(BOOL bEndSession);
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE) = 0;
+    virtual void SetDefaultTitle(CDocument* pDocument) = 0;
+
+protected:
+    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
+                 CRuntimeClass* pViewClass);
+};
+
+class CMultiDocTemplate : public CDocTemplate {
+    DECLARE_DYNAMIC(CMultiDocTemplate)
+public:
+    HMENU m_hMenuShared = nullptr;  // loaded from the resource id, owned
+    HACCEL m_hAccelTable = nullptr;
+    UINT m_nUntitledCount = 0;
+
+    CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
+                      CRuntimeClass* pViewClass);
+    ~CMultiDocTemplate() override;
+
+    void LoadTemplate() override;
+    void AddDocument(CDocument* pDoc) override;
+    void RemoveDocument(CDocument* pDoc) override;
+    POSITION GetFirstDocPosition() const override;
+    CDocument* GetNextDoc(POSITION& rPos) const override;
+    CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
+    void SetDefaultTitle(CDocument* pDocument) override;
+
+protected:
+    std::vector<CDocument*> m_docList;
+};

@@ -1,0 +1,241 @@
+// The thread's state and its message loop: idle processing, pre-translation
+// up the parent chain, temporary objects freed at idle, modal loops.
+#include "afxwin.h"
+#include "afxpriv.h"
+
+namespace {
+
+struct ThreadStateHolder {
+    _AFX_THREAD_STATE state;
+    ~ThreadStateHolder()
+    {
+        if (state.m_hHookOldCbtFilter)
+            ::UnhookWindowsHookEx(state.m_hHookOldCbtFilter);
+    }
+};
+
+// Walks from the message's window up to hWndStop, asking each window's object.
+BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        if (hWnd == hWndStop)
+            break;
+    }
+    return FALSE;
+}
+
+}  // namespace
+
+_AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
+{
+    thread_local ThreadStateHolder holder;
+    return &holder.state;
+}
+
+void AfxRegisterTempMapCleaner(void (*pfnCleaner)())
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState->m_nTempMapCleaners < (int)_countof(pState->m_pfnTempMapCleaners))
+        pState->m_pfnTempMapCleaners[pState->m_nTempMapCleaners++] = pfnCleaner;
+}
+
+void AFXAPI AfxDeleteTempMaps()
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    for (int i = 0; i < pState->m_nTempMapCleaners; ++i)
+        pState->m_pfnTempMapCleaners[i]();
+}
+
+BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
+{
+    CWinThread* pThread = AfxGetThread();
+    if (pThread)
+        return pThread->PreTranslateMessage(pMsg);
+    return WalkPreTranslateTree(nullptr, pMsg);
+}
+
+BOOL AFXAPI AfxPumpMessage()
+{
+    CWinThread* pThread = AfxGetThread();
+    if (pThread)
+        return pThread->PumpMessage();
+    MSG msg;
+    if (::GetMessage(&msg, nullptr, 0, 0) <= 0)
+        return FALSE;
+    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+    return TRUE;
+}
+
+CWinThread* AFXAPI AfxGetThread()
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    return pState->m_pThread ? pState->m_pThread : AfxGetApp();
+}
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+
+CWinThread::CWinThread()
+{
+    m_hThread = ::GetCurrentThread();
+    m_nThreadID = ::GetCurrentThreadId();
+}
+
+CWinThread::~CWinThread() = default;
+
+BOOL CWinThread::InitInstance() { return FALSE; }
+int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
+CWnd* CWinThread::GetMainWnd() { return m_pActiveWnd ? m_pActiveWnd : m_pMainWnd; }
+void CWinThread::ProcessMessageFilter(int, LPMSG, BOOL*) {}
+
+int CWinThread::Run()
+{
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    for (;;) {
+        while (bIdle && !::PeekMessage(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdleCount++))
+                bIdle = FALSE;
+        }
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(&m_msgCur)) {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessage(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    if (::GetMessage(&m_msgCur, nullptr, 0, 0) <= 0)
+        return FALSE;
+    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur)) {
+        ::TranslateMessage(&m_msgCur);
+        ::DispatchMessage(&m_msgCur);
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    // A mouse move that did not move and the timer-driven system messages do not end idleness.
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
+        if (pState->m_nMsgLast == pMsg->message && pState->m_ptCursorLast.x == pMsg->pt.x &&
+            pState->m_ptCursorLast.y == pMsg->pt.y)
+            return FALSE;
+        pState->m_ptCursorLast = pMsg->pt;
+        pState->m_nMsgLast = pMsg->message;
+        return TRUE;
+    }
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
+}
+
+BOOL CWinThread::DispatchThreadMessage(MSG* pMsg)
+{
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* lpEntry = pMap->lpEntries; lpEntry->pfn; ++lpEntry) {
+            BOOL bMatch = lpEntry->pnRegistered ? *lpEntry->pnRegistered == pMsg->message
+                                                : lpEntry->nMessage == pMsg->message && lpEntry->nCode == 0;
+            if (!bMatch)
+                continue;
+            AFX_MSGCALL call;
+            call.message = pMsg->message;
+            call.wParam = pMsg->wParam;
+            call.lParam = pMsg->lParam;
+            return lpEntry->pfn(this, call);
+        }
+    }
+    return FALSE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    if (!pMsg->hwnd && DispatchThreadMessage(pMsg))
+        return TRUE;
+    CWnd* pMainWnd = AfxGetMainWnd();
+    if (WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+        return TRUE;
+    // A modeless window outside the main frame still gets the frame's accelerators.
+    if (pMainWnd && pMainWnd->m_hWnd && pMsg->hwnd &&
+        ::GetAncestor(pMsg->hwnd, GA_ROOT) != pMainWnd->m_hWnd)
+        return pMainWnd->PreTranslateMessage(pMsg);
+    return FALSE;
+}
+
+void CWinThread::IdleUpdateMainWindow()
+{
+    CWnd* pMainWnd = m_pMainWnd;
+    if (!pMainWnd || !pMainWnd->m_hWnd || !pMainWnd->IsWindowVisible())
+        return;
+    AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+    // The frame may have gone inside its own update.
+    if (m_pMainWnd == pMainWnd && ::IsWindow(pMainWnd->m_hWnd))
+        pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount <= 0) {
+        IdleUpdateMainWindow();
+        return TRUE;
+    }
+    AfxDeleteTempMaps();
+    return FALSE;
+}
+
+BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+
+void CWnd::EndModalLoop(int nResult)
+{
+    m_nModalResult = nResult;
+    if (m_nFlags & WF_CONTINUEMODAL) {
+        m_nFlags &= ~WF_CONTINUEMODAL;
+        PostMessage(WM_NULL);
+    }
+}
+
+int CWnd::RunModalLoop(DWORD dwFlags)
+{
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(m_hWnd);
+    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
+    MSG msg;
+    for (;;) {
+        while (bIdle && !::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (bShowIdle) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent && lIdleCount == 0)
+                ::SendMessage(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
+            if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                bIdle = FALSE;
+        }
+        do {
+            if (!AfxPumpMessage()) {
+                ::PostQuitMessage(0);
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return -1;
+            }
+            if (!ContinueModal()) {
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return m_nModalResult;
+            }
+            bIdle = TRUE;
+            lIdleCount = 0;
+        } while (::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}

@@ -1,0 +1,386 @@
+// CWnd operations beyond dispatch: family relations, geometry, text, styles,
+// descendants, bar layout and the dialog-control update.
+#include <algorithm>
+#include "afxwin.h"
+#include "afxpriv.h"
+
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_nFlags & WF_TOOLTIPS)
+        FilterToolTipMessage(pMsg);
+    return FALSE;
+}
+
+BOOL CWnd::IsFrameWnd() const { return IsKindOf(RUNTIME_CLASS(CFrameWnd)); }
+
+CWnd* CWnd::GetOwner() const
+{
+    return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent();
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    if (!m_hWnd)
+        return nullptr;
+    for (CWnd* pParent = GetParent(); pParent; pParent = pParent->GetParent()) {
+        if (pParent->IsFrameWnd())
+            return static_cast<CFrameWnd*>(pParent);
+    }
+    return nullptr;
+}
+
+CWnd* CWnd::GetTopLevelParent() const
+{
+    if (!m_hWnd)
+        return nullptr;
+    HWND hWnd = m_hWnd;
+    for (HWND hWndParent; (hWndParent = ::GetParent(hWnd)) != nullptr;) {
+        if (!(::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
+            break;
+        hWnd = hWndParent;
+    }
+    return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetTopLevelOwner() const
+{
+    if (!m_hWnd)
+        return nullptr;
+    HWND hWnd = m_hWnd;
+    for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != nullptr || (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD);) {
+        HWND hWndNext = hWndOwner ? hWndOwner : ::GetParent(hWnd);
+        if (!hWndNext)
+            break;
+        hWnd = hWndNext;
+    }
+    return FromHandle(hWnd);
+}
+
+CWnd* CWnd::GetParentOwner() const
+{
+    if (!m_hWnd)
+        return nullptr;
+    HWND hWnd = m_hWnd;
+    while (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD) {
+        HWND hWndParent = ::GetParent(hWnd);
+        if (!hWndParent)
+            break;
+        hWnd = hWndParent;
+    }
+    return FromHandle(hWnd);
+}
+
+CFrameWnd* CWnd::GetTopLevelFrame() const
+{
+    if (!m_hWnd)
+        return nullptr;
+    CWnd* pWnd = const_cast<CWnd*>(this);
+    CFrameWnd* pFrame = IsFrameWnd() ? static_cast<CFrameWnd*>(pWnd) : GetParentFrame();
+    while (pFrame) {
+        CFrameWnd* pParent = pFrame->GetParentFrame();
+        if (!pParent)
+            break;
+        pFrame = pParent;
+    }
+    return pFrame;
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hWndChild) == nID) {
+            CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hWndChild) : FromHandle(hWndChild);
+            if (pWnd)
+                return pWnd;
+        }
+        CWnd* pChild = FromHandle(hWndChild);
+        if (CWnd* pFound = pChild->GetDescendantWindow(nID, bOnlyPerm))
+            return pFound;
+    }
+    return nullptr;
+}
+
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+}
+
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+}
+
+void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+
+void CWnd::ClientToScreen(LPRECT lpRect) const { ::MapWindowPoints(m_hWnd, nullptr, (LPPOINT)lpRect, 2); }
+void CWnd::ScreenToClient(LPRECT lpRect) const { ::MapWindowPoints(nullptr, m_hWnd, (LPPOINT)lpRect, 2); }
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT)
+{
+    ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, GetExStyle() & ~WS_EX_CLIENTEDGE);
+}
+
+CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
+{
+    return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)prgnClip->GetSafeHandle(), flags));
+}
+
+int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
+
+CPoint PASCAL CWnd::GetCaretPos()
+{
+    POINT pt = {0, 0};
+    ::GetCaretPos(&pt);
+    return pt;
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    int nLen = ::GetWindowTextLength(m_hWnd);
+    ::GetWindowText(m_hWnd, rString.GetBufferSetLength(nLen), nLen + 1);
+    rString.ReleaseBuffer();
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    rString.Empty();
+    HWND hWnd = ::GetDlgItem(m_hWnd, nID);
+    if (!hWnd)
+        return 0;
+    FromHandle(hWnd)->GetWindowText(rString);
+    return rString.GetLength();
+}
+
+int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
+{
+    if (!lpszCaption)
+        lpszCaption = AfxGetAppName();
+    return ::MessageBox(m_hWnd, lpszText, lpszCaption, nType);
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    lpScrollInfo->fMask = nMask;
+    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    return TRUE;
+}
+
+int CWnd::GetScrollLimit(int nBar)
+{
+    SCROLLINFO info;
+    if (!GetScrollInfo(nBar, &info, SIF_RANGE | SIF_PAGE))
+        return 0;
+    int nMax = info.nMax;
+    if (info.nPage > 1)
+        nMax -= (int)info.nPage - 1;
+    return nMax;
+}
+
+CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
+
+BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, GWL_STYLE);
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle)
+        return FALSE;
+    ::SetWindowLong(hWnd, GWL_STYLE, (LONG)dwNewStyle);
+    if (nFlags)
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, GWL_EXSTYLE);
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle)
+        return FALSE;
+    ::SetWindowLong(hWnd, GWL_EXSTYLE, (LONG)dwNewStyle);
+    if (nFlags)
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                           BOOL bDeep, BOOL bOnlyPerm)
+{
+    // The next sibling is taken first: a child may destroy itself on the message.
+    HWND hWndChild = ::GetTopWindow(hWnd);
+    while (hWndChild) {
+        HWND hWndNext = ::GetWindow(hWndChild, GW_HWNDNEXT);
+        if (bOnlyPerm) {
+            if (CWnd* pWnd = FromHandlePermanent(hWndChild))
+                AfxCallWndProc(pWnd, hWndChild, message, wParam, lParam);
+        } else {
+            ::SendMessage(hWndChild, message, wParam, lParam);
+        }
+        if (bDeep && ::IsWindow(hWndChild) && ::GetTopWindow(hWndChild))
+            SendMessageToDescendants(hWndChild, message, wParam, lParam, bDeep, bOnlyPerm);
+        hWndChild = hWndNext;
+    }
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
+{
+    SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
+}
+
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
+{
+    if (!lpLayout->hDWP)
+        return;  // a measuring pass moves nothing
+    CRect rectOld;
+    HWND hWndParent = ::GetParent(hWnd);
+    ::GetWindowRect(hWnd, rectOld);
+    ::MapWindowPoints(nullptr, hWndParent, (LPPOINT)&rectOld, 2);
+    if (rectOld == *lpRect)
+        return;
+    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
+                                      lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                                      SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
+                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout{};
+    layout.bStretch = bStretch;
+    layout.sizeTotal = {0, 0};
+    if (lpRectClient)
+        layout.rect = *lpRectClient;
+    else
+        GetClientRect(&layout.rect);
+    // The query pass measures only (no deferred positions).
+    if ((nFlags & ~reposNoPosLeftOver) != reposQuery)
+        layout.hDWP = ::BeginDeferWindowPos(8);
+    HWND hWndLeftOver = nullptr;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        UINT nIDC = (UINT)::GetDlgCtrlID(hWndChild);
+        if (nIDC == nIDLeftOver)
+            hWndLeftOver = hWndChild;
+        else if (nIDC >= nIDFirst && nIDC <= nIDLast)
+            ::SendMessage(hWndChild, WM_SIZEPARENT, 0, (LPARAM)&layout);
+    }
+    if ((nFlags & ~reposNoPosLeftOver) == reposQuery) {
+        if (bStretch)
+            ::CopyRect(lpRectParam, &layout.rect);
+        else {
+            lpRectParam->left = lpRectParam->top = 0;
+            lpRectParam->right = layout.sizeTotal.cx;
+            lpRectParam->bottom = layout.sizeTotal.cy;
+        }
+        return;
+    }
+    if (nIDLeftOver && hWndLeftOver) {
+        CRect rect = layout.rect;
+        if ((nFlags & ~reposNoPosLeftOver) == reposExtra && lpRectParam) {
+            rect.left += lpRectParam->left;
+            rect.top += lpRectParam->top;
+            rect.right -= lpRectParam->right;
+            rect.bottom -= lpRectParam->bottom;
+        }
+        if (!(nFlags & reposNoPosLeftOver)) {
+            CWnd* pLeftOver = FromHandle(hWndLeftOver);
+            pLeftOver->CalcWindowRect(&rect);
+            AfxRepositionWindow(&layout, hWndLeftOver, &rect);
+        }
+    }
+    if (layout.hDWP && !::EndDeferWindowPos(layout.hDWP))
+        ::OutputDebugString("RepositionBars: EndDeferWindowPos failed\n");
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    HWND hWndCenter = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
+    if (!hWndCenter && (GetStyle() & WS_CHILD))
+        hWndCenter = ::GetParent(m_hWnd);
+    CRect rcDlg, rcCenter, rcArea;
+    GetWindowRect(&rcDlg);
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcArea, 0);
+    if (hWndCenter && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
+        ::GetWindowRect(hWndCenter, &rcCenter);
+    else
+        rcCenter = rcArea;
+    int x = (rcCenter.left + rcCenter.right) / 2 - rcDlg.Width() / 2;
+    int y = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
+    x = std::max((int)rcArea.left, std::min(x, (int)rcArea.right - rcDlg.Width()));
+    y = std::max((int)rcArea.top, std::min(y, (int)rcArea.bottom - rcDlg.Height()));
+    if (GetStyle() & WS_CHILD) {
+        POINT pt = {x, y};
+        ::ScreenToClient(::GetParent(m_hWnd), &pt);
+        x = pt.x;
+        y = pt.y;
+    }
+    SetWindowPos(nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWnd::OnIdleUpdateCmdUIForDescendants(BOOL bDisableIfNoHndler)
+{
+    UpdateDialogControls(this, bDisableIfNoHndler);
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        CWnd wndTemp;
+        wndTemp.m_hWnd = hWndChild;
+        state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
+        state.m_pOther = &wndTemp;
+        // A control that handles the update itself (reflected) is left to it.
+        if (CWnd* pChild = FromHandlePermanent(hWndChild)) {
+            if (pChild->OnCmdMsg(0, (int)MAKELONG((WORD)-1, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr)) {
+                wndTemp.m_hWnd = nullptr;
+                continue;
+            }
+        }
+        BOOL bDisable = bDisableIfNoHndler && (::SendMessage(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) &&
+                        ((::GetWindowLong(hWndChild, GWL_STYLE) & 0x0F) == BS_PUSHBUTTON ||
+                         (::GetWindowLong(hWndChild, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON);
+        state.DoUpdate(pTarget, bDisable);
+        wndTemp.m_hWnd = nullptr;
+    }
+}
+
+BOOL CWnd::ExecuteDlgInit(LPCTSTR) { return TRUE; }
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try {
+        DoDataExchange(&dx);
+        return TRUE;
+    } catch (CUserException* e) {
+        e->Delete();  // the user has already been told
+    }
+    return FALSE;
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    HWND hWndChild = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!hWndChild || hWndChild == m_hWnd)
+        return -1;
+    INT_PTR nHit = ::GetDlgCtrlID(hWndChild);
+    if (pTI) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = (UINT_PTR)hWndChild;
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+    }
+    return nHit;
+}
