@@ -117,15 +117,24 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
     }
 }
 
+// Storing: writes the buffered bytes to the file. Loading: hands the bytes
+// read ahead back to the file, so that it stands just after the last value read.
 void CArchive::Flush()
 {
-    if (m_pFile == NULL || IsLoading())
+    if (m_pFile == NULL)
         return;
+    if (IsLoading()) {
+        UINT nUnread = m_nBufEnd - m_nBufPos;
+        m_nBufPos = m_nBufEnd = 0;
+        m_bEndOfFile = FALSE;
+        if (nUnread > 0)
+            m_pFile->Seek(-(LONGLONG)nUnread, CFile::current);
+        return;
+    }
     UINT nPending = m_nBufEnd;
     m_nBufEnd = 0;
     if (nPending > 0)
         m_pFile->Write(m_buffer.data(), nPending);
-    m_pFile->Flush();
 }
 
 void CArchive::Close()

@@ -421,6 +421,24 @@ TEST(ArchiveFiles, RoundTripThroughARealFile)
     ar >> pLoaded;
     ASSERT_NE(nullptr, pLoaded);
     EXPECT_EQ(pLoaded->Child(0), pLoaded->Child(1)->m_pPartner);
+    ar.Close();
     EXPECT_EQ(file.GetLength(), file.GetPosition());
     delete pLoaded;
+}
+
+TEST(ArchiveFiles, ClosingALoadLeavesTheFileAfterTheLastValue)
+{
+    CMemFile file;
+    file.Write("\x05\x00tail", 6);
+    file.SeekToBegin();
+    {
+        CArchive ar(&file, CArchive::load);
+        WORD w = 0;
+        ar >> w;
+        EXPECT_EQ(5, w);
+    }
+    EXPECT_EQ(2u, file.GetPosition());
+    char tail[4];
+    EXPECT_EQ(4u, file.Read(tail, 4));
+    EXPECT_EQ(0, std::memcmp(tail, "tail", 4));
 }
