@@ -69,6 +69,11 @@ const DataTypeInfo* DataTypeOf(int type)
     return &kDataTypes[type];
 }
 
+char AsciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 int HexDigitValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -192,4 +197,13 @@ bool SameHexCode(const char* a, const char* b)
     std::uint32_t first = 0;
     std::uint32_t second = 0;
     return ParseHexCode(a, &first) && ParseHexCode(b, &second) && first == second;
+}
+
+bool SameNameIgnoringCase(const char* a, const char* b)
+{
+    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+        if (AsciiLower(*a) != AsciiLower(*b))
+            return false;
+    }
+    return *a == *b;
 }

@@ -92,3 +92,7 @@ int DataTypeForBitWidth(int bits);
 // malformed code is the same as nothing.
 bool ParseHexCode(const char* text, std::uint32_t* value);
 bool SameHexCode(const char* a, const char* b);
+
+// Project and packet names are the same when they differ only in the case of
+// their ASCII letters, as the New Project and Add Packet dialogs compare them.
+bool SameNameIgnoringCase(const char* a, const char* b);

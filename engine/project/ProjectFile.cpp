@@ -2,8 +2,8 @@
 #include "ProjectFile.h"
 
 #include "model/FixedText.h"
+#include "model/Vocabulary.h"
 
-#include <cctype>
 
 const char* const kProjectFileExtension = ".kvs";
 const char* const kInvalidProjectFileMessage = "invalid project file!";
@@ -15,15 +15,6 @@ const char kSeparator = '\\';
 #else
 const char kSeparator = '/';
 #endif
-
-bool EqualNoCase(const char* a, const char* b)
-{
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
-            return false;
-    }
-    return *a == *b;
-}
 
 } // namespace
 
@@ -72,7 +63,7 @@ bool NewProjectRecord(const char* name, const char* location, int basedProtocol,
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name)
 {
     for (INT_PTR i = 0; i < projects.GetSize(); ++i) {
-        if (EqualNoCase(projects[i].name, name))
+        if (SameNameIgnoringCase(projects[i].name, name))
             return true;
     }
     return false;

@@ -113,6 +113,16 @@ TEST(HexCode, SameValuesAreTheSameCodeWhateverTheirSpelling)
     EXPECT_FALSE(SameHexCode("junk", "junk"));
 }
 
+TEST(Names, CompareWithoutRegardToAsciiCase)
+{
+    EXPECT_TRUE(SameNameIgnoringCase("Chat", "cHAT"));
+    EXPECT_TRUE(SameNameIgnoringCase("", ""));
+    EXPECT_FALSE(SameNameIgnoringCase("Chat", "Chats"));
+    EXPECT_FALSE(SameNameIgnoringCase("Chat", "Cha"));
+    EXPECT_FALSE(SameNameIgnoringCase("a1", "a2"));
+    EXPECT_FALSE(SameNameIgnoringCase("\xC9", "\xE9"));
+}
+
 TEST(FixedText, CopiesWhatFitsAndRefusesTheRestUntouched)
 {
     char small[4] = "abc";

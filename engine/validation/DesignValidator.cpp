@@ -35,17 +35,6 @@ bool ParseCount(const char* text, std::uint64_t* value)
     return true;
 }
 
-bool EqualNoCase(const char* a, const char* b)
-{
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
-        const char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a - 'A' + 'a') : *a;
-        const char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b - 'A' + 'a') : *b;
-        if (x != y)
-            return false;
-    }
-    return *a == *b;
-}
-
 // What later checks need to know of a field that passed its own checks.
 struct FieldFacts
 {
@@ -389,7 +378,7 @@ private:
         if (!CheckName(place, packet.name, NAME_PACKET))
             return false;
         for (int i = 0; i < index; ++i) {
-            if (EqualNoCase(m_project.packets[i].name, packet.name))
+            if (SameNameIgnoringCase(m_project.packets[i].name, packet.name))
                 return Report(place, VP_PACKET_NAME_DUPLICATE);
         }
         if (!CheckPacketType(index, place))
