@@ -11,8 +11,8 @@ struct ProblemText
     const char* text;
 };
 
-// Kept in the order of the enumeration; a test checks that.
-const ProblemText kProblems[VP_PROBLEM_COUNT] = {
+// Indexed by the enumeration; the check below keeps the two in step.
+constexpr ProblemText kProblems[VP_PROBLEM_COUNT] = {
     { VP_NAME_EMPTY, "the name is empty" },
     { VP_NAME_NOT_IDENTIFIER, "the name must be a letter followed by letters or digits" },
     { VP_NAME_RESERVED, "the name is reserved in the generated C code" },
@@ -57,6 +57,16 @@ const ProblemText kProblems[VP_PROBLEM_COUNT] = {
     { VP_DATAGRAM_TOO_LARGE, "the packet can take %s bytes with the header, more than one UDP datagram of %s" },
     { VP_TCP_NEEDS_LENGTH, "the packet's size varies, so over TCP the header needs a \"body length\" or \"total length\" field" },
 };
+
+constexpr bool InEnumerationOrder()
+{
+    for (int i = 0; i < VP_PROBLEM_COUNT; ++i) {
+        if (kProblems[i].problem != i || kProblems[i].text == nullptr)
+            return false;
+    }
+    return true;
+}
+static_assert(InEnumerationOrder(), "the problem texts must follow the enumeration");
 
 // An empty name shows as "" so that the line still reads.
 CString Named(const char* kind, const char* name)
