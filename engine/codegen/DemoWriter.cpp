@@ -173,11 +173,12 @@ void WriteSamples(const ProtocolLayout& layout, CodeText& out)
     out.Line("text[length] = '\\0';");
     out.Close();
     out.Line();
-    WriteSampleFunction(layout.header, layout.name, layout.name + "_demo_header", HeaderStruct(layout), "", out);
+    // Packet names only ever follow "_sample_", so they cannot meet the demo's own names.
+    WriteSampleFunction(layout.header, layout.name, layout.name + "_sample_header", HeaderStruct(layout), "", out);
     for (const PacketLayout& packet : layout.packets)
-        WriteSampleFunction(packet.body, layout.name, layout.name + "_demo_" + packet.name,
+        WriteSampleFunction(packet.body, layout.name, layout.name + "_sample_" + packet.name,
                             PacketStruct(layout, packet),
-                            layout.name + "_demo_header(&p->header, sample);", out);
+                            layout.name + "_sample_header(&p->header, sample);", out);
     out.Linef("/* Sample index: packet index / %s_DEMO_SAMPLES, sample index %% %s_DEMO_SAMPLES. */", n, n);
     out.Linef("static void %s_demo_sample(%s *packet, int index)", n, UnionStruct(layout).c_str());
     out.Open("");
@@ -189,7 +190,7 @@ void WriteSamples(const ProtocolLayout& layout, CodeText& out)
         out.Linef("case %u:", static_cast<unsigned>(i));
         out.Indent();
         out.Line("packet->type = " + TypeConstant(layout, packet) + ";");
-        out.Linef("%s_demo_%s(&packet->as.%s, sample);", n, packet.name.c_str(), packet.name.c_str());
+        out.Linef("%s_sample_%s(&packet->as.%s, sample);", n, packet.name.c_str(), packet.name.c_str());
         out.Line("break;");
         out.Outdent();
     }

@@ -27,7 +27,7 @@ std::string Range(ull low, ull high)
     return low == high ? Format("%llu", low) : Format("%llu-%llu", low, high);
 }
 
-std::string TypeText(const ProtocolLayout& layout, const FieldLayout& field)
+std::string TypeText(const FieldLayout& field)
 {
     static const char* const kEnds[] = {"fixed", "ends at 0", "sized", "sized, then 0"};
     switch (field.kind) {
@@ -37,8 +37,7 @@ std::string TypeText(const ProtocolLayout& layout, const FieldLayout& field)
     case FieldKind::TextArray:
         return Format("char *, %llu of char [] ", static_cast<ull>(field.maxCount)) + kEnds[static_cast<int>(field.end)];
     case FieldKind::Tlv:
-        return Format("TLV 0x%08X (%s, %s) ", field.tag, DataTypeName(layout.tlvTagType), DataTypeName(layout.tlvLengthType))
-            + DataTypeName(field.dataType);
+        return Format("TLV 0x%08X, ", field.tag) + DataTypeName(field.dataType);
     }
     return std::string();
 }
@@ -67,13 +66,13 @@ void WriteRow(CodeText& out, const std::string& offset, const std::string& bits,
     out.Line(row);
 }
 
-void WriteField(const ProtocolLayout& layout, const ListLayout& list, const FieldLayout& field, Offset& at,
+void WriteField(const ListLayout& list, const FieldLayout& field, Offset& at,
                 CodeText& out)
 {
     std::string role = FieldTypeName(field.role);
     if (field.kind == FieldKind::Bits) {
         std::string bytes = field.lastBitOfRun ? Format("%llu (run)", static_cast<ull>(field.maxBytes)) : "-";
-        WriteRow(out, at.Text(), Format("%u", field.bits), bytes, field.name, TypeText(layout, field), role,
+        WriteRow(out, at.Text(), Format("%u", field.bits), bytes, field.name, TypeText(field), role,
                  Relation(list, field));
         at.byte += (at.bit + field.bits) / 8;
         at.bit = (at.bit + field.bits) % 8;
@@ -84,17 +83,17 @@ void WriteField(const ProtocolLayout& layout, const ListLayout& list, const Fiel
         return;
     }
     WriteRow(out, at.Text(), Range(field.minBytes * 8, field.maxBytes * 8), Range(field.minBytes, field.maxBytes),
-             field.name, TypeText(layout, field), role, Relation(list, field));
+             field.name, TypeText(field), role, Relation(list, field));
     at.byte += field.minBytes;
     at.variable = at.variable || field.minBytes != field.maxBytes;
 }
 
-void WriteList(const ProtocolLayout& layout, const ListLayout& list, Offset at, CodeText& out)
+void WriteList(const ListLayout& list, Offset at, CodeText& out)
 {
     WriteRow(out, "offset", "bits", "bytes", "name", "type", "role", "length or count");
     for (const FieldLayout& field : list.fields)
         if (field.kind != FieldKind::Tlv)
-            WriteField(layout, list, field, at, out);
+            WriteField(list, field, at, out);
     if (!list.hasTlv)
         return;
     out.Line("TLV fields, in any order, up to the end of the packet:");
@@ -102,7 +101,7 @@ void WriteList(const ProtocolLayout& layout, const ListLayout& list, Offset at, 
     for (const FieldLayout& field : list.fields)
         if (field.kind == FieldKind::Tlv)
             WriteRow(out, at.Text(), Range(0, field.maxBytes * 8), Range(0, field.maxBytes), field.name,
-                     TypeText(layout, field), FieldTypeName(field.role), "");
+                     TypeText(field), FieldTypeName(field.role), "");
 }
 
 } // namespace
@@ -113,9 +112,12 @@ void WriteDiagram(const ProtocolLayout& layout, CodeText& out)
               layout.name.c_str(), layout.udp ? "UDP" : "TCP");
     out.Line("\"a.b\" is byte a, bit b (bit 0 is the most significant); \"n+\" follows a field of variable size.");
     out.Line("Integers are big-endian; a run of bit fields is padded with 0 bits to whole bytes.");
+    if (layout.tlvTagType >= 0)
+        out.Linef("A TLV field is its tag (%s), its length in bytes (%s) and its value.",
+                  DataTypeName(layout.tlvTagType), DataTypeName(layout.tlvLengthType));
     out.Line();
     out.Linef("Header: %llu bytes", static_cast<ull>(layout.header.maxBytes));
-    WriteList(layout, layout.header, Offset(), out);
+    WriteList(layout.header, Offset(), out);
     for (const PacketLayout& packet : layout.packets) {
         ull low = layout.header.minBytes + packet.body.minBytes;
         ull high = layout.header.maxBytes + packet.body.maxBytes;
@@ -124,7 +126,7 @@ void WriteDiagram(const ProtocolLayout& layout, CodeText& out)
                   Range(low, high).c_str());
         Offset at;
         at.byte = layout.header.maxBytes;
-        WriteList(layout, packet.body, at, out);
+        WriteList(packet.body, at, out);
     }
 }
 

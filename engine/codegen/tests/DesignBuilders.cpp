@@ -24,7 +24,8 @@ DesignField Bits(const std::string& name, int width)
     field.name = name;
     field.unit = UNIT_BIT;
     field.maxLength = std::to_string(width);
-    field.dataType = DataTypeName(DataTypeForBitWidth(width));
+    const char* type = DataTypeName(DataTypeForBitWidth(width));
+    field.dataType = type != nullptr ? type : "unsigned int";
     return field;
 }
 
