@@ -1,0 +1,64 @@
+// Parse times of the C scheme on a generated source of 50,000 lines: a full
+// parse, and the re-parse after a one-character edit.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+#include "TestText.h"
+
+namespace {
+
+const int kRows = 50000;
+
+// Whole copies of a real generated source, cut at 50,000 lines.
+CTestText& GeneratedText()
+{
+    static CTestText text(std::string(), ".c");
+    if (text.GetRowCount() < kRows) {
+        std::string one = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
+        std::string all;
+        for (int rows = 0; rows < kRows; rows += int(std::count(one.begin(), one.end(), '\n')))
+            all += one;
+        text.SetText(all);
+    }
+    return text;
+}
+
+void FullParse(benchmark::State& state)
+{
+    auto schema = LoadTestSchema("schemes/c.scheme");
+    CTestText& text = GeneratedText();
+    for (auto _ : state) {
+        CKTSyntaxEditLexCursor cursor(text);
+        schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    }
+    state.counters["rows"] = text.GetRowCount();
+    state.counters["blocks"] = double(schema->GetBlocks().size());
+}
+
+// One character typed in the middle of the text and taken away again:
+// two re-parses per iteration.
+void OneCharacterEdit(benchmark::State& state)
+{
+    auto schema = LoadTestSchema("schemes/c.scheme");
+    CTestText& text = GeneratedText();
+    CKTSyntaxEditLexCursor first(text);
+    schema->RunParseUpdate(true, first, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS at{kRows / 2, 1};
+    for (auto _ : state) {
+        KT_EDIT_LEXPOS end = text.Insert(at, "x");
+        schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+        CKTSyntaxEditLexCursor inserted(text);
+        schema->RunParseUpdate(true, inserted, &at, &end, false);
+        text.Delete(at, end);
+        schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktDelete);
+        CKTSyntaxEditLexCursor deleted(text);
+        schema->RunParseUpdate(true, deleted, &at, &end, false);
+    }
+}
+
+} // namespace
+
+BENCHMARK(FullParse)->Unit(benchmark::kMillisecond);
+BENCHMARK(OneCharacterEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
