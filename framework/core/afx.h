@@ -4,12 +4,13 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#include <tchar.h>
 #else
 #include "kfw_wintypes.h"
 #endif
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 // Lets the compiler check printf-style arguments, e.g. a CString passed

@@ -131,41 +131,46 @@ CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
     return pClassRef;
 }
 
+// Reads one tag: a new class (loaded and indexed), a known class, or an
+// object reference, for which it returns NULL with obTag the object's index.
+CRuntimeClass* CArchive::ReadTag(DWORD& obTag, UINT& nSchema)
+{
+    WORD wTag = 0;
+    *this >> wTag;
+    obTag = wTag;
+    if (wTag == wNewClassTag)
+        return LoadNewClass(nSchema);
+    if (wTag == wBigObjectTag)
+        *this >> obTag;
+    else if (wTag & wClassTag)
+        obTag = dwBigClassTag | (wTag & ~wClassTag);
+    if ((obTag & dwBigClassTag) == 0)
+        return NULL;
+    const LoadedEntry& entry = LoadedAt(obTag & ~dwBigClassTag, LoadedKind::classRef);
+    nSchema = entry.nSchema;
+    return static_cast<CRuntimeClass*>(entry.pointer);
+}
+
 // Returns the class of a new object, or NULL with *pObTag set to the index
 // of an object already loaded.
 CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema, DWORD* pObTag)
 {
     CheckLoading();
-    WORD wTag = 0;
-    *this >> wTag;
-    DWORD obTag = wTag;
-    if (wTag == wBigObjectTag)
-        *this >> obTag;
-    else if (wTag != wNewClassTag && (wTag & wClassTag))
-        obTag = dwBigClassTag | (wTag & ~wClassTag);
-
+    DWORD obTag = 0;
     UINT nSchema = 0;
-    CRuntimeClass* pClassRef = NULL;
-    if (wTag == wNewClassTag) {
-        pClassRef = LoadNewClass(nSchema);
-    } else if (obTag & dwBigClassTag) {
-        const LoadedEntry& entry = LoadedAt(obTag & ~dwBigClassTag, LoadedKind::classRef);
-        pClassRef = static_cast<CRuntimeClass*>(entry.pointer);
-        nSchema = entry.nSchema;
-    } else {
-        if (pObTag == NULL)   // a class was asked for, an object reference found
-            AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+    CRuntimeClass* pClassRef = ReadTag(obTag, nSchema);
+    if (pClassRef == NULL && pObTag == NULL)   // a class was asked for, an object reference found
+        AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
+    if (pObTag != NULL)
         *pObTag = obTag;
+    if (pClassRef == NULL)
         return NULL;
-    }
     if (pClassRefRequested != NULL && !pClassRef->IsDerivedFrom(pClassRefRequested))
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);
     if (pSchema != NULL)
         *pSchema = nSchema;
     else
         m_nObjectSchema = nSchema;
-    if (pObTag != NULL)
-        *pObTag = obTag;
     return pClassRef;
 }
 

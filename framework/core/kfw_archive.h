@@ -105,6 +105,7 @@ private:
     DWORD AddStoreEntry(const void* pKey);
     DWORD AddLoadEntry(LoadedKind kind, void* pointer, UINT nSchema);
     CRuntimeClass* LoadNewClass(UINT& nSchema);
+    CRuntimeClass* ReadTag(DWORD& obTag, UINT& nSchema);
     const LoadedEntry& LoadedAt(DWORD nIndex, LoadedKind kind) const;
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
 
