@@ -160,6 +160,18 @@ TEST(CStdioFileTest, WritesAndSeeks)
     EXPECT_STREQ("beta", line);
 }
 
+#ifdef _WIN32
+TEST(CStdioFileTest, TextModeWritesCrLfOnWindows)
+{
+    TempFolder folder;
+    {
+        CStdioFile file(folder.Path("text.txt"), CFile::modeCreate | CFile::modeWrite | CFile::typeText);
+        file.WriteString("one\ntwo\n");
+    }
+    EXPECT_EQ("one\r\ntwo\r\n", folder.ReadBytes("text.txt"));
+}
+#endif
+
 TEST(CStdioFileTest, MissingFileThrows)
 {
     TempFolder folder;
