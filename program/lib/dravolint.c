@@ -274,20 +274,18 @@ int dravolint_recv_datagram(dravolint_socket *s, void *data, size_t capacity, si
 {
 	struct sockaddr_storage from;
 	socklen_t from_length = sizeof from;
-	unsigned char spare[1];
 	long got;
 	int status;
-	if (s == NULL || length == NULL || s->protocol != DRAVOLINT_UDP || (data == NULL && capacity > 0))
+	if (s == NULL || length == NULL || s->protocol != DRAVOLINT_UDP || data == NULL || capacity == 0)
 		return DRAVOLINT_E_ARGUMENT;
 	*length = 0;
 	status = wait_readable(s);
 	if (status != DRAVOLINT_OK)
 		return status;
-	/* One byte beyond the capacity tells an oversized datagram from a full one. */
 	if (capacity >= CHUNK_LIMIT)
 		capacity = CHUNK_LIMIT - 1;
-	got = (long)recvfrom(native_of(s), capacity > 0 ? (char *)data : (char *)spare,
-			(io_size)(capacity > 0 ? capacity : 1), 0, (struct sockaddr *)&from, &from_length);
+	got = (long)recvfrom(native_of(s), (char *)data, (io_size)capacity, 0, (struct sockaddr *)&from,
+			&from_length);
 #ifdef _WIN32
 	if (got < 0 && WSAGetLastError() == WSAEMSGSIZE)
 		return DRAVOLINT_E_LENGTH;
@@ -298,8 +296,6 @@ int dravolint_recv_datagram(dravolint_socket *s, void *data, size_t capacity, si
 		memcpy(s->peer, &from, (size_t)from_length);
 		s->peer_length = (int)from_length;
 	}
-	if ((size_t)got > capacity)
-		return DRAVOLINT_E_LENGTH;
 	*length = (size_t)got;
 	return DRAVOLINT_OK;
 }
@@ -452,22 +448,6 @@ static int get_big_endian(dravolint_reader *r, uint64_t *value, unsigned size)
 	return DRAVOLINT_OK;
 }
 
-/* Reads size bytes into an unsigned value, leaving it untouched on failure. */
-#define DEFINE_GET_UNSIGNED(name, type, size) \
-	int name(dravolint_reader *r, type *value) \
-	{ \
-		uint64_t raw; \
-		int status = get_big_endian(r, &raw, size); \
-		if (status == DRAVOLINT_OK) \
-			*value = (type)raw; \
-		return status; \
-	}
-
-DEFINE_GET_UNSIGNED(dravolint_get_u8, uint8_t, 1)
-DEFINE_GET_UNSIGNED(dravolint_get_u16, uint16_t, 2)
-DEFINE_GET_UNSIGNED(dravolint_get_u32, uint32_t, 4)
-DEFINE_GET_UNSIGNED(dravolint_get_u64, uint64_t, 8)
-
 /* Two's complement from the raw bits without implementation-defined conversion. */
 static int64_t signed_of(uint64_t raw, unsigned size)
 {
@@ -479,20 +459,25 @@ static int64_t signed_of(uint64_t raw, unsigned size)
 	return (int64_t)raw - (int64_t)(sign << 1);
 }
 
-#define DEFINE_GET_SIGNED(name, type, size) \
+/* Reads size bytes into *value through convert, leaving it untouched on failure. */
+#define DEFINE_GET(name, type, size, convert) \
 	int name(dravolint_reader *r, type *value) \
 	{ \
 		uint64_t raw; \
 		int status = get_big_endian(r, &raw, size); \
 		if (status == DRAVOLINT_OK) \
-			*value = (type)signed_of(raw, size); \
+			*value = (type)(convert); \
 		return status; \
 	}
 
-DEFINE_GET_SIGNED(dravolint_get_s8, int8_t, 1)
-DEFINE_GET_SIGNED(dravolint_get_s16, int16_t, 2)
-DEFINE_GET_SIGNED(dravolint_get_s32, int32_t, 4)
-DEFINE_GET_SIGNED(dravolint_get_s64, int64_t, 8)
+DEFINE_GET(dravolint_get_u8, uint8_t, 1, raw)
+DEFINE_GET(dravolint_get_u16, uint16_t, 2, raw)
+DEFINE_GET(dravolint_get_u32, uint32_t, 4, raw)
+DEFINE_GET(dravolint_get_u64, uint64_t, 8, raw)
+DEFINE_GET(dravolint_get_s8, int8_t, 1, signed_of(raw, 1))
+DEFINE_GET(dravolint_get_s16, int16_t, 2, signed_of(raw, 2))
+DEFINE_GET(dravolint_get_s32, int32_t, 4, signed_of(raw, 4))
+DEFINE_GET(dravolint_get_s64, int64_t, 8, signed_of(raw, 8))
 
 int dravolint_get_bits(dravolint_reader *r, uint32_t *value, unsigned width)
 {

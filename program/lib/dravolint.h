@@ -67,8 +67,10 @@ void dravolint_set_timeout(dravolint_socket *s, int timeout_ms);
 int dravolint_send_all(dravolint_socket *s, const void *data, size_t length);
 /* TCP: receives exactly length bytes within the timeout. */
 int dravolint_recv_exact(dravolint_socket *s, void *data, size_t length);
-/* UDP: receives one datagram of at most capacity bytes; a longer one is
- * discarded with DRAVOLINT_E_LENGTH. The sender becomes the peer. */
+/* UDP: receives one datagram of at most capacity bytes. A longer one gives
+ * DRAVOLINT_E_LENGTH on Windows and is cut to capacity elsewhere, so pass one
+ * byte more than the largest valid datagram to tell them apart. The sender
+ * becomes the peer. */
 int dravolint_recv_datagram(dravolint_socket *s, void *data, size_t capacity, size_t *length);
 void dravolint_close(dravolint_socket *s);
 
