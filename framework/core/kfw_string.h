@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <type_traits>
 
 class CString
 {
@@ -26,7 +27,12 @@ public:
     void Empty() { m_str.clear(); }
     char GetAt(int nIndex) const;
     void SetAt(int nIndex, char ch);
-    char operator[](int nIndex) const { return GetAt(nIndex); }
+    // Any integer type, so that no index is ambiguous with the pointer conversion.
+    template <class I, class = std::enable_if_t<std::is_integral_v<I>>>
+    char operator[](I nIndex) const
+    {
+        return GetAt(nIndex < 0 || (std::make_unsigned_t<I>)nIndex > 0x7FFFFFFFu ? -1 : (int)nIndex);
+    }
     operator LPCSTR() const { return m_str.c_str(); }
     LPCSTR GetString() const { return m_str.c_str(); }
 
