@@ -230,10 +230,13 @@ void CKTAlphaBitmap::SetAlphaFrom(const CKTAlphaBitmap& mask)
 	}
 }
 
-BOOL CKTAlphaBitmap::LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent)
+BOOL CKTAlphaBitmap::LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent, BOOL* pbOwnAlpha)
 {
 	BOOL bOwnAlpha = FALSE;
-	if (!ReadBits(hBitmap, bOwnAlpha))
+	BOOL bRead = ReadBits(hBitmap, bOwnAlpha);
+	if (pbOwnAlpha)
+		*pbOwnAlpha = bOwnAlpha;
+	if (!bRead)
 		return FALSE;
 	if (bOwnAlpha)
 		return TRUE;  // a 32-bit bitmap with alpha comes premultiplied already

@@ -23,9 +23,9 @@ public:
 	BOOL Create(int cx, int cy);
 	// Decodes PNG bytes; FALSE for anything that is not a sound PNG.
 	BOOL LoadPng(const void* pData, size_t cbData);
-	// Copies a bitmap: its own alpha when it has any, else opaque with the
-	// pixels of clrTransparent (-1 for none) left transparent.
-	BOOL LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent);
+	// Copies a bitmap: its own alpha when it has any (pbOwnAlpha tells),
+	// else opaque with the pixels of clrTransparent (-1 for none) transparent.
+	BOOL LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent, BOOL* pbOwnAlpha = NULL);
 	// Renders an icon with its mask or its own alpha.
 	BOOL LoadIcon(HICON hIcon);
 	// The part of another bitmap (clipped to it).

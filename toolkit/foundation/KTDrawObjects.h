@@ -1,0 +1,115 @@
+// KTDrawObjects.h: scoped selections into device contexts, buffered drawing and window rectangles.
+//
+// Classes: CKTFontDC, CKTPenDC, CKTBrushDC, CKTBufferDC, CKTCompatibleDC,
+// CKTClientRect, CKTWindowRect, CKTEmptyRect.
+#pragma once
+
+#include <afxwin.h>
+
+// Selects a font (and optionally a text colour) for its lifetime; the
+// first replaced font and colour are the ones restored.
+class CKTFontDC
+{
+public:
+	CKTFontDC(CDC* pDC, CFont* pFont);
+	CKTFontDC(CDC* pDC, CFont* pFont, COLORREF clrTextColor);
+	~CKTFontDC();
+	CKTFontDC(const CKTFontDC&) = delete;
+	CKTFontDC& operator=(const CKTFontDC&) = delete;
+
+	void SetFont(CFont* pFont);
+	void SetColor(COLORREF clrTextColor);
+
+private:
+	HDC m_hDC;               // not owned
+	HGDIOBJ m_hOldFont;      // restored at the end; NULL when nothing was selected
+	COLORREF m_clrOldText;   // restored at the end; CLR_INVALID when unchanged
+};
+
+// A solid one-pixel pen of the colour, selected for the object's lifetime.
+class CKTPenDC
+{
+public:
+	CKTPenDC(HDC hDC, COLORREF clr);
+	~CKTPenDC();
+	CKTPenDC(const CKTPenDC&) = delete;
+	CKTPenDC& operator=(const CKTPenDC&) = delete;
+
+	void Color(COLORREF clr);
+
+private:
+	HDC m_hDC;
+	HPEN m_hPen;      // owned
+	HGDIOBJ m_hOld;
+};
+
+// A solid brush of the colour, selected for the object's lifetime.
+class CKTBrushDC
+{
+public:
+	CKTBrushDC(HDC hDC, COLORREF clr);
+	~CKTBrushDC();
+	CKTBrushDC(const CKTBrushDC&) = delete;
+	CKTBrushDC& operator=(const CKTBrushDC&) = delete;
+
+	void Color(COLORREF clr);
+
+private:
+	HDC m_hDC;
+	HBRUSH m_hBrush;  // owned
+	HGDIOBJ m_hOld;
+};
+
+// Draws off screen into a bitmap of right x bottom pixels and copies the
+// rectangle to the destination when it ends.
+class CKTBufferDC : public CDC
+{
+public:
+	CKTBufferDC(HDC hDestDC, const CRect& rcPaint);
+	CKTBufferDC(CDC* pDestDC, const CRect& rcPaint);
+	~CKTBufferDC() override;
+
+	CDC* GetDestDC() { return CDC::FromHandle(m_hDestDC); }
+
+private:
+	void Init();
+
+	HDC m_hDestDC;      // not owned
+	CRect m_rcPaint;
+	HBITMAP m_hBitmap;  // owned
+	HGDIOBJ m_hOldBitmap;
+};
+
+// A memory DC compatible with a given one, with a bitmap selected.
+class CKTCompatibleDC : public CDC
+{
+public:
+	CKTCompatibleDC(CDC* pDC, CBitmap* pBitmap);
+	CKTCompatibleDC(CDC* pDC, HBITMAP hBitmap);
+	~CKTCompatibleDC() override;
+
+private:
+	HGDIOBJ m_hOldBitmap;
+};
+
+// A window's client rectangle; empty when the handle is no window.
+class CKTClientRect : public CRect
+{
+public:
+	explicit CKTClientRect(HWND hWnd);
+	explicit CKTClientRect(const CWnd* pWnd);
+};
+
+// A window's rectangle in screen coordinates; empty when the handle is no window.
+class CKTWindowRect : public CRect
+{
+public:
+	explicit CKTWindowRect(HWND hWnd);
+	explicit CKTWindowRect(const CWnd* pWnd);
+};
+
+class CKTEmptyRect : public CRect
+{
+public:
+	CKTEmptyRect() : CRect(0, 0, 0, 0) {}
+};

@@ -1,0 +1,45 @@
+// KTSplitterTracker.h: a modal drag of a splitter outline on the desktop; and the outside-click mouse monitor.
+//
+// Classes: CKTSplitterTracker, CKTMouseMonitor.
+#pragma once
+
+#include <afxwin.h>
+
+// Draws the bar inverted on the desktop (solid or halftone) while the mouse
+// moves it; the near edge of the bar stays within the limits.
+class CKTSplitterTracker
+{
+public:
+	explicit CKTSplitterTracker(BOOL bSolid = FALSE);
+	~CKTSplitterTracker();
+	CKTSplitterTracker(const CKTSplitterTracker&) = delete;
+	CKTSplitterTracker& operator=(const CKTSplitterTracker&) = delete;
+
+	// Tracks from ptStart (screen); a horizontal bar moves up and down, a
+	// vertical one left and right. TRUE with the final rectangle (screen
+	// coordinates) when the button is released, FALSE when cancelled by
+	// Esc, the right button or a lost capture.
+	BOOL Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracker, CPoint ptStart, BOOL bHorizontal);
+
+private:
+	void DrawTracker(const CRect& rc);
+	CRect MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const;
+
+	BOOL m_bSolid;       // solid or halftone outline
+	HDC m_hDesktopDC;    // while tracking
+	HBRUSH m_hBrush;     // owned halftone or solid brush
+	CRect m_rcAvail;     // limits of the near edge
+	BOOL m_bHorizontal;
+};
+
+// A per-thread mouse hook that closes one popup when the user clicks outside it.
+class CKTMouseMonitor
+{
+public:
+	// Watches pWnd; NULL removes the hook.
+	static void SetupHook(CWnd* pWnd);
+	static HWND GetMonitoredWnd();
+
+private:
+	static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+};

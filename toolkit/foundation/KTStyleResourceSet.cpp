@@ -1,0 +1,210 @@
+// KTStyleResourceSet.cpp: reading style colours, loading and drawing style images.
+#include "KTStyleResourceSet.h"
+
+#include <stdio.h>
+
+#include "KTSystemInfo.h"
+
+CKTStyleImage::CKTStyleImage()
+	: m_clrKeyed(static_cast<COLORREF>(-1)), m_bAlpha(FALSE)
+{
+}
+
+BOOL CKTStyleImage::LoadPng(const void* pData, size_t cbData)
+{
+	m_keyed = CKTAlphaBitmap();
+	m_bAlpha = m_image.LoadPng(pData, cbData);
+	return m_bAlpha;
+}
+
+BOOL CKTStyleImage::LoadBitmap(HBITMAP hBitmap)
+{
+	m_keyed = CKTAlphaBitmap();
+	return m_image.LoadBitmap(hBitmap, static_cast<COLORREF>(-1), &m_bAlpha);
+}
+
+CRect CKTStyleImage::GetSource(int nIndex, int nCount) const
+{
+	if (m_image.IsEmpty() || nCount <= 0)
+		return CRect(0, 0, 0, 0);
+	int cy = m_image.GetHeight();
+	return CRect(0, nIndex * cy / nCount, m_image.GetWidth(), (nIndex + 1) * cy / nCount);
+}
+
+const CKTAlphaBitmap& CKTStyleImage::ImageFor(COLORREF clrTransparent)
+{
+	if (m_bAlpha || clrTransparent == static_cast<COLORREF>(-1))
+		return m_image;
+	if (m_keyed.IsEmpty() || m_clrKeyed != clrTransparent)
+	{
+		m_keyed.CopyPart(m_image, RECT{0, 0, m_image.GetWidth(), m_image.GetHeight()});
+		m_keyed.TransformPixels([clrTransparent](COLORREF& clr, BYTE& alpha) {
+			if (clr == clrTransparent)
+				alpha = 0;
+		});
+		m_clrKeyed = clrTransparent;
+	}
+	return m_keyed;
+}
+
+void CKTStyleImage::DrawCell(CDC* pDC, const CKTAlphaBitmap& image, const CRect& rcDest, const CRect& rcSrc) const
+{
+	if (rcDest.IsRectEmpty() || rcSrc.IsRectEmpty())
+		return;
+	HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
+	if (!hMemDC)
+		return;
+	HGDIOBJ hOld = ::SelectObject(hMemDC, image.GetHandle());
+	BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+	KTMsImg()->AlphaBlend(pDC->GetSafeHdc(), rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hMemDC,
+	                      rcSrc.left, rcSrc.top, rcSrc.Width(), rcSrc.Height(), blend);
+	::SelectObject(hMemDC, hOld);
+	::DeleteDC(hMemDC);
+}
+
+void CKTStyleImage::DrawImagePart(CDC* pDC, CRect rcDest, CRect rcSrc, int nLeft, int nTop, int nRight, int nBottom)
+{
+	DrawImage(pDC, rcDest, rcSrc, CRect(nLeft, nTop, nRight, nBottom));
+}
+
+void CKTStyleImage::DrawImage(CDC* pDC, const CRect& rcDest, const CRect& rcSrc, const CRect& rcMargins,
+                              COLORREF clrTransparent)
+{
+	if (!pDC || m_image.IsEmpty())
+		return;
+	const CKTAlphaBitmap& image = ImageFor(clrTransparent);
+	// Three columns and three rows in both rectangles; the margins keep their size.
+	const LONG xDest[4] = {rcDest.left, rcDest.left + rcMargins.left, rcDest.right - rcMargins.right, rcDest.right};
+	const LONG yDest[4] = {rcDest.top, rcDest.top + rcMargins.top, rcDest.bottom - rcMargins.bottom, rcDest.bottom};
+	const LONG xSrc[4] = {rcSrc.left, rcSrc.left + rcMargins.left, rcSrc.right - rcMargins.right, rcSrc.right};
+	const LONG ySrc[4] = {rcSrc.top, rcSrc.top + rcMargins.top, rcSrc.bottom - rcMargins.bottom, rcSrc.bottom};
+	for (int row = 0; row < 3; row++)
+	{
+		for (int col = 0; col < 3; col++)
+		{
+			DrawCell(pDC, image, CRect(xDest[col], yDest[row], xDest[col + 1], yDest[row + 1]),
+			         CRect(xSrc[col], ySrc[row], xSrc[col + 1], ySrc[row + 1]));
+		}
+	}
+}
+
+void CKTStyleImage::DrawImageWithFlags(CDC* pDC, const CRect& rcDest, const CRect& rcSrc, const CRect& rcMargins,
+                                       COLORREF clrTransparent, DWORD dwFlags)
+{
+	// Every image is drawn with its alpha here, so flag bit 1 and a
+	// transparent colour come to the same.
+	DrawImage(pDC, rcDest, rcSrc, rcMargins, (dwFlags & 1) || clrTransparent != static_cast<COLORREF>(-1)
+		? clrTransparent : static_cast<COLORREF>(-1));
+}
+
+CKTStyleResourceSet::CKTStyleResourceSet()
+	: m_hModule(NULL)
+{
+	::InitializeCriticalSection(&m_cs);
+}
+
+CKTStyleResourceSet::~CKTStyleResourceSet()
+{
+	m_images.clear();
+	::DeleteCriticalSection(&m_cs);
+}
+
+BOOL CKTStyleResourceSet::SetStyleModule(HMODULE hModule, LPCSTR lpszIniName)
+{
+	::EnterCriticalSection(&m_cs);
+	m_images.clear();
+	m_strIni.Empty();
+	m_hModule = hModule;
+	HRSRC hResource = hModule && lpszIniName ? ::FindResourceA(hModule, lpszIniName, "TEXTFILE") : NULL;
+	HGLOBAL hData = hResource ? ::LoadResource(hModule, hResource) : NULL;
+	const char* pText = hData ? static_cast<const char*>(::LockResource(hData)) : NULL;
+	if (pText)
+		m_strIni = CString(pText, static_cast<int>(::SizeofResource(hModule, hResource)));
+	::LeaveCriticalSection(&m_cs);
+	return IsLoaded();
+}
+
+BOOL CKTStyleResourceSet::FindValue(LPCSTR lpszSection, LPCSTR lpszKey, CString& strValue) const
+{
+	BOOL bInSection = FALSE;
+	int nStart = 0;
+	while (nStart < m_strIni.GetLength())
+	{
+		int nEnd = m_strIni.Find('\n', nStart);
+		if (nEnd < 0)
+			nEnd = m_strIni.GetLength();
+		CString strLine = m_strIni.Mid(nStart, nEnd - nStart);
+		nStart = nEnd + 1;
+		strLine.Trim();
+		if (strLine.IsEmpty() || strLine[0] == ';')
+			continue;
+		if (strLine[0] == '[')
+		{
+			strLine.Trim("[]");
+			bInSection = strLine.CompareNoCase(lpszSection) == 0;
+			continue;
+		}
+		int nEquals = strLine.Find('=');
+		if (!bInSection || nEquals < 0)
+			continue;
+		CString strName = strLine.Left(nEquals);
+		if (strName.Trim().CompareNoCase(lpszKey) == 0)
+		{
+			strValue = strLine.Mid(nEquals + 1);
+			return TRUE;
+		}
+	}
+	return FALSE;
+}
+
+COLORREF CKTStyleResourceSet::GetColor(LPCSTR lpszSection, LPCSTR lpszKey) const
+{
+	CString strValue;
+	if (!lpszSection || !lpszKey || !FindValue(lpszSection, lpszKey, strValue))
+		return static_cast<COLORREF>(-1);
+	int r = 0, g = 0, b = 0;
+	if (sscanf(strValue, "%i %i %i", &r, &g, &b) != 3)
+		return static_cast<COLORREF>(-1);
+	return RGB(r, g, b);
+}
+
+CKTStyleImage* CKTStyleResourceSet::GetImage(LPCSTR lpszName)
+{
+	if (!lpszName)
+		return NULL;
+	::EnterCriticalSection(&m_cs);
+	CKTStyleImage* pImage = NULL;
+	CString strKey(lpszName);
+	strKey.MakeUpper();
+	auto it = m_images.find(std::string(strKey));
+	if (it != m_images.end())
+		pImage = it->second.get();
+	else if (m_hModule)
+	{
+		auto pLoaded = std::make_unique<CKTStyleImage>();
+		HRSRC hPng = ::FindResourceA(m_hModule, lpszName, "PNG");
+		HGLOBAL hData = hPng ? ::LoadResource(m_hModule, hPng) : NULL;
+		const void* pData = hData ? ::LockResource(hData) : NULL;
+		BOOL bLoaded = pData && pLoaded->LoadPng(pData, ::SizeofResource(m_hModule, hPng));
+		if (!bLoaded)
+		{
+			HANDLE hBitmap = ::LoadImageA(m_hModule, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+			bLoaded = hBitmap && pLoaded->LoadBitmap(static_cast<HBITMAP>(hBitmap));
+			if (hBitmap)
+				::DeleteObject(hBitmap);
+		}
+		if (bLoaded)
+		{
+			pImage = pLoaded.get();
+			m_images[std::string(strKey)] = std::move(pLoaded);
+		}
+	}
+	::LeaveCriticalSection(&m_cs);
+	return pImage;
+}
+
+CKTStyleResourceSet* KTStyleResourceSet()
+{
+	static CKTStyleResourceSet set;
+	return &set;
+}
