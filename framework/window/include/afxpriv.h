@@ -36,3 +36,6 @@ struct AFX_SIZEPARENTPARAMS {
     BOOL bStretch;
 };
 typedef AFX_SIZEPARENTPARAMS AFX_SIZEPARENTLAYOUT;
+
+// Live temporary wrapper objects of this thread (freed at idle).
+int AFXAPI AfxGetTempObjectCount();

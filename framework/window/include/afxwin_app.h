@@ -29,6 +29,7 @@ struct _AFX_THREAD_STATE {
     // Cleaners of the typed temporary handle maps, run at idle.
     void (*m_pfnTempMapCleaners[16])() = {};
     int m_nTempMapCleaners = 0;
+    int m_nTempObjects = 0;             // live temporary wrappers
 };
 _AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
 
@@ -196,6 +197,16 @@ protected:
 };
 
 CWinApp* AFXAPI AfxGetApp();
+
+// Shows the wait cursor for its lifetime.
+class CWaitCursor {
+public:
+    CWaitCursor() { if (CWinApp* pApp = AfxGetApp()) pApp->DoWaitCursor(1); }
+    ~CWaitCursor() { if (CWinApp* pApp = AfxGetApp()) pApp->DoWaitCursor(-1); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+    void Restore() { if (CWinApp* pApp = AfxGetApp()) pApp->DoWaitCursor(0); }
+};
 CWnd* AFXAPI AfxGetMainWnd();
 HINSTANCE AFXAPI AfxGetInstanceHandle();
 LPCTSTR AFXAPI AfxGetAppName();

@@ -40,12 +40,14 @@ public:
         BindTemp(p.get(), h);
         T* result = p.get();
         map.emplace(h, std::move(p));
+        AfxGetThreadState()->m_nTempObjects++;
         return result;
     }
     static void DeleteAll() {
         auto& map = Get();
         for (auto& entry : map)
             UnbindTemp(entry.second.get());
+        AfxGetThreadState()->m_nTempObjects -= (int)map.size();
         map.clear();
     }
 

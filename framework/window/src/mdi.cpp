@@ -291,6 +291,10 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     CString strFullString, strTitle;
     if (strFullString.LoadString(nIDResource))
         AfxExtractSubString(strTitle, strFullString, 0);
+    // The template's menu and accelerators serve while this child is active.
+    if (pContext)
+        if (CMultiDocTemplate* pTemplate = dynamic_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate))
+            SetHandles(pTemplate->m_hMenuShared, pTemplate->m_hAccelTable);
     LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
         return FALSE;

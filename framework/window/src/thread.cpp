@@ -49,6 +49,8 @@ void AFXAPI AfxDeleteTempMaps()
         pState->m_pfnTempMapCleaners[i]();
 }
 
+int AFXAPI AfxGetTempObjectCount() { return AfxGetThreadState()->m_nTempObjects; }
+
 BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
 {
     CWinThread* pThread = AfxGetThread();

@@ -1,0 +1,22 @@
+// Resource ids of the test MDI application.
+#define IDR_MAINFRAME 128
+#define IDR_TESTTYPE 129
+#define IDD_DDX 200
+#define IDC_NAME 201
+#define IDC_COUNT 202
+#define IDC_FLAG 203
+#define IDC_KIND 204
+#define IDD_PAGE1 210
+#define IDC_PAGE_EDIT 211
+#define IDD_PAGE2 220
+#define IDC_PAGE_CHECK 221
+#define IDD_MODELESS 230
+#define IDC_MODELESS_TEXT 231
+#define IDC_BAR_FRAMECMD 301
+#define IDC_BAR_NOHANDLER 302
+#define ID_TEST_VIEWCMD 32771
+#define ID_TEST_DOCCMD 32772
+#define ID_TEST_FRAMECMD 32773
+#define ID_TEST_APPCMD 32774
+#define ID_TEST_NOHANDLER 32775
+#define ID_TEST_DISABLED 32776

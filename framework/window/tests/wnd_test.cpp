@@ -1,0 +1,255 @@
+// Windows and message maps: creation reaches the object, handlers get typed
+// arguments, reflection reaches controls, temporary objects go at idle, and
+// a window that destroys itself in its own handler is left alone.
+#include <gtest/gtest.h>
+#include "afxwin.h"
+#include "afxcmn.h"
+#include "afxpriv.h"
+#include "testapp.h"
+
+namespace {
+
+const UINT WM_TEST_DESTROYSELF = WM_APP + 1;
+UINT g_nRegistered = ::RegisterWindowMessage("KfwWindowTestsRegistered");
+
+class CProbeWnd : public CWnd {
+public:
+    std::vector<std::string> m_events;
+    CSize m_lastSize;
+    CPoint m_lastClick;
+    LPARAM m_registeredParam = 0;
+    BOOL CreateProbe()
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPEDWINDOW, 50, 50, 300, 200, nullptr, nullptr);
+    }
+protected:
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs) { m_events.push_back("nccreate"); return CWnd::OnNcCreate(lpcs); }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) { m_events.push_back("create"); return CWnd::OnCreate(lpcs); }
+    afx_msg void OnSize(UINT, int cx, int cy) { m_lastSize = CSize(cx, cy); }
+    afx_msg void OnLButtonDown(UINT, CPoint point) { m_lastClick = point; }
+    afx_msg LRESULT OnRegistered(WPARAM, LPARAM lParam) { m_registeredParam = lParam; return 42; }
+    afx_msg void OnDestroy() { m_events.push_back("destroy"); CWnd::OnDestroy(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
+    ON_WM_NCCREATE()
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_DESTROY()
+    ON_REGISTERED_MESSAGE(g_nRegistered, OnRegistered)
+END_MESSAGE_MAP()
+
+// Deletes itself when its window goes; destroys its window from a handler.
+class CSelfDestroyingWnd : public CWnd {
+public:
+    static int s_nDeleted;
+    ~CSelfDestroyingWnd() override { s_nDeleted++; }
+protected:
+    afx_msg LRESULT OnDestroySelf(WPARAM, LPARAM)
+    {
+        DestroyWindow();
+        return 7;
+    }
+    void PostNcDestroy() override { delete this; }
+    DECLARE_MESSAGE_MAP()
+};
+int CSelfDestroyingWnd::s_nDeleted = 0;
+
+BEGIN_MESSAGE_MAP(CSelfDestroyingWnd, CWnd)
+    ON_MESSAGE(WM_TEST_DESTROYSELF, OnDestroySelf)
+END_MESSAGE_MAP()
+
+// An owner-draw list box that draws its own items through reflection.
+class CColorListBox : public CListBox {
+public:
+    int m_nDrawn = 0;
+    int m_nSelChanges = 0;
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
+    {
+        m_nDrawn++;
+        CDC* pDC = CDC::FromHandle(lpDIS->hDC);
+        pDC->FillSolidRect(&lpDIS->rcItem, (COLORREF)lpDIS->itemData);
+    }
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override { lpMIS->itemHeight = 18; }
+protected:
+    afx_msg void OnSelChange() { m_nSelChanges++; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColorListBox, CListBox)
+    ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelChange)
+END_MESSAGE_MAP()
+
+// A tree that answers its selection change itself, and lets the parent see it too.
+class CReflectingTree : public CTreeCtrl {
+public:
+    int m_nSelChanged = 0;
+protected:
+    afx_msg BOOL OnSelChanged(NMHDR*, LRESULT*) { m_nSelChanged++; return FALSE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectingTree, CTreeCtrl)
+    ON_NOTIFY_REFLECT_EX(TVN_SELCHANGED, OnSelChanged)
+END_MESSAGE_MAP()
+
+class CParentWnd : public CWnd {
+public:
+    int m_nParentSelChanged = 0;
+    int m_nParentListCommands = 0;
+    BOOL CreateParent()
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80, 400, 300,
+                        nullptr, nullptr);
+    }
+protected:
+    afx_msg void OnTreeSelChanged(NMHDR*, LRESULT*) { m_nParentSelChanged++; }
+    afx_msg void OnListSelChange() { m_nParentListCommands++; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
+    ON_NOTIFY(TVN_SELCHANGED, 11, OnTreeSelChanged)
+    ON_LBN_SELCHANGE(10, OnListSelChange)
+END_MESSAGE_MAP()
+
+class WindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&icc);
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowTest, CreationMessagesReachTheObjectAndHandlersGetTypedArguments)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.CreateProbe());
+    ASSERT_GE(wnd.m_events.size(), 2u);
+    EXPECT_EQ("nccreate", wnd.m_events[0]);
+    EXPECT_EQ("create", wnd.m_events[1]);
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
+    wnd.SetWindowPos(nullptr, 0, 0, 320, 240, SWP_NOMOVE | SWP_NOZORDER);
+    CRect client;
+    wnd.GetClientRect(&client);
+    EXPECT_EQ(client.Size(), wnd.m_lastSize);
+    wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 17));
+    EXPECT_EQ(CPoint(-5, 17), wnd.m_lastClick) << "coordinates are signed";
+    EXPECT_EQ(42, wnd.SendMessage(g_nRegistered, 0, 1234));
+    EXPECT_EQ(1234, wnd.m_registeredParam);
+    HWND hWnd = wnd.m_hWnd;
+    ASSERT_TRUE(wnd.DestroyWindow());
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ("destroy", wnd.m_events.back());
+}
+
+TEST_F(WindowTest, WindowOutlivingItsObjectIsDestroyed)
+{
+    HWND hWnd;
+    {
+        CProbeWnd wnd;
+        ASSERT_TRUE(wnd.CreateProbe());
+        hWnd = wnd.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+TEST_F(WindowTest, TemporaryObjectsAreFreedAtIdleAndNeverDestroyTheirWindow)
+{
+    HWND hWnd = ::CreateWindow("STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hWnd);
+    int nBefore = AfxGetTempObjectCount();
+    CWnd* pTemp = CWnd::FromHandle(hWnd);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hWnd)) << "one temporary object per handle";
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_EQ(nBefore + 1, AfxGetTempObjectCount());
+    RunIdle();
+    EXPECT_EQ(0, AfxGetTempObjectCount());
+    EXPECT_TRUE(::IsWindow(hWnd));
+    ::DestroyWindow(hWnd);
+}
+
+TEST_F(WindowTest, WindowDestroyedInItsOwnHandlerIsNotTouchedAfterwards)
+{
+    CSelfDestroyingWnd::s_nDeleted = 0;
+    CSelfDestroyingWnd* pWnd = new CSelfDestroyingWnd;
+    ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "self", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    HWND hWnd = pWnd->m_hWnd;
+    EXPECT_EQ(7, ::SendMessage(hWnd, WM_TEST_DESTROYSELF, 0, 0));
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(1, CSelfDestroyingWnd::s_nDeleted);
+    // The same through the posted path of the loop.
+    pWnd = new CSelfDestroyingWnd;
+    ASSERT_TRUE(pWnd->CreateEx(0, AfxRegisterWndClass(0), "self", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    hWnd = pWnd->m_hWnd;
+    ::PostMessage(hWnd, WM_TEST_DESTROYSELF, 0, 0);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(2, CSelfDestroyingWnd::s_nDeleted);
+}
+
+TEST_F(WindowTest, OwnerDrawListBoxDrawsThroughReflection)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(parent.CreateParent());
+    CColorListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 200, 150),
+                            &parent, 10));
+    EXPECT_EQ(18, list.GetItemHeight(0)) << "WM_MEASUREITEM reached the list box's own object";
+    int nRed = list.AddString((LPCTSTR)(DWORD_PTR)RGB(255, 0, 0));
+    list.AddString((LPCTSTR)(DWORD_PTR)RGB(0, 0, 255));
+    list.SetItemData(nRed, RGB(255, 0, 0));
+    list.SetItemData(1, RGB(0, 0, 255));
+    list.Invalidate();
+    list.UpdateWindow();
+    EXPECT_GE(list.m_nDrawn, 2);
+    CClientDC dc(&list);
+    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(5, 5)) << "the first item shows the colour the object drew";
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(10, LBN_SELCHANGE), (LPARAM)list.m_hWnd);
+    EXPECT_EQ(1, list.m_nSelChanges);
+    EXPECT_EQ(0, parent.m_nParentListCommands) << "a reflected command stops at the control";
+}
+
+TEST_F(WindowTest, ReflectedNotificationCanLetTheParentSeeItToo)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(parent.CreateParent());
+    CReflectingTree tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES, CRect(0, 0, 200, 200), &parent, 11));
+    HTREEITEM hRoot = tree.InsertItem("root");
+    HTREEITEM hChild = tree.InsertItem("child", hRoot);
+    tree.SetItemData(hChild, 99);
+    EXPECT_EQ("child", std::string(tree.GetItemText(hChild)));
+    EXPECT_EQ(99u, tree.GetItemData(hChild));
+    EXPECT_EQ(hRoot, tree.GetParentItem(hChild));
+    tree.SelectItem(hChild);
+    EXPECT_EQ(hChild, tree.GetSelectedItem());
+    EXPECT_EQ(1, tree.m_nSelChanged);
+    EXPECT_EQ(1, parent.m_nParentSelChanged);
+}
+
+TEST_F(WindowTest, SubclassedEditKeepsItsOwnBehaviour)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(parent.CreateParent());
+    HWND hEdit = ::CreateWindow("EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent.m_hWnd,
+                                (HMENU)12, nullptr, nullptr);
+    CEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(hEdit));
+    edit.SetWindowText("hello");
+    edit.SetSel(0, -1);
+    edit.ReplaceSel("bye");
+    CString strText;
+    edit.GetWindowText(strText);
+    EXPECT_EQ("bye", std::string(strText));
+    EXPECT_EQ(hEdit, edit.UnsubclassWindow());
+    EXPECT_TRUE(::IsWindow(hEdit));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+}
