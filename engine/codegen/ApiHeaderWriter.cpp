@@ -24,7 +24,7 @@ std::string MemberNote(const ListLayout& list, const FieldLayout& field)
     std::string note;
     switch (field.kind) {
     case FieldKind::Integer: note = DataTypeName(field.dataType); break;
-    case FieldKind::Bits: note = Format("%u bits", field.bits); break;
+    case FieldKind::Bits: note = Format(field.bits == 1 ? "%u bit" : "%u bits", field.bits); break;
     case FieldKind::Tlv: note = Format("TLV tag 0x%08X, %s", field.tag, DataTypeName(field.dataType)); break;
     case FieldKind::Text: note = TextNote(field); break;
     case FieldKind::TextArray:

@@ -74,7 +74,7 @@ private:
     std::string IntegerValue(const FieldLayout& field, unsigned index, int sample) const
     {
         if (!field.lengthOf.empty() || !field.countOf.empty())
-            return Format("%lluu", RelatedValue(field, sample));
+            return Format(field.isSigned ? "%llu" : "%lluu", RelatedValue(field, sample));
         if (sample == 0)
             return Format("%llu", std::min<ull>(index + 1, field.MaxValue()));
         if (field.kind == FieldKind::Bits)

@@ -326,6 +326,9 @@ void CheckFraming(ProtocolLayout& layout)
         if (layout.typeField >= 0 && packet.type > layout.header.fields[layout.typeField].MaxValue())
             throw Problem{"packet " + packet.name + ": its packet type does not fit the \"packet type\" field"};
     }
+    if (layout.headerLengthField >= 0
+        && layout.header.fields[layout.headerLengthField].MaxValue() < layout.header.maxBytes)
+        throw Problem{"the \"header length\" field cannot hold the header's size"};
     if (layout.typeField < 0 && layout.packets.size() > 1)
         throw Problem{"several packets need a \"packet type\" field in the header"};
     layout.maxPacketBytes = layout.header.maxBytes + largestBody;

@@ -1,7 +1,10 @@
-// LayoutTest.cpp: wire sizes resolved from designs, and the designs the generators refuse.
+// LayoutTest.cpp: wire sizes resolved from designs, the designs the generators refuse, and the shipped examples.
 #include "DesignBuilders.h"
 #include "Examples.h"
 #include "Layout.h"
+#include "ProjectFolder.h"
+#include "project/ProjectFile.h"
+#include "validation/DesignValidator.h"
 
 #include <gtest/gtest.h>
 
@@ -135,6 +138,23 @@ TEST(Layout, TlvTagsMustFitTheirTypeAndDifferFromEachOther)
     design.packets[0].fields[1].tlvTag = "0x2";
     design.packets[0].fields[1].maxLength = "256";
     EXPECT_NE(std::string::npos, Refusal(design).find("must fit the TLV length type"));
+}
+
+} // namespace
+} // namespace codegen
+
+namespace codegen {
+namespace {
+
+TEST(Examples, ShippedDesignsPassTheDesignValidation)
+{
+    for (const std::string& name : testing::ExampleNames()) {
+        std::string path = testing::ProgramFolder() + "example/" + name + ".kvs";
+        ProjectRecord project;
+        CString message, error;
+        ASSERT_TRUE(ReadProjectFile(path.c_str(), &project, &message)) << path;
+        EXPECT_TRUE(ValidateDesign(project, &error)) << name << ": " << error;
+    }
 }
 
 } // namespace
