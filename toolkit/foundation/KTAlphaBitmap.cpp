@@ -52,6 +52,19 @@ private:
 	HGDIOBJ m_hOld;
 };
 
+// The header of a bottom-up 32-bit BI_RGB bitmap.
+BITMAPINFO ThirtyTwoBitInfo(int cx, int cy)
+{
+	BITMAPINFO bmi = {};
+	bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+	bmi.bmiHeader.biWidth = cx;
+	bmi.bmiHeader.biHeight = cy;
+	bmi.bmiHeader.biPlanes = 1;
+	bmi.bmiHeader.biBitCount = 32;
+	bmi.bmiHeader.biCompression = BI_RGB;
+	return bmi;
+}
+
 }  // namespace
 
 CKTAlphaBitmap::CKTAlphaBitmap()
@@ -109,13 +122,7 @@ HBITMAP CKTAlphaBitmap::Create32BPPDIBSection(HDC hDC, int cx, int cy, LPBYTE* p
 {
 	if (cx <= 0 || cy <= 0)
 		return NULL;
-	BITMAPINFO bmi = {};
-	bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-	bmi.bmiHeader.biWidth = cx;
-	bmi.bmiHeader.biHeight = cy;
-	bmi.bmiHeader.biPlanes = 1;
-	bmi.bmiHeader.biBitCount = 32;
-	bmi.bmiHeader.biCompression = BI_RGB;
+	BITMAPINFO bmi = ThirtyTwoBitInfo(cx, cy);
 	void* pBits = NULL;
 	HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
 	if (ppBits)
@@ -198,13 +205,7 @@ BOOL CKTAlphaBitmap::ReadBits(HBITMAP hBitmap, BOOL& bOwnAlpha)
 	BITMAP bm = {};
 	if (!hBitmap || !::GetObject(hBitmap, sizeof(bm), &bm) || !Create(bm.bmWidth, bm.bmHeight))
 		return FALSE;
-	BITMAPINFO bmi = {};
-	bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-	bmi.bmiHeader.biWidth = m_cx;
-	bmi.bmiHeader.biHeight = m_cy;
-	bmi.bmiHeader.biPlanes = 1;
-	bmi.bmiHeader.biBitCount = 32;
-	bmi.bmiHeader.biCompression = BI_RGB;
+	BITMAPINFO bmi = ThirtyTwoBitInfo(m_cx, m_cy);
 	HDC hScreen = ::GetDC(NULL);
 	int nLines = ::GetDIBits(hScreen, hBitmap, 0, m_cy, m_pBits, &bmi, DIB_RGB_COLORS);
 	::ReleaseDC(NULL, hScreen);
@@ -367,13 +368,20 @@ HICON CKTAlphaBitmap::CreateIcon() const
 	return hIcon;
 }
 
-BOOL CKTAlphaBitmap::Draw(HDC hDC, int x, int y, int cx, int cy, BYTE nConstantAlpha) const
+BOOL CKTAlphaBitmap::Draw(HDC hDC, int x, int y, int cx, int cy) const
 {
-	if (IsEmpty() || !hDC)
+	return DrawBitmap(hDC, RECT{x, y, x + cx, y + cy}, m_hBitmap, RECT{0, 0, m_cx, m_cy});
+}
+
+BOOL CKTAlphaBitmap::DrawBitmap(HDC hDC, const RECT& rcDest, HBITMAP hBitmap, const RECT& rcSrc)
+{
+	if (!hDC || !hBitmap || ::IsRectEmpty(&rcDest) || ::IsRectEmpty(&rcSrc))
 		return FALSE;
-	CKTMemoryDC source(m_hBitmap);
+	CKTMemoryDC source(hBitmap);
 	if (!source.Get())
 		return FALSE;
-	BLENDFUNCTION blend = {AC_SRC_OVER, 0, nConstantAlpha, AC_SRC_ALPHA};
-	return KTMsImg()->AlphaBlend(hDC, x, y, cx, cy, source.Get(), 0, 0, m_cx, m_cy, blend);
+	BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+	return KTMsImg()->AlphaBlend(hDC, rcDest.left, rcDest.top, rcDest.right - rcDest.left, rcDest.bottom - rcDest.top,
+	                             source.Get(), rcSrc.left, rcSrc.top, rcSrc.right - rcSrc.left,
+	                             rcSrc.bottom - rcSrc.top, blend);
 }

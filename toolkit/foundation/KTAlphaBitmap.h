@@ -42,7 +42,9 @@ public:
 	// A new icon holding these pixels; the caller destroys it.
 	HICON CreateIcon() const;
 	// Draws with the system's alpha blend, stretched to cx x cy.
-	BOOL Draw(HDC hDC, int x, int y, int cx, int cy, BYTE nConstantAlpha = 255) const;
+	BOOL Draw(HDC hDC, int x, int y, int cx, int cy) const;
+	// Alpha-blends part of any premultiplied 32-bit bitmap; FALSE when nothing was drawn.
+	static BOOL DrawBitmap(HDC hDC, const RECT& rcDest, HBITMAP hBitmap, const RECT& rcSrc);
 
 	// The raw premultiplied pixels, bottom row first.
 	const BYTE* GetBits() const { return reinterpret_cast<const BYTE*>(m_pBits); }

@@ -40,60 +40,51 @@ void CKTFontDC::SetColor(COLORREF clrTextColor)
 		m_clrOldText = clrOld;
 }
 
-CKTPenDC::CKTPenDC(HDC hDC, COLORREF clr)
-	: m_hDC(hDC), m_hPen(::CreatePen(PS_SOLID, 1, clr)), m_hOld(NULL)
+CKTOwnedSelection::CKTOwnedSelection(HDC hDC)
+	: m_hDC(hDC), m_hObject(NULL), m_hOld(NULL)
 {
-	if (m_hDC && m_hPen)
-		m_hOld = ::SelectObject(m_hDC, m_hPen);
 }
 
-CKTPenDC::~CKTPenDC()
+CKTOwnedSelection::~CKTOwnedSelection()
 {
 	if (m_hOld)
 		::SelectObject(m_hDC, m_hOld);
-	if (m_hPen)
-		::DeleteObject(m_hPen);
+	if (m_hObject)
+		::DeleteObject(m_hObject);
+}
+
+void CKTOwnedSelection::Replace(HGDIOBJ hObject)
+{
+	if (!hObject)
+		return;
+	HGDIOBJ hPrevious = m_hDC ? ::SelectObject(m_hDC, hObject) : NULL;
+	if (!m_hOld)
+		m_hOld = hPrevious;
+	if (m_hObject)
+		::DeleteObject(m_hObject);  // no longer selected
+	m_hObject = hObject;
+}
+
+CKTPenDC::CKTPenDC(HDC hDC, COLORREF clr)
+	: CKTOwnedSelection(hDC)
+{
+	Color(clr);
 }
 
 void CKTPenDC::Color(COLORREF clr)
 {
-	HPEN hPen = ::CreatePen(PS_SOLID, 1, clr);
-	if (!hPen || !m_hDC)
-		return;
-	HGDIOBJ hPrevious = ::SelectObject(m_hDC, hPen);
-	if (!m_hOld)
-		m_hOld = hPrevious;
-	if (m_hPen)
-		::DeleteObject(m_hPen);
-	m_hPen = hPen;
+	Replace(::CreatePen(PS_SOLID, 1, clr));
 }
 
 CKTBrushDC::CKTBrushDC(HDC hDC, COLORREF clr)
-	: m_hDC(hDC), m_hBrush(::CreateSolidBrush(clr)), m_hOld(NULL)
+	: CKTOwnedSelection(hDC)
 {
-	if (m_hDC && m_hBrush)
-		m_hOld = ::SelectObject(m_hDC, m_hBrush);
-}
-
-CKTBrushDC::~CKTBrushDC()
-{
-	if (m_hOld)
-		::SelectObject(m_hDC, m_hOld);
-	if (m_hBrush)
-		::DeleteObject(m_hBrush);
+	Color(clr);
 }
 
 void CKTBrushDC::Color(COLORREF clr)
 {
-	HBRUSH hBrush = ::CreateSolidBrush(clr);
-	if (!hBrush || !m_hDC)
-		return;
-	HGDIOBJ hPrevious = ::SelectObject(m_hDC, hBrush);
-	if (!m_hOld)
-		m_hOld = hPrevious;
-	if (m_hBrush)
-		::DeleteObject(m_hBrush);
-	m_hBrush = hBrush;
+	Replace(::CreateSolidBrush(clr));
 }
 
 CKTBufferDC::CKTBufferDC(HDC hDestDC, const CRect& rcPaint)

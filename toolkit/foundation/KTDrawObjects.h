@@ -26,38 +26,40 @@ private:
 	COLORREF m_clrOldText;   // restored at the end; CLR_INVALID when unchanged
 };
 
+// An object of our own selected into a DC: at the end the first replaced
+// object is selected back and ours deleted.
+class CKTOwnedSelection
+{
+public:
+	CKTOwnedSelection(const CKTOwnedSelection&) = delete;
+	CKTOwnedSelection& operator=(const CKTOwnedSelection&) = delete;
+
+protected:
+	explicit CKTOwnedSelection(HDC hDC);
+	~CKTOwnedSelection();
+	// Selects hObject (taking it over) in place of the current one.
+	void Replace(HGDIOBJ hObject);
+
+private:
+	HDC m_hDC;          // not owned
+	HGDIOBJ m_hObject;  // owned
+	HGDIOBJ m_hOld;     // selected back at the end
+};
+
 // A solid one-pixel pen of the colour, selected for the object's lifetime.
-class CKTPenDC
+class CKTPenDC : public CKTOwnedSelection
 {
 public:
 	CKTPenDC(HDC hDC, COLORREF clr);
-	~CKTPenDC();
-	CKTPenDC(const CKTPenDC&) = delete;
-	CKTPenDC& operator=(const CKTPenDC&) = delete;
-
 	void Color(COLORREF clr);
-
-private:
-	HDC m_hDC;
-	HPEN m_hPen;      // owned
-	HGDIOBJ m_hOld;
 };
 
 // A solid brush of the colour, selected for the object's lifetime.
-class CKTBrushDC
+class CKTBrushDC : public CKTOwnedSelection
 {
 public:
 	CKTBrushDC(HDC hDC, COLORREF clr);
-	~CKTBrushDC();
-	CKTBrushDC(const CKTBrushDC&) = delete;
-	CKTBrushDC& operator=(const CKTBrushDC&) = delete;
-
 	void Color(COLORREF clr);
-
-private:
-	HDC m_hDC;
-	HBRUSH m_hBrush;  // owned
-	HGDIOBJ m_hOld;
 };
 
 // Draws off screen into a bitmap of right x bottom pixels and copies the

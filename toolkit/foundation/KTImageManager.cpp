@@ -4,7 +4,6 @@
 #include "KTColorManager.h"
 #include "KTPropExchange.h"
 #include "KTResourceManager.h"
-#include "KTSystemInfo.h"
 
 namespace {
 
@@ -162,14 +161,8 @@ void CKTImageManagerIcon::Draw(CDC* pDC, CPoint pt, const CKTImageManagerIconHan
 		::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, handle.GetIcon(), sz.cx, sz.cy, 0, NULL, DI_NORMAL);
 		return;
 	}
-	HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
-	if (!hMemDC)
-		return;
-	HGDIOBJ hOld = ::SelectObject(hMemDC, handle.GetBitmap());
-	BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-	KTMsImg()->AlphaBlend(pDC->GetSafeHdc(), pt.x, pt.y, sz.cx, sz.cy, hMemDC, 0, 0, szImage.cx, szImage.cy, blend);
-	::SelectObject(hMemDC, hOld);
-	::DeleteDC(hMemDC);
+	CKTAlphaBitmap::DrawBitmap(pDC->GetSafeHdc(), RECT{pt.x, pt.y, pt.x + sz.cx, pt.y + sz.cy}, handle.GetBitmap(),
+	                           RECT{0, 0, szImage.cx, szImage.cy});
 }
 
 void CKTImageManagerIcon::DrawMono(CDC* pDC, CPoint pt, const CKTImageManagerIconHandle& handle, CSize sz,

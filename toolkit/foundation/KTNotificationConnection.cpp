@@ -3,25 +3,9 @@
 
 #include <algorithm>
 
-CKTNotificationConnection::CKTNotificationConnection()
-	: m_nRefs(1)
-{
-}
+CKTNotificationConnection::CKTNotificationConnection() = default;
 
 CKTNotificationConnection::~CKTNotificationConnection() = default;
-
-LONG CKTNotificationConnection::AddRef()
-{
-	return ::InterlockedIncrement(&m_nRefs);
-}
-
-LONG CKTNotificationConnection::Release()
-{
-	LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-	if (nRefs == 0)
-		delete this;
-	return nRefs;
-}
 
 DWORD CKTNotificationConnection::Advise(CKTNotificationSink* pSink, DWORD dwCode)
 {

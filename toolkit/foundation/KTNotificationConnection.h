@@ -7,20 +7,17 @@
 
 #include <vector>
 
+#include "KTRefCounted.h"
+
 class CKTNotificationSink;
 
 // A reference-counted list of subscriptions {code, sink, cookie}. The owner
 // creates it with new and lets go of it with Release; every subscribed sink
 // holds a reference too, so the list outlives whichever goes first.
-class CKTNotificationConnection
+class CKTNotificationConnection : public CKTRefCounted
 {
 public:
 	CKTNotificationConnection();
-	CKTNotificationConnection(const CKTNotificationConnection&) = delete;
-	CKTNotificationConnection& operator=(const CKTNotificationConnection&) = delete;
-
-	LONG AddRef();
-	LONG Release();
 
 	// Subscribes the sink to one code; returns a non-zero cookie, 0 on failure.
 	DWORD Advise(CKTNotificationSink* pSink, DWORD dwCode);
@@ -31,7 +28,7 @@ public:
 	BOOL SendEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags = 0);
 
 protected:
-	virtual ~CKTNotificationConnection();
+	~CKTNotificationConnection() override;
 	virtual void Lock() {}
 	virtual void Unlock() {}
 
@@ -62,7 +59,6 @@ private:
 	static DWORD NextCookie();
 
 	std::vector<Subscription> m_arrSubscriptions;  // in subscription order
-	volatile LONG m_nRefs;                         // owner's and sinks' references
 };
 
 // The same connection guarded by a critical section, so that several

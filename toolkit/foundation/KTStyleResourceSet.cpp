@@ -3,7 +3,6 @@
 
 #include <stdio.h>
 
-#include "KTSystemInfo.h"
 
 CKTStyleImage::CKTStyleImage()
 	: m_clrKeyed(static_cast<COLORREF>(-1)), m_bAlpha(FALSE)
@@ -47,21 +46,6 @@ const CKTAlphaBitmap& CKTStyleImage::ImageFor(COLORREF clrTransparent)
 	return m_keyed;
 }
 
-void CKTStyleImage::DrawCell(CDC* pDC, const CKTAlphaBitmap& image, const CRect& rcDest, const CRect& rcSrc) const
-{
-	if (rcDest.IsRectEmpty() || rcSrc.IsRectEmpty())
-		return;
-	HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
-	if (!hMemDC)
-		return;
-	HGDIOBJ hOld = ::SelectObject(hMemDC, image.GetHandle());
-	BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-	KTMsImg()->AlphaBlend(pDC->GetSafeHdc(), rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hMemDC,
-	                      rcSrc.left, rcSrc.top, rcSrc.Width(), rcSrc.Height(), blend);
-	::SelectObject(hMemDC, hOld);
-	::DeleteDC(hMemDC);
-}
-
 void CKTStyleImage::DrawImagePart(CDC* pDC, CRect rcDest, CRect rcSrc, int nLeft, int nTop, int nRight, int nBottom)
 {
 	DrawImage(pDC, rcDest, rcSrc, CRect(nLeft, nTop, nRight, nBottom));
@@ -82,8 +66,8 @@ void CKTStyleImage::DrawImage(CDC* pDC, const CRect& rcDest, const CRect& rcSrc,
 	{
 		for (int col = 0; col < 3; col++)
 		{
-			DrawCell(pDC, image, CRect(xDest[col], yDest[row], xDest[col + 1], yDest[row + 1]),
-			         CRect(xSrc[col], ySrc[row], xSrc[col + 1], ySrc[row + 1]));
+			CKTAlphaBitmap::DrawBitmap(pDC->GetSafeHdc(), RECT{xDest[col], yDest[row], xDest[col + 1], yDest[row + 1]},
+			                           image.GetHandle(), RECT{xSrc[col], ySrc[row], xSrc[col + 1], ySrc[row + 1]});
 		}
 	}
 }

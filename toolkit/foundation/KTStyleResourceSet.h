@@ -42,7 +42,6 @@ public:
 
 private:
 	const CKTAlphaBitmap& ImageFor(COLORREF clrTransparent);
-	void DrawCell(CDC* pDC, const CKTAlphaBitmap& image, const CRect& rcDest, const CRect& rcSrc) const;
 
 	CKTAlphaBitmap m_image;        // the pixels, opaque when the source had no alpha
 	CKTAlphaBitmap m_keyed;        // m_image with one colour made transparent

@@ -45,7 +45,7 @@ BOOL HidesTip(UINT message)
 }  // namespace
 
 CKTToolTipController::CKTToolTipController()
-	: m_nRefs(1), m_hWndToolTip(NULL), m_dwStyle(TTS_NOPREFIX), m_bShowToolTips(TRUE), m_nLastHit(-1),
+	: m_hWndToolTip(NULL), m_dwStyle(TTS_NOPREFIX), m_bShowToolTips(TRUE), m_nLastHit(-1),
 	  m_hWndLast(NULL)
 {
 }
@@ -54,19 +54,6 @@ CKTToolTipController::~CKTToolTipController()
 {
 	if (m_hWndToolTip && ::IsWindow(m_hWndToolTip))
 		::DestroyWindow(m_hWndToolTip);
-}
-
-LONG CKTToolTipController::AddRef()
-{
-	return ::InterlockedIncrement(&m_nRefs);
-}
-
-LONG CKTToolTipController::Release()
-{
-	LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-	if (nRefs == 0)
-		delete this;
-	return nRefs;
 }
 
 void CKTToolTipController::ModifyToolTipStyle(DWORD dwRemove, DWORD dwAdd)

@@ -6,6 +6,8 @@
 #include <afxwin.h>
 #include <commctrl.h>
 
+#include "KTRefCounted.h"
+
 // What the extended tool information carries in its lParam: heap copies
 // owned by the controller once the tool is shown.
 struct KT_TOOLINFO_EXTRA
@@ -16,15 +18,10 @@ struct KT_TOOLINFO_EXTRA
 };
 
 // Reference counted: whoever keeps it adds a reference and releases it.
-class CKTToolTipController
+class CKTToolTipController : public CKTRefCounted
 {
 public:
 	CKTToolTipController();
-	CKTToolTipController(const CKTToolTipController&) = delete;
-	CKTToolTipController& operator=(const CKTToolTipController&) = delete;
-
-	LONG AddRef();
-	LONG Release();
 
 	void ModifyToolTipStyle(DWORD dwRemove, DWORD dwAdd);
 	DWORD GetToolTipStyle() const { return m_dwStyle; }
@@ -49,14 +46,15 @@ public:
 	static void FreeToolInfoText(TOOLINFOA* pTI);
 	static void FreeToolInfoExtra(TOOLINFOA* pTI);
 
+protected:
+	~CKTToolTipController() override;
+
 private:
-	~CKTToolTipController();
 	BOOL EnsureToolTipWnd(HWND hWndOwner);
 	void ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit);
 	void RemoveTool();
 	void RelayEvent(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-	volatile LONG m_nRefs;
 	HWND m_hWndToolTip;   // owned tooltip window
 	DWORD m_dwStyle;      // TTS_ bits of the tooltip window
 	BOOL m_bShowToolTips;
