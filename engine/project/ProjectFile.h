@@ -31,17 +31,17 @@ bool NewProjectRecord(const char* name, const char* location, int basedProtocol,
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name);
 
 // Parses project XML into project, whose folder becomes folder. On failure
-// project is unchanged and detail says why.
+// project is left empty and detail says why.
 bool ParseProjectText(const char* text, std::size_t length, const char* folder,
                       ProjectRecord* project, CString* detail);
 
 // Reads the project file at path; its folder becomes the project's folder. On
-// failure project is unchanged, message is kInvalidProjectFileMessage and the
+// failure project is left empty, message is kInvalidProjectFileMessage and the
 // reason is logged.
 bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message);
 
 // ReadProjectFile, and refusal of a project whose name is already loaded with
-// "the NAME protocol already exist in the current projects!".
+// "the NAME protocol already exist in the current projects!" (project left empty).
 bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded,
                      ProjectRecord* project, CString* message);
 

@@ -252,6 +252,19 @@ bool ReadDocument(const CXmlTag& root, ProjectRecord* project, CString* detail)
     return ReadProject(root.GetChild(0), project, detail);
 }
 
+// Reads the document straight into project, which a large design would
+// otherwise have to be copied into; a failure leaves project empty.
+bool FillProject(const CXmlTag& root, const char* folder, ProjectRecord* project, CString* detail)
+{
+    *project = ProjectRecord();
+    if (!ReadDocument(root, project, detail)) {
+        *project = ProjectRecord();
+        return false;
+    }
+    project->folder = folder;
+    return true;
+}
+
 } // namespace
 
 bool ParseProjectText(const char* text, std::size_t length, const char* folder,
@@ -260,45 +273,36 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder,
     CXmlConfig config;
     if (config.ParseText(text, length) != XCFG_OK) {
         *detail = config.GetErrorText();
+        *project = ProjectRecord();
         return false;
     }
-    ProjectRecord loaded;
-    if (!ReadDocument(*config.GetRoot(), &loaded, detail))
-        return false;
-    loaded.folder = folder;
-    *project = loaded;
-    return true;
+    return FillProject(*config.GetRoot(), folder, project, detail);
 }
 
 bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
 {
     CXmlConfig config;
     CString detail;
-    ProjectRecord loaded;
-    if (config.ParseFile(path) != XCFG_OK)
+    const bool parsed = config.ParseFile(path) == XCFG_OK;
+    if (!parsed)
         detail = config.GetErrorText();
-    else
-        ReadDocument(*config.GetRoot(), &loaded, &detail);
-    if (!detail.IsEmpty()) {
+    if (!parsed || !FillProject(*config.GetRoot(), ProjectFolderOf(path), project, &detail)) {
+        *project = ProjectRecord();
         XmlLog(CString("invalid project file ") + path + ": " + detail);
         *message = kInvalidProjectFileMessage;
         return false;
     }
-    loaded.folder = ProjectFolderOf(path);
-    *project = loaded;
     return true;
 }
 
 bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded,
                      ProjectRecord* project, CString* message)
 {
-    ProjectRecord candidate;
-    if (!ReadProjectFile(path, &candidate, message))
+    if (!ReadProjectFile(path, project, message))
         return false;
-    if (ContainsProjectNamed(loaded, candidate.name)) {
-        *message = CString("the ") + candidate.name + " protocol already exist in the current projects!";
-        return false;
-    }
-    *project = candidate;
-    return true;
+    if (!ContainsProjectNamed(loaded, project->name))
+        return true;
+    *message = CString("the ") + project->name + " protocol already exist in the current projects!";
+    *project = ProjectRecord();
+    return false;
 }

@@ -274,14 +274,13 @@ TEST_F(ProjectFileTest, EveryMalformedDocumentIsAnInvalidProjectFile)
     for (const std::string& document : cases) {
         SCOPED_TRACE(index++);
         WriteText(m_path, document);
-        ProjectRecord read;
-        std::strcpy(read.name, "untouched");
+        ProjectRecord read = RichProject();
         CString message;
         g_lastLog.clear();
         EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message)) << document;
         EXPECT_EQ(CString("invalid project file!"), message);
-        EXPECT_STREQ("untouched", read.name);
-        EXPECT_EQ(0u, read.packets.GetSize());
+        EXPECT_STREQ("", read.name);
+        EXPECT_EQ(0, static_cast<int>(read.headerFields.GetSize() + read.packets.GetSize()));
         EXPECT_NE(std::string::npos, g_lastLog.find("[TWM.XCFG]"));
     }
 }

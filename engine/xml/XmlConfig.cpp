@@ -18,6 +18,13 @@ const std::size_t kChunk = 64 * 1024;
 // lie in U+0000..U+00FF and becomes that one byte.
 bool Utf8ToCodePage(const char* text, std::size_t length, CString* out)
 {
+    std::size_t ascii = 0;
+    while (ascii < length && static_cast<unsigned char>(text[ascii]) < 0x80)
+        ++ascii;
+    if (ascii == length) {
+        *out = CString(text, static_cast<int>(length));
+        return true;
+    }
     std::string bytes;
     bytes.reserve(length);
     for (std::size_t i = 0; i < length; ++i) {
@@ -131,6 +138,10 @@ private:
             tag = &m_open.back()->AddChild(tagName);
         }
         m_open.push_back(tag);
+        int count = 0;
+        while (attributes[count] != nullptr)
+            count += 2;
+        tag->ReserveAttributes(count / 2);
         for (int i = 0; attributes[i] != nullptr; i += 2) {
             CString attributeName, value;
             if (!Convert(attributes[i], &attributeName) || !Convert(attributes[i + 1], &value))
@@ -200,6 +211,11 @@ const CXmlTag* CXmlTag::FindChild(const char* name) const
             return child.get();
     }
     return nullptr;
+}
+
+void CXmlTag::ReserveAttributes(int count)
+{
+    m_attributes.reserve(static_cast<std::size_t>(count));
 }
 
 void CXmlTag::AddAttribute(const CString& name, const CString& value)

@@ -44,6 +44,7 @@ public:
     // The first child of that name, or nullptr.
     const CXmlTag* FindChild(const char* name) const;
 
+    void ReserveAttributes(int count);
     void AddAttribute(const CString& name, const CString& value);
     void AppendText(const CString& text);
     CXmlTag& AddChild(const CString& name);
