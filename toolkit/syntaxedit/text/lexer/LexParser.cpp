@@ -126,11 +126,7 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
 {
     if (!m_ptrSchema)
         return;
-    std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
-    if (!lock.owns_lock()) {
-        m_ptrSchema->GetBreakFlag() = true; // the worker is parsing: let it stop early
-        lock.lock();
-    }
+    std::unique_lock<std::mutex> lock = TakeTaskLock();
     JoinFinishedWorker(lock);
     m_pText = text;
     AddTask(start, end);
@@ -144,15 +140,23 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
     m_taskSignal.notify_all();
 }
 
-void CKTSyntaxEditLexParser::BreakParsing()
+// The worker holds the task lock through a whole pass: a caller that finds
+// it busy asks the running parse to stop early, then waits for it.
+std::unique_lock<std::mutex> CKTSyntaxEditLexParser::TakeTaskLock()
 {
-    if (!m_ptrSchema)
-        return;
     std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
     if (!lock.owns_lock()) {
         m_ptrSchema->GetBreakFlag() = true;
         lock.lock();
     }
+    return lock;
+}
+
+void CKTSyntaxEditLexParser::BreakParsing()
+{
+    if (!m_ptrSchema)
+        return;
+    std::unique_lock<std::mutex> lock = TakeTaskLock();
     m_ptrSchema->GetBreakFlag() = false;
 }
 
@@ -193,11 +197,7 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
     if (!m_ptrSchema || !text)
         return;
     // The chain moves only while no run reads it.
-    std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
-    if (!lock.owns_lock()) {
-        m_ptrSchema->GetBreakFlag() = true;
-        lock.lock();
-    }
+    std::unique_lock<std::mutex> lock = TakeTaskLock();
     m_ptrSchema->GetBreakFlag() = false;
     m_ptrSchema->UpdateTextBlocks(start, end, kind);
     lock.unlock();

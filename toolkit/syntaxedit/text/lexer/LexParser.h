@@ -93,6 +93,7 @@ private:
     bool WaitForWork(std::unique_lock<std::mutex>& lock);
     void ProcessTasks();
     void JoinFinishedWorker(std::unique_lock<std::mutex>& lock);
+    std::unique_lock<std::mutex> TakeTaskLock();
 
     CKTSyntaxEditLexTextSchema::Ptr m_ptrSchema;
     std::mutex m_optionsLock;

@@ -70,7 +70,7 @@ void CKTSyntaxEditLexTextSchema::GetRowColors(int row, int rowLength, const KT_E
         pieces.push_back({0, 0, defaults});
 }
 
-void CKTSyntaxEditLexTextSchema::GetCollapsableBlocks(int row, std::vector<KT_EDIT_COLLAPSEDBLOCK>& blocks) const
+void CKTSyntaxEditLexTextSchema::GetCollapsableBlocks(int row, std::vector<KT_EDIT_LEXFOLD>& blocks) const
 {
     blocks.clear();
     std::unique_lock<std::timed_mutex> data(m_dataLock, kPaintWait);

@@ -1,6 +1,6 @@
 // The text schema of one language: its lex classes and the block chain that
 // its parse runs produce, with edit updates, row colours and folding.
-// Defines: KT_EDIT_LEXPIECE, KT_EDIT_COLLAPSEDBLOCK, KT_EDIT_LEXBLOCKINFO,
+// Defines: KT_EDIT_LEXPIECE, KT_EDIT_LEXFOLD, KT_EDIT_LEXBLOCKINFO,
 //          IKTLexSchemaEvents, CKTSyntaxEditLexClassSet, CKTSyntaxEditLexTextSchema.
 #pragma once
 
@@ -22,7 +22,7 @@ struct KT_EDIT_LEXPIECE
     KT_EDIT_LEXSTYLE style;
 };
 
-struct KT_EDIT_COLLAPSEDBLOCK
+struct KT_EDIT_LEXFOLD
 {
     KT_EDIT_LEXPOS posStart;
     KT_EDIT_LEXPOS posEnd;
@@ -109,7 +109,7 @@ public:
     // Colouring (LexSchemaColors.cpp).
     void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults,
                       std::vector<KT_EDIT_LEXPIECE>& pieces) const;
-    void GetCollapsableBlocks(int row, std::vector<KT_EDIT_COLLAPSEDBLOCK>& blocks) const;
+    void GetCollapsableBlocks(int row, std::vector<KT_EDIT_LEXFOLD>& blocks) const;
     std::vector<KT_EDIT_LEXBLOCKINFO> GetBlocks() const;
 
     // Services of the run step.

@@ -173,7 +173,7 @@ TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
                          "Collapsable = 1\n");
     EXPECT_EQ(Parse(*schema, "a /* b\nc */ d"), (std::vector<std::string>{"cm 1:2-2:3"}));
-    std::vector<KT_EDIT_COLLAPSEDBLOCK> folds;
+    std::vector<KT_EDIT_LEXFOLD> folds;
     schema->GetCollapsableBlocks(-1, folds);
     ASSERT_EQ(folds.size(), 1u);
     EXPECT_EQ(folds[0].strCollapsedText, "[..]");
