@@ -3,6 +3,7 @@
 
 #include "afx.h"
 #include "kfw_collhelpers.h"
+#include "kfw_nodepool.h"
 #include "kfw_array.h"
 #include "kfw_list.h"
 #include "kfw_map.h"

@@ -12,8 +12,7 @@ class CList : public CObject
     };
 
 public:
-    // Nodes are allocated one at a time, so the block size is only accepted.
-    explicit CList(INT_PTR nBlockSize = 10) { (void)nBlockSize; }
+    explicit CList(INT_PTR nBlockSize = 10) : m_pool(nBlockSize) {}
     ~CList() { RemoveAll(); }
 
     INT_PTR GetCount() const { return m_nCount; }
@@ -62,6 +61,7 @@ private:
     CNode* m_pNodeHead = NULL;
     CNode* m_pNodeTail = NULL;
     INT_PTR m_nCount = 0;
+    CNodePool<CNode> m_pool;
 };
 
 template <class TYPE, class ARG_TYPE>
@@ -75,9 +75,7 @@ typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::Node(POSITION posi
 template <class TYPE, class ARG_TYPE>
 typename CList<TYPE, ARG_TYPE>::CNode* CList<TYPE, ARG_TYPE>::NewNode(CNode* pPrev, CNode* pNext, ARG_TYPE value)
 {
-    CNode* pNode = new (std::nothrow) CNode{pNext, pPrev, TYPE(value)};
-    if (pNode == NULL)
-        AfxThrowMemoryException();
+    CNode* pNode = m_pool.New(pNext, pPrev, TYPE(value));
     ++m_nCount;
     return pNode;
 }
@@ -129,9 +127,10 @@ void CList<TYPE, ARG_TYPE>::RemoveAll()
     CNode* pNode = m_pNodeHead;
     while (pNode != NULL) {
         CNode* pNext = pNode->pNext;
-        delete pNode;
+        m_pool.Delete(pNode);
         pNode = pNext;
     }
+    m_pool.FreeAll();
     m_pNodeHead = m_pNodeTail = NULL;
     m_nCount = 0;
 }
@@ -158,8 +157,9 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
     CNode* pNode = Node(position);
     (pNode->pPrev ? pNode->pPrev->pNext : m_pNodeHead) = pNode->pNext;
     (pNode->pNext ? pNode->pNext->pPrev : m_pNodeTail) = pNode->pPrev;
-    delete pNode;
-    --m_nCount;
+    m_pool.Delete(pNode);
+    if (--m_nCount == 0)
+        m_pool.FreeAll();
 }
 
 template <class TYPE, class ARG_TYPE>

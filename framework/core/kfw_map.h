@@ -31,8 +31,7 @@ private:
     };
 
 public:
-    // Entries are allocated one at a time, so the block size is only accepted.
-    explicit CMap(INT_PTR nBlockSize = 10) { (void)nBlockSize; }
+    explicit CMap(INT_PTR nBlockSize = 10) : m_pool(nBlockSize) {}
     ~CMap() { RemoveAll(); }
 
     INT_PTR GetCount() const { return m_nCount; }
@@ -70,6 +69,7 @@ private:
     CAssoc** m_pHashTable = NULL;
     UINT m_nHashTableSize = 17;
     INT_PTR m_nCount = 0;
+    CNodePool<CAssoc> m_pool;
 };
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
@@ -147,9 +147,7 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
         return pAssoc->value;
     if (m_pHashTable == NULL)
         AllocTable(m_nHashTableSize);
-    CAssoc* pAssoc = new (std::nothrow) CAssoc(key);
-    if (pAssoc == NULL)
-        AfxThrowMemoryException();
+    CAssoc* pAssoc = m_pool.New(key);
     pAssoc->nHashValue = HashKey<ARG_KEY>(key);
     UINT nBucket = pAssoc->nHashValue % m_nHashTableSize;
     pAssoc->pNext = m_pHashTable[nBucket];
@@ -169,8 +167,9 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
         CAssoc* pAssoc = *ppLink;
         if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key)) {
             *ppLink = pAssoc->pNext;
-            delete pAssoc;
-            --m_nCount;
+            m_pool.Delete(pAssoc);
+            if (--m_nCount == 0)
+                m_pool.FreeAll();
             return TRUE;
         }
     }
@@ -183,10 +182,11 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
     for (UINT nBucket = 0; m_pHashTable != NULL && nBucket < m_nHashTableSize; ++nBucket) {
         for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != NULL;) {
             CAssoc* pNext = pAssoc->pNext;
-            delete pAssoc;
+            m_pool.Delete(pAssoc);
             pAssoc = pNext;
         }
     }
+    m_pool.FreeAll();
     delete[] m_pHashTable;
     m_pHashTable = NULL;
     m_nCount = 0;

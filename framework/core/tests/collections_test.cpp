@@ -137,6 +137,41 @@ TEST(CListTest, HeadTailInsertRemoveFind)
     delete CaughtException<CInvalidArgException>([&] { list.RemoveHead(); });
 }
 
+TEST(CListTest, NodesFromSmallBlocksAreReused)
+{
+    for (INT_PTR nBlockSize : {1, 3, 10}) {
+        CList<CString, const CString&> list(nBlockSize);
+        for (int round = 0; round < 3; ++round) {
+            for (int i = 0; i < 25; ++i)
+                list.AddTail(CString('x', i));
+            for (int i = 0; i < 10; ++i)
+                list.RemoveHead();
+            EXPECT_EQ(15 * (round + 1), list.GetCount());
+        }
+        EXPECT_EQ(24, list.GetTail().GetLength());
+        while (!list.IsEmpty())
+            list.RemoveTail();
+        list.AddTail("again");   // the blocks were freed with the last node
+        EXPECT_STREQ("again", list.GetHead());
+    }
+}
+
+TEST(CMapTest, EntriesFromSmallBlocksAreReused)
+{
+    CMap<int, int, CString, const CString&> map(2);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 40; ++i)
+            map[i] = CString('v', i);
+        for (int i = 0; i < 40; i += 2)
+            map.RemoveKey(i);
+        EXPECT_EQ(20, map.GetCount());
+    }
+    CString value;
+    EXPECT_TRUE(map.Lookup(39, value));
+    EXPECT_EQ(39, value.GetLength());
+    EXPECT_FALSE(map.Lookup(38, value));
+}
+
 TEST(CMapTest, LookupSetRemove)
 {
     CMapStringToString map;
