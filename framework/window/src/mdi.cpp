@@ -43,7 +43,7 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
     CLIENTCREATESTRUCT ccs;
     ccs.hWindowMenu = pWindowMenu->GetSafeHmenu();
     ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-    DWORD dwStyle = WS_VISIBLE | WS_CHILD | WS_BORDER | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
+    DWORD dwStyle = WS_VISIBLE | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
                     MDIS_ALLCHILDSTYLES | WS_VSCROLL | WS_HSCROLL;
     m_hWndMDIClient = ::CreateWindowEx(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, dwStyle, 0, 0, 0, 0,
                                        m_hWnd, (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST,

@@ -1,0 +1,532 @@
+// The test MDI application driven with real messages and real input: layout,
+// routing, idle updates, titles, saving, recent files, dialogs, property
+// sheets, modeless dialogs, accelerators, status text and floating frames.
+#include <gtest/gtest.h>
+#include <fstream>
+#include <sstream>
+#include "afxdlgs.h"
+#include "testapp.h"
+
+namespace {
+
+const char kRegistryRoot[] = "Software\\Kestova Window Tests";
+
+void SendKey(WORD vk, BOOL bUp)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+}
+
+void PressKey(WORD vk)
+{
+    SendKey(vk, FALSE);
+    SendKey(vk, TRUE);
+}
+
+void TypeText(const char* psz)
+{
+    for (; *psz; ++psz)
+        PressKey((WORD)::VkKeyScan(*psz) & 0xFF);
+}
+
+// Lets input and posted work arrive: SendInput is asynchronous under Wine.
+void Settle()
+{
+    for (int i = 0; i < 10; i++) {
+        ::Sleep(20);
+        PumpPending();
+    }
+}
+
+CString WindowText(CWnd* pWnd)
+{
+    CString str;
+    pWnd->GetWindowText(str);
+    return str;
+}
+
+CMainFrame* MainFrame() { return static_cast<CMainFrame*>(theApp.m_pMainWnd); }
+
+CTestDoc* ActiveDoc() { return static_cast<CTestDoc*>(MainFrame()->GetActiveDocument()); }
+
+CRect ChildRect(CWnd* pParent, HWND hWnd)
+{
+    CRect rect;
+    ::GetWindowRect(hWnd, &rect);
+    pParent->ScreenToClient(&rect);
+    return rect;
+}
+
+std::string ReadFile(const char* pszPath)
+{
+    std::ifstream in(pszPath, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Runs fn from a timer inside whatever modal loop is running then.
+std::function<void()> g_timerWork;
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(nullptr, idEvent);
+    auto work = std::move(g_timerWork);
+    if (work)
+        work();
+}
+void RunFromTimer(std::function<void()> work)
+{
+    g_timerWork = std::move(work);
+    ::SetTimer(nullptr, 0, 100, TimerProc);
+}
+
+class CDdxDialog : public CDialog {
+public:
+    CString m_strName;
+    int m_nCount = 0;
+    int m_bFlag = 1;
+    int m_nKind = 1;
+    CDdxDialog() : CDialog(IDD_DDX) {}
+protected:
+    BOOL OnInitDialog() override
+    {
+        CComboBox* pKind = (CComboBox*)GetDlgItem(IDC_KIND);
+        pKind->AddString("first");
+        pKind->AddString("second");
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_NAME, m_strName);
+        DDV_MaxChars(pDX, m_strName, 8);
+        DDX_Text(pDX, IDC_COUNT, m_nCount);
+        DDV_MinMaxInt(pDX, m_nCount, 1, 10);
+        DDX_Check(pDX, IDC_FLAG, m_bFlag);
+        DDX_CBIndex(pDX, IDC_KIND, m_nKind);
+    }
+};
+
+class CModelessDialog : public CDialog {
+protected:
+    void OnCancel() override { DestroyWindow(); }
+};
+
+class CTestPage : public CPropertyPage {
+public:
+    int m_nApplied = 0;
+    int m_nActivated = 0;
+    CString m_strText = "page text";
+    explicit CTestPage(UINT nID) : CPropertyPage(nID) {}
+    BOOL OnSetActive() override { m_nActivated++; return CPropertyPage::OnSetActive(); }
+    BOOL OnApply() override { m_nApplied++; return TRUE; }
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        if (GetDlgItem(IDC_PAGE_EDIT))
+            DDX_Text(pDX, IDC_PAGE_EDIT, m_strText);
+    }
+};
+
+class CSyncMiniFrame : public CMiniFrameWnd {
+public:
+    BOOL IsCaptionActive() const { return m_bActive; }
+protected:
+    void PostNcDestroy() override {}
+};
+
+class CFailingFrame : public CFrameWnd {
+public:
+    static int s_nDeleted;
+    BOOL m_bFailPreCreate = FALSE;
+    ~CFailingFrame() override { s_nDeleted++; }
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        return !m_bFailPreCreate && CFrameWnd::PreCreateWindow(cs);
+    }
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
+    DECLARE_MESSAGE_MAP()
+};
+int CFailingFrame::s_nDeleted = 0;
+
+BEGIN_MESSAGE_MAP(CFailingFrame, CFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+class AppTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ::RegDeleteTree(HKEY_CURRENT_USER, kRegistryRoot);
+        ASSERT_TRUE(theApp.InitInstance());
+        RunIdle();
+    }
+    static void TearDownTestSuite()
+    {
+        theApp.m_nMessageAnswer = IDNO;
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        PumpPending();
+        theApp.ExitInstance();
+    }
+    void SetUp() override
+    {
+        g_commandLog.clear();
+        theApp.m_messages.clear();
+        theApp.m_nMessageAnswer = IDOK;
+    }
+    // A new document in its own child frame, active.
+    CTestDoc* NewDocument()
+    {
+        MainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        RunIdle();
+        return ActiveDoc();
+    }
+};
+
+}  // namespace
+
+TEST_F(AppTest, BarsAreLaidOutAroundTheClientThroughSizeParent)
+{
+    CMainFrame* pFrame = MainFrame();
+    CRect client;
+    pFrame->GetClientRect(&client);
+    CRect top = ChildRect(pFrame, pFrame->m_wndToolBar.m_hWnd);
+    CRect bottom = ChildRect(pFrame, pFrame->m_wndStatusBar.m_hWnd);
+    CRect mdi = ChildRect(pFrame, pFrame->m_hWndMDIClient);
+    EXPECT_EQ(CRect(0, 0, client.right, 24), top);
+    EXPECT_EQ(CRect(0, client.bottom - 24, client.right, client.bottom), bottom);
+    EXPECT_EQ(24, mdi.top);
+    EXPECT_EQ(client.bottom - 24, mdi.bottom);
+
+    // A measuring pass moves nothing and adds the bars' sizes up.
+    int nPlaced = pFrame->m_wndToolBar.m_nPlaced;
+    CRect measured;
+    pFrame->RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposQuery, &measured, nullptr, FALSE);
+    EXPECT_EQ(48, measured.Height());
+    EXPECT_GE(pFrame->m_wndToolBar.m_nMeasured, 1);
+    EXPECT_EQ(nPlaced, pFrame->m_wndToolBar.m_nPlaced);
+    EXPECT_EQ(top, ChildRect(pFrame, pFrame->m_wndToolBar.m_hWnd));
+}
+
+TEST_F(AppTest, DelayedLayoutWaitsForIdle)
+{
+    CMainFrame* pFrame = MainFrame();
+    pFrame->m_wndToolBar.m_nHeight = 40;
+    pFrame->DelayRecalcLayout();
+    EXPECT_TRUE(pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
+    EXPECT_EQ(24, ChildRect(pFrame, pFrame->m_wndToolBar.m_hWnd).Height());
+    RunIdle();
+    EXPECT_EQ(40, ChildRect(pFrame, pFrame->m_wndToolBar.m_hWnd).Height());
+    EXPECT_EQ(40, ChildRect(pFrame, pFrame->m_hWndMDIClient).top);
+    EXPECT_EQ(0u, pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
+    pFrame->m_wndToolBar.m_nHeight = 24;
+    pFrame->RecalcLayout();
+}
+
+TEST_F(AppTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
+{
+    CTestDoc* pDoc = NewDocument();
+    ASSERT_NE(nullptr, pDoc);
+    CMainFrame* pFrame = MainFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_VIEWCMD);
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_DOCCMD);
+    pDoc->m_bDocCommands = FALSE;  // the document passes it on
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_DOCCMD);
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_FRAMECMD);
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_APPCMD);
+    std::vector<std::string> expected = {"view", "doc", "doc", "frame", "frame", "app"};
+    EXPECT_EQ(expected, g_commandLog);
+}
+
+TEST_F(AppTest, UpdateHandlersRunAtIdleAndDisableCommandsWithoutHandler)
+{
+    CMainFrame* pFrame = MainFrame();
+    RunIdle();
+    EXPECT_TRUE(pFrame->m_btnFrameCmd.IsWindowEnabled());
+    EXPECT_FALSE(pFrame->m_btnNoHandler.IsWindowEnabled());
+
+    // The active child's menu: its Test popup is updated as it opens.
+    CMenu* pMenu = CMenu::FromHandle(::GetMenu(pFrame->m_hWnd));
+    ASSERT_NE(nullptr, pMenu);
+    CMenu* pTest = nullptr;
+    for (UINT i = 0; i < pMenu->GetMenuItemCount() && !pTest; i++) {
+        CString strText;
+        pMenu->GetMenuString(i, strText, MF_BYPOSITION);
+        if (strText == "&Test")
+            pTest = pMenu->GetSubMenu((int)i);
+    }
+    ASSERT_NE(nullptr, pTest);
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)pTest->m_hMenu, 1);
+    EXPECT_FALSE(pTest->GetMenuState(ID_TEST_VIEWCMD, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(pTest->GetMenuState(ID_TEST_NOHANDLER, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(pTest->GetMenuState(ID_TEST_DISABLED, MF_BYCOMMAND) & MF_GRAYED);
+
+    // A disabled command from an accelerator is swallowed.
+    pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_TEST_DISABLED, 1), 0);
+    EXPECT_TRUE(g_commandLog.empty());
+}
+
+TEST_F(AppTest, TitleGainsAndLosesTheModifiedMark)
+{
+    CTestDoc* pDoc = ActiveDoc();
+    ASSERT_NE(nullptr, pDoc);
+    CFrameWnd* pChild = MainFrame()->GetActiveFrame();
+    CString strTitle = pDoc->GetTitle();
+    pDoc->SetModifiedFlag(TRUE);
+    RunIdle();
+    EXPECT_EQ(std::string(strTitle + " *"), std::string(WindowText(pChild)));
+    EXPECT_NE(-1, WindowText(MainFrame()).Find(strTitle + " *"));
+    pDoc->SetModifiedFlag(TRUE);
+    EXPECT_EQ(std::string(strTitle + " *"), std::string(pDoc->GetTitle())) << "the mark is added once";
+    pDoc->SetModifiedFlag(FALSE);
+    RunIdle();
+    EXPECT_EQ(std::string(strTitle), std::string(WindowText(pChild)));
+    EXPECT_EQ(-1, WindowText(MainFrame()).Find('*'));
+}
+
+TEST_F(AppTest, SaveWritesTheFileAndTheRecentListLandsInTheRegistry)
+{
+    CTestDoc* pDoc = ActiveDoc();
+    ASSERT_NE(nullptr, pDoc);
+    char szPath[MAX_PATH];
+    ::GetFullPathName("kfw_window_saved.tst", MAX_PATH, szPath, nullptr);
+    ::DeleteFile(szPath);
+    pDoc->m_strText = "saved text";
+    pDoc->SetModifiedFlag(TRUE);
+    ASSERT_TRUE(pDoc->DoSave(szPath));
+    EXPECT_EQ("saved text\r\n", ReadFile(szPath));
+    EXPECT_EQ("kfw_window_saved.tst", std::string(pDoc->GetTitle()));
+    EXPECT_FALSE(pDoc->IsModified());
+
+    char szValue[MAX_PATH] = "";
+    DWORD cb = sizeof szValue;
+    std::string strKey = std::string(kRegistryRoot) + "\\Window Tests\\Recent File List";
+    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValue(HKEY_CURRENT_USER, strKey.c_str(), "File1", RRF_RT_REG_SZ, nullptr,
+                                           szValue, &cb));
+    EXPECT_STREQ(szPath, szValue);
+
+    // The recent-file command opens it again, through the template.
+    MainFrame()->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1);
+    RunIdle();
+    CTestDoc* pReopened = ActiveDoc();
+    ASSERT_NE(nullptr, pReopened);
+    EXPECT_NE(pDoc, pReopened);
+    EXPECT_EQ("saved text", std::string(pReopened->m_strText));
+    EXPECT_STREQ(szPath, pReopened->GetPathName());
+}
+
+TEST_F(AppTest, UpdateAllViewsPassesTheHint)
+{
+    CTestDoc* pDoc = ActiveDoc();
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CTestView* pView = static_cast<CTestView*>(pDoc->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    pDoc->UpdateAllViews(nullptr, 5);
+    EXPECT_EQ(5, pView->m_lLastHint);
+    int nUpdates = pView->m_nUpdates;
+    pDoc->UpdateAllViews(pView, 6);
+    EXPECT_EQ(nUpdates, pView->m_nUpdates) << "the sender is not told";
+}
+
+TEST_F(AppTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt)
+{
+    CTestDoc* pDoc = NewDocument();
+    ASSERT_NE(nullptr, pDoc);
+    CFrameWnd* pChild = MainFrame()->GetActiveFrame();
+    HWND hChild = pChild->m_hWnd;
+    pDoc->SetModifiedFlag(TRUE);
+    theApp.m_nMessageAnswer = IDCANCEL;
+    pChild->SendMessage(WM_CLOSE);
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_NE(-1, theApp.m_messages[0].Find("Save changes to"));
+    EXPECT_TRUE(::IsWindow(hChild));
+    theApp.m_nMessageAnswer = IDNO;
+    pChild->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hChild));
+}
+
+TEST_F(AppTest, ModalDialogTakesTypedInputThroughDataExchange)
+{
+    CDdxDialog dlg;
+    dlg.m_nCount = 3;
+    BOOL bSawDialog = FALSE;
+    RunFromTimer([&] {
+        bSawDialog = ::IsWindow(dlg.m_hWnd) && ::IsWindowVisible(dlg.m_hWnd);
+        ::SetForegroundWindow(dlg.m_hWnd);
+        ::SetFocus(::GetDlgItem(dlg.m_hWnd, IDC_NAME));
+        TypeText("abc");
+        PressKey(VK_TAB);
+        TypeText("7");
+        PressKey(VK_RETURN);
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(bSawDialog);
+    EXPECT_EQ("abc", std::string(dlg.m_strName));
+    EXPECT_EQ(7, dlg.m_nCount);
+    EXPECT_EQ(1, dlg.m_bFlag);
+    EXPECT_EQ(1, dlg.m_nKind);
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+TEST_F(AppTest, FailedValidationReportsAndKeepsTheFocusOnTheField)
+{
+    CDdxDialog dlg;
+    dlg.m_nCount = 5;
+    ASSERT_TRUE(dlg.Create(IDD_DDX, MainFrame()));
+    dlg.SetDlgItemText(IDC_COUNT, "99");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_EQ("Please enter an integer between 1 and 10.", std::string(theApp.m_messages[0]));
+    EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_COUNT), ::GetFocus());
+    dlg.SetDlgItemText(IDC_COUNT, "x1");
+    EXPECT_FALSE(dlg.UpdateData(TRUE));
+    EXPECT_EQ("Please enter an integer.", std::string(theApp.m_messages.back()));
+    dlg.SetDlgItemText(IDC_COUNT, "4");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(4, dlg.m_nCount);
+    dlg.DestroyWindow();
+}
+
+TEST_F(AppTest, PropertySheetShowsItsPagesAndAppliesThem)
+{
+    CPropertySheet sheet("Test Sheet", MainFrame());
+    CTestPage page1(IDD_PAGE1), page2(IDD_PAGE2);
+    sheet.AddPage(&page1);
+    sheet.AddPage(&page2);
+    CString strShown;
+    RunFromTimer([&] {
+        strShown = WindowText(&sheet);
+        page1.GetDlgItemText(IDC_PAGE_EDIT, strShown);
+        ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    EXPECT_EQ("page text", std::string(strShown)) << "the page's object filled its control";
+    EXPECT_EQ(1, page1.m_nActivated);
+    EXPECT_EQ(1, page1.m_nApplied);
+    EXPECT_EQ(0, page2.m_nActivated);
+}
+
+TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
+{
+    CModelessDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MODELESS, MainFrame()));
+    HWND hDlg = dlg.m_hWnd;
+    EXPECT_TRUE(dlg.IsWindowVisible());
+    CString strText;
+    dlg.GetDlgItemText(IDC_MODELESS_TEXT, strText);
+    EXPECT_EQ("A modeless dialog", std::string(strText));
+    EXPECT_EQ(MainFrame()->m_hWnd, ::GetWindow(hDlg, GW_OWNER));
+    ::SendMessage(::GetDlgItem(hDlg, IDCANCEL), BM_CLICK, 0, 0);
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hDlg));
+}
+
+TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
+{
+    CMainFrame* pFrame = MainFrame();
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    CView* pView = pFrame->GetActiveFrame()->GetActiveView();
+    ASSERT_NE(nullptr, pView);
+    pView->SetFocus();
+    Settle();
+    g_commandLog.clear();
+    SendKey(VK_CONTROL, FALSE);
+    PressKey('T');
+    SendKey(VK_CONTROL, TRUE);
+    Settle();
+    EXPECT_EQ(std::vector<std::string>{"frame"}, g_commandLog);
+}
+
+TEST_F(AppTest, StatusBarShowsCommandPromptsAndTheIdleMessage)
+{
+    CMainFrame* pFrame = MainFrame();
+    pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_FRAMECMD);
+    EXPECT_EQ("Runs the frame's command", std::string(WindowText(&pFrame->m_wndStatusBar)));
+    pFrame->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ("Ready", std::string(WindowText(&pFrame->m_wndStatusBar)));
+}
+
+TEST_F(AppTest, SynchronisedMiniFrameFollowsItsOwnersActivation)
+{
+    CMainFrame* pFrame = MainFrame();
+    CSyncMiniFrame mini;
+    ASSERT_TRUE(mini.Create(nullptr, "Floating", WS_POPUP | WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE,
+                            CRect(600, 100, 760, 200), pFrame));
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    Settle();
+    EXPECT_TRUE(mini.IsCaptionActive());
+    CSyncMiniFrame other;
+    ASSERT_TRUE(other.Create(nullptr, "Other", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 600, 100, 700),
+                             nullptr));
+    ::SetForegroundWindow(other.m_hWnd);
+    Settle();
+    EXPECT_FALSE(mini.IsCaptionActive());
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    Settle();
+    EXPECT_TRUE(mini.IsCaptionActive());
+    other.DestroyWindow();
+    mini.DestroyWindow();
+}
+
+TEST_F(AppTest, FrameWhoseCreationFailsIsDeletedExactlyOnce)
+{
+    CFailingFrame::s_nDeleted = 0;
+    CFailingFrame* pFrame = new CFailingFrame;
+    EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME));
+    EXPECT_EQ(1, CFailingFrame::s_nDeleted);
+    pFrame = new CFailingFrame;
+    pFrame->m_bFailPreCreate = TRUE;
+    EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME));
+    EXPECT_EQ(2, CFailingFrame::s_nDeleted);
+    PumpPending();
+}
+
+TEST_F(AppTest, ScreenshotOfTheApplication)
+{
+    CMainFrame* pFrame = MainFrame();
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    pFrame->MDITile(MDITILE_VERTICAL);
+    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    Settle();
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    CClientDC screen(nullptr);
+    CDC memDC;
+    ASSERT_TRUE(memDC.CreateCompatibleDC(&screen));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, rect.Width(), rect.Height()));
+    CBitmap* pOld = memDC.SelectObject(&bitmap);
+    memDC.BitBlt(0, 0, rect.Width(), rect.Height(), &screen, rect.left, rect.top, SRCCOPY);
+    // The tool bar shows the button-face colour where nothing covers it.
+    CRect bar = ChildRect(pFrame, pFrame->m_wndToolBar.m_hWnd);
+    CPoint ptBar(bar.right - 5, bar.top + 5);
+    pFrame->ClientToScreen(&ptBar);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), memDC.GetPixel(ptBar.x - rect.left, ptBar.y - rect.top));
+    memDC.SelectObject(pOld);
+
+    BITMAPINFOHEADER bih{};
+    bih.biSize = sizeof bih;
+    bih.biWidth = rect.Width();
+    bih.biHeight = rect.Height();
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    int nStride = (rect.Width() * 3 + 3) & ~3;
+    std::vector<BYTE> bits((size_t)nStride * rect.Height());
+    ASSERT_NE(0, ::GetDIBits(memDC.m_hDC, bitmap, 0, (UINT)rect.Height(), bits.data(), (BITMAPINFO*)&bih,
+                             DIB_RGB_COLORS));
+    BITMAPFILEHEADER bfh{};
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof bfh + sizeof bih;
+    bfh.bfSize = bfh.bfOffBits + (DWORD)bits.size();
+    std::ofstream out("kfw_window_screenshot.bmp", std::ios::binary);
+    out.write((const char*)&bfh, sizeof bfh);
+    out.write((const char*)&bih, sizeof bih);
+    out.write((const char*)bits.data(), (std::streamsize)bits.size());
+    EXPECT_TRUE(out.good());
+}
