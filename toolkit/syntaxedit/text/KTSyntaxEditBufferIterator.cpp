@@ -139,6 +139,9 @@ LPCSTR CKTSyntaxEditBufferIterator::SeekNext(int nChars, int nBytesWanted)
     m_nReadOffset += nBytes;
     m_nAvail -= nBytes;
     DropConsumed();
+    // Having used up the copied text is not the end while rows remain.
+    if (m_nAvail <= 0)
+        GetText(1);
     m_bEOF = m_nAvail <= 0;
     if (!m_bEOF)
         StepForward(m_posCurrent, nChars);
@@ -215,7 +218,7 @@ void CKTSyntaxEditBufferIterator::SetStep(int nChars)
     else
     {
         for (int i = 0; i < -nChars && p > pszStart; ++i)
-            p = CharPrevExA(CP_ACP, pszStart, p, 0);
+            p -= p - 1 > pszStart && IsDBCSLeadByte(BYTE(p[-2])) ? 2 : 1;
     }
     m_nLastStepBytes = int(p - (pszStart + m_nReadOffset));
     int nLimit = int(m_arWindow.size()) - 1 - m_nReadOffset;

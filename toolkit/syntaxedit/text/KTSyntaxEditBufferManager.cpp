@@ -15,6 +15,9 @@ namespace
 {
 PFN_KT_CREATE_LEXPARSER g_pfnCreateLexParser = NULL;
 
+const char kSettings[] = "Settings";
+const char kTabSize[] = "TabSize";
+
 const char* const kLineEnds[] = {"\r\n", "\n\r", "\n"};
 const wchar_t* const kLineEndsW[] = {L"\r\n", L"\n\r", L"\n"};
 
@@ -59,6 +62,8 @@ CKTSyntaxEditBufferManager::CKTSyntaxEditBufferManager() : m_pConnection(new CKT
 {
     if (g_pfnCreateLexParser)
         m_pLexParser = g_pfnCreateLexParser(this);
+    if (CWinApp* pApp = AfxGetApp())
+        m_nTabSize = std::max(int(pApp->GetProfileInt(kSettings, kTabSize, 4)), 1);
 }
 
 CKTSyntaxEditBufferManager::~CKTSyntaxEditBufferManager()
@@ -128,7 +133,10 @@ int CKTSyntaxEditBufferManager::GetMaxLineTextLength(int nFirstRow, int nLastRow
 BOOL CKTSyntaxEditBufferManager::SetTabSize(int nSize, BOOL bSave)
 {
     m_nTabSize = std::max(nSize, 1);
-    return !bSave;
+    if (!bSave)
+        return TRUE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp ? pApp->WriteProfileInt(kSettings, kTabSize, m_nTabSize) : FALSE;
 }
 
 void CKTSyntaxEditBufferManager::SetFileExt(LPCSTR pszType)

@@ -1,6 +1,8 @@
 // Undo and redo texts: the string table's when it has them, built-in English otherwise.
 #include "KTSyntaxEditUndoText.h"
 
+#include "KTResourceManager.h"
+
 namespace
 {
 struct UndoText
@@ -31,9 +33,9 @@ const UndoText kUndoTexts[] = {
 
 CString KTLoadUndoText(UINT nStringID)
 {
-    char buffer[256];
-    if (LoadStringA(GetModuleHandleA(NULL), nStringID, buffer, sizeof(buffer)) > 0)
-        return CString(buffer);
+    CString strText;
+    if (KTResourceManager()->LoadString(&strText, nStringID))
+        return strText;
     for (const UndoText& text : kUndoTexts)
     {
         if (text.nID == nStringID)

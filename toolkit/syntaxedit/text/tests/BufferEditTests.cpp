@@ -127,6 +127,9 @@ TEST(BufferColumns, TabsExpandToTheTabSize)
     EXPECT_EQ(buffer->GetColumnOfCharOffset(2, 99), 6);
     buffer->SetTabSize(0, FALSE);
     EXPECT_EQ(buffer->GetTabSize(), 1);
+    // Without an application there is no profile to save to; the size still changes.
+    EXPECT_FALSE(buffer->SetTabSize(8, TRUE));
+    EXPECT_EQ(buffer->GetTabSize(), 8);
 }
 
 TEST(BufferCase, ChangesOnlyTheSpanBetweenDisplayColumnsAcrossTabs)

@@ -1,9 +1,8 @@
 // Loading, editing and undoing a 100,000-line C file.
-#include <benchmark/benchmark.h>
-
-#include <psapi.h>
-
 #include "TextTestHelpers.h"
+
+#include <benchmark/benchmark.h>
+#include <psapi.h>
 
 namespace
 {
@@ -19,6 +18,20 @@ const std::string& SourceFile()
     }();
     return text;
 }
+
+// The test file on disk, loaded into a fresh buffer.
+struct LoadedFile
+{
+    explicit LoadedFile(const char* name) : file(name)
+    {
+        file.Write(SourceFile());
+        CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
+        buffer->Load(&source);
+    }
+
+    kttest::TempFile file;
+    kttest::BufferHolder buffer;
+};
 
 SIZE_T PrivateBytes()
 {
@@ -51,11 +64,8 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 // One typed character per row in the middle of a loaded file, recorded for undo.
 void BM_InsertThenUndo(benchmark::State& state)
 {
-    kttest::TempFile file("bench_edit.c");
-    file.Write(SourceFile());
-    kttest::BufferHolder buffer;
-    CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
-    buffer->Load(&source);
+    LoadedFile loaded("bench_edit.c");
+    kttest::BufferHolder& buffer = loaded.buffer;
     const int edits = int(state.range(0));
     for (auto _ : state)
     {
@@ -72,11 +82,8 @@ BENCHMARK(BM_InsertThenUndo)->Arg(1000)->Unit(benchmark::kMillisecond);
 // Inserting a row-splitting paste near the top: every row below moves.
 void BM_InsertRowsNearTop(benchmark::State& state)
 {
-    kttest::TempFile file("bench_rows.c");
-    file.Write(SourceFile());
-    kttest::BufferHolder buffer;
-    CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
-    buffer->Load(&source);
+    LoadedFile loaded("bench_rows.c");
+    kttest::BufferHolder& buffer = loaded.buffer;
     for (auto _ : state)
     {
         buffer->InsertText("int a;\r\nint b;\r\n", 10, 1, TRUE);

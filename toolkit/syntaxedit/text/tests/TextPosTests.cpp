@@ -32,7 +32,7 @@ TEST(TextAttr, ResetLeavesEverythingUnsetAndCopyKeepsIt)
     EXPECT_EQ(attr.lf.lfItalic, 255);
     EXPECT_STREQ(attr.lf.lfFaceName, "");
     for (int i = 0; i < KT_EDIT_COLORSET::kColorCount; ++i)
-        EXPECT_TRUE(attr.clrSet.At(i).IsEmpty());
+        EXPECT_TRUE(attr.clrSet.At(i).IsDefaultValue());
     attr.nStart = 3;
     attr.lf.lfWeight = 700;
     attr.clrSet.At(2).SetStandardValue(RGB(1, 2, 3));
@@ -43,6 +43,6 @@ TEST(TextAttr, ResetLeavesEverythingUnsetAndCopyKeepsIt)
     EXPECT_EQ(copy.clrSet.clrSelText.GetStandardColor(), RGB(1, 2, 3));
     EXPECT_EQ(COLORREF(copy.clrSet.clrSelText), RGB(4, 5, 6));
     copy.Reset();
-    EXPECT_TRUE(copy.clrSet.clrSelText.IsEmpty());
+    EXPECT_TRUE(copy.clrSet.clrSelText.IsDefaultValue());
 }
 } // namespace

@@ -36,7 +36,7 @@ TEST_F(UndoRedo, InsertUndoRedoRestoresTextAndReportsTheRange)
     SetRows(*buffer, {"abcd"});
     buffer->InsertText("x\ny", 1, 3, TRUE);
     CaretRecorder caret;
-    EXPECT_EQ(History().DoUndo(from, to, &caret), 0x205u);
+    EXPECT_EQ(History().DoUndo(from, to, &caret), 0x206u);
     EXPECT_EQ(Rows(*buffer), Strings{"abcd"});
     EXPECT_EQ(from, KT_EDIT_TEXTPOS(1, 3));
     EXPECT_EQ(to, KT_EDIT_TEXTPOS(2, 2));
