@@ -43,33 +43,57 @@ inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pEleme
     return *pElement1 == *pElement2;
 }
 
-// Plain values are stored byte for byte; strings and objects through the
-// archive's own operators, so that object references keep their class tags.
+namespace kfw_detail {
+
+// Object pointers go through the archive's object references.
+template <class TYPE>
+void SerializeObjectPointers(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        if (ar.IsStoring()) {
+            ar << pElements[i];
+            continue;
+        }
+        CObject* pOb = ar.ReadObject(NULL);
+        pElements[i] = dynamic_cast<TYPE>(pOb);
+        if (pOb != NULL && pElements[i] == NULL)
+            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
+    }
+}
+
+template <class TYPE>
+void SerializeBytes(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    UINT nBytes = (UINT)(nCount * (INT_PTR)sizeof(TYPE));
+    if (ar.IsStoring())
+        ar.Write(pElements, nBytes);
+    else
+        ar.EnsureRead(pElements, nBytes);
+}
+
+template <class TYPE>
+void SerializeEach(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
+    }
+}
+
+} // namespace kfw_detail
+
+// Plain values are stored byte for byte; strings, truth values and objects
+// through the archive's own operators, so that object references keep their
+// class tags and a damaged byte cannot make an invalid bool.
 template <class TYPE>
 void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
-    if constexpr (std::is_pointer_v<TYPE> && std::is_base_of_v<CObject, std::remove_pointer_t<TYPE>>) {
-        for (INT_PTR i = 0; i < nCount; ++i) {
-            if (ar.IsStoring()) {
-                ar << pElements[i];
-                continue;
-            }
-            CObject* pOb = ar.ReadObject(NULL);
-            pElements[i] = dynamic_cast<TYPE>(pOb);
-            if (pOb != NULL && pElements[i] == NULL)
-                AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        }
-    } else if constexpr (std::is_trivially_copyable_v<TYPE> && !std::is_same_v<TYPE, bool>) {
-        if (ar.IsStoring())
-            ar.Write(pElements, (UINT)(nCount * (INT_PTR)sizeof(TYPE)));
-        else
-            ar.EnsureRead(pElements, (UINT)(nCount * (INT_PTR)sizeof(TYPE)));
-    } else {
-        for (INT_PTR i = 0; i < nCount; ++i) {
-            if (ar.IsStoring())
-                ar << pElements[i];
-            else
-                ar >> pElements[i];
-        }
-    }
+    if constexpr (std::is_pointer_v<TYPE> && std::is_base_of_v<CObject, std::remove_pointer_t<TYPE>>)
+        kfw_detail::SerializeObjectPointers(ar, pElements, nCount);
+    else if constexpr (std::is_trivially_copyable_v<TYPE> && !std::is_same_v<TYPE, bool>)
+        kfw_detail::SerializeBytes(ar, pElements, nCount);
+    else
+        kfw_detail::SerializeEach(ar, pElements, nCount);
 }
