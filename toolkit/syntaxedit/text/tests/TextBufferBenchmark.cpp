@@ -2,7 +2,40 @@
 #include "TextTestHelpers.h"
 
 #include <benchmark/benchmark.h>
-#include <psapi.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
+
+// Heap bytes in use by this process's C++ allocations, to weigh a loaded buffer.
+static std::atomic<long long> g_nHeapBytes(0);
+
+void* operator new(size_t nSize)
+{
+    void* p = malloc(nSize ? nSize : 1);
+    if (!p)
+        throw std::bad_alloc();
+    g_nHeapBytes += _msize(p);
+    return p;
+}
+
+// Our operator new takes its memory from malloc, so free is its match.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept
+{
+    if (!p)
+        return;
+    g_nHeapBytes -= _msize(p);
+    free(p);
+}
+#pragma GCC diagnostic pop
+
+void operator delete(void* p, size_t) noexcept
+{
+    operator delete(p);
+}
 
 namespace
 {
@@ -33,31 +66,23 @@ struct LoadedFile
     kttest::BufferHolder buffer;
 };
 
-SIZE_T PrivateBytes()
-{
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof(counters);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
-    return counters.PrivateUsage;
-}
-
 void BM_Load(benchmark::State& state)
 {
     kttest::TempFile file("bench.c");
     file.Write(SourceFile());
-    SIZE_T before = PrivateBytes();
-    SIZE_T grown = 0;
+    long long nBefore = g_nHeapBytes;
+    long long nGrown = 0;
     for (auto _ : state)
     {
         kttest::BufferHolder buffer;
         CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
         buffer->Load(&source);
-        grown = PrivateBytes() - before;
+        nGrown = g_nHeapBytes - nBefore;
         benchmark::DoNotOptimize(buffer->GetRowCount());
     }
     state.counters["rows"] = kRows;
     state.counters["file_MB"] = double(SourceFile().size()) / (1024 * 1024);
-    state.counters["buffer_MB"] = double(grown) / (1024 * 1024);
+    state.counters["buffer_MB"] = double(nGrown) / (1024 * 1024);
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
