@@ -1,6 +1,7 @@
 // The lexer parser: schema copy, options per file type, task queue and worker.
 #include "LexParser.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -200,6 +201,10 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
     std::unique_lock<std::mutex> lock = TakeTaskLock();
     m_ptrSchema->GetBreakFlag() = false;
     m_ptrSchema->UpdateTextBlocks(start, end, kind);
+    for (Task& task : m_tasks) { // queued ranges follow the text as the blocks do
+        task.start = KTLexShiftPos(task.start, start, end, kind);
+        task.end = KTLexShiftPos(task.end, start, end, kind);
+    }
     lock.unlock();
     if (GetSchemaOptions(text->GetFileType()).m_bEditReparceInSeparateThread) {
         StartParseInThread(text, &start, &end, false);
@@ -264,35 +269,34 @@ void CKTSyntaxEditLexParser::WorkerMain()
     m_bWorkerRunning = false;
 }
 
+// All queued ranges run as one: from the first edit to the last, so that no
+// re-parse can take old blocks back over a range still waiting.
 void CKTSyntaxEditLexParser::ProcessTasks()
 {
     CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.get();
-    if (!schema || !m_pText)
+    if (!schema || !m_pText || schema->GetBreakFlag().exchange(false))
         return;
-    CKTSyntaxEditLexCursor cursor(*m_pText);
-    std::atomic<bool>& broken = schema->GetBreakFlag();
-    for (;;) {
-        if (broken.exchange(false))
-            return;
-        Task task = m_tasks.empty() ? Task() : m_tasks.back();
-        const KT_EDIT_LEXPOS* start = task.start.IsValid() ? &task.start : nullptr;
-        const KT_EDIT_LEXPOS* end = task.end.IsValid() ? &task.end : nullptr;
-        int result = schema->RunParseUpdate(true, cursor, start, end, true);
-        if (result & CKTSyntaxEditLexClass::ktStop) {
-            schema->DropParseResults();
-            result = schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
-            m_tasks.clear();
-            if ((result & CKTSyntaxEditLexClass::ktBroken) && !(result & CKTSyntaxEditLexClass::ktRangeDone))
-                m_tasks.push_back(Task());
+    Task range = m_tasks.empty() ? Task() : m_tasks.front();
+    for (const Task& task : m_tasks) {
+        if (!task.start.IsValid() || !range.start.IsValid()) {
+            range = Task(); // the whole text
+            break;
         }
-        bool final = !(result & CKTSyntaxEditLexClass::ktRangeDone) ||
-                     (result & (CKTSyntaxEditLexClass::ktStop | CKTSyntaxEditLexClass::ktBroken)) || broken;
-        broken = false;
-        if ((result & CKTSyntaxEditLexClass::ktRangeDone) && !m_tasks.empty())
-            m_tasks.pop_back();
-        if (m_tasks.empty() || final)
-            return;
+        range.start = std::min(range.start, task.start);
+        range.end = std::max(range.end, task.end.IsValid() ? task.end : task.start);
     }
+    bool whole = !range.start.IsValid() || range.start == KT_EDIT_LEXPOS{1, 0};
+    CKTSyntaxEditLexCursor cursor(*m_pText);
+    int result = schema->RunParseUpdate(true, cursor, whole ? nullptr : &range.start, whole ? nullptr : &range.end, true);
+    if (result & CKTSyntaxEditLexClass::ktStop) {
+        schema->DropParseResults();
+        whole = true;
+        result = schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    }
+    schema->GetBreakFlag() = false;
+    m_tasks.clear();
+    if (!(result & CKTSyntaxEditLexClass::ktRangeDone) || (result & CKTSyntaxEditLexClass::ktBroken))
+        m_tasks.push_back(whole ? Task() : range); // broken off: the range waits for the next pass
 }
 
 void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block)

@@ -11,28 +11,6 @@ namespace {
 
 const int kResultMask = CKTSyntaxEditLexClass::ktStop | CKTSyntaxEditLexClass::ktBroken;
 
-KT_EDIT_LEXPOS ShiftForInsert(KT_EDIT_LEXPOS p, KT_EDIT_LEXPOS s, KT_EDIT_LEXPOS e)
-{
-    if (!p.IsValid() || p < s)
-        return p;
-    if (p.nRow == s.nRow)
-        return {e.nRow, e.nCol + (p.nCol - s.nCol)};
-    return {p.nRow + (e.nRow - s.nRow), p.nCol};
-}
-
-KT_EDIT_LEXPOS ShiftForDelete(KT_EDIT_LEXPOS p, KT_EDIT_LEXPOS s, KT_EDIT_LEXPOS e, bool& touched)
-{
-    if (!p.IsValid() || p < s)
-        return p;
-    if (p < e) {
-        touched = true;
-        return s;
-    }
-    if (p.nRow == e.nRow)
-        return {s.nRow, s.nCol + (p.nCol - e.nCol)};
-    return {p.nRow - (e.nRow - s.nRow), p.nCol};
-}
-
 } // namespace
 
 CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const
@@ -313,12 +291,11 @@ int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_L
     for (const CKTLexBlockPtr& block : m_chain) {
         if (kind == ktInsert) {
             touched = touched || (block->m_posStart < start && (block->IsOpen() || block->m_posEnd >= start));
-            block->m_posStart = ShiftForInsert(block->m_posStart, start, end);
-            block->m_posEnd = ShiftForInsert(block->m_posEnd, start, end);
         } else {
-            block->m_posStart = ShiftForDelete(block->m_posStart, start, end, touched);
-            block->m_posEnd = ShiftForDelete(block->m_posEnd, start, end, touched);
+            touched = touched || (block->m_posStart < end && (block->IsOpen() || block->m_posEnd >= start));
         }
+        block->m_posStart = KTLexShiftPos(block->m_posStart, start, end, kind);
+        block->m_posEnd = KTLexShiftPos(block->m_posEnd, start, end, kind);
     }
     return touched ? 0x102 : 0x2;
 }

@@ -86,3 +86,19 @@ KT_EDIT_LEXPOS CKTSyntaxEditLexCursor::StepBack(KT_EDIT_LEXPOS pos) const
         return pos;
     return {pos.nRow - 1, std::max(0, RowSpan(pos.nRow - 1) - 1)};
 }
+
+KT_EDIT_LEXPOS KTLexShiftPos(KT_EDIT_LEXPOS pos, KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
+{
+    if (!pos.IsValid() || pos < start)
+        return pos;
+    if (kind == 1) {
+        if (pos.nRow == start.nRow)
+            return {end.nRow, end.nCol + (pos.nCol - start.nCol)};
+        return {pos.nRow + (end.nRow - start.nRow), pos.nCol};
+    }
+    if (pos < end)
+        return start;
+    if (pos.nRow == end.nRow)
+        return {start.nRow, start.nCol + (pos.nCol - end.nCol)};
+    return {pos.nRow - (end.nRow - start.nRow), pos.nCol};
+}

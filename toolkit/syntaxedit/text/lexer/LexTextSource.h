@@ -22,6 +22,10 @@ struct KT_EDIT_LEXPOS
     bool operator!=(const KT_EDIT_LEXPOS& o) const { return !(*this == o); }
 };
 
+// Where a position moves when text is inserted (kind 1) or deleted (kind 2)
+// between start and end; a deleted position moves to the start.
+KT_EDIT_LEXPOS KTLexShiftPos(KT_EDIT_LEXPOS pos, KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind);
+
 // Rows of a text as the lexer reads them. The parser's worker calls these
 // while the user edits, so an implementation copies under its own lock.
 class IKTLexTextSource

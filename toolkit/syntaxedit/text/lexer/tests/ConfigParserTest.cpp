@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <deque>
 #include <filesystem>
+#include <random>
 #include <thread>
 
 #include "ConfigurationManager.h"
@@ -208,24 +209,37 @@ TEST_F(ConfigParserTest, ReloadsRequestedDuringAReloadAreNotLost)
     EXPECT_TRUE(m_config->GetSchemaForFileType(".c"));
 }
 
+// Edits land anywhere while the worker waits or parses; once it is done, the
+// chain equals a fresh parse of the final text.
 TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
 {
     auto schema = LoadTestSchema("schemes/c.scheme");
     std::string code = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
     CBuffer buffer(code + code + code, ".c");
     buffer.Install(schema);
-    KT_EDIT_LEXPOS at{40, 0};
-    for (const char* piece : {"/* open ", "int x; ", "*/", "\"", "\"", "\n"}) {
-        KT_EDIT_LEXPOS end = buffer.text.Insert(at, piece);
-        buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
-        at = end;
+    std::mt19937 random(3);
+    const char* const pieces[] = {"/* open ", "int x; ", "*/", "\"", "\n", "// c", "'"};
+    for (int step = 0; step < 60; ++step) {
+        int row = 1 + int(random() % unsigned(buffer.text.GetRowCount()));
+        std::string line;
+        buffer.text.GetRowText(row, line);
+        KT_EDIT_LEXPOS at{row, int(random() % (line.size() + 1))};
+        if (step % 4 == 3 && !line.empty()) {
+            KT_EDIT_LEXPOS end{row, at.nCol + int(random() % (line.size() - at.nCol + 1))};
+            buffer.text.Delete(at, end);
+            buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktDelete, &buffer.text);
+        } else {
+            KT_EDIT_LEXPOS end = buffer.text.Insert(at, pieces[random() % 7]);
+            buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+        }
+        if (step % 10 == 9) { // let a parse start, so that later edits break into it
+            buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
     }
-    KT_EDIT_LEXPOS none;
     buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
-    (void)none;
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    buffer.parser->BreakParsing();
-    while (buffer.WaitParsed(200)) {
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    while (buffer.WaitParsed(800)) {
     }
     auto fresh = schema->Clone();
     CKTSyntaxEditLexCursor cursor(buffer.text);

@@ -181,3 +181,27 @@ TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
 }
 
 } // namespace
+
+namespace {
+
+TEST(LexColours, InnermostBlockWinsWhereBlocksMeet)
+{
+    auto schema = Schema(std::string(kFile) + "txt:colorFG = 0x000001\n"
+                         "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\ntxt:colorFG = 0x0000AA\n"
+                         "lexClass:\nname = str\nparent = br\nstart:tag = '\"'\nend:tag = '\"'\ntxt:colorFG = 0x0000BB\n");
+    CTestText text("x{a\"b\"c}y", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(DescribeRow(*schema, text, 1), "0-1:000001 1-3:0000AA 3-6:0000BB 6-8:0000AA 8-9:000001");
+}
+
+TEST(LexColours, ClassIDsCountFromOne)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = a\nparent = file\n");
+    const auto& tree = schema->GetClassSet().GetClassTree(false);
+    ASSERT_EQ(tree.size(), 1u);
+    EXPECT_EQ(tree[0]->GetAttributeInt("ClassID", false, 0), 1);
+    EXPECT_EQ(tree[0]->GetChildren().at(0)->GetAttributeInt("ClassID", false, 0), 2);
+}
+
+} // namespace

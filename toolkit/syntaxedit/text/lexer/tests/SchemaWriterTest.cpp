@@ -140,3 +140,15 @@ TEST_F(SchemaWriterTest, AFailingRenameOverAnOpenFileLeavesTheOriginal)
 #endif
 
 } // namespace
+
+namespace {
+
+TEST(LexFiles, FullPathsLongerThanTheShortBuffer)
+{
+    std::string name(300, 'n');
+    std::string full = KTLexFullPath(name);
+    EXPECT_GT(full.size(), name.size());
+    EXPECT_EQ(full.substr(full.size() - name.size()), name);
+}
+
+} // namespace
