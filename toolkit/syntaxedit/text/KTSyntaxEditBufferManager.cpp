@@ -1,4 +1,4 @@
-// The buffer's rows: loading, storing, editing with undo records, copying and column maths.
+// The buffer's rows: settings, editing with undo records, copying out and column maths.
 #include "KTSyntaxEditBufferManager.h"
 
 #include "KTSyntaxEditTextFile.h"
@@ -29,14 +29,6 @@ int ValidStyle(int nStyle)
 int CharLen(LPCSTR p)
 {
     return IsDBCSLeadByte(BYTE(p[0])) && p[1] ? 2 : 1;
-}
-
-// The extension of a file name with its dot; "" when it has none.
-CString ExtensionOf(const CString& strName)
-{
-    int nSlash = std::max(strName.ReverseFind('\\'), strName.ReverseFind('/'));
-    int nDot = strName.ReverseFind('.');
-    return nDot > nSlash ? strName.Mid(nDot) : CString();
 }
 
 // The pieces of an inserted text, split at any line end.
@@ -216,6 +208,41 @@ void CKTSyntaxEditBufferManager::RecordInsert(LPCSTR pszText, const CString& str
     m_UndoRedoManager.AddCommand(new CKTSyntaxEditInsertStringCommand(this, pszText, lcStart, lcEnd));
 }
 
+void CKTSyntaxEditBufferManager::PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail,
+                                                 CString& strOverwritten)
+{
+    CString* pLine = m_Lines.GetLineAt(nRow, TRUE);
+    if (nOffset >= pLine->GetLength())
+    {
+        m_Lines.InsertIntoLine(nRow, nOffset, strPiece, TRUE, ' ');
+        return;
+    }
+    strTail = pLine->Mid(nOffset);
+    *pLine = pLine->Left(nOffset) + strPiece;
+    if (!m_bOverwriteMode)
+        return;
+    int nCovered = std::min(strTail.GetLength(), strPiece.GetLength());
+    strOverwritten = strTail.Left(nCovered);
+    strTail = strTail.Mid(nCovered);
+}
+
+KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::PlaceOtherPieces(int nRow, const std::vector<CString>& pieces,
+                                                             BOOL bEndsWithLineEnd, const CString& strTail)
+{
+    int row = nRow;
+    for (size_t i = 1; i < pieces.size(); ++i)
+        m_Lines.InsertAt(++row, pieces[i]);
+    if (bEndsWithLineEnd)
+    {
+        m_Lines.InsertAt(++row, strTail);
+        return KT_EDIT_TEXTPOS(row, 1);
+    }
+    CString* pLast = m_Lines.GetLineAt(row, TRUE);
+    KT_EDIT_TEXTPOS lcEnd(row, pLast->GetLength() + 1);
+    *pLast += strTail;
+    return lcEnd;
+}
+
 BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo,
                                             KT_EDIT_TEXTPOS* pEnd)
 {
@@ -225,41 +252,12 @@ BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, 
         return FALSE;
     BOOL bEndsWithLineEnd = FALSE;
     std::vector<CString> pieces = SplitLines(pszText, bEndsWithLineEnd);
-    int nOffset = std::max(nPos - 1, 0);
     CString strTail, strOverwritten;
     KT_EDIT_TEXTPOS lcEnd;
     {
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        CString* pLine = m_Lines.GetLineAt(nRow, TRUE);
-        if (nOffset < pLine->GetLength())
-        {
-            strTail = pLine->Mid(nOffset);
-            *pLine = pLine->Left(nOffset) + pieces[0];
-            if (m_bOverwriteMode)
-            {
-                int nCovered = std::min(strTail.GetLength(), pieces[0].GetLength());
-                strOverwritten = strTail.Left(nCovered);
-                strTail = strTail.Mid(nCovered);
-            }
-        }
-        else
-        {
-            m_Lines.InsertIntoLine(nRow, nOffset, pieces[0], TRUE, ' ');
-        }
-        int row = nRow;
-        for (size_t i = 1; i < pieces.size(); ++i)
-            m_Lines.InsertAt(++row, pieces[i]);
-        if (bEndsWithLineEnd)
-        {
-            m_Lines.InsertAt(++row, strTail);
-            lcEnd = KT_EDIT_TEXTPOS(row, 1);
-        }
-        else
-        {
-            CString* pLast = m_Lines.GetLineAt(row, TRUE);
-            lcEnd = KT_EDIT_TEXTPOS(row, pLast->GetLength() + 1);
-            *pLast += strTail;
-        }
+        PlaceFirstPiece(nRow, std::max(nPos - 1, 0), pieces[0], strTail, strOverwritten);
+        lcEnd = PlaceOtherPieces(nRow, pieces, bEndsWithLineEnd, strTail);
     }
     if (bRecordUndo)
         RecordInsert(pszText, strOverwritten, KT_EDIT_TEXTPOS(nRow, nPos), lcEnd);
@@ -302,12 +300,10 @@ BOOL CKTSyntaxEditBufferManager::InsertTextBlock(LPCSTR pszText, int nRow, int n
     return TRUE;
 }
 
-BOOL CKTSyntaxEditBufferManager::DeleteText(int nRow1, int nCol1, int nRow2, int nCol2, BOOL bRecordUndo,
-                                            BOOL bDisplayColumns)
+// Orders the two ends and clips them to the text; FALSE when nothing is left.
+BOOL CKTSyntaxEditBufferManager::ClipRange(int& nRow1, int& nCol1, int& nRow2, int& nCol2, BOOL bDisplayColumns) const
 {
     int nRows = GetRowCount();
-    if (nRows == 0)
-        return FALSE;
     if (KT_EDIT_TEXTPOS(nRow2, nCol2) < KT_EDIT_TEXTPOS(nRow1, nCol1))
     {
         std::swap(nRow1, nRow2);
@@ -321,24 +317,40 @@ BOOL CKTSyntaxEditBufferManager::DeleteText(int nRow1, int nCol1, int nRow2, int
         nRow2 = nRows;
         nCol2 = bDisplayColumns ? INT_MAX : m_Lines.GetLengthAt(nRows) + 1;
     }
+    return TRUE;
+}
+
+void CKTSyntaxEditBufferManager::RecordDelete(int nRow1, int nOffset1, int nRow2, int nOffset2)
+{
+    CString strText = CopyRange(nRow1, GetColumnOfCharOffset(nRow1, nOffset1), nRow2,
+                                GetColumnOfCharOffset(nRow2, nOffset2), FALSE, FALSE);
+    m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(
+        this, strText, KT_EDIT_TEXTPOS(nRow1, nOffset1 + 1), KT_EDIT_TEXTPOS(nRow2, nOffset2 + 1)));
+}
+
+void CKTSyntaxEditBufferManager::JoinRows(int nRow1, int nOffset1, int nRow2, int nOffset2)
+{
+    CString* pFirst = m_Lines.GetLineAt(nRow1, TRUE);
+    if (nOffset1 < pFirst->GetLength())
+        *pFirst = pFirst->Left(nOffset1);
+    CString strRest = m_Lines.GetAt(nRow2);
+    *pFirst += strRest.Mid(std::min(nOffset2, strRest.GetLength()));
+    m_Lines.RemoveRange(nRow1 + 1, nRow2);
+}
+
+BOOL CKTSyntaxEditBufferManager::DeleteText(int nRow1, int nCol1, int nRow2, int nCol2, BOOL bRecordUndo,
+                                            BOOL bDisplayColumns)
+{
+    if (!ClipRange(nRow1, nCol1, nRow2, nCol2, bDisplayColumns))
+        return FALSE;
     int o1 = bDisplayColumns ? GetCharOffsetOfColumn(nRow1, nCol1) : std::max(nCol1 - 1, 0);
     int o2 = bDisplayColumns ? GetCharOffsetOfColumn(nRow2, nCol2) : std::max(nCol2 - 1, 0);
     if (bRecordUndo)
-    {
-        CString strText = CopyRange(nRow1, GetColumnOfCharOffset(nRow1, o1), nRow2, GetColumnOfCharOffset(nRow2, o2),
-                                    FALSE, FALSE);
-        m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(
-            this, strText, KT_EDIT_TEXTPOS(nRow1, o1 + 1), KT_EDIT_TEXTPOS(nRow2, o2 + 1)));
-    }
+        RecordDelete(nRow1, o1, nRow2, o2);
     CKTSyntaxEditRowWriteLock lock(m_RowLock);
     if (nRow1 == nRow2)
         return m_Lines.DeleteChars(nRow1, std::min(o1, o2), std::abs(o2 - o1));
-    CString* pFirst = m_Lines.GetLineAt(nRow1, TRUE);
-    if (o1 < pFirst->GetLength())
-        *pFirst = pFirst->Left(o1);
-    CString strRest = m_Lines.GetAt(nRow2);
-    *pFirst += strRest.Mid(std::min(o2, strRest.GetLength()));
-    m_Lines.RemoveRange(nRow1 + 1, nRow2);
+    JoinRows(nRow1, o1, nRow2, o2);
     return TRUE;
 }
 
@@ -404,108 +416,4 @@ BOOL CKTSyntaxEditBufferManager::GetBuffer(int nRow1, int nDispCol1, int nRow2, 
     if (pFile && !strOut.IsEmpty())
         pFile->Write(LPCSTR(strOut), UINT(strOut.GetLength()));
     return TRUE;
-}
-
-// --- Loading, storing, closing ----------------------------------------------
-
-// The parser is stopped before the rows are locked: its worker may be waiting
-// for the shared side, and waiting for it under the exclusive side would hang.
-void CKTSyntaxEditBufferManager::Close()
-{
-    if (m_pLexParser)
-        m_pLexParser->Close();
-    {
-        CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        m_Lines.RemoveAll();
-    }
-    m_UndoRedoManager.Clear();
-    m_strFileExt.Empty();
-}
-
-void CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
-{
-    CKTSyntaxEditTextReader reader(pFile, m_bUnicodeFile);
-    CString strLine;
-    int nStyle = -1;
-    int nLastStyle = -1;
-    BOOL bStyleSeen = FALSE;
-    int row = 0;
-    while (reader.ReadLine(strLine, nStyle))
-    {
-        m_Lines.SetAt(++row, strLine);
-        if (!bStyleSeen && nStyle >= 0)
-        {
-            m_nLineEndStyle = nStyle;
-            bStyleSeen = TRUE;
-        }
-        nLastStyle = nStyle;
-    }
-    if (row > 0 && nLastStyle >= 0)
-        m_Lines.SetAt(++row, "");
-}
-
-// A freshly loaded text is at its saved state: nothing to save yet.
-void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
-{
-    if (m_pLexParser)
-        m_pLexParser->BreakParsing();
-    {
-        CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        m_Lines.RemoveAll();
-    }
-    m_UndoRedoManager.Clear();
-    m_strFileExt.Empty();
-    if (pFile)
-    {
-        m_bUnicodeFile = CKTSyntaxEditTextReader::DetectUnicode(pFile);
-        CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        ReadRows(pFile);
-    }
-    m_UndoRedoManager.MarkSaved();
-    if (pFile)
-        SetFileExt(pszFileType ? CString(pszFileType) : ExtensionOf(pFile->GetFileName()));
-}
-
-void CKTSyntaxEditBufferManager::Store(CArchive& ar) const
-{
-    static const BYTE kMark[] = {0xFF, 0xFE};
-    if (m_bUnicodeFile)
-        ar.Write(kMark, sizeof(kMark));
-    int nRows = GetRowCount();
-    LPCSTR pszLineEnd = GetLineEndText();
-    LPCWSTR pszLineEndW = GetLineEndTextOfStyleW(m_nLineEndStyle);
-    std::vector<WCHAR> wide;
-    for (int row = 1; row <= nRows; ++row)
-    {
-        BOOL bLast = row == nRows;
-        const CString strLine = m_Lines.GetAt(row);
-        if (!m_bUnicodeFile)
-        {
-            ar.Write(LPCSTR(strLine), UINT(strLine.GetLength()));
-            if (!bLast)
-                ar.Write(pszLineEnd, UINT(strlen(pszLineEnd)));
-            continue;
-        }
-        wide.resize(size_t(strLine.GetLength()) + 1);
-        int nUnits = MultiByteToWideChar(m_nCodePage, 0, strLine, -1, wide.data(), int(wide.size()));
-        if (nUnits > 1)
-            ar.Write(wide.data(), UINT(nUnits - 1) * sizeof(WCHAR));
-        if (!bLast)
-            ar.Write(pszLineEndW, UINT(wcslen(pszLineEndW) * sizeof(WCHAR)));
-    }
-}
-
-void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
-{
-    if (m_bSyntaxColor && m_pLexParser)
-        m_pLexParser->BreakParsing();
-    if (ar.IsLoading())
-    {
-        Load(ar.GetFile());
-        return;
-    }
-    Store(ar);
-    m_UndoRedoManager.MarkSaved();
-    if (CFile* pFile = ar.GetFile())
-        SetFileExt(ExtensionOf(pFile->GetFileName()));
 }

@@ -4,6 +4,8 @@
 
 #include <afxwin.h>
 
+#include <vector>
+
 #include "KTNotificationConnection.h"
 #include "KTSyntaxEditLexParserLink.h"
 #include "KTSyntaxEditLineArray.h"
@@ -86,8 +88,14 @@ public:
 private:
     void Store(CArchive& ar) const;
     void ReadRows(CFile* pFile);
+    void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
+    KT_EDIT_TEXTPOS PlaceOtherPieces(int nRow, const std::vector<CString>& pieces, BOOL bEndsWithLineEnd,
+                                     const CString& strTail);
     void RecordInsert(LPCSTR pszText, const CString& strOverwritten, const KT_EDIT_TEXTPOS& lcStart,
                       const KT_EDIT_TEXTPOS& lcEnd);
+    BOOL ClipRange(int& nRow1, int& nCol1, int& nRow2, int& nCol2, BOOL bDisplayColumns) const;
+    void RecordDelete(int nRow1, int nOffset1, int nRow2, int nOffset2);
+    void JoinRows(int nRow1, int nOffset1, int nRow2, int nOffset2);
     CString CopyRange(int nRow1, int nDispCol1, int nRow2, int nDispCol2, BOOL bColumnBlock, BOOL bForceCRLF) const;
     int ClipOffset(int nRow, int nDispCol) const;
 
