@@ -56,9 +56,20 @@ private:
 #define THREAD_LOCAL(class_name, ident_name) CThreadLocal<class_name> ident_name;
 #define EXTERN_THREAD_LOCAL(class_name, ident_name) extern CThreadLocal<class_name> ident_name;
 
+typedef UINT(__cdecl* AFX_THREADPROC)(LPVOID);
+
 class CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
 public:
+    // A worker thread running pfnThreadProc(pParam); see AfxBeginThread.
+    CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
+    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
+                      LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+    DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
+    // Deletes the object when m_bAutoDelete is set; called as the thread ends.
+    virtual void Delete();
+
     CWnd* m_pMainWnd = nullptr;
     CWnd* m_pActiveWnd = nullptr;
     BOOL m_bAutoDelete = TRUE;
@@ -85,6 +96,9 @@ public:
         return ::PostThreadMessage(m_nThreadID, message, wParam, lParam);
     }
 
+    AFX_THREADPROC m_pfnThreadProc = nullptr;
+    LPVOID m_pThreadParams = nullptr;
+
 protected:
     // Idle work of the main window: WM_IDLEUPDATECMDUI to it and every descendant.
     void IdleUpdateMainWindow();
@@ -96,6 +110,14 @@ protected:
 BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 BOOL AFXAPI AfxPumpMessage();
 CWinThread* AFXAPI AfxGetThread();
+// Starts a worker thread; with m_bAutoDelete (the default) the object is
+// deleted when the thread ends, so callers that keep it create it suspended,
+// clear m_bAutoDelete and resume it.
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
+                                  int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
+                                  DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+// Ends the calling thread started by AfxBeginThread.
+void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 
 class CCommandLineInfo : public CObject {
 public:

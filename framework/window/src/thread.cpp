@@ -88,7 +88,12 @@ CWinThread::CWinThread()
     m_nThreadID = ::GetCurrentThreadId();
 }
 
-CWinThread::~CWinThread() = default;
+CWinThread::~CWinThread()
+{
+    // A worker's handle is ours; the application's is the pseudo handle of its thread.
+    if (m_hThread && m_hThread != ::GetCurrentThread())
+        ::CloseHandle(m_hThread);
+}
 
 BOOL CWinThread::InitInstance() { return FALSE; }
 int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }

@@ -1,0 +1,85 @@
+// Worker threads: the procedure runs with its parameter and its own thread
+// object, a kept object survives its thread, and a thread can end itself.
+#include <gtest/gtest.h>
+#include "afxwin.h"
+
+namespace {
+
+struct WorkerProbe {
+    LONG nRuns = 0;
+    CWinThread* pSeenThread = nullptr;
+    DWORD dwSeenId = 0;
+};
+
+UINT __cdecl RecordRun(LPVOID pParam)
+{
+    WorkerProbe* pProbe = static_cast<WorkerProbe*>(pParam);
+    pProbe->pSeenThread = AfxGetThread();
+    pProbe->dwSeenId = ::GetCurrentThreadId();
+    ::InterlockedIncrement(&pProbe->nRuns);
+    return 17;
+}
+
+UINT __cdecl CountRun(LPVOID pParam)
+{
+    ::InterlockedIncrement(&static_cast<WorkerProbe*>(pParam)->nRuns);
+    return 0;
+}
+
+UINT __cdecl EndEarly(LPVOID pParam)
+{
+    ::InterlockedIncrement(&static_cast<WorkerProbe*>(pParam)->nRuns);
+    AfxEndThread(23, FALSE);
+    return 0;  // not reached
+}
+
+CWinThread* StartKept(AFX_THREADPROC pfn, WorkerProbe* pProbe)
+{
+    CWinThread* pThread = AfxBeginThread(pfn, pProbe, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    if (pThread) {
+        pThread->m_bAutoDelete = FALSE;
+        pThread->ResumeThread();
+    }
+    return pThread;
+}
+
+}  // namespace
+
+TEST(WorkerThread, RunsWithItsParameterAndItsOwnThreadObject)
+{
+    WorkerProbe probe;
+    CWinThread* pThread = StartKept(RecordRun, &probe);
+    ASSERT_NE(nullptr, pThread);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 10000));
+    DWORD dwExit = 0;
+    ::GetExitCodeThread(pThread->m_hThread, &dwExit);
+    EXPECT_EQ(17u, dwExit);
+    EXPECT_EQ(1, probe.nRuns);
+    EXPECT_EQ(pThread, probe.pSeenThread);
+    EXPECT_EQ(pThread->m_nThreadID, probe.dwSeenId);
+    EXPECT_NE(::GetCurrentThreadId(), probe.dwSeenId);
+    delete pThread;
+}
+
+TEST(WorkerThread, CanEndItselfWithAnExitCode)
+{
+    WorkerProbe probe;
+    CWinThread* pThread = StartKept(EndEarly, &probe);
+    ASSERT_NE(nullptr, pThread);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 10000));
+    DWORD dwExit = 0;
+    ::GetExitCodeThread(pThread->m_hThread, &dwExit);
+    EXPECT_EQ(23u, dwExit);
+    EXPECT_EQ(1, probe.nRuns);
+    delete pThread;
+}
+
+TEST(WorkerThread, AutoDeletingThreadsAllRun)
+{
+    WorkerProbe probe;
+    for (int i = 0; i < 8; i++)
+        ASSERT_NE(nullptr, AfxBeginThread(CountRun, &probe));
+    for (int i = 0; i < 500 && probe.nRuns < 8; i++)
+        ::Sleep(10);
+    EXPECT_EQ(8, probe.nRuns);
+}
