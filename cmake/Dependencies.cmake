@@ -34,6 +34,7 @@ if(WIN32)
     set_target_properties(kestova::${dep} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${KESTOVA_DEPS}/include)
   endforeach()
   set_target_properties(kestova::expat PROPERTIES INTERFACE_COMPILE_DEFINITIONS XML_STATIC)
+  set_target_properties(kestova::benchmark PROPERTIES INTERFACE_COMPILE_DEFINITIONS BENCHMARK_STATIC_DEFINE)
   set_target_properties(kestova::poco PROPERTIES INTERFACE_COMPILE_DEFINITIONS POCO_STATIC
     INTERFACE_INCLUDE_DIRECTORIES "${KESTOVA_DEPS}/include;${KESTOVA_DEPS}/case-aliases")
 else()
