@@ -10,7 +10,6 @@ struct KT_EDIT_INI_ENTRY
     std::string strKey;
     std::string strValue;
     std::string strComment;
-    int nSchemaFileID = -1;
 };
 
 class CKTSyntaxEditIniReader

@@ -113,6 +113,9 @@ public:
     std::vector<KT_EDIT_LEXBLOCKINFO> GetBlocks() const;
 
     // Services of the run step.
+    int RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block);
+    int RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls,
+                         CKTSyntaxEditLexTextBlock* block);
     CKTLexBlockPtr NewBlock() const;
     const CKTLexBlockPtr& GetNewestBlock() const;
     std::unique_lock<std::timed_mutex> LockData() const { return std::unique_lock<std::timed_mutex>(m_dataLock); }
@@ -135,12 +138,6 @@ private:
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
     size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const;
 
-public:
-    int RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block);
-    int RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls,
-                         CKTSyntaxEditLexTextBlock* block);
-
-private:
     std::string m_strName;
     CKTSyntaxEditLexClassSet m_classes;
     IKTLexSchemaEvents* m_pEvents = nullptr;
