@@ -28,15 +28,13 @@ void CKTSyntaxEditConfigurationManager::Unadvise(IKTSyntaxEditConfigEvents* rece
     m_receivers.erase(std::remove(m_receivers.begin(), m_receivers.end(), receiver), m_receivers.end());
 }
 
+// Receivers are called under their lock, so that one that unadvises never
+// hears an event after it has gone; they only post, so nothing waits here long.
 void CKTSyntaxEditConfigurationManager::Send(const std::vector<Event>& events)
 {
-    std::vector<IKTSyntaxEditConfigEvents*> receivers;
-    {
-        std::lock_guard<std::mutex> lock(m_receiverLock);
-        receivers = m_receivers;
-    }
+    std::lock_guard<std::mutex> lock(m_receiverLock);
     for (const Event& event : events)
-        for (IKTSyntaxEditConfigEvents* receiver : receivers)
+        for (IKTSyntaxEditConfigEvents* receiver : m_receivers)
             receiver->OnConfigEvent(event.nCode, event.nChange, event.strName, event.schema);
 }
 

@@ -18,7 +18,8 @@
 // Hears the configuration: 10 a scheme changed (change code; the new schema
 // or none when it is gone), 11 a theme changed (its name), 12 a reload
 // ended. Called on the thread that made the change, after every lock of the
-// manager is released; a receiver posts to its own thread and does not block.
+// manager is released; a receiver posts to its own thread, does not block,
+// and neither advises nor unadvises from inside.
 class IKTSyntaxEditConfigEvents
 {
 public:
