@@ -2,6 +2,7 @@
 #include "KTSyntaxEditBufferIterator.h"
 
 #include "KTSyntaxEditBufferManager.h"
+#include "KTSyntaxEditChars.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,15 +11,10 @@ namespace
 {
 const char kLineEnd[] = "\r\n";
 
-int CharLen(LPCSTR p)
-{
-    return IsDBCSLeadByte(BYTE(p[0])) && p[1] ? 2 : 1;
-}
-
 int CountChars(const CString& str)
 {
     int nChars = 0;
-    for (int i = 0; i < str.GetLength(); i += CharLen(LPCSTR(str) + i))
+    for (int i = 0; i < str.GetLength(); i += KTCharLen(LPCSTR(str) + i))
         ++nChars;
     return nChars;
 }
@@ -134,7 +130,7 @@ LPCSTR CKTSyntaxEditBufferIterator::SeekNext(int nChars, int nBytesWanted)
     nChars = std::min(nChars, m_nAvail);
     int nBytes = 0;
     for (int i = 0; i < nChars && nBytes < m_nAvail; ++i)
-        nBytes += CharLen(&m_arWindow[m_nReadOffset + nBytes]);
+        nBytes += KTCharLen(&m_arWindow[m_nReadOffset + nBytes]);
     nBytes = std::min(nBytes, m_nAvail);
     m_nReadOffset += nBytes;
     m_nAvail -= nBytes;
@@ -213,7 +209,7 @@ void CKTSyntaxEditBufferIterator::SetStep(int nChars)
     {
         LPCSTR pszEnd = p + m_nAvail;
         for (int i = 0; i < nChars; ++i)
-            p += p < pszEnd ? CharLen(p) : 1;
+            p += p < pszEnd ? KTCharLen(p) : 1;
     }
     else
     {

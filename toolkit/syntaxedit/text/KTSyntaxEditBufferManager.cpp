@@ -1,6 +1,7 @@
 // The buffer's rows: settings, editing with undo records, copying out and column maths.
 #include "KTSyntaxEditBufferManager.h"
 
+#include "KTSyntaxEditChars.h"
 #include "KTSyntaxEditTextFile.h"
 
 #include <algorithm>
@@ -24,11 +25,6 @@ const wchar_t* const kLineEndsW[] = {L"\r\n", L"\n\r", L"\n"};
 int ValidStyle(int nStyle)
 {
     return nStyle >= 0 && nStyle <= 2 ? nStyle : 0;
-}
-
-int CharLen(LPCSTR p)
-{
-    return IsDBCSLeadByte(BYTE(p[0])) && p[1] ? 2 : 1;
 }
 
 // The pieces of an inserted text, split at any line end.
@@ -165,7 +161,7 @@ int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) con
     while (nOffset < nLength && x + 1 < nColumn)
     {
         x += pszText[nOffset] == '\t' ? m_nTabSize - x % m_nTabSize : 1;
-        nOffset += CharLen(pszText + nOffset);
+        nOffset += KTCharLen(pszText + nOffset);
     }
     return std::min(nOffset, nLength);
 }
@@ -178,7 +174,7 @@ int CKTSyntaxEditBufferManager::GetColumnOfCharOffset(int nRow, int nOffset) con
     LPCSTR pszText = *pLine;
     int nEnd = std::min(std::max(nOffset, 0), pLine->GetLength());
     int nColumn = 1;
-    for (int i = 0; i < nEnd; i += CharLen(pszText + i))
+    for (int i = 0; i < nEnd; i += KTCharLen(pszText + i))
         nColumn += pszText[i] == '\t' ? m_nTabSize - (nColumn - 1) % m_nTabSize : 1;
     return nColumn;
 }
@@ -252,15 +248,18 @@ BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, 
         return FALSE;
     BOOL bEndsWithLineEnd = FALSE;
     std::vector<CString> pieces = SplitLines(pszText, bEndsWithLineEnd);
+    int nOffset = std::max(nPos - 1, 0);
+    int nPad = std::max(nOffset - m_Lines.GetLengthAt(nRow), 0);
     CString strTail, strOverwritten;
     KT_EDIT_TEXTPOS lcEnd;
     {
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        PlaceFirstPiece(nRow, std::max(nPos - 1, 0), pieces[0], strTail, strOverwritten);
+        PlaceFirstPiece(nRow, nOffset, pieces[0], strTail, strOverwritten);
         lcEnd = PlaceOtherPieces(nRow, pieces, bEndsWithLineEnd, strTail);
     }
+    // The spaces that filled the gap belong to the step, so undo takes them too.
     if (bRecordUndo)
-        RecordInsert(pszText, strOverwritten, KT_EDIT_TEXTPOS(nRow, nPos), lcEnd);
+        RecordInsert(CString(' ', nPad) + pszText, strOverwritten, KT_EDIT_TEXTPOS(nRow, nOffset + 1 - nPad), lcEnd);
     if (pEnd)
         *pEnd = lcEnd;
     return TRUE;
@@ -282,15 +281,16 @@ BOOL CKTSyntaxEditBufferManager::InsertTextBlock(LPCSTR pszText, int nRow, int n
     {
         int nLength = m_Lines.GetLengthAt(row);
         int nLastColumn = GetColumnOfCharOffset(row, nLength);
-        int nOffset = nLastColumn < nColumn ? nLength + (nColumn - nLastColumn) : GetCharOffsetOfColumn(row, nColumn);
+        int nPad = std::max(nColumn - nLastColumn, 0);
+        int nOffset = nPad > 0 ? nLength + nPad : GetCharOffsetOfColumn(row, nColumn);
         {
             CKTSyntaxEditRowWriteLock lock(m_RowLock);
             m_Lines.InsertIntoLine(row, nOffset, piece, TRUE, ' ');
         }
         lcEnd = KT_EDIT_TEXTPOS(row, nOffset + piece.GetLength() + 1);
         if (bRecordUndo)
-            m_UndoRedoManager.AddCommand(
-                new CKTSyntaxEditInsertStringCommand(this, piece, KT_EDIT_TEXTPOS(row, nOffset + 1), lcEnd));
+            m_UndoRedoManager.AddCommand(new CKTSyntaxEditInsertStringCommand(
+                this, CString(' ', nPad) + piece, KT_EDIT_TEXTPOS(row, nOffset + 1 - nPad), lcEnd));
         ++row;
     }
     if (bRecordUndo)

@@ -40,11 +40,16 @@ TEST(BufferInsert, TextEndingWithLineEndPutsTheTailOnItsOwnRow)
     EXPECT_EQ(end, KT_EDIT_TEXTPOS(2, 1));
 }
 
-TEST(BufferInsert, BeyondTheRowEndPadsWithSpaces)
+TEST(BufferInsert, BeyondTheRowEndPadsWithSpacesThatUndoTakesBack)
 {
     BufferHolder buffer;
     SetRows(*buffer, {"abcd"});
-    buffer->InsertText("zz", 1, 8, FALSE);
+    buffer->InsertText("zz", 1, 8, TRUE);
+    EXPECT_EQ(Rows(*buffer), Strings{"abcd   zz"});
+    KT_EDIT_TEXTPOS from, to;
+    buffer->GetUndoRedoManager()->DoUndo(from, to, NULL);
+    EXPECT_EQ(Rows(*buffer), Strings{"abcd"});
+    buffer->GetUndoRedoManager()->DoRedo(from, to, NULL);
     EXPECT_EQ(Rows(*buffer), Strings{"abcd   zz"});
 }
 
@@ -156,11 +161,13 @@ TEST(BufferBlock, InsertsAtOneDisplayColumnOnEveryRow)
     ASSERT_TRUE(buffer->InsertTextBlock("11\r\n22\r\n33", 1, 2, TRUE, &end));
     EXPECT_EQ(Rows(*buffer), (Strings{"\t11x", "ab  22", "abcd33efgh"}));
     EXPECT_EQ(end, KT_EDIT_TEXTPOS(3, 7));
-    // One undo step takes the whole block out again.
+    // One undo step takes the whole block out again, padding included.
     KT_EDIT_TEXTPOS from, to;
     buffer->GetUndoRedoManager()->DoUndo(from, to, NULL);
-    EXPECT_EQ(Rows(*buffer), (Strings{"\tx", "ab  ", "abcdefgh"}));
+    EXPECT_EQ(Rows(*buffer), (Strings{"\tx", "ab", "abcdefgh"}));
     EXPECT_FALSE(buffer->GetUndoRedoManager()->CanUndo());
+    buffer->GetUndoRedoManager()->DoRedo(from, to, NULL);
+    EXPECT_EQ(Rows(*buffer), (Strings{"\t11x", "ab  22", "abcd33efgh"}));
 }
 
 TEST(BufferRows, LineTextAndLengths)
