@@ -79,6 +79,13 @@ public:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) {}
 
+    // Drops on the view (registered through a COleDropTarget); the defaults refuse.
+    virtual DWORD OnDragEnter(class COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DWORD OnDragOver(class COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(class COleDataObject* pDataObject, DWORD dropEffect, CPoint point);
+    virtual DWORD OnDropEx(class COleDataObject* pDataObject, DWORD dropDefault, DWORD dropList, CPoint point);
+
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void PostNcDestroy() override;

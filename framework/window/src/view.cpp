@@ -2,6 +2,7 @@
 // initial update and command routing to the document.
 #include "afxwin.h"
 #include "afxpriv.h"
+#include <ole2.h>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -100,3 +101,9 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
         return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
+
+DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+DWORD CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+void CView::OnDragLeave() {}
+BOOL CView::OnDrop(COleDataObject*, DWORD, CPoint) { return FALSE; }
+DWORD CView::OnDropEx(COleDataObject*, DWORD, DWORD, CPoint) { return (DWORD)-1; }

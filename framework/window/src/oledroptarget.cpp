@@ -1,0 +1,141 @@
+// Drop targets: the registered COM object forwards a drag to its window,
+// in the window's client co-ordinates.
+#include "afxole.h"
+
+IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
+
+// Owned by its COleDropTarget, which revokes it before going.
+class COleDropTarget::XDropTarget final : public IDropTarget {
+public:
+    explicit XDropTarget(COleDropTarget* pOwner) : m_pOwner(pOwner) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (riid == IID_IUnknown || riid == IID_IDropTarget) {
+            *ppv = static_cast<IDropTarget*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
+    {
+        pDataObj->AddRef();
+        m_pOwner->m_dataObject.Attach(pDataObj, TRUE);
+        CWnd* pWnd = Window();
+        *pdwEffect &= pWnd ? m_pOwner->OnDragEnter(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt))
+                           : DROPEFFECT_NONE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
+    {
+        CWnd* pWnd = Window();
+        *pdwEffect &= pWnd ? m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt))
+                           : DROPEFFECT_NONE;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DragLeave() override
+    {
+        if (CWnd* pWnd = Window())
+            m_pOwner->OnDragLeave(pWnd);
+        m_pOwner->m_dataObject.Release();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
+    {
+        m_pOwner->m_dataObject.Release();
+        pDataObj->AddRef();
+        m_pOwner->m_dataObject.Attach(pDataObj, TRUE);
+        CWnd* pWnd = Window();
+        CPoint point = ClientPoint(pt);
+        DROPEFFECT dropEffect = pWnd ? m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, point) &
+                                           *pdwEffect
+                                     : DROPEFFECT_NONE;
+        DROPEFFECT dropResult = DROPEFFECT_NONE;
+        if (pWnd && dropEffect != DROPEFFECT_NONE) {
+            dropResult = m_pOwner->OnDropEx(pWnd, &m_pOwner->m_dataObject, dropEffect, *pdwEffect, point);
+            if (dropResult == (DROPEFFECT)-1)
+                dropResult = m_pOwner->OnDrop(pWnd, &m_pOwner->m_dataObject, dropEffect, point) ? dropEffect
+                                                                                               : DROPEFFECT_NONE;
+        } else if (pWnd) {
+            m_pOwner->OnDragLeave(pWnd);
+        }
+        *pdwEffect = dropResult;
+        m_pOwner->m_dataObject.Release();
+        return S_OK;
+    }
+
+private:
+    CWnd* Window() const { return CWnd::FromHandle(m_pOwner->m_hWnd); }
+    CPoint ClientPoint(POINTL pt) const
+    {
+        CPoint point(pt.x, pt.y);
+        ::ScreenToClient(m_pOwner->m_hWnd, &point);
+        return point;
+    }
+    COleDropTarget* m_pOwner;
+};
+
+COleDropTarget::COleDropTarget() : m_pDropTarget(new XDropTarget(this)) {}
+
+COleDropTarget::~COleDropTarget()
+{
+    Revoke();
+    delete m_pDropTarget;
+}
+
+IDropTarget* COleDropTarget::GetDropTarget() { return m_pDropTarget; }
+
+BOOL COleDropTarget::Register(CWnd* pWnd)
+{
+    if (!pWnd || !pWnd->m_hWnd)
+        return FALSE;
+    Revoke();
+    if (FAILED(::RegisterDragDrop(pWnd->m_hWnd, m_pDropTarget)))
+        return FALSE;
+    m_hWnd = pWnd->m_hWnd;
+    return TRUE;
+}
+
+void COleDropTarget::Revoke()
+{
+    if (!m_hWnd)
+        return;
+    // The window may be gone already; the registration goes with it then.
+    if (::IsWindow(m_hWnd))
+        ::RevokeDragDrop(m_hWnd);
+    m_hWnd = nullptr;
+}
+
+DROPEFFECT COleDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    CView* pView = dynamic_cast<CView*>(pWnd);
+    return pView ? pView->OnDragEnter(pDataObject, dwKeyState, point) : DROPEFFECT_NONE;
+}
+
+DROPEFFECT COleDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    CView* pView = dynamic_cast<CView*>(pWnd);
+    return pView ? pView->OnDragOver(pDataObject, dwKeyState, point) : DROPEFFECT_NONE;
+}
+
+BOOL COleDropTarget::OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point)
+{
+    CView* pView = dynamic_cast<CView*>(pWnd);
+    return pView && pView->OnDrop(pDataObject, dropEffect, point);
+}
+
+DROPEFFECT COleDropTarget::OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault,
+                                    DROPEFFECT dropList, CPoint point)
+{
+    CView* pView = dynamic_cast<CView*>(pWnd);
+    return pView ? pView->OnDropEx(pDataObject, dropDefault, dropList, point) : (DROPEFFECT)-1;
+}
+
+void COleDropTarget::OnDragLeave(CWnd* pWnd)
+{
+    if (CView* pView = dynamic_cast<CView*>(pWnd))
+        pView->OnDragLeave();
+}
