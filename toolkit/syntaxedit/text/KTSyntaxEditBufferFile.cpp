@@ -28,9 +28,9 @@ void CKTSyntaxEditBufferManager::Close()
     {
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
         m_Lines.RemoveAll();
+        m_strFileExt.Empty();
     }
     m_UndoRedoManager.Clear();
-    m_strFileExt.Empty();
 }
 
 void CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
@@ -63,9 +63,9 @@ void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
     {
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
         m_Lines.RemoveAll();
+        m_strFileExt.Empty();
     }
     m_UndoRedoManager.Clear();
-    m_strFileExt.Empty();
     if (pFile)
     {
         m_bUnicodeFile = CKTSyntaxEditTextReader::DetectUnicode(pFile);

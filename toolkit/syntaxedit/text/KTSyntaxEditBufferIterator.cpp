@@ -34,14 +34,21 @@ CKTSyntaxEditBufferIterator::~CKTSyntaxEditBufferIterator()
         m_pBuffer->InternalRelease();
 }
 
+// The style changes only when a file is loaded, under the row lock.
 LPCSTR CKTSyntaxEditBufferIterator::GetEOL() const
 {
-    return m_pBuffer ? m_pBuffer->GetLineEndText() : kLineEnd;
+    if (!m_pBuffer)
+        return kLineEnd;
+    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
+    return m_pBuffer->GetLineEndText();
 }
 
 CString CKTSyntaxEditBufferIterator::GetFileExt() const
 {
-    return m_pBuffer ? m_pBuffer->GetFileExt() : CString();
+    if (!m_pBuffer)
+        return CString();
+    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
+    return m_pBuffer->GetFileExt();
 }
 
 // Another thread may be editing: each row is copied under the shared lock.

@@ -132,7 +132,10 @@ void CKTSyntaxEditBufferManager::SetFileExt(LPCSTR pszType)
     CString strType(pszType ? pszType : "");
     if (strType.CompareNoCase(m_strFileExt) == 0)
         return;
-    m_strFileExt = strType;
+    {
+        CKTSyntaxEditRowWriteLock lock(m_RowLock);
+        m_strFileExt = strType;
+    }
     if (m_bSyntaxColor && m_pLexParser)
         m_pLexParser->OnFileTypeChanged(this);
 }

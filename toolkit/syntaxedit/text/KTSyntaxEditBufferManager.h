@@ -14,9 +14,10 @@
 #include "KTSyntaxEditTextPos.h"
 #include "KTSyntaxEditUndoRedoManager.h"
 
-// Rows change only on the thread that owns the buffer, under the row lock's
-// exclusive side; that thread reads without locking. Any other thread reads
-// under the shared side (CKTSyntaxEditRowReadLock on GetRowLock()), or through
+// Rows, the line-end style and the file type change only on the thread that
+// owns the buffer, under the row lock's exclusive side; that thread reads
+// without locking. Any other thread reads under the shared side
+// (CKTSyntaxEditRowReadLock on GetRowLock()), or through
 // CKTSyntaxEditBufferIterator, which does so for each row it copies.
 class CKTSyntaxEditBufferManager : public CCmdTarget
 {
