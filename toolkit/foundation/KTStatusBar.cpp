@@ -51,10 +51,7 @@ BOOL CKTStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 	CreateFont();
 	LPCSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW));
 	DWORD dwWindowStyle = (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_CLIPSIBLINGS;
-	if (!CreateEx(0, lpszClass, NULL, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
-		return FALSE;
-	SetFont(&m_font, FALSE);
-	return TRUE;
+	return CreateEx(0, lpszClass, NULL, dwWindowStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
 void CKTStatusBar::CreateFont()
