@@ -35,23 +35,24 @@ void AppendPiece(std::vector<KT_EDIT_LEXPIECE>& pieces, int start, int end, cons
 } // namespace
 
 void CKTSyntaxEditLexTextSchema::GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults,
-                                              std::vector<KT_EDIT_LEXPIECE>& pieces) const
+                                              std::vector<KT_EDIT_LEXPIECE>& pieces, const CKTLexBlockChain* chain) const
 {
+    const CKTLexBlockChain& blocks = chain ? *chain : m_chain;
     pieces.clear();
     rowLength = std::max(0, rowLength);
     // Which class paints each column; later blocks in the chain lie inside
     // earlier ones, so the innermost block wins where pieces meet.
     std::vector<const CKTSyntaxEditLexClass*> owner(size_t(rowLength), nullptr);
     std::unique_lock<std::timed_mutex> data(m_dataLock, kPaintWait);
-    if (data.owns_lock() && !m_chain.empty()) {
-        size_t next = FirstBlockAfter({row, 1});
+    if (data.owns_lock() && !blocks.empty()) {
+        size_t next = FirstBlockAfter(blocks, {row, 1});
         std::vector<const CKTSyntaxEditLexTextBlock*> covering;
         if (next > 0)
-            for (const CKTSyntaxEditLexTextBlock* b = m_chain[next - 1].get(); b; b = b->m_ptrParent.get())
+            for (const CKTSyntaxEditLexTextBlock* b = blocks[next - 1].get(); b; b = b->m_ptrParent.get())
                 covering.push_back(b);
         std::reverse(covering.begin(), covering.end());
-        for (size_t i = next; i < m_chain.size() && m_chain[i]->m_posStart.nRow == row; ++i)
-            covering.push_back(m_chain[i].get());
+        for (size_t i = next; i < blocks.size() && blocks[i]->m_posStart.nRow == row; ++i)
+            covering.push_back(blocks[i].get());
         for (const CKTSyntaxEditLexTextBlock* block : covering) {
             int first = 0;
             int last = 0;

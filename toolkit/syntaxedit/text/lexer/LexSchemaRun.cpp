@@ -82,11 +82,11 @@ int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor
     return result;
 }
 
-size_t CKTSyntaxEditLexTextSchema::FirstBlockAfter(KT_EDIT_LEXPOS pos) const
+size_t CKTSyntaxEditLexTextSchema::FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos)
 {
-    auto it = std::lower_bound(m_chain.begin(), m_chain.end(), pos,
+    auto it = std::lower_bound(chain.begin(), chain.end(), pos,
                                [](const CKTLexBlockPtr& b, KT_EDIT_LEXPOS p) { return b->m_posStart < p; });
-    return size_t(it - m_chain.begin());
+    return size_t(it - chain.begin());
 }
 
 // The last block directly inside the file's block that starts on a row
@@ -209,7 +209,7 @@ int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const C
         }
         if (!moved)
             SkipCharacters(cursor, cls, 1);
-    } while (!cursor.IsEnd());
+    } while (!cursor.IsEnd() && cursor.GetPosition().nRow <= m_nStopRow);
     {
         auto data = LockData();
         block->m_posEnd = cursor.GetPosition();
@@ -277,6 +277,8 @@ void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, 
         cursor.SeekNext(1);
         if (passes % 10 == 0 && m_bBreak)
             return;
+        if (cursor.GetPosition().nRow > m_nStopRow)
+            return;
     }
 }
 
@@ -298,4 +300,54 @@ int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_L
         block->m_posEnd = KTLexShiftPos(block->m_posEnd, start, end, kind);
     }
     return touched ? 0x102 : 0x2;
+}
+
+// Copies of the blocks open at the start of a row, outermost first, each
+// with the class of the full tree that has its "ClassID".
+bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full,
+                                                CKTLexBlockChain& copies) const
+{
+    std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(30));
+    if (!data.owns_lock() || m_chain.empty())
+        return false;
+    KT_EDIT_LEXPOS at{row, 0};
+    std::vector<const CKTSyntaxEditLexTextBlock*> open;
+    size_t next = FirstBlockAfter({row, 1});
+    for (const CKTSyntaxEditLexTextBlock* b = next ? m_chain[next - 1].get() : nullptr; b; b = b->m_ptrParent.get())
+        if (b->IsOpen() || b->m_posEnd >= at)
+            open.insert(open.begin(), b);
+    for (const CKTSyntaxEditLexTextBlock* b : open) {
+        int id = b->m_ptrClass->GetAttributeInt("ClassID", false, 0);
+        CKTLexBlockPtr copy = NewBlock();
+        copy->m_ptrClass = CKTSyntaxEditLexClassSet::FindClassByID(full, id);
+        if (!copy->m_ptrClass)
+            return false;
+        copy->m_posStart = b->m_posStart;
+        copy->m_nStartTagLen = b->m_nStartTagLen;
+        copy->m_ptrParent = copies.empty() ? CKTLexBlockPtr() : copies.back();
+        copies.push_back(copy);
+    }
+    return !copies.empty();
+}
+
+bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow,
+                                             CKTLexBlockChain& chain) const
+{
+    chain.clear();
+    if (firstRow < 1 || lastRow < firstRow)
+        return false;
+    // A private copy runs the parse, so the background run's state stays untouched.
+    Ptr screen = Clone();
+    if (!CopyOpenBlocks(firstRow, screen->m_classes.GetClassTree(false), screen->m_chain) ||
+        !cursor.Seek({firstRow, 0}))
+        return false;
+    screen->m_nStopRow = lastRow;
+    std::lock_guard<std::mutex> classes(screen->m_classLock);
+    for (CKTLexBlockPtr block = screen->m_chain.back(); block && cursor.GetPosition().nRow <= lastRow;
+         block = block->m_ptrParent) {
+        if (block->IsOpen() && (screen->RunBlock(cursor, block) & CKTSyntaxEditLexClass::ktStop))
+            return false;
+    }
+    chain = screen->m_chain;
+    return true;
 }

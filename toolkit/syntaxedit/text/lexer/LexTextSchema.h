@@ -50,6 +50,8 @@ public:
     virtual void OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block) = 0;
 };
 
+using CKTLexBlockChain = std::vector<CKTLexBlockPtr>; // in document order
+
 // Values of one theme section by lower-cased key, looked up by class name.
 using KTLexThemeLookup = std::function<const std::map<std::string, std::string>*(const std::string&)>;
 
@@ -106,9 +108,14 @@ public:
     void DropParseResults();
     std::atomic<bool>& GetBreakFlag() { return m_bBreak; }
 
-    // Colouring (LexSchemaColors.cpp).
+    // The quick parse of visible rows on the full class tree, so that the
+    // on-screen-only classes take part: copies of the blocks open at the
+    // first row run to the last row. The chain belongs to the caller.
+    bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain) const;
+
+    // Colouring (LexSchemaColors.cpp); the chain of an on-screen parse, or the schema's own.
     void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults,
-                      std::vector<KT_EDIT_LEXPIECE>& pieces) const;
+                      std::vector<KT_EDIT_LEXPIECE>& pieces, const CKTLexBlockChain* chain = nullptr) const;
     void GetCollapsableBlocks(int row, std::vector<KT_EDIT_LEXFOLD>& blocks) const;
     std::vector<KT_EDIT_LEXBLOCKINFO> GetBlocks() const;
 
@@ -136,7 +143,9 @@ private:
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
-    size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const;
+    bool CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full, CKTLexBlockChain& copies) const;
+    static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
+    size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }
 
     std::string m_strName;
     CKTSyntaxEditLexClassSet m_classes;
@@ -146,10 +155,11 @@ private:
     mutable std::timed_mutex m_dataLock;   // guards the chain and block positions
     std::atomic<bool> m_bBreak{false};
 
-    std::vector<CKTLexBlockPtr> m_chain;   // in document order; the first is the file's block
+    CKTLexBlockChain m_chain;              // the first is the file's block
     std::vector<CKTLexBlockPtr> m_oldTail; // the replaced part of the chain during a re-parse
     size_t m_nOldNext = 0;
     KT_EDIT_LEXPOS m_posSyncAfter;         // old blocks may be taken back after this row
     bool m_bSynced = false;
     bool m_bAnnounce = false;
+    int m_nStopRow = 0x7FFFFFFF;           // an on-screen parse ends past this row
 };

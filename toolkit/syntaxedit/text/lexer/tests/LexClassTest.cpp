@@ -205,3 +205,32 @@ TEST(LexColours, ClassIDsCountFromOne)
 }
 
 } // namespace
+
+namespace {
+
+// Keywords parsed only on screen: the background parse leaves them out, the
+// on-screen parse of the visible rows colours them, inside open blocks too.
+TEST(LexOnScreen, ParsesVisibleRowsWithOnScreenClasses)
+{
+    auto schema = Schema(std::string(kFile) +
+                         "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\ntxt:colorFG = 0x0000AA\n"
+                         "lexClass:\nname = kw\nparent = file, br\ntoken:tag = 'if'\ntoken:start:separators = ' '\n"
+                         "token:end:separators = ' '\nParseOnScreen = 1\ntxt:colorFG = 0x0000BB\n");
+    CTestText text("x if y\n{\n a if b\n}\nif z", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(DescribeRow(*schema, text, 3), "0-7:0000AA");
+
+    CKTLexBlockChain screen;
+    ASSERT_TRUE(schema->RunOnScreen(cursor, 3, 4, screen));
+    std::vector<KT_EDIT_LEXPIECE> pieces;
+    schema->GetRowColors(3, 7, KT_EDIT_LEXSTYLE(), pieces, &screen);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[1].nStart, 3);
+    EXPECT_EQ(pieces[1].nEnd, 5);
+    EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
+    EXPECT_EQ(pieces[2].style.clrText, 0xAA0000u);
+    EXPECT_FALSE(schema->RunOnScreen(cursor, 0, 2, screen));
+}
+
+} // namespace
