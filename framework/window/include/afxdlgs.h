@@ -64,6 +64,24 @@ public:
     BOOL IsBold() const { return m_lf.lfWeight >= FW_SEMIBOLD; }
 };
 
+// The print and print-setup dialog; frees the device settings and DC it holds.
+class CPrintDialog : public CDialog {
+    DECLARE_DYNAMIC(CPrintDialog)
+public:
+    PRINTDLG m_pd{};
+
+    explicit CPrintDialog(BOOL bPrintSetupOnly,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
+                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                          CWnd* pParentWnd = nullptr);
+    ~CPrintDialog() override;
+    INT_PTR DoModal() override;
+    // The default printer without asking.
+    BOOL GetDefaults();
+    HDC GetPrinterDC() const { return m_pd.hDC; }
+    CString GetDeviceName() const;
+};
+
 class CPropertySheet;
 
 class CPropertyPage : public CDialog {

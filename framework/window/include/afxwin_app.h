@@ -199,6 +199,10 @@ public:
     afx_msg void OnFileOpen();
     afx_msg BOOL OnOpenRecentFile(UINT nID);
     afx_msg void OnAppExit();
+    // Print setup: the chosen printer becomes the default of later print jobs.
+    afx_msg void OnFilePrintSetup();
+    HGLOBAL m_hDevMode = nullptr;   // the printer settings chosen in print setup, owned
+    HGLOBAL m_hDevNames = nullptr;
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
 protected:

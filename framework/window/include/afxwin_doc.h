@@ -5,6 +5,32 @@
 
 class CView;
 class CDocTemplate;
+class CPrintDialog;
+
+// One print job as the view's printing members see it.
+struct CPrintInfo {
+    CPrintInfo();
+    ~CPrintInfo();
+    CPrintInfo(const CPrintInfo&) = delete;
+    CPrintInfo& operator=(const CPrintInfo&) = delete;
+
+    void SetMinPage(UINT nMinPage);
+    void SetMaxPage(UINT nMaxPage);
+    UINT GetMinPage() const;
+    UINT GetMaxPage() const;
+    UINT GetFromPage() const;
+    UINT GetToPage() const;
+
+    CPrintDialog* m_pPD;             // the job's dialog; owns the printer DC it returns
+    BOOL m_bDirect = FALSE;          // print without asking (ID_FILE_PRINT_DIRECT)
+    BOOL m_bPreview = FALSE;
+    BOOL m_bContinuePrinting = TRUE;
+    UINT m_nCurPage = 1;
+    UINT m_nNumPreviewPages = 0;
+    LPVOID m_lpUserData = nullptr;
+    CRect m_rectDraw;                // the page's printable area, in logical units
+    CString m_strPageDesc;
+};
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
@@ -75,7 +101,14 @@ public:
     virtual void OnInitialUpdate();
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnDraw(CDC* pDC) = 0;
-    virtual void OnPrepareDC(CDC* pDC, struct CPrintInfo* pInfo = nullptr) {}
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    // Printing: OnPreparePrinting calls DoPreparePrinting to ask for the printer.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {}
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo) { OnDraw(pDC); }
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) {}
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    afx_msg void OnFilePrint();
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) {}
 
@@ -99,6 +132,8 @@ public:
 protected:
     CDocument* m_pDocument = nullptr;  // not owned
     friend class CDocument;
+    // Prints the job's pages on its printer DC; FALSE when the printer failed.
+    BOOL PrintPages(CDC* pDC, CPrintInfo* pInfo);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -150,7 +150,13 @@ public:
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int nSavedDC) { return ::RestoreDC(m_hDC, nSavedDC); }
     int GetDeviceCaps(int nIndex) const { return ::GetDeviceCaps(m_hAttribDC, nIndex); }
-    BOOL IsPrinting() const { return FALSE; }
+    BOOL IsPrinting() const { return m_bPrinting; }
+    BOOL m_bPrinting = FALSE;  // set while a view prints on this DC
+    int StartDoc(LPDOCINFO lpDocInfo) { return ::StartDoc(m_hDC, lpDocInfo); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
 
     // Selection: the previous object comes back as a temporary wrapper.
     CPen* SelectObject(CPen* pPen);

@@ -32,6 +32,10 @@ CWinApp::~CWinApp()
     for (CDocTemplate* pTemplate : m_templates)
         delete pTemplate;
     delete m_pRecentFileList;
+    if (m_hDevMode)
+        ::GlobalFree(m_hDevMode);
+    if (m_hDevNames)
+        ::GlobalFree(m_hDevNames);
     if (g_pApp == this)
         g_pApp = nullptr;
 }

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <shlobj.h>
 #include "afxole.h"
+#include "global_copy.h"
+#include "ole_internal.h"
 
 IMPLEMENT_DYNAMIC(COleDataSource, CCmdTarget)
 
@@ -16,32 +18,12 @@ FORMATETC MakeFormatEtc(CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtc)
     return formatEtc;
 }
 
-HGLOBAL CopyGlobal(HGLOBAL hSource)
-{
-    SIZE_T cb = ::GlobalSize(hSource);
-    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-    if (!hCopy)
-        return nullptr;
-    const void* pSource = ::GlobalLock(hSource);
-    void* pCopy = ::GlobalLock(hCopy);
-    if (pSource && pCopy)
-        memcpy(pCopy, pSource, cb);
-    ::GlobalUnlock(hCopy);
-    ::GlobalUnlock(hSource);
-    return hCopy;
-}
-
 // The default drag source: drops on button release, cancels on Escape.
 class CDefaultDropSource : public IDropSource {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
-        if (riid == IID_IUnknown || riid == IID_IDropSource) {
-            *ppv = this;
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        return AfxQueryOneInterface<IDropSource>(this, riid, IID_IDropSource, ppv);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
@@ -114,7 +96,7 @@ HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT cfFormat, LPFORMATETC lpFormatE
     // A medium with an owner is the provider's: the caller gets its own copy.
     if (!stgMedium.pUnkForRelease)
         return stgMedium.hGlobal;
-    HGLOBAL hCopy = CopyGlobal(stgMedium.hGlobal);
+    HGLOBAL hCopy = AfxCopyGlobalMemory(stgMedium.hGlobal);
     ::ReleaseStgMedium(&stgMedium);
     return hCopy;
 }
@@ -127,13 +109,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
-        if (riid == IID_IUnknown || riid == IID_IDataObject) {
-            *ppv = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        return AfxQueryOneInterface<IDataObject>(this, riid, IID_IDataObject, ppv);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return (ULONG)::InterlockedIncrement(&m_nRef); }
     ULONG STDMETHODCALLTYPE Release() override
@@ -148,7 +124,7 @@ public:
         const CacheEntry* pEntry = Find(pFormatEtc);
         if (!pEntry)
             return DV_E_FORMATETC;
-        HGLOBAL hCopy = CopyGlobal(pEntry->hGlobal);
+        HGLOBAL hCopy = AfxCopyGlobalMemory(pEntry->hGlobal);
         if (!hCopy)
             return E_OUTOFMEMORY;
         pMedium->tymed = TYMED_HGLOBAL;

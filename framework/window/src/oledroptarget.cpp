@@ -1,6 +1,7 @@
 // Drop targets: the registered COM object forwards a drag to its window,
 // in the window's client co-ordinates.
 #include "afxole.h"
+#include "ole_internal.h"
 
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
@@ -11,12 +12,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
-        if (riid == IID_IUnknown || riid == IID_IDropTarget) {
-            *ppv = static_cast<IDropTarget*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        return AfxQueryOneInterface<IDropTarget>(this, riid, IID_IDropTarget, ppv);
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
