@@ -32,6 +32,7 @@ BOOL IsCtrlDown()
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKBMaskEditT, CEdit)
+	ON_WM_CREATE()
 	ON_WM_CHAR()
 	ON_WM_KEYDOWN()
 	ON_WM_SETFOCUS()
@@ -60,10 +61,7 @@ BOOL CKBMaskEditT::SetEditMask(LPCSTR lpszMask, LPCSTR lpszLiteral, LPCSTR lpszD
 	m_strWindowText = FitTextToLiteral(m_strDefault);
 	m_strUndoText = m_strWindowText;
 	if (GetSafeHwnd())
-	{
-		LimitText(m_strMask.GetLength());
-		UpdateWindowText(FALSE);
-	}
+		ShowMaskedText();
 	return TRUE;
 }
 
@@ -170,7 +168,7 @@ BOOL CKBMaskEditT::GetSelection(int& nStart, int& nEnd) const
 	return nEnd > nStart;
 }
 
-void CKBMaskEditT::ClearRange(int nStart, int nEnd)
+CString CKBMaskEditT::TextWithoutRange(int nStart, int nEnd) const
 {
 	CString strText(m_strWindowText);
 	for (int i = nStart; i < nEnd && i < strText.GetLength(); i++)
@@ -178,7 +176,12 @@ void CKBMaskEditT::ClearRange(int nStart, int nEnd)
 		if (IsInputPosition(i))
 			strText.SetAt(i, m_chPrompt);
 	}
-	ApplyText(strText, nStart);
+	return strText;
+}
+
+void CKBMaskEditT::ClearRange(int nStart, int nEnd)
+{
+	ApplyText(TextWithoutRange(nStart, nEnd), nStart);
 }
 
 void CKBMaskEditT::DeleteAt(int nPos)
@@ -206,15 +209,15 @@ void CKBMaskEditT::DeleteAt(int nPos)
 void CKBMaskEditT::InsertChar(char ch)
 {
 	int nStart = 0, nEnd = 0;
-	if (GetSelection(nStart, nEnd))
-		ClearRange(nStart, nEnd);
+	GetSelection(nStart, nEnd);
 	int nPos = CorrectPosition(nStart);
 	if (nPos < 0 || !CheckChar(ch, nPos))
 	{
 		::MessageBeep(static_cast<UINT>(-1));
 		return;
 	}
-	CString strText(m_strWindowText);
+	// The selection goes and the character comes in one step of undo.
+	CString strText = TextWithoutRange(nStart, nEnd);
 	strText.SetAt(nPos, ch);
 	int nNext = CorrectPosition(nPos + 1);
 	ApplyText(strText, nNext < 0 ? nPos + 1 : nNext);
@@ -346,12 +349,7 @@ LRESULT CKBMaskEditT::OnPaste(WPARAM, LPARAM)
 	CString strClip = ClipboardText(m_hWnd);
 	int nStart = 0, nEnd = 0;
 	GetSel(nStart, nEnd);
-	CString strText(m_strWindowText);
-	for (int i = nStart; i < nEnd; i++)
-	{
-		if (IsInputPosition(i))
-			strText.SetAt(i, m_chPrompt);
-	}
+	CString strText = TextWithoutRange(nStart, nEnd);
 	int nNext = PlaceText(strText, nStart, strClip);
 	int nCaret = CorrectPosition(nNext);
 	ApplyText(strText, nCaret < 0 ? nNext : nCaret);
@@ -375,6 +373,30 @@ LRESULT CKBMaskEditT::OnUndo(WPARAM, LPARAM)
 	GetSel(nStart, nEnd);
 	ApplyText(strPrevious, nStart);
 	return TRUE;
+}
+
+void CKBMaskEditT::ShowMaskedText()
+{
+	if (!m_bUseMask)
+		return;
+	LimitText(m_strMask.GetLength());
+	SetWindowText(m_strWindowText);
+}
+
+// A mask set before the window existed shows once it does: when an
+// existing control is subclassed, or when our own creation completes.
+void CKBMaskEditT::PreSubclassWindow()
+{
+	CEdit::PreSubclassWindow();
+	ShowMaskedText();
+}
+
+int CKBMaskEditT::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/)
+{
+	if (Default() == -1)
+		return -1;
+	ShowMaskedText();
+	return 0;
 }
 
 void CKBMaskEditT::OnSetFocus(CWnd* pOldWnd)

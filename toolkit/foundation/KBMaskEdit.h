@@ -29,6 +29,7 @@ public:
 	void UpdateWindowText(BOOL bSaveUndo = TRUE);
 
 	BOOL PreTranslateMessage(MSG* pMsg) override;
+	void PreSubclassWindow() override;
 
 	// The grid's in-place edit passes on every key it leaves alone.
 	afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -38,6 +39,7 @@ protected:
 	virtual BOOL IsInputPosition(int nPos) const;
 	virtual BOOL CheckChar(char ch, int nPos) const;
 
+	afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
 	afx_msg LRESULT OnCut(WPARAM wParam, LPARAM lParam);
 	afx_msg LRESULT OnCopy(WPARAM wParam, LPARAM lParam);
 	afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
@@ -60,6 +62,8 @@ private:
 	// at the first character that does not fit. Returns the next position.
 	int PlaceText(CString& strTarget, int nStart, LPCSTR lpszText) const;
 	void ApplyText(const CString& strText, int nCaret);
+	CString TextWithoutRange(int nStart, int nEnd) const;
+	void ShowMaskedText();
 	void ClearRange(int nStart, int nEnd);
 	void DeleteAt(int nPos);
 	void InsertChar(char ch);

@@ -26,6 +26,7 @@ BEGIN_MESSAGE_MAP(CKTStatusBar, CWnd)
 	ON_WM_ERASEBKGND()
 	ON_WM_SIZE()
 	ON_WM_NCHITTEST()
+	ON_WM_NCLBUTTONDOWN()
 	ON_WM_SETTINGCHANGE()
 	ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 	ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
@@ -289,6 +290,18 @@ LRESULT CKTStatusBar::OnNcHitTest(CPoint point)
 	if (HasGripper() && GetGripperRect().PtInRect(ptClient))
 		return HTBOTTOMRIGHT;  // the parent's frame resizes from here
 	return HTCLIENT;
+}
+
+void CKTStatusBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+	if (nHitTest != HTBOTTOMRIGHT)
+	{
+		Default();
+		return;
+	}
+	// The grip sizes the frame, not the bar: the frame runs its own size loop.
+	HWND hFrame = ::GetAncestor(m_hWnd, GA_ROOT);
+	::SendMessageA(hFrame, WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, MAKELPARAM(point.x, point.y));
 }
 
 LRESULT CKTStatusBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)

@@ -157,3 +157,25 @@ TEST_F(MaskEditTest, DestructorDestroysTheWindow)
 	}
 	EXPECT_FALSE(::IsWindow(hWnd));
 }
+
+TEST(MaskEditBeforeWindow, MaskSetBeforeCreationShowsOnceCreated)
+{
+	CTestParent parent;
+	CKBMaskEdit edit;
+	ASSERT_TRUE(edit.SetEditMask("0xHH", "0x__", "0x7"));
+	ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &parent, 1023));
+	CString str;
+	edit.GetWindowText(str);
+	EXPECT_STREQ("0x7_", str);
+	EXPECT_EQ(4u, edit.GetLimitText());
+}
+
+TEST_F(MaskEditTest, TypingOverASelectionIsOneUndoStep)
+{
+	ASSERT_TRUE(m_edit.SetEditMask("AAAA", "____", "abcd"));
+	m_edit.SetSel(1, 3);
+	Type("x");
+	EXPECT_STREQ("ax_d", Text());
+	m_edit.SendMessage(WM_UNDO);
+	EXPECT_STREQ("abcd", Text());
+}

@@ -121,3 +121,21 @@ TEST_F(StatusBarTest, PaintsThePaneText)
 			nInk += dc.GetPixel(x, y) != clrFace;
 	EXPECT_GT(nInk, 20) << "the text was drawn";
 }
+
+TEST_F(StatusBarTest, GripperSizesTheFrame)
+{
+	m_parent.ShowWindow(SW_SHOWNORMAL);
+	CRect rcBar;
+	m_bar.GetWindowRect(rcBar);
+	CPoint ptGrip(rcBar.right - 2, rcBar.bottom - 2);
+	EXPECT_EQ(HTBOTTOMRIGHT, m_bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptGrip.x, ptGrip.y)));
+	EXPECT_EQ(HTCLIENT, m_bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcBar.left + 5, rcBar.top + 5)));
+	CRect rcPanes;
+	m_bar.GetItemRect(3, rcPanes);
+	EXPECT_LE(rcPanes.right, rcBar.Width() - ::GetSystemMetrics(SM_CXVSCROLL)) << "panes stay clear of the grip";
+	m_parent.ShowWindow(SW_MAXIMIZE);
+	m_parent.RepositionBars(0, 0xFFFF, 0);
+	m_bar.GetWindowRect(rcBar);
+	EXPECT_EQ(HTCLIENT, m_bar.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcBar.right - 2, rcBar.bottom - 2)))
+		<< "no grip on a maximised frame";
+}
