@@ -91,6 +91,18 @@ TEST(ImageManager, PngStripGivesEachIdItsSlice)
 	EXPECT_FALSE(manager.SetIcons(4711, ids, 3, CSize(4, 4))) << "no such resource";
 }
 
+TEST(ImageManager, PlainBitmapStripLosesItsGreyBackground)
+{
+	CKTImageManager manager;
+	UINT ids[] = {30, 31};
+	ASSERT_TRUE(manager.SetIcons(IDR_TEST_BITMAP_ONLY, ids, 2, CSize(4, 4)));
+	const CKTAlphaBitmap& image = manager.GetImage(30, 4)->GetImage(ktImageNormal);
+	ExpectPixel(image, 0, 0, 0, 0);
+	ExpectPixel(image, 1, 0, RGB(255, 0, 0), 255);
+	ExpectPixel(image, 3, 3, 0, 0);
+	ExpectPixel(manager.GetImage(31, 4)->GetImage(ktImageNormal), 0, 0, RGB(0, 0, 255), 255);
+}
+
 TEST(ImageManager, WidthsPickExactNearestSmallestLargest)
 {
 	CKTImageManager manager;
