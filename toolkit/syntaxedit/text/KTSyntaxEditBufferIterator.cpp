@@ -11,10 +11,10 @@ namespace
 {
 const char kLineEnd[] = "\r\n";
 
-int CountChars(const CString& str)
+int CountChars(const char* p, int nBytes)
 {
     int nChars = 0;
-    for (int i = 0; i < str.GetLength(); i += KTCharLen(LPCSTR(str) + i))
+    for (int i = 0; i < nBytes; i += KTCharLen(p + i))
         ++nChars;
     return nChars;
 }
@@ -51,15 +51,28 @@ CString CKTSyntaxEditBufferIterator::GetFileExt() const
     return m_pBuffer->GetFileExt();
 }
 
-// Another thread may be editing: each row is copied under the shared lock.
-CString CKTSyntaxEditBufferIterator::ReadRow(int nRow) const
+// Another thread may be editing: each row is copied under the shared lock,
+// straight into the caller's memory so that nothing is allocated meanwhile.
+int CKTSyntaxEditBufferIterator::ReadRow(int nRow, char* pDest, int nCapacity) const
 {
     if (!m_pBuffer)
-        return CString();
+        return -1;
     CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
-    if (nRow < 1 || nRow > m_pBuffer->GetRowCount())
-        return CString();
-    return m_pBuffer->GetLineTextEx(nRow, TRUE);
+    return m_pBuffer->CopyLineText(nRow, pDest, nCapacity);
+}
+
+// The row with its line end, -1 bytes for a row out of range.
+std::vector<char> CKTSyntaxEditBufferIterator::ReadRow(int nRow) const
+{
+    std::vector<char> row(256);
+    int nNeeded = ReadRow(nRow, row.data(), int(row.size()));
+    while (nNeeded > int(row.size()))
+    {
+        row.resize(size_t(nNeeded));
+        nNeeded = ReadRow(nRow, row.data(), int(row.size()));
+    }
+    row.resize(size_t(std::max(nNeeded, 0)));
+    return row;
 }
 
 int CKTSyntaxEditBufferIterator::RowCount() const
@@ -99,16 +112,36 @@ BOOL CKTSyntaxEditBufferIterator::CopyNextRow()
     int nRows = RowCount();
     if (nRows == 0 || m_nNextRow > nRows + 1)
         return FALSE;
-    CString strRow = m_nNextRow <= nRows ? ReadRow(m_nNextRow) : CString(kLineEnd);
-    if (m_nNextRow <= nRows)
-        m_mapLineLen[m_nNextRow] = CountChars(strRow);
     int nEnd = m_nReadOffset + m_nAvail;
-    EnsureWindow(nEnd + std::max(2 * strRow.GetLength(), 256) + strRow.GetLength());
-    memcpy(&m_arWindow[nEnd], LPCSTR(strRow), strRow.GetLength());
-    m_arWindow[nEnd + strRow.GetLength()] = 0;
-    m_nAvail += strRow.GetLength();
+    int nCopied = 2;
+    if (m_nNextRow > nRows)
+    {
+        EnsureWindow(nEnd + 256);
+        memcpy(&m_arWindow[nEnd], kLineEnd, 2);
+    }
+    else
+    {
+        nCopied = CopyRowToWindow(m_nNextRow, nEnd);
+        m_mapLineLen[m_nNextRow] = CountChars(&m_arWindow[nEnd], std::max(nCopied, 0));
+    }
+    nCopied = std::max(nCopied, 0);
+    m_arWindow[nEnd + nCopied] = 0;
+    m_nAvail += nCopied;
     ++m_nNextRow;
     return TRUE;
+}
+
+// Grows the window and copies again when the row did not fit.
+int CKTSyntaxEditBufferIterator::CopyRowToWindow(int nRow, int nEnd)
+{
+    for (;;)
+    {
+        int nFree = int(m_arWindow.size()) - nEnd - 1;
+        int nNeeded = ReadRow(nRow, &m_arWindow[nEnd], nFree);
+        if (nNeeded <= nFree)
+            return nNeeded;
+        EnsureWindow(nEnd + std::max(2 * nNeeded, 256) + nNeeded);
+    }
 }
 
 LPCSTR CKTSyntaxEditBufferIterator::GetText(int nBytes)
@@ -190,19 +223,22 @@ void CKTSyntaxEditBufferIterator::StepForward(KT_EDIT_TEXTPOS& pos, int nChars) 
 
 int CKTSyntaxEditBufferIterator::GetLineLenChars(int nRow, BOOL bWithLineEnd) const
 {
-    if (nRow < 1 || nRow > RowCount())
+    std::vector<char> row = ReadRow(nRow);
+    if (row.empty())
         return 0;
-    CString strRow = ReadRow(nRow);
-    int nChars = CountChars(strRow);
+    int nChars = CountChars(row.data(), int(row.size()));
     return bWithLineEnd ? nChars : nChars - int(strlen(GetEOL()));
 }
 
 int CKTSyntaxEditBufferIterator::GetLineLenBytes(int nRow, BOOL bWithLineEnd) const
 {
-    if (nRow < 1 || nRow > RowCount())
+    if (!m_pBuffer)
         return 0;
-    CString strRow = ReadRow(nRow);
-    return bWithLineEnd ? strRow.GetLength() : strRow.GetLength() - int(strlen(GetEOL()));
+    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
+    if (nRow < 1 || nRow > m_pBuffer->GetRowCount())
+        return 0;
+    int nLength = m_pBuffer->GetLineLength(nRow);
+    return bWithLineEnd ? nLength + int(strlen(m_pBuffer->GetLineEndText())) : nLength;
 }
 
 // Backwards the walk stops at the window's start: look-back beyond what the

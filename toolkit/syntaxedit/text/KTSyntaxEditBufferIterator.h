@@ -44,10 +44,12 @@ private:
     };
 
     BOOL CopyNextRow();
+    int CopyRowToWindow(int nRow, int nEnd);
     void EnsureWindow(int nNeeded);
     int CachedLineLen(int nRow) const;
     int RowCount() const;
-    CString ReadRow(int nRow) const;
+    int ReadRow(int nRow, char* pDest, int nCapacity) const;
+    std::vector<char> ReadRow(int nRow) const;
     void DropConsumed();
 
     CKTSyntaxEditBufferManager* m_pBuffer;        // one reference held

@@ -84,6 +84,22 @@ CString CKTSyntaxEditBufferManager::GetLineTextEx(int nRow, BOOL bAddLineEnd, in
     return strText;
 }
 
+int CKTSyntaxEditBufferManager::CopyLineText(int nRow, char* pDest, int nCapacity) const
+{
+    if (nRow < 1 || nRow > GetRowCount())
+        return -1;
+    const CString* pLine = m_Lines.PeekAt(nRow);
+    int nLength = pLine ? pLine->GetLength() : 0;
+    LPCSTR pszLineEnd = GetLineEndText();
+    int nEndLength = int(strlen(pszLineEnd));
+    if (nLength + nEndLength > nCapacity)
+        return nLength + nEndLength;
+    if (nLength > 0)
+        memcpy(pDest, LPCSTR(*pLine), size_t(nLength));
+    memcpy(pDest + nLength, pszLineEnd, size_t(nEndLength));
+    return nLength + nEndLength;
+}
+
 LPCSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyle(int nStyle)
 {
     return kLineEnds[ValidStyle(nStyle)];

@@ -47,6 +47,9 @@ public:
     BOOL GetLineText(int nRow, CString& strText, BOOL bAddLineEnd = FALSE, int nStyle = -1) const;
     CString GetLineTextEx(int nRow, BOOL bAddLineEnd = FALSE, int nStyle = -1) const;
     int GetLineLength(int nRow) const { return m_Lines.GetLengthAt(nRow); }
+    // Copies the row and its line end into pDest when they fit, without
+    // allocating; returns the bytes they need, -1 for a row out of range.
+    int CopyLineText(int nRow, char* pDest, int nCapacity) const;
     LPCSTR GetLineEndText() const { return GetLineEndTextOfStyle(m_nLineEndStyle); }
     static LPCSTR GetLineEndTextOfStyle(int nStyle);
     static LPCWSTR GetLineEndTextOfStyleW(int nStyle);

@@ -5,16 +5,19 @@
 
 CString CKTSyntaxEditLineArray::GetAt(int row) const
 {
-    if (row < 0 || row >= GetSize() || !m_arLines[row])
-        return CString();
-    return *m_arLines[row];
+    const CString* pLine = PeekAt(row);
+    return pLine ? *pLine : CString();
+}
+
+const CString* CKTSyntaxEditLineArray::PeekAt(int row) const
+{
+    return row < 0 || row >= GetSize() ? NULL : m_arLines[row].get();
 }
 
 int CKTSyntaxEditLineArray::GetLengthAt(int row) const
 {
-    if (row < 0 || row >= GetSize() || !m_arLines[row])
-        return 0;
-    return m_arLines[row]->GetLength();
+    const CString* pLine = PeekAt(row);
+    return pLine ? pLine->GetLength() : 0;
 }
 
 void CKTSyntaxEditLineArray::GrowTo(int size)

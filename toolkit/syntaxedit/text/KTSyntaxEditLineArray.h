@@ -19,6 +19,8 @@ public:
     int GetRowCount() const { return m_arLines.empty() ? 0 : GetSize() - 1; }
 
     CString GetAt(int row) const;
+    // The row's string, NULL when out of range or never set.
+    const CString* PeekAt(int row) const;
     int GetLengthAt(int row) const;
     CString* GetLineAt(int row, BOOL bCreate);
     void SetAt(int row, LPCSTR pszText);

@@ -1,12 +1,16 @@
 // Loading, editing and undoing a 100,000-line C file.
+#include "KTSyntaxEditBufferIterator.h"
 #include "TextTestHelpers.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <malloc.h>
 #include <new>
+#include <thread>
 
 // Heap bytes in use by this process's C++ allocations, to weigh a loaded buffer.
 static std::atomic<long long> g_nHeapBytes(0);
@@ -117,6 +121,58 @@ void BM_InsertRowsNearTop(benchmark::State& state)
     }
 }
 BENCHMARK(BM_InsertRowsNearTop)->Unit(benchmark::kMicrosecond);
+// Streaming the whole text as the parser's worker does.
+void BM_IterateAll(benchmark::State& state)
+{
+    LoadedFile loaded("bench_iter.c");
+    CKTSyntaxEditBufferIterator it(loaded.buffer.Get(), 64);
+    long long nChars = 0;
+    for (auto _ : state)
+    {
+        it.SeekBegin();
+        while (!it.IsEOF())
+        {
+            it.SeekNext(1, 512);
+            ++nChars;
+        }
+    }
+    state.SetBytesProcessed(nChars);
+}
+BENCHMARK(BM_IterateAll)->Unit(benchmark::kMillisecond);
+
+// Typing while a worker streams the text: the longest single edit tells how
+// long the user-interface thread can wait for the row lock.
+void BM_InsertWhileWorkerReads(benchmark::State& state)
+{
+    LoadedFile loaded("bench_shared.c");
+    std::atomic<bool> stop(false);
+    std::thread worker([&] {
+        CKTSyntaxEditBufferIterator it(loaded.buffer.Get(), 64);
+        while (!stop)
+        {
+            it.SeekBegin();
+            while (!it.IsEOF() && !stop)
+                it.SeekNext(1, 512);
+        }
+    });
+    double dMaxMicros = 0;
+    long long nSlow = 0;
+    int row = 1;
+    for (auto _ : state)
+    {
+        auto start = std::chrono::steady_clock::now();
+        loaded.buffer->InsertText("x", row, 1, FALSE);
+        auto micros = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+        dMaxMicros = std::max(dMaxMicros, micros);
+        nSlow += micros > 1000;
+        row = row % kRows + 1;
+    }
+    stop = true;
+    worker.join();
+    state.counters["max_edit_us"] = dMaxMicros;
+    state.counters["edits_over_1ms"] = double(nSlow);
+}
+BENCHMARK(BM_InsertWhileWorkerReads)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();
