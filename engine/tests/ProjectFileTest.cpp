@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -29,12 +30,22 @@ void KeepLine(const char* line)
     g_lastLog = line;
 }
 
-std::string Folder()
+// A folder of this process's own: test cases run in parallel, and other
+// checkouts may run the same tests at the same time.
+std::string MakeFolder()
 {
     std::string folder = ::testing::TempDir();
     const char last = folder.empty() ? '\0' : folder[folder.size() - 1];
     if (last != '/' && last != '\\')
         folder += '/';
+    folder += "kestova-engine-" + std::to_string(std::random_device()()) + "/";
+    MakeDirectory(folder.c_str());
+    return folder;
+}
+
+const std::string& Folder()
+{
+    static const std::string folder = MakeFolder();
     return folder;
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ TEST_F(XmlConfigTest, RefusesWhatCouldHarmTheProgram)
 
 TEST_F(XmlConfigTest, ReadsFilesAndReportsOnesThatCannotBeOpened)
 {
-    const std::string path = ::testing::TempDir() + "xmlconfig-test.xml";
+    const std::string path = ::testing::TempDir() + "xmlconfig-test-" + std::to_string(std::random_device()()) + ".xml";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(nullptr, file);
     std::string big = "<list>";
