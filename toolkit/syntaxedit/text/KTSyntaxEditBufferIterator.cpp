@@ -61,7 +61,7 @@ int CKTSyntaxEditBufferIterator::ReadRow(int nRow, char* pDest, int nCapacity) c
     return m_pBuffer->CopyLineText(nRow, pDest, nCapacity);
 }
 
-// The row with its line end, -1 bytes for a row out of range.
+// The row with its line end; empty for a row out of range.
 std::vector<char> CKTSyntaxEditBufferIterator::ReadRow(int nRow) const
 {
     std::vector<char> row(256);

@@ -1,0 +1,58 @@
+// The row store: growth, holes, insertion with padding and the failures it reports.
+#include <gtest/gtest.h>
+
+#include "KTSyntaxEditLineArray.h"
+
+namespace
+{
+TEST(LineArray, RowsStartAtOneAndHolesReadEmpty)
+{
+    CKTSyntaxEditLineArray lines;
+    EXPECT_EQ(lines.GetSize(), 0);
+    EXPECT_EQ(lines.GetLineAt(2, FALSE), nullptr);
+    lines.SetAt(3, "c");
+    EXPECT_EQ(lines.GetSize(), 4);
+    EXPECT_EQ(lines.GetRowCount(), 3);
+    EXPECT_STREQ(lines.GetAt(2), "");
+    EXPECT_EQ(lines.PeekAt(2), nullptr);
+    EXPECT_STREQ(*lines.GetLineAt(2, FALSE), "");
+    lines.SetAt(1, NULL);
+    EXPECT_STREQ(lines.GetAt(1), "");
+}
+
+TEST(LineArray, InsertAndRemoveShiftTheRowsBelow)
+{
+    CKTSyntaxEditLineArray lines;
+    lines.SetAt(1, "a");
+    lines.SetAt(2, "c");
+    lines.InsertAt(2, "b");
+    lines.InsertAt(9, "z");
+    EXPECT_STREQ(lines.GetAt(3), "c");
+    EXPECT_STREQ(lines.GetAt(9), "z");
+    EXPECT_TRUE(lines.RemoveAt(1));
+    EXPECT_STREQ(lines.GetAt(1), "b");
+    EXPECT_FALSE(lines.RemoveAt(42));
+    lines.RemoveRange(1, 100);
+    EXPECT_EQ(lines.GetRowCount(), 0);
+}
+
+TEST(LineArray, CharacterEditsCheckTheirRange)
+{
+    CKTSyntaxEditLineArray lines;
+    lines.SetAt(1, "abc");
+    EXPECT_FALSE(lines.DeleteChars(1, 3, 1));
+    EXPECT_FALSE(lines.DeleteChars(1, -1, 1));
+    EXPECT_FALSE(lines.DeleteChars(1, 0, 0));
+    EXPECT_FALSE(lines.DeleteChars(2, 0, 1));
+    EXPECT_TRUE(lines.DeleteChars(1, 1, 99));
+    EXPECT_STREQ(lines.GetAt(1), "a");
+    EXPECT_TRUE(lines.InsertIntoLine(1, 4, "x", FALSE, '.'));
+    EXPECT_STREQ(lines.GetAt(1), "a...x");
+    EXPECT_TRUE(lines.InsertIntoLine(1, 99, "y", FALSE, 0));
+    EXPECT_STREQ(lines.GetAt(1), "a...xy");
+    EXPECT_FALSE(lines.InsertIntoLine(5, 0, "q", FALSE, ' '));
+    EXPECT_TRUE(lines.InsertIntoLine(5, 0, "q", TRUE, ' '));
+    EXPECT_STREQ(lines.GetAt(5), "q");
+    EXPECT_FALSE(lines.InsertIntoLine(1, -1, NULL, FALSE, ' '));
+}
+} // namespace
