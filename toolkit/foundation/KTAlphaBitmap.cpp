@@ -189,13 +189,18 @@ BOOL CKTAlphaBitmap::LoadPng(const void* pData, size_t cbData)
 		Free();
 		return FALSE;
 	}
+	PremultiplyAlpha();
+	return TRUE;
+}
+
+void CKTAlphaBitmap::PremultiplyAlpha()
+{
 	for (RGBQUAD* p = m_pBits, *pEnd = m_pBits + static_cast<size_t>(m_cx) * m_cy; p != pEnd; ++p)
 	{
 		p->rgbBlue = Premultiply(p->rgbBlue, p->rgbReserved);
 		p->rgbGreen = Premultiply(p->rgbGreen, p->rgbReserved);
 		p->rgbRed = Premultiply(p->rgbRed, p->rgbReserved);
 	}
-	return TRUE;
 }
 
 BOOL CKTAlphaBitmap::ReadBits(HBITMAP hBitmap, BOOL& bOwnAlpha)
@@ -240,7 +245,7 @@ BOOL CKTAlphaBitmap::LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent, BOOL* 
 	if (!bRead)
 		return FALSE;
 	if (bOwnAlpha)
-		return TRUE;  // a 32-bit bitmap with alpha comes premultiplied already
+		return TRUE;
 	for (RGBQUAD* p = m_pBits, *pEnd = m_pBits + static_cast<size_t>(m_cx) * m_cy; p != pEnd; ++p)
 	{
 		BOOL bTransparent = RGB(p->rgbRed, p->rgbGreen, p->rgbBlue) == clrTransparent;

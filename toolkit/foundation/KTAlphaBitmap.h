@@ -23,8 +23,9 @@ public:
 	BOOL Create(int cx, int cy);
 	// Decodes PNG bytes; FALSE for anything that is not a sound PNG.
 	BOOL LoadPng(const void* pData, size_t cbData);
-	// Copies a bitmap: its own alpha when it has any (pbOwnAlpha tells),
-	// else opaque with the pixels of clrTransparent (-1 for none) transparent.
+	// Copies a bitmap: its own alpha when it has any (pbOwnAlpha tells; the
+	// pixels are taken as they are), else opaque with the pixels of
+	// clrTransparent (-1 for none) transparent.
 	BOOL LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent, BOOL* pbOwnAlpha = NULL);
 	// Renders an icon with its mask or its own alpha.
 	BOOL LoadIcon(HICON hIcon);
@@ -33,6 +34,8 @@ public:
 	// Resampled to a new size (area average when shrinking).
 	BOOL Scale(const CKTAlphaBitmap& source, int cx, int cy);
 
+	// Turns straight alpha, as bitmap files store it, into premultiplied.
+	void PremultiplyAlpha();
 	// Applies fn to every pixel as straight (not premultiplied) colour.
 	void TransformPixels(const std::function<void(COLORREF& clr, BYTE& alpha)>& fn);
 	// The straight colour and alpha of one pixel (x, y from the top left).

@@ -264,8 +264,11 @@ BOOL CKTImageManager::LoadStrip(UINT nIDResource, CKTAlphaBitmap& strip)
 	HBITMAP hBitmap = KTResourceManager()->LoadBitmap(nIDResource);
 	if (!hBitmap)
 		return FALSE;
-	BOOL bLoaded = strip.LoadBitmap(hBitmap, g_clrStripMask);
+	BOOL bOwnAlpha = FALSE;
+	BOOL bLoaded = strip.LoadBitmap(hBitmap, g_clrStripMask, &bOwnAlpha);
 	::DeleteObject(hBitmap);
+	if (bLoaded && bOwnAlpha)
+		strip.PremultiplyAlpha();  // bitmap resources keep straight alpha
 	return bLoaded;
 }
 

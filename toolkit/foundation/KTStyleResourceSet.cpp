@@ -19,7 +19,11 @@ BOOL CKTStyleImage::LoadPng(const void* pData, size_t cbData)
 BOOL CKTStyleImage::LoadBitmap(HBITMAP hBitmap)
 {
 	m_keyed = CKTAlphaBitmap();
-	return m_image.LoadBitmap(hBitmap, static_cast<COLORREF>(-1), &m_bAlpha);
+	if (!m_image.LoadBitmap(hBitmap, static_cast<COLORREF>(-1), &m_bAlpha))
+		return FALSE;
+	if (m_bAlpha)
+		m_image.PremultiplyAlpha();  // bitmap resources keep straight alpha
+	return TRUE;
 }
 
 CRect CKTStyleImage::GetSource(int nIndex, int nCount) const

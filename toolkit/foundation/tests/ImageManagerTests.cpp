@@ -103,6 +103,15 @@ TEST(ImageManager, PlainBitmapStripLosesItsGreyBackground)
 	ExpectPixel(manager.GetImage(31, 4)->GetImage(ktImageNormal), 0, 0, RGB(0, 0, 255), 255);
 }
 
+TEST(ImageManager, AlphaBitmapResourceIsPremultipliedOnLoad)
+{
+	CKTAlphaBitmap strip;
+	ASSERT_TRUE(CKTImageManager::LoadStrip(IDR_TEST_ALPHA_BITMAP, strip));
+	ExpectPixel(strip, 0, 0, RGB(200, 100, 50), 128);
+	ExpectPixel(strip, 1, 0, RGB(255, 0, 0), 255);
+	EXPECT_EQ(100, strip.GetBits()[2]) << "red 200 at half alpha";
+}
+
 TEST(ImageManager, WidthsPickExactNearestSmallestLargest)
 {
 	CKTImageManager manager;
