@@ -431,7 +431,11 @@ BOOL CMDIChildWnd::OnNcActivate(BOOL bActive) { return (BOOL)DefWindowProc(WM_NC
 
 void CMDIChildWnd::OnDestroy()
 {
-    // The frame's default menu comes back when the last child goes.
-    OnUpdateFrameMenu(FALSE, nullptr, nullptr);
+    // The frame's default menu comes back when the last child goes; while
+    // another child is active already, its menu stays.
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    CMDIChildWnd* pActive = pFrame ? pFrame->MDIGetActive() : nullptr;
+    if (!pActive || pActive == this)
+        OnUpdateFrameMenu(FALSE, nullptr, nullptr);
     CFrameWnd::OnDestroy();
 }

@@ -158,20 +158,6 @@ END_MESSAGE_MAP()
 
 class AppTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        ::RegDeleteTree(HKEY_CURRENT_USER, kRegistryRoot);
-        ASSERT_TRUE(theApp.InitInstance());
-        RunIdle();
-    }
-    static void TearDownTestSuite()
-    {
-        theApp.m_nMessageAnswer = IDNO;
-        if (theApp.m_pMainWnd)
-            theApp.m_pMainWnd->DestroyWindow();
-        PumpPending();
-        theApp.ExitInstance();
-    }
     void SetUp() override
     {
         g_commandLog.clear();
@@ -185,6 +171,8 @@ protected:
         RunIdle();
         return ActiveDoc();
     }
+    // The active document, made when there is none.
+    CTestDoc* EnsureDocument() { return ActiveDoc() ? ActiveDoc() : NewDocument(); }
 };
 
 }  // namespace
@@ -244,6 +232,7 @@ TEST_F(AppTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
 
 TEST_F(AppTest, UpdateHandlersRunAtIdleAndDisableCommandsWithoutHandler)
 {
+    ASSERT_NE(nullptr, EnsureDocument());
     CMainFrame* pFrame = MainFrame();
     RunIdle();
     EXPECT_TRUE(pFrame->m_btnFrameCmd.IsWindowEnabled());
@@ -272,7 +261,7 @@ TEST_F(AppTest, UpdateHandlersRunAtIdleAndDisableCommandsWithoutHandler)
 
 TEST_F(AppTest, TitleGainsAndLosesTheModifiedMark)
 {
-    CTestDoc* pDoc = ActiveDoc();
+    CTestDoc* pDoc = EnsureDocument();
     ASSERT_NE(nullptr, pDoc);
     CFrameWnd* pChild = MainFrame()->GetActiveFrame();
     CString strTitle = pDoc->GetTitle();
@@ -290,7 +279,7 @@ TEST_F(AppTest, TitleGainsAndLosesTheModifiedMark)
 
 TEST_F(AppTest, SaveWritesTheFileAndTheRecentListLandsInTheRegistry)
 {
-    CTestDoc* pDoc = ActiveDoc();
+    CTestDoc* pDoc = EnsureDocument();
     ASSERT_NE(nullptr, pDoc);
     char szPath[MAX_PATH];
     ::GetFullPathName("kfw_window_saved.tst", MAX_PATH, szPath, nullptr);
@@ -321,7 +310,7 @@ TEST_F(AppTest, SaveWritesTheFileAndTheRecentListLandsInTheRegistry)
 
 TEST_F(AppTest, UpdateAllViewsPassesTheHint)
 {
-    CTestDoc* pDoc = ActiveDoc();
+    CTestDoc* pDoc = EnsureDocument();
     ASSERT_NE(nullptr, pDoc);
     POSITION pos = pDoc->GetFirstViewPosition();
     CTestView* pView = static_cast<CTestView*>(pDoc->GetNextView(pos));
@@ -349,6 +338,18 @@ TEST_F(AppTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt)
     pChild->SendMessage(WM_CLOSE);
     PumpPending();
     EXPECT_FALSE(::IsWindow(hChild));
+}
+
+TEST_F(AppTest, ClosingOneChildKeepsTheMenuOfTheNextActiveChild)
+{
+    ASSERT_NE(nullptr, NewDocument());
+    ASSERT_NE(nullptr, NewDocument());
+    CFrameWnd* pChild = MainFrame()->GetActiveFrame();
+    pChild->SendMessage(WM_CLOSE);
+    RunIdle();
+    ASSERT_NE(MainFrame(), MainFrame()->GetActiveFrame());
+    HMENU hMenu = ::GetMenu(MainFrame()->m_hWnd);
+    EXPECT_NE((UINT)-1, ::GetMenuState(hMenu, ID_TEST_VIEWCMD, MF_BYCOMMAND)) << "the child's menu is shown";
 }
 
 TEST_F(AppTest, ModalDialogTakesTypedInputThroughDataExchange)
@@ -429,6 +430,7 @@ TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
 
 TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
 {
+    ASSERT_NE(nullptr, EnsureDocument());
     CMainFrame* pFrame = MainFrame();
     ::SetForegroundWindow(pFrame->m_hWnd);
     CView* pView = pFrame->GetActiveFrame()->GetActiveView();

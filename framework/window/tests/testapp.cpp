@@ -1,5 +1,6 @@
 // The test MDI application's classes.
 #include "testapp.h"
+#include <gtest/gtest.h>
 
 std::vector<std::string> g_commandLog;
 CTestApp theApp;
@@ -193,3 +194,29 @@ void RunIdle()
     theApp.OnIdle(0);
     theApp.OnIdle(1);
 }
+
+namespace {
+
+// The application runs for the whole test program, as it would in the
+// process it was made for; its registry key starts empty.
+class TestAppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Kestova Window Tests");
+        ASSERT_TRUE(theApp.InitInstance());
+        RunIdle();
+    }
+    void TearDown() override
+    {
+        theApp.m_nMessageAnswer = IDNO;
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        PumpPending();
+        theApp.ExitInstance();
+    }
+};
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new TestAppEnvironment);
+
+}  // namespace
