@@ -119,6 +119,13 @@ void CKTToolTipController::FilterToolTipMessage(CWnd* pWnd, UINT message, WPARAM
 	RelayEvent(pWnd->GetSafeHwnd(), message, wParam, lParam);
 }
 
+void CKTToolTipController::FilterToolTipMessage(CKTToolTipController* pController, CWnd* pWnd, UINT message,
+                                                WPARAM wParam, LPARAM lParam)
+{
+	if (pController)
+		pController->FilterToolTipMessage(pWnd, message, wParam, lParam);
+}
+
 void CKTToolTipController::ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit)
 {
 	RemoveTool();

@@ -31,6 +31,9 @@ public:
 	// Asks the window's tool hit test on mouse moves and shows, moves or hides
 	// the tip; clicks, keys and leaving the window hide it.
 	void FilterToolTipMessage(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
+	// The same for a window that may have no controller (nothing then).
+	static void FilterToolTipMessage(CKTToolTipController* pController, CWnd* pWnd, UINT message, WPARAM wParam,
+	                                 LPARAM lParam);
 	// Hides the current tip.
 	void CancelToolTips();
 	HWND GetToolTipWnd() const { return m_hWndToolTip; }

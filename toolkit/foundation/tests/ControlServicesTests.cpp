@@ -107,8 +107,9 @@ TEST(ToolTipController, HitToolGetsATipThatClicksCancel)
 	EXPECT_EQ(-1, pController->GetLastHit());
 	EXPECT_EQ(0, ::SendMessageA(pController->GetToolTipWnd(), TTM_GETTOOLCOUNT, 0, 0));
 
-	pController->FilterToolTipMessage(&bar, WM_MOUSEMOVE, 0, MAKELPARAM(150, 10));
+	CKTToolTipController::FilterToolTipMessage(pController, &bar, WM_MOUSEMOVE, 0, MAKELPARAM(150, 10));
 	EXPECT_EQ(-1, pController->GetLastHit()) << "outside every tool";
+	CKTToolTipController::FilterToolTipMessage(NULL, &bar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
 	HWND hTip = pController->GetToolTipWnd();
 	pController->Release();
 	EXPECT_FALSE(::IsWindow(hTip)) << "the last release destroys the tip window";
