@@ -109,15 +109,6 @@ void CKTAlphaBitmap::Free()
 	m_cx = m_cy = 0;
 }
 
-HBITMAP CKTAlphaBitmap::Detach()
-{
-	HBITMAP hBitmap = m_hBitmap;
-	m_hBitmap = NULL;
-	m_pBits = NULL;
-	m_cx = m_cy = 0;
-	return hBitmap;
-}
-
 HBITMAP CKTAlphaBitmap::Create32BPPDIBSection(HDC hDC, int cx, int cy, LPBYTE* ppBits)
 {
 	if (cx <= 0 || cy <= 0)

@@ -55,7 +55,6 @@ public:
 	// A bitmap of the size holding raw pixels; FALSE when the byte count differs.
 	BOOL SetBits(int cx, int cy, const BYTE* pBits, DWORD cbBits);
 
-	HBITMAP Detach();
 	HBITMAP GetHandle() const { return m_hBitmap; }
 	BOOL IsEmpty() const { return m_hBitmap == NULL; }
 	int GetWidth() const { return m_cx; }

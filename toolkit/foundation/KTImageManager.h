@@ -110,7 +110,6 @@ public:
 	CKTImageManagerIcon* GetOrAddIcon(int nWidth, int nHeight);
 	void Refresh();
 	const std::vector<std::unique_ptr<CKTImageManagerIcon>>& GetIcons() const { return m_icons; }
-	void RemoveAll() { m_icons.clear(); }
 
 private:
 	UINT m_nID;

@@ -44,7 +44,6 @@ public:
 	// Takes the other gradient's effective colours and factor as standard values.
 	void SetStandardValue(const CKTPaintManagerColorGradient& grc);
 	void SetCustomValue(COLORREF clrLight, COLORREF clrDark);
-	BOOL IsNull() const { return clrLight.IsDefaultValue(); }
 
 	void Serialize(CArchive& ar);
 

@@ -113,12 +113,6 @@ int CKTStatusBar::CommandToIndex(UINT nID) const
 	return -1;
 }
 
-UINT CKTStatusBar::GetItemID(int nIndex) const
-{
-	CKTStatusBarPane* pPane = GetPane(nIndex);
-	return pPane ? pPane->GetID() : 0;
-}
-
 void CKTStatusBar::GetItemRect(int nIndex, LPRECT lpRect) const
 {
 	if (!lpRect)
@@ -144,19 +138,6 @@ CString CKTStatusBar::GetPaneText(int nIndex) const
 {
 	CKTStatusBarPane* pPane = GetPane(nIndex);
 	return pPane ? pPane->GetText() : CString();
-}
-
-void CKTStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth)
-{
-	CKTStatusBarPane* pPane = GetPane(nIndex);
-	if (!pPane)
-		return;
-	CKTStatusBarPane updated(nID);
-	updated.SetText(pPane->GetText());
-	*pPane = updated;
-	pPane->SetStyle(nStyle);
-	pPane->SetWidth(cxWidth);
-	RecalcLayout();
 }
 
 int CKTStatusBar::CalcHeight() const

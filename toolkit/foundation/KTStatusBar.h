@@ -67,12 +67,10 @@ public:
 	int GetCount() const { return static_cast<int>(m_panes.size()); }
 	CKTStatusBarPane* GetPane(int nIndex) const;
 	int CommandToIndex(UINT nID) const;
-	UINT GetItemID(int nIndex) const;
 	// A pane's rectangle in client coordinates; empty for a bad index.
 	void GetItemRect(int nIndex, LPRECT lpRect) const;
 	BOOL SetPaneText(int nIndex, LPCSTR lpszText, BOOL bUpdate = TRUE);
 	CString GetPaneText(int nIndex) const;
-	void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
 	int CalcHeight() const;
 	// Shows the lock keys' states; called on every idle update.
 	void UpdateIndicators();

@@ -80,7 +80,6 @@ public:
 	BOOL AlphaBlend(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
 	                BLENDFUNCTION blend) const;
 	BOOL GradientFill(HDC hDC, TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMesh, ULONG nMode) const;
-	BOOL HasGradientFill() const { return m_pfnGradientFill != NULL; }
 
 private:
 	typedef BOOL(WINAPI* PFNALPHABLEND)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
