@@ -19,6 +19,7 @@ public:
                   const RECT& rect, CWnd* pParentWnd = nullptr, UINT nID = 0);
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);

@@ -6,6 +6,7 @@
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
+    ON_WM_NCCREATE()
     ON_WM_NCACTIVATE()
     ON_WM_SYSCOMMAND()
     ON_WM_MOUSEACTIVATE()
@@ -36,6 +37,24 @@ BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     if (m_bSyncActive)
         cs.style |= MFS_SYNCACTIVE;
     return CFrameWnd::PreCreateWindow(cs);
+}
+
+BOOL CMiniFrameWnd::OnNcCreate(LPCREATESTRUCT lpcs)
+{
+    if (!CFrameWnd::OnNcCreate(lpcs))
+        return FALSE;
+    if (!(GetStyle() & MFS_SYNCACTIVE))
+        return TRUE;
+    // Born looking like its owner: active when the owner, or a synchronised
+    // popup of it, is the foreground window.
+    CWnd* pParent = GetTopLevelParent();
+    HWND hWndActive = ::GetForegroundWindow();
+    BOOL bActive = pParent && hWndActive &&
+                   (pParent->m_hWnd == hWndActive ||
+                    (::GetLastActivePopup(pParent->m_hWnd) == hWndActive &&
+                     ::SendMessage(hWndActive, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0));
+    SendMessage(WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE);
+    return TRUE;
 }
 
 BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)

@@ -29,16 +29,25 @@ CFrameWnd* CWnd::GetParentFrame() const
     return nullptr;
 }
 
+namespace {
+
+// A child's parent, or a popup's owner.
+HWND ParentOrOwner(HWND hWnd)
+{
+    if (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD)
+        return ::GetParent(hWnd);
+    return ::GetWindow(hWnd, GW_OWNER);
+}
+
+}  // namespace
+
 CWnd* CWnd::GetTopLevelParent() const
 {
     if (!m_hWnd)
         return nullptr;
     HWND hWnd = m_hWnd;
-    for (HWND hWndParent; (hWndParent = ::GetParent(hWnd)) != nullptr;) {
-        if (!(::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
-            break;
-        hWnd = hWndParent;
-    }
+    for (HWND hWndNext; (hWndNext = ParentOrOwner(hWnd)) != nullptr;)
+        hWnd = hWndNext;
     return FromHandle(hWnd);
 }
 
@@ -47,12 +56,8 @@ CWnd* CWnd::GetTopLevelOwner() const
     if (!m_hWnd)
         return nullptr;
     HWND hWnd = m_hWnd;
-    for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != nullptr || (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD);) {
-        HWND hWndNext = hWndOwner ? hWndOwner : ::GetParent(hWnd);
-        if (!hWndNext)
-            break;
-        hWnd = hWndNext;
-    }
+    for (HWND hWndOwner; (hWndOwner = ::GetWindow(hWnd, GW_OWNER)) != nullptr;)
+        hWnd = hWndOwner;
     return FromHandle(hWnd);
 }
 

@@ -308,6 +308,33 @@ TEST_F(AppTest, SaveWritesTheFileAndTheRecentListLandsInTheRegistry)
     EXPECT_STREQ(szPath, pReopened->GetPathName());
 }
 
+TEST_F(AppTest, FailedSaveTellsTheUserAndLeavesNoPartialFile)
+{
+    CTestDoc* pDoc = EnsureDocument();
+    ASSERT_NE(nullptr, pDoc);
+    char szPath[MAX_PATH];
+    ::GetFullPathName("kfw_window_partial.tst", MAX_PATH, szPath, nullptr);
+    ::DeleteFile(szPath);
+    pDoc->SetModifiedFlag(TRUE);
+    pDoc->m_bFailStoring = TRUE;
+    EXPECT_FALSE(pDoc->DoSave(szPath));
+    pDoc->m_bFailStoring = FALSE;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(szPath));
+    EXPECT_EQ(1u, theApp.m_messages.size());
+    EXPECT_TRUE(pDoc->IsModified()) << "the changes are still unsaved";
+    pDoc->SetModifiedFlag(FALSE);
+}
+
+TEST_F(AppTest, OpeningAMissingFileTellsTheUserAndOpensNothing)
+{
+    HWND hActiveBefore = MainFrame()->GetActiveFrame()->m_hWnd;
+    EXPECT_EQ(nullptr, theApp.OpenDocumentFile("Z:\\no such folder\\missing.tst"));
+    RunIdle();
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_FALSE(theApp.m_messages[0].IsEmpty());
+    EXPECT_EQ(hActiveBefore, MainFrame()->GetActiveFrame()->m_hWnd) << "no frame is left behind";
+}
+
 TEST_F(AppTest, UpdateAllViewsPassesTheHint)
 {
     CTestDoc* pDoc = EnsureDocument();

@@ -28,6 +28,8 @@ void CTestDoc::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         ar.WriteString(m_strText);
         ar.WriteString("\r\n");
+        if (m_bFailStoring)
+            AfxThrowArchiveException(CArchiveException::genericException);
         return;
     }
     CString strLine;

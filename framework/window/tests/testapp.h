@@ -16,6 +16,7 @@ class CTestDoc : public CDocument {
 public:
     CString m_strText;
     BOOL m_bDocCommands = TRUE;  // the document answers its commands
+    BOOL m_bFailStoring = FALSE; // storing breaks off after the first line
     void Serialize(CArchive& ar) override;
     BOOL OnNewDocument() override;
 protected:
