@@ -60,6 +60,15 @@ CRect ChildRect(CWnd* pParent, HWND hWnd)
     return rect;
 }
 
+// The full path of a file in the working folder, removed if it exists.
+CString FreshPath(const char* pszName)
+{
+    char szPath[MAX_PATH];
+    ::GetFullPathName(pszName, MAX_PATH, szPath, nullptr);
+    ::DeleteFile(szPath);
+    return szPath;
+}
+
 std::string ReadFile(const char* pszPath)
 {
     std::ifstream in(pszPath, std::ios::binary);
@@ -281,9 +290,8 @@ TEST_F(AppTest, SaveWritesTheFileAndTheRecentListLandsInTheRegistry)
 {
     CTestDoc* pDoc = EnsureDocument();
     ASSERT_NE(nullptr, pDoc);
-    char szPath[MAX_PATH];
-    ::GetFullPathName("kfw_window_saved.tst", MAX_PATH, szPath, nullptr);
-    ::DeleteFile(szPath);
+    CString strPath = FreshPath("kfw_window_saved.tst");
+    LPCTSTR szPath = strPath;
     pDoc->m_strText = "saved text";
     pDoc->SetModifiedFlag(TRUE);
     ASSERT_TRUE(pDoc->DoSave(szPath));
@@ -312,9 +320,8 @@ TEST_F(AppTest, FailedSaveTellsTheUserAndLeavesNoPartialFile)
 {
     CTestDoc* pDoc = EnsureDocument();
     ASSERT_NE(nullptr, pDoc);
-    char szPath[MAX_PATH];
-    ::GetFullPathName("kfw_window_partial.tst", MAX_PATH, szPath, nullptr);
-    ::DeleteFile(szPath);
+    CString strPath = FreshPath("kfw_window_partial.tst");
+    LPCTSTR szPath = strPath;
     pDoc->SetModifiedFlag(TRUE);
     pDoc->m_bFailStoring = TRUE;
     EXPECT_FALSE(pDoc->DoSave(szPath));
