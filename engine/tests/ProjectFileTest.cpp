@@ -36,9 +36,10 @@ std::string MakeFolder()
 {
     std::string folder = ::testing::TempDir();
     const char last = folder.empty() ? '\0' : folder[folder.size() - 1];
-    if (last != '/' && last != '\\')
-        folder += '/';
-    folder += "kestova-engine-" + std::to_string(std::random_device()()) + "/";
+    const char separator = last == '\\' ? '\\' : '/';
+    if (last != separator)
+        folder += separator;
+    folder += "kestova-engine-" + std::to_string(std::random_device()()) + separator;
     MakeDirectory(folder.c_str());
     return folder;
 }
