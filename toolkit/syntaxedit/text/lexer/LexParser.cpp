@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <chrono>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 const long kNearRows = 0x3000; // ranges within three rows merge
@@ -261,11 +265,38 @@ bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::mutex>& lock)
     }
 }
 
+int CKTSyntaxEditLexParser::GetParseInThreadPriority() const
+{
+    std::lock_guard<std::mutex> lock(m_taskLock);
+    return m_nPriority;
+}
+
+void CKTSyntaxEditLexParser::SetParseInThreadPriority(int priority)
+{
+    std::lock_guard<std::mutex> lock(m_taskLock);
+    m_nPriority = priority;
+}
+
+// On the worker, under the task lock.
+void CKTSyntaxEditLexParser::ApplyPriority(int& applied) const
+{
+    if (applied == m_nPriority)
+        return;
+    applied = m_nPriority;
+#ifdef _WIN32
+    SetThreadPriority(GetCurrentThread(), applied);
+#endif
+}
+
 void CKTSyntaxEditLexParser::WorkerMain()
 {
     std::unique_lock<std::mutex> lock(m_taskLock);
-    while (WaitForWork(lock))
+    int applied = 0;
+    ApplyPriority(applied);
+    while (WaitForWork(lock)) {
+        ApplyPriority(applied);
         ProcessTasks();
+    }
     m_bWorkerRunning = false;
 }
 

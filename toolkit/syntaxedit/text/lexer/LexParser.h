@@ -63,6 +63,10 @@ public:
     void StopParseInThread();
     void BreakParsing();
     bool IsWorkerRunning() const;
+    // The worker's thread priority (the platform's values, 0 normal); a
+    // running worker takes a new one before its next pass.
+    int GetParseInThreadPriority() const;
+    void SetParseInThreadPriority(int priority);
     // After text was inserted (kind 1) or deleted (kind 2) between start and end.
     void OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind, const IKTLexTextSource* text);
     // Parses the whole text: in the worker or at once, as the schema's options say.
@@ -92,6 +96,7 @@ private:
     void WorkerMain();
     bool WaitForWork(std::unique_lock<std::mutex>& lock);
     void ProcessTasks();
+    void ApplyPriority(int& applied) const;
     void JoinFinishedWorker(std::unique_lock<std::mutex>& lock);
     std::unique_lock<std::mutex> TakeTaskLock();
 
@@ -108,6 +113,7 @@ private:
     bool m_bParseNow = false;
     bool m_bExit = false;
     bool m_bWorkerRunning = false;
+    int m_nPriority = 0;
     std::thread m_worker;
 
     std::mutex m_eventLock;
