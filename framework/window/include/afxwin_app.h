@@ -243,6 +243,8 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmd
 // Frees the temporary window, DC, GDI, menu and image-list objects of this thread.
 void AFXAPI AfxDeleteTempMaps();
 BOOL AFXAPI AfxOleInit();
+// Hosting of ActiveX controls; the program hosts none, so there is nothing to prepare.
+void AFXAPI AfxEnableControlContainer();
 void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
 void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
 BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,

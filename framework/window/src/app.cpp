@@ -177,6 +177,8 @@ int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 
 BOOL AFXAPI AfxOleInit() { return SUCCEEDED(::OleInitialize(nullptr)); }
 
+void AFXAPI AfxEnableControlContainer() {}
+
 void CWinApp::WinHelp(DWORD_PTR, UINT) {}
 
 void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL)
