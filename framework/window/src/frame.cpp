@@ -160,7 +160,10 @@ void CFrameWnd::PostNcDestroy() { delete this; }
 
 void CFrameWnd::OnClose()
 {
-    CDocument* pDocument = GetActiveDocument();
+    // Only this frame's own view speaks for a document here: an MDI main
+    // frame has none, and closing it asks the application about every document.
+    CView* pActiveView = GetActiveView();
+    CDocument* pDocument = pActiveView ? pActiveView->GetDocument() : nullptr;
     if (pDocument && !pDocument->CanCloseFrame(this))
         return;
     CWinApp* pApp = AfxGetApp();
