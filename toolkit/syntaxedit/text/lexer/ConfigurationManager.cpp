@@ -237,6 +237,12 @@ std::vector<std::string> CKTSyntaxEditConfigurationManager::GetSchemeNames() con
     return m_arSchemeNames;
 }
 
+CKTSyntaxEditIniReader::Entries CKTSyntaxEditConfigurationManager::GetSchemeEntries() const
+{
+    std::lock_guard<std::mutex> lock(m_lockData);
+    return m_entries;
+}
+
 std::vector<std::string> CKTSyntaxEditConfigurationManager::GetThemeNames() const
 {
     std::lock_guard<std::mutex> lock(m_lockData);

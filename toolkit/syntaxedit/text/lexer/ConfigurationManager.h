@@ -50,6 +50,8 @@ public:
     CKTSyntaxEditLexTextSchema::Ptr GetSchemaForFileType(const std::string& fileType) const;
     CKTSyntaxEditLexTextSchema::Ptr GetSchema(const std::string& name) const;
     std::vector<std::string> GetSchemeNames() const;
+    // Every scheme the configuration names, loaded or not: name, full path, comment.
+    CKTSyntaxEditIniReader::Entries GetSchemeEntries() const;
     std::vector<std::string> GetThemeNames() const;
     // The monitor's report: kind 0 tries theme, scheme and configuration in turn.
     void OnFileChanged(const std::string& path, int kind, int change);

@@ -137,6 +137,10 @@ TEST_F(ConfigParserTest, LoadsThemesAndSchemesOfTheProgramFolder)
     EXPECT_EQ(m_config->GetSchemaForFileType(".H")->GetSchName(), "C");
     EXPECT_EQ(m_config->GetSchemaForFileType(".diagram")->GetSchName(), "Diagram");
     EXPECT_FALSE(m_config->GetSchemaForFileType(".txt"));
+    auto entries = m_config->GetSchemeEntries();
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1].strComment, "C sources and headers");
+    EXPECT_TRUE(KTLexFileExists(entries[1].strValue));
 }
 
 TEST_F(ConfigParserTest, TwoTextsParseInTheirWorkersAndFollowSchemeChanges)
@@ -181,7 +185,7 @@ TEST_F(ConfigParserTest, TwoTextsParseInTheirWorkersAndFollowSchemeChanges)
 TEST_F(ConfigParserTest, TouchingTheConfigurationReloadsIt)
 {
     std::string ini = ReadTestFile(m_folder.Path("config/SyntaxEdit.ini"));
-    ktlex::ReplaceAll(ini, "Diagram = schemes\\diagram.scheme\r\n", "");
+    ktlex::ReplaceAll(ini, "Diagram = schemes\\diagram.scheme ; Packet layout diagram\r\n", "");
     WriteTestFile(m_folder.Path("config/SyntaxEdit.ini"), ini);
     EXPECT_EQ(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 3 * kPeriodMs).code,
               IKTSyntaxEditConfigEvents::ktReloaded);
