@@ -184,6 +184,10 @@ private:
 #define ON_CONTROL_REFLECT_EX(wNotifyCode, memberFxn) \
     {WM_REFLECT_BASE + WM_COMMAND, (UINT)(WORD)(wNotifyCode), 0, 0, nullptr, \
      AFX_MSG_THUNK(return p_->memberFxn();)},
+// void memberFxn(CCmdUI* pCmdUI): the control updates itself at idle
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
+    {WM_REFLECT_BASE + WM_COMMAND, (UINT)(WORD)CN_UPDATE_COMMAND_UI, 0, 0, nullptr, \
+     AFX_MSG_THUNK(p_->memberFxn(static_cast<CCmdUI*>(c_.pExtra)); return TRUE;)},
 // HBRUSH CtlColor(CDC* pDC, UINT nCtlColor): NULL lets the parent answer
 #define ON_WM_CTLCOLOR_REFLECT() AFX_MSG_ENTRY(WM_REFLECT_BASE + WM_CTLCOLOR, \
     c_.result = (LRESULT)p_->CtlColor(CDC::FromHandle((HDC)c_.wParam), (UINT)c_.lParam); \

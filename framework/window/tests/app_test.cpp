@@ -77,21 +77,6 @@ std::string ReadFile(const char* pszPath)
     return ss.str();
 }
 
-// Runs fn from a timer inside whatever modal loop is running then.
-std::function<void()> g_timerWork;
-void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    ::KillTimer(nullptr, idEvent);
-    auto work = std::move(g_timerWork);
-    if (work)
-        work();
-}
-void RunFromTimer(std::function<void()> work)
-{
-    g_timerWork = std::move(work);
-    ::SetTimer(nullptr, 0, 100, TimerProc);
-}
-
 class CDdxDialog : public CDialog {
 public:
     CString m_strName;

@@ -177,6 +177,8 @@ CDocument* CTestApp::OpenDocumentFile(LPCTSTR lpszFileName)
     return m_pDocTemplate->OpenDocumentFile(lpszFileName);
 }
 
+CWnd* MainFrameForTests() { return theApp.m_pMainWnd; }
+
 void PumpPending()
 {
     MSG msg;
@@ -188,6 +190,24 @@ void PumpPending()
             ::DispatchMessage(&msg);
         }
     }
+}
+
+namespace {
+std::function<void()> g_timerWork;
+
+void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(nullptr, idEvent);
+    auto work = std::move(g_timerWork);
+    if (work)
+        work();
+}
+}  // namespace
+
+void RunFromTimer(std::function<void()> work)
+{
+    g_timerWork = std::move(work);
+    ::SetTimer(nullptr, 0, 200, TimerProc);
 }
 
 void RunIdle()

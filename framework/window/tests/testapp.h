@@ -1,6 +1,7 @@
 // The test MDI application: document, view, child and main frames, two bars
 // laid out through WM_SIZEPARENT, and a log of where commands arrived.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 #include "afxwin.h"
@@ -89,7 +90,12 @@ protected:
 
 extern CTestApp theApp;
 
+// The test application's main frame.
+CWnd* MainFrameForTests();
+
 // Dispatches what is waiting in the queue as the application's loop would.
 void PumpPending();
+// Runs work from a timer, inside whatever modal loop runs by then.
+void RunFromTimer(std::function<void()> work);
 // One idle pass of the loop (the update pass and the freeing pass).
 void RunIdle();

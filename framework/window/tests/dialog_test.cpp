@@ -1,0 +1,192 @@
+// Dialogs from in-memory templates: data exchange with radio groups, combo
+// and list boxes; a control that updates itself through reflection; the
+// file dialog run modally and answered.
+#include <gtest/gtest.h>
+#include "afxdlgs.h"
+#include "testapp.h"
+
+namespace {
+
+enum { IDC_EDIT = 10, IDC_RADIO1 = 20, IDC_RADIO2, IDC_RADIO3, IDC_COMBO = 30, IDC_LIST = 40, IDC_SELF = 50 };
+
+// Writes a dialog template the way the resource compiler lays it out.
+class CTemplateWriter {
+public:
+    CTemplateWriter(LPCWSTR pszTitle, int cx, int cy)
+    {
+        DLGTEMPLATE dlg{};
+        dlg.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+        dlg.cx = (short)cx;
+        dlg.cy = (short)cy;
+        Append(&dlg, sizeof dlg);
+        Word(0);  // no menu
+        Word(0);  // the dialog class
+        String(pszTitle);
+        Word(8);
+        String(L"MS Shell Dlg");
+    }
+    void Item(WORD wClassAtom, LPCWSTR pszText, DWORD dwStyle, WORD wId, short x, short y, short cx, short cy)
+    {
+        Align();
+        DLGITEMTEMPLATE item{};
+        item.style = dwStyle | WS_CHILD | WS_VISIBLE;
+        item.x = x;
+        item.y = y;
+        item.cx = cx;
+        item.cy = cy;
+        item.id = wId;
+        Append(&item, sizeof item);
+        Word(0xFFFF);
+        Word(wClassAtom);
+        String(pszText);
+        Word(0);  // no creation data
+        reinterpret_cast<DLGTEMPLATE*>(m_bytes.data())->cdit++;
+    }
+    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_bytes.data()); }
+
+private:
+    void Append(const void* p, size_t cb)
+    {
+        const BYTE* pb = static_cast<const BYTE*>(p);
+        m_bytes.insert(m_bytes.end(), pb, pb + cb);
+    }
+    void Word(WORD w) { Append(&w, sizeof w); }
+    void String(LPCWSTR psz) { Append(psz, (wcslen(psz) + 1) * sizeof(WCHAR)); }
+    void Align()
+    {
+        while (m_bytes.size() % 4)
+            m_bytes.push_back(0);
+    }
+    std::vector<BYTE> m_bytes;
+};
+
+const WORD kButton = 0x80, kEdit = 0x81, kListBox = 0x83, kComboBox = 0x85;
+
+// A button that keeps its own caption up to date at idle.
+class CSelfUpdatingButton : public CButton {
+public:
+    int m_nUpdates = 0;
+protected:
+    afx_msg void OnUpdateSelf(CCmdUI* pCmdUI)
+    {
+        m_nUpdates++;
+        pCmdUI->SetText("updated");
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CButton)
+    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+END_MESSAGE_MAP()
+
+class CMemoryDialog : public CDialog {
+public:
+    CString m_strText = "initial";
+    int m_nRadio = 1;
+    CString m_strCombo = "beta";
+    int m_nList = 2;
+    CSelfUpdatingButton m_btnSelf;
+protected:
+    BOOL OnInitDialog() override
+    {
+        for (const char* psz : {"alpha", "beta", "gamma"}) {
+            SendDlgItemMessage(IDC_COMBO, CB_ADDSTRING, 0, (LPARAM)psz);
+            SendDlgItemMessage(IDC_LIST, LB_ADDSTRING, 0, (LPARAM)psz);
+        }
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_EDIT, m_strText);
+        DDX_Radio(pDX, IDC_RADIO1, m_nRadio);
+        DDX_CBString(pDX, IDC_COMBO, m_strCombo);
+        DDX_LBIndex(pDX, IDC_LIST, m_nList);
+        DDX_Control(pDX, IDC_SELF, m_btnSelf);
+    }
+};
+
+CTemplateWriter MakeTemplate()
+{
+    CTemplateWriter writer(L"In memory", 200, 140);
+    writer.Item(kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, IDC_EDIT, 5, 5, 100, 12);
+    writer.Item(kButton, L"One", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, IDC_RADIO1, 5, 20, 50, 10);
+    writer.Item(kButton, L"Two", BS_AUTORADIOBUTTON, IDC_RADIO2, 5, 32, 50, 10);
+    writer.Item(kButton, L"Three", BS_AUTORADIOBUTTON, IDC_RADIO3, 5, 44, 50, 10);
+    writer.Item(kComboBox, L"", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP | WS_GROUP, IDC_COMBO, 5, 58, 100, 60);
+    writer.Item(kListBox, L"", WS_BORDER | WS_VSCROLL | LBS_NOTIFY | WS_TABSTOP, IDC_LIST, 110, 5, 80, 60);
+    writer.Item(kButton, L"Self", BS_PUSHBUTTON | WS_TABSTOP, IDC_SELF, 110, 80, 50, 14);
+    return writer;
+}
+
+}  // namespace
+
+TEST(MemoryDialog, DataExchangeFillsAndReadsEveryKindOfControl)
+{
+    CTemplateWriter writer = MakeTemplate();
+    CMemoryDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(writer.Get(), MainFrameForTests()));
+    CString strText;
+    dlg.GetDlgItemText(IDC_EDIT, strText);
+    EXPECT_EQ("initial", std::string(strText));
+    EXPECT_EQ((UINT)BST_CHECKED, dlg.IsDlgButtonChecked(IDC_RADIO2));
+    EXPECT_EQ(1, (int)dlg.SendDlgItemMessage(IDC_COMBO, CB_GETCURSEL));
+    EXPECT_EQ(2, (int)dlg.SendDlgItemMessage(IDC_LIST, LB_GETCURSEL));
+    EXPECT_EQ(&dlg.m_btnSelf, CWnd::FromHandlePermanent(::GetDlgItem(dlg.m_hWnd, IDC_SELF)));
+
+    dlg.SetDlgItemText(IDC_EDIT, "changed");
+    dlg.CheckRadioButton(IDC_RADIO1, IDC_RADIO3, IDC_RADIO3);
+    dlg.SetDlgItemText(IDC_COMBO, "typed");
+    dlg.SendDlgItemMessage(IDC_LIST, LB_SETCURSEL, 0);
+    ASSERT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ("changed", std::string(dlg.m_strText));
+    EXPECT_EQ(2, dlg.m_nRadio);
+    EXPECT_EQ("typed", std::string(dlg.m_strCombo));
+    EXPECT_EQ(0, dlg.m_nList);
+    dlg.DestroyWindow();
+    EXPECT_EQ(nullptr, dlg.m_btnSelf.m_hWnd) << "the subclassed control let go of its window";
+}
+
+TEST(MemoryDialog, ControlUpdatesItselfThroughReflectionAtIdle)
+{
+    CTemplateWriter writer = MakeTemplate();
+    CMemoryDialog dlg;
+    ASSERT_TRUE(dlg.CreateIndirect(writer.Get(), MainFrameForTests()));
+    dlg.UpdateDialogControls(&dlg, TRUE);
+    EXPECT_EQ(1, dlg.m_btnSelf.m_nUpdates);
+    CString strText;
+    dlg.m_btnSelf.GetWindowText(strText);
+    EXPECT_EQ("updated", std::string(strText));
+    EXPECT_TRUE(dlg.m_btnSelf.IsWindowEnabled()) << "a control that updates itself is not disabled";
+    dlg.DestroyWindow();
+}
+
+TEST(MemoryDialog, ModalFromMemoryEndsWithTheButtonsResult)
+{
+    CTemplateWriter writer = MakeTemplate();
+    CMemoryDialog dlg;
+    dlg.InitModalIndirect(writer.Get(), MainFrameForTests());
+    RunFromTimer([&] { ::PostMessage(dlg.m_hWnd, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled()) << "the owner is enabled again";
+}
+
+TEST(FileDialog, ModalSaveDialogReturnsTheChosenName)
+{
+    char szPath[MAX_PATH];
+    ::GetFullPathName("kfw_window_chosen.tst", MAX_PATH, szPath, nullptr);
+    CFileDialog dlg(FALSE, "tst", nullptr, OFN_HIDEREADONLY, "Test Files (*.tst)|*.tst|All Files (*.*)|*.*||",
+                    MainFrameForTests());
+    RunFromTimer([&] {
+        HWND hDlg = ::GetActiveWindow();
+        // The file name box of the system's dialog.
+        ::SetDlgItemText(hDlg, cmb13, szPath);
+        ::SetDlgItemText(hDlg, edt1, szPath);
+        ::PostMessage(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_STRCASEEQ(szPath, dlg.GetPathName());
+    EXPECT_EQ("kfw_window_chosen.tst", std::string(dlg.GetFileName()));
+    EXPECT_EQ("tst", std::string(dlg.GetFileExt()));
+    EXPECT_EQ("kfw_window_chosen", std::string(dlg.GetFileTitle()));
+}
