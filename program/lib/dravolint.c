@@ -143,10 +143,10 @@ static int open_socket(dravolint_socket *s, int protocol, const char *host, unsi
 		if (server) {
 			if (protocol == DRAVOLINT_TCP)
 				setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, (const char *)&yes, sizeof yes);
-			done = bind(fd, entry->ai_addr, (int)entry->ai_addrlen) == 0
+			done = bind(fd, entry->ai_addr, (socklen_t)entry->ai_addrlen) == 0
 				&& (protocol == DRAVOLINT_UDP || listen(fd, 8) == 0);
 		} else {
-			done = connect(fd, entry->ai_addr, (int)entry->ai_addrlen) == 0;
+			done = connect(fd, entry->ai_addr, (socklen_t)entry->ai_addrlen) == 0;
 		}
 		if (!done) {
 			close_native(fd);
@@ -397,18 +397,6 @@ int dravolint_put_zeros(dravolint_writer *w, size_t length)
 	if (length > 0)
 		memset(w->data + w->position, 0, length);
 	w->position += length;
-	return DRAVOLINT_OK;
-}
-
-int dravolint_patch(dravolint_writer *w, size_t offset, unsigned size, uint64_t value)
-{
-	unsigned i;
-	if (size != 1 && size != 2 && size != 4 && size != 8)
-		return DRAVOLINT_E_ARGUMENT;
-	if (offset > w->position || size > w->position - offset)
-		return DRAVOLINT_E_ARGUMENT;
-	for (i = 0; i < size; ++i)
-		w->data[offset + i] = (unsigned char)(value >> (8 * (size - 1 - i)));
 	return DRAVOLINT_OK;
 }
 

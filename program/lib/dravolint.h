@@ -95,8 +95,6 @@ int dravolint_put_bits(dravolint_writer *w, uint32_t value, unsigned width);
 int dravolint_put_align(dravolint_writer *w);
 int dravolint_put_bytes(dravolint_writer *w, const void *data, size_t length);
 int dravolint_put_zeros(dravolint_writer *w, size_t length);
-/* Overwrites a big-endian integer of 1, 2, 4 or 8 bytes at offset. */
-int dravolint_patch(dravolint_writer *w, size_t offset, unsigned size, uint64_t value);
 
 /* ---- Reading ------------------------------------------------------------ */
 
