@@ -146,7 +146,9 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
 }
 
 // The worker holds the task lock through a whole pass: a caller that finds
-// it busy asks the running parse to stop early, then waits for it.
+// it busy asks the running parse to stop early, then waits for it. With the
+// lock no pass runs, so the request is taken back: a pass that the worker
+// starts later must not stop at once on it.
 std::unique_lock<std::mutex> CKTSyntaxEditLexParser::TakeTaskLock()
 {
     std::unique_lock<std::mutex> lock(m_taskLock, std::try_to_lock);
@@ -154,15 +156,14 @@ std::unique_lock<std::mutex> CKTSyntaxEditLexParser::TakeTaskLock()
         m_ptrSchema->GetBreakFlag() = true;
         lock.lock();
     }
+    m_ptrSchema->GetBreakFlag() = false;
     return lock;
 }
 
 void CKTSyntaxEditLexParser::BreakParsing()
 {
-    if (!m_ptrSchema)
-        return;
-    std::unique_lock<std::mutex> lock = TakeTaskLock();
-    m_ptrSchema->GetBreakFlag() = false;
+    if (m_ptrSchema)
+        TakeTaskLock(); // returns once no pass runs
 }
 
 void CKTSyntaxEditLexParser::StopParseInThread()
@@ -203,7 +204,6 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
         return;
     // The chain moves only while no run reads it.
     std::unique_lock<std::mutex> lock = TakeTaskLock();
-    m_ptrSchema->GetBreakFlag() = false;
     m_ptrSchema->UpdateTextBlocks(start, end, kind);
     for (Task& task : m_tasks) { // queued ranges follow the text as the blocks do
         task.start = KTLexShiftPos(task.start, start, end, kind);
