@@ -1,6 +1,8 @@
 // Bringing notifications from any thread to the sink owner's thread.
 #include "KTNotificationSinkMT.h"
 
+#include <chrono>
+
 CKTNotificationSinkMT::CKTNotificationSinkMT(BOOL bCreateWnd)
     : m_wnd(this), m_dwOwnerThreadId(GetCurrentThreadId())
 {
@@ -11,17 +13,48 @@ CKTNotificationSinkMT::CKTNotificationSinkMT(BOOL bCreateWnd)
 CKTNotificationSinkMT::~CKTNotificationSinkMT()
 {
     UnadviseAll();
+    CloseAndWaitForCallers();
     // Messages still in the queue go to a window that no longer exists.
     m_wnd.DestroyWnd();
-    m_bWndCreated = FALSE;
-    std::lock_guard<std::mutex> lock(m_lock);
-    m_mapQueued.clear();
+}
+
+// A worker may be blocked sending to this thread: its message is taken in
+// (and not delivered) while we wait, or neither side would move.
+void CKTNotificationSinkMT::CloseAndWaitForCallers()
+{
+    std::unique_lock<std::mutex> lock(m_lock);
+    m_bClosing = TRUE;
+    m_cvCallers.notify_all();
+    while (!m_cvCallers.wait_for(lock, std::chrono::milliseconds(10), [this] { return m_nCallers == 0; }))
+    {
+        lock.unlock();
+        MSG msg;
+        PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        lock.lock();
+    }
+}
+
+CKTNotificationSinkMT::CCallScope::CCallScope(CKTNotificationSinkMT& sink) : m_sink(sink)
+{
+    std::lock_guard<std::mutex> lock(m_sink.m_lock);
+    m_bEntered = !m_sink.m_bClosing;
+    if (m_bEntered)
+        ++m_sink.m_nCallers;
+}
+
+CKTNotificationSinkMT::CCallScope::~CCallScope()
+{
+    if (!m_bEntered)
+        return;
+    std::lock_guard<std::mutex> lock(m_sink.m_lock);
+    --m_sink.m_nCallers;
+    // Still under the lock: once it is let go the sink may be gone.
+    m_sink.m_cvCallers.notify_all();
 }
 
 BOOL CKTNotificationSinkMT::CreateWnd()
 {
-    m_bWndCreated = m_wnd.CreateWnd();
-    return m_bWndCreated;
+    return m_wnd.CreateWnd();
 }
 
 size_t CKTNotificationSinkMT::GetQueuedCount()
@@ -43,6 +76,9 @@ void CKTNotificationSinkMT::OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, 
         Dispatch(event);
         return;
     }
+    CCallScope call(*this);
+    if (!call.IsEntered())
+        return;
     if (!(dwFlags & KT_NOTIFY_POST))
     {
         SendMessageA(m_wnd.GetSafeHwnd(), KTNotificationSinkMTOnEvent, reinterpret_cast<WPARAM>(&event), 0);
@@ -72,9 +108,9 @@ void CKTNotificationSinkMT::PostEvent(const EventRecord& event)
             ++m_nFailedPosts;
             return;
         }
-        lock.unlock();
-        Sleep(100);
-        lock.lock();
+        // Closing ends the wait and the retries.
+        if (m_cvCallers.wait_for(lock, std::chrono::milliseconds(100), [this] { return m_bClosing; }))
+            return;
     }
 }
 
@@ -93,7 +129,9 @@ LRESULT CKTNotificationSinkMT::OnWindowEvent(WPARAM wParam, LPARAM lParam)
 {
     if (wParam)
     {
-        Dispatch(*reinterpret_cast<const EventRecord*>(wParam));
+        // Sent while the destructor waits for its callers: taken in, not delivered.
+        if (!m_bClosing)
+            Dispatch(*reinterpret_cast<const EventRecord*>(wParam));
         return 0;
     }
     EventRecord event;

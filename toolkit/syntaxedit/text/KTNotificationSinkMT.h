@@ -5,6 +5,7 @@
 #include "KTNotificationConnection.h"
 #include "KTNotificationSinkMTWnd.h"
 
+#include <condition_variable>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -19,6 +20,7 @@ enum : DWORD
 };
 
 // Construct and destroy it on the thread that is to receive the events.
+// Destruction waits until no other thread is inside OnEvent any more.
 class CKTNotificationSinkMT : public CKTNotificationSink
 {
 public:
@@ -28,7 +30,7 @@ public:
     ~CKTNotificationSinkMT() override;
 
     BOOL CreateWnd();
-    BOOL IsWndCreated() const { return m_bWndCreated; }
+    BOOL IsWndCreated() const { return m_wnd.GetSafeHwnd() != NULL; }
     DWORD GetOwnerThreadId() const { return m_dwOwnerThreadId; }
     UINT GetFailedPosts() const { return m_nFailedPosts; }
     size_t GetQueuedCount();
@@ -68,16 +70,34 @@ private:
         CKTNotificationSinkMT* m_pSink; // the sink that embeds this window
     };
 
+    // Counts one call from another thread for the scope; refused once the sink is closing.
+    class CCallScope
+    {
+    public:
+        explicit CCallScope(CKTNotificationSinkMT& sink);
+        ~CCallScope();
+        CCallScope(const CCallScope&) = delete;
+        CCallScope& operator=(const CCallScope&) = delete;
+        BOOL IsEntered() const { return m_bEntered; }
+
+    private:
+        CKTNotificationSinkMT& m_sink;
+        BOOL m_bEntered;
+    };
+
     void Dispatch(const EventRecord& event);
     void PostEvent(const EventRecord& event);
     BOOL TakeQueued(UINT nEvent, EventRecord& event);
+    void CloseAndWaitForCallers();
 
     std::unordered_map<DWORD, Handler> m_mapHandlers; // code -> owner's handler
     CMsgWnd m_wnd;
-    std::mutex m_lock;                                // guards the queue, the number and the failures
+    std::mutex m_lock;                                // guards the queue, the number, the failures and the callers
+    std::condition_variable m_cvCallers;              // wakes retrying posters and the closing owner
     std::map<UINT, EventRecord> m_mapQueued;          // posted, not yet delivered
     UINT m_nNextEvent = 0;
-    BOOL m_bWndCreated = FALSE;
+    int m_nCallers = 0;      // other threads inside OnEvent
+    BOOL m_bClosing = FALSE; // set by the destructor: no new call, no retry, no delivery
     DWORD m_dwOwnerThreadId;
     UINT m_nFailedPosts = 0; // posts given up since the last one that went through
 };

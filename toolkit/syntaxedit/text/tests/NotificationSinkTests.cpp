@@ -4,7 +4,10 @@
 #include "KTNotificationSinkMT.h"
 
 #include <atomic>
+#include <cstring>
 #include <functional>
+#include <memory>
+#include <new>
 #include <thread>
 #include <vector>
 
@@ -131,6 +134,55 @@ TEST(NotificationSink, EventsQueuedAtDestructionAreNeverDelivered)
     PumpUntil([] { return false; }, 200);
     EXPECT_EQ(*calls, 0);
     EXPECT_FALSE(connection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST));
+}
+
+TEST(NotificationSink, DestructionWaitsOutAWorkerRetryingAPost)
+{
+    ConnectionHolder connection;
+    // The sink lives in memory wiped once it is destroyed, as a freed block may be.
+    using Storage = std::aligned_storage_t<sizeof(CKTNotificationSinkMT), alignof(CKTNotificationSinkMT)>;
+    auto* storage = new Storage;
+    auto* sink = new (storage) CKTNotificationSinkMT(FALSE); // no window: every post fails and is retried
+    sink->Advise(connection.Get(), kCode);
+    auto returned = std::make_shared<std::atomic<bool>>(false);
+    CKTNotificationConnection* pConnection = connection.Get();
+    std::thread worker([pConnection, returned] {
+        pConnection->SendEvent(kCode, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST);
+        *returned = true;
+    });
+    Sleep(150); // the worker is between two tries
+    DWORD dwStart = GetTickCount();
+    sink->~CKTNotificationSinkMT();
+    DWORD dwElapsed = GetTickCount() - dwStart;
+    std::memset(storage, 0xDD, sizeof(Storage));
+    if (!PumpUntil([&] { return returned->load(); }, 2000))
+    {
+        worker.detach(); // the storage is left to it
+        FAIL() << "the worker still retries on a destroyed sink";
+    }
+    worker.join();
+    delete storage;
+    EXPECT_LT(dwElapsed, 1000u);
+}
+
+TEST(NotificationSink, DestructionReleasesAWorkerWaitingOnASend)
+{
+    ConnectionHolder connection;
+    auto sink = std::make_unique<CKTNotificationSinkMT>();
+    std::atomic<int> calls(0);
+    sink->SetHandler(kCode, [&](DWORD, WPARAM, LPARAM) { ++calls; });
+    sink->Advise(connection.Get(), kCode);
+    std::atomic<bool> returned(false);
+    std::thread worker([&] {
+        connection->SendEvent(kCode, 0, 0, 0);
+        returned = true;
+    });
+    Sleep(100); // the owner does not pump: the worker waits in its send
+    sink.reset();
+    bool done = PumpUntil([&] { return returned.load(); }, 5000);
+    worker.join();
+    EXPECT_TRUE(done);
+    EXPECT_EQ(calls.load(), 0);
 }
 
 TEST(NotificationSink, PostWithoutWindowIsCountedAndDropped)
