@@ -1,6 +1,6 @@
 // Parse runs of a text schema: the full run, the re-parse after an edit that
-// takes the unchanged rest of the old chain back, and the block updates
-// that an edit makes before it.
+// takes the unchanged rest of the old chain back, the block updates that an
+// edit makes before it, and the on-screen parse of visible rows.
 #include <algorithm>
 #include <chrono>
 #include <climits>
