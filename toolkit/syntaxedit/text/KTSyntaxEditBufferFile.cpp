@@ -25,6 +25,12 @@ void CKTSyntaxEditBufferManager::Close()
 {
     if (m_pLexParser)
         m_pLexParser->Close();
+    ClearText();
+}
+
+// The caller has stopped the parser first.
+void CKTSyntaxEditBufferManager::ClearText()
+{
     {
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
         m_Lines.RemoveAll();
@@ -60,12 +66,7 @@ void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
 {
     if (m_pLexParser)
         m_pLexParser->BreakParsing();
-    {
-        CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        m_Lines.RemoveAll();
-        m_strFileExt.Empty();
-    }
-    m_UndoRedoManager.Clear();
+    ClearText();
     if (pFile)
     {
         m_bUnicodeFile = CKTSyntaxEditTextReader::DetectUnicode(pFile);
@@ -108,13 +109,13 @@ void CKTSyntaxEditBufferManager::Store(CArchive& ar) const
 
 void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
 {
-    if (m_bSyntaxColor && m_pLexParser)
-        m_pLexParser->BreakParsing();
     if (ar.IsLoading())
     {
         Load(ar.GetFile());
         return;
     }
+    if (m_bSyntaxColor && m_pLexParser)
+        m_pLexParser->BreakParsing();
     Store(ar);
     m_UndoRedoManager.MarkSaved();
     if (CFile* pFile = ar.GetFile())

@@ -170,7 +170,7 @@ void CKTSyntaxEditBufferManager::EnableSyntaxColor(BOOL bOn)
 
 int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) const
 {
-    const CString* pLine = const_cast<CKTSyntaxEditLineArray&>(m_Lines).GetLineAt(nRow, FALSE);
+    const CString* pLine = m_Lines.PeekAt(nRow);
     if (!pLine)
         return 0;
     LPCSTR pszText = *pLine;
@@ -187,7 +187,7 @@ int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) con
 
 int CKTSyntaxEditBufferManager::GetColumnOfCharOffset(int nRow, int nOffset) const
 {
-    const CString* pLine = const_cast<CKTSyntaxEditLineArray&>(m_Lines).GetLineAt(nRow, FALSE);
+    const CString* pLine = m_Lines.PeekAt(nRow);
     if (!pLine)
         return 1;
     LPCSTR pszText = *pLine;
@@ -201,11 +201,6 @@ int CKTSyntaxEditBufferManager::GetColumnOfCharOffset(int nRow, int nOffset) con
 int CKTSyntaxEditBufferManager::EstimateTextSize(int nRowA, int nRowB) const
 {
     return (std::abs(nRowA - nRowB) * m_nAverageLineLen / 1024 + 1) * 1024;
-}
-
-int CKTSyntaxEditBufferManager::ClipOffset(int nRow, int nDispCol) const
-{
-    return std::min(GetCharOffsetOfColumn(nRow, nDispCol), m_Lines.GetLengthAt(nRow));
 }
 
 // --- Editing ----------------------------------------------------------------
@@ -381,8 +376,8 @@ BOOL CKTSyntaxEditBufferManager::ChangeCase(int nRow, int nDispCol1, int nDispCo
     int o2 = GetCharOffsetOfColumn(nRow, nDispCol2);
     if (o2 < o1)
         std::swap(o1, o2);
-    CString* pLine = m_Lines.GetLineAt(nRow, FALSE);
-    CString strOld = pLine->Mid(o1, o2 - o1);
+    CString strLine = m_Lines.GetAt(nRow);
+    CString strOld = strLine.Mid(o1, o2 - o1);
     CString strNew = strOld;
     if (bUpper)
         strNew.MakeUpper();
@@ -390,7 +385,7 @@ BOOL CKTSyntaxEditBufferManager::ChangeCase(int nRow, int nDispCol1, int nDispCo
         strNew.MakeLower();
     {
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        *pLine = pLine->Left(o1) + strNew + pLine->Mid(o2);
+        m_Lines.SetAt(nRow, strLine.Left(o1) + strNew + strLine.Mid(o2));
     }
     if (bRecordUndo)
         m_UndoRedoManager.AddCommand(new CKTSyntaxEditReplaceStringCommand(
@@ -416,8 +411,8 @@ CString CKTSyntaxEditBufferManager::CopyRange(int nRow1, int nDispCol1, int nRow
     for (int row = nRow1; row <= nRow2; ++row)
     {
         int nLength = m_Lines.GetLengthAt(row);
-        int nStart = row == nRow1 || bColumnBlock ? ClipOffset(row, nDispCol1) : 0;
-        int nEnd = row == nRow2 || bColumnBlock ? ClipOffset(row, nDispCol2) : nLength;
+        int nStart = row == nRow1 || bColumnBlock ? GetCharOffsetOfColumn(row, nDispCol1) : 0;
+        int nEnd = row == nRow2 || bColumnBlock ? GetCharOffsetOfColumn(row, nDispCol2) : nLength;
         CString strPiece = m_Lines.GetAt(row).Mid(nStart, std::max(nEnd - nStart, 0));
         if (bColumnBlock && strPiece.GetLength() < nDispCol2 - nDispCol1)
             strPiece += CString(' ', nDispCol2 - nDispCol1 - strPiece.GetLength());

@@ -91,6 +91,7 @@ public:
 
 private:
     void Store(CArchive& ar) const;
+    void ClearText();
     void ReadRows(CFile* pFile);
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
     KT_EDIT_TEXTPOS PlaceOtherPieces(int nRow, const std::vector<CString>& pieces, BOOL bEndsWithLineEnd,
@@ -101,7 +102,6 @@ private:
     void RecordDelete(int nRow1, int nOffset1, int nRow2, int nOffset2);
     void JoinRows(int nRow1, int nOffset1, int nRow2, int nOffset2);
     CString CopyRange(int nRow1, int nDispCol1, int nRow2, int nDispCol2, BOOL bColumnBlock, BOOL bForceCRLF) const;
-    int ClipOffset(int nRow, int nDispCol) const;
 
     int m_nAverageLineLen = 30;                 // characters per row assumed when sizing copies
     CKTNotificationConnection* m_pConnection;   // one reference held: views subscribe to it
