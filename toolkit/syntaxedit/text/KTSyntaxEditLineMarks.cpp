@@ -32,26 +32,8 @@ KT_EDIT_LINEMARK_PARAM::KT_EDIT_LINEMARK_PARAM() : dwType(lmpNone), dValue(0.0)
 {
 }
 
-KT_EDIT_LINEMARK_PARAM::KT_EDIT_LINEMARK_PARAM(const KT_EDIT_LINEMARK_PARAM& other)
-    : dwType(other.dwType), dValue(other.dValue), ptrBox(other.ptrBox)
-{
-}
-
-KT_EDIT_LINEMARK_PARAM& KT_EDIT_LINEMARK_PARAM::operator=(const KT_EDIT_LINEMARK_PARAM& other)
-{
-    if (this == &other)
-        return *this;
-    if (other.dwType == lmpNone)
-    {
-        Clear();
-        return *this;
-    }
-    dwType = other.dwType;
-    dValue = other.dValue;
-    ptrBox = other.ptrBox;
-    return *this;
-}
-
+KT_EDIT_LINEMARK_PARAM::KT_EDIT_LINEMARK_PARAM(const KT_EDIT_LINEMARK_PARAM& other) = default;
+KT_EDIT_LINEMARK_PARAM& KT_EDIT_LINEMARK_PARAM::operator=(const KT_EDIT_LINEMARK_PARAM& other) = default;
 KT_EDIT_LINEMARK_PARAM::~KT_EDIT_LINEMARK_PARAM() = default;
 
 void KT_EDIT_LINEMARK_PARAM::Clear()

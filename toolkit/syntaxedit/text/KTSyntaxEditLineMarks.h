@@ -26,6 +26,7 @@ struct KT_EDIT_LINEMARK_PARAM
         lmpPtr = 3,
     };
 
+    // Out of line, where the box's type is complete; copies share the box.
     KT_EDIT_LINEMARK_PARAM();
     KT_EDIT_LINEMARK_PARAM(const KT_EDIT_LINEMARK_PARAM& other);
     KT_EDIT_LINEMARK_PARAM& operator=(const KT_EDIT_LINEMARK_PARAM& other);
