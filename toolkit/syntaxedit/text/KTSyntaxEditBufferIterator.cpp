@@ -85,10 +85,11 @@ int CKTSyntaxEditBufferIterator::RowCount() const
 
 void CKTSyntaxEditBufferIterator::SeekBegin()
 {
+    int nRows = RowCount();
     m_posCurrent = KT_EDIT_TEXTPOS(1, 0);
-    m_bEOF = FALSE;
+    m_bEOF = nRows == 0;
     m_mapLineLen.clear();
-    m_mapLineLen.reserve(std::max(RowCount() / 10, 500));
+    m_mapLineLen.reserve(std::max(nRows / 10, 500));
     m_arWindow.assign(std::max<size_t>(std::max(m_nBackOffset, 500), m_arWindow.size()), 0);
     m_nNextRow = 1;
     m_nAvail = 0;
@@ -97,7 +98,6 @@ void CKTSyntaxEditBufferIterator::SeekBegin()
     // A line end stands before row 1, so look-back at the start sees one.
     memcpy(&m_arWindow[kStartOffset], kLineEnd, 2);
     m_nReadOffset = kStartOffset + 2;
-    m_bEOF = GetLineLenChars(1, TRUE) == 0;
 }
 
 void CKTSyntaxEditBufferIterator::EnsureWindow(int nNeeded)
