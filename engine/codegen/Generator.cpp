@@ -1,34 +1,43 @@
-// Generator.cpp: resolves a design once and lets each writer produce its file.
+// Generator.cpp: validates a design, resolves it once and lets each writer produce its file.
 #include "Generator.h"
 
 #include "Writers.h"
+#include "validation/DesignValidator.h"
 
 namespace codegen {
 
 namespace {
 
+bool Validate(const ProjectRecord& project, std::string& error)
+{
+    CString line;
+    if (ValidateDesign(project, &line))
+        return true;
+    error.assign(line, static_cast<std::size_t>(line.GetLength()));
+    return false;
+}
+
 // Runs write over the design's layout into text; text stays empty on failure.
-bool Generate(const Design& design, std::string& text, std::string& error, const char* lineEnd,
+bool Generate(const ProjectRecord& project, std::string& text, std::string& error, const char* lineEnd,
               void (*write)(const ProtocolLayout&, CodeText&))
 {
     text.clear();
-    ProtocolLayout layout;
-    if (!BuildLayout(design, layout, error))
+    if (!Validate(project, error))
         return false;
     CodeText out(lineEnd);
-    write(layout, out);
+    write(BuildLayout(project), out);
     text = out.Take();
     return true;
 }
 
 } // namespace
 
-bool GenerateCode(const Design& design, GeneratedCode& code, std::string& error)
+bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error)
 {
     code = GeneratedCode();
-    ProtocolLayout layout;
-    if (!BuildLayout(design, layout, error))
+    if (!Validate(project, error))
         return false;
+    const ProtocolLayout layout = BuildLayout(project);
     CodeText header, source, demo;
     WriteApiHeader(layout, header);
     WriteApiSource(layout, source);
@@ -39,15 +48,15 @@ bool GenerateCode(const Design& design, GeneratedCode& code, std::string& error)
     return true;
 }
 
-bool GenerateMakefile(const Design& design, std::string& makefile, std::string& error)
+bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::string& error)
 {
     // GNU make on Unix reads a carriage return as part of a recipe line.
-    return Generate(design, makefile, error, "\n", WriteMakefile);
+    return Generate(project, makefile, error, "\n", WriteMakefile);
 }
 
-bool GenerateDiagram(const Design& design, std::string& diagram, std::string& error)
+bool GenerateDiagram(const ProjectRecord& project, std::string& diagram, std::string& error)
 {
-    return Generate(design, diagram, error, "\r\n", WriteDiagram);
+    return Generate(project, diagram, error, "\r\n", WriteDiagram);
 }
 
 std::string HeaderFileName(const std::string& project) { return project + "_api.h"; }

@@ -3,7 +3,7 @@
 // Structs: GeneratedCode.
 #pragma once
 
-#include "Design.h"
+#include "model/ProtocolRecords.h"
 
 #include <string>
 
@@ -17,12 +17,12 @@ struct GeneratedCode
     std::string demo;       // <name>_api_demo.c
 };
 
-// Each returns false with one output-pane line in error when the design
-// cannot be generated; the output is then left empty. Generation is
-// deterministic: the same design always gives the same text.
-bool GenerateCode(const Design& design, GeneratedCode& code, std::string& error);
-bool GenerateMakefile(const Design& design, std::string& makefile, std::string& error);
-bool GenerateDiagram(const Design& design, std::string& diagram, std::string& error);
+// Each validates the design first and, at its first problem, returns false
+// with the validator's one line in error and the output left empty.
+// Generation is deterministic: the same design always gives the same text.
+bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error);
+bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::string& error);
+bool GenerateDiagram(const ProjectRecord& project, std::string& diagram, std::string& error);
 
 // The generated files' names for a project name.
 std::string HeaderFileName(const std::string& project);     // <name>_api.h

@@ -1,9 +1,9 @@
-// Layout.h: the wire layout of a design, resolved and checked once for every generator.
+// Layout.h: the wire layout of a validated design, resolved once for every generator.
 //
 // Structs: FieldLayout, ListLayout, PacketLayout, ProtocolLayout.
 #pragma once
 
-#include "Design.h"
+#include "model/ProtocolRecords.h"
 #include "model/Vocabulary.h"
 
 #include <cstdint>
@@ -90,10 +90,9 @@ struct ProtocolLayout
     bool HasLengthRole() const { return bodyLengthField >= 0 || totalLengthField >= 0; }
 };
 
-// Resolves and checks the design. On a design that cannot be generated,
-// returns false with one line for the output pane in error ("Error: ...
-// please redesign your protocol!").
-bool BuildLayout(const Design& design, ProtocolLayout& layout, std::string& error);
+// Resolves a design that ValidateDesign accepted; the validator is what
+// refuses designs, so nothing here checks them again.
+ProtocolLayout BuildLayout(const ProjectRecord& project);
 
 // The C type of an integer data type, of a bit field's width, or of a TLV tag
 // or length type.

@@ -61,12 +61,12 @@ std::vector<std::string> ExpectedLines(const std::string& example)
     return {"packet pong (type 0x00000002)", "\tstamp = 18446744073709551615", "\tfrom = \"\""};
 }
 
-int SampleCount(const Design& design)
+int SampleCount(const ProjectRecord& design)
 {
-    return 3 * static_cast<int>(design.packets.size());
+    return 3 * static_cast<int>(design.packets.GetSize());
 }
 
-void ExpectIntactExchange(const Design& design, const DemoRun& run)
+void ExpectIntactExchange(const ProjectRecord& design, const DemoRun& run)
 {
     std::string all = std::to_string(SampleCount(design));
     EXPECT_EQ(0, run.server) << run.serverOutput;
@@ -90,26 +90,26 @@ class EndToEnd : public ::testing::TestWithParam<std::string>
 
 TEST_P(EndToEnd, GeneratedMakefileBuildsWarningFreeAndTheDemoPairExchangesEveryPacketIntact)
 {
-    Design design = LoadExample(GetParam());
+    ProjectRecord design = LoadExample(GetParam());
     ProjectFolder project(design);
     std::string output;
     ASSERT_EQ(0, RunCommand("make -C '" + project.Path() + "' CFLAGS='-O2 -Werror'", &output)) << output;
     const char* library = design.libraryType == 0 ? "lib%s.so" : "lib%s.a";
     char name[64];
-    std::snprintf(name, sizeof name, library, design.name.c_str());
+    std::snprintf(name, sizeof name, library, design.name);
     EXPECT_EQ(0, RunCommand("test -f '" + project.File(name) + "'")) << name;
-    ExpectIntactExchange(design, RunDemoPair(project.Path(), "./" + design.name + "_demo"));
+    ExpectIntactExchange(design, RunDemoPair(project.Path(), std::string("./") + design.name + "_demo"));
 }
 
 TEST_P(EndToEnd, CrossCompiledDemoPairExchangesEveryPacketIntactUnderWine)
 {
     if (!HaveTool("i686-w64-mingw32-gcc") || !HaveTool("wine"))
         GTEST_SKIP() << "no mingw compiler or no Wine";
-    Design design = LoadExample(GetParam());
+    ProjectRecord design = LoadExample(GetParam());
     ProjectFolder project(design);
-    std::string exe = design.name + "_demo.exe", output;
+    std::string name = design.name, exe = name + "_demo.exe", output;
     std::string compile = "cd '" + project.Path() + "' && i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -Werror -O2 -o "
-        + exe + " " + design.name + "_api_demo.c " + design.name + "_api.c dravolint.c -lws2_32";
+        + exe + " " + name + "_api_demo.c " + name + "_api.c dravolint.c -lws2_32";
     ASSERT_EQ(0, RunCommand(compile, &output)) << output;
     ExpectIntactExchange(design, RunDemoPair(project.Path(), "env WINEDEBUG=-all wine ./" + exe));
 }

@@ -1,7 +1,6 @@
 // Examples.cpp: the example designs shipped in the program folder's example folder, loaded for the tests.
 #include "Examples.h"
 
-#include "DesignFromProject.h"
 #include "ProjectFolder.h"
 #include "project/ProjectFile.h"
 
@@ -15,13 +14,13 @@ std::vector<std::string> ExampleNames()
     return {"chat", "sensor", "vault", "beacon"};
 }
 
-Design LoadExample(const std::string& name)
+ProjectRecord LoadExample(const std::string& name)
 {
     std::string path = ProgramFolder() + "example/" + name + ".kvs";
     ProjectRecord project;
     CString message;
     EXPECT_TRUE(ReadProjectFile(path.c_str(), &project, &message)) << path << ": " << message;
-    return DesignFromProject(project);
+    return project;
 }
 
 } // namespace testing

@@ -1,7 +1,7 @@
 // Examples.h: the example designs shipped in the program folder's example folder, loaded for the tests.
 #pragma once
 
-#include "Design.h"
+#include "model/ProtocolRecords.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ namespace testing {
 std::vector<std::string> ExampleNames();
 
 // Reads example/<name>.kvs of the program folder; fails the test when it cannot.
-Design LoadExample(const std::string& name);
+ProjectRecord LoadExample(const std::string& name);
 
 } // namespace testing
 } // namespace codegen

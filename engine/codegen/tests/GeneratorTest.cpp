@@ -1,7 +1,7 @@
 // GeneratorTest.cpp: the generated texts: line ends, indentation, names, determinism, diagram, Makefile and speed.
-#include "DesignBuilders.h"
 #include "Examples.h"
 #include "Generator.h"
+#include "SampleDesigns.h"
 #include "model/Vocabulary.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,6 @@
 
 namespace codegen {
 namespace {
-
-using namespace builders;
 
 std::vector<std::string> Lines(const std::string& text, const char* end)
 {
@@ -38,7 +36,7 @@ protected:
         ASSERT_TRUE(GenerateCode(design, code, error)) << error;
     }
 
-    Design design;
+    ProjectRecord design;
     GeneratedCode code;
 };
 
@@ -58,7 +56,7 @@ TEST_P(GeneratedSources, EveryGlobalNameCarriesTheProjectPrefix)
 {
     std::regex function("^(?:static )?[a-z_0-9]+ \\*?([A-Za-z_0-9]+)\\(");
     std::regex macro("^#define ([A-Za-z_0-9]+)");
-    std::string prefix = design.name + "_";
+    std::string prefix = std::string(design.name) + "_";
     for (const std::string* text : {&code.header, &code.source, &code.demo}) {
         for (const std::string& line : Lines(*text, "\r\n")) {
             std::smatch match;
@@ -85,15 +83,15 @@ TEST_P(GeneratedSources, AreTheSameEveryTime)
 
 INSTANTIATE_TEST_SUITE_P(Examples, GeneratedSources, ::testing::ValuesIn(testing::ExampleNames()));
 
-TEST(Generator, ARefusedDesignLeavesEveryTextEmpty)
+TEST(Generator, ARefusedDesignGivesTheValidatorsLineAndLeavesEveryTextEmpty)
 {
-    Design design;
-    design.name = "broken";
+    ProjectRecord design;
+    std::snprintf(design.name, sizeof design.name, "broken");
     GeneratedCode code;
     code.header = "old";
     std::string makefile = "old", diagram = "old", error;
     EXPECT_FALSE(GenerateCode(design, code, error));
-    EXPECT_EQ("Error: the project has no packet, please redesign your protocol!", error);
+    EXPECT_EQ("Error: project broken: the project has no packet, please redesign your protocol!", error);
     EXPECT_TRUE(code.header.empty() && code.source.empty() && code.demo.empty());
     EXPECT_FALSE(GenerateMakefile(design, makefile, error));
     EXPECT_TRUE(makefile.empty());
@@ -132,35 +130,9 @@ TEST(Generator, DiagramTabulatesOffsetsWidthsRolesAndRelations)
     EXPECT_TRUE(has("12+       0-360       0-45        tags                       char *, 5 of char [] sized, then 0           normal data   length from each; count from count"));
 }
 
-// A design of packets × fields, every kind of field in turn.
-Design LargeDesign(int packets, int fields)
-{
-    Design design;
-    design.name = "large";
-    design.header = {Integer("kind", "unsigned int", FIELD_PACKET_TYPE), Integer("size", "unsigned int", FIELD_BODY_LENGTH)};
-    for (int p = 0; p < packets; ++p) {
-        std::vector<DesignField> body;
-        for (int f = 0; body.size() < static_cast<std::size_t>(fields); ++f) {
-            std::string n = "f" + std::to_string(f);
-            switch (f % 6) {
-            case 0: body.push_back(Integer(n, "unsigned short int")); break;
-            case 1: body.push_back(Text(n + "s", 16, ATTRIBUTE_VARIANT_LENGTH, VARIANT_RELATED_FIELD, "f" + std::to_string(f - 1))); break;
-            case 2: body.push_back(Bits(n, 3)); break;
-            case 3: body.push_back(Bits(n, 5)); break;
-            case 4: body.push_back(Text(n, 12)); break;
-            default: body.push_back(Integer(n, "signed int64")); break;
-            }
-        }
-        char type[16];
-        std::snprintf(type, sizeof type, "0x%08X", p + 1);
-        design.packets.push_back(Packet("p" + std::to_string(p), type, body));
-    }
-    return design;
-}
-
 TEST(Generator, AThousandPacketsOfThirtyFieldsTakeWellUnderASecond)
 {
-    Design design = LargeDesign(1000, 30);
+    ProjectRecord design = LargeProject(1000, 30);
     auto start = std::chrono::steady_clock::now();
     GeneratedCode code;
     std::string diagram, error;

@@ -1,46 +1,43 @@
-// LayoutTest.cpp: wire sizes resolved from designs, the designs the generators refuse, and the shipped examples.
-#include "DesignBuilders.h"
+// LayoutTest.cpp: wire sizes, bit runs, relations and roles resolved from designs, and the shipped examples.
 #include "Examples.h"
 #include "Layout.h"
 #include "ProjectFolder.h"
+#include "SampleDesigns.h"
 #include "project/ProjectFile.h"
 #include "validation/DesignValidator.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace codegen {
 namespace {
 
-using namespace builders;
-
-Design TcpDesign(std::vector<DesignField> header, std::vector<DesignPacket> packets)
+// A TCP design of one packet "p" under a header of packet type and body length.
+ProjectRecord OnePacket(std::initializer_list<FieldRecord> fields)
 {
-    Design design;
-    design.name = "proto";
-    design.header = std::move(header);
-    design.packets = std::move(packets);
-    return design;
+    ProjectRecord project;
+    std::snprintf(project.name, sizeof project.name, "proto");
+    project.headerFields.Add(IntegerField("kind", "unsigned char", FIELD_PACKET_TYPE));
+    project.headerFields.Add(IntegerField("size", "unsigned short int", FIELD_BODY_LENGTH));
+    PacketRecord packet = Packet("p", "0x1");
+    for (const FieldRecord& field : fields)
+        packet.fields.Add(field);
+    project.packets.Add(packet);
+    return project;
 }
 
-std::vector<DesignField> TypedHeader()
+// The layout of a design the validator accepts.
+ProtocolLayout Resolve(const ProjectRecord& project)
 {
-    return {Integer("kind", "unsigned char", FIELD_PACKET_TYPE),
-            Integer("size", "unsigned short int", FIELD_BODY_LENGTH)};
-}
-
-std::string Refusal(const Design& design)
-{
-    ProtocolLayout layout;
-    std::string error;
-    EXPECT_FALSE(BuildLayout(design, layout, error));
-    return error;
+    CString error;
+    EXPECT_TRUE(ValidateDesign(project, &error)) << static_cast<const char*>(error);
+    return BuildLayout(project);
 }
 
 TEST(Layout, SizesOfTheChatExample)
 {
-    ProtocolLayout layout;
-    std::string error;
-    ASSERT_TRUE(BuildLayout(testing::LoadExample("chat"), layout, error)) << error;
+    ProtocolLayout layout = Resolve(testing::LoadExample("chat"));
     EXPECT_EQ(6u, layout.header.maxBytes);
     EXPECT_EQ(3, layout.typeField);
     EXPECT_EQ(4, layout.bodyLengthField);
@@ -58,93 +55,66 @@ TEST(Layout, SizesOfTheChatExample)
     EXPECT_EQ(6, message.fields[7].lengthField);
 }
 
-TEST(Layout, BitRunsArePaddedToWholeBytesOnTheirLastField)
+TEST(Layout, BitRunsTakeTheirBytesOnTheirLastField)
 {
-    Design design = TcpDesign(TypedHeader(), {Packet("p", "0x1", {Bits("a", 3), Bits("b", 10), Integer("c", "unsigned char"),
-                                                                Bits("d", 1)})});
-    ProtocolLayout layout;
-    std::string error;
-    ASSERT_TRUE(BuildLayout(design, layout, error)) << error;
+    ProtocolLayout layout = Resolve(OnePacket({BitField("a", 3), BitField("b", 13),
+                                               IntegerField("c", "unsigned char"), BitField("d", 8)}));
     const ListLayout& body = layout.packets[0].body;
     EXPECT_FALSE(body.fields[0].lastBitOfRun);
+    EXPECT_EQ(0u, body.fields[0].maxBytes);
     EXPECT_TRUE(body.fields[1].lastBitOfRun);
     EXPECT_EQ(2u, body.fields[1].maxBytes);
     EXPECT_TRUE(body.fields[3].lastBitOfRun);
     EXPECT_EQ(4u, body.maxBytes);
+    EXPECT_EQ(8191u, body.fields[1].MaxValue());
 }
 
-TEST(Layout, RefusesWhatCannotBeFramedOrDispatched)
+TEST(Layout, RolesOfTheRichDesign)
 {
-    DesignPacket variable = Packet("p", "0x1", {Text("t", 8, ATTRIBUTE_VARIANT_LENGTH, VARIANT_ZERO_TERMINATED)});
-    EXPECT_EQ("Error: packet p has no fixed size, so a TCP header needs a \"body length\" or \"total length\" field, "
-              "please redesign your protocol!",
-              Refusal(TcpDesign({Integer("kind", "unsigned char", FIELD_PACKET_TYPE)}, {variable})));
-    Design udp = TcpDesign({Integer("kind", "unsigned char", FIELD_PACKET_TYPE)}, {variable});
-    udp.basedProtocol = PROTOCOL_UDP;
-    ProtocolLayout layout;
-    std::string error;
-    EXPECT_TRUE(BuildLayout(udp, layout, error)) << "a datagram frames itself: " << error;
-    EXPECT_EQ("Error: several packets need a \"packet type\" field in the header, please redesign your protocol!",
-              Refusal(TcpDesign({}, {Packet("a", "0x1", {}), Packet("b", "0x2", {})})));
-    EXPECT_EQ("Error: packet big: its packet type does not fit the \"packet type\" field, please redesign your protocol!",
-              Refusal(TcpDesign(TypedHeader(), {Packet("big", "0x100", {})})));
-    EXPECT_EQ("Error: the project has no packet, please redesign your protocol!", Refusal(TcpDesign(TypedHeader(), {})));
+    ProtocolLayout layout = Resolve(RichProject());
+    EXPECT_EQ(2, layout.typeField);
+    EXPECT_EQ(3, layout.headerLengthField);
+    EXPECT_EQ(4, layout.bodyLengthField);
+    EXPECT_EQ(5, layout.totalLengthField);
+    EXPECT_FALSE(layout.udp);
+    EXPECT_TRUE(layout.staticLibrary);
+    EXPECT_EQ(2u + 2 + 1 + 4 + 8 + 4, layout.header.maxBytes);
 }
 
-TEST(Layout, RefusesHeadersOfVariableSizeAndRolesOutsideTheHeader)
+TEST(Layout, TlvFieldsTakeTagLengthAndValueAndMayAllBeAbsent)
 {
-    std::vector<DesignField> header = TypedHeader();
-    header.push_back(Text("name", 8, ATTRIBUTE_VARIANT_LENGTH, VARIANT_ZERO_TERMINATED));
-    EXPECT_EQ("Error: field name of the header: header fields must have a fixed size, please redesign your protocol!",
-              Refusal(TcpDesign(header, {Packet("p", "0x1", {})})));
-    header = TypedHeader();
-    header.push_back(Integer("again", "unsigned int", FIELD_BODY_LENGTH));
-    EXPECT_NE(std::string::npos, Refusal(TcpDesign(header, {Packet("p", "0x1", {})})).find("its role is given twice"));
-    EXPECT_NE(std::string::npos,
-              Refusal(TcpDesign(TypedHeader(), {Packet("p", "0x1", {Integer("len", "unsigned int", FIELD_TOTAL_LENGTH)})}))
-                  .find("roles belong to header fields"));
+    ProtocolLayout layout = Resolve(RichProject());
+    const ListLayout& options = layout.packets[2].body;
+    EXPECT_TRUE(options.hasTlv);
+    EXPECT_FALSE(options.IsFixed());
+    EXPECT_EQ(0u, options.minBytes);
+    // "unsigned short int" tags and lengths: 4 + 4, 4 + 40, 4 + 1.
+    EXPECT_EQ(57u, options.maxBytes);
+    EXPECT_EQ(0xAB01u, options.fields[2].tag);
+    EXPECT_TRUE(options.fields[1].IsTlvText());
 }
 
-TEST(Layout, RefusesUnsafeRelationsAndNames)
+TEST(Layout, CountedTextsWithoutAnyPresentTakeNoBytes)
 {
-    auto packetWith = [](std::vector<DesignField> fields) { return TcpDesign(TypedHeader(), {Packet("p", "0x1", fields)}); };
-    EXPECT_NE(std::string::npos,
-              Refusal(packetWith({Text("t", 8, ATTRIBUTE_VARIANT_LENGTH, VARIANT_RELATED_FIELD, "n"),
-                                  Integer("n", "unsigned char")}))
-                  .find("its length field n is not an earlier field"));
-    EXPECT_NE(std::string::npos,
-              Refusal(packetWith({Text("s", 4), Text("t", 8, ATTRIBUTE_VARIANT_LENGTH, VARIANT_RELATED_FIELD, "s")}))
-                  .find("its length field s is not an integer"));
-    EXPECT_NE(std::string::npos, Refusal(packetWith({Integer("int", "unsigned char")})).find("is not a C identifier"));
-    EXPECT_NE(std::string::npos, Refusal(packetWith({Integer("header", "unsigned char")})).find("clashes"));
-    EXPECT_NE(std::string::npos, Refusal(packetWith({Bits("wide", 32)})).find("1 to 31 bits"));
-    Design tlvWithoutSupport = packetWith({Tlv("opt", "unsigned int", "0x1")});
-    EXPECT_NE(std::string::npos, Refusal(tlvWithoutSupport).find("TLV support"));
-    Design udp = packetWith({TextArray("many", 1000, 100, "")});
-    udp.basedProtocol = PROTOCOL_UDP;
-    EXPECT_NE(std::string::npos, Refusal(udp).find("more than the 65507 a packet may take"));
+    ProtocolLayout layout = Resolve(RichProject());
+    const FieldLayout& names = layout.packets[1].body.fields[4];
+    EXPECT_EQ(FieldKind::TextArray, names.kind);
+    EXPECT_EQ(TextEnd::Related, names.end);
+    EXPECT_EQ(0u, names.minBytes);
+    EXPECT_EQ(100u * 20u, names.maxBytes);
+    EXPECT_EQ(0, names.countField);
+    EXPECT_EQ(3, names.lengthField);
 }
 
-TEST(Layout, TlvTagsMustFitTheirTypeAndDifferFromEachOther)
+// A packet whose has-body flag is off still keeps the fields it was given.
+TEST(Layout, FieldsMakeTheBodyWhateverTheHasBodyFlagSays)
 {
-    Design design = TcpDesign(TypedHeader(), {Packet("p", "0x1", {Tlv("a", "unsigned int", "0x1"),
-                                                                Tlv("b", "char []", "0x01", 4)})});
-    design.tlvSupport = true;
-    design.tlvTagType = "unsigned char";
-    design.tlvLengthType = "unsigned char";
-    EXPECT_NE(std::string::npos, Refusal(design).find("the tag is used twice"));
-    design.packets[0].fields[1].tlvTag = "0x100";
-    EXPECT_NE(std::string::npos, Refusal(design).find("the tag does not fit the TLV tag type"));
-    design.packets[0].fields[1].tlvTag = "0x2";
-    design.packets[0].fields[1].maxLength = "256";
-    EXPECT_NE(std::string::npos, Refusal(design).find("must fit the TLV length type"));
+    ProjectRecord project = OnePacket({IntegerField("c", "unsigned int")});
+    project.packets[0].hasBody = 0;
+    ProtocolLayout layout = Resolve(project);
+    ASSERT_EQ(1u, layout.packets[0].body.fields.size());
+    EXPECT_EQ(4u, layout.packets[0].body.maxBytes);
 }
-
-} // namespace
-} // namespace codegen
-
-namespace codegen {
-namespace {
 
 TEST(Examples, ShippedDesignsPassTheDesignValidation)
 {

@@ -45,10 +45,10 @@ std::string ProgramFolder()
     return (std::filesystem::current_path() / "").string();
 }
 
-ProjectFolder::ProjectFolder(const Design& design)
+ProjectFolder::ProjectFolder(const ProjectRecord& design)
 {
     namespace fs = std::filesystem;
-    std::string pattern = (fs::temp_directory_path() / ("kestova-" + design.name + "-XXXXXX")).string();
+    std::string pattern = (fs::temp_directory_path() / (std::string("kestova-") + design.name + "-XXXXXX")).string();
     if (mkdtemp(pattern.data()) == nullptr) {
         ADD_FAILURE() << "cannot make " << pattern;
         return;

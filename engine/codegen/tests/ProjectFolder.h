@@ -1,7 +1,7 @@
 // ProjectFolder.h: a scratch project folder with every generated file and the runtime, for the tests.
 #pragma once
 
-#include "Design.h"
+#include "model/ProtocolRecords.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ int RunCommand(const std::string& command, std::string* output = nullptr);
 class ProjectFolder
 {
 public:
-    explicit ProjectFolder(const Design& design);
+    explicit ProjectFolder(const ProjectRecord& design);
     ~ProjectFolder();
     ProjectFolder(const ProjectFolder&) = delete;
     ProjectFolder& operator=(const ProjectFolder&) = delete;

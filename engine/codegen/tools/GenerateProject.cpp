@@ -1,7 +1,6 @@
 // GenerateProject.cpp: writes every generated file of a .kvs design into a folder (build step of the tests).
 //
 // usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER
-#include "DesignFromProject.h"
 #include "Generator.h"
 #include "project/ProjectFile.h"
 
@@ -30,19 +29,18 @@ int Generate(const char* projectPath, const std::string& folder)
         std::fprintf(stderr, "%s: %s\n", projectPath, static_cast<const char*>(message));
         return 1;
     }
-    codegen::Design design = codegen::DesignFromProject(project);
     codegen::GeneratedCode code;
     std::string makefile, diagram, error;
-    if (!codegen::GenerateCode(design, code, error) || !codegen::GenerateMakefile(design, makefile, error)
-        || !codegen::GenerateDiagram(design, diagram, error)) {
+    if (!codegen::GenerateCode(project, code, error) || !codegen::GenerateMakefile(project, makefile, error)
+        || !codegen::GenerateDiagram(project, diagram, error)) {
         std::fprintf(stderr, "%s: %s\n", projectPath, error.c_str());
         return 1;
     }
-    bool written = WriteFile(folder + codegen::HeaderFileName(design.name), code.header)
-        && WriteFile(folder + codegen::SourceFileName(design.name), code.source)
-        && WriteFile(folder + codegen::DemoFileName(design.name), code.demo)
+    bool written = WriteFile(folder + codegen::HeaderFileName(project.name), code.header)
+        && WriteFile(folder + codegen::SourceFileName(project.name), code.source)
+        && WriteFile(folder + codegen::DemoFileName(project.name), code.demo)
         && WriteFile(folder + codegen::MakefileName(), makefile)
-        && WriteFile(folder + codegen::DiagramFileName(design.name), diagram);
+        && WriteFile(folder + codegen::DiagramFileName(project.name), diagram);
     return written ? 0 : 1;
 }
 
