@@ -138,6 +138,25 @@ TEST_F(LineMarks, SharedPointerIsReleasedOnceByTheLastHolder)
     EXPECT_EQ(marks.GetCount("Collapsed"), 0);
 }
 
+TEST(LineMarkRelease, RunsOnceWhenTheManagerAndTheLastCopyAreGone)
+{
+    g_nReleased = 0;
+    KT_EDIT_LINEMARK_PARAM kept;
+    {
+        CKTSyntaxEditLineMarksManager owner;
+        KT_EDIT_LINEMARK_PARAM param;
+        param.SetPtr(malloc(16), CountRelease);
+        owner.AddLineMark(4, "Collapsed", &param);
+        owner.AddLineMark(6, "Collapsed", &param);
+        ASSERT_TRUE(owner.HasLineMark(6, "Collapsed", &kept));
+    }
+    EXPECT_EQ(g_nReleased, 0);
+    kept.Clear();
+    EXPECT_EQ(g_nReleased, 1);
+    kept = KT_EDIT_LINEMARK_PARAM();
+    EXPECT_EQ(g_nReleased, 1);
+}
+
 TEST_F(LineMarks, ParameterCopiesFollowTheirSource)
 {
     KT_EDIT_LINEMARK_PARAM pointer, none;
