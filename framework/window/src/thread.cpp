@@ -2,6 +2,7 @@
 // up the parent chain, temporary objects freed at idle, modal loops.
 #include "afxwin.h"
 #include "afxpriv.h"
+#include "afxcmn.h"
 
 namespace {
 
@@ -9,6 +10,7 @@ struct ThreadStateHolder {
     _AFX_THREAD_STATE state;
     ~ThreadStateHolder()
     {
+        delete state.m_pToolTip;
         if (state.m_hHookOldCbtFilter)
             ::UnhookWindowsHookEx(state.m_hHookOldCbtFilter);
     }

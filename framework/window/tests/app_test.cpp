@@ -378,12 +378,15 @@ TEST_F(AppTest, ModalDialogTakesTypedInputThroughDataExchange)
     BOOL bSawDialog = FALSE;
     RunFromTimer([&] {
         bSawDialog = ::IsWindow(dlg.m_hWnd) && ::IsWindowVisible(dlg.m_hWnd);
+        if (!bSawDialog)
+            return FALSE;
         ::SetForegroundWindow(dlg.m_hWnd);
         ::SetFocus(::GetDlgItem(dlg.m_hWnd, IDC_NAME));
         TypeText("abc");
         PressKey(VK_TAB);
         TypeText("7");
         PressKey(VK_RETURN);
+        return TRUE;
     });
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_TRUE(bSawDialog);
@@ -421,9 +424,11 @@ TEST_F(AppTest, PropertySheetShowsItsPagesAndAppliesThem)
     sheet.AddPage(&page2);
     CString strShown;
     RunFromTimer([&] {
-        strShown = WindowText(&sheet);
+        if (!sheet.m_hWnd || !page1.m_hWnd)
+            return FALSE;
         page1.GetDlgItemText(IDC_PAGE_EDIT, strShown);
         ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        return TRUE;
     });
     EXPECT_EQ(IDOK, sheet.DoModal());
     EXPECT_EQ("page text", std::string(strShown)) << "the page's object filled its control";
@@ -460,7 +465,7 @@ TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
     SendKey(VK_CONTROL, FALSE);
     PressKey('T');
     SendKey(VK_CONTROL, TRUE);
-    Settle();
+    WaitFor([] { return !g_commandLog.empty(); });
     EXPECT_EQ(std::vector<std::string>{"frame"}, g_commandLog);
 }
 
@@ -480,17 +485,14 @@ TEST_F(AppTest, SynchronisedMiniFrameFollowsItsOwnersActivation)
     ASSERT_TRUE(mini.Create(nullptr, "Floating", WS_POPUP | WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE,
                             CRect(600, 100, 760, 200), pFrame));
     ::SetForegroundWindow(pFrame->m_hWnd);
-    Settle();
-    EXPECT_TRUE(mini.IsCaptionActive());
+    EXPECT_TRUE(WaitFor([&] { return mini.IsCaptionActive(); }));
     CSyncMiniFrame other;
     ASSERT_TRUE(other.Create(nullptr, "Other", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 600, 100, 700),
                              nullptr));
     ::SetForegroundWindow(other.m_hWnd);
-    Settle();
-    EXPECT_FALSE(mini.IsCaptionActive());
+    EXPECT_TRUE(WaitFor([&] { return !mini.IsCaptionActive(); }));
     ::SetForegroundWindow(pFrame->m_hWnd);
-    Settle();
-    EXPECT_TRUE(mini.IsCaptionActive());
+    EXPECT_TRUE(WaitFor([&] { return mini.IsCaptionActive(); }));
     other.DestroyWindow();
     mini.DestroyWindow();
 }

@@ -165,7 +165,7 @@ TEST(MemoryDialog, ModalFromMemoryEndsWithTheButtonsResult)
     CTemplateWriter writer = MakeTemplate();
     CMemoryDialog dlg;
     dlg.InitModalIndirect(writer.Get(), MainFrameForTests());
-    RunFromTimer([&] { ::PostMessage(dlg.m_hWnd, WM_COMMAND, IDCANCEL, 0); });
+    RunFromTimer([&] { return dlg.m_hWnd && ::PostMessage(dlg.m_hWnd, WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled()) << "the owner is enabled again";
@@ -178,11 +178,16 @@ TEST(FileDialog, ModalSaveDialogReturnsTheChosenName)
     CFileDialog dlg(FALSE, "tst", nullptr, OFN_HIDEREADONLY, "Test Files (*.tst)|*.tst|All Files (*.*)|*.*||",
                     MainFrameForTests());
     RunFromTimer([&] {
+        // The system's dialog, once it is up and active.
         HWND hDlg = ::GetActiveWindow();
-        // The file name box of the system's dialog.
+        char szClass[16] = "";
+        ::GetClassName(hDlg, szClass, sizeof szClass);
+        if (lstrcmp(szClass, "#32770") != 0 || !::GetDlgItem(hDlg, IDOK))
+            return FALSE;
         ::SetDlgItemText(hDlg, cmb13, szPath);
         ::SetDlgItemText(hDlg, edt1, szPath);
         ::PostMessage(hDlg, WM_COMMAND, IDOK, 0);
+        return TRUE;
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_STRCASEEQ(szPath, dlg.GetPathName());

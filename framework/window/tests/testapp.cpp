@@ -193,21 +193,34 @@ void PumpPending()
 }
 
 namespace {
-std::function<void()> g_timerWork;
+std::function<BOOL()> g_timerWork;
+int g_nTimerTries = 0;
 
 void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
-    ::KillTimer(nullptr, idEvent);
-    auto work = std::move(g_timerWork);
-    if (work)
-        work();
+    if (!g_timerWork || g_timerWork() || ++g_nTimerTries > 100) {
+        ::KillTimer(nullptr, idEvent);
+        g_timerWork = nullptr;
+    }
 }
 }  // namespace
 
-void RunFromTimer(std::function<void()> work)
+void RunFromTimer(std::function<BOOL()> work)
 {
     g_timerWork = std::move(work);
-    ::SetTimer(nullptr, 0, 200, TimerProc);
+    g_nTimerTries = 0;
+    ::SetTimer(nullptr, 0, 100, TimerProc);
+}
+
+BOOL WaitFor(std::function<BOOL()> condition)
+{
+    for (int i = 0; i < 100; i++) {
+        PumpPending();
+        if (condition())
+            return TRUE;
+        ::Sleep(20);
+    }
+    return FALSE;
 }
 
 void RunIdle()

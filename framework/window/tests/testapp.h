@@ -95,7 +95,10 @@ CWnd* MainFrameForTests();
 
 // Dispatches what is waiting in the queue as the application's loop would.
 void PumpPending();
-// Runs work from a timer, inside whatever modal loop runs by then.
-void RunFromTimer(std::function<void()> work);
+// Runs work from a timer, inside whatever modal loop runs by then; work
+// answers FALSE while what it waits for is not there yet, and is tried again.
+void RunFromTimer(std::function<BOOL()> work);
+// Pumps messages until the condition holds (TRUE) or two seconds pass (FALSE).
+BOOL WaitFor(std::function<BOOL()> condition);
 // One idle pass of the loop (the update pass and the freeing pass).
 void RunIdle();

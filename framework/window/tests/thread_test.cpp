@@ -33,9 +33,9 @@ UINT __cdecl EndEarly(LPVOID pParam)
     return 0;  // not reached
 }
 
-CWinThread* StartKept(AFX_THREADPROC pfn, WorkerProbe* pProbe)
+CWinThread* StartKept(AFX_THREADPROC pfn, void* pParam)
 {
-    CWinThread* pThread = AfxBeginThread(pfn, pProbe, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    CWinThread* pThread = AfxBeginThread(pfn, pParam, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     if (pThread) {
         pThread->m_bAutoDelete = FALSE;
         pThread->ResumeThread();
@@ -82,4 +82,32 @@ TEST(WorkerThread, AutoDeletingThreadsAllRun)
     for (int i = 0; i < 500 && probe.nRuns < 8; i++)
         ::Sleep(10);
     EXPECT_EQ(8, probe.nRuns);
+}
+
+namespace {
+
+struct Slot {
+    int nValue = 0;
+};
+THREAD_LOCAL(Slot, g_slot)
+
+UINT __cdecl UseSlot(LPVOID pParam)
+{
+    g_slot->nValue = 99;
+    *static_cast<Slot**>(pParam) = g_slot.GetData();
+    return 0;
+}
+
+}  // namespace
+
+TEST(ThreadLocal, EachThreadHasItsOwnObject)
+{
+    g_slot->nValue = 5;
+    Slot* pOther = nullptr;
+    CWinThread* pThread = StartKept(UseSlot, &pOther);
+    ASSERT_NE(nullptr, pThread);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 10000));
+    delete pThread;
+    EXPECT_NE(g_slot.GetData(), pOther);
+    EXPECT_EQ(5, g_slot->nValue) << "the other thread changed only its own";
 }

@@ -253,3 +253,78 @@ TEST_F(WindowTest, SubclassedEditKeepsItsOwnBehaviour)
     EXPECT_TRUE(::IsWindow(hEdit));
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
 }
+
+namespace {
+
+// A static control that paints itself green through the reflected colour message.
+class CGreenStatic : public CStatic {
+public:
+    CBrush m_brush{RGB(0, 160, 0)};
+protected:
+    HBRUSH CtlColor(CDC* pDC, UINT)
+    {
+        pDC->SetBkColor(RGB(0, 160, 0));
+        return m_brush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CGreenStatic, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+// A window whose tools are its two halves.
+class CToolWnd : public CWnd {
+public:
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override
+    {
+        CRect rect;
+        GetClientRect(&rect);
+        INT_PTR nHit = point.x < rect.Width() / 2 ? 1 : 2;
+        if (pTI) {
+            pTI->hwnd = m_hWnd;
+            pTI->uId = (UINT_PTR)nHit;
+            pTI->rect = rect;
+            pTI->lpszText = (LPTSTR)(nHit == 1 ? "left" : "right");
+        }
+        return nHit;
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowTest, ControlColourComesFromTheControlsOwnObject)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(parent.CreateParent());
+    CGreenStatic label;
+    ASSERT_TRUE(label.Create("", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 40), &parent, 13));
+    label.Invalidate();
+    label.UpdateWindow();
+    CClientDC dc(&label);
+    EXPECT_EQ(RGB(0, 160, 0), dc.GetPixel(50, 15));
+}
+
+TEST_F(WindowTest, ToolTipsFollowTheToolUnderTheMouse)
+{
+    CToolWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "tools", WS_POPUP | WS_VISIBLE, 300, 300, 200, 100, nullptr,
+                             nullptr));
+    ASSERT_TRUE(wnd.EnableToolTips(TRUE));
+    CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
+    ASSERT_NE(nullptr, pTip);
+    MSG msg = {wnd.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20), 0, {320, 320}};
+    wnd.PreTranslateMessage(&msg);
+    ASSERT_EQ(1, pTip->GetToolCount());
+    CString strText;
+    pTip->GetText(strText, &wnd, 1);
+    EXPECT_EQ("left", std::string(strText));
+    msg.pt = {450, 320};
+    wnd.PreTranslateMessage(&msg);
+    ASSERT_EQ(1, pTip->GetToolCount()) << "the old tool went, the new one came";
+    pTip->GetText(strText, &wnd, 2);
+    EXPECT_EQ("right", std::string(strText));
+    wnd.EnableToolTips(FALSE);
+    EXPECT_EQ(0, pTip->GetToolCount());
+    wnd.DestroyWindow();
+}
