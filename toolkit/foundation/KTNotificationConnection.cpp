@@ -2,6 +2,7 @@
 #include "KTNotificationConnection.h"
 
 #include <algorithm>
+#include <iterator>
 
 CKTNotificationConnection::CKTNotificationConnection() = default;
 
@@ -47,15 +48,49 @@ std::vector<DWORD> CKTNotificationConnection::CookiesOf(DWORD dwCode)
 	return arrCookies;
 }
 
-CKTNotificationSink* CKTNotificationConnection::SinkOf(DWORD dwCookie)
+// Looked up under the lock, and the call recorded before the lock is let go,
+// so that a sink destroyed on another thread waits for it.
+CKTNotificationSink* CKTNotificationConnection::BeginCall(DWORD dwCookie)
 {
 	CLockScope lock(this);
 	for (const Subscription& subscription : m_arrSubscriptions)
 	{
-		if (subscription.dwCookie == dwCookie)
-			return subscription.pSink;
+		if (subscription.dwCookie != dwCookie)
+			continue;
+		m_arrCalls.push_back({subscription.pSink, ::GetCurrentThreadId()});
+		return subscription.pSink;
 	}
 	return NULL;
+}
+
+void CKTNotificationConnection::EndCall(const CKTNotificationSink* pSink)
+{
+	DWORD dwThreadId = ::GetCurrentThreadId();
+	CLockScope lock(this);
+	auto it = std::find_if(m_arrCalls.rbegin(), m_arrCalls.rend(), [&](const Call& call) {
+		return call.pSink == pSink && call.dwThreadId == dwThreadId;
+	});
+	if (it != m_arrCalls.rend())
+		m_arrCalls.erase(std::next(it).base());
+}
+
+BOOL CKTNotificationConnection::IsCalledElsewhere(const CKTNotificationSink* pSink)
+{
+	DWORD dwThreadId = ::GetCurrentThreadId();
+	CLockScope lock(this);
+	return std::any_of(m_arrCalls.begin(), m_arrCalls.end(), [&](const Call& call) {
+		return call.pSink == pSink && call.dwThreadId != dwThreadId;
+	});
+}
+
+void CKTNotificationConnection::WaitForCallsElsewhere(const CKTNotificationSink* pSink)
+{
+	while (IsCalledElsewhere(pSink))
+	{
+		::MsgWaitForMultipleObjects(0, NULL, FALSE, 1, QS_SENDMESSAGE);
+		MSG msg;
+		::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+	}
 }
 
 BOOL CKTNotificationConnection::SendEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags)
@@ -65,10 +100,11 @@ BOOL CKTNotificationConnection::SendEvent(DWORD dwCode, WPARAM wParam, LPARAM lP
 	for (DWORD dwCookie : CookiesOf(dwCode))
 	{
 		// Looked up again for each call: a sink unsubscribed meanwhile is skipped.
-		CKTNotificationSink* pSink = SinkOf(dwCookie);
+		CKTNotificationSink* pSink = BeginCall(dwCookie);
 		if (!pSink)
 			continue;
 		pSink->OnEvent(dwCode, wParam, lParam, dwFlags);
+		EndCall(pSink);  // by address only: the sink may have destroyed itself
 		bCalled = TRUE;
 	}
 	Release();
@@ -100,6 +136,11 @@ CKTNotificationSink::CKTNotificationSink() = default;
 CKTNotificationSink::~CKTNotificationSink()
 {
 	UnadviseAll();
+	for (CKTNotificationConnection* pConnection : m_arrRetired)
+	{
+		pConnection->WaitForCallsElsewhere(this);
+		pConnection->Release();
+	}
 }
 
 DWORD CKTNotificationSink::Advise(CKTNotificationConnection* pConnection, DWORD dwCode)
@@ -123,7 +164,20 @@ void CKTNotificationSink::Unadvise(DWORD dwCookie)
 	CKTNotificationConnection* pConnection = it->pConnection;
 	m_arrAdvices.erase(it);
 	pConnection->Unadvise(dwCookie);
-	pConnection->Release();
+	ReleaseIdleRetired();
+	if (pConnection->IsCalledElsewhere(this))
+		m_arrRetired.push_back(pConnection);
+	else
+		pConnection->Release();
+}
+
+void CKTNotificationSink::ReleaseIdleRetired()
+{
+	auto itIdle = std::partition(m_arrRetired.begin(), m_arrRetired.end(),
+	                             [this](CKTNotificationConnection* p) { return p->IsCalledElsewhere(this); });
+	for (auto it = itIdle; it != m_arrRetired.end(); ++it)
+		(*it)->Release();
+	m_arrRetired.erase(itIdle, m_arrRetired.end());
 }
 
 void CKTNotificationSink::UnadviseAll()

@@ -27,6 +27,13 @@ public:
 	// calling thread; TRUE when at least one was called.
 	BOOL SendEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags = 0);
 
+	// TRUE while another thread is inside a call to the sink that this
+	// connection began; such a call may outlive the sink's subscription.
+	BOOL IsCalledElsewhere(const CKTNotificationSink* pSink);
+	// Returns once no other thread is inside such a call; meanwhile serves
+	// messages sent to this thread, since the caller may be waiting on one.
+	void WaitForCallsElsewhere(const CKTNotificationSink* pSink);
+
 protected:
 	~CKTNotificationConnection() override;
 	virtual void Lock() {}
@@ -53,12 +60,21 @@ private:
 		DWORD dwCookie;
 	};
 
+	// A sink being called, and on which thread.
+	struct Call
+	{
+		const CKTNotificationSink* pSink;  // compared, never used: it may be gone
+		DWORD dwThreadId;
+	};
+
 	std::vector<DWORD> CookiesOf(DWORD dwCode);
-	CKTNotificationSink* SinkOf(DWORD dwCookie);
+	CKTNotificationSink* BeginCall(DWORD dwCookie);
+	void EndCall(const CKTNotificationSink* pSink);
 
 	static DWORD NextCookie();
 
 	std::vector<Subscription> m_arrSubscriptions;  // in subscription order
+	std::vector<Call> m_arrCalls;                   // calls begun and not yet returned
 };
 
 // The same connection guarded by a critical section, so that several
@@ -78,7 +94,9 @@ private:
 };
 
 // The basic subscriber: keeps its subscriptions and a reference to each
-// connection, and cancels them all on destruction.
+// connection, and cancels them all on destruction. Its storage outlives every
+// call that a connection began into it on another thread: the destructor
+// waits for those calls to return.
 class CKTNotificationSink
 {
 public:
@@ -102,5 +120,10 @@ private:
 		CKTNotificationConnection* pConnection;  // one reference held
 	};
 
+	void ReleaseIdleRetired();
+
 	std::vector<Advice> m_arrAdvices;
+	// Connections left while another thread was still inside a call from
+	// them; one reference held each until that call has returned.
+	std::vector<CKTNotificationConnection*> m_arrRetired;
 };

@@ -1,6 +1,7 @@
 // NotificationTests.cpp: subscriptions, sending order, and delivery across threads.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <vector>
 
 #include "KTNotificationConnection.h"
@@ -170,4 +171,176 @@ TEST(NotificationSinkMT, DestroyedWindowIsGone)
 	sink.DestroyWnd();
 	EXPECT_FALSE(::IsWindow(hWnd));
 	EXPECT_EQ(NULL, sink.GetSafeHwnd());
+}
+
+namespace {
+
+// Stays inside OnEvent until released; touches nothing of itself once
+// released, as its storage may then be going.
+class CBlockingSink : public CKTNotificationSink
+{
+public:
+	CBlockingSink(HANDLE hEntered, HANDLE hRelease) : m_hEntered(hEntered), m_hRelease(hRelease) {}
+	void OnEvent(DWORD /*dwCode*/, WPARAM /*wParam*/, LPARAM /*lParam*/, DWORD /*dwFlags*/) override
+	{
+		HANDLE hRelease = m_hRelease;
+		::SetEvent(m_hEntered);
+		::WaitForSingleObject(hRelease, 10000);
+	}
+
+private:
+	HANDLE m_hEntered;
+	HANDLE m_hRelease;
+};
+
+// Sends one event from a thread of its own, joined on destruction.
+class CWorkerSend
+{
+public:
+	explicit CWorkerSend(CKTNotificationConnection* pConnection)
+		: m_hThread(::CreateThread(NULL, 0, SendFromWorker, pConnection, 0, NULL))
+	{
+	}
+	~CWorkerSend()
+	{
+		Join();
+		::CloseHandle(m_hThread);
+	}
+	CWorkerSend(const CWorkerSend&) = delete;
+	CWorkerSend& operator=(const CWorkerSend&) = delete;
+
+	bool Started() const { return m_hThread != NULL; }
+	bool Join() { return ::WaitForSingleObject(m_hThread, 10000) == WAIT_OBJECT_0; }
+
+private:
+	HANDLE m_hThread;
+};
+
+struct CEvent
+{
+	CEvent() : h(::CreateEventA(NULL, TRUE, FALSE, NULL)) {}
+	~CEvent() { ::CloseHandle(h); }
+	CEvent(const CEvent&) = delete;
+	CEvent& operator=(const CEvent&) = delete;
+	HANDLE h;
+};
+
+DWORD WINAPI DeleteSink(LPVOID pParam)
+{
+	delete static_cast<CKTNotificationSink*>(pParam);
+	return 0;
+}
+
+LONG RefsOf(CKTNotificationConnection* pConnection)
+{
+	LONG nRefs = pConnection->AddRef() - 1;
+	pConnection->Release();
+	return nRefs;
+}
+
+}  // namespace
+
+TEST(NotificationSinkLifetime, DestructionWaitsForACallRunningOnAnotherThread)
+{
+	CKTNotificationConnection* pConnection = new CKTNotificationConnectionMT;
+	CEvent entered, release;
+	auto* pSink = new CBlockingSink(entered.h, release.h);
+	ASSERT_NE(0u, pSink->Advise(pConnection, 42));
+	CWorkerSend worker(pConnection);
+	ASSERT_TRUE(worker.Started());
+	ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(entered.h, 5000));
+
+	HANDLE hDestroyer = ::CreateThread(NULL, 0, DeleteSink, pSink, 0, NULL);
+	ASSERT_NE(nullptr, hDestroyer);
+	EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), ::WaitForSingleObject(hDestroyer, 300))
+		<< "the sink was freed under a call still running in it";
+	EXPECT_FALSE(pConnection->SendEvent(42, 0, 0)) << "yet its subscription is already gone";
+	::SetEvent(release.h);
+	EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hDestroyer, 5000));
+	::CloseHandle(hDestroyer);
+	EXPECT_TRUE(worker.Join());
+	EXPECT_EQ(1, RefsOf(pConnection)) << "the sink gave its reference back once the call returned";
+	pConnection->Release();
+}
+
+namespace {
+
+// In its call, sends a message to a window of another thread and waits for the answer.
+class CSendingSink : public CKTNotificationSink
+{
+public:
+	CSendingSink(HWND hTarget, HANDLE hEntered) : m_hTarget(hTarget), m_hEntered(hEntered) {}
+	void OnEvent(DWORD /*dwCode*/, WPARAM /*wParam*/, LPARAM /*lParam*/, DWORD /*dwFlags*/) override
+	{
+		::SetEvent(m_hEntered);
+		::Sleep(100);  // the owner is in the destructor by now
+		DWORD_PTR dwResult = 0;
+		m_bAnswered = ::SendMessageTimeoutA(m_hTarget, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &dwResult) != 0;
+	}
+
+	bool m_bAnswered = false;
+
+private:
+	HWND m_hTarget;
+	HANDLE m_hEntered;
+};
+
+}  // namespace
+
+TEST(NotificationSinkLifetime, WaitingDestructionAnswersMessagesSentToItsThread)
+{
+	HWND hTarget = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
+	ASSERT_NE(nullptr, hTarget);
+	CKTNotificationConnection* pConnection = new CKTNotificationConnectionMT;
+	CEvent entered;
+	// Kept in storage of the test's own, so the flag can be read after destruction.
+	alignas(CSendingSink) unsigned char storage[sizeof(CSendingSink)];
+	auto* pSink = new (storage) CSendingSink(hTarget, entered.h);
+	pSink->Advise(pConnection, 42);
+	CWorkerSend worker(pConnection);
+	ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(entered.h, 5000));
+
+	DWORD dwStart = ::GetTickCount();
+	pSink->~CSendingSink();
+	EXPECT_LT(::GetTickCount() - dwStart, 4000u) << "the destructor and the call waited on each other";
+	EXPECT_TRUE(worker.Join());
+	EXPECT_TRUE(reinterpret_cast<CSendingSink*>(storage)->m_bAnswered);
+	pConnection->Release();
+	::DestroyWindow(hTarget);
+}
+
+namespace {
+
+class CSelfDestroyingSink : public CKTNotificationSink
+{
+public:
+	explicit CSelfDestroyingSink(int* pCalls) : m_pCalls(pCalls) {}
+	void OnEvent(DWORD /*dwCode*/, WPARAM /*wParam*/, LPARAM /*lParam*/, DWORD /*dwFlags*/) override
+	{
+		++*m_pCalls;
+		delete this;
+	}
+
+private:
+	int* m_pCalls;
+};
+
+}  // namespace
+
+TEST(NotificationSinkLifetime, SinkMayDestroyItselfInItsOwnCall)
+{
+	CKTNotificationConnection* pConnection = new CKTNotificationConnection;
+	int nCalls = 0;
+	(new CSelfDestroyingSink(&nCalls))->Advise(pConnection, 3);
+	CRecordingSink after(nullptr, 0);
+	std::vector<int> log;
+	after.m_pLog = &log;
+	after.Advise(pConnection, 3);
+
+	EXPECT_TRUE(pConnection->SendEvent(3, 0, 0));
+	EXPECT_EQ(1, nCalls);
+	EXPECT_EQ((std::vector<int>{0}), log) << "the sinks after it are still called";
+	EXPECT_EQ(2, RefsOf(pConnection)) << "only the remaining sink holds a reference";
+	after.UnadviseAll();
+	pConnection->Release();
 }
