@@ -553,3 +553,20 @@ TEST_F(AppTest, ScreenshotOfTheApplication)
     out.write((const char*)bits.data(), (std::streamsize)bits.size());
     EXPECT_TRUE(out.good());
 }
+
+TEST(Resources, ToolbarRecordIsRawWordsAsTheBarsReadIt)
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hResource = ::FindResource(hInst, MAKEINTRESOURCE(IDR_MAINFRAME), RT_TOOLBAR);
+    ASSERT_NE(nullptr, hResource);
+    ASSERT_EQ(7u * sizeof(WORD), ::SizeofResource(hInst, hResource));
+    const WORD* pData = static_cast<const WORD*>(::LockResource(::LoadResource(hInst, hResource)));
+    ASSERT_NE(nullptr, pData);
+    EXPECT_EQ(1, pData[0]);   // version
+    EXPECT_EQ(16, pData[1]);  // width
+    EXPECT_EQ(15, pData[2]);  // height
+    EXPECT_EQ(3, pData[3]);   // count
+    EXPECT_EQ(ID_FILE_NEW, pData[4]);
+    EXPECT_EQ(0, pData[5]);   // separator
+    EXPECT_EQ(ID_TEST_FRAMECMD, pData[6]);
+}
