@@ -15,6 +15,12 @@ CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
 
 CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
+    OpenOrThrow(lpszFileName, nOpenFlags);
+}
+
+// Called from a constructor's body, where Open is already the derived class's.
+void CFile::OpenOrThrow(LPCSTR lpszFileName, UINT nOpenFlags)
+{
     CFileException error;
     if (!Open(lpszFileName, nOpenFlags, &error))
         AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
@@ -32,12 +38,17 @@ BOOL PASCAL CFile::OpenFailed(CFileException* pError, int cause, LONG lOsError, 
 
 CFile::~CFile()
 {
-    if (m_hFile == hFileNull || !m_bCloseOnDelete)
-        return;
+    if (m_hFile != hFileNull && m_bCloseOnDelete)
+        CloseQuietly();
+}
+
+// For destructors, which cannot report a failed close.
+void CFile::CloseQuietly() noexcept
+{
     try {
         Close();
     } catch (CException* e) {
-        e->Delete();   // a destructor cannot report the failure
+        e->Delete();
     }
 }
 

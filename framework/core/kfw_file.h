@@ -84,6 +84,8 @@ public:
     virtual void SetFilePath(LPCSTR lpszNewName);
 
 protected:
+    void OpenOrThrow(LPCSTR lpszFileName, UINT nOpenFlags);
+    void CloseQuietly() noexcept;
     [[noreturn]] void ThrowLastError() const;
     // Describes a failed Open in pError, when given; returns FALSE.
     static BOOL PASCAL OpenFailed(CFileException* pError, int cause, LONG lOsError, LPCSTR lpszFileName);

@@ -26,7 +26,9 @@ CString StreamMode(UINT nOpenFlags)
     return strMode;
 }
 
-FILE* StreamFromHandle(HANDLE hFile, UINT nOpenFlags)
+// When the stream cannot be made after the descriptor took the handle,
+// closing the descriptor closed the handle too: hFile becomes null then.
+FILE* StreamFromHandle(HANDLE& hFile, UINT nOpenFlags)
 {
     CString strMode = StreamMode(nOpenFlags);
 #ifdef _WIN32
@@ -40,8 +42,10 @@ FILE* StreamFromHandle(HANDLE hFile, UINT nOpenFlags)
         return NULL;
     strMode += (nOpenFlags & CFile::typeBinary) ? 'b' : 't';
     FILE* pStream = _fdopen(fd, strMode);
-    if (pStream == NULL)
+    if (pStream == NULL) {
         _close(fd);
+        hFile = CFile::hFileNull;
+    }
     return pStream;
 #else
     return fdopen((int)(intptr_t)hFile, strMode);
@@ -69,20 +73,13 @@ CStdioFile::CStdioFile(FILE* pOpenStream) : CFile(HandleFromStream(pOpenStream))
 
 CStdioFile::CStdioFile(LPCSTR lpszFileName, UINT nOpenFlags) : m_pStream(NULL)
 {
-    CFileException error;
-    if (!Open(lpszFileName, nOpenFlags, &error))
-        AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
+    OpenOrThrow(lpszFileName, nOpenFlags);
 }
 
 CStdioFile::~CStdioFile()
 {
-    if (m_pStream == NULL || !m_bCloseOnDelete)
-        return;
-    try {
-        Close();
-    } catch (CException* e) {
-        e->Delete();   // a destructor cannot report the failure
-    }
+    if (m_pStream != NULL && m_bCloseOnDelete)
+        CloseQuietly();
 }
 
 BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
