@@ -1,0 +1,40 @@
+// FuzzDesigns.h: protocol designs read or built from a fuzzer's bytes, for the validator and the generator.
+//
+// Classes: ByteSource.
+#pragma once
+
+#include "model/ProtocolRecords.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Hands out the input's bytes one at a time, then zeros.
+class ByteSource
+{
+public:
+    ByteSource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+
+    unsigned Next()
+    {
+        return m_size == 0 ? 0u : (--m_size, *m_data++);
+    }
+
+    template <std::size_t N>
+    const char* Pick(const char* const (&choices)[N])
+    {
+        return choices[Next() % N];
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+};
+
+// A design of a few packets and fields whose every member comes from the
+// bytes: names, numbers and codes from small lists of sound and unsound
+// texts, enumerations now and then far out of range.
+ProjectRecord MakeDesign(ByteSource& in);
+
+// Hands check the design the bytes hold as a project file, when they hold
+// one, and then the design MakeDesign builds from them. Log lines are dropped.
+void CheckDesignsOf(const std::uint8_t* data, std::size_t size, void (*check)(const ProjectRecord& project));
