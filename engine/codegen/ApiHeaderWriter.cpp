@@ -20,7 +20,6 @@ std::string TextNote(const FieldLayout& field)
 // What one member holds, for the comment beside it.
 std::string MemberNote(const ListLayout& list, const FieldLayout& field)
 {
-    static const char* const kRoles[] = {"", "header length", "body length", "total length", "packet type"};
     std::string note;
     switch (field.kind) {
     case FieldKind::Integer: note = DataTypeName(field.dataType); break;
@@ -36,7 +35,7 @@ std::string MemberNote(const ListLayout& list, const FieldLayout& field)
     if (field.countField >= 0)
         note += ", count in " + list.fields[field.countField].name;
     if (field.role != FIELD_NORMAL_DATA)
-        note += std::string(", ") + kRoles[field.role] + ": filled by the encoders";
+        note += std::string(", ") + FieldTypeName(field.role) + ": filled by the encoders";
     return note;
 }
 
