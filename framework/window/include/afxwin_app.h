@@ -88,7 +88,6 @@ public:
     virtual BOOL IsIdleMessage(MSG* pMsg);
     virtual int ExitInstance();
     virtual CWnd* GetMainWnd();
-    virtual void ProcessMessageFilter(int code, LPMSG lpMsg, BOOL* pResult);
     operator HANDLE() const { return this ? m_hThread : nullptr; }
     int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
     BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
@@ -158,7 +157,6 @@ public:
     virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
     virtual void AddToRecentFileList(LPCTSTR lpszPathName);
     virtual BOOL SaveAllModified();
-    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     // Sets the instance, names and profile from the process; called once by
     // the entry point (and by tests that run an application inside main()).
@@ -252,4 +250,3 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
 BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2);
 BOOL AFXAPI AfxFullPath(LPTSTR lpszPathOut, LPCTSTR lpszFileIn);
 UINT AFXAPI AfxGetFileTitle(LPCTSTR lpszPathName, LPTSTR lpszTitle, UINT nMax);
-void AFXAPI AfxGetModuleShortFileName(HINSTANCE hInst, CString& strShortName);

@@ -157,7 +157,6 @@ public:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnMDIWindowCmd(UINT nID);
     afx_msg void OnUpdateMDIWindowCmd(CCmdUI* pCmdUI);
-    afx_msg void OnWindowNew();
     DECLARE_MESSAGE_MAP()
 };
 

@@ -94,7 +94,6 @@ public:
                                   BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
     static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam,
                                                 LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm);
-    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);

@@ -179,8 +179,6 @@ BOOL AFXAPI AfxOleInit() { return SUCCEEDED(::OleInitialize(nullptr)); }
 
 void AFXAPI AfxEnableControlContainer() {}
 
-void CWinApp::WinHelp(DWORD_PTR, UINT) {}
-
 void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL)
 {
     if (bFlag) {

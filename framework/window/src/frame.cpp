@@ -559,20 +559,3 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     CWinApp* pApp = AfxGetApp();
     return pApp && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
-
-BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, TCHAR chSep)
-{
-    rString.Empty();
-    if (!lpszFullString)
-        return FALSE;
-    while (iSubString--) {
-        lpszFullString = strchr(lpszFullString, chSep);
-        if (!lpszFullString)
-            return FALSE;
-        lpszFullString++;
-    }
-    LPCTSTR lpchEnd = strchr(lpszFullString, chSep);
-    int nLen = lpchEnd ? (int)(lpchEnd - lpszFullString) : lstrlen(lpszFullString);
-    rString = CString(lpszFullString, nLen);
-    return TRUE;
-}

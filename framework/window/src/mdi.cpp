@@ -214,8 +214,6 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)
 
 void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI) { pCmdUI->Enable(MDIGetActive() != nullptr); }
 
-void CMDIFrameWnd::OnWindowNew() {}
-
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_MDIACTIVATE()

@@ -100,7 +100,6 @@ CWinThread::~CWinThread()
 BOOL CWinThread::InitInstance() { return FALSE; }
 int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
 CWnd* CWinThread::GetMainWnd() { return m_pActiveWnd ? m_pActiveWnd : m_pMainWnd; }
-void CWinThread::ProcessMessageFilter(int, LPMSG, BOOL*) {}
 
 int CWinThread::Run()
 {

@@ -359,8 +359,6 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     }
 }
 
-BOOL CWnd::ExecuteDlgInit(LPCTSTR) { return TRUE; }
-
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)

@@ -570,3 +570,17 @@ TEST(Resources, ToolbarRecordIsRawWordsAsTheBarsReadIt)
     EXPECT_EQ(0, pData[5]);   // separator
     EXPECT_EQ(ID_TEST_FRAMECMD, pData[6]);
 }
+
+TEST(Resources, PromptsTakeTheirArgumentsAndDocStringsTheirFields)
+{
+    CString strPrompt;
+    AfxFormatString2(strPrompt, IDS_TEST_FORMAT, "a.tst", "no access");
+    EXPECT_EQ("Cannot open a.tst: no access (100%)", std::string(strPrompt));
+    AfxFormatString1(strPrompt, IDS_TEST_FORMAT, "b.tst");
+    EXPECT_EQ("Cannot open b.tst:  (100%)", std::string(strPrompt));
+    CString strExt, strName;
+    ASSERT_TRUE(theApp.m_pDocTemplate->GetDocString(strExt, CDocTemplate::filterExt));
+    EXPECT_EQ(".tst", std::string(strExt));
+    ASSERT_TRUE(theApp.m_pDocTemplate->GetDocString(strName, CDocTemplate::regFileTypeName));
+    EXPECT_EQ("Test Document", std::string(strName));
+}
