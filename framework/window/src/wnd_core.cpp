@@ -59,11 +59,16 @@ void FinishNcDestroy(CWnd* pWnd, HWND hWnd)
     pWnd->PostNcDestroy();
 }
 
+// The user learns of a framework exception through the application's box;
+// the message is answered as failed.
 LRESULT ReportHandlerFailure(UINT nMsg, CException* e)
 {
     if (e) {
-        e->ReportError();
+        char szMessage[512];
+        if (!e->GetErrorMessage(szMessage, sizeof szMessage))
+            lstrcpyn(szMessage, "An unknown error has occurred.", sizeof szMessage);
         e->Delete();
+        AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
     }
     return nMsg == WM_CREATE ? -1 : 0;
 }

@@ -328,3 +328,47 @@ TEST_F(WindowTest, ToolTipsFollowTheToolUnderTheMouse)
     EXPECT_EQ(0, pTip->GetToolCount());
     wnd.DestroyWindow();
 }
+
+namespace {
+
+class CThrowingWnd : public CWnd {
+public:
+    BOOL m_bThrowOnCreate = FALSE;
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (m_bThrowOnCreate)
+            AfxThrowNotSupportedException();
+        return CWnd::OnCreate(lpcs);
+    }
+    afx_msg LRESULT OnThrowFramework(WPARAM, LPARAM) { AfxThrowMemoryException(); }
+    afx_msg LRESULT OnThrowStandard(WPARAM, LPARAM) { throw std::runtime_error("standard"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_WM_CREATE()
+    ON_MESSAGE(WM_APP + 10, OnThrowFramework)
+    ON_MESSAGE(WM_APP + 11, OnThrowStandard)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST_F(WindowTest, ExceptionsStopAtTheWindowProcedure)
+{
+    theApp.m_messages.clear();
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "throwing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP + 10));
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_EQ("Out of memory.", std::string(theApp.m_messages[0]));
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP + 11));
+    EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
+    wnd.DestroyWindow();
+
+    CThrowingWnd failing;
+    failing.m_bThrowOnCreate = TRUE;
+    EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), "failing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(nullptr, failing.m_hWnd) << "a throwing OnCreate fails the creation";
+    EXPECT_EQ(2u, theApp.m_messages.size());
+}
