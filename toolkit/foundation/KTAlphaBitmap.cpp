@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "KTScopedDC.h"
 #include "KTSystemInfo.h"
 
 namespace {
@@ -27,30 +28,6 @@ BYTE Unpremultiply(BYTE value, BYTE alpha)
 	int n = (value * 255 + alpha / 2) / alpha;
 	return static_cast<BYTE>(n > 255 ? 255 : n);
 }
-
-// A memory DC that selects a bitmap for one scope.
-class CKTMemoryDC
-{
-public:
-	explicit CKTMemoryDC(HBITMAP hBitmap)
-		: m_hDC(::CreateCompatibleDC(NULL)), m_hOld(m_hDC ? ::SelectObject(m_hDC, hBitmap) : NULL)
-	{
-	}
-	~CKTMemoryDC()
-	{
-		if (!m_hDC)
-			return;
-		::SelectObject(m_hDC, m_hOld);
-		::DeleteDC(m_hDC);
-	}
-	CKTMemoryDC(const CKTMemoryDC&) = delete;
-	CKTMemoryDC& operator=(const CKTMemoryDC&) = delete;
-	HDC Get() const { return m_hDC; }
-
-private:
-	HDC m_hDC;
-	HGDIOBJ m_hOld;
-};
 
 // The header of a bottom-up 32-bit BI_RGB bitmap.
 BITMAPINFO ThirtyTwoBitInfo(int cx, int cy)
@@ -202,10 +179,8 @@ BOOL CKTAlphaBitmap::ReadBits(HBITMAP hBitmap, BOOL& bOwnAlpha)
 	if (!hBitmap || !::GetObject(hBitmap, sizeof(bm), &bm) || !Create(bm.bmWidth, bm.bmHeight))
 		return FALSE;
 	BITMAPINFO bmi = ThirtyTwoBitInfo(m_cx, m_cy);
-	HDC hScreen = ::GetDC(NULL);
-	int nLines = ::GetDIBits(hScreen, hBitmap, 0, m_cy, m_pBits, &bmi, DIB_RGB_COLORS);
-	::ReleaseDC(NULL, hScreen);
-	if (nLines != m_cy)
+	CKTScreenDC screen;
+	if (!screen.Get() || ::GetDIBits(screen.Get(), hBitmap, 0, m_cy, m_pBits, &bmi, DIB_RGB_COLORS) != m_cy)
 	{
 		Free();
 		return FALSE;

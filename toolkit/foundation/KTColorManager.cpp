@@ -3,6 +3,7 @@
 
 #include <string.h>
 
+#include "KTScopedDC.h"
 #include "KTWinThemeWrapper.h"
 
 namespace {
@@ -190,16 +191,22 @@ int CKTColorManager::DetectSystemTheme()
 	return ktSystemThemeNone;
 }
 
+namespace {
+
+BOOL HasFewColours(HDC hDC)
+{
+	int nBits = ::GetDeviceCaps(hDC, BITSPIXEL) * ::GetDeviceCaps(hDC, PLANES);
+	return nBits > 0 && nBits <= 8;
+}
+
+}  // namespace
+
 BOOL CKTColorManager::IsLowResolution(HDC hDC)
 {
-	HDC hScreenDC = hDC ? NULL : ::GetDC(NULL);
-	HDC hQueryDC = hDC ? hDC : hScreenDC;
-	if (!hQueryDC)
-		return FALSE;
-	int nBits = ::GetDeviceCaps(hQueryDC, BITSPIXEL) * ::GetDeviceCaps(hQueryDC, PLANES);
-	if (hScreenDC)
-		::ReleaseDC(NULL, hScreenDC);
-	return nBits > 0 && nBits <= 8;
+	if (hDC)
+		return HasFewColours(hDC);
+	CKTScreenDC screen;
+	return screen.Get() && HasFewColours(screen.Get());
 }
 
 CKTColorManager* KTColorManager()

@@ -2,6 +2,7 @@
 #include "KTDrawHelpers.h"
 
 #include "KTColorManager.h"
+#include "KTScopedDC.h"
 
 namespace {
 
@@ -133,9 +134,9 @@ BOOL CKTDrawHelpers::FontExists(LPCSTR lpszFaceName)
 	lf.lfCharSet = DEFAULT_CHARSET;
 	lstrcpynA(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
 	BOOL bFound = FALSE;
-	HDC hDC = ::GetDC(NULL);
-	::EnumFontFamiliesExA(hDC, &lf, FontFound, reinterpret_cast<LPARAM>(&bFound), 0);
-	::ReleaseDC(NULL, hDC);
+	CKTScreenDC screen;
+	if (screen.Get())
+		::EnumFontFamiliesExA(screen.Get(), &lf, FontFound, reinterpret_cast<LPARAM>(&bFound), 0);
 	return bFound;
 }
 

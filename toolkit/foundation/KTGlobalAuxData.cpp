@@ -3,6 +3,7 @@
 
 #include "KTColorManager.h"
 #include "KTDrawHelpers.h"
+#include "KTScopedDC.h"
 
 CKTGlobalAuxData::CKTGlobalAuxData()
 	: nTextHeight(0)
@@ -52,12 +53,10 @@ void CKTGlobalAuxData::UpdateFonts()
 	lfVert.lfWeight = FW_BOLD;
 	fntVertBold.CreateFontIndirect(&lfVert);
 
-	HDC hDC = ::GetDC(NULL);
-	HGDIOBJ hOld = ::SelectObject(hDC, fntNormal.GetSafeHandle());
+	CKTScreenDC screen(fntNormal.GetSafeHandle());
 	SIZE sz = {0, 0};
-	::GetTextExtentPoint32A(hDC, " ", 1, &sz);
-	::SelectObject(hDC, hOld);
-	::ReleaseDC(NULL, hDC);
+	if (screen.Get())
+		::GetTextExtentPoint32A(screen.Get(), " ", 1, &sz);
 	nTextHeight = sz.cy + 6;
 }
 

@@ -4,6 +4,7 @@
 #include "KTColorManager.h"
 #include "KTPropExchange.h"
 #include "KTResourceManager.h"
+#include "KTScopedDC.h"
 
 namespace {
 
@@ -374,15 +375,8 @@ void CKTImageManager::RefreshAll()
 
 COLORREF CKTImageManager::GetBitmapPixel(HBITMAP hBitmap, int x, int y)
 {
-	HDC hDC = ::CreateCompatibleDC(NULL);
-	if (!hDC)
-		return CLR_INVALID;
-	HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-	COLORREF clr = hOld ? ::GetPixel(hDC, x, y) : CLR_INVALID;
-	if (hOld)
-		::SelectObject(hDC, hOld);
-	::DeleteDC(hDC);
-	return clr;
+	CKTMemoryDC dc(hBitmap);
+	return dc.Get() ? ::GetPixel(dc.Get(), x, y) : CLR_INVALID;
 }
 
 HBITMAP CKTImageManager::Create32BPPDIBSection(HDC hDC, int cx, int cy, LPBYTE* ppBits)

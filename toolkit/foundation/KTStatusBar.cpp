@@ -6,6 +6,7 @@
 #include "KTColorManager.h"
 #include "KTDrawObjects.h"
 #include "KTResourceManager.h"
+#include "KTScopedDC.h"
 
 namespace {
 
@@ -143,11 +144,9 @@ CString CKTStatusBar::GetPaneText(int nIndex) const
 int CKTStatusBar::CalcHeight() const
 {
 	TEXTMETRICA tm = {};
-	HDC hDC = ::GetDC(NULL);
-	HGDIOBJ hOld = ::SelectObject(hDC, m_font.GetSafeHandle());
-	::GetTextMetricsA(hDC, &tm);
-	::SelectObject(hDC, hOld);
-	::ReleaseDC(NULL, hDC);
+	CKTScreenDC screen(m_font.GetSafeHandle());
+	if (screen.Get())
+		::GetTextMetricsA(screen.Get(), &tm);
 	return tm.tmHeight + 2 * (g_cyBorder + g_cxPaneBorder + 1);
 }
 

@@ -5,6 +5,7 @@
 
 #include "KTAccessible.h"
 #include "KTImageManager.h"
+#include "KTScopedDC.h"
 #include "KTSystemLibrary.h"
 #include "KTWinThemeWrapper.h"
 #include "FoundationTestsRes.h"
@@ -79,4 +80,32 @@ TEST(Ownership, ThemeHandleIsClosedWithTheWrapper)
 		EXPECT_NE(nullptr, theme.GetThemeHandle());
 	}
 	EXPECT_NE(nullptr, hTheme);
+}
+
+TEST(Ownership, ScopedDCsGiveBackWhatTheySelected)
+{
+	HBITMAP hBitmap = ::CreateBitmap(4, 4, 1, 32, NULL);
+	ASSERT_NE(nullptr, hBitmap);
+	{
+		CKTMemoryDC dc(hBitmap);
+		ASSERT_NE(nullptr, dc.Get());
+		EXPECT_EQ(hBitmap, ::GetCurrentObject(dc.Get(), OBJ_BITMAP));
+		CKTMemoryDC second(hBitmap);
+		EXPECT_EQ(nullptr, second.Get()) << "a bitmap is selected into one context at a time";
+	}
+	{
+		CKTMemoryDC again(hBitmap);
+		EXPECT_NE(nullptr, again.Get()) << "the first context let the bitmap go";
+	}
+	EXPECT_TRUE(::DeleteObject(hBitmap)) << "and so did the second: the bitmap is free to delete";
+
+	HFONT hFont = static_cast<HFONT>(::GetStockObject(ANSI_FIXED_FONT));
+	{
+		CKTScreenDC screen(hFont);
+		ASSERT_NE(nullptr, screen.Get());
+		EXPECT_EQ(hFont, ::GetCurrentObject(screen.Get(), OBJ_FONT));
+	}
+	CKTScreenDC plain;
+	ASSERT_NE(nullptr, plain.Get());
+	EXPECT_NE(hFont, ::GetCurrentObject(plain.Get(), OBJ_FONT)) << "the screen got its own font back";
 }
