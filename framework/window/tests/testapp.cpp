@@ -239,7 +239,10 @@ public:
     void SetUp() override
     {
         ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Kestova Window Tests");
-        ASSERT_TRUE(theApp.InitInstance());
+        BOOL bStarted = theApp.InitInstance();
+        for (const CString& strMessage : theApp.m_messages)
+            ADD_FAILURE() << "message box at start-up: " << (LPCTSTR)strMessage;
+        ASSERT_TRUE(bStarted);
         RunIdle();
     }
     void TearDown() override
