@@ -230,32 +230,11 @@ BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
     return CFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                          CWnd* pParentWnd, LPCTSTR, DWORD dwExStyle, CCreateContext* pContext)
+namespace {
+
+// The client's creation record for a child described by cs.
+MDICREATESTRUCT MakeMdiCreate(const CREATESTRUCT& cs)
 {
-    CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(pParentWnd);
-    if (!pFrame)
-        pFrame = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
-    if (!pFrame || !pFrame->m_hWndMDIClient) {
-        PostNcDestroy();
-        return FALSE;
-    }
-    CREATESTRUCT cs{};
-    cs.style = (LONG)(dwStyle & ~WS_MAXIMIZE);
-    cs.dwExStyle = dwExStyle;
-    cs.lpszClass = lpszClassName;
-    cs.lpszName = lpszWindowName;
-    cs.x = rect.left;
-    cs.y = rect.top;
-    cs.cx = rect.right - rect.left;
-    cs.cy = rect.bottom - rect.top;
-    cs.hwndParent = pFrame->m_hWnd;
-    cs.lpCreateParams = (LPVOID)pContext;
-    if (!PreCreateWindow(cs)) {
-        PostNcDestroy();
-        return FALSE;
-    }
-    m_strTitle = lpszWindowName ? lpszWindowName : "";
     MDICREATESTRUCT mcs;
     mcs.szClass = cs.lpszClass;
     mcs.szTitle = cs.lpszName;
@@ -264,8 +243,29 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     mcs.y = cs.y;
     mcs.cx = cs.cx;
     mcs.cy = cs.cy;
+    // Shown and maximised after creation, when the object is complete.
     mcs.style = (DWORD)cs.style & ~(WS_MAXIMIZE | WS_VISIBLE);
     mcs.lParam = (LPARAM)cs.lpCreateParams;
+    return mcs;
+}
+
+}  // namespace
+
+BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                          CWnd* pParentWnd, LPCTSTR, DWORD dwExStyle, CCreateContext* pContext)
+{
+    CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(pParentWnd);
+    if (!pFrame)
+        pFrame = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
+    CREATESTRUCT cs = {(LPVOID)pContext, nullptr, nullptr, pFrame ? pFrame->m_hWnd : nullptr,
+                       rect.bottom - rect.top, rect.right - rect.left, rect.top, rect.left,
+                       (LONG)(dwStyle & ~WS_MAXIMIZE), lpszWindowName, lpszClassName, dwExStyle};
+    if (!pFrame || !pFrame->m_hWndMDIClient || !PreCreateWindow(cs)) {
+        PostNcDestroy();
+        return FALSE;
+    }
+    m_strTitle = lpszWindowName ? lpszWindowName : "";
+    MDICREATESTRUCT mcs = MakeMdiCreate(cs);
     // The client creates the window; the creation hook catches it as any other.
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::SendMessage(pFrame->m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);

@@ -257,50 +257,62 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
                                       SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
-void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags,
-                          LPRECT lpRectParam, LPCRECT lpRectClient, BOOL bStretch)
+namespace {
+
+// Sends WM_SIZEPARENT to the bars in the id range; returns the left-over window.
+HWND SizeBars(HWND hWndParent, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, AFX_SIZEPARENTPARAMS* pLayout)
 {
-    AFX_SIZEPARENTPARAMS layout{};
-    layout.bStretch = bStretch;
-    layout.sizeTotal = {0, 0};
-    if (lpRectClient)
-        layout.rect = *lpRectClient;
-    else
-        GetClientRect(&layout.rect);
-    // The query pass measures only (no deferred positions).
-    if ((nFlags & ~reposNoPosLeftOver) != reposQuery)
-        layout.hDWP = ::BeginDeferWindowPos(8);
     HWND hWndLeftOver = nullptr;
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    for (HWND hWndChild = ::GetTopWindow(hWndParent); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
         UINT nIDC = (UINT)::GetDlgCtrlID(hWndChild);
         if (nIDC == nIDLeftOver)
             hWndLeftOver = hWndChild;
         else if (nIDC >= nIDFirst && nIDC <= nIDLast)
-            ::SendMessage(hWndChild, WM_SIZEPARENT, 0, (LPARAM)&layout);
+            ::SendMessage(hWndChild, WM_SIZEPARENT, 0, (LPARAM)pLayout);
     }
-    if ((nFlags & ~reposNoPosLeftOver) == reposQuery) {
+    return hWndLeftOver;
+}
+
+// The space the bars left, less the extra border the caller keeps.
+CRect LeftOverRect(const AFX_SIZEPARENTPARAMS& layout, UINT nMode, LPCRECT lpRectExtra)
+{
+    CRect rect = layout.rect;
+    if (nMode == reposExtra && lpRectExtra) {
+        rect.left += lpRectExtra->left;
+        rect.top += lpRectExtra->top;
+        rect.right -= lpRectExtra->right;
+        rect.bottom -= lpRectExtra->bottom;
+    }
+    return rect;
+}
+
+}  // namespace
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+                          LPCRECT lpRectClient, BOOL bStretch)
+{
+    UINT nMode = nFlags & ~reposNoPosLeftOver;
+    AFX_SIZEPARENTPARAMS layout{};
+    layout.bStretch = bStretch;
+    if (lpRectClient)
+        layout.rect = *lpRectClient;
+    else
+        GetClientRect(&layout.rect);
+    // The query pass measures only: without a deferred-position batch nothing moves.
+    if (nMode != reposQuery)
+        layout.hDWP = ::BeginDeferWindowPos(8);
+    HWND hWndLeftOver = SizeBars(m_hWnd, nIDFirst, nIDLast, nIDLeftOver, &layout);
+    if (nMode == reposQuery) {
         if (bStretch)
             ::CopyRect(lpRectParam, &layout.rect);
-        else {
-            lpRectParam->left = lpRectParam->top = 0;
-            lpRectParam->right = layout.sizeTotal.cx;
-            lpRectParam->bottom = layout.sizeTotal.cy;
-        }
+        else
+            ::SetRect(lpRectParam, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
         return;
     }
-    if (nIDLeftOver && hWndLeftOver) {
-        CRect rect = layout.rect;
-        if ((nFlags & ~reposNoPosLeftOver) == reposExtra && lpRectParam) {
-            rect.left += lpRectParam->left;
-            rect.top += lpRectParam->top;
-            rect.right -= lpRectParam->right;
-            rect.bottom -= lpRectParam->bottom;
-        }
-        if (!(nFlags & reposNoPosLeftOver)) {
-            CWnd* pLeftOver = FromHandle(hWndLeftOver);
-            pLeftOver->CalcWindowRect(&rect);
-            AfxRepositionWindow(&layout, hWndLeftOver, &rect);
-        }
+    if (hWndLeftOver && !(nFlags & reposNoPosLeftOver)) {
+        CRect rect = LeftOverRect(layout, nMode, lpRectParam);
+        FromHandle(hWndLeftOver)->CalcWindowRect(&rect);
+        AfxRepositionWindow(&layout, hWndLeftOver, &rect);
     }
     if (layout.hDWP && !::EndDeferWindowPos(layout.hDWP))
         ::OutputDebugString("RepositionBars: EndDeferWindowPos failed\n");
