@@ -437,6 +437,26 @@ TEST_F(AppTest, PropertySheetShowsItsPagesAndAppliesThem)
     EXPECT_EQ(0, page2.m_nActivated);
 }
 
+TEST_F(AppTest, ModelessPropertySheetCreatesPagesAsTheyAreShown)
+{
+    CPropertySheet sheet("Modeless Sheet");
+    CTestPage page1(IDD_PAGE1), page2(IDD_PAGE2);
+    sheet.AddPage(&page1);
+    sheet.AddPage(&page2);
+    ASSERT_TRUE(sheet.Create(MainFrame(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE));
+    EXPECT_TRUE(::IsWindow(sheet.m_hWnd));
+    EXPECT_EQ(&page1, sheet.GetActivePage());
+    EXPECT_EQ(nullptr, page2.m_hWnd) << "a page is made when first shown";
+    EXPECT_TRUE(sheet.SetActivePage(1));
+    EXPECT_EQ(&page2, sheet.GetActivePage());
+    EXPECT_NE(nullptr, page2.m_hWnd);
+    EXPECT_EQ(1, page2.m_nActivated);
+    HWND hSheet = sheet.m_hWnd;
+    sheet.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hSheet));
+    EXPECT_EQ(nullptr, page1.m_hWnd);
+}
+
 TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
 {
     CModelessDialog dlg;

@@ -171,6 +171,44 @@ TEST(MemoryDialog, ModalFromMemoryEndsWithTheButtonsResult)
     EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled()) << "the owner is enabled again";
 }
 
+namespace {
+
+// Presses a button of the system dialog that is active, once it is up.
+std::function<BOOL()> PressOnActiveDialog(int nButton)
+{
+    return [nButton] {
+        HWND hDlg = ::GetActiveWindow();
+        char szClass[16] = "";
+        ::GetClassName(hDlg, szClass, sizeof szClass);
+        if (lstrcmp(szClass, "#32770") != 0 || !::GetDlgItem(hDlg, nButton))
+            return FALSE;
+        ::PostMessage(hDlg, WM_COMMAND, (WPARAM)nButton, 0);
+        return TRUE;
+    };
+}
+
+}  // namespace
+
+TEST(CommonDialog, ColourDialogStartsFromTheGivenColour)
+{
+    CColorDialog dlg(RGB(10, 200, 30), CC_FULLOPEN, MainFrameForTests());
+    RunFromTimer(PressOnActiveDialog(IDOK));
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(RGB(10, 200, 30), dlg.GetColor());
+}
+
+TEST(CommonDialog, FontDialogReturnsTheChosenFont)
+{
+    LOGFONT lf{};
+    lf.lfHeight = -13;
+    lstrcpy(lf.lfFaceName, "Arial");
+    CFontDialog dlg(&lf, CF_SCREENFONTS, nullptr, MainFrameForTests());
+    RunFromTimer(PressOnActiveDialog(IDOK));
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_FALSE(dlg.GetFaceName().IsEmpty());
+    EXPECT_GT(dlg.GetSize(), 0) << "the size comes back in tenths of a point";
+}
+
 TEST(FileDialog, ModalSaveDialogReturnsTheChosenName)
 {
     char szPath[MAX_PATH];
@@ -178,16 +216,11 @@ TEST(FileDialog, ModalSaveDialogReturnsTheChosenName)
     CFileDialog dlg(FALSE, "tst", nullptr, OFN_HIDEREADONLY, "Test Files (*.tst)|*.tst|All Files (*.*)|*.*||",
                     MainFrameForTests());
     RunFromTimer([&] {
-        // The system's dialog, once it is up and active.
+        // The file name box of the system's dialog, once it is up and active.
         HWND hDlg = ::GetActiveWindow();
-        char szClass[16] = "";
-        ::GetClassName(hDlg, szClass, sizeof szClass);
-        if (lstrcmp(szClass, "#32770") != 0 || !::GetDlgItem(hDlg, IDOK))
-            return FALSE;
         ::SetDlgItemText(hDlg, cmb13, szPath);
         ::SetDlgItemText(hDlg, edt1, szPath);
-        ::PostMessage(hDlg, WM_COMMAND, IDOK, 0);
-        return TRUE;
+        return PressOnActiveDialog(IDOK)();
     });
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_STRCASEEQ(szPath, dlg.GetPathName());
