@@ -9,13 +9,10 @@ namespace {
 // The tooltip's size of a record that has room for lParam.
 const UINT g_cbToolInfoWithParam = offsetof(TOOLINFOA, lParam) + sizeof(LPARAM);
 
-char* HeapCopy(LPCSTR lpsz)
+// Every text of a tool record is a copy from the C heap, freed with free().
+char* TextCopy(LPCSTR lpsz)
 {
-	if (!lpsz)
-		return NULL;
-	char* p = new char[strlen(lpsz) + 1];
-	strcpy(p, lpsz);
-	return p;
+	return lpsz ? _strdup(lpsz) : NULL;
 }
 
 BOOL IsMouseMove(UINT message)
@@ -104,15 +101,13 @@ void CKTToolTipController::FilterToolTipMessage(CWnd* pWnd, UINT message, WPARAM
 	INT_PTR nHit = pWnd->OnToolHitTest(pt, &ti);
 	if (nHit == -1)
 	{
-		FreeToolInfoText(&ti);
-		FreeToolInfoExtra(&ti);
+		FreeToolInfo(&ti);
 		RemoveTool();
 		return;
 	}
 	if (nHit == m_nLastHit && pWnd->GetSafeHwnd() == m_hWndLast)
 	{
-		FreeToolInfoText(&ti);  // the same tool: the tip only follows the mouse
-		FreeToolInfoExtra(&ti);
+		FreeToolInfo(&ti);  // the same tool: the tip only follows the mouse
 	}
 	else
 		ShowTool(pWnd, ti, nHit);
@@ -131,8 +126,7 @@ void CKTToolTipController::ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit)
 	RemoveTool();
 	if (!EnsureToolTipWnd(pWnd->GetSafeHwnd()))
 	{
-		FreeToolInfoText(&ti);
-		FreeToolInfoExtra(&ti);
+		FreeToolInfo(&ti);
 		return;
 	}
 	m_strText = ti.lpszText && ti.lpszText != LPSTR_TEXTCALLBACKA ? ti.lpszText : "";
@@ -141,8 +135,7 @@ void CKTToolTipController::ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit)
 		m_strText += CString("\r\n") + pExtra->lpszDescription;
 	::SendMessageA(m_hWndToolTip, TTM_SETTITLEA, TTI_NONE,
 	               reinterpret_cast<LPARAM>(pExtra && pExtra->lpszTitle ? pExtra->lpszTitle : ""));
-	FreeToolInfoText(&ti);
-	FreeToolInfoExtra(&ti);
+	FreeToolInfo(&ti);
 	ti.cbSize = sizeof(TOOLINFOA) - sizeof(void*);  // no reserved field for older tooltip windows
 	ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_strText));
 	ti.lParam = 0;
@@ -191,7 +184,7 @@ void CKTToolTipController::FillInToolInfo(TOOLINFOA* pTI, HWND hWnd, const RECT&
 	pTI->rect = rc;
 	pTI->uFlags = 0;
 	pTI->hinst = NULL;
-	pTI->lpszText = lpszText ? _strdup(lpszText) : LPSTR_TEXTCALLBACKA;
+	pTI->lpszText = lpszText ? TextCopy(lpszText) : LPSTR_TEXTCALLBACKA;
 }
 
 void CKTToolTipController::FillInToolInfoEx(TOOLINFOA* pTI, HWND hWnd, const RECT& rc, INT_PTR nId, LPCSTR lpszText,
@@ -201,8 +194,14 @@ void CKTToolTipController::FillInToolInfoEx(TOOLINFOA* pTI, HWND hWnd, const REC
 	if (!pTI || pTI->cbSize < g_cbToolInfoWithParam)
 		return;
 	FreeToolInfoExtra(pTI);
-	auto* pExtra = new KT_TOOLINFO_EXTRA{HeapCopy(lpszTitle), HeapCopy(lpszDescription), nImageId};
+	auto* pExtra = new KT_TOOLINFO_EXTRA{TextCopy(lpszTitle), TextCopy(lpszDescription), nImageId};
 	pTI->lParam = reinterpret_cast<LPARAM>(pExtra);
+}
+
+void CKTToolTipController::FreeToolInfo(TOOLINFOA* pTI)
+{
+	FreeToolInfoText(pTI);
+	FreeToolInfoExtra(pTI);
 }
 
 void CKTToolTipController::FreeToolInfoText(TOOLINFOA* pTI)
@@ -218,8 +217,8 @@ void CKTToolTipController::FreeToolInfoExtra(TOOLINFOA* pTI)
 	if (!pTI || pTI->cbSize < g_cbToolInfoWithParam || !pTI->lParam)
 		return;
 	auto* pExtra = reinterpret_cast<KT_TOOLINFO_EXTRA*>(pTI->lParam);
-	delete[] pExtra->lpszTitle;
-	delete[] pExtra->lpszDescription;
+	free(pExtra->lpszTitle);
+	free(pExtra->lpszDescription);
 	delete pExtra;
 	pTI->lParam = 0;
 }

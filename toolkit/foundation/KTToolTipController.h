@@ -8,8 +8,8 @@
 
 #include "KTRefCounted.h"
 
-// What the extended tool information carries in its lParam: heap copies
-// owned by the controller once the tool is shown.
+// What the extended tool information carries in its lParam: copies from
+// the C heap, owned by the controller once the tool is shown.
 struct KT_TOOLINFO_EXTRA
 {
 	char* lpszTitle;
@@ -48,6 +48,8 @@ public:
 	                             LPCSTR lpszTitle, LPCSTR lpszDescription, int nImageId);
 	static void FreeToolInfoText(TOOLINFOA* pTI);
 	static void FreeToolInfoExtra(TOOLINFOA* pTI);
+	// Both of the above.
+	static void FreeToolInfo(TOOLINFOA* pTI);
 
 protected:
 	~CKTToolTipController() override;
