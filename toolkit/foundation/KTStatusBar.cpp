@@ -14,6 +14,12 @@ const int g_cxPaneGap = 2;       // between two panes
 const int g_cyBorder = 2;        // above and below the panes
 const int g_cxPaneBorder = 1;    // sunken frame of a pane
 
+// A pane's width with its padding and frame.
+int OuterWidth(const CKTStatusBarPane& pane)
+{
+	return pane.GetWidth() + pane.GetPadding().left + pane.GetPadding().right + 2 * g_cxPaneBorder;
+}
+
 }  // namespace
 
 CKTStatusBarPane::CKTStatusBarPane(UINT nID)
@@ -61,10 +67,13 @@ void CKTStatusBar::CreateFont()
 	m_font.DeleteObject();
 	NONCLIENTMETRICSA metrics = {};
 	metrics.cbSize = sizeof(metrics);
+	LOGFONTA lf = {};
 	if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-		m_font.CreateFontIndirect(&metrics.lfStatusFont);
-	if (!m_font.GetSafeHandle())
-		m_font.Attach(::GetStockObject(DEFAULT_GUI_FONT));
+		lf = metrics.lfStatusFont;
+	else
+		::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+	// A font of our own even then: the stock font is not ours to delete.
+	m_font.CreateFontIndirect(&lf);
 }
 
 int CKTStatusBar::MeasureText(const CString& strText) const
@@ -130,9 +139,15 @@ BOOL CKTStatusBar::SetPaneText(int nIndex, LPCSTR lpszText, BOOL bUpdate)
 	if (!pPane)
 		return FALSE;
 	pPane->SetText(lpszText ? lpszText : "");
-	if (bUpdate && GetSafeHwnd() && nIndex < static_cast<int>(m_paneRects.size()))
-		InvalidateRect(&m_paneRects[nIndex]);
+	if (bUpdate)
+		InvalidatePane(nIndex);
 	return TRUE;
+}
+
+void CKTStatusBar::InvalidatePane(int nIndex)
+{
+	if (GetSafeHwnd() && nIndex >= 0 && nIndex < static_cast<int>(m_paneRects.size()))
+		InvalidateRect(&m_paneRects[nIndex]);
 }
 
 CString CKTStatusBar::GetPaneText(int nIndex) const
@@ -178,7 +193,7 @@ void CKTStatusBar::RecalcLayout()
 		if ((pane.GetStyle() & SBPS_STRETCH) && nStretch < 0)
 			nStretch = i;
 		else
-			cxFixed += pane.GetWidth() + pane.GetPadding().left + pane.GetPadding().right + 2 * g_cxPaneBorder;
+			cxFixed += OuterWidth(pane);
 		cxFixed += i ? g_cxPaneGap : 0;
 	}
 	int cxStretch = nRight - rcClient.left - cxFixed;
@@ -186,8 +201,7 @@ void CKTStatusBar::RecalcLayout()
 	for (int i = 0; i < GetCount(); i++)
 	{
 		const CKTStatusBarPane& pane = *m_panes[i];
-		int cx = i == nStretch ? (cxStretch > 0 ? cxStretch : 0)
-		                       : pane.GetWidth() + pane.GetPadding().left + pane.GetPadding().right + 2 * g_cxPaneBorder;
+		int cx = i == nStretch ? (cxStretch > 0 ? cxStretch : 0) : OuterWidth(pane);
 		m_paneRects[i] = CRect(x, rcClient.top + g_cyBorder, x + cx, rcClient.bottom - g_cyBorder);
 		x += cx + g_cxPaneGap;
 	}
@@ -202,7 +216,8 @@ void CKTStatusBar::UpdateIndicators()
 	} s_locks[] = {{ID_INDICATOR_CAPS, VK_CAPITAL}, {ID_INDICATOR_NUM, VK_NUMLOCK}, {ID_INDICATOR_SCRL, VK_SCROLL}};
 	for (const auto& lock : s_locks)
 	{
-		CKTStatusBarPane* pPane = GetPane(CommandToIndex(lock.nID));
+		int nIndex = CommandToIndex(lock.nID);
+		CKTStatusBarPane* pPane = GetPane(nIndex);
 		if (!pPane)
 			continue;
 		BOOL bOn = (::GetKeyState(lock.nKey) & 1) != 0;
@@ -210,9 +225,7 @@ void CKTStatusBar::UpdateIndicators()
 		if (nStyle == pPane->GetStyle())
 			continue;
 		pPane->SetStyle(nStyle);
-		int nIndex = CommandToIndex(lock.nID);
-		if (GetSafeHwnd() && nIndex < static_cast<int>(m_paneRects.size()))
-			InvalidateRect(&m_paneRects[nIndex]);
+		InvalidatePane(nIndex);
 	}
 }
 

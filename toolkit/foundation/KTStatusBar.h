@@ -90,6 +90,7 @@ protected:
 private:
 	void CreateFont();
 	void RecalcLayout();
+	void InvalidatePane(int nIndex);
 	int MeasureText(const CString& strText) const;
 	BOOL HasGripper() const;
 	CRect GetGripperRect() const;
