@@ -97,20 +97,20 @@ CKTImageManagerIconHandle CKTImageManagerIcon::GetPressedIcon() const
 
 CKTImageManagerIconHandle CKTImageManagerIcon::GetFadedIcon()
 {
-	if (m_faded.IsEmpty() && m_faded.CopyPart(m_images[ktImageNormal], RECT{0, 0, m_nWidth, m_nHeight}))
+	if (m_faded.IsEmpty())
 	{
 		COLORREF clrWindow = KTColorManager()->GetColor(COLOR_WINDOW);
-		m_faded.TransformPixels([clrWindow](COLORREF& clr, BYTE&) { clr = CKTColorManager::BlendColors(clr, clrWindow, 70); });
+		DeriveFromNormal(m_faded, [clrWindow](COLORREF& clr, BYTE&) { clr = CKTColorManager::BlendColors(clr, clrWindow, 70); });
 	}
 	return CKTImageManagerIconHandle(m_faded.GetHandle());
 }
 
 CKTImageManagerIconHandle CKTImageManagerIcon::GetShadowIcon()
 {
-	if (m_shadow.IsEmpty() && m_shadow.CopyPart(m_images[ktImageNormal], RECT{0, 0, m_nWidth, m_nHeight}))
+	if (m_shadow.IsEmpty())
 	{
 		COLORREF clrShadow = KTColorManager()->GetColor(COLOR_BTNSHADOW);
-		m_shadow.TransformPixels([clrShadow](COLORREF& clr, BYTE& alpha) {
+		DeriveFromNormal(m_shadow, [clrShadow](COLORREF& clr, BYTE& alpha) {
 			clr = clrShadow;
 			alpha = static_cast<BYTE>(alpha / 2);
 		});
@@ -133,14 +133,19 @@ void CKTImageManagerIcon::CreateDisabledIcon(COLORREF clrLight, COLORREF clrDark
 		clrLight = KTColorManager()->GetColor(COLOR_3DHIGHLIGHT);
 	if (clrDark == static_cast<COLORREF>(-1))
 		clrDark = KTColorManager()->GetColor(COLOR_3DSHADOW);
-	if (!m_derivedDisabled.CopyPart(m_images[ktImageNormal], RECT{0, 0, m_nWidth, m_nHeight}))
-		return;
-	m_derivedDisabled.TransformPixels([clrLight, clrDark](COLORREF& clr, BYTE&) {
+	DeriveFromNormal(m_derivedDisabled, [clrLight, clrDark](COLORREF& clr, BYTE&) {
 		BYTE lum = Luminance(clr);
 		clr = RGB(Between(GetRValue(clrDark), GetRValue(clrLight), lum),
 		          Between(GetGValue(clrDark), GetGValue(clrLight), lum),
 		          Between(GetBValue(clrDark), GetBValue(clrLight), lum));
 	});
+}
+
+void CKTImageManagerIcon::DeriveFromNormal(CKTAlphaBitmap& derived,
+                                           const std::function<void(COLORREF& clr, BYTE& alpha)>& fn) const
+{
+	if (derived.CopyPart(m_images[ktImageNormal], RECT{0, 0, m_nWidth, m_nHeight}))
+		derived.TransformPixels(fn);
 }
 
 void CKTImageManagerIcon::Refresh()

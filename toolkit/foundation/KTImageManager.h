@@ -92,6 +92,8 @@ public:
 
 private:
 	CKTImageManagerIconHandle Handle(int nState) const;
+	// Fills derived with the normal image, each pixel passed through fn.
+	void DeriveFromNormal(CKTAlphaBitmap& derived, const std::function<void(COLORREF& clr, BYTE& alpha)>& fn) const;
 
 	CKTAlphaBitmap m_images[ktImageStateCount];  // explicit images by state
 	CKTAlphaBitmap m_derivedDisabled;
