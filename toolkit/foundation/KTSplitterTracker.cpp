@@ -82,8 +82,16 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
 	DrawTracker(rcCurrent);
 	BOOL bAccepted = FALSE, bDone = FALSE;
 	MSG msg;
-	while (!bDone && ::GetCapture() == hWnd && ::GetMessageA(&msg, NULL, 0, 0))
+	while (!bDone && ::GetCapture() == hWnd)
 	{
+		BOOL bGot = ::GetMessageA(&msg, NULL, 0, 0);
+		if (bGot <= 0)
+		{
+			// The quit is the application's: it ends the drag and stays queued for the main loop.
+			if (bGot == 0)
+				::PostQuitMessage(static_cast<int>(msg.wParam));
+			break;
+		}
 		switch (msg.message)
 		{
 		case WM_MOUSEMOVE:

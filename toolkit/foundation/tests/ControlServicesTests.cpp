@@ -181,6 +181,22 @@ TEST(SplitterTracker, EscapeCancelsAndKeepsTheRectangle)
 	EXPECT_EQ(rcBar, rcResult);
 }
 
+TEST(SplitterTracker, QuitEndsTheDragAndStaysForTheMainLoop)
+{
+	CTestParent wnd;
+	CRect rcBar(100, 10, 104, 200);
+	wnd.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 10));
+	::PostQuitMessage(7);
+	CKTSplitterTracker tracker;
+	CRect rcResult(rcBar);
+	EXPECT_FALSE(tracker.Track(&wnd, CRect(0, 0, 1000, 1000), rcResult, CPoint(102, 50), FALSE));
+	EXPECT_EQ(rcBar, rcResult);
+	EXPECT_EQ(nullptr, ::GetCapture());
+	MSG msg = {};
+	ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+	EXPECT_EQ(7u, msg.wParam);
+}
+
 namespace {
 void ClickAt(POINT pt)
 {
