@@ -1,6 +1,38 @@
 // KTAccessible.cpp: binding the accessibility services and forwarding IAccessible to virtual operations.
 #include "KTAccessible.h"
 
+#include <afx.h>
+
+#include <new>
+
+namespace {
+
+// A client of the interface is outside our code: an exception from an
+// overridden operation reaches it as a failure code, never as an unwind.
+template <class TCall>
+HRESULT Guarded(TCall call)
+{
+	try
+	{
+		return call();
+	}
+	catch (CException* e)
+	{
+		e->Delete();
+		return E_FAIL;
+	}
+	catch (const std::bad_alloc&)
+	{
+		return E_OUTOFMEMORY;
+	}
+	catch (...)
+	{
+		return E_FAIL;
+	}
+}
+
+}  // namespace
+
 CKTAccessibleSupport::CKTAccessibleSupport()
 	: m_user32("user32.dll"), m_pfnAccessibleObjectFromWindow(NULL), m_pfnLresultFromObject(NULL)
 {
@@ -117,107 +149,107 @@ STDMETHODIMP CKTAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARI
 
 STDMETHODIMP CKTAccessible::get_accParent(IDispatch** ppdispParent)
 {
-	return GetAccessibleParent(ppdispParent);
+	return Guarded([&] { return GetAccessibleParent(ppdispParent); });
 }
 
 STDMETHODIMP CKTAccessible::get_accChildCount(long* pcountChildren)
 {
-	return GetAccessibleChildCount(pcountChildren);
+	return Guarded([&] { return GetAccessibleChildCount(pcountChildren); });
 }
 
 STDMETHODIMP CKTAccessible::get_accChild(VARIANT varChild, IDispatch** ppdispChild)
 {
-	return GetAccessibleChild(varChild, ppdispChild);
+	return Guarded([&] { return GetAccessibleChild(varChild, ppdispChild); });
 }
 
 STDMETHODIMP CKTAccessible::get_accName(VARIANT varChild, BSTR* pszName)
 {
-	return GetAccessibleName(varChild, pszName);
+	return Guarded([&] { return GetAccessibleName(varChild, pszName); });
 }
 
 STDMETHODIMP CKTAccessible::get_accValue(VARIANT varChild, BSTR* pszValue)
 {
-	return GetAccessibleValue(varChild, pszValue);
+	return Guarded([&] { return GetAccessibleValue(varChild, pszValue); });
 }
 
 STDMETHODIMP CKTAccessible::get_accDescription(VARIANT varChild, BSTR* pszDescription)
 {
-	return GetAccessibleDescription(varChild, pszDescription);
+	return Guarded([&] { return GetAccessibleDescription(varChild, pszDescription); });
 }
 
 STDMETHODIMP CKTAccessible::get_accRole(VARIANT varChild, VARIANT* pvarRole)
 {
-	return GetAccessibleRole(varChild, pvarRole);
+	return Guarded([&] { return GetAccessibleRole(varChild, pvarRole); });
 }
 
 STDMETHODIMP CKTAccessible::get_accState(VARIANT varChild, VARIANT* pvarState)
 {
-	return GetAccessibleState(varChild, pvarState);
+	return Guarded([&] { return GetAccessibleState(varChild, pvarState); });
 }
 
 STDMETHODIMP CKTAccessible::get_accHelp(VARIANT varChild, BSTR* pszHelp)
 {
-	return GetAccessibleHelp(varChild, pszHelp);
+	return Guarded([&] { return GetAccessibleHelp(varChild, pszHelp); });
 }
 
 STDMETHODIMP CKTAccessible::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic)
 {
-	return GetAccessibleHelpTopic(pszHelpFile, varChild, pidTopic);
+	return Guarded([&] { return GetAccessibleHelpTopic(pszHelpFile, varChild, pidTopic); });
 }
 
 STDMETHODIMP CKTAccessible::get_accKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut)
 {
-	return GetAccessibleKeyboardShortcut(varChild, pszKeyboardShortcut);
+	return Guarded([&] { return GetAccessibleKeyboardShortcut(varChild, pszKeyboardShortcut); });
 }
 
 STDMETHODIMP CKTAccessible::get_accFocus(VARIANT* pvarChild)
 {
-	return GetAccessibleFocus(pvarChild);
+	return Guarded([&] { return GetAccessibleFocus(pvarChild); });
 }
 
 STDMETHODIMP CKTAccessible::get_accSelection(VARIANT* pvarChildren)
 {
-	return GetAccessibleSelection(pvarChildren);
+	return Guarded([&] { return GetAccessibleSelection(pvarChildren); });
 }
 
 STDMETHODIMP CKTAccessible::get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction)
 {
-	return GetAccessibleDefaultAction(varChild, pszDefaultAction);
+	return Guarded([&] { return GetAccessibleDefaultAction(varChild, pszDefaultAction); });
 }
 
 STDMETHODIMP CKTAccessible::accSelect(long flagsSelect, VARIANT varChild)
 {
-	return AccessibleSelect(flagsSelect, varChild);
+	return Guarded([&] { return AccessibleSelect(flagsSelect, varChild); });
 }
 
 STDMETHODIMP CKTAccessible::accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild)
 {
-	return AccessibleLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild);
+	return Guarded([&] { return AccessibleLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild); });
 }
 
 STDMETHODIMP CKTAccessible::accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt)
 {
-	return AccessibleNavigate(navDir, varStart, pvarEndUpAt);
+	return Guarded([&] { return AccessibleNavigate(navDir, varStart, pvarEndUpAt); });
 }
 
 STDMETHODIMP CKTAccessible::accHitTest(long xLeft, long yTop, VARIANT* pvarChild)
 {
-	return AccessibleHitTest(xLeft, yTop, pvarChild);
+	return Guarded([&] { return AccessibleHitTest(xLeft, yTop, pvarChild); });
 }
 
 STDMETHODIMP CKTAccessible::accDoDefaultAction(VARIANT varChild)
 {
-	return AccessibleDoDefaultAction(varChild);
+	return Guarded([&] { return AccessibleDoDefaultAction(varChild); });
 }
 
 STDMETHODIMP CKTAccessible::put_accName(VARIANT varChild, BSTR szName)
 {
-	return PutAccessibleName(varChild, szName);
+	return Guarded([&] { return PutAccessibleName(varChild, szName); });
 }
 
 STDMETHODIMP CKTAccessible::put_accValue(VARIANT varChild, BSTR szValue)
 {
-	return PutAccessibleValue(varChild, szValue);
+	return Guarded([&] { return PutAccessibleValue(varChild, szValue); });
 }
 
 HRESULT CKTAccessible::GetAccessibleParent(IDispatch**)

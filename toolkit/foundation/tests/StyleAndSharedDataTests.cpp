@@ -3,6 +3,8 @@
 
 #include <afx.h>
 
+#include <new>
+
 #include "KTAccessible.h"
 #include "KTGlobalAuxData.h"
 #include "KTPaintManagerColor.h"
@@ -207,4 +209,28 @@ TEST(Accessible, ForwardsToTheOverriddenOperations)
 	pAccessible->Release();
 	void* pOther = NULL;
 	EXPECT_EQ(E_NOINTERFACE, accessible.QueryInterface(IID_IClassFactory, &pOther));
+}
+
+namespace {
+// Fails its operations by throwing, as code under it may.
+class CThrowingAccessible : public CKTAccessible
+{
+protected:
+	HRESULT GetAccessibleName(VARIANT, BSTR*) override { throw std::bad_alloc(); }
+	HRESULT GetAccessibleValue(VARIANT, BSTR*) override { throw 1; }
+	HRESULT AccessibleDoDefaultAction(VARIANT) override { AfxThrowMemoryException(); return S_OK; }
+};
+}  // namespace
+
+TEST(Accessible, ExceptionsReachTheClientAsFailureCodes)
+{
+	CThrowingAccessible accessible;
+	VARIANT self;
+	self.vt = VT_I4;
+	self.lVal = CHILDID_SELF;
+	BSTR text = NULL;
+	EXPECT_EQ(E_OUTOFMEMORY, accessible.get_accName(self, &text));
+	EXPECT_EQ(E_FAIL, accessible.get_accValue(self, &text));
+	EXPECT_EQ(E_FAIL, accessible.accDoDefaultAction(self));
+	EXPECT_EQ(nullptr, text);
 }
