@@ -11,6 +11,24 @@ namespace {
 
 const int kResultMask = CKTSyntaxEditLexClass::ktStop | CKTSyntaxEditLexClass::ktBroken;
 
+// Scheme files are user input: classes that contain each other, or open
+// without taking text, would nest blocks (and this thread's stack) without
+// end. Real texts stay far below this.
+const int kMaxNesting = 200;
+
+// Counts one nesting level for as long as it lives.
+class CNestingLevel
+{
+public:
+    explicit CNestingLevel(int& depth) : m_depth(++depth) {}
+    ~CNestingLevel() { --m_depth; }
+    CNestingLevel(const CNestingLevel&) = delete;
+    CNestingLevel& operator=(const CNestingLevel&) = delete;
+
+private:
+    int& m_depth;
+};
+
 } // namespace
 
 CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const
@@ -67,6 +85,7 @@ int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor
     if (m_classes.GetClassTree(background).empty())
         return CKTSyntaxEditLexClass::ktRangeDone;
     m_bSynced = false;
+    m_bTooDeep = false;
     size_t restart = SIZE_MAX;
     if (start && start->IsValid() && *start != KT_EDIT_LEXPOS{1, 0})
         restart = FindRestart(*start);
@@ -115,6 +134,8 @@ int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCu
         int result = OfferClasses(tree, nullptr, cursor);
         if (result & kResultMask)
             return result;
+        if (m_bTooDeep)
+            return CKTSyntaxEditLexClass::ktRangeDone;
         if (!cursor.IsEnd() && cursor.GetPosition() == before)
             cursor.SeekNext(1);
     } while (!cursor.IsEnd());
@@ -185,8 +206,16 @@ int CKTSyntaxEditLexTextSchema::RunClassChildren(CKTSyntaxEditLexCursor& cursor,
     return result;
 }
 
+// Past the nesting limit the parse ends as if the text ended: what it found
+// so far stays, the blocks still open run to the end, and nothing asks for
+// the same run again.
 int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block)
 {
+    if (m_nDepth >= kMaxNesting)
+        m_bTooDeep = true;
+    if (m_bTooDeep)
+        return CKTSyntaxEditLexClass::ktRangeDone;
+    CNestingLevel level(m_nDepth);
     CKTSyntaxEditLexClass* cls = block->m_ptrClass.get();
     CKTLexBlockPtr holder = block;
     bool consumed = false;
@@ -195,7 +224,7 @@ int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const C
             return CKTSyntaxEditLexClass::ktBroken;
         KT_EDIT_LEXPOS before = cursor.GetPosition();
         int result = cls->Run(cursor, *this, holder);
-        if (m_bSynced)
+        if (m_bSynced || m_bTooDeep)
             return CKTSyntaxEditLexClass::ktRangeDone | CKTSyntaxEditLexClass::ktConsumed;
         if (result & kResultMask)
             return result;

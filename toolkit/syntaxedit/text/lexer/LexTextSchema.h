@@ -160,6 +160,8 @@ private:
     size_t m_nOldNext = 0;
     KT_EDIT_LEXPOS m_posSyncAfter;         // old blocks may be taken back after this row
     bool m_bSynced = false;
+    int m_nDepth = 0;                      // blocks running inside each other now
+    bool m_bTooDeep = false;               // the run passed the nesting limit and ends
     bool m_bAnnounce = false;
     int m_nStopRow = 0x7FFFFFFF;           // an on-screen parse ends past this row
 };

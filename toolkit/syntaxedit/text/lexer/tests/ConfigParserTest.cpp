@@ -251,6 +251,25 @@ TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
     EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
 }
 
+// A scheme whose classes nest without end (found by the fuzzer): the
+// worker's parse ends and reports so, and the worker stays ready for edits.
+TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)
+{
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(ReadTestFile(std::string(KT_TEST_CORPUS_DIR) + "/nesting-without-end.scheme"), infos);
+    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("deep");
+    schema->LoadClasses(infos);
+    CBuffer buffer("/* a */ int x = 0x1F; // b\n\"s\\\"\" 'c' #if 12\n{ return; }", ".diagram");
+    buffer.Install(schema);
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    KT_EDIT_LEXPOS at{2, 0};
+    KT_EDIT_LEXPOS end = buffer.text.Insert(at, "12 ");
+    buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
+    EXPECT_TRUE(buffer.WaitParsed(5000));
+    EXPECT_FALSE(buffer.parser->GetTextSchema()->GetBlocks().empty());
+}
+
 TEST(LexParserThread, IdleWorkersEndAndStartAgain)
 {
     std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));

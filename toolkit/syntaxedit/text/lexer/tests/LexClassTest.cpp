@@ -1,6 +1,8 @@
 // Lex classes from scheme text: properties, attributes, trees and tag matching.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "LexTextSchema.h"
 #include "TestText.h"
 
@@ -119,6 +121,46 @@ TEST(LexClass, SelfContainingClassesNest)
     auto* outer = TreeClass(schema->GetClassSet().GetClassTree(false), "br");
     EXPECT_TRUE(outer->HasSelfChild());
     EXPECT_EQ(Parse(*schema, "{a{b}c}"), (std::vector<std::string>{"br 1:0-1:6", "br 1:2-1:4"}));
+}
+
+// Blocks nest as deep as real texts need; a text that nests deeper ends the
+// parse where the limit is reached instead of overflowing the stack.
+TEST(LexNesting, DeepNestingParsesAndDeeperEndsTheParse)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n");
+    auto run = [&](const std::string& text) {
+        CTestText source(text, ".t");
+        CKTSyntaxEditLexCursor cursor(source);
+        return schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    };
+    auto deepest = [&] {
+        int depth = 0;
+        for (const auto& b : schema->GetBlocks())
+            depth = std::max(depth, b.nDepth);
+        return depth;
+    };
+
+    EXPECT_EQ(run(std::string(150, '{') + std::string(150, '}')), CKTSyntaxEditLexClass::ktRangeDone);
+    EXPECT_EQ(deepest(), 150);
+    for (const auto& b : schema->GetBlocks())
+        EXPECT_TRUE(b.posEnd.IsValid()) << b.strClass << " " << b.posStart.nCol;
+
+    EXPECT_EQ(run(std::string(100000, '{')), CKTSyntaxEditLexClass::ktRangeDone);
+    EXPECT_LT(deepest(), 300);
+
+    // The next run starts afresh.
+    EXPECT_EQ(Parse(*schema, "{a}"), (std::vector<std::string>{"br 1:0-1:2"}));
+}
+
+// Classes that open without taking text and contain themselves.
+TEST(LexNesting, EmptyStartsThatContainThemselvesEndTheParse)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = any\nparent = file, any\nend:tag = '}'\n");
+    CTestText source("a}\nb", ".t");
+    CKTSyntaxEditLexCursor cursor(source);
+    EXPECT_EQ(schema->RunParseUpdate(true, cursor, nullptr, nullptr, false), CKTSyntaxEditLexClass::ktRangeDone);
+    std::vector<KT_EDIT_LEXPIECE> pieces;
+    schema->GetRowColors(1, 2, KT_EDIT_LEXSTYLE(), pieces);
 }
 
 TEST(LexClass, FileClassAnswersForItsExtensions)
