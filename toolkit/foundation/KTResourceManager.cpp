@@ -27,13 +27,9 @@ const void* CKTResourceManager::LoadResourceData(LPCSTR lpszName, LPCSTR lpszTyp
 {
 	for (HMODULE hModule : {m_hResourceModule, GetApplicationModule()})
 	{
-		HRSRC hResource = FindIn(hModule, lpszName, lpszType);
-		HGLOBAL hData = hResource ? ::LoadResource(hModule, hResource) : NULL;
-		const void* pData = hData ? ::LockResource(hData) : NULL;
+		const void* pData = KTLockResource(hModule, FindIn(hModule, lpszName, lpszType), pcbSize);
 		if (!pData)
 			continue;
-		if (pcbSize)
-			*pcbSize = ::SizeofResource(hModule, hResource);
 		if (phModule)
 			*phModule = hModule;
 		return pData;
@@ -46,12 +42,12 @@ const void* CKTResourceManager::LoadResourceData(LPCSTR lpszName, LPCSTR lpszTyp
 BOOL CKTResourceManager::LoadStringFrom(HMODULE hModule, CString* pString, UINT nID) const
 {
 	// Strings live in blocks of sixteen, each a length and that many UTF-16 units.
-	HRSRC hResource = FindIn(hModule, MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6));
-	HGLOBAL hData = hResource ? ::LoadResource(hModule, hResource) : NULL;
-	const WORD* p = hData ? static_cast<const WORD*>(::LockResource(hData)) : NULL;
+	DWORD cbBlock = 0;
+	const WORD* p = static_cast<const WORD*>(
+		KTLockResource(hModule, FindIn(hModule, MAKEINTRESOURCEA((nID >> 4) + 1), MAKEINTRESOURCEA(6)), &cbBlock));
 	if (!p)
 		return FALSE;
-	const WORD* pEnd = p + ::SizeofResource(hModule, hResource) / sizeof(WORD);
+	const WORD* pEnd = p + cbBlock / sizeof(WORD);
 	for (UINT i = 0; i < (nID & 15) && p < pEnd; i++)
 		p += 1 + *p;
 	if (p >= pEnd || *p == 0 || p + 1 + *p > pEnd)
@@ -130,4 +126,19 @@ CKTResourceManager* KTResourceManager()
 {
 	static CKTResourceManager manager;
 	return &manager;
+}
+
+const void* KTLockResource(HMODULE hModule, HRSRC hResource, DWORD* pcbSize)
+{
+	HGLOBAL hData = hModule && hResource ? ::LoadResource(hModule, hResource) : NULL;
+	const void* pData = hData ? ::LockResource(hData) : NULL;
+	if (pcbSize)
+		*pcbSize = pData ? ::SizeofResource(hModule, hResource) : 0;
+	return pData;
+}
+
+const void* KTLockResource(HMODULE hModule, LPCSTR lpszName, LPCSTR lpszType, DWORD* pcbSize)
+{
+	HRSRC hResource = hModule && lpszName ? ::FindResourceA(hModule, lpszName, lpszType) : NULL;
+	return KTLockResource(hModule, hResource, pcbSize);
 }

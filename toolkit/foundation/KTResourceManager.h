@@ -1,6 +1,6 @@
 // KTResourceManager.h: the toolkit's resources, looked up in its resource module first, then the application's.
 //
-// Classes: CKTResourceManager. Accessor: KTResourceManager.
+// Classes: CKTResourceManager. Functions: KTResourceManager, KTLockResource.
 #pragma once
 
 #include <afx.h>
@@ -43,3 +43,8 @@ private:
 };
 
 CKTResourceManager* KTResourceManager();
+
+// The bytes of a resource found in the module, and their number when asked
+// for; NULL when the resource is missing or cannot be loaded.
+const void* KTLockResource(HMODULE hModule, LPCSTR lpszName, LPCSTR lpszType, DWORD* pcbSize = NULL);
+const void* KTLockResource(HMODULE hModule, HRSRC hResource, DWORD* pcbSize = NULL);

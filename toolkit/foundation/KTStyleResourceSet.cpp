@@ -3,6 +3,7 @@
 
 #include <stdio.h>
 
+#include "KTResourceManager.h"
 
 CKTStyleImage::CKTStyleImage()
 	: m_clrKeyed(static_cast<COLORREF>(-1)), m_bAlpha(FALSE)
@@ -88,28 +89,25 @@ void CKTStyleImage::DrawImageWithFlags(CDC* pDC, const CRect& rcDest, const CRec
 CKTStyleResourceSet::CKTStyleResourceSet()
 	: m_hModule(NULL)
 {
-	::InitializeCriticalSection(&m_cs);
-}
-
-CKTStyleResourceSet::~CKTStyleResourceSet()
-{
-	m_images.clear();
-	::DeleteCriticalSection(&m_cs);
 }
 
 BOOL CKTStyleResourceSet::SetStyleModule(HMODULE hModule, LPCSTR lpszIniName)
 {
-	::EnterCriticalSection(&m_cs);
+	CSingleLock lock(&m_lock, TRUE);
 	m_images.clear();
 	m_strIni.Empty();
 	m_hModule = hModule;
-	HRSRC hResource = hModule && lpszIniName ? ::FindResourceA(hModule, lpszIniName, "TEXTFILE") : NULL;
-	HGLOBAL hData = hResource ? ::LoadResource(hModule, hResource) : NULL;
-	const char* pText = hData ? static_cast<const char*>(::LockResource(hData)) : NULL;
+	DWORD cb = 0;
+	const char* pText = static_cast<const char*>(KTLockResource(hModule, lpszIniName, "TEXTFILE", &cb));
 	if (pText)
-		m_strIni = CString(pText, static_cast<int>(::SizeofResource(hModule, hResource)));
-	::LeaveCriticalSection(&m_cs);
-	return IsLoaded();
+		m_strIni = CString(pText, static_cast<int>(cb));
+	return !m_strIni.IsEmpty();
+}
+
+BOOL CKTStyleResourceSet::IsLoaded() const
+{
+	CSingleLock lock(&m_lock, TRUE);
+	return !m_strIni.IsEmpty();
 }
 
 BOOL CKTStyleResourceSet::FindValue(LPCSTR lpszSection, LPCSTR lpszKey, CString& strValue) const
@@ -148,6 +146,7 @@ BOOL CKTStyleResourceSet::FindValue(LPCSTR lpszSection, LPCSTR lpszKey, CString&
 COLORREF CKTStyleResourceSet::GetColor(LPCSTR lpszSection, LPCSTR lpszKey) const
 {
 	CString strValue;
+	CSingleLock lock(&m_lock, TRUE);
 	if (!lpszSection || !lpszKey || !FindValue(lpszSection, lpszKey, strValue))
 		return static_cast<COLORREF>(-1);
 	int r = 0, g = 0, b = 0;
@@ -160,34 +159,36 @@ CKTStyleImage* CKTStyleResourceSet::GetImage(LPCSTR lpszName)
 {
 	if (!lpszName)
 		return NULL;
-	::EnterCriticalSection(&m_cs);
-	CKTStyleImage* pImage = NULL;
+	CSingleLock lock(&m_lock, TRUE);
 	CString strKey(lpszName);
 	strKey.MakeUpper();
 	auto it = m_images.find(std::string(strKey));
 	if (it != m_images.end())
-		pImage = it->second.get();
-	else if (m_hModule)
-	{
-		auto pLoaded = std::make_unique<CKTStyleImage>();
-		HRSRC hPng = ::FindResourceA(m_hModule, lpszName, "PNG");
-		HGLOBAL hData = hPng ? ::LoadResource(m_hModule, hPng) : NULL;
-		const void* pData = hData ? ::LockResource(hData) : NULL;
-		BOOL bLoaded = pData && pLoaded->LoadPng(pData, ::SizeofResource(m_hModule, hPng));
-		if (!bLoaded)
-		{
-			HANDLE hBitmap = ::LoadImageA(m_hModule, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-			bLoaded = hBitmap && pLoaded->LoadBitmap(static_cast<HBITMAP>(hBitmap));
-			if (hBitmap)
-				::DeleteObject(hBitmap);
-		}
-		if (bLoaded)
-		{
-			pImage = pLoaded.get();
-			m_images[std::string(strKey)] = std::move(pLoaded);
-		}
-	}
-	::LeaveCriticalSection(&m_cs);
+		return it->second.get();
+	std::unique_ptr<CKTStyleImage> pLoaded = LoadNamedImage(lpszName);
+	if (!pLoaded)
+		return NULL;
+	CKTStyleImage* pImage = pLoaded.get();
+	m_images[std::string(strKey)] = std::move(pLoaded);
+	return pImage;
+}
+
+std::unique_ptr<CKTStyleImage> CKTStyleResourceSet::LoadNamedImage(LPCSTR lpszName) const
+{
+	if (!m_hModule)
+		return NULL;
+	auto pImage = std::make_unique<CKTStyleImage>();
+	DWORD cb = 0;
+	const void* pPng = KTLockResource(m_hModule, lpszName, "PNG", &cb);
+	if (pPng && pImage->LoadPng(pPng, cb))
+		return pImage;
+	HANDLE hBitmap = ::LoadImageA(m_hModule, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+	if (!hBitmap)
+		return NULL;
+	BOOL bLoaded = pImage->LoadBitmap(static_cast<HBITMAP>(hBitmap));
+	::DeleteObject(hBitmap);
+	if (!bLoaded)
+		return NULL;
 	return pImage;
 }
 

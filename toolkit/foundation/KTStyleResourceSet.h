@@ -3,6 +3,7 @@
 // Classes: CKTStyleImage, CKTStyleResourceSet. Accessor: KTStyleResourceSet.
 #pragma once
 
+#include <afxmt.h>
 #include <afxwin.h>
 
 #include <map>
@@ -54,14 +55,13 @@ class CKTStyleResourceSet
 {
 public:
 	CKTStyleResourceSet();
-	~CKTStyleResourceSet();
 	CKTStyleResourceSet(const CKTStyleResourceSet&) = delete;
 	CKTStyleResourceSet& operator=(const CKTStyleResourceSet&) = delete;
 
 	// Takes the INI text (resource type "TEXTFILE") and later the images of
 	// the module; the module stays the caller's. NULL unloads the style.
 	BOOL SetStyleModule(HMODULE hModule, LPCSTR lpszIniName);
-	BOOL IsLoaded() const { return !m_strIni.IsEmpty(); }
+	BOOL IsLoaded() const;
 
 	// "%i %i %i" as red, green, blue; -1 without text or key.
 	COLORREF GetColor(LPCSTR lpszSection, LPCSTR lpszKey) const;
@@ -70,8 +70,9 @@ public:
 
 private:
 	BOOL FindValue(LPCSTR lpszSection, LPCSTR lpszKey, CString& strValue) const;
+	std::unique_ptr<CKTStyleImage> LoadNamedImage(LPCSTR lpszName) const;
 
-	mutable CRITICAL_SECTION m_cs;                               // guards the cache
+	mutable CCriticalSection m_lock;                             // guards the text, module and cache
 	HMODULE m_hModule;                                           // not owned
 	CString m_strIni;                                            // the loaded INI text
 	std::map<std::string, std::unique_ptr<CKTStyleImage>> m_images;  // by upper-case name
