@@ -253,9 +253,14 @@ void CKBMaskEditT::DeleteForward()
 		DeleteAt(nPos);
 }
 
+BOOL CKBMaskEditT::IsReadOnly() const
+{
+	return (GetStyle() & ES_READONLY) != 0;
+}
+
 void CKBMaskEditT::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-	if (!m_bUseMask || (GetStyle() & ES_READONLY))
+	if (!m_bUseMask || IsReadOnly())
 	{
 		Default();
 		return;
@@ -286,7 +291,7 @@ void CKBMaskEditT::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void CKBMaskEditT::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-	if (!m_bUseMask || (GetStyle() & ES_READONLY))
+	if (!m_bUseMask || IsReadOnly())
 	{
 		Default();
 		return;
@@ -327,6 +332,8 @@ LRESULT CKBMaskEditT::OnCut(WPARAM, LPARAM)
 {
 	if (!m_bUseMask)
 		return Default();
+	if (IsReadOnly())
+		return 0;
 	int nStart = 0, nEnd = 0;
 	if (!GetSelection(nStart, nEnd))
 		return 0;
@@ -344,7 +351,7 @@ LRESULT CKBMaskEditT::OnPaste(WPARAM, LPARAM)
 {
 	if (!m_bUseMask)
 		return Default();
-	if (GetStyle() & ES_READONLY)
+	if (IsReadOnly())
 		return 0;
 	CString strClip = ClipboardText(m_hWnd);
 	int nStart = 0, nEnd = 0;
@@ -360,7 +367,8 @@ LRESULT CKBMaskEditT::OnClear(WPARAM, LPARAM)
 {
 	if (!m_bUseMask)
 		return Default();
-	DeleteForward();
+	if (!IsReadOnly())
+		DeleteForward();
 	return 0;
 }
 
@@ -368,6 +376,8 @@ LRESULT CKBMaskEditT::OnUndo(WPARAM, LPARAM)
 {
 	if (!m_bUseMask)
 		return Default();
+	if (IsReadOnly())
+		return FALSE;
 	CString strPrevious(m_strUndoText);
 	int nStart = 0, nEnd = 0;
 	GetSel(nStart, nEnd);
@@ -408,15 +418,13 @@ void CKBMaskEditT::OnSetFocus(CWnd* pOldWnd)
 	int nPos = CorrectPosition(0);
 	while (nPos >= 0 && m_strWindowText[nPos] != m_chPrompt)
 		nPos = CorrectPosition(nPos + 1);
-	SetSel(nPos < 0 ? m_strWindowText.GetLength() : nPos, nPos < 0 ? m_strWindowText.GetLength() : nPos);
+	if (nPos < 0)
+		nPos = m_strWindowText.GetLength();
+	SetSel(nPos, nPos);
 }
 
 CKBMaskEdit::~CKBMaskEdit()
 {
-	m_strMask.Empty();
-	m_strLiteral.Empty();
-	m_strDefault.Empty();
-	m_strUndoText.Empty();
 	if (GetSafeHwnd())
 		DestroyWindow();
 }

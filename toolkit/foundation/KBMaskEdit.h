@@ -70,6 +70,7 @@ private:
 	void Backspace();
 	void DeleteForward();
 	BOOL GetSelection(int& nStart, int& nEnd) const;
+	BOOL IsReadOnly() const;
 };
 
 // The masked edit of the dialogs; it destroys its window with itself.

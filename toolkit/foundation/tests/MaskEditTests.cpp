@@ -179,3 +179,22 @@ TEST_F(MaskEditTest, TypingOverASelectionIsOneUndoStep)
 	m_edit.SendMessage(WM_UNDO);
 	EXPECT_STREQ("abcd", Text());
 }
+
+TEST_F(MaskEditTest, ReadOnlyRefusesEveryChange)
+{
+	ASSERT_TRUE(m_edit.SetEditMask("HHHH", "____", "12ab"));
+	m_edit.SetSel(0, 0);
+	Type("f");
+	ASSERT_STREQ("f2ab", Text());
+	m_edit.SetReadOnly(TRUE);
+	ASSERT_TRUE(SetClipboardText(m_parent.GetSafeHwnd(), "ffff"));
+	m_edit.SetSel(0, -1);
+	for (UINT nMessage : {WM_CUT, WM_CLEAR, WM_PASTE, WM_UNDO})
+	{
+		m_edit.SendMessage(nMessage);
+		EXPECT_STREQ("f2ab", Text()) << "message " << std::hex << nMessage;
+	}
+	m_edit.SendMessage(WM_KEYDOWN, VK_DELETE, 1);
+	Type("\b9");
+	EXPECT_STREQ("f2ab", Text());
+}
