@@ -279,20 +279,19 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder,
     return FillProject(*config.GetRoot(), folder, project, detail);
 }
 
+// The XML reader logs its own failures; a refusal of the document's content
+// is logged here.
 bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
 {
     CXmlConfig config;
     CString detail;
-    const bool parsed = config.ParseFile(path) == XCFG_OK;
-    if (!parsed)
-        detail = config.GetErrorText();
-    if (!parsed || !FillProject(*config.GetRoot(), ProjectFolderOf(path), project, &detail)) {
-        *project = ProjectRecord();
+    if (config.ParseFile(path) == XCFG_OK && FillProject(*config.GetRoot(), ProjectFolderOf(path), project, &detail))
+        return true;
+    *project = ProjectRecord();
+    if (!detail.IsEmpty())
         XmlLog(CString("invalid project file ") + path + ": " + detail);
-        *message = kInvalidProjectFileMessage;
-        return false;
-    }
-    return true;
+    *message = kInvalidProjectFileMessage;
+    return false;
 }
 
 bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded,

@@ -24,10 +24,12 @@
 namespace {
 
 std::string g_lastLog;
+int g_logLines = 0;
 
 void KeepLine(const char* line)
 {
     g_lastLog = line;
+    ++g_logLines;
 }
 
 // A folder of this process's own: test cases run in parallel, and other
@@ -112,6 +114,7 @@ protected:
     void SetUp() override
     {
         g_lastLog.clear();
+        g_logLines = 0;
         SetXmlLogSink(KeepLine);
         m_path = Folder() + "Chat.kvs";
         std::remove(m_path.c_str());
@@ -304,6 +307,22 @@ TEST_F(ProjectFileTest, AMissingFileIsAnInvalidProjectFile)
     EXPECT_FALSE(ReadProjectFile((Folder() + "no-such.kvs").c_str(), &read, &message));
     EXPECT_EQ(CString("invalid project file!"), message);
     EXPECT_NE(std::string::npos, g_lastLog.find("cannot open"));
+}
+
+TEST_F(ProjectFileTest, EachRefusalIsLoggedOnceWithThePathAndTheReason)
+{
+    ProjectRecord read;
+    CString message;
+    WriteText(m_path, "<solution>\n  <project></solution>");
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+    EXPECT_EQ(1, g_logLines);
+    EXPECT_NE(std::string::npos, g_lastLog.find(m_path + ": mismatched tag at line 2, column 14")) << g_lastLog;
+
+    g_logLines = 0;
+    WriteText(m_path, "<solution/>");
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+    EXPECT_EQ(1, g_logLines);
+    EXPECT_NE(std::string::npos, g_lastLog.find("invalid project file " + m_path + ": ")) << g_lastLog;
 }
 
 TEST_F(ProjectFileTest, AProjectAlreadyLoadedIsRefusedWhateverItsCase)

@@ -287,7 +287,7 @@ int CXmlConfig::ParseFile(const char* path)
         const bool final = got < buffer.size();
         const int result = builder.Feed(buffer.data(), got, final);
         if (result != XCFG_OK)
-            return Fail(result, builder.ErrorText());
+            return Fail(result, CString(path) + ": " + builder.ErrorText());
         if (final)
             break;
     }

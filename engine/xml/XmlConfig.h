@@ -56,8 +56,9 @@ private:
     std::vector<std::unique_ptr<CXmlTag>> m_children;
 };
 
-// Parses one document. After a failure GetRoot() is nullptr and
-// GetErrorText() says what went wrong, with line and column for a parse error.
+// Parses one document. After a failure GetRoot() is nullptr, GetErrorText()
+// says what went wrong (with line and column for a parse error, and the path
+// for a file) and the same text has gone to the log.
 class CXmlConfig
 {
 public:
