@@ -255,10 +255,7 @@ BOOL CKTImageManager::SetIcon(const CKTImageManagerIconHandle& handle, UINT nID,
 		szIcon = handle.GetExtent();
 	if (szIcon.cx <= 0 || szIcon.cy <= 0)
 		return FALSE;
-	auto& pSet = m_sets[nID];
-	if (!pSet)
-		pSet = std::make_unique<CKTImageManagerIconSet>(nID);
-	return pSet->GetOrAddIcon(szIcon.cx, szIcon.cy)->SetIcon(handle, nState);
+	return GetOrAddIconSet(nID)->GetOrAddIcon(szIcon.cx, szIcon.cy)->SetIcon(handle, nState);
 }
 
 BOOL CKTImageManager::LoadStrip(UINT nIDResource, CKTAlphaBitmap& strip)
@@ -303,10 +300,7 @@ BOOL CKTImageManager::SetIcons(const CKTAlphaBitmap& strip, const UINT* pCommand
 		if (!slice.CopyPart(strip, rcSlice))
 			break;  // the strip has fewer slices than ids
 		nSlice++;
-		auto& pSet = m_sets[pCommands[i]];
-		if (!pSet)
-			pSet = std::make_unique<CKTImageManagerIconSet>(pCommands[i]);
-		pSet->GetOrAddIcon(szIcon.cx, szIcon.cy)->SetImage(std::move(slice), nState);
+		GetOrAddIconSet(pCommands[i])->GetOrAddIcon(szIcon.cx, szIcon.cy)->SetImage(std::move(slice), nState);
 	}
 	return TRUE;
 }
@@ -315,6 +309,14 @@ CKTImageManagerIconSet* CKTImageManager::GetIconSet(UINT nID) const
 {
 	auto it = m_sets.find(nID);
 	return it == m_sets.end() ? NULL : it->second.get();
+}
+
+CKTImageManagerIconSet* CKTImageManager::GetOrAddIconSet(UINT nID)
+{
+	std::unique_ptr<CKTImageManagerIconSet>& pSet = m_sets[nID];
+	if (!pSet)
+		pSet = std::make_unique<CKTImageManagerIconSet>(nID);
+	return pSet.get();
 }
 
 CKTImageManagerIcon* CKTImageManager::GetImage(UINT nID, int nWidth) const
@@ -333,7 +335,7 @@ void CKTImageManager::ExchangeIconSet(UINT nID, CKTPropExchange* pPX)
 	if (pPX->IsLoading())
 	{
 		RemoveIcon(nID);
-		pSet = (m_sets[nID] = std::make_unique<CKTImageManagerIconSet>(nID)).get();
+		pSet = GetOrAddIconSet(nID);
 	}
 	for (DWORD i = 0; i < dwCount && !pPX->IsFailed(); i++)
 	{

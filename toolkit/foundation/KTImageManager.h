@@ -150,6 +150,8 @@ public:
 	static BOOL LoadStrip(UINT nIDResource, CKTAlphaBitmap& strip);
 
 private:
+	CKTImageManagerIconSet* GetOrAddIconSet(UINT nID);
+
 	std::map<UINT, std::unique_ptr<CKTImageManagerIconSet>> m_sets;
 };
 
