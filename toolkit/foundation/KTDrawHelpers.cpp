@@ -154,6 +154,18 @@ CString CKTDrawHelpers::GetDefaultFontName(BOOL bPreferStandardFace)
 	return CString("Arial");
 }
 
+LOGFONTA CKTDrawHelpers::GetNonClientFont(LOGFONTA NONCLIENTMETRICSA::*pFont)
+{
+	NONCLIENTMETRICSA metrics = {};
+	metrics.cbSize = sizeof(metrics);
+	LOGFONTA lf = {};
+	if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+		lf = metrics.*pFont;
+	else
+		::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+	return lf;
+}
+
 BOOL CKTDrawHelpers::RegisterWndClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle, HICON hIcon)
 {
 	if (!hInstance)

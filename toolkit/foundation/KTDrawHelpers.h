@@ -44,6 +44,9 @@ public:
 	static BOOL FontExists(LPCSTR lpszFaceName);
 	// The face for vertical text.
 	static CString GetDefaultFontName(BOOL bPreferStandardFace = FALSE);
+	// One of the system's non-client fonts (menu, status...); the GUI font's
+	// description when the system gives none.
+	static LOGFONTA GetNonClientFont(LOGFONTA NONCLIENTMETRICSA::*pFont);
 
 	// Registers a class with the default window procedure and the arrow
 	// cursor unless one of that name exists; NULL instance: the application's.

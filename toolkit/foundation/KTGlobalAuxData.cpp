@@ -32,13 +32,7 @@ void CKTGlobalAuxData::UpdateSysColors()
 
 void CKTGlobalAuxData::UpdateFonts()
 {
-	NONCLIENTMETRICSA metrics = {};
-	metrics.cbSize = sizeof(metrics);
-	LOGFONTA lf = {};
-	if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-		lf = metrics.lfMenuFont;
-	else
-		::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+	LOGFONTA lf = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfMenuFont);
 	for (CFont* pFont : {&fntNormal, &fntBold, &fntVert, &fntVertBold})
 		pFont->DeleteObject();
 	fntNormal.CreateFontIndirect(&lf);

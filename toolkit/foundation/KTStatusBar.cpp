@@ -4,6 +4,7 @@
 #include <afxpriv.h>
 
 #include "KTColorManager.h"
+#include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTResourceManager.h"
 #include "KTScopedDC.h"
@@ -65,14 +66,8 @@ BOOL CKTStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 void CKTStatusBar::CreateFont()
 {
 	m_font.DeleteObject();
-	NONCLIENTMETRICSA metrics = {};
-	metrics.cbSize = sizeof(metrics);
-	LOGFONTA lf = {};
-	if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-		lf = metrics.lfStatusFont;
-	else
-		::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-	// A font of our own even then: the stock font is not ours to delete.
+	// A font of our own even without a status font: the stock font is not ours to delete.
+	LOGFONTA lf = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfStatusFont);
 	m_font.CreateFontIndirect(&lf);
 }
 
