@@ -154,7 +154,7 @@ LPCSTR CKTSyntaxEditBufferIterator::GetText(int nBytes)
 
 void CKTSyntaxEditBufferIterator::DropConsumed()
 {
-    if (m_nReadOffset <= m_nDropThreshold)
+    if (m_nReadOffset <= kDropThreshold)
         return;
     int nDrop = m_nReadOffset - m_nBackOffset;
     memmove(&m_arWindow[0], &m_arWindow[nDrop], size_t(m_nBackOffset + m_nAvail + 1));

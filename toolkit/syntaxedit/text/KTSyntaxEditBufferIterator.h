@@ -61,7 +61,6 @@ private:
     int m_nNextRow = 1;                           // next row to copy
     int m_nReadOffset = 0;                        // offset of the current character in the window
     int m_nBackOffset;                            // look-back kept when consumed bytes are dropped
-    int m_nDropThreshold = kDropThreshold;
     int m_nLastStepChars = 0;                     // last step set by SetStep
     int m_nLastStepBytes = 0;                     // its size in bytes, negative backwards
 };
