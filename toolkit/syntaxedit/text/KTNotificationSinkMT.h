@@ -15,7 +15,7 @@
 enum : DWORD
 {
     KT_NOTIFY_POST = 0x80000000,       // post and return at once; clear: wait until handled
-    KT_NOTIFY_RETRY_POST = 0x40000000, // with KT_NOTIFY_POST: retry a failed post every 100 ms
+    KT_NOTIFY_RETRY_POST = 0x40000000, // with KT_NOTIFY_POST: retry a failed post every 100 ms until the sink goes
     KT_NOTIFY_DIRECT = 0x20000000,     // sender on the owner's thread: call at once
 };
 
