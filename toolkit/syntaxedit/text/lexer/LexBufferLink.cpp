@@ -1,7 +1,12 @@
 // Connects text buffers to lexer parsers and the shared syntax configuration.
 #include "LexBufferLink.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
+
+const size_t kFirstRowGuess = 256;
 
 std::mutex g_configLock;
 CKTSyntaxEditConfigurationManager* g_pConfig = nullptr; // while any buffer lives
@@ -50,21 +55,41 @@ int CKTSyntaxEditBufferText::GetRowCount() const
     return m_buffer.GetRowCount();
 }
 
+// The row goes straight into the caller's string, sized beforehand, so that
+// nothing is allocated while the lock is held; a row that grew meanwhile is
+// copied again.
 bool CKTSyntaxEditBufferText::GetRowText(int row, std::string& text) const
 {
-    CString line;
-    {
-        CKTSyntaxEditRowReadLock lock(m_buffer.GetRowLock());
-        if (row < 1 || row > m_buffer.GetRowCount() || !m_buffer.GetLineText(row, line))
+    text.resize(std::max(text.capacity(), kFirstRowGuess));
+    for (;;) {
+        int needed = 0;
+        size_t lineEnd = 0;
+        {
+            CKTSyntaxEditRowReadLock lock(m_buffer.GetRowLock());
+            needed = m_buffer.CopyLineText(row, &text[0], int(text.size()));
+            lineEnd = strlen(m_buffer.GetLineEndText());
+        }
+        if (needed < 0) {
+            text.clear();
             return false;
+        }
+        if (size_t(needed) <= text.size()) {
+            text.resize(size_t(needed) - lineEnd);
+            return true;
+        }
+        text.resize(size_t(needed));
     }
-    text.assign(LPCSTR(line), size_t(line.GetLength()));
-    return true;
 }
 
+// The line ends are constant texts: only the choice is read under the lock.
 std::string CKTSyntaxEditBufferText::GetLineEnd() const
 {
-    return m_buffer.GetLineEndText();
+    LPCSTR lineEnd = nullptr;
+    {
+        CKTSyntaxEditRowReadLock lock(m_buffer.GetRowLock());
+        lineEnd = m_buffer.GetLineEndText();
+    }
+    return lineEnd;
 }
 
 std::string CKTSyntaxEditBufferText::GetFileType() const

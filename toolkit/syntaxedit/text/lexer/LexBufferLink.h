@@ -12,7 +12,7 @@
 #include "KTSyntaxEditLexParserLink.h"
 #include "LexParser.h"
 
-// A buffer's rows as the lexer reads them, each copied under the row lock.
+// A buffer's rows as the lexer's worker reads them, each copied under the row lock.
 class CKTSyntaxEditBufferText : public IKTLexTextSource
 {
 public:
