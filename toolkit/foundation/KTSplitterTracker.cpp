@@ -21,6 +21,40 @@ LONG Clamp(LONG n, LONG nLow, LONG nHigh)
 	return n < nLow ? nLow : (n > nHigh ? nHigh : n);
 }
 
+// What a drag holds while it runs, given back in reverse at the end: the
+// mouse, the desktop locked for update (so no window paints over the
+// outline) and the desktop's device context.
+class CDesktopDrag
+{
+public:
+	explicit CDesktopDrag(HWND hWnd)
+		: m_hWnd(hWnd), m_hDesktop(::GetDesktopWindow())
+	{
+		::SetCapture(hWnd);
+		m_bLocked = ::LockWindowUpdate(m_hDesktop);
+		m_hDC = ::GetDCEx(m_hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0));
+	}
+	~CDesktopDrag()
+	{
+		if (m_hDC)
+			::ReleaseDC(m_hDesktop, m_hDC);
+		if (m_bLocked)
+			::LockWindowUpdate(NULL);
+		if (::GetCapture() == m_hWnd)
+			::ReleaseCapture();
+	}
+	CDesktopDrag(const CDesktopDrag&) = delete;
+	CDesktopDrag& operator=(const CDesktopDrag&) = delete;
+
+	HDC GetDC() const { return m_hDC; }
+
+private:
+	HWND m_hWnd;      // holds the capture
+	HWND m_hDesktop;
+	BOOL m_bLocked;
+	HDC m_hDC;        // NULL when the desktop gave none
+};
+
 // The hook and the watched popup of each thread.
 thread_local HHOOK t_hMouseHook = NULL;
 thread_local HWND t_hWndMonitored = NULL;
@@ -72,11 +106,8 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
 	if (!m_hBrush)
 		m_hBrush = m_bSolid ? ::CreateSolidBrush(RGB(128, 128, 128)) : CreateHalftoneBrush();
 	HWND hWnd = pTrackWnd->GetSafeHwnd();
-	::SetCapture(hWnd);
-	// The desktop is locked for update so that no window paints over the outline.
-	HWND hDesktop = ::GetDesktopWindow();
-	BOOL bLocked = ::LockWindowUpdate(hDesktop);
-	m_hDesktopDC = ::GetDCEx(hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (bLocked ? DCX_LOCKWINDOWUPDATE : 0));
+	CDesktopDrag drag(hWnd);
+	m_hDesktopDC = drag.GetDC();
 
 	CRect rcStart(rectTracker), rcCurrent(rectTracker);
 	DrawTracker(rcCurrent);
@@ -120,12 +151,7 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
 		}
 	}
 	DrawTracker(rcCurrent);
-	::ReleaseDC(hDesktop, m_hDesktopDC);
 	m_hDesktopDC = NULL;
-	if (bLocked)
-		::LockWindowUpdate(NULL);
-	if (::GetCapture() == hWnd)
-		::ReleaseCapture();
 	if (bAccepted)
 		rectTracker = rcCurrent;
 	return bAccepted;
