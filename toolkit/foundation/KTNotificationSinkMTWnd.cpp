@@ -62,6 +62,12 @@ LRESULT CALLBACK CKTNotificationSinkMTWnd::WindowProc(HWND hWnd, UINT message, W
 		::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pCreate->lpCreateParams));
 	}
 	auto* pThis = reinterpret_cast<CKTNotificationSinkMTWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+	if (message == WM_NCDESTROY && pThis)
+	{
+		// Destroyed from outside: the object must not keep a handle that may be reused.
+		pThis->m_hWnd = NULL;
+		::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+	}
 	if (message != KTNotificationSinkMTOnEvent || !pThis)
 		return ::DefWindowProcA(hWnd, message, wParam, lParam);
 	try

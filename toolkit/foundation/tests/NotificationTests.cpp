@@ -171,6 +171,11 @@ TEST(NotificationSinkMT, DestroyedWindowIsGone)
 	sink.DestroyWnd();
 	EXPECT_FALSE(::IsWindow(hWnd));
 	EXPECT_EQ(NULL, sink.GetSafeHwnd());
+
+	ASSERT_TRUE(sink.CreateWnd());
+	ASSERT_TRUE(::DestroyWindow(sink.GetSafeHwnd()));
+	EXPECT_EQ(NULL, sink.GetSafeHwnd()) << "a window destroyed from outside leaves no stale handle";
+	EXPECT_TRUE(sink.CreateWnd()) << "and can be made again";
 }
 
 namespace {
