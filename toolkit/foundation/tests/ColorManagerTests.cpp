@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "KTColorManager.h"
+#include "KTScopedDC.h"
 
 TEST(ColorManagerBlend, PercentRoundsHalfUp)
 {
@@ -78,10 +79,11 @@ TEST(ColorManagerSingleton, OneInstanceRefreshedInPlace)
 	EXPECT_EQ(::GetSysColor(COLOR_WINDOW), pManager->GetColor(COLOR_WINDOW));
 }
 
-TEST(ColorManagerResolution, MemoryDcDepth)
+TEST(ColorManagerResolution, NoContextMeansTheScreen)
 {
-	HDC hScreen = ::GetDC(NULL);
-	int nBits = ::GetDeviceCaps(hScreen, BITSPIXEL);
-	::ReleaseDC(NULL, hScreen);
+	CKTScreenDC screen;
+	ASSERT_NE(nullptr, screen.Get());
+	int nBits = ::GetDeviceCaps(screen.Get(), BITSPIXEL);
 	EXPECT_EQ(nBits <= 8, !!CKTColorManager::IsLowResolution(NULL));
+	EXPECT_EQ(nBits <= 8, !!CKTColorManager::IsLowResolution(screen.Get()));
 }
