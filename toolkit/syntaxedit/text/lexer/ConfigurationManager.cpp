@@ -57,9 +57,14 @@ void CKTSyntaxEditConfigurationManager::RememberScheme(const KT_EDIT_INI_ENTRY& 
 {
     if (!CKTSyntaxEditIniReader::FindByKey(m_entries, entry.strKey))
         m_entries.push_back(entry);
-    auto same = [&](const std::string& n) { return ktlex::EqualsNoCase(n, entry.strKey); };
-    if (std::none_of(m_arSchemeNames.begin(), m_arSchemeNames.end(), same))
-        m_arSchemeNames.push_back(entry.strKey);
+}
+
+// Under the data lock.
+void CKTSyntaxEditConfigurationManager::ClearData()
+{
+    m_themes.RemoveAll();
+    m_mapSchemas.clear();
+    m_entries.clear();
 }
 
 // Builds a schema only from a read that happened: a file that vanished or
@@ -126,10 +131,7 @@ void CKTSyntaxEditConfigurationManager::ReloadConfig()
     bool completed = true;
     {
         std::lock_guard<std::mutex> lock(m_lockData);
-        m_themes.RemoveAll();
-        m_mapSchemas.clear();
-        m_entries.clear();
-        m_arSchemeNames.clear();
+        ClearData();
         std::string config = m_strConfigFile;
         if (!config.empty() && m_monitor.AddFile(config, ktKindConfig)) {
             m_monitor.SetBaseFolder(KTLexFolderOf(config));
@@ -194,10 +196,7 @@ void CKTSyntaxEditConfigurationManager::Close()
         m_monitor.Stop();
     }
     std::lock_guard<std::mutex> lock(m_lockData);
-    m_themes.RemoveAll();
-    m_mapSchemas.clear();
-    m_entries.clear();
-    m_arSchemeNames.clear();
+    ClearData();
 }
 
 void CKTSyntaxEditConfigurationManager::SetTheme(const std::string& name)
@@ -234,7 +233,10 @@ CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditConfigurationManager::GetSchema(con
 std::vector<std::string> CKTSyntaxEditConfigurationManager::GetSchemeNames() const
 {
     std::lock_guard<std::mutex> lock(m_lockData);
-    return m_arSchemeNames;
+    std::vector<std::string> names;
+    for (const KT_EDIT_INI_ENTRY& entry : m_entries)
+        names.push_back(entry.strKey);
+    return names;
 }
 
 CKTSyntaxEditIniReader::Entries CKTSyntaxEditConfigurationManager::GetSchemeEntries() const

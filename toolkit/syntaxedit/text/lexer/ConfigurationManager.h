@@ -74,6 +74,7 @@ private:
     std::string ExpectedPath(const std::string& path) const;
     void LoadScheme(const KT_EDIT_INI_ENTRY& entry);
     void RememberScheme(const KT_EDIT_INI_ENTRY& entry);
+    void ClearData();
     void ApplyThemeToAll();
     void Send(const std::vector<Event>& events);
     void ReloadThreadMain();
@@ -82,10 +83,9 @@ private:
     CKTSyntaxEditFileChangesMonitor m_monitor;
     CKTSyntaxEditThemeSet m_themes;
     std::map<std::string, CKTSyntaxEditLexTextSchema::Ptr> m_mapSchemas; // lower-cased scheme names
-    CKTSyntaxEditIniReader::Entries m_entries;
-    std::vector<std::string> m_arSchemeNames;
+    CKTSyntaxEditIniReader::Entries m_entries; // the schemes in the order they were read
     std::string m_strThemeName = "Default";
-    mutable std::mutex m_lockData; // themes, schemes, entries, names
+    mutable std::mutex m_lockData; // themes, schemes, entries
 
     std::mutex m_serialLock; // one reload at a time, with the monitor's stop and start
 
