@@ -119,7 +119,7 @@ private:
     void AppendActiveTags(const CKTLexValues& values);
     void CacheAttributes();
 
-    int MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema) const;
+    bool MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema) const;
     int MatchStart(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema, CKTLexBlockPtr& block);
     int MatchSkip(CKTSyntaxEditLexCursor& cursor) const;
     int MatchEnd(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema, CKTSyntaxEditLexTextBlock& block) const;

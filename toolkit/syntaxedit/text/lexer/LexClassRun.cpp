@@ -34,6 +34,19 @@ bool CompareBackward(const std::string& tag, const char* text, int available, bo
     return true;
 }
 
+// Moves past a tag that closes a block: the block ends on the tag's last
+// character (an empty token's on its own position) and counts its end tag from "from".
+void CloseAfterTag(CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS from, int length, bool stepBack,
+                   CKTSyntaxEditLexTextBlock& block)
+{
+    cursor.SeekNext(length);
+    KT_EDIT_LEXPOS end = cursor.GetPosition();
+    if (stepBack)
+        end = cursor.StepBack(end);
+    block.m_posEnd = end;
+    block.m_nEndTagLen = int(end.GetPackedKey() - from.GetPackedKey());
+}
+
 } // namespace
 
 bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexValue& value,
@@ -96,7 +109,7 @@ bool CKTSyntaxEditLexClass::MatchClass(CKTSyntaxEditLexTextSchema& schema, Prop 
     return false;
 }
 
-int CKTSyntaxEditLexClass::MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema) const
+bool CKTSyntaxEditLexClass::MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema) const
 {
     CKTLexBlockPtr found;
     if (m_props[ktPrevClass].TakesPart() && !MatchClass(schema, ktPrevClass, KT_EDIT_LEXPOS(), nullptr, found))
@@ -184,13 +197,7 @@ int CKTSyntaxEditLexClass::MatchEnd(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEdi
         return 0;
     auto lock = schema.LockData();
     if (byTag || bySeparator) {
-        KT_EDIT_LEXPOS before = cursor.GetPosition();
-        cursor.SeekNext(length);
-        KT_EDIT_LEXPOS end = cursor.GetPosition();
-        if (end > KT_EDIT_LEXPOS{1, 0})
-            end = cursor.StepBack(end);
-        block.m_posEnd = end;
-        block.m_nEndTagLen = int(end.GetPackedKey() - before.GetPackedKey());
+        CloseAfterTag(cursor, cursor.GetPosition(), length, true, block);
     } else {
         block.m_posEnd = found->m_posEnd;
         block.m_nEndTagLen = found->m_nEndTagLen;
@@ -225,12 +232,7 @@ int CKTSyntaxEditLexClass::MatchToken(CKTSyntaxEditLexCursor& cursor, CKTSyntaxE
     block->m_ptrClass = this;
     block->m_posStart = cursor.GetPosition();
     block->m_nStartTagLen = length;
-    cursor.SeekNext(length);
-    KT_EDIT_LEXPOS end = cursor.GetPosition();
-    if (length)
-        end = cursor.StepBack(end);
-    block->m_posEnd = end;
-    block->m_nEndTagLen = int(end.GetPackedKey() - block->m_posStart.GetPackedKey());
+    CloseAfterTag(cursor, block->m_posStart, length, length != 0, *block);
     return ktStarted | ktEnded | ktConsumed;
 }
 
@@ -266,6 +268,5 @@ int CKTSyntaxEditLexClass::Run(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexT
         block->m_posStart = cursor.GetPosition();
         return ktStarted | ktConsumed;
     }
-    int result = MatchToken(cursor, schema, block);
-    return (result & (ktStop | ktEnded)) ? result : 0;
+    return MatchToken(cursor, schema, block);
 }
