@@ -15,12 +15,11 @@ CKTSyntaxEditLexCursor::CKTSyntaxEditLexCursor(const IKTLexTextSource& source)
 
 void CKTSyntaxEditLexCursor::LoadRow(int row)
 {
-    std::string text;
-    if (!m_source.GetRowText(row, text))
-        text.clear();
+    if (!m_source.GetRowText(row, m_row))
+        m_row.clear();
     m_buffer.assign(1, row > 1 ? m_strLineEnd.back() : '\0');
-    m_buffer += text;
-    m_nRowLength = int(text.size());
+    m_buffer += m_row;
+    m_nRowLength = int(m_row.size());
     if (row < m_nRows)
         m_buffer += m_strLineEnd;
     m_nRowSpan = int(m_buffer.size()) - 1;

@@ -73,6 +73,7 @@ private:
     std::string m_strLineEnd;
     std::string m_strFileType;
     int m_nRows = 1;
+    std::string m_row;      // the row as read; kept so that its memory serves the next row
     std::string m_buffer;   // the previous row's last line-end character, the row, its line end
     int m_nRowLength = 0;   // without the line end
     int m_nRowSpan = 0;     // with the line end
