@@ -163,11 +163,21 @@ BOOL CKTAlphaBitmap::LoadPng(const void* pData, size_t cbData)
 
 void CKTAlphaBitmap::PremultiplyAlpha()
 {
+	ForEachChannel(Premultiply);
+}
+
+void CKTAlphaBitmap::UnpremultiplyAlpha()
+{
+	ForEachChannel(Unpremultiply);
+}
+
+void CKTAlphaBitmap::ForEachChannel(BYTE (*pfn)(BYTE value, BYTE alpha))
+{
 	for (RGBQUAD* p = m_pBits, *pEnd = m_pBits + static_cast<size_t>(m_cx) * m_cy; p != pEnd; ++p)
 	{
-		p->rgbBlue = Premultiply(p->rgbBlue, p->rgbReserved);
-		p->rgbGreen = Premultiply(p->rgbGreen, p->rgbReserved);
-		p->rgbRed = Premultiply(p->rgbRed, p->rgbReserved);
+		p->rgbBlue = pfn(p->rgbBlue, p->rgbReserved);
+		p->rgbGreen = pfn(p->rgbGreen, p->rgbReserved);
+		p->rgbRed = pfn(p->rgbRed, p->rgbReserved);
 	}
 }
 
@@ -232,7 +242,9 @@ BOOL CKTAlphaBitmap::LoadIcon(HICON hIcon)
 	if (bLoaded && info.hbmColor)
 	{
 		bLoaded = ReadBits(info.hbmColor, bOwnAlpha);
-		if (bLoaded && !bOwnAlpha)
+		if (bLoaded && bOwnAlpha)
+			PremultiplyAlpha();  // icons keep straight alpha
+		else if (bLoaded)
 			SetAlphaFrom(mask);
 	}
 	else if (bLoaded)
@@ -326,14 +338,17 @@ BOOL CKTAlphaBitmap::HasAlpha() const
 
 HICON CKTAlphaBitmap::CreateIcon() const
 {
-	if (IsEmpty())
+	// The colour bitmap carries the alpha, straight as icons keep it; the
+	// mask only has to exist.
+	CKTAlphaBitmap straight;
+	if (IsEmpty() || !straight.CopyPart(*this, RECT{0, 0, m_cx, m_cy}))
 		return NULL;
-	// The colour bitmap carries the alpha; the mask only has to exist.
+	straight.UnpremultiplyAlpha();
 	std::vector<BYTE> maskBits(static_cast<size_t>((m_cx + 15) / 16 * 2) * m_cy, 0);
 	HBITMAP hMask = ::CreateBitmap(m_cx, m_cy, 1, 1, maskBits.data());
 	if (!hMask)
 		return NULL;
-	ICONINFO info = {TRUE, 0, 0, hMask, m_hBitmap};
+	ICONINFO info = {TRUE, 0, 0, hMask, straight.m_hBitmap};
 	HICON hIcon = ::CreateIconIndirect(&info);
 	::DeleteObject(hMask);
 	return hIcon;

@@ -27,7 +27,7 @@ public:
 	// pixels are taken as they are), else opaque with the pixels of
 	// clrTransparent (-1 for none) transparent.
 	BOOL LoadBitmap(HBITMAP hBitmap, COLORREF clrTransparent, BOOL* pbOwnAlpha = NULL);
-	// Renders an icon with its mask or its own alpha.
+	// Renders an icon with its mask or its own (straight) alpha.
 	BOOL LoadIcon(HICON hIcon);
 	// The part of another bitmap (clipped to it).
 	BOOL CopyPart(const CKTAlphaBitmap& source, const RECT& rcPart);
@@ -42,7 +42,8 @@ public:
 	BOOL GetPixel(int x, int y, COLORREF& clr, BYTE& alpha) const;
 	BOOL HasAlpha() const;
 
-	// A new icon holding these pixels; the caller destroys it.
+	// A new icon holding these pixels, with straight alpha as icons have
+	// it; the caller destroys it.
 	HICON CreateIcon() const;
 	// Draws with the system's alpha blend, stretched to cx x cy.
 	BOOL Draw(HDC hDC, int x, int y, int cx, int cy) const;
@@ -69,6 +70,8 @@ private:
 	BOOL ReadBits(HBITMAP hBitmap, BOOL& bOwnAlpha);
 	// Opaque where the mask is black, transparent elsewhere.
 	void SetAlphaFrom(const CKTAlphaBitmap& mask);
+	void UnpremultiplyAlpha();
+	void ForEachChannel(BYTE (*pfn)(BYTE value, BYTE alpha));
 	void Free();
 
 	HBITMAP m_hBitmap;  // owned DIB section

@@ -7,6 +7,7 @@
 #include "KTImageManager.h"
 #include "KTPropExchange.h"
 #include "KTResourceManager.h"
+#include "KTScopedDC.h"
 #include "TestSurface.h"
 
 namespace {
@@ -212,6 +213,58 @@ TEST(ImageManagerIcon, IconsAreMeasuredScaledAndOwnedByTheCaller)
 	::DestroyIcon(hIcon);
 	::DestroyIcon(hHalf);
 	::DestroyIcon(hCopy);
+}
+
+namespace {
+
+// The two pixels of a 2 x 1 icon's colour bitmap, left first, as stored.
+std::vector<RGBQUAD> IconColourPixels(HICON hIcon)
+{
+	std::vector<RGBQUAD> pixels(2);
+	ICONINFO info = {};
+	if (!::GetIconInfo(hIcon, &info))
+		return {};
+	BITMAPINFO bmi = {};
+	bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 2, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+	CKTScreenDC screen;
+	int nLines = ::GetDIBits(screen.Get(), info.hbmColor, 0, 1, pixels.data(), &bmi, DIB_RGB_COLORS);
+	::DeleteObject(info.hbmColor);
+	::DeleteObject(info.hbmMask);
+	return nLines == 1 ? pixels : std::vector<RGBQUAD>();
+}
+
+}  // namespace
+
+TEST(ImageManagerIcon, TranslucentPixelsKeepTheirColourThroughIcons)
+{
+	// An icon as the system makes them: straight alpha in its colour bitmap.
+	LPBYTE pBits = NULL;
+	HBITMAP hColour = CKTAlphaBitmap::Create32BPPDIBSection(NULL, 2, 1, &pBits);
+	ASSERT_NE(nullptr, hColour);
+	const BYTE straight[8] = {50, 100, 200, 128, 30, 20, 10, 255};
+	memcpy(pBits, straight, sizeof(straight));
+	const WORD maskBits[1] = {0};
+	HBITMAP hMask = ::CreateBitmap(2, 1, 1, 1, maskBits);
+	ICONINFO info = {TRUE, 0, 0, hMask, hColour};
+	HICON hIcon = ::CreateIconIndirect(&info);
+	::DeleteObject(hMask);
+	::DeleteObject(hColour);
+	ASSERT_NE(nullptr, hIcon);
+
+	CKTAlphaBitmap image;
+	ASSERT_TRUE(image.LoadIcon(hIcon));
+	ExpectPixel(image, 0, 0, RGB(200, 100, 50), 128);
+	ExpectPixel(image, 1, 0, RGB(10, 20, 30), 255);
+	::DestroyIcon(hIcon);
+
+	HICON hBack = image.CreateIcon();
+	ASSERT_NE(nullptr, hBack);
+	std::vector<RGBQUAD> pixels = IconColourPixels(hBack);
+	::DestroyIcon(hBack);
+	ASSERT_EQ(2u, pixels.size());
+	EXPECT_EQ(128, pixels[0].rgbReserved);
+	EXPECT_TRUE(NearColor(RGB(200, 100, 50), RGB(pixels[0].rgbRed, pixels[0].rgbGreen, pixels[0].rgbBlue), 2))
+		<< "the icon we make keeps straight alpha: " << int(pixels[0].rgbRed);
 }
 
 TEST(ImageManager, OldStyleIconKeepsItsMask)
