@@ -22,22 +22,29 @@ RECT CKTMultiMonitorApi::AreaOf(HMONITOR hMonitor, BOOL bWorkArea) const
 	return rc;
 }
 
+HMONITOR CKTMultiMonitorApi::MonitorAt(POINT pt) const
+{
+	return m_pfnMonitorFromPoint ? m_pfnMonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST) : NULL;
+}
+
+HMONITOR CKTMultiMonitorApi::MonitorOf(const RECT& rc) const
+{
+	return m_pfnMonitorFromRect ? m_pfnMonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST) : NULL;
+}
+
 RECT CKTMultiMonitorApi::GetScreenArea(POINT pt) const
 {
-	HMONITOR hMonitor = m_pfnMonitorFromPoint ? m_pfnMonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST) : NULL;
-	return AreaOf(hMonitor, FALSE);
+	return AreaOf(MonitorAt(pt), FALSE);
 }
 
 RECT CKTMultiMonitorApi::GetScreenAreaOfRect(const RECT& rc) const
 {
-	HMONITOR hMonitor = m_pfnMonitorFromRect ? m_pfnMonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST) : NULL;
-	return AreaOf(hMonitor, FALSE);
+	return AreaOf(MonitorOf(rc), FALSE);
 }
 
 RECT CKTMultiMonitorApi::GetWorkArea(POINT pt) const
 {
-	HMONITOR hMonitor = m_pfnMonitorFromPoint ? m_pfnMonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST) : NULL;
-	return AreaOf(hMonitor, TRUE);
+	return AreaOf(MonitorAt(pt), TRUE);
 }
 
 RECT CKTMultiMonitorApi::GetWorkAreaAtCursor() const
@@ -49,8 +56,7 @@ RECT CKTMultiMonitorApi::GetWorkAreaAtCursor() const
 
 RECT CKTMultiMonitorApi::GetWorkAreaOfRect(const RECT& rc) const
 {
-	HMONITOR hMonitor = m_pfnMonitorFromRect ? m_pfnMonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST) : NULL;
-	return AreaOf(hMonitor, TRUE);
+	return AreaOf(MonitorOf(rc), TRUE);
 }
 
 RECT CKTMultiMonitorApi::GetWorkAreaOfWnd(HWND hWnd) const

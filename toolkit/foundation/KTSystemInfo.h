@@ -30,6 +30,8 @@ private:
 	typedef HMONITOR(WINAPI* PFNMONITORFROMWINDOW)(HWND, DWORD);
 	typedef BOOL(WINAPI* PFNGETMONITORINFO)(HMONITOR, LPMONITORINFO);
 
+	HMONITOR MonitorAt(POINT pt) const;
+	HMONITOR MonitorOf(const RECT& rc) const;
 	RECT AreaOf(HMONITOR hMonitor, BOOL bWorkArea) const;
 
 	CKTSystemLibrary m_user32;  // holds the module the entry points live in
