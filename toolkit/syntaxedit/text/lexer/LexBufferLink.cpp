@@ -125,7 +125,7 @@ CKTSyntaxEditLexParserAdapter::CKTSyntaxEditLexParserAdapter(CKTSyntaxEditBuffer
       m_ptrConfig(AcquireConfiguration())
 {
     m_sink.SetHandler(ktWakeParser, [this](DWORD, WPARAM, LPARAM) { DeliverParserEvents(); });
-    m_sink.SetHandler(ktConfigChanged, [this](DWORD, WPARAM, LPARAM) { SelectSchema(); });
+    m_sink.SetHandler(ktConfigChanged, [this](DWORD, WPARAM, LPARAM) { SelectSchema(true); });
     m_ptrParser->SetWakeFunction([this] { m_sink.OnEvent(ktWakeParser, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST); });
     m_ptrConfig->Advise(this);
 }
@@ -158,13 +158,13 @@ void CKTSyntaxEditLexParserAdapter::OnEditChanged(const KT_EDIT_TEXTPOS& lcStart
 
 void CKTSyntaxEditLexParserAdapter::OnFileTypeChanged(CKTSyntaxEditBufferManager*)
 {
-    SelectSchema();
+    SelectSchema(false);
 }
 
 void CKTSyntaxEditLexParserAdapter::OnSyntaxColorChanged(CKTSyntaxEditBufferManager*, BOOL bOn)
 {
     if (bOn)
-        SelectSchema();
+        SelectSchema(true);
     else
         m_ptrParser->SetTextSchema(nullptr);
 }
@@ -174,14 +174,16 @@ void CKTSyntaxEditLexParserAdapter::ReleaseLink()
     delete this;
 }
 
-void CKTSyntaxEditLexParserAdapter::SelectSchema()
+// A new file type parses as a text seen for the first time; colouring
+// switched on and configuration changes parse as the configuration says.
+void CKTSyntaxEditLexParserAdapter::SelectSchema(bool configChanged)
 {
     m_text.SetFileType(std::string(LPCSTR(m_pBuffer->GetFileExt())));
     CKTSyntaxEditLexTextSchema::Ptr schema;
     if (m_pBuffer->IsSyntaxColor())
         schema = m_ptrConfig->GetSchemaForFileType(m_text.GetFileType());
     m_ptrParser->SetTextSchema(schema.get());
-    m_ptrParser->ParseAll(&m_text);
+    m_ptrParser->ParseAll(&m_text, configChanged);
 }
 
 // Any thread: a changed scheme or a reload selects the schema again on the buffer's thread.

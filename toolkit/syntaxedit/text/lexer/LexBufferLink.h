@@ -62,7 +62,7 @@ private:
 
     void OnConfigEvent(int code, int change, const std::string& name,
                        const CKTSyntaxEditLexTextSchema::Ptr& schema) override;
-    void SelectSchema();
+    void SelectSchema(bool configChanged);
     void DeliverParserEvents();
 
     CKTSyntaxEditBufferManager* m_pBuffer; // owns this link

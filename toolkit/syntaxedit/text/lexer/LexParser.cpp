@@ -218,12 +218,13 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
     m_ptrSchema->RunParseUpdate(true, cursor, &start, &end, false);
 }
 
-void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text)
+void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text, bool configChanged)
 {
     if (!m_ptrSchema || !text)
         return;
     KT_EDIT_LEXPOS start{1, 0};
-    if (GetSchemaOptions(text->GetFileType()).m_bFirstParseInSeparateThread) {
+    CKTSyntaxEditLexParserSchemaOptions options = GetSchemaOptions(text->GetFileType());
+    if (configChanged ? options.m_bConfigChangedReparceInSeparateThread : options.m_bFirstParseInSeparateThread) {
         StartParseInThread(text, &start, nullptr, true);
         return;
     }

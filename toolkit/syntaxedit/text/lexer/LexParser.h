@@ -69,8 +69,9 @@ public:
     void SetParseInThreadPriority(int priority);
     // After text was inserted (kind 1) or deleted (kind 2) between start and end.
     void OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind, const IKTLexTextSource* text);
-    // Parses the whole text: in the worker or at once, as the schema's options say.
-    void ParseAll(const IKTLexTextSource* text);
+    // Parses the whole text: in the worker or at once, as the schema's options
+    // say for a first parse or for a parse after the configuration changed.
+    void ParseAll(const IKTLexTextSource* text, bool configChanged = false);
     bool GetSchemaClassesInfo(std::vector<KT_EDIT_STRINGSET>& sets, bool append) const;
 
     // Events reach the owner's thread: the worker calls the wake function

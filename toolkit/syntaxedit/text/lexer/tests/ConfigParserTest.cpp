@@ -270,6 +270,31 @@ TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)
     EXPECT_FALSE(buffer.parser->GetTextSchema()->GetBlocks().empty());
 }
 
+// After a configuration change the text parses at once on the calling
+// thread when the scheme says so, and in the worker otherwise.
+TEST(LexParserThread, ConfigurationChangesParseWhereTheSchemeSays)
+{
+    for (const char* inThread : {"0", "1"}) {
+        std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
+        ktlex::ReplaceAll(scheme, "ConfigChangedReparceInSeparateThread = 1",
+                          std::string("ConfigChangedReparceInSeparateThread = ") + inThread);
+        ktlex::ReplaceAll(scheme, "FirstParseInSeparateThread = 1", "FirstParseInSeparateThread = 0");
+        CKTSyntaxEditLexClassInfoArray infos;
+        CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
+        auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("C");
+        schema->LoadClasses(infos);
+        CBuffer buffer("int a; /* b */", ".c");
+        buffer.parser->SetTextSchema(schema.get());
+        buffer.parser->ParseAll(&buffer.text, true);
+        bool atOnce = *inThread == '0';
+        EXPECT_EQ(buffer.parser->IsWorkerRunning(), !atOnce) << inThread;
+        if (atOnce)
+            EXPECT_EQ(buffer.Row(1), "0-3:0000FF 3-7:- 7-14:008000");
+        else
+            EXPECT_TRUE(buffer.WaitParsed(5000));
+    }
+}
+
 TEST(LexParserThread, IdleWorkersEndAndStartAgain)
 {
     std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
