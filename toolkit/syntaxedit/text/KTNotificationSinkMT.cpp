@@ -12,8 +12,10 @@ CKTNotificationSinkMT::CKTNotificationSinkMT(BOOL bCreateWnd)
 
 CKTNotificationSinkMT::~CKTNotificationSinkMT()
 {
-    UnadviseAll();
+    // Closed first: a connection that waits out its calls on unsubscribing
+    // then finds each of them refused at once rather than stuck in a retry.
     CloseAndWaitForCallers();
+    UnadviseAll();
     // Messages still in the queue go to a window that no longer exists.
     m_wnd.DestroyWnd();
 }
