@@ -1,9 +1,10 @@
 // The test MDI application driven with real messages and real input: layout,
 // routing, idle updates, titles, saving, recent files, dialogs, property
-// sheets, modeless dialogs, accelerators, status text and floating frames.
+// sheets, modeless dialogs with a tree, accelerators, status text and floating frames.
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
+#include "afxcmn.h"
 #include "afxdlgs.h"
 #include "testapp.h"
 
@@ -103,10 +104,45 @@ protected:
     }
 };
 
+// A modeless dialog with a tree of message parts; the dialog hears which one
+// the user picks.
 class CModelessDialog : public CDialog {
+public:
+    CTreeCtrl m_tree;
+    CString m_strPicked;  // the item of the last selection change
 protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_MODELESS_TREE, m_tree); }
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        HTREEITEM hRoot = m_tree.InsertItem("Header");
+        m_tree.InsertItem("Length", hRoot);
+        m_tree.InsertItem("Payload", hRoot);
+        m_tree.Expand(hRoot, TVE_EXPAND);
+        return TRUE;
+    }
     void OnCancel() override { DestroyWindow(); }
+    afx_msg void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT*)
+    {
+        m_strPicked = m_tree.GetItemText(((NMTREEVIEW*)pNMHDR)->itemNew.hItem);
+    }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CModelessDialog, CDialog)
+    ON_NOTIFY(TVN_SELCHANGED, IDC_MODELESS_TREE, OnTreeSelChanged)
+END_MESSAGE_MAP()
+
+// Clicks the left button where the cursor is put, in screen coordinates.
+void ClickAt(CPoint pt)
+{
+    ::SetCursorPos(pt.x, pt.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
 
 class CTestPage : public CPropertyPage {
 public:
@@ -467,6 +503,21 @@ TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
     dlg.GetDlgItemText(IDC_MODELESS_TEXT, strText);
     EXPECT_EQ("A modeless dialog", std::string(strText));
     EXPECT_EQ(MainFrame()->m_hWnd, ::GetWindow(hDlg, GW_OWNER));
+
+    // The user clicks an item of its tree: it is selected and the dialog hears it.
+    CTreeCtrl& tree = dlg.m_tree;
+    HTREEITEM hPayload = tree.GetNextSiblingItem(tree.GetChildItem(tree.GetRootItem()));
+    ASSERT_NE(nullptr, hPayload);
+    EXPECT_EQ("Payload", std::string(tree.GetItemText(hPayload)));
+    CRect item;
+    ASSERT_TRUE(tree.GetItemRect(hPayload, &item, TRUE));
+    tree.ClientToScreen(&item);
+    ::SetForegroundWindow(hDlg);
+    Settle();
+    ClickAt(item.CenterPoint());
+    EXPECT_TRUE(WaitFor([&] { return dlg.m_strPicked == "Payload"; }));
+    EXPECT_EQ(hPayload, tree.GetSelectedItem());
+
     ::SendMessage(::GetDlgItem(hDlg, IDCANCEL), BM_CLICK, 0, 0);
     PumpPending();
     EXPECT_FALSE(::IsWindow(hDlg));
