@@ -39,7 +39,6 @@ public:
     void Start();
     // Ends the thread and empties the list.
     void Stop();
-    bool IsRunning() const { return m_thread.joinable(); }
     void CheckFiles();
 
 private:

@@ -114,8 +114,6 @@ int CKTSyntaxEditLexClass::PropertyIndex(const std::string& name)
     return -1;
 }
 
-const char* CKTSyntaxEditLexClass::PropertyName(int prop) { return kPropertyNames[prop]; }
-
 bool CKTSyntaxEditLexClass::SetProperty(const KT_EDIT_SCHEMAFILEINFO& property)
 {
     if (property.arNameParts.empty())

@@ -92,7 +92,6 @@ public:
     const CKTSyntaxEditLexProperty* GetProperty(const std::string& name) const;
     const CKTSyntaxEditLexProperty& GetProperty(Prop prop) const { return m_props[prop]; }
     bool IsPropertyKnown(const std::string& name) const { return PropertyIndex(name) >= 0; }
-    bool IsGroupEmpty(Group group) const { return m_bGroupEmpty[group]; }
     bool MatchesFileType(const std::string& fileType) const;
 
     bool IsCaseSensitive() const { return m_bCaseSensitive; }
@@ -106,7 +105,6 @@ public:
     bool MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop, int& length, bool backward) const;
 
     static int PropertyIndex(const std::string& name);
-    static const char* PropertyName(int prop);
 
 private:
     ~CKTSyntaxEditLexClass() override = default;

@@ -14,11 +14,3 @@ bool CKTSyntaxEditLexTextBlock::Contains(const CKTSyntaxEditLexTextBlock& other)
     return m_posEnd.IsValid() && other.m_posEnd.IsValid() && m_posStart <= other.m_posStart &&
            m_posEnd >= other.m_posEnd;
 }
-
-bool CKTSyntaxEditLexTextBlock::HasAncestor(const CKTSyntaxEditLexTextBlock* block) const
-{
-    for (const CKTSyntaxEditLexTextBlock* p = m_ptrParent.get(); p; p = p->m_ptrParent.get())
-        if (p == block)
-            return true;
-    return false;
-}

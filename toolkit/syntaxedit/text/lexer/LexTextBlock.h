@@ -20,7 +20,6 @@ public:
     bool IsSameClass(const CKTSyntaxEditLexTextBlock& other) const;
     // Inclusive at both ends; both ends must be known.
     bool Contains(const CKTSyntaxEditLexTextBlock& other) const;
-    bool HasAncestor(const CKTSyntaxEditLexTextBlock* block) const;
 
 private:
     ~CKTSyntaxEditLexTextBlock() override = default;

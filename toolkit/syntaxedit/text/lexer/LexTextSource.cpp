@@ -19,7 +19,6 @@ void CKTSyntaxEditLexCursor::LoadRow(int row)
         m_row.clear();
     m_buffer.assign(1, row > 1 ? m_strLineEnd.back() : '\0');
     m_buffer += m_row;
-    m_nRowLength = int(m_row.size());
     if (row < m_nRows)
         m_buffer += m_strLineEnd;
     m_nRowSpan = int(m_buffer.size()) - 1;

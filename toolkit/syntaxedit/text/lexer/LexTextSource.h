@@ -63,7 +63,6 @@ public:
     KT_EDIT_LEXPOS StepBack(KT_EDIT_LEXPOS pos) const;
     const std::string& GetFileType() const { return m_strFileType; }
     int GetRowCount() const { return m_nRows; }
-    int GetRowLength() const { return m_nRowLength; }
 
 private:
     void LoadRow(int row);
@@ -75,7 +74,6 @@ private:
     int m_nRows = 1;
     std::string m_row;      // the row as read; kept so that its memory serves the next row
     std::string m_buffer;   // the previous row's last line-end character, the row, its line end
-    int m_nRowLength = 0;   // without the line end
     int m_nRowSpan = 0;     // with the line end
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;

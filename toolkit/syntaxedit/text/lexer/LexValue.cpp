@@ -21,8 +21,6 @@ void AppendRange(std::vector<std::string>& strings, char first, char last)
 
 } // namespace
 
-const char* CKTSyntaxEditLexSpecialTokens::GetSpecChars() { return kSpecs; }
-
 int CKTSyntaxEditLexSpecialTokens::GetSpecialTokenID(const std::string& name)
 {
     std::string lowered = ktlex::Lower(name);

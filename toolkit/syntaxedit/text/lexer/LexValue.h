@@ -22,7 +22,6 @@ struct CKTSyntaxEditLexSpecialTokens
     void Expand(std::vector<std::string>& strings) const;
 
     static int GetSpecialTokenID(const std::string& name);
-    static const char* GetSpecChars();
 };
 
 class CKTSyntaxEditLexValue

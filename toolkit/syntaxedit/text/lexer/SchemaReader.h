@@ -41,8 +41,6 @@ public:
 
     // Reads the whole text; malformed text yields fewer descriptions, never an error.
     void ParseSource(const std::string& text, CKTSyntaxEditLexClassInfoArray& result);
-    // Line number where the last read stopped.
-    int GetLineNumber() const { return m_nLine; }
 
 private:
     void ReadClassInfo(KT_EDIT_LEXCLASSINFO& info);
