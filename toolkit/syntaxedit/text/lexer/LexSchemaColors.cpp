@@ -60,12 +60,16 @@ void CKTSyntaxEditLexTextSchema::GetRowColors(int row, int rowLength, const KT_E
                 std::fill(owner.begin() + first, owner.begin() + last, block->m_ptrClass.get());
         }
     }
-    std::vector<KT_EDIT_LEXSTYLE> styles;
-    for (int col = 0; col < rowLength; ++col) {
+    for (int col = 0; col < rowLength;) {
+        const CKTSyntaxEditLexClass* cls = owner[size_t(col)];
+        int end = col + 1;
+        while (end < rowLength && owner[size_t(end)] == cls)
+            ++end;
         KT_EDIT_LEXSTYLE style = defaults;
-        if (owner[size_t(col)])
-            style.Overlay(owner[size_t(col)]->GetTextAttributes());
-        AppendPiece(pieces, col, col + 1, style);
+        if (cls)
+            style.Overlay(cls->GetTextAttributes());
+        AppendPiece(pieces, col, end, style);
+        col = end;
     }
     if (pieces.empty())
         pieces.push_back({0, 0, defaults});
