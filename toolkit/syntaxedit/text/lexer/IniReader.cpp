@@ -38,27 +38,33 @@ std::string Field(const std::string& text, char separator, int index)
 
 } // namespace
 
+CKTSyntaxEditIniReader::Sections CKTSyntaxEditIniReader::ReadSections(const std::string& file)
+{
+    Sections sections;
+    std::string name;
+    for (const std::string& line : ReadLines(file)) {
+        if (IsSectionLine(line, name))
+            sections.emplace_back(name, Entries());
+        else if (!sections.empty()) // lines before the first section belong to none
+            sections.back().second.push_back(ParseEntry(line));
+    }
+    return sections;
+}
+
 std::vector<std::string> CKTSyntaxEditIniReader::GetSectionNames(const std::string& file)
 {
     std::vector<std::string> names;
-    std::string name;
-    for (const std::string& line : ReadLines(file))
-        if (IsSectionLine(line, name))
-            names.push_back(name);
+    for (const auto& section : ReadSections(file))
+        names.push_back(section.first);
     return names;
 }
 
 CKTSyntaxEditIniReader::Entries CKTSyntaxEditIniReader::ReadSection(const std::string& section, const std::string& file)
 {
     Entries entries;
-    bool inside = false;
-    std::string name;
-    for (const std::string& line : ReadLines(file)) {
-        if (IsSectionLine(line, name))
-            inside = ktlex::EqualsNoCase(name, section);
-        else if (inside)
-            entries.push_back(ParseEntry(line));
-    }
+    for (const auto& found : ReadSections(file))
+        if (ktlex::EqualsNoCase(found.first, section))
+            entries.insert(entries.end(), found.second.begin(), found.second.end());
     return entries;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct KT_EDIT_INI_ENTRY
@@ -16,7 +17,10 @@ class CKTSyntaxEditIniReader
 {
 public:
     using Entries = std::vector<KT_EDIT_INI_ENTRY>;
+    using Sections = std::vector<std::pair<std::string, Entries>>;
 
+    // Every section in file order, read in one pass; a name may come twice.
+    static Sections ReadSections(const std::string& file);
     static std::vector<std::string> GetSectionNames(const std::string& file);
     // The section's lines in file order; section names compare without case.
     static Entries ReadSection(const std::string& section, const std::string& file);

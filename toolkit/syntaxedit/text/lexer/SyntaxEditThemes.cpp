@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "FileChangesMonitor.h"
 #include "IniReader.h"
 #include "LexStrings.h"
 
@@ -10,10 +11,10 @@ void CKTSyntaxEditTheme::Load(const std::string& path)
 {
     m_sections.clear();
     m_strFileName = path;
-    for (const std::string& name : CKTSyntaxEditIniReader::GetSectionNames(path)) {
-        Section& section = m_sections[ktlex::Lower(name)];
-        section.clear();
-        for (const KT_EDIT_INI_ENTRY& entry : CKTSyntaxEditIniReader::ReadSection(name, path))
+    // One read of the file; a section named twice takes the lines of both.
+    for (const auto& found : CKTSyntaxEditIniReader::ReadSections(path)) {
+        Section& section = m_sections[ktlex::Lower(found.first)];
+        for (const KT_EDIT_INI_ENTRY& entry : found.second)
             section[ktlex::Lower(entry.strKey)] = entry.strValue;
     }
 }
@@ -56,14 +57,14 @@ std::string CKTSyntaxEditThemeSet::OnThemeFileChanged(const std::string& path, i
         if (!ktlex::EqualsNoCase(it->second->GetFileName(), path))
             continue;
         std::string name = it->first;
-        if (change == 2)
+        if (change == CKTSyntaxEditFileChangesMonitor::ktRemoved)
             m_mapThemes.erase(it);
         else
             it->second->Load(path);
         return name;
     }
     auto known = m_mapFileToName.find(ktlex::Lower(path));
-    if (change != 1 || known == m_mapFileToName.end())
+    if (change != CKTSyntaxEditFileChangesMonitor::ktAppeared || known == m_mapFileToName.end())
         return std::string();
     LoadTheme(known->second, path);
     return known->second;

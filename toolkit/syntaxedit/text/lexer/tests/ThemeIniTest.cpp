@@ -33,6 +33,21 @@ TEST(IniReader, ReadsSectionsWithoutRegardToCase)
     EXPECT_EQ(CKTSyntaxEditIniReader::FindByValue(entries, "2")->strKey, "y");
 }
 
+TEST(IniReader, ASectionNamedTwiceGivesTheLinesOfBoth)
+{
+    CTestFolder folder("ini");
+    WriteTestFile(folder.Path("a.ini"), "orphan=0\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n[A]\r\nx=3\r\n");
+    EXPECT_EQ(CKTSyntaxEditIniReader::GetSectionNames(folder.Path("a.ini")), (std::vector<std::string>{"a", "b", "A"}));
+    auto entries = CKTSyntaxEditIniReader::ReadSection("a", folder.Path("a.ini"));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].strValue, "1");
+    EXPECT_EQ(entries[1].strValue, "3");
+    CKTSyntaxEditTheme theme;
+    theme.Load(folder.Path("a.ini"));
+    ASSERT_NE(theme.GetSection("A"), nullptr);
+    EXPECT_EQ(theme.GetSection("a")->at("x"), "3");
+}
+
 class ThemeTest : public ::testing::Test
 {
 protected:
