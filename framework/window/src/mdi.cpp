@@ -269,9 +269,7 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     // The client creates the window; the creation hook catches it as any other.
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::SendMessage(pFrame->m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);
-    BOOL bAttached = AfxUnhookWindowCreate();
-    AfxGetThreadState()->m_bLastCreateAttached = bAttached;
-    if (!bAttached) {
+    if (!AfxUnhookWindowCreate()) {
         PostNcDestroy();
         return FALSE;
     }

@@ -218,6 +218,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 {
     CREATESTRUCT cs = {lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth,
                        y, x, (LONG)dwStyle, lpszWindowName, lpszClassName, dwExStyle};
+    _AFX_THREAD_STATE* pState = AfxGetThreadState();
+    pState->m_bLastCreateAttached = FALSE;
     // Failure before the window exists: the object is told as it would be at
     // WM_NCDESTROY, so a self-deleting object is deleted exactly once.
     if (!PreCreateWindow(cs)) {
@@ -228,9 +230,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x,
                                  cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
                                  cs.lpCreateParams);
-    BOOL bAttached = AfxUnhookWindowCreate();
-    AfxGetThreadState()->m_bLastCreateAttached = bAttached;
-    if (!bAttached) {
+    pState->m_bLastCreateAttached = AfxUnhookWindowCreate();
+    if (!pState->m_bLastCreateAttached) {
         PostNcDestroy();
         return FALSE;
     }

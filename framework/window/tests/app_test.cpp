@@ -170,10 +170,12 @@ protected:
 class CFailingFrame : public CFrameWnd {
 public:
     static int s_nDeleted;
+    static HMENU s_hMenu;  // the menu the last creation was given
     BOOL m_bFailPreCreate = FALSE;
     ~CFailingFrame() override { s_nDeleted++; }
     BOOL PreCreateWindow(CREATESTRUCT& cs) override
     {
+        s_hMenu = cs.hMenu;
         return !m_bFailPreCreate && CFrameWnd::PreCreateWindow(cs);
     }
 protected:
@@ -181,6 +183,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 int CFailingFrame::s_nDeleted = 0;
+HMENU CFailingFrame::s_hMenu = nullptr;
 
 BEGIN_MESSAGE_MAP(CFailingFrame, CFrameWnd)
     ON_WM_CREATE()
@@ -568,16 +571,21 @@ TEST_F(AppTest, SynchronisedMiniFrameFollowsItsOwnersActivation)
     mini.DestroyWindow();
 }
 
-TEST_F(AppTest, FrameWhoseCreationFailsIsDeletedExactlyOnce)
+TEST_F(AppTest, FrameWhoseCreationFailsIsDeletedExactlyOnceAndLeavesNoMenu)
 {
     CFailingFrame::s_nDeleted = 0;
     CFailingFrame* pFrame = new CFailingFrame;
     EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME));
     EXPECT_EQ(1, CFailingFrame::s_nDeleted);
+    ASSERT_NE(nullptr, CFailingFrame::s_hMenu);
+    EXPECT_FALSE(::IsMenu(CFailingFrame::s_hMenu)) << "the window took its menu with it";
+    // Failing before any window exists, right after a creation that had one.
     pFrame = new CFailingFrame;
     pFrame->m_bFailPreCreate = TRUE;
     EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME));
     EXPECT_EQ(2, CFailingFrame::s_nDeleted);
+    ASSERT_NE(nullptr, CFailingFrame::s_hMenu);
+    EXPECT_FALSE(::IsMenu(CFailingFrame::s_hMenu)) << "the menu no window took is destroyed";
     PumpPending();
 }
 
