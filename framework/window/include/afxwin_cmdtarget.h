@@ -283,5 +283,8 @@ protected:
     // Calls the handler of one command entry with the routing's arguments.
     static BOOL PASCAL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSGCALL pfn,
                                       void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    // Dispatches a window or thread message through the maps; FALSE when no
+    // entry took it.
+    BOOL DispatchMapEntry(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     friend class CWnd;
 };

@@ -389,9 +389,6 @@ protected:
     friend class CWinThread;
     friend class CDialog;
 
-    // Dispatches a message through the maps; FALSE when no entry took it.
-    BOOL DispatchMapEntry(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-
     DECLARE_MESSAGE_MAP()
 };
 

@@ -13,6 +13,19 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
+namespace {
+
+// A plain message's entry: registered messages are compared by their value at
+// dispatch time; command and notification entries never match.
+BOOL EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT message)
+{
+    if (entry.pnRegistered)
+        return message >= 0xC000 && *entry.pnRegistered == message;
+    return entry.nMessage == message && entry.nCode == 0 && entry.nID == 0;
+}
+
+}  // namespace
+
 const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry,
                                                             UINT nMsg, UINT nCode, UINT nID)
 {
@@ -43,6 +56,28 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
     pCmdUI->m_bContinueRouting = FALSE;
     pfn(pTarget, call);
     return !pCmdUI->m_bContinueRouting;
+}
+
+BOOL CCmdTarget::DispatchMapEntry(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* lpEntry = pMap->lpEntries; lpEntry->pfn; ++lpEntry) {
+            if (!EntryMatches(*lpEntry, message))
+                continue;
+            AFX_MSGCALL call;
+            call.message = message;
+            call.wParam = wParam;
+            call.lParam = lParam;
+            // After the handler the object may be gone (a window that
+            // destroyed itself): nothing of it is touched again.
+            if (!lpEntry->pfn(this, call))
+                return FALSE;
+            *pResult = call.result;
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -149,21 +149,8 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 
 BOOL CWinThread::DispatchThreadMessage(MSG* pMsg)
 {
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* lpEntry = pMap->lpEntries; lpEntry->pfn; ++lpEntry) {
-            BOOL bMatch = lpEntry->pnRegistered ? *lpEntry->pnRegistered == pMsg->message
-                                                : lpEntry->nMessage == pMsg->message && lpEntry->nCode == 0;
-            if (!bMatch)
-                continue;
-            AFX_MSGCALL call;
-            call.message = pMsg->message;
-            call.wParam = pMsg->wParam;
-            call.lParam = pMsg->lParam;
-            return lpEntry->pfn(this, call);
-        }
-    }
-    return FALSE;
+    LRESULT lResult = 0;
+    return DispatchMapEntry(pMsg->message, pMsg->wParam, pMsg->lParam, &lResult);
 }
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)

@@ -20,14 +20,6 @@ BOOL IsCtlColorMessage(UINT message)
 {
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
-
-BOOL EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT message)
-{
-    if (entry.pnRegistered)
-        return message >= 0xC000 && *entry.pnRegistered == message;
-    return entry.nMessage == message && entry.nCode == 0 && entry.nID == 0;
-}
-
 }  // namespace
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -82,28 +74,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return DispatchMapEntry(WM_CTLCOLOR, wParam, (LPARAM)&ctl, pResult);
     }
     return DispatchMapEntry(message, wParam, lParam, pResult);
-}
-
-BOOL CWnd::DispatchMapEntry(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* lpEntry = pMap->lpEntries; lpEntry->pfn; ++lpEntry) {
-            if (!EntryMatches(*lpEntry, message))
-                continue;
-            AFX_MSGCALL call;
-            call.message = message;
-            call.wParam = wParam;
-            call.lParam = lParam;
-            // After the handler the object may be gone (it destroyed its own
-            // window): nothing of it is touched again.
-            if (!lpEntry->pfn(this, call))
-                return FALSE;
-            *pResult = call.result;
-            return TRUE;
-        }
-    }
-    return FALSE;
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
