@@ -14,6 +14,12 @@ bool ContainsNoCase(const std::vector<std::string>& names, const std::string& na
 
 using Ptr = CKTSyntaxEditLexClass::Ptr;
 
+// Scheme files are user input: classes that contain one another with a high
+// "RecurrenceDepth" would grow a tree without practical end, deeper than any
+// stack. Real schemes stay far below both limits.
+const size_t kMaxTreeDepth = 32;
+const int kMaxTreeClasses = 5000;
+
 // A deep copy of a class and its subtree; the background copy leaves out
 // the classes parsed only on screen.
 Ptr CopySubtree(const CKTSyntaxEditLexClass& source, bool background)
@@ -142,8 +148,8 @@ CKTSyntaxEditLexClass::List CKTSyntaxEditLexClassSet::GetDynChildClasses(const C
     return result;
 }
 
-bool CKTSyntaxEditLexClassSet::Instantiate(CKTSyntaxEditLexClass& parent, const CKTSyntaxEditLexClass& source,
-                                           bool background, std::vector<std::string>& path, int& nextID)
+void CKTSyntaxEditLexClassSet::Instantiate(CKTSyntaxEditLexClass& parent, const CKTSyntaxEditLexClass& source,
+                                           std::vector<std::string>& path, int& nextID)
 {
     for (bool second : {false, true}) {
         bool self = false;
@@ -151,21 +157,20 @@ bool CKTSyntaxEditLexClassSet::Instantiate(CKTSyntaxEditLexClass& parent, const 
         if (self)
             parent.AddChild(Ptr(&parent), second);
         for (const Ptr& child : children) {
-            if (background && child->IsParseOnScreen())
-                continue;
             long count = std::count_if(path.begin(), path.end(),
                                        [&](const std::string& n) { return ktlex::EqualsNoCase(n, child->GetName()); });
             if (count >= child->GetAttributeInt("RecurrenceDepth", false, 1))
                 continue; // cuts classes that contain each other without end
+            if (path.size() >= kMaxTreeDepth || nextID > kMaxTreeClasses)
+                return;
             path.push_back(child->GetName());
             Ptr copy = child->Clone();
             copy->SetAttribute("ClassID", CKTSyntaxEditLexValue(nextID++));
             parent.AddChild(copy, second);
-            Instantiate(*copy, *child, background, path, nextID);
+            Instantiate(*copy, *child, path, nextID);
             path.pop_back();
         }
     }
-    return true;
 }
 
 bool CKTSyntaxEditLexClassSet::BuildClassTrees()
@@ -178,7 +183,7 @@ bool CKTSyntaxEditLexClassSet::BuildClassTrees()
         Ptr copy = top->Clone();
         copy->SetAttribute("ClassID", CKTSyntaxEditLexValue(nextID++));
         std::vector<std::string> path{top->GetName()};
-        Instantiate(*copy, *top, false, path, nextID);
+        Instantiate(*copy, *top, path, nextID);
         m_arFull.push_back(copy);
     }
     // The background tree is a copy of the full one, so the two share "ClassID"s.

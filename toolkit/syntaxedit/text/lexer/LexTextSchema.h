@@ -75,8 +75,9 @@ private:
     List GetDynChildClasses(const CKTSyntaxEditLexClass& cls, bool& self) const;
     int IsDynParentName(const std::string& name, const CKTSyntaxEditLexClass& cls, std::vector<const CKTSyntaxEditLexClass*>& visited) const;
     void CollectClassNames(const CKTSyntaxEditLexClass& cls, std::vector<std::string>& names) const;
-    bool Instantiate(CKTSyntaxEditLexClass& parent, const CKTSyntaxEditLexClass& source,
-                     bool background, std::vector<std::string>& path, int& nextID);
+    // The full tree below a copy of source; the background tree is copied from it.
+    void Instantiate(CKTSyntaxEditLexClass& parent, const CKTSyntaxEditLexClass& source,
+                     std::vector<std::string>& path, int& nextID);
 
     List m_arAll;        // as read
     List m_arBackground; // top classes without the on-screen-only ones

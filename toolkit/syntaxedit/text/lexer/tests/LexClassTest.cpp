@@ -163,6 +163,35 @@ TEST(LexNesting, EmptyStartsThatContainThemselvesEndTheParse)
     schema->GetRowColors(1, 2, KT_EDIT_LEXSTYLE(), pieces);
 }
 
+int CountClasses(const CKTSyntaxEditLexClass::List& list, int depth, int& deepest)
+{
+    int count = 0;
+    deepest = std::max(deepest, depth);
+    for (const auto& cls : list)
+        count += 1 + CountClasses(cls->GetChildren(), depth + 1, deepest) +
+                 CountClasses(cls->GetChildrenOfSecondKind(), depth + 1, deepest);
+    return count;
+}
+
+// Classes that contain one another would grow a tree beyond any memory or
+// stack: the tree stops at a bounded size and depth, and the text still parses.
+TEST(LexClass, ClassesContainingOneAnotherGrowABoundedTree)
+{
+    std::string names = "file";
+    for (int i = 0; i < 12; ++i)
+        names += ", c" + std::to_string(i);
+    std::string body = kFile;
+    for (int i = 0; i < 12; ++i)
+        body += "lexClass:\nname = c" + std::to_string(i) + "\nparent = " + names + "\nstart:tag = '" +
+                char('a' + i) + "'\nend:tag = ';'\nRecurrenceDepth = 100000\n";
+    auto schema = Schema(body);
+    int deepest = 0;
+    int count = CountClasses(schema->GetClassSet().GetClassTree(false), 0, deepest);
+    EXPECT_LE(count, 5100);
+    EXPECT_LE(deepest, 40);
+    EXPECT_EQ(Parse(*schema, "ab;;").size(), 2u);
+}
+
 TEST(LexClass, FileClassAnswersForItsExtensions)
 {
     auto schema = Schema(kFile);
