@@ -21,6 +21,7 @@ BOOL CDC::Attach(HDC hDC)
 {
     if (!hDC)
         return FALSE;
+    DeleteDC();
     m_hDC = m_hAttribDC = hDC;
     DcPermanent::Set(hDC, this);
     return TRUE;

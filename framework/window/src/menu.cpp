@@ -14,6 +14,7 @@ BOOL CMenu::Attach(HMENU hMenu)
 {
     if (!hMenu)
         return FALSE;
+    DestroyMenu();
     m_hMenu = hMenu;
     MenuPermanent::Set(hMenu, this);
     return TRUE;

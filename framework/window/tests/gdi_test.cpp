@@ -56,6 +56,20 @@ TEST(GdiOwnership, DetachedAndBorrowedHandlesSurvive)
     ::DeleteObject(hPen);
 }
 
+TEST(GdiOwnership, ObjectMadeAnewFreesTheOneItHeld)
+{
+    CBrush brush(RGB(1, 2, 3));
+    HGDIOBJ hFirstBrush = brush.m_hObject;
+    ASSERT_TRUE(brush.CreateSolidBrush(RGB(4, 5, 6)));
+    EXPECT_EQ(0u, ::GetObjectType(hFirstBrush));
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    HDC hFirstDC = dc.m_hDC;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_EQ(0u, ::GetObjectType(hFirstDC));
+    EXPECT_EQ(OBJ_MEMDC, (int)::GetObjectType(dc.m_hDC));
+}
+
 TEST(GdiOwnership, MemoryDcRestoresAndFreesWhatItSelected)
 {
     CClientDC screen(nullptr);

@@ -36,6 +36,13 @@ TEST(Ownership, MenuAndImageListGoWithTheirWrapper)
     }
     EXPECT_FALSE(::IsMenu(hMenu));
     AfxDeleteTempMaps();
+    {
+        CMenu menu;
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        hMenu = menu.m_hMenu;
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        EXPECT_FALSE(::IsMenu(hMenu)) << "a menu made anew frees the one it held";
+    }
 
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 2));
