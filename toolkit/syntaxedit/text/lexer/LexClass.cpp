@@ -193,14 +193,12 @@ void CKTSyntaxEditLexClass::SetAttributeFromProperty(const KT_EDIT_SCHEMAFILEINF
 void CKTSyntaxEditLexClass::SetAttribute(const std::string& name, const CKTSyntaxEditLexValue& value)
 {
     m_mapAttributes[ktlex::Lower(name)] = value;
-    CacheAttributes();
 }
 
 void CKTSyntaxEditLexClass::RemoveAttributes(const std::string& prefix)
 {
     for (auto it = m_mapAttributes.begin(); it != m_mapAttributes.end();)
         it = ktlex::StartsWithNoCase(it->first, prefix) ? m_mapAttributes.erase(it) : std::next(it);
-    CacheAttributes();
 }
 
 const CKTSyntaxEditLexValue* CKTSyntaxEditLexClass::GetAttribute(const std::string& name, bool inherit) const
@@ -315,7 +313,6 @@ void CKTSyntaxEditLexClass::CopyFrom(const CKTSyntaxEditLexClass& source)
     m_arChildren.clear();
     m_arChildren2.clear();
     m_bSelf = false;
-    CacheAttributes();
 }
 
 CKTSyntaxEditLexClass::Ptr CKTSyntaxEditLexClass::Clone() const

@@ -141,7 +141,7 @@ private:
     std::map<std::string, CKTSyntaxEditLexValue> m_mapAttributes; // lower-cased names
     std::vector<std::string> m_arExtensions; // a file class's extensions, with their dots
 
-    // Cached by Finish, read by every thread afterwards.
+    // Cached by Finish (inherited values need the parent), read by every thread afterwards.
     bool m_bCaseSensitive = false;
     bool m_bCollapsable = false;
     bool m_bEndClassParentThis = false;
