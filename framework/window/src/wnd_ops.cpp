@@ -90,20 +90,28 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     return pFrame;
 }
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+namespace {
+
+// Searched depth first by handle: only the window found gets an object.
+CWnd* FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
         if (::GetDlgCtrlID(hWndChild) == nID) {
-            CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hWndChild) : FromHandle(hWndChild);
+            CWnd* pWnd = bOnlyPerm ? CWnd::FromHandlePermanent(hWndChild) : CWnd::FromHandle(hWndChild);
             if (pWnd)
                 return pWnd;
         }
-        CWnd* pChild = FromHandle(hWndChild);
-        if (CWnd* pFound = pChild->GetDescendantWindow(nID, bOnlyPerm))
+        if (CWnd* pFound = FindDescendant(hWndChild, nID, bOnlyPerm))
             return pFound;
     }
     return nullptr;
+}
+
+}  // namespace
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    return FindDescendant(m_hWnd, nID, bOnlyPerm);
 }
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
@@ -191,28 +199,31 @@ int CWnd::GetScrollLimit(int nBar)
 
 CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
 
-BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+namespace {
+
+// Changes the style word at nIndex; FALSE when it stays as it was.
+BOOL ModifyStyleWord(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, GWL_STYLE);
+    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, nIndex);
     DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
     if (dwStyle == dwNewStyle)
         return FALSE;
-    ::SetWindowLong(hWnd, GWL_STYLE, (LONG)dwNewStyle);
+    ::SetWindowLong(hWnd, nIndex, (LONG)dwNewStyle);
     if (nFlags)
         ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
+}  // namespace
+
+BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleWord(hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
 BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
-    DWORD dwStyle = (DWORD)::GetWindowLong(hWnd, GWL_EXSTYLE);
-    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNewStyle)
-        return FALSE;
-    ::SetWindowLong(hWnd, GWL_EXSTYLE, (LONG)dwNewStyle);
-    if (nFlags)
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    return TRUE;
+    return ModifyStyleWord(hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
@@ -348,26 +359,32 @@ void CWnd::OnIdleUpdateCmdUIForDescendants(BOOL bDisableIfNoHndler)
     UpdateDialogControls(this, bDisableIfNoHndler);
 }
 
+namespace {
+
+// Only push buttons are disabled for want of a handler.
+BOOL IsPushButton(HWND hWnd)
+{
+    if (!(::SendMessage(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+        return FALSE;
+    DWORD dwType = (DWORD)::GetWindowLong(hWnd, GWL_STYLE) & BS_TYPEMASK;
+    return dwType == BS_PUSHBUTTON || dwType == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
-        CWnd wndTemp;
-        wndTemp.m_hWnd = hWndChild;
+        // Borrows the child: not in the permanent map, so its end leaves the window alone.
+        CWnd wndTemp(hWndChild);
         state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
         state.m_pOther = &wndTemp;
         // A control that handles the update itself (reflected) is left to it.
-        if (CWnd* pChild = FromHandlePermanent(hWndChild)) {
-            if (pChild->OnCmdMsg(0, (int)MAKELONG((WORD)-1, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr)) {
-                wndTemp.m_hWnd = nullptr;
-                continue;
-            }
-        }
-        BOOL bDisable = bDisableIfNoHndler && (::SendMessage(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) &&
-                        ((::GetWindowLong(hWndChild, GWL_STYLE) & 0x0F) == BS_PUSHBUTTON ||
-                         (::GetWindowLong(hWndChild, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON);
-        state.DoUpdate(pTarget, bDisable);
-        wndTemp.m_hWnd = nullptr;
+        CWnd* pChild = FromHandlePermanent(hWndChild);
+        if (pChild && pChild->OnCmdMsg(0, (int)MAKELONG((WORD)-1, WM_COMMAND + WM_REFLECT_BASE), &state, nullptr))
+            continue;
+        state.DoUpdate(pTarget, bDisableIfNoHndler && IsPushButton(hWndChild));
     }
 }
 
