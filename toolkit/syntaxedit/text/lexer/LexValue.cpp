@@ -13,10 +13,17 @@ const char kSpecs[] = "`|~!@#$%^&*()_-+=\\{}[];:'\",.<>/?";
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
-void AppendRange(std::vector<std::string>& strings, char first, char last)
+// Whether a character belongs to a special token's class, negation aside.
+bool InClass(int tokenID, char c)
 {
-    for (char c = first; c <= last; ++c)
-        strings.emplace_back(1, c);
+    switch (tokenID) {
+    case CKTSyntaxEditLexSpecialTokens::ktAlpha: return ktlex::IsAsciiLetter(c);
+    case CKTSyntaxEditLexSpecialTokens::ktDigit: return IsDigit(c);
+    case CKTSyntaxEditLexSpecialTokens::ktHexDigit: return IsHexDigit(c);
+    case CKTSyntaxEditLexSpecialTokens::ktSpecs: return c != 0 && std::strchr(kSpecs, c) != nullptr;
+    case CKTSyntaxEditLexSpecialTokens::ktEol: return c == '\r' || c == '\n';
+    default: return false;
+    }
 }
 
 } // namespace
@@ -40,29 +47,17 @@ void CKTSyntaxEditLexSpecialTokens::SetFromText(const std::string& text)
 
 bool CKTSyntaxEditLexSpecialTokens::Matches(char c) const
 {
-    bool in = false;
-    switch (nTokenID) {
-    case ktAlpha: in = ktlex::IsAsciiLetter(c); break;
-    case ktDigit: in = IsDigit(c); break;
-    case ktHexDigit: in = IsHexDigit(c); break;
-    case ktSpecs: in = c != 0 && std::strchr(kSpecs, c) != nullptr; break;
-    case ktEol: in = c == '\r' || c == '\n'; break;
-    default: return false;
-    }
+    if (nTokenID < ktAlpha || nTokenID > ktEol)
+        return false;
     // Nothing lies beyond the end of the text, not even a negated class.
-    return c != 0 && in != IsNegated();
+    return c != 0 && InClass(nTokenID, c) != IsNegated();
 }
 
 void CKTSyntaxEditLexSpecialTokens::Expand(std::vector<std::string>& strings) const
 {
-    switch (nTokenID) {
-    case ktAlpha: AppendRange(strings, 'a', 'z'); AppendRange(strings, 'A', 'Z'); break;
-    case ktDigit: AppendRange(strings, '0', '9'); break;
-    case ktHexDigit: AppendRange(strings, '0', '9'); AppendRange(strings, 'a', 'f'); AppendRange(strings, 'A', 'F'); break;
-    case ktSpecs: for (const char* p = kSpecs; *p; ++p) strings.emplace_back(1, *p); break;
-    case ktEol: strings.emplace_back("\r"); strings.emplace_back("\n"); break;
-    default: break;
-    }
+    for (int c = 1; c < 256; ++c)
+        if (InClass(nTokenID, char(c)))
+            strings.emplace_back(1, char(c));
 }
 
 CKTSyntaxEditLexValue CKTSyntaxEditLexValue::MakeSpecialToken(const std::string& text)
