@@ -81,8 +81,6 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    BOOL DestroyWindow() override;
     void PostNcDestroy() override;
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
 
@@ -124,8 +122,6 @@ public:
     HWND m_hWndMDIClient = nullptr;
 
     CMDIFrameWnd() = default;
-    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-                   CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
     virtual BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu);
     virtual HMENU GetWindowMenuPopup(HMENU hMenuBar);
     void MDIActivate(CWnd* pWndActivate) { ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)pWndActivate->GetSafeHwnd(), 0); }
@@ -149,7 +145,6 @@ public:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
-    void RecalcLayout(BOOL bNotify = TRUE) override;
     HACCEL GetDefaultAccelerator() override;
     CDocument* GetActiveDocument() override;
 
@@ -198,7 +193,6 @@ public:
     afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnDestroy();
 

@@ -154,8 +154,6 @@ void CFrameWnd::OnDestroy()
     CWnd::OnDestroy();
 }
 
-BOOL CFrameWnd::DestroyWindow() { return CWnd::DestroyWindow(); }
-
 void CFrameWnd::PostNcDestroy() { delete this; }
 
 void CFrameWnd::OnClose()
@@ -541,8 +539,6 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
     HACCEL hAccel = GetDefaultAccelerator();
     return hAccel && ::TranslateAccelerator(m_hWnd, hAccel, pMsg);
 }
-
-BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam) { return CWnd::OnCommand(wParam, lParam); }
 
 BOOL CFrameWnd::RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

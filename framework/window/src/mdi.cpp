@@ -20,22 +20,10 @@ BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
 END_MESSAGE_MAP()
 
-BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
-{
-    if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
-        return FALSE;
-    m_hMenuDefault = ::GetMenu(m_hWnd);
-    return TRUE;
-}
-
 BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
 {
-    CMenu* pMenu = nullptr;
-    if (!m_hMenuDefault)
-        m_hMenuDefault = ::GetMenu(m_hWnd);
-    if (m_hMenuDefault)
-        pMenu = CMenu::FromHandle(GetWindowMenuPopup(m_hMenuDefault));
-    return CreateClient(lpcs, pMenu);
+    // The default menu was taken from the window as its creation began.
+    return CreateClient(lpcs, CMenu::FromHandle(GetWindowMenuPopup(m_hMenuDefault)));
 }
 
 BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
@@ -164,8 +152,6 @@ void CMDIFrameWnd::OnSize(UINT nType, int, int)
         RecalcLayout();
 }
 
-void CMDIFrameWnd::RecalcLayout(BOOL bNotify) { CFrameWnd::RecalcLayout(bNotify); }
-
 void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     if (!(GetStyle() & FWS_ADDTOTITLE))
@@ -219,7 +205,6 @@ BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_MDIACTIVATE()
     ON_WM_MOUSEACTIVATE()
     ON_WM_SIZE()
-    ON_WM_WINDOWPOSCHANGING()
     ON_WM_NCACTIVATE()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -292,9 +277,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         if (CMultiDocTemplate* pTemplate = dynamic_cast<CMultiDocTemplate*>(pContext->m_pNewDocTemplate))
             SetHandles(pTemplate->m_hMenuShared, pTemplate->m_hAccelTable);
     LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
-        return FALSE;
-    return TRUE;
+    return Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext);
 }
 
 int CMDIChildWnd::OnCreate(LPCREATESTRUCT lpcs)
@@ -373,16 +356,15 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 
 void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU hMenuAlt)
 {
+    if (!bActivate && pActivateWnd)
+        return;  // the child being activated sets its own menu
     CMDIFrameWnd* pFrame = GetMDIFrame();
     if (!pFrame)
         return;
-    if (!hMenuAlt && bActivate)
-        hMenuAlt = m_hMenuShared;
-    if (!bActivate && !pActivateWnd)
-        hMenuAlt = nullptr;
-    HMENU hMenu = hMenuAlt ? hMenuAlt : pFrame->m_hMenuDefault;
-    if (!bActivate && pActivateWnd)
-        return;  // the child being activated sets its own menu
+    // An active child shows the given or its template's menu; else the frame's own.
+    HMENU hMenu = bActivate ? (hMenuAlt ? hMenuAlt : m_hMenuShared) : nullptr;
+    if (!hMenu)
+        hMenu = pFrame->m_hMenuDefault;
     if (hMenu)
         ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
                       (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
@@ -411,17 +393,13 @@ int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message
     return nResult;
 }
 
-void CMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+void CMDIChildWnd::OnSize(UINT nType, int, int)
 {
     // DefMDIChildProc must see WM_SIZE for the maximised state.
     Default();
     if (nType != SIZE_MINIMIZED)
         RecalcLayout();
-    (void)cx;
-    (void)cy;
 }
-
-void CMDIChildWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos) { CFrameWnd::OnWindowPosChanging(lpWndPos); }
 
 BOOL CMDIChildWnd::OnNcActivate(BOOL bActive) { return (BOOL)DefWindowProc(WM_NCACTIVATE, bActive, 0); }
 
