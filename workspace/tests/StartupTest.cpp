@@ -5,13 +5,34 @@
 
 namespace {
 
+struct WindowQuery {
+    const char* pszTitle;
+    DWORD dwProcessId;
+    HWND hWndFound;
+};
+
+BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowQuery* pQuery = reinterpret_cast<WindowQuery*>(lParam);
+    DWORD dwOwner = 0;
+    char szTitle[64] = "";
+    ::GetWindowThreadProcessId(hWnd, &dwOwner);
+    if (dwOwner != pQuery->dwProcessId || !::IsWindowVisible(hWnd) ||
+        !::GetWindowText(hWnd, szTitle, sizeof szTitle) || lstrcmp(szTitle, pQuery->pszTitle) != 0)
+        return TRUE;
+    pQuery->hWndFound = hWnd;
+    return FALSE;
+}
+
+// The process's own shown top-level window with the title: it exists before
+// it is shown, and other programs on the same desktop may show one titled alike.
 HWND WaitForWindow(const char* pszTitle, DWORD dwProcessId)
 {
     for (int i = 0; i < 200; i++) {
-        HWND hWnd = ::FindWindow(nullptr, pszTitle);
-        DWORD dwOwner = 0;
-        if (hWnd && ::GetWindowThreadProcessId(hWnd, &dwOwner) && dwOwner == dwProcessId)
-            return hWnd;
+        WindowQuery query = {pszTitle, dwProcessId, nullptr};
+        ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+        if (query.hWndFound)
+            return query.hWndFound;
         ::Sleep(50);
     }
     return nullptr;
