@@ -7,6 +7,35 @@
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
+namespace {
+
+// A new empty file in the target's folder: replacing the target with it is
+// then a rename on one volume. Empty when the folder cannot take one.
+CString MakeFileBeside(LPCTSTR lpszPathName)
+{
+    char szFolder[MAX_PATH];
+    LPSTR pszName = nullptr;
+    DWORD nLen = ::GetFullPathName(lpszPathName, MAX_PATH, szFolder, &pszName);
+    if (nLen == 0 || nLen >= MAX_PATH || !pszName)
+        return CString();
+    *pszName = '\0';
+    char szTemp[MAX_PATH];
+    if (!::GetTempFileName(szFolder, "kfw", 0, szTemp))
+        return CString();
+    return szTemp;
+}
+
+// The user hears of the document's file, not of the file written beside it.
+void NameTarget(CException* e, LPCTSTR lpszPathName)
+{
+    if (CFileException* pFileError = dynamic_cast<CFileException*>(e))
+        pFileError->m_strFileName = lpszPathName;
+    else if (CArchiveException* pArchiveError = dynamic_cast<CArchiveException*>(e))
+        pArchiveError->m_strFileName = lpszPathName;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
     ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
@@ -182,9 +211,17 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
+    // Written beside the target and put in its place only when complete: a
+    // failed save leaves the file as it was.
+    CString strTemp = MakeFileBeside(lpszPathName);
     CFileException fe;
-    CFile* pFile = GetFile(lpszPathName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
+    CFile* pFile = strTemp.IsEmpty() ? nullptr
+                                     : GetFile(strTemp, CFile::modeCreate | CFile::modeReadWrite |
+                                                            CFile::shareExclusive, &fe);
     if (!pFile) {
+        if (!strTemp.IsEmpty())
+            ::DeleteFile(strTemp);
+        NameTarget(&fe, lpszPathName);
         ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
         return FALSE;
     }
@@ -196,10 +233,17 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     } catch (CException* e) {
         saveArchive.Abort();
         ReleaseFile(pFile, TRUE);
-        // A half-written file is worse than none.
-        ::DeleteFile(lpszPathName);
+        ::DeleteFile(strTemp);
+        NameTarget(e, lpszPathName);
         ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
         e->Delete();
+        return FALSE;
+    }
+    if (!::MoveFileEx(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+        LONG lOsError = (LONG)::GetLastError();
+        CFileException replaceError(CFileException::OsErrorToException(lOsError), lOsError, lpszPathName);
+        ::DeleteFile(strTemp);
+        ReportSaveLoadException(lpszPathName, &replaceError, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
         return FALSE;
     }
     SetModifiedFlag(FALSE);

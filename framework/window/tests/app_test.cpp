@@ -356,6 +356,32 @@ TEST_F(AppTest, FailedSaveTellsTheUserAndLeavesNoPartialFile)
     pDoc->SetModifiedFlag(FALSE);
 }
 
+TEST_F(AppTest, FailedSaveKeepsTheFileAsItWasAndNamesIt)
+{
+    CTestDoc* pDoc = EnsureDocument();
+    ASSERT_NE(nullptr, pDoc);
+    CString strPath = FreshPath("kfw_window_kept.tst");
+    LPCTSTR szPath = strPath;
+    pDoc->m_strText = "first version";
+    ASSERT_TRUE(pDoc->DoSave(szPath));
+    theApp.m_messages.clear();
+
+    pDoc->m_strText = "second version";
+    pDoc->SetModifiedFlag(TRUE);
+    pDoc->m_bFailStoring = TRUE;
+    EXPECT_FALSE(pDoc->DoSave(szPath));
+    pDoc->m_bFailStoring = FALSE;
+    EXPECT_EQ("first version\r\n", ReadFile(szPath));
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_NE(-1, theApp.m_messages[0].Find("kfw_window_kept.tst")) << std::string(theApp.m_messages[0]);
+    WIN32_FIND_DATA found;
+    HANDLE hFind = ::FindFirstFile("kfw*.tmp", &found);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "a file written beside it is left behind";
+    if (hFind != INVALID_HANDLE_VALUE)
+        ::FindClose(hFind);
+    pDoc->SetModifiedFlag(FALSE);
+}
+
 TEST_F(AppTest, OpeningAMissingFileTellsTheUserAndOpensNothing)
 {
     HWND hActiveBefore = MainFrame()->GetActiveFrame()->m_hWnd;
