@@ -32,7 +32,6 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     afx_msg virtual void OnOK();
     afx_msg virtual void OnCancel();

@@ -194,8 +194,3 @@ BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pH
     CWinThread* pThread = AfxGetThread();
     return pThread && pThread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
-
-LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return CWnd::DefWindowProc(message, wParam, lParam);
-}

@@ -250,7 +250,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     return TRUE;
 }
 
-void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)
+void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT)
 {
     char szCause[512] = "";
     if (e && !e->GetErrorMessage(szCause, sizeof szCause))
@@ -262,7 +262,6 @@ void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOO
         strPrompt.Format("Failed to save document %s.", lpszPathName ? lpszPathName : "");
     else
         strPrompt.Format("Failed to open document %s.", lpszPathName ? lpszPathName : "");
-    (void)nIDPDefault;
     AfxMessageBox(strPrompt, MB_ICONEXCLAMATION);
 }
 
