@@ -5,6 +5,12 @@
 
 namespace {
 
+// One letter 'A'..'P' of the INI form of binary data: its value 0..15, or -1.
+int NibbleOf(char ch)
+{
+    return ch >= 'A' && ch <= 'P' ? ch - 'A' : -1;
+}
+
 // Closes a registry key at the end of its scope.
 class CRegKeyHolder {
 public:
@@ -140,14 +146,19 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     *ppData = nullptr;
     *pBytes = 0;
     if (!m_pszRegistryKey) {
-        // The INI form stores each byte as two letters 'A'..'P'.
+        // The INI form stores each byte as two letters 'A'..'P', low half first;
+        // an edited value with any other letter is refused, not misread.
         CString str = GetProfileString(lpszSection, lpszEntry);
         int nLen = str.GetLength();
         if (nLen == 0 || nLen % 2)
             return FALSE;
         std::unique_ptr<BYTE[]> data(new BYTE[nLen / 2]);
-        for (int i = 0; i < nLen; i += 2)
-            data[i / 2] = (BYTE)(((str[i + 1] - 'A') << 4) | (str[i] - 'A'));
+        for (int i = 0; i < nLen; i += 2) {
+            int nLow = NibbleOf(str[i]), nHigh = NibbleOf(str[i + 1]);
+            if (nLow < 0 || nHigh < 0)
+                return FALSE;
+            data[i / 2] = (BYTE)((nHigh << 4) | nLow);
+        }
         *pBytes = (UINT)nLen / 2;
         *ppData = data.release();
         return TRUE;

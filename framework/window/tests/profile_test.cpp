@@ -68,6 +68,14 @@ TEST(Profile, IniValuesRoundTripInThePrivateFile)
     char szValue[64] = "";
     ::GetPrivateProfileString("Settings", "Name", "", szValue, sizeof szValue, ini.m_strPath);
     EXPECT_STREQ("value with spaces", szValue);
+
+    // A hand-edited binary value with letters outside the form is refused.
+    ::WritePrivateProfileString("Settings", "Blob", "AZ", ini.m_strPath);
+    LPBYTE pRead = nullptr;
+    UINT nBytes = 0;
+    EXPECT_FALSE(theApp.GetProfileBinary("Settings", "Blob", &pRead, &nBytes));
+    EXPECT_EQ(nullptr, pRead);
+    EXPECT_EQ(0u, nBytes);
 }
 
 TEST(RecentFileList, NewestFirstWithoutDuplicatesAndBounded)
