@@ -49,9 +49,8 @@ protected:
     // messages reach this object.
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     LPCDLGTEMPLATE LoadTemplate(HINSTANCE& hInst) const;
+    // The top-level window that owns a modal dialog: the parent given, else the main window.
     HWND PreModal();
-    void PostModal();
-    friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 };
 

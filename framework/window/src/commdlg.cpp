@@ -5,19 +5,6 @@ IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
 IMPLEMENT_DYNAMIC(CColorDialog, CDialog)
 IMPLEMENT_DYNAMIC(CFontDialog, CDialog)
 
-namespace {
-
-HWND OwnerWindow(CWnd* pParentWnd)
-{
-    CWnd* pWnd = pParentWnd ? pParentWnd : AfxGetMainWnd();
-    HWND hWnd = pWnd ? pWnd->GetSafeHwnd() : nullptr;
-    while (hWnd && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
-        hWnd = ::GetParent(hWnd);
-    return hWnd;
-}
-
-}  // namespace
-
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd)
     : m_bOpenFileDialog(bOpenFileDialog)
@@ -49,7 +36,7 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 
 INT_PTR CFileDialog::DoModal()
 {
-    m_ofn.hwndOwner = OwnerWindow(m_pParentWnd);
+    m_ofn.hwndOwner = PreModal();
     m_szFileName[_countof(m_szFileName) - 1] = '\0';
     BOOL bOK = m_bOpenFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
     return bOK ? IDOK : IDCANCEL;
@@ -57,8 +44,7 @@ INT_PTR CFileDialog::DoModal()
 
 CString CFileDialog::GetFileName() const
 {
-    LPCTSTR pszName = m_szFileName + m_ofn.nFileOffset;
-    return m_ofn.nFileOffset < _countof(m_szFileName) ? pszName : "";
+    return m_ofn.nFileOffset < _countof(m_szFileName) ? m_szFileName + m_ofn.nFileOffset : "";
 }
 
 CString CFileDialog::GetFileExt() const
@@ -115,7 +101,7 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
 
 INT_PTR CColorDialog::DoModal()
 {
-    m_cc.hwndOwner = OwnerWindow(m_pParentWnd);
+    m_cc.hwndOwner = PreModal();
     return ::ChooseColor(&m_cc) ? IDOK : IDCANCEL;
 }
 
@@ -137,6 +123,6 @@ CFontDialog::CFontDialog(LPLOGFONT lplfInitial, DWORD dwFlags, CDC* pdcPrinter, 
 
 INT_PTR CFontDialog::DoModal()
 {
-    m_cf.hwndOwner = OwnerWindow(m_pParentWnd);
+    m_cf.hwndOwner = PreModal();
     return ::ChooseFont(&m_cf) ? IDOK : IDCANCEL;
 }

@@ -16,6 +16,13 @@ END_MESSAGE_MAP()
 // window's object, so nothing is left to do here.
 INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
+LPCDLGTEMPLATE AfxLoadDialogTemplate(HINSTANCE hInst, LPCTSTR lpszName)
+{
+    HRSRC hResource = ::FindResource(hInst, lpszName, RT_DIALOG);
+    HGLOBAL hTemplate = hResource ? ::LoadResource(hInst, hResource) : nullptr;
+    return hTemplate ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : nullptr;
+}
+
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd)
 {
@@ -41,9 +48,7 @@ LPCDLGTEMPLATE CDialog::LoadTemplate(HINSTANCE& hInst) const
         return m_lpDialogTemplate;
     }
     hInst = AfxGetResourceHandle();
-    HRSRC hResource = ::FindResource(hInst, m_lpszTemplateName, RT_DIALOG);
-    HGLOBAL hTemplate = hResource ? ::LoadResource(hInst, hResource) : nullptr;
-    return hTemplate ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : nullptr;
+    return AfxLoadDialogTemplate(hInst, m_lpszTemplateName);
 }
 
 BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
@@ -97,8 +102,6 @@ HWND CDialog::PreModal()
     return hWnd;
 }
 
-void CDialog::PostModal() {}
-
 INT_PTR CDialog::DoModal()
 {
     HINSTANCE hInst;
@@ -129,7 +132,6 @@ INT_PTR CDialog::DoModal()
         ::SetActiveWindow(hWndParent);
     DestroyWindow();
     m_bModal = FALSE;
-    PostModal();
     return m_nModalResult;
 }
 

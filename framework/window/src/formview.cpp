@@ -9,15 +9,11 @@ BEGIN_MESSAGE_MAP(CFormView, CView)
     ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
-INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
-
 BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                        CCreateContext* pContext)
 {
     HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hResource = ::FindResource(hInst, m_lpszTemplateName, RT_DIALOG);
-    HGLOBAL hTemplate = hResource ? ::LoadResource(hInst, hResource) : nullptr;
-    LPCDLGTEMPLATE lpTemplate = hTemplate ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : nullptr;
+    LPCDLGTEMPLATE lpTemplate = AfxLoadDialogTemplate(hInst, m_lpszTemplateName);
     if (!lpTemplate) {
         PostNcDestroy();
         return FALSE;

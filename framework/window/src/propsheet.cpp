@@ -7,8 +7,6 @@
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
-INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
-
 // Called by the sheet as each page's window is created: the page's object is
 // attached before the page sees its first message.
 UINT CALLBACK AfxPropPageCallback(HWND, UINT message, LPPROPSHEETPAGE pPropPage)

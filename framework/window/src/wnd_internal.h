@@ -6,3 +6,8 @@
 void AfxHookWindowCreate(CWnd* pWnd);
 // FALSE when the hook never saw the window (creation failed before it began).
 BOOL AfxUnhookWindowCreate();
+
+// The procedure given to the dialog manager for dialogs that have an object.
+INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
+// The dialog template resource lpszName of hInst; nullptr when there is none.
+LPCDLGTEMPLATE AfxLoadDialogTemplate(HINSTANCE hInst, LPCTSTR lpszName);
