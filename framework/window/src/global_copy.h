@@ -3,20 +3,23 @@
 #include <cstring>
 #include <windows.h>
 
-// NULL when hSource is NULL or memory runs out.
+// NULL when hSource is NULL or cannot be read, or memory runs out.
 inline HGLOBAL AfxCopyGlobalMemory(HGLOBAL hSource)
 {
-    if (!hSource)
+    SIZE_T cb = hSource ? ::GlobalSize(hSource) : 0;
+    if (cb == 0)
         return nullptr;
-    SIZE_T cb = ::GlobalSize(hSource);
-    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-    if (!hCopy)
-        return nullptr;
-    void* pCopy = ::GlobalLock(hCopy);
     const void* pSource = ::GlobalLock(hSource);
-    if (pCopy && pSource)
+    if (!pSource)
+        return nullptr;
+    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, cb);
+    if (void* pCopy = hCopy ? ::GlobalLock(hCopy) : nullptr) {
         memcpy(pCopy, pSource, cb);
+        ::GlobalUnlock(hCopy);
+    } else if (hCopy) {
+        ::GlobalFree(hCopy);
+        hCopy = nullptr;
+    }
     ::GlobalUnlock(hSource);
-    ::GlobalUnlock(hCopy);
     return hCopy;
 }

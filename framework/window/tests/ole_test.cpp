@@ -71,6 +71,22 @@ TEST(OleData, CachedTextComesBackAsTheCallersOwnCopy)
     EXPECT_EQ(nullptr, data.GetGlobalData(CF_HDROP));
 }
 
+TEST(OleData, UnreadableCachedBlockGivesNoData)
+{
+    ASSERT_TRUE(AfxOleInit());
+    COleDataSource source;
+    // A discarded block: its handle is valid but it has no memory to read.
+    HGLOBAL hDiscarded = ::GlobalAlloc(GMEM_MOVEABLE, 0);
+    ASSERT_NE(nullptr, hDiscarded);
+    source.CacheGlobalData(CF_TEXT, hDiscarded);
+    COleDataObject data;
+    data.Attach(source.GetDataObject());
+    HGLOBAL hCopy = data.GetGlobalData(CF_TEXT);
+    EXPECT_EQ(nullptr, hCopy) << "an unreadable copy was handed out as data";
+    if (hCopy)
+        ::GlobalFree(hCopy);
+}
+
 TEST(OleDropTarget, DropReachesTheRegisteredViewInClientCoordinates)
 {
     ASSERT_TRUE(AfxOleInit());
