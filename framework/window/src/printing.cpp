@@ -5,6 +5,22 @@
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CDialog)
 
+namespace {
+
+// The print dialog's DC lent to the view for one job: given back at the end
+// of the job however it ends, never deleted (the dialog deletes it).
+class CPrintJobDC : public CDC {
+public:
+    explicit CPrintJobDC(HDC hDC)
+    {
+        Attach(hDC);
+        m_bPrinting = TRUE;
+    }
+    ~CPrintJobDC() override { Detach(); }
+};
+
+}  // namespace
+
 CPrintInfo::CPrintInfo()
     : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION))
 {
@@ -135,15 +151,12 @@ void CView::OnFilePrint()
     printInfo.m_bDirect = pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
     if (!OnPreparePrinting(&printInfo))
         return;
-    CDC dcPrint;
-    dcPrint.Attach(printInfo.m_pPD->m_pd.hDC);  // still the dialog's to delete
-    dcPrint.m_bPrinting = TRUE;
+    CPrintJobDC dcPrint(printInfo.m_pPD->m_pd.hDC);
     CString strTitle = m_pDocument ? m_pDocument->GetTitle() : CString();
     DOCINFO docInfo{};
     docInfo.cbSize = sizeof docInfo;
     docInfo.lpszDocName = strTitle;
     if (dcPrint.StartDoc(&docInfo) <= 0) {
-        dcPrint.Detach();
         AfxMessageBox("Failed to start printing.");
         return;
     }
@@ -154,7 +167,6 @@ void CView::OnFilePrint()
         dcPrint.EndDoc();
     else
         dcPrint.AbortDoc();
-    dcPrint.Detach();
 }
 
 void CWinApp::OnFilePrintSetup()
