@@ -57,6 +57,23 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     return 0;
 }
 
+namespace {
+
+// A band's style and, when given, its text.
+REBARBANDINFO BandInfo(DWORD dwStyle, LPCTSTR pszText)
+{
+    REBARBANDINFO rbbi{};
+    rbbi.fMask = RBBIM_STYLE;
+    rbbi.fStyle = dwStyle;
+    if (pszText) {
+        rbbi.fMask |= RBBIM_TEXT;
+        rbbi.lpText = (LPTSTR)pszText;
+    }
+    return rbbi;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CReBar, CControlBar)
     ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
 END_MESSAGE_MAP()
@@ -94,13 +111,7 @@ BOOL CReBar::AddBand(CWnd* pBar, REBARBANDINFO& rbbi)
 
 BOOL CReBar::AddBar(CWnd* pBar, LPCTSTR pszText, CBitmap* pbmp, DWORD dwStyle)
 {
-    REBARBANDINFO rbbi{};
-    rbbi.fMask = RBBIM_STYLE;
-    rbbi.fStyle = dwStyle;
-    if (pszText) {
-        rbbi.fMask |= RBBIM_TEXT;
-        rbbi.lpText = (LPTSTR)pszText;
-    }
+    REBARBANDINFO rbbi = BandInfo(dwStyle, pszText);
     if (pbmp) {
         rbbi.fMask |= RBBIM_BACKGROUND;
         rbbi.hbmBack = (HBITMAP)pbmp->GetSafeHandle();
@@ -110,25 +121,19 @@ BOOL CReBar::AddBar(CWnd* pBar, LPCTSTR pszText, CBitmap* pbmp, DWORD dwStyle)
 
 BOOL CReBar::AddBar(CWnd* pBar, COLORREF clrFore, COLORREF clrBack, LPCTSTR pszText, DWORD dwStyle)
 {
-    REBARBANDINFO rbbi{};
-    rbbi.fMask = RBBIM_STYLE | RBBIM_COLORS;
-    rbbi.fStyle = dwStyle;
+    REBARBANDINFO rbbi = BandInfo(dwStyle, pszText);
+    rbbi.fMask |= RBBIM_COLORS;
     rbbi.clrFore = clrFore;
     rbbi.clrBack = clrBack;
-    if (pszText) {
-        rbbi.fMask |= RBBIM_TEXT;
-        rbbi.lpText = (LPTSTR)pszText;
-    }
     return AddBand(pBar, rbbi);
 }
 
-CSize CReBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+CSize CReBar::CalcFixedLayout(BOOL, BOOL bHorz)
 {
     int nHeight = (int)SendMessage(RB_GETBARHEIGHT);
     CRect rect;
     if (CWnd* pParent = GetParent())
         pParent->GetClientRect(&rect);
-    (void)bStretch;
     return bHorz ? CSize(rect.Width(), nHeight) : CSize(nHeight, rect.Height());
 }
 

@@ -92,15 +92,17 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     return TRUE;
 }
 
-HWND CDialog::PreModal()
+HWND AfxGetModalOwner(CWnd* pParentWnd)
 {
-    CWnd* pParent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    CWnd* pParent = pParentWnd ? pParentWnd : AfxGetMainWnd();
     HWND hWnd = pParent ? pParent->GetSafeHwnd() : ::GetActiveWindow();
     // The owner is the top-level window of whatever was given.
     while (hWnd && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
     return hWnd;
 }
+
+HWND CDialog::PreModal() { return AfxGetModalOwner(m_pParentWnd); }
 
 INT_PTR CDialog::DoModal()
 {

@@ -213,11 +213,7 @@ void CPropertySheet::BuildPropPageArray()
 INT_PTR CPropertySheet::DoModal()
 {
     BuildPropPageArray();
-    CWnd* pParent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
-    HWND hWndOwner = pParent ? pParent->GetSafeHwnd() : nullptr;
-    while (hWndOwner && (::GetWindowLong(hWndOwner, GWL_STYLE) & WS_CHILD))
-        hWndOwner = ::GetParent(hWndOwner);
-    m_psh.hwndParent = hWndOwner;
+    m_psh.hwndParent = AfxGetModalOwner(m_pParentWnd);
     m_psh.dwFlags &= ~PSH_MODELESS;
     t_pSheetInit = this;
     // The system's modal sheet runs its own loop; the pages still reach their objects.
@@ -226,10 +222,9 @@ INT_PTR CPropertySheet::DoModal()
     return nResult > 0 ? IDOK : IDCANCEL;
 }
 
-BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
+// The sheet keeps the system's own modeless styles.
+BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD, DWORD)
 {
-    (void)dwStyle;
-    (void)dwExStyle;
     BuildPropPageArray();
     m_psh.hwndParent = pParentWnd->GetSafeHwnd();
     m_psh.dwFlags |= PSH_MODELESS;
