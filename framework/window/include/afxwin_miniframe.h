@@ -23,7 +23,6 @@ public:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
-    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
 
 protected:
     BOOL m_bSyncActive = FALSE;  // looks active while the owner frame is active

@@ -9,7 +9,6 @@ BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
     ON_WM_NCCREATE()
     ON_WM_NCACTIVATE()
     ON_WM_SYSCOMMAND()
-    ON_WM_MOUSEACTIVATE()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
 
@@ -82,13 +81,8 @@ LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
 
 void CMiniFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)
 {
-    // MFS_BLOCKSYSMENU: the system menu never opens from the keyboard.
+    // A tool window's system menu never opens from the keyboard.
     if ((nID & 0xFFF0) == SC_KEYMENU)
         return;
     CFrameWnd::OnSysCommand(nID, lParam);
-}
-
-int CMiniFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
-{
-    return CFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
