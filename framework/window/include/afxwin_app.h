@@ -152,7 +152,6 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     int Run() override;
-    BOOL OnIdle(LONG lCount) override;
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
     virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
     virtual void AddToRecentFileList(LPCTSTR lpszPathName);

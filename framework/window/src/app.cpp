@@ -124,8 +124,6 @@ int CWinApp::Run()
     return CWinThread::Run();
 }
 
-BOOL CWinApp::OnIdle(LONG lCount) { return CWinThread::OnIdle(lCount); }
-
 void CWinApp::DoWaitCursor(int nCode)
 {
     m_nWaitCursorCount += nCode;
