@@ -150,10 +150,4 @@ BOOL CScrollBar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT 
     return CWnd::Create("SCROLLBAR", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-int CScrollBar::GetScrollLimit()
-{
-    SCROLLINFO info;
-    if (!GetScrollInfo(&info, SIF_RANGE | SIF_PAGE))
-        return 0;
-    return info.nPage > 1 ? info.nMax - ((int)info.nPage - 1) : info.nMax;
-}
+int CScrollBar::GetScrollLimit() { return CWnd::GetScrollLimit(SB_CTL); }
