@@ -2,6 +2,7 @@
 // in the window's client co-ordinates.
 #include "afxole.h"
 #include "ole_internal.h"
+#include "wnd_internal.h"
 
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
@@ -16,26 +17,30 @@ public:
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    // No exception may unwind through the system's drag loop: a failing
+    // handler is reported and the drag refused.
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
     {
         pDataObj->AddRef();
         m_pOwner->m_dataObject.Attach(pDataObj, TRUE);
-        CWnd* pWnd = Window();
-        *pdwEffect &= pWnd ? m_pOwner->OnDragEnter(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt))
-                           : DROPEFFECT_NONE;
+        *pdwEffect &= Guarded([&](CWnd* pWnd) {
+            return m_pOwner->OnDragEnter(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt));
+        });
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
     {
-        CWnd* pWnd = Window();
-        *pdwEffect &= pWnd ? m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt))
-                           : DROPEFFECT_NONE;
+        *pdwEffect &= Guarded([&](CWnd* pWnd) {
+            return m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt));
+        });
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE DragLeave() override
     {
-        if (CWnd* pWnd = Window())
+        Guarded([&](CWnd* pWnd) {
             m_pOwner->OnDragLeave(pWnd);
+            return DROPEFFECT_NONE;
+        });
         m_pOwner->m_dataObject.Release();
         return S_OK;
     }
@@ -44,27 +49,37 @@ public:
         m_pOwner->m_dataObject.Release();
         pDataObj->AddRef();
         m_pOwner->m_dataObject.Attach(pDataObj, TRUE);
-        CWnd* pWnd = Window();
-        CPoint point = ClientPoint(pt);
-        DROPEFFECT dropEffect = pWnd ? m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, point) &
-                                           *pdwEffect
-                                     : DROPEFFECT_NONE;
-        DROPEFFECT dropResult = DROPEFFECT_NONE;
-        if (pWnd && dropEffect != DROPEFFECT_NONE) {
-            dropResult = m_pOwner->OnDropEx(pWnd, &m_pOwner->m_dataObject, dropEffect, *pdwEffect, point);
-            if (dropResult == (DROPEFFECT)-1)
-                dropResult = m_pOwner->OnDrop(pWnd, &m_pOwner->m_dataObject, dropEffect, point) ? dropEffect
-                                                                                               : DROPEFFECT_NONE;
-        } else if (pWnd) {
-            m_pOwner->OnDragLeave(pWnd);
-        }
-        *pdwEffect = dropResult;
+        DWORD dwAllowed = *pdwEffect;
+        *pdwEffect = Guarded([&](CWnd* pWnd) { return DropOn(pWnd, grfKeyState, ClientPoint(pt), dwAllowed); });
         m_pOwner->m_dataObject.Release();
         return S_OK;
     }
 
 private:
     CWnd* Window() const { return CWnd::FromHandle(m_pOwner->m_hWnd); }
+    // The handler's effect for the registered window; none without one, or
+    // when the handler failed.
+    template <class F>
+    DROPEFFECT Guarded(F&& handler) const
+    {
+        CWnd* pWnd = Window();
+        DROPEFFECT dropEffect = DROPEFFECT_NONE;
+        if (pWnd)
+            AfxCallGuarded([&] { dropEffect = handler(pWnd); });
+        return dropEffect;
+    }
+    DROPEFFECT DropOn(CWnd* pWnd, DWORD grfKeyState, CPoint point, DWORD dwAllowed)
+    {
+        DROPEFFECT dropEffect = m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, point) & dwAllowed;
+        if (dropEffect == DROPEFFECT_NONE) {
+            m_pOwner->OnDragLeave(pWnd);
+            return DROPEFFECT_NONE;
+        }
+        DROPEFFECT dropResult = m_pOwner->OnDropEx(pWnd, &m_pOwner->m_dataObject, dropEffect, dwAllowed, point);
+        if (dropResult != (DROPEFFECT)-1)
+            return dropResult;
+        return m_pOwner->OnDrop(pWnd, &m_pOwner->m_dataObject, dropEffect, point) ? dropEffect : DROPEFFECT_NONE;
+    }
     CPoint ClientPoint(POINTL pt) const
     {
         CPoint point(pt.x, pt.y);

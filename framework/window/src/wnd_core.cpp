@@ -33,7 +33,7 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
     pState->m_pWndInit = nullptr;
     pWndInit->Attach(hWnd);
-    pWndInit->PreSubclassWindow();
+    AfxCallGuarded([&] { pWndInit->PreSubclassWindow(); });
     WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
     if (pfnOld != AfxWndProc)
         *pWndInit->GetSuperWndProcAddr() = pfnOld;
@@ -59,21 +59,19 @@ void FinishNcDestroy(CWnd* pWnd, HWND hWnd)
     pWnd->PostNcDestroy();
 }
 
-// The user learns of a framework exception through the application's box;
-// the message is answered as failed.
-LRESULT ReportHandlerFailure(UINT nMsg, CException* e)
-{
-    if (e) {
-        char szMessage[512];
-        if (!e->GetErrorMessage(szMessage, sizeof szMessage))
-            lstrcpyn(szMessage, "An unknown error has occurred.", sizeof szMessage);
-        e->Delete();
-        AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
-    }
-    return nMsg == WM_CREATE ? -1 : 0;
-}
-
 }  // namespace
+
+// The user learns of a framework exception through the application's box.
+void AfxReportHandlerException(CException* e)
+{
+    if (!e)
+        return;
+    char szMessage[512];
+    if (!e->GetErrorMessage(szMessage, sizeof szMessage))
+        lstrcpyn(szMessage, "An unknown error has occurred.", sizeof szMessage);
+    e->Delete();
+    AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
+}
 
 void AfxHookWindowCreate(CWnd* pWnd)
 {
@@ -102,17 +100,9 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     MSG oldState = pState->m_lastSentMsg;
     pState->m_lastSentMsg = {hWnd, nMsg, wParam, lParam, 0, {0, 0}};
     LRESULT lResult = 0;
-    // No exception may leave a window procedure: report it and answer as a failure.
-    try {
-        lResult = pWnd->WindowProc(nMsg, wParam, lParam);
-    } catch (CException* e) {
-        lResult = ReportHandlerFailure(nMsg, e);
-    } catch (const std::exception& e) {
-        ::OutputDebugString(e.what());
-        lResult = ReportHandlerFailure(nMsg, nullptr);
-    } catch (...) {
-        lResult = ReportHandlerFailure(nMsg, nullptr);
-    }
+    // A handler that failed answers its message as failed.
+    if (!AfxCallGuarded([&] { lResult = pWnd->WindowProc(nMsg, wParam, lParam); }))
+        lResult = nMsg == WM_CREATE ? -1 : 0;
     // The handler may have destroyed the window and deleted its object: only
     // the object still in the slot is touched.
     if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)

@@ -1,11 +1,36 @@
 // Window-layer internals shared by the files that create windows.
 #pragma once
+#include <exception>
 #include "afxwin.h"
 
 // Makes the next window created on this thread pWnd's window.
 void AfxHookWindowCreate(CWnd* pWnd);
 // FALSE when the hook never saw the window (creation failed before it began).
 BOOL AfxUnhookWindowCreate();
+
+// Tells the user of the framework exception that ended a handler, and
+// deletes it; NULL (an exception of another kind) shows nothing.
+void AfxReportHandlerException(CException* e);
+
+// Runs work so that no exception leaves it: system code that called us
+// (window procedures, hooks, COM callbacks) cannot unwind one. FALSE when
+// work failed; the user has been told.
+template <class F>
+BOOL AfxCallGuarded(F&& work)
+{
+    try {
+        work();
+        return TRUE;
+    } catch (CException* e) {
+        AfxReportHandlerException(e);
+    } catch (const std::exception& e) {
+        ::OutputDebugString(e.what());
+        AfxReportHandlerException(nullptr);
+    } catch (...) {
+        AfxReportHandlerException(nullptr);
+    }
+    return FALSE;
+}
 
 // The top-level window that owns a modal window: the parent given, else the
 // main window, else the active one.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include "afxole.h"
+#include "testapp.h"
 
 namespace {
 
@@ -27,8 +28,11 @@ public:
     CPoint m_ptDrop;
     int m_nLeaves = 0;
     void OnDraw(CDC*) override {}
+    BOOL m_bFailing = FALSE;  // its drag handlers run out of memory
     DWORD OnDragEnter(COleDataObject* pDataObject, DWORD, CPoint) override
     {
+        if (m_bFailing)
+            AfxThrowMemoryException();
         return pDataObject->IsDataAvailable(CF_TEXT) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
     }
     DWORD OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override
@@ -113,6 +117,37 @@ TEST(OleDropTarget, DropReachesTheRegisteredViewInClientCoordinates)
     EXPECT_EQ((DWORD)DROPEFFECT_COPY, dwEffect);
     EXPECT_EQ("dropped", view.m_strDropped);
     EXPECT_EQ(CPoint(30, 40), view.m_ptDrop);
+    pData->Release();
+    target.Revoke();
+    view.DestroyWindow();
+    parent.DestroyWindow();
+}
+
+TEST(OleDropTarget, FailingHandlerRefusesTheDragAndTellsTheUser)
+{
+    ASSERT_TRUE(AfxOleInit());
+    theApp.m_messages.clear();
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "drop parent", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
+                                nullptr, nullptr));
+    CDropView view;
+    view.m_bFailing = TRUE;
+    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 150), &parent, 1));
+    COleDropTarget target;
+    ASSERT_TRUE(target.Register(&view));
+    COleDataSource source;
+    source.CacheGlobalData(CF_TEXT, GlobalText("dropped"));
+    IDataObject* pData = source.GetDataObject();
+    POINTL pt = {120, 130};
+    DWORD dwEffect = DROPEFFECT_COPY;
+    EXPECT_EQ(S_OK, target.GetDropTarget()->DragEnter(pData, MK_LBUTTON, pt, &dwEffect));
+    EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_EQ("Out of memory.", std::string(theApp.m_messages[0]));
+    dwEffect = DROPEFFECT_COPY;
+    EXPECT_EQ(S_OK, target.GetDropTarget()->Drop(pData, 0, pt, &dwEffect));
+    EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
+    EXPECT_TRUE(view.m_strDropped.empty());
     pData->Release();
     target.Revoke();
     view.DestroyWindow();
