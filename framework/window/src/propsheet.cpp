@@ -105,8 +105,9 @@ thread_local CPropertySheet* t_pSheetInit = nullptr;  // the sheet being created
 int CALLBACK AfxPropSheetCallback(HWND hWnd, UINT message, LPARAM)
 {
     if (message == PSCB_INITIALIZED && t_pSheetInit) {
-        t_pSheetInit->SubclassWindow(hWnd);
+        CPropertySheet* pSheet = t_pSheetInit;
         t_pSheetInit = nullptr;
+        AfxCallGuarded([&] { pSheet->SubclassWindow(hWnd); });
     }
     return 0;
 }
