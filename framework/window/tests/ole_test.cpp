@@ -91,65 +91,68 @@ TEST(OleData, UnreadableCachedBlockGivesNoData)
         ::GlobalFree(hCopy);
 }
 
-TEST(OleDropTarget, DropReachesTheRegisteredViewInClientCoordinates)
-{
-    ASSERT_TRUE(AfxOleInit());
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "drop parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
-                                100, 300, 200, nullptr, nullptr));
-    CDropView view;
-    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 150), &parent, 1));
-    COleDropTarget target;
-    ASSERT_TRUE(target.Register(&view));
+// A view registered for drops in a window of its own, and text offered to it.
+class OleDropTarget : public ::testing::Test {
+protected:
+    CWnd m_parent;
+    CDropView m_view;
+    COleDropTarget m_target;
+    COleDataSource m_source;
+    IDataObject* m_pData = nullptr;
+    void SetUp() override
+    {
+        ASSERT_TRUE(AfxOleInit());
+        theApp.m_messages.clear();
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "drop parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      100, 100, 300, 200, nullptr, nullptr));
+        ASSERT_TRUE(m_view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 150), &m_parent, 1));
+        ASSERT_TRUE(m_target.Register(&m_view));
+        m_source.CacheGlobalData(CF_TEXT, GlobalText("dropped"));
+        m_pData = m_source.GetDataObject();
+    }
+    void TearDown() override
+    {
+        if (m_pData)
+            m_pData->Release();
+        m_target.Revoke();
+        m_view.DestroyWindow();
+        m_parent.DestroyWindow();
+    }
+    // The screen point of a point in the view.
+    POINTL ScreenPoint(int x, int y)
+    {
+        CPoint point(x, y);
+        m_view.ClientToScreen(&point);
+        return {point.x, point.y};
+    }
+};
 
-    COleDataSource source;
-    source.CacheGlobalData(CF_TEXT, GlobalText("dropped"));
-    IDataObject* pData = source.GetDataObject();
-    CPoint ptScreen(30, 40);
-    view.ClientToScreen(&ptScreen);
-    POINTL pt = {ptScreen.x, ptScreen.y};
-    IDropTarget* pTarget = target.GetDropTarget();
+TEST_F(OleDropTarget, DropReachesTheRegisteredViewInClientCoordinates)
+{
+    POINTL pt = ScreenPoint(30, 40);
+    IDropTarget* pTarget = m_target.GetDropTarget();
     DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    ASSERT_EQ(S_OK, pTarget->DragEnter(pData, MK_LBUTTON, pt, &dwEffect));
+    ASSERT_EQ(S_OK, pTarget->DragEnter(m_pData, MK_LBUTTON, pt, &dwEffect));
     EXPECT_EQ((DWORD)DROPEFFECT_COPY, dwEffect);
     dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    ASSERT_EQ(S_OK, pTarget->Drop(pData, 0, pt, &dwEffect));
+    ASSERT_EQ(S_OK, pTarget->Drop(m_pData, 0, pt, &dwEffect));
     EXPECT_EQ((DWORD)DROPEFFECT_COPY, dwEffect);
-    EXPECT_EQ("dropped", view.m_strDropped);
-    EXPECT_EQ(CPoint(30, 40), view.m_ptDrop);
-    pData->Release();
-    target.Revoke();
-    view.DestroyWindow();
-    parent.DestroyWindow();
+    EXPECT_EQ("dropped", m_view.m_strDropped);
+    EXPECT_EQ(CPoint(30, 40), m_view.m_ptDrop);
 }
 
-TEST(OleDropTarget, FailingHandlerRefusesTheDragAndTellsTheUser)
+TEST_F(OleDropTarget, FailingHandlerRefusesTheDragAndTellsTheUser)
 {
-    ASSERT_TRUE(AfxOleInit());
-    theApp.m_messages.clear();
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "drop parent", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
-                                nullptr, nullptr));
-    CDropView view;
-    view.m_bFailing = TRUE;
-    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 150), &parent, 1));
-    COleDropTarget target;
-    ASSERT_TRUE(target.Register(&view));
-    COleDataSource source;
-    source.CacheGlobalData(CF_TEXT, GlobalText("dropped"));
-    IDataObject* pData = source.GetDataObject();
-    POINTL pt = {120, 130};
+    m_view.m_bFailing = TRUE;
+    POINTL pt = ScreenPoint(30, 40);
+    IDropTarget* pTarget = m_target.GetDropTarget();
     DWORD dwEffect = DROPEFFECT_COPY;
-    EXPECT_EQ(S_OK, target.GetDropTarget()->DragEnter(pData, MK_LBUTTON, pt, &dwEffect));
+    EXPECT_EQ(S_OK, pTarget->DragEnter(m_pData, MK_LBUTTON, pt, &dwEffect));
     EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
     ASSERT_EQ(1u, theApp.m_messages.size());
     EXPECT_EQ("Out of memory.", std::string(theApp.m_messages[0]));
     dwEffect = DROPEFFECT_COPY;
-    EXPECT_EQ(S_OK, target.GetDropTarget()->Drop(pData, 0, pt, &dwEffect));
+    EXPECT_EQ(S_OK, pTarget->Drop(m_pData, 0, pt, &dwEffect));
     EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
-    EXPECT_TRUE(view.m_strDropped.empty());
-    pData->Release();
-    target.Revoke();
-    view.DestroyWindow();
-    parent.DestroyWindow();
+    EXPECT_TRUE(m_view.m_strDropped.empty());
 }
