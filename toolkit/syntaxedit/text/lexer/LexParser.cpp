@@ -336,11 +336,14 @@ void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBloc
     std::function<void()> wake;
     {
         std::lock_guard<std::mutex> lock(m_eventLock);
+        // One wake per batch: the owner takes every queued event at once, and
+        // a wake per block would flood its message queue during a long parse.
+        if (m_events.empty())
+            wake = m_fnWake;
         if (code == ktEditOnTextBlockParsed && !m_events.empty() && m_events.back().nCode == code)
             m_events.back().block = block;
         else
             m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
-        wake = m_fnWake;
     }
     m_eventSignal.notify_all();
     if (wake)

@@ -2,6 +2,7 @@
 // their worker threads: completion, scheme rewrites, removal and reloads.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -180,6 +181,28 @@ TEST_F(ConfigParserTest, TwoTextsParseInTheirWorkersAndFollowSchemeChanges)
     CReceiver::Event back = m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs);
     EXPECT_EQ(back.change, CKTSyntaxEditFileChangesMonitor::ktAppeared);
     EXPECT_TRUE(back.schema);
+}
+
+// The owner takes every queued event per wake: waking it once per parsed
+// block would flood its message queue while a long text parses.
+TEST_F(ConfigParserTest, OneWakeAnnouncesEachBatchOfEvents)
+{
+    std::atomic<int> wakes{0};
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += "/* note */ int x = 1;\r\n";
+    CBuffer source(text, ".c");
+    source.parser->SetWakeFunction([&wakes] { ++wakes; });
+    source.Install(m_config->GetSchemaForFileType(".c"));
+    int takes = 0;
+    bool ended = false;
+    for (auto until = Clock::now() + std::chrono::seconds(10); !ended && Clock::now() < until; ++takes) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (const KT_EDIT_LEXPARSEREVENT& event : source.parser->TakeEvents())
+            ended = ended || event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded;
+    }
+    ASSERT_TRUE(ended);
+    EXPECT_LE(wakes.load(), takes + 1);
 }
 
 TEST_F(ConfigParserTest, TouchingTheConfigurationReloadsIt)
