@@ -3,13 +3,14 @@
 #include "SampleDesigns.h"
 #include "model/Vocabulary.h"
 #include "xml/XmlLog.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <random>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -32,24 +33,12 @@ void KeepLine(const char* line)
     ++g_logLines;
 }
 
-// A folder of this process's own: test cases run in parallel, and other
-// checkouts may run the same tests at the same time.
-std::string MakeFolder()
-{
-    std::string folder = ::testing::TempDir();
-    const char last = folder.empty() ? '\0' : folder[folder.size() - 1];
-    const char separator = last == '\\' ? '\\' : '/';
-    if (last != separator)
-        folder += separator;
-    folder += "kestova-engine-" + std::to_string(std::random_device()()) + separator;
-    MakeDirectory(folder.c_str());
-    return folder;
-}
-
+// The files of one test process, with the separator the reader gives back.
 const std::string& Folder()
 {
-    static const std::string folder = MakeFolder();
-    return folder;
+    static const CTestFolder folder("engine");
+    static const std::string path = folder.Path() + static_cast<char>(std::filesystem::path::preferred_separator);
+    return path;
 }
 
 void WriteText(const std::string& path, const std::string& text)

@@ -1,11 +1,11 @@
 // XmlConfigTest.cpp: the configuration reader's tag tree, its error codes and texts, and its log lines.
 #include "xml/XmlConfig.h"
 #include "xml/XmlLog.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -92,7 +92,8 @@ TEST_F(XmlConfigTest, RefusesWhatCouldHarmTheProgram)
 
 TEST_F(XmlConfigTest, ReadsFilesAndReportsOnesThatCannotBeOpened)
 {
-    const std::string path = ::testing::TempDir() + "xmlconfig-test-" + std::to_string(std::random_device()()) + ".xml";
+    const CTestFolder folder("xmlconfig");
+    const std::string path = folder.Path("test.xml");
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(nullptr, file);
     std::string big = "<list>";

@@ -1,4 +1,4 @@
-// A temporary folder that the test removes again.
+// A temporary folder of its own for a test, removed again at its end.
 #include "TestFolder.h"
 
 #include <chrono>
@@ -6,7 +6,7 @@
 CTestFolder::CTestFolder(const std::string& name)
 {
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    m_path = std::filesystem::temp_directory_path() / ("kt-lexer-" + name + "-" + std::to_string(stamp));
+    m_path = std::filesystem::temp_directory_path() / ("kestova-" + name + "-" + std::to_string(stamp));
     std::filesystem::create_directories(m_path);
 }
 

@@ -1,4 +1,4 @@
-// A temporary folder that the test removes again.
+// A temporary folder of its own for a test, removed again at its end.
 #pragma once
 
 #include <filesystem>
