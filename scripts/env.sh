@@ -2,6 +2,8 @@
 KESTOVA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export KESTOVA_CACHE=${KESTOVA_CACHE:-/var/cache/kestova}
 export CCACHE_DIR=${CCACHE_DIR:-$KESTOVA_CACHE/ccache}
+# Paths relative to the checkout, so clones and work trees share the cache.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$KESTOVA_ROOT} CCACHE_NOHASHDIR=1
 export WINEPREFIX=${KESTOVA_WINEPREFIX:-$KESTOVA_CACHE/wine-prefix}
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}

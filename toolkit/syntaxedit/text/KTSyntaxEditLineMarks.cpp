@@ -61,7 +61,7 @@ void KT_EDIT_LINEMARK_PARAM::SetPtr(void* p, PFNRELEASE pfnRelease)
 {
     Clear();
     dwType = lmpPtr;
-    ptrBox = CKTSmartPtr<CKTSyntaxEditLineMarkPtrBox>(new CKTSyntaxEditLineMarkPtrBox(p, pfnRelease), FALSE);
+    ptrBox = KTMakeCounted<CKTSyntaxEditLineMarkPtrBox>(p, pfnRelease);
 }
 
 void* KT_EDIT_LINEMARK_PARAM::GetPtr() const
@@ -149,7 +149,7 @@ CKTSyntaxEditLineMarksManager::ListPtr CKTSyntaxEditLineMarksManager::FindOrCrea
 {
     ListPtr& slot = m_mapLists[pszType ? pszType : ""];
     if (!slot)
-        slot = ListPtr(new CKTSyntaxEditLineMarksList, FALSE);
+        slot = KTMakeCounted<CKTSyntaxEditLineMarksList>();
     return slot;
 }
 
