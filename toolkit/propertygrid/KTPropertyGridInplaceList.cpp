@@ -5,8 +5,8 @@
 
 #include "KTDrawObjects.h"
 #include "KTPropertyGridItem.h"
-#include "KTPropertyGridMouseMonitor.h"
 #include "KTPropertyGridView.h"
+#include "KTSplitterTracker.h"
 #include "KTSystemInfo.h"
 
 namespace
@@ -24,10 +24,12 @@ ON_WM_SYSKEYDOWN()
 ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
-CKTPropertyGridInplaceList::~CKTPropertyGridInplaceList()
+CKTPropertyGridInplaceList::~CKTPropertyGridInplaceList() { ReleaseMouseHook(); }
+
+void CKTPropertyGridInplaceList::ReleaseMouseHook()
 {
-    if (CKTPropertyGridMouseMonitor::GetPopup() == GetSafeHwnd() && GetSafeHwnd())
-        CKTPropertyGridMouseMonitor::SetupHook(NULL);
+    if (GetSafeHwnd() && CKTMouseMonitor::GetMonitoredWnd() == m_hWnd)
+        CKTMouseMonitor::SetupHook(NULL);
 }
 
 void CKTPropertyGridInplaceList::Create(CKTPropertyGridItem* pItem, CRect rect)
@@ -99,7 +101,7 @@ void CKTPropertyGridInplaceList::ShowAsPopup(CKTPropertyGridView* pView, const C
     ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pView->GetSafeHwnd()));
     SetWindowPos(&CWnd::wndTopMost, rcScreen.left, rcScreen.top, rcScreen.Width(), rcScreen.Height(),
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    CKTPropertyGridMouseMonitor::SetupHook(m_hWnd);
+    CKTMouseMonitor::SetupHook(this);
 }
 
 void CKTPropertyGridInplaceList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -114,8 +116,7 @@ void CKTPropertyGridInplaceList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CKTPropertyGridInplaceList::TakeDown()
 {
-    if (CKTPropertyGridMouseMonitor::GetPopup() == GetSafeHwnd() && GetSafeHwnd())
-        CKTPropertyGridMouseMonitor::SetupHook(NULL);
+    ReleaseMouseHook();
     if (GetSafeHwnd() && !m_bTakingDown)
     {
         m_bTakingDown = TRUE;
@@ -197,8 +198,14 @@ void CKTPropertyGridInplaceList::OnSysKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT
 void CKTPropertyGridInplaceList::OnKillFocus(CWnd* /*pNewWnd*/)
 {
     Default();
-    if (CKTPropertyGridMouseMonitor::GetPopup() == m_hWnd)
-        CKTPropertyGridMouseMonitor::SetupHook(NULL);
+    ReleaseMouseHook();
+    Cancel();
+    TakeDown();
+}
+
+// The mouse hook asks a click outside to close the list.
+void CKTPropertyGridInplaceList::OnClose()
+{
     Cancel();
     TakeDown();
 }

@@ -29,6 +29,7 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnClose();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -37,6 +38,7 @@ private:
     CRect PlaceOnScreen(CKTPropertyGridView* pView, CRect rcRow, CSize szList) const;
     void ShowAsPopup(CKTPropertyGridView* pView, const CRect& rcScreen);
     void TakeDown();
+    void ReleaseMouseHook();
 
     CKTPropertyGridItem* m_pItem = nullptr;  // not counted; null when closed
     BOOL m_bTakingDown = FALSE;              // the window is being destroyed

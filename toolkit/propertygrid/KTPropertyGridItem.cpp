@@ -143,6 +143,7 @@ void CKTPropertyGridItem::Expand()
         m_pView->OnSelectionChanged();
     }
     m_bExpanded = TRUE;
+    RepaintRow();
     Notify(KTPGN_ITEMEXPANDCHANGED, reinterpret_cast<LPARAM>(this));
 }
 
@@ -156,7 +157,15 @@ void CKTPropertyGridItem::Collapse()
         m_pView->OnSelectionChanged();
     }
     m_bExpanded = FALSE;
+    RepaintRow();
     Notify(KTPGN_ITEMEXPANDCHANGED, reinterpret_cast<LPARAM>(this));
+}
+
+// The expand box changes with the state.
+void CKTPropertyGridItem::RepaintRow()
+{
+    if (m_pView && m_pView->GetSafeHwnd() && m_bVisible)
+        m_pView->InvalidateRect(GetItemRect(), FALSE);
 }
 
 void CKTPropertyGridItem::ToggleExpanded()

@@ -150,6 +150,7 @@ private:
     void RebuildButtons();
     void Reselect();
     void ToggleExpanded();
+    void RepaintRow();
     void SelectNextConstraint();
     BOOL IsInExpandBox(CPoint point) const;
     void ClickIntoEdit(CPoint point);

@@ -1,0 +1,68 @@
+// GridTestWindow.h: a top-level owner that records the grid's notifications, the designer's field page, and real input.
+#pragma once
+
+#include <afxwin.h>
+
+#include <vector>
+
+#include "KTPropertyGrid.h"
+#include "KTPropertyGridItem.h"
+#include "KTPropertyGridView.h"
+
+// One notification as the owner saw it.
+struct GridNotice
+{
+    int nCode;
+    CString strText;             // the item's value, or the edit record's text
+    CKTPropertyGridItem* pItem;  // the item, or the edit record's item
+};
+
+// Owns a grid as the settings pane does: the grid's notifications come here.
+class CGridOwner : public CWnd
+{
+public:
+    explicit CGridOwner(CRect rcWindow = CRect(40, 40, 440, 460));
+    ~CGridOwner() override;
+
+    int Count(int nCode) const;
+    const GridNotice* Last(int nCode) const;
+    // Codes in arrival order, without the selection and edit-change chatter.
+    std::vector<int> EditCodes() const;
+
+    std::vector<GridNotice> m_notices;
+    LRESULT m_nButtonAnswer = 0;  // answer to code 5
+    BOOL m_bRefuseEdit = FALSE;   // cancel code 11
+
+protected:
+    afx_msg LRESULT OnGridNotify(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+
+// Builds the designer's field page on a grid in theme 6; answers the category.
+CKTPropertyGridItem* BuildFieldPage(CKTPropertyGrid& grid);
+
+// Input that goes through the system queue, and waiting for it.
+void Settle(int nRounds = 8);
+// Queues a move; MoveCursor also waits for it. A drag queues all its input first:
+// the grid's drag loop runs on this thread.
+void QueueMove(CPoint ptScreen);
+void QueueKey(WORD vk);
+void MoveCursor(CPoint ptScreen);
+void LeftDown();
+void LeftUp();
+void ClickAt(CPoint ptScreen);
+void DoubleClickAt(CPoint ptScreen);
+void PressKey(WORD vk);
+void TypeText(const char* psz);
+// Pumps until the condition holds or about two seconds pass.
+template <class TCondition>
+bool WaitFor(TCondition condition)
+{
+    for (int i = 0; i < 200 && !condition(); i++)
+        Settle(1);
+    return condition();
+}
+
+CPoint ClientToScreenPoint(CWnd* pWnd, CPoint pt);
+// A pixel of a window's client area as the screen shows it.
+COLORREF ClientPixel(CWnd* pWnd, CPoint pt);
