@@ -2,6 +2,7 @@
 #include "KTPropertyGridInplaceEdit.h"
 
 #include "KTPropertyGrid.h"
+#include "KTDrawObjects.h"
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridPainter.h"
 #include "KTPropertyGridView.h"

@@ -64,7 +64,7 @@ void CKTPropertyGridItem::OnValidateEdit()
     edit.GetWindowText(strText);
     BOOL bCancelled = edit.IsCancelled();
     BOOL bChanged = edit.IsTextChanged();
-    edit.Detach();
+    edit.ReleaseItem();
     if (bCancelled)
     {
         OnCancelEdit();
@@ -127,8 +127,17 @@ BOOL CKTPropertyGridItem::OnLButtonDown(UINT nFlags, CPoint point)
 
 // The press that selected the row is repeated so that it lands in the edit
 // now shown under the cursor, and places the caret where the user clicked.
-void CKTPropertyGridItem::ClickIntoEdit(CPoint /*point*/)
+void CKTPropertyGridItem::ClickIntoEdit(CPoint point)
 {
+    CKTPropertyGridInplaceEdit& edit = GetInplaceEdit();
+    if (!IsEditingThis() || !edit.IsWindowVisible())
+        return;
+    m_pView->ClientToScreen(&point);
+    if (::WindowFromPoint(point) != edit.GetSafeHwnd())
+        return;
+    // The list box holds the mouse since the press; the repeat is the edit's.
+    if (::GetCapture())
+        ::ReleaseCapture();
     BOOL bSwapped = ::GetSystemMetrics(SM_SWAPBUTTON);
     ::mouse_event(bSwapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
 }

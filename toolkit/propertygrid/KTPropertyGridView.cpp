@@ -327,7 +327,13 @@ void CKTPropertyGridView::OnSelectionChanged()
         m_pGrid->OnSelectionChanged(pNew);
 }
 
-void CKTPropertyGridView::OnSelChange() { OnSelectionChanged(); }
+// The list box also reports the row it already had when a press ends; the
+// item being edited keeps its edit then.
+void CKTPropertyGridView::OnSelChange()
+{
+    if (GetItem(GetCurSel()) != m_pSelected)
+        OnSelectionChanged();
+}
 
 void CKTPropertyGridView::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {

@@ -14,6 +14,21 @@ CGridOwner::CGridOwner(CRect rcWindow)
     SetForegroundWindow();
 }
 
+CGridOwner& CGridOwner::Shared()
+{
+    static CGridOwner s_owner;
+    return s_owner;
+}
+
+void CGridOwner::Reset()
+{
+    SetWindowPos(NULL, 40, 40, 400, 420, SWP_NOZORDER);
+    SetForegroundWindow();
+    m_notices.clear();
+    m_nButtonAnswer = 0;
+    m_bRefuseEdit = FALSE;
+}
+
 CGridOwner::~CGridOwner()
 {
     if (GetSafeHwnd())
@@ -186,10 +201,13 @@ void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
 
 void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
 
+// The press is handled before the release arrives, as with a hand on the
+// mouse: the grid repeats a press into the edit it opens.
 void ClickAt(CPoint ptScreen)
 {
     MoveCursor(ptScreen);
     LeftDown();
+    Settle(2);
     LeftUp();
     Settle();
 }
@@ -197,10 +215,13 @@ void ClickAt(CPoint ptScreen)
 void DoubleClickAt(CPoint ptScreen)
 {
     MoveCursor(ptScreen);
-    LeftDown();
-    LeftUp();
-    LeftDown();
-    LeftUp();
+    for (int i = 0; i < 2; i++)
+    {
+        LeftDown();
+        Settle(2);
+        LeftUp();
+        Settle(2);
+    }
     Settle();
 }
 

@@ -24,6 +24,12 @@ public:
     explicit CGridOwner(CRect rcWindow = CRect(40, 40, 440, 460));
     ~CGridOwner() override;
 
+    // One window for the whole run: destroying a top-level window takes
+    // the display about two seconds here.
+    static CGridOwner& Shared();
+    // Back to its place, in front, with nothing recorded.
+    void Reset();
+
     int Count(int nCode) const;
     const GridNotice* Last(int nCode) const;
     // Codes in arrival order, without the selection and edit-change chatter.

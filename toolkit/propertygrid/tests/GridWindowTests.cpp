@@ -1,56 +1,9 @@
 // GridWindowTests.cpp: the field page in a real window: look-ups, rows, divider, splitters and theme-6 pixels.
 #include <gtest/gtest.h>
 
-#include "GridTestWindow.h"
-#include "KTDrawObjects.h"
+#include "FieldPageTest.h"
 #include "KTPropertyGridPainter.h"
 #include "PropertyGridTestsRes.h"
-
-namespace
-{
-
-class FieldPageTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_grid.Create(CRect(0, 0, 360, 380), &m_owner, 0));
-        m_grid.SetOwner(&m_owner);
-        m_pCategory = BuildFieldPage(m_grid);
-        m_pView = m_grid.GetGridView();
-        Settle();
-    }
-    CKTPropertyGridItem* Find(LPCSTR lpszCaption) { return m_pView->GetCategories()->FindItemByCaption(lpszCaption); }
-    CRect RowRect(CKTPropertyGridItem* pItem)
-    {
-        CRect rc;
-        m_pView->GetItemRect(pItem->GetIndex(), rc);
-        return rc;
-    }
-    // The help splitter bar's middle, in screen coordinates.
-    CPoint HelpSplitterPoint()
-    {
-        CRect rcHelp = m_grid.GetHelpRect();
-        return ClientToScreenPoint(&m_grid, CPoint(100, rcHelp.top - 2));
-    }
-    void DragHelpSplitterTo(int yClient, WORD vkBeforeRelease = 0)
-    {
-        MoveCursor(HelpSplitterPoint());
-        LeftDown();
-        QueueMove(ClientToScreenPoint(&m_grid, CPoint(100, yClient)));
-        if (vkBeforeRelease)
-            QueueKey(vkBeforeRelease);
-        LeftUp();
-        Settle();
-    }
-
-    CGridOwner m_owner;
-    CKTPropertyGrid m_grid;
-    CKTPropertyGridItem* m_pCategory = nullptr;
-    CKTPropertyGridView* m_pView = nullptr;
-};
-
-}  // namespace
 
 TEST_F(FieldPageTest, CaptionLookUpsAreExactAndConstraintLookUpsIgnoreCase)
 {

@@ -1,0 +1,235 @@
+// InplaceEditTests.cpp: editing values in place with real input: edit placement, notifications, the drop-down list and keys.
+#include "FieldPageTest.h"
+#include "KTPropertyGridInplaceEdit.h"
+#include "KTPropertyGridInplaceList.h"
+
+namespace
+{
+
+class InplaceEditTest : public FieldPageTest
+{
+protected:
+    void SetUp() override
+    {
+        FieldPageTest::SetUp();
+        CKTPropertyGridItem* pExtra = m_grid.GetGridView()->AddCategory("Extra");
+        m_pMany = pExtra->AddChildItem(new CKTPropertyGridItem("Many", "c7"));
+        for (int i = 0; i < 25; i++)
+            m_pMany->GetConstraints()->AddConstraint(CString("c") + CString(std::to_string(i).c_str()));
+        m_pMany->SetFlags(KTPGF_HASEDIT | KTPGF_HASCOMBOBUTTON);
+        m_pMode = pExtra->AddChildItem(new CKTPropertyGridItem("Mode", "bit"));
+        for (const char* psz : {"bit", "byte", "TLV"})
+            m_pMode->GetConstraints()->AddConstraint(psz);
+        m_pMode->SetConstraintEdit(TRUE);
+        m_pShort = pExtra->AddChildItem(new CKTPropertyGridItem("Short", ""));
+        m_pShort->SetMaxLength(4);
+        pExtra->Expand();
+        m_owner.m_notices.clear();
+        Settle();
+    }
+    CKTPropertyGridInplaceEdit& Edit() { return m_grid.GetInplaceEdit(); }
+    CKTPropertyGridInplaceList& List() { return m_grid.GetInplaceList(); }
+    CString EditText()
+    {
+        CString str;
+        Edit().GetWindowText(str);
+        return str;
+    }
+    CPoint ValuePoint(CKTPropertyGridItem* pItem)
+    {
+        CRect rc = RowRect(pItem);
+        return ClientToScreenPoint(m_pView, CPoint(m_pView->GetDividerPos() + 30, rc.CenterPoint().y));
+    }
+    CPoint CaptionPoint(CKTPropertyGridItem* pItem)
+    {
+        return ClientToScreenPoint(m_pView, CPoint(40, RowRect(pItem).CenterPoint().y));
+    }
+    // Clicks the value and waits until the edit has the focus for the item.
+    void StartEditing(CKTPropertyGridItem* pItem)
+    {
+        ClickAt(ValuePoint(pItem));
+        ASSERT_TRUE(WaitFor([&] { return ::GetFocus() == Edit().GetSafeHwnd() && Edit().GetItem() == pItem; }));
+    }
+    BOOL ListOpen() { return List().GetSafeHwnd() && List().IsWindowVisible(); }
+
+    CKTPropertyGridItem* m_pMany = nullptr;   // 25 allowed values
+    CKTPropertyGridItem* m_pMode = nullptr;   // picked by typing a letter
+    CKTPropertyGridItem* m_pShort = nullptr;  // at most 4 characters
+};
+
+}  // namespace
+
+TEST_F(InplaceEditTest, ClickOpensTheEditOverTheValueWithItsMargins)
+{
+    CKTPropertyGridItem* pMaxLength = Find("Max Length");
+    StartEditing(pMaxLength);
+    HWND hEdit = Edit().GetSafeHwnd();
+    char szClass[16] = {};
+    ::GetClassNameA(hEdit, szClass, sizeof(szClass));
+    EXPECT_STRCASEEQ("Edit", szClass);
+    EXPECT_EQ(m_pView->GetSafeHwnd(), ::GetParent(hEdit));
+    EXPECT_TRUE(::IsWindowVisible(hEdit));
+
+    CRect rcEdit = CKTWindowRect(hEdit);
+    m_pView->ScreenToClient(&rcEdit);
+    CRect rcRow = RowRect(pMaxLength);
+    EXPECT_EQ(CRect(m_pView->GetDividerPos() + 1, rcRow.top, rcRow.right, rcRow.bottom - 1), rcEdit);
+    EXPECT_EQ(pMaxLength->GetValueRect(), rcEdit);
+    DWORD dwMargins = static_cast<DWORD>(::SendMessage(hEdit, EM_GETMARGINS, 0, 0));
+    EXPECT_EQ(3, LOWORD(dwMargins));
+    EXPECT_EQ(3, HIWORD(dwMargins));
+    EXPECT_EQ(1, m_owner.Count(KTPGN_REQUESTEDIT));
+
+    ClickAt(ValuePoint(Find("Unit")));
+    EXPECT_EQ(Find("Unit"), Edit().GetItem());
+    rcEdit = CKTWindowRect(hEdit);
+    m_pView->ScreenToClient(&rcEdit);
+    EXPECT_EQ(RowRect(Find("Unit")).right - ::GetSystemMetrics(SM_CXHTHUMB), rcEdit.right)
+        << "the drop-down button keeps its room";
+}
+
+TEST_F(InplaceEditTest, TypingAndEnterStoreTheTextAndTellTheOwner)
+{
+    CKTPropertyGridItem* pMaxLength = Find("Max Length");
+    StartEditing(pMaxLength);
+    TypeText("12");
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return m_owner.Count(KTPGN_VALUECHANGED) == 1; }));
+    EXPECT_EQ((std::vector<int>{KTPGN_AFTEREDIT, KTPGN_VALUECHANGED}), m_owner.EditCodes());
+    EXPECT_STREQ("12", m_owner.Last(KTPGN_AFTEREDIT)->strText);
+    EXPECT_EQ(pMaxLength, m_owner.Last(KTPGN_VALUECHANGED)->pItem);
+    EXPECT_STREQ("12", m_owner.Last(KTPGN_VALUECHANGED)->strText);
+    EXPECT_STREQ("12", pMaxLength->GetValue());
+    EXPECT_EQ(m_pView->GetSafeHwnd(), ::GetFocus()) << "Enter gives the focus back to the rows";
+}
+
+TEST_F(InplaceEditTest, EscapeAndLeavingCancelAndKeepTheValue)
+{
+    CKTPropertyGridItem* pMaxCount = Find("Max Count");
+    pMaxCount->SetValue("3");
+    StartEditing(pMaxCount);
+    TypeText("99");
+    PressKey(VK_ESCAPE);
+    ClickAt(CaptionPoint(Find("Unit")));
+    ASSERT_TRUE(WaitFor([&] { return m_owner.Count(KTPGN_CANCELEDIT) == 1; }));
+    EXPECT_EQ(0, m_owner.Count(KTPGN_VALUECHANGED));
+    EXPECT_EQ(0, m_owner.Count(KTPGN_AFTEREDIT));
+    EXPECT_STREQ("3", pMaxCount->GetValue());
+}
+
+TEST_F(InplaceEditTest, AnOwnerCanRefuseTheEdit)
+{
+    m_owner.m_bRefuseEdit = TRUE;
+    ClickAt(ValuePoint(Find("Max Length")));
+    EXPECT_NE(Edit().GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(m_pView->GetSafeHwnd(), ::GetFocus());
+}
+
+TEST_F(InplaceEditTest, F4OpensTheToolWindowListShowingTenOfTwentyFive)
+{
+    ClickAt(CaptionPoint(m_pMany));
+    PressKey(VK_F4);
+    ASSERT_TRUE(WaitFor([&] { return ListOpen(); }));
+    EXPECT_EQ(25, List().GetCount());
+    EXPECT_EQ(7, List().GetCurSel()) << "the row of the current value";
+    EXPECT_TRUE(List().GetExStyle() & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(List().GetStyle() & WS_POPUP);
+    EXPECT_FALSE(List().GetStyle() & WS_CHILD);
+    EXPECT_EQ(m_pView->GetSafeHwnd(), ::GetWindow(List().GetSafeHwnd(), GW_OWNER));
+    EXPECT_EQ(10, CKTClientRect(&List()).Height() / List().GetItemHeight(0));
+
+    CRect rcRow = RowRect(m_pMany);
+    m_pView->ClientToScreen(&rcRow);
+    CRect rcList = CKTWindowRect(&List());
+    EXPECT_EQ(rcRow.bottom, rcList.top) << "opens below the row";
+    EXPECT_EQ(rcRow.right, rcList.right);
+
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return !ListOpen(); }));
+    EXPECT_STREQ("c8", m_pMany->GetValue());
+    EXPECT_EQ((std::vector<int>{KTPGN_AFTEREDIT, KTPGN_VALUECHANGED}), m_owner.EditCodes());
+    EXPECT_EQ(8, m_pMany->GetConstraints()->GetCurrent());
+}
+
+TEST_F(InplaceEditTest, EscapeClosesTheListAndCancels)
+{
+    ClickAt(CaptionPoint(m_pMany));
+    PressKey(VK_F4);
+    ASSERT_TRUE(WaitFor([&] { return ListOpen(); }));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !ListOpen(); }));
+    EXPECT_EQ(1, m_owner.Count(KTPGN_CANCELEDIT));
+    EXPECT_STREQ("c7", m_pMany->GetValue());
+}
+
+TEST_F(InplaceEditTest, NearTheScreenBottomTheListOpensAboveTheRow)
+{
+    CRect rcWork;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
+    CRect rcRow = RowRect(m_pMany);
+    m_pView->ClientToScreen(&rcRow);
+    CRect rcOwner = CKTWindowRect(&m_owner);
+    int dy = rcWork.bottom - 40 - rcRow.bottom;
+    m_owner.SetWindowPos(NULL, rcOwner.left, rcOwner.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Settle();
+
+    ClickAt(CaptionPoint(m_pMany));
+    PressKey(VK_F4);
+    ASSERT_TRUE(WaitFor([&] { return ListOpen(); }));
+    rcRow = RowRect(m_pMany);
+    m_pView->ClientToScreen(&rcRow);
+    EXPECT_EQ(rcRow.top, CKTWindowRect(&List()).bottom);
+    PressKey(VK_ESCAPE);
+}
+
+TEST_F(InplaceEditTest, ArrowsStopAtTheEndsAndDoubleClickWraps)
+{
+    CKTPropertyGridItem* pUnit = Find("Unit");
+    StartEditing(pUnit);
+    PressKey(VK_UP);
+    EXPECT_STREQ("byte", EditText()) << "Up on the first stays";
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    EXPECT_STREQ("TLV", EditText()) << "Down on the last stays";
+    EXPECT_EQ(2, pUnit->GetConstraints()->GetCurrent());
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return pUnit->GetValue() == "TLV"; }));
+
+    StartEditing(pUnit);
+    Settle(::GetDoubleClickTime() / 10 + 5);  // the press that opened the edit is not half of a double click
+    DoubleClickAt(ValuePoint(pUnit));
+    ASSERT_TRUE(WaitFor([&] { return pUnit->GetValue() == "byte"; })) << "past the last comes the first";
+    EXPECT_NE(Edit().GetSafeHwnd(), ::GetFocus()) << "the double click ended the edit";
+    EXPECT_EQ(2, m_owner.Count(KTPGN_VALUECHANGED));
+}
+
+TEST_F(InplaceEditTest, TypingALetterPicksTheNextConstraint)
+{
+    StartEditing(m_pMode);
+    EXPECT_TRUE(Edit().GetStyle() & ES_READONLY);
+    TypeText("b");
+    EXPECT_STREQ("byte", EditText());
+    TypeText("x");
+    EXPECT_STREQ("byte", EditText());
+    TypeText("B");
+    EXPECT_STREQ("bit", EditText()) << "wraps round to the first";
+    TypeText("t");
+    EXPECT_STREQ("TLV", EditText());
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return m_pMode->GetValue() == "TLV"; }));
+}
+
+TEST_F(InplaceEditTest, TypingStopsAtTheItemsTextLimit)
+{
+    StartEditing(m_pShort);
+    EXPECT_EQ(4u, static_cast<UINT>(Edit().SendMessage(EM_GETLIMITTEXT)));
+    TypeText("abcdefgh");
+    EXPECT_STREQ("abcd", EditText());
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return m_pShort->GetValue() == "abcd"; }));
+
+    StartEditing(Find("Max Length"));
+    EXPECT_LT(4u, static_cast<UINT>(Edit().SendMessage(EM_GETLIMITTEXT))) << "an item without a limit";
+}
