@@ -1,6 +1,8 @@
 // KTPropertyGrid.cpp: creating the grid window, its layout, painter choice, notifications and paint.
 #include "KTPropertyGrid.h"
 
+#include <algorithm>
+
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
@@ -223,12 +225,20 @@ void CKTPropertyGrid::RepositionNow()
     Reposition(rc.Width(), rc.Height());
 }
 
+// A pane shorter than the help panel shows what fits, its splitter still
+// inside the client area.
+int CKTPropertyGrid::GetShownHelpHeight() const
+{
+    int nRoom = std::max(0, static_cast<int>(CKTClientRect(this).Height()) - kSplitterHeight);
+    return std::clamp(m_nHelpHeight, 0, nRoom);
+}
+
 // The area left for the view once the panels below it have their room.
 CRect CKTPropertyGrid::GetViewAreaRect() const
 {
     CKTClientRect rc(this);
     if (m_bHelpVisible)
-        rc.bottom -= m_nHelpHeight + kSplitterHeight;
+        rc.bottom -= GetShownHelpHeight() + kSplitterHeight;
     if (m_bVerbsVisible)
         rc.bottom -= m_nVerbsHeight + kSplitterHeight;
     if (m_bToolBarVisible)
@@ -242,7 +252,7 @@ CRect CKTPropertyGrid::GetHelpRect() const
     if (!m_bHelpVisible)
         return CRect(0, 0, 0, 0);
     CKTClientRect rc(this);
-    rc.top = rc.bottom - m_nHelpHeight;
+    rc.top = rc.bottom - GetShownHelpHeight();
     return rc;
 }
 
@@ -252,7 +262,7 @@ CRect CKTPropertyGrid::GetVerbsRect() const
         return CRect(0, 0, 0, 0);
     CKTClientRect rc(this);
     if (m_bHelpVisible)
-        rc.bottom -= m_nHelpHeight + kSplitterHeight;
+        rc.bottom -= GetShownHelpHeight() + kSplitterHeight;
     rc.top = rc.bottom - m_nVerbsHeight;
     return rc;
 }
@@ -272,7 +282,7 @@ int CKTPropertyGrid::HitTest(CPoint point)
     CKTClientRect rc(this);
     if (m_bHelpVisible)
     {
-        rc.bottom -= m_nHelpHeight + kSplitterHeight;
+        rc.bottom -= GetShownHelpHeight() + kSplitterHeight;
         CRect rcBar(rc.left, rc.bottom, rc.right, rc.bottom + kSplitterHeight);
         if (m_bHelpSplitterActive && rcBar.PtInRect(point))
             return ktGridHitHelpSplitter;

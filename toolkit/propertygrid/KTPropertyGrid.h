@@ -123,6 +123,7 @@ private:
     void CreateFonts();
     void ReplacePainter(CKTPropertyGridPainter* pPainter);
     CRect GetViewAreaRect() const;
+    int GetShownHelpHeight() const;
     void TrackSplitter(int nHit);
     BOOL RunSplitterLoop(CDC* pDC, CRect& rcBar, int nLower);
     void InvertBar(CDC* pDC, const CRect& rcBar);

@@ -149,3 +149,24 @@ TEST_F(FieldPageTest, ThemeSixColoursOutliveASystemColourChange)
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), m_grid.GetPainter()->GetMetrics()->Color(ktGridColorCategoryText))
         << "an unknown id keeps the painter";
 }
+
+// A pane too short for the bar's range leaves the help panel no room
+// instead of a negative height.
+TEST(PropertyGridHelpPanel, ShortGridClampsTheHelpHeightAtZero)
+{
+    CGridOwner& owner = CGridOwner::Shared();
+    owner.Reset();
+    CKTPropertyGrid grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 50), &owner, 0));
+    BuildFieldPage(grid);
+    Settle();
+    CRect rcHelp = grid.GetHelpRect();
+    MoveCursor(ClientToScreenPoint(&grid, CPoint(100, rcHelp.top - 2)));
+    LeftDown();
+    QueueMove(ClientToScreenPoint(&grid, CPoint(100, 20)));
+    LeftUp();
+    Settle();
+    EXPECT_EQ(0, grid.GetHelpHeight());
+    EXPECT_EQ(CKTClientRect(&grid).bottom - 3, CKTWindowRect(grid.GetGridView()).Height());
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
