@@ -29,7 +29,8 @@
 
 // lParam of WM_SIZEPARENT: the space left so far; a NULL hDWP is a measuring
 // pass in which children only add their size to sizeTotal.
-struct AFX_SIZEPARENTPARAMS {
+struct AFX_SIZEPARENTPARAMS
+{
     HDWP hDWP;
     RECT rect;
     SIZE sizeTotal;
@@ -39,3 +40,5 @@ typedef AFX_SIZEPARENTPARAMS AFX_SIZEPARENTLAYOUT;
 
 // Live temporary wrapper objects of this thread (freed at idle).
 int AFXAPI AfxGetTempObjectCount();
+// Adds a cleaner that AfxDeleteTempMaps runs on this thread; any number.
+void AfxRegisterTempMapCleaner(void (*pfnCleaner)());
