@@ -1,31 +1,8 @@
-// Per-thread maps from handles to wrapper objects: the permanent map of
-// attached objects and the typed temporary maps of FromHandle, freed at idle.
+// The typed per-thread temporary maps of FromHandle, freed at idle.
 #pragma once
 #include <memory>
 #include <unordered_map>
 #include "afxpriv.h"
-
-// Attached objects of one wrapper family (GDI objects, DCs, menus, image lists).
-template <class Base, class H>
-class CPermanentMap
-{
-public:
-    static Base* Lookup(H h)
-    {
-        auto& map = Get();
-        auto it = map.find(h);
-        return it == map.end() ? nullptr : it->second;
-    }
-    static void Set(H h, Base* p) { Get()[h] = p; }
-    static void Remove(H h) { Get().erase(h); }
-
-private:
-    static std::unordered_map<H, Base*>& Get()
-    {
-        thread_local std::unordered_map<H, Base*> map;
-        return map;
-    }
-};
 
 // Temporary objects of exactly type T. They borrow the handle: it is bound
 // with BindTemp and unbound before the object is deleted, so it is never freed.

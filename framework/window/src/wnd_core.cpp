@@ -14,8 +14,7 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 namespace
 {
 
-// The property that holds a window's C++ object: one slot per window.
-const char kWndObjectProp[] = "KfwWindowObject";
+using CWndMap = CPermanentMap<CWnd, HWND>;
 
 BOOL IsImeWindow(HWND hWnd)
 {
@@ -132,10 +131,7 @@ CWnd::~CWnd()
         DestroyWindow();
 }
 
-CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
-{
-    return hWnd ? static_cast<CWnd*>(::GetProp(hWnd, kWndObjectProp)) : nullptr;
-}
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? CWndMap::Lookup(hWnd) : nullptr; }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
@@ -152,8 +148,7 @@ BOOL CWnd::Attach(HWND hWndNew)
 {
     if (!hWndNew || FromHandlePermanent(hWndNew))
         return FALSE;
-    if (!::SetProp(hWndNew, kWndObjectProp, this))
-        return FALSE;
+    CWndMap::Set(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -162,7 +157,7 @@ HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
     if (hWnd && FromHandlePermanent(hWnd) == this)
-        ::RemoveProp(hWnd, kWndObjectProp);
+        CWndMap::Remove(hWnd);
     m_hWnd = nullptr;
     return hWnd;
 }
@@ -257,6 +252,10 @@ BOOL CWnd::DestroyWindow()
     BOOL bResult = ::DestroyWindow(hWnd);
     if (!bPermanent)
         m_hWnd = nullptr;
+    // Attached without our procedure, the object never saw WM_NCDESTROY: its
+    // entry goes, or a later window given the same handle would find it.
+    else if (bResult && FromHandlePermanent(hWnd) == this)
+        Detach();
     return bResult;
 }
 

@@ -2,6 +2,7 @@
 // arguments, reflection reaches controls, temporary objects go at idle, and
 // a window that destroys itself in its own handler is left alone.
 #include <gtest/gtest.h>
+#include <thread>
 #include "afxwin.h"
 #include "afxcmn.h"
 #include "afxpriv.h"
@@ -190,6 +191,23 @@ TEST_F(WindowTest, WindowOutlivingItsObjectIsDestroyed)
         hWnd = wnd.m_hWnd;
     }
     EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+TEST_F(WindowTest, ObjectsAreFoundOnlyWhileAttachedAndOnlyOnTheirThread)
+{
+    HWND hWnd = ::CreateWindow("STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hWnd);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Attach(hWnd));
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
+    CWnd* pSeenElsewhere = &wnd;
+    std::thread([&] { pSeenElsewhere = CWnd::FromHandlePermanent(hWnd); }).join();
+    EXPECT_EQ(nullptr, pSeenElsewhere) << "each thread keeps its own objects";
+    // Attached without our procedure: destroying through the object still
+    // clears its entry, though it never saw WM_NCDESTROY.
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
 }
 
 TEST_F(WindowTest, TemporaryObjectsAreFreedAtIdleAndNeverDestroyTheirWindow)
