@@ -79,11 +79,11 @@ TEST(ColorManagerSingleton, OneInstanceRefreshedInPlace)
 	EXPECT_EQ(::GetSysColor(COLOR_WINDOW), pManager->GetColor(COLOR_WINDOW));
 }
 
-TEST(ColorManagerResolution, NoContextMeansTheScreen)
+TEST(ColorManagerResolution, TrueColourScreenIsNotLowResolution)
 {
 	CKTScreenDC screen;
 	ASSERT_NE(nullptr, screen.Get());
-	int nBits = ::GetDeviceCaps(screen.Get(), BITSPIXEL);
-	EXPECT_EQ(nBits <= 8, !!CKTColorManager::IsLowResolution(NULL));
-	EXPECT_EQ(nBits <= 8, !!CKTColorManager::IsLowResolution(screen.Get()));
+	ASSERT_GT(::GetDeviceCaps(screen.Get(), BITSPIXEL), 8) << "the test display runs in true colour";
+	EXPECT_FALSE(CKTColorManager::IsLowResolution(NULL)) << "no context means the screen";
+	EXPECT_FALSE(CKTColorManager::IsLowResolution(screen.Get()));
 }

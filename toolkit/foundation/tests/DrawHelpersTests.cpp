@@ -136,7 +136,7 @@ TEST(DrawHelpers, FontsAndDefaultFace)
 	EXPECT_FALSE(CKTDrawHelpers::FontExists("Kestova No Such Face"));
 	EXPECT_FALSE(CKTDrawHelpers::FontExists(""));
 	CString strFace = CKTDrawHelpers::GetDefaultFontName(TRUE);
-	EXPECT_FALSE(strFace.IsEmpty());
+	EXPECT_TRUE(CKTDrawHelpers::FontExists(strFace)) << "the face is one the system has: " << strFace.GetString();
 	EXPECT_STRNE("MS Shell Dlg", strFace);
 }
 
