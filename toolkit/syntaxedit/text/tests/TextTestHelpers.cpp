@@ -14,10 +14,7 @@ TempFile::TempFile(const std::string& name)
     m_path = std::string(folder, n) + "kttext_" + std::to_string(GetCurrentProcessId()) + "_" + name;
 }
 
-TempFile::~TempFile()
-{
-    DeleteFileA(m_path.c_str());
-}
+TempFile::~TempFile() { DeleteFileA(m_path.c_str()); }
 
 void TempFile::Write(const std::string& bytes) const
 {
@@ -31,14 +28,7 @@ std::string TempFile::Read() const
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-BufferHolder::BufferHolder() : m_pBuffer(new CKTSyntaxEditBufferManager)
-{
-}
-
-BufferHolder::~BufferHolder()
-{
-    m_pBuffer->InternalRelease();
-}
+BufferPtr NewBuffer() { return KTMakeCounted<CKTSyntaxEditBufferManager>(); }
 
 void LoadBytes(CKTSyntaxEditBufferManager& buffer, const std::string& bytes, const std::string& name)
 {
@@ -91,4 +81,4 @@ std::string Utf16(const std::wstring& text)
     }
     return bytes;
 }
-} // namespace kttest
+}  // namespace kttest

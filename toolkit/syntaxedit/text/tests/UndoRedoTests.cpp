@@ -4,7 +4,8 @@
 #include "KTSyntaxEditUndoText.h"
 #include "TextTestHelpers.h"
 
-using kttest::BufferHolder;
+using kttest::BufferPtr;
+using kttest::NewBuffer;
 using kttest::Rows;
 using kttest::SetRows;
 using kttest::StoreBytes;
@@ -19,7 +20,7 @@ protected:
     DWORD Undo() { return History().DoUndo(from, to, NULL); }
     DWORD Redo() { return History().DoRedo(from, to, NULL); }
 
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     KT_EDIT_TEXTPOS from, to;
 };
 
@@ -196,9 +197,9 @@ TEST_F(UndoRedo, CommandNames)
 {
     SetRows(*buffer, {"abcd"});
     buffer->InsertText("xy", 1, 1, TRUE);
-    CKTSyntaxEditInsertStringCommand insert(buffer.Get(), "xy", {1, 1}, {1, 3});
-    CKTSyntaxEditDeleteStringCommand erase(buffer.Get(), "cd", {1, 3}, {1, 5});
-    CKTSyntaxEditReplaceStringCommand replace(buffer.Get(), "XY", "ab", {1, 1}, {1, 3});
+    CKTSyntaxEditInsertStringCommand insert(buffer, "xy", {1, 1}, {1, 3});
+    CKTSyntaxEditDeleteStringCommand erase(buffer, "cd", {1, 3}, {1, 5});
+    CKTSyntaxEditReplaceStringCommand replace(buffer, "XY", "ab", {1, 1}, {1, 3});
     CKTSyntaxEditBatchCommand batch;
     EXPECT_STREQ(insert.GetCommandText(), "Insert: xy");
     EXPECT_STREQ(erase.GetCommandText(), "Delete: cd");
@@ -217,4 +218,4 @@ TEST_F(UndoRedo, UndoWithNothingToUndoIsHarmless)
     EXPECT_FALSE(History().CanUndo());
     EXPECT_FALSE(History().CanRedo());
 }
-} // namespace
+}  // namespace
