@@ -2,11 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "KBHyperLink.h"
-#include "KBThemeManager.h"
 #include "KTSplitterTracker.h"
 #include "KTSmartPtr.h"
 #include "KTToolTipController.h"
-#include "TestSurface.h"
 #include "TestWindows.h"
 
 namespace {
@@ -229,52 +227,4 @@ TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
 	}
 	EXPECT_FALSE(::IsWindow(popup.GetSafeHwnd())) << "the popup was closed";
 	EXPECT_EQ(nullptr, CKTMouseMonitor::GetMonitoredWnd()) << "the hook went with it";
-}
-
-namespace {
-
-// A factory whose styles say where they came from.
-class CCountingFactory : public CKBThemeManagerStyleFactory
-{
-	DECLARE_DYNCREATE(CCountingFactory)
-public:
-	CKBThemeManagerStyle* CreateTheme(int nTheme) override
-	{
-		s_nMade++;
-		return CKBThemeManagerStyleFactory::CreateTheme(nTheme);
-	}
-	static int s_nMade;
-};
-int CCountingFactory::s_nMade = 0;
-IMPLEMENT_DYNCREATE(CCountingFactory, CKBThemeManagerStyleFactory)
-
-}  // namespace
-
-TEST(ThemeManager, HostsFollowTheManagersTheme)
-{
-	int nOld = KBThemeManager()->GetTheme();
-	CKBThemeManagerStyleHost host(RUNTIME_CLASS(CCountingFactory));
-	CCountingFactory::s_nMade = 0;
-	CKBThemeManagerStyle* pStyle = host.GetSafeTheme();
-	ASSERT_NE(nullptr, pStyle);
-	EXPECT_EQ(pStyle, host.GetSafeTheme()) << "made once";
-	EXPECT_EQ(1, CCountingFactory::s_nMade);
-	KBThemeManager()->SetTheme(kbThemeOffice);
-	CKBThemeManagerStyle* pOffice = host.GetSafeTheme();
-	EXPECT_EQ(kbThemeOffice, pOffice->GetTheme());
-	EXPECT_EQ(2, CCountingFactory::s_nMade);
-
-	CTestSurface surface(10, 10, 32, RGB(0, 0, 0));
-	pOffice->DrawFrame(surface.DC(), CRect(0, 0, 10, 10), FALSE);
-	EXPECT_EQ(pOffice->m_clrBorder, surface.Pixel(0, 5));
-	EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(5, 5));
-	KBThemeManager()->SetTheme(nOld);
-}
-
-TEST(ThemeManager, WrongFactoryClassFallsBackToThePlainOne)
-{
-	CKBThemeManagerStyleHost host(RUNTIME_CLASS(CObject));
-	EXPECT_NE(nullptr, host.GetSafeTheme());
-	CKBThemeManagerStyleHost none(NULL);
-	EXPECT_NE(nullptr, none.GetSafeTheme());
 }
