@@ -4,6 +4,7 @@
 #include "KTSyntaxEditBufferIterator.h"
 #include "TextTestHelpers.h"
 
+#include <memory>
 #include <string>
 
 using kttest::BufferPtr;
@@ -62,6 +63,31 @@ TEST(BufferIterator, StreamsRowsWithLineEndsAndAFinalLineEnd)
     }
     EXPECT_EQ(streamed, "ab\r\nc\r\n\r\n");
     EXPECT_EQ(it.SeekNext(1), nullptr);
+}
+
+// A buffer that counts its deaths.
+class CountedBuffer : public CKTSyntaxEditBufferManager
+{
+public:
+    explicit CountedBuffer(int* pDeaths) : m_pDeaths(pDeaths) {}
+    ~CountedBuffer() override { ++*m_pDeaths; }
+
+private:
+    int* m_pDeaths;
+};
+
+// A worker's iterator may outlive the document's reference to the buffer.
+TEST(BufferIterator, KeepsItsBufferAliveUntilItGoes)
+{
+    int nDeaths = 0;
+    BufferPtr buffer = KTMakeCounted<CountedBuffer>(&nDeaths);
+    SetRows(*buffer, {"ab"});
+    auto it = std::make_unique<CKTSyntaxEditBufferIterator>(buffer);
+    buffer.Release();
+    EXPECT_EQ(nDeaths, 0);
+    EXPECT_EQ(*it->GetText(1), 'a');
+    it.reset();
+    EXPECT_EQ(nDeaths, 1);
 }
 
 TEST(BufferIterator, PositionFollowsTheStream)
