@@ -1,13 +1,14 @@
 // INI entries, themes with parents, and themes applied to a schema.
 #include <gtest/gtest.h>
 
-#include "ConfigurationManager.h"
-#include "IniReader.h"
-#include "SyntaxEditThemes.h"
+#include "KTSyntaxEditConfigurationManager.h"
+#include "KTSyntaxEditIniReader.h"
+#include "KTSyntaxEditThemeSet.h"
 #include "TestFolder.h"
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
 TEST(IniReader, SplitsKeyValueAndComment)
 {
@@ -45,7 +46,7 @@ TEST(IniReader, ASectionNamedTwiceGivesTheLinesOfBoth)
     CKTSyntaxEditTheme theme;
     theme.Load(folder.Path("a.ini"));
     ASSERT_NE(theme.GetSection("A"), nullptr);
-    EXPECT_EQ(theme.GetSection("a")->at("x"), "3");
+    EXPECT_EQ(theme.GetSection("a")->GetValue("X"), "3");
 }
 
 class ThemeTest : public ::testing::Test
@@ -117,4 +118,4 @@ TEST(ConfigurationEntries, TheFirstOfTwoEqualNamesWins)
     config->Close();
 }
 
-} // namespace
+}  // namespace
