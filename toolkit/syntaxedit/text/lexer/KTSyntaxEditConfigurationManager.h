@@ -34,7 +34,7 @@ public:
                                const CKTSyntaxEditLexTextSchema::Ptr& schema) = 0;
 };
 
-class CKTSyntaxEditConfigurationManager : public CKTLexObject
+class CKTSyntaxEditConfigurationManager : public CKTLexCounted
 {
 public:
     enum FileKind

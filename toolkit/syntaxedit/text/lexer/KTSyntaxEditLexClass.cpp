@@ -318,7 +318,7 @@ bool CKTSyntaxEditLexClass::AddChild(const Ptr& child, bool secondKind)
 {
     if (!child)
         return false;
-    if (child.get() == this)
+    if (child.GetInterface() == this)
     {
         bool added = !m_bSelf;
         m_bSelf = true;
@@ -347,7 +347,7 @@ void CKTSyntaxEditLexClass::CopyFrom(const CKTSyntaxEditLexClass& source)
 
 CKTSyntaxEditLexClass::Ptr CKTSyntaxEditLexClass::Clone() const
 {
-    Ptr copy = KTMakeLex<CKTSyntaxEditLexClass>();
+    Ptr copy = KTMakeCounted<CKTSyntaxEditLexClass>();
     copy->CopyFrom(*this);
     return copy;
 }

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "KTLexObject.h"
+#include "KTLexCounted.h"
+#include "KTSmartPtr.h"
 #include "KTSyntaxEditLexTagTable.h"
 #include "KTSyntaxEditLexCursor.h"
 #include "KTSyntaxEditLexValue.h"
@@ -42,9 +43,9 @@ struct CKTSyntaxEditLexProperty
     bool TakesPart() const { return !values.empty(); }
 };
 
-using CKTLexBlockPtr = CKTLexPtr<CKTSyntaxEditLexTextBlock>;
+using CKTLexBlockPtr = CKTSmartPtr<CKTSyntaxEditLexTextBlock>;
 
-class CKTSyntaxEditLexClass : public CKTLexObject
+class CKTSyntaxEditLexClass : public CKTLexCounted
 {
 public:
     enum Prop
@@ -98,7 +99,7 @@ public:
         ktBroken = 0x400
     };
 
-    using Ptr = CKTLexPtr<CKTSyntaxEditLexClass>;
+    using Ptr = CKTSmartPtr<CKTSyntaxEditLexClass>;
     using List = std::vector<Ptr>;
 
     // Filling from descriptions.

@@ -93,11 +93,11 @@ bool CKTSyntaxEditLexClass::MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop,
 bool CKTSyntaxEditLexClass::MatchClass(CKTSyntaxEditLexTextSchema& schema, Prop prop, KT_EDIT_LEXPOS notBefore,
                                        const CKTSyntaxEditLexTextBlock* parent, CKTLexBlockPtr& found) const
 {
-    found.reset();
+    found.Release();
     const CKTLexBlockPtr& newest = schema.GetNewestBlock();
     if (!newest || !newest->m_ptrClass)
         return false;
-    if (parent && newest->m_ptrParent.get() != parent)
+    if (parent && newest->m_ptrParent.GetInterface() != parent)
         return false;
     if (notBefore.IsValid() && newest->m_posStart < notBefore)
         return false;
@@ -266,7 +266,7 @@ int CKTSyntaxEditLexClass::Run(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexT
             return result;
         if (m_arChildren.empty() && m_arChildren2.empty() && !m_bSelf)
             return result;
-        int children = schema.RunClassChildren(cursor, *this, block.get());
+        int children = schema.RunClassChildren(cursor, *this, block.GetInterface());
         result |= children & ~(ktStarted | ktEnded);
         if (result & (ktStop | ktRangeDone | ktBroken))
             return result;

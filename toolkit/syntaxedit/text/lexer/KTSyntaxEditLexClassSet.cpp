@@ -52,7 +52,7 @@ bool CKTSyntaxEditLexClassSet::Load(const CKTSyntaxEditLexClassInfoArray& infos)
     RemoveAll();
     for (const KT_EDIT_LEXCLASSINFO& info : infos.arClasses)
     {
-        Ptr cls = KTMakeLex<CKTSyntaxEditLexClass>();
+        Ptr cls = KTMakeCounted<CKTSyntaxEditLexClass>();
         cls->SetName(ktlex::Trim(info.strName));
         for (const KT_EDIT_SCHEMAFILEINFO& property : info.arProperties)
             cls->SetProperty(property);
@@ -90,7 +90,7 @@ CKTSyntaxEditLexClass::List CKTSyntaxEditLexClassSet::GetChildClasses(const CKTS
         if (cls->GetChildrenKind() == CKTSyntaxEditLexClass::ktChildrenList &&
             !ContainsNoCase(cls->GetChildrenNames(), m->GetName()))
             continue;
-        if (m.get() == cls)
+        if (m.GetInterface() == cls)
             self = true;
         else
             result.push_back(m);
@@ -111,7 +111,7 @@ int CKTSyntaxEditLexClassSet::IsDynParentName(const std::string& name, const CKT
     for (const std::string& parentName : cls.GetParentNames())
     {
         Ptr parent = FindClass(ktlex::Trim(parentName));
-        if (!parent || std::find(visited.begin(), visited.end(), parent.get()) != visited.end())
+        if (!parent || std::find(visited.begin(), visited.end(), parent.GetInterface()) != visited.end())
             continue;
         if (IsDynParentName(name, *parent, visited) != 0)
             return 1;

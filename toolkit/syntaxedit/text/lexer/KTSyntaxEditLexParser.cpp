@@ -28,7 +28,7 @@ void CKTSyntaxEditLexParser::Close()
     StopParseInThread();
     if (m_ptrSchema)
         m_ptrSchema->SetEventSink(nullptr);
-    m_ptrSchema.reset();
+    m_ptrSchema.Release();
 }
 
 void CKTSyntaxEditLexParser::SetTextSchema(const CKTSyntaxEditLexTextSchema* schema)
@@ -38,7 +38,7 @@ void CKTSyntaxEditLexParser::SetTextSchema(const CKTSyntaxEditLexTextSchema* sch
     {
         m_ptrSchema->DropParseResults();
         m_ptrSchema->SetEventSink(nullptr);
-        m_ptrSchema.reset();
+        m_ptrSchema.Release();
     }
     {
         std::lock_guard<std::mutex> options(m_optionsLock);
@@ -278,7 +278,7 @@ void CKTSyntaxEditLexParser::WorkerMain()
 
 void CKTSyntaxEditLexParser::ProcessTasks()
 {
-    CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.get();
+    CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.GetInterface();
     if (!schema || !m_taskList.m_pText || schema->GetBreakFlag().exchange(false))
         return;
     KT_EDIT_PARSE_TASK range = m_taskList.GetRange();

@@ -45,7 +45,7 @@ struct KT_EDIT_STRINGSET
     std::vector<std::string> arEndSeparators;
 };
 
-class CKTSyntaxEditLexParser : public CKTLexObject, private IKTLexSchemaEvents
+class CKTSyntaxEditLexParser : public CKTLexCounted, private IKTLexSchemaEvents
 {
 public:
     enum
@@ -60,7 +60,7 @@ public:
     // Stops the worker and drops the schema; the text must outlive the worker.
     void Close();
     void SetTextSchema(const CKTSyntaxEditLexTextSchema* schema);
-    CKTSyntaxEditLexTextSchema* GetTextSchema() const { return m_ptrSchema.get(); }
+    CKTSyntaxEditLexTextSchema* GetTextSchema() const { return m_ptrSchema.GetInterface(); }
     CKTSyntaxEditLexParserSchemaOptions GetSchemaOptions(const std::string& fileType);
 
     // Queues a range (both NULL: only wakes the worker) and starts the worker when needed.

@@ -7,31 +7,29 @@ namespace
 {
 
 std::mutex g_configLock;
-CKTSyntaxEditConfigurationManager* g_pConfig = nullptr;  // while any buffer lives
+CKTSmartPtr<CKTSyntaxEditConfigurationManager> g_ptrConfig;  // while any buffer lives
 int g_nConfigUsers = 0;
 
-CKTLexPtr<CKTSyntaxEditConfigurationManager> AcquireConfiguration()
+CKTSmartPtr<CKTSyntaxEditConfigurationManager> AcquireConfiguration()
 {
     std::lock_guard<std::mutex> lock(g_configLock);
-    if (!g_pConfig)
-        g_pConfig = new CKTSyntaxEditConfigurationManager();
+    if (g_ptrConfig.IsNull())
+        g_ptrConfig = KTMakeCounted<CKTSyntaxEditConfigurationManager>();
     ++g_nConfigUsers;
-    return CKTLexPtr<CKTSyntaxEditConfigurationManager>(g_pConfig);
+    return g_ptrConfig;
 }
 
 // The last buffer ends the configuration's threads.
 void ReleaseConfiguration()
 {
-    CKTSyntaxEditConfigurationManager* last = nullptr;
+    CKTSmartPtr<CKTSyntaxEditConfigurationManager> last;
     {
         std::lock_guard<std::mutex> lock(g_configLock);
         if (--g_nConfigUsers == 0)
-            last = std::exchange(g_pConfig, nullptr);
+            last = std::move(g_ptrConfig);
     }
-    if (!last)
-        return;
-    last->Close();
-    last->Release();
+    if (last)
+        last->Close();
 }
 
 // Buffer columns are 1-based character positions; the lexer counts from 0.
@@ -52,7 +50,7 @@ void CKTSyntaxEditLexParserAdapter::Install() { CKTSyntaxEditBufferManager::SetL
 CKTSyntaxEditConfigurationManager* CKTSyntaxEditLexParserAdapter::GetConfiguration()
 {
     std::lock_guard<std::mutex> lock(g_configLock);
-    return g_pConfig;
+    return g_ptrConfig;
 }
 
 CKTSyntaxEditLexParserAdapter* CKTSyntaxEditLexParserAdapter::FromBuffer(const CKTSyntaxEditBufferManager* buffer)
@@ -61,7 +59,7 @@ CKTSyntaxEditLexParserAdapter* CKTSyntaxEditLexParserAdapter::FromBuffer(const C
 }
 
 CKTSyntaxEditLexParserAdapter::CKTSyntaxEditLexParserAdapter(CKTSyntaxEditBufferManager* buffer)
-    : m_pBuffer(buffer), m_text(*buffer), m_ptrParser(KTMakeLex<CKTSyntaxEditLexParser>()),
+    : m_pBuffer(buffer), m_text(*buffer), m_ptrParser(KTMakeCounted<CKTSyntaxEditLexParser>()),
       m_ptrConfig(AcquireConfiguration())
 {
     m_sink.SetHandler(ktWakeParser, [this](DWORD, WPARAM, LPARAM) { DeliverParserEvents(); });
@@ -75,7 +73,7 @@ CKTSyntaxEditLexParserAdapter::~CKTSyntaxEditLexParserAdapter()
     m_ptrConfig->Unadvise(this);
     m_ptrParser->SetWakeFunction(nullptr);
     m_ptrParser->Close();  // the worker reads the buffer: it ends before the buffer goes
-    m_ptrConfig.reset();
+    m_ptrConfig.Release();
     ReleaseConfiguration();
 }
 
@@ -110,7 +108,7 @@ void CKTSyntaxEditLexParserAdapter::SelectSchema(bool configChanged)
     CKTSyntaxEditLexTextSchema::Ptr schema;
     if (m_pBuffer->IsSyntaxColor())
         schema = m_ptrConfig->GetSchemaForFileType(m_text.GetFileType());
-    m_ptrParser->SetTextSchema(schema.get());
+    m_ptrParser->SetTextSchema(schema.GetInterface());
     m_ptrParser->ParseAll(&m_text, configChanged);
 }
 
@@ -125,5 +123,6 @@ void CKTSyntaxEditLexParserAdapter::OnConfigEvent(int code, int, const std::stri
 void CKTSyntaxEditLexParserAdapter::DeliverParserEvents()
 {
     for (const KT_EDIT_LEXPARSEREVENT& event : m_ptrParser->TakeEvents())
-        m_pBuffer->GetConnection()->SendEvent(DWORD(event.nCode), WPARAM(event.block.get()), LPARAM(event.nValue), 0);
+        m_pBuffer->GetConnection()->SendEvent(DWORD(event.nCode), WPARAM(event.block.GetInterface()),
+                                              LPARAM(event.nValue), 0);
 }

@@ -28,7 +28,7 @@ public:
     explicit CKTSyntaxEditLexParserAdapter(CKTSyntaxEditBufferManager* buffer);
     ~CKTSyntaxEditLexParserAdapter() override;
 
-    CKTSyntaxEditLexParser* GetParser() const { return m_ptrParser.get(); }
+    CKTSyntaxEditLexParser* GetParser() const { return m_ptrParser.GetInterface(); }
     const IKTLexTextSource& GetText() const { return m_text; }
 
     void BreakParsing() override;
@@ -53,7 +53,7 @@ private:
 
     CKTSyntaxEditBufferManager* m_pBuffer;  // owns this link
     CKTSyntaxEditBufferText m_text;
-    CKTLexPtr<CKTSyntaxEditLexParser> m_ptrParser;
-    CKTLexPtr<CKTSyntaxEditConfigurationManager> m_ptrConfig;
+    CKTSmartPtr<CKTSyntaxEditLexParser> m_ptrParser;
+    CKTSmartPtr<CKTSyntaxEditConfigurationManager> m_ptrConfig;
     CKTNotificationSinkMT m_sink;  // delivers on the thread that made the buffer
 };

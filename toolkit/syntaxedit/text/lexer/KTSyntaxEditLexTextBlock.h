@@ -3,10 +3,11 @@
 #pragma once
 
 #include "KTSyntaxEditLexClass.h"
-#include "KTLexObject.h"
+#include "KTLexCounted.h"
+#include "KTSmartPtr.h"
 #include "KTSyntaxEditLexCursor.h"
 
-class CKTSyntaxEditLexTextBlock : public CKTLexObject
+class CKTSyntaxEditLexTextBlock : public CKTLexCounted
 {
 public:
     CKTSyntaxEditLexClass::Ptr m_ptrClass;

@@ -14,7 +14,7 @@ bool CKTSyntaxEditLexTextSchema::LoadClasses(const CKTSyntaxEditLexClassInfoArra
 
 CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::Clone() const
 {
-    Ptr copy = KTMakeLex<CKTSyntaxEditLexTextSchema>(m_strName);
+    Ptr copy = KTMakeCounted<CKTSyntaxEditLexTextSchema>(m_strName);
     std::lock_guard<std::mutex> classes(m_classLock);
     m_classes.CopyTo(copy->m_classes);
     return copy;

@@ -56,7 +56,7 @@ using CKTLexBlockChain = std::vector<CKTLexBlockPtr>;  // in document order
 // Values of one theme section by lower-cased key, looked up by class name.
 using KTLexThemeLookup = std::function<const std::map<std::string, std::string>*(const std::string&)>;
 
-class CKTSyntaxEditLexTextSchema : public CKTLexObject
+class CKTSyntaxEditLexTextSchema : public CKTLexCounted
 {
 public:
     enum EditKind
@@ -64,7 +64,7 @@ public:
         ktInsert = 1,
         ktDelete = 2
     };
-    using Ptr = CKTLexPtr<CKTSyntaxEditLexTextSchema>;
+    using Ptr = CKTSmartPtr<CKTSyntaxEditLexTextSchema>;
 
     explicit CKTSyntaxEditLexTextSchema(std::string name) : m_strName(std::move(name)) {}
 

@@ -51,17 +51,18 @@ void CKTSyntaxEditLexTextSchema::GetRowColors(int row, int rowLength, const KT_E
         size_t next = FirstBlockAfter(blocks, {row, 1});
         std::vector<const CKTSyntaxEditLexTextBlock*> covering;
         if (next > 0)
-            for (const CKTSyntaxEditLexTextBlock* b = blocks[next - 1].get(); b; b = b->m_ptrParent.get())
+            for (const CKTSyntaxEditLexTextBlock* b = blocks[next - 1].GetInterface(); b;
+                 b = b->m_ptrParent.GetInterface())
                 covering.push_back(b);
         std::reverse(covering.begin(), covering.end());
         for (size_t i = next; i < blocks.size() && blocks[i]->m_posStart.nRow == row; ++i)
-            covering.push_back(blocks[i].get());
+            covering.push_back(blocks[i].GetInterface());
         for (const CKTSyntaxEditLexTextBlock* block : covering)
         {
             int first = 0;
             int last = 0;
             if (block->m_ptrClass && BlockColumns(*block, row, rowLength, first, last))
-                std::fill(owner.begin() + first, owner.begin() + last, block->m_ptrClass.get());
+                std::fill(owner.begin() + first, owner.begin() + last, block->m_ptrClass.GetInterface());
         }
     }
     for (int col = 0; col < rowLength;)
@@ -108,7 +109,8 @@ std::vector<KT_EDIT_LEXBLOCKINFO> CKTSyntaxEditLexTextSchema::GetBlocks() const
     for (const CKTLexBlockPtr& block : m_chain)
     {
         int depth = 0;
-        for (const CKTSyntaxEditLexTextBlock* p = block->m_ptrParent.get(); p; p = p->m_ptrParent.get())
+        for (const CKTSyntaxEditLexTextBlock* p = block->m_ptrParent.GetInterface(); p;
+             p = p->m_ptrParent.GetInterface())
             ++depth;
         infos.push_back({block->m_ptrClass ? block->m_ptrClass->GetName() : std::string(), block->m_posStart,
                          block->m_posEnd, depth});

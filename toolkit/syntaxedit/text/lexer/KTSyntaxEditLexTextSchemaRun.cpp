@@ -32,7 +32,7 @@ private:
 
 }  // namespace
 
-CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const { return KTMakeLex<CKTSyntaxEditLexTextBlock>(); }
+CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const { return KTMakeCounted<CKTSyntaxEditLexTextBlock>(); }
 
 const CKTLexBlockPtr& CKTSyntaxEditLexTextSchema::GetNewestBlock() const
 {
@@ -115,9 +115,9 @@ size_t CKTSyntaxEditLexTextSchema::FindRestart(KT_EDIT_LEXPOS start) const
 {
     if (m_chain.size() < 2 || m_chain[0]->m_ptrParent)
         return SIZE_MAX;
-    const CKTSyntaxEditLexTextBlock* root = m_chain[0].get();
+    const CKTSyntaxEditLexTextBlock* root = m_chain[0].GetInterface();
     for (size_t i = FirstBlockAfter({start.nRow, 0}); i-- > 1;)
-        if (m_chain[i]->m_ptrParent.get() == root)
+        if (m_chain[i]->m_ptrParent.GetInterface() == root)
             return i;
     return SIZE_MAX;
 }
@@ -222,7 +222,7 @@ int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const C
     if (m_bTooDeep)
         return CKTSyntaxEditLexClass::ktRangeDone;
     CNestingLevel level(m_nDepth);
-    CKTSyntaxEditLexClass* cls = block->m_ptrClass.get();
+    CKTSyntaxEditLexClass* cls = block->m_ptrClass.GetInterface();
     CKTLexBlockPtr holder = block;
     bool consumed = false;
     do
@@ -258,7 +258,7 @@ int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const C
 
 void CKTSyntaxEditLexTextSchema::LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent)
 {
-    if (parent && !m_oldTail.empty() && parent == m_chain[0].get() && TrySync(block))
+    if (parent && !m_oldTail.empty() && parent == m_chain[0].GetInterface() && TrySync(block))
         return;
     auto data = LockData();
     block->m_ptrParent = parent;
@@ -274,11 +274,11 @@ bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block)
         return false;
     while (m_nOldNext < m_oldTail.size() && m_oldTail[m_nOldNext]->m_posStart < block->m_posStart)
         ++m_nOldNext;
-    const CKTSyntaxEditLexTextBlock* root = m_chain[0].get();
+    const CKTSyntaxEditLexTextBlock* root = m_chain[0].GetInterface();
     for (size_t j = m_nOldNext; j < m_oldTail.size() && m_oldTail[j]->m_posStart == block->m_posStart; ++j)
     {
         const CKTLexBlockPtr& old = m_oldTail[j];
-        if (old->m_ptrParent.get() != root || old->m_ptrClass != block->m_ptrClass || old->IsOpen())
+        if (old->m_ptrParent.GetInterface() != root || old->m_ptrClass != block->m_ptrClass || old->IsOpen())
             continue;
         auto data = LockData();
         m_chain.insert(m_chain.end(), m_oldTail.begin() + long(j), m_oldTail.end());
@@ -291,7 +291,7 @@ bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block)
 void CKTSyntaxEditLexTextSchema::EndChildren(CKTSyntaxEditLexTextBlock& block)
 {
     auto data = LockData();
-    for (size_t i = m_chain.size(); i-- > 0 && m_chain[i].get() != &block;)
+    for (size_t i = m_chain.size(); i-- > 0 && m_chain[i].GetInterface() != &block;)
     {
         CKTSyntaxEditLexTextBlock& child = *m_chain[i];
         if (child.IsOpen())
@@ -359,7 +359,8 @@ bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, const CKTSyntaxEditLexC
     KT_EDIT_LEXPOS at{row, 0};
     std::vector<const CKTSyntaxEditLexTextBlock*> open;
     size_t next = FirstBlockAfter({row, 1});
-    for (const CKTSyntaxEditLexTextBlock* b = next ? m_chain[next - 1].get() : nullptr; b; b = b->m_ptrParent.get())
+    for (const CKTSyntaxEditLexTextBlock* b = next ? m_chain[next - 1].GetInterface() : nullptr; b;
+         b = b->m_ptrParent.GetInterface())
         if (b->IsOpen() || b->m_posEnd >= at)
             open.insert(open.begin(), b);
     for (const CKTSyntaxEditLexTextBlock* b : open)

@@ -19,7 +19,7 @@ void CKTSyntaxEditSchemeSet::LoadScheme(const KT_EDIT_INI_ENTRY& entry, const KT
     CKTSyntaxEditLexClassInfoArray infos;
     if (!CKTSyntaxEditSchemaFileManager::Instance().ReadSchemaFile(entry.strValue, true, infos))
         return;
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>(entry.strKey);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>(entry.strKey);
     schema->LoadClasses(infos);
     schema->ApplyTheme(theme);
     m_mapSchemas[ktlex::Lower(entry.strKey)] = schema;

@@ -78,7 +78,7 @@ struct CBuffer
 
     void Install(const CKTSyntaxEditLexTextSchema::Ptr& schema)
     {
-        parser->SetTextSchema(schema.get());
+        parser->SetTextSchema(schema.GetInterface());
         parser->TakeEvents();
         parser->ParseAll(&text);
     }
@@ -102,14 +102,14 @@ struct CBuffer
         CKTSyntaxEditLexTextSchema* schema = parser->GetTextSchema();
         if (!schema)
         {
-            CKTSyntaxEditLexTextSchema::Ptr none = KTMakeLex<CKTSyntaxEditLexTextSchema>("none");
+            CKTSyntaxEditLexTextSchema::Ptr none = KTMakeCounted<CKTSyntaxEditLexTextSchema>("none");
             return DescribeRow(*none, text, row);
         }
         return DescribeRow(*schema, text, row);
     }
 
     CTestText text;
-    CKTLexPtr<CKTSyntaxEditLexParser> parser = KTMakeLex<CKTSyntaxEditLexParser>();
+    CKTSmartPtr<CKTSyntaxEditLexParser> parser = KTMakeCounted<CKTSyntaxEditLexParser>();
 };
 
 class ConfigParserTest : public ::testing::Test
@@ -135,7 +135,8 @@ protected:
 
     CTestFolder m_folder{"config"};
     CReceiver m_receiver;
-    CKTLexPtr<CKTSyntaxEditConfigurationManager> m_config = KTMakeLex<CKTSyntaxEditConfigurationManager>(kPeriodMs);
+    CKTSmartPtr<CKTSyntaxEditConfigurationManager> m_config =
+        KTMakeCounted<CKTSyntaxEditConfigurationManager>(kPeriodMs);
 };
 
 TEST_F(ConfigParserTest, LoadsThemesAndSchemesOfTheProgramFolder)
@@ -296,7 +297,7 @@ TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(
         ReadTestFile(std::string(KT_TEST_CORPUS_DIR) + "/nesting-without-end.scheme"), infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("deep");
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("deep");
     schema->LoadClasses(infos);
     CBuffer buffer("/* a */ int x = 0x1F; // b\n\"s\\\"\" 'c' #if 12\n{ return; }", ".diagram");
     buffer.Install(schema);
@@ -321,10 +322,10 @@ TEST(LexParserThread, ConfigurationChangesParseWhereTheSchemeSays)
         ktlex::ReplaceAll(scheme, "FirstParseInSeparateThread = 1", "FirstParseInSeparateThread = 0");
         CKTSyntaxEditLexClassInfoArray infos;
         CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-        auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("C");
+        auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
         schema->LoadClasses(infos);
         CBuffer buffer("int a; /* b */", ".c");
-        buffer.parser->SetTextSchema(schema.get());
+        buffer.parser->SetTextSchema(schema.GetInterface());
         buffer.parser->ParseAll(&buffer.text, true);
         bool atOnce = *inThread == '0';
         EXPECT_EQ(buffer.parser->IsWorkerRunning(), !atOnce) << inThread;
@@ -341,7 +342,7 @@ TEST(LexParserThread, IdleWorkersEndAndStartAgain)
     ktlex::ReplaceAll(scheme, "ParserThreadIdleLifeTime_sec = 60", "ParserThreadIdleLifeTime_sec = 1");
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("C");
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
     schema->LoadClasses(infos);
     CBuffer buffer("int a;", ".c");
     buffer.Install(schema);

@@ -13,7 +13,7 @@ CKTSyntaxEditLexTextSchema::Ptr Schema(const std::string& body)
 {
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(body, infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("test");
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("test");
     schema->LoadClasses(infos);
     return schema;
 }
@@ -24,7 +24,7 @@ CKTSyntaxEditLexClass* TreeClass(const CKTSyntaxEditLexClass::List& list, const 
     for (const auto& cls : list)
     {
         if (cls->GetName() == name)
-            return cls.get();
+            return cls.GetInterface();
         if (auto* found = TreeClass(cls->GetChildren(), name))
             return found;
         if (auto* found = TreeClass(cls->GetChildrenOfSecondKind(), name))

@@ -58,7 +58,7 @@ std::string RowColors(CKTSyntaxEditBufferManager* buffer, int row)
     std::string line;
     link->GetText().GetRowText(row, line);
     text.SetText(std::string(size_t(row - 1), '\n') + line);
-    CKTSyntaxEditLexTextSchema::Ptr none = KTMakeLex<CKTSyntaxEditLexTextSchema>("none");
+    CKTSyntaxEditLexTextSchema::Ptr none = KTMakeCounted<CKTSyntaxEditLexTextSchema>("none");
     return DescribeRow(schema ? *schema : *none, text, row);
 }
 

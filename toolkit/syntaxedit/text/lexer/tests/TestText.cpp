@@ -87,7 +87,7 @@ CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative)
 {
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(ReadTestFile(ConfigPath(relative)), infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>(relative);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>(relative);
     schema->LoadClasses(infos);
     return schema;
 }

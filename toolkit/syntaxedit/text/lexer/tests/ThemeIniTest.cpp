@@ -106,7 +106,7 @@ TEST(ConfigurationEntries, TheFirstOfTwoEqualNamesWins)
     WriteTestFile(folder.Path("c.scheme"), ReadTestFile(ConfigPath("schemes/c.scheme")));
     WriteTestFile(folder.Path("SyntaxEdit.ini"),
                   "[themes]\r\nDefault = one.ini\r\nDefault = two.ini\r\n[schemes]\r\nC = c.scheme\r\n");
-    auto config = KTMakeLex<CKTSyntaxEditConfigurationManager>();
+    auto config = KTMakeCounted<CKTSyntaxEditConfigurationManager>();
     config->SetConfigFile(folder.Path("SyntaxEdit.ini"));
     EXPECT_EQ(config->GetThemeNames(), (std::vector<std::string>{"Default"}));
     auto schema = config->GetSchemaForFileType(".c");
