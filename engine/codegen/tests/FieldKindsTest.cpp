@@ -21,7 +21,7 @@ enum Kind
     kBits = 1 << 1,
     kTexts = 1 << 2,         // fixed and zero-ended
     kRelatedTexts = 1 << 3,  // with their length field
-    kTextArrays = 1 << 4,    // with their count field
+    kTextArrays = 1 << 4,    // with and without a count field
     kTlvs = 1 << 5,
     kAllKinds = (1 << 6) - 1
 };
@@ -53,6 +53,7 @@ void AddKinds(unsigned kinds, FieldRecordArray& fields)
     {
         fields.Add(IntegerField("count", "signed short int"));
         fields.Add(TextArrayField("tags", "5", "4", "count"));
+        fields.Add(TextArrayField("codes", "3", "2", ""));
     }
     if (kinds & kTlvs)
     {
