@@ -173,11 +173,12 @@ private:
         return "(size_t)" + Member(list_.fields[field.countField]);
     }
 
-    void CheckCount(const FieldLayout& field, CodeText& out) const
+    // DRAVOLINT_E_RANGE when the related field at index exceeds max.
+    void CheckRelated(int index, ull max, CodeText& out) const
     {
-        if (field.countField < 0)
+        if (index < 0)
             return;
-        std::string test = OutOfRange(list_.fields[field.countField], field.maxCount);
+        std::string test = OutOfRange(list_.fields[index], max);
         if (test.empty())
             return;
         out.Linef("if (%s)", test.c_str());
@@ -204,7 +205,9 @@ private:
             Try(out, n_, TextCall(field, verb, Member(field)));
             return;
         }
-        CheckCount(field, out);
+        CheckRelated(field.countField, field.maxCount, out);
+        // Checked here too, as no text of an empty run would check it.
+        CheckRelated(field.lengthField, field.maxLength, out);
         out.Open("for (i = 0; i < " + Count(field) + "; ++i)");
         Try(out, n_, TextCall(field, verb, Member(field) + "[i]"));
         out.Close();
