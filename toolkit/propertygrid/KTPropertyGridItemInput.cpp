@@ -139,7 +139,11 @@ void CKTPropertyGridItem::ClickIntoEdit(CPoint point)
     if (::GetCapture())
         ::ReleaseCapture();
     BOOL bSwapped = ::GetSystemMetrics(SM_SWAPBUTTON);
+    // A release already queued behind the press would leave the repeat held down.
+    BOOL bHeld = (::GetAsyncKeyState(bSwapped ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
     ::mouse_event(bSwapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    if (!bHeld)
+        ::mouse_event(bSwapped ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
 void CKTPropertyGridItem::OnLButtonDblClk(UINT /*nFlags*/, CPoint point)

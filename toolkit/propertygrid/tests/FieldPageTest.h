@@ -5,6 +5,9 @@
 
 #include "GridTestWindow.h"
 #include "KTDrawObjects.h"
+#include "TestInput.h"
+
+#include <memory>
 
 class FieldPageTest : public ::testing::Test
 {
@@ -16,6 +19,7 @@ protected:
         m_grid.SetOwner(&m_owner);
         m_pCategory = BuildFieldPage(m_grid);
         m_pView = m_grid.GetGridView();
+        m_pInput = std::make_unique<CTestInput>(m_pView->GetSafeHwnd());
         Settle();
     }
     CKTPropertyGridItem* Find(LPCSTR lpszCaption) { return m_pView->GetCategories()->FindItemByCaption(lpszCaption); }
@@ -42,8 +46,11 @@ protected:
         Settle();
     }
 
+    CTestInput& Input() { return *m_pInput; }
+
     CGridOwner& m_owner = CGridOwner::Shared();
     CKTPropertyGrid m_grid;
     CKTPropertyGridItem* m_pCategory = nullptr;
     CKTPropertyGridView* m_pView = nullptr;
+    std::unique_ptr<CTestInput> m_pInput;  // real input to the view
 };

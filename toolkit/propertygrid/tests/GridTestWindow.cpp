@@ -201,53 +201,6 @@ void LeftDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
 
 void LeftUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
 
-// The press is handled before the release arrives, as with a hand on the
-// mouse: the grid repeats a press into the edit it opens.
-void ClickAt(CPoint ptScreen)
-{
-    MoveCursor(ptScreen);
-    LeftDown();
-    Settle(2);
-    LeftUp();
-    Settle();
-}
-
-void DoubleClickAt(CPoint ptScreen)
-{
-    MoveCursor(ptScreen);
-    for (int i = 0; i < 2; i++)
-    {
-        LeftDown();
-        Settle(2);
-        LeftUp();
-        Settle(2);
-    }
-    Settle();
-}
-
-void PressKey(WORD vk)
-{
-    SendKey(vk, FALSE);
-    SendKey(vk, TRUE);
-    Settle(3);
-}
-
-void TypeText(const char* psz)
-{
-    for (; *psz; ++psz)
-    {
-        SHORT nScan = ::VkKeyScanA(*psz);
-        BOOL bShift = (nScan & 0x100) != 0;
-        if (bShift)
-            SendKey(VK_SHIFT, FALSE);
-        SendKey(static_cast<WORD>(nScan & 0xFF), FALSE);
-        SendKey(static_cast<WORD>(nScan & 0xFF), TRUE);
-        if (bShift)
-            SendKey(VK_SHIFT, TRUE);
-    }
-    Settle();
-}
-
 CPoint ClientToScreenPoint(CWnd* pWnd, CPoint pt)
 {
     pWnd->ClientToScreen(&pt);

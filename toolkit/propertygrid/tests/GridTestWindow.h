@@ -47,27 +47,14 @@ protected:
 // Builds the designer's field page on a grid in theme 6; answers the category.
 CKTPropertyGridItem* BuildFieldPage(CKTPropertyGrid& grid);
 
-// Input that goes through the system queue, and waiting for it.
+// Splitter drags run the grid's own message loop on this thread: their
+// input is queued whole before anything is handled.
 void Settle(int nRounds = 8);
-// Queues a move; MoveCursor also waits for it. A drag queues all its input first:
-// the grid's drag loop runs on this thread.
 void QueueMove(CPoint ptScreen);
 void QueueKey(WORD vk);
 void MoveCursor(CPoint ptScreen);
 void LeftDown();
 void LeftUp();
-void ClickAt(CPoint ptScreen);
-void DoubleClickAt(CPoint ptScreen);
-void PressKey(WORD vk);
-void TypeText(const char* psz);
-// Pumps until the condition holds or about two seconds pass.
-template <class TCondition>
-bool WaitFor(TCondition condition)
-{
-    for (int i = 0; i < 200 && !condition(); i++)
-        Settle(1);
-    return condition();
-}
 
 CPoint ClientToScreenPoint(CWnd* pWnd, CPoint pt);
 // A pixel of a window's client area as the screen shows it.

@@ -2,6 +2,7 @@
 #include "FieldPageTest.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridInplaceList.h"
+#include "MessagePump.h"
 
 namespace
 {
@@ -38,23 +39,28 @@ protected:
     CPoint ValuePoint(CKTPropertyGridItem* pItem)
     {
         CRect rc = RowRect(pItem);
-        return ClientToScreenPoint(m_pView, CPoint(m_pView->GetDividerPos() + 30, rc.CenterPoint().y));
+        return CPoint(m_pView->GetDividerPos() + 30, rc.CenterPoint().y);
     }
-    CPoint CaptionPoint(CKTPropertyGridItem* pItem)
-    {
-        return ClientToScreenPoint(m_pView, CPoint(40, RowRect(pItem).CenterPoint().y));
-    }
+    CPoint CaptionPoint(CKTPropertyGridItem* pItem) { return CPoint(40, RowRect(pItem).CenterPoint().y); }
     // Clicks the value and waits until the edit has the focus for the item.
     void StartEditing(CKTPropertyGridItem* pItem)
     {
-        ClickAt(ValuePoint(pItem));
-        ASSERT_TRUE(WaitFor([&] { return ::GetFocus() == Edit().GetSafeHwnd() && Edit().GetItem() == pItem; }));
+        Input().Click(ValuePoint(pItem));
+        ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Edit().GetSafeHwnd() && Edit().GetItem() == pItem; }));
     }
     BOOL ListOpen() { return List().GetSafeHwnd() && List().IsWindowVisible(); }
+    // Keys for the open list: holding the focus as a top-level popup, the
+    // display makes it the foreground window.
+    CTestInput& ListInput()
+    {
+        m_pListInput = std::make_unique<CTestInput>(List().GetSafeHwnd());
+        return *m_pListInput;
+    }
 
     CKTPropertyGridItem* m_pMany = nullptr;   // 25 allowed values
     CKTPropertyGridItem* m_pMode = nullptr;   // picked by typing a letter
     CKTPropertyGridItem* m_pShort = nullptr;  // at most 4 characters
+    std::unique_ptr<CTestInput> m_pListInput;
 };
 
 }  // namespace
@@ -80,7 +86,7 @@ TEST_F(InplaceEditTest, ClickOpensTheEditOverTheValueWithItsMargins)
     EXPECT_EQ(3, HIWORD(dwMargins));
     EXPECT_EQ(1, m_owner.Count(KTPGN_REQUESTEDIT));
 
-    ClickAt(ValuePoint(Find("Unit")));
+    Input().Click(ValuePoint(Find("Unit")));
     EXPECT_EQ(Find("Unit"), Edit().GetItem());
     rcEdit = CKTWindowRect(hEdit);
     m_pView->ScreenToClient(&rcEdit);
@@ -92,9 +98,9 @@ TEST_F(InplaceEditTest, TypingAndEnterStoreTheTextAndTellTheOwner)
 {
     CKTPropertyGridItem* pMaxLength = Find("Max Length");
     StartEditing(pMaxLength);
-    TypeText("12");
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return m_owner.Count(KTPGN_VALUECHANGED) == 1; }));
+    Input().Text("12");
+    Input().Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return m_owner.Count(KTPGN_VALUECHANGED) == 1; }));
     EXPECT_EQ((std::vector<int>{KTPGN_AFTEREDIT, KTPGN_VALUECHANGED}), m_owner.EditCodes());
     EXPECT_STREQ("12", m_owner.Last(KTPGN_AFTEREDIT)->strText);
     EXPECT_EQ(pMaxLength, m_owner.Last(KTPGN_VALUECHANGED)->pItem);
@@ -108,10 +114,10 @@ TEST_F(InplaceEditTest, EscapeAndLeavingCancelAndKeepTheValue)
     CKTPropertyGridItem* pMaxCount = Find("Max Count");
     pMaxCount->SetValue("3");
     StartEditing(pMaxCount);
-    TypeText("99");
-    PressKey(VK_ESCAPE);
-    ClickAt(CaptionPoint(Find("Unit")));
-    ASSERT_TRUE(WaitFor([&] { return m_owner.Count(KTPGN_CANCELEDIT) == 1; }));
+    Input().Text("99");
+    Input().Key(VK_ESCAPE);
+    Input().Click(CaptionPoint(Find("Unit")));
+    ASSERT_TRUE(PumpUntil([&] { return m_owner.Count(KTPGN_CANCELEDIT) == 1; }));
     EXPECT_EQ(0, m_owner.Count(KTPGN_VALUECHANGED));
     EXPECT_EQ(0, m_owner.Count(KTPGN_AFTEREDIT));
     EXPECT_STREQ("3", pMaxCount->GetValue());
@@ -120,16 +126,16 @@ TEST_F(InplaceEditTest, EscapeAndLeavingCancelAndKeepTheValue)
 TEST_F(InplaceEditTest, AnOwnerCanRefuseTheEdit)
 {
     m_owner.m_bRefuseEdit = TRUE;
-    ClickAt(ValuePoint(Find("Max Length")));
+    Input().Click(ValuePoint(Find("Max Length")));
     EXPECT_NE(Edit().GetSafeHwnd(), ::GetFocus());
     EXPECT_EQ(m_pView->GetSafeHwnd(), ::GetFocus());
 }
 
 TEST_F(InplaceEditTest, F4OpensTheToolWindowListShowingTenOfTwentyFive)
 {
-    ClickAt(CaptionPoint(m_pMany));
-    PressKey(VK_F4);
-    ASSERT_TRUE(WaitFor([&] { return ListOpen(); }));
+    Input().Click(CaptionPoint(m_pMany));
+    Input().Key(VK_F4);
+    ASSERT_TRUE(PumpUntil([&] { return ListOpen(); }));
     EXPECT_EQ(25, List().GetCount());
     EXPECT_EQ(7, List().GetCurSel()) << "the row of the current value";
     EXPECT_TRUE(List().GetExStyle() & WS_EX_TOOLWINDOW);
@@ -144,9 +150,10 @@ TEST_F(InplaceEditTest, F4OpensTheToolWindowListShowingTenOfTwentyFive)
     EXPECT_EQ(rcRow.bottom, rcList.top) << "opens below the row";
     EXPECT_EQ(rcRow.right, rcList.right);
 
-    PressKey(VK_DOWN);
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return !ListOpen(); }));
+    CTestInput& list = ListInput();
+    EXPECT_TRUE(list.Key(VK_DOWN));
+    EXPECT_TRUE(list.Key(VK_RETURN));
+    ASSERT_TRUE(PumpUntil([&] { return !ListOpen(); }));
     EXPECT_STREQ("c8", m_pMany->GetValue());
     EXPECT_EQ((std::vector<int>{KTPGN_AFTEREDIT, KTPGN_VALUECHANGED}), m_owner.EditCodes());
     EXPECT_EQ(8, m_pMany->GetConstraints()->GetCurrent());
@@ -154,11 +161,11 @@ TEST_F(InplaceEditTest, F4OpensTheToolWindowListShowingTenOfTwentyFive)
 
 TEST_F(InplaceEditTest, EscapeClosesTheListAndCancels)
 {
-    ClickAt(CaptionPoint(m_pMany));
-    PressKey(VK_F4);
-    ASSERT_TRUE(WaitFor([&] { return ListOpen(); }));
-    PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitFor([&] { return !ListOpen(); }));
+    Input().Click(CaptionPoint(m_pMany));
+    Input().Key(VK_F4);
+    ASSERT_TRUE(PumpUntil([&] { return ListOpen(); }));
+    EXPECT_TRUE(ListInput().Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !ListOpen(); }));
     EXPECT_EQ(1, m_owner.Count(KTPGN_CANCELEDIT));
     EXPECT_STREQ("c7", m_pMany->GetValue());
 }
@@ -174,33 +181,33 @@ TEST_F(InplaceEditTest, NearTheScreenBottomTheListOpensAboveTheRow)
     m_owner.SetWindowPos(NULL, rcOwner.left, rcOwner.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     Settle();
 
-    ClickAt(CaptionPoint(m_pMany));
-    PressKey(VK_F4);
-    ASSERT_TRUE(WaitFor([&] { return ListOpen(); }));
+    Input().Click(CaptionPoint(m_pMany));
+    Input().Key(VK_F4);
+    ASSERT_TRUE(PumpUntil([&] { return ListOpen(); }));
     rcRow = RowRect(m_pMany);
     m_pView->ClientToScreen(&rcRow);
     EXPECT_EQ(rcRow.top, CKTWindowRect(&List()).bottom);
-    PressKey(VK_ESCAPE);
+    ListInput().Key(VK_ESCAPE);
 }
 
 TEST_F(InplaceEditTest, ArrowsStopAtTheEndsAndDoubleClickWraps)
 {
     CKTPropertyGridItem* pUnit = Find("Unit");
     StartEditing(pUnit);
-    PressKey(VK_UP);
+    Input().Key(VK_UP);
     EXPECT_STREQ("byte", EditText()) << "Up on the first stays";
-    PressKey(VK_DOWN);
-    PressKey(VK_DOWN);
-    PressKey(VK_DOWN);
+    Input().Key(VK_DOWN);
+    Input().Key(VK_DOWN);
+    Input().Key(VK_DOWN);
     EXPECT_STREQ("TLV", EditText()) << "Down on the last stays";
     EXPECT_EQ(2, pUnit->GetConstraints()->GetCurrent());
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return pUnit->GetValue() == "TLV"; }));
+    Input().Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return pUnit->GetValue() == "TLV"; }));
 
     StartEditing(pUnit);
-    Settle(::GetDoubleClickTime() / 10 + 5);  // the press that opened the edit is not half of a double click
-    DoubleClickAt(ValuePoint(pUnit));
-    ASSERT_TRUE(WaitFor([&] { return pUnit->GetValue() == "byte"; })) << "past the last comes the first";
+    ::Sleep(::GetDoubleClickTime() + 50);  // the press that opened the edit is not half of a double click
+    Input().DoubleClick(ValuePoint(pUnit));
+    ASSERT_TRUE(PumpUntil([&] { return pUnit->GetValue() == "byte"; })) << "past the last comes the first";
     EXPECT_NE(Edit().GetSafeHwnd(), ::GetFocus()) << "the double click ended the edit";
     EXPECT_EQ(2, m_owner.Count(KTPGN_VALUECHANGED));
 }
@@ -209,26 +216,26 @@ TEST_F(InplaceEditTest, TypingALetterPicksTheNextConstraint)
 {
     StartEditing(m_pMode);
     EXPECT_TRUE(Edit().GetStyle() & ES_READONLY);
-    TypeText("b");
+    Input().Text("b");
     EXPECT_STREQ("byte", EditText());
-    TypeText("x");
+    Input().Text("x");
     EXPECT_STREQ("byte", EditText());
-    TypeText("B");
+    Input().Text("B");
     EXPECT_STREQ("bit", EditText()) << "wraps round to the first";
-    TypeText("t");
+    Input().Text("t");
     EXPECT_STREQ("TLV", EditText());
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return m_pMode->GetValue() == "TLV"; }));
+    Input().Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return m_pMode->GetValue() == "TLV"; }));
 }
 
 TEST_F(InplaceEditTest, TypingStopsAtTheItemsTextLimit)
 {
     StartEditing(m_pShort);
     EXPECT_EQ(4u, static_cast<UINT>(Edit().SendMessage(EM_GETLIMITTEXT)));
-    TypeText("abcdefgh");
+    Input().Text("abcdefgh");
     EXPECT_STREQ("abcd", EditText());
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return m_pShort->GetValue() == "abcd"; }));
+    Input().Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return m_pShort->GetValue() == "abcd"; }));
 
     StartEditing(Find("Max Length"));
     EXPECT_LT(4u, static_cast<UINT>(Edit().SendMessage(EM_GETLIMITTEXT))) << "an item without a limit";
