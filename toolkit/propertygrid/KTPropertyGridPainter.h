@@ -65,13 +65,18 @@ public:
     int GetVisualStyleMode() const { return m_nVisualStyleMode; }
 
 protected:
+    // The pieces of a row that the variants draw their own way.
+    virtual void DrawItemRow(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, UINT nState);
+    virtual void DrawCategoryRow(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, UINT nState);
+    virtual void DrawIndentBands(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem);
+    virtual void DrawRowClosingLines(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem);
+
     COLORREF GridColor(int nIndex) const { return m_pMetrics->Color(nIndex); }
     BOOL IsThemed(const CKTWinThemeWrapper& theme) const;
     CKTPropertyGridView* GetView() const;
     // Row pieces the variants share.
     void FillSelectedCaption(CDC* pDC, CRect rcCaption, COLORREF& clrText);
     BOOL IsFocusInView() const;
-    void FillIndentBands(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem);
     void DrawGridLines(CDC* pDC, CRect rcItem, int nLeft, int nDivider, COLORREF clr);
     CKTPropertyGridItem* GetNextRowItem(CKTPropertyGridItem* pItem) const;
     void DrawCategoryCaptionText(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, BOOL bFocused);
@@ -94,9 +99,6 @@ private:
     void RefreshThemes();
     void DrawHelpPanel(CDC* pDC, CRect rcHelp);
     int LayoutVerbs(CDC* pDC, CRect rcVerbs, const CPoint* pptHit, BOOL bDraw);
-    void DrawItemRow(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, UINT nState);
-    void DrawCategoryRow(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, UINT nState);
-    void DrawNextCategoryLine(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem);
     void DrawClassicButtonFace(CDC* pDC, CKTPropertyGridItemButton* pButton, CRect rc);
     void DrawThemedButtonFace(CDC* pDC, CKTPropertyGridItemButton* pButton, CRect rc);
     void DrawFlatButtonFace(CDC* pDC, CKTPropertyGridItemButton* pButton, CRect rc);

@@ -49,7 +49,7 @@ void CKTPropertyGridPainter::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
         DrawCategoryRow(&dc, pItem, rcItem, lpDrawItemStruct->itemState);
     else
         DrawItemRow(&dc, pItem, rcItem, lpDrawItemStruct->itemState);
-    DrawNextCategoryLine(&dc, pItem, rcItem);
+    DrawRowClosingLines(&dc, pItem, rcItem);
 }
 
 BOOL CKTPropertyGridPainter::IsFocusInView() const
@@ -73,7 +73,7 @@ void CKTPropertyGridPainter::FillSelectedCaption(CDC* pDC, CRect rcCaption, COLO
     pDC->FillSolidRect(rcCaption, GridColor(ktGridColorCategoryBack));
 }
 
-void CKTPropertyGridPainter::FillIndentBands(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem)
+void CKTPropertyGridPainter::DrawIndentBands(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem)
 {
     for (CKTPropertyGridItem* p = pItem->GetParentItem(); p; p = p->GetParentItem())
     {
@@ -99,8 +99,8 @@ void CKTPropertyGridPainter::DrawItemRow(CDC* pDC, CKTPropertyGridItem* pItem, C
     m_clrCaptionText = CLR_INVALID;
     if (nState & ODS_SELECTED)
         FillSelectedCaption(pDC, rcCaption, m_clrCaptionText);
-    FillIndentBands(pDC, pItem, rcItem);
     DrawGridLines(pDC, rcItem, 0, nDivider, GridColor(ktGridColorCategoryBack));
+    DrawIndentBands(pDC, pItem, rcItem);
     DrawItemCaption(pDC, pItem, rcCaption);
     m_clrCaptionText = CLR_INVALID;
     CRect rcValue(nDivider + 1, rcItem.top, rcItem.right, rcItem.bottom - 1);
@@ -142,7 +142,7 @@ void CKTPropertyGridPainter::DrawCategoryCaptionText(CDC* pDC, CKTPropertyGridIt
 }
 
 // Separates a row from a category row that follows it.
-void CKTPropertyGridPainter::DrawNextCategoryLine(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem)
+void CKTPropertyGridPainter::DrawRowClosingLines(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem)
 {
     CKTPropertyGridItem* pNext = GetNextRowItem(pItem);
     if (!pNext || !pNext->IsCategory())
