@@ -1,8 +1,11 @@
 // KTPropertyGridToolTip.cpp: creating, placing and painting the grid's text tooltip.
 #include "KTPropertyGridToolTip.h"
 
+#include <windowsx.h>
+
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
+#include "KTPropertyGridView.h"
 #include "KTSystemInfo.h"
 
 namespace
@@ -25,8 +28,7 @@ BOOL CKTPropertyGridToolTip::Create(CKTPropertyGridView* pView, CFont* pFont)
         m_font.CreateFontIndirect(&lf);
     if (!CKTDrawHelpers::RegisterWndClass(NULL, kToolTipClass, CS_SAVEBITS))
         return FALSE;
-    return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kToolTipClass, "", WS_POPUP, CRect(0, 0, 0, 0),
-                    reinterpret_cast<CWnd*>(pView), 0);
+    return CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kToolTipClass, "", WS_POPUP, CRect(0, 0, 0, 0), pView, 0);
 }
 
 void CKTPropertyGridToolTip::Show(const CString& strText, CRect rcScreen)
@@ -53,6 +55,20 @@ void CKTPropertyGridToolTip::Hide()
 int CKTPropertyGridToolTip::OnMouseActivate(CWnd* /*pDesktopWnd*/, UINT /*nHitTest*/, UINT /*message*/)
 {
     return MA_NOACTIVATE;
+}
+
+// The mouse goes through to the row below, which decides when the tip goes.
+LRESULT CKTPropertyGridToolTip::OnNcHitTest(CPoint /*point*/) { return HTTRANSPARENT; }
+
+// Where the system still hands the tip a mouse message, the row gets it.
+LRESULT CKTPropertyGridToolTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message < WM_MOUSEFIRST || message > WM_MOUSELAST || message == WM_MOUSEWHEEL || !m_pView)
+        return CWnd::WindowProc(message, wParam, lParam);
+    CPoint point(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    MapWindowPoints(m_pView, &point, 1);
+    Hide();
+    return m_pView->SendMessage(message, wParam, MAKELPARAM(point.x, point.y));
 }
 
 void CKTPropertyGridToolTip::OnPaint()

@@ -19,8 +19,10 @@ public:
     CRect GetScreenRect() const { return m_rcScreen; }
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnPaint();
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
