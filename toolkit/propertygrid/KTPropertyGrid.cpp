@@ -1,6 +1,8 @@
 // KTPropertyGrid.cpp: creating the grid window, its layout, painter choice, notifications and paint.
 #include "KTPropertyGrid.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "KTDrawHelpers.h"
@@ -12,6 +14,8 @@
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridPainter.h"
 #include "KTPropertyGridPainters.h"
+#include "KTPropertyGridRes.h"
+#include "KTPropertyGridToolBar.h"
 #include "KTPropertyGridView.h"
 #include "KTResourceManager.h"
 
@@ -50,6 +54,10 @@ ON_WM_KILLFOCUS()
 ON_WM_KEYDOWN()
 ON_WM_GETDLGCODE()
 ON_WM_SYSCOLORCHANGE()
+ON_COMMAND(KT_ID_PROPERTYGRID_CATEGORIZED, OnSortCategorized)
+ON_COMMAND(KT_ID_PROPERTYGRID_ALPHABETICAL, OnSortAlphabetical)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 CKTPropertyGrid::CKTPropertyGrid()
@@ -73,6 +81,7 @@ CKTPropertyGrid::~CKTPropertyGrid()
     m_pView.reset();
     m_pInplaceList.reset();
     m_pInplaceEdit.reset();
+    m_pToolBar.reset();
 }
 
 void CKTPropertyGrid::CreateFonts()
@@ -192,6 +201,8 @@ void CKTPropertyGrid::OnSelectionChanged(CKTPropertyGridItem* pItem)
 
 void CKTPropertyGrid::OnSortChanged()
 {
+    if (m_pToolBar && m_bToolBarVisible)
+        m_pToolBar->ShowSortOrder(GetGridView()->GetSortOrder());
     if (GetSafeHwnd())
         InvalidateRect(GetHelpRect(), FALSE);
     SendNotifyMessage(KTPGN_SORTORDERCHANGED, GetSafeHwnd() ? GetDlgCtrlID() : 0);
@@ -203,6 +214,46 @@ void CKTPropertyGrid::OnVerbClick(int nIndex, CPoint point)
     ClientToScreen(&point);
     pVerb->m_ptClick = point;
     SendNotifyMessage(KTPGN_VERBCLICK, reinterpret_cast<LPARAM>(pVerb));
+}
+
+void CKTPropertyGrid::ShowToolBar(BOOL bShow)
+{
+    if (bShow && !m_pToolBar && GetSafeHwnd())
+    {
+        auto pToolBar = std::make_unique<CKTPropertyGridToolBar>();
+        if (!pToolBar->Create(this))
+            return;
+        m_pToolBar = std::move(pToolBar);
+    }
+    m_bToolBarVisible = bShow && m_pToolBar;
+    if (m_pToolBar)
+    {
+        m_pToolBar->ShowWindow(m_bToolBarVisible ? SW_SHOW : SW_HIDE);
+        m_pToolBar->ShowSortOrder(GetGridView()->GetSortOrder());
+    }
+    RepositionNow();
+}
+
+void CKTPropertyGrid::SortBy(int nOrder) { GetGridView()->Refresh(nOrder, FALSE, TRUE); }
+
+void CKTPropertyGrid::OnSortCategorized() { SortBy(ktGridSortCategorized); }
+
+void CKTPropertyGrid::OnSortAlphabetical() { SortBy(ktGridSortAlphabetical); }
+
+// The tip of a toolbar button is the string resource of its command.
+BOOL CKTPropertyGrid::OnToolTipText(UINT /*nID*/, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (!m_pToolBar || pNMHDR->hwndFrom != reinterpret_cast<HWND>(m_pToolBar->SendMessage(TB_GETTOOLTIPS)))
+        return FALSE;
+    CString strTip;
+    KTResourceManager()->LoadString(&strTip, static_cast<UINT>(pNMHDR->idFrom));
+    if (pNMHDR->code == TTN_NEEDTEXTA)
+        lstrcpynA(reinterpret_cast<NMTTDISPINFOA*>(pNMHDR)->szText, strTip, 80);
+    else
+        ::MultiByteToWideChar(CP_ACP, 0, strTip, -1, reinterpret_cast<NMTTDISPINFOW*>(pNMHDR)->szText, 80);
+    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
+    *pResult = 0;
+    return TRUE;
 }
 
 void CKTPropertyGrid::ShowHelp(BOOL bShow)
@@ -272,6 +323,8 @@ void CKTPropertyGrid::Reposition(int /*cx*/, int /*cy*/)
     if (!m_pView || !m_pView->GetSafeHwnd() || m_pView->IsUpdateLocked())
         return;
     m_bVerbsVisible = !m_verbs.IsEmpty();
+    if (m_pToolBar && m_bToolBarVisible)
+        m_pToolBar->MoveWindow(1, 1, CKTClientRect(this).Width() - 2, kToolBarHeight, TRUE);
     m_pView->MoveWindow(GetViewAreaRect(), TRUE);
     Invalidate(FALSE);
     m_pView->Invalidate(FALSE);

@@ -15,6 +15,7 @@ class CKTPropertyGridInplaceEdit;
 class CKTPropertyGridInplaceList;
 class CKTPropertyGridItem;
 class CKTPropertyGridPainter;
+class CKTPropertyGridToolBar;
 class CKTPropertyGridView;
 
 // The grid's parts in Tab order.
@@ -77,6 +78,10 @@ public:
     virtual void Reposition(int cx, int cy);
     virtual int HitTest(CPoint point);
 
+    // Shows the sort toolbar above the rows, making it on first use.
+    void ShowToolBar(BOOL bShow);
+    BOOL IsToolBarVisible() const { return m_bToolBarVisible; }
+    CKTPropertyGridToolBar* GetToolBar() const { return m_pToolBar.get(); }
     void ShowHelp(BOOL bShow);
     BOOL IsHelpVisible() const { return m_bHelpVisible; }
     void SetHelpHeight(int nHeight);
@@ -117,10 +122,14 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
+    afx_msg void OnSortCategorized();
+    afx_msg void OnSortAlphabetical();
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
 private:
     void CreateFonts();
+    void SortBy(int nOrder);
     void ReplacePainter(CKTPropertyGridPainter* pPainter);
     CRect GetViewAreaRect() const;
     int GetShownHelpHeight() const;
@@ -141,9 +150,10 @@ private:
     BOOL m_bHelpVisible = TRUE;
     BOOL m_bHelpSplitterActive = TRUE;  // the bar above the help panel moves
     BOOL m_bToolBarVisible = FALSE;
-    HCURSOR m_hSplitterCursor;  // shared resource, not destroyed
-    HCURSOR m_hHandCursor;      // shared resource, not destroyed
-    BOOL m_bTabItems = FALSE;   // Tab also steps through the rows
+    std::unique_ptr<CKTPropertyGridToolBar> m_pToolBar;  // made when first shown
+    HCURSOR m_hSplitterCursor;                           // shared resource, not destroyed
+    HCURSOR m_hHandCursor;                               // shared resource, not destroyed
+    BOOL m_bTabItems = FALSE;                            // Tab also steps through the rows
     CKTPropertyGridVerbs m_verbs;
     BOOL m_bVerbsVisible = FALSE;  // recomputed by the layout
     int m_nTheme = 0;

@@ -22,6 +22,7 @@ ON_WM_LBUTTONUP()
 ON_WM_KEYDOWN()
 ON_WM_SYSKEYDOWN()
 ON_WM_KILLFOCUS()
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 CKTPropertyGridInplaceList::~CKTPropertyGridInplaceList() { ReleaseMouseHook(); }

@@ -18,6 +18,7 @@ const char kToolTipClass[] = "KTPropertyGridToolTip";
 BEGIN_MESSAGE_MAP(CKTPropertyGridToolTip, CWnd)
 ON_WM_PAINT()
 ON_WM_MOUSEACTIVATE()
+ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 BOOL CKTPropertyGridToolTip::Create(CKTPropertyGridView* pView, CFont* pFont)

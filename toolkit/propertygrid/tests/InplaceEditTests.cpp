@@ -170,6 +170,19 @@ TEST_F(InplaceEditTest, EscapeClosesTheListAndCancels)
     EXPECT_STREQ("c7", m_pMany->GetValue());
 }
 
+TEST_F(InplaceEditTest, AClickOutsideClosesTheListAndCancels)
+{
+    Input().Click(CaptionPoint(m_pMany));
+    Input().Key(VK_F4);
+    ASSERT_TRUE(PumpUntil([&] { return ListOpen(); }));
+    CTestInput outside(m_owner.GetSafeHwnd());
+    CRect rcOwner = CKTClientRect(&m_owner);
+    EXPECT_TRUE(outside.Click(CPoint(rcOwner.right - 5, rcOwner.bottom - 5)));
+    ASSERT_TRUE(PumpUntil([&] { return !ListOpen(); }));
+    EXPECT_EQ(1, m_owner.Count(KTPGN_CANCELEDIT));
+    EXPECT_STREQ("c7", m_pMany->GetValue());
+}
+
 TEST_F(InplaceEditTest, NearTheScreenBottomTheListOpensAboveTheRow)
 {
     CRect rcWork;

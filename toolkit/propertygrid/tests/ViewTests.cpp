@@ -5,6 +5,9 @@
 #include "KTDrawObjects.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridInplaceList.h"
+#include "KTPropertyGridToolBar.h"
+
+#include <commctrl.h>
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -209,4 +212,44 @@ TEST_F(ViewTest, TooltipShowsOnlyForCutText)
     pLong->SetMultiLinesCount(2);
     ASSERT_TRUE(input.Wheel(CPoint(nValueX + 15, RowRect(pLong).CenterPoint().y), 0));
     EXPECT_FALSE(TipVisible()) << "a multi-line value";
+}
+
+TEST_F(ViewTest, SortToolBarSwitchesTheOrderAndShowsIt)
+{
+    m_grid.ShowToolBar(TRUE);
+    CWnd* pToolBar = m_grid.GetToolBar();
+    ASSERT_NE(nullptr, pToolBar);
+    ASSERT_TRUE(pToolBar->GetSafeHwnd());
+    CRect rcBar = CKTWindowRect(pToolBar);
+    m_grid.ScreenToClient(&rcBar);
+    EXPECT_EQ(CRect(1, 1, CKTClientRect(&m_grid).Width() - 1, 24), rcBar);
+    CRect rcView = CKTWindowRect(m_pView);
+    m_grid.ScreenToClient(&rcView);
+    EXPECT_EQ(25, rcView.top);
+    EXPECT_EQ(2, static_cast<int>(pToolBar->SendMessage(TB_BUTTONCOUNT)));
+    auto State = [&](UINT nID) { return static_cast<int>(pToolBar->SendMessage(TB_GETSTATE, nID)); };
+    EXPECT_EQ(TBSTATE_ENABLED | TBSTATE_CHECKED, State(9501));
+    EXPECT_EQ(TBSTATE_ENABLED, State(9502));
+
+    CRect rcButton;
+    pToolBar->SendMessage(TB_GETRECT, 9502, reinterpret_cast<LPARAM>(&rcButton));
+    CTestInput input(pToolBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcButton.CenterPoint()));
+    EXPECT_EQ(ktGridSortAlphabetical, m_pView->GetSortOrder());
+    EXPECT_EQ("B C a b", Rows());
+    EXPECT_EQ(TBSTATE_ENABLED, State(9501));
+    EXPECT_EQ(TBSTATE_ENABLED | TBSTATE_CHECKED, State(9502));
+    EXPECT_EQ(1, m_owner.Count(KTPGN_SORTORDERCHANGED));
+
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = reinterpret_cast<HWND>(pToolBar->SendMessage(TB_GETTOOLTIPS));
+    info.hdr.idFrom = 9501;
+    info.hdr.code = TTN_NEEDTEXTA;
+    m_grid.SendMessage(WM_NOTIFY, 9501, reinterpret_cast<LPARAM>(&info));
+    EXPECT_STREQ("Categorized", info.szText);
+
+    m_grid.ShowToolBar(FALSE);
+    rcView = CKTWindowRect(m_pView);
+    m_grid.ScreenToClient(&rcView);
+    EXPECT_EQ(0, rcView.top);
 }
