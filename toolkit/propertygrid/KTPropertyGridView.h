@@ -120,6 +120,5 @@ private:
     BOOL m_bDividerMovable = TRUE;
     CKTPropertyGridItemButton* m_pFocusedButton = nullptr;  // not counted
     CKTPropertyGridItemButton* m_pHotButton = nullptr;      // not counted
-    BOOL m_bTrackingLeave = FALSE;                          // TME_LEAVE asked for
     CKTPropertyGridViewAccessible m_accessible;
 };

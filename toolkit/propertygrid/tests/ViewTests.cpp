@@ -253,3 +253,34 @@ TEST_F(ViewTest, SortToolBarSwitchesTheOrderAndShowsIt)
     m_grid.ScreenToClient(&rcView);
     EXPECT_EQ(0, rcView.top);
 }
+
+TEST_F(ViewTest, VerbsTakeRoomAtTheNextLayoutAndReportClicks)
+{
+    CRect rcViewBefore = CKTWindowRect(m_pView);
+    m_grid.GetVerbs()->Add("Reset", 1);
+    m_grid.GetVerbs()->Add("Defaults", 2);
+    EXPECT_EQ(rcViewBefore, CKTWindowRect(m_pView));
+    m_grid.RepositionNow();
+    EXPECT_TRUE(m_grid.IsVerbsVisible());
+    EXPECT_EQ(rcViewBefore.Height() - 25 - 3, CKTWindowRect(m_pView).Height());
+
+    m_grid.Invalidate(FALSE);
+    m_grid.UpdateWindow();
+    CKTPropertyGridVerb* pDefaults = m_grid.GetVerbs()->GetAt(1);
+    CRect rcVerb = pDefaults->m_rcVerb;
+    ASSERT_FALSE(rcVerb.IsRectEmpty());
+    EXPECT_TRUE(m_grid.GetVerbsRect().PtInRect(rcVerb.TopLeft()));
+    EXPECT_LT(m_grid.GetVerbs()->GetAt(0)->m_rcVerb.right, rcVerb.left) << "left to right";
+    EXPECT_EQ(ktGridHitFirstVerb + 1, m_grid.HitTest(rcVerb.CenterPoint()));
+
+    CTestInput input(m_grid.GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcVerb.CenterPoint()));
+    ASSERT_EQ(1, m_owner.Count(KTPGN_VERBCLICK));
+    EXPECT_EQ(ClientToScreenPoint(&m_grid, rcVerb.CenterPoint()), pDefaults->m_ptClick);
+    EXPECT_EQ(1, m_grid.GetFocusedVerb());
+    ASSERT_TRUE(input.Key(VK_RIGHT));
+    EXPECT_EQ(0, m_grid.GetFocusedVerb()) << "wraps to the first";
+    ASSERT_TRUE(input.Key(VK_RETURN));
+    EXPECT_EQ(2, m_owner.Count(KTPGN_VERBCLICK));
+    EXPECT_THROW(m_grid.OnVerbClick(2, CPoint(0, 0)), CInvalidArgException*);
+}
