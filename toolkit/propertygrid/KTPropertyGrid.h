@@ -100,7 +100,7 @@ public:
     BOOL IsVariableItemsHeight() const { return m_bVariableItemsHeight; }
     CKTPropertyGridInplaceEdit& GetInplaceEdit() { return *m_pInplaceEdit; }
     CKTPropertyGridInplaceList& GetInplaceList() { return *m_pInplaceList; }
-    // Lays the pieces out again for the current size.
+    // Lays the toolbar, view and panels out again for the current size.
     void RepositionNow();
     // Panels in client coordinates, empty when not shown.
     CRect GetHelpRect() const;

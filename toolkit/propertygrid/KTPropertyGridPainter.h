@@ -65,7 +65,7 @@ public:
     int GetVisualStyleMode() const { return m_nVisualStyleMode; }
 
 protected:
-    // The pieces of a row that the variants draw their own way.
+    // The parts of a row that the variants draw their own way.
     virtual void DrawItemRow(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, UINT nState);
     virtual void DrawCategoryRow(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem, UINT nState);
     virtual void DrawIndentBands(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcItem);
@@ -74,7 +74,7 @@ protected:
     COLORREF GridColor(int nIndex) const { return m_pMetrics->Color(nIndex); }
     BOOL IsThemed(const CKTWinThemeWrapper& theme) const;
     CKTPropertyGridView* GetView() const;
-    // Row pieces the variants share.
+    // Row drawing the variants share.
     void FillSelectedCaption(CDC* pDC, CRect rcCaption, COLORREF& clrText);
     BOOL IsFocusInView() const;
     void DrawGridLines(CDC* pDC, CRect rcItem, int nLeft, int nDivider, COLORREF clr);

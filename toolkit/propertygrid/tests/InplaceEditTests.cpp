@@ -241,6 +241,20 @@ TEST_F(InplaceEditTest, TypingALetterPicksTheNextConstraint)
     ASSERT_TRUE(PumpUntil([&] { return m_pMode->GetValue() == "TLV"; }));
 }
 
+// Typing on a selected row goes into its edit, here through the item's mask.
+TEST_F(InplaceEditTest, TypingOnAMaskedRowFillsTheMask)
+{
+    CKTPropertyGridItem* pTag = Find("Tag");
+    Input().Click(CaptionPoint(pTag));
+    EXPECT_STREQ("0x________", EditText());
+    Input().Text("1f");
+    EXPECT_EQ(Edit().GetSafeHwnd(), ::GetFocus());
+    EXPECT_STREQ("0x1f______", EditText());
+    Input().Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&] { return m_owner.Count(KTPGN_VALUECHANGED) == 1; }));
+    EXPECT_STREQ("0x1f______", pTag->GetValue()) << "the owner cuts the prompt characters";
+}
+
 TEST_F(InplaceEditTest, TypingStopsAtTheItemsTextLimit)
 {
     StartEditing(m_pShort);

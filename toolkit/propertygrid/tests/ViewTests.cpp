@@ -182,6 +182,8 @@ TEST_F(ViewTest, TabGoesFromTheRowsToTheEditAndTheButtons)
     m_pView->SetCurSel(pItem->GetIndex());
     m_pView->OnSelectionChanged();
     CTestInput input(m_pView->GetSafeHwnd());
+    m_grid.SetFocus();
+    EXPECT_EQ(m_pView->GetSafeHwnd(), ::GetFocus()) << "the grid hands its focus to the rows";
     ASSERT_TRUE(input.Key(VK_TAB));
     EXPECT_EQ(m_grid.GetInplaceEdit().GetSafeHwnd(), ::GetFocus());
     ASSERT_TRUE(input.Key(VK_TAB));
