@@ -103,6 +103,7 @@ private:
     void RebuildRows(int nOrder);
     void ScrollKeepingChildren(UINT message, WPARAM wParam, LPARAM lParam);
     void UpdateToolTip(CPoint point);
+    BOOL GetToolTipTarget(CKTPropertyGridItem* pItem, BOOL bValue, CString& strText, CRect& rcText);
     void HideToolTip();
     BOOL IsCtrlDown() const;
 

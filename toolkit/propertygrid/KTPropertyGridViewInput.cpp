@@ -289,11 +289,44 @@ void CKTPropertyGridView::HideToolTip()
         m_pToolTip->Hide();
 }
 
+// The text of a row's caption or value and where it is shown; FALSE where
+// the row wants no tip.
+BOOL CKTPropertyGridView::GetToolTipTarget(CKTPropertyGridItem* pItem, BOOL bValue, CString& strText, CRect& rcText)
+{
+    if (!bValue)
+    {
+        strText = pItem->GetCaption();
+        rcText = pItem->GetItemRect();
+        rcText.right = GetDividerPos();
+        rcText.left = pItem->GetIndent() * KT_PROPERTYGRID_INDENT - 1;
+        GetPainter()->AdjustItemCaptionRect(pItem, rcText);
+        return TRUE;
+    }
+    CKTPropertyGridInplaceEdit& edit = pItem->GetInplaceEdit();
+    BOOL bEditing = ::GetFocus() == edit.GetSafeHwnd() && edit.GetItem();
+    if (pItem->GetMultiLinesCount() > 1 || bEditing)
+        return FALSE;
+    strText = pItem->GetViewValue();
+    rcText = pItem->GetValueRect();
+    rcText.InflateRect(1, 2, 0, 1);
+    return TRUE;
+}
+
 void CKTPropertyGridView::UpdateToolTip(CPoint point)
 {
     CKTPropertyGridItem* pItem = ItemFromPoint(point);
     CKTPropertyGridPainter* pPainter = GetPainter();
-    if (!pItem || pItem->IsCategory() || !pPainter || m_pHotButton)
+    BOOL bValue = point.x > GetDividerPos();
+    CString strText;
+    CRect rcText;
+    if (!pItem || pItem->IsCategory() || !pPainter || m_pHotButton || !GetToolTipTarget(pItem, bValue, strText, rcText))
+    {
+        HideToolTip();
+        return;
+    }
+    CClientDC dc(this);
+    CKTFontDC font(&dc, pPainter->GetItemFont(pItem, bValue));
+    if (dc.GetTextExtent(strText).cx + 3 <= rcText.Width())
     {
         HideToolTip();
         return;
@@ -302,37 +335,6 @@ void CKTPropertyGridView::UpdateToolTip(CPoint point)
     {
         m_pToolTip = std::make_unique<CKTPropertyGridToolTip>();
         m_pToolTip->Create(this, pPainter->GetNormalFont());
-    }
-    BOOL bValue = point.x > GetDividerPos();
-    CString strText = bValue ? pItem->GetViewValue() : pItem->GetCaption();
-    CRect rcText;
-    if (bValue)
-    {
-        BOOL bEditing = ::GetFocus() == pItem->GetInplaceEdit().GetSafeHwnd() && pItem->GetInplaceEdit().GetItem();
-        if (pItem->GetMultiLinesCount() > 1 || bEditing)
-        {
-            HideToolTip();
-            return;
-        }
-        rcText = pItem->GetValueRect();
-        rcText.left -= 1;
-        rcText.bottom += 1;
-        rcText.top -= 2;
-    }
-    else
-    {
-        rcText = pItem->GetItemRect();
-        rcText.right = GetDividerPos();
-        rcText.left = pItem->GetIndent() * KT_PROPERTYGRID_INDENT - 1;
-        pPainter->AdjustItemCaptionRect(pItem, rcText);
-    }
-    CClientDC dc(this);
-    CKTFontDC font(&dc, pPainter->GetItemFont(pItem, bValue));
-    BOOL bCut = dc.GetTextExtent(strText).cx + 3 > rcText.Width();
-    if (!bCut)
-    {
-        HideToolTip();
-        return;
     }
     ClientToScreen(&rcText);
     if (m_pToolTip->GetText() == strText && m_pToolTip->IsWindowVisible())
