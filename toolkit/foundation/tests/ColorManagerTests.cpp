@@ -80,10 +80,11 @@ TEST(ColorManagerSingleton, OneInstanceRefreshedInPlace)
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), pManager->GetColor(COLOR_WINDOW));
 }
 
-TEST(ColorManagerResolution, NoContextMeansTheScreen)
+TEST(ColorManagerResolution, TrueColourScreenIsNotLowResolution)
 {
     CKTScreenDC screen;
     ASSERT_NE(nullptr, screen.GetSafeHdc());
-    EXPECT_EQ(CKTColorManager::IsLowResolution(screen.GetSafeHdc()), CKTColorManager::IsLowResolution(NULL));
-    EXPECT_FALSE(CKTColorManager::IsLowResolution(NULL)) << "the test display has 24-bit colour";
+    ASSERT_GT(::GetDeviceCaps(screen.GetSafeHdc(), BITSPIXEL), 8) << "the test display runs in true colour";
+    EXPECT_FALSE(CKTColorManager::IsLowResolution(NULL)) << "no context means the screen";
+    EXPECT_FALSE(CKTColorManager::IsLowResolution(screen.GetSafeHdc()));
 }

@@ -5,6 +5,8 @@
 #include "KTSplitterTracker.h"
 #include "KTSmartPtr.h"
 #include "KTToolTipController.h"
+#include "MessageRecorder.h"
+#include "TestInput.h"
 #include "TestWindows.h"
 
 namespace {
@@ -40,9 +42,13 @@ TEST(HyperLink, UnderlinedLinkThatOpensItsAddressOnClick)
 	EXPECT_FALSE(link.IsVisited());
 	COLORREF clrBefore = link.GetTextColor();
 
-	link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-	link.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-	PumpMessages();
+	CTestInput input(link.GetSafeHwnd());
+	CMessageRecorder recorder({link.GetSafeHwnd(), parent.GetSafeHwnd()}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_COMMAND});
+	ASSERT_TRUE(input.Click({5, 5}));
+	EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(5, 5), 0},
+	                              {WM_COMMAND, kSent | kWParam, MAKEWPARAM(1017, STN_CLICKED), 0, 0},
+	                              {WM_LBUTTONUP, kPosted, 0, 0, 0}}))
+		<< "the press notifies the parent, which hands the click back to the link";
 	EXPECT_STREQ("mailto:support@example.org", link.m_strOpened);
 	EXPECT_TRUE(link.IsVisited());
 	EXPECT_NE(clrBefore, link.GetTextColor()) << "a visited link changes colour";
@@ -193,23 +199,6 @@ TEST(SplitterTracker, QuitEndsTheDragAndStaysForTheMainLoop)
 	EXPECT_EQ(7u, msg.wParam);
 }
 
-namespace {
-void ClickAt(POINT pt)
-{
-	::SetCursorPos(pt.x, pt.y);
-	INPUT inputs[2] = {};
-	inputs[0].type = inputs[1].type = INPUT_MOUSE;
-	inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-	inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-	::SendInput(2, inputs, sizeof(INPUT));
-	for (int i = 0; i < 20; i++)
-	{
-		PumpMessages();
-		::Sleep(10);
-	}
-}
-}  // namespace
-
 TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
 {
 	CTestParent other(200, 200);
@@ -217,14 +206,9 @@ TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
 	popup.SetWindowPos(NULL, 400, 400, 100, 100, SWP_NOZORDER);
 	CKTMouseMonitor::SetupHook(&popup);
 	EXPECT_EQ(popup.GetSafeHwnd(), CKTMouseMonitor::GetMonitoredWnd());
-	ClickAt(POINT{450, 450});
+	ASSERT_TRUE(CTestInput(popup.GetSafeHwnd()).Click({50, 30}));
 	EXPECT_TRUE(::IsWindow(popup.GetSafeHwnd())) << "a click inside keeps the popup";
-	ClickAt(POINT{100, 100});
-	if (CKTMouseMonitor::GetMonitoredWnd())
-	{
-		CKTMouseMonitor::SetupHook(NULL);
-		GTEST_SKIP() << "this session delivers no synthetic mouse input";
-	}
+	ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}));
 	EXPECT_FALSE(::IsWindow(popup.GetSafeHwnd())) << "the popup was closed";
 	EXPECT_EQ(nullptr, CKTMouseMonitor::GetMonitoredWnd()) << "the hook went with it";
 }

@@ -4,6 +4,8 @@
 #include "KTSystemInfo.h"
 #include "KTWinThemeWrapper.h"
 
+#include <versionhelpers.h>
+
 TEST(WinThemeWrapper, MissingLibraryReportsFalseAndDrawsNothing)
 {
     CKTWinThemeWrapper theme("kt-missing-visual-styles.dll");
@@ -64,10 +66,11 @@ TEST(DwmWrapper, RefusesToAnswerIntoNowhere)
     EXPECT_EQ(E_FAIL, dwm.DefWindowProc(NULL, WM_NULL, 0, 0, NULL));
 }
 
-TEST(OsVersion, NtFamilyAtLeastXp)
+TEST(OsVersion, AgreesWithTheSystemsOwnVersionCheck)
 {
     CKTOsVersionInfo* pInfo = KTOsVersionInfo();
-    EXPECT_TRUE(pInfo->IsWinXPOrLater());
+    EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 0, 0), !!pInfo->IsWin2KOrGreater());
+    EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 1, 0), !!pInfo->IsWinXPOrLater());
+    EXPECT_EQ(!!::IsWindowsVersionOrGreater(6, 0, 0), !!pInfo->IsWinVistaOrGreater());
     EXPECT_FALSE(pInfo->IsWin95());
-    EXPECT_TRUE(pInfo->IsWin2KOrGreater());
 }

@@ -7,23 +7,23 @@
 #include <vector>
 
 #include "KTSyntaxEditBufferManager.h"
+#include "TestFolder.h"
 
 namespace kttest
 {
-// A file in the temporary folder, removed with the object.
+// A file in a temporary folder of its own, removed with the object.
 class TempFile
 {
 public:
-    explicit TempFile(const std::string& name);
-    ~TempFile();
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    explicit TempFile(const std::string& name) : m_name(name), m_path(m_folder.Path(name)) {}
 
     const std::string& Path() const { return m_path; }
-    void Write(const std::string& bytes) const;
-    std::string Read() const;
+    void Write(const std::string& bytes) const { m_folder.Write(m_name, bytes); }
+    std::string Read() const { return m_folder.Read(m_name); }
 
 private:
+    CTestFolder m_folder{"kttext"};
+    std::string m_name;
     std::string m_path;
 };
 
