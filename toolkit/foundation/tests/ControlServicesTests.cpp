@@ -7,6 +7,7 @@
 #include "KTToolTipController.h"
 #include "MessageRecorder.h"
 #include "TestInput.h"
+#include "TestSurface.h"
 #include "TestWindows.h"
 
 namespace {
