@@ -7,7 +7,6 @@
 #include "KTToolTipController.h"
 #include "MessageRecorder.h"
 #include "TestInput.h"
-#include "TestSurface.h"
 #include "TestWindows.h"
 
 namespace {
