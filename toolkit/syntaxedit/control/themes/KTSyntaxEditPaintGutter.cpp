@@ -1,0 +1,175 @@
+// The gutter of a row: line-mark margin and icons, line number, collapse node; and the boxes of folded blocks.
+#include "KTSyntaxEditPaintManager.h"
+
+#include <algorithm>
+
+#include "KTDrawObjects.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCtrl.h"
+#include "KTSyntaxEditNotify.h"
+
+namespace
+{
+// Light and face pixels in turn: the margin's look.
+void FillHalftone(CDC* pDC, const CRect& rc)
+{
+    static const WORD kPattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+    CBitmap bitmap;
+    CBrush brush;
+    if (!bitmap.CreateBitmap(8, 8, 1, 1, kPattern) || !brush.CreatePatternBrush(&bitmap))
+        return;
+    COLORREF clrOldBk = pDC->SetBkColor(::GetSysColor(COLOR_WINDOW));
+    COLORREF clrOldText = pDC->SetTextColor(::GetSysColor(COLOR_3DFACE));
+    pDC->FillRect(&rc, &brush);
+    pDC->SetBkColor(clrOldBk);
+    pDC->SetTextColor(clrOldText);
+}
+
+int RowTop(CKTSyntaxEditCtrl* pCtrl, int nDisplayRow) { return nDisplayRow * pCtrl->GetRowHeight(); }
+
+int GutterLeft(CKTSyntaxEditCtrl* pCtrl)
+{
+    return (pCtrl->GetSelMargin() ? pCtrl->GetSelMarginWidth() : 0) +
+           (pCtrl->GetLineNumbers() ? pCtrl->GetLineNumbersWidth() : 0);
+}
+}  // namespace
+
+void CKTSyntaxEditPaintManager::DrawLineMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow)
+{
+    int nWidth = pCtrl->GetSelMargin() ? pCtrl->GetSelMarginWidth() : -1;
+    int y = RowTop(pCtrl, nDisplayRow);
+    CRect rcMargin(0, y, nWidth, y + pCtrl->GetRowHeight());
+    if (nWidth > 0)
+    {
+        FillHalftone(pDC, rcMargin);
+        pDC->FillSolidRect(rcMargin.right - 1, rcMargin.top, 1, rcMargin.Height(), ::GetSysColor(COLOR_BTNSHADOW));
+    }
+    HWND hParent = pCtrl->GetParent()->GetSafeHwnd();
+    if (hParent && CWnd::FromHandlePermanent(hParent))
+    {
+        KT_EDIT_NMHDR_DRAWLINE nm = {
+            {pCtrl->GetSafeHwnd(), 0, UINT(KT_EDIT_NM_DRAWLINE)}, pDC->GetSafeHdc(), rcMargin, nRow};
+        if (::SendMessage(hParent, WM_NOTIFY, 0, LPARAM(&nm)))
+            return;
+    }
+    DrawLineMark(pCtrl, pDC, rcMargin, nRow);
+}
+
+void CKTSyntaxEditPaintManager::DrawLineMark(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CRect& rcMargin, int nRow)
+{
+    CKTSyntaxEditLineMarksManager* pMarks = pCtrl->GetLineMarksManager();
+    if (!pMarks)
+        return;
+    int nImage = -1;
+    if (pMarks->HasLineMark(nRow, KT_EDIT_MARK_BOOKMARK))
+        nImage = nRow == pCtrl->GetCurrentRow() ? 1 : 0;
+    if (pMarks->HasLineMark(nRow, KT_EDIT_MARK_BREAKPOINT))
+    {
+        nImage = 2;
+        pCtrl->SetRowBkColor(nRow, RGB(128, 0, 0));
+        pCtrl->SetRowColor(nRow, RGB(255, 255, 255));
+    }
+    int cx = 0, cy = 0;
+    if (nImage < 0 || !m_ilLineMarks.GetSafeHandle() || !m_ilLineMarks.GetIconSize(&cx, &cy))
+        return;
+    ::ImageList_DrawEx(m_ilLineMarks, nImage, pDC->GetSafeHdc(), rcMargin.left, rcMargin.top,
+                       std::min(cx, rcMargin.Width()), std::min(cy, rcMargin.Height()), CLR_NONE, CLR_DEFAULT,
+                       ILD_NORMAL);
+}
+
+int CKTSyntaxEditPaintManager::DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow)
+{
+    if (!pCtrl || nRow < 1 || !pCtrl->GetLineNumbers())
+        return 0;
+    int x = pCtrl->GetSelMargin() ? pCtrl->GetSelMarginWidth() : 0;
+    int y = RowTop(pCtrl, nDisplayRow);
+    CRect rc(x, y, x + pCtrl->GetLineNumbersWidth() - 2, y + pCtrl->GetRowHeight());
+    COLORREF clrBack = GetColor(ktColorLineNumberBack);
+    COLORREF clrText = GetColor(ktColorLineNumberText);
+    pDC->FillSolidRect(&rc, clrBack);
+    if (nRow <= pCtrl->GetRowCount())
+    {
+        CKTFontDC font(pDC, &m_fontLineNumber, clrText);
+        COLORREF clrOldBk = pDC->SetBkColor(clrBack);
+        CString strNumber;
+        strNumber.Format("%d", nRow);
+        pDC->DrawText(strNumber, &rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+        pDC->SetBkColor(clrOldBk);
+    }
+    for (int yDot = rc.top | 1; yDot < rc.bottom; yDot += 2)
+        pDC->SetPixelV(rc.right + 1, yDot, clrText);
+    return 0;
+}
+
+void CKTSyntaxEditPaintManager::DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, DWORD dwFlags)
+{
+    if (!pCtrl || !pCtrl->GetCollapseButtons())
+        return;
+    int nLeft = GutterLeft(pCtrl);
+    int yRow = RowTop(pCtrl, nDisplayRow);
+    int nRowHeight = pCtrl->GetRowHeight();
+    pDC->FillSolidRect(nLeft, yRow, pCtrl->GetTextLeft() - nLeft, nRowHeight, GetColor(ktColorBack));
+    CRect rcButton = pCtrl->GetCollapseButtonRect(nDisplayRow);
+    int cx = rcButton.left + rcButton.Width() / 2;
+    int cy = rcButton.top + rcButton.Height() / 2;
+    int yMid = yRow + nRowHeight / 2;
+    CPen* pOldPen = pDC->SelectObject(&m_penShadow);
+    if (dwFlags & 0x10)
+    {
+        pDC->MoveTo(cx, yRow);
+        pDC->LineTo(cx, yMid);
+    }
+    if (dwFlags & 0x20)
+    {
+        pDC->MoveTo(cx, yRow + nRowHeight);
+        pDC->LineTo(cx, yMid - 2);
+    }
+    if (dwFlags & 0x04)
+    {
+        pDC->MoveTo(cx, yMid);
+        pDC->LineTo(cx + (pCtrl->GetTextLeft() - nLeft) / 2, yMid);
+    }
+    if (dwFlags & 0x03)
+    {
+        CKTBrushDC brush(pDC->GetSafeHdc(), GetColor(ktColorBack));
+        pDC->Rectangle(&rcButton);
+        pDC->MoveTo(cx - 2, cy);
+        pDC->LineTo(cx + 3, cy);
+        if (dwFlags & 0x01)
+        {
+            pDC->MoveTo(cx, cy - 2);
+            pDC->LineTo(cx, cy + 3);
+        }
+    }
+    pDC->SelectObject(pOldPen);
+}
+
+void CKTSyntaxEditPaintManager::DrawCollapsedTextMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC)
+{
+    CKTSyntaxEditLineMarksManager* pMarks = pCtrl->GetLineMarksManager();
+    if (!pMarks)
+        return;
+    CKTFontDC font(pDC, &m_fontText, ::GetSysColor(COLOR_BTNSHADOW));
+    COLORREF clrBack = GetColor(ktColorBack);
+    COLORREF clrOldBk = pDC->SetBkColor(clrBack);
+    int nHandledTo = 0;
+    for (int nRow : pCtrl->GetCollapseRows())
+    {
+        KT_EDIT_LINEMARK_PARAM param;
+        if (nRow <= nHandledTo || !pMarks->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
+            continue;
+        KT_EDIT_COLLAPSED_MARK* pMark = KT_EDIT_COLLAPSED_MARK::FromParam(param);
+        if (!pMark || ::IsRectEmpty(&pMark->rcBox))
+            continue;
+        nHandledTo = pMark->block.nEndLine;
+        CRect rc(pMark->rcBox);
+        CRect rcInner(rc);
+        rcInner.DeflateRect(1, 1);
+        pDC->FillSolidRect(&rcInner, clrBack);
+        pDC->DrawText(pMark->block.strCollapsedText, &rcInner, 0);
+        CRect rcFrame(rc.left, rc.top, rc.right, rc.bottom + 1);
+        CBrush brush(::GetSysColor(COLOR_BTNSHADOW));
+        pDC->FrameRect(&rcFrame, &brush);
+    }
+    pDC->SetBkColor(clrOldBk);
+}
