@@ -3,7 +3,7 @@
 
 #include "KTDrawHelpers.h"
 #include "KTSyntaxEditNotify.h"
-#include "LexBufferLink.h"
+#include "KTSyntaxEditLexParserAdapter.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditUndoText.h"
-#include "LexBufferLink.h"
+#include "KTSyntaxEditLexParserAdapter.h"
 
 #include <algorithm>
 #include <climits>

@@ -4,7 +4,7 @@
 #include "KTDrawObjects.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditNotify.h"
-#include "LexBufferLink.h"
+#include "KTSyntaxEditLexParserAdapter.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 #include <algorithm>

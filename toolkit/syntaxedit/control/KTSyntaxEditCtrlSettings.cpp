@@ -1,7 +1,7 @@
 // The control's options from the profile, their setters, the font, the caret shape and the gutter geometry.
 #include "KTSyntaxEditCtrl.h"
 
-#include "KTScopedDC.h"
+#include "KTDrawObjects.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -156,8 +156,9 @@ void CKTSyntaxEditCtrl::SetFont(const LOGFONT* pLogFont)
     CFont* pFont = pManager->GetFont();
     if (GetSafeHwnd())
         SendMessage(WM_SETFONT, WPARAM(pFont->GetSafeHandle()), FALSE);
-    CKTScreenDC dc(pFont->GetSafeHandle());
-    if (!dc.Get() || !::GetTextMetrics(dc.Get(), &m_tm))
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, pFont);
+    if (!dc.GetSafeHdc() || !::GetTextMetrics(dc.GetSafeHdc(), &m_tm))
         m_tm = TEXTMETRIC{};
     RecalcGutter();
     if (GetSafeHwnd())

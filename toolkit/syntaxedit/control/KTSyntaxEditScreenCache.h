@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "LexTextSchema.h"
+#include "KTSyntaxEditLexTextSchema.h"
 
 class CKTSyntaxEditScreenCache
 {

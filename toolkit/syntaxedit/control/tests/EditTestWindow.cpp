@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
 
-#include "LexBufferLink.h"
+#include "KTSyntaxEditLexParserAdapter.h"
 
 namespace
 {
@@ -120,27 +119,6 @@ CString CEditTestWindow::Text()
     for (int row = 1; row <= Buffer()->GetRowCount(); ++row)
         strText += Buffer()->GetLineTextEx(row, row < Buffer()->GetRowCount(), CKTSyntaxEditBufferManager::lesCRLF);
     return strText;
-}
-
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, int nTimeoutMs)
-{
-    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(nTimeoutMs);
-    while (!done() && std::chrono::steady_clock::now() < until)
-    {
-        PumpMessages();
-        ::Sleep(5);
-    }
-    return done();
 }
 
 std::string ReadDataFile(const char* pszName)

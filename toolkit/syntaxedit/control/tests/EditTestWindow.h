@@ -10,6 +10,7 @@
 
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditNotify.h"
+#include "MessagePump.h"
 
 // One WM_NOTIFY as the notify window saw it.
 struct CRecordedNotify
@@ -53,9 +54,6 @@ private:
     std::unique_ptr<CKTSyntaxEditCtrl> m_pCtrl;
 };
 
-// Handles what waits in the queue; with a condition, until it holds or the time is up.
-void PumpMessages();
-bool PumpUntil(const std::function<bool()>& done, int nTimeoutMs = 10000);
 std::string ReadDataFile(const char* pszName);
 // The program folder's configuration beside the test program.
 CString ConfigIniPath();

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "KTDrawObjects.h"
 #include "KTResourceManager.h"
 #include "KTSyntaxEditRes.h"
 
@@ -41,12 +42,11 @@ LOGFONT DefaultLogFont()
 
 BOOL IsFixedPitch(CFont& font)
 {
-    HDC hDC = ::GetDC(NULL);
-    HGDIOBJ hOld = ::SelectObject(hDC, font.GetSafeHandle());
+    CKTScreenDC dc;
+    CKTFontDC selection(&dc, &font);
     TEXTMETRIC tm = {};
-    ::GetTextMetrics(hDC, &tm);
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(NULL, hDC);
+    if (!dc.GetSafeHdc() || !::GetTextMetrics(dc.GetSafeHdc(), &tm))
+        return TRUE;
     // The bit set means a variable pitch.
     return (tm.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
 }
