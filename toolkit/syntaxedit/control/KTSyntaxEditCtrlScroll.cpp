@@ -75,9 +75,15 @@ void CKTSyntaxEditCtrl::EnableBar(int nBar, BOOL bEnable)
 
 int CKTSyntaxEditCtrl::GetHorzPos() const { return m_nHorzPos; }
 
+// The range counts characters of the rows in view, the position display
+// columns, and a caret far right scrolls past both: the range grows so that
+// the bar can show where the view stands.
 void CKTSyntaxEditCtrl::SetHorzPos(int nPos, BOOL bRedraw)
 {
     m_nHorzPos = std::max(nPos, 0);
+    SCROLLINFO si = {};
+    if (GetBarInfo(SB_HORZ, si) && si.nMax < m_nHorzPos + int(si.nPage) - 1)
+        SetBarInfo(SB_HORZ, MakeScrollInfo(SIF_RANGE, si.nMin, m_nHorzPos + int(si.nPage) - 1, 0, 0), FALSE);
     SetBarPos(SB_HORZ, m_nHorzPos, bRedraw);
 }
 
