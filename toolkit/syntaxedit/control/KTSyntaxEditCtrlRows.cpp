@@ -15,9 +15,9 @@ void ForEachFold(CKTSyntaxEditLineMarksManager* pMarks, int nRowCount, Visit vis
     if (!pMarks)
         return;
     int nCount = pMarks->GetCount(KT_EDIT_MARK_COLLAPSED);
-    for (int i = 0; i < nCount; ++i)
+    for (int nPosition = 1; nPosition <= nCount; ++nPosition)
     {
-        KT_EDIT_LINEMARK_ENTRY* pEntry = pMarks->GetLineMarkAt(i, KT_EDIT_MARK_COLLAPSED);
+        KT_EDIT_LINEMARK_ENTRY* pEntry = pMarks->GetLineMarkAt(nPosition, KT_EDIT_MARK_COLLAPSED);
         KT_EDIT_COLLAPSED_MARK* pMark = pEntry ? KT_EDIT_COLLAPSED_MARK::FromParam(pEntry->lmParam) : NULL;
         if (!pMark)
             continue;

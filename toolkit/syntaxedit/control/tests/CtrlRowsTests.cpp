@@ -34,10 +34,12 @@ TEST(CtrlRows, AFoldedBlockHidesTheRowsAfterItsFirst)
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
     Fold(ctrl, 5, 9);
     Fold(ctrl, 7, 15);  // inside the first block's hidden rows: passed over
+    Fold(ctrl, 30, 31);
     EXPECT_EQ(ctrl.GetRowAtDisplayOffset(1, 6), 10);
     EXPECT_EQ(ctrl.GetDisplayRowCount(1, 20), 16);
     EXPECT_EQ(ctrl.GetDisplayRow(12), 8);
-    EXPECT_EQ(ctrl.GetDisplayRow(-1), ctrl.GetRowCount() - 4);
+    EXPECT_EQ(ctrl.GetDisplayRow(-1), ctrl.GetRowCount() - 5);
+    EXPECT_EQ(ctrl.GetRowAtDisplayOffset(1, 30), 35);
     int nHidden = 0;
     EXPECT_TRUE(ctrl.IsRowCollapsed(5, &nHidden));
     EXPECT_EQ(nHidden, 4);

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "KTSyntaxEditLexParserAdapter.h"
+#include "NearColor.h"
 
 namespace
 {
@@ -66,7 +68,7 @@ BOOL CNotifyWindow::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     CRecordedNotify record = {nCode, 0, 0, 0};
     if (nCode == KT_EDIT_NM_TEXTCHANGED)
         record = {nCode, ValueAt(pHeader, 0), ValueAt(pHeader, 1), ValueAt(pHeader, 2)};
-    else if (nCode == KT_EDIT_NM_MODIFIED || nCode == KT_EDIT_NM_VIEWCHANGED)
+    else if (nCode == KT_EDIT_NM_MODIFIED || nCode == KT_EDIT_NM_VIEWCHANGED || nCode == KT_EDIT_NM_PARSEREVENT)
         record = {nCode, ValueAt(pHeader, 0), 0, 0};
     else if (nCode == KT_EDIT_NM_CARETMOVED)
         record = {nCode, ValueAt(pHeader, 0), ValueAt(pHeader, 1), 0};
@@ -131,12 +133,13 @@ std::string ReadDataFile(const char* pszName)
 
 CString ConfigIniPath() { return CKTSyntaxEditCtrl::GetModuleFolder() + "config\\SyntaxEdit.ini"; }
 
-COLORREF ScreenPixel(HWND hWnd, int x, int y)
+int CountNear(const CPixelImage& image, const CRect& rc, COLORREF clr)
 {
-    POINT pt = {x, y};
-    ::ClientToScreen(hWnd, &pt);
-    HDC hDC = ::GetDC(NULL);
-    COLORREF clr = ::GetPixel(hDC, pt.x, pt.y);
-    ::ReleaseDC(NULL, hDC);
-    return clr;
+    int nCount = 0;
+    for (int y = std::max(int(rc.top), 0); y < std::min(int(rc.bottom), image.Height()); ++y)
+    {
+        for (int x = std::max(int(rc.left), 0); x < std::min(int(rc.right), image.Width()); ++x)
+            nCount += NearColor(image.Pixel(x, y), clr) ? 1 : 0;
+    }
+    return nCount;
 }

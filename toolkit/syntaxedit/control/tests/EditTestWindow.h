@@ -11,6 +11,7 @@
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditNotify.h"
 #include "MessagePump.h"
+#include "PixelImage.h"
 
 // One WM_NOTIFY as the notify window saw it.
 struct CRecordedNotify
@@ -57,5 +58,5 @@ private:
 std::string ReadDataFile(const char* pszName);
 // The program folder's configuration beside the test program.
 CString ConfigIniPath();
-// The pixel of a window's client area as the screen shows it.
-COLORREF ScreenPixel(HWND hWnd, int x, int y);
+// Pixels of the rectangle near the colour.
+int CountNear(const CPixelImage& image, const CRect& rc, COLORREF clr);
