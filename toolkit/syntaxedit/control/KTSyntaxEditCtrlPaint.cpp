@@ -47,6 +47,8 @@ int CKTSyntaxEditCtrl::GetAveragePaintTime(int nDefault) const
     return int(nSum / static_cast<long long>(m_arPaintTimes.size()));
 }
 
+// The rows cover the whole text bitmap; the gutter's columns take their
+// backgrounds first.
 void CKTSyntaxEditCtrl::Draw(CDC* pDC)
 {
     if (m_nRedrawRow <= 0)
@@ -55,14 +57,14 @@ void CKTSyntaxEditCtrl::Draw(CDC* pDC)
     GetClientRect(&rc);
     CBitmap bmText, bmGutter;
     if (rc.IsRectEmpty() || !bmText.CreateCompatibleBitmap(pDC, rc.Width(), rc.Height()) ||
-        !bmGutter.CreateCompatibleBitmap(pDC, rc.Width(), rc.Height()))
+        !bmGutter.CreateCompatibleBitmap(pDC, std::max(m_nTextLeft, 1), rc.Height()))
         return;
     CKTCompatibleDC dcText(pDC, &bmText);
     CKTCompatibleDC dcGutter(pDC, &bmGutter);
-    COLORREF clrBack = KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorBack);
-    dcText.FillSolidRect(&rc, clrBack);
-    dcGutter.FillSolidRect(&rc, clrBack);
+    KTSyntaxEditPaintManager()->DrawGutterBackground(this, &dcGutter, rc.Height());
     int nVisibleRows = m_tm.tmHeight > 0 ? rc.Height() / GetRowHeight() + 1 : 0;
+    if (nVisibleRows == 0)
+        dcText.FillSolidRect(&rc, KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorBack));
     DrawRows(&dcText, &dcGutter, nVisibleRows);
     m_nRedrawRow = 0;
     KTSyntaxEditPaintManager()->DrawCollapsedTextMarks(this, &dcText);

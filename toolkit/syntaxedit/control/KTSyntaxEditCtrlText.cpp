@@ -4,6 +4,7 @@
 #include "KTSyntaxEditCollapsedMark.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -59,23 +60,27 @@ int CKTSyntaxEditCtrl::GetDisplayText(CDC* pDC, LPCSTR pszText, int nLength, int
 {
     BOOL bVisible = m_bShowWhitespace && !(pDC && pDC->IsPrinting());
     int nTab = GetTabSize();
+    // A tab takes at most nTab cells: the result is sized once.
+    LPSTR pszOut = strResult.GetBuffer(nLength * nTab + 1);
     int nColumn = nStartCol;
-    strResult.Empty();
+    int nOut = 0;
     for (int i = 0; i < nLength; ++i)
     {
         char ch = pszText[i];
         if (ch == '\t')
         {
             int nCells = nTab - nColumn % nTab;
-            strResult += CString(' ', nCells);
+            memset(pszOut + nOut, ' ', size_t(nCells));
             if (bVisible)
-                strResult.SetAt(strResult.GetLength() - nCells, kVisibleTab);
+                pszOut[nOut] = kVisibleTab;
+            nOut += nCells;
             nColumn += nCells;
             continue;
         }
-        strResult += bVisible && ch == ' ' ? kVisibleSpace : ch;
+        pszOut[nOut++] = bVisible && ch == ' ' ? kVisibleSpace : ch;
         ++nColumn;
     }
+    strResult.ReleaseBuffer(nOut);
     return nColumn - nStartCol;
 }
 

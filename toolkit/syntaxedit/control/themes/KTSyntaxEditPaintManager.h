@@ -70,6 +70,7 @@ public:
     HCURSOR GetArrowCursor() const { return m_hcurArrow; }
 
     // Drawing of one row (KTSyntaxEditPaintGutter.cpp and KTSyntaxEditPaintText.cpp).
+    void DrawGutterBackground(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nHeight);
     void DrawLineMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow);
     void DrawLineMark(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CRect& rcMargin, int nRow);
     int DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow);
@@ -78,7 +79,8 @@ public:
     void DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y, int nRow,
                       const std::vector<KT_EDIT_TEXTATTR>& arRuns);
     static void SplitRunBySelection(int nStart, int nEnd, int nSelStart, int nSelEnd, KT_EDIT_RUNPIECE pieces[3]);
-    void UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const LOGFONT& lfRun);
+    // With a DC, the new font is selected into it before the old one goes.
+    void UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const LOGFONT& lfRun, CDC* pDC = NULL);
 
 private:
     struct RunColors
@@ -98,6 +100,8 @@ private:
     void RecordCollapsedBox(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, KT_EDIT_COLLAPSED_MARK* pMark, int y);
     int DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, const KT_EDIT_RUNPIECE& piece,
                     int nStartCol, int y, const LOGFONT& lfRun);
+    void FillHalftone(CDC* pDC, const CRect& rc);
+    void DrawDottedLine(CDC* pDC, int x, int yTop, int yBottom, COLORREF clr);
     void FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y, int nRow);
 
     CFont m_fontText;  // the base of every other text font
@@ -115,6 +119,10 @@ private:
     KT_EDIT_COLORSET m_clrSet;
     LOGFONT m_lfText = {};  // what m_fontText was made from
     LOGFONT m_lfAttr = {};  // what m_fontAttr was made from: runs alike reuse it
+    CBrush m_brHalftone;    // the line-mark margin's pattern
+    CPen m_penDotted;       // every other pixel, in m_clrDotted
+    COLORREF m_clrDotted = CLR_INVALID;
+    int m_nMaxRunChars = 10;  // characters a run may draw on the row being drawn
 };
 
 CKTSyntaxEditPaintManager* KTSyntaxEditPaintManager();

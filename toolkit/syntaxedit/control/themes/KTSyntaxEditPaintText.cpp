@@ -34,7 +34,7 @@ void CKTSyntaxEditPaintManager::SplitRunBySelection(int nStart, int nEnd, int nS
     pieces[2] = {nEnd > e, e, nEnd};
 }
 
-void CKTSyntaxEditPaintManager::UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const LOGFONT& lfRun)
+void CKTSyntaxEditPaintManager::UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const LOGFONT& lfRun, CDC* pDC)
 {
     LOGFONT lf = m_lfText;
     if (pCtrl->GetSyntaxColor())
@@ -51,6 +51,8 @@ void CKTSyntaxEditPaintManager::UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const L
     CFont font;
     if (!font.CreateFontIndirect(&lf))
         return;
+    if (pDC)
+        pDC->SelectObject(&font);
     m_fontAttr.DeleteObject();
     m_fontAttr.Attach(font.Detach());
     m_lfAttr = lf;
@@ -116,6 +118,7 @@ void CKTSyntaxEditPaintManager::RecordCollapsedBox(CKTSyntaxEditCtrl* pCtrl, CDC
     ::SetRect(&pMark->rcBox, nLeft, y, nRight, y + pCtrl->GetRowHeight());
 }
 
+// One opaque call fills the cells and the row's last pixel line under them.
 int CKTSyntaxEditPaintManager::DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText,
                                            const KT_EDIT_RUNPIECE& piece, int nStartCol, int y, const LOGFONT& lfRun)
 {
@@ -124,23 +127,18 @@ int CKTSyntaxEditPaintManager::DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, c
                                          strDisplay);
     int cw = std::max(pCtrl->GetCharWidth(), 1);
     int x = (nStartCol - FirstVisibleColumn(pCtrl)) * cw;
-    UpdateTextFont(pCtrl, lfRun);
-    CKTFontDC font(pDC, &m_fontAttr);
     int nFirst = 0;
     if (x < 0)
     {
         nFirst = -x / cw;
         x = 0;
     }
-    CRect rcClient;
-    pCtrl->GetClientRect(&rcClient);
-    int nMax = std::max(10, rcClient.Width() / cw + 1);
-    int nCount = std::min(nMax, strDisplay.GetLength() - nFirst);
-    if (nCount > 0)
-    {
-        pDC->FillSolidRect(x, y + pCtrl->GetRowHeight() - 1, nCount * cw, 1, pDC->GetBkColor());
-        pDC->TextOut(x, y, LPCSTR(strDisplay) + nFirst, nCount);
-    }
+    int nCount = std::min(m_nMaxRunChars, strDisplay.GetLength() - nFirst);
+    if (nCount <= 0)
+        return nStartCol + nColumns;
+    UpdateTextFont(pCtrl, lfRun, pDC);
+    CRect rcCells(x, y, x + nCount * cw, y + pCtrl->GetRowHeight());
+    pDC->ExtTextOut(x, y, ETO_OPAQUE, &rcCells, LPCSTR(strDisplay) + nFirst, UINT(nCount), NULL);
     return nStartCol + nColumns;
 }
 
@@ -172,10 +170,13 @@ void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
     CRect rcClient;
     pCtrl->GetClientRect(&rcClient);
     pDC->FillSolidRect(0, y, rcClient.Width(), pCtrl->GetRowHeight(), clrRowBack);
+    m_nMaxRunChars = std::max(10, rcClient.Width() / std::max(pCtrl->GetCharWidth(), 1) + 1);
     if (nRow > pCtrl->GetRowCount())
         return;
     pDC->SetBkMode(OPAQUE);
     pDC->SetTextColor(GetColor(ktColorText));
+    // The row's runs switch the attribute font in place; the DC gets its own back at the end.
+    CKTFontDC font(pDC, &m_fontAttr);
     int nSelStart = 0, nSelEnd = 0;
     if (!SelectionOnRow(pCtrl, strText, nRow, nSelStart, nSelEnd))
         nSelStart = nSelEnd = 0;
