@@ -229,6 +229,7 @@ protected:
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
     void RepaintNow();
+    BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
@@ -306,4 +307,8 @@ protected:
     int m_nPaintTimeNext = 0;
     std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
     DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
+    CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
+    CBitmap m_bmPaintGutter;
+    CSize m_szPaintText;
+    CSize m_szPaintGutter;
 };

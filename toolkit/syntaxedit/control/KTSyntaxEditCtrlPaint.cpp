@@ -47,6 +47,25 @@ int CKTSyntaxEditCtrl::GetAveragePaintTime(int nDefault) const
     return int(nSum / static_cast<long long>(m_arPaintTimes.size()));
 }
 
+// Kept from paint to paint while the window keeps its size: making them
+// again each time costs more than drawing some of the rows.
+BOOL CKTSyntaxEditCtrl::PreparePaintBitmaps(CDC* pDC, CSize size)
+{
+    CSize szGutter(std::max(m_nTextLeft, 1), size.cy);
+    if (size != m_szPaintText || !m_bmPaintText.GetSafeHandle())
+    {
+        m_bmPaintText.DeleteObject();
+        m_szPaintText = m_bmPaintText.CreateCompatibleBitmap(pDC, size.cx, size.cy) ? size : CSize(0, 0);
+    }
+    if (szGutter != m_szPaintGutter || !m_bmPaintGutter.GetSafeHandle())
+    {
+        m_bmPaintGutter.DeleteObject();
+        m_szPaintGutter =
+            m_bmPaintGutter.CreateCompatibleBitmap(pDC, szGutter.cx, szGutter.cy) ? szGutter : CSize(0, 0);
+    }
+    return m_bmPaintText.GetSafeHandle() && m_bmPaintGutter.GetSafeHandle();
+}
+
 // The rows cover the whole text bitmap; the gutter's columns take their
 // backgrounds first.
 void CKTSyntaxEditCtrl::Draw(CDC* pDC)
@@ -55,12 +74,10 @@ void CKTSyntaxEditCtrl::Draw(CDC* pDC)
         m_arCollapseRows.clear();
     CRect rc;
     GetClientRect(&rc);
-    CBitmap bmText, bmGutter;
-    if (rc.IsRectEmpty() || !bmText.CreateCompatibleBitmap(pDC, rc.Width(), rc.Height()) ||
-        !bmGutter.CreateCompatibleBitmap(pDC, std::max(m_nTextLeft, 1), rc.Height()))
+    if (rc.IsRectEmpty() || !PreparePaintBitmaps(pDC, rc.Size()))
         return;
-    CKTCompatibleDC dcText(pDC, &bmText);
-    CKTCompatibleDC dcGutter(pDC, &bmGutter);
+    CKTCompatibleDC dcText(pDC, &m_bmPaintText);
+    CKTCompatibleDC dcGutter(pDC, &m_bmPaintGutter);
     KTSyntaxEditPaintManager()->DrawGutterBackground(this, &dcGutter, rc.Height());
     int nVisibleRows = m_tm.tmHeight > 0 ? rc.Height() / GetRowHeight() + 1 : 0;
     if (nVisibleRows == 0)

@@ -74,9 +74,22 @@ struct CBenchEditor
         ctrl.RecalcScrollBars();
         ctrl.InvalidateRows();
         PumpUntil([this] { return parent.m_nParseEnds > 0; }, 120000);
+        WaitForQuiet();
         ctrl.SetTopRow(ctrl.GetRowCount() / 2);
         ctrl.RecalcScrollBars();
         ctrl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+
+    // A configuration reload may parse once more: the measurement starts
+    // when the parser has been silent for two seconds.
+    void WaitForQuiet()
+    {
+        int nSeen = -1;
+        while (nSeen != parent.m_nParseEnds)
+        {
+            nSeen = parent.m_nParseEnds;
+            PumpUntil([&] { return parent.m_nParseEnds != nSeen; }, 2000);
+        }
     }
 
     CBenchParent parent;
