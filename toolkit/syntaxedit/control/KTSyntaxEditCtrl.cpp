@@ -92,6 +92,7 @@ int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::On
 
 void CKTSyntaxEditCtrl::OnDestroy()
 {
+    KillTimer(ktTimerAutoScroll);
     KillTimer(ktTimerParseRepaint);
     CWnd::OnDestroy();
 }
@@ -259,6 +260,11 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
     {
         KillTimer(ktTimerParseRepaint);
         RepaintNow();
+        return;
+    }
+    if (nIDEvent == ktTimerAutoScroll)
+    {
+        AdvanceAutoScroll();
         return;
     }
     CWnd::OnTimer(nIDEvent);

@@ -32,6 +32,7 @@ public:
     };
     enum
     {
+        ktTimerAutoScroll = 100,
         ktTimerParseRepaint = 200,
     };
 
@@ -138,6 +139,11 @@ public:
     BOOL HitTest(int x, int y, int& nRow, int& nCol, int* pnDisplayOffset = NULL, int* pnColOffset = NULL) const;
     int MoveUp(int n);
     int MoveDown(int n);
+    void MoveWord(int nDirection);
+    void SelectRow(int nRow, BOOL bSelect);
+    BOOL IsLineSelection() const { return m_bLineSelection; }
+    BOOL IsMouseDown() const { return m_bMouseDown; }
+    void CopySettings(const CKTSyntaxEditCtrl& other);
 
     // Scrolling (KTSyntaxEditCtrlScroll.cpp).
     BOOL ScrollUp(int n, BOOL bKeepCaretInView = FALSE);
@@ -235,6 +241,10 @@ protected:
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
+    void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
+    void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
+    void AdvanceAutoScroll();
+    BOOL AutoScrollTarget(int& nRow, int& nCol) const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -257,12 +267,15 @@ protected:
     BOOL m_bLineNumbers = TRUE;       // "LineNumbers"
     BOOL m_bCollapseButtons = TRUE;   // reserve the collapse-button column
     BOOL m_bScrolledByUser = FALSE;   // the view was scrolled by rows or columns
+    BOOL m_bLineSelection = FALSE;    // the selection grows by whole rows
     BOOL m_bSelMargin = TRUE;         // "SelMargin"
     BOOL m_bVertScrollBar = TRUE;     // "VScrollBar"
     BOOL m_bHorzScrollBar = TRUE;     // "HScrollBar"
     BOOL m_bShowWhitespace = FALSE;   // tabs and spaces drawn visibly
     BOOL m_bSyntaxColor = TRUE;       // "SyntaxColor"
     BOOL m_bAutoIndent = TRUE;        // "AutoIndent"
+    BOOL m_bMouseDown = FALSE;        // the left button went down in the text
+    BOOL m_bMouseSelecting = FALSE;   // a mouse selection runs: auto-scroll follows the pointer
     BOOL m_bColumnSelection = FALSE;  // the selection is a column block
     BOOL m_bSelection = FALSE;        // m_selStart / m_selEnd mean something
     BOOL m_bWideCaret = TRUE;         // "WideCaret"
@@ -277,7 +290,8 @@ protected:
     int m_nSelMarginWidth = 20;
     int m_nLineNumbersWidth = 0;
     int m_nCollapseButtonSize = 10;
-    int m_nIndentTabs = 0;  // pending indentation, while m_nForcedColumn >= 1
+    int m_nLineSelectRow = 0;  // anchor row of a line selection
+    int m_nIndentTabs = 0;     // pending indentation, while m_nForcedColumn >= 1
     int m_nIndentSpaces = 0;
     int m_nForcedColumn = 0;  // above 0: caret placement uses this column
     int m_nPrevRedrawRow = -1;

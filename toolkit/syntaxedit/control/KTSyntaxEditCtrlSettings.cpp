@@ -69,6 +69,32 @@ void CKTSyntaxEditCtrl::ReloadSettings()
     PlaceCaretAtDisplayRow(TRUE);
 }
 
+// A new pane over the same document starts where the other one stands.
+void CKTSyntaxEditCtrl::CopySettings(const CKTSyntaxEditCtrl& other)
+{
+    if (!other.GetSafeHwnd())
+        return;
+    m_nCurrentRow = other.m_nCurrentRow;
+    m_nCurrentChar = other.m_nCurrentChar;
+    m_nDispCol = other.m_nDispCol;
+    m_nWantedDispCol = other.m_nWantedDispCol;
+    m_mapRowColor = other.m_mapRowColor;
+    m_mapRowBkColor = other.m_mapRowBkColor;
+    m_bSelMargin = other.m_bSelMargin;
+    RecalcGutter();
+    m_bLineNumbers = other.m_bLineNumbers;
+    RecalcGutter();
+    m_bShowWhitespace = other.m_bShowWhitespace;
+    m_bTabWithSpace = other.m_bTabWithSpace;
+    m_bAutoIndent = other.m_bAutoIndent;
+    m_bSyntaxColor = other.m_bSyntaxColor;
+    m_ScreenCache.Clear();
+    if (m_pBuffer)
+        m_pBuffer->EnableSyntaxColor(m_bSyntaxColor);
+    RecalcScrollBars();
+    SetHorzPos(0, TRUE);
+}
+
 BOOL CKTSyntaxEditCtrl::SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bUpdateReg)
 {
     BOOL bResult = StoreSetting(m_bHorzScrollBar, bHorz, kHScrollBar, bUpdateReg);
