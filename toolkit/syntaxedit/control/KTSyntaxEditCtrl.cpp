@@ -164,11 +164,11 @@ BOOL CKTSyntaxEditCtrl::CanEditDoc()
     return GetSafeHwnd() && hNotify && ::IsWindow(hNotify) && SendNotify(KT_EDIT_NM_CANEDIT) == 0;
 }
 
-void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, int nFlags)
+void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange)
 {
-    if (nFlags & (KT_EDIT_CHANGED_ROWS_INSERTED | KT_EDIT_CHANGED_ROWS_DELETED))
+    if (dwChange & (KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED))
     {
-        BOOL bDeleted = (nFlags & KT_EDIT_CHANGED_ROWS_DELETED) != 0;
+        BOOL bDeleted = (dwChange & KT_EDIT_CHANGE_ROWS_DELETED) != 0;
         if (CKTSyntaxEditLineMarksManager* pMarks = GetLineMarksManager())
             pMarks->AdjustLineMarks(nFirstRow, nLastRow,
                                     bDeleted ? CKTSyntaxEditLineMarksManager::actDelete
@@ -177,7 +177,7 @@ void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, int nFlag
         if (GetSafeHwnd())
             Invalidate(FALSE);
     }
-    KT_EDIT_NMHDR_ROWS nm = {{}, nFirstRow, nLastRow, nFlags};
+    KT_EDIT_NMHDR_ROWS nm = {{}, nFirstRow, nLastRow, int(dwChange)};
     Notify(&nm.hdr, KT_EDIT_NM_TEXTCHANGED);
 }
 

@@ -191,7 +191,7 @@ public:
 
     // Notifications to the notify window.
     LRESULT SendNotify(int nCode);
-    void NotifyTextChanged(int nFirstRow, int nLastRow, int nFlags);
+    void NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange);
     void NotifyModified(BOOL bModified);
     void NotifyCaretMoved(int nRow, int nCol);
     void NotifyViewChanged(int nBits);

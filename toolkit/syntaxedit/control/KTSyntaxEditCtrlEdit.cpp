@@ -12,6 +12,8 @@
 
 namespace
 {
+const DWORD kChangeBits = KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED | KT_EDIT_CHANGE_TEXT;
+
 // The buffer's overwrite mode switched off for one scope.
 class CInsertModeScope
 {
@@ -118,8 +120,8 @@ BOOL CKTSyntaxEditCtrl::DeleteRange(int nRow1, int nCol1, int nRow2, int nCol2, 
     m_nPrevRedrawRow = -1;
     SetCaretChar(nRow1, nChar1);
     OnTextEdited(nRow1, nChar1, nRow2, nChar2, CKTSyntaxEditLexParserLink::editDeleted);
-    int nChange = bColumn ? KT_EDIT_CHANGED_TEXT : KT_EDIT_CHANGED_TEXT | KT_EDIT_CHANGED_ROWS_DELETED;
-    NotifyTextChanged(nRow1, nRow2, nChange);
+    DWORD dwChange = bColumn ? KT_EDIT_CHANGE_TEXT : KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_DELETED;
+    NotifyTextChanged(nRow1, nRow2, dwChange);
     m_nRedrawRow = nRow1 == nRow2 && !(nFlags & ktDelRepaintAll) ? nRow1 : -1;
     NotifyModified(TRUE);
     RecalcScrollBars();
@@ -208,8 +210,8 @@ BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bD
     SetCaretChar(end.nLine, end.nCol);
     RecalcScrollBars();
     OnTextEdited(start.nLine, start.nCol, end.nLine, end.nCol, CKTSyntaxEditLexParserLink::editInserted);
-    int nChange = KT_EDIT_CHANGED_TEXT | (end.nLine > start.nLine ? KT_EDIT_CHANGED_ROWS_INSERTED : 0);
-    NotifyTextChanged(start.nLine, end.nLine, nChange);
+    DWORD dwChange = end.nLine > start.nLine ? KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED : KT_EDIT_CHANGE_TEXT;
+    NotifyTextChanged(start.nLine, end.nLine, dwChange);
     NotifyModified(TRUE);
     if (bRedraw)
     {
@@ -260,7 +262,7 @@ BOOL CKTSyntaxEditCtrl::ChangeSelectionCase(BOOL bUpper)
     pUndo->SetLastCommandText(KT_IDS_EDIT_CHANGE_CASE);
     m_nRedrawRow = m_selStart.nLine;
     InvalidateRowRange(m_selStart.nLine, m_selEnd.nLine);
-    NotifyTextChanged(m_selStart.nLine, m_selEnd.nLine, KT_EDIT_CHANGED_TEXT);
+    NotifyTextChanged(m_selStart.nLine, m_selEnd.nLine, KT_EDIT_CHANGE_TEXT);
     NotifyModified(TRUE);
     Invalidate(FALSE);
     return TRUE;
@@ -303,7 +305,7 @@ void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
             break;
         TrimScreenCache(from.nLine);
         m_bFoldsValid = FALSE;
-        NotifyTextChanged(from.nLine, to.nLine, int(dwFlags & 0x7));
+        NotifyTextChanged(from.nLine, to.nLine, dwFlags & kChangeBits);
         bOneRow = from.nLine == to.nLine;
     }
     SetCaretChar(m_nCurrentRow, m_nCurrentChar);

@@ -8,7 +8,7 @@
 enum : int
 {
     KT_EDIT_NM_CANEDIT = -951,      // answer 0 to let the text change
-    KT_EDIT_NM_TEXTCHANGED = -950,  // KT_EDIT_NMHDR_ROWS
+    KT_EDIT_NM_TEXTCHANGED = -950,  // KT_EDIT_NMHDR_ROWS with KT_EDIT_CHANGE_* bits
     KT_EDIT_NM_MODIFIED = -949,     // KT_EDIT_NMHDR_VALUE: the new modified state
     KT_EDIT_NM_DRAWLINE = -948,     // KT_EDIT_NMHDR_DRAWLINE: non-zero answer: the parent drew the marks
     KT_EDIT_NM_CARETMOVED = -947,   // KT_EDIT_NMHDR_POS: row, display column
@@ -18,14 +18,6 @@ enum : int
     KT_EDIT_NM_MARGINCLICK = -940,  // KT_EDIT_NMHDR_POS: row, display row index
     KT_EDIT_NM_VIEWCHANGED = -939,  // KT_EDIT_NMHDR_VALUE: KT_EDIT_VIEW_* bits
     KT_EDIT_NM_PARSEREVENT = -938,  // KT_EDIT_NMHDR_PARSER
-};
-
-// Flags of KT_EDIT_NM_TEXTCHANGED.
-enum : int
-{
-    KT_EDIT_CHANGED_ROWS_INSERTED = 0x1,
-    KT_EDIT_CHANGED_ROWS_DELETED = 0x2,
-    KT_EDIT_CHANGED_TEXT = 0x4,
 };
 
 // Bits of KT_EDIT_NM_VIEWCHANGED.

@@ -53,9 +53,9 @@ TEST(CtrlEdit, TheGeneratorsRoadReplacesTheTextStepByStep)
     ASSERT_EQ(changes.size(), 4u);
     EXPECT_EQ(changes[0].nFirst, 1);
     EXPECT_EQ(changes[0].nSecond, 443);
-    EXPECT_EQ(changes[0].nThird, KT_EDIT_CHANGED_TEXT | KT_EDIT_CHANGED_ROWS_DELETED);
+    EXPECT_EQ(changes[0].nThird, int(KT_EDIT_CHANGE_TEXT) | int(KT_EDIT_CHANGE_ROWS_DELETED));
     EXPECT_EQ(changes[1].nFirst, 1);
-    EXPECT_EQ(changes[1].nThird, KT_EDIT_CHANGED_TEXT | KT_EDIT_CHANGED_ROWS_INSERTED);
+    EXPECT_EQ(changes[1].nThird, int(KT_EDIT_CHANGE_TEXT) | int(KT_EDIT_CHANGE_ROWS_INSERTED));
     EXPECT_EQ(changes[2].nFirst, changes[1].nSecond);
     EXPECT_EQ(changes[3].nSecond, ctrl.GetRowCount());
     for (const CRecordedNotify& modified : window.Parent().Of(KT_EDIT_NM_MODIFIED))
@@ -96,7 +96,7 @@ TEST(CtrlEdit, ABookmarkBelowAnInsertionElsewhereMovesWithItsRow)
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].nFirst, 5);
     EXPECT_EQ(changes[0].nSecond, 7);
-    EXPECT_EQ(changes[0].nThird, KT_EDIT_CHANGED_TEXT | KT_EDIT_CHANGED_ROWS_INSERTED);
+    EXPECT_EQ(changes[0].nThird, int(KT_EDIT_CHANGE_TEXT) | int(KT_EDIT_CHANGE_ROWS_INSERTED));
     EXPECT_EQ(ctrl.GetCurrentRow(), 7);
 }
 
