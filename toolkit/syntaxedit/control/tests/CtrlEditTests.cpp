@@ -61,9 +61,14 @@ TEST(CtrlEdit, TheGeneratorsRoadReplacesTheTextStepByStep)
     for (const CRecordedNotify& modified : window.Parent().Of(KT_EDIT_NM_MODIFIED))
         EXPECT_EQ(modified.nFirst, TRUE);
 
+    window.Parent().Clear();
     EXPECT_TRUE(ctrl.Undo(4));
     EXPECT_TRUE(window.Text() == GeneratedText());
     EXPECT_FALSE(window.Buffer()->IsModified());
+    EXPECT_EQ(window.Parent().Of(KT_EDIT_NM_TEXTCHANGED).size(), 4u);
+    auto modified = window.Parent().Of(KT_EDIT_NM_MODIFIED);
+    ASSERT_EQ(modified.size(), 1u);
+    EXPECT_EQ(modified[0].nFirst, FALSE);
 }
 
 // An editor that was never loaded still counts as changed after the road.
