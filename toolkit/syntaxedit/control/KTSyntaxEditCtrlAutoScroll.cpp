@@ -9,7 +9,7 @@ void CKTSyntaxEditCtrl::SelectRow(int nRow, BOOL bSelect)
 {
     m_nCurrentChar = 1;
     m_nDispCol = m_nWantedDispCol = GetRowEndColumn(m_pBuffer ? m_pBuffer->GetLineTextEx(nRow) : CString());
-    if (!bSelect)
+    if (!bSelect || !GetSafeHwnd())
     {
         SetCurrentPosition(nRow, 0, FALSE, TRUE);
         return;

@@ -296,6 +296,8 @@ void CKTSyntaxEditCtrl::RepaintNow()
 
 void CKTSyntaxEditCtrl::OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam)
 {
+    if (!GetSafeHwnd())
+        return;
     KT_EDIT_NMHDR_PARSER nm = {{}, int(dwCode), wParam, lParam};
     Notify(&nm.hdr, KT_EDIT_NM_PARSEREVENT);
     DWORD dwDelay = DWORD(std::max(1000, 3 * GetAveragePaintTime(333)));

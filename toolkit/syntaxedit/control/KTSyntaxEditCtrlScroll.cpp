@@ -116,6 +116,8 @@ BOOL CKTSyntaxEditCtrl::ScrollDown(int n, BOOL bKeepCaretInView)
 
 void CKTSyntaxEditCtrl::Scroll(int nColumns, int nRows)
 {
+    if (!GetSafeHwnd())
+        return;
     if (nRows > 0)
         ScrollDown(nRows);
     else if (nRows < 0)

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -100,28 +101,34 @@ BOOL CKTSyntaxEditCtrl::GetSelectionText(CString& strText) const
     return TRUE;
 }
 
+namespace
+{
+// A movable block holding the bytes; NULL when it cannot be had.
+HGLOBAL CopyToGlobal(const void* pData, SIZE_T nBytes)
+{
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, nBytes);
+    void* pTarget = hData ? ::GlobalLock(hData) : NULL;
+    if (!pTarget)
+    {
+        if (hData)
+            ::GlobalFree(hData);
+        return NULL;
+    }
+    memcpy(pTarget, pData, nBytes);
+    ::GlobalUnlock(hData);
+    return hData;
+}
+}  // namespace
+
 HGLOBAL CKTSyntaxEditCtrl::GetSelectionData(UINT nFormat) const
 {
     CString strText;
     if ((nFormat != CF_TEXT && nFormat != CF_UNICODETEXT) || !GetSelectionText(strText))
         return NULL;
     if (nFormat == CF_TEXT)
-    {
-        HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, SIZE_T(strText.GetLength()) + 1);
-        if (hData)
-        {
-            memcpy(::GlobalLock(hData), LPCSTR(strText), SIZE_T(strText.GetLength()) + 1);
-            ::GlobalUnlock(hData);
-        }
-        return hData;
-    }
+        return CopyToGlobal(LPCSTR(strText), SIZE_T(strText.GetLength()) + 1);
     int nChars = ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength() + 1, NULL, 0);
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, SIZE_T(nChars) * sizeof(WCHAR));
-    if (hData)
-    {
-        ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength() + 1, static_cast<LPWSTR>(::GlobalLock(hData)),
-                              nChars);
-        ::GlobalUnlock(hData);
-    }
-    return hData;
+    std::vector<WCHAR> wide(size_t(std::max(nChars, 1)), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength() + 1, wide.data(), nChars);
+    return CopyToGlobal(wide.data(), wide.size() * sizeof(WCHAR));
 }

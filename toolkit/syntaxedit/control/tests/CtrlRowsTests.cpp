@@ -5,6 +5,8 @@
 #include "KTSyntaxEditCollapsedMark.h"
 #include "TestInput.h"
 
+#include <string>
+
 namespace
 {
 void Fold(CKTSyntaxEditCtrl& ctrl, int nStartRow, int nEndRow)
@@ -156,5 +158,52 @@ TEST(CtrlSelection, StreamsHoldTheirLastColumnAndBlocksDoNot)
     EXPECT_FALSE(ctrl.IsInSelection(13, 1));
     EXPECT_FALSE(ctrl.Select(0, 1, 2, 1, FALSE));
     EXPECT_FALSE(ctrl.ScrollUp(1));
+}
+}  // namespace
+
+namespace
+{
+// Global memory blocks of one test, freed at its end.
+class CGlobalBlock
+{
+public:
+    explicit CGlobalBlock(HGLOBAL hData) : m_hData(hData) {}
+    ~CGlobalBlock()
+    {
+        if (m_hData)
+            ::GlobalFree(m_hData);
+    }
+    CGlobalBlock(const CGlobalBlock&) = delete;
+    CGlobalBlock& operator=(const CGlobalBlock&) = delete;
+    template <class T>
+    std::basic_string<T> Text() const
+    {
+        const T* p = static_cast<const T*>(::GlobalLock(m_hData));
+        std::basic_string<T> text;
+        if (p)
+            text = p;
+        ::GlobalUnlock(m_hData);
+        return text;
+    }
+    HGLOBAL Get() const { return m_hData; }
+
+private:
+    HGLOBAL m_hData;
+};
+
+TEST(CtrlSelection, TheSelectedTextIsHandedOutAsAnsiOrUnicode)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    EXPECT_EQ(ctrl.GetSelectionData(CF_TEXT), HGLOBAL(NULL));
+    ASSERT_TRUE(ctrl.Select(12, 1, 13, 2, FALSE));
+    CGlobalBlock ansi(ctrl.GetSelectionData(CF_TEXT));
+    CGlobalBlock wide(ctrl.GetSelectionData(CF_UNICODETEXT));
+    CGlobalBlock other(ctrl.GetSelectionData(CF_BITMAP));
+    CString strExpected = window.Buffer()->GetLineTextEx(12) + "\r\n ";
+    EXPECT_EQ(ansi.Text<char>(), std::string(strExpected));
+    EXPECT_EQ(wide.Text<wchar_t>().size(), size_t(strExpected.GetLength()));
+    EXPECT_EQ(wide.Text<wchar_t>().substr(0, 6), L"static");
+    EXPECT_EQ(other.Get(), HGLOBAL(NULL));
 }
 }  // namespace
