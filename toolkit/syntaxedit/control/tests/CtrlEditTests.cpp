@@ -192,3 +192,23 @@ TEST(CtrlEdit, ReplacingABackwardSelectionReplacesExactlyIt)
     EXPECT_TRUE(window.Buffer()->GetLineTextEx(12).Left(4) == "int ");
 }
 }  // namespace
+
+namespace
+{
+TEST(CtrlEdit, DeletingACharacterOrARowEndJoinsAsTheKeysDo)
+{
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ASSERT_TRUE(ctrl.InsertString("ab\r\ncd\r\nef", 1, 1));
+    EXPECT_TRUE(ctrl.DeleteChar(2, 1, TRUE));
+    EXPECT_TRUE(window.Text() == "abcd\r\nef");
+    EXPECT_EQ(ctrl.GetCurrentRow(), 1);
+    EXPECT_EQ(ctrl.GetCurrentChar(), 3);
+    EXPECT_TRUE(ctrl.DeleteChar(1, 5, FALSE));
+    EXPECT_TRUE(window.Text() == "abcdef");
+    EXPECT_TRUE(ctrl.DeleteChar(1, 2, FALSE));
+    EXPECT_TRUE(window.Text() == "acdef");
+    EXPECT_FALSE(ctrl.DeleteChar(1, 1, TRUE));
+    EXPECT_FALSE(ctrl.DeleteChar(1, 6, FALSE));
+}
+}  // namespace

@@ -145,3 +145,37 @@ TEST(CtrlPaint, RepaintsLeaveNoHandleBehind)
     EXPECT_TRUE(check.NoLeaks());
 }
 }  // namespace
+
+namespace
+{
+// Parse events arrive as the parser adapter sends them on the buffer's connection.
+void SendParseEvent(CEditTestWindow& window, DWORD dwCode, const CKTLexBlockPtr& block = CKTLexBlockPtr())
+{
+    window.Buffer()->GetConnection()->SendEvent(dwCode, WPARAM(block.GetInterface()), 0);
+}
+
+// A block parsed on screen waits for the repaint delay; a parse that ends
+// repaints at once, and each event reaches the notify window first.
+TEST(CtrlPaintPacing, AParseThatEndsRepaintsAtOnceWhileBlocksWait)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    CKTSyntaxEditLexTextSchema* pSchema = ctrl.GetTextSchema();
+    ASSERT_NE(pSchema, nullptr);
+    CKTLexBlockPtr block = pSchema->NewBlock();
+    block->m_posStart = {3, 0};
+    block->m_posEnd = {4, 0};
+    window.Parent().Clear();
+
+    ctrl.SetRedrawRow(7);
+    SendParseEvent(window, CKTSyntaxEditLexParser::ktEditOnParserStarted);
+    SendParseEvent(window, CKTSyntaxEditLexParser::ktEditOnTextBlockParsed, block);
+    EXPECT_EQ(ctrl.GetRedrawRow(), 7);
+    SendParseEvent(window, CKTSyntaxEditLexParser::ktEditOnParserEnded);
+    EXPECT_EQ(ctrl.GetRedrawRow(), 0);
+    auto events = window.Parent().Of(KT_EDIT_NM_PARSEREVENT);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[1].nFirst, CKTSyntaxEditLexParser::ktEditOnTextBlockParsed);
+}
+}  // namespace
