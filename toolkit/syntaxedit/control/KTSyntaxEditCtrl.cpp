@@ -77,14 +77,12 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
     SetFont();
     m_bCreated = TRUE;
     m_Sink.UnadviseAll();
-    m_Sink.SetHandler(CKTSyntaxEditLexParser::ktEditOnParserStarted,
-                      [this](DWORD c, WPARAM w, LPARAM l) { OnParserNotify(c, w, l); });
-    m_Sink.SetHandler(CKTSyntaxEditLexParser::ktEditOnTextBlockParsed,
-                      [this](DWORD c, WPARAM w, LPARAM l) { OnParserNotify(c, w, l); });
-    m_Sink.SetHandler(CKTSyntaxEditLexParser::ktEditOnParserEnded,
-                      [this](DWORD c, WPARAM w, LPARAM l) { OnParserNotify(c, w, l); });
-    for (DWORD dwCode = 1; dwCode <= 3; ++dwCode)
+    for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
+         dwCode <= CKTSyntaxEditLexParser::ktEditOnParserEnded; ++dwCode)
+    {
+        m_Sink.SetHandler(dwCode, [this](DWORD c, WPARAM w, LPARAM l) { OnParserNotify(c, w, l); });
         m_Sink.Advise(m_pBuffer->GetConnection(), dwCode);
+    }
     return TRUE;
 }
 

@@ -217,6 +217,8 @@ protected:
     BOOL WriteProfileFlag(LPCSTR pszKey, BOOL bValue);
     BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
     void CreateEditCaret();
+    int ScrollRowIntoView(int nRow);
+    int HorzShiftFor(int K, int& x) const;
     void PlaceCaretAtDisplayRow(BOOL bScroll);
     int CaretWidth() const;
     void SetCaretChar(int nRow, int nCharPos);

@@ -75,53 +75,63 @@ void CKTSyntaxEditCtrl::SetCurrentPosition(int nRow, int nDispCol, BOOL bKeepSel
     NotifyViewChanged(KT_EDIT_VIEW_VERT | KT_EDIT_VIEW_HORZ);
 }
 
-void CKTSyntaxEditCtrl::EnsureVisible(int nRow, int nDispCol, BOOL bRedraw, BOOL bNotify)
+// The top row moves the least that shows the row; returns the row's y.
+int CKTSyntaxEditCtrl::ScrollRowIntoView(int nRow)
 {
-    if (!GetSafeHwnd())
-        return;
-    int nOldTop = m_nTopRow;
-    int h = GetHorzPos();
-    int K = m_nForcedColumn > 0 ? m_nForcedColumn : nDispCol;
-    if (m_selStart == m_selEnd)
-        m_bSelection = FALSE;
-    CRect rc;
-    GetClientRect(&rc);
-    int rh = GetRowHeight(), cw = GetCharWidth();
-    if (rc.IsRectEmpty() || m_tm.tmHeight <= 0 || cw <= 0)
-        return;
-    int v = GetVisibleRows();
-    int nBottom = GetRowAtDisplayOffset(m_nTopRow, v);
+    int nBottom = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows());
     if (nRow > nBottom)
+    {
         m_nTopRow += nRow - nBottom;
+    }
     else if (nRow < m_nTopRow)
     {
         m_nPrevRedrawRow = m_nTopRow;
         m_nTopRow = std::max(nRow, 1);
     }
-    int nCols = GetVisibleColumns();
-    int y = (GetDisplayRowCount(m_nTopRow, nRow) - 1) * rh;
-    int x = (K - 1 - h) * cw;
-    int dh = 0;
-    // A column at h is already left of the first visible column h + 1.
+    return (GetDisplayRowCount(m_nTopRow, nRow) - 1) * GetRowHeight();
+}
+
+// The horizontal shift that shows column K, and the caret's x in the text
+// after it: leftwards it lands 10 columns from the edge, rightwards the view
+// jumps 20 columns further than needed. A column at h is already left of the
+// first visible column h + 1.
+int CKTSyntaxEditCtrl::HorzShiftFor(int K, int& x) const
+{
+    int h = GetHorzPos(), cw = GetCharWidth(), nCols = GetVisibleColumns();
+    x = (K - 1 - h) * cw;
     if (K <= nCols + h && K <= h)
     {
-        dh = std::max(K - h - 10, -h);
         x = K < 10 ? (K - 1) * cw : 9 * cw;
+        return std::max(K - h - 10, -h);
     }
-    else if (K > nCols + h)
-    {
-        int nOver = K - (nCols + h);
-        dh = nOver + 20;
-        x = (K - h - 1 - nOver - 20) * cw;
-    }
+    if (K <= nCols + h)
+        return 0;
+    int nOver = K - (nCols + h);
+    x = (K - h - 1 - nOver - 20) * cw;
+    return nOver + 20;
+}
+
+void CKTSyntaxEditCtrl::EnsureVisible(int nRow, int nDispCol, BOOL bRedraw, BOOL bNotify)
+{
+    if (!GetSafeHwnd())
+        return;
+    int K = m_nForcedColumn > 0 ? m_nForcedColumn : nDispCol;
+    if (m_selStart == m_selEnd)
+        m_bSelection = FALSE;
+    CRect rc;
+    GetClientRect(&rc);
+    if (rc.IsRectEmpty() || m_tm.tmHeight <= 0 || GetCharWidth() <= 0)
+        return;
+    int nOldTop = m_nTopRow;
+    int y = std::max(ScrollRowIntoView(nRow), 0);
+    int x = 0;
+    int dh = HorzShiftFor(K, x);
     if (K > 0)
-        SetHorzPos(h + dh, TRUE);
-    int nTotal = GetRowCount();
-    EnableBar(SB_VERT, nTotal >= v);
-    if (nTotal >= v)
+        SetHorzPos(GetHorzPos() + dh, TRUE);
+    int v = GetVisibleRows();
+    EnableBar(SB_VERT, GetRowCount() >= v);
+    if (GetRowCount() >= v)
         SetBarPos(SB_VERT, GetDisplayRowCount(1, m_nTopRow), TRUE);
-    x = std::max(x, 0) + m_nTextLeft;
-    y = std::max(y, 0);
     if (bNotify)
         NotifyCaretMoved(m_nCurrentRow, m_nForcedColumn > 0 ? K : m_nDispCol);
     if (dh != 0)
@@ -130,8 +140,8 @@ void CKTSyntaxEditCtrl::EnsureVisible(int nRow, int nDispCol, BOOL bRedraw, BOOL
         Invalidate(FALSE);
     if (::GetFocus() == m_hWnd)
     {
-        CreateSolidCaret(CaretWidth(), rh);
-        SetCaretPos(CPoint(x, y));
+        CreateSolidCaret(CaretWidth(), GetRowHeight());
+        SetCaretPos(CPoint(std::max(x, 0) + m_nTextLeft, y));
         ShowCaret();
     }
 }
