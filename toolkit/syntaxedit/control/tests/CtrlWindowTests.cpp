@@ -78,6 +78,15 @@ TEST(CtrlSettings, ProfileValuesAreReadAtConstructionAndReadAgainOnRequest)
     EXPECT_TRUE(ctrl.GetLineNumbers());
     EXPECT_TRUE(ctrl.GetSelMargin());
     EXPECT_EQ(ctrl.GetTextLeft(), nNarrow + ctrl.GetSelMarginWidth() + ctrl.GetLineNumbersWidth());
+
+    LOGFONT lfBefore = CurrentLogFont();
+    LOGFONT lfTall = lfBefore;
+    lfTall.lfHeight = lfBefore.lfHeight * 2;
+    int nRowHeight = ctrl.GetRowHeight();
+    profile.SetBinary("LogFont", &lfTall, sizeof(lfTall));
+    ctrl.ReloadSettings();
+    EXPECT_GT(ctrl.GetRowHeight(), nRowHeight);
+    KTSyntaxEditPaintManager()->SetFont(&lfBefore);
 }
 
 TEST(CtrlSettings, SettersWriteTheProfileOnlyWhenAsked)
