@@ -1,6 +1,8 @@
 // FixedRunWriter.cpp: the straight-line code of a run of fixed-size fields.
 #include "FixedRunWriter.h"
 
+#include <algorithm>
+
 namespace codegen
 {
 
@@ -72,6 +74,13 @@ std::vector<FixedRun> FindFixedRuns(const ListLayout& list)
     }
     close();
     runs.pop_back();
+    // A lone integer gains nothing worth a second copy of its code.
+    runs.erase(std::remove_if(runs.begin(), runs.end(),
+                              [&list](const FixedRun& run) {
+                                  return run.fields.size() == 1 &&
+                                         list.fields[run.fields[0]].kind == FieldKind::Integer;
+                              }),
+               runs.end());
     return runs;
 }
 

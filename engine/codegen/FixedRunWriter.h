@@ -14,7 +14,8 @@ namespace codegen
 {
 
 // Consecutive fields of a list (TLV fields aside, which go last) whose sizes
-// never vary: integers, fixed texts and whole bit runs of up to 64 bits.
+// never vary: integers, fixed texts and whole bit runs of up to 64 bits; a
+// lone integer is left to the per-field path.
 struct FixedRun
 {
     std::vector<int> fields;  // indexes in the list, in order
