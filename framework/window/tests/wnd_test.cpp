@@ -2,6 +2,7 @@
 // arguments, reflection reaches controls, temporary objects go at idle, and
 // a window that destroys itself in its own handler is left alone.
 #include <gtest/gtest.h>
+#include <cstring>
 #include <thread>
 #include "afxwin.h"
 #include "afxcmn.h"
@@ -340,7 +341,7 @@ public:
             pTI->hwnd = m_hWnd;
             pTI->uId = (UINT_PTR)nHit;
             pTI->rect = rect;
-            pTI->lpszText = (LPTSTR)(nHit == 1 ? "left" : "right");
+            pTI->lpszText = _strdup(nHit == 1 ? "left" : "right");
         }
         return nHit;
     }
