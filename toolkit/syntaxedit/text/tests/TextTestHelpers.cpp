@@ -3,9 +3,7 @@
 
 namespace kttest
 {
-BufferHolder::BufferHolder() : m_pBuffer(new CKTSyntaxEditBufferManager) {}
-
-BufferHolder::~BufferHolder() { m_pBuffer->InternalRelease(); }
+BufferPtr NewBuffer() { return KTMakeCounted<CKTSyntaxEditBufferManager>(); }
 
 void LoadBytes(CKTSyntaxEditBufferManager& buffer, const std::string& bytes, const std::string& name)
 {

@@ -27,22 +27,9 @@ private:
     std::string m_path;
 };
 
-// A buffer created as the document creates it, released at the end of the test.
-class BufferHolder
-{
-public:
-    BufferHolder();
-    ~BufferHolder();
-    BufferHolder(const BufferHolder&) = delete;
-    BufferHolder& operator=(const BufferHolder&) = delete;
-
-    CKTSyntaxEditBufferManager* operator->() const { return m_pBuffer; }
-    CKTSyntaxEditBufferManager& operator*() const { return *m_pBuffer; }
-    CKTSyntaxEditBufferManager* Get() const { return m_pBuffer; }
-
-private:
-    CKTSyntaxEditBufferManager* m_pBuffer;
-};
+using BufferPtr = CKTSmartPtr<CKTSyntaxEditBufferManager>;
+// A buffer created as the document creates it, with the one reference it is made with.
+BufferPtr NewBuffer();
 
 // Loads the bytes through a real file with the given name.
 void LoadBytes(CKTSyntaxEditBufferManager& buffer, const std::string& bytes, const std::string& name = "load.txt");

@@ -6,7 +6,8 @@
 
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
 class CSchemeTest : public ::testing::Test
 {
@@ -73,15 +74,13 @@ TEST_F(CSchemeTest, ColoursLineCommentsToTheirLineEnd)
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 2), "0-4:0000FF 4-7:-");
 }
 
-TEST_F(CSchemeTest, EmptyRowHasOneDefaultPiece)
-{
-    EXPECT_EQ(DescribeRow(*m_schema, m_text, 3), "0-0:-");
-}
+TEST_F(CSchemeTest, EmptyRowHasOneDefaultPiece) { EXPECT_EQ(DescribeRow(*m_schema, m_text, 3), "0-0:-"); }
 
 TEST_F(CSchemeTest, ReparseAfterTypingInsideAComment)
 {
     KT_EDIT_LEXPOS at{11, 10};
-    for (char c : std::string("still a comment */ int x = 5; /*")) {
+    for (char c : std::string("still a comment */ int x = 5; /*"))
+    {
         Insert(at, std::string(1, c));
         ExpectSameAsFreshParse(std::string("typed ") + c);
         ++at.nCol;
@@ -115,18 +114,22 @@ TEST_F(CSchemeTest, ReparseAfterRandomEdits)
 {
     std::mt19937 random(8);
     const char* const pieces[] = {"/*", "*/", "\"", "'", "\n", "x", "#", "// ", "12", "int ", "\\"};
-    for (int step = 0; step < 150; ++step) {
+    for (int step = 0; step < 150; ++step)
+    {
         int rowIndex = 1 + int(random() % unsigned(m_text.GetRowCount()));
         std::string row;
         m_text.GetRowText(rowIndex, row);
         int col = int(random() % (row.size() + 1));
-        if (random() % 3 == 0 && rowIndex < m_text.GetRowCount()) {
+        if (random() % 3 == 0 && rowIndex < m_text.GetRowCount())
+        {
             std::string next;
             m_text.GetRowText(rowIndex + 1, next);
             KT_EDIT_LEXPOS end = random() % 2 ? KT_EDIT_LEXPOS{rowIndex + 1, int(random() % (next.size() + 1))}
-                                             : KT_EDIT_LEXPOS{rowIndex, col + int(random() % (row.size() - col + 1))};
+                                              : KT_EDIT_LEXPOS{rowIndex, col + int(random() % (row.size() - col + 1))};
             Delete({rowIndex, col}, end);
-        } else {
+        }
+        else
+        {
             Insert({rowIndex, col}, pieces[random() % (sizeof(pieces) / sizeof(pieces[0]))]);
         }
         ExpectSameAsFreshParse("step " + std::to_string(step));
@@ -148,4 +151,4 @@ TEST(DiagramScheme, ColoursAGeneratedDiagram)
               "70-75:0000FF 75-76:- 76-79:0000FF 79-106:- 106-117:800080");
 }
 
-} // namespace
+}  // namespace

@@ -10,13 +10,14 @@
 #include <random>
 #include <thread>
 
-#include "ConfigurationManager.h"
-#include "LexParser.h"
-#include "LexStrings.h"
+#include "KTSyntaxEditConfigurationManager.h"
+#include "KTSyntaxEditLexParser.h"
+#include "KTLexStrings.h"
 #include "TestFolder.h"
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
 using Clock = std::chrono::steady_clock;
 const int kPeriodMs = 1000;
@@ -25,7 +26,8 @@ const int kPeriodMs = 1000;
 class CReceiver : public IKTSyntaxEditConfigEvents
 {
 public:
-    void OnConfigEvent(int code, int change, const std::string& name, const CKTSyntaxEditLexTextSchema::Ptr& schema) override
+    void OnConfigEvent(int code, int change, const std::string& name,
+                       const CKTSyntaxEditLexTextSchema::Ptr& schema) override
     {
         std::lock_guard<std::mutex> lock(m_lock);
         m_events.push_back({code, change, name, schema});
@@ -45,16 +47,20 @@ public:
     {
         std::unique_lock<std::mutex> lock(m_lock);
         Event found{0, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr()};
-        m_signal.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] {
-            for (auto it = m_events.begin(); it != m_events.end(); ++it) {
-                if (it->code == code) {
-                    found = *it;
-                    m_events.erase(it);
-                    return true;
-                }
-            }
-            return false;
-        });
+        m_signal.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                          [&]
+                          {
+                              for (auto it = m_events.begin(); it != m_events.end(); ++it)
+                              {
+                                  if (it->code == code)
+                                  {
+                                      found = *it;
+                                      m_events.erase(it);
+                                      return true;
+                                  }
+                              }
+                              return false;
+                          });
         return found;
     }
 
@@ -72,7 +78,7 @@ struct CBuffer
 
     void Install(const CKTSyntaxEditLexTextSchema::Ptr& schema)
     {
-        parser->SetTextSchema(schema.get());
+        parser->SetTextSchema(schema.GetInterface());
         parser->TakeEvents();
         parser->ParseAll(&text);
     }
@@ -81,7 +87,8 @@ struct CBuffer
     bool WaitParsed(int timeoutMs)
     {
         auto until = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (Clock::now() < until) {
+        while (Clock::now() < until)
+        {
             parser->WaitForEvents(50);
             for (const KT_EDIT_LEXPARSEREVENT& event : parser->TakeEvents())
                 if (event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded)
@@ -93,15 +100,16 @@ struct CBuffer
     std::string Row(int row)
     {
         CKTSyntaxEditLexTextSchema* schema = parser->GetTextSchema();
-        if (!schema) {
-            CKTSyntaxEditLexTextSchema::Ptr none = KTMakeLex<CKTSyntaxEditLexTextSchema>("none");
+        if (!schema)
+        {
+            CKTSyntaxEditLexTextSchema::Ptr none = KTMakeCounted<CKTSyntaxEditLexTextSchema>("none");
             return DescribeRow(*none, text, row);
         }
         return DescribeRow(*schema, text, row);
     }
 
     CTestText text;
-    CKTLexPtr<CKTSyntaxEditLexParser> parser = KTMakeLex<CKTSyntaxEditLexParser>();
+    CKTSmartPtr<CKTSyntaxEditLexParser> parser = KTMakeCounted<CKTSyntaxEditLexParser>();
 };
 
 class ConfigParserTest : public ::testing::Test
@@ -127,7 +135,8 @@ protected:
 
     CTestFolder m_folder{"config"};
     CReceiver m_receiver;
-    CKTLexPtr<CKTSyntaxEditConfigurationManager> m_config = KTMakeLex<CKTSyntaxEditConfigurationManager>(kPeriodMs);
+    CKTSmartPtr<CKTSyntaxEditConfigurationManager> m_config =
+        KTMakeCounted<CKTSyntaxEditConfigurationManager>(kPeriodMs);
 };
 
 TEST_F(ConfigParserTest, LoadsThemesAndSchemesOfTheProgramFolder)
@@ -196,7 +205,8 @@ TEST_F(ConfigParserTest, OneWakeAnnouncesEachBatchOfEvents)
     source.Install(m_config->GetSchemaForFileType(".c"));
     int takes = 0;
     bool ended = false;
-    for (auto until = Clock::now() + std::chrono::seconds(10); !ended && Clock::now() < until; ++takes) {
+    for (auto until = Clock::now() + std::chrono::seconds(10); !ended && Clock::now() < until; ++takes)
+    {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (const KT_EDIT_LEXPARSEREVENT& event : source.parser->TakeEvents())
             ended = ended || event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded;
@@ -219,7 +229,7 @@ TEST_F(ConfigParserTest, TouchingTheConfigurationReloadsIt)
 TEST_F(ConfigParserTest, AnUnreadableOrMissingSchemeLeavesNoSchema)
 {
     std::filesystem::remove(Scheme("diagram.scheme"));
-    std::filesystem::create_directory(Scheme("diagram.scheme")); // a folder cannot be read as a file
+    std::filesystem::create_directory(Scheme("diagram.scheme"));  // a folder cannot be read as a file
     m_config->ReloadConfig();
     EXPECT_FALSE(m_config->GetSchemaForFileType(".diagram"));
     EXPECT_TRUE(m_config->GetSchemaForFileType(".c"));
@@ -246,27 +256,33 @@ TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
     buffer.Install(schema);
     std::mt19937 random(3);
     const char* const pieces[] = {"/* open ", "int x; ", "*/", "\"", "\n", "// c", "'"};
-    for (int step = 0; step < 60; ++step) {
+    for (int step = 0; step < 60; ++step)
+    {
         int row = 1 + int(random() % unsigned(buffer.text.GetRowCount()));
         std::string line;
         buffer.text.GetRowText(row, line);
         KT_EDIT_LEXPOS at{row, int(random() % (line.size() + 1))};
-        if (step % 4 == 3 && !line.empty()) {
+        if (step % 4 == 3 && !line.empty())
+        {
             KT_EDIT_LEXPOS end{row, at.nCol + int(random() % (line.size() - at.nCol + 1))};
             buffer.text.Delete(at, end);
             buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktDelete, &buffer.text);
-        } else {
+        }
+        else
+        {
             KT_EDIT_LEXPOS end = buffer.text.Insert(at, pieces[random() % 7]);
             buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
         }
-        if (step % 10 == 9) { // let a parse start, so that later edits break into it
+        if (step % 10 == 9)
+        {  // let a parse start, so that later edits break into it
             buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     }
     buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
     ASSERT_TRUE(buffer.WaitParsed(5000));
-    while (buffer.WaitParsed(800)) {
+    while (buffer.WaitParsed(800))
+    {
     }
     auto fresh = schema->Clone();
     CKTSyntaxEditLexCursor cursor(buffer.text);
@@ -279,8 +295,9 @@ TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
 TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)
 {
     CKTSyntaxEditLexClassInfoArray infos;
-    CKTSyntaxEditSchemaReader().ParseSource(ReadTestFile(std::string(KT_TEST_CORPUS_DIR) + "/nesting-without-end.scheme"), infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("deep");
+    CKTSyntaxEditSchemaReader().ParseSource(
+        ReadTestFile(std::string(KT_TEST_CORPUS_DIR) + "/nesting-without-end.scheme"), infos);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("deep");
     schema->LoadClasses(infos);
     CBuffer buffer("/* a */ int x = 0x1F; // b\n\"s\\\"\" 'c' #if 12\n{ return; }", ".diagram");
     buffer.Install(schema);
@@ -297,17 +314,18 @@ TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)
 // thread when the scheme says so, and in the worker otherwise.
 TEST(LexParserThread, ConfigurationChangesParseWhereTheSchemeSays)
 {
-    for (const char* inThread : {"0", "1"}) {
+    for (const char* inThread : {"0", "1"})
+    {
         std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
         ktlex::ReplaceAll(scheme, "ConfigChangedReparceInSeparateThread = 1",
                           std::string("ConfigChangedReparceInSeparateThread = ") + inThread);
         ktlex::ReplaceAll(scheme, "FirstParseInSeparateThread = 1", "FirstParseInSeparateThread = 0");
         CKTSyntaxEditLexClassInfoArray infos;
         CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-        auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("C");
+        auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
         schema->LoadClasses(infos);
         CBuffer buffer("int a; /* b */", ".c");
-        buffer.parser->SetTextSchema(schema.get());
+        buffer.parser->SetTextSchema(schema.GetInterface());
         buffer.parser->ParseAll(&buffer.text, true);
         bool atOnce = *inThread == '0';
         EXPECT_EQ(buffer.parser->IsWorkerRunning(), !atOnce) << inThread;
@@ -324,7 +342,7 @@ TEST(LexParserThread, IdleWorkersEndAndStartAgain)
     ktlex::ReplaceAll(scheme, "ParserThreadIdleLifeTime_sec = 60", "ParserThreadIdleLifeTime_sec = 1");
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("C");
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
     schema->LoadClasses(infos);
     CBuffer buffer("int a;", ".c");
     buffer.Install(schema);
@@ -337,4 +355,4 @@ TEST(LexParserThread, IdleWorkersEndAndStartAgain)
     EXPECT_TRUE(buffer.WaitParsed(5000));
 }
 
-} // namespace
+}  // namespace

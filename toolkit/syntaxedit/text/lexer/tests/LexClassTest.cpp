@@ -3,16 +3,17 @@
 
 #include <algorithm>
 
-#include "LexTextSchema.h"
+#include "KTSyntaxEditLexTextSchema.h"
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
 CKTSyntaxEditLexTextSchema::Ptr Schema(const std::string& body)
 {
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(body, infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("test");
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("test");
     schema->LoadClasses(infos);
     return schema;
 }
@@ -20,9 +21,10 @@ CKTSyntaxEditLexTextSchema::Ptr Schema(const std::string& body)
 // The class of the full tree with that name, depth first.
 CKTSyntaxEditLexClass* TreeClass(const CKTSyntaxEditLexClass::List& list, const std::string& name)
 {
-    for (const auto& cls : list) {
+    for (const auto& cls : list)
+    {
         if (cls->GetName() == name)
-            return cls.get();
+            return cls.GetInterface();
         if (auto* found = TreeClass(cls->GetChildren(), name))
             return found;
         if (auto* found = TreeClass(cls->GetChildrenOfSecondKind(), name))
@@ -84,17 +86,18 @@ TEST(LexClass, CaseSensitivityAndColoursComeFromTheParent)
 
 TEST(LexClass, ChildrenKindsAndParentLines)
 {
-    auto schema = Schema(std::string(kFile) + "lexClass:\nname = a\nparent = file\nchildren = 0\n"
-                         "lexClass:\nname = b\nparent = file\nchildren = x, y\nchildren = z\n"
-                         "lexClass:\nname = x\nparent = a, b\nlexClass:\nname = y\nparent:DYN = b\n"
-                         "lexClass:\nname = w\nparent:other = file\n");
+    auto schema =
+        Schema(std::string(kFile) + "lexClass:\nname = a\nparent = file\nchildren = 0\n"
+                                    "lexClass:\nname = b\nparent = file\nchildren = x, y\nchildren = z\n"
+                                    "lexClass:\nname = x\nparent = a, b\nlexClass:\nname = y\nparent:DYN = b\n"
+                                    "lexClass:\nname = w\nparent:other = file\n");
     const auto& set = schema->GetClassSet();
     EXPECT_EQ(set.FindClass("a")->GetChildrenKind(), CKTSyntaxEditLexClass::ktChildrenNone);
     EXPECT_EQ(set.FindClass("b")->GetChildrenNames(), (std::vector<std::string>{"x", "y", "z"}));
     EXPECT_EQ(set.FindClass("y")->GetParentKind(), CKTSyntaxEditLexClass::ktParentDyn);
     EXPECT_EQ(set.FindClass("w")->GetParentKind(), CKTSyntaxEditLexClass::ktParentNone);
     auto* a = TreeClass(set.GetClassTree(false), "a");
-    EXPECT_TRUE(a->GetChildren().empty()); // "children = 0" refuses x
+    EXPECT_TRUE(a->GetChildren().empty());  // "children = 0" refuses x
     auto* b = TreeClass(set.GetClassTree(false), "b");
     ASSERT_EQ(b->GetChildren().size(), 1u);
     EXPECT_EQ(b->GetChildren()[0]->GetName(), "x");
@@ -105,7 +108,7 @@ TEST(LexClass, ChildrenKindsAndParentLines)
 TEST(LexClass, OnScreenClassesStayOutOfTheBackgroundTreeButKeepTheirIDs)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = a\nparent = file\nParseOnScreen = 1\n"
-                         "lexClass:\nname = b\nparent = file\n");
+                                              "lexClass:\nname = b\nparent = file\n");
     const auto& set = schema->GetClassSet();
     EXPECT_NE(TreeClass(set.GetClassTree(false), "a"), nullptr);
     EXPECT_EQ(TreeClass(set.GetClassTree(true), "a"), nullptr);
@@ -116,8 +119,9 @@ TEST(LexClass, OnScreenClassesStayOutOfTheBackgroundTreeButKeepTheirIDs)
 
 TEST(LexClass, SelfContainingClassesNest)
 {
-    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n"
-                         "RecurrenceDepth = 2\n");
+    auto schema =
+        Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n"
+                                    "RecurrenceDepth = 2\n");
     auto* outer = TreeClass(schema->GetClassSet().GetClassTree(false), "br");
     EXPECT_TRUE(outer->HasSelfChild());
     EXPECT_EQ(Parse(*schema, "{a{b}c}"), (std::vector<std::string>{"br 1:0-1:6", "br 1:2-1:4"}));
@@ -127,13 +131,16 @@ TEST(LexClass, SelfContainingClassesNest)
 // parse where the limit is reached instead of overflowing the stack.
 TEST(LexNesting, DeepNestingParsesAndDeeperEndsTheParse)
 {
-    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n");
-    auto run = [&](const std::string& text) {
+    auto schema =
+        Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n");
+    auto run = [&](const std::string& text)
+    {
         CTestText source(text, ".t");
         CKTSyntaxEditLexCursor cursor(source);
         return schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
     };
-    auto deepest = [&] {
+    auto deepest = [&]
+    {
         int depth = 0;
         for (const auto& b : schema->GetBlocks())
             depth = std::max(depth, b.nDepth);
@@ -182,8 +189,8 @@ TEST(LexClass, ClassesContainingOneAnotherGrowABoundedTree)
         names += ", c" + std::to_string(i);
     std::string body = kFile;
     for (int i = 0; i < 12; ++i)
-        body += "lexClass:\nname = c" + std::to_string(i) + "\nparent = " + names + "\nstart:tag = '" +
-                char('a' + i) + "'\nend:tag = ';'\nRecurrenceDepth = 100000\n";
+        body += "lexClass:\nname = c" + std::to_string(i) + "\nparent = " + names + "\nstart:tag = '" + char('a' + i) +
+                "'\nend:tag = ';'\nRecurrenceDepth = 100000\n";
     auto schema = Schema(body);
     int deepest = 0;
     int count = CountClasses(schema->GetClassSet().GetClassTree(false), 0, deepest);
@@ -202,11 +209,13 @@ TEST(LexClass, FileClassAnswersForItsExtensions)
 
 TEST(LexMatching, TokensTakeTheLongestTagAndHonourCase)
 {
-    auto insensitive = Schema(std::string(kFile) + "lexClass:\nname = k\nparent = file\ntoken:tag = 'ab', 'abcd', 'Begin'\n");
+    auto insensitive =
+        Schema(std::string(kFile) + "lexClass:\nname = k\nparent = file\ntoken:tag = 'ab', 'abcd', 'Begin'\n");
     EXPECT_EQ(Parse(*insensitive, "abcx"), (std::vector<std::string>{"k 1:0-1:1"}));
     EXPECT_EQ(Parse(*insensitive, "abcd"), (std::vector<std::string>{"k 1:0-1:3"}));
     EXPECT_EQ(Parse(*insensitive, "BEGIN"), (std::vector<std::string>{"k 1:0-1:4"}));
-    auto sensitive = Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = k\nparent = file\ntoken:tag = 'Begin'\n");
+    auto sensitive =
+        Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = k\nparent = file\ntoken:tag = 'Begin'\n");
     EXPECT_TRUE(Parse(*sensitive, "BEGIN").empty());
     EXPECT_EQ(Parse(*sensitive, "Begin"), (std::vector<std::string>{"k 1:0-1:4"}));
 }
@@ -214,7 +223,7 @@ TEST(LexMatching, TokensTakeTheLongestTagAndHonourCase)
 TEST(LexMatching, StartTagsPreferTheLongest)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = op\nparent = file\nstart:tag = '<', '<<=', '<='\n"
-                         "end:separators = ' '\n");
+                                              "end:separators = ' '\n");
     EXPECT_EQ(Parse(*schema, "<<= 1"), (std::vector<std::string>{"op 1:0-1:2"}));
     EXPECT_EQ(Parse(*schema, "<= 1"), (std::vector<std::string>{"op 1:0-1:1"}));
     EXPECT_EQ(Parse(*schema, "< 1"), (std::vector<std::string>{"op 1:0-1:0"}));
@@ -223,7 +232,7 @@ TEST(LexMatching, StartTagsPreferTheLongest)
 TEST(LexMatching, SpecialTokensAndNegation)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = word\nparent = file\nstart:tag = @alpha\n"
-                         "end:separators = @alpha:not\n");
+                                              "end:separators = @alpha:not\n");
     EXPECT_EQ(Parse(*schema, "ab 7c+d"), (std::vector<std::string>{"word 1:0-1:1", "word 1:4-1:4", "word 1:6-1:7"}));
     auto unknown = Schema(std::string(kFile) + "lexClass:\nname = u\nparent = file\nstart:tag = @nothing\n");
     EXPECT_TRUE(Parse(*unknown, "abc").empty());
@@ -231,10 +240,12 @@ TEST(LexMatching, SpecialTokensAndNegation)
 
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
 {
-    auto schema = Schema(std::string(kFile) + "lexClass:\nname = ret\nparent = file\ntoken:tag = 'return'\n"
-                         "lexClass:\nname = val\nparent = file\nprevious:tag = 'return'\nprevious:tag:separators = ' '\n"
-                         "start:tag = @digit\nend:separators = ' ', @eol\n"
-                         "lexClass:\nname = after\nparent = file\nprevious:class = ret\nstart:tag = ' '\nend:tag = ' '\n");
+    auto schema =
+        Schema(std::string(kFile) +
+               "lexClass:\nname = ret\nparent = file\ntoken:tag = 'return'\n"
+               "lexClass:\nname = val\nparent = file\nprevious:tag = 'return'\nprevious:tag:separators = ' '\n"
+               "start:tag = @digit\nend:separators = ' ', @eol\n"
+               "lexClass:\nname = after\nparent = file\nprevious:class = ret\nstart:tag = ' '\nend:tag = ' '\n");
     EXPECT_EQ(Parse(*schema, "return  5 x 6"),
               (std::vector<std::string>{"ret 1:0-1:5", "after 1:6-1:7", "val 1:8-1:8"}));
 }
@@ -242,7 +253,7 @@ TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
 TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
-                         "Collapsable = 1\n");
+                                              "Collapsable = 1\n");
     EXPECT_EQ(Parse(*schema, "a /* b\nc */ d"), (std::vector<std::string>{"cm 1:2-2:3"}));
     std::vector<KT_EDIT_LEXFOLD> folds;
     schema->GetCollapsableBlocks(-1, folds);
@@ -251,15 +262,18 @@ TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
     EXPECT_EQ(Parse(*schema, "/* open"), (std::vector<std::string>{"cm 1:0-1:7"}));
 }
 
-} // namespace
+}  // namespace
 
-namespace {
+namespace
+{
 
 TEST(LexColours, InnermostBlockWinsWhereBlocksMeet)
 {
-    auto schema = Schema(std::string(kFile) + "txt:colorFG = 0x000001\n"
-                         "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\ntxt:colorFG = 0x0000AA\n"
-                         "lexClass:\nname = str\nparent = br\nstart:tag = '\"'\nend:tag = '\"'\ntxt:colorFG = 0x0000BB\n");
+    auto schema =
+        Schema(std::string(kFile) +
+               "txt:colorFG = 0x000001\n"
+               "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\ntxt:colorFG = 0x0000AA\n"
+               "lexClass:\nname = str\nparent = br\nstart:tag = '\"'\nend:tag = '\"'\ntxt:colorFG = 0x0000BB\n");
     CTestText text("x{a\"b\"c}y", ".t");
     CKTSyntaxEditLexCursor cursor(text);
     schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
@@ -275,9 +289,10 @@ TEST(LexColours, ClassIDsCountFromOne)
     EXPECT_EQ(tree[0]->GetChildren().at(0)->GetAttributeInt("ClassID", false, 0), 2);
 }
 
-} // namespace
+}  // namespace
 
-namespace {
+namespace
+{
 
 // Keywords parsed only on screen: the background parse leaves them out, the
 // on-screen parse of the visible rows colours them, inside open blocks too.
@@ -304,4 +319,4 @@ TEST(LexOnScreen, ParsesVisibleRowsWithOnScreenClasses)
     EXPECT_FALSE(schema->RunOnScreen(cursor, 0, 2, screen));
 }
 
-} // namespace
+}  // namespace

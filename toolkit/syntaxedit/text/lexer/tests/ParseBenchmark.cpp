@@ -6,7 +6,8 @@
 
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
 const int kRows = 50000;
 
@@ -14,7 +15,8 @@ const int kRows = 50000;
 CTestText& GeneratedText()
 {
     static CTestText text(std::string(), ".c");
-    if (text.GetRowCount() < kRows) {
+    if (text.GetRowCount() < kRows)
+    {
         std::string one = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
         std::string all;
         for (int rows = 0; rows < kRows; rows += int(std::count(one.begin(), one.end(), '\n')))
@@ -28,7 +30,8 @@ void FullParse(benchmark::State& state)
 {
     auto schema = LoadTestSchema("schemes/c.scheme");
     CTestText& text = GeneratedText();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         CKTSyntaxEditLexCursor cursor(text);
         schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
     }
@@ -45,7 +48,8 @@ void OneCharacterEdit(benchmark::State& state)
     CKTSyntaxEditLexCursor first(text);
     schema->RunParseUpdate(true, first, nullptr, nullptr, false);
     KT_EDIT_LEXPOS at{kRows / 2, 1};
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         KT_EDIT_LEXPOS end = text.Insert(at, "x");
         schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
         CKTSyntaxEditLexCursor inserted(text);
@@ -57,7 +61,7 @@ void OneCharacterEdit(benchmark::State& state)
     }
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(FullParse)->Unit(benchmark::kMillisecond);
 BENCHMARK(OneCharacterEdit)->Unit(benchmark::kMillisecond);

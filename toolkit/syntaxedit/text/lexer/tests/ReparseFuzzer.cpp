@@ -5,14 +5,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "LexTextSchema.h"
+#include "KTSyntaxEditLexTextSchema.h"
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
-const char kSample[] =
-    "/* head */\n#include \"a.h\"\nint f(int a) {\n\treturn a + 0x1F; // x\n}\n"
-    "static const char* s = \"q\\\"t\";\nchar c = '\\'';\n/* tail\n */ long g;\n";
+const char kSample[] = "/* head */\n#include \"a.h\"\nint f(int a) {\n\treturn a + 0x1F; // x\n}\n"
+                       "static const char* s = \"q\\\"t\";\nchar c = '\\'';\n/* tail\n */ long g;\n";
 
 CKTSyntaxEditLexTextSchema::Ptr& Schema()
 {
@@ -28,7 +28,7 @@ KT_EDIT_LEXPOS PositionFrom(const CTestText& text, uint8_t row, uint8_t col)
     return {r, int(col % (line.size() + 1))};
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -36,16 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     auto schema = Schema()->Clone();
     CKTSyntaxEditLexCursor first(text);
     schema->RunParseUpdate(true, first, nullptr, nullptr, false);
-    for (size_t i = 0; i + 3 <= size && text.GetRowCount() < 200; i += 3) {
+    for (size_t i = 0; i + 3 <= size && text.GetRowCount() < 200; i += 3)
+    {
         KT_EDIT_LEXPOS at = PositionFrom(text, data[i], data[i + 1]);
         KT_EDIT_LEXPOS end;
-        if (data[i + 2] & 0x80) {
+        if (data[i + 2] & 0x80)
+        {
             end = PositionFrom(text, uint8_t(data[i] + (data[i + 2] & 1)), data[i + 2]);
             if (end < at)
                 std::swap(at, end);
             text.Delete(at, end);
             schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktDelete);
-        } else {
+        }
+        else
+        {
             static const char* const pieces[] = {"/*", "*/", "\"", "'", "\n", "x", "#", "//", "1", "int ", "\\", " "};
             end = text.Insert(at, pieces[data[i + 2] % 12]);
             schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
@@ -56,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CKTSyntaxEditLexCursor again(text);
         fresh->RunParseUpdate(true, again, nullptr, nullptr, false);
         if (!(schema->GetBlocks() == fresh->GetBlocks()))
-            std::abort(); // the re-parse differs from a parse from scratch
+            std::abort();  // the re-parse differs from a parse from scratch
     }
     return 0;
 }

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "LexTextSchema.h"
-#include "SchemaReader.h"
+#include "KTSyntaxEditLexTextSchema.h"
+#include "KTSyntaxEditSchemaReader.h"
 
-namespace {
+namespace
+{
 
 class CSample : public IKTLexTextSource
 {
@@ -23,7 +24,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const KT_EDIT_SCHEMAFILEINFO& property : info.arProperties)
             for (const std::string& value : property.arValues)
                 EscapeSchemaValue(value, true);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>("fuzz");
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("fuzz");
     schema->LoadClasses(infos);
     CSample sample;
     CKTSyntaxEditLexCursor cursor(sample);

@@ -1,9 +1,10 @@
 // Reading scheme texts into class descriptions, and value escaping.
 #include <gtest/gtest.h>
 
-#include "SchemaReader.h"
+#include "KTSyntaxEditSchemaReader.h"
 
-namespace {
+namespace
+{
 
 CKTSyntaxEditLexClassInfoArray Read(const std::string& text)
 {
@@ -38,7 +39,7 @@ TEST(SchemaReader, OpensBlocksOnlyWithTheExactOpener)
     EXPECT_TRUE(Read("LexClass:\r\nname = a\r\n").arClasses.empty());
     EXPECT_TRUE(Read("lexClass :\r\nname = a\r\n").arClasses.empty());
     auto infos = Read("lexClass:\r\nlexClass:\r\nNAME = b\r\nlexClass:\r\nx = 1\r\n");
-    ASSERT_EQ(infos.arClasses.size(), 1u); // the first is empty, the last has no name
+    ASSERT_EQ(infos.arClasses.size(), 1u);  // the first is empty, the last has no name
     EXPECT_EQ(infos.arClasses[0].strName, "b");
 }
 
@@ -56,7 +57,8 @@ TEST(SchemaReader, SlashOutsideQuotesStartsAComment)
 
 TEST(SchemaReader, LineEndAfterClosingQuoteEndsTheLineInLineFeedFiles)
 {
-    for (const char* end : {"\n", "\r\n"}) {
+    for (const char* end : {"\n", "\r\n"})
+    {
         std::string text = std::string("lexClass:") + end + "name = a" + end + "start:tag = '/*'" + end +
                            "end:tag = '*/'" + end + "txt:colorFG = 1" + end;
         auto infos = Read(text);
@@ -109,4 +111,4 @@ TEST(SchemaValue, EscapingRoundTrips)
         EXPECT_EQ(EscapeSchemaValue(UnescapeSchemaValue(value, true), true), value);
 }
 
-} // namespace
+}  // namespace

@@ -3,31 +3,31 @@
 
 #include <filesystem>
 
-#include "LexFiles.h"
-#include "SchemaFileManager.h"
+#include "KTLexFiles.h"
+#include "KTSyntaxEditSchemaFileManager.h"
 #include "TestFolder.h"
-#include "LexStrings.h"
+#include "KTLexStrings.h"
 #include "TestText.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
-namespace {
+namespace
+{
 
-const char kScheme[] =
-    "// colours\r\n"
-    "lexClass:\r\n"
-    "\tname = one\r\n"
-    "\ttxt:colorFG = 0x112233 // fg\r\n"
-    "\ttxt:Bold = 1\r\n"
-    "\tend:tag = '*/'\r\n"
-    "//:lexClass\r\n"
-    "\r\n"
-    "lexClass:\r\n"
-    "\tname = two\r\n"
-    "\tstart:tag = 'x'\r\n"
-    "//:lexClass\r\n";
+const char kScheme[] = "// colours\r\n"
+                       "lexClass:\r\n"
+                       "\tname = one\r\n"
+                       "\ttxt:colorFG = 0x112233 // fg\r\n"
+                       "\ttxt:Bold = 1\r\n"
+                       "\tend:tag = '*/'\r\n"
+                       "//:lexClass\r\n"
+                       "\r\n"
+                       "lexClass:\r\n"
+                       "\tname = two\r\n"
+                       "\tstart:tag = 'x'\r\n"
+                       "//:lexClass\r\n";
 
 KT_EDIT_SCHEMAFILEINFO Property(const std::string& name, const std::string& value)
 {
@@ -68,21 +68,20 @@ TEST_F(SchemaWriterTest, MergesEditsAndKeepsWhatWasWrittenByHand)
     CKTSyntaxEditLexClassInfoArray infos;
     ASSERT_TRUE(m_manager.ReadSchemaFile(m_path, true, infos));
     EXPECT_EQ(m_manager.WriteSchemaFile(m_path, Edit(infos)), CKTSyntaxEditSchemaFileManager::ktWritten);
-    EXPECT_EQ(ReadTestFile(m_path),
-              "// colours\r\n"
-              "lexClass:\r\n"
-              "\tname = one\r\n"
-              "\ttxt:colorFG = 0x445566 // fg\r\n"
-              "\tend:tag = '*/'\r\n"
-              "\ttxt:Italic = 1\r\n"
-              "//:lexClass\r\n"
-              "\r\n"
-              "//:lexClass\r\n"
-              "\r\n"
-              "lexClass:\r\n"
-              "\tname = three\r\n"
-              "\tstart:tag = 'y'\r\n"
-              "//:lexClass\r\n");
+    EXPECT_EQ(ReadTestFile(m_path), "// colours\r\n"
+                                    "lexClass:\r\n"
+                                    "\tname = one\r\n"
+                                    "\ttxt:colorFG = 0x445566 // fg\r\n"
+                                    "\tend:tag = '*/'\r\n"
+                                    "\ttxt:Italic = 1\r\n"
+                                    "//:lexClass\r\n"
+                                    "\r\n"
+                                    "//:lexClass\r\n"
+                                    "\r\n"
+                                    "lexClass:\r\n"
+                                    "\tname = three\r\n"
+                                    "\tstart:tag = 'y'\r\n"
+                                    "//:lexClass\r\n");
     EXPECT_FALSE(KTLexFileExists(m_path + ".tmp"));
     CKTSyntaxEditSchemaFileManager::FileRecords records;
     m_manager.CopyFileRecords(records);
@@ -139,9 +138,10 @@ TEST_F(SchemaWriterTest, AFailingRenameOverAnOpenFileLeavesTheOriginal)
 }
 #endif
 
-} // namespace
+}  // namespace
 
-namespace {
+namespace
+{
 
 // A full path beyond the short buffer is never cut: it comes whole, or the
 // path stays as given where the system cannot name it.
@@ -156,4 +156,4 @@ TEST(LexFiles, FullPathsLongerThanTheShortBufferAreNotCut)
     EXPECT_EQ(full.substr(full.size() - 8), "x.scheme");
 }
 
-} // namespace
+}  // namespace

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "LexStrings.h"
-#include "SchemaReader.h"
+#include "KTLexStrings.h"
+#include "KTSyntaxEditSchemaReader.h"
 
 CTestText::CTestText(const std::string& text, std::string fileType) : m_strFileType(std::move(fileType))
 {
@@ -81,16 +81,13 @@ void WriteTestFile(const std::string& path, const std::string& text)
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-std::string ConfigPath(const std::string& relative)
-{
-    return std::string(KT_TEST_CONFIG_DIR) + "/" + relative;
-}
+std::string ConfigPath(const std::string& relative) { return std::string(KT_TEST_CONFIG_DIR) + "/" + relative; }
 
 CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative)
 {
     CKTSyntaxEditLexClassInfoArray infos;
     CKTSyntaxEditSchemaReader().ParseSource(ReadTestFile(ConfigPath(relative)), infos);
-    auto schema = KTMakeLex<CKTSyntaxEditLexTextSchema>(relative);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>(relative);
     schema->LoadClasses(infos);
     return schema;
 }
@@ -102,14 +99,15 @@ std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestTex
     std::vector<KT_EDIT_LEXPIECE> pieces;
     schema.GetRowColors(row, int(line.size()), KT_EDIT_LEXSTYLE(), pieces);
     std::string out;
-    for (const KT_EDIT_LEXPIECE& piece : pieces) {
+    for (const KT_EDIT_LEXPIECE& piece : pieces)
+    {
         char run[64];
         uint32_t c = piece.style.clrText;
         if (c == KT_EDIT_LEXSTYLE::ktNoColor)
             std::snprintf(run, sizeof(run), "%d-%d:-", piece.nStart, piece.nEnd);
-        else // shown as written in scheme files, 0xRRGGBB
-            std::snprintf(run, sizeof(run), "%d-%d:%02X%02X%02X", piece.nStart, piece.nEnd,
-                          c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        else  // shown as written in scheme files, 0xRRGGBB
+            std::snprintf(run, sizeof(run), "%d-%d:%02X%02X%02X", piece.nStart, piece.nEnd, c & 0xFF, (c >> 8) & 0xFF,
+                          (c >> 16) & 0xFF);
         out += (out.empty() ? "" : " ") + std::string(run);
     }
     return out;

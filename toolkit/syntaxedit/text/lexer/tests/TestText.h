@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "LexTextSchema.h"
-#include "LexTextSource.h"
+#include "KTSyntaxEditLexTextSchema.h"
+#include "KTLexTextSource.h"
 
 class CTestText : public IKTLexTextSource
 {
@@ -25,7 +25,7 @@ public:
     std::string GetFileType() const override { return m_strFileType; }
 
 private:
-    mutable std::mutex m_lock; // parser workers read while a test edits
+    mutable std::mutex m_lock;  // parser workers read while a test edits
     std::vector<std::string> m_rows;
     std::string m_strFileType;
 };

@@ -1,13 +1,14 @@
 // INI entries, themes with parents, and themes applied to a schema.
 #include <gtest/gtest.h>
 
-#include "ConfigurationManager.h"
-#include "IniReader.h"
-#include "SyntaxEditThemes.h"
+#include "KTSyntaxEditConfigurationManager.h"
+#include "KTSyntaxEditIniReader.h"
+#include "KTSyntaxEditThemeSet.h"
 #include "TestFolder.h"
 #include "TestText.h"
 
-namespace {
+namespace
+{
 
 TEST(IniReader, SplitsKeyValueAndComment)
 {
@@ -45,7 +46,7 @@ TEST(IniReader, ASectionNamedTwiceGivesTheLinesOfBoth)
     CKTSyntaxEditTheme theme;
     theme.Load(folder.Path("a.ini"));
     ASSERT_NE(theme.GetSection("A"), nullptr);
-    EXPECT_EQ(theme.GetSection("a")->at("x"), "3");
+    EXPECT_EQ(theme.GetSection("a")->GetValue("X"), "3");
 }
 
 class ThemeTest : public ::testing::Test
@@ -105,7 +106,7 @@ TEST(ConfigurationEntries, TheFirstOfTwoEqualNamesWins)
     WriteTestFile(folder.Path("c.scheme"), ReadTestFile(ConfigPath("schemes/c.scheme")));
     WriteTestFile(folder.Path("SyntaxEdit.ini"),
                   "[themes]\r\nDefault = one.ini\r\nDefault = two.ini\r\n[schemes]\r\nC = c.scheme\r\n");
-    auto config = KTMakeLex<CKTSyntaxEditConfigurationManager>();
+    auto config = KTMakeCounted<CKTSyntaxEditConfigurationManager>();
     config->SetConfigFile(folder.Path("SyntaxEdit.ini"));
     EXPECT_EQ(config->GetThemeNames(), (std::vector<std::string>{"Default"}));
     auto schema = config->GetSchemaForFileType(".c");
@@ -117,4 +118,4 @@ TEST(ConfigurationEntries, TheFirstOfTwoEqualNamesWins)
     config->Close();
 }
 
-} // namespace
+}  // namespace

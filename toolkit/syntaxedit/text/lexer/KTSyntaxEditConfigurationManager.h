@@ -1,0 +1,108 @@
+// The syntax colouring configuration: the INI file that names the themes
+// and schemes, their loading, and their reloading when files change.
+// Defines: IKTSyntaxEditConfigEvents, CKTSyntaxEditConfigurationManager.
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "KTSyntaxEditFileChangesMonitor.h"
+#include "KTSyntaxEditIniReader.h"
+#include "KTSyntaxEditLexTextSchema.h"
+#include "KTSyntaxEditSchemeSet.h"
+#include "KTSyntaxEditThemeSet.h"
+
+// Hears the configuration: 10 a scheme changed (change code; the new schema
+// or none when it is gone), 11 a theme changed (its name), 12 a reload
+// ended. Called on the thread that made the change, after every lock of the
+// manager is released; a receiver posts to its own thread, does not block,
+// and neither advises nor unadvises from inside.
+class IKTSyntaxEditConfigEvents
+{
+public:
+    enum
+    {
+        ktSchemeChanged = 10,
+        ktThemeChanged = 11,
+        ktReloaded = 12
+    };
+    virtual ~IKTSyntaxEditConfigEvents() = default;
+    virtual void OnConfigEvent(int code, int change, const std::string& name,
+                               const CKTSyntaxEditLexTextSchema::Ptr& schema) = 0;
+};
+
+class CKTSyntaxEditConfigurationManager : public CKTLexCounted
+{
+public:
+    enum FileKind
+    {
+        ktKindScheme = 1,
+        ktKindTheme = 2,
+        ktKindConfig = 4
+    };
+
+    explicit CKTSyntaxEditConfigurationManager(int monitorPeriodMs = 3000);
+
+    // Stores the path and reloads on the calling thread.
+    void SetConfigFile(const std::string& path);
+    std::string GetConfigFile() const;
+    void ReloadConfig();
+    // Reloads on a worker thread; a request during a reload reloads once more after it.
+    bool ReloadConfigAsync();
+    // Ends the threads and drops themes and schemes; called when the last text goes.
+    void Close();
+
+    void SetTheme(const std::string& name);
+    std::string GetThemeName() const;
+    CKTSyntaxEditLexTextSchema::Ptr GetSchemaForFileType(const std::string& fileType) const;
+    CKTSyntaxEditLexTextSchema::Ptr GetSchema(const std::string& name) const;
+    std::vector<std::string> GetSchemeNames() const;
+    // Every scheme the configuration names, loaded or not: name, full path, comment.
+    CKTSyntaxEditIniReader::Entries GetSchemeEntries() const;
+    std::vector<std::string> GetThemeNames() const;
+    // The monitor's report: kind 0 tries theme, scheme and configuration in turn.
+    void OnFileChanged(const std::string& path, int kind, int change);
+
+    void Advise(IKTSyntaxEditConfigEvents* receiver);
+    void Unadvise(IKTSyntaxEditConfigEvents* receiver);
+
+private:
+    struct Event
+    {
+        int nCode;
+        int nChange;
+        std::string strName;
+        CKTSyntaxEditLexTextSchema::Ptr schema;
+    };
+
+    ~CKTSyntaxEditConfigurationManager() override;
+
+    bool LoadEntries(const std::string& config);
+    std::string ExpectedPath(const std::string& path) const;
+    void ClearData();
+    void ApplyThemeToAll();
+    void Send(const std::vector<Event>& events);
+    void ReloadThreadMain();
+
+    std::string m_strConfigFile;
+    CKTSyntaxEditFileChangesMonitor m_monitor;
+    CKTSyntaxEditThemeSet m_themes;
+    CKTSyntaxEditSchemeSet m_schemes;
+    std::string m_strThemeName = "Default";
+    mutable std::mutex m_lockData;  // themes, schemes, entries
+
+    std::mutex m_serialLock;  // one reload at a time, with the monitor's stop and start
+
+    std::mutex m_reloadLock;  // the reload thread's state
+    std::thread m_reloadThread;
+    bool m_bReloadRunning = false;
+    bool m_bReloadAgain = false;
+    bool m_bClosing = false;
+    std::atomic<bool> m_bStopReload{false};
+
+    std::mutex m_receiverLock;
+    std::vector<IKTSyntaxEditConfigEvents*> m_receivers;
+};

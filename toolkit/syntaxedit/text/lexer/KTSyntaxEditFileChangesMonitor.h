@@ -1,0 +1,60 @@
+// Watches the configuration, theme and scheme files from a low-priority
+// thread and reports which one changed, appeared or was removed.
+// Defines: KT_EDIT_MONITOREDFILE, CKTSyntaxEditFileChangesMonitor.
+#pragma once
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "KTLexFiles.h"
+
+struct KT_EDIT_MONITOREDFILE
+{
+    std::string strPath;
+    KT_EDIT_FILEIDENTITY identity;
+    bool bExists = false;
+    int nKind = 0;  // 1 scheme, 2 theme, 4 configuration file
+};
+
+class CKTSyntaxEditFileChangesMonitor
+{
+public:
+    enum Change
+    {
+        ktChanged = 0,
+        ktAppeared = 1,
+        ktRemoved = 2
+    };
+    // (path, kind, change); called on the monitor's thread.
+    using Handler = std::function<void(const std::string&, int, int)>;
+
+    explicit CKTSyntaxEditFileChangesMonitor(int periodMs = 3000) : m_nPeriodMs(periodMs) {}
+    ~CKTSyntaxEditFileChangesMonitor() { Stop(); }
+
+    void SetHandler(Handler handler) { m_handler = std::move(handler); }
+    void SetBaseFolder(const std::string& folder) { m_strBaseFolder = folder; }
+    const std::string& GetBaseFolder() const { return m_strBaseFolder; }
+    // Resolves path in place (also against the base folder) and watches it;
+    // TRUE when the file exists. Only while stopped.
+    bool AddFile(std::string& path, int kind);
+    void Start();
+    // Ends the thread and empties the list.
+    void Stop();
+    void CheckFiles();
+
+private:
+    void ThreadMain();
+
+    int m_nPeriodMs;
+    std::string m_strBaseFolder;
+    Handler m_handler;
+    std::vector<KT_EDIT_MONITOREDFILE> m_files;  // changed only while the thread is stopped
+    std::thread m_thread;
+    std::mutex m_stopLock;
+    std::condition_variable m_stopSignal;
+    bool m_bStop = false;
+};

@@ -1,0 +1,47 @@
+// A cursor that walks the rows of a text character by character.
+// Defines: CKTSyntaxEditLexCursor.
+#pragma once
+
+#include <atomic>
+#include <string>
+
+#include "KTLexTextSource.h"
+
+class CKTSyntaxEditLexCursor
+{
+public:
+    explicit CKTSyntaxEditLexCursor(const IKTLexTextSource& source);
+
+    KT_EDIT_LEXPOS GetPosition() const { return m_pos; }
+    bool IsEnd() const;
+    // Moves to a position; FALSE when the row does not exist or a break was asked for.
+    bool Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* breakFlag = nullptr);
+    void SeekNext(int chars);
+    // The text at the position plus the look-ahead offset, zero-terminated at
+    // the end of the row's line end.
+    const char* GetText() const;
+    char GetChar() const { return *GetText(); }
+    // Characters readable before the position plus the look-ahead offset.
+    int GetAvailableBefore() const;
+    void SetLookAhead(int offset) { m_nLookAhead = offset; }
+    void ClearLookAhead() { m_nLookAhead = 0; }
+    // The position one character before pos (the last line-end character of
+    // the row before at a row start).
+    KT_EDIT_LEXPOS StepBack(KT_EDIT_LEXPOS pos) const;
+    const std::string& GetFileType() const { return m_strFileType; }
+    int GetRowCount() const { return m_nRows; }
+
+private:
+    void LoadRow(int row);
+    int RowSpan(int row) const;
+
+    const IKTLexTextSource& m_source;
+    std::string m_strLineEnd;
+    std::string m_strFileType;
+    int m_nRows = 1;
+    std::string m_row;     // the row as read; kept so that its memory serves the next row
+    std::string m_buffer;  // the previous row's last line-end character, the row, its line end
+    int m_nRowSpan = 0;    // with the line end
+    KT_EDIT_LEXPOS m_pos;
+    int m_nLookAhead = 0;
+};

@@ -1,0 +1,357 @@
+// The lexer parser: schema copy, options per file type and worker.
+#include "KTSyntaxEditLexParser.h"
+
+#include <algorithm>
+#include <chrono>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace
+{
+
+void CopyNonEmpty(const CKTLexValues& values, std::vector<std::string>& strings)
+{
+    for (const CKTSyntaxEditLexValue& value : values)
+        for (const std::string& s : value.GetStrings())
+            if (!s.empty())
+                strings.push_back(s);
+}
+
+}  // namespace
+
+CKTSyntaxEditLexParser::~CKTSyntaxEditLexParser() { Close(); }
+
+void CKTSyntaxEditLexParser::Close()
+{
+    StopParseInThread();
+    if (m_ptrSchema)
+        m_ptrSchema->SetEventSink(nullptr);
+    m_ptrSchema.Release();
+}
+
+void CKTSyntaxEditLexParser::SetTextSchema(const CKTSyntaxEditLexTextSchema* schema)
+{
+    StopParseInThread();
+    if (m_ptrSchema)
+    {
+        m_ptrSchema->DropParseResults();
+        m_ptrSchema->SetEventSink(nullptr);
+        m_ptrSchema.Release();
+    }
+    {
+        std::lock_guard<std::mutex> options(m_optionsLock);
+        m_mapOptions.clear();
+    }
+    if (!schema)
+        return;
+    m_ptrSchema = schema->Clone();
+    m_ptrSchema->SetEventSink(this);
+}
+
+bool CKTSyntaxEditLexParser::ReadSchemaOptions(const std::string& fileType,
+                                               CKTSyntaxEditLexParserSchemaOptions& options) const
+{
+    options = CKTSyntaxEditLexParserSchemaOptions();
+    CKTSyntaxEditLexClass::Ptr cls = m_ptrSchema ? m_ptrSchema->FindFileClass(fileType) : CKTSyntaxEditLexClass::Ptr();
+    if (!cls)
+        return false;
+    options.m_bFirstParseInSeparateThread = cls->GetAttributeBool("global:FirstParseInSeparateThread", false, true);
+    options.m_bEditReparceInSeparateThread = cls->GetAttributeBool("global:EditReparceInSeparateThread", false, true);
+    options.m_bConfigChangedReparceInSeparateThread =
+        cls->GetAttributeBool("global:ConfigChangedReparceInSeparateThread", false, true);
+    options.m_nMaxBackParseOffset = cls->GetAttributeInt("global:MaxBackParseOffset", false, 100);
+    options.m_nEditReparceTimeout_ms = cls->GetAttributeInt("global:EditReparceTimeout_ms", false, 500);
+    options.m_nOnScreenSchCacheLifeTime_sec = cls->GetAttributeInt("global:OnScreenSchCacheLifeTime_sec", false, 180);
+    int idle = cls->GetAttributeInt("global:ParserThreadIdleLifeTime_sec", false, 60);
+    if (idle != -1)
+        idle *= 1000;
+    options.m_nParserThreadIdleLifeTime_ms = idle == 0 ? -1 : idle;
+    return true;
+}
+
+CKTSyntaxEditLexParserSchemaOptions CKTSyntaxEditLexParser::GetSchemaOptions(const std::string& fileType)
+{
+    std::lock_guard<std::mutex> lock(m_optionsLock);
+    auto it = m_mapOptions.find(fileType);
+    if (it != m_mapOptions.end())
+        return it->second;
+    CKTSyntaxEditLexParserSchemaOptions options;
+    if (ReadSchemaOptions(fileType, options))
+        m_mapOptions[fileType] = options;
+    return options;
+}
+
+void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::mutex>& lock)
+{
+    if (m_bWorkerRunning || !m_worker.joinable())
+        return;
+    std::thread finished = std::move(m_worker);
+    lock.unlock();
+    finished.join();  // it has let go of everything; only its return is left
+    lock.lock();
+}
+
+void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, const KT_EDIT_LEXPOS* start,
+                                                const KT_EDIT_LEXPOS* end, bool parseNow)
+{
+    if (!m_ptrSchema)
+        return;
+    std::unique_lock<std::mutex> lock = TakeTaskLock();
+    JoinFinishedWorker(lock);
+    m_taskList.m_pText = text;
+    m_taskList.Add(start, end);
+    if (!m_bWorkerRunning)
+    {
+        m_taskList.m_bExit = false;
+        m_bWorkerRunning = true;
+        m_worker = std::thread(&CKTSyntaxEditLexParser::WorkerMain, this);
+    }
+    m_taskList.m_bParseNow = m_taskList.m_bParseNow || parseNow;
+    m_taskList.m_bTaskAdded = true;
+    m_taskList.m_signal.notify_all();
+}
+
+// The worker holds the task lock through a whole pass: a caller that finds
+// it busy asks the running parse to stop early, then waits for it. With the
+// lock no pass runs, so the request is taken back: a pass that the worker
+// starts later must not stop at once on it.
+std::unique_lock<std::mutex> CKTSyntaxEditLexParser::TakeTaskLock()
+{
+    std::unique_lock<std::mutex> lock(m_taskList.m_lock, std::try_to_lock);
+    if (!lock.owns_lock())
+    {
+        m_ptrSchema->GetBreakFlag() = true;
+        lock.lock();
+    }
+    m_ptrSchema->GetBreakFlag() = false;
+    return lock;
+}
+
+void CKTSyntaxEditLexParser::BreakParsing()
+{
+    if (m_ptrSchema)
+        TakeTaskLock();  // returns once no pass runs
+}
+
+void CKTSyntaxEditLexParser::StopParseInThread()
+{
+    BreakParsing();
+    std::thread worker;
+    {
+        std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+        if (!m_worker.joinable())
+            return;
+        m_taskList.m_bExit = true;
+        m_taskList.m_bTaskAdded = false;
+        if (m_ptrSchema)
+            m_ptrSchema->GetBreakFlag() = true;
+        worker = std::move(m_worker);
+        m_taskList.m_signal.notify_all();
+    }
+    // The worker never waits for this thread, so the join ends promptly.
+    worker.join();
+    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    m_taskList.m_bExit = false;
+    m_bWorkerRunning = false;
+    m_taskList.Clear();
+    if (m_ptrSchema)
+        m_ptrSchema->GetBreakFlag() = false;
+}
+
+bool CKTSyntaxEditLexParser::IsWorkerRunning() const
+{
+    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    return m_bWorkerRunning;
+}
+
+void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind,
+                                           const IKTLexTextSource* text)
+{
+    if (!m_ptrSchema || !text)
+        return;
+    // The chain moves only while no run reads it.
+    std::unique_lock<std::mutex> lock = TakeTaskLock();
+    m_ptrSchema->UpdateTextBlocks(start, end, kind);
+    m_taskList.Shift(start, end, kind);
+    lock.unlock();
+    if (GetSchemaOptions(text->GetFileType()).m_bEditReparceInSeparateThread)
+    {
+        StartParseInThread(text, &start, &end, false);
+        return;
+    }
+    CKTSyntaxEditLexCursor cursor(*text);
+    m_ptrSchema->RunParseUpdate(true, cursor, &start, &end, false);
+}
+
+void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text, bool configChanged)
+{
+    if (!m_ptrSchema || !text)
+        return;
+    KT_EDIT_LEXPOS start{1, 0};
+    CKTSyntaxEditLexParserSchemaOptions options = GetSchemaOptions(text->GetFileType());
+    if (configChanged ? options.m_bConfigChangedReparceInSeparateThread : options.m_bFirstParseInSeparateThread)
+    {
+        StartParseInThread(text, &start, nullptr, true);
+        return;
+    }
+    BreakParsing();
+    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    CKTSyntaxEditLexCursor cursor(*text);
+    m_ptrSchema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+}
+
+// Waits for a task (FALSE: the thread is to end), then for the edit delay.
+bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::mutex>& lock)
+{
+    for (;;)
+    {
+        std::string fileType = m_taskList.m_pText ? m_taskList.m_pText->GetFileType() : std::string();
+        CKTSyntaxEditLexParserSchemaOptions options = GetSchemaOptions(fileType);
+        auto woken = [this] { return m_taskList.m_bTaskAdded || m_taskList.m_bExit; };
+        bool signalled = options.m_nParserThreadIdleLifeTime_ms < 0
+                             ? (m_taskList.m_signal.wait(lock, woken), true)
+                             : m_taskList.m_signal.wait_for(
+                                   lock, std::chrono::milliseconds(options.m_nParserThreadIdleLifeTime_ms), woken);
+        if (m_taskList.m_bExit)
+            return false;
+        if (!signalled)
+        {
+            if (m_taskList.IsEmpty())
+                return false;  // idle for its lifetime
+            continue;
+        }
+        // Typing coalesces: each new request restarts the delay unless parse-now is asked.
+        auto delay = std::chrono::milliseconds(options.m_nEditReparceTimeout_ms);
+        while (!m_taskList.m_bParseNow)
+        {
+            m_taskList.m_bTaskAdded = false;
+            if (!m_taskList.m_signal.wait_for(
+                    lock, delay,
+                    [this] { return m_taskList.m_bTaskAdded || m_taskList.m_bExit || m_taskList.m_bParseNow; }))
+                break;
+            if (m_taskList.m_bExit)
+                return false;
+        }
+        m_taskList.m_bTaskAdded = false;
+        m_taskList.m_bParseNow = false;
+        return true;
+    }
+}
+
+int CKTSyntaxEditLexParser::GetParseInThreadPriority() const
+{
+    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    return m_nPriority;
+}
+
+void CKTSyntaxEditLexParser::SetParseInThreadPriority(int priority)
+{
+    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    m_nPriority = priority;
+}
+
+// On the worker, under the task lock.
+void CKTSyntaxEditLexParser::ApplyPriority(int& applied) const
+{
+    if (applied == m_nPriority)
+        return;
+    applied = m_nPriority;
+#ifdef _WIN32
+    SetThreadPriority(GetCurrentThread(), applied);
+#endif
+}
+
+void CKTSyntaxEditLexParser::WorkerMain()
+{
+    std::unique_lock<std::mutex> lock(m_taskList.m_lock);
+    int applied = 0;
+    ApplyPriority(applied);
+    while (WaitForWork(lock))
+    {
+        ApplyPriority(applied);
+        ProcessTasks();
+    }
+    m_bWorkerRunning = false;
+}
+
+void CKTSyntaxEditLexParser::ProcessTasks()
+{
+    CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.GetInterface();
+    if (!schema || !m_taskList.m_pText || schema->GetBreakFlag().exchange(false))
+        return;
+    KT_EDIT_PARSE_TASK range = m_taskList.GetRange();
+    bool whole = !range.start.IsValid() || range.start == KT_EDIT_LEXPOS{1, 0};
+    CKTSyntaxEditLexCursor cursor(*m_taskList.m_pText);
+    int result =
+        schema->RunParseUpdate(true, cursor, whole ? nullptr : &range.start, whole ? nullptr : &range.end, true);
+    if (result & CKTSyntaxEditLexClass::ktStop)
+    {
+        schema->DropParseResults();
+        whole = true;
+        result = schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    }
+    schema->GetBreakFlag() = false;
+    m_taskList.Clear();
+    if (!(result & CKTSyntaxEditLexClass::ktRangeDone) || (result & CKTSyntaxEditLexClass::ktBroken))
+        m_taskList.Requeue(whole ? KT_EDIT_PARSE_TASK() : range);  // broken off: the range waits for the next pass
+}
+
+void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block)
+{
+    std::function<void()> wake;
+    {
+        std::lock_guard<std::mutex> lock(m_eventLock);
+        // One wake per batch: the owner takes every queued event at once, and
+        // a wake per block would flood its message queue during a long parse.
+        if (m_events.empty())
+            wake = m_fnWake;
+        if (code == ktEditOnTextBlockParsed && !m_events.empty() && m_events.back().nCode == code)
+            m_events.back().block = block;
+        else
+            m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
+    }
+    m_eventSignal.notify_all();
+    if (wake)
+        wake();  // outside the lock: it may post a message or take the events
+}
+
+void CKTSyntaxEditLexParser::SetWakeFunction(std::function<void()> wake)
+{
+    std::lock_guard<std::mutex> lock(m_eventLock);
+    m_fnWake = std::move(wake);
+}
+
+std::vector<KT_EDIT_LEXPARSEREVENT> CKTSyntaxEditLexParser::TakeEvents()
+{
+    std::lock_guard<std::mutex> lock(m_eventLock);
+    std::vector<KT_EDIT_LEXPARSEREVENT> events(m_events.begin(), m_events.end());
+    m_events.clear();
+    return events;
+}
+
+bool CKTSyntaxEditLexParser::WaitForEvents(int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_eventLock);
+    return m_eventSignal.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return !m_events.empty(); });
+}
+
+bool CKTSyntaxEditLexParser::GetSchemaClassesInfo(std::vector<KT_EDIT_STRINGSET>& sets, bool append) const
+{
+    if (!append)
+        sets.clear();
+    if (!m_ptrSchema)
+        return false;
+    for (const CKTSyntaxEditLexClass::Ptr& cls : m_ptrSchema->GetClassSet().GetAllClasses())
+    {
+        if (!cls->GetProperty(CKTSyntaxEditLexClass::ktTokenTag).TakesPart())
+            continue;
+        KT_EDIT_STRINGSET set;
+        CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenTag).values, set.arTokens);
+        CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenStartSep).values, set.arStartSeparators);
+        CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenEndSep).values, set.arEndSeparators);
+        sets.push_back(set);
+    }
+    return true;
+}

@@ -1,0 +1,59 @@
+// Connects each text buffer to a lexer parser and all buffers to the one
+// syntax configuration (Windows only: it builds on the buffer and its sink).
+// Classes: CKTSyntaxEditLexParserAdapter.
+#pragma once
+
+#include <string>
+
+#include "KTSyntaxEditConfigurationManager.h"
+#include "KTNotificationSinkMT.h"
+#include "KTSyntaxEditBufferText.h"
+#include "KTSyntaxEditBufferManager.h"
+#include "KTSyntaxEditLexParserLink.h"
+#include "KTSyntaxEditLexParser.h"
+
+// The buffer's parser link: schema by file type from the configuration,
+// edits to the parser, and the parser's events (1 started, 2 a block
+// parsed with the block as wParam, 3 ended with the flags as lParam) sent on
+// the buffer's connection on the buffer's own thread.
+class CKTSyntaxEditLexParserAdapter : public CKTSyntaxEditLexParserLink, private IKTSyntaxEditConfigEvents
+{
+public:
+    // Makes every new buffer get a parser; call once at start-up.
+    static void Install();
+    // The shared configuration while any buffer lives (NULL otherwise).
+    static CKTSyntaxEditConfigurationManager* GetConfiguration();
+    static CKTSyntaxEditLexParserAdapter* FromBuffer(const CKTSyntaxEditBufferManager* buffer);
+
+    explicit CKTSyntaxEditLexParserAdapter(CKTSyntaxEditBufferManager* buffer);
+    ~CKTSyntaxEditLexParserAdapter() override;
+
+    CKTSyntaxEditLexParser* GetParser() const { return m_ptrParser.GetInterface(); }
+    const IKTLexTextSource& GetText() const { return m_text; }
+
+    void BreakParsing() override;
+    void Close() override;
+    void OnEditChanged(const KT_EDIT_TEXTPOS& lcStart, const KT_EDIT_TEXTPOS& lcEnd, int nEditKind,
+                       CKTSyntaxEditBufferManager* pBuffer) override;
+    void OnFileTypeChanged(CKTSyntaxEditBufferManager* pBuffer) override;
+    void OnSyntaxColorChanged(CKTSyntaxEditBufferManager* pBuffer, BOOL bOn) override;
+    void ReleaseLink() override;
+
+private:
+    enum
+    {
+        ktWakeParser = 1,
+        ktConfigChanged = 2
+    };
+
+    void OnConfigEvent(int code, int change, const std::string& name,
+                       const CKTSyntaxEditLexTextSchema::Ptr& schema) override;
+    void SelectSchema(bool configChanged);
+    void DeliverParserEvents();
+
+    CKTSyntaxEditBufferManager* m_pBuffer;  // owns this link
+    CKTSyntaxEditBufferText m_text;
+    CKTSmartPtr<CKTSyntaxEditLexParser> m_ptrParser;
+    CKTSmartPtr<CKTSyntaxEditConfigurationManager> m_ptrConfig;
+    CKTNotificationSinkMT m_sink;  // delivers on the thread that made the buffer
+};

@@ -1,0 +1,136 @@
+// Character tables of tag texts.
+#include "KTSyntaxEditLexTagTable.h"
+
+#include <cstring>
+
+#include "KTLexStrings.h"
+
+void CKTSyntaxEditLexTagTable::Clear()
+{
+    m_maps.clear();
+    m_nPlainRoot = -1;
+    m_nNegatedRoot = -1;
+    m_bLowered = false;
+    std::memset(m_bNegatedAll, 0, sizeof(m_bNegatedAll));
+    std::memset(m_bFirst, 0, sizeof(m_bFirst));
+}
+
+int CKTSyntaxEditLexTagTable::NewMap()
+{
+    m_maps.emplace_back();
+    return int(m_maps.size()) - 1;
+}
+
+int CKTSyntaxEditLexTagTable::FindEdge(int map, unsigned char ch) const
+{
+    const Map& edges = m_maps[map];
+    for (size_t i = 0; i < edges.size(); ++i)
+        if (edges[i].ch == ch)
+            return int(i);
+    return -1;
+}
+
+void CKTSyntaxEditLexTagTable::Insert(int root, const std::string& tag)
+{
+    int map = root;
+    for (size_t i = 0; i < tag.size(); ++i)
+    {
+        unsigned char ch = static_cast<unsigned char>(m_bLowered ? ktlex::ToLower(tag[i]) : tag[i]);
+        int edge = FindEdge(map, ch);
+        if (edge < 0)
+        {
+            m_maps[map].push_back({ch, false, -1});
+            edge = int(m_maps[map].size()) - 1;
+        }
+        if (i + 1 == tag.size())
+        {
+            m_maps[map][edge].bEnds = true;
+            return;
+        }
+        if (m_maps[map][edge].nNext < 0)
+        {
+            int next = NewMap();  // may move the maps: index again below
+            m_maps[map][edge].nNext = next;
+        }
+        map = m_maps[map][edge].nNext;
+    }
+}
+
+void CKTSyntaxEditLexTagTable::Build(const CKTLexValues& values, bool lowered)
+{
+    Clear();
+    m_bLowered = lowered;
+    std::vector<std::string> plain;
+    std::vector<std::string> negated;
+    for (const CKTSyntaxEditLexValue& value : values)
+    {
+        if (value.GetType() == CKTSyntaxEditLexValue::ktStrings)
+            plain.insert(plain.end(), value.GetStrings().begin(), value.GetStrings().end());
+        else if (value.GetType() == CKTSyntaxEditLexValue::ktSpecial)
+            value.GetSpecial().Expand(value.GetSpecial().IsNegated() ? negated : plain);
+    }
+    for (const std::string& tag : plain)
+    {
+        if (tag.empty())
+            continue;
+        if (m_nPlainRoot < 0)
+            m_nPlainRoot = NewMap();
+        Insert(m_nPlainRoot, tag);
+        unsigned char first = static_cast<unsigned char>(tag[0]);
+        m_bFirst[first] = true;
+        if (lowered || ktlex::IsAsciiLetter(char(first)))
+            m_bFirst[static_cast<unsigned char>(ktlex::ToUpper(char(first)))] =
+                m_bFirst[static_cast<unsigned char>(ktlex::ToLower(char(first)))] = true;
+    }
+    for (const std::string& tag : negated)
+    {
+        m_nNegatedRoot = 0;
+        m_bNegatedAll[static_cast<unsigned char>(tag[0])] = true;
+    }
+}
+
+int CKTSyntaxEditLexTagTable::Walk(int root, const char* text, bool firstOnly) const
+{
+    int best = 0;
+    int map = root;
+    for (int i = 0; map >= 0 && text[i]; ++i)
+    {
+        unsigned char ch = static_cast<unsigned char>(m_bLowered ? ktlex::ToLower(text[i]) : text[i]);
+        int edge = FindEdge(map, ch);
+        if (edge < 0)
+            break;
+        const Edge& e = m_maps[map][edge];
+        if (e.bEnds)
+        {
+            best = i + 1;
+            if (firstOnly)
+                break;
+        }
+        map = e.nNext;
+    }
+    return best;
+}
+
+bool CKTSyntaxEditLexTagTable::MayStartWith(char c) const
+{
+    unsigned char ch = static_cast<unsigned char>(c);
+    if (m_bFirst[ch])
+        return true;
+    return m_nNegatedRoot >= 0 && c != 0 && !m_bNegatedAll[ch];
+}
+
+bool CKTSyntaxEditLexTagTable::Match(const char* text, bool firstOnly, int& length) const
+{
+    length = 0;
+    if (m_nPlainRoot >= 0 && m_bFirst[static_cast<unsigned char>(*text)])
+    {
+        length = Walk(m_nPlainRoot, text, firstOnly);
+        if (length > 0)
+            return true;
+    }
+    // A negated class matches any one character outside every negated class.
+    if (m_nNegatedRoot < 0 || *text == 0 || m_bNegatedAll[static_cast<unsigned char>(*text)])
+        return false;
+    length = 1;
+    return true;
+}

@@ -1,0 +1,48 @@
+// Character tables of tag texts: a tree of per-character maps that finds
+// the longest (or the first ending) tag at a text with one look-up per character.
+// Defines: CKTSyntaxEditLexTagTable.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "KTSyntaxEditLexValue.h"
+
+class CKTSyntaxEditLexTagTable
+{
+public:
+    CKTSyntaxEditLexTagTable() { Clear(); }
+
+    // Fills the plain table from quoted texts and plain special tokens, the
+    // negated table from negated special tokens.
+    void Build(const CKTLexValues& values, bool lowered);
+    void Clear();
+    bool IsEmpty() const { return m_nPlainRoot < 0 && m_nNegatedRoot < 0; }
+    // TRUE when a tag begins at text; length receives its character count.
+    // firstOnly stops at the first tag that ends, else the longest wins.
+    bool Match(const char* text, bool firstOnly, int& length) const;
+    // Cheap test of the first character alone.
+    bool MayStartWith(char c) const;
+
+private:
+    struct Edge
+    {
+        unsigned char ch;
+        bool bEnds;  // a tag ends with this character
+        int nNext;   // map of the following characters, -1 when none
+    };
+    using Map = std::vector<Edge>;
+
+    int NewMap();
+    int FindEdge(int map, unsigned char ch) const;
+    void Insert(int root, const std::string& tag);
+    int Walk(int root, const char* text, bool firstOnly) const;
+
+    std::vector<Map> m_maps;
+    int m_nPlainRoot;
+    int m_nNegatedRoot;
+    bool m_bLowered;
+    bool m_bNegatedAll[256];  // characters that a negated token excludes
+    bool m_bFirst[256];       // characters that begin a plain tag
+};

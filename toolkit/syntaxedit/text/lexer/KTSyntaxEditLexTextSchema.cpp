@@ -1,0 +1,73 @@
+// Text schema: building from descriptions, copies, file classes and themes.
+#include "KTSyntaxEditLexTextSchema.h"
+
+#include <cstdlib>
+
+#include "KTLexStrings.h"
+
+bool CKTSyntaxEditLexTextSchema::LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos)
+{
+    std::lock_guard<std::mutex> classes(m_classLock);
+    DropParseResults();
+    return m_classes.Load(infos);
+}
+
+CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::Clone() const
+{
+    Ptr copy = KTMakeCounted<CKTSyntaxEditLexTextSchema>(m_strName);
+    std::lock_guard<std::mutex> classes(m_classLock);
+    m_classes.CopyTo(copy->m_classes);
+    return copy;
+}
+
+CKTSyntaxEditLexClass::Ptr CKTSyntaxEditLexTextSchema::FindFileClass(const std::string& fileType) const
+{
+    std::lock_guard<std::mutex> classes(m_classLock);
+    for (const CKTSyntaxEditLexClass::Ptr& top : m_classes.GetClassTree(false))
+    {
+        CKTSyntaxEditLexValue answer;
+        if (top->GetPropertyValue("IsExt=" + fileType, answer) && answer.GetType() == CKTSyntaxEditLexValue::ktInt &&
+            answer.GetInt() != 0)
+            return top;
+    }
+    return CKTSyntaxEditLexClass::Ptr();
+}
+
+void CKTSyntaxEditLexTextSchema::ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme)
+{
+    for (const CKTSyntaxEditLexClass::Ptr& cls : classes)
+    {
+        ApplyThemeTo(cls->GetChildren(), theme);
+        ApplyThemeTo(cls->GetChildrenOfSecondKind(), theme);
+        // The scheme's own "txt:" values come back before a theme overrides them.
+        if (CKTSyntaxEditLexClass::Ptr own = m_classes.FindClass(cls->GetName()))
+        {
+            cls->RemoveAttributes("txt:");
+            for (const auto& attribute : own->GetAttributes())
+                if (ktlex::StartsWithNoCase(attribute.first, "txt:"))
+                    cls->SetAttribute(attribute.first, attribute.second);
+        }
+        const std::map<std::string, std::string>* values = theme ? theme(cls->GetName()) : nullptr;
+        if (!values)
+            continue;
+        for (const auto& entry : *values)
+        {
+            uint32_t number = uint32_t(std::strtoul(entry.second.c_str(), nullptr, 16));
+            if (ktlex::StartsWithNoCase(entry.first, "txt:color"))
+                number = ((number & 0xFF) << 16) | (number & 0xFF00) | ((number >> 16) & 0xFF);
+            cls->SetAttribute(entry.first, CKTSyntaxEditLexValue(int(number)));
+        }
+    }
+}
+
+void CKTSyntaxEditLexTextSchema::ApplyTheme(const KTLexThemeLookup& theme)
+{
+    std::lock_guard<std::mutex> classes(m_classLock);
+    auto data = LockData();
+    for (bool background : {false, true})
+    {
+        ApplyThemeTo(m_classes.GetClassTree(background), theme);
+        for (const CKTSyntaxEditLexClass::Ptr& top : m_classes.GetClassTree(background))
+            top->Finish();  // children cache inherited colours from their parents
+    }
+}

@@ -1,0 +1,144 @@
+// The text schema of one language: its lex classes and the block chain that
+// its parse runs produce, with edit updates, row colours and folding.
+// Defines: KT_EDIT_LEXPIECE, KT_EDIT_LEXFOLD, KT_EDIT_LEXBLOCKINFO,
+//          IKTLexSchemaEvents, CKTSyntaxEditLexTextSchema.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "KTSyntaxEditLexClass.h"
+#include "KTSyntaxEditLexClassSet.h"
+#include "KTSyntaxEditLexTextBlock.h"
+
+// One coloured piece of a row: columns [nStart, nEnd).
+struct KT_EDIT_LEXPIECE
+{
+    int nStart = 0;
+    int nEnd = 0;
+    KT_EDIT_LEXSTYLE style;
+};
+
+struct KT_EDIT_LEXFOLD
+{
+    KT_EDIT_LEXPOS posStart;
+    KT_EDIT_LEXPOS posEnd;
+    std::string strCollapsedText;
+};
+
+// A copy of one block, for callers outside the parse.
+struct KT_EDIT_LEXBLOCKINFO
+{
+    std::string strClass;
+    KT_EDIT_LEXPOS posStart;
+    KT_EDIT_LEXPOS posEnd;
+    int nDepth = 0;
+    bool operator==(const KT_EDIT_LEXBLOCKINFO& o) const
+    {
+        return strClass == o.strClass && posStart == o.posStart && posEnd == o.posEnd && nDepth == o.nDepth;
+    }
+};
+
+// Hears a schema's runs: code 1 started, 2 a block parsed, 3 ended (value: flags).
+class IKTLexSchemaEvents
+{
+public:
+    virtual ~IKTLexSchemaEvents() = default;
+    virtual void OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block) = 0;
+};
+
+using CKTLexBlockChain = std::vector<CKTLexBlockPtr>;  // in document order
+
+// Values of one theme section by lower-cased key, looked up by class name.
+using KTLexThemeLookup = std::function<const std::map<std::string, std::string>*(const std::string&)>;
+
+class CKTSyntaxEditLexTextSchema : public CKTLexCounted
+{
+public:
+    enum EditKind
+    {
+        ktInsert = 1,
+        ktDelete = 2
+    };
+    using Ptr = CKTSmartPtr<CKTSyntaxEditLexTextSchema>;
+
+    explicit CKTSyntaxEditLexTextSchema(std::string name) : m_strName(std::move(name)) {}
+
+    const std::string& GetSchName() const { return m_strName; }
+    bool LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos);
+    Ptr Clone() const;
+    CKTSyntaxEditLexClass::Ptr FindFileClass(const std::string& fileType) const;
+    bool IsFileSupported(const std::string& fileType) const { return bool(FindFileClass(fileType)); }
+    const CKTSyntaxEditLexClassSet& GetClassSet() const { return m_classes; }
+    // Sets the "txt:" attributes of every class from a theme (none restores the scheme's own).
+    void ApplyTheme(const KTLexThemeLookup& theme);
+    void SetEventSink(IKTLexSchemaEvents* sink) { m_pEvents = sink; }
+
+    // Parsing (KTSyntaxEditLexTextSchemaRun.cpp).
+    int RunParseUpdate(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start,
+                       const KT_EDIT_LEXPOS* end, bool notify);
+    int UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind);
+    void DropParseResults();
+    std::atomic<bool>& GetBreakFlag() { return m_bBreak; }
+
+    // The quick parse of visible rows on the full class tree, so that the
+    // on-screen-only classes take part: copies of the blocks open at the
+    // first row run to the last row. The chain belongs to the caller.
+    bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain) const;
+
+    // Colouring (KTSyntaxEditLexTextSchemaColors.cpp); the chain of an on-screen parse, or the schema's own.
+    void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults, std::vector<KT_EDIT_LEXPIECE>& pieces,
+                      const CKTLexBlockChain* chain = nullptr) const;
+    void GetCollapsableBlocks(int row, std::vector<KT_EDIT_LEXFOLD>& blocks) const;
+    std::vector<KT_EDIT_LEXBLOCKINFO> GetBlocks() const;
+
+    // Services of the run step.
+    int RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block);
+    int RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls, CKTSyntaxEditLexTextBlock* block);
+    CKTLexBlockPtr NewBlock() const;
+    const CKTLexBlockPtr& GetNewestBlock() const;
+    std::unique_lock<std::timed_mutex> LockData() const { return std::unique_lock<std::timed_mutex>(m_dataLock); }
+
+private:
+    ~CKTSyntaxEditLexTextSchema() override = default;
+
+    int RunParse(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start,
+                 const KT_EDIT_LEXPOS* end);
+    int RunFromStart(bool background, CKTSyntaxEditLexCursor& cursor);
+    int RunFromBlock(size_t restart, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold);
+    size_t FindRestart(KT_EDIT_LEXPOS start) const;
+    int OfferClasses(const CKTSyntaxEditLexClass::List& classes, CKTSyntaxEditLexTextBlock* parent,
+                     CKTSyntaxEditLexCursor& cursor);
+    void LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
+    bool TrySync(const CKTLexBlockPtr& block);
+    void EndChildren(CKTSyntaxEditLexTextBlock& block);
+    void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count);
+    void Announce(const CKTLexBlockPtr& block);
+    void Notify(int code, int value, const CKTLexBlockPtr& block);
+    void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
+    bool CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full, CKTLexBlockChain& copies) const;
+    static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
+    size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }
+
+    std::string m_strName;
+    CKTSyntaxEditLexClassSet m_classes;
+    IKTLexSchemaEvents* m_pEvents = nullptr;
+
+    mutable std::mutex m_classLock;       // held by runs and class changes; taken before the data lock
+    mutable std::timed_mutex m_dataLock;  // guards the chain and block positions
+    std::atomic<bool> m_bBreak{false};
+
+    CKTLexBlockChain m_chain;               // the first is the file's block
+    std::vector<CKTLexBlockPtr> m_oldTail;  // the replaced part of the chain during a re-parse
+    size_t m_nOldNext = 0;
+    KT_EDIT_LEXPOS m_posSyncAfter;  // old blocks may be taken back after this row
+    bool m_bSynced = false;
+    int m_nDepth = 0;         // blocks running inside each other now
+    bool m_bTooDeep = false;  // the run passed the nesting limit and ends
+    bool m_bAnnounce = false;
+    int m_nStopRow = 0x7FFFFFFF;  // an on-screen parse ends past this row
+};
