@@ -18,7 +18,7 @@ LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode < 0 || wParam != kMarkerKey)
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    if (nCode == HC_ACTION && (lParam & 0x80000000))
+    if (lParam & 0x80000000)  // released: reached, whether peeked or taken
         t_bMarkerSeen = true;
     return 1;  // swallowed: the window under test never sees the marker
 }
