@@ -4,6 +4,8 @@
 #include "InputBuilder.h"
 #include "MessagePump.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 
 using namespace InputBuilder;
@@ -56,8 +58,11 @@ void NotePress(POINT ptScreen)
 CTestInput::CTestInput(HWND hWndTarget)
     : m_hWnd(hWndTarget), m_hHook(::SetWindowsHookExA(WH_KEYBOARD, MarkerHook, nullptr, ::GetCurrentThreadId()))
 {
-    if (BringToForeground())
-        ::SetFocus(m_hWnd);
+    if (!m_hHook)
+        ADD_FAILURE() << "the input wait could not hook the thread";
+    if (!BringToForeground())
+        ADD_FAILURE() << "the window could not be brought to the foreground";
+    ::SetFocus(m_hWnd);
 }
 
 CTestInput::~CTestInput()
