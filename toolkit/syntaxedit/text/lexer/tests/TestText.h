@@ -37,3 +37,8 @@ std::string ConfigPath(const std::string& relative);
 CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative);
 // Colour of each column of a row, as "start-end:RRGGBB" runs ("-" for none).
 std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row);
+// Every block of the chain, one a line, then every row's colours.
+std::string DescribeParse(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text);
+// A C-like text from a fixed seed: every kind of piece the C scheme colours,
+// the broken ones (unclosed strings and comments) among them.
+std::string GenerateCText(int rows, unsigned seed);
