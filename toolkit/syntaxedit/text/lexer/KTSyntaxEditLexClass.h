@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "KTLexCharSet.h"
 #include "KTLexCounted.h"
 #include "KTSmartPtr.h"
 #include "KTSyntaxEditLexTagTable.h"
@@ -142,6 +143,12 @@ public:
     bool IsParseOnScreen() const { return GetAttributeBool("ParseOnScreen", false, false); }
     const KT_EDIT_LEXSTYLE& GetTextAttributes() const { return m_style; }
 
+    // Where a run without a block can start one; elsewhere it surely does nothing.
+    bool MayStartAt(char c) const { return m_startChars.Contains(c); }
+    // First characters of active tags where a run inside a block of this
+    // class can skip, end or start a child: a scan over its text stops there.
+    const CKTLexCharSet& GetScanStops() const { return m_scanStops; }
+
     // The run step (see KTSyntaxEditLexClassRun.cpp).
     int Run(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema, CKTLexBlockPtr& block);
     bool MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop, int& length, bool backward) const;
@@ -158,6 +165,9 @@ private:
     void BuildActiveTags();
     void AppendActiveTags(const CKTLexValues& values);
     void CacheAttributes();
+    CKTLexCharSet StartCharacters() const;
+    CKTLexCharSet EndCharacters() const;
+    void BuildCharacterSets();
 
     bool MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema) const;
     int MatchStart(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema, CKTLexBlockPtr& block);
@@ -190,4 +200,7 @@ private:
     bool m_bCollapsable = false;
     bool m_bEndClassParentThis = false;
     KT_EDIT_LEXSTYLE m_style;
+    CKTLexCharSet m_startChars;
+    CKTLexCharSet m_stepChars;
+    CKTLexCharSet m_scanStops;
 };

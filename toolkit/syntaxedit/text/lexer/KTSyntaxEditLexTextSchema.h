@@ -117,6 +117,9 @@ private:
     bool TrySync(const CKTLexBlockPtr& block);
     void EndChildren(CKTSyntaxEditLexTextBlock& block);
     void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count);
+    void StepToActiveTag(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
+    static bool IsScanStop(const CKTSyntaxEditLexClass& cls, const char* text);
+    static bool ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
@@ -140,5 +143,6 @@ private:
     int m_nDepth = 0;         // blocks running inside each other now
     bool m_bTooDeep = false;  // the run passed the nesting limit and ends
     bool m_bAnnounce = false;
-    int m_nStopRow = 0x7FFFFFFF;  // an on-screen parse ends past this row
+    static const int kNoStopRow = 0x7FFFFFFF;
+    int m_nStopRow = kNoStopRow;  // an on-screen parse ends past this row
 };

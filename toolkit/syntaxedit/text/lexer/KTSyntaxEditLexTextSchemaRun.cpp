@@ -176,6 +176,8 @@ int CKTSyntaxEditLexTextSchema::OfferClasses(const CKTSyntaxEditLexClass::List& 
     {
         if (m_bBreak)
             return CKTSyntaxEditLexClass::ktBroken;
+        if (!cls->MayStartAt(cursor.GetChar()))
+            continue;
         CKTLexBlockPtr block;
         int result = cls->Run(cursor, *this, block);
         if (result & CKTSyntaxEditLexClass::ktStop)
@@ -302,15 +304,29 @@ void CKTSyntaxEditLexTextSchema::EndChildren(CKTSyntaxEditLexTextBlock& block)
     }
 }
 
+// Moves on to where an active tag of the class begins that the class can
+// act on: everything before would only be stepped over one at a time.
 void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls,
                                                 int count)
 {
     cursor.SeekNext(count);
-    if (!cls)
+    if (!cls || cls->GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.IsEmpty())
         return;
-    const CKTSyntaxEditLexTagTable& table = cls->GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table;
-    if (table.IsEmpty())
+    if (m_nStopRow != kNoStopRow)
+    {
+        StepToActiveTag(cursor, *cls);
         return;
+    }
+    while (!cursor.IsEnd() && !ScanRow(cursor, *cls))
+        if (m_bBreak)
+            return;
+}
+
+// An on-screen parse ends one step past its last row, wherever the steps
+// fall, so it goes one character at a time.
+void CKTSyntaxEditLexTextSchema::StepToActiveTag(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls)
+{
+    const CKTSyntaxEditLexTagTable& table = cls.GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table;
     for (int passes = 1; !cursor.IsEnd(); ++passes)
     {
         int length = 0;
@@ -322,6 +338,25 @@ void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, 
         if (cursor.GetPosition().nRow > m_nStopRow)
             return;
     }
+}
+
+bool CKTSyntaxEditLexTextSchema::IsScanStop(const CKTSyntaxEditLexClass& cls, const char* text)
+{
+    int length = 0;
+    return cls.GetScanStops().Contains(*text) &&
+           cls.GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.Match(text, true, length);
+}
+
+// TRUE at a stop in the rest of the row; else the cursor moves to the next row.
+bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls)
+{
+    const char* text = cursor.GetText();
+    int left = cursor.GetRowRemaining();
+    int skipped = 0;
+    while (skipped < left && !IsScanStop(cls, text + skipped))
+        ++skipped;
+    cursor.SeekNext(skipped);
+    return skipped < left;
 }
 
 int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
