@@ -138,6 +138,7 @@ public:
     bool MatchesFileType(const std::string& fileType) const;
 
     bool IsCaseSensitive() const { return m_bCaseSensitive; }
+    bool StartsByClassAlone() const { return !m_bGroupEmpty[ktGroupStart] && !m_props[ktStartTag].TakesPart(); }
     bool IsCollapsable() const { return m_bCollapsable; }
     bool IsEndClassParentThis() const { return m_bEndClassParentThis; }
     bool IsParseOnScreen() const { return GetAttributeBool("ParseOnScreen", false, false); }

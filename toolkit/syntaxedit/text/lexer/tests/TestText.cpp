@@ -92,6 +92,12 @@ CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative)
     return schema;
 }
 
+void PrintTo(const KT_EDIT_LEXBLOCKINFO& block, std::ostream* out)
+{
+    *out << block.strClass << " " << block.posStart.nRow << ":" << block.posStart.nCol << "-" << block.posEnd.nRow
+         << ":" << block.posEnd.nCol << " depth " << block.nDepth;
+}
+
 std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row)
 {
     std::string line;
