@@ -41,6 +41,11 @@ struct CKTSyntaxEditLexProperty
 {
     CKTLexValues values;
     CKTSyntaxEditLexTagTable table;  // only "token:tag" and "_active_tags" fill it
+    // When every tag is one character long: the characters that match, and
+    // whether a match backwards at the start of the text succeeds.
+    bool bSingleCharacters = false;
+    CKTLexCharSet singleCharacters;
+    bool bMatchesBeforeText = false;
     bool TakesPart() const { return !values.empty(); }
 };
 
@@ -179,6 +184,9 @@ private:
     bool MatchTokenSeparators(CKTSyntaxEditLexCursor& cursor, int tokenLength) const;
     bool MatchClass(CKTSyntaxEditLexTextSchema& schema, Prop prop, KT_EDIT_LEXPOS notBefore,
                     const CKTSyntaxEditLexTextBlock* parent, CKTLexBlockPtr& found) const;
+    static bool MatchSingleCharacter(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexProperty& property,
+                                     int& length, bool backward);
+    void FindSingleCharacters(CKTSyntaxEditLexProperty& property) const;
     bool MatchValue(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexValue& value, int& length,
                     bool backward) const;
 

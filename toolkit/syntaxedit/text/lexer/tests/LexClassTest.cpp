@@ -238,6 +238,19 @@ TEST(LexMatching, SpecialTokensAndNegation)
     EXPECT_TRUE(Parse(*unknown, "abc").empty());
 }
 
+// Tags of one character each, matched backwards: a line end stands before
+// the text, and case folds as the class says.
+TEST(LexMatching, SingleCharacterTagsBeforeThePosition)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = n\nparent = file\nprevious:tag = 'X', @eol\n"
+                                              "start:tag = @digit\nend:separators = @digit:not\n");
+    EXPECT_EQ(Parse(*schema, "1 x2 X3\n4"),
+              (std::vector<std::string>{"n 1:0-1:0", "n 1:3-1:3", "n 1:6-1:6", "n 2:0-2:1"}));
+    auto exact = Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = n\nparent = file\n"
+                                             "previous:tag = 'X'\nstart:tag = @digit\nend:separators = @digit:not\n");
+    EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:7"}));
+}
+
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
 {
     auto schema =
