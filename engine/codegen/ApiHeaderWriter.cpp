@@ -1,18 +1,25 @@
 // ApiHeaderWriter.cpp: writes <name>_api.h: packet structs, type constants and the API's prototypes.
 #include "Writers.h"
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 std::string TextNote(const FieldLayout& field)
 {
     unsigned long long max = field.maxLength;
-    switch (field.end) {
-    case TextEnd::Fixed: return Format("text of exactly %llu bytes, padded with 0", max);
-    case TextEnd::Zero: return Format("text of up to %llu bytes, sent with a 0 byte after it", max);
-    case TextEnd::Related: return Format("up to %llu bytes", max);
-    case TextEnd::RelatedZero: return Format("up to %llu bytes, sent with a 0 byte after them", max);
+    switch (field.end)
+    {
+    case TextEnd::Fixed:
+        return Format("text of exactly %llu bytes, padded with 0", max);
+    case TextEnd::Zero:
+        return Format("text of up to %llu bytes, sent with a 0 byte after it", max);
+    case TextEnd::Related:
+        return Format("up to %llu bytes", max);
+    case TextEnd::RelatedZero:
+        return Format("up to %llu bytes, sent with a 0 byte after them", max);
     }
     return std::string();
 }
@@ -21,11 +28,20 @@ std::string TextNote(const FieldLayout& field)
 std::string MemberNote(const ListLayout& list, const FieldLayout& field)
 {
     std::string note;
-    switch (field.kind) {
-    case FieldKind::Integer: note = DataTypeName(field.dataType); break;
-    case FieldKind::Bits: note = Format(field.bits == 1 ? "%u bit" : "%u bits", field.bits); break;
-    case FieldKind::Tlv: note = Format("TLV tag 0x%08X, %s", field.tag, DataTypeName(field.dataType)); break;
-    case FieldKind::Text: note = TextNote(field); break;
+    switch (field.kind)
+    {
+    case FieldKind::Integer:
+        note = DataTypeName(field.dataType);
+        break;
+    case FieldKind::Bits:
+        note = Format(field.bits == 1 ? "%u bit" : "%u bits", field.bits);
+        break;
+    case FieldKind::Tlv:
+        note = Format("TLV tag 0x%08X, %s", field.tag, DataTypeName(field.dataType));
+        break;
+    case FieldKind::Text:
+        note = TextNote(field);
+        break;
     case FieldKind::TextArray:
         note = Format("up to %llu texts, each ", static_cast<unsigned long long>(field.maxCount)) + TextNote(field);
         break;
@@ -46,8 +62,8 @@ void WriteMember(const ListLayout& list, const FieldLayout& field, CodeText& out
     if (field.kind == FieldKind::Tlv)
         out.Linef("uint8_t has_%s; /* nonzero when %s is present */", field.name.c_str(), field.name.c_str());
     if (field.kind == FieldKind::TextArray)
-        out.Linef("char %s[%llu][%llu]; /* %s */", field.name.c_str(),
-                  static_cast<unsigned long long>(field.maxCount), text, note.c_str());
+        out.Linef("char %s[%llu][%llu]; /* %s */", field.name.c_str(), static_cast<unsigned long long>(field.maxCount),
+                  text, note.c_str());
     else if (field.IsText() || field.IsTlvText())
         out.Linef("char %s[%llu]; /* %s */", field.name.c_str(), text, note.c_str());
     else
@@ -63,7 +79,8 @@ void WriteStructs(const ProtocolLayout& layout, CodeText& out)
     if (layout.header.fields.empty())
         out.Line("uint8_t empty; /* the protocol has no header; never sent */");
     out.Close("} " + HeaderStruct(layout) + ";");
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         out.Line();
         out.Linef("/* Packet %s, type 0x%08X. */", packet.name.c_str(), packet.type);
         out.Open("typedef struct " + PacketStruct(layout, packet));
@@ -100,7 +117,8 @@ void WriteConstants(const ProtocolLayout& layout, CodeText& out)
 void WriteExportMacro(const ProtocolLayout& layout, CodeText& out)
 {
     const char* n = layout.name.c_str();
-    out.Line("/* Windows DLL: define " + layout.name + "_DLL when using it, and also " + layout.name + "_BUILD when building it. */");
+    out.Line("/* Windows DLL: define " + layout.name + "_DLL when using it, and also " + layout.name +
+             "_BUILD when building it. */");
     out.Linef("#if defined(_WIN32) && defined(%s_DLL)", n);
     out.Linef("#ifdef %s_BUILD", n);
     out.Linef("#define %s_API __declspec(dllexport)", n);
@@ -112,23 +130,39 @@ void WriteExportMacro(const ProtocolLayout& layout, CodeText& out)
     out.Line("#endif");
 }
 
+// The protocol's DLL carries the runtime, whose socket functions its callers need too.
+void WriteRuntimeDllMacros(const ProtocolLayout& layout, CodeText& out)
+{
+    const char* n = layout.name.c_str();
+    out.Line("/* The runtime's functions live in the same DLL as the protocol's. */");
+    out.Linef("#if defined(%s_DLL) && !defined(DRAVOLINT_DLL)", n);
+    out.Line("#define DRAVOLINT_DLL");
+    out.Line("#endif");
+    out.Linef("#if defined(%s_BUILD) && !defined(DRAVOLINT_BUILD)", n);
+    out.Line("#define DRAVOLINT_BUILD");
+    out.Line("#endif");
+}
+
 void WritePrototypes(const ProtocolLayout& layout, CodeText& out)
 {
     const char* n = layout.name.c_str();
     out.Line("/* Every function returns DRAVOLINT_OK (0) or a negative DRAVOLINT_E_ status (dravolint.h). */");
     out.Line();
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         const char* q = packet.name.c_str();
         std::string type = PacketStruct(layout, packet);
         out.Linef("/* Encodes packet %s into buf (capacity bytes); fills the header's packet type and", q);
         out.Line(" * length roles in *packet first. *length receives the bytes written. */");
-        out.Linef("%s_API int %s_encode_%s(%s *packet, unsigned char *buf, size_t capacity, size_t *length);", n, n, q, type.c_str());
+        out.Linef("%s_API int %s_encode_%s(%s *packet, unsigned char *buf, size_t capacity, size_t *length);", n, n, q,
+                  type.c_str());
         out.Linef("/* Encodes packet %s and sends it: all bytes over TCP, one datagram over UDP. */", q);
         out.Linef("%s_API int %s_send_%s(dravolint_socket *sock, %s *packet);", n, n, q, type.c_str());
         out.Line();
     }
     out.Line("/* Decodes exactly one packet from the length bytes at buf into *packet. */");
-    out.Linef("%s_API int %s_decode(const unsigned char *buf, size_t length, %s *packet);", n, n, UnionStruct(layout).c_str());
+    out.Linef("%s_API int %s_decode(const unsigned char *buf, size_t length, %s *packet);", n, n,
+              UnionStruct(layout).c_str());
     out.Line("/* Receives one packet: over TCP reads the header, then exactly the bytes its length");
     out.Line(" * roles announce; over UDP takes one datagram. After a failure over TCP the stream's");
     out.Line(" * position is lost: close the connection. */");
@@ -137,12 +171,13 @@ void WritePrototypes(const ProtocolLayout& layout, CodeText& out)
     out.Linef("%s_API int %s_print(FILE *out, const %s *packet);", n, n, UnionStruct(layout).c_str());
 }
 
-} // namespace
+}  // namespace
 
 void WriteApiHeader(const ProtocolLayout& layout, CodeText& out)
 {
     std::string guard = layout.name + "_API_H";
-    out.Linef("/* %s_api.h: encode, send, receive, decode and print the packets of the %s protocol.", layout.name.c_str(), layout.name.c_str());
+    out.Linef("/* %s_api.h: encode, send, receive, decode and print the packets of the %s protocol.",
+              layout.name.c_str(), layout.name.c_str());
     out.Line(" *");
     out.Line(" * Generated by Kestova. Wire format: the header, then the packet's fields in order;");
     out.Line(" * integers big-endian; a run of bit fields packed most significant bit first into");
@@ -156,6 +191,7 @@ void WriteApiHeader(const ProtocolLayout& layout, CodeText& out)
     out.Line("#include <stdint.h>");
     out.Line("#include <stdio.h>");
     out.Line();
+    WriteRuntimeDllMacros(layout, out);
     out.Line("#include \"dravolint.h\"");
     out.Line();
     out.Line("#ifdef __cplusplus");
@@ -177,4 +213,4 @@ void WriteApiHeader(const ProtocolLayout& layout, CodeText& out)
     out.Line("#endif");
 }
 
-} // namespace codegen
+}  // namespace codegen

@@ -4,9 +4,11 @@
 #include <utility>
 #include <vector>
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 typedef unsigned long long ull;
 
@@ -16,14 +18,15 @@ struct Helpers
 {
     bool fixed = false;
     bool zero = false;
-    bool putSized = false;   // TLV texts read with the sized helper but write their own
+    bool putSized = false;  // TLV texts read with the sized helper but write their own
     bool getSized = false;
     bool clamp = false;
     bool text = false;
 
     void Note(const FieldLayout& field)
     {
-        if (field.IsTlvText()) {
+        if (field.IsTlvText())
+        {
             getSized = text = true;
             return;
         }
@@ -51,7 +54,10 @@ Helpers HelpersOf(const ProtocolLayout& layout)
 }
 
 std::string PutCall(unsigned bytes) { return Format("dravolint_put_u%u", bytes * 8); }
-std::string GetCall(unsigned bytes, bool isSigned) { return Format("dravolint_get_%c%u", isSigned ? 's' : 'u', bytes * 8); }
+std::string GetCall(unsigned bytes, bool isSigned)
+{
+    return Format("dravolint_get_%c%u", isSigned ? 's' : 'u', bytes * 8);
+}
 std::string UnsignedType(unsigned bytes) { return Format("uint%u_t", bytes * 8); }
 
 std::string Member(const FieldLayout& field) { return "p->" + field.name; }
@@ -80,10 +86,12 @@ bool EndsWithZero(TextEnd end) { return end == TextEnd::Zero || end == TextEnd::
 class ListWriter
 {
 public:
-    ListWriter(const ProtocolLayout& layout, const ListLayout& list, std::string suffix,
-               std::string type, std::string label)
-        : layout_(layout), list_(list), suffix_(std::move(suffix)), type_(std::move(type)),
-          label_(std::move(label)), n_(layout.name) {}
+    ListWriter(const ProtocolLayout& layout, const ListLayout& list, std::string suffix, std::string type,
+               std::string label)
+        : layout_(layout), list_(list), suffix_(std::move(suffix)), type_(std::move(type)), label_(std::move(label)),
+          n_(layout.name)
+    {
+    }
 
     void WritePut(CodeText& out) const
     {
@@ -143,7 +151,8 @@ private:
     void DeclareIndex(CodeText& out) const
     {
         for (const FieldLayout& field : list_.fields)
-            if (field.kind == FieldKind::TextArray) {
+            if (field.kind == FieldKind::TextArray)
+            {
                 out.Line("size_t i;");
                 return;
             }
@@ -164,11 +173,12 @@ private:
         return "(size_t)" + Member(list_.fields[field.countField]);
     }
 
-    void CheckCount(const FieldLayout& field, CodeText& out) const
+    // DRAVOLINT_E_RANGE when the related field at index exceeds max.
+    void CheckRelated(int index, ull max, CodeText& out) const
     {
-        if (field.countField < 0)
+        if (index < 0)
             return;
-        std::string test = OutOfRange(list_.fields[field.countField], field.maxCount);
+        std::string test = OutOfRange(list_.fields[index], max);
         if (test.empty())
             return;
         out.Linef("if (%s)", test.c_str());
@@ -190,11 +200,14 @@ private:
 
     void TextField(const FieldLayout& field, const char* verb, CodeText& out) const
     {
-        if (field.kind == FieldKind::Text) {
+        if (field.kind == FieldKind::Text)
+        {
             Try(out, n_, TextCall(field, verb, Member(field)));
             return;
         }
-        CheckCount(field, out);
+        CheckRelated(field.countField, field.maxCount, out);
+        // Checked here too, as no text of an empty run would check it.
+        CheckRelated(field.lengthField, field.maxLength, out);
         out.Open("for (i = 0; i < " + Count(field) + "; ++i)");
         Try(out, n_, TextCall(field, verb, Member(field) + "[i]"));
         out.Close();
@@ -203,14 +216,20 @@ private:
     void PutField(const FieldLayout& field, CodeText& out) const
     {
         const char* m = field.name.c_str();
-        if (field.kind == FieldKind::Integer) {
-            std::string value = field.isSigned ? "(" + UnsignedType(field.bytes) + ")p->" + field.name : "p->" + field.name;
+        if (field.kind == FieldKind::Integer)
+        {
+            std::string value =
+                field.isSigned ? "(" + UnsignedType(field.bytes) + ")p->" + field.name : "p->" + field.name;
             Try(out, n_, Format("%s(w, %s)", PutCall(field.bytes).c_str(), value.c_str()));
-        } else if (field.kind == FieldKind::Bits) {
+        }
+        else if (field.kind == FieldKind::Bits)
+        {
             Try(out, n_, Format("dravolint_put_bits(w, p->%s, %u)", m, field.bits));
             if (field.lastBitOfRun)
                 Try(out, n_, "dravolint_put_align(w)");
-        } else {
+        }
+        else
+        {
             TextField(field, "put", out);
         }
     }
@@ -218,14 +237,19 @@ private:
     void GetField(const FieldLayout& field, CodeText& out) const
     {
         const char* m = field.name.c_str();
-        if (field.kind == FieldKind::Integer) {
+        if (field.kind == FieldKind::Integer)
+        {
             Try(out, n_, Format("%s(r, &p->%s)", GetCall(field.bytes, field.isSigned).c_str(), m));
-        } else if (field.kind == FieldKind::Bits) {
+        }
+        else if (field.kind == FieldKind::Bits)
+        {
             Try(out, n_, Format("dravolint_get_bits(r, &bits, %u)", field.bits));
             out.Linef("p->%s = (%s)bits;", m, CTypeOf(field));
             if (field.lastBitOfRun)
                 Try(out, n_, "dravolint_get_align(r)");
-        } else {
+        }
+        else
+        {
             TextField(field, "get", out);
         }
     }
@@ -238,16 +262,21 @@ private:
         const char* m = field.name.c_str();
         out.Open(Format("if (p->has_%s)", m));
         std::string length = Format("%uu", field.bytes);
-        if (field.IsTlvText()) {
+        if (field.IsTlvText())
+        {
             out.Linef("size_t n = dravolint_strnlen(p->%s, %lluu);", m, static_cast<ull>(field.maxLength));
             length = "n";
         }
-        Try(out, n_, Format("%s(w, (%s)0x%Xu)", PutCall(TagBytes()).c_str(), UnsignedType(TagBytes()).c_str(), field.tag));
-        Try(out, n_, Format("%s(w, (%s)%s)", PutCall(LengthBytes()).c_str(), UnsignedType(LengthBytes()).c_str(), length.c_str()));
+        Try(out, n_,
+            Format("%s(w, (%s)0x%Xu)", PutCall(TagBytes()).c_str(), UnsignedType(TagBytes()).c_str(), field.tag));
+        Try(out, n_,
+            Format("%s(w, (%s)%s)", PutCall(LengthBytes()).c_str(), UnsignedType(LengthBytes()).c_str(),
+                   length.c_str()));
         if (field.IsTlvText())
             Try(out, n_, Format("dravolint_put_bytes(w, p->%s, n)", m));
         else if (field.isSigned)
-            Try(out, n_, Format("%s(w, (%s)p->%s)", PutCall(field.bytes).c_str(), UnsignedType(field.bytes).c_str(), m));
+            Try(out, n_,
+                Format("%s(w, (%s)p->%s)", PutCall(field.bytes).c_str(), UnsignedType(field.bytes).c_str(), m));
         else
             Try(out, n_, Format("%s(w, p->%s)", PutCall(field.bytes).c_str(), m));
         out.Close();
@@ -284,12 +313,16 @@ private:
         const char* m = field.name.c_str();
         out.Linef("case 0x%Xu:", field.tag);
         out.Indent();
-        if (field.IsTlvText()) {
+        if (field.IsTlvText())
+        {
             out.Linef("if (p->has_%s)", m);
             out.Line("\treturn DRAVOLINT_E_FORMAT;");
-            Try(out, n_, Format("%s_get_sized(r, p->%s, (uint64_t)length, %lluu, 0)", n_.c_str(), m,
-                      static_cast<ull>(field.maxLength)));
-        } else {
+            Try(out, n_,
+                Format("%s_get_sized(r, p->%s, (uint64_t)length, %lluu, 0)", n_.c_str(), m,
+                       static_cast<ull>(field.maxLength)));
+        }
+        else
+        {
             out.Linef("if (p->has_%s || (uint64_t)length != %uu)", m, field.bytes);
             out.Line("\treturn DRAVOLINT_E_FORMAT;");
             Try(out, n_, Format("%s(r, &p->%s)", GetCall(field.bytes, field.isSigned).c_str(), m));
@@ -303,35 +336,44 @@ private:
     {
         ull max = field.maxLength;
         if (IsRelated(field.end) && !field.IsTlvText())
-            return Format("%s_clamp((uint64_t)%s, %lluu)", n_.c_str(), Member(list_.fields[field.lengthField]).c_str(), max);
+            return Format("%s_clamp((uint64_t)%s, %lluu)", n_.c_str(), Member(list_.fields[field.lengthField]).c_str(),
+                          max);
         return Format("dravolint_strnlen(%s, %lluu)", text.c_str(), max);
     }
 
     void PrintValue(const FieldLayout& field, CodeText& out) const
     {
         std::string label = label_ + field.name;
-        if (field.IsText() || field.IsTlvText()) {
+        if (field.IsText() || field.IsTlvText())
+        {
             out.Linef("%s_print_text(out, \"%s\", -1, p->%s, %s);", n_.c_str(), label.c_str(), field.name.c_str(),
                       TextLength(field, Member(field)).c_str());
-        } else if (field.isSigned) {
+        }
+        else if (field.isSigned)
+        {
             out.Line("fprintf(out, \"\\t" + label + " = %\" PRId64 \"\\n\", (int64_t)p->" + field.name + ");");
-        } else {
+        }
+        else
+        {
             out.Line("fprintf(out, \"\\t" + label + " = %\" PRIu64 \"\\n\", (uint64_t)p->" + field.name + ");");
         }
     }
 
     void PrintField(const FieldLayout& field, CodeText& out) const
     {
-        if (field.kind == FieldKind::TextArray) {
+        if (field.kind == FieldKind::TextArray)
+        {
             std::string count = field.countField < 0 ? Count(field)
-                : Format("%s_clamp((uint64_t)%s, %lluu)", n_.c_str(), Member(list_.fields[field.countField]).c_str(),
-                         static_cast<ull>(field.maxCount));
+                                                     : Format("%s_clamp((uint64_t)%s, %lluu)", n_.c_str(),
+                                                              Member(list_.fields[field.countField]).c_str(),
+                                                              static_cast<ull>(field.maxCount));
             out.Line("for (i = 0; i < " + count + "; ++i)");
             out.Linef("\t%s_print_text(out, \"%s%s\", (long)i, p->%s[i], %s);", n_.c_str(), label_.c_str(),
                       field.name.c_str(), field.name.c_str(), TextLength(field, Member(field) + "[i]").c_str());
             return;
         }
-        if (field.kind != FieldKind::Tlv) {
+        if (field.kind != FieldKind::Tlv)
+        {
             PrintValue(field, out);
             return;
         }
@@ -345,16 +387,17 @@ private:
 
     const ProtocolLayout& layout_;
     const ListLayout& list_;
-    std::string suffix_;   // "header" or the packet's name
-    std::string type_;     // the struct's name
-    std::string label_;    // printed before each field's name
-    std::string n_;        // the project's name
+    std::string suffix_;  // "header" or the packet's name
+    std::string type_;    // the struct's name
+    std::string label_;   // printed before each field's name
+    std::string n_;       // the project's name
 };
 
 void WriteTextHelpers(const ProtocolLayout& layout, const Helpers& helpers, CodeText& out)
 {
     const char* n = layout.name.c_str();
-    if (helpers.fixed) {
+    if (helpers.fixed)
+    {
         out.Line("/* A fixed text: its bytes up to the first 0, padded with 0 to exactly max bytes. */");
         out.Linef("static int %s_put_fixed(dravolint_writer *w, const char *text, size_t max)", n);
         out.Open("");
@@ -371,7 +414,8 @@ void WriteTextHelpers(const ProtocolLayout& layout, const Helpers& helpers, Code
         out.Close();
         out.Line();
     }
-    if (helpers.zero) {
+    if (helpers.zero)
+    {
         out.Line("/* A text that ends at a 0 byte. */");
         out.Linef("static int %s_put_zero_ended(dravolint_writer *w, const char *text, size_t max)", n);
         out.Open("");
@@ -387,8 +431,10 @@ void WriteTextHelpers(const ProtocolLayout& layout, const Helpers& helpers, Code
     }
     if (helpers.putSized || helpers.getSized)
         out.Line("/* A text whose length another field gives, with a 0 byte after it when zero is set. */");
-    if (helpers.putSized) {
-        out.Linef("static int %s_put_sized(dravolint_writer *w, const char *text, uint64_t length, size_t max, int zero)", n);
+    if (helpers.putSized)
+    {
+        out.Linef(
+            "static int %s_put_sized(dravolint_writer *w, const char *text, uint64_t length, size_t max, int zero)", n);
         out.Open("");
         out.Line("if (length > max)");
         out.Line("\treturn DRAVOLINT_E_RANGE;");
@@ -397,7 +443,8 @@ void WriteTextHelpers(const ProtocolLayout& layout, const Helpers& helpers, Code
         out.Close();
         out.Line();
     }
-    if (helpers.getSized) {
+    if (helpers.getSized)
+    {
         out.Linef("static int %s_get_sized(dravolint_reader *r, char *text, uint64_t length, size_t max, int zero)", n);
         out.Open("");
         out.Line("uint8_t end = 0;");
@@ -416,7 +463,8 @@ void WriteTextHelpers(const ProtocolLayout& layout, const Helpers& helpers, Code
 void WritePrintHelpers(const ProtocolLayout& layout, const Helpers& helpers, CodeText& out)
 {
     const char* n = layout.name.c_str();
-    if (helpers.clamp) {
+    if (helpers.clamp)
+    {
         out.Line("/* A count or length for printing, never beyond its array. */");
         out.Linef("static size_t %s_clamp(uint64_t value, size_t max)", n);
         out.Open("");
@@ -427,7 +475,8 @@ void WritePrintHelpers(const ProtocolLayout& layout, const Helpers& helpers, Cod
     if (!helpers.text)
         return;
     out.Line("/* A text in double quotes; bytes outside printable ASCII as \\xNN. */");
-    out.Linef("static void %s_print_text(FILE *out, const char *label, long index, const char *text, size_t length)", n);
+    out.Linef("static void %s_print_text(FILE *out, const char *label, long index, const char *text, size_t length)",
+              n);
     out.Open("");
     out.Line("size_t i;");
     out.Line("if (index < 0)");
@@ -448,10 +497,7 @@ void WritePrintHelpers(const ProtocolLayout& layout, const Helpers& helpers, Cod
     out.Line();
 }
 
-std::string HeaderMember(const ProtocolLayout& layout, int index)
-{
-    return layout.header.fields[index].name;
-}
+std::string HeaderMember(const ProtocolLayout& layout, int index) { return layout.header.fields[index].name; }
 
 // Writes the type and length roles before the header is encoded.
 void WriteFillRoles(const ProtocolLayout& layout, CodeText& out)
@@ -472,14 +518,15 @@ void WriteFillRoles(const ProtocolLayout& layout, CodeText& out)
     if (layout.headerLengthField >= 0)
         out.Linef("h->%s = (%s)%s_HEADER_SIZE;", HeaderMember(layout, layout.headerLengthField).c_str(),
                   CTypeOf(layout.header.fields[layout.headerLengthField]), n);
-    std::pair<int, std::string> lengths[] = {
-        {layout.bodyLengthField, "body"},
-        {layout.totalLengthField, Format("(%s_HEADER_SIZE + body)", n)}};
-    for (const auto& length : lengths) {
+    std::pair<int, std::string> lengths[] = {{layout.bodyLengthField, "body"},
+                                             {layout.totalLengthField, Format("(%s_HEADER_SIZE + body)", n)}};
+    for (const auto& length : lengths)
+    {
         if (length.first < 0)
             continue;
         const FieldLayout& field = layout.header.fields[length.first];
-        if (field.MaxValue() < layout.maxPacketBytes) {
+        if (field.MaxValue() < layout.maxPacketBytes)
+        {
             out.Linef("if ((uint64_t)%s > %lluu)", length.second.c_str(), static_cast<ull>(field.MaxValue()));
             out.Line("\treturn DRAVOLINT_E_RANGE;");
         }
@@ -499,11 +546,13 @@ void WritePacketEnd(const ProtocolLayout& layout, CodeText& out)
     if (layout.headerLengthField < 0 && !layout.HasLengthRole())
         out.Line("(void)h;");
     out.Line("*end = length;");
-    if (layout.headerLengthField >= 0) {
+    if (layout.headerLengthField >= 0)
+    {
         out.Linef("if ((uint64_t)h->%s != %s_HEADER_SIZE)", HeaderMember(layout, layout.headerLengthField).c_str(), n);
         out.Line("\treturn DRAVOLINT_E_LENGTH;");
     }
-    if (layout.totalLengthField >= 0) {
+    if (layout.totalLengthField >= 0)
+    {
         std::string total = "(uint64_t)h->" + HeaderMember(layout, layout.totalLengthField);
         out.Linef("if (%s < %s_HEADER_SIZE)", total.c_str(), n);
         out.Line("\treturn DRAVOLINT_E_LENGTH;");
@@ -511,15 +560,20 @@ void WritePacketEnd(const ProtocolLayout& layout, CodeText& out)
         out.Line("\treturn DRAVOLINT_E_TRUNCATED;");
         out.Linef("*end = (size_t)h->%s;", HeaderMember(layout, layout.totalLengthField).c_str());
     }
-    if (layout.bodyLengthField >= 0) {
+    if (layout.bodyLengthField >= 0)
+    {
         std::string body = "(uint64_t)h->" + HeaderMember(layout, layout.bodyLengthField);
-        if (layout.totalLengthField >= 0) {
+        if (layout.totalLengthField >= 0)
+        {
             out.Linef("if (%s != *end - %s_HEADER_SIZE)", body.c_str(), n);
             out.Line("\treturn DRAVOLINT_E_LENGTH;");
-        } else {
+        }
+        else
+        {
             out.Linef("if (%s > length - %s_HEADER_SIZE)", body.c_str(), n);
             out.Line("\treturn DRAVOLINT_E_TRUNCATED;");
-            out.Linef("*end = %s_HEADER_SIZE + (size_t)h->%s;", n, HeaderMember(layout, layout.bodyLengthField).c_str());
+            out.Linef("*end = %s_HEADER_SIZE + (size_t)h->%s;", n,
+                      HeaderMember(layout, layout.bodyLengthField).c_str());
         }
     }
     out.Line("return DRAVOLINT_OK;");
@@ -530,23 +584,30 @@ void WritePacketEnd(const ProtocolLayout& layout, CodeText& out)
 void WriteEncoders(const ProtocolLayout& layout, CodeText& out)
 {
     const char* n = layout.name.c_str();
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         const char* q = packet.name.c_str();
         std::string type = PacketStruct(layout, packet);
-        out.Linef("int %s_encode_%s(%s *packet, unsigned char *buf, size_t capacity, size_t *length)", n, q, type.c_str());
+        out.Linef("int %s_encode_%s(%s *packet, unsigned char *buf, size_t capacity, size_t *length)", n, q,
+                  type.c_str());
         out.Open("");
         out.Line("dravolint_writer w;");
         out.Line("size_t body;");
         out.Line("if (packet == NULL || buf == NULL || length == NULL)");
         out.Line("\treturn DRAVOLINT_E_ARGUMENT;");
         out.Line("*length = 0;");
-        out.Linef("if (capacity < %s_HEADER_SIZE)", n);
-        out.Line("\treturn DRAVOLINT_E_SPACE;");
+        // Without a header the test would compare an unsigned value with 0.
+        if (layout.header.maxBytes > 0)
+        {
+            out.Linef("if (capacity < %s_HEADER_SIZE)", n);
+            out.Line("\treturn DRAVOLINT_E_SPACE;");
+        }
         out.Line("/* The body first: the header's length roles depend on it. */");
         out.Linef("dravolint_writer_init(&w, buf + %s_HEADER_SIZE, capacity - %s_HEADER_SIZE);", n, n);
         Try(out, layout.name, Format("%s_put_%s(&w, packet)", n, q));
         out.Line("body = w.position;");
-        Try(out, layout.name, Format("%s_fill_roles(&packet->header, %s, body)", n, TypeConstant(layout, packet).c_str()));
+        Try(out, layout.name,
+            Format("%s_fill_roles(&packet->header, %s, body)", n, TypeConstant(layout, packet).c_str()));
         out.Linef("dravolint_writer_init(&w, buf, %s_HEADER_SIZE);", n);
         Try(out, layout.name, Format("%s_put_header(&w, &packet->header)", n));
         out.Linef("*length = %s_HEADER_SIZE + body;", n);
@@ -577,12 +638,14 @@ void WriteEncoders(const ProtocolLayout& layout, CodeText& out)
 void WriteDispatch(const ProtocolLayout& layout, CodeText& out, const std::string& subject,
                    void (*body)(const ProtocolLayout&, const PacketLayout&, CodeText&))
 {
-    if (layout.typeField < 0) {
+    if (layout.typeField < 0)
+    {
         body(layout, layout.packets.front(), out);
         return;
     }
     out.Line("switch (" + subject + ") {");
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         out.Line("case " + TypeConstant(layout, packet) + ":");
         out.Indent();
         body(layout, packet, out);
@@ -598,7 +661,8 @@ void DecodeCase(const ProtocolLayout& layout, const PacketLayout& packet, CodeTe
 {
     out.Line("packet->type = " + TypeConstant(layout, packet) + ";");
     out.Line("packet->as." + packet.name + ".header = header;");
-    Try(out, layout.name, Format("%s_get_%s(&r, &packet->as.%s)", layout.name.c_str(), packet.name.c_str(), packet.name.c_str()));
+    Try(out, layout.name,
+        Format("%s_get_%s(&r, &packet->as.%s)", layout.name.c_str(), packet.name.c_str(), packet.name.c_str()));
 }
 
 void WriteDecode(const ProtocolLayout& layout, CodeText& out)
@@ -639,17 +703,23 @@ void WriteFrameLength(const ProtocolLayout& layout, CodeText& out)
     out.Line(HeaderStruct(layout) + " header;");
     out.Linef("dravolint_reader_init(&r, head, %s_HEADER_SIZE);", n);
     Try(out, layout.name, Format("%s_get_header(&r, &header)", n));
-    if (layout.totalLengthField >= 0) {
+    if (layout.totalLengthField >= 0)
+    {
         std::string total = "(uint64_t)header." + HeaderMember(layout, layout.totalLengthField);
         out.Linef("if (%s < %s_HEADER_SIZE || %s > %s_MAX_PACKET_SIZE)", total.c_str(), n, total.c_str(), n);
         out.Line("\treturn DRAVOLINT_E_LENGTH;");
         out.Linef("*frame = (size_t)header.%s;", HeaderMember(layout, layout.totalLengthField).c_str());
-    } else if (layout.bodyLengthField >= 0) {
+    }
+    else if (layout.bodyLengthField >= 0)
+    {
         std::string body = "(uint64_t)header." + HeaderMember(layout, layout.bodyLengthField);
         out.Linef("if (%s > %s_MAX_PACKET_SIZE - %s_HEADER_SIZE)", body.c_str(), n, n);
         out.Line("\treturn DRAVOLINT_E_LENGTH;");
-        out.Linef("*frame = %s_HEADER_SIZE + (size_t)header.%s;", n, HeaderMember(layout, layout.bodyLengthField).c_str());
-    } else {
+        out.Linef("*frame = %s_HEADER_SIZE + (size_t)header.%s;", n,
+                  HeaderMember(layout, layout.bodyLengthField).c_str());
+    }
+    else
+    {
         std::string subject = layout.typeField >= 0 ? "header." + HeaderMember(layout, layout.typeField) : "";
         WriteDispatch(layout, out, subject, FixedFrameCase);
     }
@@ -675,9 +745,12 @@ void WriteRecv(const ProtocolLayout& layout, CodeText& out)
     out.Linef("buf = (unsigned char *)malloc(%s_MAX_PACKET_SIZE%s);", n, layout.udp ? " + 1" : "");
     out.Line("if (buf == NULL)");
     out.Line("\treturn DRAVOLINT_E_MEMORY;");
-    if (layout.udp) {
+    if (layout.udp)
+    {
         out.Linef("status = dravolint_recv_datagram(sock, buf, %s_MAX_PACKET_SIZE + 1, &length);", n);
-    } else {
+    }
+    else
+    {
         out.Linef("status = dravolint_recv_exact(sock, buf, %s_HEADER_SIZE);", n);
         out.Line("if (status == DRAVOLINT_OK)");
         out.Linef("\tstatus = %s_frame_length(buf, &length);", n);
@@ -700,7 +773,8 @@ void WritePrint(const ProtocolLayout& layout, CodeText& out)
     out.Line("if (out == NULL || packet == NULL)");
     out.Line("\treturn DRAVOLINT_E_ARGUMENT;");
     out.Line("switch (packet->type) {");
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         const char* q = packet.name.c_str();
         out.Line("case " + TypeConstant(layout, packet) + ":");
         out.Indent();
@@ -716,12 +790,13 @@ void WritePrint(const ProtocolLayout& layout, CodeText& out)
     out.Close();
 }
 
-} // namespace
+}  // namespace
 
 void WriteApiSource(const ProtocolLayout& layout, CodeText& out)
 {
     const char* n = layout.name.c_str();
-    out.Linef("/* %s_api.c: encoders, decoders, transport and printing of the %s protocol. Generated by Kestova. */", n, n);
+    out.Linef("/* %s_api.c: encoders, decoders, transport and printing of the %s protocol. Generated by Kestova. */", n,
+              n);
     out.Linef("#include \"%s_api.h\"", n);
     out.Line();
     out.Line("#include <inttypes.h>");
@@ -729,7 +804,8 @@ void WriteApiSource(const ProtocolLayout& layout, CodeText& out)
     out.Line("#include <string.h>");
     out.Line();
     out.Line("/* Returns from the calling function on the first failed step. */");
-    out.Linef("#define %s_TRY(call) do { int status_ = (call); if (status_ != DRAVOLINT_OK) return status_; } while (0)", n);
+    out.Linef(
+        "#define %s_TRY(call) do { int status_ = (call); if (status_ != DRAVOLINT_OK) return status_; } while (0)", n);
     out.Line();
     Helpers helpers = HelpersOf(layout);
     WriteTextHelpers(layout, helpers, out);
@@ -738,7 +814,8 @@ void WriteApiSource(const ProtocolLayout& layout, CodeText& out)
     lists.emplace_back(layout, layout.header, "header", HeaderStruct(layout), "header.");
     for (const PacketLayout& packet : layout.packets)
         lists.emplace_back(layout, packet.body, packet.name, PacketStruct(layout, packet), "");
-    for (const ListWriter& list : lists) {
+    for (const ListWriter& list : lists)
+    {
         list.WritePut(out);
         out.Line();
         list.WriteGet(out);
@@ -754,4 +831,4 @@ void WriteApiSource(const ProtocolLayout& layout, CodeText& out)
     WritePrint(layout, out);
 }
 
-} // namespace codegen
+}  // namespace codegen

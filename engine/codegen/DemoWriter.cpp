@@ -5,9 +5,11 @@
 #include <utility>
 #include <vector>
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 typedef unsigned long long ull;
 
@@ -88,7 +90,8 @@ private:
         std::string seed = Format("%uu", index + static_cast<unsigned>(sample));
         if (field.role != FIELD_NORMAL_DATA)
             return;
-        switch (field.kind) {
+        switch (field.kind)
+        {
         case FieldKind::Integer:
         case FieldKind::Bits:
             lines.push_back(member + " = " + IntegerValue(field, index, sample) + ";");
@@ -96,7 +99,8 @@ private:
         case FieldKind::Text:
             lines.push_back(Fill(member, TextLength(field, sample), seed));
             break;
-        case FieldKind::TextArray: {
+        case FieldKind::TextArray:
+        {
             ull count = field.countField >= 0 ? RelatedValue(list_.fields[field.countField], sample)
                                               : static_cast<ull>(field.maxCount);
             if (count == 0)
@@ -127,7 +131,8 @@ void WriteSampleFunction(const ListLayout& list, const std::string& project, con
     SampleWriter writer(list, project);
     std::vector<std::string> samples[kSamples];
     bool any = false;
-    for (int s = 0; s < kSamples; ++s) {
+    for (int s = 0; s < kSamples; ++s)
+    {
         samples[s] = writer.Statements(s);
         any = any || !samples[s].empty();
     }
@@ -137,18 +142,19 @@ void WriteSampleFunction(const ListLayout& list, const std::string& project, con
         out.Line("size_t i;");
     if (!before.empty())
         out.Line(before);
-    if (!any) {
+    if (!any)
+    {
         out.Line("(void)p;");
         out.Line("(void)sample;");
         out.Close();
         out.Line();
         return;
     }
-    static const char* const kCases[kSamples] = {"case 0: /* typical values */",
-                                                  "case 1: /* every maximum */",
-                                                  "default: /* every minimum */"};
+    static const char* const kCases[kSamples] = {"case 0: /* typical values */", "case 1: /* every maximum */",
+                                                 "default: /* every minimum */"};
     out.Line("switch (sample) {");
-    for (int s = 0; s < kSamples; ++s) {
+    for (int s = 0; s < kSamples; ++s)
+    {
         out.Line(kCases[s]);
         out.Indent();
         for (const std::string& line : samples[s])
@@ -161,11 +167,21 @@ void WriteSampleFunction(const ListLayout& list, const std::string& project, con
     out.Line();
 }
 
-void WriteSamples(const ProtocolLayout& layout, CodeText& out)
+// The samples fill every text, and only texts, with the fill helper.
+bool HasTexts(const ProtocolLayout& layout)
 {
-    const char* n = layout.name.c_str();
+    auto text = [](const FieldLayout& field) { return field.IsText() || field.IsTlvText(); };
+    if (std::any_of(layout.header.fields.begin(), layout.header.fields.end(), text))
+        return true;
+    return std::any_of(layout.packets.begin(), layout.packets.end(),
+                       [&](const PacketLayout& packet)
+                       { return std::any_of(packet.body.fields.begin(), packet.body.fields.end(), text); });
+}
+
+void WriteFill(const ProtocolLayout& layout, CodeText& out)
+{
     out.Line("/* Letters, so that every text kind can carry them. */");
-    out.Linef("static void %s_demo_fill(char *text, size_t length, unsigned seed)", n);
+    out.Linef("static void %s_demo_fill(char *text, size_t length, unsigned seed)", layout.name.c_str());
     out.Open("");
     out.Line("size_t i;");
     out.Line("for (i = 0; i < length; ++i)");
@@ -173,19 +189,26 @@ void WriteSamples(const ProtocolLayout& layout, CodeText& out)
     out.Line("text[length] = '\\0';");
     out.Close();
     out.Line();
+}
+
+void WriteSamples(const ProtocolLayout& layout, CodeText& out)
+{
+    const char* n = layout.name.c_str();
+    if (HasTexts(layout))
+        WriteFill(layout, out);
     // Packet names only ever follow "_sample_", so they cannot meet the demo's own names.
     WriteSampleFunction(layout.header, layout.name, layout.name + "_sample_header", HeaderStruct(layout), "", out);
     for (const PacketLayout& packet : layout.packets)
         WriteSampleFunction(packet.body, layout.name, layout.name + "_sample_" + packet.name,
-                            PacketStruct(layout, packet),
-                            layout.name + "_sample_header(&p->header, sample);", out);
+                            PacketStruct(layout, packet), layout.name + "_sample_header(&p->header, sample);", out);
     out.Linef("/* Sample index: packet index / %s_DEMO_SAMPLES, sample index %% %s_DEMO_SAMPLES. */", n, n);
     out.Linef("static void %s_demo_sample(%s *packet, int index)", n, UnionStruct(layout).c_str());
     out.Open("");
     out.Linef("int sample = index %% %s_DEMO_SAMPLES;", n);
     out.Line("memset(packet, 0, sizeof *packet);");
     out.Linef("switch (index / %s_DEMO_SAMPLES) {", n);
-    for (std::size_t i = 0; i < layout.packets.size(); ++i) {
+    for (std::size_t i = 0; i < layout.packets.size(); ++i)
+    {
         const PacketLayout& packet = layout.packets[i];
         out.Linef("case %u:", static_cast<unsigned>(i));
         out.Indent();
@@ -205,7 +228,8 @@ void WriteSamples(const ProtocolLayout& layout, CodeText& out)
 void WriteByType(const ProtocolLayout& layout, const char* verb, const char* arguments, CodeText& out)
 {
     out.Line("switch (packet->type) {");
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         out.Line("case " + TypeConstant(layout, packet) + ":");
         out.Linef("\treturn %s_%s_%s(%s&packet->as.%s%s);", layout.name.c_str(), verb, packet.name.c_str(),
                   verb[0] == 's' ? "sock, " : "", packet.name.c_str(), arguments);
@@ -219,7 +243,8 @@ void WriteExchange(const ProtocolLayout& layout, CodeText& out)
 {
     const char* n = layout.name.c_str();
     std::string type = UnionStruct(layout);
-    out.Linef("static int %s_demo_encode(%s *packet, unsigned char *buf, size_t capacity, size_t *length)", n, type.c_str());
+    out.Linef("static int %s_demo_encode(%s *packet, unsigned char *buf, size_t capacity, size_t *length)", n,
+              type.c_str());
     out.Open("");
     WriteByType(layout, "encode", ", buf, capacity, length", out);
     out.Close();
@@ -253,14 +278,16 @@ void WriteServer(const ProtocolLayout& layout, CodeText& out)
     out.Line("int index, intact = 0;");
     out.Linef("int status = dravolint_listen(&listener, %s_PROTOCOL, address, port);", n);
     out.Open("if (status != DRAVOLINT_OK)");
-    out.Line("fprintf(stderr, \"server: cannot listen on port %u: %s\\n\", (unsigned)port, dravolint_status_text(status));");
+    out.Line(
+        "fprintf(stderr, \"server: cannot listen on port %u: %s\\n\", (unsigned)port, dravolint_status_text(status));");
     out.Line("return 1;");
     out.Close();
     out.Line("dravolint_local_port(&listener, &port);");
     out.Line("printf(\"listening on port %u\\n\", (unsigned)port);");
     out.Line("fflush(stdout);");
     out.Linef("dravolint_set_timeout(&listener, %s_DEMO_WAIT_MS);", n);
-    if (!layout.udp) {
+    if (!layout.udp)
+    {
         out.Line("status = dravolint_accept(&listener, &peer);");
         out.Open("if (status != DRAVOLINT_OK)");
         out.Line("fprintf(stderr, \"server: no client: %s\\n\", dravolint_status_text(status));");
@@ -308,7 +335,8 @@ void WriteClient(const ProtocolLayout& layout, CodeText& out)
     out.Line("int index, intact = 0;");
     out.Linef("int status = dravolint_connect(&sock, %s_PROTOCOL, host, port);", n);
     out.Open("if (status != DRAVOLINT_OK)");
-    out.Line("fprintf(stderr, \"client: cannot reach %s port %u: %s\\n\", host, (unsigned)port, dravolint_status_text(status));");
+    out.Line("fprintf(stderr, \"client: cannot reach %s port %u: %s\\n\", host, (unsigned)port, "
+             "dravolint_status_text(status));");
     out.Line("return 1;");
     out.Close();
     out.Linef("for (index = 0; index < %s_DEMO_COUNT; ++index) {", n);
@@ -351,9 +379,11 @@ void WriteMain(const ProtocolLayout& layout, CodeText& out)
     out.Open("");
     out.Line("unsigned short port = 0;");
     out.Line("int server, result;");
-    out.Linef("server = argc >= 3 && argc <= 4 && strcmp(argv[1], \"server\") == 0 && %s_demo_port(argv[2], &port);", n);
+    out.Linef("server = argc >= 3 && argc <= 4 && strcmp(argv[1], \"server\") == 0 && %s_demo_port(argv[2], &port);",
+              n);
     out.Linef("if (!server && !(argc == 4 && strcmp(argv[1], \"client\") == 0 && %s_demo_port(argv[3], &port))) {", n);
-    out.Linef("\tfprintf(stderr, \"usage: %s_demo server PORT [ADDRESS]\\n       %s_demo client HOST PORT\\n\");", n, n);
+    out.Linef("\tfprintf(stderr, \"usage: %s_demo server PORT [ADDRESS]\\n       %s_demo client HOST PORT\\n\");", n,
+              n);
     out.Line("\treturn 2;");
     out.Line("}");
     out.Open("if (dravolint_startup() != DRAVOLINT_OK)");
@@ -369,7 +399,7 @@ void WriteMain(const ProtocolLayout& layout, CodeText& out)
     out.Close();
 }
 
-} // namespace
+}  // namespace
 
 void WriteDemo(const ProtocolLayout& layout, CodeText& out)
 {
@@ -400,4 +430,4 @@ void WriteDemo(const ProtocolLayout& layout, CodeText& out)
     WriteMain(layout, out);
 }
 
-} // namespace codegen
+}  // namespace codegen

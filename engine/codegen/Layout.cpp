@@ -1,19 +1,20 @@
 // Layout.cpp: resolves a validated design into the wire layouts the generators write from.
 #include "Layout.h"
 
+#include "model/WireSize.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 // Decimal text the validator has already accepted.
-std::uint64_t Decimal(const char* text)
-{
-    return std::strtoull(text, nullptr, 10);
-}
+std::uint64_t Decimal(const char* text) { return std::strtoull(text, nullptr, 10); }
 
 TextEnd TextEndOf(const FieldRecord& record)
 {
@@ -47,10 +48,17 @@ private:
         field.name = record.name;
         field.role = record.type;
         ParseDataType(record.dataType, &field.dataType);
-        switch (record.unit) {
-        case UNIT_BIT: ResolveBits(record, field); break;
-        case UNIT_TLV: ResolveTlv(record, field); break;
-        default: ResolveBytes(record, field); break;
+        switch (record.unit)
+        {
+        case UNIT_BIT:
+            ResolveBits(record, field);
+            break;
+        case UNIT_TLV:
+            ResolveTlv(record, field);
+            break;
+        default:
+            ResolveBytes(record, field);
+            break;
         }
         return field;
     }
@@ -69,7 +77,8 @@ private:
 
     void ResolveBytes(const FieldRecord& record, FieldLayout& field) const
     {
-        if (IsIntegerDataType(field.dataType)) {
+        if (IsIntegerDataType(field.dataType))
+        {
             ResolveInteger(field);
             field.minBytes = field.maxBytes = field.bytes;
             return;
@@ -79,18 +88,17 @@ private:
         field.end = TextEndOf(record);
         if (field.end == TextEnd::Related || field.end == TextEnd::RelatedZero)
             field.lengthField = IndexOf(record.relatedLengthField);
-        const std::uint64_t endByte = (field.end == TextEnd::Zero || field.end == TextEnd::RelatedZero) ? 1 : 0;
-        const std::uint64_t minOne = field.end == TextEnd::Fixed ? field.maxLength : endByte;
-        const std::uint64_t maxOne = field.maxLength + endByte;
-        if (field.kind == FieldKind::Text) {
-            field.minBytes = minOne;
-            field.maxBytes = maxOne;
-            return;
-        }
+        if (field.kind == FieldKind::Text)
+            return SetSize(TextWireSize(record, field.maxLength), field);
         field.maxCount = Decimal(record.maxCount);
         field.countField = IndexOf(record.relatedCountField);
-        field.minBytes = field.countField >= 0 ? 0 : field.maxCount * minOne;
-        field.maxBytes = field.maxCount * maxOne;
+        SetSize(TextRunWireSize(record, field.maxLength, field.maxCount), field);
+    }
+
+    static void SetSize(const WireSize& size, FieldLayout& field)
+    {
+        field.minBytes = size.minBytes;
+        field.maxBytes = size.maxBytes;
     }
 
     void ResolveTlv(const FieldRecord& record, FieldLayout& field)
@@ -99,21 +107,24 @@ private:
         ParseHexCode(record.tlvTag, &tag);
         field.kind = FieldKind::Tlv;
         field.tag = tag;
-        if (IsIntegerDataType(field.dataType)) {
+        if (IsIntegerDataType(field.dataType))
+        {
             ResolveInteger(field);
             field.maxLength = field.bytes;
-        } else {
+        }
+        else
+        {
             field.maxLength = Decimal(record.maxLength);
         }
-        field.maxBytes = static_cast<std::uint64_t>(DataTypeByteWidth(protocol_.tlvTagType))
-            + DataTypeByteWidth(protocol_.tlvLengthType) + field.maxLength;
+        SetSize(TlvWireSize(protocol_.tlvTagType, protocol_.tlvLengthType, field.maxLength), field);
         list_.hasTlv = true;
     }
 
     // The earlier field of that name, or -1 when none is named.
     int IndexOf(const char* name) const
     {
-        for (std::size_t i = 0; i < list_.fields.size(); ++i) {
+        for (std::size_t i = 0; i < list_.fields.size(); ++i)
+        {
             if (list_.fields[i].name == name)
                 return static_cast<int>(i);
         }
@@ -125,7 +136,8 @@ private:
     void MarkBitRuns()
     {
         unsigned runBits = 0;
-        for (std::size_t i = 0; i < list_.fields.size(); ++i) {
+        for (std::size_t i = 0; i < list_.fields.size(); ++i)
+        {
             FieldLayout& field = list_.fields[i];
             if (field.kind != FieldKind::Bits)
                 continue;
@@ -141,7 +153,8 @@ private:
 
     void Sum()
     {
-        for (std::size_t i = 0; i < list_.fields.size(); ++i) {
+        for (std::size_t i = 0; i < list_.fields.size(); ++i)
+        {
             FieldLayout& field = list_.fields[i];
             list_.minBytes += field.minBytes;
             list_.maxBytes += field.maxBytes;
@@ -166,9 +179,10 @@ void ResolveTlvTypes(const ProjectRecord& project, ProtocolLayout& layout)
 
 void FindRoles(ProtocolLayout& layout)
 {
-    int* roles[] = {nullptr, &layout.headerLengthField, &layout.bodyLengthField,
-                    &layout.totalLengthField, &layout.typeField};
-    for (std::size_t i = 0; i < layout.header.fields.size(); ++i) {
+    int* roles[] = {nullptr, &layout.headerLengthField, &layout.bodyLengthField, &layout.totalLengthField,
+                    &layout.typeField};
+    for (std::size_t i = 0; i < layout.header.fields.size(); ++i)
+    {
         const int role = layout.header.fields[i].role;
         if (role != FIELD_NORMAL_DATA)
             *roles[role] = static_cast<int>(i);
@@ -180,7 +194,8 @@ void FindRoles(ProtocolLayout& layout)
 void ResolvePackets(const ProjectRecord& project, ProtocolLayout& layout)
 {
     std::uint64_t largestBody = 0;
-    for (INT_PTR i = 0; i < project.packets.GetSize(); ++i) {
+    for (INT_PTR i = 0; i < project.packets.GetSize(); ++i)
+    {
         const PacketRecord& record = project.packets[i];
         PacketLayout packet;
         packet.name = record.name;
@@ -192,7 +207,7 @@ void ResolvePackets(const ProjectRecord& project, ProtocolLayout& layout)
     layout.maxPacketBytes = layout.header.maxBytes + largestBody;
 }
 
-} // namespace
+}  // namespace
 
 std::uint64_t FieldLayout::MaxValue() const
 {
@@ -216,22 +231,29 @@ ProtocolLayout BuildLayout(const ProjectRecord& project)
 
 const char* CTypeOfDataType(int dataType)
 {
-    switch (dataType) {
-    case DATA_UNSIGNED_INT: return "uint32_t";
-    case DATA_SIGNED_INT: return "int32_t";
-    case DATA_SIGNED_CHAR: return "int8_t";
-    case DATA_UNSIGNED_CHAR: return "uint8_t";
-    case DATA_SIGNED_SHORT: return "int16_t";
-    case DATA_UNSIGNED_SHORT: return "uint16_t";
-    case DATA_SIGNED_INT64: return "int64_t";
-    case DATA_UNSIGNED_INT64: return "uint64_t";
-    default: return "char";
+    switch (dataType)
+    {
+    case DATA_UNSIGNED_INT:
+        return "uint32_t";
+    case DATA_SIGNED_INT:
+        return "int32_t";
+    case DATA_SIGNED_CHAR:
+        return "int8_t";
+    case DATA_UNSIGNED_CHAR:
+        return "uint8_t";
+    case DATA_SIGNED_SHORT:
+        return "int16_t";
+    case DATA_UNSIGNED_SHORT:
+        return "uint16_t";
+    case DATA_SIGNED_INT64:
+        return "int64_t";
+    case DATA_UNSIGNED_INT64:
+        return "uint64_t";
+    default:
+        return "char";
     }
 }
 
-const char* CTypeOf(const FieldLayout& field)
-{
-    return CTypeOfDataType(field.dataType);
-}
+const char* CTypeOf(const FieldLayout& field) { return CTypeOfDataType(field.dataType); }
 
-} // namespace codegen
+}  // namespace codegen

@@ -4,20 +4,19 @@
 #include "Identifiers.h"
 #include "ValidationMessages.h"
 #include "model/Vocabulary.h"
+#include "model/WireSize.h"
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const char* const kHeaderList = "header";
 const char* const kPacketList = "packet";
 
-std::string Decimal(std::uint64_t value)
-{
-    return std::to_string(value);
-}
+std::string Decimal(std::uint64_t value) { return std::to_string(value); }
 
 // Digits only, at most nine of them.
 bool ParseCount(const char* text, std::uint64_t* value)
@@ -26,7 +25,8 @@ bool ParseCount(const char* text, std::uint64_t* value)
     if (length == 0 || length > 9)
         return false;
     std::uint64_t result = 0;
-    for (const char* p = text; *p != '\0'; ++p) {
+    for (const char* p = text; *p != '\0'; ++p)
+    {
         if (*p < '0' || *p > '9')
             return false;
         result = result * 10 + static_cast<std::uint64_t>(*p - '0');
@@ -38,10 +38,10 @@ bool ParseCount(const char* text, std::uint64_t* value)
 // What later checks need to know of a field that passed its own checks.
 struct FieldFacts
 {
-    std::uint64_t maxBytes = 0;     // on the wire; bit fields count in their run
-    std::uint64_t maxValue = 0;     // integers: the largest value they hold
-    bool canRelate = false;         // a normal-data integer, usable as a count or length
-    bool fixedSize = true;          // always takes maxBytes on the wire
+    std::uint64_t maxBytes = 0;  // on the wire; bit fields count in their run
+    std::uint64_t maxValue = 0;  // integers: the largest value they hold
+    bool canRelate = false;      // a normal-data integer, usable as a count or length
+    bool fixedSize = true;       // always takes maxBytes on the wire
 };
 
 // One list being checked: the header's fields or one packet's.
@@ -50,9 +50,9 @@ struct ListScope
     ListScope(const FieldRecordArray& list, const char* packetName) : fields(&list), packet(packetName) {}
 
     const FieldRecordArray* fields;
-    const char* packet;             // nullptr for the header
+    const char* packet;  // nullptr for the header
     std::vector<FieldFacts> facts;
-    std::uint64_t bits = 0;         // of the bit run still open
+    std::uint64_t bits = 0;  // of the bit run still open
     std::uint64_t maxBytes = 0;
     bool fixedSize = true;
 
@@ -62,8 +62,7 @@ struct ListScope
 class Validator
 {
 public:
-    Validator(const ProjectRecord& project, CString* line)
-        : m_project(project), m_line(line)
+    Validator(const ProjectRecord& project, CString* line) : m_project(project), m_line(line)
     {
         for (int& role : m_roles)
             role = -1;
@@ -80,8 +79,9 @@ public:
         if (packets == 0)
             return Report(ProjectPlace(), VP_NO_PACKETS);
         if (packets > 1 && m_roles[FIELD_PACKET_TYPE] < 0)
-            return Report(ProjectPlace(), VP_PACKET_TYPE_FIELD_MISSING, { Decimal(packets).c_str() });
-        for (INT_PTR i = 0; i < packets; ++i) {
+            return Report(ProjectPlace(), VP_PACKET_TYPE_FIELD_MISSING, {Decimal(packets).c_str()});
+        for (INT_PTR i = 0; i < packets; ++i)
+        {
             if (!CheckPacket(static_cast<int>(i)))
                 return false;
         }
@@ -96,7 +96,7 @@ private:
         return false;
     }
 
-    ValidationPlace ProjectPlace() const { return { m_project.name, nullptr, nullptr }; }
+    ValidationPlace ProjectPlace() const { return {m_project.name, nullptr, nullptr}; }
 
     bool CheckName(const ValidationPlace& place, const char* name, NameKind kind)
     {
@@ -114,15 +114,15 @@ private:
         const ValidationPlace place = ProjectPlace();
         if (!CheckName(place, m_project.name, NAME_PROJECT))
             return false;
-        if (!TargetPlatformName(m_project.targetPlatform) || !BasedProtocolName(m_project.basedProtocol)
-            || !LibraryTypeName(m_project.libraryType))
+        if (!TargetPlatformName(m_project.targetPlatform) || !BasedProtocolName(m_project.basedProtocol) ||
+            !LibraryTypeName(m_project.libraryType))
             return Report(place, VP_SETTING_OUT_OF_RANGE);
         if (!m_project.tlvSupport)
             return true;
         if (!ParseIntegerType(m_project.tlvTagType, &m_tagType))
-            return Report(place, VP_TLV_TAG_TYPE, { m_project.tlvTagType });
+            return Report(place, VP_TLV_TAG_TYPE, {m_project.tlvTagType});
         if (!ParseIntegerType(m_project.tlvLengthType, &m_lengthType))
-            return Report(place, VP_TLV_LENGTH_TYPE, { m_project.tlvLengthType });
+            return Report(place, VP_TLV_LENGTH_TYPE, {m_project.tlvLengthType});
         return true;
     }
 
@@ -135,7 +135,8 @@ private:
     bool CheckList(ListScope& list)
     {
         const INT_PTR count = list.fields->GetSize();
-        for (INT_PTR i = 0; i < count; ++i) {
+        for (INT_PTR i = 0; i < count; ++i)
+        {
             const FieldRecord& field = (*list.fields)[i];
             if (field.unit != UNIT_BIT && !CloseBitRun(list, static_cast<int>(i) - 1))
                 return false;
@@ -152,7 +153,7 @@ private:
     bool CloseBitRun(ListScope& list, int last)
     {
         if (list.bits % 8 != 0)
-            return Report(FieldPlace(list, last), VP_BIT_RUN, { Decimal(list.bits).c_str() });
+            return Report(FieldPlace(list, last), VP_BIT_RUN, {Decimal(list.bits).c_str()});
         list.maxBytes += list.bits / 8;
         list.bits = 0;
         return true;
@@ -160,7 +161,7 @@ private:
 
     ValidationPlace FieldPlace(const ListScope& list, int index) const
     {
-        return { m_project.name, list.packet, (*list.fields)[index].name };
+        return {m_project.name, list.packet, (*list.fields)[index].name};
     }
 
     bool CheckField(ListScope& list, int index, FieldFacts* facts)
@@ -170,9 +171,8 @@ private:
         int dataType = 0;
         if (!CheckFieldCodes(list, index, place, &dataType))
             return false;
-        facts->fixedSize = HasFixedSize(field, dataType);
         // A receiver reads the header first, so it cannot vary.
-        if (list.packet == nullptr && !facts->fixedSize)
+        if (list.packet == nullptr && !CanBeInHeader(field, dataType))
             return Report(place, VP_HEADER_NOT_FIXED);
         if (field.unit == UNIT_TLV)
             return CheckTlvField(list, index, place, dataType, facts);
@@ -193,7 +193,7 @@ private:
         if (!UnitName(field.unit))
             return Report(place, VP_UNIT_OUT_OF_RANGE);
         if (!ParseDataType(field.dataType, dataType))
-            return Report(place, VP_DATA_TYPE_UNKNOWN, { field.dataType });
+            return Report(place, VP_DATA_TYPE_UNKNOWN, {field.dataType});
         if (!FieldTypeName(field.type))
             return Report(place, VP_FIELD_TYPE_OUT_OF_RANGE);
         if (!AttributeName(field.attribute) || !VariantWayName(field.variantWay))
@@ -201,7 +201,7 @@ private:
         return true;
     }
 
-    static bool HasFixedSize(const FieldRecord& field, int dataType)
+    static bool CanBeInHeader(const FieldRecord& field, int dataType)
     {
         if (field.unit == UNIT_BIT)
             return true;
@@ -212,9 +212,10 @@ private:
 
     bool CheckUniqueName(const ListScope& list, int index, const ValidationPlace& place)
     {
-        for (int i = 0; i < index; ++i) {
+        for (int i = 0; i < index; ++i)
+        {
             if (std::strcmp((*list.fields)[i].name, (*list.fields)[index].name) == 0)
-                return Report(place, VP_FIELD_NAME_DUPLICATE, { list.Kind() });
+                return Report(place, VP_FIELD_NAME_DUPLICATE, {list.Kind()});
         }
         return true;
     }
@@ -226,12 +227,12 @@ private:
             return true;
         const char* role = FieldTypeName(field.type);
         if (list.packet != nullptr)
-            return Report(place, VP_ROLE_IN_PACKET, { role });
+            return Report(place, VP_ROLE_IN_PACKET, {role});
         if (field.unit != UNIT_BYTE || !IsIntegerDataType(dataType))
-            return Report(place, VP_ROLE_NOT_INTEGER, { role });
+            return Report(place, VP_ROLE_NOT_INTEGER, {role});
         const int earlier = m_roles[field.type];
         if (earlier >= 0)
-            return Report(place, VP_ROLE_DUPLICATE, { role, (*list.fields)[earlier].name });
+            return Report(place, VP_ROLE_DUPLICATE, {role, (*list.fields)[earlier].name});
         m_roles[field.type] = index;
         return true;
     }
@@ -240,15 +241,14 @@ private:
     {
         const std::string width = Decimal(DataTypeByteWidth(dataType));
         if (width != field.maxLength)
-            return Report(place, VP_INTEGER_LENGTH, { field.dataType, width.c_str(), field.maxLength });
+            return Report(place, VP_INTEGER_LENGTH, {field.dataType, width.c_str(), field.maxLength});
         return true;
     }
 
     bool CheckTextLength(const ValidationPlace& place, const FieldRecord& field, std::uint64_t* length)
     {
         if (!ParseCount(field.maxLength, length) || *length == 0 || *length > kMaxTextLength)
-            return Report(place, VP_TEXT_LENGTH,
-                          { field.dataType, Decimal(kMaxTextLength).c_str(), field.maxLength });
+            return Report(place, VP_TEXT_LENGTH, {field.dataType, Decimal(kMaxTextLength).c_str(), field.maxLength});
         return true;
     }
 
@@ -257,21 +257,21 @@ private:
         const FieldRecord& field = (*list.fields)[index];
         std::uint64_t bits = 0;
         if (!ParseCount(field.maxLength, &bits) || bits < 1 || bits > 31)
-            return Report(place, VP_BIT_WIDTH, { field.maxLength });
+            return Report(place, VP_BIT_WIDTH, {field.maxLength});
         const char* expected = DataTypeName(DataTypeForBitWidth(static_cast<int>(bits)));
         if (std::strcmp(expected, field.dataType) != 0)
-            return Report(place, VP_BIT_DATA_TYPE, { Decimal(bits).c_str(), expected, field.dataType });
+            return Report(place, VP_BIT_DATA_TYPE, {Decimal(bits).c_str(), expected, field.dataType});
         list.bits += bits;
         facts->maxValue = (std::uint64_t(1) << bits) - 1;
         facts->canRelate = field.type == FIELD_NORMAL_DATA;
         return true;
     }
 
-    bool CheckByteField(const ListScope& list, int index, const ValidationPlace& place,
-                        int dataType, FieldFacts* facts)
+    bool CheckByteField(const ListScope& list, int index, const ValidationPlace& place, int dataType, FieldFacts* facts)
     {
         const FieldRecord& field = (*list.fields)[index];
-        if (IsIntegerDataType(dataType)) {
+        if (IsIntegerDataType(dataType))
+        {
             if (!CheckIntegerLength(place, field, dataType))
                 return false;
             facts->maxBytes = static_cast<std::uint64_t>(DataTypeByteWidth(dataType));
@@ -282,17 +282,23 @@ private:
         std::uint64_t length = 0;
         if (!CheckTextLength(place, field, &length) || !CheckLengthField(list, index, place, length))
             return false;
-        // One byte more than the text covers a terminating 0 in every variant way.
-        facts->maxBytes = length + 1;
         if (dataType == DATA_CHAR_ARRAY)
-            return true;
+            return SetSize(TextWireSize(field, length), facts);
         std::uint64_t count = 0;
         if (!ParseCount(field.maxCount, &count) || count == 0 || count > kMaxTextCount)
-            return Report(place, VP_TEXT_COUNT, { Decimal(kMaxTextCount).c_str(), field.maxCount });
+            return Report(place, VP_TEXT_COUNT, {Decimal(kMaxTextCount).c_str(), field.maxCount});
+        SetSize(TextRunWireSize(field, length, count), facts);
+        // Without a count field the run always holds its maximum count.
         if (field.relatedCountField[0] == '\0')
-            return Report(place, VP_COUNT_FIELD_MISSING);
-        facts->maxBytes *= count;
+            return true;
         return CheckRelated(list, index, place, field.relatedCountField, "count", count);
+    }
+
+    static bool SetSize(const WireSize& size, FieldFacts* facts)
+    {
+        facts->maxBytes = size.maxBytes;
+        facts->fixedSize = size.IsFixed();
+        return true;
     }
 
     bool CheckLengthField(const ListScope& list, int index, const ValidationPlace& place, std::uint64_t length)
@@ -301,30 +307,30 @@ private:
         if (field.attribute != ATTRIBUTE_VARIANT_LENGTH || field.variantWay == VARIANT_ZERO_TERMINATED)
             return true;
         if (field.relatedLengthField[0] == '\0')
-            return Report(place, VP_LENGTH_FIELD_MISSING, { VariantWayName(field.variantWay) });
+            return Report(place, VP_LENGTH_FIELD_MISSING, {VariantWayName(field.variantWay)});
         return CheckRelated(list, index, place, field.relatedLengthField, "length", length);
     }
 
     // The related field must come earlier in the same list, be a normal-data
     // integer and hold the largest value it will carry.
-    bool CheckRelated(const ListScope& list, int index, const ValidationPlace& place,
-                      const char* name, const char* what, std::uint64_t largest)
+    bool CheckRelated(const ListScope& list, int index, const ValidationPlace& place, const char* name,
+                      const char* what, std::uint64_t largest)
     {
-        for (int i = 0; i < index; ++i) {
+        for (int i = 0; i < index; ++i)
+        {
             if (std::strcmp((*list.fields)[i].name, name) != 0)
                 continue;
             const FieldFacts& related = list.facts[static_cast<std::size_t>(i)];
             if (!related.canRelate)
-                return Report(place, VP_RELATED_NOT_INTEGER, { what, name });
+                return Report(place, VP_RELATED_NOT_INTEGER, {what, name});
             if (related.maxValue < largest)
-                return Report(place, VP_RELATED_TOO_NARROW, { what, name, what, Decimal(largest).c_str() });
+                return Report(place, VP_RELATED_TOO_NARROW, {what, name, what, Decimal(largest).c_str()});
             return true;
         }
-        return Report(place, VP_RELATED_NOT_FOUND, { what, name, list.Kind() });
+        return Report(place, VP_RELATED_NOT_FOUND, {what, name, list.Kind()});
     }
 
-    bool CheckTlvField(const ListScope& list, int index, const ValidationPlace& place,
-                       int dataType, FieldFacts* facts)
+    bool CheckTlvField(const ListScope& list, int index, const ValidationPlace& place, int dataType, FieldFacts* facts)
     {
         const FieldRecord& field = (*list.fields)[index];
         std::uint32_t tag = 0;
@@ -335,23 +341,22 @@ private:
         if (dataType == DATA_CHAR_POINTER)
             return Report(place, VP_TLV_DATA_TYPE);
         if (!ParseHexCode(field.tlvTag, &tag))
-            return Report(place, VP_TLV_TAG_MALFORMED, { field.tlvTag });
+            return Report(place, VP_TLV_TAG_MALFORMED, {field.tlvTag});
         if (tag > DataTypeMaxValue(m_tagType))
-            return Report(place, VP_TLV_TAG_TOO_WIDE, { field.tlvTag, m_project.tlvTagType });
-        for (int i = 0; i < index; ++i) {
+            return Report(place, VP_TLV_TAG_TOO_WIDE, {field.tlvTag, m_project.tlvTagType});
+        for (int i = 0; i < index; ++i)
+        {
             const FieldRecord& earlier = (*list.fields)[i];
             if (earlier.unit == UNIT_TLV && SameHexCode(earlier.tlvTag, field.tlvTag))
-                return Report(place, VP_TLV_TAG_DUPLICATE, { field.tlvTag, earlier.name });
+                return Report(place, VP_TLV_TAG_DUPLICATE, {field.tlvTag, earlier.name});
         }
         std::uint64_t length = static_cast<std::uint64_t>(DataTypeByteWidth(dataType));
         if (IsIntegerDataType(dataType) ? !CheckIntegerLength(place, field, dataType)
                                         : !CheckTextLength(place, field, &length))
             return false;
         if (length > DataTypeMaxValue(m_lengthType))
-            return Report(place, VP_TLV_LENGTH_TOO_NARROW, { m_project.tlvLengthType, Decimal(length).c_str() });
-        facts->maxBytes = static_cast<std::uint64_t>(DataTypeByteWidth(m_tagType) + DataTypeByteWidth(m_lengthType))
-                          + length;
-        return true;
+            return Report(place, VP_TLV_LENGTH_TOO_NARROW, {m_project.tlvLengthType, Decimal(length).c_str()});
+        return SetSize(TlvWireSize(m_tagType, m_lengthType, length), facts);
     }
 
     // A role field must hold the largest size it reports.
@@ -361,7 +366,7 @@ private:
         if (index < 0 || m_header[static_cast<std::size_t>(index)].maxValue >= bytes)
             return true;
         const char* name = m_project.headerFields[index].name;
-        return Report(place, VP_ROLE_TOO_NARROW, { FieldTypeName(role), name, what, Decimal(bytes).c_str() });
+        return Report(place, VP_ROLE_TOO_NARROW, {FieldTypeName(role), name, what, Decimal(bytes).c_str()});
     }
 
     bool CheckHeaderSize(const ListScope& header)
@@ -374,10 +379,11 @@ private:
     bool CheckPacket(int index)
     {
         const PacketRecord& packet = m_project.packets[index];
-        const ValidationPlace place = { m_project.name, packet.name, nullptr };
+        const ValidationPlace place = {m_project.name, packet.name, nullptr};
         if (!CheckName(place, packet.name, NAME_PACKET))
             return false;
-        for (int i = 0; i < index; ++i) {
+        for (int i = 0; i < index; ++i)
+        {
             if (SameNameIgnoringCase(m_project.packets[i].name, packet.name))
                 return Report(place, VP_PACKET_NAME_DUPLICATE);
         }
@@ -390,14 +396,13 @@ private:
         if (m_project.basedProtocol == PROTOCOL_TCP && !body.fixedSize && !hasLengthField)
             return Report(place, VP_TCP_NEEDS_LENGTH);
         const std::uint64_t total = m_headerBytes + body.maxBytes;
-        if (!CheckRoleCapacity(place, FIELD_BODY_LENGTH, "body", body.maxBytes)
-            || !CheckRoleCapacity(place, FIELD_TOTAL_LENGTH, "packet", total))
+        if (!CheckRoleCapacity(place, FIELD_BODY_LENGTH, "body", body.maxBytes) ||
+            !CheckRoleCapacity(place, FIELD_TOTAL_LENGTH, "packet", total))
             return false;
         if (total > kMaxPacketBytes)
-            return Report(place, VP_PACKET_TOO_LARGE, { Decimal(total).c_str(), Decimal(kMaxPacketBytes).c_str() });
+            return Report(place, VP_PACKET_TOO_LARGE, {Decimal(total).c_str(), Decimal(kMaxPacketBytes).c_str()});
         if (m_project.basedProtocol == PROTOCOL_UDP && total > kMaxDatagramBytes)
-            return Report(place, VP_DATAGRAM_TOO_LARGE,
-                          { Decimal(total).c_str(), Decimal(kMaxDatagramBytes).c_str() });
+            return Report(place, VP_DATAGRAM_TOO_LARGE, {Decimal(total).c_str(), Decimal(kMaxDatagramBytes).c_str()});
         return true;
     }
 
@@ -406,29 +411,30 @@ private:
         const PacketRecord& packet = m_project.packets[index];
         std::uint32_t type = 0;
         if (!ParseHexCode(packet.packetType, &type))
-            return Report(place, VP_PACKET_TYPE_MALFORMED, { packet.packetType });
-        for (int i = 0; i < index; ++i) {
+            return Report(place, VP_PACKET_TYPE_MALFORMED, {packet.packetType});
+        for (int i = 0; i < index; ++i)
+        {
             const PacketRecord& earlier = m_project.packets[i];
             if (SameHexCode(earlier.packetType, packet.packetType))
-                return Report(place, VP_PACKET_TYPE_DUPLICATE, { packet.packetType, earlier.name });
+                return Report(place, VP_PACKET_TYPE_DUPLICATE, {packet.packetType, earlier.name});
         }
         const int typeField = m_roles[FIELD_PACKET_TYPE];
         if (typeField < 0 || type <= m_header[static_cast<std::size_t>(typeField)].maxValue)
             return true;
         const FieldRecord& field = m_project.headerFields[typeField];
-        return Report(place, VP_PACKET_TYPE_TOO_WIDE, { packet.packetType, field.dataType, field.name });
+        return Report(place, VP_PACKET_TYPE_TOO_WIDE, {packet.packetType, field.dataType, field.name});
     }
 
     const ProjectRecord& m_project;
     CString* m_line;
-    int m_roles[FIELD_PACKET_TYPE + 1];     // header index of each role's field, or -1
+    int m_roles[FIELD_PACKET_TYPE + 1];  // header index of each role's field, or -1
     int m_tagType = DATA_UNSIGNED_INT;
     int m_lengthType = DATA_UNSIGNED_INT;
     std::vector<FieldFacts> m_header;
     std::uint64_t m_headerBytes = 0;
 };
 
-} // namespace
+}  // namespace
 
 bool ValidateDesign(const ProjectRecord& project, CString* errorLine)
 {

@@ -16,6 +16,19 @@
 extern "C" {
 #endif
 
+/* Windows DLL: DRAVOLINT_DLL where the runtime lives in a DLL, and also
+ * DRAVOLINT_BUILD while building it; a protocol's header defines both from
+ * its own DLL macros, since its DLL carries the runtime. */
+#if defined(_WIN32) && defined(DRAVOLINT_DLL)
+#ifdef DRAVOLINT_BUILD
+#define DRAVOLINT_API __declspec(dllexport)
+#else
+#define DRAVOLINT_API __declspec(dllimport)
+#endif
+#else
+#define DRAVOLINT_API
+#endif
+
 /* Status codes shared by the runtime and by all generated code. */
 #define DRAVOLINT_OK 0
 #define DRAVOLINT_E_ARGUMENT (-1)  /* a null pointer or an unusable argument */
@@ -31,7 +44,7 @@ extern "C" {
 #define DRAVOLINT_E_MEMORY (-11)   /* out of memory */
 
 /* A short English text for a status code, never NULL. */
-const char *dravolint_status_text(int status);
+DRAVOLINT_API const char *dravolint_status_text(int status);
 
 /* ---- Sockets ------------------------------------------------------------ */
 
@@ -50,29 +63,29 @@ typedef struct dravolint_socket {
 #define DRAVOLINT_NO_SOCKET ((uintptr_t)-1)
 
 /* Process-wide set-up and tear-down (Winsock on Windows; no-ops elsewhere). */
-int dravolint_startup(void);
-void dravolint_cleanup(void);
+DRAVOLINT_API int dravolint_startup(void);
+DRAVOLINT_API void dravolint_cleanup(void);
 
 /* Clients: a connected TCP socket, or a UDP socket whose peer is the server. */
-int dravolint_connect(dravolint_socket *s, int protocol, const char *host, unsigned short port);
+DRAVOLINT_API int dravolint_connect(dravolint_socket *s, int protocol, const char *host, unsigned short port);
 /* Servers: a listening TCP socket or a bound UDP socket on every local address
  * of host (NULL for any); port 0 picks a free port, see dravolint_local_port. */
-int dravolint_listen(dravolint_socket *s, int protocol, const char *host, unsigned short port);
+DRAVOLINT_API int dravolint_listen(dravolint_socket *s, int protocol, const char *host, unsigned short port);
 /* Waits at most the server's timeout for one TCP connection. */
-int dravolint_accept(dravolint_socket *server, dravolint_socket *client);
-int dravolint_local_port(const dravolint_socket *s, unsigned short *port);
-void dravolint_set_timeout(dravolint_socket *s, int timeout_ms);
+DRAVOLINT_API int dravolint_accept(dravolint_socket *server, dravolint_socket *client);
+DRAVOLINT_API int dravolint_local_port(const dravolint_socket *s, unsigned short *port);
+DRAVOLINT_API void dravolint_set_timeout(dravolint_socket *s, int timeout_ms);
 
 /* TCP: sends every byte; UDP: sends one datagram to the peer. */
-int dravolint_send_all(dravolint_socket *s, const void *data, size_t length);
+DRAVOLINT_API int dravolint_send_all(dravolint_socket *s, const void *data, size_t length);
 /* TCP: receives exactly length bytes within the timeout. */
-int dravolint_recv_exact(dravolint_socket *s, void *data, size_t length);
+DRAVOLINT_API int dravolint_recv_exact(dravolint_socket *s, void *data, size_t length);
 /* UDP: receives one datagram of at most capacity bytes. A longer one gives
  * DRAVOLINT_E_LENGTH on Windows and is cut to capacity elsewhere, so pass one
  * byte more than the largest valid datagram to tell them apart. The sender
  * becomes the peer. */
-int dravolint_recv_datagram(dravolint_socket *s, void *data, size_t capacity, size_t *length);
-void dravolint_close(dravolint_socket *s);
+DRAVOLINT_API int dravolint_recv_datagram(dravolint_socket *s, void *data, size_t capacity, size_t *length);
+DRAVOLINT_API void dravolint_close(dravolint_socket *s);
 
 /* ---- Writing ------------------------------------------------------------ */
 
@@ -83,18 +96,18 @@ typedef struct dravolint_writer {
 	unsigned bits;        /* bits already used of data[position], 0-7 */
 } dravolint_writer;
 
-void dravolint_writer_init(dravolint_writer *w, unsigned char *data, size_t capacity);
-int dravolint_put_u8(dravolint_writer *w, uint8_t value);
-int dravolint_put_u16(dravolint_writer *w, uint16_t value);
-int dravolint_put_u32(dravolint_writer *w, uint32_t value);
-int dravolint_put_u64(dravolint_writer *w, uint64_t value);
+DRAVOLINT_API void dravolint_writer_init(dravolint_writer *w, unsigned char *data, size_t capacity);
+DRAVOLINT_API int dravolint_put_u8(dravolint_writer *w, uint8_t value);
+DRAVOLINT_API int dravolint_put_u16(dravolint_writer *w, uint16_t value);
+DRAVOLINT_API int dravolint_put_u32(dravolint_writer *w, uint32_t value);
+DRAVOLINT_API int dravolint_put_u64(dravolint_writer *w, uint64_t value);
 /* The low width bits of value (1-32), most significant bit first; a value
  * wider than width gives DRAVOLINT_E_RANGE. */
-int dravolint_put_bits(dravolint_writer *w, uint32_t value, unsigned width);
+DRAVOLINT_API int dravolint_put_bits(dravolint_writer *w, uint32_t value, unsigned width);
 /* Fills the rest of a partly written byte with zero bits. */
-int dravolint_put_align(dravolint_writer *w);
-int dravolint_put_bytes(dravolint_writer *w, const void *data, size_t length);
-int dravolint_put_zeros(dravolint_writer *w, size_t length);
+DRAVOLINT_API int dravolint_put_align(dravolint_writer *w);
+DRAVOLINT_API int dravolint_put_bytes(dravolint_writer *w, const void *data, size_t length);
+DRAVOLINT_API int dravolint_put_zeros(dravolint_writer *w, size_t length);
 
 /* ---- Reading ------------------------------------------------------------ */
 
@@ -105,27 +118,27 @@ typedef struct dravolint_reader {
 	unsigned bits;             /* bits already read of data[position], 0-7 */
 } dravolint_reader;
 
-void dravolint_reader_init(dravolint_reader *r, const unsigned char *data, size_t length);
-size_t dravolint_remaining(const dravolint_reader *r);
-int dravolint_get_u8(dravolint_reader *r, uint8_t *value);
-int dravolint_get_u16(dravolint_reader *r, uint16_t *value);
-int dravolint_get_u32(dravolint_reader *r, uint32_t *value);
-int dravolint_get_u64(dravolint_reader *r, uint64_t *value);
-int dravolint_get_s8(dravolint_reader *r, int8_t *value);
-int dravolint_get_s16(dravolint_reader *r, int16_t *value);
-int dravolint_get_s32(dravolint_reader *r, int32_t *value);
-int dravolint_get_s64(dravolint_reader *r, int64_t *value);
-int dravolint_get_bits(dravolint_reader *r, uint32_t *value, unsigned width);
-int dravolint_get_align(dravolint_reader *r);
-int dravolint_get_bytes(dravolint_reader *r, void *data, size_t length);
-int dravolint_skip(dravolint_reader *r, size_t length);
+DRAVOLINT_API void dravolint_reader_init(dravolint_reader *r, const unsigned char *data, size_t length);
+DRAVOLINT_API size_t dravolint_remaining(const dravolint_reader *r);
+DRAVOLINT_API int dravolint_get_u8(dravolint_reader *r, uint8_t *value);
+DRAVOLINT_API int dravolint_get_u16(dravolint_reader *r, uint16_t *value);
+DRAVOLINT_API int dravolint_get_u32(dravolint_reader *r, uint32_t *value);
+DRAVOLINT_API int dravolint_get_u64(dravolint_reader *r, uint64_t *value);
+DRAVOLINT_API int dravolint_get_s8(dravolint_reader *r, int8_t *value);
+DRAVOLINT_API int dravolint_get_s16(dravolint_reader *r, int16_t *value);
+DRAVOLINT_API int dravolint_get_s32(dravolint_reader *r, int32_t *value);
+DRAVOLINT_API int dravolint_get_s64(dravolint_reader *r, int64_t *value);
+DRAVOLINT_API int dravolint_get_bits(dravolint_reader *r, uint32_t *value, unsigned width);
+DRAVOLINT_API int dravolint_get_align(dravolint_reader *r);
+DRAVOLINT_API int dravolint_get_bytes(dravolint_reader *r, void *data, size_t length);
+DRAVOLINT_API int dravolint_skip(dravolint_reader *r, size_t length);
 /* Copies the bytes before the next 0 byte (at most capacity - 1 of them) into
  * data, terminates it and consumes the 0 byte; no 0 byte within reach gives
  * DRAVOLINT_E_FORMAT. length receives the bytes copied. */
-int dravolint_get_terminated(dravolint_reader *r, char *data, size_t capacity, size_t *length);
+DRAVOLINT_API int dravolint_get_terminated(dravolint_reader *r, char *data, size_t capacity, size_t *length);
 
 /* Length of a text bounded by limit (the C library's is not C99). */
-size_t dravolint_strnlen(const char *text, size_t limit);
+DRAVOLINT_API size_t dravolint_strnlen(const char *text, size_t limit);
 
 #ifdef __cplusplus
 }

@@ -1,10 +1,12 @@
 // KTNotificationSinkMTWnd.cpp: creating the hidden window and answering its one message.
 #include "KTNotificationSinkMTWnd.h"
+#include <afxpriv.h>
 
 const UINT KTNotificationSinkMTOnEvent = ::RegisterWindowMessageA("KTNotificationSinkMTOnEvent");
 
 namespace {
 const char g_szClassName[] = "KTNotificationSinkMTWnd";
+using CSinkWndMap = CPermanentMap<CKTNotificationSinkMTWnd, HWND>;
 }
 
 CKTNotificationSinkMTWnd::CKTNotificationSinkMTWnd()
@@ -44,7 +46,7 @@ void CKTNotificationSinkMTWnd::DestroyWnd()
 {
 	if (!m_hWnd)
 		return;
-	::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);  // no callbacks into a half-destroyed object
+	CSinkWndMap::Remove(m_hWnd);  // no callbacks into a half-destroyed object
 	::DestroyWindow(m_hWnd);
 	m_hWnd = NULL;
 }
@@ -59,14 +61,14 @@ LRESULT CALLBACK CKTNotificationSinkMTWnd::WindowProc(HWND hWnd, UINT message, W
 	if (message == WM_NCCREATE)
 	{
 		const CREATESTRUCTA* pCreate = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-		::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pCreate->lpCreateParams));
+		CSinkWndMap::Set(hWnd, static_cast<CKTNotificationSinkMTWnd*>(pCreate->lpCreateParams));
 	}
-	auto* pThis = reinterpret_cast<CKTNotificationSinkMTWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+	CKTNotificationSinkMTWnd* pThis = CSinkWndMap::Lookup(hWnd);
 	if (message == WM_NCDESTROY && pThis)
 	{
 		// Destroyed from outside: the object must not keep a handle that may be reused.
 		pThis->m_hWnd = NULL;
-		::SetWindowLongPtrA(hWnd, GWLP_USERDATA, 0);
+		CSinkWndMap::Remove(hWnd);
 	}
 	if (message != KTNotificationSinkMTOnEvent || !pThis)
 		return ::DefWindowProcA(hWnd, message, wParam, lParam);

@@ -7,6 +7,7 @@
 // members. Header-only and portable, so native builds use it too.
 #pragma once
 
+#include <type_traits>
 #include <utility>
 
 template <class T>
@@ -22,6 +23,11 @@ public:
     }
     CKTSmartPtr(const CKTSmartPtr& o) : CKTSmartPtr(o.m_p) {}
     CKTSmartPtr(CKTSmartPtr&& o) noexcept : m_p(std::exchange(o.m_p, nullptr)) {}
+    // A holder of a derived class hands its reference to a holder of the base.
+    template <class U, class = std::enable_if_t<std::is_convertible<U*, T*>::value>>
+    CKTSmartPtr(CKTSmartPtr<U>&& o) noexcept : m_p(o.Detach())
+    {
+    }
     ~CKTSmartPtr() { Release(); }
 
     // Takes over the reference a fresh object is made with.

@@ -6,8 +6,6 @@
 #include <afxwin.h>
 #include <commctrl.h>
 
-#include "KTRefCounted.h"
-
 // What the extended tool information carries in its lParam: copies from
 // the C heap, owned by the controller once the tool is shown.
 struct KT_TOOLINFO_EXTRA
@@ -17,8 +15,8 @@ struct KT_TOOLINFO_EXTRA
 	int nImageId;
 };
 
-// Reference counted: whoever keeps it adds a reference and releases it.
-class CKTToolTipController : public CKTRefCounted
+// Counted: whoever keeps it holds it through a CKTSmartPtr.
+class CKTToolTipController : public CCmdTarget
 {
 public:
 	CKTToolTipController();

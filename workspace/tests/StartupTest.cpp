@@ -1,11 +1,18 @@
-// The program starts, shows its main window titled "Kestova", and ends with
-// exit code 0 when that window is closed.
+// The program starts, shows its main window titled "Kestova" with an empty MDI workspace, and ends
+// with exit code 0 when that window is closed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-namespace {
+#include "MessagePump.h"
+#include "NearColor.h"
+#include "PixelImage.h"
+#include "Screenshot.h"
 
-struct WindowQuery {
+namespace
+{
+
+struct WindowQuery
+{
     const char* pszTitle;
     DWORD dwProcessId;
     HWND hWndFound;
@@ -17,8 +24,8 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     DWORD dwOwner = 0;
     char szTitle[64] = "";
     ::GetWindowThreadProcessId(hWnd, &dwOwner);
-    if (dwOwner != pQuery->dwProcessId || !::IsWindowVisible(hWnd) ||
-        !::GetWindowText(hWnd, szTitle, sizeof szTitle) || lstrcmp(szTitle, pQuery->pszTitle) != 0)
+    if (dwOwner != pQuery->dwProcessId || !::IsWindowVisible(hWnd) || !::GetWindowText(hWnd, szTitle, sizeof szTitle) ||
+        lstrcmp(szTitle, pQuery->pszTitle) != 0)
         return TRUE;
     pQuery->hWndFound = hWnd;
     return FALSE;
@@ -28,19 +35,38 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
 // it is shown, and other programs on the same desktop may show one titled alike.
 HWND WaitForWindow(const char* pszTitle, DWORD dwProcessId)
 {
-    for (int i = 0; i < 200; i++) {
-        WindowQuery query = {pszTitle, dwProcessId, nullptr};
-        ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-        if (query.hWndFound)
-            return query.hWndFound;
-        ::Sleep(50);
-    }
-    return nullptr;
+    WindowQuery query = {pszTitle, dwProcessId, nullptr};
+    PumpUntil(
+        [&query]
+        {
+            ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+            return query.hWndFound != nullptr;
+        },
+        10000);
+    return query.hWndFound;
+}
+
+// The middle of the workspace as the screen shows it, once the program has painted it.
+COLORREF WorkspaceColour(HWND hClient)
+{
+    RECT rc;
+    ::GetWindowRect(hClient, &rc);
+    const POINT ptMiddle = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    const COLORREF clrWorkspace = ::GetSysColor(COLOR_APPWORKSPACE);
+    COLORREF clrShown = CLR_INVALID;
+    PumpUntil(
+        [&]
+        {
+            clrShown = CPixelImage::FromScreen({ptMiddle.x, ptMiddle.y, ptMiddle.x + 1, ptMiddle.y + 1}).Pixel(0, 0);
+            return NearColor(clrShown, clrWorkspace, 0);
+        },
+        5000);
+    return clrShown;
 }
 
 }  // namespace
 
-TEST(Startup, MainWindowShowsAndClosingItEndsTheProgram)
+TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
 {
     char szCommand[] = "kestova.exe";
     STARTUPINFO si{};
@@ -49,9 +75,16 @@ TEST(Startup, MainWindowShowsAndClosingItEndsTheProgram)
     ASSERT_TRUE(::CreateProcess(nullptr, szCommand, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
     HWND hWnd = WaitForWindow("Kestova", pi.dwProcessId);
     EXPECT_TRUE(hWnd != nullptr);
-    if (hWnd) {
-        EXPECT_TRUE(::IsWindowVisible(hWnd));
-        EXPECT_TRUE(::GetMenu(hWnd) == nullptr || ::IsMenu(::GetMenu(hWnd)));
+    if (hWnd)
+    {
+        ::SetForegroundWindow(hWnd);
+        HWND hClient = ::FindWindowExA(hWnd, nullptr, "MDIClient", nullptr);
+        EXPECT_TRUE(hClient != nullptr) << "the main window is an MDI frame";
+        if (hClient)
+        {
+            EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE), WorkspaceColour(hClient)) << "no document is open";
+        }
+        EXPECT_FALSE(SaveScreenshot(hWnd, "kestova-startup").empty());
         ::PostMessage(hWnd, WM_CLOSE, 0, 0);
     }
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 20000));

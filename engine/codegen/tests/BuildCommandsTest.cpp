@@ -13,8 +13,10 @@
 #include <sstream>
 #include <thread>
 
-namespace codegen {
-namespace {
+namespace codegen
+{
+namespace
+{
 
 BuildSettings Settings(int libraryType)
 {
@@ -30,9 +32,10 @@ TEST(BuildCommands, CompileCallsTheCompilerScriptThenClOnTheApiAndTheRuntime)
 {
     BuildCommand dll = CompileCommand(Settings(0));
     ASSERT_TRUE(dll.ready);
-    EXPECT_EQ("cmd.exe /c \"\"C:\\VC\\bin\\vcvars32.bat\" && cd /d \"C:\\work\\chat\\\" && cl /nologo /W3 /O2 "
-              "/Dchat_DLL /Dchat_BUILD /LD chat_api.c dravolint.c ws2_32.lib /Fechat.dll\"",
-              dll.commandLine);
+    EXPECT_EQ(
+        "cmd.exe /c \"\"C:\\VC\\bin\\vcvars32.bat\" && cd /d \"C:\\work\\chat\\\" && cl /nologo /W3 /O2 "
+        "/Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c dravolint.c ws2_32.lib /Fechat.dll\"",
+        dll.commandLine);
     BuildCommand lib = CompileCommand(Settings(1));
     ASSERT_TRUE(lib.ready);
     EXPECT_NE(std::string::npos, lib.commandLine.find(" && cl /nologo /W3 /O2 /c chat_api.c dravolint.c && lib "
@@ -40,14 +43,16 @@ TEST(BuildCommands, CompileCallsTheCompilerScriptThenClOnTheApiAndTheRuntime)
     BuildCommand demo = CompileDemoCommand(Settings(0));
     ASSERT_TRUE(demo.ready);
     EXPECT_NE(std::string::npos,
-              demo.commandLine.find("cl /nologo /W3 /O2 chat_api_demo.c chat_api.c dravolint.c ws2_32.lib /Fechat_demo.exe\""));
+              demo.commandLine.find(
+                  "cl /nologo /W3 /O2 chat_api_demo.c chat_api.c dravolint.c ws2_32.lib /Fechat_demo.exe\""));
 }
 
 TEST(BuildCommands, WithoutACompilerPathNothingRunsAndTheOutputPaneIsTold)
 {
     BuildSettings settings = Settings(0);
     settings.compilerPath.clear();
-    for (const BuildCommand& command : {CompileCommand(settings), CompileDemoCommand(settings)}) {
+    for (const BuildCommand& command : {CompileCommand(settings), CompileDemoCommand(settings)})
+    {
         EXPECT_FALSE(command.ready);
         EXPECT_TRUE(command.commandLine.empty());
         EXPECT_EQ("Error: the path of vcvars32.bat is not set, please choose it in Tools > Option!", command.message);
@@ -110,7 +115,8 @@ protected:
     // detached, so this polls for at most 30 seconds.
     std::string Calls(int lines) const
     {
-        for (int tries = 0; tries < 300; ++tries) {
+        for (int tries = 0; tries < 300; ++tries)
+        {
             std::ifstream file(folder_ / "calls.txt", std::ios::binary);
             std::stringstream text;
             text << file.rdbuf();
@@ -133,7 +139,8 @@ TEST_F(StubTools, CompileStartsTheScriptThenClForADll)
     std::string message;
     ASSERT_TRUE(StartCompile(Settings(0), message)) << message;
     EXPECT_EQ("Compiling chat.dll...", message);
-    EXPECT_EQ("vcvars\r\ncl /nologo /W3 /O2 /Dchat_DLL /Dchat_BUILD /LD chat_api.c dravolint.c ws2_32.lib "
+    EXPECT_EQ("vcvars\r\ncl /nologo /W3 /O2 /Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c "
+              "dravolint.c ws2_32.lib "
               "/Fechat.dll\r\n",
               Calls(2));
 }
@@ -170,5 +177,5 @@ TEST_F(StubTools, RefusedCommandsStartNothing)
 
 #endif
 
-} // namespace
-} // namespace codegen
+}  // namespace
+}  // namespace codegen

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 typedef std::vector<unsigned char> Bytes;
 
@@ -21,23 +22,21 @@ void Append(Bytes& bytes, std::initializer_list<int> values)
         bytes.push_back(static_cast<unsigned char>(value));
 }
 
-void AppendText(Bytes& bytes, const char* text)
-{
-    bytes.insert(bytes.end(), text, text + std::strlen(text));
-}
+void AppendText(Bytes& bytes, const char* text) { bytes.insert(bytes.end(), text, text + std::strlen(text)); }
 
 // chat: version, urgent and channel bits, kind (u16), size (u16: body length).
 Bytes ChatHeader(int kind, int size)
 {
-    return Bytes{1, 0x85, static_cast<unsigned char>(kind >> 8), static_cast<unsigned char>(kind),
-                 static_cast<unsigned char>(size >> 8), static_cast<unsigned char>(size)};
+    return Bytes{1,
+                 0x85,
+                 static_cast<unsigned char>(kind >> 8),
+                 static_cast<unsigned char>(kind),
+                 static_cast<unsigned char>(size >> 8),
+                 static_cast<unsigned char>(size)};
 }
 
 // A message body: every text empty, every count 0.
-Bytes EmptyMessageBody()
-{
-    return Bytes{0, 0, 0, 0, 0, 0, 0, 0};
-}
+Bytes EmptyMessageBody() { return Bytes{0, 0, 0, 0, 0, 0, 0, 0}; }
 
 Bytes ChatMessage(const Bytes& body)
 {
@@ -46,10 +45,7 @@ Bytes ChatMessage(const Bytes& body)
     return packet;
 }
 
-int DecodeChat(const Bytes& bytes, chat_packet_t* packet)
-{
-    return chat_decode(bytes.data(), bytes.size(), packet);
-}
+int DecodeChat(const Bytes& bytes, chat_packet_t* packet) { return chat_decode(bytes.data(), bytes.size(), packet); }
 
 class ChatDecoder : public ::testing::Test
 {
@@ -99,6 +95,21 @@ TEST_F(ChatDecoder, UnknownTypeCountsAndLengthsOverTheirMaximaAreRefused)
     negative[6] = 0xFF;
     negative[7] = 0xFF;
     EXPECT_EQ(DRAVOLINT_E_RANGE, DecodeChat(ChatMessage(negative), &packet)) << "a count of -1";
+}
+
+TEST_F(ChatDecoder, ALengthOverItsMaximumIsRefusedEvenForNoText)
+{
+    Bytes overlong = EmptyMessageBody();
+    overlong[5] = 9;
+    EXPECT_EQ(DRAVOLINT_E_RANGE, DecodeChat(ChatMessage(overlong), &packet)) << "tags of 9 bytes, max 8, count 0";
+    chat_message_t message;
+    std::memset(&message, 0, sizeof message);
+    message.each = 9;
+    unsigned char buffer[chat_MAX_PACKET_SIZE];
+    std::size_t length = 0;
+    EXPECT_EQ(DRAVOLINT_E_RANGE, chat_encode_message(&message, buffer, sizeof buffer, &length));
+    message.each = 8;
+    EXPECT_EQ(DRAVOLINT_OK, chat_encode_message(&message, buffer, sizeof buffer, &length));
 }
 
 TEST_F(ChatDecoder, TextsNeedTheirTerminators)
@@ -268,10 +279,7 @@ Bytes VaultStore(const Bytes& tlvs)
     return packet;
 }
 
-int DecodeVault(const Bytes& bytes, vault_packet_t* packet)
-{
-    return vault_decode(bytes.data(), bytes.size(), packet);
-}
+int DecodeVault(const Bytes& bytes, vault_packet_t* packet) { return vault_decode(bytes.data(), bytes.size(), packet); }
 
 TEST(VaultDecoder, FindsTagsInAnyOrderAndSkipsUnknownOnes)
 {
@@ -314,4 +322,4 @@ TEST(BeaconDecoder, FramesByTheFixedSizeOfEachPacket)
     EXPECT_EQ(DRAVOLINT_E_TYPE, beacon_decode(unknown, sizeof unknown, &packet));
 }
 
-} // namespace
+}  // namespace

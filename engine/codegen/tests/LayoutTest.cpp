@@ -10,8 +10,10 @@
 
 #include <cstdio>
 
-namespace codegen {
-namespace {
+namespace codegen
+{
+namespace
+{
 
 // A TCP design of one packet "p" under a header of packet type and body length.
 ProjectRecord OnePacket(std::initializer_list<FieldRecord> fields)
@@ -33,6 +35,42 @@ ProtocolLayout Resolve(const ProjectRecord& project)
     CString error;
     EXPECT_TRUE(ValidateDesign(project, &error)) << static_cast<const char*>(error);
     return BuildLayout(project);
+}
+
+// Every text ending and a "char *" run with and without its count field.
+std::vector<FieldRecord> TextKinds()
+{
+    FieldRecord counted = TextArrayField("run", "1", "1", "n");
+    counted.attribute = ATTRIBUTE_VARIANT_LENGTH;
+    return {TextField("run", "1"),
+            VariantTextField("run", "1", VARIANT_ZERO_TERMINATED, ""),
+            VariantTextField("run", "1", VARIANT_RELATED_FIELD, "n"),
+            VariantTextField("run", "1", VARIANT_RELATED_FIELD_AND_ZERO, "n"),
+            counted,
+            TextArrayField("run", "1", "1", "")};
+}
+
+// The validator's size limit falls exactly where the layout reaches it, for
+// every text kind: a UDP packet of 65,507 bytes stands, one byte more does not.
+TEST(Layout, ValidatorAndLayoutAgreeOnTheSizeOfEveryText)
+{
+    for (FieldRecord text : TextKinds())
+    {
+        ProjectRecord project = OnePacket({IntegerField("n", "unsigned short int"), text});
+        project.basedProtocol = PROTOCOL_UDP;
+        const std::uint64_t probe = BuildLayout(project).maxPacketBytes;
+        FieldRecord& run = project.packets[0].fields[1];
+        std::snprintf(run.maxLength, sizeof run.maxLength, "%llu", 65507ull - probe + 1);
+        std::snprintf(run.relatedLengthField, sizeof run.relatedLengthField, "%s", "");
+        if (run.attribute == ATTRIBUTE_VARIANT_LENGTH && run.variantWay != VARIANT_ZERO_TERMINATED)
+            std::snprintf(run.relatedLengthField, sizeof run.relatedLengthField, "n");
+        CString error;
+        EXPECT_TRUE(ValidateDesign(project, &error)) << text.maxCount << " " << static_cast<const char*>(error);
+        EXPECT_EQ(65507u, BuildLayout(project).maxPacketBytes);
+        std::snprintf(run.maxLength, sizeof run.maxLength, "%llu", 65507ull - probe + 2);
+        EXPECT_FALSE(ValidateDesign(project, &error));
+        EXPECT_NE(-1, error.Find("can take 65508 bytes")) << static_cast<const char*>(error);
+    }
 }
 
 TEST(Layout, SizesOfTheChatExample)
@@ -57,8 +95,8 @@ TEST(Layout, SizesOfTheChatExample)
 
 TEST(Layout, BitRunsTakeTheirBytesOnTheirLastField)
 {
-    ProtocolLayout layout = Resolve(OnePacket({BitField("a", 3), BitField("b", 13),
-                                               IntegerField("c", "unsigned char"), BitField("d", 8)}));
+    ProtocolLayout layout =
+        Resolve(OnePacket({BitField("a", 3), BitField("b", 13), IntegerField("c", "unsigned char"), BitField("d", 8)}));
     const ListLayout& body = layout.packets[0].body;
     EXPECT_FALSE(body.fields[0].lastBitOfRun);
     EXPECT_EQ(0u, body.fields[0].maxBytes);
@@ -118,7 +156,8 @@ TEST(Layout, FieldsMakeTheBodyWhateverTheHasBodyFlagSays)
 
 TEST(Examples, ShippedDesignsPassTheDesignValidation)
 {
-    for (const std::string& name : testing::ExampleNames()) {
+    for (const std::string& name : testing::ExampleNames())
+    {
         std::string path = testing::ProgramFolder() + "example/" + name + ".kvs";
         ProjectRecord project;
         CString message, error;
@@ -127,5 +166,5 @@ TEST(Examples, ShippedDesignsPassTheDesignValidation)
     }
 }
 
-} // namespace
-} // namespace codegen
+}  // namespace
+}  // namespace codegen

@@ -9,22 +9,21 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-namespace codegen {
-namespace testing {
-
-namespace {
-
-void WriteFile(const std::string& path, const std::string& text)
+namespace codegen
 {
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    EXPECT_TRUE(file.good()) << path;
+namespace testing
+{
+
+namespace
+{
+
+void WriteFile(const CTestFolder& folder, const std::string& name, const std::string& text)
+{
+    EXPECT_TRUE(folder.Write(name, text)) << folder.Path(name);
 }
 
-} // namespace
+}  // namespace
 
 int RunCommand(const std::string& command, std::string* output)
 {
@@ -40,47 +39,28 @@ int RunCommand(const std::string& command, std::string* output)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string ProgramFolder()
-{
-    return (std::filesystem::current_path() / "").string();
-}
+std::string ProgramFolder() { return (std::filesystem::current_path() / "").string(); }
 
-ProjectFolder::ProjectFolder(const ProjectRecord& design)
+ProjectFolder::ProjectFolder(const ProjectRecord& design) : folder_(design.name), path_(folder_.Path() + "/")
 {
-    namespace fs = std::filesystem;
-    std::string pattern = (fs::temp_directory_path() / (std::string("kestova-") + design.name + "-XXXXXX")).string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "cannot make " << pattern;
-        return;
-    }
-    path_ = pattern + "/";
     GeneratedCode code;
     std::string makefile, diagram, error;
     EXPECT_TRUE(GenerateCode(design, code, error)) << error;
     EXPECT_TRUE(GenerateMakefile(design, makefile, error)) << error;
     EXPECT_TRUE(GenerateDiagram(design, diagram, error)) << error;
-    WriteFile(File(HeaderFileName(design.name)), code.header);
-    WriteFile(File(SourceFileName(design.name)), code.source);
-    WriteFile(File(DemoFileName(design.name)), code.demo);
-    WriteFile(File(MakefileName()), makefile);
-    WriteFile(File(DiagramFileName(design.name)), diagram);
+    WriteFile(folder_, HeaderFileName(design.name), code.header);
+    WriteFile(folder_, SourceFileName(design.name), code.source);
+    WriteFile(folder_, DemoFileName(design.name), code.demo);
+    WriteFile(folder_, MakefileName(), makefile);
+    WriteFile(folder_, DiagramFileName(design.name), diagram);
     EXPECT_TRUE(CopyRuntimeFiles(ProgramFolder(), path_, error)) << error;
 }
 
 ProjectFolder::~ProjectFolder()
 {
-    std::error_code ignored;
-    if (!path_.empty() && std::getenv("KESTOVA_KEEP_PROJECTS") == nullptr)
-        std::filesystem::remove_all(path_, ignored);
+    if (std::getenv("KESTOVA_KEEP_PROJECTS") != nullptr)
+        folder_.Keep();
 }
 
-std::string ProjectFolder::Read(const std::string& name) const
-{
-    std::ifstream file(File(name), std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-} // namespace testing
-} // namespace codegen
+}  // namespace testing
+}  // namespace codegen

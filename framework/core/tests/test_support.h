@@ -3,24 +3,21 @@
 
 #include "afx.h"
 
+#include "TestFolder.h"
+
 #include <functional>
 #include <gtest/gtest.h>
 
-// A new empty folder, removed with its files when the test ends.
+// A new empty folder, removed with its files when the test ends; paths as the framework takes them.
 class TempFolder
 {
 public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    CString Path(LPCSTR lpszName) const;
-    void WriteBytes(LPCSTR lpszName, const std::string& bytes) const;
-    std::string ReadBytes(LPCSTR lpszName) const;
+    CString Path(LPCSTR lpszName) const { return m_folder.Path(lpszName).c_str(); }
+    void WriteBytes(LPCSTR lpszName, const std::string& bytes) const { m_folder.Write(lpszName, bytes); }
+    std::string ReadBytes(LPCSTR lpszName) const { return m_folder.Read(lpszName); }
 
 private:
-    CString m_strPath;
+    CTestFolder m_folder{"kfwcore"};
 };
 
 // Runs the action and returns the exception of class T it threw, or NULL
@@ -29,11 +26,16 @@ private:
 template <class T>
 T* CaughtException(const std::function<void()>& action)
 {
-    try {
+    try
+    {
         action();
-    } catch (T* e) {
+    }
+    catch (T* e)
+    {
         return e;
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         ADD_FAILURE() << "threw " << e->GetRuntimeClass()->m_lpszClassName;
         e->Delete();
         return NULL;

@@ -1,5 +1,7 @@
-// The framework's private messages and the layout record of WM_SIZEPARENT.
+// The framework's private messages, the layout record of WM_SIZEPARENT and the
+// per-thread maps from handles to their objects.
 #pragma once
+#include <unordered_map>
 #include "afxwin.h"
 
 #define WM_SIZEPARENT 0x0361
@@ -29,7 +31,8 @@
 
 // lParam of WM_SIZEPARENT: the space left so far; a NULL hDWP is a measuring
 // pass in which children only add their size to sizeTotal.
-struct AFX_SIZEPARENTPARAMS {
+struct AFX_SIZEPARENTPARAMS
+{
     HDWP hDWP;
     RECT rect;
     SIZE sizeTotal;
@@ -39,3 +42,29 @@ typedef AFX_SIZEPARENTPARAMS AFX_SIZEPARENTLAYOUT;
 
 // Live temporary wrapper objects of this thread (freed at idle).
 int AFXAPI AfxGetTempObjectCount();
+// Adds a cleaner that AfxDeleteTempMaps runs on this thread; any number.
+void AfxRegisterTempMapCleaner(void (*pfnCleaner)());
+
+// The objects behind the handles of one family (windows, GDI objects, DCs,
+// menus, image lists), one map per thread: a lookup stays in the process,
+// where a window property would ask the window server each time.
+template <class Base, class H>
+class CPermanentMap
+{
+public:
+    static Base* Lookup(H h)
+    {
+        auto& map = Get();
+        auto it = map.find(h);
+        return it == map.end() ? nullptr : it->second;
+    }
+    static void Set(H h, Base* p) { Get()[h] = p; }
+    static void Remove(H h) { Get().erase(h); }
+
+private:
+    static std::unordered_map<H, Base*>& Get()
+    {
+        thread_local std::unordered_map<H, Base*> map;
+        return map;
+    }
+};

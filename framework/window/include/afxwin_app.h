@@ -12,33 +12,34 @@ class CRecentFileList;
 class CWinThread;
 
 // Per-thread state of the window layer.
-struct _AFX_THREAD_STATE {
-    MSG m_lastSentMsg{};                // the message the framework is dispatching now
-    MSG m_msgCur{};                     // the message the loop is processing
-    CWnd* m_pWndInit = nullptr;         // window being created, hooked at its first message
-    BOOL m_bLastCreateAttached = FALSE; // the last CreateEx reached a real window
+struct _AFX_THREAD_STATE
+{
+    MSG m_lastSentMsg{};         // the message the framework is dispatching now
+    MSG m_msgCur{};              // the message the loop is processing
+    CWnd* m_pWndInit = nullptr;  // window being created, hooked at its first message
     HHOOK m_hHookOldCbtFilter = nullptr;
-    CWinThread* m_pThread = nullptr;    // the thread object running this thread's loop
+    CWinThread* m_pThread = nullptr;  // the thread object running this thread's loop
     int m_nDisablePumpCount = 0;
     HWND m_hWndToolTipOwner = nullptr;
-    CToolTipCtrl* m_pToolTip = nullptr; // shared tooltip of EnableToolTips windows
+    CToolTipCtrl* m_pToolTip = nullptr;  // shared tooltip of EnableToolTips windows
     CWnd* m_pLastHit = nullptr;
     INT_PTR m_nLastHit = -1;
     POINT m_ptCursorLast{-1, -1};
     UINT m_nMsgLast = 0;
     // Cleaners of the typed temporary handle maps, run at idle.
-    void (*m_pfnTempMapCleaners[16])() = {};
-    int m_nTempMapCleaners = 0;
-    int m_nTempObjects = 0;             // live temporary wrappers
+    std::vector<void (*)()> m_pfnTempMapCleaners;
+    int m_nTempObjects = 0;  // live temporary wrappers
 };
 _AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
 
 // One object per thread for each CThreadLocal, made on first use and freed
 // when the thread's state goes.
 template <class TYPE>
-class CThreadLocal {
+class CThreadLocal
+{
 public:
-    TYPE* GetData() {
+    TYPE* GetData()
+    {
         thread_local Slot slot;
         if (!slot.pData)
             slot.pData.reset(new TYPE);
@@ -49,7 +50,8 @@ public:
     TYPE* operator->() { return GetData(); }
 
 private:
-    struct Slot {
+    struct Slot
+    {
         std::unique_ptr<TYPE> pData;
     };
 };
@@ -58,13 +60,13 @@ private:
 
 typedef UINT(__cdecl* AFX_THREADPROC)(LPVOID);
 
-class CWinThread : public CCmdTarget {
+class CWinThread : public CCmdTarget
+{
     DECLARE_DYNAMIC(CWinThread)
 public:
     // A worker thread running pfnThreadProc(pParam); see AfxBeginThread.
     CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
-    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
-                      LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
     DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
     DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
     // Deletes the object when m_bAutoDelete is set; called as the thread ends.
@@ -91,7 +93,8 @@ public:
     operator HANDLE() const { return this ? m_hThread : nullptr; }
     int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
     BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
-    BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam)
+    {
         return ::PostThreadMessage(m_nThreadID, message, wParam, lParam);
     }
 
@@ -112,16 +115,26 @@ CWinThread* AFXAPI AfxGetThread();
 // Starts a worker thread; with m_bAutoDelete (the default) the object is
 // deleted when the thread ends, so callers that keep it create it suspended,
 // clear m_bAutoDelete and resume it.
-CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
-                                  int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
-                                  DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = THREAD_PRIORITY_NORMAL,
+                                  UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+                                  LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 // Ends the calling thread started by AfxBeginThread.
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 
-class CCommandLineInfo : public CObject {
+class CCommandLineInfo : public CObject
+{
 public:
-    enum { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister,
-           FileNothing = -1 } m_nShellCommand = FileNew;
+    enum
+    {
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppRegister,
+        AppUnregister,
+        FileNothing = -1
+    } m_nShellCommand = FileNew;
     BOOL m_bShowSplash = TRUE;
     BOOL m_bRunEmbedded = FALSE;
     BOOL m_bRunAutomated = FALSE;
@@ -132,7 +145,8 @@ public:
     virtual void ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL bLast);
 };
 
-class CWinApp : public CWinThread {
+class CWinApp : public CWinThread
+{
     DECLARE_DYNAMIC(CWinApp)
 public:
     HINSTANCE m_hInstance = nullptr;
@@ -198,37 +212,51 @@ public:
     afx_msg void OnAppExit();
     // Print setup: the chosen printer becomes the default of later print jobs.
     afx_msg void OnFilePrintSetup();
-    HGLOBAL m_hDevMode = nullptr;   // the printer settings chosen in print setup, owned
+    HGLOBAL m_hDevMode = nullptr;  // the printer settings chosen in print setup, owned
     HGLOBAL m_hDevNames = nullptr;
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
 protected:
-    CString m_strRegistryKey;      // storage behind m_pszRegistryKey
+    CString m_strRegistryKey;  // storage behind m_pszRegistryKey
     CString m_strAppName;
     CString m_strProfileName;
     CString m_strExeName;
     CString m_strHelpFilePath;
     std::vector<CDocTemplate*> m_templates;  // registered templates, owned
-    int m_nWaitCursorCount = 0;               // nesting of BeginWaitCursor
+    int m_nWaitCursorCount = 0;              // nesting of BeginWaitCursor
     HCURSOR m_hcurWaitCursorRestore = nullptr;
+
 public:
     // 1 begins, -1 ends, 0 restores the wait cursor.
     virtual void DoWaitCursor(int nCode);
-protected:
 
+protected:
     DECLARE_MESSAGE_MAP()
 };
 
 CWinApp* AFXAPI AfxGetApp();
 
 // Shows the wait cursor for its lifetime.
-class CWaitCursor {
+class CWaitCursor
+{
 public:
-    CWaitCursor() { if (CWinApp* pApp = AfxGetApp()) pApp->DoWaitCursor(1); }
-    ~CWaitCursor() { if (CWinApp* pApp = AfxGetApp()) pApp->DoWaitCursor(-1); }
+    CWaitCursor()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->DoWaitCursor(1);
+    }
+    ~CWaitCursor()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->DoWaitCursor(-1);
+    }
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
-    void Restore() { if (CWinApp* pApp = AfxGetApp()) pApp->DoWaitCursor(0); }
+    void Restore()
+    {
+        if (CWinApp* pApp = AfxGetApp())
+            pApp->DoWaitCursor(0);
+    }
 };
 CWnd* AFXAPI AfxGetMainWnd();
 HINSTANCE AFXAPI AfxGetInstanceHandle();
@@ -244,8 +272,7 @@ BOOL AFXAPI AfxOleInit();
 void AFXAPI AfxEnableControlContainer();
 void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
 void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
-BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,
-                                TCHAR chSep = '\n');
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, TCHAR chSep = '\n');
 BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2);
 BOOL AFXAPI AfxFullPath(LPTSTR lpszPathOut, LPCTSTR lpszFileIn);
 UINT AFXAPI AfxGetFileTitle(LPCTSTR lpszPathName, LPTSTR lpszTitle, UINT nMax);

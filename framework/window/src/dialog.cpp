@@ -6,10 +6,10 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_WM_CLOSE()
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 // The dialog manager's procedure: every message already went through the
@@ -43,7 +43,8 @@ CDialog::~CDialog()
 
 LPCDLGTEMPLATE CDialog::LoadTemplate(HINSTANCE& hInst) const
 {
-    if (m_lpDialogTemplate) {
+    if (m_lpDialogTemplate)
+    {
         hInst = AfxGetInstanceHandle();
         return m_lpDialogTemplate;
     }
@@ -58,7 +59,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     HWND hWndParent = pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr;
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
-    if (!AfxUnhookWindowCreate())
+    if (!AfxEndWindowCreateHook())
         PostNcDestroy();
     return hWnd != nullptr;
 }
@@ -73,10 +74,7 @@ BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     return CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
-{
-    return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd);
-}
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd); }
 
 BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
 {
@@ -118,8 +116,9 @@ INT_PTR CDialog::DoModal()
     m_bModal = TRUE;
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParam(hInst, lpTemplate, hWndParent, AfxDlgProc, 0);
-    AfxUnhookWindowCreate();
-    if (hWnd && (m_nFlags & WF_CONTINUEMODAL) == 0 && m_nModalResult == -1) {
+    AfxEndWindowCreateHook();
+    if (hWnd && (m_nFlags & WF_CONTINUEMODAL) == 0 && m_nModalResult == -1)
+    {
         DWORD dwFlags = MLF_SHOWONIDLE;
         if (GetStyle() & DS_NOIDLEMSG)
             dwFlags |= MLF_NOIDLEMSG;
@@ -139,7 +138,8 @@ INT_PTR CDialog::DoModal()
 
 void CDialog::EndDialog(int nResult)
 {
-    if (m_bModal) {
+    if (m_bModal)
+    {
         EndModalLoop(nResult);
         return;
     }
@@ -174,10 +174,7 @@ void CDialog::OnClose()
     SendMessage(WM_COMMAND, IDCANCEL, 0);
 }
 
-void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
-{
-    ::SendMessage(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1);
-}
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1); }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {

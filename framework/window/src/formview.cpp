@@ -5,8 +5,8 @@
 IMPLEMENT_DYNAMIC(CFormView, CView)
 
 BEGIN_MESSAGE_MAP(CFormView, CView)
-    ON_WM_CREATE()
-    ON_WM_SETFOCUS()
+ON_WM_CREATE()
+ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
@@ -14,13 +14,15 @@ BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* 
 {
     HINSTANCE hInst = AfxGetResourceHandle();
     LPCDLGTEMPLATE lpTemplate = AfxLoadDialogTemplate(hInst, m_lpszTemplateName);
-    if (!lpTemplate) {
+    if (!lpTemplate)
+    {
         PostNcDestroy();
         return FALSE;
     }
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParam(hInst, lpTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
-    if (!AfxUnhookWindowCreate()) {
+    if (!AfxEndWindowCreateHook())
+    {
         PostNcDestroy();
         return FALSE;
     }
@@ -51,7 +53,8 @@ void CFormView::OnInitialUpdate()
 
 void CFormView::OnSetFocus(CWnd*)
 {
-    if (m_hWndFocus && ::IsWindow(m_hWndFocus) && ::IsChild(m_hWnd, m_hWndFocus)) {
+    if (m_hWndFocus && ::IsWindow(m_hWndFocus) && ::IsChild(m_hWnd, m_hWndFocus))
+    {
         ::SetFocus(m_hWndFocus);
         return;
     }

@@ -2,36 +2,39 @@
 // floating-window activation, the active view and command routing.
 #include "afxwin.h"
 #include "afxpriv.h"
+#include "wnd_internal.h"
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_CLOSE()
-    ON_WM_SIZE()
-    ON_WM_SETFOCUS()
-    ON_WM_ERASEBKGND()
-    ON_WM_ACTIVATE()
-    ON_WM_NCACTIVATE()
-    ON_WM_ENABLE()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_MENUSELECT()
-    ON_WM_ENTERIDLE()
-    ON_WM_DROPFILES()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
-    ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_ERASEBKGND()
+ON_WM_ACTIVATE()
+ON_WM_NCACTIVATE()
+ON_WM_ENABLE()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_WM_ENTERIDLE()
+ON_WM_DROPFILES()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 
 // Is hWndChild hWndParent or one of its children or owned popups?
 BOOL IsDescendant(HWND hWndParent, HWND hWndChild)
 {
-    for (HWND hWnd = hWndChild; hWnd; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = hWndChild; hWnd; hWnd = ::GetParent(hWnd))
+    {
         if (hWnd == hWndParent)
             return TRUE;
     }
@@ -45,8 +48,7 @@ CFrameWnd::~CFrameWnd() = default;
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (!cs.lpszClass)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           (HBRUSH)(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
     if (cs.style & FWS_ADDTOTITLE)
         cs.style |= FWS_PREFIXTITLE;
     return TRUE;
@@ -69,8 +71,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
     CString strTitle = m_strTitle;
     HINSTANCE hInst = AfxGetResourceHandle();
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd,
-                MAKEINTRESOURCE(nIDResource), 0L, pContext))
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCE(nIDResource), 0L,
+                pContext))
         return FALSE;  // the frame has deleted itself
     m_hAccelTable = ::LoadAccelerators(hInst, MAKEINTRESOURCE(nIDResource));
     if (!pContext)
@@ -78,24 +80,29 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
-    if (lpszMenuName) {
+    if (lpszMenuName)
+    {
         hMenu = ::LoadMenu(AfxGetResourceHandle(), lpszMenuName);
-        if (!hMenu) {
+        if (!hMenu)
+        {
             PostNcDestroy();
             return FALSE;
         }
     }
     m_strTitle = lpszWindowName ? lpszWindowName : "";
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu,
-                  (LPVOID)pContext)) {
+    CREATESTRUCT cs = {(LPVOID)pContext,       AfxGetInstanceHandle(), hMenu,         pParentWnd->GetSafeHwnd(),
+                       rect.bottom - rect.top, rect.right - rect.left, rect.top,      rect.left,
+                       (LONG)dwStyle,          lpszWindowName,         lpszClassName, dwExStyle};
+    AfxCreateOutcome outcome = AfxCreateHookedWindow(this, cs);
+    if (outcome != AfxCreateOutcome::Created)
+    {
         // A window that existed took its menu with it; only a menu that never
         // reached a window is still ours.
-        if (hMenu && !AfxGetThreadState()->m_bLastCreateAttached)
+        if (hMenu && outcome == AfxCreateOutcome::NeverAttached)
             ::DestroyMenu(hMenu);
         return FALSE;
     }
@@ -108,10 +115,7 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
     return m_hAccelTable != nullptr;
 }
 
-int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
-{
-    return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams);
-}
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs) { return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams); }
 
 int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
 {
@@ -136,7 +140,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 {
     CObject* pObject = pContext->m_pNewViewClass->CreateObject();
     CWnd* pView = dynamic_cast<CWnd*>(pObject);
-    if (!pView) {
+    if (!pView)
+    {
         delete pObject;
         return nullptr;
     }
@@ -165,7 +170,8 @@ void CFrameWnd::OnClose()
     if (pDocument && !pDocument->CanCloseFrame(this))
         return;
     CWinApp* pApp = AfxGetApp();
-    if (pApp && pApp->m_pMainWnd == this) {
+    if (pApp && pApp->m_pMainWnd == this)
+    {
         if (!pDocument && !pApp->SaveAllModified())
             return;
         pApp->CloseAllDocuments(FALSE);
@@ -173,16 +179,20 @@ void CFrameWnd::OnClose()
             return;
     }
     // The last frame of an auto-deleted document closes the document instead.
-    if (pDocument && pDocument->m_bAutoDelete) {
+    if (pDocument && pDocument->m_bAutoDelete)
+    {
         BOOL bOtherFrame = FALSE;
         POSITION pos = pDocument->GetFirstViewPosition();
-        while (pos) {
-            if (pDocument->GetNextView(pos)->GetParentFrame() != this) {
+        while (pos)
+        {
+            if (pDocument->GetNextView(pos)->GetParentFrame() != this)
+            {
                 bOtherFrame = TRUE;
                 break;
             }
         }
-        if (!bOtherFrame) {
+        if (!bOtherFrame)
+        {
             pDocument->OnCloseDocument();
             return;
         }
@@ -219,33 +229,35 @@ void CFrameWnd::RecalcLayout(BOOL)
         return;
     m_bInRecalcLayout = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
-    if (GetStyle() & FWS_SNAPTOBARS) {
+    if (GetStyle() & FWS_SNAPTOBARS)
+    {
         // Measure the bars first, then size the frame around them.
         CRect rect(0, 0, 32767, 32767);
         RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
         RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
         CalcWindowRect(&rect);
         SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
-    } else {
+    }
+    else
+    {
         RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
     }
     m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
-{
-    m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0);
-}
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify) { m_nIdleFlags |= idleLayout | (bNotify ? idleNotify : 0); }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
-    if (m_nIdleFlags & idleMenu) {
+    if (m_nIdleFlags & idleMenu)
+    {
         m_nIdleFlags &= ~idleMenu;
         OnUpdateFrameMenu(nullptr);
     }
     if (m_nIdleFlags & idleTitle)
         OnUpdateFrameTitle(TRUE);
-    if (m_nIdleFlags & idleLayout) {
+    if (m_nIdleFlags & idleLayout)
+    {
         RecalcLayout(m_nIdleFlags & idleNotify);
         UpdateWindow();
     }
@@ -288,7 +300,8 @@ HACCEL CFrameWnd::GetDefaultAccelerator() { return m_hAccelTable; }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
-    if (nCmdShow == -1) {
+    if (nCmdShow == -1)
+    {
         if (!IsWindowVisible())
             nCmdShow = SW_SHOWNORMAL;
         else if (IsIconic())
@@ -304,12 +317,14 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     CView* pView = nullptr;
-    if (!GetActiveView()) {
+    if (!GetActiveView())
+    {
         pView = dynamic_cast<CView*>(GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
         if (pView)
             SetActiveView(pView, FALSE);
     }
-    if (bMakeVisible) {
+    if (bMakeVisible)
+    {
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
         if (pView)
             pView->OnActivateFrame(WA_INACTIVE, this);
@@ -336,7 +351,8 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
 {
     CString strText;
-    if (lpszDocName && *lpszDocName) {
+    if (lpszDocName && *lpszDocName)
+    {
         CString strDoc = lpszDocName;
         if (m_nWindow > 0)
             strDoc.AppendFormat(":%d", m_nWindow);
@@ -344,7 +360,9 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
             strText = strDoc + " - " + m_strTitle;
         else
             strText = m_strTitle + " - " + strDoc;
-    } else {
+    }
+    else
+    {
         strText = m_strTitle;
     }
     CString strOld;
@@ -360,7 +378,8 @@ void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, nID)
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
 {
-    if (!rMessage.LoadString(nID)) {
+    if (!rMessage.LoadString(nID))
+    {
         rMessage = nID == AFX_IDS_IDLEMESSAGE ? "Ready" : "";
         return;
     }
@@ -375,7 +394,8 @@ LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
     m_nIDLastMessage = (UINT)wParam;
     m_nIDTracking = (UINT)wParam;
     CWnd* pMessageBar = GetMessageBar();
-    if (pMessageBar) {
+    if (pMessageBar)
+    {
         CString strMessage;
         if (lParam)
             strMessage = (LPCTSTR)lParam;
@@ -419,24 +439,28 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
     CCmdUI state;
     state.m_pMenu = pMenu;
     state.m_nIndexMax = pMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++) {
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
+    {
         state.m_nID = pMenu->GetMenuItemID((int)state.m_nIndex);
         if (state.m_nID == 0)
             continue;  // separator
-        if (state.m_nID == (UINT)-1) {
+        if (state.m_nID == (UINT)-1)
+        {
             // A popup is enabled from the state of its first item's command.
             state.m_pSubMenu = pMenu->GetSubMenu((int)state.m_nIndex);
-            if (!state.m_pSubMenu || (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 ||
-                state.m_nID == (UINT)-1)
+            if (!state.m_pSubMenu || (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 || state.m_nID == (UINT)-1)
                 continue;
             state.DoUpdate(this, FALSE);
-        } else {
+        }
+        else
+        {
             state.m_pSubMenu = nullptr;
             state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
         }
         // Handlers may have inserted or removed items.
         UINT nCount = pMenu->GetMenuItemCount();
-        if (nCount < state.m_nIndexMax) {
+        if (nCount < state.m_nIndexMax)
+        {
             state.m_nIndex -= (state.m_nIndexMax - nCount);
             while (state.m_nIndex < nCount && pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
                 state.m_nIndex++;
@@ -450,7 +474,8 @@ void CFrameWnd::OnDropFiles(HDROP hDropInfo)
     SetActiveWindow();
     UINT nFiles = ::DragQueryFile(hDropInfo, (UINT)-1, nullptr, 0);
     CWinApp* pApp = AfxGetApp();
-    for (UINT iFile = 0; iFile < nFiles; iFile++) {
+    for (UINT iFile = 0; iFile < nFiles; iFile++)
+    {
         char szFileName[_MAX_PATH];
         ::DragQueryFile(hDropInfo, iFile, szFileName, _MAX_PATH);
         pApp->OpenDocumentFile(szFileName);
@@ -470,10 +495,8 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
     CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
     // The frame stays active while one of its synchronised popups is.
-    BOOL bStayActive = pActive &&
-                       (pTopLevel == pActive ||
-                        (pTopLevel == pActive->GetTopLevelFrame() &&
-                         pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0));
+    BOOL bStayActive = pActive && (pTopLevel == pActive || (pTopLevel == pActive->GetTopLevelFrame() &&
+                                                            pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0));
     pTopLevel->m_nFlags &= ~WF_STAYACTIVE;
     if (bStayActive)
         pTopLevel->m_nFlags |= WF_STAYACTIVE;
@@ -481,7 +504,8 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CView* pActiveView = GetActiveView();
     if (!pActiveView)
         pActiveView = GetActiveFrame()->GetActiveView();
-    if (pActiveView) {
+    if (pActiveView)
+    {
         if (nState != WA_INACTIVE && !bMinimized)
             pActiveView->OnActivateView(TRUE, pActiveView, pActiveView);
         pActiveView->OnActivateFrame(nState, this);
@@ -502,17 +526,22 @@ void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
     CFrameWnd* pParent = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
     if (!pParent)
         return;
-    if (dwFlags & (FS_DEACTIVATE | FS_ACTIVATE)) {
+    if (dwFlags & (FS_DEACTIVATE | FS_ACTIVATE))
+    {
         BOOL bActivate = !(dwFlags & FS_DEACTIVATE);
-        if (bActivate && pParent->IsWindowEnabled() && pParent != this) {
+        if (bActivate && pParent->IsWindowEnabled() && pParent != this)
+        {
             m_nFlags |= WF_KEEPMINIACTIVE;
             pParent->SendMessage(WM_NCACTIVATE, TRUE);
             m_nFlags &= ~WF_KEEPMINIACTIVE;
-        } else {
+        }
+        else
+        {
             pParent->SendMessage(WM_NCACTIVATE, bActivate);
         }
     }
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
         if (hWnd != pParent->m_hWnd && IsDescendant(pParent->m_hWnd, hWnd))
             ::SendMessage(hWnd, WM_FLOATSTATUS, dwFlags, 0);
     }

@@ -1,37 +1,17 @@
-// Per-thread maps from handles to wrapper objects: the permanent map of
-// attached objects and the typed temporary maps of FromHandle, freed at idle.
+// The typed per-thread temporary maps of FromHandle, freed at idle.
 #pragma once
 #include <memory>
 #include <unordered_map>
-#include "afxwin.h"
-
-void AfxRegisterTempMapCleaner(void (*pfnCleaner)());
-
-// Attached objects of one wrapper family (GDI objects, DCs, menus, image lists).
-template <class Base, class H>
-class CPermanentMap {
-public:
-    static Base* Lookup(H h) {
-        auto& map = Get();
-        auto it = map.find(h);
-        return it == map.end() ? nullptr : it->second;
-    }
-    static void Set(H h, Base* p) { Get()[h] = p; }
-    static void Remove(H h) { Get().erase(h); }
-
-private:
-    static std::unordered_map<H, Base*>& Get() {
-        thread_local std::unordered_map<H, Base*> map;
-        return map;
-    }
-};
+#include "afxpriv.h"
 
 // Temporary objects of exactly type T. They borrow the handle: it is bound
 // with BindTemp and unbound before the object is deleted, so it is never freed.
 template <class T, class H>
-class CTempMap {
+class CTempMap
+{
 public:
-    static T* FromHandle(H h) {
+    static T* FromHandle(H h)
+    {
         auto& map = Get();
         auto it = map.find(h);
         if (it != map.end())
@@ -43,7 +23,8 @@ public:
         AfxGetThreadState()->m_nTempObjects++;
         return result;
     }
-    static void DeleteAll() {
+    static void DeleteAll()
+    {
         auto& map = Get();
         for (auto& entry : map)
             UnbindTemp(entry.second.get());
@@ -52,10 +33,12 @@ public:
     }
 
 private:
-    static std::unordered_map<H, std::unique_ptr<T>>& Get() {
+    static std::unordered_map<H, std::unique_ptr<T>>& Get()
+    {
         thread_local std::unordered_map<H, std::unique_ptr<T>> map;
         thread_local bool registered = false;
-        if (!registered) {
+        if (!registered)
+        {
             registered = true;
             AfxRegisterTempMapCleaner(&DeleteAll);
         }
@@ -74,7 +57,8 @@ inline void UnbindTemp(CWnd* p) { p->m_hWnd = nullptr; }
 
 // The permanent object when it is a T, else a temporary T.
 template <class T, class Base, class H>
-T* AfxFromHandle(H h) {
+T* AfxFromHandle(H h)
+{
     if (!h)
         return nullptr;
     if (T* p = dynamic_cast<T*>(CPermanentMap<Base, H>::Lookup(h)))

@@ -8,16 +8,16 @@ IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-    ON_WM_DESTROY()
-    ON_WM_SIZE()
-    ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_ARRANGE, OnUpdateMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_ARRANGE, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
 END_MESSAGE_MAP()
 
 BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
@@ -31,11 +31,10 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* pWindowMenu)
     CLIENTCREATESTRUCT ccs;
     ccs.hWindowMenu = pWindowMenu->GetSafeHmenu();
     ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-    DWORD dwStyle = WS_VISIBLE | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS |
-                    MDIS_ALLCHILDSTYLES | WS_VSCROLL | WS_HSCROLL;
-    m_hWndMDIClient = ::CreateWindowEx(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, dwStyle, 0, 0, 0, 0,
-                                       m_hWnd, (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST,
-                                       AfxGetInstanceHandle(), (LPVOID)&ccs);
+    DWORD dwStyle =
+        WS_VISIBLE | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | MDIS_ALLCHILDSTYLES | WS_VSCROLL | WS_HSCROLL;
+    m_hWndMDIClient = ::CreateWindowEx(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, dwStyle, 0, 0, 0, 0, m_hWnd,
+                                       (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, AfxGetInstanceHandle(), (LPVOID)&ccs);
     if (!m_hWndMDIClient)
         return FALSE;
     ::BringWindowToTop(m_hWndMDIClient);
@@ -47,11 +46,13 @@ HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
     if (!hMenuBar)
         return nullptr;
     // The "Window" popup is the last popup holding a window-arrangement command.
-    for (int iItem = ::GetMenuItemCount(hMenuBar) - 1; iItem >= 0; iItem--) {
+    for (int iItem = ::GetMenuItemCount(hMenuBar) - 1; iItem >= 0; iItem--)
+    {
         HMENU hMenuPop = ::GetSubMenu(hMenuBar, iItem);
         if (!hMenuPop)
             continue;
-        for (int iSub = ::GetMenuItemCount(hMenuPop) - 1; iSub >= 0; iSub--) {
+        for (int iSub = ::GetMenuItemCount(hMenuPop) - 1; iSub >= 0; iSub--)
+        {
             UINT nID = ::GetMenuItemID(hMenuPop, iSub);
             if (nID >= AFX_IDM_WINDOW_FIRST && nID <= AFX_IDM_WINDOW_LAST)
                 return hMenuPop;
@@ -120,9 +121,11 @@ BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     // The system's commands of the Window menu's child list go to the MDI client.
     UINT nID = LOWORD(wParam);
-    if (!lParam && nID >= AFX_IDM_FIRST_MDICHILD) {
+    if (!lParam && nID >= AFX_IDM_FIRST_MDICHILD)
+    {
         HWND hWndChild = ::GetDlgItem(m_hWndMDIClient, (int)nID);
-        if (hWndChild) {
+        if (hWndChild)
+        {
             ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)hWndChild, 0);
             return TRUE;
         }
@@ -137,7 +140,8 @@ LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CMDIFrameWnd::OnDestroy()
 {
-    if (m_hWndMDIClient) {
+    if (m_hWndMDIClient)
+    {
         // The children go first, while the client still routes their messages.
         ::DestroyWindow(m_hWndMDIClient);
         m_hWndMDIClient = nullptr;
@@ -168,7 +172,8 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 {
     CMDIChildWnd* pActiveWnd = MDIGetActive();
-    if (pActiveWnd) {
+    if (pActiveWnd)
+    {
         pActiveWnd->OnUpdateFrameMenu(TRUE, pActiveWnd, hMenuAlt);
         return;
     }
@@ -180,7 +185,8 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
 
 BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)
 {
-    switch (nID) {
+    switch (nID)
+    {
     case ID_WINDOW_ARRANGE:
         MDIIconArrange();
         return TRUE;
@@ -201,12 +207,12 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)
 void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI) { pCmdUI->Enable(MDIGetActive() != nullptr); }
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
-    ON_WM_CREATE()
-    ON_WM_MDIACTIVATE()
-    ON_WM_MOUSEACTIVATE()
-    ON_WM_SIZE()
-    ON_WM_NCACTIVATE()
-    ON_WM_DESTROY()
+ON_WM_CREATE()
+ON_WM_MDIACTIVATE()
+ON_WM_MOUSEACTIVATE()
+ON_WM_SIZE()
+ON_WM_NCACTIVATE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -215,7 +221,8 @@ BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
     return CFrameWnd::PreCreateWindow(cs);
 }
 
-namespace {
+namespace
+{
 
 // The client's creation record for a child described by cs.
 MDICREATESTRUCT MakeMdiCreate(const CREATESTRUCT& cs)
@@ -242,10 +249,12 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(pParentWnd);
     if (!pFrame)
         pFrame = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
-    CREATESTRUCT cs = {(LPVOID)pContext, nullptr, nullptr, pFrame ? pFrame->m_hWnd : nullptr,
-                       rect.bottom - rect.top, rect.right - rect.left, rect.top, rect.left,
-                       (LONG)(dwStyle & ~WS_MAXIMIZE), lpszWindowName, lpszClassName, dwExStyle};
-    if (!pFrame || !pFrame->m_hWndMDIClient || !PreCreateWindow(cs)) {
+    CREATESTRUCT cs = {
+        (LPVOID)pContext,       nullptr,  nullptr,   pFrame ? pFrame->m_hWnd : nullptr, rect.bottom - rect.top,
+        rect.right - rect.left, rect.top, rect.left, (LONG)(dwStyle & ~WS_MAXIMIZE),    lpszWindowName,
+        lpszClassName,          dwExStyle};
+    if (!pFrame || !pFrame->m_hWndMDIClient || !PreCreateWindow(cs))
+    {
         PostNcDestroy();
         return FALSE;
     }
@@ -254,7 +263,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     // The client creates the window; the creation hook catches it as any other.
     AfxHookWindowCreate(this);
     HWND hWnd = (HWND)::SendMessage(pFrame->m_hWndMDIClient, WM_MDICREATE, 0, (LPARAM)&mcs);
-    if (!AfxUnhookWindowCreate()) {
+    if (!AfxEndWindowCreateHook())
+    {
         PostNcDestroy();
         return FALSE;
     }
@@ -312,7 +322,8 @@ void CMDIChildWnd::ActivateFrame(int nCmdShow)
     CMDIFrameWnd* pFrameWnd = GetMDIFrame();
     BOOL bMaximized = FALSE;
     CMDIChildWnd* pActiveFrame = pFrameWnd ? pFrameWnd->MDIGetActive(&bMaximized) : nullptr;
-    if (nCmdShow == -1) {
+    if (nCmdShow == -1)
+    {
         if (!bVisibleThen)
             nCmdShow = bMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
         else if (IsIconic())
@@ -341,7 +352,8 @@ BOOL CMDIChildWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 {
     CDocument* pDocument = GetActiveDocument();
-    if (bAddToTitle && pDocument) {
+    if (bAddToTitle && pDocument)
+    {
         CString strTitle = pDocument->GetTitle();
         if (m_nWindow > 0)
             strTitle.AppendFormat(":%d", m_nWindow);
@@ -366,8 +378,7 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU h
     if (!hMenu)
         hMenu = pFrame->m_hMenuDefault;
     if (hMenu)
-        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
-                      (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu, (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
     ::DrawMenuBar(pFrame->m_hWnd);
 }
 

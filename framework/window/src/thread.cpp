@@ -4,9 +4,11 @@
 #include "afxpriv.h"
 #include "afxcmn.h"
 
-namespace {
+namespace
+{
 
-struct ThreadStateHolder {
+struct ThreadStateHolder
+{
     _AFX_THREAD_STATE state;
     ~ThreadStateHolder()
     {
@@ -19,7 +21,8 @@ struct ThreadStateHolder {
 // Walks from the message's window up to hWndStop, asking each window's object.
 BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
-    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd))
+    {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd && pWnd->PreTranslateMessage(pMsg))
             return TRUE;
@@ -39,16 +42,13 @@ _AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
 
 void AfxRegisterTempMapCleaner(void (*pfnCleaner)())
 {
-    _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_nTempMapCleaners < (int)_countof(pState->m_pfnTempMapCleaners))
-        pState->m_pfnTempMapCleaners[pState->m_nTempMapCleaners++] = pfnCleaner;
+    AfxGetThreadState()->m_pfnTempMapCleaners.push_back(pfnCleaner);
 }
 
 void AFXAPI AfxDeleteTempMaps()
 {
-    _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    for (int i = 0; i < pState->m_nTempMapCleaners; ++i)
-        pState->m_pfnTempMapCleaners[i]();
+    for (void (*pfnCleaner)() : AfxGetThreadState()->m_pfnTempMapCleaners)
+        pfnCleaner();
 }
 
 int AFXAPI AfxGetTempObjectCount() { return AfxGetThreadState()->m_nTempObjects; }
@@ -69,7 +69,8 @@ BOOL AFXAPI AfxPumpMessage()
     MSG msg;
     if (::GetMessage(&msg, nullptr, 0, 0) <= 0)
         return FALSE;
-    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg)) {
+    if (msg.message != WM_KICKIDLE && !AfxPreTranslateMessage(&msg))
+    {
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
@@ -105,15 +106,19 @@ int CWinThread::Run()
 {
     BOOL bIdle = TRUE;
     LONG lIdleCount = 0;
-    for (;;) {
-        while (bIdle && !::PeekMessage(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE)) {
+    for (;;)
+    {
+        while (bIdle && !::PeekMessage(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE))
+        {
             if (!OnIdle(lIdleCount++))
                 bIdle = FALSE;
         }
-        do {
+        do
+        {
             if (!PumpMessage())
                 return ExitInstance();
-            if (IsIdleMessage(&m_msgCur)) {
+            if (IsIdleMessage(&m_msgCur))
+            {
                 bIdle = TRUE;
                 lIdleCount = 0;
             }
@@ -125,7 +130,8 @@ BOOL CWinThread::PumpMessage()
 {
     if (::GetMessage(&m_msgCur, nullptr, 0, 0) <= 0)
         return FALSE;
-    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur)) {
+    if (m_msgCur.message != WM_KICKIDLE && !PreTranslateMessage(&m_msgCur))
+    {
         ::TranslateMessage(&m_msgCur);
         ::DispatchMessage(&m_msgCur);
     }
@@ -136,7 +142,8 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
     // A mouse move that did not move and the timer-driven system messages do not end idleness.
-    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE)
+    {
         if (pState->m_nMsgLast == pMsg->message && pState->m_ptCursorLast.x == pMsg->pt.x &&
             pState->m_ptCursorLast.y == pMsg->pt.y)
             return FALSE;
@@ -161,8 +168,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     if (WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
         return TRUE;
     // A modeless window outside the main frame still gets the frame's accelerators.
-    if (pMainWnd && pMainWnd->m_hWnd && pMsg->hwnd &&
-        ::GetAncestor(pMsg->hwnd, GA_ROOT) != pMainWnd->m_hWnd)
+    if (pMainWnd && pMainWnd->m_hWnd && pMsg->hwnd && ::GetAncestor(pMsg->hwnd, GA_ROOT) != pMainWnd->m_hWnd)
         return pMainWnd->PreTranslateMessage(pMsg);
     return FALSE;
 }
@@ -180,7 +186,8 @@ void CWinThread::IdleUpdateMainWindow()
 
 BOOL CWinThread::OnIdle(LONG lCount)
 {
-    if (lCount <= 0) {
+    if (lCount <= 0)
+    {
         IdleUpdateMainWindow();
         return TRUE;
     }
@@ -193,7 +200,8 @@ BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
 void CWnd::EndModalLoop(int nResult)
 {
     m_nModalResult = nResult;
-    if (m_nFlags & WF_CONTINUEMODAL) {
+    if (m_nFlags & WF_CONTINUEMODAL)
+    {
         m_nFlags &= ~WF_CONTINUEMODAL;
         PostMessage(WM_NULL);
     }
@@ -207,9 +215,12 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     HWND hWndParent = ::GetParent(m_hWnd);
     m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
     MSG msg;
-    for (;;) {
-        while (bIdle && !::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (bShowIdle) {
+    for (;;)
+    {
+        while (bIdle && !::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        {
+            if (bShowIdle)
+            {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = FALSE;
@@ -219,13 +230,16 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
                 bIdle = FALSE;
         }
-        do {
-            if (!AfxPumpMessage()) {
+        do
+        {
+            if (!AfxPumpMessage())
+            {
                 ::PostQuitMessage(0);
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
-            if (!ContinueModal()) {
+            if (!ContinueModal())
+            {
                 m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return m_nModalResult;
             }

@@ -11,10 +11,10 @@ const CWnd CWnd::wndBottom(HWND_BOTTOM);
 const CWnd CWnd::wndTopMost(HWND_TOPMOST);
 const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
-namespace {
+namespace
+{
 
-// The property that holds a window's C++ object: one slot per window.
-const char kWndObjectProp[] = "KfwWindowObject";
+using CWndMap = CPermanentMap<CWnd, HWND>;
 
 BOOL IsImeWindow(HWND hWnd)
 {
@@ -51,7 +51,8 @@ void FinishNcDestroy(CWnd* pWnd, HWND hWnd)
     pWnd->Detach();
     // The main window's end is the thread's end.
     CWinThread* pThread = AfxGetThread();
-    if (pThread && pThread->m_pMainWnd == pWnd) {
+    if (pThread && pThread->m_pMainWnd == pWnd)
+    {
         pThread->m_pMainWnd = nullptr;
         if (pThread == AfxGetApp())
             ::PostQuitMessage(0);
@@ -76,7 +77,8 @@ void AfxReportHandlerException(CException* e)
 void AfxHookWindowCreate(CWnd* pWnd)
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (!pState->m_hHookOldCbtFilter) {
+    if (!pState->m_hHookOldCbtFilter)
+    {
         pState->m_hHookOldCbtFilter = ::SetWindowsHookEx(WH_CBT, CbtFilterHook, nullptr, ::GetCurrentThreadId());
         if (!pState->m_hHookOldCbtFilter)
             AfxThrowMemoryException();
@@ -84,8 +86,7 @@ void AfxHookWindowCreate(CWnd* pWnd)
     pState->m_pWndInit = pWnd;
 }
 
-// FALSE when the hook never saw the window (creation failed before it began).
-BOOL AfxUnhookWindowCreate()
+BOOL AfxEndWindowCreateHook()
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (!pState->m_pWndInit)
@@ -130,10 +131,7 @@ CWnd::~CWnd()
         DestroyWindow();
 }
 
-CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
-{
-    return hWnd ? static_cast<CWnd*>(::GetProp(hWnd, kWndObjectProp)) : nullptr;
-}
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? CWndMap::Lookup(hWnd) : nullptr; }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
@@ -150,8 +148,7 @@ BOOL CWnd::Attach(HWND hWndNew)
 {
     if (!hWndNew || FromHandlePermanent(hWndNew))
         return FALSE;
-    if (!::SetProp(hWndNew, kWndObjectProp, this))
-        return FALSE;
+    CWndMap::Set(hWndNew, this);
     m_hWnd = hWndNew;
     return TRUE;
 }
@@ -160,7 +157,7 @@ HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
     if (hWnd && FromHandlePermanent(hWnd) == this)
-        ::RemoveProp(hWnd, kWndObjectProp);
+        CWndMap::Remove(hWnd);
     m_hWnd = nullptr;
     return hWnd;
 }
@@ -197,52 +194,51 @@ HWND CWnd::UnsubclassWindow()
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (!cs.lpszClass)
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW),
-                                           (HBRUSH)(COLOR_WINDOW + 1));
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
     return TRUE;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                    LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
-    CREATESTRUCT cs = {lpParam, AfxGetInstanceHandle(), nIDorHMenu, hWndParent, nHeight, nWidth,
-                       y, x, (LONG)dwStyle, lpszWindowName, lpszClassName, dwExStyle};
-    _AFX_THREAD_STATE* pState = AfxGetThreadState();
-    pState->m_bLastCreateAttached = FALSE;
+    CREATESTRUCT cs = {lpParam, AfxGetInstanceHandle(), nIDorHMenu,     hWndParent,    nHeight,  nWidth, y,
+                       x,       (LONG)dwStyle,          lpszWindowName, lpszClassName, dwExStyle};
+    return AfxCreateHookedWindow(this, cs) == AfxCreateOutcome::Created;
+}
+
+AfxCreateOutcome AfxCreateHookedWindow(CWnd* pWnd, CREATESTRUCT& cs)
+{
     // Failure before the window exists: the object is told as it would be at
     // WM_NCDESTROY, so a self-deleting object is deleted exactly once.
-    if (!PreCreateWindow(cs)) {
-        PostNcDestroy();
-        return FALSE;
+    if (!pWnd->PreCreateWindow(cs))
+    {
+        pWnd->PostNcDestroy();
+        return AfxCreateOutcome::NeverAttached;
     }
-    AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x,
-                                 cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
-                                 cs.lpCreateParams);
-    pState->m_bLastCreateAttached = AfxUnhookWindowCreate();
-    if (!pState->m_bLastCreateAttached) {
-        PostNcDestroy();
-        return FALSE;
+    AfxHookWindowCreate(pWnd);
+    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x, cs.y, cs.cx, cs.cy,
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    if (!AfxEndWindowCreateHook())
+    {
+        pWnd->PostNcDestroy();
+        return AfxCreateOutcome::NeverAttached;
     }
     // When the window was destroyed during creation its WM_NCDESTROY already
     // ran PostNcDestroy; the object may be gone.
-    return hWnd != nullptr;
+    return hWnd ? AfxCreateOutcome::Created : AfxCreateOutcome::DestroyedInCreation;
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    (HMENU)(UINT_PTR)nID, lpParam);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, lpParam);
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, CCreateContext* pContext)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
-                    (LPVOID)pContext);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, (LPVOID)pContext);
 }
 
 BOOL CWnd::DestroyWindow()
@@ -256,6 +252,10 @@ BOOL CWnd::DestroyWindow()
     BOOL bResult = ::DestroyWindow(hWnd);
     if (!bPermanent)
         m_hWnd = nullptr;
+    // Attached without our procedure, the object never saw WM_NCDESTROY: its
+    // entry goes, or a later window given the same handle would find it.
+    else if (bResult && FromHandlePermanent(hWnd) == this)
+        Detach();
     return bResult;
 }
 
@@ -265,8 +265,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 {
     thread_local char szName[96];
     HINSTANCE hInst = AfxGetInstanceHandle();
-    wsprintf(szName, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
-             (void*)hbrBackground, (void*)hIcon);
+    wsprintf(szName, "Afx:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
+             (void*)hIcon);
     WNDCLASS wc{};
     if (::GetClassInfo(hInst, szName, &wc))
         return szName;

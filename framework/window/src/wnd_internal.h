@@ -5,8 +5,19 @@
 
 // Makes the next window created on this thread pWnd's window.
 void AfxHookWindowCreate(CWnd* pWnd);
-// FALSE when the hook never saw the window (creation failed before it began).
-BOOL AfxUnhookWindowCreate();
+// Stops waiting for the window; FALSE when the hook never attached it
+// (creation failed before it began).
+BOOL AfxEndWindowCreateHook();
+
+// How far the creation of a window for an object came.
+enum class AfxCreateOutcome
+{
+    NeverAttached,        // no window reached the object; PostNcDestroy has run
+    DestroyedInCreation,  // the window existed and is gone again with its menu
+    Created
+};
+// Creates pWnd's window from cs after its PreCreateWindow.
+AfxCreateOutcome AfxCreateHookedWindow(CWnd* pWnd, CREATESTRUCT& cs);
 
 // Tells the user of the framework exception that ended a handler, and
 // deletes it; NULL (an exception of another kind) shows nothing.
@@ -18,15 +29,22 @@ void AfxReportHandlerException(CException* e);
 template <class F>
 BOOL AfxCallGuarded(F&& work)
 {
-    try {
+    try
+    {
         work();
         return TRUE;
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         AfxReportHandlerException(e);
-    } catch (const std::exception& e) {
+    }
+    catch (const std::exception& e)
+    {
         ::OutputDebugString(e.what());
         AfxReportHandlerException(nullptr);
-    } catch (...) {
+    }
+    catch (...)
+    {
         AfxReportHandlerException(nullptr);
     }
     return FALSE;

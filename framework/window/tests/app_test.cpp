@@ -6,9 +6,13 @@
 #include <sstream>
 #include "afxcmn.h"
 #include "afxdlgs.h"
-#include "testapp.h"
+#include "afxpriv.h"
+#include "TestDoc.h"
+#include "TestMainFrame.h"
+#include "TestView.h"
 
-namespace {
+namespace
+{
 
 const char kRegistryRoot[] = "Software\\Kestova Window Tests";
 
@@ -36,7 +40,8 @@ void TypeText(const char* psz)
 // Lets input and posted work arrive: SendInput is asynchronous under Wine.
 void Settle()
 {
-    for (int i = 0; i < 10; i++) {
+    for (int i = 0; i < 10; i++)
+    {
         ::Sleep(20);
         PumpPending();
     }
@@ -49,7 +54,7 @@ CString WindowText(CWnd* pWnd)
     return str;
 }
 
-CMainFrame* MainFrame() { return static_cast<CMainFrame*>(theApp.m_pMainWnd); }
+CTestMainFrame* MainFrame() { return static_cast<CTestMainFrame*>(theApp.m_pMainWnd); }
 
 CTestDoc* ActiveDoc() { return static_cast<CTestDoc*>(MainFrame()->GetActiveDocument()); }
 
@@ -78,13 +83,15 @@ std::string ReadFile(const char* pszPath)
     return ss.str();
 }
 
-class CDdxDialog : public CDialog {
+class CDdxDialog : public CDialog
+{
 public:
     CString m_strName;
     int m_nCount = 0;
     int m_bFlag = 1;
     int m_nKind = 1;
     CDdxDialog() : CDialog(IDD_DDX) {}
+
 protected:
     BOOL OnInitDialog() override
     {
@@ -106,7 +113,8 @@ protected:
 
 // A modeless dialog with a tree of message parts; the dialog hears which one
 // the user picks.
-class CModelessDialog : public CDialog {
+class CModelessDialog : public CDialog
+{
 public:
     CTreeCtrl m_tree;
     CString m_strPicked;  // the item of the last selection change
@@ -130,7 +138,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CModelessDialog, CDialog)
-    ON_NOTIFY(TVN_SELCHANGED, IDC_MODELESS_TREE, OnTreeSelChanged)
+ON_NOTIFY(TVN_SELCHANGED, IDC_MODELESS_TREE, OnTreeSelChanged)
 END_MESSAGE_MAP()
 
 // Clicks the left button where the cursor is put, in screen coordinates.
@@ -144,14 +152,24 @@ void ClickAt(CPoint pt)
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
-class CTestPage : public CPropertyPage {
+class CTestPage : public CPropertyPage
+{
 public:
     int m_nApplied = 0;
     int m_nActivated = 0;
     CString m_strText = "page text";
     explicit CTestPage(UINT nID) : CPropertyPage(nID) {}
-    BOOL OnSetActive() override { m_nActivated++; return CPropertyPage::OnSetActive(); }
-    BOOL OnApply() override { m_nApplied++; return TRUE; }
+    BOOL OnSetActive() override
+    {
+        m_nActivated++;
+        return CPropertyPage::OnSetActive();
+    }
+    BOOL OnApply() override
+    {
+        m_nApplied++;
+        return TRUE;
+    }
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
@@ -160,14 +178,17 @@ protected:
     }
 };
 
-class CSyncMiniFrame : public CMiniFrameWnd {
+class CSyncMiniFrame : public CMiniFrameWnd
+{
 public:
     BOOL IsCaptionActive() const { return m_bActive; }
+
 protected:
     void PostNcDestroy() override {}
 };
 
-class CFailingFrame : public CFrameWnd {
+class CFailingFrame : public CFrameWnd
+{
 public:
     static int s_nDeleted;
     static HMENU s_hMenu;  // the menu the last creation was given
@@ -178,6 +199,7 @@ public:
         s_hMenu = cs.hMenu;
         return !m_bFailPreCreate && CFrameWnd::PreCreateWindow(cs);
     }
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
     DECLARE_MESSAGE_MAP()
@@ -186,10 +208,11 @@ int CFailingFrame::s_nDeleted = 0;
 HMENU CFailingFrame::s_hMenu = nullptr;
 
 BEGIN_MESSAGE_MAP(CFailingFrame, CFrameWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-class AppTest : public ::testing::Test {
+class AppTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -212,7 +235,7 @@ protected:
 
 TEST_F(AppTest, BarsAreLaidOutAroundTheClientThroughSizeParent)
 {
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     CRect client;
     pFrame->GetClientRect(&client);
     CRect top = ChildRect(pFrame, pFrame->m_wndToolBar.m_hWnd);
@@ -235,7 +258,7 @@ TEST_F(AppTest, BarsAreLaidOutAroundTheClientThroughSizeParent)
 
 TEST_F(AppTest, DelayedLayoutWaitsForIdle)
 {
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     pFrame->m_wndToolBar.m_nHeight = 40;
     pFrame->DelayRecalcLayout();
     EXPECT_TRUE(pFrame->m_nIdleFlags & CFrameWnd::idleLayout);
@@ -252,7 +275,7 @@ TEST_F(AppTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
 {
     CTestDoc* pDoc = NewDocument();
     ASSERT_NE(nullptr, pDoc);
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     pFrame->SendMessage(WM_COMMAND, ID_TEST_VIEWCMD);
     pFrame->SendMessage(WM_COMMAND, ID_TEST_DOCCMD);
     pDoc->m_bDocCommands = FALSE;  // the document passes it on
@@ -266,7 +289,7 @@ TEST_F(AppTest, CommandsGoToViewDocumentFrameAndApplicationInThatOrder)
 TEST_F(AppTest, UpdateHandlersRunAtIdleAndDisableCommandsWithoutHandler)
 {
     ASSERT_NE(nullptr, EnsureDocument());
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     RunIdle();
     EXPECT_TRUE(pFrame->m_btnFrameCmd.IsWindowEnabled());
     EXPECT_FALSE(pFrame->m_btnNoHandler.IsWindowEnabled());
@@ -275,7 +298,8 @@ TEST_F(AppTest, UpdateHandlersRunAtIdleAndDisableCommandsWithoutHandler)
     CMenu* pMenu = CMenu::FromHandle(::GetMenu(pFrame->m_hWnd));
     ASSERT_NE(nullptr, pMenu);
     CMenu* pTest = nullptr;
-    for (UINT i = 0; i < pMenu->GetMenuItemCount() && !pTest; i++) {
+    for (UINT i = 0; i < pMenu->GetMenuItemCount() && !pTest; i++)
+    {
         CString strText;
         pMenu->GetMenuString(i, strText, MF_BYPOSITION);
         if (strText == "&Test")
@@ -326,8 +350,8 @@ TEST_F(AppTest, SaveWritesTheFileAndTheRecentListLandsInTheRegistry)
     char szValue[MAX_PATH] = "";
     DWORD cb = sizeof szValue;
     std::string strKey = std::string(kRegistryRoot) + "\\Window Tests\\Recent File List";
-    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValue(HKEY_CURRENT_USER, strKey.c_str(), "File1", RRF_RT_REG_SZ, nullptr,
-                                           szValue, &cb));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegGetValue(HKEY_CURRENT_USER, strKey.c_str(), "File1", RRF_RT_REG_SZ, nullptr, szValue, &cb));
     EXPECT_STREQ(szPath, szValue);
 
     // The recent-file command opens it again, through the template.
@@ -441,18 +465,20 @@ TEST_F(AppTest, ModalDialogTakesTypedInputThroughDataExchange)
     CDdxDialog dlg;
     dlg.m_nCount = 3;
     BOOL bSawDialog = FALSE;
-    RunFromTimer([&] {
-        bSawDialog = ::IsWindow(dlg.m_hWnd) && ::IsWindowVisible(dlg.m_hWnd);
-        if (!bSawDialog)
-            return FALSE;
-        ::SetForegroundWindow(dlg.m_hWnd);
-        ::SetFocus(::GetDlgItem(dlg.m_hWnd, IDC_NAME));
-        TypeText("abc");
-        PressKey(VK_TAB);
-        TypeText("7");
-        PressKey(VK_RETURN);
-        return TRUE;
-    });
+    RunFromTimer(
+        [&]
+        {
+            bSawDialog = ::IsWindow(dlg.m_hWnd) && ::IsWindowVisible(dlg.m_hWnd);
+            if (!bSawDialog)
+                return FALSE;
+            ::SetForegroundWindow(dlg.m_hWnd);
+            ::SetFocus(::GetDlgItem(dlg.m_hWnd, IDC_NAME));
+            TypeText("abc");
+            PressKey(VK_TAB);
+            TypeText("7");
+            PressKey(VK_RETURN);
+            return TRUE;
+        });
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_TRUE(bSawDialog);
     EXPECT_EQ("abc", std::string(dlg.m_strName));
@@ -488,13 +514,15 @@ TEST_F(AppTest, PropertySheetShowsItsPagesAndAppliesThem)
     sheet.AddPage(&page1);
     sheet.AddPage(&page2);
     CString strShown;
-    RunFromTimer([&] {
-        if (!sheet.m_hWnd || !page1.m_hWnd)
-            return FALSE;
-        page1.GetDlgItemText(IDC_PAGE_EDIT, strShown);
-        ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        return TRUE;
-    });
+    RunFromTimer(
+        [&]
+        {
+            if (!sheet.m_hWnd || !page1.m_hWnd)
+                return FALSE;
+            page1.GetDlgItemText(IDC_PAGE_EDIT, strShown);
+            ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+            return TRUE;
+        });
     EXPECT_EQ(IDOK, sheet.DoModal());
     EXPECT_EQ("page text", std::string(strShown)) << "the page's object filled its control";
     EXPECT_EQ(1, page1.m_nActivated);
@@ -555,7 +583,7 @@ TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
 TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
 {
     ASSERT_NE(nullptr, EnsureDocument());
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     ::SetForegroundWindow(pFrame->m_hWnd);
     CView* pView = pFrame->GetActiveFrame()->GetActiveView();
     ASSERT_NE(nullptr, pView);
@@ -571,7 +599,7 @@ TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
 
 TEST_F(AppTest, StatusBarShowsCommandPromptsAndTheIdleMessage)
 {
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_FRAMECMD);
     EXPECT_EQ("Runs the frame's command", std::string(WindowText(&pFrame->m_wndStatusBar)));
     pFrame->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
@@ -580,15 +608,14 @@ TEST_F(AppTest, StatusBarShowsCommandPromptsAndTheIdleMessage)
 
 TEST_F(AppTest, SynchronisedMiniFrameFollowsItsOwnersActivation)
 {
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     CSyncMiniFrame mini;
     ASSERT_TRUE(mini.Create(nullptr, "Floating", WS_POPUP | WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE,
                             CRect(600, 100, 760, 200), pFrame));
     ::SetForegroundWindow(pFrame->m_hWnd);
     EXPECT_TRUE(WaitFor([&] { return mini.IsCaptionActive(); }));
     CSyncMiniFrame other;
-    ASSERT_TRUE(other.Create(nullptr, "Other", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 600, 100, 700),
-                             nullptr));
+    ASSERT_TRUE(other.Create(nullptr, "Other", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 600, 100, 700), nullptr));
     ::SetForegroundWindow(other.m_hWnd);
     EXPECT_TRUE(WaitFor([&] { return !mini.IsCaptionActive(); }));
     ::SetForegroundWindow(pFrame->m_hWnd);
@@ -617,7 +644,7 @@ TEST_F(AppTest, FrameWhoseCreationFailsIsDeletedExactlyOnceAndLeavesNoMenu)
 
 TEST_F(AppTest, ScreenshotOfTheApplication)
 {
-    CMainFrame* pFrame = MainFrame();
+    CTestMainFrame* pFrame = MainFrame();
     ::SetForegroundWindow(pFrame->m_hWnd);
     pFrame->MDITile(MDITILE_VERTICAL);
     pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
@@ -646,8 +673,8 @@ TEST_F(AppTest, ScreenshotOfTheApplication)
     bih.biBitCount = 24;
     int nStride = (rect.Width() * 3 + 3) & ~3;
     std::vector<BYTE> bits((size_t)nStride * rect.Height());
-    ASSERT_NE(0, ::GetDIBits(memDC.m_hDC, bitmap, 0, (UINT)rect.Height(), bits.data(), (BITMAPINFO*)&bih,
-                             DIB_RGB_COLORS));
+    ASSERT_NE(0,
+              ::GetDIBits(memDC.m_hDC, bitmap, 0, (UINT)rect.Height(), bits.data(), (BITMAPINFO*)&bih, DIB_RGB_COLORS));
     BITMAPFILEHEADER bfh{};
     bfh.bfType = 0x4D42;
     bfh.bfOffBits = sizeof bfh + sizeof bih;
@@ -672,7 +699,7 @@ TEST(Resources, ToolbarRecordIsRawWordsAsTheBarsReadIt)
     EXPECT_EQ(15, pData[2]);  // height
     EXPECT_EQ(3, pData[3]);   // count
     EXPECT_EQ(ID_FILE_NEW, pData[4]);
-    EXPECT_EQ(0, pData[5]);   // separator
+    EXPECT_EQ(0, pData[5]);  // separator
     EXPECT_EQ(ID_TEST_FRAMECMD, pData[6]);
 }
 

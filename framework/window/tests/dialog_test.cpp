@@ -3,14 +3,25 @@
 // file dialog run modally and answered.
 #include <gtest/gtest.h>
 #include "afxdlgs.h"
-#include "testapp.h"
+#include "TestApp.h"
 
-namespace {
+namespace
+{
 
-enum { IDC_EDIT = 10, IDC_RADIO1 = 20, IDC_RADIO2, IDC_RADIO3, IDC_COMBO = 30, IDC_LIST = 40, IDC_SELF = 50 };
+enum
+{
+    IDC_EDIT = 10,
+    IDC_RADIO1 = 20,
+    IDC_RADIO2,
+    IDC_RADIO3,
+    IDC_COMBO = 30,
+    IDC_LIST = 40,
+    IDC_SELF = 50
+};
 
 // Writes a dialog template the way the resource compiler lays it out.
-class CTemplateWriter {
+class CTemplateWriter
+{
 public:
     CTemplateWriter(LPCWSTR pszTitle, int cx, int cy)
     {
@@ -63,9 +74,11 @@ private:
 const WORD kButton = 0x80, kEdit = 0x81, kListBox = 0x83, kComboBox = 0x85;
 
 // A button that keeps its own caption up to date at idle.
-class CSelfUpdatingButton : public CButton {
+class CSelfUpdatingButton : public CButton
+{
 public:
     int m_nUpdates = 0;
+
 protected:
     afx_msg void OnUpdateSelf(CCmdUI* pCmdUI)
     {
@@ -76,20 +89,23 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CButton)
-    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
 END_MESSAGE_MAP()
 
-class CMemoryDialog : public CDialog {
+class CMemoryDialog : public CDialog
+{
 public:
     CString m_strText = "initial";
     int m_nRadio = 1;
     CString m_strCombo = "beta";
     int m_nList = 2;
     CSelfUpdatingButton m_btnSelf;
+
 protected:
     BOOL OnInitDialog() override
     {
-        for (const char* psz : {"alpha", "beta", "gamma"}) {
+        for (const char* psz : {"alpha", "beta", "gamma"})
+        {
             SendDlgItemMessage(IDC_COMBO, CB_ADDSTRING, 0, (LPARAM)psz);
             SendDlgItemMessage(IDC_LIST, LB_ADDSTRING, 0, (LPARAM)psz);
         }
@@ -171,12 +187,14 @@ TEST(MemoryDialog, ModalFromMemoryEndsWithTheButtonsResult)
     EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled()) << "the owner is enabled again";
 }
 
-namespace {
+namespace
+{
 
 // Presses a button of the system dialog that is active, once it is up.
 std::function<BOOL()> PressOnActiveDialog(int nButton)
 {
-    return [nButton] {
+    return [nButton]
+    {
         HWND hDlg = ::GetActiveWindow();
         char szClass[16] = "";
         ::GetClassName(hDlg, szClass, sizeof szClass);
@@ -215,13 +233,15 @@ TEST(FileDialog, ModalSaveDialogReturnsTheChosenName)
     ::GetFullPathName("kfw_window_chosen.tst", MAX_PATH, szPath, nullptr);
     CFileDialog dlg(FALSE, "tst", nullptr, OFN_HIDEREADONLY, "Test Files (*.tst)|*.tst|All Files (*.*)|*.*||",
                     MainFrameForTests());
-    RunFromTimer([&] {
-        // The file name box of the system's dialog, once it is up and active.
-        HWND hDlg = ::GetActiveWindow();
-        ::SetDlgItemText(hDlg, cmb13, szPath);
-        ::SetDlgItemText(hDlg, edt1, szPath);
-        return PressOnActiveDialog(IDOK)();
-    });
+    RunFromTimer(
+        [&]
+        {
+            // The file name box of the system's dialog, once it is up and active.
+            HWND hDlg = ::GetActiveWindow();
+            ::SetDlgItemText(hDlg, cmb13, szPath);
+            ::SetDlgItemText(hDlg, edt1, szPath);
+            return PressOnActiveDialog(IDOK)();
+        });
     ASSERT_EQ(IDOK, dlg.DoModal());
     EXPECT_STRCASEEQ(szPath, dlg.GetPathName());
     EXPECT_EQ("kfw_window_chosen.tst", std::string(dlg.GetFileName()));

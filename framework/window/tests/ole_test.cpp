@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include "afxole.h"
-#include "testapp.h"
+#include "TestApp.h"
 
-namespace {
+namespace
+{
 
 HGLOBAL GlobalText(const char* psz)
 {
@@ -22,7 +23,8 @@ std::string TextOf(HGLOBAL hGlobal)
     return str;
 }
 
-class CDropView : public CView {
+class CDropView : public CView
+{
 public:
     std::string m_strDropped;
     CPoint m_ptDrop;
@@ -50,6 +52,7 @@ public:
         m_ptDrop = point;
         return TRUE;
     }
+
 protected:
     void PostNcDestroy() override {}
 };
@@ -92,7 +95,8 @@ TEST(OleData, UnreadableCachedBlockGivesNoData)
 }
 
 // A view registered for drops in a window of its own, and text offered to it.
-class OleDropTarget : public ::testing::Test {
+class OleDropTarget : public ::testing::Test
+{
 protected:
     CWnd m_parent;
     CDropView m_view;
@@ -103,8 +107,8 @@ protected:
     {
         ASSERT_TRUE(AfxOleInit());
         theApp.m_messages.clear();
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "drop parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                      100, 100, 300, 200, nullptr, nullptr));
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "drop parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                                      100, 300, 200, nullptr, nullptr));
         ASSERT_TRUE(m_view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 150), &m_parent, 1));
         ASSERT_TRUE(m_target.Register(&m_view));
         m_source.CacheGlobalData(CF_TEXT, GlobalText("dropped"));

@@ -3,21 +3,25 @@
 #include <gtest/gtest.h>
 #include "afxcmn.h"
 #include "afxext.h"
-#include "testapp.h"
+#include "TestApp.h"
 
-namespace {
+namespace
+{
 
-class CTestForm : public CFormView {
+class CTestForm : public CFormView
+{
     DECLARE_DYNCREATE(CTestForm)
 public:
     CString m_strText = "form text";
     CTestForm() : CFormView(IDD_PAGE1) {}
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_PAGE_EDIT, m_strText); }
 };
 IMPLEMENT_DYNCREATE(CTestForm, CFormView)
 
-class CFormFrame : public CFrameWnd {
+class CFormFrame : public CFrameWnd
+{
 protected:
     void PostNcDestroy() override {}
 };
@@ -60,8 +64,8 @@ TEST(Ownership, CommonControlsAreCreatedAndDestroyedWithTheirObjects)
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "controls", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
-                                nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, AfxRegisterWndClass(0), "controls", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
     HWND hTab, hRich;
     {
         CTabCtrl tab;

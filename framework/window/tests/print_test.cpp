@@ -2,11 +2,13 @@
 // default printer when the system has one (nothing and no box otherwise).
 #include <gtest/gtest.h>
 #include "afxdlgs.h"
-#include "testapp.h"
+#include "TestApp.h"
 
-namespace {
+namespace
+{
 
-class CPrintingView : public CView {
+class CPrintingView : public CView
+{
 public:
     std::vector<UINT> m_pagesPrinted;
     int m_nBegins = 0;
@@ -24,13 +26,14 @@ public:
         pDC->TextOut(pInfo->m_rectDraw.left, pInfo->m_rectDraw.top, "page");
     }
     void OnEndPrinting(CDC*, CPrintInfo*) override { m_nEnds++; }
+
 protected:
     void PostNcDestroy() override {}
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CPrintingView, CView)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
 }  // namespace
@@ -52,19 +55,22 @@ TEST(Printing, PageRangeComesFromTheViewOrTheUsersChoice)
 TEST(Printing, DirectPrintRunsEveryPageOnTheDefaultPrinter)
 {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "print parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                nullptr, nullptr));
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "print parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                nullptr));
     CPrintingView view;
     ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 50), &parent, 1));
     size_t nMessages = theApp.m_messages.size();
     CPrintDialog probe(FALSE);
     BOOL bHasPrinter = probe.GetDefaults();
     view.SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-    if (bHasPrinter) {
+    if (bHasPrinter)
+    {
         EXPECT_EQ((std::vector<UINT>{1, 2}), view.m_pagesPrinted);
         EXPECT_EQ(1, view.m_nBegins);
         EXPECT_EQ(1, view.m_nEnds);
-    } else {
+    }
+    else
+    {
         EXPECT_TRUE(view.m_pagesPrinted.empty());
         EXPECT_EQ(nMessages, theApp.m_messages.size()) << "no printer is not an error to report";
     }

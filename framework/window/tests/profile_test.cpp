@@ -2,12 +2,14 @@
 // recent-file list's order, size and menu items.
 #include <gtest/gtest.h>
 #include "afxadv.h"
-#include "testapp.h"
+#include "TestApp.h"
 
-namespace {
+namespace
+{
 
 // Switches the test application to an INI file for one test.
-class IniProfile {
+class IniProfile
+{
 public:
     IniProfile() : m_pszKey(theApp.m_pszRegistryKey), m_pszProfile(theApp.m_pszProfileName)
     {
@@ -24,6 +26,7 @@ public:
         theApp.m_pszProfileName = m_pszProfile;
     }
     CString m_strPath;
+
 private:
     LPCTSTR m_pszKey;
     LPCTSTR m_pszProfile;

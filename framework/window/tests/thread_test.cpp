@@ -2,10 +2,13 @@
 // object, a kept object survives its thread, and a thread can end itself.
 #include <gtest/gtest.h>
 #include "afxwin.h"
+#include "afxpriv.h"
 
-namespace {
+namespace
+{
 
-struct WorkerProbe {
+struct WorkerProbe
+{
     LONG nRuns = 0;
     CWinThread* pSeenThread = nullptr;
     DWORD dwSeenId = 0;
@@ -36,7 +39,8 @@ UINT __cdecl EndEarly(LPVOID pParam)
 CWinThread* StartKept(AFX_THREADPROC pfn, void* pParam)
 {
     CWinThread* pThread = AfxBeginThread(pfn, pParam, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    if (pThread) {
+    if (pThread)
+    {
         pThread->m_bAutoDelete = FALSE;
         pThread->ResumeThread();
     }
@@ -84,9 +88,11 @@ TEST(WorkerThread, AutoDeletingThreadsAllRun)
     EXPECT_EQ(8, probe.nRuns);
 }
 
-namespace {
+namespace
+{
 
-struct Slot {
+struct Slot
+{
     int nValue = 0;
 };
 THREAD_LOCAL(Slot, g_slot)
@@ -110,4 +116,41 @@ TEST(ThreadLocal, EachThreadHasItsOwnObject)
     delete pThread;
     EXPECT_NE(g_slot.GetData(), pOther);
     EXPECT_EQ(5, g_slot->nValue) << "the other thread changed only its own";
+}
+
+namespace
+{
+
+struct CleanerProbe
+{
+    int nCleaners = 40;  // more than any fixed table would hold
+    int nRunsSeen = 0;   // runs of the one clean-up asked for
+};
+
+int g_nCleanerRuns = 0;
+
+void CountCleanerRun() { ++g_nCleanerRuns; }
+
+UINT __cdecl RegisterManyCleaners(LPVOID pParam)
+{
+    CleanerProbe* pProbe = static_cast<CleanerProbe*>(pParam);
+    for (int i = 0; i < pProbe->nCleaners; i++)
+        AfxRegisterTempMapCleaner(&CountCleanerRun);
+    g_nCleanerRuns = 0;
+    AfxDeleteTempMaps();
+    pProbe->nRunsSeen = g_nCleanerRuns;
+    return 0;
+}
+
+}  // namespace
+
+TEST(TempMaps, EveryRegisteredCleanerRuns)
+{
+    // On a thread of its own, so that the cleaners do not stay with this one.
+    CleanerProbe probe;
+    CWinThread* pThread = StartKept(RegisterManyCleaners, &probe);
+    ASSERT_NE(nullptr, pThread);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pThread->m_hThread, 10000));
+    delete pThread;
+    EXPECT_EQ(probe.nCleaners, probe.nRunsSeen);
 }

@@ -2,17 +2,20 @@
 // arguments, reflection reaches controls, temporary objects go at idle, and
 // a window that destroys itself in its own handler is left alone.
 #include <gtest/gtest.h>
+#include <thread>
 #include "afxwin.h"
 #include "afxcmn.h"
 #include "afxpriv.h"
-#include "testapp.h"
+#include "TestApp.h"
 
-namespace {
+namespace
+{
 
 const UINT WM_TEST_DESTROYSELF = WM_APP + 1;
 UINT g_nRegistered = ::RegisterWindowMessage("KfwWindowTestsRegistered");
 
-class CProbeWnd : public CWnd {
+class CProbeWnd : public CWnd
+{
 public:
     std::vector<std::string> m_events;
     CSize m_lastSize;
@@ -22,30 +25,49 @@ public:
     {
         return CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPEDWINDOW, 50, 50, 300, 200, nullptr, nullptr);
     }
+
 protected:
-    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs) { m_events.push_back("nccreate"); return CWnd::OnNcCreate(lpcs); }
-    afx_msg int OnCreate(LPCREATESTRUCT lpcs) { m_events.push_back("create"); return CWnd::OnCreate(lpcs); }
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs)
+    {
+        m_events.push_back("nccreate");
+        return CWnd::OnNcCreate(lpcs);
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        m_events.push_back("create");
+        return CWnd::OnCreate(lpcs);
+    }
     afx_msg void OnSize(UINT, int cx, int cy) { m_lastSize = CSize(cx, cy); }
     afx_msg void OnLButtonDown(UINT, CPoint point) { m_lastClick = point; }
-    afx_msg LRESULT OnRegistered(WPARAM, LPARAM lParam) { m_registeredParam = lParam; return 42; }
-    afx_msg void OnDestroy() { m_events.push_back("destroy"); CWnd::OnDestroy(); }
+    afx_msg LRESULT OnRegistered(WPARAM, LPARAM lParam)
+    {
+        m_registeredParam = lParam;
+        return 42;
+    }
+    afx_msg void OnDestroy()
+    {
+        m_events.push_back("destroy");
+        CWnd::OnDestroy();
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
-    ON_WM_NCCREATE()
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_DESTROY()
-    ON_REGISTERED_MESSAGE(g_nRegistered, OnRegistered)
+ON_WM_NCCREATE()
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_LBUTTONDOWN()
+ON_WM_DESTROY()
+ON_REGISTERED_MESSAGE(g_nRegistered, OnRegistered)
 END_MESSAGE_MAP()
 
 // Deletes itself when its window goes; destroys its window from a handler.
-class CSelfDestroyingWnd : public CWnd {
+class CSelfDestroyingWnd : public CWnd
+{
 public:
     static int s_nDeleted;
     ~CSelfDestroyingWnd() override { s_nDeleted++; }
+
 protected:
     afx_msg LRESULT OnDestroySelf(WPARAM, LPARAM)
     {
@@ -58,11 +80,12 @@ protected:
 int CSelfDestroyingWnd::s_nDeleted = 0;
 
 BEGIN_MESSAGE_MAP(CSelfDestroyingWnd, CWnd)
-    ON_MESSAGE(WM_TEST_DESTROYSELF, OnDestroySelf)
+ON_MESSAGE(WM_TEST_DESTROYSELF, OnDestroySelf)
 END_MESSAGE_MAP()
 
 // An owner-draw list box that draws its own items through reflection.
-class CColorListBox : public CListBox {
+class CColorListBox : public CListBox
+{
 public:
     int m_nDrawn = 0;
     int m_nSelChanges = 0;
@@ -73,29 +96,37 @@ public:
         pDC->FillSolidRect(&lpDIS->rcItem, (COLORREF)lpDIS->itemData);
     }
     void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override { lpMIS->itemHeight = 18; }
+
 protected:
     afx_msg void OnSelChange() { m_nSelChanges++; }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CColorListBox, CListBox)
-    ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelChange)
+ON_CONTROL_REFLECT(LBN_SELCHANGE, OnSelChange)
 END_MESSAGE_MAP()
 
 // A tree that answers its selection change itself, and lets the parent see it too.
-class CReflectingTree : public CTreeCtrl {
+class CReflectingTree : public CTreeCtrl
+{
 public:
     int m_nSelChanged = 0;
+
 protected:
-    afx_msg BOOL OnSelChanged(NMHDR*, LRESULT*) { m_nSelChanged++; return FALSE; }
+    afx_msg BOOL OnSelChanged(NMHDR*, LRESULT*)
+    {
+        m_nSelChanged++;
+        return FALSE;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CReflectingTree, CTreeCtrl)
-    ON_NOTIFY_REFLECT_EX(TVN_SELCHANGED, OnSelChanged)
+ON_NOTIFY_REFLECT_EX(TVN_SELCHANGED, OnSelChanged)
 END_MESSAGE_MAP()
 
-class CParentWnd : public CWnd {
+class CParentWnd : public CWnd
+{
 public:
     int m_nParentSelChanged = 0;
     int m_nParentListCommands = 0;
@@ -104,6 +135,7 @@ public:
         return CreateEx(0, AfxRegisterWndClass(0), "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 80, 400, 300,
                         nullptr, nullptr);
     }
+
 protected:
     afx_msg void OnTreeSelChanged(NMHDR*, LRESULT*) { m_nParentSelChanged++; }
     afx_msg void OnListSelChange() { m_nParentListCommands++; }
@@ -111,11 +143,12 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
-    ON_NOTIFY(TVN_SELCHANGED, 11, OnTreeSelChanged)
-    ON_LBN_SELCHANGE(10, OnListSelChange)
+ON_NOTIFY(TVN_SELCHANGED, 11, OnTreeSelChanged)
+ON_LBN_SELCHANGE(10, OnListSelChange)
 END_MESSAGE_MAP()
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -160,6 +193,23 @@ TEST_F(WindowTest, WindowOutlivingItsObjectIsDestroyed)
     EXPECT_FALSE(::IsWindow(hWnd));
 }
 
+TEST_F(WindowTest, ObjectsAreFoundOnlyWhileAttachedAndOnlyOnTheirThread)
+{
+    HWND hWnd = ::CreateWindow("STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hWnd);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Attach(hWnd));
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
+    CWnd* pSeenElsewhere = &wnd;
+    std::thread([&] { pSeenElsewhere = CWnd::FromHandlePermanent(hWnd); }).join();
+    EXPECT_EQ(nullptr, pSeenElsewhere) << "each thread keeps its own objects";
+    // Attached without our procedure: destroying through the object still
+    // clears its entry, though it never saw WM_NCDESTROY.
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
 TEST_F(WindowTest, TemporaryObjectsAreFreedAtIdleAndNeverDestroyTheirWindow)
 {
     HWND hWnd = ::CreateWindow("STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -200,8 +250,8 @@ TEST_F(WindowTest, OwnerDrawListBoxDrawsThroughReflection)
     CParentWnd parent;
     ASSERT_TRUE(parent.CreateParent());
     CColorListBox list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 200, 150),
-                            &parent, 10));
+    ASSERT_TRUE(
+        list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_NOTIFY, CRect(10, 10, 200, 150), &parent, 10));
     EXPECT_EQ(18, list.GetItemHeight(0)) << "WM_MEASUREITEM reached the list box's own object";
     int nRed = list.AddString((LPCTSTR)(DWORD_PTR)RGB(255, 0, 0));
     list.AddString((LPCTSTR)(DWORD_PTR)RGB(0, 0, 255));
@@ -239,8 +289,8 @@ TEST_F(WindowTest, SubclassedEditKeepsItsOwnBehaviour)
 {
     CParentWnd parent;
     ASSERT_TRUE(parent.CreateParent());
-    HWND hEdit = ::CreateWindow("EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent.m_hWnd,
-                                (HMENU)12, nullptr, nullptr);
+    HWND hEdit =
+        ::CreateWindow("EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent.m_hWnd, (HMENU)12, nullptr, nullptr);
     CEdit edit;
     ASSERT_TRUE(edit.SubclassWindow(hEdit));
     edit.SetWindowText("hello");
@@ -254,12 +304,15 @@ TEST_F(WindowTest, SubclassedEditKeepsItsOwnBehaviour)
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
 }
 
-namespace {
+namespace
+{
 
 // A static control that paints itself green through the reflected colour message.
-class CGreenStatic : public CStatic {
+class CGreenStatic : public CStatic
+{
 public:
     CBrush m_brush{RGB(0, 160, 0)};
+
 protected:
     HBRUSH CtlColor(CDC* pDC, UINT)
     {
@@ -270,18 +323,20 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CGreenStatic, CStatic)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 // A window whose tools are its two halves.
-class CToolWnd : public CWnd {
+class CToolWnd : public CWnd
+{
 public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override
     {
         CRect rect;
         GetClientRect(&rect);
         INT_PTR nHit = point.x < rect.Width() / 2 ? 1 : 2;
-        if (pTI) {
+        if (pTI)
+        {
             pTI->hwnd = m_hWnd;
             pTI->uId = (UINT_PTR)nHit;
             pTI->rect = rect;
@@ -308,8 +363,8 @@ TEST_F(WindowTest, ControlColourComesFromTheControlsOwnObject)
 TEST_F(WindowTest, ToolTipsFollowTheToolUnderTheMouse)
 {
     CToolWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "tools", WS_POPUP | WS_VISIBLE, 300, 300, 200, 100, nullptr,
-                             nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, AfxRegisterWndClass(0), "tools", WS_POPUP | WS_VISIBLE, 300, 300, 200, 100, nullptr, nullptr));
     ASSERT_TRUE(wnd.EnableToolTips(TRUE));
     CToolTipCtrl* pTip = AfxGetThreadState()->m_pToolTip;
     ASSERT_NE(nullptr, pTip);
@@ -329,11 +384,14 @@ TEST_F(WindowTest, ToolTipsFollowTheToolUnderTheMouse)
     wnd.DestroyWindow();
 }
 
-namespace {
+namespace
+{
 
-class CThrowingWnd : public CWnd {
+class CThrowingWnd : public CWnd
+{
 public:
     BOOL m_bThrowOnCreate = FALSE;
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs)
     {
@@ -347,9 +405,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP + 10, OnThrowFramework)
-    ON_MESSAGE(WM_APP + 11, OnThrowStandard)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP + 10, OnThrowFramework)
+ON_MESSAGE(WM_APP + 11, OnThrowStandard)
 END_MESSAGE_MAP()
 
 }  // namespace

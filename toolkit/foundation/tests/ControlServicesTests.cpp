@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "KBHyperLink.h"
-#include "KBThemeManager.h"
 #include "KTSplitterTracker.h"
+#include "KTSmartPtr.h"
 #include "KTToolTipController.h"
+#include "MessageRecorder.h"
+#include "TestInput.h"
 #include "TestSurface.h"
 #include "TestWindows.h"
 
@@ -41,9 +43,13 @@ TEST(HyperLink, UnderlinedLinkThatOpensItsAddressOnClick)
 	EXPECT_FALSE(link.IsVisited());
 	COLORREF clrBefore = link.GetTextColor();
 
-	link.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-	link.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-	PumpMessages();
+	CTestInput input(link.GetSafeHwnd());
+	CMessageRecorder recorder({link.GetSafeHwnd(), parent.GetSafeHwnd()}, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_COMMAND});
+	ASSERT_TRUE(input.Click({5, 5}));
+	EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(5, 5), 0},
+	                              {WM_COMMAND, kSent | kWParam, MAKEWPARAM(1017, STN_CLICKED), 0, 0},
+	                              {WM_LBUTTONUP, kPosted, 0, 0, 0}}))
+		<< "the press notifies the parent, which hands the click back to the link";
 	EXPECT_STREQ("mailto:support@example.org", link.m_strOpened);
 	EXPECT_TRUE(link.IsVisited());
 	EXPECT_NE(clrBefore, link.GetTextColor()) << "a visited link changes colour";
@@ -84,49 +90,46 @@ public:
 TEST(ToolTipController, HitToolGetsATipThatClicksCancel)
 {
 	CToolBarWnd bar;
-	CKTToolTipController* pController = new CKTToolTipController;
-	EXPECT_EQ(static_cast<DWORD>(TTS_NOPREFIX), pController->GetToolTipStyle());
-	EXPECT_TRUE(pController->IsShowToolTips());
+	CKTSmartPtr<CKTToolTipController> ptrController = KTMakeCounted<CKTToolTipController>();
+	EXPECT_EQ(static_cast<DWORD>(TTS_NOPREFIX), ptrController->GetToolTipStyle());
+	EXPECT_TRUE(ptrController->IsShowToolTips());
 
-	pController->FilterToolTipMessage(&bar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-	ASSERT_NE(nullptr, pController->GetToolTipWnd());
-	EXPECT_EQ(7, pController->GetLastHit());
-	EXPECT_EQ(1, ::SendMessageA(pController->GetToolTipWnd(), TTM_GETTOOLCOUNT, 0, 0));
+	ptrController->FilterToolTipMessage(&bar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+	ASSERT_NE(nullptr, ptrController->GetToolTipWnd());
+	EXPECT_EQ(7, ptrController->GetLastHit());
+	EXPECT_EQ(1, ::SendMessageA(ptrController->GetToolTipWnd(), TTM_GETTOOLCOUNT, 0, 0));
 	EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN) / 2,
-	          ::SendMessageA(pController->GetToolTipWnd(), TTM_GETMAXTIPWIDTH, 0, 0));
+	          ::SendMessageA(ptrController->GetToolTipWnd(), TTM_GETMAXTIPWIDTH, 0, 0));
 	char szText[80] = "";
 	TOOLINFOA ti = {};
 	ti.cbSize = TTTOOLINFOA_V1_SIZE;
 	ti.hwnd = bar.GetSafeHwnd();
 	ti.uId = 7;
 	ti.lpszText = szText;
-	::SendMessageA(pController->GetToolTipWnd(), TTM_GETTEXTA, sizeof(szText), reinterpret_cast<LPARAM>(&ti));
+	::SendMessageA(ptrController->GetToolTipWnd(), TTM_GETTEXTA, sizeof(szText), reinterpret_cast<LPARAM>(&ti));
 	EXPECT_STREQ("Generate Code\r\nWrites the C sources", szText);
 
-	pController->FilterToolTipMessage(&bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-	EXPECT_EQ(-1, pController->GetLastHit());
-	EXPECT_EQ(0, ::SendMessageA(pController->GetToolTipWnd(), TTM_GETTOOLCOUNT, 0, 0));
+	ptrController->FilterToolTipMessage(&bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+	EXPECT_EQ(-1, ptrController->GetLastHit());
+	EXPECT_EQ(0, ::SendMessageA(ptrController->GetToolTipWnd(), TTM_GETTOOLCOUNT, 0, 0));
 
-	CKTToolTipController::FilterToolTipMessage(pController, &bar, WM_MOUSEMOVE, 0, MAKELPARAM(150, 10));
-	EXPECT_EQ(-1, pController->GetLastHit()) << "outside every tool";
+	CKTToolTipController::FilterToolTipMessage(ptrController, &bar, WM_MOUSEMOVE, 0, MAKELPARAM(150, 10));
+	EXPECT_EQ(-1, ptrController->GetLastHit()) << "outside every tool";
 	CKTToolTipController::FilterToolTipMessage(NULL, &bar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-	HWND hTip = pController->GetToolTipWnd();
-	pController->Release();
+	HWND hTip = ptrController->GetToolTipWnd();
+	ptrController.Release();
 	EXPECT_FALSE(::IsWindow(hTip)) << "the last release destroys the tip window";
 }
 
 TEST(ToolTipController, StyleAndSwitch)
 {
 	CToolBarWnd bar;
-	CKTToolTipController* pController = new CKTToolTipController;
-	pController->ModifyToolTipStyle(TTS_NOPREFIX, TTS_ALWAYSTIP);
-	EXPECT_EQ(static_cast<DWORD>(TTS_ALWAYSTIP), pController->GetToolTipStyle());
-	pController->ShowToolTips(FALSE);
-	pController->FilterToolTipMessage(&bar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
-	EXPECT_EQ(-1, pController->GetLastHit());
-	pController->AddRef();
-	EXPECT_EQ(1, pController->Release());
-	pController->Release();
+	CKTSmartPtr<CKTToolTipController> ptrController = KTMakeCounted<CKTToolTipController>();
+	ptrController->ModifyToolTipStyle(TTS_NOPREFIX, TTS_ALWAYSTIP);
+	EXPECT_EQ(static_cast<DWORD>(TTS_ALWAYSTIP), ptrController->GetToolTipStyle());
+	ptrController->ShowToolTips(FALSE);
+	ptrController->FilterToolTipMessage(&bar, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+	EXPECT_EQ(-1, ptrController->GetLastHit());
 }
 
 TEST(ToolTipController, ExtendedInfoOnlyWithRoomForIt)
@@ -197,23 +200,6 @@ TEST(SplitterTracker, QuitEndsTheDragAndStaysForTheMainLoop)
 	EXPECT_EQ(7u, msg.wParam);
 }
 
-namespace {
-void ClickAt(POINT pt)
-{
-	::SetCursorPos(pt.x, pt.y);
-	INPUT inputs[2] = {};
-	inputs[0].type = inputs[1].type = INPUT_MOUSE;
-	inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-	inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-	::SendInput(2, inputs, sizeof(INPUT));
-	for (int i = 0; i < 20; i++)
-	{
-		PumpMessages();
-		::Sleep(10);
-	}
-}
-}  // namespace
-
 TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
 {
 	CTestParent other(200, 200);
@@ -221,62 +207,9 @@ TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
 	popup.SetWindowPos(NULL, 400, 400, 100, 100, SWP_NOZORDER);
 	CKTMouseMonitor::SetupHook(&popup);
 	EXPECT_EQ(popup.GetSafeHwnd(), CKTMouseMonitor::GetMonitoredWnd());
-	ClickAt(POINT{450, 450});
+	ASSERT_TRUE(CTestInput(popup.GetSafeHwnd()).Click({50, 30}));
 	EXPECT_TRUE(::IsWindow(popup.GetSafeHwnd())) << "a click inside keeps the popup";
-	ClickAt(POINT{100, 100});
-	if (CKTMouseMonitor::GetMonitoredWnd())
-	{
-		CKTMouseMonitor::SetupHook(NULL);
-		GTEST_SKIP() << "this session delivers no synthetic mouse input";
-	}
+	ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}));
 	EXPECT_FALSE(::IsWindow(popup.GetSafeHwnd())) << "the popup was closed";
 	EXPECT_EQ(nullptr, CKTMouseMonitor::GetMonitoredWnd()) << "the hook went with it";
-}
-
-namespace {
-
-// A factory whose styles say where they came from.
-class CCountingFactory : public CKBThemeManagerStyleFactory
-{
-	DECLARE_DYNCREATE(CCountingFactory)
-public:
-	CKBThemeManagerStyle* CreateTheme(int nTheme) override
-	{
-		s_nMade++;
-		return CKBThemeManagerStyleFactory::CreateTheme(nTheme);
-	}
-	static int s_nMade;
-};
-int CCountingFactory::s_nMade = 0;
-IMPLEMENT_DYNCREATE(CCountingFactory, CKBThemeManagerStyleFactory)
-
-}  // namespace
-
-TEST(ThemeManager, HostsFollowTheManagersTheme)
-{
-	int nOld = KBThemeManager()->GetTheme();
-	CKBThemeManagerStyleHost host(RUNTIME_CLASS(CCountingFactory));
-	CCountingFactory::s_nMade = 0;
-	CKBThemeManagerStyle* pStyle = host.GetSafeTheme();
-	ASSERT_NE(nullptr, pStyle);
-	EXPECT_EQ(pStyle, host.GetSafeTheme()) << "made once";
-	EXPECT_EQ(1, CCountingFactory::s_nMade);
-	KBThemeManager()->SetTheme(kbThemeOffice);
-	CKBThemeManagerStyle* pOffice = host.GetSafeTheme();
-	EXPECT_EQ(kbThemeOffice, pOffice->GetTheme());
-	EXPECT_EQ(2, CCountingFactory::s_nMade);
-
-	CTestSurface surface(10, 10, 32, RGB(0, 0, 0));
-	pOffice->DrawFrame(surface.DC(), CRect(0, 0, 10, 10), FALSE);
-	EXPECT_EQ(pOffice->m_clrBorder, surface.Pixel(0, 5));
-	EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(5, 5));
-	KBThemeManager()->SetTheme(nOld);
-}
-
-TEST(ThemeManager, WrongFactoryClassFallsBackToThePlainOne)
-{
-	CKBThemeManagerStyleHost host(RUNTIME_CLASS(CObject));
-	EXPECT_NE(nullptr, host.GetSafeTheme());
-	CKBThemeManagerStyleHost none(NULL);
-	EXPECT_NE(nullptr, none.GetSafeTheme());
 }

@@ -1,7 +1,10 @@
 // MaskEditTests.cpp: typing, deleting, pasting and undoing in masked edits in a real window.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "KBMaskEdit.h"
+#include "TestInput.h"
 #include "TestWindows.h"
 
 namespace {
@@ -12,6 +15,7 @@ protected:
 	void SetUp() override
 	{
 		ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 300, 34), &m_parent, 1003));
+		m_pInput = std::make_unique<CTestInput>(m_edit.GetSafeHwnd());
 	}
 	CString Text() const
 	{
@@ -19,11 +23,8 @@ protected:
 		m_edit.GetWindowText(str);
 		return str;
 	}
-	void Type(const char* psz)
-	{
-		for (; *psz; psz++)
-			m_edit.SendMessage(WM_CHAR, static_cast<BYTE>(*psz), 1);
-	}
+	// Real keystrokes, handled by the time it returns.
+	void Type(const char* psz) { ASSERT_TRUE(m_pInput->Text(psz)); }
 	int Caret() const
 	{
 		int nStart = 0, nEnd = 0;
@@ -33,6 +34,7 @@ protected:
 
 	CTestParent m_parent;
 	CKBMaskEdit m_edit;
+	std::unique_ptr<CTestInput> m_pInput;
 };
 
 }  // namespace
@@ -95,7 +97,7 @@ TEST_F(MaskEditTest, BackspaceAndDeleteCloseTheGap)
 {
 	ASSERT_TRUE(m_edit.SetEditMask("LAAAA", "_____", "abcd"));
 	m_edit.SetSel(2, 2);
-	m_edit.SendMessage(WM_CHAR, VK_BACK, 1);
+	Type("\b");
 	EXPECT_STREQ("acd__", Text());
 	EXPECT_EQ(1, Caret());
 	ASSERT_TRUE(m_edit.SetEditMask("LAAAA", "_____", "a1bc"));
@@ -194,7 +196,7 @@ TEST_F(MaskEditTest, ReadOnlyRefusesEveryChange)
 		m_edit.SendMessage(nMessage);
 		EXPECT_STREQ("f2ab", Text()) << "message " << std::hex << nMessage;
 	}
-	m_edit.SendMessage(WM_KEYDOWN, VK_DELETE, 1);
+	ASSERT_TRUE(m_pInput->Key(VK_DELETE));
 	Type("\b9");
 	EXPECT_STREQ("f2ab", Text());
 }

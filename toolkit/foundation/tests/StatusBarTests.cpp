@@ -5,6 +5,8 @@
 #include <afxres.h>
 
 #include "KTStatusBar.h"
+#include "PixelImage.h"
+#include "TestInput.h"
 #include "TestWindows.h"
 
 namespace {
@@ -101,24 +103,31 @@ TEST_F(StatusBarTest, MessagePaneShowsWhatTheFrameSets)
 
 TEST_F(StatusBarTest, LockIndicatorsFollowTheKeys)
 {
-	m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-	BOOL bCapsOn = (::GetKeyState(VK_CAPITAL) & 1) != 0;
-	EXPECT_EQ(!bCapsOn, (m_bar.GetPane(1)->GetStyle() & SBPS_DISABLED) != 0);
+	auto capsShown = [this] {
+		m_bar.SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+		return (m_bar.GetPane(1)->GetStyle() & SBPS_DISABLED) == 0;
+	};
+	CTestInput input(m_parent.GetSafeHwnd());
+	const bool bBefore = capsShown();
+	ASSERT_TRUE(input.Key(VK_CAPITAL));
+	EXPECT_NE(bBefore, capsShown());
+	ASSERT_TRUE(input.Key(VK_CAPITAL));  // the lock as it was, for whatever runs next
+	EXPECT_EQ(bBefore, capsShown());
 }
 
 TEST_F(StatusBarTest, PaintsThePaneText)
 {
 	m_bar.SetPaneText(0, "WWWWWWWW");
-	m_bar.UpdateWindow();
-	m_bar.RedrawWindow();
+	m_parent.SetForegroundWindow();
+	PumpMessages();
 	CRect rcPane;
 	m_bar.GetItemRect(0, rcPane);
-	CClientDC dc(&m_bar);
+	const CPixelImage image = CPixelImage::FromWindow(m_bar.GetSafeHwnd());
 	COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
 	int nInk = 0;
 	for (int x = rcPane.left; x < rcPane.left + 60; x++)
 		for (int y = rcPane.top; y < rcPane.bottom; y++)
-			nInk += dc.GetPixel(x, y) != clrFace;
+			nInk += image.Pixel(x, y) != clrFace;
 	EXPECT_GT(nInk, 20) << "the text was drawn";
 }
 

@@ -4,71 +4,73 @@
 #include "KTSystemInfo.h"
 #include "KTWinThemeWrapper.h"
 
+#include <versionhelpers.h>
+
 TEST(WinThemeWrapper, MissingLibraryReportsFalseAndDrawsNothing)
 {
-	CKTWinThemeWrapper theme("kt-missing-visual-styles.dll");
-	EXPECT_FALSE(theme.IsAppThemed());
-	EXPECT_FALSE(theme.OpenThemeData(NULL, "BUTTON"));
-	EXPECT_FALSE(theme.IsAppThemeReady());
+    CKTWinThemeWrapper theme("kt-missing-visual-styles.dll");
+    EXPECT_FALSE(theme.IsAppThemed());
+    EXPECT_FALSE(theme.OpenThemeData(NULL, "BUTTON"));
+    EXPECT_FALSE(theme.IsAppThemeReady());
 
-	HDC hDC = ::CreateCompatibleDC(NULL);
-	HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, 8, 8);
-	HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-	RECT rc = {0, 0, 8, 8};
-	::FillRect(hDC, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
-	EXPECT_EQ(E_FAIL, theme.DrawThemeBackground(hDC, 1, 1, &rc, NULL));
-	EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hDC, 4, 4));
-	::SelectObject(hDC, hOld);
-	::DeleteObject(hBitmap);
-	::DeleteDC(hDC);
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, 8, 8);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT rc = {0, 0, 8, 8};
+    ::FillRect(hDC, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(E_FAIL, theme.DrawThemeBackground(hDC, 1, 1, &rc, NULL));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hDC, 4, 4));
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
 
-	COLORREF clr = RGB(1, 2, 3);
-	EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 3803, clr));
-	EXPECT_EQ(RGB(1, 2, 3), clr) << "a failure leaves the caller's default";
-	EXPECT_FALSE(theme.GetThemeSysBool(5));
+    COLORREF clr = RGB(1, 2, 3);
+    EXPECT_EQ(E_FAIL, theme.GetThemeColor(1, 1, 3803, clr));
+    EXPECT_EQ(RGB(1, 2, 3), clr) << "a failure leaves the caller's default";
+    EXPECT_FALSE(theme.GetThemeSysBool(5));
 }
 
 TEST(WinThemeWrapper, PresentLibraryOpensAndClosesHandles)
 {
-	CKTWinThemeWrapper theme;
-	if (!theme.IsAppThemed())
-		GTEST_SKIP() << "visual styles are off in this session";
-	EXPECT_TRUE(theme.OpenThemeData(NULL, "BUTTON"));
-	EXPECT_NE(nullptr, theme.GetThemeHandle());
-	theme.CloseThemeData();
-	EXPECT_EQ(nullptr, theme.GetThemeHandle());
+    CKTWinThemeWrapper theme;
+    if (!theme.IsAppThemed())
+        GTEST_SKIP() << "visual styles are off in this session";
+    EXPECT_TRUE(theme.OpenThemeData(NULL, "BUTTON"));
+    EXPECT_NE(nullptr, theme.GetThemeHandle());
+    theme.CloseThemeData();
+    EXPECT_EQ(nullptr, theme.GetThemeHandle());
 }
 
 TEST(MultiMonitor, AreasLieOnTheScreen)
 {
-	CKTMultiMonitorApi* pApi = KTMultiMonitor();
-	ASSERT_EQ(pApi, KTMultiMonitor());
-	POINT pt = {10, 10};
-	RECT rcScreen = pApi->GetScreenArea(pt);
-	RECT rcWork = pApi->GetWorkArea(pt);
-	EXPECT_GT(rcScreen.right - rcScreen.left, 0);
-	EXPECT_GE(rcWork.left, rcScreen.left);
-	EXPECT_LE(rcWork.bottom, rcScreen.bottom);
-	RECT rcSome = {20, 20, 60, 60};
-	RECT rcOfRect = pApi->GetWorkAreaOfRect(rcSome);
-	EXPECT_TRUE(::EqualRect(&rcWork, &rcOfRect));
-	RECT rcCursor = pApi->GetWorkAreaAtCursor();
-	EXPECT_GT(rcCursor.bottom - rcCursor.top, 0);
-	RECT rcNoWindow = pApi->GetWorkAreaOfWnd(NULL);
-	EXPECT_TRUE(::EqualRect(&rcWork, &rcNoWindow)) << "not a window: the primary work area";
+    CKTMultiMonitorApi* pApi = KTMultiMonitor();
+    ASSERT_EQ(pApi, KTMultiMonitor());
+    POINT pt = {10, 10};
+    RECT rcScreen = pApi->GetScreenArea(pt);
+    RECT rcWork = pApi->GetWorkArea(pt);
+    EXPECT_GT(rcScreen.right - rcScreen.left, 0);
+    EXPECT_GE(rcWork.left, rcScreen.left);
+    EXPECT_LE(rcWork.bottom, rcScreen.bottom);
+    RECT rcSome = {20, 20, 60, 60};
+    RECT rcOfRect = pApi->GetWorkAreaOfRect(rcSome);
+    EXPECT_TRUE(::EqualRect(&rcWork, &rcOfRect));
+    RECT rcCursor = pApi->GetWorkAreaAtCursor();
+    EXPECT_GT(rcCursor.bottom - rcCursor.top, 0);
+    RECT rcNoWindow = pApi->GetWorkAreaOfWnd(NULL);
+    EXPECT_TRUE(::EqualRect(&rcWork, &rcNoWindow)) << "not a window: the primary work area";
 }
 
 TEST(DwmWrapper, RefusesToAnswerIntoNowhere)
 {
-	CKTWinDwmWrapper dwm;
-	EXPECT_EQ(E_FAIL, dwm.DefWindowProc(NULL, WM_NULL, 0, 0, NULL));
+    CKTWinDwmWrapper dwm;
+    EXPECT_EQ(E_FAIL, dwm.DefWindowProc(NULL, WM_NULL, 0, 0, NULL));
 }
 
-TEST(OsVersion, NtFamilyAtLeastXp)
+TEST(OsVersion, AgreesWithTheSystemsOwnVersionCheck)
 {
 	CKTOsVersionInfo* pInfo = KTOsVersionInfo();
-	EXPECT_TRUE(pInfo->IsWinXPOrLater());
-	EXPECT_EQ(pInfo->IsWinXPOrLater(), pInfo->IsWinXPOrGreater());
+	EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 0, 0), !!pInfo->IsWin2KOrGreater());
+	EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 1, 0), !!pInfo->IsWinXPOrLater());
+	EXPECT_EQ(!!::IsWindowsVersionOrGreater(6, 0, 0), !!pInfo->IsWinVistaOrGreater());
 	EXPECT_FALSE(pInfo->IsWin95());
-	EXPECT_TRUE(pInfo->IsWin2KOrGreater());
 }

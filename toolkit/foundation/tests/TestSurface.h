@@ -3,6 +3,8 @@
 
 #include <afxwin.h>
 
+#include "NearColor.h"
+
 // A memory DC with a DIB section of the given depth selected, wrapped in a CDC.
 class CTestSurface
 {
@@ -47,10 +49,3 @@ private:
 	HBITMAP m_hBitmap;
 	HGDIOBJ m_hOld;
 };
-
-// Channels within a tolerance, for colours that go through interpolation.
-inline bool NearColor(COLORREF a, COLORREF b, int nTolerance = 3)
-{
-	return abs(GetRValue(a) - GetRValue(b)) <= nTolerance && abs(GetGValue(a) - GetGValue(b)) <= nTolerance
-		&& abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
-}

@@ -1,7 +1,9 @@
-// TestWindows.h: a top-level parent window for control tests, and message pumping.
+// TestWindows.h: a top-level parent window for control tests.
 #pragma once
 
 #include <afxwin.h>
+
+#include "MessagePump.h"
 
 // A visible, resizable top-level window that owns the controls under test.
 class CTestParent : public CWnd
@@ -19,17 +21,6 @@ public:
 			DestroyWindow();
 	}
 };
-
-// Handles what is waiting in the thread's queue.
-inline void PumpMessages()
-{
-	MSG msg;
-	while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-	{
-		::TranslateMessage(&msg);
-		::DispatchMessageA(&msg);
-	}
-}
 
 // Puts text on the clipboard for paste tests.
 inline bool SetClipboardText(HWND hWnd, const char* pszText)

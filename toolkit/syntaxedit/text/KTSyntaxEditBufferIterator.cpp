@@ -18,47 +18,41 @@ int CountChars(const char* p, int nBytes)
         ++nChars;
     return nChars;
 }
-} // namespace
+}  // namespace
 
 CKTSyntaxEditBufferIterator::CKTSyntaxEditBufferIterator(CKTSyntaxEditBufferManager* pBuffer, int nBackOffset)
-    : m_pBuffer(pBuffer), m_nBackOffset(std::max(nBackOffset, 20))
+    : m_ptrBuffer(pBuffer), m_nBackOffset(std::max(nBackOffset, 20))
 {
-    if (m_pBuffer)
-        m_pBuffer->InternalAddRef();
     SeekBegin();
 }
 
-CKTSyntaxEditBufferIterator::~CKTSyntaxEditBufferIterator()
-{
-    if (m_pBuffer)
-        m_pBuffer->InternalRelease();
-}
+CKTSyntaxEditBufferIterator::~CKTSyntaxEditBufferIterator() = default;
 
 // The style changes only when a file is loaded, under the row lock.
 LPCSTR CKTSyntaxEditBufferIterator::GetEOL() const
 {
-    if (!m_pBuffer)
+    if (!m_ptrBuffer)
         return kLineEnd;
-    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
-    return m_pBuffer->GetLineEndText();
+    CKTSyntaxEditRowReadLock lock(m_ptrBuffer->GetRowLock());
+    return m_ptrBuffer->GetLineEndText();
 }
 
 CString CKTSyntaxEditBufferIterator::GetFileExt() const
 {
-    if (!m_pBuffer)
+    if (!m_ptrBuffer)
         return CString();
-    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
-    return m_pBuffer->GetFileExt();
+    CKTSyntaxEditRowReadLock lock(m_ptrBuffer->GetRowLock());
+    return m_ptrBuffer->GetFileExt();
 }
 
 // Another thread may be editing: each row is copied under the shared lock,
 // straight into the caller's memory so that nothing is allocated meanwhile.
 int CKTSyntaxEditBufferIterator::ReadRow(int nRow, char* pDest, int nCapacity) const
 {
-    if (!m_pBuffer)
+    if (!m_ptrBuffer)
         return -1;
-    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
-    return m_pBuffer->CopyLineText(nRow, pDest, nCapacity);
+    CKTSyntaxEditRowReadLock lock(m_ptrBuffer->GetRowLock());
+    return m_ptrBuffer->CopyLineText(nRow, pDest, nCapacity);
 }
 
 // The row with its line end; empty for a row out of range.
@@ -77,10 +71,10 @@ std::vector<char> CKTSyntaxEditBufferIterator::ReadRow(int nRow) const
 
 int CKTSyntaxEditBufferIterator::RowCount() const
 {
-    if (!m_pBuffer)
+    if (!m_ptrBuffer)
         return 0;
-    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
-    return m_pBuffer->GetRowCount();
+    CKTSyntaxEditRowReadLock lock(m_ptrBuffer->GetRowLock());
+    return m_ptrBuffer->GetRowCount();
 }
 
 void CKTSyntaxEditBufferIterator::SeekBegin()
@@ -232,13 +226,13 @@ int CKTSyntaxEditBufferIterator::GetLineLenChars(int nRow, BOOL bWithLineEnd) co
 
 int CKTSyntaxEditBufferIterator::GetLineLenBytes(int nRow, BOOL bWithLineEnd) const
 {
-    if (!m_pBuffer)
+    if (!m_ptrBuffer)
         return 0;
-    CKTSyntaxEditRowReadLock lock(m_pBuffer->GetRowLock());
-    if (nRow < 1 || nRow > m_pBuffer->GetRowCount())
+    CKTSyntaxEditRowReadLock lock(m_ptrBuffer->GetRowLock());
+    if (nRow < 1 || nRow > m_ptrBuffer->GetRowCount())
         return 0;
-    int nLength = m_pBuffer->GetLineLength(nRow);
-    return bWithLineEnd ? nLength + int(strlen(m_pBuffer->GetLineEndText())) : nLength;
+    int nLength = m_ptrBuffer->GetLineLength(nRow);
+    return bWithLineEnd ? nLength + int(strlen(m_ptrBuffer->GetLineEndText())) : nLength;
 }
 
 // Backwards the walk stops at the window's start: look-back beyond what the
@@ -282,9 +276,8 @@ BOOL CKTSyntaxEditBufferIterator::SeekPos(const KT_EDIT_TEXTPOS& pos, HANDLE hCa
     GetText(512);
     while (m_posCurrent < pos && !m_bEOF)
     {
-        int nStep = pos.nLine > m_posCurrent.nLine
-                        ? std::max(CachedLineLen(m_posCurrent.nLine), 1) - m_posCurrent.nCol
-                        : pos.nCol - m_posCurrent.nCol;
+        int nStep = pos.nLine > m_posCurrent.nLine ? std::max(CachedLineLen(m_posCurrent.nLine), 1) - m_posCurrent.nCol
+                                                   : pos.nCol - m_posCurrent.nCol;
         if (nStep < 1 || !SeekNext(nStep, 512))
             break;
         if (cancelled())

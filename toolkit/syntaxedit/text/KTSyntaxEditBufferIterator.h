@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "KTSmartPtr.h"
 #include "KTSyntaxEditTextPos.h"
 
 class CKTSyntaxEditBufferManager;
@@ -52,15 +53,15 @@ private:
     std::vector<char> ReadRow(int nRow) const;
     void DropConsumed();
 
-    CKTSyntaxEditBufferManager* m_pBuffer;        // one reference held
-    KT_EDIT_TEXTPOS m_posCurrent;                 // row, 0-based column of the current character
-    BOOL m_bEOF = FALSE;                          // no byte left at the read offset
-    std::unordered_map<int, int> m_mapLineLen;    // row -> characters copied, line end included
-    std::vector<char> m_arWindow;                 // copied text with look-back before the read offset
-    int m_nAvail = 0;                             // bytes from the read offset to the end of the copy
-    int m_nNextRow = 1;                           // next row to copy
-    int m_nReadOffset = 0;                        // offset of the current character in the window
-    int m_nBackOffset;                            // look-back kept when consumed bytes are dropped
-    int m_nLastStepChars = 0;                     // last step set by SetStep
-    int m_nLastStepBytes = 0;                     // its size in bytes, negative backwards
+    CKTSmartPtr<CKTSyntaxEditBufferManager> m_ptrBuffer;
+    KT_EDIT_TEXTPOS m_posCurrent;               // row, 0-based column of the current character
+    BOOL m_bEOF = FALSE;                        // no byte left at the read offset
+    std::unordered_map<int, int> m_mapLineLen;  // row -> characters copied, line end included
+    std::vector<char> m_arWindow;               // copied text with look-back before the read offset
+    int m_nAvail = 0;                           // bytes from the read offset to the end of the copy
+    int m_nNextRow = 1;                         // next row to copy
+    int m_nReadOffset = 0;                      // offset of the current character in the window
+    int m_nBackOffset;                          // look-back kept when consumed bytes are dropped
+    int m_nLastStepChars = 0;                   // last step set by SetStep
+    int m_nLastStepBytes = 0;                   // its size in bytes, negative backwards
 };

@@ -22,10 +22,7 @@ const char kTabSize[] = "TabSize";
 const char* const kLineEnds[] = {"\r\n", "\n\r", "\n"};
 const wchar_t* const kLineEndsW[] = {L"\r\n", L"\n\r", L"\n"};
 
-int ValidStyle(int nStyle)
-{
-    return nStyle >= 0 && nStyle <= 2 ? nStyle : 0;
-}
+int ValidStyle(int nStyle) { return nStyle >= 0 && nStyle <= 2 ? nStyle : 0; }
 
 // The pieces of an inserted text, split at any line end.
 std::vector<CString> SplitLines(LPCSTR pszText, BOOL& bEndsWithLineEnd)
@@ -44,9 +41,9 @@ std::vector<CString> SplitLines(LPCSTR pszText, BOOL& bEndsWithLineEnd)
         pieces.emplace_back();
     return pieces;
 }
-} // namespace
+}  // namespace
 
-CKTSyntaxEditBufferManager::CKTSyntaxEditBufferManager() : m_pConnection(new CKTNotificationConnection)
+CKTSyntaxEditBufferManager::CKTSyntaxEditBufferManager() : m_ptrConnection(KTMakeCounted<CKTNotificationConnection>())
 {
     if (g_pfnCreateLexParser)
         m_pLexParser = g_pfnCreateLexParser(this);
@@ -59,7 +56,6 @@ CKTSyntaxEditBufferManager::~CKTSyntaxEditBufferManager()
     Close();
     if (m_pLexParser)
         m_pLexParser->ReleaseLink();
-    m_pConnection->Release();
 }
 
 void CKTSyntaxEditBufferManager::SetLexParserFactory(PFN_KT_CREATE_LEXPARSER pfnCreate)
@@ -100,15 +96,9 @@ int CKTSyntaxEditBufferManager::CopyLineText(int nRow, char* pDest, int nCapacit
     return nLength + nEndLength;
 }
 
-LPCSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyle(int nStyle)
-{
-    return kLineEnds[ValidStyle(nStyle)];
-}
+LPCSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyle(int nStyle) { return kLineEnds[ValidStyle(nStyle)]; }
 
-LPCWSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyleW(int nStyle)
-{
-    return kLineEndsW[ValidStyle(nStyle)];
-}
+LPCWSTR CKTSyntaxEditBufferManager::GetLineEndTextOfStyleW(int nStyle) { return kLineEndsW[ValidStyle(nStyle)]; }
 
 BOOL CKTSyntaxEditBufferManager::IsLineEndText(LPCSTR pszText, BOOL bBackwards) const
 {
@@ -253,8 +243,7 @@ KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::PlaceOtherPieces(int nRow, const std
     return lcEnd;
 }
 
-BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo,
-                                            KT_EDIT_TEXTPOS* pEnd)
+BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd)
 {
     if (!pszText)
         pszText = "";

@@ -36,7 +36,7 @@ public:
     // Installs the function that gives every new buffer its parser.
     static void SetLexParserFactory(PFN_KT_CREATE_LEXPARSER pfnCreate);
 
-    CKTNotificationConnection* GetConnection() const { return m_pConnection; }
+    CKTNotificationConnection* GetConnection() const { return m_ptrConnection; }
     CKTSyntaxEditLexParserLink* GetLexParser() const { return m_pLexParser; }
     CKTSyntaxEditUndoRedoManager* GetUndoRedoManager() { return &m_UndoRedoManager; }
     CKTSyntaxEditLineMarksManager* GetLineMarksManager() { return &m_LineMarksManager; }
@@ -103,18 +103,18 @@ private:
     void JoinRows(int nRow1, int nOffset1, int nRow2, int nOffset2);
     CString CopyRange(int nRow1, int nDispCol1, int nRow2, int nDispCol2, BOOL bColumnBlock, BOOL bForceCRLF) const;
 
-    int m_nAverageLineLen = 30;                 // characters per row assumed when sizing copies
-    CKTNotificationConnection* m_pConnection;   // one reference held: views subscribe to it
-    int m_nTabSize = 4;                         // at least 1
-    int m_nLineEndStyle = lesCRLF;              // one style for the whole text
-    UINT m_nCodePage = 0;                       // 0: the system ANSI code page
-    BOOL m_bUnicodeFile = FALSE;                // loaded from and stored as UTF-16
-    BOOL m_bOverwriteMode = FALSE;              // insertion overwrites what follows
+    int m_nAverageLineLen = 30;                              // characters per row assumed when sizing copies
+    CKTSmartPtr<CKTNotificationConnection> m_ptrConnection;  // views subscribe to it
+    int m_nTabSize = 4;                                      // at least 1
+    int m_nLineEndStyle = lesCRLF;                           // one style for the whole text
+    UINT m_nCodePage = 0;                                    // 0: the system ANSI code page
+    BOOL m_bUnicodeFile = FALSE;                             // loaded from and stored as UTF-16
+    BOOL m_bOverwriteMode = FALSE;                           // insertion overwrites what follows
     CKTSyntaxEditUndoRedoManager m_UndoRedoManager;
     CKTSyntaxEditLineMarksManager m_LineMarksManager;
-    CKTSyntaxEditLexParserLink* m_pLexParser = NULL; // created by the factory, released here
-    CString m_strFileExt;                       // ".c" etc.; selects the schema
+    CKTSyntaxEditLexParserLink* m_pLexParser = NULL;  // created by the factory, released here
+    CString m_strFileExt;                             // ".c" etc.; selects the schema
     BOOL m_bSyntaxColor = TRUE;
     CKTSyntaxEditLineArray m_Lines;
-    mutable CKTSyntaxEditRowLock m_RowLock;     // see the class comment
+    mutable CKTSyntaxEditRowLock m_RowLock;  // see the class comment
 };

@@ -34,8 +34,8 @@ private:
     BOOL m_bSaved;
 };
 
-void NotifyParser(CKTSyntaxEditBufferManager* pBuffer, const KT_EDIT_TEXTPOS& lcStart,
-                  const KT_EDIT_TEXTPOS& lcEnd, int nKind)
+void NotifyParser(CKTSyntaxEditBufferManager* pBuffer, const KT_EDIT_TEXTPOS& lcStart, const KT_EDIT_TEXTPOS& lcEnd,
+                  int nKind)
 {
     if (CKTSyntaxEditLexParserLink* pParser = pBuffer->GetLexParser())
         pParser->OnEditChanged(lcStart, lcEnd, nKind, pBuffer);
@@ -46,35 +46,32 @@ void MoveCaret(CKTSyntaxEditCaretHost* pCtrl, const KT_EDIT_TEXTPOS& pos)
     if (pCtrl)
         pCtrl->SetCaretTextPos(pos);
 }
-} // namespace
+
+// Across rows, an insertion adds rows, a deletion removes them, a replacement does both.
+DWORD RowsChangedBy(DWORD dwAction)
+{
+    DWORD dwRows = 0;
+    if (dwAction & KT_EDIT_ACTION_INSERT)
+        dwRows |= KT_EDIT_CHANGE_ROWS_INSERTED;
+    if (dwAction & KT_EDIT_ACTION_DELETE)
+        dwRows |= KT_EDIT_CHANGE_ROWS_DELETED;
+    return dwRows;
+}
+}  // namespace
 
 // --- CKTSyntaxEditCommand ---------------------------------------------------
 
-CKTSyntaxEditCommand::CKTSyntaxEditCommand() : m_strCommandText(KTLoadUndoText(KT_IDS_EDIT_UNDEFINED))
-{
-}
+CKTSyntaxEditCommand::CKTSyntaxEditCommand() : m_strCommandText(KTLoadUndoText(KT_IDS_EDIT_UNDEFINED)) {}
 
-CString CKTSyntaxEditCommand::GetCommandText() const
-{
-    return m_strCommandText;
-}
+CString CKTSyntaxEditCommand::GetCommandText() const { return m_strCommandText; }
 
-void CKTSyntaxEditCommand::SetCommandText(LPCSTR pszText)
-{
-    m_strCommandText = pszText ? pszText : "";
-}
+void CKTSyntaxEditCommand::SetCommandText(LPCSTR pszText) { m_strCommandText = pszText ? pszText : ""; }
 
 // --- CKTSyntaxEditBatchCommand ----------------------------------------------
 
-CKTSyntaxEditBatchCommand::CKTSyntaxEditBatchCommand()
-{
-    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_MULTIPLE);
-}
+CKTSyntaxEditBatchCommand::CKTSyntaxEditBatchCommand() { m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_MULTIPLE); }
 
-void CKTSyntaxEditBatchCommand::AddHead(CKTSyntaxEditCommand* pCommand)
-{
-    m_CommandList.emplace_front(pCommand);
-}
+void CKTSyntaxEditBatchCommand::AddHead(CKTSyntaxEditCommand* pCommand) { m_CommandList.emplace_front(pCommand); }
 
 namespace
 {
@@ -93,10 +90,9 @@ DWORD RunChildren(Iter first, Iter last, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPO
     }
     return dwFlags;
 }
-} // namespace
+}  // namespace
 
-DWORD CKTSyntaxEditBatchCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
-                                         CKTSyntaxEditCaretHost* pCtrl)
+DWORD CKTSyntaxEditBatchCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl)
 {
     return RunChildren(m_CommandList.rbegin(), m_CommandList.rend(), lcFrom, lcTo,
                        [pCtrl](CKTSyntaxEditCommand& c, KT_EDIT_TEXTPOS& f, KT_EDIT_TEXTPOS& t)
@@ -124,8 +120,8 @@ DWORD CKTSyntaxEditBufferCommand::ReportRange(DWORD dwAction, KT_EDIT_TEXTPOS& l
     lcFrom = std::min(m_lcFrom, m_lcTo);
     lcTo = std::max(m_lcFrom, m_lcTo);
     if (m_lcFrom.nLine != m_lcTo.nLine)
-        return dwAction | 0x4 | (dwAction >> 8);
-    return m_lcFrom.nCol != m_lcTo.nCol ? dwAction | 0x4 : dwAction;
+        return dwAction | KT_EDIT_CHANGE_TEXT | RowsChangedBy(dwAction);
+    return m_lcFrom.nCol != m_lcTo.nCol ? dwAction | KT_EDIT_CHANGE_TEXT : dwAction;
 }
 
 DWORD CKTSyntaxEditBufferCommand::DoInsert(LPCSTR pszText, BOOL bOverwrite, KT_EDIT_TEXTPOS& lcFrom,

@@ -21,12 +21,18 @@ public:
     virtual void SetCaretTextPos(const KT_EDIT_TEXTPOS& pos) = 0;
 };
 
-// Action flags: what a replay changed, so the control knows what to redraw.
+// What a replay changed, so the control knows what to move and redraw: the
+// kind of command, and the change bits that the control passes on to its
+// notify window with the changed rows. A batch returns the OR of its commands'.
 enum : DWORD
 {
+    KT_EDIT_CHANGE_ROWS_INSERTED = 0x1,  // the line marks below move down
+    KT_EDIT_CHANGE_ROWS_DELETED = 0x2,   // the line marks of removed rows go, those below move up
+    KT_EDIT_CHANGE_TEXT = 0x4,           // characters changed: the range is not empty
+
     KT_EDIT_ACTION_INSERT = 0x100,
     KT_EDIT_ACTION_DELETE = 0x200,
-    KT_EDIT_ACTION_REPLACE = 0x300,
+    KT_EDIT_ACTION_REPLACE = KT_EDIT_ACTION_INSERT | KT_EDIT_ACTION_DELETE,
 };
 
 class CKTSyntaxEditCommand : public CObject
@@ -42,7 +48,7 @@ public:
     virtual void SetCommandText(LPCSTR pszText);
 
 protected:
-    CString m_strCommandText; // shown in the undo and redo menu items
+    CString m_strCommandText;  // shown in the undo and redo menu items
 };
 
 class CKTSyntaxEditBatchCommand : public CKTSyntaxEditCommand
@@ -59,15 +65,15 @@ public:
     BOOL IsEmpty() const { return m_CommandList.empty(); }
 
 private:
-    std::list<std::unique_ptr<CKTSyntaxEditCommand>> m_CommandList; // newest first
+    std::list<std::unique_ptr<CKTSyntaxEditCommand>> m_CommandList;  // newest first
 };
 
 class CKTSyntaxEditBufferCommand : public CKTSyntaxEditCommand
 {
     DECLARE_DYNAMIC(CKTSyntaxEditBufferCommand)
 public:
-    CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
-                               const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo);
+    CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
+                               const KT_EDIT_TEXTPOS& lcTo);
 
     const CString& GetText() const { return m_strText; }
     const KT_EDIT_TEXTPOS& GetFrom() const { return m_lcFrom; }
@@ -79,10 +85,10 @@ protected:
     DWORD DoDelete(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl);
     DWORD ReportRange(DWORD dwAction, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo) const;
 
-    CKTSyntaxEditBufferManager* m_pBufferMgr; // not owned: the buffer owns the history
-    CString m_strText;                       // the text inserted or deleted
-    KT_EDIT_TEXTPOS m_lcFrom;                // start, character position
-    KT_EDIT_TEXTPOS m_lcTo;                  // end, character position
+    CKTSyntaxEditBufferManager* m_pBufferMgr;  // not owned: the buffer owns the history
+    CString m_strText;                         // the text inserted or deleted
+    KT_EDIT_TEXTPOS m_lcFrom;                  // start, character position
+    KT_EDIT_TEXTPOS m_lcTo;                    // end, character position
 };
 
 class CKTSyntaxEditDeleteStringCommand : public CKTSyntaxEditBufferCommand
@@ -112,9 +118,8 @@ class CKTSyntaxEditReplaceStringCommand : public CKTSyntaxEditBufferCommand
 {
     DECLARE_DYNAMIC(CKTSyntaxEditReplaceStringCommand)
 public:
-    CKTSyntaxEditReplaceStringCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
-                                      LPCSTR pszReplacedText, const KT_EDIT_TEXTPOS& lcFrom,
-                                      const KT_EDIT_TEXTPOS& lcTo);
+    CKTSyntaxEditReplaceStringCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText, LPCSTR pszReplacedText,
+                                      const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo);
 
     DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
     DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
@@ -122,5 +127,5 @@ public:
     const CString& GetReplacedText() const { return m_strReplacedText; }
 
 private:
-    CString m_strReplacedText; // the characters the new text overwrote
+    CString m_strReplacedText;  // the characters the new text overwrote
 };

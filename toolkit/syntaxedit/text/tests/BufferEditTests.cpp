@@ -3,7 +3,8 @@
 
 #include "TextTestHelpers.h"
 
-using kttest::BufferHolder;
+using kttest::BufferPtr;
+using kttest::NewBuffer;
 using kttest::Rows;
 using kttest::SetRows;
 using Strings = std::vector<std::string>;
@@ -22,7 +23,7 @@ std::string Copy(CKTSyntaxEditBufferManager& buffer, int r1, int d1, int r2, int
 
 TEST(BufferInsert, SplitsTheRowAroundInsertedLines)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"abcd"});
     KT_EDIT_TEXTPOS end;
     ASSERT_TRUE(buffer->InsertText("x\ny", 1, 3, FALSE, &end));
@@ -32,7 +33,7 @@ TEST(BufferInsert, SplitsTheRowAroundInsertedLines)
 
 TEST(BufferInsert, TextEndingWithLineEndPutsTheTailOnItsOwnRow)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"abcd"});
     KT_EDIT_TEXTPOS end;
     buffer->InsertText("x\r\n", 1, 3, FALSE, &end);
@@ -42,7 +43,7 @@ TEST(BufferInsert, TextEndingWithLineEndPutsTheTailOnItsOwnRow)
 
 TEST(BufferInsert, BeyondTheRowEndPadsWithSpacesThatUndoTakesBack)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"abcd"});
     buffer->InsertText("zz", 1, 8, TRUE);
     EXPECT_EQ(Rows(*buffer), Strings{"abcd   zz"});
@@ -55,14 +56,14 @@ TEST(BufferInsert, BeyondTheRowEndPadsWithSpacesThatUndoTakesBack)
 
 TEST(BufferInsert, MissingRowsAreCreated)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     buffer->InsertText("far", 3, 1, FALSE);
     EXPECT_EQ(Rows(*buffer), (Strings{"", "", "far"}));
 }
 
 TEST(BufferInsert, OverwriteReplacesAsManyCharactersAsItWrites)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"abcd"});
     buffer->SetOverwriteMode(TRUE);
     buffer->InsertText("XY", 1, 2, TRUE);
@@ -74,7 +75,7 @@ TEST(BufferInsert, OverwriteReplacesAsManyCharactersAsItWrites)
 
 TEST(BufferDelete, AcrossRowsJoinsTheEnds)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"abcd", "efgh"});
     EXPECT_TRUE(buffer->DeleteText(1, 3, 2, 2, FALSE, FALSE));
     EXPECT_EQ(Rows(*buffer), Strings{"abfgh"});
@@ -82,7 +83,7 @@ TEST(BufferDelete, AcrossRowsJoinsTheEnds)
 
 TEST(BufferDelete, DisplayColumnsFollowTabs)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"\tabc"});
     // Display columns 5..6 cover the 'a' after the tab.
     EXPECT_TRUE(buffer->DeleteText(1, 5, 1, 6, FALSE, TRUE));
@@ -91,7 +92,7 @@ TEST(BufferDelete, DisplayColumnsFollowTabs)
 
 TEST(BufferDelete, ReversedAndOutOfRangeEndsAreOrderedAndClipped)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"one", "two", "three"});
     EXPECT_TRUE(buffer->DeleteText(9, 1, 2, 2, FALSE, FALSE));
     EXPECT_EQ(Rows(*buffer), (Strings{"one", "t"}));
@@ -100,21 +101,21 @@ TEST(BufferDelete, ReversedAndOutOfRangeEndsAreOrderedAndClipped)
 
 TEST(BufferCopy, ColumnBlockIsPaddedToItsWidth)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"ab", "abcdef"});
     EXPECT_EQ(Copy(*buffer, 1, 2, 2, 5, TRUE), "b  \r\nbcd\r\n");
 }
 
 TEST(BufferCopy, StreamRangeUsesTheBufferLineEnd)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"abcd", "efgh", "ijkl"});
     EXPECT_EQ(Copy(*buffer, 3, 3, 1, 2, FALSE), "bcd\r\nefgh\r\nij");
 }
 
 TEST(BufferCopy, ColumnBlockAcrossTabsCountsDisplayColumns)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"\tx", "abcdefg"});
     // Display column 5 is the x after the tab and the e of the second row.
     EXPECT_EQ(Copy(*buffer, 1, 5, 2, 7, TRUE), "x \r\nef\r\n");
@@ -122,7 +123,7 @@ TEST(BufferCopy, ColumnBlockAcrossTabsCountsDisplayColumns)
 
 TEST(BufferColumns, TabsExpandToTheTabSize)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     buffer->SetTabSize(4, FALSE);
     SetRows(*buffer, {"\tx", "ab\tc"});
     EXPECT_EQ(buffer->GetColumnOfCharOffset(1, 1), 5);
@@ -139,7 +140,7 @@ TEST(BufferColumns, TabsExpandToTheTabSize)
 
 TEST(BufferCase, ChangesOnlyTheSpanBetweenDisplayColumnsAcrossTabs)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"ab\tcd\tef"});
     // Columns 2..9 run from the b to the tab after cd.
     EXPECT_TRUE(buffer->ChangeCase(1, 2, 9, TRUE, TRUE));
@@ -154,7 +155,7 @@ TEST(BufferCase, ChangesOnlyTheSpanBetweenDisplayColumnsAcrossTabs)
 
 TEST(BufferBlock, InsertsAtOneDisplayColumnOnEveryRow)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"\tx", "ab", "abcdefgh"});
     KT_EDIT_TEXTPOS end;
     // Position 2 of row 1 is after the tab: display column 5.
@@ -172,7 +173,7 @@ TEST(BufferBlock, InsertsAtOneDisplayColumnOnEveryRow)
 
 TEST(BufferRows, LineTextAndLengths)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"a", "bbb", ""});
     CString text;
     EXPECT_TRUE(buffer->GetLineText(2, text, TRUE));
@@ -189,4 +190,4 @@ TEST(BufferRows, LineTextAndLengths)
     EXPECT_TRUE(buffer->IsLineEndText(text2 + 3, TRUE));
     EXPECT_FALSE(buffer->IsLineEndText(text2 + 1, FALSE));
 }
-} // namespace
+}  // namespace

@@ -4,8 +4,9 @@
 #include "KTSyntaxEditTextFile.h"
 #include "TextTestHelpers.h"
 
-using kttest::BufferHolder;
+using kttest::BufferPtr;
 using kttest::LoadBytes;
+using kttest::NewBuffer;
 using kttest::Rows;
 using kttest::StoreBytes;
 using Strings = std::vector<std::string>;
@@ -28,7 +29,7 @@ class LineEndFiles : public ::testing::TestWithParam<LineEndCase>
 TEST_P(LineEndFiles, LoadsRowsAndStyleAndStoresOneStyle)
 {
     const LineEndCase& c = GetParam();
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, c.bytes);
     EXPECT_EQ(Rows(*buffer), c.rows);
     EXPECT_EQ(buffer->GetLineEndStyle(), c.style);
@@ -38,22 +39,21 @@ TEST_P(LineEndFiles, LoadsRowsAndStyleAndStoresOneStyle)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LineEndFiles,
-    ::testing::Values(
-        LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b", ""}, 0, "a\r\nb\r\n"},
-        LineEndCase{"CrLfThenLf", "a\r\nb\n", {"a", "b", ""}, 0, "a\r\nb\r\n"},
-        LineEndCase{"Lf", "one\ntwo", {"one", "two"}, 2, "one\ntwo"},
-        LineEndCase{"LfCr", "x\n\ry\n\r", {"x", "y", ""}, 1, "x\n\ry\n\r"},
-        LineEndCase{"LoneCr", "a\rb", {"a", "b"}, 0, "a\r\nb"},
-        LineEndCase{"Mixed", "l1\nl2\r\nl3\rl4", {"l1", "l2", "l3", "l4"}, 2, "l1\nl2\nl3\nl4"},
-        LineEndCase{"OddLength", "abc\r\nde", {"abc", "de"}, 0, "abc\r\nde"},
-        LineEndCase{"ZeroEndsRow", std::string("ab\0cd", 5), {"ab", "cd"}, 0, "ab\r\ncd"},
-        LineEndCase{"Empty", "", {}, 0, ""}),
+    ::testing::Values(LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b", ""}, 0, "a\r\nb\r\n"},
+                      LineEndCase{"CrLfThenLf", "a\r\nb\n", {"a", "b", ""}, 0, "a\r\nb\r\n"},
+                      LineEndCase{"Lf", "one\ntwo", {"one", "two"}, 2, "one\ntwo"},
+                      LineEndCase{"LfCr", "x\n\ry\n\r", {"x", "y", ""}, 1, "x\n\ry\n\r"},
+                      LineEndCase{"LoneCr", "a\rb", {"a", "b"}, 0, "a\r\nb"},
+                      LineEndCase{"Mixed", "l1\nl2\r\nl3\rl4", {"l1", "l2", "l3", "l4"}, 2, "l1\nl2\nl3\nl4"},
+                      LineEndCase{"OddLength", "abc\r\nde", {"abc", "de"}, 0, "abc\r\nde"},
+                      LineEndCase{"ZeroEndsRow", std::string("ab\0cd", 5), {"ab", "cd"}, 0, "ab\r\ncd"},
+                      LineEndCase{"Empty", "", {}, 0, ""}),
     [](const ::testing::TestParamInfo<LineEndCase>& info) { return std::string(info.param.name); });
 
 TEST(BufferFile, UnicodeWithMarkRoundTrips)
 {
     std::string bytes = "\xFF\xFE" + kttest::Utf16(L"int a;\r\n\x00e9t\xe9\r\n");
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, bytes);
     EXPECT_TRUE(buffer->IsUnicodeFile());
     EXPECT_EQ(Rows(*buffer), (Strings{"int a;", "\xe9t\xe9", ""}));
@@ -63,7 +63,7 @@ TEST(BufferFile, UnicodeWithMarkRoundTrips)
 TEST(BufferFile, UnicodeWithoutMarkIsRecognisedByItsContent)
 {
     std::string bytes = kttest::Utf16(L"void f(void) { return; }\n}");
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, bytes);
     EXPECT_TRUE(buffer->IsUnicodeFile());
     EXPECT_EQ(Rows(*buffer), (Strings{"void f(void) { return; }", "}"}));
@@ -76,7 +76,7 @@ TEST(BufferFile, ShortAnsiFilesStayAnsiAndSurviveAStore)
 {
     for (const char* text : {"x = 1;", "ab", "if(a)b;c", "{}"})
     {
-        BufferHolder buffer;
+        BufferPtr buffer = NewBuffer();
         LoadBytes(*buffer, text);
         EXPECT_FALSE(buffer->IsUnicodeFile()) << text;
         EXPECT_EQ(StoreBytes(*buffer), text);
@@ -86,7 +86,7 @@ TEST(BufferFile, ShortAnsiFilesStayAnsiAndSurviveAStore)
 TEST(BufferFile, ShortUnicodeWithoutLineEndIsStillFound)
 {
     std::string bytes = kttest::Utf16(L"abc");
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, bytes);
     EXPECT_TRUE(buffer->IsUnicodeFile());
     EXPECT_EQ(Rows(*buffer), Strings{"abc"});
@@ -104,7 +104,7 @@ TEST(BufferFile, EncodingGuessOnTwoBytes)
 TEST(BufferFile, BigEndianMarkIsLeftToTheContentTest)
 {
     std::string bytes = "\xFE\xFF" + std::string("\0a\0b\0c\0d\0e\0f\0g\0h\0i\0j", 20);
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, bytes);
     // High bytes vary and low bytes are all zero: the content test says ANSI.
     EXPECT_FALSE(buffer->IsUnicodeFile());
@@ -112,7 +112,7 @@ TEST(BufferFile, BigEndianMarkIsLeftToTheContentTest)
 
 TEST(BufferFile, FileTypeComesFromTheName)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, "int x;", "main.C");
     EXPECT_STREQ(buffer->GetFileExt(), ".C");
     StoreBytes(*buffer, "api.h");
@@ -123,7 +123,7 @@ TEST(BufferFile, FileTypeComesFromTheName)
 
 TEST(BufferFile, LoadedBufferIsAtItsSavedState)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     buffer->InsertText("stale", 1, 1, TRUE);
     ASSERT_TRUE(buffer->IsModified());
     LoadBytes(*buffer, "fresh\r\n");
@@ -138,9 +138,9 @@ TEST(BufferFile, LoadedBufferIsAtItsSavedState)
 TEST(BufferFile, LongRowsCrossTheReadChunks)
 {
     std::string row(10000, 'q');
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     LoadBytes(*buffer, row + "\r\n" + row);
     EXPECT_EQ(Rows(*buffer), (Strings{row, row}));
     EXPECT_EQ(StoreBytes(*buffer), row + "\r\n" + row);
 }
-} // namespace
+}  // namespace

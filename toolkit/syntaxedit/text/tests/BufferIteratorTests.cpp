@@ -4,9 +4,11 @@
 #include "KTSyntaxEditBufferIterator.h"
 #include "TextTestHelpers.h"
 
+#include <memory>
 #include <string>
 
-using kttest::BufferHolder;
+using kttest::BufferPtr;
+using kttest::NewBuffer;
 using kttest::SetRows;
 
 namespace
@@ -45,14 +47,14 @@ protected:
         SetRows(*buffer, rows);
     }
 
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
 };
 
 TEST(BufferIterator, StreamsRowsWithLineEndsAndAFinalLineEnd)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"ab", "c"});
-    CKTSyntaxEditBufferIterator it(buffer.Get());
+    CKTSyntaxEditBufferIterator it(buffer);
     std::string streamed;
     while (!it.IsEOF())
     {
@@ -63,11 +65,36 @@ TEST(BufferIterator, StreamsRowsWithLineEndsAndAFinalLineEnd)
     EXPECT_EQ(it.SeekNext(1), nullptr);
 }
 
+// A buffer that counts its deaths.
+class CountedBuffer : public CKTSyntaxEditBufferManager
+{
+public:
+    explicit CountedBuffer(int* pDeaths) : m_pDeaths(pDeaths) {}
+    ~CountedBuffer() override { ++*m_pDeaths; }
+
+private:
+    int* m_pDeaths;
+};
+
+// A worker's iterator may outlive the document's reference to the buffer.
+TEST(BufferIterator, KeepsItsBufferAliveUntilItGoes)
+{
+    int nDeaths = 0;
+    BufferPtr buffer = KTMakeCounted<CountedBuffer>(&nDeaths);
+    SetRows(*buffer, {"ab"});
+    auto it = std::make_unique<CKTSyntaxEditBufferIterator>(buffer);
+    buffer.Release();
+    EXPECT_EQ(nDeaths, 0);
+    EXPECT_EQ(*it->GetText(1), 'a');
+    it.reset();
+    EXPECT_EQ(nDeaths, 1);
+}
+
 TEST(BufferIterator, PositionFollowsTheStream)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"ab", "c"});
-    CKTSyntaxEditBufferIterator it(buffer.Get());
+    CKTSyntaxEditBufferIterator it(buffer);
     EXPECT_EQ(it.GetPosition(), KT_EDIT_TEXTPOS(1, 0));
     it.SeekNext(3);
     EXPECT_EQ(it.GetPosition(), KT_EDIT_TEXTPOS(1, 3));
@@ -85,17 +112,17 @@ TEST(BufferIterator, PositionFollowsTheStream)
 
 TEST(BufferIterator, SeekLandsOnTheLineEndAfterTheLastCharacter)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"ab", "c"});
-    CKTSyntaxEditBufferIterator it(buffer.Get());
+    CKTSyntaxEditBufferIterator it(buffer);
     EXPECT_TRUE(it.SeekPos(KT_EDIT_TEXTPOS(2, 1)));
     EXPECT_EQ(*it.GetText(1), '\r');
 }
 
 TEST(BufferIterator, EmptyBufferIsAtItsEnd)
 {
-    BufferHolder buffer;
-    CKTSyntaxEditBufferIterator it(buffer.Get());
+    BufferPtr buffer = NewBuffer();
+    CKTSyntaxEditBufferIterator it(buffer);
     EXPECT_TRUE(it.IsEOF());
     EXPECT_FALSE(it.SeekPos(KT_EDIT_TEXTPOS(1, 0)));
     EXPECT_STREQ(it.GetEOL(), "\r\n");
@@ -103,9 +130,9 @@ TEST(BufferIterator, EmptyBufferIsAtItsEnd)
 
 TEST(BufferIterator, LookBackSeesTheLineEndBeforeRowOne)
 {
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     SetRows(*buffer, {"xyz"});
-    CKTSyntaxEditBufferIterator it(buffer.Get());
+    CKTSyntaxEditBufferIterator it(buffer);
     it.SetStep(-2);
     EXPECT_EQ(std::string(it.GetText(1), 3), "\r\nx");
     it.SetStep(0);
@@ -114,7 +141,7 @@ TEST(BufferIterator, LookBackSeesTheLineEndBeforeRowOne)
 
 TEST_F(LongText, SeeksForwardAndBackAcrossLongRows)
 {
-    CKTSyntaxEditBufferIterator it(buffer.Get(), 64);
+    CKTSyntaxEditBufferIterator it(buffer, 64);
     for (KT_EDIT_TEXTPOS target : {KT_EDIT_TEXTPOS(40, 2999), KT_EDIT_TEXTPOS(3, 1500), KT_EDIT_TEXTPOS(1, 0),
                                    KT_EDIT_TEXTPOS(25, 7), KT_EDIT_TEXTPOS(2, 2999)})
     {
@@ -126,7 +153,7 @@ TEST_F(LongText, SeeksForwardAndBackAcrossLongRows)
 
 TEST_F(LongText, WalksAcrossRowEndsAndLooksBackOverThem)
 {
-    CKTSyntaxEditBufferIterator it(buffer.Get(), 64);
+    CKTSyntaxEditBufferIterator it(buffer, 64);
     ASSERT_TRUE(it.SeekPos(KT_EDIT_TEXTPOS(10, 2998)));
     it.SeekNext(4);
     EXPECT_EQ(it.GetPosition(), KT_EDIT_TEXTPOS(11, 0));
@@ -144,7 +171,7 @@ TEST_F(LongText, WalksAcrossRowEndsAndLooksBackOverThem)
 
 TEST_F(LongText, LookBackNeverReachesBeforeTheWindow)
 {
-    CKTSyntaxEditBufferIterator it(buffer.Get(), 64);
+    CKTSyntaxEditBufferIterator it(buffer, 64);
     ASSERT_TRUE(it.SeekPos(KT_EDIT_TEXTPOS(30, 1000)));
     it.SetStep(0);
     LPCSTR pszCurrent = it.GetText(1);
@@ -159,7 +186,7 @@ TEST_F(LongText, LookBackNeverReachesBeforeTheWindow)
 
 TEST_F(LongText, SetCancelEventStopsTheSeek)
 {
-    CKTSyntaxEditBufferIterator it(buffer.Get(), 64);
+    CKTSyntaxEditBufferIterator it(buffer, 64);
     EventHandle cancel(TRUE);
     EXPECT_FALSE(it.SeekPos(KT_EDIT_TEXTPOS(40, 10), cancel.Get()));
     EXPECT_LT(it.GetPosition().nLine, 40);
@@ -169,10 +196,10 @@ TEST_F(LongText, SetCancelEventStopsTheSeek)
 
 TEST_F(LongText, RowLengthsInCharactersAndBytes)
 {
-    CKTSyntaxEditBufferIterator it(buffer.Get());
+    CKTSyntaxEditBufferIterator it(buffer);
     EXPECT_EQ(it.GetLineLenChars(5, TRUE), 3002);
     EXPECT_EQ(it.GetLineLenChars(5, FALSE), 3000);
     EXPECT_EQ(it.GetLineLenBytes(5, TRUE), 3002);
     EXPECT_EQ(it.GetLineLenChars(41, TRUE), 0);
 }
-} // namespace
+}  // namespace

@@ -36,10 +36,7 @@ void operator delete(void* p) noexcept
 }
 #pragma GCC diagnostic pop
 
-void operator delete(void* p, size_t) noexcept
-{
-    operator delete(p);
-}
+void operator delete(void* p, size_t) noexcept { operator delete(p); }
 
 namespace
 {
@@ -47,10 +44,12 @@ const int kRows = 100000;
 
 const std::string& SourceFile()
 {
-    static const std::string text = [] {
+    static const std::string text = []
+    {
         std::string s;
         for (int i = 0; i < kRows; ++i)
-            s += "\tresult = dravolint_pack_bits(buffer, offset + " + std::to_string(i) + ", value, 8); /* field */\r\n";
+            s +=
+                "\tresult = dravolint_pack_bits(buffer, offset + " + std::to_string(i) + ", value, 8); /* field */\r\n";
         return s;
     }();
     return text;
@@ -67,7 +66,7 @@ struct LoadedFile
     }
 
     kttest::TempFile file;
-    kttest::BufferHolder buffer;
+    kttest::BufferPtr buffer = kttest::NewBuffer();
 };
 
 void BM_Load(benchmark::State& state)
@@ -78,7 +77,7 @@ void BM_Load(benchmark::State& state)
     long long nGrown = 0;
     for (auto _ : state)
     {
-        kttest::BufferHolder buffer;
+        kttest::BufferPtr buffer = kttest::NewBuffer();
         CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
         buffer->Load(&source);
         nGrown = g_nHeapBytes - nBefore;
@@ -94,7 +93,7 @@ BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 void BM_InsertThenUndo(benchmark::State& state)
 {
     LoadedFile loaded("bench_edit.c");
-    kttest::BufferHolder& buffer = loaded.buffer;
+    kttest::BufferPtr& buffer = loaded.buffer;
     const int edits = int(state.range(0));
     for (auto _ : state)
     {
@@ -112,7 +111,7 @@ BENCHMARK(BM_InsertThenUndo)->Arg(1000)->Unit(benchmark::kMillisecond);
 void BM_InsertRowsNearTop(benchmark::State& state)
 {
     LoadedFile loaded("bench_rows.c");
-    kttest::BufferHolder& buffer = loaded.buffer;
+    kttest::BufferPtr& buffer = loaded.buffer;
     for (auto _ : state)
     {
         buffer->InsertText("int a;\r\nint b;\r\n", 10, 1, TRUE);
@@ -125,7 +124,7 @@ BENCHMARK(BM_InsertRowsNearTop)->Unit(benchmark::kMicrosecond);
 void BM_IterateAll(benchmark::State& state)
 {
     LoadedFile loaded("bench_iter.c");
-    CKTSyntaxEditBufferIterator it(loaded.buffer.Get(), 64);
+    CKTSyntaxEditBufferIterator it(loaded.buffer, 64);
     long long nChars = 0;
     for (auto _ : state)
     {
@@ -146,15 +145,17 @@ void BM_InsertWhileWorkerReads(benchmark::State& state)
 {
     LoadedFile loaded("bench_shared.c");
     std::atomic<bool> stop(false);
-    std::thread worker([&] {
-        CKTSyntaxEditBufferIterator it(loaded.buffer.Get(), 64);
-        while (!stop)
+    std::thread worker(
+        [&]
         {
-            it.SeekBegin();
-            while (!it.IsEOF() && !stop)
-                it.SeekNext(1, 512);
-        }
-    });
+            CKTSyntaxEditBufferIterator it(loaded.buffer, 64);
+            while (!stop)
+            {
+                it.SeekBegin();
+                while (!it.IsEOF() && !stop)
+                    it.SeekNext(1, 512);
+            }
+        });
     double dMaxMicros = 0;
     long long nSlow = 0;
     int row = 1;
@@ -173,6 +174,6 @@ void BM_InsertWhileWorkerReads(benchmark::State& state)
     state.counters["edits_over_1ms"] = double(nSlow);
 }
 BENCHMARK(BM_InsertWhileWorkerReads)->Unit(benchmark::kMicrosecond);
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

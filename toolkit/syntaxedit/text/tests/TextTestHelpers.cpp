@@ -1,44 +1,9 @@
 // Helpers of the text engine tests.
 #include "TextTestHelpers.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 namespace kttest
 {
-TempFile::TempFile(const std::string& name)
-{
-    char folder[MAX_PATH];
-    DWORD n = GetTempPathA(MAX_PATH, folder);
-    m_path = std::string(folder, n) + "kttext_" + std::to_string(GetCurrentProcessId()) + "_" + name;
-}
-
-TempFile::~TempFile()
-{
-    DeleteFileA(m_path.c_str());
-}
-
-void TempFile::Write(const std::string& bytes) const
-{
-    std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-std::string TempFile::Read() const
-{
-    std::ifstream in(m_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-BufferHolder::BufferHolder() : m_pBuffer(new CKTSyntaxEditBufferManager)
-{
-}
-
-BufferHolder::~BufferHolder()
-{
-    m_pBuffer->InternalRelease();
-}
+BufferPtr NewBuffer() { return KTMakeCounted<CKTSyntaxEditBufferManager>(); }
 
 void LoadBytes(CKTSyntaxEditBufferManager& buffer, const std::string& bytes, const std::string& name)
 {
@@ -91,4 +56,4 @@ std::string Utf16(const std::wstring& text)
     }
     return bytes;
 }
-} // namespace kttest
+}  // namespace kttest

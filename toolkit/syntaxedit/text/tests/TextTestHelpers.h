@@ -7,42 +7,29 @@
 #include <vector>
 
 #include "KTSyntaxEditBufferManager.h"
+#include "TestFolder.h"
 
 namespace kttest
 {
-// A file in the temporary folder, removed with the object.
+// A file in a temporary folder of its own, removed with the object.
 class TempFile
 {
 public:
-    explicit TempFile(const std::string& name);
-    ~TempFile();
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
+    explicit TempFile(const std::string& name) : m_name(name), m_path(m_folder.Path(name)) {}
 
     const std::string& Path() const { return m_path; }
-    void Write(const std::string& bytes) const;
-    std::string Read() const;
+    void Write(const std::string& bytes) const { m_folder.Write(m_name, bytes); }
+    std::string Read() const { return m_folder.Read(m_name); }
 
 private:
+    CTestFolder m_folder{"kttext"};
+    std::string m_name;
     std::string m_path;
 };
 
-// A buffer created as the document creates it, released at the end of the test.
-class BufferHolder
-{
-public:
-    BufferHolder();
-    ~BufferHolder();
-    BufferHolder(const BufferHolder&) = delete;
-    BufferHolder& operator=(const BufferHolder&) = delete;
-
-    CKTSyntaxEditBufferManager* operator->() const { return m_pBuffer; }
-    CKTSyntaxEditBufferManager& operator*() const { return *m_pBuffer; }
-    CKTSyntaxEditBufferManager* Get() const { return m_pBuffer; }
-
-private:
-    CKTSyntaxEditBufferManager* m_pBuffer;
-};
+using BufferPtr = CKTSmartPtr<CKTSyntaxEditBufferManager>;
+// A buffer created as the document creates it, with the one reference it is made with.
+BufferPtr NewBuffer();
 
 // Loads the bytes through a real file with the given name.
 void LoadBytes(CKTSyntaxEditBufferManager& buffer, const std::string& bytes, const std::string& name = "load.txt");
@@ -52,4 +39,4 @@ std::vector<std::string> Rows(const CKTSyntaxEditBufferManager& buffer);
 // Sets the rows directly, without undo records.
 void SetRows(CKTSyntaxEditBufferManager& buffer, const std::vector<std::string>& rows);
 std::string Utf16(const std::wstring& text);
-} // namespace kttest
+}  // namespace kttest

@@ -4,7 +4,8 @@
 #include "KTSyntaxEditUndoText.h"
 #include "TextTestHelpers.h"
 
-using kttest::BufferHolder;
+using kttest::BufferPtr;
+using kttest::NewBuffer;
 using kttest::Rows;
 using kttest::SetRows;
 using kttest::StoreBytes;
@@ -19,7 +20,7 @@ protected:
     DWORD Undo() { return History().DoUndo(from, to, NULL); }
     DWORD Redo() { return History().DoRedo(from, to, NULL); }
 
-    BufferHolder buffer;
+    BufferPtr buffer = NewBuffer();
     KT_EDIT_TEXTPOS from, to;
 };
 
@@ -36,12 +37,14 @@ TEST_F(UndoRedo, InsertUndoRedoRestoresTextAndReportsTheRange)
     SetRows(*buffer, {"abcd"});
     buffer->InsertText("x\ny", 1, 3, TRUE);
     CaretRecorder caret;
-    EXPECT_EQ(History().DoUndo(from, to, &caret), 0x206u);
+    EXPECT_EQ(History().DoUndo(from, to, &caret),
+              KT_EDIT_ACTION_DELETE | KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_DELETED);
     EXPECT_EQ(Rows(*buffer), Strings{"abcd"});
     EXPECT_EQ(from, KT_EDIT_TEXTPOS(1, 3));
     EXPECT_EQ(to, KT_EDIT_TEXTPOS(2, 2));
     EXPECT_EQ(caret.caret, KT_EDIT_TEXTPOS(1, 3));
-    EXPECT_EQ(History().DoRedo(from, to, &caret), 0x105u);
+    EXPECT_EQ(History().DoRedo(from, to, &caret),
+              KT_EDIT_ACTION_INSERT | KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED);
     EXPECT_EQ(Rows(*buffer), (Strings{"abx", "ycd"}));
     EXPECT_EQ(caret.caret, KT_EDIT_TEXTPOS(2, 2));
 }
@@ -50,13 +53,14 @@ TEST_F(UndoRedo, FlagsTellSameColumnSameRowAndOtherRow)
 {
     SetRows(*buffer, {"abcd", "efgh"});
     buffer->DeleteText(1, 2, 1, 4, TRUE, FALSE);
-    EXPECT_EQ(Undo(), 0x104u);
-    EXPECT_EQ(Redo(), 0x204u);
+    EXPECT_EQ(Undo(), KT_EDIT_ACTION_INSERT | KT_EDIT_CHANGE_TEXT) << "one row: no rows to move";
+    EXPECT_EQ(Redo(), KT_EDIT_ACTION_DELETE | KT_EDIT_CHANGE_TEXT);
     buffer->InsertText("", 1, 1, TRUE);
-    EXPECT_EQ(Undo(), 0x200u);
+    EXPECT_EQ(Undo(), KT_EDIT_ACTION_DELETE) << "an empty range changed nothing";
     buffer->SetOverwriteMode(TRUE);
     buffer->InsertText("Q\nR", 1, 1, TRUE);
-    EXPECT_EQ(Undo(), 0x307u);
+    EXPECT_EQ(Undo(), KT_EDIT_ACTION_REPLACE | KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED |
+                          KT_EDIT_CHANGE_ROWS_DELETED);
 }
 
 TEST_F(UndoRedo, DeleteAcrossRowsIsUndone)
@@ -139,7 +143,8 @@ TEST_F(UndoRedo, ChainedCommandsUndoAsOneNewestFirst)
     History().ChainLastCommand();
     History().SetLastCommandText(KT_IDS_EDIT_PASTE);
     EXPECT_EQ(History().GetCount(), 1);
-    EXPECT_EQ(Undo(), 0x304u);
+    EXPECT_EQ(Undo(), KT_EDIT_ACTION_INSERT | KT_EDIT_ACTION_DELETE | KT_EDIT_CHANGE_TEXT)
+        << "a chain reports what each of its edits did";
     EXPECT_EQ(Rows(*buffer), Strings{"hello"});
     EXPECT_EQ(from, KT_EDIT_TEXTPOS(1, 1));
     EXPECT_EQ(to, KT_EDIT_TEXTPOS(1, 6));
@@ -196,9 +201,9 @@ TEST_F(UndoRedo, CommandNames)
 {
     SetRows(*buffer, {"abcd"});
     buffer->InsertText("xy", 1, 1, TRUE);
-    CKTSyntaxEditInsertStringCommand insert(buffer.Get(), "xy", {1, 1}, {1, 3});
-    CKTSyntaxEditDeleteStringCommand erase(buffer.Get(), "cd", {1, 3}, {1, 5});
-    CKTSyntaxEditReplaceStringCommand replace(buffer.Get(), "XY", "ab", {1, 1}, {1, 3});
+    CKTSyntaxEditInsertStringCommand insert(buffer, "xy", {1, 1}, {1, 3});
+    CKTSyntaxEditDeleteStringCommand erase(buffer, "cd", {1, 3}, {1, 5});
+    CKTSyntaxEditReplaceStringCommand replace(buffer, "XY", "ab", {1, 1}, {1, 3});
     CKTSyntaxEditBatchCommand batch;
     EXPECT_STREQ(insert.GetCommandText(), "Insert: xy");
     EXPECT_STREQ(erase.GetCommandText(), "Delete: cd");
@@ -217,4 +222,4 @@ TEST_F(UndoRedo, UndoWithNothingToUndoIsHarmless)
     EXPECT_FALSE(History().CanUndo());
     EXPECT_FALSE(History().CanRedo());
 }
-} // namespace
+}  // namespace

@@ -1,0 +1,15 @@
+// The INPUT records that make up keystrokes and mouse actions, in screen coordinates.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace InputBuilder
+{
+void AddKey(std::vector<INPUT>& inputs, WORD wVirtualKey, bool bDown);
+void AddModifiers(std::vector<INPUT>& inputs, unsigned nModifiers, bool bDown);
+void AddMove(std::vector<INPUT>& inputs, POINT ptScreen);
+void AddButton(std::vector<INPUT>& inputs, DWORD dwFlags);
+void AddWheel(std::vector<INPUT>& inputs, int nDelta);
+}  // namespace InputBuilder

@@ -1,0 +1,133 @@
+// Real keyboard and mouse input through SendInput, waited for until the target thread has handled it.
+#include "TestInput.h"
+
+#include "InputBuilder.h"
+#include "MessagePump.h"
+
+using namespace InputBuilder;
+
+namespace
+{
+
+// Input is queued, not handled, when SendInput returns. Each batch ends with a press of a key no
+// program uses; once the thread's keyboard hook sees it released, the batch before it was dispatched.
+const WORD kMarkerKey = VK_F24;
+thread_local bool t_bMarkerSeen = false;
+
+LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode < 0 || wParam != kMarkerKey)
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    if (nCode == HC_ACTION && (lParam & 0x80000000))
+        t_bMarkerSeen = true;
+    return 1;  // swallowed: the window under test never sees the marker
+}
+
+POINT ToScreen(HWND hWnd, POINT pt)
+{
+    ::ClientToScreen(hWnd, &pt);
+    return pt;
+}
+
+}  // namespace
+
+CTestInput::CTestInput(HWND hWndTarget)
+    : m_hWnd(hWndTarget), m_hHook(::SetWindowsHookExA(WH_KEYBOARD, MarkerHook, nullptr, ::GetCurrentThreadId()))
+{
+    if (BringToForeground())
+        ::SetFocus(m_hWnd);
+}
+
+CTestInput::~CTestInput()
+{
+    if (m_hHook)
+        ::UnhookWindowsHookEx(m_hHook);
+}
+
+bool CTestInput::BringToForeground() const
+{
+    HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
+    ::SetForegroundWindow(hRoot);
+    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, 2000);
+}
+
+bool CTestInput::Send(std::vector<INPUT> inputs)
+{
+    if (!m_hHook || ::GetForegroundWindow() != ::GetAncestor(m_hWnd, GA_ROOT))
+        return false;
+    AddKey(inputs, kMarkerKey, true);
+    AddKey(inputs, kMarkerKey, false);
+    t_bMarkerSeen = false;
+    const UINT nCount = static_cast<UINT>(inputs.size());
+    if (::SendInput(nCount, inputs.data(), sizeof(INPUT)) != nCount)
+        return false;
+    return PumpUntil([] { return t_bMarkerSeen; });
+}
+
+bool CTestInput::Key(WORD wVirtualKey, unsigned nModifiers)
+{
+    std::vector<INPUT> inputs;
+    AddModifiers(inputs, nModifiers, true);
+    AddKey(inputs, wVirtualKey, true);
+    AddKey(inputs, wVirtualKey, false);
+    AddModifiers(inputs, nModifiers, false);
+    return Send(inputs);
+}
+
+bool CTestInput::Text(const char* pszText)
+{
+    for (; *pszText; ++pszText)
+    {
+        const SHORT nScan = ::VkKeyScanA(*pszText);
+        if (nScan == -1 || !Key(LOBYTE(nScan), HIBYTE(nScan)))
+            return false;
+    }
+    return true;
+}
+
+bool CTestInput::Click(POINT ptClient, bool bRight)
+{
+    std::vector<INPUT> inputs;
+    AddMove(inputs, ToScreen(m_hWnd, ptClient));
+    AddButton(inputs, bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    AddButton(inputs, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    return Send(inputs);
+}
+
+bool CTestInput::DoubleClick(POINT ptClient)
+{
+    std::vector<INPUT> inputs;
+    AddMove(inputs, ToScreen(m_hWnd, ptClient));
+    for (int i = 0; i < 2; i++)
+    {
+        AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+        AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    }
+    return Send(inputs);
+}
+
+// In stages: the system picks the window for each mouse event when it is queued, so the moves
+// must wait until the press was handled and could take the capture.
+bool CTestInput::Drag(POINT ptFrom, POINT ptTo)
+{
+    const int kSteps = 8;
+    std::vector<INPUT> press, moves, release;
+    AddMove(press, ToScreen(m_hWnd, ptFrom));
+    AddButton(press, MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= kSteps; i++)
+    {
+        POINT pt = {ptFrom.x + (ptTo.x - ptFrom.x) * i / kSteps, ptFrom.y + (ptTo.y - ptFrom.y) * i / kSteps};
+        AddMove(moves, ToScreen(m_hWnd, pt));
+    }
+    AddButton(release, MOUSEEVENTF_LEFTUP);
+    const bool bMoved = Send(press) && Send(moves);
+    return Send(release) && bMoved;  // released on every path: a held button would spoil later tests
+}
+
+bool CTestInput::Wheel(POINT ptClient, int nDelta)
+{
+    std::vector<INPUT> inputs;
+    AddMove(inputs, ToScreen(m_hWnd, ptClient));
+    AddWheel(inputs, nDelta);
+    return Send(inputs);
+}

@@ -1,0 +1,40 @@
+// Real keyboard and mouse input through SendInput, waited for until the target thread has handled it.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// Sends input to a window of the calling thread: brings its top-level window to the foreground
+// first, and returns from each call only once the thread has dispatched that input. Points are in
+// the target window's client coordinates.
+class CTestInput
+{
+public:
+    enum EModifier : unsigned
+    {
+        kNone = 0,
+        kShift = 1,
+        kControl = 2,
+        kAlt = 4
+    };
+
+    explicit CTestInput(HWND hWndTarget);
+    ~CTestInput();
+    CTestInput(const CTestInput&) = delete;
+    CTestInput& operator=(const CTestInput&) = delete;
+
+    bool Key(WORD wVirtualKey, unsigned nModifiers = kNone);
+    bool Text(const char* pszText);
+    bool Click(POINT ptClient, bool bRight = false);
+    bool DoubleClick(POINT ptClient);
+    bool Drag(POINT ptFrom, POINT ptTo);
+    bool Wheel(POINT ptClient, int nDelta);
+
+private:
+    bool Send(std::vector<INPUT> inputs);
+    bool BringToForeground() const;
+
+    HWND m_hWnd;
+    HHOOK m_hHook;
+};

@@ -1,0 +1,81 @@
+// Real input arrives, and has been handled, by the time each CTestInput call returns.
+#include "MessageRecorder.h"
+#include "PlainWindow.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+std::string WindowText(HWND hWnd)
+{
+    char szText[256] = "";
+    ::GetWindowTextA(hWnd, szText, sizeof szText);
+    return szText;
+}
+
+}  // namespace
+
+TEST(TestInput, KeysAndTextReachTheFocusedEdit)
+{
+    CPlainWindow window;
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24, window.Handle(),
+                                   nullptr, nullptr, nullptr);
+    CTestInput input(hEdit);
+    ASSERT_TRUE(input.Text("Hello, World!"));
+    EXPECT_EQ("Hello, World!", WindowText(hEdit));
+    ASSERT_TRUE(input.Key(VK_HOME));
+    ASSERT_TRUE(input.Key(VK_RIGHT, CTestInput::kShift));
+    ASSERT_TRUE(input.Text("J"));
+    EXPECT_EQ("Jello, World!", WindowText(hEdit));
+}
+
+TEST(TestInput, ClickOnAButtonNotifiesItsParent)
+{
+    CPlainWindow window;
+    ASSERT_TRUE(::CreateWindowExA(0, "BUTTON", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 100, 30,
+                                  window.Handle(), reinterpret_cast<HMENU>(42), nullptr, nullptr));
+    CTestInput input(window.Handle());
+    CMessageRecorder recorder({window.Handle()}, {WM_COMMAND});
+    ASSERT_TRUE(input.Click({60, 35}));
+    EXPECT_TRUE(recorder.Matches({{WM_COMMAND, kSent | kWParam, MAKEWPARAM(42, BN_CLICKED), 0, 0}}));
+}
+
+TEST(TestInput, MouseActionsLandWhereTheyAreAimed)
+{
+    CPlainWindow window;
+    CTestInput input(window.Handle());
+    CMessageRecorder recorder({window.Handle()},
+                              {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONUP});
+
+    ASSERT_TRUE(input.DoubleClick({30, 40}));
+    EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(30, 40), 0},
+                                  {WM_LBUTTONUP, kPosted | kLParam, 0, MAKELPARAM(30, 40), 0},
+                                  {WM_LBUTTONDBLCLK, kPosted | kLParam, 0, MAKELPARAM(30, 40), 0},
+                                  {WM_LBUTTONUP, kPosted, 0, 0, 0}}));
+    recorder.Clear();
+    ASSERT_TRUE(input.Click({200, 100}, true));
+    EXPECT_TRUE(recorder.Matches({{WM_RBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(200, 100), 0},
+                                  {WM_RBUTTONUP, kPosted | kLParam, 0, MAKELPARAM(200, 100), 0}}));
+}
+
+TEST(TestInput, DragPressesMovesAndReleasesAtItsEnds)
+{
+    CPlainWindow window;
+    CTestInput input(window.Handle());
+    CMessageRecorder recorder({window.Handle()}, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+    ASSERT_TRUE(input.Drag({20, 20}, {180, 120}));
+    EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(20, 20), 0},
+                                  {WM_LBUTTONUP, kPosted | kLParam, 0, MAKELPARAM(180, 120), 0}}));
+}
+
+TEST(TestInput, WheelGoesToTheFocusWithItsDelta)
+{
+    CPlainWindow window;
+    CTestInput input(window.Handle());
+    CMessageRecorder recorder({window.Handle()}, {WM_MOUSEWHEEL});
+    ASSERT_TRUE(input.Wheel({50, 50}, -WHEEL_DELTA));
+    ASSERT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ(-WHEEL_DELTA, GET_WHEEL_DELTA_WPARAM(recorder.Messages()[0].wParam));
+}
