@@ -170,3 +170,20 @@ TEST(PropertyGridHelpPanel, ShortGridClampsTheHelpHeightAtZero)
     EXPECT_EQ(CKTClientRect(&grid).bottom - 3, CKTWindowRect(grid.GetGridView()).Height());
     EXPECT_EQ(nullptr, ::GetCapture());
 }
+
+// The settings pane makes its grids with an empty rectangle and sizes them later.
+TEST(PropertyGridLayout, AGridMadeEmptyTakesItsSizeLater)
+{
+    CGridOwner& owner = CGridOwner::Shared();
+    owner.Reset();
+    CKTPropertyGrid grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 0, 0), &owner, 0));
+    EXPECT_TRUE(grid.IsWindowVisible());
+    BuildFieldPage(grid);
+    EXPECT_EQ(12, grid.GetGridView()->GetCount());
+    grid.MoveWindow(0, 0, 320, 400);
+    CRect rcView = CKTWindowRect(grid.GetGridView());
+    grid.ScreenToClient(&rcView);
+    EXPECT_EQ(CRect(0, 0, 320, 400 - 58 - 3), rcView);
+    EXPECT_EQ(CRect(0, 400 - 58, 320, 400), grid.GetHelpRect());
+}

@@ -123,6 +123,19 @@ TEST_F(InplaceEditTest, EscapeAndLeavingCancelAndKeepTheValue)
     EXPECT_STREQ("3", pMaxCount->GetValue());
 }
 
+TEST_F(InplaceEditTest, MakingTheEditedItemReadOnlyEndsTheEditAndLocksIt)
+{
+    CKTPropertyGridItem* pMaxLength = Find("Max Length");
+    StartEditing(pMaxLength);
+    Input().Text("7");
+    pMaxLength->SetReadOnly(TRUE);
+    EXPECT_STREQ("7", pMaxLength->GetValue()) << "what was typed is kept";
+    EXPECT_EQ(pMaxLength, Edit().GetItem());
+    EXPECT_TRUE(Edit().GetStyle() & ES_READONLY);
+    Input().Text("8");
+    EXPECT_STREQ("7", EditText());
+}
+
 TEST_F(InplaceEditTest, AnOwnerCanRefuseTheEdit)
 {
     m_owner.m_bRefuseEdit = TRUE;
