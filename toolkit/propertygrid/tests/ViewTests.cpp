@@ -286,3 +286,71 @@ TEST_F(ViewTest, VerbsTakeRoomAtTheNextLayoutAndReportClicks)
     EXPECT_EQ(2, m_owner.Count(KTPGN_VERBCLICK));
     EXPECT_THROW(m_grid.OnVerbClick(2, CPoint(0, 0)), CInvalidArgException*);
 }
+
+namespace
+{
+
+// Holds Shift in this thread's keyboard state for its lifetime.
+class CShiftHeld
+{
+public:
+    CShiftHeld()
+    {
+        ::GetKeyboardState(m_before);
+        BYTE keys[256];
+        memcpy(keys, m_before, sizeof(keys));
+        keys[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(keys);
+    }
+    ~CShiftHeld() { ::SetKeyboardState(m_before); }
+
+private:
+    BYTE m_before[256];
+};
+
+// A control after the grid in the owner's tab order; gone with the test.
+class CNextControl : public CWnd
+{
+public:
+    explicit CNextControl(CWnd* pParent)
+    {
+        CreateEx(0, "BUTTON", "Next", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 310, 80, 330), pParent, 7);
+    }
+    ~CNextControl() override
+    {
+        if (GetSafeHwnd())
+            DestroyWindow();
+    }
+};
+
+}  // namespace
+
+TEST_F(ViewTest, ShiftTabFromTheNextControlLandsOnTheLastPartOfTheGrid)
+{
+    CNextControl next(&m_owner);
+    ASSERT_TRUE(next.GetSafeHwnd());
+    CKTPropertyGridItem* pItem = Find("a");
+    pItem->SetFlags(KTPGF_HASEDIT | KTPGF_HASEXPANDBUTTON | KTPGF_HASCOMBOBUTTON);
+    m_pView->SetCurSel(pItem->GetIndex());
+    m_pView->OnSelectionChanged();
+    auto ArriveBackwards = [&]
+    {
+        next.SetFocus();
+        CShiftHeld shift;
+        m_grid.SetFocus();
+    };
+
+    ArriveBackwards();
+    EXPECT_EQ(pItem->GetInplaceButtons()->GetAt(1), m_pView->GetFocusedButton()) << "the last button";
+
+    pItem->SetFlags(KTPGF_HASEDIT);
+    ArriveBackwards();
+    EXPECT_EQ(m_grid.GetInplaceEdit().GetSafeHwnd(), ::GetFocus()) << "then the edit";
+
+    m_grid.GetVerbs()->Add("Reset", 1);
+    m_grid.GetVerbs()->Add("Defaults", 2);
+    m_grid.RepositionNow();
+    ArriveBackwards();
+    EXPECT_EQ(1, m_grid.GetFocusedVerb()) << "the last verb comes first";
+    EXPECT_EQ(m_grid.GetSafeHwnd(), ::GetFocus());
+}
