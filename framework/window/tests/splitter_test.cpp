@@ -5,6 +5,7 @@
 #include <vector>
 #include "afxext.h"
 #include "TestApp.h"
+#include "TestInput.h"
 
 namespace
 {
@@ -55,17 +56,6 @@ CRect PaneRect(CSplitterWnd& splitter, int row, int col)
     splitter.GetPane(row, col)->GetWindowRect(&rect);
     splitter.ScreenToClient(&rect);
     return rect;
-}
-
-// Clicks the screen point with the real mouse.
-void ClickAt(CPoint point)
-{
-    ::SetCursorPos(point.x, point.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
 }
 
 class SplitterTest : public ::testing::Test
@@ -140,11 +130,10 @@ TEST_F(SplitterTest, SharedBarScrollsItsColumnAndTakesThePanesScrollCalls)
     Pane(0, 1)->EnableScrollBarCtrl(SB_HORZ, TRUE);
     EXPECT_TRUE(pBar->IsWindowEnabled());
 
-    ::SetForegroundWindow(m_pFrame->m_hWnd);
     CRect rectBar;
-    pBar->GetWindowRect(&rectBar);
-    ClickAt(CPoint(rectBar.right - rectBar.Height() / 2, rectBar.CenterPoint().y));
-    EXPECT_TRUE(WaitFor([&] { return !Pane(1, 1)->m_scrollCodes.empty(); }));
+    pBar->GetClientRect(&rectBar);
+    ASSERT_TRUE(CTestInput(pBar->m_hWnd).Click(CPoint(rectBar.right - rectBar.Height() / 2, rectBar.Height() / 2)));
+    ASSERT_FALSE(Pane(1, 1)->m_scrollCodes.empty());
     EXPECT_EQ(SB_LINERIGHT, Pane(0, 1)->m_scrollCodes.front());
     EXPECT_EQ(SB_LINERIGHT, Pane(1, 1)->m_scrollCodes.front());
     EXPECT_EQ(pBar->m_hWnd, Pane(1, 1)->m_hWndLastBar);
