@@ -354,3 +354,22 @@ TEST_F(ViewTest, ShiftTabFromTheNextControlLandsOnTheLastPartOfTheGrid)
     EXPECT_EQ(1, m_grid.GetFocusedVerb()) << "the last verb comes first";
     EXPECT_EQ(m_grid.GetSafeHwnd(), ::GetFocus());
 }
+
+TEST_F(ViewTest, TheEditScrollsWithItsRow)
+{
+    for (int i = 0; i < 40; i++)
+        m_pSecond->AddChildItem(new CKTPropertyGridItem(CString("Row ") + CString(std::to_string(i).c_str()), "v"));
+    CKTPropertyGridItem* pItem = Find("Row 20");
+    m_pView->SetTopIndex(0);
+    m_pView->SetCurSel(pItem->GetIndex());
+    m_pView->OnSelectionChanged();
+    CKTPropertyGridInplaceEdit& edit = m_grid.GetInplaceEdit();
+    ASSERT_TRUE(edit.IsWindowVisible());
+
+    CTestInput input(m_pView->GetSafeHwnd());
+    ASSERT_TRUE(input.Wheel(CPoint(40, 40), -WHEEL_DELTA));
+    ASSERT_GT(m_pView->GetTopIndex(), 0);
+    CRect rcEdit = CKTWindowRect(&edit);
+    m_pView->ScreenToClient(&rcEdit);
+    EXPECT_EQ(RowRect(pItem).top, rcEdit.top);
+}
