@@ -373,3 +373,20 @@ TEST_F(ViewTest, TheEditScrollsWithItsRow)
     m_pView->ScreenToClient(&rcEdit);
     EXPECT_EQ(RowRect(pItem).top, rcEdit.top);
 }
+
+TEST_F(ViewTest, PressingAnInplaceButtonOfTheSelectedRowTellsTheOwner)
+{
+    CKTPropertyGridItem* pItem = Find("a");
+    pItem->SetFlags(KTPGF_HASEDIT | KTPGF_HASEXPANDBUTTON);
+    CTestInput input(m_pView->GetSafeHwnd());
+    CRect rcRow = RowRect(pItem);
+    CPoint ptButton(rcRow.right - 4, rcRow.CenterPoint().y);
+    ASSERT_TRUE(input.Click(ptButton));
+    EXPECT_EQ(0, m_owner.Count(KTPGN_INPLACEBUTTONDOWN)) << "the first click only selects the row";
+    ASSERT_EQ(pItem, m_grid.GetSelectedItem());
+    m_pView->UpdateWindow();  // the buttons take their places as they are drawn
+    ASSERT_TRUE(input.Click(ptButton));
+    ASSERT_EQ(1, m_owner.Count(KTPGN_INPLACEBUTTONDOWN));
+    EXPECT_FALSE(pItem->GetInplaceButtons()->GetAt(0)->IsPressed());
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
