@@ -10,7 +10,7 @@ namespace
 // Chunks grow from a few slots, for the copies of an on-screen parse, to
 // many, for the parse of a whole file.
 const std::size_t kFirstChunkSlots = 32;
-const std::size_t kLastChunkSlots = 4096;
+const std::size_t kLastChunkSlots = 1024;
 
 // A slot begins with its pool; while free, with its link instead.
 const std::size_t kHeader = sizeof(void*);
