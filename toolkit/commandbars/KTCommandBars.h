@@ -1,0 +1,128 @@
+// KTCommandBars.h: a frame's bars and the state they share; the frame is their site.
+//
+// Classes: CKTCommandBars, IKTTabClient, IKTRibbonSite.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+
+#include <memory>
+#include <vector>
+
+class CKTAcceleratorManager;
+class CKTCommandBar;
+class CKTCommandBarsOptions;
+class CKTControl;
+class CKTControlAction;
+class CKTControlActions;
+class CKTDockBar;
+class CKTImageManager;
+class CKTMenuBar;
+class CKTMouseHookManager;
+class CKTPaintManager;
+class CKTToolBar;
+
+// What the bars ask of an MDI client that shows its children as tabs.
+class IKTTabClient
+{
+public:
+    virtual ~IKTTabClient() = default;
+    virtual void Refresh(BOOL bRecalcLayout) = 0;
+    virtual BOOL IsGroupCommandEnabled(UINT nId) = 0;
+};
+
+// What the bars ask of a ribbon on the frame.
+class IKTRibbonSite
+{
+public:
+    virtual ~IKTRibbonSite() = default;
+    virtual BOOL IsCaptionVisible() const = 0;
+    virtual void SelectAdjacentTab(BOOL bForward) = 0;
+};
+
+class CKTCommandBars : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CKTCommandBars)
+public:
+    CKTCommandBars();
+    ~CKTCommandBars() override;
+
+    void SetSite(CWnd* pSite);
+    CWnd* GetSite() const { return m_pSite; }
+    // Makes the four dock bars; throws the resource exception when one fails.
+    void EnableDocking();
+    CKTDockBar* GetDockBar(int nPosition) const;
+
+    CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
+    CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
+    void Remove(CKTToolBar* pBar);
+    void RemoveAll();
+    int GetCount() const { return (int)m_bars.size(); }
+    CKTToolBar* GetAt(int nIndex) const;
+    int FindIndex(CKTToolBar* pBar) const;
+    CKTToolBar* GetToolBar(UINT nId) const;
+    virtual CKTMenuBar* GetMenuBar() const;
+    BOOL DockCommandBar(CKTToolBar* pBar, int nPosition);
+    void RecalcFrameLayout(BOOL bDelay = FALSE);
+    // Re-lays out and redraws every bar after a colour or setting change.
+    void RedrawCommandBars();
+
+    CKTControlAction* CreateAction(int nId);
+    CKTControlAction* FindAction(int nId) const;
+    CKTControlActions* GetActions() const { return m_pActions; }
+    BOOL IsActionsEnabled() const { return m_bEnableActions; }
+    void EnableActions(BOOL bEnable = TRUE) { m_bEnableActions = bEnable; }
+
+    CKTPaintManager* GetPaintManager() const;
+    void SetPaintManager(CKTPaintManager* pPaintManager);
+    CKTImageManager* GetImageManager() const;
+    CKTMouseHookManager* GetMouseManager();
+    CKTCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+    CKTAcceleratorManager* GetAcceleratorManager() const { return m_pAccelManager; }
+    void ClosePopups();
+
+    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
+    void ShowKeyboardCues(BOOL bShow);
+    void SetKeyboardCuesInUse(BOOL bInUse) { m_bKeyboardCuesUse = bInUse; }
+    BOOL IsLayoutRTL() const { return m_bRightToLeft; }
+    void SetHelpId(int nId) { m_nHelpId = nId; }
+    int GetHelpId() const { return m_nHelpId; }
+    virtual void OnTrackingModeChanged(CKTCommandBar* pBar, int nMode);
+    virtual BOOL IsCommandHidden(UINT nId) const;
+    void SetCommandUsed(UINT nId);
+
+    // The frame's messages: TRUE consumes one.
+    BOOL HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL PreTranslateFrameMessage(MSG* pMsg);
+
+    void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
+    void SetRibbonSite(IKTRibbonSite* pRibbon) { m_pRibbonSite = pRibbon; }
+
+private:
+    CKTToolBar* AppendBar(CKTSmartPtr<CKTToolBar> pBar);
+    void DetachBar(CKTToolBar* pBar);
+    void IdleUpdateFloatingBars();
+    void OnSysColorChange(BOOL bColors);
+
+    CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
+    BOOL m_bCustomizeMode = FALSE;
+    UINT m_nDefaultMenuId = 0;
+    CString m_strName;
+    CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
+    std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order
+    std::unique_ptr<CKTDockBar> m_pDocks[4];      // top, bottom, left, right
+    CWnd* m_pSite = NULL;                         // the frame
+    CKTMouseHookManager* m_pMouseManager = NULL;  // the first asking thread's
+    BOOL m_bKeyboardCuesVisible = TRUE;
+    CKTSmartPtr<CKTAcceleratorManager> m_pAccelManager;
+    int m_nHelpId = 0;
+    CKTSmartPtr<CKTControlActions> m_pActions;
+    BOOL m_bEnableActions = FALSE;  // controls share one action per command once on
+    BOOL m_bLockLayout = FALSE;
+    BOOL m_bKeyboardCuesUse = FALSE;
+    BOOL m_bRightToLeft = FALSE;
+    IKTTabClient* m_pTabClient = NULL;    // not owned
+    IKTRibbonSite* m_pRibbonSite = NULL;  // not owned
+};

@@ -1,0 +1,32 @@
+// KTCommandBarsOptions.cpp: keyboard cues and the commands personalised menus hide.
+#include "KTCommandBarsOptions.h"
+
+#include "KTCommandBars.h"
+
+void CKTCommandBarsOptions::ShowKeyboardCues(int nMode)
+{
+    m_nShowKeyboardCues = nMode;
+    if (!m_pCommandBars)
+        return;
+    m_pCommandBars->SetKeyboardCuesInUse(FALSE);
+    m_pCommandBars->ShowKeyboardCues(nMode != 1);
+    BOOL bSystemCues = TRUE;
+    if (nMode == 2 && ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, &bSystemCues, 0) && !bSystemCues)
+    {
+        m_pCommandBars->SetKeyboardCuesInUse(TRUE);
+        m_pCommandBars->ShowKeyboardCues(FALSE);
+    }
+}
+
+BOOL CKTCommandBarsOptions::IsCommandHidden(UINT nId) const
+{
+    return m_hiddenCommands.count(nId) && !m_usedCommands.count(nId);
+}
+
+void CKTCommandBarsOptions::SetCommandUsed(UINT nId)
+{
+    if (!IsCommandHidden(nId))
+        return;
+    m_usedCommands.insert(nId);
+    bDirty = TRUE;
+}

@@ -1,0 +1,55 @@
+// KTCommandBarsOptions.h: the behaviour switches of one frame's command bars.
+//
+// Classes: CKTCommandBarsOptions.
+#pragma once
+
+#include <afxwin.h>
+
+#include <set>
+
+class CKTCommandBars;
+
+class CKTCommandBarsOptions : public CCmdTarget
+{
+public:
+    explicit CKTCommandBarsOptions(CKTCommandBars* pCommandBars) : m_pCommandBars(pCommandBars) {}
+
+    // 0 cues always shown, 1 never, 2 as the system shows them.
+    void ShowKeyboardCues(int nMode);
+    int GetShowKeyboardCues() const { return m_nShowKeyboardCues; }
+    BOOL IsCommandHidden(UINT nId) const;
+    void SetCommandHidden(UINT nId) { m_hiddenCommands.insert(nId); }
+    void SetCommandUsed(UINT nId);
+
+    BOOL bAlwaysShowFullMenus = TRUE;
+    BOOL bShowFullAfterDelay = TRUE;
+    BOOL bToolBarScreenTips = TRUE;
+    BOOL bToolBarAccelTips = FALSE;
+    BOOL bLargeIcons = FALSE;
+    BOOL bSyncFloatingBars = TRUE;
+    BOOL bShowExpandButtonAlways = TRUE;
+    BOOL bDblClickFloat = FALSE;
+    BOOL bShowTextBelowIcons = FALSE;
+    BOOL bAltDragCustomization = TRUE;
+    BOOL bAutoHideUnusedPopups = TRUE;
+    BOOL bDirty = FALSE;  // changed since loaded
+    BOOL bShowPopupBarToolTips = FALSE;
+    int nAnimationType = 0;
+    BOOL bAutoUpdateShortcuts = TRUE;  // controls take their shortcut texts from the table
+    int nKeyboardCuesUse = 1;
+    BOOL bShowContextMenuAccelerators = TRUE;  // hot controls show their description in the status bar
+    CSize szIcons = CSize(0, 0);
+    CSize szLargeIcons = CSize(0, 0);
+    CSize szPopupIcons = CSize(0, 0);
+    BOOL bUseNumPadKeys = FALSE;
+    BOOL bUseSystemSaveBitsStyle = TRUE;
+    BOOL bDisableCommandIfNoHandler = TRUE;
+    BOOL bNoPopupScrolling = FALSE;
+    BOOL bShowKeyboardTips = FALSE;
+
+private:
+    std::set<UINT> m_hiddenCommands;
+    std::set<UINT> m_usedCommands;
+    CKTCommandBars* m_pCommandBars;  // the owner
+    int m_nShowKeyboardCues = 0;
+};

@@ -1,0 +1,210 @@
+// KTControlsLayout.cpp: controls laid out in rows (columns on vertical bars) at a given length.
+#include "KTControls.h"
+
+#include "KTCommandBar.h"
+#include "KTControl.h"
+#include "KTPaintManager.h"
+#include "KTDrawObjects.h"
+
+#include <algorithm>
+
+namespace
+{
+// One control during a layout.
+struct KT_LAYOUTRECORD
+{
+    CKTControl* pControl;
+    CSize sz;
+    CRect rc;
+    BOOL bVisible;
+    BOOL bWrap = FALSE;
+    BOOL bHidden = FALSE;
+};
+
+// Along and across the layout axis.
+int Along(CSize sz, BOOL bVert) { return bVert ? sz.cy : sz.cx; }
+int Across(CSize sz, BOOL bVert) { return bVert ? sz.cx : sz.cy; }
+
+class CLayout
+{
+public:
+    CLayout(std::vector<KT_LAYOUTRECORD>& records, CSize szSeparator, BOOL bVert)
+        : m_records(records), m_szSeparator(szSeparator), m_bVert(bVert)
+    {
+    }
+
+    // Breaks the rows at the length; TRUE when a row had to break or hide.
+    BOOL Wrap(int nLength, BOOL bHideOverflow)
+    {
+        BOOL bBroke = FALSE;
+        int nSum = 0;
+        BOOL bFirst = TRUE;
+        for (size_t i = 0; i < m_records.size(); i++)
+        {
+            KT_LAYOUTRECORD& r = m_records[i];
+            r.bWrap = r.bHidden = FALSE;
+            if (!r.bVisible)
+                continue;
+            int nGap = r.pControl->GetBeginGroup() && !bFirst ? Along(m_szSeparator, m_bVert) : 0;
+            if (r.pControl->GetFlags() & ktFlagWrapRow && !bFirst)
+            {
+                r.bWrap = TRUE;
+                nSum = Along(r.sz, m_bVert);
+                continue;
+            }
+            nSum += nGap + Along(r.sz, m_bVert);
+            if (nSum > nLength && !bFirst)
+            {
+                bBroke = TRUE;
+                if (bHideOverflow)
+                {
+                    HideFrom(i);
+                    return TRUE;
+                }
+                i = BreakBefore(i);
+                nSum = Along(m_records[i].sz, m_bVert);
+            }
+            bFirst = FALSE;
+        }
+        return bBroke;
+    }
+
+    // Places the rows one after another; returns the extent.
+    CSize Position()
+    {
+        CSize szExtent(0, 0);
+        int nAlong = 0, nRowStart = 0, nRowThickness = 0;
+        BOOL bFirst = TRUE;
+        for (KT_LAYOUTRECORD& r : m_records)
+        {
+            if (!r.bVisible || r.bHidden)
+                continue;
+            if (r.bWrap)
+            {
+                nRowStart += nRowThickness + (r.pControl->GetBeginGroup() ? Across(m_szSeparator, m_bVert) : 0);
+                nAlong = nRowThickness = 0;
+            }
+            else if (r.pControl->GetBeginGroup() && !bFirst)
+                nAlong += Along(m_szSeparator, m_bVert);
+            CPoint pt = m_bVert ? CPoint(nRowStart, nAlong) : CPoint(nAlong, nRowStart);
+            r.rc = CRect(pt, r.sz);
+            nAlong += Along(r.sz, m_bVert);
+            nRowThickness = std::max(nRowThickness, Across(r.sz, m_bVert));
+            szExtent.cx = std::max<int>(szExtent.cx, r.rc.right);
+            szExtent.cy = std::max<int>(szExtent.cy, r.rc.bottom);
+            bFirst = FALSE;
+        }
+        return szExtent;
+    }
+
+private:
+    void HideFrom(size_t i)
+    {
+        for (; i < m_records.size(); i++)
+        {
+            if (m_records[i].pControl->GetFlags() & ktFlagWrapRow)
+            {
+                m_records[i].bWrap = TRUE;
+                return;
+            }
+            m_records[i].bHidden = TRUE;
+        }
+    }
+
+    // The new row starts at the nearest group start at or before i.
+    size_t BreakBefore(size_t i)
+    {
+        for (size_t j = i; j > 0; j--)
+        {
+            if (m_records[j].bWrap)
+                break;
+            if (m_records[j].bVisible && m_records[j].pControl->GetBeginGroup())
+            {
+                m_records[j].bWrap = TRUE;
+                return j;
+            }
+        }
+        m_records[i].bWrap = TRUE;
+        return i;
+    }
+
+    std::vector<KT_LAYOUTRECORD>& m_records;
+    CSize m_szSeparator;
+    BOOL m_bVert;
+};
+
+// Centres each control across the thickness of its row and stores the row.
+void AlignRows(std::vector<KT_LAYOUTRECORD>& records, BOOL bVert)
+{
+    size_t nRowFirst = 0;
+    for (size_t i = 0; i <= records.size(); i++)
+    {
+        BOOL bRowEnd = i == records.size() || (records[i].bVisible && records[i].bWrap);
+        if (!bRowEnd)
+            continue;
+        CRect rcRow(0, 0, 0, 0);
+        for (size_t j = nRowFirst; j < i; j++)
+            if (records[j].bVisible && !records[j].bHidden)
+                rcRow = rcRow.IsRectNull() ? records[j].rc : (rcRow | records[j].rc);
+        for (size_t j = nRowFirst; j < i; j++)
+        {
+            KT_LAYOUTRECORD& r = records[j];
+            int nShift = ((bVert ? rcRow.Width() : rcRow.Height()) - Across(r.sz, bVert)) / 2;
+            r.rc.OffsetRect(bVert ? CPoint(rcRow.left - r.rc.left + nShift, 0)
+                                  : CPoint(0, rcRow.top - r.rc.top + nShift));
+            r.pControl->SetRowRect(rcRow);
+        }
+        nRowFirst = i;
+    }
+}
+}  // namespace
+
+CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
+{
+    CKTCommandBar* pBar = m_pParent;
+    if (!pBar)
+        return CSize(0, 0);
+    BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
+    CKTScreenDC screen;
+    CDC* pDC = &screen;
+    std::vector<KT_LAYOUTRECORD> records;
+    BOOL bAnyVisible = FALSE;
+    for (const auto& pControl : m_controls)
+    {
+        KT_LAYOUTRECORD r = {pControl, CSize(0, 0), CRect(0, 0, 0, 0), pControl->IsVisible(ktHideWrap)};
+        if (r.bVisible)
+            r.sz = pControl->GetSize(pDC);
+        bAnyVisible |= r.bVisible;
+        records.push_back(r);
+    }
+    CSize szBorders(rcBorder.left + rcBorder.right, rcBorder.top + rcBorder.bottom);
+    if (!bAnyVisible)
+    {
+        CSize sz(szBorders.cx + 23, szBorders.cy + 22);
+        if (dwMode & LM_STRETCH)
+            (bVert ? sz.cy : sz.cx) = nLength;
+        return sz;
+    }
+    CSize szSeparator = pBar->GetPaintManager()->DrawCommandBarSeparator(NULL, pBar, m_controls.front(), FALSE);
+    CLayout layout(records, szSeparator, bVert);
+    BOOL bStretch = (dwMode & LM_STRETCH) != 0;
+    bStretch |= layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
+    CSize szExtent = layout.Position();
+    CSize sz = szExtent + szBorders;
+    if (bStretch)
+        (bVert ? sz.cy : sz.cx) = std::max<int>(nLength, Along(sz, bVert));
+    if (dwMode & LM_COMMIT)
+    {
+        for (KT_LAYOUTRECORD& r : records)
+            r.rc.OffsetRect(rcBorder.left, rcBorder.top);
+        AlignRows(records, bVert);
+        for (KT_LAYOUTRECORD& r : records)
+        {
+            r.pControl->SetHideFlag(ktHideWrap, r.bHidden);
+            r.pControl->SetWrap(r.bWrap);
+            if (r.bVisible && !r.bHidden)
+                r.pControl->SetRect(r.rc);
+        }
+    }
+    return sz;
+}

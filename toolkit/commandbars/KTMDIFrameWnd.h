@@ -1,0 +1,31 @@
+// KTMDIFrameWnd.h: the MDI frame base that hosts command bars.
+//
+// Classes: CKTMDIFrameWnd.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+
+class CKTCommandBars;
+
+class CKTMDIFrameWnd : public CMDIFrameWnd
+{
+    DECLARE_DYNCREATE(CKTMDIFrameWnd)
+public:
+    CKTMDIFrameWnd();
+    ~CKTMDIFrameWnd() override;
+
+    // Makes the command bars of the class with this frame as their site and four dock bars.
+    BOOL InitCommandBars(CRuntimeClass* pCommandBarsClass = NULL);
+    CKTCommandBars* GetCommandBars() const { return m_pCommandBars; }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
+
+protected:
+    void OnDestroyCommandBars();
+    CKTSmartPtr<CKTCommandBars> m_pCommandBars;
+};
