@@ -40,11 +40,13 @@ BOOL CKTControl::ClickToolBarButton(CRect rcActive)
         ExecuteCommand();
     }
     BOOL bInside = TRUE;
+    BOOL bReleased = FALSE;  // only a button-up ends a press that may run the command
     MSG msg;
     while (::GetCapture() == hWndBar && GetLoopMessage(msg))
     {
         if (msg.message == WM_LBUTTONUP)
         {
+            bReleased = TRUE;
             if (msg.hwnd == hWndBar)
                 bInside = rcActive.PtInRect(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)));
             break;
@@ -71,7 +73,7 @@ BOOL CKTControl::ClickToolBarButton(CRect rcActive)
         return FALSE;
     if (bAutoRepeat)
         ::KillTimer(hWndBar, KT_TIMER_AUTOREPEAT);
-    BOOL bReleasedInside = bInside && m_nSelected && !bAutoRepeat;
+    BOOL bReleasedInside = bReleased && bInside && m_nSelected && !bAutoRepeat;
     m_nPressed = bReleasedInside && pBar->GetPosition() != ktBarPopup ? 2 : 0;
     if (::GetCapture() == hWndBar)
         ::ReleaseCapture();

@@ -1,0 +1,250 @@
+// FrameTests.cpp: a real MDI frame with command bars: dock bars, the converted menu, the command
+// road, idle enabling, painting, accelerators and teardown.
+#include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
+#include "KTAcceleratorManager.h"
+#include "KTCommandBars.h"
+#include "KTControlPopup.h"
+#include "KTControlRecentFileList.h"
+#include "KTControls.h"
+#include "KTDockBar.h"
+#include "KTMenuBar.h"
+#include "KTPaintManager.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <afxpriv.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+class FrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create();
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pCommandBars = m_pFrame->GetCommandBars();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_hFrame()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    HWND m_hFrame() const { return m_pFrame->GetSafeHwnd(); }
+
+    // The popup bar of a menu-bar entry.
+    CKTCommandBar* MenuPopup(int nIndex) const
+    {
+        return m_pCommandBars->GetMenuBar()->GetControl(nIndex)->GetCommandBar();
+    }
+    CKTControl* AddButton(int nId, LPCSTR lpszCaption)
+    {
+        CKTControl* pControl = m_pFrame->m_pStandard->GetControls()->Add(ktControlButton, nId);
+        pControl->SetCaption(lpszCaption);
+        m_pCommandBars->RecalcFrameLayout();
+        m_pFrame->m_pStandard->RedrawWindow();
+        PumpMessages();
+        return pControl;
+    }
+    CPoint Centre(CKTControl* pControl) const { return pControl->GetRect().CenterPoint(); }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTCommandBars* m_pCommandBars = NULL;
+};
+
+// Moves the real cursor onto a window's client point and lets the move arrive.
+void MoveCursorTo(CWnd* pWnd, CPoint pt)
+{
+    pWnd->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    PumpUntil([] { return false; }, 100);
+}
+}  // namespace
+
+TEST_F(FrameTest, InitCommandBarsMakesTheFourDockBars)
+{
+    const struct
+    {
+        int nPosition;
+        UINT nId;
+        const char* pszTitle;
+    } docks[] = {{ktBarTop, 0xE81B, "ktBarTop"},
+                 {ktBarBottom, 0xE81E, "ktBarBottom"},
+                 {ktBarLeft, 0xE81C, "ktBarLeft"},
+                 {ktBarRight, 0xE81D, "ktBarRight"}};
+    for (const auto& dock : docks)
+    {
+        CKTDockBar* pDock = m_pCommandBars->GetDockBar(dock.nPosition);
+        ASSERT_TRUE(pDock && pDock->GetSafeHwnd()) << dock.pszTitle;
+        char szClass[32] = "", szTitle[32] = "";
+        ::GetClassNameA(pDock->GetSafeHwnd(), szClass, 32);
+        ::GetWindowTextA(pDock->GetSafeHwnd(), szTitle, 32);
+        EXPECT_STREQ("KTDockBar", szClass);
+        EXPECT_STREQ(dock.pszTitle, szTitle);
+        EXPECT_EQ(dock.nId, (UINT)pDock->GetDlgCtrlID());
+        EXPECT_EQ(m_hFrame(), ::GetParent(pDock->GetSafeHwnd()));
+        EXPECT_EQ(dock.nPosition, pDock->GetPosition());
+    }
+    EXPECT_EQ(NULL, m_pCommandBars->GetToolBar(0));
+    EXPECT_EQ(1u, m_pCommandBars->GetMenuBar()->GetBarID());
+}
+
+TEST_F(FrameTest, MenuResourceBecomesPopupsWithCaptionsAndShortcuts)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_EQ(3, pMenuBar->GetControlCount());
+    const char* captions[] = {"&File", "&Edit", "&Test"};
+    for (int i = 0; i < 3; i++)
+    {
+        CKTControl* pControl = pMenuBar->GetControl(i);
+        EXPECT_EQ(ktControlPopup, pControl->GetType());
+        EXPECT_EQ(CString(captions[i]), pControl->GetCaption());
+        ASSERT_TRUE(pControl->GetCommandBar() != NULL);
+        EXPECT_EQ(ktBarTypePopup, pControl->GetCommandBar()->GetType());
+    }
+    CKTCommandBar* pFile = MenuPopup(0);
+    ASSERT_EQ(4, pFile->GetControlCount());
+    EXPECT_EQ(ID_FILE_NEW, pFile->GetControl(0)->GetID());
+    EXPECT_EQ(CString("&New"), pFile->GetControl(0)->GetCaption());
+    EXPECT_EQ(CString("Ctrl+N"), pFile->GetControl(0)->GetShortcutText());
+    EXPECT_EQ(CString("Ctrl+O"), pFile->GetControl(1)->GetShortcutText());
+    CKTControl* pRecent = pFile->GetControl(2);
+    EXPECT_EQ(ID_FILE_MRU_FILE1, pRecent->GetID());
+    EXPECT_TRUE(pRecent->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));
+    EXPECT_TRUE(pRecent->GetBeginGroup());
+    EXPECT_TRUE(pFile->GetControl(3)->GetBeginGroup());
+    EXPECT_EQ(ID_APP_EXIT, pFile->GetControl(3)->GetID());
+
+    CKTCommandBar* pEdit = MenuPopup(1);
+    ASSERT_EQ(4, pEdit->GetControlCount());
+    EXPECT_EQ(ID_EDIT_UNDO, pEdit->GetControl(0)->GetID());
+    EXPECT_EQ(CString("Ctrl+Z"), pEdit->GetControl(0)->GetShortcutText()) << "over Alt+Backspace";
+    CKTControl* pCut = pEdit->GetControl(1);
+    EXPECT_EQ(57635, pCut->GetID());
+    EXPECT_EQ(CString("Cu&t"), pCut->GetCaption());
+    EXPECT_EQ(CString("Ctrl+X"), pCut->GetShortcutText()) << "over Shift+Delete";
+    EXPECT_EQ(CString("Cut the selection and put it on the Clipboard"), pCut->GetDescription());
+    EXPECT_EQ(CString("Cut"), pCut->GetTooltip());
+    EXPECT_TRUE(pCut->GetBeginGroup());
+    EXPECT_EQ(CString("Ctrl+C"), pEdit->GetControl(2)->GetShortcutText());
+    EXPECT_TRUE(pMenuBar->GetControls()->GetOriginalControls() != NULL) << "kept for reset";
+}
+
+TEST_F(FrameTest, TheFrameMenuHasOneOwner)
+{
+    HMENU hMenu = m_pFrame->m_hMenuDefault;
+    ASSERT_TRUE(::IsMenu(hMenu));
+    EXPECT_EQ(NULL, ::GetMenu(m_hFrame())) << "the menu bar replaces the frame's menu";
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    EXPECT_FALSE(::IsMenu(hMenu)) << "destroyed with the frame, once";
+    m_pFrame = NULL;
+}
+
+TEST_F(FrameTest, MouseMoveSelectsAndShowsTheDescriptionClickSendsTheCommand)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
+    CWnd* pBar = m_pFrame->m_pStandard;
+    CTestInput input(m_hFrame());
+    MoveCursorTo(pBar, Centre(pNew));
+    MoveCursorTo(pBar, Centre(pCut));
+    ASSERT_TRUE(PumpUntil([&] { return pCut->GetSelected() != 0; }, 2000));
+    ASSERT_FALSE(m_pFrame->m_selections.empty());
+    EXPECT_EQ((WPARAM)pCut, m_pFrame->m_selections.back());
+    ASSERT_FALSE(m_pFrame->m_messageStrings.empty());
+    EXPECT_EQ(CString("Cut the selection and put it on the Clipboard"), m_pFrame->m_messageStrings.back());
+
+    m_pFrame->m_commands.clear();
+    CTestInput bar(pBar->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(Centre(pCut)));
+    PumpMessages();
+    ASSERT_EQ(1u, m_pFrame->m_commands.size());
+    EXPECT_EQ((UINT)ID_EDIT_CUT, m_pFrame->m_commands[0]);
+}
+
+TEST_F(FrameTest, LeavingABarClearsItsSelection)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CWnd* pBar = m_pFrame->m_pStandard;
+    CTestInput input(m_hFrame());
+    MoveCursorTo(pBar, Centre(pCut));
+    ASSERT_TRUE(PumpUntil([&] { return pCut->GetSelected() != 0; }, 2000));
+    MoveCursorTo(m_pFrame, CPoint(300, 300));
+    EXPECT_TRUE(PumpUntil([&] { return pCut->GetSelected() == 0; }, 2000)) << "a mouse-leave arrived";
+    EXPECT_EQ(0u, m_pFrame->m_selections.back());
+}
+
+TEST_F(FrameTest, IdleUpdateDisablesByHandlerAndWithoutHandler)
+{
+    CKTControl* pDisabled = AddButton(ID_TEST_DISABLED_BY_HANDLER, "Disabled");
+    CKTControl* pNoHandler = AddButton(ID_TEST_NO_HANDLER, "None");
+    CKTControl* pEnabled = AddButton(ID_TEST_ENABLED, "Enabled");
+    m_pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    EXPECT_FALSE(pDisabled->IsEnabled());
+    EXPECT_FALSE(pNoHandler->IsEnabled());
+    EXPECT_TRUE(pEnabled->IsEnabled());
+}
+
+TEST_F(FrameTest, HotAndNormalButtonsPaintDifferently)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    CRect rc = pCut->GetRect();
+    CPixelImage normal = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    pBar->SetSelected(pCut->GetIndex());
+    pBar->UpdateWindow();
+    CPixelImage hot = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_NE(normal.Pixel(rc.left, rc.top), hot.Pixel(rc.left, rc.top)) << "the hot frame";
+    EXPECT_EQ(CKTPaintManager::GetGlobal()->GetColor(COLOR_BTNHIGHLIGHT), hot.Pixel(rc.left, rc.top));
+    EXPECT_EQ(normal.Pixel(rc.right + 3, rc.top), hot.Pixel(rc.right + 3, rc.top)) << "only the button changed";
+}
+
+TEST_F(FrameTest, RealCtrlXReachesTheFrameAsTheCutCommand)
+{
+    CLoopTranslation translation;
+    CTestInput input(m_hFrame());
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(input.Key('X', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_NE(m_pFrame->m_commands.end(),
+              std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), (UINT)ID_EDIT_CUT));
+    EXPECT_EQ(NULL, m_pFrame->m_hAccelTable) << "the bars translate, not the frame";
+    EXPECT_TRUE(m_pCommandBars->GetAcceleratorManager()->IsTranslating());
+}
+
+TEST_F(FrameTest, ClosingTheFrameReleasesEveryBarAndControl)
+{
+    int nBarsBefore = CCountedToolBar::s_nLive;
+    ASSERT_GE(nBarsBefore, 1);
+    m_pFrame->m_pStandard->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(new CCountedButton), ID_FILE_NEW);
+    m_pFrame->m_pStandard->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(new CCountedButton), ID_EDIT_CUT);
+    EXPECT_EQ(2, CCountedButton::s_nLive);
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    m_pFrame = NULL;
+    EXPECT_EQ(0, CCountedButton::s_nLive);
+    EXPECT_EQ(nBarsBefore - 1, CCountedToolBar::s_nLive);
+}
+
+TEST_F(FrameTest, PressLoopGivesAQuitRequestBackAndEnds)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    m_pFrame->m_commands.clear();
+    ::PostQuitMessage(7);
+    pCut->OnClick(FALSE, Centre(pCut));
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, msg.wParam);
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a broken press runs nothing";
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ(0, pCut->GetPressed());
+}
