@@ -1,0 +1,178 @@
+// ControlTests.cpp: control texts, styles, icons and actions; the collection's walks, layout and copies.
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTControlAction.h"
+#include "KTControlPopup.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
+#include "TestSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+CKTSmartPtr<CKTCommandBar> MakeBar() { return KTMakeCounted<CKTCommandBar>(); }
+}  // namespace
+
+TEST(ControlTexts, TabSplitsTheAutomaticShortcutFromTheCaption)
+{
+    CKTControl control;
+    control.SetCaption("Open\tCtrl+O");
+    EXPECT_EQ(CString("Open"), control.GetCaption());
+    EXPECT_EQ(CString("Ctrl+O"), control.GetShortcutText());
+    control.SetCaption("Open");
+    EXPECT_EQ(CString("Ctrl+O"), control.GetAutoShortcutText()) << "a caption without TAB keeps the shortcut";
+    control.SetShortcutText("F3");
+    EXPECT_EQ(CString("F3"), control.GetShortcutText()) << "the control's own text wins";
+}
+
+TEST(ControlTexts, PromptGivesDescriptionTooltipAndMissingCaption)
+{
+    CKTControl control;
+    control.SetPrompt("Opens a file\nOpen");
+    EXPECT_EQ(CString("Opens a file"), control.GetDescription());
+    EXPECT_EQ(CString("Open"), control.GetTooltip());
+    EXPECT_EQ(CString("Open"), control.GetCaption());
+    CKTControl three;
+    three.SetPrompt("Saves\nSave\n&Save all");
+    EXPECT_EQ(CString("&Save all"), three.GetCaption());
+    CKTControl plain;
+    plain.SetPrompt("Only a description");
+    EXPECT_EQ(CString("Only a description"), plain.GetDescription());
+    EXPECT_TRUE(plain.GetCaption().IsEmpty());
+}
+
+TEST(ControlStyles, EffectiveStyleFallsBackToTheBarsDefault)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetDefaultButtonStyle(ktButtonIcon);
+    CKTControl* pControl = pBar->GetControls()->Add(ktControlButton, 100);
+    EXPECT_EQ(ktButtonIcon, pControl->GetStyle());
+    pControl->SetStyle(ktButtonCaption);
+    EXPECT_EQ(ktButtonCaption, pControl->GetStyle());
+}
+
+TEST(ControlActions, ActionsShareStateAndIconsFallBackToTheirId)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    pCommandBars->EnableActions();
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetCommandBars(pCommandBars);
+    CKTControl* pFirst = pBar->GetControls()->Add(ktControlButton, 500);
+    CKTControl* pSecond = pBar->GetControls()->Add(ktControlButton, 500);
+    ASSERT_TRUE(pFirst->GetAction() != NULL);
+    EXPECT_EQ(pFirst->GetAction(), pSecond->GetAction());
+    pFirst->GetAction()->SetEnabled(FALSE);
+    EXPECT_FALSE(pSecond->IsEnabled());
+    pFirst->GetAction()->SetCaption("Shared\tCtrl+S");
+    EXPECT_EQ(CString("Shared"), pSecond->GetCaption());
+    pFirst->SetIconId(-5);
+    EXPECT_EQ(500, pFirst->GetIconId()) << "no icon of its own: the action's id";
+
+    EXPECT_TRUE(pBar->GetControls()->Add(ktControlButton, 9150)->GetAction() == NULL) << "reserved ids";
+    EXPECT_TRUE(pBar->GetControls()->Add(ktControlButton, 35003)->GetAction() == NULL);
+    CKTControlAction* pAction = pFirst->GetAction();
+    pBar->OnRemoved();
+    EXPECT_TRUE(pAction->GetControls().empty()) << "removed controls leave their action";
+    EXPECT_EQ(pAction, pCommandBars->FindAction(500));
+}
+
+TEST(ControlActions, FindActionOnlyLooksInTheActionRange)
+{
+    CKTControlActions actions(NULL);
+    actions.Add(30);
+    actions.Add(10);
+    actions.Add(20);
+    EXPECT_EQ(20, actions.FindAction(20)->GetID());
+    EXPECT_EQ(NULL, actions.FindAction(0));
+    EXPECT_EQ(NULL, actions.FindAction(0x0FFFFFFF));
+    EXPECT_EQ(actions.FindAction(10), actions.Add(10)) << "an existing action is returned";
+    EXPECT_EQ(3, actions.GetCount());
+}
+
+TEST(ControlsWalk, FindAndNextWrapAroundVisibleControls)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 4; nId++)
+        pControls->Add(ktControlButton, nId);
+    pControls->GetAt(2)->SetVisible(FALSE);
+    pControls->GetAt(1)->SetFlags(ktFlagSkipFocus);
+    EXPECT_EQ(1, pControls->FindControl(-1)->GetID());
+    EXPECT_EQ(3, pControls->GetNext(-1, -1));
+    EXPECT_EQ(3, pControls->GetNext(0, 1)) << "skips the focus-less and the hidden";
+    EXPECT_EQ(0, pControls->GetNext(3, 1)) << "wraps once";
+    EXPECT_EQ(1, pControls->GetNext(0, 1, FALSE));
+    EXPECT_EQ(-1, CKTControls().GetNext(-1, 1));
+}
+
+TEST(ControlsLayout, ShortRowsWrapAtGroupsOrHideTheOverflow)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 3; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    CSize szOne = pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    int nWidth = pControls->GetAt(0)->GetRect().Width();
+    EXPECT_EQ(3 * nWidth, szOne.cx);
+    EXPECT_EQ(pControls->GetAt(0)->GetRect().top, pControls->GetAt(2)->GetRect().top);
+
+    pControls->CalcDynamicSize(2 * nWidth + 2, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pControls->GetAt(2)->GetWrap());
+    EXPECT_GT(pControls->GetAt(2)->GetRect().top, pControls->GetAt(0)->GetRect().top) << "a second row";
+
+    pControls->CalcDynamicSize(2 * nWidth + 2, LM_HORZDOCK | LM_COMMIT | KT_LM_HIDEWRAP, CRect(0, 0, 0, 0));
+    EXPECT_EQ((DWORD)ktHideWrap, pControls->GetAt(2)->GetHideFlags()) << "hidden as not fitting";
+    EXPECT_FALSE(pControls->GetAt(2)->IsVisible());
+    EXPECT_TRUE(pControls->GetAt(2)->IsVisible(ktHideWrap));
+}
+
+TEST(ControlsCopy, PopupsShareTheirBarOrCloneIt)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControlPopup* pPopup = static_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
+    ASSERT_TRUE(pPopup->GetCommandBar() != NULL);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 42);
+    CKTSmartPtr<CKTControl> pShallow = CKTSmartPtr<CKTControl>::Adopt(pPopup->Clone(FALSE));
+    CKTSmartPtr<CKTControl> pDeep = CKTSmartPtr<CKTControl>::Adopt(pPopup->Clone(TRUE));
+    EXPECT_EQ(pPopup->GetCommandBar(), pShallow->GetCommandBar());
+    ASSERT_TRUE(pDeep->GetCommandBar() != NULL);
+    EXPECT_NE(pPopup->GetCommandBar(), pDeep->GetCommandBar());
+    EXPECT_EQ(42, pDeep->GetCommandBar()->GetControl(0)->GetID());
+    EXPECT_TRUE(pDeep->GetCommandBar()->IsPopupBar());
+}
+
+TEST(ControlsMenus, MdiChildItemsAreSkipped)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 0xFF00, "1 Document");
+    menu.AppendMenu(MF_STRING, 100, "&Item\tF7");
+    menu.AppendMenu(MF_STRING | MF_GRAYED | MF_CHECKED, 101, "&Grey");
+    ASSERT_TRUE(pBar->LoadMenu(&menu));
+    ASSERT_EQ(2, pBar->GetControlCount());
+    EXPECT_EQ(CString("F7"), pBar->GetControl(0)->GetShortcutText());
+    EXPECT_FALSE(pBar->GetControl(1)->IsEnabled());
+    EXPECT_EQ(1, pBar->GetControl(1)->GetChecked());
+}
+
+TEST(BarRedraw, ARedrawDuringALockHappensAtTheLastUnlock)
+{
+    CTestParent parent;
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->CreateBarWindow("KTTestBar", &parent, 1);
+    pBar->MoveWindow(0, 0, 100, 24);
+    pBar->ValidateRect(NULL);
+    pBar->LockRedraw();
+    pBar->LockRedraw();
+    pBar->Redraw();
+    CRect rc;
+    EXPECT_FALSE(pBar->GetUpdateRect(&rc));
+    pBar->UnlockRedraw();
+    EXPECT_FALSE(pBar->GetUpdateRect(&rc));
+    pBar->UnlockRedraw();
+    EXPECT_TRUE(pBar->GetUpdateRect(&rc));
+    pBar->OnRemoved();
+}
