@@ -249,4 +249,6 @@ void CKTCommandBars::OnTrackingModeChanged(CKTCommandBar*, int nMode)
 
 BOOL CKTCommandBars::IsCommandHidden(UINT nId) const { return m_pOptions->IsCommandHidden(nId); }
 
+BOOL CKTCommandBars::IsControlHidden(CKTControl* pControl) const { return m_pOptions->IsControlHidden(pControl); }
+
 void CKTCommandBars::SetCommandUsed(UINT nId) { m_pOptions->SetCommandUsed(nId); }

@@ -91,6 +91,7 @@ public:
     int GetHelpId() const { return m_nHelpId; }
     virtual void OnTrackingModeChanged(CKTCommandBar* pBar, int nMode);
     virtual BOOL IsCommandHidden(UINT nId) const;
+    virtual BOOL IsControlHidden(CKTControl* pControl) const;
     void SetCommandUsed(UINT nId);
 
     // The frame's messages: TRUE consumes one.

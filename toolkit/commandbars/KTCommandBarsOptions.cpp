@@ -1,7 +1,9 @@
 // KTCommandBarsOptions.cpp: keyboard cues and the commands personalised menus hide.
 #include "KTCommandBarsOptions.h"
 
+#include "KTCommandBar.h"
 #include "KTCommandBars.h"
+#include "KTControl.h"
 
 void CKTCommandBarsOptions::ShowKeyboardCues(int nMode)
 {
@@ -29,4 +31,19 @@ void CKTCommandBarsOptions::SetCommandUsed(UINT nId)
         return;
     m_usedCommands.insert(nId);
     bDirty = TRUE;
+}
+
+BOOL CKTCommandBarsOptions::IsControlHidden(CKTControl* pControl) const
+{
+    if (IsCommandHidden(pControl->GetID()))
+        return TRUE;
+    if (!bAutoHideUnusedPopups || !KTIsPopupType(pControl->GetType()))
+        return FALSE;
+    CKTCommandBar* pPopup = pControl->GetCommandBar();
+    if (!pPopup || pPopup->GetControlCount() == 0)
+        return TRUE;
+    for (int i = 0; i < pPopup->GetControlCount(); i++)
+        if (!IsControlHidden(pPopup->GetControl(i)))
+            return FALSE;
+    return TRUE;
 }

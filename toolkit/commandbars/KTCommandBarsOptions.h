@@ -8,6 +8,8 @@
 #include <set>
 
 class CKTCommandBars;
+class CKTControl;
+class CKTPropExchange;
 
 class CKTCommandBarsOptions : public CCmdTarget
 {
@@ -18,6 +20,11 @@ public:
     void ShowKeyboardCues(int nMode);
     int GetShowKeyboardCues() const { return m_nShowKeyboardCues; }
     BOOL IsCommandHidden(UINT nId) const;
+    // Hidden by personalised menus: its command, or a popup all of whose items are hidden.
+    BOOL IsControlHidden(CKTControl* pControl) const;
+    // Keys newer than schema 7 are read only from newer stores; bUserOnly stops after "Animation".
+    void DoPropExchange(CKTPropExchange* pPX, BOOL bUserOnly = FALSE);
+    void Serialize(CArchive& ar) override;
     void SetCommandHidden(UINT nId) { m_hiddenCommands.insert(nId); }
     void SetCommandUsed(UINT nId);
 
@@ -48,6 +55,8 @@ public:
     BOOL bShowKeyboardTips = FALSE;
 
 private:
+    static void ExchangeCommands(CKTPropExchange* pPX, LPCSTR lpszName, std::set<UINT>& commands);
+
     std::set<UINT> m_hiddenCommands;
     std::set<UINT> m_usedCommands;
     CKTCommandBars* m_pCommandBars;  // the owner
