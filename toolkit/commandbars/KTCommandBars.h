@@ -64,6 +64,14 @@ public:
     CKTToolBar* GetToolBar(UINT nId) const;
     virtual CKTMenuBar* GetMenuBar() const;
     BOOL DockCommandBar(CKTToolBar* pBar, int nPosition);
+    // From index + direction, wrapping once, the first visible bar; -1 for none.
+    int GetNextVisibleBar(int nIndex, int nDirection) const;
+    void ToggleVisible(int nIndex);
+    // The dock bar that would take a bar dropped at the screen point, the current one first.
+    CKTDockBar* CanDock(CPoint pt, CKTDockBar* pCurrent = NULL) const;
+    void UpdateDelayedLayout();
+    // The menu resource of what is active: the default menu, a document's template, a child frame's own.
+    UINT GetActiveDocTemplate() const;
     void RecalcFrameLayout(BOOL bDelay = FALSE);
     // Re-lays out and redraws every bar after a colour or setting change.
     void RedrawCommandBars();

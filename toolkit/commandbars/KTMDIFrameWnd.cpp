@@ -42,6 +42,18 @@ BOOL CKTMDIFrameWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return CMDIFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
+BOOL CKTMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    const UINT kFirstGroupCommand = 9155, kLastGroupCommand = 9158;
+    if (nID >= kFirstGroupCommand && nID <= kLastGroupCommand)
+    {
+        CWnd* pClient = CWnd::FromHandlePermanent(m_hWndMDIClient);
+        if (pClient && pClient->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 BOOL CKTMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))

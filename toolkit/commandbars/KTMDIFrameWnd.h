@@ -22,10 +22,11 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // Tab-group commands go to the MDI client first.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
 
 protected:
-    void OnDestroyCommandBars();
     CKTSmartPtr<CKTCommandBars> m_pCommandBars;
 };

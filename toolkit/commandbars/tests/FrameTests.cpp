@@ -248,3 +248,60 @@ TEST_F(FrameTest, PressLoopGivesAQuitRequestBackAndEnds)
     EXPECT_EQ(NULL, ::GetCapture());
     EXPECT_EQ(0, pCut->GetPressed());
 }
+
+TEST_F(FrameTest, VisibleBarsAreWalkedAndToggled)
+{
+    CKTToolBar* pThird = m_pCommandBars->Add("Third", ktBarTop);
+    ASSERT_TRUE(pThird != NULL);
+    ASSERT_EQ(3, m_pCommandBars->GetCount());
+    EXPECT_EQ(1, m_pCommandBars->GetNextVisibleBar(0, 1));
+    m_pCommandBars->ToggleVisible(1);
+    EXPECT_FALSE(m_pFrame->m_pStandard->IsVisible());
+    EXPECT_EQ(2, m_pCommandBars->GetNextVisibleBar(0, 1));
+    EXPECT_EQ(0, m_pCommandBars->GetNextVisibleBar(2, 1)) << "wraps past the end";
+    EXPECT_EQ(2, m_pCommandBars->GetNextVisibleBar(0, -1)) << "and past the start";
+    m_pCommandBars->ToggleVisible(2);
+    EXPECT_EQ(0, m_pCommandBars->GetNextVisibleBar(0, 1)) << "back at the start";
+    m_pCommandBars->Remove(pThird);
+    EXPECT_EQ(2, m_pCommandBars->GetCount());
+}
+
+TEST_F(FrameTest, DockBarsAcceptPointsNearThem)
+{
+    CKTDockBar* pTop = m_pCommandBars->GetDockBar(ktBarTop);
+    CRect rc;
+    pTop->GetWindowRect(&rc);
+    EXPECT_EQ(pTop, m_pCommandBars->CanDock(CPoint(rc.CenterPoint().x, rc.top - 10)));
+    EXPECT_EQ(NULL, m_pCommandBars->CanDock(CPoint(rc.CenterPoint().x, rc.bottom + 100)));
+}
+
+TEST_F(FrameTest, ActiveTemplateWithoutChildrenIsTheDefaultMenu)
+{
+    EXPECT_EQ((UINT)IDR_TESTFRAME, m_pCommandBars->GetActiveDocTemplate());
+}
+
+namespace
+{
+// An MDI client that answers one tab-group command.
+class CGroupClient : public CWnd
+{
+public:
+    int m_nCommands = 0;
+
+protected:
+    afx_msg void OnNextGroup() { m_nCommands++; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CGroupClient, CWnd)
+ON_COMMAND(9156, OnNextGroup)
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST_F(FrameTest, TabGroupCommandsReachTheMdiClientFirst)
+{
+    CGroupClient client;
+    ASSERT_TRUE(client.SubclassWindow(m_pFrame->m_hWndMDIClient));
+    m_pFrame->SendMessage(WM_COMMAND, 9156);
+    EXPECT_EQ(1, client.m_nCommands);
+    client.UnsubclassWindow();
+}
