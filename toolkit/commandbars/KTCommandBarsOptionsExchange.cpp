@@ -25,7 +25,7 @@ void CKTCommandBarsOptions::ExchangeCommands(CKTPropExchange* pPX, LPCSTR lpszNa
         for (DWORD i = 0; i < dwCount && !section->IsFailed(); i++)
         {
             int nId = 0;
-            strKey.Format("Item%u", i);
+            strKey.Format("Item%i", (int)i);
             PX_Int(section, strKey, nId, 0);
             commands.insert((UINT)nId);
         }

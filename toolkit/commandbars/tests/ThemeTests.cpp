@@ -332,3 +332,76 @@ TEST(Theme4, SchemeValuesOfTheColourManager)
     }
     pColors->SetLunaTheme(ktSystemThemeDefault);
 }
+
+TEST(Theme1Marks, CheckBoxBoxesAndTicksByState)
+{
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    const CRect rc(2, 2, 15, 15);
+    EXPECT_EQ(CSize(13, 13), pTheme->DrawCheckBoxMark(NULL, rc, FALSE, FALSE, FALSE, 0, TRUE));
+    const struct
+    {
+        BOOL bSelected, bPressed, bEnabled;
+        int nBorder, nFill;
+    } boxes[] = {{FALSE, FALSE, TRUE, 52, COLOR_WINDOW},
+                 {TRUE, FALSE, TRUE, 32, 31},
+                 {TRUE, TRUE, TRUE, 32, 33},
+                 {FALSE, FALSE, FALSE, 35, -1}};
+    for (const auto& box : boxes)
+    {
+        CTestSurface surface(20, 20, kPaper);
+        pTheme->DrawCheckBoxMark(surface.DC(), rc, TRUE, box.bSelected, box.bPressed, 0, box.bEnabled);
+        EXPECT_EQ(Distinct(box.nBorder), surface.Pixel(2, 2));
+        EXPECT_EQ(box.nFill == -1 ? kPaper : Distinct(box.nFill), surface.Pixel(8, 4));
+    }
+    CTestSurface checked(20, 20, kPaper), mixed(20, 20, kPaper);
+    pTheme->DrawCheckBoxMark(checked.DC(), rc, TRUE, FALSE, FALSE, 1, TRUE);
+    pTheme->DrawCheckBoxMark(mixed.DC(), rc, TRUE, FALSE, FALSE, 2, TRUE);
+    // cx 8, y0 9: the tick's corner at (7, 9) and its three rows.
+    for (int y = 9; y < 12; y++)
+    {
+        EXPECT_EQ(Distinct(COLOR_BTNTEXT), checked.Pixel(7, y)) << y;
+        EXPECT_EQ(Distinct(35), mixed.Pixel(7, y)) << "indeterminate ticks are grey";
+    }
+}
+
+TEST(ThemeButtons, ExpandButtonPlacesAndSizes)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPosition(ktBarTop);
+    CKTControl* pControl = pBar->GetControls()->Add(ktControlButton, 0);
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    pTheme1->DrawExpandButton(NULL, 0, pControl, pBar, FALSE, CSize(100, 26), FALSE);
+    EXPECT_EQ(CRect(87, 2, 98, 24), pControl->GetRect());
+    EXPECT_EQ(12, pTheme1->DrawExpandButton(NULL, 1, pControl, pBar, FALSE, CSize(0, 0), FALSE).cy);
+    auto pTheme2 = MakeThemeWithDistinctColours<CKTThemeStyle2>();
+    pTheme2->DrawExpandButton(NULL, 0, pControl, pBar, FALSE, CSize(100, 26), FALSE);
+    EXPECT_EQ(CRect(88, 0, 100, 26), pControl->GetRect()) << "a 12-pixel strip at the far end";
+    EXPECT_EQ(18, pTheme2->DrawExpandButton(NULL, 1, pControl, pBar, FALSE, CSize(0, 0), FALSE).cy);
+
+    CTestSurface surface(100, 26, kPaper);
+    pTheme2->DrawExpandButton(surface.DC(), 0, pControl, pBar, TRUE, CSize(0, 0), FALSE);
+    EXPECT_TRUE(
+        IsBetween(surface.Pixel(94, 2), pTheme2->m_grcExpandButton.clrLight, pTheme2->m_grcExpandButton.clrDark));
+    EXPECT_EQ(kPaper, surface.Pixel(88, 0)) << "cut corner";
+    EXPECT_EQ(Distinct(46), surface.Pixel(94, 16)) << "the glyph's line at bottom - 10";
+}
+
+TEST(ThemeButtons, TearOffStripsAndDialogGrippers)
+{
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CTestSurface strip(100, 10, kPaper);
+    EXPECT_EQ(CSize(0, 9), pTheme1->DrawTearOffGripper(strip.DC(), CRect(0, 0, 100, 9), TRUE, TRUE));
+    EXPECT_EQ(Distinct(41), strip.Pixel(5, 5));
+    EXPECT_EQ(Distinct(32), strip.Pixel(35, 2)) << "the selected grip's border";
+    EXPECT_EQ(Distinct(45), strip.Pixel(50, 4));
+
+    CTestSurface narrow(20, 10, kPaper);
+    pTheme1->DrawTearOffGripper(narrow.DC(), CRect(0, 0, 18, 9), FALSE, TRUE);
+    EXPECT_EQ(Distinct(41), narrow.Pixel(9, 5)) << "too narrow for a grip";
+
+    auto pTheme0 = MakeThemeWithDistinctColours<CKTThemeStyle0>();
+    auto pTheme2 = MakeThemeWithDistinctColours<CKTThemeStyle2>();
+    int nText = pTheme0->GetTextHeight();
+    EXPECT_EQ(CSize(6, std::max(22, nText + 4)), pTheme0->DrawAltGripper(NULL, NULL, FALSE));
+    EXPECT_EQ(CSize(8, std::max(25, pTheme2->GetTextHeight() + 6)), pTheme2->DrawAltGripper(NULL, NULL, FALSE));
+}

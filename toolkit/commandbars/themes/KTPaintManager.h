@@ -78,10 +78,22 @@ public:
     virtual void AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical) = 0;
     virtual void FillDockBar(CDC* pDC, CKTDockBar* pBar);
     virtual void RefreshMetrics();
+    // The small special buttons: 0 a tool bar's expand button, 1 a menu's show-all row, 2 and 3
+    // the close and expand buttons of a floating caption. Measuring kind 0 places the control in a
+    // bar of szBar; drawing it shows that controls are hidden when bHiddenExists.
+    virtual CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw,
+                                   CSize szBar, BOOL bHiddenExists);
     virtual CRect GetCommandBarBorders(CKTCommandBar* pBar);
+    virtual CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) = 0;
     virtual void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
                            BOOL bToolBarImage) = 0;
+    virtual CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) = 0;
     virtual CRect GetSplitButtonCommandRect(CKTControl* pControl);
+    // Marks of check-box and radio controls; checked 2 is indeterminate. Always 13 x 13.
+    virtual CSize DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
+                                   BOOL bEnabled);
+    virtual CSize DrawRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
+                                      BOOL bEnabled);
     virtual void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) {}
     virtual int GetCurrentTheme() const = 0;
     virtual CFont* GetControlFont(CKTControl* pControl, BOOL bBold);
@@ -176,6 +188,8 @@ protected:
     // The state of a control as its drawers take it.
     KT_CONTROLSTATE GetControlState(CKTControl* pControl) const;
     void StrokePolyline(CDC* pDC, const POINT* pPoints, int nCount);
+    // An anti-aliased disc filling the square: solid inside, blended over its edge band.
+    void FillDisc(CDC* pDC, CRect rcSquare, COLORREF clr);
 
     BOOL m_bBoldFontInUse = FALSE;
     CKTPaintManagerFont m_fontSmCaption;
@@ -195,6 +209,10 @@ protected:
     std::unique_ptr<CKTGalleryPaintManager> m_pGalleryPaintManager;
     typedef BOOL(WINAPI* PFNSETLAYEREDWINDOWATTRIBUTES)(HWND, COLORREF, BYTE, DWORD);
     PFNSETLAYEREDWINDOWATTRIBUTES m_pfnSetLayeredWindowAttributes = NULL;
+
+    // The two kinds of mark through the visual style or the classic frame control.
+    CSize DrawButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked, BOOL bEnabled,
+                         BOOL bRadio);
 
 private:
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);

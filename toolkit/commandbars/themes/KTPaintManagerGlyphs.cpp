@@ -64,12 +64,16 @@ void CKTPaintManager::DrawCheckMark(CDC* pDC, CRect rc, COLORREF clr)
 void CKTPaintManager::DrawRadioDot(CDC* pDC, CRect rc, COLORREF clr)
 {
     CPoint ptCentre = rc.CenterPoint();
-    CRect rcDot(ptCentre.x - 3, ptCentre.y - 3, ptCentre.x + 3, ptCentre.y + 3);
-    const double dRadius = (6 - 1) / 2.0 - 0.25;
-    const double cx = rcDot.left + 2.5, cy = rcDot.top + 2.5;
-    for (int y = rcDot.top; y < rcDot.bottom; y++)
+    FillDisc(pDC, CRect(ptCentre.x - 3, ptCentre.y - 3, ptCentre.x + 3, ptCentre.y + 3), clr);
+}
+
+void CKTPaintManager::FillDisc(CDC* pDC, CRect rcSquare, COLORREF clr)
+{
+    const double dRadius = (std::min(rcSquare.Width(), rcSquare.Height()) - 1) / 2.0 - 0.25;
+    const double cx = rcSquare.left + (rcSquare.Width() - 1) / 2.0, cy = rcSquare.top + (rcSquare.Height() - 1) / 2.0;
+    for (int y = rcSquare.top; y < rcSquare.bottom; y++)
     {
-        for (int x = rcDot.left; x < rcDot.right; x++)
+        for (int x = rcSquare.left; x < rcSquare.right; x++)
         {
             double dDistance = std::sqrt((x - cx) * (x - cx) + (y - cy) * (y - cy));
             if (dDistance < dRadius - 1)

@@ -20,6 +20,10 @@ public:
     void AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical) override;
     void RefreshMetrics() override;
     CRect GetCommandBarBorders(CKTCommandBar* pBar) override;
+    CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
+                           BOOL bHiddenExists) override;
+    CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
+    CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
     void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
                    BOOL bToolBarImage) override;
     int GetCurrentTheme() const override { return 0; }

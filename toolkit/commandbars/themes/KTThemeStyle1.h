@@ -21,6 +21,12 @@ public:
     void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
                    BOOL bToolBarImage) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
+    CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
+    CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
+    CSize DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
+                           BOOL bEnabled) override;
+    CSize DrawRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
+                              BOOL bEnabled) override;
     int GetCurrentTheme() const override { return 1; }
 
     virtual void DrawSplitPopupGlyph(CDC* pDC, CKTControl* pControl);
@@ -28,6 +34,9 @@ public:
     virtual void FillPopupLabel(CDC* pDC, CRect rc);
 
 protected:
+    // The strip of a tear-off gripper, filled and inset; the grip's centre and half length.
+    CRect FillTearOffStrip(CDC* pDC, CRect rc);
+    void DrawMarkBox(CDC* pDC, CRect rc, BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bRadio);
     BOOL IsFlatBar(CKTCommandBar* pBar) const;
     void FillFloatingFrame(CDC* pDC, CRect rc, int nFill);
 };

@@ -20,6 +20,10 @@ public:
     void RefreshMetrics() override;
     CRect GetCommandBarBorders(CKTCommandBar* pBar) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
+    CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
+                           BOOL bHiddenExists) override;
+    CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
+    CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
     int GetCurrentTheme() const override { return 2; }
     virtual BOOL IsBarDockable(CKTCommandBar* pBar) const;
 
@@ -52,6 +56,7 @@ protected:
     void FillHorizontalFace(CDC* pDC, CKTCommandBar* pBar, CRect rc);
     void FillVerticalFace(CDC* pDC, CKTCommandBar* pBar, CRect rc);
     void GradientRect(CDC* pDC, CRect rc, const CKTPaintManagerColorGradient& grc, int nBorder, BOOL bHorz);
+    void DrawToolBarExpandGlyph(CDC* pDC, BOOL bVertical, CRect rc, BOOL bHiddenExists, COLORREF clr);
 
 private:
     HIMAGELIST m_hBallImages = NULL;  // one 16 x 16 image with mask
