@@ -129,6 +129,8 @@ protected:
     BOOL IsMouseLocked() const;
     BOOL IsActive() const;
     void UpdateCommandUI(CWnd* pOwner, BOOL bDisableIfNoHandler);
+    // What F1 over the control asks help for.
+    static int GetControlHelpId(CKTControl* pControl);
     // The control under a client point, -1 for none.
     int HitTestIndex(CPoint pt) const;
 

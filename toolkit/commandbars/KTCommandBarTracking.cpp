@@ -4,6 +4,7 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
+#include "KTControlAction.h"
 #include "KTControls.h"
 #include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
@@ -121,6 +122,16 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
     return TRUE;
 }
 
+int CKTCommandBar::GetControlHelpId(CKTControl* pControl)
+{
+    if (pControl->GetHelpId() > 0)
+        return pControl->GetHelpId();
+    CKTControlAction* pAction = pControl->GetAction();
+    if (!pAction)
+        return pControl->GetID();
+    return pAction->GetHelpId() > 0 ? pAction->GetHelpId() : pAction->GetID();
+}
+
 void CKTCommandBar::OnControlSelected(BOOL bSelected, CKTControl* pControl)
 {
     CWnd* pSite = GetSite();
@@ -128,7 +139,7 @@ void CKTCommandBar::OnControlSelected(BOOL bSelected, CKTControl* pControl)
         pSite->SendMessage(KTWM_CONTROLSELECTED, bSelected ? (WPARAM)pControl : 0, 0);
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars)
-        pCommandBars->SetHelpId(bSelected ? pControl->GetID() : 0);
+        pCommandBars->SetHelpId(bSelected ? GetControlHelpId(pControl) : 0);
     if (bSelected && pControl->GetIndex() == m_nStatusIndex)
         return;
     if (!bSelected && pControl->GetIndex() == m_nStatusIndex)

@@ -80,6 +80,10 @@ public:
     void SetHeight(int nHeight) { m_nHeight = nHeight; }
     void SetExecuteOnPressInterval(int nInterval) { m_nExecuteOnPressInterval = nInterval; }
     void SetCloseSubMenuOnClick(BOOL bClose) { m_bCloseSubMenuOnClick = bClose; }
+    // Set while an expanding popup bar brings the control into view.
+    BOOL IsExpandedShown() const { return m_bExpandedShown; }
+    void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
+    int GetHelpId() const { return m_nHelpId; }
 
     CRect GetRect() const { return m_rcControl; }
     virtual void SetRect(CRect rc) { m_rcControl = rc; }
@@ -168,4 +172,5 @@ protected:
     int m_nWidth = 0;
     int m_nHeight = 0;
     int m_nExecuteOnPressInterval = 0;
+    BOOL m_bExpandedShown = FALSE;
 };

@@ -7,6 +7,7 @@
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
+#include "KTStatusBar.h"
 #include "TestSurface.h"
 
 #include <commctrl.h>
@@ -404,4 +405,71 @@ TEST(ThemeButtons, TearOffStripsAndDialogGrippers)
     int nText = pTheme0->GetTextHeight();
     EXPECT_EQ(CSize(6, std::max(22, nText + 4)), pTheme0->DrawAltGripper(NULL, NULL, FALSE));
     EXPECT_EQ(CSize(8, std::max(25, pTheme2->GetTextHeight() + 6)), pTheme2->DrawAltGripper(NULL, NULL, FALSE));
+}
+
+TEST(ThemeStatusBar, PaneBordersAndGripByTheme)
+{
+    auto pTheme0 = MakeThemeWithDistinctColours<CKTThemeStyle0>();
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    auto pTheme2 = MakeThemeWithDistinctColours<CKTThemeStyle2>();
+    const CRect rc(2, 2, 40, 20);
+    CTestSurface classic(50, 24, kPaper), flat(50, 24, kPaper), gradient(50, 24, kPaper);
+    pTheme0->DrawStatusBarPaneBorder(classic.DC(), rc, FALSE);
+    pTheme1->DrawStatusBarPaneBorder(flat.DC(), rc, FALSE);
+    pTheme2->DrawStatusBarPaneBorder(gradient.DC(), rc, FALSE);
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), classic.Pixel(2, 2));
+    EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), classic.Pixel(39, 19));
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), flat.Pixel(39, 19));
+    EXPECT_EQ(pTheme2->m_clrPaneBorder.GetColor(), gradient.Pixel(39, 19));
+    EXPECT_EQ(kPaper, flat.Pixel(10, 10));
+
+    CTestSurface grip(30, 30, kPaper);
+    pTheme0->DrawStatusBarGripper(grip.DC(), CRect(0, 0, 30, 30));
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), grip.Pixel(27, 29)) << "a grip line leaves the bottom edge";
+    EXPECT_EQ(kPaper, grip.Pixel(5, 5));
+}
+
+TEST(ThemeStatusBar, PaneFillsItsBackgroundAndPadsItsText)
+{
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTStatusBarPane pane(0);
+    pane.SetBackgroundColor(RGB(10, 20, 30));
+    pane.SetText("Ready");
+    CTestSurface surface(80, 20, kPaper);
+    pTheme->DrawStatusBarPane(surface.DC(), CRect(0, 0, 80, 20), &pane);
+    EXPECT_EQ(RGB(10, 20, 30), surface.Pixel(1, 0));
+    EXPECT_EQ(RGB(10, 20, 30), surface.Pixel(79, 19));
+}
+
+TEST(PopupExpanding, BandsEndAsTheFinishedPicture)
+{
+    CTestParent parent;
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->CreateBarWindow("KTTestBar", &parent, 1);
+    pBar->MoveWindow(0, 0, 40, 60);
+    const COLORREF colours[] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)};
+    CTestSurface picture(40, 60, kPaper);
+    for (int i = 0; i < 3; i++)
+    {
+        CKTControl* pControl = pBar->GetControls()->Add(ktControlButton, i + 1);
+        pControl->SetRect(CRect(0, i * 20, 40, i * 20 + 20));
+        pControl->SetExpandedShown(i == 1);
+        picture.DC()->FillSolidRect(0, i * 20, 40, 20, colours[i]);
+    }
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    pTheme->m_nAnimationSteps = 3;
+    pTheme->m_nAnimationTime = 3;
+    for (BOOL bDownward : {TRUE, FALSE})
+    {
+        CTestSurface window(40, 60, kPaper);
+        pTheme->AnimateExpanding(pBar, window.DC(), picture.DC(), bDownward);
+        for (int i = 0; i < 3; i++)
+            EXPECT_EQ(colours[i], window.Pixel(20, i * 20 + 10)) << i << (bDownward ? " down" : " up");
+    }
+    pTheme->m_nAnimationSteps = 1;
+    CTestSurface single(40, 60, kPaper);
+    pBar->GetControl(1)->SetExpandedShown(FALSE);
+    pTheme->AnimateExpanding(pBar, single.DC(), picture.DC(), TRUE);
+    EXPECT_EQ(colours[1], single.Pixel(20, 30)) << "no band changes: the whole picture";
+    pBar->OnRemoved();
 }

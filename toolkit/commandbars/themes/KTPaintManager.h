@@ -18,6 +18,7 @@ class CKTControl;
 class CKTDockBar;
 class CKTGalleryPaintManager;
 class CKTImageManagerIcon;
+class CKTStatusBarPane;
 
 // A font that follows the system metrics until the application sets its own.
 class CKTPaintManagerFont : public CFont
@@ -76,7 +77,11 @@ public:
     virtual CSize DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw);
     virtual CSize DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKTControl* pControl, BOOL bDraw) = 0;
     virtual void AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical) = 0;
+    virtual void DrawStatusBarPane(CDC* pDC, CRect rc, CKTStatusBarPane* pPane);
+    virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane);
+    virtual void DrawStatusBarGripper(CDC* pDC, CRect rc);
     virtual void FillDockBar(CDC* pDC, CKTDockBar* pBar);
+    virtual void FillStatusBar(CDC* pDC, CWnd* pStatusBar);
     virtual void RefreshMetrics();
     // The small special buttons: 0 a tool bar's expand button, 1 a menu's show-all row, 2 and 3
     // the close and expand buttons of a floating caption. Measuring kind 0 places the control in a
@@ -107,6 +112,8 @@ public:
     virtual int GetPopupBarGripperWidth(CKTCommandBar* pBar);
     virtual void FillWorkspace(CDC* pDC, CRect rc, CRect rcClip);
     virtual CSize GetPopupBarImageSize(CKTCommandBar* pBar);
+    // Grows the controls being shown by an expansion into place, band by band.
+    virtual void AnimateExpanding(CKTCommandBar* pBar, CDC* pDestDC, CDC* pSrcDC, BOOL bDownward);
     virtual CSize DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFlags, BOOL bDraw, BOOL bSelected,
                                   BOOL bEnabled);
 

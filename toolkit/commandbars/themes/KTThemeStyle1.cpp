@@ -362,3 +362,8 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     }
     return CKTPaintManager::DrawControlPopupParent(pDC, pControl, TRUE);
 }
+
+void CKTThemeStyle1::DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane)
+{
+    Rectangle(pDC, rc, COLOR_BTNSHADOW, -1);
+}

@@ -254,3 +254,30 @@ void CKTThemeStyle2::DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy,
 {
     GradientFill(pDC, CRect(x, y, x + cx, y + cy), bExpanded ? m_grcHiddenColumn : m_grcToolBar, TRUE);
 }
+
+void CKTThemeStyle2::DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane)
+{
+    if (m_bThemedStatusBar && m_themeStatusBar.IsAppThemeReady())
+        CKTPaintManager::DrawStatusBarPaneBorder(pDC, rc, bGripperPane);
+    else
+        pDC->Draw3dRect(rc, m_clrPaneBorder, m_clrPaneBorder);
+}
+
+void CKTThemeStyle2::DrawStatusBarGripper(CDC* pDC, CRect rc)
+{
+    if (m_themeStatusBar.IsAppThemeReady())
+    {
+        CRect rcGrip(rc.right - 18, rc.top, rc.right, rc.bottom);
+        m_themeStatusBar.DrawThemeBackground(pDC->GetSafeHdc(), 3, 0, &rcGrip, NULL);
+        return;
+    }
+    // Three stripes 5 pixels apart, each three dark lines and a light one.
+    for (int nStripe = 0; nStripe < 3; nStripe++)
+    {
+        int nStart = 2 + nStripe * 5;
+        for (int i = 0; i < 3; i++)
+            Line(pDC, rc.right - nStart - 3 + i, rc.bottom - 1, rc.right - 1, rc.bottom - nStart - 4 + i,
+                 COLOR_BTNSHADOW);
+        Line(pDC, rc.right - nStart - 4, rc.bottom - 1, rc.right - 1, rc.bottom - nStart - 5, COLOR_BTNHIGHLIGHT);
+    }
+}

@@ -20,6 +20,8 @@ public:
     void RefreshMetrics() override;
     CRect GetCommandBarBorders(CKTCommandBar* pBar) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
+    void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane) override;
+    void DrawStatusBarGripper(CDC* pDC, CRect rc) override;
     CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
                            BOOL bHiddenExists) override;
     CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
