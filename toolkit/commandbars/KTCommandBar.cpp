@@ -30,6 +30,8 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_RBUTTONUP()
 ON_WM_TIMER()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 CKTCommandBar::CKTCommandBar() : m_hookSink(this), m_pAnimator(new CKTCommandBarAnimator(this))

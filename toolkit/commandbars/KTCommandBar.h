@@ -123,6 +123,8 @@ protected:
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);

@@ -271,3 +271,12 @@ void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
     }
     Default();
 }
+
+LRESULT CKTCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam)
+{
+    CKTControl* pControl = m_pControls->HitTest(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+    if (pControl)
+        return GetControlHelpId(pControl) + 0x10000;
+    int nId = GetDlgCtrlID();
+    return nId ? nId + 0x50000 : 0;
+}

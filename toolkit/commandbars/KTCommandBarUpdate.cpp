@@ -51,6 +51,12 @@ LRESULT CKTCommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     return 0;
 }
 
+LRESULT CKTCommandBar::OnInitialUpdate(WPARAM, LPARAM)
+{
+    IdleUpdate(TRUE, FALSE);
+    return 0;
+}
+
 void CKTCommandBar::IdleUpdate(BOOL, BOOL)
 {
     if (!GetSafeHwnd() || !IsWindowVisible())

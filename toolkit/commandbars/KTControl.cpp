@@ -430,3 +430,15 @@ CKTControl* CKTControl::Clone(BOOL bRecursive)
     pClone->Copy(this, bRecursive);
     return pClone;
 }
+
+BOOL CKTControl::Compare(CKTControl* pOther)
+{
+    return GetStyle() == pOther->GetStyle() && m_nType == pOther->m_nType && m_nId == pOther->m_nId &&
+           m_dwFlags == pOther->m_dwFlags && m_bBeginGroup == pOther->m_bBeginGroup &&
+           GetIconId() == pOther->GetIconId() && GetCaption() == pOther->GetCaption() &&
+           GetTooltip() == pOther->GetTooltip() && GetDescription() == pOther->GetDescription() &&
+           m_strCustomCaption == pOther->m_strCustomCaption && m_nCustomStyle == pOther->m_nCustomStyle &&
+           m_strParameter == pOther->m_strParameter &&
+           (m_dwHideFlags & ktHideCustomize) == (pOther->m_dwHideFlags & ktHideCustomize) &&
+           m_nWidth == pOther->m_nWidth;
+}

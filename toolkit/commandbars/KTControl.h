@@ -128,6 +128,8 @@ public:
     virtual void OnRemoved();
 
     virtual void Copy(CKTControl* pFrom, BOOL bRecursive);
+    // Equal in everything the user can change.
+    virtual BOOL Compare(CKTControl* pOther);
     CKTControl* Clone(BOOL bRecursive);
 
 protected:

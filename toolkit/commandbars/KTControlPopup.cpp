@@ -2,6 +2,7 @@
 #include "KTControlPopup.h"
 
 #include "KTCommandBar.h"
+#include "KTControls.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 
@@ -141,4 +142,14 @@ void CKTControlPopup::Copy(CKTControl* pFrom, BOOL bRecursive)
         m_pCommandBar = CKTSmartPtr<CKTCommandBar>::Adopt(pPopup->m_pCommandBar->Clone(TRUE));
     else
         m_pCommandBar = pPopup->m_pCommandBar;
+}
+
+BOOL CKTControlPopup::Compare(CKTControl* pOther)
+{
+    CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pOther);
+    if (!pPopup || !CKTControlButton::Compare(pOther))
+        return FALSE;
+    if (m_pCommandBar.IsNull() || pPopup->m_pCommandBar.IsNull())
+        return TRUE;
+    return m_pCommandBar->GetControls()->Compare(pPopup->m_pCommandBar->GetControls());
 }

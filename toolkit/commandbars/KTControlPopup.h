@@ -24,6 +24,7 @@ public:
     void OnMouseHover() override;
     BOOL OnSetSelected(int nSelected) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
+    BOOL Compare(CKTControl* pOther) override;
 
 private:
     BOOL IsOnCommandPart(CPoint pt) const;

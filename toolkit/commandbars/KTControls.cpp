@@ -165,3 +165,46 @@ CKTControls* CKTControls::Duplicate(BOOL bRecursive) const
 }
 
 void CKTControls::CreateOriginalControls() { m_pOriginalControls = CKTSmartPtr<CKTControls>::Adopt(Duplicate(TRUE)); }
+
+CKTControl* CKTControls::SetControlType(CKTControl* pControl, int nType)
+{
+    if (KTIsPopupType(pControl->GetType()) && KTIsPopupType(nType))
+    {
+        pControl->SetType(nType);
+        return pControl;
+    }
+    CKTControl* pNew = Add(nType, 0, NULL, pControl->GetIndex() + 1);
+    if (!pNew)
+        return NULL;
+    pNew->Copy(pControl, FALSE);
+    pNew->SetType(nType);
+    Remove(pControl);
+    return pNew;
+}
+
+CKTControl* CKTControls::SetControlTypeAt(int nIndex, int nType)
+{
+    CKTControl* pControl = GetAt(nIndex);
+    return pControl ? SetControlType(pControl, nType) : NULL;
+}
+
+BOOL CKTControls::Compare(CKTControls* pOther) const
+{
+    auto lasting = [](const CKTControls* pControls)
+    {
+        std::vector<CKTControl*> controls;
+        for (const auto& pControl : pControls->m_controls)
+            if (!pControl->IsTemporary())
+                controls.push_back(pControl);
+        return controls;
+    };
+    std::vector<CKTControl*> mine = lasting(this), theirs = lasting(pOther);
+    if (mine.size() != theirs.size())
+        return FALSE;
+    for (size_t i = 0; i < mine.size(); i++)
+        if (!mine[i]->Compare(theirs[i]))
+            return FALSE;
+    return TRUE;
+}
+
+BOOL CKTControls::IsChanged() const { return m_pOriginalControls.IsNull() || !Compare(m_pOriginalControls); }

@@ -65,6 +65,13 @@ public:
     void Remove(CKTControl* pControl);
     void RemoveAll();
 
+    // Another type for a control: popup kinds change in place, others are replaced by a copy.
+    CKTControl* SetControlType(CKTControl* pControl, int nType);
+    CKTControl* SetControlTypeAt(int nIndex, int nType);
+    // The same non-temporary controls, pairwise equal.
+    BOOL Compare(CKTControls* pOther) const;
+    // Changed since first built; always when there is no original copy.
+    BOOL IsChanged() const;
     CKTControls* Duplicate(BOOL bRecursive) const;
     void CreateOriginalControls();
     CKTControls* GetOriginalControls() const { return m_pOriginalControls; }

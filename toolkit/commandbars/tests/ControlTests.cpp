@@ -176,3 +176,40 @@ TEST(BarRedraw, ARedrawDuringALockHappensAtTheLastUnlock)
     EXPECT_TRUE(pBar->GetUpdateRect(&rc));
     pBar->OnRemoved();
 }
+
+TEST(ControlsTypes, PopupKindsChangeInPlaceOthersAreReplaced)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    CKTControl* pPopup = pControls->Add(ktControlPopup, 0);
+    CKTControl* pButton = pControls->Add(ktControlButton, 321);
+    pButton->SetCaption("Keep me");
+    EXPECT_EQ(pPopup, pControls->SetControlType(pPopup, ktControlSplitButtonPopup));
+    EXPECT_EQ(ktControlSplitButtonPopup, pPopup->GetType());
+    CKTControl* pNew = pControls->SetControlTypeAt(1, ktControlButtonPopup);
+    ASSERT_TRUE(pNew != NULL);
+    EXPECT_EQ(2, pControls->GetCount());
+    EXPECT_EQ(pNew, pControls->GetAt(1)) << "in the old place";
+    EXPECT_EQ(321, pNew->GetID());
+    EXPECT_EQ(CString("Keep me"), pNew->GetCaption());
+    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CKTControlPopup)));
+    EXPECT_EQ(NULL, pControls->SetControlTypeAt(5, ktControlButton));
+}
+
+TEST(ControlsCompare, OriginalCopyTellsWhetherTheUserChangedTheBar)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    EXPECT_TRUE(pControls->IsChanged()) << "no original copy";
+    pControls->Add(ktControlButton, 1)->SetCaption("One");
+    CKTControl* pPopup = pControls->Add(ktControlPopup, 0);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 2);
+    pControls->Add(ktControlButton, 3, NULL, -1, TRUE);
+    pControls->CreateOriginalControls();
+    EXPECT_FALSE(pControls->IsChanged()) << "temporary controls do not count";
+    pControls->GetAt(0)->SetBeginGroup(TRUE);
+    EXPECT_TRUE(pControls->IsChanged());
+    pControls->GetAt(0)->SetBeginGroup(FALSE);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 4);
+    EXPECT_TRUE(pControls->IsChanged()) << "a popup's items count too";
+}

@@ -305,3 +305,13 @@ TEST_F(FrameTest, TabGroupCommandsReachTheMdiClientFirst)
     EXPECT_EQ(1, client.m_nCommands);
     client.UnsubclassWindow();
 }
+
+TEST_F(FrameTest, HelpHitTestNamesTheControlUnderThePoint)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CPoint pt = Centre(pCut);
+    EXPECT_EQ(ID_EDIT_CUT + 0x10000,
+              (int)m_pFrame->m_pStandard->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+    EXPECT_EQ(AFX_IDW_TOOLBAR + 0x50000,
+              (int)m_pFrame->m_pStandard->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(500, 5)));
+}
