@@ -223,3 +223,44 @@ void CKTAcceleratorManager::DoPropExchange(CKTPropExchange* pPX)
     memcpy(entries.data(), pData, nBytes);
     ReplaceTable(entries);
 }
+
+namespace
+{
+// The character of a key in a layout, with the current keyboard state or with Shift held.
+BOOL LayoutGivesCharacter(HKL hLayout, UINT nVirtKey, TCHAR chAccel)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    UINT nScan = ::MapVirtualKeyEx(nVirtKey, 0, hLayout);
+    for (int nPass = 0; nPass < 2; nPass++)
+    {
+        if (nPass == 1)
+            keys[VK_SHIFT] = 0x81;
+        WORD wChar = 0;
+        if (::ToAsciiEx(nVirtKey, nScan, keys, &wChar, 0, hLayout) != 1)
+            continue;
+        TCHAR ch = (TCHAR)wChar;
+        if (ch == chAccel || ::CharUpperA((LPSTR)(UINT_PTR)(BYTE)ch) == ::CharUpperA((LPSTR)(UINT_PTR)(BYTE)chAccel))
+            return TRUE;
+    }
+    return FALSE;
+}
+}  // namespace
+
+BOOL CKTAcceleratorManager::CompareAccelKey(TCHAR chAccel, UINT nVirtKey)
+{
+    if (::MapVirtualKey(nVirtKey, 2) == 0)
+        return FALSE;
+    TCHAR chUpper = (TCHAR)(UINT_PTR)::CharUpperA((LPSTR)(UINT_PTR)(BYTE)chAccel);
+    if ((UINT)(BYTE)chAccel == nVirtKey || (UINT)(BYTE)chUpper == nVirtKey)
+        return TRUE;
+    int nLayouts = ::GetKeyboardLayoutList(0, NULL);
+    if (nLayouts <= 1)
+        return FALSE;
+    std::vector<HKL> layouts(nLayouts);
+    nLayouts = ::GetKeyboardLayoutList(nLayouts, layouts.data());
+    for (int i = 0; i < nLayouts; i++)
+        if (LayoutGivesCharacter(layouts[i], nVirtKey, chAccel))
+            return TRUE;
+    return FALSE;
+}

@@ -32,6 +32,8 @@ public:
     CString GetKeyName(UINT nVirtKey, BOOL bExtended = FALSE) const;
     BOOL IsAccelAllowed(const ACCEL& accel) const;
     void DoPropExchange(CKTPropExchange* pPX);
+    // Whether a typed character is the access letter of a virtual key, in any installed layout.
+    static BOOL CompareAccelKey(TCHAR chAccel, UINT nVirtKey);
 
     BOOL m_bAllowEscapeShortcut = FALSE;
     BOOL m_bUseSystemKeyNameText = FALSE;

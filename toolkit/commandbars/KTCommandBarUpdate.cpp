@@ -61,6 +61,13 @@ void CKTCommandBar::IdleUpdate(BOOL, BOOL)
 {
     if (!GetSafeHwnd() || !IsWindowVisible())
         return;
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+    {
+        UINT nTemplate = pCommandBars->GetActiveDocTemplate();
+        for (int i = 0; i < GetControlCount(); i++)
+            if (GetControl(i)->UpdateDocTemplate(nTemplate))
+                DelayLayout();
+    }
     CWnd* pOwner = GetOwnerSite();
     if (pOwner)
     {

@@ -422,6 +422,8 @@ void CKTControl::Copy(CKTControl* pFrom, BOOL bRecursive)
     m_bBeginGroup = pFrom->m_bBeginGroup;
     m_bCloseSubMenuOnClick = pFrom->m_bCloseSubMenuOnClick;
     m_nExecuteOnPressInterval = pFrom->m_nExecuteOnPressInterval;
+    m_assignedTemplates = pFrom->m_assignedTemplates;
+    m_excludedTemplates = pFrom->m_excludedTemplates;
 }
 
 CKTControl* CKTControl::Clone(BOOL bRecursive)
@@ -441,4 +443,13 @@ BOOL CKTControl::Compare(CKTControl* pOther)
            m_strParameter == pOther->m_strParameter &&
            (m_dwHideFlags & ktHideCustomize) == (pOther->m_dwHideFlags & ktHideCustomize) &&
            m_nWidth == pOther->m_nWidth;
+}
+
+BOOL CKTControl::UpdateDocTemplate(UINT nActiveTemplate)
+{
+    BOOL bHide = (!m_assignedTemplates.empty() && !m_assignedTemplates.count(nActiveTemplate)) ||
+                 m_excludedTemplates.count(nActiveTemplate);
+    if (m_assignedTemplates.empty() && m_excludedTemplates.empty())
+        return FALSE;
+    return SetHideFlag(ktHideDocTemplate, bHide);
 }

@@ -7,6 +7,8 @@
 
 #include "KTCommandBarsDefs.h"
 
+#include <set>
+
 class CKTCommandBar;
 class CKTCommandBars;
 class CKTControlAction;
@@ -84,6 +86,11 @@ public:
     BOOL IsExpandedShown() const { return m_bExpandedShown; }
     void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
     int GetHelpId() const { return m_nHelpId; }
+    // Document templates (menu resource ids) the control shows for, or hides for.
+    void AssignDocTemplate(UINT nTemplate) { m_assignedTemplates.insert(nTemplate); }
+    void ExcludeDocTemplate(UINT nTemplate) { m_excludedTemplates.insert(nTemplate); }
+    // Hides the control when the active template is not its own or is one it is excluded from.
+    BOOL UpdateDocTemplate(UINT nActiveTemplate);
 
     CRect GetRect() const { return m_rcControl; }
     virtual void SetRect(CRect rc) { m_rcControl = rc; }
@@ -175,4 +182,6 @@ protected:
     int m_nHeight = 0;
     int m_nExecuteOnPressInterval = 0;
     BOOL m_bExpandedShown = FALSE;
+    std::set<UINT> m_assignedTemplates;
+    std::set<UINT> m_excludedTemplates;
 };

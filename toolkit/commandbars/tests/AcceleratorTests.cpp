@@ -1,6 +1,7 @@
 // AcceleratorTests.cpp: shortcut texts, their choice, refused keys, locking and the saved table.
 #include "KTAcceleratorManager.h"
 #include "KTPropExchange.h"
+#include "TestSurface.h"
 
 #include <afx.h>
 #include <gtest/gtest.h>
@@ -94,15 +95,22 @@ TEST(ShortcutTexts, PlainEscapeIsRefusedUntilAllowed)
 
 TEST(AcceleratorTable, LockedTwiceAndUnlockedOnceTranslatesNothing)
 {
+    CTestParent window;
     CKTAcceleratorManager manager(NULL);
-    HACCEL hTable = MakeTable({{FVIRTKEY | FCONTROL, 'O', 7}});
+    HACCEL hTable = MakeTable({{FVIRTKEY, VK_F12, 7}});
     manager.SetAcceleratorTable(hTable);
     ::DestroyAcceleratorTable(hTable);
-    MSG msg = {::GetDesktopWindow(), WM_KEYDOWN, 'O', 0};
+    MSG msg = {};
+    msg.hwnd = window.GetSafeHwnd();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_F12;
+    EXPECT_TRUE(manager.TranslateAccelerator(window.GetSafeHwnd(), &msg));
     manager.LockAccelerators(TRUE);
     manager.LockAccelerators(TRUE);
     manager.LockAccelerators(FALSE);
-    EXPECT_FALSE(manager.TranslateAccelerator(NULL, &msg));
+    EXPECT_FALSE(manager.TranslateAccelerator(window.GetSafeHwnd(), &msg));
+    manager.LockAccelerators(FALSE);
+    EXPECT_TRUE(manager.TranslateAccelerator(window.GetSafeHwnd(), &msg));
 }
 
 TEST(AcceleratorTable, SavedTableLoadsOnlyWhenItsSizeMatchesItsCount)
@@ -153,4 +161,13 @@ TEST(AcceleratorTable, SavingWritesTheCurrentEntries)
     CString str;
     EXPECT_TRUE(other.GetShortcutText(9, str));
     EXPECT_EQ(CString("F12"), str);
+}
+
+TEST(AccessLetters, CharactersMatchTheirKeysInEitherCase)
+{
+    EXPECT_TRUE(CKTAcceleratorManager::CompareAccelKey('f', 'F'));
+    EXPECT_TRUE(CKTAcceleratorManager::CompareAccelKey('F', 'F'));
+    EXPECT_TRUE(CKTAcceleratorManager::CompareAccelKey('7', '7'));
+    EXPECT_FALSE(CKTAcceleratorManager::CompareAccelKey('g', 'F'));
+    EXPECT_FALSE(CKTAcceleratorManager::CompareAccelKey('f', VK_F1)) << "a key without a character";
 }

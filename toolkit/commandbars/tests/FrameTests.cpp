@@ -315,3 +315,18 @@ TEST_F(FrameTest, HelpHitTestNamesTheControlUnderThePoint)
     EXPECT_EQ(AFX_IDW_TOOLBAR + 0x50000,
               (int)m_pFrame->m_pStandard->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(500, 5)));
 }
+
+TEST_F(FrameTest, ControlsOfOtherDocumentTemplatesHideAtIdle)
+{
+    CKTControl* pMine = AddButton(ID_TEST_ENABLED, "Mine");
+    CKTControl* pOther = AddButton(ID_TEST_ENABLED, "Other");
+    CKTControl* pExcluded = AddButton(ID_TEST_ENABLED, "Excluded");
+    pMine->AssignDocTemplate(IDR_TESTFRAME);
+    pOther->AssignDocTemplate(999);
+    pExcluded->ExcludeDocTemplate(IDR_TESTFRAME);
+    m_pFrame->m_pStandard->IdleUpdate();
+    EXPECT_TRUE(pMine->IsVisible());
+    EXPECT_FALSE(pOther->IsVisible());
+    EXPECT_FALSE(pExcluded->IsVisible());
+    EXPECT_EQ((DWORD)ktHideDocTemplate, pOther->GetHideFlags());
+}
