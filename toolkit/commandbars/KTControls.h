@@ -78,6 +78,10 @@ public:
 
     // Lays the controls out in rows at a length; mode bits as the frame's layout.
     CSize CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder);
+    // Lays a popup bar's controls out in columns no taller than the work area.
+    CSize CalcPopupSize(CRect rcBorder);
+    // Part of the work area's right edge a menu entry may be wide; 0 or less for no cap.
+    static double s_dMaxPopupWidthRatio;
 
 protected:
     virtual void RefreshIndexes();

@@ -5,6 +5,7 @@
 #include "KTControlAction.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "TestSurface.h"
 
@@ -212,4 +213,36 @@ TEST(ControlsCompare, OriginalCopyTellsWhetherTheUserChangedTheBar)
     pControls->GetAt(0)->SetBeginGroup(FALSE);
     pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 4);
     EXPECT_TRUE(pControls->IsChanged()) << "a popup's items count too";
+}
+
+TEST(ControlsLayout, PopupEntriesStackInOneColumnOfTheWidestWidth)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(NULL);
+    CKTControls* pControls = pPopup->GetControls();
+    EXPECT_EQ(CSize(24, 22), pControls->CalcPopupSize(CRect(0, 0, 0, 0))) << "an empty menu";
+    pControls->Add(ktControlButton, 1)->SetCaption("Short");
+    pControls->Add(ktControlButton, 2)->SetCaption("A much longer entry\tCtrl+L");
+    CKTControl* pGroup = pControls->Add(ktControlButton, 3);
+    pGroup->SetCaption("Grouped");
+    pGroup->SetBeginGroup(TRUE);
+    CSize sz = pControls->CalcPopupSize(CRect(3, 3, 3, 3));
+    CRect rc0 = pControls->GetAt(0)->GetRect(), rc1 = pControls->GetAt(1)->GetRect(), rc2 = pGroup->GetRect();
+    EXPECT_EQ(CPoint(3, 3), rc0.TopLeft());
+    EXPECT_EQ(rc0.Width(), rc1.Width()) << "one column, one width";
+    EXPECT_EQ(rc0.bottom, rc1.top);
+    int nSeparator = pPopup->GetPaintManager()->DrawCommandBarSeparator(NULL, pPopup, pGroup, FALSE).cy;
+    EXPECT_EQ(rc1.bottom + nSeparator, rc2.top);
+    EXPECT_EQ(CSize(rc1.right + 3, rc2.bottom + 3), sz);
+
+    pGroup->SetFlags(ktFlagWrapRow);
+    pControls->CalcPopupSize(CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pGroup->GetWrap());
+    EXPECT_EQ(pControls->GetAt(1)->GetRect().right, pGroup->GetRect().left) << "a second column";
+    EXPECT_EQ(0, pGroup->GetRect().top);
+
+    double dSaved = CKTControls::s_dMaxPopupWidthRatio;
+    CKTControls::s_dMaxPopupWidthRatio = 1e-6;
+    pControls->CalcPopupSize(CRect(0, 0, 0, 0));
+    EXPECT_EQ(0, pControls->GetAt(1)->GetRect().Width()) << "the width cap";
+    CKTControls::s_dMaxPopupWidthRatio = dSaved;
 }
