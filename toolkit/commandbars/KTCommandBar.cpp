@@ -245,6 +245,10 @@ void CKTCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate)
         m_pAnimator->Redraw(lpRect);
 }
 
+void CKTCommandBar::EnableDoubleBuffer(BOOL bEnable) { m_pAnimator->EnableDoubleBuffer(bEnable); }
+
+BOOL CKTCommandBar::HasPaintCache() const { return m_pAnimator->HasCache(); }
+
 void CKTCommandBar::UnlockRedraw()
 {
     if (--m_nLockRedraw == 0 && (m_dwPendingUpdate & ktPendingRedraw))

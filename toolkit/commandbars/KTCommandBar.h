@@ -90,6 +90,9 @@ public:
     virtual void OnRecalcLayout();
     virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = TRUE);
     void DelayRedraw() { m_dwPendingUpdate |= ktPendingRedraw; }
+    // Keeps a picture of the bar so that a repaint is one copy.
+    void EnableDoubleBuffer(BOOL bEnable = TRUE);
+    BOOL HasPaintCache() const;
     void DelayLayout() { m_dwPendingUpdate |= ktPendingLayout; }
     void LockRedraw() { m_nLockRedraw++; }
     void UnlockRedraw();

@@ -16,6 +16,7 @@ public:
     BOOL IsPopupBar() const override { return TRUE; }
     CKTCommandBar* GetParentCommandBar() const override;
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
+    CKTControl* GetOpeningControl() const { return m_pControlPopup; }
 
 protected:
     CKTControl* m_pControlPopup = NULL;  // the control that opens the bar; not held

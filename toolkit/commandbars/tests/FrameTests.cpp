@@ -330,3 +330,26 @@ TEST_F(FrameTest, ControlsOfOtherDocumentTemplatesHideAtIdle)
     EXPECT_FALSE(pExcluded->IsVisible());
     EXPECT_EQ((DWORD)ktHideDocTemplate, pOther->GetHideFlags());
 }
+
+TEST_F(FrameTest, DoubleBufferedBarsPaintTheSameThroughTheirCache)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    CPixelImage direct = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_FALSE(pBar->HasPaintCache()) << "no cache without double buffering";
+    pBar->EnableDoubleBuffer();
+    pBar->Redraw(NULL, FALSE);
+    CPixelImage cached = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_TRUE(pBar->HasPaintCache());
+    for (CPoint pt : {CPoint(2, 2), pCut->GetRect().CenterPoint(), CPoint(direct.Width() - 3, 5)})
+        EXPECT_EQ(direct.Pixel(pt.x, pt.y), cached.Pixel(pt.x, pt.y));
+    pBar->SetSelected(pCut->GetIndex());
+    CPixelImage hot = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    CRect rc = pCut->GetRect();
+    EXPECT_NE(cached.Pixel(rc.left, rc.top), hot.Pixel(rc.left, rc.top)) << "a part redraw reaches the cache";
+    pBar->SetWindowPos(NULL, 0, 0, 300, 30, SWP_NOMOVE | SWP_NOZORDER);
+    CPixelImage resized = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_EQ(300, resized.Width());
+    EXPECT_EQ(direct.Pixel(2, 2), resized.Pixel(2, 2)) << "a new size rebuilds the cache";
+    pBar->EnableDoubleBuffer(FALSE);
+}

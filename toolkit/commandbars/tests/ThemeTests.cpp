@@ -7,6 +7,7 @@
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
+#include "KTPopupBar.h"
 #include "KTStatusBar.h"
 #include "TestSurface.h"
 
@@ -471,5 +472,29 @@ TEST(PopupExpanding, BandsEndAsTheFinishedPicture)
     pBar->GetControl(1)->SetExpandedShown(FALSE);
     pTheme->AnimateExpanding(pBar, single.DC(), picture.DC(), TRUE);
     EXPECT_EQ(colours[1], single.Pixel(20, 30)) << "no band changes: the whole picture";
+    pBar->OnRemoved();
+}
+
+TEST(Theme1Popups, TheBorderStaysOpenWhereThePopupTouchesItsControl)
+{
+    CTestParent parent(300, 200);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPosition(ktBarTop);
+    pBar->CreateBarWindow("KTTestBar", &parent, 1);
+    pBar->MoveWindow(0, 0, 200, 24);
+    CKTControl* pControl = pBar->GetControls()->Add(ktControlPopup, 0);
+    pControl->SetRect(CRect(10, 2, 60, 22));
+    CKTPopupBar* pPopup = static_cast<CKTPopupBar*>(pControl->GetCommandBar());
+    pPopup->SetOpeningControl(pControl);
+    pPopup->CreateBarWindow("KTTestBar", &parent, 2);
+    pPopup->MoveWindow(10, 21, 120, 80);
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CTestSurface surface(120, 80, kPaper);
+    pTheme->FillCommandBarEntry(surface.DC(), pPopup);
+    EXPECT_EQ(Distinct(43), surface.Pixel(0, 0)) << "the border outside the gap";
+    EXPECT_EQ(Distinct(43), surface.Pixel(60, 0));
+    EXPECT_EQ(Distinct(30), surface.Pixel(20, 0)) << "open where the control is";
+    EXPECT_EQ(Distinct(41), surface.Pixel(20, 5));
+    pPopup->OnRemoved();
     pBar->OnRemoved();
 }

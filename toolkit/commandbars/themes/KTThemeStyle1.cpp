@@ -6,6 +6,7 @@
 #include "KTDrawObjects.h"
 #include "KTIconState.h"
 #include "KTImageManager.h"
+#include "KTPopupBar.h"
 
 #include <algorithm>
 
@@ -96,6 +97,7 @@ void CKTThemeStyle1::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     if (nPosition == ktBarPopup)
     {
         Rectangle(pDC, rc, 43, 41);
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(30));
         return;
     }
     if (IsFlatBar(pBar))
@@ -366,4 +368,24 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
 void CKTThemeStyle1::DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane)
 {
     Rectangle(pDC, rc, COLOR_BTNSHADOW, -1);
+}
+
+CRect CKTThemeStyle1::GetOpeningGap(CKTCommandBar* pBar) const
+{
+    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pBar);
+    CKTControl* pControl = pPopup ? pPopup->GetOpeningControl() : NULL;
+    CKTCommandBar* pParent = pControl ? pControl->GetParent() : NULL;
+    if (!pParent || pParent->GetType() == ktBarTypePopup || !pParent->GetSafeHwnd() || !pBar->GetSafeHwnd())
+        return CRect(0, 0, 0, 0);
+    CRect rcControl = pControl->GetRect();
+    pParent->ClientToScreen(&rcControl);
+    CRect rcGap;
+    if (!rcGap.IntersectRect(CKTWindowRect(pBar), rcControl))
+        return CRect(0, 0, 0, 0);
+    pBar->ScreenToClient(&rcGap);
+    if (rcGap.Width() > 1)
+        rcGap.DeflateRect(1, 0);
+    if (rcGap.Height() > 1)
+        rcGap.DeflateRect(0, 1);
+    return rcGap;
 }

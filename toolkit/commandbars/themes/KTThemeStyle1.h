@@ -39,5 +39,8 @@ protected:
     CRect FillTearOffStrip(CDC* pDC, CRect rc);
     void DrawMarkBox(CDC* pDC, CRect rc, BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bRadio);
     BOOL IsFlatBar(CKTCommandBar* pBar) const;
+    // Where a popup touches the control that opened it from a bar that is no popup, in popup
+    // coordinates; empty otherwise. Its border stays open there.
+    CRect GetOpeningGap(CKTCommandBar* pBar) const;
     void FillFloatingFrame(CDC* pDC, CRect rc, int nFill);
 };

@@ -138,6 +138,7 @@ void CKTThemeStyle2::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     if (nPosition == ktBarPopup)
     {
         Rectangle(pDC, rc, 43, 41);
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(41));
         return;
     }
     if (IsFlatBar(pBar))
