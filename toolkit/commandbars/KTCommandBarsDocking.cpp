@@ -2,6 +2,8 @@
 #include "KTCommandBars.h"
 
 #include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTToolBar.h"
@@ -71,4 +73,28 @@ UINT CKTCommandBars::GetActiveDocTemplate() const
     if (pDocument && pDocument->GetDocTemplate())
         return pDocument->GetDocTemplate()->m_nIDResource;
     return pChild->GetDlgCtrlID();
+}
+
+void CKTCommandBars::AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
+{
+    // A dock bar holds one bar per row: the row is the bar itself.
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        CKTControl* pControl = pBar->GetControl(i);
+        if (pControl->GetHideFlags() != ktHideWrap)
+            continue;
+        CKTControl* pClone = pPopup->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(FALSE)));
+        pClone->SetHideFlags(0);
+        pClone->SetBeginGroup(FALSE);
+    }
+}
+
+void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
+{
+    pPopup->GetControls()->Add(ktControlPopup, 0)->SetCaption(pBar->GetTitle());
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return;
+    AFX_CMDHANDLERINFO info = {};
+    if (m_pSite->OnCmdMsg(KT_ID_CUSTOMIZE, CN_COMMAND, NULL, &info))
+        pPopup->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
 }

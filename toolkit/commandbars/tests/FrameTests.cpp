@@ -10,6 +10,7 @@
 #include "KTDockBar.h"
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"
+#include "KTPopupBar.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "TestFrame.h"
@@ -352,4 +353,25 @@ TEST_F(FrameTest, DoubleBufferedBarsPaintTheSameThroughTheirCache)
     EXPECT_EQ(300, resized.Width());
     EXPECT_EQ(direct.Pixel(2, 2), resized.Pixel(2, 2)) << "a new size rebuilds the cache";
     pBar->EnableDoubleBuffer(FALSE);
+}
+
+TEST_F(FrameTest, ExpandPopupsListClippedControlsAndTheRowsBars)
+{
+    CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    pCut->SetBeginGroup(TRUE);
+    pCut->SetHideFlags(ktHideWrap);
+    pNew->SetHideFlags(ktHideWrap | ktHideGeneric);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pCommandBars->AddClippedControls(m_pFrame->m_pStandard, pPopup);
+    ASSERT_EQ(1, pPopup->GetControlCount()) << "only controls hidden for want of room";
+    EXPECT_EQ(ID_EDIT_CUT, pPopup->GetControl(0)->GetID());
+    EXPECT_EQ(0u, pPopup->GetControl(0)->GetHideFlags());
+    EXPECT_FALSE(pPopup->GetControl(0)->GetBeginGroup());
+
+    CKTSmartPtr<CKTPopupBar> pList = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pCommandBars->AddToolbarListControls(m_pFrame->m_pStandard, pList);
+    ASSERT_EQ(1, pList->GetControlCount()) << "the frame has no customise command";
+    EXPECT_EQ(CString("Standard"), pList->GetControl(0)->GetCaption());
+    EXPECT_EQ(ktControlPopup, pList->GetControl(0)->GetType());
 }
