@@ -52,22 +52,22 @@ CKTCommandBar::~CKTCommandBar()
 
 void CKTCommandBar::SetControls(CKTControls* pControls)
 {
-    if (m_pControls)
+    if (!m_pControls.IsNull())
     {
         m_pControls->RemoveAll();
         m_pControls->SetParent(NULL);
-        m_pControls->InternalRelease();
     }
     m_pControls = pControls;
-    if (!m_pControls)
-        return;
-    m_pControls->InternalAddRef();
-    m_pControls->SetParent(this);
+    if (!m_pControls.IsNull())
+        m_pControls->SetParent(this);
 }
 
-int CKTCommandBar::GetControlCount() const { return m_pControls ? m_pControls->GetCount() : 0; }
+int CKTCommandBar::GetControlCount() const { return m_pControls.IsNull() ? 0 : m_pControls->GetCount(); }
 
-CKTControl* CKTCommandBar::GetControl(int nIndex) const { return m_pControls ? m_pControls->GetAt(nIndex) : NULL; }
+CKTControl* CKTCommandBar::GetControl(int nIndex) const
+{
+    return m_pControls.IsNull() ? NULL : m_pControls->GetAt(nIndex);
+}
 
 CKTCommandBars* CKTCommandBar::GetCommandBars() const
 {

@@ -168,13 +168,12 @@ protected:
     DWORD m_dwStyle = CBRS_GRIPPER;
     CString m_strTitle;
     int m_nBarType = ktBarTypeNormal;
-    CKTControls* m_pControls = NULL;  // held: one reference
+    CKTSmartPtr<CKTControls> m_pControls;
     int m_nBarPosition = ktBarNone;
     CKTCommandBars* m_pCommandBars = NULL;  // not held: the command bars hold the bar
     CWnd* m_pCommandOwner = NULL;
     int m_nLockRecurse = 0;
     int m_nKeyboardSelection = 0;  // how the tracking began; 0 mouse
-    BOOL m_bSelectOnEnter = FALSE;
     int m_nLockRedraw = 0;
     BOOL m_bHoverOpen = TRUE;
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none

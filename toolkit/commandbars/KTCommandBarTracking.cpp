@@ -85,7 +85,6 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
     CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
     if (!nMode)
     {
-        m_bSelectOnEnter = FALSE;
         m_nKeyboardSelection = 0;
         pMouse->RemoveTrackedBar(this);
         CKTKeyboardHookManager::Instance()->RemoveHook(&m_hookSink);
@@ -103,7 +102,6 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
         if (m_nBarType == ktBarTypeMenuBar)
             if (CWnd* pSite = GetSite())
                 pSite->SendMessage(KTWM_MENUBARTRACKING, (WPARAM)this, 0);
-        m_bSelectOnEnter = !bSelectFirst && !bKeyboard;
         m_nKeyboardSelection = bKeyboard;
         if (m_bHideCaret)
         {

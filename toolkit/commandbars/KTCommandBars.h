@@ -1,6 +1,6 @@
 // KTCommandBars.h: a frame's bars and the state they share; the frame is their site.
 //
-// Classes: CKTCommandBars, IKTTabClient, IKTRibbonSite.
+// Classes: CKTCommandBars, IKTTabClient.
 #pragma once
 
 #include <afxwin.h>
@@ -29,16 +29,6 @@ class IKTTabClient
 public:
     virtual ~IKTTabClient() = default;
     virtual void Refresh(BOOL bRecalcLayout) = 0;
-    virtual BOOL IsGroupCommandEnabled(UINT nId) = 0;
-};
-
-// What the bars ask of a ribbon on the frame.
-class IKTRibbonSite
-{
-public:
-    virtual ~IKTRibbonSite() = default;
-    virtual BOOL IsCaptionVisible() const = 0;
-    virtual void SelectAdjacentTab(BOOL bForward) = 0;
 };
 
 class CKTCommandBars : public CCmdTarget
@@ -111,7 +101,6 @@ public:
     BOOL PreTranslateFrameMessage(MSG* pMsg);
 
     void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
-    void SetRibbonSite(IKTRibbonSite* pRibbon) { m_pRibbonSite = pRibbon; }
 
 private:
     CKTToolBar* AppendBar(CKTSmartPtr<CKTToolBar> pBar);
@@ -122,7 +111,6 @@ private:
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     BOOL m_bCustomizeMode = FALSE;
     UINT m_nDefaultMenuId = 0;
-    CString m_strName;
     CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
     std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order
     std::unique_ptr<CKTDockBar> m_pDocks[4];      // top, bottom, left, right
@@ -136,6 +124,5 @@ private:
     BOOL m_bLockLayout = FALSE;
     BOOL m_bKeyboardCuesUse = FALSE;
     BOOL m_bRightToLeft = FALSE;
-    IKTTabClient* m_pTabClient = NULL;    // not owned
-    IKTRibbonSite* m_pRibbonSite = NULL;  // not owned
+    IKTTabClient* m_pTabClient = NULL;  // not owned
 };

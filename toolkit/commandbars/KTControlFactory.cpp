@@ -56,14 +56,15 @@ CWnd* CKTControls::GetSite() const
     return pCommandBars ? pCommandBars->GetSite() : NULL;
 }
 
-CKTCommandBar* CKTControls::CreatePopupBarFor(int nType, int nId)
+CKTSmartPtr<CKTCommandBar> CKTControls::CreatePopupBarFor(int nType, int nId)
 {
     KT_CREATEBARRECORD record = {NULL, 1, 0, 0, 0, nType, (UINT)nId};
     CWnd* pSite = GetSite();
+    // A bar the site supplies comes with the reference it was made with.
     if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&record) &&
         dynamic_cast<CKTPopupBar*>(record.pCommandBar))
-        return record.pCommandBar;
-    return CKTPopupBar::CreatePopupBar(GetCommandBars()).Detach();
+        return CKTSmartPtr<CKTCommandBar>::Adopt(record.pCommandBar);
+    return CKTSmartPtr<CKTCommandBar>(CKTPopupBar::CreatePopupBar(GetCommandBars()).GetInterface());
 }
 
 CKTControl* CKTControls::Add(int nType, int nId, LPCSTR lpszParameter, int nBefore, BOOL bTemporary)
@@ -76,7 +77,7 @@ CKTControl* CKTControls::Add(int nType, int nId, LPCSTR lpszParameter, int nBefo
         CKTControlPopup* pPopup = static_cast<CKTControlPopup*>(pControl.GetInterface());
         CMenu menu;
         CMenu* pSubMenu = nId >= 1 && menu.LoadMenu(nId) ? menu.GetSubMenu(0) : NULL;
-        CKTSmartPtr<CKTCommandBar> pBar = CKTSmartPtr<CKTCommandBar>::Adopt(CreatePopupBarFor(nType, nId));
+        CKTSmartPtr<CKTCommandBar> pBar = CreatePopupBarFor(nType, nId);
         if (pSubMenu)
         {
             pBar->LoadMenu(pSubMenu, TRUE);
@@ -92,7 +93,7 @@ CKTSmartPtr<CKTControl> CKTControls::CreateMenuControl(const KT_CONTROLCREATION&
     CKTSmartPtr<CKTControl> pControl = CreateControl(cs.nType, cs.nId);
     if (pControl.IsNull() || !KTIsPopupType(cs.nType))
         return pControl;
-    CKTSmartPtr<CKTCommandBar> pBar = CKTSmartPtr<CKTCommandBar>::Adopt(CreatePopupBarFor(cs.nType, cs.nId));
+    CKTSmartPtr<CKTCommandBar> pBar = CreatePopupBarFor(cs.nType, cs.nId);
     CMenu menu;
     if (!pSubMenu && cs.nId >= 1 && menu.LoadMenu(cs.nId))
         pSubMenu = menu.GetSubMenu(0);

@@ -87,7 +87,7 @@ protected:
     virtual void RefreshIndexes();
     static CKTSmartPtr<CKTControl> CreateControl(int nType, int nId);
     CKTSmartPtr<CKTControl> CreateMenuControl(const KT_CONTROLCREATION& cs, CMenu* pSubMenu);
-    CKTCommandBar* CreatePopupBarFor(int nType, int nId);
+    CKTSmartPtr<CKTCommandBar> CreatePopupBarFor(int nType, int nId);
     void AttachAction(CKTControl* pControl, int nId, LPCSTR lpszCaption);
     CWnd* GetSite() const;
 
