@@ -17,7 +17,6 @@
 IMPLEMENT_DYNCREATE(CKTCommandBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CKTCommandBar, CWnd)
-ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
@@ -320,8 +319,6 @@ CKTCommandBar* CKTCommandBar::Clone(BOOL bRecursive)
     pClone->Copy(this, bRecursive);
     return pClone;
 }
-
-int CKTCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct); }
 
 void CKTCommandBar::OnDestroy()
 {

@@ -111,9 +111,6 @@ public:
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
 
 protected:
-    void PostNcDestroy() override {}
-
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

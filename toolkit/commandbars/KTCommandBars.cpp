@@ -233,9 +233,15 @@ void CKTCommandBars::ShowKeyboardCues(BOOL bShow)
 {
     if (m_bCustomizeMode)
         bShow = TRUE;
-    if (!m_bKeyboardCuesUse || m_bKeyboardCuesVisible == bShow)
+    if (m_bKeyboardCuesUse)
+        SetKeyboardCuesVisible(bShow);
+}
+
+void CKTCommandBars::SetKeyboardCuesVisible(BOOL bVisible)
+{
+    if (m_bKeyboardCuesVisible == bVisible)
         return;
-    m_bKeyboardCuesVisible = bShow;
+    m_bKeyboardCuesVisible = bVisible;
     for (auto& pBar : m_bars)
         if (pBar->IsVisible())
             pBar->Redraw(NULL, FALSE);

@@ -86,7 +86,9 @@ public:
 
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
+    // Shows or hides the cues while they follow Alt and keyboard navigation.
     void ShowKeyboardCues(BOOL bShow);
+    void SetKeyboardCuesVisible(BOOL bVisible);
     void SetKeyboardCuesInUse(BOOL bInUse) { m_bKeyboardCuesUse = bInUse; }
     BOOL IsLayoutRTL() const { return m_bRightToLeft; }
     void SetHelpId(int nId) { m_nHelpId = nId; }

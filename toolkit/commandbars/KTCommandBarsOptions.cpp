@@ -11,12 +11,12 @@ void CKTCommandBarsOptions::ShowKeyboardCues(int nMode)
     if (!m_pCommandBars)
         return;
     m_pCommandBars->SetKeyboardCuesInUse(FALSE);
-    m_pCommandBars->ShowKeyboardCues(nMode != 1);
+    m_pCommandBars->SetKeyboardCuesVisible(nMode != 1);
     BOOL bSystemCues = TRUE;
     if (nMode == 2 && ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, &bSystemCues, 0) && !bSystemCues)
     {
         m_pCommandBars->SetKeyboardCuesInUse(TRUE);
-        m_pCommandBars->ShowKeyboardCues(FALSE);
+        m_pCommandBars->SetKeyboardCuesVisible(FALSE);
     }
 }
 

@@ -28,7 +28,6 @@ public:
     BOOL HasBar(CKTToolBar* pBar) const;
 
 protected:
-    void PostNcDestroy() override {}
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }

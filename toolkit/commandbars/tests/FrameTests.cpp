@@ -4,6 +4,7 @@
 #include "CommandBarsTestsRes.h"
 #include "KTAcceleratorManager.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
 #include "KTControls.h"
@@ -374,4 +375,29 @@ TEST_F(FrameTest, ExpandPopupsListClippedControlsAndTheRowsBars)
     ASSERT_EQ(1, pList->GetControlCount()) << "the frame has no customise command";
     EXPECT_EQ(CString("Standard"), pList->GetControl(0)->GetCaption());
     EXPECT_EQ(ktControlPopup, pList->GetControl(0)->GetType());
+}
+
+TEST_F(FrameTest, HelpOverAHotControlAsksForItsTopic)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    m_pFrame->m_pStandard->SetSelected(pCut->GetIndex());
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP);
+    EXPECT_EQ(ID_EDIT_CUT + 0x10000, m_pFrame->m_lHelpRequest);
+    m_pFrame->m_pStandard->SetSelected(-1);
+    m_pFrame->m_lHelpRequest = 0;
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP);
+    EXPECT_EQ(0, m_pFrame->m_lHelpRequest) << "nothing hot: the frame's own help";
+}
+
+TEST_F(FrameTest, KeyboardCueModes)
+{
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->ShowKeyboardCues(1);
+    EXPECT_FALSE(m_pCommandBars->IsKeyboardCuesVisible());
+    pOptions->ShowKeyboardCues(0);
+    EXPECT_TRUE(m_pCommandBars->IsKeyboardCuesVisible());
+    BOOL bSystemCues = FALSE;
+    ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, &bSystemCues, 0);
+    pOptions->ShowKeyboardCues(2);
+    EXPECT_EQ(bSystemCues, m_pCommandBars->IsKeyboardCuesVisible()) << "follows the system";
 }

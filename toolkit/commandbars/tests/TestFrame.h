@@ -40,6 +40,7 @@ public:
     std::vector<WPARAM> m_selections;       // wParam of each selection notice
     std::vector<CString> m_messageStrings;  // status texts asked for
     int m_nTheme = 0;
+    LPARAM m_lHelpRequest = 0;  // lParam of the last WM_COMMANDHELP
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -47,6 +48,11 @@ protected:
     afx_msg LRESULT OnControlSelected(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEnabledCommand() {}
+    afx_msg LRESULT OnCommandHelp(WPARAM, LPARAM lParam)
+    {
+        m_lHelpRequest = lParam;
+        return TRUE;
+    }
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     DECLARE_MESSAGE_MAP()
