@@ -10,6 +10,7 @@
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTMenuBar.h"
+#include "GuiLeakCheck.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "MessagePump.h"
@@ -400,4 +401,68 @@ TEST_F(FrameTest, KeyboardCueModes)
     ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, &bSystemCues, 0);
     pOptions->ShowKeyboardCues(2);
     EXPECT_EQ(bSystemCues, m_pCommandBars->IsKeyboardCuesVisible()) << "follows the system";
+}
+
+TEST(FrameLifetime, OpeningAndClosingAFrameLeavesNoHandles)
+{
+    auto openAndClose = []
+    {
+        CTestFrame* pFrame = CTestFrame::Create();
+        ASSERT_TRUE(pFrame != NULL);
+        PumpMessages();
+        pFrame->DestroyWindow();
+        PumpMessages();
+    };
+    openAndClose();
+    CGuiLeakCheck check;
+    openAndClose();
+    openAndClose();
+    EXPECT_TRUE(check.NoLeaks());
+}
+
+namespace
+{
+// Releases the held button once the press has run its command a few times.
+struct CAutoRepeatProbe
+{
+    static CTestFrame* s_pFrame;
+    static size_t s_nAtRelease;
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+    {
+        if (s_pFrame->m_commands.size() < 3 || s_nAtRelease)
+            return;
+        ::KillTimer(NULL, nIDEvent);
+        s_nAtRelease = s_pFrame->m_commands.size();
+        INPUT up = {};
+        up.type = INPUT_MOUSE;
+        up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        ::SendInput(1, &up, sizeof(up));
+    }
+};
+CTestFrame* CAutoRepeatProbe::s_pFrame = NULL;
+size_t CAutoRepeatProbe::s_nAtRelease = 0;
+}  // namespace
+
+TEST_F(FrameTest, AutoRepeatRunsWhileHeldAndNotAgainOnRelease)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    pCut->SetExecuteOnPressInterval(40);
+    CTestInput focus(m_hFrame());
+    m_pFrame->m_commands.clear();
+    CAutoRepeatProbe::s_pFrame = m_pFrame;
+    CAutoRepeatProbe::s_nAtRelease = 0;
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 20, CAutoRepeatProbe::OnTimer);
+    CPoint pt = Centre(pCut);
+    m_pFrame->m_pStandard->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    INPUT down = {};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &down, sizeof(down));
+    EXPECT_TRUE(PumpUntil([] { return CAutoRepeatProbe::s_nAtRelease != 0; }, 5000));
+    ::KillTimer(NULL, nTimer);
+    PumpUntil([] { return false; }, 200);
+    EXPECT_GE(CAutoRepeatProbe::s_nAtRelease, 3u);
+    EXPECT_EQ(CAutoRepeatProbe::s_nAtRelease, m_pFrame->m_commands.size()) << "no command on release";
+    EXPECT_EQ(NULL, ::GetCapture());
 }
