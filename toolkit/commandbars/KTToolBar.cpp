@@ -2,6 +2,7 @@
 #include "KTToolBar.h"
 
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTPaintManager.h"
@@ -45,4 +46,10 @@ void CKTToolBar::OnRecalcLayout()
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->RecalcFrameLayout();
     Redraw(NULL, FALSE);
+}
+
+BOOL CKTToolBar::IsTextBelowIcons() const
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons;
 }

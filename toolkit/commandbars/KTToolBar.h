@@ -16,6 +16,7 @@ public:
     BOOL SetPosition(int nPosition) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnRecalcLayout() override;
+    BOOL IsTextBelowIcons() const override;
     CKTDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CKTDockBar* pDockBar) { m_pDockBar = pDockBar; }
 

@@ -11,6 +11,8 @@
 #include "KTDockBar.h"
 #include "KTMenuBar.h"
 #include "GuiLeakCheck.h"
+#include "KTDrawObjects.h"
+#include "KTImageManager.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "MessagePump.h"
@@ -465,4 +467,28 @@ TEST_F(FrameTest, AutoRepeatRunsWhileHeldAndNotAgainOnRelease)
     EXPECT_GE(CAutoRepeatProbe::s_nAtRelease, 3u);
     EXPECT_EQ(CAutoRepeatProbe::s_nAtRelease, m_pFrame->m_commands.size()) << "no command on release";
     EXPECT_EQ(NULL, ::GetCapture());
+}
+
+TEST_F(FrameTest, TextBelowIconsStacksTheCaptionUnderTheIcon)
+{
+    const UINT nId = 9210;
+    BYTE andMask[32], xorMask[32];
+    memset(andMask, 0, sizeof(andMask));
+    memset(xorMask, 0xFF, sizeof(xorMask));
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    CKTControl* pButton = AddButton(nId, "A long caption");
+    pButton->SetStyle(ktButtonIconAndCaption);
+    CKTScreenDC screen;
+    CSize szDefault = pButton->GetSize(&screen);
+    m_pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons = TRUE;
+    CSize szBelow = pButton->GetSize(&screen);
+    CKTFontDC font(&screen, CKTPaintManager::GetGlobal()->GetRegularFont());
+    CSize szCaption = screen.GetTextExtent("A long caption", 14);
+    EXPECT_EQ(std::max<int>(szCaption.cx, 26), szBelow.cx);
+    EXPECT_EQ(szCaption.cy + 16, szBelow.cy);
+    EXPECT_LT(szBelow.cx, szDefault.cx) << "the caption no longer follows the icon";
+    KTImageManager()->RemoveIcon(nId);
 }

@@ -7,6 +7,7 @@
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
+#include "KTDrawObjects.h"
 #include "KTPopupBar.h"
 #include "KTStatusBar.h"
 #include "TestSurface.h"
@@ -496,5 +497,28 @@ TEST(Theme1Popups, TheBorderStaysOpenWhereThePopupTouchesItsControl)
     EXPECT_EQ(Distinct(30), surface.Pixel(20, 0)) << "open where the control is";
     EXPECT_EQ(Distinct(41), surface.Pixel(20, 5));
     pPopup->OnRemoved();
+    pBar->OnRemoved();
+}
+
+TEST(ToolBarControls, CheckBoxMarksSitBesideTheirCaptions)
+{
+    auto pTheme = CKTSmartPtr<CKTThemeStyle1>::Adopt(new CKTThemeStyle1);
+    pTheme->RefreshMetrics();
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPaintManager(pTheme);
+    pBar->SetPosition(ktBarTop);
+    CKTControl* pCheck = pBar->GetControls()->Add(ktControlCheckBox, 0);
+    pCheck->SetCaption("Wrap");
+    CTestSurface surface(100, 30, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    CSize szCaption = surface.DC()->GetTextExtent("Wrap", 4);
+    CSize sz = pCheck->GetSize(surface.DC());
+    EXPECT_EQ(13 + 3 + szCaption.cx + 6, sz.cx);
+    EXPECT_EQ(std::max<int>(22, szCaption.cy + 6), sz.cy);
+    pCheck->SetRect(CRect(CPoint(0, 0), sz));
+    pCheck->SetChecked(1);
+    pTheme->SetCustomColor(52, RGB(1, 2, 3));
+    pCheck->Draw(surface.DC());
+    EXPECT_EQ(RGB(1, 2, 3), surface.Pixel(3, (sz.cy - 13) / 2)) << "the mark's box at the left";
     pBar->OnRemoved();
 }

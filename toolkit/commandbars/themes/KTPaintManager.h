@@ -224,6 +224,10 @@ protected:
 private:
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
+    // A check-box or radio control: its mark with the caption beside it.
+    CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);
+    CSize LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, CKTImageManagerIcon* pIcon,
+                              BOOL bDraw);
     CSize LayoutToolBarDefault(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, CKTImageManagerIcon* pIcon,
                                BOOL bDraw);
 };

@@ -207,13 +207,23 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
             DrawControlState(pDC, pControl);
         pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
     }
-    CSize sz = nStyle == ktButtonIconAndCaptionBelow ? DrawToolBarCaptionBelow(pDC, pControl, rc, szIcon, bDraw)
-                                                     : LayoutToolBarDefault(pDC, pControl, rc, szIcon, pIcon, bDraw);
-    if (pIcon && bDraw && nStyle != ktButtonIconAndCaptionBelow)
+    int nType = pControl->GetType();
+    CSize sz;
+    if (nStyle == ktButtonIconAndCaptionBelow)
+        sz = DrawToolBarCaptionBelow(pDC, pControl, rc, szIcon, bDraw);
+    else if (nType == ktControlCheckBox || nType == ktControlRadioButton)
+        sz = LayoutToolBarMark(pDC, pControl, rc, bDraw);
+    else if (pIcon && pBar && pBar->IsTextBelowIcons())
+        sz = LayoutTextBelowIcon(pDC, pControl, rc, szIcon, pIcon, bDraw);
+    else
     {
-        CPoint pt = bVertical ? CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 3)
-                              : CPoint(rc.left + 3, rc.top + (rc.Height() - szIcon.cy) / 2);
-        DrawImage(pDC, pt, szIcon, pIcon, GetControlState(pControl), TRUE);
+        sz = LayoutToolBarDefault(pDC, pControl, rc, szIcon, pIcon, bDraw);
+        if (pIcon && bDraw)
+        {
+            CPoint pt = bVertical ? CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 3)
+                                  : CPoint(rc.left + 3, rc.top + (rc.Height() - szIcon.cy) / 2);
+            DrawImage(pDC, pt, szIcon, pIcon, GetControlState(pControl), TRUE);
+        }
     }
     int nFixedX = bVertical ? pControl->GetHeight() : pControl->GetWidth();
     int nFixedY = bVertical ? pControl->GetWidth() : pControl->GetHeight();
@@ -300,5 +310,39 @@ CSize CKTPaintManager::LayoutToolBarDefault(CDC* pDC, CKTControl* pControl, CRec
             rcText.right -= m_nSplitButtonDropDownWidth;
         DrawToolBarCaption(pDC, pControl, strCaption, rcText, !pIcon);
     }
+    return sz;
+}
+
+CSize CKTPaintManager::LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw)
+{
+    CString strCaption = pControl->GetCaption();
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    CSize sz(13 + 3 + szCaption.cx + 6, std::max<int>(pControl->GetButtonSize().cy, szCaption.cy + 6));
+    if (!bDraw)
+        return sz;
+    KT_CONTROLSTATE state = GetControlState(pControl);
+    CRect rcMark(CPoint(rc.left + 3, rc.top + (rc.Height() - 13) / 2), CSize(13, 13));
+    if (pControl->GetType() == ktControlCheckBox)
+        DrawCheckBoxMark(pDC, rcMark, TRUE, state.bSelected, state.nPressed != 0, state.nChecked, state.bEnabled);
+    else
+        DrawRadioButtonMark(pDC, rcMark, TRUE, state.bSelected, state.nPressed != 0, state.nChecked, state.bEnabled);
+    DrawToolBarCaption(pDC, pControl, strCaption, CRect(rcMark.right + 3, rc.top, rc.right, rc.bottom), FALSE);
+    return sz;
+}
+
+CSize CKTPaintManager::LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon,
+                                           CKTImageManagerIcon* pIcon, BOOL bDraw)
+{
+    CString strCaption = pControl->GetCaption();
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    CSize sz(std::max<int>(szCaption.cx, szIcon.cx + 10), szCaption.cy + szIcon.cy);
+    if (pControl->GetType() == ktControlSplitButtonPopup)
+        sz.cx += 11;
+    sz.cx = std::max(sz.cx, sz.cy);
+    if (!bDraw)
+        return sz;
+    DrawImage(pDC, CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 4), szIcon, pIcon, GetControlState(pControl),
+              TRUE);
+    DrawToolBarCaption(pDC, pControl, strCaption, CRect(rc.left, rc.top + 4 + szIcon.cy, rc.right, rc.bottom), TRUE);
     return sz;
 }
