@@ -8,6 +8,7 @@
 #include "KTCommandBarsDefs.h"
 #include "KTHookSink.h"
 #include "KTSmartPtr.h"
+#include "KTToolTipController.h"
 
 #include <memory>
 
@@ -111,8 +112,13 @@ public:
     CKTHookSink* GetHookSink() { return &m_hookSink; }
     virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
+    // The control under the point as a tool: its tooltip, and its shortcut when asked for.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 
 protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
@@ -177,6 +183,7 @@ protected:
     BOOL m_bHoverOpen = TRUE;
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     std::unique_ptr<CKTCommandBarAnimator> m_pAnimator;
+    CKTSmartPtr<CKTToolTipController> m_pToolTipContext;  // the command bars' own, or the bar's
     int m_nStatusIndex = -1;
     int m_nDefaultButtonStyle = ktButtonAutomatic;
     CSize m_szIcons = CSize(0, 0);

@@ -11,6 +11,7 @@
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
+#include "KTToolTipController.h"
 
 #include <afxpriv.h>
 
@@ -33,6 +34,8 @@ CKTCommandBars::CKTCommandBars()
     m_pOptions = KTMakeCounted<CKTCommandBarsOptions>(this);
     m_pAccelManager = KTMakeCounted<CKTAcceleratorManager>(this);
     m_pActions = KTMakeCounted<CKTControlActions>(this);
+    m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
+    m_pToolTipContext->ModifyToolTipStyle(0, 2);
 }
 
 CKTCommandBars::~CKTCommandBars()

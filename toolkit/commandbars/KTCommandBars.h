@@ -6,6 +6,7 @@
 #include <afxwin.h>
 
 #include "KTSmartPtr.h"
+#include "KTToolTipController.h"
 
 #include <memory>
 #include <vector>
@@ -83,6 +84,7 @@ public:
     CKTCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
     CKTAcceleratorManager* GetAcceleratorManager() const { return m_pAccelManager; }
     void ClosePopups();
+    CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
@@ -122,6 +124,7 @@ private:
     CKTSmartPtr<CKTAcceleratorManager> m_pAccelManager;
     int m_nHelpId = 0;
     CKTSmartPtr<CKTControlActions> m_pActions;
+    CKTSmartPtr<CKTToolTipController> m_pToolTipContext;
     BOOL m_bEnableActions = FALSE;  // controls share one action per command once on
     BOOL m_bLockLayout = FALSE;
     BOOL m_bKeyboardCuesUse = FALSE;

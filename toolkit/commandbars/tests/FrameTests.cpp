@@ -14,6 +14,7 @@
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
 #include "KTPaintManager.h"
+#include "KTToolTipController.h"
 #include "KTPopupBar.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
@@ -491,4 +492,30 @@ TEST_F(FrameTest, TextBelowIconsStacksTheCaptionUnderTheIcon)
     EXPECT_EQ(szCaption.cy + 16, szBelow.cy);
     EXPECT_LT(szBelow.cx, szDefault.cx) << "the caption no longer follows the icon";
     KTImageManager()->RemoveIcon(nId);
+}
+
+TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    pCut->SetShortcutText("Ctrl+X");
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    ASSERT_EQ(pTips, m_pFrame->m_pStandard->GetToolTipContext()) << "bars share their command bars' tips";
+    CPoint pt = Centre(pCut);
+    m_pFrame->m_pStandard->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(ID_EDIT_CUT, pTips->GetLastHit());
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    ASSERT_EQ(ID_EDIT_CUT, m_pFrame->m_pStandard->OnToolHitTest(pt, &ti));
+    EXPECT_STREQ("Cut", ti.lpszText) << "the prompt's tooltip";
+    CKTToolTipController::FreeToolInfo(&ti);
+    m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    TOOLINFO tiAccel = {};
+    tiAccel.cbSize = sizeof(tiAccel);
+    m_pFrame->m_pStandard->OnToolHitTest(pt, &tiAccel);
+    EXPECT_STREQ("Cut (Ctrl+X)", tiAccel.lpszText);
+    CKTToolTipController::FreeToolInfo(&tiAccel);
+    m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    TOOLINFO tiOff = {};
+    tiOff.cbSize = sizeof(tiOff);
+    EXPECT_EQ(-1, m_pFrame->m_pStandard->OnToolHitTest(pt, &tiOff));
 }
