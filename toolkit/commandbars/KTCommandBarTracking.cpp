@@ -59,11 +59,15 @@ BOOL CKTCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
     if (!pControl || !pControl->IsEnabled())
         return FALSE;
     m_nPopuped = nPopuped;
+    int nTrackingBefore = m_nTrackingMode;
     SetTrackingMode(2, FALSE, bKeyboard);
     SetSelected(nPopuped, bKeyboard);
     if (!pControl->OnSetPopup(TRUE))
     {
         m_nPopuped = -1;
+        // A popup that could not open must not leave the bar holding the keyboard.
+        if (!nTrackingBefore)
+            SetTrackingMode(0, FALSE);
         return FALSE;
     }
     CKTCommandBars* pCommandBars = GetCommandBars();

@@ -9,6 +9,7 @@
 #include "KTControlRecentFileList.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
+#include "KTKeyboardHookManager.h"
 #include "KTMenuBar.h"
 #include "GuiLeakCheck.h"
 #include "KTDrawObjects.h"
@@ -518,4 +519,13 @@ TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
     TOOLINFO tiOff = {};
     tiOff.cbSize = sizeof(tiOff);
     EXPECT_EQ(-1, m_pFrame->m_pStandard->OnToolHitTest(pt, &tiOff));
+}
+
+TEST_F(FrameTest, APopupThatCannotOpenLeavesNoTracking)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    EXPECT_FALSE(pMenuBar->SetPopuped(0)) << "popup bars here have no window to show";
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    EXPECT_FALSE(CKTKeyboardHookManager::Instance()->HasSinks());
+    EXPECT_EQ(-1, pMenuBar->GetPopuped());
 }
