@@ -67,6 +67,8 @@ public:
     virtual CSize GetIconSize() const;
     virtual CSize GetButtonSize() const;
     int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
+    int GetMRUWidth() const { return m_nMRUWidth; }
+    void SetMRUWidth(int nWidth) { m_nMRUWidth = nWidth; }
     void SetDefaultButtonStyle(int nStyle) { m_nDefaultButtonStyle = nStyle; }
     // The bar's hot control and the one whose popup is open, -1 for none.
     int GetSelected() const { return m_nSelected; }
@@ -161,6 +163,7 @@ protected:
     CBarHookSink m_hookSink;
     BOOL m_bIgnoreMouseLock = FALSE;
     BOOL m_bHideCaret = TRUE;
+    int m_nMRUWidth = 32767;  // the width a floating bar had last
     int m_nSelected = -1;
     int m_nPopuped = -1;
     HWND m_hwndFocus = NULL;  // whose caret tracking hid

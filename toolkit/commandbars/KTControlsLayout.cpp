@@ -33,10 +33,11 @@ public:
     {
     }
 
-    // Breaks the rows at the length; TRUE when a row had to break or hide.
-    BOOL Wrap(int nLength, BOOL bHideOverflow)
+    // Breaks the rows at the length; returns the number of rows.
+    int Wrap(int nLength, BOOL bHideOverflow)
     {
-        BOOL bBroke = FALSE;
+        m_bBroke = FALSE;
+        int nRows = 1;
         int nSum = 0;
         BOOL bFirst = TRUE;
         for (size_t i = 0; i < m_records.size(); i++)
@@ -49,24 +50,64 @@ public:
             if (r.pControl->GetFlags() & ktFlagWrapRow && !bFirst)
             {
                 r.bWrap = TRUE;
+                nRows++;
                 nSum = Along(r.sz, m_bVert);
                 continue;
             }
             nSum += nGap + Along(r.sz, m_bVert);
             if (nSum > nLength && !bFirst)
             {
-                bBroke = TRUE;
+                m_bBroke = TRUE;
                 if (bHideOverflow)
                 {
                     HideFrom(i);
-                    return TRUE;
+                    return nRows;
                 }
                 i = BreakBefore(i);
+                nRows++;
                 nSum = Along(m_records[i].sz, m_bVert);
             }
             bFirst = FALSE;
         }
-        return bBroke;
+        return nRows;
+    }
+
+    // A row had to break or hide in the last wrap.
+    BOOL HasBroken() const { return m_bBroke; }
+
+    // Floating: the shortest length that keeps the row count of the given one.
+    int FitSameRows(int nLength)
+    {
+        int nRows = Wrap(nLength, FALSE);
+        int nLow = 0, nHigh = nLength;
+        while (nLow < nHigh)
+        {
+            int nMid = (nLow + nHigh) / 2;
+            if (Wrap(nMid, FALSE) <= nRows)
+                nHigh = nMid;
+            else
+                nLow = nMid + 1;
+        }
+        return nHigh;
+    }
+
+    // The narrowest width whose block is no higher than the height.
+    int FitHeight(int nHeight)
+    {
+        Wrap(0, FALSE);
+        int nLow = Position().cx;
+        Wrap(32767, FALSE);
+        int nHigh = Position().cx;
+        while (nLow < nHigh)
+        {
+            int nMid = (nLow + nHigh) / 2;
+            Wrap(nMid, FALSE);
+            if (Position().cy <= nHeight)
+                nHigh = nMid;
+            else
+                nLow = nMid + 1;
+        }
+        return nHigh;
     }
 
     // Places the rows one after another; returns the extent.
@@ -131,6 +172,7 @@ private:
     std::vector<KT_LAYOUTRECORD>& m_records;
     CSize m_szSeparator;
     BOOL m_bVert;
+    BOOL m_bBroke = FALSE;
 };
 
 // Centres each control across the thickness of its row and stores the row.
@@ -187,8 +229,16 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
     }
     CSize szSeparator = pBar->GetPaintManager()->DrawCommandBarSeparator(NULL, pBar, m_controls.front(), FALSE);
     CLayout layout(records, szSeparator, bVert);
-    BOOL bStretch = (dwMode & LM_STRETCH) != 0;
-    bStretch |= layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
+    if (dwMode & LM_MRUWIDTH)
+        nLength = pBar->GetMRUWidth();
+    BOOL bDocked = (dwMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0;
+    if (bDocked)
+        layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
+    else if (dwMode & LM_LENGTHY)
+        layout.Wrap(layout.FitHeight(nLength - szBorders.cy), FALSE);
+    else
+        layout.Wrap(layout.FitSameRows(nLength - szBorders.cx), FALSE);
+    BOOL bStretch = (dwMode & LM_STRETCH) || (bDocked && layout.HasBroken());
     CSize szExtent = layout.Position();
     CSize sz = szExtent + szBorders;
     if (bStretch)

@@ -246,3 +246,26 @@ TEST(ControlsLayout, PopupEntriesStackInOneColumnOfTheWidestWidth)
     EXPECT_EQ(0, pControls->GetAt(1)->GetRect().Width()) << "the width cap";
     CKTControls::s_dMaxPopupWidthRatio = dSaved;
 }
+
+TEST(ControlsLayout, FloatingBarsTakeTheShortestLengthOfTheirRowCount)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetPosition(ktBarFloating);
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 6; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Same");
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    CSize szButton = pControls->GetAt(0)->GetRect().Size();
+
+    CSize sz = pControls->CalcDynamicSize(3 * szButton.cx + szButton.cx / 2, LM_COMMIT, CRect(2, 2, 2, 2));
+    EXPECT_EQ(CSize(3 * szButton.cx + 4, 2 * szButton.cy + 4), sz) << "two rows of three, no wider";
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap());
+
+    CSize szTall = pControls->CalcDynamicSize(3 * szButton.cy + 4, LM_LENGTHY | LM_COMMIT, CRect(2, 2, 2, 2));
+    EXPECT_EQ(2 * szButton.cx + 4, szTall.cx) << "the narrowest block three rows high";
+    EXPECT_EQ(3 * szButton.cy + 4, szTall.cy);
+
+    pBar->SetMRUWidth(szButton.cx * 6);
+    CSize szMru = pControls->CalcDynamicSize(0, LM_MRUWIDTH | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_EQ(CSize(6 * szButton.cx, szButton.cy), szMru) << "the most recent width";
+}
