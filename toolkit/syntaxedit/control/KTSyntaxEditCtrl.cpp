@@ -1,0 +1,294 @@
+// The control's window: creation over a buffer, focus, size, notifications and destruction.
+#include "KTSyntaxEditCtrl.h"
+
+#include "KTDrawHelpers.h"
+#include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditLexParserAdapter.h"
+#include "themes/KTSyntaxEditPaintManager.h"
+
+#include <cstdlib>
+
+IMPLEMENT_DYNAMIC(CKTSyntaxEditCtrl, CWnd)
+
+namespace
+{
+const char kClassName[] = "ZiduzuduSyntaxEditor";
+}
+
+BEGIN_MESSAGE_MAP(CKTSyntaxEditCtrl, CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_SHOWWINDOW()
+ON_WM_ACTIVATE()
+ON_WM_TIMER()
+ON_WM_VSCROLL()
+ON_WM_HSCROLL()
+ON_WM_MOUSEWHEEL()
+ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_MESSAGE(WM_GETFONT, OnGetFont)
+END_MESSAGE_MAP()
+
+void CKTSyntaxEditCtrl::CSink::OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD)
+{
+    auto it = m_mapHandlers.find(dwCode);
+    if (it != m_mapHandlers.end() && it->second)
+        it->second(dwCode, wParam, lParam);
+}
+
+CKTSyntaxEditCtrl::CKTSyntaxEditCtrl()
+{
+    m_arPaintTimes.reserve(size_t(m_nPaintTimeSlots));
+    ReloadSettings();
+    CKTDrawHelpers::RegisterWndClass(NULL, kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
+    m_strConfigFile = GetModuleFolder() + "SyntaxEdit.ini";
+}
+
+CKTSyntaxEditCtrl::~CKTSyntaxEditCtrl()
+{
+    if (CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface()))
+        pLink->GetParser()->StopParseInThread();
+    m_Sink.UnadviseAll();
+    m_ScreenCache.Clear();
+    m_pBuffer.Release();
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
+
+BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScroll,
+                               CKTSyntaxEditBufferManager* pBuffer, CCreateContext* pContext)
+{
+    if (pBuffer)
+        m_pBuffer = pBuffer;
+    else
+        m_pBuffer = KTMakeCounted<CKTSyntaxEditBufferManager>();
+    if (GetConfigFile().IsEmpty())
+        SetConfigFile(m_strConfigFile);
+    DWORD dwStyle = WS_CHILD | WS_VISIBLE | (bVertScroll ? WS_VSCROLL : 0) | (bHorzScroll ? WS_HSCROLL : 0);
+    m_bVertScrollBar = bVertScroll;
+    m_bHorzScrollBar = bHorzScroll;
+    m_pParentWnd = pParentWnd;
+    if (!CreateEx(WS_EX_ACCEPTFILES, kClassName, "", dwStyle, CRect(0, 0, 0, 0), pParentWnd, 0, pContext))
+        return FALSE;
+    SetFont();
+    m_bCreated = TRUE;
+    m_Sink.UnadviseAll();
+    for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
+         dwCode <= CKTSyntaxEditLexParser::ktEditOnParserEnded; ++dwCode)
+    {
+        m_Sink.SetHandler(dwCode, [this](DWORD c, WPARAM w, LPARAM l) { OnParserNotify(c, w, l); });
+        m_Sink.Advise(m_pBuffer->GetConnection(), dwCode);
+    }
+    return TRUE;
+}
+
+int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0; }
+
+void CKTSyntaxEditCtrl::OnDestroy()
+{
+    KillTimer(ktTimerAutoScroll);
+    KillTimer(ktTimerParseRepaint);
+    CWnd::OnDestroy();
+}
+
+BOOL CKTSyntaxEditCtrl::SetConfigFile(LPCSTR pszPath)
+{
+    m_strConfigFile = pszPath ? pszPath : "";
+    CKTSyntaxEditConfigurationManager* pConfig = CKTSyntaxEditLexParserAdapter::GetConfiguration();
+    if (!m_pBuffer || !pConfig)
+        return FALSE;
+    DWORD dwAttributes = ::GetFileAttributesA(m_strConfigFile);
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FALSE;
+    pConfig->SetConfigFile(std::string(LPCSTR(m_strConfigFile)));
+    return TRUE;
+}
+
+CString CKTSyntaxEditCtrl::GetConfigFile() const
+{
+    CKTSyntaxEditConfigurationManager* pConfig = CKTSyntaxEditLexParserAdapter::GetConfiguration();
+    if (!m_pBuffer || !pConfig)
+        return CString();
+    return CString(pConfig->GetConfigFile().c_str());
+}
+
+CString CKTSyntaxEditCtrl::GetModuleFolder()
+{
+    char szPath[MAX_PATH] = "";
+    ::GetModuleFileNameA(AfxGetInstanceHandle(), szPath, MAX_PATH);
+    CString strPath(szPath);
+    int nSlash = strPath.ReverseFind('\\');
+    return nSlash < 0 ? strPath : strPath.Left(nSlash + 1);
+}
+
+void CKTSyntaxEditCtrl::SetActive(BOOL bActive)
+{
+    m_bActive = bActive;
+    if (GetSafeHwnd())
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+int CKTSyntaxEditCtrl::CalcTextBufferSize(int a, int b) const
+{
+    return (std::abs(a - b) * m_nBufferScale / 1024 + 1) * 1024;
+}
+
+// --- Notifications ------------------------------------------------------------
+
+LRESULT CKTSyntaxEditCtrl::Notify(NMHDR* pHeader, int nCode)
+{
+    pHeader->hwndFrom = m_hWnd;
+    pHeader->idFrom = m_hWnd ? UINT_PTR(GetDlgCtrlID()) : 0;
+    pHeader->code = UINT(nCode);
+    HWND hNotify = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : NULL;
+    if (!hNotify || !::IsWindow(hNotify))
+        return -1;
+    return ::SendMessage(hNotify, WM_NOTIFY, pHeader->idFrom, LPARAM(pHeader));
+}
+
+LRESULT CKTSyntaxEditCtrl::SendNotify(int nCode)
+{
+    NMHDR hdr = {};
+    return Notify(&hdr, nCode);
+}
+
+BOOL CKTSyntaxEditCtrl::CanEditDoc()
+{
+    HWND hNotify = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : NULL;
+    return GetSafeHwnd() && hNotify && ::IsWindow(hNotify) && SendNotify(KT_EDIT_NM_CANEDIT) == 0;
+}
+
+void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange)
+{
+    if (dwChange & (KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED))
+    {
+        BOOL bDeleted = (dwChange & KT_EDIT_CHANGE_ROWS_DELETED) != 0;
+        if (CKTSyntaxEditLineMarksManager* pMarks = GetLineMarksManager())
+            pMarks->AdjustLineMarks(nFirstRow, nLastRow,
+                                    bDeleted ? CKTSyntaxEditLineMarksManager::actDelete
+                                             : CKTSyntaxEditLineMarksManager::actInsert);
+        m_nRedrawRow = -1;
+        if (GetSafeHwnd())
+            Invalidate(FALSE);
+    }
+    KT_EDIT_NMHDR_ROWS nm = {{}, nFirstRow, nLastRow, int(dwChange)};
+    Notify(&nm.hdr, KT_EDIT_NM_TEXTCHANGED);
+}
+
+void CKTSyntaxEditCtrl::NotifyModified(BOOL bModified)
+{
+    KT_EDIT_NMHDR_VALUE nm = {{}, bModified};
+    Notify(&nm.hdr, KT_EDIT_NM_MODIFIED);
+}
+
+void CKTSyntaxEditCtrl::NotifyCaretMoved(int nRow, int nCol)
+{
+    KT_EDIT_NMHDR_POS nm = {{}, nRow, nCol};
+    Notify(&nm.hdr, KT_EDIT_NM_CARETMOVED);
+}
+
+void CKTSyntaxEditCtrl::NotifyViewChanged(int nBits)
+{
+    KT_EDIT_NMHDR_VALUE nm = {{}, nBits};
+    Notify(&nm.hdr, KT_EDIT_NM_VIEWCHANGED);
+}
+
+// --- Window messages ----------------------------------------------------------
+
+void CKTSyntaxEditCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (!KTSyntaxEditPaintManager()->GetFont()->GetSafeHandle())
+        return;
+    m_nRedrawRow = -1;
+    RecalcScrollBars();
+    UpdateHScrollBar();
+    UpdateVScrollBar();
+    UpdateWindow();
+}
+
+BOOL CKTSyntaxEditCtrl::OnEraseBkgnd(CDC*)
+{
+    return TRUE;  // every pixel comes from the off-screen bitmaps
+}
+
+void CKTSyntaxEditCtrl::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_bCreated)
+        ::DestroyCaret();
+    Invalidate(FALSE);
+    m_bFocused = TRUE;
+    CreateEditCaret();
+    PlaceCaretAtDisplayRow(FALSE);
+    NotifyCaretMoved(m_nCurrentRow, m_nDispCol);
+    UpdateWindow();
+    CWnd::OnSetFocus(pOldWnd);
+}
+
+void CKTSyntaxEditCtrl::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    if (m_bCreated)
+        ::DestroyCaret();
+    m_bFocused = FALSE;
+}
+
+void CKTSyntaxEditCtrl::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CWnd::OnShowWindow(bShow, nStatus);
+    if (!bShow)
+        m_nRedrawRow = -1;
+}
+
+void CKTSyntaxEditCtrl::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    SetActive(nState != WA_INACTIVE);
+    if (nState == WA_INACTIVE)
+        m_nRedrawRow = -1;
+}
+
+void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == ktTimerParseRepaint)
+    {
+        KillTimer(ktTimerParseRepaint);
+        RepaintNow();
+        return;
+    }
+    if (nIDEvent == ktTimerAutoScroll)
+    {
+        AdvanceAutoScroll();
+        return;
+    }
+    CWnd::OnTimer(nIDEvent);
+}
+
+// The whole text is replaced as an edit like any other, so that colouring,
+// line marks and the notify window follow it.
+LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
+{
+    if (!m_pBuffer)
+        return FALSE;
+    SelectAll();
+    if (!DeleteSelection(FALSE))
+        return FALSE;
+    LPCSTR pszText = reinterpret_cast<LPCSTR>(lParam);
+    if (pszText && *pszText)
+        InsertString(pszText, 1, 1, FALSE, FALSE);
+    SetCurrentRow(m_nCurrentRow);
+    SetCaretChar(m_nCurrentRow, m_nCurrentChar);
+    RecalcScrollBars();
+    SetRedrawRow(-1);
+    Invalidate(FALSE);
+    return TRUE;
+}
+
+LRESULT CKTSyntaxEditCtrl::OnGetFont(WPARAM, LPARAM)
+{
+    return LRESULT(KTSyntaxEditPaintManager()->GetFont()->GetSafeHandle());
+}

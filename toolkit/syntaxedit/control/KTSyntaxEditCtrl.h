@@ -1,0 +1,330 @@
+// The editing window of the syntax editor: rows of one buffer with gutter, caret, selection and scroll bars.
+// Classes: CKTSyntaxEditCtrl.
+#pragma once
+
+#include <afxwin.h>
+
+#include <functional>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+#include "KTNotificationConnection.h"
+#include "KTSmartPtr.h"
+#include "KTSyntaxEditBufferManager.h"
+#include "KTSyntaxEditCommands.h"
+#include "KTSyntaxEditScreenCache.h"
+
+class CKTSyntaxEditLexTextSchema;
+struct KT_EDIT_LEXFOLD;
+
+class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditCtrl)
+public:
+    // Flags of DeleteRange.
+    enum
+    {
+        ktDelRedraw = 1,
+        ktDelRepaintAll = 2,
+        ktDelColumnBlock = 4,
+        ktDelDisplayColumns = 8,
+    };
+    enum
+    {
+        ktTimerAutoScroll = 100,
+        ktTimerParseRepaint = 200,
+    };
+
+    CKTSyntaxEditCtrl();
+    ~CKTSyntaxEditCtrl() override;
+
+    BOOL Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScroll, CKTSyntaxEditBufferManager* pBuffer = NULL,
+                CCreateContext* pContext = NULL);
+    CKTSyntaxEditBufferManager* GetBuffer() const { return m_pBuffer; }
+    BOOL SetConfigFile(LPCSTR pszPath);
+    CString GetConfigFile() const;
+    static CString GetModuleFolder();
+
+    // Own virtual operations.
+    virtual void InvalidateRows();
+    virtual BOOL IsActive() const { return m_bActive; }
+    virtual void SetActive(BOOL bActive);
+    virtual BOOL GetUseParentScrollBars() const { return m_bUseParentScrollBars; }
+    virtual void SetUseParentScrollBars(BOOL bUse) { m_bUseParentScrollBars = bUse; }
+    virtual BOOL CanEditDoc();
+    virtual int CalcTextBufferSize(int a, int b) const;
+
+    // Settings (KTSyntaxEditCtrlSettings.cpp).
+    void ReloadSettings();
+    BOOL SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bUpdateReg = FALSE);
+    BOOL SetSyntaxColor(BOOL bOn, BOOL bUpdateReg = FALSE);
+    BOOL SetAutoIndent(BOOL bOn, BOOL bUpdateReg = FALSE);
+    BOOL SetSelMargin(BOOL bOn, BOOL bUpdateReg = FALSE);
+    BOOL SetLineNumbers(BOOL bOn, BOOL bUpdateReg = FALSE);
+    BOOL SetWideCaret(BOOL bOn, BOOL bUpdateReg = FALSE);
+    BOOL SetTabWithSpace(BOOL bOn, BOOL bUpdateReg = FALSE);
+    BOOL SetTabSize(int nSize, BOOL bUpdateReg = FALSE);
+    void SetOverwriteMode(BOOL bOverwrite);
+    void SetFont(const LOGFONT* pLogFont = NULL);
+    void RecalcGutter();
+    BOOL GetSyntaxColor() const { return m_bSyntaxColor; }
+    BOOL GetAutoIndent() const { return m_bAutoIndent; }
+    BOOL GetSelMargin() const { return m_bSelMargin; }
+    BOOL GetLineNumbers() const { return m_bLineNumbers; }
+    BOOL GetWideCaret() const { return m_bWideCaret; }
+    BOOL GetTabWithSpace() const { return m_bTabWithSpace; }
+    BOOL GetCollapseButtons() const { return m_bCollapseButtons; }
+    BOOL GetShowWhitespace() const { return m_bShowWhitespace; }
+    void SetShowWhitespace(BOOL bShow) { m_bShowWhitespace = bShow; }
+    BOOL GetVertScrollBar() const { return m_bVertScrollBar; }
+    BOOL GetHorzScrollBar() const { return m_bHorzScrollBar; }
+    int GetTabSize() const { return m_pBuffer ? m_pBuffer->GetTabSize() : 4; }
+
+    // Geometry.
+    int GetRowHeight() const { return m_tm.tmHeight + 1; }
+    int GetCharWidth() const { return m_tm.tmAveCharWidth; }
+    int GetTextLeft() const { return m_nTextLeft; }
+    int GetSelMarginWidth() const { return m_nSelMarginWidth; }
+    int GetLineNumbersWidth() const { return m_nLineNumbersWidth; }
+    int GetCollapseButtonSize() const { return m_nCollapseButtonSize; }
+    CRect GetCollapseButtonRect(int nDisplayRow) const;
+    int GetVisibleRows() const;
+    int GetVisibleColumns() const;
+
+    // Rows and text (KTSyntaxEditCtrlText.cpp).
+    int GetRowCount() const { return m_pBuffer ? m_pBuffer->GetRowCount() : 0; }
+    const CString& GetLineText(int nRow);
+    CKTSyntaxEditLineMarksManager* GetLineMarksManager() const;
+    int GetDisplayColumn(int nRow, int nCharPos) const;
+    int GetCharPosition(int nRow, int nDisplayCol) const;
+    int SnapDisplayColumn(int nRow, int nDisplayCol) const;
+    int GetRowEndColumn(const CString& strText) const;
+    int GetDisplayText(CDC* pDC, LPCSTR pszText, int nLength, int nStartCol, CString& strResult) const;
+    BOOL GetSelectionText(CString& strText) const;
+    HGLOBAL GetSelectionData(UINT nFormat) const;
+
+    // Display rows (KTSyntaxEditCtrlRows.cpp).
+    int GetRowAtDisplayOffset(int nStartRow, int n) const;
+    int GetDisplayRowCount(int nFirstRow, int nLastRow) const;
+    int GetDisplayRow(int nRow) const;
+    int GetCurrentDisplayOffset() const { return GetDisplayRowCount(m_nTopRow, m_nCurrentRow); }
+    int GetBottomRow(int n) const { return GetRowAtDisplayOffset(m_nTopRow, n); }
+    BOOL IsRowCollapsed(int nRow, int* pnHidden = NULL) const;
+    BOOL IsRowVisible(int nRow) const;
+
+    // Caret and selection (KTSyntaxEditCtrlCaret.cpp).
+    int GetCurrentRow() const { return m_nCurrentRow; }
+    int GetCurrentChar() const { return m_nCurrentChar; }
+    int GetCurrentDispCol() const { return m_nDispCol; }
+    int GetTopRow() const { return m_nTopRow; }
+    BOOL SetTopRow(int nRow);
+    BOOL SetRedrawRow(int nRow);
+    int GetRedrawRow() const { return m_nRedrawRow; }
+    void SetCurrentRow(int nRow);
+    void SetCurrentPosition(int nRow, int nDispCol, BOOL bKeepSelection, BOOL bRedraw);
+    void EnsureVisible(int nRow, int nDispCol, BOOL bRedraw, BOOL bNotify);
+    void MoveCaretTo(int nDisplayOffset, int nDispCol, BOOL bScroll);
+    CPoint GetCaretPoint() const;
+    BOOL HasSelection() const { return m_bSelection; }
+    BOOL IsColumnSelection() const { return m_bColumnSelection; }
+    void SetColumnSelection(BOOL bColumn) { m_bColumnSelection = bColumn; }
+    BOOL GetSelection(KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
+    void ClearSelection();
+    void ResetSelectionFlag() { m_bSelection = FALSE; }
+    void NormalizeSelection();
+    BOOL IsInSelection(int nRow, int nDispCol) const;
+    BOOL Select(int nStartRow, int nStartCol, int nEndRow, int nEndCol, BOOL bRedraw = TRUE);
+    void SelectAll();
+    BOOL HitTest(int x, int y, int& nRow, int& nCol, int* pnDisplayOffset = NULL, int* pnColOffset = NULL) const;
+    int MoveUp(int n);
+    int MoveDown(int n);
+    void MoveWord(int nDirection);
+    void SelectRow(int nRow, BOOL bSelect);
+    BOOL IsLineSelection() const { return m_bLineSelection; }
+    BOOL IsMouseDown() const { return m_bMouseDown; }
+    void CopySettings(const CKTSyntaxEditCtrl& other);
+
+    // Scrolling (KTSyntaxEditCtrlScroll.cpp).
+    BOOL ScrollUp(int n, BOOL bKeepCaretInView = FALSE);
+    BOOL ScrollDown(int n, BOOL bKeepCaretInView = FALSE);
+    void Scroll(int nColumns, int nRows);
+    void UpdateVScrollBar();
+    void UpdateHScrollBar();
+    void RecalcScrollBars();
+    int GetHorzPos() const;
+    CScrollBar* GetScrollBarCtrl(int nBar) const override;
+
+    // Painting (KTSyntaxEditCtrlPaint.cpp).
+    void Draw(CDC* pDC);
+    int GetAveragePaintTime(int nDefault) const;
+    CKTSyntaxEditLexTextSchema* GetTextSchema() const;
+    const CKTLexBlockChain* GetScreenBlocks(int nRow);
+    void SetRowBkColor(int nRow, COLORREF clr);
+    void SetRowColor(int nRow, COLORREF clr);
+    BOOL GetRowBkColor(int nRow, COLORREF& clr) const;
+    BOOL GetRowColor(int nRow, COLORREF& clr) const;
+    const std::vector<int>& GetCollapseRows() const { return m_arCollapseRows; }
+    DWORD GetRowCollapseState(int nRow);
+
+    // Editing (KTSyntaxEditCtrlEdit.cpp).
+    BOOL InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection = FALSE, BOOL bRedraw = TRUE);
+    BOOL DeleteSelection(BOOL bRedraw = TRUE);
+    BOOL ReplaceSelection(LPCSTR pszText, BOOL bRedraw = TRUE);
+    BOOL LowercaseSelection() { return ChangeSelectionCase(FALSE); }
+    BOOL UppercaseSelection() { return ChangeSelectionCase(TRUE); }
+    BOOL ChangeSelectionCase(BOOL bUpper);
+    BOOL DeleteRange(int nRow1, int nCol1, int nRow2, int nCol2, int nFlags);
+    BOOL DeleteChar(int nRow, int nCharPos, BOOL bBackspace);
+    BOOL CanUndo() const;
+    BOOL CanRedo() const;
+    BOOL Undo(int nCount = 1);
+    BOOL Redo(int nCount = 1);
+    void OnTextEdited(int nRow1, int nCol1, int nRow2, int nCol2, int nAction);
+    void InvalidateRowRange(int nFirstRow, int nLastRow);
+    void TrimScreenCache(int nRow);
+
+    // Search (KTSyntaxEditCtrlSearch.cpp).
+    BOOL Find(LPCSTR pszText, BOOL bMatchWholeWord, BOOL bMatchCase, BOOL bSearchDown, BOOL bSelect = TRUE);
+    BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
+                   BOOL bSearchDown, BOOL bSelect);
+
+    // Notifications to the notify window.
+    LRESULT SendNotify(int nCode);
+    void NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange);
+    void NotifyModified(BOOL bModified);
+    void NotifyCaretMoved(int nRow, int nCol);
+    void NotifyViewChanged(int nBits);
+
+    // Undo replays put the caret here.
+    void SetCaretTextPos(const KT_EDIT_TEXTPOS& pos) override;
+
+protected:
+    // Receives the buffer's events and hands each to the control's handler.
+    class CSink : public CKTNotificationSink
+    {
+    public:
+        using Handler = std::function<void(DWORD, WPARAM, LPARAM)>;
+        CSink() { m_mapHandlers.reserve(101); }
+        void SetHandler(DWORD dwCode, Handler handler) { m_mapHandlers[dwCode] = std::move(handler); }
+        void OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags) override;
+
+    private:
+        std::unordered_map<DWORD, Handler> m_mapHandlers;  // event id -> handler
+    };
+
+    BOOL ReadProfileFlag(LPCSTR pszKey, BOOL& bValue);
+    BOOL WriteProfileFlag(LPCSTR pszKey, BOOL bValue);
+    BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
+    void CreateEditCaret();
+    int ScrollRowIntoView(int nRow);
+    int HorzShiftFor(int K, int& x) const;
+    void PlaceCaretAtDisplayRow(BOOL bScroll);
+    int CaretWidth() const;
+    void SetCaretChar(int nRow, int nCharPos);
+    void UpdateCaretColumns();
+    LRESULT Notify(NMHDR* pHeader, int nCode);
+    CWnd* ScrollBarOwner() const;
+    BOOL GetBarInfo(int nBar, SCROLLINFO& si) const;
+    BOOL IsBarWanted(int nBar) const;
+    void SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw);
+    void SetBarPos(int nBar, int nPos, BOOL bRedraw);
+    void EnableBar(int nBar, BOOL bEnable);
+    void SetHorzPos(int nPos, BOOL bRedraw);
+    void AfterScrollMessage(BOOL bMoved);
+    void ReplayUndo(BOOL bRedo, int nCount);
+    void DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2);
+    void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
+    BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
+    void RepaintNow();
+    BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
+    void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
+    void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
+    void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
+    const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
+    void RecordFoldedRow(int nRow);
+    void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
+    void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
+    void AdvanceAutoScroll();
+    BOOL AutoScrollTarget(int& nRow, int& nCol) const;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+    CSink m_Sink;
+    BOOL m_bLineNumbers = TRUE;       // "LineNumbers"
+    BOOL m_bCollapseButtons = TRUE;   // reserve the collapse-button column
+    BOOL m_bScrolledByUser = FALSE;   // the view was scrolled by rows or columns
+    BOOL m_bLineSelection = FALSE;    // the selection grows by whole rows
+    BOOL m_bSelMargin = TRUE;         // "SelMargin"
+    BOOL m_bVertScrollBar = TRUE;     // "VScrollBar"
+    BOOL m_bHorzScrollBar = TRUE;     // "HScrollBar"
+    BOOL m_bShowWhitespace = FALSE;   // tabs and spaces drawn visibly
+    BOOL m_bSyntaxColor = TRUE;       // "SyntaxColor"
+    BOOL m_bAutoIndent = TRUE;        // "AutoIndent"
+    BOOL m_bMouseDown = FALSE;        // the left button went down in the text
+    BOOL m_bMouseSelecting = FALSE;   // a mouse selection runs: auto-scroll follows the pointer
+    BOOL m_bColumnSelection = FALSE;  // the selection is a column block
+    BOOL m_bSelection = FALSE;        // m_selStart / m_selEnd mean something
+    BOOL m_bWideCaret = TRUE;         // "WideCaret"
+    BOOL m_bTabWithSpace = FALSE;     // "TabWithSpace"
+    BOOL m_bActive = FALSE;           // drawn as active
+    BOOL m_bCreated = FALSE;          // Create succeeded: the caret is ours to destroy
+    BOOL m_bFocused = FALSE;
+    BOOL m_bUseParentScrollBars = TRUE;  // a parent view's scroll bars serve the control
+    int m_nFirstVisibleRow = -1;         // cached by RecalcScrollBars
+    int m_nLastVisibleRow = -1;
+    int m_nTextLeft = 30;  // gutter width: x where text begins
+    int m_nSelMarginWidth = 20;
+    int m_nLineNumbersWidth = 0;
+    int m_nCollapseButtonSize = 10;
+    int m_nLineSelectRow = 0;  // anchor row of a line selection
+    int m_nIndentTabs = 0;     // pending indentation, while m_nForcedColumn >= 1
+    int m_nIndentSpaces = 0;
+    int m_nForcedColumn = 0;  // above 0: caret placement uses this column
+    int m_nPrevRedrawRow = -1;
+    int m_nRedrawRow = -1;  // -1 everything, 0 nothing pending, else a row
+    int m_nTopRow = 1;
+    int m_nCurrentRow = 1;
+    int m_nCurrentChar = 1;    // 1-based character index in the row
+    int m_nDispCol = 1;        // display column of the caret
+    int m_nWantedDispCol = 1;  // kept across vertical moves
+    int m_nWheelRows = 4;
+    int m_nBufferScale = 30;
+    int m_nHorzPos = 0;        // first visible display column - 1, when the bar is not ours
+    KT_EDIT_TEXTPOS m_selEnd;  // (row, display column); unordered until normalised
+    KT_EDIT_TEXTPOS m_selStart;
+    CKTSmartPtr<CKTSyntaxEditBufferManager> m_pBuffer;
+    CWnd* m_pParentWnd = NULL;          // notify window; not owned
+    TEXTMETRIC m_tm = {};               // of the editor font
+    CString m_strLineText;              // returned by GetLineText
+    std::vector<int> m_arCollapseRows;  // folded rows met by the last paint
+    CString m_strConfigFile;
+    std::map<int, COLORREF> m_mapRowBkColor;
+    std::map<int, COLORREF> m_mapRowColor;
+    CKTSyntaxEditScreenCache m_ScreenCache;
+    std::vector<KT_EDIT_LEXFOLD> m_arFolds;  // the schema's foldable blocks, taken once per parse result
+    BOOL m_bFoldsValid = FALSE;
+    int m_nPaintTimeSlots = 100;
+    int m_nPaintTimeNext = 0;
+    std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
+    DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
+    CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
+    CBitmap m_bmPaintGutter;
+    CSize m_szPaintText;
+    CSize m_szPaintGutter;
+};

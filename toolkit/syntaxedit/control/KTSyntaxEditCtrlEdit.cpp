@@ -1,0 +1,333 @@
+// Edits through the control: each one undoable, booked with the parser and announced to the notify window.
+#include "KTSyntaxEditCtrl.h"
+
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditUndoText.h"
+#include "KTSyntaxEditLexParserAdapter.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace
+{
+const DWORD kChangeBits = KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED | KT_EDIT_CHANGE_TEXT;
+
+// The buffer's overwrite mode switched off for one scope.
+class CInsertModeScope
+{
+public:
+    explicit CInsertModeScope(CKTSyntaxEditBufferManager* pBuffer)
+        : m_pBuffer(pBuffer), m_bOverwrite(pBuffer->GetOverwriteMode())
+    {
+        m_pBuffer->SetOverwriteMode(FALSE);
+    }
+    ~CInsertModeScope() { m_pBuffer->SetOverwriteMode(m_bOverwrite); }
+    CInsertModeScope(const CInsertModeScope&) = delete;
+    CInsertModeScope& operator=(const CInsertModeScope&) = delete;
+
+private:
+    CKTSyntaxEditBufferManager* m_pBuffer;
+    BOOL m_bOverwrite;
+};
+
+// Would the case change alter any character of the row's columns?
+BOOL ChangesCase(CKTSyntaxEditBufferManager* pBuffer, int nRow, int nCol1, int nCol2, BOOL bUpper)
+{
+    int o1 = pBuffer->GetCharOffsetOfColumn(nRow, nCol1);
+    int o2 = pBuffer->GetCharOffsetOfColumn(nRow, nCol2);
+    CString strOld = pBuffer->GetLineTextEx(nRow).Mid(std::min(o1, o2), std::abs(o2 - o1));
+    CString strNew = strOld;
+    if (bUpper)
+        strNew.MakeUpper();
+    else
+        strNew.MakeLower();
+    return strNew != strOld;
+}
+}  // namespace
+
+void CKTSyntaxEditCtrl::TrimScreenCache(int nRow) { m_ScreenCache.Trim(nRow); }
+
+void CKTSyntaxEditCtrl::InvalidateRowRange(int nFirstRow, int nLastRow)
+{
+    if (nFirstRow < 0 && nLastRow < 0)
+        m_ScreenCache.Clear();
+    else
+        TrimScreenCache(nFirstRow);
+}
+
+// Columns are character positions; the parser link counts them from 1 as well.
+void CKTSyntaxEditCtrl::OnTextEdited(int nRow1, int nCol1, int nRow2, int nCol2, int nAction)
+{
+    TrimScreenCache(nRow1);
+    m_bFoldsValid = FALSE;
+    CKTSyntaxEditLexParserLink* pLink = m_pBuffer ? m_pBuffer->GetLexParser() : NULL;
+    if (m_bSyntaxColor && pLink)
+        pLink->OnEditChanged(KT_EDIT_TEXTPOS(nRow1, nCol1), KT_EDIT_TEXTPOS(nRow2, nCol2), nAction, m_pBuffer);
+}
+
+void CKTSyntaxEditCtrl::InvalidateRows()
+{
+    m_ScreenCache.Clear();
+    m_bFoldsValid = FALSE;
+    if (!m_pBuffer)
+        return;
+    CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface());
+    if (m_bSyntaxColor && pLink)
+        pLink->GetParser()->ParseAll(&pLink->GetText());
+    SetRedrawRow(-1);
+    if (GetSafeHwnd())
+        Invalidate(TRUE);
+}
+
+void CKTSyntaxEditCtrl::DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2)
+{
+    CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
+    pUndo->SetGroupInsertMode(TRUE);
+    for (int nRow = nRow1; nRow <= nRow2; ++nRow)
+        m_pBuffer->DeleteText(nRow, nCol1, nRow, nCol2, TRUE, TRUE);
+    pUndo->SetGroupInsertMode(FALSE);
+    pUndo->SetLastCommandText(KT_IDS_EDIT_DELETE_BLOCK);
+}
+
+// A column block keeps its display columns on every row; no row goes, so
+// it is announced as a change of text only and the line marks stay.
+BOOL CKTSyntaxEditCtrl::DeleteRange(int nRow1, int nCol1, int nRow2, int nCol2, int nFlags)
+{
+    BOOL bColumn = (nFlags & ktDelColumnBlock) != 0;
+    if (KT_EDIT_TEXTPOS(nRow2, nCol2) < KT_EDIT_TEXTPOS(nRow1, nCol1))
+    {
+        std::swap(nRow1, nRow2);
+        std::swap(nCol1, nCol2);
+    }
+    if (bColumn && nCol2 < nCol1)
+        std::swap(nCol1, nCol2);
+    if (!m_pBuffer || !CanEditDoc())
+        return FALSE;
+    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
+        m_pBuffer->GetLexParser()->BreakParsing();
+    int nChar1 = nCol1, nChar2 = nCol2;
+    if (nFlags & ktDelDisplayColumns)
+    {
+        nChar1 = GetCharPosition(nRow1, nCol1);
+        nChar2 = GetCharPosition(nRow2, nCol2);
+    }
+    if (bColumn && nRow1 != nRow2)
+        DeleteColumnBlock(nRow1, nCol1, nRow2, nCol2);
+    else
+        m_pBuffer->DeleteText(nRow1, nChar1, nRow2, nChar2, TRUE, FALSE);
+    m_nPrevRedrawRow = -1;
+    SetCaretChar(nRow1, nChar1);
+    OnTextEdited(nRow1, nChar1, nRow2, nChar2, CKTSyntaxEditLexParserLink::editDeleted);
+    DWORD dwChange = bColumn ? KT_EDIT_CHANGE_TEXT : KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_DELETED;
+    NotifyTextChanged(nRow1, nRow2, dwChange);
+    m_nRedrawRow = nRow1 == nRow2 && !(nFlags & ktDelRepaintAll) ? nRow1 : -1;
+    NotifyModified(TRUE);
+    RecalcScrollBars();
+    PlaceCaretAtDisplayRow(TRUE);
+    if (nFlags & ktDelRedraw)
+    {
+        EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
+        UpdateWindow();
+    }
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditCtrl::DeleteChar(int nRow, int nCharPos, BOOL bBackspace)
+{
+    int nLength = m_pBuffer ? m_pBuffer->GetLineLength(nRow) : 0;
+    if (bBackspace && nCharPos > 1)
+        return DeleteRange(nRow, nCharPos - 1, nRow, nCharPos, ktDelRedraw);
+    if (bBackspace)
+    {
+        if (nRow <= 1)
+            return FALSE;
+        for (const KT_EDIT_LEXFOLD& fold : GetFolds())
+        {
+            if (fold.posEnd.nRow == nRow - 1 && IsRowCollapsed(fold.posStart.nRow))
+                GetLineMarksManager()->DeleteLineMark(fold.posStart.nRow, KT_EDIT_MARK_COLLAPSED);
+        }
+        return DeleteRange(nRow - 1, m_pBuffer->GetLineLength(nRow - 1) + 1, nRow, 1, ktDelRedraw);
+    }
+    if (nCharPos <= nLength)
+        return DeleteRange(nRow, nCharPos, nRow, nCharPos + 1, ktDelRedraw);
+    if (nRow >= GetRowCount())
+        return FALSE;
+    return DeleteRange(nRow, nCharPos, nRow + 1, 1, ktDelRedraw);
+}
+
+BOOL CKTSyntaxEditCtrl::DeleteSelection(BOOL bRedraw)
+{
+    if (!m_bSelection)
+        return TRUE;
+    int nFlags = ktDelDisplayColumns | (m_bColumnSelection ? ktDelColumnBlock : 0);
+    if (!DeleteRange(m_selStart.nLine, m_selStart.nCol, m_selEnd.nLine, m_selEnd.nCol, nFlags))
+        return FALSE;
+    m_bSelection = FALSE;
+    if (bRedraw)
+    {
+        m_nRedrawRow = -1;
+        Invalidate(FALSE);
+        EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
+    }
+    return TRUE;
+}
+
+// The change is reported from the row the text went into, and the document
+// counts as modified: callers may insert anywhere, not only at the caret.
+BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection, BOOL bRedraw)
+{
+    if (!m_pBuffer || !CanEditDoc())
+        return FALSE;
+    if (nRow != m_nCurrentRow)
+        SetCurrentRow(nRow);
+    m_nCurrentChar = nCol;
+    BOOL bDeleted = FALSE;
+    if (bDeleteSelection)
+    {
+        bDeleted = m_bSelection;
+        if (!DeleteSelection(bRedraw))
+            return FALSE;
+    }
+    if (!pszText || !*pszText)
+        return FALSE;
+    KT_EDIT_TEXTPOS start(m_nCurrentRow, m_nCurrentChar);
+    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
+        m_pBuffer->GetLexParser()->BreakParsing();
+    if (m_bAutoIndent && m_nForcedColumn >= 1)
+    {
+        CString strIndent = CString('\t', m_nIndentTabs) + CString(' ', m_nIndentSpaces);
+        m_pBuffer->InsertText(strIndent, m_nCurrentRow, m_nCurrentChar, TRUE);
+        m_nCurrentChar = m_nIndentTabs + m_nIndentSpaces + 1;
+        m_nForcedColumn = 0;
+    }
+    KT_EDIT_TEXTPOS end;
+    if (!m_pBuffer->InsertText(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, &end))
+        return FALSE;
+    if (bDeleted)
+        m_pBuffer->GetUndoRedoManager()->ChainLastCommand();
+    SetCaretChar(end.nLine, end.nCol);
+    RecalcScrollBars();
+    OnTextEdited(start.nLine, start.nCol, end.nLine, end.nCol, CKTSyntaxEditLexParserLink::editInserted);
+    DWORD dwChange = end.nLine > start.nLine ? KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED : KT_EDIT_CHANGE_TEXT;
+    NotifyTextChanged(start.nLine, end.nLine, dwChange);
+    NotifyModified(TRUE);
+    if (bRedraw)
+    {
+        EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
+        UpdateWindow();
+    }
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditCtrl::ReplaceSelection(LPCSTR pszText, BOOL bRedraw)
+{
+    if (!m_bSelection || !m_pBuffer)
+        return FALSE;
+    NormalizeSelection();
+    m_nCurrentRow = m_selStart.nLine;
+    m_nDispCol = m_selStart.nCol;
+    UpdateCaretColumns();
+    CInsertModeScope insertMode(m_pBuffer);
+    InsertString(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, bRedraw);
+    return TRUE;
+}
+
+// Only rows whose case really changes are recorded: a change that alters
+// nothing leaves no undo step and no modified document.
+BOOL CKTSyntaxEditCtrl::ChangeSelectionCase(BOOL bUpper)
+{
+    if (!m_bSelection || !m_pBuffer || !CanEditDoc())
+        return FALSE;
+    NormalizeSelection();
+    CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
+    pUndo->SetGroupInsertMode(FALSE);
+    pUndo->SetGroupInsertMode(TRUE);
+    m_bSelection = FALSE;
+    BOOL bChanged = FALSE;
+    for (int nRow = m_selStart.nLine; nRow <= m_selEnd.nLine; ++nRow)
+    {
+        int nCol1 = m_bColumnSelection || nRow == m_selStart.nLine ? m_selStart.nCol : 0;
+        int nCol2 = m_bColumnSelection || nRow == m_selEnd.nLine ? m_selEnd.nCol : INT_MAX;
+        if (!ChangesCase(m_pBuffer, nRow, nCol1, nCol2, bUpper))
+            continue;
+        m_pBuffer->ChangeCase(nRow, nCol1, nCol2, bUpper, TRUE);
+        bChanged = TRUE;
+    }
+    pUndo->SetGroupInsertMode(FALSE);
+    m_bSelection = TRUE;
+    if (!bChanged)
+        return TRUE;
+    pUndo->SetLastCommandText(KT_IDS_EDIT_CHANGE_CASE);
+    m_nRedrawRow = m_selStart.nLine;
+    InvalidateRowRange(m_selStart.nLine, m_selEnd.nLine);
+    NotifyTextChanged(m_selStart.nLine, m_selEnd.nLine, KT_EDIT_CHANGE_TEXT);
+    NotifyModified(TRUE);
+    Invalidate(FALSE);
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditCtrl::CanUndo() const { return m_pBuffer && m_pBuffer->GetUndoRedoManager()->CanUndo(); }
+
+BOOL CKTSyntaxEditCtrl::CanRedo() const { return m_pBuffer && m_pBuffer->GetUndoRedoManager()->CanRedo(); }
+
+BOOL CKTSyntaxEditCtrl::Undo(int nCount)
+{
+    if (!CanUndo())
+        return FALSE;
+    ReplayUndo(FALSE, nCount);
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditCtrl::Redo(int nCount)
+{
+    if (!CanRedo())
+        return FALSE;
+    ReplayUndo(TRUE, nCount);
+    return TRUE;
+}
+
+void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
+{
+    CWaitCursor wait;
+    if (!CanEditDoc())
+        return;
+    m_bSelection = FALSE;
+    m_nForcedColumn = 0;
+    CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
+    BOOL bOneRow = FALSE;
+    for (int i = 0; i < nCount; ++i)
+    {
+        KT_EDIT_TEXTPOS from, to;
+        DWORD dwFlags = bRedo ? pUndo->DoRedo(from, to, this) : pUndo->DoUndo(from, to, this);
+        if (!dwFlags)
+            break;
+        TrimScreenCache(from.nLine);
+        m_bFoldsValid = FALSE;
+        NotifyTextChanged(from.nLine, to.nLine, dwFlags & kChangeBits);
+        bOneRow = from.nLine == to.nLine;
+    }
+    SetCaretChar(m_nCurrentRow, m_nCurrentChar);
+    RecalcScrollBars();
+    if (nCount >= 2)
+    {
+        m_nRedrawRow = -1;
+        EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
+    }
+    else if (bOneRow)
+    {
+        m_nRedrawRow = m_nCurrentRow;
+    }
+    else
+    {
+        m_nRedrawRow = -1;
+        if (m_nCurrentRow > GetRowCount())
+            SetCaretChar(std::max(GetRowCount(), 1), 1);
+    }
+    EnsureVisible(m_nCurrentRow, m_nDispCol, FALSE, TRUE);
+    UpdateWindow();
+    NotifyViewChanged(KT_EDIT_VIEW_VERT | KT_EDIT_VIEW_HORZ | KT_EDIT_VIEW_LAYOUT);
+    NotifyModified(m_pBuffer->IsModified());
+    Invalidate(FALSE);
+}

@@ -1,0 +1,336 @@
+// The paint loop: visible rows drawn off screen through the paint manager, and repaints paced by the parser.
+#include "KTSyntaxEditCtrl.h"
+
+#include "KTDrawObjects.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditLexParserAdapter.h"
+#include "themes/KTSyntaxEditPaintManager.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+namespace
+{
+const COLORREF kNoRowBack = RGB(255, 255, 255);
+const COLORREF kNoRowText = 0;
+
+int EndRowOf(const KT_EDIT_LEXFOLD& fold) { return fold.posEnd.IsValid() ? fold.posEnd.nRow : INT_MAX; }
+
+COLORREF StyleColor(uint32_t clr, COLORREF clrDefault)
+{
+    return clr == KT_EDIT_LEXSTYLE::ktNoColor ? clrDefault : COLORREF(clr);
+}
+}  // namespace
+
+void CKTSyntaxEditCtrl::OnPaint()
+{
+    DWORD dwStart = ::GetTickCount();
+    CPaintDC dc(this);
+    Draw(&dc);
+    UINT nElapsed = UINT(std::abs(long(::GetTickCount() - dwStart)));
+    if (int(m_arPaintTimes.size()) < m_nPaintTimeSlots)
+        m_arPaintTimes.push_back(nElapsed);
+    else
+        m_arPaintTimes[size_t(m_nPaintTimeNext)] = nElapsed;
+    m_nPaintTimeNext = (m_nPaintTimeNext + 1) % m_nPaintTimeSlots;
+}
+
+int CKTSyntaxEditCtrl::GetAveragePaintTime(int nDefault) const
+{
+    if (m_arPaintTimes.empty())
+        return nDefault;
+    long long nSum = 0;
+    for (UINT nTime : m_arPaintTimes)
+        nSum += nTime;
+    return int(nSum / static_cast<long long>(m_arPaintTimes.size()));
+}
+
+// Kept from paint to paint while the window keeps its size: making them
+// again each time costs more than drawing some of the rows.
+BOOL CKTSyntaxEditCtrl::PreparePaintBitmaps(CDC* pDC, CSize size)
+{
+    CSize szGutter(std::max(m_nTextLeft, 1), size.cy);
+    if (size != m_szPaintText || !m_bmPaintText.GetSafeHandle())
+    {
+        m_bmPaintText.DeleteObject();
+        m_szPaintText = m_bmPaintText.CreateCompatibleBitmap(pDC, size.cx, size.cy) ? size : CSize(0, 0);
+    }
+    if (szGutter != m_szPaintGutter || !m_bmPaintGutter.GetSafeHandle())
+    {
+        m_bmPaintGutter.DeleteObject();
+        m_szPaintGutter =
+            m_bmPaintGutter.CreateCompatibleBitmap(pDC, szGutter.cx, szGutter.cy) ? szGutter : CSize(0, 0);
+    }
+    return m_bmPaintText.GetSafeHandle() && m_bmPaintGutter.GetSafeHandle();
+}
+
+// The rows cover the whole text bitmap; the gutter's columns take their
+// backgrounds first.
+void CKTSyntaxEditCtrl::Draw(CDC* pDC)
+{
+    if (m_nRedrawRow <= 0)
+        m_arCollapseRows.clear();
+    CRect rc;
+    GetClientRect(&rc);
+    if (rc.IsRectEmpty() || !PreparePaintBitmaps(pDC, rc.Size()))
+        return;
+    CKTCompatibleDC dcText(pDC, &m_bmPaintText);
+    CKTCompatibleDC dcGutter(pDC, &m_bmPaintGutter);
+    KTSyntaxEditPaintManager()->DrawGutterBackground(this, &dcGutter, rc.Height());
+    int nVisibleRows = m_tm.tmHeight > 0 ? rc.Height() / GetRowHeight() + 1 : 0;
+    if (nVisibleRows == 0)
+        dcText.FillSolidRect(&rc, KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorBack));
+    DrawRows(&dcText, &dcGutter, nVisibleRows);
+    m_nRedrawRow = 0;
+    KTSyntaxEditPaintManager()->DrawCollapsedTextMarks(this, &dcText);
+    pDC->BitBlt(m_nTextLeft, 0, rc.Width(), rc.Height(), &dcText, 0, 0, SRCCOPY);
+    pDC->BitBlt(0, 0, m_nTextLeft, rc.Height(), &dcGutter, 0, 0, SRCCOPY);
+}
+
+// Rows inside a folded block are passed over: the display row is used again.
+void CKTSyntaxEditCtrl::DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows)
+{
+    int nRow = m_nTopRow;
+    for (int i = 0; i < nVisibleRows && nRow >= 1; ++i)
+    {
+        DrawRow(pTextDC, pGutterDC, i, nRow);
+        int nHidden = 0;
+        nRow += 1 + (IsRowCollapsed(nRow, &nHidden) ? std::max(nHidden, 0) : 0);
+    }
+}
+
+void CKTSyntaxEditCtrl::DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow)
+{
+    CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
+    DWORD dwFoldState = GetRowCollapseState(nRow);
+    RecordFoldedRow(nRow);
+    COLORREF clrText = kNoRowText, clrBack = kNoRowBack;
+    GetRowColor(nRow, clrText);
+    GetRowBkColor(nRow, clrBack);
+    pManager->DrawLineMarks(this, pGutterDC, nDisplayRow, nRow);
+    pManager->DrawLineNumber(this, pGutterDC, nDisplayRow, nRow);
+    pManager->DrawCollapsedNode(this, pGutterDC, nDisplayRow, dwFoldState);
+    CString strText = GetLineText(nRow);
+    std::vector<KT_EDIT_TEXTATTR> arRuns;
+    GetRowRuns(nRow, strText, arRuns);
+    pManager->DrawLineText(this, pTextDC, strText, nDisplayRow * GetRowHeight(), nRow, arRuns);
+    // Colours set while drawing the marks last only for this paint.
+    SetRowColor(nRow, clrText);
+    SetRowBkColor(nRow, clrBack);
+}
+
+void CKTSyntaxEditCtrl::GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns)
+{
+    CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
+    const KT_EDIT_COLORSET& colors = pManager->GetColors();
+    CKTSyntaxEditLexTextSchema* pSchema = m_bSyntaxColor ? GetTextSchema() : NULL;
+    if (!pSchema || nRow > GetRowCount())
+    {
+        arRuns.emplace_back();
+        KT_EDIT_TEXTATTR& run = arRuns.back();
+        run.nEnd = strText.GetLength();
+        for (int i = 0; i < KT_EDIT_COLORSET::kColorCount; ++i)
+            run.clrSet.At(i).SetStandardValue(colors.At(i).GetStandardColor());
+        return;
+    }
+    std::vector<KT_EDIT_LEXPIECE> pieces;
+    pSchema->GetRowColors(nRow, m_pBuffer->GetLineLength(nRow), KT_EDIT_LEXSTYLE(), pieces, GetScreenBlocks(nRow));
+    arRuns.resize(pieces.size());
+    for (size_t i = 0; i < pieces.size(); ++i)
+    {
+        const KT_EDIT_LEXSTYLE& style = pieces[i].style;
+        KT_EDIT_TEXTATTR& run = arRuns[i];
+        run.nStart = pieces[i].nStart;
+        run.nEnd = pieces[i].nEnd;
+        run.clrSet.clrText.SetStandardValue(StyleColor(style.clrText, colors.clrText.GetStandardColor()));
+        run.clrSet.clrBack.SetStandardValue(StyleColor(style.clrBack, colors.clrBack.GetStandardColor()));
+        run.clrSet.clrSelText.SetStandardValue(StyleColor(style.clrSelText, colors.clrSelText.GetStandardColor()));
+        run.clrSet.clrSelBack.SetStandardValue(StyleColor(style.clrSelBack, colors.clrSelBack.GetStandardColor()));
+        run.lf.lfWeight = style.nWeight;
+        run.lf.lfItalic = BYTE(style.nItalic);
+        run.lf.lfUnderline = BYTE(style.nUnderline);
+    }
+}
+
+CKTSyntaxEditLexTextSchema* CKTSyntaxEditCtrl::GetTextSchema() const
+{
+    CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface());
+    return pLink ? pLink->GetParser()->GetTextSchema() : NULL;
+}
+
+const CKTLexBlockChain* CKTSyntaxEditCtrl::GetScreenBlocks(int nRow)
+{
+    CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface());
+    CKTSyntaxEditLexTextSchema* pSchema = GetTextSchema();
+    if (!pSchema)
+        return NULL;
+    DWORD dwNow = ::GetTickCount();
+    CKTSyntaxEditLexParserSchemaOptions options =
+        pLink->GetParser()->GetSchemaOptions(std::string(LPCSTR(m_pBuffer->GetFileExt())));
+    m_ScreenCache.Expire(options.m_nOnScreenSchCacheLifeTime_sec, dwNow);
+    if (const CKTLexBlockChain* pChain = m_ScreenCache.Find(nRow, dwNow))
+        return pChain;
+    int nStart = 0, nEnd = 0;
+    m_ScreenCache.ChooseRange(nRow, GetVisibleRows(), m_arCollapseRows, nStart, nEnd);
+    CKTSyntaxEditLexCursor cursor(pLink->GetText());
+    CKTLexBlockChain chain;
+    if (!pSchema->RunOnScreen(cursor, nStart, nEnd, chain))
+        return NULL;
+    return m_ScreenCache.Add(nStart, nEnd, std::move(chain), dwNow);
+}
+
+const std::vector<KT_EDIT_LEXFOLD>& CKTSyntaxEditCtrl::GetFolds()
+{
+    CKTSyntaxEditLexTextSchema* pSchema = GetTextSchema();
+    if (!pSchema)
+        m_arFolds.clear();
+    else if (!m_bFoldsValid)
+        pSchema->GetCollapsableBlocks(-1, m_arFolds);
+    m_bFoldsValid = pSchema != NULL;
+    return m_arFolds;
+}
+
+DWORD CKTSyntaxEditCtrl::GetRowCollapseState(int nRow)
+{
+    BOOL bCollapsed = IsRowCollapsed(nRow);
+    DWORD dwFlags = 0;
+    for (const KT_EDIT_LEXFOLD& fold : GetFolds())
+    {
+        int nStartRow = fold.posStart.nRow, nEndRow = EndRowOf(fold);
+        if (nStartRow > nRow)
+            break;
+        if (nEndRow < nRow)
+            continue;
+        if (nStartRow == nRow)
+            dwFlags |= bCollapsed ? 0x01 : 0x02;
+        if (nEndRow == nRow)
+            dwFlags |= 0x04;
+        if (nStartRow < nRow)
+            dwFlags |= 0x10;
+        if (nEndRow > nRow && (dwFlags & 0x01))
+            dwFlags |= 0x20;
+    }
+    return dwFlags;
+}
+
+// A folded row takes its block from the schema when it has one, and is
+// listed for the boxes and the hit test of this paint.
+void CKTSyntaxEditCtrl::RecordFoldedRow(int nRow)
+{
+    CKTSyntaxEditLineMarksManager* pMarks = GetLineMarksManager();
+    KT_EDIT_LINEMARK_PARAM param;
+    if (!pMarks || !pMarks->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
+        return;
+    auto itFold = std::find_if(GetFolds().begin(), GetFolds().end(),
+                               [nRow](const KT_EDIT_LEXFOLD& fold) { return fold.posStart.nRow == nRow; });
+    if (itFold != GetFolds().end())
+    {
+        KT_EDIT_COLLAPSED_MARK* pMark = static_cast<KT_EDIT_COLLAPSED_MARK*>(param.GetPtr());
+        if (!pMark)
+        {
+            pMark = KT_EDIT_COLLAPSED_MARK::Attach(param);
+            pMarks->AddLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param);
+        }
+        pMark->block.nStartLine = nRow;
+        pMark->block.nStartCol = itFold->posStart.nCol + 1;
+        pMark->block.nEndLine = EndRowOf(*itFold) == INT_MAX ? GetRowCount() : EndRowOf(*itFold);
+        pMark->block.nEndCol = itFold->posEnd.nCol + 1;
+        pMark->block.strCollapsedText = itFold->strCollapsedText.c_str();
+    }
+    if (KT_EDIT_COLLAPSED_MARK::FromParam(param) &&
+        std::find(m_arCollapseRows.begin(), m_arCollapseRows.end(), nRow) == m_arCollapseRows.end())
+        m_arCollapseRows.push_back(nRow);
+}
+
+void CKTSyntaxEditCtrl::SetRowBkColor(int nRow, COLORREF clr)
+{
+    if (clr == kNoRowBack)
+        m_mapRowBkColor.erase(nRow);
+    else
+        m_mapRowBkColor[nRow] = clr;
+}
+
+void CKTSyntaxEditCtrl::SetRowColor(int nRow, COLORREF clr)
+{
+    if (clr == kNoRowText)
+        m_mapRowColor.erase(nRow);
+    else
+        m_mapRowColor[nRow] = clr;
+}
+
+BOOL CKTSyntaxEditCtrl::GetRowBkColor(int nRow, COLORREF& clr) const
+{
+    auto it = m_mapRowBkColor.find(nRow);
+    if (it == m_mapRowBkColor.end())
+        return FALSE;
+    clr = it->second;
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditCtrl::GetRowColor(int nRow, COLORREF& clr) const
+{
+    auto it = m_mapRowColor.find(nRow);
+    if (it == m_mapRowColor.end())
+        return FALSE;
+    clr = it->second;
+    return TRUE;
+}
+
+// --- Repaints paced by the background parse ----------------------------------
+
+BOOL CKTSyntaxEditCtrl::IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const
+{
+    int nLastShown = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows() + 4);
+    int nBlockEnd = pBlock->IsOpen() ? INT_MAX : pBlock->m_posEnd.nRow;
+    return pBlock->m_posStart.nRow <= nLastShown && nBlockEnd >= m_nTopRow;
+}
+
+void CKTSyntaxEditCtrl::RepaintNow()
+{
+    m_nRedrawRow = -1;
+    Invalidate(FALSE);
+    UpdateWindow();
+}
+
+void CKTSyntaxEditCtrl::OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam)
+{
+    if (!GetSafeHwnd())
+        return;
+    KT_EDIT_NMHDR_PARSER nm = {{}, int(dwCode), wParam, lParam};
+    Notify(&nm.hdr, KT_EDIT_NM_PARSEREVENT);
+    DWORD dwDelay = DWORD(std::max(1000, 3 * GetAveragePaintTime(333)));
+    DWORD dwNow = ::GetTickCount();
+    BOOL bReady = TRUE;
+    switch (dwCode)
+    {
+    case CKTSyntaxEditLexParser::ktEditOnParserStarted:
+        m_dwLastParseRepaint = dwNow;
+        return;
+    case CKTSyntaxEditLexParser::ktEditOnTextBlockParsed:
+    {
+        bReady = DWORD(std::abs(long(dwNow - m_dwLastParseRepaint))) >= dwDelay;
+        if (bReady)
+            m_dwLastParseRepaint = dwNow;
+        auto* pBlock = reinterpret_cast<const CKTSyntaxEditLexTextBlock*>(wParam);
+        if (!pBlock)
+            return;
+        m_bFoldsValid = FALSE;
+        TrimScreenCache(pBlock->m_posStart.nRow);
+        if (!IsBlockVisible(pBlock))
+            return;
+        break;
+    }
+    case CKTSyntaxEditLexParser::ktEditOnParserEnded:
+        m_bFoldsValid = FALSE;
+        break;
+    default:
+        return;
+    }
+    KillTimer(ktTimerParseRepaint);
+    if (bReady)
+        RepaintNow();
+    else
+        SetTimer(ktTimerParseRepaint, 5 * dwDelay);
+}

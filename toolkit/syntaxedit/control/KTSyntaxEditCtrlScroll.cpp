@@ -1,0 +1,298 @@
+// Scrolling: by rows and columns, the scroll bars (the control's own or its view's) and the mouse wheel.
+#include "KTSyntaxEditCtrl.h"
+
+#include "KTSyntaxEditNotify.h"
+
+#include "themes/KTSyntaxEditPaintManager.h"
+
+#include <algorithm>
+
+namespace
+{
+SCROLLINFO MakeScrollInfo(UINT fMask, int nMin, int nMax, int nPage, int nPos)
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(SCROLLINFO);
+    si.fMask = fMask;
+    si.nMin = nMin;
+    si.nMax = nMax;
+    si.nPage = UINT(std::max(nPage, 0));
+    si.nPos = nPos;
+    return si;
+}
+
+BOOL HasFont() { return KTSyntaxEditPaintManager()->GetFont()->GetSafeHandle() != NULL; }
+}  // namespace
+
+CWnd* CKTSyntaxEditCtrl::ScrollBarOwner() const
+{
+    if (m_bUseParentScrollBars && m_pParentWnd && m_pParentWnd->IsKindOf(RUNTIME_CLASS(CView)))
+        return m_pParentWnd;
+    return const_cast<CKTSyntaxEditCtrl*>(this);
+}
+
+CScrollBar* CKTSyntaxEditCtrl::GetScrollBarCtrl(int nBar) const
+{
+    CWnd* pOwner = ScrollBarOwner();
+    return pOwner == this ? CWnd::GetScrollBarCtrl(nBar) : pOwner->GetScrollBarCtrl(nBar);
+}
+
+BOOL CKTSyntaxEditCtrl::GetBarInfo(int nBar, SCROLLINFO& si) const
+{
+    si.cbSize = sizeof(SCROLLINFO);
+    si.fMask = SIF_ALL;
+    return ::GetScrollInfo(ScrollBarOwner()->GetSafeHwnd(), nBar, &si);
+}
+
+// A bar of its own that the control does not want is left alone: setting its values would show it.
+BOOL CKTSyntaxEditCtrl::IsBarWanted(int nBar) const
+{
+    CWnd* pOwner = ScrollBarOwner();
+    if (!pOwner->GetSafeHwnd())
+        return FALSE;
+    return pOwner != this || (nBar == SB_HORZ ? m_bHorzScrollBar : m_bVertScrollBar);
+}
+
+void CKTSyntaxEditCtrl::SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw)
+{
+    CWnd* pOwner = ScrollBarOwner();
+    if (!IsBarWanted(nBar))
+        return;
+    ::SetScrollInfo(pOwner->GetSafeHwnd(), nBar, &si, bRedraw);
+}
+
+void CKTSyntaxEditCtrl::SetBarPos(int nBar, int nPos, BOOL bRedraw)
+{
+    SetBarInfo(nBar, MakeScrollInfo(SIF_POS, 0, 0, 0, nPos), bRedraw);
+}
+
+void CKTSyntaxEditCtrl::EnableBar(int nBar, BOOL bEnable)
+{
+    if (!IsBarWanted(nBar))
+        return;
+    ::EnableScrollBar(ScrollBarOwner()->GetSafeHwnd(), nBar, bEnable ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+}
+
+int CKTSyntaxEditCtrl::GetHorzPos() const { return m_nHorzPos; }
+
+// The range counts characters of the rows in view, the position display
+// columns, and a caret far right scrolls past both: the range grows so that
+// the bar can show where the view stands.
+void CKTSyntaxEditCtrl::SetHorzPos(int nPos, BOOL bRedraw)
+{
+    m_nHorzPos = std::max(nPos, 0);
+    SCROLLINFO si = {};
+    if (GetBarInfo(SB_HORZ, si) && si.nMax < m_nHorzPos + int(si.nPage) - 1)
+        SetBarInfo(SB_HORZ, MakeScrollInfo(SIF_RANGE, si.nMin, m_nHorzPos + int(si.nPage) - 1, 0, 0), FALSE);
+    SetBarPos(SB_HORZ, m_nHorzPos, bRedraw);
+}
+
+BOOL CKTSyntaxEditCtrl::ScrollUp(int n, BOOL bKeepCaretInView)
+{
+    if (m_nTopRow < 2)
+        return FALSE;
+    int nOldRow = m_nCurrentRow, nOldTop = m_nTopRow;
+    m_nCurrentRow = m_nTopRow;
+    MoveUp(n);
+    int nBottom = GetBottomRow(GetVisibleRows());
+    m_nCurrentRow = bKeepCaretInView && nOldRow >= nBottom ? nBottom : nOldRow;
+    if (m_nCurrentRow > nBottom)
+        HideCaret();
+    return m_nTopRow != nOldTop;
+}
+
+BOOL CKTSyntaxEditCtrl::ScrollDown(int n, BOOL bKeepCaretInView)
+{
+    if (m_nTopRow >= GetRowCount())
+        return FALSE;
+    int nOldRow = m_nCurrentRow, nOldTop = m_nTopRow;
+    m_nCurrentRow = std::min(GetBottomRow(GetVisibleRows()), GetRowCount());
+    MoveDown(n);
+    m_nCurrentRow = bKeepCaretInView && nOldRow <= m_nTopRow ? m_nTopRow : nOldRow;
+    if (m_nCurrentRow < m_nTopRow)
+        HideCaret();
+    return m_nTopRow != nOldTop;
+}
+
+void CKTSyntaxEditCtrl::Scroll(int nColumns, int nRows)
+{
+    if (!GetSafeHwnd())
+        return;
+    if (nRows > 0)
+        ScrollDown(nRows);
+    else if (nRows < 0)
+        ScrollUp(-nRows);
+    m_nDispCol = std::max(m_nDispCol + nColumns, 1);
+    UpdateVScrollBar();
+    UpdateHScrollBar();
+    Invalidate(FALSE);
+    MoveCaretTo(GetCurrentDisplayOffset(), m_nDispCol, FALSE);
+    m_bScrolledByUser = TRUE;
+    int nBits = (nRows ? KT_EDIT_VIEW_VERT : 0) | (nColumns ? KT_EDIT_VIEW_HORZ : 0);
+    if (nBits)
+        NotifyViewChanged(nBits);
+}
+
+void CKTSyntaxEditCtrl::UpdateVScrollBar()
+{
+    if (!HasFont())
+        return;
+    int nTotal = GetDisplayRow(-1);
+    int v = GetVisibleRows();
+    if (nTotal >= v)
+    {
+        UINT fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+        SetBarInfo(SB_VERT, MakeScrollInfo(fMask, 1, nTotal, v, GetDisplayRow(m_nTopRow)), TRUE);
+    }
+    EnableBar(SB_VERT, nTotal >= v);
+}
+
+void CKTSyntaxEditCtrl::UpdateHScrollBar()
+{
+    if (!HasFont() || GetCharWidth() <= 0 || !m_bHorzScrollBar || !m_pBuffer)
+        return;
+    SetBarInfo(SB_HORZ,
+               MakeScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS, 0, m_pBuffer->GetMaxLineTextLengthAll(),
+                              GetVisibleColumns(), m_nHorzPos),
+               FALSE);
+}
+
+void CKTSyntaxEditCtrl::RecalcScrollBars()
+{
+    if (!HasFont())
+        return;
+    int v = GetVisibleRows();
+    m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
+    m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, v);
+    int nCols = GetSafeHwnd() ? GetVisibleColumns() : 20;
+    if (!GetSafeHwnd())
+        v = 20;
+    int nTotal = GetDisplayRow(-1);
+    if (GetRowCount() >= 1)
+    {
+        int m = m_pBuffer->GetMaxLineTextLength(m_nFirstVisibleRow, m_nLastVisibleRow) + nCols / 2;
+        UINT fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+        SetBarInfo(SB_HORZ, MakeScrollInfo(fMask, 0, m, nCols, m_nHorzPos), TRUE);
+        EnableBar(SB_HORZ, TRUE);
+        UINT fMaskV = nTotal >= v ? fMask : fMask & ~SIF_RANGE;
+        SetBarInfo(SB_VERT, MakeScrollInfo(fMaskV, 1, nTotal, v, GetDisplayRow(m_nTopRow)), TRUE);
+        EnableBar(SB_VERT, nTotal >= v);
+    }
+    else
+    {
+        SetBarInfo(SB_HORZ, MakeScrollInfo(SIF_PAGE | SIF_DISABLENOSCROLL, 0, 0, nCols, 0), TRUE);
+        SetBarInfo(SB_VERT, MakeScrollInfo(SIF_PAGE | SIF_DISABLENOSCROLL, 0, 0, v, 0), TRUE);
+    }
+    RecalcGutter();
+}
+
+void CKTSyntaxEditCtrl::AfterScrollMessage(BOOL bMoved)
+{
+    if (m_nCurrentRow >= m_nFirstVisibleRow && m_nCurrentRow <= m_nLastVisibleRow)
+        MoveCaretTo(GetCurrentDisplayOffset(), m_nDispCol, FALSE);
+    if (!bMoved)
+        return;
+    Invalidate(FALSE);
+    UpdateWindow();
+}
+
+void CKTSyntaxEditCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    SCROLLINFO si = {};
+    GetBarInfo(SB_VERT, si);
+    int nPos = si.nPos;
+    int nPage = int(si.nPage);
+    BOOL bMoved = FALSE;
+    switch (nSBCode)
+    {
+    case SB_LINEUP:
+        bMoved = ScrollUp(1);
+        nPos -= bMoved ? 1 : 0;
+        break;
+    case SB_LINEDOWN:
+        bMoved = ScrollDown(1);
+        nPos += bMoved ? 1 : 0;
+        break;
+    case SB_PAGEUP:
+        bMoved = ScrollUp(nPage);
+        nPos = bMoved ? std::max(nPos - nPage, 1) : nPos;
+        break;
+    case SB_PAGEDOWN:
+        bMoved = ScrollDown(nPage);
+        nPos += bMoved ? nPage : 0;
+        break;
+    case SB_THUMBTRACK:
+    {
+        int d = si.nTrackPos - GetDisplayRow(m_nTopRow);
+        if (d > 0)
+            ScrollDown(d);
+        else if (d < 0)
+            ScrollUp(-d);
+        nPos = si.nTrackPos;
+        bMoved = TRUE;
+        break;
+    }
+    case SB_TOP:
+    case SB_BOTTOM:
+        nPos = nSBCode == SB_TOP ? si.nMin : si.nMax;
+        SetCurrentRow(nPos);
+        m_nCurrentChar = m_nDispCol = m_nWantedDispCol = 1;
+        bMoved = TRUE;
+        break;
+    default:
+        break;
+    }
+    if (bMoved)
+    {
+        SetBarPos(SB_VERT, nPos, TRUE);
+        m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
+        m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows());
+    }
+    AfterScrollMessage(bMoved);
+}
+
+void CKTSyntaxEditCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    SCROLLINFO si = {};
+    GetBarInfo(SB_HORZ, si);
+    int p = m_nHorzPos;
+    switch (nSBCode)
+    {
+    case SB_LINELEFT:
+        --p;
+        break;
+    case SB_LINERIGHT:
+        ++p;
+        break;
+    case SB_PAGELEFT:
+        p -= int(si.nPage);
+        break;
+    case SB_PAGERIGHT:
+        p += int(si.nPage);
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        p = si.nTrackPos;
+        break;
+    case SB_LEFT:
+        p = si.nMin;
+        break;
+    case SB_RIGHT:
+        SetHorzPos(si.nMax, TRUE);
+        return;
+    default:
+        return;
+    }
+    SetHorzPos(p, TRUE);
+    if (m_bFocused)
+        MoveCaretTo(GetCurrentDisplayOffset(), m_nDispCol, FALSE);
+    m_nRedrawRow = -1;
+    Invalidate(FALSE);
+    UpdateWindow();
+}
+
+BOOL CKTSyntaxEditCtrl::OnMouseWheel(UINT, short zDelta, CPoint)
+{
+    Scroll(0, zDelta < 0 ? m_nWheelRows : -m_nWheelRows);
+    return TRUE;
+}

@@ -1,0 +1,181 @@
+// What the control shows, read back from the window: gutter, line marks, selection, syntax colours; no handle left.
+#include <gtest/gtest.h>
+
+#include "EditTestWindow.h"
+#include "GuiLeakCheck.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditLexParser.h"
+#include "NearColor.h"
+#include "themes/KTSyntaxEditPaintManager.h"
+
+namespace
+{
+const COLORREF kLineNumberText = RGB(0, 130, 132);
+const COLORREF kBreakpointBack = RGB(128, 0, 0);
+
+void Repaint(CKTSyntaxEditCtrl& ctrl) { ctrl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); }
+
+CPixelImage Shot(CKTSyntaxEditCtrl& ctrl)
+{
+    Repaint(ctrl);
+    return CPixelImage::FromWindow(ctrl.GetSafeHwnd());
+}
+
+// The text area of a display row, 0 at the top.
+CRect TextOfRow(CKTSyntaxEditCtrl& ctrl, int nDisplayRow)
+{
+    CRect rc;
+    ctrl.GetClientRect(&rc);
+    int y = nDisplayRow * ctrl.GetRowHeight();
+    return CRect(ctrl.GetTextLeft(), y, rc.right, y + ctrl.GetRowHeight());
+}
+
+BOOL ParseEnded(CEditTestWindow& window)
+{
+    for (const CRecordedNotify& event : window.Parent().Of(KT_EDIT_NM_PARSEREVENT))
+    {
+        if (event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+TEST(CtrlPaint, LineNumbersStandInTheirColoursBesideTheMargin)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    CPixelImage image = Shot(ctrl);
+    int nLeft = ctrl.GetSelMarginWidth();
+    int nRight = nLeft + ctrl.GetLineNumbersWidth() - 2;
+    CRect rcNumber(nLeft, 0, nRight, ctrl.GetRowHeight());
+    EXPECT_GT(CountNear(image, rcNumber, kLineNumberText), 0);
+    EXPECT_TRUE(NearColor(image.Pixel(nLeft + 1, 1), ::GetSysColor(COLOR_WINDOW)));
+    EXPECT_TRUE(NearColor(image.Pixel(nRight + 1, 1), kLineNumberText));  // the dotted separator
+    EXPECT_FALSE(NearColor(image.Pixel(nRight + 1, 2), kLineNumberText));
+}
+
+TEST(CtrlPaint, ABreakpointRowIsWhiteOnDarkRedForThisPaintOnly)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.GetLineMarksManager()->AddLineMark(5, KT_EDIT_MARK_BREAKPOINT);
+    CPixelImage image = Shot(ctrl);
+    CRect rcRow = TextOfRow(ctrl, 4);
+    EXPECT_TRUE(NearColor(image.Pixel(rcRow.right - 30, rcRow.CenterPoint().y), kBreakpointBack));
+    EXPECT_GT(CountNear(image, rcRow, RGB(255, 255, 255)), 0);
+    CRect rcMargin(0, rcRow.top, ctrl.GetSelMarginWidth(), rcRow.bottom);
+    EXPECT_GT(CountNear(image, rcMargin, RGB(220, 20, 20)), 0);  // the breakpoint icon
+    COLORREF clr = 0;
+    EXPECT_FALSE(ctrl.GetRowBkColor(5, clr));
+
+    ctrl.GetLineMarksManager()->DeleteLineMark(5, KT_EDIT_MARK_BREAKPOINT);
+    image = Shot(ctrl);
+    EXPECT_EQ(CountNear(image, rcRow, kBreakpointBack), 0);
+}
+
+TEST(CtrlPaint, TheSelectionTakesTheInactiveColoursWhenTheControlIsNotActive)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    COLORREF clrActive = ::GetSysColor(COLOR_HIGHLIGHT);
+    COLORREF clrInactive = ::GetSysColor(COLOR_INACTIVECAPTION);
+    ASSERT_NE(clrActive, clrInactive);
+    ASSERT_TRUE(ctrl.Select(12, 1, 12, 11, FALSE));
+    CRect rcRow = TextOfRow(ctrl, 11);
+
+    ctrl.SetActive(TRUE);
+    CPixelImage image = Shot(ctrl);
+    int nActive = CountNear(image, rcRow, clrActive);
+    EXPECT_GE(nActive, 10 * ctrl.GetCharWidth());
+    EXPECT_EQ(CountNear(image, rcRow, clrInactive), 0);
+
+    ctrl.SetActive(FALSE);
+    image = Shot(ctrl);
+    EXPECT_EQ(CountNear(image, rcRow, clrActive), 0);
+    EXPECT_GE(CountNear(image, rcRow, clrInactive), 10 * ctrl.GetCharWidth());
+}
+
+TEST(CtrlPaint, SyntaxColoursOfTheProjectsSchemeShowOnceTheParserReports)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    CPixelImage image = Shot(ctrl);
+    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 0), RGB(0, 128, 0)), 0);   // the comment of row 1
+    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 11), RGB(0, 0, 255)), 0);  // "static int" of row 12
+    EXPECT_EQ(CountNear(image, TextOfRow(ctrl, 11), RGB(0, 128, 0)), 0);
+}
+
+TEST(CtrlPaint, AFoldedBlockShowsItsBoxAndTheRowAfterIt)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    KT_EDIT_LINEMARK_PARAM param;
+    KT_EDIT_COLLAPSED_MARK* pMark = KT_EDIT_COLLAPSED_MARK::Attach(param);
+    pMark->block = {};
+    pMark->block.nStartLine = 13;
+    pMark->block.nStartCol = 2;
+    pMark->block.nEndLine = 17;
+    pMark->block.nEndCol = 1;
+    pMark->block.strCollapsedText = "[..]";
+    ctrl.GetLineMarksManager()->AddLineMark(13, KT_EDIT_MARK_COLLAPSED, &param);
+    CPixelImage image = Shot(ctrl);
+    ASSERT_FALSE(::IsRectEmpty(&pMark->rcBox));
+    CRect rcBox(pMark->rcBox);
+    rcBox.OffsetRect(ctrl.GetTextLeft(), 0);
+    EXPECT_EQ(rcBox.top, 12 * ctrl.GetRowHeight());
+    EXPECT_TRUE(NearColor(image.Pixel(rcBox.left, rcBox.top + 2), ::GetSysColor(COLOR_BTNSHADOW)));
+    EXPECT_EQ(ctrl.GetCollapseRows(), std::vector<int>{13});
+    int nRow = 0, nCol = 0;
+    ctrl.HitTest(ctrl.GetTextLeft(), 13 * ctrl.GetRowHeight(), nRow, nCol);
+    EXPECT_EQ(nRow, 18);
+}
+
+TEST(CtrlPaint, RepaintsLeaveNoHandleBehind)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.GetLineMarksManager()->AddLineMark(3, KT_EDIT_MARK_BOOKMARK);
+    ctrl.GetLineMarksManager()->AddLineMark(5, KT_EDIT_MARK_BREAKPOINT);
+    ctrl.Select(8, 1, 12, 5, FALSE);
+    Repaint(ctrl);
+    CGuiLeakCheck check;
+    for (int i = 0; i < 100; ++i)
+        Repaint(ctrl);
+    EXPECT_TRUE(check.NoLeaks());
+}
+}  // namespace
+
+namespace
+{
+// Parse events arrive as the parser adapter sends them on the buffer's connection.
+void SendParseEvent(CEditTestWindow& window, DWORD dwCode, const CKTLexBlockPtr& block = CKTLexBlockPtr())
+{
+    window.Buffer()->GetConnection()->SendEvent(dwCode, WPARAM(block.GetInterface()), 0);
+}
+
+// A block parsed on screen waits for the repaint delay; a parse that ends
+// repaints at once, and each event reaches the notify window first.
+TEST(CtrlPaintPacing, AParseThatEndsRepaintsAtOnceWhileBlocksWait)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    CKTSyntaxEditLexTextSchema* pSchema = ctrl.GetTextSchema();
+    ASSERT_NE(pSchema, nullptr);
+    CKTLexBlockPtr block = pSchema->NewBlock();
+    block->m_posStart = {3, 0};
+    block->m_posEnd = {4, 0};
+    window.Parent().Clear();
+
+    ctrl.SetRedrawRow(7);
+    SendParseEvent(window, CKTSyntaxEditLexParser::ktEditOnParserStarted);
+    SendParseEvent(window, CKTSyntaxEditLexParser::ktEditOnTextBlockParsed, block);
+    EXPECT_EQ(ctrl.GetRedrawRow(), 7);
+    SendParseEvent(window, CKTSyntaxEditLexParser::ktEditOnParserEnded);
+    EXPECT_EQ(ctrl.GetRedrawRow(), 0);
+    auto events = window.Parent().Of(KT_EDIT_NM_PARSEREVENT);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[1].nFirst, CKTSyntaxEditLexParser::ktEditOnTextBlockParsed);
+}
+}  // namespace
