@@ -127,6 +127,7 @@ protected:
     afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

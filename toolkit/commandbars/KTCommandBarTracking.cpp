@@ -213,6 +213,12 @@ void CKTCommandBar::OnMouseLeave()
         SetSelected(-1);
 }
 
+void CKTCommandBar::OnNcMouseMove(UINT, CPoint)
+{
+    OnMouseLeave();
+    Default();
+}
+
 void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CKTControl* pControl = m_pControls->HitTest(point);

@@ -189,3 +189,36 @@ TEST(MouseHooks, TrackedLockAsksWhetherAnotherBarHoldsTheMouse)
     pMouse->CloseAllTracked();
     EXPECT_FALSE(pMouse->HasTrackedBars());
 }
+
+namespace
+{
+// Counts the left-button releases that reach it.
+class CButtonUpWindow : public CTestParent
+{
+public:
+    int m_nButtonUps = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONUP)
+            m_nButtonUps++;
+        return CTestParent::WindowProc(message, wParam, lParam);
+    }
+};
+}  // namespace
+
+TEST(MouseHooks, TheButtonUpAfterAPopupOpenedIsSwallowedOnce)
+{
+    CButtonUpWindow window;
+    CTestInput input(window.GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(200, 100)));
+    ASSERT_EQ(1, window.m_nButtonUps);
+    CKTMouseHookManager::Instance()->SetIgnoreButtonUp();
+    INPUT up = {};
+    up.type = INPUT_MOUSE;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &up, sizeof(up));
+    ASSERT_TRUE(input.Click(CPoint(200, 100)));
+    EXPECT_EQ(2, window.m_nButtonUps) << "the lone release was swallowed, the next click's was not";
+}

@@ -522,3 +522,26 @@ TEST(ToolBarControls, CheckBoxMarksSitBesideTheirCaptions)
     EXPECT_EQ(RGB(1, 2, 3), surface.Pixel(3, (sz.cy - 13) / 2)) << "the mark's box at the left";
     pBar->OnRemoved();
 }
+
+TEST(Theme2, FloatingBarsFillEachRowWithTheFace)
+{
+    CTestParent parent(300, 200);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPosition(ktBarFloating);
+    pBar->SetFlags(0x0F);
+    pBar->CreateBarWindow("KTTestBar", &parent, 1);
+    pBar->MoveWindow(0, 0, 100, 80);
+    CKTControl* pControl = pBar->GetControls()->Add(ktControlButton, 1);
+    pControl->SetRect(CRect(4, 40, 26, 62));
+    pControl->SetRowRect(CRect(4, 40, 96, 62));
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle2>();
+    pTheme->m_grcToolBar.SetStandardValue(RGB(250, 250, 250), RGB(100, 100, 100));
+    CTestSurface surface(100, 80, kPaper);
+    pTheme->FillCommandBarEntry(surface.DC(), pBar);
+    EXPECT_EQ(Distinct(61), surface.Pixel(0, 0));
+    EXPECT_EQ(Distinct(61), surface.Pixel(1, 10)) << "the second frame";
+    EXPECT_EQ(Distinct(30), surface.Pixel(50, 30)) << "between caption and row";
+    EXPECT_TRUE(IsBetween(surface.Pixel(50, 50), RGB(250, 250, 250), RGB(100, 100, 100)));
+    EXPECT_NE(Distinct(30), surface.Pixel(50, 50));
+    pBar->OnRemoved();
+}

@@ -153,7 +153,7 @@ void CKTThemeStyle2::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     else if (nPosition == ktBarLeft || nPosition == ktBarRight)
         FillVerticalFace(pDC, pBar, rc);
     else if (nPosition == ktBarFloating && IsBarDockable(pBar))
-        FillFloatingFrame(pDC, rc, 30);
+        FillFloatingRows(pDC, pBar, rc);
     else
         CKTThemeStyle1::FillCommandBarEntry(pDC, pBar);
 }
@@ -280,5 +280,26 @@ void CKTThemeStyle2::DrawStatusBarGripper(CDC* pDC, CRect rc)
             Line(pDC, rc.right - nStart - 3 + i, rc.bottom - 1, rc.right - 1, rc.bottom - nStart - 4 + i,
                  COLOR_BTNSHADOW);
         Line(pDC, rc.right - nStart - 4, rc.bottom - 1, rc.right - 1, rc.bottom - nStart - 5, COLOR_BTNHIGHLIGHT);
+    }
+}
+
+void CKTThemeStyle2::FillFloatingRows(CDC* pDC, CKTCommandBar* pBar, CRect rc)
+{
+    FillFloatingFrame(pDC, rc, 30);
+    CKTFontDC font(pDC, &m_fontSmCaption);
+    int nCaption = std::max<int>(15, pDC->GetTextExtent("0", 1).cy);
+    CRect rcInside = rc;
+    rcInside.DeflateRect(2, 2);
+    rcInside.top += nCaption;
+    CRect rcDone(0, 0, 0, 0);
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        CKTControl* pControl = pBar->GetControl(i);
+        CRect rcRow = pControl->GetRowRect();
+        if (!pControl->IsVisible() || rcRow.IsRectEmpty() || rcRow == rcDone)
+            continue;
+        rcDone = rcRow;
+        CRect rcFace(rcInside.left, rcRow.top, rcInside.right, rcRow.bottom);
+        GradientFill(pDC, rcFace, m_grcToolBar, FALSE, rcInside);
     }
 }

@@ -57,6 +57,8 @@ protected:
     CRect GetDockArea(CKTCommandBar* pBar, CRect rcClient) const;
     void FillHorizontalFace(CDC* pDC, CKTCommandBar* pBar, CRect rc);
     void FillVerticalFace(CDC* pDC, CKTCommandBar* pBar, CRect rc);
+    // A floating bar's double frame with each row of controls on the tool-bar face.
+    void FillFloatingRows(CDC* pDC, CKTCommandBar* pBar, CRect rc);
     void GradientRect(CDC* pDC, CRect rc, const CKTPaintManagerColorGradient& grc, int nBorder, BOOL bHorz);
     void DrawToolBarExpandGlyph(CDC* pDC, BOOL bVertical, CRect rc, BOOL bHiddenExists, COLORREF clr);
 
