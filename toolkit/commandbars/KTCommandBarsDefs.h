@@ -138,3 +138,5 @@ inline BOOL KTIsActionId(int nId)
 
 // Layout mode bits beyond the frame's own.
 const DWORD KT_LM_HIDEWRAP = 0x80;
+// Lay out at the bar's most recent width, each group on a row of its own.
+const DWORD KT_LM_MRUGROUPS = 0x100;

@@ -34,7 +34,7 @@ public:
     }
 
     // Breaks the rows at the length; returns the number of rows.
-    int Wrap(int nLength, BOOL bHideOverflow)
+    int Wrap(int nLength, BOOL bHideOverflow, BOOL bBreakAtGroups = FALSE)
     {
         m_bBroke = FALSE;
         int nRows = 1;
@@ -55,7 +55,8 @@ public:
                 continue;
             }
             nSum += nGap + Along(r.sz, m_bVert);
-            if (nSum > nLength && !bFirst)
+            BOOL bGroupBreak = bBreakAtGroups && r.pControl->GetBeginGroup();
+            if ((nSum > nLength || bGroupBreak) && !bFirst)
             {
                 m_bBroke = TRUE;
                 if (bHideOverflow)
@@ -89,6 +90,39 @@ public:
                 nLow = nMid + 1;
         }
         return nHigh;
+    }
+
+    // Groups on rows of their own at the width; a block far taller than wide gets a balanced width.
+    void WrapGroups(int nWidth)
+    {
+        Wrap(nWidth, FALSE, TRUE);
+        CSize szBlock = Position();
+        if (szBlock.cy > 3 * szBlock.cx && nWidth <= 0)
+            WrapBalanced();
+        else
+            Wrap(szBlock.cx, FALSE, TRUE);
+    }
+
+    // The width at which the block is about as wide as it is high.
+    void WrapBalanced()
+    {
+        Wrap(0, FALSE);
+        int nLow = Position().cx;
+        Wrap(32767, FALSE);
+        int nHigh = Position().cx;
+        while (nLow < nHigh)
+        {
+            int nMid = (nLow + nHigh) / 2;
+            Wrap(nMid, FALSE);
+            CSize szBlock = Position();
+            if (szBlock.cx == szBlock.cy)
+                return;
+            if (szBlock.cy > szBlock.cx)
+                nLow = nMid + 1;
+            else
+                nHigh = nMid;
+        }
+        Wrap(nHigh, FALSE);
     }
 
     // The narrowest width whose block is no higher than the height.
@@ -232,7 +266,9 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
     if (dwMode & LM_MRUWIDTH)
         nLength = pBar->GetMRUWidth();
     BOOL bDocked = (dwMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0;
-    if (bDocked)
+    if (dwMode & KT_LM_MRUGROUPS)
+        layout.WrapGroups(pBar->GetMRUWidth());
+    else if (bDocked)
         layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
     else if (dwMode & LM_LENGTHY)
         layout.Wrap(layout.FitHeight(nLength - szBorders.cy), FALSE);

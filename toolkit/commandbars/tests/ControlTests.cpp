@@ -269,3 +269,27 @@ TEST(ControlsLayout, FloatingBarsTakeTheShortestLengthOfTheirRowCount)
     CSize szMru = pControls->CalcDynamicSize(0, LM_MRUWIDTH | LM_COMMIT, CRect(0, 0, 0, 0));
     EXPECT_EQ(CSize(6 * szButton.cx, szButton.cy), szMru) << "the most recent width";
 }
+
+TEST(ControlsLayout, GroupRowsAndABalancedShapeForTallBlocks)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetPosition(ktBarFloating);
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 9; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Same");
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    CSize szButton = pControls->GetAt(0)->GetRect().Size();
+    pControls->GetAt(3)->SetBeginGroup(TRUE);
+    pControls->GetAt(6)->SetBeginGroup(TRUE);
+    CSize sz = pControls->CalcDynamicSize(0, KT_LM_MRUGROUPS | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap());
+    EXPECT_TRUE(pControls->GetAt(6)->GetWrap());
+    EXPECT_EQ(3 * szButton.cx, sz.cx) << "a group a row";
+
+    for (int i = 1; i < 9; i++)
+        pControls->GetAt(i)->SetBeginGroup(TRUE);
+    pBar->SetMRUWidth(0);
+    CSize szBalanced = pControls->CalcDynamicSize(0, KT_LM_MRUGROUPS | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_LT(szBalanced.cy, 9 * szButton.cy) << "not a single column";
+    EXPECT_LT(szBalanced.cx, 9 * szButton.cx) << "not a single row";
+}
