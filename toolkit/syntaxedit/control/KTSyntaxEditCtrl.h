@@ -190,6 +190,26 @@ public:
     void DeleteLines(int nRow);
     int GetForcedColumn() const { return m_nForcedColumn; }
 
+    // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
+    void SelectWordAtPoint(CPoint point);
+    void ShowContextMenu();
+    void SetOleDragDrop(BOOL bOle) { m_bOleDragDrop = bOle; }
+    BOOL IsDragging() const { return m_bDragging; }
+    void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
+
+    // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).
+    enum
+    {
+        ktCmdDropMove = 57645,
+        ktCmdDropCopy = 57646,
+    };
+    void Copy();
+    void CutSelection();
+    void Paste();
+    BOOL InsertColumnString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection, BOOL bRedraw);
+    BOOL DropSelection(BOOL bCopy);
+    void ShowDropMenu(BOOL bCopy);
+
     // Search (KTSyntaxEditCtrlSearch.cpp).
     BOOL Find(LPCSTR pszText, BOOL bMatchWholeWord, BOOL bMatchCase, BOOL bSearchDown, BOOL bSelect = TRUE);
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
@@ -289,6 +309,27 @@ protected:
     void FinishBlockIndent(BOOL bChanged);
     void UnindentRow(int nRow, BOOL& bAny);
 
+    void TestDragPending(CPoint point);
+    void ClickMargin(CPoint point);
+    void ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, BOOL bShift, BOOL bAlt);
+    void ExtendSelectionTo(UINT nFlags, CPoint point);
+    void MoveSelectionEnd(int nRow, int nCol);
+    void SpanWholeRows();
+    BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
+    void TrackDrag(CPoint point);
+    KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,
+                                          KT_EDIT_TEXTPOS drop) const;
+    BOOL InsertDropped(const CString& strText, const KT_EDIT_TEXTPOS& drop, BOOL bCopy);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnDropMove();
+    afx_msg void OnDropCopy();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
