@@ -240,6 +240,7 @@ protected:
     };
 
     BOOL ReadProfileFlag(LPCSTR pszKey, BOOL& bValue);
+    void ReadProfileTabSize();
     BOOL WriteProfileFlag(LPCSTR pszKey, BOOL bValue);
     BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
     void CreateEditCaret();
