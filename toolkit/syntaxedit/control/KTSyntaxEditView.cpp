@@ -5,6 +5,7 @@
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditViewCommands.h"
+#include "dialogs/KTSyntaxEditSearchDlg.h"
 
 IMPLEMENT_DYNCREATE(CKTSyntaxEditView, CView)
 
@@ -28,6 +29,10 @@ ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
 ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
 ON_COMMAND(ID_EDIT_CLEAR, OnEditClear)
 ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
+ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
 END_MESSAGE_MAP()
 
 namespace
@@ -35,7 +40,7 @@ namespace
 const char kSection[] = "Settings";
 }  // namespace
 
-CKTSyntaxEditView::CKTSyntaxEditView()
+CKTSyntaxEditView::CKTSyntaxEditView() : m_pSearchDlg(std::make_unique<CKTSyntaxEditSearchDlg>())
 {
     if (CWinApp* pApp = AfxGetApp())
     {
@@ -44,7 +49,11 @@ CKTSyntaxEditView::CKTSyntaxEditView()
     }
 }
 
-CKTSyntaxEditView::~CKTSyntaxEditView() = default;
+CKTSyntaxEditView::~CKTSyntaxEditView()
+{
+    if (m_pSearchDlg->GetSafeHwnd())
+        m_pSearchDlg->DestroyWindow();
+}
 
 CKTSyntaxEditDoc* CKTSyntaxEditView::GetDocument() const
 {

@@ -4,9 +4,12 @@
 
 #include <afxwin.h>
 
+#include <memory>
+
 #include "KTSyntaxEditCtrl.h"
 
 class CKTSyntaxEditDoc;
+class CKTSyntaxEditSearchDlg;
 
 class CKTSyntaxEditView : public CView
 {
@@ -23,7 +26,9 @@ public:
     void SetInitialTopRow(int nRow) { m_nInitialTopRow = nRow; }
     void SetFont(const LOGFONT* pLogFont, BOOL bSave);
     BOOL SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL bRelayout);
+    int ReplaceAll(LPCSTR pszFind, LPCSTR pszReplace, BOOL bMatchCase, BOOL bMatchWholeWord);
     void Refresh();
+    CKTSyntaxEditSearchDlg& GetSearchDlg() { return *m_pSearchDlg; }
     void UpdateSiblingViews(int nMask);
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -51,6 +56,8 @@ protected:
     void ApplySettings();
     void ResyncWholeText();
     void UpdateTitle(BOOL bModified);
+    CString ProposeFindText(BOOL bWordAtCaret);
+    void OpenSearch(BOOL bReplace);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -63,6 +70,10 @@ protected:
     afx_msg void OnEditPaste() { GetEditCtrl()->Paste(); }
     afx_msg void OnEditClear() { GetEditCtrl()->DeleteSelection(TRUE); }
     afx_msg void OnEditSelectAll() { GetEditCtrl()->SelectAll(); }
+    afx_msg void OnEditFind() { OpenSearch(FALSE); }
+    afx_msg void OnEditReplace() { OpenSearch(TRUE); }
+    afx_msg void OnEditRepeat();
+    afx_msg void OnUpdateEditRepeat(CCmdUI* pCmdUI);
     afx_msg void OnEditUndo();
     afx_msg void OnEditRedo();
     afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
@@ -79,6 +90,7 @@ protected:
     int m_nInitialTopRow = 1;      // a new control starts here
     CWnd* m_pParentWnd = NULL;     // not owned
     CKTSyntaxEditCtrl m_wndEdit;
-    CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;  // not owned
+    CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;             // not owned
+    std::unique_ptr<CKTSyntaxEditSearchDlg> m_pSearchDlg;  // keeps the find state between showings
     BOOL m_bInitialised = FALSE;
 };

@@ -2,68 +2,15 @@
 // typed into with real keystrokes, undone to its saved state, saved byte for byte and opened again.
 #include <gtest/gtest.h>
 
-#include "KTSyntaxEditDoc.h"
-#include "KTSyntaxEditLexParserAdapter.h"
-#include "KTSyntaxEditView.h"
+#include "EditorAppTest.h"
 #include "KTSyntaxEditViewCommands.h"
-#include "TestApp.h"
-#include "TestFolder.h"
 #include "TestInput.h"
-#include "TestMainFrame.h"
 
 namespace
 {
 const char kFileText[] = "int main(void)\r\n{\r\n\treturn 0;\r\n}\r\n";
 
-class CEditorDocTest : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        CKTSyntaxEditLexParserAdapter::Install();
-        s_pTemplate = new CMultiDocTemplate(IDR_TESTTYPE, RUNTIME_CLASS(CKTSyntaxEditDoc),
-                                            RUNTIME_CLASS(CTestChildFrame), RUNTIME_CLASS(CKTSyntaxEditView));
-        s_pTemplate->LoadTemplate();
-    }
-    static void TearDownTestSuite()
-    {
-        s_pTemplate->CloseAllDocuments(TRUE);
-        PumpPending();
-        delete s_pTemplate;
-        CKTSyntaxEditBufferManager::SetLexParserFactory(NULL);
-    }
-    void TearDown() override
-    {
-        theApp.m_nMessageAnswer = IDNO;
-        s_pTemplate->CloseAllDocuments(FALSE);
-        PumpPending();
-        theApp.m_nMessageAnswer = IDOK;
-    }
-
-    CKTSyntaxEditDoc* Open(const std::string& path)
-    {
-        CDocument* pDoc = s_pTemplate->OpenDocumentFile(path.c_str());
-        PumpPending();
-        return pDoc ? static_cast<CKTSyntaxEditDoc*>(pDoc) : NULL;
-    }
-    static CKTSyntaxEditView* ViewOf(CDocument* pDoc)
-    {
-        POSITION pos = pDoc->GetFirstViewPosition();
-        return static_cast<CKTSyntaxEditView*>(pDoc->GetNextView(pos));
-    }
-    static CString Text(CKTSyntaxEditDoc* pDoc)
-    {
-        CString strText;
-        CKTSyntaxEditBufferManager* pBuffer = pDoc->GetDataManager();
-        for (int nRow = 1; nRow <= pBuffer->GetRowCount(); ++nRow)
-            strText += pBuffer->GetLineTextEx(nRow, nRow < pBuffer->GetRowCount());
-        return strText;
-    }
-
-    static CMultiDocTemplate* s_pTemplate;
-    CTestFolder m_folder{"syntaxedit-docview"};
-};
-CMultiDocTemplate* CEditorDocTest::s_pTemplate = NULL;
+using CEditorDocTest = CEditorAppTest;
 
 TEST_F(CEditorDocTest, TypeUndoToTheSavedStateSaveAndReopen)
 {
