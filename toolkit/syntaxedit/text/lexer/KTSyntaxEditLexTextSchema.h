@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -115,8 +116,15 @@ private:
                      CKTSyntaxEditLexCursor& cursor);
     void LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
     bool TrySync(const CKTLexBlockPtr& block);
+    void SpliceNewBlocks(size_t oldEnd);
+    void EndReparse();
+    bool IsReparsing() const { return m_nKept != SIZE_MAX; }
+    static bool EndNewerBlocks(const CKTLexBlockChain& chain, size_t count, const CKTSyntaxEditLexTextBlock& block);
     void EndChildren(CKTSyntaxEditLexTextBlock& block);
     void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count);
+    void StepToActiveTag(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
+    static bool IsScanStop(const CKTSyntaxEditLexClass& cls, const char* text);
+    static bool ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
@@ -132,13 +140,19 @@ private:
     mutable std::timed_mutex m_dataLock;  // guards the chain and block positions
     std::atomic<bool> m_bBreak{false};
 
-    CKTLexBlockChain m_chain;               // the first is the file's block
-    std::vector<CKTLexBlockPtr> m_oldTail;  // the replaced part of the chain during a re-parse
-    size_t m_nOldNext = 0;
+    CKTLexBlockChain m_chain;  // the first is the file's block
+    // During a re-parse the chain before m_nKept stands, the old chain
+    // follows it, and new blocks collect apart until they replace a part of it.
+    size_t m_nKept = SIZE_MAX;
+    CKTLexBlockChain m_newBlocks;
+    size_t m_nOldNext = 0;  // the first old block that may still be taken back
+    // No class starts by class alone, so blocks lie inside their parents and apart from the rest.
+    std::atomic<bool> m_bNestedChain{true};
     KT_EDIT_LEXPOS m_posSyncAfter;  // old blocks may be taken back after this row
     bool m_bSynced = false;
     int m_nDepth = 0;         // blocks running inside each other now
     bool m_bTooDeep = false;  // the run passed the nesting limit and ends
     bool m_bAnnounce = false;
-    int m_nStopRow = 0x7FFFFFFF;  // an on-screen parse ends past this row
+    static const int kNoStopRow = 0x7FFFFFFF;
+    int m_nStopRow = kNoStopRow;  // an on-screen parse ends past this row
 };
