@@ -194,7 +194,6 @@ public:
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
     void SetOleDragDrop(BOOL bOle) { m_bOleDragDrop = bOle; }
-    BOOL IsDragging() const { return m_bDragging; }
     void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
 
     // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).
@@ -365,7 +364,6 @@ protected:
     BOOL m_bMouseSelecting = FALSE;   // a mouse selection runs: auto-scroll follows the pointer
     BOOL m_bColumnSelection = FALSE;  // the selection is a column block
     BOOL m_bSelection = FALSE;        // m_selStart / m_selEnd mean something
-    BOOL m_bShiftSelecting = FALSE;   // the last key came with Shift
     BOOL m_bWordSelecting = FALSE;    // the selection grows by whole words
     BOOL m_bDragPending = FALSE;      // a button went down inside the selection
     BOOL m_bDragging = FALSE;         // the mouse carries the selected text

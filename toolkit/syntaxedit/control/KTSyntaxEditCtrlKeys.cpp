@@ -26,7 +26,6 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
-    m_bShiftSelecting = bShift;
     if (bShift && !m_bSelection)
     {
         m_bColumnSelection = IsDown(VK_MENU);
