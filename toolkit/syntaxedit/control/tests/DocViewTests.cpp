@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorAppTest.h"
+#include "GuiLeakCheck.h"
 #include "KTSyntaxEditViewCommands.h"
 #include "TestInput.h"
 
@@ -95,5 +96,32 @@ TEST_F(CEditorDocTest, SavingToAMissingFolderFailsAndKeepsTheText)
     EXPECT_FALSE(pDoc->OnSaveDocument(m_folder.Path("missing\\c.c").c_str()));
     EXPECT_TRUE(Text(pDoc) == kFileText);
     theApp.m_messages.clear();
+}
+}  // namespace
+
+namespace
+{
+// Opening an editor, using its dialogs and closing it again leaves no window, menu or GDI object.
+TEST_F(CEditorDocTest, EditorsAndTheirDialogsLeaveNothingBehind)
+{
+    ASSERT_TRUE(m_folder.Write("d.c", kFileText));
+    auto useEditor = [this]
+    {
+        CKTSyntaxEditDoc* pDoc = Open(m_folder.Path("d.c"));
+        ASSERT_NE(pDoc, nullptr);
+        CKTSyntaxEditView* pView = ViewOf(pDoc);
+        pView->GetEditCtrl()->Select(1, 1, 1, 4);
+        pView->SendMessage(WM_COMMAND, ID_EDIT_REPLACE);
+        pView->GetEditCtrl()->Copy();
+        pView->GetEditCtrl()->Paste();
+        PumpPending();
+        pDoc->OnCloseDocument();
+        PumpPending();
+    };
+    useEditor();
+    CGuiLeakCheck check;
+    for (int i = 0; i < 5; ++i)
+        useEditor();
+    EXPECT_TRUE(check.NoLeaks());
 }
 }  // namespace
