@@ -216,6 +216,31 @@ TEST_F(CMouseTest, DraggingTheSelectionMovesItAndCtrlCopiesIt)
     EXPECT_FALSE(Ctrl().HasSelection());
 }
 
+// Picks the menu item by its mnemonic once the menu's own loop runs.
+void CALLBACK PressMenuKey(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(NULL, idEvent);
+    SendRaw(INPUT_KEYBOARD, 'C', 0);
+    SendRaw(INPUT_KEYBOARD, 'C', KEYEVENTF_KEYUP);
+}
+
+TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
+{
+    Load("one two three");
+    Ctrl().Select(1, 1, 1, 4);
+    ::Sleep(::GetDoubleClickTime() + 50);
+    SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, 2)));
+    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTDOWN, Screen(At(1, 2)));
+    PumpUntil([this] { return ::GetCapture() == Ctrl().GetSafeHwnd(); }, 2000);
+    for (int nCol : {5, 9, 14})
+        SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, nCol)));
+    PumpUntil([this] { return Ctrl().GetCurrentChar() == 14; }, 2000);
+    ::SetTimer(NULL, 0, 300, PressMenuKey);
+    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTUP, Screen(At(1, 14)));
+    EXPECT_TRUE(PumpUntil([this] { return Row(1) == "one two threeone"; }, 3000));
+    EXPECT_EQ(Steps(), 1);
+}
+
 TEST_F(CMouseTest, ARefusedDropLeavesTheSourceInPlace)
 {
     Load("one two three");
