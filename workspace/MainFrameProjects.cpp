@@ -78,16 +78,18 @@ void CMainFrame::OnFileSaveAll()
         SaveProject(*pProject);
 }
 
-// The tree's items and their data go before the record they point at.
+// The tree's items and their data go before the record they point at. The root is selected
+// first, so that deleting the selected items makes no other project current.
 void CMainFrame::CloseProject(const ProjectRecord* pProject)
 {
     SaveProject(*pProject);
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-        tree.ForgetProject(pProject);
+        tree.SelectItem(m_wndProjectTree.m_hRoot);
         if (HTREEITEM hItem = FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject))
             DeleteItemsWithData(tree, hItem);
+        tree.ClearCurrentProject();
     }
     m_projects.erase(std::find_if(m_projects.begin(), m_projects.end(),
                                   [pProject](const auto& pLoaded) { return pLoaded.get() == pProject; }));

@@ -20,13 +20,10 @@ TreeItemData* COfficeTreeCtrl::GetItemData(HTREEITEM hItem) const
     return reinterpret_cast<TreeItemData*>(item.lParam);
 }
 
-void COfficeTreeCtrl::ForgetProject(const ProjectRecord* pProject)
+void COfficeTreeCtrl::ClearCurrentProject()
 {
-    if (m_pCurrentProject == pProject)
-        m_pCurrentProject = nullptr;
-    const TreeItemData* pData = GetItemData(m_hSelectedItem);
-    if (!pData || pData->project == pProject)
-        m_hSelectedItem = nullptr;
+    m_pCurrentProject = nullptr;
+    m_hSelectedItem = nullptr;
 }
 
 void COfficeTreeCtrl::OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult)

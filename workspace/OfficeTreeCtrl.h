@@ -15,8 +15,8 @@ public:
     HTREEITEM m_hSelectedItem = nullptr;         // the caret item at the last selection change
 
     TreeItemData* GetItemData(HTREEITEM hItem) const;
-    // Clears the current project and the selection when they belong to the project.
-    void ForgetProject(const ProjectRecord* pProject);
+    // No project current and no item selected.
+    void ClearCurrentProject();
 
 protected:
     afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);

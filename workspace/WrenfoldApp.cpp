@@ -8,8 +8,6 @@
 
 #include <cstdio>
 
-CwrenfoldApp theApp;
-
 BEGIN_MESSAGE_MAP(CwrenfoldApp, CWinApp)
 ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
