@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <functional>
 
 #include "MessagePump.h"
@@ -193,7 +194,7 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
         return false;
     ::SendMessage(hTree, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem);
     RECT rc = {};
-    *reinterpret_cast<HTREEITEM*>(&rc) = hItem;
+    memcpy(&rc, &hItem, sizeof hItem);  // the message takes the item in the rectangle
     memory.Write(0, &rc, sizeof rc);
     if (!::SendMessage(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)memory.Address()))
         return false;
