@@ -1,13 +1,13 @@
 // The output pane's edit: read-only, scrolled both ways, with margins.
 #include "OutputEdit.h"
 
-BEGIN_MESSAGE_MAP(COutputEdit, CEdit)
+BEGIN_MESSAGE_MAP(COutputEdit, COfficeBorderControl<CEdit>)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CEdit::OnCreate(lpCreateStruct) == -1)
+    if (COfficeBorderControl<CEdit>::OnCreate(lpCreateStruct) == -1)
         return -1;
     ModifyStyleEx(0, WS_EX_STATICEDGE);
     SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), TRUE);

@@ -2,9 +2,9 @@
 //
 // Classes: COutputEdit.
 #pragma once
-#include "afxwin.h"
+#include "OfficeBorderControl.h"
 
-class COutputEdit : public CEdit
+class COutputEdit : public COfficeBorderControl<CEdit>
 {
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
