@@ -235,3 +235,18 @@ TEST(Designer, TheKeysDoWhatTheMenusPrintAndTheOleFailureHasASentence)
     ::DestroyAcceleratorTable(hAccel);
     ::FreeLibrary(hProgram);
 }
+
+TEST(Designer, LoadExampleProjectStartsInTheExampleFolder)
+{
+    CDesignerProcess designer;
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.Key('F', VK_MENU));
+    ASSERT_TRUE(designer.Key('L'));
+    HWND hDialog = designer.WaitForDialog("Open");
+    ASSERT_TRUE(hDialog);
+    designer.Text("chat.kvs");
+    designer.Key(VK_RETURN);
+    const std::vector<TreeItemSeen> expected = ExpectedTree({"example\\chat.kvs"});
+    ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+    EXPECT_EQ(0u, designer.Close());
+}
