@@ -108,6 +108,7 @@ CDesignerProcess::CDesignerProcess(const std::string& strArguments)
     if (!::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
         return;
     m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", 10000);
+    ::WaitForInputIdle(m_pi.hProcess, 5000);
 }
 
 CDesignerProcess::~CDesignerProcess()

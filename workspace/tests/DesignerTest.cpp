@@ -102,12 +102,16 @@ std::string AnswerMessageBox(const CDesignerProcess& designer)
     return strText;
 }
 
-// Ctrl+O, the path typed into the file dialog, Enter.
+// Ctrl+O, the path typed into the file dialog, Enter. The keys go again when the program was not
+// yet in front to take them.
 bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
 {
-    if (!designer.Key('O', VK_CONTROL))
-        return false;
-    HWND hDialog = designer.WaitForDialog("Open");
+    HWND hDialog = nullptr;
+    for (int nTry = 0; nTry < 3 && !hDialog; ++nTry)
+    {
+        designer.Key('O', VK_CONTROL);
+        hDialog = designer.WaitForDialog("Open", 2000);
+    }
     if (!hDialog)
         return false;
     designer.Text(strPath);
