@@ -4,6 +4,9 @@
 #include "GlobalConfig.h"
 #include "WorkspaceRes.h"
 
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTPaintManager.h"
 #include "KTSyntaxEditCtrl.h"
 #include "model/ProtocolRecords.h"
 #include "model/Vocabulary.h"
@@ -14,9 +17,9 @@
 
 CString g_strExampleFolder;
 
-IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
+IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
 ON_COMMAND(ID_PROJECT_OPEN, OnFileOpen)
 ON_COMMAND(ID_PROJECT_LOAD_EXAMPLE, OnLoadExampleProject)
@@ -60,10 +63,12 @@ CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (CKTMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(kIndicators, _countof(kIndicators)))
+        return -1;
+    if (!CreateCommandBars())
         return -1;
     if (!CreateTreeImages())
         return -1;
@@ -71,6 +76,16 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     LoadGlobalConfig();
     g_strExampleFolder = CKTSyntaxEditCtrl::GetModuleFolder() + "example";
     return 0;
+}
+
+// The window keeps its own menu until the menu bar can open its popups.
+BOOL CMainFrame::CreateCommandBars()
+{
+    if (!InitCommandBars(RUNTIME_CLASS(CKTCommandBars)) || !GetCommandBars())
+        return FALSE;
+    CKTPaintManager::SetTheme(4);
+    GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    return TRUE;
 }
 
 BOOL CMainFrame::CreateTreeImages()
@@ -104,7 +119,7 @@ BOOL CMainFrame::CreatePaneWindows()
 // The tree on the left and the output along the bottom of the workspace.
 void CMainFrame::RecalcLayout(BOOL bNotify)
 {
-    CMDIFrameWnd::RecalcLayout(bNotify);
+    CKTMDIFrameWnd::RecalcLayout(bNotify);
     if (!m_hWndMDIClient || !m_wndProjectTree.GetSafeHwnd() || !m_wndOutput.GetSafeHwnd())
         return;
     CRect rcClient;

@@ -4,6 +4,7 @@
 #pragma once
 #include "afxwin.h"
 
+#include "KTMDIFrameWnd.h"
 #include "KTStatusBar.h"
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
@@ -16,7 +17,7 @@
 // The start folder of Load Example Project: the program folder's "example".
 extern CString g_strExampleFolder;
 
-class CMainFrame : public CMDIFrameWnd
+class CMainFrame : public CKTMDIFrameWnd
 {
     DECLARE_DYNAMIC(CMainFrame)
 public:
@@ -55,6 +56,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL CreatePaneWindows();
     void OpenProjectFrom(LPCTSTR pszFolder);

@@ -110,5 +110,5 @@ void CMainFrame::OnFileCloseAll()
 BOOL CMainFrame::DestroyWindow()
 {
     OnFileSaveAll();
-    return CMDIFrameWnd::DestroyWindow();
+    return CKTMDIFrameWnd::DestroyWindow();
 }

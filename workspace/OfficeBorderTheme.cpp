@@ -1,6 +1,8 @@
 // Themed border colours: sunken in the classic themes, one flat colour in the others.
 #include "OfficeBorderTheme.h"
 
+#include "KTPaintManager.h"
+
 int CurrentBorderTheme() { return 0; }
 
 int BorderColorIndex(int nTheme, int bTopLeft)

@@ -202,6 +202,11 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
     memory.Read(memory.Address(), &rc, sizeof rc);
     POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ::ClientToScreen(hTree, &pt);
+    return ClickScreen(pt);
+}
+
+bool CDesignerProcess::ClickScreen(POINT pt) const
+{
     BringForward();
     ::SetCursorPos(pt.x, pt.y);
     INPUT down = {}, up = {};

@@ -45,6 +45,7 @@ public:
 
 private:
     bool BringForward() const;
+    bool ClickScreen(POINT pt) const;
 
     PROCESS_INFORMATION m_pi = {};
     HWND m_hMain = nullptr;
