@@ -5,7 +5,10 @@
 #include "WorkspaceRes.h"
 
 #include "KTCommandBars.h"
+#include "KTCommandBarsDefs.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTPaintManager.h"
 #include "KTSyntaxEditCtrl.h"
 #include "model/ProtocolRecords.h"
@@ -21,6 +24,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
+ON_MESSAGE(KTWM_CREATECOMMANDBAR, OnCreateCommandBar)
 ON_COMMAND(ID_PROJECT_OPEN, OnFileOpen)
 ON_COMMAND(ID_PROJECT_LOAD_EXAMPLE, OnLoadExampleProject)
 ON_COMMAND(ID_PROJECT_SAVE, OnFileSave)
@@ -86,6 +90,16 @@ BOOL CMainFrame::CreateCommandBars()
     CKTPaintManager::SetTheme(4);
     GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
     return TRUE;
+}
+
+// Popup bars are the frame's to make; the record takes the new bar's reference.
+LRESULT CMainFrame::OnCreateCommandBar(WPARAM, LPARAM lParam)
+{
+    KT_CREATEBARRECORD* pRecord = reinterpret_cast<KT_CREATEBARRECORD*>(lParam);
+    if (!pRecord->bPopup || !GetCommandBars())
+        return FALSE;
+    pRecord->pCommandBar = CKTPopupBar::CreatePopupBar(GetCommandBars()).Detach();
+    return pRecord->pCommandBar != nullptr;
 }
 
 BOOL CMainFrame::CreateTreeImages()

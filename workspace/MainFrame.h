@@ -42,6 +42,7 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileOpen();
     afx_msg void OnLoadExampleProject();
     afx_msg void OnFileSave();

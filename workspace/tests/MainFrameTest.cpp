@@ -6,6 +6,9 @@
 #include <sstream>
 #include <vector>
 
+#include "KTCommandBarsDefs.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
 #include "MainFrame.h"
 #include "ProjectTreeItems.h"
 #include "TestFolder.h"
@@ -180,6 +183,19 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
     EXPECT_TRUE(frame.pFrame->m_projects.empty());
     EXPECT_TRUE(theApp.m_messages.empty());
     theApp.m_pMainWnd = nullptr;
+}
+
+TEST(MainFrame, PopupBarsAreMadeByTheFrameAndOtherBarsByTheCommandBars)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    KT_CREATEBARRECORD popup = {nullptr, TRUE, 0, 0, 0, 2, 0};
+    EXPECT_TRUE(frame.pFrame->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&popup));
+    CKTSmartPtr<CKTCommandBar> pBar = CKTSmartPtr<CKTCommandBar>::Adopt(popup.pCommandBar);
+    EXPECT_TRUE(dynamic_cast<CKTPopupBar*>(pBar.GetInterface()));
+    KT_CREATEBARRECORD toolbar = {nullptr, FALSE, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(frame.pFrame->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&toolbar));
+    EXPECT_EQ(nullptr, toolbar.pCommandBar);
 }
 
 namespace
