@@ -1,0 +1,125 @@
+// Docking stickers: their shape, the part under a point and the lit part, in real windows.
+#include <gtest/gtest.h>
+
+#include "KTDockingPaneContextStickerWnd.h"
+#include "KTDockingPaneStickerPicture.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+
+namespace
+{
+using Picture = CKTDockingPaneStickerPicture;
+const int kAllParts =
+    Picture::kFiveWay | Picture::kLeft | Picture::kRight | Picture::kTop | Picture::kBottom | Picture::kCentre;
+const CPoint kOrigin(300, 250);
+
+// One owner for the whole run: destroying top-level windows is slow on this display.
+CWnd& Owner()
+{
+    static CWnd owner;
+    if (!owner.GetSafeHwnd())
+    {
+        owner.CreateEx(0, AfxRegisterWndClass(0), _T("Sticker owner"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                       CRect(100, 100, 700, 600), nullptr, 0);
+    }
+    return owner;
+}
+
+class StickerTest : public ::testing::Test
+{
+protected:
+    void Show(CKTDockingPaneContextStickerWnd& sticker)
+    {
+        ASSERT_TRUE(picture.IsLoaded());
+        ASSERT_TRUE(sticker.Create(&Owner(), kOrigin, picture.CreateRegion(sticker.GetParts())));
+        PumpMessages();
+    }
+
+    Picture picture;
+};
+}  // namespace
+
+TEST_F(StickerTest, FiveWayStickerIsAShapedInactiveToolWindowOf89Pixels)
+{
+    CKTDockingPaneContextStickerWnd sticker(&picture, kAllParts);
+    Show(sticker);
+
+    CRect rcWindow;
+    sticker.GetWindowRect(&rcWindow);
+    EXPECT_EQ(CRect(kOrigin, CSize(89, 89)), rcWindow);
+    EXPECT_TRUE(sticker.GetExStyle() & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(sticker.GetStyle() & WS_POPUP);
+    EXPECT_TRUE(sticker.IsWindowVisible());
+    EXPECT_EQ(Owner().GetSafeHwnd(), ::GetWindow(sticker.GetSafeHwnd(), GW_OWNER));
+    EXPECT_NE(sticker.GetSafeHwnd(), ::GetActiveWindow());
+
+    HRGN hRegion = ::CreateRectRgn(0, 0, 0, 0);
+    const int nKind = ::GetWindowRgn(sticker.GetSafeHwnd(), hRegion);
+    EXPECT_TRUE(nKind == COMPLEXREGION || nKind == SIMPLEREGION);
+    EXPECT_TRUE(::PtInRegion(hRegion, 44, 44));
+    EXPECT_TRUE(::PtInRegion(hRegion, 44, 80)) << "the bottom arrow";
+    EXPECT_FALSE(::PtInRegion(hRegion, 2, 2)) << "the corners are cut away";
+    EXPECT_FALSE(::PtInRegion(hRegion, 86, 86));
+    ::DeleteObject(hRegion);
+    sticker.DestroyWindow();
+}
+
+TEST_F(StickerTest, HitTestNamesThePartUnderThePoint)
+{
+    CKTDockingPaneContextStickerWnd sticker(&picture, kAllParts);
+    Show(sticker);
+    EXPECT_EQ(Picture::kTop, sticker.HitTest(kOrigin + CPoint(44, 12)));
+    EXPECT_EQ(Picture::kLeft, sticker.HitTest(kOrigin + CPoint(12, 44)));
+    EXPECT_EQ(Picture::kBottom, sticker.HitTest(kOrigin + CPoint(44, 76)));
+    EXPECT_EQ(Picture::kRight, sticker.HitTest(kOrigin + CPoint(76, 44)));
+    EXPECT_EQ(Picture::kCentre, sticker.HitTest(kOrigin + CPoint(44, 44)));
+    EXPECT_EQ(0, sticker.HitTest(kOrigin + CPoint(2, 2)));
+    EXPECT_EQ(0, sticker.HitTest(kOrigin + CPoint(120, 44))) << "outside the window";
+    sticker.DestroyWindow();
+
+    EXPECT_EQ(0, picture.HitTest(kAllParts & ~Picture::kCentre, CPoint(44, 44)))
+        << "the background under a missing centre is no target";
+    EXPECT_EQ(0, picture.HitTest(Picture::kFiveWay | Picture::kTop, CPoint(44, 76)));
+}
+
+TEST_F(StickerTest, FrameSideStickersTakeTheirPicturesSize)
+{
+    const struct
+    {
+        int nPart;
+        CSize size;
+    } sides[] = {{Picture::kTop, CSize(29, 32)},
+                 {Picture::kLeft, CSize(32, 29)},
+                 {Picture::kBottom, CSize(29, 32)},
+                 {Picture::kRight, CSize(32, 29)}};
+    for (const auto& side : sides)
+    {
+        EXPECT_EQ(side.size, Picture::GetSize(side.nPart));
+        EXPECT_EQ(side.nPart, picture.HitTest(side.nPart, CPoint(side.size.cx / 2, side.size.cy / 2)));
+        HRGN hRegion = picture.CreateRegion(side.nPart);
+        ASSERT_NE(nullptr, hRegion);
+        CRect rcBox;
+        EXPECT_NE(NULLREGION, ::GetRgnBox(hRegion, &rcBox));
+        EXPECT_TRUE(CRect(CPoint(0, 0), side.size).PtInRect(rcBox.CenterPoint()));
+        ::DeleteObject(hRegion);
+    }
+}
+
+TEST_F(StickerTest, HotPartIsRepaintedLit)
+{
+    CKTDockingPaneContextStickerWnd sticker(&picture, kAllParts);
+    Show(sticker);
+    const CPoint ptBottomFill(32, 61);
+    const COLORREF clrNormal = CPixelImage::FromWindow(sticker.GetSafeHwnd()).Pixel(ptBottomFill.x, ptBottomFill.y);
+
+    sticker.SetHotPart(Picture::kBottom);
+    sticker.UpdateWindow();
+    const CPixelImage lit = CPixelImage::FromWindow(sticker.GetSafeHwnd());
+    EXPECT_NE(clrNormal, lit.Pixel(ptBottomFill.x, ptBottomFill.y));
+    EXPECT_EQ(clrNormal, lit.Pixel(32, 2)) << "the top arrow stays as it was";
+
+    sticker.SetHotPart(0);
+    sticker.UpdateWindow();
+    EXPECT_EQ(clrNormal, CPixelImage::FromWindow(sticker.GetSafeHwnd()).Pixel(ptBottomFill.x, ptBottomFill.y));
+    sticker.DestroyWindow();
+}
