@@ -1,6 +1,8 @@
-// Docking stickers: their shape, the part under a point and the lit part, in real windows.
+// Drag feedback in real windows: the stickers' shape, the part under a point and the lit part; the translucent
+// highlight.
 #include <gtest/gtest.h>
 
+#include "KTDockingPaneContextAlphaWnd.h"
 #include "KTDockingPaneContextStickerWnd.h"
 #include "KTDockingPaneStickerPicture.h"
 #include "MessagePump.h"
@@ -122,4 +124,27 @@ TEST_F(StickerTest, HotPartIsRepaintedLit)
     sticker.UpdateWindow();
     EXPECT_EQ(clrNormal, CPixelImage::FromWindow(sticker.GetSafeHwnd()).Pixel(ptBottomFill.x, ptBottomFill.y));
     sticker.DestroyWindow();
+}
+
+TEST(DragHighlight, IsATopmostLayeredToolWindowAtAlpha100)
+{
+    CKTDockingPaneContextAlphaWnd highlight;
+    ASSERT_TRUE(highlight.Create(&Owner(), CRect(150, 150, 350, 300)));
+    PumpMessages();
+    const DWORD dwExStyle = highlight.GetExStyle();
+    EXPECT_EQ(DWORD(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW),
+              dwExStyle & (WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW));
+    BYTE nAlpha = 0;
+    DWORD dwFlags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(highlight.GetSafeHwnd(), nullptr, &nAlpha, &dwFlags));
+    EXPECT_EQ(LWA_ALPHA, dwFlags & LWA_ALPHA);
+    EXPECT_EQ(100, nAlpha);
+    EXPECT_NE(highlight.GetSafeHwnd(), ::GetActiveWindow());
+
+    highlight.Place(CRect(160, 170, 260, 220));
+    CRect rcWindow;
+    highlight.GetWindowRect(&rcWindow);
+    EXPECT_EQ(CRect(160, 170, 260, 220), rcWindow);
+    EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), CPixelImage::FromWindow(highlight.GetSafeHwnd()).Pixel(50, 25));
+    highlight.DestroyWindow();
 }
