@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KTDockingPaneContextAlphaWnd.h"
+#include "KTDockingPaneContextOutline.h"
 #include "KTDockingPaneContextStickerWnd.h"
 #include "KTDockingPaneStickerPicture.h"
 #include "MessagePump.h"
@@ -147,4 +148,49 @@ TEST(DragHighlight, IsATopmostLayeredToolWindowAtAlpha100)
     EXPECT_EQ(CRect(160, 170, 260, 220), rcWindow);
     EXPECT_EQ(::GetSysColor(COLOR_HIGHLIGHT), CPixelImage::FromWindow(highlight.GetSafeHwnd()).Pixel(50, 25));
     highlight.DestroyWindow();
+}
+
+namespace
+{
+// A white window to invert the outline over, made once.
+CWnd& WhiteBackground()
+{
+    static CWnd background;
+    if (!background.GetSafeHwnd())
+    {
+        LPCTSTR lpszClass = AfxRegisterWndClass(0, NULL, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        background.CreateEx(WS_EX_TOPMOST, lpszClass, _T(""), WS_POPUP | WS_VISIBLE, CRect(700, 400, 1000, 700),
+                            nullptr, 0);
+        background.UpdateWindow();
+    }
+    return background;
+}
+
+int ChangedPixels(const CRect& rc)
+{
+    const CPixelImage image = CPixelImage::FromScreen(rc);
+    return image.Width() * image.Height() - image.CountNear(RGB(255, 255, 255), 0);
+}
+}  // namespace
+
+TEST(DragOutline, InvertsAFourPixelFrameAndErasesIt)
+{
+    WhiteBackground();
+    PumpMessages();
+    const CRect rcOutline(750, 450, 950, 650);
+    const CRect rcInside(755, 455, 945, 625);
+    {
+        CKTDockingPaneContextOutline outline;
+        ASSERT_TRUE(outline.IsReady());
+        outline.Show(rcOutline, FALSE);
+        EXPECT_GT(ChangedPixels(CRect(750, 450, 950, 454)), 100) << "the top edge, half its pixels";
+        EXPECT_EQ(0, ChangedPixels(CRect(754, 454, 946, 646))) << "inside the frame";
+
+        outline.Show(rcOutline, TRUE);
+        EXPECT_EQ(0, ChangedPixels(CRect(810, 630, 950, 650))) << "beside the tab the body ends 20 pixels higher";
+        EXPECT_GT(ChangedPixels(CRect(810, 626, 950, 630)), 100) << "the body's bottom edge";
+        EXPECT_GT(ChangedPixels(CRect(755, 646, 805, 650)), 50) << "the tab's bottom edge";
+        EXPECT_EQ(0, ChangedPixels(rcInside)) << "the tab is open to the body";
+    }
+    EXPECT_EQ(0, ChangedPixels(CRect(740, 440, 960, 660))) << "erased at the end";
 }
