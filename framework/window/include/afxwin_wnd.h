@@ -126,6 +126,9 @@ public:
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetTopLevelParent() const;
+    // Brings the top-level parent to the foreground unless this window, or
+    // one that holds it, is there already (a click on a floating tool window).
+    void ActivateTopParent();
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
@@ -291,16 +294,12 @@ public:
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
-    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
-    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
-    {
-        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
-    }
-    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
-    {
-        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
-    }
+    // Scroll calls go to the control that GetScrollBarCtrl names for the bar,
+    // else to the window's own bar.
+    int GetScrollPos(int nBar) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     int GetScrollLimit(int nBar);
@@ -313,7 +312,10 @@ public:
     {
         ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
     }
+    // The control that stands in for the window's own bar (SB_HORZ, SB_VERT), or NULL.
     virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
+    // Enables the control standing in for the bar, else shows or hides the own bar.
+    void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
 
     // Tooltips
     // The tool under point, or -1. pTI->lpszText is LPSTR_TEXTCALLBACK or a

@@ -645,6 +645,29 @@ TEST_F(AppTest, IdlePassUpdatesCommandsInVisibleFloatingFrames)
     mini.DestroyWindow();
 }
 
+TEST_F(AppTest, ClickInAFloatingFrameActivatesTheTopParent)
+{
+    CSyncMiniFrame mini;
+    ASSERT_TRUE(mini.Create(nullptr, "Floating tools", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(600, 300, 800, 400),
+                            MainFrame()));
+    CButton button;
+    ASSERT_TRUE(button.Create("Tool", WS_CHILD | WS_VISIBLE, CRect(2, 2, 62, 22), &mini, ID_TEST_APPCMD));
+    CSyncMiniFrame other;
+    ASSERT_TRUE(other.Create(nullptr, "Other", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 600, 100, 700), nullptr));
+    ::SetForegroundWindow(other.m_hWnd);
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == other.m_hWnd; }));
+    button.ActivateTopParent();
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == MainFrame()->m_hWnd; }))
+        << "the floating frame's owner, not the floating frame";
+    ::SetForegroundWindow(mini.m_hWnd);
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == mini.m_hWnd; }));
+    button.ActivateTopParent();
+    PumpPending();
+    EXPECT_EQ(mini.m_hWnd, ::GetForegroundWindow()) << "the window that holds it is active already";
+    other.DestroyWindow();
+    mini.DestroyWindow();
+}
+
 TEST_F(AppTest, FrameWhoseCreationFailsIsDeletedExactlyOnceAndLeavesNoMenu)
 {
     CFailingFrame::s_nDeleted = 0;
