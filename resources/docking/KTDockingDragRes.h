@@ -1,4 +1,5 @@
-// KTDockingDragRes.h: resource ids of the docking drag stickers and the window selector.
+// KTDockingDragRes.h: resource ids of the docking drag stickers and the window selector (its strings live
+// in KTDocking.rc).
 #pragma once
 
 #define KT_IDB_DOCKING_STICKERS_9 9455
