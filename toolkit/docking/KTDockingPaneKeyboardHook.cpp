@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "KTDockingPaneManager.h"
 #include "KTDockingPaneWindowSelect.h"
 
 namespace
@@ -27,11 +28,11 @@ CKTDockingPaneKeyboardHook::~CKTDockingPaneKeyboardHook()
         ::UnhookWindowsHookEx(m_hHook);
 }
 
-BOOL CKTDockingPaneKeyboardHook::Enable(CWnd* pSite, int nFlags)
+BOOL CKTDockingPaneKeyboardHook::Enable(CKTDockingPaneManager* pManager, int nFlags)
 {
-    const HWND hWndSite = pSite->GetSafeHwnd();
+    const HWND hWndSite = pManager->GetSite()->GetSafeHwnd();
     if (nFlags)
-        m_sites[hWndSite] = nFlags;
+        m_sites[hWndSite] = SSite{pManager, nFlags};
     else
         m_sites.erase(hWndSite);
     if (m_sites.empty() && m_hHook)
@@ -59,19 +60,15 @@ LRESULT CALLBACK CKTDockingPaneKeyboardHook::HookProc(int nCode, WPARAM wParam, 
     return ::CallNextHookEx(pHook->m_hHook, nCode, wParam, lParam);
 }
 
-HWND CKTDockingPaneKeyboardHook::FindSite(int* pnFlags) const
+const CKTDockingPaneKeyboardHook::SSite* CKTDockingPaneKeyboardHook::FindSite() const
 {
     for (HWND hWnd = ::GetFocus(); hWnd; hWnd = ::GetParent(hWnd))
     {
         const auto it = m_sites.find(hWnd);
-        if (it == m_sites.end())
-            continue;
-        if (!::IsWindowEnabled(hWnd))
-            return NULL;
-        *pnFlags = it->second;
-        return hWnd;
+        if (it != m_sites.end())
+            return ::IsWindowEnabled(hWnd) ? &it->second : nullptr;
     }
-    return NULL;
+    return nullptr;
 }
 
 BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
@@ -86,7 +83,8 @@ BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
     const BOOL bCtrl = IsKeyDown(VK_CONTROL);
     const BOOL bCtrlTab = nKey == VK_TAB && bCtrl && !bAlt;
     const BOOL bAltF7 = nKey == VK_F7 && bAlt && !bCtrl;
-    if (!bCtrlTab && !bAltF7)
+    const BOOL bAltF6 = nKey == VK_F6 && bAlt && !bCtrl;
+    if (!bCtrlTab && !bAltF7 && !bAltF6)
         return FALSE;
     if (m_pRunning)
     {
@@ -95,15 +93,21 @@ BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
             m_pRunning->SelectNext(IsKeyDown(VK_SHIFT));
         return TRUE;
     }
-    int nFlags = 0;
-    const HWND hWndSite = FindSite(&nFlags);
-    const int nNeeded = bCtrlTab ? ktKeyboardNavigateCtrlTab : ktKeyboardNavigateSelect;
-    if (!hWndSite || !(nFlags & nNeeded))
+    const SSite* pSite = FindSite();
+    const int nNeeded =
+        bCtrlTab ? ktKeyboardNavigateCtrlTab : (bAltF7 ? ktKeyboardNavigateSelect : ktKeyboardNavigatePanes);
+    if (!pSite || !(pSite->nFlags & nNeeded))
         return FALSE;
-    return RunSelector(hWndSite, nKey);
+    if (bAltF6)
+    {
+        const WPARAM nCommand = IsKeyDown(VK_SHIFT) ? SC_PREVWINDOW : SC_NEXTWINDOW;
+        pSite->pManager->PostMessage(WM_SYSCOMMAND, nCommand, 0);
+        return TRUE;
+    }
+    return RunSelector(pSite->pManager, nKey);
 }
 
-BOOL CKTDockingPaneKeyboardHook::RunSelector(HWND hWndSite, UINT nKey)
+BOOL CKTDockingPaneKeyboardHook::RunSelector(CKTDockingPaneManager* pManager, UINT nKey)
 {
     struct CRunning
     {
@@ -111,8 +115,7 @@ BOOL CKTDockingPaneKeyboardHook::RunSelector(HWND hWndSite, UINT nKey)
         ~CRunning() { pRunning = nullptr; }
     };
     auto pSelector = std::make_unique<CKTDockingPaneWindowSelect>();
-    CWnd* pSite = CWnd::FromHandlePermanent(hWndSite);
-    pSelector->SetSite(pSite ? pSite : CWnd::FromHandle(hWndSite));
+    pSelector->SetManager(pManager);
     pSelector->SetOpeningKey(nKey);
     CRunning running{m_pRunning};
     m_pRunning = pSelector.get();

@@ -5,6 +5,7 @@
 
 #include <map>
 
+class CKTDockingPaneManager;
 class CKTDockingPaneWindowSelect;
 
 // Keyboard shortcuts a site frame can switch on.
@@ -24,18 +25,24 @@ public:
     CKTDockingPaneKeyboardHook(const CKTDockingPaneKeyboardHook&) = delete;
     CKTDockingPaneKeyboardHook& operator=(const CKTDockingPaneKeyboardHook&) = delete;
 
-    // Flags 0 take the site out; the hook is installed while any site is in.
-    BOOL Enable(CWnd* pSite, int nFlags);
+    // The manager's site takes the shortcuts of the flags; flags 0 take it out. The hook is installed while any
+    // site is in.
+    BOOL Enable(CKTDockingPaneManager* pManager, int nFlags);
     CKTDockingPaneWindowSelect* GetRunningSelector() const { return m_pRunning; }
 
 private:
     static LRESULT CALLBACK HookProc(int nCode, WPARAM wParam, LPARAM lParam);
     BOOL OnKey(UINT nKey, LPARAM lParam);
-    HWND FindSite(int* pnFlags) const;
-    BOOL RunSelector(HWND hWndSite, UINT nKey);
+    struct SSite
+    {
+        CKTDockingPaneManager* pManager;
+        int nFlags;
+    };
+    const SSite* FindSite() const;
+    BOOL RunSelector(CKTDockingPaneManager* pManager, UINT nKey);
 
     HHOOK m_hHook = NULL;
-    std::map<HWND, int> m_sites;
+    std::map<HWND, SSite> m_sites;
     CKTDockingPaneWindowSelect* m_pRunning = nullptr;  // lives only inside RunSelector
     UINT m_nOpeningKey = 0;                            // the key that opened it, while still held
 };

@@ -4,6 +4,9 @@
 #include <algorithm>
 
 #include "KTDockingDragRes.h"
+#include "KTDockingPane.h"
+#include "KTDockingPaneLayoutData.h"
+#include "KTDockingPaneManager.h"
 #include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
 #include "KTResourceManager.h"
@@ -52,6 +55,12 @@ CKTDockingPaneWindowSelect::CKTDockingPaneWindowSelect()
     CreateFonts();
 }
 
+void CKTDockingPaneWindowSelect::SetManager(CKTDockingPaneManager* pManager)
+{
+    m_pManager = pManager;
+    m_pSite = pManager->GetSite();
+}
+
 void CKTDockingPaneWindowSelect::PostNcDestroy()
 {
     // The keyboard hook that made the selector deletes it.
@@ -79,7 +88,7 @@ BOOL CKTDockingPaneWindowSelect::CreateSelector()
 
 BOOL CKTDockingPaneWindowSelect::DoModal()
 {
-    ASSERT(m_pSite);
+    ASSERT(m_pManager && m_pSite);
     if (!CreateSelector())
         return FALSE;
     const HWND hWndFocus = ::GetFocus();
@@ -114,6 +123,8 @@ BOOL CKTDockingPaneWindowSelect::DoModal()
 void CKTDockingPaneWindowSelect::ActivateSelection() const
 {
     const CKTDockingPaneWindowSelectItem* pItem = m_layout.GetSelectedItem();
+    if (pItem && pItem->nKind == CKTDockingPaneWindowSelectItem::kPane)
+        m_pManager->ShowPane(pItem->pPane, TRUE);
     if (!pItem || pItem->nKind != CKTDockingPaneWindowSelectItem::kChildWindow)
         return;
     const HWND hWndClient = ::GetParent(pItem->hWnd);
@@ -133,12 +144,25 @@ int CKTDockingPaneWindowSelect::MeasureItemHeight()
 BOOL CKTDockingPaneWindowSelect::Populate()
 {
     m_layout = CKTDockingPaneWindowSelectLayout(MeasureItemHeight());
+    AddPanes();
     AddFiles();
     if (m_layout.GetItems().empty())
         return FALSE;
     m_bPanesFirst = m_layout.ChooseInitialSelection(m_bPanesFirst, IsKeyDown(VK_SHIFT));
     PlaceWindow();
     return TRUE;
+}
+
+void CKTDockingPaneWindowSelect::AddPanes()
+{
+    CKTDockingPaneLayoutData* pLayout = m_pManager->GetLayout();
+    if (!pLayout)
+        return;
+    for (const DockingPaneInfo& info : pLayout->GetPaneList())
+    {
+        if (info.pPane->GetEnabled() & ktPaneEnableClient)
+            m_layout.AddPane(info.pPane, info.pPane == m_pManager->GetActivePane());
+    }
 }
 
 void CKTDockingPaneWindowSelect::AddFiles()
@@ -264,6 +288,8 @@ void CKTDockingPaneWindowSelect::OnMouseMove(UINT, CPoint point)
 
 CString CKTDockingPaneWindowSelect::GetItemText(const CKTDockingPaneWindowSelectItem& item) const
 {
+    if (item.pPane)
+        return item.pPane->GetTitle();
     if (CDocument* pDocument = ActiveDocumentOf(item.hWnd))
         return pDocument->GetTitle();
     CString strText;

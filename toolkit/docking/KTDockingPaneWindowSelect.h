@@ -5,6 +5,8 @@
 
 #include "KTDockingPaneWindowSelectLayout.h"
 
+class CKTDockingPaneManager;
+
 class CKTDockingPaneWindowSelect : public CMiniFrameWnd
 {
     DECLARE_DYNCREATE(CKTDockingPaneWindowSelect)
@@ -12,8 +14,8 @@ class CKTDockingPaneWindowSelect : public CMiniFrameWnd
 public:
     CKTDockingPaneWindowSelect();
 
-    // The frame whose windows are listed; must be set before DoModal.
-    void SetSite(CWnd* pSite) { m_pSite = pSite; }
+    // The manager whose panes and site frame's windows are listed; must be set before DoModal.
+    void SetManager(CKTDockingPaneManager* pManager);
     // Alt+F7 (VK_F7) lists the panes first and ends as Alt comes up; Ctrl+Tab (VK_TAB) ends with Ctrl.
     void SetOpeningKey(UINT nKey);
     // Runs the selector until a choice or a cancel; FALSE when there was nothing to show.
@@ -54,6 +56,7 @@ private:
     BOOL CreateSelector();
     void CreateFonts();
     int MeasureItemHeight();
+    void AddPanes();
     void AddFiles();
     void PlaceWindow();
     void End(int nResult);
@@ -66,6 +69,7 @@ private:
     void DrawItem(CDC* pDC, const CKTDockingPaneWindowSelectItem& item);
     void DrawDetails(CDC* pDC, const CRect& rcClient);
 
+    CKTDockingPaneManager* m_pManager = nullptr;
     CWnd* m_pSite = nullptr;
     CKTDockingPaneWindowSelectLayout m_layout;
     HCURSOR m_hHandCursor;
