@@ -1,0 +1,76 @@
+// KTTabAppearanceSet3.cpp: slanted tabs whose left side falls at 45 degrees over the neighbour before them.
+#include "KTTabAppearanceSet3.h"
+
+#include "KTTabManager.h"
+#include "KTTabPainter.h"
+#include "KTTabTurnedDC.h"
+
+CKTTabAppearanceSet3::CKTTabAppearanceSet3() { m_rcHeaderMargin.SetRect(2, 3, 6, 0); }
+
+// The first tab's slant needs room before it.
+CRect CKTTabAppearanceSet3::GetHeaderMargin() const
+{
+    CRect rc = m_rcHeaderMargin;
+    rc.left += m_nTextHeight;
+    return rc;
+}
+
+CRect CKTTabAppearanceSet3::GetButtonDrawRect(const CKTTabManagerItem* pItem) const
+{
+    CRect rc = pItem->GetRect();
+    if (pItem->GetTabManager()->IsHorizontalPosition())
+        rc.InflateRect(rc.Height(), 0, 2, 0);
+    else
+        rc.InflateRect(0, rc.Width(), 0, 2);
+    return rc;
+}
+
+CRect CKTTabAppearanceSet3::FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager)
+{
+    CKTTabColorSet* pColors = GetColorSet();
+    pColors->FillHeader(pDC, pManager->m_rcHeaderRect, pManager);
+    CRect rcClient = GetClientRect(rcControl, pManager);
+    int nFrame = m_pPainter->m_nClientFrame;
+    if (nFrame == ktTabClientFrameNone)
+        return rcClient;
+    pColors->FillClient(pDC, rcClient, pManager);
+    COLORREF clrEdge = pColors->m_clrEdgeMiddle;
+    if (nFrame == ktTabClientFrameFull)
+        pDC->Draw3dRect(rcClient, clrEdge, clrEdge);
+    else
+        DrawEdgeLine(pDC, rcClient, GetPosition(), clrEdge, clrEdge);
+    return rcClient;
+}
+
+void CKTTabAppearanceSet3::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
+{
+    {
+        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem));
+        DrawSlantedTab(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
+    }
+    m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);
+}
+
+// Outline, inner line and face line, each a run of steps; the selected tab's inner lines are white.
+void CKTTabAppearanceSet3::DrawSlantedTab(CDC* pDC, CKTTabManagerItem* pItem, CRect rc)
+{
+    CKTTabColorSet* pColors = GetColorSet();
+    int l = rc.left, t = rc.top, r = rc.right, b = rc.bottom, h = rc.Height();
+    const POINT shape[4] = {{r - 1, b - 1}, {r - 1, t + 2}, {l + 4, t + 2}, {l + 8 - h, b - 2}};
+    COLORREF clrFill = DrawPolygonTab(pDC, pItem, shape, 4, pColors);
+    BOOL bSelected = pItem->IsSelected();
+    COLORREF clrOuter = bSelected ? COLORREF(pColors->m_clrEdgeMiddle) : COLORREF(pColors->m_clrEdgeOuter);
+    COLORREF clrInner = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeInner);
+    COLORREF clrFace = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeFace);
+    if (m_bHotOutline && pItem->IsHighlighted())
+        clrOuter = clrInner = clrFace = pColors->m_clrButtonSelectedBorder.clrDark;
+    int nSlant = h - 4;
+    const POINT outline[6] = {{l + 7 - h, b - 1}, {nSlant, -nSlant}, {1, -1}, {r - l - 6, 0}, {1, 1}, {0, nSlant}};
+    const POINT inner[2] = {{l + 8 - h, b - 1}, {nSlant - 1, -(nSlant - 1)}};
+    const POINT face[2] = {{l + 5, t + 3}, {r - l - 7, 0}};
+    DrawPolyLine(pDC, clrOuter, outline, 6);
+    DrawPolyLine(pDC, clrInner, inner, 2);
+    DrawPolyLine(pDC, clrFace, face, 2);
+    if (bSelected && clrFill != COLORREF(-1))
+        FillHorizontal(pDC, l + 8 - h, b - 1, r - l - 9 + h, clrFill);
+}

@@ -1,0 +1,19 @@
+// KTTabColorSetFactory.cpp: makes the colour set of an id.
+#include "KTTabColorSetFactory.h"
+
+#include "KTTabColorSet16.h"
+#include "KTTabColorSet4.h"
+#include "KTTabColorSetDefault.h"
+
+std::unique_ptr<CKTTabColorSet> KTCreateTabColorSet(int nColor)
+{
+    switch (nColor)
+    {
+    case 4:
+        return std::make_unique<CKTTabColorSet4>();
+    case 16:
+        return std::make_unique<CKTTabColorSet16>();
+    default:
+        return std::make_unique<CKTTabColorSetDefault>();
+    }
+}
