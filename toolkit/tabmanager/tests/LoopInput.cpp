@@ -16,7 +16,8 @@ LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode < 0 || wParam != kMarkerKey)
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    if (nCode == HC_ACTION && (lParam & 0x80000000))
+    // Seen also when a loop only peeks: the swallowed key is gone then.
+    if (lParam & 0x80000000)
         g_bMarkerSeen = true;
     return 1;
 }

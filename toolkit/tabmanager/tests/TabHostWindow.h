@@ -37,6 +37,8 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint pt);
+    // A second press soon after the first is a press all the same.
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint pt) { OnLButtonDown(nFlags, pt); }
     afx_msg void OnMouseMove(UINT nFlags, CPoint pt);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
