@@ -1,4 +1,5 @@
 // ApiSourceWriter.cpp: writes <name>_api.c: encoders, decoders, transport and printing of every packet.
+#include "FixedRunWriter.h"
 #include "Writers.h"
 
 #include <utility>
@@ -99,9 +100,7 @@ public:
         out.Open("");
         DeclareIndex(out);
         VoidIfEmpty(out, "w");
-        for (const FieldLayout& field : list_.fields)
-            if (field.kind != FieldKind::Tlv)
-                PutField(field, out);
+        WriteFields(true, out);
         for (const FieldLayout& field : list_.fields)
             if (field.kind == FieldKind::Tlv)
                 PutTlv(field, out);
@@ -119,9 +118,7 @@ public:
         if (HasBits())
             out.Line("uint32_t bits;");
         VoidIfEmpty(out, "r");
-        for (const FieldLayout& field : list_.fields)
-            if (field.kind != FieldKind::Tlv)
-                GetField(field, out);
+        WriteFields(false, out);
         if (list_.hasTlv)
             Try(out, n_, Format("%s_get_tlv_%s(r, p)", n_.c_str(), suffix_.c_str()));
         out.Line("return DRAVOLINT_OK;");
@@ -140,6 +137,50 @@ public:
     }
 
 private:
+    // Each run of fixed-size fields is checked once and moved in straight
+    // lines, falling back to the per-field path that reports what failed; the
+    // other fields take the per-field path. TLV fields follow on their own.
+    void WriteFields(bool put, CodeText& out) const
+    {
+        std::vector<FixedRun> runs = FindFixedRuns(list_);
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < list_.fields.size(); ++i)
+        {
+            if (list_.fields[i].kind == FieldKind::Tlv)
+                continue;
+            if (next < runs.size() && runs[next].fields.front() == static_cast<int>(i))
+            {
+                WriteRun(runs[next], put, out);
+                i = static_cast<std::size_t>(runs[next++].fields.back());
+                continue;
+            }
+            WriteField(list_.fields[i], put, out);
+        }
+    }
+
+    void WriteRun(const FixedRun& run, bool put, CodeText& out) const
+    {
+        FixedRunWriter writer(list_, run);
+        out.Open("if (" + (put ? writer.PutCondition() : writer.GetCondition()) + ")");
+        if (put)
+            writer.WritePut(out);
+        else
+            writer.WriteGet(out);
+        out.Close("} else {");
+        out.Indent();
+        for (int index : run.fields)
+            WriteField(list_.fields[index], put, out);
+        out.Close();
+    }
+
+    void WriteField(const FieldLayout& field, bool put, CodeText& out) const
+    {
+        if (put)
+            PutField(field, out);
+        else
+            GetField(field, out);
+    }
+
     bool HasBits() const
     {
         for (const FieldLayout& field : list_.fields)

@@ -3,25 +3,14 @@
 // Classes: CXmlTag, CXmlConfig.
 #pragma once
 
+#include "XmlStream.h"
+
 #include <afx.h>
 
 #include <cstddef>
 #include <memory>
 #include <utility>
 #include <vector>
-
-// The reader's result codes.
-enum XmlConfigError
-{
-    XCFG_OK = 0,
-    XCFG_ERROR_OPEN = 1,        // the file cannot be opened
-    XCFG_ERROR_READ = 2,        // reading the file failed
-    XCFG_ERROR_PARSE = 3,       // the text is not well-formed XML
-    XCFG_ERROR_MEMORY = 4,      // the parser could not be made
-    XCFG_ERROR_DEPTH = 5,       // elements nested deeper than the reader allows
-    XCFG_ERROR_CHARACTER = 6,   // a character outside the 8-bit code page
-    XCFG_ERROR_SIZE = 7         // the input is larger than the reader allows
-};
 
 // One element: its name, attributes in document order, the character data
 // directly inside it and its child elements. Text is in the 8-bit code page.
@@ -62,8 +51,8 @@ private:
 class CXmlConfig
 {
 public:
-    static const int kMaxDepth = 256;
-    static const std::size_t kMaxInput = 256u * 1024u * 1024u;
+    static const int kMaxDepth = CXmlStream::kMaxDepth;
+    static const std::size_t kMaxInput = CXmlStream::kMaxInput;
 
     int ParseFile(const char* path);
     int ParseText(const char* text, std::size_t length);
@@ -72,7 +61,7 @@ public:
     const CString& GetErrorText() const { return m_errorText; }
 
 private:
-    int Fail(int code, const CString& text);
+    int Finish(int result, const CXmlStream& stream, std::unique_ptr<CXmlTag> root);
 
     std::unique_ptr<CXmlTag> m_root;
     CString m_errorText;

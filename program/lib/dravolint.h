@@ -11,6 +11,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <string.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -139,6 +140,88 @@ DRAVOLINT_API int dravolint_get_terminated(dravolint_reader *r, char *data, size
 
 /* Length of a text bounded by limit (the C library's is not C99). */
 DRAVOLINT_API size_t dravolint_strnlen(const char *text, size_t limit);
+
+/* ---- Straight-line access ------------------------------------------------
+ * Generated code checks the room of a run of fixed-size fields once and then
+ * moves each at its constant offset with these. When a check fails it takes
+ * the per-field path above, which reports exactly where and why; defining
+ * DRAVOLINT_FAST_PATH as 0 makes it always take that path, with the same
+ * bytes and statuses. */
+
+#ifndef DRAVOLINT_FAST_PATH
+#define DRAVOLINT_FAST_PATH 1
+#endif
+
+#if defined(_MSC_VER) && !defined(__cplusplus)
+#define DRAVOLINT_INLINE static __inline
+#else
+#define DRAVOLINT_INLINE static inline
+#endif
+
+DRAVOLINT_INLINE void dravolint_store_u16(unsigned char *out, uint16_t value)
+{
+	out[0] = (unsigned char)(value >> 8);
+	out[1] = (unsigned char)value;
+}
+
+DRAVOLINT_INLINE void dravolint_store_u32(unsigned char *out, uint32_t value)
+{
+	out[0] = (unsigned char)(value >> 24);
+	out[1] = (unsigned char)(value >> 16);
+	out[2] = (unsigned char)(value >> 8);
+	out[3] = (unsigned char)value;
+}
+
+DRAVOLINT_INLINE void dravolint_store_u64(unsigned char *out, uint64_t value)
+{
+	dravolint_store_u32(out, (uint32_t)(value >> 32));
+	dravolint_store_u32(out + 4, (uint32_t)value);
+}
+
+/* The text's bytes up to its first 0, padded with 0 to exactly max bytes. */
+DRAVOLINT_INLINE void dravolint_store_text(unsigned char *out, const char *text, size_t max)
+{
+	const char *zero = (const char *)memchr(text, 0, max);
+	size_t length = zero != NULL ? (size_t)(zero - text) : max;
+	memcpy(out, text, length);
+	memset(out + length, 0, max - length);
+}
+
+DRAVOLINT_INLINE uint16_t dravolint_load_u16(const unsigned char *in)
+{
+	return (uint16_t)((unsigned)in[0] << 8 | in[1]);
+}
+
+DRAVOLINT_INLINE uint32_t dravolint_load_u32(const unsigned char *in)
+{
+	return (uint32_t)in[0] << 24 | (uint32_t)in[1] << 16 | (uint32_t)in[2] << 8 | in[3];
+}
+
+DRAVOLINT_INLINE uint64_t dravolint_load_u64(const unsigned char *in)
+{
+	return (uint64_t)dravolint_load_u32(in) << 32 | dravolint_load_u32(in + 4);
+}
+
+/* Two's complement of each width, without implementation-defined conversions. */
+DRAVOLINT_INLINE int8_t dravolint_s8(uint8_t raw)
+{
+	return (int8_t)((int)(raw ^ 0x80u) - 0x80);
+}
+
+DRAVOLINT_INLINE int16_t dravolint_s16(uint16_t raw)
+{
+	return (int16_t)((int32_t)(raw ^ 0x8000u) - 0x8000);
+}
+
+DRAVOLINT_INLINE int32_t dravolint_s32(uint32_t raw)
+{
+	return (int32_t)((int64_t)(raw ^ 0x80000000u) - 0x80000000);
+}
+
+DRAVOLINT_INLINE int64_t dravolint_s64(uint64_t raw)
+{
+	return (raw >> 63) != 0 ? -(int64_t)~raw - 1 : (int64_t)raw;
+}
 
 #ifdef __cplusplus
 }

@@ -32,8 +32,10 @@ CMessageRecorder::CMessageRecorder(std::initializer_list<HWND> windows, std::ini
       m_hSentHook(::SetWindowsHookExA(WH_CALLWNDPROC, SentHook, nullptr, ::GetCurrentThreadId())),
       m_hQueuedHook(::SetWindowsHookExA(WH_GETMESSAGE, QueuedHook, nullptr, ::GetCurrentThreadId()))
 {
-    if (!m_hSentHook || !m_hQueuedHook || t_pRecorder)
+    if (!m_hSentHook || !m_hQueuedHook)
         ADD_FAILURE() << "the message recorder could not hook the thread";
+    if (t_pRecorder)
+        ADD_FAILURE() << "another message recorder of this thread is still recording";
     t_pRecorder = this;
 }
 

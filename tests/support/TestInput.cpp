@@ -4,6 +4,10 @@
 #include "InputBuilder.h"
 #include "MessagePump.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
 using namespace InputBuilder;
 
 namespace
@@ -18,7 +22,7 @@ LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode < 0 || wParam != kMarkerKey)
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    if (nCode == HC_ACTION && (lParam & 0x80000000))
+    if (lParam & 0x80000000)  // released: reached, whether peeked or taken
         t_bMarkerSeen = true;
     return 1;  // swallowed: the window under test never sees the marker
 }
@@ -29,13 +33,36 @@ POINT ToScreen(HWND hWnd, POINT pt)
     return pt;
 }
 
+// The system pairs two presses close in time and place into a double click; presses of separate
+// calls must not pair, so a press near the last one waits out the double-click time first.
+thread_local DWORD t_dwLastPress = 0;
+thread_local POINT t_ptLastPress = {};
+
+void WaitOutDoubleClick(POINT ptScreen)
+{
+    const DWORD dwSince = ::GetTickCount() - t_dwLastPress;
+    const bool bNear = std::abs(ptScreen.x - t_ptLastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
+                       std::abs(ptScreen.y - t_ptLastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK);
+    if (t_dwLastPress && bNear && dwSince <= ::GetDoubleClickTime())
+        ::Sleep(::GetDoubleClickTime() - dwSince + 1);
+}
+
+void NotePress(POINT ptScreen)
+{
+    t_dwLastPress = ::GetTickCount();
+    t_ptLastPress = ptScreen;
+}
+
 }  // namespace
 
 CTestInput::CTestInput(HWND hWndTarget)
     : m_hWnd(hWndTarget), m_hHook(::SetWindowsHookExA(WH_KEYBOARD, MarkerHook, nullptr, ::GetCurrentThreadId()))
 {
-    if (BringToForeground())
-        ::SetFocus(m_hWnd);
+    if (!m_hHook)
+        ADD_FAILURE() << "the input wait could not hook the thread";
+    if (!BringToForeground())
+        ADD_FAILURE() << "the window could not be brought to the foreground";
+    ::SetFocus(m_hWnd);
 }
 
 CTestInput::~CTestInput()
@@ -85,25 +112,24 @@ bool CTestInput::Text(const char* pszText)
     return true;
 }
 
-bool CTestInput::Click(POINT ptClient, bool bRight)
-{
-    std::vector<INPUT> inputs;
-    AddMove(inputs, ToScreen(m_hWnd, ptClient));
-    AddButton(inputs, bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
-    AddButton(inputs, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
-    return Send(inputs);
-}
+bool CTestInput::Click(POINT ptClient, bool bRight) { return Press(ptClient, 1, bRight); }
 
-bool CTestInput::DoubleClick(POINT ptClient)
+bool CTestInput::DoubleClick(POINT ptClient) { return Press(ptClient, 2, false); }
+
+bool CTestInput::Press(POINT ptClient, int nTimes, bool bRight)
 {
+    const POINT ptScreen = ToScreen(m_hWnd, ptClient);
+    WaitOutDoubleClick(ptScreen);
     std::vector<INPUT> inputs;
-    AddMove(inputs, ToScreen(m_hWnd, ptClient));
-    for (int i = 0; i < 2; i++)
+    AddMove(inputs, ptScreen);
+    for (int i = 0; i < nTimes; i++)
     {
-        AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
-        AddButton(inputs, MOUSEEVENTF_LEFTUP);
+        AddButton(inputs, bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+        AddButton(inputs, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     }
-    return Send(inputs);
+    const bool bSent = Send(inputs);
+    NotePress(ptScreen);
+    return bSent;
 }
 
 // In stages: the system picks the window for each mouse event when it is queued, so the moves
@@ -111,8 +137,10 @@ bool CTestInput::DoubleClick(POINT ptClient)
 bool CTestInput::Drag(POINT ptFrom, POINT ptTo)
 {
     const int kSteps = 8;
+    const POINT ptStart = ToScreen(m_hWnd, ptFrom);
+    WaitOutDoubleClick(ptStart);
     std::vector<INPUT> press, moves, release;
-    AddMove(press, ToScreen(m_hWnd, ptFrom));
+    AddMove(press, ptStart);
     AddButton(press, MOUSEEVENTF_LEFTDOWN);
     for (int i = 1; i <= kSteps; i++)
     {
@@ -121,6 +149,7 @@ bool CTestInput::Drag(POINT ptFrom, POINT ptTo)
     }
     AddButton(release, MOUSEEVENTF_LEFTUP);
     const bool bMoved = Send(press) && Send(moves);
+    NotePress(ptStart);
     return Send(release) && bMoved;  // released on every path: a held button would spoil later tests
 }
 

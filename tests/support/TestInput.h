@@ -7,7 +7,7 @@
 
 // Sends input to a window of the calling thread: brings its top-level window to the foreground
 // first, and returns from each call only once the thread has dispatched that input. Points are in
-// the target window's client coordinates.
+// the target window's client coordinates. Presses of separate calls never pair into a double click.
 class CTestInput
 {
 public:
@@ -32,6 +32,7 @@ public:
     bool Wheel(POINT ptClient, int nDelta);
 
 private:
+    bool Press(POINT ptClient, int nTimes, bool bRight);
     bool Send(std::vector<INPUT> inputs);
     bool BringToForeground() const;
 

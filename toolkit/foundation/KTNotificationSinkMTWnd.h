@@ -14,21 +14,21 @@ extern const UINT KTNotificationSinkMTOnEvent;
 class CKTNotificationSinkMTWnd
 {
 public:
-	CKTNotificationSinkMTWnd();
-	virtual ~CKTNotificationSinkMTWnd();
-	CKTNotificationSinkMTWnd(const CKTNotificationSinkMTWnd&) = delete;
-	CKTNotificationSinkMTWnd& operator=(const CKTNotificationSinkMTWnd&) = delete;
+    CKTNotificationSinkMTWnd();
+    virtual ~CKTNotificationSinkMTWnd();
+    CKTNotificationSinkMTWnd(const CKTNotificationSinkMTWnd&) = delete;
+    CKTNotificationSinkMTWnd& operator=(const CKTNotificationSinkMTWnd&) = delete;
 
-	BOOL CreateWnd();
-	void DestroyWnd();
-	HWND GetSafeHwnd() const { return m_hWnd; }
+    BOOL CreateWnd();
+    void DestroyWnd();
+    HWND GetSafeHwnd() const { return m_hWnd; }
 
 protected:
-	virtual LRESULT OnWindowEvent(WPARAM wParam, LPARAM lParam);
+    virtual LRESULT OnWindowEvent(WPARAM wParam, LPARAM lParam);
 
 private:
-	static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-	static BOOL RegisterClassOnce();
+    static LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static BOOL RegisterClassOnce();
 
-	HWND m_hWnd;  // owned; destroyed with the object
+    HWND m_hWnd;  // owned; destroyed with the object
 };

@@ -10,36 +10,36 @@
 class CKTSplitterTracker
 {
 public:
-	explicit CKTSplitterTracker(BOOL bSolid = FALSE);
-	~CKTSplitterTracker();
-	CKTSplitterTracker(const CKTSplitterTracker&) = delete;
-	CKTSplitterTracker& operator=(const CKTSplitterTracker&) = delete;
+    explicit CKTSplitterTracker(BOOL bSolid = FALSE);
+    ~CKTSplitterTracker();
+    CKTSplitterTracker(const CKTSplitterTracker&) = delete;
+    CKTSplitterTracker& operator=(const CKTSplitterTracker&) = delete;
 
-	// Tracks from ptStart (screen); a horizontal bar moves up and down, a
-	// vertical one left and right. TRUE with the final rectangle (screen
-	// coordinates) when the button is released, FALSE when cancelled by
-	// Esc, the right button or a lost capture.
-	BOOL Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracker, CPoint ptStart, BOOL bHorizontal);
+    // Tracks from ptStart (screen); a horizontal bar moves up and down, a
+    // vertical one left and right. TRUE with the final rectangle (screen
+    // coordinates) when the button is released, FALSE when cancelled by
+    // Esc, the right button or a lost capture.
+    BOOL Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracker, CPoint ptStart, BOOL bHorizontal);
 
 private:
-	void DrawTracker(const CRect& rc);
-	CRect MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const;
+    void DrawTracker(const CRect& rc);
+    CRect MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const;
 
-	BOOL m_bSolid;       // solid or halftone outline
-	HDC m_hDesktopDC;    // while tracking
-	HBRUSH m_hBrush;     // owned halftone or solid brush
-	CRect m_rcAvail;     // limits of the near edge
-	BOOL m_bHorizontal;
+    BOOL m_bSolid;     // solid or halftone outline
+    HDC m_hDesktopDC;  // while tracking
+    HBRUSH m_hBrush;   // owned halftone or solid brush
+    CRect m_rcAvail;   // limits of the near edge
+    BOOL m_bHorizontal;
 };
 
 // A per-thread mouse hook that closes one popup when the user clicks outside it.
 class CKTMouseMonitor
 {
 public:
-	// Watches pWnd; NULL removes the hook.
-	static void SetupHook(CWnd* pWnd);
-	static HWND GetMonitoredWnd();
+    // Watches pWnd; NULL removes the hook.
+    static void SetupHook(CWnd* pWnd);
+    static HWND GetMonitoredWnd();
 
 private:
-	static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
 };

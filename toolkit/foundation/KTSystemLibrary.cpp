@@ -1,13 +1,10 @@
 // KTSystemLibrary.cpp: loading and freeing a system module.
 #include "KTSystemLibrary.h"
 
-CKTSystemLibrary::CKTSystemLibrary(LPCSTR lpszModule)
-	: m_hModule(lpszModule ? ::LoadLibraryA(lpszModule) : NULL)
-{
-}
+CKTSystemLibrary::CKTSystemLibrary(LPCSTR lpszModule) : m_hModule(lpszModule ? ::LoadLibraryA(lpszModule) : NULL) {}
 
 CKTSystemLibrary::~CKTSystemLibrary()
 {
-	if (m_hModule)
-		::FreeLibrary(m_hModule);
+    if (m_hModule)
+        ::FreeLibrary(m_hModule);
 }

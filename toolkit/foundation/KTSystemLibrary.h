@@ -11,23 +11,23 @@
 class CKTSystemLibrary
 {
 public:
-	explicit CKTSystemLibrary(LPCSTR lpszModule);
-	~CKTSystemLibrary();
-	CKTSystemLibrary(const CKTSystemLibrary&) = delete;
-	CKTSystemLibrary& operator=(const CKTSystemLibrary&) = delete;
+    explicit CKTSystemLibrary(LPCSTR lpszModule);
+    ~CKTSystemLibrary();
+    CKTSystemLibrary(const CKTSystemLibrary&) = delete;
+    CKTSystemLibrary& operator=(const CKTSystemLibrary&) = delete;
 
-	BOOL IsLoaded() const { return m_hModule != NULL; }
-	HMODULE GetHandle() const { return m_hModule; }
+    BOOL IsLoaded() const { return m_hModule != NULL; }
+    HMODULE GetHandle() const { return m_hModule; }
 
-	// Typed lookup: pfn receives the entry point or NULL.
-	template <class TFunc>
-	BOOL GetProc(LPCSTR lpszName, TFunc& pfn) const
-	{
-		FARPROC proc = m_hModule ? ::GetProcAddress(m_hModule, lpszName) : NULL;
-		pfn = reinterpret_cast<TFunc>(reinterpret_cast<void*>(proc));
-		return pfn != NULL;
-	}
+    // Typed lookup: pfn receives the entry point or NULL.
+    template <class TFunc>
+    BOOL GetProc(LPCSTR lpszName, TFunc& pfn) const
+    {
+        FARPROC proc = m_hModule ? ::GetProcAddress(m_hModule, lpszName) : NULL;
+        pfn = reinterpret_cast<TFunc>(reinterpret_cast<void*>(proc));
+        return pfn != NULL;
+    }
 
 private:
-	HMODULE m_hModule;  // owned; NULL when the module could not be loaded
+    HMODULE m_hModule;  // owned; NULL when the module could not be loaded
 };

@@ -129,7 +129,9 @@ void CKTToolTipController::ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit)
 		FreeToolInfo(&ti);
 		return;
 	}
-	m_strText = ti.lpszText && ti.lpszText != LPSTR_TEXTCALLBACKA ? ti.lpszText : "";
+	// The callback marker stays: the tool's window is asked for the text, as the framework's tips do.
+	const BOOL bCallback = ti.lpszText == LPSTR_TEXTCALLBACKA;
+	m_strText = ti.lpszText && !bCallback ? ti.lpszText : "";
 	auto* pExtra = ti.cbSize >= g_cbToolInfoWithParam ? reinterpret_cast<KT_TOOLINFO_EXTRA*>(ti.lParam) : NULL;
 	if (pExtra && pExtra->lpszDescription && *pExtra->lpszDescription)
 		m_strText += CString("\r\n") + pExtra->lpszDescription;
@@ -137,7 +139,7 @@ void CKTToolTipController::ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit)
 	               reinterpret_cast<LPARAM>(pExtra && pExtra->lpszTitle ? pExtra->lpszTitle : ""));
 	FreeToolInfo(&ti);
 	ti.cbSize = sizeof(TOOLINFOA) - sizeof(void*);  // no reserved field for older tooltip windows
-	ti.lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_strText));
+	ti.lpszText = bCallback ? LPSTR_TEXTCALLBACKA : const_cast<LPSTR>(static_cast<LPCSTR>(m_strText));
 	ti.lParam = 0;
 	if (!::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti)))
 		return;

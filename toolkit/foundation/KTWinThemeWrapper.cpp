@@ -3,102 +3,86 @@
 
 #include <vector>
 
-CKTWinThemeWrapper::CKTWinThemeWrapper()
-	: CKTWinThemeWrapper("uxtheme.dll")
+CKTWinThemeWrapper::CKTWinThemeWrapper() : CKTWinThemeWrapper("uxtheme.dll") {}
+
+CKTWinThemeWrapper::CKTWinThemeWrapper(LPCSTR lpszLibrary) : m_library(lpszLibrary), m_hTheme(NULL)
 {
+    BindEntryPoints();
 }
 
-CKTWinThemeWrapper::CKTWinThemeWrapper(LPCSTR lpszLibrary)
-	: m_library(lpszLibrary), m_hTheme(NULL)
-{
-	BindEntryPoints();
-}
-
-CKTWinThemeWrapper::~CKTWinThemeWrapper()
-{
-	CloseThemeData();
-}
+CKTWinThemeWrapper::~CKTWinThemeWrapper() { CloseThemeData(); }
 
 void CKTWinThemeWrapper::BindEntryPoints()
 {
-	m_library.GetProc("OpenThemeData", m_pfnOpenThemeData);
-	m_library.GetProc("CloseThemeData", m_pfnCloseThemeData);
-	m_library.GetProc("IsAppThemed", m_pfnIsAppThemed);
-	m_library.GetProc("IsThemeActive", m_pfnIsThemeActive);
-	m_library.GetProc("DrawThemeBackground", m_pfnDrawThemeBackground);
-	m_library.GetProc("GetThemeColor", m_pfnGetThemeColor);
-	m_library.GetProc("GetThemeSysBool", m_pfnGetThemeSysBool);
-	m_library.GetProc("GetCurrentThemeName", m_pfnGetCurrentThemeName);
+    m_library.GetProc("OpenThemeData", m_pfnOpenThemeData);
+    m_library.GetProc("CloseThemeData", m_pfnCloseThemeData);
+    m_library.GetProc("IsAppThemed", m_pfnIsAppThemed);
+    m_library.GetProc("IsThemeActive", m_pfnIsThemeActive);
+    m_library.GetProc("DrawThemeBackground", m_pfnDrawThemeBackground);
+    m_library.GetProc("GetThemeColor", m_pfnGetThemeColor);
+    m_library.GetProc("GetThemeSysBool", m_pfnGetThemeSysBool);
+    m_library.GetProc("GetCurrentThemeName", m_pfnGetCurrentThemeName);
 }
 
 BOOL CKTWinThemeWrapper::OpenThemeData(HWND hWnd, LPCSTR lpszClassList)
 {
-	CloseThemeData();
-	if (!m_pfnOpenThemeData || !lpszClassList)
-		return FALSE;
-	int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszClassList, -1, NULL, 0);
-	if (cch <= 0)
-		return FALSE;
-	std::vector<WCHAR> classList(cch);
-	::MultiByteToWideChar(CP_ACP, 0, lpszClassList, -1, classList.data(), cch);
-	m_hTheme = m_pfnOpenThemeData(hWnd, classList.data());
-	return m_hTheme != NULL;
+    CloseThemeData();
+    if (!m_pfnOpenThemeData || !lpszClassList)
+        return FALSE;
+    int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszClassList, -1, NULL, 0);
+    if (cch <= 0)
+        return FALSE;
+    std::vector<WCHAR> classList(cch);
+    ::MultiByteToWideChar(CP_ACP, 0, lpszClassList, -1, classList.data(), cch);
+    m_hTheme = m_pfnOpenThemeData(hWnd, classList.data());
+    return m_hTheme != NULL;
 }
 
 void CKTWinThemeWrapper::CloseThemeData()
 {
-	if (m_hTheme && m_pfnCloseThemeData)
-		m_pfnCloseThemeData(m_hTheme);
-	m_hTheme = NULL;
+    if (m_hTheme && m_pfnCloseThemeData)
+        m_pfnCloseThemeData(m_hTheme);
+    m_hTheme = NULL;
 }
 
-BOOL CKTWinThemeWrapper::IsAppThemed() const
-{
-	return m_pfnIsAppThemed ? m_pfnIsAppThemed() : FALSE;
-}
+BOOL CKTWinThemeWrapper::IsAppThemed() const { return m_pfnIsAppThemed ? m_pfnIsAppThemed() : FALSE; }
 
-BOOL CKTWinThemeWrapper::IsThemeActive() const
-{
-	return m_pfnIsThemeActive ? m_pfnIsThemeActive() : FALSE;
-}
+BOOL CKTWinThemeWrapper::IsThemeActive() const { return m_pfnIsThemeActive ? m_pfnIsThemeActive() : FALSE; }
 
-BOOL CKTWinThemeWrapper::IsAppThemeReady() const
-{
-	return m_hTheme != NULL && IsAppThemed() && IsThemeActive();
-}
+BOOL CKTWinThemeWrapper::IsAppThemeReady() const { return m_hTheme != NULL && IsAppThemed() && IsThemeActive(); }
 
 HRESULT CKTWinThemeWrapper::DrawThemeBackground(HDC hDC, int nPart, int nState, const RECT* pRect, const RECT* pClip)
 {
-	if (!m_pfnDrawThemeBackground || !m_hTheme)
-		return E_FAIL;
-	return m_pfnDrawThemeBackground(m_hTheme, hDC, nPart, nState, pRect, pClip);
+    if (!m_pfnDrawThemeBackground || !m_hTheme)
+        return E_FAIL;
+    return m_pfnDrawThemeBackground(m_hTheme, hDC, nPart, nState, pRect, pClip);
 }
 
 HRESULT CKTWinThemeWrapper::GetThemeColor(int nPart, int nState, int nProp, COLORREF& clr) const
 {
-	if (!m_pfnGetThemeColor || !m_hTheme)
-		return E_FAIL;
-	COLORREF clrTheme = 0;
-	HRESULT hr = m_pfnGetThemeColor(m_hTheme, nPart, nState, nProp, &clrTheme);
-	if (SUCCEEDED(hr))
-		clr = clrTheme;  // a failure leaves the caller's default in place
-	return hr;
+    if (!m_pfnGetThemeColor || !m_hTheme)
+        return E_FAIL;
+    COLORREF clrTheme = 0;
+    HRESULT hr = m_pfnGetThemeColor(m_hTheme, nPart, nState, nProp, &clrTheme);
+    if (SUCCEEDED(hr))
+        clr = clrTheme;  // a failure leaves the caller's default in place
+    return hr;
 }
 
 BOOL CKTWinThemeWrapper::GetThemeSysBool(int nBoolId) const
 {
-	return m_pfnGetThemeSysBool ? m_pfnGetThemeSysBool(m_hTheme, nBoolId) : FALSE;
+    return m_pfnGetThemeSysBool ? m_pfnGetThemeSysBool(m_hTheme, nBoolId) : FALSE;
 }
 
 HRESULT CKTWinThemeWrapper::GetCurrentThemeName(LPSTR lpszColor, int cchColor) const
 {
-	if (!m_pfnGetCurrentThemeName || !lpszColor || cchColor <= 0)
-		return E_FAIL;
-	WCHAR szFile[MAX_PATH] = L"", szColor[MAX_PATH] = L"";
-	HRESULT hr = m_pfnGetCurrentThemeName(szFile, MAX_PATH, szColor, MAX_PATH, NULL, 0);
-	if (FAILED(hr))
-		return hr;
-	if (!::WideCharToMultiByte(CP_ACP, 0, szColor, -1, lpszColor, cchColor, NULL, NULL))
-		return E_FAIL;
-	return S_OK;
+    if (!m_pfnGetCurrentThemeName || !lpszColor || cchColor <= 0)
+        return E_FAIL;
+    WCHAR szFile[MAX_PATH] = L"", szColor[MAX_PATH] = L"";
+    HRESULT hr = m_pfnGetCurrentThemeName(szFile, MAX_PATH, szColor, MAX_PATH, NULL, 0);
+    if (FAILED(hr))
+        return hr;
+    if (!::WideCharToMultiByte(CP_ACP, 0, szColor, -1, lpszColor, cchColor, NULL, NULL))
+        return E_FAIL;
+    return S_OK;
 }

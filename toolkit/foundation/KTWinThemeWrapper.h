@@ -14,49 +14,49 @@ typedef HANDLE HKTTHEME;
 class CKTWinThemeWrapper
 {
 public:
-	CKTWinThemeWrapper();
-	// Binds another visual-style library by name (tests bind a missing one).
-	explicit CKTWinThemeWrapper(LPCSTR lpszLibrary);
-	~CKTWinThemeWrapper();
-	CKTWinThemeWrapper(const CKTWinThemeWrapper&) = delete;
-	CKTWinThemeWrapper& operator=(const CKTWinThemeWrapper&) = delete;
+    CKTWinThemeWrapper();
+    // Binds another visual-style library by name (tests bind a missing one).
+    explicit CKTWinThemeWrapper(LPCSTR lpszLibrary);
+    ~CKTWinThemeWrapper();
+    CKTWinThemeWrapper(const CKTWinThemeWrapper&) = delete;
+    CKTWinThemeWrapper& operator=(const CKTWinThemeWrapper&) = delete;
 
-	// Opens a handle for the window (may be NULL) and class list, closing
-	// the previous one.
-	BOOL OpenThemeData(HWND hWnd, LPCSTR lpszClassList);
-	void CloseThemeData();
-	HKTTHEME GetThemeHandle() const { return m_hTheme; }
+    // Opens a handle for the window (may be NULL) and class list, closing
+    // the previous one.
+    BOOL OpenThemeData(HWND hWnd, LPCSTR lpszClassList);
+    void CloseThemeData();
+    HKTTHEME GetThemeHandle() const { return m_hTheme; }
 
-	BOOL IsAppThemed() const;
-	BOOL IsThemeActive() const;
-	// Themed drawing is possible: the application is themed and a handle is open.
-	BOOL IsAppThemeReady() const;
+    BOOL IsAppThemed() const;
+    BOOL IsThemeActive() const;
+    // Themed drawing is possible: the application is themed and a handle is open.
+    BOOL IsAppThemeReady() const;
 
-	HRESULT DrawThemeBackground(HDC hDC, int nPart, int nState, const RECT* pRect, const RECT* pClip);
-	HRESULT GetThemeColor(int nPart, int nState, int nProp, COLORREF& clr) const;
-	BOOL GetThemeSysBool(int nBoolId) const;
-	// Colour scheme name of the current visual style ("NormalColor", ...).
-	HRESULT GetCurrentThemeName(LPSTR lpszColor, int cchColor) const;
+    HRESULT DrawThemeBackground(HDC hDC, int nPart, int nState, const RECT* pRect, const RECT* pClip);
+    HRESULT GetThemeColor(int nPart, int nState, int nProp, COLORREF& clr) const;
+    BOOL GetThemeSysBool(int nBoolId) const;
+    // Colour scheme name of the current visual style ("NormalColor", ...).
+    HRESULT GetCurrentThemeName(LPSTR lpszColor, int cchColor) const;
 
 private:
-	typedef HKTTHEME(WINAPI* PFNOPENTHEMEDATA)(HWND, LPCWSTR);
-	typedef HRESULT(WINAPI* PFNCLOSETHEMEDATA)(HKTTHEME);
-	typedef BOOL(WINAPI* PFNISAPPTHEMED)();
-	typedef HRESULT(WINAPI* PFNDRAWTHEMEBACKGROUND)(HKTTHEME, HDC, int, int, const RECT*, const RECT*);
-	typedef HRESULT(WINAPI* PFNGETTHEMECOLOR)(HKTTHEME, int, int, int, COLORREF*);
-	typedef BOOL(WINAPI* PFNGETTHEMESYSBOOL)(HKTTHEME, int);
-	typedef HRESULT(WINAPI* PFNGETCURRENTTHEMENAME)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
+    typedef HKTTHEME(WINAPI* PFNOPENTHEMEDATA)(HWND, LPCWSTR);
+    typedef HRESULT(WINAPI* PFNCLOSETHEMEDATA)(HKTTHEME);
+    typedef BOOL(WINAPI* PFNISAPPTHEMED)();
+    typedef HRESULT(WINAPI* PFNDRAWTHEMEBACKGROUND)(HKTTHEME, HDC, int, int, const RECT*, const RECT*);
+    typedef HRESULT(WINAPI* PFNGETTHEMECOLOR)(HKTTHEME, int, int, int, COLORREF*);
+    typedef BOOL(WINAPI* PFNGETTHEMESYSBOOL)(HKTTHEME, int);
+    typedef HRESULT(WINAPI* PFNGETCURRENTTHEMENAME)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
 
-	void BindEntryPoints();
+    void BindEntryPoints();
 
-	CKTSystemLibrary m_library;               // the visual-style library, owned
-	HKTTHEME m_hTheme;                        // open handle or NULL
-	PFNOPENTHEMEDATA m_pfnOpenThemeData;
-	PFNCLOSETHEMEDATA m_pfnCloseThemeData;
-	PFNISAPPTHEMED m_pfnIsAppThemed;
-	PFNISAPPTHEMED m_pfnIsThemeActive;
-	PFNDRAWTHEMEBACKGROUND m_pfnDrawThemeBackground;
-	PFNGETTHEMECOLOR m_pfnGetThemeColor;
-	PFNGETTHEMESYSBOOL m_pfnGetThemeSysBool;
-	PFNGETCURRENTTHEMENAME m_pfnGetCurrentThemeName;
+    CKTSystemLibrary m_library;  // the visual-style library, owned
+    HKTTHEME m_hTheme;           // open handle or NULL
+    PFNOPENTHEMEDATA m_pfnOpenThemeData;
+    PFNCLOSETHEMEDATA m_pfnCloseThemeData;
+    PFNISAPPTHEMED m_pfnIsAppThemed;
+    PFNISAPPTHEMED m_pfnIsThemeActive;
+    PFNDRAWTHEMEBACKGROUND m_pfnDrawThemeBackground;
+    PFNGETTHEMECOLOR m_pfnGetThemeColor;
+    PFNGETTHEMESYSBOOL m_pfnGetThemeSysBool;
+    PFNGETCURRENTTHEMENAME m_pfnGetCurrentThemeName;
 };

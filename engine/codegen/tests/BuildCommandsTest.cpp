@@ -1,5 +1,6 @@
 // BuildCommandsTest.cpp: the build command lines, and on Windows their start against stub tools that record their arguments.
 #include "BuildCommands.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace codegen
@@ -80,33 +79,17 @@ class StubTools : public ::testing::Test
 protected:
     void SetUp() override
     {
-        namespace fs = std::filesystem;
-        folder_ = fs::temp_directory_path() / ("kestova-build-" + std::to_string(GetCurrentProcessId()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        Write("vcvars32.bat", "@echo vcvars>>\"%~dp0calls.txt\"\r\n");
-        Write("cl.bat", "@echo cl %*>>\"%~dp0calls.txt\"\r\n");
-        Write("lib.bat", "@echo lib %*>>\"%~dp0calls.txt\"\r\n");
-    }
-
-    void TearDown() override
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    void Write(const char* name, const char* text)
-    {
-        std::ofstream file(folder_ / name, std::ios::binary);
-        file << text;
+        ASSERT_TRUE(folder_.Write("vcvars32.bat", "@echo vcvars>>\"%~dp0calls.txt\"\r\n"));
+        ASSERT_TRUE(folder_.Write("cl.bat", "@echo cl %*>>\"%~dp0calls.txt\"\r\n"));
+        ASSERT_TRUE(folder_.Write("lib.bat", "@echo lib %*>>\"%~dp0calls.txt\"\r\n"));
     }
 
     BuildSettings Settings(int libraryType) const
     {
         BuildSettings settings;
         settings.projectName = "chat";
-        settings.projectFolder = folder_.string() + "\\";
-        settings.compilerPath = (folder_ / "vcvars32.bat").string();
+        settings.projectFolder = folder_.Path() + "\\";
+        settings.compilerPath = folder_.Path("vcvars32.bat");
         settings.libraryType = libraryType;
         return settings;
     }
@@ -117,10 +100,7 @@ protected:
     {
         for (int tries = 0; tries < 300; ++tries)
         {
-            std::ifstream file(folder_ / "calls.txt", std::ios::binary);
-            std::stringstream text;
-            text << file.rdbuf();
-            std::string calls = text.str();
+            std::string calls = folder_.Read("calls.txt");
             int count = 0;
             for (char c : calls)
                 count += c == '\n';
@@ -131,7 +111,7 @@ protected:
         return std::string();
     }
 
-    std::filesystem::path folder_;
+    CTestFolder folder_{"build"};
 };
 
 TEST_F(StubTools, CompileStartsTheScriptThenClForADll)
@@ -172,7 +152,7 @@ TEST_F(StubTools, RefusedCommandsStartNothing)
     EXPECT_EQ("Error: the path of vcvars32.bat is not set, please choose it in Tools > Option!", message);
     EXPECT_FALSE(StartRunDemo(Settings(0), message)) << "no chat_demo.exe in the folder";
     EXPECT_EQ("Error: chat_demo.exe is not built yet, please compile the demo first!", message);
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "calls.txt"));
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path("calls.txt")));
 }
 
 #endif

@@ -1,6 +1,7 @@
 // GenerateProject.cpp: writes every generated file of a .kvs design into a folder (build step of the tests).
 //
-// usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER
+// usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER [NAME]
+// NAME renames the project, so that two builds of one design can be linked together.
 #include "Generator.h"
 #include "project/ProjectFile.h"
 
@@ -8,7 +9,8 @@
 #include <fstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 bool WriteFile(const std::string& path, const std::string& text)
 {
@@ -21,39 +23,44 @@ bool WriteFile(const std::string& path, const std::string& text)
     return false;
 }
 
-int Generate(const char* projectPath, const std::string& folder)
+int Generate(const char* projectPath, const std::string& folder, const char* name)
 {
     ProjectRecord project;
     CString message;
-    if (!ReadProjectFile(projectPath, &project, &message)) {
+    if (!ReadProjectFile(projectPath, &project, &message))
+    {
         std::fprintf(stderr, "%s: %s\n", projectPath, static_cast<const char*>(message));
         return 1;
     }
+    if (name != nullptr)
+        std::snprintf(project.name, sizeof project.name, "%s", name);
     codegen::GeneratedCode code;
     std::string makefile, diagram, error;
-    if (!codegen::GenerateCode(project, code, error) || !codegen::GenerateMakefile(project, makefile, error)
-        || !codegen::GenerateDiagram(project, diagram, error)) {
+    if (!codegen::GenerateCode(project, code, error) || !codegen::GenerateMakefile(project, makefile, error) ||
+        !codegen::GenerateDiagram(project, diagram, error))
+    {
         std::fprintf(stderr, "%s: %s\n", projectPath, error.c_str());
         return 1;
     }
-    bool written = WriteFile(folder + codegen::HeaderFileName(project.name), code.header)
-        && WriteFile(folder + codegen::SourceFileName(project.name), code.source)
-        && WriteFile(folder + codegen::DemoFileName(project.name), code.demo)
-        && WriteFile(folder + codegen::MakefileName(), makefile)
-        && WriteFile(folder + codegen::DiagramFileName(project.name), diagram);
+    bool written = WriteFile(folder + codegen::HeaderFileName(project.name), code.header) &&
+                   WriteFile(folder + codegen::SourceFileName(project.name), code.source) &&
+                   WriteFile(folder + codegen::DemoFileName(project.name), code.demo) &&
+                   WriteFile(folder + codegen::MakefileName(), makefile) &&
+                   WriteFile(folder + codegen::DiagramFileName(project.name), diagram);
     return written ? 0 : 1;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER\n");
+    if (argc != 3 && argc != 4)
+    {
+        std::fprintf(stderr, "usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER [NAME]\n");
         return 2;
     }
     std::string folder = argv[2];
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
-    return Generate(argv[1], folder);
+    return Generate(argv[1], folder, argc == 4 ? argv[3] : nullptr);
 }

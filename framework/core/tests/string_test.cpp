@@ -144,7 +144,7 @@ TEST(CStringBuffer, GetBufferRoundTrips)
 {
     CString str("keep");
     LPSTR p = str.GetBuffer(64);
-    EXPECT_STREQ("keep", p);   // the old text stays
+    EXPECT_STREQ("keep", p);  // the old text stays
     std::strcpy(p, "written through the buffer");
     str.ReleaseBuffer();
     EXPECT_STREQ("written through the buffer", str);
@@ -183,4 +183,5 @@ TEST(CStringValue, BadIndexesThrow)
     CString str("ab");
     delete CaughtException<CInvalidArgException>([&] { str.GetAt(2); });
     delete CaughtException<CInvalidArgException>([&] { str.SetAt(-1, 'x'); });
+    EXPECT_EQ("ab", std::string(str)) << "a refused write leaves the text alone";
 }

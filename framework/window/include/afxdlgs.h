@@ -7,16 +7,16 @@
 #include <commdlg.h>
 #include <prsht.h>
 
-class CFileDialog : public CDialog {
+class CFileDialog : public CDialog
+{
     DECLARE_DYNAMIC(CFileDialog)
 public:
     OPENFILENAME m_ofn{};
 
     // lpszFilter uses '|' between its parts, as "Text(*.txt)|*.txt||".
-    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr,
-                         LPCTSTR lpszFileName = nullptr,
-                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                         LPCTSTR lpszFilter = nullptr, CWnd* pParentWnd = nullptr);
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr, LPCTSTR lpszFileName = nullptr,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = nullptr,
+                         CWnd* pParentWnd = nullptr);
     INT_PTR DoModal() override;
     CString GetPathName() const { return m_szFileName; }
     CString GetFileName() const;
@@ -28,13 +28,14 @@ public:
 
 protected:
     BOOL m_bOpenFileDialog;
-    CString m_strFilter;       // the filter with '\0' separators
+    CString m_strFilter;  // the filter with '\0' separators
     CString m_strDefExt;
     TCHAR m_szFileName[_MAX_PATH * 4]{};
     TCHAR m_szFileTitle[_MAX_PATH]{};
 };
 
-class CColorDialog : public CDialog {
+class CColorDialog : public CDialog
+{
     DECLARE_DYNAMIC(CColorDialog)
 public:
     CHOOSECOLOR m_cc{};
@@ -46,7 +47,8 @@ public:
     static COLORREF* PASCAL GetSavedCustomColors();
 };
 
-class CFontDialog : public CDialog {
+class CFontDialog : public CDialog
+{
     DECLARE_DYNAMIC(CFontDialog)
 public:
     CHOOSEFONT m_cf{};
@@ -65,14 +67,15 @@ public:
 };
 
 // The print and print-setup dialog; frees the device settings and DC it holds.
-class CPrintDialog : public CDialog {
+class CPrintDialog : public CDialog
+{
     DECLARE_DYNAMIC(CPrintDialog)
 public:
     PRINTDLG m_pd{};
 
     explicit CPrintDialog(BOOL bPrintSetupOnly,
-                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
-                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_HIDEPRINTTOFILE |
+                                          PD_NOSELECTION,
                           CWnd* pParentWnd = nullptr);
     ~CPrintDialog() override;
     INT_PTR DoModal() override;
@@ -84,13 +87,16 @@ public:
 
 class CPropertySheet;
 
-class CPropertyPage : public CDialog {
+class CPropertyPage : public CDialog
+{
     DECLARE_DYNAMIC(CPropertyPage)
 public:
     PROPSHEETPAGE m_psp{};
 
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
     explicit CPropertyPage(LPCTSTR lpszTemplateName, UINT nIDCaption = 0);
+    // A page from a template in memory, which must outlive the page's window.
+    explicit CPropertyPage(LPCDLGTEMPLATE lpDialogTemplate, UINT nIDCaption = 0);
     ~CPropertyPage() override;
 
     void CancelToClose();
@@ -114,7 +120,8 @@ protected:
     friend UINT CALLBACK AfxPropPageCallback(HWND, UINT, LPPROPSHEETPAGE);
 };
 
-class CPropertySheet : public CWnd {
+class CPropertySheet : public CWnd
+{
     DECLARE_DYNAMIC(CPropertySheet)
 public:
     PROPSHEETHEADER m_psh{};
@@ -148,8 +155,8 @@ public:
     CWnd* m_pParentWnd = nullptr;
 
 protected:
-    std::vector<CPropertyPage*> m_pages;   // not owned
-    std::vector<PROPSHEETPAGE> m_ppsp;     // built for PropertySheet()
+    std::vector<CPropertyPage*> m_pages;  // not owned
+    std::vector<PROPSHEETPAGE> m_ppsp;    // built for PropertySheet()
     CString m_strCaption;
     BOOL m_bModeless = FALSE;
     void CommonConstruct(CWnd* pParentWnd, UINT iSelectPage);

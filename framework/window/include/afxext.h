@@ -1,15 +1,17 @@
-// Extensions: CFormView (a view from a dialog template) and the mini frame.
+// Extensions: CFormView (a view from a dialog template), the mini frame and the splitter.
 #pragma once
 #include "afxwin.h"
+#include "afxwin_splitter.h"
 
-class CFormView : public CView {
+class CFormView : public CView
+{
     DECLARE_DYNAMIC(CFormView)
 public:
     LPCTSTR m_lpszTemplateName;
 
     ~CFormView() override = default;
-    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID, CCreateContext* pContext = nullptr) override;
     void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override {}
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -26,7 +28,8 @@ protected:
 // A bar along an edge of its frame: placed by WM_SIZEPARENT from its fixed
 // size, updated at idle through OnUpdateCmdUI. The CBRS_* styles are kept in
 // m_dwStyle, not in the window's style.
-class CControlBar : public CWnd {
+class CControlBar : public CWnd
+{
     DECLARE_DYNAMIC(CControlBar)
 public:
     DWORD m_dwStyle = 0;
@@ -44,7 +47,8 @@ protected:
 };
 
 // A frame's rebar: bands holding other bars.
-class CReBar : public CControlBar {
+class CReBar : public CControlBar
+{
     DECLARE_DYNAMIC(CReBar)
 public:
     BOOL Create(CWnd* pParentWnd, DWORD dwCtrlStyle = RBS_BANDBORDERS,

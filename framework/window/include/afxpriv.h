@@ -1,5 +1,5 @@
 // The framework's private messages, the layout record of WM_SIZEPARENT and the
-// per-thread maps from handles to their objects.
+// maps from handles to their objects.
 #pragma once
 #include <unordered_map>
 #include "afxwin.h"
@@ -46,25 +46,65 @@ int AFXAPI AfxGetTempObjectCount();
 void AfxRegisterTempMapCleaner(void (*pfnCleaner)());
 
 // The objects behind the handles of one family (windows, GDI objects, DCs,
-// menus, image lists), one map per thread: a lookup stays in the process,
-// where a window property would ask the window server each time.
+// menus, image lists). One map for the process under a reader-writer lock: a
+// lookup stays in the process, where a window property would ask the window
+// server each time, and no thread-local object has to outlive its thread.
 template <class Base, class H>
 class CPermanentMap
 {
 public:
     static Base* Lookup(H h)
     {
-        auto& map = Get();
-        auto it = map.find(h);
-        return it == map.end() ? nullptr : it->second;
+        Store& store = Get();
+        CSharedLock lock(store.lock);
+        auto it = store.map.find(h);
+        return it == store.map.end() ? nullptr : it->second;
     }
-    static void Set(H h, Base* p) { Get()[h] = p; }
-    static void Remove(H h) { Get().erase(h); }
+    static void Set(H h, Base* p)
+    {
+        Store& store = Get();
+        CExclusiveLock lock(store.lock);
+        store.map[h] = p;
+    }
+    static void Remove(H h)
+    {
+        Store& store = Get();
+        CExclusiveLock lock(store.lock);
+        store.map.erase(h);
+    }
 
 private:
-    static std::unordered_map<H, Base*>& Get()
+    struct Store
     {
-        thread_local std::unordered_map<H, Base*> map;
-        return map;
+        SRWLOCK lock = SRWLOCK_INIT;
+        std::unordered_map<H, Base*> map;
+    };
+    class CSharedLock
+    {
+    public:
+        explicit CSharedLock(SRWLOCK& lock) : m_lock(lock) { ::AcquireSRWLockShared(&m_lock); }
+        ~CSharedLock() { ::ReleaseSRWLockShared(&m_lock); }
+        CSharedLock(const CSharedLock&) = delete;
+        CSharedLock& operator=(const CSharedLock&) = delete;
+
+    private:
+        SRWLOCK& m_lock;
+    };
+    class CExclusiveLock
+    {
+    public:
+        explicit CExclusiveLock(SRWLOCK& lock) : m_lock(lock) { ::AcquireSRWLockExclusive(&m_lock); }
+        ~CExclusiveLock() { ::ReleaseSRWLockExclusive(&m_lock); }
+        CExclusiveLock(const CExclusiveLock&) = delete;
+        CExclusiveLock& operator=(const CExclusiveLock&) = delete;
+
+    private:
+        SRWLOCK& m_lock;
+    };
+    static Store& Get()
+    {
+        // Never destroyed: wrappers in static storage still ask as the process ends.
+        static Store& store = *new Store;
+        return store;
     }
 };

@@ -102,8 +102,9 @@ public:
     LPVOID m_pThreadParams = nullptr;
 
 protected:
-    // Idle work of the main window: WM_IDLEUPDATECMDUI to it and every descendant.
-    void IdleUpdateMainWindow();
+    // Idle work of every visible frame of the thread, the main window first:
+    // WM_IDLEUPDATECMDUI to the frame and every descendant.
+    void IdleUpdateFrames();
     BOOL DispatchThreadMessage(MSG* pMsg);
     friend BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);
 };

@@ -8,7 +8,8 @@ class CDocTemplate;
 class CPrintDialog;
 
 // One print job as the view's printing members see it.
-struct CPrintInfo {
+struct CPrintInfo
+{
     CPrintInfo();
     ~CPrintInfo();
     CPrintInfo(const CPrintInfo&) = delete;
@@ -21,22 +22,23 @@ struct CPrintInfo {
     UINT GetFromPage() const;
     UINT GetToPage() const;
 
-    CPrintDialog* m_pPD;             // the job's dialog; owns the printer DC it returns
-    BOOL m_bDirect = FALSE;          // print without asking (ID_FILE_PRINT_DIRECT)
+    CPrintDialog* m_pPD;     // the job's dialog; owns the printer DC it returns
+    BOOL m_bDirect = FALSE;  // print without asking (ID_FILE_PRINT_DIRECT)
     BOOL m_bPreview = FALSE;
     BOOL m_bContinuePrinting = TRUE;
     UINT m_nCurPage = 1;
     UINT m_nNumPreviewPages = 0;
     LPVOID m_lpUserData = nullptr;
-    CRect m_rectDraw;                // the page's printable area, in logical units
+    CRect m_rectDraw;  // the page's printable area, in logical units
     CString m_strPageDesc;
 };
 
-class CDocument : public CCmdTarget {
+class CDocument : public CCmdTarget
+{
     DECLARE_DYNAMIC(CDocument)
 public:
     CDocTemplate* m_pDocTemplate = nullptr;
-    BOOL m_bAutoDelete = TRUE;   // deleted when its last view goes
+    BOOL m_bAutoDelete = TRUE;  // deleted when its last view goes
     BOOL m_bEmbedded = FALSE;
 
     CDocument() = default;
@@ -72,8 +74,7 @@ public:
     virtual CFile* GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError);
     virtual void ReleaseFile(CFile* pFile, BOOL bAbort);
     // The framework's standard box for a failed open or save.
-    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving,
-                                         UINT nIDPDefault);
+    virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault);
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     afx_msg void OnFileClose();
@@ -90,7 +91,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CView : public CWnd {
+class CView : public CWnd
+{
     DECLARE_DYNAMIC(CView)
 public:
     CView() = default;
@@ -122,6 +124,10 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     void PostNcDestroy() override;
+    // A view without a bar of its own scrolls with its parent's shared bar:
+    // the sibling with id AFX_IDW_HSCROLL_FIRST + its column (SB_HORZ) or
+    // AFX_IDW_VSCROLL_FIRST + its row (SB_VERT), its pane id giving both.
+    CScrollBar* GetScrollBarCtrl(int nBar) const override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnDestroy();
@@ -137,13 +143,29 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class CDocTemplate : public CCmdTarget {
+class CDocTemplate : public CCmdTarget
+{
     DECLARE_DYNAMIC(CDocTemplate)
 public:
-    enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt,
-                          regFileTypeId, regFileTypeName };
-    enum Confidence { noAttempt, maybeAttemptForeign, maybeAttemptNative, yesAttemptForeign,
-                      yesAttemptNative, yesAlreadyOpen };
+    enum DocStringIndex
+    {
+        windowTitle,
+        docName,
+        fileNewName,
+        filterName,
+        filterExt,
+        regFileTypeId,
+        regFileTypeName
+    };
+    enum Confidence
+    {
+        noAttempt,
+        maybeAttemptForeign,
+        maybeAttemptNative,
+        yesAttemptForeign,
+        yesAttemptNative,
+        yesAlreadyOpen
+    };
 
     UINT m_nIDResource;
     CRuntimeClass* m_pDocClass;
@@ -169,11 +191,11 @@ public:
     virtual void SetDefaultTitle(CDocument* pDocument) = 0;
 
 protected:
-    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                 CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
 };
 
-class CMultiDocTemplate : public CDocTemplate {
+class CMultiDocTemplate : public CDocTemplate
+{
     DECLARE_DYNAMIC(CMultiDocTemplate)
 public:
     HMENU m_hMenuShared = nullptr;  // loaded from the resource id, owned

@@ -8,7 +8,8 @@ class CDocument;
 class CDocTemplate;
 
 // What a frame needs to make its view for a document.
-class CCreateContext {
+class CCreateContext
+{
 public:
     CRuntimeClass* m_pNewViewClass = nullptr;
     CDocument* m_pCurrentDoc = nullptr;
@@ -22,33 +23,41 @@ public:
 #define FWS_PREFIXTITLE 0x00004000L
 #define FWS_SNAPTOBARS 0x00002000L
 
-class CFrameWnd : public CWnd {
+class CFrameWnd : public CWnd
+{
     DECLARE_DYNCREATE(CFrameWnd)
 public:
     static const CRect rectDefault;
     // Bits of m_nIdleFlags: work left for the next idle time.
-    enum { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    enum
+    {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
 
-    BOOL m_bAutoMenuEnable = TRUE;   // disable menu items without a handler
+    BOOL m_bAutoMenuEnable = TRUE;  // disable menu items without a handler
     UINT m_nIdleFlags = 0;
     CRect m_rectBorder;              // space the bars leave around the client
     HMENU m_hMenuDefault = nullptr;  // the menu loaded by LoadFrame, owned
     HACCEL m_hAccelTable = nullptr;
     CString m_strTitle;
     UINT m_nIDHelp = 0;
-    int m_nWindow = -1;              // ":n" suffix of a document's second window
-    UINT m_nIDTracking = 0;          // command whose prompt the status bar shows
+    int m_nWindow = -1;      // ":n" suffix of a document's second window
+    UINT m_nIDTracking = 0;  // command whose prompt the status bar shows
     UINT m_nIDLastMessage = 0;
     BOOL m_bInRecalcLayout = FALSE;
+    // Context help (Shift+F1) is not offered: a frame is never in help mode.
+    BOOL m_bHelpMode = FALSE;
 
     CFrameWnd() = default;
     ~CFrameWnd() override;
 
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                        DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-                        CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
                         DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
@@ -116,7 +125,8 @@ protected:
 
 class CMDIChildWnd;
 
-class CMDIFrameWnd : public CFrameWnd {
+class CMDIFrameWnd : public CFrameWnd
+{
     DECLARE_DYNCREATE(CMDIFrameWnd)
 public:
     HWND m_hWndMDIClient = nullptr;
@@ -124,7 +134,10 @@ public:
     CMDIFrameWnd() = default;
     virtual BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu);
     virtual HMENU GetWindowMenuPopup(HMENU hMenuBar);
-    void MDIActivate(CWnd* pWndActivate) { ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)pWndActivate->GetSafeHwnd(), 0); }
+    void MDIActivate(CWnd* pWndActivate)
+    {
+        ::SendMessage(m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)pWndActivate->GetSafeHwnd(), 0);
+    }
     CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = nullptr) const;
     void MDIIconArrange() { ::SendMessage(m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0); }
     void MDIMaximize(CWnd* pWnd) { ::SendMessage(m_hWndMDIClient, WM_MDIMAXIMIZE, (WPARAM)pWnd->GetSafeHwnd(), 0); }
@@ -155,29 +168,35 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 
-class CMDIChildWnd : public CFrameWnd {
+class CMDIChildWnd : public CFrameWnd
+{
     DECLARE_DYNCREATE(CMDIChildWnd)
 public:
-    HMENU m_hMenuShared = nullptr;   // the template's menu, not owned
+    HMENU m_hMenuShared = nullptr;  // the template's menu, not owned
 
     CMDIChildWnd() = default;
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
-                LPCTSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+                DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
                 CCreateContext* pContext = nullptr) override;
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                CMDIFrameWnd* pParentWnd, CCreateContext* pContext) {
+                CMDIFrameWnd* pParentWnd, CCreateContext* pContext)
+    {
         return Create(lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nullptr, 0, pContext);
     }
-    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+    BOOL LoadFrame(UINT nIDResource,
+                   DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
     CMDIFrameWnd* GetMDIFrame() const;
     void MDIDestroy() { ::SendMessage(GetMDIClient(), WM_MDIDESTROY, (WPARAM)m_hWnd, 0); }
     void MDIActivate() { ::SendMessage(GetMDIClient(), WM_MDIACTIVATE, (WPARAM)m_hWnd, 0); }
     void MDIMaximize() { ::SendMessage(GetMDIClient(), WM_MDIMAXIMIZE, (WPARAM)m_hWnd, 0); }
     void MDIRestore() { ::SendMessage(GetMDIClient(), WM_MDIRESTORE, (WPARAM)m_hWnd, 0); }
-    void SetHandles(HMENU hMenu, HACCEL hAccel) { m_hMenuShared = hMenu; m_hAccelTable = hAccel; }
+    void SetHandles(HMENU hMenu, HACCEL hAccel)
+    {
+        m_hMenuShared = hMenu;
+        m_hAccelTable = hAccel;
+    }
 
     void ActivateFrame(int nCmdShow = -1) override;
     BOOL DestroyWindow() override;

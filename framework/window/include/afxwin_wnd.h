@@ -15,7 +15,8 @@ class CDataExchange;
 class CToolTipCtrl;
 
 // What every WM_CTLCOLOR* message carries once unpacked.
-struct AFX_CTLCOLOR {
+struct AFX_CTLCOLOR
+{
     HWND hWnd;
     HDC hDC;
     UINT nCtlType;
@@ -24,7 +25,8 @@ struct AFX_CTLCOLOR {
 #define WM_CTLCOLOR 0x0019
 #endif
 
-class CWnd : public CCmdTarget {
+class CWnd : public CCmdTarget
+{
     DECLARE_DYNCREATE(CWnd)
 public:
     HWND m_hWnd = nullptr;
@@ -56,14 +58,12 @@ public:
 
     // Creation
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID,
-                        class CCreateContext* pContext = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                  LPVOID lpParam = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, class CCreateContext* pContext = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
     virtual void PreSubclassWindow();
     virtual void PostNcDestroy();
@@ -81,19 +81,22 @@ public:
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
     static const MSG* PASCAL GetCurrentMessage();
     virtual WNDPROC* GetSuperWndProcAddr();
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
         return ::SendMessage(m_hWnd, message, wParam, lParam);
     }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
         return ::PostMessage(m_hWnd, message, wParam, lParam);
     }
-    BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    BOOL SendNotifyMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+    {
         return ::SendNotifyMessage(m_hWnd, message, wParam, lParam);
     }
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
-                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
-    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam,
-                                                LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm);
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
+    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                                BOOL bOnlyPerm);
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
@@ -123,6 +126,9 @@ public:
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetTopLevelParent() const;
+    // Brings the top-level parent to the foreground unless this window, or
+    // one that holds it, is there already (a click on a floating tool window).
+    void ActivateTopParent();
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
@@ -139,7 +145,8 @@ public:
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
     CWnd* ChildWindowFromPoint(POINT point) const { return FromHandle(::ChildWindowFromPoint(m_hWnd, point)); }
-    CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const {
+    CWnd* ChildWindowFromPoint(POINT point, UINT nFlags) const
+    {
         return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
     }
     static CWnd* PASCAL WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
@@ -152,7 +159,8 @@ public:
     static CWnd* PASCAL GetCapture() { return FromHandle(::GetCapture()); }
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
     static CWnd* PASCAL GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
-    static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName) {
+    static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
+    {
         return FromHandle(::FindWindow(lpszClassName, lpszWindowName));
     }
     BOOL FlashWindow(BOOL bInvert) { return ::FlashWindow(m_hWnd, bInvert); }
@@ -166,23 +174,28 @@ public:
     void ClientToScreen(LPRECT lpRect) const;
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
-    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const {
+    void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
+    {
         ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount);
     }
-    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const {
+    void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
+    {
         ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2);
     }
-    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE) {
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
+    {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE) {
-        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                   lpRect->bottom - lpRect->top, bRepaint);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
     }
-    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+    {
         return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
     }
-    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const {
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
+    {
         lpwndpl->length = sizeof(WINDOWPLACEMENT);
         return ::GetWindowPlacement(m_hWnd, lpwndpl);
     }
@@ -190,9 +203,8 @@ public:
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
     int GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
-    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = 0,
-                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr,
-                        BOOL bStretch = TRUE);
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = 0, LPRECT lpRectParam = nullptr,
+                        LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
 
     // Painting
     CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
@@ -209,13 +221,18 @@ public:
     void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
     void ValidateRgn(CRgn* pRgn) { ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle()); }
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
-    int GetUpdateRgn(CRgn* pRgn, BOOL bErase = FALSE) { return ::GetUpdateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
+    int GetUpdateRgn(CRgn* pRgn, BOOL bErase = FALSE)
+    {
+        return ::GetUpdateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase);
+    }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
-                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
+    {
         return ::RedrawWindow(m_hWnd, lpRectUpdate, (HRGN)prgnUpdate->GetSafeHandle(), flags);
     }
     void Print(CDC* pDC, DWORD dwFlags) const { ::SendMessage(m_hWnd, WM_PRINT, (WPARAM)pDC->GetSafeHdc(), dwFlags); }
-    void PrintClient(CDC* pDC, DWORD dwFlags) const {
+    void PrintClient(CDC* pDC, DWORD dwFlags) const
+    {
         ::SendMessage(m_hWnd, WM_PRINTCLIENT, (WPARAM)pDC->GetSafeHdc(), dwFlags);
     }
     BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
@@ -228,31 +245,40 @@ public:
 
     // Text and font
     void SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
-    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const {
+    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
+    {
         return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
     }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE) {
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE)
+    {
         ::SendMessage(m_hWnd, WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw);
     }
     CFont* GetFont() const { return CFont::FromHandle((HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0)); }
     void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
-    int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const { return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount); }
+    int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
+    {
+        return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount);
+    }
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
-    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const {
+    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
+    {
         return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
     }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
-    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck) {
+    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
+    {
         ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
     }
-    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
         return ::SendDlgItemMessage(m_hWnd, nID, message, wParam, lParam);
     }
-    HICON SetIcon(HICON hIcon, BOOL bBigIcon) {
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon)
+    {
         return (HICON)::SendMessage(m_hWnd, WM_SETICON, bBigIcon, (LPARAM)hIcon);
     }
     HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0); }
@@ -263,31 +289,37 @@ public:
     BOOL SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu()); }
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     CMenu* GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
-    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr) {
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
+    {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
-    int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
-    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const {
-        ::GetScrollRange(m_hWnd, nBar, lpMinPos, lpMaxPos);
-    }
-    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
-        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
-    }
+    // Scroll calls go to the control that GetScrollBarCtrl names for the bar,
+    // else to the window's own bar.
+    int GetScrollPos(int nBar) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     int GetScrollLimit(int nBar);
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
-    BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH) {
+    BOOL EnableScrollBar(int nSBFlags, UINT nArrowFlags = ESB_ENABLE_BOTH)
+    {
         return ::EnableScrollBar(m_hWnd, nSBFlags, nArrowFlags);
     }
-    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr) {
+    void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr)
+    {
         ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
     }
+    // The control that stands in for the window's own bar (SB_HORZ, SB_VERT), or NULL.
     virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
+    // Enables the control standing in for the bar, else shows or hides the own bar.
+    void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
 
     // Tooltips
+    // The tool under point, or -1. pTI->lpszText is LPSTR_TEXTCALLBACK or a
+    // copy from the C heap (malloc, _strdup) that whoever asked frees.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     BOOL EnableToolTips(BOOL bEnable = TRUE);
     static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
@@ -420,8 +452,8 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
 // The common window procedure's address, for classes registered by callers.
 WNDPROC AFXAPI AfxGetAfxWndProc();
 // Registers (once) a class of the framework's window procedure; the name is returned.
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                   HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                   HICON hIcon = nullptr);
 BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass);
 // Moves a child in a layout pass: deferred, or only measured when the batch is NULL.
 void AFXAPI AfxRepositionWindow(struct AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);

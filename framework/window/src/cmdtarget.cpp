@@ -13,7 +13,8 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-namespace {
+namespace
+{
 
 // A plain message's entry: registered messages are compared by their value at
 // dispatch time; command and notification entries never match.
@@ -26,21 +27,22 @@ BOOL EntryMatches(const AFX_MSGMAP_ENTRY& entry, UINT message)
 
 }  // namespace
 
-const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry,
-                                                            UINT nMsg, UINT nCode, UINT nID)
+const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode,
+                                                            UINT nID)
 {
-    for (; lpEntry->pfn; ++lpEntry) {
-        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
-            nID <= lpEntry->nLastID)
+    for (; lpEntry->pfn; ++lpEntry)
+    {
+        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID && nID <= lpEntry->nLastID)
             return lpEntry;
     }
     return nullptr;
 }
 
-BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSGCALL pfn,
-                                       void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSGCALL pfn, void* pExtra,
+                                       AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (pHandlerInfo) {
+    if (pHandlerInfo)
+    {
         pHandlerInfo->pTarget = pTarget;
         pHandlerInfo->pfn = pfn;
         return TRUE;
@@ -60,9 +62,10 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
 
 BOOL CCmdTarget::DispatchMapEntry(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
-        for (const AFX_MSGMAP_ENTRY* lpEntry = pMap->lpEntries; lpEntry->pfn; ++lpEntry) {
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
+    {
+        for (const AFX_MSGMAP_ENTRY* lpEntry = pMap->lpEntries; lpEntry->pfn; ++lpEntry)
+        {
             if (!EntryMatches(*lpEntry, message))
                 continue;
             AFX_MSGCALL call;
@@ -85,17 +88,22 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     // nCode carries the message in its high word for notifications and reflections.
     UINT nMsg = 0;
     UINT nCodeLow = (UINT)nCode;
-    if ((UINT)nCode != CN_UPDATE_COMMAND_UI) {
+    if ((UINT)nCode != CN_UPDATE_COMMAND_UI)
+    {
         nMsg = HIWORD(nCode);
         nCodeLow = LOWORD(nCode);
     }
     if (nMsg == 0)
         nMsg = WM_COMMAND;
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
+    {
         const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, nMsg, nCodeLow, nID);
-        if (lpEntry)
-            return DispatchCmdMsg(this, nID, (int)nCodeLow, lpEntry->pfn, pExtra, pHandlerInfo);
+        if (!lpEntry)
+            continue;
+        // A control's own update runs as any update: it may let routing go on.
+        if (nMsg == WM_REFLECT_BASE + WM_COMMAND && nCodeLow == (WORD)CN_UPDATE_COMMAND_UI)
+            nCodeLow = CN_UPDATE_COMMAND_UI;
+        return DispatchCmdMsg(this, nID, (int)nCodeLow, lpEntry->pfn, pExtra, pHandlerInfo);
     }
     return FALSE;
 }
@@ -119,7 +127,8 @@ void CCmdTarget::RestoreWaitCursor() { AfxGetApp()->DoWaitCursor(0); }
 void CCmdUI::Enable(BOOL bOn)
 {
     m_bEnableChanged = TRUE;
-    if (m_pMenu) {
+    if (m_pMenu)
+    {
         if (!m_pSubMenu)
             m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
         return;
@@ -134,7 +143,8 @@ void CCmdUI::Enable(BOOL bOn)
 
 void CCmdUI::SetCheck(int nCheck)
 {
-    if (m_pMenu) {
+    if (m_pMenu)
+    {
         if (!m_pSubMenu)
             m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
         return;
@@ -147,7 +157,8 @@ void CCmdUI::SetRadio(BOOL bOn) { SetCheck(bOn ? 1 : 0); }
 
 void CCmdUI::SetText(LPCTSTR lpszText)
 {
-    if (m_pMenu) {
+    if (m_pMenu)
+    {
         if (m_pSubMenu)
             return;
         UINT nState = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) &
@@ -165,7 +176,8 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         return TRUE;  // separators and invalid ids are left alone
     m_bEnableChanged = FALSE;
     BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
-    if (bDisableIfNoHndler && !m_bEnableChanged) {
+    if (bDisableIfNoHndler && !m_bEnableChanged)
+    {
         AFX_CMDHANDLERINFO info{};
         Enable(pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info));
     }

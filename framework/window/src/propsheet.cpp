@@ -26,6 +26,13 @@ CPropertyPage::CPropertyPage(LPCTSTR lpszTemplateName, UINT nIDCaption)
     CommonConstruct(lpszTemplateName, nIDCaption);
 }
 
+CPropertyPage::CPropertyPage(LPCDLGTEMPLATE lpDialogTemplate, UINT nIDCaption)
+{
+    CommonConstruct(nullptr, nIDCaption);
+    m_psp.dwFlags |= PSP_DLGINDIRECT;
+    m_psp.pResource = lpDialogTemplate;
+}
+
 CPropertyPage::~CPropertyPage() = default;
 
 void CPropertyPage::CommonConstruct(LPCTSTR lpszTemplateName, UINT nIDCaption)
@@ -40,7 +47,8 @@ void CPropertyPage::CommonConstruct(LPCTSTR lpszTemplateName, UINT nIDCaption)
     m_psp.pfnDlgProc = AfxDlgProc;
     m_psp.lParam = (LPARAM)this;
     m_psp.pfnCallback = AfxPropPageCallback;
-    if (nIDCaption && m_strCaption.LoadString(nIDCaption)) {
+    if (nIDCaption && m_strCaption.LoadString(nIDCaption))
+    {
         m_psp.pszTitle = m_strCaption;
         m_psp.dwFlags |= PSP_USETITLE;
     }
@@ -69,7 +77,8 @@ BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     NMHDR* pNMHDR = (NMHDR*)lParam;
-    switch (pNMHDR->code) {
+    switch (pNMHDR->code)
+    {
     case PSN_SETACTIVE:
         *pResult = OnSetActive() ? 0 : -1;
         break;
@@ -94,17 +103,19 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 }
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 thread_local CPropertySheet* t_pSheetInit = nullptr;  // the sheet being created on this thread
 }
 
 // Called once the sheet's window exists: the sheet's object takes it over.
 int CALLBACK AfxPropSheetCallback(HWND hWnd, UINT message, LPARAM)
 {
-    if (message == PSCB_INITIALIZED && t_pSheetInit) {
+    if (message == PSCB_INITIALIZED && t_pSheetInit)
+    {
         CPropertySheet* pSheet = t_pSheetInit;
         t_pSheetInit = nullptr;
         AfxCallGuarded([&] { pSheet->SubclassWindow(hWnd); });
@@ -140,7 +151,8 @@ void CPropertySheet::AddPage(CPropertyPage* pPage)
 {
     m_pages.push_back(pPage);
     pPage->m_pSheet = this;
-    if (m_hWnd) {
+    if (m_hWnd)
+    {
         HPROPSHEETPAGE hPage = ::CreatePropertySheetPage(&pPage->m_psp);
         if (hPage)
             SendMessage(PSM_ADDPAGE, 0, (LPARAM)hPage);
@@ -182,7 +194,8 @@ CPropertyPage* CPropertySheet::GetActivePage() const
 
 BOOL CPropertySheet::SetActivePage(int nPage)
 {
-    if (!m_hWnd) {
+    if (!m_hWnd)
+    {
         m_psh.nStartPage = (UINT)nPage;
         return TRUE;
     }
@@ -197,12 +210,16 @@ void CPropertySheet::SetTitle(LPCTSTR lpszText, UINT nStyle)
         SendMessage(PSM_SETTITLE, nStyle, (LPARAM)lpszText);
 }
 
-CTabCtrl* CPropertySheet::GetTabControl() const { return (CTabCtrl*)CWnd::FromHandle((HWND)SendMessage(PSM_GETTABCONTROL)); }
+CTabCtrl* CPropertySheet::GetTabControl() const
+{
+    return (CTabCtrl*)CWnd::FromHandle((HWND)SendMessage(PSM_GETTABCONTROL));
+}
 
 void CPropertySheet::BuildPropPageArray()
 {
     m_ppsp.clear();
-    for (CPropertyPage* pPage : m_pages) {
+    for (CPropertyPage* pPage : m_pages)
+    {
         pPage->m_pSheet = this;
         m_ppsp.push_back(pPage->m_psp);
     }
@@ -238,7 +255,8 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD, DWORD)
 
 void CPropertySheet::EndDialog(int nEndID)
 {
-    if (m_bModeless) {
+    if (m_bModeless)
+    {
         DestroyWindow();
         return;
     }

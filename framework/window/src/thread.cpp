@@ -3,6 +3,7 @@
 #include "afxwin.h"
 #include "afxpriv.h"
 #include "afxcmn.h"
+#include <vector>
 
 namespace
 {
@@ -30,6 +31,33 @@ BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
             break;
     }
     return FALSE;
+}
+
+// Top-level windows of this thread, floating frames and other owned popups included.
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+std::vector<HWND> ThreadTopLevelWindows()
+{
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectWindow, (LPARAM)&windows);
+    return windows;
+}
+
+// One frame's idle update; looked up again, as an earlier frame's update may
+// have destroyed it.
+void IdleUpdateFrame(HWND hWnd)
+{
+    CWnd* pFrame = CWnd::FromHandlePermanent(hWnd);
+    if (!pFrame || !pFrame->IsWindowVisible())
+        return;
+    AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+    // The frame may have gone inside its own update.
+    if (CWnd::FromHandlePermanent(hWnd) == pFrame)
+        pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
 }
 
 }  // namespace
@@ -173,22 +201,24 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     return FALSE;
 }
 
-void CWinThread::IdleUpdateMainWindow()
+void CWinThread::IdleUpdateFrames()
 {
-    CWnd* pMainWnd = m_pMainWnd;
-    if (!pMainWnd || !pMainWnd->m_hWnd || !pMainWnd->IsWindowVisible())
-        return;
-    AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
-    // The frame may have gone inside its own update.
-    if (m_pMainWnd == pMainWnd && ::IsWindow(pMainWnd->m_hWnd))
-        pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    HWND hWndMain = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    std::vector<HWND> frames;
+    if (hWndMain)
+        frames.push_back(hWndMain);
+    for (HWND hWnd : ThreadTopLevelWindows())
+        if (hWnd != hWndMain && dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(hWnd)))
+            frames.push_back(hWnd);
+    for (HWND hWnd : frames)
+        IdleUpdateFrame(hWnd);
 }
 
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0)
     {
-        IdleUpdateMainWindow();
+        IdleUpdateFrames();
         return TRUE;
     }
     AfxDeleteTempMaps();

@@ -1,8 +1,27 @@
 // Tooltips of windows that enable them: one tooltip control per thread, fed
 // with the mouse messages and asked through OnToolHitTest.
+#include <cstdlib>
 #include "afxcmn.h"
 
-namespace {
+namespace
+{
+
+// A hit test's answer; the text it made is ours to free.
+struct CHitToolInfo : TOOLINFO
+{
+    CHitToolInfo() : TOOLINFO{}
+    {
+        // The short record: hit tests that have room for lParam put extras there.
+        cbSize = TTTOOLINFO_V1_SIZE;
+    }
+    ~CHitToolInfo()
+    {
+        if (lpszText != LPSTR_TEXTCALLBACK)
+            free(lpszText);
+    }
+    CHitToolInfo(const CHitToolInfo&) = delete;
+    CHitToolInfo& operator=(const CHitToolInfo&) = delete;
+};
 
 CToolTipCtrl* ThreadToolTip(CWnd* pOwner)
 {
@@ -11,7 +30,8 @@ CToolTipCtrl* ThreadToolTip(CWnd* pOwner)
         return pState->m_pToolTip;
     delete pState->m_pToolTip;
     pState->m_pToolTip = new CToolTipCtrl;
-    if (!pState->m_pToolTip->Create(pOwner, TTS_ALWAYSTIP)) {
+    if (!pState->m_pToolTip->Create(pOwner, TTS_ALWAYSTIP))
+    {
         delete pState->m_pToolTip;
         pState->m_pToolTip = nullptr;
     }
@@ -22,7 +42,8 @@ CToolTipCtrl* ThreadToolTip(CWnd* pOwner)
 
 BOOL CWnd::EnableToolTips(BOOL bEnable)
 {
-    if (!bEnable) {
+    if (!bEnable)
+    {
         if (AfxGetThreadState()->m_pLastHit == this)
             CancelToolTips(FALSE);
         m_nFlags &= ~WF_TOOLTIPS;
@@ -36,7 +57,8 @@ void PASCAL CWnd::CancelToolTips(BOOL)
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
     CToolTipCtrl* pToolTip = pState->m_pToolTip;
-    if (pToolTip && ::IsWindow(pToolTip->m_hWnd)) {
+    if (pToolTip && ::IsWindow(pToolTip->m_hWnd))
+    {
         TOOLINFO ti{};
         ti.cbSize = sizeof ti;
         // Every tool of the control goes: the next hit test adds the right one.
@@ -50,8 +72,8 @@ void PASCAL CWnd::CancelToolTips(BOOL)
 void CWnd::FilterToolTipMessage(MSG* pMsg)
 {
     UINT message = pMsg->message;
-    if (message != WM_MOUSEMOVE && message != WM_LBUTTONDOWN && message != WM_LBUTTONUP &&
-        message != WM_RBUTTONDOWN && message != WM_RBUTTONUP)
+    if (message != WM_MOUSEMOVE && message != WM_LBUTTONDOWN && message != WM_LBUTTONUP && message != WM_RBUTTONDOWN &&
+        message != WM_RBUTTONUP)
         return;
     _AFX_THREAD_STATE* pState = AfxGetThreadState();
     CToolTipCtrl* pToolTip = ThreadToolTip(GetTopLevelParent());
@@ -59,12 +81,13 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         return;
     CPoint point = pMsg->pt;
     ScreenToClient(&point);
-    TOOLINFO ti{};
-    ti.cbSize = sizeof ti;
+    CHitToolInfo ti;
     INT_PTR nHit = OnToolHitTest(point, &ti);
-    if (pState->m_pLastHit != this || pState->m_nLastHit != nHit) {
+    if (pState->m_pLastHit != this || pState->m_nLastHit != nHit)
+    {
         CancelToolTips(FALSE);
-        if (nHit != -1) {
+        if (nHit != -1)
+        {
             if (!(ti.uFlags & TTF_IDISHWND) && ::IsRectEmpty(&ti.rect))
                 GetClientRect(&ti.rect);
             pToolTip->SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);

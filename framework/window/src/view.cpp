@@ -2,16 +2,17 @@
 // initial update and command routing to the document.
 #include "afxwin.h"
 #include "afxpriv.h"
+#include "handlemap.h"
 #include <ole2.h>
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMsg)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMsg)
 END_MESSAGE_MAP()
 
 CView::~CView()
@@ -67,7 +68,8 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
     if (nResult == MA_NOACTIVATE || nResult == MA_NOACTIVATEANDEAT)
         return nResult;
     CFrameWnd* pParentFrame = GetParentFrame();
-    if (pParentFrame) {
+    if (pParentFrame)
+    {
         CView* pView = pParentFrame->GetActiveView();
         if (pView != this)
             pParentFrame->SetActiveView(this);
@@ -100,6 +102,19 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+CScrollBar* CView::GetScrollBarCtrl(int nBar) const
+{
+    if (GetStyle() & (nBar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))
+        return nullptr;
+    HWND hWndParent = ::GetParent(m_hWnd);
+    UINT nPane = (UINT)GetDlgCtrlID() - AFX_IDW_PANE_FIRST;
+    if (!hWndParent || nPane > 0xFF)
+        return nullptr;
+    int nID = nBar == SB_HORZ ? AFX_IDW_HSCROLL_FIRST + (int)(nPane % 16) : AFX_IDW_VSCROLL_FIRST + (int)(nPane / 16);
+    HWND hWndBar = ::GetDlgItem(hWndParent, nID);
+    return hWndBar ? AfxFromHandle<CScrollBar, CWnd>(hWndBar) : nullptr;
 }
 
 DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }

@@ -13,23 +13,22 @@ BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 
 BOOL CWnd::IsFrameWnd() const { return IsKindOf(RUNTIME_CLASS(CFrameWnd)); }
 
-CWnd* CWnd::GetOwner() const
-{
-    return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent();
-}
+CWnd* CWnd::GetOwner() const { return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent(); }
 
 CFrameWnd* CWnd::GetParentFrame() const
 {
     if (!m_hWnd)
         return nullptr;
-    for (CWnd* pParent = GetParent(); pParent; pParent = pParent->GetParent()) {
+    for (CWnd* pParent = GetParent(); pParent; pParent = pParent->GetParent())
+    {
         if (pParent->IsFrameWnd())
             return static_cast<CFrameWnd*>(pParent);
     }
     return nullptr;
 }
 
-namespace {
+namespace
+{
 
 // A child's parent, or a popup's owner.
 HWND ParentOrOwner(HWND hWnd)
@@ -51,6 +50,15 @@ CWnd* CWnd::GetTopLevelParent() const
     return FromHandle(hWnd);
 }
 
+void CWnd::ActivateTopParent()
+{
+    HWND hWndActive = ::GetForegroundWindow();
+    if (hWndActive && (hWndActive == m_hWnd || ::IsChild(hWndActive, m_hWnd)))
+        return;
+    if (CWnd* pTop = GetTopLevelParent())
+        pTop->SetForegroundWindow();
+}
+
 CWnd* CWnd::GetTopLevelOwner() const
 {
     if (!m_hWnd)
@@ -66,7 +74,8 @@ CWnd* CWnd::GetParentOwner() const
     if (!m_hWnd)
         return nullptr;
     HWND hWnd = m_hWnd;
-    while (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD) {
+    while (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD)
+    {
         HWND hWndParent = ::GetParent(hWnd);
         if (!hWndParent)
             break;
@@ -81,7 +90,8 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
         return nullptr;
     CWnd* pWnd = const_cast<CWnd*>(this);
     CFrameWnd* pFrame = IsFrameWnd() ? static_cast<CFrameWnd*>(pWnd) : GetParentFrame();
-    while (pFrame) {
+    while (pFrame)
+    {
         CFrameWnd* pParent = pFrame->GetParentFrame();
         if (!pParent)
             break;
@@ -90,29 +100,28 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     return pFrame;
 }
 
-namespace {
+namespace
+{
 
 // Searched depth first by handle: only the window found gets an object.
 CWnd* FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
-    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(hWndChild) == nID) {
-            CWnd* pWnd = bOnlyPerm ? CWnd::FromHandlePermanent(hWndChild) : CWnd::FromHandle(hWndChild);
-            if (pWnd)
-                return pWnd;
-        }
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        // A window inside one of the same id (a splitter's first pane) comes first.
         if (CWnd* pFound = FindDescendant(hWndChild, nID, bOnlyPerm))
             return pFound;
+        if (::GetDlgCtrlID(hWndChild) != nID)
+            continue;
+        if (CWnd* pWnd = bOnlyPerm ? CWnd::FromHandlePermanent(hWndChild) : CWnd::FromHandle(hWndChild))
+            return pWnd;
     }
     return nullptr;
 }
 
 }  // namespace
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
-{
-    return FindDescendant(m_hWnd, nID, bOnlyPerm);
-}
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const { return FindDescendant(m_hWnd, nID, bOnlyPerm); }
 
 CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
 {
@@ -172,34 +181,8 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
     return ::MessageBox(m_hWnd, lpszText, lpszCaption, nType);
 }
 
-BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
+namespace
 {
-    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
-    lpScrollInfo->fMask = nMask;
-    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
-}
-
-BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
-{
-    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
-    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
-    return TRUE;
-}
-
-int CWnd::GetScrollLimit(int nBar)
-{
-    SCROLLINFO info;
-    if (!GetScrollInfo(nBar, &info, SIF_RANGE | SIF_PAGE))
-        return 0;
-    int nMax = info.nMax;
-    if (info.nPage > 1)
-        nMax -= (int)info.nPage - 1;
-    return nMax;
-}
-
-CScrollBar* CWnd::GetScrollBarCtrl(int) const { return nullptr; }
-
-namespace {
 
 // Changes the style word at nIndex; FALSE when it stays as it was.
 BOOL ModifyStyleWord(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
@@ -226,20 +209,30 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
     return ModifyStyleWord(hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
 }
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
+}
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+}
 
-void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                           BOOL bDeep, BOOL bOnlyPerm)
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                           BOOL bOnlyPerm)
 {
     // The next sibling is taken first: a child may destroy itself on the message.
     HWND hWndChild = ::GetTopWindow(hWnd);
-    while (hWndChild) {
+    while (hWndChild)
+    {
         HWND hWndNext = ::GetWindow(hWndChild, GW_HWNDNEXT);
-        if (bOnlyPerm) {
+        if (bOnlyPerm)
+        {
             if (CWnd* pWnd = FromHandlePermanent(hWndChild))
                 AfxCallWndProc(pWnd, hWndChild, message, wParam, lParam);
-        } else {
+        }
+        else
+        {
             ::SendMessage(hWndChild, message, wParam, lParam);
         }
         if (bDeep && ::IsWindow(hWndChild) && ::GetTopWindow(hWndChild))
@@ -263,18 +256,20 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
     ::MapWindowPoints(nullptr, hWndParent, (LPPOINT)&rectOld, 2);
     if (rectOld == *lpRect)
         return;
-    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
-                                      lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                                      SWP_NOACTIVATE | SWP_NOZORDER);
+    lpLayout->hDWP =
+        ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                         lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
-namespace {
+namespace
+{
 
 // Sends WM_SIZEPARENT to the bars in the id range; returns the left-over window.
 HWND SizeBars(HWND hWndParent, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, AFX_SIZEPARENTPARAMS* pLayout)
 {
     HWND hWndLeftOver = nullptr;
-    for (HWND hWndChild = ::GetTopWindow(hWndParent); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    for (HWND hWndChild = ::GetTopWindow(hWndParent); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
         UINT nIDC = (UINT)::GetDlgCtrlID(hWndChild);
         if (nIDC == nIDLeftOver)
             hWndLeftOver = hWndChild;
@@ -288,7 +283,8 @@ HWND SizeBars(HWND hWndParent, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, AF
 CRect LeftOverRect(const AFX_SIZEPARENTPARAMS& layout, UINT nMode, LPCRECT lpRectExtra)
 {
     CRect rect = layout.rect;
-    if (nMode == reposExtra && lpRectExtra) {
+    if (nMode == reposExtra && lpRectExtra)
+    {
         rect.left += lpRectExtra->left;
         rect.top += lpRectExtra->top;
         rect.right -= lpRectExtra->right;
@@ -313,14 +309,16 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     if (nMode != reposQuery)
         layout.hDWP = ::BeginDeferWindowPos(8);
     HWND hWndLeftOver = SizeBars(m_hWnd, nIDFirst, nIDLast, nIDLeftOver, &layout);
-    if (nMode == reposQuery) {
+    if (nMode == reposQuery)
+    {
         if (bStretch)
             ::CopyRect(lpRectParam, &layout.rect);
         else
             ::SetRect(lpRectParam, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
         return;
     }
-    if (hWndLeftOver && !(nFlags & reposNoPosLeftOver)) {
+    if (hWndLeftOver && !(nFlags & reposNoPosLeftOver))
+    {
         CRect rect = LeftOverRect(layout, nMode, lpRectParam);
         FromHandle(hWndLeftOver)->CalcWindowRect(&rect);
         AfxRepositionWindow(&layout, hWndLeftOver, &rect);
@@ -345,7 +343,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     int y = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
     x = std::max((int)rcArea.left, std::min(x, (int)rcArea.right - rcDlg.Width()));
     y = std::max((int)rcArea.top, std::min(y, (int)rcArea.bottom - rcDlg.Height()));
-    if (GetStyle() & WS_CHILD) {
+    if (GetStyle() & WS_CHILD)
+    {
         POINT pt = {x, y};
         ::ScreenToClient(::GetParent(m_hWnd), &pt);
         x = pt.x;
@@ -354,12 +353,10 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     SetWindowPos(nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CWnd::OnIdleUpdateCmdUIForDescendants(BOOL bDisableIfNoHndler)
-{
-    UpdateDialogControls(this, bDisableIfNoHndler);
-}
+void CWnd::OnIdleUpdateCmdUIForDescendants(BOOL bDisableIfNoHndler) { UpdateDialogControls(this, bDisableIfNoHndler); }
 
-namespace {
+namespace
+{
 
 // Only push buttons are disabled for want of a handler.
 BOOL IsPushButton(HWND hWnd)
@@ -375,7 +372,8 @@ BOOL IsPushButton(HWND hWnd)
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
         // Borrows the child: not in the permanent map, so its end leaves the window alone.
         CWnd wndTemp(hWndChild);
         state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
@@ -393,10 +391,13 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     CDataExchange dx(this, bSaveAndValidate);
-    try {
+    try
+    {
         DoDataExchange(&dx);
         return TRUE;
-    } catch (CUserException* e) {
+    }
+    catch (CUserException* e)
+    {
         e->Delete();  // the user has already been told
     }
     return FALSE;
@@ -408,7 +409,8 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     if (!hWndChild || hWndChild == m_hWnd)
         return -1;
     INT_PTR nHit = ::GetDlgCtrlID(hWndChild);
-    if (pTI) {
+    if (pTI)
+    {
         pTI->hwnd = m_hWnd;
         pTI->uId = (UINT_PTR)hWndChild;
         pTI->uFlags |= TTF_IDISHWND;

@@ -624,6 +624,50 @@ TEST_F(AppTest, SynchronisedMiniFrameFollowsItsOwnersActivation)
     mini.DestroyWindow();
 }
 
+TEST_F(AppTest, IdlePassUpdatesCommandsInVisibleFloatingFrames)
+{
+    CSyncMiniFrame mini;
+    ASSERT_TRUE(mini.Create(nullptr, "Floating tools", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(600, 300, 800, 400),
+                            MainFrame()));
+    CTestBar bar;
+    ASSERT_TRUE(bar.Create(&mini, AFX_IDW_TOOLBAR, TRUE));
+    mini.RecalcLayout();
+    CButton btnApp, btnNone;
+    ASSERT_TRUE(btnApp.Create("App", WS_CHILD | WS_VISIBLE, CRect(2, 2, 62, 22), &bar, ID_TEST_APPCMD));
+    ASSERT_TRUE(btnNone.Create("None", WS_CHILD | WS_VISIBLE, CRect(64, 2, 124, 22), &bar, ID_TEST_NOHANDLER));
+    RunIdle();
+    EXPECT_TRUE(btnApp.IsWindowEnabled()) << "the application handles it";
+    EXPECT_FALSE(btnNone.IsWindowEnabled()) << "no handler, no button, in a floating frame too";
+    mini.ShowWindow(SW_HIDE);
+    btnNone.EnableWindow(TRUE);
+    RunIdle();
+    EXPECT_TRUE(btnNone.IsWindowEnabled()) << "hidden frames are left alone";
+    mini.DestroyWindow();
+}
+
+TEST_F(AppTest, ClickInAFloatingFrameActivatesTheTopParent)
+{
+    CSyncMiniFrame mini;
+    ASSERT_TRUE(mini.Create(nullptr, "Floating tools", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(600, 300, 800, 400),
+                            MainFrame()));
+    CButton button;
+    ASSERT_TRUE(button.Create("Tool", WS_CHILD | WS_VISIBLE, CRect(2, 2, 62, 22), &mini, ID_TEST_APPCMD));
+    CSyncMiniFrame other;
+    ASSERT_TRUE(other.Create(nullptr, "Other", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(0, 600, 100, 700), nullptr));
+    ::SetForegroundWindow(other.m_hWnd);
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == other.m_hWnd; }));
+    button.ActivateTopParent();
+    EXPECT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == MainFrame()->m_hWnd; }))
+        << "the floating frame's owner, not the floating frame";
+    ::SetForegroundWindow(mini.m_hWnd);
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == mini.m_hWnd; }));
+    button.ActivateTopParent();
+    PumpPending();
+    EXPECT_EQ(mini.m_hWnd, ::GetForegroundWindow()) << "the window that holds it is active already";
+    other.DestroyWindow();
+    mini.DestroyWindow();
+}
+
 TEST_F(AppTest, FrameWhoseCreationFailsIsDeletedExactlyOnceAndLeavesNoMenu)
 {
     CFailingFrame::s_nDeleted = 0;

@@ -23,10 +23,10 @@ enum
 class CTemplateWriter
 {
 public:
-    CTemplateWriter(LPCWSTR pszTitle, int cx, int cy)
+    CTemplateWriter(LPCWSTR pszTitle, int cx, int cy, DWORD dwStyle = WS_POPUP | WS_CAPTION)
     {
         DLGTEMPLATE dlg{};
-        dlg.style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+        dlg.style = dwStyle | DS_SETFONT;
         dlg.cx = (short)cx;
         dlg.cy = (short)cy;
         Append(&dlg, sizeof dlg);
@@ -185,6 +185,60 @@ TEST(MemoryDialog, ModalFromMemoryEndsWithTheButtonsResult)
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled()) << "the owner is enabled again";
+}
+
+namespace
+{
+
+// A page whose only control is filled and read through data exchange.
+class CMemoryPage : public CPropertyPage
+{
+public:
+    CString m_strText = "from the page's object";
+    int m_nApplied = 0;
+    explicit CMemoryPage(LPCDLGTEMPLATE lpTemplate) : CPropertyPage(lpTemplate) {}
+    BOOL OnApply() override
+    {
+        m_nApplied++;
+        return CPropertyPage::OnApply();
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_EDIT, m_strText); }
+};
+
+}  // namespace
+
+TEST(MemoryDialog, PropertyPageFromMemoryIsShownInASheet)
+{
+    CTemplateWriter writer(L"Memory page", 180, 60, WS_CHILD | WS_CAPTION);
+    writer.Item(kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, IDC_EDIT, 5, 5, 120, 12);
+    CMemoryPage page(writer.Get());
+    CPropertySheet sheet("Sheet", MainFrameForTests());
+    sheet.AddPage(&page);
+    CString strShown, strTab;
+    RunFromTimer(
+        [&]
+        {
+            if (!sheet.m_hWnd || !page.m_hWnd)
+                return FALSE;
+            page.GetDlgItemText(IDC_EDIT, strShown);
+            char szTab[32] = "";
+            TCITEM item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = szTab;
+            item.cchTextMax = sizeof szTab;
+            TabCtrl_GetItem(PropSheet_GetTabControl(sheet.m_hWnd), 0, &item);
+            strTab = szTab;
+            page.SetDlgItemText(IDC_EDIT, "typed in the sheet");
+            ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_OK, 0);
+            return TRUE;
+        });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    EXPECT_EQ("from the page's object", std::string(strShown));
+    EXPECT_EQ("Memory page", std::string(strTab)) << "the template's caption names the tab";
+    EXPECT_EQ(1, page.m_nApplied);
+    EXPECT_EQ("typed in the sheet", std::string(page.m_strText));
 }
 
 namespace

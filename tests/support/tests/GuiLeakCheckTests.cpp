@@ -2,6 +2,14 @@
 #include "GuiLeakCheck.h"
 #include "PlainWindow.h"
 
+TEST(GuiHandleCount, FindsTheStockObjects)
+{
+    CGuiHandleCount count = CGuiHandleCount::Take();
+    EXPECT_GE(count.gdiByType[OBJ_BRUSH], 7);  // white, light grey, grey, dark grey, black, hollow, DC
+    EXPECT_GE(count.gdiByType[OBJ_PEN], 4);    // white, black, null, DC
+    EXPECT_GE(count.gdiByType[OBJ_FONT], 6);
+}
+
 TEST(GuiLeakCheck, CatchesAPlantedGdiObject)
 {
     CGuiLeakCheck check;

@@ -60,6 +60,16 @@ TEST(TestInput, MouseActionsLandWhereTheyAreAimed)
                                   {WM_RBUTTONUP, kPosted | kLParam, 0, MAKELPARAM(200, 100), 0}}));
 }
 
+TEST(TestInput, SeparateClicksOnOneSpotStayTwoClicks)
+{
+    CPlainWindow window;
+    CTestInput input(window.Handle());
+    CMessageRecorder recorder({window.Handle()}, {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK});
+    ASSERT_TRUE(input.Click({70, 70}));
+    ASSERT_TRUE(input.Click({70, 70}));
+    EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, kPosted, 0, 0, 0}, {WM_LBUTTONDOWN, kPosted, 0, 0, 0}}));
+}
+
 TEST(TestInput, DragPressesMovesAndReleasesAtItsEnds)
 {
     CPlainWindow window;

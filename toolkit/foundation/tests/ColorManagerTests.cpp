@@ -82,9 +82,9 @@ TEST(ColorManagerSingleton, OneInstanceRefreshedInPlace)
 
 TEST(ColorManagerResolution, TrueColourScreenIsNotLowResolution)
 {
-	CKTScreenDC screen;
-	ASSERT_NE(nullptr, screen.GetSafeHdc());
-	ASSERT_GT(::GetDeviceCaps(screen.GetSafeHdc(), BITSPIXEL), 8) << "the test display runs in true colour";
-	EXPECT_FALSE(CKTColorManager::IsLowResolution(NULL)) << "no context means the screen";
-	EXPECT_FALSE(CKTColorManager::IsLowResolution(screen.GetSafeHdc()));
+    CKTScreenDC screen;
+    ASSERT_NE(nullptr, screen.GetSafeHdc());
+    ASSERT_GT(::GetDeviceCaps(screen.GetSafeHdc(), BITSPIXEL), 8) << "the test display runs in true colour";
+    EXPECT_FALSE(CKTColorManager::IsLowResolution(NULL)) << "no context means the screen";
+    EXPECT_FALSE(CKTColorManager::IsLowResolution(screen.GetSafeHdc()));
 }

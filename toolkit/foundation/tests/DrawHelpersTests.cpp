@@ -135,11 +135,11 @@ TEST(DrawHelpers, StripMnemonics)
 
 TEST(DrawHelpers, FontsAndDefaultFace)
 {
-	EXPECT_FALSE(CKTDrawHelpers::FontExists("Kestova No Such Face"));
-	EXPECT_FALSE(CKTDrawHelpers::FontExists(""));
-	CString strFace = CKTDrawHelpers::GetDefaultFontName(TRUE);
-	EXPECT_TRUE(CKTDrawHelpers::FontExists(strFace)) << "the face is one the system has: " << strFace.GetString();
-	EXPECT_STRNE("MS Shell Dlg", strFace);
+    EXPECT_FALSE(CKTDrawHelpers::FontExists("Kestova No Such Face"));
+    EXPECT_FALSE(CKTDrawHelpers::FontExists(""));
+    CString strFace = CKTDrawHelpers::GetDefaultFontName(TRUE);
+    EXPECT_TRUE(CKTDrawHelpers::FontExists(strFace)) << "the face is one the system has: " << strFace.GetString();
+    EXPECT_STRNE("MS Shell Dlg", strFace);
 }
 
 TEST(DrawHelpers, RegisterWndClassOnceWithArrowCursor)

@@ -6,6 +6,7 @@
 
 #include "KTNotificationConnection.h"
 #include "KTNotificationSinkMTWnd.h"
+#include "MessagePump.h"
 
 namespace
 {
@@ -142,14 +143,7 @@ TEST(NotificationSinkMT, WorkerEventArrivesOnTheOwnerThread)
     HANDLE hThread = ::CreateThread(NULL, 0, SendFromWorker, ptrConnection, 0, NULL);
     ASSERT_NE(nullptr, hThread);
     DWORD dwWorker = ::GetThreadId(hThread);
-    DWORD dwStart = ::GetTickCount();
-    MSG msg;
-    while (sink.m_dwCode == 0 && ::GetTickCount() - dwStart < 5000)
-    {
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(5);
-    }
+    EXPECT_TRUE(PumpUntil([&] { return sink.m_dwCode != 0; }));
     ::WaitForSingleObject(hThread, 5000);
     ::CloseHandle(hThread);
 

@@ -9,6 +9,7 @@
 #include "KTSystemLibrary.h"
 #include "KTWinThemeWrapper.h"
 #include "FoundationTestsRes.h"
+#include "GuiLeakCheck.h"
 
 namespace
 {
@@ -83,8 +84,9 @@ TEST(Ownership, ThemeHandleIsClosedWithTheWrapper)
     EXPECT_NE(nullptr, hTheme);
 }
 
-TEST(Ownership, ScopedDCsGiveBackWhatTheySelected)
+TEST(Ownership, CompatibleDCsGiveBackTheirBitmapAndLeaveNoContext)
 {
+    CGuiLeakCheck check;
     HBITMAP hBitmap = ::CreateBitmap(4, 4, 1, 32, NULL);
     ASSERT_NE(nullptr, hBitmap);
     {
@@ -99,15 +101,26 @@ TEST(Ownership, ScopedDCsGiveBackWhatTheySelected)
         EXPECT_NE(nullptr, again.GetSafeHdc()) << "the first context let the bitmap go";
     }
     EXPECT_TRUE(::DeleteObject(hBitmap)) << "and so did the second: the bitmap is free to delete";
+    EXPECT_TRUE(check.NoLeaks());
+}
 
+TEST(Ownership, ScreenDCGetsItsFontBackAndIsReleased)
+{
     CFont font;
     ASSERT_TRUE(font.CreatePointFont(100, "Tahoma"));
-    CKTScreenDC screen;
-    ASSERT_NE(nullptr, screen.GetSafeHdc());
-    HGDIOBJ hScreenFont = ::GetCurrentObject(screen.GetSafeHdc(), OBJ_FONT);
     {
-        CKTFontDC selected(&screen, &font);
-        EXPECT_EQ(font.GetSafeHandle(), ::GetCurrentObject(screen.GetSafeHdc(), OBJ_FONT));
+        CKTScreenDC warmUp;  // the screen's context is cached once used
     }
-    EXPECT_EQ(hScreenFont, ::GetCurrentObject(screen.GetSafeHdc(), OBJ_FONT)) << "the screen got its own font back";
+    CGuiLeakCheck check;
+    {
+        CKTScreenDC screen;
+        ASSERT_NE(nullptr, screen.GetSafeHdc());
+        HGDIOBJ hScreenFont = ::GetCurrentObject(screen.GetSafeHdc(), OBJ_FONT);
+        {
+            CKTFontDC selected(&screen, &font);
+            EXPECT_EQ(font.GetSafeHandle(), ::GetCurrentObject(screen.GetSafeHdc(), OBJ_FONT));
+        }
+        EXPECT_EQ(hScreenFont, ::GetCurrentObject(screen.GetSafeHdc(), OBJ_FONT)) << "the screen got its own font back";
+    }
+    EXPECT_TRUE(check.NoLeaks());
 }

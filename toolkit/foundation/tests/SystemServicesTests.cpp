@@ -68,9 +68,9 @@ TEST(DwmWrapper, RefusesToAnswerIntoNowhere)
 
 TEST(OsVersion, AgreesWithTheSystemsOwnVersionCheck)
 {
-	CKTOsVersionInfo* pInfo = KTOsVersionInfo();
-	EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 0, 0), !!pInfo->IsWin2KOrGreater());
-	EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 1, 0), !!pInfo->IsWinXPOrLater());
-	EXPECT_EQ(!!::IsWindowsVersionOrGreater(6, 0, 0), !!pInfo->IsWinVistaOrGreater());
-	EXPECT_FALSE(pInfo->IsWin95());
+    CKTOsVersionInfo* pInfo = KTOsVersionInfo();
+    EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 0, 0), !!pInfo->IsWin2KOrGreater());
+    EXPECT_EQ(!!::IsWindowsVersionOrGreater(5, 1, 0), !!pInfo->IsWinXPOrLater());
+    EXPECT_EQ(!!::IsWindowsVersionOrGreater(6, 0, 0), !!pInfo->IsWinVistaOrGreater());
+    EXPECT_FALSE(pInfo->IsWin95());
 }

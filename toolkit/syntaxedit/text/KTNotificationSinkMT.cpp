@@ -3,8 +3,7 @@
 
 #include <chrono>
 
-CKTNotificationSinkMT::CKTNotificationSinkMT(BOOL bCreateWnd)
-    : m_wnd(this), m_dwOwnerThreadId(GetCurrentThreadId())
+CKTNotificationSinkMT::CKTNotificationSinkMT(BOOL bCreateWnd) : m_wnd(this), m_dwOwnerThreadId(GetCurrentThreadId())
 {
     if (bCreateWnd)
         CreateWnd();
@@ -54,10 +53,7 @@ CKTNotificationSinkMT::CCallScope::~CCallScope()
     m_sink.m_cvCallers.notify_all();
 }
 
-BOOL CKTNotificationSinkMT::CreateWnd()
-{
-    return m_wnd.CreateWnd();
-}
+BOOL CKTNotificationSinkMT::CreateWnd() { return m_wnd.CreateWnd(); }
 
 size_t CKTNotificationSinkMT::GetQueuedCount()
 {
@@ -65,10 +61,7 @@ size_t CKTNotificationSinkMT::GetQueuedCount()
     return m_mapQueued.size();
 }
 
-void CKTNotificationSinkMT::SetHandler(DWORD dwCode, Handler handler)
-{
-    m_mapHandlers[dwCode] = std::move(handler);
-}
+void CKTNotificationSinkMT::SetHandler(DWORD dwCode, Handler handler) { m_mapHandlers[dwCode] = std::move(handler); }
 
 void CKTNotificationSinkMT::OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags)
 {

@@ -14,9 +14,9 @@
 // Flags of SendEvent as this sink reads them.
 enum : DWORD
 {
-    KT_NOTIFY_POST = 0x80000000,       // post and return at once; clear: wait until handled
-    KT_NOTIFY_RETRY_POST = 0x40000000, // with KT_NOTIFY_POST: retry a failed post every 100 ms until the sink goes
-    KT_NOTIFY_DIRECT = 0x20000000,     // sender on the owner's thread: call at once
+    KT_NOTIFY_POST = 0x80000000,        // post and return at once; clear: wait until handled
+    KT_NOTIFY_RETRY_POST = 0x40000000,  // with KT_NOTIFY_POST: retry a failed post every 100 ms until the sink goes
+    KT_NOTIFY_DIRECT = 0x20000000,      // sender on the owner's thread: call at once
 };
 
 // Construct and destroy it on the thread that is to receive the events.
@@ -67,7 +67,7 @@ private:
         LRESULT OnWindowEvent(WPARAM wParam, LPARAM lParam) override { return m_pSink->OnWindowEvent(wParam, lParam); }
 
     private:
-        CKTNotificationSinkMT* m_pSink; // the sink that embeds this window
+        CKTNotificationSinkMT* m_pSink;  // the sink that embeds this window
     };
 
     // Counts one call from another thread for the scope; refused once the sink is closing.
@@ -90,14 +90,14 @@ private:
     BOOL TakeQueued(UINT nEvent, EventRecord& event);
     void CloseAndWaitForCallers();
 
-    std::unordered_map<DWORD, Handler> m_mapHandlers; // code -> owner's handler
+    std::unordered_map<DWORD, Handler> m_mapHandlers;  // code -> owner's handler
     CMsgWnd m_wnd;
-    std::mutex m_lock;                                // guards the queue, the number, the failures and the callers
-    std::condition_variable m_cvCallers;              // wakes retrying posters and the closing owner
-    std::map<UINT, EventRecord> m_mapQueued;          // posted, not yet delivered
+    std::mutex m_lock;                        // guards the queue, the number, the failures and the callers
+    std::condition_variable m_cvCallers;      // wakes retrying posters and the closing owner
+    std::map<UINT, EventRecord> m_mapQueued;  // posted, not yet delivered
     UINT m_nNextEvent = 0;
-    int m_nCallers = 0;      // other threads inside OnEvent
-    BOOL m_bClosing = FALSE; // set by the destructor: no new call, no retry, no delivery
+    int m_nCallers = 0;       // other threads inside OnEvent
+    BOOL m_bClosing = FALSE;  // set by the destructor: no new call, no retry, no delivery
     DWORD m_dwOwnerThreadId;
-    UINT m_nFailedPosts = 0; // posts given up since the last one that went through
+    UINT m_nFailedPosts = 0;  // posts given up since the last one that went through
 };

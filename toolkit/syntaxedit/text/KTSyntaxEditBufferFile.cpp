@@ -17,7 +17,7 @@ CString ExtensionOf(const CString& strName)
     int nDot = strName.ReverseFind('.');
     return nDot > nSlash ? strName.Mid(nDot) : CString();
 }
-} // namespace
+}  // namespace
 
 // The parser is stopped before the rows are locked: its worker may be waiting
 // for the shared side, and waiting for it under the exclusive side would hang.

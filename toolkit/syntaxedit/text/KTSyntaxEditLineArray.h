@@ -35,5 +35,5 @@ public:
 private:
     void GrowTo(int size);
 
-    std::vector<std::unique_ptr<CString>> m_arLines; // NULL elements read as ""
+    std::vector<std::unique_ptr<CString>> m_arLines;  // NULL elements read as ""
 };

@@ -10,7 +10,9 @@ class CKTSyntaxEditLineMarkPtrBox : public CCmdTarget
 {
 public:
     CKTSyntaxEditLineMarkPtrBox(void* p, KT_EDIT_LINEMARK_PARAM::PFNRELEASE pfnRelease)
-        : m_p(p), m_pfnRelease(pfnRelease) {}
+        : m_p(p), m_pfnRelease(pfnRelease)
+    {
+    }
     ~CKTSyntaxEditLineMarkPtrBox() override
     {
         if (m_pfnRelease)
@@ -23,14 +25,12 @@ public:
 
 private:
     void* m_p;
-    KT_EDIT_LINEMARK_PARAM::PFNRELEASE m_pfnRelease; // NULL: plain memory release
+    KT_EDIT_LINEMARK_PARAM::PFNRELEASE m_pfnRelease;  // NULL: plain memory release
 };
 
 // --- KT_EDIT_LINEMARK_PARAM -------------------------------------------------
 
-KT_EDIT_LINEMARK_PARAM::KT_EDIT_LINEMARK_PARAM() : dwType(lmpNone), dValue(0.0)
-{
-}
+KT_EDIT_LINEMARK_PARAM::KT_EDIT_LINEMARK_PARAM() : dwType(lmpNone), dValue(0.0) {}
 
 KT_EDIT_LINEMARK_PARAM::KT_EDIT_LINEMARK_PARAM(const KT_EDIT_LINEMARK_PARAM& other) = default;
 KT_EDIT_LINEMARK_PARAM& KT_EDIT_LINEMARK_PARAM::operator=(const KT_EDIT_LINEMARK_PARAM& other) = default;
@@ -64,10 +64,7 @@ void KT_EDIT_LINEMARK_PARAM::SetPtr(void* p, PFNRELEASE pfnRelease)
     ptrBox = KTMakeCounted<CKTSyntaxEditLineMarkPtrBox>(p, pfnRelease);
 }
 
-void* KT_EDIT_LINEMARK_PARAM::GetPtr() const
-{
-    return dwType == lmpPtr && ptrBox ? ptrBox->GetPtr() : NULL;
-}
+void* KT_EDIT_LINEMARK_PARAM::GetPtr() const { return dwType == lmpPtr && ptrBox ? ptrBox->GetPtr() : NULL; }
 
 // --- CKTSyntaxEditLineMarksList ---------------------------------------------
 
@@ -216,10 +213,7 @@ int CKTSyntaxEditLineMarksManager::FindLastLineMark(LPCSTR pszType) const
     return FindPrevLineMark(nLine, pszType);
 }
 
-int CKTSyntaxEditLineMarksManager::HasMarksOfType(LPCSTR pszType) const
-{
-    return Find(pszType) ? -1 : 0;
-}
+int CKTSyntaxEditLineMarksManager::HasMarksOfType(LPCSTR pszType) const { return Find(pszType) ? -1 : 0; }
 
 KT_EDIT_LINEMARK_ENTRY* CKTSyntaxEditLineMarksManager::GetNextLineMark(int& nPosition, LPCSTR pszType) const
 {

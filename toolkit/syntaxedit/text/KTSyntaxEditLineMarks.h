@@ -72,7 +72,7 @@ public:
     void Adjust(int nLo, int nHi, int nDelta, BOOL bDelete);
 
 private:
-    std::vector<std::unique_ptr<KT_EDIT_LINEMARK_ENTRY>> m_arMarks; // ascending rows, one per row
+    std::vector<std::unique_ptr<KT_EDIT_LINEMARK_ENTRY>> m_arMarks;  // ascending rows, one per row
 };
 
 class CKTSyntaxEditLineMarksManager : public CCmdTarget
@@ -108,5 +108,5 @@ private:
     ListPtr Find(LPCSTR pszType) const;
     ListPtr FindOrCreate(LPCSTR pszType);
 
-    std::map<std::string, ListPtr> m_mapLists; // type name (case-sensitive) -> marks
+    std::map<std::string, ListPtr> m_mapLists;  // type name (case-sensitive) -> marks
 };

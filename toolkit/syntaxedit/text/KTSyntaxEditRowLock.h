@@ -19,7 +19,7 @@ public:
     void UnlockExclusive() { ReleaseSRWLockExclusive(&m_lock); }
 
 private:
-    SRWLOCK m_lock; // not recursive: a holder never takes it again
+    SRWLOCK m_lock;  // not recursive: a holder never takes it again
 };
 
 class CKTSyntaxEditRowReadLock

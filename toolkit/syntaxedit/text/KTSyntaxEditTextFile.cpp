@@ -12,7 +12,7 @@ int CountDistinct(const std::vector<BYTE>& sorted)
         count += sorted[i] != sorted[i - 1];
     return count;
 }
-} // namespace
+}  // namespace
 
 BOOL CKTSyntaxEditTextReader::LooksLikeUnicode(const BYTE* pData, int nBytes)
 {
@@ -91,10 +91,7 @@ int CKTSyntaxEditTextReader::Peek(int nAhead)
     return m_bUnicode ? (p[0] | (p[1] << 8)) : p[0];
 }
 
-void CKTSyntaxEditTextReader::Skip(int nUnits)
-{
-    m_nHead += nUnits * m_nUnitSize;
-}
+void CKTSyntaxEditTextReader::Skip(int nUnits) { m_nHead += nUnits * m_nUnitSize; }
 
 void CKTSyntaxEditTextReader::AppendUnits(CString& strLine, int nUnits)
 {

@@ -27,16 +27,19 @@ public:
     BOOL ReadLine(CString& strLine, int& nStyle);
 
 private:
-    enum { kChunk = 4096 };
+    enum
+    {
+        kChunk = 4096
+    };
 
     int Peek(int nAhead);
     void Skip(int nUnits);
     BOOL Fill();
     void AppendUnits(CString& strLine, int nUnits);
 
-    CFile* m_pFile = NULL;     // NULL when reading memory
-    BOOL m_bUnicode = FALSE;   // 16-bit units, low byte first
+    CFile* m_pFile = NULL;    // NULL when reading memory
+    BOOL m_bUnicode = FALSE;  // 16-bit units, low byte first
     int m_nUnitSize = 1;
     std::vector<BYTE> m_arBuffer;
-    int m_nHead = 0;           // next unread byte in the buffer
+    int m_nHead = 0;  // next unread byte in the buffer
 };

@@ -11,8 +11,8 @@ CKTPaintManagerColor& KT_EDIT_COLORSET::At(int index)
 const CKTPaintManagerColor& KT_EDIT_COLORSET::At(int index) const
 {
     const CKTPaintManagerColor* colors[kColorCount] = {
-        &clrText,            &clrBack,            &clrSelText,        &clrSelBack,
-        &clrInactiveSelText, &clrInactiveSelBack, &clrLineNumberText, &clrLineNumberBack,
+        &clrText,           &clrBack,           &clrSelText, &clrSelBack, &clrInactiveSelText, &clrInactiveSelBack,
+        &clrLineNumberText, &clrLineNumberBack,
     };
     ASSERT(index >= 0 && index < kColorCount);
     return *colors[index];

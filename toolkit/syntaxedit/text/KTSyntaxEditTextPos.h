@@ -8,13 +8,17 @@
 
 struct KT_EDIT_TEXTPOS
 {
-    int nLine = 0; // 1-based row; 0 or less: no position
-    int nCol = 0;  // character position or display column, as the caller says
+    int nLine = 0;  // 1-based row; 0 or less: no position
+    int nCol = 0;   // character position or display column, as the caller says
 
     KT_EDIT_TEXTPOS() = default;
     KT_EDIT_TEXTPOS(int line, int col) : nLine(line), nCol(col) {}
 
-    void Clear() { nLine = 0; nCol = 0; }
+    void Clear()
+    {
+        nLine = 0;
+        nCol = 0;
+    }
     BOOL IsValid() const { return nLine > 0; }
     // The column only keeps its low 12 bits: unique below column 4096.
     DWORD GetPackedKey() const { return (DWORD(nLine) << 12) | (DWORD(nCol) & 0xFFF); }
@@ -30,7 +34,10 @@ struct KT_EDIT_TEXTPOS
 // Text, background, selected text/back, inactive selected text/back, line-number text/back.
 struct KT_EDIT_COLORSET
 {
-    enum { kColorCount = 8 };
+    enum
+    {
+        kColorCount = 8
+    };
 
     CKTPaintManagerColor clrText;
     CKTPaintManagerColor clrBack;
@@ -48,8 +55,8 @@ struct KT_EDIT_COLORSET
 // Font options use 255 in every numeric field for "not given".
 struct KT_EDIT_TEXTATTR
 {
-    int nStart = 0; // first column of the run
-    int nEnd = 0;   // column after the run
+    int nStart = 0;  // first column of the run
+    int nEnd = 0;    // column after the run
     KT_EDIT_COLORSET clrSet;
     LOGFONTA lf;
 
@@ -69,5 +76,5 @@ public:
     int nStartCol = 0;
     int nEndLine = 0;
     int nEndCol = 0;
-    CString strCollapsedText; // shown in place of the hidden rows
+    CString strCollapsedText;  // shown in place of the hidden rows
 };

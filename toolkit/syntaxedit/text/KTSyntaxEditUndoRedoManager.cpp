@@ -5,10 +5,7 @@
 
 #include <iterator>
 
-BOOL CKTSyntaxEditUndoRedoManager::CanUndo() const
-{
-    return m_bHasLast;
-}
+BOOL CKTSyntaxEditUndoRedoManager::CanUndo() const { return m_bHasLast; }
 
 BOOL CKTSyntaxEditUndoRedoManager::CanRedo() const
 {
@@ -46,10 +43,7 @@ DWORD CKTSyntaxEditUndoRedoManager::DoRedo(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXT
     return pos->pCommand->Execute(lcFrom, lcTo, pCtrl);
 }
 
-void CKTSyntaxEditUndoRedoManager::TrimRedoTail()
-{
-    m_CommandList.erase(NextAfterLast(), m_CommandList.end());
-}
+void CKTSyntaxEditUndoRedoManager::TrimRedoTail() { m_CommandList.erase(NextAfterLast(), m_CommandList.end()); }
 
 void CKTSyntaxEditUndoRedoManager::SetLastToTail()
 {

@@ -52,10 +52,10 @@ private:
     void SetLastToTail();
     CKTSyntaxEditBatchCommand* TailBatch() const;
 
-    EntryList m_CommandList;              // oldest first
-    Position m_posLastCommand;            // valid only while m_bHasLast
-    BOOL m_bHasLast = FALSE;              // FALSE: everything undone or no history
-    unsigned long long m_idSavedMark = kNoEntry; // entry current at the last store
+    EntryList m_CommandList;                      // oldest first
+    Position m_posLastCommand;                    // valid only while m_bHasLast
+    BOOL m_bHasLast = FALSE;                      // FALSE: everything undone or no history
+    unsigned long long m_idSavedMark = kNoEntry;  // entry current at the last store
     unsigned long long m_nNextId = 1;
-    BOOL m_bGroupInsertMode = FALSE;      // new commands collect into one batch
+    BOOL m_bGroupInsertMode = FALSE;  // new commands collect into one batch
 };

@@ -29,7 +29,7 @@ const UndoText kUndoTexts[] = {
     {KT_IDS_EDIT_CHANGE_CASE, "Change selection case"},
     {KT_IDS_EDIT_DELETE_BLOCK, "Delete text block"},
 };
-} // namespace
+}  // namespace
 
 CString KTLoadUndoText(UINT nStringID)
 {

@@ -65,10 +65,24 @@ std::string Join(const std::vector<std::string>& parts, const std::string& separ
     return joined;
 }
 
+// Builds a new text rather than replacing in place, which moved the rest
+// of the text for every match.
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
 {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
+    if (from.empty())
+        return;
+    std::string result;
+    size_t done = 0;
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, done))
+    {
+        result.append(text, done, at - done);
+        result += to;
+        done = at + from.size();
+    }
+    if (done == 0)
+        return;
+    result.append(text, done, std::string::npos);
+    text.swap(result);
 }
 
 }  // namespace ktlex

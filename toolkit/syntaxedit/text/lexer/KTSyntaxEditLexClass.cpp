@@ -430,4 +430,5 @@ void CKTSyntaxEditLexClass::Finish()
     SortTagValues(ktActiveTags, true);
     m_props[ktActiveTags].table.Build(m_props[ktActiveTags].values, true);
     m_props[ktTokenTag].table.Build(m_props[ktTokenTag].values, !m_bCaseSensitive);
+    BuildCharacterSets();
 }

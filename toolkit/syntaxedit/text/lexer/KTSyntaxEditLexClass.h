@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "KTLexCharSet.h"
 #include "KTLexCounted.h"
 #include "KTSmartPtr.h"
 #include "KTSyntaxEditLexTagTable.h"
@@ -40,6 +41,11 @@ struct CKTSyntaxEditLexProperty
 {
     CKTLexValues values;
     CKTSyntaxEditLexTagTable table;  // only "token:tag" and "_active_tags" fill it
+    // When every tag is one character long: the characters that match, and
+    // whether a match backwards at the start of the text succeeds.
+    bool bSingleCharacters = false;
+    CKTLexCharSet singleCharacters;
+    bool bMatchesBeforeText = false;
     bool TakesPart() const { return !values.empty(); }
 };
 
@@ -137,10 +143,17 @@ public:
     bool MatchesFileType(const std::string& fileType) const;
 
     bool IsCaseSensitive() const { return m_bCaseSensitive; }
+    bool StartsByClassAlone() const { return !m_bGroupEmpty[ktGroupStart] && !m_props[ktStartTag].TakesPart(); }
     bool IsCollapsable() const { return m_bCollapsable; }
     bool IsEndClassParentThis() const { return m_bEndClassParentThis; }
     bool IsParseOnScreen() const { return GetAttributeBool("ParseOnScreen", false, false); }
     const KT_EDIT_LEXSTYLE& GetTextAttributes() const { return m_style; }
+
+    // Where a run without a block can start one; elsewhere it surely does nothing.
+    bool MayStartAt(char c) const { return m_startChars.Contains(c); }
+    // First characters of active tags where a run inside a block of this
+    // class can skip, end or start a child: a scan over its text stops there.
+    const CKTLexCharSet& GetScanStops() const { return m_scanStops; }
 
     // The run step (see KTSyntaxEditLexClassRun.cpp).
     int Run(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema, CKTLexBlockPtr& block);
@@ -158,6 +171,9 @@ private:
     void BuildActiveTags();
     void AppendActiveTags(const CKTLexValues& values);
     void CacheAttributes();
+    CKTLexCharSet StartCharacters() const;
+    CKTLexCharSet EndCharacters() const;
+    void BuildCharacterSets();
 
     bool MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema) const;
     int MatchStart(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexTextSchema& schema, CKTLexBlockPtr& block);
@@ -168,6 +184,9 @@ private:
     bool MatchTokenSeparators(CKTSyntaxEditLexCursor& cursor, int tokenLength) const;
     bool MatchClass(CKTSyntaxEditLexTextSchema& schema, Prop prop, KT_EDIT_LEXPOS notBefore,
                     const CKTSyntaxEditLexTextBlock* parent, CKTLexBlockPtr& found) const;
+    static bool MatchSingleCharacter(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexProperty& property,
+                                     int& length, bool backward);
+    void FindSingleCharacters(CKTSyntaxEditLexProperty& property) const;
     bool MatchValue(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexValue& value, int& length,
                     bool backward) const;
 
@@ -190,4 +209,6 @@ private:
     bool m_bCollapsable = false;
     bool m_bEndClassParentThis = false;
     KT_EDIT_LEXSTYLE m_style;
+    CKTLexCharSet m_startChars;
+    CKTLexCharSet m_scanStops;
 };

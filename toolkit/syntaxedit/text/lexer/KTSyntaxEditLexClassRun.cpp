@@ -84,10 +84,24 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
 
 bool CKTSyntaxEditLexClass::MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop, int& length, bool backward) const
 {
-    for (const CKTSyntaxEditLexValue& value : m_props[prop].values)
+    const CKTSyntaxEditLexProperty& property = m_props[prop];
+    if (property.bSingleCharacters)
+        return MatchSingleCharacter(cursor, property, length, backward);
+    for (const CKTSyntaxEditLexValue& value : property.values)
         if (MatchValue(cursor, value, length, backward))
             return true;
     return false;
+}
+
+// One look-up answers for tags of one character each, as the tags one by one would.
+bool CKTSyntaxEditLexClass::MatchSingleCharacter(CKTSyntaxEditLexCursor& cursor,
+                                                 const CKTSyntaxEditLexProperty& property, int& length, bool backward)
+{
+    length = 1;
+    if (backward && cursor.GetAvailableBefore() == 0)
+        return property.bMatchesBeforeText;
+    const char* text = cursor.GetText();
+    return property.singleCharacters.Contains(backward ? text[-1] : text[0]);
 }
 
 bool CKTSyntaxEditLexClass::MatchClass(CKTSyntaxEditLexTextSchema& schema, Prop prop, KT_EDIT_LEXPOS notBefore,

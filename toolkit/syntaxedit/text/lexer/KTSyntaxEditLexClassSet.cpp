@@ -242,3 +242,8 @@ CKTSyntaxEditLexClass::Ptr CKTSyntaxEditLexClassSet::FindClassByID(const List& c
     }
     return Ptr();
 }
+
+bool CKTSyntaxEditLexClassSet::StartsByClassAlone() const
+{
+    return std::any_of(m_arAll.begin(), m_arAll.end(), [](const Ptr& cls) { return cls->StartsByClassAlone(); });
+}

@@ -22,6 +22,8 @@ public:
     const List& GetClassTree(bool background) const { return background ? m_arBackground : m_arFull; }
     List& GetClassTree(bool background) { return background ? m_arBackground : m_arFull; }
     CKTSyntaxEditLexClass::Ptr FindClass(const std::string& name) const;
+    // Whether any class begins its blocks where an earlier block began.
+    bool StartsByClassAlone() const;
     static CKTSyntaxEditLexClass::Ptr FindClassByID(const List& classes, int id);
 
 private:

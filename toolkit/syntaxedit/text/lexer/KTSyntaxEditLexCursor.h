@@ -23,6 +23,8 @@ public:
     char GetChar() const { return *GetText(); }
     // Characters readable before the position plus the look-ahead offset.
     int GetAvailableBefore() const;
+    // Characters from the position to the end of its row's line end.
+    int GetRowRemaining() const { return m_nRowSpan - m_pos.nCol; }
     void SetLookAhead(int offset) { m_nLookAhead = offset; }
     void ClearLookAhead() { m_nLookAhead = 0; }
     // The position one character before pos (the last line-end character of

@@ -1,6 +1,7 @@
 // Character tables of tag texts.
 #include "KTSyntaxEditLexTagTable.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "KTLexStrings.h"
@@ -13,6 +14,7 @@ void CKTSyntaxEditLexTagTable::Clear()
     m_bLowered = false;
     std::memset(m_bNegatedAll, 0, sizeof(m_bNegatedAll));
     std::memset(m_bFirst, 0, sizeof(m_bFirst));
+    std::fill(std::begin(m_nRootEdge), std::end(m_nRootEdge), -1);
 }
 
 int CKTSyntaxEditLexTagTable::NewMap()
@@ -35,7 +37,7 @@ void CKTSyntaxEditLexTagTable::Insert(int root, const std::string& tag)
     int map = root;
     for (size_t i = 0; i < tag.size(); ++i)
     {
-        unsigned char ch = static_cast<unsigned char>(m_bLowered ? ktlex::ToLower(tag[i]) : tag[i]);
+        unsigned char ch = Key(tag[i]);
         int edge = FindEdge(map, ch);
         if (edge < 0)
         {
@@ -87,18 +89,17 @@ void CKTSyntaxEditLexTagTable::Build(const CKTLexValues& values, bool lowered)
         m_nNegatedRoot = 0;
         m_bNegatedAll[static_cast<unsigned char>(tag[0])] = true;
     }
+    if (m_nPlainRoot >= 0)
+        IndexRoot();
 }
 
-int CKTSyntaxEditLexTagTable::Walk(int root, const char* text, bool firstOnly) const
+int CKTSyntaxEditLexTagTable::Walk(const char* text, bool firstOnly) const
 {
     int best = 0;
-    int map = root;
-    for (int i = 0; map >= 0 && text[i]; ++i)
+    int map = m_nPlainRoot;
+    int edge = text[0] ? m_nRootEdge[static_cast<unsigned char>(text[0])] : -1;
+    for (int i = 0; edge >= 0;)
     {
-        unsigned char ch = static_cast<unsigned char>(m_bLowered ? ktlex::ToLower(text[i]) : text[i]);
-        int edge = FindEdge(map, ch);
-        if (edge < 0)
-            break;
         const Edge& e = m_maps[map][edge];
         if (e.bEnds)
         {
@@ -107,8 +108,17 @@ int CKTSyntaxEditLexTagTable::Walk(int root, const char* text, bool firstOnly) c
                 break;
         }
         map = e.nNext;
+        if (map < 0 || !text[++i])
+            break;
+        edge = FindEdge(map, Key(text[i]));
     }
     return best;
+}
+
+void CKTSyntaxEditLexTagTable::IndexRoot()
+{
+    for (int c = 0; c < 256; ++c)
+        m_nRootEdge[c] = FindEdge(m_nPlainRoot, Key(char(c)));
 }
 
 bool CKTSyntaxEditLexTagTable::MayStartWith(char c) const
@@ -124,7 +134,7 @@ bool CKTSyntaxEditLexTagTable::Match(const char* text, bool firstOnly, int& leng
     length = 0;
     if (m_nPlainRoot >= 0 && m_bFirst[static_cast<unsigned char>(*text)])
     {
-        length = Walk(m_nPlainRoot, text, firstOnly);
+        length = Walk(text, firstOnly);
         if (length > 0)
             return true;
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "KTLexStrings.h"
 #include "KTSyntaxEditLexValue.h"
 
 class CKTSyntaxEditLexTagTable
@@ -37,7 +38,9 @@ private:
     int NewMap();
     int FindEdge(int map, unsigned char ch) const;
     void Insert(int root, const std::string& tag);
-    int Walk(int root, const char* text, bool firstOnly) const;
+    int Walk(const char* text, bool firstOnly) const;
+    void IndexRoot();
+    unsigned char Key(char c) const { return static_cast<unsigned char>(m_bLowered ? ktlex::ToLower(c) : c); }
 
     std::vector<Map> m_maps;
     int m_nPlainRoot;
@@ -45,4 +48,5 @@ private:
     bool m_bLowered;
     bool m_bNegatedAll[256];  // characters that a negated token excludes
     bool m_bFirst[256];       // characters that begin a plain tag
+    int m_nRootEdge[256];     // the plain root's edge of each character, -1 when none
 };

@@ -5,11 +5,19 @@
 
 #include "KTLexStrings.h"
 
+CKTSyntaxEditLexTextSchema::CKTSyntaxEditLexTextSchema(std::string name)
+    : m_strName(std::move(name)),
+      m_ptrBlockPool(KTMakeCounted<CKTSyntaxEditLexBlockPool>(sizeof(CKTSyntaxEditLexTextBlock)))
+{
+}
+
 bool CKTSyntaxEditLexTextSchema::LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos)
 {
     std::lock_guard<std::mutex> classes(m_classLock);
     DropParseResults();
-    return m_classes.Load(infos);
+    bool loaded = m_classes.Load(infos);
+    m_bNestedChain = !m_classes.StartsByClassAlone();
+    return loaded;
 }
 
 CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::Clone() const
@@ -17,6 +25,7 @@ CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::Clone() const
     Ptr copy = KTMakeCounted<CKTSyntaxEditLexTextSchema>(m_strName);
     std::lock_guard<std::mutex> classes(m_classLock);
     m_classes.CopyTo(copy->m_classes);
+    copy->m_bNestedChain = m_bNestedChain.load();
     return copy;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -66,7 +67,7 @@ public:
     };
     using Ptr = CKTSmartPtr<CKTSyntaxEditLexTextSchema>;
 
-    explicit CKTSyntaxEditLexTextSchema(std::string name) : m_strName(std::move(name)) {}
+    explicit CKTSyntaxEditLexTextSchema(std::string name);
 
     const std::string& GetSchName() const { return m_strName; }
     bool LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos);
@@ -99,7 +100,7 @@ public:
     // Services of the run step.
     int RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block);
     int RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls, CKTSyntaxEditLexTextBlock* block);
-    CKTLexBlockPtr NewBlock() const;
+    CKTLexBlockPtr NewBlock();
     const CKTLexBlockPtr& GetNewestBlock() const;
     std::unique_lock<std::timed_mutex> LockData() const { return std::unique_lock<std::timed_mutex>(m_dataLock); }
 
@@ -115,30 +116,44 @@ private:
                      CKTSyntaxEditLexCursor& cursor);
     void LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
     bool TrySync(const CKTLexBlockPtr& block);
+    void SpliceNewBlocks(size_t oldEnd);
+    void EndReparse();
+    bool IsReparsing() const { return m_nKept != SIZE_MAX; }
+    static bool EndNewerBlocks(const CKTLexBlockChain& chain, size_t count, const CKTSyntaxEditLexTextBlock& block);
     void EndChildren(CKTSyntaxEditLexTextBlock& block);
     void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count);
+    void StepToActiveTag(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
+    static bool IsScanStop(const CKTSyntaxEditLexClass& cls, const char* text);
+    static bool ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
-    bool CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full, CKTLexBlockChain& copies) const;
+    bool CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const;
     static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
     size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }
 
     std::string m_strName;
     CKTSyntaxEditLexClassSet m_classes;
+    CKTSmartPtr<CKTSyntaxEditLexBlockPool> m_ptrBlockPool;  // for the blocks of this schema's runs
     IKTLexSchemaEvents* m_pEvents = nullptr;
 
     mutable std::mutex m_classLock;       // held by runs and class changes; taken before the data lock
     mutable std::timed_mutex m_dataLock;  // guards the chain and block positions
     std::atomic<bool> m_bBreak{false};
 
-    CKTLexBlockChain m_chain;               // the first is the file's block
-    std::vector<CKTLexBlockPtr> m_oldTail;  // the replaced part of the chain during a re-parse
-    size_t m_nOldNext = 0;
+    CKTLexBlockChain m_chain;  // the first is the file's block
+    // During a re-parse the chain before m_nKept stands, the old chain
+    // follows it, and new blocks collect apart until they replace a part of it.
+    size_t m_nKept = SIZE_MAX;
+    CKTLexBlockChain m_newBlocks;
+    size_t m_nOldNext = 0;  // the first old block that may still be taken back
+    // No class starts by class alone, so blocks lie inside their parents and apart from the rest.
+    std::atomic<bool> m_bNestedChain{true};
     KT_EDIT_LEXPOS m_posSyncAfter;  // old blocks may be taken back after this row
     bool m_bSynced = false;
     int m_nDepth = 0;         // blocks running inside each other now
     bool m_bTooDeep = false;  // the run passed the nesting limit and ends
     bool m_bAnnounce = false;
-    int m_nStopRow = 0x7FFFFFFF;  // an on-screen parse ends past this row
+    static const int kNoStopRow = 0x7FFFFFFF;
+    int m_nStopRow = kNoStopRow;  // an on-screen parse ends past this row
 };

@@ -32,11 +32,16 @@ private:
 
 }  // namespace
 
-CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const { return KTMakeCounted<CKTSyntaxEditLexTextBlock>(); }
+CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock()
+{
+    return CKTLexBlockPtr::Adopt(new (*m_ptrBlockPool) CKTSyntaxEditLexTextBlock());
+}
 
 const CKTLexBlockPtr& CKTSyntaxEditLexTextSchema::GetNewestBlock() const
 {
     static const CKTLexBlockPtr none;
+    if (IsReparsing())
+        return m_newBlocks.empty() ? m_chain[m_nKept - 1] : m_newBlocks.back();
     return m_chain.empty() ? none : m_chain.back();
 }
 
@@ -60,7 +65,6 @@ void CKTSyntaxEditLexTextSchema::DropParseResults()
         chain.swap(m_chain);
     }
     // Parent links die with the chain; nothing else holds them in a cycle.
-    m_oldTail.clear();
 }
 
 int CKTSyntaxEditLexTextSchema::RunParseUpdate(bool background, CKTSyntaxEditLexCursor& cursor,
@@ -96,9 +100,8 @@ int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor
     {
         KT_EDIT_LEXPOS threshold = (end && *end > *start) ? *end : *start;
         result = RunFromBlock(restart, cursor, threshold);
+        EndReparse();
     }
-    m_oldTail.clear();
-    m_nOldNext = 0;
     return result;
 }
 
@@ -107,19 +110,6 @@ size_t CKTSyntaxEditLexTextSchema::FirstBlockAfter(const CKTLexBlockChain& chain
     auto it = std::lower_bound(chain.begin(), chain.end(), pos,
                                [](const CKTLexBlockPtr& b, KT_EDIT_LEXPOS p) { return b->m_posStart < p; });
     return size_t(it - chain.begin());
-}
-
-// The last block directly inside the file's block that starts on a row
-// before the edit: the parse state there is known, so a re-parse can begin there.
-size_t CKTSyntaxEditLexTextSchema::FindRestart(KT_EDIT_LEXPOS start) const
-{
-    if (m_chain.size() < 2 || m_chain[0]->m_ptrParent)
-        return SIZE_MAX;
-    const CKTSyntaxEditLexTextBlock* root = m_chain[0].GetInterface();
-    for (size_t i = FirstBlockAfter({start.nRow, 0}); i-- > 1;)
-        if (m_chain[i]->m_ptrParent.GetInterface() == root)
-            return i;
-    return SIZE_MAX;
 }
 
 int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCursor& cursor)
@@ -144,31 +134,6 @@ int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCu
     return CKTSyntaxEditLexClass::ktRangeDone;
 }
 
-int CKTSyntaxEditLexTextSchema::RunFromBlock(size_t restart, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold)
-{
-    CKTLexBlockPtr root = m_chain[0];
-    KT_EDIT_LEXPOS from = m_chain[restart]->m_posStart;
-    {
-        auto data = LockData();
-        m_oldTail.assign(m_chain.begin() + long(restart), m_chain.end());
-        m_chain.resize(restart);
-        root->m_posEnd = KT_EDIT_LEXPOS();
-    }
-    m_nOldNext = 0;
-    m_posSyncAfter = threshold;
-    if (!cursor.Seek(from, &m_bBreak))
-        return CKTSyntaxEditLexClass::ktBroken;
-    int result = RunBlock(cursor, root);
-    if (m_bSynced)
-    {
-        cursor.Seek({cursor.GetRowCount(), INT_MAX});
-        auto data = LockData();
-        root->m_posEnd = cursor.GetPosition();
-        return CKTSyntaxEditLexClass::ktRangeDone;
-    }
-    return result;
-}
-
 int CKTSyntaxEditLexTextSchema::OfferClasses(const CKTSyntaxEditLexClass::List& classes,
                                              CKTSyntaxEditLexTextBlock* parent, CKTSyntaxEditLexCursor& cursor)
 {
@@ -176,6 +141,8 @@ int CKTSyntaxEditLexTextSchema::OfferClasses(const CKTSyntaxEditLexClass::List& 
     {
         if (m_bBreak)
             return CKTSyntaxEditLexClass::ktBroken;
+        if (!cls->MayStartAt(cursor.GetChar()))
+            continue;
         CKTLexBlockPtr block;
         int result = cls->Run(cursor, *this, block);
         if (result & CKTSyntaxEditLexClass::ktStop)
@@ -258,59 +225,69 @@ int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const C
 
 void CKTSyntaxEditLexTextSchema::LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent)
 {
-    if (parent && !m_oldTail.empty() && parent == m_chain[0].GetInterface() && TrySync(block))
+    if (!IsReparsing())
+    {
+        auto data = LockData();
+        block->m_ptrParent = parent;
+        m_chain.push_back(block);
         return;
-    auto data = LockData();
-    block->m_ptrParent = parent;
-    m_chain.push_back(block);
+    }
+    if (parent && parent == m_chain[0].GetInterface() && TrySync(block))
+        return;
+    block->m_ptrParent = parent;  // not seen outside the run before the splice
+    m_newBlocks.push_back(block);
 }
 
-// Past the edited rows, a new block that the old chain has at the same
-// place, of the same class, directly inside the file's block, begins a part
-// that a re-parse would only repeat: the old chain is taken back from there.
-bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block)
+// Blocks still open inside one that ends end with it.
+void CKTSyntaxEditLexTextSchema::EndChildren(CKTSyntaxEditLexTextBlock& block)
 {
-    if (block->m_posStart.nRow <= m_posSyncAfter.nRow)
-        return false;
-    while (m_nOldNext < m_oldTail.size() && m_oldTail[m_nOldNext]->m_posStart < block->m_posStart)
-        ++m_nOldNext;
-    const CKTSyntaxEditLexTextBlock* root = m_chain[0].GetInterface();
-    for (size_t j = m_nOldNext; j < m_oldTail.size() && m_oldTail[j]->m_posStart == block->m_posStart; ++j)
+    auto data = LockData();
+    if (IsReparsing() && EndNewerBlocks(m_newBlocks, m_newBlocks.size(), block))
+        return;
+    EndNewerBlocks(m_chain, IsReparsing() ? m_nKept : m_chain.size(), block);
+}
+
+// TRUE when block is among the first count blocks of the chain.
+bool CKTSyntaxEditLexTextSchema::EndNewerBlocks(const CKTLexBlockChain& chain, size_t count,
+                                                const CKTSyntaxEditLexTextBlock& block)
+{
+    for (size_t i = count; i-- > 0;)
     {
-        const CKTLexBlockPtr& old = m_oldTail[j];
-        if (old->m_ptrParent.GetInterface() != root || old->m_ptrClass != block->m_ptrClass || old->IsOpen())
-            continue;
-        auto data = LockData();
-        m_chain.insert(m_chain.end(), m_oldTail.begin() + long(j), m_oldTail.end());
-        m_bSynced = true;
-        return true;
+        CKTSyntaxEditLexTextBlock& newer = *chain[i];
+        if (&newer == &block)
+            return true;
+        if (newer.IsOpen())
+        {
+            newer.m_posEnd = block.m_posEnd;
+            newer.m_nEndTagLen = block.m_nEndTagLen;
+        }
     }
     return false;
 }
 
-void CKTSyntaxEditLexTextSchema::EndChildren(CKTSyntaxEditLexTextBlock& block)
-{
-    auto data = LockData();
-    for (size_t i = m_chain.size(); i-- > 0 && m_chain[i].GetInterface() != &block;)
-    {
-        CKTSyntaxEditLexTextBlock& child = *m_chain[i];
-        if (child.IsOpen())
-        {
-            child.m_posEnd = block.m_posEnd;
-            child.m_nEndTagLen = block.m_nEndTagLen;
-        }
-    }
-}
-
+// Moves on to where an active tag of the class begins that the class can
+// act on: everything before would only be stepped over one at a time.
 void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls,
                                                 int count)
 {
     cursor.SeekNext(count);
-    if (!cls)
+    if (!cls || cls->GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.IsEmpty())
         return;
-    const CKTSyntaxEditLexTagTable& table = cls->GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table;
-    if (table.IsEmpty())
+    if (m_nStopRow != kNoStopRow)
+    {
+        StepToActiveTag(cursor, *cls);
         return;
+    }
+    while (!cursor.IsEnd() && !ScanRow(cursor, *cls))
+        if (m_bBreak)
+            return;
+}
+
+// An on-screen parse ends one step past its last row, wherever the steps
+// fall, so it goes one character at a time.
+void CKTSyntaxEditLexTextSchema::StepToActiveTag(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls)
+{
+    const CKTSyntaxEditLexTagTable& table = cls.GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table;
     for (int passes = 1; !cursor.IsEnd(); ++passes)
     {
         int length = 0;
@@ -324,35 +301,32 @@ void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, 
     }
 }
 
-int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
+bool CKTSyntaxEditLexTextSchema::IsScanStop(const CKTSyntaxEditLexClass& cls, const char* text)
 {
-    std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(5000));
-    if (!data.owns_lock())
-        return 1;
-    if (m_chain.empty())
-        return 0;
-    bool touched = false;
-    for (const CKTLexBlockPtr& block : m_chain)
-    {
-        if (kind == ktInsert)
-        {
-            touched = touched || (block->m_posStart < start && (block->IsOpen() || block->m_posEnd >= start));
-        }
-        else
-        {
-            touched = touched || (block->m_posStart < end && (block->IsOpen() || block->m_posEnd >= start));
-        }
-        block->m_posStart = KTLexShiftPos(block->m_posStart, start, end, kind);
-        block->m_posEnd = KTLexShiftPos(block->m_posEnd, start, end, kind);
-    }
-    return touched ? 0x102 : 0x2;
+    int length = 0;
+    return cls.GetScanStops().Contains(*text) &&
+           cls.GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.Match(text, true, length);
+}
+
+// TRUE at a stop in the rest of the row; else the cursor moves to the next row.
+bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls)
+{
+    const char* text = cursor.GetText();
+    int left = cursor.GetRowRemaining();
+    int skipped = 0;
+    while (skipped < left && !IsScanStop(cls, text + skipped))
+        ++skipped;
+    cursor.SeekNext(skipped);
+    return skipped < left;
 }
 
 // Copies of the blocks open at the start of a row, outermost first, each
-// with the class of the full tree that has its "ClassID".
-bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full,
-                                                CKTLexBlockChain& copies) const
+// with the class of the screen's full tree that has its "ClassID"; the
+// screen's chain receives them, made in its own pool.
+bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const
 {
+    const CKTSyntaxEditLexClass::List& full = screen.m_classes.GetClassTree(false);
+    CKTLexBlockChain& copies = screen.m_chain;
     std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(30));
     if (!data.owns_lock() || m_chain.empty())
         return false;
@@ -366,7 +340,7 @@ bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, const CKTSyntaxEditLexC
     for (const CKTSyntaxEditLexTextBlock* b : open)
     {
         int id = b->m_ptrClass->GetAttributeInt("ClassID", false, 0);
-        CKTLexBlockPtr copy = NewBlock();
+        CKTLexBlockPtr copy = screen.NewBlock();
         copy->m_ptrClass = CKTSyntaxEditLexClassSet::FindClassByID(full, id);
         if (!copy->m_ptrClass)
             return false;
@@ -386,8 +360,7 @@ bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int
         return false;
     // A private copy runs the parse, so the background run's state stays untouched.
     Ptr screen = Clone();
-    if (!CopyOpenBlocks(firstRow, screen->m_classes.GetClassTree(false), screen->m_chain) ||
-        !cursor.Seek({firstRow, 0}))
+    if (!CopyOpenBlocks(firstRow, *screen) || !cursor.Seek({firstRow, 0}))
         return false;
     screen->m_nStopRow = lastRow;
     std::lock_guard<std::mutex> classes(screen->m_classLock);

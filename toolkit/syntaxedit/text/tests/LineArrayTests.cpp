@@ -55,4 +55,4 @@ TEST(LineArray, CharacterEditsCheckTheirRange)
     EXPECT_STREQ(lines.GetAt(5), "q");
     EXPECT_FALSE(lines.InsertIntoLine(1, -1, NULL, FALSE, ' '));
 }
-} // namespace
+}  // namespace

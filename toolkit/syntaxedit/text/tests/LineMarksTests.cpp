@@ -168,4 +168,4 @@ TEST_F(LineMarks, ParameterCopiesFollowTheirSource)
     EXPECT_EQ(copy.GetPtr(), nullptr);
     EXPECT_NE(pointer.GetPtr(), nullptr);
 }
-} // namespace
+}  // namespace

@@ -45,4 +45,4 @@ TEST(TextAttr, ResetLeavesEverythingUnsetAndCopyKeepsIt)
     copy.Reset();
     EXPECT_TRUE(copy.clrSet.clrSelText.IsDefaultValue());
 }
-} // namespace
+}  // namespace

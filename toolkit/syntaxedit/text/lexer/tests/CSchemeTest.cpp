@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "KTLexStrings.h"
 #include "TestText.h"
 
 namespace
@@ -137,6 +138,45 @@ TEST_F(CSchemeTest, ReparseAfterRandomEdits)
             return;
     }
 }
+
+// Blocks and colours as recorded before the parser was made faster: any
+// change to where blocks begin and end, or to a row's colours, shows here.
+struct KT_RECORDED_PARSE
+{
+    const char* scheme;
+    const char* fileType;
+    std::string text;
+    const char* recorded;
+};
+
+class RecordedParse : public ::testing::TestWithParam<KT_RECORDED_PARSE>
+{
+};
+
+TEST_P(RecordedParse, ParsesAsRecorded)
+{
+    const KT_RECORDED_PARSE& param = GetParam();
+    auto schema = LoadTestSchema(param.scheme);
+    CTestText text(param.text, param.fileType);
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    std::vector<std::string> actual = ktlex::Split(DescribeParse(*schema, text), '\n');
+    std::vector<std::string> expected =
+        ktlex::Split(ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/" + param.recorded), '\n');
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i)
+        ASSERT_EQ(actual[i], expected[i]) << "line " << i + 1 << " of " << param.recorded;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Schemes, RecordedParse,
+    ::testing::Values(KT_RECORDED_PARSE{"schemes/c.scheme", ".c",
+                                        ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c"),
+                                        "chat_api.c.parse"},
+                      KT_RECORDED_PARSE{"schemes/c.scheme", ".c", GenerateCText(600, 7), "generated-c.parse"},
+                      KT_RECORDED_PARSE{"schemes/diagram.scheme", ".diagram",
+                                        ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat.diagram"),
+                                        "chat.diagram.parse"}));
 
 TEST(DiagramScheme, ColoursAGeneratedDiagram)
 {

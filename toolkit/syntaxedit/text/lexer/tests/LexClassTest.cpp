@@ -238,6 +238,19 @@ TEST(LexMatching, SpecialTokensAndNegation)
     EXPECT_TRUE(Parse(*unknown, "abc").empty());
 }
 
+// Tags of one character each, matched backwards: a line end stands before
+// the text, and case folds as the class says.
+TEST(LexMatching, SingleCharacterTagsBeforeThePosition)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = n\nparent = file\nprevious:tag = 'X', @eol\n"
+                                              "start:tag = @digit\nend:separators = @digit:not\n");
+    EXPECT_EQ(Parse(*schema, "1 x2 X3\n4"),
+              (std::vector<std::string>{"n 1:0-1:0", "n 1:3-1:3", "n 1:6-1:6", "n 2:0-2:1"}));
+    auto exact = Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = n\nparent = file\n"
+                                             "previous:tag = 'X'\nstart:tag = @digit\nend:separators = @digit:not\n");
+    EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:7"}));
+}
+
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
 {
     auto schema =
@@ -317,6 +330,96 @@ TEST(LexOnScreen, ParsesVisibleRowsWithOnScreenClasses)
     EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
     EXPECT_EQ(pieces[2].style.clrText, 0xAA0000u);
     EXPECT_FALSE(schema->RunOnScreen(cursor, 0, 2, screen));
+}
+
+}  // namespace
+
+namespace
+{
+
+// Edits applied to a text and its schema; after each, the re-parse must
+// give what a parse from scratch gives.
+class LexEdits : public ::testing::Test
+{
+protected:
+    void Load(const std::string& scheme, const std::string& text)
+    {
+        m_schema = Schema(std::string(kFile) + scheme);
+        m_text.SetText(text);
+        Reparse(nullptr, nullptr);
+    }
+
+    void Insert(KT_EDIT_LEXPOS at, const std::string& what)
+    {
+        KT_EDIT_LEXPOS end = m_text.Insert(at, what);
+        m_schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+        Reparse(&at, &end);
+    }
+
+    void Delete(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end)
+    {
+        m_text.Delete(start, end);
+        m_schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+        Reparse(&start, &end);
+    }
+
+    void Reparse(const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end)
+    {
+        CKTSyntaxEditLexCursor cursor(m_text);
+        m_schema->RunParseUpdate(true, cursor, start, end, false);
+    }
+
+    void ExpectSameAsFreshParse(const std::string& step)
+    {
+        auto fresh = m_schema->Clone();
+        CKTSyntaxEditLexCursor cursor(m_text);
+        fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+        EXPECT_EQ(m_schema->GetBlocks(), fresh->GetBlocks()) << step;
+    }
+
+    CKTSyntaxEditLexTextSchema::Ptr m_schema;
+    CTestText m_text{std::string(), ".t"};
+};
+
+// A class that starts by class alone begins where the block before it
+// began, so it covers a block that is not its child; both move with the
+// edit before any re-parse, and the re-parse makes both again.
+TEST_F(LexEdits, BlocksThatBeginWhereAnotherBeganFollowTheEdit)
+{
+    Load("lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
+         "lexClass:\nname = call\nparent = file\nstart:class = cm\nend:tag = ')'\n",
+         "q\n/* a\nb */ x )\nw\n");
+    KT_EDIT_LEXPOS at{3, 0};
+    KT_EDIT_LEXPOS end = m_text.Insert(at, "k");
+    m_schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+    std::vector<KT_EDIT_LEXBLOCKINFO> moved = m_schema->GetBlocks();
+    ASSERT_EQ(moved.size(), 3u);
+    EXPECT_EQ(moved[1].posEnd, (KT_EDIT_LEXPOS{3, 4})) << moved[1].strClass;
+    EXPECT_EQ(moved[2].posEnd, (KT_EDIT_LEXPOS{3, 8})) << moved[2].strClass;
+    Reparse(&at, &end);
+    ExpectSameAsFreshParse("insert before the comment's end");
+    Delete({3, 0}, {3, 1});
+    ExpectSameAsFreshParse("delete it again");
+    Insert({2, 3}, "\n");
+    ExpectSameAsFreshParse("split the comment's first row");
+}
+
+// Only the blocks around an edit within one row move; blocks of later rows
+// keep their places, those that hold the edit end further on.
+TEST_F(LexEdits, AnEditWithinARowMovesTheBlocksThatHoldIt)
+{
+    Load("lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n"
+         "lexClass:\nname = br\nparent = br\nstart:tag = '{'\nend:tag = '}'\n"
+         "lexClass:\nname = num\nparent = br\ntoken:tag = '1', '2'\n",
+         "a\n{ 1 { 2 } 1 }\nb { 2 }\n{\n}\n");
+    Insert({2, 3}, "xy");
+    ExpectSameAsFreshParse("insert inside the outer block");
+    Insert({2, 7}, "{");
+    ExpectSameAsFreshParse("open one more block");
+    Delete({2, 1}, {2, 9});
+    ExpectSameAsFreshParse("delete across blocks");
+    Insert({4, 1}, " 1 ");
+    ExpectSameAsFreshParse("insert in a block whose end is on a later row");
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // Fuzzes the re-parse after edits: the input drives inserts and deletes in
-// a C text, and after each the incremental result must equal a fresh parse.
+// a C text, and after each the incremental result must equal a fresh parse;
+// once with the C scheme, once with classes that start and end by class.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "KTSyntaxEditLexTextSchema.h"
+#include "KTSyntaxEditSchemaReader.h"
 #include "TestText.h"
 
 namespace
@@ -14,10 +16,29 @@ namespace
 const char kSample[] = "/* head */\n#include \"a.h\"\nint f(int a) {\n\treturn a + 0x1F; // x\n}\n"
                        "static const char* s = \"q\\\"t\";\nchar c = '\\'';\n/* tail\n */ long g;\n";
 
-CKTSyntaxEditLexTextSchema::Ptr& Schema()
+// Blocks that begin where another began, and end where another ended.
+const char kByClass[] = "lexClass:\nname = file\nparent:file = <*.c>\n"
+                        "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
+                        "lexClass:\nname = after\nparent = file\nstart:class = cm\nend:tag = ';', @eol\n"
+                        "lexClass:\nname = str\nparent = file\nprevious:class = after\nstart:tag = '\"'\n"
+                        "end:tag = '\"', @eol\n"
+                        "lexClass:\nname = word\nparent = file\ntoken:tag = 'int', 'long'\n"
+                        "token:start:separators = ' ', @eol\ntoken:end:separators = ' ', '('\n"
+                        "lexClass:\nname = use\nparent = file\nstart:class = word\nend:class = str\n";
+
+CKTSyntaxEditLexTextSchema::Ptr MakeByClassSchema()
 {
-    static CKTSyntaxEditLexTextSchema::Ptr schema = LoadTestSchema("schemes/c.scheme");
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(kByClass, infos);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("by class");
+    schema->LoadClasses(infos);
     return schema;
+}
+
+const CKTSyntaxEditLexTextSchema::Ptr& Schema(int which)
+{
+    static const CKTSyntaxEditLexTextSchema::Ptr schemas[] = {LoadTestSchema("schemes/c.scheme"), MakeByClassSchema()};
+    return schemas[which];
 }
 
 KT_EDIT_LEXPOS PositionFrom(const CTestText& text, uint8_t row, uint8_t col)
@@ -28,12 +49,10 @@ KT_EDIT_LEXPOS PositionFrom(const CTestText& text, uint8_t row, uint8_t col)
     return {r, int(col % (line.size() + 1))};
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+void FuzzEdits(const CKTSyntaxEditLexTextSchema& original, const uint8_t* data, size_t size)
 {
     CTestText text(kSample);
-    auto schema = Schema()->Clone();
+    auto schema = original.Clone();
     CKTSyntaxEditLexCursor first(text);
     schema->RunParseUpdate(true, first, nullptr, nullptr, false);
     for (size_t i = 0; i + 3 <= size && text.GetRowCount() < 200; i += 3)
@@ -56,11 +75,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         CKTSyntaxEditLexCursor cursor(text);
         schema->RunParseUpdate(true, cursor, &at, &end, false);
-        auto fresh = Schema()->Clone();
+        auto fresh = original.Clone();
         CKTSyntaxEditLexCursor again(text);
         fresh->RunParseUpdate(true, again, nullptr, nullptr, false);
         if (!(schema->GetBlocks() == fresh->GetBlocks()))
             std::abort();  // the re-parse differs from a parse from scratch
     }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzEdits(*Schema(0), data, size);
+    FuzzEdits(*Schema(1), data, size);
     return 0;
 }

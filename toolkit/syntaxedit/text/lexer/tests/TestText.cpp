@@ -92,6 +92,12 @@ CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative)
     return schema;
 }
 
+void PrintTo(const KT_EDIT_LEXBLOCKINFO& block, std::ostream* out)
+{
+    *out << block.strClass << " " << block.posStart.nRow << ":" << block.posStart.nCol << "-" << block.posEnd.nRow
+         << ":" << block.posEnd.nCol << " depth " << block.nDepth;
+}
+
 std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row)
 {
     std::string line;
@@ -111,4 +117,71 @@ std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestTex
         out += (out.empty() ? "" : " ") + std::string(run);
     }
     return out;
+}
+
+std::string DescribeParse(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text)
+{
+    std::string out;
+    for (const KT_EDIT_LEXBLOCKINFO& b : schema.GetBlocks())
+    {
+        char line[160];
+        std::snprintf(line, sizeof(line), "%s %d:%d-%d:%d %d\n", b.strClass.c_str(), b.posStart.nRow, b.posStart.nCol,
+                      b.posEnd.nRow, b.posEnd.nCol, b.nDepth);
+        out += line;
+    }
+    for (int row = 1; row <= text.GetRowCount(); ++row)
+        out += std::to_string(row) + " " + DescribeRow(schema, text, row) + "\n";
+    return out;
+}
+
+std::string GenerateCText(int rows, unsigned seed)
+{
+    static const char* const pieces[] = {"int ",
+                                         "return ",
+                                         "x",
+                                         "value_1",
+                                         " ",
+                                         "\t",
+                                         "(",
+                                         ")",
+                                         "{",
+                                         "}",
+                                         ";",
+                                         "+",
+                                         "0x1F",
+                                         "42",
+                                         "3.5e+2",
+                                         "\"text\"",
+                                         "\"a\\\"b\"",
+                                         "'c'",
+                                         "'\\''",
+                                         "/* note */",
+                                         "/*",
+                                         "*/",
+                                         "// line",
+                                         "#include <a.h>",
+                                         "#define M(a) a",
+                                         "\\",
+                                         "\"open",
+                                         "'",
+                                         "struct ",
+                                         "char* ",
+                                         "if ",
+                                         "else ",
+                                         "while ",
+                                         ",",
+                                         "==",
+                                         "->"};
+    const unsigned count = sizeof(pieces) / sizeof(pieces[0]);
+    std::string text;
+    for (int row = 0; row < rows; ++row)
+    {
+        for (int n = 0; n < 8; ++n)
+        {
+            seed = seed * 1103515245u + 12345u;
+            text += pieces[(seed >> 16) % count];
+        }
+        text += '\n';
+    }
+    return text;
 }

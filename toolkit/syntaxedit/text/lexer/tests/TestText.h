@@ -2,6 +2,7 @@
 #pragma once
 
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,12 @@ void WriteTestFile(const std::string& path, const std::string& text);
 std::string ConfigPath(const std::string& relative);
 // A schema built from a scheme file of the program folder.
 CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative);
+// Blocks print readably when a comparison fails.
+void PrintTo(const KT_EDIT_LEXBLOCKINFO& block, std::ostream* out);
 // Colour of each column of a row, as "start-end:RRGGBB" runs ("-" for none).
 std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row);
+// Every block of the chain, one a line, then every row's colours.
+std::string DescribeParse(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text);
+// A C-like text from a fixed seed: every kind of piece the C scheme colours,
+// the broken ones (unclosed strings and comments) among them.
+std::string GenerateCText(int rows, unsigned seed);

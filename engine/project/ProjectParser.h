@@ -1,0 +1,64 @@
+// ProjectParser.h: fills a project record from a ".kvs" document as the XML stream reads it.
+//
+// Classes: ProjectParser.
+#pragma once
+
+#include "model/ProtocolRecords.h"
+#include "xml/XmlStream.h"
+
+#include <afx.h>
+
+#include <cstddef>
+
+struct ElementPlace;
+
+// Streams straight into the record, with no tree in between, so a large
+// project is read about as fast as the XML itself. The first refusal of the
+// content leaves its reason in Detail().
+class ProjectParser : public CXmlStream::Handler
+{
+public:
+    explicit ProjectParser(ProjectRecord* project) : m_project(project) {}
+
+    void OnInput(const char* text, std::size_t length) override;
+    void OnStart(CXmlStream& stream, const char* name, const char** attributes) override;
+    void OnEnd(CXmlStream& stream) override;
+    void OnText(CXmlStream& stream, const char* text, int length) override;
+
+    bool IsRefused() const { return !m_detail.IsEmpty(); }
+    const CString& Detail() const { return m_detail; }
+
+private:
+    enum Element
+    {
+        kDocument,
+        kSolution,
+        kProject,
+        kHead,
+        kBody,
+        kPacket,
+        kField
+    };
+
+    bool EnterChildOf(Element parent, const char* name, const char** attributes);
+    bool EnterField(const char* name, const ElementPlace& place, FieldRecordArray& list, const char** attributes);
+    bool ReadField(FieldRecordArray& list, const ElementPlace& where, const char** attributes);
+    bool ReadPacket(const char** attributes);
+    bool Refuse(const CString& detail);
+    bool RefuseElement(const ElementPlace& place, const char* name);
+    ElementPlace Place() const;
+
+    static const int kLevels = 6;  // document to field
+    static const INT_PTR kMostPacketsReserved = 65536;
+
+    ProjectRecord* m_project;
+    CString m_detail;
+    Element m_open[kLevels] = {kDocument};
+    int m_depth = 0;  // elements open
+    int m_projects = 0;
+    bool m_head = false;
+    bool m_body = false;
+    INT_PTR m_packetsSeen = 0;   // packet elements in the input so far
+    INT_PTR m_packetGuess = 16;  // room for packets, so that they are rarely moved (each with its fields)
+    INT_PTR m_fieldGuess = 4;    // the last packet's field count, the next one's likely size
+};

@@ -1,0 +1,178 @@
+// XmlStream.cpp: expat's callbacks forwarded to a handler, guarded, with the reader's limits.
+#include "XmlStream.h"
+
+#include <expat.h>
+
+#include <cstdio>
+#include <new>
+#include <vector>
+
+namespace
+{
+
+const std::size_t kChunk = 64 * 1024;
+
+struct FileCloser
+{
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+void CXmlStream::ParserDeleter::operator()(XML_ParserStruct* parser) const { XML_ParserFree(parser); }
+
+CXmlStream::CXmlStream(Handler& handler) : m_handler(handler), m_parser(XML_ParserCreate(nullptr))
+{
+    if (!m_parser)
+        return;
+    XML_SetUserData(m_parser.get(), this);
+    XML_SetElementHandler(m_parser.get(), OnStartElement, OnEndElement);
+    XML_SetCharacterDataHandler(m_parser.get(), OnCharacters);
+    XML_SetStartDoctypeDeclHandler(m_parser.get(), OnDoctype);
+}
+
+CXmlStream::~CXmlStream() = default;
+
+// No exception may cross the C library: a failure inside a handler stops the parse.
+template <class Action>
+void CXmlStream::Guard(Action action)
+{
+    if (m_error != XCFG_OK)
+        return;
+    try
+    {
+        action();
+    }
+    catch (const std::bad_alloc&)
+    {
+        Stop(XCFG_ERROR_MEMORY, "out of memory");
+    }
+}
+
+void CXmlStream::OnStartElement(void* self, const char* name, const char** attributes)
+{
+    CXmlStream& stream = *static_cast<CXmlStream*>(self);
+    if (++stream.m_depth > kMaxDepth)
+        return stream.Stop(XCFG_ERROR_DEPTH, "elements nested too deeply");
+    stream.Guard([&]() { stream.m_handler.OnStart(stream, name, attributes); });
+}
+
+void CXmlStream::OnEndElement(void* self, const char*)
+{
+    CXmlStream& stream = *static_cast<CXmlStream*>(self);
+    --stream.m_depth;
+    stream.Guard([&]() { stream.m_handler.OnEnd(stream); });
+}
+
+void CXmlStream::OnCharacters(void* self, const char* text, int length)
+{
+    CXmlStream& stream = *static_cast<CXmlStream*>(self);
+    stream.Guard([&]() { stream.m_handler.OnText(stream, text, length); });
+}
+
+void CXmlStream::OnDoctype(void* self, const char*, const char*, const char*, int)
+{
+    static_cast<CXmlStream*>(self)->Stop(XCFG_ERROR_PARSE, "document type declarations are not accepted");
+}
+
+void CXmlStream::Stop(int code, const char* text)
+{
+    if (m_error != XCFG_OK)
+        return;
+    m_error = code;
+    m_errorText = text;
+    XML_StopParser(m_parser.get(), XML_FALSE);
+}
+
+CString CXmlStream::Located(const CString& text) const
+{
+    CString where;
+    where.Format(" at line %lu, column %lu", static_cast<unsigned long>(XML_GetCurrentLineNumber(m_parser.get())),
+                 static_cast<unsigned long>(XML_GetCurrentColumnNumber(m_parser.get()) + 1));
+    return text + where;
+}
+
+int CXmlStream::Feed(const char* data, std::size_t length, bool final)
+{
+    if (XML_Parse(m_parser.get(), data, static_cast<int>(length), final) != XML_STATUS_ERROR)
+        return XCFG_OK;
+    if (m_error == XCFG_OK)
+    {
+        m_error = XCFG_ERROR_PARSE;
+        m_errorText = XML_ErrorString(XML_GetErrorCode(m_parser.get()));
+    }
+    m_errorText = Located(m_errorText);
+    return m_error;
+}
+
+int CXmlStream::Fail(int code, const CString& text)
+{
+    m_error = code;
+    m_errorText = text;
+    return code;
+}
+
+void CXmlStream::Handler::OnInput(const char*, std::size_t) {}
+
+int CXmlStream::ParseText(const char* text, std::size_t length)
+{
+    if (length > kMaxInput)
+        return Fail(XCFG_ERROR_SIZE, "the text is too large");
+    if (!m_parser)
+        return Fail(XCFG_ERROR_MEMORY, "the XML parser cannot be created");
+    Guard([&]() { m_handler.OnInput(text, length); });
+    for (std::size_t done = 0; m_error == XCFG_OK;)
+    {
+        const std::size_t part = length - done < kChunk ? length - done : kChunk;
+        const bool final = done + part == length;
+        const int result = Feed(text + done, part, final);
+        if (result != XCFG_OK || final)
+            return result;
+        done += part;
+    }
+    return m_error;
+}
+
+// Hands every chunk of the file to visit, which returns false to stop.
+template <class Visit>
+int CXmlStream::ReadChunks(std::FILE* file, const char* path, Visit visit)
+{
+    std::vector<char> buffer(kChunk);
+    std::rewind(file);
+    for (std::size_t total = 0;;)
+    {
+        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
+        if (std::ferror(file))
+            return Fail(XCFG_ERROR_READ, CString("cannot read ") + path);
+        total += got;
+        if (total > kMaxInput)
+            return Fail(XCFG_ERROR_SIZE, CString("the file is too large: ") + path);
+        const bool final = got < buffer.size();
+        if (!visit(buffer.data(), got, final))
+            return Fail(m_error, CString(path) + ": " + m_errorText);
+        if (final)
+            return XCFG_OK;
+    }
+}
+
+// The file is read twice, once for the handler's look at the input and once
+// for the parser, so that a large file is never held whole.
+int CXmlStream::ParseFile(const char* path)
+{
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    if (!file)
+        return Fail(XCFG_ERROR_OPEN, CString("cannot open ") + path);
+    if (!m_parser)
+        return Fail(XCFG_ERROR_MEMORY, "the XML parser cannot be created");
+    const int looked = ReadChunks(file.get(), path,
+                                  [&](const char* data, std::size_t length, bool)
+                                  {
+                                      Guard([&]() { m_handler.OnInput(data, length); });
+                                      return m_error == XCFG_OK;
+                                  });
+    if (looked != XCFG_OK)
+        return looked;
+    return ReadChunks(file.get(), path,
+                      [&](const char* data, std::size_t length, bool final)
+                      { return Feed(data, length, final) == XCFG_OK; });
+}

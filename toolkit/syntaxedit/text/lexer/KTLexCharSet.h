@@ -1,0 +1,22 @@
+// A set of byte values, for the one-look-up test of a text's first character.
+// Defines: CKTLexCharSet.
+#pragma once
+
+#include <algorithm>
+
+class CKTLexCharSet
+{
+public:
+    bool Contains(char c) const { return m_bIn[static_cast<unsigned char>(c)]; }
+    void Add(char c) { m_bIn[static_cast<unsigned char>(c)] = true; }
+    void AddAll() { std::fill(std::begin(m_bIn), std::end(m_bIn), true); }
+    void Add(const CKTLexCharSet& other)
+    {
+        for (int i = 0; i < 256; ++i)
+            m_bIn[i] = m_bIn[i] || other.m_bIn[i];
+    }
+    void Clear() { std::fill(std::begin(m_bIn), std::end(m_bIn), false); }
+
+private:
+    bool m_bIn[256] = {};
+};
