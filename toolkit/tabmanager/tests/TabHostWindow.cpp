@@ -52,8 +52,14 @@ void CTabHostWindow::Reposition()
 
 void CTabHostWindow::RedrawControl(LPCRECT lpRect, BOOL) { InvalidateRect(lpRect, FALSE); }
 
-BOOL CTabHostWindow::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem*, BOOL bDraw, CSize& szIcon) const
+BOOL CTabHostWindow::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
 {
+    size_t nIndex = static_cast<size_t>(pItem->GetIndex());
+    if (nIndex < m_arrIconWidths.size())
+    {
+        szIcon.cx = m_arrIconWidths[nIndex];
+        return TRUE;
+    }
     if (!m_bIcons || !bDraw)
         return m_bIcons;
     return ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, ::LoadIcon(NULL, IDI_APPLICATION), szIcon.cx, szIcon.cy, 0, NULL,

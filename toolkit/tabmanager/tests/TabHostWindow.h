@@ -32,6 +32,7 @@ public:
     std::vector<int> m_arrOffsets;        // scroll offsets as the layouts saw them change
     int m_nQuitCode = -1;                 // a quit found waiting once a press was handled, -1 for none
     BOOL m_bIcons = FALSE;                // tabs show a 16-pixel icon
+    std::vector<int> m_arrIconWidths;     // room an undrawn icon takes in each tab, to give tabs known lengths
 
 protected:
     afx_msg void OnPaint();
