@@ -115,7 +115,8 @@ int CKTTabPainter::DrawItemContent(CDC* pDC, CKTTabManagerItem* pItem, CRect rcI
     return 0;
 }
 
-// The icon sits one pixel before the content start, centred across; the caption begins 2 pixels after it.
+// The icon sits one pixel before the content start, centred across; the caption follows one pixel after it,
+// within the room the measure gave the icon, so a caption that was measured to fit is not cut.
 void CKTTabPainter::DrawItemIcon(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcContent, CSize szIcon, BOOL bVertical)
 {
     CPoint pt = bVertical ? CPoint(rcContent.CenterPoint().x - szIcon.cx / 2, rcContent.top - 1)
@@ -125,9 +126,9 @@ void CKTTabPainter::DrawItemIcon(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcCo
         return;
     pItem->GetTabManager()->DrawIcon(pDC, pt, pItem, TRUE, szIcon);
     if (bVertical)
-        rcContent.top += szIcon.cy + 2;
+        rcContent.top += szIcon.cy;
     else
-        rcContent.left += szIcon.cx + 2;
+        rcContent.left += szIcon.cx;
 }
 
 void CKTTabPainter::DrawInnerButtons(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcContent, BOOL bVertical)

@@ -1,0 +1,48 @@
+// An MDI frame whose client shows its children as tabs in groups, as the designer attaches it.
+#include "TabClientFrame.h"
+
+#include <afxpriv.h>
+
+#include "MessagePump.h"
+
+LRESULT CTabTestChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == KT_TABCLIENT_GETCAPTION && !m_strAnsweredCaption.IsEmpty())
+        return reinterpret_cast<LRESULT>(static_cast<LPCSTR>(m_strAnsweredCaption));
+    return CMDIChildWnd::WindowProc(message, wParam, lParam);
+}
+
+CTabClientFrame::CTabClientFrame()
+{
+    Create(NULL, "Kestova tab client test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 670, 510));
+    m_wndClient.Attach(this, TRUE);
+    m_wndClient.EnableToolTips(1);
+    m_wndClient.SetFlags(11);
+    m_wndClient.m_nNewTabPosition = ktTabNewAtStart;
+    PumpMessages();
+}
+
+CTabClientFrame::~CTabClientFrame()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+    PumpMessages();
+}
+
+CTabTestChild* CTabClientFrame::AddChild(LPCSTR lpszTitle)
+{
+    CTabTestChild* pChild = new CTabTestChild;  // deletes itself when its window goes
+    pChild->Create(NULL, lpszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, rectDefault, this);
+    // As a document's frame comes up: activated, then the application's idle pass tells the client.
+    pChild->MDIActivate();
+    m_wndClient.SendMessage(WM_IDLEUPDATECMDUI);
+    PumpMessages();
+    return pChild;
+}
+
+LRESULT CTabClientFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == KT_TABCLIENT_ITEMCREATED)
+        m_arrReported.push_back(reinterpret_cast<CKTTabManagerItem*>(wParam));
+    return CMDIFrameWnd::WindowProc(message, wParam, lParam);
+}
