@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "KTCaptureLoop.h"
+#include "KTMouseHookManager.h"
 #include "KTTabClientDragOutline.h"
 #include "KTTabClientWnd.h"
 
@@ -64,6 +65,9 @@ void CKTTabClientGroup::OnItemClick(CKTTabManagerItem* pItem)
     if (::IsWindow(hChild) && hFocus != hChild && !::IsChild(hChild, hFocus))
         ::SetFocus(hChild);
 }
+
+// While a command-bar popup holds the mouse the tabs show nothing hot and no tooltip.
+BOOL CKTTabClientGroup::IsMouseLocked() const { return CKTMouseHookManager::Instance()->IsTrackedLock(NULL); }
 
 BOOL CKTTabClientGroup::OnBeforeItemClick(CKTTabManagerItem* pItem) { return m_pOwner->OnBeforeItemClick(pItem); }
 

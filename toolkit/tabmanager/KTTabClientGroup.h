@@ -26,6 +26,7 @@ public:
     BOOL OnBeforeItemClick(CKTTabManagerItem* pItem) override;
     void ReOrder(HWND hWnd, CPoint pt, CKTTabManagerItem* pItem) override;
     void OnNavigateButtonClick(CKTTabManagerNavigateButton* pButton) override;
+    BOOL IsMouseLocked() const override;
 
     double m_dSize = 100.0;  // share of the client along the split direction
     CRect m_rcSplitter;      // the splitter after the group, empty for the last

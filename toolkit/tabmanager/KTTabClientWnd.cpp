@@ -18,6 +18,8 @@ CKTTabClientWnd::CKTTabClientWnd()
 CKTTabClientWnd::~CKTTabClientWnd()
 {
     m_pPainter->RemoveObserver(this);
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->SetTabClient(NULL);
     for (auto& pGroup : m_arrGroups)
         pGroup->DeleteAllItems();
     m_arrGroups.clear();
@@ -35,6 +37,9 @@ BOOL CKTTabClientWnd::Attach(CMDIFrameWnd* pFrame, BOOL bEnableGroups)
     m_bEnableGroups = bEnableGroups;
     SendMessage(m_nMsgUpdateSkinState);
     m_pFrame = pFrame;
+    // The bars refresh the tabs after colour and setting changes.
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->SetTabClient(this);
     RefreshTheme();
     m_pPainter->RefreshMetrics();
     // An empty window makes the layout that follows size it afresh, its frame area included.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "KTCommandBars.h"
 #include "KTSmartPtr.h"
 #include "KTTabClientGroup.h"
 #include "KTTabPainter.h"
@@ -48,7 +49,7 @@ enum KTTabNewPosition
     ktTabNewAfterSelected = 2
 };
 
-class CKTTabClientWnd : public CWnd, public CKTTabPainter::CObserver
+class CKTTabClientWnd : public CWnd, public CKTTabPainter::CObserver, public IKTTabClient
 {
 public:
     CKTTabClientWnd();
@@ -60,7 +61,7 @@ public:
     int GetItemCount() const;
     CKTTabManagerItem* GetItem(int nIndex) const;
     CKTTabManagerItem* FindItem(HWND hWnd) const;
-    void Refresh(BOOL bRecalcFrame = TRUE);
+    void Refresh(BOOL bRecalcFrame = TRUE) override;
     // Whether a group command applies to the active child's tab, which it gives back.
     BOOL IsGroupCommandEnabled(UINT nID, CKTTabManagerItem** ppItem = NULL) const;
     // Applies the look a command-bars theme asks of the tabs.
@@ -78,6 +79,8 @@ public:
     virtual CKTTabManagerItem* AddItem(CWnd* pChild);
     virtual void ApplyFlags(CKTTabManager* pGroup);
     virtual BOOL OnBeforeItemClick(CKTTabManagerItem* pItem);
+    // The frame's command bars, NULL when it has none.
+    virtual CKTCommandBars* GetCommandBars() const;
 
     // The painter's options changed: lay out again.
     void OnPropertyChanged() override { Reposition(); }
@@ -115,6 +118,8 @@ protected:
     // The command bars' theme and workspace colour; FALSE without command bars.
     virtual BOOL GetCommandBarsTheme(int& nTheme, COLORREF& clrWorkspace) const;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The group commands as the frame routes them.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 private:
     LRESULT OnMDICreate(WPARAM wParam, LPARAM lParam);

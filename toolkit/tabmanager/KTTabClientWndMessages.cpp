@@ -206,6 +206,18 @@ void CKTTabClientWnd::OnMouseMoveClient(CPoint pt)
         pGroup->PerformMouseMove(m_hWnd, pt);
 }
 
+BOOL CKTTabClientWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_NEWVERTICAL || pHandlerInfo)
+        return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI))
+    {
+        static_cast<CCmdUI*>(pExtra)->Enable(IsGroupCommandEnabled(nID));
+        return TRUE;
+    }
+    return nCode == CN_COMMAND && OnGroupCommand(nID);
+}
+
 BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
 {
     if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_NEWVERTICAL)

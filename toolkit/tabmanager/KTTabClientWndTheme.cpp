@@ -1,6 +1,9 @@
 // KTTabClientWndTheme.cpp: the tab client follows the look of the frame's command bars.
 #include "KTTabClientWnd.h"
 
+#include "KTMDIFrameWnd.h"
+#include "KTPaintManager.h"
+
 namespace
 {
 // What each command-bars theme asks of the tabs; -1 keeps the look's own colours.
@@ -12,7 +15,23 @@ struct KT_TAB_THEME
 const KT_TAB_THEME kThemes[] = {{1, 5, -1}, {2, 3, -1}, {3, 0, 8}, {4, 3, 16}, {5, 3, 32}, {6, 10, -1}};
 }  // namespace
 
-BOOL CKTTabClientWnd::GetCommandBarsTheme(int&, COLORREF&) const { return FALSE; }
+CKTCommandBars* CKTTabClientWnd::GetCommandBars() const
+{
+    if (!m_pFrame || !m_pFrame->IsKindOf(RUNTIME_CLASS(CKTMDIFrameWnd)))
+        return NULL;
+    return static_cast<CKTMDIFrameWnd*>(m_pFrame)->GetCommandBars();
+}
+
+BOOL CKTTabClientWnd::GetCommandBarsTheme(int& nTheme, COLORREF& clrWorkspace) const
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CKTPaintManager* pPaintManager = pCommandBars ? pCommandBars->GetPaintManager() : NULL;
+    if (!pPaintManager)
+        return FALSE;
+    nTheme = pPaintManager->GetCurrentTheme();
+    clrWorkspace = pPaintManager->GetColor(COLOR_APPWORKSPACE);
+    return TRUE;
+}
 
 void CKTTabClientWnd::RefreshTheme()
 {

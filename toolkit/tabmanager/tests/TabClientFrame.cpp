@@ -3,6 +3,7 @@
 
 #include <afxpriv.h>
 
+#include "KTPaintManager.h"
 #include "MessagePump.h"
 
 LRESULT CTabTestChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -12,9 +13,15 @@ LRESULT CTabTestChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CMDIChildWnd::WindowProc(message, wParam, lParam);
 }
 
-CTabClientFrame::CTabClientFrame()
+CTabClientFrame::CTabClientFrame(int nCommandBarsTheme)
 {
     Create(NULL, "Kestova tab client test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 670, 510));
+    if (nCommandBarsTheme >= 0)
+    {
+        InitCommandBars();
+        CKTPaintManager::SetTheme(nCommandBarsTheme);
+        m_wndClient.GetPaintManager()->m_bShowIcons = FALSE;
+    }
     m_wndClient.Attach(this, TRUE);
     m_wndClient.EnableToolTips(1);
     m_wndClient.SetFlags(11);
@@ -44,5 +51,5 @@ LRESULT CTabClientFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == KT_TABCLIENT_ITEMCREATED)
         m_arrReported.push_back(reinterpret_cast<CKTTabManagerItem*>(wParam));
-    return CMDIFrameWnd::WindowProc(message, wParam, lParam);
+    return CKTMDIFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "KTMDIFrameWnd.h"
 #include "KTTabClientWnd.h"
 
 // A child that may answer the tab client's caption query.
@@ -17,11 +18,12 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-class CTabClientFrame : public CMDIFrameWnd
+class CTabClientFrame : public CKTMDIFrameWnd
 {
 public:
-    // Shown, with the client attached with groups, flags 11 and new tabs at the start.
-    CTabClientFrame();
+    // Shown, with the client attached with groups, flags 11 and new tabs at the start; with a theme, the
+    // command bars come first in that theme and the tabs show no icons, as in the designer.
+    explicit CTabClientFrame(int nCommandBarsTheme = -1);
     ~CTabClientFrame() override;
 
     CTabTestChild* AddChild(LPCSTR lpszTitle);

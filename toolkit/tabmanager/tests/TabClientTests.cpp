@@ -23,9 +23,10 @@ CString Captions(CKTTabManager* pGroup)
     return str;
 }
 
+// Through the frame, which routes the group commands to its MDI client.
 void Command(CTabClientFrame& frame, UINT nID)
 {
-    frame.m_wndClient.SendMessage(WM_COMMAND, nID);
+    frame.SendMessage(WM_COMMAND, nID);
     PumpMessages();
 }
 
