@@ -7,51 +7,12 @@
 #include "KTTabColorSet16.h"
 #include "KTTabColorSet4.h"
 #include "NearColor.h"
+#include "MemoryCanvas.h"
 #include "PixelImage.h"
 #include "TabHostWindow.h"
 
 namespace
 {
-const COLORREF kUntouched = RGB(1, 2, 3);
-
-// A memory bitmap filled with a colour no look uses, to draw one tab into.
-class CMemoryCanvas
-{
-public:
-    explicit CMemoryCanvas(CSize sz) : m_sz(sz)
-    {
-        CKTScreenDC screen;
-        m_dc.CreateCompatibleDC(NULL);
-        m_hBitmap = ::CreateCompatibleBitmap(screen.GetSafeHdc(), sz.cx, sz.cy);
-        m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
-        m_dc.FillSolidRect(0, 0, sz.cx, sz.cy, kUntouched);
-    }
-    ~CMemoryCanvas()
-    {
-        ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
-        ::DeleteObject(m_hBitmap);
-    }
-    CDC* DC() { return &m_dc; }
-    CPixelImage Image() { return CPixelImage::FromDC(m_dc.GetSafeHdc(), CRect(CPoint(0, 0), m_sz)); }
-    // The smallest rectangle holding every pixel that was drawn.
-    CRect Drawn()
-    {
-        CPixelImage image = Image();
-        CRect rc(0, 0, 0, 0);
-        for (int y = 0; y < m_sz.cy; y++)
-            for (int x = 0; x < m_sz.cx; x++)
-                if (image.Pixel(x, y) != kUntouched)
-                    rc = rc.IsRectEmpty() ? CRect(x, y, x + 1, y + 1) : (rc | CRect(x, y, x + 1, y + 1));
-        return rc;
-    }
-
-private:
-    CSize m_sz;
-    CDC m_dc;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-};
-
 CKTTabManagerItem* PlaceSelected(CTabHostWindow& host, int nTab, const CRect& rc)
 {
     host.SetCurSel(nTab);

@@ -103,6 +103,23 @@ void CKTTabAppearanceSet::DrawTabControl(CKTTabManager* pManager, CDC* pDC, CRec
 
 CRect CKTTabAppearanceSet::FillClient(CDC*, CRect rcControl, CKTTabManager*) { return rcControl; }
 
+CRect CKTTabAppearanceSet::FillFramedClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager, COLORREF clrTopLeft,
+                                            COLORREF clrBottomRight)
+{
+    CKTTabColorSet* pColors = GetColorSet();
+    pColors->FillHeader(pDC, pManager->m_rcHeaderRect, pManager);
+    CRect rcClient = GetClientRect(rcControl, pManager);
+    int nFrame = m_pPainter->m_nClientFrame;
+    if (nFrame == ktTabClientFrameNone)
+        return rcClient;
+    pColors->FillClient(pDC, rcClient, pManager);
+    if (nFrame == ktTabClientFrameFull)
+        pDC->Draw3dRect(rcClient, clrTopLeft, clrBottomRight);
+    else
+        DrawEdgeLine(pDC, rcClient, GetPosition(), clrTopLeft, clrBottomRight);
+    return rcClient;
+}
+
 void CKTTabAppearanceSet::RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
 {
     m_pPainter->RepositionTabRow(pManager, pDC, rcControl);

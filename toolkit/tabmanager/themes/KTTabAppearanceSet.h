@@ -43,6 +43,9 @@ public:
 
 protected:
     CKTTabColorSet* GetColorSet() const;
+    // The header, then the client filled and framed in the colours, or one line on its strip side.
+    CRect FillFramedClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager, COLORREF clrTopLeft,
+                           COLORREF clrBottomRight);
     int GetPosition() const;
     // Fills the polygon through the colour set inside a bitmap of its bounding box; returns the fill colour.
     static COLORREF DrawPolygonTab(CDC* pDC, CKTTabManagerItem* pItem, const POINT* pPoints, int nCount,

@@ -27,19 +27,8 @@ CRect CKTTabAppearanceSet3::GetButtonDrawRect(const CKTTabManagerItem* pItem) co
 
 CRect CKTTabAppearanceSet3::FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager)
 {
-    CKTTabColorSet* pColors = GetColorSet();
-    pColors->FillHeader(pDC, pManager->m_rcHeaderRect, pManager);
-    CRect rcClient = GetClientRect(rcControl, pManager);
-    int nFrame = m_pPainter->m_nClientFrame;
-    if (nFrame == ktTabClientFrameNone)
-        return rcClient;
-    pColors->FillClient(pDC, rcClient, pManager);
-    COLORREF clrEdge = pColors->m_clrEdgeMiddle;
-    if (nFrame == ktTabClientFrameFull)
-        pDC->Draw3dRect(rcClient, clrEdge, clrEdge);
-    else
-        DrawEdgeLine(pDC, rcClient, GetPosition(), clrEdge, clrEdge);
-    return rcClient;
+    COLORREF clrEdge = GetColorSet()->m_clrEdgeMiddle;
+    return FillFramedClient(pDC, rcControl, pManager, clrEdge, clrEdge);
 }
 
 void CKTTabAppearanceSet3::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)

@@ -2,7 +2,9 @@
 #include "KTTabAppearanceSetFactory.h"
 
 #include "KTTabAppearanceSet0.h"
+#include "KTTabAppearanceSet10.h"
 #include "KTTabAppearanceSet3.h"
+#include "KTTabAppearanceSetFlat.h"
 
 std::unique_ptr<CKTTabAppearanceSet> KTCreateTabAppearanceSet(int nAppearance)
 {
@@ -10,8 +12,20 @@ std::unique_ptr<CKTTabAppearanceSet> KTCreateTabAppearanceSet(int nAppearance)
     {
     case 1:
         return std::make_unique<CKTTabAppearanceSet1>();
+    case 2:
+        return std::make_unique<CKTTabAppearanceSet2>();
     case 3:
         return std::make_unique<CKTTabAppearanceSet3>();
+    case 4:
+        return std::make_unique<CKTTabAppearanceSet4>();
+    case 5:
+        return std::make_unique<CKTTabAppearanceSet5>();
+    case 6:
+        return std::make_unique<CKTTabAppearanceSet6>();
+    case 7:
+        return std::make_unique<CKTTabAppearanceSet7>();
+    case 10:
+        return std::make_unique<CKTTabAppearanceSet10>();
     default:
         return std::make_unique<CKTTabAppearanceSet0>();
     }

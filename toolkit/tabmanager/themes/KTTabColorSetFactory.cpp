@@ -2,6 +2,8 @@
 #include "KTTabColorSetFactory.h"
 
 #include "KTTabColorSet16.h"
+#include "KTTabColorSet2.h"
+#include "KTTabColorSet32.h"
 #include "KTTabColorSet4.h"
 #include "KTTabColorSetDefault.h"
 
@@ -9,6 +11,10 @@ std::unique_ptr<CKTTabColorSet> KTCreateTabColorSet(int nColor)
 {
     switch (nColor)
     {
+    case 2:
+        return std::make_unique<CKTTabColorSet2>();
+    case 32:
+        return std::make_unique<CKTTabColorSet32>();
     case 4:
         return std::make_unique<CKTTabColorSet4>();
     case 16:

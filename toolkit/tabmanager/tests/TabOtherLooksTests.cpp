@@ -1,0 +1,105 @@
+// The other looks and colour sets: what each id makes, the flat, trapezoid and resource looks drawn into
+// memory bitmaps, and the colours of the flat and style-resource sets.
+#include <gtest/gtest.h>
+
+#include "KTColorManager.h"
+#include "KTTabColorSet4.h"
+#include "MemoryCanvas.h"
+#include "TabHostWindow.h"
+
+namespace
+{
+CKTTabManagerItem* Place(CTabHostWindow& host, int nTab, const CRect& rc)
+{
+    CKTTabManagerItem* pItem = host.GetItem(nTab);
+    pItem->SetRect(rc);
+    pItem->SetRow(0);
+    return pItem;
+}
+
+CRect DrawnBy(CTabHostWindow& host, CKTTabManagerItem* pItem)
+{
+    CMemoryCanvas canvas(CSize(120, 50));
+    host.GetPaintManager()->GetAppearanceSet()->DrawSingleButton(canvas.DC(), pItem);
+    return canvas.Drawn();
+}
+
+COLORREF Sys(int nIndex) { return KTColorManager()->GetColor(nIndex); }
+}  // namespace
+
+TEST(TabOtherLooks, EachLookBringsItsOwnColours)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    const int kDefaults[11] = {1, 1, 1, 4, 2, 2, 2, 2, 1, 1, 32};
+    for (int nId = 0; nId <= 10; nId++)
+    {
+        pPainter->SetAppearance(nId);
+        EXPECT_EQ(kDefaults[nId], pPainter->GetColor()) << "look " << nId;
+        EXPECT_FALSE(host.GetItem(0)->GetRect().IsRectEmpty()) << "look " << nId;
+    }
+    pPainter->SetAppearance(4);
+    EXPECT_EQ(0, pPainter->GetAppearanceSet()->GetRowSpacing());
+    EXPECT_EQ(CRect(2, 2, 4, 2), pPainter->GetAppearanceSet()->GetHeaderMargin());
+}
+
+TEST(TabOtherLooks, FlatTabsStopShortOfTheClientButTheSelectedOne)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(6);
+    host.SetCurSel(1);
+    EXPECT_EQ(CRect(10, 10, 60, 29), DrawnBy(host, Place(host, 2, CRect(10, 10, 60, 30))));
+    EXPECT_EQ(CRect(10, 10, 60, 30), DrawnBy(host, Place(host, 1, CRect(10, 10, 60, 30))));
+}
+
+TEST(TabOtherLooks, TrapezoidsReachIntoTheirNeighbours)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(7);
+    host.SetCurSel(0);
+    CRect rcDrawn = DrawnBy(host, Place(host, 2, CRect(20, 10, 70, 30)));
+    int k = (29 - 10) / 2;
+    EXPECT_EQ(20 + k / 2, rcDrawn.left);
+    EXPECT_EQ(70 - k / 2 + k + 1, rcDrawn.right);  // past the tab's own end
+}
+
+TEST(TabOtherLooks, WithoutStyleResourcesTheResourceLookShowsNoTab)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(10);
+    EXPECT_TRUE(DrawnBy(host, Place(host, 0, CRect(10, 10, 60, 30))).IsRectEmpty());
+}
+
+TEST(TabOtherColors, TheTrapezoidLookTakesWindowTabsAndATextFrame)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(7);
+    CKTTabColorSet* pColors = pPainter->SetColor(1);
+    EXPECT_EQ(Sys(COLOR_BTNFACE), COLORREF(pColors->m_clrSelectedTab));
+    EXPECT_EQ(Sys(COLOR_WINDOW), COLORREF(pColors->m_clrNormalTab));
+    EXPECT_EQ(Sys(COLOR_BTNTEXT), COLORREF(pColors->m_clrFrameBorder));
+}
+
+TEST(TabOtherColors, TheFlatSetUsesTheToolkitsTabBackground)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(5);
+    CKTTabColorSet* pColors = pPainter->GetColorSet();
+    EXPECT_EQ(Sys(KTCOLOR_TAB_BACKGROUND), COLORREF(pColors->m_clrHeaderFace.clrLight));
+    EXPECT_EQ(Sys(KTCOLOR_TAB_SELECTED_TEXT), COLORREF(pColors->m_clrTextNormal));
+    pPainter->SetAppearance(4);
+    pColors = pPainter->SetColor(2);
+    EXPECT_EQ(Sys(COLOR_BTNFACE), COLORREF(pColors->m_clrHeaderFace.clrLight));
+}
+
+TEST(TabOtherColors, WithoutStyleResourcesTheResourceSetTakesTheBlueScheme)
+{
+    CTabHostWindow host;
+    auto* pColors = static_cast<CKTTabColorSet4*>(host.GetPaintManager()->SetColor(32));
+    EXPECT_TRUE(pColors->m_bLunaColors);
+    EXPECT_EQ(COLORREF(0xF6C0A2), COLORREF(pColors->m_clrNormalTab));
+    EXPECT_EQ(COLORREF(0x9C613B), COLORREF(pColors->m_clrFrameBorder));
+    EXPECT_EQ(Sys(KTCOLOR_HIGHLIGHT_PUSHED), COLORREF(pColors->m_clrPressedTab));
+}
