@@ -129,3 +129,35 @@ TEST(TabLayout, VerticalFontsTurnAndSmallOnesGrowLegible)
     EXPECT_EQ(-12, vertical.lfHeight);
     EXPECT_EQ(FW_BOLD, vertical.lfWeight);
 }
+
+TEST(TabLayout, MultiRowBringsTheSelectedTabsRowNextToTheClient)
+{
+    CTabHostWindow host(10, CSize(150, 120));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetLayout(ktTabLayoutMultiRow);
+    ASSERT_GE(host.GetRowCount(), 3);
+    EXPECT_EQ(0, host.GetItem(0)->GetRow());
+    int nLastRowTab = host.GetRowItems(2).first;
+    host.SetCurSel(nLastRowTab);
+    EXPECT_EQ(0, host.GetItem(nLastRowTab)->GetRow());
+    EXPECT_EQ(2, host.GetItem(0)->GetRow());
+    int nClientSide = host.GetItem(nLastRowTab)->GetRect().bottom;
+    for (int i = 0; i < host.GetItemCount(); i++)
+        EXPECT_LE(host.GetItem(i)->GetRect().bottom, nClientSide);
+    EXPECT_EQ(host.GetItem(0)->GetRect().bottom + RowHeight(host) - 2,
+              host.GetItem(host.GetRowItems(1).first)->GetRect().bottom);
+    pPainter->m_bMultiRowFixed = TRUE;
+    host.Reposition();
+    EXPECT_EQ(2, host.GetItem(nLastRowTab)->GetRow());
+    EXPECT_EQ(0, host.GetScrollOffset());
+}
+
+TEST(TabLayout, MultiRowStretchesEveryRowToTheFullLength)
+{
+    CTabHostWindow host(7, CSize(200, 120));
+    host.GetPaintManager()->SetLayout(ktTabLayoutMultiRow);
+    ASSERT_GE(host.GetRowCount(), 2);
+    int nRight = host.m_rcHeaderRect.right - host.GetPaintManager()->GetAppearanceSet()->GetHeaderMargin().right;
+    for (int nRow = 0; nRow < host.GetRowCount(); nRow++)
+        EXPECT_EQ(nRight, host.GetItem(host.GetRowItems(nRow).second)->GetRect().right) << "row " << nRow;
+}

@@ -148,6 +148,12 @@ private:
     void InstallColorSet(std::unique_ptr<CKTTabColorSet> pColorSet);
     void ReadStandardFont();
     void PlaceRowItems(CKTTabManager* pManager, const CRect& rcControl, int nRowHeight);
+    void RepositionMultiRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
+    void ArrangeRows(CKTTabManager* pManager, CDC* pDC, int nAvailable);
+    BOOL FillRows(CKTTabManager* pManager, int nAvailable, int nRow, int nFirst, int nRemaining, BOOL bBalanced);
+    void SwapRows(CKTTabManager* pManager, int nRow1, int nRow2);
+    void PlaceRows(CKTTabManager* pManager, int nAvailable);
+    int RowStart(const CRect& rcHeader, const CRect& rcMargin, int nHeight, int nOffset) const;
     CRect RotatedItemRect(CRect rcItem, const CRect& rcHeader, int nMargin, int nLength) const;
     int MeasureItems(CKTTabManager* pManager, CDC* pDC);
     int MeasureContent(CDC* pDC, CKTTabManagerItem* pItem, int nIcon, int nButtons);

@@ -63,6 +63,11 @@ void CKTTabPainter::RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rc
     if (pManager->IsDrawFrame())
         DeflateRectByPosition(rcControl, CRect(2, 1, 2, 2), m_nPosition);
     DeflateRectByPosition(rcControl, m_rcControlMargin, m_nPosition);
+    if (m_nLayout == ktTabLayoutMultiRow)
+    {
+        RepositionMultiRow(pManager, pDC, rcControl);
+        return;
+    }
     MeasureItems(pManager, pDC);
     pManager->m_rcHeaderRect = m_pAppearanceSet->GetHeaderRect(rcControl, pManager);
     if (pManager->GetItemCount() == 0)
