@@ -103,3 +103,18 @@ TEST(TabOtherColors, WithoutStyleResourcesTheResourceSetTakesTheBlueScheme)
     EXPECT_EQ(COLORREF(0x9C613B), COLORREF(pColors->m_clrFrameBorder));
     EXPECT_EQ(Sys(KTCOLOR_HIGHLIGHT_PUSHED), COLORREF(pColors->m_clrPressedTab));
 }
+
+TEST(TabOtherLooks, StackedBarsLeaveTheSelectedPageBetweenThem)
+{
+    CTabHostWindow host(5, CSize(100, 200));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(8);
+    host.SetCurSel(1);
+    int H = pPainter->GetAppearanceSet()->GetButtonHeight(&host);
+    const int kTops[5] = {1, 1 + H, 200 - 3 * H, 200 - 2 * H, 200 - H};
+    for (int i = 0; i < 5; i++)
+        EXPECT_EQ(CRect(1, kTops[i], 100, kTops[i] + H), host.GetItem(i)->GetRect()) << "bar " << i;
+    EXPECT_EQ(CRect(1, 2 * H + 1, 99, 200 - 3 * H),
+              pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 200), &host));
+    EXPECT_TRUE(host.m_rcHeaderRect.IsRectEmpty());
+}

@@ -4,6 +4,7 @@
 #include "KTTabAppearanceSet0.h"
 #include "KTTabAppearanceSet10.h"
 #include "KTTabAppearanceSet3.h"
+#include "KTTabAppearanceSet8.h"
 #include "KTTabAppearanceSetFlat.h"
 
 std::unique_ptr<CKTTabAppearanceSet> KTCreateTabAppearanceSet(int nAppearance)
@@ -24,6 +25,8 @@ std::unique_ptr<CKTTabAppearanceSet> KTCreateTabAppearanceSet(int nAppearance)
         return std::make_unique<CKTTabAppearanceSet6>();
     case 7:
         return std::make_unique<CKTTabAppearanceSet7>();
+    case 8:
+        return std::make_unique<CKTTabAppearanceSet8>();
     case 10:
         return std::make_unique<CKTTabAppearanceSet10>();
     default:
