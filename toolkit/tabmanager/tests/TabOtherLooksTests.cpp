@@ -118,3 +118,18 @@ TEST(TabOtherLooks, StackedBarsLeaveTheSelectedPageBetweenThem)
               pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 200), &host));
     EXPECT_TRUE(host.m_rcHeaderRect.IsRectEmpty());
 }
+
+TEST(TabOtherColors, TheVisualStyleSetLetsTheStyleDrawTheTabs)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    CKTTabColorSet* pColors = pPainter->SetColor(8);
+    ASSERT_TRUE(pColors->IsVisualStyle());  // the prefix runs with visual styles on
+    EXPECT_EQ(COLORREF(-1), COLORREF(pColors->m_clrTabHighlight));
+    EXPECT_EQ(COLORREF(pColors->m_clrTextNormal), COLORREF(pColors->m_clrTextHot));
+    CMemoryCanvas canvas(CSize(80, 40));
+    EXPECT_EQ(COLORREF(-1), pColors->FillItem(canvas.DC(), CRect(10, 10, 60, 30), host.GetItem(1)));
+    EXPECT_FALSE(canvas.Drawn().IsRectEmpty());
+    CRect rcFrame = DrawnBy(host, Place(host, 1, CRect(10, 10, 60, 30)));
+    EXPECT_FALSE(rcFrame.IsRectEmpty());  // the raised look still shows the styled tab
+}

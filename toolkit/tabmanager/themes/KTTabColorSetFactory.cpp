@@ -4,6 +4,7 @@
 #include "KTTabColorSet16.h"
 #include "KTTabColorSet2.h"
 #include "KTTabColorSet32.h"
+#include "KTTabColorSet8.h"
 #include "KTTabColorSet4.h"
 #include "KTTabColorSetDefault.h"
 
@@ -13,6 +14,8 @@ std::unique_ptr<CKTTabColorSet> KTCreateTabColorSet(int nColor)
     {
     case 2:
         return std::make_unique<CKTTabColorSet2>();
+    case 8:
+        return std::make_unique<CKTTabColorSet8>();
     case 32:
         return std::make_unique<CKTTabColorSet32>();
     case 4:
