@@ -31,7 +31,7 @@ TEST(TabOtherLooks, EachLookBringsItsOwnColours)
 {
     CTabHostWindow host;
     CKTTabPainter* pPainter = host.GetPaintManager();
-    const int kDefaults[11] = {1, 1, 1, 4, 2, 2, 2, 2, 1, 1, 32};
+    const int kDefaults[11] = {1, 1, 1, 4, 2, 2, 2, 2, 1, 4, 32};
     for (int nId = 0; nId <= 10; nId++)
     {
         pPainter->SetAppearance(nId);
@@ -132,4 +132,16 @@ TEST(TabOtherColors, TheVisualStyleSetLetsTheStyleDrawTheTabs)
     EXPECT_FALSE(canvas.Drawn().IsRectEmpty());
     CRect rcFrame = DrawnBy(host, Place(host, 1, CRect(10, 10, 60, 30)));
     EXPECT_FALSE(rcFrame.IsRectEmpty());  // the raised look still shows the styled tab
+}
+
+TEST(TabOtherLooks, SteepTrapezoidsReachHalfTheirHeightIntoBothNeighbours)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(9);
+    EXPECT_TRUE(host.GetPaintManager()->GetAppearanceSet()->IsLeftToRightOrder());
+    host.SetCurSel(0);
+    CRect rcDrawn = DrawnBy(host, Place(host, 2, CRect(30, 10, 80, 30)));
+    EXPECT_EQ(30 - 10 + 4, rcDrawn.left);
+    EXPECT_EQ(80 + 10 - 4 + 1, rcDrawn.right);
+    EXPECT_EQ(10, rcDrawn.top);
 }

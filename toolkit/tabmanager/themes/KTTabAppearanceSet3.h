@@ -1,6 +1,6 @@
 // KTTabAppearanceSet3.h: slanted tabs whose left side falls at 45 degrees over the neighbour before them.
 //
-// Classes: CKTTabAppearanceSet3.
+// Classes: CKTTabAppearanceSet3, CKTTabAppearanceSet9.
 #pragma once
 
 #include "KTTabAppearanceSet.h"
@@ -18,6 +18,19 @@ public:
 
     BOOL m_bHotOutline = FALSE;  // the hot tab's lines in the selected button's dark border colour
 
-private:
-    void DrawSlantedTab(CDC* pDC, CKTTabManagerItem* pItem, CRect rc);
+protected:
+    // The tab's shape in top co-ordinates.
+    virtual void DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc);
+};
+
+// Steep trapezoids that overlap both neighbours, drawn from the left so each covers the one before it.
+class CKTTabAppearanceSet9 : public CKTTabAppearanceSet3
+{
+public:
+    CKTTabAppearanceSet9();
+    CRect GetHeaderMargin() const override;
+    CRect GetButtonDrawRect(const CKTTabManagerItem* pItem) const override;
+
+protected:
+    void DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc) override;
 };

@@ -27,6 +27,8 @@ std::unique_ptr<CKTTabAppearanceSet> KTCreateTabAppearanceSet(int nAppearance)
         return std::make_unique<CKTTabAppearanceSet7>();
     case 8:
         return std::make_unique<CKTTabAppearanceSet8>();
+    case 9:
+        return std::make_unique<CKTTabAppearanceSet9>();
     case 10:
         return std::make_unique<CKTTabAppearanceSet10>();
     default:
