@@ -131,7 +131,8 @@ void CKTTabManager::ReOrder(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
     }
     PerformMouseMove(hWnd, pt);
     // The remembered selection goes back only when it is still a tab of this strip.
-    m_pSelected = FindIndex(pSelected) >= 0 ? pSelected.GetInterface() : NULL;
+    if (FindIndex(pSelected) >= 0)
+        m_pSelected = pSelected;
     if (FindIndex(pItem) >= 0)
         OnItemClick(pItem);
 }

@@ -163,6 +163,19 @@ TEST_F(TabClient, DraggingATabIntoAnotherGroupMovesItsChild)
     EXPECT_EQ(frame.Group(1)->m_rcClient, rcChild);
 }
 
+TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
+    CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 60, ptSplitter.y)).Release().Run());
+    EXPECT_NEAR(nFirst - 60, frame.Group(0)->m_rcControl.Width(), 2);
+    EXPECT_NEAR(nSecond + 60, frame.Group(1)->m_rcControl.Width(), 2);
+    EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+}
+
 TEST_F(TabClient, ARefusedSecondAttachChangesNothing)
 {
     EXPECT_FALSE(frame.m_wndClient.Attach(&frame, FALSE));

@@ -147,6 +147,21 @@ TEST(TabMouse, ADraggedTabDeletedDuringTheDragIsNotClickedAndTheSelectionStaysIn
     EXPECT_GE(host.FindIndex(host.GetSelectedItem()), 0);
 }
 
+TEST(TabMouse, ARememberedSelectionGoneDuringADragIsNotRestored)
+{
+    CTabHostWindow host;
+    std::atomic<bool> bDeleted{false};
+    RunInLoop(host, bDeleted, [&host] {
+        host.DeleteItem(1);  // the dragged tab
+        host.DeleteItem(0);  // the tab selected before the drag
+    });
+    CLoopInput input(host.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(host.CentreOf(1)).Await([&bDeleted] { return bDeleted.load(); }).Release().Run());
+    EXPECT_EQ("345", host.Order());
+    ASSERT_NE(nullptr, host.GetSelectedItem());
+    EXPECT_GE(host.FindIndex(host.GetSelectedItem()), 0);
+}
+
 TEST(TabMouse, ATabsCloseButtonGoneDuringItsPressIsNotRun)
 {
     CTabHostWindow host(0);
