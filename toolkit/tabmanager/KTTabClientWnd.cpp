@@ -5,7 +5,7 @@
 #include "KTResourceManager.h"
 
 CKTTabClientWnd::CKTTabClientWnd()
-    : m_pPainter(KTMakeCounted<CKTTabPainter>()),
+    : m_pPainter(KTMakeCounted<CKTTabPainter>()), m_pToolTip(KTMakeCounted<CKTToolTipController>()),
       m_nMsgUpdateSkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_UPDATESTATE")),
       m_nMsgQuerySkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE"))
 {

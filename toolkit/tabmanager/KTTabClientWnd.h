@@ -12,6 +12,7 @@
 #include "KTSmartPtr.h"
 #include "KTTabClientGroup.h"
 #include "KTTabPainter.h"
+#include "KTToolTipController.h"
 
 // Queries to an MDI child (0 means no answer) and reports to the frame.
 const UINT KT_TABCLIENT_GETICON = 0x2860;      // an icon handle
@@ -64,6 +65,8 @@ public:
     void Refresh(BOOL bRecalcFrame = TRUE) override;
     // Whether a group command applies to the active child's tab, which it gives back.
     BOOL IsGroupCommandEnabled(UINT nID, CKTTabManagerItem** ppItem = NULL) const;
+    // The tab under the point, as the group's tooltip mode allows.
+    INT_PTR OnToolHitTest(CPoint pt, TOOLINFO* pTI) const override;
     // Applies the look a command-bars theme asks of the tabs.
     void ApplyTheme(int nTheme);
 
@@ -159,6 +162,7 @@ private:
     BOOL m_bEnableGroups = FALSE;
     DWORD m_dwFlags = 0;
     BOOL m_bUpdateGuard = FALSE;
+    CKTSmartPtr<CKTToolTipController> m_pToolTip;
     UINT m_nMsgUpdateSkinState;
     UINT m_nMsgQuerySkinState;
 };

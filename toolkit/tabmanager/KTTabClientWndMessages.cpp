@@ -4,6 +4,7 @@
 #include <afxpriv.h>
 #include <windowsx.h>
 
+#include "KTMouseHookManager.h"
 #include "KTTabManagerRes.h"
 
 namespace
@@ -19,6 +20,7 @@ BOOL IsButtonPress(UINT message)
 
 LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    CKTToolTipController::FilterToolTipMessage(m_pToolTip, this, message, wParam, lParam);
     if (message == m_nMsgQuerySkinState)
         return m_bEnableGroups && m_pFrame;
     if (m_bEnableGroups && IsButtonPress(message) && OfferToFrame(message, wParam, lParam))
@@ -243,4 +245,16 @@ BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
         break;
     }
     return TRUE;
+}
+
+INT_PTR CKTTabClientWnd::OnToolHitTest(CPoint pt, TOOLINFO* pTI) const
+{
+    if (!m_bEnabled || CKTMouseHookManager::Instance()->IsTrackedLock(NULL))
+        return -1;
+    for (const auto& pGroup : m_arrGroups)
+    {
+        if (pGroup->m_rcControl.PtInRect(pt))
+            return pGroup->OnToolHitTest(m_hWnd, pt, pTI);
+    }
+    return -1;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "KTTabManagerRes.h"
+#include "KTToolTipController.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "TabClientFrame.h"
@@ -174,6 +175,20 @@ TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
     EXPECT_NEAR(nFirst - 60, frame.Group(0)->m_rcControl.Width(), 2);
     EXPECT_NEAR(nSecond + 60, frame.Group(1)->m_rcControl.Width(), 2);
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+}
+
+TEST_F(TabClient, EveryTabHasATooltipThatFallsBackToItsCaption)
+{
+    CKTTabManagerItem* pItem = frame.m_wndClient.FindItem(m_arrChildren[1]->GetSafeHwnd());
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof(ti);
+    INT_PTR nHit = frame.m_wndClient.OnToolHitTest(frame.CentreOf(pItem), &ti);
+    EXPECT_EQ(pItem->GetIndex(), nHit);
+    EXPECT_EQ(CString("Child 2"), CString(ti.lpszText));
+    CKTToolTipController::FreeToolInfo(&ti);
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    EXPECT_EQ(-1, frame.m_wndClient.OnToolHitTest(rcClient.CenterPoint(), &ti));  // over a child's area
 }
 
 TEST_F(TabClient, ARefusedSecondAttachChangesNothing)

@@ -151,10 +151,12 @@ TEST(TabMouse, ARememberedSelectionGoneDuringADragIsNotRestored)
 {
     CTabHostWindow host;
     std::atomic<bool> bDeleted{false};
-    RunInLoop(host, bDeleted, [&host] {
-        host.DeleteItem(1);  // the dragged tab
-        host.DeleteItem(0);  // the tab selected before the drag
-    });
+    RunInLoop(host, bDeleted,
+              [&host]
+              {
+                  host.DeleteItem(1);  // the dragged tab
+                  host.DeleteItem(0);  // the tab selected before the drag
+              });
     CLoopInput input(host.GetSafeHwnd());
     ASSERT_TRUE(input.Press(host.CentreOf(1)).Await([&bDeleted] { return bDeleted.load(); }).Release().Run());
     EXPECT_EQ("345", host.Order());
