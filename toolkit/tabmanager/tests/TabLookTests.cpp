@@ -5,6 +5,7 @@
 #include "KTColorManager.h"
 #include "KTDrawObjects.h"
 #include "KTTabColorSet16.h"
+#include "GuiLeakCheck.h"
 #include "KTTabColorSet4.h"
 #include "NearColor.h"
 #include "MemoryCanvas.h"
@@ -169,4 +170,22 @@ TEST(TabColors, TheDesignerSetWithoutSchemeColoursUsesPlainFaces)
     pSet16 = static_cast<CKTTabColorSet16*>(pPainter->SetColor(16));
     EXPECT_TRUE(pSet16->m_bGradientTabs);
     EXPECT_EQ(COLORREF(0xF8F5F5), COLORREF(pSet16->m_clrNormalTab));
+}
+
+TEST(TabLook, RepaintingEveryLookLeavesNoHandleBehind)
+{
+    CTabHostWindow host(6, CSize(300, 120));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    host.UpdateWindow();  // fills the caches of the first paint
+    CGuiLeakCheck leaks;
+    for (int nPosition = ktTabPositionTop; nPosition <= ktTabPositionRight; nPosition++)
+    {
+        pPainter->SetPosition(nPosition);
+        for (int nAppearance = 0; nAppearance <= 10; nAppearance++)
+        {
+            pPainter->SetAppearance(nAppearance);
+            host.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+    }
+    EXPECT_TRUE(leaks.NoLeaks());
 }
