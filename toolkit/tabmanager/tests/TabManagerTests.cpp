@@ -156,3 +156,11 @@ TEST_F(TabToolTips, ACutTabHasItsTooltipInTheCutMode)
     host.GetItem(1)->SetEnabled(FALSE);
     EXPECT_EQ(-1, HitAt(1));
 }
+
+TEST(TabManager, ButtonsTakeTheirTooltipsFromTheResources)
+{
+    CTabHostWindow host;
+    EXPECT_EQ(CString("Scroll Left"), host.FindNavigateButton(ktNavigateButtonLeft)->GetTooltip());
+    EXPECT_EQ(CString("Scroll Right"), host.FindNavigateButton(ktNavigateButtonRight)->GetTooltip());
+    EXPECT_EQ(CString("Close"), host.FindNavigateButton(ktNavigateButtonClose)->GetTooltip());
+}
