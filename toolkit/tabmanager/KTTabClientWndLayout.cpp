@@ -128,7 +128,8 @@ void CKTTabClientWnd::FillBackground(CDC* pDC, CRect rc)
 
 void CKTTabClientWnd::DrawClient(CDC* pDC, CRect rc)
 {
-    if (!m_bEnableGroups || m_arrGroups.empty())
+    // Without groups the one strip is drawn here too, in place of a workspace window of its own.
+    if (m_arrGroups.empty())
     {
         FillBackground(pDC, rc);
         return;

@@ -13,7 +13,7 @@ LRESULT CTabTestChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CMDIChildWnd::WindowProc(message, wParam, lParam);
 }
 
-CTabClientFrame::CTabClientFrame(int nCommandBarsTheme)
+CTabClientFrame::CTabClientFrame(int nCommandBarsTheme, BOOL bGroups)
 {
     Create(NULL, "Kestova tab client test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 670, 510));
     if (nCommandBarsTheme >= 0)
@@ -22,7 +22,7 @@ CTabClientFrame::CTabClientFrame(int nCommandBarsTheme)
         CKTPaintManager::SetTheme(nCommandBarsTheme);
         m_wndClient.GetPaintManager()->m_bShowIcons = FALSE;
     }
-    m_wndClient.Attach(this, TRUE);
+    m_wndClient.Attach(this, bGroups);
     m_wndClient.EnableToolTips(1);
     m_wndClient.SetFlags(11);
     m_wndClient.m_nNewTabPosition = ktTabNewAtStart;

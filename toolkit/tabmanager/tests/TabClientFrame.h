@@ -21,9 +21,9 @@ protected:
 class CTabClientFrame : public CKTMDIFrameWnd
 {
 public:
-    // Shown, with the client attached with groups, flags 11 and new tabs at the start; with a theme, the
+    // Shown, with the client attached with groups (unless told not to), flags 11 and new tabs at the start; with a theme, the
     // command bars come first in that theme and the tabs show no icons, as in the designer.
-    explicit CTabClientFrame(int nCommandBarsTheme = -1);
+    explicit CTabClientFrame(int nCommandBarsTheme = -1, BOOL bGroups = TRUE);
     ~CTabClientFrame() override;
 
     CTabTestChild* AddChild(LPCSTR lpszTitle);
