@@ -164,6 +164,40 @@ TEST_F(TabClient, DraggingATabIntoAnotherGroupMovesItsChild)
     EXPECT_EQ(frame.Group(1)->m_rcClient, rcChild);
 }
 
+TEST_F(TabClient, EscapeCancelsADragOutOfTheHeader)
+{
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
+                    .AwaitCapture()
+                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))  // a new vertical group here
+                    .Key(VK_ESCAPE)
+                    .Release()
+                    .Run());
+    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ("321", Captions(frame.Group(0)));
+}
+
+TEST_F(TabClient, DroppingNearTheRightEdgeMakesANewGroupBeside)
+{
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(2);  // "Child 1"
+    HWND hChild = pDragged->GetHandle();
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
+                    .AwaitCapture()
+                    .Move(CPoint(rcClient.right - 100, rcClient.CenterPoint().y))
+                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))
+                    .Release()
+                    .Run());
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    EXPECT_FALSE(frame.m_wndClient.IsSplitHorizontal());
+    EXPECT_EQ(frame.Group(1), frame.m_wndClient.FindItem(hChild)->GetTabManager());
+}
+
 TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
 {
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
