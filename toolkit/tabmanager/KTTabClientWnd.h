@@ -111,7 +111,6 @@ public:
     BOOL m_bAllowReorder = TRUE;
     BOOL m_bThemedBackground = TRUE;
     BOOL m_bEnabled = TRUE;
-    BOOL m_bTrackSplitter = TRUE;
     int m_nSplitterSize = 5;
     int m_nNewTabPosition = ktTabNewAtEnd;
     BOOL m_bUseSystemActivation = TRUE;
