@@ -1,0 +1,208 @@
+// Editors opened through the application's template inside a loaded main frame: coloured text,
+// the menu key's Edit popup, Ctrl+G through the frame's keys, and edits written when the frame goes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ChildFrame.h"
+#include "MainFrame.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "TestFolder.h"
+#include "TestInput.h"
+#include "WorkspaceRes.h"
+#include "WrenfoldApp.h"
+#include "WrenfoldDoc.h"
+#include "WrenfoldView.h"
+
+namespace
+{
+
+CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }
+
+std::string ProgramFile(const std::string& strRelative)
+{
+    std::ifstream file(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + strRelative, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The program's message loop hands every message to the frame first; the tests' pumps do not.
+class CFrameKeys
+{
+public:
+    CFrameKeys() : m_hHook(::SetWindowsHookExA(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId())) {}
+    ~CFrameKeys()
+    {
+        if (m_hHook)
+            ::UnhookWindowsHookEx(m_hHook);
+    }
+    CFrameKeys(const CFrameKeys&) = delete;
+    CFrameKeys& operator=(const CFrameKeys&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+        if (nCode == HC_ACTION && wParam == PM_REMOVE && AfxPreTranslateMessage(pMsg))
+            pMsg->message = WM_NULL;
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    HHOOK m_hHook;
+};
+
+// The open popup menu of this process, seen from inside its menu loop and then closed.
+struct SeenMenu
+{
+    RECT rc = {};
+    char szFirstItem[64] = "";
+    bool bSeen = false;
+};
+SeenMenu g_seenMenu;
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hMenu = ::FindWindowA("#32768", nullptr);
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(hMenu, &dwProcess);
+    if (!hMenu || !::IsWindowVisible(hMenu) || dwProcess != ::GetCurrentProcessId())
+        return;
+    g_seenMenu.bSeen = true;
+    ::GetWindowRect(hMenu, &g_seenMenu.rc);
+    HMENU hShown = (HMENU)::SendMessageA(hMenu, MN_GETHMENU, 0, 0);
+    ::GetMenuStringA(hShown, 0, g_seenMenu.szFirstItem, sizeof(g_seenMenu.szFirstItem), MF_BYPOSITION);
+    ::EndMenu();
+}
+
+class EditorTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!App().GetEditorTemplate())
+            App().CreateEditorTemplate();
+    }
+    void SetUp() override
+    {
+        m_pFrame = new CMainFrame;
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
+        App().m_pMainWnd = m_pFrame;
+        m_pFrame->ShowWindow(SW_SHOW);
+        m_pFrame->UpdateWindow();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame)
+            m_pFrame->DestroyWindow();
+        App().m_pMainWnd = nullptr;
+        PumpMessages();
+    }
+
+    CwrenfoldDoc* Open(const std::string& strPath)
+    {
+        CDocument* pDoc = App().GetEditorTemplate()->OpenDocumentFile(strPath.c_str());
+        PumpMessages();
+        return dynamic_cast<CwrenfoldDoc*>(pDoc);
+    }
+    static CwrenfoldView* ViewOf(CDocument* pDoc)
+    {
+        POSITION pos = pDoc->GetFirstViewPosition();
+        return dynamic_cast<CwrenfoldView*>(pDoc->GetNextView(pos));
+    }
+    // The example project as a project of the test folder, so its editors' files lie in its folder.
+    void LoadProject()
+    {
+        ASSERT_TRUE(m_folder.Write("chat.kvs", ProgramFile("example\\chat.kvs")));
+        ASSERT_TRUE(m_folder.Write("chat_api.c", ProgramFile("lib\\dravolint.c")));
+        m_pFrame->ReadSolutionFile(m_folder.Path("chat.kvs").c_str());
+        ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    }
+
+    CMainFrame* m_pFrame = nullptr;
+    CTestFolder m_folder{"workspace-editors"};
+};
+
+TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CwrenfoldView* pView = ViewOf(pDoc);
+    ASSERT_NE(nullptr, pView);
+    EXPECT_NE(nullptr, dynamic_cast<CChildFrame*>(pView->GetParentFrame()));
+    EXPECT_GT(pView->GetEditCtrl()->GetRowCount(), 10);
+    EXPECT_FALSE(pDoc->IsModified());
+
+    // The C scheme paints keywords blue and comments green; plain text stays black.
+    const CPixelImage image = CPixelImage::FromWindow(pView->GetEditCtrl()->GetSafeHwnd());
+    EXPECT_GT(image.CountNear(RGB(0, 0, 255)), 50) << "keywords";
+    EXPECT_GT(image.CountNear(RGB(0, 128, 0)), 50) << "the opening comment";
+    EXPECT_GT(image.CountNear(RGB(0, 0, 0)), 50) << "plain text";
+}
+
+TEST_F(EditorTest, TheMenuKeyOpensTheEditMenuInsideTheViewsCorner)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CwrenfoldView* pView = ViewOf(pDoc);
+    HWND hEdit = pView->GetEditCtrl()->GetSafeHwnd();
+    ::SetFocus(hEdit);
+    g_seenMenu = SeenMenu();
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, CloseOpenMenu);
+    CTestInput input(hEdit);
+    EXPECT_TRUE(input.Key(VK_APPS));
+    PumpUntil([] { return g_seenMenu.bSeen; }, 3000);
+    ::KillTimer(nullptr, nTimer);
+
+    ASSERT_TRUE(g_seenMenu.bSeen);
+    POINT ptCorner = {5, 5};
+    pView->ClientToScreen(&ptCorner);
+    EXPECT_EQ(ptCorner.x, g_seenMenu.rc.left);
+    EXPECT_EQ(ptCorner.y, g_seenMenu.rc.top);
+    EXPECT_STREQ("&Undo\tCtrl+Z", g_seenMenu.szFirstItem);
+}
+
+TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('G', CTestInput::kControl));
+    HWND hDialog = nullptr;
+    ASSERT_TRUE(PumpUntil(
+        [&]
+        {
+            hDialog = ::GetParent(::GetFocus());
+            return hDialog && ::GetDlgItem(hDialog, KT_IDC_EDIT_LINE_NUMBER) == ::GetFocus();
+        }));
+    CTestInput dialogInput(::GetFocus());
+    ASSERT_TRUE(dialogInput.Text("7"));
+    ASSERT_TRUE(dialogInput.Key(VK_RETURN));
+    EXPECT_EQ(7, pCtrl->GetCurrentRow());
+    EXPECT_FALSE(::IsWindowVisible(hDialog)) << "it closes after the jump";
+}
+
+TEST_F(EditorTest, AnEditedProjectFileIsMarkedAndWrittenWhenTheFrameCloses)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    const CString strTitle = pDoc->GetTitle();
+    pCtrl->SetFocus();
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_HOME, CTestInput::kControl));
+    ASSERT_TRUE(input.Text("xq"));
+    EXPECT_TRUE(pDoc->GetTitle() == strTitle + " *");
+    EXPECT_TRUE(ProgramFile("lib\\dravolint.c") == m_folder.Read("chat_api.c")) << "nothing written yet";
+
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    EXPECT_TRUE("xq" + ProgramFile("lib\\dravolint.c") == m_folder.Read("chat_api.c"));
+}
+
+}  // namespace
