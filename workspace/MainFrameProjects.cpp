@@ -85,6 +85,7 @@ void CMainFrame::OnFileSaveAll()
 void CMainFrame::CloseProject(const ProjectRecord* pProject)
 {
     SaveProject(*pProject);
+    static_cast<CwrenfoldApp*>(AfxGetApp())->CloseEditorDocuments(pProject->folder);
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;

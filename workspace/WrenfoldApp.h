@@ -5,6 +5,7 @@
 #include "afxwin.h"
 
 #include <memory>
+#include <vector>
 
 class CwrenfoldApp : public CWinApp
 {
@@ -18,6 +19,7 @@ public:
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
     // Writes every modified editor whose file lies in the folder.
     void SaveEditorDocuments(LPCTSTR pszFolder);
+    void CloseEditorDocuments(LPCTSTR pszFolder);
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);
@@ -26,6 +28,7 @@ protected:
 private:
     BOOL CreateMainFrame();
     void OpenCommandLineProject();
+    std::vector<CDocument*> EditorsIn(LPCTSTR pszFolder) const;
 
     std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;
 };

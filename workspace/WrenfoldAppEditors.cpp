@@ -14,17 +14,32 @@ void CwrenfoldApp::CreateEditorTemplate()
                                                             RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CwrenfoldView));
 }
 
-void CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
+// Gathered first, so that closing one does not disturb the walk.
+std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
 {
+    std::vector<CDocument*> editors;
     if (!m_pEditorTemplate)
-        return;
+        return editors;
     const CString strFolder(pszFolder);
     POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
     while (pos)
     {
         CDocument* pDoc = m_pEditorTemplate->GetNextDoc(pos);
-        const CString strPath = pDoc->GetPathName();
-        if (pDoc->IsModified() && strPath.Left(strFolder.GetLength()).CompareNoCase(strFolder) == 0)
-            pDoc->OnSaveDocument(strPath);
+        if (pDoc->GetPathName().Left(strFolder.GetLength()).CompareNoCase(strFolder) == 0)
+            editors.push_back(pDoc);
     }
+    return editors;
+}
+
+void CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
+{
+    for (CDocument* pDoc : EditorsIn(pszFolder))
+        if (pDoc->IsModified())
+            pDoc->OnSaveDocument(pDoc->GetPathName());
+}
+
+void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)
+{
+    for (CDocument* pDoc : EditorsIn(pszFolder))
+        pDoc->OnCloseDocument();
 }

@@ -205,4 +205,29 @@ TEST_F(EditorTest, AnEditedProjectFileIsMarkedAndWrittenWhenTheFrameCloses)
     EXPECT_TRUE("xq" + ProgramFile("lib\\dravolint.c") == m_folder.Read("chat_api.c"));
 }
 
+TEST_F(EditorTest, ClosingAProjectClosesOnlyItsEditorsAfterWritingThem)
+{
+    LoadProject();
+    CwrenfoldDoc* pOwn = Open(m_folder.Path("chat_api.c"));
+    CwrenfoldDoc* pOther = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_TRUE(pOwn && pOther);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pOwn)->GetEditCtrl();
+    pCtrl->SetFocus();
+    pCtrl->SetCurrentPosition(1, 1, FALSE, TRUE);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Text("zz"));
+    ASSERT_TRUE(pOwn->IsModified());
+
+    COfficeTreeCtrl& tree = m_pFrame->m_wndProjectTree.m_wndTree;
+    tree.SelectItem(tree.GetChildItem(m_pFrame->m_wndProjectTree.m_hRoot));
+    m_pFrame->OnCmdMsg(ID_PROJECT_CLOSE, CN_COMMAND, nullptr, nullptr);
+    PumpMessages();
+
+    POSITION pos = App().GetEditorTemplate()->GetFirstDocPosition();
+    ASSERT_TRUE(pos);
+    EXPECT_EQ(pOther, App().GetEditorTemplate()->GetNextDoc(pos));
+    EXPECT_FALSE(pos) << "the project's own editor is gone";
+    EXPECT_EQ(0u, m_folder.Read("chat_api.c").find("zz"));
+}
+
 }  // namespace
