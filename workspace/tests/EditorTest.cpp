@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ChildFrame.h"
+#include "GuiLeakCheck.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
@@ -228,6 +229,30 @@ TEST_F(EditorTest, ClosingAProjectClosesOnlyItsEditorsAfterWritingThem)
     EXPECT_EQ(pOther, App().GetEditorTemplate()->GetNextDoc(pos));
     EXPECT_FALSE(pos) << "the project's own editor is gone";
     EXPECT_EQ(0u, m_folder.Read("chat_api.c").find("zz"));
+}
+
+// The go-to dialog outlives its showing but not its view; nothing of an editor stays behind.
+TEST_F(EditorTest, AClosedEditorLeavesNoWindowOrGdiObjectBehind)
+{
+    const std::string strPath = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c";
+    HWND hDialog = nullptr;
+    auto useEditor = [&]
+    {
+        CwrenfoldDoc* pDoc = Open(strPath);
+        ASSERT_NE(nullptr, pDoc);
+        ViewOf(pDoc)->SendMessage(WM_COMMAND, ID_EDIT_GOTO_LINE);
+        PumpMessages();
+        hDialog = ::GetParent(::GetFocus());
+        ASSERT_TRUE(::IsWindowVisible(hDialog));
+        pDoc->OnCloseDocument();
+        PumpMessages();
+    };
+    useEditor();
+    CGuiLeakCheck check;
+    for (int i = 0; i < 3; ++i)
+        useEditor();
+    EXPECT_TRUE(check.NoLeaks());
+    EXPECT_FALSE(::IsWindow(hDialog));
 }
 
 }  // namespace
