@@ -54,27 +54,56 @@ private:
     HHOOK m_hHook;
 };
 
-// The open popup menu of this process, seen from inside its menu loop and then closed.
+// The open popup menu of this process, seen from inside its menu loop; then closed, or the item
+// with the chosen command clicked.
 struct SeenMenu
 {
+    UINT nChoose = 0;
     RECT rc = {};
     char szFirstItem[64] = "";
     bool bSeen = false;
 };
 SeenMenu g_seenMenu;
 
-void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+void ClickScreen(POINT pt)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs)
+    {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = pt.x * 65535 / (cx - 1);
+        input.mi.dy = pt.y * 65535 / (cy - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND hMenu = ::FindWindowA("#32768", nullptr);
     DWORD dwProcess = 0;
     ::GetWindowThreadProcessId(hMenu, &dwProcess);
-    if (!hMenu || !::IsWindowVisible(hMenu) || dwProcess != ::GetCurrentProcessId())
+    if (!hMenu || !::IsWindowVisible(hMenu) || dwProcess != ::GetCurrentProcessId() || g_seenMenu.bSeen)
         return;
     g_seenMenu.bSeen = true;
     ::GetWindowRect(hMenu, &g_seenMenu.rc);
     HMENU hShown = (HMENU)::SendMessageA(hMenu, MN_GETHMENU, 0, 0);
     ::GetMenuStringA(hShown, 0, g_seenMenu.szFirstItem, sizeof(g_seenMenu.szFirstItem), MF_BYPOSITION);
-    ::EndMenu();
+    if (!g_seenMenu.nChoose)
+    {
+        ::EndMenu();
+        return;
+    }
+    for (int i = 0; i < ::GetMenuItemCount(hShown); ++i)
+    {
+        RECT rcItem;
+        if (::GetMenuItemID(hShown, i) == g_seenMenu.nChoose && ::GetMenuItemRect(nullptr, hShown, i, &rcItem))
+            ClickScreen({(rcItem.left + rcItem.right) / 2, (rcItem.top + rcItem.bottom) / 2});
+    }
 }
 
 class EditorTest : public ::testing::Test
@@ -142,26 +171,37 @@ TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
     EXPECT_GT(image.CountNear(RGB(0, 0, 0)), 50) << "plain text";
 }
 
+// Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
+bool OpenContextMenuByKey(HWND hEdit, UINT nChoose)
+{
+    ::SetFocus(hEdit);
+    g_seenMenu = SeenMenu();
+    g_seenMenu.nChoose = nChoose;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, HandleOpenMenu);
+    CTestInput input(hEdit);
+    const bool bKeyed = input.Key(VK_APPS);
+    PumpUntil([] { return g_seenMenu.bSeen; }, 3000);
+    ::KillTimer(nullptr, nTimer);
+    return bKeyed && g_seenMenu.bSeen;
+}
+
 TEST_F(EditorTest, TheMenuKeyOpensTheEditMenuInsideTheViewsCorner)
 {
     CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
     ASSERT_NE(nullptr, pDoc);
     CwrenfoldView* pView = ViewOf(pDoc);
-    HWND hEdit = pView->GetEditCtrl()->GetSafeHwnd();
-    ::SetFocus(hEdit);
-    g_seenMenu = SeenMenu();
-    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, CloseOpenMenu);
-    CTestInput input(hEdit);
-    EXPECT_TRUE(input.Key(VK_APPS));
-    PumpUntil([] { return g_seenMenu.bSeen; }, 3000);
-    ::KillTimer(nullptr, nTimer);
-
-    ASSERT_TRUE(g_seenMenu.bSeen);
+    ASSERT_TRUE(OpenContextMenuByKey(pView->GetEditCtrl()->GetSafeHwnd(), 0));
     POINT ptCorner = {5, 5};
     pView->ClientToScreen(&ptCorner);
     EXPECT_EQ(ptCorner.x, g_seenMenu.rc.left);
     EXPECT_EQ(ptCorner.y, g_seenMenu.rc.top);
     EXPECT_STREQ("&Undo\tCtrl+Z", g_seenMenu.szFirstItem);
+
+    CKTSyntaxEditCtrl* pCtrl = pView->GetEditCtrl();
+    ASSERT_FALSE(pCtrl->HasSelection());
+    ASSERT_TRUE(OpenContextMenuByKey(pCtrl->GetSafeHwnd(), ID_EDIT_SELECT_ALL));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->HasSelection() != FALSE; }, 3000))
+        << "the chosen command reaches the view";
 }
 
 TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)
