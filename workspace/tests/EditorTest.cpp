@@ -227,6 +227,23 @@ TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)
     EXPECT_FALSE(::IsWindowVisible(hDialog)) << "it closes after the jump";
 }
 
+TEST_F(EditorTest, TheCaseKeysChangeTheSelectedText)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    pCtrl->Select(1, 4, 1, 13);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('U', CTestInput::kControl | CTestInput::kShift));
+    EXPECT_STREQ("/* DRAVOLINT.c: sockets", CString(pDoc->GetDataManager()->GetLineTextEx(1)).Left(23));
+    pCtrl->Select(1, 4, 1, 18);
+    ASSERT_TRUE(input.Key('U', CTestInput::kControl));
+    EXPECT_STREQ("/* dravolint.c: sockets", CString(pDoc->GetDataManager()->GetLineTextEx(1)).Left(23));
+}
+
 TEST_F(EditorTest, AnEditedProjectFileIsMarkedAndWrittenWhenTheFrameCloses)
 {
     LoadProject();
