@@ -1,0 +1,8 @@
+// CommandBarsTestsRes.h: ids of the command-bar tests' own resources.
+#pragma once
+
+#define IDR_TESTFRAME 128
+#define ID_TEST_DISABLED_BY_HANDLER 9200
+#define ID_TEST_NO_HANDLER 9201
+#define ID_TEST_ENABLED 9202
+#define ID_TEST_DESCRIBED 9203

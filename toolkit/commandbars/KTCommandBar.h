@@ -1,0 +1,195 @@
+// KTCommandBar.h: the window of every bar: its controls, hot tracking, tracking mode, idle update and painting.
+//
+// Classes: CKTCommandBar.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTCommandBarsDefs.h"
+#include "KTHookSink.h"
+#include "KTSmartPtr.h"
+#include "KTToolTipController.h"
+
+#include <memory>
+
+class CKTCommandBarAnimator;
+class CKTCommandBars;
+class CKTControl;
+class CKTControls;
+class CKTImageManager;
+class CKTPaintManager;
+
+class CKTCommandBar : public CWnd
+{
+    DECLARE_DYNCREATE(CKTCommandBar)
+public:
+    CKTCommandBar();
+    ~CKTCommandBar() override;
+
+    // The controls; the bar holds the collection.
+    CKTControls* GetControls() const { return m_pControls; }
+    void SetControls(CKTControls* pControls);
+    int GetControlCount() const;
+    CKTControl* GetControl(int nIndex) const;
+
+    CKTCommandBars* GetCommandBars() const;
+    void SetCommandBars(CKTCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
+    CKTCommandBar* GetRootParent() const;
+    virtual CKTCommandBar* GetParentCommandBar() const { return NULL; }
+    CKTPaintManager* GetPaintManager() const;
+    void SetPaintManager(CKTPaintManager* pPaintManager);
+    CKTImageManager* GetImageManager() const;
+    CWnd* GetSite() const;
+    CWnd* GetOwnerSite() const;
+    CFrameWnd* GetFrameSite() const;
+    void SetCommandOwner(CWnd* pOwner) { m_pCommandOwner = pOwner; }
+    BOOL IsCustomizeMode() const;
+
+    int GetType() const { return m_nBarType; }
+    int GetPosition() const { return m_nBarPosition; }
+    virtual BOOL SetPosition(int nPosition);
+    UINT GetBarID() const { return m_nBarID; }
+    void SetBarID(UINT nId) { m_nBarID = nId; }
+    DWORD GetFlags() const { return m_dwFlags; }
+    void SetFlags(DWORD dwAdd, DWORD dwRemove = 0) { m_dwFlags = (m_dwFlags | dwAdd) & ~dwRemove; }
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetShowGripper(BOOL bShow);
+    BOOL GetShowGripper() const { return (m_dwStyle & CBRS_GRIPPER) != 0; }
+    CString GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCSTR lpszTitle);
+    virtual BOOL IsVisible() const { return m_bVisible; }
+    virtual void SetVisible(BOOL bVisible);
+    virtual BOOL IsPopupBar() const { return FALSE; }
+    // Captions go below the icons of its buttons.
+    virtual BOOL IsTextBelowIcons() const { return FALSE; }
+    BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
+    virtual BOOL IsKeyboardCuesVisible() const;
+    virtual CSize GetIconSize() const;
+    virtual CSize GetButtonSize() const;
+    int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
+    int GetMRUWidth() const { return m_nMRUWidth; }
+    void SetMRUWidth(int nWidth) { m_nMRUWidth = nWidth; }
+    void SetDefaultButtonStyle(int nStyle) { m_nDefaultButtonStyle = nStyle; }
+    // The bar's hot control and the one whose popup is open, -1 for none.
+    int GetSelected() const { return m_nSelected; }
+    int GetPopuped() const { return m_nPopuped; }
+    int GetTrackingMode() const { return m_nTrackingMode; }
+    int GetRecursionLock() const { return m_nLockRecurse; }
+    void LockRecursion(int nStep) { m_nLockRecurse += nStep; }
+
+    // Tracking, selection and popups.
+    virtual BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE);
+    virtual BOOL SetSelected(int nSelected, int nKeyboard = FALSE);
+    BOOL SetPopuped(int nPopuped, BOOL bKeyboard = FALSE);
+    // Shows the bar as the popup of a control; bars that cannot pop up refuse.
+    virtual BOOL Popup(CKTControl* pControlPopup, BOOL bKeyboard) { return FALSE; }
+    int GetKeyboardSelection() const { return m_nKeyboardSelection; }
+    virtual void OnControlSelected(BOOL bSelected, CKTControl* pControl);
+    virtual void OnControlsChanged();
+    void SetStatusIndex(int nIndex) { m_nStatusIndex = nIndex; }
+    virtual int IsPointInside(int x, int y) const;
+
+    // Menus, layout and drawing.
+    virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveAll = TRUE);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    virtual void OnRecalcLayout();
+    virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = TRUE);
+    void DelayRedraw() { m_dwPendingUpdate |= ktPendingRedraw; }
+    // Keeps a picture of the bar so that a repaint is one copy.
+    void EnableDoubleBuffer(BOOL bEnable = TRUE);
+    BOOL HasPaintCache() const;
+    void DelayLayout() { m_dwPendingUpdate |= ktPendingLayout; }
+    void LockRedraw() { m_nLockRedraw++; }
+    void UnlockRedraw();
+    virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
+    virtual void IdleUpdate(BOOL bUpdate = TRUE, BOOL bDisableIfNoHandler = TRUE);
+    // Gives every control, popups included, the shortcut text of its command.
+    virtual void UpdateShortcuts();
+    virtual void OnRemoved();
+    virtual CKTCommandBar* Clone(BOOL bRecursive);
+    virtual void Copy(CKTCommandBar* pFrom, BOOL bRecursive);
+    // Creates the bar as a child strip of the parent.
+    BOOL CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId);
+
+    CKTHookSink* GetHookSink() { return &m_hookSink; }
+    virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
+    virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
+    // The control under the point as a tool: its tooltip, and its shortcut when asked for.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+protected:
+    void DrawControls(CDC* pDC, CRect rcClipBox);
+    BOOL IsMouseLocked() const;
+    BOOL IsActive() const;
+    void UpdateCommandUI(CWnd* pOwner, BOOL bDisableIfNoHandler);
+    // What F1 over the control asks help for.
+    static int GetControlHelpId(CKTControl* pControl);
+    // The control under a client point, -1 for none.
+    int HitTestIndex(CPoint pt) const;
+
+    // Passes hook messages to the bar.
+    class CBarHookSink : public CKTHookSink
+    {
+    public:
+        explicit CBarHookSink(CKTCommandBar* pBar) : m_pBar(pBar) {}
+        int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override
+        {
+            return m_pBar->OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
+        }
+
+    private:
+        CKTCommandBar* m_pBar;
+    };
+
+    CBarHookSink m_hookSink;
+    BOOL m_bIgnoreMouseLock = FALSE;
+    BOOL m_bHideCaret = TRUE;
+    int m_nMRUWidth = 32767;  // the width a floating bar had last
+    int m_nSelected = -1;
+    int m_nPopuped = -1;
+    HWND m_hwndFocus = NULL;  // whose caret tracking hid
+    UINT m_nBarID = 0;
+    BOOL m_bVisible = TRUE;
+    int m_nTrackingMode = 0;     // 2 while a popup of the bar is open
+    CWnd* m_pPopupOwner = NULL;  // given to a popup tracking
+    DWORD m_dwPendingUpdate = 0;
+    DWORD m_dwFlags = 0;
+    DWORD m_dwStyle = CBRS_GRIPPER;
+    CString m_strTitle;
+    int m_nBarType = ktBarTypeNormal;
+    CKTSmartPtr<CKTControls> m_pControls;
+    int m_nBarPosition = ktBarNone;
+    CKTCommandBars* m_pCommandBars = NULL;  // not held: the command bars hold the bar
+    CWnd* m_pCommandOwner = NULL;
+    int m_nLockRecurse = 0;
+    int m_nKeyboardSelection = 0;  // how the tracking began; 0 mouse
+    int m_nLockRedraw = 0;
+    BOOL m_bHoverOpen = TRUE;
+    CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
+    std::unique_ptr<CKTCommandBarAnimator> m_pAnimator;
+    CKTSmartPtr<CKTToolTipController> m_pToolTipContext;  // the command bars' own, or the bar's
+    int m_nStatusIndex = -1;
+    int m_nDefaultButtonStyle = ktButtonAutomatic;
+    CSize m_szIcons = CSize(0, 0);
+    CSize m_szButtons = CSize(0, 0);
+};

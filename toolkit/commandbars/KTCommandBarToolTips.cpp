@@ -1,0 +1,61 @@
+// KTCommandBarToolTips.cpp: the tooltips of a bar's controls.
+#include "KTCommandBar.h"
+
+#include "KTAcceleratorManager.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTDrawHelpers.h"
+#include "KTToolTipController.h"
+
+namespace
+{
+const DWORD kFlagShowTooltipInPopup = 0x40;
+}  // namespace
+
+int CKTCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (m_nBarPosition == ktBarListBox)
+        return 0;
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        m_pToolTipContext = pCommandBars->GetToolTipContext();
+    else if (!IsPopupBar())
+        m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
+    return 0;
+}
+
+BOOL CKTCommandBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    CKTToolTipController::FilterToolTipMessage(m_pToolTipContext, this, message, wParam, lParam);
+    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    CKTControl* pControl = m_pControls->HitTest(point);
+    if (!pControl || pControl->GetID() == 0)
+        return -1;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CKTCommandBarsOptions* pOptions = pCommandBars ? pCommandBars->GetCommandBarsOptions() : NULL;
+    if (pOptions && !pOptions->bToolBarScreenTips)
+        return -1;
+    BOOL bPopupTips = pOptions && pOptions->bShowPopupBarToolTips;
+    if (IsPopupBar() && !bPopupTips && !(pControl->GetFlags() & kFlagShowTooltipInPopup))
+        return -1;
+    CString strTip = pControl->GetTooltip();
+    if (strTip.IsEmpty())
+    {
+        strTip = pControl->GetCaption();
+        CKTDrawHelpers::StripMnemonics(strTip);
+    }
+    CString strShortcut = pControl->GetShortcutText();
+    if (pOptions && pOptions->bToolBarAccelTips && !strShortcut.IsEmpty())
+        strTip += " (" + strShortcut + ")";
+    if (strTip.IsEmpty())
+        return -1;
+    CKTToolTipController::FillInToolInfo(pTI, m_hWnd, pControl->GetRect(), pControl->GetID(), strTip);
+    return pControl->GetID();
+}

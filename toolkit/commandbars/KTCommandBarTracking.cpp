@@ -1,0 +1,290 @@
+// KTCommandBarTracking.cpp: hot tracking, selection, open popups and the tracking mode of a bar.
+#include "KTCommandBar.h"
+
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTControlAction.h"
+#include "KTControls.h"
+#include "KTDrawHelpers.h"
+#include "KTKeyboardHookManager.h"
+#include "KTMouseHookManager.h"
+
+#include <afxpriv.h>
+
+#include <algorithm>
+
+BOOL CKTCommandBar::IsMouseLocked() const { return CKTMouseHookManager::Instance()->IsLocked() && !m_bIgnoreMouseLock; }
+
+BOOL CKTCommandBar::IsActive() const { return m_nTrackingMode || CKTDrawHelpers::IsTopParentActive(GetSafeHwnd()); }
+
+int CKTCommandBar::HitTestIndex(CPoint pt) const
+{
+    CKTControl* pControl = m_pControls->HitTest(pt);
+    return pControl ? pControl->GetIndex() : -1;
+}
+
+BOOL CKTCommandBar::SetSelected(int nSelected, int nKeyboard)
+{
+    if (nSelected == m_nSelected || !GetSafeHwnd())
+        return FALSE;
+    if (CKTControl* pOld = GetControl(m_nSelected))
+    {
+        pOld->OnMouseMove(CPoint(-1, -1));
+        m_nSelected = -1;
+        pOld->OnSetSelected(0);
+    }
+    m_nSelected = GetControl(nSelected) ? nSelected : -1;
+    if (CKTControl* pNew = GetControl(m_nSelected))
+        pNew->OnSetSelected(nKeyboard ? std::max(nKeyboard, 2) : 1);
+    CKTMouseHookManager::Instance()->SetLastSelectedBar(this);
+    if (m_nSelected == -1)
+        KillTimer(KT_TIMER_HOVER);
+    else if (!nKeyboard && m_bHoverOpen)
+        SetTimer(KT_TIMER_HOVER, KT_HOVER_DELAY, NULL);
+    return TRUE;
+}
+
+BOOL CKTCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
+{
+    if (nPopuped == m_nPopuped)
+        return FALSE;
+    if (CKTControl* pOpen = GetControl(m_nPopuped))
+    {
+        m_nPopuped = -1;
+        pOpen->OnSetPopup(FALSE);
+    }
+    m_nPopuped = -1;
+    CKTControl* pControl = GetControl(nPopuped);
+    if (!pControl || !pControl->IsEnabled())
+        return FALSE;
+    m_nPopuped = nPopuped;
+    int nTrackingBefore = m_nTrackingMode;
+    SetTrackingMode(2, FALSE, bKeyboard);
+    SetSelected(nPopuped, bKeyboard);
+    if (!pControl->OnSetPopup(TRUE))
+    {
+        m_nPopuped = -1;
+        // A popup that could not open must not leave the bar holding the keyboard.
+        if (!nTrackingBefore)
+            SetTrackingMode(0, FALSE);
+        return FALSE;
+    }
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay)
+        SetTimer(KT_TIMER_EXPAND, 5000, NULL);
+    return TRUE;
+}
+
+BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
+{
+    if (nMode == m_nTrackingMode)
+        return FALSE;
+    if (nMode && m_nTrackingMode)
+    {
+        m_nTrackingMode = nMode;
+        return FALSE;
+    }
+    m_nTrackingMode = nMode;
+    CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
+    if (!nMode)
+    {
+        m_nKeyboardSelection = 0;
+        pMouse->RemoveTrackedBar(this);
+        CKTKeyboardHookManager::Instance()->RemoveHook(&m_hookSink);
+        SetPopuped(-1);
+        if (bSelectFirst)
+            SetSelected(-1);
+        if (m_hwndFocus && ::IsWindow(m_hwndFocus))
+            ::ShowCaret(m_hwndFocus);
+        m_hwndFocus = NULL;
+        Redraw(NULL, TRUE);
+        m_nLockRecurse = 0;
+    }
+    else
+    {
+        if (m_nBarType == ktBarTypeMenuBar)
+            if (CWnd* pSite = GetSite())
+                pSite->SendMessage(KTWM_MENUBARTRACKING, (WPARAM)this, 0);
+        m_nKeyboardSelection = bKeyboard;
+        if (m_bHideCaret)
+        {
+            HWND hWndFocus = ::GetFocus();
+            m_hwndFocus = hWndFocus ? hWndFocus : GetSite()->GetSafeHwnd();
+            ::HideCaret(m_hwndFocus);
+        }
+        pMouse->AddTrackedBar(this);
+        CKTKeyboardHookManager::Instance()->SetHook(&m_hookSink);
+        ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+        if (bSelectFirst)
+            SetSelected(m_pControls->GetNext(-1, 1), 2);
+    }
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->OnTrackingModeChanged(this, nMode);
+    return TRUE;
+}
+
+int CKTCommandBar::GetControlHelpId(CKTControl* pControl)
+{
+    if (pControl->GetHelpId() > 0)
+        return pControl->GetHelpId();
+    CKTControlAction* pAction = pControl->GetAction();
+    if (!pAction)
+        return pControl->GetID();
+    return pAction->GetHelpId() > 0 ? pAction->GetHelpId() : pAction->GetID();
+}
+
+void CKTCommandBar::OnControlSelected(BOOL bSelected, CKTControl* pControl)
+{
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(KTWM_CONTROLSELECTED, bSelected ? (WPARAM)pControl : 0, 0);
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars)
+        pCommandBars->SetHelpId(bSelected ? GetControlHelpId(pControl) : 0);
+    if (bSelected && pControl->GetIndex() == m_nStatusIndex)
+        return;
+    if (!bSelected && pControl->GetIndex() == m_nStatusIndex)
+    {
+        m_nStatusIndex = -1;
+        return;
+    }
+    m_nStatusIndex = -1;
+    if (!pSite || !pSite->GetSafeHwnd())
+        return;
+    if (pCommandBars && !pCommandBars->GetCommandBarsOptions()->bShowContextMenuAccelerators)
+        return;
+    CString strDescription = bSelected ? pControl->GetDescription() : CString();
+    if (!strDescription.IsEmpty())
+        pSite->SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)(LPCSTR)strDescription);
+    else
+        pSite->SendMessage(WM_POPMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
+}
+
+int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT&)
+{
+    if (!hWnd && nMessage == WM_KEYDOWN)
+        return OnHookKeyDown((UINT)wParam, lParam) ? ktHookHandled : ktHookContinue;
+    return ktHookContinue;
+}
+
+BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
+{
+    if (nChar == VK_ESCAPE)
+    {
+        SetTrackingMode(0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CKTCommandBar::OnMouseMove(UINT, CPoint point)
+{
+    CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
+    if (pMouse->IsTrackedLock(this) || (!IsActive() && !IsPopupBar()) || IsMouseLocked() || IsCustomizeMode())
+        return;
+    if (m_nPopuped != -1 && !m_bHoverOpen)
+        return;
+    int nHit = HitTestIndex(point);
+    if (nHit != -1)
+    {
+        pMouse->TrackMouseLeave(GetSafeHwnd());
+        CKTControl* pControl = GetControl(nHit);
+        pControl->OnMouseMove(point);
+        SetSelected(nHit, 0);
+        return;
+    }
+    BOOL bKeep = m_nTrackingMode && !(IsPopupBar() && m_nPopuped == -1 && !m_nKeyboardSelection);
+    if (!bKeep)
+        SetSelected(-1);
+}
+
+void CKTCommandBar::OnMouseLeave()
+{
+    if (IsMouseLocked())
+        return;
+    if (m_nTrackingMode)
+    {
+        if (IsPopupBar() && m_nPopuped == -1)
+            SetSelected(-1);
+        return;
+    }
+    if (m_nLockRecurse == 0)
+        SetSelected(-1);
+}
+
+void CKTCommandBar::OnNcMouseMove(UINT, CPoint)
+{
+    OnMouseLeave();
+    Default();
+}
+
+void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CKTControl* pControl = m_pControls->HitTest(point);
+    if (!pControl)
+    {
+        Default();
+        return;
+    }
+    if (IsCustomizeMode())
+        return;
+    pControl->OnClick(FALSE, point);
+}
+
+void CKTCommandBar::OnLButtonUp(UINT, CPoint point)
+{
+    if (IsCustomizeMode())
+        return;
+    if (CKTControl* pControl = m_pControls->HitTest(point))
+        pControl->OnLButtonUp(point);
+    else
+        Default();
+}
+
+void CKTCommandBar::OnLButtonDblClk(UINT, CPoint point)
+{
+    if (IsCustomizeMode())
+        return;
+    if (CKTControl* pControl = m_pControls->HitTest(point))
+        pControl->OnLButtonDblClk(point);
+}
+
+void CKTCommandBar::OnRButtonUp(UINT, CPoint point)
+{
+    if (IsCustomizeMode())
+        return;
+    CKTControl* pControl = m_pControls->HitTest(point);
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_BARRBUTTONUP, (WPARAM)&point, (LPARAM)pControl) == 1)
+        return;
+}
+
+void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == KT_TIMER_HOVER)
+    {
+        if (m_nLockRecurse > 0)
+            return;
+        KillTimer(KT_TIMER_HOVER);
+        if (CKTControl* pControl = GetControl(m_nSelected))
+            pControl->OnMouseHover();
+        return;
+    }
+    if (nIDEvent == KT_TIMER_EXPAND)
+    {
+        if (m_nLockRecurse == 0)
+            KillTimer(KT_TIMER_EXPAND);
+        return;
+    }
+    Default();
+}
+
+LRESULT CKTCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam)
+{
+    CKTControl* pControl = m_pControls->HitTest(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+    if (pControl)
+        return GetControlHelpId(pControl) + 0x10000;
+    int nId = GetDlgCtrlID();
+    return nId ? nId + 0x50000 : 0;
+}

@@ -1,0 +1,263 @@
+// KTCommandBars.cpp: making, docking and removing a frame's bars, and their shared state.
+#include "KTCommandBars.h"
+
+#include "KTAcceleratorManager.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTControlAction.h"
+#include "KTControls.h"
+#include "KTDockBar.h"
+#include "KTImageManager.h"
+#include "KTMenuBar.h"
+#include "KTMouseHookManager.h"
+#include "KTPaintManager.h"
+#include "KTToolTipController.h"
+
+#include <afxpriv.h>
+
+IMPLEMENT_DYNCREATE(CKTCommandBars, CCmdTarget)
+
+namespace
+{
+const struct
+{
+    UINT nId;
+    DWORD dwStyle;
+} g_dockBars[4] = {{AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
+                   {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
+                   {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
+                   {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT}};
+}  // namespace
+
+CKTCommandBars::CKTCommandBars()
+{
+    m_pOptions = KTMakeCounted<CKTCommandBarsOptions>(this);
+    m_pAccelManager = KTMakeCounted<CKTAcceleratorManager>(this);
+    m_pActions = KTMakeCounted<CKTControlActions>(this);
+    m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
+    m_pToolTipContext->ModifyToolTipStyle(0, 2);
+}
+
+CKTCommandBars::~CKTCommandBars()
+{
+    RemoveAll();
+    for (auto& pDock : m_pDocks)
+        pDock.reset();
+    m_pActions->RemoveAll();
+}
+
+void CKTCommandBars::SetSite(CWnd* pSite)
+{
+    m_pSite = pSite;
+    if (!pSite || !pSite->GetSafeHwnd())
+        return;
+    m_bRightToLeft = (pSite->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+}
+
+void CKTCommandBars::EnableDocking()
+{
+    for (int i = 0; i < 4; i++)
+    {
+        std::unique_ptr<CKTDockBar> pDock(new CKTDockBar);
+        pDock->SetCommandBars(this);
+        if (!pDock->Create(m_pSite, g_dockBars[i].dwStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                           g_dockBars[i].nId))
+            AfxThrowResourceException();
+        m_pDocks[i] = std::move(pDock);
+    }
+}
+
+CKTDockBar* CKTCommandBars::GetDockBar(int nPosition) const
+{
+    return nPosition >= 0 && nPosition < 4 ? m_pDocks[nPosition].get() : NULL;
+}
+
+CKTToolBar* CKTCommandBars::AppendBar(CKTSmartPtr<CKTToolBar> pBar)
+{
+    m_bars.push_back(pBar);
+    return pBar;
+}
+
+CKTMenuBar* CKTCommandBars::SetMenu(LPCSTR lpszName, UINT nMenuId)
+{
+    CKTSmartPtr<CKTMenuBar> pMenuBar = KTMakeCounted<CKTMenuBar>();
+    pMenuBar->SetCommandBars(this);
+    pMenuBar->SetTitle(lpszName);
+    pMenuBar->SetBarID(1);
+    if (!DockCommandBar(pMenuBar, ktBarTop) || !pMenuBar->LoadMenuBar(nMenuId))
+    {
+        pMenuBar->OnRemoved();
+        return NULL;
+    }
+    if (nMenuId)
+    {
+        pMenuBar->GetControls()->CreateOriginalControls();
+        m_nDefaultMenuId = nMenuId;
+    }
+    AppendBar(CKTSmartPtr<CKTToolBar>(pMenuBar.GetInterface()));
+    RecalcFrameLayout();
+    return pMenuBar;
+}
+
+CKTToolBar* CKTCommandBars::Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass)
+{
+    CObject* pObject = (pToolBarClass ? pToolBarClass : RUNTIME_CLASS(CKTToolBar))->CreateObject();
+    CKTSmartPtr<CKTToolBar> pBar = CKTSmartPtr<CKTToolBar>::Adopt(dynamic_cast<CKTToolBar*>(pObject));
+    if (pBar.IsNull())
+    {
+        delete pObject;
+        return NULL;
+    }
+    pBar->SetCommandBars(this);
+    pBar->SetTitle(lpszName);
+    if (!pBar->SetPosition(nPosition))
+    {
+        pBar->OnRemoved();
+        return NULL;
+    }
+    return AppendBar(pBar);
+}
+
+BOOL CKTCommandBars::DockCommandBar(CKTToolBar* pBar, int nPosition) { return pBar->SetPosition(nPosition); }
+
+void CKTCommandBars::DetachBar(CKTToolBar* pBar)
+{
+    if (pBar->GetSafeHwnd())
+        pBar->ShowWindow(SW_HIDE);
+    pBar->SetVisible(FALSE);
+    if (CKTDockBar* pDock = pBar->GetDockBar())
+        pDock->RemoveCommandBar(pBar);
+    pBar->OnRemoved();
+}
+
+void CKTCommandBars::Remove(CKTToolBar* pBar)
+{
+    int nIndex = FindIndex(pBar);
+    if (nIndex < 0)
+        return;
+    CKTSmartPtr<CKTToolBar> pHold = m_bars[nIndex];
+    DetachBar(pBar);
+    m_bars.erase(m_bars.begin() + nIndex);
+    RecalcFrameLayout();
+}
+
+void CKTCommandBars::RemoveAll()
+{
+    m_bLockLayout = TRUE;
+    for (auto& pBar : m_bars)
+        DetachBar(pBar);
+    m_bars.clear();
+    m_bLockLayout = FALSE;
+    RecalcFrameLayout();
+}
+
+CKTToolBar* CKTCommandBars::GetAt(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < GetCount() ? m_bars[nIndex].GetInterface() : NULL;
+}
+
+int CKTCommandBars::FindIndex(CKTToolBar* pBar) const
+{
+    for (int i = 0; i < GetCount(); i++)
+        if (m_bars[i] == pBar)
+            return i;
+    return -1;
+}
+
+CKTToolBar* CKTCommandBars::GetToolBar(UINT nId) const
+{
+    if (nId == 0)
+        return NULL;
+    for (const auto& pBar : m_bars)
+        if (pBar->GetBarID() == nId)
+            return pBar;
+    return NULL;
+}
+
+CKTMenuBar* CKTCommandBars::GetMenuBar() const { return dynamic_cast<CKTMenuBar*>(GetToolBar(1)); }
+
+void CKTCommandBars::RecalcFrameLayout(BOOL bDelay)
+{
+    if (m_bLockLayout || !m_pSite || !m_pSite->GetSafeHwnd())
+        return;
+    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
+    {
+        if (bDelay)
+            pFrame->m_nIdleFlags |= CFrameWnd::idleLayout;
+        else
+            pFrame->RecalcLayout(FALSE);
+        return;
+    }
+    CRect rc;
+    m_pSite->GetClientRect(&rc);
+    m_pSite->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.Width(), rc.Height()));
+}
+
+void CKTCommandBars::RedrawCommandBars()
+{
+    m_bLockLayout = TRUE;
+    for (auto& pBar : m_bars)
+    {
+        if (pBar->IsVisible())
+            pBar->OnRecalcLayout();
+        pBar->Redraw(NULL, FALSE);
+    }
+    if (m_pTabClient)
+        m_pTabClient->Refresh(TRUE);
+    if (CWnd* pStatusBar = m_pSite ? m_pSite->GetDlgItem(AFX_IDW_STATUS_BAR) : NULL)
+        pStatusBar->Invalidate();
+    m_bLockLayout = FALSE;
+    RecalcFrameLayout();
+}
+
+CKTControlAction* CKTCommandBars::CreateAction(int nId) { return m_pActions->Add(nId); }
+
+CKTControlAction* CKTCommandBars::FindAction(int nId) const { return m_pActions->FindAction(nId); }
+
+CKTPaintManager* CKTCommandBars::GetPaintManager() const
+{
+    return m_pPaintManager.IsNull() ? CKTPaintManager::GetGlobal() : m_pPaintManager.GetInterface();
+}
+
+void CKTCommandBars::SetPaintManager(CKTPaintManager* pPaintManager) { m_pPaintManager = pPaintManager; }
+
+CKTImageManager* CKTCommandBars::GetImageManager() const { return KTImageManager(); }
+
+CKTMouseHookManager* CKTCommandBars::GetMouseManager()
+{
+    if (!m_pMouseManager)
+        m_pMouseManager = CKTMouseHookManager::Instance();
+    return m_pMouseManager;
+}
+
+void CKTCommandBars::ClosePopups() { GetMouseManager()->CloseAllTracked(); }
+
+void CKTCommandBars::ShowKeyboardCues(BOOL bShow)
+{
+    if (m_bCustomizeMode)
+        bShow = TRUE;
+    if (m_bKeyboardCuesUse)
+        SetKeyboardCuesVisible(bShow);
+}
+
+void CKTCommandBars::SetKeyboardCuesVisible(BOOL bVisible)
+{
+    if (m_bKeyboardCuesVisible == bVisible)
+        return;
+    m_bKeyboardCuesVisible = bVisible;
+    for (auto& pBar : m_bars)
+        if (pBar->IsVisible())
+            pBar->Redraw(NULL, FALSE);
+}
+
+void CKTCommandBars::OnTrackingModeChanged(CKTCommandBar*, int nMode)
+{
+    if (!nMode && !GetMouseManager()->HasTrackedBars() && m_bKeyboardCuesUse)
+        ShowKeyboardCues(FALSE);
+}
+
+BOOL CKTCommandBars::IsCommandHidden(UINT nId) const { return m_pOptions->IsCommandHidden(nId); }
+
+BOOL CKTCommandBars::IsControlHidden(CKTControl* pControl) const { return m_pOptions->IsControlHidden(pControl); }
+
+void CKTCommandBars::SetCommandUsed(UINT nId) { m_pOptions->SetCommandUsed(nId); }

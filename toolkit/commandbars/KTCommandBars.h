@@ -1,0 +1,133 @@
+// KTCommandBars.h: a frame's bars and the state they share; the frame is their site.
+//
+// Classes: CKTCommandBars, IKTTabClient.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+#include "KTToolTipController.h"
+
+#include <memory>
+#include <vector>
+
+class CKTAcceleratorManager;
+class CKTCommandBar;
+class CKTCommandBarsOptions;
+class CKTControl;
+class CKTControlAction;
+class CKTControlActions;
+class CKTDockBar;
+class CKTImageManager;
+class CKTMenuBar;
+class CKTMouseHookManager;
+class CKTPaintManager;
+class CKTToolBar;
+
+// What the bars ask of an MDI client that shows its children as tabs.
+class IKTTabClient
+{
+public:
+    virtual ~IKTTabClient() = default;
+    virtual void Refresh(BOOL bRecalcLayout) = 0;
+};
+
+class CKTCommandBars : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CKTCommandBars)
+public:
+    CKTCommandBars();
+    ~CKTCommandBars() override;
+
+    void SetSite(CWnd* pSite);
+    CWnd* GetSite() const { return m_pSite; }
+    // Makes the four dock bars; throws the resource exception when one fails.
+    void EnableDocking();
+    CKTDockBar* GetDockBar(int nPosition) const;
+
+    CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
+    CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
+    void Remove(CKTToolBar* pBar);
+    void RemoveAll();
+    int GetCount() const { return (int)m_bars.size(); }
+    CKTToolBar* GetAt(int nIndex) const;
+    int FindIndex(CKTToolBar* pBar) const;
+    CKTToolBar* GetToolBar(UINT nId) const;
+    virtual CKTMenuBar* GetMenuBar() const;
+    BOOL DockCommandBar(CKTToolBar* pBar, int nPosition);
+    // From index + direction, wrapping once, the first visible bar; -1 for none.
+    int GetNextVisibleBar(int nIndex, int nDirection) const;
+    void ToggleVisible(int nIndex);
+    // The dock bar that would take a bar dropped at the screen point, the current one first.
+    CKTDockBar* CanDock(CPoint pt, CKTDockBar* pCurrent = NULL) const;
+    void UpdateDelayedLayout();
+    // The menu resource of what is active: the default menu, a document's template, a child frame's own.
+    UINT GetActiveDocTemplate() const;
+    // Into an expand button's popup: clones of the controls that did not fit in the bar's row.
+    void AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
+    // Into an expand button's popup: one entry per bar of the row, then the customise command.
+    void AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
+    void RecalcFrameLayout(BOOL bDelay = FALSE);
+    // Re-lays out and redraws every bar after a colour or setting change.
+    void RedrawCommandBars();
+
+    CKTControlAction* CreateAction(int nId);
+    CKTControlAction* FindAction(int nId) const;
+    CKTControlActions* GetActions() const { return m_pActions; }
+    BOOL IsActionsEnabled() const { return m_bEnableActions; }
+    void EnableActions(BOOL bEnable = TRUE) { m_bEnableActions = bEnable; }
+
+    CKTPaintManager* GetPaintManager() const;
+    void SetPaintManager(CKTPaintManager* pPaintManager);
+    CKTImageManager* GetImageManager() const;
+    CKTMouseHookManager* GetMouseManager();
+    CKTCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
+    CKTAcceleratorManager* GetAcceleratorManager() const { return m_pAccelManager; }
+    void ClosePopups();
+    CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
+
+    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
+    // Shows or hides the cues while they follow Alt and keyboard navigation.
+    void ShowKeyboardCues(BOOL bShow);
+    void SetKeyboardCuesVisible(BOOL bVisible);
+    void SetKeyboardCuesInUse(BOOL bInUse) { m_bKeyboardCuesUse = bInUse; }
+    BOOL IsLayoutRTL() const { return m_bRightToLeft; }
+    void SetHelpId(int nId) { m_nHelpId = nId; }
+    int GetHelpId() const { return m_nHelpId; }
+    virtual void OnTrackingModeChanged(CKTCommandBar* pBar, int nMode);
+    virtual BOOL IsCommandHidden(UINT nId) const;
+    virtual BOOL IsControlHidden(CKTControl* pControl) const;
+    void SetCommandUsed(UINT nId);
+
+    // The frame's messages: TRUE consumes one.
+    BOOL HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL PreTranslateFrameMessage(MSG* pMsg);
+
+    void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
+
+private:
+    CKTToolBar* AppendBar(CKTSmartPtr<CKTToolBar> pBar);
+    void DetachBar(CKTToolBar* pBar);
+    void IdleUpdateFloatingBars();
+    void OnSysColorChange(BOOL bColors);
+
+    CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
+    BOOL m_bCustomizeMode = FALSE;
+    UINT m_nDefaultMenuId = 0;
+    CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
+    std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order
+    std::unique_ptr<CKTDockBar> m_pDocks[4];      // top, bottom, left, right
+    CWnd* m_pSite = NULL;                         // the frame
+    CKTMouseHookManager* m_pMouseManager = NULL;  // the first asking thread's
+    BOOL m_bKeyboardCuesVisible = TRUE;
+    CKTSmartPtr<CKTAcceleratorManager> m_pAccelManager;
+    int m_nHelpId = 0;
+    CKTSmartPtr<CKTControlActions> m_pActions;
+    CKTSmartPtr<CKTToolTipController> m_pToolTipContext;
+    BOOL m_bEnableActions = FALSE;  // controls share one action per command once on
+    BOOL m_bLockLayout = FALSE;
+    BOOL m_bKeyboardCuesUse = FALSE;
+    BOOL m_bRightToLeft = FALSE;
+    IKTTabClient* m_pTabClient = NULL;  // not owned
+};

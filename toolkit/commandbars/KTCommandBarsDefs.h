@@ -1,0 +1,142 @@
+// KTCommandBarsDefs.h: numbers shared by bars, controls and paint managers.
+//
+// Site messages, bar positions and types, control types, styles, flags and timer ids.
+#pragma once
+
+#include <windows.h>
+
+// Messages that bars and controls send to their site window.
+enum KTSiteMessage : UINT
+{
+    KTWM_BARVISIBLECHANGED = 0x2855,
+    KTWM_CONTROLSELECTED = 0x2856,
+    KTWM_MENUBARTRACKING = 0x2858,
+    KTWM_BARRBUTTONUP = 0x2859,
+    KTWM_CREATECONTROL = 0x285E,
+    KTWM_CONTROLCREATED = 0x285F,
+    KTWM_CREATECOMMANDBAR = 0x2861,
+    KTWM_CONTROLNOTIFY = 0x2862,
+};
+
+// The notification code of a control that runs its command.
+const int KTN_EXECUTE = 100;
+
+enum KTBarPosition
+{
+    ktBarTop = 0,
+    ktBarBottom = 1,
+    ktBarLeft = 2,
+    ktBarRight = 3,
+    ktBarFloating = 4,
+    ktBarPopup = 5,
+    ktBarListBox = 6,
+    ktBarNone = 7,
+};
+
+enum KTBarType
+{
+    ktBarTypeMenuBar = 0,
+    ktBarTypeNormal = 1,
+    ktBarTypePopup = 2,
+    ktBarTypeRibbon = 3,
+};
+
+enum KTControlType
+{
+    ktControlButton = 1,
+    ktControlPopup = 2,
+    ktControlButtonPopup = 3,
+    ktControlSplitButtonPopup = 4,
+    ktControlComboBox = 5,
+    ktControlEdit = 6,
+    ktControlCustom = 7,
+    ktControlLabel = 8,
+    ktControlCheckBox = 9,
+    ktControlGallery = 10,
+    ktControlRadioButton = 11,
+};
+
+inline BOOL KTIsPopupType(int nType)
+{
+    return nType == ktControlPopup || nType == ktControlButtonPopup || nType == ktControlSplitButtonPopup;
+}
+
+enum KTButtonStyle
+{
+    ktButtonAutomatic = 0,
+    ktButtonCaption = 1,
+    ktButtonIcon = 2,
+    ktButtonIconAndCaption = 3,
+    ktButtonIconAndCaptionBelow = 4,
+    ktButtonCaptionAndDescription = 5,
+};
+
+enum KTHideFlags : DWORD
+{
+    ktHideGeneric = 1,
+    ktHideWrap = 2,
+    ktHideDockingVertical = 4,
+    ktHideScroll = 8,
+    ktHideCustomize = 16,
+    ktHideExpand = 32,
+    ktHideDocTemplate = 64,
+};
+
+enum KTControlFlags : DWORD
+{
+    ktFlagRightAlign = 1,
+    ktFlagSkipFocus = 2,
+    ktFlagManualUpdate = 8,
+    ktFlagNoMovable = 16,
+    ktFlagControlStretched = 32,
+    ktFlagWrapRow = 128,
+};
+
+// Pending work of a bar, done at its next idle update.
+enum KTPendingUpdate : DWORD
+{
+    ktPendingLayout = 1,
+    ktPendingRedraw = 2,
+};
+
+// Hook-sink answers.
+enum KTHookResult
+{
+    ktHookContinue = 0,
+    ktHookHandled = 1,
+    ktHookStopHere = 2,
+};
+
+const UINT_PTR KT_TIMER_HOVER = 112223;
+const UINT_PTR KT_TIMER_EXPAND = 112224;
+const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
+const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
+const UINT KT_HOVER_DELAY = 300;
+
+// Command ids with a meaning of their own.
+enum KTSpecialId : UINT
+{
+    KT_ID_CUSTOMIZE = 35001,
+    KT_ID_FIRST_MDICHILD = 0xFF00,
+    KT_ID_FILE_MRU_FIRST = 0xE110,
+    KT_ID_RESERVED_FIRST = 9100,
+    KT_ID_RESERVED_LAST = 9299,
+    KT_ID_LIST_FIRST = 35000,
+    KT_ID_LIST_LAST = 35003,
+    KT_ID_ACTION_MAX = 0x0FFFFFFE,
+};
+
+// Ids that never get a shared action.
+inline BOOL KTIsActionId(int nId)
+{
+    if (nId < 1 || nId > (int)KT_ID_ACTION_MAX)
+        return FALSE;
+    if (nId >= (int)KT_ID_RESERVED_FIRST && nId <= (int)KT_ID_RESERVED_LAST)
+        return FALSE;
+    return nId < (int)KT_ID_LIST_FIRST || nId > (int)KT_ID_LIST_LAST;
+}
+
+// Layout mode bits beyond the frame's own.
+const DWORD KT_LM_HIDEWRAP = 0x80;
+// Lay out at the bar's most recent width, each group on a row of its own.
+const DWORD KT_LM_MRUGROUPS = 0x100;

@@ -1,0 +1,77 @@
+// KTCommandBarsFrame.cpp: what the command bars do with their frame's messages and keys.
+#include "KTCommandBars.h"
+
+#include "KTAcceleratorManager.h"
+#include "KTColorManager.h"
+#include "KTCommandBar.h"
+#include "KTImageManager.h"
+#include "KTPaintManager.h"
+#include "KTToolBar.h"
+
+#include <afxpriv.h>
+
+BOOL CKTCommandBars::PreTranslateFrameMessage(MSG* pMsg)
+{
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_pSite)
+        return FALSE;
+    return m_pAccelManager->TranslateAccelerator(m_pSite->GetSafeHwnd(), pMsg);
+}
+
+void CKTCommandBars::IdleUpdateFloatingBars()
+{
+    for (auto& pBar : m_bars)
+        if (pBar->GetPosition() == ktBarFloating)
+            pBar->IdleUpdate(TRUE, TRUE);
+}
+
+void CKTCommandBars::OnSysColorChange(BOOL bColors)
+{
+    if (bColors)
+    {
+        KTRefreshColors();
+        GetPaintManager()->RefreshMetrics();
+        KTImageManager()->RefreshAll();
+    }
+    else
+        GetPaintManager()->RefreshMetrics();
+    if (m_pSite && m_pSite->GetSafeHwnd())
+        m_pSite->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RedrawCommandBars();
+}
+
+BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    switch (nMessage)
+    {
+    case WM_IDLEUPDATECMDUI:
+        IdleUpdateFloatingBars();
+        return FALSE;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange(TRUE);
+        return FALSE;
+    case WM_SETTINGCHANGE:
+        OnSysColorChange(FALSE);
+        return FALSE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == ID_HELP && m_nHelpId > 0 && m_pSite)
+        {
+            AFX_CMDHANDLERINFO info = {};
+            if (m_pSite->OnCmdMsg(ID_HELP, CN_COMMAND, NULL, &info))
+            {
+                m_pSite->SendMessage(WM_COMMANDHELP, 0, m_nHelpId + 0x10000);
+                *pResult = 0;
+                return TRUE;
+            }
+        }
+        return FALSE;
+    case WM_ACTIVATEAPP:
+        if (!wParam)
+            ClosePopups();
+        return FALSE;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !m_bCustomizeMode)
+            ClosePopups();
+        return FALSE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,455 @@
+// KTControl.cpp: a control's texts, state, managers, selection and execution.
+#include "KTControl.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControlAction.h"
+#include "KTControls.h"
+#include "KTImageManager.h"
+#include "KTPaintManager.h"
+#include "KTResourceManager.h"
+
+IMPLEMENT_DYNCREATE(CKTControl, CCmdTarget)
+
+CKTControl::CKTControl() = default;
+
+CKTControl::~CKTControl() { SetAction(NULL); }
+
+CString CKTControl::GetCaption() const
+{
+    if (!m_strCustomCaption.IsEmpty())
+        return m_strCustomCaption;
+    if (!m_strCaption.IsEmpty() || !m_pAction)
+        return m_strCaption;
+    return m_pAction->GetCaption().IsEmpty() ? m_pAction->GetTooltip() : m_pAction->GetCaption();
+}
+
+CString CKTControl::GetDescription() const
+{
+    if (!m_strDescription.IsEmpty() || !m_pAction)
+        return m_strDescription;
+    return m_pAction->GetDescription();
+}
+
+CString CKTControl::GetTooltip() const
+{
+    if (!m_strTooltip.IsEmpty() || !m_pAction)
+        return m_strTooltip;
+    return m_pAction->GetTooltip();
+}
+
+CString CKTControl::GetShortcutText() const
+{
+    if (!m_strShortcutText.IsEmpty())
+        return m_strShortcutText;
+    if (m_pAction && !m_pAction->GetShortcutText().IsEmpty())
+        return m_pAction->GetShortcutText();
+    return m_strShortcutTextAuto;
+}
+
+void CKTControl::SetCaption(LPCSTR lpszCaption)
+{
+    CString strCaption = lpszCaption;
+    int nTab = strCaption.Find('\t');
+    if (nTab >= 0)
+    {
+        CString strShortcut = strCaption.Mid(nTab + 1);
+        strCaption = strCaption.Left(nTab);
+        if (m_strShortcutTextAuto != strShortcut)
+        {
+            m_strShortcutTextAuto = strShortcut;
+            DelayLayoutParent();
+        }
+    }
+    if (m_strCaption != strCaption)
+    {
+        m_strCaption = strCaption;
+        DelayLayoutParent();
+    }
+}
+
+void CKTControl::SetCaptionFromResource(UINT nId)
+{
+    CString strCaption;
+    if (KTResourceManager()->LoadString(&strCaption, nId))
+        SetCaption(strCaption);
+}
+
+void CKTControl::SetPrompt(LPCSTR lpszPrompt)
+{
+    CString strPrompt = lpszPrompt;
+    int nLineFeed = strPrompt.Find('\n');
+    if (nLineFeed < 0)
+        m_strDescription = strPrompt;
+    else
+    {
+        m_strDescription = strPrompt.Left(nLineFeed);
+        CString strRest = strPrompt.Mid(nLineFeed + 1);
+        int nSecond = strRest.Find('\n');
+        m_strTooltip = nSecond < 0 ? strRest : strRest.Left(nSecond);
+        if (m_strCaption.IsEmpty())
+            m_strCaption = nSecond < 0 ? m_strTooltip : strRest.Mid(nSecond + 1);
+    }
+}
+
+void CKTControl::SetID(int nId)
+{
+    if (m_nId == nId)
+        return;
+    CString strPrompt;
+    if (nId > 0 && KTResourceManager()->LoadString(&strPrompt, nId))
+        SetPrompt(strPrompt);
+    m_nId = nId;
+}
+
+int CKTControl::GetStyle() const
+{
+    if (m_nCustomStyle != -1)
+        return m_nCustomStyle;
+    if (m_nStyle != ktButtonAutomatic)
+        return m_nStyle;
+    if (m_nFallbackStyle != ktButtonAutomatic)
+        return m_nFallbackStyle;
+    return m_pParent ? m_pParent->GetDefaultButtonStyle() : ktButtonAutomatic;
+}
+
+int CKTControl::GetIconId() const
+{
+    if (m_nCustomIconId != 0)
+        return m_nCustomIconId;
+    if (m_nIconId > 0)
+        return m_nIconId;
+    if (m_pAction)
+        return m_pAction->GetIconId() > 0 ? m_pAction->GetIconId() : m_pAction->GetID();
+    return m_nId;
+}
+
+CKTImageManagerIcon* CKTControl::GetImage(int nWidth) const
+{
+    int nIconId = GetIconId();
+    CKTImageManager* pImageManager = GetImageManager();
+    return nIconId > 0 && pImageManager ? pImageManager->GetImage(nIconId, nWidth) : NULL;
+}
+
+BOOL CKTControl::IsCaptionVisible() const
+{
+    if (m_pParent && m_pParent->GetType() == ktBarTypePopup)
+        return TRUE;
+    if (GetCaption().IsEmpty())
+        return FALSE;
+    switch (GetStyle())
+    {
+    case ktButtonCaption:
+    case ktButtonIconAndCaption:
+    case ktButtonIconAndCaptionBelow:
+        return TRUE;
+    case ktButtonIcon:
+        return FALSE;
+    }
+    switch (m_nType)
+    {
+    case ktControlButton:
+    case ktControlButtonPopup:
+    case ktControlSplitButtonPopup:
+        return GetImage(GetIconSize().cx) == NULL;
+    case ktControlPopup:
+    case ktControlLabel:
+    case ktControlCheckBox:
+    case ktControlRadioButton:
+        return TRUE;
+    }
+    return FALSE;
+}
+
+int CKTControl::GetEnabled() const
+{
+    if (m_nEnabled != -1 || !m_pAction)
+        return m_nEnabled;
+    return m_pAction->GetEnabled();
+}
+
+void CKTControl::SetEnabled(int nEnabled)
+{
+    if (m_nEnabled == nEnabled)
+        return;
+    m_nEnabled = nEnabled;
+    RedrawParent(FALSE);
+}
+
+int CKTControl::GetChecked() const
+{
+    if (m_nChecked != -1 || !m_pAction)
+        return m_nChecked;
+    return m_pAction->GetChecked();
+}
+
+void CKTControl::SetChecked(int nChecked)
+{
+    if (m_nChecked == nChecked)
+        return;
+    m_nChecked = nChecked;
+    RedrawParent(FALSE);
+}
+
+BOOL CKTControl::IsVisible(DWORD dwSkipFlags) const
+{
+    if (m_pAction && !m_pAction->IsVisible())
+        return FALSE;
+    return (m_dwHideFlags & ~dwSkipFlags) == 0;
+}
+
+BOOL CKTControl::SetHideFlag(DWORD dwFlag, BOOL bSet)
+{
+    DWORD dwFlags = bSet ? (m_dwHideFlags | dwFlag) : (m_dwHideFlags & ~dwFlag);
+    if (dwFlags == m_dwHideFlags)
+        return FALSE;
+    SetHideFlags(dwFlags);
+    return TRUE;
+}
+
+void CKTControl::SetVisible(BOOL bVisible)
+{
+    if (SetHideFlag(ktHideGeneric, !bVisible))
+        DelayLayoutParent();
+}
+
+void CKTControl::SetBeginGroup(BOOL bBeginGroup)
+{
+    if (m_bBeginGroup == bBeginGroup)
+        return;
+    m_bBeginGroup = bBeginGroup;
+    DelayLayoutParent();
+}
+
+void CKTControl::SetControls(CKTControls* pControls, int nIndex)
+{
+    m_pControls = pControls;
+    m_nIndex = nIndex;
+}
+
+CKTCommandBars* CKTControl::GetCommandBars() const
+{
+    if (m_pParent)
+        return m_pParent->GetCommandBars();
+    return m_pControls ? m_pControls->GetCommandBars() : NULL;
+}
+
+void CKTControl::SetAction(CKTControlAction* pAction)
+{
+    if (m_pAction == pAction)
+        return;
+    if (m_pAction)
+    {
+        m_pAction->RemoveControl(this);
+        m_pAction = NULL;
+        m_nEnabled = 1;
+        m_nChecked = 0;
+    }
+    if (!pAction)
+        return;
+    m_pAction = pAction;
+    pAction->AddControl(this);
+    m_nEnabled = -1;
+    m_nChecked = -1;
+    m_nId = pAction->GetID();
+    m_strCaption.Empty();
+    m_strTooltip.Empty();
+    m_strDescription.Empty();
+    m_strShortcutText.Empty();
+}
+
+CKTPaintManager* CKTControl::GetPaintManager() const
+{
+    if (m_pParent)
+        return m_pParent->GetPaintManager();
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars ? pCommandBars->GetPaintManager() : CKTPaintManager::GetGlobal();
+}
+
+CKTImageManager* CKTControl::GetImageManager() const
+{
+    if (m_pParent)
+        return m_pParent->GetImageManager();
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars ? pCommandBars->GetImageManager() : KTImageManager();
+}
+
+CSize CKTControl::GetSize(CDC* pDC) { return GetPaintManager()->DrawControl(pDC, this, FALSE); }
+
+void CKTControl::Draw(CDC* pDC) { GetPaintManager()->DrawControl(pDC, this, TRUE); }
+
+CSize CKTControl::GetIconSize() const { return m_pParent ? m_pParent->GetIconSize() : CSize(16, 16); }
+
+CSize CKTControl::GetButtonSize() const { return m_pParent ? m_pParent->GetButtonSize() : CSize(22, 22); }
+
+void CKTControl::RedrawParent(BOOL bAnimate)
+{
+    if (m_pParent && m_pParent->GetSafeHwnd())
+        m_pParent->Redraw(m_rcControl, bAnimate);
+}
+
+void CKTControl::DelayLayoutParent()
+{
+    if (m_pParent)
+        m_pParent->DelayLayout();
+}
+
+BOOL CKTControl::IsCursorOver() const
+{
+    if (!m_pParent || !m_pParent->GetSafeHwnd())
+        return FALSE;
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    m_pParent->ScreenToClient(&pt);
+    return m_rcControl.PtInRect(pt);
+}
+
+BOOL CKTControl::IsCustomizeMode() const { return m_pParent && m_pParent->IsCustomizeMode(); }
+
+BOOL CKTControl::OnSetSelected(int nSelected)
+{
+    if (m_nSelected == nSelected)
+        return FALSE;
+    if ((nSelected == 2 || nSelected == 3) && m_pParent && m_pParent->GetSelected() != m_nIndex)
+        m_pParent->SetPopuped(-1);
+    m_nSelected = nSelected;
+    if (m_pParent)
+        m_pParent->OnControlSelected(nSelected != 0, this);
+    if (IsEnabled() || nSelected == 0 || nSelected == 2 || nSelected == 3)
+        RedrawParent(nSelected == 0);
+    return TRUE;
+}
+
+BOOL CKTControl::OnLButtonDblClk(CPoint pt)
+{
+    OnClick(FALSE, pt);
+    return TRUE;
+}
+
+void CKTControl::OnMouseHover()
+{
+    if (!m_pParent)
+        return;
+    BOOL bWasOpen = m_pParent->GetPopuped() != -1;
+    m_pParent->SetPopuped(-1);
+    if (bWasOpen && m_pParent->GetTrackingMode() == 2 && m_pParent->GetPosition() != ktBarPopup)
+        m_pParent->SetTrackingMode(0);
+}
+
+void CKTControl::OnRemoved() { SetAction(NULL); }
+
+LRESULT CKTControl::NotifySite(int nCode)
+{
+    if (!m_pParent)
+        return 0;
+    CWnd* pSite = m_pParent->GetOwnerSite();
+    if (!pSite || !pSite->GetSafeHwnd())
+        return 0;
+    NMHDR record = {NULL, (UINT_PTR)m_nId, (UINT)nCode};
+    struct
+    {
+        NMHDR hdr;
+        CKTControl* pControl;
+    } notify = {record, this};
+    LRESULT lResult = pSite->SendMessage(KTWM_CONTROLNOTIFY, m_nId, (LPARAM)&notify);
+    if (lResult)
+        return lResult;
+    AFX_NOTIFY routed = {&lResult, &notify.hdr};
+    if (pSite->OnCmdMsg(m_nId, MAKELONG(nCode, WM_NOTIFY), &routed, NULL))
+        return (LRESULT)&notify;
+    return 0;
+}
+
+void CKTControl::ExecuteCommand()
+{
+    if (m_nId == 0 || !m_pParent)
+        return;
+    if (NotifySite(KTN_EXECUTE))
+        return;
+    CWnd* pSite = m_pParent->GetOwnerSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(WM_COMMAND, (WPARAM)m_nId, 0);
+}
+
+void CKTControl::OnExecute()
+{
+    m_nPressed = m_pParent && m_pParent->GetPosition() == ktBarPopup ? 0 : 2;
+    CKTSmartPtr<CKTControl> pHold(this);
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->SetCommandUsed(m_nId);
+    if (m_bCloseSubMenuOnClick && m_pParent)
+        if (CKTCommandBars* pCommandBars = GetCommandBars())
+            pCommandBars->ClosePopups();
+    ExecuteCommand();
+    if (!m_bCloseSubMenuOnClick || m_nPressed)
+    {
+        m_nPressed = 0;
+        if (m_pParent && m_pParent->GetSafeHwnd())
+        {
+            m_pParent->IdleUpdate();
+            RedrawParent(FALSE);
+        }
+    }
+}
+
+void CKTControl::Copy(CKTControl* pFrom, BOOL bRecursive)
+{
+    m_nId = pFrom->m_nId;
+    SetAction(pFrom->m_pAction);
+    m_nTag = pFrom->m_nTag;
+    m_dwFlags = pFrom->m_dwFlags;
+    m_nType = pFrom->m_nType;
+    m_strCaption = pFrom->m_strCaption;
+    m_strShortcutText = pFrom->m_strShortcutText;
+    m_strShortcutTextAuto = pFrom->m_strShortcutTextAuto;
+    m_strTooltip = pFrom->m_strTooltip;
+    m_strDescription = pFrom->m_strDescription;
+    m_strParameter = pFrom->m_strParameter;
+    m_nCustomIconId = pFrom->m_nCustomIconId;
+    m_nIconId = pFrom->m_nIconId;
+    m_nHelpId = pFrom->m_nHelpId;
+    m_bTemporary = pFrom->m_bTemporary;
+    m_strCustomCaption = pFrom->m_strCustomCaption;
+    m_dwHideFlags = pFrom->m_dwHideFlags;
+    m_bDefaultItem = pFrom->m_bDefaultItem;
+    m_nEnabled = pFrom->m_nEnabled;
+    m_nChecked = pFrom->m_nChecked;
+    m_nCustomStyle = pFrom->m_nCustomStyle;
+    m_nStyle = pFrom->m_nStyle;
+    m_nWidth = pFrom->m_nWidth;
+    m_nHeight = pFrom->m_nHeight;
+    m_bBeginGroup = pFrom->m_bBeginGroup;
+    m_bCloseSubMenuOnClick = pFrom->m_bCloseSubMenuOnClick;
+    m_nExecuteOnPressInterval = pFrom->m_nExecuteOnPressInterval;
+    m_assignedTemplates = pFrom->m_assignedTemplates;
+    m_excludedTemplates = pFrom->m_excludedTemplates;
+}
+
+CKTControl* CKTControl::Clone(BOOL bRecursive)
+{
+    CKTControl* pClone = static_cast<CKTControl*>(GetRuntimeClass()->CreateObject());
+    pClone->Copy(this, bRecursive);
+    return pClone;
+}
+
+BOOL CKTControl::Compare(CKTControl* pOther)
+{
+    return GetStyle() == pOther->GetStyle() && m_nType == pOther->m_nType && m_nId == pOther->m_nId &&
+           m_dwFlags == pOther->m_dwFlags && m_bBeginGroup == pOther->m_bBeginGroup &&
+           GetIconId() == pOther->GetIconId() && GetCaption() == pOther->GetCaption() &&
+           GetTooltip() == pOther->GetTooltip() && GetDescription() == pOther->GetDescription() &&
+           m_strCustomCaption == pOther->m_strCustomCaption && m_nCustomStyle == pOther->m_nCustomStyle &&
+           m_strParameter == pOther->m_strParameter &&
+           (m_dwHideFlags & ktHideCustomize) == (pOther->m_dwHideFlags & ktHideCustomize) &&
+           m_nWidth == pOther->m_nWidth;
+}
+
+BOOL CKTControl::UpdateDocTemplate(UINT nActiveTemplate)
+{
+    BOOL bHide = (!m_assignedTemplates.empty() && !m_assignedTemplates.count(nActiveTemplate)) ||
+                 m_excludedTemplates.count(nActiveTemplate);
+    if (m_assignedTemplates.empty() && m_excludedTemplates.empty())
+        return FALSE;
+    return SetHideFlag(ktHideDocTemplate, bHide);
+}

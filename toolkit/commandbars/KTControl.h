@@ -1,0 +1,187 @@
+// KTControl.h: one element of a command bar: its command, texts, state, size and behaviour.
+//
+// Classes: CKTControl.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTCommandBarsDefs.h"
+
+#include <set>
+
+class CKTCommandBar;
+class CKTCommandBars;
+class CKTControlAction;
+class CKTControls;
+class CKTImageManager;
+class CKTImageManagerIcon;
+class CKTPaintManager;
+
+class CKTControl : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CKTControl)
+public:
+    CKTControl();
+    ~CKTControl() override;
+
+    // Texts: own values first, then the action's.
+    virtual CString GetCaption() const;
+    virtual CString GetDescription() const;
+    virtual CString GetTooltip() const;
+    CString GetShortcutText() const;
+    void SetCaption(LPCSTR lpszCaption);
+    void SetCaptionFromResource(UINT nId);
+    void SetPrompt(LPCSTR lpszPrompt);
+    void SetID(int nId);
+    void SetDescription(LPCSTR lpszText) { m_strDescription = lpszText; }
+    void SetShortcutText(LPCSTR lpszText) { m_strShortcutText = lpszText; }
+    const CString& GetAutoShortcutText() const { return m_strShortcutTextAuto; }
+    void SetAutoShortcutText(const CString& strText) { m_strShortcutTextAuto = strText; }
+
+    int GetID() const { return m_nId; }
+    int GetType() const { return m_nType; }
+    void SetType(int nType) { m_nType = nType; }
+    int GetIndex() const { return m_nIndex; }
+    int GetStyle() const;
+    void SetStyle(int nStyle) { m_nStyle = nStyle; }
+    int GetIconId() const;
+    void SetIconId(int nId) { m_nIconId = nId; }
+    virtual CKTImageManagerIcon* GetImage(int nWidth) const;
+    virtual BOOL IsCaptionVisible() const;
+
+    // Enabled and checked: -1 takes the action's state.
+    int GetEnabled() const;
+    BOOL IsEnabled() const { return GetEnabled() != 0; }
+    virtual void SetEnabled(int nEnabled);
+    int GetChecked() const;
+    void SetChecked(int nChecked);
+    int GetSelected() const { return m_nSelected; }
+    int GetPressed() const { return m_nPressed; }
+    void SetPressed(int nPressed) { m_nPressed = nPressed; }
+    virtual BOOL IsPopuped() const { return FALSE; }
+
+    virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
+    void SetVisible(BOOL bVisible);
+    DWORD GetHideFlags() const { return m_dwHideFlags; }
+    void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
+    // Sets or clears one hide bit; TRUE when the flags changed.
+    BOOL SetHideFlag(DWORD dwFlag, BOOL bSet);
+    DWORD GetFlags() const { return m_dwFlags; }
+    void SetFlags(DWORD dwFlags) { m_dwFlags = dwFlags; }
+    BOOL GetBeginGroup() const { return m_bBeginGroup; }
+    virtual void SetBeginGroup(BOOL bBeginGroup);
+    BOOL GetWrap() const { return m_bWrap; }
+    BOOL IsItemDefault() const { return m_bDefaultItem; }
+    void SetItemDefault(BOOL bDefault) { m_bDefaultItem = bDefault; }
+    BOOL IsTemporary() const { return m_bTemporary; }
+    void SetTemporary(BOOL bTemporary) { m_bTemporary = bTemporary; }
+    void SetParameter(LPCSTR lpszParameter) { m_strParameter = lpszParameter; }
+    int GetWidth() const { return m_nWidth; }
+    int GetHeight() const { return m_nHeight; }
+    void SetWidth(int nWidth) { m_nWidth = nWidth; }
+    void SetHeight(int nHeight) { m_nHeight = nHeight; }
+    void SetExecuteOnPressInterval(int nInterval) { m_nExecuteOnPressInterval = nInterval; }
+    void SetCloseSubMenuOnClick(BOOL bClose) { m_bCloseSubMenuOnClick = bClose; }
+    // Set while an expanding popup bar brings the control into view.
+    BOOL IsExpandedShown() const { return m_bExpandedShown; }
+    void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
+    int GetHelpId() const { return m_nHelpId; }
+    // Document templates (menu resource ids) the control shows for, or hides for.
+    void AssignDocTemplate(UINT nTemplate) { m_assignedTemplates.insert(nTemplate); }
+    void ExcludeDocTemplate(UINT nTemplate) { m_excludedTemplates.insert(nTemplate); }
+    // Hides the control when the active template is not its own or is one it is excluded from.
+    BOOL UpdateDocTemplate(UINT nActiveTemplate);
+
+    CRect GetRect() const { return m_rcControl; }
+    virtual void SetRect(CRect rc) { m_rcControl = rc; }
+    CRect GetRowRect() const { return m_rcRow; }
+    void SetRowRect(CRect rc) { m_rcRow = rc; }
+    void SetWrap(BOOL bWrap) { m_bWrap = bWrap; }
+
+    CKTCommandBar* GetParent() const { return m_pParent; }
+    virtual void SetParent(CKTCommandBar* pParent) { m_pParent = pParent; }
+    CKTControls* GetControls() const { return m_pControls; }
+    void SetControls(CKTControls* pControls, int nIndex);
+    CKTCommandBars* GetCommandBars() const;
+    // The popup bar a popup control opens; NULL for others.
+    virtual CKTCommandBar* GetCommandBar() const { return NULL; }
+
+    CKTControlAction* GetAction() const { return m_pAction; }
+    virtual void SetAction(CKTControlAction* pAction);
+
+    CKTPaintManager* GetPaintManager() const;
+    CKTImageManager* GetImageManager() const;
+    CSize GetSize(CDC* pDC);
+    void Draw(CDC* pDC);
+    CSize GetIconSize() const;
+    CSize GetButtonSize() const;
+
+    void RedrawParent(BOOL bAnimate = TRUE);
+    void DelayLayoutParent();
+    // Sends a notification to the site; the answer, else the routed handler's record.
+    LRESULT NotifySite(int nCode);
+    BOOL IsCursorOver() const;
+    BOOL IsCustomizeMode() const;
+
+    // Behaviour the bar calls.
+    virtual void OnExecute();
+    virtual BOOL OnSetSelected(int nSelected);
+    virtual BOOL OnSetPopup(BOOL bPopup) { return FALSE; }
+    virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) {}
+    virtual void OnLButtonUp(CPoint pt) {}
+    virtual BOOL OnLButtonDblClk(CPoint pt);
+    virtual void OnMouseMove(CPoint pt) {}
+    virtual void OnMouseHover();
+    virtual void OnRemoved();
+
+    virtual void Copy(CKTControl* pFrom, BOOL bRecursive);
+    // Equal in everything the user can change.
+    virtual BOOL Compare(CKTControl* pOther);
+    CKTControl* Clone(BOOL bRecursive);
+
+protected:
+    // Holds the mouse on a pressed control until the button goes up; TRUE
+    // when released inside (never for auto-repeat).
+    BOOL ClickToolBarButton(CRect rcActive);
+    void ExecuteCommand();
+
+    int m_nTag = 0;
+    int m_nIndex = 0;
+    int m_nId = 0;
+    int m_nIconId = 0;
+    int m_nHelpId = 0;
+    int m_nCustomIconId = 0;
+    BOOL m_bWrap = FALSE;
+    BOOL m_bBeginGroup = FALSE;
+    int m_nEnabled = 1;   // -1 takes the action's
+    int m_nChecked = 0;   // -1 takes the action's
+    int m_nSelected = 0;  // 2, 3 keyboard or mouse highlight
+    int m_nPressed = 0;   // 1 held down, 2 executed
+    BOOL m_bTemporary = FALSE;
+    CRect m_rcRow;
+    CRect m_rcControl;
+    DWORD m_dwHideFlags = 0;
+    DWORD m_dwFlags = 0;
+    CString m_strCaption;
+    CString m_strCustomCaption;
+    CString m_strShortcutText;
+    CString m_strShortcutTextAuto;
+    CString m_strTooltip;
+    CString m_strDescription;
+    CString m_strParameter;
+    CKTControls* m_pControls = NULL;  // the owning collection
+    int m_nType = ktControlButton;
+    CKTCommandBar* m_pParent = NULL;  // the owning bar
+    BOOL m_bDefaultItem = FALSE;
+    int m_nStyle = ktButtonAutomatic;
+    int m_nCustomStyle = -1;
+    int m_nFallbackStyle = ktButtonAutomatic;
+    BOOL m_bCloseSubMenuOnClick = TRUE;
+    CKTControlAction* m_pAction = NULL;  // shared state; listed in the action, not counted
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    int m_nExecuteOnPressInterval = 0;
+    BOOL m_bExpandedShown = FALSE;
+    std::set<UINT> m_assignedTemplates;
+    std::set<UINT> m_excludedTemplates;
+};

@@ -1,0 +1,139 @@
+// KTControlFactory.cpp: controls made by type and id, and menus turned into controls.
+#include "KTControls.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTControlButton.h"
+#include "KTControlPopup.h"
+#include "KTControlRecentFileList.h"
+#include "KTPopupBar.h"
+
+namespace
+{
+CString GetMenuText(CMenu* pMenu, int nIndex)
+{
+    CString strText;
+    pMenu->GetMenuString(nIndex, strText, MF_BYPOSITION);
+    return strText;
+}
+}  // namespace
+
+CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
+{
+    CKTSmartPtr<CKTControl> pControl;
+    switch (nType)
+    {
+    case ktControlButton:
+        if (nId == (int)KT_ID_FILE_MRU_FIRST)
+            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRecentFileList);
+        else
+            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
+        break;
+    case ktControlPopup:
+    case ktControlButtonPopup:
+    case ktControlSplitButtonPopup:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlPopup);
+        break;
+    case ktControlLabel:
+    case ktControlCheckBox:
+    case ktControlRadioButton:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
+        break;
+    default:
+        // Combo boxes, edits, custom controls and galleries are not built here.
+        return pControl;
+    }
+    pControl->SetType(nType);
+    return pControl;
+}
+
+CWnd* CKTControls::GetSite() const
+{
+    if (m_pParent)
+        return m_pParent->GetOwnerSite();
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars ? pCommandBars->GetSite() : NULL;
+}
+
+CKTSmartPtr<CKTCommandBar> CKTControls::CreatePopupBarFor(int nType, int nId)
+{
+    KT_CREATEBARRECORD record = {NULL, 1, 0, 0, 0, nType, (UINT)nId};
+    CWnd* pSite = GetSite();
+    // A bar the site supplies comes with the reference it was made with.
+    if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&record) &&
+        dynamic_cast<CKTPopupBar*>(record.pCommandBar))
+        return CKTSmartPtr<CKTCommandBar>::Adopt(record.pCommandBar);
+    return CKTSmartPtr<CKTCommandBar>(CKTPopupBar::CreatePopupBar(GetCommandBars()).GetInterface());
+}
+
+CKTControl* CKTControls::Add(int nType, int nId, LPCSTR lpszParameter, int nBefore, BOOL bTemporary)
+{
+    CKTSmartPtr<CKTControl> pControl = CreateControl(nType, nId);
+    if (pControl.IsNull())
+        return NULL;
+    if (KTIsPopupType(nType))
+    {
+        CKTControlPopup* pPopup = static_cast<CKTControlPopup*>(pControl.GetInterface());
+        CMenu menu;
+        CMenu* pSubMenu = nId >= 1 && menu.LoadMenu(nId) ? menu.GetSubMenu(0) : NULL;
+        CKTSmartPtr<CKTCommandBar> pBar = CreatePopupBarFor(nType, nId);
+        if (pSubMenu)
+        {
+            pBar->LoadMenu(pSubMenu, TRUE);
+            pPopup->SetCaption(GetMenuText(&menu, 0));
+        }
+        pPopup->SetCommandBar(pBar);
+    }
+    return Add(pControl, nId, lpszParameter, nBefore, bTemporary);
+}
+
+CKTSmartPtr<CKTControl> CKTControls::CreateMenuControl(const KT_CONTROLCREATION& cs, CMenu* pSubMenu)
+{
+    CKTSmartPtr<CKTControl> pControl = CreateControl(cs.nType, cs.nId);
+    if (pControl.IsNull() || !KTIsPopupType(cs.nType))
+        return pControl;
+    CKTSmartPtr<CKTCommandBar> pBar = CreatePopupBarFor(cs.nType, cs.nId);
+    CMenu menu;
+    if (!pSubMenu && cs.nId >= 1 && menu.LoadMenu(cs.nId))
+        pSubMenu = menu.GetSubMenu(0);
+    if (pSubMenu)
+        pBar->LoadMenu(pSubMenu, TRUE);
+    static_cast<CKTControlPopup*>(pControl.GetInterface())->SetCommandBar(pBar);
+    return pControl;
+}
+
+CKTControl* CKTControls::AddMenuItem(CMenu* pMenu, int nIndex)
+{
+    CMenu* pSubMenu = pMenu->GetSubMenu(nIndex);
+    KT_CONTROLCREATION cs;
+    cs.hMenu = pMenu->GetSafeHmenu();
+    cs.nIndex = nIndex;
+    cs.nId = pSubMenu ? 0 : pMenu->GetMenuItemID(nIndex);
+    if (cs.nId == KT_ID_FIRST_MDICHILD)
+        return NULL;
+    cs.strCaption = GetMenuText(pMenu, nIndex);
+    cs.nType = pSubMenu ? ktControlPopup : ktControlButton;
+    int nDefault = (int)::GetMenuDefaultItem(pMenu->GetSafeHmenu(), TRUE, GMDI_USEDISABLED);
+
+    CKTSmartPtr<CKTControl> pControl;
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECONTROL, 0, (LPARAM)&cs) && cs.pControl)
+        pControl = CKTSmartPtr<CKTControl>::Adopt(cs.pControl);
+    else
+        pControl = CreateMenuControl(cs, pSubMenu);
+    if (pControl.IsNull())
+        return NULL;
+    pControl->SetStyle(ktButtonAutomatic);
+    pControl->DelayLayoutParent();
+    if (pSubMenu)
+        pControl->SetCaption(cs.strCaption);
+    else
+        AttachAction(pControl, cs.nId, cs.strCaption);
+    if (nDefault == nIndex)
+        pControl->SetItemDefault(TRUE);
+    CKTControl* pAdded = InsertAt(pControl);
+    if (cs.pWnd && cs.pWnd->GetSafeHwnd())
+        cs.pWnd->SendMessage(KTWM_CONTROLCREATED, 0, (LPARAM)&cs);
+    return pAdded;
+}

@@ -1,0 +1,155 @@
+// KTControlPopup.cpp: opening and closing the popup bar of a popup control, and split buttons.
+#include "KTControlPopup.h"
+
+#include "KTCommandBar.h"
+#include "KTControls.h"
+#include "KTPaintManager.h"
+#include "KTPopupBar.h"
+
+IMPLEMENT_DYNCREATE(CKTControlPopup, CKTControlButton)
+
+CKTControlPopup::~CKTControlPopup() = default;
+
+void CKTControlPopup::SetCommandBar(CKTCommandBar* pBar) { m_pCommandBar = pBar; }
+
+BOOL CKTControlPopup::IsOnCommandPart(CPoint pt) const
+{
+    return GetPaintManager()->GetSplitButtonCommandRect(const_cast<CKTControlPopup*>(this)).PtInRect(pt);
+}
+
+BOOL CKTControlPopup::OnSetPopup(BOOL bPopup)
+{
+    if (m_pCommandBar.IsNull() || !m_pParent || !m_pParent->GetSafeHwnd())
+        return FALSE;
+    if (bPopup && m_nType == ktControlSplitButtonPopup && GetEnabled() == 3)
+        return FALSE;
+    m_bPopuped = bPopup;
+    if (!bPopup)
+    {
+        m_pCommandBar->SetTrackingMode(0);
+        RedrawParent(FALSE);
+        return FALSE;
+    }
+    RedrawParent(FALSE);
+    m_pParent->UpdateWindow();
+    if (m_pCommandBar->GetTrackingMode())
+        return TRUE;
+    if (CKTPopupBar* pPopupBar = dynamic_cast<CKTPopupBar*>(m_pCommandBar.GetInterface()))
+        pPopupBar->SetOpeningControl(this);
+    if (!m_pCommandBar->Popup(this, m_pParent->GetKeyboardSelection()))
+        m_bPopuped = FALSE;
+    return m_bPopuped;
+}
+
+void CKTControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    if (!IsEnabled() || !m_pParent || IsCustomizeMode())
+        return;
+    if (m_bPopuped && m_pParent->GetPosition() != ktBarPopup)
+    {
+        m_pParent->SetTrackingMode(0);
+        return;
+    }
+    if (m_nType == ktControlSplitButtonPopup)
+    {
+        int nEnabled = GetEnabled();
+        if (bKeyboard)
+        {
+            if (nEnabled == 4)
+                m_pParent->SetPopuped(m_nIndex, TRUE);
+            else
+                OnExecute();
+            return;
+        }
+        if (IsOnCommandPart(pt))
+        {
+            if (m_pParent->GetType() == ktBarTypePopup)
+                m_pParent->KillTimer(KT_TIMER_HOVER);
+            else if (nEnabled != 4 && ClickToolBarButton(GetPaintManager()->GetSplitButtonCommandRect(this)))
+                OnExecute();
+            return;
+        }
+        if (nEnabled == 3)
+            return;
+    }
+    m_pParent->SetPopuped(m_nIndex, bKeyboard);
+}
+
+void CKTControlPopup::OnLButtonUp(CPoint pt)
+{
+    if (m_pCommandBar.IsNull())
+    {
+        CKTControlButton::OnLButtonUp(pt);
+        return;
+    }
+    if (m_nType == ktControlSplitButtonPopup && m_pParent && m_pParent->GetType() == ktBarTypePopup &&
+        GetEnabled() != 4 && IsOnCommandPart(pt))
+        OnExecute();
+}
+
+void CKTControlPopup::OnMouseMove(CPoint pt)
+{
+    if (m_nType != ktControlSplitButtonPopup || !IsEnabled() || !m_pParent || m_pParent->GetType() == ktBarTypePopup ||
+        !m_nSelected)
+        return;
+    int nSelected = IsOnCommandPart(pt) ? 3 : 4;
+    if (nSelected != m_nSelected)
+    {
+        m_nSelected = nSelected;
+        RedrawParent(FALSE);
+    }
+}
+
+void CKTControlPopup::OnMouseHover()
+{
+    if (IsEnabled() && m_pParent && (m_pParent->GetTrackingMode() == 2 || m_pParent->GetPosition() == ktBarPopup))
+    {
+        m_pParent->SetPopuped(m_nIndex, FALSE);
+        return;
+    }
+    CKTControl::OnMouseHover();
+}
+
+BOOL CKTControlPopup::OnSetSelected(int nSelected)
+{
+    if (!CKTControl::OnSetSelected(nSelected))
+        return FALSE;
+    if (m_pCommandBar.IsNull() || !m_pParent)
+        return TRUE;
+    BOOL bPopupBar = m_pParent->GetType() == ktBarTypePopup;
+    if (m_nType != ktControlPopup && !bPopupBar)
+    {
+        if (IsEnabled() && (nSelected == 2 || nSelected == 3) && m_pParent->GetTrackingMode() == 2)
+            m_pParent->SetPopuped(m_nIndex, nSelected == 2);
+        return TRUE;
+    }
+    if (m_pParent->GetPosition() == ktBarPopup)
+        return TRUE;
+    if (nSelected && IsEnabled() && m_pParent->GetTrackingMode() == 2)
+        m_pParent->SetPopuped(m_nIndex, nSelected == 2);
+    else if (!nSelected && m_bPopuped)
+        m_pParent->SetPopuped(-1);
+    return TRUE;
+}
+
+void CKTControlPopup::Copy(CKTControl* pFrom, BOOL bRecursive)
+{
+    CKTControlButton::Copy(pFrom, bRecursive);
+    CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pFrom);
+    if (!pPopup || pPopup->m_pCommandBar.IsNull())
+        return;
+    if (bRecursive)
+        m_pCommandBar = CKTSmartPtr<CKTCommandBar>::Adopt(pPopup->m_pCommandBar->Clone(TRUE));
+    else
+        m_pCommandBar = pPopup->m_pCommandBar;
+}
+
+BOOL CKTControlPopup::Compare(CKTControl* pOther)
+{
+    CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pOther);
+    if (!pPopup || !CKTControlButton::Compare(pOther))
+        return FALSE;
+    if (m_pCommandBar.IsNull() || pPopup->m_pCommandBar.IsNull())
+        return TRUE;
+    return m_pCommandBar->GetControls()->Compare(pPopup->m_pCommandBar->GetControls());
+}

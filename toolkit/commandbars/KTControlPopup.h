@@ -1,0 +1,34 @@
+// KTControlPopup.h: a button that opens a popup bar, alone or beside a command part.
+//
+// Classes: CKTControlPopup.
+#pragma once
+
+#include "KTControlButton.h"
+#include "KTSmartPtr.h"
+
+class CKTControlPopup : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTControlPopup)
+public:
+    CKTControlPopup() { m_nType = ktControlPopup; }
+    ~CKTControlPopup() override;
+
+    CKTCommandBar* GetCommandBar() const override { return m_pCommandBar; }
+    void SetCommandBar(CKTCommandBar* pBar);
+    BOOL IsPopuped() const override { return m_bPopuped; }
+
+    BOOL OnSetPopup(BOOL bPopup) override;
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnLButtonUp(CPoint pt) override;
+    void OnMouseMove(CPoint pt) override;
+    void OnMouseHover() override;
+    BOOL OnSetSelected(int nSelected) override;
+    void Copy(CKTControl* pFrom, BOOL bRecursive) override;
+    BOOL Compare(CKTControl* pOther) override;
+
+private:
+    BOOL IsOnCommandPart(CPoint pt) const;
+
+    BOOL m_bPopuped = FALSE;
+    CKTSmartPtr<CKTCommandBar> m_pCommandBar;  // held
+};

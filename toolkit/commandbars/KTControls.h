@@ -1,0 +1,98 @@
+// KTControls.h: the ordered controls of a bar: the control factory, menu conversion, walks and layout.
+//
+// Classes: CKTControls.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+
+#include <vector>
+
+class CKTCommandBar;
+class CKTCommandBars;
+class CKTControl;
+
+// What the site may answer when a menu item becomes a control.
+struct KT_CONTROLCREATION
+{
+    HMENU hMenu = NULL;
+    int nIndex = 0;
+    UINT nId = 0;
+    int nType = 0;
+    CString strCaption;
+    CKTControl* pControl = NULL;  // out: a control of the site's
+    CWnd* pWnd = NULL;            // told when the control was made
+};
+
+// The record of a bar wanted for an id; the site may put its own in pCommandBar.
+struct KT_CREATEBARRECORD
+{
+    CKTCommandBar* pCommandBar;
+    int bPopup;
+    int bExpandBar;
+    int bTearOff;
+    int bReserved;
+    int nType;
+    UINT nId;
+};
+
+class CKTControls : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CKTControls)
+public:
+    CKTControls() = default;
+    ~CKTControls() override;
+
+    CKTCommandBars* GetCommandBars() const;
+    void SetCommandBars(CKTCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
+    CKTCommandBar* GetParent() const { return m_pParent; }
+    void SetParent(CKTCommandBar* pParent);
+    int GetCount() const { return (int)m_controls.size(); }
+    CKTControl* GetAt(int nIndex) const;
+    // -1 finds the first control.
+    CKTControl* FindControl(int nId) const;
+    CKTControl* HitTest(CPoint pt) const;
+    int GetNext(int nIndex, int nDirection, BOOL bSkipFocus = TRUE, BOOL bSkipTemporary = FALSE) const;
+
+    // Adds a control before an index (at the end for -1), taking the caller's reference.
+    CKTControl* InsertAt(CKTSmartPtr<CKTControl> pControl, int nBefore = -1);
+    CKTControl* Add(CKTSmartPtr<CKTControl> pControl, int nId, LPCSTR lpszParameter = NULL, int nBefore = -1,
+                    BOOL bTemporary = FALSE);
+    // The control factory: a control of the type, for the id.
+    CKTControl* Add(int nType, int nId, LPCSTR lpszParameter = NULL, int nBefore = -1, BOOL bTemporary = FALSE);
+    CKTControl* AddMenuItem(CMenu* pMenu, int nIndex);
+    void Remove(CKTControl* pControl);
+    void RemoveAll();
+
+    // Another type for a control: popup kinds change in place, others are replaced by a copy.
+    CKTControl* SetControlType(CKTControl* pControl, int nType);
+    CKTControl* SetControlTypeAt(int nIndex, int nType);
+    // The same non-temporary controls, pairwise equal.
+    BOOL Compare(CKTControls* pOther) const;
+    // Changed since first built; always when there is no original copy.
+    BOOL IsChanged() const;
+    CKTControls* Duplicate(BOOL bRecursive) const;
+    void CreateOriginalControls();
+    CKTControls* GetOriginalControls() const { return m_pOriginalControls; }
+
+    // Lays the controls out in rows at a length; mode bits as the frame's layout.
+    CSize CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder);
+    // Lays a popup bar's controls out in columns no taller than the work area.
+    CSize CalcPopupSize(CRect rcBorder);
+    // Part of the work area's right edge a menu entry may be wide; 0 or less for no cap.
+    static double s_dMaxPopupWidthRatio;
+
+protected:
+    virtual void RefreshIndexes();
+    static CKTSmartPtr<CKTControl> CreateControl(int nType, int nId);
+    CKTSmartPtr<CKTControl> CreateMenuControl(const KT_CONTROLCREATION& cs, CMenu* pSubMenu);
+    CKTSmartPtr<CKTCommandBar> CreatePopupBarFor(int nType, int nId);
+    void AttachAction(CKTControl* pControl, int nId, LPCSTR lpszCaption);
+    CWnd* GetSite() const;
+
+    CKTCommandBar* m_pParent = NULL;                  // the owning bar
+    std::vector<CKTSmartPtr<CKTControl>> m_controls;  // in order
+    CKTCommandBars* m_pCommandBars = NULL;            // when there is no parent bar
+    CKTSmartPtr<CKTControls> m_pOriginalControls;     // as first built
+};

@@ -1,0 +1,296 @@
+// KTControlsLayout.cpp: controls laid out in rows (columns on vertical bars) at a given length.
+#include "KTControls.h"
+
+#include "KTCommandBar.h"
+#include "KTControl.h"
+#include "KTPaintManager.h"
+#include "KTDrawObjects.h"
+
+#include <algorithm>
+
+namespace
+{
+// One control during a layout.
+struct KT_LAYOUTRECORD
+{
+    CKTControl* pControl;
+    CSize sz;
+    CRect rc;
+    BOOL bVisible;
+    BOOL bWrap = FALSE;
+    BOOL bHidden = FALSE;
+};
+
+// Along and across the layout axis.
+int Along(CSize sz, BOOL bVert) { return bVert ? sz.cy : sz.cx; }
+int Across(CSize sz, BOOL bVert) { return bVert ? sz.cx : sz.cy; }
+
+class CLayout
+{
+public:
+    CLayout(std::vector<KT_LAYOUTRECORD>& records, CSize szSeparator, BOOL bVert)
+        : m_records(records), m_szSeparator(szSeparator), m_bVert(bVert)
+    {
+    }
+
+    // Breaks the rows at the length; returns the number of rows.
+    int Wrap(int nLength, BOOL bHideOverflow, BOOL bBreakAtGroups = FALSE)
+    {
+        m_bBroke = FALSE;
+        int nRows = 1;
+        int nSum = 0;
+        BOOL bFirst = TRUE;
+        for (size_t i = 0; i < m_records.size(); i++)
+        {
+            KT_LAYOUTRECORD& r = m_records[i];
+            r.bWrap = r.bHidden = FALSE;
+            if (!r.bVisible)
+                continue;
+            int nGap = r.pControl->GetBeginGroup() && !bFirst ? Along(m_szSeparator, m_bVert) : 0;
+            if (r.pControl->GetFlags() & ktFlagWrapRow && !bFirst)
+            {
+                r.bWrap = TRUE;
+                nRows++;
+                nSum = Along(r.sz, m_bVert);
+                continue;
+            }
+            nSum += nGap + Along(r.sz, m_bVert);
+            BOOL bGroupBreak = bBreakAtGroups && r.pControl->GetBeginGroup();
+            if ((nSum > nLength || bGroupBreak) && !bFirst)
+            {
+                m_bBroke = TRUE;
+                if (bHideOverflow)
+                {
+                    HideFrom(i);
+                    return nRows;
+                }
+                i = BreakBefore(i);
+                nRows++;
+                nSum = Along(m_records[i].sz, m_bVert);
+            }
+            bFirst = FALSE;
+        }
+        return nRows;
+    }
+
+    // A row had to break or hide in the last wrap.
+    BOOL HasBroken() const { return m_bBroke; }
+
+    // Floating: the shortest length that keeps the row count of the given one.
+    int FitSameRows(int nLength)
+    {
+        int nRows = Wrap(nLength, FALSE);
+        int nLow = 0, nHigh = nLength;
+        while (nLow < nHigh)
+        {
+            int nMid = (nLow + nHigh) / 2;
+            if (Wrap(nMid, FALSE) <= nRows)
+                nHigh = nMid;
+            else
+                nLow = nMid + 1;
+        }
+        return nHigh;
+    }
+
+    // Groups on rows of their own at the width; a block far taller than wide gets a balanced width.
+    void WrapGroups(int nWidth)
+    {
+        Wrap(nWidth, FALSE, TRUE);
+        CSize szBlock = Position();
+        if (szBlock.cy > 3 * szBlock.cx && nWidth <= 0)
+            WrapBalanced();
+        else
+            Wrap(szBlock.cx, FALSE, TRUE);
+    }
+
+    // The width at which the block is about as wide as it is high.
+    void WrapBalanced()
+    {
+        Wrap(0, FALSE);
+        int nLow = Position().cx;
+        Wrap(32767, FALSE);
+        int nHigh = Position().cx;
+        while (nLow < nHigh)
+        {
+            int nMid = (nLow + nHigh) / 2;
+            Wrap(nMid, FALSE);
+            CSize szBlock = Position();
+            if (szBlock.cx == szBlock.cy)
+                return;
+            if (szBlock.cy > szBlock.cx)
+                nLow = nMid + 1;
+            else
+                nHigh = nMid;
+        }
+        Wrap(nHigh, FALSE);
+    }
+
+    // The narrowest width whose block is no higher than the height.
+    int FitHeight(int nHeight)
+    {
+        Wrap(0, FALSE);
+        int nLow = Position().cx;
+        Wrap(32767, FALSE);
+        int nHigh = Position().cx;
+        while (nLow < nHigh)
+        {
+            int nMid = (nLow + nHigh) / 2;
+            Wrap(nMid, FALSE);
+            if (Position().cy <= nHeight)
+                nHigh = nMid;
+            else
+                nLow = nMid + 1;
+        }
+        return nHigh;
+    }
+
+    // Places the rows one after another; returns the extent.
+    CSize Position()
+    {
+        CSize szExtent(0, 0);
+        int nAlong = 0, nRowStart = 0, nRowThickness = 0;
+        BOOL bFirst = TRUE;
+        for (KT_LAYOUTRECORD& r : m_records)
+        {
+            if (!r.bVisible || r.bHidden)
+                continue;
+            if (r.bWrap)
+            {
+                nRowStart += nRowThickness + (r.pControl->GetBeginGroup() ? Across(m_szSeparator, m_bVert) : 0);
+                nAlong = nRowThickness = 0;
+            }
+            else if (r.pControl->GetBeginGroup() && !bFirst)
+                nAlong += Along(m_szSeparator, m_bVert);
+            CPoint pt = m_bVert ? CPoint(nRowStart, nAlong) : CPoint(nAlong, nRowStart);
+            r.rc = CRect(pt, r.sz);
+            nAlong += Along(r.sz, m_bVert);
+            nRowThickness = std::max(nRowThickness, Across(r.sz, m_bVert));
+            szExtent.cx = std::max<int>(szExtent.cx, r.rc.right);
+            szExtent.cy = std::max<int>(szExtent.cy, r.rc.bottom);
+            bFirst = FALSE;
+        }
+        return szExtent;
+    }
+
+private:
+    void HideFrom(size_t i)
+    {
+        for (; i < m_records.size(); i++)
+        {
+            if (m_records[i].pControl->GetFlags() & ktFlagWrapRow)
+            {
+                m_records[i].bWrap = TRUE;
+                return;
+            }
+            m_records[i].bHidden = TRUE;
+        }
+    }
+
+    // The new row starts at the nearest group start at or before i.
+    size_t BreakBefore(size_t i)
+    {
+        for (size_t j = i; j > 0; j--)
+        {
+            if (m_records[j].bWrap)
+                break;
+            if (m_records[j].bVisible && m_records[j].pControl->GetBeginGroup())
+            {
+                m_records[j].bWrap = TRUE;
+                return j;
+            }
+        }
+        m_records[i].bWrap = TRUE;
+        return i;
+    }
+
+    std::vector<KT_LAYOUTRECORD>& m_records;
+    CSize m_szSeparator;
+    BOOL m_bVert;
+    BOOL m_bBroke = FALSE;
+};
+
+// Centres each control across the thickness of its row and stores the row.
+void AlignRows(std::vector<KT_LAYOUTRECORD>& records, BOOL bVert)
+{
+    size_t nRowFirst = 0;
+    for (size_t i = 0; i <= records.size(); i++)
+    {
+        BOOL bRowEnd = i == records.size() || (records[i].bVisible && records[i].bWrap);
+        if (!bRowEnd)
+            continue;
+        CRect rcRow(0, 0, 0, 0);
+        for (size_t j = nRowFirst; j < i; j++)
+            if (records[j].bVisible && !records[j].bHidden)
+                rcRow = rcRow.IsRectNull() ? records[j].rc : (rcRow | records[j].rc);
+        for (size_t j = nRowFirst; j < i; j++)
+        {
+            KT_LAYOUTRECORD& r = records[j];
+            int nShift = ((bVert ? rcRow.Width() : rcRow.Height()) - Across(r.sz, bVert)) / 2;
+            r.rc.OffsetRect(bVert ? CPoint(rcRow.left - r.rc.left + nShift, 0)
+                                  : CPoint(0, rcRow.top - r.rc.top + nShift));
+            r.pControl->SetRowRect(rcRow);
+        }
+        nRowFirst = i;
+    }
+}
+}  // namespace
+
+CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
+{
+    CKTCommandBar* pBar = m_pParent;
+    if (!pBar)
+        return CSize(0, 0);
+    BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
+    CKTScreenDC screen;
+    CDC* pDC = &screen;
+    std::vector<KT_LAYOUTRECORD> records;
+    BOOL bAnyVisible = FALSE;
+    for (const auto& pControl : m_controls)
+    {
+        KT_LAYOUTRECORD r = {pControl, CSize(0, 0), CRect(0, 0, 0, 0), pControl->IsVisible(ktHideWrap)};
+        if (r.bVisible)
+            r.sz = pControl->GetSize(pDC);
+        bAnyVisible |= r.bVisible;
+        records.push_back(r);
+    }
+    CSize szBorders(rcBorder.left + rcBorder.right, rcBorder.top + rcBorder.bottom);
+    if (!bAnyVisible)
+    {
+        CSize sz(szBorders.cx + 23, szBorders.cy + 22);
+        if (dwMode & LM_STRETCH)
+            (bVert ? sz.cy : sz.cx) = nLength;
+        return sz;
+    }
+    CSize szSeparator = pBar->GetPaintManager()->DrawCommandBarSeparator(NULL, pBar, m_controls.front(), FALSE);
+    CLayout layout(records, szSeparator, bVert);
+    if (dwMode & LM_MRUWIDTH)
+        nLength = pBar->GetMRUWidth();
+    BOOL bDocked = (dwMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0;
+    if (dwMode & KT_LM_MRUGROUPS)
+        layout.WrapGroups(pBar->GetMRUWidth());
+    else if (bDocked)
+        layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
+    else if (dwMode & LM_LENGTHY)
+        layout.Wrap(layout.FitHeight(nLength - szBorders.cy), FALSE);
+    else
+        layout.Wrap(layout.FitSameRows(nLength - szBorders.cx), FALSE);
+    BOOL bStretch = (dwMode & LM_STRETCH) || (bDocked && layout.HasBroken());
+    CSize szExtent = layout.Position();
+    CSize sz = szExtent + szBorders;
+    if (bStretch)
+        (bVert ? sz.cy : sz.cx) = std::max<int>(nLength, Along(sz, bVert));
+    if (dwMode & LM_COMMIT)
+    {
+        for (KT_LAYOUTRECORD& r : records)
+            r.rc.OffsetRect(rcBorder.left, rcBorder.top);
+        AlignRows(records, bVert);
+        for (KT_LAYOUTRECORD& r : records)
+        {
+            r.pControl->SetHideFlag(ktHideWrap, r.bHidden);
+            r.pControl->SetWrap(r.bWrap);
+            if (r.bVisible && !r.bHidden)
+                r.pControl->SetRect(r.rc);
+        }
+    }
+    return sz;
+}

@@ -1,0 +1,34 @@
+// KTKeyboardHookManager.h: the thread's keyboard hooks while a bar tracks.
+//
+// Classes: CKTKeyboardHookManager.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+class CKTHookSink;
+
+class CKTKeyboardHookManager
+{
+public:
+    // The manager of the calling thread.
+    static CKTKeyboardHookManager* Instance();
+    ~CKTKeyboardHookManager();
+
+    // Hooks the thread's keys while there is a sink.
+    void SetHook(CKTHookSink* pSink);
+    void RemoveHook(CKTHookSink* pSink);
+    // Asks the sinks, the latest first; TRUE consumes the key.
+    BOOL DispatchKey(UINT nMessage, WPARAM wParam, LPARAM lParam);
+    BOOL HasSinks() const { return !m_sinks.empty(); }
+
+private:
+    static LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam);
+    void Unhook();
+
+    HHOOK m_hHookKeyboard = NULL;
+    HHOOK m_hHookCallWndProc = NULL;
+    std::vector<CKTHookSink*> m_sinks;  // not owned
+};

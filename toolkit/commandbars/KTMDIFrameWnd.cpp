@@ -1,0 +1,71 @@
+// KTMDIFrameWnd.cpp: the frame hands its messages and keys to its command bars first.
+#include "KTMDIFrameWnd.h"
+
+#include "KTAcceleratorManager.h"
+#include "KTCommandBars.h"
+#include "KTMenuBar.h"
+
+IMPLEMENT_DYNCREATE(CKTMDIFrameWnd, CMDIFrameWnd)
+
+CKTMDIFrameWnd::CKTMDIFrameWnd() = default;
+
+CKTMDIFrameWnd::~CKTMDIFrameWnd() = default;
+
+BOOL CKTMDIFrameWnd::InitCommandBars(CRuntimeClass* pCommandBarsClass)
+{
+    CRuntimeClass* pClass = pCommandBarsClass ? pCommandBarsClass : RUNTIME_CLASS(CKTCommandBars);
+    CObject* pObject = pClass->CreateObject();
+    CKTSmartPtr<CKTCommandBars> pCommandBars =
+        CKTSmartPtr<CKTCommandBars>::Adopt(dynamic_cast<CKTCommandBars*>(pObject));
+    if (pCommandBars.IsNull())
+    {
+        delete pObject;
+        return FALSE;
+    }
+    m_pCommandBars = pCommandBars;
+    m_pCommandBars->SetSite(this);
+    m_pCommandBars->EnableDocking();
+    return TRUE;
+}
+
+BOOL CKTMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (CMDIFrameWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    return !m_pCommandBars.IsNull() && m_pCommandBars->PreTranslateFrameMessage(pMsg);
+}
+
+BOOL CKTMDIFrameWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (!m_pCommandBars.IsNull() && m_pCommandBars->HandleFrameMessage(message, wParam, lParam, pResult))
+        return TRUE;
+    return CMDIFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CKTMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    const UINT kFirstGroupCommand = 9155, kLastGroupCommand = 9158;
+    if (nID >= kFirstGroupCommand && nID <= kLastGroupCommand)
+    {
+        CWnd* pClient = CWnd::FromHandlePermanent(m_hWndMDIClient);
+        if (pClient && pClient->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CKTMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+        return FALSE;
+    if (m_pCommandBars.IsNull())
+        return TRUE;
+    CKTAcceleratorManager* pAccelManager = m_pCommandBars->GetAcceleratorManager();
+    pAccelManager->SetAcceleratorTable(m_hAccelTable);
+    // The command bars translate from now on; a second translation would run commands twice.
+    if (pAccelManager->IsTranslating())
+        m_hAccelTable = NULL;
+    if (CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar())
+        pMenuBar->UpdateShortcuts();
+    return TRUE;
+}

@@ -1,0 +1,256 @@
+// KTMouseHookManager.cpp: clicks outside tracked bars close them; moves reach them; mouse-leave by timer.
+#include "KTMouseHookManager.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBarsDefs.h"
+#include "KTDrawHelpers.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+// The position the hook saw last, shared by the threads' hooks.
+POINT g_ptLastMouse = {-1, -1};
+
+BOOL IsWindowActive(HWND hWnd)
+{
+    HWND hParent = ::GetParent(hWnd);
+    if (!hParent || (::GetWindowLong(hWnd, GWL_STYLE) & WS_POPUP))
+        return TRUE;
+    return ::GetAncestor(hWnd, GA_ROOT) == ::GetActiveWindow();
+}
+}  // namespace
+
+CKTMouseHookManager* CKTMouseHookManager::Instance()
+{
+    static thread_local std::unique_ptr<CKTMouseHookManager> s_pManager(new CKTMouseHookManager);
+    return s_pManager.get();
+}
+
+CKTMouseHookManager::CKTMouseHookManager()
+{
+    m_hHook = ::SetWindowsHookEx(WH_MOUSE, MouseProc, NULL, ::GetCurrentThreadId());
+}
+
+CKTMouseHookManager::~CKTMouseHookManager()
+{
+    if (m_hHook)
+        ::UnhookWindowsHookEx(m_hHook);
+}
+
+void CKTMouseHookManager::AddTrackedBar(CKTCommandBar* pBar)
+{
+    if (m_trackedBars.empty() && m_pSelectedBar && m_pSelectedBar != pBar)
+        m_pSelectedBar->SetSelected(-1);
+    if (std::find(m_trackedBars.begin(), m_trackedBars.end(), pBar) == m_trackedBars.end())
+        m_trackedBars.push_back(pBar);
+}
+
+void CKTMouseHookManager::RemoveTrackedBar(CKTCommandBar* pBar)
+{
+    m_trackedBars.erase(std::remove(m_trackedBars.begin(), m_trackedBars.end(), pBar), m_trackedBars.end());
+    if (!m_trackedBars.empty())
+        return;
+    // A fresh move lets hot tracking catch up with where the cursor is.
+    POINT pt;
+    if (::GetCursorPos(&pt))
+        ::SetCursorPos(pt.x, pt.y);
+    m_bIgnoreButtonUp = FALSE;
+}
+
+void CKTMouseHookManager::ForgetBar(CKTCommandBar* pBar)
+{
+    RemoveTrackedBar(pBar);
+    if (m_pSelectedBar == pBar)
+        m_pSelectedBar = NULL;
+}
+
+BOOL CKTMouseHookManager::IsTrackedLock(const CKTCommandBar* pBar) const
+{
+    if (m_trackedBars.empty())
+        return FALSE;
+    if (!pBar || pBar->GetRecursionLock() > 0)
+        return TRUE;
+    return std::find(m_trackedBars.begin(), m_trackedBars.end(), pBar) == m_trackedBars.end();
+}
+
+void CKTMouseHookManager::CloseAllTracked()
+{
+    while (!m_trackedBars.empty())
+    {
+        CKTCommandBar* pBar = m_trackedBars.front();
+        pBar->SetTrackingMode(0, TRUE, FALSE);
+        // A bar that would not leave tracking must not stall the loop.
+        RemoveTrackedBar(pBar);
+    }
+}
+
+void CKTMouseHookManager::LockTrackedBars(BOOL bLock)
+{
+    for (CKTCommandBar* pBar : m_trackedBars)
+        pBar->LockRecursion(bLock ? 1 : -1);
+}
+
+void CKTMouseHookManager::CloseUnlockedBars()
+{
+    if (m_trackedBars.empty() || m_trackedBars.front()->GetRecursionLock() == 0)
+        return;
+    std::vector<CKTCommandBar*> bars = m_trackedBars;
+    for (CKTCommandBar* pBar : bars)
+        if (pBar->GetRecursionLock() == 0)
+            pBar->SetTrackingMode(0, TRUE, FALSE);
+}
+
+void CKTMouseHookManager::AddExcludedWindow(HWND hWnd) { m_excludedWindows.push_back(hWnd); }
+
+void CKTMouseHookManager::RemoveExcludedWindow(HWND hWnd)
+{
+    m_excludedWindows.erase(std::remove(m_excludedWindows.begin(), m_excludedWindows.end(), hWnd),
+                            m_excludedWindows.end());
+}
+
+void CKTMouseHookManager::TrackMouseLeave(HWND hWnd)
+{
+    if (hWnd == m_hWndLeave)
+        return;
+    if (m_hWndLeave && ::IsWindow(m_hWndLeave))
+    {
+        ::KillTimer(m_hWndLeave, KT_TIMER_MOUSELEAVE);
+        ::SendMessage(m_hWndLeave, WM_MOUSELEAVE, 0, 0);
+    }
+    m_hWndLeave = hWnd;
+    ::SetTimer(hWnd, KT_TIMER_MOUSELEAVE, 50, MouseLeaveTimerProc);
+}
+
+void CALLBACK CKTMouseHookManager::MouseLeaveTimerProc(HWND hWnd, UINT, UINT_PTR, DWORD)
+{
+    Instance()->OnMouseLeaveTick(hWnd);
+}
+
+void CKTMouseHookManager::OnMouseLeaveTick(HWND hWnd)
+{
+    if (!::IsWindow(m_hWndLeave))
+    {
+        ::KillTimer(hWnd, KT_TIMER_MOUSELEAVE);
+        m_hWndLeave = NULL;
+        return;
+    }
+    POINT pt;
+    RECT rc;
+    ::GetCursorPos(&pt);
+    ::GetWindowRect(m_hWndLeave, &rc);
+    if (::PtInRect(&rc, pt) && IsWindowActive(m_hWndLeave))
+        return;
+    ::KillTimer(m_hWndLeave, KT_TIMER_MOUSELEAVE);
+    HWND hWndLeft = m_hWndLeave;
+    m_hWndLeave = NULL;
+    ::PostMessage(hWndLeft, WM_MOUSELEAVE, 0, 0);
+}
+
+LRESULT CALLBACK CKTMouseHookManager::MouseProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    CKTMouseHookManager* pThis = Instance();
+    if (nCode != HC_ACTION)
+        return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
+    POINT pt = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt;
+    UINT nMessage = (UINT)wParam;
+    if (nMessage == WM_LBUTTONDOWN || nMessage == WM_RBUTTONDOWN)
+        pThis->m_bIgnoreButtonUp = FALSE;
+    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && pThis->m_bIgnoreButtonUp)
+    {
+        pThis->m_bIgnoreButtonUp = FALSE;
+        return 1;
+    }
+    BOOL bMove = nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE;
+    if (bMove && pThis->HasTrackedBars() && pt.x == g_ptLastMouse.x && pt.y == g_ptLastMouse.y)
+        return 1;
+    g_ptLastMouse = pt;
+    if (pThis->HasTrackedBars())
+    {
+        try
+        {
+            pThis->OnHookMessage(nMessage, pt);
+        }
+        catch (...)
+        {
+        }
+    }
+    return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
+}
+
+CKTCommandBar* CKTMouseHookManager::FindBarHolding(POINT pt) const
+{
+    HWND hWndUnder = ::WindowFromPoint(pt);
+    for (auto it = m_trackedBars.rbegin(); it != m_trackedBars.rend(); ++it)
+    {
+        CKTCommandBar* pBar = *it;
+        if (!pBar->GetSafeHwnd())
+            continue;
+        int nInside = pBar->IsPointInside(pt.x, pt.y);
+        if (nInside == 1)
+            return pBar;
+        if (nInside != -2 && hWndUnder &&
+            (hWndUnder == pBar->GetSafeHwnd() || ::IsChild(pBar->GetSafeHwnd(), hWndUnder)))
+            return pBar;
+    }
+    return NULL;
+}
+
+BOOL CKTMouseHookManager::IsInExcludedWindow(POINT pt) const
+{
+    for (HWND hWnd : m_excludedWindows)
+    {
+        RECT rc;
+        if (::IsWindowVisible(hWnd) && ::GetWindowRect(hWnd, &rc) && ::PtInRect(&rc, pt))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CKTMouseHookManager::OnHookMessage(UINT nMessage, POINT pt)
+{
+    BOOL bMove = nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE;
+    if (CKTCommandBar* pBar = FindBarHolding(pt))
+    {
+        if (pBar->GetRecursionLock() > 0 && !bMove && !m_bIgnoreButtonUp)
+        {
+            CloseUnlockedBars();
+            g_ptLastMouse = {-1, -1};
+        }
+        return FALSE;
+    }
+    if (IsInExcludedWindow(pt))
+        return FALSE;
+    switch (nMessage)
+    {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    {
+        std::vector<CKTCommandBar*> bars = m_trackedBars;
+        for (CKTCommandBar* pBar : bars)
+        {
+            if (pBar->GetRecursionLock() > 0 || !pBar->GetSafeHwnd())
+                continue;
+            CPoint ptClient = pt;
+            pBar->ScreenToClient(&ptClient);
+            pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        }
+        break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        CloseAllTracked();
+        break;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+        if (!IsLocked())
+            CloseAllTracked();
+        break;
+    }
+    return FALSE;
+}

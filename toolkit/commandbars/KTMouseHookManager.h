@@ -1,0 +1,57 @@
+// KTMouseHookManager.h: the thread's mouse hook: tracked bars, clicks outside them and mouse-leave emulation.
+//
+// Classes: CKTMouseHookManager.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+class CKTCommandBar;
+
+class CKTMouseHookManager
+{
+public:
+    // The manager of the calling thread, made on first use.
+    static CKTMouseHookManager* Instance();
+    CKTMouseHookManager();
+    ~CKTMouseHookManager();
+    CKTMouseHookManager(const CKTMouseHookManager&) = delete;
+    CKTMouseHookManager& operator=(const CKTMouseHookManager&) = delete;
+
+    void AddTrackedBar(CKTCommandBar* pBar);
+    void RemoveTrackedBar(CKTCommandBar* pBar);
+    BOOL IsTrackedLock(const CKTCommandBar* pBar) const;
+    BOOL HasTrackedBars() const { return !m_trackedBars.empty(); }
+    void CloseAllTracked();
+    void LockTrackedBars(BOOL bLock);
+    void CloseUnlockedBars();
+    void Lock() { m_nLock++; }
+    void Unlock() { m_nLock--; }
+    BOOL IsLocked() const { return m_nLock > 0; }
+    // Sends WM_MOUSELEAVE once the cursor has left the window.
+    void TrackMouseLeave(HWND hWnd);
+    void AddExcludedWindow(HWND hWnd);
+    void RemoveExcludedWindow(HWND hWnd);
+    void SetLastSelectedBar(CKTCommandBar* pBar) { m_pSelectedBar = pBar; }
+    // A bar that goes forgets itself here.
+    void ForgetBar(CKTCommandBar* pBar);
+    void SetIgnoreButtonUp() { m_bIgnoreButtonUp = TRUE; }
+
+private:
+    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
+    BOOL OnHookMessage(UINT nMessage, POINT pt);
+    void OnMouseLeaveTick(HWND hWnd);
+    CKTCommandBar* FindBarHolding(POINT pt) const;
+    BOOL IsInExcludedWindow(POINT pt) const;
+
+    int m_nLock = 0;
+    std::vector<CKTCommandBar*> m_trackedBars;  // in the order they began
+    HHOOK m_hHook = NULL;
+    CKTCommandBar* m_pSelectedBar = NULL;  // changed its selection last
+    HWND m_hWndLeave = NULL;               // watched for mouse-leave
+    std::vector<HWND> m_excludedWindows;
+    BOOL m_bIgnoreButtonUp = FALSE;
+    POINT m_ptLast = {-1, -1};
+};

@@ -1,0 +1,295 @@
+// ControlTests.cpp: control texts, styles, icons and actions; the collection's walks, layout and copies.
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTControlAction.h"
+#include "KTControlPopup.h"
+#include "KTControls.h"
+#include "KTPaintManager.h"
+#include "KTPopupBar.h"
+#include "TestSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+CKTSmartPtr<CKTCommandBar> MakeBar() { return KTMakeCounted<CKTCommandBar>(); }
+}  // namespace
+
+TEST(ControlTexts, TabSplitsTheAutomaticShortcutFromTheCaption)
+{
+    CKTControl control;
+    control.SetCaption("Open\tCtrl+O");
+    EXPECT_EQ(CString("Open"), control.GetCaption());
+    EXPECT_EQ(CString("Ctrl+O"), control.GetShortcutText());
+    control.SetCaption("Open");
+    EXPECT_EQ(CString("Ctrl+O"), control.GetAutoShortcutText()) << "a caption without TAB keeps the shortcut";
+    control.SetShortcutText("F3");
+    EXPECT_EQ(CString("F3"), control.GetShortcutText()) << "the control's own text wins";
+}
+
+TEST(ControlTexts, PromptGivesDescriptionTooltipAndMissingCaption)
+{
+    CKTControl control;
+    control.SetPrompt("Opens a file\nOpen");
+    EXPECT_EQ(CString("Opens a file"), control.GetDescription());
+    EXPECT_EQ(CString("Open"), control.GetTooltip());
+    EXPECT_EQ(CString("Open"), control.GetCaption());
+    CKTControl three;
+    three.SetPrompt("Saves\nSave\n&Save all");
+    EXPECT_EQ(CString("&Save all"), three.GetCaption());
+    CKTControl plain;
+    plain.SetPrompt("Only a description");
+    EXPECT_EQ(CString("Only a description"), plain.GetDescription());
+    EXPECT_TRUE(plain.GetCaption().IsEmpty());
+}
+
+TEST(ControlStyles, EffectiveStyleFallsBackToTheBarsDefault)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetDefaultButtonStyle(ktButtonIcon);
+    CKTControl* pControl = pBar->GetControls()->Add(ktControlButton, 100);
+    EXPECT_EQ(ktButtonIcon, pControl->GetStyle());
+    pControl->SetStyle(ktButtonCaption);
+    EXPECT_EQ(ktButtonCaption, pControl->GetStyle());
+}
+
+TEST(ControlActions, ActionsShareStateAndIconsFallBackToTheirId)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    pCommandBars->EnableActions();
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetCommandBars(pCommandBars);
+    CKTControl* pFirst = pBar->GetControls()->Add(ktControlButton, 500);
+    CKTControl* pSecond = pBar->GetControls()->Add(ktControlButton, 500);
+    ASSERT_TRUE(pFirst->GetAction() != NULL);
+    EXPECT_EQ(pFirst->GetAction(), pSecond->GetAction());
+    pFirst->GetAction()->SetEnabled(FALSE);
+    EXPECT_FALSE(pSecond->IsEnabled());
+    pFirst->GetAction()->SetCaption("Shared\tCtrl+S");
+    EXPECT_EQ(CString("Shared"), pSecond->GetCaption());
+    pFirst->SetIconId(-5);
+    EXPECT_EQ(500, pFirst->GetIconId()) << "no icon of its own: the action's id";
+
+    EXPECT_TRUE(pBar->GetControls()->Add(ktControlButton, 9150)->GetAction() == NULL) << "reserved ids";
+    EXPECT_TRUE(pBar->GetControls()->Add(ktControlButton, 35003)->GetAction() == NULL);
+    CKTControlAction* pAction = pFirst->GetAction();
+    pBar->OnRemoved();
+    EXPECT_TRUE(pAction->GetControls().empty()) << "removed controls leave their action";
+    EXPECT_EQ(pAction, pCommandBars->FindAction(500));
+}
+
+TEST(ControlActions, FindActionOnlyLooksInTheActionRange)
+{
+    CKTControlActions actions(NULL);
+    actions.Add(30);
+    actions.Add(10);
+    actions.Add(20);
+    EXPECT_EQ(20, actions.FindAction(20)->GetID());
+    EXPECT_EQ(NULL, actions.FindAction(0));
+    EXPECT_EQ(NULL, actions.FindAction(0x0FFFFFFF));
+    EXPECT_EQ(actions.FindAction(10), actions.Add(10)) << "an existing action is returned";
+    EXPECT_EQ(3, actions.GetCount());
+}
+
+TEST(ControlsWalk, FindAndNextWrapAroundVisibleControls)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 4; nId++)
+        pControls->Add(ktControlButton, nId);
+    pControls->GetAt(2)->SetVisible(FALSE);
+    pControls->GetAt(1)->SetFlags(ktFlagSkipFocus);
+    EXPECT_EQ(1, pControls->FindControl(-1)->GetID());
+    EXPECT_EQ(3, pControls->GetNext(-1, -1));
+    EXPECT_EQ(3, pControls->GetNext(0, 1)) << "skips the focus-less and the hidden";
+    EXPECT_EQ(0, pControls->GetNext(3, 1)) << "wraps once";
+    EXPECT_EQ(1, pControls->GetNext(0, 1, FALSE));
+    EXPECT_EQ(-1, CKTControls().GetNext(-1, 1));
+}
+
+TEST(ControlsLayout, ShortRowsWrapAtGroupsOrHideTheOverflow)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 3; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    CSize szOne = pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    int nWidth = pControls->GetAt(0)->GetRect().Width();
+    EXPECT_EQ(3 * nWidth, szOne.cx);
+    EXPECT_EQ(pControls->GetAt(0)->GetRect().top, pControls->GetAt(2)->GetRect().top);
+
+    pControls->CalcDynamicSize(2 * nWidth + 2, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pControls->GetAt(2)->GetWrap());
+    EXPECT_GT(pControls->GetAt(2)->GetRect().top, pControls->GetAt(0)->GetRect().top) << "a second row";
+
+    pControls->CalcDynamicSize(2 * nWidth + 2, LM_HORZDOCK | LM_COMMIT | KT_LM_HIDEWRAP, CRect(0, 0, 0, 0));
+    EXPECT_EQ((DWORD)ktHideWrap, pControls->GetAt(2)->GetHideFlags()) << "hidden as not fitting";
+    EXPECT_FALSE(pControls->GetAt(2)->IsVisible());
+    EXPECT_TRUE(pControls->GetAt(2)->IsVisible(ktHideWrap));
+}
+
+TEST(ControlsCopy, PopupsShareTheirBarOrCloneIt)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControlPopup* pPopup = static_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
+    ASSERT_TRUE(pPopup->GetCommandBar() != NULL);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 42);
+    CKTSmartPtr<CKTControl> pShallow = CKTSmartPtr<CKTControl>::Adopt(pPopup->Clone(FALSE));
+    CKTSmartPtr<CKTControl> pDeep = CKTSmartPtr<CKTControl>::Adopt(pPopup->Clone(TRUE));
+    EXPECT_EQ(pPopup->GetCommandBar(), pShallow->GetCommandBar());
+    ASSERT_TRUE(pDeep->GetCommandBar() != NULL);
+    EXPECT_NE(pPopup->GetCommandBar(), pDeep->GetCommandBar());
+    EXPECT_EQ(42, pDeep->GetCommandBar()->GetControl(0)->GetID());
+    EXPECT_TRUE(pDeep->GetCommandBar()->IsPopupBar());
+}
+
+TEST(ControlsMenus, MdiChildItemsAreSkipped)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 0xFF00, "1 Document");
+    menu.AppendMenu(MF_STRING, 100, "&Item\tF7");
+    menu.AppendMenu(MF_STRING | MF_GRAYED | MF_CHECKED, 101, "&Grey");
+    ASSERT_TRUE(pBar->LoadMenu(&menu));
+    ASSERT_EQ(2, pBar->GetControlCount());
+    EXPECT_EQ(CString("F7"), pBar->GetControl(0)->GetShortcutText());
+    EXPECT_FALSE(pBar->GetControl(1)->IsEnabled());
+    EXPECT_EQ(1, pBar->GetControl(1)->GetChecked());
+}
+
+TEST(BarRedraw, ARedrawDuringALockHappensAtTheLastUnlock)
+{
+    CTestParent parent;
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->CreateBarWindow("KTTestBar", &parent, 1);
+    pBar->MoveWindow(0, 0, 100, 24);
+    pBar->ValidateRect(NULL);
+    pBar->LockRedraw();
+    pBar->LockRedraw();
+    pBar->Redraw();
+    CRect rc;
+    EXPECT_FALSE(pBar->GetUpdateRect(&rc));
+    pBar->UnlockRedraw();
+    EXPECT_FALSE(pBar->GetUpdateRect(&rc));
+    pBar->UnlockRedraw();
+    EXPECT_TRUE(pBar->GetUpdateRect(&rc));
+    pBar->OnRemoved();
+}
+
+TEST(ControlsTypes, PopupKindsChangeInPlaceOthersAreReplaced)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    CKTControl* pPopup = pControls->Add(ktControlPopup, 0);
+    CKTControl* pButton = pControls->Add(ktControlButton, 321);
+    pButton->SetCaption("Keep me");
+    EXPECT_EQ(pPopup, pControls->SetControlType(pPopup, ktControlSplitButtonPopup));
+    EXPECT_EQ(ktControlSplitButtonPopup, pPopup->GetType());
+    CKTControl* pNew = pControls->SetControlTypeAt(1, ktControlButtonPopup);
+    ASSERT_TRUE(pNew != NULL);
+    EXPECT_EQ(2, pControls->GetCount());
+    EXPECT_EQ(pNew, pControls->GetAt(1)) << "in the old place";
+    EXPECT_EQ(321, pNew->GetID());
+    EXPECT_EQ(CString("Keep me"), pNew->GetCaption());
+    EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CKTControlPopup)));
+    EXPECT_EQ(NULL, pControls->SetControlTypeAt(5, ktControlButton));
+}
+
+TEST(ControlsCompare, OriginalCopyTellsWhetherTheUserChangedTheBar)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    EXPECT_TRUE(pControls->IsChanged()) << "no original copy";
+    pControls->Add(ktControlButton, 1)->SetCaption("One");
+    CKTControl* pPopup = pControls->Add(ktControlPopup, 0);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 2);
+    pControls->Add(ktControlButton, 3, NULL, -1, TRUE);
+    pControls->CreateOriginalControls();
+    EXPECT_FALSE(pControls->IsChanged()) << "temporary controls do not count";
+    pControls->GetAt(0)->SetBeginGroup(TRUE);
+    EXPECT_TRUE(pControls->IsChanged());
+    pControls->GetAt(0)->SetBeginGroup(FALSE);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 4);
+    EXPECT_TRUE(pControls->IsChanged()) << "a popup's items count too";
+}
+
+TEST(ControlsLayout, PopupEntriesStackInOneColumnOfTheWidestWidth)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(NULL);
+    CKTControls* pControls = pPopup->GetControls();
+    EXPECT_EQ(CSize(24, 22), pControls->CalcPopupSize(CRect(0, 0, 0, 0))) << "an empty menu";
+    pControls->Add(ktControlButton, 1)->SetCaption("Short");
+    pControls->Add(ktControlButton, 2)->SetCaption("A much longer entry\tCtrl+L");
+    CKTControl* pGroup = pControls->Add(ktControlButton, 3);
+    pGroup->SetCaption("Grouped");
+    pGroup->SetBeginGroup(TRUE);
+    CSize sz = pControls->CalcPopupSize(CRect(3, 3, 3, 3));
+    CRect rc0 = pControls->GetAt(0)->GetRect(), rc1 = pControls->GetAt(1)->GetRect(), rc2 = pGroup->GetRect();
+    EXPECT_EQ(CPoint(3, 3), rc0.TopLeft());
+    EXPECT_EQ(rc0.Width(), rc1.Width()) << "one column, one width";
+    EXPECT_EQ(rc0.bottom, rc1.top);
+    int nSeparator = pPopup->GetPaintManager()->DrawCommandBarSeparator(NULL, pPopup, pGroup, FALSE).cy;
+    EXPECT_EQ(rc1.bottom + nSeparator, rc2.top);
+    EXPECT_EQ(CSize(rc1.right + 3, rc2.bottom + 3), sz);
+
+    pGroup->SetFlags(ktFlagWrapRow);
+    pControls->CalcPopupSize(CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pGroup->GetWrap());
+    EXPECT_EQ(pControls->GetAt(1)->GetRect().right, pGroup->GetRect().left) << "a second column";
+    EXPECT_EQ(0, pGroup->GetRect().top);
+
+    double dSaved = CKTControls::s_dMaxPopupWidthRatio;
+    CKTControls::s_dMaxPopupWidthRatio = 1e-6;
+    pControls->CalcPopupSize(CRect(0, 0, 0, 0));
+    EXPECT_EQ(0, pControls->GetAt(1)->GetRect().Width()) << "the width cap";
+    CKTControls::s_dMaxPopupWidthRatio = dSaved;
+}
+
+TEST(ControlsLayout, FloatingBarsTakeTheShortestLengthOfTheirRowCount)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetPosition(ktBarFloating);
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 6; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Same");
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    CSize szButton = pControls->GetAt(0)->GetRect().Size();
+
+    CSize sz = pControls->CalcDynamicSize(3 * szButton.cx + szButton.cx / 2, LM_COMMIT, CRect(2, 2, 2, 2));
+    EXPECT_EQ(CSize(3 * szButton.cx + 4, 2 * szButton.cy + 4), sz) << "two rows of three, no wider";
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap());
+
+    CSize szTall = pControls->CalcDynamicSize(3 * szButton.cy + 4, LM_LENGTHY | LM_COMMIT, CRect(2, 2, 2, 2));
+    EXPECT_EQ(2 * szButton.cx + 4, szTall.cx) << "the narrowest block three rows high";
+    EXPECT_EQ(3 * szButton.cy + 4, szTall.cy);
+
+    pBar->SetMRUWidth(szButton.cx * 6);
+    CSize szMru = pControls->CalcDynamicSize(0, LM_MRUWIDTH | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_EQ(CSize(6 * szButton.cx, szButton.cy), szMru) << "the most recent width";
+}
+
+TEST(ControlsLayout, GroupRowsAndABalancedShapeForTallBlocks)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetPosition(ktBarFloating);
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 9; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Same");
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    CSize szButton = pControls->GetAt(0)->GetRect().Size();
+    pControls->GetAt(3)->SetBeginGroup(TRUE);
+    pControls->GetAt(6)->SetBeginGroup(TRUE);
+    CSize sz = pControls->CalcDynamicSize(0, KT_LM_MRUGROUPS | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap());
+    EXPECT_TRUE(pControls->GetAt(6)->GetWrap());
+    EXPECT_EQ(3 * szButton.cx, sz.cx) << "a group a row";
+
+    for (int i = 1; i < 9; i++)
+        pControls->GetAt(i)->SetBeginGroup(TRUE);
+    pBar->SetMRUWidth(0);
+    CSize szBalanced = pControls->CalcDynamicSize(0, KT_LM_MRUGROUPS | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_LT(szBalanced.cy, 9 * szButton.cy) << "not a single column";
+    EXPECT_LT(szBalanced.cx, 9 * szButton.cx) << "not a single row";
+}

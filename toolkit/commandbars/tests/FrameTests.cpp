@@ -1,0 +1,549 @@
+// FrameTests.cpp: a real MDI frame with command bars: dock bars, the converted menu, the command
+// road, idle enabling, painting, accelerators and teardown.
+#include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
+#include "KTAcceleratorManager.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControlPopup.h"
+#include "KTControlRecentFileList.h"
+#include "KTControls.h"
+#include "KTDockBar.h"
+#include "KTKeyboardHookManager.h"
+#include "KTMenuBar.h"
+#include "GuiLeakCheck.h"
+#include "KTDrawObjects.h"
+#include "KTImageManager.h"
+#include "KTPaintManager.h"
+#include "KTToolTipController.h"
+#include "KTPopupBar.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <afxpriv.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+class FrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create();
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pCommandBars = m_pFrame->GetCommandBars();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_hFrame()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    HWND m_hFrame() const { return m_pFrame->GetSafeHwnd(); }
+
+    // The popup bar of a menu-bar entry.
+    CKTCommandBar* MenuPopup(int nIndex) const
+    {
+        return m_pCommandBars->GetMenuBar()->GetControl(nIndex)->GetCommandBar();
+    }
+    CKTControl* AddButton(int nId, LPCSTR lpszCaption)
+    {
+        CKTControl* pControl = m_pFrame->m_pStandard->GetControls()->Add(ktControlButton, nId);
+        pControl->SetCaption(lpszCaption);
+        m_pCommandBars->RecalcFrameLayout();
+        m_pFrame->m_pStandard->RedrawWindow();
+        PumpMessages();
+        return pControl;
+    }
+    CPoint Centre(CKTControl* pControl) const { return pControl->GetRect().CenterPoint(); }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTCommandBars* m_pCommandBars = NULL;
+};
+
+// Moves the real cursor onto a window's client point and lets the move arrive.
+void MoveCursorTo(CWnd* pWnd, CPoint pt)
+{
+    pWnd->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    PumpUntil([] { return false; }, 100);
+}
+}  // namespace
+
+TEST_F(FrameTest, InitCommandBarsMakesTheFourDockBars)
+{
+    const struct
+    {
+        int nPosition;
+        UINT nId;
+        const char* pszTitle;
+    } docks[] = {{ktBarTop, 0xE81B, "ktBarTop"},
+                 {ktBarBottom, 0xE81E, "ktBarBottom"},
+                 {ktBarLeft, 0xE81C, "ktBarLeft"},
+                 {ktBarRight, 0xE81D, "ktBarRight"}};
+    for (const auto& dock : docks)
+    {
+        CKTDockBar* pDock = m_pCommandBars->GetDockBar(dock.nPosition);
+        ASSERT_TRUE(pDock && pDock->GetSafeHwnd()) << dock.pszTitle;
+        char szClass[32] = "", szTitle[32] = "";
+        ::GetClassNameA(pDock->GetSafeHwnd(), szClass, 32);
+        ::GetWindowTextA(pDock->GetSafeHwnd(), szTitle, 32);
+        EXPECT_STREQ("KTDockBar", szClass);
+        EXPECT_STREQ(dock.pszTitle, szTitle);
+        EXPECT_EQ(dock.nId, (UINT)pDock->GetDlgCtrlID());
+        EXPECT_EQ(m_hFrame(), ::GetParent(pDock->GetSafeHwnd()));
+        EXPECT_EQ(dock.nPosition, pDock->GetPosition());
+    }
+    EXPECT_EQ(NULL, m_pCommandBars->GetToolBar(0));
+    EXPECT_EQ(1u, m_pCommandBars->GetMenuBar()->GetBarID());
+}
+
+TEST_F(FrameTest, MenuResourceBecomesPopupsWithCaptionsAndShortcuts)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_EQ(3, pMenuBar->GetControlCount());
+    const char* captions[] = {"&File", "&Edit", "&Test"};
+    for (int i = 0; i < 3; i++)
+    {
+        CKTControl* pControl = pMenuBar->GetControl(i);
+        EXPECT_EQ(ktControlPopup, pControl->GetType());
+        EXPECT_EQ(CString(captions[i]), pControl->GetCaption());
+        ASSERT_TRUE(pControl->GetCommandBar() != NULL);
+        EXPECT_EQ(ktBarTypePopup, pControl->GetCommandBar()->GetType());
+    }
+    CKTCommandBar* pFile = MenuPopup(0);
+    ASSERT_EQ(4, pFile->GetControlCount());
+    EXPECT_EQ(ID_FILE_NEW, pFile->GetControl(0)->GetID());
+    EXPECT_EQ(CString("&New"), pFile->GetControl(0)->GetCaption());
+    EXPECT_EQ(CString("Ctrl+N"), pFile->GetControl(0)->GetShortcutText());
+    EXPECT_EQ(CString("Ctrl+O"), pFile->GetControl(1)->GetShortcutText());
+    CKTControl* pRecent = pFile->GetControl(2);
+    EXPECT_EQ(ID_FILE_MRU_FILE1, pRecent->GetID());
+    EXPECT_TRUE(pRecent->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));
+    EXPECT_TRUE(pRecent->GetBeginGroup());
+    EXPECT_TRUE(pFile->GetControl(3)->GetBeginGroup());
+    EXPECT_EQ(ID_APP_EXIT, pFile->GetControl(3)->GetID());
+
+    CKTCommandBar* pEdit = MenuPopup(1);
+    ASSERT_EQ(4, pEdit->GetControlCount());
+    EXPECT_EQ(ID_EDIT_UNDO, pEdit->GetControl(0)->GetID());
+    EXPECT_EQ(CString("Ctrl+Z"), pEdit->GetControl(0)->GetShortcutText()) << "over Alt+Backspace";
+    CKTControl* pCut = pEdit->GetControl(1);
+    EXPECT_EQ(57635, pCut->GetID());
+    EXPECT_EQ(CString("Cu&t"), pCut->GetCaption());
+    EXPECT_EQ(CString("Ctrl+X"), pCut->GetShortcutText()) << "over Shift+Delete";
+    EXPECT_EQ(CString("Cut the selection and put it on the Clipboard"), pCut->GetDescription());
+    EXPECT_EQ(CString("Cut"), pCut->GetTooltip());
+    EXPECT_TRUE(pCut->GetBeginGroup());
+    EXPECT_EQ(CString("Ctrl+C"), pEdit->GetControl(2)->GetShortcutText());
+    EXPECT_TRUE(pMenuBar->GetControls()->GetOriginalControls() != NULL) << "kept for reset";
+}
+
+TEST_F(FrameTest, TheFrameMenuHasOneOwner)
+{
+    HMENU hMenu = m_pFrame->m_hMenuDefault;
+    ASSERT_TRUE(::IsMenu(hMenu));
+    EXPECT_EQ(NULL, ::GetMenu(m_hFrame())) << "the menu bar replaces the frame's menu";
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    EXPECT_FALSE(::IsMenu(hMenu)) << "destroyed with the frame, once";
+    m_pFrame = NULL;
+}
+
+TEST_F(FrameTest, MouseMoveSelectsAndShowsTheDescriptionClickSendsTheCommand)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
+    CWnd* pBar = m_pFrame->m_pStandard;
+    CTestInput input(m_hFrame());
+    MoveCursorTo(pBar, Centre(pNew));
+    MoveCursorTo(pBar, Centre(pCut));
+    ASSERT_TRUE(PumpUntil([&] { return pCut->GetSelected() != 0; }, 2000));
+    ASSERT_FALSE(m_pFrame->m_selections.empty());
+    EXPECT_EQ((WPARAM)pCut, m_pFrame->m_selections.back());
+    ASSERT_FALSE(m_pFrame->m_messageStrings.empty());
+    EXPECT_EQ(CString("Cut the selection and put it on the Clipboard"), m_pFrame->m_messageStrings.back());
+
+    m_pFrame->m_commands.clear();
+    CTestInput bar(pBar->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(Centre(pCut)));
+    PumpMessages();
+    ASSERT_EQ(1u, m_pFrame->m_commands.size());
+    EXPECT_EQ((UINT)ID_EDIT_CUT, m_pFrame->m_commands[0]);
+}
+
+TEST_F(FrameTest, LeavingABarClearsItsSelection)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CWnd* pBar = m_pFrame->m_pStandard;
+    CTestInput input(m_hFrame());
+    MoveCursorTo(pBar, Centre(pCut));
+    ASSERT_TRUE(PumpUntil([&] { return pCut->GetSelected() != 0; }, 2000));
+    MoveCursorTo(m_pFrame, CPoint(300, 300));
+    EXPECT_TRUE(PumpUntil([&] { return pCut->GetSelected() == 0; }, 2000)) << "a mouse-leave arrived";
+    EXPECT_EQ(0u, m_pFrame->m_selections.back());
+}
+
+TEST_F(FrameTest, IdleUpdateDisablesByHandlerAndWithoutHandler)
+{
+    CKTControl* pDisabled = AddButton(ID_TEST_DISABLED_BY_HANDLER, "Disabled");
+    CKTControl* pNoHandler = AddButton(ID_TEST_NO_HANDLER, "None");
+    CKTControl* pEnabled = AddButton(ID_TEST_ENABLED, "Enabled");
+    m_pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    EXPECT_FALSE(pDisabled->IsEnabled());
+    EXPECT_FALSE(pNoHandler->IsEnabled());
+    EXPECT_TRUE(pEnabled->IsEnabled());
+}
+
+TEST_F(FrameTest, HotAndNormalButtonsPaintDifferently)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    CRect rc = pCut->GetRect();
+    CPixelImage normal = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    pBar->SetSelected(pCut->GetIndex());
+    pBar->UpdateWindow();
+    CPixelImage hot = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_NE(normal.Pixel(rc.left, rc.top), hot.Pixel(rc.left, rc.top)) << "the hot frame";
+    EXPECT_EQ(CKTPaintManager::GetGlobal()->GetColor(COLOR_BTNHIGHLIGHT), hot.Pixel(rc.left, rc.top));
+    EXPECT_EQ(normal.Pixel(rc.right + 3, rc.top), hot.Pixel(rc.right + 3, rc.top)) << "only the button changed";
+}
+
+TEST_F(FrameTest, RealCtrlXReachesTheFrameAsTheCutCommand)
+{
+    CLoopTranslation translation;
+    CTestInput input(m_hFrame());
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(input.Key('X', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_NE(m_pFrame->m_commands.end(),
+              std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), (UINT)ID_EDIT_CUT));
+    EXPECT_EQ(NULL, m_pFrame->m_hAccelTable) << "the bars translate, not the frame";
+    EXPECT_TRUE(m_pCommandBars->GetAcceleratorManager()->IsTranslating());
+}
+
+TEST_F(FrameTest, ClosingTheFrameReleasesEveryBarAndControl)
+{
+    int nBarsBefore = CCountedToolBar::s_nLive;
+    ASSERT_GE(nBarsBefore, 1);
+    m_pFrame->m_pStandard->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(new CCountedButton), ID_FILE_NEW);
+    m_pFrame->m_pStandard->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(new CCountedButton), ID_EDIT_CUT);
+    EXPECT_EQ(2, CCountedButton::s_nLive);
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    m_pFrame = NULL;
+    EXPECT_EQ(0, CCountedButton::s_nLive);
+    EXPECT_EQ(nBarsBefore - 1, CCountedToolBar::s_nLive);
+}
+
+TEST_F(FrameTest, PressLoopGivesAQuitRequestBackAndEnds)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    m_pFrame->m_commands.clear();
+    ::PostQuitMessage(7);
+    pCut->OnClick(FALSE, Centre(pCut));
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(7u, msg.wParam);
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a broken press runs nothing";
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ(0, pCut->GetPressed());
+}
+
+TEST_F(FrameTest, VisibleBarsAreWalkedAndToggled)
+{
+    CKTToolBar* pThird = m_pCommandBars->Add("Third", ktBarTop);
+    ASSERT_TRUE(pThird != NULL);
+    ASSERT_EQ(3, m_pCommandBars->GetCount());
+    EXPECT_EQ(1, m_pCommandBars->GetNextVisibleBar(0, 1));
+    m_pCommandBars->ToggleVisible(1);
+    EXPECT_FALSE(m_pFrame->m_pStandard->IsVisible());
+    EXPECT_EQ(2, m_pCommandBars->GetNextVisibleBar(0, 1));
+    EXPECT_EQ(0, m_pCommandBars->GetNextVisibleBar(2, 1)) << "wraps past the end";
+    EXPECT_EQ(2, m_pCommandBars->GetNextVisibleBar(0, -1)) << "and past the start";
+    m_pCommandBars->ToggleVisible(2);
+    EXPECT_EQ(0, m_pCommandBars->GetNextVisibleBar(0, 1)) << "back at the start";
+    m_pCommandBars->Remove(pThird);
+    EXPECT_EQ(2, m_pCommandBars->GetCount());
+}
+
+TEST_F(FrameTest, DockBarsAcceptPointsNearThem)
+{
+    CKTDockBar* pTop = m_pCommandBars->GetDockBar(ktBarTop);
+    CRect rc;
+    pTop->GetWindowRect(&rc);
+    EXPECT_EQ(pTop, m_pCommandBars->CanDock(CPoint(rc.CenterPoint().x, rc.top - 10)));
+    EXPECT_EQ(NULL, m_pCommandBars->CanDock(CPoint(rc.CenterPoint().x, rc.bottom + 100)));
+}
+
+TEST_F(FrameTest, ActiveTemplateWithoutChildrenIsTheDefaultMenu)
+{
+    EXPECT_EQ((UINT)IDR_TESTFRAME, m_pCommandBars->GetActiveDocTemplate());
+}
+
+namespace
+{
+// An MDI client that answers one tab-group command.
+class CGroupClient : public CWnd
+{
+public:
+    int m_nCommands = 0;
+
+protected:
+    afx_msg void OnNextGroup() { m_nCommands++; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CGroupClient, CWnd)
+ON_COMMAND(9156, OnNextGroup)
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST_F(FrameTest, TabGroupCommandsReachTheMdiClientFirst)
+{
+    CGroupClient client;
+    ASSERT_TRUE(client.SubclassWindow(m_pFrame->m_hWndMDIClient));
+    m_pFrame->SendMessage(WM_COMMAND, 9156);
+    EXPECT_EQ(1, client.m_nCommands);
+    client.UnsubclassWindow();
+}
+
+TEST_F(FrameTest, HelpHitTestNamesTheControlUnderThePoint)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CPoint pt = Centre(pCut);
+    EXPECT_EQ(ID_EDIT_CUT + 0x10000,
+              (int)m_pFrame->m_pStandard->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+    EXPECT_EQ(AFX_IDW_TOOLBAR + 0x50000,
+              (int)m_pFrame->m_pStandard->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(500, 5)));
+}
+
+TEST_F(FrameTest, ControlsOfOtherDocumentTemplatesHideAtIdle)
+{
+    CKTControl* pMine = AddButton(ID_TEST_ENABLED, "Mine");
+    CKTControl* pOther = AddButton(ID_TEST_ENABLED, "Other");
+    CKTControl* pExcluded = AddButton(ID_TEST_ENABLED, "Excluded");
+    pMine->AssignDocTemplate(IDR_TESTFRAME);
+    pOther->AssignDocTemplate(999);
+    pExcluded->ExcludeDocTemplate(IDR_TESTFRAME);
+    m_pFrame->m_pStandard->IdleUpdate();
+    EXPECT_TRUE(pMine->IsVisible());
+    EXPECT_FALSE(pOther->IsVisible());
+    EXPECT_FALSE(pExcluded->IsVisible());
+    EXPECT_EQ((DWORD)ktHideDocTemplate, pOther->GetHideFlags());
+}
+
+TEST_F(FrameTest, DoubleBufferedBarsPaintTheSameThroughTheirCache)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    CPixelImage direct = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_FALSE(pBar->HasPaintCache()) << "no cache without double buffering";
+    pBar->EnableDoubleBuffer();
+    pBar->Redraw(NULL, FALSE);
+    CPixelImage cached = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_TRUE(pBar->HasPaintCache());
+    for (CPoint pt : {CPoint(2, 2), pCut->GetRect().CenterPoint(), CPoint(direct.Width() - 3, 5)})
+        EXPECT_EQ(direct.Pixel(pt.x, pt.y), cached.Pixel(pt.x, pt.y));
+    pBar->SetSelected(pCut->GetIndex());
+    CPixelImage hot = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    CRect rc = pCut->GetRect();
+    EXPECT_NE(cached.Pixel(rc.left, rc.top), hot.Pixel(rc.left, rc.top)) << "a part redraw reaches the cache";
+    pBar->SetWindowPos(NULL, 0, 0, 300, 30, SWP_NOMOVE | SWP_NOZORDER);
+    CPixelImage resized = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    EXPECT_EQ(300, resized.Width());
+    EXPECT_EQ(direct.Pixel(2, 2), resized.Pixel(2, 2)) << "a new size rebuilds the cache";
+    pBar->EnableDoubleBuffer(FALSE);
+}
+
+TEST_F(FrameTest, ExpandPopupsListClippedControlsAndTheRowsBars)
+{
+    CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    pCut->SetBeginGroup(TRUE);
+    pCut->SetHideFlags(ktHideWrap);
+    pNew->SetHideFlags(ktHideWrap | ktHideGeneric);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pCommandBars->AddClippedControls(m_pFrame->m_pStandard, pPopup);
+    ASSERT_EQ(1, pPopup->GetControlCount()) << "only controls hidden for want of room";
+    EXPECT_EQ(ID_EDIT_CUT, pPopup->GetControl(0)->GetID());
+    EXPECT_EQ(0u, pPopup->GetControl(0)->GetHideFlags());
+    EXPECT_FALSE(pPopup->GetControl(0)->GetBeginGroup());
+
+    CKTSmartPtr<CKTPopupBar> pList = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pCommandBars->AddToolbarListControls(m_pFrame->m_pStandard, pList);
+    ASSERT_EQ(1, pList->GetControlCount()) << "the frame has no customise command";
+    EXPECT_EQ(CString("Standard"), pList->GetControl(0)->GetCaption());
+    EXPECT_EQ(ktControlPopup, pList->GetControl(0)->GetType());
+}
+
+TEST_F(FrameTest, HelpOverAHotControlAsksForItsTopic)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    m_pFrame->m_pStandard->SetSelected(pCut->GetIndex());
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP);
+    EXPECT_EQ(ID_EDIT_CUT + 0x10000, m_pFrame->m_lHelpRequest);
+    m_pFrame->m_pStandard->SetSelected(-1);
+    m_pFrame->m_lHelpRequest = 0;
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP);
+    EXPECT_EQ(0, m_pFrame->m_lHelpRequest) << "nothing hot: the frame's own help";
+}
+
+TEST_F(FrameTest, KeyboardCueModes)
+{
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->ShowKeyboardCues(1);
+    EXPECT_FALSE(m_pCommandBars->IsKeyboardCuesVisible());
+    pOptions->ShowKeyboardCues(0);
+    EXPECT_TRUE(m_pCommandBars->IsKeyboardCuesVisible());
+    BOOL bSystemCues = FALSE;
+    ::SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, &bSystemCues, 0);
+    pOptions->ShowKeyboardCues(2);
+    EXPECT_EQ(bSystemCues, m_pCommandBars->IsKeyboardCuesVisible()) << "follows the system";
+}
+
+TEST(FrameLifetime, OpeningAndClosingAFrameLeavesNoHandles)
+{
+    auto openAndClose = []
+    {
+        CTestFrame* pFrame = CTestFrame::Create();
+        ASSERT_TRUE(pFrame != NULL);
+        PumpMessages();
+        pFrame->DestroyWindow();
+        PumpMessages();
+    };
+    openAndClose();
+    CGuiLeakCheck check;
+    openAndClose();
+    openAndClose();
+    EXPECT_TRUE(check.NoLeaks());
+}
+
+namespace
+{
+// Releases the held button once the press has run its command a few times.
+struct CAutoRepeatProbe
+{
+    static CTestFrame* s_pFrame;
+    static size_t s_nAtRelease;
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+    {
+        if (s_pFrame->m_commands.size() < 3 || s_nAtRelease)
+            return;
+        ::KillTimer(NULL, nIDEvent);
+        s_nAtRelease = s_pFrame->m_commands.size();
+        INPUT up = {};
+        up.type = INPUT_MOUSE;
+        up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        ::SendInput(1, &up, sizeof(up));
+    }
+};
+CTestFrame* CAutoRepeatProbe::s_pFrame = NULL;
+size_t CAutoRepeatProbe::s_nAtRelease = 0;
+}  // namespace
+
+TEST_F(FrameTest, AutoRepeatRunsWhileHeldAndNotAgainOnRelease)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    pCut->SetExecuteOnPressInterval(40);
+    CTestInput focus(m_hFrame());
+    m_pFrame->m_commands.clear();
+    CAutoRepeatProbe::s_pFrame = m_pFrame;
+    CAutoRepeatProbe::s_nAtRelease = 0;
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 20, CAutoRepeatProbe::OnTimer);
+    CPoint pt = Centre(pCut);
+    m_pFrame->m_pStandard->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    INPUT down = {};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &down, sizeof(down));
+    EXPECT_TRUE(PumpUntil([] { return CAutoRepeatProbe::s_nAtRelease != 0; }, 5000));
+    ::KillTimer(NULL, nTimer);
+    PumpUntil([] { return false; }, 200);
+    EXPECT_GE(CAutoRepeatProbe::s_nAtRelease, 3u);
+    EXPECT_EQ(CAutoRepeatProbe::s_nAtRelease, m_pFrame->m_commands.size()) << "no command on release";
+    EXPECT_EQ(NULL, ::GetCapture());
+}
+
+TEST_F(FrameTest, TextBelowIconsStacksTheCaptionUnderTheIcon)
+{
+    const UINT nId = 9210;
+    BYTE andMask[32], xorMask[32];
+    memset(andMask, 0, sizeof(andMask));
+    memset(xorMask, 0xFF, sizeof(xorMask));
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    CKTControl* pButton = AddButton(nId, "A long caption");
+    pButton->SetStyle(ktButtonIconAndCaption);
+    CKTScreenDC screen;
+    CSize szDefault = pButton->GetSize(&screen);
+    m_pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons = TRUE;
+    CSize szBelow = pButton->GetSize(&screen);
+    CKTFontDC font(&screen, CKTPaintManager::GetGlobal()->GetRegularFont());
+    CSize szCaption = screen.GetTextExtent("A long caption", 14);
+    EXPECT_EQ(std::max<int>(szCaption.cx, 26), szBelow.cx);
+    EXPECT_EQ(szCaption.cy + 16, szBelow.cy);
+    EXPECT_LT(szBelow.cx, szDefault.cx) << "the caption no longer follows the icon";
+    KTImageManager()->RemoveIcon(nId);
+}
+
+TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    pCut->SetShortcutText("Ctrl+X");
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    ASSERT_EQ(pTips, m_pFrame->m_pStandard->GetToolTipContext()) << "bars share their command bars' tips";
+    CPoint pt = Centre(pCut);
+    m_pFrame->m_pStandard->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(ID_EDIT_CUT, pTips->GetLastHit());
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    ASSERT_EQ(ID_EDIT_CUT, m_pFrame->m_pStandard->OnToolHitTest(pt, &ti));
+    EXPECT_STREQ("Cut", ti.lpszText) << "the prompt's tooltip";
+    CKTToolTipController::FreeToolInfo(&ti);
+    m_pCommandBars->GetCommandBarsOptions()->bToolBarAccelTips = TRUE;
+    TOOLINFO tiAccel = {};
+    tiAccel.cbSize = sizeof(tiAccel);
+    m_pFrame->m_pStandard->OnToolHitTest(pt, &tiAccel);
+    EXPECT_STREQ("Cut (Ctrl+X)", tiAccel.lpszText);
+    CKTToolTipController::FreeToolInfo(&tiAccel);
+    m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
+    TOOLINFO tiOff = {};
+    tiOff.cbSize = sizeof(tiOff);
+    EXPECT_EQ(-1, m_pFrame->m_pStandard->OnToolHitTest(pt, &tiOff));
+}
+
+TEST_F(FrameTest, APopupThatCannotOpenLeavesNoTracking)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    EXPECT_FALSE(pMenuBar->SetPopuped(0)) << "popup bars here have no window to show";
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    EXPECT_FALSE(CKTKeyboardHookManager::Instance()->HasSinks());
+    EXPECT_EQ(-1, pMenuBar->GetPopuped());
+}
+
+TEST_F(FrameTest, FrameMessagesRefreshColoursAndClosePopups)
+{
+    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
+    pPaintManager->SetCustomColor(COLOR_BTNFACE, RGB(9, 8, 7));
+    m_pFrame->SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(RGB(9, 8, 7), pPaintManager->GetColor(COLOR_BTNFACE)) << "a refresh keeps custom colours";
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), pPaintManager->GetColor(COLOR_BTNSHADOW));
+    pPaintManager->SetCustomColor(COLOR_BTNFACE, static_cast<COLORREF>(-1));
+
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    ASSERT_TRUE(pBar->SetTrackingMode(1, FALSE, FALSE));
+    m_pFrame->SendMessage(WM_ACTIVATEAPP, FALSE);
+    EXPECT_EQ(0, pBar->GetTrackingMode()) << "losing the application closes popups";
+    ASSERT_TRUE(pBar->SetTrackingMode(1, FALSE, FALSE));
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_EQ(0, pBar->GetTrackingMode()) << "and so does a system command";
+}

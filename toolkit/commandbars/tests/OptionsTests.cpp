@@ -1,0 +1,120 @@
+// OptionsTests.cpp: the options' stored form and personalised-menu hiding.
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTPropExchange.h"
+
+#include <afx.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace
+{
+std::vector<BYTE> Store(const std::function<void(CKTPropExchange*)>& write)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CKTPropExchangeArchive px(ar);
+        write(&px);
+    }
+    std::vector<BYTE> bytes((size_t)file.GetLength());
+    file.SeekToBegin();
+    file.Read(bytes.data(), (UINT)bytes.size());
+    return bytes;
+}
+
+void Load(std::vector<BYTE>& bytes, const std::function<void(CKTPropExchange*)>& read)
+{
+    CMemFile file(bytes.data(), (UINT)bytes.size());
+    CArchive ar(&file, CArchive::load);
+    CKTPropExchangeArchive px(ar);
+    read(&px);
+}
+}  // namespace
+
+TEST(Options, StoredOptionsLoadBack)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    pOptions->bAlwaysShowFullMenus = FALSE;
+    pOptions->bDblClickFloat = TRUE;
+    pOptions->nAnimationType = 3;
+    pOptions->szPopupIcons = CSize(24, 24);
+    pOptions->nKeyboardCuesUse = 2;
+    pOptions->SetCommandHidden(100);
+    pOptions->SetCommandHidden(200);
+    pOptions->SetCommandUsed(200);
+    std::vector<BYTE> bytes = Store([&](CKTPropExchange* pPX) { pOptions->DoPropExchange(pPX); });
+
+    CKTSmartPtr<CKTCommandBars> pOther = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pLoaded = pOther->GetCommandBarsOptions();
+    Load(bytes, [&](CKTPropExchange* pPX) { pLoaded->DoPropExchange(pPX); });
+    EXPECT_FALSE(pLoaded->bAlwaysShowFullMenus);
+    EXPECT_TRUE(pLoaded->bDblClickFloat);
+    EXPECT_EQ(3, pLoaded->nAnimationType);
+    EXPECT_EQ(CSize(24, 24), pLoaded->szPopupIcons);
+    EXPECT_EQ(2, pLoaded->nKeyboardCuesUse);
+    EXPECT_TRUE(pLoaded->IsCommandHidden(100));
+    EXPECT_FALSE(pLoaded->IsCommandHidden(200)) << "used once, shown again";
+}
+
+TEST(Options, SchemaSevenKeepsTheDefaultsOfNewerKeys)
+{
+    std::vector<BYTE> bytes = Store(
+        [](CKTPropExchange* pPX)
+        {
+            int nSchema = 7;
+            BOOL bFalse = FALSE, bTrue = TRUE;
+            CSize szNone(0, 0);
+            PX_Int(pPX, "Schema", nSchema, 23);
+            for (int i = 0; i < 5; i++)
+                PX_Bool(pPX, "Flag", i == 0 ? bFalse : bTrue, TRUE);
+            PX_Bool(pPX, "SyncFloatingBars", bTrue, TRUE);
+            PX_Bool(pPX, "ShowExpandButtonAlways", bTrue, TRUE);
+            PX_Size(pPX, "IconsSize", szNone, szNone);
+            PX_Size(pPX, "LargeIconsSize", szNone, szNone);
+            CKTPropExchangeSection section(pPX->GetSection("HiddenCommands"));
+            section->WriteCount(0);
+            for (int i = 0; i < 3; i++)
+                PX_Bool(pPX, "Icons", bTrue, TRUE);
+        });
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    pOptions->nAnimationType = 2;
+    Load(bytes,
+         [&](CKTPropExchange* pPX)
+         {
+             pOptions->DoPropExchange(pPX);
+             EXPECT_FALSE(pPX->IsFailed()) << "nothing read beyond what schema 7 stored";
+         });
+    EXPECT_FALSE(pOptions->bAlwaysShowFullMenus);
+    EXPECT_EQ(2, pOptions->nAnimationType) << "no animation key before schema 8";
+    EXPECT_TRUE(pOptions->bAltDragCustomization);
+    EXPECT_EQ(1, pOptions->nKeyboardCuesUse);
+}
+
+TEST(Options, PopupsWhoseItemsAreAllHiddenHideWhenAsked)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetCommandBars(pCommandBars);
+    CKTControl* pPopup = pBar->GetControls()->Add(ktControlPopup, 0);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 300);
+    pPopup->GetCommandBar()->GetControls()->Add(ktControlButton, 301);
+    pOptions->SetCommandHidden(300);
+    EXPECT_FALSE(pCommandBars->IsControlHidden(pPopup));
+    pOptions->SetCommandHidden(301);
+    EXPECT_TRUE(pCommandBars->IsControlHidden(pPopup));
+    pOptions->bAutoHideUnusedPopups = FALSE;
+    EXPECT_FALSE(pCommandBars->IsControlHidden(pPopup));
+    pOptions->bAutoHideUnusedPopups = TRUE;
+    pCommandBars->SetCommandUsed(301);
+    EXPECT_FALSE(pCommandBars->IsControlHidden(pPopup)) << "a used command brings its popup back";
+    EXPECT_TRUE(pOptions->bDirty);
+}

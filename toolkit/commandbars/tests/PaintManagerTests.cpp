@@ -1,0 +1,242 @@
+// PaintManagerTests.cpp: the drawer's colour table, fonts, metrics, glyphs and popup animations.
+#include "KTPaintManager.h"
+#include "KTDrawObjects.h"
+#include "KTThemeStyle0.h"
+#include "TestSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const COLORREF kInk = RGB(200, 0, 0);
+const COLORREF kPaper = RGB(255, 255, 255);
+
+CKTSmartPtr<CKTPaintManager> MakeTheme(int nTheme)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(nTheme);
+    pTheme->RefreshMetrics();
+    return pTheme;
+}
+
+// The height of a space in the font, as a screen DC measures it.
+int MeasureSpace(const LOGFONT& lf)
+{
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CKTScreenDC screen;
+    CKTFontDC select(&screen, &font);
+    return screen.GetTextExtent(" ", 1).cy;
+}
+
+LOGFONT Tahoma(int nHeight)
+{
+    LOGFONT lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfWeight = FW_NORMAL;
+    lstrcpyA(lf.lfFaceName, "Tahoma");
+    return lf;
+}
+
+// A font height whose space measures the given height, 0 when none does.
+int FindHeightForSpace(int nSpace)
+{
+    for (int nHeight = -4; nHeight >= -60; nHeight--)
+        if (MeasureSpace(Tahoma(nHeight)) == nSpace)
+            return nHeight;
+    return 0;
+}
+}  // namespace
+
+TEST(PaintManagerColors, IndexesOutsideTheTableAreReadyColours)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    EXPECT_EQ(63u, pTheme->GetColor(63));
+    EXPECT_EQ(0x123456u, pTheme->GetColor(0x123456));
+    EXPECT_EQ(static_cast<COLORREF>(-1), pTheme->GetColor(-1));
+    EXPECT_EQ(static_cast<COLORREF>(-5), pTheme->GetColor(-5));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pTheme->GetColor(COLOR_BTNFACE));
+    pTheme->SetCustomColor(COLOR_BTNFACE, RGB(1, 2, 3));
+    EXPECT_EQ(RGB(1, 2, 3), pTheme->GetColor(COLOR_BTNFACE));
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(RGB(1, 2, 3), pTheme->GetColor(COLOR_BTNFACE)) << "custom values survive a refresh";
+    pTheme->SetCustomColor(COLOR_BTNFACE, static_cast<COLORREF>(-1));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pTheme->GetColor(COLOR_BTNFACE));
+}
+
+TEST(PaintManagerThemes, UnknownIdsDrawAsTheDefaultThemeAndKeepTheirId)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(9);
+    EXPECT_EQ(0, pTheme->GetCurrentTheme());
+    EXPECT_EQ(9, pTheme->m_nCurrentTheme);
+    EXPECT_EQ(4, CKTPaintManager::CreateTheme(4)->GetCurrentTheme());
+    EXPECT_EQ(2, CKTPaintManager::CreateTheme(2)->GetCurrentTheme());
+    EXPECT_EQ(1, CKTPaintManager::CreateTheme(1)->GetCurrentTheme());
+}
+
+TEST(PaintManagerThemes, ReplacingTheGlobalDrawerLeavesItsOtherHoldersAlive)
+{
+    CKTPaintManager::SetTheme(0);
+    CKTSmartPtr<CKTPaintManager> pOld(CKTPaintManager::GetGlobal());
+    CKTPaintManager::SetTheme(1);
+    EXPECT_EQ(1, CKTPaintManager::GetGlobal()->GetCurrentTheme());
+    EXPECT_EQ(0, pOld->GetCurrentTheme());
+    EXPECT_EQ(1, pOld->m_dwRef) << "the global reference was given back, not the object deleted";
+    CKTPaintManager::SetTheme(0);
+}
+
+TEST(PaintManagerFonts, TextHeightIsTheMeasuredSpacePlusSix)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    LOGFONT lf = Tahoma(-13);
+    pTheme->SetCommandBarsFontIndirect(&lf);
+    EXPECT_EQ(MeasureSpace(lf) + 6, pTheme->GetTextHeight());
+    LOGFONT lfTiny = Tahoma(-5);
+    pTheme->SetCommandBarsFontIndirect(&lfTiny);
+    EXPECT_LT(pTheme->GetTextHeight(), 22);
+    EXPECT_EQ(22, pTheme->GetControlHeight()) << "controls never get lower than 22";
+}
+
+TEST(PaintManagerFonts, SplitDropDownAtTextHeightNineteenIs27)
+{
+    int nHeight = FindHeightForSpace(13);
+    ASSERT_NE(0, nHeight) << "no Tahoma size has a 13-pixel space";
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    LOGFONT lf = Tahoma(nHeight);
+    pTheme->SetCommandBarsFontIndirect(&lf);
+    ASSERT_EQ(19, pTheme->GetTextHeight());
+    EXPECT_EQ(27, pTheme->GetSplitDropDownSize());
+    EXPECT_EQ(22, pTheme->GetControlHeight());
+    pTheme->m_nFixedControlHeight = 30;
+    EXPECT_EQ(2 * 19 - 17, pTheme->GetSplitDropDownSize()) << "a fixed height uses the plain text height";
+}
+
+TEST(PaintManagerFonts, AutoIconSizeFollowsTheTextHeight)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    EXPECT_EQ(CSize(16, 16), pTheme->GetAutoIconSize(FALSE));
+    EXPECT_EQ(CSize(32, 32), pTheme->GetAutoIconSize(TRUE));
+    pTheme->m_bAutoResizeIcons = TRUE;
+    for (int nText : {20, 30})
+    {
+        int nHeight = FindHeightForSpace(nText - 6);
+        if (!nHeight)
+            continue;
+        LOGFONT lf = Tahoma(nHeight);
+        pTheme->SetCommandBarsFontIndirect(&lf);
+        int n = std::max(2, (std::max(22, nText) - 4) / 8) * 8;
+        int nLarge = std::max(2, (std::max(22, nText) - 4) * 2 / 8) * 8;
+        EXPECT_EQ(CSize(n, n), pTheme->GetAutoIconSize(FALSE)) << nText;
+        EXPECT_EQ(CSize(nLarge, nLarge), pTheme->GetAutoIconSize(TRUE)) << nText;
+    }
+}
+
+TEST(PaintManagerFonts, DirectFontSettingKeepsABoldIconTitleFont)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(0);
+    LOGFONT lf = Tahoma(-11);
+    pTheme->SetCommandBarsFontIndirect(&lf);
+    ASSERT_TRUE(pTheme->GetIconBoldFont()->GetSafeHandle() != NULL);
+    LOGFONT lfBold = {};
+    pTheme->GetIconBoldFont()->GetLogFont(&lfBold);
+    EXPECT_EQ(FW_BOLD, lfBold.lfWeight);
+}
+
+TEST(PaintManagerFonts, FaceNamesAreCutToTheFaceField)
+{
+    LOGFONT lf;
+    memset(&lf, 'x', sizeof(lf));
+    lf.lfItalic = 7;
+    CKTPaintManager::CopyFaceName(lf, "A face name far longer than any font field could hold");
+    EXPECT_EQ(LF_FACESIZE - 1, (int)strlen(lf.lfFaceName));
+    EXPECT_EQ(7, lf.lfItalic) << "fields before the face are untouched";
+}
+
+TEST(PaintManagerGlyphs, CheckMarkTickPixels)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CTestSurface surface(20, 20, kPaper);
+    pTheme->DrawCheckMark(surface.DC(), CRect(0, 0, 20, 20), kInk);
+    for (POINT pt : {POINT{6, 9}, POINT{7, 10}, POINT{8, 11}, POINT{12, 7}, POINT{6, 10}, POINT{8, 12}, POINT{12, 8}})
+        EXPECT_EQ(kInk, surface.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    for (POINT pt : {POINT{13, 6}, POINT{13, 7}, POINT{5, 9}, POINT{8, 13}, POINT{6, 11}})
+        EXPECT_EQ(kPaper, surface.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+
+    pTheme->m_bThickCheckMark = TRUE;
+    CTestSurface thick(20, 20, kPaper);
+    pTheme->DrawCheckMark(thick.DC(), CRect(0, 0, 20, 20), kInk);
+    EXPECT_EQ(kInk, thick.Pixel(6, 11)) << "the second pass lies one pixel lower";
+    EXPECT_EQ(kInk, thick.Pixel(8, 13));
+}
+
+TEST(PaintManagerGlyphs, PopupArrowVertices)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CTestSurface surface(20, 20, kPaper);
+    pTheme->DrawPopupArrow(surface.DC(), CRect(0, 0, 20, 20), kInk);
+    // Centre (10, 10), s = 6, h = 3: (4, 7), (16, 7), (10, 13).
+    for (POINT pt : {POINT{4, 7}, POINT{16, 7}, POINT{10, 13}, POINT{10, 9}})
+        EXPECT_EQ(kInk, surface.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+    for (POINT pt : {POINT{3, 7}, POINT{17, 7}, POINT{10, 14}, POINT{10, 6}, POINT{4, 9}})
+        EXPECT_EQ(kPaper, surface.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
+}
+
+TEST(PaintManagerGlyphs, RadioDotIsSolidInsideAndBlendedAtItsEdge)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CTestSurface surface(20, 20, kPaper);
+    pTheme->DrawRadioDot(surface.DC(), CRect(0, 0, 20, 20), kInk);
+    EXPECT_EQ(kInk, surface.Pixel(9, 9));
+    EXPECT_EQ(kInk, surface.Pixel(10, 10));
+    COLORREF clrEdge = surface.Pixel(7, 9);
+    EXPECT_NE(kInk, clrEdge);
+    EXPECT_NE(kPaper, clrEdge);
+    EXPECT_EQ(kPaper, surface.Pixel(6, 6)) << "outside the 6 x 6 square nothing changes";
+}
+
+TEST(PaintManagerAnimation, AlphaBlendMixesColourBytesOnly)
+{
+    BYTE first[8] = {0, 100, 200, 11, 255, 255, 255, 22};
+    BYTE second[8] = {200, 100, 0, 33, 0, 0, 0, 44};
+    BYTE dest[8] = {0, 0, 0, 99, 0, 0, 0, 98};
+    CKTPaintManager::AlphaBlendBuffers(dest, first, 2, 1, second, 128);
+    EXPECT_EQ((127 * 0 + 128 * 200) >> 8, dest[0]);
+    EXPECT_EQ((127 * 100 + 128 * 100) >> 8, dest[1]);
+    EXPECT_EQ((127 * 255) >> 8, dest[4]);
+    EXPECT_EQ(99, dest[3]);
+    EXPECT_EQ(98, dest[7]);
+}
+
+TEST(PaintManagerAnimation, FadeMixesWithTheOldPictureUnderTheRectangle)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    pTheme->m_nAnimationSteps = 2;
+    pTheme->m_nAnimationTime = 2;
+    const COLORREF clrOrigin = RGB(0, 0, 255), clrOld = RGB(0, 200, 0), clrNew = RGB(200, 0, 0);
+    CTestSurface window(60, 60, clrOrigin);
+    window.DC()->FillSolidRect(20, 20, 30, 30, clrOld);
+    CTestSurface picture(30, 30, clrNew);
+    pTheme->Animate(window.DC(), picture.DC(), CRect(20, 20, 50, 50), 4);
+    COLORREF clrMix = window.Pixel(30, 30);
+    EXPECT_TRUE(IsNear(clrMix, RGB((200 * 127) >> 8, (200 * 128) >> 8, 0), 2))
+        << std::hex << clrMix << ": half old, half new";
+    EXPECT_EQ(clrOrigin, window.Pixel(5, 5)) << "nothing outside the rectangle changes";
+}
+
+TEST(PaintManagerAnimation, OneStepUnfoldsAndSlidesTheWholePicture)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    pTheme->m_nAnimationSteps = 1;
+    pTheme->m_nAnimationTime = 1;
+    for (int nType : {2, 3})
+    {
+        CTestSurface window(30, 30, kPaper);
+        CTestSurface picture(30, 30, kInk);
+        pTheme->Animate(window.DC(), picture.DC(), CRect(0, 0, 30, 30), nType);
+        EXPECT_EQ(kInk, window.Pixel(0, 0)) << nType;
+        EXPECT_EQ(kInk, window.Pixel(29, 29)) << nType;
+    }
+    CTestSurface window(30, 30, kPaper);
+    CTestSurface picture(30, 30, kInk);
+    pTheme->Animate(window.DC(), picture.DC(), CRect(0, 0, 30, 30), 4);
+    EXPECT_EQ(kPaper, window.Pixel(15, 15)) << "a one-step fade draws no frame";
+}

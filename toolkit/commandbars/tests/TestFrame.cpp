@@ -1,0 +1,77 @@
+// TestFrame.cpp: the test frame's start-up and what it records.
+#include "TestFrame.h"
+
+#include "CommandBarsTestsRes.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTMenuBar.h"
+#include "KTPaintManager.h"
+
+#include <afxpriv.h>
+
+IMPLEMENT_DYNCREATE(CCountedToolBar, CKTToolBar)
+IMPLEMENT_DYNCREATE(CCountedButton, CKTControlButton)
+int CCountedToolBar::s_nLive = 0;
+int CCountedButton::s_nLive = 0;
+
+BEGIN_MESSAGE_MAP(CTestFrame, CKTMDIFrameWnd)
+ON_WM_CREATE()
+ON_MESSAGE(KTWM_CONTROLSELECTED, OnControlSelected)
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_COMMAND(ID_TEST_ENABLED, OnEnabledCommand)
+ON_COMMAND(ID_HELP, OnEnabledCommand)
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+ON_COMMAND(ID_TEST_DISABLED_BY_HANDLER, OnEnabledCommand)
+ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_BY_HANDLER, OnUpdateDisabled)
+ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
+END_MESSAGE_MAP()
+
+CTestFrame* CTestFrame::Create(int nTheme)
+{
+    CTestFrame* pFrame = new CTestFrame;
+    pFrame->m_nTheme = nTheme;
+    if (!pFrame->LoadFrame(IDR_TESTFRAME))
+        return NULL;
+    pFrame->SetWindowPos(NULL, 40, 40, 640, 400, SWP_NOZORDER);
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    pFrame->UpdateWindow();
+    return pFrame;
+}
+
+int CTestFrame::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CKTMDIFrameWnd::OnCreate(lpcs) == -1)
+        return -1;
+    if (!InitCommandBars())
+        return -1;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CKTMenuBar* pMenuBar = pCommandBars->SetMenu("Menu Bar", IDR_TESTFRAME);
+    if (!pMenuBar)
+        return -1;
+    pMenuBar->SetFlags(0x2000, 0);
+    m_pStandard = pCommandBars->Add("Standard", ktBarTop, RUNTIME_CLASS(CCountedToolBar));
+    if (!m_pStandard)
+        return -1;
+    CKTPaintManager::SetTheme(m_nTheme);
+    pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    return 0;
+}
+
+BOOL CTestFrame::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    m_commands.push_back(LOWORD(wParam));
+    return CKTMDIFrameWnd::OnCommand(wParam, lParam);
+}
+
+LRESULT CTestFrame::OnControlSelected(WPARAM wParam, LPARAM)
+{
+    m_selections.push_back(wParam);
+    return 0;
+}
+
+LRESULT CTestFrame::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam)
+        m_messageStrings.push_back((LPCSTR)lParam);
+    return CKTMDIFrameWnd::OnSetMessageString(wParam, lParam);
+}

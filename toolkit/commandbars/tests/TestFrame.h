@@ -1,0 +1,59 @@
+// TestFrame.h: an MDI frame with command bars as the designer builds them, recording what reaches it.
+//
+// Classes: CTestFrame, CCountedToolBar, CCountedButton.
+#pragma once
+
+#include "KTMDIFrameWnd.h"
+#include "KTToolBar.h"
+#include "KTControlButton.h"
+
+#include <vector>
+
+// A tool bar that counts the live objects of its class.
+class CCountedToolBar : public CKTToolBar
+{
+    DECLARE_DYNCREATE(CCountedToolBar)
+public:
+    CCountedToolBar() { s_nLive++; }
+    ~CCountedToolBar() override { s_nLive--; }
+    static int s_nLive;
+};
+
+// A button that counts the live objects of its class.
+class CCountedButton : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CCountedButton)
+public:
+    CCountedButton() { s_nLive++; }
+    ~CCountedButton() override { s_nLive--; }
+    static int s_nLive;
+};
+
+class CTestFrame : public CKTMDIFrameWnd
+{
+public:
+    // Made with LoadFrame on the tests' resources, shown at a fixed place.
+    static CTestFrame* Create(int nTheme = 0);
+
+    CKTToolBar* m_pStandard = NULL;
+    std::vector<UINT> m_commands;           // WM_COMMAND ids in arrival order
+    std::vector<WPARAM> m_selections;       // wParam of each selection notice
+    std::vector<CString> m_messageStrings;  // status texts asked for
+    int m_nTheme = 0;
+    LPARAM m_lHelpRequest = 0;  // lParam of the last WM_COMMANDHELP
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg LRESULT OnControlSelected(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnEnabledCommand() {}
+    afx_msg LRESULT OnCommandHelp(WPARAM, LPARAM lParam)
+    {
+        m_lHelpRequest = lParam;
+        return TRUE;
+    }
+    afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,348 @@
+// KTPaintManagerControls.cpp: measuring and drawing of controls on tool bars and in popup menus.
+#include "KTPaintManager.h"
+
+#include "KTCommandBar.h"
+#include "KTControl.h"
+#include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
+#include "KTImageManager.h"
+
+#include <algorithm>
+
+namespace
+{
+// A split button whose button part is off counts as disabled where it is drawn whole.
+BOOL IsDrawnEnabled(CKTControl* pControl)
+{
+    int nEnabled = pControl->GetEnabled();
+    if (pControl->GetType() == ktControlSplitButtonPopup && nEnabled == 4)
+        return FALSE;
+    return nEnabled != 0;
+}
+}  // namespace
+
+CSize CKTPaintManager::DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    if (pBar && pBar->GetType() == ktBarTypePopup)
+        return DrawControlPopupParent(pDC, pControl, bDraw);
+    return DrawControlToolBarParent(pDC, pControl, bDraw);
+}
+
+KT_CONTROLSTATE CKTPaintManager::GetControlState(CKTControl* pControl) const
+{
+    KT_CONTROLSTATE state;
+    state.bSelected = pControl->GetSelected() != 0;
+    state.nPressed = pControl->GetPressed();
+    state.bEnabled = IsDrawnEnabled(pControl);
+    state.nChecked = std::max(0, pControl->GetChecked());
+    state.bPopuped = pControl->IsPopuped();
+    if (CKTCommandBar* pBar = pControl->GetParent())
+    {
+        state.nBarType = pBar->GetType();
+        state.nBarPosition = pBar->GetPosition();
+    }
+    return state;
+}
+
+void CKTPaintManager::DrawControlState(CDC* pDC, CKTControl* pControl)
+{
+    KT_CONTROLSTATE state = GetControlState(pControl);
+    state.bEnabled = pControl->IsEnabled();
+    DrawControlEntry(pDC, pControl->GetRect(), state);
+}
+
+int CKTPaintManager::GetControlTextColor(CKTControl* pControl)
+{
+    KT_CONTROLSTATE state = GetControlState(pControl);
+    int nEnabled = pControl->GetEnabled();
+    state.bEnabled = nEnabled != 0;
+    if (pControl->GetType() == ktControlSplitButtonPopup)
+    {
+        int nOffPart = pControl->GetStyle() == ktButtonIconAndCaptionBelow ? 3 : 4;
+        state.bEnabled = nEnabled != 0 && nEnabled != nOffPart;
+    }
+    return GetRectangleTextColor(state);
+}
+
+CRect CKTPaintManager::GetSplitButtonCommandRect(CKTControl* pControl)
+{
+    CRect rc = pControl->GetRect();
+    CKTCommandBar* pBar = pControl->GetParent();
+    if (pBar && pBar->GetType() == ktBarTypePopup)
+    {
+        rc.right -= m_nSplitButtonPopupWidth;
+        return rc;
+    }
+    if (pControl->GetStyle() != ktButtonIconAndCaptionBelow)
+    {
+        rc.right -= m_nSplitButtonDropDownWidth + 1;
+        return rc;
+    }
+    if (pBar && pBar->IsVerticalPosition())
+        rc.left += GetSplitDropDownSize();
+    else
+        rc.bottom -= GetSplitDropDownSize();
+    return rc;
+}
+
+CSize CKTPaintManager::GetPopupBarImageSize(CKTCommandBar* pBar)
+{
+    CSize szIcon = pBar ? pBar->GetIconSize() : CSize(16, 16);
+    return CSize(std::max<int>(m_nTextHeight + 4, szIcon.cx + 4), std::max<int>(m_nTextHeight, szIcon.cy + 6));
+}
+
+int CKTPaintManager::GetPopupBarGripperWidth(CKTCommandBar* pBar)
+{
+    if (!pBar || pBar->GetType() != ktBarTypePopup)
+        return 0;
+    return GetPopupBarImageSize(pBar).cx + 1;
+}
+
+BOOL CKTPaintManager::IsKeyboardCuesVisible(CKTCommandBar* pBar) const
+{
+    if (m_nShowKeyboardCues >= 0)
+        return m_nShowKeyboardCues != 0;
+    return !pBar || pBar->IsKeyboardCuesVisible();
+}
+
+CSize CKTPaintManager::DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFlags, BOOL bDraw,
+                                       BOOL bSelected, BOOL bEnabled)
+{
+    if (!bDraw)
+    {
+        CRect rcCalc(0, 0, 0, 0);
+        pDC->DrawText(strText, rcCalc, DT_CALCRECT | DT_SINGLELINE | (nFlags & DT_NOPREFIX));
+        return rcCalc.Size();
+    }
+    nFlags |= DT_SINGLELINE | DT_VCENTER;
+    if (!bEnabled && !bSelected && m_bEmbossedDisabledText)
+    {
+        COLORREF clrOld = pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
+        CRect rcEmboss = rc + CPoint(1, 1);
+        pDC->DrawText(strText, rcEmboss, nFlags);
+        pDC->SetTextColor(clrOld);
+    }
+    pDC->DrawText(strText, rc, nFlags);
+    return rc.Size();
+}
+
+CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    CSize szCell = GetPopupBarImageSize(pBar);
+    int nColumn = szCell.cx;
+    if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
+        nColumn = 0;
+    if (pControl->GetType() == ktControlLabel && pControl->GetStyle() == ktButtonCaption)
+        szCell.cy = m_nTextHeight;
+
+    BOOL bCues = IsKeyboardCuesVisible(pBar);
+    CString strCaption = pControl->GetCaption();
+    if (!bCues)
+        CKTDrawHelpers::StripMnemonics(strCaption);
+    CString strShortcut = pControl->GetType() == ktControlButton ? pControl->GetShortcutText() : CString();
+    BOOL bEnabled = IsDrawnEnabled(pControl);
+    BOOL bSelected = pControl->GetSelected() != 0;
+
+    CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
+    UINT nFlags = DT_END_ELLIPSIS | (bCues ? 0 : DT_NOPREFIX);
+    CRect rcText(rc.left + m_nPopupBarTextPadding + nColumn, rc.top, rc.right, rc.bottom);
+    CSize szText = DrawControlText(pDC, strCaption, rcText, nFlags, bDraw, bSelected, bEnabled);
+    CSize szShortcut(0, 0);
+    if (!strShortcut.IsEmpty())
+    {
+        CRect rcShortcut(rc.left, rc.top, rc.right - 19, rc.bottom);
+        szShortcut = DrawControlText(pDC, strShortcut, rcShortcut, nFlags | DT_RIGHT, bDraw, bSelected, bEnabled);
+    }
+    CSize sz(m_nPopupBarTextPadding + szText.cx + szShortcut.cx + nColumn + 32, szCell.cy);
+    if (pControl->GetWidth() > 0)
+        sz.cx = pControl->GetWidth();
+    if (pControl->GetHeight() > 0)
+        sz.cy = pControl->GetHeight();
+    return sz;
+}
+
+CSize CKTPaintManager::MeasureToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, BOOL bVertical,
+                                             BOOL bDropDown)
+{
+    CString strText = strCaption;
+    CKTDrawHelpers::StripMnemonics(strText);
+    if (strText.IsEmpty())
+        strText = " ";
+    SIZE sz = {0, 0};
+    ::GetTextExtentPoint32A(pDC->GetSafeHdc(), strText, strText.GetLength(), &sz);
+    if (bDropDown)
+        sz.cx += m_bThinDropDownSpace ? 8 : 10;
+    return bVertical ? CSize(sz.cy, sz.cx) : CSize(sz);
+}
+
+void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc,
+                                         BOOL bCenter)
+{
+    UINT nFlags = DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0);
+    if (!IsKeyboardCuesVisible(pControl->GetParent()))
+        nFlags |= DT_NOPREFIX;
+    DrawControlText(pDC, strCaption, rc, nFlags, TRUE, pControl->GetSelected() != 0, IsDrawnEnabled(pControl));
+}
+
+CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw)
+{
+    CKTFontDC font(pDC, GetControlFont(pControl, pControl->IsItemDefault()));
+    CKTCommandBar* pBar = pControl->GetParent();
+    BOOL bVertical = pBar && pBar->IsVerticalPosition();
+    CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
+    int nStyle = pControl->GetStyle();
+    CSize szIcon = pControl->GetIconSize();
+    BOOL bIconStyle = (nStyle == ktButtonAutomatic && pControl->GetType() != ktControlPopup) ||
+                      nStyle == ktButtonIcon || nStyle == ktButtonIconAndCaption ||
+                      nStyle == ktButtonIconAndCaptionBelow;
+    CKTImageManagerIcon* pIcon = bIconStyle ? pControl->GetImage(szIcon.cx) : NULL;
+
+    if (bDraw)
+    {
+        if (pControl->GetType() == ktControlSplitButtonPopup)
+            DrawSplitButtonFrame(pDC, pControl, rc);
+        else
+            DrawControlState(pDC, pControl);
+        pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
+    }
+    int nType = pControl->GetType();
+    CSize sz;
+    if (nStyle == ktButtonIconAndCaptionBelow)
+        sz = DrawToolBarCaptionBelow(pDC, pControl, rc, szIcon, bDraw);
+    else if (nType == ktControlCheckBox || nType == ktControlRadioButton)
+        sz = LayoutToolBarMark(pDC, pControl, rc, bDraw);
+    else if (pIcon && pBar && pBar->IsTextBelowIcons())
+        sz = LayoutTextBelowIcon(pDC, pControl, rc, szIcon, pIcon, bDraw);
+    else
+    {
+        sz = LayoutToolBarDefault(pDC, pControl, rc, szIcon, pIcon, bDraw);
+        if (pIcon && bDraw)
+        {
+            CPoint pt = bVertical ? CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 3)
+                                  : CPoint(rc.left + 3, rc.top + (rc.Height() - szIcon.cy) / 2);
+            DrawImage(pDC, pt, szIcon, pIcon, GetControlState(pControl), TRUE);
+        }
+    }
+    int nFixedX = bVertical ? pControl->GetHeight() : pControl->GetWidth();
+    int nFixedY = bVertical ? pControl->GetWidth() : pControl->GetHeight();
+    if (nFixedX > 0)
+        sz.cx = nFixedX;
+    if (nFixedY > 0)
+        sz.cy = nFixedY;
+    return sz;
+}
+
+CSize CKTPaintManager::DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw)
+{
+    int h = std::max(22, m_nTextHeight);
+    int d = GetSplitDropDownSize();
+    CSize sz(std::max(42, 2 * h - 3), m_nFixedControlHeight > 0 ? 3 * m_nFixedControlHeight : szIcon.cy + d + 7);
+    CString strCaption = pControl->GetCaption();
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    sz.cx = std::max<int>(sz.cx, szCaption.cx + 5);
+    CKTImageManagerIcon* pIcon = pControl->GetImage(szIcon.cx);
+    if (bDraw)
+    {
+        if (pIcon)
+            DrawImage(pDC, CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 3), szIcon, pIcon,
+                      GetControlState(pControl), TRUE);
+        CRect rcText(rc.left, rc.top + szIcon.cy + 3, rc.right, rc.bottom);
+        DrawToolBarCaption(pDC, pControl, strCaption, rcText, TRUE);
+    }
+    CKTCommandBar* pBar = pControl->GetParent();
+    return pBar && pBar->IsVerticalPosition() ? CSize(sz.cy, sz.cx) : sz;
+}
+
+CSize CKTPaintManager::LayoutToolBarDefault(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon,
+                                            CKTImageManagerIcon* pIcon, BOOL bDraw)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    BOOL bVertical = pBar && pBar->IsVerticalPosition();
+    BOOL bMenuBar = pBar && pBar->GetType() == ktBarTypeMenuBar;
+    int nType = pControl->GetType();
+    CSize szCell = pControl->GetButtonSize();
+    if (!pIcon)
+        szCell.cx = 22;
+
+    if (!pControl->IsCaptionVisible())
+    {
+        CSize sz = szCell;
+        if (nType == ktControlSplitButtonPopup)
+            sz.cx += m_nSplitButtonDropDownWidth;
+        return sz;
+    }
+    CString strCaption = pControl->GetCaption();
+    BOOL bDropDown = nType == ktControlPopup && !bMenuBar && !pIcon;
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, bVertical, bDropDown);
+    CSize sz;
+    CRect rcText = rc;
+    if (nType == ktControlPopup && !pIcon)
+        sz = CSize(szCaption.cx + 6, szCaption.cy + 6);
+    else if (bVertical)
+    {
+        sz = pIcon ? CSize(std::max<int>(szCaption.cx + 6, szCell.cx), szCaption.cy + szCell.cy + 3)
+                   : CSize(std::max<int>(szCaption.cx + 6, szCell.cx), szCaption.cy + 8);
+        if (pIcon)
+            rcText.top += szCell.cy;
+    }
+    else if (pIcon)
+    {
+        sz = CSize(szCell.cx + szCaption.cx + (m_bThinDropDownSpace ? 4 : 3),
+                   std::max<int>(szCell.cy, szCaption.cy + 6));
+        rcText.left += szCell.cx - (m_bThinDropDownSpace ? 0 : 1);
+    }
+    else
+        sz = CSize(szCaption.cx + 8, std::max<int>(szCell.cy, szCaption.cy + 6));
+    if (nType == ktControlSplitButtonPopup)
+        sz.cx += m_nSplitButtonDropDownWidth;
+
+    if (bDraw)
+    {
+        if (bDropDown)
+        {
+            rcText.right -= m_bThinDropDownSpace ? 8 : 10;
+            DrawDropDownGlyph(pDC, pControl, CPoint(rc.right - 8, rc.CenterPoint().y), GetControlState(pControl),
+                              bVertical);
+        }
+        if (nType == ktControlSplitButtonPopup)
+            rcText.right -= m_nSplitButtonDropDownWidth;
+        DrawToolBarCaption(pDC, pControl, strCaption, rcText, !pIcon);
+    }
+    return sz;
+}
+
+CSize CKTPaintManager::LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw)
+{
+    CString strCaption = pControl->GetCaption();
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    CSize sz(13 + 3 + szCaption.cx + 6, std::max<int>(pControl->GetButtonSize().cy, szCaption.cy + 6));
+    if (!bDraw)
+        return sz;
+    KT_CONTROLSTATE state = GetControlState(pControl);
+    CRect rcMark(CPoint(rc.left + 3, rc.top + (rc.Height() - 13) / 2), CSize(13, 13));
+    if (pControl->GetType() == ktControlCheckBox)
+        DrawCheckBoxMark(pDC, rcMark, TRUE, state.bSelected, state.nPressed != 0, state.nChecked, state.bEnabled);
+    else
+        DrawRadioButtonMark(pDC, rcMark, TRUE, state.bSelected, state.nPressed != 0, state.nChecked, state.bEnabled);
+    DrawToolBarCaption(pDC, pControl, strCaption, CRect(rcMark.right + 3, rc.top, rc.right, rc.bottom), FALSE);
+    return sz;
+}
+
+CSize CKTPaintManager::LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon,
+                                           CKTImageManagerIcon* pIcon, BOOL bDraw)
+{
+    CString strCaption = pControl->GetCaption();
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    CSize sz(std::max<int>(szCaption.cx, szIcon.cx + 10), szCaption.cy + szIcon.cy);
+    if (pControl->GetType() == ktControlSplitButtonPopup)
+        sz.cx += 11;
+    sz.cx = std::max(sz.cx, sz.cy);
+    if (!bDraw)
+        return sz;
+    DrawImage(pDC, CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 4), szIcon, pIcon, GetControlState(pControl),
+              TRUE);
+    DrawToolBarCaption(pDC, pControl, strCaption, CRect(rc.left, rc.top + 4 + szIcon.cy, rc.right, rc.bottom), TRUE);
+    return sz;
+}

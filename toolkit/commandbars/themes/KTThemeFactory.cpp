@@ -1,0 +1,30 @@
+// KTThemeFactory.cpp: the drawer of a theme id.
+#include "KTPaintManager.h"
+
+#include "KTThemeStyle0.h"
+#include "KTThemeStyle1.h"
+#include "KTThemeStyle2.h"
+#include "KTThemeStyle4.h"
+
+CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme;
+    switch (nTheme)
+    {
+    case 1:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle1);
+        break;
+    case 2:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle2);
+        break;
+    case 4:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle4);
+        break;
+    default:
+        // Themes not built here draw as the default theme.
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle0);
+        break;
+    }
+    pTheme->m_nCurrentTheme = nTheme;
+    return pTheme;
+}

@@ -1,0 +1,40 @@
+// KTThemeStyle0.h: the default theme: raised and sunken bevels on button face.
+//
+// Classes: CKTThemeStyle0.
+#pragma once
+
+#include "KTPaintManager.h"
+
+class CKTThemeStyle0 : public CKTPaintManager
+{
+public:
+    CKTThemeStyle0();
+
+    CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
+    void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) override;
+    int GetRectangleTextColor(const KT_CONTROLSTATE& state) override;
+    void DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state) override;
+    CSize DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
+    CSize DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKTControl* pControl, BOOL bDraw) override;
+    void AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical) override;
+    void RefreshMetrics() override;
+    CRect GetCommandBarBorders(CKTCommandBar* pBar) override;
+    CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
+                           BOOL bHiddenExists) override;
+    CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
+    CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
+    void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
+                   BOOL bToolBarImage) override;
+    int GetCurrentTheme() const override { return 0; }
+    CSize GetPopupBarImageSize(CKTCommandBar* pBar) override;
+
+    // The checkerboard of button face and highlight that checked buttons show.
+    void FillCheckedPattern(CDC* pDC, CRect rc);
+
+    int m_nPopupTextColor = COLOR_BTNTEXT;  // normal text on popup bars
+
+private:
+    void DrawRaised(CDC* pDC, CRect rc) { Draw3dRect(pDC, rc, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW); }
+    void DrawSunken(CDC* pDC, CRect rc) { Draw3dRect(pDC, rc, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT); }
+};
