@@ -135,3 +135,22 @@ std::string TextOf(HWND hDlg, int nID)
 }
 
 bool IsEnabled(HWND hDlg, int nID) { return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE; }
+
+std::string AnswerRefusal(const std::function<void()>& action)
+{
+    auto strText = std::make_shared<std::string>();
+    RunFromTimer(
+        [strText]
+        {
+            HWND hBox = RefusalBox();
+            if (!hBox)
+                return FALSE;
+            ::EnumChildWindows(hBox, CollectStaticText, (LPARAM)strText.get());
+            ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
+            return TRUE;
+        });
+    action();
+    RunFromTimer([] { return TRUE; });
+    PumpPending();
+    return *strText;
+}

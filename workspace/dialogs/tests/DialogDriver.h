@@ -31,3 +31,6 @@ void Click(HWND hDlg, int nID);
 std::vector<std::string> ListOf(HWND hDlg, int nID);
 std::string TextOf(HWND hDlg, int nID);
 bool IsEnabled(HWND hDlg, int nID);
+
+// Runs an action that may show one refusal box, answering it; the box's text, or empty when none came.
+std::string AnswerRefusal(const std::function<void()>& action);
