@@ -4,6 +4,7 @@
 #include "DialogDriver.h"
 #include "KTPropertyGridView.h"
 #include "ProtocolSettingsPane.h"
+#include "SelectedRecords.h"
 #include "TestApp.h"
 #include "model/FixedText.h"
 
@@ -218,4 +219,32 @@ TEST_F(SettingsPaneTest, TagRewrittenWithFewerZerosIsItsOwn)
     EXPECT_EQ("", Change(FieldItem("Tag"), "0x1A______"));
     EXPECT_STREQ("0x1A", field.tlvTag);
     EXPECT_EQ("tag value 0x5 already exist!", Change(FieldItem("Tag"), "0x5_______"));
+}
+
+TEST_F(SettingsPaneTest, SelectionFindsRecordsByCaptionAndShowsTheirPage)
+{
+    m_project.headerFields.Add(Field("count", "unsigned short int"));
+    SelectedItem item{&m_project, 5, "list", "Submit"};
+    LoadSelectedPage(m_pane, item);
+    EXPECT_TRUE(m_pane.Page(CProtocolSettingsPane::kFieldPage).IsWindowVisible());
+    EXPECT_EQ("char *", std::string(FieldItem("Data Type")->GetValue()));
+    const SettingsTarget packetField = FindSelectedRecords(item);
+    EXPECT_EQ(&m_project.packets[0].fields[2], packetField.Field());
+
+    item = {&m_project, 2, "count", ""};
+    EXPECT_EQ(&m_project.headerFields[0], FindSelectedRecords(item).Field()) << "header and packet names never mix";
+    LoadSelectedPage(m_pane, item);
+    EXPECT_EQ("unsigned short int", std::string(FieldItem("Data Type")->GetValue()));
+
+    item = {&m_project, 5, "missing", "Submit"};
+    EXPECT_EQ(nullptr, FindSelectedRecords(item).Field());
+    LoadSelectedPage(m_pane, item);
+    EXPECT_EQ("unsigned short int", std::string(FieldItem("Data Type")->GetValue())) << "the page keeps its values";
+
+    LoadSelectedPage(m_pane, {&m_project, 0, "demo", ""});
+    EXPECT_TRUE(m_pane.Page(CProtocolSettingsPane::kProjectPage).IsWindowVisible());
+    EXPECT_TRUE(Item(CProtocolSettingsPane::kProjectPage, "Name")->GetReadOnly());
+    EXPECT_TRUE(Item(CProtocolSettingsPane::kProjectPage, "Location")->GetReadOnly());
+    LoadSelectedPage(m_pane, {&m_project, 3, "Packet", "demo"});
+    EXPECT_TRUE(m_pane.Page(CProtocolSettingsPane::kBlankPage).IsWindowVisible());
 }
