@@ -8,23 +8,32 @@
 namespace
 {
 
-BOOL CALLBACK FindRefusalBox(HWND hWnd, LPARAM lParam)
+struct BoxSearch
 {
+    const char* pszTitle;
+    HWND hBox;
+};
+
+BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<BoxSearch*>(lParam);
     char szClass[16] = "", szTitle[16] = "";
     ::GetClassName(hWnd, szClass, sizeof szClass);
     ::GetWindowText(hWnd, szTitle, sizeof szTitle);
-    if (!::IsWindowVisible(hWnd) || lstrcmp(szClass, "#32770") != 0 || lstrcmp(szTitle, "ERROR!") != 0)
+    if (!::IsWindowVisible(hWnd) || lstrcmp(szClass, "#32770") != 0 || lstrcmp(szTitle, pSearch->pszTitle) != 0)
         return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    pSearch->hBox = hWnd;
     return FALSE;
 }
 
-HWND RefusalBox()
+HWND MessageBoxTitled(const char* pszTitle)
 {
-    HWND hBox = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindRefusalBox, (LPARAM)&hBox);
-    return hBox;
+    BoxSearch search{pszTitle, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindBox, (LPARAM)&search);
+    return search.hBox;
 }
+
+HWND RefusalBox() { return MessageBoxTitled("ERROR!"); }
 
 BOOL CALLBACK CollectStaticText(HWND hChild, LPARAM lParam)
 {
@@ -136,21 +145,33 @@ std::string TextOf(HWND hDlg, int nID)
 
 bool IsEnabled(HWND hDlg, int nID) { return ::IsWindowEnabled(::GetDlgItem(hDlg, nID)) != FALSE; }
 
-std::string AnswerRefusal(const std::function<void()>& action)
+namespace
+{
+
+std::string AnswerBox(const char* pszTitle, const std::function<void()>& action, int nAnswer)
 {
     auto strText = std::make_shared<std::string>();
     RunFromTimer(
-        [strText]
+        [strText, pszTitle, nAnswer]
         {
-            HWND hBox = RefusalBox();
+            HWND hBox = MessageBoxTitled(pszTitle);
             if (!hBox)
                 return FALSE;
             ::EnumChildWindows(hBox, CollectStaticText, (LPARAM)strText.get());
-            ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
+            ::PostMessage(hBox, WM_COMMAND, nAnswer, 0);
             return TRUE;
         });
     action();
     RunFromTimer([] { return TRUE; });
     PumpPending();
     return *strText;
+}
+
+}  // namespace
+
+std::string AnswerRefusal(const std::function<void()>& action) { return AnswerBox("ERROR!", action, IDOK); }
+
+std::string AnswerQuestion(const std::function<void()>& action, int nAnswer)
+{
+    return AnswerBox("WARNING!", action, nAnswer);
 }

@@ -34,3 +34,6 @@ bool IsEnabled(HWND hDlg, int nID);
 
 // Runs an action that may show one refusal box, answering it; the box's text, or empty when none came.
 std::string AnswerRefusal(const std::function<void()>& action);
+
+// Runs an action that asks one "WARNING!" question, answering it with nAnswer; the question's text.
+std::string AnswerQuestion(const std::function<void()>& action, int nAnswer);
