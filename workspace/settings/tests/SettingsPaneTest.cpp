@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "DialogDriver.h"
+#include "KTPropertyGridInplaceList.h"
 #include "KTPropertyGridView.h"
 #include "ProtocolSettingsPane.h"
 #include "SelectedRecords.h"
 #include "TestApp.h"
+#include "TestInput.h"
 #include "model/FixedText.h"
 
 namespace
@@ -247,4 +249,26 @@ TEST_F(SettingsPaneTest, SelectionFindsRecordsByCaptionAndShowsTheirPage)
     EXPECT_TRUE(Item(CProtocolSettingsPane::kProjectPage, "Location")->GetReadOnly());
     LoadSelectedPage(m_pane, {&m_project, 3, "Packet", "demo"});
     EXPECT_TRUE(m_pane.Page(CProtocolSettingsPane::kBlankPage).IsWindowVisible());
+}
+
+TEST_F(SettingsPaneTest, UnitChosenInTheDropDownStoresTlvAndDropsCharPointer)
+{
+    FieldRecord& field = SelectField(2);
+    // Above the frame's other children, so that the clicks reach it.
+    m_pane.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    CKTPropertyGridView* pView = m_pane.Page(CProtocolSettingsPane::kFieldPage).GetGridView();
+    CRect rcRow;
+    pView->GetItemRect(FieldItem("Unit")->GetIndex(), rcRow);
+    CTestInput input(pView->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(40, rcRow.CenterPoint().y)));
+    ASSERT_TRUE(input.Key(VK_F4));
+    CKTPropertyGridInplaceList& list = m_pane.Page(CProtocolSettingsPane::kFieldPage).GetInplaceList();
+    ASSERT_TRUE(WaitFor([&] { return list.GetSafeHwnd() && list.IsWindowVisible(); }));
+    CTestInput listInput(list.GetSafeHwnd());
+    EXPECT_TRUE(listInput.Key(VK_END));
+    EXPECT_TRUE(listInput.Key(VK_RETURN));
+    ASSERT_TRUE(WaitFor([&] { return field.unit == 2; }));
+    EXPECT_STREQ("unsigned int", field.dataType);
+    auto types = ListOf(FieldItem("Data Type"));
+    EXPECT_EQ(types.end(), std::find(types.begin(), types.end(), "char *"));
 }
