@@ -9,6 +9,7 @@
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -52,6 +53,18 @@ protected:
     afx_msg void OnHelpTopics();
     afx_msg void OnWebPage();
     afx_msg void OnUpdateProjectCurrent(CCmdUI* pCmdUI);
+    afx_msg void OnAddPacket();
+    afx_msg void OnDeletePacket();
+    afx_msg void OnAddField();
+    afx_msg void OnDeleteField();
+    afx_msg void OnUpdateAddPacket(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDeletePacket(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAddField(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDeleteField(CCmdUI* pCmdUI);
+    afx_msg void OnProjectProperties();
+    afx_msg void OnTlvSetting();
+    afx_msg void OnOption();
+    afx_msg void OnAppAbout();
     afx_msg void OnUpdateUnixProject(CCmdUI* pCmdUI);
     afx_msg void OnUpdateWindowsProject(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
@@ -64,5 +77,8 @@ private:
     BOOL SaveProject(const ProjectRecord& project);
     void CloseProject(const ProjectRecord* pProject);
     BOOL HasTree() const;
+    TreeItemData* ItemDataOf(HTREEITEM hItem) const;
+    // The tree's selected item is one of these kinds, with a current project.
+    BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
 };
