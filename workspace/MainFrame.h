@@ -18,6 +18,8 @@
 // The start folder of Load Example Project: the program folder's "example".
 extern CString g_strExampleFolder;
 
+class CProjectBuild;
+
 class CMainFrame : public CKTMDIFrameWnd
 {
     DECLARE_DYNAMIC(CMainFrame)
@@ -65,6 +67,12 @@ protected:
     afx_msg void OnTlvSetting();
     afx_msg void OnOption();
     afx_msg void OnAppAbout();
+    afx_msg void OnGenerateCode();
+    afx_msg void OnGenerateMakefile();
+    afx_msg void OnGenerateDiagram();
+    afx_msg void OnCompile();
+    afx_msg void OnCompileDemo();
+    afx_msg void OnRunDemo();
     afx_msg void OnUpdateUnixProject(CCmdUI* pCmdUI);
     afx_msg void OnUpdateWindowsProject(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
@@ -78,6 +86,7 @@ private:
     void CloseProject(const ProjectRecord* pProject);
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
+    void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);

@@ -282,3 +282,20 @@ TEST(MainFrame, PacketAndFieldCommandsFollowTheSelectedKindAndDeleteWhatIsConfir
     EXPECT_EQ(nFields - 1, project.packets[0].fields.GetSize());
     EXPECT_EQ(nullptr, ChildNamed(tree, hPacket, strField));
 }
+
+TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInTheOutput)
+{
+    CTestFolder folder("frame-generate");
+    const std::string strPath = ExampleAs(folder, "nix", "Unix(Linux)");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("nix");
+    for (UINT nId : {ID_BUILD_GENERATE_CODE, ID_BUILD_MAKEFILE, ID_BUILD_DIAGRAM})
+        frame.pFrame->OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr);
+    for (const char* pszFile : {"nix_api.h", "nix_api.c", "nix_api_demo.c", "Makefile", "nix.diagram"})
+        EXPECT_FALSE(folder.Read(pszFile).empty()) << pszFile;
+    CString strOutput;
+    frame.pFrame->m_wndOutput.GetWindowText(strOutput);
+    EXPECT_EQ(0, strOutput.Find("Start Generating...\r\nSuccessfully Generated!\r\n")) << (LPCTSTR)strOutput;
+}
