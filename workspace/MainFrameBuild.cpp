@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
+#include "WrenfoldApp.h"
 
 namespace
 {
@@ -25,13 +26,22 @@ private:
     CEdit& m_edit;
 };
 
-// No editor has a project file open yet: generated files go straight to disk
-// and nothing waits to be saved.
-class CNoOpenEditors : public IProjectEditors
+// The application's editors of the project's folder. Generated text goes to the
+// files; what an open editor has changed is saved before a build.
+class CFolderEditors : public IProjectEditors
 {
 public:
+    explicit CFolderEditors(const CString& strFolder) : m_strFolder(strFolder) {}
     BOOL ReplaceText(const CString&, const std::string&) override { return FALSE; }
-    BOOL SaveAll() override { return TRUE; }
+    BOOL SaveAll() override
+    {
+        if (auto* pApp = dynamic_cast<CwrenfoldApp*>(AfxGetApp()))
+            pApp->SaveEditorDocuments(m_strFolder);
+        return TRUE;
+    }
+
+private:
+    CString m_strFolder;
 };
 
 }  // namespace
@@ -41,7 +51,7 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
     const ProjectRecord* pProject = CurrentProject();
     if (!pProject)
         return;
-    CNoOpenEditors editors;
+    CFolderEditors editors(pProject->folder);
     COutputLines output(m_wndOutput);
     CProjectBuild build(*pProject, editors, output);
     pfnCommand(build, *this);
