@@ -11,6 +11,7 @@
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
+#include "KTTabPainter.h"
 
 namespace
 {
@@ -18,7 +19,14 @@ namespace
 const UINT kNonClientMetricsSize = 340;
 }  // namespace
 
-CKTDockingPanePaintManager::CKTDockingPanePaintManager() = default;
+CKTDockingPanePaintManager::CKTDockingPanePaintManager() : m_pContainerTabPainter(KTMakeCounted<CKTTabPainter>())
+{
+    m_pContainerTabPainter->SetLayout(ktTabLayoutSizeToFit);
+    m_pContainerTabPainter->SetPosition(ktTabPositionBottom);
+    m_pContainerTabPainter->m_nClientFrame = ktTabClientFrameLine;
+    m_pContainerTabPainter->m_bBoldSelected = FALSE;
+    m_pContainerTabPainter->m_nToolTipMode = 1;
+}
 
 CKTDockingPanePaintManager::~CKTDockingPanePaintManager() = default;
 
@@ -46,8 +54,11 @@ void CKTDockingPanePaintManager::RefreshMetrics()
             SetCaptionFont(ncm.lfSmCaptionFont, TRUE);
         }
     }
-    m_nTabRowHeight = std::max(24, SpaceHeight(m_fntCaption) + 10);
+    m_pContainerTabPainter->RefreshMetrics();
+    m_nTabRowHeight = std::max(24, SpaceHeight(*m_pContainerTabPainter->GetFont(FALSE)) + 10);
 }
+
+CKTTabPainter* CKTDockingPanePaintManager::GetContainerTabPainter() const { return m_pContainerTabPainter; }
 
 int CKTDockingPanePaintManager::SpaceHeight(CFont& font)
 {
@@ -83,6 +94,12 @@ CRect CKTDockingPanePaintManager::GetCaptionRect(const CKTDockingPaneTabbedConta
 void CKTDockingPanePaintManager::DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc)
 {
     pDC->FillSolidRect(rc, m_clrTable[COLOR_3DFACE]);
+    if (pContainer->IsTabsVisible())
+    {
+        CRect rcTabs = rc;
+        SubtractCaption(pContainer, rcTabs);
+        m_pContainerTabPainter->DrawTabControl(&pContainer->GetTabRow(), pDC, rcTabs);
+    }
     if (pContainer->IsTitleVisible())
         DrawCaption(pDC, pContainer, rc);
 }
@@ -98,9 +115,17 @@ void CKTDockingPanePaintManager::SubtractCaption(const CKTDockingPaneTabbedConta
         rc.top += nDepth;
 }
 
-void CKTDockingPanePaintManager::AdjustClientRect(CKTDockingPaneTabbedContainer* pContainer, CRect& rc, BOOL)
+void CKTDockingPanePaintManager::AdjustClientRect(CKTDockingPaneTabbedContainer* pContainer, CRect& rc, BOOL bApply)
 {
     SubtractCaption(pContainer, rc);
+    if (!pContainer->IsTabsVisible())
+        return;
+    if (bApply)
+    {
+        CClientDC dc(pContainer);
+        m_pContainerTabPainter->RepositionTabControl(&pContainer->GetTabRow(), &dc, rc);
+    }
+    m_pContainerTabPainter->AdjustClientRect(&pContainer->GetTabRow(), rc);
 }
 
 COLORREF CKTDockingPanePaintManager::ButtonColor(const CaptionButtons& buttons, COLORREF clr) const

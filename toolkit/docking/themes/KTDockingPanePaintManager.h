@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "KTPaintManagerColor.h"
+#include "KTSmartPtr.h"
 
 class CKTDockingPaneCaptionButton;
 class CKTDockingPaneSplitterWnd;
 class CKTDockingPaneTabbedContainer;
+class CKTTabPainter;
 
 class CKTDockingPanePaintManager : public CCmdTarget
 {
@@ -56,6 +58,7 @@ public:
     // The caption strip of a container drawn into rc, below the top margin.
     CRect GetCaptionRect(const CKTDockingPaneTabbedContainer* pContainer, CRect rc) const;
     CFont& GetCaptionFont(BOOL bVertical) { return bVertical ? m_fntCaptionVertical : m_fntCaption; }
+    CKTTabPainter* GetContainerTabPainter() const;
 
     int m_nThemeId = 0;
     BOOL m_bBoldCaption = TRUE;
@@ -84,6 +87,7 @@ protected:
     int m_nTabRowHeight = 24;
     CFont m_fntCaption;
     CFont m_fntCaptionVertical;
+    CKTSmartPtr<CKTTabPainter> m_pContainerTabPainter;
 
 private:
     static int SpaceHeight(CFont& font);

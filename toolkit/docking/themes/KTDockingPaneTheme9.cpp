@@ -3,6 +3,21 @@
 
 #include "KTColorManager.h"
 #include "KTDrawHelpers.h"
+#include "KTTabAppearanceSetFlat.h"
+#include "KTTabPainter.h"
+
+CKTDockingPaneTheme9::CKTDockingPaneTheme9()
+{
+    CKTTabPainter* pPainter = GetContainerTabPainter();
+    pPainter->SetAppearance(9);
+    auto pSet = std::make_unique<CKTTabAppearanceSet2>();
+    pSet->m_bSelectedReachesClient = FALSE;
+    pSet->m_bReserved = TRUE;
+    pPainter->SetAppearanceSetObject(pSet.release());
+    pPainter->SetColor(4);
+    pPainter->m_nClientFrame = ktTabClientFrameLine;
+    pPainter->m_rcClientMargin.top = 1;
+}
 
 void CKTDockingPaneTheme9::RefreshMetrics()
 {
