@@ -5,6 +5,7 @@
 #include "DockingTestFrame.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "NearColor.h"
 #include "PixelImage.h"
 #include "TestInput.h"
 
@@ -90,7 +91,7 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
     m_pGroup->SelectPane(m_frame.m_manager.FindPane(702), FALSE, FALSE);
     CPixelImage after = CPixelImage::FromWindow(m_pGroup->GetSafeHwnd());
 
-    // The selected tab is drawn apart from its neighbour: its look moves with the selection.
+    // The selected tab's look moves with the selection.
     auto differs = [](const CPixelImage& a, const CPixelImage& b, const CRect& rc)
     {
         int nDiffer = 0;
@@ -102,10 +103,22 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
     EXPECT_GT(differs(before, after, rcFirst), 0);
     EXPECT_GT(differs(before, after, rcSecond), 0);
 
-    // Caption text is in the row: not every pixel of a tab is its fill.
-    COLORREF clrFill = after.Pixel(rcSecond.left + 3, rcSecond.CenterPoint().y);
-    int nOther = 0;
-    for (int x = rcSecond.left; x < rcSecond.right; ++x)
-        nOther += after.Pixel(x, rcSecond.CenterPoint().y) != clrFill;
-    EXPECT_GT(nOther, 0);
+    // The classic scheme: the selected tab is filled with the window colour and captioned in window text, the
+    // other is left unfilled and captioned in the dark shadow colour.
+    auto count = [](const CPixelImage& image, const CRect& rc, COLORREF clr)
+    {
+        int nCount = 0;
+        for (int y = rc.top; y < rc.bottom; ++y)
+            for (int x = rc.left; x < rc.right; ++x)
+                nCount += NearColor(image.Pixel(x, y), clr);
+        return nCount;
+    };
+    CRect rcInside = rcSecond;
+    rcInside.DeflateRect(3, 3);
+    EXPECT_GT(count(after, rcInside, ::GetSysColor(COLOR_WINDOW)), rcInside.Width() * rcInside.Height() / 2);
+    EXPECT_GT(count(after, rcInside, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
+    CRect rcOther = rcFirst;
+    rcOther.DeflateRect(3, 3);
+    EXPECT_LT(count(after, rcOther, ::GetSysColor(COLOR_WINDOW)), rcOther.Width() * rcOther.Height() / 4);
+    EXPECT_GT(count(after, rcOther, ::GetSysColor(COLOR_3DDKSHADOW)), 0);
 }

@@ -2,6 +2,7 @@
 #include "KTDockingPaneTheme9.h"
 
 #include "KTColorManager.h"
+#include "KTDockingPaneTabColorSet.h"
 #include "KTDrawHelpers.h"
 #include "KTTabAppearanceSetFlat.h"
 #include "KTTabPainter.h"
@@ -14,7 +15,7 @@ CKTDockingPaneTheme9::CKTDockingPaneTheme9()
     pSet->m_bSelectedReachesClient = FALSE;
     pSet->m_bReserved = TRUE;
     pPainter->SetAppearanceSetObject(pSet.release());
-    pPainter->SetColor(4);
+    pPainter->SetColorSetObject(std::make_unique<CKTDockingPaneTabColorSet>(TRUE, TRUE, TRUE).release());
     pPainter->m_nClientFrame = ktTabClientFrameLine;
     pPainter->m_rcClientMargin.top = 1;
 }
