@@ -19,13 +19,19 @@ namespace
 const UINT kNonClientMetricsSize = 340;
 }  // namespace
 
-CKTDockingPanePaintManager::CKTDockingPanePaintManager() : m_pContainerTabPainter(KTMakeCounted<CKTTabPainter>())
+CKTDockingPanePaintManager::CKTDockingPanePaintManager()
+    : m_pContainerTabPainter(KTMakeCounted<CKTTabPainter>()), m_pPanelTabPainter(KTMakeCounted<CKTTabPainter>())
 {
     m_pContainerTabPainter->SetLayout(ktTabLayoutSizeToFit);
     m_pContainerTabPainter->SetPosition(ktTabPositionBottom);
     m_pContainerTabPainter->m_nClientFrame = ktTabClientFrameLine;
     m_pContainerTabPainter->m_bBoldSelected = FALSE;
     m_pContainerTabPainter->m_nToolTipMode = 1;
+    m_pPanelTabPainter->SetLayout(ktTabLayoutSelectedCaption);
+    m_pPanelTabPainter->m_nClientFrame = ktTabClientFrameNone;
+    m_pPanelTabPainter->m_bBoldSelected = FALSE;
+    m_pPanelTabPainter->m_bInvertGradient = TRUE;
+    m_pPanelTabPainter->m_bFillBackground = FALSE;
 }
 
 CKTDockingPanePaintManager::~CKTDockingPanePaintManager() = default;
@@ -55,10 +61,13 @@ void CKTDockingPanePaintManager::RefreshMetrics()
         }
     }
     m_pContainerTabPainter->RefreshMetrics();
+    m_pPanelTabPainter->RefreshMetrics();
     m_nTabRowHeight = std::max(24, SpaceHeight(*m_pContainerTabPainter->GetFont(FALSE)) + 10);
 }
 
 CKTTabPainter* CKTDockingPanePaintManager::GetContainerTabPainter() const { return m_pContainerTabPainter; }
+
+CKTTabPainter* CKTDockingPanePaintManager::GetPanelTabPainter() const { return m_pPanelTabPainter; }
 
 int CKTDockingPanePaintManager::SpaceHeight(CFont& font)
 {

@@ -59,6 +59,7 @@ public:
     CRect GetCaptionRect(const CKTDockingPaneTabbedContainer* pContainer, CRect rc) const;
     CFont& GetCaptionFont(BOOL bVertical) { return bVertical ? m_fntCaptionVertical : m_fntCaption; }
     CKTTabPainter* GetContainerTabPainter() const;
+    CKTTabPainter* GetPanelTabPainter() const;
 
     int m_nThemeId = 0;
     BOOL m_bBoldCaption = TRUE;
@@ -88,6 +89,7 @@ protected:
     CFont m_fntCaption;
     CFont m_fntCaptionVertical;
     CKTSmartPtr<CKTTabPainter> m_pContainerTabPainter;
+    CKTSmartPtr<CKTTabPainter> m_pPanelTabPainter;
 
 private:
     static int SpaceHeight(CFont& font);
