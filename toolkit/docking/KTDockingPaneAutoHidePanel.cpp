@@ -12,14 +12,13 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTPropExchange.h"
+#include "KTTabPainter.h"
 
 namespace
 {
 const char kPanelClass[] = "KTDockingPaneAutoHidePanel";
 const DWORD kPanelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-const int kHeaderMargin = 2;  // before the first tab and around the row
-const int kTabPadding = 8;    // on each side of a tab's title
-const int kGroupGap = 8;      // between two groups
+const int kGroupGap = 8;  // between two groups
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKTDockingPaneAutoHidePanel, CWnd)
@@ -98,7 +97,13 @@ void CKTDockingPaneAutoHidePanel::OnChildContainerChanged(CKTDockingPaneNode*)
 int CKTDockingPaneAutoHidePanel::Thickness() const
 {
     CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
-    return (pPaintManager ? pPaintManager->GetTabRowHeight() : 24) + kHeaderMargin;
+    if (!pPaintManager)
+        return 0;
+    CKTTabAppearanceSet* pAppearance = pPaintManager->GetPanelTabPainter()->GetAppearanceSet();
+    CRect rcMargin = pAppearance->GetHeaderMargin();
+    // The row height of a strip without tabs: no tab may stretch it.
+    CKTDockingPaneAutoHideTabManager noTabs(const_cast<CKTDockingPaneAutoHidePanel*>(this));
+    return pAppearance->GetButtonHeight(&noTabs) + rcMargin.top + rcMargin.bottom;
 }
 
 void CKTDockingPaneAutoHidePanel::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout)
@@ -146,48 +151,56 @@ void CKTDockingPaneAutoHidePanel::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPA
 
 void CKTDockingPaneAutoHidePanel::LayoutTabs()
 {
-    m_tabs.clear();
-    if (!GetSafeHwnd())
-        return;
+    m_tabManagers.clear();
     CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
-    CClientDC dc(this);
-    CKTFontDC font(&dc, pPaintManager ? &pPaintManager->GetCaptionFont(FALSE) : nullptr);
-    int nPosition = kHeaderMargin;
+    if (!GetSafeHwnd() || !pPaintManager)
+        return;
+    CKTTabPainter* pPainter = PanelPainter(pPaintManager);
+    CRect rcMargin = pPainter->GetAppearanceSet()->GetHeaderMargin();
+    int nPosition = 0;
     CKTDockingPaneAutoHidePanel* pTop = m_pLayout ? m_pLayout->GetPanel(ktDockTop) : nullptr;
     if (IsVerticalStrip() && pTop && !pTop->IsEmpty())
         nPosition += pTop->Thickness();
-    int nAcross = Thickness() - kHeaderMargin;
+    CClientDC dc(this);
     for (CKTDockingPaneNode* pGroup : m_children)
     {
         if (pGroup->IsEmpty())
             continue;
-        for (CKTDockingPaneNode* pNode : static_cast<CKTDockingPaneContainer*>(pGroup)->GetChildren())
-        {
-            auto* pPane = static_cast<CKTDockingPane*>(pNode);
-            int nLength = dc.GetTextExtent(pPane->GetShortTitle()).cx + 2 * kTabPadding;
-            CRect rcTab = IsVerticalStrip() ? CRect(0, nPosition, nAcross, nPosition + nLength)
-                                            : CRect(nPosition, 0, nPosition + nLength, nAcross);
-            if (m_nDirection == ktDockRight)
-                rcTab.OffsetRect(kHeaderMargin, 0);
-            else if (m_nDirection == ktDockBottom)
-                rcTab.OffsetRect(0, kHeaderMargin);
-            m_tabs.push_back({pPane, rcTab});
-            nPosition += nLength;
-        }
-        nPosition += kGroupGap;
+        auto pManager = std::make_unique<CKTDockingPaneAutoHideTabManager>(this);
+        pManager->Fill(static_cast<CKTDockingPaneTabbedContainer*>(pGroup));
+        CRect rcControl(0, 0, m_rcWindow.Width(), m_rcWindow.Height());
+        (IsVerticalStrip() ? rcControl.top : rcControl.left) += nPosition;
+        pPainter->RepositionTabControl(pManager.get(), &dc, rcControl);
+        nPosition += pManager->GetItemsLength() + rcMargin.left + rcMargin.right + kGroupGap;
+        m_tabManagers.push_back(std::move(pManager));
     }
+}
+
+CKTTabPainter* CKTDockingPaneAutoHidePanel::PanelPainter(CKTDockingPanePaintManager* pPaintManager)
+{
+    // Every strip shares the one painter, which lays rows out on its own side: turn it to this strip's.
+    CKTTabPainter* pPainter = pPaintManager->GetPanelTabPainter();
+    pPainter->SetPosition(CKTDockingPaneAutoHideTabManager(this).GetPosition());
+    return pPainter;
 }
 
 CKTDockingPane* CKTDockingPaneAutoHidePanel::HitTest(CPoint pt) const
 {
-    auto it = std::find_if(m_tabs.begin(), m_tabs.end(), [pt](const Tab& tab) { return tab.rc.PtInRect(pt); });
-    return it == m_tabs.end() ? nullptr : it->pPane;
+    for (const auto& pManager : m_tabManagers)
+        if (CKTTabManagerItem* pItem = pManager->HitTest(pt))
+            return reinterpret_cast<CKTDockingPane*>(pItem->GetData());
+    return nullptr;
 }
 
 CRect CKTDockingPaneAutoHidePanel::GetTabRect(const CKTDockingPane* pPane) const
 {
-    auto it = std::find_if(m_tabs.begin(), m_tabs.end(), [pPane](const Tab& tab) { return tab.pPane == pPane; });
-    return it == m_tabs.end() ? CRect(0, 0, 0, 0) : it->rc;
+    for (const auto& pManager : m_tabManagers)
+    {
+        for (int nTab = 0; nTab < pManager->GetItemCount(); ++nTab)
+            if (pManager->GetItem(nTab)->GetData() == DWORD_PTR(pPane))
+                return pManager->GetItem(nTab)->GetRect();
+    }
+    return CRect(0, 0, 0, 0);
 }
 
 void CKTDockingPaneAutoHidePanel::OnPaint()
@@ -199,24 +212,10 @@ void CKTDockingPaneAutoHidePanel::OnPaint()
     CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
     if (!pPaintManager)
         return;
-    KTDrawHelpers()->GradientFill(&buffer, rcClient, pPaintManager->m_clrBackground, TRUE);
-    CKTFontDC font(&buffer, &pPaintManager->GetCaptionFont(IsVerticalStrip()),
-                   pPaintManager->LookupColor(COLOR_BTNTEXT));
-    buffer.SetBkMode(TRANSPARENT);
-    for (const Tab& tab : m_tabs)
-    {
-        buffer.Draw3dRect(tab.rc, pPaintManager->LookupColor(COLOR_3DSHADOW),
-                          pPaintManager->LookupColor(COLOR_3DSHADOW));
-        CString strTitle = tab.pPane->GetShortTitle();
-        if (IsVerticalStrip())
-            buffer.TextOut(tab.rc.right - (tab.rc.Width() - buffer.GetTextExtent(strTitle).cy) / 2,
-                           tab.rc.top + kTabPadding, strTitle);
-        else
-        {
-            CRect rcText = tab.rc;
-            buffer.DrawText(strTitle, rcText, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
-        }
-    }
+    CKTTabPainter* pPainter = PanelPainter(pPaintManager);
+    KTDrawHelpers()->GradientFill(&buffer, rcClient, pPainter->GetColorSet()->m_clrAutoHideFace, TRUE);
+    for (const auto& pManager : m_tabManagers)
+        pPainter->DrawItems(pManager.get(), &buffer, rcClient);
 }
 
 void CKTDockingPaneAutoHidePanel::OnMouseMove(UINT, CPoint point)

@@ -3,10 +3,16 @@
 // Classes: CKTDockingPaneAutoHidePanel.
 #pragma once
 
+#include <memory>
+#include <vector>
+
+#include "KTDockingPaneAutoHideTabManager.h"
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPane;
 class CKTDockingPaneAutoHideWnd;
+class CKTDockingPanePaintManager;
+class CKTTabPainter;
 
 class CKTDockingPaneAutoHidePanel : public CWnd, public CKTDockingPaneContainer
 {
@@ -49,18 +55,15 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    struct Tab
-    {
-        CKTDockingPane* pPane;
-        CRect rc;
-    };
     void LayoutTabs();
+    CKTTabPainter* PanelPainter(CKTDockingPanePaintManager* pPaintManager);
     int Thickness() const;
     BOOL IsVerticalStrip() const { return m_nDirection == ktDockLeft || m_nDirection == ktDockRight; }
     BOOL LoadChildren(CKTPropExchange* pPX);
 
     CKTDockingPaneAutoHideWnd* m_pActiveWnd = nullptr;  // slid out now; it holds its own reference
     int m_nDirection = ktDockLeft;
-    std::vector<Tab> m_tabs;  // rebuilt at every layout
+    std::vector<std::unique_ptr<CKTDockingPaneAutoHideTabManager>>
+        m_tabManagers;  // one per group, rebuilt at every layout
     CRect m_rcPanel;
 };

@@ -100,6 +100,7 @@ void CKTDockingPaneTabbedContainer::RemovePane(CKTDockingPaneNode* pNode)
     if (!HasChild(pNode))
         return;
     EraseChild(pNode);
+    UpdateTabs();
     pNode->SetParentContainer(nullptr);
     if (m_pParentContainer)
         m_pParentContainer->OnChildContainerChanged(this);
@@ -221,6 +222,7 @@ void CKTDockingPaneTabbedContainer::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZE
         Invalidate(FALSE);
         m_bNeedsLayout = FALSE;
     }
+    UpdateTabs();
     if (CKTDockingPaneCaptionButton* pPin = FindCaptionButton(KT_IDS_DOCKING_AUTOHIDE))
         pPin->SetState(IsHidden() ? CKTDockingPaneCaptionButton::ktPinHidden
                                   : CKTDockingPaneCaptionButton::ktPinDocked);
@@ -233,12 +235,22 @@ void CKTDockingPaneTabbedContainer::UpdatePane(BOOL bRelayout)
     if (!GetSafeHwnd() || !m_pParentContainer || m_bInUpdatePane)
         return;
     m_bInUpdatePane = TRUE;
+    UpdateTabs();
     CRect rcClient = ClientRectFor(m_rcWindow);
     if (bRelayout)
         LayoutPanes(m_pDockingSite, rcClient, nullptr);
     Invalidate(FALSE);
     m_pParentContainer->UpdatePane(bRelayout);
     m_bInUpdatePane = FALSE;
+}
+
+void CKTDockingPaneTabbedContainer::UpdateTabs()
+{
+    if (!GetSafeHwnd())
+        return;
+    m_tabRow.Update();
+    for (const auto& pButton : m_captionButtons)
+        pButton->ClearHot();
 }
 
 void CKTDockingPaneTabbedContainer::SetDockingSite(CWnd* pSite)

@@ -1,10 +1,11 @@
-// KTDockingPaneTabbedContainer.h: the window of one group of panes: a caption bar with its buttons and the
-// selected pane's window.
+// KTDockingPaneTabbedContainer.h: the window of one group of panes: a caption bar with its buttons, the
+// selected pane's window and a row of tabs, one per pane.
 //
 // Classes: CKTDockingPaneTabbedContainer.
 #pragma once
 
 #include "KTDockingPaneNode.h"
+#include "KTDockingPaneTabRow.h"
 
 class CKTDockingPane;
 
@@ -25,6 +26,7 @@ public:
     virtual void OnCaptionLButtonDown(CPoint ptScreen);
     virtual void OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton);
     virtual void Copy(CKTDockingPaneTabbedContainer* pSource, CKTDockingPaneCloneMap* pMap, DWORD dwFlags);
+    virtual void UpdateTabs();
 
     void Init(CKTDockingPane* pPane, CWnd* pSite);
     void InsertPane(CKTDockingPane* pPane, BOOL bSetFocus = TRUE);
@@ -35,8 +37,9 @@ public:
     CKTDockingPane* GetSelected() const { return m_pSelectedPane; }
     CKTDockingPane* GetPaneAt(int nIndex) const;
     CString GetTitle() const;
-    // -2 over the caption, -1 elsewhere (tabs are not drawn by this container).
+    // -2 over the caption, the index of a tab under the point, else -1.
     int HitTest(CPoint pt) const;
+    CKTDockingPaneTabRow& GetTabRow() { return m_tabRow; }
     // The selected pane (else the container) takes the focus and the manager looks at it.
     void FocusSelected();
 
@@ -86,4 +89,5 @@ private:
     BOOL m_bInUpdatePane = FALSE;
     CKTDockingPane* m_pSelectedPane = nullptr;  // one of the children
     BOOL m_bMaximized = FALSE;
+    CKTDockingPaneTabRow m_tabRow{this};
 };

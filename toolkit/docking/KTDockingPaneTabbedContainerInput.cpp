@@ -46,10 +46,18 @@ int CKTDockingPaneTabbedContainer::HitTest(CPoint pt) const
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    if (!IsTitleVisible() || !rcClient.PtInRect(pt))
+    if (!rcClient.PtInRect(pt))
         return -1;
-    CRect rcPanes = const_cast<CKTDockingPaneTabbedContainer*>(this)->ClientRectFor(rcClient);
-    return rcPanes.PtInRect(pt) ? -1 : -2;
+    if (IsTitleVisible())
+    {
+        CRect rcBelowCaption = rcClient;
+        if (CKTDockingPanePaintManager* pPaintManager = GetPaintManager())
+            pPaintManager->SubtractCaption(this, rcBelowCaption);
+        if (!rcBelowCaption.PtInRect(pt))
+            return -2;
+    }
+    CKTTabManagerItem* pItem = IsTabsVisible() ? m_tabRow.HitTest(pt) : nullptr;
+    return pItem ? pItem->GetIndex() : -1;
 }
 
 CKTDockingPaneCaptionButton* CKTDockingPaneTabbedContainer::CaptionButtonAt(CPoint pt) const
@@ -86,10 +94,18 @@ void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
             OnCaptionButtonClick(pButton);
         return;
     }
-    if (HitTest(point) == -2 && !IsHidden())
+    int nHit = HitTest(point);
+    if (nHit == -2 && !IsHidden())
     {
         ClientToScreen(&point);
         OnCaptionLButtonDown(point);
+        return;
+    }
+    if (nHit >= 0)
+    {
+        SelectPane(GetPaneAt(nHit), TRUE, FALSE);
+        m_tabRow.PerformMouseMove(m_hWnd, point);
+        Invalidate(FALSE);
         return;
     }
     FocusSelected();
@@ -113,7 +129,11 @@ void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint)
     FocusSelected();
 }
 
-void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point) { CheckCaptionButtons(point); }
+void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point)
+{
+    m_tabRow.PerformMouseMove(m_hWnd, point);
+    CheckCaptionButtons(point);
+}
 
 LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
 {

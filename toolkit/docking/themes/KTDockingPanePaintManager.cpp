@@ -11,6 +11,7 @@
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
+#include "KTTabPainter.h"
 
 namespace
 {
@@ -18,7 +19,20 @@ namespace
 const UINT kNonClientMetricsSize = 340;
 }  // namespace
 
-CKTDockingPanePaintManager::CKTDockingPanePaintManager() = default;
+CKTDockingPanePaintManager::CKTDockingPanePaintManager()
+    : m_pContainerTabPainter(KTMakeCounted<CKTTabPainter>()), m_pPanelTabPainter(KTMakeCounted<CKTTabPainter>())
+{
+    m_pContainerTabPainter->SetLayout(ktTabLayoutSizeToFit);
+    m_pContainerTabPainter->SetPosition(ktTabPositionBottom);
+    m_pContainerTabPainter->m_nClientFrame = ktTabClientFrameLine;
+    m_pContainerTabPainter->m_bBoldSelected = FALSE;
+    m_pContainerTabPainter->m_nToolTipMode = 1;
+    m_pPanelTabPainter->SetLayout(ktTabLayoutSelectedCaption);
+    m_pPanelTabPainter->m_nClientFrame = ktTabClientFrameNone;
+    m_pPanelTabPainter->m_bBoldSelected = FALSE;
+    m_pPanelTabPainter->m_bInvertGradient = TRUE;
+    m_pPanelTabPainter->m_bFillBackground = FALSE;
+}
 
 CKTDockingPanePaintManager::~CKTDockingPanePaintManager() = default;
 
@@ -46,8 +60,14 @@ void CKTDockingPanePaintManager::RefreshMetrics()
             SetCaptionFont(ncm.lfSmCaptionFont, TRUE);
         }
     }
-    m_nTabRowHeight = std::max(24, SpaceHeight(m_fntCaption) + 10);
+    m_pContainerTabPainter->RefreshMetrics();
+    m_pPanelTabPainter->RefreshMetrics();
+    m_nTabRowHeight = std::max(24, SpaceHeight(*m_pContainerTabPainter->GetFont(FALSE)) + 10);
 }
+
+CKTTabPainter* CKTDockingPanePaintManager::GetContainerTabPainter() const { return m_pContainerTabPainter; }
+
+CKTTabPainter* CKTDockingPanePaintManager::GetPanelTabPainter() const { return m_pPanelTabPainter; }
 
 int CKTDockingPanePaintManager::SpaceHeight(CFont& font)
 {
@@ -83,6 +103,12 @@ CRect CKTDockingPanePaintManager::GetCaptionRect(const CKTDockingPaneTabbedConta
 void CKTDockingPanePaintManager::DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc)
 {
     pDC->FillSolidRect(rc, m_clrTable[COLOR_3DFACE]);
+    if (pContainer->IsTabsVisible())
+    {
+        CRect rcTabs = rc;
+        SubtractCaption(pContainer, rcTabs);
+        m_pContainerTabPainter->DrawTabControl(&pContainer->GetTabRow(), pDC, rcTabs);
+    }
     if (pContainer->IsTitleVisible())
         DrawCaption(pDC, pContainer, rc);
 }
@@ -98,9 +124,17 @@ void CKTDockingPanePaintManager::SubtractCaption(const CKTDockingPaneTabbedConta
         rc.top += nDepth;
 }
 
-void CKTDockingPanePaintManager::AdjustClientRect(CKTDockingPaneTabbedContainer* pContainer, CRect& rc, BOOL)
+void CKTDockingPanePaintManager::AdjustClientRect(CKTDockingPaneTabbedContainer* pContainer, CRect& rc, BOOL bApply)
 {
     SubtractCaption(pContainer, rc);
+    if (!pContainer->IsTabsVisible())
+        return;
+    if (bApply)
+    {
+        CClientDC dc(pContainer);
+        m_pContainerTabPainter->RepositionTabControl(&pContainer->GetTabRow(), &dc, rc);
+    }
+    m_pContainerTabPainter->AdjustClientRect(&pContainer->GetTabRow(), rc);
 }
 
 COLORREF CKTDockingPanePaintManager::ButtonColor(const CaptionButtons& buttons, COLORREF clr) const

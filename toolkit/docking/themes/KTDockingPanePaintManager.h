@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "KTPaintManagerColor.h"
+#include "KTSmartPtr.h"
 
 class CKTDockingPaneCaptionButton;
 class CKTDockingPaneSplitterWnd;
 class CKTDockingPaneTabbedContainer;
+class CKTTabPainter;
 
 class CKTDockingPanePaintManager : public CCmdTarget
 {
@@ -56,6 +58,8 @@ public:
     // The caption strip of a container drawn into rc, below the top margin.
     CRect GetCaptionRect(const CKTDockingPaneTabbedContainer* pContainer, CRect rc) const;
     CFont& GetCaptionFont(BOOL bVertical) { return bVertical ? m_fntCaptionVertical : m_fntCaption; }
+    CKTTabPainter* GetContainerTabPainter() const;
+    CKTTabPainter* GetPanelTabPainter() const;
 
     int m_nThemeId = 0;
     BOOL m_bBoldCaption = TRUE;
@@ -84,6 +88,8 @@ protected:
     int m_nTabRowHeight = 24;
     CFont m_fntCaption;
     CFont m_fntCaptionVertical;
+    CKTSmartPtr<CKTTabPainter> m_pContainerTabPainter;
+    CKTSmartPtr<CKTTabPainter> m_pPanelTabPainter;
 
 private:
     static int SpaceHeight(CFont& font);

@@ -12,7 +12,6 @@ public:
 
     void RefreshMetrics() override;
 
-protected:
     // The visual style's scheme, or ktSystemThemeNone under the classic look.
     static int CurrentScheme();
 };

@@ -2,7 +2,34 @@
 #include "KTDockingPaneTheme9.h"
 
 #include "KTColorManager.h"
+#include "KTDockingPaneTabColorSet.h"
 #include "KTDrawHelpers.h"
+#include "KTTabAppearanceSetFlat.h"
+#include "KTTabPainter.h"
+
+namespace
+{
+void UseDockingLook(CKTTabPainter* pPainter, BOOL bReserved, BOOL bFilledSelectedTab)
+{
+    pPainter->SetAppearance(9);
+    auto pSet = std::make_unique<CKTTabAppearanceSet2>();
+    pSet->m_bSelectedReachesClient = FALSE;
+    pSet->m_bReserved = bReserved;
+    pPainter->SetAppearanceSetObject(pSet.release());
+    pPainter->SetColorSetObject(std::make_unique<CKTDockingPaneTabColorSet>(TRUE, bFilledSelectedTab, TRUE).release());
+}
+}  // namespace
+
+CKTDockingPaneTheme9::CKTDockingPaneTheme9()
+{
+    CKTTabPainter* pContainerPainter = GetContainerTabPainter();
+    UseDockingLook(pContainerPainter, TRUE, TRUE);
+    pContainerPainter->m_nClientFrame = ktTabClientFrameLine;
+    pContainerPainter->m_rcClientMargin.top = 1;
+    CKTTabPainter* pPanelPainter = GetPanelTabPainter();
+    UseDockingLook(pPanelPainter, FALSE, FALSE);
+    pPanelPainter->m_bRotateImagesOnVerticalStrips = TRUE;
+}
 
 void CKTDockingPaneTheme9::RefreshMetrics()
 {

@@ -9,6 +9,7 @@
 class CKTDockingPaneTheme9 : public CKTDockingPaneTheme6
 {
 public:
+    CKTDockingPaneTheme9();
     void RefreshMetrics() override;
     COLORREF DrawCaptionBackground(CDC* pDC, CRect rc, BOOL bActive, BOOL bVertical) override;
 

@@ -1,0 +1,56 @@
+// KTDockingPaneAutoHideTabManager.cpp: a hidden group's tabs face away from the strip's frame edge.
+#include "KTDockingPaneAutoHideTabManager.h"
+
+#include "KTDockingPane.h"
+#include "KTDockingPaneAutoHidePanel.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTTabPainter.h"
+
+void CKTDockingPaneAutoHideTabManager::Fill(CKTDockingPaneTabbedContainer* pGroup)
+{
+    for (int i = 0; i < pGroup->GetChildCount(); ++i)
+    {
+        CKTDockingPane* pPane = pGroup->GetPaneAt(i);
+        CKTTabManagerItem* pItem = InsertItem(i);
+        pItem->SetCaption(pPane->GetTitle());
+        pItem->SetColor(pPane->GetItemColor());
+        pItem->SetEnabled((pPane->GetEnabled() & ktPaneEnableClient) != 0);
+        pItem->SetData(DWORD_PTR(pPane));
+        if (pPane == pGroup->GetSelected())
+            SetSelectedItem(pItem);
+    }
+}
+
+void CKTDockingPaneAutoHideTabManager::RedrawControl(LPCRECT lpRect, BOOL)
+{
+    if (m_pPanel->GetSafeHwnd())
+        m_pPanel->InvalidateRect(lpRect, FALSE);
+}
+
+CKTTabPainter* CKTDockingPaneAutoHideTabManager::GetPaintManager() const
+{
+    CKTDockingPanePaintManager* pPaintManager = m_pPanel->GetPaintManager();
+    return pPaintManager ? pPaintManager->GetPanelTabPainter() : nullptr;
+}
+
+BOOL CKTDockingPaneAutoHideTabManager::DrawIcon(CDC*, CPoint, CKTTabManagerItem*, BOOL, CSize&) const
+{
+    // Panes carry no icons of their own yet: no room is kept for one.
+    return FALSE;
+}
+
+int CKTDockingPaneAutoHideTabManager::GetPosition() const
+{
+    switch (m_pPanel->GetDirection())
+    {
+    case ktDockLeft:
+        return ktTabPositionRight;
+    case ktDockRight:
+        return ktTabPositionLeft;
+    case ktDockTop:
+        return ktTabPositionBottom;
+    default:
+        return ktTabPositionTop;
+    }
+}
