@@ -210,6 +210,5 @@ private:
     bool m_bEndClassParentThis = false;
     KT_EDIT_LEXSTYLE m_style;
     CKTLexCharSet m_startChars;
-    CKTLexCharSet m_stepChars;
     CKTLexCharSet m_scanStops;
 };

@@ -90,17 +90,18 @@ void CKTSyntaxEditLexClass::BuildCharacterSets()
     for (CKTSyntaxEditLexProperty& property : m_props)
         FindSingleCharacters(property);
     m_startChars = StartCharacters();
-    m_stepChars = EndCharacters();
+    // Where a run inside a block can skip, end or start a child.
+    CKTLexCharSet step = EndCharacters();
     if (!m_bGroupEmpty[ktGroupSkip])
-        m_stepChars.Add(FirstCharacters(m_props[ktSkipTag].values, m_bCaseSensitive));
+        step.Add(FirstCharacters(m_props[ktSkipTag].values, m_bCaseSensitive));
     for (const List* list : {&m_arChildren, &m_arChildren2})
         for (const Ptr& child : *list)
-            m_stepChars.Add(child->m_startChars);
+            step.Add(child->m_startChars);
     if (m_bSelf)
-        m_stepChars.Add(m_startChars);
+        step.Add(m_startChars);
     const CKTSyntaxEditLexTagTable& active = m_props[ktActiveTags].table;
     m_scanStops.Clear();
     for (int i = 0; i < 256; ++i)
-        if (m_stepChars.Contains(char(i)) && active.MayStartWith(char(i)))
+        if (step.Contains(char(i)) && active.MayStartWith(char(i)))
             m_scanStops.Add(char(i));
 }

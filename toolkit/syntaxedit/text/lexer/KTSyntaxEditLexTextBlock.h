@@ -2,9 +2,12 @@
 // Defines: CKTSyntaxEditLexTextBlock.
 #pragma once
 
-#include "KTSyntaxEditLexClass.h"
+#include <cstddef>
+
 #include "KTLexCounted.h"
 #include "KTSmartPtr.h"
+#include "KTSyntaxEditLexBlockPool.h"
+#include "KTSyntaxEditLexClass.h"
 #include "KTSyntaxEditLexCursor.h"
 
 class CKTSyntaxEditLexTextBlock : public CKTLexCounted
@@ -17,6 +20,11 @@ public:
     int m_nStartTagLen = 0;
     int m_nEndTagLen = 0;
 
+    // Blocks live in the pool of the schema that made them.
+    static void* operator new(std::size_t size, CKTSyntaxEditLexBlockPool& pool) { return pool.Allocate(size); }
+    static void operator delete(void* block, CKTSyntaxEditLexBlockPool&) { CKTSyntaxEditLexBlockPool::Free(block); }
+    static void operator delete(void* block) { CKTSyntaxEditLexBlockPool::Free(block); }
+
     bool IsOpen() const { return !m_posEnd.IsValid(); }
     bool IsSameClass(const CKTSyntaxEditLexTextBlock& other) const;
     // Inclusive at both ends; both ends must be known.
@@ -25,3 +33,5 @@ public:
 private:
     ~CKTSyntaxEditLexTextBlock() override = default;
 };
+
+static_assert(alignof(CKTSyntaxEditLexTextBlock) <= sizeof(void*), "a pool slot aligns blocks as pointers");

@@ -5,6 +5,12 @@
 
 #include "KTLexStrings.h"
 
+CKTSyntaxEditLexTextSchema::CKTSyntaxEditLexTextSchema(std::string name)
+    : m_strName(std::move(name)),
+      m_ptrBlockPool(KTMakeCounted<CKTSyntaxEditLexBlockPool>(sizeof(CKTSyntaxEditLexTextBlock)))
+{
+}
+
 bool CKTSyntaxEditLexTextSchema::LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos)
 {
     std::lock_guard<std::mutex> classes(m_classLock);

@@ -67,7 +67,7 @@ public:
     };
     using Ptr = CKTSmartPtr<CKTSyntaxEditLexTextSchema>;
 
-    explicit CKTSyntaxEditLexTextSchema(std::string name) : m_strName(std::move(name)) {}
+    explicit CKTSyntaxEditLexTextSchema(std::string name);
 
     const std::string& GetSchName() const { return m_strName; }
     bool LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos);
@@ -100,7 +100,7 @@ public:
     // Services of the run step.
     int RunBlock(CKTSyntaxEditLexCursor& cursor, const CKTLexBlockPtr& block);
     int RunClassChildren(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEditLexClass& cls, CKTSyntaxEditLexTextBlock* block);
-    CKTLexBlockPtr NewBlock() const;
+    CKTLexBlockPtr NewBlock();
     const CKTLexBlockPtr& GetNewestBlock() const;
     std::unique_lock<std::timed_mutex> LockData() const { return std::unique_lock<std::timed_mutex>(m_dataLock); }
 
@@ -128,12 +128,13 @@ private:
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
-    bool CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full, CKTLexBlockChain& copies) const;
+    bool CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const;
     static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
     size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }
 
     std::string m_strName;
     CKTSyntaxEditLexClassSet m_classes;
+    CKTSmartPtr<CKTSyntaxEditLexBlockPool> m_ptrBlockPool;  // for the blocks of this schema's runs
     IKTLexSchemaEvents* m_pEvents = nullptr;
 
     mutable std::mutex m_classLock;       // held by runs and class changes; taken before the data lock

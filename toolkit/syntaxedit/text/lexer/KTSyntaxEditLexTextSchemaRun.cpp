@@ -32,7 +32,10 @@ private:
 
 }  // namespace
 
-CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock() const { return KTMakeCounted<CKTSyntaxEditLexTextBlock>(); }
+CKTLexBlockPtr CKTSyntaxEditLexTextSchema::NewBlock()
+{
+    return CKTLexBlockPtr::Adopt(new (*m_ptrBlockPool) CKTSyntaxEditLexTextBlock());
+}
 
 const CKTLexBlockPtr& CKTSyntaxEditLexTextSchema::GetNewestBlock() const
 {
@@ -318,10 +321,12 @@ bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const C
 }
 
 // Copies of the blocks open at the start of a row, outermost first, each
-// with the class of the full tree that has its "ClassID".
-bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, const CKTSyntaxEditLexClass::List& full,
-                                                CKTLexBlockChain& copies) const
+// with the class of the screen's full tree that has its "ClassID"; the
+// screen's chain receives them, made in its own pool.
+bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const
 {
+    const CKTSyntaxEditLexClass::List& full = screen.m_classes.GetClassTree(false);
+    CKTLexBlockChain& copies = screen.m_chain;
     std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(30));
     if (!data.owns_lock() || m_chain.empty())
         return false;
@@ -335,7 +340,7 @@ bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, const CKTSyntaxEditLexC
     for (const CKTSyntaxEditLexTextBlock* b : open)
     {
         int id = b->m_ptrClass->GetAttributeInt("ClassID", false, 0);
-        CKTLexBlockPtr copy = NewBlock();
+        CKTLexBlockPtr copy = screen.NewBlock();
         copy->m_ptrClass = CKTSyntaxEditLexClassSet::FindClassByID(full, id);
         if (!copy->m_ptrClass)
             return false;
@@ -355,8 +360,7 @@ bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int
         return false;
     // A private copy runs the parse, so the background run's state stays untouched.
     Ptr screen = Clone();
-    if (!CopyOpenBlocks(firstRow, screen->m_classes.GetClassTree(false), screen->m_chain) ||
-        !cursor.Seek({firstRow, 0}))
+    if (!CopyOpenBlocks(firstRow, *screen) || !cursor.Seek({firstRow, 0}))
         return false;
     screen->m_nStopRow = lastRow;
     std::lock_guard<std::mutex> classes(screen->m_classLock);

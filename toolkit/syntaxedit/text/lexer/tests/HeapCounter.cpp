@@ -3,6 +3,7 @@
 #include "HeapCounter.h"
 
 #include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -36,6 +37,22 @@ void Free(void* p)
     std::free(raw);
 }
 
+// The aligned block starts after room for the raw pointer and the size.
+void* AllocateAligned(std::size_t size, std::align_val_t align)
+{
+    std::size_t alignment = static_cast<std::size_t>(align);
+    void* raw = Allocate(size + alignment + kHeader);
+    auto at = (reinterpret_cast<std::uintptr_t>(raw) + kHeader + alignment - 1) & ~std::uintptr_t(alignment - 1);
+    reinterpret_cast<void**>(at)[-1] = raw;
+    return reinterpret_cast<void*>(at);
+}
+
+void FreeAligned(void* p)
+{
+    if (p)
+        Free(static_cast<void**>(p)[-1]);
+}
+
 }  // namespace
 
 KT_HEAP_USE KTGetHeapUse() { return KT_HEAP_USE{g_bytes.load(), g_allocations.load()}; }
@@ -46,3 +63,6 @@ void operator delete(void* p) noexcept { Free(p); }
 void operator delete[](void* p) noexcept { Free(p); }
 void operator delete(void* p, std::size_t) noexcept { Free(p); }
 void operator delete[](void* p, std::size_t) noexcept { Free(p); }
+void* operator new(std::size_t size, std::align_val_t align) { return AllocateAligned(size, align); }
+void operator delete(void* p, std::align_val_t) noexcept { FreeAligned(p); }
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept { FreeAligned(p); }
