@@ -22,6 +22,7 @@ class CKTImageManager;
 class CKTMenuBar;
 class CKTMouseHookManager;
 class CKTPaintManager;
+class CKTPopupBar;
 class CKTToolBar;
 
 // What the bars ask of an MDI client that shows its children as tabs.
@@ -84,6 +85,10 @@ public:
     CKTCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
     CKTAcceleratorManager* GetAcceleratorManager() const { return m_pAccelManager; }
     void ClosePopups();
+    // Runs the popup until it closes: TRUE, or with TPM_RETURNCMD the chosen command (0 when cancelled).
+    static UINT TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pWnd = NULL,
+                               LPCRECT lprcExclude = NULL, CWnd* pWndOwner = NULL);
+    UINT TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner = NULL, LPTPMPARAMS lptpm = NULL);
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }

@@ -6,6 +6,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTImageManager.h"
 #include "KTPaintManager.h"
 #include "KTResourceManager.h"
@@ -364,6 +365,9 @@ LRESULT CKTControl::NotifySite(int nCode)
 void CKTControl::ExecuteCommand()
 {
     if (m_nId == 0 || !m_pParent)
+        return;
+    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(m_pParent);
+    if (pPopup && pPopup->TakeReturnCommand(m_nId))
         return;
     if (NotifySite(KTN_EXECUTE))
         return;

@@ -1,0 +1,137 @@
+// PopupBarTests.cpp: popup bars on a real frame, driven by real keys.
+#include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTMenuBar.h"
+#include "KTPopupBar.h"
+#include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace
+{
+std::function<BOOL()> s_timerWork;
+
+void CALLBACK RunTimerWork(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(NULL, nId);
+    std::function<BOOL()> work = std::move(s_timerWork);
+    s_timerWork = nullptr;
+    if (work && !work())
+    {
+        s_timerWork = std::move(work);
+        ::SetTimer(NULL, 0, 50, RunTimerWork);
+    }
+}
+
+// Runs work from a thread timer inside whatever loop runs then, until it answers TRUE.
+void RunFromTimer(std::function<BOOL()> work)
+{
+    s_timerWork = std::move(work);
+    ::SetTimer(NULL, 0, 50, RunTimerWork);
+}
+
+class PopupBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create();
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pCommandBars = m_pFrame->GetCommandBars();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+
+    // Runs a context menu (an entry without a handler, then an enabled one) at the point while the keys arrive.
+    UINT TrackMenu(CPoint pt, std::vector<WORD> keys)
+    {
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+        menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+        RunFromTimer(
+            [this, keys]
+            {
+                HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+                if (!hPopup)
+                    return FALSE;
+                ::GetWindowRect(hPopup, m_rcPopup);
+                CTestInput input(m_pFrame->GetSafeHwnd());
+                for (WORD wKey : keys)
+                    input.Key(wKey);
+                return TRUE;
+            });
+        return m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, pt.x, pt.y);
+    }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTCommandBars* m_pCommandBars = NULL;
+    CRect m_rcPopup;
+};
+
+CRect WorkArea()
+{
+    CRect rc;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rc, 0);
+    return rc;
+}
+}  // namespace
+
+TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
+{
+    CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {KTWM_INITCOMMANDSPOPUP, KTWM_UNINITCOMMANDSPOPUP});
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(WorkArea().PtInRect(m_rcPopup.TopLeft()));
+    EXPECT_EQ(CPoint(200, 200), m_rcPopup.TopLeft());
+    EXPECT_TRUE(recorder.Matches({{KTWM_INITCOMMANDSPOPUP, kSent}, {KTWM_UNINITCOMMANDSPOPUP, kSent}}));
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a returned command is not also sent";
+
+    EXPECT_EQ(0u, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_ESCAPE}));
+    EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
+}
+
+TEST_F(PopupBarTest, AMenuNearTheBottomOpensAboveThePoint)
+{
+    CRect rcWork = WorkArea();
+    CPoint pt(300, rcWork.bottom - 10);
+    EXPECT_EQ(0u, TrackMenu(pt, {VK_ESCAPE}));
+    EXPECT_EQ(pt.y, m_rcPopup.bottom);
+    EXPECT_GE(m_rcPopup.top, rcWork.top);
+}
+
+TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    ASSERT_EQ(0, pMenuBar->GetSelected());
+    input.Key(VK_DOWN);
+    HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+    ASSERT_TRUE(hPopup != NULL);
+    CRect rcPopup, rcEntry = pMenuBar->GetControl(0)->GetRect();
+    ::GetWindowRect(hPopup, rcPopup);
+    pMenuBar->ClientToScreen(rcEntry);
+    EXPECT_EQ(rcEntry.bottom, rcPopup.top);
+    EXPECT_EQ(rcEntry.left, rcPopup.left);
+    EXPECT_EQ(0, pMenuBar->GetControl(0)->GetCommandBar()->GetSelected()) << "opened by key: first item selected";
+
+    input.Key(VK_RIGHT);
+    EXPECT_EQ(1, pMenuBar->GetPopuped()) << "Right in a popup without a sub-menu moves to the next entry";
+    input.Key(VK_ESCAPE);
+    EXPECT_EQ(-1, pMenuBar->GetPopuped());
+    EXPECT_EQ(1, pMenuBar->GetTrackingMode()) << "Esc closes the popup and leaves the bar tracking";
+    input.Key(VK_ESCAPE);
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+}
