@@ -530,3 +530,21 @@ TEST_F(FrameTest, APopupThatCannotOpenLeavesNoTracking)
     EXPECT_FALSE(CKTKeyboardHookManager::Instance()->HasSinks());
     EXPECT_EQ(-1, pMenuBar->GetPopuped());
 }
+
+TEST_F(FrameTest, FrameMessagesRefreshColoursAndClosePopups)
+{
+    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
+    pPaintManager->SetCustomColor(COLOR_BTNFACE, RGB(9, 8, 7));
+    m_pFrame->SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(RGB(9, 8, 7), pPaintManager->GetColor(COLOR_BTNFACE)) << "a refresh keeps custom colours";
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), pPaintManager->GetColor(COLOR_BTNSHADOW));
+    pPaintManager->SetCustomColor(COLOR_BTNFACE, static_cast<COLORREF>(-1));
+
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    ASSERT_TRUE(pBar->SetTrackingMode(1, FALSE, FALSE));
+    m_pFrame->SendMessage(WM_ACTIVATEAPP, FALSE);
+    EXPECT_EQ(0, pBar->GetTrackingMode()) << "losing the application closes popups";
+    ASSERT_TRUE(pBar->SetTrackingMode(1, FALSE, FALSE));
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_EQ(0, pBar->GetTrackingMode()) << "and so does a system command";
+}
