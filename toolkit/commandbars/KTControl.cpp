@@ -10,6 +10,7 @@
 #include "KTImageManager.h"
 #include "KTPaintManager.h"
 #include "KTResourceManager.h"
+#include "KTSoundPlayer.h"
 
 IMPLEMENT_DYNCREATE(CKTControl, CCmdTarget)
 
@@ -385,6 +386,7 @@ void CKTControl::OnExecute()
     if (m_bCloseSubMenuOnClick && m_pParent)
         if (CKTCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->ClosePopups();
+    KTSoundPlayer()->Play(ktSoundMenuCommand);
     ExecuteCommand();
     if (!m_bCloseSubMenuOnClick || m_nPressed)
     {

@@ -8,6 +8,7 @@
 #include "KTDrawHelpers.h"
 #include "KTPaintManager.h"
 #include "KTPopupPlacement.h"
+#include "KTSoundPlayer.h"
 
 IMPLEMENT_DYNCREATE(CKTPopupBar, CKTCommandBar)
 
@@ -91,6 +92,7 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     IdleUpdate();
     if (CKTPaintManager* pPaintManager = GetPaintManager())
         pPaintManager->AdjustPopupBar(this);
+    KTSoundPlayer()->Play(ktSoundMenuPopup);
     UnlockRedraw();
     return GetSafeHwnd() != NULL;
 }

@@ -5,6 +5,7 @@
 #include "KTControls.h"
 #include "KTMenuBar.h"
 #include "KTPopupBar.h"
+#include "KTSoundPlayer.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "TestFrame.h"
@@ -134,4 +135,19 @@ TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
     EXPECT_EQ(1, pMenuBar->GetTrackingMode()) << "Esc closes the popup and leaves the bar tracking";
     input.Key(VK_ESCAPE);
     EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+}
+
+TEST_F(PopupBarTest, TheSoundThreadStartsWithAPopupAndEndsWithTheFrame)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    ASSERT_TRUE(KTSoundPlayer()->IsThreadRunning());
+    HANDLE hThread = NULL;
+    ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), KTSoundPlayer()->GetThreadHandle(), ::GetCurrentProcess(),
+                                  &hThread, SYNCHRONIZE, FALSE, 0));
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    EXPECT_FALSE(KTSoundPlayer()->IsThreadRunning());
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 0)) << "the thread itself has ended";
+    ::CloseHandle(hThread);
 }
