@@ -108,6 +108,8 @@ public:
     // The frame's messages: TRUE consumes one.
     BOOL HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL PreTranslateFrameMessage(MSG* pMsg);
+    // Alt+letter: opens or runs the menu bar's control with that access key.
+    BOOL OnFrameAccessKey(UINT nKey);
 
     void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
 
@@ -116,6 +118,11 @@ private:
     void DetachBar(CKTToolBar* pBar);
     void IdleUpdateFloatingBars();
     void OnSysColorChange(BOOL bColors);
+    BOOL IsAnyBarTracking() const;
+    BOOL PreTranslateFrameKeys(MSG* pMsg);
+    // Alt or F10 alone: the menu bar takes the keyboard.
+    BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
+    CKTCommandBar* GetAccessKeyBar() const;
 
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     BOOL m_bCustomizeMode = FALSE;

@@ -151,3 +151,24 @@ TEST_F(PopupBarTest, TheSoundThreadStartsWithAPopupAndEndsWithTheFrame)
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 0)) << "the thread itself has ended";
     ::CloseHandle(hThread);
 }
+
+TEST_F(PopupBarTest, AltLetterOpensItsMenuAndF10SelectsTheFirst)
+{
+    CLoopTranslation translation;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
+    ASSERT_EQ(0, pMenuBar->GetPopuped()) << "Alt+F opens File";
+    EXPECT_EQ(0, pMenuBar->GetControl(0)->GetCommandBar()->GetSelected());
+    input.Key(VK_ESCAPE);
+    input.Key(VK_ESCAPE);
+    ASSERT_EQ(0, pMenuBar->GetTrackingMode());
+
+    ASSERT_TRUE(input.Key(VK_F10));
+    EXPECT_EQ(1, pMenuBar->GetTrackingMode());
+    EXPECT_EQ(0, pMenuBar->GetSelected());
+    EXPECT_EQ(-1, pMenuBar->GetPopuped()) << "F10 selects without opening";
+    input.Key(VK_RIGHT);
+    EXPECT_EQ(1, pMenuBar->GetSelected());
+    input.Key(VK_ESCAPE);
+}
