@@ -91,6 +91,10 @@ public:
 
     // Menus, layout and drawing.
     virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveAll = TRUE);
+    // Buttons from the tool-bar resource of the id, and its bitmap's images; FALSE when the resource is unusable.
+    virtual BOOL LoadToolBar(UINT nId, BOOL bLoadImages = TRUE);
+    // A button per id; a 0 starts a group.
+    void SetButtons(const UINT* pIds, int nCount);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual void OnRecalcLayout();
     virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = TRUE);
