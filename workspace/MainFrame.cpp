@@ -1,10 +1,185 @@
-// The designer's main window.
+// The main frame: creation, settings, layout of its panes and the states of the project commands.
 #include "MainFrame.h"
 
-IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+#include "GlobalConfig.h"
+#include "WorkspaceRes.h"
 
-BOOL CMainFrame::CreateMainFrame()
+#include "KTCommandBars.h"
+#include "KTCommandBarsDefs.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
+#include "KTPaintManager.h"
+#include "KTSyntaxEditCtrl.h"
+#include "model/ProtocolRecords.h"
+#include "model/Vocabulary.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+CString g_strExampleFolder;
+
+IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
+ON_WM_CREATE()
+ON_MESSAGE(KTWM_CREATECOMMANDBAR, OnCreateCommandBar)
+ON_COMMAND(ID_PROJECT_OPEN, OnFileOpen)
+ON_COMMAND(ID_PROJECT_LOAD_EXAMPLE, OnLoadExampleProject)
+ON_COMMAND(ID_PROJECT_SAVE, OnFileSave)
+ON_COMMAND(ID_PROJECT_SAVE_ALL, OnFileSaveAll)
+ON_COMMAND(ID_PROJECT_CLOSE, OnFileClose)
+ON_COMMAND(ID_PROJECT_CLOSE_ALL, OnFileCloseAll)
+ON_COMMAND(ID_HELP_TOPICS, OnHelpTopics)
+ON_COMMAND(ID_HELP_WEBPAGE, OnWebPage)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_SAVE, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_SAVE_ALL, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_CLOSE, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_CLOSE_ALL, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_PROPERTIES, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_PROJECT_TLV_SETTING, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_BUILD_DIAGRAM, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_BUILD_GENERATE_CODE, OnUpdateProjectCurrent)
+ON_UPDATE_COMMAND_UI(ID_BUILD_MAKEFILE, OnUpdateUnixProject)
+ON_UPDATE_COMMAND_UI(ID_BUILD_COMPILE, OnUpdateWindowsProject)
+ON_UPDATE_COMMAND_UI(ID_BUILD_COMPILE_DEMO, OnUpdateWindowsProject)
+ON_UPDATE_COMMAND_UI(ID_BUILD_RUN_DEMO, OnUpdateWindowsProject)
+END_MESSAGE_MAP()
+
+namespace
 {
-    return Create(nullptr, "Kestova", WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CRect(CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT + 1024, CW_USEDEFAULT + 768));
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+// The tree bitmaps in the order of their images.
+const UINT kTreeBitmaps[] = {IDB_TREE_ROOT,          IDB_TREE_PROJECT, IDB_TREE_HEAD,
+                             IDB_TREE_PACKET_FOLDER, IDB_TREE_PACKET,  IDB_TREE_FIELD};
+
+const int kTreePaneWidth = 230;
+const int kOutputPaneHeight = 120;
+
+const char* const kWebPage = "https://kestova.example/";
+
+}  // namespace
+
+CMainFrame::~CMainFrame() = default;
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CKTMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, _countof(kIndicators)))
+        return -1;
+    if (!CreateCommandBars())
+        return -1;
+    if (!CreateTreeImages())
+        return -1;
+    CreatePaneWindows();
+    LoadGlobalConfig();
+    g_strExampleFolder = CKTSyntaxEditCtrl::GetModuleFolder() + "example";
+    return 0;
 }
+
+// The window keeps its own menu until the menu bar can open its popups.
+BOOL CMainFrame::CreateCommandBars()
+{
+    if (!InitCommandBars(RUNTIME_CLASS(CKTCommandBars)) || !GetCommandBars())
+        return FALSE;
+    CKTPaintManager::SetTheme(4);
+    GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    return TRUE;
+}
+
+// Popup bars are the frame's to make; the record takes the new bar's reference.
+LRESULT CMainFrame::OnCreateCommandBar(WPARAM, LPARAM lParam)
+{
+    KT_CREATEBARRECORD* pRecord = reinterpret_cast<KT_CREATEBARRECORD*>(lParam);
+    if (!pRecord->bPopup || !GetCommandBars())
+        return FALSE;
+    pRecord->pCommandBar = CKTPopupBar::CreatePopupBar(GetCommandBars()).Detach();
+    return pRecord->pCommandBar != nullptr;
+}
+
+BOOL CMainFrame::CreateTreeImages()
+{
+    if (!m_treeImages.Create(16, 16, ILC_COLOR32 | ILC_MASK, 7, 2))
+        return FALSE;
+    for (UINT nId : kTreeBitmaps)
+    {
+        CBitmap bitmap;
+        if (!bitmap.LoadBitmap(nId))
+            AfxMessageBox("load bmp error");
+        if (m_treeImages.Add(&bitmap, RGB(255, 255, 255)) == -1)
+            AfxMessageBox("load bmp error");
+    }
+    return TRUE;
+}
+
+// Each pane's window, attached only when it could be made.
+BOOL CMainFrame::CreatePaneWindows()
+{
+    const DWORD dwPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (!m_wndProjectTree.GetSafeHwnd() &&
+        !m_wndProjectTree.Create("STATIC", nullptr, dwPaneStyle, CRect(0, 0, 0, 0), this, 0))
+        return FALSE;
+    if (m_wndProjectTree.m_wndTree.GetSafeHwnd())
+        m_wndProjectTree.m_wndTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
+    const DWORD dwOutputStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | ES_AUTOHSCROLL | ES_MULTILINE;
+    return m_wndOutput.GetSafeHwnd() || m_wndOutput.Create(dwOutputStyle, CRect(0, 0, 0, 0), this, 0);
+}
+
+// The tree on the left and the output along the bottom of the workspace.
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    CKTMDIFrameWnd::RecalcLayout(bNotify);
+    if (!m_hWndMDIClient || !m_wndProjectTree.GetSafeHwnd() || !m_wndOutput.GetSafeHwnd())
+        return;
+    CRect rcClient;
+    ::GetWindowRect(m_hWndMDIClient, &rcClient);
+    ScreenToClient(&rcClient);
+    const int nTreeRight = std::min(rcClient.left + kTreePaneWidth, rcClient.right);
+    const int nOutputTop = std::max(rcClient.bottom - kOutputPaneHeight, rcClient.top);
+    m_wndProjectTree.MoveWindow(rcClient.left, rcClient.top, nTreeRight - rcClient.left, nOutputTop - rcClient.top);
+    m_wndOutput.MoveWindow(rcClient.left, nOutputTop, rcClient.Width(), rcClient.bottom - nOutputTop);
+    ::MoveWindow(m_hWndMDIClient, nTreeRight, rcClient.top, rcClient.right - nTreeRight, nOutputTop - rcClient.top,
+                 TRUE);
+}
+
+void CMainFrame::LoadGlobalConfig()
+{
+    const CString strFile = GlobalConfigPath(CKTSyntaxEditCtrl::GetModuleFolder());
+    m_nAutoFlag = 0;
+    ReadIniString(strFile, "Global", "auto_flag", "0");
+    m_nAutoFlag = 1;  // the stored value does not count
+    m_strCompilerPath = ReadIniString(strFile, "Global", "compiler_path", "");
+}
+
+ProjectRecord* CMainFrame::CurrentProject() const { return m_wndProjectTree.m_wndTree.m_pCurrentProject; }
+
+BOOL CMainFrame::HasTree() const { return m_wndProjectTree.GetSafeHwnd() && m_wndProjectTree.m_wndTree.GetSafeHwnd(); }
+
+void CMainFrame::OnUpdateProjectCurrent(CCmdUI* pCmdUI)
+{
+    if (HasTree())
+        pCmdUI->Enable(CurrentProject() != nullptr);
+}
+
+void CMainFrame::UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform)
+{
+    if (HasTree())
+        pCmdUI->Enable(CurrentProject() && CurrentProject()->targetPlatform == nPlatform);
+}
+
+void CMainFrame::OnUpdateUnixProject(CCmdUI* pCmdUI) { UpdateForPlatform(pCmdUI, PLATFORM_UNIX); }
+
+void CMainFrame::OnUpdateWindowsProject(CCmdUI* pCmdUI) { UpdateForPlatform(pCmdUI, PLATFORM_WINDOWS); }
+
+void CMainFrame::OnHelpTopics()
+{
+    const CString strHelp = CKTSyntaxEditCtrl::GetModuleFolder() + ".\\help.chm";
+    ::ShellExecute(nullptr, "open", strHelp, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMainFrame::OnWebPage() { ::ShellExecute(nullptr, "open", kWebPage, nullptr, nullptr, SW_SHOWNORMAL); }

@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace codegen {
+namespace codegen
+{
 
 // The port on which Run Demo's server and client meet.
 const unsigned short kDemoPort = 7878;
@@ -44,4 +45,4 @@ bool StartCompileDemo(const BuildSettings& settings, std::string& message);
 bool StartRunDemo(const BuildSettings& settings, std::string& message);
 #endif
 
-} // namespace codegen
+}  // namespace codegen

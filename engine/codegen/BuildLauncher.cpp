@@ -5,9 +5,11 @@
 
 #include <vector>
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 // Closes a kernel handle that CreateProcess returned.
 class ScopedHandle
@@ -39,8 +41,9 @@ bool Start(const BuildCommand& command, WORD show, std::string& message)
     // CreateProcess may write into the command line, so it gets its own copy.
     std::vector<char> line(command.commandLine.begin(), command.commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr, &startup,
+                        &process))
+    {
         message = "Error: cannot start " + command.commandLine + " (error " + std::to_string(GetLastError()) + ")";
         return false;
     }
@@ -56,7 +59,7 @@ bool DemoExists(const BuildSettings& settings)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-} // namespace
+}  // namespace
 
 bool StartCompile(const BuildSettings& settings, std::string& message)
 {
@@ -73,4 +76,4 @@ bool StartRunDemo(const BuildSettings& settings, std::string& message)
     return Start(RunDemoCommand(settings, DemoExists(settings)), SW_SHOWNORMAL, message);
 }
 
-} // namespace codegen
+}  // namespace codegen

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <vector>
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 std::string FormatList(const char* format, va_list args)
 {
@@ -22,7 +24,7 @@ std::string FormatList(const char* format, va_list args)
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
-} // namespace
+}  // namespace
 
 std::string Format(const char* format, ...)
 {
@@ -61,4 +63,4 @@ void CodeText::Close(const std::string& text)
     Line(text);
 }
 
-} // namespace codegen
+}  // namespace codegen

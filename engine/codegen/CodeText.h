@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace codegen {
+namespace codegen
+{
 
 // Appends whole lines; Open and Close bracket a block one tab deeper.
 class CodeText
@@ -20,7 +21,7 @@ public:
         __attribute__((format(printf, 2, 3)))
 #endif
         ;
-    void Open(const std::string& text);     // "text {" and one level deeper
+    void Open(const std::string& text);  // "text {" and one level deeper
     void Close(const std::string& text = "}");
     void Indent() { ++depth_; }
     void Outdent() { --depth_; }
@@ -41,4 +42,4 @@ std::string Format(const char* format, ...)
 #endif
     ;
 
-} // namespace codegen
+}  // namespace codegen

@@ -1,9 +1,11 @@
 // DiagramWriter.cpp: writes <name>.diagram, a plain-text table of the header's and every packet's layout.
 #include "Writers.h"
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 typedef unsigned long long ull;
 
@@ -22,20 +24,22 @@ struct Offset
     }
 };
 
-std::string Range(ull low, ull high)
-{
-    return low == high ? Format("%llu", low) : Format("%llu-%llu", low, high);
-}
+std::string Range(ull low, ull high) { return low == high ? Format("%llu", low) : Format("%llu-%llu", low, high); }
 
 std::string TypeText(const FieldLayout& field)
 {
     static const char* const kEnds[] = {"fixed", "ends at 0", "sized", "sized, then 0"};
-    switch (field.kind) {
-    case FieldKind::Integer: return DataTypeName(field.dataType);
-    case FieldKind::Bits: return "bit field";
-    case FieldKind::Text: return std::string("char [] ") + kEnds[static_cast<int>(field.end)];
+    switch (field.kind)
+    {
+    case FieldKind::Integer:
+        return DataTypeName(field.dataType);
+    case FieldKind::Bits:
+        return "bit field";
+    case FieldKind::Text:
+        return std::string("char [] ") + kEnds[static_cast<int>(field.end)];
     case FieldKind::TextArray:
-        return Format("char *, %llu of char [] ", static_cast<ull>(field.maxCount)) + kEnds[static_cast<int>(field.end)];
+        return Format("char *, %llu of char [] ", static_cast<ull>(field.maxCount)) +
+               kEnds[static_cast<int>(field.end)];
     case FieldKind::Tlv:
         return Format("TLV 0x%08X, ", field.tag) + DataTypeName(field.dataType);
     }
@@ -66,17 +70,18 @@ void WriteRow(CodeText& out, const std::string& offset, const std::string& bits,
     out.Line(row);
 }
 
-void WriteField(const ListLayout& list, const FieldLayout& field, Offset& at,
-                CodeText& out)
+void WriteField(const ListLayout& list, const FieldLayout& field, Offset& at, CodeText& out)
 {
     std::string role = FieldTypeName(field.role);
-    if (field.kind == FieldKind::Bits) {
+    if (field.kind == FieldKind::Bits)
+    {
         std::string bytes = field.lastBitOfRun ? Format("%llu (run)", static_cast<ull>(field.maxBytes)) : "-";
         WriteRow(out, at.Text(), Format("%u", field.bits), bytes, field.name, TypeText(field), role,
                  Relation(list, field));
         at.byte += (at.bit + field.bits) / 8;
         at.bit = (at.bit + field.bits) % 8;
-        if (field.lastBitOfRun && at.bit != 0) {
+        if (field.lastBitOfRun && at.bit != 0)
+        {
             ++at.byte;
             at.bit = 0;
         }
@@ -104,12 +109,12 @@ void WriteList(const ListLayout& list, Offset at, CodeText& out)
                      TypeText(field), FieldTypeName(field.role), "");
 }
 
-} // namespace
+}  // namespace
 
 void WriteDiagram(const ProtocolLayout& layout, CodeText& out)
 {
-    out.Linef("Layout of the %s protocol over %s. Offsets and sizes in bytes unless marked bits;",
-              layout.name.c_str(), layout.udp ? "UDP" : "TCP");
+    out.Linef("Layout of the %s protocol over %s. Offsets and sizes in bytes unless marked bits;", layout.name.c_str(),
+              layout.udp ? "UDP" : "TCP");
     out.Line("\"a.b\" is byte a, bit b (bit 0 is the most significant); \"n+\" follows a field of variable size.");
     out.Line("Integers are big-endian; a run of bit fields is padded with 0 bits to whole bytes.");
     if (layout.tlvTagType >= 0)
@@ -118,7 +123,8 @@ void WriteDiagram(const ProtocolLayout& layout, CodeText& out)
     out.Line();
     out.Linef("Header: %llu bytes", static_cast<ull>(layout.header.maxBytes));
     WriteList(layout.header, Offset(), out);
-    for (const PacketLayout& packet : layout.packets) {
+    for (const PacketLayout& packet : layout.packets)
+    {
         ull low = layout.header.minBytes + packet.body.minBytes;
         ull high = layout.header.maxBytes + packet.body.maxBytes;
         out.Line();
@@ -130,4 +136,4 @@ void WriteDiagram(const ProtocolLayout& layout, CodeText& out)
     }
 }
 
-} // namespace codegen
+}  // namespace codegen

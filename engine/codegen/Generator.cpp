@@ -4,9 +4,11 @@
 #include "Writers.h"
 #include "validation/DesignValidator.h"
 
-namespace codegen {
+namespace codegen
+{
 
-namespace {
+namespace
+{
 
 bool Validate(const ProjectRecord& project, std::string& error)
 {
@@ -30,7 +32,7 @@ bool Generate(const ProjectRecord& project, std::string& text, std::string& erro
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error)
 {
@@ -65,4 +67,4 @@ std::string DemoFileName(const std::string& project) { return project + "_api_de
 std::string DiagramFileName(const std::string& project) { return project + ".diagram"; }
 const char* MakefileName() { return "Makefile"; }
 
-} // namespace codegen
+}  // namespace codegen

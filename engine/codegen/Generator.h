@@ -7,14 +7,15 @@
 
 #include <string>
 
-namespace codegen {
+namespace codegen
+{
 
 // The three sources that Generate Code replaces in the open editors.
 struct GeneratedCode
 {
-    std::string header;     // <name>_api.h
-    std::string source;     // <name>_api.c
-    std::string demo;       // <name>_api_demo.c
+    std::string header;  // <name>_api.h
+    std::string source;  // <name>_api.c
+    std::string demo;    // <name>_api_demo.c
 };
 
 // Each validates the design first and, at its first problem, returns false
@@ -25,10 +26,10 @@ bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::
 bool GenerateDiagram(const ProjectRecord& project, std::string& diagram, std::string& error);
 
 // The generated files' names for a project name.
-std::string HeaderFileName(const std::string& project);     // <name>_api.h
-std::string SourceFileName(const std::string& project);     // <name>_api.c
-std::string DemoFileName(const std::string& project);       // <name>_api_demo.c
-std::string DiagramFileName(const std::string& project);    // <name>.diagram
-const char* MakefileName();                                  // Makefile
+std::string HeaderFileName(const std::string& project);   // <name>_api.h
+std::string SourceFileName(const std::string& project);   // <name>_api.c
+std::string DemoFileName(const std::string& project);     // <name>_api_demo.c
+std::string DiagramFileName(const std::string& project);  // <name>.diagram
+const char* MakefileName();                               // Makefile
 
-} // namespace codegen
+}  // namespace codegen

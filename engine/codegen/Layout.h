@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-namespace codegen {
+namespace codegen
+{
 
 enum class FieldKind
 {
@@ -23,31 +24,31 @@ enum class FieldKind
 
 enum class TextEnd
 {
-    Fixed,          // exactly the maximum, padded with 0
-    Zero,           // ends at a 0 byte
-    Related,        // length from the related field
-    RelatedZero     // length from the related field, then a 0 byte
+    Fixed,       // exactly the maximum, padded with 0
+    Zero,        // ends at a 0 byte
+    Related,     // length from the related field
+    RelatedZero  // length from the related field, then a 0 byte
 };
 
 struct FieldLayout
 {
     std::string name;
     FieldKind kind = FieldKind::Integer;
-    int dataType = 0;               // DataType; for a TLV text DATA_CHAR_ARRAY
-    int role = 0;                   // FieldType
-    unsigned bits = 0;              // bit fields: width
-    unsigned bytes = 0;             // integers and TLV integers: width
+    int dataType = 0;    // DataType; for a TLV text DATA_CHAR_ARRAY
+    int role = 0;        // FieldType
+    unsigned bits = 0;   // bit fields: width
+    unsigned bytes = 0;  // integers and TLV integers: width
     bool isSigned = false;
-    std::uint64_t maxLength = 0;    // texts: bytes without the terminator
-    std::uint64_t maxCount = 0;     // text arrays
+    std::uint64_t maxLength = 0;  // texts: bytes without the terminator
+    std::uint64_t maxCount = 0;   // text arrays
     TextEnd end = TextEnd::Fixed;
-    int lengthField = -1;           // index in the same list
-    int countField = -1;            // index in the same list; -1: always maxCount
-    std::uint32_t tag = 0;          // TLV tag, cut to the tag type's width
-    bool lastBitOfRun = false;      // bit fields: the byte is completed after it
-    std::vector<int> lengthOf;      // fields whose length this one gives
-    std::vector<int> countOf;       // fields whose count this one gives
-    std::uint64_t minBytes = 0;     // on the wire, bit fields counted per run
+    int lengthField = -1;        // index in the same list
+    int countField = -1;         // index in the same list; -1: always maxCount
+    std::uint32_t tag = 0;       // TLV tag, cut to the tag type's width
+    bool lastBitOfRun = false;   // bit fields: the byte is completed after it
+    std::vector<int> lengthOf;   // fields whose length this one gives
+    std::vector<int> countOf;    // fields whose count this one gives
+    std::uint64_t minBytes = 0;  // on the wire, bit fields counted per run
     std::uint64_t maxBytes = 0;
 
     bool IsText() const { return kind == FieldKind::Text || kind == FieldKind::TextArray; }
@@ -77,11 +78,11 @@ struct ProtocolLayout
     std::string name;
     bool udp = false;
     bool staticLibrary = false;
-    int tlvTagType = -1;            // DataType, -1 without TLV fields
+    int tlvTagType = -1;  // DataType, -1 without TLV fields
     int tlvLengthType = -1;
     ListLayout header;
     std::vector<PacketLayout> packets;
-    int typeField = -1;             // header roles: indexes, -1 when absent
+    int typeField = -1;  // header roles: indexes, -1 when absent
     int headerLengthField = -1;
     int bodyLengthField = -1;
     int totalLengthField = -1;
@@ -99,4 +100,4 @@ ProtocolLayout BuildLayout(const ProjectRecord& project);
 const char* CTypeOf(const FieldLayout& field);
 const char* CTypeOfDataType(int dataType);
 
-} // namespace codegen
+}  // namespace codegen

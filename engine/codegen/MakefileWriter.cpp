@@ -1,7 +1,8 @@
 // MakefileWriter.cpp: writes the Unix Makefile that builds a project's library and demonstration program.
 #include "Writers.h"
 
-namespace codegen {
+namespace codegen
+{
 
 void WriteMakefile(const ProtocolLayout& layout, CodeText& out)
 {
@@ -16,4 +17,4 @@ void WriteMakefile(const ProtocolLayout& layout, CodeText& out)
     out.Line("include Make.rules");
 }
 
-} // namespace codegen
+}  // namespace codegen

@@ -4,19 +4,21 @@
 #include <filesystem>
 #include <system_error>
 
-namespace codegen {
+namespace codegen
+{
 
 bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error)
 {
     namespace fs = std::filesystem;
-    static const char* const kFiles[][2] = {
-        {"lib", "dravolint.h"}, {"lib", "dravolint.c"}, {"make", "Make.rules"}};
-    for (const auto& file : kFiles) {
+    static const char* const kFiles[][2] = {{"lib", "dravolint.h"}, {"lib", "dravolint.c"}, {"make", "Make.rules"}};
+    for (const auto& file : kFiles)
+    {
         fs::path from = fs::path(programFolder) / file[0] / file[1];
         fs::path to = fs::path(projectFolder) / file[1];
         std::error_code failure;
         fs::copy_file(from, to, fs::copy_options::overwrite_existing, failure);
-        if (failure) {
+        if (failure)
+        {
             error = "Error: cannot copy " + from.string() + " to " + to.string() + ": " + failure.message();
             return false;
         }
@@ -24,4 +26,4 @@ bool CopyRuntimeFiles(const std::string& programFolder, const std::string& proje
     return true;
 }
 
-} // namespace codegen
+}  // namespace codegen

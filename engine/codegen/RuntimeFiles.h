@@ -3,11 +3,12 @@
 
 #include <string>
 
-namespace codegen {
+namespace codegen
+{
 
 // Copies lib/dravolint.h, lib/dravolint.c and make/Make.rules of the program
 // folder into the project folder, replacing older copies. Returns false with
 // an output-pane line in error when a file cannot be copied.
 bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error);
 
-} // namespace codegen
+}  // namespace codegen

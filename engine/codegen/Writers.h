@@ -6,7 +6,8 @@
 
 #include <string>
 
-namespace codegen {
+namespace codegen
+{
 
 void WriteApiHeader(const ProtocolLayout& layout, CodeText& out);
 void WriteApiSource(const ProtocolLayout& layout, CodeText& out);
@@ -20,4 +21,4 @@ inline std::string PacketStruct(const ProtocolLayout& l, const PacketLayout& p) 
 inline std::string UnionStruct(const ProtocolLayout& l) { return l.name + "_packet_t"; }
 inline std::string TypeConstant(const ProtocolLayout& l, const PacketLayout& p) { return l.name + "_TYPE_" + p.name; }
 
-} // namespace codegen
+}  // namespace codegen

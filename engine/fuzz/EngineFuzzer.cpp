@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 bool SameText(const CString& a, const CString& b)
 {
@@ -35,8 +36,8 @@ void CheckValidation(const ProjectRecord& project)
     const char* const end = ", please redesign your protocol!";
     const int length = line.GetLength();
     const int endLength = static_cast<int>(std::strlen(end));
-    if (std::strncmp(line, start, std::strlen(start)) != 0 || length < endLength
-        || std::strcmp(static_cast<const char*>(line) + length - endLength, end) != 0)
+    if (std::strncmp(line, start, std::strlen(start)) != 0 || length < endLength ||
+        std::strcmp(static_cast<const char*>(line) + length - endLength, end) != 0)
         std::abort();
 }
 
@@ -47,7 +48,7 @@ void CheckDesign(const ProjectRecord& project)
     CheckRoundTrip(project);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

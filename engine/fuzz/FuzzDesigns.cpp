@@ -5,20 +5,27 @@
 #include "project/ProjectFile.h"
 #include "xml/XmlLog.h"
 
-namespace {
-
-void IgnoreLine(const char*)
+namespace
 {
-}
 
-const char* const kNames[] = { "a", "b", "len", "cnt", "kind", "", "int", "2x", "a_b", "Z9" };
-const char* const kNumbers[] = { "", "0", "1", "2", "4", "8", "12", "31", "32", "255", "300",
-                                 "65535", "65536", "999999999", "1000000000", "x", "-1" };
-const char* const kDataTypes[] = { "unsigned int", "signed int", "signed char", "unsigned char",
-                                   "signed short int", "unsigned short int", "signed int64",
-                                   "unsigned int64", "char []", "char *", "long", "" };
-const char* const kCodes[] = { "0x1", "0x01", "0xA", "0xB", "0xFFFFFFFF", "0x100", "0x", "1", "0x1G",
-                               "0x123456789" };
+void IgnoreLine(const char*) {}
+
+const char* const kNames[] = {"a", "b", "len", "cnt", "kind", "", "int", "2x", "a_b", "Z9"};
+const char* const kNumbers[] = {"",    "0",   "1",     "2",     "4",         "8",          "12", "31", "32",
+                                "255", "300", "65535", "65536", "999999999", "1000000000", "x",  "-1"};
+const char* const kDataTypes[] = {"unsigned int",
+                                  "signed int",
+                                  "signed char",
+                                  "unsigned char",
+                                  "signed short int",
+                                  "unsigned short int",
+                                  "signed int64",
+                                  "unsigned int64",
+                                  "char []",
+                                  "char *",
+                                  "long",
+                                  ""};
+const char* const kCodes[] = {"0x1", "0x01", "0xA", "0xB", "0xFFFFFFFF", "0x100", "0x", "1", "0x1G", "0x123456789"};
 
 // Small values mostly, now and then one far out of range.
 std::int32_t SmallNumber(ByteSource& in)
@@ -50,7 +57,7 @@ void AddFields(ByteSource& in, FieldRecordArray* fields)
         fields->Add(MakeField(in));
 }
 
-} // namespace
+}  // namespace
 
 ProjectRecord MakeDesign(ByteSource& in)
 {
@@ -63,7 +70,8 @@ ProjectRecord MakeDesign(ByteSource& in)
     CopyFixedText(project.tlvTagType, in.Pick(kDataTypes));
     CopyFixedText(project.tlvLengthType, in.Pick(kDataTypes));
     AddFields(in, &project.headerFields);
-    for (unsigned count = in.Next() % 4; count > 0; --count) {
+    for (unsigned count = in.Next() % 4; count > 0; --count)
+    {
         PacketRecord packet;
         CopyFixedText(packet.name, in.Pick(kNames));
         CopyFixedText(packet.packetType, in.Pick(kCodes));

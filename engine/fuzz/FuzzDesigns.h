@@ -14,10 +14,7 @@ class ByteSource
 public:
     ByteSource(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
 
-    unsigned Next()
-    {
-        return m_size == 0 ? 0u : (--m_size, *m_data++);
-    }
+    unsigned Next() { return m_size == 0 ? 0u : (--m_size, *m_data++); }
 
     template <std::size_t N>
     const char* Pick(const char* const (&choices)[N])

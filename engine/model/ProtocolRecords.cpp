@@ -11,17 +11,13 @@ FieldRecord::FieldRecord()
     CopyFixedText(tlvTag, "0x00000000");
 }
 
-PacketRecord::PacketRecord()
-    : hasBody(0)
+PacketRecord::PacketRecord() : hasBody(0)
 {
     name[0] = '\0';
     packetType[0] = '\0';
 }
 
-PacketRecord::PacketRecord(const PacketRecord& other)
-{
-    *this = other;
-}
+PacketRecord::PacketRecord(const PacketRecord& other) { *this = other; }
 
 PacketRecord& PacketRecord::operator=(const PacketRecord& other)
 {
@@ -34,18 +30,14 @@ PacketRecord& PacketRecord::operator=(const PacketRecord& other)
     return *this;
 }
 
-ProjectRecord::ProjectRecord()
-    : targetPlatform(0), basedProtocol(0), libraryType(0), tlvSupport(0)
+ProjectRecord::ProjectRecord() : targetPlatform(0), basedProtocol(0), libraryType(0), tlvSupport(0)
 {
     name[0] = '\0';
     tlvTagType[0] = '\0';
     tlvLengthType[0] = '\0';
 }
 
-ProjectRecord::ProjectRecord(const ProjectRecord& other)
-{
-    *this = other;
-}
+ProjectRecord::ProjectRecord(const ProjectRecord& other) { *this = other; }
 
 ProjectRecord& ProjectRecord::operator=(const ProjectRecord& other)
 {

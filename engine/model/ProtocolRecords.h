@@ -11,18 +11,18 @@
 // semantics by the arrays that hold it.
 struct FieldRecord
 {
-    char name[256];                 // C identifier
-    char maxLength[50];             // decimal text: bytes, or bits for a bit field
-    char maxCount[30];              // decimal text, "char *" only
-    std::int32_t unit;              // FieldUnit
-    char dataType[50];              // one of the ten data-type names
-    char tlvTag[256];               // "0x" and up to eight hex digits; "0x00000000" unless TLV
-    std::int32_t type;              // FieldType
-    char reinterpretName[256];      // left empty by the editors
-    char relatedCountField[256];    // name of the field that carries the count
-    std::int32_t attribute;         // FieldAttribute
-    std::int32_t variantWay;        // VariantWay
-    char relatedLengthField[256];   // name of the field that carries the length
+    char name[256];                // C identifier
+    char maxLength[50];            // decimal text: bytes, or bits for a bit field
+    char maxCount[30];             // decimal text, "char *" only
+    std::int32_t unit;             // FieldUnit
+    char dataType[50];             // one of the ten data-type names
+    char tlvTag[256];              // "0x" and up to eight hex digits; "0x00000000" unless TLV
+    std::int32_t type;             // FieldType
+    char reinterpretName[256];     // left empty by the editors
+    char relatedCountField[256];   // name of the field that carries the count
+    std::int32_t attribute;        // FieldAttribute
+    std::int32_t variantWay;       // VariantWay
+    char relatedLengthField[256];  // name of the field that carries the length
 
     FieldRecord();
 };
@@ -33,8 +33,8 @@ typedef CArray<FieldRecord, const FieldRecord&> FieldRecordArray;
 struct PacketRecord
 {
     char name[256];
-    char packetType[256];           // "0x" and up to eight hex digits
-    std::int32_t hasBody;           // nonzero when the packet carries a body
+    char packetType[256];  // "0x" and up to eight hex digits
+    std::int32_t hasBody;  // nonzero when the packet carries a body
     FieldRecordArray fields;
 
     PacketRecord();
@@ -52,16 +52,16 @@ typedef CArray<PacketRecord, const PacketRecord&> PacketRecordArray;
 // One protocol project: its settings, header fields, packets and folder.
 struct ProjectRecord
 {
-    char name[256];                 // also the prefix of generated identifiers and files
-    std::int32_t targetPlatform;    // TargetPlatform
-    std::int32_t basedProtocol;     // BasedProtocol
-    std::int32_t libraryType;       // LibraryType
-    std::int32_t tlvSupport;        // nonzero when TLV fields are allowed
-    char tlvTagType[50];            // data-type name of a TLV tag
-    char tlvLengthType[50];         // data-type name of a TLV length
+    char name[256];               // also the prefix of generated identifiers and files
+    std::int32_t targetPlatform;  // TargetPlatform
+    std::int32_t basedProtocol;   // BasedProtocol
+    std::int32_t libraryType;     // LibraryType
+    std::int32_t tlvSupport;      // nonzero when TLV fields are allowed
+    char tlvTagType[50];          // data-type name of a TLV tag
+    char tlvLengthType[50];       // data-type name of a TLV length
     FieldRecordArray headerFields;
     PacketRecordArray packets;
-    CString folder;                 // ends with a backslash
+    CString folder;  // ends with a backslash
 
     ProjectRecord();
     ProjectRecord(const ProjectRecord& other);

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 template <std::size_t N>
 const char* NameOf(const char* const (&names)[N], int value)
@@ -19,8 +20,10 @@ bool ParseName(const char* const (&names)[N], const char* text, int* value)
 {
     if (text == nullptr)
         return false;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (std::strcmp(names[i], text) == 0) {
+    for (std::size_t i = 0; i < N; ++i)
+    {
+        if (std::strcmp(names[i], text) == 0)
+        {
             *value = static_cast<int>(i);
             return true;
         }
@@ -28,38 +31,27 @@ bool ParseName(const char* const (&names)[N], const char* text, int* value)
     return false;
 }
 
-const char* const kUnits[] = { "byte", "bit", "TLV" };
-const char* const kFieldTypes[] = {
-    "normal data", "header length", "body length", "total length", "packet type"
-};
-const char* const kAttributes[] = { "fix length", "variant length" };
-const char* const kVariantWays[] = {
-    "separated by binary 0",
-    "select a related field",
-    "select a related field,additional binary 0 at end"
-};
-const char* const kTargetPlatforms[] = { "Windows", "Unix(Linux)" };
-const char* const kBasedProtocols[] = { "TCP", "UDP" };
-const char* const kLibraryTypes[] = { "dll library", "static library" };
+const char* const kUnits[] = {"byte", "bit", "TLV"};
+const char* const kFieldTypes[] = {"normal data", "header length", "body length", "total length", "packet type"};
+const char* const kAttributes[] = {"fix length", "variant length"};
+const char* const kVariantWays[] = {"separated by binary 0", "select a related field",
+                                    "select a related field,additional binary 0 at end"};
+const char* const kTargetPlatforms[] = {"Windows", "Unix(Linux)"};
+const char* const kBasedProtocols[] = {"TCP", "UDP"};
+const char* const kLibraryTypes[] = {"dll library", "static library"};
 
 struct DataTypeInfo
 {
     const char* name;
-    int byteWidth;          // 0 for the character types
+    int byteWidth;  // 0 for the character types
     bool isSigned;
 };
 
 const DataTypeInfo kDataTypes[DATA_TYPE_COUNT] = {
-    { "unsigned int", 4, false },
-    { "signed int", 4, true },
-    { "signed char", 1, true },
-    { "unsigned char", 1, false },
-    { "signed short int", 2, true },
-    { "unsigned short int", 2, false },
-    { "signed int64", 8, true },
-    { "unsigned int64", 8, false },
-    { "char []", 0, false },
-    { "char *", 0, false },
+    {"unsigned int", 4, false},  {"signed int", 4, true},       {"signed char", 1, true},
+    {"unsigned char", 1, false}, {"signed short int", 2, true}, {"unsigned short int", 2, false},
+    {"signed int64", 8, true},   {"unsigned int64", 8, false},  {"char []", 0, false},
+    {"char *", 0, false},
 };
 
 const DataTypeInfo* DataTypeOf(int type)
@@ -69,10 +61,7 @@ const DataTypeInfo* DataTypeOf(int type)
     return &kDataTypes[type];
 }
 
-char AsciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int HexDigitValue(char c)
 {
@@ -85,7 +74,7 @@ int HexDigitValue(char c)
     return -1;
 }
 
-} // namespace
+}  // namespace
 
 const char* UnitName(int unit) { return NameOf(kUnits, unit); }
 bool ParseUnit(const char* text, int* unit) { return ParseName(kUnits, text, unit); }
@@ -100,22 +89,13 @@ const char* VariantWayName(int way) { return NameOf(kVariantWays, way); }
 bool ParseVariantWay(const char* text, int* way) { return ParseName(kVariantWays, text, way); }
 
 const char* TargetPlatformName(int platform) { return NameOf(kTargetPlatforms, platform); }
-bool ParseTargetPlatform(const char* text, int* platform)
-{
-    return ParseName(kTargetPlatforms, text, platform);
-}
+bool ParseTargetPlatform(const char* text, int* platform) { return ParseName(kTargetPlatforms, text, platform); }
 
 const char* BasedProtocolName(int protocol) { return NameOf(kBasedProtocols, protocol); }
-bool ParseBasedProtocol(const char* text, int* protocol)
-{
-    return ParseName(kBasedProtocols, text, protocol);
-}
+bool ParseBasedProtocol(const char* text, int* protocol) { return ParseName(kBasedProtocols, text, protocol); }
 
 const char* LibraryTypeName(int library) { return NameOf(kLibraryTypes, library); }
-bool ParseLibraryType(const char* text, int* library)
-{
-    return ParseName(kLibraryTypes, text, library);
-}
+bool ParseLibraryType(const char* text, int* library) { return ParseName(kLibraryTypes, text, library); }
 
 const char* DataTypeName(int type)
 {
@@ -127,8 +107,10 @@ bool ParseDataType(const char* text, int* type)
 {
     if (text == nullptr)
         return false;
-    for (int i = 0; i < DATA_TYPE_COUNT; ++i) {
-        if (std::strcmp(kDataTypes[i].name, text) == 0) {
+    for (int i = 0; i < DATA_TYPE_COUNT; ++i)
+    {
+        if (std::strcmp(kDataTypes[i].name, text) == 0)
+        {
             *type = i;
             return true;
         }
@@ -136,10 +118,7 @@ bool ParseDataType(const char* text, int* type)
     return false;
 }
 
-bool IsIntegerDataType(int type)
-{
-    return DataTypeByteWidth(type) > 0;
-}
+bool IsIntegerDataType(int type) { return DataTypeByteWidth(type) > 0; }
 
 bool IsSignedDataType(int type)
 {
@@ -180,7 +159,8 @@ bool ParseHexCode(const char* text, std::uint32_t* value)
     const char* digits = text + 2;
     std::uint32_t result = 0;
     int count = 0;
-    for (; digits[count] != '\0'; ++count) {
+    for (; digits[count] != '\0'; ++count)
+    {
         const int digit = HexDigitValue(digits[count]);
         if (digit < 0 || count == 8)
             return false;
@@ -201,7 +181,8 @@ bool SameHexCode(const char* a, const char* b)
 
 bool SameNameIgnoringCase(const char* a, const char* b)
 {
-    for (; *a != '\0' && *b != '\0'; ++a, ++b) {
+    for (; *a != '\0' && *b != '\0'; ++a, ++b)
+    {
         if (AsciiLower(*a) != AsciiLower(*b))
             return false;
     }

@@ -3,7 +3,12 @@
 
 #include <cstdint>
 
-enum FieldUnit { UNIT_BYTE = 0, UNIT_BIT = 1, UNIT_TLV = 2 };
+enum FieldUnit
+{
+    UNIT_BYTE = 0,
+    UNIT_BIT = 1,
+    UNIT_TLV = 2
+};
 
 enum FieldType
 {
@@ -14,7 +19,11 @@ enum FieldType
     FIELD_PACKET_TYPE = 4
 };
 
-enum FieldAttribute { ATTRIBUTE_FIX_LENGTH = 0, ATTRIBUTE_VARIANT_LENGTH = 1 };
+enum FieldAttribute
+{
+    ATTRIBUTE_FIX_LENGTH = 0,
+    ATTRIBUTE_VARIANT_LENGTH = 1
+};
 
 enum VariantWay
 {
@@ -23,11 +32,23 @@ enum VariantWay
     VARIANT_RELATED_FIELD_AND_ZERO = 2  // "select a related field,additional binary 0 at end"
 };
 
-enum TargetPlatform { PLATFORM_WINDOWS = 0, PLATFORM_UNIX = 1 };
+enum TargetPlatform
+{
+    PLATFORM_WINDOWS = 0,
+    PLATFORM_UNIX = 1
+};
 
-enum BasedProtocol { PROTOCOL_TCP = 0, PROTOCOL_UDP = 1 };
+enum BasedProtocol
+{
+    PROTOCOL_TCP = 0,
+    PROTOCOL_UDP = 1
+};
 
-enum LibraryType { LIBRARY_DLL = 0, LIBRARY_STATIC = 1 };
+enum LibraryType
+{
+    LIBRARY_DLL = 0,
+    LIBRARY_STATIC = 1
+};
 
 // The ten data types, in the order the dialogs list them.
 enum DataType
@@ -60,13 +81,13 @@ bool ParseAttribute(const char* text, int* attribute);
 const char* VariantWayName(int way);
 bool ParseVariantWay(const char* text, int* way);
 
-const char* TargetPlatformName(int platform);     // "Windows", "Unix(Linux)"
+const char* TargetPlatformName(int platform);  // "Windows", "Unix(Linux)"
 bool ParseTargetPlatform(const char* text, int* platform);
 
-const char* BasedProtocolName(int protocol);      // "TCP", "UDP"
+const char* BasedProtocolName(int protocol);  // "TCP", "UDP"
 bool ParseBasedProtocol(const char* text, int* protocol);
 
-const char* LibraryTypeName(int library);         // "dll library", "static library"
+const char* LibraryTypeName(int library);  // "dll library", "static library"
 bool ParseLibraryType(const char* text, int* library);
 
 const char* DataTypeName(int type);

@@ -13,7 +13,8 @@
 #include <unistd.h>
 #endif
 
-namespace {
+namespace
+{
 
 struct FileCloser
 {
@@ -41,16 +42,19 @@ bool FlushToDisk(std::FILE* file)
 bool WriteWhole(const char* path, const char* data, std::size_t size, bool* created, CString* error)
 {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
-    if (!file) {
+    if (!file)
+    {
         *error = SystemError("cannot create", path);
         return false;
     }
     *created = true;
-    if (std::fwrite(data, 1, size, file.get()) != size || !FlushToDisk(file.get())) {
+    if (std::fwrite(data, 1, size, file.get()) != size || !FlushToDisk(file.get()))
+    {
         *error = SystemError("cannot write", path);
         return false;
     }
-    if (std::fclose(file.release()) != 0) {
+    if (std::fclose(file.release()) != 0)
+    {
         *error = SystemError("cannot close", path);
         return false;
     }
@@ -72,7 +76,7 @@ bool RenameOver(const char* from, const char* to, CString* error)
 #endif
 }
 
-} // namespace
+}  // namespace
 
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
 {

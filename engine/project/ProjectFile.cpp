@@ -4,11 +4,11 @@
 #include "model/FixedText.h"
 #include "model/Vocabulary.h"
 
-
 const char* const kProjectFileExtension = ".kvs";
 const char* const kInvalidProjectFileMessage = "invalid project file!";
 
-namespace {
+namespace
+{
 
 #ifdef _WIN32
 const char kSeparator = '\\';
@@ -16,7 +16,7 @@ const char kSeparator = '\\';
 const char kSeparator = '/';
 #endif
 
-} // namespace
+}  // namespace
 
 CString ProjectFolderOf(const char* path)
 {
@@ -33,16 +33,14 @@ CString ProjectFolderOf(const char* path)
     return folder;
 }
 
-CString ProjectFilePath(const ProjectRecord& project)
-{
-    return project.folder + project.name + kProjectFileExtension;
-}
+CString ProjectFilePath(const ProjectRecord& project) { return project.folder + project.name + kProjectFileExtension; }
 
-bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform,
-                      int libraryType, ProjectRecord* project, CString* error)
+bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform, int libraryType,
+                      ProjectRecord* project, CString* error)
 {
     ProjectRecord created;
-    if (name[0] == '\0' || !CopyFixedText(created.name, name)) {
+    if (name[0] == '\0' || !CopyFixedText(created.name, name))
+    {
         error->Format("the project name must have 1 to %d characters", static_cast<int>(sizeof(created.name) - 1));
         return false;
     }
@@ -62,7 +60,8 @@ bool NewProjectRecord(const char* name, const char* location, int basedProtocol,
 
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name)
 {
-    for (INT_PTR i = 0; i < projects.GetSize(); ++i) {
+    for (INT_PTR i = 0; i < projects.GetSize(); ++i)
+    {
         if (SameNameIgnoringCase(projects[i].name, name))
             return true;
     }

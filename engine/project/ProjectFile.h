@@ -24,16 +24,16 @@ CString ProjectFilePath(const ProjectRecord& project);
 // "<location><name>" with a trailing separator (one is put between location
 // and name when missing); its TLV types start as "unsigned int". False, with
 // the reason, for a name that is empty or does not fit.
-bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform,
-                      int libraryType, ProjectRecord* project, CString* error);
+bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform, int libraryType,
+                      ProjectRecord* project, CString* error);
 
 // True when a project of that name is in the list, compared without regard to case.
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name);
 
 // Parses project XML into project, whose folder becomes folder. On failure
 // project is left empty and detail says why.
-bool ParseProjectText(const char* text, std::size_t length, const char* folder,
-                      ProjectRecord* project, CString* detail);
+bool ParseProjectText(const char* text, std::size_t length, const char* folder, ProjectRecord* project,
+                      CString* detail);
 
 // Reads the project file at path; its folder becomes the project's folder. On
 // failure project is left empty, message is kInvalidProjectFileMessage and the
@@ -42,8 +42,7 @@ bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
 
 // ReadProjectFile, and refusal of a project whose name is already loaded with
 // "the NAME protocol already exist in the current projects!" (project left empty).
-bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded,
-                     ProjectRecord* project, CString* message);
+bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded, ProjectRecord* project, CString* message);
 
 // The file's XML. False, with the reason, for a record the reader would refuse.
 bool FormatProjectText(const ProjectRecord& project, CString* text, CString* error);

@@ -1,7 +1,8 @@
 // ProjectFormat.h: the element and attribute names of the ".kvs" format, shared by reader and writer.
 #pragma once
 
-namespace ProjectFormat {
+namespace ProjectFormat
+{
 
 const char* const kRootElement = "solution";
 const char* const kProjectElement = "project";
@@ -37,4 +38,4 @@ const char* const kAttribute = "attribute";
 const char* const kVariant = "variant";
 const char* const kRelatedLength = "relatedLength";
 
-} // namespace ProjectFormat
+}  // namespace ProjectFormat

@@ -9,7 +9,8 @@
 
 using namespace ProjectFormat;
 
-namespace {
+namespace
+{
 
 typedef const char* (*NameFunction)(int value);
 
@@ -20,7 +21,12 @@ class XmlWriter
 public:
     explicit XmlWriter(CString* error) : m_error(error), m_ok(true) {}
 
-    void Open(int depth, const char* element) { Indent(depth); m_out += '<'; m_out += element; }
+    void Open(int depth, const char* element)
+    {
+        Indent(depth);
+        m_out += '<';
+        m_out += element;
+    }
     void EndOpen() { m_out += ">\r\n"; }
     void EndEmpty() { m_out += "/>\r\n"; }
     void Close(int depth, const char* element)
@@ -84,15 +90,31 @@ private:
     // attribute normalisation gives them back unchanged.
     void Escape(const char* name, char c)
     {
-        switch (c) {
-        case '&': m_out += "&amp;"; return;
-        case '<': m_out += "&lt;"; return;
-        case '>': m_out += "&gt;"; return;
-        case '"': m_out += "&quot;"; return;
-        case '\t': m_out += "&#9;"; return;
-        case '\n': m_out += "&#10;"; return;
-        case '\r': m_out += "&#13;"; return;
-        default: break;
+        switch (c)
+        {
+        case '&':
+            m_out += "&amp;";
+            return;
+        case '<':
+            m_out += "&lt;";
+            return;
+        case '>':
+            m_out += "&gt;";
+            return;
+        case '"':
+            m_out += "&quot;";
+            return;
+        case '\t':
+            m_out += "&#9;";
+            return;
+        case '\n':
+            m_out += "&#10;";
+            return;
+        case '\r':
+            m_out += "&#13;";
+            return;
+        default:
+            break;
         }
         if (static_cast<unsigned char>(c) < 0x20)
             return Fail(CString("attribute \"") + name + "\" holds a control character");
@@ -164,7 +186,8 @@ void WriteProject(XmlWriter& xml, const ProjectRecord& project)
 
 bool BuildDocument(const ProjectRecord& project, XmlWriter& xml)
 {
-    if (project.name[0] == '\0') {
+    if (project.name[0] == '\0')
+    {
         xml.Fail("the project has no name");
         return false;
     }
@@ -178,7 +201,7 @@ bool BuildDocument(const ProjectRecord& project, XmlWriter& xml)
     return xml.IsOk();
 }
 
-} // namespace
+}  // namespace
 
 bool FormatProjectText(const ProjectRecord& project, CString* text, CString* error)
 {
@@ -192,7 +215,8 @@ bool FormatProjectText(const ProjectRecord& project, CString* text, CString* err
 bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error)
 {
     XmlWriter xml(error);
-    if (!BuildDocument(project, xml)) {
+    if (!BuildDocument(project, xml))
+    {
         *error = CString("cannot save ") + path + ": " + *error;
         return false;
     }

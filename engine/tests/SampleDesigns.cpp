@@ -6,12 +6,10 @@
 #include <cstdio>
 #include <string>
 
-namespace {
-
-void Set(char* dest, std::size_t size, const char* text)
+namespace
 {
-    std::snprintf(dest, size, "%s", text);
-}
+
+void Set(char* dest, std::size_t size, const char* text) { std::snprintf(dest, size, "%s", text); }
 
 template <std::size_t N>
 void Set(char (&dest)[N], const char* text)
@@ -29,7 +27,7 @@ FieldRecord Field(const char* name, int unit, const char* dataType, const char* 
     return field;
 }
 
-} // namespace
+}  // namespace
 
 FieldRecord IntegerField(const char* name, const char* dataType, int type)
 {
@@ -45,10 +43,7 @@ FieldRecord BitField(const char* name, int bits)
     return Field(name, UNIT_BIT, DataTypeName(DataTypeForBitWidth(bits)), std::to_string(bits).c_str());
 }
 
-FieldRecord TextField(const char* name, const char* maxLength)
-{
-    return Field(name, UNIT_BYTE, "char []", maxLength);
-}
+FieldRecord TextField(const char* name, const char* maxLength) { return Field(name, UNIT_BYTE, "char []", maxLength); }
 
 FieldRecord VariantTextField(const char* name, const char* maxLength, int way, const char* lengthField)
 {
@@ -59,8 +54,7 @@ FieldRecord VariantTextField(const char* name, const char* maxLength, int way, c
     return field;
 }
 
-FieldRecord TextArrayField(const char* name, const char* maxLength, const char* maxCount,
-                           const char* countField)
+FieldRecord TextArrayField(const char* name, const char* maxLength, const char* maxCount, const char* countField)
 {
     FieldRecord field = Field(name, UNIT_BYTE, "char *", maxLength);
     Set(field.maxCount, maxCount);
@@ -151,12 +145,14 @@ ProjectRecord LargeProject(int packets, int fieldsPerPacket)
     project.headerFields.Add(IntegerField("bodyLength", "unsigned int", FIELD_BODY_LENGTH));
     project.headerFields.Add(BitField("major", 4));
     project.headerFields.Add(BitField("minor", 4));
-    for (int p = 0; p < packets; ++p) {
+    for (int p = 0; p < packets; ++p)
+    {
         char name[32], type[16];
         std::snprintf(name, sizeof(name), "Packet%d", p);
         std::snprintf(type, sizeof(type), "0x%08X", p + 1);
         PacketRecord packet = Packet(name, type);
-        for (int f = 0; f < fieldsPerPacket; ++f) {
+        for (int f = 0; f < fieldsPerPacket; ++f)
+        {
             char field[32];
             std::snprintf(field, sizeof(field), "field%d", f);
             if (f % 3 == 2)

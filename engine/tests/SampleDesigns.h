@@ -8,8 +8,7 @@ FieldRecord IntegerField(const char* name, const char* dataType, int type = 0);
 FieldRecord BitField(const char* name, int bits);
 FieldRecord TextField(const char* name, const char* maxLength);
 FieldRecord VariantTextField(const char* name, const char* maxLength, int way, const char* lengthField);
-FieldRecord TextArrayField(const char* name, const char* maxLength, const char* maxCount,
-                           const char* countField);
+FieldRecord TextArrayField(const char* name, const char* maxLength, const char* maxCount, const char* countField);
 FieldRecord TlvField(const char* name, const char* tag, const char* dataType, const char* maxLength);
 
 PacketRecord Packet(const char* name, const char* type);

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 typedef const char* (*NameFunction)(int);
 typedef bool (*ParseFunction)(const char*, int*);
@@ -24,23 +25,25 @@ struct Table
 TEST(Vocabulary, EveryTableMapsBothWaysAndRefusesOthers)
 {
     const Table tables[] = {
-        { UnitName, ParseUnit, { "byte", "bit", "TLV" } },
-        { FieldTypeName, ParseFieldType,
-          { "normal data", "header length", "body length", "total length", "packet type" } },
-        { AttributeName, ParseAttribute, { "fix length", "variant length" } },
-        { VariantWayName, ParseVariantWay,
-          { "separated by binary 0", "select a related field",
-            "select a related field,additional binary 0 at end" } },
-        { TargetPlatformName, ParseTargetPlatform, { "Windows", "Unix(Linux)" } },
-        { BasedProtocolName, ParseBasedProtocol, { "TCP", "UDP" } },
-        { LibraryTypeName, ParseLibraryType, { "dll library", "static library" } },
-        { DataTypeName, ParseDataType,
-          { "unsigned int", "signed int", "signed char", "unsigned char", "signed short int",
-            "unsigned short int", "signed int64", "unsigned int64", "char []", "char *" } },
+        {UnitName, ParseUnit, {"byte", "bit", "TLV"}},
+        {FieldTypeName, ParseFieldType, {"normal data", "header length", "body length", "total length", "packet type"}},
+        {AttributeName, ParseAttribute, {"fix length", "variant length"}},
+        {VariantWayName,
+         ParseVariantWay,
+         {"separated by binary 0", "select a related field", "select a related field,additional binary 0 at end"}},
+        {TargetPlatformName, ParseTargetPlatform, {"Windows", "Unix(Linux)"}},
+        {BasedProtocolName, ParseBasedProtocol, {"TCP", "UDP"}},
+        {LibraryTypeName, ParseLibraryType, {"dll library", "static library"}},
+        {DataTypeName,
+         ParseDataType,
+         {"unsigned int", "signed int", "signed char", "unsigned char", "signed short int", "unsigned short int",
+          "signed int64", "unsigned int64", "char []", "char *"}},
     };
-    for (const Table& table : tables) {
+    for (const Table& table : tables)
+    {
         const int count = static_cast<int>(table.texts.size());
-        for (int value = 0; value < count; ++value) {
+        for (int value = 0; value < count; ++value)
+        {
             ASSERT_STREQ(table.texts[value].c_str(), table.name(value));
             int parsed = -1;
             EXPECT_TRUE(table.parse(table.texts[value].c_str(), &parsed));
@@ -97,7 +100,7 @@ TEST(HexCode, ParsesOneToEightDigitsOfEitherCase)
     EXPECT_EQ(0xFFFFFFFFu, value);
     EXPECT_TRUE(ParseHexCode("0xaBc", &value));
     EXPECT_EQ(0xABCu, value);
-    for (const char* bad : { "", "0x", "x1", "0X1", "1", "0x123456789", "0x12G", " 0x1", "0x1 ", "0x-1" })
+    for (const char* bad : {"", "0x", "x1", "0X1", "1", "0x123456789", "0x12G", " 0x1", "0x1 ", "0x-1"})
         EXPECT_FALSE(ParseHexCode(bad, &value)) << bad;
 }
 
@@ -169,4 +172,4 @@ TEST(Records, HaveTheirFixedSizesAndCopyDeeply)
     EXPECT_EQ(1, static_cast<int>(assigned.packets[0].fields.GetSize()));
 }
 
-} // namespace
+}  // namespace

@@ -9,14 +9,12 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::vector<std::string> g_lines;
 
-void CollectLine(const char* line)
-{
-    g_lines.push_back(line);
-}
+void CollectLine(const char* line) { g_lines.push_back(line); }
 
 class XmlConfigTest : public ::testing::Test
 {
@@ -137,4 +135,4 @@ TEST(XmlLog, TheSinkReceivesEachLineUntilReset)
     EXPECT_NE(std::string::npos, g_lines[0].find("one"));
 }
 
-} // namespace
+}  // namespace

@@ -9,10 +9,10 @@
 
 // Limits that keep the generated buffers within what a C compiler and a
 // datagram accept.
-const std::uint64_t kMaxTextLength = 65535;      // bytes of one "char []" or "char *" text
-const std::uint64_t kMaxTextCount = 65535;       // texts of one "char *" field
+const std::uint64_t kMaxTextLength = 65535;                 // bytes of one "char []" or "char *" text
+const std::uint64_t kMaxTextCount = 65535;                  // texts of one "char *" field
 const std::uint64_t kMaxPacketBytes = 16u * 1024u * 1024u;  // header and body together
-const std::uint64_t kMaxDatagramBytes = 65507;   // header and body over UDP
+const std::uint64_t kMaxDatagramBytes = 65507;              // header and body over UDP
 
 // Checks the project's settings, its header fields and then every packet and
 // its fields in order. At the first problem returns false with one line that

@@ -3,7 +3,13 @@
 
 // What a name is given to; each kind has words of its own that the generated
 // code already uses.
-enum NameKind { NAME_PROJECT, NAME_PACKET, NAME_HEADER_FIELD, NAME_PACKET_FIELD };
+enum NameKind
+{
+    NAME_PROJECT,
+    NAME_PACKET,
+    NAME_HEADER_FIELD,
+    NAME_PACKET_FIELD
+};
 
 // A letter, then letters or digits, as the editors' masks allow. Without
 // underscores, names joined by the generator with '_' can never meet.

@@ -11,7 +11,8 @@
 #include <windows.h>
 #endif
 
-namespace {
+namespace
+{
 
 void DefaultSink(const char* line)
 {
@@ -25,19 +26,15 @@ void DefaultSink(const char* line)
 
 XmlLogSink g_sink = DefaultSink;
 
-} // namespace
+}  // namespace
 
-void SetXmlLogSink(XmlLogSink sink)
-{
-    g_sink = sink ? sink : DefaultSink;
-}
+void SetXmlLogSink(XmlLogSink sink) { g_sink = sink ? sink : DefaultSink; }
 
 CString FormatXmlLogLine(const char* message)
 {
     const Poco::DateTime now;
     char stamp[64];
-    std::snprintf(stamp, sizeof(stamp), "%04d-%02d-%02d %02d:%02d:%02d.%03d",
-                  now.year(), now.month(), now.day(),
+    std::snprintf(stamp, sizeof(stamp), "%04d-%02d-%02d %02d:%02d:%02d.%03d", now.year(), now.month(), now.day(),
                   now.hour(), now.minute(), now.second(), now.millisecond());
     CString line("[TWM.XCFG] ");
     line += stamp;
@@ -46,7 +43,4 @@ CString FormatXmlLogLine(const char* message)
     return line;
 }
 
-void XmlLog(const char* message)
-{
-    g_sink(FormatXmlLogLine(message));
-}
+void XmlLog(const char* message) { g_sink(FormatXmlLogLine(message)); }

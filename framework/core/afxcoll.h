@@ -8,12 +8,10 @@
 
 // Each is a CArray, CList or CMap with its own run-time class; the
 // serialisable ones store their elements as the templates do.
-#define KFW_COLLECTION(class_name, declare) \
-    class class_name : public class_name##Base \
-    { \
-        declare(class_name) \
-    public: \
-        using class_name##Base::class_name##Base; \
+#define KFW_COLLECTION(class_name, declare)                                                                            \
+    class class_name : public class_name##Base                                                                         \
+    {                                                                                                                  \
+        declare(class_name) public : using class_name##Base::class_name##Base;                                         \
     };
 
 typedef CArray<void*, void*> CPtrArrayBase;

@@ -41,8 +41,7 @@ class CMutex : public CSyncObject
 {
     DECLARE_DYNAMIC(CMutex)
 public:
-    explicit CMutex(BOOL bInitiallyOwn = FALSE, LPCSTR lpszName = NULL,
-                    LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
+    explicit CMutex(BOOL bInitiallyOwn = FALSE, LPCSTR lpszName = NULL, LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
     BOOL Unlock();
 };
 

@@ -1,11 +1,12 @@
 // CArchive: the byte buffer between values and the file, counts, strings and text lines.
 #include "afx.h"
 
-namespace {
+namespace
+{
 
 const UINT kMinBufferSize = 128;
 
-} // namespace
+}  // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void*)
     : m_pDocument(NULL), m_pFile(pFile), m_nMode(nMode), m_nBufPos(0), m_nBufEnd(0), m_bEndOfFile(FALSE),
@@ -15,17 +16,20 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void*)
         AfxThrowInvalidArgException();
     m_buffer.resize(std::max<UINT>(kMinBufferSize, nBufSize > 0 ? (UINT)nBufSize : 0));
     m_strFileName = pFile->GetFilePath();
-    m_loadArray.push_back({LoadedKind::none, NULL, 0});   // index 0 is the null reference
+    m_loadArray.push_back({LoadedKind::none, NULL, 0});  // index 0 is the null reference
 }
 
 CArchive::~CArchive()
 {
     if (m_pFile == NULL || (m_nMode & bNoFlushOnDelete))
         return;
-    try {
+    try
+    {
         Close();
-    } catch (CException* e) {
-        e->Delete();   // a destructor cannot report the failure; call Close to see it
+    }
+    catch (CException* e)
+    {
+        e->Delete();  // a destructor cannot report the failure; call Close to see it
     }
 }
 
@@ -61,7 +65,8 @@ void CArchive::FillBuffer(UINT nBytesNeeded)
     m_nBufPos = 0;
     m_nBufEnd = nUnread;
     UINT nWanted = std::min<UINT>(nBytesNeeded, (UINT)m_buffer.size());
-    while (m_nBufEnd < nWanted && !m_bEndOfFile) {
+    while (m_nBufEnd < nWanted && !m_bEndOfFile)
+    {
         UINT nRead = m_pFile->Read(m_buffer.data() + m_nBufEnd, (UINT)m_buffer.size() - m_nBufEnd);
         if (nRead == 0)
             m_bEndOfFile = TRUE;
@@ -78,8 +83,10 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
         AfxThrowInvalidArgException();
     BYTE* pOut = static_cast<BYTE*>(lpBuf);
     UINT nDone = 0;
-    while (nDone < nMax) {
-        if (m_nBufPos == m_nBufEnd) {
+    while (nDone < nMax)
+    {
+        if (m_nBufPos == m_nBufEnd)
+        {
             FillBuffer(nMax - nDone);
             if (m_nBufPos == m_nBufEnd)
                 break;
@@ -106,7 +113,8 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
     if (lpBuf == NULL)
         AfxThrowInvalidArgException();
     const BYTE* pIn = static_cast<const BYTE*>(lpBuf);
-    while (nMax > 0) {
+    while (nMax > 0)
+    {
         if (m_nBufEnd == m_buffer.size())
             Flush();
         UINT nCopy = std::min(nMax, (UINT)m_buffer.size() - m_nBufEnd);
@@ -123,7 +131,8 @@ void CArchive::Flush()
 {
     if (m_pFile == NULL)
         return;
-    if (IsLoading()) {
+    if (IsLoading())
+    {
         UINT nUnread = m_nBufEnd - m_nBufPos;
         m_nBufPos = m_nBufEnd = 0;
         m_bEndOfFile = FALSE;
@@ -177,7 +186,8 @@ DWORD_PTR CArchive::ReadCount()
 
 void CArchive::WriteCount(DWORD_PTR dwCount)
 {
-    if (dwCount < 0xFFFF) {
+    if (dwCount < 0xFFFF)
+    {
         *this << (WORD)dwCount;
         return;
     }
@@ -201,7 +211,8 @@ LPSTR CArchive::ReadString(LPSTR lpsz, UINT nMax)
         AfxThrowInvalidArgException();
     UINT nLength = 0;
     char ch = 0;
-    while (nLength + 1 < nMax && Read(&ch, 1) == 1) {
+    while (nLength + 1 < nMax && Read(&ch, 1) == 1)
+    {
         lpsz[nLength++] = ch;
         if (ch == '\n')
             break;
@@ -209,7 +220,8 @@ LPSTR CArchive::ReadString(LPSTR lpsz, UINT nMax)
     lpsz[nLength] = '\0';
     if (nLength == 0)
         return NULL;
-    if (nLength >= 2 && lpsz[nLength - 2] == '\r' && lpsz[nLength - 1] == '\n') {
+    if (nLength >= 2 && lpsz[nLength - 2] == '\r' && lpsz[nLength - 1] == '\n')
+    {
         lpsz[nLength - 2] = '\n';
         lpsz[nLength - 1] = '\0';
     }
@@ -221,7 +233,8 @@ BOOL CArchive::ReadString(CString& rString)
     rString.Empty();
     char ch = 0;
     bool bReadAny = false;
-    while (Read(&ch, 1) == 1) {
+    while (Read(&ch, 1) == 1)
+    {
         bReadAny = true;
         if (ch == '\n')
             break;
@@ -254,18 +267,20 @@ CArchive& operator>>(CArchive& ar, CString& str)
     BYTE bLength = 0;
     ar >> bLength;
     DWORD nLength = bLength;
-    if (bLength == 0xFF) {
+    if (bLength == 0xFF)
+    {
         WORD wLength = 0;
         ar >> wLength;
         nLength = wLength;
-        if (wLength == 0xFFFE)   // the mark of a wide-character string, which this build never writes
+        if (wLength == 0xFFFE)  // the mark of a wide-character string, which this build never writes
             AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
         if (wLength == 0xFFFF)
             ar >> nLength;
     }
     CString strText;
     char chunk[1024];
-    for (DWORD nLeft = nLength; nLeft > 0;) {
+    for (DWORD nLeft = nLength; nLeft > 0;)
+    {
         UINT nPart = (UINT)std::min<DWORD>(nLeft, sizeof(chunk));
         ar.EnsureRead(chunk, nPart);
         strText.Append(chunk, (int)nPart);

@@ -7,7 +7,8 @@
 // (a WORD, or 0x7FFF and a DWORD).
 #include "afx.h"
 
-namespace {
+namespace
+{
 
 const WORD wNullTag = 0;
 const WORD wNewClassTag = 0xFFFF;
@@ -17,7 +18,7 @@ const WORD wBigObjectTag = 0x7FFF;
 const DWORD nMaxMapCount = 0x3FFFFFFE;
 const WORD nMaxClassNameLength = 64;
 
-} // namespace
+}  // namespace
 
 void CRuntimeClass::Store(CArchive& ar) const
 {
@@ -43,7 +44,8 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum)
 
 void CArchive::WriteTag(DWORD nIndex, bool bClass)
 {
-    if (nIndex < wBigObjectTag) {
+    if (nIndex < wBigObjectTag)
+    {
         *this << (WORD)(bClass ? (wClassTag | nIndex) : nIndex);
         return;
     }
@@ -81,9 +83,10 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     if (pClassRef == NULL)
         AfxThrowInvalidArgException();
     if (pClassRef->m_wSchema == 0xFFFF)
-        AfxThrowNotSupportedException();   // the class has no IMPLEMENT_SERIAL
+        AfxThrowNotSupportedException();  // the class has no IMPLEMENT_SERIAL
     auto found = m_storeMap.find(pClassRef);
-    if (found != m_storeMap.end()) {
+    if (found != m_storeMap.end())
+    {
         WriteTag(found->second, true);
         return;
     }
@@ -95,12 +98,14 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
 void CArchive::WriteObject(const CObject* pOb)
 {
     CheckStoring();
-    if (pOb == NULL) {
+    if (pOb == NULL)
+    {
         *this << wNullTag;
         return;
     }
     auto found = m_storeMap.find(pOb);
-    if (found != m_storeMap.end()) {
+    if (found != m_storeMap.end())
+    {
         WriteTag(found->second, false);
         return;
     }
@@ -111,7 +116,8 @@ void CArchive::WriteObject(const CObject* pOb)
 
 void CArchive::MapObject(const CObject* pOb)
 {
-    if (IsStoring()) {
+    if (IsStoring())
+    {
         if (pOb != NULL && m_storeMap.find(pOb) == m_storeMap.end())
             AddStoreEntry(pOb);
         return;
@@ -159,7 +165,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     DWORD obTag = 0;
     UINT nSchema = 0;
     CRuntimeClass* pClassRef = ReadTag(obTag, nSchema);
-    if (pClassRef == NULL && pObTag == NULL)   // a class was asked for, an object reference found
+    if (pClassRef == NULL && pObTag == NULL)  // a class was asked for, an object reference found
         AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     if (pObTag != NULL)
         *pObTag = obTag;
@@ -192,9 +198,12 @@ CObject* CArchive::LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema)
     DWORD nIndex = AddLoadEntry(LoadedKind::object, pOb, 0);
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
-    try {
+    try
+    {
         pOb->Serialize(*this);
-    } catch (...) {
+    }
+    catch (...)
+    {
         m_loadArray[nIndex].pointer = NULL;
         m_nObjectSchema = nSchemaSave;
         delete pOb;
@@ -214,7 +223,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     if (obTag == wNullTag)
         return NULL;
     CObject* pOb = static_cast<CObject*>(LoadedAt(obTag, LoadedKind::object).pointer);
-    if (pOb == NULL)   // an object whose own loading failed
+    if (pOb == NULL)  // an object whose own loading failed
         AfxThrowArchiveException(CArchiveException::badIndex, m_strFileName);
     if (pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))
         AfxThrowArchiveException(CArchiveException::badClass, m_strFileName);

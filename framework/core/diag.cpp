@@ -30,7 +30,8 @@ void AfxTrace(const char* lpszFormat, ...)
 
 void AfxAssertValidObject(const CObject* pOb, const char* lpszFileName, int nLine)
 {
-    if (pOb == NULL) {
+    if (pOb == NULL)
+    {
         AfxAssertFailedLine(lpszFileName, nLine);
         return;
     }

@@ -11,7 +11,8 @@ IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
-namespace {
+namespace
+{
 
 BOOL CopyMessage(LPCSTR lpszText, LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
@@ -23,8 +24,7 @@ BOOL CopyMessage(LPCSTR lpszText, LPSTR lpszError, UINT nMaxError, PUINT pnHelpC
     return TRUE;
 }
 
-BOOL CopyMessageAbout(LPCSTR lpszText, const CString& strFileName, LPSTR lpszError, UINT nMaxError,
-                      PUINT pnHelpContext)
+BOOL CopyMessageAbout(LPCSTR lpszText, const CString& strFileName, LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
     CString strText(lpszText);
     if (!strFileName.IsEmpty())
@@ -67,11 +67,9 @@ LPCSTR CauseText(const char* const (&texts)[N], int cause)
     return cause >= 0 && (size_t)cause < N ? texts[cause] : texts[1];
 }
 
-} // namespace
+}  // namespace
 
-CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete)
-{
-}
+CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete) {}
 
 void CException::Delete()
 {
@@ -132,19 +130,16 @@ void PASCAL CFileException::ThrowOsError(LONG lOsError, LPCSTR lpszFileName)
 
 BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
-    return CopyMessageAbout(CauseText(kFileCauseText, m_cause), m_strFileName, lpszError, nMaxError,
-                            pnHelpContext);
+    return CopyMessageAbout(CauseText(kFileCauseText, m_cause), m_strFileName, lpszError, nMaxError, pnHelpContext);
 }
 
-CArchiveException::CArchiveException(int cause, LPCSTR lpszArchiveName)
-    : m_cause(cause), m_strFileName(lpszArchiveName)
+CArchiveException::CArchiveException(int cause, LPCSTR lpszArchiveName) : m_cause(cause), m_strFileName(lpszArchiveName)
 {
 }
 
 BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
-    return CopyMessageAbout(CauseText(kArchiveCauseText, m_cause), m_strFileName, lpszError, nMaxError,
-                            pnHelpContext);
+    return CopyMessageAbout(CauseText(kArchiveCauseText, m_cause), m_strFileName, lpszError, nMaxError, pnHelpContext);
 }
 
 // Out of memory there may be no memory for a new exception object.
@@ -154,20 +149,11 @@ void PASCAL AfxThrowMemoryException()
     throw &s_memoryException;
 }
 
-void PASCAL AfxThrowNotSupportedException()
-{
-    throw new CNotSupportedException;
-}
+void PASCAL AfxThrowNotSupportedException() { throw new CNotSupportedException; }
 
-void PASCAL AfxThrowInvalidArgException()
-{
-    throw new CInvalidArgException;
-}
+void PASCAL AfxThrowInvalidArgException() { throw new CInvalidArgException; }
 
-void PASCAL AfxThrowResourceException()
-{
-    throw new CResourceException;
-}
+void PASCAL AfxThrowResourceException() { throw new CResourceException; }
 
 void PASCAL AfxThrowFileException(int cause, LONG lOsError, LPCSTR lpszFileName)
 {

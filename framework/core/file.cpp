@@ -5,18 +5,11 @@ IMPLEMENT_DYNAMIC(CFile, CObject)
 
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
-{
-    OpenOrThrow(lpszFileName, nOpenFlags);
-}
+CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile() { OpenOrThrow(lpszFileName, nOpenFlags); }
 
 // Called from a constructor's body, where Open is already the derived class's.
 void CFile::OpenOrThrow(LPCSTR lpszFileName, UINT nOpenFlags)
@@ -28,7 +21,8 @@ void CFile::OpenOrThrow(LPCSTR lpszFileName, UINT nOpenFlags)
 
 BOOL PASCAL CFile::OpenFailed(CFileException* pError, int cause, LONG lOsError, LPCSTR lpszFileName)
 {
-    if (pError != NULL) {
+    if (pError != NULL)
+    {
         pError->m_cause = cause;
         pError->m_lOsError = lOsError;
         pError->m_strFileName = lpszFileName;
@@ -45,9 +39,12 @@ CFile::~CFile()
 // For destructors, which cannot report a failed close.
 void CFile::CloseQuietly() noexcept
 {
-    try {
+    try
+    {
         Close();
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
     }
 }
@@ -65,15 +62,9 @@ CString CFile::GetFileTitle() const
     return nDot <= 0 ? strName : strName.Left(nDot);
 }
 
-CString CFile::GetFilePath() const
-{
-    return m_strFileName;
-}
+CString CFile::GetFilePath() const { return m_strFileName; }
 
-void CFile::SetFilePath(LPCSTR lpszNewName)
-{
-    m_strFileName = lpszNewName;
-}
+void CFile::SetFilePath(LPCSTR lpszNewName) { m_strFileName = lpszNewName; }
 
 BOOL CFile::GetStatus(CFileStatus& rStatus) const
 {

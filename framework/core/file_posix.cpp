@@ -6,16 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-int Fd(HANDLE hFile)
+namespace
 {
-    return (int)(intptr_t)hFile;
-}
+
+int Fd(HANDLE hFile) { return (int)(intptr_t)hFile; }
 
 int OpenAccess(UINT nOpenFlags)
 {
-    switch (nOpenFlags & 3) {
+    switch (nOpenFlags & 3)
+    {
     case CFile::modeWrite:
         return O_WRONLY;
     case CFile::modeReadWrite:
@@ -70,11 +69,12 @@ void FillStatus(const struct stat& info, LPCSTR lpszFullName, CFileStatus& rStat
     std::snprintf(rStatus.m_szFullName, sizeof(rStatus.m_szFullName), "%s", lpszFullName);
 }
 
-} // namespace
+}  // namespace
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
 {
-    switch (lOsError) {
+    switch (lOsError)
+    {
     case 0:
         return none;
     case ENOENT:
@@ -115,8 +115,9 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     int fd = ::open(lpszFileName, PosixOpenFlags(nOpenFlags), 0666);
     int nError = errno;
     struct stat info;
-    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);   // Windows refuses to open a folder as a file
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISDIR(info.st_mode))
+    {
+        ::close(fd);  // Windows refuses to open a folder as a file
         fd = -1;
         nError = EISDIR;
     }
@@ -174,7 +175,8 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
     if (lpBuf == NULL)
         AfxThrowInvalidArgException();
     UINT nDone = 0;
-    while (nDone < nCount) {
+    while (nDone < nCount)
+    {
         ssize_t nRead = ::read(Fd(m_hFile), static_cast<BYTE*>(lpBuf) + nDone, nCount - nDone);
         if (nRead < 0 && errno == EINTR)
             continue;
@@ -194,7 +196,8 @@ void CFile::Write(const void* lpBuf, UINT nCount)
     if (lpBuf == NULL)
         AfxThrowInvalidArgException();
     UINT nDone = 0;
-    while (nDone < nCount) {
+    while (nDone < nCount)
+    {
         ssize_t nWritten = ::write(Fd(m_hFile), static_cast<const BYTE*>(lpBuf) + nDone, nCount - nDone);
         if (nWritten < 0 && errno == EINTR)
             continue;

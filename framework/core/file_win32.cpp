@@ -1,11 +1,13 @@
 // CFile over the Win32 file API, with failures mapped from GetLastError.
 #include "afx.h"
 
-namespace {
+namespace
+{
 
 DWORD DesiredAccess(UINT nOpenFlags)
 {
-    switch (nOpenFlags & 3) {
+    switch (nOpenFlags & 3)
+    {
     case CFile::modeWrite:
         return GENERIC_WRITE;
     case CFile::modeReadWrite:
@@ -18,7 +20,8 @@ DWORD DesiredAccess(UINT nOpenFlags)
 // Compatibility mode shares nothing, like exclusive mode.
 DWORD ShareMode(UINT nOpenFlags)
 {
-    switch (nOpenFlags & 0x70) {
+    switch (nOpenFlags & 0x70)
+    {
     case CFile::shareDenyWrite:
         return FILE_SHARE_READ;
     case CFile::shareDenyRead:
@@ -56,11 +59,12 @@ CTime TimeFromFileTime(const FILETIME& fileTime)
     return CTime(nSeconds < nEpochDifference ? 0 : (std::time_t)(nSeconds - nEpochDifference));
 }
 
-} // namespace
+}  // namespace
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
 {
-    switch ((DWORD)lOsError) {
+    switch ((DWORD)lOsError)
+    {
     case NO_ERROR:
         return none;
     case ERROR_FILE_NOT_FOUND:
@@ -122,7 +126,8 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     SECURITY_ATTRIBUTES security = {sizeof(security), NULL, (nOpenFlags & modeNoInherit) == 0};
     HANDLE hFile = ::CreateFileA(lpszFileName, DesiredAccess(nOpenFlags), ShareMode(nOpenFlags), &security,
                                  CreationDisposition(nOpenFlags), FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    if (hFile == INVALID_HANDLE_VALUE)
+    {
         LONG nError = (LONG)::GetLastError();
         return OpenFailed(pError, CFileException::OsErrorToException(nError), nError, lpszFileName);
     }

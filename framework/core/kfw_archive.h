@@ -10,7 +10,13 @@ class CDocument;
 class CArchive
 {
 public:
-    enum Mode { store = 0, load = 1, bNoFlushOnDelete = 2, bNoByteSwap = 4 };
+    enum Mode
+    {
+        store = 0,
+        load = 1,
+        bNoFlushOnDelete = 2,
+        bNoByteSwap = 4
+    };
 
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = NULL);
     ~CArchive();
@@ -90,12 +96,17 @@ public:
     CDocument* m_pDocument;
 
 private:
-    enum class LoadedKind { none, classRef, object };
+    enum class LoadedKind
+    {
+        none,
+        classRef,
+        object
+    };
     struct LoadedEntry
     {
         LoadedKind kind;
         void* pointer;
-        UINT nSchema;   // of a class entry
+        UINT nSchema;  // of a class entry
     };
 
     void FillBuffer(UINT nBytesNeeded);

@@ -91,12 +91,14 @@ void CArray<TYPE, ARG_TYPE>::Reallocate(INT_PTR nNewMax)
     if (nNewMax < 0 || (size_t)nNewMax > ((size_t)-1) / sizeof(TYPE))
         AfxThrowInvalidArgException();
     TYPE* pNewData = NULL;
-    if (nNewMax > 0) {
+    if (nNewMax > 0)
+    {
         pNewData = static_cast<TYPE*>(::operator new((size_t)nNewMax * sizeof(TYPE), std::nothrow));
         if (pNewData == NULL)
             AfxThrowMemoryException();
     }
-    for (INT_PTR i = 0; i < m_nSize; ++i) {
+    for (INT_PTR i = 0; i < m_nSize; ++i)
+    {
         ::new (static_cast<void*>(pNewData + i)) TYPE(std::move(m_pData[i]));
         m_pData[i].~TYPE();
     }
@@ -112,13 +114,15 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
         AfxThrowInvalidArgException();
     if (nGrowBy >= 0)
         m_nGrowBy = nGrowBy;
-    if (nNewSize == 0) {
+    if (nNewSize == 0)
+    {
         Destroy(0, m_nSize);
         m_nSize = 0;
         Reallocate(0);
         return;
     }
-    if (nNewSize > m_nMaxSize) {
+    if (nNewSize > m_nMaxSize)
+    {
         INT_PTR nStep = GrowStep();
         Reallocate(nNewSize < m_nMaxSize + nStep ? m_nMaxSize + nStep : nNewSize);
     }
@@ -162,7 +166,7 @@ INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
     INT_PTR nCount = src.m_nSize;
     SetSize(m_nSize + nCount, -1);
     for (INT_PTR i = 0; i < nCount; ++i)
-        m_pData[nOldSize + i] = src.m_pData[i];   // src may be this array
+        m_pData[nOldSize + i] = src.m_pData[i];  // src may be this array
     return nOldSize;
 }
 
@@ -183,9 +187,12 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
         AfxThrowInvalidArgException();
     TYPE value(newElement);
     INT_PTR nOldSize = m_nSize;
-    if (nIndex >= nOldSize) {
+    if (nIndex >= nOldSize)
+    {
         SetSize(nIndex + nCount, -1);
-    } else {
+    }
+    else
+    {
         SetSize(nOldSize + nCount, -1);
         for (INT_PTR i = nOldSize - 1; i >= nIndex; --i)
             m_pData[i + nCount] = std::move(m_pData[i]);
@@ -201,7 +208,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, const CArray* pNewArr
         AfxThrowInvalidArgException();
     if (pNewArray->GetSize() == 0)
         return;
-    CArray copy;   // pNewArray may be this array
+    CArray copy;  // pNewArray may be this array
     copy.Copy(*pNewArray);
     InsertAt(nStartIndex, copy.GetAt(0), copy.GetSize());
     for (INT_PTR i = 1; i < copy.GetSize(); ++i)
@@ -224,7 +231,8 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
         ar.WriteCount((DWORD_PTR)m_nSize);
         SerializeElements<TYPE>(ar, m_pData, m_nSize);
         return;
@@ -232,7 +240,8 @@ void CArray<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
     const DWORD_PTR nCount = ar.ReadCount();
     const INT_PTR nStep = 4096;
     SetSize(0, -1);
-    while ((DWORD_PTR)m_nSize < nCount) {
+    while ((DWORD_PTR)m_nSize < nCount)
+    {
         INT_PTR nFirst = m_nSize;
         INT_PTR nLeft = (INT_PTR)(nCount - (DWORD_PTR)nFirst);
         SetSize(nFirst + (nLeft < nStep ? nLeft : nStep), -1);

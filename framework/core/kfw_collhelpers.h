@@ -43,14 +43,17 @@ inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pEleme
     return *pElement1 == *pElement2;
 }
 
-namespace kfw_detail {
+namespace kfw_detail
+{
 
 // Object pointers go through the archive's object references.
 template <class TYPE>
 void SerializeObjectPointers(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i) {
-        if (ar.IsStoring()) {
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
+        if (ar.IsStoring())
+        {
             ar << pElements[i];
             continue;
         }
@@ -74,7 +77,8 @@ void SerializeBytes(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 template <class TYPE>
 void SerializeEach(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i) {
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
         if (ar.IsStoring())
             ar << pElements[i];
         else
@@ -82,7 +86,7 @@ void SerializeEach(CArchive& ar, TYPE* pElements, INT_PTR nCount)
     }
 }
 
-} // namespace kfw_detail
+}  // namespace kfw_detail
 
 // Plain values are stored byte for byte; strings, truth values and objects
 // through the archive's own operators, so that object references keep their

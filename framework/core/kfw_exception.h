@@ -142,10 +142,14 @@ private:
     int m_nUncaught;
 };
 
-#define TRY try {
-#define CATCH(class_name, e) \
-    } catch (class_name* e) { \
-        CExceptionAutoDelete _afxExceptionOwner(e); \
+#define TRY                                                                                                            \
+    try                                                                                                                \
+    {
+#define CATCH(class_name, e)                                                                                           \
+    }                                                                                                                  \
+    catch (class_name * e)                                                                                             \
+    {                                                                                                                  \
+        CExceptionAutoDelete _afxExceptionOwner(e);                                                                    \
         (void)e;
 #define AND_CATCH(class_name, e) CATCH(class_name, e)
 #define END_CATCH }
@@ -153,8 +157,9 @@ private:
 #define AND_CATCH_ALL(e) CATCH(CException, e)
 #define END_CATCH_ALL }
 #define THROW(e) throw e
-#define THROW_LAST() \
-    do { \
-        _afxExceptionOwner.Release(); \
-        throw; \
+#define THROW_LAST()                                                                                                   \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        _afxExceptionOwner.Release();                                                                                  \
+        throw;                                                                                                         \
     } while (0)

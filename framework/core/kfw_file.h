@@ -44,7 +44,12 @@ public:
         archive = 0x20
     };
 
-    enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };
+    enum SeekPosition
+    {
+        begin = 0x0,
+        current = 0x1,
+        end = 0x2
+    };
 
     static const HANDLE hFileNull;
 

@@ -115,7 +115,7 @@ void CList<TYPE, ARG_TYPE>::AddTail(CList* pNewList)
 {
     if (pNewList == NULL)
         AfxThrowInvalidArgException();
-    INT_PTR nCount = pNewList->GetCount();   // the list may be this one
+    INT_PTR nCount = pNewList->GetCount();  // the list may be this one
     POSITION pos = pNewList->GetHeadPosition();
     for (INT_PTR i = 0; i < nCount; ++i)
         AddTail(pNewList->GetNext(pos));
@@ -125,7 +125,8 @@ template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::RemoveAll()
 {
     CNode* pNode = m_pNodeHead;
-    while (pNode != NULL) {
+    while (pNode != NULL)
+    {
         CNode* pNext = pNode->pNext;
         m_pool.Delete(pNode);
         pNode = pNext;
@@ -165,7 +166,8 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
 template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
 {
-    if (position == NULL) {
+    if (position == NULL)
+    {
         CNode* pNode = NewNode(NULL, m_pNodeHead, newElement);
         (m_pNodeHead ? m_pNodeHead->pPrev : m_pNodeTail) = pNode;
         m_pNodeHead = pNode;
@@ -181,7 +183,8 @@ POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElem
 template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement)
 {
-    if (position == NULL) {
+    if (position == NULL)
+    {
         CNode* pNode = NewNode(m_pNodeTail, NULL, newElement);
         (m_pNodeTail ? m_pNodeTail->pNext : m_pNodeHead) = pNode;
         m_pNodeTail = pNode;
@@ -198,7 +201,8 @@ template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) const
 {
     CNode* pNode = startAfter == NULL ? m_pNodeHead : Node(startAfter)->pNext;
-    for (; pNode != NULL; pNode = pNode->pNext) {
+    for (; pNode != NULL; pNode = pNode->pNext)
+    {
         if (CompareElements<TYPE>(&pNode->data, &searchValue))
             return Position(pNode);
     }
@@ -219,13 +223,15 @@ POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const
 template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
         ar.WriteCount((DWORD_PTR)m_nCount);
         for (CNode* pNode = m_pNodeHead; pNode != NULL; pNode = pNode->pNext)
             SerializeElements<TYPE>(ar, &pNode->data, 1);
         return;
     }
-    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount) {
+    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount)
+    {
         TYPE newData = TYPE();
         SerializeElements<TYPE>(ar, &newData, 1);
         AddTail(newData);

@@ -88,7 +88,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAl
 {
     if (hashSize == 0)
         AfxThrowInvalidArgException();
-    if (m_nCount == 0) {
+    if (m_nCount == 0)
+    {
         delete[] m_pHashTable;
         m_pHashTable = NULL;
         m_nHashTableSize = hashSize;
@@ -98,8 +99,10 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAl
     }
     // Collect the chains oldest first, so that each bucket again lists its newest entry first.
     CAssoc* pAll = NULL;
-    for (UINT nBucket = m_nHashTableSize; nBucket-- > 0;) {
-        for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != NULL;) {
+    for (UINT nBucket = m_nHashTableSize; nBucket-- > 0;)
+    {
+        for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != NULL;)
+        {
             CAssoc* pNext = pAssoc->pNext;
             pAssoc->pNext = pAll;
             pAll = pAssoc;
@@ -107,7 +110,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAl
         }
     }
     AllocTable(hashSize);
-    while (pAll != NULL) {
+    while (pAll != NULL)
+    {
         CAssoc* pNext = pAll->pNext;
         UINT nBucket = pAll->nHashValue % hashSize;
         pAll->pNext = m_pHashTable[nBucket];
@@ -123,7 +127,8 @@ typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<KEY, ARG_KEY, VALUE,
     if (m_pHashTable == NULL)
         return NULL;
     UINT nHashValue = HashKey<ARG_KEY>(key);
-    for (CAssoc* pAssoc = m_pHashTable[nHashValue % m_nHashTableSize]; pAssoc != NULL; pAssoc = pAssoc->pNext) {
+    for (CAssoc* pAssoc = m_pHashTable[nHashValue % m_nHashTableSize]; pAssoc != NULL; pAssoc = pAssoc->pNext)
+    {
         if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key))
             return pAssoc;
     }
@@ -162,10 +167,11 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
     if (m_pHashTable == NULL)
         return FALSE;
     UINT nHashValue = HashKey<ARG_KEY>(key);
-    for (CAssoc** ppLink = &m_pHashTable[nHashValue % m_nHashTableSize]; *ppLink != NULL;
-         ppLink = &(*ppLink)->pNext) {
+    for (CAssoc** ppLink = &m_pHashTable[nHashValue % m_nHashTableSize]; *ppLink != NULL; ppLink = &(*ppLink)->pNext)
+    {
         CAssoc* pAssoc = *ppLink;
-        if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key)) {
+        if (pAssoc->nHashValue == nHashValue && CompareElements(&pAssoc->key, &key))
+        {
             *ppLink = pAssoc->pNext;
             m_pool.Delete(pAssoc);
             if (--m_nCount == 0)
@@ -179,8 +185,10 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
 {
-    for (UINT nBucket = 0; m_pHashTable != NULL && nBucket < m_nHashTableSize; ++nBucket) {
-        for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != NULL;) {
+    for (UINT nBucket = 0; m_pHashTable != NULL && nBucket < m_nHashTableSize; ++nBucket)
+    {
+        for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != NULL;)
+        {
             CAssoc* pNext = pAssoc->pNext;
             m_pool.Delete(pAssoc);
             pAssoc = pNext;
@@ -201,7 +209,8 @@ typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CAssoc* CMap<KEY, ARG_KEY, VALUE,
     if (m_pHashTable == NULL)
         return NULL;
     UINT nBucket = pAssoc == NULL ? 0 : pAssoc->nHashValue % m_nHashTableSize + 1;
-    for (; nBucket < m_nHashTableSize; ++nBucket) {
+    for (; nBucket < m_nHashTableSize; ++nBucket)
+    {
         if (m_pHashTable[nBucket] != NULL)
             return m_pHashTable[nBucket];
     }
@@ -213,9 +222,8 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
 {
     if (rNextPosition == NULL)
         AfxThrowInvalidArgException();
-    const CAssoc* pAssoc = rNextPosition == BEFORE_START_POSITION
-                               ? NextAssoc(NULL)
-                               : reinterpret_cast<const CAssoc*>(rNextPosition);
+    const CAssoc* pAssoc =
+        rNextPosition == BEFORE_START_POSITION ? NextAssoc(NULL) : reinterpret_cast<const CAssoc*>(rNextPosition);
     if (pAssoc == NULL)
         AfxThrowInvalidArgException();
     rKey = pAssoc->key;
@@ -240,15 +248,18 @@ typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CPair* CMap<KEY, ARG_KEY, VALUE, 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
+    if (ar.IsStoring())
+    {
         ar.WriteCount((DWORD_PTR)m_nCount);
-        for (CAssoc* pAssoc = NextAssoc(NULL); pAssoc != NULL; pAssoc = NextAssoc(pAssoc)) {
+        for (CAssoc* pAssoc = NextAssoc(NULL); pAssoc != NULL; pAssoc = NextAssoc(pAssoc))
+        {
             SerializeElements<KEY>(ar, const_cast<KEY*>(&pAssoc->key), 1);
             SerializeElements<VALUE>(ar, &pAssoc->value, 1);
         }
         return;
     }
-    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount) {
+    for (DWORD_PTR nNewCount = ar.ReadCount(); nNewCount > 0; --nNewCount)
+    {
         KEY newKey = KEY();
         VALUE newValue = VALUE();
         SerializeElements<KEY>(ar, &newKey, 1);

@@ -21,9 +21,12 @@ public:
             Grow();
         Slot* pSlot = m_pFree;
         m_pFree = pSlot->pNext;
-        try {
+        try
+        {
             return ::new (static_cast<void*>(pSlot->storage)) NODE{std::forward<ARGS>(args)...};
-        } catch (...) {
+        }
+        catch (...)
+        {
             Release(pSlot);
             throw;
         }
@@ -38,7 +41,8 @@ public:
     // Frees every block; only when no node is in use any more.
     void FreeAll()
     {
-        while (m_pBlocks != NULL) {
+        while (m_pBlocks != NULL)
+        {
             Block* pNext = m_pBlocks->pNext;
             ::operator delete(m_pBlocks);
             m_pBlocks = pNext;
@@ -75,7 +79,7 @@ private:
         pBlock->pNext = m_pBlocks;
         m_pBlocks = pBlock;
         Slot* pSlots = reinterpret_cast<Slot*>(pBlock + 1);
-        for (INT_PTR i = m_nBlockSize; i-- > 0;)   // handed out in address order
+        for (INT_PTR i = m_nBlockSize; i-- > 0;)  // handed out in address order
             Release(&pSlots[i]);
     }
 

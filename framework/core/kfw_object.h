@@ -13,10 +13,10 @@ struct CRuntimeClass
 {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
-    UINT m_wSchema;                     // 0xFFFF: not serialisable
-    CObject* (*m_pfnCreateObject)();    // NULL: not dynamically creatable
+    UINT m_wSchema;                   // 0xFFFF: not serialisable
+    CObject* (*m_pfnCreateObject)();  // NULL: not dynamically creatable
     CRuntimeClass* m_pBaseClass;
-    CRuntimeClass* m_pNextClass;        // link in the list searched by FromName
+    CRuntimeClass* m_pNextClass;  // link in the list searched by FromName
 
     CObject* CreateObject();
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
@@ -58,38 +58,36 @@ private:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name) \
-public: \
-    static CRuntimeClass class##class_name; \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
     virtual CRuntimeClass* GetRuntimeClass() const;
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name) \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* CreateObject();
 
-#define DECLARE_SERIAL(class_name) \
-    DECLARE_DYNCREATE(class_name) \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
     friend CArchive& operator>>(CArchive& ar, class_name*& pOb);
 
-#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    CRuntimeClass class_name::class##class_name = { \
-        #class_name, (int)sizeof(class class_name), (UINT)(wSchema), pfnNew, \
-        RUNTIME_CLASS(base_class_name), NULL }; \
-    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name)); \
+#define IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                           \
+    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name),  (UINT)(wSchema),       \
+                                                   pfnNew,      RUNTIME_CLASS(base_class_name), NULL};                 \
+    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                                          \
     CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name) IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, NULL)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
-    CObject* class_name::CreateObject() { return new class_name; } \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* class_name::CreateObject() { return new class_name; }                                                     \
     IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) \
-    CObject* class_name::CreateObject() { return new class_name; } \
-    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
-    CArchive& operator>>(CArchive& ar, class_name*& pOb) \
-    { \
-        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name))); \
-        return ar; \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject* class_name::CreateObject() { return new class_name; }                                                     \
+    IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)                             \
+    CArchive& operator>>(CArchive& ar, class_name*& pOb)                                                               \
+    {                                                                                                                  \
+        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));                                      \
+        return ar;                                                                                                     \
     }

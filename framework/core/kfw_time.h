@@ -20,7 +20,7 @@ public:
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;   // 1 = Sunday
+    int GetDayOfWeek() const;  // 1 = Sunday
 
     // strftime rules, local time
     CString Format(LPCSTR pszFormat) const;

@@ -6,8 +6,7 @@
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
-      m_bAutoDelete(TRUE)
+    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL), m_bAutoDelete(TRUE)
 {
 }
 
@@ -16,10 +15,7 @@ CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes) : CMemFile
     Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
 
-CMemFile::~CMemFile()
-{
-    Close();
-}
+CMemFile::~CMemFile() { Close(); }
 
 // An attached buffer that may grow must come from malloc, as growing reallocates it.
 void CMemFile::Attach(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
@@ -51,7 +47,8 @@ void CMemFile::GrowFile(SIZE_T dwNewLen)
     if (m_nGrowBytes == 0)
         AfxThrowFileException(CFileException::diskFull);
     SIZE_T nNewBufferSize = m_nBufferSize;
-    while (nNewBufferSize < dwNewLen) {
+    while (nNewBufferSize < dwNewLen)
+    {
         if (nNewBufferSize > (SIZE_T)-1 - m_nGrowBytes)
             AfxThrowMemoryException();
         nNewBufferSize += m_nGrowBytes;
@@ -63,10 +60,7 @@ void CMemFile::GrowFile(SIZE_T dwNewLen)
     m_nBufferSize = nNewBufferSize;
 }
 
-ULONGLONG CMemFile::GetPosition() const
-{
-    return m_nPosition;
-}
+ULONGLONG CMemFile::GetPosition() const { return m_nPosition; }
 
 // Seeking past the end is allowed; a write there fills the gap with zeros.
 ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
@@ -81,10 +75,7 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
     return m_nPosition;
 }
 
-ULONGLONG CMemFile::GetLength() const
-{
-    return m_nFileSize;
-}
+ULONGLONG CMemFile::GetLength() const { return m_nFileSize; }
 
 void CMemFile::SetLength(ULONGLONG dwNewLen)
 {
@@ -127,9 +118,7 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
     m_nFileSize = std::max(m_nFileSize, nEnd);
 }
 
-void CMemFile::Flush()
-{
-}
+void CMemFile::Flush() {}
 
 void CMemFile::Close()
 {
@@ -139,7 +128,4 @@ void CMemFile::Close()
     m_nBufferSize = m_nFileSize = m_nPosition = 0;
 }
 
-void CMemFile::Abort()
-{
-    Close();
-}
+void CMemFile::Abort() { Close(); }

@@ -1,12 +1,13 @@
 // CObject and the run-time class records: type tests, creation and the by-name class list.
 #include "afx.h"
 
-namespace {
+namespace
+{
 
 // Constant-initialised, so it is valid before any AFX_CLASSINIT runs.
 CRuntimeClass* g_pFirstClass = NULL;
 
-} // namespace
+}  // namespace
 
 CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), 0xFFFF, NULL, NULL, NULL};
 static const AFX_CLASSINIT _init_CObject(&CObject::classCObject);
@@ -26,7 +27,8 @@ CObject* CRuntimeClass::CreateObject()
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 {
-    for (const CRuntimeClass* pClass = this; pClass != NULL; pClass = pClass->m_pBaseClass) {
+    for (const CRuntimeClass* pClass = this; pClass != NULL; pClass = pClass->m_pBaseClass)
+    {
         if (pClass == pBaseClass)
             return TRUE;
     }
@@ -37,7 +39,8 @@ CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
     if (lpszClassName == NULL)
         return NULL;
-    for (CRuntimeClass* pClass = g_pFirstClass; pClass != NULL; pClass = pClass->m_pNextClass) {
+    for (CRuntimeClass* pClass = g_pFirstClass; pClass != NULL; pClass = pClass->m_pNextClass)
+    {
         if (std::strcmp(pClass->m_lpszClassName, lpszClassName) == 0)
             return pClass;
     }
@@ -50,25 +53,12 @@ CObject* PASCAL CRuntimeClass::CreateObject(LPCSTR lpszClassName)
     return pClass == NULL ? NULL : pClass->CreateObject();
 }
 
-CRuntimeClass* CObject::GetRuntimeClass() const
-{
-    return &CObject::classCObject;
-}
+CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
 
-BOOL CObject::IsSerializable() const
-{
-    return GetRuntimeClass()->m_wSchema != 0xFFFF;
-}
+BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
-{
-    return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
-void CObject::Serialize(CArchive&)
-{
-}
+void CObject::Serialize(CArchive&) {}
 
-void CObject::AssertValid() const
-{
-}
+void CObject::AssertValid() const {}

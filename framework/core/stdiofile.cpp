@@ -9,7 +9,8 @@
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
-namespace {
+namespace
+{
 
 // The C stream mode: create-and-keep and write-only append, read/write adds '+'.
 CString StreamMode(UINT nOpenFlags)
@@ -42,7 +43,8 @@ FILE* StreamFromHandle(HANDLE& hFile, UINT nOpenFlags)
         return NULL;
     strMode += (nOpenFlags & CFile::typeBinary) ? 'b' : 't';
     FILE* pStream = _fdopen(fd, strMode);
-    if (pStream == NULL) {
+    if (pStream == NULL)
+    {
         _close(fd);
         hFile = CFile::hFileNull;
     }
@@ -61,15 +63,11 @@ HANDLE HandleFromStream(FILE* pStream)
 #endif
 }
 
-} // namespace
+}  // namespace
 
-CStdioFile::CStdioFile() : m_pStream(NULL)
-{
-}
+CStdioFile::CStdioFile() : m_pStream(NULL) {}
 
-CStdioFile::CStdioFile(FILE* pOpenStream) : CFile(HandleFromStream(pOpenStream)), m_pStream(pOpenStream)
-{
-}
+CStdioFile::CStdioFile(FILE* pOpenStream) : CFile(HandleFromStream(pOpenStream)), m_pStream(pOpenStream) {}
 
 CStdioFile::CStdioFile(LPCSTR lpszFileName, UINT nOpenFlags) : m_pStream(NULL)
 {
@@ -104,7 +102,8 @@ BOOL CStdioFile::ReadString(CString& rString)
     rString.Empty();
     char szChunk[128];
     bool bReadAny = false;
-    while (std::fgets(szChunk, sizeof(szChunk), m_pStream) != NULL) {
+    while (std::fgets(szChunk, sizeof(szChunk), m_pStream) != NULL)
+    {
         bReadAny = true;
         rString += szChunk;
         if (rString.GetLength() > 0 && rString[rString.GetLength() - 1] == '\n')
@@ -129,7 +128,8 @@ LPSTR CStdioFile::ReadString(LPSTR lpsz, UINT nMax)
     if (lpszResult == NULL && std::ferror(m_pStream))
         ThrowStreamError();
     size_t nLength = lpszResult == NULL ? 0 : std::strlen(lpsz);
-    if (nLength >= 2 && lpsz[nLength - 2] == '\r' && lpsz[nLength - 1] == '\n') {
+    if (nLength >= 2 && lpsz[nLength - 2] == '\r' && lpsz[nLength - 1] == '\n')
+    {
         lpsz[nLength - 2] = '\n';
         lpsz[nLength - 1] = '\0';
     }

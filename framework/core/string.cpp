@@ -4,28 +4,18 @@
 #include <algorithm>
 #include <cctype>
 
-namespace {
-
-bool IsSpace(char ch)
+namespace
 {
-    return std::isspace((unsigned char)ch) != 0;
-}
 
-bool InSet(LPCSTR lpszSet, char ch)
-{
-    return ch != '\0' && lpszSet != NULL && std::strchr(lpszSet, ch) != NULL;
-}
+bool IsSpace(char ch) { return std::isspace((unsigned char)ch) != 0; }
 
-int SafeLength(LPCSTR lpsz)
-{
-    return lpsz == NULL ? 0 : (int)std::strlen(lpsz);
-}
+bool InSet(LPCSTR lpszSet, char ch) { return ch != '\0' && lpszSet != NULL && std::strchr(lpszSet, ch) != NULL; }
 
-} // namespace
+int SafeLength(LPCSTR lpsz) { return lpsz == NULL ? 0 : (int)std::strlen(lpsz); }
 
-CString::CString(LPCSTR lpsz) : m_str(lpsz == NULL ? "" : lpsz)
-{
-}
+}  // namespace
+
+CString::CString(LPCSTR lpsz) : m_str(lpsz == NULL ? "" : lpsz) {}
 
 CString::CString(LPCSTR lpch, int nLength)
 {
@@ -33,9 +23,7 @@ CString::CString(LPCSTR lpch, int nLength)
         m_str.assign(lpch, (size_t)nLength);
 }
 
-CString::CString(const unsigned char* lpsz) : CString(reinterpret_cast<LPCSTR>(lpsz))
-{
-}
+CString::CString(const unsigned char* lpsz) : CString(reinterpret_cast<LPCSTR>(lpsz)) {}
 
 CString::CString(char ch, int nRepeat)
 {
@@ -48,7 +36,7 @@ CString& CString::operator=(LPCSTR lpsz)
     if (lpsz == NULL)
         m_str.clear();
     else
-        m_str.assign(lpsz);   // std::string copes with lpsz pointing into itself
+        m_str.assign(lpsz);  // std::string copes with lpsz pointing into itself
     return *this;
 }
 
@@ -102,25 +90,13 @@ void CString::Append(LPCSTR lpch, int nLength)
         m_str.append(lpch, (size_t)nLength);
 }
 
-void CString::AppendChar(char ch)
-{
-    m_str += ch;
-}
+void CString::AppendChar(char ch) { m_str += ch; }
 
-int CString::Compare(LPCSTR lpsz) const
-{
-    return std::strcmp(m_str.c_str(), lpsz == NULL ? "" : lpsz);
-}
+int CString::Compare(LPCSTR lpsz) const { return std::strcmp(m_str.c_str(), lpsz == NULL ? "" : lpsz); }
 
-int CString::CompareNoCase(LPCSTR lpsz) const
-{
-    return _stricmp(m_str.c_str(), lpsz == NULL ? "" : lpsz);
-}
+int CString::CompareNoCase(LPCSTR lpsz) const { return _stricmp(m_str.c_str(), lpsz == NULL ? "" : lpsz); }
 
-int CString::Collate(LPCSTR lpsz) const
-{
-    return std::strcoll(m_str.c_str(), lpsz == NULL ? "" : lpsz);
-}
+int CString::Collate(LPCSTR lpsz) const { return std::strcoll(m_str.c_str(), lpsz == NULL ? "" : lpsz); }
 
 int CString::CollateNoCase(LPCSTR lpsz) const
 {
@@ -129,10 +105,7 @@ int CString::CollateNoCase(LPCSTR lpsz) const
     return left.MakeLower().Collate(right.MakeLower());
 }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength());
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
 
 // Out-of-range arguments are clamped to the string.
 CString CString::Mid(int nFirst, int nCount) const
@@ -143,10 +116,7 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_str.data() + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const
-{
-    return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Right(int nCount) const
 {
@@ -171,17 +141,22 @@ CString CString::Tokenize(LPCSTR pszTokens, int& iStart) const
     if (iStart < 0)
         AfxThrowInvalidArgException();
     int nLength = GetLength();
-    if (pszTokens == NULL || *pszTokens == '\0') {
-        if (iStart < nLength) {
+    if (pszTokens == NULL || *pszTokens == '\0')
+    {
+        if (iStart < nLength)
+        {
             // The whole rest is one token; moving iStart on ends the walk next time.
             CString strRest = Mid(iStart);
             iStart = nLength + 1;
             return strRest;
         }
-    } else if (iStart < nLength) {
+    }
+    else if (iStart < nLength)
+    {
         LPCSTR pszPlace = m_str.c_str() + iStart;
         int nIncluding = (int)std::strspn(pszPlace, pszTokens);
-        if (iStart + nIncluding < nLength) {
+        if (iStart + nIncluding < nLength)
+        {
             int iFrom = iStart + nIncluding;
             int nUntil = (int)std::strcspn(m_str.c_str() + iFrom, pszTokens);
             iStart = iFrom + nUntil + 1;
@@ -215,8 +190,10 @@ CString& CString::MakeReverse()
 int CString::Replace(char chOld, char chNew)
 {
     int nCount = 0;
-    for (char& ch : m_str) {
-        if (ch == chOld) {
+    for (char& ch : m_str)
+    {
+        if (ch == chOld)
+        {
             ch = chNew;
             ++nCount;
         }
@@ -229,12 +206,13 @@ int CString::Replace(LPCSTR lpszOld, LPCSTR lpszNew)
     int nOldLength = SafeLength(lpszOld);
     if (nOldLength == 0)
         return 0;
-    std::string strOld(lpszOld);   // either argument may point into this string
+    std::string strOld(lpszOld);  // either argument may point into this string
     std::string strNew(lpszNew == NULL ? "" : lpszNew);
     std::string result;
     int nCount = 0;
     size_t nFrom = 0;
-    for (size_t nAt; (nAt = m_str.find(strOld, nFrom)) != std::string::npos; nFrom = nAt + strOld.size()) {
+    for (size_t nAt; (nAt = m_str.find(strOld, nFrom)) != std::string::npos; nFrom = nAt + strOld.size())
+    {
         result.append(m_str, nFrom, nAt - nFrom).append(strNew);
         ++nCount;
     }
@@ -274,20 +252,11 @@ int CString::Delete(int nIndex, int nCount)
     return GetLength();
 }
 
-CString& CString::Trim()
-{
-    return TrimRight().TrimLeft();
-}
+CString& CString::Trim() { return TrimRight().TrimLeft(); }
 
-CString& CString::Trim(char chTarget)
-{
-    return TrimRight(chTarget).TrimLeft(chTarget);
-}
+CString& CString::Trim(char chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
 
-CString& CString::Trim(LPCSTR lpszTargets)
-{
-    return TrimRight(lpszTargets).TrimLeft(lpszTargets);
-}
+CString& CString::Trim(LPCSTR lpszTargets) { return TrimRight(lpszTargets).TrimLeft(lpszTargets); }
 
 CString& CString::TrimLeft()
 {
@@ -303,8 +272,8 @@ CString& CString::TrimLeft(char chTarget)
 
 CString& CString::TrimLeft(LPCSTR lpszTargets)
 {
-    m_str.erase(m_str.begin(), std::find_if_not(m_str.begin(), m_str.end(),
-                                                [&](char ch) { return InSet(lpszTargets, ch); }));
+    m_str.erase(m_str.begin(),
+                std::find_if_not(m_str.begin(), m_str.end(), [&](char ch) { return InSet(lpszTargets, ch); }));
     return *this;
 }
 
@@ -323,9 +292,7 @@ CString& CString::TrimRight(char chTarget)
 
 CString& CString::TrimRight(LPCSTR lpszTargets)
 {
-    m_str.erase(std::find_if_not(m_str.rbegin(), m_str.rend(),
-                                 [&](char ch) { return InSet(lpszTargets, ch); })
-                    .base(),
+    m_str.erase(std::find_if_not(m_str.rbegin(), m_str.rend(), [&](char ch) { return InSet(lpszTargets, ch); }).base(),
                 m_str.end());
     return *this;
 }
@@ -402,10 +369,7 @@ int CString::FindOneOf(LPCSTR lpszCharSet) const
     return nAt == std::string::npos ? -1 : (int)nAt;
 }
 
-LPSTR CString::GetBuffer()
-{
-    return &m_str[0];
-}
+LPSTR CString::GetBuffer() { return &m_str[0]; }
 
 // Keeps the text and makes room for nMinBufLength characters and a terminator;
 // ReleaseBuffer then sets the length.
@@ -439,10 +403,7 @@ void CString::Preallocate(int nLength)
         m_str.reserve((size_t)nLength);
 }
 
-void CString::FreeExtra()
-{
-    m_str.shrink_to_fit();
-}
+void CString::FreeExtra() { m_str.shrink_to_fit(); }
 
 CString operator+(const CString& s1, const CString& s2) { return CString(s1) += s2; }
 CString operator+(const CString& s1, LPCSTR s2) { return CString(s1) += s2; }

@@ -7,9 +7,7 @@ IMPLEMENT_DYNAMIC(CMutex, CSyncObject)
 IMPLEMENT_DYNAMIC(CEvent, CSyncObject)
 IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)
 
-CSyncObject::CSyncObject(LPCSTR) : m_hObject(NULL)
-{
-}
+CSyncObject::CSyncObject(LPCSTR) : m_hObject(NULL) {}
 
 CSyncObject::~CSyncObject()
 {
@@ -29,10 +27,7 @@ BOOL CSyncObject::Lock(DWORD dwTimeout)
     return dwResult == WAIT_OBJECT_0 || dwResult == WAIT_ABANDONED;
 }
 
-BOOL CSyncObject::Unlock(LONG, LPLONG)
-{
-    return TRUE;
-}
+BOOL CSyncObject::Unlock(LONG, LPLONG) { return TRUE; }
 
 CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCSTR pstrName, LPSECURITY_ATTRIBUTES lpsaAttributes)
     : CSyncObject(pstrName)
@@ -43,15 +38,9 @@ CSemaphore::CSemaphore(LONG lInitialCount, LONG lMaxCount, LPCSTR pstrName, LPSE
     CheckCreated();
 }
 
-BOOL CSemaphore::Unlock()
-{
-    return Unlock(1, NULL);
-}
+BOOL CSemaphore::Unlock() { return Unlock(1, NULL); }
 
-BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount)
-{
-    return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount);
-}
+BOOL CSemaphore::Unlock(LONG lCount, LPLONG lpPrevCount) { return ::ReleaseSemaphore(m_hObject, lCount, lpPrevCount); }
 
 CMutex::CMutex(BOOL bInitiallyOwn, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute) : CSyncObject(lpszName)
 {
@@ -59,10 +48,7 @@ CMutex::CMutex(BOOL bInitiallyOwn, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAt
     CheckCreated();
 }
 
-BOOL CMutex::Unlock()
-{
-    return ::ReleaseMutex(m_hObject);
-}
+BOOL CMutex::Unlock() { return ::ReleaseMutex(m_hObject); }
 
 CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute)
     : CSyncObject(lpszName)
@@ -71,35 +57,17 @@ CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCSTR lpszName, LPSECURIT
     CheckCreated();
 }
 
-BOOL CEvent::SetEvent()
-{
-    return ::SetEvent(m_hObject);
-}
+BOOL CEvent::SetEvent() { return ::SetEvent(m_hObject); }
 
-BOOL CEvent::PulseEvent()
-{
-    return ::PulseEvent(m_hObject);
-}
+BOOL CEvent::PulseEvent() { return ::PulseEvent(m_hObject); }
 
-BOOL CEvent::ResetEvent()
-{
-    return ::ResetEvent(m_hObject);
-}
+BOOL CEvent::ResetEvent() { return ::ResetEvent(m_hObject); }
 
-BOOL CEvent::Unlock()
-{
-    return TRUE;
-}
+BOOL CEvent::Unlock() { return TRUE; }
 
-CCriticalSection::CCriticalSection() : CSyncObject(NULL)
-{
-    ::InitializeCriticalSection(&m_sect);
-}
+CCriticalSection::CCriticalSection() : CSyncObject(NULL) { ::InitializeCriticalSection(&m_sect); }
 
-CCriticalSection::~CCriticalSection()
-{
-    ::DeleteCriticalSection(&m_sect);
-}
+CCriticalSection::~CCriticalSection() { ::DeleteCriticalSection(&m_sect); }
 
 BOOL CCriticalSection::Lock()
 {
@@ -130,10 +98,7 @@ CSingleLock::CSingleLock(CSyncObject* pObject, BOOL bInitialLock)
         Lock();
 }
 
-CSingleLock::~CSingleLock()
-{
-    Unlock();
-}
+CSingleLock::~CSingleLock() { Unlock(); }
 
 BOOL CSingleLock::Lock(DWORD dwTimeOut)
 {
@@ -161,9 +126,10 @@ CMultiLock::CMultiLock(CSyncObject* ppObjects[], DWORD dwCount, BOOL bInitialLoc
 {
     if (ppObjects == NULL || dwCount == 0 || dwCount > MAXIMUM_WAIT_OBJECTS)
         AfxThrowInvalidArgException();
-    for (DWORD i = 0; i < dwCount; ++i) {
+    for (DWORD i = 0; i < dwCount; ++i)
+    {
         if (ppObjects[i] == NULL || ppObjects[i]->IsKindOf(RUNTIME_CLASS(CCriticalSection)))
-            AfxThrowInvalidArgException();   // a critical section has no handle to wait on
+            AfxThrowInvalidArgException();  // a critical section has no handle to wait on
         m_objects.push_back(ppObjects[i]);
         m_handles.push_back(ppObjects[i]->m_hObject);
     }
@@ -172,20 +138,17 @@ CMultiLock::CMultiLock(CSyncObject* ppObjects[], DWORD dwCount, BOOL bInitialLoc
         Lock();
 }
 
-CMultiLock::~CMultiLock()
-{
-    Unlock();
-}
+CMultiLock::~CMultiLock() { Unlock(); }
 
 void CMultiLock::MarkAcquired(DWORD dwResult, BOOL bWaitForAll)
 {
     DWORD nCount = (DWORD)m_handles.size();
-    DWORD nIndex = dwResult >= WAIT_ABANDONED_0 && dwResult < WAIT_ABANDONED_0 + nCount
-                       ? dwResult - WAIT_ABANDONED_0
-                       : dwResult - WAIT_OBJECT_0;
+    DWORD nIndex = dwResult >= WAIT_ABANDONED_0 && dwResult < WAIT_ABANDONED_0 + nCount ? dwResult - WAIT_ABANDONED_0
+                                                                                        : dwResult - WAIT_OBJECT_0;
     if (nIndex >= nCount)
         return;
-    if (!bWaitForAll) {
+    if (!bWaitForAll)
+    {
         m_acquired[nIndex] = TRUE;
         return;
     }
@@ -204,7 +167,8 @@ DWORD CMultiLock::Lock(DWORD dwTimeOut, BOOL bWaitForAll, DWORD dwWakeMask)
 
 BOOL CMultiLock::Unlock()
 {
-    for (size_t i = 0; i < m_objects.size(); ++i) {
+    for (size_t i = 0; i < m_objects.size(); ++i)
+    {
         if (m_acquired[i])
             m_acquired[i] = !m_objects[i]->Unlock();
     }
@@ -214,7 +178,8 @@ BOOL CMultiLock::Unlock()
 BOOL CMultiLock::Unlock(LONG lCount, LPLONG lPrevCount)
 {
     BOOL bGotLast = TRUE;
-    for (size_t i = 0; i < m_objects.size(); ++i) {
+    for (size_t i = 0; i < m_objects.size(); ++i)
+    {
         if (!m_acquired[i])
             continue;
         m_acquired[i] = !m_objects[i]->Unlock(lCount, lPrevCount);

@@ -16,10 +16,7 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
         AfxThrowInvalidArgException();
 }
 
-CTime PASCAL CTime::GetCurrentTime()
-{
-    return CTime(std::time(NULL));
-}
+CTime PASCAL CTime::GetCurrentTime() { return CTime(std::time(NULL)); }
 
 std::tm CTime::LocalTm() const
 {

@@ -8,7 +8,8 @@
 
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void CheckGeneration(const ProjectRecord& project)
 {
@@ -17,14 +18,14 @@ void CheckGeneration(const ProjectRecord& project)
         return;
     codegen::GeneratedCode code, again;
     std::string makefile, diagram, error;
-    if (!codegen::GenerateCode(project, code, error) || !codegen::GenerateMakefile(project, makefile, error)
-        || !codegen::GenerateDiagram(project, diagram, error) || !codegen::GenerateCode(project, again, error))
+    if (!codegen::GenerateCode(project, code, error) || !codegen::GenerateMakefile(project, makefile, error) ||
+        !codegen::GenerateDiagram(project, diagram, error) || !codegen::GenerateCode(project, again, error))
         std::abort();
     if (code.header.empty() || code.source != again.source || makefile.empty() || diagram.empty())
         std::abort();
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

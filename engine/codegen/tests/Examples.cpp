@@ -6,13 +6,12 @@
 
 #include <gtest/gtest.h>
 
-namespace codegen {
-namespace testing {
-
-std::vector<std::string> ExampleNames()
+namespace codegen
 {
-    return {"chat", "sensor", "vault", "beacon"};
-}
+namespace testing
+{
+
+std::vector<std::string> ExampleNames() { return {"chat", "sensor", "vault", "beacon"}; }
 
 ProjectRecord LoadExample(const std::string& name)
 {
@@ -23,5 +22,5 @@ ProjectRecord LoadExample(const std::string& name)
     return project;
 }
 
-} // namespace testing
-} // namespace codegen
+}  // namespace testing
+}  // namespace codegen

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace codegen {
-namespace testing {
+namespace codegen
+{
+namespace testing
+{
 
 // chat: TCP, packet type and body length, bit fields, every text variant,
 // counted "char *", a packet without body. sensor: UDP, header length and
@@ -18,5 +20,5 @@ std::vector<std::string> ExampleNames();
 // Reads example/<name>.kvs of the program folder; fails the test when it cannot.
 ProjectRecord LoadExample(const std::string& name);
 
-} // namespace testing
-} // namespace codegen
+}  // namespace testing
+}  // namespace codegen

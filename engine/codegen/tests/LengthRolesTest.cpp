@@ -6,9 +6,12 @@
 
 #include <fstream>
 
-namespace codegen {
-namespace testing {
-namespace {
+namespace codegen
+{
+namespace testing
+{
+namespace
+{
 
 // The rich design's header: version and flags bits (0-1), kind (2-3), header
 // length (4), body length (5-8), total length (9-16, signed), sequence
@@ -57,14 +60,17 @@ TEST(LengthRoles, BodyTotalAndHeaderLengthsMustAgreeWithEachOtherAndWithTheBytes
         check << kCheckProgram;
     }
     std::string output;
-    ASSERT_EQ(0, RunCommand("cd '" + project.Path() + "' && cc -std=c99 -Wall -Wextra -Werror -o check check.c "
-                            "Chat_api.c dravolint.c", &output)) << output;
+    ASSERT_EQ(0, RunCommand("cd '" + project.Path() +
+                                "' && cc -std=c99 -Wall -Wextra -Werror -o check check.c "
+                                "Chat_api.c dravolint.c",
+                            &output))
+        << output;
     EXPECT_EQ(0, RunCommand("cd '" + project.Path() + "' && ./check", &output))
         << "the check of that number failed: 3 a body length the total length contradicts, 4 a total past the "
            "bytes, 5 a total below the header, 6 a wrong header length, 7 a negative total, 8 a byte after the "
            "packet";
 }
 
-} // namespace
-} // namespace testing
-} // namespace codegen
+}  // namespace
+}  // namespace testing
+}  // namespace codegen

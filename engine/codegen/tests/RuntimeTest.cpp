@@ -6,7 +6,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 typedef std::vector<unsigned char> Bytes;
 
@@ -178,4 +179,4 @@ TEST(RuntimeStatus, EveryCodeHasAText)
     EXPECT_STREQ("unknown status", dravolint_status_text(1));
 }
 
-} // namespace
+}  // namespace

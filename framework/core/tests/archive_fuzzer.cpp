@@ -6,7 +6,8 @@
 #include <set>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Every node lives in one pool that frees them all after each input, so
 // that a damaged graph (any shape of references) cannot leak or double-free.
@@ -56,20 +57,24 @@ void LoadAll(CArchive& ar)
     CDWordArray numbers;
     numbers.Serialize(ar);
     CString line;
-    while (ar.ReadString(line)) {
+    while (ar.ReadString(line))
+    {
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::vector<BYTE> copy(data, data + size);   // exactly the input, nothing after it
+    std::vector<BYTE> copy(data, data + size);  // exactly the input, nothing after it
     CMemFile file(copy.data(), (UINT)copy.size());
-    try {
+    try
+    {
         CArchive ar(&file, CArchive::load);
         LoadAll(ar);
-    } catch (CArchiveException* e) {
+    }
+    catch (CArchiveException* e)
+    {
         e->Delete();
     }
     CFuzzNode::FreeAll();

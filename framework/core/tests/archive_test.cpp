@@ -5,7 +5,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A tree node that owns its children and refers to one other node without owning it.
 class CNode : public CObject
@@ -35,9 +36,12 @@ public:
 
     void Serialize(CArchive& ar)
     {
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             ar << m_strName << m_nValue << m_pPartner;
-        } else {
+        }
+        else
+        {
             ar >> m_strName >> m_nValue >> m_pPartner;
         }
         m_children.Serialize(ar);
@@ -65,7 +69,8 @@ class CVersioned : public CObject
 public:
     void Serialize(CArchive& ar)
     {
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             ar << m_nA << m_nB;
             return;
         }
@@ -113,10 +118,7 @@ void Append(Bytes& bytes, std::initializer_list<int> values)
         bytes.push_back((BYTE)value);
 }
 
-void AppendText(Bytes& bytes, const char* text)
-{
-    bytes.insert(bytes.end(), text, text + std::strlen(text));
-}
+void AppendText(Bytes& bytes, const char* text) { bytes.insert(bytes.end(), text, text + std::strlen(text)); }
 
 // root -> a, b; b's partner is a (shared), a's partner is root (a cycle).
 CNode* MakeGraph()
@@ -154,56 +156,61 @@ size_t Occurrences(const Bytes& bytes, const char* text)
     return nCount;
 }
 
-} // namespace
+}  // namespace
 
 TEST(ArchiveValues, PrimitivesRoundTripLittleEndian)
 {
-    Bytes bytes = Stored([](CArchive& ar) {
-        ar << (BYTE)0xAB << (WORD)0x1234 << (DWORD)0xDEADBEEF << (LONG)-2 << (int)-3 << (short)-4 << 'c'
-           << 1.5f << 2.25 << true << (LONGLONG)-5 << (ULONGLONG)0x1122334455667788ULL << (BOOL)TRUE << 7u;
-    });
+    Bytes bytes = Stored(
+        [](CArchive& ar)
+        {
+            ar << (BYTE)0xAB << (WORD)0x1234 << (DWORD)0xDEADBEEF << (LONG)-2 << (int)-3 << (short)-4 << 'c' << 1.5f
+               << 2.25 << true << (LONGLONG)-5 << (ULONGLONG)0x1122334455667788ULL << (BOOL)TRUE << 7u;
+        });
     ASSERT_EQ(1u + 2 + 4 + 4 + 4 + 2 + 1 + 4 + 8 + 1 + 8 + 8 + 4 + 4, bytes.size());
     EXPECT_EQ(0x34, bytes[1]);
     EXPECT_EQ(0x12, bytes[2]);
     EXPECT_EQ(0xEF, bytes[3]);
-    Loaded(bytes, [](CArchive& ar) {
-        BYTE b;
-        WORD w;
-        DWORD dw;
-        LONG l;
-        int i;
-        short s;
-        char c;
-        float f;
-        double d;
-        bool flag;
-        LONGLONG ll;
-        ULONGLONG ull;
-        BOOL bl;
-        UINT u;
-        ar >> b >> w >> dw >> l >> i >> s >> c >> f >> d >> flag >> ll >> ull >> bl >> u;
-        EXPECT_EQ(0xAB, b);
-        EXPECT_EQ(0x1234, w);
-        EXPECT_EQ(0xDEADBEEF, dw);
-        EXPECT_EQ(-2, l);
-        EXPECT_EQ(-3, i);
-        EXPECT_EQ(-4, s);
-        EXPECT_EQ('c', c);
-        EXPECT_EQ(1.5f, f);
-        EXPECT_EQ(2.25, d);
-        EXPECT_TRUE(flag);
-        EXPECT_EQ(-5, ll);
-        EXPECT_EQ(0x1122334455667788ULL, ull);
-        EXPECT_EQ(TRUE, bl);
-        EXPECT_EQ(7u, u);
-    });
+    Loaded(bytes,
+           [](CArchive& ar)
+           {
+               BYTE b;
+               WORD w;
+               DWORD dw;
+               LONG l;
+               int i;
+               short s;
+               char c;
+               float f;
+               double d;
+               bool flag;
+               LONGLONG ll;
+               ULONGLONG ull;
+               BOOL bl;
+               UINT u;
+               ar >> b >> w >> dw >> l >> i >> s >> c >> f >> d >> flag >> ll >> ull >> bl >> u;
+               EXPECT_EQ(0xAB, b);
+               EXPECT_EQ(0x1234, w);
+               EXPECT_EQ(0xDEADBEEF, dw);
+               EXPECT_EQ(-2, l);
+               EXPECT_EQ(-3, i);
+               EXPECT_EQ(-4, s);
+               EXPECT_EQ('c', c);
+               EXPECT_EQ(1.5f, f);
+               EXPECT_EQ(2.25, d);
+               EXPECT_TRUE(flag);
+               EXPECT_EQ(-5, ll);
+               EXPECT_EQ(0x1122334455667788ULL, ull);
+               EXPECT_EQ(TRUE, bl);
+               EXPECT_EQ(7u, u);
+           });
 }
 
 TEST(ArchiveValues, StringLengthPrefixes)
 {
     const int lengths[] = {0, 1, 254, 255, 300, 0xFFFD, 0xFFFE, 70000};
     const size_t prefixes[] = {1, 1, 1, 3, 3, 3, 7, 7};
-    for (size_t i = 0; i < std::size(lengths); ++i) {
+    for (size_t i = 0; i < std::size(lengths); ++i)
+    {
         CString str('s', lengths[i]);
         Bytes bytes = Stored([&](CArchive& ar) { ar << str; });
         EXPECT_EQ(prefixes[i] + (size_t)lengths[i], bytes.size()) << lengths[i];
@@ -215,24 +222,28 @@ TEST(ArchiveValues, StringLengthPrefixes)
 
 TEST(ArchiveValues, CountsAndLines)
 {
-    Bytes bytes = Stored([](CArchive& ar) {
-        ar.WriteCount(5);
-        ar.WriteCount(70000);
-        ar.WriteString("one\r\ntwo\nthree");
-    });
+    Bytes bytes = Stored(
+        [](CArchive& ar)
+        {
+            ar.WriteCount(5);
+            ar.WriteCount(70000);
+            ar.WriteString("one\r\ntwo\nthree");
+        });
     EXPECT_EQ(2u + 6 + 14, bytes.size());
-    Loaded(bytes, [](CArchive& ar) {
-        EXPECT_EQ(5u, ar.ReadCount());
-        EXPECT_EQ(70000u, ar.ReadCount());
-        CString line;
-        EXPECT_TRUE(ar.ReadString(line));
-        EXPECT_STREQ("one", line);
-        char buffer[16];
-        EXPECT_STREQ("two\n", ar.ReadString(buffer, sizeof(buffer)));
-        EXPECT_TRUE(ar.ReadString(line));
-        EXPECT_STREQ("three", line);
-        EXPECT_FALSE(ar.ReadString(line));
-    });
+    Loaded(bytes,
+           [](CArchive& ar)
+           {
+               EXPECT_EQ(5u, ar.ReadCount());
+               EXPECT_EQ(70000u, ar.ReadCount());
+               CString line;
+               EXPECT_TRUE(ar.ReadString(line));
+               EXPECT_STREQ("one", line);
+               char buffer[16];
+               EXPECT_STREQ("two\n", ar.ReadString(buffer, sizeof(buffer)));
+               EXPECT_TRUE(ar.ReadString(line));
+               EXPECT_STREQ("three", line);
+               EXPECT_FALSE(ar.ReadString(line));
+           });
 }
 
 TEST(ArchiveValues, WrongDirectionThrows)
@@ -251,8 +262,8 @@ TEST(ArchiveObjects, GraphKeepsSharedReferencesAndCycles)
 {
     CNode::s_nAlive = 0;
     Bytes bytes = StoredGraph();
-    EXPECT_EQ(1u, Occurrences(bytes, "CNode"));   // the class is written once
-    EXPECT_EQ(0u, Occurrences(bytes, "CObArray"));   // arrays are members, not objects
+    EXPECT_EQ(1u, Occurrences(bytes, "CNode"));     // the class is written once
+    EXPECT_EQ(0u, Occurrences(bytes, "CObArray"));  // arrays are members, not objects
 
     CNode* pRoot = LoadGraph(bytes);
     ASSERT_NE(nullptr, pRoot);
@@ -275,14 +286,12 @@ TEST(ArchiveObjects, GraphKeepsSharedReferencesAndCycles)
 TEST(ArchiveObjects, TagLayout)
 {
     CNode node("n", 9);
-    Bytes bytes = Stored([&](CArchive& ar) {
-        ar << &node << &node << (CObject*)NULL;
-    });
+    Bytes bytes = Stored([&](CArchive& ar) { ar << &node << &node << (CObject*)NULL; });
     Bytes expected;
-    Append(expected, {0xFF, 0xFF, 1, 0, 5, 0});   // new class, schema 1, name length 5
+    Append(expected, {0xFF, 0xFF, 1, 0, 5, 0});  // new class, schema 1, name length 5
     AppendText(expected, "CNode");
-    Append(expected, {1, 'n', 9, 0, 0, 0, 0, 0, 0, 0});   // name, value, null partner, no children
-    Append(expected, {2, 0, 0, 0});                        // object 2 again, then null
+    Append(expected, {1, 'n', 9, 0, 0, 0, 0, 0, 0, 0});  // name, value, null partner, no children
+    Append(expected, {2, 0, 0, 0});                      // object 2 again, then null
     EXPECT_EQ(expected, bytes);
 }
 
@@ -315,36 +324,33 @@ TEST(ArchiveObjects, ClassAndSchemaProblems)
     CNode node("n", 1);
     Bytes bytes = Stored([&](CArchive& ar) { ar << &node; });
     COther* pOther = NULL;
-    EXPECT_EQ(CArchiveException::badClass, ThrownCause<CArchiveException>([&] {
-                  Loaded(bytes, [&](CArchive& ar) { ar >> pOther; });
-              }));
+    EXPECT_EQ(CArchiveException::badClass,
+              ThrownCause<CArchiveException>([&] { Loaded(bytes, [&](CArchive& ar) { ar >> pOther; }); }));
 
     Bytes unknown;
     Append(unknown, {0xFF, 0xFF, 1, 0, 6, 0});
     AppendText(unknown, "CNoSuch");
-    EXPECT_EQ(CArchiveException::badClass, ThrownCause<CArchiveException>([&] {
-                  Loaded(unknown, [&](CArchive& ar) { ar.ReadObject(NULL); });
-              }));
+    EXPECT_EQ(CArchiveException::badClass,
+              ThrownCause<CArchiveException>([&] { Loaded(unknown, [&](CArchive& ar) { ar.ReadObject(NULL); }); }));
 
     Bytes wrongSchema = bytes;
     wrongSchema[2] = 7;
-    EXPECT_EQ(CArchiveException::badSchema, ThrownCause<CArchiveException>([&] {
-                  Loaded(wrongSchema, [&](CArchive& ar) { ar.ReadObject(NULL); });
-              }));
+    EXPECT_EQ(CArchiveException::badSchema,
+              ThrownCause<CArchiveException>([&] { Loaded(wrongSchema, [&](CArchive& ar) { ar.ReadObject(NULL); }); }));
 
     Bytes badReference;
-    Append(badReference, {5, 0});   // object 5 was never loaded
-    EXPECT_EQ(CArchiveException::badIndex, ThrownCause<CArchiveException>([&] {
-                  Loaded(badReference, [&](CArchive& ar) { ar.ReadObject(NULL); });
-              }));
+    Append(badReference, {5, 0});  // object 5 was never loaded
+    EXPECT_EQ(
+        CArchiveException::badIndex,
+        ThrownCause<CArchiveException>([&] { Loaded(badReference, [&](CArchive& ar) { ar.ReadObject(NULL); }); }));
 
     Bytes classAsObject;
-    Append(classAsObject, {0x01, 0x80});   // a reference to class 1 where an object is read
-    EXPECT_EQ(CArchiveException::badIndex, ThrownCause<CArchiveException>([&] {
-                  Loaded(classAsObject, [&](CArchive& ar) { ar.ReadObject(NULL); });
-              }));
+    Append(classAsObject, {0x01, 0x80});  // a reference to class 1 where an object is read
+    EXPECT_EQ(
+        CArchiveException::badIndex,
+        ThrownCause<CArchiveException>([&] { Loaded(classAsObject, [&](CArchive& ar) { ar.ReadObject(NULL); }); }));
 
-    CFile plain;   // not serialisable
+    CFile plain;  // not serialisable
     CNotSupportedException* e =
         CaughtException<CNotSupportedException>([&] { Stored([&](CArchive& ar) { ar << &plain; }); });
     EXPECT_NE(nullptr, e);
@@ -355,10 +361,10 @@ TEST(ArchiveDamage, EveryTruncationThrowsEndOfFileAndFreesPartialObjects)
 {
     CNode::s_nAlive = 0;
     Bytes bytes = StoredGraph();
-    for (size_t nLength = 0; nLength < bytes.size(); ++nLength) {
+    for (size_t nLength = 0; nLength < bytes.size(); ++nLength)
+    {
         Bytes truncated(bytes.begin(), bytes.begin() + (ptrdiff_t)nLength);
-        EXPECT_EQ(CArchiveException::endOfFile,
-                  ThrownCause<CArchiveException>([&] { delete LoadGraph(truncated); }))
+        EXPECT_EQ(CArchiveException::endOfFile, ThrownCause<CArchiveException>([&] { delete LoadGraph(truncated); }))
             << "length " << nLength;
         ASSERT_EQ(0, CNode::s_nAlive) << "length " << nLength;
     }
@@ -368,17 +374,22 @@ TEST(ArchiveDamage, CorruptBytesFailCleanly)
 {
     Bytes bytes = StoredGraph();
     int nFailures = 0;
-    for (size_t nAt = 0; nAt < bytes.size(); ++nAt) {
-        for (int value : {0x00, 0x7F, 0x80, 0xFE, 0xFF}) {
+    for (size_t nAt = 0; nAt < bytes.size(); ++nAt)
+    {
+        for (int value : {0x00, 0x7F, 0x80, 0xFE, 0xFF})
+        {
             Bytes corrupt = bytes;
             corrupt[nAt] = (BYTE)value;
-            try {
+            try
+            {
                 CNode* pRoot = LoadGraph(corrupt);
                 // A load that still succeeds gave a graph that can be walked.
                 for (INT_PTR i = 0; pRoot != NULL && i < pRoot->m_children.GetSize(); ++i)
                     (void)pRoot->m_children[i];
                 delete pRoot;
-            } catch (CArchiveException* e) {
+            }
+            catch (CArchiveException* e)
+            {
                 ++nFailures;
                 e->Delete();
             }
@@ -392,16 +403,14 @@ TEST(ArchiveDamage, HugeLengthsDoNotClaimMemory)
     Bytes hugeString;
     Append(hugeString, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a', 'b'});
     CString str;
-    EXPECT_EQ(CArchiveException::endOfFile, ThrownCause<CArchiveException>([&] {
-                  Loaded(hugeString, [&](CArchive& ar) { ar >> str; });
-              }));
+    EXPECT_EQ(CArchiveException::endOfFile,
+              ThrownCause<CArchiveException>([&] { Loaded(hugeString, [&](CArchive& ar) { ar >> str; }); }));
 
     Bytes hugeCount;
     Append(hugeCount, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3});
     CDWordArray array;
-    EXPECT_EQ(CArchiveException::endOfFile, ThrownCause<CArchiveException>([&] {
-                  Loaded(hugeCount, [&](CArchive& ar) { array.Serialize(ar); });
-              }));
+    EXPECT_EQ(CArchiveException::endOfFile,
+              ThrownCause<CArchiveException>([&] { Loaded(hugeCount, [&](CArchive& ar) { array.Serialize(ar); }); }));
     EXPECT_LE(array.GetSize(), 4096);
 }
 
@@ -411,7 +420,7 @@ TEST(ArchiveFiles, RoundTripThroughARealFile)
     CNode* pRoot = MakeGraph();
     {
         CFile file(folder.Path("graph.dat"), CFile::modeCreate | CFile::modeWrite);
-        CArchive ar(&file, CArchive::store, 16);   // a small buffer forces many flushes
+        CArchive ar(&file, CArchive::store, 16);  // a small buffer forces many flushes
         ar << pRoot;
         ar.Close();
     }

@@ -4,7 +4,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 template <class T, class A>
 std::vector<T> Elements(const CArray<T, A>& array)
@@ -34,7 +35,7 @@ void RoundTrip(C& source, C& target)
     target.Serialize(ar);
 }
 
-} // namespace
+}  // namespace
 
 TEST(CArrayTest, GrowsAndKeepsElements)
 {
@@ -48,7 +49,7 @@ TEST(CArrayTest, GrowsAndKeepsElements)
     array.SetSize(5);
     EXPECT_EQ((std::vector<int>{0, 1, 4, 9, 16}), Elements(array));
     array.SetSize(7);
-    EXPECT_EQ(0, array[6]);   // new elements start zeroed
+    EXPECT_EQ(0, array[6]);  // new elements start zeroed
     array.SetAtGrow(9, 42);
     EXPECT_EQ(10, array.GetSize());
     EXPECT_EQ(42, array[9]);
@@ -69,7 +70,7 @@ TEST(CArrayTest, InsertAndRemove)
     EXPECT_EQ((std::vector<CString>{"a", "b", "c", "d"}), Elements(array));
     array.RemoveAt(0, 3);
     EXPECT_EQ((std::vector<CString>{"d"}), Elements(array));
-    array.InsertAt(3, "z");   // past the end grows the array
+    array.InsertAt(3, "z");  // past the end grows the array
     EXPECT_EQ((std::vector<CString>{"d", "", "", "z"}), Elements(array));
     delete CaughtException<CInvalidArgException>([&] { array.RemoveAt(3, 2); });
     delete CaughtException<CInvalidArgException>([&] { array.GetAt(4); });
@@ -139,9 +140,11 @@ TEST(CListTest, HeadTailInsertRemoveFind)
 
 TEST(CListTest, NodesFromSmallBlocksAreReused)
 {
-    for (INT_PTR nBlockSize : {1, 3, 10}) {
+    for (INT_PTR nBlockSize : {1, 3, 10})
+    {
         CList<CString, const CString&> list(nBlockSize);
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 3; ++round)
+        {
             for (int i = 0; i < 25; ++i)
                 list.AddTail(CString('x', i));
             for (int i = 0; i < 10; ++i)
@@ -151,7 +154,7 @@ TEST(CListTest, NodesFromSmallBlocksAreReused)
         EXPECT_EQ(24, list.GetTail().GetLength());
         while (!list.IsEmpty())
             list.RemoveTail();
-        list.AddTail("again");   // the blocks were freed with the last node
+        list.AddTail("again");  // the blocks were freed with the last node
         EXPECT_STREQ("again", list.GetHead());
     }
 }
@@ -159,7 +162,8 @@ TEST(CListTest, NodesFromSmallBlocksAreReused)
 TEST(CMapTest, EntriesFromSmallBlocksAreReused)
 {
     CMap<int, int, CString, const CString&> map(2);
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 3; ++round)
+    {
         for (int i = 0; i < 40; ++i)
             map[i] = CString('v', i);
         for (int i = 0; i < 40; i += 2)
@@ -200,7 +204,8 @@ TEST(CMapTest, IterationOrderFollowsBucketsThenNewestFirst)
     for (UINT key : {32u, 1u, 16u, 2u, 17u, 3u})
         map.SetAt(key, (int)key);
     std::vector<UINT> order;
-    for (POSITION pos = map.GetStartPosition(); pos != NULL;) {
+    for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+    {
         UINT key;
         int value;
         map.GetNextAssoc(pos, key, value);
@@ -211,16 +216,19 @@ TEST(CMapTest, IterationOrderFollowsBucketsThenNewestFirst)
 
 TEST(CMapTest, StringKeysIterateTheSameWayEveryTime)
 {
-    auto keysInOrder = [](UINT nHashSize) {
+    auto keysInOrder = [](UINT nHashSize)
+    {
         CMapStringToPtr map;
         map.InitHashTable(nHashSize);
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 200; ++i)
+        {
             CString key;
             key.Format("key%d", i);
             map.SetAt(key, NULL);
         }
         std::vector<CString> keys;
-        for (POSITION pos = map.GetStartPosition(); pos != NULL;) {
+        for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+        {
             CString key;
             void* value;
             map.GetNextAssoc(pos, key, value);
@@ -252,7 +260,8 @@ TEST(CMapTest, ResizingAFilledTableKeepsEntries)
     map.InitHashTable(7);
     EXPECT_EQ(7u, map.GetHashTableSize());
     EXPECT_EQ(50, map.GetCount());
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 0; i < 50; ++i)
+    {
         int value = -1;
         ASSERT_TRUE(map.Lookup(i * 16, value));
         EXPECT_EQ(i, value);

@@ -12,7 +12,8 @@ TEST(CFileTest, MissingFileGivesFileNotFound)
     EXPECT_NE(-1, error.m_lOsError);
     EXPECT_EQ(CFile::hFileNull, file.m_hFile);
 
-    CFileException* e = CaughtException<CFileException>([&] { CFile opened(folder.Path("missing.bin"), CFile::modeRead); });
+    CFileException* e =
+        CaughtException<CFileException>([&] { CFile opened(folder.Path("missing.bin"), CFile::modeRead); });
     ASSERT_NE(nullptr, e);
     EXPECT_EQ(CFileException::fileNotFound, e->m_cause);
     EXPECT_NE(-1, e->m_strFileName.Find("missing.bin"));
@@ -65,7 +66,7 @@ TEST(CFileTest, WriteReadSeekAndLength)
     EXPECT_EQ(4u, file.Read(buffer, 4));
     EXPECT_STREQ("01ab", buffer);
     EXPECT_EQ(8u, file.Seek(4, CFile::current));
-    EXPECT_EQ(2u, file.Read(buffer, 16));   // only two bytes are left
+    EXPECT_EQ(2u, file.Read(buffer, 16));  // only two bytes are left
     EXPECT_EQ(0u, file.Read(buffer, 16));
     EXPECT_EQ(7u, file.Seek(-3, CFile::end));
     EXPECT_EQ(CFileException::badSeek, ThrownCause<CFileException>([&] { file.Seek(-20, CFile::begin); }));
@@ -105,8 +106,7 @@ TEST(CFileTest, StatusRenameAndRemove)
     EXPECT_FALSE(CFile::GetStatus(folder.Path("a.txt"), status));
     CFile::Remove(folder.Path("b.txt"));
     EXPECT_FALSE(CFile::GetStatus(folder.Path("b.txt"), status));
-    EXPECT_EQ(CFileException::fileNotFound,
-              ThrownCause<CFileException>([&] { CFile::Remove(folder.Path("b.txt")); }));
+    EXPECT_EQ(CFileException::fileNotFound, ThrownCause<CFileException>([&] { CFile::Remove(folder.Path("b.txt")); }));
 }
 
 TEST(CStdioFileTest, ReadsLinesEndedByCrLfAndLf)
@@ -148,9 +148,9 @@ TEST(CStdioFileTest, WritesAndSeeks)
     }
     EXPECT_EQ("alpha\nbeta\n", folder.ReadBytes("out.txt"));
     {
-        CStdioFile file(folder.Path("out.txt"), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite |
-                                                    CFile::typeBinary);
-        file.WriteString("gamma\n");   // appends
+        CStdioFile file(folder.Path("out.txt"),
+                        CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::typeBinary);
+        file.WriteString("gamma\n");  // appends
     }
     EXPECT_EQ("alpha\nbeta\ngamma\n", folder.ReadBytes("out.txt"));
     CStdioFile file(folder.Path("out.txt"), CFile::modeRead | CFile::typeBinary);
@@ -190,7 +190,7 @@ TEST(CMemFileTest, GrowsReadsAndSeeks)
     EXPECT_EQ(11u, file.Read(buffer, sizeof(buffer)));
     EXPECT_STREQ("hello world", buffer);
     file.Seek(15, CFile::begin);
-    file.Write("!", 1);   // the gap reads as zeros
+    file.Write("!", 1);  // the gap reads as zeros
     EXPECT_EQ(16u, file.GetLength());
     file.Seek(11, CFile::begin);
     char gap[5];

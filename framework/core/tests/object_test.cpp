@@ -2,7 +2,8 @@
 #include "afxcoll.h"
 #include "test_support.h"
 
-namespace {
+namespace
+{
 
 class CShape : public CObject
 {
@@ -35,7 +36,7 @@ public:
     ~CTrackedException() { ++s_nDeleted; }
 };
 
-} // namespace
+}  // namespace
 
 TEST(RuntimeClass, KindOfFollowsTheBaseChain)
 {
@@ -56,7 +57,7 @@ TEST(RuntimeClass, CreatesByClassAndByName)
     ASSERT_NE(nullptr, pOb);
     EXPECT_TRUE(pOb->IsKindOf(RUNTIME_CLASS(CShape)));
     delete pOb;
-    EXPECT_EQ(nullptr, RUNTIME_CLASS(CShape)->CreateObject());   // not creatable
+    EXPECT_EQ(nullptr, RUNTIME_CLASS(CShape)->CreateObject());  // not creatable
     EXPECT_EQ(RUNTIME_CLASS(CCircle), CRuntimeClass::FromName("CCircle"));
     EXPECT_EQ(RUNTIME_CLASS(CObArray), CRuntimeClass::FromName("CObArray"));
     EXPECT_EQ(nullptr, CRuntimeClass::FromName("CNoSuchClass"));
@@ -70,15 +71,12 @@ TEST(ExceptionMacros, CatchBlockDeletesTheException)
 {
     s_nDeleted = 0;
     bool bCaught = false;
-    TRY
-    {
-        throw new CTrackedException;
-    }
+    TRY { throw new CTrackedException; }
     CATCH(CTrackedException, e)
     {
         bCaught = true;
         EXPECT_EQ(0, s_nDeleted);
-        e->Delete();   // waits for the end of the block
+        e->Delete();  // waits for the end of the block
         EXPECT_EQ(0, s_nDeleted);
     }
     END_CATCH
@@ -89,18 +87,9 @@ TEST(ExceptionMacros, CatchBlockDeletesTheException)
 TEST(ExceptionMacros, AndCatchPicksTheMatchingClass)
 {
     int nCause = -1;
-    TRY
-    {
-        AfxThrowArchiveException(CArchiveException::badClass);
-    }
-    CATCH(CFileException, e)
-    {
-        ADD_FAILURE();
-    }
-    AND_CATCH(CArchiveException, e)
-    {
-        nCause = e->m_cause;
-    }
+    TRY { AfxThrowArchiveException(CArchiveException::badClass); }
+    CATCH(CFileException, e) { ADD_FAILURE(); }
+    AND_CATCH(CArchiveException, e) { nCause = e->m_cause; }
     END_CATCH
     EXPECT_EQ(CArchiveException::badClass, nCause);
 }
@@ -110,43 +99,36 @@ TEST(ExceptionMacros, ThrowLastPassesTheSameException)
     s_nDeleted = 0;
     CException* pInner = NULL;
     CException* pOuter = NULL;
-    TRY
-    {
-        TRY
-        {
-            throw new CTrackedException;
-        }
-        CATCH_ALL(e)
-        {
-            pInner = e;
-            THROW_LAST();
-        }
-        END_CATCH_ALL
-    }
-    CATCH_ALL(e)
-    {
-        pOuter = e;
-        EXPECT_EQ(0, s_nDeleted);
-    }
-    END_CATCH_ALL
-    EXPECT_EQ(pInner, pOuter);
-    EXPECT_EQ(1, s_nDeleted);
+    TRY{TRY{throw new CTrackedException;
+}
+CATCH_ALL(e)
+{
+    pInner = e;
+    THROW_LAST();
+}
+END_CATCH_ALL
+}
+CATCH_ALL(e)
+{
+    pOuter = e;
+    EXPECT_EQ(0, s_nDeleted);
+}
+END_CATCH_ALL
+EXPECT_EQ(pInner, pOuter);
+EXPECT_EQ(1, s_nDeleted);
 }
 
 TEST(ExceptionMacros, PlainRethrowIsNotDeletedInFlight)
 {
     s_nDeleted = 0;
-    try {
-        TRY
-        {
-            throw new CTrackedException;
-        }
-        CATCH_ALL(e)
-        {
-            throw;
-        }
+    try
+    {
+        TRY { throw new CTrackedException; }
+        CATCH_ALL(e) { throw; }
         END_CATCH_ALL
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         EXPECT_EQ(0, s_nDeleted);
         e->Delete();
     }
@@ -158,7 +140,7 @@ TEST(ExceptionMacros, MemoryExceptionIsStatic)
     CMemoryException* e = CaughtException<CMemoryException>([] { AfxThrowMemoryException(); });
     ASSERT_NE(nullptr, e);
     EXPECT_FALSE(e->m_bAutoDelete);
-    e->Delete();   // must not free the static object
+    e->Delete();  // must not free the static object
     EXPECT_EQ(e, CaughtException<CMemoryException>([] { AfxThrowMemoryException(); }));
 }
 

@@ -11,7 +11,7 @@ TEST(SyncObjects, EventSignalsAcrossThreads)
     std::thread worker([&] { ready.SetEvent(); });
     EXPECT_TRUE(ready.Lock(5000));
     worker.join();
-    EXPECT_TRUE(ready.Lock(0));   // manual reset: stays signalled
+    EXPECT_TRUE(ready.Lock(0));  // manual reset: stays signalled
     ready.ResetEvent();
     EXPECT_FALSE(ready.Lock(0));
 }
@@ -23,18 +23,22 @@ TEST(SyncObjects, SingleLockReleasesAtScopeEnd)
         CSingleLock lock(&mutex, TRUE);
         EXPECT_TRUE(lock.IsLocked());
         bool bOtherGot = true;
-        std::thread other([&] {
-            CSingleLock otherLock(&mutex);
-            bOtherGot = otherLock.Lock(0);
-        });
+        std::thread other(
+            [&]
+            {
+                CSingleLock otherLock(&mutex);
+                bOtherGot = otherLock.Lock(0);
+            });
         other.join();
         EXPECT_FALSE(bOtherGot);
     }
     bool bOtherGot = false;
-    std::thread other([&] {
-        CSingleLock otherLock(&mutex);
-        bOtherGot = otherLock.Lock(0);
-    });
+    std::thread other(
+        [&]
+        {
+            CSingleLock otherLock(&mutex);
+            bOtherGot = otherLock.Lock(0);
+        });
     other.join();
     EXPECT_TRUE(bOtherGot);
 }
@@ -51,8 +55,10 @@ TEST(SyncObjects, SemaphoreCountsAndCriticalSectionGuards)
 
     CCriticalSection section;
     int nTotal = 0;
-    auto add = [&] {
-        for (int i = 0; i < 10000; ++i) {
+    auto add = [&]
+    {
+        for (int i = 0; i < 10000; ++i)
+        {
             CSingleLock lock(&section, TRUE);
             ++nTotal;
         }

@@ -4,10 +4,10 @@
 #include <vector>
 #include "afxwin.h"
 
-class CRecentFileList {
+class CRecentFileList
+{
 public:
-    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
-                    int nMaxDispLen = 30);
+    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen = 30);
     virtual ~CRecentFileList() = default;
 
     int GetSize() const { return m_nSize; }

@@ -3,7 +3,8 @@
 #include "afxwin.h"
 #include <richedit.h>
 
-class CImageList : public CObject {
+class CImageList : public CObject
+{
     DECLARE_DYNCREATE(CImageList)
 public:
     HIMAGELIST m_hImageList = nullptr;
@@ -27,7 +28,10 @@ public:
     BOOL SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }
     COLORREF SetBkColor(COLORREF cr) { return ImageList_SetBkColor(m_hImageList, cr); }
     COLORREF GetBkColor() const { return ImageList_GetBkColor(m_hImageList); }
-    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const { return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo); }
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+    {
+        return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+    }
     BOOL GetIconSize(int* cx, int* cy) const { return ImageList_GetIconSize(m_hImageList, cx, cy); }
     int Add(CBitmap* pbmImage, CBitmap* pbmMask);
     int Add(CBitmap* pbmImage, COLORREF crMask);
@@ -41,17 +45,18 @@ public:
     BOOL SetOverlayImage(int nImage, int nOverlay) { return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay); }
 };
 
-class CTreeCtrl : public CWnd {
+class CTreeCtrl : public CWnd
+{
     DECLARE_DYNAMIC(CTreeCtrl)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct);
     HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
-    HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                         HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
-    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
-                         UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+    HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
+                         HTREEITEM hInsertAfter = TVI_LAST);
+    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
+                         LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
     BOOL DeleteItem(HTREEITEM hItem) { return (BOOL)SendMessage(TVM_DELETEITEM, 0, (LPARAM)hItem); }
     BOOL DeleteAllItems() { return DeleteItem(TVI_ROOT); }
     BOOL Expand(HTREEITEM hItem, UINT nCode) { return (BOOL)SendMessage(TVM_EXPAND, nCode, (LPARAM)hItem); }
@@ -60,7 +65,8 @@ public:
     void SetIndent(UINT nIndent) { SendMessage(TVM_SETINDENT, nIndent); }
     CImageList* GetImageList(int nImageList) const;
     CImageList* SetImageList(CImageList* pImageList, int nImageList);
-    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const {
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const
+    {
         return (HTREEITEM)SendMessage(TVM_GETNEXTITEM, nCode, (LPARAM)hItem);
     }
     HTREEITEM GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
@@ -90,7 +96,8 @@ public:
     BOOL SelectDropTarget(HTREEITEM hItem) { return Select(hItem, TVGN_DROPHILITE); }
     BOOL SelectSetFirstVisible(HTREEITEM hItem) { return Select(hItem, TVGN_FIRSTVISIBLE); }
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;
-    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const {
+    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const
+    {
         return (HTREEITEM)SendMessage(TVM_HITTEST, 0, (LPARAM)pHitTestInfo);
     }
     BOOL EnsureVisible(HTREEITEM hItem) { return (BOOL)SendMessage(TVM_ENSUREVISIBLE, 0, (LPARAM)hItem); }
@@ -102,16 +109,26 @@ public:
     CToolTipCtrl* GetToolTips() const;
 };
 
-class CTabCtrl : public CWnd {
+class CTabCtrl : public CWnd
+{
     DECLARE_DYNAMIC(CTabCtrl)
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     CImageList* GetImageList() const;
     CImageList* SetImageList(CImageList* pImageList);
     int GetItemCount() const { return (int)SendMessage(TCM_GETITEMCOUNT); }
-    BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const { return (BOOL)SendMessage(TCM_GETITEM, nItem, (LPARAM)pTabCtrlItem); }
-    BOOL SetItem(int nItem, TCITEM* pTabCtrlItem) { return (BOOL)SendMessage(TCM_SETITEM, nItem, (LPARAM)pTabCtrlItem); }
-    BOOL GetItemRect(int nItem, LPRECT lpRect) const { return (BOOL)SendMessage(TCM_GETITEMRECT, nItem, (LPARAM)lpRect); }
+    BOOL GetItem(int nItem, TCITEM* pTabCtrlItem) const
+    {
+        return (BOOL)SendMessage(TCM_GETITEM, nItem, (LPARAM)pTabCtrlItem);
+    }
+    BOOL SetItem(int nItem, TCITEM* pTabCtrlItem)
+    {
+        return (BOOL)SendMessage(TCM_SETITEM, nItem, (LPARAM)pTabCtrlItem);
+    }
+    BOOL GetItemRect(int nItem, LPRECT lpRect) const
+    {
+        return (BOOL)SendMessage(TCM_GETITEMRECT, nItem, (LPARAM)lpRect);
+    }
     int GetCurSel() const { return (int)SendMessage(TCM_GETCURSEL); }
     int SetCurSel(int nItem) { return (int)SendMessage(TCM_SETCURSEL, nItem); }
     int GetCurFocus() const { return (int)SendMessage(TCM_GETCURFOCUS); }
@@ -122,20 +139,23 @@ public:
     CToolTipCtrl* GetToolTips() const;
     LONG InsertItem(int nItem, LPCTSTR lpszItem);
     LONG InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
-    LONG InsertItem(int nItem, TCITEM* pTabCtrlItem) { return (LONG)SendMessage(TCM_INSERTITEM, nItem, (LPARAM)pTabCtrlItem); }
+    LONG InsertItem(int nItem, TCITEM* pTabCtrlItem)
+    {
+        return (LONG)SendMessage(TCM_INSERTITEM, nItem, (LPARAM)pTabCtrlItem);
+    }
     BOOL DeleteItem(int nItem) { return (BOOL)SendMessage(TCM_DELETEITEM, nItem); }
     BOOL DeleteAllItems() { return (BOOL)SendMessage(TCM_DELETEALLITEMS); }
     void AdjustRect(BOOL bLarger, LPRECT lpRect) { SendMessage(TCM_ADJUSTRECT, bLarger, (LPARAM)lpRect); }
     int HitTest(TCHITTESTINFO* pHitTestInfo) const { return (int)SendMessage(TCM_HITTEST, 0, (LPARAM)pHitTestInfo); }
 };
 
-class CToolTipCtrl : public CWnd {
+class CToolTipCtrl : public CWnd
+{
     DECLARE_DYNAMIC(CToolTipCtrl)
 public:
     BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwStyle = 0, DWORD dwStyleEx = 0);
-    BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = nullptr,
-                 UINT_PTR nIDTool = 0);
+    BOOL AddTool(CWnd* pWnd, LPCTSTR lpszText = LPSTR_TEXTCALLBACK, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     BOOL AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool = nullptr, UINT_PTR nIDTool = 0);
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
@@ -153,11 +173,15 @@ public:
     int SetMaxTipWidth(int iWidth) { return (int)SendMessage(TTM_SETMAXTIPWIDTH, 0, iWidth); }
     void SetTipBkColor(COLORREF clr) { SendMessage(TTM_SETTIPBKCOLOR, clr); }
     void SetTipTextColor(COLORREF clr) { SendMessage(TTM_SETTIPTEXTCOLOR, clr); }
-    BOOL AdjustRect(LPRECT lprc, BOOL bLarger = TRUE) { return (BOOL)SendMessage(TTM_ADJUSTRECT, bLarger, (LPARAM)lprc); }
+    BOOL AdjustRect(LPRECT lprc, BOOL bLarger = TRUE)
+    {
+        return (BOOL)SendMessage(TTM_ADJUSTRECT, bLarger, (LPARAM)lprc);
+    }
     void FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const;
 };
 
-class CRichEditCtrl : public CWnd {
+class CRichEditCtrl : public CWnd
+{
     DECLARE_DYNAMIC(CRichEditCtrl)
 public:
     // Loads the rich edit library on first use.
@@ -166,8 +190,14 @@ public:
     long GetTextLength() const { return (long)SendMessage(WM_GETTEXTLENGTH); }
     void GetSel(CHARRANGE& cr) const { SendMessage(EM_EXGETSEL, 0, (LPARAM)&cr); }
     void SetSel(long nStartChar, long nEndChar);
-    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE) { SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText); }
-    COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr) { return (COLORREF)SendMessage(EM_SETBKGNDCOLOR, bSysColor, cr); }
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE)
+    {
+        SendMessage(EM_REPLACESEL, bCanUndo, (LPARAM)lpszNewText);
+    }
+    COLORREF SetBackgroundColor(BOOL bSysColor, COLORREF cr)
+    {
+        return (COLORREF)SendMessage(EM_SETBKGNDCOLOR, bSysColor, cr);
+    }
     BOOL SetDefaultCharFormat(CHARFORMAT& cf);
     BOOL SetSelectionCharFormat(CHARFORMAT& cf);
     DWORD GetSelectionCharFormat(CHARFORMAT& cf) const;
@@ -180,7 +210,10 @@ public:
     long StreamIn(int nFormat, EDITSTREAM& es) { return (long)SendMessage(EM_STREAMIN, nFormat, (LPARAM)&es); }
     long StreamOut(int nFormat, EDITSTREAM& es) { return (long)SendMessage(EM_STREAMOUT, nFormat, (LPARAM)&es); }
     void RequestResize() { SendMessage(EM_REQUESTRESIZE); }
-    long FormatRange(FORMATRANGE* pfr, BOOL bDisplay = TRUE) { return (long)SendMessage(EM_FORMATRANGE, bDisplay, (LPARAM)pfr); }
+    long FormatRange(FORMATRANGE* pfr, BOOL bDisplay = TRUE)
+    {
+        return (long)SendMessage(EM_FORMATRANGE, bDisplay, (LPARAM)pfr);
+    }
     BOOL DisplayBand(LPRECT pDisplayRect) { return (BOOL)SendMessage(EM_DISPLAYBAND, 0, (LPARAM)pDisplayRect); }
     void LimitText(long nChars = 0) { SendMessage(EM_EXLIMITTEXT, 0, nChars); }
     int GetLineCount() const { return (int)SendMessage(EM_GETLINECOUNT); }

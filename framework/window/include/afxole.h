@@ -8,7 +8,8 @@
 typedef DWORD DROPEFFECT;
 
 // Reads the data another program (or this one) offers.
-class COleDataObject {
+class COleDataObject
+{
 public:
     COleDataObject() = default;
     ~COleDataObject() { Release(); }
@@ -30,7 +31,8 @@ protected:
 };
 
 // Offers global-memory data for the clipboard or a drag.
-class COleDataSource : public CCmdTarget {
+class COleDataSource : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDataSource)
 public:
     COleDataSource();
@@ -45,7 +47,8 @@ public:
     // The object's data interface, with a reference added for the caller.
     LPDATAOBJECT GetDataObject();
 
-    struct CacheEntry {
+    struct CacheEntry
+    {
         FORMATETC formatEtc;
         HGLOBAL hGlobal;
     };
@@ -58,7 +61,8 @@ protected:
 
 // Registers a window for drops and forwards the drag to it (to a CView's
 // OnDrag* members by default).
-class COleDropTarget : public CCmdTarget {
+class COleDropTarget : public CCmdTarget
+{
     DECLARE_DYNAMIC(COleDropTarget)
 public:
     COleDropTarget();
@@ -69,8 +73,8 @@ public:
     virtual DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
     virtual DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
     virtual BOOL OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
-    virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault,
-                                DROPEFFECT dropList, CPoint point);
+    virtual DROPEFFECT OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault, DROPEFFECT dropList,
+                                CPoint point);
     virtual void OnDragLeave(CWnd* pWnd);
     // The target's COM interface, as registered with the system.
     IDropTarget* GetDropTarget();

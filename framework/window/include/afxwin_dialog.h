@@ -3,7 +3,8 @@
 #pragma once
 #include "afxwin_controls.h"
 
-class CDialog : public CWnd {
+class CDialog : public CWnd
+{
     DECLARE_DYNAMIC(CDialog)
 public:
     CDialog() = default;
@@ -44,7 +45,7 @@ public:
     CWnd* m_pParentWnd = nullptr;
 
 protected:
-    BOOL m_bModal = FALSE;           // running inside DoModal
+    BOOL m_bModal = FALSE;  // running inside DoModal
     // Creates the dialog window from a template, hooked so that the first
     // messages reach this object.
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
@@ -56,14 +57,16 @@ protected:
 
 // Thrown by a failed validation after the user has been told; the exchange
 // returns FALSE and the focus goes back to the control.
-class CUserException : public CException {
+class CUserException : public CException
+{
     DECLARE_DYNAMIC(CUserException)
 public:
     CUserException() = default;
 };
 [[noreturn]] void AFXAPI AfxThrowUserException();
 
-class CDataExchange {
+class CDataExchange
+{
 public:
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;

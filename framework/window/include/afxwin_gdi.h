@@ -6,7 +6,8 @@
 
 class CWnd;
 
-class CGdiObject : public CObject {
+class CGdiObject : public CObject
+{
     DECLARE_DYNCREATE(CGdiObject)
 public:
     HGDIOBJ m_hObject = nullptr;
@@ -32,7 +33,8 @@ public:
     BOOL operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
 };
 
-class CPen : public CGdiObject {
+class CPen : public CGdiObject
+{
     DECLARE_DYNAMIC(CPen)
 public:
     CPen() = default;
@@ -44,7 +46,8 @@ public:
     int GetLogPen(LOGPEN* pLogPen) { return GetObject(sizeof(LOGPEN), pLogPen); }
 };
 
-class CBrush : public CGdiObject {
+class CBrush : public CGdiObject
+{
     DECLARE_DYNAMIC(CBrush)
 public:
     CBrush() = default;
@@ -60,23 +63,24 @@ public:
     int GetLogBrush(LOGBRUSH* pLogBrush) { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 };
 
-class CFont : public CGdiObject {
+class CFont : public CGdiObject
+{
     DECLARE_DYNAMIC(CFont)
 public:
     static CFont* PASCAL FromHandle(HFONT hFont);
     operator HFONT() const { return (HFONT)GetSafeHandle(); }
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                    BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                    BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                    BYTE nPitchAndFamily, LPCTSTR lpszFacename);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                    BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename);
     // nPointSize is in tenths of a point; without a DC the screen's resolution is used.
     BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, class CDC* pDC = nullptr);
     BOOL CreatePointFontIndirect(const LOGFONT* lpLogFont, class CDC* pDC = nullptr);
     int GetLogFont(LOGFONT* pLogFont) { return GetObject(sizeof(LOGFONT), pLogFont); }
 };
 
-class CBitmap : public CGdiObject {
+class CBitmap : public CGdiObject
+{
     DECLARE_DYNAMIC(CBitmap)
 public:
     static CBitmap* PASCAL FromHandle(HBITMAP hBitmap);
@@ -91,7 +95,8 @@ public:
     CSize GetBitmapDimension() const;
 };
 
-class CPalette : public CGdiObject {
+class CPalette : public CGdiObject
+{
     DECLARE_DYNAMIC(CPalette)
 public:
     static CPalette* PASCAL FromHandle(HPALETTE hPalette);
@@ -99,7 +104,8 @@ public:
     BOOL CreatePalette(LPLOGPALETTE lpLogPalette);
 };
 
-class CRgn : public CGdiObject {
+class CRgn : public CGdiObject
+{
     DECLARE_DYNAMIC(CRgn)
 public:
     static CRgn* PASCAL FromHandle(HRGN hRgn);
@@ -122,7 +128,8 @@ public:
     BOOL RectInRegion(LPCRECT lpRect) const;
 };
 
-class CDC : public CObject {
+class CDC : public CObject
+{
     DECLARE_DYNCREATE(CDC)
 public:
     HDC m_hDC = nullptr;
@@ -141,10 +148,8 @@ public:
     static void PASCAL DeleteTempMap();
     BOOL Attach(HDC hDC);
     HDC Detach();
-    BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
-                  const void* lpInitData);
-    BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput,
-                  const void* lpInitData);
+    BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
+    BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
     BOOL CreateCompatibleDC(CDC* pDC);
     BOOL DeleteDC();
     int SaveDC() { return ::SaveDC(m_hDC); }
@@ -224,23 +229,25 @@ public:
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
     BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
     BOOL Polygon(const POINT* lpPoints, int nCount) { return ::Polygon(m_hDC, lpPoints, nCount); }
-    BOOL PolyPolygon(const POINT* lpPoints, const INT* lpPolyCounts, int nCount) {
+    BOOL PolyPolygon(const POINT* lpPoints, const INT* lpPolyCounts, int nCount)
+    {
         return ::PolyPolygon(m_hDC, lpPoints, lpPolyCounts, nCount);
     }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
     BOOL Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
-    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+    {
         return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
     }
-    BOOL RoundRect(LPCRECT r, POINT point) {
-        return RoundRect(r->left, r->top, r->right, r->bottom, point.x, point.y);
-    }
+    BOOL RoundRect(LPCRECT r, POINT point) { return RoundRect(r->left, r->top, r->right, r->bottom, point.x, point.y); }
     BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }
     BOOL Ellipse(LPCRECT r) { return Ellipse(r->left, r->top, r->right, r->bottom); }
-    BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+    {
         return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
     }
-    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+    {
         return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
     }
 
@@ -255,7 +262,8 @@ public:
     void Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight);
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight);
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) { return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags); }
-    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState) {
+    BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
+    {
         return ::DrawFrameControl(m_hDC, lpRect, nType, nState);
     }
     void DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
@@ -265,9 +273,10 @@ public:
     BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr);
 
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+    {
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
     }
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
@@ -276,18 +285,17 @@ public:
     COLORREF SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
     BOOL SetPixelV(int x, int y, COLORREF crColor) { return ::SetPixelV(m_hDC, x, y, crColor); }
 
-    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount) {
-        return ::TextOut(m_hDC, x, y, lpszString, nCount);
-    }
+    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount) { return ::TextOut(m_hDC, x, y, lpszString, nCount); }
     BOOL TextOut(int x, int y, const CString& str);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                    LPINT lpDxWidths) {
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths)
+    {
         return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
     }
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
-    CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
-                        LPINT lpnTabStopPositions, int nTabOrigin);
-    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
+    CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
+                        int nTabOrigin);
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
+    {
         return ::DrawText(m_hDC, lpszString, nCount, lpRect, nFormat);
     }
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
@@ -295,53 +303,58 @@ public:
     CSize GetTextExtent(const CString& str) const;
     CSize GetOutputTextExtent(LPCTSTR lpszString, int nCount) const;
     CSize GetOutputTextExtent(const CString& str) const;
-    CSize GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions,
-                              LPINT lpnTabStopPositions) const;
+    CSize GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const;
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hAttribDC, lpMetrics); }
     BOOL GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetrics(m_hDC, lpMetrics); }
     int GetTextFace(int nCount, LPTSTR lpszFacename) const { return ::GetTextFace(m_hDC, nCount, lpszFacename); }
-    BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const {
+    BOOL GetCharWidth(UINT nFirstChar, UINT nLastChar, LPINT lpBuffer) const
+    {
         return ::GetCharWidth(m_hAttribDC, nFirstChar, nLastChar, lpBuffer);
     }
-    BOOL GrayString(CBrush* pBrush, BOOL(CALLBACK* lpfnOutput)(HDC, LPARAM, int), LPARAM lpData,
-                    int nCount, int x, int y, int nWidth, int nHeight);
+    BOOL GrayString(CBrush* pBrush, BOOL(CALLBACK* lpfnOutput)(HDC, LPARAM, int), LPARAM lpData, int nCount, int x,
+                    int y, int nWidth, int nHeight);
 
     int ExcludeUpdateRgn(CWnd* pWnd);
-    int SetDIBitsToDevice(int x, int y, DWORD cx, DWORD cy, int xSrc, int ySrc, UINT uStartScan,
-                          UINT cScanLines, const void* lpvBits, const BITMAPINFO* lpbmi,
-                          UINT fuColorUse) {
-        return ::SetDIBitsToDevice(m_hDC, x, y, cx, cy, xSrc, ySrc, uStartScan, cScanLines,
-                                   lpvBits, lpbmi, fuColorUse);
+    int SetDIBitsToDevice(int x, int y, DWORD cx, DWORD cy, int xSrc, int ySrc, UINT uStartScan, UINT cScanLines,
+                          const void* lpvBits, const BITMAPINFO* lpbmi, UINT fuColorUse)
+    {
+        return ::SetDIBitsToDevice(m_hDC, x, y, cx, cy, xSrc, ySrc, uStartScan, cScanLines, lpvBits, lpbmi, fuColorUse);
     }
 };
 
 // Paints between BeginPaint and EndPaint of one window.
-class CPaintDC : public CDC {
+class CPaintDC : public CDC
+{
     DECLARE_DYNAMIC(CPaintDC)
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
     PAINTSTRUCT m_ps{};
+
 protected:
     HWND m_hWnd;
 };
 
 // The client area's DC, released at destruction.
-class CClientDC : public CDC {
+class CClientDC : public CDC
+{
     DECLARE_DYNAMIC(CClientDC)
 public:
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
+
 protected:
     HWND m_hWnd;
 };
 
 // The whole window's DC (non-client area included), released at destruction.
-class CWindowDC : public CDC {
+class CWindowDC : public CDC
+{
     DECLARE_DYNAMIC(CWindowDC)
 public:
     explicit CWindowDC(CWnd* pWnd);
     ~CWindowDC() override;
+
 protected:
     HWND m_hWnd;
 };

@@ -9,14 +9,15 @@
 #define MFS_MOVEFRAME 0x00000800L
 #define MFS_BLOCKSYSMENU 0x00001000L
 
-class CMiniFrameWnd : public CFrameWnd {
+class CMiniFrameWnd : public CFrameWnd
+{
     DECLARE_DYNCREATE(CMiniFrameWnd)
 public:
     CMiniFrameWnd() = default;
-    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                CWnd* pParentWnd = nullptr, UINT nID = 0);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd = nullptr, UINT nID = 0);
+    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd = nullptr,
+                UINT nID = 0);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd = nullptr, UINT nID = 0);
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs);

@@ -7,8 +7,8 @@
 #define AFX_MSG_RESULT(msg, call) AFX_MSG_ENTRY(msg, c_.result = (LRESULT)(p_->call); return TRUE;)
 
 // int OnCreate(LPCREATESTRUCT)
-#define ON_WM_CREATE() AFX_MSG_ENTRY(WM_CREATE, \
-    c_.result = p_->OnCreate((LPCREATESTRUCT)c_.lParam) == -1 ? -1 : 0; return TRUE;)
+#define ON_WM_CREATE()                                                                                                 \
+    AFX_MSG_ENTRY(WM_CREATE, c_.result = p_->OnCreate((LPCREATESTRUCT)c_.lParam) == -1 ? -1 : 0; return TRUE;)
 // BOOL OnNcCreate(LPCREATESTRUCT)
 #define ON_WM_NCCREATE() AFX_MSG_RESULT(WM_NCCREATE, OnNcCreate((LPCREATESTRUCT)c_.lParam))
 // void OnDestroy()
@@ -20,11 +20,13 @@
 // void OnSize(UINT nType, int cx, int cy)
 #define ON_WM_SIZE() AFX_MSG_VOID(WM_SIZE, OnSize((UINT)c_.wParam, (short)LOWORD(c_.lParam), (short)HIWORD(c_.lParam)))
 // void OnSizing(UINT nSide, LPRECT lpRect)
-#define ON_WM_SIZING() AFX_MSG_ENTRY(WM_SIZING, p_->OnSizing((UINT)c_.wParam, (LPRECT)c_.lParam); c_.result = TRUE; return TRUE;)
+#define ON_WM_SIZING()                                                                                                 \
+    AFX_MSG_ENTRY(WM_SIZING, p_->OnSizing((UINT)c_.wParam, (LPRECT)c_.lParam); c_.result = TRUE; return TRUE;)
 // void OnMove(int x, int y)
 #define ON_WM_MOVE() AFX_MSG_VOID(WM_MOVE, OnMove((short)LOWORD(c_.lParam), (short)HIWORD(c_.lParam)))
 // void OnMoving(UINT nSide, LPRECT lpRect)
-#define ON_WM_MOVING() AFX_MSG_ENTRY(WM_MOVING, p_->OnMoving((UINT)c_.wParam, (LPRECT)c_.lParam); c_.result = TRUE; return TRUE;)
+#define ON_WM_MOVING()                                                                                                 \
+    AFX_MSG_ENTRY(WM_MOVING, p_->OnMoving((UINT)c_.wParam, (LPRECT)c_.lParam); c_.result = TRUE; return TRUE;)
 // void OnPaint()
 #define ON_WM_PAINT() AFX_MSG_VOID(WM_PAINT, OnPaint())
 // void OnNcPaint()
@@ -59,8 +61,8 @@
 #define ON_WM_MBUTTONDBLCLK() AFX_MSG_MOUSE(WM_MBUTTONDBLCLK, OnMButtonDblClk)
 #define ON_WM_MOUSEHOVER() AFX_MSG_MOUSE(WM_MOUSEHOVER, OnMouseHover)
 // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
-#define ON_WM_MOUSEWHEEL() AFX_MSG_RESULT(WM_MOUSEWHEEL, \
-    OnMouseWheel(LOWORD(c_.wParam), (short)HIWORD(c_.wParam), AFX_MSG_POINT))
+#define ON_WM_MOUSEWHEEL()                                                                                             \
+    AFX_MSG_RESULT(WM_MOUSEWHEEL, OnMouseWheel(LOWORD(c_.wParam), (short)HIWORD(c_.wParam), AFX_MSG_POINT))
 // void OnMouseLeave()
 #define ON_WM_MOUSELEAVE() AFX_MSG_VOID(WM_MOUSELEAVE, OnMouseLeave())
 #define AFX_MSG_NCMOUSE(msg, fn) AFX_MSG_VOID(msg, fn((UINT)c_.wParam, AFX_MSG_POINT))
@@ -79,42 +81,51 @@
 // BOOL OnNcActivate(BOOL bActive)
 #define ON_WM_NCACTIVATE() AFX_MSG_RESULT(WM_NCACTIVATE, OnNcActivate((BOOL)c_.wParam))
 // BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
-#define ON_WM_SETCURSOR() AFX_MSG_RESULT(WM_SETCURSOR, \
-    OnSetCursor(CWnd::FromHandle((HWND)c_.wParam), LOWORD(c_.lParam), HIWORD(c_.lParam)))
+#define ON_WM_SETCURSOR()                                                                                              \
+    AFX_MSG_RESULT(WM_SETCURSOR, OnSetCursor(CWnd::FromHandle((HWND)c_.wParam), LOWORD(c_.lParam), HIWORD(c_.lParam)))
 // void OnContextMenu(CWnd* pWnd, CPoint pos)
-#define ON_WM_CONTEXTMENU() AFX_MSG_VOID(WM_CONTEXTMENU, OnContextMenu(CWnd::FromHandle((HWND)c_.wParam), AFX_MSG_POINT))
+#define ON_WM_CONTEXTMENU()                                                                                            \
+    AFX_MSG_VOID(WM_CONTEXTMENU, OnContextMenu(CWnd::FromHandle((HWND)c_.wParam), AFX_MSG_POINT))
 // void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
-#define ON_WM_HSCROLL() AFX_MSG_VOID(WM_HSCROLL, OnHScroll(LOWORD(c_.wParam), HIWORD(c_.wParam), \
-    (CScrollBar*)CWnd::FromHandle((HWND)c_.lParam)))
+#define ON_WM_HSCROLL()                                                                                                \
+    AFX_MSG_VOID(WM_HSCROLL,                                                                                           \
+                 OnHScroll(LOWORD(c_.wParam), HIWORD(c_.wParam), (CScrollBar*)CWnd::FromHandle((HWND)c_.lParam)))
 // void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
-#define ON_WM_VSCROLL() AFX_MSG_VOID(WM_VSCROLL, OnVScroll(LOWORD(c_.wParam), HIWORD(c_.wParam), \
-    (CScrollBar*)CWnd::FromHandle((HWND)c_.lParam)))
+#define ON_WM_VSCROLL()                                                                                                \
+    AFX_MSG_VOID(WM_VSCROLL,                                                                                           \
+                 OnVScroll(LOWORD(c_.wParam), HIWORD(c_.wParam), (CScrollBar*)CWnd::FromHandle((HWND)c_.lParam)))
 // HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor); every WM_CTLCOLOR* arrives here
-#define ON_WM_CTLCOLOR() AFX_MSG_ENTRY(WM_CTLCOLOR, \
-    AFX_CTLCOLOR* cc_ = (AFX_CTLCOLOR*)c_.lParam; \
-    c_.result = (LRESULT)p_->OnCtlColor(CDC::FromHandle(cc_->hDC), CWnd::FromHandle(cc_->hWnd), cc_->nCtlType); \
-    return TRUE;)
+#define ON_WM_CTLCOLOR()                                                                                               \
+    AFX_MSG_ENTRY(WM_CTLCOLOR, AFX_CTLCOLOR* cc_ = (AFX_CTLCOLOR*)c_.lParam;                                           \
+                  c_.result =                                                                                          \
+                      (LRESULT)p_->OnCtlColor(CDC::FromHandle(cc_->hDC), CWnd::FromHandle(cc_->hWnd), cc_->nCtlType);  \
+                  return TRUE;)
 // void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT)
-#define ON_WM_DRAWITEM() AFX_MSG_ENTRY(WM_DRAWITEM, \
-    p_->OnDrawItem((int)c_.wParam, (LPDRAWITEMSTRUCT)c_.lParam); c_.result = TRUE; return TRUE;)
+#define ON_WM_DRAWITEM()                                                                                               \
+    AFX_MSG_ENTRY(WM_DRAWITEM, p_->OnDrawItem((int)c_.wParam, (LPDRAWITEMSTRUCT)c_.lParam); c_.result = TRUE;          \
+                  return TRUE;)
 // void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT)
-#define ON_WM_MEASUREITEM() AFX_MSG_ENTRY(WM_MEASUREITEM, \
-    p_->OnMeasureItem((int)c_.wParam, (LPMEASUREITEMSTRUCT)c_.lParam); c_.result = TRUE; return TRUE;)
+#define ON_WM_MEASUREITEM()                                                                                            \
+    AFX_MSG_ENTRY(WM_MEASUREITEM, p_->OnMeasureItem((int)c_.wParam, (LPMEASUREITEMSTRUCT)c_.lParam); c_.result = TRUE; \
+                  return TRUE;)
 // int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT)
-#define ON_WM_COMPAREITEM() AFX_MSG_RESULT(WM_COMPAREITEM, OnCompareItem((int)c_.wParam, (LPCOMPAREITEMSTRUCT)c_.lParam))
+#define ON_WM_COMPAREITEM()                                                                                            \
+    AFX_MSG_RESULT(WM_COMPAREITEM, OnCompareItem((int)c_.wParam, (LPCOMPAREITEMSTRUCT)c_.lParam))
 // void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT)
-#define ON_WM_DELETEITEM() AFX_MSG_ENTRY(WM_DELETEITEM, \
-    p_->OnDeleteItem((int)c_.wParam, (LPDELETEITEMSTRUCT)c_.lParam); c_.result = TRUE; return TRUE;)
+#define ON_WM_DELETEITEM()                                                                                             \
+    AFX_MSG_ENTRY(WM_DELETEITEM, p_->OnDeleteItem((int)c_.wParam, (LPDELETEITEMSTRUCT)c_.lParam); c_.result = TRUE;    \
+                  return TRUE;)
 // void OnShowWindow(BOOL bShow, UINT nStatus)
 #define ON_WM_SHOWWINDOW() AFX_MSG_VOID(WM_SHOWWINDOW, OnShowWindow((BOOL)c_.wParam, (UINT)c_.lParam))
 // void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
-#define ON_WM_ACTIVATE() AFX_MSG_VOID(WM_ACTIVATE, OnActivate(LOWORD(c_.wParam), \
-    CWnd::FromHandle((HWND)c_.lParam), (BOOL)HIWORD(c_.wParam)))
+#define ON_WM_ACTIVATE()                                                                                               \
+    AFX_MSG_VOID(WM_ACTIVATE, OnActivate(LOWORD(c_.wParam), CWnd::FromHandle((HWND)c_.lParam), (BOOL)HIWORD(c_.wParam)))
 // void OnActivateApp(BOOL bActive, DWORD dwThreadID)
 #define ON_WM_ACTIVATEAPP() AFX_MSG_VOID(WM_ACTIVATEAPP, OnActivateApp((BOOL)c_.wParam, (DWORD)c_.lParam))
 // int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
-#define ON_WM_MOUSEACTIVATE() AFX_MSG_RESULT(WM_MOUSEACTIVATE, OnMouseActivate( \
-    CWnd::FromHandle((HWND)c_.wParam), LOWORD(c_.lParam), HIWORD(c_.lParam)))
+#define ON_WM_MOUSEACTIVATE()                                                                                          \
+    AFX_MSG_RESULT(WM_MOUSEACTIVATE,                                                                                   \
+                   OnMouseActivate(CWnd::FromHandle((HWND)c_.wParam), LOWORD(c_.lParam), HIWORD(c_.lParam)))
 // void OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 #define ON_WM_GETMINMAXINFO() AFX_MSG_VOID(WM_GETMINMAXINFO, OnGetMinMaxInfo((MINMAXINFO*)c_.lParam))
 // void OnWindowPosChanging(WINDOWPOS* lpwndpos)
@@ -140,10 +151,12 @@
 // void OnInitMenu(CMenu* pMenu)
 #define ON_WM_INITMENU() AFX_MSG_VOID(WM_INITMENU, OnInitMenu(CMenu::FromHandle((HMENU)c_.wParam)))
 // void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
-#define ON_WM_INITMENUPOPUP() AFX_MSG_VOID(WM_INITMENUPOPUP, OnInitMenuPopup( \
-    CMenu::FromHandle((HMENU)c_.wParam), LOWORD(c_.lParam), (BOOL)HIWORD(c_.lParam)))
+#define ON_WM_INITMENUPOPUP()                                                                                          \
+    AFX_MSG_VOID(WM_INITMENUPOPUP,                                                                                     \
+                 OnInitMenuPopup(CMenu::FromHandle((HMENU)c_.wParam), LOWORD(c_.lParam), (BOOL)HIWORD(c_.lParam)))
 // void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
-#define ON_WM_MENUSELECT() AFX_MSG_VOID(WM_MENUSELECT, OnMenuSelect(LOWORD(c_.wParam), HIWORD(c_.wParam), (HMENU)c_.lParam))
+#define ON_WM_MENUSELECT()                                                                                             \
+    AFX_MSG_VOID(WM_MENUSELECT, OnMenuSelect(LOWORD(c_.wParam), HIWORD(c_.wParam), (HMENU)c_.lParam))
 // void OnEnterIdle(UINT nWhy, CWnd* pWho)
 #define ON_WM_ENTERIDLE() AFX_MSG_VOID(WM_ENTERIDLE, OnEnterIdle((UINT)c_.wParam, CWnd::FromHandle((HWND)c_.lParam)))
 // void OnEnterMenuLoop(BOOL bIsTrackPopupMenu)
@@ -163,8 +176,9 @@
 // void OnChildActivate()
 #define ON_WM_CHILDACTIVATE() AFX_MSG_VOID(WM_CHILDACTIVATE, OnChildActivate())
 // void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
-#define ON_WM_MDIACTIVATE() AFX_MSG_VOID(WM_MDIACTIVATE, OnMDIActivate( \
-    (HWND)c_.lParam == p_->m_hWnd, CWnd::FromHandle((HWND)c_.lParam), CWnd::FromHandle((HWND)c_.wParam)))
+#define ON_WM_MDIACTIVATE()                                                                                            \
+    AFX_MSG_VOID(WM_MDIACTIVATE, OnMDIActivate((HWND)c_.lParam == p_->m_hWnd, CWnd::FromHandle((HWND)c_.lParam),       \
+                                               CWnd::FromHandle((HWND)c_.wParam)))
 // BOOL OnHelpInfo(HELPINFO* pHelpInfo)
 #define ON_WM_HELPINFO() AFX_MSG_RESULT(WM_HELPINFO, OnHelpInfo((HELPINFO*)c_.lParam))
 // void OnFontChange()

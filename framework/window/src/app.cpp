@@ -8,19 +8,21 @@
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
-namespace {
+namespace
+{
 CWinApp* g_pApp = nullptr;  // the one application object of the process
 HINSTANCE g_hInstance = nullptr;
-}
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
-    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
-    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
+ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
 {
-    if (lpszAppName) {
+    if (lpszAppName)
+    {
         m_strAppName = lpszAppName;
         m_pszAppName = m_strAppName;
     }
@@ -48,15 +50,9 @@ CWnd* AFXAPI AfxGetMainWnd()
     return pThread ? pThread->GetMainWnd() : nullptr;
 }
 
-HINSTANCE AFXAPI AfxGetInstanceHandle()
-{
-    return g_hInstance ? g_hInstance : ::GetModuleHandle(nullptr);
-}
+HINSTANCE AFXAPI AfxGetInstanceHandle() { return g_hInstance ? g_hInstance : ::GetModuleHandle(nullptr); }
 
-LPCTSTR AFXAPI AfxGetAppName()
-{
-    return g_pApp && g_pApp->m_pszAppName ? g_pApp->m_pszAppName : "";
-}
+LPCTSTR AFXAPI AfxGetAppName() { return g_pApp && g_pApp->m_pszAppName ? g_pApp->m_pszAppName : ""; }
 
 BOOL CWinApp::AfxInitApplicationState(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
@@ -72,12 +68,14 @@ BOOL CWinApp::AfxInitApplicationState(HINSTANCE hInstance, LPTSTR lpCmdLine, int
         *pszExt = '\0';
     m_strExeName = pszName;
     m_pszExeName = m_strExeName;
-    if (!m_pszAppName) {
+    if (!m_pszAppName)
+    {
         CString strTitle;
         m_strAppName = strTitle.LoadString(AFX_IDS_APP_TITLE) ? strTitle : m_strExeName;
         m_pszAppName = m_strAppName;
     }
-    if (!m_pszProfileName) {
+    if (!m_pszProfileName)
+    {
         m_strProfileName = m_strExeName + ".INI";
         m_pszProfileName = m_strProfileName;
     }
@@ -96,11 +94,14 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmd
     if (!pApp || !AfxWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow) || !pApp->InitApplication())
         return -1;
     int nReturnCode;
-    if (!pApp->InitInstance()) {
+    if (!pApp->InitInstance())
+    {
         if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
             pApp->m_pMainWnd->DestroyWindow();
         nReturnCode = pApp->ExitInstance();
-    } else {
+    }
+    else
+    {
         nReturnCode = pApp->Run();
     }
     AfxDeleteTempMaps();
@@ -127,7 +128,8 @@ int CWinApp::Run()
 void CWinApp::DoWaitCursor(int nCode)
 {
     m_nWaitCursorCount += nCode;
-    if (m_nWaitCursorCount > 0) {
+    if (m_nWaitCursorCount > 0)
+    {
         HCURSOR hcurPrev = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
         if (nCode > 0 && m_nWaitCursorCount == 1)
             m_hcurWaitCursorRestore = hcurPrev;
@@ -143,8 +145,10 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
     HWND hWndOwner = pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr;
     if (hWndOwner)
         hWndOwner = ::GetLastActivePopup(hWndOwner);
-    if ((nType & MB_ICONMASK) == 0) {
-        switch (nType & MB_TYPEMASK) {
+    if ((nType & MB_ICONMASK) == 0)
+    {
+        switch (nType & MB_TYPEMASK)
+        {
         case MB_OK:
         case MB_OKCANCEL:
             nType |= MB_ICONEXCLAMATION;
@@ -179,14 +183,16 @@ void AFXAPI AfxEnableControlContainer() {}
 
 void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL)
 {
-    if (bFlag) {
+    if (bFlag)
+    {
         if (lstrcmpi(pszParam, "Embedding") == 0)
             m_bRunEmbedded = TRUE;
         else if (lstrcmpi(pszParam, "Automation") == 0)
             m_bRunAutomated = TRUE;
         return;
     }
-    if (m_strFileName.IsEmpty()) {
+    if (m_strFileName.IsEmpty())
+    {
         m_strFileName = pszParam;
         m_nShellCommand = FileOpen;
     }
@@ -194,7 +200,8 @@ void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL)
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
 {
-    for (int i = 1; i < __argc; i++) {
+    for (int i = 1; i < __argc; i++)
+    {
         LPCTSTR pszParam = __argv[i];
         BOOL bFlag = pszParam[0] == '-' || pszParam[0] == '/';
         if (bFlag)
@@ -205,7 +212,8 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
 
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
 {
-    switch (rCmdInfo.m_nShellCommand) {
+    switch (rCmdInfo.m_nShellCommand)
+    {
     case CCommandLineInfo::FileNew:
         if (!AfxGetApp()->OnCmdMsg(ID_FILE_NEW, 0, nullptr, nullptr))
             OnFileNew();
@@ -223,10 +231,7 @@ void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
     m_templates.push_back(pTemplate);
 }
 
-POSITION CWinApp::GetFirstDocTemplatePosition() const
-{
-    return m_templates.empty() ? nullptr : (POSITION)(UINT_PTR)1;
-}
+POSITION CWinApp::GetFirstDocTemplatePosition() const { return m_templates.empty() ? nullptr : (POSITION)(UINT_PTR)1; }
 
 CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const
 {
@@ -241,16 +246,19 @@ CDocument* CWinApp::OpenDocumentFile(LPCTSTR lpszFileName)
     CDocTemplate* pBest = nullptr;
     CDocument* pOpen = nullptr;
     CDocTemplate::Confidence best = CDocTemplate::noAttempt;
-    for (CDocTemplate* pTemplate : m_templates) {
+    for (CDocTemplate* pTemplate : m_templates)
+    {
         CDocument* pMatch = nullptr;
         CDocTemplate::Confidence match = pTemplate->MatchDocType(lpszFileName, pMatch);
-        if (match > best) {
+        if (match > best)
+        {
             best = match;
             pBest = pTemplate;
             pOpen = pMatch;
         }
     }
-    if (pOpen) {
+    if (pOpen)
+    {
         // Already open: its first view's frame comes forward.
         POSITION pos = pOpen->GetFirstViewPosition();
         if (CView* pView = pos ? pOpen->GetNextView(pos) : nullptr)
@@ -299,7 +307,4 @@ HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const
     return ::LoadCursor(AfxGetResourceHandle(), lpszResourceName);
 }
 
-HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const
-{
-    return ::LoadIcon(AfxGetResourceHandle(), lpszResourceName);
-}
+HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const { return ::LoadIcon(AfxGetResourceHandle(), lpszResourceName); }

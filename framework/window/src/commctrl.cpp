@@ -126,8 +126,8 @@ HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, HTREEITEM hParent, HTREEITEM h
 HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
                                 HTREEITEM hInsertAfter)
 {
-    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0,
-                      hParent, hInsertAfter);
+    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0, hParent,
+                      hInsertAfter);
 }
 
 CImageList* CTreeCtrl::GetImageList(int nImageList) const
@@ -177,7 +177,8 @@ BOOL CTreeCtrl::GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) 
     item.hItem = hItem;
     item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     BOOL bRes = GetItem(&item);
-    if (bRes) {
+    if (bRes)
+    {
         nImage = item.iImage;
         nSelectedImage = item.iSelectedImage;
     }
@@ -306,11 +307,14 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) co
 {
     ZeroMemory(&ti, sizeof ti);
     ti.cbSize = sizeof ti;
-    if (nIDTool == 0) {
+    if (nIDTool == 0)
+    {
         ti.hwnd = ::GetParent(pWnd->GetSafeHwnd());
         ti.uFlags = TTF_IDISHWND;
         ti.uId = (UINT_PTR)pWnd->GetSafeHwnd();
-    } else {
+    }
+    else
+    {
         ti.hwnd = pWnd->GetSafeHwnd();
         ti.uId = nIDTool;
     }
@@ -375,7 +379,8 @@ void CToolTipCtrl::UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
     SendMessage(TTM_UPDATETIPTEXT, 0, (LPARAM)&ti);
 }
 
-namespace {
+namespace
+{
 BOOL LoadRichEdit()
 {
     static HMODULE hRichEdit = ::LoadLibrary("riched20.dll");

@@ -16,13 +16,15 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
     m_ofn.lpstrFileTitle = m_szFileTitle;
     m_ofn.nMaxFileTitle = _countof(m_szFileTitle);
     m_ofn.Flags = dwFlags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (lpszDefExt) {
+    if (lpszDefExt)
+    {
         m_strDefExt = lpszDefExt;
         m_ofn.lpstrDefExt = m_strDefExt;
     }
     if (lpszFileName)
         lstrcpyn(m_szFileName, lpszFileName, _countof(m_szFileName));
-    if (lpszFilter) {
+    if (lpszFilter)
+    {
         // '|' separates the parts; the system wants '\0'.
         m_strFilter = lpszFilter;
         LPTSTR pch = m_strFilter.GetBuffer();
@@ -66,7 +68,8 @@ POSITION CFileDialog::GetStartPosition() const { return m_szFileName[0] ? (POSIT
 CString CFileDialog::GetNextPathName(POSITION& pos) const
 {
     LPCTSTR lpsz = (LPCTSTR)pos;
-    if (!(m_ofn.Flags & OFN_ALLOWMULTISELECT) || lpsz[lstrlen(lpsz) + 1] == '\0') {
+    if (!(m_ofn.Flags & OFN_ALLOWMULTISELECT) || lpsz[lstrlen(lpsz) + 1] == '\0')
+    {
         pos = nullptr;
         return lpsz;
     }
@@ -111,11 +114,13 @@ CFontDialog::CFontDialog(LPLOGFONT lplfInitial, DWORD dwFlags, CDC* pdcPrinter, 
     m_cf.lStructSize = sizeof(CHOOSEFONT);
     m_cf.lpLogFont = &m_lf;
     m_cf.Flags = dwFlags;
-    if (lplfInitial) {
+    if (lplfInitial)
+    {
         m_lf = *lplfInitial;
         m_cf.Flags |= CF_INITTOLOGFONTSTRUCT;
     }
-    if (pdcPrinter) {
+    if (pdcPrinter)
+    {
         m_cf.hDC = pdcPrinter->GetSafeHdc();
         m_cf.Flags |= CF_PRINTERFONTS;
     }

@@ -6,8 +6,8 @@ IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 IMPLEMENT_DYNAMIC(CReBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 CSize CControlBar::CalcFixedLayout(BOOL, BOOL) { return CSize(0, 0); }
@@ -26,16 +26,23 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
     CSize size = CalcFixedLayout(pLayout->bStretch, bHorz);
     CRect rect = pLayout->rect;
     // The bar takes its size off the side it is aligned to.
-    if (m_dwStyle & CBRS_ALIGN_TOP) {
+    if (m_dwStyle & CBRS_ALIGN_TOP)
+    {
         rect.bottom = rect.top + size.cy;
         pLayout->rect.top += size.cy;
-    } else if (m_dwStyle & CBRS_ALIGN_BOTTOM) {
+    }
+    else if (m_dwStyle & CBRS_ALIGN_BOTTOM)
+    {
         rect.top = rect.bottom - size.cy;
         pLayout->rect.bottom -= size.cy;
-    } else if (m_dwStyle & CBRS_ALIGN_LEFT) {
+    }
+    else if (m_dwStyle & CBRS_ALIGN_LEFT)
+    {
         rect.right = rect.left + size.cx;
         pLayout->rect.left += size.cx;
-    } else {
+    }
+    else
+    {
         rect.left = rect.right - size.cx;
         pLayout->rect.right -= size.cx;
     }
@@ -57,7 +64,8 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
     return 0;
 }
 
-namespace {
+namespace
+{
 
 // A band's style and, when given, its text.
 REBARBANDINFO BandInfo(DWORD dwStyle, LPCTSTR pszText)
@@ -65,7 +73,8 @@ REBARBANDINFO BandInfo(DWORD dwStyle, LPCTSTR pszText)
     REBARBANDINFO rbbi{};
     rbbi.fMask = RBBIM_STYLE;
     rbbi.fStyle = dwStyle;
-    if (pszText) {
+    if (pszText)
+    {
         rbbi.fMask |= RBBIM_TEXT;
         rbbi.lpText = (LPTSTR)pszText;
     }
@@ -75,7 +84,7 @@ REBARBANDINFO BandInfo(DWORD dwStyle, LPCTSTR pszText)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CReBar, CControlBar)
-    ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
+ON_NOTIFY_REFLECT(RBN_HEIGHTCHANGE, OnHeightChange)
 END_MESSAGE_MAP()
 
 BOOL CReBar::Create(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID)
@@ -112,7 +121,8 @@ BOOL CReBar::AddBand(CWnd* pBar, REBARBANDINFO& rbbi)
 BOOL CReBar::AddBar(CWnd* pBar, LPCTSTR pszText, CBitmap* pbmp, DWORD dwStyle)
 {
     REBARBANDINFO rbbi = BandInfo(dwStyle, pszText);
-    if (pbmp) {
+    if (pbmp)
+    {
         rbbi.fMask |= RBBIM_BACKGROUND;
         rbbi.hbmBack = (HBITMAP)pbmp->GetSafeHandle();
     }

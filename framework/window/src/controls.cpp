@@ -63,7 +63,8 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 void CListBox::GetText(int nIndex, CString& rString) const
 {
     int nLen = GetTextLen(nIndex);
-    if (nLen == LB_ERR) {
+    if (nLen == LB_ERR)
+    {
         rString.Empty();
         return;
     }
@@ -83,13 +84,15 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) { return 0; }
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 
-namespace {
+namespace
+{
 
 // Owner-draw messages of list and combo boxes, handed to the control's overrides.
 template <class T>
 BOOL OwnerDrawNotify(T* pCtrl, UINT message, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_DRAWITEM:
         pCtrl->DrawItem((LPDRAWITEMSTRUCT)lParam);
         return TRUE;
@@ -125,7 +128,8 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
     int nLen = GetLBTextLen(nIndex);
-    if (nLen == CB_ERR) {
+    if (nLen == CB_ERR)
+    {
         rString.Empty();
         return;
     }

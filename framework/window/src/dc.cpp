@@ -98,14 +98,54 @@ int CDC::SetMapMode(int nMapMode) { return ::SetMapMode(m_hDC, nMapMode); }
 DWORD CDC::SetLayout(DWORD dwLayout) { return ::SetLayout(m_hDC, dwLayout); }
 int CDC::SetTextCharacterExtra(int nCharExtra) { return ::SetTextCharacterExtra(m_hDC, nCharExtra); }
 
-CPoint CDC::GetViewportOrg() const { POINT pt; ::GetViewportOrgEx(m_hAttribDC, &pt); return pt; }
-CPoint CDC::SetViewportOrg(int x, int y) { POINT pt{}; ::SetViewportOrgEx(m_hDC, x, y, &pt); return pt; }
-CPoint CDC::OffsetViewportOrg(int w, int h) { POINT pt{}; ::OffsetViewportOrgEx(m_hDC, w, h, &pt); return pt; }
-CPoint CDC::GetWindowOrg() const { POINT pt; ::GetWindowOrgEx(m_hAttribDC, &pt); return pt; }
-CPoint CDC::SetWindowOrg(int x, int y) { POINT pt{}; ::SetWindowOrgEx(m_hDC, x, y, &pt); return pt; }
-CPoint CDC::OffsetWindowOrg(int w, int h) { POINT pt{}; ::OffsetWindowOrgEx(m_hDC, w, h, &pt); return pt; }
-CSize CDC::SetViewportExt(int cx, int cy) { SIZE s{}; ::SetViewportExtEx(m_hDC, cx, cy, &s); return s; }
-CSize CDC::SetWindowExt(int cx, int cy) { SIZE s{}; ::SetWindowExtEx(m_hDC, cx, cy, &s); return s; }
+CPoint CDC::GetViewportOrg() const
+{
+    POINT pt;
+    ::GetViewportOrgEx(m_hAttribDC, &pt);
+    return pt;
+}
+CPoint CDC::SetViewportOrg(int x, int y)
+{
+    POINT pt{};
+    ::SetViewportOrgEx(m_hDC, x, y, &pt);
+    return pt;
+}
+CPoint CDC::OffsetViewportOrg(int w, int h)
+{
+    POINT pt{};
+    ::OffsetViewportOrgEx(m_hDC, w, h, &pt);
+    return pt;
+}
+CPoint CDC::GetWindowOrg() const
+{
+    POINT pt;
+    ::GetWindowOrgEx(m_hAttribDC, &pt);
+    return pt;
+}
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    POINT pt{};
+    ::SetWindowOrgEx(m_hDC, x, y, &pt);
+    return pt;
+}
+CPoint CDC::OffsetWindowOrg(int w, int h)
+{
+    POINT pt{};
+    ::OffsetWindowOrgEx(m_hDC, w, h, &pt);
+    return pt;
+}
+CSize CDC::SetViewportExt(int cx, int cy)
+{
+    SIZE s{};
+    ::SetViewportExtEx(m_hDC, cx, cy, &s);
+    return s;
+}
+CSize CDC::SetWindowExt(int cx, int cy)
+{
+    SIZE s{};
+    ::SetWindowExtEx(m_hDC, cx, cy, &s);
+    return s;
+}
 
 void CDC::DPtoLP(LPSIZE lpSize) const
 {
@@ -130,8 +170,18 @@ int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectC
 int CDC::IntersectClipRect(LPCRECT r) { return IntersectClipRect(r->left, r->top, r->right, r->bottom); }
 int CDC::ExcludeUpdateRgn(CWnd* pWnd) { return ::ExcludeUpdateRgn(m_hDC, pWnd->GetSafeHwnd()); }
 
-CPoint CDC::GetCurrentPosition() const { POINT pt; ::GetCurrentPositionEx(m_hAttribDC, &pt); return pt; }
-CPoint CDC::MoveTo(int x, int y) { POINT pt{}; ::MoveToEx(m_hDC, x, y, &pt); return pt; }
+CPoint CDC::GetCurrentPosition() const
+{
+    POINT pt;
+    ::GetCurrentPositionEx(m_hAttribDC, &pt);
+    return pt;
+}
+CPoint CDC::MoveTo(int x, int y)
+{
+    POINT pt{};
+    ::MoveToEx(m_hDC, x, y, &pt);
+    return pt;
+}
 
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 {
@@ -179,11 +229,10 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 {
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, dwRop);
 }
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                     int nSrcWidth, int nSrcHeight, DWORD dwRop)
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
 {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth,
-                        nSrcHeight, dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC->GetSafeHdc(), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
 BOOL CDC::TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
@@ -191,11 +240,11 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString&
 {
     return ExtTextOut(x, y, nOptions, lpRect, str, (UINT)str.GetLength(), lpDxWidths);
 }
-CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
-                         LPINT lpnTabStopPositions, int nTabOrigin)
+CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
+                         int nTabOrigin)
 {
-    return CSize((DWORD)::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions,
-                                        lpnTabStopPositions, nTabOrigin));
+    return CSize(
+        (DWORD)::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions, nTabOrigin));
 }
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
 {
@@ -219,8 +268,8 @@ CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions
 {
     return CSize((DWORD)::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions, lpnTabStopPositions));
 }
-BOOL CDC::GrayString(CBrush* pBrush, BOOL(CALLBACK* lpfnOutput)(HDC, LPARAM, int), LPARAM lpData,
-                     int nCount, int x, int y, int nWidth, int nHeight)
+BOOL CDC::GrayString(CBrush* pBrush, BOOL(CALLBACK* lpfnOutput)(HDC, LPARAM, int), LPARAM lpData, int nCount, int x,
+                     int y, int nWidth, int nHeight)
 {
     return ::GrayString(m_hDC, (HBRUSH)pBrush->GetSafeHandle(), lpfnOutput, lpData, nCount, x, y, nWidth, nHeight);
 }

@@ -30,7 +30,8 @@ HWND CDataExchange::PrepareEditCtrl(int nIDC)
 
 void CDataExchange::Fail()
 {
-    if (m_bSaveAndValidate && m_hWndLastControl) {
+    if (m_bSaveAndValidate && m_hWndLastControl)
+    {
         ::SetFocus(m_hWndLastControl);
         if (m_bEditLastControl)
             ::SendMessage(m_hWndLastControl, EM_SETSEL, 0, -1);
@@ -38,7 +39,8 @@ void CDataExchange::Fail()
     AfxThrowUserException();
 }
 
-namespace {
+namespace
+{
 
 CString GetText(HWND hWnd)
 {
@@ -69,11 +71,11 @@ BOOL ParseLong(LPCTSTR lpsz, BOOL bSigned, long long& value)
     return *pEnd == '\0';
 }
 
-void ExchangeNumber(CDataExchange* pDX, int nIDC, long long& value, long long minVal, long long maxVal,
-                    BOOL bSigned)
+void ExchangeNumber(CDataExchange* pDX, int nIDC, long long& value, long long minVal, long long maxVal, BOOL bSigned)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
+    if (!pDX->m_bSaveAndValidate)
+    {
         CString str;
         str.Format(bSigned ? "%lld" : "%llu", value);
         ::SetWindowText(hWndCtrl, str);
@@ -143,7 +145,8 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value)
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
+    if (!pDX->m_bSaveAndValidate)
+    {
         CString str;
         str.Format("%.15g", value);
         ::SetWindowText(hWndCtrl, str);
@@ -173,12 +176,17 @@ void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
         value = -1;
     // The group runs from nIDC to the next control with WS_GROUP.
     int iButton = 0;
-    do {
-        if (::SendMessage(hWndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
-            if (pDX->m_bSaveAndValidate) {
+    do
+    {
+        if (::SendMessage(hWndCtrl, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
+        {
+            if (pDX->m_bSaveAndValidate)
+            {
                 if (::SendMessage(hWndCtrl, BM_GETCHECK, 0, 0))
                     value = iButton;
-            } else {
+            }
+            else
+            {
                 ::SendMessage(hWndCtrl, BM_SETCHECK, iButton == value, 0);
             }
             iButton++;
@@ -199,7 +207,8 @@ void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
+    {
         value = GetText(hWndCtrl);
         return;
     }
@@ -210,7 +219,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
+    {
         value = GetText(hWndCtrl);
         return;
     }
@@ -233,9 +243,11 @@ void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate) {
+    if (pDX->m_bSaveAndValidate)
+    {
         int nIndex = (int)::SendMessage(hWndCtrl, LB_GETCURSEL, 0, 0);
-        if (nIndex < 0) {
+        if (nIndex < 0)
+        {
             value.Empty();
             return;
         }
@@ -276,7 +288,8 @@ void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT max
 
 void AFXAPI DDV_MaxChars(CDataExchange* pDX, CString const& value, int nChars)
 {
-    if (!pDX->m_bSaveAndValidate) {
+    if (!pDX->m_bSaveAndValidate)
+    {
         // The edit control itself keeps the user within the limit.
         if (pDX->m_hWndLastControl && pDX->m_bEditLastControl)
             ::SendMessage(pDX->m_hWndLastControl, EM_LIMITTEXT, (WPARAM)nChars, 0);

@@ -32,15 +32,18 @@ CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocum
 {
     rpDocMatch = nullptr;
     POSITION pos = GetFirstDocPosition();
-    while (pos) {
+    while (pos)
+    {
         CDocument* pDoc = GetNextDoc(pos);
-        if (AfxComparePath(pDoc->GetPathName(), lpszPathName)) {
+        if (AfxComparePath(pDoc->GetPathName(), lpszPathName))
+        {
             rpDocMatch = pDoc;
             return yesAlreadyOpen;
         }
     }
     CString strFilterExt;
-    if (GetDocString(strFilterExt, filterExt) && !strFilterExt.IsEmpty()) {
+    if (GetDocString(strFilterExt, filterExt) && !strFilterExt.IsEmpty())
+    {
         CString strPath = lpszPathName;
         int nDot = strPath.ReverseFind('.');
         if (nDot >= 0 && strPath.Mid(nDot).CompareNoCase(strFilterExt) == 0)
@@ -70,7 +73,8 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
         return nullptr;
     CObject* pObject = m_pFrameClass->CreateObject();
     CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(pObject);
-    if (!pFrame) {
+    if (!pFrame)
+    {
         delete pObject;
         return nullptr;
     }
@@ -88,7 +92,8 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL b
 BOOL CDocTemplate::SaveAllModified()
 {
     POSITION pos = GetFirstDocPosition();
-    while (pos) {
+    while (pos)
+    {
         CDocument* pDoc = GetNextDoc(pos);
         if (!pDoc->SaveModified())
             return FALSE;
@@ -141,15 +146,13 @@ void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
     CDocTemplate::RemoveDocument(pDoc);
 }
 
-POSITION CMultiDocTemplate::GetFirstDocPosition() const
-{
-    return m_docList.empty() ? nullptr : (POSITION)(UINT_PTR)1;
-}
+POSITION CMultiDocTemplate::GetFirstDocPosition() const { return m_docList.empty() ? nullptr : (POSITION)(UINT_PTR)1; }
 
 CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
 {
     size_t nIndex = (size_t)(UINT_PTR)rPos - 1;
-    if (nIndex >= m_docList.size()) {
+    if (nIndex >= m_docList.size())
+    {
         rPos = nullptr;
         return nullptr;
     }
@@ -170,7 +173,8 @@ void CMultiDocTemplate::SetDefaultTitle(CDocument* pDocument)
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {
     CDocument* pDocument = CreateNewDocument();
-    if (!pDocument) {
+    if (!pDocument)
+    {
         AfxMessageBox("Failed to create empty document.");
         return nullptr;
     }
@@ -179,22 +183,28 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
     pDocument->m_bAutoDelete = FALSE;
     CFrameWnd* pFrame = CreateNewFrame(pDocument, nullptr);
     pDocument->m_bAutoDelete = bAutoDelete;
-    if (!pFrame) {
+    if (!pFrame)
+    {
         AfxMessageBox("Failed to create empty document.");
         delete pDocument;
         return nullptr;
     }
-    if (!lpszPathName) {
+    if (!lpszPathName)
+    {
         SetDefaultTitle(pDocument);
         if (!bMakeVisible)
             pDocument->m_bEmbedded = TRUE;
-        if (!pDocument->OnNewDocument()) {
+        if (!pDocument->OnNewDocument())
+        {
             pFrame->DestroyWindow();
             return nullptr;
         }
-    } else {
+    }
+    else
+    {
         CWaitCursor wait;
-        if (!pDocument->OnOpenDocument(lpszPathName)) {
+        if (!pDocument->OnOpenDocument(lpszPathName))
+        {
             pFrame->DestroyWindow();
             return nullptr;
         }

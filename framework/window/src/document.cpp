@@ -7,7 +7,8 @@
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
-namespace {
+namespace
+{
 
 // A new empty file in the target's folder: replacing the target with it is
 // then a rename on one volume. Empty when the folder cannot take one.
@@ -37,9 +38,9 @@ void NameTarget(CException* e, LPCTSTR lpszPathName)
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
-    ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
-    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
-    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
 END_MESSAGE_MAP()
 
 CDocument::~CDocument()
@@ -87,15 +88,13 @@ void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
             pApp->AddToRecentFileList(m_strPathName);
 }
 
-POSITION CDocument::GetFirstViewPosition() const
-{
-    return m_viewList.empty() ? nullptr : (POSITION)(UINT_PTR)1;
-}
+POSITION CDocument::GetFirstViewPosition() const { return m_viewList.empty() ? nullptr : (POSITION)(UINT_PTR)1; }
 
 CView* CDocument::GetNextView(POSITION& rPosition) const
 {
     size_t nIndex = (size_t)(UINT_PTR)rPosition - 1;
-    if (nIndex >= m_viewList.size()) {
+    if (nIndex >= m_viewList.size())
+    {
         rPosition = nullptr;
         return nullptr;
     }
@@ -123,7 +122,8 @@ void CDocument::RemoveView(CView* pView)
 void CDocument::OnChangedViewList()
 {
     // The last view gone takes an auto-deleted document with it.
-    if (m_viewList.empty() && m_bAutoDelete) {
+    if (m_viewList.empty() && m_bAutoDelete)
+    {
         OnCloseDocument();
         return;
     }
@@ -133,13 +133,15 @@ void CDocument::OnChangedViewList()
 void CDocument::UpdateFrameCounts()
 {
     std::vector<CFrameWnd*> frames;
-    for (CView* pView : m_viewList) {
+    for (CView* pView : m_viewList)
+    {
         CFrameWnd* pFrame = pView->GetParentFrame();
         if (pFrame && pView->IsWindowVisible() && std::find(frames.begin(), frames.end(), pFrame) == frames.end())
             frames.push_back(pFrame);
     }
     int nWindow = frames.size() > 1 ? 1 : 0;
-    for (CFrameWnd* pFrame : frames) {
+    for (CFrameWnd* pFrame : frames)
+    {
         pFrame->m_nWindow = nWindow ? nWindow++ : 0;
         pFrame->DelayUpdateFrameTitle();
     }
@@ -166,7 +168,8 @@ BOOL CDocument::OnNewDocument()
 CFile* CDocument::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
     CFile* pFile = new CFile;
-    if (!pFile->Open(lpszFileName, nOpenFlags, pError)) {
+    if (!pFile->Open(lpszFileName, nOpenFlags, pError))
+    {
         delete pFile;
         return nullptr;
     }
@@ -186,18 +189,22 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 {
     CFileException fe;
     CFile* pFile = GetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe);
-    if (!pFile) {
+    if (!pFile)
+    {
         ReportSaveLoadException(lpszPathName, &fe, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
         return FALSE;
     }
     DeleteContents();
     SetModifiedFlag(FALSE);
     CArchive loadArchive(pFile, CArchive::load | CArchive::bNoFlushOnDelete);
-    try {
+    try
+    {
         Serialize(loadArchive);
         loadArchive.Close();
         ReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         loadArchive.Abort();
         ReleaseFile(pFile, TRUE);
         DeleteContents();
@@ -215,10 +222,11 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     // failed save leaves the file as it was.
     CString strTemp = MakeFileBeside(lpszPathName);
     CFileException fe;
-    CFile* pFile = strTemp.IsEmpty() ? nullptr
-                                     : GetFile(strTemp, CFile::modeCreate | CFile::modeReadWrite |
-                                                            CFile::shareExclusive, &fe);
-    if (!pFile) {
+    CFile* pFile = strTemp.IsEmpty()
+                       ? nullptr
+                       : GetFile(strTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
+    if (!pFile)
+    {
         if (!strTemp.IsEmpty())
             ::DeleteFile(strTemp);
         NameTarget(&fe, lpszPathName);
@@ -226,11 +234,14 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         return FALSE;
     }
     CArchive saveArchive(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
-    try {
+    try
+    {
         Serialize(saveArchive);
         saveArchive.Close();
         ReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         saveArchive.Abort();
         ReleaseFile(pFile, TRUE);
         ::DeleteFile(strTemp);
@@ -239,7 +250,8 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileEx(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+    if (!::MoveFileEx(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    {
         LONG lOsError = (LONG)::GetLastError();
         CFileException replaceError(CFileException::OsErrorToException(lOsError), lOsError, lpszPathName);
         ::DeleteFile(strTemp);
@@ -271,13 +283,17 @@ void CDocument::OnCloseDocument()
     // document outlives the destruction of its last view.
     BOOL bAutoDelete = m_bAutoDelete;
     m_bAutoDelete = FALSE;
-    while (!m_viewList.empty()) {
+    while (!m_viewList.empty())
+    {
         CView* pView = m_viewList.front();
         CFrameWnd* pFrame = pView->GetParentFrame();
-        if (pFrame) {
+        if (pFrame)
+        {
             PreCloseFrame(pFrame);
             pFrame->DestroyWindow();
-        } else {
+        }
+        else
+        {
             pView->DestroyWindow();
         }
         if (!m_viewList.empty() && m_viewList.front() == pView)
@@ -293,7 +309,8 @@ void CDocument::PreCloseFrame(CFrameWnd*) {}
 
 BOOL CDocument::CanCloseFrame(CFrameWnd* pFrameArg)
 {
-    for (CView* pView : m_viewList) {
+    for (CView* pView : m_viewList)
+    {
         CFrameWnd* pFrame = pView->GetParentFrame();
         if (pFrame && pFrame != pFrameArg)
             return TRUE;  // another frame still shows the document
@@ -310,7 +327,8 @@ BOOL CDocument::SaveModified()
         strName = strName.Left(strName.GetLength() - 2);
     CString strPrompt;
     strPrompt.Format("Save changes to %s?", (LPCTSTR)strName);
-    switch (AfxMessageBox(strPrompt, MB_YESNOCANCEL)) {
+    switch (AfxMessageBox(strPrompt, MB_YESNOCANCEL))
+    {
     case IDCANCEL:
         return FALSE;
     case IDYES:
@@ -331,9 +349,11 @@ BOOL CDocument::DoFileSave()
 BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
 {
     CString strNewName = lpszPathName ? lpszPathName : "";
-    if (strNewName.IsEmpty()) {
+    if (strNewName.IsEmpty())
+    {
         CString strFilter, strExt;
-        if (m_pDocTemplate) {
+        if (m_pDocTemplate)
+        {
             CString strFilterName;
             m_pDocTemplate->GetDocString(strFilterName, CDocTemplate::filterName);
             m_pDocTemplate->GetDocString(strExt, CDocTemplate::filterExt);

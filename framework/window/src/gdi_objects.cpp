@@ -92,14 +92,12 @@ BOOL CBrush::CreateSysColorBrush(int nIndex) { return Attach(::GetSysColorBrush(
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont) { return Attach(::CreateFontIndirect(lpLogFont)); }
 
-BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                       BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCTSTR lpszFacename)
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
 {
-    return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                               bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
-                               nQuality, nPitchAndFamily, lpszFacename));
+    return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
+                               nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)
@@ -166,10 +164,12 @@ void CRgn::SetRectRgn(int x1, int y1, int x2, int y2) { ::SetRectRgn((HRGN)m_hOb
 void CRgn::SetRectRgn(LPCRECT r) { SetRectRgn(r->left, r->top, r->right, r->bottom); }
 int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)
 {
-    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(), (HRGN)pRgn2->GetSafeHandle(),
-                        nCombineMode);
+    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgn1->GetSafeHandle(), (HRGN)pRgn2->GetSafeHandle(), nCombineMode);
 }
-int CRgn::CopyRgn(CRgn* pRgnSrc) { return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgnSrc->GetSafeHandle(), nullptr, RGN_COPY); }
+int CRgn::CopyRgn(CRgn* pRgnSrc)
+{
+    return ::CombineRgn((HRGN)m_hObject, (HRGN)pRgnSrc->GetSafeHandle(), nullptr, RGN_COPY);
+}
 BOOL CRgn::EqualRgn(CRgn* pRgn) const { return ::EqualRgn((HRGN)m_hObject, (HRGN)pRgn->GetSafeHandle()); }
 int CRgn::OffsetRgn(int x, int y) { return ::OffsetRgn((HRGN)m_hObject, x, y); }
 int CRgn::GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox((HRGN)m_hObject, lpRect); }

@@ -13,10 +13,13 @@ inline HGLOBAL AfxCopyGlobalMemory(HGLOBAL hSource)
     if (!pSource)
         return nullptr;
     HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-    if (void* pCopy = hCopy ? ::GlobalLock(hCopy) : nullptr) {
+    if (void* pCopy = hCopy ? ::GlobalLock(hCopy) : nullptr)
+    {
         memcpy(pCopy, pSource, cb);
         ::GlobalUnlock(hCopy);
-    } else if (hCopy) {
+    }
+    else if (hCopy)
+    {
         ::GlobalFree(hCopy);
         hCopy = nullptr;
     }

@@ -44,7 +44,8 @@ BOOL CMenu::DestroyMenu()
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 {
     int nLen = ::GetMenuString(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    if (nLen <= 0) {
+    if (nLen <= 0)
+    {
         rString.Empty();
         return 0;
     }
@@ -65,8 +66,7 @@ BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS
     return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
 }
 
-BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
-                               const CBitmap* pBmpChecked)
+BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked)
 {
     return ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, (HBITMAP)pBmpUnchecked->GetSafeHandle(),
                                 (HBITMAP)pBmpChecked->GetSafeHandle());

@@ -6,14 +6,14 @@
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
-    ON_WM_NCCREATE()
-    ON_WM_NCACTIVATE()
-    ON_WM_SYSCOMMAND()
-    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+ON_WM_NCCREATE()
+ON_WM_NCACTIVATE()
+ON_WM_SYSCOMMAND()
+ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
 
-BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                           CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                           UINT nID)
 {
     return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
@@ -25,8 +25,8 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
     m_bSyncActive = (dwStyle & MFS_SYNCACTIVE) != 0;
     HWND hWndParent = pParentWnd->GetSafeHwnd();
     HMENU hMenu = (dwStyle & WS_CHILD) ? (HMENU)(UINT_PTR)nID : nullptr;
-    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left,
-                          rect.top, rect.right - rect.left, rect.bottom - rect.top, hWndParent, hMenu);
+    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
+                          rect.right - rect.left, rect.bottom - rect.top, hWndParent, hMenu);
 }
 
 BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -48,10 +48,10 @@ BOOL CMiniFrameWnd::OnNcCreate(LPCREATESTRUCT lpcs)
     // popup of it, is the foreground window.
     CWnd* pParent = GetTopLevelParent();
     HWND hWndActive = ::GetForegroundWindow();
-    BOOL bActive = pParent && hWndActive &&
-                   (pParent->m_hWnd == hWndActive ||
-                    (::GetLastActivePopup(pParent->m_hWnd) == hWndActive &&
-                     ::SendMessage(hWndActive, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0));
+    BOOL bActive =
+        pParent && hWndActive &&
+        (pParent->m_hWnd == hWndActive || (::GetLastActivePopup(pParent->m_hWnd) == hWndActive &&
+                                           ::SendMessage(hWndActive, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0));
     SendMessage(WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE);
     return TRUE;
 }
@@ -71,7 +71,8 @@ LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
 {
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow(!(wParam & FS_DISABLE));
-    if ((wParam & (FS_ACTIVATE | FS_DEACTIVATE)) && (GetStyle() & MFS_SYNCACTIVE)) {
+    if ((wParam & (FS_ACTIVATE | FS_DEACTIVATE)) && (GetStyle() & MFS_SYNCACTIVE))
+    {
         ModifyStyle(MFS_SYNCACTIVE, 0);
         SendMessage(WM_NCACTIVATE, (wParam & FS_ACTIVATE) != 0);
         ModifyStyle(0, MFS_SYNCACTIVE);

@@ -6,7 +6,8 @@
 template <class I>
 HRESULT AfxQueryOneInterface(I* pThis, REFIID riid, REFIID iidOwn, void** ppv)
 {
-    if (riid == IID_IUnknown || riid == iidOwn) {
+    if (riid == IID_IUnknown || riid == iidOwn)
+    {
         *ppv = pThis;
         pThis->AddRef();
         return S_OK;

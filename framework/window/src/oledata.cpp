@@ -8,7 +8,8 @@
 
 IMPLEMENT_DYNAMIC(COleDataSource, CCmdTarget)
 
-namespace {
+namespace
+{
 
 FORMATETC MakeFormatEtc(CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtc)
 {
@@ -19,7 +20,8 @@ FORMATETC MakeFormatEtc(CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtc)
 }
 
 // The default drag source: drops on button release, cancels on Escape.
-class CDefaultDropSource : public IDropSource {
+class CDefaultDropSource : public IDropSource
+{
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
@@ -89,7 +91,8 @@ HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT cfFormat, LPFORMATETC lpFormatE
     STGMEDIUM stgMedium{};
     if (!GetData(cfFormat, &stgMedium, lpFormatEtc))
         return nullptr;
-    if (stgMedium.tymed != TYMED_HGLOBAL) {
+    if (stgMedium.tymed != TYMED_HGLOBAL)
+    {
         ::ReleaseStgMedium(&stgMedium);
         return nullptr;
     }
@@ -102,7 +105,8 @@ HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT cfFormat, LPFORMATETC lpFormatE
 }
 
 // The data object of a COleDataSource; it lives as long as any holder.
-class COleDataSource::XDataObject final : public IDataObject {
+class COleDataSource::XDataObject final : public IDataObject
+{
 public:
     explicit XDataObject(COleDataSource* pSource) : m_pSource(pSource) {}
     void Orphan() { m_pSource = nullptr; }
@@ -185,8 +189,10 @@ COleDataSource::~COleDataSource()
 
 void COleDataSource::CacheGlobalData(CLIPFORMAT cfFormat, HGLOBAL hGlobal, LPFORMATETC lpFormatEtc)
 {
-    for (CacheEntry& entry : m_cache) {
-        if (entry.formatEtc.cfFormat == cfFormat) {
+    for (CacheEntry& entry : m_cache)
+    {
+        if (entry.formatEtc.cfFormat == cfFormat)
+        {
             ::GlobalFree(entry.hGlobal);
             entry.hGlobal = hGlobal;
             return;

@@ -7,7 +7,8 @@
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
 // Owned by its COleDropTarget, which revokes it before going.
-class COleDropTarget::XDropTarget final : public IDropTarget {
+class COleDropTarget::XDropTarget final : public IDropTarget
+{
 public:
     explicit XDropTarget(COleDropTarget* pOwner) : m_pOwner(pOwner) {}
 
@@ -23,24 +24,26 @@ public:
     {
         pDataObj->AddRef();
         m_pOwner->m_dataObject.Attach(pDataObj, TRUE);
-        *pdwEffect &= Guarded([&](CWnd* pWnd) {
-            return m_pOwner->OnDragEnter(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt));
-        });
+        *pdwEffect &=
+            Guarded([&](CWnd* pWnd)
+                    { return m_pOwner->OnDragEnter(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt)); });
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
     {
-        *pdwEffect &= Guarded([&](CWnd* pWnd) {
-            return m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt));
-        });
+        *pdwEffect &=
+            Guarded([&](CWnd* pWnd)
+                    { return m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, ClientPoint(pt)); });
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE DragLeave() override
     {
-        Guarded([&](CWnd* pWnd) {
-            m_pOwner->OnDragLeave(pWnd);
-            return DROPEFFECT_NONE;
-        });
+        Guarded(
+            [&](CWnd* pWnd)
+            {
+                m_pOwner->OnDragLeave(pWnd);
+                return DROPEFFECT_NONE;
+            });
         m_pOwner->m_dataObject.Release();
         return S_OK;
     }
@@ -71,7 +74,8 @@ private:
     DROPEFFECT DropOn(CWnd* pWnd, DWORD grfKeyState, CPoint point, DWORD dwAllowed)
     {
         DROPEFFECT dropEffect = m_pOwner->OnDragOver(pWnd, &m_pOwner->m_dataObject, grfKeyState, point) & dwAllowed;
-        if (dropEffect == DROPEFFECT_NONE) {
+        if (dropEffect == DROPEFFECT_NONE)
+        {
             m_pOwner->OnDragLeave(pWnd);
             return DROPEFFECT_NONE;
         }

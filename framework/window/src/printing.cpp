@@ -5,11 +5,13 @@
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CDialog)
 
-namespace {
+namespace
+{
 
 // The print dialog's DC lent to the view for one job: given back at the end
 // of the job however it ends, never deleted (the dialog deletes it).
-class CPrintJobDC : public CDC {
+class CPrintJobDC : public CDC
+{
 public:
     explicit CPrintJobDC(HDC hDC)
     {
@@ -21,8 +23,7 @@ public:
 
 }  // namespace
 
-CPrintInfo::CPrintInfo()
-    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION))
+CPrintInfo::CPrintInfo() : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION))
 {
     SetMinPage(1);
     SetMaxPage(0xffff);
@@ -42,10 +43,7 @@ UINT CPrintInfo::GetFromPage() const
     return (m_pPD->m_pd.Flags & PD_PAGENUMS) ? m_pPD->m_pd.nFromPage : GetMinPage();
 }
 
-UINT CPrintInfo::GetToPage() const
-{
-    return (m_pPD->m_pd.Flags & PD_PAGENUMS) ? m_pPD->m_pd.nToPage : GetMaxPage();
-}
+UINT CPrintInfo::GetToPage() const { return (m_pPD->m_pd.Flags & PD_PAGENUMS) ? m_pPD->m_pd.nToPage : GetMaxPage(); }
 
 CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
 {
@@ -70,14 +68,16 @@ INT_PTR CPrintDialog::DoModal()
 {
     // The printer chosen in print setup is where a new dialog starts.
     CWinApp* pApp = AfxGetApp();
-    if (pApp && !m_pd.hDevMode && !m_pd.hDevNames) {
+    if (pApp && !m_pd.hDevMode && !m_pd.hDevNames)
+    {
         m_pd.hDevMode = AfxCopyGlobalMemory(pApp->m_hDevMode);
         m_pd.hDevNames = AfxCopyGlobalMemory(pApp->m_hDevNames);
     }
     CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     m_pd.hwndOwner = pOwner ? pOwner->GetSafeHwnd() : nullptr;
     // A DC from an earlier run is replaced by the new one.
-    if (m_pd.hDC) {
+    if (m_pd.hDC)
+    {
         ::DeleteDC(m_pd.hDC);
         m_pd.hDC = nullptr;
     }
@@ -114,10 +114,13 @@ BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInf
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
-    if (pInfo->m_bDirect) {
+    if (pInfo->m_bDirect)
+    {
         if (!pInfo->m_pPD->GetDefaults())
             return FALSE;
-    } else {
+    }
+    else
+    {
         pInfo->m_pPD->m_pd.nFromPage = (WORD)pInfo->GetMinPage();
         pInfo->m_pPD->m_pd.nToPage = (WORD)pInfo->GetMaxPage();
         if (pInfo->m_pPD->DoModal() != IDOK)
@@ -128,7 +131,8 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 
 BOOL CView::PrintPages(CDC* pDC, CPrintInfo* pInfo)
 {
-    for (UINT nPage = pInfo->GetFromPage(); nPage <= pInfo->GetToPage(); nPage++) {
+    for (UINT nPage = pInfo->GetFromPage(); nPage <= pInfo->GetToPage(); nPage++)
+    {
         pInfo->m_nCurPage = nPage;
         OnPrepareDC(pDC, pInfo);
         if (!pInfo->m_bContinuePrinting)
@@ -156,7 +160,8 @@ void CView::OnFilePrint()
     DOCINFO docInfo{};
     docInfo.cbSize = sizeof docInfo;
     docInfo.lpszDocName = strTitle;
-    if (dcPrint.StartDoc(&docInfo) <= 0) {
+    if (dcPrint.StartDoc(&docInfo) <= 0)
+    {
         AfxMessageBox("Failed to start printing.");
         return;
     }

@@ -3,22 +3,26 @@
 #include "afxwin.h"
 #include <memory>
 
-namespace {
+namespace
+{
 
 // One letter 'A'..'P' of the INI form of binary data: its value 0..15, or -1.
-int NibbleOf(char ch)
-{
-    return ch >= 'A' && ch <= 'P' ? ch - 'A' : -1;
-}
+int NibbleOf(char ch) { return ch >= 'A' && ch <= 'P' ? ch - 'A' : -1; }
 
 // Closes a registry key at the end of its scope.
-class CRegKeyHolder {
+class CRegKeyHolder
+{
 public:
     explicit CRegKeyHolder(HKEY hKey) : m_hKey(hKey) {}
-    ~CRegKeyHolder() { if (m_hKey) ::RegCloseKey(m_hKey); }
+    ~CRegKeyHolder()
+    {
+        if (m_hKey)
+            ::RegCloseKey(m_hKey);
+    }
     CRegKeyHolder(const CRegKeyHolder&) = delete;
     CRegKeyHolder& operator=(const CRegKeyHolder&) = delete;
     HKEY Get() const { return m_hKey; }
+
 private:
     HKEY m_hKey;
 };
@@ -27,8 +31,8 @@ HKEY CreateSubKey(HKEY hParent, LPCTSTR lpszName)
 {
     HKEY hKey = nullptr;
     DWORD dw;
-    if (::RegCreateKeyEx(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                         KEY_READ | KEY_WRITE, nullptr, &hKey, &dw) != ERROR_SUCCESS)
+    if (::RegCreateKeyEx(hParent, lpszName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &hKey,
+                         &dw) != ERROR_SUCCESS)
         return nullptr;
     return hKey;
 }
@@ -87,7 +91,8 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
 
 BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
 {
-    if (!m_pszRegistryKey) {
+    if (!m_pszRegistryKey)
+    {
         char szT[16];
         wsprintf(szT, "%d", nValue);
         return ::WritePrivateProfileString(lpszSection, lpszEntry, szT, m_pszProfileName);
@@ -96,13 +101,15 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     if (!section.Get())
         return FALSE;
     DWORD dwValue = (DWORD)nValue;
-    return ::RegSetValueEx(section.Get(), lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue) == ERROR_SUCCESS;
+    return ::RegSetValueEx(section.Get(), lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue) ==
+           ERROR_SUCCESS;
 }
 
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
 {
     CString strDefault = lpszDefault ? lpszDefault : "";
-    if (!m_pszRegistryKey) {
+    if (!m_pszRegistryKey)
+    {
         char szT[4096];
         ::GetPrivateProfileString(lpszSection, lpszEntry, strDefault, szT, sizeof szT, m_pszProfileName);
         return szT;
@@ -127,7 +134,8 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
 {
     if (!m_pszRegistryKey)
         return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
-    if (!lpszEntry) {
+    if (!lpszEntry)
+    {
         // No entry: the whole section goes.
         CRegKeyHolder app(GetAppRegistryKey());
         return app.Get() && ::RegDeleteKey(app.Get(), lpszSection) == ERROR_SUCCESS;
@@ -145,7 +153,8 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
 {
     *ppData = nullptr;
     *pBytes = 0;
-    if (!m_pszRegistryKey) {
+    if (!m_pszRegistryKey)
+    {
         // The INI form stores each byte as two letters 'A'..'P', low half first;
         // an edited value with any other letter is refused, not misread.
         CString str = GetProfileString(lpszSection, lpszEntry);
@@ -153,7 +162,8 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         if (nLen == 0 || nLen % 2)
             return FALSE;
         std::unique_ptr<BYTE[]> data(new BYTE[nLen / 2]);
-        for (int i = 0; i < nLen; i += 2) {
+        for (int i = 0; i < nLen; i += 2)
+        {
             int nLow = NibbleOf(str[i]), nHigh = NibbleOf(str[i + 1]);
             if (nLow < 0 || nHigh < 0)
                 return FALSE;
@@ -180,9 +190,11 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
 
 BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
 {
-    if (!m_pszRegistryKey) {
+    if (!m_pszRegistryKey)
+    {
         CString str;
-        for (UINT i = 0; i < nBytes; i++) {
+        for (UINT i = 0; i < nBytes; i++)
+        {
             str += (char)((pData[i] & 0x0F) + 'A');
             str += (char)(((pData[i] >> 4) & 0x0F) + 'A');
         }

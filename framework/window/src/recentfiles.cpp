@@ -1,8 +1,7 @@
 // The most-recently-used file list: entries, menu items and profile storage.
 #include "afxadv.h"
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat,
-                                 int nSize, int nMaxDispLen)
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen)
     : m_nStart(nStart), m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat),
       m_nMaxDisplayLength(nMaxDispLen), m_nSize(nSize), m_arrNames((size_t)nSize)
 {
@@ -29,8 +28,7 @@ void CRecentFileList::Remove(int nIndex)
     m_arrNames[(size_t)m_nSize - 1].Empty();
 }
 
-BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir,
-                                     BOOL) const
+BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir, BOOL) const
 {
     const CString& strPath = m_arrNames[(size_t)nIndex];
     if (strPath.IsEmpty())
@@ -39,7 +37,8 @@ BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszC
     if (lpszCurDir && nCurDir > 0 && strPath.GetLength() > nCurDir &&
         strPath.Left(nCurDir).CompareNoCase(lpszCurDir) == 0)
         strName = strPath.Mid(nCurDir);
-    if (m_nMaxDisplayLength > 0 && strName.GetLength() > m_nMaxDisplayLength) {
+    if (m_nMaxDisplayLength > 0 && strName.GetLength() > m_nMaxDisplayLength)
+    {
         int nSlash = strName.ReverseFind('\\');
         CString strFile = nSlash >= 0 ? strName.Mid(nSlash + 1) : strName;
         strName = strName.Left(3) + "..." + "\\" + strFile;
@@ -52,7 +51,8 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
     CMenu* pMenu = pCmdUI->m_pMenu;
     if (m_strOriginal.IsEmpty() && pMenu)
         pMenu->GetMenuString(pCmdUI->m_nID, m_strOriginal, MF_BYCOMMAND);
-    if (m_arrNames[0].IsEmpty()) {
+    if (m_arrNames[0].IsEmpty())
+    {
         if (!m_strOriginal.IsEmpty())
             pCmdUI->SetText(m_strOriginal);
         pCmdUI->Enable(FALSE);
@@ -64,12 +64,14 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
         pMenu->DeleteMenu(pCmdUI->m_nID + (UINT)iMRU, MF_BYCOMMAND);
     char szCurDir[_MAX_PATH];
     int nCurDir = (int)::GetCurrentDirectory(_MAX_PATH, szCurDir);
-    if (nCurDir > 0 && szCurDir[nCurDir - 1] != '\\') {
+    if (nCurDir > 0 && szCurDir[nCurDir - 1] != '\\')
+    {
         szCurDir[nCurDir++] = '\\';
         szCurDir[nCurDir] = '\0';
     }
     int iMRU = 0;
-    for (; iMRU < m_nSize; iMRU++) {
+    for (; iMRU < m_nSize; iMRU++)
+    {
         CString strName;
         if (!GetDisplayName(strName, iMRU, szCurDir, nCurDir))
             break;
@@ -87,7 +89,8 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
 void CRecentFileList::ReadList()
 {
     CWinApp* pApp = AfxGetApp();
-    for (int iMRU = 0; iMRU < m_nSize; iMRU++) {
+    for (int iMRU = 0; iMRU < m_nSize; iMRU++)
+    {
         CString strEntry;
         strEntry.Format(m_strEntryFormat, iMRU + 1);
         m_arrNames[(size_t)iMRU] = pApp->GetProfileString(m_strSectionName, strEntry);
@@ -97,7 +100,8 @@ void CRecentFileList::ReadList()
 void CRecentFileList::WriteList()
 {
     CWinApp* pApp = AfxGetApp();
-    for (int iMRU = 0; iMRU < m_nSize; iMRU++) {
+    for (int iMRU = 0; iMRU < m_nSize; iMRU++)
+    {
         CString strEntry;
         strEntry.Format(m_strEntryFormat, iMRU + 1);
         if (m_arrNames[(size_t)iMRU].IsEmpty())
@@ -144,7 +148,8 @@ BOOL CWinApp::OnOpenRecentFile(UINT nID)
     if (strPath.IsEmpty())
         return FALSE;
     // A file that no longer opens leaves the list.
-    if (!OpenDocumentFile(strPath)) {
+    if (!OpenDocumentFile(strPath))
+    {
         m_pRecentFileList->Remove(nIndex);
         m_pRecentFileList->WriteList();
     }
@@ -153,7 +158,8 @@ BOOL CWinApp::OnOpenRecentFile(UINT nID)
 
 void CWinApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)
 {
-    if (!m_pRecentFileList) {
+    if (!m_pRecentFileList)
+    {
         pCmdUI->Enable(FALSE);
         return;
     }
@@ -164,17 +170,15 @@ BOOL AFXAPI AfxFullPath(LPTSTR lpszPathOut, LPCTSTR lpszFileIn)
 {
     LPTSTR lpszFilePart;
     DWORD dw = ::GetFullPathName(lpszFileIn, _MAX_PATH, lpszPathOut, &lpszFilePart);
-    if (dw == 0 || dw >= _MAX_PATH) {
+    if (dw == 0 || dw >= _MAX_PATH)
+    {
         lstrcpyn(lpszPathOut, lpszFileIn, _MAX_PATH);
         return FALSE;
     }
     return TRUE;
 }
 
-BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
-{
-    return lstrcmpi(lpszPath1, lpszPath2) == 0;
-}
+BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2) { return lstrcmpi(lpszPath1, lpszPath2) == 0; }
 
 UINT AFXAPI AfxGetFileTitle(LPCTSTR lpszPathName, LPTSTR lpszTitle, UINT nMax)
 {

@@ -6,7 +6,8 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
     rString.Empty();
     if (!lpszFullString)
         return FALSE;
-    while (iSubString--) {
+    while (iSubString--)
+    {
         lpszFullString = strchr(lpszFullString, chSep);
         if (!lpszFullString)
             return FALSE;
@@ -18,7 +19,8 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
     return TRUE;
 }
 
-namespace {
+namespace
+{
 
 // Replaces %1 and %2 in the string resource nIDS.
 void FormatString(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2)
@@ -26,9 +28,11 @@ void FormatString(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2)
     CString strFormat;
     strFormat.LoadString(nIDS);
     rString.Empty();
-    for (int i = 0; i < strFormat.GetLength(); i++) {
+    for (int i = 0; i < strFormat.GetLength(); i++)
+    {
         char ch = strFormat[i];
-        if (ch == '%' && i + 1 < strFormat.GetLength() && (strFormat[i + 1] == '1' || strFormat[i + 1] == '2')) {
+        if (ch == '%' && i + 1 < strFormat.GetLength() && (strFormat[i + 1] == '1' || strFormat[i + 1] == '2'))
+        {
             LPCTSTR lpsz = strFormat[++i] == '1' ? lpsz1 : lpsz2;
             rString += lpsz ? lpsz : "";
             continue;
@@ -39,7 +43,10 @@ void FormatString(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2)
 
 }  // namespace
 
-void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1) { FormatString(rString, nIDS, lpsz1, nullptr); }
+void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1)
+{
+    FormatString(rString, nIDS, lpsz1, nullptr);
+}
 
 void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2)
 {

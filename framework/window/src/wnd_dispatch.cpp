@@ -4,22 +4,20 @@
 #include "afxpriv.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_COMPAREITEM()
-    ON_WM_DELETEITEM()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_PARENTNOTIFY()
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_PARENTNOTIFY()
 END_MESSAGE_MAP()
 
-namespace {
-
-BOOL IsCtlColorMessage(UINT message)
+namespace
 {
-    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
-}
+
+BOOL IsCtlColorMessage(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
 }  // namespace
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -54,13 +52,15 @@ const MSG* PASCAL CWnd::GetCurrentMessage()
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message == WM_COMMAND) {
+    if (message == WM_COMMAND)
+    {
         if (!OnCommand(wParam, lParam))
             return FALSE;
         *pResult = 1;
         return TRUE;
     }
-    if (message == WM_NOTIFY) {
+    if (message == WM_NOTIFY)
+    {
         LRESULT lResult = 0;
         NMHDR* pNMHDR = (NMHDR*)lParam;
         if (!pNMHDR->hwndFrom || !OnNotify(wParam, lParam, &lResult))
@@ -69,7 +69,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
     // Every WM_CTLCOLOR* goes to the one WM_CTLCOLOR entry, unpacked.
-    if (IsCtlColorMessage(message)) {
+    if (IsCtlColorMessage(message))
+    {
         AFX_CTLCOLOR ctl = {(HWND)lParam, (HDC)wParam, message - WM_CTLCOLORMSGBOX};
         return DispatchMapEntry(WM_CTLCOLOR, wParam, (LPARAM)&ctl, pResult);
     }
@@ -81,7 +82,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     UINT nID = LOWORD(wParam);
     HWND hWndCtrl = (HWND)lParam;
     int nCode = HIWORD(wParam);
-    if (hWndCtrl) {
+    if (hWndCtrl)
+    {
         if (ReflectLastMsg(hWndCtrl))
             return TRUE;  // the control handled it itself
         if (nID == 0)
@@ -89,10 +91,15 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         return OnCmdMsg(nID, nCode, nullptr, nullptr);
     }
     // A menu or accelerator command: a disabled command is swallowed.
-    class CTestCmdUI : public CCmdUI {
+    class CTestCmdUI : public CCmdUI
+    {
     public:
         BOOL m_bEnabled = TRUE;
-        void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+        void Enable(BOOL bOn) override
+        {
+            m_bEnabled = bOn;
+            m_bEnableChanged = TRUE;
+        }
         void SetCheck(int) override {}
         void SetRadio(BOOL) override {}
         void SetText(LPCTSTR) override {}
@@ -130,7 +137,8 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 
 BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message) {
+    switch (message)
+    {
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_PARENTNOTIFY:
@@ -141,13 +149,15 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_CHARTOITEM:
     case WM_COMPAREITEM:
         return DispatchMapEntry(WM_REFLECT_BASE + message, wParam, lParam, pResult);
-    case WM_COMMAND: {
+    case WM_COMMAND:
+    {
         if (!CCmdTarget::OnCmdMsg(0, (int)MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr))
             return FALSE;
         *pResult = 1;
         return TRUE;
     }
-    case WM_NOTIFY: {
+    case WM_NOTIFY:
+    {
         NMHDR* pNMHDR = (NMHDR*)lParam;
         AFX_NOTIFY notify = {pResult, pNMHDR};
         return CCmdTarget::OnCmdMsg(0, (int)MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
@@ -171,13 +181,17 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (lpDrawItemStruct->CtlType == ODT_MENU) {
+    if (lpDrawItemStruct->CtlType == ODT_MENU)
+    {
         CMenu* pMenu = CMenu::FromHandle((HMENU)lpDrawItemStruct->hwndItem);
-        if (pMenu) {
+        if (pMenu)
+        {
             pMenu->DrawItem(lpDrawItemStruct);
             return;
         }
-    } else if (ReflectLastMsg(lpDrawItemStruct->hwndItem)) {
+    }
+    else if (ReflectLastMsg(lpDrawItemStruct->hwndItem))
+    {
         return;
     }
     Default();
@@ -185,7 +199,8 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    if (lpMeasureItemStruct->CtlType != ODT_MENU) {
+    if (lpMeasureItemStruct->CtlType != ODT_MENU)
+    {
         HWND hWndChild = ::GetDlgItem(m_hWnd, (int)lpMeasureItemStruct->CtlID);
         if (hWndChild && ReflectLastMsg(hWndChild))
             return;
@@ -224,8 +239,7 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
 
 void CWnd::OnParentNotify(UINT message, LPARAM lParam)
 {
-    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) &&
-        ReflectLastMsg((HWND)lParam))
+    if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) && ReflectLastMsg((HWND)lParam))
         return;
     Default();
 }

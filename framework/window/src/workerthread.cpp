@@ -2,7 +2,8 @@
 #include <process.h>
 #include "afxwin.h"
 
-namespace {
+namespace
+{
 
 // Ends the thread's use of its object: the temporary objects go, and an
 // auto-deleting object is deleted.
@@ -18,18 +19,28 @@ unsigned __stdcall ThreadEntry(void* pParam)
     CWinThread* pThread = static_cast<CWinThread*>(pParam);
     AfxGetThreadState()->m_pThread = pThread;
     UINT nResult;
-    try {
-        if (pThread->m_pfnThreadProc) {
+    try
+    {
+        if (pThread->m_pfnThreadProc)
+        {
             nResult = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
-        } else if (pThread->InitInstance()) {
+        }
+        else if (pThread->InitInstance())
+        {
             nResult = (UINT)pThread->Run();
-        } else {
+        }
+        else
+        {
             nResult = (UINT)pThread->ExitInstance();
         }
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
         nResult = (UINT)-1;
-    } catch (...) {
+    }
+    catch (...)
+    {
         nResult = (UINT)-1;
     }
     FinishThread(pThread, TRUE);
@@ -49,8 +60,8 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
 {
     unsigned nThreadID = 0;
     // Always created suspended: the object is complete before the thread runs.
-    uintptr_t hThread = _beginthreadex(lpSecurityAttrs, nStackSize, ThreadEntry, this,
-                                       dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
+    uintptr_t hThread =
+        _beginthreadex(lpSecurityAttrs, nStackSize, ThreadEntry, this, dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
     if (!hThread)
         return FALSE;
     m_hThread = (HANDLE)hThread;
@@ -70,7 +81,8 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, i
                                   DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     CWinThread* pThread = new CWinThread(pfnThreadProc, pParam);
-    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
+    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
+    {
         delete pThread;
         return nullptr;
     }

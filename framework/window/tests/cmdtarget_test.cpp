@@ -3,26 +3,31 @@
 #include <gtest/gtest.h>
 #include "afxwin.h"
 
-namespace {
+namespace
+{
 
-class CBaseTarget : public CCmdTarget {
+class CBaseTarget : public CCmdTarget
+{
 public:
     std::vector<UINT> m_handled;
+
 protected:
     afx_msg void OnBaseCommand() { m_handled.push_back(1); }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CBaseTarget, CCmdTarget)
-    ON_COMMAND(100, OnBaseCommand)
-    ON_COMMAND(101, OnBaseCommand)
+ON_COMMAND(100, OnBaseCommand)
+ON_COMMAND(101, OnBaseCommand)
 END_MESSAGE_MAP()
 
-class CDerivedTarget : public CBaseTarget {
+class CDerivedTarget : public CBaseTarget
+{
 public:
     static int s_nDeleted;
     BOOL m_bEnable = TRUE;
     ~CDerivedTarget() override { s_nDeleted++; }
+
 protected:
     afx_msg void OnOverride() { m_handled.push_back(2); }
     afx_msg void OnRange(UINT nID) { m_handled.push_back(nID); }
@@ -34,18 +39,23 @@ protected:
 int CDerivedTarget::s_nDeleted = 0;
 
 BEGIN_MESSAGE_MAP(CDerivedTarget, CBaseTarget)
-    ON_COMMAND(101, OnOverride)
-    ON_COMMAND_RANGE(200, 209, OnRange)
-    ON_COMMAND_EX(300, OnDecline)
-    ON_UPDATE_COMMAND_UI_RANGE(200, 209, OnUpdateRange)
-    ON_UPDATE_COMMAND_UI(400, OnUpdatePassOn)
+ON_COMMAND(101, OnOverride)
+ON_COMMAND_RANGE(200, 209, OnRange)
+ON_COMMAND_EX(300, OnDecline)
+ON_UPDATE_COMMAND_UI_RANGE(200, 209, OnUpdateRange)
+ON_UPDATE_COMMAND_UI(400, OnUpdatePassOn)
 END_MESSAGE_MAP()
 
 // Records what an update handler asked for.
-class CRecordingCmdUI : public CCmdUI {
+class CRecordingCmdUI : public CCmdUI
+{
 public:
     int m_nEnabled = -1;
-    void Enable(BOOL bOn) override { m_nEnabled = bOn; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn) override
+    {
+        m_nEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
 };
 
 }  // namespace

@@ -4,13 +4,16 @@
 #include "afxext.h"
 #include "afxpriv.h"
 
-namespace {
+namespace
+{
 
-class CRebarFrame : public CFrameWnd {
+class CRebarFrame : public CFrameWnd
+{
 public:
     CReBar m_wndReBar;
     CStatic m_wndBand;
     CStatic m_wndPane;
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs)
     {
@@ -27,7 +30,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CRebarFrame, CFrameWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 CRect RectIn(CWnd* pParent, CWnd* pChild)

@@ -184,6 +184,31 @@ public:
     void InvalidateRowRange(int nFirstRow, int nLastRow);
     void TrimScreenCache(int nRow);
 
+    // Keyboard (KTSyntaxEditCtrlKeys.cpp, KTSyntaxEditCtrlTyping.cpp, KTSyntaxEditCtrlIndent.cpp).
+    BOOL IndentSelection();
+    BOOL UnindentSelection();
+    void DeleteLines(int nRow);
+    int GetForcedColumn() const { return m_nForcedColumn; }
+
+    // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
+    void SelectWordAtPoint(CPoint point);
+    void ShowContextMenu();
+    void SetOleDragDrop(BOOL bOle) { m_bOleDragDrop = bOle; }
+    void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
+
+    // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).
+    enum
+    {
+        ktCmdDropMove = 57645,
+        ktCmdDropCopy = 57646,
+    };
+    void Copy();
+    void CutSelection();
+    void Paste();
+    BOOL InsertColumnString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection, BOOL bRedraw);
+    BOOL DropSelection(BOOL bCopy);
+    void ShowDropMenu(BOOL bCopy);
+
     // Search (KTSyntaxEditCtrlSearch.cpp).
     BOOL Find(LPCSTR pszText, BOOL bMatchWholeWord, BOOL bMatchCase, BOOL bSearchDown, BOOL bSelect = TRUE);
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
@@ -214,6 +239,7 @@ protected:
     };
 
     BOOL ReadProfileFlag(LPCSTR pszKey, BOOL& bValue);
+    void ReadProfileTabSize();
     BOOL WriteProfileFlag(LPCSTR pszKey, BOOL bValue);
     BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
     void CreateEditCaret();
@@ -248,6 +274,64 @@ protected:
     void AdvanceAutoScroll();
     BOOL AutoScrollTarget(int& nRow, int& nCol) const;
 
+    // What one typed character puts into the text and where the caret goes.
+    struct CTyped
+    {
+        CString strText;
+        int nRow = 1, nChar = 1, nDispCol = 1;
+        int nFirstRow = 1, nLastRow = 1;
+        int nCommands = 1;  // undo commands this character makes
+        BOOL bInsert = TRUE;
+    };
+    BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
+    BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
+    void KeyHome(BOOL bCtrl);
+    void KeyEnd(BOOL bCtrl);
+    void KeyPage(BOOL bUp);
+    void KeyLeft(BOOL bCtrl, BOOL bShift);
+    void KeyRight(BOOL bCtrl, BOOL bShift);
+    void KeyVertical(BOOL bUp, BOOL bCtrl, BOOL bShift);
+    BOOL DropSelectionForMove(BOOL bShift, BOOL bToEnd);
+    void FinishKeyMove(BOOL bShift, BOOL bTextChanged);
+    void KeyBackspace(BOOL bCtrl);
+    void KeyDelete(BOOL bCtrl);
+    void ShrinkPendingIndent();
+    void InsertPendingIndent();
+    void SetCaretFromWanted();
+    void TypeChar(UINT nChar);
+    BOOL ComposeTypedText(const CString& strText, CTyped& typed);
+    void ComposeLineEnd(const CString& strLineEnd, CTyped& typed);
+    void BuildIndentation(int& nDispCol, CString& strText, BOOL bCountOnly);
+    void MergeSpacesIntoTabs(CTyped& typed);
+    int MeasureIndentWidth(int nRow, BOOL& bBlankBefore);
+    BOOL GetBlockRows(int& nFirst, int& nLast) const;
+    void WidenToRows(int nFirst, int nLast);
+    void FinishBlockIndent(BOOL bChanged);
+    void UnindentRow(int nRow, BOOL& bAny);
+
+    void TestDragPending(CPoint point);
+    void ClickMargin(CPoint point);
+    void ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, BOOL bShift, BOOL bAlt);
+    void ExtendSelectionTo(UINT nFlags, CPoint point);
+    void MoveSelectionEnd(int nRow, int nCol);
+    void SpanWholeRows();
+    BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
+    void TrackDrag(CPoint point);
+    KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,
+                                          KT_EDIT_TEXTPOS drop) const;
+    BOOL InsertDropped(const CString& strText, const KT_EDIT_TEXTPOS& drop, BOOL bCopy);
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnDropMove();
+    afx_msg void OnDropCopy();
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -280,6 +364,14 @@ protected:
     BOOL m_bMouseSelecting = FALSE;   // a mouse selection runs: auto-scroll follows the pointer
     BOOL m_bColumnSelection = FALSE;  // the selection is a column block
     BOOL m_bSelection = FALSE;        // m_selStart / m_selEnd mean something
+    BOOL m_bWordSelecting = FALSE;    // the selection grows by whole words
+    BOOL m_bDragPending = FALSE;      // a button went down inside the selection
+    BOOL m_bDragging = FALSE;         // the mouse carries the selected text
+    BOOL m_bDropState = FALSE;        // a drop here would change something
+    BOOL m_bNoDragCursor = FALSE;     // the drag runs with the right button
+    BOOL m_bOleDragDrop = FALSE;      // the view runs drags of the selection
+    CPoint m_ptWordSelect;            // click that started a word selection
+    KT_EDIT_TEXTPOS m_ptDrop;         // (row, display column) where a drop lands
     BOOL m_bWideCaret = TRUE;         // "WideCaret"
     BOOL m_bTabWithSpace = FALSE;     // "TabWithSpace"
     BOOL m_bActive = FALSE;           // drawn as active

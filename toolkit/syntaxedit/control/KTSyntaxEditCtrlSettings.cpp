@@ -58,6 +58,7 @@ void CKTSyntaxEditCtrl::ReloadSettings()
     ReadProfileFlag(kLineNumbers, m_bLineNumbers);
     ReadProfileFlag(kWideCaret, m_bWideCaret);
     ReadProfileFlag(kTabWithSpace, m_bTabWithSpace);
+    ReadProfileTabSize();
     KTSyntaxEditPaintManager()->RefreshMetrics();
     if (GetSafeHwnd())
         SetScrollBars(m_bHorzScrollBar, m_bVertScrollBar, FALSE);
@@ -67,6 +68,14 @@ void CKTSyntaxEditCtrl::ReloadSettings()
     CreateEditCaret();
     RecalcScrollBars();
     PlaceCaretAtDisplayRow(TRUE);
+}
+
+// The buffer reads its tab size once; a changed profile reaches open editors only through here.
+void CKTSyntaxEditCtrl::ReadProfileTabSize()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (m_pBuffer && pApp)
+        m_pBuffer->SetTabSize(int(pApp->GetProfileInt(kSettings, "TabSize", m_pBuffer->GetTabSize())), FALSE);
 }
 
 // A new pane over the same document starts where the other one stands.

@@ -66,10 +66,6 @@ CKTSyntaxEditPaintManager* KTSyntaxEditPaintManager()
 
 CKTSyntaxEditPaintManager::CKTSyntaxEditPaintManager()
 {
-    CKTResourceManager* pResources = KTResourceManager();
-    m_hcurSelMargin = pResources->LoadCursor(KT_IDC_EDIT_SELMARGIN);
-    m_hcurDragMove = pResources->LoadCursor(KT_IDC_EDIT_DRAGMOVE);
-    m_hcurDragCopy = pResources->LoadCursor(KT_IDC_EDIT_DRAGCOPY);
     m_hcurNoDrop = ::LoadCursor(NULL, IDC_NO);
     m_hcurText = ::LoadCursor(NULL, IDC_IBEAM);
     m_hcurArrow = ::LoadCursor(NULL, IDC_ARROW);

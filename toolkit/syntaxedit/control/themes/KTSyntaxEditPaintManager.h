@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include "KTSyntaxEditCursor.h"
+#include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditTextPos.h"
 
 class CKTSyntaxEditCtrl;
@@ -62,9 +64,9 @@ public:
     BOOL SetHiliteTextColor(COLORREF clr, BOOL bSave = FALSE);
     BOOL SetHiliteBackColor(COLORREF clr, BOOL bSave = FALSE);
 
-    HCURSOR GetSelMarginCursor() const { return m_hcurSelMargin; }
-    HCURSOR GetDragMoveCursor() const { return m_hcurDragMove; }
-    HCURSOR GetDragCopyCursor() const { return m_hcurDragCopy; }
+    HCURSOR GetSelMarginCursor() const { return m_curSelMargin.GetHandle(); }
+    HCURSOR GetDragMoveCursor() const { return m_curDragMove.GetHandle(); }
+    HCURSOR GetDragCopyCursor() const { return m_curDragCopy.GetHandle(); }
     HCURSOR GetNoDropCursor() const { return m_hcurNoDrop; }
     HCURSOR GetTextCursor() const { return m_hcurText; }
     HCURSOR GetArrowCursor() const { return m_hcurArrow; }
@@ -108,9 +110,9 @@ private:
     CFont m_fontAttr;  // the text font with the current run's weight, italic and underline
     CFont m_fontLineNumber;
     CFont m_fontStatus;  // the system's status-bar font
-    HCURSOR m_hcurSelMargin = NULL;
-    HCURSOR m_hcurDragMove = NULL;
-    HCURSOR m_hcurDragCopy = NULL;
+    CKTSyntaxEditCursor m_curSelMargin{KT_IDC_EDIT_SELMARGIN};
+    CKTSyntaxEditCursor m_curDragMove{KT_IDC_EDIT_DRAGMOVE};
+    CKTSyntaxEditCursor m_curDragCopy{KT_IDC_EDIT_DRAGCOPY};
     HCURSOR m_hcurNoDrop = NULL;
     HCURSOR m_hcurText = NULL;
     HCURSOR m_hcurArrow = NULL;

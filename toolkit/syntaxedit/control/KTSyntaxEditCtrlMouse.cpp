@@ -1,0 +1,229 @@
+// The left button: placing the caret, selecting by characters, words, rows and column blocks, margin clicks.
+#include "KTSyntaxEditCtrl.h"
+
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditNotify.h"
+
+#include <algorithm>
+
+namespace
+{
+BOOL IsDown(int nKey) { return ::GetKeyState(nKey) < 0; }
+}  // namespace
+
+// A press inside the selection may start dragging the selected text.
+void CKTSyntaxEditCtrl::TestDragPending(CPoint point)
+{
+    m_bDragPending = FALSE;
+    if (m_bMouseSelecting || !m_bSelection || m_bDragging)
+        return;
+    int nRow = 0, nCol = 0;
+    HitTest(point.x, point.y, nRow, nCol);
+    if (point.x < m_nTextLeft || !IsInSelection(nRow, nCol))
+        return;
+    m_ptDrop = KT_EDIT_TEXTPOS(-1, -1);
+    m_bDropState = FALSE;
+    m_bDragPending = TRUE;
+}
+
+void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    SetFocus();
+    TestDragPending(point);
+    m_bDragging = m_bMouseSelecting = m_bMouseDown = m_bLineSelection = FALSE;
+    m_nForcedColumn = 0;
+    if (m_bSelection)
+        Invalidate(FALSE);
+    SendNotify(KT_EDIT_NM_BEFOREINPUT);
+    SetCapture();
+    m_bNoDragCursor = FALSE;
+    if (m_bDragPending)
+    {
+        m_bOleDragDrop ? (void)SendNotify(KT_EDIT_NM_DRAGSTART) : (void)(m_bDragging = TRUE);
+        return;
+    }
+    int nRow = 0, nCol = 0;
+    HitTest(point.x, point.y, nRow, nCol);
+    if (m_pBuffer && !(KT_EDIT_TEXTPOS(nRow, nCol) == KT_EDIT_TEXTPOS(m_nCurrentRow, m_nDispCol)))
+        m_pBuffer->GetUndoRedoManager()->SetGroupInsertMode(FALSE);
+    if (m_bSelMargin && point.x < m_nSelMarginWidth)
+        ClickMargin(point);
+    else
+        ClickText(point, nRow, nCol, (nFlags & MK_CONTROL) != 0, (nFlags & MK_SHIFT) != 0, IsDown(VK_MENU));
+}
+
+// Without an answer from the notify window the margin toggles a breakpoint.
+void CKTSyntaxEditCtrl::ClickMargin(CPoint point)
+{
+    int nRow = 0, nCol = 0, nDisplayRow = 0;
+    HitTest(point.x, point.y, nRow, nCol, &nDisplayRow);
+    ClearSelection();
+    KT_EDIT_NMHDR_POS nm = {{}, nRow, nDisplayRow};
+    if (Notify(&nm.hdr, KT_EDIT_NM_MARGINCLICK) != 0 || GetRowCount() == 0)
+        return;
+    GetLineMarksManager()->ToggleLineMark(nRow, KT_EDIT_MARK_BREAKPOINT);
+    m_nRedrawRow = -1;
+    SetCurrentPosition(nRow, 1, FALSE, TRUE);
+    Invalidate(FALSE);
+}
+
+void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, BOOL bShift, BOOL bAlt)
+{
+    if (bCtrl && !bAlt)
+    {
+        m_bMouseDown = m_bWordSelecting = TRUE;
+        m_ptWordSelect = point;
+        SelectWordAtPoint(point);
+        return;
+    }
+    m_bWordSelecting = FALSE;
+    m_bMouseDown = TRUE;
+    if (!bShift && !bAlt)
+        ClearSelection();
+    if (bShift && !m_bSelection)
+        m_selStart = KT_EDIT_TEXTPOS(m_nCurrentRow, m_nDispCol);
+    if (!bShift && !bAlt && point.x < m_nTextLeft)
+    {
+        SelectRow(nRow, TRUE);
+        return;
+    }
+    SetCurrentRow(nRow);
+    CString strRow = m_pBuffer ? m_pBuffer->GetLineTextEx(nRow) : CString();
+    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(strRow)));
+    m_nPrevRedrawRow = nRow;
+    UpdateCaretColumns();
+    if (!bShift)
+        m_selStart = m_selEnd = KT_EDIT_TEXTPOS(nRow, m_nDispCol);
+    m_bColumnSelection = bAlt;
+    if (bShift || bAlt)
+    {
+        m_selEnd = KT_EDIT_TEXTPOS(nRow, m_nDispCol);
+        m_bSelection = TRUE;
+        m_bMouseDown = FALSE;
+        m_bMouseSelecting = TRUE;
+        m_nRedrawRow = -1;
+    }
+    EnsureVisible(m_nCurrentRow, m_nDispCol, m_bSelection, TRUE);
+    SetTimer(ktTimerAutoScroll, 100, NULL);
+}
+
+void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
+{
+    KillTimer(ktTimerAutoScroll);
+    m_bMouseDown = m_bWordSelecting = TRUE;
+    m_ptWordSelect = point;
+    m_bLineSelection = FALSE;
+    SelectWordAtPoint(point);
+}
+
+void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bMouseSelecting)
+    {
+        ExtendSelectionTo(nFlags, point);
+    }
+    else if (m_bMouseDown)
+    {
+        m_bMouseDown = FALSE;
+        m_bMouseSelecting = TRUE;
+    }
+    else if (m_bDragging || m_bNoDragCursor)
+    {
+        TrackDrag(point);
+    }
+    else
+    {
+        TestDragPending(point);
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CKTSyntaxEditCtrl::ExtendSelectionTo(UINT nFlags, CPoint point)
+{
+    if (!(nFlags & MK_LBUTTON))
+    {
+        m_bColumnSelection = m_bMouseSelecting = m_bMouseDown = FALSE;
+        return;
+    }
+    int nRow = 0, nCol = 0;
+    HitTest(point.x, point.y, nRow, nCol);
+    if (KT_EDIT_TEXTPOS(nRow, nCol) == m_selEnd)
+        return;
+    if (m_bWordSelecting)
+    {
+        SelectWordAtPoint(point);
+        return;
+    }
+    int nOldRow = m_nCurrentRow;
+    MoveSelectionEnd(nRow, nCol);
+    if (m_bLineSelection && point.x >= m_nTextLeft)
+        m_bLineSelection = FALSE;
+    else if (m_bLineSelection)
+        SpanWholeRows();
+    m_nRedrawRow = -1;
+    m_nPrevRedrawRow = nOldRow;
+    Invalidate(FALSE);
+    EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
+    UpdateWindow();
+    NotifyViewChanged(KT_EDIT_VIEW_VERT | KT_EDIT_VIEW_HORZ);
+}
+
+// A column block keeps the raw column, which may lie past a short row's end.
+void CKTSyntaxEditCtrl::MoveSelectionEnd(int nRow, int nCol)
+{
+    SetCurrentRow(nRow);
+    if (m_bColumnSelection)
+    {
+        m_nDispCol = m_nCurrentChar = m_nWantedDispCol = std::max(nCol, 1);
+    }
+    else
+    {
+        CString strRow = m_pBuffer ? m_pBuffer->GetLineTextEx(m_nCurrentRow) : CString();
+        m_nDispCol = std::clamp(SnapDisplayColumn(m_nCurrentRow, nCol), 1, GetRowEndColumn(strRow));
+        UpdateCaretColumns();
+    }
+    m_bSelection = TRUE;
+    m_selEnd = KT_EDIT_TEXTPOS(m_nCurrentRow, m_nDispCol);
+}
+
+// Rows selected from the line-number column always include the row first clicked.
+void CKTSyntaxEditCtrl::SpanWholeRows()
+{
+    int nCount = GetRowCount();
+    if (m_nCurrentRow < m_nLineSelectRow)
+    {
+        m_selStart = KT_EDIT_TEXTPOS(m_nLineSelectRow + 1, 1);
+        m_selEnd = KT_EDIT_TEXTPOS(m_nCurrentRow, 1);
+    }
+    else
+    {
+        m_selStart = KT_EDIT_TEXTPOS(m_nLineSelectRow, 1);
+        m_selEnd = KT_EDIT_TEXTPOS(m_nCurrentRow + 1, 1);
+    }
+    for (KT_EDIT_TEXTPOS* pPos : {&m_selStart, &m_selEnd})
+    {
+        if (pPos->nLine > nCount)
+            *pPos = KT_EDIT_TEXTPOS(nCount, GetRowEndColumn(m_pBuffer->GetLineTextEx(nCount)));
+    }
+}
+
+void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (GetCapture() != this || ::GetFocus() != m_hWnd)
+    {
+        CWnd::OnLButtonUp(nFlags, point);
+        return;
+    }
+    ReleaseCapture();
+    KillTimer(ktTimerAutoScroll);
+    m_bMouseSelecting = m_bMouseDown = FALSE;
+    if (m_bDragging && m_bDropState)
+        DropSelection(IsDown(VK_CONTROL));
+    else if (m_bDragging)
+        ClearSelection();
+    m_bDragging = m_bDropState = m_bDragPending = m_bWordSelecting = FALSE;
+    m_nRedrawRow = -1;
+    Invalidate(FALSE);
+    EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
+    UpdateWindow();
+}

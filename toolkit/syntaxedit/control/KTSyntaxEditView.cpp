@@ -1,0 +1,259 @@
+// The editor view: creates the control over the document's buffer, routes edit commands and keeps views in step.
+#include "KTSyntaxEditView.h"
+
+#include "KTSyntaxEditDoc.h"
+#include "KTSyntaxEditLexParserAdapter.h"
+#include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditViewCommands.h"
+#include "dialogs/KTSyntaxEditSearchDlg.h"
+
+IMPLEMENT_DYNCREATE(CKTSyntaxEditView, CView)
+
+BEGIN_MESSAGE_MAP(CKTSyntaxEditView, CView)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_WM_ERASEBKGND()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
+ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateEditRedo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateNeedSelection)
+ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateNeedSelection)
+ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR, OnUpdateNeedSelection)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+ON_COMMAND(ID_EDIT_CLEAR, OnEditClear)
+ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
+ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
+END_MESSAGE_MAP()
+
+namespace
+{
+const char kSection[] = "Settings";
+}  // namespace
+
+CKTSyntaxEditView::CKTSyntaxEditView() : m_pSearchDlg(std::make_unique<CKTSyntaxEditSearchDlg>())
+{
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        m_bVertScrollBar = pApp->GetProfileInt(kSection, "VScrollBar", m_bVertScrollBar);
+        m_bHorzScrollBar = pApp->GetProfileInt(kSection, "HScrollBar", m_bHorzScrollBar);
+    }
+}
+
+CKTSyntaxEditView::~CKTSyntaxEditView()
+{
+    if (m_pSearchDlg->GetSafeHwnd())
+        m_pSearchDlg->DestroyWindow();
+}
+
+CKTSyntaxEditDoc* CKTSyntaxEditView::GetDocument() const
+{
+    CDocument* pDoc = CView::GetDocument();
+    return pDoc && pDoc->IsKindOf(RUNTIME_CLASS(CKTSyntaxEditDoc)) ? static_cast<CKTSyntaxEditDoc*>(pDoc) : NULL;
+}
+
+void CKTSyntaxEditView::SetEditCtrl(CKTSyntaxEditCtrl* pCtrl)
+{
+    if (m_wndEdit.GetSafeHwnd())
+        m_wndEdit.DestroyWindow();
+    m_pExternalCtrl = pCtrl;
+}
+
+// The application opens dropped files.
+void CKTSyntaxEditView::OnDropFiles(HDROP hDropInfo)
+{
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pMain = pApp ? pApp->m_pMainWnd : NULL;
+    if (pMain && pMain->GetSafeHwnd())
+        pMain->PostMessage(WM_DROPFILES, WPARAM(hDropInfo), 0);
+    else
+        ::DragFinish(hDropInfo);
+}
+
+BOOL CKTSyntaxEditView::PreCreateWindow(CREATESTRUCT& cs) { return CWnd::PreCreateWindow(cs); }
+
+int CKTSyntaxEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_pParentWnd = GetParent();
+    if (!m_pParentWnd || !::IsWindow(m_pParentWnd->GetSafeHwnd()))
+        return -1;
+    m_bOwnScrollBars = !(m_pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) && m_wndEdit.GetUseParentScrollBars());
+    CKTSyntaxEditDoc* pDoc = GetDocument();
+    CKTSyntaxEditBufferManager* pBuffer = pDoc ? pDoc->GetDataManager() : NULL;
+    if (!m_wndEdit.Create(this, m_bHorzScrollBar, m_bVertScrollBar, pBuffer))
+        return -1;
+    m_wndEdit.SetTopRow(m_nInitialTopRow);
+    m_wndEdit.RecalcScrollBars();
+    if (!pDoc)
+    {
+        m_wndEdit.GetBuffer()->InsertText("", 1, 1, FALSE);
+        return 0;
+    }
+    CKTSyntaxEditView* pFirst = pDoc->GetFirstView();
+    if (pFirst && pFirst != this && pFirst->GetSafeHwnd())
+        m_wndEdit.CopySettings(*pFirst->GetEditCtrl());
+    if (!pBuffer)
+        pDoc->SetDataManager(m_wndEdit.GetBuffer());
+    return 0;
+}
+
+void CKTSyntaxEditView::OnSize(UINT nType, int cx, int cy)
+{
+    CView::OnSize(nType, cx, cy);
+    if (!GetEditCtrl()->GetSafeHwnd())
+        return;
+    GetEditCtrl()->MoveWindow(0, 0, cx, cy, FALSE);
+    GetEditCtrl()->RecalcScrollBars();
+}
+
+void CKTSyntaxEditView::OnSetFocus(CWnd* pOldWnd)
+{
+    CView::OnSetFocus(pOldWnd);
+    if (GetEditCtrl()->GetSafeHwnd())
+        GetEditCtrl()->SetFocus();
+}
+
+BOOL CKTSyntaxEditView::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void CKTSyntaxEditView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (GetEditCtrl()->SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags)))
+        CView::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CKTSyntaxEditView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (GetEditCtrl()->SendMessage(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags)))
+        CView::OnChar(nChar, nRepCnt, nFlags);
+}
+
+void CKTSyntaxEditView::OnDraw(CDC*) {}
+
+void CKTSyntaxEditView::OnInitialUpdate()
+{
+    CView::OnInitialUpdate();
+    OnUpdate(NULL, CKTSyntaxEditDoc::ktHintSettings, NULL);
+    m_bInitialised = TRUE;
+}
+
+void CKTSyntaxEditView::ResyncWholeText()
+{
+    CWaitCursor wait;
+    CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
+    pCtrl->InvalidateRows();
+    m_nInitialTopRow = pCtrl->GetTopRow();
+    if (m_nInitialTopRow != -1)
+        pCtrl->SetTopRow(m_nInitialTopRow);
+    pCtrl->RecalcScrollBars();
+    pCtrl->SetCurrentPosition(pCtrl->GetCurrentRow(), pCtrl->GetCurrentDispCol(), FALSE, TRUE);
+}
+
+void CKTSyntaxEditView::ApplySettings()
+{
+    CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
+    pCtrl->ReloadSettings();
+    pCtrl->SetFont();
+    pCtrl->RecalcScrollBars();
+    if (CWinApp* pApp = AfxGetApp())
+    {
+        m_bVertScrollBar = pApp->GetProfileInt(kSection, "VScrollBar", m_bVertScrollBar);
+        m_bHorzScrollBar = pApp->GetProfileInt(kSection, "HScrollBar", m_bHorzScrollBar);
+    }
+    SetScrollBars(m_bHorzScrollBar, m_bVertScrollBar, FALSE, FALSE);
+    ResyncWholeText();
+}
+
+void CKTSyntaxEditView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
+{
+    CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
+    if (pSender == this || !pCtrl->GetSafeHwnd())
+        return;
+    const int* pValue = reinterpret_cast<const int*>(pHint);
+    switch (lHint)
+    {
+    case CKTSyntaxEditDoc::ktHintWholeText:
+        ResyncWholeText();
+        break;
+    case CKTSyntaxEditDoc::ktHintSettings:
+        ApplySettings();
+        break;
+    case CKTSyntaxEditDoc::ktHintFont:
+        pCtrl->SetFont(reinterpret_cast<const LOGFONT*>(pHint));
+        break;
+    case CKTSyntaxEditDoc::ktHintLineNumbers:
+        pCtrl->SetLineNumbers(pValue && *pValue);
+        break;
+    case CKTSyntaxEditDoc::ktHintSelMargin:
+        pCtrl->SetSelMargin(pValue && *pValue);
+        break;
+    case CKTSyntaxEditDoc::ktHintAutoIndent:
+        pCtrl->SetAutoIndent(pValue && *pValue);
+        break;
+    case CKTSyntaxEditDoc::ktHintSyntaxColor:
+        pCtrl->SetSyntaxColor(pValue && *pValue);
+        break;
+    case CKTSyntaxEditDoc::ktHintSiblings:
+        UpdateSiblingViews(pHint ? reinterpret_cast<const KT_EDIT_NMHDR_VALUE*>(pHint)->nValue : 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CKTSyntaxEditView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
+{
+    CKTSyntaxEditDoc* pDoc = GetDocument();
+    CKTSyntaxEditBufferManager* pBuffer =
+        pDoc && pDoc->GetDataManager() ? pDoc->GetDataManager() : GetEditCtrl()->GetBuffer();
+    if (CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(pBuffer))
+        pLink->GetParser()->SetParseInThreadPriority(bActivate ? m_nActivePriority : m_nInactivePriority);
+    if (GetEditCtrl()->GetSafeHwnd())
+        GetEditCtrl()->SetActive(bActivate);
+    CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CKTSyntaxEditView::SetFont(const LOGFONT* pLogFont, BOOL)
+{
+    GetEditCtrl()->SetFont(pLogFont);
+    if (CKTSyntaxEditDoc* pDoc = GetDocument())
+        pDoc->UpdateAllViews(this, CKTSyntaxEditDoc::ktHintFont,
+                             reinterpret_cast<CObject*>(const_cast<LOGFONT*>(pLogFont)));
+}
+
+// Views of this framework have no splitter: the control keeps its own bars.
+BOOL CKTSyntaxEditView::SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL)
+{
+    if (!m_bOwnScrollBars)
+        return TRUE;
+    return GetEditCtrl()->SetScrollBars(bHorz, bVert, bSave);
+}
+
+void CKTSyntaxEditView::Refresh()
+{
+    GetEditCtrl()->InvalidateRows();
+    Invalidate();
+    UpdateWindow();
+    UpdateSiblingViews(7);
+}
+
+void CKTSyntaxEditView::UpdateSiblingViews(int)
+{
+    CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
+    if (!pCtrl->GetSafeHwnd())
+        return;
+    pCtrl->RecalcScrollBars();
+    pCtrl->SetRedrawRow(-1);
+    pCtrl->Invalidate(FALSE);
+    pCtrl->UpdateWindow();
+}

@@ -1,0 +1,96 @@
+// The framework view of an editor window: hosts one edit control over the document's buffer.
+// Classes: CKTSyntaxEditView.
+#pragma once
+
+#include <afxwin.h>
+
+#include <memory>
+
+#include "KTSyntaxEditCtrl.h"
+
+class CKTSyntaxEditDoc;
+class CKTSyntaxEditSearchDlg;
+
+class CKTSyntaxEditView : public CView
+{
+    DECLARE_DYNCREATE(CKTSyntaxEditView)
+public:
+    CKTSyntaxEditView();
+    ~CKTSyntaxEditView() override;
+
+    CKTSyntaxEditDoc* GetDocument() const;
+    virtual CKTSyntaxEditCtrl* GetEditCtrl() { return m_pExternalCtrl ? m_pExternalCtrl : &m_wndEdit; }
+    virtual void SetEditCtrl(CKTSyntaxEditCtrl* pCtrl);
+    virtual void OnDropFiles(HDROP hDropInfo);
+    virtual BOOL CanEditDocument() { return TRUE; }
+    void SetInitialTopRow(int nRow) { m_nInitialTopRow = nRow; }
+    void SetFont(const LOGFONT* pLogFont, BOOL bSave);
+    BOOL SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL bRelayout);
+    int ReplaceAll(LPCSTR pszFind, LPCSTR pszReplace, BOOL bMatchCase, BOOL bMatchWholeWord);
+    void Refresh();
+    CKTSyntaxEditSearchDlg& GetSearchDlg() { return *m_pSearchDlg; }
+    void UpdateSiblingViews(int nMask);
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+    void OnDraw(CDC* pDC) override;
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+
+    // The control's notifications, one handler each.
+    virtual LRESULT OnEditChanging(NMHDR* pHeader);
+    virtual LRESULT OnEditChanged(NMHDR* pHeader);
+    virtual LRESULT OnModifiedChanged(NMHDR* pHeader);
+    virtual LRESULT OnDrawLineMarks(NMHDR*) { return 0; }
+    virtual LRESULT OnCurrentPosChanged(NMHDR*) { return 0; }
+    virtual LRESULT OnUpdateSiblings(NMHDR* pHeader);
+    virtual LRESULT OnInsertKey(NMHDR*) { return 0; }
+    virtual LRESULT OnTextChanged(NMHDR*) { return 0; }
+    virtual LRESULT OnDragStart(NMHDR*) { return 0; }
+    virtual LRESULT OnMarginClick(NMHDR*) { return 0; }
+    virtual LRESULT OnParserEvent(NMHDR*) { return 0; }
+
+    void ApplySettings();
+    void ResyncWholeText();
+    void UpdateTitle(BOOL bModified);
+    CString ProposeFindText(BOOL bWordAtCaret);
+    void OpenSearch(BOOL bReplace);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnEditCut() { GetEditCtrl()->CutSelection(); }
+    afx_msg void OnEditCopy() { GetEditCtrl()->Copy(); }
+    afx_msg void OnEditPaste() { GetEditCtrl()->Paste(); }
+    afx_msg void OnEditClear() { GetEditCtrl()->DeleteSelection(TRUE); }
+    afx_msg void OnEditSelectAll() { GetEditCtrl()->SelectAll(); }
+    afx_msg void OnEditFind() { OpenSearch(FALSE); }
+    afx_msg void OnEditReplace() { OpenSearch(TRUE); }
+    afx_msg void OnEditRepeat();
+    afx_msg void OnUpdateEditRepeat(CCmdUI* pCmdUI);
+    afx_msg void OnEditUndo();
+    afx_msg void OnEditRedo();
+    afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNeedSelection(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
+    BOOL m_bOwnScrollBars = FALSE;  // the control shows its own scroll bars
+    int m_nActivePriority = THREAD_PRIORITY_LOWEST;
+    int m_nInactivePriority = THREAD_PRIORITY_IDLE;
+    BOOL m_bHorzScrollBar = TRUE;  // "HScrollBar"
+    BOOL m_bVertScrollBar = TRUE;  // "VScrollBar"
+    int m_nInitialTopRow = 1;      // a new control starts here
+    CWnd* m_pParentWnd = NULL;     // not owned
+    CKTSyntaxEditCtrl m_wndEdit;
+    CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;             // not owned
+    std::unique_ptr<CKTSyntaxEditSearchDlg> m_pSearchDlg;  // keeps the find state between showings
+    BOOL m_bInitialised = FALSE;
+};

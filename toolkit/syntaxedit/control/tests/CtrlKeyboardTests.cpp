@@ -1,0 +1,214 @@
+// Real keystrokes in the control: typing steps, indentation, Tab and Shift+Tab blocks, Home, page keys, Ctrl+L.
+#include <gtest/gtest.h>
+
+#include "EditTestWindow.h"
+#include "TestInput.h"
+
+namespace
+{
+// A control holding the rows, tab size 4, no history, caret at (row, character).
+class CKeyTest : public ::testing::Test
+{
+protected:
+    void Load(LPCSTR pszText, int nRow = 1, int nChar = 1)
+    {
+        m_window = std::make_unique<CEditTestWindow>(FALSE);
+        Ctrl().SetSyntaxColor(FALSE);
+        Ctrl().SetTabSize(4);
+        Ctrl().SetTabWithSpace(FALSE);
+        Ctrl().SetAutoIndent(TRUE);
+        Ctrl().InsertString(pszText, 1, 1);
+        m_window->Buffer()->GetUndoRedoManager()->Clear();
+        m_window->Buffer()->GetUndoRedoManager()->MarkSaved();
+        Ctrl().SetCurrentPosition(nRow, Ctrl().GetDisplayColumn(nRow, nChar), FALSE, TRUE);
+        m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd());
+        Ctrl().SetFocus();
+    }
+    CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
+    CString Row(int n) { return m_window->Buffer()->GetLineTextEx(n); }
+    int Steps() { return m_window->Buffer()->GetUndoRedoManager()->GetCount(); }
+    void Keys(WORD wKey, unsigned nMods = CTestInput::kNone) { ASSERT_TRUE(m_input->Key(wKey, nMods)); }
+    void Type(const char* psz) { ASSERT_TRUE(m_input->Text(psz)); }
+
+    std::unique_ptr<CEditTestWindow> m_window;
+    std::unique_ptr<CTestInput> m_input;
+};
+
+TEST_F(CKeyTest, LettersTypeAsOneStepAndBreakersStartNewOnes)
+{
+    Load("");
+    Type("abc");
+    EXPECT_STREQ(Row(1), "abc");
+    EXPECT_EQ(Steps(), 1);
+    Type(" de");
+    EXPECT_STREQ(Row(1), "abc de");
+    EXPECT_EQ(Steps(), 3);
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "abc ");
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "abc");
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "");
+    EXPECT_FALSE(m_window->Buffer()->IsModified());
+}
+
+TEST_F(CKeyTest, EnterCarriesTheIndentation)
+{
+    Load("\tfoo", 1, 5);
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    EXPECT_STREQ(Row(2), "");
+    EXPECT_EQ(Ctrl().GetForcedColumn(), 5);
+    Type("x");
+    EXPECT_STREQ(Row(2), "\tx");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 3);
+
+    Load("\tfoobar", 1, 5);
+    Keys(VK_RETURN);
+    EXPECT_STREQ(Row(1), "\tfoo");
+    EXPECT_STREQ(Row(2), "\tbar");
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 5);
+}
+
+TEST_F(CKeyTest, BackspaceShrinksAPendingIndentation)
+{
+    Load("\t\tfoo", 1, 6);
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetForcedColumn(), 9);
+    Keys(VK_BACK);
+    EXPECT_EQ(Ctrl().GetForcedColumn(), 5);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    Keys(VK_BACK);
+    EXPECT_EQ(Ctrl().GetForcedColumn(), 0);
+    EXPECT_STREQ(Row(2), "");
+}
+
+TEST_F(CKeyTest, TabTurnsIntoSpacesOrMergesSpacesIntoTabs)
+{
+    Load("a");
+    Ctrl().SetTabWithSpace(TRUE);
+    Ctrl().SetCurrentPosition(1, 2, FALSE, TRUE);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(1), "a   ");
+
+    Load("    ", 1, 5);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(1), "\t\t");
+    EXPECT_EQ(Steps(), 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "    ");
+}
+
+TEST_F(CKeyTest, TabAndShiftTabOverRowsAreSingleSteps)
+{
+    Load("\ta\r\n  b\r\nc\r\nd\r\ne");
+    Ctrl().Select(1, 1, 3, 2);
+    Keys(VK_TAB, CTestInput::kShift);
+    EXPECT_STREQ(Row(1), "a");
+    EXPECT_STREQ(Row(2), "b");
+    EXPECT_STREQ(Row(3), "c");
+    EXPECT_EQ(Steps(), 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "\ta");
+    EXPECT_STREQ(Row(2), "  b");
+
+    Ctrl().Select(2, 1, 5, 1);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(2), "\t  b");
+    EXPECT_STREQ(Row(4), "\td");
+    EXPECT_STREQ(Row(5), "e");
+    EXPECT_TRUE(Ctrl().HasSelection());
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(2), "  b");
+    EXPECT_STREQ(Row(4), "d");
+}
+
+TEST_F(CKeyTest, SmartHomeEndAndTheEdgesOfTheText)
+{
+    Load("    x\r\nlast", 1, 3);
+    Keys(VK_HOME);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 5);
+    Keys(VK_HOME);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+    Keys(VK_HOME);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 5);
+    Keys(VK_END, CTestInput::kControl);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 5);
+    Keys(VK_RIGHT);
+    Keys(VK_DOWN);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 5);
+    Keys(VK_HOME, CTestInput::kControl);
+    Keys(VK_LEFT);
+    Keys(VK_UP);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 1);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+    Keys(VK_RIGHT, CTestInput::kShift);
+    Keys(VK_RIGHT, CTestInput::kShift);
+    EXPECT_TRUE(Ctrl().HasSelection());
+    Keys(VK_LEFT);
+    EXPECT_FALSE(Ctrl().HasSelection());
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+}
+
+TEST_F(CKeyTest, PageKeysMoveByAWindowOfRows)
+{
+    CString strText;
+    for (int i = 1; i <= 200; ++i)
+        strText += "row\r\n";
+    Load(strText);
+    int nPage = Ctrl().GetVisibleRows();
+    Keys(VK_NEXT);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 1 + nPage);
+    Keys(VK_NEXT);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 1 + 2 * nPage);
+    EXPECT_GT(Ctrl().GetTopRow(), 1);
+    Keys(VK_PRIOR);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 1 + nPage);
+    Keys(VK_END, CTestInput::kControl);
+    Keys(VK_NEXT);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 201);
+}
+
+TEST_F(CKeyTest, InsertTogglesOverwriteAndEnterThenOnlyMoves)
+{
+    Load("one\r\ntwo\r\nthree", 1, 2);
+    Keys(VK_INSERT);
+    EXPECT_TRUE(m_window->Buffer()->GetOverwriteMode());
+    Type("X");
+    EXPECT_STREQ(Row(1), "oXe");
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+    EXPECT_EQ(Ctrl().GetRowCount(), 3);
+    Keys(VK_INSERT);
+    EXPECT_FALSE(m_window->Buffer()->GetOverwriteMode());
+}
+
+TEST_F(CKeyTest, CtrlLDeletesWholeRows)
+{
+    Load("only");
+    Keys('L', CTestInput::kControl);
+    EXPECT_EQ(Ctrl().GetRowCount(), 1);
+    EXPECT_STREQ(Row(1), "");
+
+    Load("a\r\nb\r\nc\r\nd");
+    Ctrl().Select(2, 1, 3, 2);
+    Keys('L', CTestInput::kControl);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    EXPECT_STREQ(Row(2), "d");
+    EXPECT_EQ(Steps(), 1);
+}
+
+TEST_F(CKeyTest, ARefusingNotifyWindowKeepsTheTextButLetsTheCaretMove)
+{
+    Load("text");
+    m_window->Parent().m_nCanEditAnswer = 1;
+    Type("xy");
+    Keys(VK_DELETE);
+    Keys(VK_END);
+    EXPECT_STREQ(Row(1), "text");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 5);
+}
+}  // namespace

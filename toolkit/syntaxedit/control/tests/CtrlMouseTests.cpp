@@ -1,0 +1,270 @@
+// Real mouse input in the control: clicks, words, rows, margin, column blocks, auto-scroll and moving text.
+#include <gtest/gtest.h>
+
+#include "EditTestWindow.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "TestInput.h"
+
+namespace
+{
+// Raw input for what the shared helper has no call for: a modifier held across a drag, a button held still.
+void SendRaw(DWORD dwType, WORD wKey, DWORD dwFlags, POINT ptScreen = {})
+{
+    INPUT input = {};
+    input.type = dwType;
+    if (dwType == INPUT_KEYBOARD)
+    {
+        input.ki.wVk = wKey;
+        input.ki.dwFlags = dwFlags;
+    }
+    else
+    {
+        input.mi.dx = ptScreen.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = ptScreen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    }
+    ::SendInput(1, &input, sizeof(input));
+}
+
+class CMouseTest : public ::testing::Test
+{
+protected:
+    void Load(LPCSTR pszText)
+    {
+        m_window = std::make_unique<CEditTestWindow>(FALSE);
+        Ctrl().SetSyntaxColor(FALSE);
+        Ctrl().SetTabSize(4);
+        Ctrl().InsertString(pszText, 1, 1);
+        m_window->Buffer()->GetUndoRedoManager()->Clear();
+        Ctrl().SetCurrentPosition(1, 1, FALSE, TRUE);
+        m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd());
+        Ctrl().SetFocus();
+    }
+    CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
+    CString Row(int n) { return m_window->Buffer()->GetLineTextEx(n); }
+    int Steps() { return m_window->Buffer()->GetUndoRedoManager()->GetCount(); }
+    // The middle of the cell of (row, display column), rows counted from the top row.
+    POINT At(int nRow, int nCol)
+    {
+        return {Ctrl().GetTextLeft() + (nCol - 1) * Ctrl().GetCharWidth() + 1,
+                (nRow - Ctrl().GetTopRow()) * Ctrl().GetRowHeight() + Ctrl().GetRowHeight() / 2};
+    }
+    POINT Screen(POINT pt)
+    {
+        ::ClientToScreen(Ctrl().GetSafeHwnd(), &pt);
+        return pt;
+    }
+    void ExpectSelection(int r1, int c1, int r2, int c2)
+    {
+        KT_EDIT_TEXTPOS start, end;
+        ASSERT_TRUE(Ctrl().GetSelection(start, end));
+        EXPECT_EQ(start.nLine, r1);
+        EXPECT_EQ(start.nCol, c1);
+        EXPECT_EQ(end.nLine, r2);
+        EXPECT_EQ(end.nCol, c2);
+    }
+    // The modifier is pressed again before the release: this display's input layer may forget a
+    // key injected long before, while the button is held.
+    void DragHolding(WORD wKey, POINT ptFrom, POINT ptTo)
+    {
+        auto holdKey = [wKey]
+        {
+            SendRaw(INPUT_KEYBOARD, wKey, 0);
+            return PumpUntil([wKey] { return ::GetKeyState(wKey) < 0; }, 1000);
+        };
+        EXPECT_TRUE(holdKey());
+        SendRaw(INPUT_MOUSE, 0, 0, Screen(ptFrom));
+        SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN, Screen(ptFrom));
+        PumpUntil([this] { return ::GetCapture() == Ctrl().GetSafeHwnd(); }, 2000);
+        for (int i = 1; i <= 4; ++i)
+        {
+            POINT pt = {ptFrom.x + (ptTo.x - ptFrom.x) * i / 4, ptFrom.y + (ptTo.y - ptFrom.y) * i / 4};
+            SendRaw(INPUT_MOUSE, 0, 0, Screen(pt));
+        }
+        PumpUntil([this, ptTo]
+                  { return Ctrl().GetCaretPoint().y / Ctrl().GetRowHeight() == ptTo.y / Ctrl().GetRowHeight(); },
+                  1000);
+        PumpMessages();
+        EXPECT_TRUE(holdKey());
+        SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP, Screen(ptTo));
+        PumpUntil([this] { return ::GetCapture() != Ctrl().GetSafeHwnd(); }, 2000);
+        SendRaw(INPUT_KEYBOARD, wKey, KEYEVENTF_KEYUP);
+        PumpUntil([wKey] { return ::GetKeyState(wKey) >= 0; }, 1000);
+    }
+
+    std::unique_ptr<CEditTestWindow> m_window;
+    std::unique_ptr<CTestInput> m_input;
+};
+
+TEST_F(CMouseTest, ClickPlacesTheCaretAndShiftClickExtends)
+{
+    Load("first row\r\nsecond row\r\nab");
+    ASSERT_TRUE(m_input->Click(At(2, 4)));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 4);
+    EXPECT_FALSE(Ctrl().HasSelection());
+    ASSERT_TRUE(m_input->Click(At(3, 40)));
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 3);
+    SendRaw(INPUT_KEYBOARD, VK_SHIFT, 0);
+    ASSERT_TRUE(m_input->Click(At(1, 3)));
+    SendRaw(INPUT_KEYBOARD, VK_SHIFT, KEYEVENTF_KEYUP);
+    ExpectSelection(1, 3, 3, 3);
+}
+
+TEST_F(CMouseTest, DoubleClickAndCtrlClickSelectWords)
+{
+    Load("name.second(x)");
+    ASSERT_TRUE(m_input->DoubleClick(At(1, 8)));
+    ExpectSelection(1, 6, 1, 12);
+    ASSERT_TRUE(m_input->Click(At(1, 20)));
+    ASSERT_TRUE(m_input->DoubleClick(At(1, 5)));
+    ExpectSelection(1, 5, 1, 6);
+    ASSERT_TRUE(m_input->Click(At(1, 20)));
+    ASSERT_TRUE(m_input->Click(At(1, 1)));
+    SendRaw(INPUT_KEYBOARD, VK_CONTROL, 0);
+    ASSERT_TRUE(m_input->Click(At(1, 2)));
+    SendRaw(INPUT_KEYBOARD, VK_CONTROL, KEYEVENTF_KEYUP);
+    ExpectSelection(1, 1, 1, 5);
+}
+
+TEST_F(CMouseTest, TheLineNumberColumnSelectsWholeRows)
+{
+    Load("1\r\n2\r\n3\r\n4\r\n5\r\n6");
+    POINT ptRow2 = {Ctrl().GetTextLeft() - 4, At(2, 1).y};
+    ASSERT_TRUE(m_input->Click(ptRow2));
+    ExpectSelection(2, 1, 3, 1);
+    POINT ptRow4 = {ptRow2.x, At(4, 1).y};
+    ASSERT_TRUE(m_input->Click(At(6, 1)));  // not a double click
+    ASSERT_TRUE(m_input->Drag(ptRow2, ptRow4));
+    ExpectSelection(2, 1, 5, 1);
+    POINT ptRow5 = {ptRow2.x, At(5, 1).y};
+    ASSERT_TRUE(m_input->Drag(ptRow5, ptRow2));
+    ExpectSelection(2, 1, 6, 1);
+}
+
+TEST_F(CMouseTest, AMarginClickTogglesABreakpointUnlessTheNotifyWindowTakesIt)
+{
+    Load("a\r\nb\r\nc");
+    POINT ptMargin = {Ctrl().GetSelMarginWidth() / 2, At(2, 1).y};
+    ASSERT_TRUE(m_input->Click(ptMargin));
+    EXPECT_TRUE(Ctrl().GetLineMarksManager()->HasLineMark(2, KT_EDIT_MARK_BREAKPOINT));
+    auto clicks = m_window->Parent().Of(KT_EDIT_NM_MARGINCLICK);
+    ASSERT_FALSE(clicks.empty());
+    ASSERT_TRUE(m_input->Click(At(3, 1)));  // not a double click
+    ASSERT_TRUE(m_input->Click(ptMargin));
+    EXPECT_FALSE(Ctrl().GetLineMarksManager()->HasLineMark(2, KT_EDIT_MARK_BREAKPOINT));
+}
+
+TEST_F(CMouseTest, HoldingTheButtonBelowTheWindowScrollsTheSelectionOn)
+{
+    CString strText;
+    for (int i = 0; i < 300; ++i)
+        strText += "text of a row\r\n";
+    Load(strText);
+    int nVisible = Ctrl().GetVisibleRows();
+    CRect rc;
+    Ctrl().GetClientRect(&rc);
+    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN, Screen(At(1, 2)));
+    PumpUntil([&] { return Ctrl().IsMouseDown(); }, 2000);
+    SendRaw(INPUT_MOUSE, 0, 0, Screen({rc.right / 2, rc.bottom + 20}));
+    bool bScrolled = PumpUntil([&] { return Ctrl().GetCurrentRow() > nVisible + 6; }, 5000);
+    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP, Screen({rc.right / 2, rc.bottom + 20}));
+    PumpUntil([] { return ::GetAsyncKeyState(VK_LBUTTON) >= 0; }, 1000);
+    PumpMessages();
+    EXPECT_TRUE(bScrolled);
+    EXPECT_GT(Ctrl().GetTopRow(), 1);
+    KT_EDIT_TEXTPOS start, end;
+    ASSERT_TRUE(Ctrl().GetSelection(start, end));
+    EXPECT_EQ(start.nLine, 1);
+    EXPECT_GT(end.nLine, nVisible);
+}
+
+TEST_F(CMouseTest, AltDragMakesAColumnBlockPastShortRows)
+{
+    Load("abcdefgh\r\nab\r\nabcdefgh");
+    DragHolding(VK_MENU, At(1, 3), At(3, 6));
+    EXPECT_TRUE(Ctrl().IsColumnSelection());
+    ExpectSelection(1, 3, 3, 6);
+    Ctrl().DeleteSelection();
+    EXPECT_STREQ(Row(1), "abfgh");
+    EXPECT_STREQ(Row(2), "ab");
+    EXPECT_STREQ(Row(3), "abfgh");
+}
+
+TEST_F(CMouseTest, DraggingTheSelectionMovesItAndCtrlCopiesIt)
+{
+    Load("one two three four");
+    Ctrl().Select(1, 1, 1, 5);
+    ASSERT_TRUE(m_input->Drag(At(1, 2), At(1, 15)));
+    EXPECT_STREQ(Row(1), "two three one four");
+    EXPECT_EQ(Steps(), 1);
+    ExpectSelection(1, 11, 1, 15);
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "one two three four");
+
+    Ctrl().Select(1, 1, 1, 4);
+    ::Sleep(::GetDoubleClickTime());
+    DragHolding(VK_CONTROL, At(1, 2), At(1, 19));
+    EXPECT_STREQ(Row(1), "one two three fourone");
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "one two three four");
+
+    Ctrl().Select(1, 1, 1, 4);
+    ::Sleep(::GetDoubleClickTime());
+    ASSERT_TRUE(m_input->Drag(At(1, 2), At(1, 3)));
+    EXPECT_STREQ(Row(1), "one two three four");
+    EXPECT_FALSE(Ctrl().HasSelection());
+}
+
+// Picks the menu item by its mnemonic once the menu's own loop runs.
+void CALLBACK PressMenuKey(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::KillTimer(NULL, idEvent);
+    SendRaw(INPUT_KEYBOARD, 'C', 0);
+    SendRaw(INPUT_KEYBOARD, 'C', KEYEVENTF_KEYUP);
+}
+
+TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
+{
+    Load("one two three");
+    Ctrl().Select(1, 1, 1, 4);
+    ::Sleep(::GetDoubleClickTime() + 50);
+    SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, 2)));
+    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTDOWN, Screen(At(1, 2)));
+    PumpUntil([this] { return ::GetCapture() == Ctrl().GetSafeHwnd(); }, 2000);
+    for (int nCol : {5, 9, 14})
+        SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, nCol)));
+    PumpUntil([this] { return Ctrl().GetCurrentChar() == 14; }, 2000);
+    ::SetTimer(NULL, 0, 300, PressMenuKey);
+    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTUP, Screen(At(1, 14)));
+    EXPECT_TRUE(PumpUntil([this] { return Row(1) == "one two threeone"; }, 3000));
+    EXPECT_EQ(Steps(), 1);
+}
+
+TEST_F(CMouseTest, ARefusedDropLeavesTheSourceInPlace)
+{
+    Load("one two three");
+    Ctrl().Select(1, 1, 1, 4);
+    m_window->Parent().m_nCanEditAnswer = 1;
+    Ctrl().SetDropPosition(1, 9);
+    EXPECT_FALSE(Ctrl().DropSelection(FALSE));
+    EXPECT_STREQ(Row(1), "one two three");
+    EXPECT_EQ(Steps(), 0);
+}
+
+// The rest of the selection's last row joins its first row when the selection goes.
+TEST_F(CMouseTest, DroppingARowSpanOnItsOwnLastRowLandsWhereThePointerWas)
+{
+    Load("abcd\r\nefgh\r\nijkl");
+    Ctrl().Select(1, 3, 2, 2);
+    Ctrl().SetDropPosition(2, 4);
+    EXPECT_TRUE(Ctrl().DropSelection(FALSE));
+    EXPECT_EQ(Ctrl().GetRowCount(), 3);
+    EXPECT_STREQ(Row(1), "abfgcd");
+    EXPECT_STREQ(Row(2), "eh");
+    EXPECT_STREQ(Row(3), "ijkl");
+    Ctrl().Undo();
+    EXPECT_STREQ(Row(1), "abcd");
+    EXPECT_STREQ(Row(2), "efgh");
+}
+}  // namespace

@@ -1,0 +1,20 @@
+// The editor's cursors are kept as raw images: the linker cannot merge cursor resources of two scripts.
+#include "KTSyntaxEditCursor.h"
+
+CKTSyntaxEditCursor::CKTSyntaxEditCursor(UINT nID)
+{
+    HMODULE hModule = ::GetModuleHandleA(NULL);
+    HRSRC hInfo = ::FindResourceA(hModule, MAKEINTRESOURCEA(nID), MAKEINTRESOURCEA(10));
+    HGLOBAL hData = hInfo ? ::LoadResource(hModule, hInfo) : NULL;
+    BYTE* pBits = hData ? static_cast<BYTE*>(::LockResource(hData)) : NULL;
+    if (!pBits)
+        return;
+    m_hCursor = HCURSOR(::CreateIconFromResourceEx(pBits, ::SizeofResource(hModule, hInfo), FALSE, 0x00030000, 32, 32,
+                                                   LR_DEFAULTCOLOR));
+}
+
+CKTSyntaxEditCursor::~CKTSyntaxEditCursor()
+{
+    if (m_hCursor)
+        ::DestroyCursor(m_hCursor);
+}

@@ -1,0 +1,42 @@
+// The project tree control: the current project follows the selection.
+#include "OfficeTreeCtrl.h"
+
+#include "TreeItemData.h"
+
+IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CTreeCtrl)
+
+BEGIN_MESSAGE_MAP(COfficeTreeCtrl, CTreeCtrl)
+ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelchanged)
+ON_NOTIFY_REFLECT(NM_KILLFOCUS, OnKillFocus)
+END_MESSAGE_MAP()
+
+TreeItemData* COfficeTreeCtrl::GetItemData(HTREEITEM hItem) const
+{
+    TVITEM item = {};
+    item.mask = TVIF_PARAM;
+    item.hItem = hItem;
+    if (!hItem || !GetItem(&item))
+        return nullptr;
+    return reinterpret_cast<TreeItemData*>(item.lParam);
+}
+
+void COfficeTreeCtrl::ClearCurrentProject()
+{
+    m_pCurrentProject = nullptr;
+    m_hSelectedItem = nullptr;
+}
+
+void COfficeTreeCtrl::OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    const NMTREEVIEW* pView = reinterpret_cast<NMTREEVIEW*>(pNMHDR);
+    const TreeItemData* pData = reinterpret_cast<TreeItemData*>(pView->itemNew.lParam);
+    if (!pData)
+        return;
+    m_hSelectedItem = GetSelectedItem();
+    if (pData->kind != kTreeRoot)
+        m_pCurrentProject = pData->project;
+}
+
+// The pane has no use for the tree's loss of focus.
+void COfficeTreeCtrl::OnKillFocus(NMHDR*, LRESULT* pResult) { *pResult = 1; }

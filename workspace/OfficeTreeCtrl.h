@@ -1,0 +1,25 @@
+// OfficeTreeCtrl.h: the project tree control, which also keeps the current project.
+//
+// Classes: COfficeTreeCtrl.
+#pragma once
+#include "afxcmn.h"
+
+struct ProjectRecord;
+struct TreeItemData;
+
+class COfficeTreeCtrl : public CTreeCtrl
+{
+    DECLARE_DYNCREATE(COfficeTreeCtrl)
+public:
+    ProjectRecord* m_pCurrentProject = nullptr;  // not owned; the frame's project list owns it
+    HTREEITEM m_hSelectedItem = nullptr;         // the caret item at the last selection change
+
+    TreeItemData* GetItemData(HTREEITEM hItem) const;
+    // No project current and no item selected.
+    void ClearCurrentProject();
+
+protected:
+    afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+};

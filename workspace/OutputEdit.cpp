@@ -1,0 +1,18 @@
+// The output pane's edit: read-only, scrolled both ways, with margins.
+#include "OutputEdit.h"
+
+BEGIN_MESSAGE_MAP(COutputEdit, COfficeBorderControl<CEdit>)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (COfficeBorderControl<CEdit>::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    ModifyStyleEx(0, WS_EX_STATICEDGE);
+    SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), TRUE);
+    ModifyStyle(0, WS_HSCROLL | WS_VSCROLL);
+    SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(10, 5));
+    SendMessage(EM_SETREADONLY, TRUE);
+    return 0;
+}

@@ -1,0 +1,4 @@
+// The designer program's one application object.
+#include "WrenfoldApp.h"
+
+CwrenfoldApp theApp;

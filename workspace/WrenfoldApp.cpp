@@ -1,0 +1,78 @@
+// The designer's application object: start-up, the main frame and the recent project files.
+#include "WrenfoldApp.h"
+
+#include "MainFrame.h"
+#include "WorkspaceRes.h"
+
+#include "afxadv.h"
+
+#include <cstdio>
+
+BEGIN_MESSAGE_MAP(CwrenfoldApp, CWinApp)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
+END_MESSAGE_MAP()
+
+BOOL CwrenfoldApp::InitInstance()
+{
+    ::InitCommonControls();
+    CWinApp::InitInstance();
+    if (!AfxOleInit())
+    {
+        AfxMessageBox(IDS_OLE_INIT_FAILED, MB_OK, (UINT)-1);
+        return FALSE;
+    }
+    AfxEnableControlContainer();
+    SetRegistryKey("Rurivoro-Zivudazar Applications");
+    LoadStdProfileSettings(4);
+    if (!CreateMainFrame())
+        return FALSE;
+    OpenCommandLineProject();
+    m_pMainWnd->ShowWindow(m_nCmdShow);
+    m_pMainWnd->UpdateWindow();
+    return TRUE;
+}
+
+// The frame owns itself: it deletes itself when its window goes, or when loading fails.
+BOOL CwrenfoldApp::CreateMainFrame()
+{
+    CMainFrame* pFrame = new CMainFrame;
+    if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
+        return FALSE;
+    m_pMainWnd = pFrame;
+    return TRUE;
+}
+
+// A project file named on the command line is opened; anything else is ignored.
+void CwrenfoldApp::OpenCommandLineProject()
+{
+    CCommandLineInfo info;
+    ParseCommandLine(info);
+    if (info.m_nShellCommand != CCommandLineInfo::FileOpen)
+        return;
+    const CString strExtension = info.m_strFileName.Right(4);
+    if (strExtension.CompareNoCase(".kvs") == 0)
+        static_cast<CMainFrame*>(m_pMainWnd)->ReadSolutionFile(info.m_strFileName);
+}
+
+void CwrenfoldApp::AddToRecentFileList(LPCTSTR lpszPathName)
+{
+    if (strstr(lpszPathName, ".kvs"))
+        CWinApp::AddToRecentFileList(lpszPathName);
+}
+
+BOOL CwrenfoldApp::OnOpenRecentFile(UINT nID)
+{
+    if (!m_pRecentFileList)
+        return TRUE;
+    const int nIndex = (int)(nID - ID_FILE_MRU_FILE1);
+    const CString strPath = (*m_pRecentFileList)[nIndex];
+    FILE* pFile = fopen(strPath, "r");
+    if (!pFile)
+    {
+        m_pRecentFileList->Remove(nIndex);
+        return TRUE;
+    }
+    fclose(pFile);
+    static_cast<CMainFrame*>(m_pMainWnd)->ReadSolutionFile(strPath);
+    return TRUE;
+}

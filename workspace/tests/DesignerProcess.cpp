@@ -1,0 +1,275 @@
+// Drives the real designer from the test process: start, windows, tree items through memory
+// lent in the program, keys through SendInput.
+#include "DesignerProcess.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <functional>
+
+#include "MessagePump.h"
+
+namespace
+{
+
+const UINT kTreeId = 255;
+
+// Memory in the program, for messages whose pointers the program reads or fills.
+class CRemoteMemory
+{
+public:
+    CRemoteMemory(HANDLE hProcess, SIZE_T nSize)
+        : m_hProcess(hProcess), m_p(::VirtualAllocEx(hProcess, nullptr, nSize, MEM_COMMIT, PAGE_READWRITE))
+    {
+    }
+    ~CRemoteMemory()
+    {
+        if (m_p)
+            ::VirtualFreeEx(m_hProcess, m_p, 0, MEM_RELEASE);
+    }
+    CRemoteMemory(const CRemoteMemory&) = delete;
+    CRemoteMemory& operator=(const CRemoteMemory&) = delete;
+
+    char* Address() const { return static_cast<char*>(m_p); }
+    bool Write(SIZE_T nOffset, const void* pData, SIZE_T nSize) const
+    {
+        return m_p && ::WriteProcessMemory(m_hProcess, Address() + nOffset, pData, nSize, nullptr);
+    }
+    bool Read(const void* pRemote, void* pData, SIZE_T nSize) const
+    {
+        return ::ReadProcessMemory(m_hProcess, pRemote, pData, nSize, nullptr);
+    }
+
+private:
+    HANDLE m_hProcess;
+    void* m_p;
+};
+
+struct WindowSearch
+{
+    DWORD dwProcessId;
+    const char* pszClass;
+    const char* pszTitle;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowSearch* pSearch = reinterpret_cast<WindowSearch*>(lParam);
+    DWORD dwOwner = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwOwner);
+    char szClass[64] = "", szTitle[256] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    ::GetWindowText(hWnd, szTitle, sizeof szTitle);
+    if (dwOwner != pSearch->dwProcessId || !::IsWindowVisible(hWnd) ||
+        (pSearch->pszClass && lstrcmp(szClass, pSearch->pszClass) != 0) ||
+        (pSearch->pszTitle && lstrcmp(szTitle, pSearch->pszTitle) != 0))
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+HWND WaitForTopLevel(DWORD dwProcessId, const char* pszClass, const char* pszTitle, DWORD dwTimeoutMs)
+{
+    WindowSearch search = {dwProcessId, pszClass, pszTitle, nullptr};
+    PumpUntil(
+        [&search]
+        {
+            ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            return search.hFound != nullptr;
+        },
+        dwTimeoutMs);
+    return search.hFound;
+}
+
+INPUT KeyInput(WORD wVirtualKey, bool bUp)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVirtualKey;
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+bool SendInputs(std::vector<INPUT> inputs)
+{
+    const bool bSent = ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
+    ::Sleep(100);  // the program handles the input on its own thread
+    return bSent;
+}
+
+}  // namespace
+
+CDesignerProcess::CDesignerProcess(const std::string& strArguments)
+{
+    std::string strCommand = "kestova.exe " + strArguments;
+    STARTUPINFO si = {};
+    si.cb = sizeof si;
+    if (!::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
+        return;
+    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", 10000);
+    ::WaitForInputIdle(m_pi.hProcess, 5000);
+}
+
+CDesignerProcess::~CDesignerProcess()
+{
+    if (!m_pi.hProcess)
+        return;
+    if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+        ::TerminateProcess(m_pi.hProcess, 1);
+    ::CloseHandle(m_pi.hThread);
+    ::CloseHandle(m_pi.hProcess);
+}
+
+HWND CDesignerProcess::Tree() const
+{
+    HWND hTree = nullptr;
+    PumpUntil(
+        [&]
+        {
+            HWND hChild = ::GetWindow(m_hMain, GW_CHILD);
+            for (; hChild && !hTree; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+                hTree = ::GetDlgItem(hChild, kTreeId);
+            return hTree != nullptr;
+        },
+        2000);
+    return hTree;
+}
+
+std::vector<TreeItemSeen> CDesignerProcess::TreeItems() const
+{
+    std::vector<TreeItemSeen> items;
+    HWND hTree = Tree();
+    CRemoteMemory memory(m_pi.hProcess, 4096);
+    std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM hItem, int nDepth)
+    {
+        for (; hItem; hItem = (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)hItem))
+        {
+            TVITEM item = {};
+            item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM;
+            item.hItem = hItem;
+            item.pszText = memory.Address() + 1024;
+            item.cchTextMax = 1024;
+            memory.Write(0, &item, sizeof item);
+            ::SendMessage(hTree, TVM_GETITEM, 0, (LPARAM)memory.Address());
+            char szText[1024] = "";
+            unsigned nKind = ~0u;
+            memory.Read(memory.Address(), &item, sizeof item);
+            memory.Read(memory.Address() + 1024, szText, sizeof szText - 1);
+            if (item.lParam)
+                memory.Read((void*)item.lParam, &nKind, sizeof nKind);
+            items.push_back({nDepth, szText, item.iImage, nKind});
+            walk((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hItem), nDepth + 1);
+        }
+    };
+    walk((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0), 0);
+    return items;
+}
+
+bool CDesignerProcess::ClickItem(const std::string& strCaption) const
+{
+    HWND hTree = Tree();
+    CRemoteMemory memory(m_pi.hProcess, 4096);
+    std::function<HTREEITEM(HTREEITEM)> find = [&](HTREEITEM hItem) -> HTREEITEM
+    {
+        for (; hItem; hItem = (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)hItem))
+        {
+            TVITEM item = {};
+            item.mask = TVIF_TEXT;
+            item.hItem = hItem;
+            item.pszText = memory.Address() + 1024;
+            item.cchTextMax = 1024;
+            memory.Write(0, &item, sizeof item);
+            ::SendMessage(hTree, TVM_GETITEM, 0, (LPARAM)memory.Address());
+            char szText[1024] = "";
+            memory.Read(memory.Address() + 1024, szText, sizeof szText - 1);
+            if (strCaption == szText)
+                return hItem;
+            if (HTREEITEM hFound = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hItem)))
+                return hFound;
+        }
+        return nullptr;
+    };
+    HTREEITEM hItem = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    if (!hItem)
+        return false;
+    ::SendMessage(hTree, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem);
+    RECT rc = {};
+    memcpy(&rc, &hItem, sizeof hItem);  // the message takes the item in the rectangle
+    memory.Write(0, &rc, sizeof rc);
+    if (!::SendMessage(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)memory.Address()))
+        return false;
+    memory.Read(memory.Address(), &rc, sizeof rc);
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ::ClientToScreen(hTree, &pt);
+    return ClickScreen(pt);
+}
+
+bool CDesignerProcess::ClickScreen(POINT pt) const
+{
+    BringForward();
+    ::SetCursorPos(pt.x, pt.y);
+    INPUT down = {}, up = {};
+    down.type = up.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInputs({down, up});
+}
+
+// A menu the keys opened stays open: the program keeps the foreground while it has it.
+bool CDesignerProcess::BringForward() const
+{
+    DWORD dwOwner = 0;
+    ::GetWindowThreadProcessId(::GetForegroundWindow(), &dwOwner);
+    return dwOwner == m_pi.dwProcessId || ::SetForegroundWindow(::GetLastActivePopup(m_hMain));
+}
+
+bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
+{
+    BringForward();
+    std::vector<INPUT> inputs;
+    if (wModifier)
+        inputs.push_back(KeyInput(wModifier, false));
+    inputs.push_back(KeyInput(wVirtualKey, false));
+    inputs.push_back(KeyInput(wVirtualKey, true));
+    if (wModifier)
+        inputs.push_back(KeyInput(wModifier, true));
+    return SendInputs(inputs);
+}
+
+bool CDesignerProcess::Text(const std::string& strText) const
+{
+    std::vector<INPUT> inputs;
+    for (char ch : strText)
+    {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = (unsigned char)ch;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+        inputs.push_back(input);
+        input.ki.dwFlags |= KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    return SendInputs(inputs);
+}
+
+HWND CDesignerProcess::WaitForDialog(const char* pszTitle, DWORD dwTimeoutMs) const
+{
+    return WaitForTopLevel(m_pi.dwProcessId, "#32770", pszTitle, dwTimeoutMs);
+}
+
+std::string CDesignerProcess::MessageText(HWND hBox)
+{
+    char szText[1024] = "";
+    ::GetDlgItemText(hBox, 0xFFFF, szText, sizeof szText);
+    return szText;
+}
+
+DWORD CDesignerProcess::Close()
+{
+    ::PostMessage(m_hMain, WM_CLOSE, 0, 0);
+    DWORD dwExitCode = STILL_ACTIVE;
+    if (::WaitForSingleObject(m_pi.hProcess, 20000) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);
+    return dwExitCode;
+}

@@ -1,0 +1,52 @@
+// The real designer program, started for a test and driven from outside: its windows, its tree,
+// its message boxes, and keys sent to it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// One item of the project tree as the program holds it.
+struct TreeItemSeen
+{
+    int nDepth;
+    std::string strCaption;
+    int nImage;
+    unsigned nKind;
+};
+
+class CDesignerProcess
+{
+public:
+    // Starts kestova.exe with the arguments and waits for its main window.
+    explicit CDesignerProcess(const std::string& strArguments = std::string());
+    ~CDesignerProcess();
+    CDesignerProcess(const CDesignerProcess&) = delete;
+    CDesignerProcess& operator=(const CDesignerProcess&) = delete;
+
+    HWND MainWindow() const { return m_hMain; }
+    HWND Tree() const;
+    // Every item of the tree, depth first, the root at depth 0.
+    std::vector<TreeItemSeen> TreeItems() const;
+    // Clicks the first item of the tree with that caption.
+    bool ClickItem(const std::string& strCaption) const;
+
+    // Keys to the program's focused window; the program is brought forward first when it is behind.
+    bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU or none
+    bool Text(const std::string& strText) const;
+
+    // A dialog of the program with that title (a message box has its caller's), once it is shown.
+    HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = 5000) const;
+    static std::string MessageText(HWND hBox);
+
+    // Asks the frame to close and waits for the program's end; its exit code.
+    DWORD Close();
+
+private:
+    bool BringForward() const;
+    bool ClickScreen(POINT pt) const;
+
+    PROCESS_INFORMATION m_pi = {};
+    HWND m_hMain = nullptr;
+};

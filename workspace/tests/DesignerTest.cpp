@@ -1,0 +1,256 @@
+// The designer as the user meets it: start-up, the project tree, project files opened, saved and
+// closed through the real keys and dialogs, the recent-file list, and the messages it answers with.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "DesignerProcess.h"
+#include "MessagePump.h"
+#include "Screenshot.h"
+#include "TestFolder.h"
+#include "project/ProjectFile.h"
+
+namespace
+{
+
+const char* const kRoot = "'Kestova': Project(s)";
+
+std::string FileBytes(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The example project as the user's own file, with LF line ends the writer never makes, so a
+// save shows in the bytes.
+std::string CopyExample(const CTestFolder& folder, const std::string& strName)
+{
+    std::string strText = FileBytes("example\\" + strName);
+    std::string strLf;
+    for (char ch : strText)
+        if (ch != '\r')
+            strLf += ch;
+    folder.Write(strName, strLf);
+    return folder.Path(strName);
+}
+
+bool IsSaved(const std::string& strPath) { return FileBytes(strPath).find("\r\n") != std::string::npos; }
+
+// The tree the program should show for the project file: kinds, images and order.
+std::vector<TreeItemSeen> ExpectedTree(const std::vector<std::string>& paths)
+{
+    std::vector<TreeItemSeen> items = {{0, kRoot, 0, 10}};
+    for (const std::string& strPath : paths)
+    {
+        ProjectRecord project;
+        CString strMessage;
+        if (!ReadProjectFile(strPath.c_str(), &project, &strMessage))
+            return {};
+        items.push_back({1, project.name, 1, 0});
+        items.push_back({2, "Head", 2, 1});
+        for (INT_PTR i = 0; i < project.headerFields.GetSize(); ++i)
+            items.push_back({3, project.headerFields[i].name, 5, 2});
+        items.push_back({2, "Packet", 3, 3});
+        for (INT_PTR i = 0; i < project.packets.GetSize(); ++i)
+        {
+            items.push_back({3, project.packets[i].name, 4, 4});
+            for (INT_PTR j = 0; j < project.packets[i].fields.GetSize(); ++j)
+                items.push_back({4, project.packets[i].fields[j].name, 5, 5});
+        }
+    }
+    return items;
+}
+
+std::vector<TreeItemSeen> TreeOnceItHas(const CDesignerProcess& designer, size_t nItems)
+{
+    std::vector<TreeItemSeen> items;
+    PumpUntil(
+        [&]
+        {
+            items = designer.TreeItems();
+            return items.size() == nItems;
+        },
+        5000);
+    return items;
+}
+
+void ExpectTree(const std::vector<TreeItemSeen>& expected, const std::vector<TreeItemSeen>& seen)
+{
+    ASSERT_EQ(expected.size(), seen.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+    {
+        EXPECT_EQ(expected[i].nDepth, seen[i].nDepth) << i;
+        EXPECT_EQ(expected[i].strCaption, seen[i].strCaption) << i;
+        EXPECT_EQ(expected[i].nImage, seen[i].nImage) << seen[i].strCaption;
+        EXPECT_EQ(expected[i].nKind, seen[i].nKind) << seen[i].strCaption;
+    }
+}
+
+// Answers the message box the program shows and gives its sentence.
+std::string AnswerMessageBox(const CDesignerProcess& designer)
+{
+    HWND hBox = designer.WaitForDialog();
+    if (!hBox)
+        return "(no message box)";
+    const std::string strText = CDesignerProcess::MessageText(hBox);
+    ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
+    PumpUntil([hBox] { return !::IsWindow(hBox); });
+    return strText;
+}
+
+// Ctrl+O, the path typed into the file dialog, Enter. The keys go again when the program was not
+// yet in front to take them.
+bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
+{
+    HWND hDialog = nullptr;
+    for (int nTry = 0; nTry < 3 && !hDialog; ++nTry)
+    {
+        designer.Key('O', VK_CONTROL);
+        hDialog = designer.WaitForDialog("Open", 2000);
+    }
+    if (!hDialog)
+        return false;
+    designer.Text(strPath);
+    designer.Key(VK_RETURN);
+    return PumpUntil([hDialog] { return !::IsWindow(hDialog); });
+}
+
+void ForgetRecentFiles() { ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Rurivoro-Zivudazar Applications"); }
+
+}  // namespace
+
+TEST(Designer, StartsWithTheRootAloneAndNothingToSave)
+{
+    CDesignerProcess designer;
+    ASSERT_TRUE(designer.MainWindow());
+    EXPECT_TRUE(::GetDlgItem(designer.MainWindow(), 0xE801));
+    EXPECT_TRUE(::FindWindowEx(designer.MainWindow(), nullptr, "MDIClient", nullptr));
+    ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
+    ASSERT_TRUE(designer.Key('S', VK_CONTROL));
+    EXPECT_FALSE(designer.WaitForDialog(nullptr, 500)) << "Save All waits for a current project";
+    EXPECT_EQ(0u, designer.Close());
+}
+
+TEST(Designer, AProjectFileOnTheCommandLineOpensAndOtherArgumentsAreIgnored)
+{
+    CTestFolder folder("designer-command-line");
+    const std::string strPath = CopyExample(folder, "chat.kvs");
+    folder.Write("notes.txt", "not a project");
+    CDesignerProcess designer("\"" + folder.Path("notes.txt") + "\" ");
+    ASSERT_TRUE(designer.MainWindow());
+    ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
+    EXPECT_FALSE(designer.WaitForDialog(nullptr, 500)) << "an ignored argument says nothing";
+    EXPECT_EQ(0u, designer.Close());
+
+    CDesignerProcess second("\"" + strPath + "\"");
+    ASSERT_TRUE(second.MainWindow());
+    const std::vector<TreeItemSeen> expected = ExpectedTree({strPath});
+    ExpectTree(expected, TreeOnceItHas(second, expected.size()));
+    EXPECT_FALSE(SaveScreenshot(second.MainWindow(), "designer-project-open").empty());
+    EXPECT_EQ(0u, second.Close());
+}
+
+TEST(Designer, CtrlOOpensProjectsAndRefusesBadOnes)
+{
+    CTestFolder folder("designer-open");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    const std::string strSensor = CopyExample(folder, "sensor.kvs");
+    folder.Write("broken.kvs", "<solution><project name=\"x\">");
+    CDesignerProcess designer;
+    ASSERT_TRUE(designer.MainWindow());
+
+    ASSERT_TRUE(OpenWithKeys(designer, strChat));
+    ASSERT_TRUE(OpenWithKeys(designer, strSensor));
+    const std::vector<TreeItemSeen> expected = ExpectedTree({strChat, strSensor});
+    ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+
+    ASSERT_TRUE(OpenWithKeys(designer, strChat));
+    EXPECT_EQ("the chat protocol already exist in the current projects!", AnswerMessageBox(designer));
+    ASSERT_TRUE(OpenWithKeys(designer, folder.Path("broken.kvs")));
+    EXPECT_EQ("invalid project file!", AnswerMessageBox(designer));
+    EXPECT_EQ(expected.size(), designer.TreeItems().size());
+    EXPECT_EQ(0u, designer.Close());
+}
+
+TEST(Designer, CtrlSSavesEveryProjectAndClosingTheFrameSavesThemAgain)
+{
+    CTestFolder folder("designer-save");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    ASSERT_FALSE(IsSaved(strChat));
+    ASSERT_TRUE(designer.Key('S', VK_CONTROL));
+    EXPECT_TRUE(PumpUntil([&] { return IsSaved(strChat); }));
+    ProjectRecord saved;
+    CString strMessage;
+    EXPECT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
+
+    CopyExample(folder, "chat.kvs");
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_TRUE(IsSaved(strChat));
+}
+
+TEST(Designer, CloseSavesAndEmptiesTheTreeAndTheRecentEntryOpensItAgain)
+{
+    ForgetRecentFiles();
+    CTestFolder folder("designer-close");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("Head"));
+    designer.Key('F', VK_MENU);
+    designer.Key('C');
+    ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
+    EXPECT_TRUE(IsSaved(strChat));
+
+    designer.Key('F', VK_MENU);
+    designer.Key('1');
+    const std::vector<TreeItemSeen> expected = ExpectedTree({strChat});
+    ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+    EXPECT_EQ(0u, designer.Close());
+}
+
+TEST(Designer, TheKeysDoWhatTheMenusPrintAndTheOleFailureHasASentence)
+{
+    HMODULE hProgram = ::LoadLibraryEx("kestova.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(hProgram);
+    char szText[256] = "";
+    EXPECT_GT(::LoadString(hProgram, 100, szText, sizeof szText), 10);
+    HACCEL hAccel = ::LoadAccelerators(hProgram, MAKEINTRESOURCE(128));
+    ASSERT_TRUE(hAccel);
+    ACCEL keys[64];
+    const int nKeys = ::CopyAcceleratorTable(hAccel, keys, 64);
+    auto commandOf = [&](WORD wKey, BYTE fMods)
+    {
+        for (int i = 0; i < nKeys; ++i)
+            if (keys[i].key == wKey && keys[i].fVirt == (fMods | FVIRTKEY))
+                return (int)keys[i].cmd;
+        return -1;
+    };
+    EXPECT_EQ(32795, commandOf('N', FCONTROL)) << "New";
+    EXPECT_EQ(32796, commandOf('O', FCONTROL)) << "Open...";
+    EXPECT_EQ(32815, commandOf('S', FCONTROL)) << "Save All";
+    EXPECT_EQ(32798, commandOf('G', FCONTROL)) << "Go To...";
+    ::DestroyAcceleratorTable(hAccel);
+    ::FreeLibrary(hProgram);
+}
+
+TEST(Designer, LoadExampleProjectStartsInTheExampleFolder)
+{
+    CDesignerProcess designer;
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.Key('F', VK_MENU));
+    ASSERT_TRUE(designer.Key('L'));
+    HWND hDialog = designer.WaitForDialog("Open");
+    ASSERT_TRUE(hDialog);
+    designer.Text("chat.kvs");
+    designer.Key(VK_RETURN);
+    const std::vector<TreeItemSeen> expected = ExpectedTree({"example\\chat.kvs"});
+    ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+    EXPECT_EQ(0u, designer.Close());
+}

@@ -1,0 +1,227 @@
+// The main frame inside the test: command states by the current project, the recent-file list,
+// and a frame that fails to load.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "KTCommandBarsDefs.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
+#include "MainFrame.h"
+#include "ProjectTreeItems.h"
+#include "TestFolder.h"
+#include "TreeItemData.h"
+#include "WorkspaceRes.h"
+#include "WrenfoldApp.h"
+#include "afxadv.h"
+
+namespace
+{
+
+// The designer's application object, its message boxes recorded instead of shown.
+class CTestDesignerApp : public CwrenfoldApp
+{
+public:
+    std::vector<CString> m_messages;
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
+    {
+        m_messages.push_back(lpszPrompt);
+        return IDOK;
+    }
+    using CwrenfoldApp::OnCmdMsg;
+};
+
+CTestDesignerApp theApp;
+
+class DesignerAppEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        theApp.AfxInitApplicationState(::GetModuleHandle(nullptr), (LPTSTR) "", SW_HIDE);
+        theApp.SetRegistryKey("Kestova Tests");
+        theApp.LoadStdProfileSettings(4);
+    }
+};
+
+const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new DesignerAppEnvironment);
+
+class CStateRecorder : public CCmdUI
+{
+public:
+    int m_nEnabled = -1;  // -1 while nobody said
+    void Enable(BOOL bOn) override { m_nEnabled = bOn ? 1 : 0; }
+};
+
+int StateOf(CMainFrame& frame, UINT nId)
+{
+    CStateRecorder state;
+    state.m_nID = nId;
+    frame.OnCmdMsg(nId, CN_UPDATE_COMMAND_UI, &state, nullptr);
+    return state.m_nEnabled;
+}
+
+const UINT kProjectCommands[] = {ID_PROJECT_SAVE,      ID_PROJECT_SAVE_ALL,   ID_PROJECT_CLOSE,
+                                 ID_PROJECT_CLOSE_ALL, ID_PROJECT_PROPERTIES, ID_PROJECT_TLV_SETTING,
+                                 ID_BUILD_DIAGRAM,     ID_BUILD_GENERATE_CODE};
+const UINT kWindowsCommands[] = {ID_BUILD_COMPILE, ID_BUILD_COMPILE_DEMO, ID_BUILD_RUN_DEMO};
+
+std::string ExampleAs(const CTestFolder& folder, const std::string& strName, const std::string& strPlatform)
+{
+    std::ifstream file("example\\chat.kvs", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    std::string strText = bytes.str();
+    const std::string strFrom = "name=\"chat\" platform=\"Windows\"";
+    strText.replace(strText.find(strFrom), strFrom.size(), "name=\"" + strName + "\" platform=\"" + strPlatform + "\"");
+    folder.Write(strName + ".kvs", strText);
+    return folder.Path(strName + ".kvs");
+}
+
+// A loaded frame, destroyed at the end of the test.
+struct LoadedFrame
+{
+    CMainFrame* pFrame = new CMainFrame;
+    LoadedFrame()
+    {
+        if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
+            pFrame = nullptr;
+    }
+    ~LoadedFrame()
+    {
+        if (pFrame)
+            pFrame->DestroyWindow();
+    }
+    COfficeTreeCtrl& Tree() const { return pFrame->m_wndProjectTree.m_wndTree; }
+    void Select(const char* pszProject) const
+    {
+        Tree().SelectItem(Tree().GetChildItem(pFrame->m_wndProjectTree.m_hRoot));
+        for (HTREEITEM hItem = Tree().GetChildItem(pFrame->m_wndProjectTree.m_hRoot); hItem;
+             hItem = Tree().GetNextSiblingItem(hItem))
+            if (Tree().GetItemText(hItem) == pszProject)
+                Tree().SelectItem(hItem);
+    }
+};
+
+}  // namespace
+
+TEST(MainFrame, CommandsFollowTheCurrentProjectAndItsPlatform)
+{
+    CTestFolder folder("frame-states");
+    const std::string strWindows = ExampleAs(folder, "win", "Windows");
+    const std::string strUnix = ExampleAs(folder, "nix", "Unix(Linux)");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    for (UINT nId : kProjectCommands)
+        EXPECT_EQ(0, StateOf(*frame.pFrame, nId)) << nId;
+    for (UINT nId : kWindowsCommands)
+        EXPECT_EQ(0, StateOf(*frame.pFrame, nId)) << nId;
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
+
+    frame.pFrame->ReadSolutionFile(strWindows.c_str());
+    frame.pFrame->ReadSolutionFile(strUnix.c_str());
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_PROJECT_SAVE)) << "opening makes no project current";
+    frame.Select("win");
+    for (UINT nId : kProjectCommands)
+        EXPECT_EQ(1, StateOf(*frame.pFrame, nId)) << nId;
+    for (UINT nId : kWindowsCommands)
+        EXPECT_EQ(1, StateOf(*frame.pFrame, nId)) << nId;
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
+    frame.Select("nix");
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_BUILD_COMPILE));
+    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE));
+
+    frame.Tree().SelectItem(frame.pFrame->m_wndProjectTree.m_hRoot);
+    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_BUILD_MAKEFILE)) << "the root leaves the current project";
+    frame.pFrame->OnCmdMsg(ID_PROJECT_CLOSE_ALL, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_PROJECT_SAVE));
+    EXPECT_TRUE(frame.pFrame->m_projects.empty());
+    EXPECT_EQ(1u, frame.Tree().GetCount()) << "only the root is left";
+}
+
+TEST(MainFrame, ClosingOneProjectLeavesTheOthersAndTheirItems)
+{
+    CTestFolder folder("frame-close");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    frame.pFrame->ReadSolutionFile(ExampleAs(folder, "one", "Windows").c_str());
+    frame.pFrame->ReadSolutionFile(ExampleAs(folder, "two", "Windows").c_str());
+    const UINT nItems = frame.Tree().GetCount();
+    frame.Select("one");
+    frame.pFrame->OnCmdMsg(ID_PROJECT_CLOSE, CN_COMMAND, nullptr, nullptr);
+    ASSERT_EQ(1u, frame.pFrame->m_projects.size());
+    EXPECT_STREQ("two", frame.pFrame->m_projects[0]->name);
+    EXPECT_EQ(nullptr, frame.pFrame->CurrentProject());
+    EXPECT_EQ(1 + (nItems - 1) / 2, frame.Tree().GetCount());
+    HTREEITEM hTwo = frame.Tree().GetChildItem(frame.pFrame->m_wndProjectTree.m_hRoot);
+    ASSERT_TRUE(hTwo);
+    EXPECT_EQ(frame.pFrame->m_projects[0].get(), frame.Tree().GetItemData(hTwo)->project);
+}
+
+TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
+{
+    CTestFolder folder("recent-files");
+    CRecentFileList& recent = *theApp.m_pRecentFileList;
+    while (recent.GetSize() > 0 && !recent[0].IsEmpty())
+        recent.Remove(0);
+    const std::string strGone = folder.Path("gone.kvs");
+    theApp.AddToRecentFileList(strGone.c_str());
+    theApp.AddToRecentFileList(folder.Path("chat_api.c").c_str());
+    theApp.AddToRecentFileList(folder.Path("chat.kvs.bak").c_str());
+    EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
+    EXPECT_NE(-1, recent[1].Find("gone.kvs"));
+    EXPECT_TRUE(recent[2].IsEmpty()) << "the editor's file is not recorded";
+
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    theApp.m_pMainWnd = frame.pFrame;
+    EXPECT_TRUE(theApp.OnCmdMsg(ID_FILE_MRU_FILE1 + 1, CN_COMMAND, nullptr, nullptr));
+    EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
+    EXPECT_TRUE(recent[1].IsEmpty()) << "the gone file's entry goes";
+    EXPECT_TRUE(frame.pFrame->m_projects.empty());
+    EXPECT_TRUE(theApp.m_messages.empty());
+    theApp.m_pMainWnd = nullptr;
+}
+
+TEST(MainFrame, PopupBarsAreMadeByTheFrameAndOtherBarsByTheCommandBars)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    KT_CREATEBARRECORD popup = {nullptr, TRUE, 0, 0, 0, 2, 0};
+    EXPECT_TRUE(frame.pFrame->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&popup));
+    CKTSmartPtr<CKTCommandBar> pBar = CKTSmartPtr<CKTCommandBar>::Adopt(popup.pCommandBar);
+    EXPECT_TRUE(dynamic_cast<CKTPopupBar*>(pBar.GetInterface()));
+    KT_CREATEBARRECORD toolbar = {nullptr, FALSE, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(frame.pFrame->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&toolbar));
+    EXPECT_EQ(nullptr, toolbar.pCommandBar);
+}
+
+namespace
+{
+
+int g_nFailingFramesDeleted = 0;
+
+class CFailingFrame : public CMainFrame
+{
+public:
+    ~CFailingFrame() override { ++g_nFailingFramesDeleted; }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFailingFrame, CMainFrame)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(MainFrame, AFrameThatFailsToLoadIsDeletedOnceByItself)
+{
+    CFailingFrame* pFrame = new CFailingFrame;
+    EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
+    EXPECT_EQ(1, g_nFailingFramesDeleted);
+}
