@@ -31,14 +31,9 @@ BOOL CKTToolBar::SetPosition(int nPosition)
 
 CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
-    CRect rcBorder = GetPaintManager()->GetCommandBarBorders(this);
-    if (GetShowGripper())
-    {
-        CSize szGripper = GetPaintManager()->DrawCommandBarGripper(NULL, this, FALSE);
-        rcBorder.left += szGripper.cx;
-        rcBorder.top += szGripper.cy;
-    }
-    return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder);
+    if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
+        return CalcDockingLayout(nLength, dwMode);
+    return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
 }
 
 void CKTToolBar::OnRecalcLayout()
