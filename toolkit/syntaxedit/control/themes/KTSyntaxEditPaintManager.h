@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "KTSyntaxEditCursor.h"
+#include "KTResourceCursor.h"
 #include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditTextPos.h"
 
@@ -110,9 +110,9 @@ private:
     CFont m_fontAttr;  // the text font with the current run's weight, italic and underline
     CFont m_fontLineNumber;
     CFont m_fontStatus;  // the system's status-bar font
-    CKTSyntaxEditCursor m_curSelMargin{KT_IDC_EDIT_SELMARGIN};
-    CKTSyntaxEditCursor m_curDragMove{KT_IDC_EDIT_DRAGMOVE};
-    CKTSyntaxEditCursor m_curDragCopy{KT_IDC_EDIT_DRAGCOPY};
+    CKTResourceCursor m_curSelMargin{KT_IDC_EDIT_SELMARGIN};
+    CKTResourceCursor m_curDragMove{KT_IDC_EDIT_DRAGMOVE};
+    CKTResourceCursor m_curDragCopy{KT_IDC_EDIT_DRAGCOPY};
     HCURSOR m_hcurNoDrop = NULL;
     HCURSOR m_hcurText = NULL;
     HCURSOR m_hcurArrow = NULL;

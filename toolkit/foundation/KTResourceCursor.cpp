@@ -1,7 +1,8 @@
-// The editor's cursors are kept as raw images: the linker cannot merge cursor resources of two scripts.
-#include "KTSyntaxEditCursor.h"
+// Modules keep their cursors as raw images: the linker cannot merge the cursor
+// resources of two scripts, and only the foundation's script holds real ones.
+#include "KTResourceCursor.h"
 
-CKTSyntaxEditCursor::CKTSyntaxEditCursor(UINT nID)
+CKTResourceCursor::CKTResourceCursor(UINT nID)
 {
     HMODULE hModule = ::GetModuleHandleA(NULL);
     HRSRC hInfo = ::FindResourceA(hModule, MAKEINTRESOURCEA(nID), MAKEINTRESOURCEA(10));
@@ -13,7 +14,7 @@ CKTSyntaxEditCursor::CKTSyntaxEditCursor(UINT nID)
                                                    LR_DEFAULTCOLOR));
 }
 
-CKTSyntaxEditCursor::~CKTSyntaxEditCursor()
+CKTResourceCursor::~CKTResourceCursor()
 {
     if (m_hCursor)
         ::DestroyCursor(m_hCursor);
