@@ -8,6 +8,7 @@
 #include "KTDrawHelpers.h"
 #include "KTPaintManager.h"
 #include "KTPopupPlacement.h"
+#include "KTShadowWindow.h"
 #include "KTSoundPlayer.h"
 
 IMPLEMENT_DYNCREATE(CKTPopupBar, CKTCommandBar)
@@ -93,6 +94,7 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     if (CKTPaintManager* pPaintManager = GetPaintManager())
         pPaintManager->AdjustPopupBar(this);
     KTSoundPlayer()->Play(ktSoundMenuPopup);
+    CastShadow();
     UnlockRedraw();
     return GetSafeHwnd() != NULL;
 }
@@ -111,6 +113,7 @@ BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
         return FALSE;
     if (nMode)
         return TRUE;
+    KTShadowManager()->RemoveShadow(this);
     if (GetSafeHwnd())
         DestroyWindow();
     if (CKTCommandBar* pParent = GetParentCommandBar())
@@ -147,9 +150,11 @@ void CKTPopupBar::OnRecalcLayout()
     GetWindowRect(rcOld);
     if (rcNew != rcOld)
     {
+        KTShadowManager()->RemoveShadow(this);
         SetWindowPos(NULL, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
         GetPaintManager()->AdjustPopupBar(this);
+        CastShadow();
     }
     Redraw(NULL, TRUE);
 }
@@ -159,4 +164,12 @@ void CKTPopupBar::OnControlsChanged()
     m_nSelected = -1;
     m_nPopuped = -1;
     OnRecalcLayout();
+}
+
+void CKTPopupBar::CastShadow()
+{
+    if (m_nBarPosition != ktBarPopup || !m_bShowShadow)
+        return;
+    KTShadowManager()->RemoveShadow(this);
+    KTShadowManager()->SetShadow(this, m_rcExclude);
 }

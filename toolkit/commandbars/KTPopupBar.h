@@ -44,11 +44,14 @@ protected:
     BOOL CreatePopupWindow();
     void ShowAt(const CRect& rc);
     void NotifySite(UINT nMessage);
+    // Shadows beside the shown popup, leaving its opening control clear.
+    void CastShadow();
 
     CKTControl* m_pControlPopup = NULL;  // the control that opens the bar; not held
     CPoint m_ptPopup;                    // wanted top-left, in screen coordinates
     CRect m_rcExclude;                   // screen area to keep clear
     DWORD m_dwPopupFlags = 0;            // KTPopupPlacementFlags
     BOOL m_bLayoutLock = FALSE;
+    BOOL m_bShowShadow = TRUE;
     std::shared_ptr<UINT> m_pReturnCommand;
 };

@@ -15,4 +15,6 @@ public:
     static CKTControl* FindOrCreate(CKTCommandBar* pBar);
     // Fills the popup with the bar's clipped controls and its bar list before it opens.
     BOOL OnSetPopup(BOOL bPopup) override;
+    // The caption names the button for tips only: its strip is too narrow for text.
+    BOOL IsCaptionVisible() const override { return FALSE; }
 };
