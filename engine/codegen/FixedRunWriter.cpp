@@ -145,27 +145,28 @@ void FixedRunWriter::DeclareBitValues(bool reading, CodeText& out) const
         out.Line("uint64_t v64;");
 }
 
-void FixedRunWriter::WritePut(CodeText& out) const
+// Each bit run is written once, at its first field; every other field at its offset.
+void FixedRunWriter::WriteParts(BitsWriter writeBits, ValueWriter writeValue, CodeText& out) const
 {
-    out.Line("unsigned char *o = w->data + w->position;");
-    DeclareBitValues(false, out);
     std::vector<BitRun> bitRuns = BitRuns();
     std::size_t nextBits = 0;
     std::uint64_t offset = 0;
     for (std::size_t at = 0; at < run_.fields.size(); ++at)
     {
         const FieldLayout& field = Field(at);
-        if (field.kind == FieldKind::Bits)
-        {
-            if (nextBits < bitRuns.size() && bitRuns[nextBits].first == at)
-                PutBits(bitRuns[nextBits++], out);
-        }
-        else
-        {
-            PutValue(field, offset, out);
-        }
+        if (field.kind != FieldKind::Bits)
+            (this->*writeValue)(field, offset, out);
+        else if (nextBits < bitRuns.size() && bitRuns[nextBits].first == at)
+            (this->*writeBits)(bitRuns[nextBits++], out);
         offset += field.maxBytes;
     }
+}
+
+void FixedRunWriter::WritePut(CodeText& out) const
+{
+    out.Line("unsigned char *o = w->data + w->position;");
+    DeclareBitValues(false, out);
+    WriteParts(&FixedRunWriter::PutBits, &FixedRunWriter::PutValue, out);
     out.Linef("w->position += %lluu;", static_cast<ull>(run_.bytes));
 }
 
@@ -223,23 +224,7 @@ void FixedRunWriter::WriteGet(CodeText& out) const
 {
     out.Line("const unsigned char *in = r->data + r->position;");
     DeclareBitValues(true, out);
-    std::vector<BitRun> bitRuns = BitRuns();
-    std::size_t nextBits = 0;
-    std::uint64_t offset = 0;
-    for (std::size_t at = 0; at < run_.fields.size(); ++at)
-    {
-        const FieldLayout& field = Field(at);
-        if (field.kind == FieldKind::Bits)
-        {
-            if (nextBits < bitRuns.size() && bitRuns[nextBits].first == at)
-                GetBits(bitRuns[nextBits++], out);
-        }
-        else
-        {
-            GetValue(field, offset, out);
-        }
-        offset += field.maxBytes;
-    }
+    WriteParts(&FixedRunWriter::GetBits, &FixedRunWriter::GetValue, out);
     out.Linef("r->position += %lluu;", static_cast<ull>(run_.bytes));
 }
 

@@ -47,6 +47,9 @@ private:
 
     std::vector<BitRun> BitRuns() const;
     void DeclareBitValues(bool reading, CodeText& out) const;
+    using BitsWriter = void (FixedRunWriter::*)(const BitRun&, CodeText&) const;
+    using ValueWriter = void (FixedRunWriter::*)(const FieldLayout&, std::uint64_t, CodeText&) const;
+    void WriteParts(BitsWriter writeBits, ValueWriter writeValue, CodeText& out) const;
     void PutBits(const BitRun& bits, CodeText& out) const;
     void GetBits(const BitRun& bits, CodeText& out) const;
     void PutValue(const FieldLayout& field, std::uint64_t offset, CodeText& out) const;

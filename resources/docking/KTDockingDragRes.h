@@ -1,0 +1,7 @@
+// KTDockingDragRes.h: resource ids of the docking drag stickers and the window selector (its strings live
+// in KTDocking.rc).
+#pragma once
+
+#define KT_IDB_DOCKING_STICKERS_9 9455
+#define KT_IDS_DOCKING_ACTIVE_TOOL_WINDOWS 9461
+#define KT_IDS_DOCKING_ACTIVE_FILES 9462

@@ -1,0 +1,8 @@
+// KTDockingPaneRes.h: resource ids of the docking panes (caption-button commands and their tooltips).
+#pragma once
+
+#define KT_IDS_DOCKING_AUTOHIDE 9456
+#define KT_IDS_DOCKING_CLOSE 9457
+#define KT_IDS_DOCKING_MAXIMIZE 9458
+#define KT_IDS_DOCKING_RESTORE 9459
+#define KT_IDS_DOCKING_MENU 9460

@@ -1,0 +1,354 @@
+// KTDockingPaneAutoHidePanel.cpp: a side strip's groups, its place in the frame, its tabs and their input.
+#include "KTDockingPaneAutoHidePanel.h"
+
+#include <algorithm>
+
+#include "KTDockingPane.h"
+#include "KTDockingPaneAutoHideWnd.h"
+#include "KTDockingPaneLayoutData.h"
+#include "KTDockingPaneManager.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
+#include "KTPropExchange.h"
+
+namespace
+{
+const char kPanelClass[] = "KTDockingPaneAutoHidePanel";
+const DWORD kPanelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+const int kHeaderMargin = 2;  // before the first tab and around the row
+const int kTabPadding = 8;    // on each side of a tab's title
+const int kGroupGap = 8;      // between two groups
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CKTDockingPaneAutoHidePanel, CWnd)
+// void OnPaint()
+ON_WM_PAINT()
+// BOOL OnEraseBkgnd(CDC* pDC)
+ON_WM_ERASEBKGND()
+// void OnMouseMove(UINT nFlags, CPoint point)
+ON_WM_MOUSEMOVE()
+// LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam)
+ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
+// void OnLButtonDown(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDOWN()
+// void OnRButtonDown(UINT nFlags, CPoint point)
+ON_WM_RBUTTONDOWN()
+END_MESSAGE_MAP()
+
+CKTDockingPaneAutoHidePanel::CKTDockingPaneAutoHidePanel(CKTDockingPaneLayoutData* pLayout)
+    : CKTDockingPaneContainer(ktPaneTypeAutoHidePanel, pLayout)
+{
+}
+
+CKTDockingPaneAutoHidePanel::~CKTDockingPaneAutoHidePanel() { CloseActiveWindow(FALSE); }
+
+void CKTDockingPaneAutoHidePanel::OnFinalRelease()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+    delete this;
+}
+
+BOOL CKTDockingPaneAutoHidePanel::Create(CWnd* pParent)
+{
+    return CreateEx(0, kPanelClass, "", kPanelStyle, CRect(0, 0, 0, 0), pParent, 0);
+}
+
+void CKTDockingPaneAutoHidePanel::AddContainer(CKTDockingPaneNode* pContainer)
+{
+    m_children.push_back(pContainer);
+    pContainer->SetParentContainer(this);
+    pContainer->SetDockingSite(m_pDockingSite);
+    pContainer->OnParentContainerChanged(this);
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (pManager && !m_pLayout->IsDetached())
+        pManager->RecalcFrameLayout(this, TRUE);
+    HWND hWndContainer = pContainer->GetPaneHwnd();
+    HWND hWndFocus = ::GetFocus();
+    if (hWndContainer && hWndFocus && (hWndFocus == hWndContainer || ::IsChild(hWndContainer, hWndFocus)) &&
+        m_pDockingSite)
+        m_pDockingSite->SetFocus();
+    if (GetSafeHwnd())
+        Invalidate(FALSE);
+}
+
+void CKTDockingPaneAutoHidePanel::RemovePane(CKTDockingPaneNode* pNode)
+{
+    if (!HasChild(pNode))
+        return;
+    EraseChild(pNode);
+    if (GetSafeHwnd())
+        Invalidate(FALSE);
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (pManager && !m_pLayout->IsDetached())
+        pManager->RecalcFrameLayout(this, TRUE);
+    if (m_children.empty() && GetSafeHwnd())
+        DestroyWindow();
+    pNode->SetParentContainer(nullptr);
+}
+
+void CKTDockingPaneAutoHidePanel::OnChildContainerChanged(CKTDockingPaneNode*)
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    CloseActiveWindow(pManager && pManager->IsDockingInProgress());
+}
+
+int CKTDockingPaneAutoHidePanel::Thickness() const
+{
+    CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
+    return (pPaintManager ? pPaintManager->GetTabRowHeight() : 24) + kHeaderMargin;
+}
+
+void CKTDockingPaneAutoHidePanel::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout)
+{
+    m_pDockingSite = pSite;
+    if (IsEmpty())
+    {
+        if (GetSafeHwnd())
+            DestroyWindow();
+        return;
+    }
+    if (!GetSafeHwnd() && pSite && !Create(pSite))
+        return;
+    if (rc != m_rcPanel)
+    {
+        CloseActiveWindow(FALSE);
+        m_rcPanel = rc;
+    }
+    int nThickness = Thickness();
+    CRect rcStrip = rc;
+    CRect& rcFree = pLayout ? *reinterpret_cast<CRect*>(&pLayout->rect) : rc;
+    switch (m_nDirection)
+    {
+    case ktDockLeft:
+        rcStrip.right = rcFree.left += nThickness;
+        break;
+    case ktDockRight:
+        rcStrip.left = rcFree.right -= nThickness;
+        break;
+    case ktDockTop:
+        rcStrip.bottom = rcFree.top += nThickness;
+        break;
+    default:
+        rcStrip.top = rcFree.bottom -= nThickness;
+        break;
+    }
+    m_rcWindow = rcStrip;
+    LayoutTabs();
+    if (pLayout && pLayout->hDWP && GetSafeHwnd())
+    {
+        MoveWindow(rcStrip, TRUE);
+        Invalidate(FALSE);
+    }
+}
+
+void CKTDockingPaneAutoHidePanel::LayoutTabs()
+{
+    m_tabs.clear();
+    if (!GetSafeHwnd())
+        return;
+    CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
+    CClientDC dc(this);
+    CKTFontDC font(&dc, pPaintManager ? &pPaintManager->GetCaptionFont(FALSE) : nullptr);
+    int nPosition = kHeaderMargin;
+    CKTDockingPaneAutoHidePanel* pTop = m_pLayout ? m_pLayout->GetPanel(ktDockTop) : nullptr;
+    if (IsVerticalStrip() && pTop && !pTop->IsEmpty())
+        nPosition += pTop->Thickness();
+    int nAcross = Thickness() - kHeaderMargin;
+    for (CKTDockingPaneNode* pGroup : m_children)
+    {
+        if (pGroup->IsEmpty())
+            continue;
+        for (CKTDockingPaneNode* pNode : static_cast<CKTDockingPaneContainer*>(pGroup)->GetChildren())
+        {
+            auto* pPane = static_cast<CKTDockingPane*>(pNode);
+            int nLength = dc.GetTextExtent(pPane->GetShortTitle()).cx + 2 * kTabPadding;
+            CRect rcTab = IsVerticalStrip() ? CRect(0, nPosition, nAcross, nPosition + nLength)
+                                            : CRect(nPosition, 0, nPosition + nLength, nAcross);
+            if (m_nDirection == ktDockRight)
+                rcTab.OffsetRect(kHeaderMargin, 0);
+            else if (m_nDirection == ktDockBottom)
+                rcTab.OffsetRect(0, kHeaderMargin);
+            m_tabs.push_back({pPane, rcTab});
+            nPosition += nLength;
+        }
+        nPosition += kGroupGap;
+    }
+}
+
+CKTDockingPane* CKTDockingPaneAutoHidePanel::HitTest(CPoint pt) const
+{
+    auto it = std::find_if(m_tabs.begin(), m_tabs.end(), [pt](const Tab& tab) { return tab.rc.PtInRect(pt); });
+    return it == m_tabs.end() ? nullptr : it->pPane;
+}
+
+CRect CKTDockingPaneAutoHidePanel::GetTabRect(const CKTDockingPane* pPane) const
+{
+    auto it = std::find_if(m_tabs.begin(), m_tabs.end(), [pPane](const Tab& tab) { return tab.pPane == pPane; });
+    return it == m_tabs.end() ? CRect(0, 0, 0, 0) : it->rc;
+}
+
+void CKTDockingPaneAutoHidePanel::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CKTBufferDC buffer(&dc, rcClient);
+    CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
+    if (!pPaintManager)
+        return;
+    KTDrawHelpers()->GradientFill(&buffer, rcClient, pPaintManager->m_clrBackground, TRUE);
+    CKTFontDC font(&buffer, &pPaintManager->GetCaptionFont(IsVerticalStrip()),
+                   pPaintManager->LookupColor(COLOR_BTNTEXT));
+    buffer.SetBkMode(TRANSPARENT);
+    for (const Tab& tab : m_tabs)
+    {
+        buffer.Draw3dRect(tab.rc, pPaintManager->LookupColor(COLOR_3DSHADOW),
+                          pPaintManager->LookupColor(COLOR_3DSHADOW));
+        CString strTitle = tab.pPane->GetShortTitle();
+        if (IsVerticalStrip())
+            buffer.TextOut(tab.rc.right - (tab.rc.Width() - buffer.GetTextExtent(strTitle).cy) / 2,
+                           tab.rc.top + kTabPadding, strTitle);
+        else
+        {
+            CRect rcText = tab.rc;
+            buffer.DrawText(strTitle, rcText, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+        }
+    }
+}
+
+void CKTDockingPaneAutoHidePanel::OnMouseMove(UINT, CPoint point)
+{
+    if (!HitTest(point))
+        return;
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWnd, DWORD(CKTDockingPaneAutoHideWnd::m_nHoverTime)};
+    ::TrackMouseEvent(&tme);
+}
+
+LRESULT CKTDockingPaneAutoHidePanel::OnMouseHover(WPARAM, LPARAM lParam)
+{
+    CPoint pt(short(LOWORD(lParam)), short(HIWORD(lParam)));
+    CKTDockingPane* pPane = HitTest(pt);
+    if (!pPane || !CKTDrawHelpers::IsTopParentActive(m_hWnd))
+        return 0;
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+        return 0;
+    ShowPane(pPane, FALSE);
+    return 0;
+}
+
+void CKTDockingPaneAutoHidePanel::OnLButtonDown(UINT, CPoint point)
+{
+    CKTDockingPane* pPane = HitTest(point);
+    if (!pPane)
+        return;
+    if (m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+        pPane->SetFocus();
+    else
+        ShowPane(pPane, TRUE);
+}
+
+void CKTDockingPaneAutoHidePanel::OnRButtonDown(UINT, CPoint point)
+{
+    CKTDockingPane* pPane = HitTest(point);
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (pPane && pManager)
+        pManager->NotifyOwner(ktDockingPaneRClick, LPARAM(static_cast<CKTDockingPaneNode*>(pPane)));
+}
+
+void CKTDockingPaneAutoHidePanel::ShowPane(CKTDockingPane* pPane, BOOL bActivate)
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    CKTDockingPaneTabbedContainer* pContainer = pPane->GetTabbedContainer();
+    if (!pManager || !pContainer)
+        return;
+    for (int i = 0; i < 4; ++i)
+        if (CKTDockingPaneAutoHidePanel* pPanel = m_pLayout->GetPanel(i))
+            pPanel->CloseActiveWindow(FALSE);
+    if (pManager->NotifyAction(ktActionExpanding, pPane))
+        return;
+    pContainer->SelectPane(pPane, FALSE, TRUE);
+    m_pActiveWnd = CKTDockingPaneAutoHideWnd::Open(this, pContainer);
+    if (bActivate)
+        pContainer->SelectPane(pPane, TRUE, TRUE);
+    Invalidate(FALSE);
+    pManager->RecalcFrameLayout(this, TRUE);
+}
+
+void CKTDockingPaneAutoHidePanel::ClearActiveWnd(const CKTDockingPaneAutoHideWnd* pWnd)
+{
+    if (m_pActiveWnd == pWnd)
+        m_pActiveWnd = nullptr;
+}
+
+void CKTDockingPaneAutoHidePanel::CloseActiveWindow(BOOL bDelayed)
+{
+    if (!CKTDockingPaneAutoHideWnd::m_bCloseOnLeave || !m_pActiveWnd)
+        return;
+    CKTDockingPaneAutoHideWnd* pWnd = std::exchange(m_pActiveWnd, nullptr);
+    pWnd->Close(bDelayed);
+}
+
+BOOL CKTDockingPaneAutoHidePanel::DoPropExchange(CKTPropExchange* pPX)
+{
+    CKTDockingPaneNode::DoPropExchange(pPX);
+    long nDirection = m_nDirection;
+    PX_Long(pPX, "Direction", nDirection);
+    if (!pPX->IsLoading())
+    {
+        long nCount = long(m_children.size());
+        PX_Long(pPX, "Panes", nCount);
+        for (size_t i = 0; i < m_children.size(); ++i)
+        {
+            long nNumber = m_children[i]->m_nNumber;
+            CString strKey;
+            strKey.Format("Pane-%d", int(i + 1));
+            PX_Long(pPX, strKey, nNumber);
+        }
+        return TRUE;
+    }
+    // The side indexes the layout's panels: anything else is a damaged archive.
+    if (nDirection < ktDockLeft || nDirection > ktDockBottom || m_pLayout->GetPanel(int(nDirection)))
+        return FALSE;
+    m_nDirection = int(nDirection);
+    if (!LoadChildren(pPX))
+        return FALSE;
+    m_pLayout->SetPanel(m_nDirection, this);
+    return TRUE;
+}
+
+BOOL CKTDockingPaneAutoHidePanel::LoadChildren(CKTPropExchange* pPX)
+{
+    const auto* pMap = static_cast<const CKTDockingPaneLoadMap*>(pPX->m_pCallerData);
+    int nCount = 0;
+    PX_Int(pPX, "Panes", nCount, 0);
+    for (int i = 1; i <= nCount; ++i)
+    {
+        int nNumber = 0;
+        CString strKey;
+        strKey.Format("Pane-%d", i);
+        PX_Int(pPX, strKey, nNumber, 0);
+        auto it = pMap ? pMap->find(nNumber) : CKTDockingPaneLoadMap::const_iterator();
+        if (!pMap || it == pMap->end() || it->second->GetType() != ktPaneTypeTabbedContainer ||
+            it->second->GetParentContainer())
+            return FALSE;
+        AddContainer(it->second);
+    }
+    return TRUE;
+}
+
+CKTDockingPaneNode* CKTDockingPaneAutoHidePanel::Clone(CKTDockingPaneLayoutData* pLayout, CKTDockingPaneCloneMap* pMap,
+                                                       DWORD dwFlags)
+{
+    auto* pClone = static_cast<CKTDockingPaneAutoHidePanel*>(CKTDockingPaneNode::Clone(pLayout, pMap, dwFlags));
+    if (!pClone)
+        return nullptr;
+    pClone->m_nDirection = m_nDirection;
+    for (CKTDockingPaneNode* pChild : CKTDockingPaneNodeList(m_children))
+        if (pMap || !pChild->IsEmpty())
+            if (CKTDockingPaneNode* pChildClone = pChild->Clone(pLayout, pMap, dwFlags))
+                pClone->AddContainer(pChildClone);
+    return pClone;
+}

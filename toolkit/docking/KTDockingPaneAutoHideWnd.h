@@ -1,0 +1,79 @@
+// KTDockingPaneAutoHideWnd.h: the window in which an auto-hidden group slides out of its strip and back.
+//
+// Classes: CKTDockingPaneAutoHideWnd.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+
+class CKTDockingPaneAutoHidePanel;
+class CKTDockingPaneManager;
+class CKTDockingPaneTabbedContainer;
+
+class CKTDockingPaneAutoHideWnd : public CWnd
+{
+public:
+    // Makes the window and starts it sliding out; the window holds its own reference until it is destroyed.
+    static CKTDockingPaneAutoHideWnd* Open(CKTDockingPaneAutoHidePanel* pPanel,
+                                           CKTDockingPaneTabbedContainer* pContainer);
+
+    CKTDockingPaneTabbedContainer* GetContainer() const { return m_pContainer; }
+    // Slides back through the owner's veto (actions 10 and 11); delayed, the window goes on a short timer.
+    void Close(BOOL bDelayed);
+    void CloseWindow();
+    void RecalcLayout();
+    int GetStep() const { return m_nStep; }
+    int GetStepCount() const { return m_nStepCount; }
+    CRect GetFullRect() const { return m_rcFull; }
+
+    static double m_dSlideSpeed;
+    static int m_nSlideInterval;
+    static int m_nSlideDuration;
+    static BOOL m_bCloseOnLeave;
+    static int m_nHoverTime;
+    static int m_nLeaveCheckInterval;
+
+protected:
+    void PostNcDestroy() override;
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    enum
+    {
+        ktTimerLeaveCheck = 1,
+        ktTimerSlideOut = 2,
+        ktTimerSlideBack = 3,
+        ktTimerClose = 4,
+        ktLeaveTicks = 6,
+        ktEdge = 4
+    };
+
+    CKTDockingPaneAutoHideWnd(CKTDockingPaneAutoHidePanel* pPanel, CKTDockingPaneTabbedContainer* pContainer);
+    BOOL CreateSlideWindow();
+    CRect ComputeFullRect() const;
+    int ComputeStepCount() const;
+    void ApplyStep();
+    void OnSlideOutTick();
+    void OnSlideBackTick();
+    void OnLeaveCheck();
+    BOOL IsCursorOver() const;
+    void ReleaseContainer();
+    CKTDockingPaneManager* GetManager() const { return m_pManager; }
+    BOOL IsVerticalSliding() const { return m_nDirection >= 2; }
+
+    CKTSmartPtr<CKTDockingPaneAutoHideWnd> m_self;  // the window's own reference, dropped when it is destroyed
+    CKTDockingPaneTabbedContainer* m_pContainer;
+    CKTDockingPaneAutoHidePanel* m_pPanel;  // cleared once the window is closing
+    CKTDockingPaneManager* m_pManager;
+    int m_nDirection;
+    int m_nStep = 0;
+    int m_nStepCount = 1;
+    BOOL m_bCollapsing = FALSE;
+    CRect m_rcFull;  // fully out, in the site's client coordinates
+    int m_nLeaveCountdown = ktLeaveTicks;
+};

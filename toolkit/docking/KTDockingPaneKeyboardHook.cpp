@@ -1,0 +1,124 @@
+// KTDockingPaneKeyboardHook.cpp: Ctrl+Tab and Alt+F7 open the selector for the site that holds the focus.
+#include "KTDockingPaneKeyboardHook.h"
+
+#include <memory>
+
+#include "KTDockingPaneManager.h"
+#include "KTDockingPaneWindowSelect.h"
+
+namespace
+{
+BOOL IsKeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
+
+// Bit 31 of the key data is set for a key release, bit 30 when the key was down before.
+BOOL IsKeyPress(LPARAM lParam) { return (lParam & 0x80000000) == 0; }
+
+BOOL IsRepeat(LPARAM lParam) { return (lParam & 0x40000000) != 0; }
+}  // namespace
+
+CKTDockingPaneKeyboardHook* KTDockingPaneKeyboardHook()
+{
+    static CKTDockingPaneKeyboardHook hook;
+    return &hook;
+}
+
+CKTDockingPaneKeyboardHook::~CKTDockingPaneKeyboardHook()
+{
+    if (m_hHook)
+        ::UnhookWindowsHookEx(m_hHook);
+}
+
+BOOL CKTDockingPaneKeyboardHook::Enable(CKTDockingPaneManager* pManager, int nFlags)
+{
+    const HWND hWndSite = pManager->GetSite()->GetSafeHwnd();
+    if (nFlags)
+        m_sites[hWndSite] = SSite{pManager, nFlags};
+    else
+        m_sites.erase(hWndSite);
+    if (m_sites.empty() && m_hHook)
+    {
+        ::UnhookWindowsHookEx(m_hHook);
+        m_hHook = NULL;
+    }
+    if (!m_sites.empty() && !m_hHook)
+        m_hHook = ::SetWindowsHookEx(WH_KEYBOARD, HookProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
+    return m_sites.empty() || m_hHook != NULL;
+}
+
+LRESULT CALLBACK CKTDockingPaneKeyboardHook::HookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    CKTDockingPaneKeyboardHook* pHook = KTDockingPaneKeyboardHook();
+    try
+    {
+        if (nCode == HC_ACTION && pHook->OnKey(static_cast<UINT>(wParam), lParam))
+            return 1;
+    }
+    catch (...)
+    {
+        // A key must never unwind through the system's hook chain.
+    }
+    return ::CallNextHookEx(pHook->m_hHook, nCode, wParam, lParam);
+}
+
+const CKTDockingPaneKeyboardHook::SSite* CKTDockingPaneKeyboardHook::FindSite() const
+{
+    for (HWND hWnd = ::GetFocus(); hWnd; hWnd = ::GetParent(hWnd))
+    {
+        const auto it = m_sites.find(hWnd);
+        if (it != m_sites.end())
+            return ::IsWindowEnabled(hWnd) ? &it->second : nullptr;
+    }
+    return nullptr;
+}
+
+BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
+{
+    if (!IsKeyPress(lParam))
+    {
+        if (nKey == m_nOpeningKey)
+            m_nOpeningKey = 0;
+        return FALSE;
+    }
+    const BOOL bAlt = IsKeyDown(VK_MENU);
+    const BOOL bCtrl = IsKeyDown(VK_CONTROL);
+    const BOOL bCtrlTab = nKey == VK_TAB && bCtrl && !bAlt;
+    const BOOL bAltF7 = nKey == VK_F7 && bAlt && !bCtrl;
+    const BOOL bAltF6 = nKey == VK_F6 && bAlt && !bCtrl;
+    if (!bCtrlTab && !bAltF7 && !bAltF6)
+        return FALSE;
+    if (m_pRunning)
+    {
+        // The selector's own loop may meet the press that opened it once more: not a new Tab.
+        if (nKey != m_nOpeningKey || IsRepeat(lParam))
+            m_pRunning->SelectNext(IsKeyDown(VK_SHIFT));
+        return TRUE;
+    }
+    const SSite* pSite = FindSite();
+    const int nNeeded =
+        bCtrlTab ? ktKeyboardNavigateCtrlTab : (bAltF7 ? ktKeyboardNavigateSelect : ktKeyboardNavigatePanes);
+    if (!pSite || !(pSite->nFlags & nNeeded))
+        return FALSE;
+    if (bAltF6)
+    {
+        const WPARAM nCommand = IsKeyDown(VK_SHIFT) ? SC_PREVWINDOW : SC_NEXTWINDOW;
+        pSite->pManager->PostMessage(WM_SYSCOMMAND, nCommand, 0);
+        return TRUE;
+    }
+    return RunSelector(pSite->pManager, nKey);
+}
+
+BOOL CKTDockingPaneKeyboardHook::RunSelector(CKTDockingPaneManager* pManager, UINT nKey)
+{
+    struct CRunning
+    {
+        CKTDockingPaneWindowSelect*& pRunning;
+        ~CRunning() { pRunning = nullptr; }
+    };
+    auto pSelector = std::make_unique<CKTDockingPaneWindowSelect>();
+    pSelector->SetManager(pManager);
+    pSelector->SetOpeningKey(nKey);
+    CRunning running{m_pRunning};
+    m_pRunning = pSelector.get();
+    m_nOpeningKey = nKey;
+    return pSelector->DoModal();
+}

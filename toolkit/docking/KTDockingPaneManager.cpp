@@ -1,0 +1,309 @@
+// KTDockingPaneManager.cpp: the manager's set-up, window, themes, notifications and layout of the frame.
+#include "KTDockingPaneManager.h"
+
+#include <afxpriv.h>
+
+#include "KTColorManager.h"
+#include "KTDockingPane.h"
+#include "KTDockingPaneAutoHidePanel.h"
+#include "KTDockingPaneClientNode.h"
+#include "KTDockingPaneSplitterContainer.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTDockingPaneTheme0.h"
+#include "KTDockingPaneTheme1.h"
+#include "KTDockingPaneTheme6.h"
+#include "KTDockingPaneTheme9.h"
+#include "KTDrawHelpers.h"
+
+namespace
+{
+CKTSmartPtr<CKTDockingPanePaintManager> CreatePaintManager(int nTheme)
+{
+    switch (nTheme)
+    {
+    case 1:
+        return KTMakeCounted<CKTDockingPaneTheme1>();
+    case 6:
+        return KTMakeCounted<CKTDockingPaneTheme6>();
+    case 9:
+        return KTMakeCounted<CKTDockingPaneTheme9>();
+    default:
+        return KTMakeCounted<CKTDockingPaneTheme0>();
+    }
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CKTDockingPaneManager, CWnd)
+// LRESULT OnSizeParent(WPARAM, LPARAM)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+// LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+// LRESULT OnInitialUpdate(WPARAM, LPARAM)
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
+// void OnSysColorChange()
+ON_WM_SYSCOLORCHANGE()
+// void OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+ON_WM_SETTINGCHANGE()
+END_MESSAGE_MAP()
+
+CKTDockingPaneManager::CKTDockingPaneManager()
+{
+    SetTheme(0);
+    RegisterWindowClasses();
+}
+
+CKTDockingPaneManager::~CKTDockingPaneManager()
+{
+    m_pActivePane.Release();
+    m_pLayout.Release();
+    m_pPaintManager.Release();
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
+
+void CKTDockingPaneManager::RegisterWindowClasses()
+{
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTDockingPaneSplitter", 0);
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTDockingPaneTabbedContainer", CS_DBLCLKS);
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTDockingPaneManager", 0);
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTDockingPaneAutoHidePanel", 0);
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTDockingPaneMiniWnd", CS_DBLCLKS);
+}
+
+BOOL CKTDockingPaneManager::InstallDockingPanes(CWnd* pSite, BOOL bClipChildren)
+{
+    if (!pSite || !pSite->GetSafeHwnd() || m_pSite)
+        return FALSE;
+    const DWORD dwClip = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (bClipChildren && (pSite->GetStyle() & dwClip) != dwClip)
+        pSite->ModifyStyle(0, dwClip);
+    if (!CreateEx(0, "KTDockingPaneManager", "", WS_CHILD, CRect(0, 0, 0, 0), pSite, 0))
+        return FALSE;
+    m_pSite = pSite;
+    m_pLayout = CKTSmartPtr<CKTDockingPaneLayoutData>::Adopt(CreateLayout());
+    m_pLayout->SetDetached(FALSE);
+    return TRUE;
+}
+
+CKTDockingPaneLayoutData* CKTDockingPaneManager::CreateLayout() { return new CKTDockingPaneLayoutData(this); }
+
+void CKTDockingPaneManager::SetTheme(int nTheme)
+{
+    m_pPaintManager = CreatePaintManager(nTheme);
+    m_pPaintManager->m_nThemeId = nTheme;
+    m_pPaintManager->RefreshMetrics();
+    if (nTheme == 9)
+        m_nStickerStyle = 1;
+    RedrawPanes();
+}
+
+LRESULT CKTDockingPaneManager::NotifyOwner(UINT nCode, LPARAM lParam)
+{
+    HWND hWndOwner = GetSafeHwnd() ? ::GetWindow(m_hWnd, GW_OWNER) : NULL;
+    if (!hWndOwner && m_pSite)
+        hWndOwner = m_pSite->GetSafeHwnd();
+    return hWndOwner ? ::SendMessage(hWndOwner, KT_WM_DOCKINGPANENOTIFY, nCode, lParam) : 0;
+}
+
+CKTDockingPaneNode* CKTDockingPaneManager::OnCreatePane(int nType, CKTDockingPaneLayoutData* pLayout)
+{
+    switch (nType)
+    {
+    case ktPaneTypePane:
+        return new CKTDockingPane(pLayout);
+    case ktPaneTypeTabbedContainer:
+        return new CKTDockingPaneTabbedContainer(pLayout);
+    case ktPaneTypeSplitterContainer:
+        return new CKTDockingPaneSplitterContainer(pLayout);
+    case ktPaneTypeClient:
+        return new CKTDockingPaneClientNode(pLayout);
+    case ktPaneTypeAutoHidePanel:
+        return new CKTDockingPaneAutoHidePanel(pLayout);
+    default:
+        // Floating frames are not part of this build; an archive that holds one does not load.
+        return nullptr;
+    }
+}
+
+void CKTDockingPaneManager::OnActivatePane(BOOL bActivate, CKTDockingPane* pPane)
+{
+    if (bActivate && pPane != m_pActivePane)
+    {
+        if (CKTSmartPtr<CKTDockingPane> pOld = std::move(m_pActivePane))
+            NotifyAction(ktActionDeactivated, pOld);
+        m_pActivePane = pPane;
+        NotifyAction(ktActionActivated, pPane);
+        return;
+    }
+    if (!bActivate && pPane && pPane == m_pActivePane)
+    {
+        CKTSmartPtr<CKTDockingPane> pOld = std::move(m_pActivePane);
+        NotifyAction(ktActionDeactivated, pOld);
+    }
+}
+
+BOOL CKTDockingPaneManager::NotifyAction(int nAction, CKTDockingPane* pPane, CKTDockingPaneNode* pTarget,
+                                         int nDirection)
+{
+    KT_DOCKINGPANE_ACTION action = {nAction, FALSE, pPane, pTarget, nDirection};
+    if (pPane && !(pPane->GetEnabled() & ktPaneEnableActions))
+        action.bCancel = TRUE;
+    NotifyOwner(ktDockingPaneAction, LPARAM(&action));
+    return action.bCancel;
+}
+
+int CKTDockingPaneManager::GetPaneDirection(const CKTDockingPaneNode* pNode) const
+{
+    return m_pLayout ? m_pLayout->GetPaneDirection(pNode) : -1;
+}
+
+BOOL CKTDockingPaneManager::IsLayoutRTL() const
+{
+    return m_pSite && m_pSite->GetSafeHwnd() && (m_pSite->GetExStyle() & WS_EX_LAYOUTRTL);
+}
+
+int CKTDockingPaneManager::GetRTLDirection(int nDirection) const
+{
+    if (!IsLayoutRTL() || nDirection > ktDockRight)
+        return nDirection;
+    return nDirection == ktDockLeft ? ktDockRight : ktDockLeft;
+}
+
+CKTDockingPaneClientNode* CKTDockingPaneManager::GetClientPane() const
+{
+    return m_pLayout ? m_pLayout->GetClientNode() : nullptr;
+}
+
+CKTDockingPaneSplitterContainer* CKTDockingPaneManager::GetTopPane() const
+{
+    return m_pLayout ? m_pLayout->GetTopContainer() : nullptr;
+}
+
+void CKTDockingPaneManager::RecalcFrameLayout(CKTDockingPaneNode* pNode, BOOL bDelay)
+{
+    CWnd* pSite = pNode ? pNode->GetDockingSite() : m_pSite;
+    if (!pSite || !pSite->GetSafeHwnd())
+        return;
+    auto* pFrame = dynamic_cast<CFrameWnd*>(pSite);
+    if (!pFrame)
+    {
+        PostLayoutSize(pSite, bDelay);
+        return;
+    }
+    if (!bDelay)
+    {
+        pFrame->RecalcLayout(FALSE);
+        return;
+    }
+    pFrame->m_nIdleFlags |= CFrameWnd::idleLayout;
+    pFrame->PostMessage(WM_IDLEUPDATECMDUI);
+}
+
+void CKTDockingPaneManager::PostLayoutSize(CWnd* pSite, BOOL bDelay)
+{
+    CRect rc;
+    pSite->GetClientRect(&rc);
+    LPARAM lParam = MAKELPARAM(rc.Width(), rc.Height());
+    if (!bDelay)
+    {
+        pSite->SendMessage(WM_SIZE, SIZE_RESTORED, lParam);
+        return;
+    }
+    MSG msg;
+    if (!::PeekMessage(&msg, pSite->GetSafeHwnd(), WM_SIZE, WM_SIZE, PM_NOREMOVE))
+        pSite->PostMessage(WM_SIZE, SIZE_RESTORED, lParam);
+}
+
+void CKTDockingPaneManager::RedrawPanes()
+{
+    if (!m_pLayout)
+        return;
+    for (const DockingPaneInfo& info : m_pLayout->GetPaneList())
+    {
+        RecalcFrameLayout(info.pPane, TRUE);
+        if (CKTDockingPaneContainer* pParent = info.pPane->GetParentContainer())
+            if (HWND hWnd = pParent->GetPaneHwnd())
+                ::InvalidateRect(hWnd, NULL, FALSE);
+    }
+}
+
+void CKTDockingPaneManager::UpdatePanesFocus()
+{
+    HWND hWndFocus = ::GetFocus();
+    if (hWndFocus == m_hwndLastFocus || !m_pLayout)
+        return;
+    m_hwndLastFocus = hWndFocus;
+    for (CKTDockingPaneNode* pNode : m_pLayout->GetNodeList())
+        if (pNode->GetType() == ktPaneTypeTabbedContainer || pNode->GetType() == ktPaneTypeMiniWnd)
+            pNode->OnFocusChanged();
+}
+
+LRESULT CKTDockingPaneManager::OnSizeParent(WPARAM, LPARAM lParam)
+{
+    auto* pLayout = reinterpret_cast<AFX_SIZEPARENTLAYOUT*>(lParam);
+    if (!m_pLayout || !m_pLayout->GetTopContainer() || !pLayout)
+        return 0;
+    m_pLayout->OnSizeParent(m_pSite, pLayout->rect, pLayout);
+    UpdatePaneHolders();
+    m_bLaidOut = TRUE;
+    return 0;
+}
+
+LRESULT CKTDockingPaneManager::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    UpdatePanesFocus();
+    return 0;
+}
+
+LRESULT CKTDockingPaneManager::OnInitialUpdate(WPARAM, LPARAM)
+{
+    auto* pFrame = dynamic_cast<CFrameWnd*>(m_pSite);
+    if (pFrame && (pFrame->m_nIdleFlags & CFrameWnd::idleLayout))
+        pFrame->RecalcLayout(FALSE);
+    UpdatePanesFocus();
+    m_bInitialUpdate = TRUE;
+    return 0;
+}
+
+void CKTDockingPaneManager::OnSysColorChange()
+{
+    KTRefreshColors();
+    m_pPaintManager->RefreshMetrics();
+    RedrawPanes();
+}
+
+void CKTDockingPaneManager::OnSettingChange(UINT, LPCTSTR)
+{
+    m_pPaintManager->RefreshMetrics();
+    RedrawPanes();
+}
+
+LRESULT CKTDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SYSCOMMAND && (wParam == SC_NEXTWINDOW || wParam == SC_PREVWINDOW))
+        return ActivateNextPane(m_pActivePane, wParam == SC_NEXTWINDOW);
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+int CKTDockingPaneManager::ActivateNextPane(CKTDockingPane* pCurrent, BOOL bForward)
+{
+    if (!m_pLayout || m_pLayout->GetPaneList().empty())
+        return 0;
+    std::vector<CKTDockingPane*> panes;
+    for (const DockingPaneInfo& info : m_pLayout->GetPaneList())
+        panes.push_back(info.pPane);
+    if (!bForward)
+        std::reverse(panes.begin(), panes.end());
+    auto itCurrent = std::find(panes.begin(), panes.end(), pCurrent);
+    size_t nStart = itCurrent == panes.end() ? 0 : size_t(itCurrent - panes.begin()) + 1;
+    for (size_t i = 0; i < panes.size(); ++i)
+    {
+        CKTDockingPane* pPane = panes[(nStart + i) % panes.size()];
+        if (pPane->GetEnabled() & ktPaneEnableClient)
+        {
+            ShowPane(pPane, TRUE);
+            return 1;
+        }
+    }
+    return 0;
+}

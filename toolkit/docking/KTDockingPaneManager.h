@@ -1,0 +1,97 @@
+// KTDockingPaneManager.h: the one object through which a frame gets docking panes; it owns the layout and the
+// paint manager, lays the docked area out and tells its owner through KT_WM_DOCKINGPANENOTIFY.
+//
+// Classes: CKTDockingPaneManager.
+#pragma once
+
+#include "KTDockingPaneLayoutData.h"
+
+class CKTDockingPanePaintManager;
+
+class CKTDockingPaneManager : public CWnd
+{
+public:
+    CKTDockingPaneManager();
+    ~CKTDockingPaneManager() override;
+
+    BOOL InstallDockingPanes(CWnd* pSite, BOOL bClipChildren = TRUE);
+    void SetTheme(int nTheme);
+
+    virtual CKTDockingPaneLayoutData* CreateLayout();
+    virtual LRESULT NotifyOwner(UINT nCode, LPARAM lParam);
+    virtual CKTDockingPaneNode* OnCreatePane(int nType, CKTDockingPaneLayoutData* pLayout);
+    virtual void OnActivatePane(BOOL bActivate, CKTDockingPane* pPane);
+
+    CKTDockingPane* CreatePane(int nID, CRect rc, int nDirection, CKTDockingPaneNode* pNeighbour = nullptr);
+    CKTDockingPane* FindPane(int nID) const;
+    void ShowPane(CKTDockingPane* pPane, BOOL bSetFocus = TRUE);
+    void ClosePane(CKTDockingPane* pPane);
+    void HidePane(CKTDockingPaneNode* pNode);
+    void DockPane(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour);
+    void AttachPane(CKTDockingPaneNode* pNode, CKTDockingPaneNode* pTarget);
+    void ShowNode(CKTDockingPaneNode* pNode);
+    BOOL ToggleDocking(CKTDockingPane* pPane, CKTDockingPaneTabbedContainer* pTarget);
+    void ToggleNodeDocking(CKTDockingPaneNode* pNode);
+    CKTDockingPaneTabbedContainer* GetPaneHolder(const CKTDockingPaneNode* pPane, BOOL bFloating);
+    void UpdatePaneHolders();
+    int GetPaneDirection(const CKTDockingPaneNode* pNode) const;
+    BOOL IsLayoutRTL() const;
+    int GetRTLDirection(int nDirection) const;
+    void RecalcFrameLayout(CKTDockingPaneNode* pNode, BOOL bDelay = FALSE);
+    void RedrawPanes();
+    BOOL NotifyAction(int nAction, CKTDockingPane* pPane, CKTDockingPaneNode* pTarget = nullptr, int nDirection = 0);
+    void UpdatePanesFocus();
+    int ActivateNextPane(CKTDockingPane* pCurrent, BOOL bForward);
+
+    CKTDockingPaneClientNode* GetClientPane() const;
+    CKTDockingPaneSplitterContainer* GetTopPane() const;
+    CKTDockingPaneLayoutData* GetLayout() const { return m_pLayout; }
+    CKTDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
+    CWnd* GetSite() const { return m_pSite; }
+    CKTDockingPane* GetActivePane() const { return m_pActivePane; }
+    BOOL IsLaidOut() const { return m_bLaidOut; }
+    BOOL IsInitialUpdateDone() const { return m_bInitialUpdate; }
+    BOOL IsDockingInProgress() const { return m_bDockingInProgress; }
+
+    int m_nSplitterGap = 22;  // least length bar tracking leaves to a neighbour
+    BOOL m_bCloseGroupOnButtonClick = FALSE;
+    BOOL m_bHideGroupOnButtonClick = TRUE;
+    BOOL m_bShowSizeCursorWhileDragging = FALSE;
+    CSize m_szClientMinimum{60, 60};
+    BOOL m_bHideClient = FALSE;
+    BOOL m_bSplitterTracker = TRUE;  // bars move as an outline until released
+    BOOL m_bShowMaximizeButton = FALSE;
+    BOOL m_bLockSplitters = FALSE;
+    DWORD m_dwDefaultPaneOptions = 0;
+    int m_nCaptionDirection = 0;
+    int m_nSideSplitterWidth = 0;
+    int m_nStickerStyle = 0;
+
+protected:
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static void RegisterWindowClasses();
+    CKTDockingPaneTabbedContainer* ToggleIntoGroup(CKTDockingPane* pPane, CKTDockingPaneTabbedContainer* pTarget);
+    void DockBesideTop(CKTDockingPaneNode* pNode, BOOL bHorizontal, BOOL bAfter);
+    void DockBesideNeighbour(CKTDockingPaneNode* pNode, CKTDockingPaneNode* pNeighbour, BOOL bHorizontal, BOOL bAfter);
+    CKTDockingPaneNode* WrapPane(CKTDockingPaneNode* pNode, CWnd* pSite);
+    CKTDockingPaneNode* ResolveNeighbour(CKTDockingPaneNode* pNeighbour) const;
+    void RestoreClosedPane(CKTDockingPane* pPane);
+    static void PostLayoutSize(CWnd* pSite, BOOL bDelay);
+
+    CWnd* m_pSite = nullptr;
+    CKTSmartPtr<CKTDockingPaneLayoutData> m_pLayout;
+    CKTSmartPtr<CKTDockingPanePaintManager> m_pPaintManager;
+    CKTSmartPtr<CKTDockingPane> m_pActivePane;
+    HWND m_hwndLastFocus = NULL;
+    BOOL m_bDockingInProgress = FALSE;
+    BOOL m_bLaidOut = FALSE;
+    BOOL m_bInitialUpdate = FALSE;
+};

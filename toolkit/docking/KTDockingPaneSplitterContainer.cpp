@@ -1,0 +1,331 @@
+// KTDockingPaneSplitterContainer.cpp: children placed in a row or a column, the bars between them, and the
+// splitter's part of the archive.
+#include "KTDockingPaneSplitterContainer.h"
+
+#include <algorithm>
+
+#include "KTDockingPaneClientNode.h"
+#include "KTDockingPaneLayoutData.h"
+#include "KTDockingPaneManager.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneSizeDistribution.h"
+#include "KTDockingPaneSplitterWnd.h"
+#include "KTPropExchange.h"
+
+CKTDockingPaneSplitterContainer::CKTDockingPaneSplitterContainer(CKTDockingPaneLayoutData* pLayout)
+    : CKTDockingPaneContainer(ktPaneTypeSplitterContainer, pLayout)
+{
+}
+
+CKTDockingPaneSplitterContainer::~CKTDockingPaneSplitterContainer() = default;
+
+CKTDockingPaneSplitterWnd* CKTDockingPaneSplitterContainer::OnCreateSplitter() { return new CKTDockingPaneSplitterWnd; }
+
+int CKTDockingPaneSplitterContainer::SplitterSize() const
+{
+    CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
+    return pPaintManager ? pPaintManager->GetSplitterSize() : 4;
+}
+
+void CKTDockingPaneSplitterContainer::Init(CKTDockingPaneNode* pNode, BOOL bHorizontal, CWnd* pSite)
+{
+    if (!pNode)
+        return;
+    m_bHorizontal = bHorizontal;
+    m_pDockingSite = pSite;
+    m_children.push_back(pNode);
+    AfterInsert(pNode);
+    m_nDockedWidth = pNode->m_nDockedWidth;
+    m_nDockedHeight = pNode->m_nDockedHeight;
+}
+
+void CKTDockingPaneSplitterContainer::AddNode(CKTDockingPaneNode* pNode, CKTDockingPaneNode* pNeighbour, BOOL bAfter)
+{
+    int nIndex = IndexOf(pNeighbour);
+    if (nIndex < 0)
+        nIndex = bAfter ? GetChildCount() : 0;
+    else if (bAfter)
+        ++nIndex;
+    m_children.insert(m_children.begin() + nIndex, pNode);
+    AfterInsert(pNode);
+}
+
+void CKTDockingPaneSplitterContainer::AfterInsert(CKTDockingPaneNode* pNode)
+{
+    pNode->SetParentContainer(this);
+    pNode->SetDockingSite(m_pDockingSite);
+    if (CKTDockingPaneManager* pManager = GetDockingPaneManager(); pManager && !m_pLayout->IsDetached())
+        pManager->RecalcFrameLayout(this, TRUE);
+    RebuildSplitters();
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildContainerChanged(this);
+    pNode->OnParentContainerChanged(this);
+}
+
+void CKTDockingPaneSplitterContainer::ReplacePane(CKTDockingPaneNode* pOld, CKTDockingPaneNode* pNew)
+{
+    int nIndex = IndexOf(pOld);
+    if (nIndex < 0)
+        return;
+    m_children[size_t(nIndex)] = pNew;
+    pNew->SetParentContainer(this);
+    RebuildSplitters();
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildContainerChanged(this);
+}
+
+void CKTDockingPaneSplitterContainer::AdoptFirst(CKTDockingPaneNode* pNode)
+{
+    m_children.insert(m_children.begin(), pNode);
+    pNode->SetParentContainer(this);
+}
+
+void CKTDockingPaneSplitterContainer::TakeOut(CKTDockingPaneNode* pNode) { EraseChild(pNode); }
+
+void CKTDockingPaneSplitterContainer::RemovePane(CKTDockingPaneNode* pNode)
+{
+    if (!HasChild(pNode))
+        return;
+    EraseChild(pNode);
+    RebuildSplitters();
+    if (CKTDockingPaneManager* pManager = GetDockingPaneManager(); pManager && !m_pLayout->IsDetached())
+        pManager->RecalcFrameLayout(this, TRUE);
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildContainerChanged(this);
+    if (m_children.empty() && m_pParentContainer)
+        m_pParentContainer->RemovePane(this);
+    pNode->SetParentContainer(nullptr);
+}
+
+void CKTDockingPaneSplitterContainer::OnChildContainerChanged(CKTDockingPaneNode*)
+{
+    if (m_pParentContainer)
+        m_pParentContainer->OnChildContainerChanged(this);
+    RebuildSplitters();
+    if (CKTDockingPaneManager* pManager = GetDockingPaneManager(); pManager && !m_pLayout->IsDetached())
+        pManager->RecalcFrameLayout(this, TRUE);
+}
+
+void CKTDockingPaneSplitterContainer::OnParentContainerChanged(CKTDockingPaneNode* pParent)
+{
+    m_pDockingSite = pParent->GetDockingSite();
+    RebuildSplitters();
+    for (CKTDockingPaneNode* pChild : CKTDockingPaneNodeList(m_children))
+        pChild->OnParentContainerChanged(this);
+}
+
+void CKTDockingPaneSplitterContainer::FindChildren(int nType, CKTDockingPaneNodeList& list) const
+{
+    for (CKTDockingPaneNode* pChild : m_children)
+        if (pChild->GetType() == nType && !pChild->IsEmpty())
+            list.push_back(pChild);
+}
+
+BOOL CKTDockingPaneSplitterContainer::IsBefore(const CKTDockingPaneNode* pNode, const CKTDockingPaneNode* pOther) const
+{
+    return IndexOf(pNode) < IndexOf(pOther);
+}
+
+void CKTDockingPaneSplitterContainer::StoreSizes()
+{
+    (m_bHorizontal ? m_nDockedWidth : m_nDockedHeight) = m_bHorizontal ? m_rcWindow.Width() : m_rcWindow.Height();
+    for (CKTDockingPaneNode* pChild : VisibleChildren())
+    {
+        CRect rc = pChild->GetRect();
+        (m_bHorizontal ? pChild->m_nDockedWidth : pChild->m_nDockedHeight) = m_bHorizontal ? rc.Width() : rc.Height();
+    }
+}
+
+CKTDockingPaneNodeList CKTDockingPaneSplitterContainer::VisibleChildren() const
+{
+    CKTDockingPaneNodeList children;
+    std::copy_if(m_children.begin(), m_children.end(), std::back_inserter(children),
+                 [](CKTDockingPaneNode* pChild) { return !pChild->IsEmpty(); });
+    return children;
+}
+
+void CKTDockingPaneSplitterContainer::RebuildSplitters()
+{
+    if (m_bInLayout || !m_pLayout || m_pLayout->IsDetached())
+        return;
+    m_splitters.clear();
+    CKTDockingPaneNodeList children = VisibleChildren();
+    for (size_t i = 1; i < children.size(); ++i)
+    {
+        std::unique_ptr<CKTDockingPaneSplitterWnd> pBar(OnCreateSplitter());
+        if (pBar->Create(this, children[i - 1], children[i]))
+            m_splitters.push_back(std::move(pBar));
+    }
+}
+
+void CKTDockingPaneSplitterContainer::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const
+{
+    CKTDockingPaneNode::GetMinMaxInfo(pMinMaxInfo);
+    CKTDockingPaneNodeList children = VisibleChildren();
+    for (size_t i = 0; i < children.size(); ++i)
+    {
+        MINMAXINFO mmi;
+        children[i]->GetMinMaxInfo(&mmi);
+        if (i == 0)
+        {
+            *pMinMaxInfo = mmi;
+            continue;
+        }
+        LONG POINT::*along = m_bHorizontal ? &POINT::x : &POINT::y;
+        LONG POINT::*across = m_bHorizontal ? &POINT::y : &POINT::x;
+        pMinMaxInfo->ptMinTrackSize.*along += mmi.ptMinTrackSize.*along;
+        pMinMaxInfo->ptMaxTrackSize.*along += mmi.ptMaxTrackSize.*along;
+        pMinMaxInfo->ptMinTrackSize.*across = std::max(pMinMaxInfo->ptMinTrackSize.*across, mmi.ptMinTrackSize.*across);
+        pMinMaxInfo->ptMaxTrackSize.*across = std::min(pMinMaxInfo->ptMaxTrackSize.*across, mmi.ptMaxTrackSize.*across);
+    }
+    if (children.size() > 1)
+    {
+        int nBars = int(children.size() - 1) * SplitterSize();
+        (m_bHorizontal ? pMinMaxInfo->ptMinTrackSize.x : pMinMaxInfo->ptMinTrackSize.y) += nBars;
+        (m_bHorizontal ? pMinMaxInfo->ptMaxTrackSize.x : pMinMaxInfo->ptMaxTrackSize.y) += nBars;
+    }
+}
+
+CKTDockingPaneSizeDistribution CKTDockingPaneSplitterContainer::Distribute(const CKTDockingPaneNodeList& children,
+                                                                           CRect rc) const
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    CKTDockingPaneClientNode* pClient = m_pLayout ? m_pLayout->GetClientNode() : nullptr;
+    std::vector<CKTDockingPaneSizeDistribution::Item> items;
+    for (CKTDockingPaneNode* pChild : children)
+    {
+        MINMAXINFO mmi;
+        pChild->GetMinMaxInfo(&mmi);
+        items.push_back({m_bHorizontal ? pChild->m_nDockedWidth : pChild->m_nDockedHeight,
+                         int(m_bHorizontal ? mmi.ptMinTrackSize.x : mmi.ptMinTrackSize.y),
+                         int(m_bHorizontal ? mmi.ptMaxTrackSize.x : mmi.ptMaxTrackSize.y),
+                         pClient && pChild->ContainsPane(pClient)});
+    }
+    return CKTDockingPaneSizeDistribution(std::move(items), m_bHorizontal ? rc.Width() : rc.Height(), SplitterSize(),
+                                          pManager && pManager->m_bHideClient);
+}
+
+void CKTDockingPaneSplitterContainer::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout)
+{
+    m_pDockingSite = pSite;
+    m_rcWindow = rc;
+    CKTDockingPaneNodeList children = VisibleChildren();
+    if (children.empty())
+        return;
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    CKTDockingPaneClientNode* pClient = m_pLayout ? m_pLayout->GetClientNode() : nullptr;
+    if (pManager && pManager->m_bHideClient && pClient && ContainsPane(pClient))
+        pClient->OnSizeParent(pSite, CRect(0, 0, 0, 0), pLayout);
+    if (children.size() == 1)
+    {
+        children.front()->OnSizeParent(pSite, rc, pLayout);
+        return;
+    }
+    if (m_bInLayout)
+        return;
+    m_bInLayout = TRUE;
+    LayoutChildren(pSite, rc, pLayout, children);
+    m_bInLayout = FALSE;
+}
+
+void CKTDockingPaneSplitterContainer::LayoutChildren(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout,
+                                                     const CKTDockingPaneNodeList& children)
+{
+    CKTDockingPaneSizeDistribution sizes = Distribute(children, rc);
+    WriteBack(children, sizes);
+    auto edges = m_bHorizontal ? sizes.Place(rc.left, rc.right) : sizes.Place(rc.top, rc.bottom);
+    int s = SplitterSize();
+    for (size_t i = 0; i < children.size(); ++i)
+    {
+        CRect rcChild = m_bHorizontal ? CRect(edges[i].first, rc.top, edges[i].second, rc.bottom)
+                                      : CRect(rc.left, edges[i].first, rc.right, edges[i].second);
+        children[i]->OnSizeParent(pSite, rcChild, pLayout);
+        if (!pLayout || !pLayout->hDWP || i >= m_splitters.size())
+            continue;
+        CRect rcBar = m_bHorizontal ? CRect(rcChild.right, rc.top, rcChild.right + s, rc.bottom)
+                                    : CRect(rc.left, rcChild.bottom, rc.right, rcChild.bottom + s);
+        rcBar.IntersectRect(rcBar, rc);
+        m_splitters[i]->MoveWindow(rcBar, TRUE);
+    }
+}
+
+void CKTDockingPaneSplitterContainer::WriteBack(const CKTDockingPaneNodeList& children,
+                                                const CKTDockingPaneSizeDistribution& sizes)
+{
+    const std::vector<int>& lengths = sizes.GetLengths();
+    CKTDockingPaneClientNode* pClient = m_pLayout ? m_pLayout->GetClientNode() : nullptr;
+    for (size_t i = 0; i < children.size(); ++i)
+    {
+        children[i]->m_nLength = lengths[i];
+        if (sizes.GetFillerLength() < 0 || !pClient || !children[i]->ContainsPane(pClient))
+            continue;
+        children[i]->m_nDockedWidth = children[i]->m_nDockedHeight = 0;
+        (m_bHorizontal ? children[i]->m_nDockedWidth : children[i]->m_nDockedHeight) = sizes.GetFillerLength();
+    }
+}
+
+BOOL CKTDockingPaneSplitterContainer::DoPropExchange(CKTPropExchange* pPX)
+{
+    CKTDockingPaneNode::DoPropExchange(pPX);
+    PX_Bool(pPX, "Horiz", m_bHorizontal, FALSE);
+    if (pPX->IsLoading())
+        return LoadChildren(pPX);
+    SaveChildren(pPX);
+    return TRUE;
+}
+
+void CKTDockingPaneSplitterContainer::SaveChildren(CKTPropExchange* pPX)
+{
+    long nCount = long(m_children.size());
+    PX_Long(pPX, "Panes", nCount);
+    for (size_t i = 0; i < m_children.size(); ++i)
+    {
+        long nNumber = m_children[i]->m_nNumber;
+        CString strKey;
+        strKey.Format("Pane-%d", int(i + 1));
+        PX_Long(pPX, strKey, nNumber);
+    }
+}
+
+// A child must be a group, the client or another splitter, not yet placed, and not this splitter's own root.
+BOOL CKTDockingPaneSplitterContainer::CanAdopt(const CKTDockingPaneNode* pNode) const
+{
+    int nType = pNode->GetType();
+    if (nType != ktPaneTypeTabbedContainer && nType != ktPaneTypeClient && nType != ktPaneTypeSplitterContainer)
+        return FALSE;
+    return !pNode->GetParentContainer() && !pNode->ContainsPane(this);
+}
+
+BOOL CKTDockingPaneSplitterContainer::LoadChildren(CKTPropExchange* pPX)
+{
+    const auto* pMap = static_cast<const CKTDockingPaneLoadMap*>(pPX->m_pCallerData);
+    int nCount = 0;
+    PX_Int(pPX, "Panes", nCount, 0);
+    for (int i = 1; i <= nCount; ++i)
+    {
+        int nNumber = 0;
+        CString strKey;
+        strKey.Format("Pane-%d", i);
+        PX_Int(pPX, strKey, nNumber, 0);
+        auto it = pMap ? pMap->find(nNumber) : CKTDockingPaneLoadMap::const_iterator();
+        if (!pMap || it == pMap->end() || !CanAdopt(it->second))
+            return FALSE;
+        AddNode(it->second, nullptr, TRUE);
+    }
+    return TRUE;
+}
+
+CKTDockingPaneNode* CKTDockingPaneSplitterContainer::Clone(CKTDockingPaneLayoutData* pLayout,
+                                                           CKTDockingPaneCloneMap* pMap, DWORD dwFlags)
+{
+    auto* pClone = static_cast<CKTDockingPaneSplitterContainer*>(CKTDockingPaneNode::Clone(pLayout, pMap, dwFlags));
+    if (!pClone)
+        return nullptr;
+    pClone->m_bHorizontal = m_bHorizontal;
+    pClone->m_nDockedWidth = m_nDockedWidth;
+    pClone->m_nDockedHeight = m_nDockedHeight;
+    for (CKTDockingPaneNode* pChild : CKTDockingPaneNodeList(m_children))
+        if (CKTDockingPaneNode* pChildClone = pChild->Clone(pLayout, pMap, dwFlags))
+            pClone->AddNode(pChildClone, nullptr, TRUE);
+    return pClone;
+}

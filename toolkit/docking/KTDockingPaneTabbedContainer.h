@@ -1,0 +1,89 @@
+// KTDockingPaneTabbedContainer.h: the window of one group of panes: a caption bar with its buttons and the
+// selected pane's window.
+//
+// Classes: CKTDockingPaneTabbedContainer.
+#pragma once
+
+#include "KTDockingPaneNode.h"
+
+class CKTDockingPane;
+
+class CKTDockingPaneTabbedContainer : public CWnd, public CKTDockingPaneContainer
+{
+    DECLARE_DYNAMIC(CKTDockingPaneTabbedContainer)
+
+public:
+    explicit CKTDockingPaneTabbedContainer(CKTDockingPaneLayoutData* pLayout);
+
+    DWORD InternalAddRef() override { return CCmdTarget::InternalAddRef(); }
+    DWORD InternalRelease() override { return CCmdTarget::InternalRelease(); }
+    void OnFinalRelease() override;
+
+    virtual void SelectPane(CKTDockingPane* pPane, BOOL bSetFocus = TRUE, BOOL bDelayLayout = TRUE);
+    virtual BOOL IsCaptionVertical() const;
+    virtual BOOL IsTabsVisible() const;
+    virtual void OnCaptionLButtonDown(CPoint ptScreen);
+    virtual void OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton);
+    virtual void Copy(CKTDockingPaneTabbedContainer* pSource, CKTDockingPaneCloneMap* pMap, DWORD dwFlags);
+
+    void Init(CKTDockingPane* pPane, CWnd* pSite);
+    void InsertPane(CKTDockingPane* pPane, BOOL bSetFocus = TRUE);
+    void ShowTitle(BOOL bShow);
+    BOOL IsTitleVisible() const;
+    void Show(BOOL bActivate);
+    BOOL IsActive() const { return m_bActive; }
+    CKTDockingPane* GetSelected() const { return m_pSelectedPane; }
+    CKTDockingPane* GetPaneAt(int nIndex) const;
+    CString GetTitle() const;
+    // -2 over the caption, -1 elsewhere (tabs are not drawn by this container).
+    int HitTest(CPoint pt) const;
+    // The selected pane (else the container) takes the focus and the manager looks at it.
+    void FocusSelected();
+
+    BOOL IsHidden() const override;
+    HWND GetPaneHwnd() const override { return GetSafeHwnd(); }
+    void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const override;
+    void OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout) override;
+    void OnFocusChanged() override;
+    void SetDockingSite(CWnd* pSite) override;
+    void UpdatePane(BOOL bRelayout) override;
+    void OnParentContainerChanged(CKTDockingPaneNode* pParent) override;
+    BOOL DoPropExchange(CKTPropExchange* pPX) override;
+    CKTDockingPaneNode* Clone(CKTDockingPaneLayoutData* pLayout, CKTDockingPaneCloneMap* pMap, DWORD dwFlags) override;
+    void RemovePane(CKTDockingPaneNode* pNode) override;
+    BOOL IsCaptionButtonVisible(CKTDockingPaneCaptionButton* pButton) override;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnHelpHitTest(WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void EnsureWindow();
+    CRect ClientRectFor(CRect rc);
+    void LayoutPanes(CWnd* pSite, const CRect& rcClient, AFX_SIZEPARENTLAYOUT* pLayout);
+    CKTDockingPaneCaptionButton* CaptionButtonAt(CPoint pt) const;
+    BOOL CanPressCaptionButtons() const;
+    void PressMenuButton(CKTDockingPaneCaptionButton* pButton);
+    void ClickClose();
+    void ClosePaneFromCaption(CKTDockingPane* pPane);
+    void ClickPin();
+    void SetMaximized(BOOL bMaximized);
+    BOOL CanMaximize() const;
+    BOOL IsSiblingMaximized() const;
+    BOOL IsSplitterHorizontal() const;
+
+    BOOL m_bActive = FALSE;  // holds the focus
+    BOOL m_bTitleVisible = TRUE;
+    BOOL m_bNeedsLayout = FALSE;  // forces a window move at the next layout
+    BOOL m_bInUpdatePane = FALSE;
+    CKTDockingPane* m_pSelectedPane = nullptr;  // one of the children
+    BOOL m_bMaximized = FALSE;
+};

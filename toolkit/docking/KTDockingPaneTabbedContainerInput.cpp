@@ -1,0 +1,235 @@
+// KTDockingPaneTabbedContainerInput.cpp: a group window's painting, mouse input and caption-button commands.
+#include <afxpriv.h>
+
+#include "KTDockingPane.h"
+#include "KTDockingPaneCaptionButton.h"
+#include "KTDockingPaneCaptionButtonTracker.h"
+#include "KTDockingPaneManager.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneRes.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTDrawObjects.h"
+#include "KTSmartPtr.h"
+
+BEGIN_MESSAGE_MAP(CKTDockingPaneTabbedContainer, CWnd)
+// void OnPaint()
+ON_WM_PAINT()
+// BOOL OnEraseBkgnd(CDC* pDC)
+ON_WM_ERASEBKGND()
+// void OnLButtonDown(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDOWN()
+// void OnMouseMove(UINT nFlags, CPoint point)
+ON_WM_MOUSEMOVE()
+// LRESULT OnMouseLeave(WPARAM, LPARAM)
+ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+// void OnLButtonDblClk(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDBLCLK()
+// void OnRButtonDown(UINT nFlags, CPoint point)
+ON_WM_RBUTTONDOWN()
+// BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+ON_WM_SETCURSOR()
+// LRESULT OnHelpHitTest(WPARAM, LPARAM)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+END_MESSAGE_MAP()
+
+void CKTDockingPaneTabbedContainer::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CKTBufferDC buffer(&dc, rcClient);
+    if (CKTDockingPanePaintManager* pPaintManager = GetPaintManager())
+        pPaintManager->DrawPane(&buffer, this, rcClient);
+}
+
+int CKTDockingPaneTabbedContainer::HitTest(CPoint pt) const
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (!IsTitleVisible() || !rcClient.PtInRect(pt))
+        return -1;
+    CRect rcPanes = const_cast<CKTDockingPaneTabbedContainer*>(this)->ClientRectFor(rcClient);
+    return rcPanes.PtInRect(pt) ? -1 : -2;
+}
+
+CKTDockingPaneCaptionButton* CKTDockingPaneTabbedContainer::CaptionButtonAt(CPoint pt) const
+{
+    for (const auto& pButton : m_captionButtons)
+        if (pButton->GetRect().PtInRect(pt) && pButton->IsVisible())
+            return pButton.get();
+    return nullptr;
+}
+
+BOOL CKTDockingPaneTabbedContainer::CanPressCaptionButtons() const { return IsTitleVisible(); }
+
+void CKTDockingPaneTabbedContainer::FocusSelected()
+{
+    if (m_pSelectedPane && m_pSelectedPane->GetHandle())
+        m_pSelectedPane->SetFocus();
+    else
+        CWnd::SetFocus();
+    if (CKTDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->UpdatePanesFocus();
+}
+
+void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
+{
+    // Handlers below may move this group out of the tree; it stays alive until they return.
+    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    CKTDockingPaneCaptionButton* pButton = CanPressCaptionButtons() ? CaptionButtonAt(point) : nullptr;
+    if (pButton && pButton->IsEnabled())
+    {
+        FocusSelected();
+        if (pButton->GetID() == KT_IDS_DOCKING_MENU && m_pSelectedPane)
+            PressMenuButton(pButton);
+        else if (KTTrackCaptionButton(this, pButton, point, TRUE) && m_pSelectedPane)
+            OnCaptionButtonClick(pButton);
+        return;
+    }
+    if (HitTest(point) == -2 && !IsHidden())
+    {
+        ClientToScreen(&point);
+        OnCaptionLButtonDown(point);
+        return;
+    }
+    FocusSelected();
+}
+
+void CKTDockingPaneTabbedContainer::PressMenuButton(CKTDockingPaneCaptionButton* pButton)
+{
+    pButton->SetPressed(TRUE);
+    UpdateWindow();
+    CRect rc = pButton->GetRect();
+    ClientToScreen(&rc);
+    KT_DOCKINGPANE_MENU menu = {m_pSelectedPane, rc.left, rc.bottom};
+    if (CKTDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->NotifyOwner(ktDockingPanePaneMenu, LPARAM(&menu));
+    pButton->SetPressed(FALSE);
+}
+
+void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint)
+{
+    // Dragging a group out of its place is the drag context's; a press on the caption only activates.
+    FocusSelected();
+}
+
+void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point) { CheckCaptionButtons(point); }
+
+LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
+{
+    CheckCaptionButtons(CPoint(-1, -1));
+    return 0;
+}
+
+void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint)
+{
+    // Toggling between docked and floating needs floating frames, which this build has not.
+}
+
+void CKTDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint)
+{
+    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    FocusSelected();
+    if (CKTDockingPaneManager* pManager = GetDockingPaneManager())
+        pManager->NotifyOwner(ktDockingPaneRClick, LPARAM(static_cast<CKTDockingPaneNode*>(this)));
+}
+
+BOOL CKTDockingPaneTabbedContainer::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    ScreenToClient(&pt);
+    if (pManager && pManager->m_bShowSizeCursorWhileDragging && HitTest(pt) == -2)
+    {
+        ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
+        return TRUE;
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+LRESULT CKTDockingPaneTabbedContainer::OnHelpHitTest(WPARAM, LPARAM)
+{
+    if (!m_pSelectedPane)
+        return 0;
+    return 0x20000 + m_pSelectedPane->GetID();
+}
+
+void CKTDockingPaneTabbedContainer::OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton)
+{
+    switch (pButton->GetID())
+    {
+    case KT_IDS_DOCKING_AUTOHIDE:
+        ClickPin();
+        break;
+    case KT_IDS_DOCKING_CLOSE:
+        ClickClose();
+        break;
+    case KT_IDS_DOCKING_MAXIMIZE:
+        SetMaximized(TRUE);
+        break;
+    case KT_IDS_DOCKING_RESTORE:
+        SetMaximized(FALSE);
+        break;
+    default:
+        break;
+    }
+}
+
+void CKTDockingPaneTabbedContainer::ClosePaneFromCaption(CKTDockingPane* pPane)
+{
+    CKTSmartPtr<CKTDockingPane> keep(pPane);
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || pManager->NotifyAction(ktActionClosing, pPane))
+        return;
+    pPane->Close();
+    pManager->NotifyAction(ktActionClosed, pPane);
+}
+
+void CKTDockingPaneTabbedContainer::ClickClose()
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || !m_pSelectedPane)
+        return;
+    if (!pManager->m_bCloseGroupOnButtonClick)
+    {
+        ClosePaneFromCaption(m_pSelectedPane);
+        return;
+    }
+    // An owner that hides a pane moves the whole group elsewhere: walk a held copy of the list.
+    std::vector<CKTSmartPtr<CKTDockingPane>> panes;
+    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it)
+        panes.emplace_back(static_cast<CKTDockingPane*>(*it));
+    for (const auto& pPane : panes)
+        if (!(pPane->GetOptions() & ktPaneNoCloseable))
+            ClosePaneFromCaption(pPane);
+}
+
+void CKTDockingPaneTabbedContainer::ClickPin()
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager)
+        return;
+    if (IsHidden())
+    {
+        if (pManager->m_bHideGroupOnButtonClick)
+            pManager->ToggleNodeDocking(this);
+        else
+            pManager->ToggleNodeDocking(m_pSelectedPane);
+        return;
+    }
+    CKTSmartPtr<CKTDockingPane> pSelected(m_pSelectedPane);
+    if (pManager->NotifyAction(ktActionUnpinning, pSelected))
+        return;
+    if (m_pDockingSite)
+        m_pDockingSite->SetFocus();
+    int nDirection = pManager->GetPaneDirection(this);
+    BOOL bWidth = nDirection == ktDockLeft || nDirection == ktDockRight;
+    int nLength = bWidth ? m_rcWindow.Width() : m_rcWindow.Height();
+    (bWidth ? m_nDockedWidth : m_nDockedHeight) = nLength;
+    for (CKTDockingPaneNode* pChild : m_children)
+        if (!pChild->IsEmpty())
+            (bWidth ? pChild->m_nDockedWidth : pChild->m_nDockedHeight) = nLength;
+    pSelected->Hide();
+    pManager->NotifyAction(ktActionUnpinned, pSelected);
+}

@@ -1,0 +1,158 @@
+// The application's theme on a group caption, and closing, hiding, sliding out and pinning back with real input.
+#include <gtest/gtest.h>
+
+#include "DockingTestFrame.h"
+#include "KTColorManager.h"
+#include "KTDockingPaneAutoHidePanel.h"
+#include "KTDockingPaneAutoHideWnd.h"
+#include "KTDockingPaneCaptionButton.h"
+#include "KTDockingPaneRes.h"
+#include "KTDockingPaneSplitterContainer.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTDockingPaneTheme9.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "TestInput.h"
+
+namespace
+{
+class DockingCaption : public ::testing::Test
+{
+protected:
+    DockingCaption() : m_frame(1000, 700)
+    {
+        m_frame.CreateDesignerPanes();
+        m_frame.Layout();
+    }
+
+    CKTDockingPaneTabbedContainer* Group(int nID) { return m_frame.m_manager.FindPane(nID)->GetTabbedContainer(); }
+
+    CRect ButtonRect(CKTDockingPaneTabbedContainer* pGroup, int nButton)
+    {
+        pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        return pGroup->FindCaptionButton(nButton)->GetRect();
+    }
+
+    void ClickButton(CKTDockingPaneTabbedContainer* pGroup, int nButton)
+    {
+        CRect rc = ButtonRect(pGroup, nButton);
+        ASSERT_FALSE(rc.IsRectEmpty());
+        CTestInput input(pGroup->GetSafeHwnd());
+        ASSERT_TRUE(input.Click(rc.CenterPoint()));
+        PumpDocking();
+    }
+
+    CKTDockingPaneAutoHidePanel* Panel(int nSide) { return m_frame.m_manager.GetLayout()->GetPanel(nSide); }
+
+    CDockingTestFrame m_frame;
+};
+
+int MeasuredCaptionHeight()
+{
+    NONCLIENTMETRICSA ncm = {};
+    ncm.cbSize = 340;
+    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0);
+    ncm.lfSmCaptionFont.lfWeight = FW_NORMAL;
+    HFONT hFont = ::CreateFontIndirectA(&ncm.lfSmCaptionFont);
+    HDC hDC = ::GetDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE sz = {};
+    ::GetTextExtentPoint32A(hDC, " ", 1, &sz);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(NULL, hDC);
+    ::DeleteObject(hFont);
+    return 5 + std::max(13, int(sz.cy));
+}
+}  // namespace
+
+TEST_F(DockingCaption, ThemeLaysOutTheCaptionFromItsFont)
+{
+    auto* pTheme = dynamic_cast<CKTDockingPaneTheme9*>(m_frame.m_manager.GetPaintManager());
+    ASSERT_TRUE(pTheme);
+    EXPECT_EQ(1, m_frame.m_manager.m_nStickerStyle);
+    EXPECT_EQ(MeasuredCaptionHeight(), pTheme->GetCaptionHeight());
+
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    CRect rcClient;
+    pGroup->GetClientRect(&rcClient);
+    CRect rcClose = ButtonRect(pGroup, KT_IDS_DOCKING_CLOSE);
+    CRect rcPin = ButtonRect(pGroup, KT_IDS_DOCKING_AUTOHIDE);
+    CRect rcMenu = ButtonRect(pGroup, KT_IDS_DOCKING_MENU);
+    EXPECT_EQ(CSize(14, 14), rcClose.Size());
+    EXPECT_EQ(rcClient.right - 2, rcClose.right);
+    EXPECT_EQ(rcClose.left - 2, rcPin.right);
+    EXPECT_EQ(rcPin.left - 2, rcMenu.right);
+    EXPECT_TRUE(ButtonRect(pGroup, KT_IDS_DOCKING_MAXIMIZE).IsRectEmpty());
+    EXPECT_TRUE(ButtonRect(pGroup, KT_IDS_DOCKING_RESTORE).IsRectEmpty());
+}
+
+TEST_F(DockingCaption, ClassicSchemeCaptionShowsTheSystemCaptionColours)
+{
+    if (KTColorManager()->GetCurrentSystemTheme() != ktSystemThemeNone)
+        GTEST_SKIP() << "a visual-style scheme is active";
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    CPixelImage image = CPixelImage::FromWindow(pGroup->GetSafeHwnd());
+    int nCaptionHeight = m_frame.m_manager.GetPaintManager()->GetCaptionHeight();
+    COLORREF clrFill = ::GetSysColor(pGroup->IsActive() ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    EXPECT_EQ(clrFill, image.Pixel(20, nCaptionHeight / 2)) << "a solid fill under the classic scheme";
+    EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), image.Pixel(20, 0)) << "the border along the top";
+    EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), image.Pixel(0, nCaptionHeight / 2)) << "and down the left";
+}
+
+TEST_F(DockingCaption, CloseHidesIntoTheSideStripAndPinDocksBack)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 702));
+    CKTDockingPane* p702 = m_frame.m_manager.FindPane(702);
+    ASSERT_TRUE(p702->IsHidden()) << "the owner refused the close and hid the pane";
+    ASSERT_TRUE(Panel(ktDockLeft)) << "a pane docked left of the editors hides on the left";
+    EXPECT_TRUE(Panel(ktDockLeft)->ContainsPane(p702));
+    EXPECT_FALSE(m_frame.m_manager.FindPane(701)->IsHidden());
+
+    ClickButton(Group(703), KT_IDS_DOCKING_CLOSE);
+    ASSERT_TRUE(Panel(ktDockBottom));
+    EXPECT_TRUE(Panel(ktDockBottom)->ContainsPane(m_frame.m_manager.FindPane(703)));
+
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel->GetSafeHwnd());
+    CPoint ptTab = pPanel->GetTabRect(p702).CenterPoint();
+    ASSERT_TRUE(MoveTo(pPanel->GetSafeHwnd(), ptTab, [&] { return m_frame.CountActions(ktActionExpanded, 702) > 0; }))
+        << "hovering the tab slides the group out";
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    HWND hWndSlide = pSlide->GetSafeHwnd();
+    EXPECT_EQ(180 + 4, pSlide->GetFullRect().Width());
+
+    CRect rcEditor;
+    ::GetClientRect(m_frame.EditorArea(), &rcEditor);
+    EXPECT_TRUE(MoveTo(m_frame.EditorArea(), rcEditor.CenterPoint(), [&] { return !::IsWindow(hWndSlide); }))
+        << "leaving slides it back and destroys it";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 702));
+    EXPECT_FALSE(pPanel->GetActiveWnd());
+
+    CTestInput input(pPanel->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(ptTab));
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 2; }));
+    ClickButton(p702->GetTabbedContainer(), KT_IDS_DOCKING_AUTOHIDE);
+    m_frame.Layout();
+    EXPECT_FALSE(p702->IsHidden());
+    EXPECT_EQ(m_frame.m_manager.GetTopPane(), p702->GetTabbedContainer()->GetParentContainer());
+    EXPECT_EQ(180, p702->GetTabbedContainer()->GetRect().Width());
+}
+
+TEST_F(DockingCaption, ClosingAGroupWhoseOwnerHidesEachPaneHidesThemAll)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.m_bCloseGroupOnButtonClick = TRUE;
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
+    manager.GetLayout()->Normalize();
+    m_frame.Layout();
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    ASSERT_EQ(2, pGroup->GetChildCount());
+    ClickButton(pGroup, KT_IDS_DOCKING_CLOSE);
+    EXPECT_TRUE(manager.FindPane(701)->IsHidden());
+    EXPECT_TRUE(manager.FindPane(702)->IsHidden());
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 701));
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 702));
+}

@@ -1,0 +1,94 @@
+// KTDockingPanePaintManager.h: the drawing of every docking window (group captions and their buttons,
+// splitters), with the metrics the windows lay themselves out by.
+//
+// Classes: CKTDockingPanePaintManager.
+#pragma once
+
+#include <afxwin.h>
+
+#include <memory>
+#include <vector>
+
+#include "KTPaintManagerColor.h"
+
+class CKTDockingPaneCaptionButton;
+class CKTDockingPaneSplitterWnd;
+class CKTDockingPaneTabbedContainer;
+
+class CKTDockingPanePaintManager : public CCmdTarget
+{
+public:
+    using CaptionButtons = std::vector<std::unique_ptr<CKTDockingPaneCaptionButton>>;
+
+    // Splitter style bits.
+    enum
+    {
+        ktSplitterEdges = 0x1,
+        ktSplitterBand = 0x2,
+        ktSplitterGradientAcross = 0x4,
+        ktSplitterGradientAlong = 0x8,
+        ktSplitterGrip = 0x100
+    };
+    static const int ktColorCount = 63;
+
+    CKTDockingPanePaintManager();
+    ~CKTDockingPanePaintManager() override;
+
+    virtual void DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc);
+    virtual void DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc) = 0;
+    virtual void DrawCaptionButtons(CDC* pDC, const CaptionButtons& buttons, CRect& rcCaption, COLORREF clr, int nSize,
+                                    int nGap, BOOL bVertical);
+    virtual void DrawCaptionButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton, COLORREF clr);
+    virtual void RefreshMetrics();
+    virtual void AdjustClientRect(CKTDockingPaneTabbedContainer* pContainer, CRect& rc, BOOL bApply);
+    virtual void SubtractCaption(const CKTDockingPaneTabbedContainer* pContainer, CRect& rc) const;
+    virtual CRect GetCaptionInset() const { return CRect(0, 0, 0, 0); }
+    virtual void DrawSplitter(CDC* pDC, CKTDockingPaneSplitterWnd* pSplitter);
+    virtual void DrawButtonGlyph(CDC* pDC, CKTDockingPaneCaptionButton* pButton, CPoint pt, COLORREF clr);
+    virtual void DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
+                                 BOOL bActive, BOOL bVertical) = 0;
+
+    void SetCaptionFont(LOGFONTA lf, BOOL bUseTahoma);
+    COLORREF LookupColor(int nIndex) const;
+    int GetCaptionHeight() const { return m_nCaptionHeight; }
+    int GetSplitterSize() const { return m_nSplitterSize; }
+    int GetTabRowHeight() const { return m_nTabRowHeight; }
+    // The caption strip of a container drawn into rc, below the top margin.
+    CRect GetCaptionRect(const CKTDockingPaneTabbedContainer* pContainer, CRect rc) const;
+    CFont& GetCaptionFont(BOOL bVertical) { return bVertical ? m_fntCaptionVertical : m_fntCaption; }
+
+    int m_nThemeId = 0;
+    BOOL m_bBoldCaption = TRUE;
+    BOOL m_bHighlightActiveCaption = TRUE;
+    int m_nSplitterSize = 4;
+    BOOL m_bShowCaption = TRUE;
+    BOOL m_bAlwaysShowTabs = FALSE;
+    CKTPaintManagerColor m_clrGrip;
+    CKTPaintManagerColor m_clrSplitter;
+    CKTPaintManagerColorGradient m_clrBackground;
+    int m_nCaptionButtonStyle = 0;
+    DWORD m_dwSplitterStyle = 0;
+    int m_nCaptionGap = 5;
+    BOOL m_bUseTahomaFont = FALSE;
+    BOOL m_bUseSystemFont = TRUE;
+    CRect m_rcCaptionMargin{0, 2, 0, 1};
+
+protected:
+    // Draws the title (and room for an icon) in what the buttons left of the caption.
+    void DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
+                          COLORREF clrText, BOOL bVertical);
+    COLORREF ButtonColor(const CaptionButtons& buttons, COLORREF clr) const;
+
+    COLORREF m_clrTable[ktColorCount] = {};
+    int m_nCaptionHeight = 0;
+    int m_nTabRowHeight = 24;
+    CFont m_fntCaption;
+    CFont m_fntCaptionVertical;
+
+private:
+    static int SpaceHeight(CFont& font);
+    void DrawSplitterFill(CDC* pDC, const CRect& rc, BOOL bHorizontalBar);
+    void DrawSplitterGrip(CDC* pDC, const CRect& rc, BOOL bHorizontalBar);
+    void DrawPinGlyph(CDC* pDC, CKTDockingPaneCaptionButton* pButton, CPoint pt);
+    void DrawRestoreGlyph(CDC* pDC, CPoint pt, COLORREF clr);
+};

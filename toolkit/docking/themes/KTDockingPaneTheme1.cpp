@@ -1,0 +1,67 @@
+// KTDockingPaneTheme1.cpp: gradient captions, and the caption drawing the application's theme shares.
+#include "KTDockingPaneTheme1.h"
+
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTDrawHelpers.h"
+#include "KTSystemInfo.h"
+
+CKTDockingPaneTheme1::CKTDockingPaneTheme1()
+{
+    m_nCaptionButtonStyle = 1;
+    m_bBoldCaption = FALSE;
+}
+
+void CKTDockingPaneTheme1::RefreshMetrics()
+{
+    CKTDockingPanePaintManager::RefreshMetrics();
+    m_clrActiveCaption.SetStandardValue(m_clrTable[COLOR_ACTIVECAPTION], m_clrTable[COLOR_GRADIENTACTIVECAPTION]);
+    m_clrNormalCaption.SetStandardValue(m_clrTable[COLOR_INACTIVECAPTION],
+                                        ::GetSysColor(COLOR_GRADIENTINACTIVECAPTION));
+    m_clrNormalCaptionText.SetStandardValue(m_clrTable[COLOR_BTNTEXT]);
+    m_clrActiveCaptionText.SetStandardValue(m_clrTable[COLOR_CAPTIONTEXT]);
+    if (KTOsVersionInfo()->IsWin95())
+    {
+        m_clrActiveCaption.SetStandardValue(m_clrTable[COLOR_ACTIVECAPTION]);
+        m_clrNormalCaption.SetStandardValue(m_clrTable[COLOR_INACTIVECAPTION]);
+    }
+}
+
+void CKTDockingPaneTheme1::DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc)
+{
+    BOOL bVertical = pContainer->IsCaptionVertical();
+    CRect rcCaption = GetCaptionRect(pContainer, rc);
+    // The splitter colour runs two pixels past the strip so that it meets the next group's band.
+    CRect rcBand = rcCaption;
+    (bVertical ? rcBand.right : rcBand.bottom) += 2;
+    pDC->FillSolidRect(rcBand, m_clrSplitter.GetColor());
+    BOOL bActive = m_bHighlightActiveCaption && pContainer->IsActive();
+    DrawCaptionBody(pDC, pContainer, rcCaption, pContainer->GetTitle(), bActive, bVertical);
+}
+
+void CKTDockingPaneTheme1::DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc,
+                                           const CString& strTitle, BOOL bActive, BOOL bVertical)
+{
+    COLORREF clrText = DrawCaptionBackground(pDC, rc, bActive, bVertical);
+    (bVertical ? rc.bottom : rc.right) -= 2;
+    DrawCaptionButtons(pDC, pContainer->GetCaptionButtons(), rc, clrText, 14, 2, bVertical);
+    DrawCaptionTitle(pDC, pContainer, rc, strTitle, clrText, bVertical);
+}
+
+COLORREF CKTDockingPaneTheme1::DrawCaptionBackground(CDC* pDC, CRect rc, BOOL bActive, BOOL bVertical)
+{
+    const CKTPaintManagerColorGradient& grc = bActive ? m_clrActiveCaption : m_clrNormalCaption;
+    if (m_bGradientCaption)
+        KTDrawHelpers()->GradientFill(pDC, rc, grc, !bVertical);
+    else if (bActive)
+        pDC->FillSolidRect(rc, grc.clrLight.GetColor());
+    else
+    {
+        // An outline whose corner pixels stay open.
+        COLORREF clrLine = m_clrTable[52];
+        pDC->FillSolidRect(rc.left + 1, rc.top, rc.Width() - 2, 1, clrLine);
+        pDC->FillSolidRect(rc.left + 1, rc.bottom - 1, rc.Width() - 2, 1, clrLine);
+        pDC->FillSolidRect(rc.left, rc.top + 1, 1, rc.Height() - 2, clrLine);
+        pDC->FillSolidRect(rc.right - 1, rc.top + 1, 1, rc.Height() - 2, clrLine);
+    }
+    return bActive ? m_clrActiveCaptionText.GetColor() : m_clrNormalCaptionText.GetColor();
+}
