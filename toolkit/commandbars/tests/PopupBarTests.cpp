@@ -172,3 +172,47 @@ TEST_F(PopupBarTest, AltLetterOpensItsMenuAndF10SelectsTheFirst)
     EXPECT_EQ(1, pMenuBar->GetSelected());
     input.Key(VK_ESCAPE);
 }
+
+TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
+{
+    CMenu sub, menu;
+    sub.CreatePopupMenu();
+    sub.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
+    CMessageRecorder recorder({}, {WM_TIMER});
+    int nPopups = 0;
+    RunFromTimer(
+        [this, &nPopups]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup)
+                return FALSE;
+            CRect rc;
+            ::GetWindowRect(hPopup, rc);
+            // The second entry's row, a little below the middle.
+            ::SetCursorPos(rc.left + 20, rc.top + rc.Height() * 3 / 4);
+            PumpUntil([] { return false; }, 50);
+            ::SetCursorPos(rc.left + 22, rc.top + rc.Height() * 3 / 4);
+            auto count = []
+            {
+                int n = 0;
+                for (HWND h = ::FindWindow("KTPopupBar", NULL); h; h = ::FindWindowEx(NULL, h, "KTPopupBar", NULL))
+                    n++;
+                return n;
+            };
+            PumpUntil([&] { return count() == 2; }, 3000);
+            nPopups = count();
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_ESCAPE);
+            input.Key(VK_ESCAPE);
+            return TRUE;
+        });
+    EXPECT_EQ(0u, m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200));
+    EXPECT_EQ(2, nPopups) << "the sub-menu opened beside its entry";
+    bool bHoverTimer = false;
+    for (const CRecordedMessage& m : recorder.Messages())
+        bHoverTimer |= m.wParam == 112223;
+    EXPECT_TRUE(bHoverTimer);
+}
