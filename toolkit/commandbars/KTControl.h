@@ -127,6 +127,8 @@ public:
     virtual void OnExecute();
     virtual BOOL OnSetSelected(int nSelected);
     virtual BOOL OnSetPopup(BOOL bPopup) { return FALSE; }
+    // Runs before its popup bar is laid out; place holders expand into their items here.
+    virtual void OnCalcDynamicSize(DWORD dwMode) {}
     virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) {}
     virtual void OnLButtonUp(CPoint pt) {}
     virtual BOOL OnLButtonDblClk(CPoint pt);

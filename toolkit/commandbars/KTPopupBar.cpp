@@ -134,6 +134,9 @@ BOOL CKTPopupBar::TakeReturnCommand(UINT nId)
 CSize CKTPopupBar::CalcDynamicLayout(int, DWORD)
 {
     m_bLayoutLock = TRUE;
+    // Place holders add items after themselves, so the count is read again each time.
+    for (int i = 0; i < GetControlCount(); i++)
+        GetControl(i)->OnCalcDynamicSize(0);
     UpdateShortcuts();
     CSize sz = m_pControls->CalcPopupSize(GetPaintManager()->GetCommandBarBorders(this));
     m_bLayoutLock = FALSE;

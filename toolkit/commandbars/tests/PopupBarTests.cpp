@@ -11,6 +11,8 @@
 #include "TestFrame.h"
 #include "TestInput.h"
 
+#include <afxadv.h>
+#include <afxres.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -215,4 +217,32 @@ TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
     for (const CRecordedMessage& m : recorder.Messages())
         bHoverTimer |= m.wParam == 112223;
     EXPECT_TRUE(bHoverTimer);
+}
+
+TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
+{
+    CWinApp* pApp = AfxGetApp();
+    ASSERT_TRUE(pApp->m_pRecentFileList == NULL);
+    pApp->m_pRecentFileList = new CRecentFileList(0, "Recent Files Test", "File%d", 4);
+    pApp->AddToRecentFileList("C:\\kt\\one.kpd");
+    pApp->AddToRecentFileList("C:\\kt\\b&c.kpd");
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    CKTControls* pFile = pMenuBar->GetControl(0)->GetCommandBar()->GetControls();
+    CKTControl* pHolder = pFile->FindControl(ID_FILE_MRU_FILE1);
+    ASSERT_TRUE(pHolder != NULL);
+    EXPECT_TRUE(pHolder->GetHideFlags() & ktHideGeneric) << "the place holder hides behind its items";
+    CKTControl* pFirst = pFile->GetAt(pHolder->GetIndex() + 1);
+    CKTControl* pSecond = pFile->GetAt(pHolder->GetIndex() + 2);
+    ASSERT_TRUE(pFirst && pSecond);
+    EXPECT_EQ(ID_FILE_MRU_FILE1, pFirst->GetID());
+    EXPECT_EQ(ID_FILE_MRU_FILE1 + 1, pSecond->GetID());
+    EXPECT_EQ(0, pFirst->GetCaption().Find("&1 ")) << (LPCSTR)pFirst->GetCaption();
+    EXPECT_NE(-1, pFirst->GetCaption().Find("b&&c.kpd")) << "the newest first, its ampersand kept";
+    EXPECT_EQ(0, pSecond->GetCaption().Find("&2 "));
+    EXPECT_NE(-1, pSecond->GetCaption().Find("one.kpd"));
+    EXPECT_TRUE(pFirst->IsTemporary());
+    pMenuBar->SetPopuped(-1);
+    delete pApp->m_pRecentFileList;
+    pApp->m_pRecentFileList = NULL;
 }
