@@ -2,6 +2,7 @@
 #include "MainFrame.h"
 
 #include "ProjectTreeItems.h"
+#include "WrenfoldApp.h"
 
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
@@ -56,9 +57,10 @@ void CMainFrame::OnFileOpen() { OpenProjectFrom(nullptr); }
 
 void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 
-// A project that cannot be written says so; it stays loaded as it is.
+// A project that cannot be written says so; it stays loaded as it is. Its editors are written too.
 BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
+    static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
     CString strError;
     if (WriteProjectFile(project, ProjectFilePath(project), &strError))
         return TRUE;
@@ -83,6 +85,7 @@ void CMainFrame::OnFileSaveAll()
 void CMainFrame::CloseProject(const ProjectRecord* pProject)
 {
     SaveProject(*pProject);
+    static_cast<CwrenfoldApp*>(AfxGetApp())->CloseEditorDocuments(pProject->folder);
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;

@@ -24,6 +24,7 @@ BOOL CwrenfoldApp::InitInstance()
     AfxEnableControlContainer();
     SetRegistryKey("Rurivoro-Zivudazar Applications");
     LoadStdProfileSettings(4);
+    CreateEditorTemplate();
     if (!CreateMainFrame())
         return FALSE;
     OpenCommandLineProject();

@@ -4,12 +4,22 @@
 #pragma once
 #include "afxwin.h"
 
+#include <memory>
+#include <vector>
+
 class CwrenfoldApp : public CWinApp
 {
 public:
     BOOL InitInstance() override;
     // Only project files go into the recent-file list.
     void AddToRecentFileList(LPCTSTR lpszPathName) override;
+
+    // Editors are opened only through this template; the framework's own file commands never see it.
+    void CreateEditorTemplate();
+    CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
+    // Writes every modified editor whose file lies in the folder.
+    void SaveEditorDocuments(LPCTSTR pszFolder);
+    void CloseEditorDocuments(LPCTSTR pszFolder);
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);
@@ -18,4 +28,7 @@ protected:
 private:
     BOOL CreateMainFrame();
     void OpenCommandLineProject();
+    std::vector<CDocument*> EditorsIn(LPCTSTR pszFolder) const;
+
+    std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;
 };

@@ -78,7 +78,6 @@ protected:
 
 private:
     static void RegisterWindowClasses();
-    CKTDockingPaneTabbedContainer* ToggleIntoGroup(CKTDockingPane* pPane, CKTDockingPaneTabbedContainer* pTarget);
     void DockBesideTop(CKTDockingPaneNode* pNode, BOOL bHorizontal, BOOL bAfter);
     void DockBesideNeighbour(CKTDockingPaneNode* pNode, CKTDockingPaneNode* pNeighbour, BOOL bHorizontal, BOOL bAfter);
     CKTDockingPaneNode* WrapPane(CKTDockingPaneNode* pNode, CWnd* pSite);

@@ -235,18 +235,6 @@ void CKTDockingPaneManager::UpdatePaneHolders()
     }
 }
 
-// Puts the pane into the target group, or docks it back into its own remembered group; the group it went to.
-CKTDockingPaneTabbedContainer* CKTDockingPaneManager::ToggleIntoGroup(CKTDockingPane* pPane,
-                                                                      CKTDockingPaneTabbedContainer* pTarget)
-{
-    if (!pTarget)
-        return nullptr;
-    m_bDockingInProgress = TRUE;
-    AttachPane(pPane, pTarget);
-    m_bDockingInProgress = FALSE;
-    return pTarget;
-}
-
 BOOL CKTDockingPaneManager::ToggleDocking(CKTDockingPane* pPane, CKTDockingPaneTabbedContainer* pTarget)
 {
     if (!pPane)
@@ -261,7 +249,9 @@ BOOL CKTDockingPaneManager::ToggleDocking(CKTDockingPane* pPane, CKTDockingPaneT
     int nAction = bHidden ? ktActionPinning : ktActionDocking;
     if (!pTarget || NotifyAction(nAction, pPane, pTarget))
         return FALSE;
-    ToggleIntoGroup(pPane, pTarget);
+    m_bDockingInProgress = TRUE;
+    AttachPane(pPane, pTarget);
+    m_bDockingInProgress = FALSE;
     NotifyAction(nAction + 1, pPane);
     return TRUE;
 }

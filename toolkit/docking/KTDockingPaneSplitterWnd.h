@@ -21,8 +21,6 @@ public:
     BOOL CreateSide(CKTDockingPaneManager* pManager, CWnd* pSite, BOOL bHorizontalBar);
     // Stacked children have a horizontal bar between them.
     BOOL IsHorizontal() const { return m_bHorizontalBar; }
-    CKTDockingPaneNode* GetBefore() const { return m_pBefore; }
-    CKTDockingPaneNode* GetAfter() const { return m_pAfter; }
     // Where the bar may go along its axis (screen coordinates); empty when it cannot move.
     BOOL GetTrackLimits(int& nNear, int& nFar) const;
     // Gives the two neighbours their docked lengths for the bar's near edge at nBarNear (screen).

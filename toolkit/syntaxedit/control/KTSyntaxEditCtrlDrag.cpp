@@ -94,8 +94,10 @@ void CKTSyntaxEditCtrl::OnContextMenu(CWnd* pWnd, CPoint point)
     CRect rc;
     GetClientRect(&rc);
     ClientToScreen(&rc);
+    // The menu key comes without a point; the notify window places that menu itself.
+    const BOOL bFromKey = point == CPoint(-1, -1);
     HWND hNotify = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : NULL;
-    if (!hNotify || !rc.PtInRect(point))
+    if (!hNotify || (!bFromKey && !rc.PtInRect(point)))
         return;
     HideCaret();
     ::SendMessage(hNotify, WM_CONTEXTMENU, WPARAM(pWnd ? pWnd->GetSafeHwnd() : NULL),

@@ -1,0 +1,29 @@
+// KTTabClientDragOutline.h: the inverted outline on the desktop that shows where a dragged tab would go.
+//
+// Classes: CKTTabClientDragOutline.
+#pragma once
+
+#include <afxwin.h>
+
+class CKTTabClientDragOutline
+{
+public:
+    explicit CKTTabClientDragOutline(CWnd* pClient);
+    ~CKTTabClientDragOutline();
+    CKTTabClientDragOutline(const CKTTabClientDragOutline&) = delete;
+    CKTTabClientDragOutline& operator=(const CKTTabClientDragOutline&) = delete;
+
+    // Shows the rectangle (client co-ordinates; empty for none) with the drag cursor, or the no-drop cursor
+    // when the point is outside the client.
+    void Show(const CRect& rcOutline, BOOL bInside);
+    // Erases the outline and lets the desktop draw again.
+    void Hide();
+
+private:
+    void Invert(const CRect& rcScreen);
+
+    CWnd* m_pClient;  // not owned
+    HDC m_hDesktopDC = NULL;
+    HBRUSH m_hBrush = NULL;  // owned halftone brush
+    CRect m_rcShown;         // screen co-ordinates, empty when nothing is inverted
+};

@@ -1,0 +1,167 @@
+// KTTabClientWndLayout.cpp: sharing the MDI client among the tab groups, splitters, and painting the client.
+#include "KTTabClientWnd.h"
+
+#include "KTDrawObjects.h"
+#include "KTSplitterTracker.h"
+
+void CKTTabClientWnd::Reposition()
+{
+    m_bRepositionPending = FALSE;
+    if (!m_pFrame)
+        return;
+    m_pFrame->RecalcLayout();
+    LayoutGroups();
+}
+
+CRect CKTTabClientWnd::GroupsRect() const
+{
+    CRect rc;
+    GetClientRect(rc);
+    return rc;
+}
+
+// Each group ends at its share of the length left between the splitters.
+void CKTTabClientWnd::LayoutGroups()
+{
+    if (!GetSafeHwnd() || m_arrGroups.empty())
+        return;
+    CRect rcClient = GroupsRect();
+    int nCount = GetGroupCount();
+    int nLength = m_bHorizSplitting ? rcClient.Height() : rcClient.Width();
+    int nAvailable = nLength - (nCount - 1) * m_nSplitterSize;
+    double dTotal = 0;
+    for (auto& pGroup : m_arrGroups)
+        dTotal += pGroup->m_dSize;
+    if (static_cast<int>(dTotal) == 0)
+        dTotal = 1;
+    CKTScreenDC dc;
+    double dSum = 0;
+    int nStart = 0;
+    for (int i = 0; i < nCount; i++)
+    {
+        CKTTabClientGroup* pGroup = m_arrGroups[i].get();
+        dSum += pGroup->m_dSize;
+        int nEnd = i == nCount - 1 ? nLength : static_cast<int>(nAvailable * dSum / dTotal) + i * m_nSplitterSize;
+        CRect rcGroup = rcClient, rcSplitter = rcClient;
+        if (m_bHorizSplitting)
+            rcGroup.top = nStart, rcGroup.bottom = nEnd, rcSplitter.top = nEnd,
+            rcSplitter.bottom = nEnd + m_nSplitterSize;
+        else
+            rcGroup.left = nStart, rcGroup.right = nEnd, rcSplitter.left = nEnd,
+            rcSplitter.right = nEnd + m_nSplitterSize;
+        pGroup->m_rcSplitter = i == nCount - 1 ? CRect(0, 0, 0, 0) : rcSplitter;
+        m_pPainter->RepositionTabControl(pGroup, &dc, rcGroup);
+        for (int j = 0; j < pGroup->GetItemCount(); j++)
+        {
+            const CRect& rc = pGroup->m_rcClient;
+            ::SetWindowPos(pGroup->GetItem(j)->GetHandle(), NULL, rc.left, rc.top, rc.Width(), rc.Height(),
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        nStart = nEnd + m_nSplitterSize;
+    }
+    InvalidateRect(NULL, FALSE);
+}
+
+void CKTTabClientWnd::UpdateGroupSizes()
+{
+    for (auto& pGroup : m_arrGroups)
+    {
+        const CRect& rc = pGroup->m_rcControl;
+        pGroup->m_dSize = m_bHorizSplitting ? rc.Height() : rc.Width();
+    }
+}
+
+int CKTTabClientWnd::SplitterAt(CPoint pt) const
+{
+    for (int i = 0; i + 1 < GetGroupCount(); i++)
+    {
+        if (m_arrGroups[i]->m_rcSplitter.PtInRect(pt))
+            return i;
+    }
+    return -1;
+}
+
+void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
+{
+    UpdateGroupSizes();
+    CRect rcLimits = m_arrGroups[nSplitter]->m_rcControl | m_arrGroups[nSplitter + 1]->m_rcControl;
+    CRect rcSplitter = m_arrGroups[nSplitter]->m_rcSplitter;
+    CRect rcScreenLimits = rcLimits, rcScreenSplitter = rcSplitter;
+    ClientToScreen(rcScreenLimits);
+    ClientToScreen(rcScreenSplitter);
+    ClientToScreen(&pt);
+    CKTSplitterTracker tracker;
+    if (!tracker.Track(this, rcScreenLimits, rcScreenSplitter, pt, m_bHorizSplitting))
+        return;
+    ScreenToClient(rcScreenSplitter);
+    ShareSizes(nSplitter, rcScreenSplitter, rcLimits);
+    Reposition();
+}
+
+void CKTTabClientWnd::ShareSizes(int nSplitter, const CRect& rcSplitter, const CRect& rcLimits)
+{
+    CKTTabClientGroup* pFirst = m_arrGroups[nSplitter].get();
+    CKTTabClientGroup* pSecond = m_arrGroups[nSplitter + 1].get();
+    double dTotal = m_nSplitterSize + pFirst->m_dSize + pSecond->m_dSize;
+    if (m_bHorizSplitting)
+        pFirst->m_dSize = dTotal * (rcSplitter.top - rcLimits.top) / rcLimits.Height();
+    else
+    {
+        pFirst->m_dSize = dTotal * (rcSplitter.left - rcLimits.left) / rcLimits.Width();
+        if (GetExStyle() & WS_EX_LAYOUTRTL)
+            pFirst->m_dSize = dTotal - pFirst->m_dSize - m_nSplitterSize;
+    }
+    pSecond->m_dSize = dTotal - pFirst->m_dSize - m_nSplitterSize;
+}
+
+void CKTTabClientWnd::FillBackground(CDC* pDC, CRect rc)
+{
+    int nTheme = 0;
+    COLORREF clrWorkspace = ::GetSysColor(COLOR_APPWORKSPACE);
+    if (GetCommandBarsTheme(nTheme, clrWorkspace) && !m_bThemedBackground)
+    {
+        CWnd::DefWindowProc(WM_PAINT, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()), 0);
+        return;
+    }
+    pDC->FillSolidRect(rc, clrWorkspace);
+}
+
+void CKTTabClientWnd::DrawClient(CDC* pDC, CRect rc)
+{
+    // Without groups the one strip is drawn here too, in place of a workspace window of its own.
+    if (m_arrGroups.empty())
+    {
+        FillBackground(pDC, rc);
+        return;
+    }
+    CRect rcClip, rcMeet;
+    pDC->GetClipBox(rcClip);
+    CKTTabAppearanceSet* pAppearance = m_pPainter->GetAppearanceSet();
+    for (auto it = m_arrGroups.rbegin(); it != m_arrGroups.rend(); ++it)
+    {
+        CKTTabClientGroup* pGroup = it->get();
+        if (rcMeet.IntersectRect(pGroup->m_rcControl, rcClip))
+            m_pPainter->DrawTabControl(pGroup, pDC, pGroup->m_rcControl);
+        CRect rcSplitter = pGroup->m_rcSplitter;
+        if (!rcSplitter.IsRectEmpty())
+            pAppearance->DrawWorkspacePart(pDC, rcSplitter, m_bHorizSplitting ? 3 : 2);
+    }
+}
+
+void CKTTabClientWnd::OnPaintClient()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(rc);
+    CKTBufferDC buffer(&dc, rc);
+    DrawClient(&buffer, rc);
+}
+
+void CKTTabClientWnd::OnNcPaintClient()
+{
+    CWindowDC dc(this);
+    CRect rc;
+    GetWindowRect(rc);
+    rc.OffsetRect(-rc.left, -rc.top);
+    m_pPainter->GetAppearanceSet()->DrawWorkspacePart(&dc, rc, 0);
+}

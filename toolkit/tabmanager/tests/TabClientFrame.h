@@ -1,0 +1,40 @@
+// An MDI frame whose client shows its children as tabs in groups, as the designer attaches it.
+#pragma once
+
+#include <afxwin.h>
+
+#include <vector>
+
+#include "KTMDIFrameWnd.h"
+#include "KTTabClientWnd.h"
+
+// A child that may answer the tab client's caption query.
+class CTabTestChild : public CMDIChildWnd
+{
+public:
+    CString m_strAnsweredCaption;  // empty: no answer
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+class CTabClientFrame : public CKTMDIFrameWnd
+{
+public:
+    // Shown, with the client attached with groups (unless told not to), flags 11 and new tabs at the start; with a theme, the
+    // command bars come first in that theme and the tabs show no icons, as in the designer.
+    explicit CTabClientFrame(int nCommandBarsTheme = -1, BOOL bGroups = TRUE);
+    ~CTabClientFrame() override;
+
+    CTabTestChild* AddChild(LPCSTR lpszTitle);
+    CKTTabClientGroup* Group(int nIndex) { return m_wndClient.GetGroup(nIndex); }
+    // The tab's centre in the MDI client's co-ordinates.
+    CPoint CentreOf(CKTTabManagerItem* pItem) const { return pItem->GetRect().CenterPoint(); }
+
+    CKTTabClientWnd m_wndClient;
+    std::vector<CKTTabManagerItem*> m_arrReported;  // tabs the client said it made
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override {}  // the test owns the frame
+};

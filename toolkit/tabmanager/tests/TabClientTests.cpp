@@ -1,0 +1,248 @@
+// The MDI tab client in a real frame: tabs for children, activation, tab groups and their commands, drags
+// between groups with real input.
+#include <gtest/gtest.h>
+
+#include "KTTabManagerRes.h"
+#include "KTToolTipController.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
+#include "TabClientFrame.h"
+#include "TestInput.h"
+
+namespace
+{
+HWND ActiveChild(CTabClientFrame& frame)
+{
+    return reinterpret_cast<HWND>(frame.m_wndClient.SendMessage(WM_MDIGETACTIVE));
+}
+
+CString Captions(CKTTabManager* pGroup)
+{
+    CString str;
+    for (int i = 0; i < pGroup->GetItemCount(); i++)
+        str += pGroup->GetItem(i)->GetCaption().Right(1);
+    return str;
+}
+
+// Through the frame, which routes the group commands to its MDI client.
+void Command(CTabClientFrame& frame, UINT nID)
+{
+    frame.SendMessage(WM_COMMAND, nID);
+    PumpMessages();
+}
+
+class TabClient : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* pszTitle : {"Child 1", "Child 2", "Child 3"})
+            m_arrChildren.push_back(frame.AddChild(pszTitle));
+    }
+
+    CTabClientFrame frame;
+    std::vector<CTabTestChild*> m_arrChildren;
+};
+}  // namespace
+
+TEST_F(TabClient, ThreeChildrenGiveThreeTabsWithoutCaptionsOrButtons)
+{
+    ASSERT_EQ(1, frame.m_wndClient.GetGroupCount());
+    CKTTabClientGroup* pGroup = frame.Group(0);
+    EXPECT_EQ("321", Captions(pGroup));  // new tabs at the start
+    EXPECT_EQ(3u, frame.m_arrReported.size());
+    for (CTabTestChild* pChild : m_arrChildren)
+    {
+        EXPECT_EQ(0, pChild->GetStyle() & WS_CAPTION);
+        EXPECT_EQ(0, pChild->GetExStyle() & WS_EX_CLIENTEDGE);
+        EXPECT_EQ(pChild->GetSafeHwnd(), frame.m_wndClient.FindItem(pChild->GetSafeHwnd())->GetHandle());
+    }
+    for (const auto& pButton : pGroup->GetNavigateButtons())
+        EXPECT_TRUE(pButton->GetRect().IsRectEmpty()) << "button " << pButton->GetID();
+    EXPECT_EQ(m_arrChildren[2]->GetSafeHwnd(), pGroup->GetSelectedItem()->GetHandle());
+    EXPECT_EQ(m_arrChildren[2]->GetSafeHwnd(), ActiveChild(frame));
+    EXPECT_TRUE(pGroup->IsActive());
+    CRect rcChild;
+    m_arrChildren[2]->GetWindowRect(rcChild);
+    frame.m_wndClient.ScreenToClient(rcChild);
+    EXPECT_EQ(pGroup->m_rcClient, rcChild);
+}
+
+TEST_F(TabClient, ClickingATabActivatesItsChild)
+{
+    CKTTabManagerItem* pFirst = frame.m_wndClient.FindItem(m_arrChildren[0]->GetSafeHwnd());
+    CTestInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Click(frame.CentreOf(pFirst)));
+    PumpMessages();
+    EXPECT_EQ(m_arrChildren[0]->GetSafeHwnd(), ActiveChild(frame));
+    EXPECT_EQ(pFirst, frame.Group(0)->GetSelectedItem());
+}
+
+TEST_F(TabClient, AnsweredCaptionsShowAndHiddenChildrenHaveNoTab)
+{
+    m_arrChildren[1]->m_strAnsweredCaption = "Answered";
+    m_arrChildren[1]->SetWindowText("Renamed");
+    frame.m_wndClient.UpdateContents();
+    EXPECT_EQ(CString("Answered"), frame.m_wndClient.FindItem(m_arrChildren[1]->GetSafeHwnd())->GetCaption());
+    m_arrChildren[0]->ShowWindow(SW_HIDE);
+    frame.m_wndClient.UpdateContents();
+    EXPECT_EQ(nullptr, frame.m_wndClient.FindItem(m_arrChildren[0]->GetSafeHwnd()));
+    m_arrChildren[0]->ShowWindow(SW_SHOW);
+    frame.m_wndClient.UpdateContents();
+    EXPECT_NE(nullptr, frame.m_wndClient.FindItem(m_arrChildren[0]->GetSafeHwnd()));
+}
+
+TEST_F(TabClient, AHiddenTabKeepsItsChild)
+{
+    CKTTabManagerItem* pItem = frame.m_wndClient.FindItem(m_arrChildren[1]->GetSafeHwnd());
+    pItem->SetVisible(FALSE);
+    frame.m_wndClient.UpdateContents();
+    EXPECT_EQ(pItem, frame.m_wndClient.FindItem(m_arrChildren[1]->GetSafeHwnd()));
+    EXPECT_TRUE(::IsWindow(m_arrChildren[1]->GetSafeHwnd()));
+    EXPECT_EQ(3, frame.m_wndClient.GetItemCount());
+    EXPECT_TRUE(pItem->GetRect().IsRectEmpty() || pItem->GetLength() == 0);
+}
+
+TEST_F(TabClient, GroupCommandsSplitMoveAndMergeWithTheStatedSizes)
+{
+    CKTTabClientWnd& client = frame.m_wndClient;
+    EXPECT_FALSE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_MOVENEXT));
+    EXPECT_TRUE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_NEWVERTICAL));
+    int nWidth = frame.Group(0)->m_rcControl.Width();
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, client.GetGroupCount());
+    EXPECT_FALSE(client.IsSplitHorizontal());
+    EXPECT_DOUBLE_EQ((nWidth - 5) * 0.5, frame.Group(1)->m_dSize);
+    EXPECT_DOUBLE_EQ(nWidth - (nWidth - 5) * 0.5 - 5, frame.Group(0)->m_dSize);
+    EXPECT_EQ("21", Captions(frame.Group(0)));
+    EXPECT_EQ("3", Captions(frame.Group(1)));
+    EXPECT_NEAR(frame.Group(0)->m_rcControl.Width(), frame.Group(1)->m_rcControl.Width(), 1);
+    EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+    EXPECT_FALSE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_NEWHORIZONTAL));  // side by side already
+    EXPECT_FALSE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_NEWVERTICAL));    // one tab in its group
+    EXPECT_TRUE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_MOVEPREVIOUS));
+    Command(frame, KT_ID_TABWORKSPACE_MOVEPREVIOUS);
+    ASSERT_EQ(1, client.GetGroupCount());
+    EXPECT_EQ("213", Captions(frame.Group(0)));
+    EXPECT_EQ(nWidth, frame.Group(0)->m_rcControl.Width());
+}
+
+TEST_F(TabClient, ClosingTheLastTabOfAGroupGivesItsRoomBack)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWHORIZONTAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    EXPECT_TRUE(frame.m_wndClient.IsSplitHorizontal());
+    int nHeight = frame.Group(0)->m_rcControl.Height() + 5 + frame.Group(1)->m_rcControl.Height();
+    m_arrChildren[2]->MDIDestroy();
+    PumpMessages();
+    ASSERT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ(nHeight, frame.Group(0)->m_rcControl.Height());
+    EXPECT_EQ(2, frame.m_wndClient.GetItemCount());
+}
+
+TEST_F(TabClient, DraggingATabIntoAnotherGroupMovesItsChild)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);  // "Child 1"
+    HWND hChild = pDragged->GetHandle();
+    CPoint ptTarget = frame.Group(1)->m_rcHeaderRect.CenterPoint();
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
+                    .AwaitCapture()
+                    .Move(CPoint(ptTarget.x - 60, ptTarget.y + 80))
+                    .Move(ptTarget)
+                    .Release()
+                    .Run());
+    CKTTabManagerItem* pMoved = frame.m_wndClient.FindItem(hChild);
+    ASSERT_NE(nullptr, pMoved);
+    EXPECT_EQ(frame.Group(1), pMoved->GetTabManager());
+    EXPECT_EQ("2", Captions(frame.Group(0)));
+    CRect rcChild;
+    ::GetWindowRect(hChild, rcChild);
+    frame.m_wndClient.ScreenToClient(rcChild);
+    EXPECT_EQ(frame.Group(1)->m_rcClient, rcChild);
+}
+
+TEST_F(TabClient, EscapeCancelsADragOutOfTheHeader)
+{
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
+                    .AwaitCapture()
+                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))  // a new vertical group here
+                    .Key(VK_ESCAPE)
+                    .Release()
+                    .Run());
+    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ("321", Captions(frame.Group(0)));
+}
+
+TEST_F(TabClient, DroppingNearTheRightEdgeMakesANewGroupBeside)
+{
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(2);  // "Child 1"
+    HWND hChild = pDragged->GetHandle();
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
+                    .AwaitCapture()
+                    .Move(CPoint(rcClient.right - 100, rcClient.CenterPoint().y))
+                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))
+                    .Release()
+                    .Run());
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    EXPECT_FALSE(frame.m_wndClient.IsSplitHorizontal());
+    EXPECT_EQ(frame.Group(1), frame.m_wndClient.FindItem(hChild)->GetTabManager());
+}
+
+TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
+    CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 60, ptSplitter.y)).Release().Run());
+    EXPECT_NEAR(nFirst - 60, frame.Group(0)->m_rcControl.Width(), 2);
+    EXPECT_NEAR(nSecond + 60, frame.Group(1)->m_rcControl.Width(), 2);
+    EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+}
+
+TEST_F(TabClient, EveryTabHasATooltipThatFallsBackToItsCaption)
+{
+    CKTTabManagerItem* pItem = frame.m_wndClient.FindItem(m_arrChildren[1]->GetSafeHwnd());
+    TOOLINFOA ti = {};
+    ti.cbSize = sizeof(ti);
+    INT_PTR nHit = frame.m_wndClient.OnToolHitTest(frame.CentreOf(pItem), &ti);
+    EXPECT_EQ(pItem->GetIndex(), nHit);
+    EXPECT_EQ(CString("Child 2"), CString(ti.lpszText));
+    CKTToolTipController::FreeToolInfo(&ti);
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    EXPECT_EQ(-1, frame.m_wndClient.OnToolHitTest(rcClient.CenterPoint(), &ti));  // over a child's area
+}
+
+TEST_F(TabClient, ARefusedSecondAttachChangesNothing)
+{
+    EXPECT_FALSE(frame.m_wndClient.Attach(&frame, FALSE));
+    EXPECT_TRUE(frame.m_wndClient.IsGroupsEnabled());
+    EXPECT_EQ(3, frame.m_wndClient.GetItemCount());
+}
+
+TEST(TabClientWithoutGroups, TheOneStripHoldsEveryChildAndTheGroupCommandsAreOff)
+{
+    CTabClientFrame frame(-1, FALSE);
+    CTabTestChild* pChild = frame.AddChild("Alone");
+    frame.AddChild("Second");
+    ASSERT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ(2, frame.Group(0)->GetItemCount());
+    EXPECT_FALSE(frame.m_wndClient.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_NEWVERTICAL));
+    CRect rcChild;
+    pChild->GetWindowRect(rcChild);
+    frame.m_wndClient.ScreenToClient(rcChild);
+    EXPECT_EQ(frame.Group(0)->m_rcClient, rcChild);
+    EXPECT_FALSE(frame.Group(0)->m_rcHeaderRect.IsRectEmpty());
+}

@@ -1,0 +1,163 @@
+// How the paint manager lays a strip out: row height, header margins, fitting, fixed widths, scrolling
+// back, the sets made by id and the turned fonts of vertical strips.
+#include <gtest/gtest.h>
+
+#include <typeinfo>
+
+#include "KTTabAppearanceSet0.h"
+#include "KTTabColorSetDefault.h"
+#include "TabHostWindow.h"
+
+namespace
+{
+int RowHeight(CTabHostWindow& host) { return host.GetPaintManager()->GetAppearanceSet()->GetButtonHeight(&host); }
+}  // namespace
+
+TEST(TabLayout, TheRowStandsInsideTheHeaderMarginsAtTheHeightOfTextOrIcon)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    int nText = pPainter->GetAppearanceSet()->GetTextHeight();
+    EXPECT_GE(nText, 18);
+    EXPECT_EQ(std::max(nText, 20), RowHeight(host));  // a 16-pixel icon needs 20
+    CRect rcFirst = host.GetItem(0)->GetRect();
+    EXPECT_EQ(CRect(2, 3, 2 + host.GetItem(0)->GetLength(), 3 + RowHeight(host)), rcFirst);
+    EXPECT_EQ(rcFirst.right, host.GetItem(1)->GetRect().left);
+    EXPECT_EQ(3 + RowHeight(host), host.m_rcHeaderRect.bottom);
+    pPainter->m_rcButtonMargin.SetRect(3, 2, 3, 1);
+    pPainter->m_bShowIcons = FALSE;
+    host.Reposition();
+    EXPECT_EQ(nText + 3, RowHeight(host));
+    EXPECT_EQ(host.GetItem(0)->GetFullLength() + 0, host.GetItem(0)->GetLength());
+}
+
+TEST(TabLayout, ABottomStripStandsItsRowAtTheBottom)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetPosition(ktTabPositionBottom);
+    CRect rcFirst = host.GetItem(0)->GetRect();
+    EXPECT_EQ(60 - 3, rcFirst.bottom);
+    EXPECT_EQ(60 - 3 - RowHeight(host), rcFirst.top);
+    EXPECT_EQ(rcFirst.top + 1, host.m_rcClient.bottom + 2);  // overlapping the header by one, less the frame
+}
+
+TEST(TabLayout, SizeToFitLevelsTheLongestTabsFirst)
+{
+    CTabHostWindow host(0, CSize(218, 60));
+    host.m_arrIconWidths = {88, 68, 48};  // with 12 pixels of caption spacing: 100, 80 and 60
+    for (int i = 0; i < 3; i++)
+        host.InsertItem(i);
+    host.GetPaintManager()->SetLayout(ktTabLayoutSizeToFit);  // 210 pixels between the margins: 30 too many
+    EXPECT_EQ(75, host.GetItem(0)->GetLength());
+    EXPECT_EQ(75, host.GetItem(1)->GetLength());
+    EXPECT_EQ(60, host.GetItem(2)->GetLength());
+    EXPECT_EQ(100, host.GetItem(0)->GetFullLength());
+    host.DeleteItem(2);
+    host.DeleteItem(1);
+    host.m_arrIconWidths = {300};
+    host.Reposition();
+    EXPECT_EQ(210, host.GetItem(0)->GetLength());  // one tab too long takes all the room
+}
+
+TEST(TabLayout, FixedWidthIgnoresTheCaptionButKeepsTheMinimum)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->m_rcButtonMargin.SetRect(3, 0, 4, 0);
+    host.GetItem(2)->SetCaption("A much longer caption than the others");
+    pPainter->SetLayout(ktTabLayoutFixedWidth);
+    EXPECT_EQ(77, host.GetItem(0)->GetLength());
+    EXPECT_EQ(77, host.GetItem(2)->GetLength());
+    host.SetItemMetrics(CSize(70, 0), CSize(80, 0), CSize(0, 0));
+    EXPECT_EQ(80, host.GetItem(2)->GetLength());
+}
+
+TEST(TabLayout, SelectingBringsATabIntoViewAndRoomPullsTheOffsetBack)
+{
+    CTabHostWindow host(8, CSize(200, 60));
+    host.SetCurSel(7);
+    EXPECT_LT(host.GetScrollOffset(), 0);
+    EXPECT_LE(host.GetItem(7)->GetRect().right, host.m_rcHeaderRect.right);
+    host.SetScrollOffset(5);
+    EXPECT_LE(host.GetScrollOffset(), 0);
+    host.SetWindowPos(NULL, 0, 0, 1000, 60, SWP_NOMOVE | SWP_NOZORDER);
+    host.Reposition();
+    EXPECT_EQ(0, host.GetScrollOffset());
+    host.Scroll(FALSE);
+    EXPECT_EQ(0, host.GetScrollOffset());
+}
+
+TEST(TabLayout, UnknownIdsMakeTheFirstSetsAndAreKept)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    for (int nId : {11, -1})
+    {
+        pPainter->SetAppearance(nId);
+        EXPECT_EQ(typeid(CKTTabAppearanceSet0), typeid(*pPainter->GetAppearanceSet()));
+        EXPECT_EQ(nId, pPainter->GetAppearance());
+        EXPECT_EQ(typeid(CKTTabColorSetDefault), typeid(*pPainter->GetColorSet()));
+    }
+    for (int nId : {1, 3, 64})
+    {
+        pPainter->SetColor(nId);
+        EXPECT_EQ(typeid(CKTTabColorSetDefault), typeid(*pPainter->GetColorSet()));
+    }
+    pPainter->SetAppearance(3);
+    EXPECT_EQ(4, pPainter->GetColor());  // the look's own colours come with it
+}
+
+TEST(TabLayout, VerticalFontsTurnAndSmallOnesGrowLegible)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    LOGFONTA lf = {};
+    lf.lfHeight = -8;
+    lstrcpyA(lf.lfFaceName, "Tahoma");
+    pPainter->SetFontIndirect(&lf);
+    LOGFONTA vertical = {}, normal = {};
+    pPainter->GetFont(TRUE)->GetLogFont(&vertical);
+    pPainter->GetFont(FALSE)->GetLogFont(&normal);
+    EXPECT_EQ(-11, vertical.lfHeight);
+    EXPECT_EQ(2700, vertical.lfEscapement);
+    EXPECT_EQ(-8, normal.lfHeight);
+    EXPECT_EQ(FW_NORMAL, normal.lfWeight);
+    lf.lfHeight = -12;
+    pPainter->m_bBoldNormal = TRUE;
+    pPainter->SetFontIndirect(&lf);
+    pPainter->GetFont(TRUE)->GetLogFont(&vertical);
+    EXPECT_EQ(-12, vertical.lfHeight);
+    EXPECT_EQ(FW_BOLD, vertical.lfWeight);
+}
+
+TEST(TabLayout, MultiRowBringsTheSelectedTabsRowNextToTheClient)
+{
+    CTabHostWindow host(10, CSize(150, 120));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetLayout(ktTabLayoutMultiRow);
+    ASSERT_GE(host.GetRowCount(), 3);
+    EXPECT_EQ(0, host.GetItem(0)->GetRow());
+    int nLastRowTab = host.GetRowItems(2).first;
+    host.SetCurSel(nLastRowTab);
+    EXPECT_EQ(0, host.GetItem(nLastRowTab)->GetRow());
+    EXPECT_EQ(2, host.GetItem(0)->GetRow());
+    int nClientSide = host.GetItem(nLastRowTab)->GetRect().bottom;
+    for (int i = 0; i < host.GetItemCount(); i++)
+        EXPECT_LE(host.GetItem(i)->GetRect().bottom, nClientSide);
+    EXPECT_EQ(host.GetItem(0)->GetRect().bottom + RowHeight(host) - 2,
+              host.GetItem(host.GetRowItems(1).first)->GetRect().bottom);
+    pPainter->m_bMultiRowFixed = TRUE;
+    host.Reposition();
+    EXPECT_EQ(2, host.GetItem(nLastRowTab)->GetRow());
+    EXPECT_EQ(0, host.GetScrollOffset());
+}
+
+TEST(TabLayout, MultiRowStretchesEveryRowToTheFullLength)
+{
+    CTabHostWindow host(7, CSize(200, 120));
+    host.GetPaintManager()->SetLayout(ktTabLayoutMultiRow);
+    ASSERT_GE(host.GetRowCount(), 2);
+    int nRight = host.m_rcHeaderRect.right - host.GetPaintManager()->GetAppearanceSet()->GetHeaderMargin().right;
+    for (int nRow = 0; nRow < host.GetRowCount(); nRow++)
+        EXPECT_EQ(nRight, host.GetItem(host.GetRowItems(nRow).second)->GetRect().right) << "row " << nRow;
+}

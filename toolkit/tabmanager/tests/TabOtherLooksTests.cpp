@@ -1,0 +1,147 @@
+// The other looks and colour sets: what each id makes, the flat, trapezoid and resource looks drawn into
+// memory bitmaps, and the colours of the flat and style-resource sets.
+#include <gtest/gtest.h>
+
+#include "KTColorManager.h"
+#include "KTTabColorSet4.h"
+#include "MemoryCanvas.h"
+#include "TabHostWindow.h"
+
+namespace
+{
+CKTTabManagerItem* Place(CTabHostWindow& host, int nTab, const CRect& rc)
+{
+    CKTTabManagerItem* pItem = host.GetItem(nTab);
+    pItem->SetRect(rc);
+    pItem->SetRow(0);
+    return pItem;
+}
+
+CRect DrawnBy(CTabHostWindow& host, CKTTabManagerItem* pItem)
+{
+    CMemoryCanvas canvas(CSize(120, 50));
+    host.GetPaintManager()->GetAppearanceSet()->DrawSingleButton(canvas.DC(), pItem);
+    return canvas.Drawn();
+}
+
+COLORREF Sys(int nIndex) { return KTColorManager()->GetColor(nIndex); }
+}  // namespace
+
+TEST(TabOtherLooks, EachLookBringsItsOwnColours)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    const int kDefaults[11] = {1, 1, 1, 4, 2, 2, 2, 2, 1, 4, 32};
+    for (int nId = 0; nId <= 10; nId++)
+    {
+        pPainter->SetAppearance(nId);
+        EXPECT_EQ(kDefaults[nId], pPainter->GetColor()) << "look " << nId;
+        EXPECT_FALSE(host.GetItem(0)->GetRect().IsRectEmpty()) << "look " << nId;
+    }
+    pPainter->SetAppearance(4);
+    EXPECT_EQ(0, pPainter->GetAppearanceSet()->GetRowSpacing());
+    EXPECT_EQ(CRect(2, 2, 4, 2), pPainter->GetAppearanceSet()->GetHeaderMargin());
+}
+
+TEST(TabOtherLooks, FlatTabsStopShortOfTheClientButTheSelectedOne)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(6);
+    host.SetCurSel(1);
+    EXPECT_EQ(CRect(10, 10, 60, 29), DrawnBy(host, Place(host, 2, CRect(10, 10, 60, 30))));
+    EXPECT_EQ(CRect(10, 10, 60, 30), DrawnBy(host, Place(host, 1, CRect(10, 10, 60, 30))));
+}
+
+TEST(TabOtherLooks, TrapezoidsReachIntoTheirNeighbours)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(7);
+    host.SetCurSel(0);
+    CRect rcDrawn = DrawnBy(host, Place(host, 2, CRect(20, 10, 70, 30)));
+    int k = (29 - 10) / 2;
+    EXPECT_EQ(20 + k / 2, rcDrawn.left);
+    EXPECT_EQ(70 - k / 2 + k + 1, rcDrawn.right);  // past the tab's own end
+}
+
+TEST(TabOtherLooks, WithoutStyleResourcesTheResourceLookShowsNoTab)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(10);
+    EXPECT_TRUE(DrawnBy(host, Place(host, 0, CRect(10, 10, 60, 30))).IsRectEmpty());
+}
+
+TEST(TabOtherColors, TheTrapezoidLookTakesWindowTabsAndATextFrame)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(7);
+    CKTTabColorSet* pColors = pPainter->SetColor(1);
+    EXPECT_EQ(Sys(COLOR_BTNFACE), COLORREF(pColors->m_clrSelectedTab));
+    EXPECT_EQ(Sys(COLOR_WINDOW), COLORREF(pColors->m_clrNormalTab));
+    EXPECT_EQ(Sys(COLOR_BTNTEXT), COLORREF(pColors->m_clrFrameBorder));
+}
+
+TEST(TabOtherColors, TheFlatSetUsesTheToolkitsTabBackground)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(5);
+    CKTTabColorSet* pColors = pPainter->GetColorSet();
+    EXPECT_EQ(Sys(KTCOLOR_TAB_BACKGROUND), COLORREF(pColors->m_clrHeaderFace.clrLight));
+    EXPECT_EQ(Sys(KTCOLOR_TAB_SELECTED_TEXT), COLORREF(pColors->m_clrTextNormal));
+    pPainter->SetAppearance(4);
+    pColors = pPainter->SetColor(2);
+    EXPECT_EQ(Sys(COLOR_BTNFACE), COLORREF(pColors->m_clrHeaderFace.clrLight));
+}
+
+TEST(TabOtherColors, WithoutStyleResourcesTheResourceSetTakesTheBlueScheme)
+{
+    CTabHostWindow host;
+    auto* pColors = static_cast<CKTTabColorSet4*>(host.GetPaintManager()->SetColor(32));
+    EXPECT_TRUE(pColors->m_bLunaColors);
+    EXPECT_EQ(COLORREF(0xF6C0A2), COLORREF(pColors->m_clrNormalTab));
+    EXPECT_EQ(COLORREF(0x9C613B), COLORREF(pColors->m_clrFrameBorder));
+    EXPECT_EQ(Sys(KTCOLOR_HIGHLIGHT_PUSHED), COLORREF(pColors->m_clrPressedTab));
+}
+
+TEST(TabOtherLooks, StackedBarsLeaveTheSelectedPageBetweenThem)
+{
+    CTabHostWindow host(5, CSize(100, 200));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(8);
+    host.SetCurSel(1);
+    int H = pPainter->GetAppearanceSet()->GetButtonHeight(&host);
+    const int kTops[5] = {1, 1 + H, 200 - 3 * H, 200 - 2 * H, 200 - H};
+    for (int i = 0; i < 5; i++)
+        EXPECT_EQ(CRect(1, kTops[i], 100, kTops[i] + H), host.GetItem(i)->GetRect()) << "bar " << i;
+    EXPECT_EQ(CRect(1, 2 * H + 1, 99, 200 - 3 * H),
+              pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 200), &host));
+    EXPECT_TRUE(host.m_rcHeaderRect.IsRectEmpty());
+}
+
+TEST(TabOtherColors, TheVisualStyleSetLetsTheStyleDrawTheTabs)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    CKTTabColorSet* pColors = pPainter->SetColor(8);
+    ASSERT_TRUE(pColors->IsVisualStyle());  // the prefix runs with visual styles on
+    EXPECT_EQ(COLORREF(-1), COLORREF(pColors->m_clrTabHighlight));
+    EXPECT_EQ(COLORREF(pColors->m_clrTextNormal), COLORREF(pColors->m_clrTextHot));
+    CMemoryCanvas canvas(CSize(80, 40));
+    EXPECT_EQ(COLORREF(-1), pColors->FillItem(canvas.DC(), CRect(10, 10, 60, 30), host.GetItem(1)));
+    EXPECT_FALSE(canvas.Drawn().IsRectEmpty());
+    CRect rcFrame = DrawnBy(host, Place(host, 1, CRect(10, 10, 60, 30)));
+    EXPECT_FALSE(rcFrame.IsRectEmpty());  // the raised look still shows the styled tab
+}
+
+TEST(TabOtherLooks, SteepTrapezoidsReachHalfTheirHeightIntoBothNeighbours)
+{
+    CTabHostWindow host;
+    host.GetPaintManager()->SetAppearance(9);
+    EXPECT_TRUE(host.GetPaintManager()->GetAppearanceSet()->IsLeftToRightOrder());
+    host.SetCurSel(0);
+    CRect rcDrawn = DrawnBy(host, Place(host, 2, CRect(30, 10, 80, 30)));
+    EXPECT_EQ(30 - 10 + 4, rcDrawn.left);
+    EXPECT_EQ(80 + 10 - 4 + 1, rcDrawn.right);
+    EXPECT_EQ(10, rcDrawn.top);
+}

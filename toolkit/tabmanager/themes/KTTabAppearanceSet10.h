@@ -1,0 +1,16 @@
+// KTTabAppearanceSet10.h: the look drawn from the style resources; without them nothing shows.
+//
+// Classes: CKTTabAppearanceSet10.
+#pragma once
+
+#include "KTTabAppearanceSet.h"
+
+class CKTTabAppearanceSet10 : public CKTTabAppearanceSet
+{
+public:
+    CKTTabAppearanceSet10();
+    CRect FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager) override;
+    void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override;
+    int GetSupportedColorSets() const override { return 32; }
+    int GetDefaultColorSet() const override { return 32; }
+};

@@ -1,0 +1,110 @@
+// KTTabAppearanceSet3.cpp: slanted tabs whose left side falls at 45 degrees over the neighbour before them.
+#include "KTTabAppearanceSet3.h"
+
+#include "KTTabManager.h"
+#include "KTTabPainter.h"
+#include "KTTabTurnedDC.h"
+
+CKTTabAppearanceSet3::CKTTabAppearanceSet3() { m_rcHeaderMargin.SetRect(2, 3, 6, 0); }
+
+// The first tab's slant needs room before it.
+CRect CKTTabAppearanceSet3::GetHeaderMargin() const
+{
+    CRect rc = m_rcHeaderMargin;
+    rc.left += m_nTextHeight;
+    return rc;
+}
+
+CRect CKTTabAppearanceSet3::GetButtonDrawRect(const CKTTabManagerItem* pItem) const
+{
+    CRect rc = pItem->GetRect();
+    if (pItem->GetTabManager()->IsHorizontalPosition())
+        rc.InflateRect(rc.Height(), 0, 2, 0);
+    else
+        rc.InflateRect(0, rc.Width(), 0, 2);
+    return rc;
+}
+
+CRect CKTTabAppearanceSet3::FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager)
+{
+    COLORREF clrEdge = GetColorSet()->m_clrEdgeMiddle;
+    return FillFramedClient(pDC, rcControl, pManager, clrEdge, clrEdge);
+}
+
+void CKTTabAppearanceSet3::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
+{
+    {
+        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem));
+        DrawShape(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
+    }
+    m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);
+}
+
+// Outline, inner line and face line, each a run of steps; the selected tab's inner lines are white.
+void CKTTabAppearanceSet3::DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc)
+{
+    CKTTabColorSet* pColors = GetColorSet();
+    int l = rc.left, t = rc.top, r = rc.right, b = rc.bottom, h = rc.Height();
+    const POINT shape[4] = {{r - 1, b - 1}, {r - 1, t + 2}, {l + 4, t + 2}, {l + 8 - h, b - 2}};
+    COLORREF clrFill = DrawPolygonTab(pDC, pItem, shape, 4, pColors);
+    BOOL bSelected = pItem->IsSelected();
+    COLORREF clrOuter = bSelected ? COLORREF(pColors->m_clrEdgeMiddle) : COLORREF(pColors->m_clrEdgeOuter);
+    COLORREF clrInner = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeInner);
+    COLORREF clrFace = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeFace);
+    if (m_bHotOutline && pItem->IsHighlighted())
+        clrOuter = clrInner = clrFace = pColors->m_clrButtonSelectedBorder.clrDark;
+    int nSlant = h - 4;
+    const POINT outline[6] = {{l + 7 - h, b - 1}, {nSlant, -nSlant}, {1, -1}, {r - l - 6, 0}, {1, 1}, {0, nSlant}};
+    const POINT inner[2] = {{l + 8 - h, b - 1}, {nSlant - 1, -(nSlant - 1)}};
+    const POINT face[2] = {{l + 5, t + 3}, {r - l - 7, 0}};
+    DrawPolyLine(pDC, clrOuter, outline, 6);
+    DrawPolyLine(pDC, clrInner, inner, 2);
+    DrawPolyLine(pDC, clrFace, face, 2);
+    if (bSelected && clrFill != COLORREF(-1))
+        FillHorizontal(pDC, l + 8 - h, b - 1, r - l - 9 + h, clrFill);
+}
+
+CKTTabAppearanceSet9::CKTTabAppearanceSet9() { m_bLeftToRightOrder = TRUE; }
+
+CRect CKTTabAppearanceSet9::GetHeaderMargin() const
+{
+    CRect rc = m_rcHeaderMargin;
+    rc.left += m_nTextHeight / 2;
+    return rc;
+}
+
+CRect CKTTabAppearanceSet9::GetButtonDrawRect(const CKTTabManagerItem* pItem) const
+{
+    CRect rc = pItem->GetRect();
+    if (pItem->GetTabManager()->IsHorizontalPosition())
+        rc.InflateRect(rc.Height() / 2, 0);
+    else
+        rc.InflateRect(0, rc.Width() / 2);
+    return rc;
+}
+
+// Eight points, from the right foot up the right side, over the rounded top and down the left side.
+void CKTTabAppearanceSet9::DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc)
+{
+    CKTTabColorSet* pColors = GetColorSet();
+    int k = rc.Height() / 2, w = rc.Width();
+    const POINT steps[8] = {{rc.right + k - 4, rc.bottom - 1},
+                            {3 - k, 6 - 2 * k},
+                            {-4, -4},
+                            {-3, -1},
+                            {-(w - 16), 0},
+                            {-3, 1},
+                            {-3, 3},
+                            {2 - k, 2 * k - 4}};
+    POINT shape[8];
+    shape[0] = steps[0];
+    for (int i = 1; i < 8; i++)
+        shape[i] = {shape[i - 1].x + steps[i].x, shape[i - 1].y + steps[i].y};
+    COLORREF clrFill = DrawPolygonTab(pDC, pItem, shape, 8, pColors);
+    BOOL bSelected = pItem->IsSelected();
+    DrawPolyLine(pDC, bSelected ? COLORREF(pColors->m_clrEdgeMiddle) : COLORREF(pColors->m_clrEdgeOuter), steps, 8);
+    COLORREF clrInner = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeInner);
+    FillHorizontal(pDC, shape[4].x, shape[4].y + 1, shape[3].x - shape[4].x, clrInner);
+    if (bSelected && clrFill != COLORREF(-1))
+        FillHorizontal(pDC, shape[7].x + 1, rc.bottom - 1, shape[0].x - shape[7].x - 1, clrFill);
+}

@@ -1,0 +1,41 @@
+// KTTabTurnedDC.h: draws a tab of a left, bottom or right strip as if it stood on a top strip.
+//
+// Classes: CKTTabTurnedDC.
+#pragma once
+
+#include <afxwin.h>
+
+#include <cstdint>
+
+class CKTTabPainter;
+
+// Copies the area under the tab into a bitmap turned to the top position; at the end the bitmap is turned
+// back and copied over the area. On the top position it draws straight into the destination. Meanwhile the
+// painter's colour set fills for the top position.
+class CKTTabTurnedDC
+{
+public:
+    CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea);
+    ~CKTTabTurnedDC();
+    CKTTabTurnedDC(const CKTTabTurnedDC&) = delete;
+    CKTTabTurnedDC& operator=(const CKTTabTurnedDC&) = delete;
+
+    CDC* GetDC() { return m_pDC; }
+    BOOL IsTurned() const { return m_pDC != m_pDestDC; }
+    // A rectangle of the destination in the turned bitmap's co-ordinates.
+    CRect ToTop(const CRect& rc) const;
+
+private:
+    void Turn(const uint32_t* pFrom, uint32_t* pTo, BOOL bBack) const;
+    CSize TopSize() const;
+
+    CKTTabPainter* m_pPainter;  // not owned
+    CDC* m_pDestDC;             // not owned
+    CRect m_rcArea;
+    int m_nPosition;
+    CDC* m_pDC;  // the destination, or m_dcTop
+    CDC m_dcTop;
+    HBITMAP m_hTop = NULL;  // owned
+    HGDIOBJ m_hOldBitmap = NULL;
+    uint32_t* m_pTopBits = NULL;
+};

@@ -1,0 +1,10 @@
+// ChildFrame.h: the MDI child frame that holds one editor view.
+//
+// Classes: CChildFrame.
+#pragma once
+#include "afxwin.h"
+
+class CChildFrame : public CMDIChildWnd
+{
+    DECLARE_DYNCREATE(CChildFrame)
+};

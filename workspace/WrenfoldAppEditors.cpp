@@ -1,0 +1,45 @@
+// The application's editor template and the editors it opened.
+#include "WrenfoldApp.h"
+
+#include "ChildFrame.h"
+#include "KTSyntaxEditLexParserAdapter.h"
+#include "WorkspaceRes.h"
+#include "WrenfoldDoc.h"
+#include "WrenfoldView.h"
+
+void CwrenfoldApp::CreateEditorTemplate()
+{
+    CKTSyntaxEditLexParserAdapter::Install();
+    m_pEditorTemplate = std::make_unique<CMultiDocTemplate>(IDR_MAINFRAME, RUNTIME_CLASS(CwrenfoldDoc),
+                                                            RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CwrenfoldView));
+}
+
+// Gathered first, so that closing one does not disturb the walk.
+std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
+{
+    std::vector<CDocument*> editors;
+    if (!m_pEditorTemplate)
+        return editors;
+    const CString strFolder(pszFolder);
+    POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
+    while (pos)
+    {
+        CDocument* pDoc = m_pEditorTemplate->GetNextDoc(pos);
+        if (pDoc->GetPathName().Left(strFolder.GetLength()).CompareNoCase(strFolder) == 0)
+            editors.push_back(pDoc);
+    }
+    return editors;
+}
+
+void CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
+{
+    for (CDocument* pDoc : EditorsIn(pszFolder))
+        if (pDoc->IsModified())
+            pDoc->OnSaveDocument(pDoc->GetPathName());
+}
+
+void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)
+{
+    for (CDocument* pDoc : EditorsIn(pszFolder))
+        pDoc->OnCloseDocument();
+}

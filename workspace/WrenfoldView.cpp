@@ -1,0 +1,48 @@
+// The editor's view: case commands, go to line, and the Edit menu as its context menu.
+#include "WrenfoldView.h"
+
+#include "WorkspaceRes.h"
+
+IMPLEMENT_DYNCREATE(CwrenfoldView, CKTSyntaxEditView)
+
+BEGIN_MESSAGE_MAP(CwrenfoldView, CKTSyntaxEditView)
+ON_COMMAND(ID_EDIT_GOTO_LINE, OnGoToLine)
+ON_COMMAND(ID_EDIT_UPPERCASE, OnUppercase)
+ON_COMMAND(ID_EDIT_LOWERCASE, OnLowercase)
+ON_WM_CONTEXTMENU()
+END_MESSAGE_MAP()
+
+namespace
+{
+
+const int kEditMenuPosition = 1;
+const int kKeyboardMenuInset = 5;
+
+}  // namespace
+
+CwrenfoldView::CwrenfoldView()
+{
+    GetEditCtrl()->SetConfigFile(CKTSyntaxEditCtrl::GetModuleFolder() + "\\config\\SyntaxEdit.ini");
+}
+
+void CwrenfoldView::OnGoToLine() { m_dlgGoToLine.ShowDialog(GetEditCtrl(), FALSE, TRUE); }
+
+void CwrenfoldView::OnUppercase() { GetEditCtrl()->UppercaseSelection(); }
+
+void CwrenfoldView::OnLowercase() { GetEditCtrl()->LowercaseSelection(); }
+
+// The menu key gives no point: the menu then opens just inside the view's corner.
+void CwrenfoldView::OnContextMenu(CWnd*, CPoint point)
+{
+    if (point == CPoint(-1, -1))
+    {
+        point = CPoint(kKeyboardMenuInset, kKeyboardMenuInset);
+        ClientToScreen(&point);
+    }
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_MAINFRAME))
+        return;
+    CMenu* pEdit = menu.GetSubMenu(kEditMenuPosition);
+    if (pEdit)
+        pEdit->TrackPopupMenuEx(TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd(), nullptr);
+}

@@ -1,0 +1,315 @@
+// Editors opened through the application's template inside a loaded main frame: coloured text,
+// the menu key's Edit popup, Ctrl+G through the frame's keys, and edits written when the frame goes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "ChildFrame.h"
+#include "GuiLeakCheck.h"
+#include "MainFrame.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "TestFolder.h"
+#include "TestInput.h"
+#include "WorkspaceRes.h"
+#include "WrenfoldApp.h"
+#include "WrenfoldDoc.h"
+#include "WrenfoldView.h"
+
+namespace
+{
+
+CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }
+
+std::string ProgramFile(const std::string& strRelative)
+{
+    std::ifstream file(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + strRelative, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The program's message loop hands every message to the frame first; the tests' pumps do not.
+class CFrameKeys
+{
+public:
+    CFrameKeys() : m_hHook(::SetWindowsHookExA(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId())) {}
+    ~CFrameKeys()
+    {
+        if (m_hHook)
+            ::UnhookWindowsHookEx(m_hHook);
+    }
+    CFrameKeys(const CFrameKeys&) = delete;
+    CFrameKeys& operator=(const CFrameKeys&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+        if (nCode == HC_ACTION && wParam == PM_REMOVE && AfxPreTranslateMessage(pMsg))
+            pMsg->message = WM_NULL;
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    HHOOK m_hHook;
+};
+
+// The open popup menu of this process, seen from inside its menu loop; then closed, or the item
+// with the chosen command clicked.
+struct SeenMenu
+{
+    UINT nChoose = 0;
+    RECT rc = {};
+    char szFirstItem[64] = "";
+    bool bSeen = false;
+};
+SeenMenu g_seenMenu;
+
+void ClickScreen(POINT pt)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs)
+    {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = pt.x * 65535 / (cx - 1);
+        input.mi.dy = pt.y * 65535 / (cy - 1);
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hMenu = ::FindWindowA("#32768", nullptr);
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(hMenu, &dwProcess);
+    if (!hMenu || !::IsWindowVisible(hMenu) || dwProcess != ::GetCurrentProcessId() || g_seenMenu.bSeen)
+        return;
+    g_seenMenu.bSeen = true;
+    ::GetWindowRect(hMenu, &g_seenMenu.rc);
+    HMENU hShown = (HMENU)::SendMessageA(hMenu, MN_GETHMENU, 0, 0);
+    ::GetMenuStringA(hShown, 0, g_seenMenu.szFirstItem, sizeof(g_seenMenu.szFirstItem), MF_BYPOSITION);
+    if (!g_seenMenu.nChoose)
+    {
+        ::EndMenu();
+        return;
+    }
+    for (int i = 0; i < ::GetMenuItemCount(hShown); ++i)
+    {
+        RECT rcItem;
+        if (::GetMenuItemID(hShown, i) == g_seenMenu.nChoose && ::GetMenuItemRect(nullptr, hShown, i, &rcItem))
+            ClickScreen({(rcItem.left + rcItem.right) / 2, (rcItem.top + rcItem.bottom) / 2});
+    }
+}
+
+class EditorTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        if (!App().GetEditorTemplate())
+            App().CreateEditorTemplate();
+    }
+    void SetUp() override
+    {
+        m_pFrame = new CMainFrame;
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
+        App().m_pMainWnd = m_pFrame;
+        m_pFrame->ShowWindow(SW_SHOW);
+        m_pFrame->UpdateWindow();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame)
+            m_pFrame->DestroyWindow();
+        App().m_pMainWnd = nullptr;
+        PumpMessages();
+    }
+
+    CwrenfoldDoc* Open(const std::string& strPath)
+    {
+        CDocument* pDoc = App().GetEditorTemplate()->OpenDocumentFile(strPath.c_str());
+        PumpMessages();
+        return dynamic_cast<CwrenfoldDoc*>(pDoc);
+    }
+    static CwrenfoldView* ViewOf(CDocument* pDoc)
+    {
+        POSITION pos = pDoc->GetFirstViewPosition();
+        return dynamic_cast<CwrenfoldView*>(pDoc->GetNextView(pos));
+    }
+    // The example project as a project of the test folder, so its editors' files lie in its folder.
+    void LoadProject()
+    {
+        ASSERT_TRUE(m_folder.Write("chat.kvs", ProgramFile("example\\chat.kvs")));
+        ASSERT_TRUE(m_folder.Write("chat_api.c", ProgramFile("lib\\dravolint.c")));
+        m_pFrame->ReadSolutionFile(m_folder.Path("chat.kvs").c_str());
+        ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    }
+
+    CMainFrame* m_pFrame = nullptr;
+    CTestFolder m_folder{"workspace-editors"};
+};
+
+TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CwrenfoldView* pView = ViewOf(pDoc);
+    ASSERT_NE(nullptr, pView);
+    EXPECT_NE(nullptr, dynamic_cast<CChildFrame*>(pView->GetParentFrame()));
+    EXPECT_GT(pView->GetEditCtrl()->GetRowCount(), 10);
+    EXPECT_FALSE(pDoc->IsModified());
+
+    // The C scheme paints keywords blue and comments green; plain text stays black.
+    const CPixelImage image = CPixelImage::FromWindow(pView->GetEditCtrl()->GetSafeHwnd());
+    EXPECT_GT(image.CountNear(RGB(0, 0, 255)), 50) << "keywords";
+    EXPECT_GT(image.CountNear(RGB(0, 128, 0)), 50) << "the opening comment";
+    EXPECT_GT(image.CountNear(RGB(0, 0, 0)), 50) << "plain text";
+}
+
+// Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
+bool OpenContextMenuByKey(HWND hEdit, UINT nChoose)
+{
+    ::SetFocus(hEdit);
+    g_seenMenu = SeenMenu();
+    g_seenMenu.nChoose = nChoose;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, HandleOpenMenu);
+    CTestInput input(hEdit);
+    const bool bKeyed = input.Key(VK_APPS);
+    PumpUntil([] { return g_seenMenu.bSeen; }, 3000);
+    ::KillTimer(nullptr, nTimer);
+    return bKeyed && g_seenMenu.bSeen;
+}
+
+TEST_F(EditorTest, TheMenuKeyOpensTheEditMenuInsideTheViewsCorner)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CwrenfoldView* pView = ViewOf(pDoc);
+    ASSERT_TRUE(OpenContextMenuByKey(pView->GetEditCtrl()->GetSafeHwnd(), 0));
+    POINT ptCorner = {5, 5};
+    pView->ClientToScreen(&ptCorner);
+    EXPECT_EQ(ptCorner.x, g_seenMenu.rc.left);
+    EXPECT_EQ(ptCorner.y, g_seenMenu.rc.top);
+    EXPECT_STREQ("&Undo\tCtrl+Z", g_seenMenu.szFirstItem);
+
+    CKTSyntaxEditCtrl* pCtrl = pView->GetEditCtrl();
+    ASSERT_FALSE(pCtrl->HasSelection());
+    ASSERT_TRUE(OpenContextMenuByKey(pCtrl->GetSafeHwnd(), ID_EDIT_SELECT_ALL));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->HasSelection() != FALSE; }, 3000))
+        << "the chosen command reaches the view";
+}
+
+TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('G', CTestInput::kControl));
+    HWND hDialog = nullptr;
+    ASSERT_TRUE(PumpUntil(
+        [&]
+        {
+            hDialog = ::GetParent(::GetFocus());
+            return hDialog && ::GetDlgItem(hDialog, KT_IDC_EDIT_LINE_NUMBER) == ::GetFocus();
+        }));
+    CTestInput dialogInput(::GetFocus());
+    ASSERT_TRUE(dialogInput.Text("7"));
+    ASSERT_TRUE(dialogInput.Key(VK_RETURN));
+    EXPECT_EQ(7, pCtrl->GetCurrentRow());
+    EXPECT_FALSE(::IsWindowVisible(hDialog)) << "it closes after the jump";
+}
+
+TEST_F(EditorTest, TheCaseKeysChangeTheSelectedText)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    pCtrl->Select(1, 4, 1, 13);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('U', CTestInput::kControl | CTestInput::kShift));
+    EXPECT_STREQ("/* DRAVOLINT.c: sockets", CString(pDoc->GetDataManager()->GetLineTextEx(1)).Left(23));
+    pCtrl->Select(1, 4, 1, 18);
+    ASSERT_TRUE(input.Key('U', CTestInput::kControl));
+    EXPECT_STREQ("/* dravolint.c: sockets", CString(pDoc->GetDataManager()->GetLineTextEx(1)).Left(23));
+}
+
+TEST_F(EditorTest, AnEditedProjectFileIsMarkedAndWrittenWhenTheFrameCloses)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    const CString strTitle = pDoc->GetTitle();
+    pCtrl->SetFocus();
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_HOME, CTestInput::kControl));
+    ASSERT_TRUE(input.Text("xq"));
+    EXPECT_TRUE(pDoc->GetTitle() == strTitle + " *");
+    EXPECT_TRUE(ProgramFile("lib\\dravolint.c") == m_folder.Read("chat_api.c")) << "nothing written yet";
+
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    EXPECT_TRUE("xq" + ProgramFile("lib\\dravolint.c") == m_folder.Read("chat_api.c"));
+}
+
+TEST_F(EditorTest, ClosingAProjectClosesOnlyItsEditorsAfterWritingThem)
+{
+    LoadProject();
+    CwrenfoldDoc* pOwn = Open(m_folder.Path("chat_api.c"));
+    CwrenfoldDoc* pOther = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_TRUE(pOwn && pOther);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pOwn)->GetEditCtrl();
+    pCtrl->SetFocus();
+    pCtrl->SetCurrentPosition(1, 1, FALSE, TRUE);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Text("zz"));
+    ASSERT_TRUE(pOwn->IsModified());
+
+    COfficeTreeCtrl& tree = m_pFrame->m_wndProjectTree.m_wndTree;
+    tree.SelectItem(tree.GetChildItem(m_pFrame->m_wndProjectTree.m_hRoot));
+    m_pFrame->OnCmdMsg(ID_PROJECT_CLOSE, CN_COMMAND, nullptr, nullptr);
+    PumpMessages();
+
+    POSITION pos = App().GetEditorTemplate()->GetFirstDocPosition();
+    ASSERT_TRUE(pos);
+    EXPECT_EQ(pOther, App().GetEditorTemplate()->GetNextDoc(pos));
+    EXPECT_FALSE(pos) << "the project's own editor is gone";
+    EXPECT_EQ(0u, m_folder.Read("chat_api.c").find("zz"));
+}
+
+// The go-to dialog outlives its showing but not its view; nothing of an editor stays behind.
+TEST_F(EditorTest, AClosedEditorLeavesNoWindowOrGdiObjectBehind)
+{
+    const std::string strPath = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c";
+    HWND hDialog = nullptr;
+    auto useEditor = [&]
+    {
+        CwrenfoldDoc* pDoc = Open(strPath);
+        ASSERT_NE(nullptr, pDoc);
+        ViewOf(pDoc)->SendMessage(WM_COMMAND, ID_EDIT_GOTO_LINE);
+        PumpMessages();
+        hDialog = ::GetParent(::GetFocus());
+        ASSERT_TRUE(::IsWindowVisible(hDialog));
+        pDoc->OnCloseDocument();
+        PumpMessages();
+    };
+    useEditor();
+    CGuiLeakCheck check;
+    for (int i = 0; i < 3; ++i)
+        useEditor();
+    EXPECT_TRUE(check.NoLeaks());
+    EXPECT_FALSE(::IsWindow(hDialog));
+}
+
+}  // namespace
