@@ -88,6 +88,8 @@ public:
     // Runs the popup until it closes: TRUE, or with TPM_RETURNCMD the chosen command (0 when cancelled).
     static UINT TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pWnd = NULL,
                                LPCRECT lprcExclude = NULL, CWnd* pWndOwner = NULL);
+    // The toolbars list at a screen point, run until it closes; the site may add to it first.
+    virtual void ContextMenu(WPARAM wParam, int x, int y);
     UINT TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner = NULL, LPTPMPARAMS lptpm = NULL);
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 

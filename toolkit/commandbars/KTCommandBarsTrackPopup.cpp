@@ -1,6 +1,7 @@
 // KTCommandBarsTrackPopup.cpp: popup bars run modally for the application's context menus.
 #include "KTCommandBars.h"
 
+#include "KTControls.h"
 #include "KTMouseHookManager.h"
 #include "KTPopupBar.h"
 
@@ -88,6 +89,21 @@ UINT CKTCommandBars::TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int
     RunPopupLoop(pPopup);
     pPopup->SetReturnCommand(NULL);
     return pCommand ? *pCommand : TRUE;
+}
+
+void CKTCommandBars::ContextMenu(WPARAM wParam, int x, int y)
+{
+    if (m_bCustomizeMode)
+        return;
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(this);
+    pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);
+    if (m_pSite && m_pSite->GetSafeHwnd())
+        m_pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, wParam, (LPARAM)pPopup.GetInterface());
+    if (pPopup->GetControlCount() == 0)
+        return;
+    ClosePopups();
+    if (pPopup->PopupAt(x, y))
+        RunPopupLoop(pPopup);
 }
 
 UINT CKTCommandBars::TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner, LPTPMPARAMS lptpm)

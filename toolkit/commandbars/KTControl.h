@@ -76,6 +76,7 @@ public:
     BOOL IsTemporary() const { return m_bTemporary; }
     void SetTemporary(BOOL bTemporary) { m_bTemporary = bTemporary; }
     void SetParameter(LPCSTR lpszParameter) { m_strParameter = lpszParameter; }
+    CString GetParameter() const { return m_strParameter; }
     int GetWidth() const { return m_nWidth; }
     int GetHeight() const { return m_nHeight; }
     void SetWidth(int nWidth) { m_nWidth = nWidth; }

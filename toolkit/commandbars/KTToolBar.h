@@ -23,6 +23,9 @@ public:
     void SetDockBar(CKTDockBar* pDockBar) { m_pDockBar = pDockBar; }
 
 protected:
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
     CRect GetRowBorders();
 
     CKTDockBar* m_pDockBar = NULL;  // the dock bar that holds the bar

@@ -246,3 +246,40 @@ TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
     delete pApp->m_pRecentFileList;
     pApp->m_pRecentFileList = NULL;
 }
+
+TEST_F(PopupBarTest, RightClickOnAToolBarListsTheBarsAndHidesTheChosenOne)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    pStandard->LoadToolBar(IDR_TESTFRAME, FALSE);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    int nChecked = -1;
+    CString strListed;
+    RunFromTimer(
+        [this, &nChecked, &strListed]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            CKTCommandBar* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(hPopup));
+            if (!pPopup)
+                return FALSE;
+            for (int i = 0; i < pPopup->GetControlCount(); i++)
+                if (pPopup->GetControl(i)->IsVisible())
+                {
+                    strListed += pPopup->GetControl(i)->GetCaption() + ";";
+                    nChecked = pPopup->GetControl(i)->GetChecked();
+                }
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_DOWN);
+            input.Key(VK_RETURN);
+            return TRUE;
+        });
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    CPoint pt(pStandard->GetControl(0)->GetRect().right + 60, 5);
+    pStandard->ClientToScreen(&pt);
+    m_pFrame->ScreenToClient(&pt);
+    input.Click(pt, true);
+    PumpUntil([pStandard] { return !pStandard->IsVisible(); }, 2000);
+    EXPECT_EQ(CString("Standard;"), strListed) << "the menu bar cannot be closed, so only Standard is listed";
+    EXPECT_EQ(1, nChecked) << "a visible bar is checked";
+    EXPECT_FALSE(pStandard->IsVisible());
+}
