@@ -9,6 +9,7 @@
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
 
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -16,6 +17,8 @@
 
 // The start folder of Load Example Project: the program folder's "example".
 extern CString g_strExampleFolder;
+
+class CProjectBuild;
 
 class CMainFrame : public CKTMDIFrameWnd
 {
@@ -52,6 +55,24 @@ protected:
     afx_msg void OnHelpTopics();
     afx_msg void OnWebPage();
     afx_msg void OnUpdateProjectCurrent(CCmdUI* pCmdUI);
+    afx_msg void OnAddPacket();
+    afx_msg void OnDeletePacket();
+    afx_msg void OnAddField();
+    afx_msg void OnDeleteField();
+    afx_msg void OnUpdateAddPacket(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDeletePacket(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAddField(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDeleteField(CCmdUI* pCmdUI);
+    afx_msg void OnProjectProperties();
+    afx_msg void OnTlvSetting();
+    afx_msg void OnOption();
+    afx_msg void OnAppAbout();
+    afx_msg void OnGenerateCode();
+    afx_msg void OnGenerateMakefile();
+    afx_msg void OnGenerateDiagram();
+    afx_msg void OnCompile();
+    afx_msg void OnCompileDemo();
+    afx_msg void OnRunDemo();
     afx_msg void OnUpdateUnixProject(CCmdUI* pCmdUI);
     afx_msg void OnUpdateWindowsProject(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
@@ -64,5 +85,9 @@ private:
     BOOL SaveProject(const ProjectRecord& project);
     void CloseProject(const ProjectRecord* pProject);
     BOOL HasTree() const;
+    TreeItemData* ItemDataOf(HTREEITEM hItem) const;
+    void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));
+    // The tree's selected item is one of these kinds, with a current project.
+    BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
 };

@@ -1,9 +1,6 @@
 // KTTabClientDragOutline.cpp: the inverted outline on the desktop that shows where a dragged tab would go.
 #include "KTTabClientDragOutline.h"
 
-#include "KTResourceManager.h"
-#include "KTTabManagerRes.h"
-
 namespace
 {
 HBRUSH CreateHalftoneBrush()
@@ -14,12 +11,6 @@ HBRUSH CreateHalftoneBrush()
     if (hBitmap)
         ::DeleteObject(hBitmap);
     return hBrush;
-}
-
-HCURSOR DragCursor(BOOL bInside)
-{
-    HCURSOR hCursor = KTResourceManager()->LoadCursor(bInside ? KT_IDC_TABWORKSPACE_DRAG : KT_IDC_TABWORKSPACE_NODROP);
-    return hCursor ? hCursor : ::LoadCursor(NULL, bInside ? IDC_ARROW : IDC_NO);
 }
 }  // namespace
 
@@ -32,7 +23,7 @@ CKTTabClientDragOutline::~CKTTabClientDragOutline()
         ::DeleteObject(m_hBrush);
 }
 
-void CKTTabClientDragOutline::Show(const CRect& rcOutline, BOOL bInside)
+void CKTTabClientDragOutline::Show(const CRect& rcOutline, HCURSOR hCursor)
 {
     if (!m_hDesktopDC)
     {
@@ -45,7 +36,7 @@ void CKTTabClientDragOutline::Show(const CRect& rcOutline, BOOL bInside)
         if (!m_hBrush)
             m_hBrush = CreateHalftoneBrush();
     }
-    ::SetCursor(DragCursor(bInside));
+    ::SetCursor(hCursor);
     CRect rcScreen = rcOutline;
     if (!rcScreen.IsRectEmpty())
         m_pClient->ClientToScreen(rcScreen);

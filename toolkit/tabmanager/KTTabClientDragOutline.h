@@ -13,9 +13,8 @@ public:
     CKTTabClientDragOutline(const CKTTabClientDragOutline&) = delete;
     CKTTabClientDragOutline& operator=(const CKTTabClientDragOutline&) = delete;
 
-    // Shows the rectangle (client co-ordinates; empty for none) with the drag cursor, or the no-drop cursor
-    // when the point is outside the client.
-    void Show(const CRect& rcOutline, BOOL bInside);
+    // Shows the rectangle (client co-ordinates; empty for none) with the cursor.
+    void Show(const CRect& rcOutline, HCURSOR hCursor);
     // Erases the outline and lets the desktop draw again.
     void Hide();
 

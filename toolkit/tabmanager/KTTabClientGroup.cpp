@@ -122,7 +122,7 @@ void CKTTabClientGroup::TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
                 }
                 CRect rcOutline;
                 nDropMode = m_pOwner->FindDropTarget(this, pt, &pTarget, rcOutline);
-                outline.Show(rcOutline, nDropMode != ktTabDropNone);
+                outline.Show(rcOutline, m_pOwner->GetDragCursor(nDropMode != ktTabDropNone));
                 continue;
             }
             if (msg.message == WM_LBUTTONUP || CKTCaptureLoop::IsCancel(msg))

@@ -1,18 +1,40 @@
 // KTTabClientWnd.cpp: attaching to a frame's MDI client, and keeping one tab per visible MDI child.
 #include "KTTabClientWnd.h"
 
+#include "KTAlphaBitmap.h"
 #include "KTFoundationRes.h"
+#include "KTImageManager.h"
 #include "KTResourceManager.h"
+#include "KTTabManagerRes.h"
+
+namespace
+{
+// The group commands' icons, for menus and bars that show them.
+void LoadGroupIcons()
+{
+    HBITMAP hBitmap = KTResourceManager()->LoadBitmap(KT_IDB_TABWORKSPACE_ICONS);
+    if (!hBitmap)
+        return;
+    CKTAlphaBitmap strip;
+    BOOL bLoaded = strip.LoadBitmap(hBitmap, RGB(0, 255, 0));
+    ::DeleteObject(hBitmap);
+    static const UINT kCommands[] = {KT_ID_TABWORKSPACE_NEWHORIZONTAL, KT_ID_TABWORKSPACE_NEWVERTICAL};
+    if (bLoaded)
+        KTImageManager()->SetIcons(strip, kCommands, 2, CSize(16, 16));
+}
+}  // namespace
 
 CKTTabClientWnd::CKTTabClientWnd()
     : m_pPainter(KTMakeCounted<CKTTabPainter>()), m_pToolTip(KTMakeCounted<CKTToolTipController>()),
       m_nMsgUpdateSkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_UPDATESTATE")),
-      m_nMsgQuerySkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE"))
+      m_nMsgQuerySkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE")),
+      m_curDrag(KT_IDC_TABWORKSPACE_DRAG), m_curNoDrop(KT_IDC_TABWORKSPACE_NODROP)
 {
     m_pPainter->m_bBoldSelected = TRUE;
     m_pPainter->AddObserver(this);
     m_hCursorVert = KTResourceManager()->LoadCursor(KT_IDC_DIVIDER);
     m_hCursorHoriz = KTResourceManager()->LoadCursor(KT_IDC_SPLITTER);
+    LoadGroupIcons();
 }
 
 CKTTabClientWnd::~CKTTabClientWnd()
@@ -334,4 +356,10 @@ void CKTTabClientWnd::Refresh(BOOL bRecalcFrame)
         Reposition();
     }
     m_bRefreshGuard = FALSE;
+}
+
+HCURSOR CKTTabClientWnd::GetDragCursor(BOOL bInside) const
+{
+    HCURSOR hCursor = (bInside ? m_curDrag : m_curNoDrop).GetHandle();
+    return hCursor ? hCursor : ::LoadCursor(NULL, bInside ? IDC_ARROW : IDC_NO);
 }

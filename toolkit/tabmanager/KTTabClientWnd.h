@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "KTCommandBars.h"
+#include "KTResourceCursor.h"
 #include "KTSmartPtr.h"
 #include "KTTabClientGroup.h"
 #include "KTTabPainter.h"
@@ -107,6 +108,8 @@ public:
     void MoveItem(CKTTabManagerItem* pItem, CKTTabClientGroup* pTarget, int nDropMode);
     // The target of a tab dragged to the point (client co-ordinates); the outline to draw comes back.
     int FindDropTarget(CKTTabClientGroup* pSource, CPoint pt, CKTTabClientGroup** ppTarget, CRect& rcOutline) const;
+    // The cursor of a dragged tab: over the client, or where it cannot be dropped.
+    HCURSOR GetDragCursor(BOOL bInside) const;
 
     BOOL m_bAllowReorder = TRUE;
     BOOL m_bThemedBackground = TRUE;
@@ -158,6 +161,8 @@ private:
     BOOL m_bHorizSplitting = FALSE;
     HCURSOR m_hCursorHoriz = NULL;  // shared resources, not owned
     HCURSOR m_hCursorVert = NULL;
+    CKTResourceCursor m_curDrag;
+    CKTResourceCursor m_curNoDrop;
     BOOL m_bEnableGroups = FALSE;
     DWORD m_dwFlags = 0;
     BOOL m_bUpdateGuard = FALSE;

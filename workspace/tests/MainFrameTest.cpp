@@ -225,3 +225,77 @@ TEST(MainFrame, AFrameThatFailsToLoadIsDeletedOnceByItself)
     EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
     EXPECT_EQ(1, g_nFailingFramesDeleted);
 }
+
+namespace
+{
+
+// Answers the next "WARNING!" question with OK from a timer, inside the box's own loop.
+void CALLBACK AnswerWarning(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    HWND hBox = ::FindWindow("#32770", "WARNING!");
+    if (!hBox)
+        return;
+    ::KillTimer(nullptr, idEvent);
+    ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
+}
+
+HTREEITEM ChildNamed(const CTreeCtrl& tree, HTREEITEM hParent, const char* pszText)
+{
+    for (HTREEITEM hItem = tree.GetChildItem(hParent); hItem; hItem = tree.GetNextSiblingItem(hItem))
+        if (tree.GetItemText(hItem) == pszText)
+            return hItem;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(MainFrame, PacketAndFieldCommandsFollowTheSelectedKindAndDeleteWhatIsConfirmed)
+{
+    CTestFolder folder("frame-design");
+    const std::string strPath = ExampleAs(folder, "win", "Windows");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("win");
+    COfficeTreeCtrl& tree = frame.Tree();
+    const HTREEITEM hProject = tree.GetSelectedItem();
+    const HTREEITEM hFolder = ChildNamed(tree, hProject, "Packet");
+    ASSERT_TRUE(hFolder);
+    tree.SelectItem(hFolder);
+    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_PACKET_ADD));
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_FIELD_ADD));
+    const HTREEITEM hPacket = tree.GetChildItem(hFolder);
+    tree.SelectItem(hPacket);
+    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_PACKET_DELETE));
+    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_FIELD_ADD));
+    EXPECT_EQ(0, StateOf(*frame.pFrame, ID_FIELD_DELETE));
+
+    const HTREEITEM hField = tree.GetChildItem(hPacket);
+    ASSERT_TRUE(hField);
+    const CString strField = tree.GetItemText(hField);
+    tree.SelectItem(hField);
+    EXPECT_EQ(1, StateOf(*frame.pFrame, ID_FIELD_DELETE));
+    ProjectRecord& project = *frame.pFrame->m_projects.front();
+    const INT_PTR nFields = project.packets[0].fields.GetSize();
+    ::SetTimer(nullptr, 0, 50, AnswerWarning);
+    frame.pFrame->OnCmdMsg(ID_FIELD_DELETE, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(nFields - 1, project.packets[0].fields.GetSize());
+    EXPECT_EQ(nullptr, ChildNamed(tree, hPacket, strField));
+}
+
+TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInTheOutput)
+{
+    CTestFolder folder("frame-generate");
+    const std::string strPath = ExampleAs(folder, "nix", "Unix(Linux)");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("nix");
+    for (UINT nId : {ID_BUILD_GENERATE_CODE, ID_BUILD_MAKEFILE, ID_BUILD_DIAGRAM})
+        frame.pFrame->OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr);
+    for (const char* pszFile : {"nix_api.h", "nix_api.c", "nix_api_demo.c", "Makefile", "nix.diagram"})
+        EXPECT_FALSE(folder.Read(pszFile).empty()) << pszFile;
+    CString strOutput;
+    frame.pFrame->m_wndOutput.GetWindowText(strOutput);
+    EXPECT_EQ(0, strOutput.Find("Start Generating...\r\nSuccessfully Generated!\r\n")) << (LPCTSTR)strOutput;
+}

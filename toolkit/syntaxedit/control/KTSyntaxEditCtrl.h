@@ -153,6 +153,8 @@ public:
     void UpdateHScrollBar();
     void RecalcScrollBars();
     int GetHorzPos() const;
+    void SetHorzPos(int nPos, BOOL bRedraw);
+    BOOL WriteProfileFlag(LPCSTR pszKey, BOOL bValue);
     CScrollBar* GetScrollBarCtrl(int nBar) const override;
 
     // Painting (KTSyntaxEditCtrlPaint.cpp).
@@ -240,7 +242,6 @@ protected:
 
     BOOL ReadProfileFlag(LPCSTR pszKey, BOOL& bValue);
     void ReadProfileTabSize();
-    BOOL WriteProfileFlag(LPCSTR pszKey, BOOL bValue);
     BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
     void CreateEditCaret();
     int ScrollRowIntoView(int nRow);
@@ -256,7 +257,6 @@ protected:
     void SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw);
     void SetBarPos(int nBar, int nPos, BOOL bRedraw);
     void EnableBar(int nBar, BOOL bEnable);
-    void SetHorzPos(int nPos, BOOL bRedraw);
     void AfterScrollMessage(BOOL bMoved);
     void ReplayUndo(BOOL bRedo, int nCount);
     void DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2);

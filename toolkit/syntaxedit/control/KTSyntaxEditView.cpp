@@ -1,6 +1,8 @@
 // The editor view: creates the control over the document's buffer, routes edit commands and keeps views in step.
 #include "KTSyntaxEditView.h"
 
+#include <afxwin_splitter.h>
+
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "KTSyntaxEditNotify.h"
@@ -88,7 +90,9 @@ int CKTSyntaxEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pParentWnd = GetParent();
     if (!m_pParentWnd || !::IsWindow(m_pParentWnd->GetSafeHwnd()))
         return -1;
-    m_bOwnScrollBars = !(m_pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) && m_wndEdit.GetUseParentScrollBars());
+    BOOL bBarsOutside =
+        m_pParentWnd->IsKindOf(RUNTIME_CLASS(CSplitterWnd)) || m_pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd));
+    m_bOwnScrollBars = !(bBarsOutside && m_wndEdit.GetUseParentScrollBars());
     CKTSyntaxEditDoc* pDoc = GetDocument();
     CKTSyntaxEditBufferManager* pBuffer = pDoc ? pDoc->GetDataManager() : NULL;
     if (!m_wndEdit.Create(this, m_bHorzScrollBar, m_bVertScrollBar, pBuffer))
@@ -204,7 +208,7 @@ void CKTSyntaxEditView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
         pCtrl->SetSyntaxColor(pValue && *pValue);
         break;
     case CKTSyntaxEditDoc::ktHintSiblings:
-        UpdateSiblingViews(pHint ? reinterpret_cast<const KT_EDIT_NMHDR_VALUE*>(pHint)->nValue : 0);
+        UpdateSiblingsFrom(reinterpret_cast<const KT_EDIT_NMHDR_VALUE*>(pHint));
         break;
     default:
         break;
@@ -231,29 +235,10 @@ void CKTSyntaxEditView::SetFont(const LOGFONT* pLogFont, BOOL)
                              reinterpret_cast<CObject*>(const_cast<LOGFONT*>(pLogFont)));
 }
 
-// Views of this framework have no splitter: the control keeps its own bars.
-BOOL CKTSyntaxEditView::SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL)
-{
-    if (!m_bOwnScrollBars)
-        return TRUE;
-    return GetEditCtrl()->SetScrollBars(bHorz, bVert, bSave);
-}
-
 void CKTSyntaxEditView::Refresh()
 {
     GetEditCtrl()->InvalidateRows();
     Invalidate();
     UpdateWindow();
     UpdateSiblingViews(7);
-}
-
-void CKTSyntaxEditView::UpdateSiblingViews(int)
-{
-    CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
-    if (!pCtrl->GetSafeHwnd())
-        return;
-    pCtrl->RecalcScrollBars();
-    pCtrl->SetRedrawRow(-1);
-    pCtrl->Invalidate(FALSE);
-    pCtrl->UpdateWindow();
 }

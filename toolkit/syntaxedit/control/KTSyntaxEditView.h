@@ -10,6 +10,9 @@
 
 class CKTSyntaxEditDoc;
 class CKTSyntaxEditSearchDlg;
+class CSplitterWnd;
+struct KT_EDIT_NMHDR_ROWS;
+struct KT_EDIT_NMHDR_VALUE;
 
 class CKTSyntaxEditView : public CView
 {
@@ -48,10 +51,22 @@ protected:
     virtual LRESULT OnCurrentPosChanged(NMHDR*) { return 0; }
     virtual LRESULT OnUpdateSiblings(NMHDR* pHeader);
     virtual LRESULT OnInsertKey(NMHDR*) { return 0; }
-    virtual LRESULT OnTextChanged(NMHDR*) { return 0; }
+    virtual LRESULT OnTextChanged(NMHDR*)
+    {
+        SyncSplitterPanes(NULL);
+        return 0;
+    }
     virtual LRESULT OnDragStart(NMHDR*) { return 0; }
     virtual LRESULT OnMarginClick(NMHDR*) { return 0; }
     virtual LRESULT OnParserEvent(NMHDR*) { return 0; }
+
+    // Splitter panes (KTSyntaxEditViewSplitter.cpp).
+    CSplitterWnd* SplitterOf(CView* pView);
+    CPoint PaneCell(const CSplitterWnd& splitter) const;
+    template <typename F>
+    void ForEachOtherPane(const CSplitterWnd& splitter, F&& visit);
+    void SyncSplitterPanes(const KT_EDIT_NMHDR_ROWS* pRecord);
+    void UpdateSiblingsFrom(const KT_EDIT_NMHDR_VALUE* pRecord);
 
     void ApplySettings();
     void ResyncWholeText();

@@ -40,7 +40,11 @@ BOOL CKTSyntaxEditView::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 LRESULT CKTSyntaxEditView::OnEditChanging(NMHDR*) { return CanEditDocument() ? 0 : 1; }
 
-LRESULT CKTSyntaxEditView::OnEditChanged(NMHDR*) { return 1; }
+LRESULT CKTSyntaxEditView::OnEditChanged(NMHDR* pHeader)
+{
+    SyncSplitterPanes(reinterpret_cast<KT_EDIT_NMHDR_ROWS*>(pHeader));
+    return 1;
+}
 
 LRESULT CKTSyntaxEditView::OnModifiedChanged(NMHDR* pHeader)
 {
@@ -75,14 +79,14 @@ LRESULT CKTSyntaxEditView::OnUpdateSiblings(NMHDR* pHeader)
 void CKTSyntaxEditView::OnEditUndo()
 {
     GetEditCtrl()->Undo();
-    UpdateSiblingViews(7);
+    SyncSplitterPanes(NULL);
     Invalidate(FALSE);
 }
 
 void CKTSyntaxEditView::OnEditRedo()
 {
     GetEditCtrl()->Redo();
-    UpdateSiblingViews(7);
+    SyncSplitterPanes(NULL);
     Invalidate(FALSE);
 }
 

@@ -2,6 +2,7 @@
 // between groups with real input.
 #include <gtest/gtest.h>
 
+#include "KTImageManager.h"
 #include "KTTabManagerRes.h"
 #include "KTToolTipController.h"
 #include "LoopInput.h"
@@ -22,6 +23,16 @@ CString Captions(CKTTabManager* pGroup)
     for (int i = 0; i < pGroup->GetItemCount(); i++)
         str += pGroup->GetItem(i)->GetCaption().Right(1);
     return str;
+}
+
+// The screen's cursor, read from the input thread while the drag loop runs.
+std::function<bool()> CursorIs(HCURSOR hCursor)
+{
+    return [hCursor]
+    {
+        CURSORINFO info = {sizeof(info)};
+        return ::GetCursorInfo(&info) && info.hCursor == hCursor;
+    };
 }
 
 // Through the frame, which routes the group commands to its MDI client.
@@ -152,6 +163,7 @@ TEST_F(TabClient, DraggingATabIntoAnotherGroupMovesItsChild)
                     .AwaitCapture()
                     .Move(CPoint(ptTarget.x - 60, ptTarget.y + 80))
                     .Move(ptTarget)
+                    .Await(CursorIs(frame.m_wndClient.GetDragCursor(TRUE)))
                     .Release()
                     .Run());
     CKTTabManagerItem* pMoved = frame.m_wndClient.FindItem(hChild);
@@ -162,6 +174,44 @@ TEST_F(TabClient, DraggingATabIntoAnotherGroupMovesItsChild)
     ::GetWindowRect(hChild, rcChild);
     frame.m_wndClient.ScreenToClient(rcChild);
     EXPECT_EQ(frame.Group(1)->m_rcClient, rcChild);
+}
+
+TEST_F(TabClient, ADraggedTabShowsItsOwnCursorsInsideAndOutsideTheClient)
+{
+    HCURSOR hDrag = frame.m_wndClient.GetDragCursor(TRUE), hNoDrop = frame.m_wndClient.GetDragCursor(FALSE);
+    EXPECT_NE(::LoadCursor(NULL, IDC_ARROW), hDrag) << "the drag cursor is the module's own";
+    EXPECT_NE(::LoadCursor(NULL, IDC_NO), hNoDrop) << "the no-drop cursor is the module's own";
+    EXPECT_NE(hDrag, hNoDrop);
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
+                    .AwaitCapture()
+                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))
+                    .Await(CursorIs(hDrag))
+                    .Move(CPoint(rcClient.right + 40, rcClient.CenterPoint().y))
+                    .Await(CursorIs(hNoDrop))
+                    .Release()
+                    .Run());
+    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount()) << "a tab dropped outside the client stays where it was";
+}
+
+TEST_F(TabClient, TheGroupCommandsGetTheirIconsWithTheGreenKeyedOut)
+{
+    for (UINT nID : {KT_ID_TABWORKSPACE_NEWHORIZONTAL, KT_ID_TABWORKSPACE_NEWVERTICAL})
+    {
+        CKTImageManagerIcon* pIcon = KTImageManager()->GetImage(nID, 16);
+        ASSERT_NE(nullptr, pIcon) << nID;
+        EXPECT_EQ(16, pIcon->m_nWidth);
+        EXPECT_EQ(16, pIcon->m_nHeight);
+        COLORREF clr = 0;
+        BYTE alpha = 255;
+        ASSERT_TRUE(pIcon->GetImage(ktImageNormal).GetPixel(0, 0, clr, alpha));
+        EXPECT_EQ(0, alpha) << "the mask colour is transparent";
+        ASSERT_TRUE(pIcon->GetImage(ktImageNormal).GetPixel(4, 4, clr, alpha));
+        EXPECT_EQ(255, alpha) << "the picture itself is opaque";
+    }
 }
 
 TEST_F(TabClient, EscapeCancelsADragOutOfTheHeader)

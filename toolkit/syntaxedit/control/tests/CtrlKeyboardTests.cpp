@@ -186,6 +186,33 @@ TEST_F(CKeyTest, InsertTogglesOverwriteAndEnterThenOnlyMoves)
     EXPECT_FALSE(m_window->Buffer()->GetOverwriteMode());
 }
 
+// The system's record of the caret: its size is what the user sees blink.
+CSize CaretSize(HWND hWnd)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, NULL), &info) || info.hwndCaret != hWnd)
+        return CSize(-1, -1);
+    return CSize(info.rcCaret.right - info.rcCaret.left, info.rcCaret.bottom - info.rcCaret.top);
+}
+
+TEST_F(CKeyTest, OverwriteWidensTheCaretOnlyWithTheWideCaretOption)
+{
+    Load("one\r\ntwo", 1, 2);
+    HWND hWnd = Ctrl().GetSafeHwnd();
+    const int nHeight = Ctrl().GetRowHeight();
+    EXPECT_EQ(CaretSize(hWnd), CSize(2, nHeight));
+    Keys(VK_INSERT);
+    EXPECT_EQ(CaretSize(hWnd), CSize(Ctrl().GetCharWidth(), nHeight));
+    Ctrl().SetWideCaret(FALSE);
+    EXPECT_EQ(CaretSize(hWnd), CSize(2, nHeight));
+    Ctrl().SetWideCaret(TRUE);
+    Keys(VK_DOWN);
+    EXPECT_EQ(CaretSize(hWnd), CSize(Ctrl().GetCharWidth(), nHeight));
+    Keys(VK_INSERT);
+    EXPECT_EQ(CaretSize(hWnd), CSize(2, nHeight));
+}
+
 TEST_F(CKeyTest, CtrlLDeletesWholeRows)
 {
     Load("only");

@@ -1,0 +1,126 @@
+// ProjectBuild.cpp: the project's generate, compile and run commands on the engine.
+#include "ProjectBuild.h"
+
+#include "BuildCommands.h"
+#include "Generator.h"
+#include "RuntimeFiles.h"
+#include "project/AtomicFile.h"
+
+namespace
+{
+
+codegen::BuildSettings SettingsOf(const ProjectRecord& project, const CString& strCompilerPath)
+{
+    codegen::BuildSettings settings;
+    settings.projectName = project.name;
+    settings.projectFolder = (LPCTSTR)project.folder;
+    settings.compilerPath = (LPCTSTR)strCompilerPath;
+    settings.libraryType = project.libraryType;
+    return settings;
+}
+
+}  // namespace
+
+CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output)
+    : m_project(project), m_editors(editors), m_output(output)
+{
+}
+
+void CProjectBuild::Report(const std::string& line) { m_output.AddLine(line.c_str()); }
+
+BOOL CProjectBuild::WriteFile(const std::string& fileName, const std::string& text)
+{
+    const CString strPath = m_project.folder + fileName.c_str();
+    CString strError;
+    if (ReplaceFileContents(strPath, text.data(), text.size(), &strError))
+        return TRUE;
+    Report("Error: " + std::string((LPCTSTR)strError));
+    return FALSE;
+}
+
+BOOL CProjectBuild::PlaceText(const std::string& fileName, const std::string& text)
+{
+    return m_editors.ReplaceText(m_project.folder + fileName.c_str(), text) || WriteFile(fileName, text);
+}
+
+void CProjectBuild::GenerateCode()
+{
+    Report("Start Generating...");
+    codegen::GeneratedCode code;
+    std::string error;
+    if (!codegen::GenerateCode(m_project, code, error))
+        return Report(error);
+    const std::string name = m_project.name;
+    if (PlaceText(codegen::HeaderFileName(name), code.header) &&
+        PlaceText(codegen::SourceFileName(name), code.source) && PlaceText(codegen::DemoFileName(name), code.demo))
+        Report("Successfully Generated!");
+}
+
+void CProjectBuild::GenerateMakefile()
+{
+    Report("Start Generating...");
+    std::string makefile, error;
+    if (!codegen::GenerateMakefile(m_project, makefile, error))
+        return Report(error);
+    if (WriteFile(codegen::MakefileName(), makefile))
+        Report("Successfully Generated!");
+}
+
+void CProjectBuild::GenerateDiagram()
+{
+    Report("Start Generating...");
+    std::string diagram, error;
+    if (!codegen::GenerateDiagram(m_project, diagram, error))
+        return Report(error);
+    if (WriteFile(codegen::DiagramFileName(m_project.name), diagram))
+        Report("Successfully Generated!");
+}
+
+BOOL CProjectBuild::SaveEditors()
+{
+    if (m_editors.SaveAll())
+        return TRUE;
+    Report("Error: the open editors could not be saved, nothing was built!");
+    return FALSE;
+}
+
+BOOL CProjectBuild::PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder)
+{
+    if (!SaveEditors())
+        return FALSE;
+    std::string error;
+    if (!strCompilerPath.IsEmpty() &&
+        !codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error))
+    {
+        Report(error);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CProjectBuild::Compile(const CString& strCompilerPath, const CString& strProgramFolder)
+{
+    if (!PrepareCompile(strCompilerPath, strProgramFolder))
+        return;
+    std::string message;
+    codegen::StartCompile(SettingsOf(m_project, strCompilerPath), message);
+    Report(message);
+}
+
+void CProjectBuild::CompileDemo(const CString& strCompilerPath, const CString& strProgramFolder)
+{
+    if (!PrepareCompile(strCompilerPath, strProgramFolder))
+        return;
+    std::string message;
+    codegen::StartCompileDemo(SettingsOf(m_project, strCompilerPath), message);
+    Report(message);
+}
+
+void CProjectBuild::RunDemo()
+{
+    if (!SaveEditors())
+        return;
+    std::string message;
+    codegen::StartRunDemo(SettingsOf(m_project, CString()), message);
+    Report(message);
+}

@@ -1,0 +1,54 @@
+// ProjectBuild.h: the generate, compile and run commands of one project, reporting to the output pane.
+//
+// Classes: IProjectEditors, IOutputLines, CProjectBuild.
+#pragma once
+#include "afxwin.h"
+
+#include "model/ProtocolRecords.h"
+
+#include <string>
+
+// The project's open editors, as the build commands see them.
+class IProjectEditors
+{
+public:
+    virtual ~IProjectEditors() = default;
+    // Puts the text into the editor that has the file open; FALSE when none has.
+    virtual BOOL ReplaceText(const CString& strPath, const std::string& text) = 0;
+    // Saves every open editor of the project; FALSE when one could not be saved.
+    virtual BOOL SaveAll() = 0;
+};
+
+class IOutputLines
+{
+public:
+    virtual ~IOutputLines() = default;
+    virtual void AddLine(const CString& strLine) = 0;
+};
+
+class CProjectBuild
+{
+public:
+    CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output);
+
+    // Open editors take the new text; files without an editor are written, so
+    // every generated file holds what the success line promises.
+    void GenerateCode();
+    void GenerateMakefile();
+    void GenerateDiagram();
+    // Each saves the open editors first, so what is built is what the user sees.
+    void Compile(const CString& strCompilerPath, const CString& strProgramFolder);
+    void CompileDemo(const CString& strCompilerPath, const CString& strProgramFolder);
+    void RunDemo();
+
+private:
+    BOOL PlaceText(const std::string& fileName, const std::string& text);
+    BOOL WriteFile(const std::string& fileName, const std::string& text);
+    BOOL SaveEditors();
+    BOOL PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder);
+    void Report(const std::string& line);
+
+    const ProjectRecord& m_project;
+    IProjectEditors& m_editors;
+    IOutputLines& m_output;
+};

@@ -1,0 +1,199 @@
+// The build commands of an example project: what reaches the editors, the disk, the output and the tools.
+#include <gtest/gtest.h>
+
+#include "Generator.h"
+#include "ProjectBuild.h"
+#include "TestFolder.h"
+#include "project/ProjectFile.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
+
+namespace
+{
+
+std::string ReadAll(const CString& strPath)
+{
+    std::ifstream in((LPCTSTR)strPath, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteAll(const CString& strPath, const std::string& text)
+{
+    std::ofstream out((LPCTSTR)strPath, std::ios::binary);
+    out << text;
+}
+
+// Editors open on some of the project's files; saving writes their text.
+class CFakeEditors : public IProjectEditors
+{
+public:
+    std::map<CString, std::string> m_open;  // path -> text shown
+    int m_nSaves = 0;
+    BOOL ReplaceText(const CString& strPath, const std::string& text) override
+    {
+        auto it = m_open.find(strPath);
+        if (it == m_open.end())
+            return FALSE;
+        it->second = text;
+        return TRUE;
+    }
+    BOOL SaveAll() override
+    {
+        m_nSaves++;
+        for (const auto& [strPath, text] : m_open)
+            WriteAll(strPath, text);
+        return TRUE;
+    }
+};
+
+class CLines : public IOutputLines
+{
+public:
+    std::vector<std::string> m_lines;
+    void AddLine(const CString& strLine) override { m_lines.push_back((LPCTSTR)strLine); }
+};
+
+class ProjectBuildTest : public ::testing::Test
+{
+protected:
+    CTestFolder m_folder{"project_build"};
+    ProjectRecord m_project;
+    CFakeEditors m_editors;
+    CLines m_output;
+    CString m_strFolder;
+
+    void SetUp() override
+    {
+        CString strMessage;
+        CString strPath = KESTOVA_PROGRAM_FOLDER "example/chat.kvs";
+        strPath.Replace('/', '\\');
+        ASSERT_TRUE(ReadProjectFile(strPath, &m_project, &strMessage)) << (LPCTSTR)strMessage;
+        m_strFolder = m_folder.Path().c_str();
+        m_strFolder.Replace('/', '\\');
+        m_strFolder += "\\";
+        m_project.folder = m_strFolder;
+    }
+    CString PathOf(const std::string& fileName) const { return m_strFolder + fileName.c_str(); }
+    codegen::GeneratedCode Expected() const
+    {
+        codegen::GeneratedCode code;
+        std::string error;
+        EXPECT_TRUE(codegen::GenerateCode(m_project, code, error)) << error;
+        return code;
+    }
+    // A compiler environment whose cl and lib are scripts writing their arguments,
+    // and a copy of the source they were given, into the stub folder.
+    CString WriteStubTools()
+    {
+        const CString strStubs = m_strFolder + "stubs";
+        ::CreateDirectory(strStubs, nullptr);
+        WriteAll(strStubs + "\\vcvars32.bat", "@set PATH=" + std::string(strStubs) + ";%PATH%\r\n");
+        WriteAll(strStubs + "\\cl.bat", "@echo cl %*>>\"" + std::string(strStubs) + "\\args.txt\"\r\n@copy /y " +
+                                            std::string(m_project.name) + "_api.c \"" + std::string(strStubs) +
+                                            "\\seen.c\" >nul\r\n");
+        WriteAll(strStubs + "\\lib.bat", "@echo lib %*>>\"" + std::string(strStubs) + "\\args.txt\"\r\n");
+        return strStubs;
+    }
+    static bool WaitForFile(const CString& strPath)
+    {
+        for (int i = 0; i < 300; i++)
+        {
+            if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES)
+                return true;
+            ::Sleep(100);
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
+{
+    const std::string name = m_project.name;
+    m_editors.m_open[PathOf(codegen::HeaderFileName(name))] = "old text";
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), m_output.m_lines);
+    const codegen::GeneratedCode code = Expected();
+    EXPECT_EQ(code.header, m_editors.m_open[PathOf(codegen::HeaderFileName(name))]);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(PathOf(codegen::HeaderFileName(name))))
+        << "an open editor's file waits for its save";
+    EXPECT_EQ(code.source, ReadAll(PathOf(codegen::SourceFileName(name))));
+    EXPECT_EQ(code.demo, ReadAll(PathOf(codegen::DemoFileName(name))));
+}
+
+TEST_F(ProjectBuildTest, BrokenDesignGivesOneErrorLine)
+{
+    PacketRecord copy = m_project.packets[0];
+    m_project.packets.Add(copy);
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    ASSERT_EQ(2u, m_output.m_lines.size());
+    EXPECT_EQ("Start Generating...", m_output.m_lines[0]);
+    EXPECT_EQ(0u, m_output.m_lines[1].find("Error: "));
+    EXPECT_NE(std::string::npos, m_output.m_lines[1].find("please redesign your protocol!"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(PathOf(codegen::SourceFileName(m_project.name))));
+}
+
+TEST_F(ProjectBuildTest, MakefileAndDiagramAreWrittenForAUnixProject)
+{
+    m_project.targetPlatform = 1;
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.GenerateMakefile();
+    build.GenerateDiagram();
+    std::string makefile, diagram, error;
+    ASSERT_TRUE(codegen::GenerateMakefile(m_project, makefile, error)) << error;
+    ASSERT_TRUE(codegen::GenerateDiagram(m_project, diagram, error)) << error;
+    EXPECT_EQ(makefile, ReadAll(PathOf(codegen::MakefileName())));
+    EXPECT_EQ(diagram, ReadAll(PathOf(codegen::DiagramFileName(m_project.name))));
+    EXPECT_EQ("Successfully Generated!", m_output.m_lines.back());
+}
+
+TEST_F(ProjectBuildTest, CompileWithoutACompilerPathIsRefusedAfterSaving)
+{
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.Compile("", KESTOVA_PROGRAM_FOLDER);
+    build.CompileDemo("", KESTOVA_PROGRAM_FOLDER);
+    const std::string refusal = "Error: the path of vcvars32.bat is not set, please choose it in Tools > Option!";
+    EXPECT_EQ((std::vector<std::string>{refusal, refusal}), m_output.m_lines);
+    EXPECT_EQ(2, m_editors.m_nSaves);
+}
+
+TEST_F(ProjectBuildTest, CompileRightAfterGenerateBuildsTheNewText)
+{
+    const std::string name = m_project.name;
+    for (const std::string& file :
+         {codegen::HeaderFileName(name), codegen::SourceFileName(name), codegen::DemoFileName(name)})
+        m_editors.m_open[PathOf(file)] = "previous generation";
+    WriteAll(PathOf(codegen::SourceFileName(name)), "previous generation");
+    const CString strStubs = WriteStubTools();
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.GenerateCode();
+    build.Compile(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\seen.c"));
+    ::Sleep(200);
+    EXPECT_EQ(Expected().source, ReadAll(strStubs + "\\seen.c")) << "the stub compiled the saved new text";
+    const std::string args = ReadAll(strStubs + "\\args.txt");
+    EXPECT_NE(std::string::npos, args.find("cl /nologo")) << args;
+    EXPECT_NE(std::string::npos, args.find(name + "_api.c dravolint.c")) << args;
+    EXPECT_EQ("Compiling " + name + ".dll...", m_output.m_lines.back());
+}
+
+TEST_F(ProjectBuildTest, CompileDemoAndRunDemoStartTheirCommands)
+{
+    const std::string name = m_project.name;
+    const CString strStubs = WriteStubTools();
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.RunDemo();
+    EXPECT_EQ("Error: " + name + "_demo.exe is not built yet, please compile the demo first!", m_output.m_lines.back());
+    build.CompileDemo(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\args.txt"));
+    ::Sleep(200);
+    const std::string args = ReadAll(strStubs + "\\args.txt");
+    EXPECT_NE(std::string::npos, args.find("/Fe" + name + "_demo.exe")) << args;
+    EXPECT_EQ(2, m_editors.m_nSaves) << "both commands save the open editors first";
+}

@@ -1,0 +1,22 @@
+// AboutDlg.h: the About box with its two links.
+//
+// Classes: CAboutDlg.
+#pragma once
+#include "afxwin.h"
+
+#include "KBHyperLink.h"
+
+class CAboutDlg : public CDialog
+{
+    DECLARE_DYNAMIC(CAboutDlg)
+public:
+    explicit CAboutDlg(CWnd* pParent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    CKBHyperLink m_linkMail;
+    CKBHyperLink m_linkWeb;
+};

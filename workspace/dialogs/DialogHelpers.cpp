@@ -1,0 +1,53 @@
+// DialogHelpers.cpp: what the designer's dialogs share.
+#include "DialogHelpers.h"
+
+#include <climits>
+
+void ShowRefusal(CWnd* pOwner, const CString& strText)
+{
+    ::MessageBox(pOwner->GetSafeHwnd(), strText, "ERROR!", MB_ICONERROR);
+}
+
+BOOL ReadMaskedValue(const CString& strShown, int nFirst, CString& strValue)
+{
+    if (strShown.GetLength() <= nFirst || strShown[nFirst] == '_')
+        return FALSE;
+    strValue = strShown;
+    strValue.TrimRight('_');
+    return TRUE;
+}
+
+BOOL ParseDecimalText(const CString& strText, int& nValue)
+{
+    if (strText.IsEmpty())
+        return FALSE;
+    long long nRead = 0;
+    for (int i = 0; i < strText.GetLength(); i++)
+    {
+        const char ch = strText[i];
+        if (ch < '0' || ch > '9')
+            return FALSE;
+        nRead = nRead * 10 + (ch - '0');
+        if (nRead > INT_MAX)
+            return FALSE;
+    }
+    nValue = (int)nRead;
+    return TRUE;
+}
+
+void FillComboBox(CComboBox& box, const char* const* ppszTexts, int nCount, BOOL bSelectFirst)
+{
+    for (int i = 0; i < nCount; i++)
+        box.AddString(ppszTexts[i]);
+    if (bSelectFirst)
+        box.SetCurSel(0);
+}
+
+CString SelectedText(const CComboBox& box)
+{
+    CString strText;
+    const int nSel = box.GetCurSel();
+    if (nSel != CB_ERR)
+        box.GetLBText(nSel, strText);
+    return strText;
+}

@@ -1,0 +1,18 @@
+// DialogHelpers.h: what the designer's dialogs share: refusals, masked values, combo boxes.
+#pragma once
+#include "afxwin.h"
+
+// Tells the user why an entry is refused; the caller keeps its dialog open.
+void ShowRefusal(CWnd* pOwner, const CString& strText);
+
+// A masked value without its trailing prompts; FALSE when the first input
+// position (nFirst) still holds the prompt, that is nothing was entered.
+BOOL ReadMaskedValue(const CString& strShown, int nFirst, CString& strValue);
+
+// A text of decimal digits only whose value fits an int.
+BOOL ParseDecimalText(const CString& strText, int& nValue);
+
+// Adds each text in order; the first is selected when bSelectFirst.
+void FillComboBox(CComboBox& box, const char* const* ppszTexts, int nCount, BOOL bSelectFirst = TRUE);
+// The selected item's text; empty when nothing is selected.
+CString SelectedText(const CComboBox& box);

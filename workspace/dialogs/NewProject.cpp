@@ -1,0 +1,97 @@
+// NewProject.cpp: the New Project dialog: a unique name and a folder to put the project in.
+#include "NewProject.h"
+
+#include "DialogHelpers.h"
+#include "KestovaDialogsRes.h"
+#include "model/Vocabulary.h"
+
+#include <shlobj.h>
+
+namespace
+{
+
+// Frees the item list the browse dialog hands back.
+struct CItemListHolder
+{
+    LPITEMIDLIST pidl;
+    ~CItemListHolder() { ::CoTaskMemFree(pidl); }
+};
+
+}  // namespace
+
+IMPLEMENT_DYNAMIC(CNewProject, CProjectSettingsDialog)
+
+BEGIN_MESSAGE_MAP(CNewProject, CProjectSettingsDialog)
+ON_BN_CLICKED(IDC_BUTTON_BROWSE, OnExplore)
+END_MESSAGE_MAP()
+
+CNewProject::CNewProject(CWnd* pParent, std::vector<CString> loadedNames)
+    : CProjectSettingsDialog(IDD_NEW_PROJECT, pParent), m_loadedNames(std::move(loadedNames))
+{
+}
+
+void CNewProject::DoDataExchange(CDataExchange* pDX)
+{
+    CProjectSettingsDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_EDIT_NAME, m_editName);
+    DDX_Control(pDX, IDC_EDIT_LOCATION, m_editLocation);
+}
+
+BOOL CNewProject::OnInitDialog()
+{
+    CProjectSettingsDialog::OnInitDialog();
+    m_editName.SetEditMask("LAAAAAAAAAAAAAA", "_______________");
+    ShowSettings();
+    return TRUE;
+}
+
+void CNewProject::OnExplore()
+{
+    char szPath[MAX_PATH] = "";
+    BROWSEINFO info{};
+    info.hwndOwner = m_hWnd;
+    info.pszDisplayName = szPath;
+    info.lpszTitle = "please select a location";
+    CItemListHolder chosen{::SHBrowseForFolder(&info)};
+    // A folder without a file-system path cannot hold a project: the Location stays.
+    if (!chosen.pidl || !::SHGetPathFromIDList(chosen.pidl, szPath))
+        return;
+    CString strPath = szPath;
+    if (strPath.Right(1) != "\\")
+        strPath += "\\";
+    m_editLocation.SetWindowText(strPath);
+}
+
+BOOL CNewProject::Refuse(const CString& strText)
+{
+    ShowRefusal(this, strText);
+    return FALSE;
+}
+
+BOOL CNewProject::ReadName()
+{
+    CString strShown;
+    m_editName.GetWindowText(strShown);
+    if (strShown.IsEmpty())
+        return Refuse("please input a protocol name!");
+    if (!ReadMaskedValue(strShown, 0, m_strName))
+        return Refuse("invalid protocol name, please reenter again!");
+    for (const CString& strLoaded : m_loadedNames)
+        if (SameNameIgnoringCase(strLoaded, m_strName))
+            return Refuse("the " + m_strName +
+                          " protocol already exist in the current projects, please change the name!");
+    return TRUE;
+}
+
+void CNewProject::OnOK()
+{
+    if (!ReadName())
+        return;
+    m_editLocation.GetWindowText(m_strLocation);
+    if (m_strLocation.IsEmpty())
+    {
+        Refuse("please select a location that the protocol project will be saved!");
+        return;
+    }
+    CProjectSettingsDialog::OnOK();
+}

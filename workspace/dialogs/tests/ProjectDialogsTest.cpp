@@ -1,0 +1,127 @@
+// The New Project, Project Properties and TLV Setting dialogs driven through their controls.
+#include <gtest/gtest.h>
+
+#include "DialogDriver.h"
+#include "KestovaDialogsRes.h"
+#include "NewProject.h"
+#include "ProjectProperties.h"
+#include "TestApp.h"
+#include "TlvSetting.h"
+#include "model/FixedText.h"
+
+namespace
+{
+
+ProjectRecord UnixProject()
+{
+    ProjectRecord project;
+    CopyFixedText(project.name, "smpp33");
+    project.targetPlatform = 1;
+    project.basedProtocol = 1;
+    project.libraryType = 0;
+    project.folder = "C:\\work\\smpp33\\";
+    return project;
+}
+
+}  // namespace
+
+TEST(NewProject, RefusesWordForWordAndReturnsTheChoices)
+{
+    CNewProject dlg(MainFrameForTests(), {"Smpp33"});
+    DialogRun run = RunDialog(dlg, {[](HWND h) { TypeInto(h, IDC_EDIT_NAME, ""); },
+                                    [](HWND h) { TypeInto(h, IDC_EDIT_NAME, "SMPP33"); },
+                                    [](HWND h) { TypeInto(h, IDC_EDIT_NAME, "cmpp2"); },
+                                    [](HWND h)
+                                    {
+                                        ::SetDlgItemText(h, IDC_EDIT_LOCATION, "D:\\typed");
+                                        Click(h, IDC_RADIO_UDP);
+                                        Choose(h, IDC_COMBO_PLATFORM, "Unix(Linux)");
+                                        Choose(h, IDC_COMBO_LIBRARY, "static library");
+                                    }});
+    const std::vector<std::string> expected = {
+        "invalid protocol name, please reenter again!",
+        "the SMPP33 protocol already exist in the current projects, please change the name!",
+        "please select a location that the protocol project will be saved!"};
+    EXPECT_EQ(expected, run.refusals);
+    ASSERT_EQ(IDOK, run.nResult);
+    EXPECT_EQ("cmpp2", std::string(dlg.m_strName));
+    EXPECT_EQ("D:\\typed", std::string(dlg.m_strLocation)) << "a typed location stays as typed";
+    EXPECT_EQ(1, dlg.m_nProtocolBase);
+    EXPECT_EQ(1, dlg.m_nTargetPlatform);
+    EXPECT_EQ(1, dlg.m_nLibraryType);
+}
+
+TEST(ProjectProperties, ListsCurrentValuesFirstAndAppliesOnlyTheSettings)
+{
+    ProjectRecord project = UnixProject();
+    CProjectProperties dlg(MainFrameForTests(), project);
+    std::vector<std::string> platforms;
+    bool bUdpChecked = false;
+    std::string strLocation;
+    DialogRun run = RunDialog(dlg, {[&](HWND h)
+                                    {
+                                        platforms = ListOf(h, IDC_COMBO_PLATFORM);
+                                        bUdpChecked = ::IsDlgButtonChecked(h, IDC_RADIO_UDP) == BST_CHECKED;
+                                        strLocation = TextOf(h, IDC_EDIT_LOCATION);
+                                        ::SetDlgItemText(h, IDC_EDIT_NAME, "");
+                                    },
+                                    [](HWND h)
+                                    {
+                                        ::SetDlgItemText(h, IDC_EDIT_NAME, "renamed");
+                                        Choose(h, IDC_COMBO_LIBRARY, "static library");
+                                    }});
+    EXPECT_EQ((std::vector<std::string>{"Unix(Linux)", "Windows"}), platforms);
+    EXPECT_TRUE(bUdpChecked);
+    EXPECT_EQ("C:\\work\\smpp33\\", strLocation);
+    EXPECT_EQ(std::vector<std::string>{"please input a protocol name!"}, run.refusals);
+    ASSERT_EQ(IDOK, run.nResult);
+    dlg.ApplyTo(project);
+    EXPECT_EQ(1, project.libraryType);
+    EXPECT_EQ(1, project.targetPlatform) << "unchanged settings keep the project's values";
+    EXPECT_EQ(1, project.basedProtocol);
+    EXPECT_STREQ("smpp33", project.name) << "the name is not changed here";
+}
+
+TEST(TlvSetting, OffDisablesTheListsAndStoresUnsignedInt)
+{
+    ProjectRecord project = UnixProject();
+    project.tlvSupport = 1;
+    CopyFixedText(project.tlvTagType, "unsigned short int");
+    CopyFixedText(project.tlvLengthType, "signed int");
+    CTlv dlg(MainFrameForTests(), project);
+    std::string strShownTag;
+    bool bEnabledWhenOff = true;
+    DialogRun run = RunDialog(dlg, {[&](HWND h)
+                                    {
+                                        strShownTag = TextOf(h, IDC_COMBO_TAG_TYPE);
+                                        Click(h, IDC_CHECK_BOX);
+                                        Choose(h, IDC_COMBO_TAG_TYPE, "unsigned int");
+                                        Choose(h, IDC_COMBO_LENGTH_TYPE, "unsigned int");
+                                        bEnabledWhenOff =
+                                            IsEnabled(h, IDC_COMBO_TAG_TYPE) || IsEnabled(h, IDC_COMBO_LENGTH_TYPE);
+                                    }});
+    EXPECT_EQ("unsigned short int", strShownTag);
+    EXPECT_FALSE(bEnabledWhenOff);
+    ASSERT_EQ(IDOK, run.nResult);
+    dlg.ApplyTo(project);
+    EXPECT_EQ(0, project.tlvSupport);
+    EXPECT_STREQ("unsigned int", project.tlvTagType);
+    EXPECT_STREQ("unsigned int", project.tlvLengthType);
+}
+
+TEST(TlvSetting, ProjectWithoutTlvOpensUncheckedWithDisabledLists)
+{
+    ProjectRecord project = UnixProject();
+    CTlv dlg(MainFrameForTests(), project);
+    bool bChecked = true, bEnabled = true;
+    std::string strShown;
+    RunDialog(dlg, {[&](HWND h)
+                    {
+                        bChecked = ::IsDlgButtonChecked(h, IDC_CHECK_BOX) == BST_CHECKED;
+                        bEnabled = IsEnabled(h, IDC_COMBO_LENGTH_TYPE);
+                        strShown = TextOf(h, IDC_COMBO_LENGTH_TYPE);
+                    }});
+    EXPECT_FALSE(bChecked);
+    EXPECT_FALSE(bEnabled);
+    EXPECT_EQ("unsigned int", strShown);
+}
