@@ -91,6 +91,10 @@ public:
 
     // Menus, layout and drawing.
     virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveAll = TRUE);
+    // Buttons from the tool-bar resource of the id, and its bitmap's images; FALSE when the resource is unusable.
+    virtual BOOL LoadToolBar(UINT nId, BOOL bLoadImages = TRUE);
+    // A button per id; a 0 starts a group.
+    void SetButtons(const UINT* pIds, int nCount);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual void OnRecalcLayout();
     virtual void Redraw(LPCRECT lpRect = NULL, BOOL bAnimate = TRUE);
@@ -114,6 +118,10 @@ public:
     CKTHookSink* GetHookSink() { return &m_hookSink; }
     virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
+    // One of KTNavigationCode; FALSE lets the key go on to the next tracking bar.
+    virtual BOOL HandleNavigationCode(int nCode);
+    // The control whose access key is the key, searching after the selection; -1 for none.
+    int FindAccessKey(UINT nChar, BOOL* pAmbiguous) const;
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
@@ -146,6 +154,8 @@ protected:
     static int GetControlHelpId(CKTControl* pControl);
     // The control under a client point, -1 for none.
     int HitTestIndex(CPoint pt) const;
+    // What an arrow, Home or End key means on this bar; -1 for other keys.
+    int KeyToNavigationCode(UINT nChar) const;
 
     // Passes hook messages to the bar.
     class CBarHookSink : public CKTHookSink

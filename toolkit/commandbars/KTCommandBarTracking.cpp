@@ -168,16 +168,6 @@ int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARA
     return ktHookContinue;
 }
 
-BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
-{
-    if (nChar == VK_ESCAPE)
-    {
-        SetTrackingMode(0);
-        return TRUE;
-    }
-    return FALSE;
-}
-
 void CKTCommandBar::OnMouseMove(UINT, CPoint point)
 {
     CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();

@@ -11,6 +11,7 @@
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
+#include "KTSoundPlayer.h"
 #include "KTToolTipController.h"
 
 #include <afxpriv.h>
@@ -44,6 +45,7 @@ CKTCommandBars::~CKTCommandBars()
     for (auto& pDock : m_pDocks)
         pDock.reset();
     m_pActions->RemoveAll();
+    KTSoundPlayer()->StopThread();
 }
 
 void CKTCommandBars::SetSite(CWnd* pSite)

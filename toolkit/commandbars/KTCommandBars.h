@@ -22,6 +22,7 @@ class CKTImageManager;
 class CKTMenuBar;
 class CKTMouseHookManager;
 class CKTPaintManager;
+class CKTPopupBar;
 class CKTToolBar;
 
 // What the bars ask of an MDI client that shows its children as tabs.
@@ -84,6 +85,12 @@ public:
     CKTCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
     CKTAcceleratorManager* GetAcceleratorManager() const { return m_pAccelManager; }
     void ClosePopups();
+    // Runs the popup until it closes: TRUE, or with TPM_RETURNCMD the chosen command (0 when cancelled).
+    static UINT TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pWnd = NULL,
+                               LPCRECT lprcExclude = NULL, CWnd* pWndOwner = NULL);
+    // The toolbars list at a screen point, run until it closes; the site may add to it first.
+    virtual void ContextMenu(WPARAM wParam, int x, int y);
+    UINT TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner = NULL, LPTPMPARAMS lptpm = NULL);
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
@@ -103,6 +110,8 @@ public:
     // The frame's messages: TRUE consumes one.
     BOOL HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL PreTranslateFrameMessage(MSG* pMsg);
+    // Alt+letter: opens or runs the menu bar's control with that access key.
+    BOOL OnFrameAccessKey(UINT nKey);
 
     void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
 
@@ -111,6 +120,11 @@ private:
     void DetachBar(CKTToolBar* pBar);
     void IdleUpdateFloatingBars();
     void OnSysColorChange(BOOL bColors);
+    BOOL IsAnyBarTracking() const;
+    BOOL PreTranslateFrameKeys(MSG* pMsg);
+    // Alt or F10 alone: the menu bar takes the keyboard.
+    BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
+    CKTCommandBar* GetAccessKeyBar() const;
 
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     BOOL m_bCustomizeMode = FALSE;

@@ -12,10 +12,26 @@ enum KTSiteMessage : UINT
     KTWM_CONTROLSELECTED = 0x2856,
     KTWM_MENUBARTRACKING = 0x2858,
     KTWM_BARRBUTTONUP = 0x2859,
+    KTWM_INITCOMMANDSPOPUP = 0x285B,
+    KTWM_TOOLBARSCONTEXTMENU = 0x285C,
+    KTWM_UNINITCOMMANDSPOPUP = 0x285D,
     KTWM_CREATECONTROL = 0x285E,
     KTWM_CONTROLCREATED = 0x285F,
     KTWM_CREATECOMMANDBAR = 0x2861,
     KTWM_CONTROLNOTIFY = 0x2862,
+};
+
+// What a key asks of a tracking bar.
+enum KTNavigationCode
+{
+    ktNavNext = 0,
+    ktNavPrevious = 1,
+    ktNavBack = 2,
+    ktNavPopup = 3,
+    ktNavEscape = 4,
+    ktNavReturn = 5,
+    ktNavHome = 6,
+    ktNavEnd = 7,
 };
 
 // The notification code of a control that runs its command.
@@ -119,7 +135,9 @@ enum KTSpecialId : UINT
     KT_ID_CUSTOMIZE = 35001,
     KT_ID_FIRST_MDICHILD = 0xFF00,
     KT_ID_FILE_MRU_FIRST = 0xE110,
+    KT_ID_TOOLBARS_LIST = 0xE800,
     KT_ID_RESERVED_FIRST = 9100,
+    KT_ID_TOOLBAR_EXPAND = 9148,
     KT_ID_RESERVED_LAST = 9299,
     KT_ID_LIST_FIRST = 35000,
     KT_ID_LIST_LAST = 35003,

@@ -12,7 +12,11 @@
 
 BOOL CKTCommandBars::PreTranslateFrameMessage(MSG* pMsg)
 {
-    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST || !m_pSite)
+    if (!m_pSite)
+        return FALSE;
+    if (PreTranslateFrameKeys(pMsg))
+        return TRUE;
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
     return m_pAccelManager->TranslateAccelerator(m_pSite->GetSafeHwnd(), pMsg);
 }
@@ -69,6 +73,11 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
             ClosePopups();
         return FALSE;
     case WM_SYSCOMMAND:
+        if (OnKeyMenu(wParam, lParam))
+        {
+            *pResult = 0;
+            return TRUE;
+        }
         if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !m_bCustomizeMode)
             ClosePopups();
         return FALSE;

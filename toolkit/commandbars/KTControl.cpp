@@ -6,9 +6,11 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTImageManager.h"
 #include "KTPaintManager.h"
 #include "KTResourceManager.h"
+#include "KTSoundPlayer.h"
 
 IMPLEMENT_DYNCREATE(CKTControl, CCmdTarget)
 
@@ -365,6 +367,9 @@ void CKTControl::ExecuteCommand()
 {
     if (m_nId == 0 || !m_pParent)
         return;
+    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(m_pParent);
+    if (pPopup && pPopup->TakeReturnCommand(m_nId))
+        return;
     if (NotifySite(KTN_EXECUTE))
         return;
     CWnd* pSite = m_pParent->GetOwnerSite();
@@ -381,6 +386,7 @@ void CKTControl::OnExecute()
     if (m_bCloseSubMenuOnClick && m_pParent)
         if (CKTCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->ClosePopups();
+    KTSoundPlayer()->Play(ktSoundMenuCommand);
     ExecuteCommand();
     if (!m_bCloseSubMenuOnClick || m_nPressed)
     {

@@ -76,6 +76,7 @@ public:
     BOOL IsTemporary() const { return m_bTemporary; }
     void SetTemporary(BOOL bTemporary) { m_bTemporary = bTemporary; }
     void SetParameter(LPCSTR lpszParameter) { m_strParameter = lpszParameter; }
+    CString GetParameter() const { return m_strParameter; }
     int GetWidth() const { return m_nWidth; }
     int GetHeight() const { return m_nHeight; }
     void SetWidth(int nWidth) { m_nWidth = nWidth; }
@@ -127,6 +128,8 @@ public:
     virtual void OnExecute();
     virtual BOOL OnSetSelected(int nSelected);
     virtual BOOL OnSetPopup(BOOL bPopup) { return FALSE; }
+    // Runs before its popup bar is laid out; place holders expand into their items here.
+    virtual void OnCalcDynamicSize(DWORD dwMode) {}
     virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) {}
     virtual void OnLButtonUp(CPoint pt) {}
     virtual BOOL OnLButtonDblClk(CPoint pt);

@@ -7,6 +7,7 @@
 #include "KTControlButton.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
+#include "KTControlToolbars.h"
 #include "KTPopupBar.h"
 
 namespace
@@ -27,6 +28,8 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     case ktControlButton:
         if (nId == (int)KT_ID_FILE_MRU_FIRST)
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRecentFileList);
+        else if (nId == (int)KT_ID_TOOLBARS_LIST)
+            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlToolbars);
         else
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
         break;

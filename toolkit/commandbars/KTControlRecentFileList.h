@@ -1,4 +1,4 @@
-// KTControlRecentFileList.h: the place of the application's recent-file commands in a menu.
+// KTControlRecentFileList.h: the place of the application's recent files in a menu, expanded when its popup is laid out.
 //
 // Classes: CKTControlRecentFileList.
 #pragma once
@@ -8,4 +8,10 @@
 class CKTControlRecentFileList : public CKTControlButton
 {
     DECLARE_DYNCREATE(CKTControlRecentFileList)
+public:
+    // Replaces the items of the last expansion with one numbered item per recent file.
+    void OnCalcDynamicSize(DWORD dwMode) override;
+
+private:
+    void RemoveItems(int nListSize);
 };

@@ -1,9 +1,26 @@
-// KTPopupBar.cpp: the popup bar a popup control holds.
+// KTPopupBar.cpp: opening, placing and closing a popup bar.
 #include "KTPopupBar.h"
 
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
+#include "KTControls.h"
+#include "KTDrawHelpers.h"
+#include "KTPaintManager.h"
+#include "KTPopupPlacement.h"
+#include "KTShadowWindow.h"
+#include "KTSoundPlayer.h"
 
 IMPLEMENT_DYNCREATE(CKTPopupBar, CKTCommandBar)
+
+BEGIN_MESSAGE_MAP(CKTPopupBar, CKTCommandBar)
+ON_WM_MOUSEACTIVATE()
+END_MESSAGE_MAP()
+
+namespace
+{
+const DWORD KT_POPUP_STYLE = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | 0x100;
+}
 
 CKTPopupBar::CKTPopupBar()
 {
@@ -21,4 +38,141 @@ CKTSmartPtr<CKTPopupBar> CKTPopupBar::CreatePopupBar(CKTCommandBars* pCommandBar
 CKTCommandBar* CKTPopupBar::GetParentCommandBar() const
 {
     return m_pControlPopup ? m_pControlPopup->GetParent() : NULL;
+}
+
+int CKTPopupBar::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
+
+BOOL CKTPopupBar::CreatePopupWindow()
+{
+    if (GetSafeHwnd())
+        return TRUE;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    BOOL bSaveBits = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bUseSystemSaveBitsStyle;
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTPopupBar", bSaveBits ? CS_DBLCLKS | CS_SAVEBITS : CS_DBLCLKS);
+    DWORD dwExStyle = WS_EX_TOOLWINDOW;
+    if (pCommandBars && pCommandBars->IsLayoutRTL())
+        dwExStyle |= WS_EX_LAYOUTRTL;
+    return CreateEx(dwExStyle, "KTPopupBar", m_strTitle, KT_POPUP_STYLE, CRect(0, 0, 0, 0), GetSite(), 0);
+}
+
+void CKTPopupBar::NotifySite(UINT nMessage)
+{
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(nMessage, 0, (LPARAM)this);
+}
+
+void CKTPopupBar::ShowAt(const CRect& rc)
+{
+    UINT nFlags = SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER | (IsWindowVisible() ? SWP_NOZORDER : 0);
+    SetWindowPos(&wndTopMost, rc.left, rc.top, rc.Width(), rc.Height(), nFlags);
+}
+
+BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
+{
+    CKTSmartPtr<CKTPopupBar> pHold(this);
+    m_pControlPopup = pControlPopup;
+    if (CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(GetParentCommandBar()))
+        m_pReturnCommand = pParentPopup->m_pReturnCommand;
+    if (!CreatePopupWindow())
+        return FALSE;
+    LockRedraw();
+    NotifySite(KTWM_INITCOMMANDSPOPUP);
+    UpdateLocation();
+    CSize sz = CalcDynamicLayout(0, 0);
+    ShowAt(CalcPopupRect(sz.cx, sz.cy));
+    CKTCommandBar* pParent = GetParentCommandBar();
+    if (!GetSafeHwnd() || (m_pControlPopup && (!pParent || !pParent->GetSafeHwnd())))
+    {
+        UnlockRedraw();
+        if (GetSafeHwnd())
+            DestroyWindow();
+        return FALSE;
+    }
+    SetTrackingMode(TRUE, bSelectFirst, bSelectFirst);
+    IdleUpdate();
+    if (CKTPaintManager* pPaintManager = GetPaintManager())
+        pPaintManager->AdjustPopupBar(this);
+    KTSoundPlayer()->Play(ktSoundMenuPopup);
+    CastShadow();
+    UnlockRedraw();
+    return GetSafeHwnd() != NULL;
+}
+
+BOOL CKTPopupBar::PopupAt(int x, int y, LPCRECT lprcExclude)
+{
+    m_ptPopup = CPoint(x, y);
+    m_rcExclude = lprcExclude ? CRect(lprcExclude) : CRect(0, 0, 0, 0);
+    return Popup(NULL, FALSE);
+}
+
+BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
+{
+    CKTSmartPtr<CKTPopupBar> pHold(this);
+    if (!CKTCommandBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard))
+        return FALSE;
+    if (nMode)
+        return TRUE;
+    KTShadowManager()->RemoveShadow(this);
+    if (GetSafeHwnd())
+        DestroyWindow();
+    if (CKTCommandBar* pParent = GetParentCommandBar())
+        pParent->SetPopuped(-1);
+    NotifySite(KTWM_UNINITCOMMANDSPOPUP);
+    m_pControlPopup = NULL;
+    return TRUE;
+}
+
+BOOL CKTPopupBar::TakeReturnCommand(UINT nId)
+{
+    if (!m_pReturnCommand)
+        return FALSE;
+    *m_pReturnCommand = nId;
+    return TRUE;
+}
+
+CSize CKTPopupBar::CalcDynamicLayout(int, DWORD)
+{
+    m_bLayoutLock = TRUE;
+    // Place holders add items after themselves, so the count is read again each time.
+    for (int i = 0; i < GetControlCount(); i++)
+        GetControl(i)->OnCalcDynamicSize(0);
+    UpdateShortcuts();
+    CSize sz = m_pControls->CalcPopupSize(GetPaintManager()->GetCommandBarBorders(this));
+    m_bLayoutLock = FALSE;
+    return sz;
+}
+
+void CKTPopupBar::OnRecalcLayout()
+{
+    if (m_bLayoutLock || !GetSafeHwnd() || !m_nTrackingMode)
+        return;
+    UpdateLocation();
+    CSize sz = CalcDynamicLayout(0, 0);
+    CRect rcNew = CalcPopupRect(sz.cx, sz.cy), rcOld;
+    GetWindowRect(rcOld);
+    if (rcNew != rcOld)
+    {
+        KTShadowManager()->RemoveShadow(this);
+        SetWindowPos(NULL, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+        GetPaintManager()->AdjustPopupBar(this);
+        CastShadow();
+    }
+    Redraw(NULL, TRUE);
+}
+
+void CKTPopupBar::OnControlsChanged()
+{
+    m_nSelected = -1;
+    m_nPopuped = -1;
+    OnRecalcLayout();
+}
+
+void CKTPopupBar::CastShadow()
+{
+    if (m_nBarPosition != ktBarPopup || !m_bShowShadow)
+        return;
+    KTShadowManager()->RemoveShadow(this);
+    KTShadowManager()->SetShadow(this, m_rcExclude);
 }

@@ -1,9 +1,11 @@
-// KTPopupBar.h: the bar a popup control opens.
+// KTPopupBar.h: the bar a popup control opens, or one shown at a point.
 //
 // Classes: CKTPopupBar.
 #pragma once
 
 #include "KTCommandBar.h"
+
+#include <memory>
 
 class CKTPopupBar : public CKTCommandBar
 {
@@ -14,10 +16,42 @@ public:
     // A fresh popup bar of the command bars, held by the caller.
     static CKTSmartPtr<CKTPopupBar> CreatePopupBar(CKTCommandBars* pCommandBars);
     BOOL IsPopupBar() const override { return TRUE; }
+    BOOL IsVisible() const override { return GetSafeHwnd() && IsWindowVisible(); }
     CKTCommandBar* GetParentCommandBar() const override;
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
     CKTControl* GetOpeningControl() const { return m_pControlPopup; }
+    void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
+
+    BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
+    // Shows the bar at a screen point, keeping clear of the exclude rectangle.
+    BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL);
+    BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    void OnRecalcLayout() override;
+    void OnControlsChanged() override;
+    virtual void UpdateLocation();
+    virtual CRect CalcPopupRect(int cx, int cy);
+
+    // While a caller waits for the chosen command, the bar and its sub-menus
+    // hand the command over instead of sending it.
+    void SetReturnCommand(std::shared_ptr<UINT> pCommand) { m_pReturnCommand = std::move(pCommand); }
+    BOOL TakeReturnCommand(UINT nId);
 
 protected:
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+
+    BOOL CreatePopupWindow();
+    void ShowAt(const CRect& rc);
+    void NotifySite(UINT nMessage);
+    // Shadows beside the shown popup, leaving its opening control clear.
+    void CastShadow();
+
     CKTControl* m_pControlPopup = NULL;  // the control that opens the bar; not held
+    CPoint m_ptPopup;                    // wanted top-left, in screen coordinates
+    CRect m_rcExclude;                   // screen area to keep clear
+    DWORD m_dwPopupFlags = 0;            // KTPopupPlacementFlags
+    BOOL m_bLayoutLock = FALSE;
+    BOOL m_bShowShadow = TRUE;
+    std::shared_ptr<UINT> m_pReturnCommand;
 };

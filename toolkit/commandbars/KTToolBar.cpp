@@ -9,6 +9,10 @@
 
 IMPLEMENT_DYNCREATE(CKTToolBar, CKTCommandBar)
 
+BEGIN_MESSAGE_MAP(CKTToolBar, CKTCommandBar)
+ON_WM_RBUTTONDOWN()
+END_MESSAGE_MAP()
+
 CKTToolBar::CKTToolBar() { m_dwFlags = 0x3F; }
 
 BOOL CKTToolBar::SetPosition(int nPosition)
@@ -31,14 +35,9 @@ BOOL CKTToolBar::SetPosition(int nPosition)
 
 CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
-    CRect rcBorder = GetPaintManager()->GetCommandBarBorders(this);
-    if (GetShowGripper())
-    {
-        CSize szGripper = GetPaintManager()->DrawCommandBarGripper(NULL, this, FALSE);
-        rcBorder.left += szGripper.cx;
-        rcBorder.top += szGripper.cy;
-    }
-    return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder);
+    if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
+        return CalcDockingLayout(nLength, dwMode);
+    return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
 }
 
 void CKTToolBar::OnRecalcLayout()
@@ -52,4 +51,16 @@ BOOL CKTToolBar::IsTextBelowIcons() const
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
     return pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons;
+}
+
+void CKTToolBar::OnRButtonDown(UINT, CPoint point)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || IsCustomizeMode())
+        return;
+    SetTrackingMode(0);
+    SetSelected(-1);
+    Redraw(NULL, FALSE);
+    ClientToScreen(&point);
+    pCommandBars->ContextMenu(0, point.x, point.y);
 }

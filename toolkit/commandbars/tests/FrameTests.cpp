@@ -524,7 +524,8 @@ TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
 TEST_F(FrameTest, APopupThatCannotOpenLeavesNoTracking)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
-    EXPECT_FALSE(pMenuBar->SetPopuped(0)) << "popup bars here have no window to show";
+    static_cast<CKTControlPopup*>(pMenuBar->GetControl(0))->SetCommandBar(NULL);
+    EXPECT_FALSE(pMenuBar->SetPopuped(0)) << "an entry without a popup bar cannot open";
     EXPECT_EQ(0, pMenuBar->GetTrackingMode());
     EXPECT_FALSE(CKTKeyboardHookManager::Instance()->HasSinks());
     EXPECT_EQ(-1, pMenuBar->GetPopuped());

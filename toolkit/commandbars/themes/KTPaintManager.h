@@ -100,6 +100,8 @@ public:
     virtual CSize DrawRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
                                       BOOL bEnabled);
     virtual void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) {}
+    // A popup bar was shown or moved; themes that decorate popups hook in here.
+    virtual void AdjustPopupBar(CKTCommandBar* pPopupBar) {}
     virtual int GetCurrentTheme() const = 0;
     virtual CFont* GetControlFont(CKTControl* pControl, BOOL bBold);
     virtual void UpdateFonts();

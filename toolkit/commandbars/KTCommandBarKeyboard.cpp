@@ -1,0 +1,142 @@
+// KTCommandBarKeyboard.cpp: keys that a tracking bar takes: moving the selection, opening and closing popups,
+// access keys.
+#include "KTCommandBar.h"
+
+#include "KTAcceleratorManager.h"
+#include "KTControl.h"
+#include "KTControlPopup.h"
+#include "KTControls.h"
+
+namespace
+{
+BOOL IsKeyDown(int nKey) { return (::GetKeyState(nKey) & 0x8000) != 0; }
+
+// The letter that picks the caption: after its '&', else its first character.
+TCHAR AccessLetter(const CString& strCaption, BOOL* pExplicit)
+{
+    int nAmp = strCaption.Find('&');
+    *pExplicit = nAmp >= 0 && nAmp < strCaption.GetLength() - 1;
+    return *pExplicit ? strCaption[nAmp + 1] : strCaption[0];
+}
+}  // namespace
+
+int CKTCommandBar::KeyToNavigationCode(UINT nChar) const
+{
+    BOOL bHorizontal = m_nBarPosition == ktBarTop || m_nBarPosition == ktBarBottom || m_nBarPosition == ktBarFloating ||
+                       (m_nBarPosition == ktBarPopup && m_nBarType == ktBarTypeNormal);
+    BOOL bRTL = GetSafeHwnd() && (GetExStyle() & WS_EX_LAYOUTRTL);
+    switch (nChar)
+    {
+    case VK_HOME:
+        return ktNavHome;
+    case VK_END:
+        return ktNavEnd;
+    case VK_LEFT:
+        return bHorizontal ? (bRTL ? ktNavNext : ktNavPrevious) : (bRTL ? ktNavPopup : ktNavBack);
+    case VK_RIGHT:
+        return bHorizontal ? (bRTL ? ktNavPrevious : ktNavNext) : (bRTL ? ktNavBack : ktNavPopup);
+    case VK_UP:
+        return bHorizontal ? ktNavBack : ktNavPrevious;
+    case VK_DOWN:
+        return bHorizontal ? ktNavPopup : ktNavNext;
+    }
+    return -1;
+}
+
+BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
+{
+    if (IsCustomizeMode())
+        return FALSE;
+    if (m_nLockRecurse > 0 || !GetSafeHwnd())
+        return TRUE;
+    CKTSmartPtr<CKTCommandBar> pHold(this);
+    switch (nChar)
+    {
+    case VK_TAB:
+        return HandleNavigationCode(IsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext) || TRUE;
+    case VK_RETURN:
+        return HandleNavigationCode(ktNavReturn) || TRUE;
+    case VK_ESCAPE:
+        return HandleNavigationCode(ktNavEscape) || TRUE;
+    }
+    int nCode = KeyToNavigationCode(nChar);
+    if (nCode != -1)
+        return HandleNavigationCode(nCode);
+    if (::MapVirtualKey(nChar, 2) == 0)
+        return TRUE;
+    BOOL bAmbiguous = FALSE;
+    int nIndex = IsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
+    if (nIndex != -1)
+    {
+        SetSelected(nIndex, 2);
+        if (!bAmbiguous)
+            GetControl(nIndex)->OnClick(TRUE);
+        return TRUE;
+    }
+    if (nChar != VK_SHIFT && nChar != VK_CONTROL)
+        ::MessageBeep(0);
+    return TRUE;
+}
+
+int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous) const
+{
+    int nCount = GetControlCount(), nExplicit = -1, nFirstLetter = -1;
+    *pAmbiguous = FALSE;
+    for (int i = 1; i <= nCount; i++)
+    {
+        int nIndex = (m_nSelected + i + nCount) % nCount;
+        CKTControl* pControl = GetControl(nIndex);
+        CString strCaption = pControl->GetCaption();
+        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty())
+            continue;
+        BOOL bExplicit = FALSE;
+        if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar))
+            continue;
+        int& nMatch = bExplicit ? nExplicit : nFirstLetter;
+        if (nMatch == -1)
+            nMatch = nIndex;
+        else if (bExplicit || nExplicit == -1)
+            *pAmbiguous = TRUE;
+    }
+    return nExplicit != -1 ? nExplicit : nFirstLetter;
+}
+
+BOOL CKTCommandBar::HandleNavigationCode(int nCode)
+{
+    CKTControl* pSelected = GetControl(m_nSelected);
+    BOOL bTopLevel = GetParentCommandBar() == NULL;
+    if (nCode == ktNavBack && m_nPopuped == -1 && pSelected && bTopLevel && pSelected->IsEnabled() &&
+        dynamic_cast<CKTControlPopup*>(pSelected))
+        nCode = ktNavPopup;
+    switch (nCode)
+    {
+    case ktNavNext:
+        return SetSelected(m_pControls->GetNext(m_nSelected, 1), 2) || TRUE;
+    case ktNavPrevious:
+        return SetSelected(m_pControls->GetNext(m_nSelected, -1), 3) || TRUE;
+    case ktNavHome:
+        return SetSelected(m_pControls->GetNext(-1, 1), 2) || TRUE;
+    case ktNavEnd:
+        return SetSelected(m_pControls->GetNext(-1, -1), 3) || TRUE;
+    case ktNavBack:
+        if (m_nPopuped == -1)
+            return FALSE;
+        SetPopuped(-1);
+        SetTrackingMode(1);
+        return TRUE;
+    case ktNavPopup:
+        if (!pSelected || m_nPopuped == m_nSelected)
+            return FALSE;
+        return SetPopuped(m_nSelected, TRUE);
+    case ktNavEscape:
+        if (CKTCommandBar* pParent = GetParentCommandBar())
+            pParent->SetTrackingMode(1);
+        SetTrackingMode(0);
+        return TRUE;
+    case ktNavReturn:
+        if (pSelected)
+            pSelected->OnClick(TRUE);
+        return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,80 @@
+// KTCommandBarsFrameKeys.cpp: Alt+letter, Alt and F10 reach the bars before the frame sees them.
+#include "KTCommandBars.h"
+
+#include "KTCommandBar.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTKeyboardHookManager.h"
+#include "KTMenuBar.h"
+#include "KTMouseHookManager.h"
+
+namespace
+{
+const LPARAM KT_ALT_CONTEXT = 1 << 29;
+}
+
+BOOL CKTCommandBars::IsAnyBarTracking() const { return CKTKeyboardHookManager::Instance()->HasSinks(); }
+
+BOOL CKTCommandBars::PreTranslateFrameKeys(MSG* pMsg)
+{
+    BOOL bTracking = IsAnyBarTracking();
+    if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & KT_ALT_CONTEXT) && !bTracking &&
+        !GetMouseManager()->IsLocked())
+    {
+        if (pMsg->wParam == VK_MENU)
+        {
+            ShowKeyboardCues(TRUE);
+            return FALSE;
+        }
+        return pMsg->wParam && OnFrameAccessKey((UINT)pMsg->wParam);
+    }
+    if ((pMsg->message == WM_SYSKEYUP || pMsg->message == WM_KEYUP) && !bTracking && m_bKeyboardCuesUse &&
+        m_bKeyboardCuesVisible)
+        ShowKeyboardCues(FALSE);
+    if ((pMsg->message == WM_CONTEXTMENU || pMsg->message == WM_SYSKEYUP) && bTracking)
+    {
+        CKTKeyboardHookManager::Instance()->DispatchKey(WM_CONTEXTMENU, pMsg->wParam, pMsg->lParam);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+CKTCommandBar* CKTCommandBars::GetAccessKeyBar() const
+{
+    CKTMenuBar* pMenuBar = GetMenuBar();
+    if (pMenuBar && pMenuBar->GetSafeHwnd() && pMenuBar->IsVisible())
+        return pMenuBar;
+    return NULL;
+}
+
+BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
+{
+    if (::MapVirtualKey(nKey, 2) == 0)
+        return FALSE;
+    CKTCommandBar* pBar = GetAccessKeyBar();
+    if (!pBar)
+        return FALSE;
+    BOOL bAmbiguous = FALSE;
+    int nIndex = pBar->FindAccessKey(nKey, &bAmbiguous);
+    if (nIndex == -1)
+        return FALSE;
+    ClosePopups();
+    ShowKeyboardCues(TRUE);
+    pBar->SetTrackingMode(1, FALSE, TRUE);
+    pBar->SetSelected(nIndex, 2);
+    if (!bAmbiguous)
+        pBar->GetControl(nIndex)->OnClick(TRUE);
+    return TRUE;
+}
+
+BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
+{
+    CKTCommandBar* pBar = GetAccessKeyBar();
+    if (!pBar || (wParam & 0xFFF0) != SC_KEYMENU || lParam != 0 || IsAnyBarTracking() || m_bCustomizeMode ||
+        (::GetKeyState(VK_SHIFT) & 0x8000))
+        return FALSE;
+    ShowKeyboardCues(TRUE);
+    pBar->SetTrackingMode(1, FALSE, TRUE);
+    pBar->SetSelected(pBar->GetControls()->GetNext(-1, 1), 2);
+    return TRUE;
+}

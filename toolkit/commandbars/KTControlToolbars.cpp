@@ -1,0 +1,67 @@
+// KTControlToolbars.cpp: the toolbar list expands into one entry per toolbar; an entry toggles its bar.
+#include "KTControlToolbars.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControlWindowList.h"
+#include "KTControls.h"
+#include "KTToolBar.h"
+
+IMPLEMENT_DYNCREATE(CKTControlToolbars, CKTControlButton)
+
+namespace
+{
+const char KT_TOOLBAR_ITEM[] = "CKTControlToolbar";
+}
+
+void CKTControlToolbars::OnCalcDynamicSize(DWORD)
+{
+    if (!m_pParent)
+        return;
+    CKTControls* pControls = m_pParent->GetControls();
+    while (CKTControl* pNext = pControls->GetAt(m_nIndex + 1))
+    {
+        if (!pNext->IsTemporary() || pNext->GetParameter() != KT_TOOLBAR_ITEM)
+            break;
+        pControls->Remove(pNext);
+    }
+    if (IsCustomizeMode())
+    {
+        SetHideFlags(0);
+        return;
+    }
+    SetHideFlag(ktHideGeneric, TRUE);
+    AddToolbarItems(m_pParent, m_nIndex + 1, m_nId, GetBeginGroup());
+}
+
+void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bBeginGroup)
+{
+    CKTCommandBars* pCommandBars = pBar->GetCommandBars();
+    if (!pCommandBars)
+        return;
+    const int nFirst = nIndex;
+    for (int i = 0; i < pCommandBars->GetCount(); i++)
+    {
+        CKTToolBar* pToolBar = pCommandBars->GetAt(i);
+        // The menu bar cannot be closed, so it is not offered.
+        if (pToolBar->GetType() == ktBarTypeMenuBar)
+            continue;
+        CKTSmartPtr<CKTControlToolbar> pItem = KTMakeCounted<CKTControlToolbar>();
+        pItem->SetBarIndex(i);
+        CKTControl* pAdded =
+            pBar->GetControls()->Add(CKTSmartPtr<CKTControl>(pItem), nId, KT_TOOLBAR_ITEM, nIndex++, TRUE);
+        pAdded->SetBeginGroup(bBeginGroup && nIndex == nFirst + 1);
+        pAdded->SetCaption(CKTControlWindowList::ConstructCaption(pToolBar->GetTitle(), 0));
+        pAdded->SetFlags(pAdded->GetFlags() | 8);
+        pAdded->SetChecked(pToolBar->IsVisible());
+    }
+}
+
+void CKTControlToolbar::OnExecute()
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    pCommandBars->ClosePopups();
+    pCommandBars->ToggleVisible(m_nTag);
+}

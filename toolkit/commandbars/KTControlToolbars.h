@@ -1,0 +1,23 @@
+// KTControlToolbars.h: the place of the toolbar list in a menu, and its items.
+//
+// Classes: CKTControlToolbars, CKTControlToolbar.
+#pragma once
+
+#include "KTControlButton.h"
+
+class CKTControlToolbars : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTControlToolbars)
+public:
+    // One checked-when-visible item per listed toolbar, after the place holder.
+    void OnCalcDynamicSize(DWORD dwMode) override;
+    static void AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bBeginGroup);
+};
+
+// An entry of the toolbar list: executing it shows or hides the toolbar of its tag.
+class CKTControlToolbar : public CKTControlButton
+{
+public:
+    void SetBarIndex(int nIndex) { m_nTag = nIndex; }
+    void OnExecute() override;
+};

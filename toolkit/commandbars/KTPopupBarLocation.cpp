@@ -1,0 +1,66 @@
+// KTPopupBarLocation.cpp: where a popup bar opens relative to its control, on the right monitor.
+#include "KTPopupBar.h"
+
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTPopupPlacement.h"
+
+namespace
+{
+// Flags for a popup whose control lies on a bar at the given position.
+DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupFlags)
+{
+    int nPosition = pParent->GetPosition();
+    if ((pParent->GetFlags() & 0x200000) && nPosition == ktBarPopup)
+        return dwFlags | ktPopupVertical;
+    if (nPosition == ktBarRight)
+        return ktPopupLeftwards;
+    BOOL bBeside = nPosition == ktBarLeft || nPosition == ktBarPopup ||
+                   (nPosition == ktBarFloating && pParent->GetType() == ktBarTypePopup);
+    if (!bBeside)
+        return dwFlags | ktPopupVertical;
+    return pParent->IsPopupBar() && (dwParentPopupFlags & ktPopupLeftwards) ? ktPopupLeftwards : dwFlags;
+}
+}  // namespace
+
+void CKTPopupBar::UpdateLocation()
+{
+    CKTCommandBar* pParent = GetParentCommandBar();
+    if (!m_pControlPopup || !pParent)
+        return;
+    BOOL bRTL = GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
+    DWORD dwFlags = (m_pControlPopup->GetFlags() & 4) || bRTL ? ktPopupLeftwards : 0;
+    CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(pParent);
+    DWORD dwParentFlags = pParentPopup ? pParentPopup->m_dwPopupFlags : 0;
+    m_dwPopupFlags = FlagsForParent(pParent, dwFlags, dwParentFlags);
+    if (m_pControlPopup->GetType() == ktControlComboBox && !pParent->IsPopupBar())
+        m_dwPopupFlags |= ktPopupVertical;
+    m_rcExclude = m_pControlPopup->GetRect();
+    pParent->ClientToScreen(m_rcExclude);
+    m_ptPopup = (m_dwPopupFlags & ktPopupVertical) ? CPoint(m_rcExclude.left, m_rcExclude.bottom)
+                                                   : CPoint(m_rcExclude.right, m_rcExclude.top);
+}
+
+CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
+{
+    MONITORINFO info = {sizeof(info)};
+    HMONITOR hMonitor = m_rcExclude.IsRectEmpty() ? ::MonitorFromPoint(m_ptPopup, MONITOR_DEFAULTTONEAREST)
+                                                  : ::MonitorFromRect(m_rcExclude, MONITOR_DEFAULTTONEAREST);
+    if (!::GetMonitorInfo(hMonitor, &info))
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    CKTPopupPlacement placement;
+    placement.m_rcWork = info.rcWork;
+    // A point on a task bar is inside the monitor but outside its work area.
+    if (m_rcExclude.IsRectEmpty() && !placement.m_rcWork.PtInRect(m_ptPopup) && ::PtInRect(&info.rcMonitor, m_ptPopup))
+        placement.m_rcWork = info.rcMonitor;
+    placement.m_rcExclude = m_rcExclude;
+    placement.m_ptPopup = m_ptPopup;
+    placement.m_dwFlags = m_dwPopupFlags;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    placement.m_bNoScroll = pCommandBars && pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling;
+    CRect rc = placement.Place(cx, cy);
+    m_ptPopup = placement.m_ptPopup;
+    m_dwPopupFlags = placement.m_dwFlags;
+    return rc;
+}

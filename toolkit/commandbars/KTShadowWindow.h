@@ -1,0 +1,66 @@
+// KTShadowWindow.h: one shadow strip beside a popup bar, and the manager of all strips.
+//
+// Classes: CKTShadowWindow, CKTShadowWindowManager.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTHookSink.h"
+
+#include <memory>
+#include <vector>
+
+class CKTCommandBar;
+
+class CKTShadowWindow : public CWnd, public CKTHookSink
+{
+public:
+    CKTShadowWindow(BOOL bHorizontal, CKTCommandBar* pOwner);
+
+    BOOL Create(BOOL bLayered);
+    BOOL IsHorizontal() const { return m_bHorizontal; }
+    CKTCommandBar* GetOwnerBar() const { return m_pOwner; }
+    void Detach() { m_pOwner = NULL; }
+    // Cuts the screen rectangle out of the strip's window region.
+    void ExcludeRect(const CRect& rcScreen);
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+
+protected:
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    DECLARE_MESSAGE_MAP()
+
+    void UpdateLayeredImage(int cx, int cy);
+
+    BOOL m_bHorizontal;
+    DWORD m_dwFlags = 0;             // the owner's paint manager shadow options
+    CKTCommandBar* m_pOwner = NULL;  // the popup the strip follows; not held
+    BOOL m_bLayered = FALSE;
+};
+
+class CKTShadowWindowManager
+{
+public:
+    CKTShadowWindowManager();
+    ~CKTShadowWindowManager();
+    CKTShadowWindowManager(const CKTShadowWindowManager&) = delete;
+    CKTShadowWindowManager& operator=(const CKTShadowWindowManager&) = delete;
+
+    // The two strips of a shown popup, leaving the exclude rectangle out when its options ask.
+    void SetShadow(CKTCommandBar* pBar, LPCRECT lprcExclude);
+    void RemoveShadow(CKTCommandBar* pBar);
+    void RemoveShadow(CKTShadowWindow* pShadow);
+    BOOL IsLayered() const { return m_bLayered; }
+    const std::vector<std::unique_ptr<CKTShadowWindow>>& GetShadows() const { return m_shadows; }
+
+private:
+    CKTShadowWindow* CreateShadow(BOOL bHorizontal, const CRect& rcOwner, const CRect& rcExclude,
+                                  CKTCommandBar* pOwner);
+    void MeetOtherStrips(CKTShadowWindow* pShadow);
+
+    std::vector<std::unique_ptr<CKTShadowWindow>> m_shadows;  // in creation order
+    BOOL m_bLayered = FALSE;
+};
+
+// The process's one shadow manager.
+CKTShadowWindowManager* KTShadowManager();

@@ -1,0 +1,125 @@
+// KTShadowWindowManager.cpp: makes the strips of shown popups, joins neighbouring strips and removes them with their popup.
+#include "KTShadowWindow.h"
+
+#include "KTColorManager.h"
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTPaintManager.h"
+#include "KTShadowImage.h"
+#include "KTWindowHookManager.h"
+
+#include <algorithm>
+
+namespace
+{
+const int KT_PLAIN_SHADOW_WIDTH = 2;
+const UINT KT_SHOW_TOPMOST = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER;
+
+CRect StripRect(BOOL bHorizontal, const CRect& rc, int w)
+{
+    return bHorizontal ? CRect(rc.left + w, rc.bottom, rc.right + w, rc.bottom + w)
+                       : CRect(rc.right, rc.top + w, rc.right + w, rc.bottom);
+}
+}  // namespace
+
+CKTShadowWindowManager* KTShadowManager()
+{
+    static CKTShadowWindowManager s_manager;
+    return &s_manager;
+}
+
+CKTShadowWindowManager::CKTShadowWindowManager()
+{
+    HDC hScreen = ::GetDC(NULL);
+    m_bLayered = hScreen && ::GetDeviceCaps(hScreen, BITSPIXEL) > 8;
+    if (hScreen)
+        ::ReleaseDC(NULL, hScreen);
+}
+
+CKTShadowWindowManager::~CKTShadowWindowManager() = default;
+
+void CKTShadowWindowManager::SetShadow(CKTCommandBar* pBar, LPCRECT lprcExclude)
+{
+    if (pBar->IsCustomizeMode() || !pBar->GetSafeHwnd())
+        return;
+    BOOL bSystemShadows = FALSE;
+    ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &bSystemShadows, 0);
+    if (!(pBar->GetPaintManager()->m_dwShadowOptions & 1) && (!m_bLayered || !bSystemShadows))
+        return;
+    CRect rcOwner, rcExclude = lprcExclude ? CRect(lprcExclude) : CRect(0, 0, 0, 0);
+    pBar->GetWindowRect(rcOwner);
+    CreateShadow(TRUE, rcOwner, rcExclude, pBar);
+    CreateShadow(FALSE, rcOwner, rcExclude, pBar);
+}
+
+CKTShadowWindow* CKTShadowWindowManager::CreateShadow(BOOL bHorizontal, const CRect& rcOwner, const CRect& rcExclude,
+                                                      CKTCommandBar* pOwner)
+{
+    if (!pOwner->GetPaintManager()->m_bShowShadow)
+        return NULL;
+    auto pShadow = std::make_unique<CKTShadowWindow>(bHorizontal, pOwner);
+    if (!pShadow->Create(m_bLayered))
+        return NULL;
+    CRect rc = StripRect(bHorizontal, rcOwner, m_bLayered ? KT_SHADOW_WIDTH : KT_PLAIN_SHADOW_WIDTH);
+    pShadow->MoveWindow(rc, FALSE);
+    MeetOtherStrips(pShadow.get());
+    CKTShadowWindow* pNew = pShadow.get();
+    m_shadows.push_back(std::move(pShadow));
+    if (pOwner->GetPaintManager()->m_dwShadowOptions & 2)
+        pNew->ExcludeRect(rcExclude);
+    for (const auto& pOther : m_shadows)
+        if (CKTCommandBar* pOtherOwner = pOther->GetOwnerBar())
+            if (pOtherOwner->GetSafeHwnd())
+            {
+                CRect rcOther;
+                pOtherOwner->GetWindowRect(rcOther);
+                pNew->ExcludeRect(rcOther);
+            }
+    pNew->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, KT_SHOW_TOPMOST);
+    CKTWindowHookManager::Instance()->SetHook(pOwner->GetSafeHwnd(), pNew);
+    return pNew;
+}
+
+// A strip that starts inside a neighbour's strip of the other direction grows to meet it.
+void CKTShadowWindowManager::MeetOtherStrips(CKTShadowWindow* pShadow)
+{
+    for (const auto& pOther : m_shadows)
+    {
+        if (pOther->IsHorizontal() == pShadow->IsHorizontal())
+            continue;
+        CRect t, o;
+        pShadow->GetWindowRect(t);
+        pOther->GetWindowRect(o);
+        if (pShadow->IsHorizontal() && t.left == o.right - 1 && t.top > o.top && t.bottom < o.bottom)
+            pShadow->MoveWindow(t.left - 2 * o.Width() - 1, t.top, t.right - (t.left - 2 * o.Width() - 1), t.Height(),
+                                FALSE);
+        else if (!pShadow->IsHorizontal() && t.top == o.bottom - 1 && t.right < o.right && t.right > o.left)
+            pShadow->MoveWindow(t.left, t.top - 2 * o.Height(), t.Width(), t.bottom - (t.top - 2 * o.Height()), FALSE);
+    }
+}
+
+void CKTShadowWindowManager::RemoveShadow(CKTCommandBar* pBar)
+{
+    std::vector<CKTShadowWindow*> owned;
+    for (const auto& pShadow : m_shadows)
+        if (pShadow->GetOwnerBar() == pBar)
+            owned.push_back(pShadow.get());
+    for (CKTShadowWindow* pShadow : owned)
+        RemoveShadow(pShadow);
+}
+
+void CKTShadowWindowManager::RemoveShadow(CKTShadowWindow* pShadow)
+{
+    auto it = std::find_if(m_shadows.begin(), m_shadows.end(), [pShadow](const auto& p) { return p.get() == pShadow; });
+    if (it == m_shadows.end())
+        return;
+    std::unique_ptr<CKTShadowWindow> pGone = std::move(*it);
+    m_shadows.erase(it);
+    CKTWindowHookManager::Instance()->RemoveAll(pGone.get());
+    if (pGone->GetSafeHwnd())
+    {
+        pGone->ShowWindow(SW_HIDE);
+        pGone->DestroyWindow();
+    }
+    pGone->Detach();
+}

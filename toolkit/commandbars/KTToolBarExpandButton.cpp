@@ -1,0 +1,43 @@
+// KTToolBarExpandButton.cpp: the "Toolbar Options" button and its popup.
+#include "KTToolBarExpandButton.h"
+
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
+#include "KTToolBar.h"
+
+IMPLEMENT_DYNCREATE(CKTToolBarExpandButton, CKTControlPopup)
+
+CKTToolBarExpandButton::CKTToolBarExpandButton()
+{
+    m_nType = ktControlButtonPopup;
+    m_dwFlags = 0x1C;
+    m_strCaption = "Toolbar Options";
+}
+
+CKTControl* CKTToolBarExpandButton::FindOrCreate(CKTCommandBar* pBar)
+{
+    CKTControls* pControls = pBar->GetControls();
+    if (CKTControl* pFound = pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
+        return pFound;
+    CKTSmartPtr<CKTToolBarExpandButton> pButton = KTMakeCounted<CKTToolBarExpandButton>();
+    pButton->SetCommandBar(CKTPopupBar::CreatePopupBar(pBar->GetCommandBars()));
+    return pControls->Add(CKTSmartPtr<CKTControl>(pButton), KT_ID_TOOLBAR_EXPAND, NULL, -1, TRUE);
+}
+
+BOOL CKTToolBarExpandButton::OnSetPopup(BOOL bPopup)
+{
+    CKTToolBar* pBar = dynamic_cast<CKTToolBar*>(m_pParent);
+    CKTCommandBar* pPopup = GetCommandBar();
+    CKTCommandBars* pCommandBars = pBar ? pBar->GetCommandBars() : NULL;
+    if (bPopup && pPopup && pCommandBars && !IsPopuped())
+    {
+        pPopup->GetControls()->RemoveAll();
+        pCommandBars->AddClippedControls(pBar, pPopup);
+        int nClipped = pPopup->GetControlCount();
+        pCommandBars->AddToolbarListControls(pBar, pPopup);
+        if (CKTControl* pList = pPopup->GetControl(nClipped))
+            pList->SetBeginGroup(nClipped > 0);
+    }
+    return CKTControlPopup::OnSetPopup(bPopup);
+}

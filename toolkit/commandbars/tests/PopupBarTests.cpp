@@ -1,0 +1,285 @@
+// PopupBarTests.cpp: popup bars on a real frame, driven by real keys.
+#include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTMenuBar.h"
+#include "KTPopupBar.h"
+#include "KTSoundPlayer.h"
+#include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <afxadv.h>
+#include <afxres.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace
+{
+std::function<BOOL()> s_timerWork;
+
+void CALLBACK RunTimerWork(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(NULL, nId);
+    std::function<BOOL()> work = std::move(s_timerWork);
+    s_timerWork = nullptr;
+    if (work && !work())
+    {
+        s_timerWork = std::move(work);
+        ::SetTimer(NULL, 0, 50, RunTimerWork);
+    }
+}
+
+// Runs work from a thread timer inside whatever loop runs then, until it answers TRUE.
+void RunFromTimer(std::function<BOOL()> work)
+{
+    s_timerWork = std::move(work);
+    ::SetTimer(NULL, 0, 50, RunTimerWork);
+}
+
+class PopupBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create();
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pCommandBars = m_pFrame->GetCommandBars();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+
+    // Runs a context menu (an entry without a handler, then an enabled one) at the point while the keys arrive.
+    UINT TrackMenu(CPoint pt, std::vector<WORD> keys)
+    {
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+        menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+        RunFromTimer(
+            [this, keys]
+            {
+                HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+                if (!hPopup)
+                    return FALSE;
+                ::GetWindowRect(hPopup, m_rcPopup);
+                CTestInput input(m_pFrame->GetSafeHwnd());
+                for (WORD wKey : keys)
+                    input.Key(wKey);
+                return TRUE;
+            });
+        return m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, pt.x, pt.y);
+    }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTCommandBars* m_pCommandBars = NULL;
+    CRect m_rcPopup;
+};
+
+CRect WorkArea()
+{
+    CRect rc;
+    ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rc, 0);
+    return rc;
+}
+}  // namespace
+
+TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
+{
+    CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {KTWM_INITCOMMANDSPOPUP, KTWM_UNINITCOMMANDSPOPUP});
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(WorkArea().PtInRect(m_rcPopup.TopLeft()));
+    EXPECT_EQ(CPoint(200, 200), m_rcPopup.TopLeft());
+    EXPECT_TRUE(recorder.Matches({{KTWM_INITCOMMANDSPOPUP, kSent}, {KTWM_UNINITCOMMANDSPOPUP, kSent}}));
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a returned command is not also sent";
+
+    EXPECT_EQ(0u, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_ESCAPE}));
+    EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
+}
+
+TEST_F(PopupBarTest, AMenuNearTheBottomOpensAboveThePoint)
+{
+    CRect rcWork = WorkArea();
+    CPoint pt(300, rcWork.bottom - 10);
+    EXPECT_EQ(0u, TrackMenu(pt, {VK_ESCAPE}));
+    EXPECT_EQ(pt.y, m_rcPopup.bottom);
+    EXPECT_GE(m_rcPopup.top, rcWork.top);
+}
+
+TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    ASSERT_EQ(0, pMenuBar->GetSelected());
+    input.Key(VK_DOWN);
+    HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+    ASSERT_TRUE(hPopup != NULL);
+    CRect rcPopup, rcEntry = pMenuBar->GetControl(0)->GetRect();
+    ::GetWindowRect(hPopup, rcPopup);
+    pMenuBar->ClientToScreen(rcEntry);
+    EXPECT_EQ(rcEntry.bottom, rcPopup.top);
+    EXPECT_EQ(rcEntry.left, rcPopup.left);
+    EXPECT_EQ(0, pMenuBar->GetControl(0)->GetCommandBar()->GetSelected()) << "opened by key: first item selected";
+
+    input.Key(VK_RIGHT);
+    EXPECT_EQ(1, pMenuBar->GetPopuped()) << "Right in a popup without a sub-menu moves to the next entry";
+    input.Key(VK_ESCAPE);
+    EXPECT_EQ(-1, pMenuBar->GetPopuped());
+    EXPECT_EQ(1, pMenuBar->GetTrackingMode()) << "Esc closes the popup and leaves the bar tracking";
+    input.Key(VK_ESCAPE);
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+}
+
+TEST_F(PopupBarTest, TheSoundThreadStartsWithAPopupAndEndsWithTheFrame)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    ASSERT_TRUE(KTSoundPlayer()->IsThreadRunning());
+    HANDLE hThread = NULL;
+    ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), KTSoundPlayer()->GetThreadHandle(), ::GetCurrentProcess(),
+                                  &hThread, SYNCHRONIZE, FALSE, 0));
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    EXPECT_FALSE(KTSoundPlayer()->IsThreadRunning());
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 0)) << "the thread itself has ended";
+    ::CloseHandle(hThread);
+}
+
+TEST_F(PopupBarTest, AltLetterOpensItsMenuAndF10SelectsTheFirst)
+{
+    CLoopTranslation translation;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
+    ASSERT_EQ(0, pMenuBar->GetPopuped()) << "Alt+F opens File";
+    EXPECT_EQ(0, pMenuBar->GetControl(0)->GetCommandBar()->GetSelected());
+    input.Key(VK_ESCAPE);
+    input.Key(VK_ESCAPE);
+    ASSERT_EQ(0, pMenuBar->GetTrackingMode());
+
+    ASSERT_TRUE(input.Key(VK_F10));
+    EXPECT_EQ(1, pMenuBar->GetTrackingMode());
+    EXPECT_EQ(0, pMenuBar->GetSelected());
+    EXPECT_EQ(-1, pMenuBar->GetPopuped()) << "F10 selects without opening";
+    input.Key(VK_RIGHT);
+    EXPECT_EQ(1, pMenuBar->GetSelected());
+    input.Key(VK_ESCAPE);
+}
+
+TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
+{
+    CMenu sub, menu;
+    sub.CreatePopupMenu();
+    sub.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
+    CMessageRecorder recorder({}, {WM_TIMER});
+    int nPopups = 0;
+    RunFromTimer(
+        [this, &nPopups]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup)
+                return FALSE;
+            CRect rc;
+            ::GetWindowRect(hPopup, rc);
+            // The second entry's row, a little below the middle.
+            ::SetCursorPos(rc.left + 20, rc.top + rc.Height() * 3 / 4);
+            PumpUntil([] { return false; }, 50);
+            ::SetCursorPos(rc.left + 22, rc.top + rc.Height() * 3 / 4);
+            auto count = []
+            {
+                int n = 0;
+                for (HWND h = ::FindWindow("KTPopupBar", NULL); h; h = ::FindWindowEx(NULL, h, "KTPopupBar", NULL))
+                    n++;
+                return n;
+            };
+            PumpUntil([&] { return count() == 2; }, 3000);
+            nPopups = count();
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_ESCAPE);
+            input.Key(VK_ESCAPE);
+            return TRUE;
+        });
+    EXPECT_EQ(0u, m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200));
+    EXPECT_EQ(2, nPopups) << "the sub-menu opened beside its entry";
+    bool bHoverTimer = false;
+    for (const CRecordedMessage& m : recorder.Messages())
+        bHoverTimer |= m.wParam == 112223;
+    EXPECT_TRUE(bHoverTimer);
+}
+
+TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
+{
+    CWinApp* pApp = AfxGetApp();
+    ASSERT_TRUE(pApp->m_pRecentFileList == NULL);
+    pApp->m_pRecentFileList = new CRecentFileList(0, "Recent Files Test", "File%d", 4);
+    pApp->AddToRecentFileList("C:\\kt\\one.kpd");
+    pApp->AddToRecentFileList("C:\\kt\\b&c.kpd");
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    CKTControls* pFile = pMenuBar->GetControl(0)->GetCommandBar()->GetControls();
+    CKTControl* pHolder = pFile->FindControl(ID_FILE_MRU_FILE1);
+    ASSERT_TRUE(pHolder != NULL);
+    EXPECT_TRUE(pHolder->GetHideFlags() & ktHideGeneric) << "the place holder hides behind its items";
+    CKTControl* pFirst = pFile->GetAt(pHolder->GetIndex() + 1);
+    CKTControl* pSecond = pFile->GetAt(pHolder->GetIndex() + 2);
+    ASSERT_TRUE(pFirst && pSecond);
+    EXPECT_EQ(ID_FILE_MRU_FILE1, pFirst->GetID());
+    EXPECT_EQ(ID_FILE_MRU_FILE1 + 1, pSecond->GetID());
+    EXPECT_EQ(0, pFirst->GetCaption().Find("&1 ")) << (LPCSTR)pFirst->GetCaption();
+    EXPECT_NE(-1, pFirst->GetCaption().Find("b&&c.kpd")) << "the newest first, its ampersand kept";
+    EXPECT_EQ(0, pSecond->GetCaption().Find("&2 "));
+    EXPECT_NE(-1, pSecond->GetCaption().Find("one.kpd"));
+    EXPECT_TRUE(pFirst->IsTemporary());
+    pMenuBar->SetPopuped(-1);
+    delete pApp->m_pRecentFileList;
+    pApp->m_pRecentFileList = NULL;
+}
+
+TEST_F(PopupBarTest, RightClickOnAToolBarListsTheBarsAndHidesTheChosenOne)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    pStandard->LoadToolBar(IDR_TESTFRAME, FALSE);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    int nChecked = -1;
+    CString strListed;
+    RunFromTimer(
+        [this, &nChecked, &strListed]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            CKTCommandBar* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(hPopup));
+            if (!pPopup)
+                return FALSE;
+            for (int i = 0; i < pPopup->GetControlCount(); i++)
+                if (pPopup->GetControl(i)->IsVisible())
+                {
+                    strListed += pPopup->GetControl(i)->GetCaption() + ";";
+                    nChecked = pPopup->GetControl(i)->GetChecked();
+                }
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_DOWN);
+            input.Key(VK_RETURN);
+            return TRUE;
+        });
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    CPoint pt(pStandard->GetControl(0)->GetRect().right + 60, 5);
+    pStandard->ClientToScreen(&pt);
+    m_pFrame->ScreenToClient(&pt);
+    input.Click(pt, true);
+    PumpUntil([pStandard] { return !pStandard->IsVisible(); }, 2000);
+    EXPECT_EQ(CString("Standard;"), strListed) << "the menu bar cannot be closed, so only Standard is listed";
+    EXPECT_EQ(1, nChecked) << "a visible bar is checked";
+    EXPECT_FALSE(pStandard->IsVisible());
+}

@@ -1,0 +1,81 @@
+// ShadowTests.cpp: popup shadows: the strips' places and styles on a themed frame, and their alpha ramps.
+#include "CommandBarsTestApp.h"
+#include "KTCommandBars.h"
+#include "KTMenuBar.h"
+#include "KTShadowImage.h"
+#include "KTShadowWindow.h"
+#include "MessagePump.h"
+#include "TestFrame.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+DWORD Alpha(DWORD dw) { return dw >> 24; }
+
+// Turns the system's drop shadows on for the test, as a user with shadows would have them.
+class CDropShadowSetting
+{
+public:
+    CDropShadowSetting()
+    {
+        ::SystemParametersInfo(SPI_GETDROPSHADOW, 0, &m_bOld, 0);
+        ::SystemParametersInfo(SPI_SETDROPSHADOW, 0, (PVOID)TRUE, 0);
+    }
+    ~CDropShadowSetting() { ::SystemParametersInfo(SPI_SETDROPSHADOW, 0, (PVOID)(INT_PTR)m_bOld, 0); }
+    CDropShadowSetting(const CDropShadowSetting&) = delete;
+    CDropShadowSetting& operator=(const CDropShadowSetting&) = delete;
+
+private:
+    BOOL m_bOld = FALSE;
+};
+}  // namespace
+
+TEST(ShadowImage, RampsDarkenTowardsThePopupAndSoftenAtTheCorners)
+{
+    const COLORREF clr = RGB(200, 100, 40);
+    std::vector<DWORD> vertical = KTBuildShadowImage(4, 10, FALSE, clr, FALSE);
+    // Below the corner block: by column, 4 next to the popup.
+    EXPECT_EQ(0x78000000u | (200u << 16) | (100u << 8) | 40u, vertical[6 * 4 + 0]) << "alpha 15 x 2 x 4, full colour";
+    EXPECT_EQ(30u, Alpha(vertical[6 * 4 + 3]));
+    EXPECT_EQ(6u, Alpha(vertical[0 * 4 + 3])) << "outer top corner: 3 x 2 x 1 x 1";
+    EXPECT_EQ(96u, Alpha(vertical[3 * 4 + 0])) << "inner corner cell: 3 x 2 x 4 x 4";
+
+    std::vector<DWORD> horizontal = KTBuildShadowImage(12, 4, TRUE, clr, TRUE);
+    EXPECT_EQ(60u, Alpha(horizontal[0 * 12 + 6])) << "half strength, row next to the popup: 15 x 1 x 4";
+    EXPECT_EQ(15u, Alpha(horizontal[3 * 12 + 6]));
+    EXPECT_EQ(Alpha(horizontal[2 * 12 + 1]), Alpha(horizontal[2 * 12 + 10])) << "the ends mirror each other";
+    EXPECT_EQ(3u, Alpha(horizontal[3 * 12 + 0]));
+}
+
+TEST(PopupShadows, AnOpenPopupCastsLayeredStripsBesideItAndTheyGoWithIt)
+{
+    CDropShadowSetting shadows;
+    CTestFrame* pFrame = CTestFrame::Create(4);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages();
+    CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    CKTCommandBar* pPopup = pMenuBar->GetControl(0)->GetCommandBar();
+    CRect rcPopup;
+    pPopup->GetWindowRect(rcPopup);
+
+    const auto& strips = KTShadowManager()->GetShadows();
+    ASSERT_EQ(2u, strips.size());
+    ASSERT_TRUE(KTShadowManager()->IsLayered());
+    CRect rcBelow, rcRight;
+    strips[0]->GetWindowRect(rcBelow);
+    strips[1]->GetWindowRect(rcRight);
+    EXPECT_EQ(CRect(rcPopup.left + 4, rcPopup.bottom, rcPopup.right + 4, rcPopup.bottom + 4), rcBelow);
+    EXPECT_EQ(CRect(rcPopup.right, rcPopup.top + 4, rcPopup.right + 4, rcPopup.bottom), rcRight);
+    for (const auto& pStrip : strips)
+    {
+        EXPECT_EQ((DWORD)(WS_EX_LAYERED | WS_EX_TOOLWINDOW), pStrip->GetExStyle() & (WS_EX_LAYERED | WS_EX_TOOLWINDOW));
+        EXPECT_TRUE(pStrip->IsWindowVisible());
+    }
+
+    pMenuBar->SetPopuped(-1);
+    EXPECT_TRUE(KTShadowManager()->GetShadows().empty()) << "closing the popup removes its strips";
+    pFrame->DestroyWindow();
+    PumpMessages();
+}

@@ -1,0 +1,112 @@
+// ToolBarResourceTests.cpp: the frame as the designer starts it, with its standard tool bar from a resource.
+#include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTDockBar.h"
+#include "KTMenuBar.h"
+#include "MessagePump.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <afxres.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+class ToolBarResourceTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create();
+        ASSERT_TRUE(m_pFrame != NULL);
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    CTestFrame* m_pFrame = NULL;
+};
+
+std::vector<UINT> Ids(CKTCommandBar* pBar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+        ids.push_back(pBar->GetControl(i)->GetID());
+    return ids;
+}
+}  // namespace
+
+TEST_F(ToolBarResourceTest, StartUpPutsTheMenuBarThenStandardOnTheTopDockBar)
+{
+    CKTCommandBars* pCommandBars = m_pFrame->GetCommandBars();
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    ASSERT_TRUE(pStandard->LoadToolBar(IDR_TESTFRAME));
+    pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+
+    EXPECT_EQ(NULL, ::GetMenu(m_pFrame->GetSafeHwnd()));
+    CKTMenuBar* pMenuBar = pCommandBars->GetMenuBar();
+    EXPECT_EQ(1u, pMenuBar->GetBarID());
+    CWnd* pTop = pCommandBars->GetDockBar(ktBarTop);
+    EXPECT_EQ(pTop, pMenuBar->GetParent());
+    EXPECT_EQ(pTop, pStandard->GetParent());
+    CRect rcMenu, rcStandard;
+    pMenuBar->GetWindowRect(rcMenu);
+    pStandard->GetWindowRect(rcStandard);
+    EXPECT_LE(rcMenu.bottom, rcStandard.top) << "the menu bar's row comes first";
+
+    EXPECT_EQ(
+        std::vector<UINT>({ID_FILE_NEW, ID_FILE_OPEN, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, KT_ID_TOOLBAR_EXPAND}),
+        Ids(pStandard))
+        << "the expand button ends the row";
+    EXPECT_TRUE(pStandard->GetControl(2)->GetBeginGroup()) << "the separator starts a group at Cut";
+    EXPECT_FALSE(pStandard->GetControl(1)->GetBeginGroup());
+}
+
+TEST_F(ToolBarResourceTest, ShortOrMissingResourcesFailAndLeaveNoButtons)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    EXPECT_FALSE(pStandard->LoadToolBar(IDR_SHORTTOOLBAR, FALSE)) << "nine ids announced, one present";
+    EXPECT_EQ(0, pStandard->GetControlCount());
+    EXPECT_FALSE(pStandard->LoadToolBar(4321, FALSE));
+    EXPECT_EQ(0, pStandard->GetControlCount());
+}
+
+TEST_F(ToolBarResourceTest, TheExpandButtonOfANarrowFrameListsExactlyTheClippedButtons)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    ASSERT_TRUE(pStandard->LoadToolBar(IDR_TESTFRAME));
+    m_pFrame->SetWindowPos(NULL, 0, 0, 120, 300, SWP_NOMOVE | SWP_NOZORDER);
+    m_pFrame->GetCommandBars()->RecalcFrameLayout();
+    PumpMessages();
+    std::vector<UINT> clipped;
+    for (int i = 0; i < pStandard->GetControlCount(); i++)
+        if (pStandard->GetControl(i)->GetHideFlags() == ktHideWrap)
+            clipped.push_back(pStandard->GetControl(i)->GetID());
+    ASSERT_FALSE(clipped.empty()) << "the frame is too narrow for every button";
+    CKTControl* pExpand = pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND);
+    ASSERT_TRUE(pExpand != NULL);
+    EXPECT_EQ(0u, pExpand->GetHideFlags());
+    EXPECT_EQ(CString("Toolbar Options"), pExpand->GetCaption());
+
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    CPoint pt = pExpand->GetRect().CenterPoint();
+    pStandard->ClientToScreen(&pt);
+    m_pFrame->ScreenToClient(&pt);
+    ASSERT_TRUE(input.Click(pt));
+    ASSERT_TRUE(pExpand->IsPopuped());
+    CKTCommandBar* pPopup = pExpand->GetCommandBar();
+    std::vector<UINT> listed = Ids(pPopup);
+    listed.resize(clipped.size());
+    EXPECT_EQ(clipped, listed);
+    EXPECT_EQ(CString("Standard"), pPopup->GetControl((int)clipped.size())->GetCaption()) << "then the bar list";
+    input.Key(VK_ESCAPE);
+}
