@@ -79,10 +79,10 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         m_pBuffer = KTMakeCounted<CKTSyntaxEditBufferManager>();
     if (GetConfigFile().IsEmpty())
         SetConfigFile(m_strConfigFile);
-    DWORD dwStyle = WS_CHILD | WS_VISIBLE | (bVertScroll ? WS_VSCROLL : 0) | (bHorzScroll ? WS_HSCROLL : 0);
     m_bVertScrollBar = bVertScroll;
     m_bHorzScrollBar = bHorzScroll;
     m_pParentWnd = pParentWnd;
+    DWORD dwStyle = WS_CHILD | WS_VISIBLE | OwnScrollBarStyles();
     if (!CreateEx(WS_EX_ACCEPTFILES, kClassName, "", dwStyle, CRect(0, 0, 0, 0), pParentWnd, 0, pContext))
         return FALSE;
     SetFont();
@@ -95,6 +95,14 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         m_Sink.Advise(m_pBuffer->GetConnection(), dwCode);
     }
     return TRUE;
+}
+
+// Where a parent view serves the bars, bars of the control's own would show as a second, empty pair.
+DWORD CKTSyntaxEditCtrl::OwnScrollBarStyles() const
+{
+    if (ScrollBarOwner() != this)
+        return 0;
+    return (m_bVertScrollBar ? WS_VSCROLL : 0) | (m_bHorzScrollBar ? WS_HSCROLL : 0);
 }
 
 int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0; }

@@ -252,6 +252,7 @@ protected:
     void UpdateCaretColumns();
     LRESULT Notify(NMHDR* pHeader, int nCode);
     CWnd* ScrollBarOwner() const;
+    DWORD OwnScrollBarStyles() const;
     BOOL GetBarInfo(int nBar, SCROLLINFO& si) const;
     BOOL IsBarWanted(int nBar) const;
     void SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw);

@@ -110,8 +110,7 @@ BOOL CKTSyntaxEditCtrl::SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bUpdateReg)
     bResult = StoreSetting(m_bVertScrollBar, bVert, kVScrollBar, bUpdateReg) && bResult;
     if (GetSafeHwnd())
     {
-        DWORD dwAdd = (bHorz ? WS_HSCROLL : 0) | (bVert ? WS_VSCROLL : 0);
-        ModifyStyle(WS_HSCROLL | WS_VSCROLL, dwAdd, SWP_FRAMECHANGED);
+        ModifyStyle(WS_HSCROLL | WS_VSCROLL, OwnScrollBarStyles(), SWP_FRAMECHANGED);
     }
     return bResult;
 }

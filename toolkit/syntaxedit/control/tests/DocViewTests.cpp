@@ -21,6 +21,7 @@ TEST_F(CEditorDocTest, TypeUndoToTheSavedStateSaveAndReopen)
     EXPECT_FALSE(pDoc->IsOpenedAsNew());
     EXPECT_EQ(pDoc->GetFileInfo().nFileSizeLow, strlen(kFileText));
     CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    EXPECT_FALSE(pCtrl->GetStyle() & (WS_HSCROLL | WS_VSCROLL)) << "the view's bars serve the control: one pair only";
     CString strTitle = pDoc->GetTitle();
     pCtrl->SetCurrentPosition(3, pCtrl->GetDisplayColumn(3, 2), FALSE, TRUE);
 
