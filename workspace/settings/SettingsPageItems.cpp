@@ -69,26 +69,26 @@ std::vector<ItemSpec> FieldItems()
 }
 
 // Related-field items are lists filled when a field is loaded.
-bool IsListItem(const ItemSpec& spec)
+bool IsListItem(const ItemSpec& entry)
 {
-    return !spec.list.empty() || spec.nID == IDS_SETTINGS_RELATED_COUNT || spec.nID == IDS_SETTINGS_RELATED_LENGTH;
+    return !entry.list.empty() || entry.nID == IDS_SETTINGS_RELATED_COUNT || entry.nID == IDS_SETTINGS_RELATED_LENGTH;
 }
 
 void AddItems(CKTPropertyGridItem* pCategory, const std::vector<ItemSpec>& specs)
 {
-    for (const ItemSpec& spec : specs)
+    for (const ItemSpec& entry : specs)
     {
-        CKTPropertyGridItem* pItem = pCategory->AddChildItem(new CKTPropertyGridItem(spec.nID, spec.pszValue));
-        for (const char* pszText : spec.list)
+        CKTPropertyGridItem* pItem = pCategory->AddChildItem(new CKTPropertyGridItem(entry.nID, entry.pszValue));
+        for (const char* pszText : entry.list)
             pItem->GetConstraints()->AddConstraint(pszText);
-        if (IsListItem(spec))
+        if (IsListItem(entry))
             pItem->SetFlags(5);
-        if (spec.bName)
+        if (entry.bName)
             pItem->SetMask(kNameMask, kNameLiteral, '_');
-        if (spec.bHex)
+        if (entry.bHex)
             pItem->SetMask(kHexMask, kHexLiteral, '_');
-        if (spec.nMaxLength)
-            pItem->SetMaxLength(spec.nMaxLength);
+        if (entry.nMaxLength)
+            pItem->SetMaxLength(entry.nMaxLength);
     }
     pCategory->Expand();
 }
