@@ -42,6 +42,8 @@ public:
     void SetMinTrackSize(CPoint pt) { m_ptMinTrackSize = pt; }
     void SetMaxTrackSize(CPoint pt) { m_ptMaxTrackSize = pt; }
     void SetTabColor(int nColor) { m_nTabColor = nColor; }
+    int GetHelpID() const { return m_nHelpID; }
+    void SetHelpID(int nHelpID) { m_nHelpID = nHelpID; }
     CKTDockingPaneTabbedContainer* GetTabbedContainer() const;
 
     BOOL IsHidden() const override;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KTDockingPaneLayoutData.h"
+#include "KTToolTipController.h"
 
 class CKTDockingPanePaintManager;
 
@@ -49,6 +50,7 @@ public:
     CKTDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
     CWnd* GetSite() const { return m_pSite; }
     CKTDockingPane* GetActivePane() const { return m_pActivePane; }
+    CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
     BOOL IsLaidOut() const { return m_bLaidOut; }
     BOOL IsInitialUpdateDone() const { return m_bInitialUpdate; }
     BOOL IsDockingInProgress() const { return m_bDockingInProgress; }
@@ -89,6 +91,7 @@ private:
     CKTSmartPtr<CKTDockingPaneLayoutData> m_pLayout;
     CKTSmartPtr<CKTDockingPanePaintManager> m_pPaintManager;
     CKTSmartPtr<CKTDockingPane> m_pActivePane;
+    CKTSmartPtr<CKTToolTipController> m_pToolTipContext = KTMakeCounted<CKTToolTipController>();  // captions, tabs
     HWND m_hwndLastFocus = NULL;
     BOOL m_bDockingInProgress = FALSE;
     BOOL m_bLaidOut = FALSE;

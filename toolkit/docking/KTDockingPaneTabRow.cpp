@@ -1,9 +1,12 @@
-// KTDockingPaneTabRow.cpp: tabs of a group follow its panes and draw through the theme's container tab painter.
+// KTDockingPaneTabRow.cpp: tabs of a group follow its panes and draw through the theme's container tab painter; a
+// held tab reorders them or leaves the row.
 #include "KTDockingPaneTabRow.h"
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneManager.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTSmartPtr.h"
 
 void CKTDockingPaneTabRow::Reposition()
 {
@@ -54,4 +57,74 @@ int CKTDockingPaneTabRow::FindPane(const void* pPane) const
         if (GetItem(i)->GetData() == DWORD_PTR(pPane))
             return i;
     return -1;
+}
+
+void CKTDockingPaneTabRow::PressTab(int nTab, CPoint pt)
+{
+    CKTDockingPane* pPane = m_pOwner->GetPaneAt(nTab);
+    CKTDockingPaneManager* pManager = m_pOwner->GetDockingPaneManager();
+    if (!pPane || !pManager)
+        return;
+    if (!pManager->NotifyAction(ktActionDragging, pPane))
+    {
+        m_rcPressedTabs.clear();
+        for (int i = 0; i < GetItemCount(); ++i)
+            m_rcPressedTabs.push_back(GetItem(i)->GetRect());
+        m_pPressedPane = pPane;
+    }
+    m_pOwner->SelectPane(pPane, TRUE, FALSE);
+    PerformMouseMove(m_pOwner->GetSafeHwnd(), pt);
+    if (m_pPressedPane)
+        m_pOwner->SetCapture();
+    m_pOwner->Invalidate(FALSE);
+}
+
+int CKTDockingPaneTabRow::SavedTabAt(CPoint pt) const
+{
+    for (size_t i = 0; i < m_rcPressedTabs.size(); ++i)
+        if (m_rcPressedTabs[i].PtInRect(pt))
+            return int(i);
+    return -1;
+}
+
+BOOL CKTDockingPaneTabRow::TrackPressedTab(CPoint pt)
+{
+    if (!m_pPressedPane)
+        return FALSE;
+    int nPressed = FindPane(m_pPressedPane);
+    if (nPressed < 0)
+    {
+        // The pane left the group while its tab was held.
+        ReleasePressedTab();
+        return TRUE;
+    }
+    int nOver = SavedTabAt(pt);
+    if (nOver >= 0)
+    {
+        if (nOver != nPressed && nOver < m_pOwner->GetChildCount())
+            m_pOwner->SwapPanes(nPressed, nOver);
+        return TRUE;
+    }
+    if (!HitTest(pt))
+        DragOut(pt);
+    return TRUE;
+}
+
+void CKTDockingPaneTabRow::DragOut(CPoint)
+{
+    // The owner's answer may take the group apart.
+    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(m_pOwner);
+    CKTDockingPaneManager* pManager = m_pOwner->GetDockingPaneManager();
+    if (!pManager || pManager->NotifyAction(ktActionDetaching, m_pPressedPane))
+        return;
+    m_pPressedPane = nullptr;
+    ::ReleaseCapture();
+}
+
+void CKTDockingPaneTabRow::ReleasePressedTab()
+{
+    if (!m_pPressedPane)
+        return;
+    m_pPressedPane = nullptr;
+    ::ReleaseCapture();
 }

@@ -124,6 +124,14 @@ void CKTDockingPaneTabbedContainer::RemovePane(CKTDockingPaneNode* pNode)
     SelectPane(static_cast<CKTDockingPane*>(GetLastChild()), TRUE, TRUE);
 }
 
+void CKTDockingPaneTabbedContainer::SwapPanes(int nFirst, int nSecond)
+{
+    if (!GetPaneAt(nFirst) || !GetPaneAt(nSecond))
+        return;
+    std::swap(m_children[size_t(nFirst)], m_children[size_t(nSecond)]);
+    UpdatePane(TRUE);
+}
+
 void CKTDockingPaneTabbedContainer::ShowTitle(BOOL bShow)
 {
     m_bTitleVisible = bShow;

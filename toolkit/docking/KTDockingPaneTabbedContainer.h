@@ -40,6 +40,8 @@ public:
     // -2 over the caption, the index of a tab under the point, else -1.
     int HitTest(CPoint pt) const;
     CKTDockingPaneTabRow& GetTabRow() { return m_tabRow; }
+    // Two panes change places in the tab order.
+    void SwapPanes(int nFirst, int nSecond);
     // The selected pane (else the container) takes the focus and the manager looks at it.
     void FocusSelected();
 
@@ -56,10 +58,15 @@ public:
     void RemovePane(CKTDockingPaneNode* pNode) override;
     BOOL IsCaptionButtonVisible(CKTDockingPaneCaptionButton* pButton) override;
 
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

@@ -1,5 +1,6 @@
 // KTDockingPaneTabbedContainerInput.cpp: a group window's painting, mouse input and caption-button commands.
 #include <afxpriv.h>
+#include <windowsx.h>
 
 #include "KTDockingPane.h"
 #include "KTDockingPaneCaptionButton.h"
@@ -18,6 +19,10 @@ ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 // void OnLButtonDown(UINT nFlags, CPoint point)
 ON_WM_LBUTTONDOWN()
+// void OnLButtonUp(UINT nFlags, CPoint point)
+ON_WM_LBUTTONUP()
+// void OnCaptureChanged(CWnd* pWnd)
+ON_WM_CAPTURECHANGED()
 // void OnMouseMove(UINT nFlags, CPoint point)
 ON_WM_MOUSEMOVE()
 // LRESULT OnMouseLeave(WPARAM, LPARAM)
@@ -103,9 +108,7 @@ void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
     }
     if (nHit >= 0)
     {
-        SelectPane(GetPaneAt(nHit), TRUE, FALSE);
-        m_tabRow.PerformMouseMove(m_hWnd, point);
-        Invalidate(FALSE);
+        m_tabRow.PressTab(nHit, point);
         return;
     }
     FocusSelected();
@@ -132,8 +135,13 @@ void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint)
 void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point)
 {
     m_tabRow.PerformMouseMove(m_hWnd, point);
-    CheckCaptionButtons(point);
+    if (!m_tabRow.TrackPressedTab(point))
+        CheckCaptionButtons(point);
 }
+
+void CKTDockingPaneTabbedContainer::OnLButtonUp(UINT, CPoint) { m_tabRow.ReleasePressedTab(); }
+
+void CKTDockingPaneTabbedContainer::OnCaptureChanged(CWnd*) { m_tabRow.ForgetPressedTab(); }
 
 LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
 {
@@ -141,16 +149,30 @@ LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
     return 0;
 }
 
-void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint)
+void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint point)
 {
-    // Toggling between docked and floating needs floating frames, which this build has not.
+    if (CanPressCaptionButtons() && CaptionButtonAt(point))
+        return;
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    int nHit = HitTest(point);
+    if (!pManager || nHit < 0)
+        return;
+    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    pManager->ToggleNodeDocking(GetPaneAt(nHit));
 }
 
-void CKTDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint)
+void CKTDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint point)
 {
     CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    int nHit = HitTest(point);
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (nHit >= 0 && pManager)
+    {
+        SelectPane(GetPaneAt(nHit), TRUE, TRUE);
+        pManager->RecalcFrameLayout(this, FALSE);
+    }
     FocusSelected();
-    if (CKTDockingPaneManager* pManager = GetDockingPaneManager())
+    if (pManager)
         pManager->NotifyOwner(ktDockingPaneRClick, LPARAM(static_cast<CKTDockingPaneNode*>(this)));
 }
 
@@ -168,11 +190,14 @@ BOOL CKTDockingPaneTabbedContainer::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT 
     return CWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
-LRESULT CKTDockingPaneTabbedContainer::OnHelpHitTest(WPARAM, LPARAM)
+LRESULT CKTDockingPaneTabbedContainer::OnHelpHitTest(WPARAM, LPARAM lParam)
 {
-    if (!m_pSelectedPane)
+    CKTDockingPane* pPane = GetPaneAt(HitTest(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+    if (!pPane)
+        pPane = m_pSelectedPane;
+    if (!pPane)
         return 0;
-    return 0x20000 + m_pSelectedPane->GetID();
+    return 0x20000 + (pPane->GetHelpID() ? pPane->GetHelpID() : pPane->GetID());
 }
 
 void CKTDockingPaneTabbedContainer::OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton)

@@ -1,10 +1,14 @@
-// The row of tabs under a group of panes: one tab per pane, real clicks switching the shown pane, and what the
-// row looks like on screen.
+// The row of tabs under a group of panes: one tab per pane, real clicks switching the shown pane, tabs held and
+// moved to reorder the panes or leave the row, right clicks, help and tooltips, and what the row looks like.
 #include <gtest/gtest.h>
 
 #include "DockingTestFrame.h"
+#include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneRes.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTTabPainter.h"
 #include "NearColor.h"
 #include "PixelImage.h"
 #include "TestInput.h"
@@ -37,9 +41,33 @@ protected:
         return rc;
     }
 
+    // The panes' ids in tab order.
+    std::vector<int> TabOrder()
+    {
+        std::vector<int> ids;
+        for (int i = 0; i < m_pGroup->GetChildCount(); ++i)
+            ids.push_back(m_pGroup->GetPaneAt(i)->GetID());
+        return ids;
+    }
+
+    CKTDockingPane* Pane(int nID) { return m_frame.m_manager.FindPane(nID); }
+
     CDockingTestFrame m_frame;
     CKTDockingPaneTabbedContainer* m_pGroup = nullptr;
 };
+
+// The tip the manager's tooltip window shows for a tool of the window.
+CString TipText(HWND hWndTip, HWND hWnd, INT_PTR nTool)
+{
+    char szText[80] = "";
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = hWnd;
+    ti.uId = UINT_PTR(nTool);
+    ti.lpszText = szText;
+    ::SendMessageA(hWndTip, TTM_GETTEXTA, sizeof(szText), LPARAM(&ti));
+    return szText;
+}
 }  // namespace
 
 TEST_F(DockingTabRow, GroupOfTwoPanesShowsATabPerPaneBelowThePane)
@@ -121,4 +149,95 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
     rcOther.DeflateRect(3, 3);
     EXPECT_LT(count(after, rcOther, ::GetSysColor(COLOR_WINDOW)), rcOther.Width() * rcOther.Height() / 4);
     EXPECT_GT(count(after, rcOther, ::GetSysColor(COLOR_3DDKSHADOW)), 0);
+}
+
+TEST_F(DockingTabRow, HeldTabMovedOverItsNeighbourSwapsThePanesOnce)
+{
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Drag(TabRect(0).CenterPoint(), TabRect(1).CenterPoint()));
+    PumpDocking();
+
+    EXPECT_EQ((std::vector<int>{702, 701}), TabOrder());
+    EXPECT_EQ(CString("Properties"), m_pGroup->GetTabRow().GetItem(0)->GetCaption());
+    EXPECT_EQ(Pane(701), m_pGroup->GetSelected()) << "the held pane stays the shown one";
+    EXPECT_EQ(1, m_pGroup->GetTabRow().GetCurSel());
+    EXPECT_EQ(1, m_frame.CountActions(ktActionDragging, 701));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDetaching, 701));
+    EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
+    EXPECT_NE(m_pGroup->GetSafeHwnd(), ::GetCapture()) << "the release lets the mouse go";
+
+    // The new order is the group's: a saved layout keeps it.
+    m_frame.Layout();
+    EXPECT_EQ((std::vector<int>{702, 701}), TabOrder());
+}
+
+TEST_F(DockingTabRow, HeldTabLeavingTheRowAsksToDetachItsPane)
+{
+    CPoint ptAbove(TabRect(0).CenterPoint().x, TabRect(0).top - 40);
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    m_frame.m_refusedActions = {ktActionDetaching};
+    ASSERT_TRUE(input.Drag(TabRect(0).CenterPoint(), ptAbove));
+    PumpDocking();
+    EXPECT_GE(m_frame.CountActions(ktActionDetaching, 701), 1);
+    EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
+    EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
+
+    // Allowed, the tab is let go at once: moving on over the other tab swaps nothing. (The other tab, so that the
+    // press does not pair with the last one into a double click.)
+    m_frame.m_refusedActions.clear();
+    m_frame.m_notifies.clear();
+    CPoint ptFrom = TabRect(1).CenterPoint();
+    ASSERT_TRUE(input.Drag(ptFrom, CPoint(ptFrom.x, ptAbove.y)));
+    PumpDocking();
+    EXPECT_EQ(1, m_frame.CountActions(ktActionDetaching, 702));
+    EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
+    EXPECT_NE(m_pGroup->GetSafeHwnd(), ::GetCapture());
+    ::SendMessage(m_pGroup->GetSafeHwnd(), WM_MOUSEMOVE, MK_LBUTTON,
+                  MAKELPARAM(TabRect(0).left + 2, TabRect(0).top + 2));
+    EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
+}
+
+TEST_F(DockingTabRow, OwnerThatRefusesDraggingKeepsTabsSelectableButNeverMoved)
+{
+    m_frame.m_refusedActions = {ktActionDragging};
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Drag(TabRect(1).CenterPoint(), TabRect(0).CenterPoint()));
+    PumpDocking();
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDetaching, 702));
+}
+
+TEST_F(DockingTabRow, RightClickOnATabShowsItsPaneAndReportsTheGroup)
+{
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(TabRect(1).CenterPoint(), true));
+    PumpDocking();
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_TRUE(m_frame.PaneWindow(702)->IsWindowVisible());
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneRClick, 0));
+}
+
+TEST_F(DockingTabRow, HelpHitTestAnswersForThePaneUnderThePoint)
+{
+    auto helpAt = [&](CPoint pt) { return m_pGroup->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)); };
+    EXPECT_EQ(0x202BD, helpAt(TabRect(0).CenterPoint())) << "no help id: the pane's id";
+    Pane(702)->SetHelpID(0x300);
+    EXPECT_EQ(0x20300, helpAt(TabRect(1).CenterPoint()));
+    EXPECT_EQ(0x202BD, helpAt(PaneRect(701).CenterPoint())) << "off the tabs: the shown pane";
+}
+
+TEST_F(DockingTabRow, PointingAtCaptionButtonsAndTabsShowsTheirTips)
+{
+    CKTToolTipController* pTips = m_frame.m_manager.GetToolTipContext();
+    m_pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    CRect rcClose = m_pGroup->FindCaptionButton(KT_IDS_DOCKING_CLOSE)->GetRect();
+    ASSERT_TRUE(MoveTo(m_pGroup->GetSafeHwnd(), rcClose.CenterPoint(),
+                       [&] { return pTips->GetLastHit() == KT_IDS_DOCKING_CLOSE; }));
+    EXPECT_EQ(CString("Close"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), KT_IDS_DOCKING_CLOSE));
+
+    // A tab whose caption is shown whole has a tip only when the painter always gives one.
+    m_frame.m_manager.GetPaintManager()->GetContainerTabPainter()->m_nToolTipMode = 1;
+    ASSERT_TRUE(MoveTo(m_pGroup->GetSafeHwnd(), TabRect(1).CenterPoint(), [&] { return pTips->GetLastHit() == 1; }));
+    EXPECT_EQ(CString("Properties"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), 1));
 }
