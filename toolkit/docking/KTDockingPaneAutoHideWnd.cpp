@@ -31,6 +31,8 @@ ON_WM_ERASEBKGND()
 ON_WM_TIMER()
 // void OnMouseMove(UINT nFlags, CPoint point)
 ON_WM_MOUSEMOVE()
+// void OnLButtonDown(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CKTDockingPaneAutoHideWnd::CKTDockingPaneAutoHideWnd(CKTDockingPaneAutoHidePanel* pPanel,
@@ -56,12 +58,9 @@ CRect CKTDockingPaneAutoHideWnd::ComputeFullRect() const
     CRect rcArea = pManager->GetTopPane() ? pManager->GetTopPane()->GetRect() : CRect();
     CKTDockingPane* pPane = m_pContainer->GetSelected();
     MINMAXINFO mmi;
-    m_pContainer->GetMinMaxInfo(&mmi);
-    int nEdgeX = IsVerticalSliding() ? 0 : ktEdge, nEdgeY = IsVerticalSliding() ? ktEdge : 0;
-    int cx = std::max(int(mmi.ptMinTrackSize.x) + nEdgeX,
-                      std::min(pPane->m_nDockedWidth + ktEdge, int(mmi.ptMaxTrackSize.x) + nEdgeX));
-    int cy = std::max(int(mmi.ptMinTrackSize.y) + nEdgeY,
-                      std::min(pPane->m_nDockedHeight + ktEdge, int(mmi.ptMaxTrackSize.y) + nEdgeY));
+    GetMinMaxInfo(&mmi, TRUE);
+    int cx = std::max(int(mmi.ptMinTrackSize.x), std::min(pPane->m_nDockedWidth + ktEdge, int(mmi.ptMaxTrackSize.x)));
+    int cy = std::max(int(mmi.ptMinTrackSize.y), std::min(pPane->m_nDockedHeight + ktEdge, int(mmi.ptMaxTrackSize.y)));
     int nSide = pManager->GetRTLDirection(m_nDirection);
     switch (nSide)
     {
@@ -258,6 +257,8 @@ BOOL CKTDockingPaneAutoHideWnd::IsCursorOver() const
 
 void CKTDockingPaneAutoHideWnd::OnLeaveCheck()
 {
+    if (m_bResizing)
+        return;
     if (!m_pContainer->IsActive() && !IsCursorOver())
     {
         if (m_bCollapsing || --m_nLeaveCountdown > 0)

@@ -26,6 +26,8 @@ public:
     int GetStep() const { return m_nStep; }
     int GetStepCount() const { return m_nStepCount; }
     CRect GetFullRect() const { return m_rcFull; }
+    // The group's track limits; with the edge, the edge's width is added along the sliding axis.
+    void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo, BOOL bWithEdge) const;
 
     static double m_dSlideSpeed;
     static int m_nSlideInterval;
@@ -40,6 +42,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -62,6 +65,14 @@ private:
     void OnSlideBackTick();
     void OnLeaveCheck();
     BOOL IsCursorOver() const;
+    BOOL IsPanelBefore() const;
+    CRect GetLayoutAreaOnScreen() const;
+    // The edge's rectangle and where its near side may go, on the screen; FALSE when it cannot move.
+    BOOL GetEdgeRange(CRect& rcEdge, int& nLow, int& nHigh) const;
+    void TrackWithOutline(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
+    void TrackLive(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
+    // The window reaches to the edge's far side and the group keeps the new size.
+    void ApplyEdge(const CRect& rcEdgeScreen);
     void ReleaseContainer();
     CKTDockingPaneManager* GetManager() const { return m_pManager; }
     BOOL IsVerticalSliding() const { return m_nDirection >= 2; }
@@ -76,4 +87,5 @@ private:
     BOOL m_bCollapsing = FALSE;
     CRect m_rcFull;  // fully out, in the site's client coordinates
     int m_nLeaveCountdown = ktLeaveTicks;
+    BOOL m_bResizing = FALSE;  // while the edge is dragged the window stays out
 };

@@ -10,6 +10,7 @@
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDockingPaneTheme9.h"
+#include "KTDrawObjects.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "TestInput.h"
@@ -155,4 +156,49 @@ TEST_F(DockingCaption, ClosingAGroupWhoseOwnerHidesEachPaneHidesThemAll)
     EXPECT_TRUE(manager.FindPane(702)->IsHidden());
     EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 701));
     EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 702));
+}
+
+TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPane* p702 = manager.FindPane(702);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    CTestInput input(pPanel->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pPanel->GetTabRect(p702).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 1; }));
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    HWND hWndSlide = pSlide->GetSafeHwnd();
+    auto width = [&] { return CKTWindowRect(pSlide).Width(); };
+    auto edgeAt = [&] { return CPoint(width() - 2, CKTClientRect(pSlide).Height() / 2); };
+    ASSERT_EQ(184, width());
+
+    // With the outline tracker the size changes on release.
+    CPoint ptEdge = edgeAt();
+    ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {ptEdge.x + 60, ptEdge.y}, [&] { return width() == 244; }));
+    EXPECT_EQ(240, p702->m_nDockedWidth) << "the group's size leaves the edge out";
+    EXPECT_EQ(CSize(240, CKTClientRect(pSlide).Height()),
+              CKTWindowRect(p702->GetTabbedContainer()->GetSafeHwnd()).Size());
+
+    // Moved live, the edge stops short of the far side of the docked area by the splitter gap. (The release stays
+    // on the frame: outside the program's windows the display would not deliver it.)
+    manager.m_bSplitterTracker = FALSE;
+    CRect rcArea = manager.GetTopPane()->GetRect();
+    ptEdge = edgeAt();
+    ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {rcArea.Width() - 2, ptEdge.y},
+                           [&] { return width() == rcArea.Width() - manager.m_nSplitterGap - 4; }));
+    ptEdge = edgeAt();
+    ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {ptEdge.x - (width() - 200), ptEdge.y}, [&] { return width() == 200; }));
+    EXPECT_EQ(196, p702->m_nDockedWidth);
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "the window stays out while it is resized";
+
+    // Slid out again, the window has the size it was given.
+    pSlide->Close(FALSE);
+    PumpDocking();
+    ASSERT_TRUE(input.Click(pPanel->GetTabRect(p702).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 2; }));
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    EXPECT_EQ(200, pPanel->GetActiveWnd()->GetFullRect().Width());
 }
