@@ -316,6 +316,7 @@ protected:
     void ExtendSelectionTo(UINT nFlags, CPoint point);
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
+    void EndRowSelectionAtItsEnd();
     BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
     void TrackDrag(CPoint point);
     KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,
