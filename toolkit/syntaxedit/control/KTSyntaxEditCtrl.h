@@ -253,8 +253,8 @@ protected:
     LRESULT Notify(NMHDR* pHeader, int nCode);
     CWnd* ScrollBarOwner() const;
     DWORD OwnScrollBarStyles() const;
+    HWND BarWindow(int nBar, int& nWhich) const;
     BOOL GetBarInfo(int nBar, SCROLLINFO& si) const;
-    BOOL IsBarWanted(int nBar) const;
     void SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw);
     void SetBarPos(int nBar, int nPos, BOOL bRedraw);
     void EnableBar(int nBar, BOOL bEnable);
