@@ -30,7 +30,8 @@ std::function<bool()> CursorIs(HCURSOR hCursor)
 {
     return [hCursor]
     {
-        CURSORINFO info = {sizeof(info)};
+        CURSORINFO info = {};
+        info.cbSize = sizeof(info);
         return ::GetCursorInfo(&info) && info.hCursor == hCursor;
     };
 }
