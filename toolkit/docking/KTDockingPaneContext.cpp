@@ -370,6 +370,9 @@ void CKTDockingPaneContext::FloatLive()
     m_pManager->RecalcFrameLayout(pFrame->GetTopContainer(), FALSE);
     ReportActions(panes, ktActionFloated);
     m_pNode = pFrame->GetTopContainer();
+    // The new frame came up above the stickers, which must stay within reach.
+    for (const auto& pSticker : m_stickers)
+        pSticker->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 CRect CKTDockingPaneContext::SnapFrame(CRect rc)

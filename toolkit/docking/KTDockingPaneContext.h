@@ -95,6 +95,7 @@ private:
     CRect m_rcCandidate;                         // the area the stickers are offered over
     CKTDockingPaneNode* m_pCandidate = nullptr;  // its container, when it is one
     CKTDockingPaneNode* m_pStickersFor = nullptr;
+    CRect m_rcStickersFor;
     BOOL m_bStickersBuilt = FALSE;
     std::unique_ptr<CKTDockingPaneStickerPicture> m_pPicture;
     std::vector<std::unique_ptr<CKTDockingPaneContextStickerWnd>> m_stickers;

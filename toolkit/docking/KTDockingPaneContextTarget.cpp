@@ -158,7 +158,8 @@ void CKTDockingPaneContext::UpdateStickers()
         DestroyStickers();
         return;
     }
-    if (m_bStickersBuilt && m_pCandidate == m_pStickersFor)
+    // A layout that moved under the drag (a group floated live) moves the stickers with it.
+    if (m_bStickersBuilt && m_pCandidate == m_pStickersFor && m_rcCandidate == m_rcStickersFor)
         return;
     DestroyStickers();
     BuildStickers();
@@ -170,6 +171,7 @@ void CKTDockingPaneContext::BuildStickers()
         m_pPicture = std::make_unique<CKTDockingPaneStickerPicture>();
     m_bStickersBuilt = TRUE;
     m_pStickersFor = m_pCandidate;
+    m_rcStickersFor = m_rcCandidate;
     if (m_pCandidate)
     {
         int nParts = Picture::kFiveWay;

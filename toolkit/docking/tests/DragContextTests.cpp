@@ -107,8 +107,15 @@ TEST_F(DragContext, StickersShowAndTheBottomArrowDocksAtTheBottom)
     CRect rcFiveWay;
     int nSideStickers = 0;
     bool bRegion = false;
+    // The group floats live as the cursor leaves it; the stickers follow the editor area that grew.
     ASSERT_TRUE(DragTo(701, EditorCentre(),
                        {[&]
+                        {
+                            std::vector<INPUT> inputs;
+                            InputBuilder::AddMove(inputs, EditorCentre());
+                            SendNow(std::move(inputs));
+                        },
+                        [&]
                         {
                             for (const auto& pSticker : Stickers())
                             {
@@ -126,6 +133,7 @@ TEST_F(DragContext, StickersShowAndTheBottomArrowDocksAtTheBottom)
                         }}));
 
     EXPECT_EQ(CSize(89, 89), rcFiveWay.Size());
+    EXPECT_EQ(EditorCentre().x, rcFiveWay.CenterPoint().x) << "docking below the editor keeps its width";
     EXPECT_TRUE(bRegion);
     EXPECT_EQ(4, nSideStickers);
     EXPECT_EQ(1, m_frame.CountActions(ktActionFloated, 701)) << "floated live over the editor, no target there";
