@@ -3,6 +3,7 @@
 #include "KTDockingPaneTabRow.h"
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneContext.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneTabbedContainer.h"
@@ -110,15 +111,17 @@ BOOL CKTDockingPaneTabRow::TrackPressedTab(CPoint pt)
     return TRUE;
 }
 
-void CKTDockingPaneTabRow::DragOut(CPoint)
+void CKTDockingPaneTabRow::DragOut(CPoint pt)
 {
-    // The owner's answer may take the group apart.
+    // The owner's answer and the drag may take the group apart.
     CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(m_pOwner);
     CKTDockingPaneManager* pManager = m_pOwner->GetDockingPaneManager();
     if (!pManager || pManager->NotifyAction(ktActionDetaching, m_pPressedPane))
         return;
     m_pPressedPane = nullptr;
     ::ReleaseCapture();
+    m_pOwner->ClientToScreen(&pt);
+    pManager->GetDockingContext()->Drag(m_pOwner->GetSelected(), pt);
 }
 
 void CKTDockingPaneTabRow::ReleasePressedTab()

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DockingTestFrame.h"
+#include "InputBuilder.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPanePaintManager.h"
@@ -11,6 +12,7 @@
 #include "KTTabPainter.h"
 #include "NearColor.h"
 #include "PixelImage.h"
+#include "MessagePump.h"
 #include "TestInput.h"
 
 namespace
@@ -51,6 +53,35 @@ protected:
     }
 
     CKTDockingPane* Pane(int nID) { return m_frame.m_manager.FindPane(nID); }
+
+    // Presses a tab and, once it is held, sends the moves and the release as one piece of input: the drag that a
+    // tab leaving the row starts runs its own loop until the release.
+    bool HoldAndDrag(CPoint ptTab, CPoint ptTo, const std::function<bool()>& bDone)
+    {
+        CTestInput foreground(m_pGroup->GetSafeHwnd());
+        auto toScreen = [&](CPoint pt)
+        {
+            m_pGroup->ClientToScreen(&pt);
+            return pt;
+        };
+        std::vector<INPUT> press, rest;
+        InputBuilder::AddMove(press, toScreen(ptTab));
+        InputBuilder::AddButton(press, MOUSEEVENTF_LEFTDOWN);
+        if (::SendInput(UINT(press.size()), press.data(), sizeof(INPUT)) != press.size() ||
+            !PumpUntil([&] { return m_pGroup->GetTabRow().GetPressedPane() != nullptr; }))
+            return false;
+        InputBuilder::AddMove(rest, toScreen({ptTab.x, ptTab.y - 40}));
+        // A key between the moves keeps the queue from merging them: the drag must start where the row is left.
+        InputBuilder::AddKey(rest, VK_SHIFT, true);
+        InputBuilder::AddKey(rest, VK_SHIFT, false);
+        InputBuilder::AddMove(rest, toScreen(ptTo));
+        InputBuilder::AddButton(rest, MOUSEEVENTF_LEFTUP);
+        if (::SendInput(UINT(rest.size()), rest.data(), sizeof(INPUT)) != rest.size())
+            return false;
+        bool bHeld = PumpUntil(bDone);
+        PumpDocking();
+        return bHeld;
+    }
 
     CDockingTestFrame m_frame;
     CKTDockingPaneTabbedContainer* m_pGroup = nullptr;
@@ -182,19 +213,20 @@ TEST_F(DockingTabRow, HeldTabLeavingTheRowAsksToDetachItsPane)
     EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
     EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
 
-    // Allowed, the tab is let go at once: moving on over the other tab swaps nothing. (The other tab, so that the
-    // press does not pair with the last one into a double click.)
+    // Allowed, the tab is let go and the pane dragged away: dropped over the editors it leaves the group. (The
+    // other tab, so that the press does not pair with the last one into a double click.)
     m_frame.m_refusedActions.clear();
     m_frame.m_notifies.clear();
-    CPoint ptFrom = TabRect(1).CenterPoint();
-    ASSERT_TRUE(input.Drag(ptFrom, CPoint(ptFrom.x, ptAbove.y)));
-    PumpDocking();
+    CRect rcEditor;
+    ::GetWindowRect(m_frame.EditorArea(), &rcEditor);
+    m_pGroup->ScreenToClient(&rcEditor);
+    ASSERT_TRUE(HoldAndDrag(TabRect(1).CenterPoint(), rcEditor.CenterPoint(),
+                            [&] { return Pane(702)->GetTabbedContainer() != m_pGroup; }));
     EXPECT_EQ(1, m_frame.CountActions(ktActionDetaching, 702));
     EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
     EXPECT_NE(m_pGroup->GetSafeHwnd(), ::GetCapture());
-    ::SendMessage(m_pGroup->GetSafeHwnd(), WM_MOUSEMOVE, MK_LBUTTON,
-                  MAKELPARAM(TabRect(0).left + 2, TabRect(0).top + 2));
-    EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
+    EXPECT_EQ((std::vector<int>{701}), TabOrder());
+    EXPECT_TRUE(Pane(702)->IsFloating()) << "no target under the editors: the pane floats";
 }
 
 TEST_F(DockingTabRow, OwnerThatRefusesDraggingKeepsTabsSelectableButNeverMoved)
