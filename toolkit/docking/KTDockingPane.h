@@ -3,6 +3,7 @@
 // Classes: CKTDockingPane.
 #pragma once
 
+#include "KTDockingPaneAccessible.h"
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPaneTabbedContainer;
@@ -45,6 +46,7 @@ public:
     int GetHelpID() const { return m_nHelpID; }
     void SetHelpID(int nHelpID) { m_nHelpID = nHelpID; }
     CKTDockingPaneTabbedContainer* GetTabbedContainer() const;
+    IAccessible* GetAccessible() { return &m_accessible; }
 
     BOOL IsHidden() const override;
     CWnd* GetDockingSite() const override;
@@ -71,4 +73,5 @@ private:
     int m_nTabColor = -1;
     int m_nHelpID = 0;
     int m_nEnabled = ktPaneEnableClient | ktPaneEnableActions;
+    CKTDockingPaneAccessible m_accessible{this};
 };

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "KTDockingPaneAccessible.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTToolTipController.h"
 
@@ -122,6 +123,7 @@ private:
     std::unique_ptr<CKTDockingPaneContext> m_pContext;
     int m_nKeyboardNavigate = 0;
     CString m_strMoveMenuText = "&Move";
+    CKTDockingPaneManagerAccessible m_accessible{this};
     HWND m_hwndLastFocus = NULL;
     BOOL m_bDockingInProgress = FALSE;
     BOOL m_bLaidOut = FALSE;

@@ -4,6 +4,7 @@
 // Classes: CKTDockingPaneTabbedContainer.
 #pragma once
 
+#include "KTDockingPaneAccessible.h"
 #include "KTDockingPaneNode.h"
 #include "KTDockingPaneTabRow.h"
 
@@ -40,6 +41,7 @@ public:
     // -2 over the caption, the index of a tab under the point, else -1.
     int HitTest(CPoint pt) const;
     CKTDockingPaneTabRow& GetTabRow() { return m_tabRow; }
+    IAccessible* GetAccessible() { return &m_accessible; }
     // Two panes change places in the tab order.
     void SwapPanes(int nFirst, int nSecond);
     // The selected pane (else the container) takes the focus and the manager looks at it.
@@ -96,4 +98,5 @@ private:
     CKTDockingPane* m_pSelectedPane = nullptr;  // one of the children
     BOOL m_bMaximized = FALSE;
     CKTDockingPaneTabRow m_tabRow{this};
+    CKTDockingPaneTabbedContainerAccessible m_accessible{this};
 };

@@ -1,5 +1,5 @@
 // KTDockingPaneTabbedContainerAccess.cpp: what a group offers beyond its own input: tooltips of its caption
-// buttons and tabs.
+// buttons and tabs, and its accessible object.
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPaneTabbedContainer.h"
@@ -10,6 +10,8 @@ LRESULT CKTDockingPaneTabbedContainer::WindowProc(UINT message, WPARAM wParam, L
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
     CKTToolTipController::FilterToolTipMessage(pManager ? pManager->GetToolTipContext() : nullptr, this, message,
                                                wParam, lParam);
+    if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT)
+        return m_accessible.LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(&m_accessible));
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
