@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneAutoHideWnd.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
@@ -159,7 +160,8 @@ BOOL CKTDockingPaneTabbedContainer::IsHidden() const
 
 BOOL CKTDockingPaneTabbedContainer::IsTabsVisible() const
 {
-    if (!GetSafeHwnd())
+    // A group slid out of its strip has its tabs in the strip.
+    if (!GetSafeHwnd() || dynamic_cast<CKTDockingPaneAutoHideWnd*>(m_pDockingSite))
         return FALSE;
     if (m_children.size() >= 2)
         return TRUE;

@@ -100,6 +100,8 @@ void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
             OnCaptionButtonClick(pButton);
         return;
     }
+    if (IsTabsVisible() && m_tabRow.PerformClick(m_hWnd, point, TRUE))
+        return;
     int nHit = HitTest(point);
     if (nHit == -2 && !IsHidden())
     {
@@ -156,7 +158,8 @@ LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
 void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint point)
 {
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    if (!pManager || (CanPressCaptionButtons() && CaptionButtonAt(point)))
+    if (!pManager || (CanPressCaptionButtons() && CaptionButtonAt(point)) ||
+        (IsTabsVisible() && m_tabRow.PerformClick(m_hWnd, point, TRUE)))
         return;
     CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
     const int nHit = HitTest(point);

@@ -202,3 +202,26 @@ TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea
     ASSERT_TRUE(pPanel->GetActiveWnd());
     EXPECT_EQ(200, pPanel->GetActiveWnd()->GetFullRect().Width());
 }
+
+TEST_F(DockingCaption, GroupSlidOutOfItsStripHasItsTabsOnlyInTheStrip)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
+    manager.GetLayout()->Normalize();
+    m_frame.Layout();
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    ASSERT_TRUE(pGroup->IsTabsVisible());
+    manager.HidePane(pGroup);
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+
+    CTestInput input(pPanel->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pPanel->GetTabRect(manager.FindPane(702)).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 1; }));
+    CKTDockingPaneTabbedContainer* pSlid = Group(702);
+    ASSERT_EQ(2, pSlid->GetChildCount());
+    EXPECT_FALSE(pSlid->IsTabsVisible());
+    EXPECT_EQ(CKTWindowRect(pSlid->GetSafeHwnd()).bottom, CKTWindowRect(m_frame.PaneWindow(702)).bottom)
+        << "the pane reaches down to the group's bottom edge";
+}
