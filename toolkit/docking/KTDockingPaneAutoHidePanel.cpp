@@ -52,7 +52,16 @@ void CKTDockingPaneAutoHidePanel::OnFinalRelease()
 
 BOOL CKTDockingPaneAutoHidePanel::Create(CWnd* pParent)
 {
-    return CreateEx(0, kPanelClass, "", kPanelStyle, CRect(0, 0, 0, 0), pParent, 0);
+    if (!CreateEx(0, kPanelClass, "", kPanelStyle, CRect(0, 0, 0, 0), pParent, 0))
+        return FALSE;
+    if (!m_dropTarget.Register(this))
+        TRACE("Docking: a strip takes no part in drags\n");
+    return TRUE;
+}
+
+BOOL CKTDockingPaneAutoHidePanel::IsSlidOut(const CKTDockingPane* pPane) const
+{
+    return m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane;
 }
 
 void CKTDockingPaneAutoHidePanel::AddContainer(CKTDockingPaneNode* pContainer)
@@ -230,9 +239,7 @@ LRESULT CKTDockingPaneAutoHidePanel::OnMouseHover(WPARAM, LPARAM lParam)
 {
     CPoint pt(short(LOWORD(lParam)), short(HIWORD(lParam)));
     CKTDockingPane* pPane = HitTest(pt);
-    if (!pPane || !CKTDrawHelpers::IsTopParentActive(m_hWnd))
-        return 0;
-    if (m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+    if (!pPane || !CKTDrawHelpers::IsTopParentActive(m_hWnd) || IsSlidOut(pPane))
         return 0;
     ShowPane(pPane, FALSE);
     return 0;
@@ -243,7 +250,7 @@ void CKTDockingPaneAutoHidePanel::OnLButtonDown(UINT, CPoint point)
     CKTDockingPane* pPane = HitTest(point);
     if (!pPane)
         return;
-    if (m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+    if (IsSlidOut(pPane))
         pPane->SetFocus();
     else
         ShowPane(pPane, TRUE);

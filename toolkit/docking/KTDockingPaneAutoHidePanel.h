@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KTDockingPaneAutoHideTabManager.h"
+#include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPane;
@@ -32,6 +33,9 @@ public:
     void ShowPane(CKTDockingPane* pPane, BOOL bActivate);
     void CloseActiveWindow(BOOL bDelayed = FALSE);
     CKTDockingPaneAutoHideWnd* GetActiveWnd() const { return m_pActiveWnd; }
+    // The pane is the one shown in the window slid out now.
+    BOOL IsSlidOut(const CKTDockingPane* pPane) const;
+    COleDropTarget& GetDropTarget() { return m_dropTarget; }
     void ClearActiveWnd(const CKTDockingPaneAutoHideWnd* pWnd);
     // The pane whose tab lies under a client point.
     CKTDockingPane* HitTest(CPoint pt) const;
@@ -66,4 +70,5 @@ private:
     std::vector<std::unique_ptr<CKTDockingPaneAutoHideTabManager>>
         m_tabManagers;  // one per group, rebuilt at every layout
     CRect m_rcPanel;
+    CKTDockingPaneAutoHidePanelDropTarget m_dropTarget{this};
 };

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "KTDockingPaneAccessible.h"
+#include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTToolTipController.h"
 
@@ -115,6 +116,7 @@ private:
 
     static void PostLayoutSize(CWnd* pSite, BOOL bDelay);
 
+    CKTDockingPaneOleSession m_oleSession;  // first in, last out: the panes' drop targets need it
     CWnd* m_pSite = nullptr;
     CKTSmartPtr<CKTDockingPaneLayoutData> m_pLayout;
     CKTSmartPtr<CKTDockingPanePaintManager> m_pPaintManager;

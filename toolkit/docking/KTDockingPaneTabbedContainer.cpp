@@ -40,9 +40,13 @@ void CKTDockingPaneTabbedContainer::EnsureWindow()
 {
     if (GetSafeHwnd() || !m_pLayout || m_pLayout->IsDetached() || !m_pDockingSite)
         return;
-    if (CreateEx(0, kContainerClass, "", kContainerStyle, CRect(0, 0, 0, 0), m_pDockingSite, 0))
+    if (!CreateEx(0, kContainerClass, "", kContainerStyle, CRect(0, 0, 0, 0), m_pDockingSite, 0))
+    {
+        TRACE("Docking: a group window could not be created (%lu)\n", ::GetLastError());
         return;
-    TRACE("Docking: a group window could not be created (%lu)\n", ::GetLastError());
+    }
+    if (!m_dropTarget.Register(this))
+        TRACE("Docking: a group takes no part in drags\n");
 }
 
 void CKTDockingPaneTabbedContainer::Init(CKTDockingPane* pPane, CWnd* pSite)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KTDockingPaneAccessible.h"
+#include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneNode.h"
 #include "KTDockingPaneTabRow.h"
 
@@ -42,6 +43,7 @@ public:
     int HitTest(CPoint pt) const;
     CKTDockingPaneTabRow& GetTabRow() { return m_tabRow; }
     IAccessible* GetAccessible() { return &m_accessible; }
+    COleDropTarget& GetDropTarget() { return m_dropTarget; }
     // Two panes change places in the tab order.
     void SwapPanes(int nFirst, int nSecond);
     // The selected pane (else the container) takes the focus and the manager looks at it.
@@ -99,4 +101,5 @@ private:
     BOOL m_bMaximized = FALSE;
     CKTDockingPaneTabRow m_tabRow{this};
     CKTDockingPaneTabbedContainerAccessible m_accessible{this};
+    CKTDockingPaneTabbedContainerDropTarget m_dropTarget{this};
 };

@@ -225,3 +225,18 @@ TEST_F(DockingCaption, GroupSlidOutOfItsStripHasItsTabsOnlyInTheStrip)
     EXPECT_EQ(CKTWindowRect(pSlid->GetSafeHwnd()).bottom, CKTWindowRect(m_frame.PaneWindow(702)).bottom)
         << "the pane reaches down to the group's bottom edge";
 }
+
+TEST_F(DockingCaption, SomethingDraggedOverAStripTabSlidesItsPaneOut)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    COleDropTarget& target = pPanel->GetDropTarget();
+    CPoint ptTab = pPanel->GetTabRect(m_frame.m_manager.FindPane(702)).CenterPoint();
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(pPanel, nullptr, 0, ptTab));
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(pPanel, nullptr, 0, ptTab));
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "held over the pane already out, nothing changes";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionExpanding, 702));
+}

@@ -273,3 +273,19 @@ TEST_F(DockingTabRow, PointingAtCaptionButtonsAndTabsShowsTheirTips)
     ASSERT_TRUE(MoveTo(m_pGroup->GetSafeHwnd(), TabRect(1).CenterPoint(), [&] { return pTips->GetLastHit() == 1; }));
     EXPECT_EQ(CString("Properties"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), 1));
 }
+
+TEST_F(DockingTabRow, SomethingDraggedOverATabShowsItsPaneAndIsNotTaken)
+{
+    COleDropTarget& target = m_pGroup->GetDropTarget();
+    EXPECT_EQ(DRAGDROP_E_ALREADYREGISTERED, ::RegisterDragDrop(m_pGroup->GetSafeHwnd(), target.GetDropTarget()))
+        << "the group takes part in drags";
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragEnter(m_pGroup, nullptr, 0, PaneRect(701).CenterPoint()));
+    EXPECT_EQ(Pane(701), m_pGroup->GetSelected());
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(m_pGroup, nullptr, 0, TabRect(1).CenterPoint()));
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_TRUE(m_frame.PaneWindow(702)->IsWindowVisible());
+
+    m_frame.m_manager.GetPaintManager()->GetContainerTabPainter()->m_bSelectOnDragOver = FALSE;
+    target.OnDragOver(m_pGroup, nullptr, 0, TabRect(0).CenterPoint());
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+}
