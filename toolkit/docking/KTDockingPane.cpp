@@ -118,6 +118,17 @@ CString CKTDockingPane::GetTitle() const
     return nBreak < 0 ? m_strTitle : m_strTitle.Left(nBreak);
 }
 
+BOOL CKTDockingPane::DrawIcon(CDC* pDC, CPoint pt, CSize szIcon, BOOL bDraw) const
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    CKTImageManagerIcon* pIcon = pManager ? pManager->GetIcon(m_nIconID != -1 ? m_nIconID : m_nID, szIcon.cx) : nullptr;
+    if (!pIcon)
+        return FALSE;
+    if (bDraw)
+        pIcon->DrawNormal(pDC, pt, szIcon);
+    return TRUE;
+}
+
 CString CKTDockingPane::GetShortTitle() const
 {
     int nBreak = m_strTitle.Find('\n');

@@ -44,6 +44,9 @@ public:
     void SetMaxTrackSize(CPoint pt) { m_ptMaxTrackSize = pt; }
     void SetTabColor(int nColor) { m_nTabColor = nColor; }
     int GetHelpID() const { return m_nHelpID; }
+    void SetIconID(int nIconID) { m_nIconID = nIconID; }
+    // Draws the pane's icon of the width (with bDraw FALSE only asks whether there is one).
+    BOOL DrawIcon(CDC* pDC, CPoint pt, CSize szIcon, BOOL bDraw) const;
     void SetHelpID(int nHelpID) { m_nHelpID = nHelpID; }
     CKTDockingPaneTabbedContainer* GetTabbedContainer() const;
     IAccessible* GetAccessible() { return &m_accessible; }

@@ -9,6 +9,7 @@
 #include "KTDockingPaneAccessible.h"
 #include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneLayoutData.h"
+#include "KTImageManager.h"
 #include "KTToolTipController.h"
 
 class CKTDockingPaneContext;
@@ -36,6 +37,10 @@ public:
 
     CKTDockingPane* CreatePane(int nID, CRect rc, int nDirection, CKTDockingPaneNode* pNeighbour = nullptr);
     CKTDockingPane* FindPane(int nID) const;
+    // The strip's 16-pixel images become the icons of the non-zero pane ids; FALSE unless it holds nCount.
+    BOOL SetIcons(UINT nIDBitmap, const int* pIDs, int nCount, COLORREF clrMask);
+    void SetIcon(int nID, HICON hIcon);
+    CKTImageManagerIcon* GetIcon(int nID, int nWidth = 16) const;
     void ShowPane(CKTDockingPane* pPane, BOOL bSetFocus = TRUE);
     void ClosePane(CKTDockingPane* pPane);
     void HidePane(CKTDockingPaneNode* pNode);
@@ -126,6 +131,7 @@ private:
     int m_nKeyboardNavigate = 0;
     CString m_strMoveMenuText = "&Move";
     CKTDockingPaneManagerAccessible m_accessible{this};
+    CKTImageManager m_imageManager;  // pane icons by pane or icon id
     HWND m_hwndLastFocus = NULL;
     BOOL m_bDockingInProgress = FALSE;
     BOOL m_bLaidOut = FALSE;

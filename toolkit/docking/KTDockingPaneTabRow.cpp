@@ -8,6 +8,7 @@
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTSmartPtr.h"
+#include "KTTabPainter.h"
 
 void CKTDockingPaneTabRow::Reposition()
 {
@@ -27,10 +28,17 @@ CKTTabPainter* CKTDockingPaneTabRow::GetPaintManager() const
     return pPaintManager ? pPaintManager->GetContainerTabPainter() : nullptr;
 }
 
-BOOL CKTDockingPaneTabRow::DrawIcon(CDC*, CPoint, CKTTabManagerItem*, BOOL, CSize&) const
+BOOL KTDrawPaneTabIcon(const CKTTabManager* pTabs, CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw,
+                       CSize szIcon)
 {
-    // Panes carry no icons of their own yet: no room is kept for one.
-    return FALSE;
+    CKTTabPainter* pPainter = pTabs->GetPaintManager();
+    auto* pPane = pItem ? reinterpret_cast<CKTDockingPane*>(pItem->GetData()) : nullptr;
+    return pPane && pPainter && pPainter->m_bShowIcons && pPane->DrawIcon(pDC, pt, szIcon, bDraw);
+}
+
+BOOL CKTDockingPaneTabRow::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
+{
+    return KTDrawPaneTabIcon(this, pDC, pt, pItem, bDraw, szIcon);
 }
 
 void CKTDockingPaneTabRow::Update()

@@ -11,6 +11,10 @@
 class CKTDockingPane;
 class CKTDockingPaneTabbedContainer;
 
+// The icon of the pane a tab stands for, when the tabs' painter shows icons; with bDraw FALSE only whether it has one.
+BOOL KTDrawPaneTabIcon(const CKTTabManager* pTabs, CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw,
+                       CSize szIcon);
+
 class CKTDockingPaneTabRow : public CKTTabManager
 {
 public:
