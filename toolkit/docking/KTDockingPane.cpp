@@ -118,10 +118,15 @@ CString CKTDockingPane::GetTitle() const
     return nBreak < 0 ? m_strTitle : m_strTitle.Left(nBreak);
 }
 
-BOOL CKTDockingPane::DrawIcon(CDC* pDC, CPoint pt, CSize szIcon, BOOL bDraw) const
+CKTImageManagerIcon* CKTDockingPane::GetIcon(int nWidth) const
 {
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    CKTImageManagerIcon* pIcon = pManager ? pManager->GetIcon(m_nIconID != -1 ? m_nIconID : m_nID, szIcon.cx) : nullptr;
+    return pManager ? pManager->GetIcon(m_nIconID != -1 ? m_nIconID : m_nID, nWidth) : nullptr;
+}
+
+BOOL CKTDockingPane::DrawIcon(CDC* pDC, CPoint pt, CSize szIcon, BOOL bDraw) const
+{
+    CKTImageManagerIcon* pIcon = GetIcon(szIcon.cx);
     if (!pIcon)
         return FALSE;
     if (bDraw)

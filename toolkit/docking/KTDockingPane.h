@@ -7,6 +7,7 @@
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPaneTabbedContainer;
+class CKTImageManagerIcon;
 
 class CKTDockingPane : public CCmdTarget, public CKTDockingPaneNode
 {
@@ -19,6 +20,7 @@ public:
     virtual void SetFocus();
     virtual CString GetTitle() const;
     virtual CString GetShortTitle() const;
+    virtual CKTImageManagerIcon* GetIcon(int nWidth) const;
     virtual COLORREF GetItemColor() const;
     virtual void Copy(const CKTDockingPane* pPane);
 

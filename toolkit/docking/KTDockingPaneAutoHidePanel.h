@@ -54,6 +54,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
@@ -62,6 +63,7 @@ private:
     void LayoutTabs();
     CKTTabPainter* PanelPainter(CKTDockingPanePaintManager* pPaintManager);
     int Thickness() const;
+    CRect FaceGradientRect(const CRect& rcClient) const;
     BOOL IsVerticalStrip() const { return m_nDirection == ktDockLeft || m_nDirection == ktDockRight; }
     BOOL LoadChildren(CKTPropExchange* pPX);
 

@@ -291,23 +291,24 @@ void CKTDockingPaneAutoHideWnd::OnMouseMove(UINT nFlags, CPoint point)
     CWnd::OnMouseMove(nFlags, point);
 }
 
-void CKTDockingPaneAutoHideWnd::Close(BOOL bDelayed)
+BOOL CKTDockingPaneAutoHideWnd::Close(BOOL bDelayed)
 {
     CKTSmartPtr<CKTDockingPaneAutoHideWnd> keepAlive(this);
     if (m_pContainer)
     {
         CKTDockingPaneManager* pManager = GetManager();
         if (pManager->NotifyAction(ktActionCollapsing, m_pContainer->GetSelected()))
-            return;
+            return FALSE;
         pManager->NotifyAction(ktActionCollapsed, m_pContainer->GetSelected());
     }
     if (!bDelayed)
     {
         CloseWindow();
-        return;
+        return TRUE;
     }
     ReleaseContainer();
     SetTimer(ktTimerClose, 50, NULL);
+    return TRUE;
 }
 
 // Gives the group back to the frame, hidden, and forgets it.

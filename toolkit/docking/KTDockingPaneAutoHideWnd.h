@@ -19,8 +19,9 @@ public:
                                            CKTDockingPaneTabbedContainer* pContainer);
 
     CKTDockingPaneTabbedContainer* GetContainer() const { return m_pContainer; }
-    // Slides back through the owner's veto (actions 10 and 11); delayed, the window goes on a short timer.
-    void Close(BOOL bDelayed);
+    // Slides back through the owner's veto (actions 10 and 11); delayed, the window goes on a short timer. FALSE
+    // when the owner keeps it out.
+    BOOL Close(BOOL bDelayed);
     void CloseWindow();
     void RecalcLayout();
     int GetStep() const { return m_nStep; }

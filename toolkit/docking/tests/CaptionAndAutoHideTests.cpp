@@ -11,7 +11,11 @@
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDockingPaneTheme9.h"
 #include "KTDrawObjects.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTTabColorSet.h"
+#include "KTTabPainter.h"
 #include "MessagePump.h"
+#include "NearColor.h"
 #include "PixelImage.h"
 #include "TestInput.h"
 
@@ -239,4 +243,56 @@ TEST_F(DockingCaption, SomethingDraggedOverAStripTabSlidesItsPaneOut)
     EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(pPanel, nullptr, 0, ptTab));
     EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "held over the pane already out, nothing changes";
     EXPECT_EQ(1, m_frame.CountActions(ktActionExpanding, 702));
+}
+
+TEST_F(DockingCaption, WindowTheOwnerKeepsOutStaysTheStripsAndClosesLater)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    pPanel->ShowPane(m_frame.m_manager.FindPane(702), FALSE);
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    HWND hWndSlide = pSlide->GetSafeHwnd();
+
+    m_frame.m_refusedActions = {ktActionCollapsing};
+    pPanel->CloseActiveWindow(FALSE);
+    PumpDocking();
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "kept out, the window is still the one slid out";
+    EXPECT_TRUE(::IsWindowVisible(hWndSlide));
+
+    m_frame.m_refusedActions.clear();
+    pPanel->CloseActiveWindow(FALSE);
+    PumpDocking();
+    EXPECT_FALSE(pPanel->GetActiveWnd());
+    EXPECT_FALSE(::IsWindow(hWndSlide));
+}
+
+TEST_F(DockingCaption, RightStripContinuesTheLeftStripsBand)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.HidePane(manager.FindPane(701));
+    CKTDockingPane* p703 = manager.FindPane(703);
+    manager.DockPane(Group(703), ktDockRight, nullptr);
+    m_frame.Layout();
+    manager.HidePane(p703);
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pLeft = Panel(ktDockLeft);
+    CKTDockingPaneAutoHidePanel* pRight = Panel(ktDockRight);
+    ASSERT_TRUE(pLeft && pLeft->GetSafeHwnd() && pRight && pRight->GetSafeHwnd());
+
+    // Far-apart colours, so that where a strip lies along the band reads off its pixels.
+    const COLORREF clrFrom = RGB(255, 0, 0), clrTo = RGB(0, 0, 255);
+    manager.GetPaintManager()->GetPanelTabPainter()->GetColorSet()->m_clrAutoHideFace.SetCustomValue(clrFrom, clrTo);
+    pLeft->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    pRight->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    CPixelImage left = CPixelImage::FromWindow(pLeft->GetSafeHwnd());
+    CPixelImage right = CPixelImage::FromWindow(pRight->GetSafeHwnd());
+    int y = CKTClientRect(pRight).bottom - 2;
+    // The band is far wider than a strip: each strip shows a nearly even colour, one from each end.
+    EXPECT_TRUE(NearColor(clrFrom, left.Pixel(0, y), 16));
+    EXPECT_TRUE(NearColor(clrFrom, left.Pixel(CKTClientRect(pLeft).right - 1, y), 16));
+    EXPECT_TRUE(NearColor(clrTo, right.Pixel(0, y), 16));
+    EXPECT_TRUE(NearColor(clrTo, right.Pixel(CKTClientRect(pRight).right - 1, y), 16));
 }
