@@ -108,6 +108,8 @@ public:
     void MoveItem(CKTTabManagerItem* pItem, CKTTabClientGroup* pTarget, int nDropMode);
     // The target of a tab dragged to the point (client co-ordinates); the outline to draw comes back.
     int FindDropTarget(CKTTabClientGroup* pSource, CPoint pt, CKTTabClientGroup** ppTarget, CRect& rcOutline) const;
+    // Offers the group commands for a tab dropped in the client on no target (screen co-ordinates).
+    void OpenDropPopup(CPoint ptScreen);
     // The cursor of a dragged tab: over the client, or where it cannot be dropped.
     HCURSOR GetDragCursor(BOOL bInside) const;
 

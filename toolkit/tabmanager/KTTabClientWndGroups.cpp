@@ -1,6 +1,9 @@
 // KTTabClientWndGroups.cpp: making tab groups, moving tabs between them and the targets of a dragged tab.
 #include "KTTabClientWnd.h"
 
+#include "KTControlWorkspaceActions.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTTabManagerRes.h"
 
 CKTTabClientGroup* CKTTabClientWnd::CreateGroup(int nIndex)
@@ -79,6 +82,21 @@ void CKTTabClientWnd::MoveItem(CKTTabManagerItem* pTab, CKTTabClientGroup* pTarg
     m_bUpdateSuspended = FALSE;
     m_bRepositionPending = TRUE;
     UpdateContents();
+}
+
+// The popup is the frame's; its commands come back to the client, which runs the group commands itself.
+void CKTTabClientWnd::OpenDropPopup(CPoint ptScreen)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(pCommandBars);
+    CKTControls* pControls = pPopup->GetControls();
+    pControls->Add(ktControlButton, KT_ID_WORKSPACE_ACTIONS);
+    CKTControl* pCancel = pControls->Add(ktControlButton, KT_ID_TABWORKSPACE_CANCEL);
+    pCancel->SetCaptionFromResource(KT_ID_TABWORKSPACE_CANCEL);
+    pCancel->SetBeginGroup(TRUE);
+    CKTCommandBars::TrackPopupMenu(pPopup, 0, ptScreen.x, ptScreen.y, m_pFrame, NULL, this);
 }
 
 // The group's tab whose window stands highest among the MDI children becomes its selected one.

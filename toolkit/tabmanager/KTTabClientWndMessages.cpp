@@ -208,13 +208,14 @@ void CKTTabClientWnd::OnMouseMoveClient(CPoint pt)
         pGroup->PerformMouseMove(m_hWnd, pt);
 }
 
+// The group commands, and the drop popup's Cancel, which only closes the popup.
 BOOL CKTTabClientWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_NEWVERTICAL || pHandlerInfo)
+    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_CANCEL || pHandlerInfo)
         return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI))
     {
-        static_cast<CCmdUI*>(pExtra)->Enable(IsGroupCommandEnabled(nID));
+        static_cast<CCmdUI*>(pExtra)->Enable(nID == KT_ID_TABWORKSPACE_CANCEL || IsGroupCommandEnabled(nID));
         return TRUE;
     }
     return nCode == CN_COMMAND && OnGroupCommand(nID);
@@ -222,9 +223,11 @@ BOOL CKTTabClientWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLER
 
 BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
 {
-    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_NEWVERTICAL)
+    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_CANCEL)
         return FALSE;
     CKTTabManagerItem* pItem = NULL;
+    if (nID == KT_ID_TABWORKSPACE_CANCEL)
+        return TRUE;
     if (!IsGroupCommandEnabled(nID, &pItem))
         return TRUE;
     CKTTabClientGroup* pGroup = GroupOf(pItem);

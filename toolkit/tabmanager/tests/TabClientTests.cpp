@@ -317,6 +317,44 @@ TEST_F(TabClient, ARefusedSecondAttachChangesNothing)
     EXPECT_EQ(3, frame.m_wndClient.GetItemCount());
 }
 
+// The drop popup needs the frame's command bars; the designer's look brings them.
+TEST(TabClientDropPopup, ATabDroppedOnNoTargetOffersTheGroupCommands)
+{
+    CTabClientFrame frame(4);
+    for (const char* pszTitle : {"Child 1", "Child 2", "Child 3"})
+        frame.AddChild(pszTitle);
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);  // "Child 2"
+    HWND hChild = pDragged->GetHandle();
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    auto popupShown = []
+    {
+        HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+        return hPopup && ::IsWindowVisible(hPopup);
+    };
+    auto drop = [&](std::initializer_list<WORD> keys)
+    {
+        CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+        input.Press(frame.CentreOf(frame.m_wndClient.FindItem(hChild)))
+            .AwaitCapture()
+            .Move(rcClient.CenterPoint() + CSize(0, 20))
+            .Move(rcClient.CenterPoint())  // inside the client, on no group's header or edge
+            .Release()
+            .Await(popupShown);
+        for (WORD wKey : keys)
+            input.Key(wKey);
+        return input.Run();
+    };
+    // Entries: new horizontal group, new vertical group, then Cancel; the moves need a second group.
+    ASSERT_TRUE(drop({VK_UP, VK_RETURN}));  // Cancel, the last entry
+    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL));
+    ASSERT_TRUE(drop({VK_DOWN, VK_DOWN, VK_RETURN}));
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    EXPECT_FALSE(frame.m_wndClient.IsSplitHorizontal());
+    EXPECT_EQ(frame.Group(1), frame.m_wndClient.FindItem(hChild)->GetTabManager());
+}
+
 TEST(TabClientWithoutGroups, TheOneStripHoldsEveryChildAndTheGroupCommandsAreOff)
 {
     CTabClientFrame frame(-1, FALSE);
