@@ -11,6 +11,7 @@
 #include "KTCommandBars.h"
 #include "KTResourceCursor.h"
 #include "KTSmartPtr.h"
+#include "KTTabClientDropTarget.h"
 #include "KTTabClientGroup.h"
 #include "KTTabPainter.h"
 #include "KTToolTipController.h"
@@ -171,6 +172,7 @@ private:
     DWORD m_dwFlags = 0;
     BOOL m_bUpdateGuard = FALSE;
     CKTSmartPtr<CKTToolTipController> m_pToolTip;
+    CKTTabClientDropTarget m_dropTarget{this};
     UINT m_nMsgUpdateSkinState;
     UINT m_nMsgQuerySkinState;
 };

@@ -8,6 +8,8 @@
 
 CKTTabClientGroup* CKTTabClientWnd::CreateGroup(int nIndex)
 {
+    // Without OLE in the process the tabs only miss the activation while something is dragged over them.
+    m_dropTarget.Register(this);
     auto pGroup = std::make_unique<CKTTabClientGroup>(this);
     CKTTabClientGroup* pCreated = pGroup.get();
     if (nIndex < 0 || nIndex > GetGroupCount())

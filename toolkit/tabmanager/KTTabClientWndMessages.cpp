@@ -93,6 +93,9 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         for (auto& pGroup : m_arrGroups)
             pGroup->PerformMouseMove(m_hWnd, CPoint(-1, -1));
         return 0;
+    case WM_DESTROY:
+        m_dropTarget.Revoke();
+        break;
     case WM_SYSCOLORCHANGE:
     {
         LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
