@@ -108,17 +108,25 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
     Reposition();
 }
 
-// The groups follow the pointer; Esc or the release leaves them where they are.
+// The groups follow the pointer until the release; Esc puts them back, as it cancels a tracked splitter.
 void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits)
 {
     const CRect rcStart = m_arrGroups[nSplitter]->m_rcSplitter;
+    const double dFirst = m_arrGroups[nSplitter]->m_dSize, dSecond = m_arrGroups[nSplitter + 1]->m_dSize;
     CRect rcShown = rcStart;
     CKTCaptureLoop loop(m_hWnd);
     MSG msg;
     while (loop.Next(msg))
     {
-        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+        if (msg.message == WM_LBUTTONUP)
             break;
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
+        {
+            m_arrGroups[nSplitter]->m_dSize = dFirst;
+            m_arrGroups[nSplitter + 1]->m_dSize = dSecond;
+            Reposition();
+            break;
+        }
         if (msg.message != WM_MOUSEMOVE)
         {
             CKTCaptureLoop::Dispatch(msg);

@@ -264,13 +264,14 @@ TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
 }
 
-TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheRelease)
+TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheReleaseAndEscapePutsThemBack)
 {
     frame.m_wndClient.m_bTrackSplitter = FALSE;
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
     ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
     HWND hSecond = frame.Group(1)->GetItem(0)->GetHandle();
-    int nSecond = frame.Group(1)->m_rcControl.Width();
+    int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
+    int nChild = frame.Group(1)->m_rcClient.Width();
     CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
     auto secondWidthNear = [hSecond](int nWidth)
     {
@@ -280,18 +281,20 @@ TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheRelease)
             return ::GetWindowRect(hSecond, rc) && std::abs(rc.Width() - nWidth) <= 3;
         };
     };
-    int nChild = frame.Group(1)->m_rcClient.Width();
-    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
-    ASSERT_TRUE(input.Press(ptSplitter)
+    CLoopInput escaped(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(escaped.Press(ptSplitter)
                     .AwaitCapture()
                     .Move(CPoint(ptSplitter.x - 60, ptSplitter.y))
                     .Await(secondWidthNear(nChild + 60))  // still pressed
                     .Move(CPoint(-500, ptSplitter.y))     // held at the first group's far edge
-                    .Await(secondWidthNear(nChild + frame.Group(0)->m_rcControl.Width()))
-                    .Move(CPoint(ptSplitter.x - 30, ptSplitter.y))
-                    .Key(VK_ESCAPE)  // ends the drag where it is
+                    .Await(secondWidthNear(nChild + nFirst))
+                    .Key(VK_ESCAPE)
                     .Release()
                     .Run());
+    EXPECT_EQ(nSecond, frame.Group(1)->m_rcControl.Width());
+    CLoopInput released(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(
+        released.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 30, ptSplitter.y)).Release().Run());
     EXPECT_NEAR(nSecond + 30, frame.Group(1)->m_rcControl.Width(), 2);
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
 }
