@@ -344,11 +344,15 @@ void CKTTabClientWnd::Refresh(BOOL bRecalcFrame)
         return;
     m_bRefreshGuard = TRUE;
     UpdateContents();
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    ScreenToClient(&pt);
-    for (auto& pGroup : m_arrGroups)
-        pGroup->PerformMouseMove(m_hWnd, pt);
+    // The strip window of a client without groups follows the mouse in its own messages.
+    if (m_bEnableGroups)
+    {
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        ScreenToClient(&pt);
+        for (auto& pGroup : m_arrGroups)
+            pGroup->PerformMouseMove(m_hWnd, pt);
+    }
     Invalidate(FALSE);
     if (bRecalcFrame && m_bEnableGroups)
     {

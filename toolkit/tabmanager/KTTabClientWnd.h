@@ -80,6 +80,8 @@ public:
     virtual COLORREF GetItemColor(const CKTTabManagerItem* pItem) const;
     virtual HICON GetItemIcon(const CKTTabManagerItem* pItem) const;
     virtual CString GetItemTooltip(const CKTTabManagerItem* pItem) const;
+    // A tab group without a window of its own with groups, else the strip window beside the MDI client.
+    virtual std::unique_ptr<CKTTabClientGroup> CreateWorkspace();
     virtual CKTTabClientGroup* CreateGroup(int nIndex);
     virtual CKTTabManagerItem* AddItem(CWnd* pChild);
     virtual void ApplyFlags(CKTTabManager* pGroup);
@@ -101,6 +103,9 @@ public:
     void SetActiveGroup(CKTTabClientGroup* pGroup);
     BOOL IsSplitHorizontal() const { return m_bHorizSplitting; }
     BOOL IsRedrawLocked() const { return m_bLockRedraw; }
+    CKTToolTipController* GetToolTipController() const { return m_pToolTip; }
+    // A mouse press offered to the frame first; TRUE when the frame took it.
+    BOOL OfferPressToFrame(UINT message, LPARAM lParam);
     void MarkRepositionPending() { m_bRepositionPending = TRUE; }
     void SuspendUpdates() { m_bUpdateSuspended = TRUE; }
     // Lays the client out again: the frame first, then the groups in the MDI client.
@@ -152,7 +157,6 @@ private:
     void ActivateGroupOf(CKTTabManagerItem* pItem);
     void SelectTopmostWindow(CKTTabClientGroup* pGroup);
     CKTTabClientGroup* GroupOf(const CKTTabManagerItem* pItem) const;
-    BOOL OfferToFrame(UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL m_bUpdateSuspended = FALSE;
     BOOL m_bRepositionPending = FALSE;

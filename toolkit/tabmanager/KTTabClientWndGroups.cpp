@@ -4,13 +4,30 @@
 #include "KTControlWorkspaceActions.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
+#include "KTTabClientWorkspace.h"
 #include "KTTabManagerRes.h"
+
+// Without OLE in the process the tabs only miss the activation while something is dragged over them.
+std::unique_ptr<CKTTabClientGroup> CKTTabClientWnd::CreateWorkspace()
+{
+    if (m_bEnableGroups)
+    {
+        m_dropTarget.Register(this);
+        return std::make_unique<CKTTabClientGroup>(this);
+    }
+    auto pWorkspace = std::make_unique<CKTTabClientWorkspace>(this);
+    if (!pWorkspace->Create(m_pFrame))
+        return nullptr;
+    m_dropTarget.Register(pWorkspace.get());
+    return pWorkspace;
+}
 
 CKTTabClientGroup* CKTTabClientWnd::CreateGroup(int nIndex)
 {
-    // Without OLE in the process the tabs only miss the activation while something is dragged over them.
-    m_dropTarget.Register(this);
-    auto pGroup = std::make_unique<CKTTabClientGroup>(this);
+    m_dropTarget.Revoke();
+    std::unique_ptr<CKTTabClientGroup> pGroup = CreateWorkspace();
+    if (!pGroup)
+        return NULL;
     CKTTabClientGroup* pCreated = pGroup.get();
     if (nIndex < 0 || nIndex > GetGroupCount())
         nIndex = GetGroupCount();

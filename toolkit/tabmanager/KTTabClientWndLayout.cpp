@@ -28,7 +28,7 @@ CRect CKTTabClientWnd::GroupsRect() const
 // Each group ends at its share of the length left between the splitters.
 void CKTTabClientWnd::LayoutGroups()
 {
-    if (!GetSafeHwnd() || m_arrGroups.empty())
+    if (!GetSafeHwnd() || !m_bEnableGroups || m_arrGroups.empty())
         return;
     CRect rcClient = GroupsRect();
     int nCount = GetGroupCount();
@@ -179,8 +179,7 @@ void CKTTabClientWnd::FillBackground(CDC* pDC, CRect rc)
 
 void CKTTabClientWnd::DrawClient(CDC* pDC, CRect rc)
 {
-    // Without groups the one strip is drawn here too, in place of a workspace window of its own.
-    if (m_arrGroups.empty())
+    if (!m_bEnableGroups || m_arrGroups.empty())
     {
         FillBackground(pDC, rc);
         return;

@@ -23,7 +23,7 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     CKTToolTipController::FilterToolTipMessage(m_pToolTip, this, message, wParam, lParam);
     if (message == m_nMsgQuerySkinState)
         return m_bEnableGroups && m_pFrame;
-    if (m_bEnableGroups && IsButtonPress(message) && OfferToFrame(message, wParam, lParam))
+    if (m_bEnableGroups && OfferPressToFrame(message, lParam))
         return 0;
     switch (message)
     {
@@ -90,6 +90,8 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnMouseMoveClient(PointOf(lParam));
         break;
     case WM_MOUSELEAVE:
+        if (!m_bEnableGroups)
+            break;
         for (auto& pGroup : m_arrGroups)
             pGroup->PerformMouseMove(m_hWnd, CPoint(-1, -1));
         return 0;
@@ -112,9 +114,9 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // A mouse press the frame answers is its own.
-BOOL CKTTabClientWnd::OfferToFrame(UINT message, WPARAM, LPARAM lParam)
+BOOL CKTTabClientWnd::OfferPressToFrame(UINT message, LPARAM lParam)
 {
-    return m_pFrame && m_pFrame->SendMessage(KT_TABCLIENT_MOUSEPRESS, message, lParam) != 0;
+    return IsButtonPress(message) && m_pFrame && m_pFrame->SendMessage(KT_TABCLIENT_MOUSEPRESS, message, lParam) != 0;
 }
 
 // With groups a child has neither caption nor frame: its tab stands for them.
@@ -255,7 +257,8 @@ BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
 
 INT_PTR CKTTabClientWnd::OnToolHitTest(CPoint pt, TOOLINFO* pTI) const
 {
-    if (!m_bEnabled || CKTMouseHookManager::Instance()->IsTrackedLock(NULL))
+    // Without groups the strip has a window, and tooltips, of its own.
+    if (!m_bEnabled || !m_bEnableGroups || CKTMouseHookManager::Instance()->IsTrackedLock(NULL))
         return -1;
     for (const auto& pGroup : m_arrGroups)
     {

@@ -357,18 +357,3 @@ TEST(TabClientDropPopup, ATabDroppedOnNoTargetOffersTheGroupCommands)
     EXPECT_FALSE(frame.m_wndClient.IsSplitHorizontal());
     EXPECT_EQ(frame.Group(1), frame.m_wndClient.FindItem(hChild)->GetTabManager());
 }
-
-TEST(TabClientWithoutGroups, TheOneStripHoldsEveryChildAndTheGroupCommandsAreOff)
-{
-    CTabClientFrame frame(-1, FALSE);
-    CTabTestChild* pChild = frame.AddChild("Alone");
-    frame.AddChild("Second");
-    ASSERT_EQ(1, frame.m_wndClient.GetGroupCount());
-    EXPECT_EQ(2, frame.Group(0)->GetItemCount());
-    EXPECT_FALSE(frame.m_wndClient.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_NEWVERTICAL));
-    CRect rcChild;
-    pChild->GetWindowRect(rcChild);
-    frame.m_wndClient.ScreenToClient(rcChild);
-    EXPECT_EQ(frame.Group(0)->m_rcClient, rcChild);
-    EXPECT_FALSE(frame.Group(0)->m_rcHeaderRect.IsRectEmpty());
-}
