@@ -237,6 +237,9 @@ void CKTTabClientWnd::RemoveEmptyGroups()
             m_pActiveGroup = NULL;
         if (GetGroupCount() > 1)
             m_arrGroups[i > 0 ? i - 1 : 1]->m_dSize += pGroup->m_dSize + m_nSplitterSize;
+        // Without groups the strip window goes with its group, and its drop registration before it.
+        if (!m_bEnableGroups)
+            m_dropTarget.Revoke();
         m_arrGroups.erase(m_arrGroups.begin() + i);
         m_bRepositionPending = TRUE;
         if (m_bEnableGroups)
