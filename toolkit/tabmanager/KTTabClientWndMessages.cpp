@@ -230,9 +230,9 @@ BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
 {
     if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_CANCEL)
         return FALSE;
-    CKTTabManagerItem* pItem = NULL;
     if (nID == KT_ID_TABWORKSPACE_CANCEL)
         return TRUE;
+    CKTTabManagerItem* pItem = NULL;
     if (!IsGroupCommandEnabled(nID, &pItem))
         return TRUE;
     CKTTabClientGroup* pGroup = GroupOf(pItem);
