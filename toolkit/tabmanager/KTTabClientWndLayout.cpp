@@ -88,8 +88,11 @@ int CKTTabClientWnd::SplitterAt(CPoint pt) const
 
 void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
 {
-    UpdateGroupSizes();
     CRect rcLimits = m_arrGroups[nSplitter]->m_rcControl | m_arrGroups[nSplitter + 1]->m_rcControl;
+    // Two groups squeezed to nothing leave no length to share: their sizes are kept for when room comes back.
+    if (rcLimits.IsRectEmpty())
+        return;
+    UpdateGroupSizes();
     if (!m_bTrackSplitter)
     {
         DragSplitterLive(nSplitter, pt, rcLimits);

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include <afxpriv.h>
+
 #include "KTImageManager.h"
 #include "KTTabManagerRes.h"
 #include "KTToolTipController.h"
@@ -44,6 +46,34 @@ void Command(CTabClientFrame& frame, UINT nID)
     frame.SendMessage(WM_COMMAND, nID);
     PumpMessages();
 }
+
+// A bar along the frame's left edge that leaves the MDI client only the given width.
+class CSqueezingBar : public CWnd
+{
+public:
+    CSqueezingBar(CWnd* pFrame, int nLeave) : m_nLeave(nLeave)
+    {
+        Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, 1);
+        static_cast<CFrameWnd*>(pFrame)->RecalcLayout();
+    }
+    ~CSqueezingBar() override { DestroyWindow(); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_SIZEPARENT)
+            return CWnd::WindowProc(message, wParam, lParam);
+        auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+        CRect rc = pLayout->rect;
+        rc.right -= m_nLeave;
+        AfxRepositionWindow(pLayout, m_hWnd, rc);
+        pLayout->rect.left = rc.right;
+        return 0;
+    }
+
+private:
+    int m_nLeave;
+};
 
 class TabClient : public ::testing::Test
 {
@@ -297,6 +327,30 @@ TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheReleaseAndEscapePutsThemBa
         released.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 30, ptSplitter.y)).Release().Run());
     EXPECT_NEAR(nSecond + 30, frame.Group(1)->m_rcControl.Width(), 2);
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+}
+
+TEST_F(TabClient, ASplitterBetweenTwoSqueezedGroupsKeepsTheirSizes)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    CRect rcClient, rcWindow;
+    frame.m_wndClient.GetClientRect(rcClient);
+    frame.m_wndClient.GetWindowRect(rcWindow);
+    {
+        CSqueezingBar bar(&frame, 5 - (rcClient.Width() - rcWindow.Width()));  // the splitter's width alone
+        PumpMessages();
+        ASSERT_EQ(0, frame.Group(0)->m_rcControl.Width());
+        CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+        CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+        ASSERT_TRUE(input.Press(ptSplitter).Move(CPoint(ptSplitter.x + 40, ptSplitter.y)).Release().Run());
+    }
+    frame.RecalcLayout();
+    PumpMessages();
+    frame.m_wndClient.GetClientRect(rcClient);
+    int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
+    EXPECT_GT(nFirst, 0);
+    EXPECT_GT(nSecond, 0);
+    EXPECT_EQ(rcClient.Width(), nFirst + 5 + nSecond);
 }
 
 TEST_F(TabClient, EveryTabHasATooltipThatFallsBackToItsCaption)
