@@ -316,7 +316,8 @@ void CKTDockingPaneAutoHidePanel::ShowPane(CKTDockingPane* pPane, BOOL bActivate
     for (int i = 0; i < 4; ++i)
         if (CKTDockingPaneAutoHidePanel* pPanel = m_pLayout->GetPanel(i))
             pPanel->CloseActiveWindow(FALSE);
-    if (pManager->NotifyAction(ktActionExpanding, pPane))
+    // The owner kept this strip's window out: a strip has one at a time.
+    if (m_pActiveWnd || pManager->NotifyAction(ktActionExpanding, pPane))
         return;
     pContainer->SelectPane(pPane, FALSE, TRUE);
     m_pActiveWnd = CKTDockingPaneAutoHideWnd::Open(this, pContainer);

@@ -95,9 +95,9 @@ BOOL CKTDockingPaneAutoHideWnd::CreateSlideWindow()
     if (!pSite || !m_pContainer->GetSelected())
         return FALSE;
     m_rcFull = ComputeFullRect();
-    HCURSOR hCursor = pManager->m_bLockSplitters
-                          ? ::LoadCursor(NULL, IDC_ARROW)
-                          : KTResourceManager()->LoadCursor(IsVerticalSliding() ? KT_IDC_SPLITTER : KT_IDC_DIVIDER);
+    HCURSOR hCursor = CanResize()
+                          ? KTResourceManager()->LoadCursor(IsVerticalSliding() ? KT_IDC_SPLITTER : KT_IDC_DIVIDER)
+                          : ::LoadCursor(NULL, IDC_ARROW);
     LPCSTR pszClass = AfxRegisterWndClass(0, hCursor ? hCursor : ::LoadCursor(NULL, IDC_ARROW));
     DWORD dwExStyle = pSite->GetExStyle() & WS_EX_LAYOUTRTL;
     if (!CreateEx(dwExStyle, pszClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcFull, pSite, 0))

@@ -68,8 +68,11 @@ private:
     BOOL IsCursorOver() const;
     BOOL IsPanelBefore() const;
     CRect GetLayoutAreaOnScreen() const;
-    // The edge's rectangle and where its near side may go, on the screen; FALSE when it cannot move.
-    BOOL GetEdgeRange(CRect& rcEdge, int& nLow, int& nHigh) const;
+    // For the window at rcWindow (screen), the edge's rectangle and where its near side may go; FALSE when it
+    // cannot move.
+    BOOL GetEdgeRange(const CRect& rcWindow, CRect& rcEdge, int& nLow, int& nHigh) const;
+    // Fully out, the edge could be dragged.
+    BOOL CanResize() const;
     void TrackWithOutline(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
     void TrackLive(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
     // The window reaches to the edge's far side and the group keeps the new size.

@@ -7,6 +7,7 @@
 #include "KTDockingPaneManager.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTDrawObjects.h"
 #include "KTSplitterTracker.h"
 
 void CKTDockingPaneAutoHideWnd::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo, BOOL bWithEdge) const
@@ -32,7 +33,7 @@ CRect CKTDockingPaneAutoHideWnd::GetLayoutAreaOnScreen() const
     return rcArea;
 }
 
-BOOL CKTDockingPaneAutoHideWnd::GetEdgeRange(CRect& rcEdge, int& nLow, int& nHigh) const
+BOOL CKTDockingPaneAutoHideWnd::GetEdgeRange(const CRect& rcWindow, CRect& rcEdge, int& nLow, int& nHigh) const
 {
     CRect rcArea = GetLayoutAreaOnScreen();
     MINMAXINFO mmi;
@@ -42,7 +43,7 @@ BOOL CKTDockingPaneAutoHideWnd::GetEdgeRange(CRect& rcEdge, int& nLow, int& nHig
     int nMin = std::max(int(bVertical ? mmi.ptMinTrackSize.y : mmi.ptMinTrackSize.x), nGap);
     int nMax = bVertical ? mmi.ptMaxTrackSize.y : mmi.ptMaxTrackSize.x;
     int nNear = bVertical ? rcArea.top : rcArea.left, nFar = bVertical ? rcArea.bottom : rcArea.right;
-    GetWindowRect(&rcEdge);
+    rcEdge = rcWindow;
     LONG& nEdgeNear = bVertical ? rcEdge.top : rcEdge.left;
     LONG& nEdgeFar = bVertical ? rcEdge.bottom : rcEdge.right;
     // The range is for the edge's near side; the window's size is measured to the edge's far side.
@@ -61,11 +62,19 @@ BOOL CKTDockingPaneAutoHideWnd::GetEdgeRange(CRect& rcEdge, int& nLow, int& nHig
     return nLow <= nHigh;
 }
 
+BOOL CKTDockingPaneAutoHideWnd::CanResize() const
+{
+    CRect rcFull = m_rcFull, rcEdge;
+    int nLow = 0, nHigh = 0;
+    GetManager()->GetSite()->ClientToScreen(&rcFull);
+    return !GetManager()->m_bLockSplitters && GetEdgeRange(rcFull, rcEdge, nLow, nHigh);
+}
+
 void CKTDockingPaneAutoHideWnd::OnLButtonDown(UINT, CPoint point)
 {
     CRect rcEdge;
     int nLow = 0, nHigh = 0;
-    if (GetManager()->m_bLockSplitters || !m_pContainer || !GetEdgeRange(rcEdge, nLow, nHigh))
+    if (GetManager()->m_bLockSplitters || !m_pContainer || !GetEdgeRange(CKTWindowRect(this), rcEdge, nLow, nHigh))
         return;
     // Messages dispatched by the loops may close the window.
     CKTSmartPtr<CKTDockingPaneAutoHideWnd> keepAlive(this);

@@ -178,6 +178,8 @@ TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea
     auto width = [&] { return CKTWindowRect(pSlide).Width(); };
     auto edgeAt = [&] { return CPoint(width() - 2, CKTClientRect(pSlide).Height() / 2); };
     ASSERT_EQ(184, width());
+    HCURSOR hArrow = ::LoadCursor(NULL, IDC_ARROW);
+    EXPECT_NE(hArrow, HCURSOR(::GetClassLongPtr(hWndSlide, GCLP_HCURSOR))) << "the edge shows it can be dragged";
 
     // With the outline tracker the size changes on release.
     CPoint ptEdge = edgeAt();
@@ -205,6 +207,14 @@ TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea
     ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 2; }));
     ASSERT_TRUE(pPanel->GetActiveWnd());
     EXPECT_EQ(200, pPanel->GetActiveWnd()->GetFullRect().Width());
+
+    // A group that may not be narrower than the docked area leaves its edge nowhere to go.
+    pPanel->GetActiveWnd()->Close(FALSE);
+    PumpDocking();
+    p702->SetMinTrackSize(CPoint(2000, 0));
+    pPanel->ShowPane(p702, FALSE);
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    EXPECT_EQ(hArrow, HCURSOR(::GetClassLongPtr(pPanel->GetActiveWnd()->GetSafeHwnd(), GCLP_HCURSOR)));
 }
 
 TEST_F(DockingCaption, GroupSlidOutOfItsStripHasItsTabsOnlyInTheStrip)
@@ -260,6 +270,9 @@ TEST_F(DockingCaption, WindowTheOwnerKeepsOutStaysTheStripsAndClosesLater)
     PumpDocking();
     EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "kept out, the window is still the one slid out";
     EXPECT_TRUE(::IsWindowVisible(hWndSlide));
+    pPanel->ShowPane(m_frame.m_manager.FindPane(702), FALSE);
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "no second window beside the one kept out";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionExpanding, 702));
 
     m_frame.m_refusedActions.clear();
     pPanel->CloseActiveWindow(FALSE);
