@@ -88,6 +88,12 @@ void CKTDockingPaneTabRow::PressTab(int nTab, CPoint pt)
     m_pOwner->Invalidate(FALSE);
 }
 
+void CKTDockingPaneTabRow::ReleaseOwnerCapture() const
+{
+    if (::GetCapture() == m_pOwner->GetSafeHwnd())
+        ::ReleaseCapture();
+}
+
 int CKTDockingPaneTabRow::SavedTabAt(CPoint pt) const
 {
     for (size_t i = 0; i < m_rcPressedTabs.size(); ++i)
@@ -127,7 +133,7 @@ void CKTDockingPaneTabRow::DragOut(CPoint pt)
     if (!pManager || pManager->NotifyAction(ktActionDetaching, m_pPressedPane))
         return;
     m_pPressedPane = nullptr;
-    ::ReleaseCapture();
+    ReleaseOwnerCapture();
     m_pOwner->ClientToScreen(&pt);
     pManager->GetDockingContext()->Drag(m_pOwner->GetSelected(), pt);
 }
@@ -137,5 +143,5 @@ void CKTDockingPaneTabRow::ReleasePressedTab()
     if (!m_pPressedPane)
         return;
     m_pPressedPane = nullptr;
-    ::ReleaseCapture();
+    ReleaseOwnerCapture();
 }

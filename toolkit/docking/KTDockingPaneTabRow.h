@@ -44,6 +44,7 @@ public:
 private:
     int SavedTabAt(CPoint pt) const;
     void DragOut(CPoint pt);
+    void ReleaseOwnerCapture() const;
 
     CKTDockingPaneTabbedContainer* m_pOwner;  // owns this row
     int m_nRedrawLock = 0;

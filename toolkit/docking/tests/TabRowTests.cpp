@@ -268,8 +268,7 @@ TEST_F(DockingTabRow, PointingAtCaptionButtonsAndTabsShowsTheirTips)
                        [&] { return pTips->GetLastHit() == KT_IDS_DOCKING_CLOSE; }));
     EXPECT_EQ(CString("Close"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), KT_IDS_DOCKING_CLOSE));
 
-    // A tab whose caption is shown whole has a tip only when the painter always gives one.
-    m_frame.m_manager.GetPaintManager()->GetContainerTabPainter()->m_nToolTipMode = 1;
+    // A group's tabs have tips even when their captions show whole.
     ASSERT_TRUE(MoveTo(m_pGroup->GetSafeHwnd(), TabRect(1).CenterPoint(), [&] { return pTips->GetLastHit() == 1; }));
     EXPECT_EQ(CString("Properties"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), 1));
 }
