@@ -14,6 +14,7 @@
 #include "KTDockingPanePaintManager.h"
 #include "KTTabColorSet.h"
 #include "KTTabPainter.h"
+#include "GuiLeakCheck.h"
 #include "MessagePump.h"
 #include "NearColor.h"
 #include "PixelImage.h"
@@ -190,6 +191,7 @@ TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea
 
     // Moved live, the edge stops short of the far side of the docked area by the splitter gap. (The release stays
     // on the frame: outside the program's windows the display would not deliver it.)
+    CGuiLeakCheck check;
     manager.m_bSplitterTracker = FALSE;
     CRect rcArea = manager.GetTopPane()->GetRect();
     ptEdge = edgeAt();
@@ -198,6 +200,7 @@ TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea
     ptEdge = edgeAt();
     ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {ptEdge.x - (width() - 200), ptEdge.y}, [&] { return width() == 200; }));
     EXPECT_EQ(196, p702->m_nDockedWidth);
+    EXPECT_TRUE(check.NoLeaks());
     EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "the window stays out while it is resized";
 
     // Slid out again, the window has the size it was given.
