@@ -50,6 +50,15 @@ protected:
 
     CKTDockingPaneAutoHidePanel* Panel(int nSide) { return m_frame.m_manager.GetLayout()->GetPanel(nSide); }
 
+    // Slides the pane out of its strip and waits until it is all out.
+    CKTDockingPaneAutoHideWnd* SlideOut(CKTDockingPaneAutoHidePanel* pPanel, int nID)
+    {
+        int nExpanded = m_frame.CountActions(ktActionExpanded, nID);
+        pPanel->ShowPane(m_frame.m_manager.FindPane(nID), FALSE);
+        PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, nID) > nExpanded; });
+        return pPanel->GetActiveWnd();
+    }
+
     CDockingTestFrame m_frame;
 };
 
@@ -288,11 +297,7 @@ TEST_F(DockingCaption, RightStripContinuesTheLeftStripsBand)
 {
     ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
     CKTDockingPaneManager& manager = m_frame.m_manager;
-    manager.HidePane(manager.FindPane(701));
-    CKTDockingPane* p703 = manager.FindPane(703);
-    manager.DockPane(Group(703), ktDockRight, nullptr);
-    m_frame.Layout();
-    manager.HidePane(p703);
+    manager.HidePane(manager.CreatePane(704, CRect(0, 0, 150, 100), ktDockRight));
     m_frame.Layout();
     CKTDockingPaneAutoHidePanel* pLeft = Panel(ktDockLeft);
     CKTDockingPaneAutoHidePanel* pRight = Panel(ktDockRight);
@@ -311,4 +316,45 @@ TEST_F(DockingCaption, RightStripContinuesTheLeftStripsBand)
     EXPECT_TRUE(NearColor(clrFrom, left.Pixel(CKTClientRect(pLeft).right - 1, y), 16));
     EXPECT_TRUE(NearColor(clrTo, right.Pixel(0, y), 16));
     EXPECT_TRUE(NearColor(clrTo, right.Pixel(CKTClientRect(pRight).right - 1, y), 16));
+}
+
+TEST_F(DockingCaption, WithoutSlideStepsTheWindowIsOutAtOnce)
+{
+    struct CSlideInterval
+    {
+        ~CSlideInterval() { CKTDockingPaneAutoHideWnd::m_nSlideInterval = 16; }
+    } restore;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel);
+    CKTDockingPaneAutoHideWnd::m_nSlideInterval = 0;
+    pPanel->ShowPane(m_frame.m_manager.FindPane(702), FALSE);
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    EXPECT_EQ(1, pSlide->GetStepCount());
+    CRect rcWindow = CKTWindowRect(pSlide);
+    m_frame.ScreenToClient(&rcWindow);
+    EXPECT_EQ(pSlide->GetFullRect(), rcWindow);
+    PumpDocking();
+    EXPECT_EQ(0, m_frame.CountActions(ktActionExpanded, 702)) << "no slide, so no end of one";
+
+    CKTDockingPaneAutoHideWnd::m_nSlideInterval = 16;
+    pPanel->CloseActiveWindow(FALSE);
+    ASSERT_TRUE(SlideOut(pPanel, 702));
+    EXPECT_EQ(8, pPanel->GetActiveWnd()->GetStepCount()) << "128 ms in steps of 16";
+}
+
+TEST_F(DockingCaption, SideStripTabsStartBelowATopStripThatHoldsSomething)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pLeft = Panel(ktDockLeft);
+    ASSERT_TRUE(pLeft);
+    CKTDockingPane* p702 = m_frame.m_manager.FindPane(702);
+    int nAlone = pLeft->GetTabRect(p702).top;
+
+    m_frame.m_manager.HidePane(m_frame.m_manager.CreatePane(705, CRect(0, 0, 150, 100), ktDockTop));
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pTop = Panel(ktDockTop);
+    ASSERT_TRUE(pTop && pTop->GetSafeHwnd());
+    EXPECT_EQ(nAlone + CKTClientRect(pTop).Height(), pLeft->GetTabRect(p702).top);
 }
