@@ -70,11 +70,15 @@ int CKTDockingPaneTabRow::FindPane(const void* pPane) const
 
 void CKTDockingPaneTabRow::PressTab(int nTab, CPoint pt)
 {
-    CKTDockingPane* pPane = m_pOwner->GetPaneAt(nTab);
+    CKTSmartPtr<CKTDockingPane> pPane(m_pOwner->GetPaneAt(nTab));
     CKTDockingPaneManager* pManager = m_pOwner->GetDockingPaneManager();
     if (!pPane || !pManager)
         return;
-    if (!pManager->NotifyAction(ktActionDragging, pPane))
+    BOOL bRefused = pManager->NotifyAction(ktActionDragging, pPane);
+    // The owner's answer may have moved the pane elsewhere.
+    if (pPane->GetTabbedContainer() != m_pOwner)
+        return;
+    if (!bRefused)
     {
         m_rcPressedTabs.clear();
         for (int i = 0; i < GetItemCount(); ++i)

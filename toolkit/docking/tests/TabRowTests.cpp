@@ -288,3 +288,13 @@ TEST_F(DockingTabRow, SomethingDraggedOverATabShowsItsPaneAndIsNotTaken)
     target.OnDragOver(m_pGroup, nullptr, 0, TabRect(0).CenterPoint());
     EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
 }
+
+TEST_F(DockingTabRow, DoubleClickOnATabFloatsItsPaneAlone)
+{
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.DoubleClick(TabRect(1).CenterPoint()));
+    PumpDocking();
+    EXPECT_TRUE(Pane(702)->IsFloating());
+    EXPECT_FALSE(Pane(701)->IsFloating());
+    EXPECT_EQ((std::vector<int>{701}), TabOrder());
+}
