@@ -49,6 +49,14 @@ enum KTBarPosition
     ktBarNone = 7,
 };
 
+// Where a bar may go: bits 1-8 dock at the top, bottom, left, right; 16 floats.
+enum KTBarFlags : DWORD
+{
+    ktBarFlagDockMask = 0x0F,
+    ktBarFlagFloat = 0x10,
+    ktBarFlagMovable = 0x1F,
+};
+
 enum KTBarType
 {
     ktBarTypeMenuBar = 0,

@@ -3,6 +3,7 @@
 
 #include "KTCommandBars.h"
 #include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -43,6 +44,24 @@ void CKTDockBar::DockCommandBar(CKTToolBar* pBar)
 {
     if (!HasBar(pBar))
         m_bars.push_back(pBar);
+    pBar->SetDockBar(this);
+}
+
+void CKTDockBar::DockCommandBar(CKTToolBar* pBar, const CRect& rcScreen)
+{
+    if (HasBar(pBar))
+        return;
+    const CPoint ptCentre = rcScreen.CenterPoint();
+    const BOOL bHorz = IsHorizontal();
+    auto itBefore = std::find_if(m_bars.begin(), m_bars.end(),
+                                 [&](CKTToolBar* pOther)
+                                 {
+                                     if (!pOther->IsVisible() || !pOther->GetSafeHwnd())
+                                         return false;
+                                     const CRect rc = CKTWindowRect(pOther);
+                                     return bHorz ? ptCentre.y < rc.bottom : ptCentre.x < rc.right;
+                                 });
+    m_bars.insert(itBefore, pBar);
     pBar->SetDockBar(this);
 }
 

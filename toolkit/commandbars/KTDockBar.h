@@ -23,7 +23,10 @@ public:
     void SetCommandBars(CKTCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
     CKTCommandBars* GetCommandBars() const { return m_pCommandBars; }
 
+    // Takes the bar into a new last row.
     void DockCommandBar(CKTToolBar* pBar);
+    // Takes the bar into the row where the screen rectangle's centre lies, or a new one there.
+    void DockCommandBar(CKTToolBar* pBar, const CRect& rcScreen);
     void RemoveCommandBar(CKTToolBar* pBar);
     BOOL HasBar(CKTToolBar* pBar) const;
 

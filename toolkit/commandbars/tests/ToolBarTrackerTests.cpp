@@ -1,0 +1,98 @@
+// ToolBarTrackerTests.cpp: "Standard" dragged off its dock bar by the gripper floats; a double click docks it back.
+#include "InputBuilder.h"
+#include "KTCommandBars.h"
+#include "KTDockBar.h"
+#include "KTDrawObjects.h"
+#include "KTMenuBar.h"
+#include "MessagePump.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class ToolBarTrackerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create(0, TRUE);
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pStandard = m_pFrame->m_pStandard;
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+
+    // The drag loop runs its own message loop from the press on: press, moves and release go in one batch.
+    bool DragAtOnce(CPoint ptFrom, CPoint ptTo)
+    {
+        CTestInput foreground(m_pStandard->GetSafeHwnd());
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, ptFrom);
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+        for (int i = 1; i <= 4; i++)
+            InputBuilder::AddMove(inputs, ptFrom + CSize((ptTo - ptFrom).cx * i / 4, (ptTo - ptFrom).cy * i / 4));
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+        if (::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+            return false;
+        const bool bReleased =
+            PumpUntil([] { return !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && ::GetCapture() == NULL; }, 2000);
+        PumpMessages();
+        return bReleased;
+    }
+    CPoint GripperPoint() const
+    {
+        CRect rc = CKTWindowRect(m_pStandard);
+        return CPoint(rc.left + 4, rc.CenterPoint().y);
+    }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTToolBar* m_pStandard = NULL;
+};
+}  // namespace
+
+TEST_F(ToolBarTrackerTest, DraggingTheGripperFloatsTheBarAndADoubleClickDocksItBack)
+{
+    CKTCommandBars* pCommandBars = m_pFrame->GetCommandBars();
+    CKTDockBar* pTop = pCommandBars->GetDockBar(ktBarTop);
+    const CRect rcDocked = CKTWindowRect(m_pStandard);
+    const int nTopHeight = CKTWindowRect(pTop).Height();
+
+    const CPoint ptFrom = GripperPoint(), ptTo = ptFrom + CSize(120, 180);
+    ASSERT_TRUE(DragAtOnce(ptFrom, ptTo));
+    ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition());
+    const HWND hBar = m_pStandard->GetSafeHwnd();
+    EXPECT_TRUE(::GetWindowLong(hBar, GWL_STYLE) & WS_POPUP);
+    EXPECT_TRUE(::IsWindowVisible(hBar));
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetWindow(hBar, GW_OWNER)) << "the frame owns the floating bar";
+    EXPECT_EQ(NULL, m_pStandard->GetDockBar());
+    const CRect rcFloating = CKTWindowRect(m_pStandard);
+    EXPECT_TRUE(rcFloating.PtInRect(ptTo)) << "the bar came with the cursor";
+    EXPECT_GT(rcFloating.Height(), rcDocked.Height()) << "a caption strip above the buttons";
+    EXPECT_LT(CKTWindowRect(pTop).Height(), nTopHeight) << "the top dock bar gave up the row";
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetForegroundWindow()) << "the frame stays active";
+
+    CTestInput input(hBar);
+    ASSERT_TRUE(input.DoubleClick(CPoint(rcFloating.Width() - 8, 6)));
+    ASSERT_TRUE(PumpUntil([this] { return m_pStandard->GetPosition() == ktBarTop; }, 2000));
+    EXPECT_EQ(pTop, m_pStandard->GetDockBar());
+    EXPECT_EQ(pTop->GetSafeHwnd(), ::GetParent(hBar));
+    EXPECT_TRUE(::GetWindowLong(hBar, GWL_STYLE) & WS_CHILD);
+    EXPECT_EQ(rcDocked, CKTWindowRect(m_pStandard)) << "back where it was, below the menu bar";
+    EXPECT_EQ(nTopHeight, CKTWindowRect(pTop).Height());
+}
+
+TEST_F(ToolBarTrackerTest, ABarThatMayNotFloatStaysDockedWhenDraggedAway)
+{
+    m_pStandard->SetFlags(0, ktBarFlagFloat);
+    const CPoint ptFrom = GripperPoint();
+    ASSERT_TRUE(DragAtOnce(ptFrom, ptFrom + CSize(120, 180)));
+    EXPECT_EQ(ktBarTop, m_pStandard->GetPosition());
+    EXPECT_EQ(m_pFrame->GetCommandBars()->GetDockBar(ktBarTop), m_pStandard->GetDockBar());
+}
