@@ -25,6 +25,8 @@ public:
     CPoint GetFloatingPoint() const { return m_ptFloating; }
     // Where the bar was last docked: its dock bar's position and its rectangle there.
     void SetDocked(int nPosition, const CRect& rcDocked);
+    void SetDockedPosition(int nPosition) { m_nDockedPosition = nPosition; }
+    CRect GetDockedRect() const { return m_rcDocked; }
 
 protected:
     // The modal loop of a drag or resize; ends when the button goes up, on Esc or when the capture goes.

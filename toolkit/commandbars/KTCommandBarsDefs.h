@@ -55,6 +55,9 @@ enum KTBarFlags : DWORD
     ktBarFlagDockMask = 0x0F,
     ktBarFlagFloat = 0x10,
     ktBarFlagMovable = 0x1F,
+    ktBarFlagWrap = 0x20,
+    ktBarFlagStretch = 0x40,
+    ktBarFlagFillGap = 0x100000,
 };
 
 enum KTBarType

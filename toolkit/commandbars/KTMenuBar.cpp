@@ -6,7 +6,11 @@
 
 IMPLEMENT_DYNCREATE(CKTMenuBar, CKTToolBar)
 
-CKTMenuBar::CKTMenuBar() { m_nBarType = ktBarTypeMenuBar; }
+CKTMenuBar::CKTMenuBar()
+{
+    m_nBarType = ktBarTypeMenuBar;
+    m_dwFlags = ktBarFlagMovable | ktBarFlagStretch;
+}
 
 BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)
 {

@@ -44,17 +44,12 @@ BOOL CKTToolBar::DockAt(CKTDockBar* pDock, const CRect& rcScreen)
     if (!pDock || !EnterDockBar(pDock))
         return FALSE;
     pDock->DockCommandBar(this, rcScreen);
-    CRect rcDocked = rcScreen;
-    pDock->ScreenToClient(rcDocked);
-    m_pDockContext->SetDocked(pDock->GetPosition(), rcDocked);
     GetCommandBars()->RecalcFrameLayout();
     return TRUE;
 }
 
 BOOL CKTToolBar::EnterDockBar(CKTDockBar* pDock)
 {
-    if (m_pDockBar && m_pDockBar != pDock)
-        m_pDockBar->RemoveCommandBar(this);
     if (!CreateBarWindow(pDock, FALSE))
         return FALSE;
     m_nBarPosition = pDock->GetPosition();

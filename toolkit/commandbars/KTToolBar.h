@@ -53,7 +53,7 @@ protected:
 
 private:
     BOOL Float();
-    // Leaves the old dock bar, or floating, for the new dock bar's edge.
+    // The bar's window as a child of the dock bar, at its edge.
     BOOL EnterDockBar(CKTDockBar* pDock);
     BOOL BecomePopup(CWnd* pOwner);
     BOOL BecomeChild(CWnd* pParent);
