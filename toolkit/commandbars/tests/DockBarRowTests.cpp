@@ -5,6 +5,7 @@
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "KTPopupBar.h"
 #include "MessagePump.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -127,4 +128,27 @@ TEST_F(DockBarRowTest, DraggingABarOntoAnotherRowJoinsIt)
     EXPECT_EQ(ktBarTop, m_pSecond->GetPosition());
     EXPECT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "joined Standard's row";
     EXPECT_GT(Rect(m_pSecond).left, Rect(pStandard).right);
+}
+
+TEST_F(DockBarRowTest, TheExpandButtonListsTheClippedControlsAndTheBarsOfTheWholeRow)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    DockSecondAt(CPoint(Rect(pStandard).right + 30, Rect(pStandard).top));
+    m_pFrame->SetWindowPos(NULL, 0, 0, Rect(pStandard).Width() + 80, 400, SWP_NOMOVE | SWP_NOZORDER);
+    Relayout();
+    ASSERT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "bars that may hide buttons shrink instead of wrapping";
+    int nClipped = 0;
+    for (CKTToolBar* pBar : {pStandard, m_pSecond})
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+            nClipped += pBar->GetControl(i)->GetHideFlags() == ktHideWrap;
+    ASSERT_GT(nClipped, 0);
+
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pCommandBars->AddClippedControls(pStandard, pPopup);
+    EXPECT_EQ(nClipped, pPopup->GetControlCount());
+    pPopup->GetControls()->RemoveAll();
+    m_pCommandBars->AddToolbarListControls(pStandard, pPopup);
+    ASSERT_EQ(2, pPopup->GetControlCount());
+    EXPECT_EQ(CString("Standard"), pPopup->GetControl(0)->GetCaption());
+    EXPECT_EQ(CString("Second"), pPopup->GetControl(1)->GetCaption());
 }
