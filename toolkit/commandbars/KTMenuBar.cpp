@@ -10,6 +10,8 @@ CKTMenuBar::CKTMenuBar()
 {
     m_nBarType = ktBarTypeMenuBar;
     m_dwFlags = ktBarFlagMovable | ktBarFlagStretch;
+    // Nothing would bring a closed menu bar back: the toolbars list does not offer it.
+    m_bCloseable = FALSE;
 }
 
 BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)

@@ -10,8 +10,14 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
+#include "KTToolBarCloseButton.h"
 
 IMPLEMENT_DYNCREATE(CKTToolBar, CKTCommandBar)
+
+namespace
+{
+const int kFloatingFrame = 3;  // a floating bar's frame on every side
+}
 
 BEGIN_MESSAGE_MAP(CKTToolBar, CKTCommandBar)
 ON_WM_RBUTTONDOWN()
@@ -117,18 +123,32 @@ CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         return CalcDockingLayout(nLength, dwMode);
     if (m_nBarPosition != ktBarFloating)
         return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
-    // The expand button belongs to a docked row.
+    // The expand button belongs to a docked row; the close button sits in the caption, not among the buttons.
     if (CKTControl* pExpand = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
         pExpand->SetHideFlags(ktHideGeneric);
-    return m_pControls->CalcDynamicSize(nLength, dwMode, GetFloatingBorders());
+    CKTControl* pClose = m_bCloseable ? CKTToolBarCloseButton::FindOrCreate(this) : NULL;
+    if (pClose)
+        pClose->SetHideFlags(ktHideGeneric);
+    const CRect rcBorders = GetFloatingBorders();
+    const CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorders);
+    if (pClose && (dwMode & LM_COMMIT))
+        PlaceCloseButton(sz, rcBorders.top - kFloatingFrame - 1);
+    return sz;
+}
+
+void CKTToolBar::PlaceCloseButton(CSize szBar, int nCaptionHeight)
+{
+    CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE);
+    pClose->SetHideFlags(0);
+    pClose->SetRect(CRect(CPoint(szBar.cx - kFloatingFrame - nCaptionHeight, kFloatingFrame),
+                          CSize(nCaptionHeight, nCaptionHeight)));
 }
 
 CRect CKTToolBar::GetFloatingBorders()
 {
-    const int kFrame = 3;
     CKTScreenDC dc;
     const CSize szCaption = GetPaintManager()->DrawCommandBarGripper(&dc, this, FALSE);
-    return CRect(kFrame, kFrame + szCaption.cy + 1, kFrame, kFrame);
+    return CRect(kFloatingFrame, kFloatingFrame + szCaption.cy + 1, kFloatingFrame, kFloatingFrame);
 }
 
 void CKTToolBar::OnRecalcLayout()

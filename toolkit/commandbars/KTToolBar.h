@@ -44,15 +44,19 @@ protected:
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     DECLARE_MESSAGE_MAP()
 
+protected:
     CRect GetRowBorders();
     // A floating bar's frame: its caption strip above the controls.
     CRect GetFloatingBorders();
 
     CKTDockBar* m_pDockBar = NULL;  // the dock bar that holds the bar
     BOOL m_bExpandButtonAllowed = TRUE;
+    BOOL m_bCloseable = TRUE;  // a floating bar shows a close button
 
 private:
     BOOL Float();
+    // The caption's close button, a square of the caption's height at its right end.
+    void PlaceCloseButton(CSize szBar, int nCaptionHeight);
     // The bar's window as a child of the dock bar, at its edge.
     BOOL EnterDockBar(CKTDockBar* pDock);
     BOOL BecomePopup(CWnd* pOwner);

@@ -1,6 +1,7 @@
 // ToolBarTrackerTests.cpp: "Standard" dragged off its dock bar by the gripper floats; a double click docks it back.
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
+#include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
@@ -79,7 +80,7 @@ TEST_F(ToolBarTrackerTest, DraggingTheGripperFloatsTheBarAndADoubleClickDocksItB
     EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetForegroundWindow()) << "the frame stays active";
 
     CTestInput input(hBar);
-    ASSERT_TRUE(input.DoubleClick(CPoint(rcFloating.Width() - 8, 6)));
+    ASSERT_TRUE(input.DoubleClick(CPoint(10, 6))) << "on the caption";
     ASSERT_TRUE(PumpUntil([this] { return m_pStandard->GetPosition() == ktBarTop; }, 2000));
     EXPECT_EQ(pTop, m_pStandard->GetDockBar());
     EXPECT_EQ(pTop->GetSafeHwnd(), ::GetParent(hBar));
@@ -95,4 +96,19 @@ TEST_F(ToolBarTrackerTest, ABarThatMayNotFloatStaysDockedWhenDraggedAway)
     ASSERT_TRUE(DragAtOnce(ptFrom, ptFrom + CSize(120, 180)));
     EXPECT_EQ(ktBarTop, m_pStandard->GetPosition());
     EXPECT_EQ(m_pFrame->GetCommandBars()->GetDockBar(ktBarTop), m_pStandard->GetDockBar());
+}
+
+TEST_F(ToolBarTrackerTest, TheCloseButtonOfAFloatingCaptionHidesTheBar)
+{
+    ASSERT_TRUE(m_pFrame->GetCommandBars()->FloatCommandBar(m_pStandard));
+    PumpMessages();
+    CKTControl* pClose = m_pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_CLOSE);
+    ASSERT_TRUE(pClose != NULL && pClose->IsVisible());
+    const CRect rcClose = pClose->GetRect(), rcClient = CKTClientRect(m_pStandard);
+    EXPECT_EQ(rcClient.right - 3, rcClose.right) << "at the caption's right end";
+    EXPECT_EQ(3, rcClose.top);
+    CTestInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcClose.CenterPoint()));
+    EXPECT_TRUE(PumpUntil([this] { return !m_pStandard->IsVisible(); }, 2000));
+    EXPECT_FALSE(::IsWindowVisible(m_pStandard->GetSafeHwnd()));
 }
