@@ -26,6 +26,7 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSEACTIVATE()
 ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
+ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this)) { m_dwFlags = 0x3F; }
@@ -243,4 +244,21 @@ void CKTToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->ClosePopups();
     m_pDockContext->StartResize(nHitTest, point);
+}
+
+BOOL CKTToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    const BOOL bDocked = m_nBarPosition >= ktBarTop && m_nBarPosition <= ktBarRight;
+    if (!bDocked || !GetShowGripper() || !(m_dwFlags & ktBarFlagMovable) || !m_pDockContext || nHitTest != HTCLIENT)
+        return CKTCommandBar::OnSetCursor(pWnd, nHitTest, message);
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    ScreenToClient(&pt);
+    // The gripper lies within the row's leading border: left on a horizontal bar, top on a vertical one.
+    const CRect rcBorder = GetRowBorders();
+    const BOOL bOverGripper = IsVerticalPosition() ? pt.y < rcBorder.top : pt.x < rcBorder.left;
+    if (!bOverGripper)
+        return CKTCommandBar::OnSetCursor(pWnd, nHitTest, message);
+    ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
+    return TRUE;
 }

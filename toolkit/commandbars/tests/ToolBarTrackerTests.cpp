@@ -112,3 +112,16 @@ TEST_F(ToolBarTrackerTest, TheCloseButtonOfAFloatingCaptionHidesTheBar)
     EXPECT_TRUE(PumpUntil([this] { return !m_pStandard->IsVisible(); }, 2000));
     EXPECT_FALSE(::IsWindowVisible(m_pStandard->GetSafeHwnd()));
 }
+
+TEST_F(ToolBarTrackerTest, TheGripperShowsTheMoveCursor)
+{
+    const CPoint ptGripper = GripperPoint();
+    CTestInput foreground(m_pStandard->GetSafeHwnd());
+    const HCURSOR hMove = ::LoadCursor(NULL, IDC_SIZEALL);
+    ::SetCursorPos(ptGripper.x + 40, ptGripper.y);
+    PumpMessages();
+    ::SetCursorPos(ptGripper.x, ptGripper.y);
+    EXPECT_TRUE(PumpUntil([hMove] { return ::GetCursor() == hMove; }, 2000));
+    ::SetCursorPos(ptGripper.x + 40, ptGripper.y);
+    EXPECT_TRUE(PumpUntil([hMove] { return ::GetCursor() != hMove; }, 2000)) << "over a button it goes";
+}
