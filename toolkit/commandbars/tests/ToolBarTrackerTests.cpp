@@ -125,3 +125,22 @@ TEST_F(ToolBarTrackerTest, TheGripperShowsTheMoveCursor)
     ::SetCursorPos(ptGripper.x + 40, ptGripper.y);
     EXPECT_TRUE(PumpUntil([hMove] { return ::GetCursor() != hMove; }, 2000)) << "over a button it goes";
 }
+
+TEST_F(ToolBarTrackerTest, EscapeEndsADragWhereTheBarIs)
+{
+    const CPoint ptFrom = GripperPoint(), ptAway = ptFrom + CSize(120, 180);
+    CTestInput foreground(m_pStandard->GetSafeHwnd());
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, ptFrom);
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+    InputBuilder::AddMove(inputs, ptAway);
+    InputBuilder::AddKey(inputs, VK_ESCAPE, true);
+    InputBuilder::AddKey(inputs, VK_ESCAPE, false);
+    InputBuilder::AddMove(inputs, ptAway + CSize(100, 0));
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    ASSERT_EQ(inputs.size(), ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)));
+    ASSERT_TRUE(PumpUntil([] { return !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && !::GetCapture(); }, 2000));
+    PumpMessages();
+    ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition()) << "no undo: the bar stays floating";
+    EXPECT_TRUE(CKTWindowRect(m_pStandard).PtInRect(ptAway)) << "where the last move before Esc put it";
+}
