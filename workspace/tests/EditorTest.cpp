@@ -10,6 +10,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTPopupBar.h"
+#include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
@@ -193,6 +194,11 @@ TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
     EXPECT_EQ(ViewOf(pFirst)->GetParentFrame()->GetSafeHwnd(), tabs.GetItem(1)->GetHandle());
     EXPECT_EQ(pSecond->GetTitle(), tabs.GetItem(0)->GetCaption());
     EXPECT_FALSE(tabs.GetPaintManager()->m_bShowIcons);
+
+    // The frame hands the tab-group commands to the tab client.
+    m_pFrame->SendMessage(WM_COMMAND, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    PumpIdle();
+    EXPECT_EQ(2, tabs.GetGroupCount());
 }
 
 // Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
