@@ -15,6 +15,7 @@
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
+#include "Screenshot.h"
 #include "TestFolder.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
@@ -194,6 +195,7 @@ TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
     EXPECT_EQ(ViewOf(pFirst)->GetParentFrame()->GetSafeHwnd(), tabs.GetItem(1)->GetHandle());
     EXPECT_EQ(pSecond->GetTitle(), tabs.GetItem(0)->GetCaption());
     EXPECT_FALSE(tabs.GetPaintManager()->m_bShowIcons);
+    EXPECT_FALSE(SaveScreenshot(m_pFrame->GetSafeHwnd(), "designer-editor-tabs").empty());
 
     // The frame hands the tab-group commands to the tab client.
     m_pFrame->SendMessage(WM_COMMAND, KT_ID_TABWORKSPACE_NEWVERTICAL);
