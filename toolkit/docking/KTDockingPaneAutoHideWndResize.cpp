@@ -110,7 +110,8 @@ void CKTDockingPaneAutoHideWnd::TrackLive(CRect rcEdge, int nLow, int nHigh, CPo
     {
         while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
             ::DispatchMessage(&msg);
-        if (!loop.Next(msg) || msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+        // A cancel ends the drag like the release: the size reached stays.
+        if (!loop.Next(msg) || msg.message == WM_LBUTTONUP || CKTCaptureLoop::IsCancel(msg))
             break;
         if (msg.message != WM_MOUSEMOVE)
         {
