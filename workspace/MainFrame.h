@@ -8,6 +8,7 @@
 #include "KTStatusBar.h"
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
+#include "SelectedRecords.h"
 
 #include <initializer_list>
 #include <memory>
@@ -20,10 +21,11 @@ extern CString g_strExampleFolder;
 
 class CProjectBuild;
 
-class CMainFrame : public CKTMDIFrameWnd
+class CMainFrame : public CKTMDIFrameWnd, public ISettingsSelection
 {
     DECLARE_DYNAMIC(CMainFrame)
 public:
+    CProtocolSettingsPane m_wndSettings;
     CProjectTreePane m_wndProjectTree;
     int m_nAutoFlag = 0;
     CString m_strCompilerPath;  // full path of the compiler's environment script
@@ -42,6 +44,13 @@ public:
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
     ProjectRecord* CurrentProject() const;
+
+    // The tree selected the item: its project's editors come to the front when the project
+    // changed, and the item's record shows on its settings page.
+    void OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged);
+    // The records behind the tree's selected item, for the settings pane.
+    SettingsTarget Resolve() override;
+    void RenameSelected(LPCTSTR pszName) override;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -90,4 +99,7 @@ private:
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
+    void ShowProjectEditors(const ProjectRecord& project);
+    void OpenProjectEditors(const ProjectRecord& project);
+    SelectedItem SelectedItemOf(HTREEITEM hItem) const;
 };
