@@ -1,11 +1,13 @@
-// MainFrame.h: the designer's main window: projects, project tree, output and status bar.
+// MainFrame.h: the designer's main window: projects, command bars, docking panes and the editors' tabs.
 //
 // Classes: CMainFrame.
 #pragma once
 #include "afxwin.h"
 
+#include "KTDockingPaneManager.h"
 #include "KTMDIFrameWnd.h"
 #include "KTStatusBar.h"
+#include "KTTabClientWnd.h"
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
 #include "SelectedRecords.h"
@@ -19,12 +21,14 @@
 // The start folder of Load Example Project: the program folder's "example".
 extern CString g_strExampleFolder;
 
+class CKTDockingPane;
 class CProjectBuild;
 
 class CMainFrame : public CKTMDIFrameWnd, public ISettingsSelection
 {
     DECLARE_DYNAMIC(CMainFrame)
 public:
+    CKTTabClientWnd m_wndTabClient;
     CProtocolSettingsPane m_wndSettings;
     CProjectTreePane m_wndProjectTree;
     int m_nAutoFlag = 0;
@@ -32,6 +36,7 @@ public:
     CImageList m_treeImages;
     std::vector<std::unique_ptr<ProjectRecord>> m_projects;  // in the order they were opened
     CKTStatusBar m_wndStatusBar;
+    CKTDockingPaneManager m_paneManager;
     COutputEdit m_wndOutput;
 
     ~CMainFrame() override;
@@ -41,7 +46,6 @@ public:
     void ReadSolutionFile(LPCTSTR pszPath);
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
-    void RecalcLayout(BOOL bNotify = TRUE) override;
 
     ProjectRecord* CurrentProject() const;
 
@@ -54,6 +58,8 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileOpen();
     afx_msg void OnLoadExampleProject();
@@ -89,7 +95,14 @@ protected:
 private:
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
-    BOOL CreatePaneWindows();
+    BOOL InstallDockingPanes();
+    CKTDockingPane* CreateWorkspacePanes();
+    void AttachTabClient();
+    void CreateSettingsPane(CKTDockingPane* pTreePane);
+    void CreatePaneWindow(CKTDockingPane* pPane);
+    BOOL CreateTreeWindow();
+    BOOL CreateSettingsWindow();
+    BOOL CreateOutputWindow();
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
     void CloseProject(const ProjectRecord* pProject);

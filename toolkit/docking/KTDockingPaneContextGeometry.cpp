@@ -114,6 +114,36 @@ CRect SnapToFrame(CRect rc, const CRect& rcOther, int nDistance)
     return rc;
 }
 
+CRect SnapSizingEdges(CRect rc, UINT nSide, const std::vector<CRect>& others, int nDistance)
+{
+    const BOOL bLeft = nSide == WMSZ_LEFT || nSide == WMSZ_TOPLEFT || nSide == WMSZ_BOTTOMLEFT;
+    const BOOL bRight = nSide == WMSZ_RIGHT || nSide == WMSZ_TOPRIGHT || nSide == WMSZ_BOTTOMRIGHT;
+    const BOOL bTop = nSide == WMSZ_TOP || nSide == WMSZ_TOPLEFT || nSide == WMSZ_TOPRIGHT;
+    const BOOL bBottom = nSide == WMSZ_BOTTOM || nSide == WMSZ_BOTTOMLEFT || nSide == WMSZ_BOTTOMRIGHT;
+    for (const CRect& rcOther : others)
+    {
+        CRect rcNear = rcOther;
+        rcNear.InflateRect(nDistance, nDistance);
+        CRect rcMeet;
+        if (!rcMeet.IntersectRect(rc, rcNear))
+            continue;
+        int nOffset = 0;
+        if (bLeft && (SnapEdge(rc.left, rcOther.right, nDistance, &nOffset) ||
+                      SnapEdge(rc.left, rcOther.left, nDistance, &nOffset)))
+            rc.left += nOffset;
+        if (bRight && (SnapEdge(rc.right, rcOther.left, nDistance, &nOffset) ||
+                       SnapEdge(rc.right, rcOther.right, nDistance, &nOffset)))
+            rc.right += nOffset;
+        if (bTop && (SnapEdge(rc.top, rcOther.bottom, nDistance, &nOffset) ||
+                     SnapEdge(rc.top, rcOther.top, nDistance, &nOffset)))
+            rc.top += nOffset;
+        if (bBottom && (SnapEdge(rc.bottom, rcOther.top, nDistance, &nOffset) ||
+                        SnapEdge(rc.bottom, rcOther.bottom, nDistance, &nOffset)))
+            rc.bottom += nOffset;
+    }
+    return rc;
+}
+
 void SplitTabOutline(const CRect& rc, CRect* prcBody, CRect* prcTab)
 {
     const int nTab = std::min(kTabHeight, rc.Height() / 2);

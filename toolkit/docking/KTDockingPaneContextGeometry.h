@@ -29,6 +29,9 @@ CRect SnapToWorkArea(CRect rc, const CRect& rcWork, int nDistance);
 // When the rectangles touch or overlap within the distance, near edges line up with the other's.
 CRect SnapToFrame(CRect rc, const CRect& rcOther, int nDistance);
 
+// A frame being resized (nSide as in WM_SIZING): its moving edges line up with the near edges of the others.
+CRect SnapSizingEdges(CRect rc, UINT nSide, const std::vector<CRect>& others, int nDistance);
+
 // The tab-shaped outline shown when dropping would tab into a group: the body and the tab below it.
 void SplitTabOutline(const CRect& rc, CRect* prcBody, CRect* prcTab);
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "KTDockingPane.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPaneWindowSelect.h"
 
@@ -84,6 +85,9 @@ BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
     const BOOL bCtrlTab = nKey == VK_TAB && bCtrl && !bAlt;
     const BOOL bAltF7 = nKey == VK_F7 && bAlt && !bCtrl;
     const BOOL bAltF6 = nKey == VK_F6 && bAlt && !bCtrl;
+    const BOOL bAltMinus = (nKey == VK_OEM_MINUS || nKey == VK_SUBTRACT) && bAlt && !bCtrl && !IsKeyDown(VK_SHIFT);
+    if (bAltMinus && !m_pRunning)
+        return OnPaneMenuKey();
     if (!bCtrlTab && !bAltF7 && !bAltF6)
         return FALSE;
     if (m_pRunning)
@@ -105,6 +109,18 @@ BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
         return TRUE;
     }
     return RunSelector(pSite->pManager, nKey);
+}
+
+BOOL CKTDockingPaneKeyboardHook::OnPaneMenuKey()
+{
+    const SSite* pSite = FindSite();
+    CKTDockingPane* pActive =
+        pSite && (pSite->nFlags & ktKeyboardNavigateMenu) ? pSite->pManager->GetActivePane() : nullptr;
+    if (!pActive)
+        return FALSE;
+    if (pActive->GetParentContainer() && !pActive->IsHidden())
+        pSite->pManager->PostMessage(WM_SYSCOMMAND, SC_KEYMENU, '-');
+    return TRUE;
 }
 
 BOOL CKTDockingPaneKeyboardHook::RunSelector(CKTDockingPaneManager* pManager, UINT nKey)

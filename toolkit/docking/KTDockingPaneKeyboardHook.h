@@ -40,6 +40,7 @@ private:
     };
     const SSite* FindSite() const;
     BOOL RunSelector(CKTDockingPaneManager* pManager, UINT nKey);
+    BOOL OnPaneMenuKey();
 
     HHOOK m_hHook = NULL;
     std::map<HWND, SSite> m_sites;

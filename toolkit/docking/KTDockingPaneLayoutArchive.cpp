@@ -156,7 +156,7 @@ BOOL CKTDockingPaneLayoutData::LoadRoots(CKTPropExchange* pPX, const CKTDockingP
     if (pPX->IsFailed() || itTop == map.end() || itClient == map.end())
         return FALSE;
     if (itTop->second->GetType() != ktPaneTypeSplitterContainer || itTop->second->GetParentContainer() ||
-        itClient->second->GetType() != ktPaneTypeClient)
+        itClient->second->GetType() != ktPaneTypeClient || !itTop->second->ContainsPane(itClient->second))
         return FALSE;
     m_pTopContainer = static_cast<CKTDockingPaneSplitterContainer*>(itTop->second);
     m_pClient = static_cast<CKTDockingPaneClientNode*>(itClient->second);

@@ -269,6 +269,11 @@ BOOL CKTDockingPaneLayoutData::NormalizeNode(CKTDockingPaneNode* pNode,
                                              const std::vector<CKTDockingPaneNode*>& referenced)
 {
     CKTDockingPaneContainer* pParent = pNode->GetParentContainer();
+    if (pNode->GetType() == ktPaneTypeMiniWnd && static_cast<CKTDockingPaneContainer*>(pNode)->GetChildCount() == 0)
+    {
+        ReleaseNode(pNode);
+        return TRUE;
+    }
     BOOL bUnreferencedGroup = pNode->GetType() == ktPaneTypeTabbedContainer &&
                               std::find(referenced.begin(), referenced.end(), pNode) == referenced.end();
     auto* pSplitter = pNode->GetType() == ktPaneTypeSplitterContainer

@@ -7,6 +7,9 @@
 #include "KTDockingPane.h"
 #include "KTDockingPaneAutoHidePanel.h"
 #include "KTDockingPaneClientNode.h"
+#include "KTDockingPaneContext.h"
+#include "KTDockingPaneKeyboardHook.h"
+#include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDockingPaneTheme0.h"
@@ -46,7 +49,7 @@ ON_WM_SYSCOLORCHANGE()
 ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
-CKTDockingPaneManager::CKTDockingPaneManager()
+CKTDockingPaneManager::CKTDockingPaneManager() : m_pContext(std::make_unique<CKTDockingPaneContext>(this))
 {
     SetTheme(0);
     RegisterWindowClasses();
@@ -82,6 +85,9 @@ BOOL CKTDockingPaneManager::InstallDockingPanes(CWnd* pSite, BOOL bClipChildren)
     m_pSite = pSite;
     m_pLayout = CKTSmartPtr<CKTDockingPaneLayoutData>::Adopt(CreateLayout());
     m_pLayout->SetDetached(FALSE);
+    CString strMove;
+    if (CMenu* pMenu = pSite->GetSystemMenu(FALSE); pMenu && pMenu->GetMenuString(SC_MOVE, strMove, MF_BYCOMMAND) > 0)
+        m_strMoveMenuText = strMove;
     return TRUE;
 }
 
@@ -115,12 +121,13 @@ CKTDockingPaneNode* CKTDockingPaneManager::OnCreatePane(int nType, CKTDockingPan
         return new CKTDockingPaneTabbedContainer(pLayout);
     case ktPaneTypeSplitterContainer:
         return new CKTDockingPaneSplitterContainer(pLayout);
+    case ktPaneTypeMiniWnd:
+        return new CKTDockingPaneMiniWnd(pLayout);
     case ktPaneTypeClient:
         return new CKTDockingPaneClientNode(pLayout);
     case ktPaneTypeAutoHidePanel:
         return new CKTDockingPaneAutoHidePanel(pLayout);
     default:
-        // Floating frames are not part of this build; an archive that holds one does not load.
         return nullptr;
     }
 }
@@ -261,6 +268,15 @@ LRESULT CKTDockingPaneManager::OnInitialUpdate(WPARAM, LPARAM)
     if (pFrame && (pFrame->m_nIdleFlags & CFrameWnd::idleLayout))
         pFrame->RecalcLayout(FALSE);
     UpdatePanesFocus();
+    for (CKTDockingPaneNode* pNode : m_pLayout ? m_pLayout->GetNodeList() : CKTDockingPaneNodeList())
+    {
+        auto* pFloating = pNode->GetType() == ktPaneTypeMiniWnd ? static_cast<CKTDockingPaneMiniWnd*>(pNode) : nullptr;
+        if (!pFloating || !pFloating->GetSafeHwnd())
+            continue;
+        if (pFloating->m_nIdleFlags & CFrameWnd::idleLayout)
+            pFloating->RecalcLayout(FALSE);
+        pFloating->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    }
     m_bInitialUpdate = TRUE;
     return 0;
 }
@@ -278,11 +294,57 @@ void CKTDockingPaneManager::OnSettingChange(UINT, LPCTSTR)
     RedrawPanes();
 }
 
+BOOL CKTDockingPaneManager::EnableKeyboardNavigate(int nFlags)
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return FALSE;
+    if (!KTDockingPaneKeyboardHook()->Enable(this, nFlags))
+        return FALSE;
+    m_nKeyboardNavigate = nFlags;
+    return TRUE;
+}
+
 LRESULT CKTDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_DESTROY && m_nKeyboardNavigate)
+        EnableKeyboardNavigate(0);
     if (message == WM_SYSCOMMAND && (wParam == SC_NEXTWINDOW || wParam == SC_PREVWINDOW))
         return ActivateNextPane(m_pActivePane, wParam == SC_NEXTWINDOW);
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && lParam == '-' && m_pActivePane &&
+        m_pActivePane->GetParentContainer() && !m_pActivePane->IsHidden())
+    {
+        ShowPaneMenu();
+        return 1;
+    }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+// The pane's system menu: its one command starts a keyboard drag of the pane's group or floating frame.
+void CKTDockingPaneManager::ShowPaneMenu()
+{
+    CKTSmartPtr<CKTDockingPane> pPane(m_pActivePane);
+    CKTDockingPaneContainer* pGroup = pPane->GetParentContainer();
+    CKTDockingPaneNode* pDragged = pGroup;
+    CPoint pt;
+    auto* pFloating = dynamic_cast<CKTDockingPaneMiniWnd*>(pPane->GetDockingSite());
+    if (pFloating && pFloating->GetSelectedPane() == pPane)
+    {
+        pt = CPoint(0, 0);
+        pFloating->ClientToScreen(&pt);
+        pDragged = pFloating->GetTopContainer();
+    }
+    else
+    {
+        CRect rc;
+        ::GetWindowRect(pGroup->GetPaneHwnd(), &rc);
+        pt = rc.TopLeft();
+    }
+    CMenu menu;
+    if (!pDragged || !menu.CreatePopupMenu() || !menu.AppendMenu(MF_STRING, SC_MOVE, m_strMoveMenuText))
+        return;
+    UINT nCommand = menu.TrackPopupMenu(TPM_RETURNCMD, pt.x, pt.y, m_pSite);
+    if (nCommand == SC_MOVE)
+        m_pContext->Drag(pDragged, CPoint(-1, -1));
 }
 
 int CKTDockingPaneManager::ActivateNextPane(CKTDockingPane* pCurrent, BOOL bForward)

@@ -4,8 +4,12 @@
 // Classes: CKTDockingPaneManager.
 #pragma once
 
+#include <memory>
+
 #include "KTDockingPaneLayoutData.h"
 
+class CKTDockingPaneContext;
+class CKTDockingPaneMiniWnd;
 class CKTDockingPanePaintManager;
 
 class CKTDockingPaneManager : public CWnd
@@ -13,9 +17,14 @@ class CKTDockingPaneManager : public CWnd
 public:
     CKTDockingPaneManager();
     ~CKTDockingPaneManager() override;
+    CKTDockingPaneManager(const CKTDockingPaneManager&) = delete;
+    CKTDockingPaneManager& operator=(const CKTDockingPaneManager&) = delete;
 
     BOOL InstallDockingPanes(CWnd* pSite, BOOL bClipChildren = TRUE);
     void SetTheme(int nTheme);
+    // Flags of KTDockingPaneKeyboardFlags; 0 takes the site out of the keyboard hook.
+    BOOL EnableKeyboardNavigate(int nFlags);
+    int GetKeyboardNavigate() const { return m_nKeyboardNavigate; }
 
     virtual CKTDockingPaneLayoutData* CreateLayout();
     virtual LRESULT NotifyOwner(UINT nCode, LPARAM lParam);
@@ -29,6 +38,13 @@ public:
     void HidePane(CKTDockingPaneNode* pNode);
     void DockPane(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour);
     void AttachPane(CKTDockingPaneNode* pNode, CKTDockingPaneNode* pTarget);
+    void DockNode(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour);
+    // Floats the node in a new frame at the screen rectangle; a container floats as a copy.
+    CKTDockingPaneMiniWnd* FloatPane(CKTDockingPaneNode* pNode, CRect rc);
+    // Where the node would lie, in screen coordinates, docked at the side of the neighbour (NULL: the whole area).
+    CRect CalcDockingRect(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour);
+    // A close the user asked for: the owner may cancel it before, and hears of it after.
+    void ClosePaneByUser(CKTDockingPane* pPane);
     void ShowNode(CKTDockingPaneNode* pNode);
     BOOL ToggleDocking(CKTDockingPane* pPane, CKTDockingPaneTabbedContainer* pTarget);
     void ToggleNodeDocking(CKTDockingPaneNode* pNode);
@@ -49,6 +65,7 @@ public:
     CKTDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
     CWnd* GetSite() const { return m_pSite; }
     CKTDockingPane* GetActivePane() const { return m_pActivePane; }
+    CKTDockingPaneContext* GetDockingContext() const { return m_pContext.get(); }
     BOOL IsLaidOut() const { return m_bLaidOut; }
     BOOL IsInitialUpdateDone() const { return m_bInitialUpdate; }
     BOOL IsDockingInProgress() const { return m_bDockingInProgress; }
@@ -66,6 +83,14 @@ public:
     int m_nCaptionDirection = 0;
     int m_nSideSplitterWidth = 0;
     int m_nStickerStyle = 0;
+    BOOL m_bAlphaDragging = FALSE;  // the drop target shows translucent instead of outlined
+    BOOL m_bShowStickers = FALSE;   // with alpha dragging: docking stickers over the target
+    BOOL m_bLiveFloating = FALSE;   // a pane dragged to no target floats at once and follows the cursor
+    int m_nSnapDistance = 15;
+    BOOL m_bSnapFloatingFrames = FALSE;
+    BOOL m_bSyncActiveFloatingFrames = TRUE;
+    int m_nFloatingFramesAlpha = 255;   // of an inactive floating frame
+    CString m_strFloatingFrameCaption;  // of a floating frame holding several groups
 
 protected:
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
@@ -83,12 +108,17 @@ private:
     CKTDockingPaneNode* WrapPane(CKTDockingPaneNode* pNode, CWnd* pSite);
     CKTDockingPaneNode* ResolveNeighbour(CKTDockingPaneNode* pNeighbour) const;
     void RestoreClosedPane(CKTDockingPane* pPane);
+    void ShowPaneMenu();
+
     static void PostLayoutSize(CWnd* pSite, BOOL bDelay);
 
     CWnd* m_pSite = nullptr;
     CKTSmartPtr<CKTDockingPaneLayoutData> m_pLayout;
     CKTSmartPtr<CKTDockingPanePaintManager> m_pPaintManager;
     CKTSmartPtr<CKTDockingPane> m_pActivePane;
+    std::unique_ptr<CKTDockingPaneContext> m_pContext;
+    int m_nKeyboardNavigate = 0;
+    CString m_strMoveMenuText = "&Move";
     HWND m_hwndLastFocus = NULL;
     BOOL m_bDockingInProgress = FALSE;
     BOOL m_bLaidOut = FALSE;

@@ -5,6 +5,7 @@
 #include "KTDockingPaneAutoHidePanel.h"
 #include "KTDockingPaneAutoHideWnd.h"
 #include "KTDockingPaneManager.h"
+#include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
 
@@ -123,11 +124,9 @@ void CKTDockingPaneManager::AttachPane(CKTDockingPaneNode* pNode, CKTDockingPane
     auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pTarget);
     if (!pNode || !pGroup)
         return;
+    // A floating frame's splitter brings the panes of all its groups.
     CKTDockingPaneNodeList panes;
-    if (pNode->GetType() == ktPaneTypePane)
-        panes.push_back(pNode);
-    else
-        panes = static_cast<CKTDockingPaneContainer*>(pNode)->GetChildren();
+    pNode->FindPane(ktPaneTypePane, panes);
     for (CKTDockingPaneNode* pPaneNode : panes)
     {
         CKTSmartPtr<CKTDockingPane> pPane(static_cast<CKTDockingPane*>(pPaneNode));
@@ -137,6 +136,69 @@ void CKTDockingPaneManager::AttachPane(CKTDockingPaneNode* pNode, CKTDockingPane
     }
     m_hwndLastFocus = NULL;
     UpdatePaneHolders();
+}
+
+void CKTDockingPaneManager::DockNode(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour)
+{
+    if (!pNode || !m_pLayout)
+        return;
+    CKTSmartPtr<CKTDockingPaneNode> keep(pNode);
+    auto* pSplitter = pNode->GetType() == ktPaneTypeSplitterContainer
+                          ? static_cast<CKTDockingPaneSplitterContainer*>(pNode)
+                          : nullptr;
+    if (pSplitter && pSplitter->GetChildCount() == 1 &&
+        pSplitter->GetFirstChild()->GetType() == ktPaneTypeTabbedContainer)
+        pNode = pSplitter->GetFirstChild();
+    if (pNode->GetType() != ktPaneTypePane)
+        pNode = pNode->Clone(m_pLayout, nullptr, 0);
+    else if (CKTDockingPaneContainer* pParent = pNode->GetParentContainer())
+        pParent->RemovePane(pNode);
+    if (!pNode)
+        return;
+    DockPane(pNode, nDirection, pNeighbour);
+    m_pLayout->Normalize();
+    m_hwndLastFocus = NULL;
+}
+
+CKTDockingPaneMiniWnd* CKTDockingPaneManager::FloatPane(CKTDockingPaneNode* pNode, CRect rc)
+{
+    if (!pNode || !m_pLayout)
+        return nullptr;
+    CKTSmartPtr<CKTDockingPaneNode> keep(pNode);
+    if (pNode->GetType() != ktPaneTypePane)
+        pNode = pNode->Clone(m_pLayout, nullptr, 0);
+    else if (CKTDockingPaneContainer* pParent = pNode->GetParentContainer())
+        pParent->RemovePane(pNode);
+    auto* pFrame = pNode ? static_cast<CKTDockingPaneMiniWnd*>(OnCreatePane(ktPaneTypeMiniWnd, m_pLayout)) : nullptr;
+    if (!pFrame)
+        return nullptr;
+    pFrame->Init(pNode, rc);
+    UpdatePaneHolders();
+    m_hwndLastFocus = NULL;
+    return pFrame;
+}
+
+CRect CKTDockingPaneManager::CalcDockingRect(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour)
+{
+    if (!m_pLayout || !pNode)
+        return CRect(0, 0, 0, 0);
+    if (pNeighbour && pNeighbour->GetType() == ktPaneTypePane && pNeighbour->GetParentContainer())
+        pNeighbour = pNeighbour->GetParentContainer();
+    CKTDockingPaneSplitterContainer* pTop = m_pLayout->GetTopContainer();
+    if (!pNeighbour)
+        pNeighbour = pTop;
+    CRect rcNeighbour;
+    pNeighbour->GetWindowRect(&rcNeighbour);
+    if (pNeighbour == pTop)
+        return CKTDockingPaneSplitterContainer::CalcDockingRect(rcNeighbour, pNeighbour, pNode, nDirection);
+    CKTDockingPaneContainer* pParent = pNeighbour->GetParentContainer();
+    if (!pParent)
+        return CRect(0, 0, 0, 0);
+    auto* pSplitter = dynamic_cast<CKTDockingPaneSplitterContainer*>(pParent);
+    const BOOL bHorizontal = nDirection == ktDockLeft || nDirection == ktDockRight;
+    if (pSplitter && pSplitter->IsHorizontal() == bHorizontal)
+        return pSplitter->CalcDockingRect(pNode, nDirection, pNeighbour);
+    return CKTDockingPaneSplitterContainer::CalcDockingRect(rcNeighbour, pNeighbour, pNode, nDirection);
 }
 
 void CKTDockingPaneManager::ShowPane(CKTDockingPane* pPane, BOOL bSetFocus)
@@ -173,11 +235,25 @@ void CKTDockingPaneManager::ShowNode(CKTDockingPaneNode* pNode)
         pNode = pNode->GetParentContainer();
     }
     auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pNode);
-    if (!pGroup || !pGroup->IsHidden())
+    if (!pGroup)
+        return;
+    if (auto* pFloating = dynamic_cast<CKTDockingPaneMiniWnd*>(pGroup->GetDockingSite()))
+        if (pFloating->GetSafeHwnd())
+            pFloating->BringWindowToTop();
+    if (!pGroup->IsHidden())
         return;
     auto* pPanel = static_cast<CKTDockingPaneAutoHidePanel*>(pGroup->GetParentContainer());
     if (pGroup->GetSelected() && (!pPanel->GetActiveWnd() || pPanel->GetActiveWnd()->GetContainer() != pGroup))
         pPanel->ShowPane(pGroup->GetSelected(), FALSE);
+}
+
+void CKTDockingPaneManager::ClosePaneByUser(CKTDockingPane* pPane)
+{
+    CKTSmartPtr<CKTDockingPane> keep(pPane);
+    if (!pPane || NotifyAction(ktActionClosing, pPane))
+        return;
+    pPane->Close();
+    NotifyAction(ktActionClosed, pPane);
 }
 
 void CKTDockingPaneManager::ClosePane(CKTDockingPane* pPane)
@@ -239,19 +315,30 @@ BOOL CKTDockingPaneManager::ToggleDocking(CKTDockingPane* pPane, CKTDockingPaneT
 {
     if (!pPane)
         return FALSE;
-    BOOL bHidden = pPane->IsHidden();
-    BOOL bFloating = pPane->IsFloating();
-    // Without floating frames a docked pane has nowhere to float to.
-    if (!bHidden && !bFloating)
+    CKTSmartPtr<CKTDockingPane> keep(pPane);
+    const BOOL bHidden = pPane->IsHidden();
+    const BOOL bFloating = pPane->IsFloating();
+    const BOOL bDocked = !bHidden && !bFloating;
+    if (bDocked && (pPane->GetOptions() & ktPaneNoFloatable))
         return FALSE;
     if (bFloating && (pPane->GetOptions() & ktPaneNoDockable))
         return FALSE;
-    int nAction = bHidden ? ktActionPinning : ktActionDocking;
-    if (!pTarget || NotifyAction(nAction, pPane, pTarget))
+    const int nAction = bDocked ? ktActionFloating : (bHidden ? ktActionPinning : ktActionDocking);
+    if (NotifyAction(nAction, pPane, pTarget))
         return FALSE;
-    m_bDockingInProgress = TRUE;
-    AttachPane(pPane, pTarget);
-    m_bDockingInProgress = FALSE;
+    if (pTarget)
+    {
+        m_bDockingInProgress = TRUE;
+        AttachPane(pPane, pTarget);
+        m_bDockingInProgress = FALSE;
+    }
+    else
+    {
+        CRect rc;
+        if (CKTDockingPaneContainer* pGroup = pPane->GetParentContainer())
+            pGroup->GetWindowRect(&rc);
+        FloatPane(pPane, rc);
+    }
     NotifyAction(nAction + 1, pPane);
     return TRUE;
 }
@@ -260,26 +347,34 @@ void CKTDockingPaneManager::ToggleNodeDocking(CKTDockingPaneNode* pNode)
 {
     if (!pNode || !m_pLayout)
         return;
+    const BOOL bToFloating = !pNode->IsHidden() && GetPaneDirection(pNode) != ktDockFloating;
     CKTDockingPaneNodeList found;
     pNode->FindPane(ktPaneTypePane, found);
     std::vector<CKTSmartPtr<CKTDockingPane>> panes;
     for (CKTDockingPaneNode* pPaneNode : found)
         panes.emplace_back(static_cast<CKTDockingPane*>(pPaneNode));
     auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pNode);
-    CKTSmartPtr<CKTDockingPane> pSelected(pGroup ? pGroup->GetSelected() : nullptr);
+    CKTDockingPane* pSelected = pGroup ? pGroup->GetSelected() : nullptr;
+    CKTDockingPane* pFocused = nullptr;
+    for (const auto& pPane : panes)
+        if (pPane->IsFocus())
+            pFocused = pPane;
+    // Panes without a group of the wanted kind follow the previous pane, so such a group moves as one.
     CKTDockingPaneTabbedContainer* pPrevious = nullptr;
-    CKTDockingPane* pShown = nullptr;
+    std::vector<CKTDockingPane*> moved;
     for (const auto& pPane : panes)
     {
-        CKTDockingPaneTabbedContainer* pHolder = GetPaneHolder(pPane, FALSE);
-        if (!pHolder)
-            pHolder = pPrevious;
-        if (!ToggleDocking(pPane, pHolder))
+        CKTDockingPaneTabbedContainer* pHolder = GetPaneHolder(pPane, bToFloating);
+        if (!ToggleDocking(pPane, pHolder ? pHolder : pPrevious))
             continue;
-        pPrevious = pHolder;
-        if (!pShown || pPane == pSelected)
-            pShown = pPane;
+        pPrevious = pPane->GetTabbedContainer();
+        moved.push_back(pPane);
     }
+    auto wasMoved = [&moved](CKTDockingPane* p)
+    { return p && std::find(moved.begin(), moved.end(), p) != moved.end(); };
+    CKTDockingPane* pShown = wasMoved(pFocused) ? pFocused : (wasMoved(pSelected) ? pSelected : nullptr);
+    if (!pShown && !moved.empty())
+        pShown = moved.front();
     if (pShown)
         ShowPane(pShown, TRUE);
     m_pLayout->Normalize();

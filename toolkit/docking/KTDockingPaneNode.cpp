@@ -8,6 +8,18 @@
 #include "KTDockingPaneManager.h"
 #include "KTPropExchange.h"
 
+BOOL KTDockingPaneHoldsFocus(HWND hWnd)
+{
+    HWND hWndFocus = ::GetFocus();
+    if (!hWndFocus)
+        return FALSE;
+    HWND hWndOwner = ::GetWindow(hWndFocus, GW_OWNER);
+    if (!hWndOwner)
+        hWndOwner = ::GetParent(hWndFocus);
+    return hWndFocus == hWnd || ::IsChild(hWnd, hWndFocus) ||
+           (hWndOwner && (hWndOwner == hWnd || ::IsChild(hWnd, hWndOwner)));
+}
+
 CKTDockingPaneNode::CKTDockingPaneNode(int nType, CKTDockingPaneLayoutData* pLayout)
     : m_pLayout(pLayout), m_pDockingSite(pLayout && pLayout->GetManager() ? pLayout->GetManager()->GetSite() : nullptr),
       m_nType(nType)

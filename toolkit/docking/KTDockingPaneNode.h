@@ -21,6 +21,9 @@ class CKTDockingPanePaintManager;
 class CKTPropExchange;
 
 class CKTDockingPaneNode;
+// TRUE when the focus is in the window, one of its descendants, or a window owned by one of them.
+BOOL KTDockingPaneHoldsFocus(HWND hWnd);
+
 using CKTDockingPaneNodeList = std::vector<CKTDockingPaneNode*>;
 // Old node to its copy, filled while a subtree is cloned.
 using CKTDockingPaneCloneMap = std::map<CKTDockingPaneNode*, CKTDockingPaneNode*>;

@@ -21,9 +21,10 @@ CKTDockingPaneSplitterContainer::~CKTDockingPaneSplitterContainer() = default;
 
 CKTDockingPaneSplitterWnd* CKTDockingPaneSplitterContainer::OnCreateSplitter() { return new CKTDockingPaneSplitterWnd; }
 
-int CKTDockingPaneSplitterContainer::SplitterSize() const
+int CKTDockingPaneSplitterContainer::SplitterSize(CKTDockingPaneLayoutData* pLayout)
 {
-    CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
+    CKTDockingPaneManager* pManager = pLayout ? pLayout->GetManager() : nullptr;
+    CKTDockingPanePaintManager* pPaintManager = pManager ? pManager->GetPaintManager() : nullptr;
     return pPaintManager ? pPaintManager->GetSplitterSize() : 4;
 }
 
@@ -180,29 +181,71 @@ void CKTDockingPaneSplitterContainer::GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) con
     }
     if (children.size() > 1)
     {
-        int nBars = int(children.size() - 1) * SplitterSize();
+        int nBars = int(children.size() - 1) * SplitterSize(m_pLayout);
         (m_bHorizontal ? pMinMaxInfo->ptMinTrackSize.x : pMinMaxInfo->ptMinTrackSize.y) += nBars;
         (m_bHorizontal ? pMinMaxInfo->ptMaxTrackSize.x : pMinMaxInfo->ptMaxTrackSize.y) += nBars;
     }
 }
 
 CKTDockingPaneSizeDistribution CKTDockingPaneSplitterContainer::Distribute(const CKTDockingPaneNodeList& children,
-                                                                           CRect rc) const
+                                                                           CRect rc, BOOL bHorizontal,
+                                                                           CKTDockingPaneLayoutData* pLayout)
 {
-    CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    CKTDockingPaneClientNode* pClient = m_pLayout ? m_pLayout->GetClientNode() : nullptr;
+    CKTDockingPaneManager* pManager = pLayout ? pLayout->GetManager() : nullptr;
+    CKTDockingPaneClientNode* pClient = pLayout ? pLayout->GetClientNode() : nullptr;
     std::vector<CKTDockingPaneSizeDistribution::Item> items;
     for (CKTDockingPaneNode* pChild : children)
     {
         MINMAXINFO mmi;
         pChild->GetMinMaxInfo(&mmi);
-        items.push_back({m_bHorizontal ? pChild->m_nDockedWidth : pChild->m_nDockedHeight,
-                         int(m_bHorizontal ? mmi.ptMinTrackSize.x : mmi.ptMinTrackSize.y),
-                         int(m_bHorizontal ? mmi.ptMaxTrackSize.x : mmi.ptMaxTrackSize.y),
+        items.push_back({bHorizontal ? pChild->m_nDockedWidth : pChild->m_nDockedHeight,
+                         int(bHorizontal ? mmi.ptMinTrackSize.x : mmi.ptMinTrackSize.y),
+                         int(bHorizontal ? mmi.ptMaxTrackSize.x : mmi.ptMaxTrackSize.y),
                          pClient && pChild->ContainsPane(pClient)});
     }
-    return CKTDockingPaneSizeDistribution(std::move(items), m_bHorizontal ? rc.Width() : rc.Height(), SplitterSize(),
-                                          pManager && pManager->m_bHideClient);
+    return CKTDockingPaneSizeDistribution(std::move(items), bHorizontal ? rc.Width() : rc.Height(),
+                                          SplitterSize(pLayout), pManager && pManager->m_bHideClient);
+}
+
+CRect CKTDockingPaneSplitterContainer::PlaceNode(const CKTDockingPaneNodeList& children,
+                                                 const CKTDockingPaneNode* pNode, CRect rc, BOOL bHorizontal,
+                                                 CKTDockingPaneLayoutData* pLayout)
+{
+    const auto it = std::find(children.begin(), children.end(), pNode);
+    if (it == children.end())
+        return CRect(0, 0, 0, 0);
+    const CKTDockingPaneSizeDistribution sizes = Distribute(children, rc, bHorizontal, pLayout);
+    const auto edges = bHorizontal ? sizes.Place(rc.left, rc.right) : sizes.Place(rc.top, rc.bottom);
+    const auto& edge = edges[size_t(it - children.begin())];
+    return bHorizontal ? CRect(edge.first, rc.top, edge.second, rc.bottom)
+                       : CRect(rc.left, edge.first, rc.right, edge.second);
+}
+
+CRect CKTDockingPaneSplitterContainer::CalcDockingRect(CKTDockingPaneNode* pNode, int nDirection,
+                                                       CKTDockingPaneNode* pNeighbour) const
+{
+    CKTDockingPaneNodeList children = VisibleChildren();
+    children.erase(std::remove(children.begin(), children.end(), pNode), children.end());
+    auto it = std::find(children.begin(), children.end(), pNeighbour);
+    const BOOL bAfter = nDirection == 1 || nDirection == 3;
+    if (it == children.end())
+        it = bAfter ? children.end() : children.begin();
+    else if (bAfter)
+        ++it;
+    children.insert(it, pNode);
+    CRect rc = PlaceNode(children, pNode, m_rcWindow, m_bHorizontal, m_pLayout);
+    if (CWnd* pSite = GetDockingSite(); pSite && pSite->GetSafeHwnd())
+        pSite->ClientToScreen(&rc);
+    return rc;
+}
+
+CRect CKTDockingPaneSplitterContainer::CalcDockingRect(CRect rcNeighbour, CKTDockingPaneNode* pNeighbour,
+                                                       CKTDockingPaneNode* pNode, int nDirection)
+{
+    const BOOL bAfter = nDirection == 1 || nDirection == 3;
+    CKTDockingPaneNodeList children =
+        bAfter ? CKTDockingPaneNodeList{pNeighbour, pNode} : CKTDockingPaneNodeList{pNode, pNeighbour};
+    return PlaceNode(children, pNode, rcNeighbour, nDirection == 0 || nDirection == 1, pNeighbour->GetLayout());
 }
 
 void CKTDockingPaneSplitterContainer::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout)
@@ -231,10 +274,10 @@ void CKTDockingPaneSplitterContainer::OnSizeParent(CWnd* pSite, CRect rc, AFX_SI
 void CKTDockingPaneSplitterContainer::LayoutChildren(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout,
                                                      const CKTDockingPaneNodeList& children)
 {
-    CKTDockingPaneSizeDistribution sizes = Distribute(children, rc);
+    CKTDockingPaneSizeDistribution sizes = Distribute(children, rc, m_bHorizontal, m_pLayout);
     WriteBack(children, sizes);
     auto edges = m_bHorizontal ? sizes.Place(rc.left, rc.right) : sizes.Place(rc.top, rc.bottom);
-    int s = SplitterSize();
+    int s = SplitterSize(m_pLayout);
     for (size_t i = 0; i < children.size(); ++i)
     {
         CRect rcChild = m_bHorizontal ? CRect(edges[i].first, rc.top, edges[i].second, rc.bottom)

@@ -33,6 +33,11 @@ public:
     void FindChildren(int nType, CKTDockingPaneNodeList& list) const;
     BOOL IsBefore(const CKTDockingPaneNode* pNode, const CKTDockingPaneNode* pOther) const;
     void StoreSizes();
+    // Where the node would lie, in screen coordinates, docked beside a child of this splitter.
+    CRect CalcDockingRect(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour) const;
+    // Where the node would lie in a new split of the neighbour's screen rectangle.
+    static CRect CalcDockingRect(CRect rcNeighbour, CKTDockingPaneNode* pNeighbour, CKTDockingPaneNode* pNode,
+                                 int nDirection);
     int GetSplitterCount() const { return int(m_splitters.size()); }
     CKTDockingPaneSplitterWnd* GetSplitter(int nIndex) const { return m_splitters[size_t(nIndex)].get(); }
 
@@ -48,13 +53,16 @@ private:
     void AfterInsert(CKTDockingPaneNode* pNode);
     void RebuildSplitters();
     CKTDockingPaneNodeList VisibleChildren() const;
-    CKTDockingPaneSizeDistribution Distribute(const CKTDockingPaneNodeList& children, CRect rc) const;
+    static CKTDockingPaneSizeDistribution Distribute(const CKTDockingPaneNodeList& children, CRect rc, BOOL bHorizontal,
+                                                     CKTDockingPaneLayoutData* pLayout);
+    static CRect PlaceNode(const CKTDockingPaneNodeList& children, const CKTDockingPaneNode* pNode, CRect rc,
+                           BOOL bHorizontal, CKTDockingPaneLayoutData* pLayout);
     void LayoutChildren(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout, const CKTDockingPaneNodeList& children);
     void WriteBack(const CKTDockingPaneNodeList& children, const CKTDockingPaneSizeDistribution& sizes);
     BOOL LoadChildren(CKTPropExchange* pPX);
     BOOL CanAdopt(const CKTDockingPaneNode* pNode) const;
     void SaveChildren(CKTPropExchange* pPX);
-    int SplitterSize() const;
+    static int SplitterSize(CKTDockingPaneLayoutData* pLayout);
 
     std::vector<std::unique_ptr<CKTDockingPaneSplitterWnd>> m_splitters;  // between visible children, in order
     BOOL m_bHorizontal = FALSE;

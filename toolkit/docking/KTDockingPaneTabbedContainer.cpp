@@ -223,9 +223,11 @@ void CKTDockingPaneTabbedContainer::OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZE
         m_bNeedsLayout = FALSE;
     }
     UpdateTabs();
+    const BOOL bFloating = pSite && pSite->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd));
     if (CKTDockingPaneCaptionButton* pPin = FindCaptionButton(KT_IDS_DOCKING_AUTOHIDE))
-        pPin->SetState(IsHidden() ? CKTDockingPaneCaptionButton::ktPinHidden
-                                  : CKTDockingPaneCaptionButton::ktPinDocked);
+        pPin->SetState(IsHidden()  ? CKTDockingPaneCaptionButton::ktPinHidden
+                       : bFloating ? CKTDockingPaneCaptionButton::ktPinFloating
+                                   : CKTDockingPaneCaptionButton::ktPinDocked);
     CRect rcClient = ClientRectFor(rc);
     LayoutPanes(pSite, rcClient, pLayout);
 }
@@ -303,12 +305,7 @@ void CKTDockingPaneTabbedContainer::OnFocusChanged()
 {
     if (!GetSafeHwnd() || IsEmpty())
         return;
-    HWND hWndFocus = ::GetFocus();
-    HWND hWndOwner = hWndFocus ? ::GetWindow(hWndFocus, GW_OWNER) : NULL;
-    if (hWndFocus && !hWndOwner)
-        hWndOwner = ::GetParent(hWndFocus);
-    BOOL bFocus = hWndFocus && (hWndFocus == m_hWnd || ::IsChild(m_hWnd, hWndFocus) ||
-                                (hWndOwner && (hWndOwner == m_hWnd || ::IsChild(m_hWnd, hWndOwner))));
+    BOOL bFocus = KTDockingPaneHoldsFocus(m_hWnd);
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
     if (bFocus != m_bActive)
     {

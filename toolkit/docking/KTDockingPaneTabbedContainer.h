@@ -76,7 +76,6 @@ private:
     BOOL CanPressCaptionButtons() const;
     void PressMenuButton(CKTDockingPaneCaptionButton* pButton);
     void ClickClose();
-    void ClosePaneFromCaption(CKTDockingPane* pPane);
     void ClickPin();
     void SetMaximized(BOOL bMaximized);
     BOOL CanMaximize() const;

@@ -4,6 +4,7 @@
 #include "KTDockingPane.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneCaptionButtonTracker.h"
+#include "KTDockingPaneContext.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneRes.h"
@@ -123,10 +124,13 @@ void CKTDockingPaneTabbedContainer::PressMenuButton(CKTDockingPaneCaptionButton*
     pButton->SetPressed(FALSE);
 }
 
-void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint)
+void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint ptScreen)
 {
-    // Dragging a group out of its place is the drag context's; a press on the caption only activates.
     FocusSelected();
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || ::GetKeyState(VK_LBUTTON) >= 0 || pManager->NotifyAction(ktActionDragging, m_pSelectedPane))
+        return;
+    pManager->GetDockingContext()->Drag(this, ptScreen);
 }
 
 void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point)
@@ -141,9 +145,17 @@ LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
     return 0;
 }
 
-void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint)
+void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint point)
 {
-    // Toggling between docked and floating needs floating frames, which this build has not.
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (!pManager || (CanPressCaptionButtons() && CaptionButtonAt(point)))
+        return;
+    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    const int nHit = HitTest(point);
+    if (nHit == -2 && !(IsHidden() && m_pSelectedPane && (m_pSelectedPane->GetOptions() & ktPaneNoHideable)))
+        pManager->ToggleNodeDocking(this);
+    else if (nHit >= 0)
+        pManager->ToggleNodeDocking(GetPaneAt(nHit));
 }
 
 void CKTDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint)
@@ -196,16 +208,6 @@ void CKTDockingPaneTabbedContainer::OnCaptionButtonClick(CKTDockingPaneCaptionBu
     }
 }
 
-void CKTDockingPaneTabbedContainer::ClosePaneFromCaption(CKTDockingPane* pPane)
-{
-    CKTSmartPtr<CKTDockingPane> keep(pPane);
-    CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    if (!pManager || pManager->NotifyAction(ktActionClosing, pPane))
-        return;
-    pPane->Close();
-    pManager->NotifyAction(ktActionClosed, pPane);
-}
-
 void CKTDockingPaneTabbedContainer::ClickClose()
 {
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
@@ -213,7 +215,7 @@ void CKTDockingPaneTabbedContainer::ClickClose()
         return;
     if (!pManager->m_bCloseGroupOnButtonClick)
     {
-        ClosePaneFromCaption(m_pSelectedPane);
+        pManager->ClosePaneByUser(m_pSelectedPane);
         return;
     }
     // An owner that hides a pane moves the whole group elsewhere: walk a held copy of the list.
@@ -222,7 +224,7 @@ void CKTDockingPaneTabbedContainer::ClickClose()
         panes.emplace_back(static_cast<CKTDockingPane*>(*it));
     for (const auto& pPane : panes)
         if (!(pPane->GetOptions() & ktPaneNoCloseable))
-            ClosePaneFromCaption(pPane);
+            pManager->ClosePaneByUser(pPane);
 }
 
 void CKTDockingPaneTabbedContainer::ClickPin()

@@ -50,14 +50,13 @@ void DesignerFrameTest::SetUpTestSuite()
 void DesignerFrameTest::SetUp()
 {
     theApp.m_messages.clear();
-    m_pFrame = new CTabbedFrame;
+    m_pFrame = new CMainFrame;
     ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
     theApp.m_pMainWnd = m_pFrame;
     m_pFrame->ShowWindow(SW_SHOW);
     m_pFrame->UpdateWindow();
     PumpMessages();
-    ShowSettingsPane();
-    AttachTabClient();
+    ASSERT_TRUE(m_pFrame->m_wndSettings.GetSafeHwnd()) << "the settings pane is made when first shown";
 }
 
 void DesignerFrameTest::TearDown()
@@ -66,25 +65,6 @@ void DesignerFrameTest::TearDown()
         m_pFrame->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
     PumpMessages();
-}
-
-// As the docking pane does when it is first shown.
-void DesignerFrameTest::ShowSettingsPane()
-{
-    CProtocolSettingsPane& pane = m_pFrame->m_wndSettings;
-    if (pane.GetSafeHwnd())
-        return;
-    ASSERT_TRUE(pane.Create("STATIC", nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), m_pFrame, 0));
-}
-
-void DesignerFrameTest::AttachTabClient()
-{
-    m_pTabs = dynamic_cast<CKTTabClientWnd*>(CWnd::FromHandlePermanent(m_pFrame->m_hWndMDIClient));
-    if (m_pTabs)
-        return;
-    m_pTabs = &m_pFrame->m_wndTabs;
-    ASSERT_TRUE(m_pTabs->Attach(m_pFrame, TRUE));
-    m_pTabs->m_nNewTabPosition = ktTabNewAtStart;
 }
 
 std::string DesignerFrameTest::ExampleNamed(const CTestFolder& folder, const std::string& strName) const

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "KTTabClientWnd.h"
 #include "MainFrame.h"
 #include "TestFolder.h"
 #include "WrenfoldApp.h"
@@ -20,13 +19,6 @@ public:
 };
 
 CDesignerTestApp& DesignerTestApp();
-
-// Editors show as tabs; the tab client goes with the frame, as a frame's member does.
-class CTabbedFrame : public CMainFrame
-{
-public:
-    CKTTabClientWnd m_wndTabs;
-};
 
 HTREEITEM ChildNamed(const CTreeCtrl& tree, HTREEITEM hParent, const char* pszText);
 
@@ -50,11 +42,6 @@ protected:
     CKTPropertyGridItem* Item(CProtocolSettingsPane::EPage page, LPCSTR pszCaption);
     CString ActiveEditorPath() const;
 
-    CTabbedFrame* m_pFrame = nullptr;
-    CKTTabClientWnd* m_pTabs = nullptr;
+    CMainFrame* m_pFrame = nullptr;
     CTestFolder m_folder{"designer-frame"};
-
-private:
-    void ShowSettingsPane();
-    void AttachTabClient();
 };

@@ -8,13 +8,14 @@ namespace
 class TreeSelectionTest : public DesignerFrameTest
 {
 protected:
+    CKTTabClientWnd& Tabs() const { return m_pFrame->m_wndTabClient; }
     // The captions of the tabs on show, in tab order.
     std::vector<std::string> ShownTabs() const
     {
         std::vector<std::string> captions;
-        for (int i = 0; i < m_pTabs->GetItemCount(); i++)
-            if (m_pTabs->GetItem(i)->IsVisible())
-                captions.push_back((LPCSTR)m_pTabs->GetItem(i)->GetCaption());
+        for (int i = 0; i < Tabs().GetItemCount(); i++)
+            if (Tabs().GetItem(i)->IsVisible())
+                captions.push_back((LPCSTR)Tabs().GetItem(i)->GetCaption());
         return captions;
     }
     CString PathOf(const char* pszFile) const { return CString(m_folder.Path(pszFile).c_str()).MakeLower(); }
@@ -32,7 +33,7 @@ TEST_F(TreeSelectionTest, AnotherProjectsItemBringsItsEditorsForwardAndHidesTheO
     Select(m_pFrame->m_wndProjectTree.m_hRoot);
     EXPECT_EQ(nullptr, m_pFrame->CurrentProject());
     EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage));
-    EXPECT_EQ(0, m_pTabs->GetItemCount()) << "the root opens nothing";
+    EXPECT_EQ(0, Tabs().GetItemCount()) << "the root opens nothing";
 
     Select(ProjectItem("alpha"));
     EXPECT_EQ(&alpha, m_pFrame->CurrentProject());
@@ -48,23 +49,23 @@ TEST_F(TreeSelectionTest, AnotherProjectsItemBringsItsEditorsForwardAndHidesTheO
 
     Select(BranchOf("alpha", "Packet"));
     EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage));
-    EXPECT_EQ(4, m_pTabs->GetItemCount()) << "another item of the current project opens nothing";
+    EXPECT_EQ(4, Tabs().GetItemCount()) << "another item of the current project opens nothing";
 
     const HTREEITEM hBetaPacket = FirstChildOf("beta", "Packet");
     Select(hBetaPacket);
     EXPECT_EQ((std::vector<std::string>{"beta_api.h", "beta_api.c", "beta_api_demo.c", "beta.diagram"}), ShownTabs());
-    EXPECT_EQ(8, m_pTabs->GetItemCount());
+    EXPECT_EQ(8, Tabs().GetItemCount());
     EXPECT_EQ(PathOf("beta_api.h"), ActiveEditorPath().MakeLower());
     EXPECT_TRUE(PageShown(CProtocolSettingsPane::kPacketPage));
     EXPECT_EQ(Tree().GetItemText(hBetaPacket), Item(CProtocolSettingsPane::kPacketPage, "Name")->GetValue());
 
     // A modified editor's tab still counts as its file.
-    for (int i = 0; i < m_pTabs->GetItemCount(); i++)
-        if (m_pTabs->GetItem(i)->GetCaption() == "alpha_api.c")
-            m_pTabs->GetItem(i)->SetCaption("alpha_api.c *");
+    for (int i = 0; i < Tabs().GetItemCount(); i++)
+        if (Tabs().GetItem(i)->GetCaption() == "alpha_api.c")
+            Tabs().GetItem(i)->SetCaption("alpha_api.c *");
     const HTREEITEM hAlphaField = Tree().GetChildItem(FirstChildOf("alpha", "Packet"));
     Select(hAlphaField);
-    EXPECT_EQ(8, m_pTabs->GetItemCount()) << "open editors are shown again, not reopened";
+    EXPECT_EQ(8, Tabs().GetItemCount()) << "open editors are shown again, not reopened";
     EXPECT_EQ(4u, ShownTabs().size());
     EXPECT_EQ(PathOf("alpha_api.h"), ActiveEditorPath().MakeLower()) << "the first of the project's tabs is selected";
     EXPECT_TRUE(PageShown(CProtocolSettingsPane::kFieldPage));

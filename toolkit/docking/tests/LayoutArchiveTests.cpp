@@ -143,6 +143,20 @@ protected:
             .Take();
     }
 
+    // Group 2 floats in frame 5 through splitter 6; the top splitter 3 holds the client 4.
+    static Bytes FloatingArchive(int nTopChild = 4, int nFloatingChild = 2)
+    {
+        return CArchiveWriter({0, 1, 2, 4, 3, 2})
+            .Pane(7, 2)
+            .Ints({100, 100, 1, 1, 1})
+            .Ints({0, 0, TRUE, 1, nTopChild})
+            .Ints({0, 0})
+            .Ints({0, 0, 300, 400, 300, 500, 0, 0, 6})
+            .Ints({0, 0, TRUE, 1, nFloatingChild})
+            .Ints({3, 4})
+            .Take();
+    }
+
     CDockingTestFrame m_frame;
 };
 }  // namespace
@@ -234,9 +248,28 @@ TEST_F(LayoutArchive, ArchivesThatBreakTheTreeAreRefused)
                                                   .Ints({0, 0})
                                                   .Ints({3, 2})
                                                   .Take()},
+        {"a floating frame as a splitter child", CArchiveWriter({0, 1, 2, 4, 3, 2})
+                                                     .Pane(7, 2)
+                                                     .Ints({100, 100, 1, 1, 1})
+                                                     .Ints({0, 0, TRUE, 3, 2, 4, 5})
+                                                     .Ints({0, 0})
+                                                     .Ints({0, 0, 300, 400, 300, 500, 0, 0, 6})
+                                                     .Ints({0, 0, TRUE, 0})
+                                                     .Ints({3, 4})
+                                                     .Take()},
+        {"a floating frame whose top is a group", CArchiveWriter({0, 1, 2, 4, 3})
+                                                      .Pane(7, 2)
+                                                      .Ints({100, 100, 1, 1, 1})
+                                                      .Ints({0, 0, TRUE, 1, 4})
+                                                      .Ints({0, 0})
+                                                      .Ints({0, 0, 300, 400, 300, 500, 0, 0, 2})
+                                                      .Ints({3, 4})
+                                                      .Take()},
+        {"the client floating", FloatingArchive(2, 4)},
         {"a pane without an id",
          CArchiveWriter({0, 2, 4}).Pane(0).Ints({0, 0, TRUE, 1, 3}).Ints({0, 0}).Ints({2, 3}).Take()},
     };
+    EXPECT_TRUE(LoadLayout(*FreshLayout(), FloatingArchive())) << "the well-formed floating frame these break";
     CKTDockingPaneLayoutData* pLive = m_frame.m_manager.GetLayout();
     std::string strBefore = Describe(pLive->GetTopContainer());
     for (const Case& c : cases)

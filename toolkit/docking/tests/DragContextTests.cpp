@@ -1,0 +1,242 @@
+// Dragging a group by its caption with real input: stickers, docking on an arrow, Esc, Ctrl, the start threshold
+// and live floating. The drag loop is modal, so what happens mid-drag is checked, and the rest of the input sent,
+// from a timer that its loop dispatches.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "DockingTestFrame.h"
+#include "InputBuilder.h"
+#include "KTDockingPaneContext.h"
+#include "KTDockingPaneContextStickerWnd.h"
+#include "KTDockingPaneMiniWnd.h"
+#include "KTDockingPaneStickerPicture.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "MessagePump.h"
+#include "TestInput.h"
+
+namespace
+{
+const CPoint kCaptionPoint(60, 8);
+
+// Steps run one after another from a thread timer, inside whatever loop dispatches it.
+std::vector<std::function<void()>> g_steps;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(NULL, nTimer);
+    if (g_steps.empty())
+        return;
+    std::function<void()> step = std::move(g_steps.front());
+    g_steps.erase(g_steps.begin());
+    step();
+    if (!g_steps.empty())
+        ::SetTimer(NULL, 0, 300, RunNextStep);
+}
+
+void SendNow(std::vector<INPUT> inputs) { ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)); }
+
+void MoveAndRelease(CPoint pt)
+{
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, pt + CPoint(-1, -1));
+    InputBuilder::AddMove(inputs, pt);
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    SendNow(std::move(inputs));
+}
+
+class DragContext : public ::testing::Test
+{
+protected:
+    DragContext() : m_frame(800, 560)
+    {
+        m_frame.CreateDesignerPanes();
+        m_frame.Layout();
+    }
+    ~DragContext() override { g_steps.clear(); }
+
+    CKTDockingPaneManager& Manager() { return m_frame.m_manager; }
+    CKTDockingPane* Pane(int nID) { return Manager().FindPane(nID); }
+    CKTDockingPaneTabbedContainer* Group(int nID) { return Pane(nID)->GetTabbedContainer(); }
+    const auto& Stickers() { return Manager().GetDockingContext()->GetStickers(); }
+
+    // The designer's choice: translucent targets, stickers, live floating.
+    void UseStickers(BOOL bLiveFloating)
+    {
+        Manager().m_bAlphaDragging = TRUE;
+        Manager().m_bShowStickers = TRUE;
+        Manager().m_bLiveFloating = bLiveFloating;
+    }
+
+    CPoint EditorCentre() const
+    {
+        CRect rc;
+        ::GetWindowRect(m_frame.EditorArea(), &rc);
+        return rc.CenterPoint();
+    }
+
+    // Presses on the group's caption and moves to the screen point; the steps then run inside the drag.
+    bool DragTo(int nID, CPoint ptTo, std::vector<std::function<void()>> steps, bool bCtrl = false)
+    {
+        CKTDockingPaneTabbedContainer* pGroup = Group(nID);
+        CPoint ptFrom = kCaptionPoint;
+        pGroup->ClientToScreen(&ptFrom);
+        CTestInput foreground(pGroup->GetSafeHwnd());
+        std::vector<INPUT> inputs;
+        if (bCtrl)
+            InputBuilder::AddKey(inputs, VK_CONTROL, true);
+        InputBuilder::AddMove(inputs, ptFrom);
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+        InputBuilder::AddMove(inputs, ptFrom + CPoint(10, 10));
+        InputBuilder::AddMove(inputs, ptTo);
+        g_steps = std::move(steps);
+        ::SetTimer(NULL, 0, 400, RunNextStep);
+        SendNow(std::move(inputs));
+        bool bEnded = PumpUntil([&] { return g_steps.empty() && !Manager().GetDockingContext()->IsDragging(); });
+        PumpDocking();
+        return bEnded;
+    }
+
+    CDockingTestFrame m_frame;
+};
+}  // namespace
+
+TEST_F(DragContext, StickersShowAndTheBottomArrowDocksAtTheBottom)
+{
+    UseStickers(TRUE);
+    CRect rcFiveWay;
+    int nSideStickers = 0;
+    bool bRegion = false;
+    // The group floats live as the cursor leaves it; the stickers follow the editor area that grew.
+    ASSERT_TRUE(DragTo(701, EditorCentre(),
+                       {[&]
+                        {
+                            std::vector<INPUT> inputs;
+                            InputBuilder::AddMove(inputs, EditorCentre());
+                            SendNow(std::move(inputs));
+                        },
+                        [&]
+                        {
+                            for (const auto& pSticker : Stickers())
+                            {
+                                if (!(pSticker->GetParts() & CKTDockingPaneStickerPicture::kFiveWay))
+                                {
+                                    ++nSideStickers;
+                                    continue;
+                                }
+                                pSticker->GetWindowRect(&rcFiveWay);
+                                HRGN hRegion = ::CreateRectRgn(0, 0, 0, 0);
+                                bRegion = ::GetWindowRgn(pSticker->GetSafeHwnd(), hRegion) > NULLREGION;
+                                ::DeleteObject(hRegion);
+                            }
+                            MoveAndRelease(rcFiveWay.TopLeft() + CPoint(44, 76));
+                        }}));
+
+    EXPECT_EQ(CSize(89, 89), rcFiveWay.Size());
+    EXPECT_EQ(EditorCentre().x, rcFiveWay.CenterPoint().x) << "docking below the editor keeps its width";
+    EXPECT_TRUE(bRegion);
+    EXPECT_EQ(4, nSideStickers);
+    EXPECT_EQ(1, m_frame.CountActions(ktActionFloated, 701)) << "floated live over the editor, no target there";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionDocked, 701));
+    EXPECT_FALSE(Pane(701)->IsFloating());
+    EXPECT_EQ(ktDockBottom, Manager().GetPaneDirection(Group(701)));
+    EXPECT_TRUE(Stickers().empty());
+}
+
+TEST_F(DragContext, EscChangesNothing)
+{
+    UseStickers(FALSE);
+    CKTDockingPaneTabbedContainer* pBefore = Group(701);
+    size_t nStickers = 0;
+    ASSERT_TRUE(DragTo(701, EditorCentre(),
+                       {[&]
+                        {
+                            nStickers = Stickers().size();
+                            std::vector<INPUT> inputs;
+                            InputBuilder::AddKey(inputs, VK_ESCAPE, true);
+                            InputBuilder::AddKey(inputs, VK_ESCAPE, false);
+                            InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+                            SendNow(std::move(inputs));
+                        }}));
+    EXPECT_EQ(5u, nStickers);
+    EXPECT_EQ(pBefore, Group(701));
+    EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(701)));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 701));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDocked, 701));
+}
+
+TEST_F(DragContext, UnderFourPixelsNothingStarts)
+{
+    UseStickers(TRUE);
+    CKTDockingPaneTabbedContainer* pBefore = Group(701);
+    ASSERT_TRUE(DragAtOnce(pBefore->GetSafeHwnd(), kCaptionPoint, kCaptionPoint + CPoint(4, 3),
+                           [&] { return !Manager().GetDockingContext()->IsDragging(); }));
+    EXPECT_EQ(pBefore, Group(701));
+    EXPECT_FALSE(Pane(701)->IsFloating());
+    EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 701));
+}
+
+// The display resets modifiers at each mouse event, so Ctrl goes down after the cursor has arrived.
+TEST_F(DragContext, CtrlOffersFloatingOnly)
+{
+    UseStickers(FALSE);
+    size_t nBefore = 0;
+    size_t nWithCtrl = 99;
+    ASSERT_TRUE(DragTo(701, EditorCentre(),
+                       {[&]
+                        {
+                            nBefore = Stickers().size();
+                            std::vector<INPUT> inputs;
+                            InputBuilder::AddKey(inputs, VK_CONTROL, true);
+                            SendNow(std::move(inputs));
+                        },
+                        [&]
+                        {
+                            nWithCtrl = Stickers().size();
+                            std::vector<INPUT> inputs;
+                            InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+                            InputBuilder::AddKey(inputs, VK_CONTROL, false);
+                            SendNow(std::move(inputs));
+                        }}));
+    EXPECT_EQ(5u, nBefore);
+    EXPECT_EQ(0u, nWithCtrl);
+    EXPECT_TRUE(Pane(701)->IsFloating());
+    EXPECT_EQ(1, m_frame.CountActions(ktActionFloated, 701));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDocked, 701));
+}
+
+TEST_F(DragContext, DraggedIntoEmptySpaceTheGroupFloatsAtOnceAndFollowsTheCursor)
+{
+    UseStickers(TRUE);
+    const CPoint ptOutside(1000, 760);
+    CRect rcFirst, rcSecond;
+    auto frameRect = [&](CRect* prc)
+    {
+        if (auto* pFloating = dynamic_cast<CKTDockingPaneMiniWnd*>(Pane(703)->GetDockingSite()))
+            pFloating->CWnd::GetWindowRect(prc);
+    };
+    auto moveTo = [](CPoint pt)
+    {
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, pt + CPoint(-1, -1));
+        InputBuilder::AddMove(inputs, pt);
+        SendNow(std::move(inputs));
+    };
+    // Moves sent at once may reach the loop as one; each position gets a step of its own.
+    ASSERT_TRUE(DragTo(703, ptOutside,
+                       {[&] { moveTo(ptOutside); },
+                        [&]
+                        {
+                            frameRect(&rcFirst);
+                            moveTo(ptOutside + CPoint(40, 30));
+                        },
+                        [&]
+                        {
+                            frameRect(&rcSecond);
+                            MoveAndRelease(ptOutside + CPoint(40, 30));
+                        }}));
+    EXPECT_TRUE(rcFirst.PtInRect(ptOutside)) << "floating while the button is still down";
+    EXPECT_EQ(rcFirst.TopLeft() + CPoint(40, 30), rcSecond.TopLeft());
+    EXPECT_TRUE(Pane(703)->IsFloating());
+    EXPECT_LE(1, m_frame.CountActions(ktActionFloated, 703));
+}

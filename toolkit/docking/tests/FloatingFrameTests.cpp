@@ -1,0 +1,176 @@
+// Floating frames with real input: floating a group and docking it back by its caption, closing, translucency and
+// the frames' place in a saved layout.
+#include <gtest/gtest.h>
+
+#include "DockingTestFrame.h"
+#include "KTDockingPaneMiniWnd.h"
+#include "KTDockingPaneSplitterContainer.h"
+#include "KTDockingPaneTabbedContainer.h"
+#include "KTPropExchange.h"
+#include "TestInput.h"
+
+namespace
+{
+class FloatingFrame : public ::testing::Test
+{
+protected:
+    FloatingFrame() : m_frame(900, 600)
+    {
+        m_frame.CreateDesignerPanes();
+        m_frame.Layout();
+    }
+
+    CKTDockingPaneManager& Manager() { return m_frame.m_manager; }
+    CKTDockingPane* Pane(int nID) { return Manager().FindPane(nID); }
+    CKTDockingPaneTabbedContainer* Group(int nID) { return Pane(nID)->GetTabbedContainer(); }
+    static CKTDockingPaneMiniWnd* FrameOf(CKTDockingPane* pPane)
+    {
+        return dynamic_cast<CKTDockingPaneMiniWnd*>(pPane->GetDockingSite());
+    }
+
+    // 701 and 702 in one group, floated.
+    CKTDockingPaneMiniWnd* FloatTwoPanes()
+    {
+        Manager().AttachPane(Pane(702), Group(701));
+        CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Group(701), CRect(300, 300, 560, 500));
+        PumpDocking();
+        return pFloating;
+    }
+
+    static CPoint CaptionPoint(CWnd* pWnd)
+    {
+        CRect rcWindow, rcClient;
+        pWnd->GetWindowRect(&rcWindow);
+        pWnd->GetClientRect(&rcClient);
+        pWnd->ClientToScreen(&rcClient);
+        CPoint pt(rcWindow.left + 40, (rcWindow.top + rcClient.top) / 2);
+        pWnd->ScreenToClient(&pt);
+        return pt;
+    }
+
+    CDockingTestFrame m_frame;
+};
+}  // namespace
+
+TEST_F(FloatingFrame, CaptionDoubleClicksFloatTheGroupAndDockItBack)
+{
+    CKTDockingPaneTabbedContainer* pDocked = Group(701);
+    CRect rcGroup;
+    pDocked->CWnd::GetWindowRect(&rcGroup);
+    {
+        CTestInput input(pDocked->GetSafeHwnd());
+        ASSERT_TRUE(input.DoubleClick(CPoint(60, 8)));
+    }
+    PumpDocking();
+
+    ASSERT_TRUE(Pane(701)->IsFloating());
+    CKTDockingPaneMiniWnd* pFloating = FrameOf(Pane(701));
+    ASSERT_NE(nullptr, pFloating);
+    CRect rcFrame;
+    pFloating->CWnd::GetWindowRect(&rcFrame);
+    EXPECT_EQ(rcGroup, rcFrame);
+    CString strTitle;
+    pFloating->GetWindowText(strTitle);
+    EXPECT_STREQ("Solution Explorer", strTitle);
+    EXPECT_TRUE(pFloating->IsWindowVisible());
+    EXPECT_FALSE(Group(701)->IsTitleVisible()) << "the frame's caption stands for its only group";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionFloated, 701));
+
+    {
+        CTestInput input(pFloating->GetSafeHwnd());
+        ASSERT_TRUE(input.DoubleClick(CaptionPoint(pFloating)));
+    }
+    PumpDocking();
+    EXPECT_FALSE(Pane(701)->IsFloating());
+    EXPECT_EQ(pDocked, Group(701)) << "back in the group it was docked in";
+    EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(701)));
+    EXPECT_FALSE(pFloating->IsWindowVisible());
+    EXPECT_EQ(1, m_frame.CountActions(ktActionDocked, 701));
+}
+
+TEST_F(FloatingFrame, ClosingAFrameWhoseOwnerHidesEachPaneHidesBoth)
+{
+    CKTDockingPaneMiniWnd* pFloating = FloatTwoPanes();
+    ASSERT_NE(nullptr, pFloating);
+    ASSERT_EQ(pFloating, FrameOf(Pane(702)));
+    CString strTitle;
+    pFloating->GetWindowText(strTitle);
+    EXPECT_STREQ("Properties", strTitle) << "the selected pane's title";
+
+    pFloating->SendMessage(WM_CLOSE);
+    PumpDocking();
+    EXPECT_TRUE(Pane(701)->IsHidden());
+    EXPECT_TRUE(Pane(702)->IsHidden());
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 701));
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 702));
+    EXPECT_FALSE(pFloating->IsWindowVisible());
+}
+
+TEST_F(FloatingFrame, AFrameWhosePanesAllRefuseClosingStaysOpen)
+{
+    Pane(701)->SetOptions(ktPaneNoCloseable);
+    Pane(702)->SetOptions(ktPaneNoCloseable);
+    CKTDockingPaneMiniWnd* pFloating = FloatTwoPanes();
+    ASSERT_NE(nullptr, pFloating);
+    pFloating->SendMessage(WM_CLOSE);
+    PumpDocking();
+    EXPECT_TRUE(pFloating->IsWindowVisible());
+    EXPECT_TRUE(Pane(701)->IsFloating());
+    EXPECT_EQ(0, m_frame.CountNotifies(ktDockingPaneClosed, 701));
+    UINT nState = ::GetMenuState(::GetSystemMenu(pFloating->GetSafeHwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND);
+    EXPECT_TRUE(nState & MF_GRAYED);
+}
+
+TEST_F(FloatingFrame, AnInactiveFrameIsTranslucent)
+{
+    Manager().m_nFloatingFramesAlpha = 200;
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Pane(703), CRect(300, 300, 560, 500));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    auto alpha = [&]() -> int
+    {
+        BYTE nAlpha = 0;
+        DWORD dwFlags = 0;
+        if (!(pFloating->GetExStyle() & WS_EX_LAYERED) ||
+            !::GetLayeredWindowAttributes(pFloating->GetSafeHwnd(), NULL, &nAlpha, &dwFlags))
+            return -1;
+        return nAlpha;
+    };
+
+    ::SetFocus(m_frame.EditorArea());
+    Manager().UpdatePanesFocus();
+    EXPECT_EQ(200, alpha());
+    ::SetFocus(Pane(703)->GetHandle());
+    Manager().UpdatePanesFocus();
+    EXPECT_EQ(255, alpha());
+    EXPECT_TRUE(pFloating->IsActive());
+}
+
+TEST_F(FloatingFrame, ALayoutWithAFloatingFrameSavesAndLoads)
+{
+    ASSERT_NE(nullptr, FloatTwoPanes());
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        Manager().GetLayout()->Serialize(ar);
+    }
+    file.SeekToBegin();
+    auto pLoaded = KTMakeCounted<CKTDockingPaneLayoutData>(&Manager());
+    CArchive ar(&file, CArchive::load);
+    CKTPropExchangeArchive px(ar);
+    ASSERT_TRUE(pLoaded->Load(&px));
+
+    CKTDockingPaneMiniWnd* pFloating = nullptr;
+    for (CKTDockingPaneNode* pNode : pLoaded->GetNodeList())
+        if (pNode->GetType() == ktPaneTypeMiniWnd)
+            pFloating = static_cast<CKTDockingPaneMiniWnd*>(pNode);
+    ASSERT_NE(nullptr, pFloating);
+    ASSERT_NE(nullptr, pFloating->GetTopContainer());
+    CKTDockingPaneNodeList panes;
+    pFloating->FindPane(ktPaneTypePane, panes);
+    ASSERT_EQ(2u, panes.size());
+    EXPECT_EQ(701, static_cast<CKTDockingPane*>(panes[0])->GetID());
+    EXPECT_EQ(702, static_cast<CKTDockingPane*>(panes[1])->GetID());
+    EXPECT_EQ(CRect(300, 300, 560, 500), pFloating->GetRect());
+    EXPECT_EQ(ktDockFloating, pLoaded->GetPaneDirection(panes[0]));
+}
