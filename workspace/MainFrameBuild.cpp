@@ -94,7 +94,8 @@ void CMainFrame::OnGenerateCode()
 
 void CMainFrame::OnGenerateMakefile()
 {
-    RunBuild([](CProjectBuild& build, const CMainFrame&) { build.GenerateMakefile(); });
+    RunBuild([](CProjectBuild& build, const CMainFrame&)
+             { build.GenerateMakefile(CKTSyntaxEditCtrl::GetModuleFolder()); });
 }
 
 void CMainFrame::OnGenerateDiagram()

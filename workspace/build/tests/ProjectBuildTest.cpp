@@ -106,13 +106,15 @@ TEST_F(ProjectBuildTest, MakefileAndDiagramAreWrittenForAUnixProject)
 {
     m_project.targetPlatform = 1;
     CProjectBuild build(m_project, m_editors, m_output);
-    build.GenerateMakefile();
+    build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
     build.GenerateDiagram();
     std::string makefile, diagram, error;
     ASSERT_TRUE(codegen::GenerateMakefile(m_project, makefile, error)) << error;
     ASSERT_TRUE(codegen::GenerateDiagram(m_project, diagram, error)) << error;
     EXPECT_EQ(makefile, ReadAll(PathOf(codegen::MakefileName())));
     EXPECT_EQ(diagram, ReadAll(PathOf(codegen::DiagramFileName(m_project.name))));
+    for (const char* pszFile : {"Make.rules", "dravolint.c", "dravolint.h"})
+        EXPECT_FALSE(ReadAll(PathOf(pszFile)).empty()) << "the Makefile needs " << pszFile << " beside it";
     EXPECT_EQ("Successfully Generated!", m_output.m_lines.back());
 }
 
