@@ -2,6 +2,9 @@
 // front, the others hide, a project's four files open when none is, and the item's page shows.
 #include "DesignerFrameTest.h"
 
+#include "KTControls.h"
+#include "WorkspaceRes.h"
+
 namespace
 {
 
@@ -93,4 +96,22 @@ TEST_F(TreeSelectionTest, AGoneProjectFolderIsReportedAndTheNewItemsPageStillLoa
     const SettingsTarget target = m_pFrame->Resolve();
     ASSERT_NE(nullptr, target.Field());
     EXPECT_EQ(&lost.headerFields[0], target.Field());
+}
+
+TEST_F(TreeSelectionTest, TheSettingsPanesToolbarRunsAcrossItsTopAboveThePages)
+{
+    CProtocolSettingsPane& pane = m_pFrame->m_wndSettings;
+    CKTToolBar& toolBar = pane.ToolBar();
+    ASSERT_TRUE(toolBar.GetSafeHwnd());
+    for (int nId : {ID_SETTINGS_VIEW_CATEGORIZED, ID_SETTINGS_VIEW_ALPHABETIC, ID_SETTINGS_VIEW_NOSORT})
+        EXPECT_NE(nullptr, toolBar.GetControls()->FindControl(nId)) << nId;
+    CRect rcPane, rcBar, rcPage;
+    pane.GetClientRect(&rcPane);
+    toolBar.GetWindowRect(&rcBar);
+    pane.ScreenToClient(&rcBar);
+    pane.Page(CProtocolSettingsPane::kBlankPage).GetWindowRect(&rcPage);
+    pane.ScreenToClient(&rcPage);
+    EXPECT_EQ(CRect(0, 0, rcPane.right, rcBar.bottom), rcBar);
+    EXPECT_GT(rcBar.Height(), 0);
+    EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage);
 }
