@@ -41,9 +41,8 @@ public:
         CKTSyntaxEditView* pView = pEditor ? pEditor->GetFirstView() : nullptr;
         if (!pView)
             return FALSE;
-        // One replacement of the whole text: the user can undo it, and the editor is marked modified.
-        pView->GetEditCtrl()->SetWindowText(text.c_str());
-        return TRUE;
+        // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
+        return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     BOOL SaveAll() override
     {
