@@ -30,8 +30,8 @@ BOOL CProtocolSettingsPane::CreateToolBar()
 {
     if (m_wndToolBar.GetSafeHwnd())
         return TRUE;
-    return m_wndToolBar.CreateBarWindow("KTToolBar", this, AFX_IDW_TOOLBAR) &&
-           m_wndToolBar.LoadToolBar(IDR_SETTINGS_TOOLBAR);
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBRS_TOOLTIPS;
+    return m_wndToolBar.CreateToolBar(dwStyle, this, AFX_IDW_TOOLBAR) && m_wndToolBar.LoadToolBar(IDR_SETTINGS_TOOLBAR);
 }
 
 BOOL CProtocolSettingsPane::CreatePage(EPage page)

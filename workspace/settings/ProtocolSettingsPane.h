@@ -8,7 +8,7 @@
 #include "KTPropertyGrid.h"
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridItems.h"
-#include "KTToolBar.h"
+#include "SettingsToolBar.h"
 #include "SettingsTarget.h"
 
 class CProtocolSettingsPane : public CWnd
@@ -64,6 +64,6 @@ private:
     void UpdateBitItems(FieldRecord& field);
 
     CKTPropertyGrid m_pages[kPageCount];
-    CKTToolBar m_wndToolBar;
+    CSettingsToolBar m_wndToolBar;
     ISettingsSelection* m_pSelection = nullptr;
 };
