@@ -10,7 +10,7 @@
 #include "KTTabClientWnd.h"
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
-#include "ProtocolSettingsPane.h"
+#include "SelectedRecords.h"
 
 #include <initializer_list>
 #include <memory>
@@ -25,7 +25,7 @@ class CKTDockingPane;
 class CNewProject;
 class CProjectBuild;
 
-class CMainFrame : public CKTMDIFrameWnd
+class CMainFrame : public CKTMDIFrameWnd, public ISettingsSelection
 {
     DECLARE_DYNAMIC(CMainFrame)
 public:
@@ -49,6 +49,13 @@ public:
     BOOL DestroyWindow() override;
 
     ProjectRecord* CurrentProject() const;
+
+    // The tree selected the item: its project's editors come to the front when the project
+    // changed, and the item's record shows on its settings page.
+    void OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged);
+    // The records behind the tree's selected item, for the settings pane.
+    SettingsTarget Resolve() override;
+    void RenameSelected(LPCTSTR pszName) override;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -109,4 +116,7 @@ private:
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
+    void ShowProjectEditors(const ProjectRecord& project);
+    void OpenProjectEditors(const ProjectRecord& project);
+    SelectedItem SelectedItemOf(HTREEITEM hItem) const;
 };

@@ -1,5 +1,7 @@
 // MainFrameBuild.cpp: the frame's generate, compile and run commands on the current project.
 #include "KTSyntaxEditCtrl.h"
+#include "KTSyntaxEditDoc.h"
+#include "KTSyntaxEditView.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
 #include "WrenfoldApp.h"
@@ -26,21 +28,48 @@ private:
     CEdit& m_edit;
 };
 
-// The application's editors of the project's folder. Generated text goes to the
-// files; what an open editor has changed is saved before a build.
+// The application's editors of the project's folder: generated text replaces what an open
+// editor shows, and a build first saves what the editors changed.
 class CFolderEditors : public IProjectEditors
 {
 public:
     explicit CFolderEditors(const CString& strFolder) : m_strFolder(strFolder) {}
-    BOOL ReplaceText(const CString&, const std::string&) override { return FALSE; }
+    BOOL ReplaceText(const CString& strPath, const std::string& text) override
+    {
+        CDocument* pDoc = FindEditor([&](CDocument& doc) { return doc.GetPathName().CompareNoCase(strPath) == 0; });
+        auto* pEditor = dynamic_cast<CKTSyntaxEditDoc*>(pDoc);
+        CKTSyntaxEditView* pView = pEditor ? pEditor->GetFirstView() : nullptr;
+        if (!pView)
+            return FALSE;
+        // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
+        return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
     BOOL SaveAll() override
     {
-        if (auto* pApp = dynamic_cast<CwrenfoldApp*>(AfxGetApp()))
-            pApp->SaveEditorDocuments(m_strFolder);
-        return TRUE;
+        App().SaveEditorDocuments(m_strFolder);
+        return FindEditor([&](CDocument& doc) { return InFolder(doc) && doc.IsModified(); }) == nullptr;
     }
 
 private:
+    static CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }
+    BOOL InFolder(CDocument& doc) const
+    {
+        return doc.GetPathName().Left(m_strFolder.GetLength()).CompareNoCase(m_strFolder) == 0;
+    }
+    template <typename Match>
+    CDocument* FindEditor(Match match) const
+    {
+        CMultiDocTemplate* pTemplate = App().GetEditorTemplate();
+        POSITION pos = pTemplate ? pTemplate->GetFirstDocPosition() : nullptr;
+        while (pos)
+        {
+            CDocument* pDoc = pTemplate->GetNextDoc(pos);
+            if (match(*pDoc))
+                return pDoc;
+        }
+        return nullptr;
+    }
+
     CString m_strFolder;
 };
 
@@ -64,7 +93,8 @@ void CMainFrame::OnGenerateCode()
 
 void CMainFrame::OnGenerateMakefile()
 {
-    RunBuild([](CProjectBuild& build, const CMainFrame&) { build.GenerateMakefile(); });
+    RunBuild([](CProjectBuild& build, const CMainFrame&)
+             { build.GenerateMakefile(CKTSyntaxEditCtrl::GetModuleFolder()); });
 }
 
 void CMainFrame::OnGenerateDiagram()

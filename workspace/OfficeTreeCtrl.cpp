@@ -1,6 +1,7 @@
 // The project tree control: the current project follows the selection.
 #include "OfficeTreeCtrl.h"
 
+#include "MainFrame.h"
 #include "TreeItemData.h"
 
 IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CTreeCtrl)
@@ -34,8 +35,11 @@ void COfficeTreeCtrl::OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult)
     if (!pData)
         return;
     m_hSelectedItem = GetSelectedItem();
-    if (pData->kind != kTreeRoot)
+    const BOOL bProjectChanged = pData->kind != kTreeRoot && pData->project != m_pCurrentProject;
+    if (bProjectChanged)
         m_pCurrentProject = pData->project;
+    if (auto* pFrame = dynamic_cast<CMainFrame*>(GetTopLevelParent()))
+        pFrame->OnTreeSelectionChanged(m_hSelectedItem, bProjectChanged);
 }
 
 // The pane has no use for the tree's loss of focus.

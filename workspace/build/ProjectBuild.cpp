@@ -56,13 +56,13 @@ void CProjectBuild::GenerateCode()
         Report("Successfully Generated!");
 }
 
-void CProjectBuild::GenerateMakefile()
+void CProjectBuild::GenerateMakefile(const CString& strProgramFolder)
 {
     Report("Start Generating...");
     std::string makefile, error;
     if (!codegen::GenerateMakefile(m_project, makefile, error))
         return Report(error);
-    if (WriteFile(codegen::MakefileName(), makefile))
+    if (WriteFile(codegen::MakefileName(), makefile) && CopyRuntime(strProgramFolder))
         Report("Successfully Generated!");
 }
 
@@ -84,18 +84,20 @@ BOOL CProjectBuild::SaveEditors()
     return FALSE;
 }
 
+BOOL CProjectBuild::CopyRuntime(const CString& strProgramFolder)
+{
+    std::string error;
+    if (codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error))
+        return TRUE;
+    Report(error);
+    return FALSE;
+}
+
 BOOL CProjectBuild::PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder)
 {
     if (!SaveEditors())
         return FALSE;
-    std::string error;
-    if (!strCompilerPath.IsEmpty() &&
-        !codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error))
-    {
-        Report(error);
-        return FALSE;
-    }
-    return TRUE;
+    return strCompilerPath.IsEmpty() || CopyRuntime(strProgramFolder);
 }
 
 void CProjectBuild::Compile(const CString& strCompilerPath, const CString& strProgramFolder)

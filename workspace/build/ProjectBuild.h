@@ -34,7 +34,8 @@ public:
     // Open editors take the new text; files without an editor are written, so
     // every generated file holds what the success line promises.
     void GenerateCode();
-    void GenerateMakefile();
+    // The Makefile includes the shared rules and builds the runtime: both are copied beside it.
+    void GenerateMakefile(const CString& strProgramFolder);
     void GenerateDiagram();
     // Each saves the open editors first, so what is built is what the user sees.
     void Compile(const CString& strCompilerPath, const CString& strProgramFolder);
@@ -45,6 +46,7 @@ private:
     BOOL PlaceText(const std::string& fileName, const std::string& text);
     BOOL WriteFile(const std::string& fileName, const std::string& text);
     BOOL SaveEditors();
+    BOOL CopyRuntime(const CString& strProgramFolder);
     BOOL PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder);
     void Report(const std::string& line);
 

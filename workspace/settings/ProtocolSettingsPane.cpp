@@ -5,6 +5,7 @@
 #include "KTPropertyGridView.h"
 #include "KestovaDialogsRes.h"
 #include "SettingsPageItems.h"
+#include "WorkspaceRes.h"
 
 BEGIN_MESSAGE_MAP(CProtocolSettingsPane, CWnd)
 ON_WM_CREATE()
@@ -17,10 +18,20 @@ int CProtocolSettingsPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    CreateToolBar();
     for (int page = kProjectPage; page < kPageCount; page++)
         if (!m_pages[page].GetSafeHwnd() && !CreatePage((EPage)page))
             return -1;
     return 0;
+}
+
+// Its buttons have no command behind them yet; a bar without them still takes its row.
+BOOL CProtocolSettingsPane::CreateToolBar()
+{
+    if (m_wndToolBar.GetSafeHwnd())
+        return TRUE;
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBRS_TOOLTIPS;
+    return m_wndToolBar.CreateToolBar(dwStyle, this, AFX_IDW_TOOLBAR) && m_wndToolBar.LoadToolBar(IDR_SETTINGS_TOOLBAR);
 }
 
 BOOL CProtocolSettingsPane::CreatePage(EPage page)
@@ -38,11 +49,18 @@ BOOL CProtocolSettingsPane::CreatePage(EPage page)
 void CProtocolSettingsPane::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
+    int nTop = 0;
+    if (m_wndToolBar.GetSafeHwnd())
+    {
+        nTop = m_wndToolBar.CalcDynamicLayout(cx, LM_HORZ | LM_HORZDOCK | LM_COMMIT).cy;
+        m_wndToolBar.MoveWindow(0, 0, cx, nTop);
+        m_wndToolBar.InvalidateRect(nullptr, FALSE);
+    }
     for (CKTPropertyGrid& grid : m_pages)
     {
         if (!grid.GetSafeHwnd())
             continue;
-        grid.MoveWindow(0, 0, cx, cy);
+        grid.MoveWindow(0, nTop, cx, cy - nTop);
         grid.InvalidateRect(nullptr, FALSE);
     }
 }

@@ -8,6 +8,7 @@
 #include "KTPropertyGrid.h"
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridItems.h"
+#include "SettingsToolBar.h"
 #include "SettingsTarget.h"
 
 class CProtocolSettingsPane : public CWnd
@@ -24,6 +25,7 @@ public:
 
     void SetSelection(ISettingsSelection* pSelection) { m_pSelection = pSelection; }
     CKTPropertyGrid& Page(EPage page) { return m_pages[page]; }
+    CKTToolBar& ToolBar() { return m_wndToolBar; }
     // Shows one page and hides the others.
     void ShowPage(EPage page);
     // Each shows its page with the record's values and the items' read-only states.
@@ -41,6 +43,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    BOOL CreateToolBar();
     BOOL CreatePage(EPage page);
     CKTPropertyGridItem* FieldItem(LPCSTR pszCaption);
     void FillEarlierFields(CKTPropertyGridItem* pItem, const FieldRecord& field, const FieldRecordArray& list);
@@ -61,5 +64,6 @@ private:
     void UpdateBitItems(FieldRecord& field);
 
     CKTPropertyGrid m_pages[kPageCount];
+    CSettingsToolBar m_wndToolBar;
     ISettingsSelection* m_pSelection = nullptr;
 };

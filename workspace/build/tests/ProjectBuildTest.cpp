@@ -3,30 +3,15 @@
 
 #include "Generator.h"
 #include "ProjectBuild.h"
+#include "StubTools.h"
 #include "TestFolder.h"
 #include "project/ProjectFile.h"
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <vector>
 
 namespace
 {
-
-std::string ReadAll(const CString& strPath)
-{
-    std::ifstream in((LPCTSTR)strPath, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const CString& strPath, const std::string& text)
-{
-    std::ofstream out((LPCTSTR)strPath, std::ios::binary);
-    out << text;
-}
 
 // Editors open on some of the project's files; saving writes their text.
 class CFakeEditors : public IProjectEditors
@@ -86,29 +71,7 @@ protected:
         EXPECT_TRUE(codegen::GenerateCode(m_project, code, error)) << error;
         return code;
     }
-    // A compiler environment whose cl and lib are scripts writing their arguments,
-    // and a copy of the source they were given, into the stub folder.
-    CString WriteStubTools()
-    {
-        const CString strStubs = m_strFolder + "stubs";
-        ::CreateDirectory(strStubs, nullptr);
-        WriteAll(strStubs + "\\vcvars32.bat", "@set PATH=" + std::string(strStubs) + ";%PATH%\r\n");
-        WriteAll(strStubs + "\\cl.bat", "@echo cl %*>>\"" + std::string(strStubs) + "\\args.txt\"\r\n@copy /y " +
-                                            std::string(m_project.name) + "_api.c \"" + std::string(strStubs) +
-                                            "\\seen.c\" >nul\r\n");
-        WriteAll(strStubs + "\\lib.bat", "@echo lib %*>>\"" + std::string(strStubs) + "\\args.txt\"\r\n");
-        return strStubs;
-    }
-    static bool WaitForFile(const CString& strPath)
-    {
-        for (int i = 0; i < 300; i++)
-        {
-            if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES)
-                return true;
-            ::Sleep(100);
-        }
-        return false;
-    }
+    CString WriteStubTools() const { return ::WriteStubTools(m_strFolder, m_project.name); }
 };
 
 }  // namespace
@@ -143,13 +106,15 @@ TEST_F(ProjectBuildTest, MakefileAndDiagramAreWrittenForAUnixProject)
 {
     m_project.targetPlatform = 1;
     CProjectBuild build(m_project, m_editors, m_output);
-    build.GenerateMakefile();
+    build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
     build.GenerateDiagram();
     std::string makefile, diagram, error;
     ASSERT_TRUE(codegen::GenerateMakefile(m_project, makefile, error)) << error;
     ASSERT_TRUE(codegen::GenerateDiagram(m_project, diagram, error)) << error;
     EXPECT_EQ(makefile, ReadAll(PathOf(codegen::MakefileName())));
     EXPECT_EQ(diagram, ReadAll(PathOf(codegen::DiagramFileName(m_project.name))));
+    for (const char* pszFile : {"Make.rules", "dravolint.c", "dravolint.h"})
+        EXPECT_FALSE(ReadAll(PathOf(pszFile)).empty()) << "the Makefile needs " << pszFile << " beside it";
     EXPECT_EQ("Successfully Generated!", m_output.m_lines.back());
 }
 

@@ -1,7 +1,7 @@
 // DialogDriver.h: runs a real modal dialog and drives it from inside its own loop,
 // reading and answering the refusal boxes it shows.
 #pragma once
-#include "afxwin.h"
+#include "DialogInput.h"
 
 #include <functional>
 #include <string>
@@ -19,18 +19,6 @@ struct DialogRun
 // Each attempt fills the dialog and presses OK; a refusal box is read and
 // answered. A dialog still open after the last attempt is cancelled.
 DialogRun RunDialog(CDialog& dlg, std::vector<DialogStep> attempts);
-
-// Typing into an edit, one character message at a time, after emptying it.
-void TypeInto(HWND hDlg, int nID, const char* pszText);
-// Choosing a combo box's item by its text, told to the dialog as a user's choice is.
-void Choose(HWND hDlg, int nID, const char* pszText);
-// Clicking a button or check box.
-void Click(HWND hDlg, int nID);
-
-// The texts of a combo box's list, in order.
-std::vector<std::string> ListOf(HWND hDlg, int nID);
-std::string TextOf(HWND hDlg, int nID);
-bool IsEnabled(HWND hDlg, int nID);
 
 // Runs an action that may show one refusal box, answering it; the box's text, or empty when none came.
 std::string AnswerRefusal(const std::function<void()>& action);

@@ -1,0 +1,132 @@
+// MainFrameSelection.cpp: what selecting a project-tree item does: the selected project's editors in front,
+// the item's record on its settings page.
+#include "MainFrame.h"
+
+#include "Generator.h"
+#include "KTTabClientWnd.h"
+#include "TreeItemData.h"
+#include "WrenfoldApp.h"
+
+#include <algorithm>
+#include <array>
+
+namespace
+{
+
+// In the order they are opened; each new tab goes to the front, so the header ends up first and active.
+std::array<CString, 4> EditorFileNames(const ProjectRecord& project)
+{
+    const std::string name = project.name;
+    return {codegen::DiagramFileName(name).c_str(), codegen::DemoFileName(name).c_str(),
+            codegen::SourceFileName(name).c_str(), codegen::HeaderFileName(name).c_str()};
+}
+
+// A modified editor's caption carries a trailing " *".
+CString TabFileName(const CKTTabManagerItem& tab)
+{
+    const CString strCaption = tab.GetCaption();
+    return strCaption.Find('*') >= 0 ? strCaption.Left(strCaption.GetLength() - 2) : strCaption;
+}
+
+// The tab client subclasses the MDI client; without one the editors are plain windows.
+CKTTabClientWnd* TabClientOf(HWND hMDIClient)
+{
+    return dynamic_cast<CKTTabClientWnd*>(CWnd::FromHandlePermanent(hMDIClient));
+}
+
+// Shows the tabs of the files and hides every other; the first shown is selected. FALSE when none is open.
+BOOL ShowOnlyTabsOf(CKTTabClientWnd& tabs, const std::array<CString, 4>& fileNames)
+{
+    CKTTabManagerItem* pFirst = nullptr;
+    for (int i = 0; i < tabs.GetItemCount(); i++)
+    {
+        CKTTabManagerItem* pTab = tabs.GetItem(i);
+        const BOOL bOwn = std::find(fileNames.begin(), fileNames.end(), TabFileName(*pTab)) != fileNames.end();
+        pTab->SetVisible(bOwn);
+        if (bOwn && !pFirst)
+            pFirst = pTab;
+    }
+    if (pFirst)
+        pFirst->Select();
+    return pFirst != nullptr;
+}
+
+}  // namespace
+
+void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
+{
+    const TreeItemData* pData = ItemDataOf(hItem);
+    if (!pData)
+        return;
+    if (bProjectChanged && pData->project)
+        ShowProjectEditors(*pData->project);
+    if (m_wndSettings.GetSafeHwnd())
+    {
+        m_wndSettings.SetSelection(this);
+        LoadSelectedPage(m_wndSettings, SelectedItemOf(hItem));
+    }
+    m_wndProjectTree.m_wndTree.Invalidate();
+    m_wndProjectTree.m_wndTree.UpdateWindow();
+}
+
+void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
+{
+    CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
+    if (pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project)))
+        return;
+    OpenProjectEditors(project);
+}
+
+// A file that cannot be made is reported and ends the opening; the selection goes on, so the
+// settings page still follows the new item.
+void CMainFrame::OpenProjectEditors(const ProjectRecord& project)
+{
+    CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
+    if (!pTemplate)
+        return;
+    for (const CString& strName : EditorFileNames(project))
+    {
+        const CString strPath = project.folder + strName;
+        CFile file;
+        CFileException error;
+        if (!file.Open(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeRead, &error))
+        {
+            char szError[512] = "";
+            error.GetErrorMessage(szError, sizeof szError);
+            AfxMessageBox(szError, MB_OK | MB_ICONERROR);
+            return;
+        }
+        file.Close();
+        // Saving at once gives the file the editor's own form and leaves it unmodified.
+        if (CDocument* pDoc = pTemplate->OpenDocumentFile(strPath, TRUE))
+            pDoc->OnSaveDocument(strPath);
+    }
+}
+
+SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
+{
+    SelectedItem item;
+    const TreeItemData* pData = ItemDataOf(hItem);
+    if (!pData)
+        return item;
+    const COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    item.pProject = pData->project;
+    item.nKind = pData->kind;
+    item.strCaption = tree.GetItemText(hItem);
+    if (const HTREEITEM hParent = tree.GetParentItem(hItem))
+        item.strParentCaption = tree.GetItemText(hParent);
+    return item;
+}
+
+SettingsTarget CMainFrame::Resolve()
+{
+    return HasTree() ? FindSelectedRecords(SelectedItemOf(m_wndProjectTree.m_wndTree.m_hSelectedItem))
+                     : SettingsTarget();
+}
+
+void CMainFrame::RenameSelected(LPCTSTR pszName)
+{
+    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    if (HasTree() && tree.m_hSelectedItem)
+        tree.SetItemText(tree.m_hSelectedItem, pszName);
+}

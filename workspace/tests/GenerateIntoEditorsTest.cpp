@@ -1,0 +1,139 @@
+// Generate Code in a loaded frame: the new text goes into the project's open editors, Save All writes
+// it, and Compile right after it builds the new text.
+#include "DesignerFrameTest.h"
+
+#include "Generator.h"
+#include "StubTools.h"
+#include "WorkspaceRes.h"
+#include "model/Vocabulary.h"
+
+#include <algorithm>
+
+namespace
+{
+
+std::string WithoutCarriageReturns(std::string text)
+{
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+class GenerateIntoEditorsTest : public DesignerFrameTest
+{
+protected:
+    ProjectRecord& OpenAndSelect(const char* pszName)
+    {
+        m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, pszName).c_str());
+        Select(ProjectItem(pszName));
+        return *m_pFrame->m_projects.back();
+    }
+    CDocument* EditorOf(const std::string& fileName) const
+    {
+        const CString strPath = m_folder.Path(fileName).c_str();
+        CMultiDocTemplate* pTemplate = DesignerTestApp().GetEditorTemplate();
+        for (POSITION pos = pTemplate->GetFirstDocPosition(); pos;)
+        {
+            CDocument* pDoc = pTemplate->GetNextDoc(pos);
+            if (pDoc->GetPathName().CompareNoCase(strPath) == 0)
+                return pDoc;
+        }
+        return nullptr;
+    }
+    static codegen::GeneratedCode Expected(const ProjectRecord& project)
+    {
+        codegen::GeneratedCode code;
+        std::string error;
+        EXPECT_TRUE(codegen::GenerateCode(project, code, error)) << error;
+        return code;
+    }
+    std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
+};
+
+// The folder as the native side names it.
+std::string UnixPathOf(const std::string& strPath)
+{
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    const auto pfnUnixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandle("kernel32"), "wine_get_unix_file_name")));
+    WCHAR szWide[MAX_PATH] = L"";
+    ::MultiByteToWideChar(CP_ACP, 0, strPath.c_str(), -1, szWide, MAX_PATH);
+    char* pszUnix = pfnUnixName ? pfnUnixName(szWide) : nullptr;
+    const std::string unixPath = pszUnix ? pszUnix : "";
+    if (pszUnix)
+        ::HeapFree(::GetProcessHeap(), 0, pszUnix);
+    return unixPath;
+}
+
+// Runs the native build-and-run script on the folder; Wine starts native programs itself, splitting
+// the command line as a Windows program would.
+bool BuildAndRunNatively(const CTestFolder& folder, const std::string& name)
+{
+    std::string command = "/bin/sh \"" KESTOVA_DEMO_SCRIPT "\" \"" + UnixPathOf(folder.Path()) + "\" " + name;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    // The handle of a native program is not signalled at its end: the script's last file tells it.
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    for (int i = 0; i < 1200 && folder.Read("done.txt").empty(); i++)
+        ::Sleep(100);
+    return !folder.Read("done.txt").empty();
+}
+
+}  // namespace
+
+TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
+{
+    const ProjectRecord& project = OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    CString strOutput;
+    m_pFrame->m_wndOutput.GetWindowText(strOutput);
+    EXPECT_EQ(CString("Start Generating...\r\nSuccessfully Generated!\r\n"), strOutput);
+    for (const char* pszFile : {"gen_api.h", "gen_api.c", "gen_api_demo.c"})
+    {
+        ASSERT_NE(nullptr, EditorOf(pszFile)) << pszFile;
+        EXPECT_TRUE(EditorOf(pszFile)->IsModified()) << pszFile;
+        EXPECT_EQ("", m_folder.Read(pszFile)) << "the new text waits in the editor of " << pszFile;
+    }
+
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    const codegen::GeneratedCode code = Expected(project);
+    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
+    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
+    EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+TEST_F(GenerateIntoEditorsTest, CompileRightAfterGenerateBuildsTheNewText)
+{
+    m_folder.Write("win_api.c", "previous generation\r\n");
+    const ProjectRecord& project = OpenAndSelect("win");
+    const CString strStubs = WriteStubTools(project.folder, "win");
+    m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    RunCommand(ID_BUILD_COMPILE);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\seen.c"));
+    ::Sleep(200);
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), WithoutCarriageReturns(ReadAll(strStubs + "\\seen.c")))
+        << "the stub compiler saw the saved new text";
+    EXPECT_NE(std::string::npos, ReadAll(strStubs + "\\args.txt").find("win_api.c"));
+}
+
+TEST_F(GenerateIntoEditorsTest, AUnixProjectsSavedFilesBuildWithItsMakefileAndItsDemoPairExchangesEveryPacket)
+{
+    if (::GetFileAttributes("Z:\\usr\\bin\\make") == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no native make";
+    ProjectRecord& project = OpenAndSelect("nix");
+    project.targetPlatform = PLATFORM_UNIX;
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    RunCommand(ID_BUILD_MAKEFILE);
+    ASSERT_TRUE(BuildAndRunNatively(m_folder, "nix"));
+    EXPECT_EQ("0\n", m_folder.Read("make.status")) << m_folder.Read("make.log");
+    const std::string all = std::to_string(3 * project.packets.GetSize()) + " of " +
+                            std::to_string(3 * project.packets.GetSize()) + " packets intact";
+    EXPECT_NE(std::string::npos, m_folder.Read("server.txt").find("server: " + all)) << m_folder.Read("server.txt");
+    EXPECT_NE(std::string::npos, m_folder.Read("client.txt").find("client: " + all)) << m_folder.Read("client.txt");
+}

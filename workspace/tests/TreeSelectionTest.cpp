@@ -1,0 +1,117 @@
+// Selecting project-tree items in a loaded frame: the current project's editor tabs come to the
+// front, the others hide, a project's four files open when none is, and the item's page shows.
+#include "DesignerFrameTest.h"
+
+#include "KTControls.h"
+#include "WorkspaceRes.h"
+
+namespace
+{
+
+class TreeSelectionTest : public DesignerFrameTest
+{
+protected:
+    CKTTabClientWnd& Tabs() const { return m_pFrame->m_wndTabClient; }
+    // The captions of the tabs on show, in tab order.
+    std::vector<std::string> ShownTabs() const
+    {
+        std::vector<std::string> captions;
+        for (int i = 0; i < Tabs().GetItemCount(); i++)
+            if (Tabs().GetItem(i)->IsVisible())
+                captions.push_back((LPCSTR)Tabs().GetItem(i)->GetCaption());
+        return captions;
+    }
+    CString PathOf(const char* pszFile) const { return CString(m_folder.Path(pszFile).c_str()).MakeLower(); }
+};
+
+}  // namespace
+
+TEST_F(TreeSelectionTest, AnotherProjectsItemBringsItsEditorsForwardAndHidesTheOthers)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "beta").c_str());
+    ASSERT_EQ(2u, m_pFrame->m_projects.size());
+    ProjectRecord& alpha = *m_pFrame->m_projects[0];
+
+    Select(m_pFrame->m_wndProjectTree.m_hRoot);
+    EXPECT_EQ(nullptr, m_pFrame->CurrentProject());
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage));
+    EXPECT_EQ(0, Tabs().GetItemCount()) << "the root opens nothing";
+
+    Select(ProjectItem("alpha"));
+    EXPECT_EQ(&alpha, m_pFrame->CurrentProject());
+    EXPECT_EQ((std::vector<std::string>{"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}),
+              ShownTabs());
+    EXPECT_EQ(PathOf("alpha_api.h"), ActiveEditorPath().MakeLower());
+    for (const char* pszFile : {"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"})
+        EXPECT_TRUE(::GetFileAttributes(m_folder.Path(pszFile).c_str()) != INVALID_FILE_ATTRIBUTES) << pszFile;
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kProjectPage));
+    EXPECT_STREQ("alpha", Item(CProtocolSettingsPane::kProjectPage, "Name")->GetValue());
+    EXPECT_TRUE(Item(CProtocolSettingsPane::kProjectPage, "Name")->GetReadOnly());
+    EXPECT_TRUE(Item(CProtocolSettingsPane::kProjectPage, "Location")->GetReadOnly());
+
+    Select(BranchOf("alpha", "Packet"));
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage));
+    EXPECT_EQ(4, Tabs().GetItemCount()) << "another item of the current project opens nothing";
+
+    const HTREEITEM hBetaPacket = FirstChildOf("beta", "Packet");
+    Select(hBetaPacket);
+    EXPECT_EQ((std::vector<std::string>{"beta_api.h", "beta_api.c", "beta_api_demo.c", "beta.diagram"}), ShownTabs());
+    EXPECT_EQ(8, Tabs().GetItemCount());
+    EXPECT_EQ(PathOf("beta_api.h"), ActiveEditorPath().MakeLower());
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kPacketPage));
+    EXPECT_EQ(Tree().GetItemText(hBetaPacket), Item(CProtocolSettingsPane::kPacketPage, "Name")->GetValue());
+
+    // A modified editor's tab still counts as its file.
+    for (int i = 0; i < Tabs().GetItemCount(); i++)
+        if (Tabs().GetItem(i)->GetCaption() == "alpha_api.c")
+            Tabs().GetItem(i)->SetCaption("alpha_api.c *");
+    const HTREEITEM hAlphaField = Tree().GetChildItem(FirstChildOf("alpha", "Packet"));
+    Select(hAlphaField);
+    EXPECT_EQ(8, Tabs().GetItemCount()) << "open editors are shown again, not reopened";
+    EXPECT_EQ(4u, ShownTabs().size());
+    EXPECT_EQ(PathOf("alpha_api.h"), ActiveEditorPath().MakeLower()) << "the first of the project's tabs is selected";
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kFieldPage));
+    EXPECT_EQ(Tree().GetItemText(hAlphaField), Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
+TEST_F(TreeSelectionTest, AGoneProjectFolderIsReportedAndTheNewItemsPageStillLoads)
+{
+    CTestFolder gone("tree-selection-gone");
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "kept").c_str());
+    m_pFrame->ReadSolutionFile(ExampleNamed(gone, "lost").c_str());
+    ProjectRecord& lost = *m_pFrame->m_projects[1];
+    lost.folder += "missing\\";
+
+    Select(FirstChildOf("kept", "Packet"));
+    const HTREEITEM hLostField = FirstChildOf("lost", "Head");
+    Select(hLostField);
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size()) << "one report for the file that could not be made";
+    EXPECT_EQ(&lost, m_pFrame->CurrentProject());
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kFieldPage));
+    EXPECT_EQ(Tree().GetItemText(hLostField), Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
+
+    // An edit on the page lands in the selected field, not in the packet shown before.
+    const SettingsTarget target = m_pFrame->Resolve();
+    ASSERT_NE(nullptr, target.Field());
+    EXPECT_EQ(&lost.headerFields[0], target.Field());
+}
+
+TEST_F(TreeSelectionTest, TheSettingsPanesToolbarRunsAcrossItsTopAboveThePages)
+{
+    CProtocolSettingsPane& pane = m_pFrame->m_wndSettings;
+    CKTToolBar& toolBar = pane.ToolBar();
+    ASSERT_TRUE(toolBar.GetSafeHwnd());
+    for (int nId : {ID_SETTINGS_VIEW_CATEGORIZED, ID_SETTINGS_VIEW_ALPHABETIC, ID_SETTINGS_VIEW_NOSORT})
+        EXPECT_NE(nullptr, toolBar.GetControls()->FindControl(nId)) << nId;
+    CRect rcPane, rcBar, rcPage;
+    pane.GetClientRect(&rcPane);
+    toolBar.GetWindowRect(&rcBar);
+    pane.ScreenToClient(&rcBar);
+    pane.Page(CProtocolSettingsPane::kBlankPage).GetWindowRect(&rcPage);
+    pane.ScreenToClient(&rcPage);
+    EXPECT_EQ(CRect(0, 0, rcPane.right, rcBar.bottom), rcBar);
+    EXPECT_GT(rcBar.Height(), 0);
+    EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage);
+}
