@@ -77,9 +77,6 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, I
 const UINT kTreeBitmaps[] = {IDB_TREE_ROOT,          IDB_TREE_PROJECT, IDB_TREE_HEAD,
                              IDB_TREE_PACKET_FOLDER, IDB_TREE_PACKET,  IDB_TREE_FIELD};
 
-// A maximised editor's system menu leads the menu bar.
-const DWORD kMenuBarChildSystemMenu = 0x2000;
-
 const char* const kWebPage = "https://kestova.example/";
 
 }  // namespace
@@ -112,7 +109,7 @@ BOOL CMainFrame::CreateCommandBars()
     CKTMenuBar* pMenuBar = pCommandBars->SetMenu("Menu Bar", IDR_MAINFRAME);
     if (!pMenuBar)
         return FALSE;
-    pMenuBar->SetFlags(kMenuBarChildSystemMenu);
+    pMenuBar->SetFlags(KT_MENUBAR_SHOWSYSMENU);  // a maximised editor's system menu leads the bar
     CKTToolBar* pToolBar = pCommandBars->Add("Standard", ktBarTop);
     if (!pToolBar || !pToolBar->LoadToolBar(IDR_MAINFRAME))
         return FALSE;

@@ -5,6 +5,10 @@
 
 #include "KTToolBar.h"
 
+// Menu bar flags: a maximised child leaves out a window button, or shows its system menu first.
+const DWORD KT_MENUBAR_NOMINIMIZE = 0x100, KT_MENUBAR_NORESTORE = 0x200, KT_MENUBAR_NOCLOSE = 0x1000;
+const DWORD KT_MENUBAR_SHOWSYSMENU = 0x2000;
+
 class CKTMenuBar : public CKTToolBar
 {
     DECLARE_DYNCREATE(CKTMenuBar)

@@ -12,9 +12,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const DWORD KT_MENUBAR_NOMINIMIZE = 0x100, KT_MENUBAR_NORESTORE = 0x200, KT_MENUBAR_NOCLOSE = 0x1000;
-const DWORD KT_MENUBAR_SHOWSYSMENU = 0x2000;
-
 // The window buttons in the order they are appended.
 const struct
 {
