@@ -29,9 +29,27 @@ ON_WM_NCLBUTTONDOWN()
 ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
-CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this)) { m_dwFlags = 0x3F; }
+CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this))
+{
+    m_dwFlags = 0x3F;
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTToolBar", CS_DBLCLKS);
+}
 
 CKTToolBar::~CKTToolBar() = default;
+
+BOOL CKTToolBar::CreateToolBar(DWORD dwStyle, CWnd* pParentWnd, UINT nID)
+{
+    m_dwStyle = dwStyle & CBRS_ALL;
+    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (!CreateEx(0, "KTToolBar", NULL, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+        return FALSE;
+    m_nBarPosition = ktBarTop;
+    m_pDockContext.reset();
+    m_dwFlags &= ~0x3F;
+    if ((dwStyle & CBRS_TOOLTIPS) && !GetCommandBars())
+        EnableToolTips();
+    return TRUE;
+}
 
 BOOL CKTToolBar::SetPosition(int nPosition)
 {
@@ -83,7 +101,6 @@ BOOL CKTToolBar::CreateBarWindow(CWnd* pParent, BOOL bFloating)
         return bFloating ? BecomePopup(pParent) : BecomeChild(pParent);
     if (!bFloating)
         return CKTCommandBar::CreateBarWindow("KTToolBar", pParent, AFX_IDW_TOOLBAR);
-    CKTDrawHelpers::RegisterWndClass(NULL, "KTToolBar", CS_DBLCLKS);
     const CPoint pt = m_pDockContext ? m_pDockContext->GetFloatingPoint() : CPoint(100, 100);
     if (!CreateEx(0, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(pt, CSize(0, 0)),
                   pParent, 0))

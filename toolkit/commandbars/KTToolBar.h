@@ -17,6 +17,9 @@ public:
     CKTToolBar();
     ~CKTToolBar() override;
 
+    // A plain bar inside any window (a pane's strip): it never docks, floats or moves.
+    BOOL CreateToolBar(DWORD dwStyle, CWnd* pParentWnd, UINT nID);
+
     // 0-3 docks the bar at that edge, 4 floats it.
     BOOL SetPosition(int nPosition) override;
     // Docks the bar into the dock bar where the screen rectangle lies.

@@ -8,7 +8,7 @@
 #include "KTPropertyGrid.h"
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridItems.h"
-#include "SettingsToolBar.h"
+#include "KTToolBar.h"
 #include "SettingsTarget.h"
 
 class CProtocolSettingsPane : public CWnd
@@ -64,6 +64,6 @@ private:
     void UpdateBitItems(FieldRecord& field);
 
     CKTPropertyGrid m_pages[kPageCount];
-    CSettingsToolBar m_wndToolBar;
+    CKTToolBar m_wndToolBar;
     ISettingsSelection* m_pSelection = nullptr;
 };

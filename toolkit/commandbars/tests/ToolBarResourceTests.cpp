@@ -5,6 +5,7 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
+#include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
 #include "TestFrame.h"
@@ -109,4 +110,41 @@ TEST_F(ToolBarResourceTest, TheExpandButtonOfANarrowFrameListsExactlyTheClippedB
     EXPECT_EQ(clipped, listed);
     EXPECT_EQ(CString("Standard"), pPopup->GetControl((int)clipped.size())->GetCaption()) << "then the bar list";
     input.Key(VK_ESCAPE);
+}
+
+// A pane's own strip: the settings pane makes one, and a drag on it must not tear it out of the pane.
+TEST_F(ToolBarResourceTest, APlainToolBarStaysInItsPaneAndNeverMoves)
+{
+    CWnd pane;
+    ASSERT_TRUE(pane.Create("STATIC", NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 60), m_pFrame, 1234));
+    CKTToolBar bar;
+    ASSERT_TRUE(bar.CreateToolBar(WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS, &pane, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TESTFRAME));
+    const CSize sz = bar.CalcDynamicLayout(400, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    bar.MoveWindow(0, 0, 400, sz.cy);
+
+    char szClass[32] = "";
+    ::GetClassNameA(bar.GetSafeHwnd(), szClass, sizeof(szClass));
+    EXPECT_STREQ("KTToolBar", szClass);
+    EXPECT_EQ(&pane, bar.GetParent());
+    EXPECT_EQ(AFX_IDW_TOOLBAR, (UINT)bar.GetDlgCtrlID());
+    EXPECT_EQ((DWORD)(WS_CLIPSIBLINGS | WS_CLIPCHILDREN), bar.GetStyle() & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
+    EXPECT_EQ(0u, bar.GetStyle() & CBRS_TOOLTIPS) << "bar styles stay out of the window style";
+    EXPECT_FALSE(bar.GetShowGripper());
+    EXPECT_EQ(ktBarTop, bar.GetPosition());
+    EXPECT_EQ(0u, bar.GetFlags() & 0x3F);
+    EXPECT_TRUE(bar.GetDockContext() == NULL);
+    EXPECT_GT(bar.GetControlCount(), 0);
+
+    // Empty space right of the last button: a click there neither drags nor docks the bar.
+    const CRect rcBefore = CKTWindowRect(&bar);
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    CPoint pt(390, sz.cy / 2);
+    bar.MapWindowPoints(m_pFrame, &pt, 1);
+    ASSERT_TRUE(input.Click(pt));
+    ASSERT_TRUE(input.DoubleClick(pt));
+    PumpMessages();
+    EXPECT_EQ(rcBefore, CKTWindowRect(&bar));
+    EXPECT_EQ(&pane, bar.GetParent());
+    EXPECT_EQ(NULL, ::GetCapture());
 }
