@@ -9,6 +9,7 @@
 #include "KTSoundPlayer.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "PixelImage.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace
 {
@@ -405,4 +407,56 @@ TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBri
     EXPECT_TRUE(pPopup->GetControl(0)->IsVisible());
     input.Key(VK_ESCAPE);
     input.Key(VK_ESCAPE);
+}
+
+namespace
+{
+int Brightness(COLORREF clr) { return GetRValue(clr) + GetGValue(clr) + GetBValue(clr); }
+
+COLORREF DarkestIn(const CPixelImage& image, const CRect& rc)
+{
+    COLORREF clrDarkest = RGB(255, 255, 255);
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            if (Brightness(image.Pixel(x, y)) < Brightness(clrDarkest))
+                clrDarkest = image.Pixel(x, y);
+    return clrDarkest;
+}
+}  // namespace
+
+TEST_F(DesignerFrameTest, AMenuReadsAsAMenuWithItsTextInTheSystemsMenuAndGreyedColours)
+{
+    CRect rcItems[2];
+    BOOL bEnabled[2] = {TRUE, TRUE};
+    std::unique_ptr<CPixelImage> pImage;
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+    menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+    RunFromTimer(
+        [&]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            auto* pPopup = dynamic_cast<CKTPopupBar*>(CWnd::FromHandlePermanent(hPopup));
+            if (!pPopup || !::IsWindowVisible(hPopup))
+                return FALSE;
+            pImage.reset(new CPixelImage(CPixelImage::FromWindow(hPopup)));
+            for (int i = 0; i < 2; i++)
+            {
+                rcItems[i] = pPopup->GetControl(i)->GetRect();
+                bEnabled[i] = pPopup->GetControl(i)->GetEnabled();
+            }
+            CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+            return TRUE;
+        });
+    m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200);
+    ASSERT_TRUE(pImage != NULL);
+    ASSERT_FALSE(bEnabled[0]) << "no handler: greyed";
+    ASSERT_TRUE(bEnabled[1]);
+
+    const COLORREF clrFace = pImage->Pixel(rcItems[1].right - 3, rcItems[1].CenterPoint().y);
+    EXPECT_EQ(CKTPaintManager::GetGlobal()->GetColor(41), clrFace);
+    EXPECT_GE(Brightness(clrFace), Brightness(::GetSysColor(COLOR_BTNFACE))) << std::hex << clrFace;
+    EXPECT_EQ(::GetSysColor(COLOR_MENUTEXT), DarkestIn(*pImage, rcItems[1]));
+    EXPECT_EQ(::GetSysColor(COLOR_GRAYTEXT), DarkestIn(*pImage, rcItems[0]));
 }

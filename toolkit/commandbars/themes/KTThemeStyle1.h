@@ -10,6 +10,8 @@ class CKTThemeStyle1 : public CKTPaintManager
 public:
     CKTThemeStyle1();
 
+    void RefreshMetrics() override;
+
     CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
     void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) override;
