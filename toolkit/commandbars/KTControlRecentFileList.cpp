@@ -10,17 +10,15 @@
 
 IMPLEMENT_DYNCREATE(CKTControlRecentFileList, CKTControlButton)
 
-void CKTControlRecentFileList::RemoveItems(int nListSize)
+namespace
 {
-    CKTControls* pControls = m_pParent->GetControls();
-    while (CKTControl* pNext = pControls->GetAt(m_nIndex + 1))
-    {
-        UINT nId = (UINT)pNext->GetID();
-        if (!pNext->IsTemporary() || nId < KT_ID_FILE_MRU_FIRST || nId >= KT_ID_FILE_MRU_FIRST + (UINT)nListSize)
-            return;
-        pControls->Remove(pNext);
-    }
+// The numbered items of the list as it stood last time.
+BOOL IsRecentFileItem(CKTControl* pItem, int nListSize)
+{
+    const UINT nId = (UINT)pItem->GetID();
+    return nId >= KT_ID_FILE_MRU_FIRST && nId < KT_ID_FILE_MRU_FIRST + (UINT)nListSize;
 }
+}  // namespace
 
 void CKTControlRecentFileList::OnCalcDynamicSize(DWORD)
 {
@@ -28,7 +26,8 @@ void CKTControlRecentFileList::OnCalcDynamicSize(DWORD)
     CRecentFileList* pList = pApp ? pApp->m_pRecentFileList : NULL;
     if (!pList || !m_pParent || pList->GetSize() == 0)
         return;
-    RemoveItems(pList->GetSize());
+    const int nListSize = pList->GetSize();
+    RemoveListItems([nListSize](CKTControl* pItem) { return IsRecentFileItem(pItem, nListSize); });
     if (IsCustomizeMode() || (*pList)[0].IsEmpty())
     {
         SetHideFlags(0);

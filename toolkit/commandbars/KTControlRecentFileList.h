@@ -11,7 +11,4 @@ class CKTControlRecentFileList : public CKTControlButton
 public:
     // Replaces the items of the last expansion with one numbered item per recent file.
     void OnCalcDynamicSize(DWORD dwMode) override;
-
-private:
-    void RemoveItems(int nListSize);
 };

@@ -18,19 +18,8 @@ void CKTControlToolbars::OnCalcDynamicSize(DWORD)
 {
     if (!m_pParent)
         return;
-    CKTControls* pControls = m_pParent->GetControls();
-    while (CKTControl* pNext = pControls->GetAt(m_nIndex + 1))
-    {
-        if (!pNext->IsTemporary() || pNext->GetParameter() != KT_TOOLBAR_ITEM)
-            break;
-        pControls->Remove(pNext);
-    }
-    if (IsCustomizeMode())
-    {
-        SetHideFlags(0);
+    if (!ClearListForItems([](CKTControl* pItem) { return pItem->GetParameter() == KT_TOOLBAR_ITEM; }))
         return;
-    }
-    SetHideFlag(ktHideGeneric, TRUE);
     AddToolbarItems(m_pParent, m_nIndex + 1, m_nId, GetBeginGroup());
 }
 

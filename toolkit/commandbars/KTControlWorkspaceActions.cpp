@@ -49,22 +49,14 @@ void CKTControlWorkspaceActions::OnCalcDynamicSize(DWORD)
 {
     if (!m_pParent)
         return;
-    CKTControls* pControls = m_pParent->GetControls();
-    while (CKTControl* pNext = pControls->GetAt(m_nIndex + 1))
-    {
-        if (!pNext->IsTemporary() || pNext->GetID() < kFirstGroupCommand || pNext->GetID() > kLastGroupCommand)
-            break;
-        pControls->Remove(pNext);
-    }
-    if (IsCustomizeMode())
-    {
-        SetHideFlags(0);
+    const auto isItem = [](CKTControl* pItem)
+    { return pItem->GetID() >= kFirstGroupCommand && pItem->GetID() <= kLastGroupCommand; };
+    if (!ClearListForItems(isItem))
         return;
-    }
-    SetHideFlag(ktHideGeneric, TRUE);
     CWnd* pClient = MDIClientOf(m_pParent);
     if (!pClient)
         return;
+    CKTControls* pControls = m_pParent->GetControls();
     int nIndex = m_nIndex + 1;
     for (int nID : kGroupCommands)
     {

@@ -135,7 +135,8 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
     EXPECT_EQ((UINT)ID_TEST_ENABLED, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_DOWN, VK_RETURN}));
     EXPECT_TRUE(WorkArea().PtInRect(m_rcPopup.TopLeft()));
     EXPECT_EQ(CPoint(200, 200), m_rcPopup.TopLeft());
-    EXPECT_TRUE(recorder.Matches({{KTWM_INITCOMMANDSPOPUP, kSent}, {KTWM_UNINITCOMMANDSPOPUP, kSent}}));
+    EXPECT_TRUE(
+        recorder.Matches({{KTWM_INITCOMMANDSPOPUP, kSent, 0, 0, 0}, {KTWM_UNINITCOMMANDSPOPUP, kSent, 0, 0, 0}}));
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a returned command is not also sent";
 
     EXPECT_EQ(0u, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_ESCAPE}));
