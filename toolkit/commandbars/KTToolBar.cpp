@@ -12,6 +12,8 @@
 #include "KTPaintManager.h"
 #include "KTToolBarCloseButton.h"
 
+#include <afxpriv.h>
+
 IMPLEMENT_DYNCREATE(CKTToolBar, CKTCommandBar)
 
 namespace
@@ -27,6 +29,8 @@ ON_WM_MOUSEACTIVATE()
 ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_SETCURSOR()
+ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+ON_WM_NCACTIVATE()
 END_MESSAGE_MAP()
 
 CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this))
@@ -102,8 +106,8 @@ BOOL CKTToolBar::CreateBarWindow(CWnd* pParent, BOOL bFloating)
     if (!bFloating)
         return CKTCommandBar::CreateBarWindow("KTToolBar", pParent, AFX_IDW_TOOLBAR);
     const CPoint pt = m_pDockContext ? m_pDockContext->GetFloatingPoint() : CPoint(100, 100);
-    if (!CreateEx(0, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(pt, CSize(0, 0)),
-                  pParent, 0))
+    if (!CreateEx(0, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE,
+                  CRect(pt, CSize(0, 0)), pParent, 0))
         return FALSE;
     ShowWindow(SW_SHOWNA);
     return TRUE;
@@ -116,7 +120,7 @@ BOOL CKTToolBar::BecomePopup(CWnd* pOwner)
     const CRect rc = CKTWindowRect(this);
     if (!::SetParent(m_hWnd, NULL))
         return FALSE;
-    ModifyStyle(WS_CHILD, WS_POPUP);
+    ModifyStyle(WS_CHILD, WS_POPUP | MFS_SYNCACTIVE);
     ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwner->GetSafeHwnd());
     // Where it was on the screen, now as a window of its own.
     SetWindowPos(&wndTop, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -128,7 +132,7 @@ BOOL CKTToolBar::BecomeChild(CWnd* pParent)
     if (GetStyle() & WS_POPUP)
     {
         ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, 0);
-        ModifyStyle(WS_POPUP, WS_CHILD);
+        ModifyStyle(WS_POPUP | MFS_SYNCACTIVE, WS_CHILD);
     }
     if (GetParent() != pParent && !::SetParent(m_hWnd, pParent->GetSafeHwnd()))
         return FALSE;

@@ -46,6 +46,8 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
     DECLARE_MESSAGE_MAP()
 
 protected:
@@ -59,6 +61,8 @@ protected:
 
 private:
     BOOL Float();
+    // Hides a floating bar while its frame is inactive, and brings it back with the frame.
+    void SyncWithFrame(WPARAM wParam);
     // The caption's close button, a square of the caption's height at its right end.
     void PlaceCloseButton(CSize szBar, int nCaptionHeight);
     // The bar's window as a child of the dock bar, at its edge.

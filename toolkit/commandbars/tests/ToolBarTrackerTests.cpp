@@ -1,6 +1,7 @@
 // ToolBarTrackerTests.cpp: "Standard" dragged off its dock bar by the gripper floats; a double click docks it back.
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
@@ -9,6 +10,7 @@
 #include "TestFrame.h"
 #include "TestInput.h"
 
+#include <afxpriv.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -143,4 +145,31 @@ TEST_F(ToolBarTrackerTest, EscapeEndsADragWhereTheBarIs)
     PumpMessages();
     ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition()) << "no undo: the bar stays floating";
     EXPECT_TRUE(CKTWindowRect(m_pStandard).PtInRect(ptAway)) << "where the last move before Esc put it";
+}
+
+TEST_F(ToolBarTrackerTest, AFloatingBarHidesWhileItsFrameIsInactiveAndReturnsWithIt)
+{
+    ASSERT_TRUE(m_pFrame->GetCommandBars()->FloatCommandBar(m_pStandard));
+    m_pFrame->SetForegroundWindow();
+    PumpMessages();
+    const HWND hBar = m_pStandard->GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hBar));
+    EXPECT_TRUE(::SendMessage(hBar, WM_FLOATSTATUS, FS_SYNCACTIVE, 0)) << "the frame stays active while it is";
+
+    CWnd other;
+    ASSERT_TRUE(
+        other.CreateEx(0, "STATIC", "Other", WS_POPUP | WS_VISIBLE | WS_CAPTION, CRect(600, 500, 800, 600), NULL, 0));
+    other.SetForegroundWindow();
+    EXPECT_TRUE(PumpUntil([hBar] { return !::IsWindowVisible(hBar); }, 2000)) << "another program took over";
+    EXPECT_TRUE(m_pStandard->IsVisible()) << "hidden for the while only";
+
+    m_pFrame->SetForegroundWindow();
+    EXPECT_TRUE(PumpUntil([hBar] { return ::IsWindowVisible(hBar) != FALSE; }, 2000)) << "back with its frame";
+
+    m_pFrame->GetCommandBars()->GetCommandBarsOptions()->bSyncFloatingBars = FALSE;
+    other.SetForegroundWindow();
+    PumpUntil([&other] { return ::GetForegroundWindow() == other.GetSafeHwnd(); }, 2000);
+    PumpMessages();
+    EXPECT_TRUE(::IsWindowVisible(hBar)) << "unsynchronised bars stay";
+    other.DestroyWindow();
 }
