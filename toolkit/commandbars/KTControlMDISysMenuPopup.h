@@ -32,6 +32,8 @@ public:
 
     CSize GetSize(CDC*) override { return CSize(16, 16); }
     void Draw(CDC* pDC) override;
+    // The icon is small: the menu keeps clear of a pixel around it.
+    void AdjustExcludeRect(CRect& rc, BOOL) override { rc.InflateRect(1, 1); }
 
 private:
     struct CIconDeleter

@@ -153,3 +153,8 @@ BOOL CKTControlPopup::Compare(CKTControl* pOther)
         return TRUE;
     return m_pCommandBar->GetControls()->Compare(pPopup->m_pCommandBar->GetControls());
 }
+
+void CKTControlPopup::AdjustExcludeRect(CRect& rc, BOOL bVertical)
+{
+    GetPaintManager()->AdjustExcludeRect(rc, this, bVertical);
+}

@@ -25,6 +25,8 @@ public:
     BOOL OnSetSelected(int nSelected) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL Compare(CKTControl* pOther) override;
+    // The part of the screen, as the control's rectangle, that its opened popup leaves uncovered.
+    virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
 
 private:
     BOOL IsOnCommandPart(CPoint pt) const;

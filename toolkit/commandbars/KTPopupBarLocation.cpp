@@ -4,23 +4,46 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
+#include "KTControlPopup.h"
 #include "KTPopupPlacement.h"
 
 namespace
 {
+// The popup opens beside a control on these bars, below it on the others.
+BOOL IsBesideParent(CKTCommandBar* pParent)
+{
+    const int nPosition = pParent->GetPosition();
+    return nPosition == ktBarLeft || nPosition == ktBarRight || nPosition == ktBarPopup ||
+           (nPosition == ktBarFloating && pParent->GetType() == ktBarTypePopup);
+}
+
 // Flags for a popup whose control lies on a bar at the given position.
 DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupFlags)
 {
-    int nPosition = pParent->GetPosition();
+    const int nPosition = pParent->GetPosition();
     if ((pParent->GetFlags() & 0x200000) && nPosition == ktBarPopup)
         return dwFlags | ktPopupVertical;
     if (nPosition == ktBarRight)
         return ktPopupLeftwards;
-    BOOL bBeside = nPosition == ktBarLeft || nPosition == ktBarPopup ||
-                   (nPosition == ktBarFloating && pParent->GetType() == ktBarTypePopup);
-    if (!bBeside)
+    if (!IsBesideParent(pParent))
         return dwFlags | ktPopupVertical;
-    return pParent->IsPopupBar() && (dwParentPopupFlags & ktPopupLeftwards) ? ktPopupLeftwards : dwFlags;
+    return pParent->IsPopupBar() && (dwParentPopupFlags & ktPopupLeftwards) ? (DWORD)ktPopupLeftwards : dwFlags;
+}
+
+// A combo box's list drops over nothing but the box itself.
+BOOL IsBarComboBox(CKTControl* pControl)
+{
+    return pControl->GetType() == ktControlComboBox && !pControl->GetParent()->IsPopupBar();
+}
+
+// The control's rectangle, in its bar's coordinates, as the control lets its popup cover it.
+CRect ExcludeRectOf(CKTControl* pControl, BOOL bVertical)
+{
+    CRect rc = pControl->GetRect();
+    CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pControl);
+    if (pPopup && !IsBarComboBox(pControl))
+        pPopup->AdjustExcludeRect(rc, bVertical);
+    return rc;
 }
 }  // namespace
 
@@ -34,9 +57,9 @@ void CKTPopupBar::UpdateLocation()
     CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(pParent);
     DWORD dwParentFlags = pParentPopup ? pParentPopup->m_dwPopupFlags : 0;
     m_dwPopupFlags = FlagsForParent(pParent, dwFlags, dwParentFlags);
-    if (m_pControlPopup->GetType() == ktControlComboBox && !pParent->IsPopupBar())
+    if (IsBarComboBox(m_pControlPopup))
         m_dwPopupFlags |= ktPopupVertical;
-    m_rcExclude = m_pControlPopup->GetRect();
+    m_rcExclude = ExcludeRectOf(m_pControlPopup, IsBesideParent(pParent));
     pParent->ClientToScreen(m_rcExclude);
     m_ptPopup = (m_dwPopupFlags & ktPopupVertical) ? CPoint(m_rcExclude.left, m_rcExclude.bottom)
                                                    : CPoint(m_rcExclude.right, m_rcExclude.top);
@@ -44,7 +67,8 @@ void CKTPopupBar::UpdateLocation()
 
 CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
 {
-    MONITORINFO info = {sizeof(info)};
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
     HMONITOR hMonitor = m_rcExclude.IsRectEmpty() ? ::MonitorFromPoint(m_ptPopup, MONITOR_DEFAULTTONEAREST)
                                                   : ::MonitorFromRect(m_rcExclude, MONITOR_DEFAULTTONEAREST);
     if (!::GetMonitorInfo(hMonitor, &info))
@@ -55,6 +79,12 @@ CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
     if (m_rcExclude.IsRectEmpty() && !placement.m_rcWork.PtInRect(m_ptPopup) && ::PtInRect(&info.rcMonitor, m_ptPopup))
         placement.m_rcWork = info.rcMonitor;
     placement.m_rcExclude = m_rcExclude;
+    placement.m_rcExcludeBeside = m_rcExclude;
+    if (CKTCommandBar* pParent = m_pControlPopup ? m_pControlPopup->GetParent() : NULL)
+    {
+        placement.m_rcExcludeBeside = ExcludeRectOf(m_pControlPopup, TRUE);
+        pParent->ClientToScreen(placement.m_rcExcludeBeside);
+    }
     placement.m_ptPopup = m_ptPopup;
     placement.m_dwFlags = m_dwPopupFlags;
     CKTCommandBars* pCommandBars = GetCommandBars();

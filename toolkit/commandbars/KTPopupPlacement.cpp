@@ -43,7 +43,7 @@ void CKTPopupPlacement::PlaceVertically(int& cy)
             {
                 m_dwFlags &= ~ktPopupVertical;
                 if (!(m_dwFlags & ktPopupLeftwards))
-                    P.x = E.right;
+                    P.x = m_rcExcludeBeside.right;
                 P.y = W.bottom - cy;
             }
             else if ((E.top + E.bottom) / 2 > nMiddle)

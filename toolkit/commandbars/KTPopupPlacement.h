@@ -14,10 +14,11 @@ enum KTPopupPlacementFlags
 class CKTPopupPlacement
 {
 public:
-    CRect m_rcWork;       // the monitor's work area
-    CRect m_rcExclude;    // screen area the popup must not cover; may be empty
-    CPoint m_ptPopup;     // the wanted top-left, rewritten by Place
-    DWORD m_dwFlags = 0;  // KTPopupPlacementFlags, rewritten by Place
+    CRect m_rcWork;           // the monitor's work area
+    CRect m_rcExclude;        // screen area the popup must not cover; may be empty
+    CRect m_rcExcludeBeside;  // the same when the popup goes beside its control instead of below it
+    CPoint m_ptPopup;         // the wanted top-left, rewritten by Place
+    DWORD m_dwFlags = 0;      // KTPopupPlacementFlags, rewritten by Place
     BOOL m_bNoScroll = FALSE;
     BOOL m_bScroll = FALSE;  // set by Place when the height was cut to fit
 

@@ -2,6 +2,7 @@
 #include "GuiLeakCheck.h"
 #include "KTCommandBars.h"
 #include "KTControlMDISysMenuPopup.h"
+#include "KTDrawObjects.h"
 #include "KTControls.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
@@ -75,11 +76,19 @@ TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClo
     ASSERT_TRUE(pCloseItem != NULL);
     EXPECT_TRUE(pCloseItem->GetImage(16) != NULL) << "the system commands have their icons";
 
+    // The icon is small: its menu opens a pixel clear of it.
+    CTestInput input(m_pMenuBar->GetSafeHwnd());
+    CRect rcIcon = pIcon->GetRect();
+    ASSERT_TRUE(input.Click(rcIcon.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([this] { return m_pMenuBar->GetPopuped() == 0; }, 2000));
+    m_pMenuBar->ClientToScreen(rcIcon);
+    EXPECT_EQ(CPoint(rcIcon.left - 1, rcIcon.bottom + 1), CKTWindowRect(pIcon->GetCommandBar()).TopLeft());
+    m_pFrame->GetCommandBars()->ClosePopups();
+
     CKTControl* pClose = Find(KT_ID_MDI_CLOSE);
     EXPECT_EQ(CString("Close Window"), pClose->GetTooltip());
     CRect rcClose = pClose->GetRect();
     ASSERT_EQ(CSize(16, 16), rcClose.Size());
-    CTestInput input(m_pMenuBar->GetSafeHwnd());
     ASSERT_TRUE(input.Click(rcClose.CenterPoint()));
     ASSERT_TRUE(PumpUntil([hChild] { return !::IsWindow(hChild); }, 2000)) << "the close button closed the child";
     EXPECT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_CLOSE) == NULL; }, 2000));

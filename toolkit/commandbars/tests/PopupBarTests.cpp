@@ -165,7 +165,7 @@ TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
     ::GetWindowRect(hPopup, rcPopup);
     pMenuBar->ClientToScreen(rcEntry);
     EXPECT_EQ(rcEntry.bottom, rcPopup.top);
-    EXPECT_EQ(rcEntry.left, rcPopup.left);
+    EXPECT_EQ(rcEntry.left - 1, rcPopup.left) << "the raised entry's edge stays in sight";
     EXPECT_EQ(0, pMenuBar->GetControl(0)->GetCommandBar()->GetSelected()) << "opened by key: first item selected";
 
     input.Key(VK_RIGHT);
@@ -361,8 +361,14 @@ TEST_F(DesignerFrameTest, AClickOnAMenuEntryOpensItsPopupBelowIt)
     CRect rcPopup;
     ::GetWindowRect(hPopup, rcPopup);
     pMenuBar->ClientToScreen(rcEntry);
-    EXPECT_EQ(rcEntry.bottom, rcPopup.top);
+    EXPECT_EQ(rcEntry.bottom - 1, rcPopup.top) << "over the entry's lower edge";
     EXPECT_EQ(rcEntry.left, rcPopup.left);
+    // Where it lies over the entry the border is open, so entry and menu read as one shape.
+    CPixelImage popup = CPixelImage::FromWindow(hPopup);
+    CKTPaintManager* pTheme = CKTPaintManager::GetGlobal();
+    EXPECT_EQ(pTheme->GetColor(41), popup.Pixel(rcEntry.Width() / 2, 0));
+    ASSERT_GT(popup.Width(), rcEntry.Width() + 2);
+    EXPECT_EQ(pTheme->GetColor(43), popup.Pixel(rcEntry.Width() + 1, 0));
 
     ASSERT_TRUE(input.Click(ptEntry));
     EXPECT_TRUE(PumpUntil([pMenuBar] { return pMenuBar->GetPopuped() == -1; }, 2000)) << "a second click closes it";

@@ -10,6 +10,7 @@ CKTPopupPlacement Placement(CRect rcWork, CRect rcExclude, CPoint pt, DWORD dwFl
     CKTPopupPlacement placement;
     placement.m_rcWork = rcWork;
     placement.m_rcExclude = rcExclude;
+    placement.m_rcExcludeBeside = rcExclude;
     placement.m_ptPopup = pt;
     placement.m_dwFlags = dwFlags;
     return placement;
