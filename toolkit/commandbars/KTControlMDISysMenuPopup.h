@@ -34,6 +34,8 @@ public:
     void Draw(CDC* pDC) override;
     // The icon is small: the menu keeps clear of a pixel around it.
     void AdjustExcludeRect(CRect& rc, BOOL) override { rc.InflateRect(1, 1); }
+    // An icon casts no shadow.
+    void UpdateShadow() override {}
 
 private:
     struct CIconDeleter

@@ -5,6 +5,7 @@
 #include "KTControls.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
+#include "KTShadowWindow.h"
 
 IMPLEMENT_DYNCREATE(CKTControlPopup, CKTControlButton)
 
@@ -38,6 +39,8 @@ BOOL CKTControlPopup::OnSetPopup(BOOL bPopup)
         pPopupBar->SetOpeningControl(this);
     if (!m_pCommandBar->Popup(this, m_pParent->GetKeyboardSelection()))
         m_bPopuped = FALSE;
+    else
+        UpdateShadow();
     return m_bPopuped;
 }
 
@@ -157,4 +160,15 @@ BOOL CKTControlPopup::Compare(CKTControl* pOther)
 void CKTControlPopup::AdjustExcludeRect(CRect& rc, BOOL bVertical)
 {
     GetPaintManager()->AdjustExcludeRect(rc, this, bVertical);
+}
+
+void CKTControlPopup::UpdateShadow()
+{
+    CKTPopupBar* pPopupBar = dynamic_cast<CKTPopupBar*>(m_pCommandBar.GetInterface());
+    if (!pPopupBar || !m_pParent || !KTIsPopupType(m_nType) || !m_bCastShadow || !pPopupBar->IsShowShadow())
+        return;
+    const int nPosition = m_pParent->GetPosition();
+    if (nPosition == ktBarPopup || (nPosition == ktBarFloating && m_pParent->GetType() == ktBarTypePopup))
+        return;
+    KTShadowManager()->SetShadow(this);
 }

@@ -27,10 +27,13 @@ public:
     BOOL Compare(CKTControl* pOther) override;
     // The part of the screen, as the control's rectangle, that its opened popup leaves uncovered.
     virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
+    // The control's own shadow beside its open popup, on bars that are no popups.
+    virtual void UpdateShadow();
 
 private:
     BOOL IsOnCommandPart(CPoint pt) const;
 
     BOOL m_bPopuped = FALSE;
+    BOOL m_bCastShadow = TRUE;
     CKTSmartPtr<CKTCommandBar> m_pCommandBar;  // held
 };

@@ -20,6 +20,7 @@ public:
     CKTCommandBar* GetParentCommandBar() const override;
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
     CKTControl* GetOpeningControl() const { return m_pControlPopup; }
+    BOOL IsShowShadow() const { return m_bShowShadow; }
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;

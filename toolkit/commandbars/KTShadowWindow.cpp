@@ -63,7 +63,12 @@ void CKTShadowWindow::UpdateLayeredImage(int cx, int cy)
     std::vector<DWORD> pixels =
         KTBuildShadowImage(cx, cy, m_bHorizontal, m_pOwner->GetPaintManager()->m_clrShadowColor, (m_dwFlags & 1) != 0);
     BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = cx;
+    info.bmiHeader.biHeight = -cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
     void* pBits = NULL;
     HDC hScreen = ::GetDC(NULL);
     HDC hMemDC = ::CreateCompatibleDC(hScreen);

@@ -11,6 +11,7 @@
 #include <vector>
 
 class CKTCommandBar;
+class CKTControl;
 
 class CKTShadowWindow : public CWnd, public CKTHookSink
 {
@@ -48,6 +49,8 @@ public:
 
     // The two strips of a shown popup, leaving the exclude rectangle out when its options ask.
     void SetShadow(CKTCommandBar* pBar, LPCRECT lprcExclude);
+    // The strips beside a control whose popup is open; they go with that popup's.
+    void SetShadow(CKTControl* pControl);
     void RemoveShadow(CKTCommandBar* pBar);
     void RemoveShadow(CKTShadowWindow* pShadow);
     BOOL IsLayered() const { return m_bLayered; }

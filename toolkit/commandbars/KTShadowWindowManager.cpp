@@ -4,6 +4,7 @@
 #include "KTColorManager.h"
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
+#include "KTControl.h"
 #include "KTPaintManager.h"
 #include "KTShadowImage.h"
 #include "KTWindowHookManager.h"
@@ -50,6 +51,20 @@ void CKTShadowWindowManager::SetShadow(CKTCommandBar* pBar, LPCRECT lprcExclude)
     pBar->GetWindowRect(rcOwner);
     CreateShadow(TRUE, rcOwner, rcExclude, pBar);
     CreateShadow(FALSE, rcOwner, rcExclude, pBar);
+}
+
+void CKTShadowWindowManager::SetShadow(CKTControl* pControl)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    CKTCommandBar* pPopup = pControl->GetCommandBar();
+    if (!pBar || !pPopup || pBar->IsCustomizeMode() || !pPopup->GetSafeHwnd())
+        return;
+    if (pControl->GetPaintManager()->m_dwShadowOptions != 3)
+        return;
+    CRect rcControl = pControl->GetRect();
+    pBar->ClientToScreen(rcControl);
+    CreateShadow(TRUE, rcControl, CRect(0, 0, 0, 0), pPopup);
+    CreateShadow(FALSE, rcControl, CRect(0, 0, 0, 0), pPopup);
 }
 
 CKTShadowWindow* CKTShadowWindowManager::CreateShadow(BOOL bHorizontal, const CRect& rcOwner, const CRect& rcExclude,

@@ -1,6 +1,7 @@
 // ShadowTests.cpp: popup shadows: the strips' places and styles on a themed frame, and their alpha ramps.
 #include "CommandBarsTestApp.h"
 #include "KTCommandBars.h"
+#include "KTControls.h"
 #include "KTMenuBar.h"
 #include "KTShadowImage.h"
 #include "KTShadowWindow.h"
@@ -61,13 +62,17 @@ TEST(PopupShadows, AnOpenPopupCastsLayeredStripsBesideItAndTheyGoWithIt)
     pPopup->GetWindowRect(rcPopup);
 
     const auto& strips = KTShadowManager()->GetShadows();
-    ASSERT_EQ(2u, strips.size());
+    ASSERT_EQ(4u, strips.size()) << "the popup's two strips, then its menu entry's";
     ASSERT_TRUE(KTShadowManager()->IsLayered());
-    CRect rcBelow, rcRight;
+    CRect rcBelow, rcRight, rcEntryRight;
     strips[0]->GetWindowRect(rcBelow);
     strips[1]->GetWindowRect(rcRight);
     EXPECT_EQ(CRect(rcPopup.left + 4, rcPopup.bottom, rcPopup.right + 4, rcPopup.bottom + 4), rcBelow);
     EXPECT_EQ(CRect(rcPopup.right, rcPopup.top + 4, rcPopup.right + 4, rcPopup.bottom), rcRight);
+    CRect rcEntry = pMenuBar->GetControl(0)->GetRect();
+    pMenuBar->ClientToScreen(rcEntry);
+    strips[3]->GetWindowRect(rcEntryRight);
+    EXPECT_EQ(CRect(rcEntry.right, rcEntry.top + 4, rcEntry.right + 4, rcEntry.bottom), rcEntryRight);
     for (const auto& pStrip : strips)
     {
         EXPECT_EQ((DWORD)(WS_EX_LAYERED | WS_EX_TOOLWINDOW), pStrip->GetExStyle() & (WS_EX_LAYERED | WS_EX_TOOLWINDOW));
@@ -76,6 +81,26 @@ TEST(PopupShadows, AnOpenPopupCastsLayeredStripsBesideItAndTheyGoWithIt)
 
     pMenuBar->SetPopuped(-1);
     EXPECT_TRUE(KTShadowManager()->GetShadows().empty()) << "closing the popup removes its strips";
+    pFrame->DestroyWindow();
+    PumpMessages();
+}
+
+TEST(PopupShadows, TheSystemMenuIconOfAMaximisedChildCastsNoShadowOfItsOwn)
+{
+    CDropShadowSetting shadows;
+    CTestFrame* pFrame = CTestFrame::Create(4);
+    ASSERT_TRUE(pFrame != NULL);
+    CMDIChildWnd* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(
+        pChild->Create(NULL, "Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, pFrame));
+    pChild->MDIMaximize();
+    CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+    ASSERT_TRUE(
+        PumpUntil([pMenuBar] { return pMenuBar->GetControls()->FindControl(KT_ID_MDI_SYSMENU) != NULL; }, 2000));
+    CKTControl* pIcon = pMenuBar->GetControls()->FindControl(KT_ID_MDI_SYSMENU);
+    ASSERT_TRUE(pMenuBar->SetPopuped(pIcon->GetIndex()));
+    EXPECT_EQ(2u, KTShadowManager()->GetShadows().size()) << "only the menu's own strips";
+    pMenuBar->SetPopuped(-1);
     pFrame->DestroyWindow();
     PumpMessages();
 }
