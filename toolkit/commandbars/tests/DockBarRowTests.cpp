@@ -1,5 +1,5 @@
 // DockBarRowTests.cpp: bars dropped on the top dock bar share rows, start rows of their own, and wrap.
-#include "InputBuilder.h"
+#include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
@@ -7,34 +7,28 @@
 #include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "MessagePump.h"
+#include "ModalDrag.h"
 #include "TestFrame.h"
-#include "TestInput.h"
 
 #include <afxres.h>
 #include <gtest/gtest.h>
 
 namespace
 {
-class DockBarRowTest : public ::testing::Test
+class DockBarRowTest : public CFrameFixture
 {
 protected:
+    DockBarRowTest() : CFrameFixture(0, TRUE) {}
     void SetUp() override
     {
-        m_pFrame = CTestFrame::Create(0, TRUE);
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pCommandBars = m_pFrame->GetCommandBars();
+        CFrameFixture::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_pTop = m_pCommandBars->GetDockBar(ktBarTop);
         m_pSecond = m_pCommandBars->Add("Second", ktBarTop);
         ASSERT_TRUE(m_pSecond != NULL);
         for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_EDIT_CUT})
             m_pSecond->GetControls()->Add(ktControlButton, nId)->SetCaption("Wide caption");
         Relayout();
-    }
-    void TearDown() override
-    {
-        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
-            m_pFrame->DestroyWindow();
-        PumpMessages();
     }
     void Relayout()
     {
@@ -49,8 +43,6 @@ protected:
         Relayout();
     }
 
-    CTestFrame* m_pFrame = NULL;
-    CKTCommandBars* m_pCommandBars = NULL;
     CKTDockBar* m_pTop = NULL;
     CKTToolBar* m_pSecond = NULL;
 };
@@ -115,15 +107,7 @@ TEST_F(DockBarRowTest, DraggingABarOntoAnotherRowJoinsIt)
     const CRect rcSecond = Rect(m_pSecond);
     const CPoint ptFrom(rcSecond.left + 4, rcSecond.CenterPoint().y);
     const CPoint ptTo(Rect(pStandard).right + 60, Rect(pStandard).CenterPoint().y);
-    CTestInput foreground(m_pSecond->GetSafeHwnd());
-    std::vector<INPUT> inputs;
-    InputBuilder::AddMove(inputs, ptFrom);
-    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
-    for (int i = 1; i <= 4; i++)
-        InputBuilder::AddMove(inputs, ptFrom + CSize((ptTo - ptFrom).cx * i / 4, (ptTo - ptFrom).cy * i / 4));
-    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
-    ASSERT_EQ(inputs.size(), ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)));
-    ASSERT_TRUE(PumpUntil([] { return !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && !::GetCapture(); }, 2000));
+    ASSERT_TRUE(DragAtOnce(m_pSecond->GetSafeHwnd(), ptFrom, ptTo));
     Relayout();
     EXPECT_EQ(ktBarTop, m_pSecond->GetPosition());
     EXPECT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "joined Standard's row";

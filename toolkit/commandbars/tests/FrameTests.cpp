@@ -2,6 +2,7 @@
 // road, idle enabling, painting, accelerators and teardown.
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
+#include "FrameFixture.h"
 #include "KTAcceleratorManager.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
@@ -29,22 +30,9 @@
 
 namespace
 {
-class FrameTest : public ::testing::Test
+class FrameTest : public CFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_pFrame = CTestFrame::Create();
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pCommandBars = m_pFrame->GetCommandBars();
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (m_pFrame && ::IsWindow(m_hFrame()))
-            m_pFrame->DestroyWindow();
-        PumpMessages();
-    }
     HWND m_hFrame() const { return m_pFrame->GetSafeHwnd(); }
 
     // The popup bar of a menu-bar entry.
@@ -62,9 +50,6 @@ protected:
         return pControl;
     }
     CPoint Centre(CKTControl* pControl) const { return pControl->GetRect().CenterPoint(); }
-
-    CTestFrame* m_pFrame = NULL;
-    CKTCommandBars* m_pCommandBars = NULL;
 };
 
 // Moves the real cursor onto a window's client point and lets the move arrive.

@@ -1,4 +1,5 @@
 // MenuBarMDITests.cpp: a maximised MDI child's icon and window buttons on the menu bar, driven by real clicks.
+#include "FrameFixture.h"
 #include "GuiLeakCheck.h"
 #include "KTCommandBars.h"
 #include "KTControlMDISysMenuPopup.h"
@@ -13,21 +14,14 @@
 
 namespace
 {
-class MenuBarMDITest : public ::testing::Test
+class MenuBarMDITest : public CFrameFixture
 {
 protected:
     void SetUp() override
     {
-        m_pFrame = CTestFrame::Create();
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
-            m_pFrame->DestroyWindow();
-        PumpMessages();
+        CFrameFixture::SetUp();
+        if (!HasFatalFailure())
+            m_pMenuBar = m_pCommandBars->GetMenuBar();
     }
 
     CMDIChildWnd* OpenChild(DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW)
@@ -48,7 +42,6 @@ protected:
         return ids;
     }
 
-    CTestFrame* m_pFrame = NULL;
     CKTMenuBar* m_pMenuBar = NULL;
 };
 }  // namespace

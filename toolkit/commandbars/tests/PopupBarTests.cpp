@@ -1,6 +1,7 @@
 // PopupBarTests.cpp: popup bars on a real frame, driven by real keys.
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
+#include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTControls.h"
 #include "KTMenuBar.h"
@@ -77,22 +78,10 @@ private:
 };
 int CSystemMenuGuard::s_nRefused = 0;
 
-class PopupBarTest : public ::testing::Test
+class PopupBarTest : public CFrameFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_pFrame = CTestFrame::Create();
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pCommandBars = m_pFrame->GetCommandBars();
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
-            m_pFrame->DestroyWindow();
-        PumpMessages();
-    }
+    explicit PopupBarTest(int nTheme = 0, BOOL bLoadStandard = FALSE) : CFrameFixture(nTheme, bLoadStandard) {}
 
     // Runs a context menu (an entry without a handler, then an enabled one) at the point while the keys arrive.
     UINT TrackMenu(CPoint pt, std::vector<WORD> keys)
@@ -116,8 +105,6 @@ protected:
         return m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, pt.x, pt.y);
     }
 
-    CTestFrame* m_pFrame = NULL;
-    CKTCommandBars* m_pCommandBars = NULL;
     CRect m_rcPopup;
 };
 
@@ -331,18 +318,7 @@ namespace
 class DesignerFrameTest : public PopupBarTest
 {
 protected:
-    void SetUp() override
-    {
-        m_pFrame = CTestFrame::Create(4, TRUE);
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pCommandBars = m_pFrame->GetCommandBars();
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        PopupBarTest::TearDown();
-        CKTPaintManager::SetTheme(0);
-    }
+    DesignerFrameTest() : PopupBarTest(4, TRUE) {}
 };
 }  // namespace
 

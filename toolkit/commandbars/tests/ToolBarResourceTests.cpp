@@ -1,6 +1,7 @@
 // ToolBarResourceTests.cpp: the frame as the designer starts it, with its standard tool bar from a resource.
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
+#include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControls.h"
@@ -18,23 +19,7 @@
 
 namespace
 {
-class ToolBarResourceTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_pFrame = CTestFrame::Create();
-        ASSERT_TRUE(m_pFrame != NULL);
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (::IsWindow(m_pFrame->GetSafeHwnd()))
-            m_pFrame->DestroyWindow();
-        PumpMessages();
-    }
-    CTestFrame* m_pFrame = NULL;
-};
+using ToolBarResourceTest = CFrameFixture;
 
 std::vector<UINT> Ids(CKTCommandBar* pBar)
 {

@@ -1,4 +1,5 @@
 // ToolBarTrackerTests.cpp: "Standard" dragged off its dock bar by the gripper floats; a double click docks it back.
+#include "FrameFixture.h"
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
@@ -7,6 +8,7 @@
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "ModalDrag.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 
@@ -15,47 +17,24 @@
 
 namespace
 {
-class ToolBarTrackerTest : public ::testing::Test
+class ToolBarTrackerTest : public CFrameFixture
 {
 protected:
+    ToolBarTrackerTest() : CFrameFixture(0, TRUE) {}
     void SetUp() override
     {
-        m_pFrame = CTestFrame::Create(0, TRUE);
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pStandard = m_pFrame->m_pStandard;
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
-            m_pFrame->DestroyWindow();
-        PumpMessages();
+        CFrameFixture::SetUp();
+        if (!HasFatalFailure())
+            m_pStandard = m_pFrame->m_pStandard;
     }
 
-    // The drag loop runs its own message loop from the press on: press, moves and release go in one batch.
-    bool DragAtOnce(CPoint ptFrom, CPoint ptTo)
-    {
-        CTestInput foreground(m_pStandard->GetSafeHwnd());
-        std::vector<INPUT> inputs;
-        InputBuilder::AddMove(inputs, ptFrom);
-        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
-        for (int i = 1; i <= 4; i++)
-            InputBuilder::AddMove(inputs, ptFrom + CSize((ptTo - ptFrom).cx * i / 4, (ptTo - ptFrom).cy * i / 4));
-        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
-        if (::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
-            return false;
-        const bool bReleased =
-            PumpUntil([] { return !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && ::GetCapture() == NULL; }, 2000);
-        PumpMessages();
-        return bReleased;
-    }
+    bool DragAtOnce(CPoint ptFrom, CPoint ptTo) { return ::DragAtOnce(m_pStandard->GetSafeHwnd(), ptFrom, ptTo); }
     CPoint GripperPoint() const
     {
         CRect rc = CKTWindowRect(m_pStandard);
         return CPoint(rc.left + 4, rc.CenterPoint().y);
     }
 
-    CTestFrame* m_pFrame = NULL;
     CKTToolBar* m_pStandard = NULL;
 };
 }  // namespace
