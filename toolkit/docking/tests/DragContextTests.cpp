@@ -240,3 +240,18 @@ TEST_F(DragContext, DraggedIntoEmptySpaceTheGroupFloatsAtOnceAndFollowsTheCursor
     EXPECT_TRUE(Pane(703)->IsFloating());
     EXPECT_LE(1, m_frame.CountActions(ktActionFloated, 703));
 }
+
+TEST_F(DragContext, AGroupThatCannotFloatDocksAtTheNearestEdgeOfTheEditorArea)
+{
+    Pane(703)->SetOptions(ktPaneNoFloatable);
+    CRect rcEditor;
+    ::GetWindowRect(m_frame.EditorArea(), &rcEditor);
+    CPoint ptTo(rcEditor.left + 30, rcEditor.CenterPoint().y);
+    m_frame.ScreenToClient(&ptTo);
+    CPoint ptFrom = kCaptionPoint;
+    ::MapWindowPoints(Group(703)->GetSafeHwnd(), m_frame.GetSafeHwnd(), &ptFrom, 1);
+    ASSERT_TRUE(
+        DragAtOnce(m_frame.GetSafeHwnd(), ptFrom, ptTo, [&] { return m_frame.CountActions(ktActionDocked, 703) > 0; }));
+    EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(703)));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 703));
+}
