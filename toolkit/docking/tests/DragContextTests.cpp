@@ -11,6 +11,7 @@
 #include "KTDockingPaneContextStickerWnd.h"
 #include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneStickerPicture.h"
+#include "GuiLeakCheck.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -143,21 +144,26 @@ TEST_F(DragContext, StickersShowAndTheBottomArrowDocksAtTheBottom)
     EXPECT_TRUE(Stickers().empty());
 }
 
-TEST_F(DragContext, EscChangesNothing)
+TEST_F(DragContext, EscChangesNothingAndLeavesNothingBehind)
 {
     UseStickers(FALSE);
     CKTDockingPaneTabbedContainer* pBefore = Group(701);
     size_t nStickers = 0;
-    ASSERT_TRUE(DragTo(701, EditorCentre(),
-                       {[&]
-                        {
-                            nStickers = Stickers().size();
-                            std::vector<INPUT> inputs;
-                            InputBuilder::AddKey(inputs, VK_ESCAPE, true);
-                            InputBuilder::AddKey(inputs, VK_ESCAPE, false);
-                            InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
-                            SendNow(std::move(inputs));
-                        }}));
+    auto escape = [&]
+    {
+        nStickers = Stickers().size();
+        std::vector<INPUT> inputs;
+        InputBuilder::AddKey(inputs, VK_ESCAPE, true);
+        InputBuilder::AddKey(inputs, VK_ESCAPE, false);
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+        SendNow(std::move(inputs));
+    };
+    // The first drag loads the sticker pictures, which stay for the next.
+    ASSERT_TRUE(DragTo(701, EditorCentre(), {escape}));
+    ::Sleep(::GetDoubleClickTime() + 50);  // the next press is no double click
+    CGuiLeakCheck leaks;
+    ASSERT_TRUE(DragTo(701, EditorCentre(), {escape}));
+    EXPECT_TRUE(leaks.NoLeaks());
     EXPECT_EQ(5u, nStickers);
     EXPECT_EQ(pBefore, Group(701));
     EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(701)));
@@ -254,4 +260,26 @@ TEST_F(DragContext, AGroupThatCannotFloatDocksAtTheNearestEdgeOfTheEditorArea)
         DragAtOnce(m_frame.GetSafeHwnd(), ptFrom, ptTo, [&] { return m_frame.CountActions(ktActionDocked, 703) > 0; }));
     EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(703)));
     EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 703));
+}
+
+TEST_F(DragContext, AFloatingFrameDroppedOnACaptionJoinsThatGroup)
+{
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Pane(703), CRect(400, 300, 640, 420));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    CRect rcFrame, rcFrameClient;
+    pFloating->CWnd::GetWindowRect(&rcFrame);
+    pFloating->GetClientRect(&rcFrameClient);
+    pFloating->ClientToScreen(&rcFrameClient);
+    CPoint ptFrom(rcFrame.left + 30, (rcFrame.top + rcFrameClient.top) / 2);
+    CPoint ptTo = kCaptionPoint;
+    Group(701)->ClientToScreen(&ptTo);
+    m_frame.ScreenToClient(&ptFrom);
+    m_frame.ScreenToClient(&ptTo);
+    ASSERT_TRUE(DragAtOnce(m_frame.GetSafeHwnd(), ptFrom, ptTo,
+                           [&] { return m_frame.CountActions(ktActionAttached, 703) > 0; }));
+    EXPECT_EQ(Group(701), Group(703));
+    EXPECT_EQ(Pane(703), Group(701)->GetSelected());
+    EXPECT_FALSE(Pane(703)->IsFloating());
+    EXPECT_FALSE(pFloating->IsWindowVisible());
 }
