@@ -117,8 +117,12 @@ TEST_F(FloatingFrame, AFrameWhosePanesAllRefuseClosingStaysOpen)
     EXPECT_TRUE(pFloating->IsWindowVisible());
     EXPECT_TRUE(Pane(701)->IsFloating());
     EXPECT_EQ(0, m_frame.CountNotifies(ktDockingPaneClosed, 701));
-    UINT nState = ::GetMenuState(::GetSystemMenu(pFloating->GetSafeHwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND);
-    EXPECT_TRUE(nState & MF_GRAYED);
+    HMENU hSystemMenu = ::GetSystemMenu(pFloating->GetSafeHwnd(), FALSE);
+    EXPECT_TRUE(::GetMenuState(hSystemMenu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    char szText[32] = {};
+    ::GetMenuStringA(hSystemMenu, SC_CLOSE, szText, sizeof(szText), MF_BYCOMMAND);
+    EXPECT_STREQ("&Hide", szText);
+    EXPECT_EQ(UINT(-1), ::GetMenuState(hSystemMenu, SC_MAXIMIZE, MF_BYCOMMAND));
 }
 
 TEST_F(FloatingFrame, AnInactiveFrameIsTranslucent)
