@@ -1,4 +1,4 @@
-// The main frame: creation, settings, layout of its panes and the states of the project commands.
+// The main frame: creation, settings, command bars and the states of the project commands.
 #include "MainFrame.h"
 
 #include "GlobalConfig.h"
@@ -16,14 +16,14 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
-
 CString g_strExampleFolder;
 
 IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_MESSAGE(KT_WM_DOCKINGPANENOTIFY, OnDockingPaneNotify)
 ON_MESSAGE(KTWM_CREATECOMMANDBAR, OnCreateCommandBar)
 ON_COMMAND(ID_PROJECT_OPEN, OnFileOpen)
 ON_COMMAND(ID_PROJECT_LOAD_EXAMPLE, OnLoadExampleProject)
@@ -74,9 +74,6 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, I
 const UINT kTreeBitmaps[] = {IDB_TREE_ROOT,          IDB_TREE_PROJECT, IDB_TREE_HEAD,
                              IDB_TREE_PACKET_FOLDER, IDB_TREE_PACKET,  IDB_TREE_FIELD};
 
-const int kTreePaneWidth = 230;
-const int kOutputPaneHeight = 120;
-
 const char* const kWebPage = "https://kestova.example/";
 
 }  // namespace
@@ -90,13 +87,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(kIndicators, _countof(kIndicators)))
         return -1;
-    if (!CreateCommandBars())
+    if (!CreateCommandBars() || !InstallDockingPanes() || !CreateTreeImages())
         return -1;
-    if (!CreateTreeImages())
-        return -1;
-    CreatePaneWindows();
+    CKTDockingPane* pTreePane = CreateWorkspacePanes();
+    AttachTabClient();
     LoadGlobalConfig();
     g_strExampleFolder = CKTSyntaxEditCtrl::GetModuleFolder() + "example";
+    CreateSettingsPane(pTreePane);
     return 0;
 }
 
@@ -133,36 +130,6 @@ BOOL CMainFrame::CreateTreeImages()
             AfxMessageBox("load bmp error");
     }
     return TRUE;
-}
-
-// Each pane's window, attached only when it could be made.
-BOOL CMainFrame::CreatePaneWindows()
-{
-    const DWORD dwPaneStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    if (!m_wndProjectTree.GetSafeHwnd() &&
-        !m_wndProjectTree.Create("STATIC", nullptr, dwPaneStyle, CRect(0, 0, 0, 0), this, 0))
-        return FALSE;
-    if (m_wndProjectTree.m_wndTree.GetSafeHwnd())
-        m_wndProjectTree.m_wndTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
-    const DWORD dwOutputStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | ES_AUTOHSCROLL | ES_MULTILINE;
-    return m_wndOutput.GetSafeHwnd() || m_wndOutput.Create(dwOutputStyle, CRect(0, 0, 0, 0), this, 0);
-}
-
-// The tree on the left and the output along the bottom of the workspace.
-void CMainFrame::RecalcLayout(BOOL bNotify)
-{
-    CKTMDIFrameWnd::RecalcLayout(bNotify);
-    if (!m_hWndMDIClient || !m_wndProjectTree.GetSafeHwnd() || !m_wndOutput.GetSafeHwnd())
-        return;
-    CRect rcClient;
-    ::GetWindowRect(m_hWndMDIClient, &rcClient);
-    ScreenToClient(&rcClient);
-    const int nTreeRight = std::min(rcClient.left + kTreePaneWidth, rcClient.right);
-    const int nOutputTop = std::max(rcClient.bottom - kOutputPaneHeight, rcClient.top);
-    m_wndProjectTree.MoveWindow(rcClient.left, rcClient.top, nTreeRight - rcClient.left, nOutputTop - rcClient.top);
-    m_wndOutput.MoveWindow(rcClient.left, nOutputTop, rcClient.Width(), rcClient.bottom - nOutputTop);
-    ::MoveWindow(m_hWndMDIClient, nTreeRight, rcClient.top, rcClient.right - nTreeRight, nOutputTop - rcClient.top,
-                 TRUE);
 }
 
 void CMainFrame::LoadGlobalConfig()

@@ -1,13 +1,16 @@
-// MainFrame.h: the designer's main window: projects, project tree, output and status bar.
+// MainFrame.h: the designer's main window: projects, command bars, docking panes and the editors' tabs.
 //
 // Classes: CMainFrame.
 #pragma once
 #include "afxwin.h"
 
+#include "KTDockingPaneManager.h"
 #include "KTMDIFrameWnd.h"
 #include "KTStatusBar.h"
+#include "KTTabClientWnd.h"
 #include "OutputEdit.h"
 #include "ProjectTreePane.h"
+#include "ProtocolSettingsPane.h"
 
 #include <initializer_list>
 #include <memory>
@@ -18,18 +21,22 @@
 // The start folder of Load Example Project: the program folder's "example".
 extern CString g_strExampleFolder;
 
+class CKTDockingPane;
 class CProjectBuild;
 
 class CMainFrame : public CKTMDIFrameWnd
 {
     DECLARE_DYNAMIC(CMainFrame)
 public:
+    CKTTabClientWnd m_wndTabClient;
+    CProtocolSettingsPane m_wndSettings;
     CProjectTreePane m_wndProjectTree;
     int m_nAutoFlag = 0;
     CString m_strCompilerPath;  // full path of the compiler's environment script
     CImageList m_treeImages;
     std::vector<std::unique_ptr<ProjectRecord>> m_projects;  // in the order they were opened
     CKTStatusBar m_wndStatusBar;
+    CKTDockingPaneManager m_paneManager;
     COutputEdit m_wndOutput;
 
     ~CMainFrame() override;
@@ -39,12 +46,13 @@ public:
     void ReadSolutionFile(LPCTSTR pszPath);
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
-    void RecalcLayout(BOOL bNotify = TRUE) override;
 
     ProjectRecord* CurrentProject() const;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileOpen();
     afx_msg void OnLoadExampleProject();
@@ -80,7 +88,14 @@ protected:
 private:
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
-    BOOL CreatePaneWindows();
+    BOOL InstallDockingPanes();
+    CKTDockingPane* CreateWorkspacePanes();
+    void AttachTabClient();
+    void CreateSettingsPane(CKTDockingPane* pTreePane);
+    void CreatePaneWindow(CKTDockingPane* pPane);
+    BOOL CreateTreeWindow();
+    BOOL CreateSettingsWindow();
+    BOOL CreateOutputWindow();
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
     void CloseProject(const ProjectRecord* pProject);

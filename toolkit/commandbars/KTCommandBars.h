@@ -122,7 +122,7 @@ private:
     void OnSysColorChange(BOOL bColors);
     BOOL IsAnyBarTracking() const;
     BOOL PreTranslateFrameKeys(MSG* pMsg);
-    // Alt or F10 alone: the menu bar takes the keyboard.
+    // Alt or F10 alone: the menu bar takes the keyboard; TRUE when the request was used up.
     BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
     CKTCommandBar* GetAccessKeyBar() const;
 

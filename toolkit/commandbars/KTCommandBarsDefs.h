@@ -128,6 +128,8 @@ const UINT_PTR KT_TIMER_EXPAND = 112224;
 const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
 const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
 const UINT KT_HOVER_DELAY = 300;
+// Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
+const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
 
 // Command ids with a meaning of their own.
 enum KTSpecialId : UINT
@@ -138,6 +140,10 @@ enum KTSpecialId : UINT
     KT_ID_TOOLBARS_LIST = 0xE800,
     KT_ID_RESERVED_FIRST = 9100,
     KT_ID_TOOLBAR_EXPAND = 9148,
+    KT_ID_MDI_CLOSE = 9151,
+    KT_ID_MDI_RESTORE = 9152,
+    KT_ID_MDI_MINIMIZE = 9153,
+    KT_ID_MDI_SYSMENU = 9154,
     KT_ID_RESERVED_LAST = 9299,
     KT_ID_LIST_FIRST = 35000,
     KT_ID_LIST_LAST = 35003,

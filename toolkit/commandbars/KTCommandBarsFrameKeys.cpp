@@ -69,9 +69,15 @@ BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
 
 BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
 {
+    if ((wParam & 0xFFF0) != SC_KEYMENU || lParam != 0)
+        return FALSE;
+    // Where the system judges "Alt alone" by the key messages a window sees, the letter of an
+    // Alt+letter we took never reached it, so releasing Alt asks for its own menu loop, which
+    // would run over the frame's system menu on top of our tracking bar.
+    if (IsAnyBarTracking() && lParam == 1)
+        return TRUE;
     CKTCommandBar* pBar = GetAccessKeyBar();
-    if (!pBar || (wParam & 0xFFF0) != SC_KEYMENU || lParam != 0 || IsAnyBarTracking() || m_bCustomizeMode ||
-        (::GetKeyState(VK_SHIFT) & 0x8000))
+    if (!pBar || m_bCustomizeMode || (::GetKeyState(VK_SHIFT) & 0x8000))
         return FALSE;
     ShowKeyboardCues(TRUE);
     pBar->SetTrackingMode(1, FALSE, TRUE);

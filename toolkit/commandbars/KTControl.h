@@ -112,8 +112,8 @@ public:
 
     CKTPaintManager* GetPaintManager() const;
     CKTImageManager* GetImageManager() const;
-    CSize GetSize(CDC* pDC);
-    void Draw(CDC* pDC);
+    virtual CSize GetSize(CDC* pDC);
+    virtual void Draw(CDC* pDC);
     CSize GetIconSize() const;
     CSize GetButtonSize() const;
 

@@ -13,6 +13,7 @@ BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)
     CMenu menu;
     if (!menu.LoadMenu(nMenuId) || !LoadMenu(&menu, TRUE))
         return FALSE;
+    SetupHook();
     // The bar replaces the frame's menu but never owns it: the frame destroys it.
     CWnd* pSite = GetSite();
     if (pSite && pSite->GetSafeHwnd() && ::GetMenu(pSite->GetSafeHwnd()))

@@ -46,6 +46,13 @@ BOOL CKTCaptureLoop::IsCancel(const MSG& msg)
            (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
 }
 
+void CKTCaptureLoop::DispatchPendingPaint()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
+        ::DispatchMessage(&msg);
+}
+
 void CKTCaptureLoop::Dispatch(const MSG& msg)
 {
     ::TranslateMessage(&msg);

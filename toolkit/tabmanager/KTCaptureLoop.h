@@ -22,6 +22,8 @@ public:
     // A right press, Esc or a cancel request.
     static BOOL IsCancel(const MSG& msg);
     static void Dispatch(const MSG& msg);
+    // Paints what waits to be painted, so a loop that draws over windows sees them up to date.
+    static void DispatchPendingPaint();
 
 private:
     BOOL Take(MSG& msg);

@@ -1,6 +1,8 @@
 // KTTabClientDragOutline.cpp: the inverted outline on the desktop that shows where a dragged tab would go.
 #include "KTTabClientDragOutline.h"
 
+#include "KTCaptureLoop.h"
+
 namespace
 {
 HBRUSH CreateHalftoneBrush()
@@ -27,9 +29,7 @@ void CKTTabClientDragOutline::Show(const CRect& rcOutline, HCURSOR hCursor)
 {
     if (!m_hDesktopDC)
     {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessage(&msg);
+        CKTCaptureLoop::DispatchPendingPaint();
         HWND hDesktop = ::GetDesktopWindow();
         ::LockWindowUpdate(hDesktop);
         m_hDesktopDC = ::GetDCEx(hDesktop, NULL, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE);

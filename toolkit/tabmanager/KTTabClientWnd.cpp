@@ -25,10 +25,10 @@ void LoadGroupIcons()
 }  // namespace
 
 CKTTabClientWnd::CKTTabClientWnd()
-    : m_pPainter(KTMakeCounted<CKTTabPainter>()), m_pToolTip(KTMakeCounted<CKTToolTipController>()),
+    : m_pPainter(KTMakeCounted<CKTTabPainter>()), m_curDrag(KT_IDC_TABWORKSPACE_DRAG),
+      m_curNoDrop(KT_IDC_TABWORKSPACE_NODROP), m_pToolTip(KTMakeCounted<CKTToolTipController>()),
       m_nMsgUpdateSkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_UPDATESTATE")),
-      m_nMsgQuerySkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE")),
-      m_curDrag(KT_IDC_TABWORKSPACE_DRAG), m_curNoDrop(KT_IDC_TABWORKSPACE_NODROP)
+      m_nMsgQuerySkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE"))
 {
     m_pPainter->m_bBoldSelected = TRUE;
     m_pPainter->AddObserver(this);

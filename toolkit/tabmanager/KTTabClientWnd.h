@@ -118,6 +118,7 @@ public:
     int m_nNewTabPosition = ktTabNewAtEnd;
     BOOL m_bUseSystemActivation = TRUE;
     BOOL m_bFollowCommandBarsTheme = TRUE;
+    BOOL m_bTrackSplitter = TRUE;  // a dragged splitter shows as an outline until released; FALSE moves it live
 
 protected:
     // The command bars' theme and workspace colour; FALSE without command bars.
@@ -141,6 +142,7 @@ private:
     void UpdateGroupSizes();
     int SplitterAt(CPoint pt) const;
     void TrackSplitter(int nSplitter, CPoint pt);
+    void DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits);
     void ShareSizes(int nSplitter, const CRect& rcSplitter, const CRect& rcLimits);
     void RemoveUnseen();
     void RemoveEmptyGroups();

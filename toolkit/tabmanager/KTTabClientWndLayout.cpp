@@ -1,6 +1,11 @@
 // KTTabClientWndLayout.cpp: sharing the MDI client among the tab groups, splitters, and painting the client.
 #include "KTTabClientWnd.h"
 
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "KTCaptureLoop.h"
 #include "KTDrawObjects.h"
 #include "KTSplitterTracker.h"
 
@@ -85,6 +90,11 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
 {
     UpdateGroupSizes();
     CRect rcLimits = m_arrGroups[nSplitter]->m_rcControl | m_arrGroups[nSplitter + 1]->m_rcControl;
+    if (!m_bTrackSplitter)
+    {
+        DragSplitterLive(nSplitter, pt, rcLimits);
+        return;
+    }
     CRect rcSplitter = m_arrGroups[nSplitter]->m_rcSplitter;
     CRect rcScreenLimits = rcLimits, rcScreenSplitter = rcSplitter;
     ClientToScreen(rcScreenLimits);
@@ -96,6 +106,39 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
     ScreenToClient(rcScreenSplitter);
     ShareSizes(nSplitter, rcScreenSplitter, rcLimits);
     Reposition();
+}
+
+// The groups follow the pointer; Esc or the release leaves them where they are.
+void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits)
+{
+    const CRect rcStart = m_arrGroups[nSplitter]->m_rcSplitter;
+    CRect rcShown = rcStart;
+    CKTCaptureLoop loop(m_hWnd);
+    MSG msg;
+    while (loop.Next(msg))
+    {
+        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+            break;
+        if (msg.message != WM_MOUSEMOVE)
+        {
+            CKTCaptureLoop::Dispatch(msg);
+            continue;
+        }
+        CKTCaptureLoop::DispatchPendingPaint();
+        CRect rcSplitter = rcStart;
+        if (m_bHorizSplitting)
+            rcSplitter.OffsetRect(0, std::clamp(static_cast<int>(GET_Y_LPARAM(msg.lParam)) - pt.y,
+                                                rcLimits.top - rcStart.top, rcLimits.bottom - rcStart.bottom));
+        else
+            rcSplitter.OffsetRect(std::clamp(static_cast<int>(GET_X_LPARAM(msg.lParam)) - pt.x,
+                                             rcLimits.left - rcStart.left, rcLimits.right - rcStart.right),
+                                  0);
+        if (rcSplitter == rcShown)
+            continue;
+        rcShown = rcSplitter;
+        ShareSizes(nSplitter, rcSplitter, rcLimits);
+        Reposition();
+    }
 }
 
 void CKTTabClientWnd::ShareSizes(int nSplitter, const CRect& rcSplitter, const CRect& rcLimits)

@@ -82,6 +82,16 @@ HWND WaitForTopLevel(DWORD dwProcessId, const char* pszClass, const char* pszTit
     return search.hFound;
 }
 
+BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
+{
+    char szClass[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    if (::GetDlgCtrlID(hWnd) != kTreeId || lstrcmpi(szClass, WC_TREEVIEW) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 INPUT KeyInput(WORD wVirtualKey, bool bUp)
 {
     INPUT input = {};
@@ -121,15 +131,14 @@ CDesignerProcess::~CDesignerProcess()
     ::CloseHandle(m_pi.hProcess);
 }
 
+// The tree lies in its pane, somewhere below the main window.
 HWND CDesignerProcess::Tree() const
 {
     HWND hTree = nullptr;
     PumpUntil(
         [&]
         {
-            HWND hChild = ::GetWindow(m_hMain, GW_CHILD);
-            for (; hChild && !hTree; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-                hTree = ::GetDlgItem(hChild, kTreeId);
+            ::EnumChildWindows(m_hMain, MatchTree, reinterpret_cast<LPARAM>(&hTree));
             return hTree != nullptr;
         },
         2000);

@@ -7,6 +7,7 @@
 
 #include "ChildFrame.h"
 #include "GuiLeakCheck.h"
+#include "LoadedFrame.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
@@ -169,6 +170,21 @@ TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
     EXPECT_GT(image.CountNear(RGB(0, 0, 255)), 50) << "keywords";
     EXPECT_GT(image.CountNear(RGB(0, 128, 0)), 50) << "the opening comment";
     EXPECT_GT(image.CountNear(RGB(0, 0, 0)), 50) << "plain text";
+}
+
+TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
+{
+    const std::string strFolder = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\";
+    CwrenfoldDoc* pFirst = Open(strFolder + "dravolint.c");
+    CwrenfoldDoc* pSecond = Open(strFolder + "dravolint.h");
+    ASSERT_TRUE(pFirst && pSecond);
+    PumpIdle();
+    CKTTabClientWnd& tabs = m_pFrame->m_wndTabClient;
+    ASSERT_EQ(2, tabs.GetItemCount());
+    EXPECT_EQ(ViewOf(pSecond)->GetParentFrame()->GetSafeHwnd(), tabs.GetItem(0)->GetHandle());
+    EXPECT_EQ(ViewOf(pFirst)->GetParentFrame()->GetSafeHwnd(), tabs.GetItem(1)->GetHandle());
+    EXPECT_EQ(pSecond->GetTitle(), tabs.GetItem(0)->GetCaption());
+    EXPECT_FALSE(tabs.GetPaintManager()->m_bShowIcons);
 }
 
 // Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.

@@ -9,44 +9,17 @@
 #include "KTCommandBarsDefs.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
+#include "LoadedFrame.h"
 #include "MainFrame.h"
 #include "ProjectTreeItems.h"
+#include "TestDesignerApp.h"
 #include "TestFolder.h"
 #include "TreeItemData.h"
 #include "WorkspaceRes.h"
-#include "WrenfoldApp.h"
 #include "afxadv.h"
 
 namespace
 {
-
-// The designer's application object, its message boxes recorded instead of shown.
-class CTestDesignerApp : public CwrenfoldApp
-{
-public:
-    std::vector<CString> m_messages;
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT) override
-    {
-        m_messages.push_back(lpszPrompt);
-        return IDOK;
-    }
-    using CwrenfoldApp::OnCmdMsg;
-};
-
-CTestDesignerApp theApp;
-
-class DesignerAppEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override
-    {
-        theApp.AfxInitApplicationState(::GetModuleHandle(nullptr), (LPTSTR) "", SW_HIDE);
-        theApp.SetRegistryKey("Kestova Tests");
-        theApp.LoadStdProfileSettings(4);
-    }
-};
-
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new DesignerAppEnvironment);
 
 class CStateRecorder : public CCmdUI
 {
@@ -79,31 +52,6 @@ std::string ExampleAs(const CTestFolder& folder, const std::string& strName, con
     folder.Write(strName + ".kvs", strText);
     return folder.Path(strName + ".kvs");
 }
-
-// A loaded frame, destroyed at the end of the test.
-struct LoadedFrame
-{
-    CMainFrame* pFrame = new CMainFrame;
-    LoadedFrame()
-    {
-        if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
-            pFrame = nullptr;
-    }
-    ~LoadedFrame()
-    {
-        if (pFrame)
-            pFrame->DestroyWindow();
-    }
-    COfficeTreeCtrl& Tree() const { return pFrame->m_wndProjectTree.m_wndTree; }
-    void Select(const char* pszProject) const
-    {
-        Tree().SelectItem(Tree().GetChildItem(pFrame->m_wndProjectTree.m_hRoot));
-        for (HTREEITEM hItem = Tree().GetChildItem(pFrame->m_wndProjectTree.m_hRoot); hItem;
-             hItem = Tree().GetNextSiblingItem(hItem))
-            if (Tree().GetItemText(hItem) == pszProject)
-                Tree().SelectItem(hItem);
-    }
-};
 
 }  // namespace
 

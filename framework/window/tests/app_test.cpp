@@ -316,6 +316,14 @@ TEST_F(AppTest, UpdateHandlersRunAtIdleAndDisableCommandsWithoutHandler)
     EXPECT_TRUE(g_commandLog.empty());
 }
 
+// File > Exit stays enabled: the application answers it by closing its main window.
+TEST_F(AppTest, TheApplicationHandlesExit)
+{
+    AFX_CMDHANDLERINFO info = {};
+    EXPECT_TRUE(MainFrame()->OnCmdMsg(ID_APP_EXIT, CN_COMMAND, nullptr, &info));
+    EXPECT_EQ(static_cast<CCmdTarget*>(AfxGetApp()), info.pTarget);
+}
+
 TEST_F(AppTest, TitleGainsAndLosesTheModifiedMark)
 {
     CTestDoc* pDoc = EnsureDocument();

@@ -26,10 +26,11 @@ ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_BY_HANDLER, OnUpdateDisabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
 END_MESSAGE_MAP()
 
-CTestFrame* CTestFrame::Create(int nTheme)
+CTestFrame* CTestFrame::Create(int nTheme, BOOL bLoadStandard)
 {
     CTestFrame* pFrame = new CTestFrame;
     pFrame->m_nTheme = nTheme;
+    pFrame->m_bLoadStandard = bLoadStandard;
     if (!pFrame->LoadFrame(IDR_TESTFRAME))
         return NULL;
     pFrame->SetWindowPos(NULL, 40, 40, 640, 400, SWP_NOZORDER);
@@ -50,7 +51,7 @@ int CTestFrame::OnCreate(LPCREATESTRUCT lpcs)
         return -1;
     pMenuBar->SetFlags(0x2000, 0);
     m_pStandard = pCommandBars->Add("Standard", ktBarTop, RUNTIME_CLASS(CCountedToolBar));
-    if (!m_pStandard)
+    if (!m_pStandard || (m_bLoadStandard && !m_pStandard->LoadToolBar(IDR_TESTFRAME)))
         return -1;
     CKTPaintManager::SetTheme(m_nTheme);
     pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;

@@ -32,14 +32,16 @@ public:
 class CTestFrame : public CKTMDIFrameWnd
 {
 public:
-    // Made with LoadFrame on the tests' resources, shown at a fixed place.
-    static CTestFrame* Create(int nTheme = 0);
+    // Made with LoadFrame on the tests' resources, shown at a fixed place; with bLoadStandard
+    // "Standard" takes the tool bar resource, as in the designer's start-up.
+    static CTestFrame* Create(int nTheme = 0, BOOL bLoadStandard = FALSE);
 
     CKTToolBar* m_pStandard = NULL;
     std::vector<UINT> m_commands;           // WM_COMMAND ids in arrival order
     std::vector<WPARAM> m_selections;       // wParam of each selection notice
     std::vector<CString> m_messageStrings;  // status texts asked for
     int m_nTheme = 0;
+    BOOL m_bLoadStandard = FALSE;
     LPARAM m_lHelpRequest = 0;  // lParam of the last WM_COMMANDHELP
 
 protected:

@@ -253,8 +253,8 @@ protected:
     LRESULT Notify(NMHDR* pHeader, int nCode);
     CWnd* ScrollBarOwner() const;
     DWORD OwnScrollBarStyles() const;
+    HWND BarWindow(int nBar, int& nWhich) const;
     BOOL GetBarInfo(int nBar, SCROLLINFO& si) const;
-    BOOL IsBarWanted(int nBar) const;
     void SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw);
     void SetBarPos(int nBar, int nPos, BOOL bRedraw);
     void EnableBar(int nBar, BOOL bEnable);
@@ -316,6 +316,7 @@ protected:
     void ExtendSelectionTo(UINT nFlags, CPoint point);
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
+    void EndRowSelectionAtItsEnd();
     BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
     void TrackDrag(CPoint point);
     KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,

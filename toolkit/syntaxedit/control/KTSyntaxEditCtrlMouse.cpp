@@ -207,6 +207,15 @@ void CKTSyntaxEditCtrl::SpanWholeRows()
     }
 }
 
+// Rows selected downwards end at the start of the next row: the caret goes there too, so that the
+// keyboard carries on from the selection's end.
+void CKTSyntaxEditCtrl::EndRowSelectionAtItsEnd()
+{
+    if (!m_bLineSelection || m_nCurrentChar != 1 || m_nCurrentRow >= GetRowCount() || m_nCurrentRow < m_nLineSelectRow)
+        return;
+    SetCaretChar(m_nCurrentRow + 1, 1);
+}
+
 void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (GetCapture() != this || ::GetFocus() != m_hWnd)
@@ -216,6 +225,7 @@ void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
     }
     ReleaseCapture();
     KillTimer(ktTimerAutoScroll);
+    EndRowSelectionAtItsEnd();
     m_bMouseSelecting = m_bMouseDown = FALSE;
     if (m_bDragging && m_bDropState)
         DropSelection(IsDown(VK_CONTROL));

@@ -3,6 +3,8 @@
 
 #include "KTSyntaxEditNotify.h"
 
+#include <afxwin_splitter.h>
+
 #include "themes/KTSyntaxEditPaintManager.h"
 
 #include <algorithm>
@@ -37,28 +39,40 @@ CScrollBar* CKTSyntaxEditCtrl::GetScrollBarCtrl(int nBar) const
     return pOwner == this ? CWnd::GetScrollBarCtrl(nBar) : pOwner->GetScrollBarCtrl(nBar);
 }
 
+// A view in a splitter scrolls with the bar its row or column shares, and shows none of its own
+// when the splitter has none: a bar on the view would stand in a pane beside the shared ones.
+HWND CKTSyntaxEditCtrl::BarWindow(int nBar, int& nWhich) const
+{
+    CWnd* pOwner = ScrollBarOwner();
+    nWhich = nBar;
+    if (!pOwner->GetSafeHwnd())
+        return NULL;
+    if (pOwner == this)
+        return (nBar == SB_HORZ ? m_bHorzScrollBar : m_bVertScrollBar) ? m_hWnd : NULL;
+    if (CScrollBar* pShared = pOwner->GetScrollBarCtrl(nBar))
+    {
+        nWhich = SB_CTL;
+        return pShared->GetSafeHwnd();
+    }
+    CWnd* pPane = pOwner->GetParent();
+    return pPane && pPane->IsKindOf(RUNTIME_CLASS(CSplitterWnd)) ? NULL : pOwner->GetSafeHwnd();
+}
+
 BOOL CKTSyntaxEditCtrl::GetBarInfo(int nBar, SCROLLINFO& si) const
 {
     si.cbSize = sizeof(SCROLLINFO);
     si.fMask = SIF_ALL;
-    return ::GetScrollInfo(ScrollBarOwner()->GetSafeHwnd(), nBar, &si);
+    int nWhich = nBar;
+    HWND hWnd = BarWindow(nBar, nWhich);
+    return hWnd && ::GetScrollInfo(hWnd, nWhich, &si);
 }
 
-// A bar of its own that the control does not want is left alone: setting its values would show it.
-BOOL CKTSyntaxEditCtrl::IsBarWanted(int nBar) const
-{
-    CWnd* pOwner = ScrollBarOwner();
-    if (!pOwner->GetSafeHwnd())
-        return FALSE;
-    return pOwner != this || (nBar == SB_HORZ ? m_bHorzScrollBar : m_bVertScrollBar);
-}
-
+// A bar that is not wanted is left alone: setting its values would show it.
 void CKTSyntaxEditCtrl::SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw)
 {
-    CWnd* pOwner = ScrollBarOwner();
-    if (!IsBarWanted(nBar))
-        return;
-    ::SetScrollInfo(pOwner->GetSafeHwnd(), nBar, &si, bRedraw);
+    int nWhich = nBar;
+    if (HWND hWnd = BarWindow(nBar, nWhich))
+        ::SetScrollInfo(hWnd, nWhich, &si, bRedraw);
 }
 
 void CKTSyntaxEditCtrl::SetBarPos(int nBar, int nPos, BOOL bRedraw)
@@ -68,9 +82,9 @@ void CKTSyntaxEditCtrl::SetBarPos(int nBar, int nPos, BOOL bRedraw)
 
 void CKTSyntaxEditCtrl::EnableBar(int nBar, BOOL bEnable)
 {
-    if (!IsBarWanted(nBar))
-        return;
-    ::EnableScrollBar(ScrollBarOwner()->GetSafeHwnd(), nBar, bEnable ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+    int nWhich = nBar;
+    if (HWND hWnd = BarWindow(nBar, nWhich))
+        ::EnableScrollBar(hWnd, nWhich, bEnable ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
 }
 
 int CKTSyntaxEditCtrl::GetHorzPos() const { return m_nHorzPos; }
@@ -196,30 +210,28 @@ void CKTSyntaxEditCtrl::AfterScrollMessage(BOOL bMoved)
     UpdateWindow();
 }
 
+// The bar takes the top row's place rather than a step from where it stood: panes that share the
+// bar each scroll on the same message, and steps would add up.
 void CKTSyntaxEditCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 {
     SCROLLINFO si = {};
     GetBarInfo(SB_VERT, si);
-    int nPos = si.nPos;
     int nPage = int(si.nPage);
+    int nPos = -1;  // where the bar goes; -1: the top row's place
     BOOL bMoved = FALSE;
     switch (nSBCode)
     {
     case SB_LINEUP:
         bMoved = ScrollUp(1);
-        nPos -= bMoved ? 1 : 0;
         break;
     case SB_LINEDOWN:
         bMoved = ScrollDown(1);
-        nPos += bMoved ? 1 : 0;
         break;
     case SB_PAGEUP:
         bMoved = ScrollUp(nPage);
-        nPos = bMoved ? std::max(nPos - nPage, 1) : nPos;
         break;
     case SB_PAGEDOWN:
         bMoved = ScrollDown(nPage);
-        nPos += bMoved ? nPage : 0;
         break;
     case SB_THUMBTRACK:
     {
@@ -244,7 +256,7 @@ void CKTSyntaxEditCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
     }
     if (bMoved)
     {
-        SetBarPos(SB_VERT, nPos, TRUE);
+        SetBarPos(SB_VERT, nPos < 0 ? GetDisplayRow(m_nTopRow) : nPos, TRUE);
         m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
         m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows());
     }

@@ -18,6 +18,8 @@ ON_WM_SETFOCUS()
 ON_WM_ERASEBKGND()
 ON_WM_KEYDOWN()
 ON_WM_CHAR()
+ON_WM_VSCROLL()
+ON_WM_HSCROLL()
 ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
 ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
@@ -40,6 +42,9 @@ END_MESSAGE_MAP()
 namespace
 {
 const char kSection[] = "Settings";
+
+// NULL for the view's own bars.
+LPARAM BarHandle(CScrollBar* pScrollBar) { return LPARAM(pScrollBar ? pScrollBar->GetSafeHwnd() : NULL); }
 }  // namespace
 
 CKTSyntaxEditView::CKTSyntaxEditView() : m_pSearchDlg(std::make_unique<CKTSyntaxEditSearchDlg>())
@@ -140,6 +145,19 @@ void CKTSyntaxEditView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (GetEditCtrl()->SendMessage(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags)))
         CView::OnChar(nChar, nRepCnt, nFlags);
+}
+
+// A splitter's shared bars speak to the view: the control scrolls as if the bar were its own.
+void CKTSyntaxEditView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (GetEditCtrl()->SendMessage(WM_VSCROLL, MAKEWPARAM(nSBCode, nPos), BarHandle(pScrollBar)))
+        CView::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CKTSyntaxEditView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    if (GetEditCtrl()->SendMessage(WM_HSCROLL, MAKEWPARAM(nSBCode, nPos), BarHandle(pScrollBar)))
+        CView::OnHScroll(nSBCode, nPos, pScrollBar);
 }
 
 void CKTSyntaxEditView::OnDraw(CDC*) {}

@@ -80,6 +80,8 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnEditCut() { GetEditCtrl()->CutSelection(); }
     afx_msg void OnEditCopy() { GetEditCtrl()->Copy(); }
     afx_msg void OnEditPaste() { GetEditCtrl()->Paste(); }

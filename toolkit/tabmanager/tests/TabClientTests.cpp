@@ -2,6 +2,8 @@
 // between groups with real input.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "KTImageManager.h"
 #include "KTTabManagerRes.h"
 #include "KTToolTipController.h"
@@ -30,7 +32,8 @@ std::function<bool()> CursorIs(HCURSOR hCursor)
 {
     return [hCursor]
     {
-        CURSORINFO info = {sizeof(info)};
+        CURSORINFO info = {};
+        info.cbSize = sizeof(info);
         return ::GetCursorInfo(&info) && info.hCursor == hCursor;
     };
 }
@@ -258,6 +261,38 @@ TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
     ASSERT_TRUE(input.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 60, ptSplitter.y)).Release().Run());
     EXPECT_NEAR(nFirst - 60, frame.Group(0)->m_rcControl.Width(), 2);
     EXPECT_NEAR(nSecond + 60, frame.Group(1)->m_rcControl.Width(), 2);
+    EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+}
+
+TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheRelease)
+{
+    frame.m_wndClient.m_bTrackSplitter = FALSE;
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    HWND hSecond = frame.Group(1)->GetItem(0)->GetHandle();
+    int nSecond = frame.Group(1)->m_rcControl.Width();
+    CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+    auto secondWidthNear = [hSecond](int nWidth)
+    {
+        return [hSecond, nWidth]
+        {
+            CRect rc;
+            return ::GetWindowRect(hSecond, rc) && std::abs(rc.Width() - nWidth) <= 3;
+        };
+    };
+    int nChild = frame.Group(1)->m_rcClient.Width();
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptSplitter)
+                    .AwaitCapture()
+                    .Move(CPoint(ptSplitter.x - 60, ptSplitter.y))
+                    .Await(secondWidthNear(nChild + 60))  // still pressed
+                    .Move(CPoint(-500, ptSplitter.y))     // held at the first group's far edge
+                    .Await(secondWidthNear(nChild + frame.Group(0)->m_rcControl.Width()))
+                    .Move(CPoint(ptSplitter.x - 30, ptSplitter.y))
+                    .Key(VK_ESCAPE)  // ends the drag where it is
+                    .Release()
+                    .Run());
+    EXPECT_NEAR(nSecond + 30, frame.Group(1)->m_rcControl.Width(), 2);
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
 }
 

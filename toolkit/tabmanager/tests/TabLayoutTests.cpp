@@ -20,6 +20,8 @@ TEST(TabLayout, TheRowStandsInsideTheHeaderMarginsAtTheHeightOfTextOrIcon)
     int nText = pPainter->GetAppearanceSet()->GetTextHeight();
     EXPECT_GE(nText, 18);
     EXPECT_EQ(std::max(nText, 20), RowHeight(host));  // a 16-pixel icon needs 20
+    // A strip's thickness may be asked before it has a manager.
+    EXPECT_EQ(RowHeight(host), pPainter->GetAppearanceSet()->GetButtonHeight(NULL));
     CRect rcFirst = host.GetItem(0)->GetRect();
     EXPECT_EQ(CRect(2, 3, 2 + host.GetItem(0)->GetLength(), 3 + RowHeight(host)), rcFirst);
     EXPECT_EQ(rcFirst.right, host.GetItem(1)->GetRect().left);

@@ -23,6 +23,33 @@ CKTTabManagerItem* PlaceSelected(CTabHostWindow& host, int nTab, const CRect& rc
     return pItem;
 }
 
+// A strip that lies on the side its manager reports, whatever its painter was told.
+class CSideHost : public CTabHostWindow
+{
+public:
+    explicit CSideHost(int nSide) : CTabHostWindow(5, CSize(300, 200)), m_nSide(nSide) { Reposition(); }
+    int GetPosition() const override { return m_nSide; }
+
+private:
+    int m_nSide;
+};
+
+CPixelImage DrawWhole(CTabHostWindow& host)
+{
+    CMemoryCanvas canvas(CSize(300, 200));
+    host.GetPaintManager()->DrawTabControl(&host, canvas.DC(), host.m_rcControl);
+    return canvas.Image();
+}
+
+int DifferingPixels(const CPixelImage& a, const CPixelImage& b)
+{
+    int nDiffering = 0;
+    for (int y = 0; y < a.Height(); y++)
+        for (int x = 0; x < a.Width(); x++)
+            nDiffering += a.Pixel(x, y) != b.Pixel(x, y);
+    return nDiffering;
+}
+
 // Forces a colour scheme for one scope.
 class CSchemeScope
 {
@@ -78,6 +105,27 @@ TEST(TabLook, ALeftStripDrawsTheSameTabTurned)
     host.GetPaintManager()->GetAppearanceSet()->DrawSingleButton(canvas.DC(), pItem);
     EXPECT_EQ(CRect(8, 8, 30, 62), canvas.Drawn());
     EXPECT_EQ(COLORREF(host.GetPaintManager()->GetColorSet()->m_clrTabDarkShadow), canvas.Image().Pixel(20, 61));
+}
+
+TEST(TabLook, AStripLiesWhereItsManagerSaysNotWhereThePainterDoes)
+{
+    for (int nSide : {ktTabPositionLeft, ktTabPositionBottom, ktTabPositionRight})
+    {
+        for (int nLook : {0, 3, 5})
+        {
+            CSideHost moved(nSide);
+            CTabHostWindow told(5, CSize(300, 200));
+            moved.GetPaintManager()->SetAppearance(nLook);
+            told.GetPaintManager()->SetAppearance(nLook);
+            told.GetPaintManager()->SetPosition(nSide);
+            moved.SetCurSel(2);
+            told.SetCurSel(2);
+            EXPECT_EQ(told.m_rcHeaderRect, moved.m_rcHeaderRect) << "side " << nSide << " look " << nLook;
+            EXPECT_EQ(told.m_rcClient, moved.m_rcClient) << "side " << nSide << " look " << nLook;
+            EXPECT_EQ(told.GetItem(2)->GetRect(), moved.GetItem(2)->GetRect()) << "side " << nSide;
+            EXPECT_EQ(0, DifferingPixels(DrawWhole(told), DrawWhole(moved))) << "side " << nSide << " look " << nLook;
+        }
+    }
 }
 
 TEST(TabLook, TabsFillWithTheirIndexedColours)

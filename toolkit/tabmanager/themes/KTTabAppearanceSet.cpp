@@ -19,7 +19,7 @@ void CKTTabAppearanceSet::RefreshMetrics()
 
 CKTTabColorSet* CKTTabAppearanceSet::GetColorSet() const { return m_pPainter->GetColorSet(); }
 
-int CKTTabAppearanceSet::GetPosition() const { return m_pPainter->GetPosition(); }
+int CKTTabAppearanceSet::GetPosition(const CKTTabManager* pManager) const { return m_pPainter->PositionOf(pManager); }
 
 CRect CKTTabAppearanceSet::GetHeaderRect(CRect rcControl, CKTTabManager* pManager)
 {
@@ -32,7 +32,7 @@ CRect CKTTabAppearanceSet::GetHeaderRect(CRect rcControl, CKTTabManager* pManage
         for (int i = 0; i < pManager->GetItemCount(); i++)
             nDepth = std::max(nDepth, pManager->GetItem(i)->GetLength());
     }
-    switch (GetPosition())
+    switch (GetPosition(pManager))
     {
     case ktTabPositionLeft:
         return CRect(rcControl.left, rcControl.top, rcControl.left + nDepth, rcControl.bottom);
@@ -49,7 +49,7 @@ CRect CKTTabAppearanceSet::GetHeaderRect(CRect rcControl, CKTTabManager* pManage
 CRect CKTTabAppearanceSet::GetClientRect(CRect rcControl, CKTTabManager* pManager)
 {
     CRect rcHeader = GetHeaderRect(rcControl, pManager);
-    switch (GetPosition())
+    switch (GetPosition(pManager))
     {
     case ktTabPositionLeft:
         rcControl.left = rcHeader.right - 1;
@@ -67,19 +67,21 @@ CRect CKTTabAppearanceSet::GetClientRect(CRect rcControl, CKTTabManager* pManage
     return rcControl;
 }
 
-CRect CKTTabAppearanceSet::GetClientMargin() const { return m_pPainter->m_rcClientMargin; }
+CRect CKTTabAppearanceSet::GetClientMargin(const CKTTabManager*) const { return m_pPainter->m_rcClientMargin; }
 
 int CKTTabAppearanceSet::GetButtonLength(CDC* pDC, CKTTabManagerItem* pItem)
 {
     return m_pPainter->DrawItemContent(pDC, pItem, CRect(0, 0, 0, 0), 0);
 }
 
+// Without a manager (a strip's thickness asked before it has tabs) no minimum applies.
 int CKTTabAppearanceSet::GetButtonHeight(const CKTTabManager* pManager) const
 {
     const CRect& rcMargin = m_pPainter->m_rcButtonMargin;
     int nMargins = rcMargin.top + rcMargin.bottom;
     CSize szMin(0, 0);
-    pManager->GetItemMetrics(NULL, &szMin, NULL);
+    if (pManager)
+        pManager->GetItemMetrics(NULL, &szMin, NULL);
     int nHeight = std::max(m_nTextHeight + nMargins, static_cast<int>(szMin.cy));
     if (m_pPainter->m_bShowIcons)
     {
@@ -116,7 +118,7 @@ CRect CKTTabAppearanceSet::FillFramedClient(CDC* pDC, CRect rcControl, CKTTabMan
     if (nFrame == ktTabClientFrameFull)
         pDC->Draw3dRect(rcClient, clrTopLeft, clrBottomRight);
     else
-        DrawEdgeLine(pDC, rcClient, GetPosition(), clrTopLeft, clrBottomRight);
+        DrawEdgeLine(pDC, rcClient, GetPosition(pManager), clrTopLeft, clrBottomRight);
     return rcClient;
 }
 
@@ -127,10 +129,10 @@ void CKTTabAppearanceSet::RepositionTabControl(CKTTabManager* pManager, CDC* pDC
 
 void CKTTabAppearanceSet::AdjustClientRect(CKTTabManager* pManager, CRect& rcClient)
 {
-    int nPosition = GetPosition();
+    int nPosition = GetPosition(pManager);
     CKTTabPainter::DeflateRectByPosition(rcClient, m_pPainter->m_rcControlMargin, nPosition);
     rcClient = GetClientRect(rcClient, pManager);
-    CKTTabPainter::DeflateRectByPosition(rcClient, GetClientMargin(), nPosition);
+    CKTTabPainter::DeflateRectByPosition(rcClient, GetClientMargin(pManager), nPosition);
     if (m_pPainter->m_nClientFrame == ktTabClientFrameFull)
         rcClient.DeflateRect(2, 2);
     else if (m_pPainter->m_nClientFrame == ktTabClientFrameLine)

@@ -22,7 +22,7 @@ public:
     virtual CRect GetHeaderRect(CRect rcControl, CKTTabManager* pManager);
     virtual CRect GetClientRect(CRect rcControl, CKTTabManager* pManager);
     virtual CRect GetHeaderMargin() const { return m_rcHeaderMargin; }
-    virtual CRect GetClientMargin() const;
+    virtual CRect GetClientMargin(const CKTTabManager* pManager) const;
     virtual int GetButtonLength(CDC* pDC, CKTTabManagerItem* pItem);
     virtual int GetButtonHeight(const CKTTabManager* pManager) const;
     virtual CRect GetButtonDrawRect(const CKTTabManagerItem* pItem) const;
@@ -46,7 +46,8 @@ protected:
     // The header, then the client filled and framed in the colours, or one line on its strip side.
     CRect FillFramedClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager, COLORREF clrTopLeft,
                            COLORREF clrBottomRight);
-    int GetPosition() const;
+    // The side of the manager's strip.
+    int GetPosition(const CKTTabManager* pManager) const;
     // Fills the polygon through the colour set inside a bitmap of its bounding box; returns the fill colour.
     static COLORREF DrawPolygonTab(CDC* pDC, CKTTabManagerItem* pItem, const POINT* pPoints, int nCount,
                                    CKTTabColorSet* pColorSet);

@@ -8,13 +8,14 @@
 CKTTabAppearanceSet0::CKTTabAppearanceSet0() { m_rcHeaderMargin.SetRect(2, 3, 6, 0); }
 
 // Visual styles draw the client's frame a little wider on its far sides.
-CRect CKTTabAppearanceSet0::GetClientMargin() const
+CRect CKTTabAppearanceSet0::GetClientMargin(const CKTTabManager* pManager) const
 {
-    CRect rc = CKTTabAppearanceSet::GetClientMargin();
+    CRect rc = CKTTabAppearanceSet::GetClientMargin(pManager);
     if (!GetColorSet()->IsVisualStyle() || m_pPainter->m_nClientFrame != ktTabClientFrameFull)
         return rc;
     rc.right += 2;
-    if (GetPosition() == ktTabPositionTop || GetPosition() == ktTabPositionLeft)
+    int nPosition = GetPosition(pManager);
+    if (nPosition == ktTabPositionTop || nPosition == ktTabPositionLeft)
         rc.bottom += 2;
     return rc;
 }
@@ -23,7 +24,7 @@ CRect CKTTabAppearanceSet0::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
 {
     CKTTabColorSet* pColors = GetColorSet();
     CRect rcHeader = pManager->m_rcHeaderRect;
-    CKTTabPainter::AdjustRectByPosition(rcHeader, 0, 0, 0, 1, GetPosition());
+    CKTTabPainter::AdjustRectByPosition(rcHeader, 0, 0, 0, 1, GetPosition(pManager));
     pColors->FillHeader(pDC, rcHeader, pManager);
     CRect rcClient = GetClientRect(rcControl, pManager);
     if (m_pPainter->m_nClientFrame == ktTabClientFrameFull)
@@ -34,7 +35,7 @@ CRect CKTTabAppearanceSet0::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
         FillVertical(pDC, rcClient.right - 2, rcClient.top + 1, rcClient.Height() - 3, pColors->m_clrTabShadow);
     }
     else if (m_pPainter->m_nClientFrame == ktTabClientFrameLine)
-        DrawEdgeLine(pDC, rcClient, GetPosition(), pColors->m_clrTabHighlight, pColors->m_clrTabDarkShadow);
+        DrawEdgeLine(pDC, rcClient, GetPosition(pManager), pColors->m_clrTabHighlight, pColors->m_clrTabDarkShadow);
     return rcClient;
 }
 
@@ -42,9 +43,9 @@ void CKTTabAppearanceSet0::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
 {
     CRect rc = pItem->GetRect();
     if (pItem->IsSelected())
-        CKTTabPainter::AdjustRectByPosition(rc, 2, 2, 2, 0, GetPosition());
+        CKTTabPainter::AdjustRectByPosition(rc, 2, 2, 2, 0, GetPosition(pItem->GetTabManager()));
     {
-        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem));
+        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem), GetPosition(pItem->GetTabManager()));
         DrawRaisedTab(turned.GetDC(), pItem, turned.ToTop(rc));
     }
     m_pPainter->DrawItemContent(pDC, pItem, rc, 1);

@@ -10,7 +10,7 @@ class CKTTabAppearanceSet0 : public CKTTabAppearanceSet
 {
 public:
     CKTTabAppearanceSet0();
-    CRect GetClientMargin() const override;
+    CRect GetClientMargin(const CKTTabManager* pManager) const override;
     CRect FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager) override;
     void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override;
     int GetSupportedColorSets() const override { return 1 | 4 | 8; }

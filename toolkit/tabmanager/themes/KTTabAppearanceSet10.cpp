@@ -15,7 +15,7 @@ CRect CKTTabAppearanceSet10::FillClient(CDC* pDC, CRect rcControl, CKTTabManager
     pDC->FillSolidRect(pManager->m_rcHeaderRect, pColors->m_clrHeaderFace.clrLight);
     CRect rcClient = GetClientRect(rcControl, pManager);
     if (m_pPainter->m_nClientFrame == ktTabClientFrameLine)
-        DrawEdgeLine(pDC, rcClient, GetPosition(), pColors->m_clrTabShadow, pColors->m_clrTabShadow);
+        DrawEdgeLine(pDC, rcClient, GetPosition(pManager), pColors->m_clrTabShadow, pColors->m_clrTabShadow);
     return rcClient;
 }
 

@@ -34,7 +34,7 @@ CRect CKTTabAppearanceSet3::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
 void CKTTabAppearanceSet3::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
 {
     {
-        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem));
+        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem), GetPosition(pItem->GetTabManager()));
         DrawShape(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
     }
     m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);

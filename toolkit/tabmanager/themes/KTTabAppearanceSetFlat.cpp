@@ -18,7 +18,7 @@ CRect CKTTabAppearanceSet6::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
 void CKTTabAppearanceSet6::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
 {
     {
-        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem));
+        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem), GetPosition(pItem->GetTabManager()));
         DrawShape(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
     }
     m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);
@@ -111,7 +111,7 @@ void CKTTabAppearanceSet5::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
     CRect rc = pItem->GetRect();
     if (pItem->IsSelected())
     {
-        CKTTabPainter::DeflateRectByPosition(rc, CRect(0, 0, 0, 1), GetPosition());
+        CKTTabPainter::DeflateRectByPosition(rc, CRect(0, 0, 0, 1), GetPosition(pItem->GetTabManager()));
         pColors->FillItem(pDC, rc, pItem);
         pDC->Draw3dRect(rc, pColors->m_clrTabBorder, pColors->m_clrTextSelected);
     }

@@ -70,7 +70,7 @@ void CKTTabColorSet::FillHeader(CDC* pDC, CRect rc, CKTTabManager* pManager)
     if (m_clrHeaderFace.clrLight == clrFace && m_clrHeaderFace.clrDark == clrFace &&
         pManager->OnDrawHook(pDC, rc, 0, 0, 0))
         return;
-    FillGradient(pDC, rc, m_clrHeaderFace, m_pPainter->GetDrawPosition());
+    FillGradient(pDC, rc, m_clrHeaderFace, m_pPainter->GetDrawPosition(pManager));
 }
 
 COLORREF CKTTabColorSet::FillClient(CDC* pDC, CRect rc, CKTTabManager* pManager)
@@ -94,7 +94,7 @@ void CKTTabColorSet::FillSelectedButton(CDC* pDC, CRect rc, CKTTabManagerItem* p
     if (m_pPainter->m_bItemColors)
         pDC->FillSolidRect(rc, GetItemColor(pItem));
     else
-        FillGradient(pDC, rc, m_clrButtonSelected, m_pPainter->GetDrawPosition());
+        FillGradient(pDC, rc, m_clrButtonSelected, m_pPainter->GetDrawPosition(pItem->GetTabManager()));
     pDC->Draw3dRect(rc, m_clrButtonSelectedBorder.clrLight, m_clrButtonSelectedBorder.clrDark);
 }
 

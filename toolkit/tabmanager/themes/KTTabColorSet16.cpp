@@ -43,7 +43,8 @@ COLORREF CKTTabColorSet16::FillItem(CDC* pDC, CRect rc, CKTTabManagerItem* pItem
 {
     COLORREF clr = pItem->IsHighlighted() ? COLORREF(m_clrHotTab) : GetItemColor(pItem);
     if (m_bGradientTabs)
-        FillGradient(pDC, rc, CKTColorManager::BlendColors(clr, 0xFFFFFF, 300), clr, m_pPainter->GetDrawPosition());
+        FillGradient(pDC, rc, CKTColorManager::BlendColors(clr, 0xFFFFFF, 300), clr,
+                     m_pPainter->GetDrawPosition(pItem->GetTabManager()));
     else
         pDC->FillSolidRect(rc, clr);
     return clr;

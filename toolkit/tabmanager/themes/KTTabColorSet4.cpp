@@ -88,7 +88,8 @@ COLORREF CKTTabColorSet4::StateColor(const CKTTabManagerItem* pItem) const
 COLORREF CKTTabColorSet4::FillItem(CDC* pDC, CRect rc, CKTTabManagerItem* pItem)
 {
     COLORREF clr = StateColor(pItem);
-    FillGradient(pDC, rc, CKTColorManager::BlendColors(clr, 0xFFFFFF, 300), clr, m_pPainter->GetDrawPosition());
+    FillGradient(pDC, rc, CKTColorManager::BlendColors(clr, 0xFFFFFF, 300), clr,
+                 m_pPainter->GetDrawPosition(pItem->GetTabManager()));
     return clr;
 }
 

@@ -61,7 +61,7 @@ COLORREF CKTTabColorSet8::FillClient(CDC* pDC, CRect rc, CKTTabManager* pManager
 {
     if (!IsVisualStyle())
         return CKTTabColorSetDefault::FillClient(pDC, rc, pManager);
-    int nPosition = m_pPainter->GetPosition();
+    int nPosition = m_pPainter->PositionOf(pManager);
     if (nPosition == ktTabPositionBottom)
         rc.bottom++;
     else if (nPosition == ktTabPositionRight)
@@ -96,11 +96,11 @@ void CKTTabColorSet8::FillNavigateButton(CDC* pDC, CKTTabManagerNavigateButton* 
 }
 
 // Keeps the client frame's corner pixel where the tab row begins.
-void CKTTabColorSet8::ExcludeClientCorner(CDC* pDC, CRect rc, CKTTabManager*)
+void CKTTabColorSet8::ExcludeClientCorner(CDC* pDC, CRect rc, CKTTabManager* pManager)
 {
     if (!IsVisualStyle())
         return;
-    switch (m_pPainter->GetPosition())
+    switch (m_pPainter->PositionOf(pManager))
     {
     case ktTabPositionBottom:
         pDC->ExcludeClipRect(rc.left, rc.bottom - 2, rc.left + 1, rc.bottom - 1);

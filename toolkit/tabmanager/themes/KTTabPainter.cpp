@@ -7,6 +7,7 @@
 #include "KTDrawHelpers.h"
 #include "KTTabAppearanceSetFactory.h"
 #include "KTTabColorSetFactory.h"
+#include "KTTabManager.h"
 
 CKTTabPainter::CKTTabPainter()
 {
@@ -67,6 +68,11 @@ void CKTTabPainter::InstallColorSet(std::unique_ptr<CKTTabColorSet> pColorSet)
     m_pColorSet = std::move(pColorSet);
     m_pColorSet->SetPainter(this);
     m_pColorSet->RefreshMetrics();
+}
+
+int CKTTabPainter::PositionOf(const CKTTabManager* pManager) const
+{
+    return pManager ? pManager->GetPosition() : m_nPosition;
 }
 
 void CKTTabPainter::SetPosition(int nPosition)

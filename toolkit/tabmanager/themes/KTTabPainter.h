@@ -79,8 +79,13 @@ public:
     CKTTabColorSet* GetColorSet() const { return m_pColorSet.get(); }
     void SetPosition(int nPosition);
     int GetPosition() const { return m_nPosition; }
-    // The position the sets draw for: the top while a tab is drawn turned.
-    int GetDrawPosition() const { return m_bDrawingTurned ? ktTabPositionTop : m_nPosition; }
+    // The side the manager's strip lies on: a manager may place its strip elsewhere than the painter says.
+    int PositionOf(const CKTTabManager* pManager) const;
+    // The position the sets draw the manager's strip for: the top while a tab is drawn turned.
+    int GetDrawPosition(const CKTTabManager* pManager) const
+    {
+        return m_bDrawingTurned ? ktTabPositionTop : PositionOf(pManager);
+    }
     void SetDrawingTurned(BOOL bTurned) { m_bDrawingTurned = bTurned; }
     void SetLayout(int nLayout);
     int GetLayout() const { return m_nLayout; }
@@ -153,8 +158,8 @@ private:
     BOOL FillRows(CKTTabManager* pManager, int nAvailable, int nRow, int nFirst, int nRemaining, BOOL bBalanced);
     void SwapRows(CKTTabManager* pManager, int nRow1, int nRow2);
     void PlaceRows(CKTTabManager* pManager, int nAvailable);
-    int RowStart(const CRect& rcHeader, const CRect& rcMargin, int nHeight, int nOffset) const;
-    CRect RotatedItemRect(CRect rcItem, const CRect& rcHeader, int nMargin, int nLength) const;
+    static int RowStart(int nPosition, const CRect& rcHeader, const CRect& rcMargin, int nHeight, int nOffset);
+    static CRect RotatedItemRect(int nPosition, CRect rcItem, const CRect& rcHeader, int nMargin, int nLength);
     int MeasureItems(CKTTabManager* pManager, CDC* pDC);
     int MeasureContent(CDC* pDC, CKTTabManagerItem* pItem, int nIcon, int nButtons);
     int WidestCaption(CDC* pDC, CKTTabManager* pManager);

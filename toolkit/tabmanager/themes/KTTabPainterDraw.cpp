@@ -11,16 +11,17 @@ void CKTTabPainter::DrawTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcCo
 
 void CKTTabPainter::DrawItems(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
 {
+    int nPosition = pManager->GetPosition();
     if (pManager->IsDrawFrame())
     {
         pDC->Draw3dRect(rcControl, m_pColorSet->m_clrFrameBorder, m_pColorSet->m_clrFrameBorder);
         rcControl.DeflateRect(1, 1);
         pDC->Draw3dRect(rcControl, m_pColorSet->m_clrClientFace, m_pColorSet->m_clrClientFace);
-        DeflateRectByPosition(rcControl, CRect(1, 0, 1, 1), m_nPosition);
+        DeflateRectByPosition(rcControl, CRect(1, 0, 1, 1), nPosition);
     }
     if (m_bFillBackground)
         pDC->FillSolidRect(rcControl, m_pColorSet->m_clrClientFace);
-    DeflateRectByPosition(rcControl, m_rcControlMargin, m_nPosition);
+    DeflateRectByPosition(rcControl, m_rcControlMargin, nPosition);
     pDC->SetBkMode(TRANSPARENT);
     if (m_bFillBackground)
         m_pAppearanceSet->FillClient(pDC, rcControl, pManager);

@@ -9,7 +9,7 @@
 void CKTTabPainter::AdjustClientRect(CKTTabManager* pManager, CRect& rcClient)
 {
     if (pManager->IsDrawFrame())
-        DeflateRectByPosition(rcClient, CRect(2, 1, 2, 2), m_nPosition);
+        DeflateRectByPosition(rcClient, CRect(2, 1, 2, 2), pManager->GetPosition());
     if (pManager->GetItemCount() > 0)
         m_pAppearanceSet->AdjustClientRect(pManager, rcClient);
 }
@@ -60,9 +60,10 @@ int LengthAlong(const CRect& rc, BOOL bHorizontal) { return bHorizontal ? rc.Wid
 
 void CKTTabPainter::RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
 {
+    int nPosition = pManager->GetPosition();
     if (pManager->IsDrawFrame())
-        DeflateRectByPosition(rcControl, CRect(2, 1, 2, 2), m_nPosition);
-    DeflateRectByPosition(rcControl, m_rcControlMargin, m_nPosition);
+        DeflateRectByPosition(rcControl, CRect(2, 1, 2, 2), nPosition);
+    DeflateRectByPosition(rcControl, m_rcControlMargin, nPosition);
     if (m_nLayout == ktTabLayoutMultiRow)
     {
         RepositionMultiRow(pManager, pDC, rcControl);
@@ -102,8 +103,9 @@ void CKTTabPainter::PlaceRowItems(CKTTabManager* pManager, const CRect& rcContro
 {
     CRect rcMargin = m_pAppearanceSet->GetHeaderMargin();
     const CRect& rcHeader = pManager->m_rcHeaderRect;
+    int nPosition = pManager->GetPosition();
     CRect rcRow;
-    switch (m_nPosition)
+    switch (nPosition)
     {
     case ktTabPositionBottom:
         rcRow.SetRect(0, rcControl.bottom - rcMargin.top - nRowHeight, 0, rcControl.bottom - rcMargin.top);
@@ -128,16 +130,16 @@ void CKTTabPainter::PlaceRowItems(CKTTabManager* pManager, const CRect& rcContro
         CRect rcItem =
             bHorizontal ? CRect(x, rcRow.top, x + nAlong, rcRow.bottom) : CRect(rcRow.left, x, rcRow.right, x + nAlong);
         if (bRotated)
-            rcItem = RotatedItemRect(rcItem, rcHeader, rcMargin.bottom, pItem->GetLength());
+            rcItem = RotatedItemRect(nPosition, rcItem, rcHeader, rcMargin.bottom, pItem->GetLength());
         pItem->SetRect(rcItem);
         x += nAlong;
     }
 }
 
 // A rotated tab stands on the client side of the header and reaches its own length away from it.
-CRect CKTTabPainter::RotatedItemRect(CRect rcItem, const CRect& rcHeader, int nMargin, int nLength) const
+CRect CKTTabPainter::RotatedItemRect(int nPosition, CRect rcItem, const CRect& rcHeader, int nMargin, int nLength)
 {
-    switch (m_nPosition)
+    switch (nPosition)
     {
     case ktTabPositionBottom:
         return CRect(rcItem.left, rcHeader.top + nMargin, rcItem.right, rcHeader.top + nMargin + nLength);

@@ -110,7 +110,7 @@ void CKTTabPainter::PlaceRows(CKTTabManager* pManager, int nAvailable)
     for (int nRow = 0; nRow < pManager->GetRowCount(); nRow++)
     {
         auto [nFirst, nLast] = pManager->GetRowItems(nRow);
-        int nAcross = RowStart(rcHeader, rcMargin, nHeight, nRow * nStep);
+        int nAcross = RowStart(pManager->GetPosition(), rcHeader, rcMargin, nHeight, nRow * nStep);
         int nNatural = 0;
         for (int i = nFirst; i <= nLast; i++)
             nNatural += LengthOf(pManager, i);
@@ -132,9 +132,9 @@ void CKTTabPainter::PlaceRows(CKTTabManager* pManager, int nAvailable)
 }
 
 // Where a row begins across the strip, counted from the client side outwards.
-int CKTTabPainter::RowStart(const CRect& rcHeader, const CRect& rcMargin, int nHeight, int nOffset) const
+int CKTTabPainter::RowStart(int nPosition, const CRect& rcHeader, const CRect& rcMargin, int nHeight, int nOffset)
 {
-    switch (m_nPosition)
+    switch (nPosition)
     {
     case ktTabPositionBottom:
         return rcHeader.top + rcMargin.bottom + nOffset;

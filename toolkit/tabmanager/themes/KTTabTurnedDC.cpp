@@ -54,8 +54,8 @@ private:
 };
 }  // namespace
 
-CKTTabTurnedDC::CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea)
-    : m_pPainter(pPainter), m_pDestDC(pDestDC), m_rcArea(rcArea), m_nPosition(pPainter->GetPosition()), m_pDC(pDestDC)
+CKTTabTurnedDC::CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea, int nPosition)
+    : m_pPainter(pPainter), m_pDestDC(pDestDC), m_rcArea(rcArea), m_nPosition(nPosition), m_pDC(pDestDC)
 {
     if (m_nPosition == ktTabPositionTop || rcArea.IsRectEmpty())
         return;

@@ -15,7 +15,7 @@ class CKTTabPainter;
 class CKTTabTurnedDC
 {
 public:
-    CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea);
+    CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea, int nPosition);
     ~CKTTabTurnedDC();
     CKTTabTurnedDC(const CKTTabTurnedDC&) = delete;
     CKTTabTurnedDC& operator=(const CKTTabTurnedDC&) = delete;

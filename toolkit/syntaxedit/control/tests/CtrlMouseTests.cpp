@@ -142,6 +142,30 @@ TEST_F(CMouseTest, TheLineNumberColumnSelectsWholeRows)
     ExpectSelection(2, 1, 6, 1);
 }
 
+// The caret ends where the rows end, so Shift and an arrow key carry the selection on from there.
+TEST_F(CMouseTest, ReleasingARowSelectionLeavesTheCaretAtItsEnd)
+{
+    Load("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix");
+    const int x = Ctrl().GetTextLeft() - 4;
+    ASSERT_TRUE(m_input->Click({x, At(2, 1).y}));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 3);
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 1);
+    ASSERT_TRUE(m_input->Key(VK_DOWN, CTestInput::kShift));
+    ExpectSelection(2, 1, 4, 1);
+
+    ASSERT_TRUE(m_input->Drag({x, At(2, 1).y}, {x, At(4, 1).y}));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 5);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+
+    ASSERT_TRUE(m_input->Click(At(1, 1)));  // not a double click
+    ASSERT_TRUE(m_input->Drag({x, At(5, 1).y}, {x, At(3, 1).y}));
+    ExpectSelection(3, 1, 6, 1);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 3) << "upwards the caret stays on the first row";
+
+    ASSERT_TRUE(m_input->Click({x, At(6, 1).y}));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 6) << "no row below the last";
+}
+
 TEST_F(CMouseTest, AMarginClickTogglesABreakpointUnlessTheNotifyWindowTakesIt)
 {
     Load("a\r\nb\r\nc");

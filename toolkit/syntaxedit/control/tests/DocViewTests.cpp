@@ -88,6 +88,27 @@ TEST_F(CEditorDocTest, TheSettingsHintReachesEveryOpenEditor)
     theApp.WriteProfileInt("Settings", "TabSize", 4);
 }
 
+TEST_F(CEditorDocTest, TheViewsOwnBarScrollsTheEditor)
+{
+    CString strRows;
+    for (int i = 1; i <= 200; ++i)
+        strRows.AppendFormat("int value%d = %d;\r\n", i, i * 7);
+    ASSERT_TRUE(m_folder.Write("long.c", std::string(strRows)));
+    CKTSyntaxEditDoc* pDoc = Open(m_folder.Path("long.c"));
+    ASSERT_NE(pDoc, nullptr);
+    CKTSyntaxEditView* pView = ViewOf(pDoc);
+    ASSERT_TRUE(pView->GetStyle() & WS_VSCROLL);
+    CRect rc;
+    pView->GetClientRect(&rc);
+    POINT ptPageDown = {rc.right + ::GetSystemMetrics(SM_CXVSCROLL) / 2,
+                        rc.bottom - ::GetSystemMetrics(SM_CYVSCROLL) * 2};
+    ASSERT_TRUE(CTestInput(pView->GetSafeHwnd()).Click(ptPageDown));
+    PumpPending();
+    CKTSyntaxEditCtrl* pCtrl = pView->GetEditCtrl();
+    EXPECT_EQ(pCtrl->GetTopRow(), 1 + pCtrl->GetVisibleRows());
+    EXPECT_EQ(pView->GetScrollPos(SB_VERT), pCtrl->GetTopRow());
+}
+
 TEST_F(CEditorDocTest, SavingToAMissingFolderFailsAndKeepsTheText)
 {
     ASSERT_TRUE(m_folder.Write("c.c", kFileText));

@@ -4,13 +4,35 @@
 
 #include <afxwin_splitter.h>
 
+#include <functional>
+#include <vector>
+
 #include "EditorAppTest.h"
+#include "InputBuilder.h"
+#include "MessagePump.h"
 #include "KTSyntaxEditNotify.h"
 #include "PixelImage.h"
 #include "TestInput.h"
 
 namespace
 {
+// The bar runs a loop of its own while the button is down, so the whole drag goes in at once.
+bool DragAtOnce(CWnd* pWnd, CPoint ptFrom, CPoint ptTo, const std::function<bool()>& bDone)
+{
+    CTestInput foreground(pWnd->GetSafeHwnd());
+    pWnd->ClientToScreen(&ptFrom);
+    pWnd->ClientToScreen(&ptTo);
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, ptFrom);
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+    InputBuilder::AddMove(inputs, {(ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2});
+    InputBuilder::AddMove(inputs, ptTo);
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    if (::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
+        return false;
+    return PumpUntil(bDone);
+}
+
 class CSplitEditorFrame : public CFrameWnd
 {
 public:
@@ -19,7 +41,7 @@ public:
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) override
     {
-        return m_wndSplitter.CreateStatic(this, 1, 2) &&
+        return m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL) &&
                m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CKTSyntaxEditView), CSize(300, 0), pContext) &&
                m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CKTSyntaxEditView), CSize(0, 0), pContext);
     }
@@ -68,6 +90,34 @@ protected:
         return true;
     }
 
+    // Rows "row 1" .. "row N" and a caret at the start.
+    void FillRows(int nRows)
+    {
+        CString strRows;
+        for (int i = 1; i <= nRows; ++i)
+            strRows.AppendFormat("row %d of a text wide enough to scroll sideways in a narrow pane\r\n", i);
+        Pane(0)->InsertString(strRows, 1, 1);
+        Pane(0)->SetFocus();
+        Pane(0)->SetCurrentPosition(1, 1, FALSE, TRUE);
+        PumpPending();
+    }
+    CScrollBar* SharedBar(int nBar, int nCol = 0)
+    {
+        return m_pFrame->m_wndSplitter.GetPane(0, nCol)->GetScrollBarCtrl(nBar);
+    }
+    static int BarPos(CScrollBar* pBar) { return ::GetScrollPos(pBar->GetSafeHwnd(), SB_CTL); }
+    // The thumb's rectangle in the bar's client coordinates.
+    static CRect Thumb(CScrollBar* pBar)
+    {
+        SCROLLBARINFO info = {sizeof(SCROLLBARINFO)};
+        EXPECT_TRUE(::GetScrollBarInfo(pBar->GetSafeHwnd(), OBJID_CLIENT, &info));
+        CRect rc;
+        pBar->GetClientRect(&rc);
+        if (pBar->GetStyle() & SBS_VERT)
+            return CRect(0, info.xyThumbTop, rc.right, info.xyThumbBottom);
+        return CRect(info.xyThumbTop, 0, info.xyThumbBottom, rc.bottom);
+    }
+
     CSplitEditorFrame* m_pFrame = new CSplitEditorFrame;  // deletes itself with its window
     CKTSyntaxEditDoc* m_pDoc = NULL;
 };
@@ -110,5 +160,61 @@ TEST_F(CSplitEditorTest, PanesOfARowShareTheTopRow)
     EXPECT_EQ(Pane(1)->GetTopRow(), 31);
     Pane(1)->Scroll(0, -10);
     EXPECT_EQ(pLeft->GetTopRow(), 21);
+}
+
+TEST_F(CSplitEditorTest, TheSharedVerticalBarScrollsEveryPaneOfItsRow)
+{
+    FillRows(300);
+    CScrollBar* pBar = SharedBar(SB_VERT);
+    ASSERT_NE(pBar, nullptr);
+    EXPECT_EQ(pBar, SharedBar(SB_VERT, 1));
+    SCROLLINFO si = {sizeof(SCROLLINFO), SIF_ALL};
+    ASSERT_TRUE(pBar->GetScrollInfo(&si));
+    EXPECT_EQ(si.nMax, Pane(0)->GetRowCount());
+    EXPECT_EQ(int(si.nPage), Pane(0)->GetVisibleRows());
+    EXPECT_FALSE(Pane(0)->GetStyle() & WS_VSCROLL);
+    EXPECT_FALSE(m_pFrame->m_wndSplitter.GetPane(0, 0)->GetStyle() & WS_VSCROLL)
+        << "the panes show no bars of their own";
+
+    CPixelImage before = FirstRow(Pane(1));
+    CRect rcBar;
+    pBar->GetClientRect(&rcBar);
+    CRect rcThumb = Thumb(pBar);
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click({rcBar.CenterPoint().x, (rcThumb.bottom + rcBar.bottom) / 2}));
+    PumpPending();
+    const int nPage = Pane(0)->GetVisibleRows();
+    EXPECT_EQ(Pane(0)->GetTopRow(), 1 + nPage);
+    EXPECT_EQ(Pane(1)->GetTopRow(), 1 + nPage);
+    EXPECT_EQ(BarPos(pBar), 1 + nPage) << "one page, however many panes share the bar";
+    EXPECT_FALSE(SameImage(before, FirstRow(Pane(1))));
+
+    rcThumb = Thumb(pBar);
+    CPoint ptFrom = rcThumb.CenterPoint();
+    ASSERT_TRUE(DragAtOnce(pBar, ptFrom, ptFrom + CPoint(0, rcBar.Height() / 3),
+                           [&] { return ::GetCapture() == NULL && Pane(1)->GetTopRow() > 1 + nPage; }));
+    PumpPending();
+    int nTop = Pane(0)->GetTopRow();
+    EXPECT_GT(nTop, 1 + nPage + 50);
+    EXPECT_EQ(Pane(1)->GetTopRow(), nTop);
+    EXPECT_EQ(BarPos(pBar), nTop);
+}
+
+TEST_F(CSplitEditorTest, AColumnsHorizontalBarScrollsOnlyThatColumn)
+{
+    FillRows(30);
+    CScrollBar* pBar = SharedBar(SB_HORZ, 0);
+    ASSERT_NE(pBar, nullptr);
+    EXPECT_NE(pBar, SharedBar(SB_HORZ, 1));
+    CRect rcBar;
+    pBar->GetClientRect(&rcBar);
+    CRect rcThumb = Thumb(pBar);
+    ASSERT_TRUE(CTestInput(pBar->GetSafeHwnd()).Click({(rcThumb.right + rcBar.right) / 2, rcBar.CenterPoint().y}));
+    PumpPending();
+    SCROLLINFO si = {sizeof(SCROLLINFO), SIF_ALL};
+    ASSERT_TRUE(pBar->GetScrollInfo(&si));
+    EXPECT_EQ(Pane(0)->GetHorzPos(), int(si.nPage));
+    EXPECT_EQ(si.nPos, int(si.nPage));
+    EXPECT_EQ(Pane(1)->GetHorzPos(), 0);
 }
 }  // namespace

@@ -1,0 +1,54 @@
+// KTControlMDIButton.cpp: the window buttons of a maximised MDI child, drawn with Marlett glyphs.
+#include "KTControlMDIButton.h"
+
+#include "KTCommandBar.h"
+#include "KTDrawObjects.h"
+#include "KTMenuBar.h"
+#include "KTPaintManager.h"
+
+IMPLEMENT_DYNCREATE(CKTControlMDIButton, CKTControlButton)
+
+CKTControlMDIButton::CKTControlMDIButton()
+{
+    m_dwFlags |= ktFlagRightAlign | ktFlagSkipFocus | ktFlagManualUpdate | ktFlagNoMovable;
+}
+
+CString CKTControlMDIButton::GetTooltip() const
+{
+    // Fixed texts: their string ids share a string block with the tab client's commands.
+    switch (m_nId)
+    {
+    case KT_ID_MDI_MINIMIZE:
+        return "Minimize Window";
+    case KT_ID_MDI_RESTORE:
+        return "Restore Window";
+    case KT_ID_MDI_CLOSE:
+        return "Close Window";
+    }
+    return CKTControlButton::GetTooltip();
+}
+
+void CKTControlMDIButton::Draw(CDC* pDC)
+{
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    pPaintManager->DrawControlState(pDC, this);
+    CFont font;
+    const int nPointSize = ::MulDiv(80, 96, pDC->GetDeviceCaps(LOGPIXELSX));
+    if (!font.CreatePointFont(nPointSize, "Marlett"))
+        return;
+    CKTFontDC fontDC(pDC, &font, pPaintManager->GetColor(pPaintManager->GetControlTextColor(this)));
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    CRect rc = GetRect();
+    pDC->DrawText(GetParameter(), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    pDC->SetBkMode(nOldMode);
+}
+
+void CKTControlMDIButton::OnExecute()
+{
+    CKTMenuBar* pMenuBar = dynamic_cast<CKTMenuBar*>(m_pParent);
+    HWND hChild = pMenuBar ? pMenuBar->GetActiveMdiChild() : NULL;
+    if (!hChild)
+        return;
+    const UINT nCommand = m_nId == KT_ID_MDI_CLOSE ? SC_CLOSE : m_nId == KT_ID_MDI_RESTORE ? SC_RESTORE : SC_MINIMIZE;
+    ::PostMessage(hChild, WM_SYSCOMMAND, nCommand, 0);
+}

@@ -1,0 +1,102 @@
+// MenuBarMDITests.cpp: a maximised MDI child's icon and window buttons on the menu bar, driven by real clicks.
+#include "GuiLeakCheck.h"
+#include "KTCommandBars.h"
+#include "KTControlMDISysMenuPopup.h"
+#include "KTControls.h"
+#include "KTMenuBar.h"
+#include "MessagePump.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class MenuBarMDITest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create();
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+
+    CMDIChildWnd* OpenChild(DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW)
+    {
+        CMDIChildWnd* pChild = new CMDIChildWnd;
+        if (!pChild->Create(NULL, "Child", dwStyle, CFrameWnd::rectDefault, m_pFrame))
+            return NULL;
+        PumpMessages();
+        return pChild;
+    }
+    CKTControl* Find(UINT nId) const { return m_pMenuBar->GetControls()->FindControl(nId); }
+    // The ids of the bar's controls, in order.
+    std::vector<int> Ids() const
+    {
+        std::vector<int> ids;
+        for (int i = 0; i < m_pMenuBar->GetControlCount(); i++)
+            ids.push_back(m_pMenuBar->GetControl(i)->GetID());
+        return ids;
+    }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTMenuBar* m_pMenuBar = NULL;
+};
+}  // namespace
+
+TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClosesIt)
+{
+    const std::vector<int> menus = Ids();
+    CMDIChildWnd* pChild = OpenChild();
+    ASSERT_TRUE(pChild != NULL);
+    HWND hChild = pChild->GetSafeHwnd();
+    EXPECT_EQ(menus, Ids()) << "a child that is not maximised adds nothing";
+
+    pChild->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_CLOSE) != NULL; }, 2000));
+    std::vector<int> expected = {KT_ID_MDI_SYSMENU};
+    expected.insert(expected.end(), menus.begin(), menus.end());
+    expected.insert(expected.end(), {KT_ID_MDI_MINIMIZE, KT_ID_MDI_RESTORE, KT_ID_MDI_CLOSE});
+    EXPECT_EQ(expected, Ids());
+    EXPECT_EQ(NULL, ::GetMenu(m_pFrame->GetSafeHwnd())) << "the frame still shows no menu of its own";
+    auto* pIcon = dynamic_cast<CKTControlMDISysMenuPopup*>(Find(KT_ID_MDI_SYSMENU));
+    ASSERT_TRUE(pIcon != NULL);
+    EXPECT_TRUE(pIcon->GetIcon() != NULL);
+    EXPECT_GT(pIcon->GetCommandBar()->GetControlCount(), 0) << "the child's system menu became its popup";
+    EXPECT_TRUE(pIcon->GetCommandBar()->GetControls()->FindControl(SC_CLOSE) != NULL);
+
+    CKTControl* pClose = Find(KT_ID_MDI_CLOSE);
+    EXPECT_EQ(CString("Close Window"), pClose->GetTooltip());
+    CRect rcClose = pClose->GetRect();
+    ASSERT_EQ(CSize(16, 16), rcClose.Size());
+    CTestInput input(m_pMenuBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcClose.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([hChild] { return !::IsWindow(hChild); }, 2000)) << "the close button closed the child";
+    EXPECT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_CLOSE) == NULL; }, 2000));
+    EXPECT_EQ(menus, Ids()) << "the icon and the buttons went with the child";
+}
+
+TEST_F(MenuBarMDITest, AChildWithoutAMinimiseBoxGetsNoMinimiseButtonAndRestoringRemovesTheRest)
+{
+    CMDIChildWnd* pChild = OpenChild(WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX);
+    ASSERT_TRUE(pChild != NULL);
+    pChild->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_CLOSE) != NULL; }, 2000));
+    EXPECT_EQ(NULL, Find(KT_ID_MDI_MINIMIZE));
+    EXPECT_TRUE(Find(KT_ID_MDI_RESTORE) != NULL);
+
+    pChild->MDIRestore();
+    EXPECT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_CLOSE) == NULL; }, 2000));
+    EXPECT_EQ(NULL, Find(KT_ID_MDI_RESTORE));
+    EXPECT_EQ(NULL, Find(KT_ID_MDI_SYSMENU));
+    pChild->MDIDestroy();
+    PumpMessages();
+}
