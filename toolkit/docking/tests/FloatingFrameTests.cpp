@@ -88,6 +88,28 @@ TEST_F(FloatingFrame, CaptionDoubleClicksFloatTheGroupAndDockItBack)
     EXPECT_EQ(1, m_frame.CountActions(ktActionDocked, 701));
 }
 
+TEST_F(FloatingFrame, ASecondGroupGivesTheFrameTheCommonCaption)
+{
+    Manager().m_strFloatingFrameCaption = "Tools";
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Group(701), CRect(300, 200, 560, 500));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    EXPECT_FALSE(Group(701)->IsTitleVisible());
+
+    Manager().DockNode(Group(702), ktDockBottom, Group(701));
+    PumpDocking();
+    ASSERT_EQ(pFloating, FrameOf(Pane(702)));
+    CString strTitle;
+    pFloating->GetWindowText(strTitle);
+    EXPECT_STREQ("Tools", strTitle);
+    EXPECT_TRUE(Group(701)->IsTitleVisible());
+    EXPECT_TRUE(Group(702)->IsTitleVisible());
+    CRect rc701, rc702;
+    Group(701)->CWnd::GetWindowRect(&rc701);
+    Group(702)->CWnd::GetWindowRect(&rc702);
+    EXPECT_LE(rc701.bottom, rc702.top) << "stacked in the frame";
+}
+
 TEST_F(FloatingFrame, ClosingAFrameWhoseOwnerHidesEachPaneHidesBoth)
 {
     CKTDockingPaneMiniWnd* pFloating = FloatTwoPanes();
