@@ -99,6 +99,8 @@ void CKTDockingPaneTabbedContainer::RemovePane(CKTDockingPaneNode* pNode)
 {
     if (!HasChild(pNode))
         return;
+    if (pNode == m_pPressedPane)
+        m_pPressedPane = nullptr;
     EraseChild(pNode);
     UpdateTabs();
     pNode->SetParentContainer(nullptr);

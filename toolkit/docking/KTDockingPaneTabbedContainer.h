@@ -61,6 +61,8 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
@@ -75,6 +77,9 @@ private:
     CKTDockingPaneCaptionButton* CaptionButtonAt(CPoint pt) const;
     BOOL CanPressCaptionButtons() const;
     void PressMenuButton(CKTDockingPaneCaptionButton* pButton);
+    void PressTab(CKTDockingPane* pPane, CPoint point);
+    void MovePressedTab(CPoint point);
+    int SavedTabAt(CPoint point) const;
     void ClickClose();
     void ClickPin();
     void SetMaximized(BOOL bMaximized);
@@ -88,5 +93,7 @@ private:
     BOOL m_bInUpdatePane = FALSE;
     CKTDockingPane* m_pSelectedPane = nullptr;  // one of the children
     BOOL m_bMaximized = FALSE;
+    CKTDockingPane* m_pPressedPane = nullptr;  // its tab is held down for reordering or dragging out
+    std::vector<CRect> m_pressedTabRects;      // the tabs as they were when it was pressed
     CKTDockingPaneTabRow m_tabRow{this};
 };

@@ -1,6 +1,8 @@
 // KTDockingPaneTabbedContainerInput.cpp: a group window's painting, mouse input and caption-button commands.
 #include <afxpriv.h>
 
+#include <algorithm>
+
 #include "KTDockingPane.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneCaptionButtonTracker.h"
@@ -21,6 +23,10 @@ ON_WM_ERASEBKGND()
 ON_WM_LBUTTONDOWN()
 // void OnMouseMove(UINT nFlags, CPoint point)
 ON_WM_MOUSEMOVE()
+// void OnLButtonUp(UINT nFlags, CPoint point)
+ON_WM_LBUTTONUP()
+// void OnCaptureChanged(CWnd* pWnd)
+ON_WM_CAPTURECHANGED()
 // LRESULT OnMouseLeave(WPARAM, LPARAM)
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 // void OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -104,9 +110,7 @@ void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
     }
     if (nHit >= 0)
     {
-        SelectPane(GetPaneAt(nHit), TRUE, FALSE);
-        m_tabRow.PerformMouseMove(m_hWnd, point);
-        Invalidate(FALSE);
+        PressTab(GetPaneAt(nHit), point);
         return;
     }
     FocusSelected();
@@ -133,11 +137,74 @@ void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint ptScreen)
     pManager->GetDockingContext()->Drag(this, ptScreen);
 }
 
+// A pane whose owner lets it be dragged keeps its tab held: moving over another tab reorders, moving off the
+// row drags the pane out.
+void CKTDockingPaneTabbedContainer::PressTab(CKTDockingPane* pPane, CPoint point)
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    const BOOL bDraggable = pManager && !pManager->NotifyAction(ktActionDragging, pPane);
+    if (bDraggable)
+    {
+        m_pressedTabRects.clear();
+        for (int i = 0; i < m_tabRow.GetItemCount(); ++i)
+            m_pressedTabRects.push_back(m_tabRow.GetItem(i)->GetRect());
+        m_pPressedPane = pPane;
+    }
+    SelectPane(pPane, TRUE, FALSE);
+    m_tabRow.PerformMouseMove(m_hWnd, point);
+    if (bDraggable)
+        SetCapture();
+    Invalidate(FALSE);
+}
+
+int CKTDockingPaneTabbedContainer::SavedTabAt(CPoint point) const
+{
+    for (size_t i = 0; i < m_pressedTabRects.size(); ++i)
+        if (m_pressedTabRects[i].PtInRect(point))
+            return int(i);
+    return -1;
+}
+
+void CKTDockingPaneTabbedContainer::MovePressedTab(CPoint point)
+{
+    const int nSaved = SavedTabAt(point);
+    const int nPressed = IndexOf(m_pPressedPane);
+    if (nSaved >= 0 && nSaved != nPressed && nSaved < GetChildCount() && nPressed >= 0)
+    {
+        std::swap(m_children[size_t(nSaved)], m_children[size_t(nPressed)]);
+        UpdatePane(TRUE);
+        return;
+    }
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (nSaved >= 0 || HitTest(point) >= 0 || !pManager || pManager->NotifyAction(ktActionDetaching, m_pPressedPane))
+        return;
+    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    m_pPressedPane = nullptr;
+    ReleaseCapture();
+    if (!m_pSelectedPane)
+        return;
+    ClientToScreen(&point);
+    pManager->GetDockingContext()->Drag(m_pSelectedPane, point);
+}
+
 void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point)
 {
     m_tabRow.PerformMouseMove(m_hWnd, point);
-    CheckCaptionButtons(point);
+    if (m_pPressedPane)
+        MovePressedTab(point);
+    else
+        CheckCaptionButtons(point);
 }
+
+void CKTDockingPaneTabbedContainer::OnLButtonUp(UINT, CPoint)
+{
+    if (!m_pPressedPane)
+        return;
+    m_pPressedPane = nullptr;
+    ReleaseCapture();
+}
+
+void CKTDockingPaneTabbedContainer::OnCaptureChanged(CWnd*) { m_pPressedPane = nullptr; }
 
 LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
 {

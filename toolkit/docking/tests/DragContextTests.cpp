@@ -12,6 +12,7 @@
 #include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneStickerPicture.h"
 #include "GuiLeakCheck.h"
+#include "KTTabManagerItem.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -79,8 +80,13 @@ protected:
     // Presses on the group's caption and moves to the screen point; the steps then run inside the drag.
     bool DragTo(int nID, CPoint ptTo, std::vector<std::function<void()>> steps, bool bCtrl = false)
     {
-        CKTDockingPaneTabbedContainer* pGroup = Group(nID);
-        CPoint ptFrom = kCaptionPoint;
+        return DragFrom(Group(nID), kCaptionPoint, ptTo, std::move(steps), bCtrl);
+    }
+
+    // The same from a point of the group's window.
+    bool DragFrom(CKTDockingPaneTabbedContainer* pGroup, CPoint ptFrom, CPoint ptTo,
+                  std::vector<std::function<void()>> steps, bool bCtrl = false)
+    {
         pGroup->ClientToScreen(&ptFrom);
         CTestInput foreground(pGroup->GetSafeHwnd());
         std::vector<INPUT> inputs;
@@ -282,4 +288,44 @@ TEST_F(DragContext, AFloatingFrameDroppedOnACaptionJoinsThatGroup)
     EXPECT_EQ(Pane(703), Group(701)->GetSelected());
     EXPECT_FALSE(Pane(703)->IsFloating());
     EXPECT_FALSE(pFloating->IsWindowVisible());
+}
+
+namespace
+{
+// 701 and 702 in one group on the left, its tabs laid out.
+CKTDockingPaneTabbedContainer* GroupOfTwo(CKTDockingPaneManager& manager)
+{
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701)->GetTabbedContainer());
+    PumpDocking();
+    CKTDockingPaneTabbedContainer* pGroup = manager.FindPane(701)->GetTabbedContainer();
+    pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    return pGroup;
+}
+
+CPoint TabCentre(CKTDockingPaneTabbedContainer* pGroup, int nIndex)
+{
+    return pGroup->GetTabRow().GetItem(nIndex)->GetRect().CenterPoint();
+}
+}  // namespace
+
+TEST_F(DragContext, ATabHeldAndMovedOverItsNeighbourSwapsThem)
+{
+    CKTDockingPaneTabbedContainer* pGroup = GroupOfTwo(Manager());
+    ASSERT_EQ(2, pGroup->GetChildCount());
+    ASSERT_EQ(Pane(701), pGroup->GetPaneAt(0));
+    ASSERT_TRUE(DragAtOnce(pGroup->GetSafeHwnd(), TabCentre(pGroup, 0), TabCentre(pGroup, 1),
+                           [&] { return pGroup->GetPaneAt(0) == Pane(702); }));
+    EXPECT_EQ(Pane(701), pGroup->GetPaneAt(1));
+    EXPECT_EQ(pGroup, Group(701)) << "reordered, not dragged out";
+}
+
+TEST_F(DragContext, ATabDraggedOffTheRowFloatsItsPaneAlone)
+{
+    CKTDockingPaneTabbedContainer* pGroup = GroupOfTwo(Manager());
+    // The drag starts where the cursor leaves the row; the drop is a move of its own away from there.
+    ASSERT_TRUE(DragFrom(pGroup, TabCentre(pGroup, 0), EditorCentre(),
+                         {[&] { MoveAndRelease(EditorCentre() + CPoint(30, 30)); }}));
+    EXPECT_TRUE(Pane(701)->IsFloating());
+    EXPECT_FALSE(Pane(702)->IsFloating());
+    EXPECT_EQ(pGroup, Group(702));
 }
