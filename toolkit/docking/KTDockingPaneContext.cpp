@@ -35,6 +35,16 @@ CRect WorkAreaAt(CPoint pt) { return MonitorInfoAt(pt).rcWork; }
 BOOL IsCtrlDown() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
 
+BOOL KTDockingPaneGetTrackMessage(MSG* pMsg)
+{
+    while (::PeekMessage(pMsg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
+        ::DispatchMessage(pMsg);
+    if (::GetMessage(pMsg, NULL, 0, 0))
+        return TRUE;
+    ::PostQuitMessage(int(pMsg->wParam));
+    return FALSE;
+}
+
 CKTDockingPaneContext::CKTDockingPaneContext(CKTDockingPaneManager* pManager) : m_pManager(pManager) {}
 
 CKTDockingPaneContext::~CKTDockingPaneContext() = default;
@@ -135,19 +145,10 @@ BOOL CKTDockingPaneContext::Track()
         return FALSE;
     pSite->SetCapture();
     BOOL bDrop = FALSE;
-    while (::GetCapture() == pSite->GetSafeHwnd())
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        if (!::GetMessage(&msg, NULL, 0, 0))
-        {
-            ::PostQuitMessage(int(msg.wParam));
-            break;
-        }
+    MSG msg;
+    while (::GetCapture() == pSite->GetSafeHwnd() && KTDockingPaneGetTrackMessage(&msg))
         if (!OnTrackMessage(msg, &bDrop))
             break;
-    }
     return bDrop;
 }
 
@@ -375,27 +376,35 @@ void CKTDockingPaneContext::FloatLive()
         pSticker->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The site frame (unless minimized or maximized) and the other floating frames in view.
+std::vector<CRect> CKTDockingPaneContext::SnapTargets(const CKTDockingPaneMiniWnd* pExcept) const
+{
+    std::vector<CRect> targets;
+    CWnd* pSite = m_pManager->GetSite();
+    if (pSite && pSite->GetSafeHwnd() && !pSite->IsIconic() && !pSite->IsZoomed())
+    {
+        CRect rcSite;
+        pSite->GetWindowRect(&rcSite);
+        targets.push_back(rcSite);
+    }
+    for (CKTDockingPaneNode* pNode : m_pManager->GetLayout()->GetNodeList())
+    {
+        HWND hWnd = pNode->GetType() == ktPaneTypeMiniWnd ? pNode->GetPaneHwnd() : NULL;
+        if (!hWnd || pNode == pExcept || !::IsWindowVisible(hWnd))
+            continue;
+        CRect rcFrame;
+        ::GetWindowRect(hWnd, &rcFrame);
+        targets.push_back(rcFrame);
+    }
+    return targets;
+}
+
 CRect CKTDockingPaneContext::SnapFrame(CRect rc)
 {
     const int nDistance = m_pManager->m_nSnapDistance;
     rc = KTDockingPaneContextGeometry::SnapToWorkArea(rc, WorkAreaAt(rc.CenterPoint()), nDistance);
-    CWnd* pSite = m_pManager->GetSite();
-    if (pSite && !pSite->IsIconic() && !pSite->IsZoomed())
-    {
-        CRect rcSite;
-        pSite->GetWindowRect(&rcSite);
-        rc = KTDockingPaneContextGeometry::SnapToFrame(rc, rcSite, nDistance);
-    }
-    CKTDockingPaneMiniWnd* pDragged = DraggedFrame();
-    for (CKTDockingPaneNode* pNode : m_pManager->GetLayout()->GetNodeList())
-    {
-        if (pNode->GetType() != ktPaneTypeMiniWnd || pNode == pDragged || !pNode->GetPaneHwnd() ||
-            !::IsWindowVisible(pNode->GetPaneHwnd()))
-            continue;
-        CRect rcFrame;
-        ::GetWindowRect(pNode->GetPaneHwnd(), &rcFrame);
-        rc = KTDockingPaneContextGeometry::SnapToFrame(rc, rcFrame, nDistance);
-    }
+    for (const CRect& rcTarget : SnapTargets(DraggedFrame()))
+        rc = KTDockingPaneContextGeometry::SnapToFrame(rc, rcTarget, nDistance);
     return rc;
 }
 
@@ -403,22 +412,6 @@ void CKTDockingPaneContext::OnSizing(CKTDockingPaneMiniWnd* pFrame, UINT nSide, 
 {
     if (!m_pManager->m_bSnapFloatingFrames || !m_pManager->GetLayout())
         return;
-    std::vector<CRect> others;
-    CWnd* pSite = m_pManager->GetSite();
-    if (pSite && !pSite->IsIconic() && !pSite->IsZoomed())
-    {
-        CRect rcSite;
-        pSite->GetWindowRect(&rcSite);
-        others.push_back(rcSite);
-    }
-    for (CKTDockingPaneNode* pNode : m_pManager->GetLayout()->GetNodeList())
-    {
-        HWND hWnd = pNode->GetType() == ktPaneTypeMiniWnd ? pNode->GetPaneHwnd() : NULL;
-        if (!hWnd || pNode == pFrame || !::IsWindowVisible(hWnd))
-            continue;
-        CRect rcFrame;
-        ::GetWindowRect(hWnd, &rcFrame);
-        others.push_back(rcFrame);
-    }
-    *lpRect = KTDockingPaneContextGeometry::SnapSizingEdges(*lpRect, nSide, others, m_pManager->m_nSnapDistance);
+    *lpRect =
+        KTDockingPaneContextGeometry::SnapSizingEdges(*lpRect, nSide, SnapTargets(pFrame), m_pManager->m_nSnapDistance);
 }
