@@ -171,23 +171,30 @@ BOOL CKTDockingPaneContext::OnTrackMessage(const MSG& msg, BOOL* pbDrop)
     }
     case WM_KEYDOWN:
     case WM_KEYUP:
-        if (msg.wParam == VK_ESCAPE)
-            return FALSE;
-        if (msg.wParam == VK_CONTROL && m_bStarted)
-            Move(m_ptLast);
-        if (!m_bKeyboard || msg.message != WM_KEYDOWN)
-            return TRUE;
-        if (msg.wParam == VK_RETURN)
-        {
-            *pbDrop = TRUE;
-            return FALSE;
-        }
-        MoveByKey(UINT(msg.wParam));
-        return TRUE;
+        return OnTrackKey(UINT(msg.wParam), msg.message == WM_KEYDOWN, pbDrop);
     default:
         ::DispatchMessage(&msg);
         return TRUE;
     }
+}
+
+// Esc cancels; Ctrl switches docking off and on while held; a keyboard drag moves with the arrows and drops on
+// Enter.
+BOOL CKTDockingPaneContext::OnTrackKey(UINT nKey, BOOL bDown, BOOL* pbDrop)
+{
+    if (nKey == VK_ESCAPE && bDown)
+        return FALSE;
+    if (nKey == VK_CONTROL && m_bStarted)
+        Move(m_ptLast);
+    if (!m_bKeyboard || !bDown)
+        return TRUE;
+    if (nKey == VK_RETURN)
+    {
+        *pbDrop = TRUE;
+        return FALSE;
+    }
+    MoveByKey(nKey);
+    return TRUE;
 }
 
 void CKTDockingPaneContext::MoveByKey(UINT nKey)

@@ -54,6 +54,7 @@ protected:
 
 private:
     BOOL OnTrackMessage(const MSG& msg, BOOL* pbDrop);
+    BOOL OnTrackKey(UINT nKey, BOOL bDown, BOOL* pbDrop);
     void MoveByKey(UINT nKey);
     void Drop();
     void ReportActions(const std::vector<CKTSmartPtr<CKTDockingPane>>& panes, int nAction);
