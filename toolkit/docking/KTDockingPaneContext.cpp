@@ -96,13 +96,7 @@ void CKTDockingPaneContext::CheckPermissions()
 
 std::vector<CKTSmartPtr<CKTDockingPane>> CKTDockingPaneContext::DraggedPanes() const
 {
-    CKTDockingPaneNodeList found;
-    if (m_pNode)
-        m_pNode->FindPane(ktPaneTypePane, found);
-    std::vector<CKTSmartPtr<CKTDockingPane>> panes;
-    for (CKTDockingPaneNode* pNode : found)
-        panes.emplace_back(static_cast<CKTDockingPane*>(pNode));
-    return panes;
+    return CKTDockingPaneManager::GetHeldPanes(m_pNode);
 }
 
 BOOL CKTDockingPaneContext::AskPanes(int nAction, CKTDockingPaneNode* pTarget, int nDirection)
