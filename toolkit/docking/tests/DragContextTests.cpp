@@ -268,6 +268,26 @@ TEST_F(DragContext, AGroupThatCannotFloatDocksAtTheNearestEdgeOfTheEditorArea)
     EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 703));
 }
 
+TEST_F(DragContext, AFloatingFrameDraggedByItsCaptionMovesWhereDropped)
+{
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Pane(703), CRect(860, 300, 1100, 420));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    CRect rcBefore, rcClient;
+    pFloating->CWnd::GetWindowRect(&rcBefore);
+    pFloating->GetClientRect(&rcClient);
+    pFloating->ClientToScreen(&rcClient);
+    CPoint ptFrom(rcBefore.left + 30, (rcBefore.top + rcClient.top) / 2);
+    pFloating->ScreenToClient(&ptFrom);
+    ASSERT_TRUE(DragAtOnce(pFloating->GetSafeHwnd(), ptFrom, ptFrom + CPoint(100, 50),
+                           [&] { return m_frame.CountActions(ktActionFloated, 703) > 0; }));
+    CRect rcAfter;
+    pFloating->CWnd::GetWindowRect(&rcAfter);
+    EXPECT_EQ(rcBefore.TopLeft() + CPoint(100, 50), rcAfter.TopLeft());
+    EXPECT_EQ(rcBefore.Size(), rcAfter.Size());
+    EXPECT_EQ(pFloating, dynamic_cast<CKTDockingPaneMiniWnd*>(Pane(703)->GetDockingSite())) << "the same frame";
+}
+
 TEST_F(DragContext, AFloatingFrameDroppedOnACaptionJoinsThatGroup)
 {
     CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Pane(703), CRect(400, 300, 640, 420));
