@@ -135,12 +135,15 @@ CRect CKTDockingPaneContext::NodeScreenRect(CKTDockingPaneNode* pNode) const
 BOOL CKTDockingPaneContext::Track()
 {
     CWnd* pSite = m_pManager->GetSite();
-    if (::GetCapture() || !pSite || !pSite->GetSafeHwnd())
+    if (::GetCapture() || !pSite || !pSite->GetSafeHwnd() || !m_pManager->GetSafeHwnd())
         return FALSE;
-    pSite->SetCapture();
+    // The manager's own window holds the mouse: a frame activated during the drag (one floated under the cursor)
+    // makes the system cancel the site's modes, which would release a capture the site held.
+    const HWND hWndCapture = m_pManager->GetSafeHwnd();
+    ::SetCapture(hWndCapture);
     BOOL bDrop = FALSE;
     MSG msg;
-    while (::GetCapture() == pSite->GetSafeHwnd() && KTDockingPaneGetTrackMessage(&msg))
+    while (::GetCapture() == hWndCapture && KTDockingPaneGetTrackMessage(&msg))
         if (!OnTrackMessage(msg, &bDrop))
             break;
     return bDrop;

@@ -54,6 +54,8 @@ protected:
     {
         m_frame.CreateDesignerPanes();
         m_frame.Layout();
+        // The last test pressed at the same caption points: this test's first press must be no double click.
+        ::Sleep(::GetDoubleClickTime() + 50);
     }
     ~DragContext() override { g_steps.clear(); }
 
@@ -166,7 +168,7 @@ TEST_F(DragContext, EscChangesNothingAndLeavesNothingBehind)
     };
     // The first drag loads the sticker pictures, which stay for the next.
     ASSERT_TRUE(DragTo(701, EditorCentre(), {escape}));
-    ::Sleep(::GetDoubleClickTime() + 50);  // the next press is no double click
+    ::Sleep(::GetDoubleClickTime() + 50);
     CGuiLeakCheck leaks;
     ASSERT_TRUE(DragTo(701, EditorCentre(), {escape}));
     EXPECT_TRUE(leaks.NoLeaks());
@@ -300,9 +302,9 @@ TEST_F(DragContext, AFloatingFrameDroppedOnACaptionJoinsThatGroup)
     CPoint ptFrom(rcFrame.left + 30, (rcFrame.top + rcFrameClient.top) / 2);
     CPoint ptTo = kCaptionPoint;
     Group(701)->ClientToScreen(&ptTo);
-    m_frame.ScreenToClient(&ptFrom);
-    m_frame.ScreenToClient(&ptTo);
-    ASSERT_TRUE(DragAtOnce(m_frame.GetSafeHwnd(), ptFrom, ptTo,
+    pFloating->ScreenToClient(&ptFrom);
+    pFloating->ScreenToClient(&ptTo);
+    ASSERT_TRUE(DragAtOnce(pFloating->GetSafeHwnd(), ptFrom, ptTo,
                            [&] { return m_frame.CountActions(ktActionAttached, 703) > 0; }));
     EXPECT_EQ(Group(701), Group(703));
     EXPECT_EQ(Pane(703), Group(701)->GetSelected());
