@@ -200,3 +200,23 @@ TEST_F(FloatingFrame, ALayoutWithAFloatingFrameSavesAndLoads)
     EXPECT_EQ(CRect(300, 300, 560, 500), pFloating->GetRect());
     EXPECT_EQ(ktDockFloating, pLoaded->GetPaneDirection(panes[0]));
 }
+
+TEST_F(FloatingFrame, AResizedFrameSnapsItsMovingEdgeToTheSiteFrame)
+{
+    Manager().m_bSnapFloatingFrames = TRUE;
+    CRect rcSite;
+    m_frame.GetWindowRect(&rcSite);
+    CKTDockingPaneMiniWnd* pFloating =
+        Manager().FloatPane(Pane(703), CRect(rcSite.right + 40, 200, rcSite.right + 300, 400));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+
+    CRect rcSizing(rcSite.right + 9, 200, rcSite.right + 300, 400);
+    pFloating->SendMessage(WM_SIZING, WMSZ_LEFT, LPARAM(&rcSizing));
+    EXPECT_EQ(CRect(rcSite.right, 200, rcSite.right + 300, 400), rcSizing);
+
+    Manager().m_bSnapFloatingFrames = FALSE;
+    rcSizing.left = rcSite.right + 9;
+    pFloating->SendMessage(WM_SIZING, WMSZ_LEFT, LPARAM(&rcSizing));
+    EXPECT_EQ(rcSite.right + 9, rcSizing.left) << "snapping is an option";
+}
