@@ -8,6 +8,8 @@
 #include "KTCommandBarsDefs.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControls.h"
+#include "KTMenuBar.h"
+#include "KTToolBar.h"
 #include "KTPopupBar.h"
 #include "KTPaintManager.h"
 #include "KTSyntaxEditCtrl.h"
@@ -25,6 +27,7 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_MESSAGE(KT_WM_DOCKINGPANENOTIFY, OnDockingPaneNotify)
 ON_MESSAGE(KTWM_CREATECOMMANDBAR, OnCreateCommandBar)
+ON_COMMAND(ID_PROJECT_NEW, OnFileNew)
 ON_COMMAND(ID_PROJECT_OPEN, OnFileOpen)
 ON_COMMAND(ID_PROJECT_LOAD_EXAMPLE, OnLoadExampleProject)
 ON_COMMAND(ID_PROJECT_SAVE, OnFileSave)
@@ -74,6 +77,9 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, I
 const UINT kTreeBitmaps[] = {IDB_TREE_ROOT,          IDB_TREE_PROJECT, IDB_TREE_HEAD,
                              IDB_TREE_PACKET_FOLDER, IDB_TREE_PACKET,  IDB_TREE_FIELD};
 
+// A maximised editor's system menu leads the menu bar.
+const DWORD kMenuBarChildSystemMenu = 0x2000;
+
 const char* const kWebPage = "https://kestova.example/";
 
 }  // namespace
@@ -97,13 +103,21 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-// The window keeps its own menu until the menu bar can open its popups.
+// The themed menu bar takes the place of the window's own menu.
 BOOL CMainFrame::CreateCommandBars()
 {
     if (!InitCommandBars(RUNTIME_CLASS(CKTCommandBars)) || !GetCommandBars())
         return FALSE;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CKTMenuBar* pMenuBar = pCommandBars->SetMenu("Menu Bar", IDR_MAINFRAME);
+    if (!pMenuBar)
+        return FALSE;
+    pMenuBar->SetFlags(kMenuBarChildSystemMenu);
+    CKTToolBar* pToolBar = pCommandBars->Add("Standard", ktBarTop);
+    if (!pToolBar || !pToolBar->LoadToolBar(IDR_MAINFRAME))
+        return FALSE;
     CKTPaintManager::SetTheme(4);
-    GetCommandBars()->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
+    pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
     return TRUE;
 }
 

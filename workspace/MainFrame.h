@@ -22,6 +22,7 @@
 extern CString g_strExampleFolder;
 
 class CKTDockingPane;
+class CNewProject;
 class CProjectBuild;
 
 class CMainFrame : public CKTMDIFrameWnd
@@ -54,6 +55,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnFileNew();
     afx_msg void OnFileOpen();
     afx_msg void OnLoadExampleProject();
     afx_msg void OnFileSave();
@@ -96,6 +98,8 @@ private:
     BOOL CreateTreeWindow();
     BOOL CreateSettingsWindow();
     BOOL CreateOutputWindow();
+    void CreateProject(const CNewProject& dialog);
+    void OpenAndSelect(LPCTSTR pszPath);
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
     void CloseProject(const ProjectRecord* pProject);

@@ -36,6 +36,9 @@ CKTDockingPane* CMainFrame::CreateWorkspacePanes()
     CKTDockingPane* pTreePane = m_paneManager.CreatePane(ID_PANE_PROJECT_TREE, CRect(0, 0, 230, 140), ktDockLeft);
     KTDockingPaneKeyboardHook()->Enable(&m_paneManager, kAllNavigateKeys);
     m_paneManager.m_dwDefaultPaneOptions = ktPaneHasMenuButton;
+    m_paneManager.m_bAlphaDragging = TRUE;
+    m_paneManager.m_bShowStickers = TRUE;
+    m_paneManager.m_bLiveFloating = TRUE;
     return pTreePane;
 }
 

@@ -1,20 +1,98 @@
-// The main frame's project commands: open, save and close projects, and saving everything at the end.
+// The main frame's project commands: create, open, save and close projects, and saving everything at the end.
 #include "MainFrame.h"
 
+#include "NewProject.h"
 #include "ProjectTreeItems.h"
 #include "WrenfoldApp.h"
 
+#include "KTSyntaxEditCtrl.h"
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
 
+#include <shlobj.h>
+
 #include <algorithm>
+#include <memory>
 
 namespace
 {
 
 const char* const kProjectFilter = "Solution File(*.kvs)|*.kvs||";
+const DWORD kCopyTimeoutMs = 60000;
+
+void ShowError(const CString& strText) { AfxMessageBox(strText, MB_OK | MB_ICONERROR); }
+
+// A folder's path as a command-line argument: quoted, without the trailing backslash that would
+// escape the closing quote.
+CString QuotedFolder(CString strFolder)
+{
+    strFolder.TrimRight('\\');
+    return "\"" + strFolder + "\"";
+}
+
+// The program folder's runtime library, copied into the project folder by the system's xcopy.
+bool CopyRuntimeLibrary(const CString& strProjectFolder)
+{
+    CString strCommand = "xcopy " + QuotedFolder(CKTSyntaxEditCtrl::GetModuleFolder() + "lib") + " " +
+                         QuotedFolder(strProjectFolder) + " /E /I /Y /Q";
+    STARTUPINFO startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcess(nullptr, strCommand.GetBuffer(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                         &startup, &process))
+        return false;
+    std::unique_ptr<void, decltype(&::CloseHandle)> thread(process.hThread, &::CloseHandle);
+    std::unique_ptr<void, decltype(&::CloseHandle)> child(process.hProcess, &::CloseHandle);
+    DWORD dwExitCode = 1;
+    return ::WaitForSingleObject(process.hProcess, kCopyTimeoutMs) == WAIT_OBJECT_0 &&
+           ::GetExitCodeProcess(process.hProcess, &dwExitCode) && dwExitCode == 0;
+}
+
+bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
+
+void CMainFrame::OnFileNew()
+{
+    std::vector<CString> loadedNames;
+    for (const auto& pProject : m_projects)
+        loadedNames.push_back(pProject->name);
+    CNewProject dialog(this, std::move(loadedNames));
+    if (dialog.DoModal() == IDOK)
+        CreateProject(dialog);
+}
+
+// The new project is written into its own folder with the runtime library beside it, then opened
+// and selected like any other. An existing project file there is never overwritten.
+void CMainFrame::CreateProject(const CNewProject& dialog)
+{
+    ProjectRecord project;
+    CString strError;
+    if (!NewProjectRecord(dialog.m_strName, dialog.m_strLocation, dialog.m_nProtocolBase, dialog.m_nTargetPlatform,
+                          dialog.m_nLibraryType, &project, &strError))
+        return ShowError(strError);
+    const CString strPath = ProjectFilePath(project);
+    if (FileExists(strPath))
+        return ShowError("the file " + strPath + " already exists!");
+    const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);
+    if (nCreated != ERROR_SUCCESS && nCreated != ERROR_ALREADY_EXISTS)
+        return ShowError("the folder " + project.folder + " cannot be created!");
+    if (!WriteProjectFile(project, strPath, &strError))
+        return ShowError(strError);
+    if (!CopyRuntimeLibrary(project.folder))
+        ShowError("the runtime library could not be copied into " + project.folder + "!");
+    OpenAndSelect(strPath);
+}
+
+void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
+{
+    const size_t nLoaded = m_projects.size();
+    ReadSolutionFile(pszPath);
+    if (m_projects.size() == nLoaded || !HasTree())
+        return;
+    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, m_projects.back().get()));
+}
 
 void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
 {

@@ -3,7 +3,7 @@
 
 #include "KTPaintManager.h"
 
-int CurrentBorderTheme() { return 0; }
+int CurrentBorderTheme() { return CKTPaintManager::GetGlobal()->GetCurrentTheme(); }
 
 int BorderColorIndex(int nTheme, int bTopLeft)
 {

@@ -1,6 +1,20 @@
 // The output pane's edit: read-only, scrolled both ways, with margins.
 #include "OutputEdit.h"
 
+#include "KTPaintManager.h"
+
+namespace
+{
+
+// The menus' font, so that the output reads like the bars around it.
+HGDIOBJ OutputFont()
+{
+    const HGDIOBJ hFont = CKTPaintManager::GetGlobal()->GetRegularFont()->GetSafeHandle();
+    return hFont ? hFont : ::GetStockObject(DEFAULT_GUI_FONT);
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(COutputEdit, COfficeBorderControl<CEdit>)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
@@ -10,7 +24,7 @@ int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (COfficeBorderControl<CEdit>::OnCreate(lpCreateStruct) == -1)
         return -1;
     ModifyStyleEx(0, WS_EX_STATICEDGE);
-    SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), TRUE);
+    SendMessage(WM_SETFONT, (WPARAM)OutputFont(), TRUE);
     ModifyStyle(0, WS_HSCROLL | WS_VSCROLL);
     SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(10, 5));
     SendMessage(EM_SETREADONLY, TRUE);

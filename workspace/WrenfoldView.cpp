@@ -3,6 +3,9 @@
 
 #include "WorkspaceRes.h"
 
+#include "KTCommandBars.h"
+#include "KTMDIFrameWnd.h"
+
 IMPLEMENT_DYNCREATE(CwrenfoldView, CKTSyntaxEditView)
 
 BEGIN_MESSAGE_MAP(CwrenfoldView, CKTSyntaxEditView)
@@ -31,7 +34,8 @@ void CwrenfoldView::OnUppercase() { GetEditCtrl()->UppercaseSelection(); }
 
 void CwrenfoldView::OnLowercase() { GetEditCtrl()->LowercaseSelection(); }
 
-// The menu key gives no point: the menu then opens just inside the view's corner.
+// The menu key gives no point: the menu then opens just inside the view's corner. The frame's
+// command bars show it, so it looks like the menu bar's own Edit menu.
 void CwrenfoldView::OnContextMenu(CWnd*, CPoint point)
 {
     if (point == CPoint(-1, -1))
@@ -39,10 +43,10 @@ void CwrenfoldView::OnContextMenu(CWnd*, CPoint point)
         point = CPoint(kKeyboardMenuInset, kKeyboardMenuInset);
         ClientToScreen(&point);
     }
+    CKTMDIFrameWnd* pFrame = dynamic_cast<CKTMDIFrameWnd*>(AfxGetMainWnd());
     CMenu menu;
-    if (!menu.LoadMenu(IDR_MAINFRAME))
+    if (!pFrame || !pFrame->GetCommandBars() || !menu.LoadMenu(IDR_MAINFRAME))
         return;
-    CMenu* pEdit = menu.GetSubMenu(kEditMenuPosition);
-    if (pEdit)
-        pEdit->TrackPopupMenuEx(TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd(), nullptr);
+    if (CMenu* pEdit = menu.GetSubMenu(kEditMenuPosition))
+        pFrame->GetCommandBars()->TrackPopupMenuEx(pEdit, TPM_RIGHTBUTTON, point.x, point.y, nullptr, nullptr);
 }

@@ -122,6 +122,7 @@ public:
     virtual BOOL HandleNavigationCode(int nCode);
     // The control whose access key is the key, searching after the selection; -1 for none.
     int FindAccessKey(UINT nChar, BOOL* pAmbiguous) const;
+    void ClickByKey(CKTControl* pControl);
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }

@@ -6,6 +6,7 @@
 #include "KTControl.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
+#include "KTKeyboardHookManager.h"
 
 namespace
 {
@@ -70,12 +71,19 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
     {
         SetSelected(nIndex, 2);
         if (!bAmbiguous)
-            GetControl(nIndex)->OnClick(TRUE);
+            ClickByKey(GetControl(nIndex));
         return TRUE;
     }
     if (nChar != VK_SHIFT && nChar != VK_CONTROL)
         ::MessageBeep(0);
     return TRUE;
+}
+
+// The key is spent on the click: a dialog the command opens must not receive it as well.
+void CKTCommandBar::ClickByKey(CKTControl* pControl)
+{
+    CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    pControl->OnClick(TRUE);
 }
 
 int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous) const
@@ -135,7 +143,7 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
         return TRUE;
     case ktNavReturn:
         if (pSelected)
-            pSelected->OnClick(TRUE);
+            ClickByKey(pSelected);
         return TRUE;
     }
     return FALSE;

@@ -122,6 +122,13 @@ CKTToolBar* CKTCommandBars::Add(LPCSTR lpszName, int nPosition, CRuntimeClass* p
 
 BOOL CKTCommandBars::DockCommandBar(CKTToolBar* pBar, int nPosition) { return pBar->SetPosition(nPosition); }
 
+BOOL CKTCommandBars::DockCommandBar(CKTToolBar* pBar, const CRect& rcScreen, CKTDockBar* pDock)
+{
+    return pBar->DockAt(pDock, rcScreen);
+}
+
+BOOL CKTCommandBars::FloatCommandBar(CKTToolBar* pBar) { return pBar->SetPosition(ktBarFloating); }
+
 void CKTCommandBars::DetachBar(CKTToolBar* pBar)
 {
     if (pBar->GetSafeHwnd())

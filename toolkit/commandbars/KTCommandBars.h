@@ -56,6 +56,9 @@ public:
     CKTToolBar* GetToolBar(UINT nId) const;
     virtual CKTMenuBar* GetMenuBar() const;
     BOOL DockCommandBar(CKTToolBar* pBar, int nPosition);
+    // Docks the bar into the dock bar where the screen rectangle lies.
+    BOOL DockCommandBar(CKTToolBar* pBar, const CRect& rcScreen, CKTDockBar* pDock);
+    BOOL FloatCommandBar(CKTToolBar* pBar);
     // From index + direction, wrapping once, the first visible bar; -1 for none.
     int GetNextVisibleBar(int nIndex, int nDirection) const;
     void ToggleVisible(int nIndex);

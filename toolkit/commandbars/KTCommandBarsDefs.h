@@ -49,6 +49,17 @@ enum KTBarPosition
     ktBarNone = 7,
 };
 
+// Where a bar may go: bits 1-8 dock at the top, bottom, left, right; 16 floats.
+enum KTBarFlags : DWORD
+{
+    ktBarFlagDockMask = 0x0F,
+    ktBarFlagFloat = 0x10,
+    ktBarFlagMovable = 0x1F,
+    ktBarFlagWrap = 0x20,
+    ktBarFlagStretch = 0x40,
+    ktBarFlagFillGap = 0x100000,
+};
+
 enum KTBarType
 {
     ktBarTypeMenuBar = 0,
@@ -140,6 +151,7 @@ enum KTSpecialId : UINT
     KT_ID_TOOLBARS_LIST = 0xE800,
     KT_ID_RESERVED_FIRST = 9100,
     KT_ID_TOOLBAR_EXPAND = 9148,
+    KT_ID_TOOLBAR_CLOSE = 9149,
     KT_ID_MDI_CLOSE = 9151,
     KT_ID_MDI_RESTORE = 9152,
     KT_ID_MDI_MINIMIZE = 9153,

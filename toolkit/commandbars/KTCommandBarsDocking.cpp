@@ -75,23 +75,36 @@ UINT CKTCommandBars::GetActiveDocTemplate() const
     return pChild->GetDlgCtrlID();
 }
 
+namespace
+{
+// The bars of the bar's dock-bar row, or the bar alone when it is not docked.
+std::vector<CKTToolBar*> RowOf(CKTToolBar* pBar)
+{
+    CKTDockBar* pDock = pBar->GetDockBar();
+    const int nIndex = pDock ? pDock->FindBar(pBar) : -1;
+    return nIndex < 0 ? std::vector<CKTToolBar*>{pBar} : pDock->GetVisibleRowBars(nIndex);
+}
+}  // namespace
+
 void CKTCommandBars::AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
 {
-    // A dock bar holds one bar per row: the row is the bar itself.
-    for (int i = 0; i < pBar->GetControlCount(); i++)
-    {
-        CKTControl* pControl = pBar->GetControl(i);
-        if (pControl->GetHideFlags() != ktHideWrap)
-            continue;
-        CKTControl* pClone = pPopup->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(FALSE)));
-        pClone->SetHideFlags(0);
-        pClone->SetBeginGroup(FALSE);
-    }
+    for (CKTToolBar* pRowBar : RowOf(pBar))
+        for (int i = 0; i < pRowBar->GetControlCount(); i++)
+        {
+            CKTControl* pControl = pRowBar->GetControl(i);
+            if (pControl->GetHideFlags() != ktHideWrap)
+                continue;
+            CKTControl* pClone =
+                pPopup->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(FALSE)));
+            pClone->SetHideFlags(0);
+            pClone->SetBeginGroup(FALSE);
+        }
 }
 
 void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
 {
-    pPopup->GetControls()->Add(ktControlPopup, 0)->SetCaption(pBar->GetTitle());
+    for (CKTToolBar* pRowBar : RowOf(pBar))
+        pPopup->GetControls()->Add(ktControlPopup, 0)->SetCaption(pRowBar->GetTitle());
     if (!m_pSite || !m_pSite->GetSafeHwnd())
         return;
     AFX_CMDHANDLERINFO info = {};

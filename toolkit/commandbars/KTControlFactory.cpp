@@ -8,6 +8,7 @@
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
 #include "KTControlToolbars.h"
+#include "KTControlWorkspaceActions.h"
 #include "KTPopupBar.h"
 
 namespace
@@ -30,6 +31,8 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRecentFileList);
         else if (nId == (int)KT_ID_TOOLBARS_LIST)
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlToolbars);
+        else if (nId == KT_ID_WORKSPACE_ACTIONS)
+            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlWorkspaceActions);
         else
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
         break;

@@ -1,8 +1,10 @@
-// KTDockBar.cpp: a frame edge that stacks its docked bars in rows and takes their room from the frame.
+// KTDockBar.cpp: a frame edge's rows of bars: where a dropped bar goes, and the room the rows take from the frame.
 #include "KTDockBar.h"
 
+#include "KTBarSizeTracker.h"
 #include "KTCommandBars.h"
 #include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -16,9 +18,15 @@ BEGIN_MESSAGE_MAP(CKTDockBar, CWnd)
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
+ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
 
-CKTDockBar::CKTDockBar() { CKTDrawHelpers::RegisterWndClass(NULL, "KTDockBar", 0); }
+namespace
+{
+BOOL IsShown(CKTToolBar* pBar) { return pBar && pBar->IsVisible() && pBar->GetSafeHwnd(); }
+}  // namespace
+
+CKTDockBar::CKTDockBar() : m_bars(1, nullptr) { CKTDrawHelpers::RegisterWndClass(NULL, "KTDockBar", 0); }
 
 BOOL CKTDockBar::Create(CWnd* pParent, DWORD dwStyle, UINT nId)
 {
@@ -39,52 +47,142 @@ int CKTDockBar::GetPosition() const
     return ktBarRight;
 }
 
+int CKTDockBar::FindBar(CKTToolBar* pBar, int nSkip) const
+{
+    for (int i = 0; i < (int)m_bars.size(); i++)
+        if (m_bars[i] == pBar && i != nSkip)
+            return i;
+    return -1;
+}
+
 void CKTDockBar::DockCommandBar(CKTToolBar* pBar)
 {
-    if (!HasBar(pBar))
-        m_bars.push_back(pBar);
+    if (pBar->GetDockBar() == this && HasBar(pBar))
+        return;
+    m_bars.insert(m_bars.end(), {pBar, nullptr});
+    if (CKTBarSizeTracker* pContext = pBar->GetDockContext())
+        pContext->SetDocked(GetPosition(), CRect(0, 0, 0, 0));
+    if (CKTDockBar* pOld = pBar->GetDockBar())
+        pOld->RemoveCommandBar(pBar);
     pBar->SetDockBar(this);
+    IsolateStretchedBars();
+    if (m_pCommandBars)
+        m_pCommandBars->RecalcFrameLayout(TRUE);
 }
 
-void CKTDockBar::RemoveCommandBar(CKTToolBar* pBar)
+void CKTDockBar::DockCommandBar(CKTToolBar* pBar, const CRect& rcScreen)
 {
-    m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end());
-    pBar->SetDockBar(NULL);
+    const BOOL bHere = pBar->GetDockBar() == this && HasBar(pBar);
+    if (bHere && CKTWindowRect(pBar) == rcScreen)
+        return;
+    CRect rc = rcScreen;
+    ScreenToClient(rc);
+    const int nIndex = Insert(pBar, rc.CenterPoint());
+    if (CKTBarSizeTracker* pContext = pBar->GetDockContext())
+        pContext->SetDocked(GetPosition(), rc);
+    if (bHere)
+        RemoveCommandBar(pBar, nIndex);
+    else if (CKTDockBar* pOld = pBar->GetDockBar())
+        pOld->RemoveCommandBar(pBar);
+    pBar->SetDockBar(this);
+    IsolateStretchedBars();
+    if (m_pCommandBars)
+        m_pCommandBars->RecalcFrameLayout(TRUE);
 }
 
-BOOL CKTDockBar::HasBar(CKTToolBar* pBar) const
+int CKTDockBar::Insert(CKTToolBar* pBar, CPoint ptCentre)
 {
-    return std::find(m_bars.begin(), m_bars.end(), pBar) != m_bars.end();
-}
-
-int CKTDockBar::LayoutBars(CRect rc, BOOL bCommit)
-{
-    BOOL bHorz = IsHorizontal();
-    int nLength = bHorz ? rc.Width() : rc.Height();
-    int nOffset = 0;
-    for (CKTToolBar* pBar : m_bars)
+    const BOOL bHorz = IsHorizontal();
+    const int c = bHorz ? ptCentre.y : ptCentre.x;
+    int nFar = 0, nPreviousFar = 0, nRowStart = 0;
+    for (int i = 0; i < (int)m_bars.size(); i++)
     {
-        if (!pBar->IsVisible() || !pBar->GetSafeHwnd())
-            continue;
-        DWORD dwMode = (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK) | LM_STRETCH | (bCommit ? LM_COMMIT : 0);
-        CSize sz = pBar->CalcDynamicLayout(nLength, dwMode);
-        if (bCommit)
+        if (CKTToolBar* pOther = m_bars[i])
         {
-            CRect rcBar = bHorz ? CRect(CPoint(0, nOffset), CSize(nLength, sz.cy))
-                                : CRect(CPoint(nOffset, 0), CSize(sz.cx, nLength));
-            pBar->SetWindowPos(NULL, rcBar.left, rcBar.top, rcBar.Width(), rcBar.Height(),
-                               SWP_NOZORDER | SWP_NOACTIVATE);
+            if (IsShown(pOther))
+            {
+                CRect rcOther = CKTWindowRect(pOther);
+                ScreenToClient(rcOther);
+                nFar = std::max<int>(nFar, bHorz ? rcOther.bottom : rcOther.right);
+            }
+            continue;
         }
-        nOffset += bHorz ? sz.cy : sz.cx;
+        if (c < nFar)
+        {
+            // On the very edge between rows, or before the first: a row of its own there.
+            if (i == 0 || c == nPreviousFar)
+            {
+                m_bars.insert(m_bars.begin() + nRowStart + 1, {pBar, nullptr});
+                return nRowStart + 1;
+            }
+            m_bars.insert(m_bars.begin() + nRowStart + 1, pBar);
+            return nRowStart + 1;
+        }
+        nPreviousFar = nFar;
+        nFar = 0;
+        nRowStart = i;
     }
-    return nOffset;
+    m_bars.insert(m_bars.end(), {pBar, nullptr});
+    return (int)m_bars.size() - 2;
+}
+
+void CKTDockBar::RemoveCommandBar(CKTToolBar* pBar, int nSkip)
+{
+    const int nIndex = FindBar(pBar, nSkip);
+    if (nIndex < 0)
+        return;
+    m_bars.erase(m_bars.begin() + nIndex);
+    // A row left empty goes.
+    if (nIndex < (int)m_bars.size() && !m_bars[nIndex - 1] && !m_bars[nIndex])
+        m_bars.erase(m_bars.begin() + nIndex);
+    pBar->SetDockBar(NULL);
+    if (m_pCommandBars)
+        m_pCommandBars->RecalcFrameLayout(TRUE);
+}
+
+void CKTDockBar::IsolateStretchedBars()
+{
+    for (size_t i = 1; i < m_bars.size(); i++)
+    {
+        CKTToolBar* pBar = m_bars[i];
+        if (!pBar || !(pBar->GetFlags() & ktBarFlagStretch))
+            continue;
+        if (m_bars[i - 1])
+            m_bars.insert(m_bars.begin() + i++, nullptr);
+        if (i + 1 < m_bars.size() && m_bars[i + 1])
+            m_bars.insert(m_bars.begin() + i + 1, nullptr);
+    }
+}
+
+std::vector<CKTToolBar*> CKTDockBar::GetVisibleRowBars(int nIndex) const
+{
+    int nStart = nIndex;
+    while (nStart > 0 && m_bars[nStart - 1])
+        nStart--;
+    std::vector<CKTToolBar*> bars;
+    for (int i = nStart; i < (int)m_bars.size() && m_bars[i]; i++)
+        if (IsShown(m_bars[i]))
+            bars.push_back(m_bars[i]);
+    const BOOL bHorz = IsHorizontal();
+    std::sort(bars.begin(), bars.end(),
+              [bHorz](CKTToolBar* a, CKTToolBar* b)
+              {
+                  const CRect ra = CKTWindowRect(a), rb = CKTWindowRect(b);
+                  return bHorz ? ra.left < rb.left : ra.top < rb.top;
+              });
+    return bars;
 }
 
 LRESULT CKTDockBar::OnSizeParent(WPARAM, LPARAM lParam)
 {
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    CRect rcSpace = pLayout->rect;
-    int nThickness = LayoutBars(rcSpace, pLayout->hDWP != NULL);
+    if (!IsWindowVisible())
+        return 0;
+    const CRect rcSpace = pLayout->rect;
+    const BOOL bHorz = IsHorizontal();
+    const DWORD dwMode = (pLayout->bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK);
+    const CSize sz = CalcFixedLayout(bHorz ? rcSpace.Width() : rcSpace.Height(), dwMode, pLayout->hDWP != NULL);
+    const int nThickness = std::min<int>(bHorz ? sz.cy : sz.cx, bHorz ? rcSpace.Height() : rcSpace.Width());
     CRect rcDock = rcSpace;
     switch (GetPosition())
     {
@@ -107,6 +205,7 @@ LRESULT CKTDockBar::OnSizeParent(WPARAM, LPARAM lParam)
     }
     if (pLayout->hDWP)
         AfxRepositionWindow(pLayout, GetSafeHwnd(), rcDock);
+    Invalidate(FALSE);
     return 0;
 }
 
@@ -115,4 +214,12 @@ void CKTDockBar::OnPaint()
     CPaintDC dc(this);
     CKTPaintManager* pPaintManager = m_pCommandBars ? m_pCommandBars->GetPaintManager() : CKTPaintManager::GetGlobal();
     pPaintManager->FillDockBar(&dc, this);
+}
+
+void CKTDockBar::OnRButtonDown(UINT, CPoint point)
+{
+    if (!m_pCommandBars)
+        return;
+    ClientToScreen(&point);
+    m_pCommandBars->ContextMenu(0, point.x, point.y);
 }

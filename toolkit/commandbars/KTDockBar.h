@@ -1,4 +1,4 @@
-// KTDockBar.h: a frame edge that holds docked bars, one row each.
+// KTDockBar.h: a frame edge that holds docked bars in rows.
 //
 // Classes: CKTDockBar.
 #pragma once
@@ -23,20 +23,42 @@ public:
     void SetCommandBars(CKTCommandBars* pCommandBars) { m_pCommandBars = pCommandBars; }
     CKTCommandBars* GetCommandBars() const { return m_pCommandBars; }
 
+    // Takes the bar into a new last row.
     void DockCommandBar(CKTToolBar* pBar);
-    void RemoveCommandBar(CKTToolBar* pBar);
-    BOOL HasBar(CKTToolBar* pBar) const;
+    // Takes the bar into the row where the screen rectangle's centre lies, or a new row there.
+    void DockCommandBar(CKTToolBar* pBar, const CRect& rcScreen);
+    // Drops the bar's entry (not the one at nSkip) and the row it leaves empty.
+    void RemoveCommandBar(CKTToolBar* pBar, int nSkip = -1);
+    int FindBar(CKTToolBar* pBar, int nSkip = -1) const;
+    BOOL HasBar(CKTToolBar* pBar) const { return FindBar(pBar) != -1; }
+    // The visible bars of the row that holds the entry, in screen order.
+    std::vector<CKTToolBar*> GetVisibleRowBars(int nIndex) const;
+    // Lays the rows out across the bar (committing them when asked); the size they take.
+    CSize CalcFixedLayout(int nLength, DWORD dwMode, BOOL bCommit);
 
 protected:
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
-    // Places the bars one row each; returns the thickness they take.
-    int LayoutBars(CRect rc, BOOL bCommit);
+private:
+    struct CLayoutRecord;
+    // Puts the bar into the row the centre falls in (a row of its own on a row's edge); its index.
+    int Insert(CKTToolBar* pBar, CPoint ptCentre);
+    // A stretched bar sits alone in its row.
+    void IsolateStretchedBars();
+    // One row, wrapping bars that do not fit onto further lines; the row's thickness.
+    int LayoutRow(std::vector<CKTToolBar*> bars, int nOffset, int nLength, BOOL bCommit);
+    // One line of bars, or -1 with the bar to take out in pOut.
+    int LayoutLine(const std::vector<CKTToolBar*>& bars, int nOffset, int nLength, BOOL bCommit, CKTToolBar*& pOut);
+    void PlaceRecords(std::vector<CLayoutRecord>& records, int nLength) const;
+    BOOL ShrinkRecords(std::vector<CLayoutRecord>& records, int nLength, CKTToolBar*& pOut) const;
+    void CommitRecords(std::vector<CLayoutRecord>& records, int nLength);
+    DWORD GetBaseMode(CKTToolBar* pBar) const;
 
     DWORD m_dwStyle = 0;                    // the creation style's bar bits
-    std::vector<CKTToolBar*> m_bars;        // not held: the command bars hold them
+    std::vector<CKTToolBar*> m_bars;        // rows of bars, each closed by NULL; the first entry is NULL
     CKTCommandBars* m_pCommandBars = NULL;  // the owner
 };

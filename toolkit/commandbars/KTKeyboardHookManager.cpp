@@ -43,6 +43,21 @@ void CKTKeyboardHookManager::RemoveHook(CKTHookSink* pSink)
         Unhook();
 }
 
+void CKTKeyboardHookManager::DiscardCurrentKey()
+{
+    if (!m_wCurrentKey || m_bDiscarding)
+        return;
+    MSG msg;
+    if (!::PeekMessage(&msg, NULL, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE | PM_NOYIELD))
+        return;
+    const BOOL bKeyDown = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+    if (!bKeyDown || msg.wParam != m_wCurrentKey || HIWORD(msg.lParam) != HIWORD(m_lCurrentKey))
+        return;
+    m_bDiscarding = TRUE;
+    ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE | PM_NOYIELD);
+    m_bDiscarding = FALSE;
+}
+
 BOOL CKTKeyboardHookManager::DispatchKey(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
     std::vector<CKTHookSink*> sinks = m_sinks;
@@ -60,7 +75,7 @@ LRESULT CALLBACK CKTKeyboardHookManager::KeyboardProc(int nCode, WPARAM wParam, 
 {
     CKTKeyboardHookManager* pThis = Instance();
     BOOL bKeyDown = (lParam & 0x80000000) == 0;
-    if (nCode != HC_ACTION || !pThis->HasSinks() || !bKeyDown)
+    if (nCode != HC_ACTION || !pThis->HasSinks() || !bKeyDown || pThis->m_bDiscarding)
         return ::CallNextHookEx(pThis->m_hHookKeyboard, nCode, wParam, lParam);
     try
     {
@@ -71,11 +86,16 @@ LRESULT CALLBACK CKTKeyboardHookManager::KeyboardProc(int nCode, WPARAM wParam, 
             CKTMouseHookManager::Instance()->CloseAllTracked();
             return 1;
         }
-        if (pThis->DispatchKey(WM_KEYDOWN, wParam, lParam))
+        pThis->m_wCurrentKey = wParam;
+        pThis->m_lCurrentKey = lParam;
+        const BOOL bTaken = pThis->DispatchKey(WM_KEYDOWN, wParam, lParam);
+        pThis->m_wCurrentKey = 0;
+        if (bTaken)
             return 1;
     }
     catch (...)
     {
+        pThis->m_wCurrentKey = 0;
         return 1;
     }
     return ::CallNextHookEx(pThis->m_hHookKeyboard, nCode, wParam, lParam);

@@ -22,6 +22,9 @@ public:
     // Asks the sinks, the latest first; TRUE consumes the key.
     BOOL DispatchKey(UINT nMessage, WPARAM wParam, LPARAM lParam);
     BOOL HasSinks() const { return !m_sinks.empty(); }
+    // Takes the key being dispatched out of the thread's queue, where it still waits while the hook runs, so
+    // that a modal loop started by the command it picks does not receive it again.
+    void DiscardCurrentKey();
 
 private:
     static LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam);
@@ -31,4 +34,7 @@ private:
     HHOOK m_hHookKeyboard = NULL;
     HHOOK m_hHookCallWndProc = NULL;
     std::vector<CKTHookSink*> m_sinks;  // not owned
+    WPARAM m_wCurrentKey = 0;           // the key being dispatched, 0 outside a dispatch
+    LPARAM m_lCurrentKey = 0;
+    BOOL m_bDiscarding = FALSE;
 };

@@ -15,6 +15,8 @@ IMPLEMENT_DYNCREATE(CKTPopupBar, CKTCommandBar)
 
 BEGIN_MESSAGE_MAP(CKTPopupBar, CKTCommandBar)
 ON_WM_MOUSEACTIVATE()
+ON_WM_MOUSEMOVE()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace
@@ -113,6 +115,7 @@ BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
         return FALSE;
     if (nMode)
         return TRUE;
+    StopScrollTimers();
     KTShadowManager()->RemoveShadow(this);
     if (GetSafeHwnd())
         DestroyWindow();

@@ -32,6 +32,14 @@ public:
     virtual void UpdateLocation();
     virtual CRect CalcPopupRect(int cx, int cy);
 
+    BOOL SetSelected(int nSelected, int nKeyboard = FALSE) override;
+    void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
+    // While the items do not fit, a run of them shows between scroll bands.
+    BOOL IsScrolling() const { return m_bScrolling; }
+    int GetFirstVisible() const { return m_nFirstVisible; }
+    int GetEndVisible() const { return m_nEndVisible; }
+    CRect GetScrollDownArea() const { return m_scrollDown.rc; }
+
     // While a caller waits for the chosen command, the bar and its sub-menus
     // hand the command over instead of sending it.
     void SetReturnCommand(std::shared_ptr<UINT> pCommand) { m_pReturnCommand = std::move(pCommand); }
@@ -39,7 +47,22 @@ public:
 
 protected:
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
+
+    // A band that scrolls the run while the mouse rests in it.
+    struct CScrollArea
+    {
+        explicit CScrollArea(UINT_PTR nId) : nTimerId(nId) {}
+        CRect rc = CRect(0, 0, 0, 0);  // client coordinates; empty while not needed
+        BOOL bRunning = FALSE;
+        UINT_PTR nTimerId;
+    };
+    // Stacks the run in one column from the first visible control down, or from the end one up.
+    void LayoutScrolled(BOOL bFromEnd);
+    void StopScrollTimers();
+    void DrawScrollArea(CDC* pDC, const CScrollArea& area, BOOL bDown);
 
     BOOL CreatePopupWindow();
     void ShowAt(const CRect& rc);
@@ -54,4 +77,10 @@ protected:
     BOOL m_bLayoutLock = FALSE;
     BOOL m_bShowShadow = TRUE;
     std::shared_ptr<UINT> m_pReturnCommand;
+    BOOL m_bScrolling = FALSE;
+    int m_nFirstVisible = 0;
+    int m_nEndVisible = 0;
+    CRect m_rcScrollClient;  // the client area the run is laid out in
+    CScrollArea m_scrollDown = CScrollArea(5001);
+    CScrollArea m_scrollUp = CScrollArea(5002);
 };

@@ -62,5 +62,14 @@ CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
     CRect rc = placement.Place(cx, cy);
     m_ptPopup = placement.m_ptPopup;
     m_dwPopupFlags = placement.m_dwFlags;
+    m_bScrolling = placement.m_bScroll && m_nBarType == ktBarTypePopup;
+    m_scrollDown.rc = m_scrollUp.rc = CRect(0, 0, 0, 0);
+    if (m_bScrolling)
+    {
+        m_nFirstVisible = 0;
+        m_nEndVisible = 0;
+        m_rcScrollClient = CRect(CPoint(0, 0), rc.Size());
+        LayoutScrolled(FALSE);
+    }
     return rc;
 }

@@ -1,35 +1,120 @@
-// KTToolBar.cpp: a docked bar of buttons laid out in rows along its dock bar.
+// KTToolBar.cpp: a bar of buttons docked in a row of its dock bar, or floating.
 #include "KTToolBar.h"
 
+#include "KTBarSizeTracker.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControl.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
+#include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
 #include "KTPaintManager.h"
+#include "KTToolBarCloseButton.h"
 
 IMPLEMENT_DYNCREATE(CKTToolBar, CKTCommandBar)
 
+namespace
+{
+const int kFloatingFrame = 3;  // a floating bar's frame on every side
+}
+
 BEGIN_MESSAGE_MAP(CKTToolBar, CKTCommandBar)
 ON_WM_RBUTTONDOWN()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_MOUSEACTIVATE()
+ON_WM_NCHITTEST()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
-CKTToolBar::CKTToolBar() { m_dwFlags = 0x3F; }
+CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this)) { m_dwFlags = 0x3F; }
+
+CKTToolBar::~CKTToolBar() = default;
 
 BOOL CKTToolBar::SetPosition(int nPosition)
 {
+    if (nPosition == ktBarFloating)
+        return Float();
     CKTCommandBars* pCommandBars = GetCommandBars();
     CKTDockBar* pDock = pCommandBars ? pCommandBars->GetDockBar(nPosition) : NULL;
-    if (!pDock)
+    if (!pDock || !EnterDockBar(pDock))
         return FALSE;
-    if (m_pDockBar && m_pDockBar != pDock)
-        m_pDockBar->RemoveCommandBar(this);
-    m_nBarPosition = nPosition;
-    if (!GetSafeHwnd() && !CreateBarWindow("KTToolBar", pDock, AFX_IDW_TOOLBAR))
-        return FALSE;
-    if (GetParent() != pDock)
-        SetParent(pDock);
     pDock->DockCommandBar(this);
     pCommandBars->RecalcFrameLayout();
+    return TRUE;
+}
+
+BOOL CKTToolBar::DockAt(CKTDockBar* pDock, const CRect& rcScreen)
+{
+    if (!pDock || !EnterDockBar(pDock))
+        return FALSE;
+    pDock->DockCommandBar(this, rcScreen);
+    GetCommandBars()->RecalcFrameLayout();
+    return TRUE;
+}
+
+BOOL CKTToolBar::EnterDockBar(CKTDockBar* pDock)
+{
+    if (!CreateBarWindow(pDock, FALSE))
+        return FALSE;
+    m_nBarPosition = pDock->GetPosition();
+    return TRUE;
+}
+
+BOOL CKTToolBar::Float()
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CWnd* pSite = pCommandBars ? pCommandBars->GetSite() : NULL;
+    if (!pSite || !CreateBarWindow(pSite, TRUE))
+        return FALSE;
+    if (m_pDockBar)
+        m_pDockBar->RemoveCommandBar(this);
+    m_nBarPosition = ktBarFloating;
+    pCommandBars->RecalcFrameLayout();
+    OnRecalcLayout();
+    return TRUE;
+}
+
+BOOL CKTToolBar::CreateBarWindow(CWnd* pParent, BOOL bFloating)
+{
+    if (GetSafeHwnd())
+        return bFloating ? BecomePopup(pParent) : BecomeChild(pParent);
+    if (!bFloating)
+        return CKTCommandBar::CreateBarWindow("KTToolBar", pParent, AFX_IDW_TOOLBAR);
+    CKTDrawHelpers::RegisterWndClass(NULL, "KTToolBar", CS_DBLCLKS);
+    const CPoint pt = m_pDockContext ? m_pDockContext->GetFloatingPoint() : CPoint(100, 100);
+    if (!CreateEx(0, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(pt, CSize(0, 0)),
+                  pParent, 0))
+        return FALSE;
+    ShowWindow(SW_SHOWNA);
+    return TRUE;
+}
+
+BOOL CKTToolBar::BecomePopup(CWnd* pOwner)
+{
+    if (!(GetStyle() & WS_CHILD))
+        return TRUE;
+    const CRect rc = CKTWindowRect(this);
+    if (!::SetParent(m_hWnd, NULL))
+        return FALSE;
+    ModifyStyle(WS_CHILD, WS_POPUP);
+    ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwner->GetSafeHwnd());
+    // Where it was on the screen, now as a window of its own.
+    SetWindowPos(&wndTop, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return TRUE;
+}
+
+BOOL CKTToolBar::BecomeChild(CWnd* pParent)
+{
+    if (GetStyle() & WS_POPUP)
+    {
+        ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, 0);
+        ModifyStyle(WS_POPUP, WS_CHILD);
+    }
+    if (GetParent() != pParent && !::SetParent(m_hWnd, pParent->GetSafeHwnd()))
+        return FALSE;
     return TRUE;
 }
 
@@ -37,12 +122,44 @@ CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
     if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
         return CalcDockingLayout(nLength, dwMode);
-    return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
+    if (m_nBarPosition != ktBarFloating)
+        return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
+    // The expand button belongs to a docked row; the close button sits in the caption, not among the buttons.
+    if (CKTControl* pExpand = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
+        pExpand->SetHideFlags(ktHideGeneric);
+    CKTControl* pClose = m_bCloseable ? CKTToolBarCloseButton::FindOrCreate(this) : NULL;
+    if (pClose)
+        pClose->SetHideFlags(ktHideGeneric);
+    const CRect rcBorders = GetFloatingBorders();
+    const CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorders);
+    if (pClose && (dwMode & LM_COMMIT))
+        PlaceCloseButton(sz, rcBorders.top - kFloatingFrame - 1);
+    return sz;
+}
+
+void CKTToolBar::PlaceCloseButton(CSize szBar, int nCaptionHeight)
+{
+    CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE);
+    pClose->SetHideFlags(0);
+    pClose->SetRect(CRect(CPoint(szBar.cx - kFloatingFrame - nCaptionHeight, kFloatingFrame),
+                          CSize(nCaptionHeight, nCaptionHeight)));
+}
+
+CRect CKTToolBar::GetFloatingBorders()
+{
+    CKTScreenDC dc;
+    const CSize szCaption = GetPaintManager()->DrawCommandBarGripper(&dc, this, FALSE);
+    return CRect(kFloatingFrame, kFloatingFrame + szCaption.cy + 1, kFloatingFrame, kFloatingFrame);
 }
 
 void CKTToolBar::OnRecalcLayout()
 {
-    if (CKTCommandBars* pCommandBars = GetCommandBars())
+    if (m_nBarPosition == ktBarFloating && GetSafeHwnd() && IsVisible())
+    {
+        const CRect rc = CKTWindowRect(this);
+        MoveWindow(CRect(rc.TopLeft(), CalcDynamicLayout(-1, LM_COMMIT | LM_HORZ | LM_MRUWIDTH)));
+    }
+    else if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->RecalcFrameLayout();
     Redraw(NULL, FALSE);
 }
@@ -63,4 +180,85 @@ void CKTToolBar::OnRButtonDown(UINT, CPoint point)
     Redraw(NULL, FALSE);
     ClientToScreen(&point);
     pCommandBars->ContextMenu(0, point.x, point.y);
+}
+
+void CKTToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_nBarPosition == ktBarFloating)
+        SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    if (m_pControls->HitTest(point) || IsCustomizeMode())
+    {
+        CKTCommandBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    if (!m_pDockContext || !(m_dwFlags & ktBarFlagMovable))
+        return;
+    ClientToScreen(&point);
+    m_pDockContext->StartDrag(point);
+}
+
+void CKTToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_pControls->HitTest(point) || !m_pDockContext)
+    {
+        CKTCommandBar::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    m_pDockContext->ToggleDocking();
+}
+
+int CKTToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    if (m_nBarPosition == ktBarFloating || IsCustomizeMode())
+        return MA_NOACTIVATE;
+    return CKTCommandBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+LRESULT CKTToolBar::OnNcHitTest(CPoint point)
+{
+    if (m_nBarPosition != ktBarFloating || m_nBarType == ktBarTypePopup)
+        return CKTCommandBar::OnNcHitTest(point);
+    CRect rc = CKTWindowRect(this);
+    rc.DeflateRect(3, 3);
+    if (point.y < rc.top)
+        return HTTOP;
+    if (point.y >= rc.bottom)
+        return HTBOTTOM;
+    if (point.x < rc.left)
+        return HTLEFT;
+    if (point.x >= rc.right)
+        return HTRIGHT;
+    return CKTCommandBar::OnNcHitTest(point);
+}
+
+void CKTToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (nHitTest < HTLEFT || nHitTest > HTBOTTOMRIGHT || !m_pDockContext)
+    {
+        CKTCommandBar::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    m_pDockContext->StartResize(nHitTest, point);
+}
+
+BOOL CKTToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    const BOOL bDocked = m_nBarPosition >= ktBarTop && m_nBarPosition <= ktBarRight;
+    if (!bDocked || !GetShowGripper() || !(m_dwFlags & ktBarFlagMovable) || !m_pDockContext || nHitTest != HTCLIENT)
+        return CKTCommandBar::OnSetCursor(pWnd, nHitTest, message);
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    ScreenToClient(&pt);
+    // The gripper lies within the row's leading border: left on a horizontal bar, top on a vertical one.
+    const CRect rcBorder = GetRowBorders();
+    const BOOL bOverGripper = IsVerticalPosition() ? pt.y < rcBorder.top : pt.x < rcBorder.left;
+    if (!bOverGripper)
+        return CKTCommandBar::OnSetCursor(pWnd, nHitTest, message);
+    ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
+    return TRUE;
 }

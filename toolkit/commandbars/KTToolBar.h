@@ -1,10 +1,13 @@
-// KTToolBar.h: a bar of buttons docked in a row of a dock bar.
+// KTToolBar.h: a bar of buttons docked in a row of a dock bar, or floating in a window of its own.
 //
 // Classes: CKTToolBar.
 #pragma once
 
 #include "KTCommandBar.h"
 
+#include <memory>
+
+class CKTBarSizeTracker;
 class CKTDockBar;
 
 class CKTToolBar : public CKTCommandBar
@@ -12,8 +15,12 @@ class CKTToolBar : public CKTCommandBar
     DECLARE_DYNCREATE(CKTToolBar)
 public:
     CKTToolBar();
+    ~CKTToolBar() override;
 
+    // 0-3 docks the bar at that edge, 4 floats it.
     BOOL SetPosition(int nPosition) override;
+    // Docks the bar into the dock bar where the screen rectangle lies.
+    BOOL DockAt(CKTDockBar* pDock, const CRect& rcScreen);
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     // The row in a dock bar; controls that do not fit go behind the expand button.
     virtual CSize CalcDockingLayout(int nLength, DWORD dwMode);
@@ -21,13 +28,40 @@ public:
     BOOL IsTextBelowIcons() const override;
     CKTDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CKTDockBar* pDockBar) { m_pDockBar = pDockBar; }
+    // Moves, docks, floats and sizes the bar; none for a bar that never moves.
+    CKTBarSizeTracker* GetDockContext() const { return m_pDockContext.get(); }
 
 protected:
+    using CKTCommandBar::CreateBarWindow;
+    // The bar's window as a child of a dock bar, or as a popup the frame owns.
+    BOOL CreateBarWindow(CWnd* pParent, BOOL bFloating);
+
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()
 
+protected:
     CRect GetRowBorders();
+    // A floating bar's frame: its caption strip above the controls.
+    CRect GetFloatingBorders();
 
     CKTDockBar* m_pDockBar = NULL;  // the dock bar that holds the bar
     BOOL m_bExpandButtonAllowed = TRUE;
+    BOOL m_bCloseable = TRUE;  // a floating bar shows a close button
+
+private:
+    BOOL Float();
+    // The caption's close button, a square of the caption's height at its right end.
+    void PlaceCloseButton(CSize szBar, int nCaptionHeight);
+    // The bar's window as a child of the dock bar, at its edge.
+    BOOL EnterDockBar(CKTDockBar* pDock);
+    BOOL BecomePopup(CWnd* pOwner);
+    BOOL BecomeChild(CWnd* pParent);
+
+    std::unique_ptr<CKTBarSizeTracker> m_pDockContext;
 };

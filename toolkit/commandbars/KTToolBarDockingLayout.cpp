@@ -35,6 +35,9 @@ CRect CKTToolBar::GetRowBorders()
 
 CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
 {
+    // The close button belongs to a floating caption.
+    if (CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE))
+        pClose->SetHideFlags(ktHideGeneric);
     CRect rcBorder = GetRowBorders();
     if (!m_bExpandButtonAllowed)
         return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder);

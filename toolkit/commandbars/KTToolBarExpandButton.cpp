@@ -3,6 +3,7 @@
 
 #include "KTCommandBars.h"
 #include "KTControls.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
 
@@ -40,4 +41,15 @@ BOOL CKTToolBarExpandButton::OnSetPopup(BOOL bPopup)
             pList->SetBeginGroup(nClipped > 0);
     }
     return CKTControlPopup::OnSetPopup(bPopup);
+}
+
+void CKTToolBarExpandButton::Draw(CDC* pDC)
+{
+    const int kDocked = 0, kFloating = 3;  // the paint manager's special button kinds
+    CKTCommandBar* pBar = m_pParent;
+    BOOL bHiddenExists = FALSE;
+    for (int i = 0; pBar && i < pBar->GetControlCount(); i++)
+        bHiddenExists |= pBar->GetControl(i)->GetHideFlags() == ktHideWrap;
+    const int nKind = pBar && pBar->GetPosition() == ktBarFloating ? kFloating : kDocked;
+    GetPaintManager()->DrawExpandButton(pDC, nKind, this, pBar, TRUE, CSize(0, 0), bHiddenExists);
 }

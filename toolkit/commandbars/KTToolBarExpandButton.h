@@ -17,4 +17,6 @@ public:
     BOOL OnSetPopup(BOOL bPopup) override;
     // The caption names the button for tips only: its strip is too narrow for text.
     BOOL IsCaptionVisible() const override { return FALSE; }
+    // The paint manager's expand glyph, with the mark for hidden buttons when the bar clipped some.
+    void Draw(CDC* pDC) override;
 };

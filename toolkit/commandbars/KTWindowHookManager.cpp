@@ -22,10 +22,17 @@ CKTWindowHookManager::CHookItem::CHookItem(HWND hWnd)
     ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CKTWindowHookManager::HookWndProc));
 }
 
+BOOL CKTWindowHookManager::CHookItem::IsOutermost() const
+{
+    return !::IsWindow(m_hWnd) ||
+           ::GetWindowLongPtr(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CKTWindowHookManager::HookWndProc);
+}
+
 CKTWindowHookManager::CHookItem::~CHookItem()
 {
-    // Put the window's own procedure back while the window is still there.
-    if (::IsWindow(m_hWnd))
+    // Put the window's own procedure back while the window is still there, unless another
+    // procedure has subclassed it since: that one calls ours and gets its place back itself.
+    if (::IsWindow(m_hWnd) && IsOutermost())
         ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnOldProc));
     while (!m_sinks.empty())
         RemoveSink(m_sinks.back());
@@ -57,7 +64,8 @@ void CKTWindowHookManager::RemoveHook(HWND hWnd, CKTHookSink* pSink)
     if (it == m_items.end())
         return;
     it->second->RemoveSink(pSink);
-    if (it->second->m_sinks.empty())
+    // Under a later subclass the item stays, passing messages on, until the window goes.
+    if (it->second->m_sinks.empty() && it->second->IsOutermost())
         m_items.erase(it);
 }
 

@@ -34,6 +34,8 @@ private:
         CHookItem(const CHookItem&) = delete;
         CHookItem& operator=(const CHookItem&) = delete;
         void RemoveSink(CKTHookSink* pSink);
+        // No other procedure has subclassed the window over ours.
+        BOOL IsOutermost() const;
 
         HWND m_hWnd;
         WNDPROC m_pfnOldProc;

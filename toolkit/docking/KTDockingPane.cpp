@@ -118,6 +118,22 @@ CString CKTDockingPane::GetTitle() const
     return nBreak < 0 ? m_strTitle : m_strTitle.Left(nBreak);
 }
 
+CKTImageManagerIcon* CKTDockingPane::GetIcon(int nWidth) const
+{
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    return pManager ? pManager->GetIcon(m_nIconID != -1 ? m_nIconID : m_nID, nWidth) : nullptr;
+}
+
+BOOL CKTDockingPane::DrawIcon(CDC* pDC, CPoint pt, CSize szIcon, BOOL bDraw) const
+{
+    CKTImageManagerIcon* pIcon = GetIcon(szIcon.cx);
+    if (!pIcon)
+        return FALSE;
+    if (bDraw)
+        pIcon->DrawNormal(pDC, pt, szIcon);
+    return TRUE;
+}
+
 CString CKTDockingPane::GetShortTitle() const
 {
     int nBreak = m_strTitle.Find('\n');

@@ -3,9 +3,11 @@
 // Classes: CKTDockingPane.
 #pragma once
 
+#include "KTDockingPaneAccessible.h"
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPaneTabbedContainer;
+class CKTImageManagerIcon;
 
 class CKTDockingPane : public CCmdTarget, public CKTDockingPaneNode
 {
@@ -18,6 +20,7 @@ public:
     virtual void SetFocus();
     virtual CString GetTitle() const;
     virtual CString GetShortTitle() const;
+    virtual CKTImageManagerIcon* GetIcon(int nWidth) const;
     virtual COLORREF GetItemColor() const;
     virtual void Copy(const CKTDockingPane* pPane);
 
@@ -42,7 +45,13 @@ public:
     void SetMinTrackSize(CPoint pt) { m_ptMinTrackSize = pt; }
     void SetMaxTrackSize(CPoint pt) { m_ptMaxTrackSize = pt; }
     void SetTabColor(int nColor) { m_nTabColor = nColor; }
+    int GetHelpID() const { return m_nHelpID; }
+    void SetIconID(int nIconID) { m_nIconID = nIconID; }
+    // Draws the pane's icon of the width (with bDraw FALSE only asks whether there is one).
+    BOOL DrawIcon(CDC* pDC, CPoint pt, CSize szIcon, BOOL bDraw) const;
+    void SetHelpID(int nHelpID) { m_nHelpID = nHelpID; }
     CKTDockingPaneTabbedContainer* GetTabbedContainer() const;
+    IAccessible* GetAccessible() { return &m_accessible; }
 
     BOOL IsHidden() const override;
     CWnd* GetDockingSite() const override;
@@ -69,4 +78,5 @@ private:
     int m_nTabColor = -1;
     int m_nHelpID = 0;
     int m_nEnabled = ktPaneEnableClient | ktPaneEnableActions;
+    CKTDockingPaneAccessible m_accessible{this};
 };

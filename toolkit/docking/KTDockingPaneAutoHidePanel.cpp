@@ -30,6 +30,8 @@ ON_WM_ERASEBKGND()
 ON_WM_MOUSEMOVE()
 // LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam)
 ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
+// LRESULT OnMouseLeave(WPARAM, LPARAM)
+ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 // void OnLButtonDown(UINT nFlags, CPoint point)
 ON_WM_LBUTTONDOWN()
 // void OnRButtonDown(UINT nFlags, CPoint point)
@@ -41,7 +43,12 @@ CKTDockingPaneAutoHidePanel::CKTDockingPaneAutoHidePanel(CKTDockingPaneLayoutDat
 {
 }
 
-CKTDockingPaneAutoHidePanel::~CKTDockingPaneAutoHidePanel() { CloseActiveWindow(FALSE); }
+CKTDockingPaneAutoHidePanel::~CKTDockingPaneAutoHidePanel()
+{
+    // No veto here: the window must not outlive the strip it points back to.
+    if (CKTDockingPaneAutoHideWnd* pWnd = std::exchange(m_pActiveWnd, nullptr))
+        pWnd->CloseWindow();
+}
 
 void CKTDockingPaneAutoHidePanel::OnFinalRelease()
 {
@@ -52,7 +59,16 @@ void CKTDockingPaneAutoHidePanel::OnFinalRelease()
 
 BOOL CKTDockingPaneAutoHidePanel::Create(CWnd* pParent)
 {
-    return CreateEx(0, kPanelClass, "", kPanelStyle, CRect(0, 0, 0, 0), pParent, 0);
+    if (!CreateEx(0, kPanelClass, "", kPanelStyle, CRect(0, 0, 0, 0), pParent, 0))
+        return FALSE;
+    if (!m_dropTarget.Register(this))
+        TRACE("Docking: a strip takes no part in drags\n");
+    return TRUE;
+}
+
+BOOL CKTDockingPaneAutoHidePanel::IsSlidOut(const CKTDockingPane* pPane) const
+{
+    return m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane;
 }
 
 void CKTDockingPaneAutoHidePanel::AddContainer(CKTDockingPaneNode* pContainer)
@@ -91,7 +107,15 @@ void CKTDockingPaneAutoHidePanel::RemovePane(CKTDockingPaneNode* pNode)
 void CKTDockingPaneAutoHidePanel::OnChildContainerChanged(CKTDockingPaneNode*)
 {
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    CloseActiveWindow(pManager && pManager->IsDockingInProgress());
+    if (CKTDockingPaneAutoHideWnd::m_bCloseOnLeave)
+    {
+        CloseActiveWindow(pManager && pManager->IsDockingInProgress());
+        return;
+    }
+    if (pManager)
+        pManager->RecalcFrameLayout(this, FALSE);
+    if (m_pActiveWnd)
+        m_pActiveWnd->RecalcLayout();
 }
 
 int CKTDockingPaneAutoHidePanel::Thickness() const
@@ -213,26 +237,52 @@ void CKTDockingPaneAutoHidePanel::OnPaint()
     if (!pPaintManager)
         return;
     CKTTabPainter* pPainter = PanelPainter(pPaintManager);
-    KTDrawHelpers()->GradientFill(&buffer, rcClient, pPainter->GetColorSet()->m_clrAutoHideFace, TRUE);
+    const CKTPaintManagerColorGradient& face = pPainter->GetColorSet()->m_clrAutoHideFace;
+    if (face.clrLight.GetColor() == face.clrDark.GetColor())
+        buffer.FillSolidRect(rcClient, face.clrLight.GetColor());
+    else
+        KTDrawHelpers()->GradientFill(&buffer, FaceGradientRect(rcClient), face, TRUE);
     for (const auto& pManager : m_tabManagers)
         pPainter->DrawItems(pManager.get(), &buffer, rcClient);
 }
 
+CRect CKTDockingPaneAutoHidePanel::FaceGradientRect(const CRect& rcClient) const
+{
+    // The band is wide, and a right strip's starts where the frame's client area does: both sides read as one.
+    int nWidth = std::max(int(rcClient.Width()), ::GetSystemMetrics(SM_CXFULLSCREEN) / 2);
+    CRect rc(rcClient.left, rcClient.top, rcClient.left + nWidth, rcClient.bottom);
+    if (m_nDirection != ktDockRight || !m_pDockingSite)
+        return rc;
+    CPoint ptSite(0, 0);
+    m_pDockingSite->ClientToScreen(&ptSite);
+    ScreenToClient(&ptSite);
+    rc.left = ptSite.x;
+    rc.right = std::max(rcClient.right, rc.left + nWidth);
+    return rc;
+}
+
 void CKTDockingPaneAutoHidePanel::OnMouseMove(UINT, CPoint point)
 {
+    for (const auto& pManager : m_tabManagers)
+        pManager->PerformMouseMove(m_hWnd, point);
     if (!HitTest(point))
         return;
     TRACKMOUSEEVENT tme = {sizeof(tme), TME_HOVER | TME_LEAVE, m_hWnd, DWORD(CKTDockingPaneAutoHideWnd::m_nHoverTime)};
     ::TrackMouseEvent(&tme);
 }
 
+LRESULT CKTDockingPaneAutoHidePanel::OnMouseLeave(WPARAM, LPARAM)
+{
+    for (const auto& pManager : m_tabManagers)
+        pManager->PerformMouseMove(m_hWnd, CPoint(-1, -1));
+    return 0;
+}
+
 LRESULT CKTDockingPaneAutoHidePanel::OnMouseHover(WPARAM, LPARAM lParam)
 {
     CPoint pt(short(LOWORD(lParam)), short(HIWORD(lParam)));
     CKTDockingPane* pPane = HitTest(pt);
-    if (!pPane || !CKTDrawHelpers::IsTopParentActive(m_hWnd))
-        return 0;
-    if (m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+    if (!pPane || !CKTDrawHelpers::IsTopParentActive(m_hWnd) || IsSlidOut(pPane))
         return 0;
     ShowPane(pPane, FALSE);
     return 0;
@@ -243,7 +293,7 @@ void CKTDockingPaneAutoHidePanel::OnLButtonDown(UINT, CPoint point)
     CKTDockingPane* pPane = HitTest(point);
     if (!pPane)
         return;
-    if (m_pActiveWnd && m_pActiveWnd->GetContainer() && m_pActiveWnd->GetContainer()->GetSelected() == pPane)
+    if (IsSlidOut(pPane))
         pPane->SetFocus();
     else
         ShowPane(pPane, TRUE);
@@ -266,7 +316,8 @@ void CKTDockingPaneAutoHidePanel::ShowPane(CKTDockingPane* pPane, BOOL bActivate
     for (int i = 0; i < 4; ++i)
         if (CKTDockingPaneAutoHidePanel* pPanel = m_pLayout->GetPanel(i))
             pPanel->CloseActiveWindow(FALSE);
-    if (pManager->NotifyAction(ktActionExpanding, pPane))
+    // The owner kept this strip's window out: a strip has one at a time.
+    if (m_pActiveWnd || pManager->NotifyAction(ktActionExpanding, pPane))
         return;
     pContainer->SelectPane(pPane, FALSE, TRUE);
     m_pActiveWnd = CKTDockingPaneAutoHideWnd::Open(this, pContainer);
@@ -286,8 +337,10 @@ void CKTDockingPaneAutoHidePanel::CloseActiveWindow(BOOL bDelayed)
 {
     if (!CKTDockingPaneAutoHideWnd::m_bCloseOnLeave || !m_pActiveWnd)
         return;
-    CKTDockingPaneAutoHideWnd* pWnd = std::exchange(m_pActiveWnd, nullptr);
-    pWnd->Close(bDelayed);
+    // A window the owner keeps out stays this strip's, or nothing would ever close it.
+    CKTSmartPtr<CKTDockingPaneAutoHideWnd> pWnd(m_pActiveWnd);
+    if (pWnd->Close(bDelayed))
+        ClearActiveWnd(pWnd);
 }
 
 BOOL CKTDockingPaneAutoHidePanel::DoPropExchange(CKTPropExchange* pPX)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "KTDockingPaneAutoHideTabManager.h"
+#include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPane;
@@ -32,6 +33,9 @@ public:
     void ShowPane(CKTDockingPane* pPane, BOOL bActivate);
     void CloseActiveWindow(BOOL bDelayed = FALSE);
     CKTDockingPaneAutoHideWnd* GetActiveWnd() const { return m_pActiveWnd; }
+    // The pane is the one shown in the window slid out now.
+    BOOL IsSlidOut(const CKTDockingPane* pPane) const;
+    COleDropTarget& GetDropTarget() { return m_dropTarget; }
     void ClearActiveWnd(const CKTDockingPaneAutoHideWnd* pWnd);
     // The pane whose tab lies under a client point.
     CKTDockingPane* HitTest(CPoint pt) const;
@@ -50,6 +54,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseHover(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
@@ -58,6 +63,7 @@ private:
     void LayoutTabs();
     CKTTabPainter* PanelPainter(CKTDockingPanePaintManager* pPaintManager);
     int Thickness() const;
+    CRect FaceGradientRect(const CRect& rcClient) const;
     BOOL IsVerticalStrip() const { return m_nDirection == ktDockLeft || m_nDirection == ktDockRight; }
     BOOL LoadChildren(CKTPropExchange* pPX);
 
@@ -66,4 +72,5 @@ private:
     std::vector<std::unique_ptr<CKTDockingPaneAutoHideTabManager>>
         m_tabManagers;  // one per group, rebuilt at every layout
     CRect m_rcPanel;
+    CKTDockingPaneAutoHidePanelDropTarget m_dropTarget{this};
 };

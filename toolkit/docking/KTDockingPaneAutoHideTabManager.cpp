@@ -4,6 +4,7 @@
 #include "KTDockingPane.h"
 #include "KTDockingPaneAutoHidePanel.h"
 #include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneTabRow.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTTabPainter.h"
 
@@ -34,10 +35,10 @@ CKTTabPainter* CKTDockingPaneAutoHideTabManager::GetPaintManager() const
     return pPaintManager ? pPaintManager->GetPanelTabPainter() : nullptr;
 }
 
-BOOL CKTDockingPaneAutoHideTabManager::DrawIcon(CDC*, CPoint, CKTTabManagerItem*, BOOL, CSize&) const
+BOOL CKTDockingPaneAutoHideTabManager::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw,
+                                                CSize& szIcon) const
 {
-    // Panes carry no icons of their own yet: no room is kept for one.
-    return FALSE;
+    return KTDrawPaneTabIcon(this, pDC, pt, pItem, bDraw, szIcon);
 }
 
 int CKTDockingPaneAutoHideTabManager::GetPosition() const

@@ -31,6 +31,8 @@ ON_WM_ERASEBKGND()
 ON_WM_TIMER()
 // void OnMouseMove(UINT nFlags, CPoint point)
 ON_WM_MOUSEMOVE()
+// void OnLButtonDown(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 CKTDockingPaneAutoHideWnd::CKTDockingPaneAutoHideWnd(CKTDockingPaneAutoHidePanel* pPanel,
@@ -56,12 +58,9 @@ CRect CKTDockingPaneAutoHideWnd::ComputeFullRect() const
     CRect rcArea = pManager->GetTopPane() ? pManager->GetTopPane()->GetRect() : CRect();
     CKTDockingPane* pPane = m_pContainer->GetSelected();
     MINMAXINFO mmi;
-    m_pContainer->GetMinMaxInfo(&mmi);
-    int nEdgeX = IsVerticalSliding() ? 0 : ktEdge, nEdgeY = IsVerticalSliding() ? ktEdge : 0;
-    int cx = std::max(int(mmi.ptMinTrackSize.x) + nEdgeX,
-                      std::min(pPane->m_nDockedWidth + ktEdge, int(mmi.ptMaxTrackSize.x) + nEdgeX));
-    int cy = std::max(int(mmi.ptMinTrackSize.y) + nEdgeY,
-                      std::min(pPane->m_nDockedHeight + ktEdge, int(mmi.ptMaxTrackSize.y) + nEdgeY));
+    GetMinMaxInfo(&mmi, TRUE);
+    int cx = std::max(int(mmi.ptMinTrackSize.x), std::min(pPane->m_nDockedWidth + ktEdge, int(mmi.ptMaxTrackSize.x)));
+    int cy = std::max(int(mmi.ptMinTrackSize.y), std::min(pPane->m_nDockedHeight + ktEdge, int(mmi.ptMaxTrackSize.y)));
     int nSide = pManager->GetRTLDirection(m_nDirection);
     switch (nSide)
     {
@@ -96,9 +95,9 @@ BOOL CKTDockingPaneAutoHideWnd::CreateSlideWindow()
     if (!pSite || !m_pContainer->GetSelected())
         return FALSE;
     m_rcFull = ComputeFullRect();
-    HCURSOR hCursor = pManager->m_bLockSplitters
-                          ? ::LoadCursor(NULL, IDC_ARROW)
-                          : KTResourceManager()->LoadCursor(IsVerticalSliding() ? KT_IDC_SPLITTER : KT_IDC_DIVIDER);
+    HCURSOR hCursor = CanResize()
+                          ? KTResourceManager()->LoadCursor(IsVerticalSliding() ? KT_IDC_SPLITTER : KT_IDC_DIVIDER)
+                          : ::LoadCursor(NULL, IDC_ARROW);
     LPCSTR pszClass = AfxRegisterWndClass(0, hCursor ? hCursor : ::LoadCursor(NULL, IDC_ARROW));
     DWORD dwExStyle = pSite->GetExStyle() & WS_EX_LAYOUTRTL;
     if (!CreateEx(dwExStyle, pszClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, m_rcFull, pSite, 0))
@@ -258,6 +257,8 @@ BOOL CKTDockingPaneAutoHideWnd::IsCursorOver() const
 
 void CKTDockingPaneAutoHideWnd::OnLeaveCheck()
 {
+    if (m_bResizing)
+        return;
     if (!m_pContainer->IsActive() && !IsCursorOver())
     {
         if (m_bCollapsing || --m_nLeaveCountdown > 0)
@@ -290,23 +291,24 @@ void CKTDockingPaneAutoHideWnd::OnMouseMove(UINT nFlags, CPoint point)
     CWnd::OnMouseMove(nFlags, point);
 }
 
-void CKTDockingPaneAutoHideWnd::Close(BOOL bDelayed)
+BOOL CKTDockingPaneAutoHideWnd::Close(BOOL bDelayed)
 {
     CKTSmartPtr<CKTDockingPaneAutoHideWnd> keepAlive(this);
     if (m_pContainer)
     {
         CKTDockingPaneManager* pManager = GetManager();
         if (pManager->NotifyAction(ktActionCollapsing, m_pContainer->GetSelected()))
-            return;
+            return FALSE;
         pManager->NotifyAction(ktActionCollapsed, m_pContainer->GetSelected());
     }
     if (!bDelayed)
     {
         CloseWindow();
-        return;
+        return TRUE;
     }
     ReleaseContainer();
     SetTimer(ktTimerClose, 50, NULL);
+    return TRUE;
 }
 
 // Gives the group back to the frame, hidden, and forgets it.

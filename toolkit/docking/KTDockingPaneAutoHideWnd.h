@@ -19,13 +19,16 @@ public:
                                            CKTDockingPaneTabbedContainer* pContainer);
 
     CKTDockingPaneTabbedContainer* GetContainer() const { return m_pContainer; }
-    // Slides back through the owner's veto (actions 10 and 11); delayed, the window goes on a short timer.
-    void Close(BOOL bDelayed);
+    // Slides back through the owner's veto (actions 10 and 11); delayed, the window goes on a short timer. FALSE
+    // when the owner keeps it out.
+    BOOL Close(BOOL bDelayed);
     void CloseWindow();
     void RecalcLayout();
     int GetStep() const { return m_nStep; }
     int GetStepCount() const { return m_nStepCount; }
     CRect GetFullRect() const { return m_rcFull; }
+    // The group's track limits; with the edge, the edge's width is added along the sliding axis.
+    void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo, BOOL bWithEdge) const;
 
     static double m_dSlideSpeed;
     static int m_nSlideInterval;
@@ -40,6 +43,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -62,6 +66,17 @@ private:
     void OnSlideBackTick();
     void OnLeaveCheck();
     BOOL IsCursorOver() const;
+    BOOL IsPanelBefore() const;
+    CRect GetLayoutAreaOnScreen() const;
+    // For the window at rcWindow (screen), the edge's rectangle and where its near side may go; FALSE when it
+    // cannot move.
+    BOOL GetEdgeRange(const CRect& rcWindow, CRect& rcEdge, int& nLow, int& nHigh) const;
+    // Fully out, the edge could be dragged.
+    BOOL CanResize() const;
+    void TrackWithOutline(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
+    void TrackLive(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
+    // The window reaches to the edge's far side and the group keeps the new size.
+    void ApplyEdge(const CRect& rcEdgeScreen);
     void ReleaseContainer();
     CKTDockingPaneManager* GetManager() const { return m_pManager; }
     BOOL IsVerticalSliding() const { return m_nDirection >= 2; }
@@ -76,4 +91,5 @@ private:
     BOOL m_bCollapsing = FALSE;
     CRect m_rcFull;  // fully out, in the site's client coordinates
     int m_nLeaveCountdown = ktLeaveTicks;
+    BOOL m_bResizing = FALSE;  // while the edge is dragged the window stays out
 };

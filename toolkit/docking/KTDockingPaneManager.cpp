@@ -306,6 +306,8 @@ BOOL CKTDockingPaneManager::EnableKeyboardNavigate(int nFlags)
 
 LRESULT CKTDockingPaneManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT)
+        return m_accessible.LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(&m_accessible));
     if (message == WM_DESTROY && m_nKeyboardNavigate)
         EnableKeyboardNavigate(0);
     if (message == WM_SYSCOMMAND && (wParam == SC_NEXTWINDOW || wParam == SC_PREVWINDOW))

@@ -6,7 +6,11 @@
 
 #include <memory>
 
+#include "KTDockingPaneAccessible.h"
+#include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneLayoutData.h"
+#include "KTImageManager.h"
+#include "KTToolTipController.h"
 
 class CKTDockingPaneContext;
 class CKTDockingPaneMiniWnd;
@@ -33,6 +37,10 @@ public:
 
     CKTDockingPane* CreatePane(int nID, CRect rc, int nDirection, CKTDockingPaneNode* pNeighbour = nullptr);
     CKTDockingPane* FindPane(int nID) const;
+    // The strip's 16-pixel images become the icons of the non-zero pane ids; FALSE unless it holds nCount.
+    BOOL SetIcons(UINT nIDBitmap, const int* pIDs, int nCount, COLORREF clrMask);
+    void SetIcon(int nID, HICON hIcon);
+    CKTImageManagerIcon* GetIcon(int nID, int nWidth = 16) const;
     void ShowPane(CKTDockingPane* pPane, BOOL bSetFocus = TRUE);
     void ClosePane(CKTDockingPane* pPane);
     void HidePane(CKTDockingPaneNode* pNode);
@@ -67,6 +75,7 @@ public:
     CKTDockingPanePaintManager* GetPaintManager() const { return m_pPaintManager; }
     CWnd* GetSite() const { return m_pSite; }
     CKTDockingPane* GetActivePane() const { return m_pActivePane; }
+    CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
     CKTDockingPaneContext* GetDockingContext() const { return m_pContext.get(); }
     BOOL IsLaidOut() const { return m_bLaidOut; }
     BOOL IsInitialUpdateDone() const { return m_bInitialUpdate; }
@@ -114,13 +123,17 @@ private:
 
     static void PostLayoutSize(CWnd* pSite, BOOL bDelay);
 
+    CKTDockingPaneOleSession m_oleSession;  // first in, last out: the panes' drop targets need it
     CWnd* m_pSite = nullptr;
     CKTSmartPtr<CKTDockingPaneLayoutData> m_pLayout;
     CKTSmartPtr<CKTDockingPanePaintManager> m_pPaintManager;
     CKTSmartPtr<CKTDockingPane> m_pActivePane;
+    CKTSmartPtr<CKTToolTipController> m_pToolTipContext = KTMakeCounted<CKTToolTipController>();  // captions, tabs
     std::unique_ptr<CKTDockingPaneContext> m_pContext;
     int m_nKeyboardNavigate = 0;
     CString m_strMoveMenuText = "&Move";
+    CKTDockingPaneManagerAccessible m_accessible{this};
+    CKTImageManager m_imageManager;  // pane icons by pane or icon id
     HWND m_hwndLastFocus = NULL;
     BOOL m_bDockingInProgress = FALSE;
     BOOL m_bLaidOut = FALSE;

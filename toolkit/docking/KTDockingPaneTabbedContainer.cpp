@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneAutoHideWnd.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
@@ -39,9 +40,13 @@ void CKTDockingPaneTabbedContainer::EnsureWindow()
 {
     if (GetSafeHwnd() || !m_pLayout || m_pLayout->IsDetached() || !m_pDockingSite)
         return;
-    if (CreateEx(0, kContainerClass, "", kContainerStyle, CRect(0, 0, 0, 0), m_pDockingSite, 0))
+    if (!CreateEx(0, kContainerClass, "", kContainerStyle, CRect(0, 0, 0, 0), m_pDockingSite, 0))
+    {
+        TRACE("Docking: a group window could not be created (%lu)\n", ::GetLastError());
         return;
-    TRACE("Docking: a group window could not be created (%lu)\n", ::GetLastError());
+    }
+    if (!m_dropTarget.Register(this))
+        TRACE("Docking: a group takes no part in drags\n");
 }
 
 void CKTDockingPaneTabbedContainer::Init(CKTDockingPane* pPane, CWnd* pSite)
@@ -99,8 +104,6 @@ void CKTDockingPaneTabbedContainer::RemovePane(CKTDockingPaneNode* pNode)
 {
     if (!HasChild(pNode))
         return;
-    if (pNode == m_pPressedPane)
-        m_pPressedPane = nullptr;
     EraseChild(pNode);
     UpdateTabs();
     pNode->SetParentContainer(nullptr);
@@ -124,6 +127,14 @@ void CKTDockingPaneTabbedContainer::RemovePane(CKTDockingPaneNode* pNode)
         return;
     m_pSelectedPane = nullptr;
     SelectPane(static_cast<CKTDockingPane*>(GetLastChild()), TRUE, TRUE);
+}
+
+void CKTDockingPaneTabbedContainer::SwapPanes(int nFirst, int nSecond)
+{
+    if (!GetPaneAt(nFirst) || !GetPaneAt(nSecond))
+        return;
+    std::swap(m_children[size_t(nFirst)], m_children[size_t(nSecond)]);
+    UpdatePane(TRUE);
 }
 
 void CKTDockingPaneTabbedContainer::ShowTitle(BOOL bShow)
@@ -153,7 +164,8 @@ BOOL CKTDockingPaneTabbedContainer::IsHidden() const
 
 BOOL CKTDockingPaneTabbedContainer::IsTabsVisible() const
 {
-    if (!GetSafeHwnd())
+    // A group slid out of its strip has its tabs in the strip.
+    if (!GetSafeHwnd() || dynamic_cast<CKTDockingPaneAutoHideWnd*>(m_pDockingSite))
         return FALSE;
     if (m_children.size() >= 2)
         return TRUE;

@@ -4,6 +4,8 @@
 // Classes: CKTDockingPaneTabbedContainer.
 #pragma once
 
+#include "KTDockingPaneAccessible.h"
+#include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneNode.h"
 #include "KTDockingPaneTabRow.h"
 
@@ -40,6 +42,10 @@ public:
     // -2 over the caption, the index of a tab under the point, else -1.
     int HitTest(CPoint pt) const;
     CKTDockingPaneTabRow& GetTabRow() { return m_tabRow; }
+    IAccessible* GetAccessible() { return &m_accessible; }
+    COleDropTarget& GetDropTarget() { return m_dropTarget; }
+    // Two panes change places in the tab order.
+    void SwapPanes(int nFirst, int nSecond);
     // The selected pane (else the container) takes the focus and the manager looks at it.
     void FocusSelected();
 
@@ -56,13 +62,16 @@ public:
     void RemovePane(CKTDockingPaneNode* pNode) override;
     BOOL IsCaptionButtonVisible(CKTDockingPaneCaptionButton* pButton) override;
 
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMouseLeave(WPARAM, LPARAM);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
@@ -77,9 +86,6 @@ private:
     CKTDockingPaneCaptionButton* CaptionButtonAt(CPoint pt) const;
     BOOL CanPressCaptionButtons() const;
     void PressMenuButton(CKTDockingPaneCaptionButton* pButton);
-    void PressTab(CKTDockingPane* pPane, CPoint point);
-    void MovePressedTab(CPoint point);
-    int SavedTabAt(CPoint point) const;
     void ClickClose();
     void ClickPin();
     void SetMaximized(BOOL bMaximized);
@@ -93,7 +99,7 @@ private:
     BOOL m_bInUpdatePane = FALSE;
     CKTDockingPane* m_pSelectedPane = nullptr;  // one of the children
     BOOL m_bMaximized = FALSE;
-    CKTDockingPane* m_pPressedPane = nullptr;  // its tab is held down for reordering or dragging out
-    std::vector<CRect> m_pressedTabRects;      // the tabs as they were when it was pressed
     CKTDockingPaneTabRow m_tabRow{this};
+    CKTDockingPaneTabbedContainerAccessible m_accessible{this};
+    CKTDockingPaneTabbedContainerDropTarget m_dropTarget{this};
 };

@@ -1,7 +1,6 @@
 // KTDockingPaneTabbedContainerInput.cpp: a group window's painting, mouse input and caption-button commands.
 #include <afxpriv.h>
-
-#include <algorithm>
+#include <windowsx.h>
 
 #include "KTDockingPane.h"
 #include "KTDockingPaneCaptionButton.h"
@@ -21,12 +20,12 @@ ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 // void OnLButtonDown(UINT nFlags, CPoint point)
 ON_WM_LBUTTONDOWN()
-// void OnMouseMove(UINT nFlags, CPoint point)
-ON_WM_MOUSEMOVE()
 // void OnLButtonUp(UINT nFlags, CPoint point)
 ON_WM_LBUTTONUP()
 // void OnCaptureChanged(CWnd* pWnd)
 ON_WM_CAPTURECHANGED()
+// void OnMouseMove(UINT nFlags, CPoint point)
+ON_WM_MOUSEMOVE()
 // LRESULT OnMouseLeave(WPARAM, LPARAM)
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 // void OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -101,6 +100,8 @@ void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
             OnCaptionButtonClick(pButton);
         return;
     }
+    if (IsTabsVisible() && m_tabRow.PerformClick(m_hWnd, point, TRUE))
+        return;
     int nHit = HitTest(point);
     if (nHit == -2 && !IsHidden())
     {
@@ -110,7 +111,7 @@ void CKTDockingPaneTabbedContainer::OnLButtonDown(UINT, CPoint point)
     }
     if (nHit >= 0)
     {
-        PressTab(GetPaneAt(nHit), point);
+        m_tabRow.PressTab(nHit, point);
         return;
     }
     FocusSelected();
@@ -137,74 +138,16 @@ void CKTDockingPaneTabbedContainer::OnCaptionLButtonDown(CPoint ptScreen)
     pManager->GetDockingContext()->Drag(this, ptScreen);
 }
 
-// A pane whose owner lets it be dragged keeps its tab held: moving over another tab reorders, moving off the
-// row drags the pane out.
-void CKTDockingPaneTabbedContainer::PressTab(CKTDockingPane* pPane, CPoint point)
-{
-    CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    const BOOL bDraggable = pManager && !pManager->NotifyAction(ktActionDragging, pPane);
-    if (bDraggable)
-    {
-        m_pressedTabRects.clear();
-        for (int i = 0; i < m_tabRow.GetItemCount(); ++i)
-            m_pressedTabRects.push_back(m_tabRow.GetItem(i)->GetRect());
-        m_pPressedPane = pPane;
-    }
-    SelectPane(pPane, TRUE, FALSE);
-    m_tabRow.PerformMouseMove(m_hWnd, point);
-    if (bDraggable)
-        SetCapture();
-    Invalidate(FALSE);
-}
-
-int CKTDockingPaneTabbedContainer::SavedTabAt(CPoint point) const
-{
-    for (size_t i = 0; i < m_pressedTabRects.size(); ++i)
-        if (m_pressedTabRects[i].PtInRect(point))
-            return int(i);
-    return -1;
-}
-
-void CKTDockingPaneTabbedContainer::MovePressedTab(CPoint point)
-{
-    const int nSaved = SavedTabAt(point);
-    const int nPressed = IndexOf(m_pPressedPane);
-    if (nSaved >= 0 && nSaved != nPressed && nSaved < GetChildCount() && nPressed >= 0)
-    {
-        std::swap(m_children[size_t(nSaved)], m_children[size_t(nPressed)]);
-        UpdatePane(TRUE);
-        return;
-    }
-    CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    if (nSaved >= 0 || HitTest(point) >= 0 || !pManager || pManager->NotifyAction(ktActionDetaching, m_pPressedPane))
-        return;
-    CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
-    m_pPressedPane = nullptr;
-    ReleaseCapture();
-    if (!m_pSelectedPane)
-        return;
-    ClientToScreen(&point);
-    pManager->GetDockingContext()->Drag(m_pSelectedPane, point);
-}
-
 void CKTDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point)
 {
     m_tabRow.PerformMouseMove(m_hWnd, point);
-    if (m_pPressedPane)
-        MovePressedTab(point);
-    else
+    if (!m_tabRow.TrackPressedTab(point))
         CheckCaptionButtons(point);
 }
 
-void CKTDockingPaneTabbedContainer::OnLButtonUp(UINT, CPoint)
-{
-    if (!m_pPressedPane)
-        return;
-    m_pPressedPane = nullptr;
-    ReleaseCapture();
-}
+void CKTDockingPaneTabbedContainer::OnLButtonUp(UINT, CPoint) { m_tabRow.ReleasePressedTab(); }
 
-void CKTDockingPaneTabbedContainer::OnCaptureChanged(CWnd*) { m_pPressedPane = nullptr; }
+void CKTDockingPaneTabbedContainer::OnCaptureChanged(CWnd*) { m_tabRow.ForgetPressedTab(); }
 
 LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
 {
@@ -215,7 +158,8 @@ LRESULT CKTDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM)
 void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint point)
 {
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
-    if (!pManager || (CanPressCaptionButtons() && CaptionButtonAt(point)))
+    if (!pManager || (CanPressCaptionButtons() && CaptionButtonAt(point)) ||
+        (IsTabsVisible() && m_tabRow.PerformClick(m_hWnd, point, TRUE)))
         return;
     CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
     const int nHit = HitTest(point);
@@ -225,11 +169,18 @@ void CKTDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint point)
         pManager->ToggleNodeDocking(GetPaneAt(nHit));
 }
 
-void CKTDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint)
+void CKTDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint point)
 {
     CKTSmartPtr<CKTDockingPaneTabbedContainer> keepAlive(this);
+    int nHit = HitTest(point);
+    CKTDockingPaneManager* pManager = GetDockingPaneManager();
+    if (nHit >= 0 && pManager)
+    {
+        SelectPane(GetPaneAt(nHit), TRUE, TRUE);
+        pManager->RecalcFrameLayout(this, FALSE);
+    }
     FocusSelected();
-    if (CKTDockingPaneManager* pManager = GetDockingPaneManager())
+    if (pManager)
         pManager->NotifyOwner(ktDockingPaneRClick, LPARAM(static_cast<CKTDockingPaneNode*>(this)));
 }
 
@@ -247,11 +198,14 @@ BOOL CKTDockingPaneTabbedContainer::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT 
     return CWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
-LRESULT CKTDockingPaneTabbedContainer::OnHelpHitTest(WPARAM, LPARAM)
+LRESULT CKTDockingPaneTabbedContainer::OnHelpHitTest(WPARAM, LPARAM lParam)
 {
-    if (!m_pSelectedPane)
+    CKTDockingPane* pPane = GetPaneAt(HitTest(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))));
+    if (!pPane)
+        pPane = m_pSelectedPane;
+    if (!pPane)
         return 0;
-    return 0x20000 + m_pSelectedPane->GetID();
+    return 0x20000 + (pPane->GetHelpID() ? pPane->GetHelpID() : pPane->GetID());
 }
 
 void CKTDockingPaneTabbedContainer::OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton)

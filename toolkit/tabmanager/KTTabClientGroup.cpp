@@ -139,7 +139,13 @@ void CKTTabClientGroup::TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
     if (FindIndex(pItem) < 0)
         return;
     OnItemClick(pItem);
-    if (nDropMode >= ktTabDropGroup && (pTarget == NULL || m_pOwner->FindGroup(pTarget) >= 0))
+    if (nDropMode == ktTabDropClient)
+    {
+        CPoint ptScreen = pt;
+        ::ClientToScreen(hWnd, &ptScreen);
+        m_pOwner->OpenDropPopup(ptScreen);
+    }
+    else if (nDropMode >= ktTabDropGroup && (pTarget == NULL || m_pOwner->FindGroup(pTarget) >= 0))
         m_pOwner->MoveItem(pItem, pTarget, nDropMode);
     if (pItem->GetTabManager())
         pItem->GetTabManager()->EnsureVisible(pItem);

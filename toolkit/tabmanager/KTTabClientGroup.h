@@ -31,6 +31,9 @@ public:
     double m_dSize = 100.0;  // share of the client along the split direction
     CRect m_rcSplitter;      // the splitter after the group, empty for the last
 
+protected:
+    CKTTabClientWnd* GetTabClient() const { return m_pOwner; }
+
 private:
     // The drag between groups: TRUE when the pointer left the header and a drop was chosen.
     void TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pItem);

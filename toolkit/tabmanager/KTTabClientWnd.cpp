@@ -237,6 +237,9 @@ void CKTTabClientWnd::RemoveEmptyGroups()
             m_pActiveGroup = NULL;
         if (GetGroupCount() > 1)
             m_arrGroups[i > 0 ? i - 1 : 1]->m_dSize += pGroup->m_dSize + m_nSplitterSize;
+        // Without groups the strip window goes with its group, and its drop registration before it.
+        if (!m_bEnableGroups)
+            m_dropTarget.Revoke();
         m_arrGroups.erase(m_arrGroups.begin() + i);
         m_bRepositionPending = TRUE;
         if (m_bEnableGroups)
@@ -344,11 +347,15 @@ void CKTTabClientWnd::Refresh(BOOL bRecalcFrame)
         return;
     m_bRefreshGuard = TRUE;
     UpdateContents();
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    ScreenToClient(&pt);
-    for (auto& pGroup : m_arrGroups)
-        pGroup->PerformMouseMove(m_hWnd, pt);
+    // The strip window of a client without groups follows the mouse in its own messages.
+    if (m_bEnableGroups)
+    {
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        ScreenToClient(&pt);
+        for (auto& pGroup : m_arrGroups)
+            pGroup->PerformMouseMove(m_hWnd, pt);
+    }
     Invalidate(FALSE);
     if (bRecalcFrame && m_bEnableGroups)
     {

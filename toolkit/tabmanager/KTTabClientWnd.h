@@ -11,6 +11,7 @@
 #include "KTCommandBars.h"
 #include "KTResourceCursor.h"
 #include "KTSmartPtr.h"
+#include "KTTabClientDropTarget.h"
 #include "KTTabClientGroup.h"
 #include "KTTabPainter.h"
 #include "KTToolTipController.h"
@@ -79,6 +80,8 @@ public:
     virtual COLORREF GetItemColor(const CKTTabManagerItem* pItem) const;
     virtual HICON GetItemIcon(const CKTTabManagerItem* pItem) const;
     virtual CString GetItemTooltip(const CKTTabManagerItem* pItem) const;
+    // A tab group without a window of its own with groups, else the strip window beside the MDI client.
+    virtual std::unique_ptr<CKTTabClientGroup> CreateWorkspace();
     virtual CKTTabClientGroup* CreateGroup(int nIndex);
     virtual CKTTabManagerItem* AddItem(CWnd* pChild);
     virtual void ApplyFlags(CKTTabManager* pGroup);
@@ -100,6 +103,9 @@ public:
     void SetActiveGroup(CKTTabClientGroup* pGroup);
     BOOL IsSplitHorizontal() const { return m_bHorizSplitting; }
     BOOL IsRedrawLocked() const { return m_bLockRedraw; }
+    CKTToolTipController* GetToolTipController() const { return m_pToolTip; }
+    // A mouse press offered to the frame first; TRUE when the frame took it.
+    BOOL OfferPressToFrame(UINT message, LPARAM lParam);
     void MarkRepositionPending() { m_bRepositionPending = TRUE; }
     void SuspendUpdates() { m_bUpdateSuspended = TRUE; }
     // Lays the client out again: the frame first, then the groups in the MDI client.
@@ -108,6 +114,8 @@ public:
     void MoveItem(CKTTabManagerItem* pItem, CKTTabClientGroup* pTarget, int nDropMode);
     // The target of a tab dragged to the point (client co-ordinates); the outline to draw comes back.
     int FindDropTarget(CKTTabClientGroup* pSource, CPoint pt, CKTTabClientGroup** ppTarget, CRect& rcOutline) const;
+    // Offers the group commands for a tab dropped in the client on no target (screen co-ordinates).
+    void OpenDropPopup(CPoint ptScreen);
     // The cursor of a dragged tab: over the client, or where it cannot be dropped.
     HCURSOR GetDragCursor(BOOL bInside) const;
 
@@ -149,7 +157,6 @@ private:
     void ActivateGroupOf(CKTTabManagerItem* pItem);
     void SelectTopmostWindow(CKTTabClientGroup* pGroup);
     CKTTabClientGroup* GroupOf(const CKTTabManagerItem* pItem) const;
-    BOOL OfferToFrame(UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL m_bUpdateSuspended = FALSE;
     BOOL m_bRepositionPending = FALSE;
@@ -169,6 +176,7 @@ private:
     DWORD m_dwFlags = 0;
     BOOL m_bUpdateGuard = FALSE;
     CKTSmartPtr<CKTToolTipController> m_pToolTip;
+    CKTTabClientDropTarget m_dropTarget{this};
     UINT m_nMsgUpdateSkinState;
     UINT m_nMsgQuerySkinState;
 };

@@ -1,11 +1,33 @@
 // KTTabClientWndGroups.cpp: making tab groups, moving tabs between them and the targets of a dragged tab.
 #include "KTTabClientWnd.h"
 
+#include "KTControlWorkspaceActions.h"
+#include "KTControls.h"
+#include "KTPopupBar.h"
+#include "KTTabClientWorkspace.h"
 #include "KTTabManagerRes.h"
+
+// Without OLE in the process the tabs only miss the activation while something is dragged over them.
+std::unique_ptr<CKTTabClientGroup> CKTTabClientWnd::CreateWorkspace()
+{
+    if (m_bEnableGroups)
+    {
+        m_dropTarget.Register(this);
+        return std::make_unique<CKTTabClientGroup>(this);
+    }
+    auto pWorkspace = std::make_unique<CKTTabClientWorkspace>(this);
+    if (!pWorkspace->Create(m_pFrame))
+        return nullptr;
+    m_dropTarget.Register(pWorkspace.get());
+    return pWorkspace;
+}
 
 CKTTabClientGroup* CKTTabClientWnd::CreateGroup(int nIndex)
 {
-    auto pGroup = std::make_unique<CKTTabClientGroup>(this);
+    m_dropTarget.Revoke();
+    std::unique_ptr<CKTTabClientGroup> pGroup = CreateWorkspace();
+    if (!pGroup)
+        return NULL;
     CKTTabClientGroup* pCreated = pGroup.get();
     if (nIndex < 0 || nIndex > GetGroupCount())
         nIndex = GetGroupCount();
@@ -79,6 +101,21 @@ void CKTTabClientWnd::MoveItem(CKTTabManagerItem* pTab, CKTTabClientGroup* pTarg
     m_bUpdateSuspended = FALSE;
     m_bRepositionPending = TRUE;
     UpdateContents();
+}
+
+// The popup is the frame's; its commands come back to the client, which runs the group commands itself.
+void CKTTabClientWnd::OpenDropPopup(CPoint ptScreen)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(pCommandBars);
+    CKTControls* pControls = pPopup->GetControls();
+    pControls->Add(ktControlButton, KT_ID_WORKSPACE_ACTIONS);
+    CKTControl* pCancel = pControls->Add(ktControlButton, KT_ID_TABWORKSPACE_CANCEL);
+    pCancel->SetCaptionFromResource(KT_ID_TABWORKSPACE_CANCEL);
+    pCancel->SetBeginGroup(TRUE);
+    CKTCommandBars::TrackPopupMenu(pPopup, 0, ptScreen.x, ptScreen.y, m_pFrame, NULL, this);
 }
 
 // The group's tab whose window stands highest among the MDI children becomes its selected one.

@@ -28,7 +28,7 @@ CRect CKTTabClientWnd::GroupsRect() const
 // Each group ends at its share of the length left between the splitters.
 void CKTTabClientWnd::LayoutGroups()
 {
-    if (!GetSafeHwnd() || m_arrGroups.empty())
+    if (!GetSafeHwnd() || !m_bEnableGroups || m_arrGroups.empty())
         return;
     CRect rcClient = GroupsRect();
     int nCount = GetGroupCount();
@@ -88,8 +88,11 @@ int CKTTabClientWnd::SplitterAt(CPoint pt) const
 
 void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
 {
-    UpdateGroupSizes();
     CRect rcLimits = m_arrGroups[nSplitter]->m_rcControl | m_arrGroups[nSplitter + 1]->m_rcControl;
+    // Two groups squeezed to nothing leave no length to share: their sizes are kept for when room comes back.
+    if (rcLimits.IsRectEmpty())
+        return;
+    UpdateGroupSizes();
     if (!m_bTrackSplitter)
     {
         DragSplitterLive(nSplitter, pt, rcLimits);
@@ -108,17 +111,25 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
     Reposition();
 }
 
-// The groups follow the pointer; Esc or the release leaves them where they are.
+// The groups follow the pointer until the release; Esc puts them back, as it cancels a tracked splitter.
 void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits)
 {
     const CRect rcStart = m_arrGroups[nSplitter]->m_rcSplitter;
+    const double dFirst = m_arrGroups[nSplitter]->m_dSize, dSecond = m_arrGroups[nSplitter + 1]->m_dSize;
     CRect rcShown = rcStart;
     CKTCaptureLoop loop(m_hWnd);
     MSG msg;
     while (loop.Next(msg))
     {
-        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+        if (msg.message == WM_LBUTTONUP)
             break;
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
+        {
+            m_arrGroups[nSplitter]->m_dSize = dFirst;
+            m_arrGroups[nSplitter + 1]->m_dSize = dSecond;
+            Reposition();
+            break;
+        }
         if (msg.message != WM_MOUSEMOVE)
         {
             CKTCaptureLoop::Dispatch(msg);
@@ -171,8 +182,7 @@ void CKTTabClientWnd::FillBackground(CDC* pDC, CRect rc)
 
 void CKTTabClientWnd::DrawClient(CDC* pDC, CRect rc)
 {
-    // Without groups the one strip is drawn here too, in place of a workspace window of its own.
-    if (m_arrGroups.empty())
+    if (!m_bEnableGroups || m_arrGroups.empty())
     {
         FillBackground(pDC, rc);
         return;

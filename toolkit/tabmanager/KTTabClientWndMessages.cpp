@@ -23,7 +23,7 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     CKTToolTipController::FilterToolTipMessage(m_pToolTip, this, message, wParam, lParam);
     if (message == m_nMsgQuerySkinState)
         return m_bEnableGroups && m_pFrame;
-    if (m_bEnableGroups && IsButtonPress(message) && OfferToFrame(message, wParam, lParam))
+    if (m_bEnableGroups && OfferPressToFrame(message, lParam))
         return 0;
     switch (message)
     {
@@ -90,9 +90,14 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnMouseMoveClient(PointOf(lParam));
         break;
     case WM_MOUSELEAVE:
+        if (!m_bEnableGroups)
+            break;
         for (auto& pGroup : m_arrGroups)
             pGroup->PerformMouseMove(m_hWnd, CPoint(-1, -1));
         return 0;
+    case WM_DESTROY:
+        m_dropTarget.Revoke();
+        break;
     case WM_SYSCOLORCHANGE:
     {
         LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
@@ -109,9 +114,9 @@ LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 // A mouse press the frame answers is its own.
-BOOL CKTTabClientWnd::OfferToFrame(UINT message, WPARAM, LPARAM lParam)
+BOOL CKTTabClientWnd::OfferPressToFrame(UINT message, LPARAM lParam)
 {
-    return m_pFrame && m_pFrame->SendMessage(KT_TABCLIENT_MOUSEPRESS, message, lParam) != 0;
+    return IsButtonPress(message) && m_pFrame && m_pFrame->SendMessage(KT_TABCLIENT_MOUSEPRESS, message, lParam) != 0;
 }
 
 // With groups a child has neither caption nor frame: its tab stands for them.
@@ -208,13 +213,14 @@ void CKTTabClientWnd::OnMouseMoveClient(CPoint pt)
         pGroup->PerformMouseMove(m_hWnd, pt);
 }
 
+// The group commands, and the drop popup's Cancel, which only closes the popup.
 BOOL CKTTabClientWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_NEWVERTICAL || pHandlerInfo)
+    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_CANCEL || pHandlerInfo)
         return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     if (nCode == static_cast<int>(CN_UPDATE_COMMAND_UI))
     {
-        static_cast<CCmdUI*>(pExtra)->Enable(IsGroupCommandEnabled(nID));
+        static_cast<CCmdUI*>(pExtra)->Enable(nID == KT_ID_TABWORKSPACE_CANCEL || IsGroupCommandEnabled(nID));
         return TRUE;
     }
     return nCode == CN_COMMAND && OnGroupCommand(nID);
@@ -222,8 +228,10 @@ BOOL CKTTabClientWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLER
 
 BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
 {
-    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_NEWVERTICAL)
+    if (nID < KT_ID_TABWORKSPACE_MOVEPREVIOUS || nID > KT_ID_TABWORKSPACE_CANCEL)
         return FALSE;
+    if (nID == KT_ID_TABWORKSPACE_CANCEL)
+        return TRUE;
     CKTTabManagerItem* pItem = NULL;
     if (!IsGroupCommandEnabled(nID, &pItem))
         return TRUE;
@@ -249,7 +257,8 @@ BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
 
 INT_PTR CKTTabClientWnd::OnToolHitTest(CPoint pt, TOOLINFO* pTI) const
 {
-    if (!m_bEnabled || CKTMouseHookManager::Instance()->IsTrackedLock(NULL))
+    // Without groups the strip has a window, and tooltips, of its own.
+    if (!m_bEnabled || !m_bEnableGroups || CKTMouseHookManager::Instance()->IsTrackedLock(NULL))
         return -1;
     for (const auto& pGroup : m_arrGroups)
     {

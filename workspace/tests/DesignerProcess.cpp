@@ -155,7 +155,8 @@ std::vector<TreeItemSeen> CDesignerProcess::TreeItems() const
         for (; hItem; hItem = (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)hItem))
         {
             TVITEM item = {};
-            item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM;
+            item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_STATE;
+            item.stateMask = TVIS_SELECTED;
             item.hItem = hItem;
             item.pszText = memory.Address() + 1024;
             item.cchTextMax = 1024;
@@ -167,7 +168,7 @@ std::vector<TreeItemSeen> CDesignerProcess::TreeItems() const
             memory.Read(memory.Address() + 1024, szText, sizeof szText - 1);
             if (item.lParam)
                 memory.Read((void*)item.lParam, &nKind, sizeof nKind);
-            items.push_back({nDepth, szText, item.iImage, nKind});
+            items.push_back({nDepth, szText, item.iImage, nKind, (item.state & TVIS_SELECTED) != 0});
             walk((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hItem), nDepth + 1);
         }
     };
@@ -212,6 +213,14 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
     POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ::ClientToScreen(hTree, &pt);
     return ClickScreen(pt);
+}
+
+bool CDesignerProcess::ClickWindow(HWND hWnd) const
+{
+    RECT rc = {};
+    if (!::GetWindowRect(hWnd, &rc))
+        return false;
+    return ClickScreen({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
 }
 
 bool CDesignerProcess::ClickScreen(POINT pt) const

@@ -14,6 +14,7 @@ struct TreeItemSeen
     std::string strCaption;
     int nImage;
     unsigned nKind;
+    bool bSelected = false;
 };
 
 class CDesignerProcess
@@ -31,6 +32,8 @@ public:
     std::vector<TreeItemSeen> TreeItems() const;
     // Clicks the first item of the tree with that caption.
     bool ClickItem(const std::string& strCaption) const;
+    // Clicks the middle of a window of the program.
+    bool ClickWindow(HWND hWnd) const;
 
     // Keys to the program's focused window; the program is brought forward first when it is behind.
     bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU or none

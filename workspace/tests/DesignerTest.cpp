@@ -16,6 +16,8 @@ namespace
 {
 
 const char* const kRoot = "'Kestova': Project(s)";
+const int kNameEdit = 1003;
+const int kLocationEdit = 1004;
 
 std::string FileBytes(const std::string& strPath)
 {
@@ -152,6 +154,37 @@ TEST(Designer, AProjectFileOnTheCommandLineOpensAndOtherArgumentsAreIgnored)
     ExpectTree(expected, TreeOnceItHas(second, expected.size()));
     EXPECT_FALSE(SaveScreenshot(second.MainWindow(), "designer-project-open").empty());
     EXPECT_EQ(0u, second.Close());
+}
+
+// The location is typed without its closing backslash: the project still gets a folder of its own.
+TEST(Designer, CtrlNMakesANewProjectThroughTheDialogAndSelectsIt)
+{
+    CTestFolder folder("designer-new");
+    CDesignerProcess designer;
+    ASSERT_TRUE(designer.MainWindow());
+    HWND hDialog = nullptr;
+    for (int nTry = 0; nTry < 3 && !hDialog; ++nTry)
+    {
+        designer.Key('N', VK_CONTROL);
+        hDialog = designer.WaitForDialog("New Project", 2000);
+    }
+    ASSERT_TRUE(hDialog);
+    designer.ClickWindow(::GetDlgItem(hDialog, kNameEdit));
+    designer.Text("demo");
+    designer.ClickWindow(::GetDlgItem(hDialog, kLocationEdit));
+    designer.Text(folder.Path());
+    designer.Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([hDialog] { return !::IsWindow(hDialog); }));
+
+    const std::vector<TreeItemSeen> seen = TreeOnceItHas(designer, 4);
+    ExpectTree({{0, kRoot, 0, 10}, {1, "demo", 1, 0}, {2, "Head", 2, 1}, {2, "Packet", 3, 3}}, seen);
+    ASSERT_EQ(4u, seen.size());
+    EXPECT_TRUE(seen[1].bSelected) << "the new project is selected";
+    ProjectRecord project;
+    CString strMessage;
+    EXPECT_TRUE(ReadProjectFile(folder.Path("demo\\demo.kvs").c_str(), &project, &strMessage));
+    EXPECT_FALSE(folder.Read("demo\\dravolint.c").empty()) << "the runtime library is copied beside it";
+    EXPECT_EQ(0u, designer.Close());
 }
 
 TEST(Designer, CtrlOOpensProjectsAndRefusesBadOnes)

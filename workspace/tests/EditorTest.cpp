@@ -7,10 +7,15 @@
 
 #include "ChildFrame.h"
 #include "GuiLeakCheck.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTPopupBar.h"
+#include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
+#include "Screenshot.h"
 #include "TestFolder.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
@@ -83,27 +88,32 @@ void ClickScreen(POINT pt)
     ::SendInput(3, inputs, sizeof(INPUT));
 }
 
+// The open popup bar of the frame's command bars, seen from inside its loop.
 void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hMenu = ::FindWindowA("#32768", nullptr);
+    HWND hMenu = ::FindWindowA("KTPopupBar", nullptr);
     DWORD dwProcess = 0;
     ::GetWindowThreadProcessId(hMenu, &dwProcess);
     if (!hMenu || !::IsWindowVisible(hMenu) || dwProcess != ::GetCurrentProcessId() || g_seenMenu.bSeen)
         return;
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(CWnd::FromHandlePermanent(hMenu));
+    if (!pPopup || pPopup->GetControlCount() == 0)
+        return;
     g_seenMenu.bSeen = true;
     ::GetWindowRect(hMenu, &g_seenMenu.rc);
-    HMENU hShown = (HMENU)::SendMessageA(hMenu, MN_GETHMENU, 0, 0);
-    ::GetMenuStringA(hShown, 0, g_seenMenu.szFirstItem, sizeof(g_seenMenu.szFirstItem), MF_BYPOSITION);
+    lstrcpyn(g_seenMenu.szFirstItem, pPopup->GetControl(0)->GetCaption(), sizeof(g_seenMenu.szFirstItem));
     if (!g_seenMenu.nChoose)
     {
-        ::EndMenu();
+        static_cast<CKTMDIFrameWnd*>(AfxGetMainWnd())->GetCommandBars()->ClosePopups();
         return;
     }
-    for (int i = 0; i < ::GetMenuItemCount(hShown); ++i)
+    for (int i = 0; i < pPopup->GetControlCount(); ++i)
     {
-        RECT rcItem;
-        if (::GetMenuItemID(hShown, i) == g_seenMenu.nChoose && ::GetMenuItemRect(nullptr, hShown, i, &rcItem))
-            ClickScreen({(rcItem.left + rcItem.right) / 2, (rcItem.top + rcItem.bottom) / 2});
+        if (pPopup->GetControl(i)->GetID() != (int)g_seenMenu.nChoose)
+            continue;
+        CRect rcItem = pPopup->GetControl(i)->GetRect();
+        pPopup->ClientToScreen(&rcItem);
+        ClickScreen(rcItem.CenterPoint());
     }
 }
 
@@ -185,6 +195,12 @@ TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
     EXPECT_EQ(ViewOf(pFirst)->GetParentFrame()->GetSafeHwnd(), tabs.GetItem(1)->GetHandle());
     EXPECT_EQ(pSecond->GetTitle(), tabs.GetItem(0)->GetCaption());
     EXPECT_FALSE(tabs.GetPaintManager()->m_bShowIcons);
+    EXPECT_FALSE(SaveScreenshot(m_pFrame->GetSafeHwnd(), "designer-editor-tabs").empty());
+
+    // The frame hands the tab-group commands to the tab client.
+    m_pFrame->SendMessage(WM_COMMAND, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    PumpIdle();
+    EXPECT_EQ(2, tabs.GetGroupCount());
 }
 
 // Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
@@ -211,7 +227,7 @@ TEST_F(EditorTest, TheMenuKeyOpensTheEditMenuInsideTheViewsCorner)
     pView->ClientToScreen(&ptCorner);
     EXPECT_EQ(ptCorner.x, g_seenMenu.rc.left);
     EXPECT_EQ(ptCorner.y, g_seenMenu.rc.top);
-    EXPECT_STREQ("&Undo\tCtrl+Z", g_seenMenu.szFirstItem);
+    EXPECT_STREQ("&Undo", g_seenMenu.szFirstItem) << "the Edit menu";
 
     CKTSyntaxEditCtrl* pCtrl = pView->GetEditCtrl();
     ASSERT_FALSE(pCtrl->HasSelection());

@@ -8,7 +8,11 @@
 #include "KTDockingPaneDefines.h"
 #include "KTDockingPaneRes.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTColorManager.h"
 #include "LoadedFrame.h"
+#include "NearColor.h"
+#include "OfficeBorderTheme.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 
@@ -94,11 +98,17 @@ TEST(MainFramePanes, TheTreeStandsLeftThePropertiesBesideItAndTheOutputUnderTheE
         << "the frame's images, not the pane's own";
 }
 
-TEST(MainFramePanes, TheOutputTakesNoTypedText)
+TEST(MainFramePanes, TheOutputHasTheThemesFrameAndTakesNoTypedText)
 {
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);
     COutputEdit& output = frame.pFrame->m_wndOutput;
+    output.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    const CPixelImage shown = CPixelImage::FromScreen(ScreenRectOf(output.GetSafeHwnd()));
+    const COLORREF clrFrame = KTColorManager()->GetColor(BorderColorIndex(4, FALSE));
+    EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() - 1, shown.Height() / 2), clrFrame, 0));
+    EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, shown.Height() - 1), clrFrame, 0));
+
     output.SetWindowText("Start Generating...");
     output.SetFocus();
     CTestInput input(output.GetSafeHwnd());

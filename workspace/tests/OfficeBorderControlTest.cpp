@@ -53,7 +53,9 @@ TEST(OfficeBorderControl, TheSunkenFrameBecomesOnePixelInTheThemesColours)
     EXPECT_TRUE(NearColor(shown.Pixel(0, 0), clrTopLeft, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, 0), clrTopLeft, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(0, shown.Height() / 2), clrTopLeft, 0));
-    // The right and bottom edges are not checked: under Wine they read white in every theme.
+    const COLORREF clrBottomRight = KTColorManager()->GetColor(BorderColorIndex(CurrentBorderTheme(), FALSE));
+    EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() - 1, shown.Height() / 2), clrBottomRight, 0));
+    EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, shown.Height() - 1), clrBottomRight, 0));
 }
 
 TEST(OfficeBorderControl, AWiderFrameShowsTheWindowColourInsideTheThemedOne)
@@ -73,6 +75,9 @@ TEST(OfficeBorderControl, ASwitchOfTheCommandBarsThemeShowsAtTheNextFramePaint)
     const CPixelImage shown = control.Shown();
     CKTPaintManager::SetTheme(0);
     const COLORREF clrFlat = KTColorManager()->GetColor(BorderColorIndex(4, TRUE));
+    ASSERT_NE(clrFlat, ::GetSysColor(COLOR_BTNHIGHLIGHT)) << "the flat colour must differ from the sunken look's";
     EXPECT_TRUE(NearColor(shown.Pixel(0, 0), clrFlat, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(0, shown.Height() / 2), clrFlat, 0));
+    EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() - 1, shown.Height() / 2), clrFlat, 0)) << "the right edge";
+    EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, shown.Height() - 1), clrFlat, 0)) << "the bottom edge";
 }

@@ -113,6 +113,39 @@ TEST(WindowHooks, TheLaterSinkSeesFirstAndItsStopSkipsTheEarlier)
     EXPECT_EQ((std::vector<std::string>{"window"}), log);
 }
 
+namespace
+{
+WNDPROC s_pfnBelowOuter = NULL;
+
+// A procedure that subclasses a window over the hook manager's, as a window object attaching later does.
+LRESULT CALLBACK OuterProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::CallWindowProc(s_pfnBelowOuter, hWnd, message, wParam, lParam);
+}
+}  // namespace
+
+TEST(WindowHooks, UnhookingUnderALaterSubclassKeepsBothProceduresInTheChain)
+{
+    std::vector<std::string> log;
+    CProbeWindow window(log);
+    const HWND hWnd = window.GetSafeHwnd();
+    CRecordingSink sink(log, "sink", ktHookContinue);
+    CKTWindowHookManager* pHooks = CKTWindowHookManager::Instance();
+    pHooks->SetHook(hWnd, &sink);
+    s_pfnBelowOuter = (WNDPROC)::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)&OuterProc);
+
+    pHooks->RemoveAll(&sink);
+    EXPECT_EQ((LONG_PTR)&OuterProc, ::GetWindowLongPtr(hWnd, GWLP_WNDPROC)) << "the later subclass stays in place";
+    EXPECT_EQ(1, window.SendMessage(kProbe));
+    EXPECT_EQ((std::vector<std::string>{"window"}), log) << "the window is still reached, without the sink";
+
+    // The later subclass leaves, giving back what it found: the window still answers.
+    ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)s_pfnBelowOuter);
+    log.clear();
+    EXPECT_EQ(1, window.SendMessage(kProbe));
+    EXPECT_EQ((std::vector<std::string>{"window"}), log);
+}
+
 TEST(WindowHooks, DestroyingAHookedWindowDropsItsItemAndAutoDeleteSinks)
 {
     std::vector<std::string> log;

@@ -71,7 +71,9 @@ TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClo
     ASSERT_TRUE(pIcon != NULL);
     EXPECT_TRUE(pIcon->GetIcon() != NULL);
     EXPECT_GT(pIcon->GetCommandBar()->GetControlCount(), 0) << "the child's system menu became its popup";
-    EXPECT_TRUE(pIcon->GetCommandBar()->GetControls()->FindControl(SC_CLOSE) != NULL);
+    CKTControl* pCloseItem = pIcon->GetCommandBar()->GetControls()->FindControl(SC_CLOSE);
+    ASSERT_TRUE(pCloseItem != NULL);
+    EXPECT_TRUE(pCloseItem->GetImage(16) != NULL) << "the system commands have their icons";
 
     CKTControl* pClose = Find(KT_ID_MDI_CLOSE);
     EXPECT_EQ(CString("Close Window"), pClose->GetTooltip());

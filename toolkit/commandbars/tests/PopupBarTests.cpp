@@ -365,3 +365,44 @@ TEST_F(DesignerFrameTest, AClickOnAMenuEntryOpensItsPopupBelowIt)
     EXPECT_TRUE(PumpUntil([pMenuBar] { return pMenuBar->GetPopuped() == -1; }, 2000)) << "a second click closes it";
     EXPECT_FALSE(::IsWindowVisible(hPopup));
 }
+
+TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(pMenuBar->GetControl(2)->GetCommandBar());
+    ASSERT_TRUE(pPopup != NULL);
+    const int nItems = 60;
+    pPopup->GetControls()->RemoveAll();
+    for (int i = 0; i < nItems; i++)
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption(CString("Item ") + char('A' + i % 26));
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(pMenuBar->SetPopuped(2, TRUE));
+    ASSERT_TRUE(pPopup->IsScrolling());
+    CRect rcPopup;
+    pPopup->GetWindowRect(rcPopup);
+    EXPECT_LE(rcPopup.bottom, WorkArea().bottom);
+    const int nFirstEnd = pPopup->GetEndVisible();
+    ASSERT_GT(nFirstEnd, 10);
+    ASSERT_LT(nFirstEnd, nItems);
+    EXPECT_FALSE(pPopup->GetControl(nFirstEnd)->IsVisible()) << "scrolled out";
+    EXPECT_TRUE(pPopup->GetControl(nFirstEnd - 1)->IsVisible());
+    const CRect rcLastShown = pPopup->GetControl(nFirstEnd - 1)->GetRect();
+    EXPECT_LE(rcLastShown.bottom, pPopup->GetScrollDownArea().top) << "the band stays clear";
+
+    CPoint ptBand = pPopup->GetScrollDownArea().CenterPoint();
+    pPopup->ClientToScreen(&ptBand);
+    ::SetCursorPos(ptBand.x, ptBand.y - 1);
+    ::SetCursorPos(ptBand.x, ptBand.y);
+    EXPECT_TRUE(PumpUntil([pPopup] { return pPopup->GetEndVisible() == nItems; }, 10000)) << "scrolled to the end";
+    EXPECT_TRUE(pPopup->GetControl(nItems - 1)->IsVisible());
+    EXPECT_GT(pPopup->GetFirstVisible(), 0);
+    EXPECT_FALSE(pPopup->GetControl(0)->IsVisible());
+
+    ::SetCursorPos(rcPopup.CenterPoint().x, rcPopup.CenterPoint().y);
+    input.Key(VK_HOME);
+    EXPECT_EQ(0, pPopup->GetSelected());
+    EXPECT_EQ(0, pPopup->GetFirstVisible()) << "the first item came back into view";
+    EXPECT_TRUE(pPopup->GetControl(0)->IsVisible());
+    input.Key(VK_ESCAPE);
+    input.Key(VK_ESCAPE);
+}

@@ -10,7 +10,13 @@
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDockingPaneTheme9.h"
+#include "KTDrawObjects.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTTabColorSet.h"
+#include "KTTabPainter.h"
+#include "GuiLeakCheck.h"
 #include "MessagePump.h"
+#include "NearColor.h"
 #include "PixelImage.h"
 #include "TestInput.h"
 
@@ -43,6 +49,15 @@ protected:
     }
 
     CKTDockingPaneAutoHidePanel* Panel(int nSide) { return m_frame.m_manager.GetLayout()->GetPanel(nSide); }
+
+    // Slides the pane out of its strip and waits until it is all out.
+    CKTDockingPaneAutoHideWnd* SlideOut(CKTDockingPaneAutoHidePanel* pPanel, int nID)
+    {
+        int nExpanded = m_frame.CountActions(ktActionExpanded, nID);
+        pPanel->ShowPane(m_frame.m_manager.FindPane(nID), FALSE);
+        PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, nID) > nExpanded; });
+        return pPanel->GetActiveWnd();
+    }
 
     CDockingTestFrame m_frame;
 };
@@ -155,4 +170,191 @@ TEST_F(DockingCaption, ClosingAGroupWhoseOwnerHidesEachPaneHidesThemAll)
     EXPECT_TRUE(manager.FindPane(702)->IsHidden());
     EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 701));
     EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 702));
+}
+
+TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPane* p702 = manager.FindPane(702);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    CTestInput input(pPanel->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pPanel->GetTabRect(p702).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 1; }));
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    HWND hWndSlide = pSlide->GetSafeHwnd();
+    auto width = [&] { return CKTWindowRect(pSlide).Width(); };
+    auto edgeAt = [&] { return CPoint(width() - 2, CKTClientRect(pSlide).Height() / 2); };
+    ASSERT_EQ(184, width());
+    HCURSOR hArrow = ::LoadCursor(NULL, IDC_ARROW);
+    EXPECT_NE(hArrow, HCURSOR(::GetClassLongPtr(hWndSlide, GCLP_HCURSOR))) << "the edge shows it can be dragged";
+
+    // With the outline tracker the size changes on release.
+    CPoint ptEdge = edgeAt();
+    ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {ptEdge.x + 60, ptEdge.y}, [&] { return width() == 244; }));
+    EXPECT_EQ(240, p702->m_nDockedWidth) << "the group's size leaves the edge out";
+    EXPECT_EQ(CSize(240, CKTClientRect(pSlide).Height()),
+              CKTWindowRect(p702->GetTabbedContainer()->GetSafeHwnd()).Size());
+
+    // Moved live, the edge stops short of the far side of the docked area by the splitter gap. (The release stays
+    // on the frame: outside the program's windows the display would not deliver it.)
+    CGuiLeakCheck check;
+    manager.m_bSplitterTracker = FALSE;
+    CRect rcArea = manager.GetTopPane()->GetRect();
+    ptEdge = edgeAt();
+    ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {rcArea.Width() - 2, ptEdge.y},
+                           [&] { return width() == rcArea.Width() - manager.m_nSplitterGap - 4; }));
+    ptEdge = edgeAt();
+    ASSERT_TRUE(DragAtOnce(hWndSlide, ptEdge, {ptEdge.x - (width() - 200), ptEdge.y}, [&] { return width() == 200; }));
+    EXPECT_EQ(196, p702->m_nDockedWidth);
+    EXPECT_TRUE(check.NoLeaks());
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "the window stays out while it is resized";
+
+    // Slid out again, the window has the size it was given.
+    pSlide->Close(FALSE);
+    PumpDocking();
+    ASSERT_TRUE(input.Click(pPanel->GetTabRect(p702).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 2; }));
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    EXPECT_EQ(200, pPanel->GetActiveWnd()->GetFullRect().Width());
+
+    // A group that may not be narrower than the docked area leaves its edge nowhere to go.
+    pPanel->GetActiveWnd()->Close(FALSE);
+    PumpDocking();
+    p702->SetMinTrackSize(CPoint(2000, 0));
+    pPanel->ShowPane(p702, FALSE);
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    EXPECT_EQ(hArrow, HCURSOR(::GetClassLongPtr(pPanel->GetActiveWnd()->GetSafeHwnd(), GCLP_HCURSOR)));
+}
+
+TEST_F(DockingCaption, GroupSlidOutOfItsStripHasItsTabsOnlyInTheStrip)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
+    manager.GetLayout()->Normalize();
+    m_frame.Layout();
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    ASSERT_TRUE(pGroup->IsTabsVisible());
+    manager.HidePane(pGroup);
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+
+    CTestInput input(pPanel->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pPanel->GetTabRect(manager.FindPane(702)).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) == 1; }));
+    CKTDockingPaneTabbedContainer* pSlid = Group(702);
+    ASSERT_EQ(2, pSlid->GetChildCount());
+    EXPECT_FALSE(pSlid->IsTabsVisible());
+    EXPECT_EQ(CKTWindowRect(pSlid->GetSafeHwnd()).bottom, CKTWindowRect(m_frame.PaneWindow(702)).bottom)
+        << "the pane reaches down to the group's bottom edge";
+}
+
+TEST_F(DockingCaption, SomethingDraggedOverAStripTabSlidesItsPaneOut)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    COleDropTarget& target = pPanel->GetDropTarget();
+    CPoint ptTab = pPanel->GetTabRect(m_frame.m_manager.FindPane(702)).CenterPoint();
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(pPanel, nullptr, 0, ptTab));
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(pPanel, nullptr, 0, ptTab));
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "held over the pane already out, nothing changes";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionExpanding, 702));
+}
+
+TEST_F(DockingCaption, WindowTheOwnerKeepsOutStaysTheStripsAndClosesLater)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    pPanel->ShowPane(m_frame.m_manager.FindPane(702), FALSE);
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    HWND hWndSlide = pSlide->GetSafeHwnd();
+
+    m_frame.m_refusedActions = {ktActionCollapsing};
+    pPanel->CloseActiveWindow(FALSE);
+    PumpDocking();
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "kept out, the window is still the one slid out";
+    EXPECT_TRUE(::IsWindowVisible(hWndSlide));
+    pPanel->ShowPane(m_frame.m_manager.FindPane(702), FALSE);
+    EXPECT_EQ(pSlide, pPanel->GetActiveWnd()) << "no second window beside the one kept out";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionExpanding, 702));
+
+    m_frame.m_refusedActions.clear();
+    pPanel->CloseActiveWindow(FALSE);
+    PumpDocking();
+    EXPECT_FALSE(pPanel->GetActiveWnd());
+    EXPECT_FALSE(::IsWindow(hWndSlide));
+}
+
+TEST_F(DockingCaption, RightStripContinuesTheLeftStripsBand)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.HidePane(manager.CreatePane(704, CRect(0, 0, 150, 100), ktDockRight));
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pLeft = Panel(ktDockLeft);
+    CKTDockingPaneAutoHidePanel* pRight = Panel(ktDockRight);
+    ASSERT_TRUE(pLeft && pLeft->GetSafeHwnd() && pRight && pRight->GetSafeHwnd());
+
+    // Far-apart colours, so that where a strip lies along the band reads off its pixels.
+    const COLORREF clrFrom = RGB(255, 0, 0), clrTo = RGB(0, 0, 255);
+    manager.GetPaintManager()->GetPanelTabPainter()->GetColorSet()->m_clrAutoHideFace.SetCustomValue(clrFrom, clrTo);
+    pLeft->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    pRight->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    CPixelImage left = CPixelImage::FromWindow(pLeft->GetSafeHwnd());
+    CPixelImage right = CPixelImage::FromWindow(pRight->GetSafeHwnd());
+    int y = CKTClientRect(pRight).bottom - 2;
+    // The band is far wider than a strip: each strip shows a nearly even colour, one from each end.
+    EXPECT_TRUE(NearColor(clrFrom, left.Pixel(0, y), 16));
+    EXPECT_TRUE(NearColor(clrFrom, left.Pixel(CKTClientRect(pLeft).right - 1, y), 16));
+    EXPECT_TRUE(NearColor(clrTo, right.Pixel(0, y), 16));
+    EXPECT_TRUE(NearColor(clrTo, right.Pixel(CKTClientRect(pRight).right - 1, y), 16));
+}
+
+TEST_F(DockingCaption, WithoutSlideStepsTheWindowIsOutAtOnce)
+{
+    struct CSlideInterval
+    {
+        ~CSlideInterval() { CKTDockingPaneAutoHideWnd::m_nSlideInterval = 16; }
+    } restore;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel);
+    CKTDockingPaneAutoHideWnd::m_nSlideInterval = 0;
+    pPanel->ShowPane(m_frame.m_manager.FindPane(702), FALSE);
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    EXPECT_EQ(1, pSlide->GetStepCount());
+    CRect rcWindow = CKTWindowRect(pSlide);
+    m_frame.ScreenToClient(&rcWindow);
+    EXPECT_EQ(pSlide->GetFullRect(), rcWindow);
+    PumpDocking();
+    EXPECT_EQ(0, m_frame.CountActions(ktActionExpanded, 702)) << "no slide, so no end of one";
+
+    CKTDockingPaneAutoHideWnd::m_nSlideInterval = 16;
+    pPanel->CloseActiveWindow(FALSE);
+    ASSERT_TRUE(SlideOut(pPanel, 702));
+    EXPECT_EQ(8, pPanel->GetActiveWnd()->GetStepCount()) << "128 ms in steps of 16";
+}
+
+TEST_F(DockingCaption, SideStripTabsStartBelowATopStripThatHoldsSomething)
+{
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pLeft = Panel(ktDockLeft);
+    ASSERT_TRUE(pLeft);
+    CKTDockingPane* p702 = m_frame.m_manager.FindPane(702);
+    int nAlone = pLeft->GetTabRect(p702).top;
+
+    m_frame.m_manager.HidePane(m_frame.m_manager.CreatePane(705, CRect(0, 0, 150, 100), ktDockTop));
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pTop = Panel(ktDockTop);
+    ASSERT_TRUE(pTop && pTop->GetSafeHwnd());
+    EXPECT_EQ(nAlone + CKTClientRect(pTop).Height(), pLeft->GetTabRect(p702).top);
 }

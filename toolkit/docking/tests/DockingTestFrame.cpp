@@ -110,6 +110,8 @@ LRESULT CDockingTestFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam)
     {
         auto* pAction = reinterpret_cast<KT_DOCKINGPANE_ACTION*>(lParam);
         m_notifies.push_back({nCode, pAction->pPane ? pAction->pPane->GetID() : 0, pAction->nAction});
+        if (m_refusedActions.count(pAction->nAction))
+            pAction->bCancel = TRUE;
         return 0;
     }
     auto* pPane = nCode == ktDockingPaneShowWindow || nCode == ktDockingPaneClosed

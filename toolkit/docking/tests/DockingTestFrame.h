@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "KTDockingPane.h"
@@ -36,7 +37,8 @@ public:
 
     CKTDockingPaneManager m_manager;
     std::vector<CRecordedNotify> m_notifies;
-    BOOL m_bHideOnClose = TRUE;  // the designer hides a pane instead of closing it
+    BOOL m_bHideOnClose = TRUE;      // the designer hides a pane instead of closing it
+    std::set<int> m_refusedActions;  // actions the owner cancels
 
 protected:
     // The test owns the object; the window's end must not delete it.

@@ -1,12 +1,18 @@
-// The row of tabs under a group of panes: one tab per pane, real clicks switching the shown pane, and what the
-// row looks like on screen.
+// The row of tabs under a group of panes: one tab per pane, real clicks switching the shown pane, tabs held and
+// moved to reorder the panes or leave the row, right clicks, help and tooltips, and what the row looks like.
 #include <gtest/gtest.h>
 
 #include "DockingTestFrame.h"
+#include "InputBuilder.h"
+#include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneRes.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTTabPainter.h"
 #include "NearColor.h"
 #include "PixelImage.h"
+#include "MessagePump.h"
 #include "TestInput.h"
 
 namespace
@@ -37,9 +43,62 @@ protected:
         return rc;
     }
 
+    // The panes' ids in tab order.
+    std::vector<int> TabOrder()
+    {
+        std::vector<int> ids;
+        for (int i = 0; i < m_pGroup->GetChildCount(); ++i)
+            ids.push_back(m_pGroup->GetPaneAt(i)->GetID());
+        return ids;
+    }
+
+    CKTDockingPane* Pane(int nID) { return m_frame.m_manager.FindPane(nID); }
+
+    // Presses a tab and, once it is held, sends the moves and the release as one piece of input: the drag that a
+    // tab leaving the row starts runs its own loop until the release.
+    bool HoldAndDrag(CPoint ptTab, CPoint ptTo, const std::function<bool()>& bDone)
+    {
+        CTestInput foreground(m_pGroup->GetSafeHwnd());
+        auto toScreen = [&](CPoint pt)
+        {
+            m_pGroup->ClientToScreen(&pt);
+            return pt;
+        };
+        std::vector<INPUT> press, rest;
+        InputBuilder::AddMove(press, toScreen(ptTab));
+        InputBuilder::AddButton(press, MOUSEEVENTF_LEFTDOWN);
+        if (::SendInput(UINT(press.size()), press.data(), sizeof(INPUT)) != press.size() ||
+            !PumpUntil([&] { return m_pGroup->GetTabRow().GetPressedPane() != nullptr; }))
+            return false;
+        InputBuilder::AddMove(rest, toScreen({ptTab.x, ptTab.y - 40}));
+        // A key between the moves keeps the queue from merging them: the drag must start where the row is left.
+        InputBuilder::AddKey(rest, VK_SHIFT, true);
+        InputBuilder::AddKey(rest, VK_SHIFT, false);
+        InputBuilder::AddMove(rest, toScreen(ptTo));
+        InputBuilder::AddButton(rest, MOUSEEVENTF_LEFTUP);
+        if (::SendInput(UINT(rest.size()), rest.data(), sizeof(INPUT)) != rest.size())
+            return false;
+        bool bHeld = PumpUntil(bDone);
+        PumpDocking();
+        return bHeld;
+    }
+
     CDockingTestFrame m_frame;
     CKTDockingPaneTabbedContainer* m_pGroup = nullptr;
 };
+
+// The tip the manager's tooltip window shows for a tool of the window.
+CString TipText(HWND hWndTip, HWND hWnd, INT_PTR nTool)
+{
+    char szText[80] = "";
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = hWnd;
+    ti.uId = UINT_PTR(nTool);
+    ti.lpszText = szText;
+    ::SendMessageA(hWndTip, TTM_GETTEXTA, sizeof(szText), LPARAM(&ti));
+    return szText;
+}
 }  // namespace
 
 TEST_F(DockingTabRow, GroupOfTwoPanesShowsATabPerPaneBelowThePane)
@@ -121,4 +180,121 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
     rcOther.DeflateRect(3, 3);
     EXPECT_LT(count(after, rcOther, ::GetSysColor(COLOR_WINDOW)), rcOther.Width() * rcOther.Height() / 4);
     EXPECT_GT(count(after, rcOther, ::GetSysColor(COLOR_3DDKSHADOW)), 0);
+}
+
+TEST_F(DockingTabRow, HeldTabMovedOverItsNeighbourSwapsThePanesOnce)
+{
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Drag(TabRect(0).CenterPoint(), TabRect(1).CenterPoint()));
+    PumpDocking();
+
+    EXPECT_EQ((std::vector<int>{702, 701}), TabOrder());
+    EXPECT_EQ(CString("Properties"), m_pGroup->GetTabRow().GetItem(0)->GetCaption());
+    EXPECT_EQ(Pane(701), m_pGroup->GetSelected()) << "the held pane stays the shown one";
+    EXPECT_EQ(1, m_pGroup->GetTabRow().GetCurSel());
+    EXPECT_EQ(1, m_frame.CountActions(ktActionDragging, 701));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDetaching, 701));
+    EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
+    EXPECT_NE(m_pGroup->GetSafeHwnd(), ::GetCapture()) << "the release lets the mouse go";
+
+    // The new order is the group's: a saved layout keeps it.
+    m_frame.Layout();
+    EXPECT_EQ((std::vector<int>{702, 701}), TabOrder());
+}
+
+TEST_F(DockingTabRow, HeldTabLeavingTheRowAsksToDetachItsPane)
+{
+    CPoint ptAbove(TabRect(0).CenterPoint().x, TabRect(0).top - 40);
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    m_frame.m_refusedActions = {ktActionDetaching};
+    ASSERT_TRUE(input.Drag(TabRect(0).CenterPoint(), ptAbove));
+    PumpDocking();
+    EXPECT_GE(m_frame.CountActions(ktActionDetaching, 701), 1);
+    EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
+    EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
+
+    // Allowed, the tab is let go and the pane dragged away: dropped over the editors it leaves the group. (The
+    // other tab, so that the press does not pair with the last one into a double click.)
+    m_frame.m_refusedActions.clear();
+    m_frame.m_notifies.clear();
+    CRect rcEditor;
+    ::GetWindowRect(m_frame.EditorArea(), &rcEditor);
+    m_pGroup->ScreenToClient(&rcEditor);
+    ASSERT_TRUE(HoldAndDrag(TabRect(1).CenterPoint(), rcEditor.CenterPoint(),
+                            [&] { return Pane(702)->GetTabbedContainer() != m_pGroup; }));
+    EXPECT_EQ(1, m_frame.CountActions(ktActionDetaching, 702));
+    EXPECT_FALSE(m_pGroup->GetTabRow().GetPressedPane());
+    EXPECT_NE(m_pGroup->GetSafeHwnd(), ::GetCapture());
+    EXPECT_EQ((std::vector<int>{701}), TabOrder());
+    EXPECT_TRUE(Pane(702)->IsFloating()) << "no target under the editors: the pane floats";
+}
+
+TEST_F(DockingTabRow, OwnerThatRefusesDraggingKeepsTabsSelectableButNeverMoved)
+{
+    m_frame.m_refusedActions = {ktActionDragging};
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Drag(TabRect(1).CenterPoint(), TabRect(0).CenterPoint()));
+    PumpDocking();
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_EQ((std::vector<int>{701, 702}), TabOrder());
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDetaching, 702));
+}
+
+TEST_F(DockingTabRow, RightClickOnATabShowsItsPaneAndReportsTheGroup)
+{
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(TabRect(1).CenterPoint(), true));
+    PumpDocking();
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_TRUE(m_frame.PaneWindow(702)->IsWindowVisible());
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneRClick, 0));
+}
+
+TEST_F(DockingTabRow, HelpHitTestAnswersForThePaneUnderThePoint)
+{
+    auto helpAt = [&](CPoint pt) { return m_pGroup->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)); };
+    EXPECT_EQ(0x202BD, helpAt(TabRect(0).CenterPoint())) << "no help id: the pane's id";
+    Pane(702)->SetHelpID(0x300);
+    EXPECT_EQ(0x20300, helpAt(TabRect(1).CenterPoint()));
+    EXPECT_EQ(0x202BD, helpAt(PaneRect(701).CenterPoint())) << "off the tabs: the shown pane";
+}
+
+TEST_F(DockingTabRow, PointingAtCaptionButtonsAndTabsShowsTheirTips)
+{
+    CKTToolTipController* pTips = m_frame.m_manager.GetToolTipContext();
+    m_pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    CRect rcClose = m_pGroup->FindCaptionButton(KT_IDS_DOCKING_CLOSE)->GetRect();
+    ASSERT_TRUE(MoveTo(m_pGroup->GetSafeHwnd(), rcClose.CenterPoint(),
+                       [&] { return pTips->GetLastHit() == KT_IDS_DOCKING_CLOSE; }));
+    EXPECT_EQ(CString("Close"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), KT_IDS_DOCKING_CLOSE));
+
+    // A group's tabs have tips even when their captions show whole.
+    ASSERT_TRUE(MoveTo(m_pGroup->GetSafeHwnd(), TabRect(1).CenterPoint(), [&] { return pTips->GetLastHit() == 1; }));
+    EXPECT_EQ(CString("Properties"), TipText(pTips->GetToolTipWnd(), m_pGroup->GetSafeHwnd(), 1));
+}
+
+TEST_F(DockingTabRow, SomethingDraggedOverATabShowsItsPaneAndIsNotTaken)
+{
+    COleDropTarget& target = m_pGroup->GetDropTarget();
+    EXPECT_EQ(DRAGDROP_E_ALREADYREGISTERED, ::RegisterDragDrop(m_pGroup->GetSafeHwnd(), target.GetDropTarget()))
+        << "the group takes part in drags";
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragEnter(m_pGroup, nullptr, 0, PaneRect(701).CenterPoint()));
+    EXPECT_EQ(Pane(701), m_pGroup->GetSelected());
+    EXPECT_EQ(DROPEFFECT_NONE, target.OnDragOver(m_pGroup, nullptr, 0, TabRect(1).CenterPoint()));
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_TRUE(m_frame.PaneWindow(702)->IsWindowVisible());
+
+    m_frame.m_manager.GetPaintManager()->GetContainerTabPainter()->m_bSelectOnDragOver = FALSE;
+    target.OnDragOver(m_pGroup, nullptr, 0, TabRect(0).CenterPoint());
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+}
+
+TEST_F(DockingTabRow, DoubleClickOnATabFloatsItsPaneAlone)
+{
+    CTestInput input(m_pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.DoubleClick(TabRect(1).CenterPoint()));
+    PumpDocking();
+    EXPECT_TRUE(Pane(702)->IsFloating());
+    EXPECT_FALSE(Pane(701)->IsFloating());
+    EXPECT_EQ((std::vector<int>{701}), TabOrder());
 }

@@ -325,6 +325,17 @@ void CKTDockingPanePaintManager::DrawSplitterGrip(CDC* pDC, const CRect& rc, BOO
     }
 }
 
+void CKTDockingPanePaintManager::DrawCaptionIcon(CDC* pDC, const CKTDockingPane* pPane, CRect& rc, BOOL bVertical)
+{
+    const CSize szIcon(16, 16);
+    if (!m_bDrawCaptionIcon || !pPane || !pPane->DrawIcon(pDC, CPoint(), szIcon, FALSE))
+        return;
+    CPoint pt = bVertical ? CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top)
+                          : CPoint(rc.left, rc.top + (rc.Height() - szIcon.cy) / 2);
+    pPane->DrawIcon(pDC, pt, szIcon, TRUE);
+    (bVertical ? rc.top : rc.left) += szIcon.cx + 2;
+}
+
 void CKTDockingPanePaintManager::DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc,
                                                   const CString& strTitle, COLORREF clrText, BOOL bVertical)
 {
@@ -343,6 +354,7 @@ void CKTDockingPanePaintManager::DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbed
     }
     if (rc.IsRectEmpty())
         return;
+    DrawCaptionIcon(pDC, pPane, rc, bVertical);
     CKTFontDC font(pDC, &GetCaptionFont(bVertical), clrText);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     if (bVertical)

@@ -12,6 +12,7 @@
 #include "KTPaintManagerColor.h"
 #include "KTSmartPtr.h"
 
+class CKTDockingPane;
 class CKTDockingPaneCaptionButton;
 class CKTDockingPaneSplitterWnd;
 class CKTDockingPaneTabbedContainer;
@@ -67,6 +68,7 @@ public:
     int m_nSplitterSize = 4;
     BOOL m_bShowCaption = TRUE;
     BOOL m_bAlwaysShowTabs = FALSE;
+    BOOL m_bDrawCaptionIcon = FALSE;  // the shown pane's icon before its title
     CKTPaintManagerColor m_clrGrip;
     CKTPaintManagerColor m_clrSplitter;
     CKTPaintManagerColorGradient m_clrBackground;
@@ -78,10 +80,12 @@ public:
     CRect m_rcCaptionMargin{0, 2, 0, 1};
 
 protected:
-    // Draws the title (and room for an icon) in what the buttons left of the caption.
+    // Draws the icon and the title in what the buttons left of the caption.
     void DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
                           COLORREF clrText, BOOL bVertical);
     COLORREF ButtonColor(const CaptionButtons& buttons, COLORREF clr) const;
+    // With caption icons on, the pane's icon at the near end; the title's room starts after it.
+    void DrawCaptionIcon(CDC* pDC, const CKTDockingPane* pPane, CRect& rc, BOOL bVertical);
 
     COLORREF m_clrTable[ktColorCount] = {};
     int m_nCaptionHeight = 0;

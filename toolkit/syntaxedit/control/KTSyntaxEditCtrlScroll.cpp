@@ -39,8 +39,8 @@ CScrollBar* CKTSyntaxEditCtrl::GetScrollBarCtrl(int nBar) const
     return pOwner == this ? CWnd::GetScrollBarCtrl(nBar) : pOwner->GetScrollBarCtrl(nBar);
 }
 
-// A view in a splitter scrolls with the bar its row or column shares, and shows none of its own
-// when the splitter has none: a bar on the view would stand in a pane beside the shared ones.
+// NULL for a bar that is not wanted: setting its values would show it. A view in a splitter scrolls
+// with the bar its row or column shares and shows none of its own, which would stand beside them.
 HWND CKTSyntaxEditCtrl::BarWindow(int nBar, int& nWhich) const
 {
     CWnd* pOwner = ScrollBarOwner();
@@ -67,7 +67,6 @@ BOOL CKTSyntaxEditCtrl::GetBarInfo(int nBar, SCROLLINFO& si) const
     return hWnd && ::GetScrollInfo(hWnd, nWhich, &si);
 }
 
-// A bar that is not wanted is left alone: setting its values would show it.
 void CKTSyntaxEditCtrl::SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw)
 {
     int nWhich = nBar;

@@ -12,6 +12,12 @@ int CountDistinct(const std::vector<BYTE>& sorted)
         count += sorted[i] != sorted[i - 1];
     return count;
 }
+
+BOOL IsPlainTextByte(BYTE b) { return (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\r' || b == '\n'; }
+
+// Latin UTF-16 holds zero bytes and other scripts bytes outside printable ASCII,
+// so a sample of nothing but printable ASCII is ANSI whatever its byte pattern.
+BOOL IsPlainAscii(const BYTE* pData, int nBytes) { return std::all_of(pData, pData + nBytes, IsPlainTextByte); }
 }  // namespace
 
 BOOL CKTSyntaxEditTextReader::LooksLikeUnicode(const BYTE* pData, int nBytes)
@@ -25,6 +31,8 @@ BOOL CKTSyntaxEditTextReader::LooksLikeUnicode(const BYTE* pData, int nBytes)
         if ((low[i] == 0x0A || low[i] == 0x0D) && high[i] == 0)
             return TRUE;
     }
+    if (IsPlainAscii(pData, nBytes))
+        return FALSE;
     std::sort(low.begin(), low.end());
     std::sort(high.begin(), high.end());
     int dL = CountDistinct(low);

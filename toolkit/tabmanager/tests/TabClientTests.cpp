@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include <afxpriv.h>
+
 #include "KTImageManager.h"
 #include "KTTabManagerRes.h"
 #include "KTToolTipController.h"
@@ -44,6 +46,34 @@ void Command(CTabClientFrame& frame, UINT nID)
     frame.SendMessage(WM_COMMAND, nID);
     PumpMessages();
 }
+
+// A bar along the frame's left edge that leaves the MDI client only the given width.
+class CSqueezingBar : public CWnd
+{
+public:
+    CSqueezingBar(CWnd* pFrame, int nLeave) : m_nLeave(nLeave)
+    {
+        Create(AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, 1);
+        static_cast<CFrameWnd*>(pFrame)->RecalcLayout();
+    }
+    ~CSqueezingBar() override { DestroyWindow(); }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_SIZEPARENT)
+            return CWnd::WindowProc(message, wParam, lParam);
+        auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+        CRect rc = pLayout->rect;
+        rc.right -= m_nLeave;
+        AfxRepositionWindow(pLayout, m_hWnd, rc);
+        pLayout->rect.left = rc.right;
+        return 0;
+    }
+
+private:
+    int m_nLeave;
+};
 
 class TabClient : public ::testing::Test
 {
@@ -264,13 +294,14 @@ TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
 }
 
-TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheRelease)
+TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheReleaseAndEscapePutsThemBack)
 {
     frame.m_wndClient.m_bTrackSplitter = FALSE;
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
     ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
     HWND hSecond = frame.Group(1)->GetItem(0)->GetHandle();
-    int nSecond = frame.Group(1)->m_rcControl.Width();
+    int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
+    int nChild = frame.Group(1)->m_rcClient.Width();
     CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
     auto secondWidthNear = [hSecond](int nWidth)
     {
@@ -280,20 +311,46 @@ TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheRelease)
             return ::GetWindowRect(hSecond, rc) && std::abs(rc.Width() - nWidth) <= 3;
         };
     };
-    int nChild = frame.Group(1)->m_rcClient.Width();
-    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
-    ASSERT_TRUE(input.Press(ptSplitter)
+    CLoopInput escaped(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(escaped.Press(ptSplitter)
                     .AwaitCapture()
                     .Move(CPoint(ptSplitter.x - 60, ptSplitter.y))
                     .Await(secondWidthNear(nChild + 60))  // still pressed
                     .Move(CPoint(-500, ptSplitter.y))     // held at the first group's far edge
-                    .Await(secondWidthNear(nChild + frame.Group(0)->m_rcControl.Width()))
-                    .Move(CPoint(ptSplitter.x - 30, ptSplitter.y))
-                    .Key(VK_ESCAPE)  // ends the drag where it is
+                    .Await(secondWidthNear(nChild + nFirst))
+                    .Key(VK_ESCAPE)
                     .Release()
                     .Run());
+    EXPECT_EQ(nSecond, frame.Group(1)->m_rcControl.Width());
+    CLoopInput released(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(
+        released.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 30, ptSplitter.y)).Release().Run());
     EXPECT_NEAR(nSecond + 30, frame.Group(1)->m_rcControl.Width(), 2);
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+}
+
+TEST_F(TabClient, ASplitterBetweenTwoSqueezedGroupsKeepsTheirSizes)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    CRect rcClient, rcWindow;
+    frame.m_wndClient.GetClientRect(rcClient);
+    frame.m_wndClient.GetWindowRect(rcWindow);
+    {
+        CSqueezingBar bar(&frame, 5 - (rcClient.Width() - rcWindow.Width()));  // the splitter's width alone
+        PumpMessages();
+        ASSERT_EQ(0, frame.Group(0)->m_rcControl.Width());
+        CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+        CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+        ASSERT_TRUE(input.Press(ptSplitter).Move(CPoint(ptSplitter.x + 40, ptSplitter.y)).Release().Run());
+    }
+    frame.RecalcLayout();
+    PumpMessages();
+    frame.m_wndClient.GetClientRect(rcClient);
+    int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
+    EXPECT_GT(nFirst, 0);
+    EXPECT_GT(nSecond, 0);
+    EXPECT_EQ(rcClient.Width(), nFirst + 5 + nSecond);
 }
 
 TEST_F(TabClient, EveryTabHasATooltipThatFallsBackToItsCaption)
@@ -317,17 +374,40 @@ TEST_F(TabClient, ARefusedSecondAttachChangesNothing)
     EXPECT_EQ(3, frame.m_wndClient.GetItemCount());
 }
 
-TEST(TabClientWithoutGroups, TheOneStripHoldsEveryChildAndTheGroupCommandsAreOff)
+// The drop popup needs the frame's command bars; the designer's look brings them.
+TEST(TabClientDropPopup, ATabDroppedOnNoTargetOffersTheGroupCommands)
 {
-    CTabClientFrame frame(-1, FALSE);
-    CTabTestChild* pChild = frame.AddChild("Alone");
-    frame.AddChild("Second");
-    ASSERT_EQ(1, frame.m_wndClient.GetGroupCount());
-    EXPECT_EQ(2, frame.Group(0)->GetItemCount());
-    EXPECT_FALSE(frame.m_wndClient.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_NEWVERTICAL));
-    CRect rcChild;
-    pChild->GetWindowRect(rcChild);
-    frame.m_wndClient.ScreenToClient(rcChild);
-    EXPECT_EQ(frame.Group(0)->m_rcClient, rcChild);
-    EXPECT_FALSE(frame.Group(0)->m_rcHeaderRect.IsRectEmpty());
+    CTabClientFrame frame(4);
+    for (const char* pszTitle : {"Child 1", "Child 2", "Child 3"})
+        frame.AddChild(pszTitle);
+    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);  // "Child 2"
+    HWND hChild = pDragged->GetHandle();
+    CRect rcClient;
+    frame.m_wndClient.GetClientRect(rcClient);
+    auto popupShown = []
+    {
+        HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+        return hPopup && ::IsWindowVisible(hPopup);
+    };
+    auto drop = [&](std::initializer_list<WORD> keys)
+    {
+        CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+        input.Press(frame.CentreOf(frame.m_wndClient.FindItem(hChild)))
+            .AwaitCapture()
+            .Move(rcClient.CenterPoint() + CSize(0, 20))
+            .Move(rcClient.CenterPoint())  // inside the client, on no group's header or edge
+            .Release()
+            .Await(popupShown);
+        for (WORD wKey : keys)
+            input.Key(wKey);
+        return input.Run();
+    };
+    // Entries: new horizontal group, new vertical group, then Cancel; the moves need a second group.
+    ASSERT_TRUE(drop({VK_UP, VK_RETURN}));  // Cancel, the last entry
+    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL));
+    ASSERT_TRUE(drop({VK_DOWN, VK_DOWN, VK_RETURN}));
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    EXPECT_FALSE(frame.m_wndClient.IsSplitHorizontal());
+    EXPECT_EQ(frame.Group(1), frame.m_wndClient.FindItem(hChild)->GetTabManager());
 }

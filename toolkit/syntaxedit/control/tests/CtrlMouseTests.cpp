@@ -3,6 +3,7 @@
 
 #include "EditTestWindow.h"
 #include "KTSyntaxEditCollapsedMark.h"
+#include "MessageRecorder.h"
 #include "TestInput.h"
 
 namespace
@@ -263,6 +264,29 @@ TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
     SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTUP, Screen(At(1, 14)));
     EXPECT_TRUE(PumpUntil([this] { return Row(1) == "one two threeone"; }, 3000));
     EXPECT_EQ(Steps(), 1);
+}
+
+TEST_F(CMouseTest, ARightClickAsksTheNotifyWindowForItsMenu)
+{
+    Load("one two three");
+    HWND hCtrl = Ctrl().GetSafeHwnd();
+    CMessageRecorder recorder({m_window->Parent().GetSafeHwnd()}, {WM_CONTEXTMENU});
+    POINT ptScreen = Screen(At(1, 5));
+    ASSERT_TRUE(m_input->Click(At(1, 5), true));
+    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }, 2000));
+    const LPARAM lPoint = MAKELPARAM(ptScreen.x, ptScreen.y);
+    EXPECT_TRUE(recorder.Matches({{WM_CONTEXTMENU, kSent | kWParam | kLParam, WPARAM(hCtrl), lPoint, 0}}));
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 5) << "the caret goes where the menu was asked for";
+    EXPECT_NE(::GetCapture(), hCtrl);
+
+    // Inside the selection the click keeps it: the menu acts on the selected text.
+    Ctrl().Select(1, 5, 1, 8);
+    recorder.Clear();
+    ::Sleep(::GetDoubleClickTime());
+    ASSERT_TRUE(m_input->Click(At(1, 6), true));
+    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }, 2000));
+    ExpectSelection(1, 5, 1, 8);
+    EXPECT_NE(::GetCapture(), hCtrl);
 }
 
 TEST_F(CMouseTest, ARefusedDropLeavesTheSourceInPlace)

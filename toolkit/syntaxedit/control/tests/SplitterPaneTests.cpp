@@ -160,6 +160,16 @@ TEST_F(CSplitEditorTest, PanesOfARowShareTheTopRow)
     EXPECT_EQ(Pane(1)->GetTopRow(), 31);
     Pane(1)->Scroll(0, -10);
     EXPECT_EQ(pLeft->GetTopRow(), 21);
+
+    // Without the splitter's bars the panes still scroll together and grow no bars of their own.
+    auto* pView = static_cast<CKTSyntaxEditView*>(m_pFrame->m_wndSplitter.GetPane(0, 0));
+    ASSERT_TRUE(pView->SetScrollBars(FALSE, FALSE, FALSE, TRUE));
+    EXPECT_EQ(m_pFrame->m_wndSplitter.GetScrollStyle(), 0u);
+    pLeft->Scroll(0, 5);
+    PumpPending();
+    EXPECT_EQ(Pane(1)->GetTopRow(), 26);
+    for (int nCol : {0, 1})
+        EXPECT_FALSE(m_pFrame->m_wndSplitter.GetPane(0, nCol)->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
 }
 
 TEST_F(CSplitEditorTest, TheSharedVerticalBarScrollsEveryPaneOfItsRow)

@@ -83,6 +83,27 @@ TEST(BufferFile, ShortAnsiFilesStayAnsiAndSurviveAStore)
     }
 }
 
+// A regular ANSI text can have byte halves as unbalanced as UTF-16's; read as
+// UTF-16 it would turn into one row of foreign characters and be stored so.
+TEST(BufferFile, RegularAsciiTextStaysAnsi)
+{
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "x = x + 1;\r\n";
+    BufferPtr buffer = NewBuffer();
+    LoadBytes(*buffer, text);
+    EXPECT_FALSE(buffer->IsUnicodeFile());
+    EXPECT_EQ(buffer->GetRowCount(), 201);
+    EXPECT_EQ(StoreBytes(*buffer), text);
+}
+
+TEST(BufferFile, UnicodeOfAnotherScriptWithoutMarkIsRecognised)
+{
+    std::string bytes = kttest::Utf16(L"\x4e00\x4e8c\x4e09\x56db\x4e94\x516d\x4e03\x516b\x4e5d\x5341\x767e\x5343");
+    EXPECT_TRUE(
+        CKTSyntaxEditTextReader::LooksLikeUnicode(reinterpret_cast<const BYTE*>(bytes.data()), int(bytes.size())));
+}
+
 TEST(BufferFile, ShortUnicodeWithoutLineEndIsStillFound)
 {
     std::string bytes = kttest::Utf16(L"abc");

@@ -1,0 +1,16 @@
+// KTControlWorkspaceActions.h: the place of the tab-group commands in a menu.
+//
+// Classes: CKTControlWorkspaceActions.
+#pragma once
+
+#include "KTControlButton.h"
+
+const int KT_ID_WORKSPACE_ACTIONS = 35002;
+
+// Expands into the tab-group commands the MDI client reports enabled, when it shows its children as tab groups.
+class CKTControlWorkspaceActions : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTControlWorkspaceActions)
+public:
+    void OnCalcDynamicSize(DWORD dwMode) override;
+};

@@ -1,0 +1,163 @@
+// KTPopupBarScrolling.cpp: a popup too tall for the work area shows a run of its items between scroll bands.
+#include "KTPopupBar.h"
+
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
+#include "KTPaintManager.h"
+
+namespace
+{
+const int KT_SCROLL_BAND = 16;
+const UINT KT_SCROLL_INTERVAL = 80;
+}  // namespace
+
+void CKTPopupBar::LayoutScrolled(BOOL bFromEnd)
+{
+    const CRect rcBorder = GetPaintManager()->GetCommandBarBorders(this);
+    const CRect rcInner(m_rcScrollClient.left + rcBorder.left, m_rcScrollClient.top + rcBorder.top,
+                        m_rcScrollClient.right - rcBorder.right, m_rcScrollClient.bottom - rcBorder.bottom);
+    const int nCount = GetControlCount();
+    const int nSeparator = nCount ? GetPaintManager()->DrawCommandBarSeparator(NULL, this, GetControl(0), FALSE).cy : 0;
+    if (m_nFirstVisible == 1)
+        m_nFirstVisible = 0;
+    for (int i = 0; i < nCount; i++)
+        GetControl(i)->SetHideFlag(ktHideScroll, TRUE);
+    // The run grows from one end while the space left still holds the other end's band.
+    const int nStep = bFromEnd ? -1 : 1;
+    int i = bFromEnd ? m_nEndVisible - 1 : m_nFirstVisible;
+    const int nStop = bFromEnd ? -1 : nCount;
+    int nEdge = bFromEnd ? rcInner.bottom - (m_nEndVisible < nCount ? KT_SCROLL_BAND : 0)
+                         : rcInner.top + (m_nFirstVisible > 0 ? KT_SCROLL_BAND : 0);
+    const int nLimit = bFromEnd ? rcInner.top : rcInner.bottom;
+    int nRunEnd = i;
+    BOOL bFirstPlaced = TRUE;
+    for (; i != nStop; i += nStep)
+    {
+        CKTControl* pControl = GetControl(i);
+        pControl->SetHideFlag(ktHideScroll, FALSE);
+        if (!pControl->IsVisible())
+            continue;
+        const int nGap = pControl->GetBeginGroup() && !bFirstPlaced ? nSeparator : 0;
+        const int nHeight = pControl->GetRect().Height() + nGap;
+        const BOOL bLast = i + nStep == nStop;
+        const int nNeeded = nHeight + (bLast ? 0 : KT_SCROLL_BAND);
+        if (bFromEnd ? nEdge - nNeeded < nLimit : nEdge + nNeeded > nLimit)
+        {
+            pControl->SetHideFlag(ktHideScroll, TRUE);
+            break;
+        }
+        const int nTop = bFromEnd ? nEdge - nHeight + nGap : nEdge + nGap;
+        pControl->SetRect(CRect(rcInner.left, nTop, rcInner.right, nTop + nHeight - nGap));
+        pControl->SetRowRect(pControl->GetRect());
+        nEdge += bFromEnd ? -nHeight : nHeight;
+        nRunEnd = i;
+        bFirstPlaced = FALSE;
+    }
+    if (bFromEnd)
+        m_nFirstVisible = nRunEnd;
+    else
+        m_nEndVisible = nRunEnd + 1;
+    m_scrollUp.rc = m_nFirstVisible > 0 ? CRect(rcInner.left, rcInner.top, rcInner.right, rcInner.top + KT_SCROLL_BAND)
+                                        : CRect(0, 0, 0, 0);
+    m_scrollDown.rc = m_nEndVisible < nCount
+                          ? CRect(rcInner.left, rcInner.bottom - KT_SCROLL_BAND, rcInner.right, rcInner.bottom)
+                          : CRect(0, 0, 0, 0);
+}
+
+void CKTPopupBar::StopScrollTimers()
+{
+    for (CScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
+    {
+        if (pArea->bRunning && GetSafeHwnd())
+            KillTimer(pArea->nTimerId);
+        pArea->bRunning = FALSE;
+    }
+}
+
+void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_nLockRecurse > 0)
+        return;
+    if (m_bScrolling)
+    {
+        for (CScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
+        {
+            const BOOL bInside = pArea->rc.PtInRect(point);
+            if (bInside && !pArea->bRunning)
+                pArea->bRunning = SetTimer(pArea->nTimerId, KT_SCROLL_INTERVAL, NULL) != 0;
+            else if (!bInside && pArea->bRunning)
+            {
+                KillTimer(pArea->nTimerId);
+                pArea->bRunning = FALSE;
+            }
+            // The run moves under an open sub-menu's item: close it.
+            if (bInside && m_nPopuped != -1)
+                SetPopuped(-1);
+        }
+    }
+    CKTCommandBar::OnMouseMove(nFlags, point);
+}
+
+void CKTPopupBar::OnTimer(UINT_PTR nIDEvent)
+{
+    const BOOL bDown = nIDEvent == m_scrollDown.nTimerId;
+    if (!bDown && nIDEvent != m_scrollUp.nTimerId)
+    {
+        CKTCommandBar::OnTimer(nIDEvent);
+        return;
+    }
+    CScrollArea& area = bDown ? m_scrollDown : m_scrollUp;
+    const BOOL bMore = bDown ? m_nEndVisible < GetControlCount() : m_nFirstVisible > 0;
+    if (!bMore)
+    {
+        KillTimer(nIDEvent);
+        area.bRunning = FALSE;
+        return;
+    }
+    if (bDown)
+        m_nEndVisible++;
+    else
+        m_nFirstVisible--;
+    LayoutScrolled(bDown);
+    Redraw(NULL, FALSE);
+}
+
+BOOL CKTPopupBar::SetSelected(int nSelected, int nKeyboard)
+{
+    if (!CKTCommandBar::SetSelected(nSelected, nKeyboard))
+        return FALSE;
+    CKTControl* pControl = GetControl(nSelected);
+    if (!m_bScrolling || !pControl || !(pControl->GetHideFlags() & ktHideScroll))
+        return TRUE;
+    const BOOL bBelow = nSelected >= m_nEndVisible;
+    if (bBelow)
+        m_nEndVisible = nSelected + 1;
+    else
+        m_nFirstVisible = nSelected;
+    LayoutScrolled(bBelow);
+    Redraw(NULL, FALSE);
+    return TRUE;
+}
+
+void CKTPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
+{
+    CKTCommandBar::DrawCommandBar(pDC, rcClipBox);
+    if (!m_bScrolling)
+        return;
+    DrawScrollArea(pDC, m_scrollDown, TRUE);
+    DrawScrollArea(pDC, m_scrollUp, FALSE);
+}
+
+void CKTPopupBar::DrawScrollArea(CDC* pDC, const CScrollArea& area, BOOL bDown)
+{
+    if (area.rc.IsRectEmpty())
+        return;
+    const CPoint ptCentre = area.rc.CenterPoint();
+    const int nApex = bDown ? 3 : -3;
+    const POINT pts[] = {{ptCentre.x - 3, ptCentre.y}, {ptCentre.x + 3, ptCentre.y}, {ptCentre.x, ptCentre.y + nApex}};
+    const COLORREF clr = GetPaintManager()->GetColor(COLOR_BTNTEXT);
+    CKTBrushDC brush(pDC->GetSafeHdc(), clr);
+    CKTPenDC pen(pDC->GetSafeHdc(), clr);
+    pDC->Polygon(pts, 3);
+}

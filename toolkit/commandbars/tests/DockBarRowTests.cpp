@@ -1,0 +1,154 @@
+// DockBarRowTests.cpp: bars dropped on the top dock bar share rows, start rows of their own, and wrap.
+#include "InputBuilder.h"
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTDockBar.h"
+#include "KTDrawObjects.h"
+#include "KTMenuBar.h"
+#include "KTPopupBar.h"
+#include "MessagePump.h"
+#include "TestFrame.h"
+#include "TestInput.h"
+
+#include <afxres.h>
+#include <gtest/gtest.h>
+
+namespace
+{
+class DockBarRowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = CTestFrame::Create(0, TRUE);
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pCommandBars = m_pFrame->GetCommandBars();
+        m_pTop = m_pCommandBars->GetDockBar(ktBarTop);
+        m_pSecond = m_pCommandBars->Add("Second", ktBarTop);
+        ASSERT_TRUE(m_pSecond != NULL);
+        for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_EDIT_CUT})
+            m_pSecond->GetControls()->Add(ktControlButton, nId)->SetCaption("Wide caption");
+        Relayout();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    void Relayout()
+    {
+        m_pCommandBars->RecalcFrameLayout();
+        PumpMessages();
+    }
+    CRect Rect(CWnd* pWnd) const { return CKTWindowRect(pWnd); }
+    // Docks Second at a screen rectangle of its own size whose top-left is given.
+    void DockSecondAt(CPoint ptTopLeft)
+    {
+        m_pCommandBars->DockCommandBar(m_pSecond, CRect(ptTopLeft, Rect(m_pSecond).Size()), m_pTop);
+        Relayout();
+    }
+
+    CTestFrame* m_pFrame = NULL;
+    CKTCommandBars* m_pCommandBars = NULL;
+    CKTDockBar* m_pTop = NULL;
+    CKTToolBar* m_pSecond = NULL;
+};
+}  // namespace
+
+TEST_F(DockBarRowTest, ABarDroppedBesideAnotherSharesItsRowAndLeavingRemovesItsOwnRow)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_EQ(Rect(pStandard).bottom, Rect(m_pSecond).top) << "an added bar starts a last row";
+    const int nThreeRows = Rect(m_pTop).Height();
+
+    DockSecondAt(CPoint(Rect(pStandard).right + 30, Rect(pStandard).top));
+    EXPECT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "one row";
+    EXPECT_GE(Rect(m_pSecond).left, Rect(pStandard).right);
+    EXPECT_EQ(Rect(pStandard).left, Rect(m_pTop).left + 0) << "Standard keeps its place";
+    EXPECT_LT(Rect(m_pTop).Height(), nThreeRows) << "the emptied row went";
+    EXPECT_EQ(Rect(m_pTop).Width(), Rect(pMenuBar).Width()) << "the stretched menu bar spans its row";
+
+    // Dropped at Standard's own place, the later bar is pushed along behind it.
+    DockSecondAt(Rect(pStandard).TopLeft());
+    EXPECT_EQ(Rect(pStandard).top, Rect(m_pSecond).top);
+    EXPECT_TRUE(Rect(m_pSecond).left == Rect(pStandard).right || Rect(pStandard).left == Rect(m_pSecond).right)
+        << "side by side, not over each other";
+}
+
+TEST_F(DockBarRowTest, TheStretchedMenuBarSitsAloneAndARowEdgeMakesANewRow)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    DockSecondAt(CPoint(Rect(pMenuBar).left + 200, Rect(pMenuBar).top));
+    const CRect rcMenu = Rect(pMenuBar), rcSecond = Rect(m_pSecond);
+    EXPECT_FALSE(rcSecond.top < rcMenu.bottom && rcMenu.top < rcSecond.bottom) << "not on the menu bar's row";
+    EXPECT_EQ(Rect(m_pTop).Width(), rcMenu.Width());
+
+    // A centre exactly on the edge between the menu bar's and Standard's rows.
+    const CRect rcStandard = Rect(pStandard);
+    CRect rc(CPoint(rcStandard.left + 100, 0), Rect(m_pSecond).Size());
+    rc.OffsetRect(0, rcStandard.top - rc.CenterPoint().y);
+    m_pCommandBars->DockCommandBar(m_pSecond, rc, m_pTop);
+    Relayout();
+    EXPECT_NE(Rect(pStandard).top, Rect(m_pSecond).top) << "a row of its own";
+}
+
+TEST_F(DockBarRowTest, ARowTooShortForBarsThatCannotShrinkWrapsItsLastBarOntoAFurtherLine)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    pStandard->SetFlags(0, ktBarFlagWrap);
+    m_pSecond->SetFlags(0, ktBarFlagWrap);
+    DockSecondAt(CPoint(Rect(pStandard).right + 30, Rect(pStandard).top));
+    ASSERT_EQ(Rect(pStandard).top, Rect(m_pSecond).top);
+    const int nNeeded = Rect(m_pSecond).right - Rect(m_pTop).left;
+    m_pFrame->SetWindowPos(NULL, 0, 0, nNeeded - 40, 400, SWP_NOMOVE | SWP_NOZORDER);
+    Relayout();
+    EXPECT_EQ(Rect(pStandard).bottom, Rect(m_pSecond).top) << "the last bar went to the next line";
+    EXPECT_LE(Rect(m_pSecond).right, Rect(m_pTop).right) << "on its own line it keeps its dropped place if it can";
+}
+
+TEST_F(DockBarRowTest, DraggingABarOntoAnotherRowJoinsIt)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    const CRect rcSecond = Rect(m_pSecond);
+    const CPoint ptFrom(rcSecond.left + 4, rcSecond.CenterPoint().y);
+    const CPoint ptTo(Rect(pStandard).right + 60, Rect(pStandard).CenterPoint().y);
+    CTestInput foreground(m_pSecond->GetSafeHwnd());
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, ptFrom);
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= 4; i++)
+        InputBuilder::AddMove(inputs, ptFrom + CSize((ptTo - ptFrom).cx * i / 4, (ptTo - ptFrom).cy * i / 4));
+    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    ASSERT_EQ(inputs.size(), ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)));
+    ASSERT_TRUE(PumpUntil([] { return !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && !::GetCapture(); }, 2000));
+    Relayout();
+    EXPECT_EQ(ktBarTop, m_pSecond->GetPosition());
+    EXPECT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "joined Standard's row";
+    EXPECT_GT(Rect(m_pSecond).left, Rect(pStandard).right);
+}
+
+TEST_F(DockBarRowTest, TheExpandButtonListsTheClippedControlsAndTheBarsOfTheWholeRow)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    DockSecondAt(CPoint(Rect(pStandard).right + 30, Rect(pStandard).top));
+    m_pFrame->SetWindowPos(NULL, 0, 0, Rect(pStandard).Width() + 80, 400, SWP_NOMOVE | SWP_NOZORDER);
+    Relayout();
+    ASSERT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "bars that may hide buttons shrink instead of wrapping";
+    int nClipped = 0;
+    for (CKTToolBar* pBar : {pStandard, m_pSecond})
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+            nClipped += pBar->GetControl(i)->GetHideFlags() == ktHideWrap;
+    ASSERT_GT(nClipped, 0);
+
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pCommandBars->AddClippedControls(pStandard, pPopup);
+    EXPECT_EQ(nClipped, pPopup->GetControlCount());
+    pPopup->GetControls()->RemoveAll();
+    m_pCommandBars->AddToolbarListControls(pStandard, pPopup);
+    ASSERT_EQ(2, pPopup->GetControlCount());
+    EXPECT_EQ(CString("Standard"), pPopup->GetControl(0)->GetCaption());
+    EXPECT_EQ(CString("Second"), pPopup->GetControl(1)->GetCaption());
+}
