@@ -1,8 +1,12 @@
 // A group of panes, its panes and the manager as an accessibility client sees them: names, roles, states,
 // places, hit tests and the action that shows a pane.
+#include <atomic>
+#include <thread>
+
 #include "AccessibleClient.h"
 #include "DockingGroupTest.h"
 #include "KTDrawObjects.h"
+#include "MessagePump.h"
 
 namespace
 {
@@ -19,6 +23,28 @@ protected:
 
     CComHolder<IAccessible> m_group;
 };
+
+// What a client outside the window's thread, as a screen reader is, learns of a group.
+struct CRemoteView
+{
+    CString strName;
+    long nChildren = 0;
+    CString strSecondPane;
+};
+
+void AskFromOutside(HWND hGroup, CRemoteView& view)
+{
+    CComHolder<IAccessible> group, pane;
+    CComHolder<IDispatch> dispatch;
+    if (FAILED(::AccessibleObjectFromWindow(hGroup, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                            reinterpret_cast<void**>(&group))))
+        return;
+    view.strName = AccName(group.p);
+    group->get_accChildCount(&view.nChildren);
+    if (group->get_accChild(AccChild(3), &dispatch) == S_OK &&
+        SUCCEEDED(dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&pane))))
+        view.strSecondPane = AccName(pane.p);
+}
 }  // namespace
 
 TEST_F(DockingAccessibility, GroupIsATabListStandingWhereItsWindowDoes)
@@ -118,4 +144,29 @@ TEST_F(DockingAccessibility, ManagerListsEveryPaneAndAClosedOneIsInvisible)
     EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_INVISIBLE, AccState(output.p));
     CComHolder<IDispatch> parent;
     EXPECT_EQ(E_FAIL, output->get_accParent(&parent)) << "a closed pane has no group";
+}
+
+TEST_F(DockingAccessibility, ClientOnAnotherThreadIsToldTheSame)
+{
+    HWND hGroup = m_pGroup->GetSafeHwnd();
+    CRemoteView view;
+    std::atomic<bool> bDone(false);
+    std::thread client(
+        [&]
+        {
+            if (SUCCEEDED(::CoInitializeEx(NULL, COINIT_MULTITHREADED)))
+            {
+                AskFromOutside(hGroup, view);
+                ::CoUninitialize();
+            }
+            bDone = true;
+        });
+    // The client's questions reach the group through this thread's queue: it must be pumped until the end.
+    while (!PumpUntil([&] { return bDone.load(); }))
+    {
+    }
+    client.join();
+    EXPECT_EQ(CString("KTDockingPaneTabbedContainer"), view.strName);
+    EXPECT_EQ(3, view.nChildren);
+    EXPECT_EQ(CString("Properties"), view.strSecondPane);
 }
