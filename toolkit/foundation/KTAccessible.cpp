@@ -113,7 +113,9 @@ long CKTAccessibleSupport::GetChildIndex(const VARIANT* pVariant)
 
 CKTAccessible::CKTAccessible() : m_nRefs(0) {}
 
-CKTAccessible::~CKTAccessible() = default;
+// A client elsewhere may still hold the object through the marshalling layer:
+// it is cut off, so that its calls fail instead of reaching a dead owner.
+CKTAccessible::~CKTAccessible() { ::CoDisconnectObject(static_cast<IAccessible*>(this), 0); }
 
 STDMETHODIMP CKTAccessible::QueryInterface(REFIID riid, void** ppvObject)
 {

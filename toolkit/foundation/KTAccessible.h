@@ -113,16 +113,16 @@ protected:
     virtual HRESULT PutAccessibleName(VARIANT varChild, BSTR szName);
     virtual HRESULT PutAccessibleValue(VARIANT varChild, BSTR szValue);
 
-    // The answers the operations give; each returns S_OK unless it says otherwise.
+    // Writing an answer into the client's out parameter.
     static BOOL IsSelf(const VARIANT& varChild) { return GetChildIndex(&varChild) == CHILDID_SELF; }
-    // NULL for an empty text.
+    // NULL for an empty text; E_OUTOFMEMORY when no string can be had.
     static HRESULT PutText(LPCSTR lpszText, BSTR* pbstr);
     static HRESULT PutLong(long nValue, VARIANT* pvar);
     static HRESULT PutLocation(const RECT& rc, long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight);
     // Another object of ours; the variant is left empty when it cannot be had.
     static HRESULT PutObject(IAccessible* pAccessible, IDispatch** ppdisp);
     static HRESULT PutObject(IAccessible* pAccessible, VARIANT* pvar);
-    // The window's standard object; E_INVALIDARG without a window.
+    // The window's standard object; the variant is left empty when it cannot be had.
     HRESULT PutWindowObject(HWND hWnd, IDispatch** ppdisp);
     HRESULT PutWindowObject(HWND hWnd, VARIANT* pvar);
 
@@ -136,6 +136,7 @@ private:
 class CKTWindowAccessible : public CKTAccessible
 {
 protected:
+    // The name is kept, not copied: a literal.
     CKTWindowAccessible(CWnd* pWnd, LPCSTR lpszName, long nRole, long nState);
 
     HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;

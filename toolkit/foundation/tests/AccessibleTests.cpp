@@ -1,10 +1,14 @@
 // The accessible objects' common ground: the child ids a client may name, the library loaded on first use, the
 // operations reached through the interface, what a client is handed when an answer is refused or fails, and the
 // object that stands for a window.
+#include <atomic>
+#include <memory>
 #include <new>
+#include <thread>
 
 #include "AccessibleClient.h"
 #include "KTAccessible.h"
+#include "MessagePump.h"
 #include "TestWindows.h"
 
 namespace
@@ -190,4 +194,94 @@ TEST(Accessible, WindowObjectStandsWhereItsWindowDoes)
     EXPECT_EQ(E_INVALIDARG, accessible.accLocation(&x, &y, &cx, &cy, AccChild(1)));
     long nChildren = 0;
     EXPECT_EQ(E_NOTIMPL, accessible.get_accChildCount(&nChildren)) << "what it holds is its owner's to say";
+}
+
+namespace
+{
+// A window that hands out its accessible object, as the toolkit's windows do, until the object goes.
+class CAccessibleWindow : public CTestParent
+{
+public:
+    std::unique_ptr<CTestWindowAccessible> m_pAccessible = std::make_unique<CTestWindowAccessible>(this);
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_GETOBJECT && LONG(lParam) == OBJID_CLIENT && m_pAccessible)
+            return m_pAccessible->LresultFromObject(__uuidof(IAccessible), wParam,
+                                                    static_cast<IAccessible*>(m_pAccessible.get()));
+        return CTestParent::WindowProc(message, wParam, lParam);
+    }
+};
+
+// A client on its own thread, as a screen reader is: it takes the window's object, names it, and names it
+// again once told that its owner is gone.
+class CRemoteClient
+{
+public:
+    explicit CRemoteClient(HWND hWnd) : m_thread([this, hWnd] { Run(hWnd); }) {}
+    ~CRemoteClient()
+    {
+        m_bGone = true;
+        PumpUntilDone();
+        m_thread.join();
+    }
+    bool WaitForFirstAnswer()
+    {
+        return PumpUntil([this] { return m_nStage.load() >= 1; });
+    }
+    void OwnerIsGone() { m_bGone = true; }
+    // Its questions reach the window through this thread's queue: it is pumped until the client ends.
+    void PumpUntilDone()
+    {
+        while (!PumpUntil([this] { return m_nStage.load() == 2; }))
+        {
+        }
+    }
+
+    CString m_strFirst;
+    HRESULT m_hrAfter = S_OK;
+
+private:
+    void Run(HWND hWnd)
+    {
+        if (SUCCEEDED(::CoInitializeEx(NULL, COINIT_MULTITHREADED)))
+        {
+            Ask(hWnd);
+            ::CoUninitialize();
+        }
+        m_nStage = 2;
+    }
+    void Ask(HWND hWnd)
+    {
+        CComHolder<IAccessible> accessible;
+        if (FAILED(::AccessibleObjectFromWindow(hWnd, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                                reinterpret_cast<void**>(&accessible))))
+            return;
+        m_strFirst = AccName(accessible.p);
+        m_nStage = 1;
+        while (!m_bGone)
+            ::Sleep(10);
+        BSTR bstr = NULL;
+        m_hrAfter = accessible->get_accName(AccChild(CHILDID_SELF), &bstr);
+        ::SysFreeString(bstr);
+    }
+
+    std::atomic<int> m_nStage{0};
+    std::atomic<bool> m_bGone{false};
+    std::thread m_thread;
+};
+}  // namespace
+
+TEST(Accessible, ClientElsewhereIsCutOffWhenTheObjectGoes)
+{
+    CAccessibleWindow window;
+    CRemoteClient client(window.GetSafeHwnd());
+    ASSERT_TRUE(client.WaitForFirstAnswer());
+    EXPECT_EQ(CString("Test Window"), client.m_strFirst);
+    window.m_pAccessible.reset();
+    client.OwnerIsGone();
+    client.PumpUntilDone();
+    EXPECT_TRUE(FAILED(client.m_hrAfter));
+    EXPECT_NE(HRESULT(STATUS_ACCESS_VIOLATION), client.m_hrAfter) << "the call reached the object after its end";
 }
