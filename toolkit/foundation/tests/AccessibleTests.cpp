@@ -32,6 +32,29 @@ protected:
     }
 };
 
+class CNamedAccessible : public CKTAccessible
+{
+protected:
+    HRESULT GetAccessibleName(VARIANT, BSTR* pszName) override
+    {
+        *pszName = ::SysAllocString(L"Standard");
+        return S_OK;
+    }
+};
+
+// Fails its operations by throwing, as code under it may.
+class CThrowingAccessible : public CKTAccessible
+{
+protected:
+    HRESULT GetAccessibleName(VARIANT, BSTR*) override { throw std::bad_alloc(); }
+    HRESULT GetAccessibleValue(VARIANT, BSTR*) override { throw 1; }
+    HRESULT AccessibleDoDefaultAction(VARIANT) override
+    {
+        AfxThrowMemoryException();
+        return S_OK;
+    }
+};
+
 class CTestWindowAccessible : public CKTWindowAccessible
 {
 public:
@@ -76,69 +99,29 @@ TEST(AccessibleSupport, LibraryIsLoadedOnFirstUse)
     EXPECT_FALSE(support.IsAccessibilityLoaded());
     support.NotifyWinEvent(EVENT_OBJECT_FOCUS, NULL, OBJID_CLIENT, CHILDID_SELF);
     HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
-    IAccessible* pAccessible = NULL;
-    HRESULT hr = support.AccessibleObjectFromWindow(hWnd, OBJID_WINDOW, __uuidof(IAccessible),
-                                                    reinterpret_cast<void**>(&pAccessible));
+    CComHolder<IAccessible> accessible;
+    support.AccessibleObjectFromWindow(hWnd, OBJID_WINDOW, __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&accessible));
     EXPECT_TRUE(support.IsAccessibilityLoaded());
-    if (SUCCEEDED(hr) && pAccessible)
-        pAccessible->Release();
     ::DestroyWindow(hWnd);
 }
-
-namespace
-{
-class CNamedAccessible : public CKTAccessible
-{
-protected:
-    HRESULT GetAccessibleName(VARIANT, BSTR* pszName) override
-    {
-        *pszName = ::SysAllocString(L"Standard");
-        return S_OK;
-    }
-};
-}  // namespace
 
 TEST(Accessible, ForwardsToTheOverriddenOperations)
 {
     CNamedAccessible accessible;
-    IAccessible* pAccessible = NULL;
-    ASSERT_EQ(S_OK, accessible.QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&pAccessible)));
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = NULL;
-    EXPECT_EQ(S_OK, pAccessible->get_accName(self, &name));
-    EXPECT_EQ(0, wcscmp(L"Standard", name));
-    ::SysFreeString(name);
+    CComHolder<IAccessible> client;
+    ASSERT_EQ(S_OK, accessible.QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&client)));
+    EXPECT_EQ(CString("Standard"), AccName(client.p));
     long nCount = 0;
-    EXPECT_EQ(E_NOTIMPL, pAccessible->get_accChildCount(&nCount));
-    pAccessible->Release();
+    EXPECT_EQ(E_NOTIMPL, client->get_accChildCount(&nCount));
     void* pOther = NULL;
     EXPECT_EQ(E_NOINTERFACE, accessible.QueryInterface(IID_IClassFactory, &pOther));
 }
 
-namespace
-{
-// Fails its operations by throwing, as code under it may.
-class CThrowingAccessible : public CKTAccessible
-{
-protected:
-    HRESULT GetAccessibleName(VARIANT, BSTR*) override { throw std::bad_alloc(); }
-    HRESULT GetAccessibleValue(VARIANT, BSTR*) override { throw 1; }
-    HRESULT AccessibleDoDefaultAction(VARIANT) override
-    {
-        AfxThrowMemoryException();
-        return S_OK;
-    }
-};
-}  // namespace
-
 TEST(Accessible, ExceptionsReachTheClientAsFailureCodes)
 {
     CThrowingAccessible accessible;
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    VARIANT self = AccChild(CHILDID_SELF);
     BSTR text = NULL;
     EXPECT_EQ(E_OUTOFMEMORY, accessible.get_accName(self, &text));
     EXPECT_EQ(E_FAIL, accessible.get_accValue(self, &text));
