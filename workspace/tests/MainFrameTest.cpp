@@ -239,6 +239,9 @@ TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInT
     ASSERT_TRUE(frame.pFrame);
     frame.pFrame->ReadSolutionFile(strPath.c_str());
     frame.Select("nix");
+    // Whether selecting opened editors depends on what ran before; with none open, the files take the text.
+    if (CMultiDocTemplate* pEditors = theApp.GetEditorTemplate())
+        pEditors->CloseAllDocuments(FALSE);
     for (UINT nId : {ID_BUILD_GENERATE_CODE, ID_BUILD_MAKEFILE, ID_BUILD_DIAGRAM})
         frame.pFrame->OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr);
     for (const char* pszFile : {"nix_api.h", "nix_api.c", "nix_api_demo.c", "Makefile", "nix.diagram"})
