@@ -182,6 +182,23 @@ TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
     EXPECT_GT(image.CountNear(RGB(0, 0, 0)), 50) << "plain text";
 }
 
+// Saving goes through a file beside the real one; the colouring still follows the real file's type.
+TEST_F(EditorTest, ASavedFileKeepsItsColours)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    ASSERT_TRUE(pDoc->OnSaveDocument(m_folder.Path("chat_api.c").c_str()));
+    EXPECT_STREQ(".c", pDoc->GetDataManager()->GetFileExt());
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    const auto blueKeywords = [pCtrl]
+    {
+        pCtrl->RedrawWindow();
+        return CPixelImage::FromWindow(pCtrl->GetSafeHwnd()).CountNear(RGB(0, 0, 255)) > 50;
+    };
+    EXPECT_TRUE(PumpUntil(blueKeywords, 3000)) << "keywords are blue";
+}
+
 TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
 {
     const std::string strFolder = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\";
