@@ -119,4 +119,6 @@ private:
     void ShowProjectEditors(const ProjectRecord& project);
     void OpenProjectEditors(const ProjectRecord& project);
     SelectedItem SelectedItemOf(HTREEITEM hItem) const;
+    // Shows the selected item's record on its settings page as it is stored now.
+    void ReloadSelectedPage();
 };

@@ -118,6 +118,12 @@ SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
     return item;
 }
 
+void CMainFrame::ReloadSelectedPage()
+{
+    if (m_wndSettings.GetSafeHwnd() && HasTree())
+        LoadSelectedPage(m_wndSettings, SelectedItemOf(m_wndProjectTree.m_wndTree.m_hSelectedItem));
+}
+
 SettingsTarget CMainFrame::Resolve()
 {
     return HasTree() ? FindSelectedRecords(SelectedItemOf(m_wndProjectTree.m_wndTree.m_hSelectedItem))
