@@ -250,3 +250,13 @@ TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInT
     frame.pFrame->m_wndOutput.GetWindowText(strOutput);
     EXPECT_EQ(0, strOutput.Find("Start Generating...\r\nSuccessfully Generated!\r\n")) << (LPCTSTR)strOutput;
 }
+
+TEST(MainFrame, HelpTopicsWithoutItsHelpFileSaysSo)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    theApp.m_messages.clear();
+    frame.pFrame->OnCmdMsg(ID_HELP_TOPICS, CN_COMMAND, nullptr, nullptr);
+    ASSERT_EQ(1u, theApp.m_messages.size()) << "the failed opening went unsaid";
+    EXPECT_NE(-1, theApp.m_messages[0].Find("help.chm")) << (LPCTSTR)theApp.m_messages[0];
+}
