@@ -109,7 +109,7 @@ private:
     void OpenAndSelect(LPCTSTR pszPath);
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
-    void CloseProject(const ProjectRecord* pProject);
+    BOOL CloseProject(const ProjectRecord* pProject);
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
     void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));

@@ -108,6 +108,26 @@ TEST(MainFrame, ClosingOneProjectLeavesTheOthersAndTheirItems)
     EXPECT_EQ(frame.pFrame->m_projects[0].get(), frame.Tree().GetItemData(hTwo)->project);
 }
 
+TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
+{
+    CTestFolder folder("frame-close-unwritten");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const std::string strPath = ExampleAs(folder, "kept", "Windows");
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("kept");
+    // A folder where the new file would be written first makes the write fail.
+    ASSERT_TRUE(::CreateDirectory((strPath + ".tmp").c_str(), nullptr));
+    const UINT nItems = frame.Tree().GetCount();
+    theApp.m_messages.clear();
+    for (UINT nId : {ID_PROJECT_CLOSE, ID_PROJECT_CLOSE_ALL})
+        frame.pFrame->OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(2u, theApp.m_messages.size()) << "each failed write is told";
+    EXPECT_EQ(1u, frame.pFrame->m_projects.size()) << "the unsaved design is not thrown away";
+    EXPECT_EQ(nItems, frame.Tree().GetCount()) << "its items stay";
+    ::RemoveDirectory((strPath + ".tmp").c_str());
+}
+
 TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
 {
     CTestFolder folder("recent-files");
