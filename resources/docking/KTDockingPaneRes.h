@@ -6,3 +6,5 @@
 #define KT_IDS_DOCKING_MAXIMIZE 9458
 #define KT_IDS_DOCKING_RESTORE 9459
 #define KT_IDS_DOCKING_MENU 9460
+// The close command of a floating frame's system menu hides its panes.
+#define KT_IDS_DOCKING_HIDE 0xF011

@@ -34,53 +34,46 @@ protected:
 
 private:
     // The pane itself, or its window as child 1 when one is attached.
-    BOOL IsValidChild(long nChild) const;
+    BOOL IsValidChild(const VARIANT& varChild) const;
+    long GetState() const;
     CRect ScreenRect() const;
 
     CKTDockingPane* m_pPane;  // owner
 };
 
 // Lives inside its group. Child 1 is the shown pane's window, children 2 and on the panes of the tabs.
-class CKTDockingPaneTabbedContainerAccessible : public CKTAccessible
+class CKTDockingPaneTabbedContainerAccessible : public CKTWindowAccessible
 {
 public:
-    explicit CKTDockingPaneTabbedContainerAccessible(CKTDockingPaneTabbedContainer* pContainer)
-        : m_pContainer(pContainer)
-    {
-    }
+    explicit CKTDockingPaneTabbedContainerAccessible(CKTDockingPaneTabbedContainer* pContainer);
 
 protected:
-    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
     HRESULT GetAccessibleChildCount(long* pcountChildren) override;
     HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
-    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
-    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
-    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
-    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
     HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
 
 private:
-    HRESULT SelectedWindowObject(IDispatch** ppdisp);
+    HWND SelectedWindow() const;
+    CKTDockingPane* PaneOfChild(long nChild) const;
 
     CKTDockingPaneTabbedContainer* m_pContainer;  // owner
 };
 
-// Lives inside the manager: one child per pane of the layout's pane list.
-class CKTDockingPaneManagerAccessible : public CKTAccessible
+// Lives inside the manager: one child per pane of the layout's pane list. It stands at a fixed place and
+// answers no hit.
+class CKTDockingPaneManagerAccessible : public CKTWindowAccessible
 {
 public:
-    explicit CKTDockingPaneManagerAccessible(CKTDockingPaneManager* pManager) : m_pManager(pManager) {}
+    explicit CKTDockingPaneManagerAccessible(CKTDockingPaneManager* pManager);
 
 protected:
-    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
     HRESULT GetAccessibleChildCount(long* pcountChildren) override;
     HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
-    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
-    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
-    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
     HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
     HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
 
 private:
+    long GetPaneCount() const;
+
     CKTDockingPaneManager* m_pManager;  // owner
 };

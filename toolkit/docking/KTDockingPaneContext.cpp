@@ -35,6 +35,16 @@ CRect WorkAreaAt(CPoint pt) { return MonitorInfoAt(pt).rcWork; }
 BOOL IsCtrlDown() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
 
+BOOL KTDockingPaneGetTrackMessage(MSG* pMsg)
+{
+    while (::PeekMessage(pMsg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
+        ::DispatchMessage(pMsg);
+    if (::GetMessage(pMsg, NULL, 0, 0))
+        return TRUE;
+    ::PostQuitMessage(int(pMsg->wParam));
+    return FALSE;
+}
+
 CKTDockingPaneContext::CKTDockingPaneContext(CKTDockingPaneManager* pManager) : m_pManager(pManager) {}
 
 CKTDockingPaneContext::~CKTDockingPaneContext() = default;
@@ -86,13 +96,7 @@ void CKTDockingPaneContext::CheckPermissions()
 
 std::vector<CKTSmartPtr<CKTDockingPane>> CKTDockingPaneContext::DraggedPanes() const
 {
-    CKTDockingPaneNodeList found;
-    if (m_pNode)
-        m_pNode->FindPane(ktPaneTypePane, found);
-    std::vector<CKTSmartPtr<CKTDockingPane>> panes;
-    for (CKTDockingPaneNode* pNode : found)
-        panes.emplace_back(static_cast<CKTDockingPane*>(pNode));
-    return panes;
+    return CKTDockingPaneManager::GetHeldPanes(m_pNode);
 }
 
 BOOL CKTDockingPaneContext::AskPanes(int nAction, CKTDockingPaneNode* pTarget, int nDirection)
@@ -131,23 +135,17 @@ CRect CKTDockingPaneContext::NodeScreenRect(CKTDockingPaneNode* pNode) const
 BOOL CKTDockingPaneContext::Track()
 {
     CWnd* pSite = m_pManager->GetSite();
-    if (::GetCapture() || !pSite || !pSite->GetSafeHwnd())
+    if (::GetCapture() || !pSite || !pSite->GetSafeHwnd() || !m_pManager->GetSafeHwnd())
         return FALSE;
-    pSite->SetCapture();
+    // The manager's own window holds the mouse: a frame activated during the drag (one floated under the cursor)
+    // makes the system cancel the site's modes, which would release a capture the site held.
+    const HWND hWndCapture = m_pManager->GetSafeHwnd();
+    ::SetCapture(hWndCapture);
     BOOL bDrop = FALSE;
-    while (::GetCapture() == pSite->GetSafeHwnd())
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        if (!::GetMessage(&msg, NULL, 0, 0))
-        {
-            ::PostQuitMessage(int(msg.wParam));
-            break;
-        }
+    MSG msg;
+    while (::GetCapture() == hWndCapture && KTDockingPaneGetTrackMessage(&msg))
         if (!OnTrackMessage(msg, &bDrop))
             break;
-    }
     return bDrop;
 }
 
@@ -170,23 +168,30 @@ BOOL CKTDockingPaneContext::OnTrackMessage(const MSG& msg, BOOL* pbDrop)
     }
     case WM_KEYDOWN:
     case WM_KEYUP:
-        if (msg.wParam == VK_ESCAPE)
-            return FALSE;
-        if (msg.wParam == VK_CONTROL && m_bStarted)
-            Move(m_ptLast);
-        if (!m_bKeyboard || msg.message != WM_KEYDOWN)
-            return TRUE;
-        if (msg.wParam == VK_RETURN)
-        {
-            *pbDrop = TRUE;
-            return FALSE;
-        }
-        MoveByKey(UINT(msg.wParam));
-        return TRUE;
+        return OnTrackKey(UINT(msg.wParam), msg.message == WM_KEYDOWN, pbDrop);
     default:
         ::DispatchMessage(&msg);
         return TRUE;
     }
+}
+
+// Esc cancels; Ctrl switches docking off and on while held; a keyboard drag moves with the arrows and drops on
+// Enter.
+BOOL CKTDockingPaneContext::OnTrackKey(UINT nKey, BOOL bDown, BOOL* pbDrop)
+{
+    if (nKey == VK_ESCAPE && bDown)
+        return FALSE;
+    if (nKey == VK_CONTROL && m_bStarted)
+        Move(m_ptLast);
+    if (!m_bKeyboard || !bDown)
+        return TRUE;
+    if (nKey == VK_RETURN)
+    {
+        *pbDrop = TRUE;
+        return FALSE;
+    }
+    MoveByKey(nKey);
+    return TRUE;
 }
 
 void CKTDockingPaneContext::MoveByKey(UINT nKey)
@@ -375,27 +380,35 @@ void CKTDockingPaneContext::FloatLive()
         pSticker->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The site frame (unless minimized or maximized) and the other floating frames in view.
+std::vector<CRect> CKTDockingPaneContext::SnapTargets(const CKTDockingPaneMiniWnd* pExcept) const
+{
+    std::vector<CRect> targets;
+    CWnd* pSite = m_pManager->GetSite();
+    if (pSite && pSite->GetSafeHwnd() && !pSite->IsIconic() && !pSite->IsZoomed())
+    {
+        CRect rcSite;
+        pSite->GetWindowRect(&rcSite);
+        targets.push_back(rcSite);
+    }
+    for (CKTDockingPaneNode* pNode : m_pManager->GetLayout()->GetNodeList())
+    {
+        HWND hWnd = pNode->GetType() == ktPaneTypeMiniWnd ? pNode->GetPaneHwnd() : NULL;
+        if (!hWnd || pNode == pExcept || !::IsWindowVisible(hWnd))
+            continue;
+        CRect rcFrame;
+        ::GetWindowRect(hWnd, &rcFrame);
+        targets.push_back(rcFrame);
+    }
+    return targets;
+}
+
 CRect CKTDockingPaneContext::SnapFrame(CRect rc)
 {
     const int nDistance = m_pManager->m_nSnapDistance;
     rc = KTDockingPaneContextGeometry::SnapToWorkArea(rc, WorkAreaAt(rc.CenterPoint()), nDistance);
-    CWnd* pSite = m_pManager->GetSite();
-    if (pSite && !pSite->IsIconic() && !pSite->IsZoomed())
-    {
-        CRect rcSite;
-        pSite->GetWindowRect(&rcSite);
-        rc = KTDockingPaneContextGeometry::SnapToFrame(rc, rcSite, nDistance);
-    }
-    CKTDockingPaneMiniWnd* pDragged = DraggedFrame();
-    for (CKTDockingPaneNode* pNode : m_pManager->GetLayout()->GetNodeList())
-    {
-        if (pNode->GetType() != ktPaneTypeMiniWnd || pNode == pDragged || !pNode->GetPaneHwnd() ||
-            !::IsWindowVisible(pNode->GetPaneHwnd()))
-            continue;
-        CRect rcFrame;
-        ::GetWindowRect(pNode->GetPaneHwnd(), &rcFrame);
-        rc = KTDockingPaneContextGeometry::SnapToFrame(rc, rcFrame, nDistance);
-    }
+    for (const CRect& rcTarget : SnapTargets(DraggedFrame()))
+        rc = KTDockingPaneContextGeometry::SnapToFrame(rc, rcTarget, nDistance);
     return rc;
 }
 
@@ -403,22 +416,6 @@ void CKTDockingPaneContext::OnSizing(CKTDockingPaneMiniWnd* pFrame, UINT nSide, 
 {
     if (!m_pManager->m_bSnapFloatingFrames || !m_pManager->GetLayout())
         return;
-    std::vector<CRect> others;
-    CWnd* pSite = m_pManager->GetSite();
-    if (pSite && !pSite->IsIconic() && !pSite->IsZoomed())
-    {
-        CRect rcSite;
-        pSite->GetWindowRect(&rcSite);
-        others.push_back(rcSite);
-    }
-    for (CKTDockingPaneNode* pNode : m_pManager->GetLayout()->GetNodeList())
-    {
-        HWND hWnd = pNode->GetType() == ktPaneTypeMiniWnd ? pNode->GetPaneHwnd() : NULL;
-        if (!hWnd || pNode == pFrame || !::IsWindowVisible(hWnd))
-            continue;
-        CRect rcFrame;
-        ::GetWindowRect(hWnd, &rcFrame);
-        others.push_back(rcFrame);
-    }
-    *lpRect = KTDockingPaneContextGeometry::SnapSizingEdges(*lpRect, nSide, others, m_pManager->m_nSnapDistance);
+    *lpRect =
+        KTDockingPaneContextGeometry::SnapSizingEdges(*lpRect, nSide, SnapTargets(pFrame), m_pManager->m_nSnapDistance);
 }

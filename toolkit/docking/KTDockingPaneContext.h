@@ -21,6 +21,10 @@ class CKTDockingPaneMiniWnd;
 class CKTDockingPaneStickerPicture;
 class CKTDockingPaneTabbedContainer;
 
+// The next message of a modal mouse loop, pending paints dispatched first; FALSE (the quit posted again) when the
+// application is quitting.
+BOOL KTDockingPaneGetTrackMessage(MSG* pMsg);
+
 class CKTDockingPaneContext
 {
 public:
@@ -50,6 +54,7 @@ protected:
 
 private:
     BOOL OnTrackMessage(const MSG& msg, BOOL* pbDrop);
+    BOOL OnTrackKey(UINT nKey, BOOL bDown, BOOL* pbDrop);
     void MoveByKey(UINT nKey);
     void Drop();
     void ReportActions(const std::vector<CKTSmartPtr<CKTDockingPane>>& panes, int nAction);
@@ -58,6 +63,7 @@ private:
     BOOL AskPanes(int nAction, CKTDockingPaneNode* pTarget, int nDirection);
     void CheckPermissions();
     CKTDockingPaneMiniWnd* DraggedFrame() const;
+    std::vector<CRect> SnapTargets(const CKTDockingPaneMiniWnd* pExcept) const;
     CRect NodeScreenRect(CKTDockingPaneNode* pNode) const;
     CRect FloatingDropRect() const;
     void ClearTarget();

@@ -31,6 +31,23 @@ BOOL SnapEdge(int nEdge, int nTarget, int nDistance, int* pnOffset)
     return TRUE;
 }
 
+// An edge being dragged goes onto the other's opposite edge, else its same edge, when one lies within the distance.
+void SnapMovingEdge(BOOL bMoving, LONG& nEdge, int nOpposite, int nSame, int nDistance)
+{
+    int nOffset = 0;
+    if (bMoving && (SnapEdge(nEdge, nOpposite, nDistance, &nOffset) || SnapEdge(nEdge, nSame, nDistance, &nOffset)))
+        nEdge += nOffset;
+}
+
+// The rectangles touch or overlap within the distance.
+BOOL AreNear(const CRect& rc, const CRect& rcOther, int nDistance)
+{
+    CRect rcNear = rcOther;
+    rcNear.InflateRect(nDistance, nDistance);
+    CRect rcMeet;
+    return rcMeet.IntersectRect(rc, rcNear);
+}
+
 int SnapOffset(int nLow, int nHigh, int nOtherLow, int nOtherHigh, int nDistance)
 {
     int nOffset = 0;
@@ -104,10 +121,7 @@ CRect SnapToWorkArea(CRect rc, const CRect& rcWork, int nDistance)
 
 CRect SnapToFrame(CRect rc, const CRect& rcOther, int nDistance)
 {
-    CRect rcNear = rcOther;
-    rcNear.InflateRect(nDistance, nDistance);
-    CRect rcMeet;
-    if (!rcMeet.IntersectRect(rc, rcNear))
+    if (!AreNear(rc, rcOther, nDistance))
         return rc;
     rc.OffsetRect(SnapOffset(rc.left, rc.right, rcOther.left, rcOther.right, nDistance),
                   SnapOffset(rc.top, rc.bottom, rcOther.top, rcOther.bottom, nDistance));
@@ -122,24 +136,12 @@ CRect SnapSizingEdges(CRect rc, UINT nSide, const std::vector<CRect>& others, in
     const BOOL bBottom = nSide == WMSZ_BOTTOM || nSide == WMSZ_BOTTOMLEFT || nSide == WMSZ_BOTTOMRIGHT;
     for (const CRect& rcOther : others)
     {
-        CRect rcNear = rcOther;
-        rcNear.InflateRect(nDistance, nDistance);
-        CRect rcMeet;
-        if (!rcMeet.IntersectRect(rc, rcNear))
+        if (!AreNear(rc, rcOther, nDistance))
             continue;
-        int nOffset = 0;
-        if (bLeft && (SnapEdge(rc.left, rcOther.right, nDistance, &nOffset) ||
-                      SnapEdge(rc.left, rcOther.left, nDistance, &nOffset)))
-            rc.left += nOffset;
-        if (bRight && (SnapEdge(rc.right, rcOther.left, nDistance, &nOffset) ||
-                       SnapEdge(rc.right, rcOther.right, nDistance, &nOffset)))
-            rc.right += nOffset;
-        if (bTop && (SnapEdge(rc.top, rcOther.bottom, nDistance, &nOffset) ||
-                     SnapEdge(rc.top, rcOther.top, nDistance, &nOffset)))
-            rc.top += nOffset;
-        if (bBottom && (SnapEdge(rc.bottom, rcOther.top, nDistance, &nOffset) ||
-                        SnapEdge(rc.bottom, rcOther.bottom, nDistance, &nOffset)))
-            rc.bottom += nOffset;
+        SnapMovingEdge(bLeft, rc.left, rcOther.right, rcOther.left, nDistance);
+        SnapMovingEdge(bRight, rc.right, rcOther.left, rcOther.right, nDistance);
+        SnapMovingEdge(bTop, rc.top, rcOther.bottom, rcOther.top, nDistance);
+        SnapMovingEdge(bBottom, rc.bottom, rcOther.top, rcOther.bottom, nDistance);
     }
     return rc;
 }

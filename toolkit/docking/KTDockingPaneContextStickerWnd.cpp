@@ -17,7 +17,7 @@ CKTDockingPaneContextStickerWnd::CKTDockingPaneContextStickerWnd(const CKTDockin
 
 BOOL CKTDockingPaneContextStickerWnd::Create(CWnd* pOwner, CPoint ptScreen, HRGN hRegion)
 {
-    const CSize size = CKTDockingPaneStickerPicture::GetSize(m_nParts);
+    const CSize size = m_pPicture->GetSize(m_nParts);
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW));
     if (!CreateEx(WS_EX_TOOLWINDOW, lpszClass, _T(""), WS_POPUP, CRect(ptScreen, size), pOwner, 0))
     {

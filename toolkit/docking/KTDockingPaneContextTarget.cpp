@@ -167,8 +167,8 @@ void CKTDockingPaneContext::UpdateStickers()
 
 void CKTDockingPaneContext::BuildStickers()
 {
-    if (!m_pPicture)
-        m_pPicture = std::make_unique<CKTDockingPaneStickerPicture>();
+    if (!m_pPicture || m_pPicture->GetStyle() != m_pManager->m_nStickerStyle)
+        m_pPicture = std::make_unique<CKTDockingPaneStickerPicture>(m_pManager->m_nStickerStyle);
     m_bStickersBuilt = TRUE;
     m_pStickersFor = m_pCandidate;
     m_rcStickersFor = m_rcCandidate;
@@ -180,7 +180,7 @@ void CKTDockingPaneContext::BuildStickers()
                 nParts |= side.nPart;
         if (m_pCandidate != m_pManager->GetClientPane() && AskPanes(ktActionAttaching, m_pCandidate, 0))
             nParts |= Picture::kCentre;
-        const CRect rc = Geometry::PlaceFiveWaySticker(m_rcCandidate, Picture::GetSize(nParts));
+        const CRect rc = Geometry::PlaceFiveWaySticker(m_rcCandidate, m_pPicture->GetSize(nParts));
         AddSticker(nParts, rc.TopLeft());
     }
     CKTDockingPaneSplitterContainer* pTop = m_pManager->GetTopPane();
@@ -189,7 +189,7 @@ void CKTDockingPaneContext::BuildStickers()
     {
         if (!AskPanes(ktActionDocking, pTop, side.nDirection))
             continue;
-        const CRect rc = Geometry::PlaceSideSticker(rcArea, side.nDirection, Picture::GetSize(side.nPart));
+        const CRect rc = Geometry::PlaceSideSticker(rcArea, side.nDirection, m_pPicture->GetSize(side.nPart));
         AddSticker(side.nPart, rc.TopLeft());
     }
 }

@@ -51,6 +51,8 @@ public:
     CKTDockingPaneMiniWnd* FloatPane(CKTDockingPaneNode* pNode, CRect rc);
     // Where the node would lie, in screen coordinates, docked at the side of the neighbour (NULL: the whole area).
     CRect CalcDockingRect(CKTDockingPaneNode* pNode, int nDirection, CKTDockingPaneNode* pNeighbour);
+    // The panes below the node, each held, so that an owner's answer cannot free one under a loop over them.
+    static std::vector<CKTSmartPtr<CKTDockingPane>> GetHeldPanes(CKTDockingPaneNode* pNode);
     // A close the user asked for: the owner may cancel it before, and hears of it after.
     void ClosePaneByUser(CKTDockingPane* pPane);
     void ShowNode(CKTDockingPaneNode* pNode);

@@ -247,6 +247,17 @@ void CKTDockingPaneManager::ShowNode(CKTDockingPaneNode* pNode)
         pPanel->ShowPane(pGroup->GetSelected(), FALSE);
 }
 
+std::vector<CKTSmartPtr<CKTDockingPane>> CKTDockingPaneManager::GetHeldPanes(CKTDockingPaneNode* pNode)
+{
+    CKTDockingPaneNodeList found;
+    if (pNode)
+        pNode->FindPane(ktPaneTypePane, found);
+    std::vector<CKTSmartPtr<CKTDockingPane>> panes;
+    for (CKTDockingPaneNode* pPaneNode : found)
+        panes.emplace_back(static_cast<CKTDockingPane*>(pPaneNode));
+    return panes;
+}
+
 void CKTDockingPaneManager::ClosePaneByUser(CKTDockingPane* pPane)
 {
     CKTSmartPtr<CKTDockingPane> keep(pPane);
@@ -348,11 +359,7 @@ void CKTDockingPaneManager::ToggleNodeDocking(CKTDockingPaneNode* pNode)
     if (!pNode || !m_pLayout)
         return;
     const BOOL bToFloating = !pNode->IsHidden() && GetPaneDirection(pNode) != ktDockFloating;
-    CKTDockingPaneNodeList found;
-    pNode->FindPane(ktPaneTypePane, found);
-    std::vector<CKTSmartPtr<CKTDockingPane>> panes;
-    for (CKTDockingPaneNode* pPaneNode : found)
-        panes.emplace_back(static_cast<CKTDockingPane*>(pPaneNode));
+    const std::vector<CKTSmartPtr<CKTDockingPane>> panes = GetHeldPanes(pNode);
     auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pNode);
     CKTDockingPane* pSelected = pGroup ? pGroup->GetSelected() : nullptr;
     CKTDockingPane* pFocused = nullptr;

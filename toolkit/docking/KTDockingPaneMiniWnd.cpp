@@ -6,6 +6,7 @@
 #include "KTDockingPane.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
+#include "KTDockingPaneRes.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTPropExchange.h"
@@ -16,7 +17,6 @@ namespace
 {
 const char kFrameClass[] = "KTDockingPaneMiniWnd";
 const DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | MFS_BLOCKSYSMENU;
-const UINT kHideTextID = 0xF011;
 }  // namespace
 
 CKTDockingPaneMiniWnd::CKTDockingPaneMiniWnd(CKTDockingPaneLayoutData* pLayout)
@@ -56,7 +56,7 @@ void CKTDockingPaneMiniWnd::TrimSystemMenu()
     for (UINT nCommand : {SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
         pMenu->DeleteMenu(nCommand, MF_BYCOMMAND);
     CString strHide;
-    if (!strHide.LoadString(kHideTextID))
+    if (!strHide.LoadString(KT_IDS_DOCKING_HIDE))
         return;
     pMenu->DeleteMenu(SC_CLOSE, MF_BYCOMMAND);
     pMenu->AppendMenu(MF_STRING, SC_CLOSE, strHide);

@@ -57,12 +57,7 @@ void CKTDockingPaneMiniWnd::OnClose()
         return;
     // An owner that hides a pane moves it, and maybe this frame's groups, elsewhere: walk held panes.
     CKTSmartPtr<CKTDockingPaneMiniWnd> keepAlive(this);
-    CKTDockingPaneNodeList found;
-    FindPane(ktPaneTypePane, found);
-    std::vector<CKTSmartPtr<CKTDockingPane>> panes;
-    for (CKTDockingPaneNode* pNode : found)
-        panes.emplace_back(static_cast<CKTDockingPane*>(pNode));
-    for (const auto& pPane : panes)
+    for (const auto& pPane : CKTDockingPaneManager::GetHeldPanes(this))
         if (!(pPane->GetOptions() & ktPaneNoCloseable))
             pManager->ClosePaneByUser(pPane);
 }

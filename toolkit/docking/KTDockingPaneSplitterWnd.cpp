@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "KTDockingPaneContext.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPanePaintManager.h"
@@ -169,16 +170,9 @@ void CKTDockingPaneSplitterWnd::TrackLive(CPoint ptScreen, int nNear, int nFar)
     int nOffset = Along(ptScreen, m_bHorizontalBar) - (m_bHorizontalBar ? rcBar.top : rcBar.left);
     HWND hWnd = GetSafeHwnd();
     SetCapture();
-    while (::GetCapture() == hWnd)
+    MSG msg;
+    while (::GetCapture() == hWnd && KTDockingPaneGetTrackMessage(&msg))
     {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        if (!::GetMessage(&msg, NULL, 0, 0))
-        {
-            ::PostQuitMessage(int(msg.wParam));
-            break;
-        }
         if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
             break;
         if (msg.message != WM_MOUSEMOVE)

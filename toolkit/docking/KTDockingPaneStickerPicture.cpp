@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "KTColorManager.h"
 #include "KTDockingDragRes.h"
 #include "KTDrawObjects.h"
 #include "KTResourceManager.h"
@@ -15,39 +16,63 @@ struct CKTDockingPaneStickerPicture::SPicture
     RECT rcHot;
 };
 
+struct CKTDockingPaneStickerPicture::SStyle
+{
+    int nFiveWaySize;
+    SPicture background;       // hot when the centre is
+    SPicture fiveWayParts[5];  // in hit-test order
+    SPicture sideParts[4];
+};
+
 namespace
 {
 const COLORREF kMaskColor = RGB(0, 255, 0);
-const int kFiveWaySize = 89;
 
-using SPicture = CKTDockingPaneStickerPicture::SPicture;
+using Picture = CKTDockingPaneStickerPicture;
 
-// In hit-test order.
-const SPicture kFiveWayParts[] = {
-    {CKTDockingPaneStickerPicture::kTop, {30, 0}, {61, 29, 90, 59}, {61, 90, 90, 120}},
-    {CKTDockingPaneStickerPicture::kLeft, {0, 30}, {90, 30, 120, 59}, {90, 91, 120, 120}},
-    {CKTDockingPaneStickerPicture::kBottom, {30, 59}, {91, 0, 120, 30}, {91, 61, 120, 91}},
-    {CKTDockingPaneStickerPicture::kRight, {60, 30}, {62, 0, 92, 29}, {62, 61, 92, 90}},
-    {CKTDockingPaneStickerPicture::kCentre, {30, 30}, {120, 82, 148, 111}, {120, 82, 148, 111}},
+const Picture::SStyle kStyles[] = {
+    {93,
+     {Picture::kCentre, {25, 25}, {0, 0, 43, 43}, {0, 0, 43, 43}},
+     {{Picture::kTop, {25, 0}, {0, 0, 43, 30}, {0, 76, 43, 106}},
+      {Picture::kLeft, {0, 25}, {30, 33, 60, 76}, {90, 33, 120, 76}},
+      {Picture::kBottom, {25, 63}, {43, 0, 86, 30}, {43, 76, 86, 106}},
+      {Picture::kRight, {63, 25}, {0, 33, 30, 76}, {60, 33, 90, 76}},
+      {Picture::kCentre, {30, 30}, {86, 0, 119, 33}, {86, 76, 119, 109}}},
+     {{Picture::kTop, {0, 0}, {0, 0, 43, 30}, {0, 76, 43, 106}},
+      {Picture::kLeft, {0, 0}, {30, 33, 60, 76}, {90, 33, 120, 76}},
+      {Picture::kBottom, {0, 0}, {43, 0, 86, 30}, {43, 76, 86, 106}},
+      {Picture::kRight, {0, 0}, {0, 33, 30, 76}, {60, 33, 90, 76}}}},
+    {89,
+     {Picture::kCentre, {24, 24}, {120, 0, 161, 41}, {120, 41, 161, 82}},
+     {{Picture::kTop, {30, 0}, {61, 29, 90, 59}, {61, 90, 90, 120}},
+      {Picture::kLeft, {0, 30}, {90, 30, 120, 59}, {90, 91, 120, 120}},
+      {Picture::kBottom, {30, 59}, {91, 0, 120, 30}, {91, 61, 120, 91}},
+      {Picture::kRight, {60, 30}, {62, 0, 92, 29}, {62, 61, 92, 90}},
+      {Picture::kCentre, {30, 30}, {120, 82, 148, 111}, {120, 82, 148, 111}}},
+     {{Picture::kTop, {0, 0}, {0, 29, 29, 61}, {0, 90, 29, 122}},
+      {Picture::kLeft, {0, 0}, {29, 32, 61, 61}, {29, 93, 61, 122}},
+      {Picture::kBottom, {0, 0}, {32, 0, 61, 32}, {32, 61, 61, 93}},
+      {Picture::kRight, {0, 0}, {0, 0, 32, 29}, {0, 61, 32, 90}}}},
 };
-// Hot when the centre is.
-const SPicture kFiveWayBackground = {
-    CKTDockingPaneStickerPicture::kCentre, {24, 24}, {120, 0, 161, 41}, {120, 41, 161, 82}};
-const SPicture kSideParts[] = {
-    {CKTDockingPaneStickerPicture::kTop, {0, 0}, {0, 29, 29, 61}, {0, 90, 29, 122}},
-    {CKTDockingPaneStickerPicture::kLeft, {0, 0}, {29, 32, 61, 61}, {29, 93, 61, 122}},
-    {CKTDockingPaneStickerPicture::kBottom, {0, 0}, {32, 0, 61, 32}, {32, 61, 61, 93}},
-    {CKTDockingPaneStickerPicture::kRight, {0, 0}, {0, 0, 32, 29}, {0, 61, 32, 90}},
-};
 
-const SPicture* FindSidePicture(int nParts)
+// Style 0's arrows follow the system's colour scheme.
+UINT ArrowBitmapID()
 {
-    for (const SPicture& picture : kSideParts)
+    switch (KTColorManager()->GetCurrentSystemTheme())
     {
-        if (picture.nPart == nParts)
-            return &picture;
+    case ktSystemThemeOlive:
+        return KT_IDB_DOCKING_STICKERS_OLIVE;
+    case ktSystemThemeSilver:
+        return KT_IDB_DOCKING_STICKERS_SILVER;
+    default:
+        return KT_IDB_DOCKING_STICKERS_ARROWS;
     }
-    return nullptr;
+}
+
+void LoadInto(CBitmap& bitmap, UINT nID)
+{
+    if (HBITMAP hBitmap = KTResourceManager()->LoadBitmap(nID))
+        bitmap.Attach(hBitmap);
 }
 
 // A black 32-bit top-down canvas whose pixels can be read directly.
@@ -96,23 +121,31 @@ private:
 };
 }  // namespace
 
-CKTDockingPaneStickerPicture::CKTDockingPaneStickerPicture()
+CKTDockingPaneStickerPicture::CKTDockingPaneStickerPicture(int nStyle)
+    : m_nStyle(nStyle == 1 ? 1 : 0), m_style(kStyles[m_nStyle])
 {
-    HBITMAP hBitmap = KTResourceManager()->LoadBitmap(KT_IDB_DOCKING_STICKERS_9);
-    if (hBitmap)
-        m_bitmap.Attach(hBitmap);
+    LoadInto(m_background, m_nStyle == 1 ? KT_IDB_DOCKING_STICKERS_9 : KT_IDB_DOCKING_STICKERS_BACKGROUND);
+    LoadInto(m_arrows, m_nStyle == 1 ? KT_IDB_DOCKING_STICKERS_9 : ArrowBitmapID());
 }
 
-CSize CKTDockingPaneStickerPicture::GetSize(int nParts)
+const CKTDockingPaneStickerPicture::SPicture* CKTDockingPaneStickerPicture::FindSidePicture(int nParts) const
+{
+    for (const SPicture& picture : m_style.sideParts)
+        if (picture.nPart == nParts)
+            return &picture;
+    return nullptr;
+}
+
+CSize CKTDockingPaneStickerPicture::GetSize(int nParts) const
 {
     if (nParts & kFiveWay)
-        return CSize(kFiveWaySize, kFiveWaySize);
+        return CSize(m_style.nFiveWaySize, m_style.nFiveWaySize);
     const SPicture* pPicture = FindSidePicture(nParts);
     return pPicture ? CRect(pPicture->rcNormal).Size() : CSize(0, 0);
 }
 
 template <typename TFunction>
-void CKTDockingPaneStickerPicture::ForEachPart(int nParts, TFunction fn)
+void CKTDockingPaneStickerPicture::ForEachPart(int nParts, TFunction fn) const
 {
     if (!(nParts & kFiveWay))
     {
@@ -120,16 +153,15 @@ void CKTDockingPaneStickerPicture::ForEachPart(int nParts, TFunction fn)
             fn(*pPicture);
         return;
     }
-    for (const SPicture& picture : kFiveWayParts)
-    {
+    for (const SPicture& picture : m_style.fiveWayParts)
         if (nParts & picture.nPart)
             fn(picture);
-    }
 }
 
-void CKTDockingPaneStickerPicture::DrawPicture(CDC* pDC, const SPicture& picture, BOOL bHot) const
+void CKTDockingPaneStickerPicture::DrawPicture(CDC* pDC, const CBitmap& bitmap, const SPicture& picture,
+                                               BOOL bHot) const
 {
-    CKTCompatibleDC dcBitmap(pDC, const_cast<CBitmap*>(&m_bitmap));
+    CKTCompatibleDC dcBitmap(pDC, const_cast<CBitmap*>(&bitmap));
     if (!dcBitmap.GetSafeHdc())
         return;
     const CRect rcSource = bHot ? picture.rcHot : picture.rcNormal;
@@ -143,8 +175,9 @@ void CKTDockingPaneStickerPicture::Draw(CDC* pDC, int nParts, int nHotPart) cons
     const CSize size = GetSize(nParts);
     pDC->FillSolidRect(0, 0, size.cx, size.cy, RGB(0, 0, 0));
     if (nParts & kFiveWay)
-        DrawPicture(pDC, kFiveWayBackground, nHotPart == kCentre);
-    ForEachPart(nParts, [&](const SPicture& picture) { DrawPicture(pDC, picture, picture.nPart == nHotPart); });
+        DrawPicture(pDC, m_background, m_style.background, nHotPart == kCentre);
+    ForEachPart(nParts,
+                [&](const SPicture& picture) { DrawPicture(pDC, m_arrows, picture, picture.nPart == nHotPart); });
 }
 
 HRGN CKTDockingPaneStickerPicture::CreateRegion(int nParts) const
@@ -191,7 +224,7 @@ int CKTDockingPaneStickerPicture::HitTest(int nParts, CPoint pt) const
                     CStickerCanvas canvas(size);
                     if (!canvas.GetDC())
                         return;
-                    DrawPicture(canvas.GetDC(), picture, FALSE);
+                    DrawPicture(canvas.GetDC(), m_arrows, picture, FALSE);
                     if (canvas.IsLit(pt.x, pt.y))
                         nHit = picture.nPart;
                 });

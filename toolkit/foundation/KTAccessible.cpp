@@ -1,18 +1,33 @@
 // KTAccessible.cpp: binding the accessibility services and forwarding IAccessible to virtual operations.
 #include "KTAccessible.h"
 
-#include <afx.h>
+#include <afxwin.h>
 
 #include <new>
+
+#include "KTDrawObjects.h"
 
 namespace
 {
 
+// Out parameters start cleared, so that a refused call leaves the client
+// nothing to free.
+template <class... TOut>
+bool ClearOut(TOut*... pOut)
+{
+    if ((... || (pOut == nullptr)))
+        return false;
+    ((*pOut = TOut()), ...);
+    return true;
+}
+
 // A client of the interface is outside our code: an exception from an
 // overridden operation reaches it as a failure code, never as an unwind.
-template <class TCall>
-HRESULT Guarded(TCall call)
+template <class TCall, class... TOut>
+HRESULT Guarded(TCall call, TOut*... pOut)
 {
+    if (!ClearOut(pOut...))
+        return E_POINTER;
     try
     {
         return call();
@@ -98,7 +113,9 @@ long CKTAccessibleSupport::GetChildIndex(const VARIANT* pVariant)
 
 CKTAccessible::CKTAccessible() : m_nRefs(0) {}
 
-CKTAccessible::~CKTAccessible() = default;
+// A client elsewhere may still hold the object through the marshalling layer:
+// it is cut off, so that its calls fail instead of reaching a dead owner.
+CKTAccessible::~CKTAccessible() { ::CoDisconnectObject(static_cast<IAccessible*>(this), 0); }
 
 STDMETHODIMP CKTAccessible::QueryInterface(REFIID riid, void** ppvObject)
 {
@@ -138,72 +155,72 @@ STDMETHODIMP CKTAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARI
 
 STDMETHODIMP CKTAccessible::get_accParent(IDispatch** ppdispParent)
 {
-    return Guarded([&] { return GetAccessibleParent(ppdispParent); });
+    return Guarded([&] { return GetAccessibleParent(ppdispParent); }, ppdispParent);
 }
 
 STDMETHODIMP CKTAccessible::get_accChildCount(long* pcountChildren)
 {
-    return Guarded([&] { return GetAccessibleChildCount(pcountChildren); });
+    return Guarded([&] { return GetAccessibleChildCount(pcountChildren); }, pcountChildren);
 }
 
 STDMETHODIMP CKTAccessible::get_accChild(VARIANT varChild, IDispatch** ppdispChild)
 {
-    return Guarded([&] { return GetAccessibleChild(varChild, ppdispChild); });
+    return Guarded([&] { return GetAccessibleChild(varChild, ppdispChild); }, ppdispChild);
 }
 
 STDMETHODIMP CKTAccessible::get_accName(VARIANT varChild, BSTR* pszName)
 {
-    return Guarded([&] { return GetAccessibleName(varChild, pszName); });
+    return Guarded([&] { return GetAccessibleName(varChild, pszName); }, pszName);
 }
 
 STDMETHODIMP CKTAccessible::get_accValue(VARIANT varChild, BSTR* pszValue)
 {
-    return Guarded([&] { return GetAccessibleValue(varChild, pszValue); });
+    return Guarded([&] { return GetAccessibleValue(varChild, pszValue); }, pszValue);
 }
 
 STDMETHODIMP CKTAccessible::get_accDescription(VARIANT varChild, BSTR* pszDescription)
 {
-    return Guarded([&] { return GetAccessibleDescription(varChild, pszDescription); });
+    return Guarded([&] { return GetAccessibleDescription(varChild, pszDescription); }, pszDescription);
 }
 
 STDMETHODIMP CKTAccessible::get_accRole(VARIANT varChild, VARIANT* pvarRole)
 {
-    return Guarded([&] { return GetAccessibleRole(varChild, pvarRole); });
+    return Guarded([&] { return GetAccessibleRole(varChild, pvarRole); }, pvarRole);
 }
 
 STDMETHODIMP CKTAccessible::get_accState(VARIANT varChild, VARIANT* pvarState)
 {
-    return Guarded([&] { return GetAccessibleState(varChild, pvarState); });
+    return Guarded([&] { return GetAccessibleState(varChild, pvarState); }, pvarState);
 }
 
 STDMETHODIMP CKTAccessible::get_accHelp(VARIANT varChild, BSTR* pszHelp)
 {
-    return Guarded([&] { return GetAccessibleHelp(varChild, pszHelp); });
+    return Guarded([&] { return GetAccessibleHelp(varChild, pszHelp); }, pszHelp);
 }
 
 STDMETHODIMP CKTAccessible::get_accHelpTopic(BSTR* pszHelpFile, VARIANT varChild, long* pidTopic)
 {
-    return Guarded([&] { return GetAccessibleHelpTopic(pszHelpFile, varChild, pidTopic); });
+    return Guarded([&] { return GetAccessibleHelpTopic(pszHelpFile, varChild, pidTopic); }, pszHelpFile, pidTopic);
 }
 
 STDMETHODIMP CKTAccessible::get_accKeyboardShortcut(VARIANT varChild, BSTR* pszKeyboardShortcut)
 {
-    return Guarded([&] { return GetAccessibleKeyboardShortcut(varChild, pszKeyboardShortcut); });
+    return Guarded([&] { return GetAccessibleKeyboardShortcut(varChild, pszKeyboardShortcut); }, pszKeyboardShortcut);
 }
 
 STDMETHODIMP CKTAccessible::get_accFocus(VARIANT* pvarChild)
 {
-    return Guarded([&] { return GetAccessibleFocus(pvarChild); });
+    return Guarded([&] { return GetAccessibleFocus(pvarChild); }, pvarChild);
 }
 
 STDMETHODIMP CKTAccessible::get_accSelection(VARIANT* pvarChildren)
 {
-    return Guarded([&] { return GetAccessibleSelection(pvarChildren); });
+    return Guarded([&] { return GetAccessibleSelection(pvarChildren); }, pvarChildren);
 }
 
 STDMETHODIMP CKTAccessible::get_accDefaultAction(VARIANT varChild, BSTR* pszDefaultAction)
 {
-    return Guarded([&] { return GetAccessibleDefaultAction(varChild, pszDefaultAction); });
+    return Guarded([&] { return GetAccessibleDefaultAction(varChild, pszDefaultAction); }, pszDefaultAction);
 }
 
 STDMETHODIMP CKTAccessible::accSelect(long flagsSelect, VARIANT varChild)
@@ -213,17 +230,18 @@ STDMETHODIMP CKTAccessible::accSelect(long flagsSelect, VARIANT varChild)
 
 STDMETHODIMP CKTAccessible::accLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild)
 {
-    return Guarded([&] { return AccessibleLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild); });
+    return Guarded([&] { return AccessibleLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild); }, pxLeft, pyTop,
+                   pcxWidth, pcyHeight);
 }
 
 STDMETHODIMP CKTAccessible::accNavigate(long navDir, VARIANT varStart, VARIANT* pvarEndUpAt)
 {
-    return Guarded([&] { return AccessibleNavigate(navDir, varStart, pvarEndUpAt); });
+    return Guarded([&] { return AccessibleNavigate(navDir, varStart, pvarEndUpAt); }, pvarEndUpAt);
 }
 
 STDMETHODIMP CKTAccessible::accHitTest(long xLeft, long yTop, VARIANT* pvarChild)
 {
-    return Guarded([&] { return AccessibleHitTest(xLeft, yTop, pvarChild); });
+    return Guarded([&] { return AccessibleHitTest(xLeft, yTop, pvarChild); }, pvarChild);
 }
 
 STDMETHODIMP CKTAccessible::accDoDefaultAction(VARIANT varChild)
@@ -282,3 +300,95 @@ HRESULT CKTAccessible::AccessibleDoDefaultAction(VARIANT) { return E_NOTIMPL; }
 HRESULT CKTAccessible::PutAccessibleName(VARIANT, BSTR) { return E_NOTIMPL; }
 
 HRESULT CKTAccessible::PutAccessibleValue(VARIANT, BSTR) { return E_NOTIMPL; }
+
+HRESULT CKTAccessible::PutText(LPCSTR lpszText, BSTR* pbstr)
+{
+    *pbstr = NULL;
+    int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, NULL, 0);
+    if (cch <= 1)
+        return S_OK;
+    *pbstr = ::SysAllocStringLen(NULL, UINT(cch - 1));
+    if (!*pbstr)
+        return E_OUTOFMEMORY;
+    ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, *pbstr, cch);
+    return S_OK;
+}
+
+HRESULT CKTAccessible::PutLong(long nValue, VARIANT* pvar)
+{
+    pvar->vt = VT_I4;
+    pvar->lVal = nValue;
+    return S_OK;
+}
+
+HRESULT CKTAccessible::PutLocation(const RECT& rc, long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight)
+{
+    *pxLeft = rc.left;
+    *pyTop = rc.top;
+    *pcxWidth = rc.right - rc.left;
+    *pcyHeight = rc.bottom - rc.top;
+    return S_OK;
+}
+
+HRESULT CKTAccessible::PutObject(IAccessible* pAccessible, IDispatch** ppdisp)
+{
+    return pAccessible->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(ppdisp));
+}
+
+namespace
+{
+// A dispatch answer made into a variant one: empty when there is none.
+HRESULT AsVariant(HRESULT hr, VARIANT* pvar)
+{
+    pvar->vt = SUCCEEDED(hr) && pvar->pdispVal ? VT_DISPATCH : VT_EMPTY;
+    return hr;
+}
+}  // namespace
+
+HRESULT CKTAccessible::PutObject(IAccessible* pAccessible, VARIANT* pvar)
+{
+    return AsVariant(PutObject(pAccessible, &pvar->pdispVal), pvar);
+}
+
+HRESULT CKTAccessible::PutWindowObject(HWND hWnd, IDispatch** ppdisp)
+{
+    return AccessibleObjectFromWindow(hWnd, DWORD(OBJID_WINDOW), IID_IDispatch, reinterpret_cast<void**>(ppdisp));
+}
+
+HRESULT CKTAccessible::PutWindowObject(HWND hWnd, VARIANT* pvar)
+{
+    return AsVariant(PutWindowObject(hWnd, &pvar->pdispVal), pvar);
+}
+
+CKTWindowAccessible::CKTWindowAccessible(CWnd* pWnd, LPCSTR lpszName, long nRole, long nState)
+    : m_pWnd(pWnd), m_lpszName(lpszName), m_nRole(nRole), m_nState(nState)
+{
+}
+
+HRESULT CKTWindowAccessible::GetAccessibleParent(IDispatch** ppdispParent)
+{
+    return PutWindowObject(m_pWnd->GetSafeHwnd(), ppdispParent);
+}
+
+HRESULT CKTWindowAccessible::GetAccessibleName(VARIANT varChild, BSTR* pszName)
+{
+    return IsSelf(varChild) ? PutText(m_lpszName, pszName) : E_INVALIDARG;
+}
+
+HRESULT CKTWindowAccessible::GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole)
+{
+    return IsSelf(varChild) ? PutLong(m_nRole, pvarRole) : E_INVALIDARG;
+}
+
+HRESULT CKTWindowAccessible::GetAccessibleState(VARIANT varChild, VARIANT* pvarState)
+{
+    return IsSelf(varChild) ? PutLong(m_nState, pvarState) : E_INVALIDARG;
+}
+
+HRESULT CKTWindowAccessible::AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                                                VARIANT varChild)
+{
+    if (!IsSelf(varChild))
+        return E_INVALIDARG;
+    return PutLocation(CKTWindowRect(m_pWnd), pxLeft, pyTop, pcxWidth, pcyHeight);
+}

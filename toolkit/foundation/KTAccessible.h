@@ -1,6 +1,6 @@
 // KTAccessible.h: the accessible interface of toolkit objects and the lazily loaded accessibility services.
 //
-// Classes: CKTAccessibleSupport, CKTAccessible.
+// Classes: CKTAccessibleSupport, CKTAccessible, CKTWindowAccessible.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "KTSystemLibrary.h"
+
+class CWnd;
 
 // Binds the accessibility library on first use and the event notification
 // of user32 at once; frees both.
@@ -46,8 +48,10 @@ private:
 };
 
 // IAccessible over virtual operations that derived objects override; the
-// ones left alone answer E_NOTIMPL. Its reference count keeps nothing alive:
-// the toolkit object owns it.
+// ones left alone answer E_NOTIMPL. Out parameters are cleared before an
+// operation runs and a missing one is refused, so an operation only fills
+// what it answers. Its reference count keeps nothing alive: the toolkit
+// object owns it.
 class CKTAccessible : public IAccessible, public CKTAccessibleSupport
 {
 public:
@@ -109,6 +113,41 @@ protected:
     virtual HRESULT PutAccessibleName(VARIANT varChild, BSTR szName);
     virtual HRESULT PutAccessibleValue(VARIANT varChild, BSTR szValue);
 
+    // Writing an answer into the client's out parameter.
+    static BOOL IsSelf(const VARIANT& varChild) { return GetChildIndex(&varChild) == CHILDID_SELF; }
+    // NULL for an empty text; E_OUTOFMEMORY when no string can be had.
+    static HRESULT PutText(LPCSTR lpszText, BSTR* pbstr);
+    static HRESULT PutLong(long nValue, VARIANT* pvar);
+    static HRESULT PutLocation(const RECT& rc, long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight);
+    // Another object of ours; the variant is left empty when it cannot be had.
+    static HRESULT PutObject(IAccessible* pAccessible, IDispatch** ppdisp);
+    static HRESULT PutObject(IAccessible* pAccessible, VARIANT* pvar);
+    // The window's standard object; the variant is left empty when it cannot be had.
+    HRESULT PutWindowObject(HWND hWnd, IDispatch** ppdisp);
+    HRESULT PutWindowObject(HWND hWnd, VARIANT* pvar);
+
 private:
     volatile LONG m_nRefs;  // outside references, for the protocol's sake
+};
+
+// An object that stands for a window: the window's standard object is its
+// parent, it stands where the window does, and its name, role and state are
+// its own, fixed ones. What it holds is left to the derived object.
+class CKTWindowAccessible : public CKTAccessible
+{
+protected:
+    // The name is kept, not copied: a literal.
+    CKTWindowAccessible(CWnd* pWnd, LPCSTR lpszName, long nRole, long nState);
+
+    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
+    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
+
+private:
+    CWnd* m_pWnd;  // owner
+    LPCSTR m_lpszName;
+    long m_nRole;
+    long m_nState;
 };

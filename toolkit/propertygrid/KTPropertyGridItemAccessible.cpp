@@ -4,24 +4,10 @@
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridView.h"
 
-BSTR KTAllocBstr(LPCSTR lpszText)
-{
-    int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, NULL, 0);
-    if (cch <= 1)
-        return NULL;
-    BSTR bstr = ::SysAllocStringLen(NULL, cch - 1);
-    if (bstr)
-        ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, bstr, cch);
-    return bstr;
-}
-
 HRESULT CKTPropertyGridItemAccessible::GetAccessibleParent(IDispatch** ppdispParent)
 {
-    *ppdispParent = NULL;
     CKTPropertyGridView* pView = m_pItem->GetGridView();
-    if (!pView)
-        return S_FALSE;
-    return pView->GetAccessible()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(ppdispParent));
+    return pView ? PutObject(pView->GetAccessible(), ppdispParent) : S_FALSE;
 }
 
 HRESULT CKTPropertyGridItemAccessible::GetAccessibleChildCount(long* pcountChildren)
@@ -32,41 +18,26 @@ HRESULT CKTPropertyGridItemAccessible::GetAccessibleChildCount(long* pcountChild
 
 HRESULT CKTPropertyGridItemAccessible::GetAccessibleName(VARIANT varChild, BSTR* pszName)
 {
-    if (!IsSelf(varChild))
-        return E_INVALIDARG;
-    *pszName = KTAllocBstr(m_pItem->GetCaption());
-    return S_OK;
+    return IsSelf(varChild) ? PutText(m_pItem->GetCaption(), pszName) : E_INVALIDARG;
 }
 
 HRESULT CKTPropertyGridItemAccessible::GetAccessibleValue(VARIANT varChild, BSTR* pszValue)
 {
-    if (!IsSelf(varChild))
-        return E_INVALIDARG;
-    *pszValue = KTAllocBstr(m_pItem->GetValue());
-    return S_OK;
+    return IsSelf(varChild) ? PutText(m_pItem->GetValue(), pszValue) : E_INVALIDARG;
 }
 
 HRESULT CKTPropertyGridItemAccessible::GetAccessibleDescription(VARIANT varChild, BSTR* pszDescription)
 {
-    if (!IsSelf(varChild))
-        return E_INVALIDARG;
-    *pszDescription = KTAllocBstr(m_pItem->GetDescription());
-    return S_OK;
+    return IsSelf(varChild) ? PutText(m_pItem->GetDescription(), pszDescription) : E_INVALIDARG;
 }
 
 HRESULT CKTPropertyGridItemAccessible::GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole)
 {
-    if (!IsSelf(varChild))
-        return E_INVALIDARG;
-    pvarRole->vt = VT_I4;
-    pvarRole->lVal = ROLE_SYSTEM_ROW;
-    return S_OK;
+    return IsSelf(varChild) ? PutLong(ROLE_SYSTEM_ROW, pvarRole) : E_INVALIDARG;
 }
 
-HRESULT CKTPropertyGridItemAccessible::GetAccessibleState(VARIANT varChild, VARIANT* pvarState)
+long CKTPropertyGridItemAccessible::GetState() const
 {
-    if (!IsSelf(varChild))
-        return E_INVALIDARG;
     long nState = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
     if (m_pItem->IsSelected())
         nState |= STATE_SYSTEM_FOCUSED;
@@ -74,9 +45,12 @@ HRESULT CKTPropertyGridItemAccessible::GetAccessibleState(VARIANT varChild, VARI
         nState |= STATE_SYSTEM_INVISIBLE;
     if (m_pItem->GetReadOnly())
         nState |= STATE_SYSTEM_READONLY;
-    pvarState->vt = VT_I4;
-    pvarState->lVal = nState;
-    return S_OK;
+    return nState;
+}
+
+HRESULT CKTPropertyGridItemAccessible::GetAccessibleState(VARIANT varChild, VARIANT* pvarState)
+{
+    return IsSelf(varChild) ? PutLong(GetState(), pvarState) : E_INVALIDARG;
 }
 
 CRect CKTPropertyGridItemAccessible::ScreenRect() const
@@ -90,24 +64,12 @@ CRect CKTPropertyGridItemAccessible::ScreenRect() const
 HRESULT CKTPropertyGridItemAccessible::AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
                                                           VARIANT varChild)
 {
-    if (!IsSelf(varChild))
-        return E_INVALIDARG;
-    CRect rc = ScreenRect();
-    *pxLeft = rc.left;
-    *pyTop = rc.top;
-    *pcxWidth = rc.Width();
-    *pcyHeight = rc.Height();
-    return S_OK;
+    return IsSelf(varChild) ? PutLocation(ScreenRect(), pxLeft, pyTop, pcxWidth, pcyHeight) : E_INVALIDARG;
 }
 
 HRESULT CKTPropertyGridItemAccessible::AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild)
 {
-    pvarChild->vt = VT_EMPTY;
-    if (!ScreenRect().PtInRect(CPoint(xLeft, yTop)))
-        return S_FALSE;
-    pvarChild->vt = VT_I4;
-    pvarChild->lVal = CHILDID_SELF;
-    return S_OK;
+    return ScreenRect().PtInRect(CPoint(xLeft, yTop)) ? PutLong(CHILDID_SELF, pvarChild) : S_FALSE;
 }
 
 HRESULT CKTPropertyGridItemAccessible::AccessibleDoDefaultAction(VARIANT varChild)

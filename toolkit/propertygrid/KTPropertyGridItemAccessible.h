@@ -28,11 +28,8 @@ protected:
     HRESULT AccessibleDoDefaultAction(VARIANT varChild) override;
 
 private:
-    BOOL IsSelf(const VARIANT& varChild) const { return GetChildIndex(&varChild) == 0; }
+    long GetState() const;
     CRect ScreenRect() const;
 
     CKTPropertyGridItem* m_pItem;  // owner
 };
-
-// A BSTR copy of the text; NULL for an empty one.
-BSTR KTAllocBstr(LPCSTR lpszText);

@@ -5,21 +5,17 @@
 
 #include "KTAccessible.h"
 
+class CKTPropertyGridItem;
 class CKTPropertyGridView;
 
-class CKTPropertyGridViewAccessible : public CKTAccessible
+class CKTPropertyGridViewAccessible : public CKTWindowAccessible
 {
 public:
-    explicit CKTPropertyGridViewAccessible(CKTPropertyGridView* pView) : m_pView(pView) {}
+    explicit CKTPropertyGridViewAccessible(CKTPropertyGridView* pView);
 
 protected:
-    HRESULT GetAccessibleParent(IDispatch** ppdispParent) override;
     HRESULT GetAccessibleChildCount(long* pcountChildren) override;
     HRESULT GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild) override;
-    HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
-    HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
-    HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
-    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
     HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
 
 private:

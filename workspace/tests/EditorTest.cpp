@@ -174,6 +174,10 @@ TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
     EXPECT_NE(nullptr, dynamic_cast<CChildFrame*>(pView->GetParentFrame()));
     EXPECT_GT(pView->GetEditCtrl()->GetRowCount(), 10);
     EXPECT_FALSE(pDoc->IsModified());
+    // Saved at once, as a project's editors are when they open (a copy here, to keep the program's file).
+    ASSERT_TRUE(pDoc->OnSaveDocument(m_folder.Path("dravolint.c").c_str()));
+    HWND hEdit = pView->GetEditCtrl()->GetSafeHwnd();
+    PumpUntil([hEdit] { return CPixelImage::FromWindow(hEdit).CountNear(RGB(0, 128, 0)) > 50; }, 3000);
 
     // The C scheme paints keywords blue and comments green; plain text stays black.
     const CPixelImage image = CPixelImage::FromWindow(pView->GetEditCtrl()->GetSafeHwnd());

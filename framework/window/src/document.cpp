@@ -233,6 +233,8 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_INVALID_FILENAME);
         return FALSE;
     }
+    // Serialize asks its file for the document's name (an editor picks its colouring by extension).
+    pFile->SetFilePath(lpszPathName);
     CArchive saveArchive(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
     try
     {

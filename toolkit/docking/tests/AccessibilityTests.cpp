@@ -1,115 +1,19 @@
 // A group of panes, its panes and the manager as an accessibility client sees them: names, roles, states,
 // places, hit tests and the action that shows a pane.
-#include <oleacc.h>
+#include <atomic>
+#include <thread>
 
-#include <gtest/gtest.h>
-
-#include "DockingTestFrame.h"
-#include "KTDockingPaneLayoutData.h"
-#include "KTDockingPaneTabbedContainer.h"
+#include "AccessibleClient.h"
+#include "DockingGroupTest.h"
 #include "KTDrawObjects.h"
+#include "MessagePump.h"
 
 namespace
 {
-// Releases a COM interface at the end of the scope.
-template <class T>
-class CComHolder
-{
-public:
-    CComHolder() = default;
-    CComHolder(const CComHolder&) = delete;
-    CComHolder& operator=(const CComHolder&) = delete;
-    ~CComHolder()
-    {
-        if (p)
-            p->Release();
-    }
-    T** operator&() { return &p; }
-    T* operator->() const { return p; }
-    T* p = nullptr;
-};
-
-VARIANT Child(long nChild)
-{
-    VARIANT var;
-    var.vt = VT_I4;
-    var.lVal = nChild;
-    return var;
-}
-
-CString Name(IAccessible* pAccessible, long nChild = CHILDID_SELF)
-{
-    BSTR bstr = nullptr;
-    if (FAILED(pAccessible->get_accName(Child(nChild), &bstr)))
-        return "(failed)";
-    char sz[256] = {};
-    if (bstr)
-        ::WideCharToMultiByte(CP_ACP, 0, bstr, -1, sz, sizeof(sz) - 1, NULL, NULL);
-    ::SysFreeString(bstr);
-    return sz;
-}
-
-long Role(IAccessible* pAccessible)
-{
-    VARIANT var = {};
-    pAccessible->get_accRole(Child(CHILDID_SELF), &var);
-    return var.lVal;
-}
-
-long State(IAccessible* pAccessible)
-{
-    VARIANT var = {};
-    pAccessible->get_accState(Child(CHILDID_SELF), &var);
-    return var.lVal;
-}
-
-CRect Location(IAccessible* pAccessible, long nChild = CHILDID_SELF)
-{
-    long x = 0, y = 0, cx = 0, cy = 0;
-    pAccessible->accLocation(&x, &y, &cx, &cy, Child(nChild));
-    return CRect(x, y, x + cx, y + cy);
-}
-
-// The window a standard window object stands for.
-HWND WindowOf(IAccessible* pAccessible)
-{
-    HWND hWnd = NULL;
-    return SUCCEEDED(::WindowFromAccessibleObject(pAccessible, &hWnd)) ? hWnd : NULL;
-}
-
-// The object a dispatch answer stands for.
-void AsAccessible(IDispatch* pDispatch, CComHolder<IAccessible>& accessible)
-{
-    ASSERT_TRUE(pDispatch);
-    ASSERT_HRESULT_SUCCEEDED(pDispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&accessible)));
-}
-
-class DockingAccessibility : public ::testing::Test
+class DockingAccessibility : public DockingGroupTest
 {
 protected:
-    DockingAccessibility() : m_frame(1000, 700)
-    {
-        m_frame.CreateDesignerPanes();
-        CKTDockingPaneManager& manager = m_frame.m_manager;
-        manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
-        manager.GetLayout()->Normalize();
-        m_frame.Layout();
-        m_pGroup = manager.FindPane(701)->GetTabbedContainer();
-        m_pGroup->SelectPane(manager.FindPane(701), FALSE, FALSE);
-    }
-
-    void SetUp() override
-    {
-        ASSERT_HRESULT_SUCCEEDED(::AccessibleObjectFromWindow(m_pGroup->GetSafeHwnd(), DWORD(OBJID_CLIENT),
-                                                              IID_IAccessible, reinterpret_cast<void**>(&m_group)));
-    }
-
-    void GetChild(IAccessible* pParent, long nChild, CComHolder<IAccessible>& child)
-    {
-        CComHolder<IDispatch> dispatch;
-        ASSERT_EQ(S_OK, pParent->get_accChild(Child(nChild), &dispatch));
-        AsAccessible(dispatch.p, child);
-    }
+    void SetUp() override { AccClientObject(m_pGroup->GetSafeHwnd(), m_group); }
 
     CPoint OnScreen(CPoint pt)
     {
@@ -117,11 +21,45 @@ protected:
         return pt;
     }
 
-    CDockingTestFrame m_frame;
-    CKTDockingPaneTabbedContainer* m_pGroup = nullptr;
     CComHolder<IAccessible> m_group;
 };
+
+// What a client outside the window's thread, as a screen reader is, learns of a group.
+struct CRemoteView
+{
+    CString strName;
+    long nChildren = 0;
+    CString strSecondPane;
+};
+
+void AskFromOutside(HWND hGroup, CRemoteView& view)
+{
+    CComHolder<IAccessible> group, pane;
+    CComHolder<IDispatch> dispatch;
+    if (FAILED(::AccessibleObjectFromWindow(hGroup, DWORD(OBJID_CLIENT), IID_IAccessible,
+                                            reinterpret_cast<void**>(&group))))
+        return;
+    view.strName = AccName(group.p);
+    group->get_accChildCount(&view.nChildren);
+    if (group->get_accChild(AccChild(3), &dispatch) == S_OK &&
+        SUCCEEDED(dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&pane))))
+        view.strSecondPane = AccName(pane.p);
+}
 }  // namespace
+
+TEST_F(DockingAccessibility, GroupIsATabListStandingWhereItsWindowDoes)
+{
+    EXPECT_EQ(CString("KTDockingPaneTabbedContainer"), AccName(m_group.p));
+    EXPECT_EQ(ROLE_SYSTEM_PAGETABLIST, AccRole(m_group.p));
+    EXPECT_EQ(0, AccState(m_group.p));
+    EXPECT_EQ(CRect(CKTWindowRect(m_pGroup)), AccLocation(m_group.p));
+    CComHolder<IAccessible> parent;
+    AccParentObject(m_group.p, parent);
+    EXPECT_EQ(m_pGroup->GetSafeHwnd(), AccWindow(parent.p)) << "its parent is its window's standard object";
+    VARIANT role = {};
+    EXPECT_EQ(E_INVALIDARG, m_group->get_accRole(AccChild(2), &role)) << "it answers only about itself";
+    EXPECT_EQ(VT_EMPTY, role.vt);
+}
 
 TEST_F(DockingAccessibility, GroupListsItsShownWindowThenItsPanesInTabOrder)
 {
@@ -129,43 +67,41 @@ TEST_F(DockingAccessibility, GroupListsItsShownWindowThenItsPanesInTabOrder)
     ASSERT_EQ(S_OK, m_group->get_accChildCount(&nChildren));
     EXPECT_EQ(3, nChildren);
     CComHolder<IAccessible> shown, first, second;
-    GetChild(m_group.p, 1, shown);
-    EXPECT_EQ(m_frame.PaneWindow(701)->GetSafeHwnd(), WindowOf(shown.p));
-    GetChild(m_group.p, 2, first);
-    GetChild(m_group.p, 3, second);
-    EXPECT_EQ(CString("Solution Explorer"), Name(first.p));
-    EXPECT_EQ(CString("Properties"), Name(second.p));
+    AccChildObject(m_group.p, 1, shown);
+    EXPECT_EQ(m_frame.PaneWindow(701)->GetSafeHwnd(), AccWindow(shown.p));
+    AccChildObject(m_group.p, 2, first);
+    AccChildObject(m_group.p, 3, second);
+    EXPECT_EQ(CString("Solution Explorer"), AccName(first.p));
+    EXPECT_EQ(CString("Properties"), AccName(second.p));
     CComHolder<IDispatch> none;
-    EXPECT_EQ(E_INVALIDARG, m_group->get_accChild(Child(4), &none));
+    EXPECT_EQ(E_INVALIDARG, m_group->get_accChild(AccChild(4), &none));
+    EXPECT_EQ(nullptr, none.p);
 
-    CComHolder<IDispatch> parentDispatch;
-    ASSERT_EQ(S_OK, second->get_accParent(&parentDispatch));
     CComHolder<IAccessible> parent;
-    AsAccessible(parentDispatch.p, parent);
-    EXPECT_EQ(ROLE_SYSTEM_PAGETABLIST, Role(parent.p)) << "a pane's parent is its group";
+    AccParentObject(second.p, parent);
+    EXPECT_EQ(ROLE_SYSTEM_PAGETABLIST, AccRole(parent.p)) << "a pane's parent is its group";
 }
 
 TEST_F(DockingAccessibility, PaneSitsOnItsTabAndItsDefaultActionShowsIt)
 {
     CComHolder<IAccessible> first, second;
-    GetChild(m_group.p, 2, first);
-    GetChild(m_group.p, 3, second);
-    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, State(first.p));
-    EXPECT_EQ(STATE_SYSTEM_SELECTABLE, State(second.p));
-    CRect rcTab = m_pGroup->GetTabRow().GetItem(1)->GetRect();
+    AccChildObject(m_group.p, 2, first);
+    AccChildObject(m_group.p, 3, second);
+    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, AccState(first.p));
+    EXPECT_EQ(STATE_SYSTEM_SELECTABLE, AccState(second.p));
+    CRect rcTab = TabRect(1);
     m_pGroup->ClientToScreen(&rcTab);
-    EXPECT_EQ(rcTab, Location(second.p));
-    EXPECT_EQ(CRect(CKTWindowRect(m_frame.PaneWindow(702))), Location(second.p, 1)) << "child 1: its window";
+    EXPECT_EQ(rcTab, AccLocation(second.p));
+    EXPECT_EQ(CRect(CKTWindowRect(m_frame.PaneWindow(702))), AccLocation(second.p, 1)) << "child 1: its window";
 
-    ASSERT_EQ(S_OK, second->accDoDefaultAction(Child(CHILDID_SELF)));
+    ASSERT_EQ(S_OK, second->accDoDefaultAction(AccChild(CHILDID_SELF)));
     PumpDocking();
-    EXPECT_EQ(m_frame.m_manager.FindPane(702), m_pGroup->GetSelected());
-    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, State(second.p));
-    EXPECT_EQ(E_INVALIDARG, second->accDoDefaultAction(Child(2)));
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
+    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_SELECTED, AccState(second.p));
+    EXPECT_EQ(E_INVALIDARG, second->accDoDefaultAction(AccChild(2)));
 
     // A lone pane has no tab: it stands where its whole group does.
-    CKTDockingPane* p703 = m_frame.m_manager.FindPane(703);
-    EXPECT_EQ(CRect(CKTWindowRect(p703->GetTabbedContainer()->GetSafeHwnd())), Location(p703->GetAccessible()));
+    EXPECT_EQ(CRect(CKTWindowRect(Pane(703)->GetTabbedContainer())), AccLocation(Pane(703)->GetAccessible()));
 }
 
 TEST_F(DockingAccessibility, HitTestFindsTheCaptionATabOrTheShownWindow)
@@ -176,40 +112,61 @@ TEST_F(DockingAccessibility, HitTestFindsTheCaptionATabOrTheShownWindow)
     EXPECT_EQ(VT_I4, hit.vt);
     EXPECT_EQ(CHILDID_SELF, hit.lVal);
 
-    CPoint ptTab = OnScreen(m_pGroup->GetTabRow().GetItem(1)->GetRect().CenterPoint());
-    ASSERT_EQ(S_OK, m_group->accHitTest(ptTab.x, ptTab.y, &hit));
-    ASSERT_EQ(VT_DISPATCH, hit.vt);
-    CComHolder<IAccessible> pane;
-    AsAccessible(hit.pdispVal, pane);
-    hit.pdispVal->Release();
-    EXPECT_EQ(CString("Properties"), Name(pane.p));
+    CComHolder<IAccessible> pane, window;
+    AccHitObject(m_group.p, OnScreen(TabRect(1).CenterPoint()), pane);
+    EXPECT_EQ(CString("Properties"), AccName(pane.p));
+    AccHitObject(m_group.p, CKTWindowRect(m_frame.PaneWindow(701)).CenterPoint(), window);
+    EXPECT_EQ(m_frame.PaneWindow(701)->GetSafeHwnd(), AccWindow(window.p));
 
-    CPoint ptWindow = CKTWindowRect(m_frame.PaneWindow(701)).CenterPoint();
-    ASSERT_EQ(S_OK, m_group->accHitTest(ptWindow.x, ptWindow.y, &hit));
-    ASSERT_EQ(VT_DISPATCH, hit.vt);
-    CComHolder<IAccessible> window;
-    AsAccessible(hit.pdispVal, window);
-    hit.pdispVal->Release();
-    EXPECT_EQ(m_frame.PaneWindow(701)->GetSafeHwnd(), WindowOf(window.p));
+    CPoint ptOutside = CKTWindowRect(m_pGroup).BottomRight() + CPoint(5, 5);
+    EXPECT_EQ(S_FALSE, m_group->accHitTest(ptOutside.x, ptOutside.y, &hit));
+    EXPECT_EQ(VT_EMPTY, hit.vt);
 }
 
 TEST_F(DockingAccessibility, ManagerListsEveryPaneAndAClosedOneIsInvisible)
 {
     CComHolder<IAccessible> manager;
-    ASSERT_HRESULT_SUCCEEDED(::AccessibleObjectFromWindow(m_frame.m_manager.GetSafeHwnd(), DWORD(OBJID_CLIENT),
-                                                          IID_IAccessible, reinterpret_cast<void**>(&manager)));
+    AccClientObject(m_frame.m_manager.GetSafeHwnd(), manager);
+    EXPECT_EQ(CString("KTDockingPaneManager"), AccName(manager.p));
+    EXPECT_EQ(ROLE_SYSTEM_PROPERTYPAGE, AccRole(manager.p));
+    EXPECT_EQ(CRect(0, 0, 10, 10), AccLocation(manager.p)) << "it stands at a fixed place";
     long nChildren = 0;
     ASSERT_EQ(S_OK, manager->get_accChildCount(&nChildren));
     EXPECT_EQ(3, nChildren);
     CComHolder<IAccessible> output;
-    GetChild(manager.p, 1, output);
-    EXPECT_EQ(CString("OutPut"), Name(output.p));
+    AccChildObject(manager.p, 1, output);
+    EXPECT_EQ(CString("OutPut"), AccName(output.p));
     CComHolder<IDispatch> none;
-    EXPECT_EQ(E_INVALIDARG, manager->get_accChild(Child(4), &none));
+    EXPECT_EQ(E_INVALIDARG, manager->get_accChild(AccChild(4), &none));
 
     m_frame.m_bHideOnClose = FALSE;
-    m_frame.m_manager.ClosePane(m_frame.m_manager.FindPane(703));
-    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_INVISIBLE, State(output.p));
+    m_frame.m_manager.ClosePane(Pane(703));
+    EXPECT_EQ(STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_INVISIBLE, AccState(output.p));
     CComHolder<IDispatch> parent;
     EXPECT_EQ(E_FAIL, output->get_accParent(&parent)) << "a closed pane has no group";
+}
+
+TEST_F(DockingAccessibility, ClientOnAnotherThreadIsToldTheSame)
+{
+    HWND hGroup = m_pGroup->GetSafeHwnd();
+    CRemoteView view;
+    std::atomic<bool> bDone(false);
+    std::thread client(
+        [&]
+        {
+            if (SUCCEEDED(::CoInitializeEx(NULL, COINIT_MULTITHREADED)))
+            {
+                AskFromOutside(hGroup, view);
+                ::CoUninitialize();
+            }
+            bDone = true;
+        });
+    // The client's questions reach the group through this thread's queue: it must be pumped until the end.
+    while (!PumpUntil([&] { return bDone.load(); }))
+    {
+    }
+    client.join();
+    EXPECT_EQ(CString("KTDockingPaneTabbedContainer"), view.strName);
+    EXPECT_EQ(3, view.nChildren);
+    EXPECT_EQ(CString("Properties"), view.strSecondPane);
 }

@@ -57,6 +57,17 @@ TEST(ContextFloatingRect, KeepsTenPixelsOnScreenAndSnaps)
     EXPECT_EQ(CRect(700, 300, 800, 400), SnapToFrame(CRect(700, 300, 800, 400), rcFrame, 15)) << "too far away";
 }
 
+TEST(ContextFloatingRect, ResizingSnapsOnlyTheMovingEdges)
+{
+    const std::vector<CRect> others = {CRect(100, 100, 300, 300), CRect(900, 900, 1000, 1000)};
+    EXPECT_EQ(CRect(300, 150, 500, 291), SnapSizingEdges(CRect(310, 150, 500, 291), WMSZ_LEFT, others, 15))
+        << "the left edge meets the other's right edge; the bottom does not move";
+    EXPECT_EQ(CRect(300, 150, 500, 300), SnapSizingEdges(CRect(310, 150, 500, 291), WMSZ_BOTTOMLEFT, others, 15))
+        << "and the bottom edge the other's bottom";
+    EXPECT_EQ(CRect(500, 150, 700, 291), SnapSizingEdges(CRect(500, 150, 700, 291), WMSZ_LEFT, others, 15))
+        << "too far away";
+}
+
 TEST(ContextFeedbackPlaces, StickersAndTabOutline)
 {
     EXPECT_EQ(CRect(156, 256, 245, 345), PlaceFiveWaySticker(kGroup, CSize(89, 89)));

@@ -11,6 +11,8 @@
 #include "KTDockingPaneContextStickerWnd.h"
 #include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneStickerPicture.h"
+#include "GuiLeakCheck.h"
+#include "KTTabManagerItem.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -52,6 +54,8 @@ protected:
     {
         m_frame.CreateDesignerPanes();
         m_frame.Layout();
+        // The last test pressed at the same caption points: this test's first press must be no double click.
+        ::Sleep(::GetDoubleClickTime() + 50);
     }
     ~DragContext() override { g_steps.clear(); }
 
@@ -78,8 +82,13 @@ protected:
     // Presses on the group's caption and moves to the screen point; the steps then run inside the drag.
     bool DragTo(int nID, CPoint ptTo, std::vector<std::function<void()>> steps, bool bCtrl = false)
     {
-        CKTDockingPaneTabbedContainer* pGroup = Group(nID);
-        CPoint ptFrom = kCaptionPoint;
+        return DragFrom(Group(nID), kCaptionPoint, ptTo, std::move(steps), bCtrl);
+    }
+
+    // The same from a point of the group's window.
+    bool DragFrom(CKTDockingPaneTabbedContainer* pGroup, CPoint ptFrom, CPoint ptTo,
+                  std::vector<std::function<void()>> steps, bool bCtrl = false)
+    {
         pGroup->ClientToScreen(&ptFrom);
         CTestInput foreground(pGroup->GetSafeHwnd());
         std::vector<INPUT> inputs;
@@ -143,21 +152,26 @@ TEST_F(DragContext, StickersShowAndTheBottomArrowDocksAtTheBottom)
     EXPECT_TRUE(Stickers().empty());
 }
 
-TEST_F(DragContext, EscChangesNothing)
+TEST_F(DragContext, EscChangesNothingAndLeavesNothingBehind)
 {
     UseStickers(FALSE);
     CKTDockingPaneTabbedContainer* pBefore = Group(701);
     size_t nStickers = 0;
-    ASSERT_TRUE(DragTo(701, EditorCentre(),
-                       {[&]
-                        {
-                            nStickers = Stickers().size();
-                            std::vector<INPUT> inputs;
-                            InputBuilder::AddKey(inputs, VK_ESCAPE, true);
-                            InputBuilder::AddKey(inputs, VK_ESCAPE, false);
-                            InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
-                            SendNow(std::move(inputs));
-                        }}));
+    auto escape = [&]
+    {
+        nStickers = Stickers().size();
+        std::vector<INPUT> inputs;
+        InputBuilder::AddKey(inputs, VK_ESCAPE, true);
+        InputBuilder::AddKey(inputs, VK_ESCAPE, false);
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+        SendNow(std::move(inputs));
+    };
+    // The first drag loads the sticker pictures, which stay for the next.
+    ASSERT_TRUE(DragTo(701, EditorCentre(), {escape}));
+    ::Sleep(::GetDoubleClickTime() + 50);
+    CGuiLeakCheck leaks;
+    ASSERT_TRUE(DragTo(701, EditorCentre(), {escape}));
+    EXPECT_TRUE(leaks.NoLeaks());
     EXPECT_EQ(5u, nStickers);
     EXPECT_EQ(pBefore, Group(701));
     EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(701)));
@@ -239,4 +253,101 @@ TEST_F(DragContext, DraggedIntoEmptySpaceTheGroupFloatsAtOnceAndFollowsTheCursor
     EXPECT_EQ(rcFirst.TopLeft() + CPoint(40, 30), rcSecond.TopLeft());
     EXPECT_TRUE(Pane(703)->IsFloating());
     EXPECT_LE(1, m_frame.CountActions(ktActionFloated, 703));
+}
+
+TEST_F(DragContext, AGroupThatCannotFloatDocksAtTheNearestEdgeOfTheEditorArea)
+{
+    Pane(703)->SetOptions(ktPaneNoFloatable);
+    CRect rcEditor;
+    ::GetWindowRect(m_frame.EditorArea(), &rcEditor);
+    CPoint ptTo(rcEditor.left + 30, rcEditor.CenterPoint().y);
+    m_frame.ScreenToClient(&ptTo);
+    CPoint ptFrom = kCaptionPoint;
+    ::MapWindowPoints(Group(703)->GetSafeHwnd(), m_frame.GetSafeHwnd(), &ptFrom, 1);
+    ASSERT_TRUE(
+        DragAtOnce(m_frame.GetSafeHwnd(), ptFrom, ptTo, [&] { return m_frame.CountActions(ktActionDocked, 703) > 0; }));
+    EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(703)));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 703));
+}
+
+TEST_F(DragContext, AFloatingFrameDraggedByItsCaptionMovesWhereDropped)
+{
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Pane(703), CRect(860, 300, 1100, 420));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    CRect rcBefore, rcClient;
+    pFloating->CWnd::GetWindowRect(&rcBefore);
+    pFloating->GetClientRect(&rcClient);
+    pFloating->ClientToScreen(&rcClient);
+    CPoint ptFrom(rcBefore.left + 30, (rcBefore.top + rcClient.top) / 2);
+    pFloating->ScreenToClient(&ptFrom);
+    ASSERT_TRUE(DragAtOnce(pFloating->GetSafeHwnd(), ptFrom, ptFrom + CPoint(100, 50),
+                           [&] { return m_frame.CountActions(ktActionFloated, 703) > 0; }));
+    CRect rcAfter;
+    pFloating->CWnd::GetWindowRect(&rcAfter);
+    EXPECT_EQ(rcBefore.TopLeft() + CPoint(100, 50), rcAfter.TopLeft());
+    EXPECT_EQ(rcBefore.Size(), rcAfter.Size());
+    EXPECT_EQ(pFloating, dynamic_cast<CKTDockingPaneMiniWnd*>(Pane(703)->GetDockingSite())) << "the same frame";
+}
+
+TEST_F(DragContext, AFloatingFrameDroppedOnACaptionJoinsThatGroup)
+{
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Pane(703), CRect(400, 300, 640, 420));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    CRect rcFrame, rcFrameClient;
+    pFloating->CWnd::GetWindowRect(&rcFrame);
+    pFloating->GetClientRect(&rcFrameClient);
+    pFloating->ClientToScreen(&rcFrameClient);
+    CPoint ptFrom(rcFrame.left + 30, (rcFrame.top + rcFrameClient.top) / 2);
+    CPoint ptTo = kCaptionPoint;
+    Group(701)->ClientToScreen(&ptTo);
+    pFloating->ScreenToClient(&ptFrom);
+    pFloating->ScreenToClient(&ptTo);
+    ASSERT_TRUE(DragAtOnce(pFloating->GetSafeHwnd(), ptFrom, ptTo,
+                           [&] { return m_frame.CountActions(ktActionAttached, 703) > 0; }));
+    EXPECT_EQ(Group(701), Group(703));
+    EXPECT_EQ(Pane(703), Group(701)->GetSelected());
+    EXPECT_FALSE(Pane(703)->IsFloating());
+    EXPECT_FALSE(pFloating->IsWindowVisible());
+}
+
+namespace
+{
+// 701 and 702 in one group on the left, its tabs laid out.
+CKTDockingPaneTabbedContainer* GroupOfTwo(CKTDockingPaneManager& manager)
+{
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701)->GetTabbedContainer());
+    PumpDocking();
+    CKTDockingPaneTabbedContainer* pGroup = manager.FindPane(701)->GetTabbedContainer();
+    pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    return pGroup;
+}
+
+CPoint TabCentre(CKTDockingPaneTabbedContainer* pGroup, int nIndex)
+{
+    return pGroup->GetTabRow().GetItem(nIndex)->GetRect().CenterPoint();
+}
+}  // namespace
+
+TEST_F(DragContext, ATabHeldAndMovedOverItsNeighbourSwapsThem)
+{
+    CKTDockingPaneTabbedContainer* pGroup = GroupOfTwo(Manager());
+    ASSERT_EQ(2, pGroup->GetChildCount());
+    ASSERT_EQ(Pane(701), pGroup->GetPaneAt(0));
+    ASSERT_TRUE(DragAtOnce(pGroup->GetSafeHwnd(), TabCentre(pGroup, 0), TabCentre(pGroup, 1),
+                           [&] { return pGroup->GetPaneAt(0) == Pane(702); }));
+    EXPECT_EQ(Pane(701), pGroup->GetPaneAt(1));
+    EXPECT_EQ(pGroup, Group(701)) << "reordered, not dragged out";
+}
+
+TEST_F(DragContext, ATabDraggedOffTheRowFloatsItsPaneAlone)
+{
+    CKTDockingPaneTabbedContainer* pGroup = GroupOfTwo(Manager());
+    // The drag starts where the cursor leaves the row; the drop is a move of its own away from there.
+    ASSERT_TRUE(DragFrom(pGroup, TabCentre(pGroup, 0), EditorCentre(),
+                         {[&] { MoveAndRelease(EditorCentre() + CPoint(30, 30)); }}));
+    EXPECT_TRUE(Pane(701)->IsFloating());
+    EXPECT_FALSE(Pane(702)->IsFloating());
+    EXPECT_EQ(pGroup, Group(702));
 }

@@ -38,7 +38,7 @@ protected:
         PumpMessages();
     }
 
-    Picture picture;
+    Picture picture{1};
 };
 }  // namespace
 
@@ -97,7 +97,7 @@ TEST_F(StickerTest, FrameSideStickersTakeTheirPicturesSize)
                  {Picture::kRight, CSize(32, 29)}};
     for (const auto& side : sides)
     {
-        EXPECT_EQ(side.size, Picture::GetSize(side.nPart));
+        EXPECT_EQ(side.size, picture.GetSize(side.nPart));
         EXPECT_EQ(side.nPart, picture.HitTest(side.nPart, CPoint(side.size.cx / 2, side.size.cy / 2)));
         HRGN hRegion = picture.CreateRegion(side.nPart);
         ASSERT_NE(nullptr, hRegion);
@@ -125,6 +125,39 @@ TEST_F(StickerTest, HotPartIsRepaintedLit)
     sticker.UpdateWindow();
     EXPECT_EQ(clrNormal, CPixelImage::FromWindow(sticker.GetSafeHwnd()).Pixel(ptBottomFill.x, ptBottomFill.y));
     sticker.DestroyWindow();
+}
+
+TEST(StickerStyle0, FiveWayStickerOf93PixelsAndSideStickersFromTheirArrows)
+{
+    Picture picture(0);
+    ASSERT_TRUE(picture.IsLoaded());
+    EXPECT_EQ(CSize(93, 93), picture.GetSize(kAllParts));
+    EXPECT_EQ(Picture::kTop, picture.HitTest(kAllParts, CPoint(46, 12)));
+    EXPECT_EQ(Picture::kLeft, picture.HitTest(kAllParts, CPoint(12, 46)));
+    EXPECT_EQ(Picture::kBottom, picture.HitTest(kAllParts, CPoint(46, 80)));
+    EXPECT_EQ(Picture::kRight, picture.HitTest(kAllParts, CPoint(80, 46)));
+    EXPECT_EQ(Picture::kCentre, picture.HitTest(kAllParts, CPoint(46, 46)));
+    EXPECT_EQ(0, picture.HitTest(kAllParts, CPoint(3, 3)));
+
+    HRGN hRegion = picture.CreateRegion(kAllParts);
+    ASSERT_NE(nullptr, hRegion);
+    EXPECT_TRUE(::PtInRegion(hRegion, 46, 46));
+    EXPECT_FALSE(::PtInRegion(hRegion, 3, 3)) << "the corners are cut away";
+    ::DeleteObject(hRegion);
+
+    const struct
+    {
+        int nPart;
+        CSize size;
+    } sides[] = {{Picture::kTop, CSize(43, 30)},
+                 {Picture::kLeft, CSize(30, 43)},
+                 {Picture::kBottom, CSize(43, 30)},
+                 {Picture::kRight, CSize(30, 43)}};
+    for (const auto& side : sides)
+    {
+        EXPECT_EQ(side.size, picture.GetSize(side.nPart));
+        EXPECT_EQ(side.nPart, picture.HitTest(side.nPart, CPoint(side.size.cx / 2, side.size.cy / 2)));
+    }
 }
 
 TEST(DragHighlight, IsATopmostLayeredToolWindowAtAlpha100)

@@ -88,6 +88,28 @@ TEST_F(FloatingFrame, CaptionDoubleClicksFloatTheGroupAndDockItBack)
     EXPECT_EQ(1, m_frame.CountActions(ktActionDocked, 701));
 }
 
+TEST_F(FloatingFrame, ASecondGroupGivesTheFrameTheCommonCaption)
+{
+    Manager().m_strFloatingFrameCaption = "Tools";
+    CKTDockingPaneMiniWnd* pFloating = Manager().FloatPane(Group(701), CRect(300, 200, 560, 500));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+    EXPECT_FALSE(Group(701)->IsTitleVisible());
+
+    Manager().DockNode(Group(702), ktDockBottom, Group(701));
+    PumpDocking();
+    ASSERT_EQ(pFloating, FrameOf(Pane(702)));
+    CString strTitle;
+    pFloating->GetWindowText(strTitle);
+    EXPECT_STREQ("Tools", strTitle);
+    EXPECT_TRUE(Group(701)->IsTitleVisible());
+    EXPECT_TRUE(Group(702)->IsTitleVisible());
+    CRect rc701, rc702;
+    Group(701)->CWnd::GetWindowRect(&rc701);
+    Group(702)->CWnd::GetWindowRect(&rc702);
+    EXPECT_LE(rc701.bottom, rc702.top) << "stacked in the frame";
+}
+
 TEST_F(FloatingFrame, ClosingAFrameWhoseOwnerHidesEachPaneHidesBoth)
 {
     CKTDockingPaneMiniWnd* pFloating = FloatTwoPanes();
@@ -117,8 +139,12 @@ TEST_F(FloatingFrame, AFrameWhosePanesAllRefuseClosingStaysOpen)
     EXPECT_TRUE(pFloating->IsWindowVisible());
     EXPECT_TRUE(Pane(701)->IsFloating());
     EXPECT_EQ(0, m_frame.CountNotifies(ktDockingPaneClosed, 701));
-    UINT nState = ::GetMenuState(::GetSystemMenu(pFloating->GetSafeHwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND);
-    EXPECT_TRUE(nState & MF_GRAYED);
+    HMENU hSystemMenu = ::GetSystemMenu(pFloating->GetSafeHwnd(), FALSE);
+    EXPECT_TRUE(::GetMenuState(hSystemMenu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    char szText[32] = {};
+    ::GetMenuStringA(hSystemMenu, SC_CLOSE, szText, sizeof(szText), MF_BYCOMMAND);
+    EXPECT_STREQ("&Hide", szText);
+    EXPECT_EQ(UINT(-1), ::GetMenuState(hSystemMenu, SC_MAXIMIZE, MF_BYCOMMAND));
 }
 
 TEST_F(FloatingFrame, AnInactiveFrameIsTranslucent)
@@ -173,4 +199,24 @@ TEST_F(FloatingFrame, ALayoutWithAFloatingFrameSavesAndLoads)
     EXPECT_EQ(702, static_cast<CKTDockingPane*>(panes[1])->GetID());
     EXPECT_EQ(CRect(300, 300, 560, 500), pFloating->GetRect());
     EXPECT_EQ(ktDockFloating, pLoaded->GetPaneDirection(panes[0]));
+}
+
+TEST_F(FloatingFrame, AResizedFrameSnapsItsMovingEdgeToTheSiteFrame)
+{
+    Manager().m_bSnapFloatingFrames = TRUE;
+    CRect rcSite;
+    m_frame.GetWindowRect(&rcSite);
+    CKTDockingPaneMiniWnd* pFloating =
+        Manager().FloatPane(Pane(703), CRect(rcSite.right + 40, 200, rcSite.right + 300, 400));
+    ASSERT_NE(nullptr, pFloating);
+    PumpDocking();
+
+    CRect rcSizing(rcSite.right + 9, 200, rcSite.right + 300, 400);
+    pFloating->SendMessage(WM_SIZING, WMSZ_LEFT, LPARAM(&rcSizing));
+    EXPECT_EQ(CRect(rcSite.right, 200, rcSite.right + 300, 400), rcSizing);
+
+    Manager().m_bSnapFloatingFrames = FALSE;
+    rcSizing.left = rcSite.right + 9;
+    pFloating->SendMessage(WM_SIZING, WMSZ_LEFT, LPARAM(&rcSizing));
+    EXPECT_EQ(rcSite.right + 9, rcSizing.left) << "snapping is an option";
 }

@@ -1,32 +1,17 @@
 // Pane icons: a bitmap strip fills the manager's store, and a pane's icon shows on its tab, on its strip tab when
 // hidden, and before its title when captions show icons.
-#include <gtest/gtest.h>
-
-#include "DockingTestFrame.h"
+#include "DockingGroupTest.h"
 #include "DockingTestResources.h"
 #include "KTDockingPaneAutoHidePanel.h"
-#include "KTDockingPaneLayoutData.h"
 #include "KTDockingPanePaintManager.h"
-#include "KTDockingPaneTabbedContainer.h"
 #include "NearColor.h"
 #include "PixelImage.h"
 
 namespace
 {
-class DockingPaneIcons : public ::testing::Test
+class DockingPaneIcons : public DockingGroupTest
 {
 protected:
-    DockingPaneIcons() : m_frame(1000, 700)
-    {
-        m_frame.CreateDesignerPanes();
-        CKTDockingPaneManager& manager = m_frame.m_manager;
-        manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
-        manager.GetLayout()->Normalize();
-        m_frame.Layout();
-        m_pGroup = manager.FindPane(701)->GetTabbedContainer();
-        m_pGroup->SelectPane(manager.FindPane(701), FALSE, FALSE);
-    }
-
     // Pixels of the colour in the rectangle of the window as it is drawn now.
     static int CountColor(CWnd* pWnd, const CRect& rc, COLORREF clr)
     {
@@ -38,9 +23,6 @@ protected:
                 nCount += NearColor(image.Pixel(x, y), clr);
         return nCount;
     }
-
-    CDockingTestFrame m_frame;
-    CKTDockingPaneTabbedContainer* m_pGroup = nullptr;
 };
 
 const COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0);
@@ -64,7 +46,7 @@ TEST_F(DockingPaneIcons, IconsShowOnTabsOnStripTabsAndInCaptionsThatAskForThem)
     CKTDockingPaneManager& manager = m_frame.m_manager;
     ASSERT_TRUE(manager.SetIcons(KT_IDB_TEST_PANE_ICONS, kIcons, 2, RGB(255, 0, 255)));
     m_frame.Layout();
-    CRect rcFirst = m_pGroup->GetTabRow().GetItem(0)->GetRect(), rcSecond = m_pGroup->GetTabRow().GetItem(1)->GetRect();
+    CRect rcFirst = TabRect(0), rcSecond = TabRect(1);
     EXPECT_GT(CountColor(m_pGroup, rcFirst, kRed), 50);
     EXPECT_EQ(0, CountColor(m_pGroup, rcFirst, kGreen));
     EXPECT_GT(CountColor(m_pGroup, rcSecond, kGreen), 50);

@@ -1,14 +1,10 @@
 // The row of tabs under a group of panes: one tab per pane, real clicks switching the shown pane, tabs held and
 // moved to reorder the panes or leave the row, right clicks, help and tooltips, and what the row looks like.
-#include <gtest/gtest.h>
-
-#include "DockingTestFrame.h"
+#include "DockingGroupTest.h"
 #include "InputBuilder.h"
 #include "KTDockingPaneCaptionButton.h"
-#include "KTDockingPaneLayoutData.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneRes.h"
-#include "KTDockingPaneTabbedContainer.h"
 #include "KTTabPainter.h"
 #include "NearColor.h"
 #include "PixelImage.h"
@@ -17,22 +13,10 @@
 
 namespace
 {
-class DockingTabRow : public ::testing::Test
+class DockingTabRow : public DockingGroupTest
 {
 protected:
-    DockingTabRow() : m_frame(1000, 700)
-    {
-        m_frame.CreateDesignerPanes();
-        CKTDockingPaneManager& manager = m_frame.m_manager;
-        manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
-        manager.GetLayout()->Normalize();
-        m_frame.Layout();
-        m_pGroup = manager.FindPane(701)->GetTabbedContainer();
-        m_pGroup->SelectPane(manager.FindPane(701), FALSE, FALSE);
-        m_pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
-
-    CRect TabRect(int nTab) { return m_pGroup->GetTabRow().GetItem(nTab)->GetRect(); }
+    DockingTabRow() { m_pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW); }
 
     // The pane window's rectangle in the group's client coordinates.
     CRect PaneRect(int nID)
@@ -51,8 +35,6 @@ protected:
             ids.push_back(m_pGroup->GetPaneAt(i)->GetID());
         return ids;
     }
-
-    CKTDockingPane* Pane(int nID) { return m_frame.m_manager.FindPane(nID); }
 
     // Presses a tab and, once it is held, sends the moves and the release as one piece of input: the drag that a
     // tab leaving the row starts runs its own loop until the release.
@@ -82,9 +64,6 @@ protected:
         PumpDocking();
         return bHeld;
     }
-
-    CDockingTestFrame m_frame;
-    CKTDockingPaneTabbedContainer* m_pGroup = nullptr;
 };
 
 // The tip the manager's tooltip window shows for a tool of the window.
@@ -120,7 +99,7 @@ TEST_F(DockingTabRow, GroupOfTwoPanesShowsATabPerPaneBelowThePane)
     EXPECT_EQ(1, m_pGroup->HitTest(TabRect(1).CenterPoint()));
 
     // A lone pane keeps the whole group: no row is laid out for it.
-    CKTDockingPaneTabbedContainer* pLone = m_frame.m_manager.FindPane(703)->GetTabbedContainer();
+    CKTDockingPaneTabbedContainer* pLone = Pane(703)->GetTabbedContainer();
     EXPECT_FALSE(pLone->IsTabsVisible());
     CRect rcLone, rcPane;
     pLone->CWnd::GetWindowRect(&rcLone);
@@ -135,7 +114,7 @@ TEST_F(DockingTabRow, ClickOnTheSecondTabShowsItsPaneAndHidesTheFirst)
     ASSERT_TRUE(input.Click(TabRect(1).CenterPoint()));
     PumpDocking();
 
-    EXPECT_EQ(m_frame.m_manager.FindPane(702), m_pGroup->GetSelected());
+    EXPECT_EQ(Pane(702), m_pGroup->GetSelected());
     EXPECT_EQ(1, m_pGroup->GetTabRow().GetCurSel());
     EXPECT_TRUE(m_frame.PaneWindow(702)->IsWindowVisible());
     EXPECT_FALSE(m_frame.PaneWindow(701)->IsWindowVisible());
@@ -147,7 +126,7 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
 {
     CRect rcFirst = TabRect(0), rcSecond = TabRect(1);
     CPixelImage before = CPixelImage::FromWindow(m_pGroup->GetSafeHwnd());
-    m_pGroup->SelectPane(m_frame.m_manager.FindPane(702), FALSE, FALSE);
+    m_pGroup->SelectPane(Pane(702), FALSE, FALSE);
     CPixelImage after = CPixelImage::FromWindow(m_pGroup->GetSafeHwnd());
 
     // The selected tab's look moves with the selection.

@@ -1,11 +1,8 @@
-// StyleAndSharedDataTests.cpp: style colours and images, shared colours and fonts, colour values, accessibility.
+// StyleAndSharedDataTests.cpp: style colours and images, shared colours and fonts, colour values.
 #include <gtest/gtest.h>
 
 #include <afx.h>
 
-#include <new>
-
-#include "KTAccessible.h"
 #include "KTGlobalAuxData.h"
 #include "KTPaintManagerColor.h"
 #include "KTStyleResourceSet.h"
@@ -138,106 +135,4 @@ TEST(PaintManagerColor, GradientSettersAndSerialisation)
     EXPECT_EQ(RGB(30, 30, 30), loaded.clrDark.GetColor());
     EXPECT_EQ(RGB(20, 20, 20), loaded.clrDark.GetStandardColor());
     EXPECT_EQ(0.25f, loaded.fGradientFactor);
-}
-
-TEST(AccessibleSupport, ChildIndexOfEveryVariantForm)
-{
-    VARIANT var;
-    var.vt = VT_EMPTY;
-    EXPECT_EQ(0, CKTAccessibleSupport::GetChildIndex(&var));
-    var.vt = VT_I4;
-    var.lVal = 5;
-    EXPECT_EQ(5, CKTAccessibleSupport::GetChildIndex(&var));
-    var.vt = VT_I2;
-    var.iVal = 3;
-    EXPECT_EQ(3, CKTAccessibleSupport::GetChildIndex(&var));
-    long nValue = 8;
-    var.vt = VT_I4 | VT_BYREF;
-    var.plVal = &nValue;
-    EXPECT_EQ(8, CKTAccessibleSupport::GetChildIndex(&var));
-    VARIANT outer;
-    outer.vt = VT_VARIANT | VT_BYREF;
-    outer.pvarVal = &var;
-    EXPECT_EQ(8, CKTAccessibleSupport::GetChildIndex(&outer));
-    outer.pvarVal = &outer;
-    EXPECT_EQ(-1, CKTAccessibleSupport::GetChildIndex(&outer)) << "a variant referring to itself";
-    var.vt = VT_BSTR;
-    EXPECT_EQ(-1, CKTAccessibleSupport::GetChildIndex(&var));
-    EXPECT_EQ(-1, CKTAccessibleSupport::GetChildIndex(NULL));
-}
-
-TEST(AccessibleSupport, LibraryIsLoadedOnFirstUse)
-{
-    CKTAccessibleSupport support;
-    EXPECT_FALSE(support.IsAccessibilityLoaded());
-    support.NotifyWinEvent(EVENT_OBJECT_FOCUS, NULL, OBJID_CLIENT, CHILDID_SELF);
-    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
-    IAccessible* pAccessible = NULL;
-    HRESULT hr = support.AccessibleObjectFromWindow(hWnd, OBJID_WINDOW, __uuidof(IAccessible),
-                                                    reinterpret_cast<void**>(&pAccessible));
-    EXPECT_TRUE(support.IsAccessibilityLoaded());
-    if (SUCCEEDED(hr) && pAccessible)
-        pAccessible->Release();
-    ::DestroyWindow(hWnd);
-}
-
-namespace
-{
-class CNamedAccessible : public CKTAccessible
-{
-protected:
-    HRESULT GetAccessibleName(VARIANT, BSTR* pszName) override
-    {
-        *pszName = ::SysAllocString(L"Standard");
-        return S_OK;
-    }
-};
-}  // namespace
-
-TEST(Accessible, ForwardsToTheOverriddenOperations)
-{
-    CNamedAccessible accessible;
-    IAccessible* pAccessible = NULL;
-    ASSERT_EQ(S_OK, accessible.QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&pAccessible)));
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = NULL;
-    EXPECT_EQ(S_OK, pAccessible->get_accName(self, &name));
-    EXPECT_EQ(0, wcscmp(L"Standard", name));
-    ::SysFreeString(name);
-    long nCount = 0;
-    EXPECT_EQ(E_NOTIMPL, pAccessible->get_accChildCount(&nCount));
-    pAccessible->Release();
-    void* pOther = NULL;
-    EXPECT_EQ(E_NOINTERFACE, accessible.QueryInterface(IID_IClassFactory, &pOther));
-}
-
-namespace
-{
-// Fails its operations by throwing, as code under it may.
-class CThrowingAccessible : public CKTAccessible
-{
-protected:
-    HRESULT GetAccessibleName(VARIANT, BSTR*) override { throw std::bad_alloc(); }
-    HRESULT GetAccessibleValue(VARIANT, BSTR*) override { throw 1; }
-    HRESULT AccessibleDoDefaultAction(VARIANT) override
-    {
-        AfxThrowMemoryException();
-        return S_OK;
-    }
-};
-}  // namespace
-
-TEST(Accessible, ExceptionsReachTheClientAsFailureCodes)
-{
-    CThrowingAccessible accessible;
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR text = NULL;
-    EXPECT_EQ(E_OUTOFMEMORY, accessible.get_accName(self, &text));
-    EXPECT_EQ(E_FAIL, accessible.get_accValue(self, &text));
-    EXPECT_EQ(E_FAIL, accessible.accDoDefaultAction(self));
-    EXPECT_EQ(nullptr, text);
 }

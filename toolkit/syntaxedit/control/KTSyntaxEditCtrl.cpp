@@ -227,6 +227,8 @@ void CKTSyntaxEditCtrl::OnSize(UINT nType, int cx, int cy)
     RecalcScrollBars();
     UpdateHScrollBar();
     UpdateVScrollBar();
+    // The view moves the control without repainting; the area a resize uncovers would keep stale pixels.
+    Invalidate(FALSE);
     UpdateWindow();
 }
 

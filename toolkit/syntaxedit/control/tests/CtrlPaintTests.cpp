@@ -3,6 +3,7 @@
 
 #include "EditTestWindow.h"
 #include "GuiLeakCheck.h"
+#include "MessageRecorder.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditLexParser.h"
 #include "NearColor.h"
@@ -129,6 +130,18 @@ TEST(CtrlPaint, AFoldedBlockShowsItsBoxAndTheRowAfterIt)
     int nRow = 0, nCol = 0;
     ctrl.HitTest(ctrl.GetTextLeft(), 13 * ctrl.GetRowHeight(), nRow, nCol);
     EXPECT_EQ(nRow, 18);
+}
+
+// A view moves its control without repainting (a pane docked or floated beside the editor resizes it).
+TEST(CtrlPaint, AControlMovedWithoutRepaintingPaintsWhatItGrewBy)
+{
+    CEditTestWindow window(TRUE, 300, 200);
+    PumpMessages();
+    CMessageRecorder recorder({window.Ctrl().GetSafeHwnd()}, {WM_PAINT});
+    window.Ctrl().MoveWindow(0, 0, 600, 400, FALSE);
+    PumpMessages();
+    EXPECT_FALSE(recorder.Messages().empty());
+    EXPECT_FALSE(::GetUpdateRect(window.Ctrl().GetSafeHwnd(), NULL, FALSE));
 }
 
 TEST(CtrlPaint, RepaintsLeaveNoHandleBehind)

@@ -295,7 +295,11 @@ void CKTSyntaxEditLexParser::ProcessTasks()
     schema->GetBreakFlag() = false;
     m_taskList.Clear();
     if (!(result & CKTSyntaxEditLexClass::ktRangeDone) || (result & CKTSyntaxEditLexClass::ktBroken))
-        m_taskList.Requeue(whole ? KT_EDIT_PARSE_TASK() : range);  // broken off: the range waits for the next pass
+    {
+        // Broken off (a save, an edit): the range is parsed again once the breaker lets go, edit or not.
+        m_taskList.Requeue(whole ? KT_EDIT_PARSE_TASK() : range);
+        m_taskList.m_bTaskAdded = true;
+    }
 }
 
 void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block)

@@ -288,6 +288,28 @@ TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
     EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
 }
 
+// A text saved right after opening breaks into the first parse; the parse
+// must still finish, or the editor would stay uncoloured until the next edit.
+TEST(LexParserThread, ABrokenParseResumesWithoutAnEdit)
+{
+    auto schema = LoadTestSchema("schemes/c.scheme");
+    std::string code = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
+    std::string text;
+    for (int i = 0; i < 30; ++i)
+        text += code;
+    CBuffer buffer(text, ".c");
+    buffer.Install(schema);
+    ASSERT_TRUE(buffer.parser->WaitForEvents(5000));  // the worker is under way
+    buffer.parser->BreakParsing();
+    while (buffer.WaitParsed(800))
+    {
+    }
+    auto fresh = schema->Clone();
+    CKTSyntaxEditLexCursor cursor(buffer.text);
+    fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
+}
+
 // A scheme whose classes nest without end (found by the fuzzer): the
 // worker's parse ends and reports so, and the worker stays ready for edits.
 TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)
