@@ -126,6 +126,7 @@ TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
     EXPECT_EQ(1u, frame.pFrame->m_projects.size()) << "the unsaved design is not thrown away";
     EXPECT_EQ(nItems, frame.Tree().GetCount()) << "its items stay";
     ::RemoveDirectory((strPath + ".tmp").c_str());
+    theApp.m_messages.clear();
 }
 
 TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
@@ -145,6 +146,7 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);
     theApp.m_pMainWnd = frame.pFrame;
+    theApp.m_messages.clear();
     EXPECT_TRUE(theApp.OnCmdMsg(ID_FILE_MRU_FILE1 + 1, CN_COMMAND, nullptr, nullptr));
     EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
     EXPECT_TRUE(recent[1].IsEmpty()) << "the gone file's entry goes";
@@ -279,4 +281,5 @@ TEST(MainFrame, HelpTopicsWithoutItsHelpFileSaysSo)
     frame.pFrame->OnCmdMsg(ID_HELP_TOPICS, CN_COMMAND, nullptr, nullptr);
     ASSERT_EQ(1u, theApp.m_messages.size()) << "the failed opening went unsaid";
     EXPECT_NE(-1, theApp.m_messages[0].Find("help.chm")) << (LPCTSTR)theApp.m_messages[0];
+    theApp.m_messages.clear();
 }
