@@ -121,4 +121,5 @@ private:
     SelectedItem SelectedItemOf(HTREEITEM hItem) const;
     // Shows the selected item's record on its settings page as it is stored now.
     void ReloadSelectedPage();
+    void ShowTabsOfActiveEditor();
 };

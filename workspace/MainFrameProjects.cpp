@@ -176,6 +176,7 @@ BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
     }
     m_projects.erase(std::find_if(m_projects.begin(), m_projects.end(),
                                   [pProject](const auto& pLoaded) { return pLoaded.get() == pProject; }));
+    ShowTabsOfActiveEditor();
     return TRUE;
 }
 
