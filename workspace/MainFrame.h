@@ -109,7 +109,7 @@ private:
     void OpenAndSelect(LPCTSTR pszPath);
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
-    void CloseProject(const ProjectRecord* pProject);
+    BOOL CloseProject(const ProjectRecord* pProject);
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
     void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));
@@ -119,4 +119,7 @@ private:
     void ShowProjectEditors(const ProjectRecord& project);
     void OpenProjectEditors(const ProjectRecord& project);
     SelectedItem SelectedItemOf(HTREEITEM hItem) const;
+    // Shows the selected item's record on its settings page as it is stored now.
+    void ReloadSelectedPage();
+    void ShowTabsOfActiveEditor();
 };

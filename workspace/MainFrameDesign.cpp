@@ -134,8 +134,10 @@ void CMainFrame::OnProjectProperties()
     if (!pProject)
         return;
     CProjectProperties dlg(this, *pProject);
-    if (dlg.DoModal() == IDOK)
-        dlg.ApplyTo(*pProject);
+    if (dlg.DoModal() != IDOK)
+        return;
+    dlg.ApplyTo(*pProject);
+    ReloadSelectedPage();
 }
 
 void CMainFrame::OnTlvSetting()
@@ -144,8 +146,10 @@ void CMainFrame::OnTlvSetting()
     if (!pProject)
         return;
     CTlv dlg(this, *pProject);
-    if (dlg.DoModal() == IDOK)
-        dlg.ApplyTo(*pProject);
+    if (dlg.DoModal() != IDOK)
+        return;
+    dlg.ApplyTo(*pProject);
+    ReloadSelectedPage();
 }
 
 void CMainFrame::OnOption()

@@ -159,10 +159,12 @@ void CMainFrame::OnFileSaveAll()
 }
 
 // The tree's items and their data go before the record they point at. The root is selected
-// first, so that deleting the selected items makes no other project current.
-void CMainFrame::CloseProject(const ProjectRecord* pProject)
+// first, so that deleting the selected items makes no other project current. A project whose
+// file cannot be written stays loaded: closing it would throw its unsaved design away.
+BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
 {
-    SaveProject(*pProject);
+    if (!SaveProject(*pProject))
+        return FALSE;
     static_cast<CwrenfoldApp*>(AfxGetApp())->CloseEditorDocuments(pProject->folder);
     if (HasTree())
     {
@@ -174,6 +176,8 @@ void CMainFrame::CloseProject(const ProjectRecord* pProject)
     }
     m_projects.erase(std::find_if(m_projects.begin(), m_projects.end(),
                                   [pProject](const auto& pLoaded) { return pLoaded.get() == pProject; }));
+    ShowTabsOfActiveEditor();
+    return TRUE;
 }
 
 void CMainFrame::OnFileClose()
@@ -184,8 +188,8 @@ void CMainFrame::OnFileClose()
 
 void CMainFrame::OnFileCloseAll()
 {
-    while (!m_projects.empty())
-        CloseProject(m_projects.back().get());
+    for (size_t i = m_projects.size(); i > 0; i--)
+        CloseProject(m_projects[i - 1].get());
 }
 
 BOOL CMainFrame::DestroyWindow()

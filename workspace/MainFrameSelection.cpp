@@ -118,6 +118,30 @@ SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
     return item;
 }
 
+// The editor brought forward when others close may be one whose tab is hidden with its project's.
+void CMainFrame::ShowTabsOfActiveEditor()
+{
+    CMDIChildWnd* pActive = MDIGetActive();
+    CDocument* pDoc = pActive ? pActive->GetActiveDocument() : nullptr;
+    if (!pDoc)
+        return;
+    const CString strPath = pDoc->GetPathName();
+    for (const auto& pProject : m_projects)
+    {
+        if (strPath.Left(pProject->folder.GetLength()).CompareNoCase(pProject->folder) == 0)
+        {
+            ShowProjectEditors(*pProject);
+            return;
+        }
+    }
+}
+
+void CMainFrame::ReloadSelectedPage()
+{
+    if (m_wndSettings.GetSafeHwnd() && HasTree())
+        LoadSelectedPage(m_wndSettings, SelectedItemOf(m_wndProjectTree.m_wndTree.m_hSelectedItem));
+}
+
 SettingsTarget CMainFrame::Resolve()
 {
     return HasTree() ? FindSelectedRecords(SelectedItemOf(m_wndProjectTree.m_wndTree.m_hSelectedItem))

@@ -7,4 +7,6 @@
 class CwrenfoldDoc : public CKTSyntaxEditDoc
 {
     DECLARE_DYNCREATE(CwrenfoldDoc)
+public:
+    BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
 };

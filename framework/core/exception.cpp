@@ -61,6 +61,10 @@ const char* const kArchiveCauseText[] = {
     "The archive holds an object of an unsupported version.",
 };
 
+#ifdef _WIN32
+AFX_REPORT_ERROR_PROC g_pfnReportError = NULL;
+#endif
+
 template <size_t N>
 LPCSTR CauseText(const char* const (&texts)[N], int cause)
 {
@@ -85,6 +89,8 @@ BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpCo
 }
 
 #ifdef _WIN32
+void AfxSetReportErrorProc(AFX_REPORT_ERROR_PROC pfnReport) { g_pfnReportError = pfnReport; }
+
 int CException::ReportError(UINT nType, UINT nMessageID) const
 {
     char szMessage[512];
@@ -93,6 +99,8 @@ int CException::ReportError(UINT nType, UINT nMessageID) const
         strMessage = szMessage;
     else if (nMessageID == 0 || !strMessage.LoadString(nMessageID))
         strMessage = "An unknown error has occurred.";
+    if (g_pfnReportError != NULL)
+        return g_pfnReportError(strMessage, nType);
     return ::MessageBoxA(NULL, strMessage, NULL, nType);
 }
 #endif

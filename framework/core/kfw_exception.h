@@ -26,6 +26,13 @@ private:
     BOOL m_bInHandler = FALSE;
 };
 
+#ifdef _WIN32
+// Error reports go to the message box the window library installs (the application's), so they
+// reach what the application and its tests hook; without one they go straight to the system's.
+typedef int (*AFX_REPORT_ERROR_PROC)(LPCSTR lpszText, UINT nType);
+void AfxSetReportErrorProc(AFX_REPORT_ERROR_PROC pfnReport);
+#endif
+
 class CMemoryException : public CException
 {
     DECLARE_DYNAMIC(CMemoryException)

@@ -118,3 +118,15 @@ TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADupli
     EXPECT_STREQ("Renamed", project.packets[0].name);
     EXPECT_EQ(CString("Renamed"), Tree().GetItemText(hFirst));
 }
+
+// The page on show follows what the project dialogs change, so a later edit starts from the stored values.
+TEST_F(DesignCommandsTest, TheProjectPageShowsWhatProjectPropertiesStored)
+{
+    ProjectRecord& project = OpenProject();
+    Select(ProjectItem("design"));
+    ASSERT_EQ(0, project.basedProtocol);
+    Answering(
+        "Project Properties", [](HWND h) { Click(h, IDC_RADIO_UDP); }, [&] { RunCommand(ID_PROJECT_PROPERTIES); });
+    ASSERT_EQ(1, project.basedProtocol);
+    EXPECT_STREQ("UDP", Item(CProtocolSettingsPane::kProjectPage, "Based Protocol")->GetValue());
+}

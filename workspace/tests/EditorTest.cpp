@@ -186,6 +186,23 @@ TEST_F(EditorTest, AProgramFileOpensInItsOwnChildFrameWithColouredText)
     EXPECT_GT(image.CountNear(RGB(0, 0, 0)), 50) << "plain text";
 }
 
+// Saving goes through a file beside the real one; the colouring still follows the real file's type.
+TEST_F(EditorTest, ASavedFileKeepsItsColours)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    ASSERT_TRUE(pDoc->OnSaveDocument(m_folder.Path("chat_api.c").c_str()));
+    EXPECT_STREQ(".c", pDoc->GetDataManager()->GetFileExt());
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    const auto blueKeywords = [pCtrl]
+    {
+        pCtrl->RedrawWindow();
+        return CPixelImage::FromWindow(pCtrl->GetSafeHwnd()).CountNear(RGB(0, 0, 255)) > 50;
+    };
+    EXPECT_TRUE(PumpUntil(blueKeywords, 3000)) << "keywords are blue";
+}
+
 TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
 {
     const std::string strFolder = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\";
@@ -322,6 +339,35 @@ TEST_F(EditorTest, ClosingAProjectClosesOnlyItsEditorsAfterWritingThem)
     EXPECT_EQ(pOther, App().GetEditorTemplate()->GetNextDoc(pos));
     EXPECT_FALSE(pos) << "the project's own editor is gone";
     EXPECT_EQ(0u, m_folder.Read("chat_api.c").find("zz"));
+}
+
+// The editor left in front after a project closes is another project's: its tab shows with it.
+TEST_F(EditorTest, AfterAProjectClosesTheEditorLeftInFrontHasItsTab)
+{
+    LoadProject();
+    CTestFolder other("workspace-editors-other");
+    std::string text = ProgramFile("example\\chat.kvs");
+    text.replace(text.find("name=\"chat\""), 11, "name=\"other\"");
+    ASSERT_TRUE(other.Write("other.kvs", text));
+    m_pFrame->ReadSolutionFile(other.Path("other.kvs").c_str());
+    COfficeTreeCtrl& tree = m_pFrame->m_wndProjectTree.m_wndTree;
+    const HTREEITEM hChat = tree.GetChildItem(m_pFrame->m_wndProjectTree.m_hRoot);
+    tree.SelectItem(hChat);
+    PumpIdle();
+    tree.SelectItem(tree.GetNextSiblingItem(hChat));
+    PumpIdle();
+    m_pFrame->OnCmdMsg(ID_PROJECT_CLOSE, CN_COMMAND, nullptr, nullptr);
+    PumpIdle();
+
+    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    ASSERT_NE(nullptr, pActive);
+    const CKTTabClientWnd& tabs = m_pFrame->m_wndTabClient;
+    const CKTTabManagerItem* pTab = nullptr;
+    for (int i = 0; i < tabs.GetItemCount(); i++)
+        if (tabs.GetItem(i)->GetHandle() == pActive->GetSafeHwnd())
+            pTab = tabs.GetItem(i);
+    ASSERT_NE(nullptr, pTab);
+    EXPECT_TRUE(pTab->IsVisible()) << "a window shows without its tab";
 }
 
 // The go-to dialog outlives its showing but not its view; nothing of an editor stays behind.

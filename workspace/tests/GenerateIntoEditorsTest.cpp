@@ -3,6 +3,10 @@
 #include "DesignerFrameTest.h"
 
 #include "Generator.h"
+#include "KTSyntaxEditDoc.h"
+#include "KTSyntaxEditView.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
 #include "StubTools.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
@@ -104,6 +108,22 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+TEST_F(GenerateIntoEditorsTest, TheGeneratedTextIsColouredInItsEditor)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    CDocument* pDoc = EditorOf("gen_api.h");  // the active one
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView()->GetEditCtrl();
+    // The colouring is parsed aside the window's thread: wait for it, repainting as a user would see it.
+    const auto blueKeywords = [pCtrl]
+    {
+        pCtrl->RedrawWindow();
+        return CPixelImage::FromWindow(pCtrl->GetSafeHwnd()).CountNear(RGB(0, 0, 255)) > 50;
+    };
+    EXPECT_TRUE(PumpUntil(blueKeywords, 3000)) << "keywords are blue";
 }
 
 TEST_F(GenerateIntoEditorsTest, CompileRightAfterGenerateBuildsTheNewText)

@@ -108,6 +108,27 @@ TEST(MainFrame, ClosingOneProjectLeavesTheOthersAndTheirItems)
     EXPECT_EQ(frame.pFrame->m_projects[0].get(), frame.Tree().GetItemData(hTwo)->project);
 }
 
+TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
+{
+    CTestFolder folder("frame-close-unwritten");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const std::string strPath = ExampleAs(folder, "kept", "Windows");
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("kept");
+    // A folder where the new file would be written first makes the write fail.
+    ASSERT_TRUE(::CreateDirectory((strPath + ".tmp").c_str(), nullptr));
+    const UINT nItems = frame.Tree().GetCount();
+    theApp.m_messages.clear();
+    for (UINT nId : {ID_PROJECT_CLOSE, ID_PROJECT_CLOSE_ALL})
+        frame.pFrame->OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(2u, theApp.m_messages.size()) << "each failed write is told";
+    EXPECT_EQ(1u, frame.pFrame->m_projects.size()) << "the unsaved design is not thrown away";
+    EXPECT_EQ(nItems, frame.Tree().GetCount()) << "its items stay";
+    ::RemoveDirectory((strPath + ".tmp").c_str());
+    theApp.m_messages.clear();
+}
+
 TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
 {
     CTestFolder folder("recent-files");
@@ -125,6 +146,7 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);
     theApp.m_pMainWnd = frame.pFrame;
+    theApp.m_messages.clear();
     EXPECT_TRUE(theApp.OnCmdMsg(ID_FILE_MRU_FILE1 + 1, CN_COMMAND, nullptr, nullptr));
     EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
     EXPECT_TRUE(recent[1].IsEmpty()) << "the gone file's entry goes";
@@ -239,6 +261,9 @@ TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInT
     ASSERT_TRUE(frame.pFrame);
     frame.pFrame->ReadSolutionFile(strPath.c_str());
     frame.Select("nix");
+    // Whether selecting opened editors depends on what ran before; with none open, the files take the text.
+    if (CMultiDocTemplate* pEditors = theApp.GetEditorTemplate())
+        pEditors->CloseAllDocuments(FALSE);
     for (UINT nId : {ID_BUILD_GENERATE_CODE, ID_BUILD_MAKEFILE, ID_BUILD_DIAGRAM})
         frame.pFrame->OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr);
     for (const char* pszFile : {"nix_api.h", "nix_api.c", "nix_api_demo.c", "Makefile", "nix.diagram"})
@@ -246,4 +271,15 @@ TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInT
     CString strOutput;
     frame.pFrame->m_wndOutput.GetWindowText(strOutput);
     EXPECT_EQ(0, strOutput.Find("Start Generating...\r\nSuccessfully Generated!\r\n")) << (LPCTSTR)strOutput;
+}
+
+TEST(MainFrame, HelpTopicsWithoutItsHelpFileSaysSo)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    theApp.m_messages.clear();
+    frame.pFrame->OnCmdMsg(ID_HELP_TOPICS, CN_COMMAND, nullptr, nullptr);
+    ASSERT_EQ(1u, theApp.m_messages.size()) << "the failed opening went unsaid";
+    EXPECT_NE(-1, theApp.m_messages[0].Find("help.chm")) << (LPCTSTR)theApp.m_messages[0];
+    theApp.m_messages.clear();
 }

@@ -12,6 +12,8 @@ namespace
 {
 CWinApp* g_pApp = nullptr;  // the one application object of the process
 HINSTANCE g_hInstance = nullptr;
+
+int ReportThroughApp(LPCSTR lpszText, UINT nType) { return AfxMessageBox(lpszText, nType, 0); }
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
@@ -28,6 +30,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
         m_pszAppName = m_strAppName;
     }
     g_pApp = this;
+    AfxSetReportErrorProc(ReportThroughApp);
 }
 
 CWinApp::~CWinApp()

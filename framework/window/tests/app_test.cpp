@@ -424,6 +424,14 @@ TEST_F(AppTest, OpeningAMissingFileTellsTheUserAndOpensNothing)
     EXPECT_EQ(hActiveBefore, MainFrame()->GetActiveFrame()->m_hWnd) << "no frame is left behind";
 }
 
+TEST_F(AppTest, AnExceptionReportsThroughTheApplicationsMessageBox)
+{
+    CFileException e(CFileException::fileNotFound, 2, "kfw_window_reported.tst");
+    e.ReportError(MB_OK);
+    ASSERT_EQ(1u, theApp.m_messages.size()) << "the report bypassed the application";
+    EXPECT_NE(-1, theApp.m_messages[0].Find("kfw_window_reported.tst")) << std::string(theApp.m_messages[0]);
+}
+
 TEST_F(AppTest, UpdateAllViewsPassesTheHint)
 {
     CTestDoc* pDoc = EnsureDocument();
