@@ -7,6 +7,4 @@
 class CwrenfoldDoc : public CKTSyntaxEditDoc
 {
     DECLARE_DYNCREATE(CwrenfoldDoc)
-public:
-    BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
 };
