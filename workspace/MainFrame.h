@@ -59,7 +59,6 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnDestroy();
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileNew();

@@ -6,7 +6,7 @@
 
 #include "KTDockingPane.h"
 #include "KTDockingPaneDefines.h"
-#include "KTDockingPaneKeyboardHook.h"
+#include "KTDockingPaneKeyboardHook.h"  // the navigation keys
 
 namespace
 {
@@ -34,7 +34,7 @@ CKTDockingPane* CMainFrame::CreateWorkspacePanes()
 {
     m_paneManager.CreatePane(ID_PANE_OUTPUT, CRect(0, 0, 150, 120), ktDockBottom);
     CKTDockingPane* pTreePane = m_paneManager.CreatePane(ID_PANE_PROJECT_TREE, CRect(0, 0, 230, 140), ktDockLeft);
-    KTDockingPaneKeyboardHook()->Enable(&m_paneManager, kAllNavigateKeys);
+    m_paneManager.EnableKeyboardNavigate(kAllNavigateKeys);  // the manager lets go when its window goes
     m_paneManager.m_dwDefaultPaneOptions = ktPaneHasMenuButton;
     m_paneManager.m_bAlphaDragging = TRUE;
     m_paneManager.m_bShowStickers = TRUE;
@@ -55,14 +55,6 @@ void CMainFrame::AttachTabClient()
     m_wndTabClient.GetPaintManager()->m_bShowIcons = FALSE;
     m_wndTabClient.m_nNewTabPosition = ktTabNewAtStart;
     m_wndTabClient.SetFlags(kTabClientFlags);
-}
-
-// The keyboard hook must not keep a site whose window is gone.
-void CMainFrame::OnDestroy()
-{
-    if (m_paneManager.GetSite())
-        KTDockingPaneKeyboardHook()->Enable(&m_paneManager, 0);
-    CKTMDIFrameWnd::OnDestroy();
 }
 
 // A pane's window is made the first time the pane shows; a close request hides the pane in its
