@@ -146,6 +146,8 @@ private:
     void OnMouseMoveClient(CPoint pt);
     BOOL OnGroupCommand(UINT nID);
     void LayoutGroups();
+    // The tab's child fills the group's client area, or shows nothing while the tab is hidden.
+    void PlaceChild(CKTTabManagerItem* pItem, const CRect& rc);
     CRect GroupsRect() const;
     void UpdateGroupSizes();
     int SplitterAt(CPoint pt) const;

@@ -57,14 +57,40 @@ void CKTTabClientWnd::LayoutGroups()
         pGroup->m_rcSplitter = i == nCount - 1 ? CRect(0, 0, 0, 0) : rcSplitter;
         m_pPainter->RepositionTabControl(pGroup, &dc, rcGroup);
         for (int j = 0; j < pGroup->GetItemCount(); j++)
-        {
-            const CRect& rc = pGroup->m_rcClient;
-            ::SetWindowPos(pGroup->GetItem(j)->GetHandle(), NULL, rc.left, rc.top, rc.Width(), rc.Height(),
-                           SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+            PlaceChild(pGroup->GetItem(j), pGroup->m_rcClient);
         nStart = nEnd + m_nSplitterSize;
     }
     InvalidateRect(NULL, FALSE);
+}
+
+namespace
+{
+// Hiding the window itself would cost its tab at the next update, so a hidden tab's child is kept, in place and
+// at its size, behind an empty window region: it shows nothing and takes no clicks. Another caller's region,
+// which is never empty, is left alone.
+void ShowChildArea(HWND hChild, BOOL bShow)
+{
+    RECT rcBox;
+    const BOOL bCleared = ::GetWindowRgnBox(hChild, &rcBox) == NULLREGION;
+    if (bShow)
+    {
+        if (bCleared)
+            ::SetWindowRgn(hChild, NULL, TRUE);
+        return;
+    }
+    if (bCleared)
+        return;
+    CRgn rgnEmpty;
+    if (rgnEmpty.CreateRectRgn(0, 0, 0, 0) && ::SetWindowRgn(hChild, rgnEmpty, TRUE))
+        rgnEmpty.Detach();  // the window owns it now
+}
+}  // namespace
+
+void CKTTabClientWnd::PlaceChild(CKTTabManagerItem* pItem, const CRect& rc)
+{
+    HWND hChild = pItem->GetHandle();
+    ::SetWindowPos(hChild, NULL, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowChildArea(hChild, pItem->IsVisible());
 }
 
 void CKTTabClientWnd::UpdateGroupSizes()

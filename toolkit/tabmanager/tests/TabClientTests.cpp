@@ -147,6 +147,35 @@ TEST_F(TabClient, AHiddenTabKeepsItsChild)
     EXPECT_TRUE(pItem->GetRect().IsRectEmpty() || pItem->GetLength() == 0);
 }
 
+// The designer hides the tabs of the projects not shown; a group left with only hidden tabs must not keep
+// showing one of their children, which still live, in place, for when their tabs come back.
+TEST_F(TabClient, AGroupOfHiddenTabsShowsNoChildUntilATabShowsAgain)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    CKTTabManagerItem* pItem = frame.Group(1)->GetItem(0);
+    HWND hChild = pItem->GetHandle();
+    CPoint pt = frame.Group(1)->m_rcClient.CenterPoint();
+    frame.m_wndClient.ClientToScreen(&pt);
+    CRect rcShown;
+    ::GetWindowRect(hChild, rcShown);
+    PumpMessages();
+    ASSERT_EQ(hChild, ::WindowFromPoint(pt));
+    pItem->SetVisible(FALSE);
+    frame.m_wndClient.UpdateContents();
+    PumpMessages();
+    EXPECT_EQ(frame.m_wndClient.GetSafeHwnd(), ::WindowFromPoint(pt));
+    EXPECT_EQ(pItem, frame.m_wndClient.FindItem(hChild));
+    EXPECT_TRUE(::IsWindowVisible(hChild));
+    CRect rcHidden;
+    ::GetWindowRect(hChild, rcHidden);
+    EXPECT_EQ(rcShown, rcHidden);
+    EXPECT_EQ(2, frame.m_wndClient.GetGroupCount());
+    pItem->SetVisible(TRUE);
+    PumpMessages();
+    EXPECT_EQ(hChild, ::WindowFromPoint(pt));
+}
+
 TEST_F(TabClient, GroupCommandsSplitMoveAndMergeWithTheStatedSizes)
 {
     CKTTabClientWnd& client = frame.m_wndClient;
