@@ -34,6 +34,30 @@ BOOL HidesTip(UINT message)
     }
 }
 
+void AppendLine(CString& strText, LPCSTR lpszLine)
+{
+    if (!lpszLine || !*lpszLine)
+        return;
+    if (!strText.IsEmpty())
+        strText += "\r\n";
+    strText += lpszLine;
+}
+
+// The tip window's own title is measured apart from its text and drawn lower than measured: a title cut the
+// last line off and an empty one left a blank band. The title is therefore the text's first line, so that the
+// window sizes every line it draws. A title that only repeats the text (a tab whose tip falls back to its
+// caption) is left out.
+CString TipText(LPCSTR lpszText, const KT_TOOLINFO_EXTRA* pExtra)
+{
+    CString strText;
+    if (pExtra && pExtra->lpszTitle && (!lpszText || strcmp(pExtra->lpszTitle, lpszText) != 0))
+        AppendLine(strText, pExtra->lpszTitle);
+    AppendLine(strText, lpszText);
+    if (pExtra)
+        AppendLine(strText, pExtra->lpszDescription);
+    return strText;
+}
+
 }  // namespace
 
 CKTToolTipController::CKTToolTipController()
@@ -125,12 +149,8 @@ void CKTToolTipController::ShowTool(CWnd* pWnd, TOOLINFOA& ti, INT_PTR nHit)
     }
     // The callback marker stays: the tool's window is asked for the text, as the framework's tips do.
     const BOOL bCallback = ti.lpszText == LPSTR_TEXTCALLBACKA;
-    m_strText = ti.lpszText && !bCallback ? ti.lpszText : "";
     auto* pExtra = ti.cbSize >= g_cbToolInfoWithParam ? reinterpret_cast<KT_TOOLINFO_EXTRA*>(ti.lParam) : NULL;
-    if (pExtra && pExtra->lpszDescription && *pExtra->lpszDescription)
-        m_strText += CString("\r\n") + pExtra->lpszDescription;
-    ::SendMessageA(m_hWndToolTip, TTM_SETTITLEA, TTI_NONE,
-                   reinterpret_cast<LPARAM>(pExtra && pExtra->lpszTitle ? pExtra->lpszTitle : ""));
+    m_strText = bCallback ? CString() : TipText(ti.lpszText, pExtra);
     FreeToolInfo(&ti);
     ti.cbSize = sizeof(TOOLINFOA) - sizeof(void*);  // no reserved field for older tooltip windows
     ti.lpszText = bCallback ? LPSTR_TEXTCALLBACKA : const_cast<LPSTR>(static_cast<LPCSTR>(m_strText));

@@ -108,7 +108,7 @@ TEST(ToolTipController, HitToolGetsATipThatClicksCancel)
     ti.uId = 7;
     ti.lpszText = szText;
     ::SendMessageA(ptrController->GetToolTipWnd(), TTM_GETTEXTA, sizeof(szText), reinterpret_cast<LPARAM>(&ti));
-    EXPECT_STREQ("Generate Code\r\nWrites the C sources", szText);
+    EXPECT_STREQ("Build\r\nGenerate Code\r\nWrites the C sources", szText);  // title, text, description
 
     ptrController->FilterToolTipMessage(&bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     EXPECT_EQ(-1, ptrController->GetLastHit());
