@@ -352,13 +352,7 @@ BOOL CKTDockingPaneAutoHidePanel::DoPropExchange(CKTPropExchange* pPX)
     {
         long nCount = long(m_children.size());
         PX_Long(pPX, "Panes", nCount);
-        for (size_t i = 0; i < m_children.size(); ++i)
-        {
-            long nNumber = m_children[i]->m_nNumber;
-            CString strKey;
-            strKey.Format("Pane-%d", int(i + 1));
-            PX_Long(pPX, strKey, nNumber);
-        }
+        SaveChildNumbers(pPX);
         return TRUE;
     }
     // The side indexes the layout's panels: anything else is a damaged archive.
@@ -373,22 +367,16 @@ BOOL CKTDockingPaneAutoHidePanel::DoPropExchange(CKTPropExchange* pPX)
 
 BOOL CKTDockingPaneAutoHidePanel::LoadChildren(CKTPropExchange* pPX)
 {
-    const auto* pMap = static_cast<const CKTDockingPaneLoadMap*>(pPX->m_pCallerData);
     int nCount = 0;
     PX_Int(pPX, "Panes", nCount, 0);
-    for (int i = 1; i <= nCount; ++i)
-    {
-        int nNumber = 0;
-        CString strKey;
-        strKey.Format("Pane-%d", i);
-        PX_Int(pPX, strKey, nNumber, 0);
-        auto it = pMap ? pMap->find(nNumber) : CKTDockingPaneLoadMap::const_iterator();
-        if (!pMap || it == pMap->end() || it->second->GetType() != ktPaneTypeTabbedContainer ||
-            it->second->GetParentContainer())
-            return FALSE;
-        AddContainer(it->second);
-    }
-    return TRUE;
+    return LoadChildNumbers(pPX, nCount,
+                            [this](CKTDockingPaneNode* pNode, int)
+                            {
+                                if (pNode->GetType() != ktPaneTypeTabbedContainer || pNode->GetParentContainer())
+                                    return FALSE;
+                                AddContainer(pNode);
+                                return TRUE;
+                            });
 }
 
 CKTDockingPaneNode* CKTDockingPaneAutoHidePanel::Clone(CKTDockingPaneLayoutData* pLayout, CKTDockingPaneCloneMap* pMap,

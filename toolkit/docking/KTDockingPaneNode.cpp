@@ -161,3 +161,39 @@ int CKTDockingPaneContainer::IndexOf(const CKTDockingPaneNode* pNode) const
     auto it = std::find(m_children.begin(), m_children.end(), pNode);
     return it == m_children.end() ? -1 : int(it - m_children.begin());
 }
+
+namespace
+{
+CString ChildKey(int nIndex)
+{
+    CString strKey;
+    strKey.Format("Pane-%d", nIndex);
+    return strKey;
+}
+}  // namespace
+
+void CKTDockingPaneContainer::SaveChildNumbers(CKTPropExchange* pPX) const
+{
+    for (size_t i = 0; i < m_children.size(); ++i)
+    {
+        long nNumber = m_children[i]->m_nNumber;
+        PX_Long(pPX, ChildKey(int(i + 1)), nNumber);
+    }
+}
+
+BOOL CKTDockingPaneContainer::LoadChildNumbers(CKTPropExchange* pPX, int nCount,
+                                               const std::function<BOOL(CKTDockingPaneNode*, int nNumber)>& adopt)
+{
+    const auto* pMap = static_cast<const CKTDockingPaneLoadMap*>(pPX->m_pCallerData);
+    if (!pMap)
+        return nCount <= 0;
+    for (int i = 1; i <= nCount; ++i)
+    {
+        int nNumber = 0;
+        PX_Int(pPX, ChildKey(i), nNumber, 0);
+        auto it = pMap->find(nNumber);
+        if (it == pMap->end() || !adopt(it->second, nNumber))
+            return FALSE;
+    }
+    return TRUE;
+}

@@ -7,6 +7,7 @@
 #include <afxpriv.h>
 #include <afxwin.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -112,6 +113,12 @@ public:
 protected:
     void EraseChild(const CKTDockingPaneNode* pNode);
     int IndexOf(const CKTDockingPaneNode* pNode) const;
+    // The children's node numbers as "Pane-1" ... "Pane-n"; the count is the caller's to write.
+    void SaveChildNumbers(CKTPropExchange* pPX) const;
+    // Reads nCount numbered entries and hands each node and its number to adopt; FALSE when a number is
+    // unknown or adopt refuses the node.
+    BOOL LoadChildNumbers(CKTPropExchange* pPX, int nCount,
+                          const std::function<BOOL(CKTDockingPaneNode*, int nNumber)>& adopt);
 
     CKTDockingPaneNodeList m_children;
 };

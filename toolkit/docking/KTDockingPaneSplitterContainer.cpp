@@ -321,13 +321,7 @@ void CKTDockingPaneSplitterContainer::SaveChildren(CKTPropExchange* pPX)
 {
     long nCount = long(m_children.size());
     PX_Long(pPX, "Panes", nCount);
-    for (size_t i = 0; i < m_children.size(); ++i)
-    {
-        long nNumber = m_children[i]->m_nNumber;
-        CString strKey;
-        strKey.Format("Pane-%d", int(i + 1));
-        PX_Long(pPX, strKey, nNumber);
-    }
+    SaveChildNumbers(pPX);
 }
 
 // A child must be a group, the client or another splitter, not yet placed, and not this splitter's own root.
@@ -341,21 +335,16 @@ BOOL CKTDockingPaneSplitterContainer::CanAdopt(const CKTDockingPaneNode* pNode) 
 
 BOOL CKTDockingPaneSplitterContainer::LoadChildren(CKTPropExchange* pPX)
 {
-    const auto* pMap = static_cast<const CKTDockingPaneLoadMap*>(pPX->m_pCallerData);
     int nCount = 0;
     PX_Int(pPX, "Panes", nCount, 0);
-    for (int i = 1; i <= nCount; ++i)
-    {
-        int nNumber = 0;
-        CString strKey;
-        strKey.Format("Pane-%d", i);
-        PX_Int(pPX, strKey, nNumber, 0);
-        auto it = pMap ? pMap->find(nNumber) : CKTDockingPaneLoadMap::const_iterator();
-        if (!pMap || it == pMap->end() || !CanAdopt(it->second))
-            return FALSE;
-        AddNode(it->second, nullptr, TRUE);
-    }
-    return TRUE;
+    return LoadChildNumbers(pPX, nCount,
+                            [this](CKTDockingPaneNode* pNode, int)
+                            {
+                                if (!CanAdopt(pNode))
+                                    return FALSE;
+                                AddNode(pNode, nullptr, TRUE);
+                                return TRUE;
+                            });
 }
 
 CKTDockingPaneNode* CKTDockingPaneSplitterContainer::Clone(CKTDockingPaneLayoutData* pLayout,

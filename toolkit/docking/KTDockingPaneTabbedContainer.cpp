@@ -402,35 +402,26 @@ BOOL CKTDockingPaneTabbedContainer::DoPropExchange(CKTPropExchange* pPX)
         PX_Long(pPX, "Panes", nCount);
         int nSelected = m_pSelectedPane ? m_pSelectedPane->m_nNumber : 0;
         PX_Int(pPX, "Selected", nSelected, 0);
-        for (size_t i = 0; i < m_children.size(); ++i)
-        {
-            long nNumber = m_children[i]->m_nNumber;
-            CString strKey;
-            strKey.Format("Pane-%d", int(i + 1));
-            PX_Long(pPX, strKey, nNumber);
-        }
+        SaveChildNumbers(pPX);
         return TRUE;
     }
-    const auto* pMap = static_cast<const CKTDockingPaneLoadMap*>(pPX->m_pCallerData);
     int nCount = 0, nSelected = 0;
     PX_Int(pPX, "Panes", nCount, 0);
     PX_Int(pPX, "Selected", nSelected, 0);
     CKTDockingPane* pSelected = nullptr;
-    for (int i = 1; i <= nCount; ++i)
+    const auto adopt = [&](CKTDockingPaneNode* pNode, int nNumber)
     {
-        int nNumber = 0;
-        CString strKey;
-        strKey.Format("Pane-%d", i);
-        PX_Int(pPX, strKey, nNumber, 0);
-        auto it = pMap ? pMap->find(nNumber) : CKTDockingPaneLoadMap::const_iterator();
         // A pane belongs to one group only.
-        if (!pMap || it == pMap->end() || it->second->GetType() != ktPaneTypePane || it->second->GetParentContainer())
+        if (pNode->GetType() != ktPaneTypePane || pNode->GetParentContainer())
             return FALSE;
-        auto* pPane = static_cast<CKTDockingPane*>(it->second);
+        auto* pPane = static_cast<CKTDockingPane*>(pNode);
         InsertPane(pPane, TRUE);
         if (nNumber == nSelected)
             pSelected = pPane;
-    }
+        return TRUE;
+    };
+    if (!LoadChildNumbers(pPX, nCount, adopt))
+        return FALSE;
     if (pSelected)
         SelectPane(pSelected, TRUE, FALSE);
     return TRUE;
