@@ -7,6 +7,7 @@
 #include "KTDrawObjects.h"
 #include "KTTabManager.h"
 #include "KTTabPainter.h"
+#include "KTTabTurnedDC.h"
 
 void CKTTabAppearanceSet::RefreshMetrics()
 {
@@ -251,4 +252,13 @@ void CKTTabAppearanceSet::FillHorizontal(CDC* pDC, int x, int y, int nWidth, COL
 {
     if (clr != COLORREF(-1))
         pDC->FillSolidRect(x, y, nWidth, 1, clr);
+}
+
+void CKTTabAppearanceSet::DrawShapedButton(CDC* pDC, CKTTabManagerItem* pItem)
+{
+    {
+        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem), GetPosition(pItem->GetTabManager()));
+        DrawShape(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
+    }
+    m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);
 }

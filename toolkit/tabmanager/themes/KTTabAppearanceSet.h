@@ -43,6 +43,10 @@ public:
 
 protected:
     CKTTabColorSet* GetColorSet() const;
+    // The tab's shape in top co-ordinates, for looks that draw every side through one turned DC.
+    virtual void DrawShape(CDC*, CKTTabManagerItem*, CRect) {}
+    // The shape turned to the strip's side, then the item's content over it.
+    void DrawShapedButton(CDC* pDC, CKTTabManagerItem* pItem);
     // The header, then the client filled and framed in the colours, or one line on its strip side.
     CRect FillFramedClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager, COLORREF clrTopLeft,
                            COLORREF clrBottomRight);

@@ -3,7 +3,6 @@
 
 #include "KTTabManager.h"
 #include "KTTabPainter.h"
-#include "KTTabTurnedDC.h"
 
 CKTTabAppearanceSet3::CKTTabAppearanceSet3() { m_rcHeaderMargin.SetRect(2, 3, 6, 0); }
 
@@ -29,15 +28,6 @@ CRect CKTTabAppearanceSet3::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
 {
     COLORREF clrEdge = GetColorSet()->m_clrEdgeMiddle;
     return FillFramedClient(pDC, rcControl, pManager, clrEdge, clrEdge);
-}
-
-void CKTTabAppearanceSet3::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
-{
-    {
-        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem), GetPosition(pItem->GetTabManager()));
-        DrawShape(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
-    }
-    m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);
 }
 
 // Outline, inner line and face line, each a run of steps; the selected tab's inner lines are white.

@@ -12,15 +12,14 @@ public:
     CRect GetHeaderMargin() const override;
     CRect GetButtonDrawRect(const CKTTabManagerItem* pItem) const override;
     CRect FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager) override;
-    void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override;
+    void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override { DrawShapedButton(pDC, pItem); }
     int GetSupportedColorSets() const override { return 1 | 4 | 16; }
     int GetDefaultColorSet() const override { return 4; }
 
     BOOL m_bHotOutline = FALSE;  // the hot tab's lines in the selected button's dark border colour
 
 protected:
-    // The tab's shape in top co-ordinates.
-    virtual void DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc);
+    void DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc) override;
 };
 
 // Steep trapezoids that overlap both neighbours, drawn from the left so each covers the one before it.

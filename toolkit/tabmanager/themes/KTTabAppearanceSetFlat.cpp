@@ -5,7 +5,6 @@
 #include "KTDrawHelpers.h"
 #include "KTTabManager.h"
 #include "KTTabPainter.h"
-#include "KTTabTurnedDC.h"
 
 CKTTabAppearanceSet6::CKTTabAppearanceSet6() { m_rcHeaderMargin.SetRect(2, 2, 4, 0); }
 
@@ -13,15 +12,6 @@ CRect CKTTabAppearanceSet6::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
 {
     COLORREF clrFrame = GetColorSet()->m_clrFrameBorder;
     return FillFramedClient(pDC, rcControl, pManager, clrFrame, clrFrame);
-}
-
-void CKTTabAppearanceSet6::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
-{
-    {
-        CKTTabTurnedDC turned(m_pPainter, pDC, GetButtonDrawRect(pItem), GetPosition(pItem->GetTabManager()));
-        DrawShape(turned.GetDC(), pItem, turned.ToTop(pItem->GetRect()));
-    }
-    m_pPainter->DrawItemContent(pDC, pItem, pItem->GetRect(), 1);
 }
 
 // One pixel short of the client, which the selected tab takes back to merge with it.

@@ -13,13 +13,12 @@ class CKTTabAppearanceSet6 : public CKTTabAppearanceSet
 public:
     CKTTabAppearanceSet6();
     CRect FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager) override;
-    void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override;
+    void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override { DrawShapedButton(pDC, pItem); }
     int GetSupportedColorSets() const override { return 1 | 2 | 4; }
     int GetDefaultColorSet() const override { return 2; }
 
 protected:
-    // The tab's shape in top co-ordinates.
-    virtual void DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc);
+    void DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc) override;
 };
 
 // Flat tabs with softened corners.
