@@ -103,13 +103,20 @@ public:
             Wrap(szBlock.cx, FALSE, TRUE);
     }
 
+    // The block's widths when wrapped as narrow and as wide as it goes: the bounds of a width search.
+    void WidthRange(int& nLow, int& nHigh)
+    {
+        Wrap(0, FALSE);
+        nLow = Position().cx;
+        Wrap(32767, FALSE);
+        nHigh = Position().cx;
+    }
+
     // The width at which the block is about as wide as it is high.
     void WrapBalanced()
     {
-        Wrap(0, FALSE);
-        int nLow = Position().cx;
-        Wrap(32767, FALSE);
-        int nHigh = Position().cx;
+        int nLow = 0, nHigh = 0;
+        WidthRange(nLow, nHigh);
         while (nLow < nHigh)
         {
             int nMid = (nLow + nHigh) / 2;
@@ -128,10 +135,8 @@ public:
     // The narrowest width whose block is no higher than the height.
     int FitHeight(int nHeight)
     {
-        Wrap(0, FALSE);
-        int nLow = Position().cx;
-        Wrap(32767, FALSE);
-        int nHigh = Position().cx;
+        int nLow = 0, nHigh = 0;
+        WidthRange(nLow, nHigh);
         while (nLow < nHigh)
         {
             int nMid = (nLow + nHigh) / 2;
