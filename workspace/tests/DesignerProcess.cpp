@@ -108,6 +108,24 @@ bool SendInputs(std::vector<INPUT> inputs)
     return bSent;
 }
 
+const int kTextRoom = 1024;
+
+// One item of the other process's tree, asked through memory of that process (4 KB: the item, then its text).
+TVITEM ReadRemoteItem(HWND hTree, const CRemoteMemory& memory, HTREEITEM hItem, UINT nMask, char (&szText)[kTextRoom])
+{
+    TVITEM item = {};
+    item.mask = nMask | TVIF_TEXT;
+    item.stateMask = TVIS_SELECTED;
+    item.hItem = hItem;
+    item.pszText = memory.Address() + kTextRoom;
+    item.cchTextMax = kTextRoom;
+    memory.Write(0, &item, sizeof item);
+    ::SendMessage(hTree, TVM_GETITEM, 0, (LPARAM)memory.Address());
+    memory.Read(memory.Address(), &item, sizeof item);
+    memory.Read(memory.Address() + kTextRoom, szText, sizeof szText - 1);
+    return item;
+}
+
 }  // namespace
 
 CDesignerProcess::CDesignerProcess(const std::string& strArguments)
@@ -154,18 +172,9 @@ std::vector<TreeItemSeen> CDesignerProcess::TreeItems() const
     {
         for (; hItem; hItem = (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)hItem))
         {
-            TVITEM item = {};
-            item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_STATE;
-            item.stateMask = TVIS_SELECTED;
-            item.hItem = hItem;
-            item.pszText = memory.Address() + 1024;
-            item.cchTextMax = 1024;
-            memory.Write(0, &item, sizeof item);
-            ::SendMessage(hTree, TVM_GETITEM, 0, (LPARAM)memory.Address());
-            char szText[1024] = "";
+            char szText[kTextRoom] = "";
+            const TVITEM item = ReadRemoteItem(hTree, memory, hItem, TVIF_IMAGE | TVIF_PARAM | TVIF_STATE, szText);
             unsigned nKind = ~0u;
-            memory.Read(memory.Address(), &item, sizeof item);
-            memory.Read(memory.Address() + 1024, szText, sizeof szText - 1);
             if (item.lParam)
                 memory.Read((void*)item.lParam, &nKind, sizeof nKind);
             items.push_back({nDepth, szText, item.iImage, nKind, (item.state & TVIS_SELECTED) != 0});
@@ -184,15 +193,8 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
     {
         for (; hItem; hItem = (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)hItem))
         {
-            TVITEM item = {};
-            item.mask = TVIF_TEXT;
-            item.hItem = hItem;
-            item.pszText = memory.Address() + 1024;
-            item.cchTextMax = 1024;
-            memory.Write(0, &item, sizeof item);
-            ::SendMessage(hTree, TVM_GETITEM, 0, (LPARAM)memory.Address());
-            char szText[1024] = "";
-            memory.Read(memory.Address() + 1024, szText, sizeof szText - 1);
+            char szText[kTextRoom] = "";
+            ReadRemoteItem(hTree, memory, hItem, 0, szText);
             if (strCaption == szText)
                 return hItem;
             if (HTREEITEM hFound = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hItem)))
