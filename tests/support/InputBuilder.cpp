@@ -58,4 +58,13 @@ void AddWheel(std::vector<INPUT>& inputs, int nDelta)
     inputs.push_back(input);
 }
 
+void AddDrag(std::vector<INPUT>& inputs, POINT ptFrom, POINT ptTo, int nSteps)
+{
+    AddMove(inputs, ptFrom);
+    AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= nSteps; i++)
+        AddMove(inputs, {ptFrom.x + (ptTo.x - ptFrom.x) * i / nSteps, ptFrom.y + (ptTo.y - ptFrom.y) * i / nSteps});
+    AddButton(inputs, MOUSEEVENTF_LEFTUP);
+}
+
 }  // namespace InputBuilder

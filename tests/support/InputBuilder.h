@@ -12,4 +12,7 @@ void AddModifiers(std::vector<INPUT>& inputs, unsigned nModifiers, bool bDown);
 void AddMove(std::vector<INPUT>& inputs, POINT ptScreen);
 void AddButton(std::vector<INPUT>& inputs, DWORD dwFlags);
 void AddWheel(std::vector<INPUT>& inputs, int nDelta);
+// A left-button drag as one batch, through nSteps even moves: a loop that runs its own GetMessage
+// from the press on would wait forever for a drag sent step by step.
+void AddDrag(std::vector<INPUT>& inputs, POINT ptFrom, POINT ptTo, int nSteps);
 }  // namespace InputBuilder

@@ -163,11 +163,7 @@ bool SendAndWait(HWND hWnd, std::vector<INPUT> inputs, const std::function<bool(
 bool DragAtOnce(HWND hWnd, POINT ptFrom, POINT ptTo, const std::function<bool()>& bDone)
 {
     std::vector<INPUT> inputs;
-    InputBuilder::AddMove(inputs, ToScreenPoint(hWnd, ptFrom));
-    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
-    InputBuilder::AddMove(inputs, ToScreenPoint(hWnd, {(ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2}));
-    InputBuilder::AddMove(inputs, ToScreenPoint(hWnd, ptTo));
-    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    InputBuilder::AddDrag(inputs, ToScreenPoint(hWnd, ptFrom), ToScreenPoint(hWnd, ptTo), 2);
     return SendAndWait(hWnd, std::move(inputs), bDone);
 }
 

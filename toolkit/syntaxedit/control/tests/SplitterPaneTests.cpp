@@ -23,11 +23,7 @@ bool DragAtOnce(CWnd* pWnd, CPoint ptFrom, CPoint ptTo, const std::function<bool
     pWnd->ClientToScreen(&ptFrom);
     pWnd->ClientToScreen(&ptTo);
     std::vector<INPUT> inputs;
-    InputBuilder::AddMove(inputs, ptFrom);
-    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
-    InputBuilder::AddMove(inputs, {(ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2});
-    InputBuilder::AddMove(inputs, ptTo);
-    InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+    InputBuilder::AddDrag(inputs, ptFrom, ptTo, 2);
     if (::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size())
         return false;
     return PumpUntil(bDone);
