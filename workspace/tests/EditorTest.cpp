@@ -280,6 +280,36 @@ TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)
     EXPECT_FALSE(::IsWindowVisible(hDialog)) << "it closes after the jump";
 }
 
+TEST_F(EditorTest, F3RepeatsTheLastSearch)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    pCtrl->SetCurrentPosition(1, 1, FALSE, TRUE);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F', CTestInput::kControl));
+    HWND hDialog = nullptr;
+    ASSERT_TRUE(PumpUntil(
+        [&]
+        {
+            hDialog = ::GetAncestor(::GetFocus(), GA_ROOT);
+            return hDialog && hDialog != m_pFrame->GetSafeHwnd() && ::GetDlgItem(hDialog, KT_IDC_EDIT_FIND_NEXT);
+        }));
+    CTestInput dialogInput(::GetFocus());
+    ASSERT_TRUE(dialogInput.Text("#include"));
+    ASSERT_TRUE(dialogInput.Key(VK_RETURN));
+    const int nFirst = pCtrl->GetCurrentRow();
+    ASSERT_TRUE(dialogInput.Key(VK_ESCAPE));
+    pCtrl->SetFocus();
+    ASSERT_TRUE(input.Key(VK_F3));
+    EXPECT_GT(pCtrl->GetCurrentRow(), nFirst) << "the next match";
+    KT_EDIT_TEXTPOS start, end;
+    ASSERT_TRUE(pCtrl->GetSelection(start, end));
+    EXPECT_EQ(pCtrl->GetCurrentRow(), start.nLine);
+}
+
 TEST_F(EditorTest, TheCaseKeysChangeTheSelectedText)
 {
     LoadProject();
