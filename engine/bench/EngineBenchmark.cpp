@@ -127,13 +127,23 @@ void Validate(benchmark::State& state, const ProjectRecord& design)
 // Names and packet types are checked against every earlier one: the time
 // must grow with the count, not its square.
 void BM_ValidatePackets(benchmark::State& state) { Validate(state, CachedDesign(static_cast<int>(state.range(0)), 3)); }
-BENCHMARK(BM_ValidatePackets)->Arg(1000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ValidatePackets)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void BM_ValidateFieldsOfOnePacket(benchmark::State& state)
 {
     Validate(state, CachedDesign(1, static_cast<int>(state.range(0))));
 }
-BENCHMARK(BM_ValidateFieldsOfOnePacket)->Arg(1000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ValidateFieldsOfOnePacket)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 
