@@ -37,8 +37,8 @@ bool ParseCount(const char* text, std::uint64_t* value)
     return true;
 }
 
-// Names that passed IsDesignName hold letters and digits only, so setting
-// bit 5 of each byte folds their case.
+// Names that differ only in the case of ASCII letters differ only in bit 5
+// of those letters, so hashing every byte with that bit set folds the case.
 struct CaselessHash
 {
     std::size_t operator()(const char* name) const
@@ -142,6 +142,9 @@ private:
         const ValidationPlace place = ProjectPlace();
         if (!CheckName(place, m_project.name, NAME_PROJECT))
             return false;
+        if (std::strlen(m_project.name) > kMaxProjectNameLength)
+            return Report(place, VP_NAME_TOO_LONG,
+                          {Decimal(kMaxProjectNameLength).c_str(), Decimal(kMaxFileNameLength).c_str()});
         if (!TargetPlatformName(m_project.targetPlatform) || !BasedProtocolName(m_project.basedProtocol) ||
             !LibraryTypeName(m_project.libraryType))
             return Report(place, VP_SETTING_OUT_OF_RANGE);
