@@ -74,7 +74,8 @@ void ReplaceError(const char* path, CString* error)
 
 // Windows refuses to move a file over a read-only one, but Wine's move
 // replaces it and drops the attribute, and a POSIX rename ignores the
-// target's permissions: refuse it here, as Windows would.
+// target's permissions: refuse it here, as Windows would. A refusal sets the
+// error the system would have given.
 bool IsReadOnly(const char* path)
 {
 #ifdef _WIN32
@@ -86,11 +87,10 @@ bool IsReadOnly(const char* path)
     struct stat info;
     if (stat(path, &info) != 0)
         return false;
-    // The mode counts as well: access() lets the superuser write anything.
-    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        errno = EACCES;
-    else
+    // access() lets the superuser write anything, so the mode counts too.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0)
         return access(path, W_OK) != 0;
+    errno = EACCES;
 #endif
     return true;
 }
