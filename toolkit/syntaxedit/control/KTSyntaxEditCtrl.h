@@ -66,6 +66,8 @@ public:
     BOOL SetTabWithSpace(BOOL bOn, BOOL bUpdateReg = FALSE);
     BOOL SetTabSize(int nSize, BOOL bUpdateReg = FALSE);
     void SetOverwriteMode(BOOL bOverwrite);
+    // After a change of the caret options: a new caret of the right width, at its place, and a repaint.
+    void RefreshCaret();
     void SetFont(const LOGFONT* pLogFont = NULL);
     void RecalcGutter();
     BOOL GetSyntaxColor() const { return m_bSyntaxColor; }

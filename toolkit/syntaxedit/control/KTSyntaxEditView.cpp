@@ -8,6 +8,7 @@
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditViewCommands.h"
 #include "dialogs/KTSyntaxEditSearchDlg.h"
+#include "themes/KTSyntaxEditPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CKTSyntaxEditView, CView)
 
@@ -245,8 +246,10 @@ void CKTSyntaxEditView::OnActivateView(BOOL bActivate, CView* pActivateView, CVi
     CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
 }
 
-void CKTSyntaxEditView::SetFont(const LOGFONT* pLogFont, BOOL)
+void CKTSyntaxEditView::SetFont(const LOGFONT* pLogFont, BOOL bSave)
 {
+    if (pLogFont && bSave)
+        KTSyntaxEditPaintManager()->SetFont(pLogFont, TRUE);
     GetEditCtrl()->SetFont(pLogFont);
     if (CKTSyntaxEditDoc* pDoc = GetDocument())
         pDoc->UpdateAllViews(this, CKTSyntaxEditDoc::ktHintFont,

@@ -29,6 +29,8 @@ public:
     void SetInitialTopRow(int nRow) { m_nInitialTopRow = nRow; }
     void SetFont(const LOGFONT* pLogFont, BOOL bSave);
     BOOL SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL bRelayout);
+    BOOL GetHorzScrollBar() const { return m_bHorzScrollBar; }
+    BOOL GetVertScrollBar() const { return m_bVertScrollBar; }
     int ReplaceAll(LPCSTR pszFind, LPCSTR pszReplace, BOOL bMatchCase, BOOL bMatchWholeWord);
     void Refresh();
     CKTSyntaxEditSearchDlg& GetSearchDlg() { return *m_pSearchDlg; }
