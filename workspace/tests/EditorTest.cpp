@@ -13,15 +13,19 @@
 #include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
+#include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "ModalScript.h"
 #include "PixelImage.h"
 #include "Screenshot.h"
 #include "TestFolder.h"
+#include "TestDesignerApp.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldApp.h"
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
+#include "dialogs/KTSyntaxEditPropertiesDlg.h"
 
 namespace
 {
@@ -422,6 +426,115 @@ TEST_F(EditorTest, AClosedEditorLeavesNoWindowOrGdiObjectBehind)
         useEditor();
     EXPECT_TRUE(check.NoLeaks());
     EXPECT_FALSE(::IsWindow(hDialog));
+}
+
+struct TitleSearch
+{
+    const char* pszCaption;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchTitle(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<TitleSearch*>(lParam);
+    char szText[64] = "";
+    ::GetWindowText(hWnd, szText, sizeof szText);
+    if (!::IsWindowVisible(hWnd) || lstrcmp(szText, pSearch->pszCaption) != 0)
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+// The visible top-level window of this thread with the caption, or none.
+HWND ThreadWindowTitled(const char* pszCaption)
+{
+    TitleSearch search{pszCaption, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchTitle, (LPARAM)&search);
+    return search.hFound;
+}
+
+void ClickCentre(HWND hWnd)
+{
+    CRect rc;
+    ::GetClientRect(hWnd, &rc);
+    CTestInput input(hWnd);
+    EXPECT_TRUE(input.Click(rc.CenterPoint()));
+}
+
+// Replaces the text of an edit by typing, as the user does.
+void TypeOver(HWND hEdit, const char* pszText)
+{
+    CTestInput input(hEdit);
+    ::SendMessage(hEdit, EM_SETSEL, 0, -1);
+    EXPECT_TRUE(input.Text(pszText));
+}
+
+TEST_F(EditorTest, SyntaxOptionRefusesATabSizeOf65AndGivesEveryEditorTheEightConfirmedWithOk)
+{
+    const char* const kFlags[] = {"VScrollBar",  "HScrollBar", "SyntaxColor",  "AutoIndent", "SelMargin",
+                                  "LineNumbers", "WideCaret",  "TabWithSpace", "AutoReload"};
+    App().WriteProfileInt("Settings", "TabSize", 4);
+    for (const char* pszFlag : kFlags)
+        App().WriteProfileInt("Settings", pszFlag, 7);  // OK writes each of them again, as 0 or 1
+    const std::string strFolder = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\";
+    CwrenfoldDoc* pOther = Open(strFolder + "dravolint.h");
+    CwrenfoldDoc* pEdited = Open(strFolder + "dravolint.c");
+    ASSERT_TRUE(pOther && pEdited);
+    PumpIdle();
+    ASSERT_EQ(4, ViewOf(pOther)->GetEditCtrl()->GetTabSize());
+    theApp.m_messages.clear();
+
+    CKTMenuBar* pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
+    CKTControl* pTools = nullptr;
+    for (int i = 0; i < pMenuBar->GetControlCount() && !pTools; ++i)
+        if (pMenuBar->GetControl(i)->GetCaption() == "&Tools")
+            pTools = pMenuBar->GetControl(i);
+    ASSERT_NE(nullptr, pTools);
+    CRect rcTools = pTools->GetRect();
+    pMenuBar->ClientToScreen(&rcTools);
+
+    g_seenMenu = SeenMenu();
+    g_seenMenu.nChoose = ID_TOOLS_SYNTAX_OPTION;
+    HWND hSheet = nullptr, hTabSize = nullptr;
+    size_t nMessagesWhileTyping = 0;
+    CModalScript script(
+        {[]
+         {
+             HandleOpenMenu(nullptr, 0, 0, 0);
+             return g_seenMenu.bSeen;
+         },
+         [&]
+         {
+             hSheet = ThreadWindowTitled("Edit Options");
+             auto* pSheet = dynamic_cast<CKTSyntaxEditPropertiesDlg*>(CWnd::FromHandlePermanent(hSheet));
+             hTabSize = pSheet ? ::GetDlgItem(pSheet->m_pageEdit.GetSafeHwnd(), KT_IDC_EDIT_OPT_TAB_SIZE) : nullptr;
+             return hTabSize != nullptr;
+         },
+         [&]
+         {
+             TypeOver(hTabSize, "65");
+             nMessagesWhileTyping = theApp.m_messages.size();
+             ClickCentre(::GetDlgItem(hSheet, IDOK));
+             return true;
+         },
+         [&]
+         {
+             EXPECT_TRUE(::IsWindowVisible(hSheet)) << "the refused size keeps the sheet open";
+             TypeOver(hTabSize, "8");
+             ClickCentre(::GetDlgItem(hSheet, IDOK));
+             return true;
+         }});
+    ClickScreen(rcTools.CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return script.Done() && !::IsWindow(hSheet); }, 30000));
+
+    EXPECT_EQ(0u, nMessagesWhileTyping) << "typing is not checked";
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_STREQ("Please enter an integer between 1 and 64.", theApp.m_messages[0]);
+    EXPECT_EQ(8, (int)App().GetProfileInt("Settings", "TabSize", 0));
+    for (const char* pszFlag : kFlags)
+        EXPECT_GE(1, (int)App().GetProfileInt("Settings", pszFlag, 7)) << pszFlag << " is written";
+    EXPECT_EQ(8, ViewOf(pEdited)->GetEditCtrl()->GetTabSize());
+    EXPECT_EQ(8, ViewOf(pOther)->GetEditCtrl()->GetTabSize()) << "the other editor takes it at once";
 }
 
 }  // namespace
