@@ -25,11 +25,12 @@ std::string JoinedName(const KT_EDIT_SCHEMAFILEINFO& property)
     return name;
 }
 
+// Enclosing quotes stay as they are, not escaped.
 std::string ValueText(const KT_EDIT_SCHEMAFILEINFO& property)
 {
     std::string text;
     for (const std::string& value : property.arValues)
-        text += (text.empty() ? "" : ", ") + EscapeSchemaValue(value, false);
+        text += (text.empty() ? "" : ", ") + EscapeSchemaValue(value, true);
     return text;
 }
 
