@@ -106,6 +106,14 @@ public:
     BOOL GetSelectionText(CString& strText) const;
     HGLOBAL GetSelectionData(UINT nFormat) const;
 
+    // Printing (KTSyntaxEditCtrlPrint.cpp), in the printer DC's logical units (the view's: 1/100 inch), with the
+    // paint manager's text font.
+    void SetPrintPageSize(int cx, int cy) { m_szPrintPage = CSize(cx, cy); }
+    void SetPrintPage(int nPage) { m_nPrintPage = nPage; }
+    int GetPrintPage() const { return m_nPrintPage; }
+    int CalcPrintPages(CDC* pDC);
+    void PrintPage(CDC* pDC);
+
     // Display rows (KTSyntaxEditCtrlRows.cpp).
     int GetRowAtDisplayOffset(int nStartRow, int n) const;
     int GetDisplayRowCount(int nFirstRow, int nLastRow) const;
@@ -269,6 +277,8 @@ protected:
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
+    int PrintRowsPerPage(CDC* pDC) const;
+    void PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth);
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
@@ -418,6 +428,10 @@ protected:
     int m_nPaintTimeSlots = 100;
     int m_nPaintTimeNext = 0;
     std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
+    CSize m_szPrintPage{850, 1100};    // printable page, 8.5 x 11 inches
+    CRect m_rcPrintMargins;            // left, top, right, bottom; in the page
+    int m_nPrintPage = 0;              // page printed next
+    int m_nPrintPages = 0;             // of the last count
     DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
     CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
     CBitmap m_bmPaintGutter;

@@ -41,6 +41,14 @@ public:
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
 
+    // Printing (KTSyntaxEditViewPrint.cpp): the text in "Courier New" at the screen font's size, pages counted
+    // on the printer's DC.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
@@ -112,4 +120,10 @@ protected:
     CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;             // not owned
     std::unique_ptr<CKTSyntaxEditSearchDlg> m_pSearchDlg;  // keeps the find state between showings
     BOOL m_bInitialised = FALSE;
+    LOGFONT m_lfSavedFont = {};  // the screen's text font while printing
+    LOGFONT m_lfPrintFont = {};  // its "Courier New" copy
+    int m_nSavedTopRow = 1;
+
+private:
+    void SelectPrintFont();
 };
