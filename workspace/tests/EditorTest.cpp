@@ -7,6 +7,7 @@
 
 #include "ChildFrame.h"
 #include "GuiLeakCheck.h"
+#include "KTDrawObjects.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTPopupBar.h"
@@ -25,6 +26,7 @@
 #include "WrenfoldApp.h"
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
+#include "afxpriv.h"
 #include "dialogs/KTSyntaxEditPropertiesDlg.h"
 
 namespace
@@ -535,6 +537,71 @@ TEST_F(EditorTest, SyntaxOptionRefusesATabSizeOf65AndGivesEveryEditorTheEightCon
         EXPECT_GE(1, (int)App().GetProfileInt("Settings", pszFlag, 7)) << pszFlag << " is written";
     EXPECT_EQ(8, ViewOf(pEdited)->GetEditCtrl()->GetTabSize());
     EXPECT_EQ(8, ViewOf(pOther)->GetEditCtrl()->GetTabSize()) << "the other editor takes it at once";
+}
+
+// The page as the preview shows it, from the screen.
+CPixelImage ShownPage(const CPreviewView& preview)
+{
+    CRect rcPage = preview.GetPageRect(0);
+    preview.ClientToScreen(&rcPage);
+    return CPixelImage::FromScreen(rcPage);
+}
+
+// Text scaled down to the page draws in light shades: anything not white counts.
+int InkedPixels(const CPixelImage& image)
+{
+    int nDark = 0;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            nDark += GetRValue(image.Pixel(x, y)) + GetGValue(image.Pixel(x, y)) + GetBValue(image.Pixel(x, y)) < 600;
+    return nDark;
+}
+
+TEST_F(EditorTest, PrintPreviewShowsThePagesWhileTheBarsAndPanesStepAside)
+{
+    std::string strText;
+    for (int i = 1; i <= 300; i++)
+        strText += "int row" + std::to_string(i) + " = " + std::to_string(i * 7) + ";\r\n";
+    ASSERT_TRUE(m_folder.Write("long.c", strText));
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("long.c"));
+    ASSERT_NE(nullptr, pDoc);
+    PumpIdle();
+    HWND hMenuBar = m_pFrame->GetCommandBars()->GetMenuBar()->GetSafeHwnd();
+    HWND hTree = m_pFrame->m_wndProjectTree.GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hMenuBar) && ::IsWindowVisible(hTree));
+    const CRect rcMenuBar = CKTWindowRect(hMenuBar), rcTree = CKTWindowRect(hTree);
+
+    ViewOf(pDoc)->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpIdle();
+    auto* pPreview = dynamic_cast<CPreviewView*>(m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    ASSERT_NE(nullptr, pPreview);
+    pPreview->UpdateWindow();
+    EXPECT_FALSE(::IsWindowVisible(hMenuBar)) << "the command bars step aside";
+    EXPECT_FALSE(::IsWindowVisible(hTree)) << "so do the docking panes";
+    EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    ASSERT_GE(pPreview->GetPageCount(), 2u);
+    const CPixelImage pageOne = ShownPage(*pPreview);
+    EXPECT_GT(InkedPixels(pageOne), 100) << "page 1 shows its text";
+    EXPECT_FALSE(SaveScreenshot(m_pFrame->GetSafeHwnd(), "designer-print-preview").empty());
+
+    ClickCentre(pPreview->GetButton(AFX_ID_PREVIEW_NEXT)->GetSafeHwnd());
+    pPreview->UpdateWindow();
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());
+    const CPixelImage pageTwo = ShownPage(*pPreview);
+    EXPECT_GT(InkedPixels(pageTwo), 100);
+    int nDifferent = 0;
+    for (int y = 0; y < pageOne.Height() && y < pageTwo.Height(); ++y)
+        for (int x = 0; x < pageOne.Width() && x < pageTwo.Width(); ++x)
+            nDifferent += pageOne.Pixel(x, y) != pageTwo.Pixel(x, y);
+    EXPECT_GT(nDifferent, 50) << "another page";
+
+    ClickCentre(pPreview->GetButton(AFX_ID_PREVIEW_CLOSE)->GetSafeHwnd());
+    PumpIdle();
+    EXPECT_EQ(nullptr, m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    EXPECT_TRUE(::IsWindowVisible(hMenuBar));
+    EXPECT_TRUE(::IsWindowVisible(hTree));
+    EXPECT_EQ(rcMenuBar, CKTWindowRect(hMenuBar)) << "in the place it had";
+    EXPECT_EQ(rcTree, CKTWindowRect(hTree));
 }
 
 }  // namespace
