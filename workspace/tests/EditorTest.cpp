@@ -539,12 +539,14 @@ TEST_F(EditorTest, SyntaxOptionRefusesATabSizeOf65AndGivesEveryEditorTheEightCon
     EXPECT_EQ(8, ViewOf(pOther)->GetEditCtrl()->GetTabSize()) << "the other editor takes it at once";
 }
 
-// The page as the preview shows it, from the screen.
-CPixelImage ShownPage(const CPreviewView& preview)
+// The page as the preview draws it, off screen, so that no other window can cover it.
+CPixelImage ShownPage(CPreviewView& preview)
 {
-    CRect rcPage = preview.GetPageRect(0);
-    preview.ClientToScreen(&rcPage);
-    return CPixelImage::FromScreen(rcPage);
+    CClientDC dcWindow(&preview);
+    const CRect rcClient = CKTClientRect(&preview);
+    CKTBufferDC dc(&dcWindow, rcClient);
+    preview.OnDraw(&dc);
+    return CPixelImage::FromDC(dc.GetSafeHdc(), preview.GetPageRect(0));
 }
 
 // Text scaled down to the page draws in light shades: anything not white counts.
@@ -575,7 +577,6 @@ TEST_F(EditorTest, PrintPreviewShowsThePagesWhileTheBarsAndPanesStepAside)
     PumpIdle();
     auto* pPreview = dynamic_cast<CPreviewView*>(m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
     ASSERT_NE(nullptr, pPreview);
-    pPreview->UpdateWindow();
     EXPECT_FALSE(::IsWindowVisible(hMenuBar)) << "the command bars step aside";
     EXPECT_FALSE(::IsWindowVisible(hTree)) << "so do the docking panes";
     EXPECT_EQ(1u, pPreview->GetCurrentPage());
@@ -585,7 +586,6 @@ TEST_F(EditorTest, PrintPreviewShowsThePagesWhileTheBarsAndPanesStepAside)
     EXPECT_FALSE(SaveScreenshot(m_pFrame->GetSafeHwnd(), "designer-print-preview").empty());
 
     ClickCentre(pPreview->GetButton(AFX_ID_PREVIEW_NEXT)->GetSafeHwnd());
-    pPreview->UpdateWindow();
     EXPECT_EQ(2u, pPreview->GetCurrentPage());
     const CPixelImage pageTwo = ShownPage(*pPreview);
     EXPECT_GT(InkedPixels(pageTwo), 100);
