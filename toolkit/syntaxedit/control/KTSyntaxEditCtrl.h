@@ -206,6 +206,8 @@ public:
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
     void SetOleDragDrop(BOOL bOle) { m_bOleDragDrop = bOle; }
+    // After the view's OLE drag: the press that started it is over; TRUE when it was the right button's.
+    BOOL EndOleDrag();
     void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
 
     // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).

@@ -71,6 +71,15 @@ void CKTSyntaxEditCtrl::OnRButtonDown(UINT, CPoint point)
     }
 }
 
+BOOL CKTSyntaxEditCtrl::EndOleDrag()
+{
+    const BOOL bRightButton = m_bNoDragCursor;
+    m_bNoDragCursor = m_bDragPending = m_bDragging = m_bMouseDown = FALSE;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    return bRightButton;
+}
+
 void CKTSyntaxEditCtrl::ShowContextMenu()
 {
     CPoint point;

@@ -108,6 +108,7 @@ int CKTSyntaxEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_wndEdit.SetTopRow(m_nInitialTopRow);
     m_wndEdit.RecalcScrollBars();
+    m_wndEdit.SetOleDragDrop(m_dropTarget.Register(this));
     if (!pDoc)
     {
         m_wndEdit.GetBuffer()->InsertText("", 1, 1, FALSE);

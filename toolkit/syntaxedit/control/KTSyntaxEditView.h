@@ -2,6 +2,7 @@
 // Classes: CKTSyntaxEditView.
 #pragma once
 
+#include <afxole.h>
 #include <afxwin.h>
 
 #include <memory>
@@ -41,6 +42,12 @@ public:
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
 
+    // OLE drag and drop of text, and files dropped for the main window (KTSyntaxEditViewDrag.cpp).
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+
     // Printing (KTSyntaxEditViewPrint.cpp): the text in "Courier New" at the screen font's size, pages counted
     // on the printer's DC.
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL) override;
@@ -66,7 +73,7 @@ protected:
         SyncSplitterPanes(NULL);
         return 0;
     }
-    virtual LRESULT OnDragStart(NMHDR*) { return 0; }
+    virtual LRESULT OnDragStart(NMHDR* pHeader);
     virtual LRESULT OnMarginClick(NMHDR*) { return 0; }
     virtual LRESULT OnParserEvent(NMHDR*) { return 0; }
 
@@ -123,7 +130,14 @@ protected:
     LOGFONT m_lfSavedFont = {};  // the screen's text font while printing
     LOGFONT m_lfPrintFont = {};  // its "Courier New" copy
     int m_nSavedTopRow = 1;
+    BOOL m_bDraggedOver = FALSE;   // OnDragOver ran during the current drag
+    BOOL m_bDragging = FALSE;      // this view started the drag in progress
+    BOOL m_bTextOffered = FALSE;   // the entering data holds CF_TEXT
+    BOOL m_bFilesOffered = FALSE;  // the entering data holds CF_HDROP
+    COleDropTarget m_dropTarget;
 
 private:
     void SelectPrintFont();
+    void EndDrag(DROPEFFECT dropEffect);
+    BOOL DropText(COleDataObject* pDataObject);
 };
