@@ -2,9 +2,7 @@
 #include "KTCommandBars.h"
 
 #include "KTAcceleratorManager.h"
-#include "KTColorManager.h"
 #include "KTCommandBar.h"
-#include "KTImageManager.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -28,16 +26,11 @@ void CKTCommandBars::IdleUpdateFloatingBars()
             pBar->IdleUpdate(TRUE, TRUE);
 }
 
-void CKTCommandBars::OnSysColorChange(BOOL bColors)
+// The shared colours, fonts and icons are fresh already: the foundation's watcher, not the frame, takes the
+// system's broadcast, so the refresh runs once however many frames there are.
+void CKTCommandBars::OnSystemChange(KTSystemChangeKind)
 {
-    if (bColors)
-    {
-        KTRefreshColors();
-        GetPaintManager()->RefreshMetrics();
-        KTImageManager()->RefreshAll();
-    }
-    else
-        GetPaintManager()->RefreshMetrics();
+    GetPaintManager()->RefreshMetrics();
     if (m_pSite && m_pSite->GetSafeHwnd())
         m_pSite->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     RedrawCommandBars();
@@ -49,12 +42,6 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
     {
     case WM_IDLEUPDATECMDUI:
         IdleUpdateFloatingBars();
-        return FALSE;
-    case WM_SYSCOLORCHANGE:
-        OnSysColorChange(TRUE);
-        return FALSE;
-    case WM_SETTINGCHANGE:
-        OnSysColorChange(FALSE);
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == ID_HELP && m_nHelpId > 0 && m_pSite)

@@ -4,52 +4,27 @@
 namespace
 {
 
-HBRUSH CreateHalftoneBrush()
-{
-    WORD pattern[8];
-    for (int i = 0; i < 8; i++)
-        pattern[i] = static_cast<WORD>(0x5555 << (i & 1));
-    HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, pattern);
-    if (!hBitmap)
-        return NULL;
-    HBRUSH hBrush = ::CreatePatternBrush(hBitmap);
-    ::DeleteObject(hBitmap);  // the brush keeps its own copy
-    return hBrush;
-}
-
 LONG Clamp(LONG n, LONG nLow, LONG nHigh) { return n < nLow ? nLow : (n > nHigh ? nHigh : n); }
 
 // What a drag holds while it runs, given back in reverse at the end: the
-// mouse, the desktop locked for update (so no window paints over the
-// outline) and the desktop's device context.
+// mouse, then the desktop outline.
 class CDesktopDrag
 {
 public:
-    explicit CDesktopDrag(HWND hWnd) : m_hWnd(hWnd), m_hDesktop(::GetDesktopWindow())
-    {
-        ::SetCapture(hWnd);
-        m_bLocked = ::LockWindowUpdate(m_hDesktop);
-        m_hDC = ::GetDCEx(m_hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0));
-    }
+    explicit CDesktopDrag(HWND hWnd) : m_hWnd(hWnd) { ::SetCapture(hWnd); }
     ~CDesktopDrag()
     {
-        if (m_hDC)
-            ::ReleaseDC(m_hDesktop, m_hDC);
-        if (m_bLocked)
-            ::LockWindowUpdate(NULL);
         if (::GetCapture() == m_hWnd)
             ::ReleaseCapture();
     }
     CDesktopDrag(const CDesktopDrag&) = delete;
     CDesktopDrag& operator=(const CDesktopDrag&) = delete;
 
-    HDC GetDC() const { return m_hDC; }
+    const CKTDesktopOutline& GetOutline() const { return m_outline; }
 
 private:
     HWND m_hWnd;  // holds the capture
-    HWND m_hDesktop;
-    BOOL m_bLocked;
-    HDC m_hDC;  // NULL when the desktop gave none
+    CKTDesktopOutline m_outline;
 };
 
 // The hook and the watched popup of each thread.
@@ -59,23 +34,20 @@ thread_local HWND t_hWndMonitored = NULL;
 }  // namespace
 
 CKTSplitterTracker::CKTSplitterTracker(BOOL bSolid)
-    : m_bSolid(bSolid), m_hDesktopDC(NULL), m_hBrush(NULL), m_bHorizontal(FALSE)
+    : m_bSolid(bSolid), m_pDesktop(NULL), m_hSolidBrush(NULL), m_bHorizontal(FALSE)
 {
 }
 
 CKTSplitterTracker::~CKTSplitterTracker()
 {
-    if (m_hBrush)
-        ::DeleteObject(m_hBrush);
+    if (m_hSolidBrush)
+        ::DeleteObject(m_hSolidBrush);
 }
 
 void CKTSplitterTracker::DrawTracker(const CRect& rc)
 {
-    if (!m_hDesktopDC || !m_hBrush)
-        return;
-    HGDIOBJ hOld = ::SelectObject(m_hDesktopDC, m_hBrush);
-    ::PatBlt(m_hDesktopDC, rc.left, rc.top, rc.Width(), rc.Height(), PATINVERT);
-    ::SelectObject(m_hDesktopDC, hOld);
+    if (m_pDesktop)
+        m_pDesktop->Invert(rc, NULL, m_hSolidBrush);
 }
 
 CRect CKTSplitterTracker::MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const
@@ -100,11 +72,11 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
         return FALSE;
     m_rcAvail = rcAvail;
     m_bHorizontal = bHorizontal;
-    if (!m_hBrush)
-        m_hBrush = m_bSolid ? ::CreateSolidBrush(RGB(128, 128, 128)) : CreateHalftoneBrush();
+    if (m_bSolid && !m_hSolidBrush)
+        m_hSolidBrush = ::CreateSolidBrush(RGB(128, 128, 128));
     HWND hWnd = pTrackWnd->GetSafeHwnd();
     CDesktopDrag drag(hWnd);
-    m_hDesktopDC = drag.GetDC();
+    m_pDesktop = &drag.GetOutline();
 
     CRect rcStart(rectTracker), rcCurrent(rectTracker);
     DrawTracker(rcCurrent);
@@ -148,7 +120,7 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
         }
     }
     DrawTracker(rcCurrent);
-    m_hDesktopDC = NULL;
+    m_pDesktop = NULL;
     if (bAccepted)
         rectTracker = rcCurrent;
     return bAccepted;
