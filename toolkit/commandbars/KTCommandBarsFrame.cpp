@@ -26,8 +26,7 @@ void CKTCommandBars::IdleUpdateFloatingBars()
             pBar->IdleUpdate(TRUE, TRUE);
 }
 
-// The shared colours, fonts and icons are fresh already: the foundation's watcher, not the frame, takes the
-// system's broadcast, so the refresh runs once however many frames there are.
+// The shared colours, fonts and icons are fresh already.
 void CKTCommandBars::OnSystemChange(KTSystemChangeKind)
 {
     GetPaintManager()->RefreshMetrics();
@@ -42,6 +41,12 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
     {
     case WM_IDLEUPDATECMDUI:
         IdleUpdateFloatingBars();
+        return FALSE;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        // The frame is the top-level window that the system tells: every paint manager hears it from here.
+        KTSystemChange()->ApplyMessage(nMessage);
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == ID_HELP && m_nHelpId > 0 && m_pSite)

@@ -213,8 +213,7 @@ void KTInvertRect(HDC hDC, const CRect& rc, HBRUSH hBrush)
     ::SelectObject(hDC, hOld);
 }
 
-CKTDesktopOutline::CKTDesktopOutline()
-    : m_hDesktop(::GetDesktopWindow()), m_bLocked(::LockWindowUpdate(m_hDesktop))
+CKTDesktopOutline::CKTDesktopOutline() : m_hDesktop(::GetDesktopWindow()), m_bLocked(::LockWindowUpdate(m_hDesktop))
 {
     m_hDC = ::GetDCEx(m_hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0));
 }

@@ -27,10 +27,10 @@ private:
     void DrawTracker(const CRect& rc);
     CRect MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const;
 
-    BOOL m_bSolid;                       // solid or halftone outline
+    BOOL m_bSolid;                        // solid or halftone outline
     const CKTDesktopOutline* m_pDesktop;  // while tracking
-    HBRUSH m_hSolidBrush;                // owned; made for a solid outline
-    CRect m_rcAvail;   // limits of the near edge
+    HBRUSH m_hSolidBrush;                 // owned; made for a solid outline
+    CRect m_rcAvail;                      // limits of the near edge
     BOOL m_bHorizontal;
 };
 

@@ -8,60 +8,21 @@
 #include "KTGlobalAuxData.h"
 #include "KTImageManager.h"
 
-#ifndef WM_THEMECHANGED
-#define WM_THEMECHANGED 0x031A
-#endif
-
-namespace
-{
-// Top-level, so that the system's broadcasts reach it; unowned and never shown.
-class CSystemChangeWatcher : public CWnd
-{
-public:
-    BOOL Create() { return CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 0, 0), NULL, 0); }
-
-protected:
-    LRESULT WindowProc(UINT nMessage, WPARAM wParam, LPARAM lParam) override
-    {
-        KTSystemChange()->ApplyMessage(nMessage);
-        return CWnd::WindowProc(nMessage, wParam, lParam);
-    }
-};
-}  // namespace
-
 void CKTSystemChange::Advise(IKTSystemChangeSink* pSink)
 {
     if (!pSink || IsAdvised(pSink))
         return;
     m_sinks.push_back(pSink);
-    UpdateWatcher();
 }
 
 void CKTSystemChange::Unadvise(IKTSystemChangeSink* pSink)
 {
     m_sinks.erase(std::remove(m_sinks.begin(), m_sinks.end(), pSink), m_sinks.end());
-    UpdateWatcher();
 }
 
 BOOL CKTSystemChange::IsAdvised(const IKTSystemChangeSink* pSink) const
 {
     return std::find(m_sinks.begin(), m_sinks.end(), pSink) != m_sinks.end();
-}
-
-void CKTSystemChange::UpdateWatcher()
-{
-    if (m_sinks.empty())
-    {
-        if (m_pWatcher && m_pWatcher->GetSafeHwnd())
-            m_pWatcher->DestroyWindow();
-        m_pWatcher.reset();
-        return;
-    }
-    if (m_pWatcher)
-        return;
-    auto pWatcher = std::make_unique<CSystemChangeWatcher>();
-    if (pWatcher->Create())
-        m_pWatcher = std::move(pWatcher);
 }
 
 BOOL CKTSystemChange::ApplyMessage(UINT nMessage)

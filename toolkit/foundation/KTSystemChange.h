@@ -6,7 +6,6 @@
 
 #include <afxwin.h>
 
-#include <memory>
 #include <vector>
 
 enum KTSystemChangeKind
@@ -27,9 +26,10 @@ protected:
     ~IKTSystemChangeSink() = default;
 };
 
-// Refreshes the shared state once per change and then tells every sink. A hidden top-level window of its
-// own receives the system's broadcasts while any sink is advised; a window that is sent such a message
-// directly hands it to Apply.
+// Refreshes the shared state once per change and then tells every sink. The system sends its changes to
+// top-level windows only: the frame that holds the paint managers hands them on (the command bars do it for
+// theirs), and so does any window that is sent such a message directly. No other window refreshes the shared
+// state itself.
 class CKTSystemChange
 {
 public:
@@ -47,10 +47,8 @@ public:
 
 private:
     void RefreshShared(KTSystemChangeKind nKind);
-    void UpdateWatcher();
 
     std::vector<IKTSystemChangeSink*> m_sinks;  // not owned; each unadvises before it goes
-    std::unique_ptr<CWnd> m_pWatcher;           // while there are sinks
 };
 
 CKTSystemChange* KTSystemChange();

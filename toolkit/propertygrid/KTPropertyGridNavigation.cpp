@@ -21,10 +21,7 @@ BOOL IsShiftDown() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 
-void CKTPropertyGrid::InvertBar(CDC* pDC, const CRect& rcBar)
-{
-    KTInvertRect(pDC->GetSafeHdc(), rcBar);
-}
+void CKTPropertyGrid::InvertBar(CDC* pDC, const CRect& rcBar) { KTInvertRect(pDC->GetSafeHdc(), rcBar); }
 
 void CKTPropertyGrid::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {

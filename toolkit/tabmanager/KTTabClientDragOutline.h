@@ -25,7 +25,7 @@ public:
 private:
     void Invert(const CRect& rcScreen) const;
 
-    CWnd* m_pClient;                               // not owned
+    CWnd* m_pClient;                                // not owned
     std::unique_ptr<CKTDesktopOutline> m_pDesktop;  // while an outline shows
-    CRect m_rcShown;                               // screen co-ordinates, empty when nothing is inverted
+    CRect m_rcShown;                                // screen co-ordinates, empty when nothing is inverted
 };

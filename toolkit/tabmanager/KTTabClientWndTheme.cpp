@@ -11,8 +11,8 @@ struct KT_TAB_THEME
     int nTheme, nAppearance, nColor;
 };
 
-const KT_TAB_THEME kThemes[] = {{ktCommandBarsThemeFlat, 5, -1},         {ktCommandBarsThemeGradient, 3, -1},
-                                {ktCommandBarsThemeVisualStyles, 0, 8},  {ktCommandBarsThemeFlatScheme, 3, 16},
+const KT_TAB_THEME kThemes[] = {{ktCommandBarsThemeFlat, 5, -1},           {ktCommandBarsThemeGradient, 3, -1},
+                                {ktCommandBarsThemeVisualStyles, 0, 8},    {ktCommandBarsThemeFlatScheme, 3, 16},
                                 {ktCommandBarsThemeStyleResources, 3, 32}, {ktCommandBarsThemeRibbon, 10, -1}};
 }  // namespace
 

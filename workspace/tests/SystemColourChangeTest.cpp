@@ -82,15 +82,6 @@ protected:
     }
 };
 
-int ChangedPixels(const CPixelImage& before, const CPixelImage& after)
-{
-    int nChanged = 0;
-    for (int y = 0; y < before.Height(); y++)
-        for (int x = 0; x < before.Width(); x++)
-            nChanged += before.Pixel(x, y) != after.Pixel(x, y);
-    return nChanged;
-}
-
 const COLORREF kFace = RGB(211, 23, 167);
 const COLORREF kWindow = RGB(23, 211, 167);
 const COLORREF kCaption = RGB(167, 211, 23);
@@ -122,7 +113,7 @@ TEST_F(SystemColourChangeTest, EveryPartRepaintsInTheNewColours)
             const CPixelImage& old = before.at(part.first);
             // Most of a part is face or window or drawn from them; what the system paints itself is not enough.
             const auto mostlyRepainted = [&]
-            { return ChangedPixels(old, CPixelImage::FromScreen(part.second)) * 2 > old.Width() * old.Height(); };
+            { return CPixelImage::FromScreen(part.second).CountDiffering(old) * 2 > old.Width() * old.Height(); };
             EXPECT_TRUE(PumpUntil(mostlyRepainted, 10000)) << part.first << " repaints in the new colours";
         }
     }
@@ -130,7 +121,7 @@ TEST_F(SystemColourChangeTest, EveryPartRepaintsInTheNewColours)
     {
         const CPixelImage& old = before.at(part.first);
         const auto backAsBefore = [&]
-        { return ChangedPixels(old, CPixelImage::FromScreen(part.second)) * 10 < old.Width() * old.Height(); };
+        { return CPixelImage::FromScreen(part.second).CountDiffering(old) * 10 < old.Width() * old.Height(); };
         EXPECT_TRUE(PumpUntil(backAsBefore, 10000)) << part.first << " follows the colours back";
     }
 }

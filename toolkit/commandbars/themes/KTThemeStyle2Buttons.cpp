@@ -71,9 +71,11 @@ CSize CKTThemeStyle2::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
     CKTDrawHelpers::ExcludeCorners(pDC, rc);
     BOOL bHorzGradient = pBar && pBar->IsVerticalPosition();
     if (bOpen)
-        m_bLunaColors ? GradientFill(pDC, rc, m_grcPressed, bHorzGradient) : pDC->FillSolidRect(rc, GetColor(KTCOLOR_TAB_SELECTED));
+        m_bLunaColors ? GradientFill(pDC, rc, m_grcPressed, bHorzGradient)
+                      : pDC->FillSolidRect(rc, GetColor(KTCOLOR_TAB_SELECTED));
     else if (bHot)
-        m_bLunaColors ? GradientFill(pDC, rc, m_grcHot, bHorzGradient) : pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT));
+        m_bLunaColors ? GradientFill(pDC, rc, m_grcHot, bHorzGradient)
+                      : pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT));
     else
         GradientFill(pDC, rc, m_grcExpandButton, bHorzGradient);
     pDC->SelectClipRgn(NULL);

@@ -37,7 +37,7 @@ private:
     CDC* m_pDestDC;             // not owned
     CRect m_rcArea;
     int m_nPosition;
-    CDC* m_pDC;                               // the destination, or m_pTopDC
+    CDC* m_pDC;                                 // the destination, or m_pTopDC
     std::unique_ptr<CKTDibSection> m_pTop;      // the turned picture, when not on top
     std::unique_ptr<CKTCompatibleDC> m_pTopDC;  // holds m_pTop; freed first
 };
