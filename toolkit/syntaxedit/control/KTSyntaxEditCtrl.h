@@ -264,6 +264,7 @@ protected:
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
     void RepaintNow();
+    void InvalidateRow(int nRow);
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
