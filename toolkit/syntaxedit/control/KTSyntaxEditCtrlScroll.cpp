@@ -75,16 +75,19 @@ BOOL CKTSyntaxEditCtrl::GetBarInfo(int nBar, SCROLLINFO& si) const
 }
 
 // Each call that asks for a redraw paints the bar at once, a few ms under
-// Wine: typing sets the same values on every key, and they need no paint.
+// Wine: typing sets the same values on every key, and a bar that already
+// shows them needs no paint. Values set quietly are painted next time.
 void CKTSyntaxEditCtrl::SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw)
 {
     int nWhich = nBar;
     HWND hWnd = BarWindow(nBar, nWhich);
     if (!hWnd)
         return;
+    BOOL& bShown = m_abBarShown[nBar == SB_VERT ? 1 : 0];
     SCROLLINFO old = MakeScrollInfo(SIF_ALL, 0, 0, 0, 0);
-    BOOL bSame = ::GetScrollInfo(hWnd, nWhich, &old) && HasValuesOf(old, si);
-    ::SetScrollInfo(hWnd, nWhich, &si, bRedraw && !bSame);
+    bShown = bShown && ::GetScrollInfo(hWnd, nWhich, &old) && HasValuesOf(old, si);
+    ::SetScrollInfo(hWnd, nWhich, &si, bRedraw && !bShown);
+    bShown = bShown || bRedraw;
 }
 
 void CKTSyntaxEditCtrl::SetBarPos(int nBar, int nPos, BOOL bRedraw)
