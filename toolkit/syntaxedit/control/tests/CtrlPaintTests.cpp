@@ -273,4 +273,23 @@ TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
     EXPECT_EQ(ParseStartsOf(window), 0);
     EXPECT_EQ(window.Buffer()->GetLineTextEx(nRow).Left(12), "/* ReturnsW ");
 }
+
+// Only the edited row is painted at once; the rows that the edit turns into
+// a comment change colour when the background re-parse ends.
+TEST(CtrlPaintTyping, TheReparseRecoloursTheRowsAfterTheTypedOne)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    ctrl.SetCurrentPosition(4, 1, FALSE, TRUE);  // "#include <inttypes.h>", rows 5 and 6 alike
+    window.Parent().Clear();
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("/*"));
+    EXPECT_GT(CountNear(Showing(ctrl), TextOfRow(ctrl, 3), kCommentText), 10 * ctrl.GetCharWidth());
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    CPixelImage image = Showing(ctrl);
+    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 4), kCommentText), 10 * ctrl.GetCharWidth());
+    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 5), kCommentText), 10 * ctrl.GetCharWidth());
+}
 }  // namespace
