@@ -248,6 +248,14 @@ CPixelImage Showing(CKTSyntaxEditCtrl& ctrl)
     return CPixelImage::FromDC(dc.GetSafeHdc(), rc);
 }
 
+// The cell of a character of a row without tabs, in the window unscrolled.
+CRect CellOf(CKTSyntaxEditCtrl& ctrl, int nRow, int nChar)
+{
+    CRect rcRow = TextOfRow(ctrl, nRow - 1);
+    int x = rcRow.left + (nChar - 1) * ctrl.GetCharWidth();
+    return CRect(x, rcRow.top, x + ctrl.GetCharWidth(), rcRow.bottom);
+}
+
 // The key's own handling paints the row, in the colour of the comment the
 // character joins, while the re-parse of the edit still waits.
 TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
@@ -261,9 +269,7 @@ TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
     const int nRow = 8, nChar = 11;  // the blank after "/* Returns" in a comment
     ctrl.SetCurrentPosition(nRow, nChar, FALSE, TRUE);
     Repaint(ctrl);
-    CRect rcRow = TextOfRow(ctrl, nRow - 1);
-    int x = rcRow.left + (nChar - 1) * ctrl.GetCharWidth();
-    CRect rcCell(x, rcRow.top, x + ctrl.GetCharWidth(), rcRow.bottom);
+    CRect rcCell = CellOf(ctrl, nRow, nChar);
     ASSERT_EQ(CountNear(Showing(ctrl), rcCell, kCommentText), 0);
     window.Parent().Clear();
 
@@ -291,5 +297,22 @@ TEST(CtrlPaintTyping, TheReparseRecoloursTheRowsAfterTheTypedOne)
     CPixelImage image = Showing(ctrl);
     EXPECT_GT(CountNear(image, TextOfRow(ctrl, 4), kCommentText), 10 * ctrl.GetCharWidth());
     EXPECT_GT(CountNear(image, TextOfRow(ctrl, 5), kCommentText), 10 * ctrl.GetCharWidth());
+}
+
+// Without colouring no parse ever repaints the window: the key itself shows
+// the character.
+TEST(CtrlPaintTyping, ATypedCharacterShowsWithColouringOff)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.SetSyntaxColor(FALSE);
+    const int nRow = 3;  // empty
+    ctrl.SetCurrentPosition(nRow, 1, FALSE, TRUE);
+    Repaint(ctrl);
+    COLORREF clrText = KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorText);
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("W"));
+    EXPECT_GT(CountNear(Showing(ctrl), CellOf(ctrl, nRow, 1), clrText), 0);
 }
 }  // namespace
