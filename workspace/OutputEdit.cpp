@@ -30,3 +30,14 @@ int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SendMessage(EM_SETREADONLY, TRUE);
     return 0;
 }
+
+void COutputEdit::AddLine(const CString& strLine)
+{
+    if (!GetSafeHwnd())
+        return;
+    // A read-only edit refuses replacing its selection here; its whole text is set instead.
+    CString strText;
+    GetWindowText(strText);
+    SetWindowText(strText + strLine + "\r\n");
+    LineScroll(GetLineCount());
+}

@@ -6,6 +6,10 @@
 
 class COutputEdit : public COfficeBorderControl<CEdit>
 {
+public:
+    // Appends the line and scrolls it into view; nothing while the pane has no window.
+    void AddLine(const CString& strLine);
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     DECLARE_MESSAGE_MAP()

@@ -37,8 +37,9 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
 
 // Reads the project file at path; its folder becomes the project's folder. On
 // failure project is left empty, message is kInvalidProjectFileMessage and the
-// reason is logged.
-bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message);
+// reason (the file, what was wrong, and where for the text) is logged and put in
+// reason when one is given.
+bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message, CString* reason = nullptr);
 
 // ReadProjectFile, and refusal of a project whose name is already loaded with
 // "the NAME protocol already exist in the current projects!" (project left empty).

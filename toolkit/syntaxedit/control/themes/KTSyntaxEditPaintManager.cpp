@@ -126,8 +126,9 @@ void CKTSyntaxEditPaintManager::ReadProfileColors(CWinApp* pApp)
     {
         CKTPaintManagerColor& color = m_clrSet.At(i);
         COLORREF clrStandard = color.GetStandardColor();
-        COLORREF clrRead = pApp->GetProfileInt(kSettings, kColorKeys[i].pszKey, int(clrStandard));
-        if (clrRead != clrStandard)
+        // Only plain RGB values are colours here: a damaged value keeps the standard colour.
+        const COLORREF clrRead = pApp->GetProfileInt(kSettings, kColorKeys[i].pszKey, int(clrStandard));
+        if (clrRead != clrStandard && clrRead <= RGB(255, 255, 255))
             color.SetCustomValue(clrRead);
     }
 }
