@@ -17,7 +17,8 @@ extern const char* const kInvalidProjectFileMessage;
 // Windows); the current folder when the path names none.
 CString ProjectFolderOf(const char* path);
 
-// "<folder><name>.kvs": where the project is saved.
+// "<folder><name>.kvs": the file New Project makes for a new project. A loaded project is saved to
+// the file it was read from.
 CString ProjectFilePath(const ProjectRecord& project);
 
 // A new, empty project from the New Project dialog's results. Its folder is
