@@ -159,6 +159,21 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWithAMessageWhenCh
     theApp.m_pMainWnd = nullptr;
 }
 
+// A project refused at start-up is told before the pane has made its window.
+TEST(OutputPane, LinesWrittenBeforeItsWindowShowOnceItHasOne)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    COutputEdit output;
+    output.AddLine("Error: early");
+    ASSERT_TRUE(output.Create(WS_CHILD | ES_MULTILINE, CRect(0, 0, 100, 50), frame.pFrame, 1));
+    output.AddLine("later");
+    CString strText;
+    output.GetWindowText(strText);
+    EXPECT_EQ(CString("Error: early\r\nlater\r\n"), strText);
+    output.DestroyWindow();
+}
+
 TEST(MainFrame, PopupBarsAreMadeByTheFrameAndOtherBarsByTheCommandBars)
 {
     LoadedFrame frame;
