@@ -1,6 +1,7 @@
 // The paint manager's resources: fonts, colours with their profile keys, cursors, icons and pen.
 #include "KTSyntaxEditPaintManager.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -148,8 +149,11 @@ BOOL CKTSyntaxEditPaintManager::IsValidLogFontData(const BYTE* pData, UINT nByte
 {
     if (!pData || nBytes != sizeof(LOGFONT))
         return FALSE;
+    // Sizes a screen can show and the weights the system knows: a damaged value leaves the font as it is.
+    const LONG kMostPixels = 1000;
     const LOGFONT* pLogFont = reinterpret_cast<const LOGFONT*>(pData);
-    return memchr(pLogFont->lfFaceName, 0, LF_FACESIZE) != NULL;
+    return memchr(pLogFont->lfFaceName, 0, LF_FACESIZE) != NULL && labs(pLogFont->lfHeight) <= kMostPixels &&
+           labs(pLogFont->lfWidth) <= kMostPixels && pLogFont->lfWeight >= 0 && pLogFont->lfWeight <= FW_HEAVY;
 }
 
 BOOL CKTSyntaxEditPaintManager::CreateFonts(const LOGFONT& lf, CFont& fontText, CFont& fontAttr,
