@@ -33,7 +33,8 @@ struct BuildCommand
 // cmd.exe runs vcvars32.bat, then cl (and lib for a static library) on the
 // generated API source and the runtime. The project folder is the command's
 // current folder and never part of its line, so cmd can neither expand nor
-// split it; a compiler path holding '"' or '%' is refused for the same reason.
+// split it. A compiler path that is not a full path or holds a character cmd
+// acts on, and a project name that is not a design name, are refused.
 BuildCommand CompileCommand(const BuildSettings& settings);
 // The same for <name>_demo.exe from the demonstration program, the API source and the runtime.
 BuildCommand CompileDemoCommand(const BuildSettings& settings);
