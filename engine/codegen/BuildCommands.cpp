@@ -32,8 +32,8 @@ BuildCommand CmdCommand(const BuildSettings& settings, const char* mode, const s
     return command;
 }
 
-// Characters that cmd acts on even inside quotes, here or under Wine.
-const char kCmdCharacters[] = "\"%&^|<>!";
+// Characters that cmd acts on even inside quotes, here or under Wine (delayed expansion is off).
+const char kCmdCharacters[] = "\"%&^|<>";
 
 // A relative script would be looked for in the project folder, where the command runs.
 bool IsPlainFullPath(const std::string& path)

@@ -73,7 +73,7 @@ TEST(BuildCommands, FoldersNeverReachTheLineAndSettingsThatCmdWouldBendAreRefuse
         const BuildCommand command = CompileCommand(settings);
         EXPECT_FALSE(command.ready) << path;
         EXPECT_TRUE(command.commandLine.empty()) << path;
-        EXPECT_EQ("Error: the path of vcvars32.bat must be a full path without any of the characters \"%&^|<>!, "
+        EXPECT_EQ("Error: the path of vcvars32.bat must be a full path without any of the characters \"%&^|<>, "
                   "please choose it in Tools > Option!",
                   command.message)
             << path;
