@@ -28,16 +28,10 @@ CKTMouseHookManager* CKTMouseHookManager::Instance()
     return s_pManager.get();
 }
 
-CKTMouseHookManager::CKTMouseHookManager()
-{
-    m_hHook = ::SetWindowsHookEx(WH_MOUSE, MouseProc, NULL, ::GetCurrentThreadId());
-}
+// Made during this manager's construction, the thread's monitor outlives it.
+CKTMouseHookManager::CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->AddSink(this); }
 
-CKTMouseHookManager::~CKTMouseHookManager()
-{
-    if (m_hHook)
-        ::UnhookWindowsHookEx(m_hHook);
-}
+CKTMouseHookManager::~CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->RemoveSink(this); }
 
 void CKTMouseHookManager::AddTrackedBar(CKTCommandBar* pBar)
 {
@@ -148,35 +142,23 @@ void CKTMouseHookManager::OnMouseLeaveTick(HWND hWnd)
     ::PostMessage(hWndLeft, WM_MOUSELEAVE, 0, 0);
 }
 
-LRESULT CALLBACK CKTMouseHookManager::MouseProc(int nCode, WPARAM wParam, LPARAM lParam)
+BOOL CKTMouseHookManager::OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& info)
 {
-    CKTMouseHookManager* pThis = Instance();
-    if (nCode != HC_ACTION)
-        return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
-    POINT pt = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt;
-    UINT nMessage = (UINT)wParam;
+    const POINT pt = info.pt;
     if (nMessage == WM_LBUTTONDOWN || nMessage == WM_RBUTTONDOWN)
-        pThis->m_bIgnoreButtonUp = FALSE;
-    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && pThis->m_bIgnoreButtonUp)
+        m_bIgnoreButtonUp = FALSE;
+    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && m_bIgnoreButtonUp)
     {
-        pThis->m_bIgnoreButtonUp = FALSE;
-        return 1;
+        m_bIgnoreButtonUp = FALSE;
+        return TRUE;
     }
     BOOL bMove = nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE;
-    if (bMove && pThis->HasTrackedBars() && pt.x == g_ptLastMouse.x && pt.y == g_ptLastMouse.y)
-        return 1;
+    if (bMove && HasTrackedBars() && pt.x == g_ptLastMouse.x && pt.y == g_ptLastMouse.y)
+        return TRUE;
     g_ptLastMouse = pt;
-    if (pThis->HasTrackedBars())
-    {
-        try
-        {
-            pThis->OnHookMessage(nMessage, pt);
-        }
-        catch (...)
-        {
-        }
-    }
-    return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
+    if (HasTrackedBars())
+        OnHookMessage(nMessage, pt);
+    return FALSE;
 }
 
 CKTCommandBar* CKTMouseHookManager::FindBarHolding(POINT pt) const
