@@ -127,6 +127,12 @@ CLoopInput& CLoopInput::AwaitCapture(HWND hWndCapture)
     return Await([hWnd, dwThreadId] { return CaptureOf(dwThreadId) == hWnd; });
 }
 
+CLoopInput& CLoopInput::AwaitNoCapture()
+{
+    DWORD dwThreadId = m_dwThreadId;
+    return Await([dwThreadId] { return CaptureOf(dwThreadId) == nullptr; });
+}
+
 CLoopInput& CLoopInput::Await(std::function<bool()> condition)
 {
     Next().await = std::move(condition);

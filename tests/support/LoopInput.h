@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -16,6 +18,16 @@ enum class ELoopCancel
     CaptureTaken
 };
 const char* LoopCancelName(ELoopCancel eCancel);
+
+// Every cancel, for a test run once per cancel, and the names of its cases.
+inline auto AllLoopCancels()
+{
+    return ::testing::Values(ELoopCancel::Escape, ELoopCancel::RightClick, ELoopCancel::CaptureTaken);
+}
+inline std::string LoopCancelCaseName(const ::testing::TestParamInfo<ELoopCancel>& info)
+{
+    return LoopCancelName(info.param);
+}
 
 // Each step is sent once the thread under test handled the step before it and, for a step that asks for it,
 // once that thread's capture is on the window.
@@ -33,6 +45,8 @@ public:
     CLoopInput& Key(WORD wVirtualKey);
     // The next step waits until the window (the one under test when NULL) holds the capture: a loop has started.
     CLoopInput& AwaitCapture(HWND hWndCapture = nullptr);
+    // The next step waits until the thread under test holds no capture: a loop has ended.
+    CLoopInput& AwaitNoCapture();
     // The next step waits until the condition, tested on the sending thread, holds.
     CLoopInput& Await(std::function<bool()> condition);
     // The next step waits the time (a button held down).

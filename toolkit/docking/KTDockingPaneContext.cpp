@@ -277,7 +277,6 @@ void CKTDockingPaneContext::BeginDraw()
 
 void CKTDockingPaneContext::EndDraw()
 {
-    ::ReleaseCapture();
     HideFeedback();
     DestroyStickers();
     m_regions.clear();

@@ -56,11 +56,32 @@ private:
     }
 };
 
+// A press drags a horizontal bar (client rows 40 to 44) through the client area.
+class CSplitterWindow : public CPressWindow
+{
+public:
+    CSplitterWindow()
+    {
+        GetClientRect(m_rcClient);
+        ClientToScreen(m_rcClient);
+        m_rcBar = m_rcResult = CRect(m_rcClient.left, m_rcClient.top + 40, m_rcClient.right, m_rcClient.top + 44);
+        m_onPress = [this](CPoint pt)
+        {
+            ClientToScreen(&pt);
+            CKTSplitterTracker tracker;
+            m_nAccepted = tracker.Track(this, m_rcClient, m_rcResult, pt, TRUE);
+        };
+    }
+
+    CRect m_rcClient;
+    CRect m_rcBar;
+    CRect m_rcResult;
+    int m_nAccepted = -1;
+};
+
 class CaptureLoopCancel : public ::testing::TestWithParam<ELoopCancel>
 {
 };
-
-std::string CancelName(const ::testing::TestParamInfo<ELoopCancel>& info) { return LoopCancelName(info.param); }
 }  // namespace
 
 TEST(CaptureLoop, TheReleaseEndsItWithItsPointAndFreesTheMouse)
@@ -90,7 +111,7 @@ TEST(CaptureLoop, AQuitEndsItAndReachesTheOuterLoop)
     CLoopWindow wnd;
     CLoopInput input(wnd.GetSafeHwnd());
     QuitPumped();
-    ASSERT_TRUE(input.Press({40, 40}).AwaitCapture().Quit(7).Await([] { return !::GetCapture(); }).Release().Run());
+    ASSERT_TRUE(input.Press({40, 40}).AwaitCapture().Quit(7).AwaitNoCapture().Release().Run());
     EXPECT_EQ(1, wnd.m_nLoops);
     EXPECT_FALSE(wnd.m_bReleased);
     WPARAM nCode = 0;
@@ -98,28 +119,26 @@ TEST(CaptureLoop, AQuitEndsItAndReachesTheOuterLoop)
     EXPECT_EQ(7u, nCode);
 }
 
-// A press on the window drags a horizontal bar through its client area.
 TEST_P(CaptureLoopCancel, TheSplitterTrackerKeepsTheBarWhereItWas)
 {
-    CPressWindow wnd;
-    CRect rcClient;
-    wnd.GetClientRect(rcClient);
-    wnd.ClientToScreen(rcClient);
-    const CRect rcBar(rcClient.left, rcClient.top + 40, rcClient.right, rcClient.top + 44);
-    CRect rcResult = rcBar;
-    int nAccepted = -1;
-    wnd.m_onPress = [&](CPoint pt)
-    {
-        wnd.ClientToScreen(&pt);
-        CKTSplitterTracker tracker;
-        nAccepted = tracker.Track(&wnd, rcClient, rcResult, pt, TRUE);
-    };
+    CSplitterWindow wnd;
     CLoopInput input(wnd.GetSafeHwnd());
     ASSERT_TRUE(input.Press({40, 42}).AwaitCapture().Move({40, 120}).CancelAndRelease(GetParam()).Run());
-    EXPECT_EQ(FALSE, nAccepted);
-    EXPECT_EQ(rcBar, rcResult);
+    EXPECT_EQ(FALSE, wnd.m_nAccepted);
+    EXPECT_EQ(wnd.m_rcBar, wnd.m_rcResult);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cancels, CaptureLoopCancel,
-                         ::testing::Values(ELoopCancel::Escape, ELoopCancel::RightClick, ELoopCancel::CaptureTaken),
-                         CancelName);
+TEST(CaptureLoop, AQuitEndsASplitterDragWithTheBarWhereItWas)
+{
+    CSplitterWindow wnd;
+    CLoopInput input(wnd.GetSafeHwnd());
+    QuitPumped();
+    ASSERT_TRUE(input.Press({40, 42}).AwaitCapture().Move({40, 120}).Quit(8).AwaitNoCapture().Release().Run());
+    EXPECT_EQ(FALSE, wnd.m_nAccepted);
+    EXPECT_EQ(wnd.m_rcBar, wnd.m_rcResult);
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode));
+    EXPECT_EQ(8u, nCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, CaptureLoopCancel, AllLoopCancels(), LoopCancelCaseName);
