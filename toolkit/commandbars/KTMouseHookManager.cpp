@@ -204,35 +204,24 @@ BOOL CKTMouseHookManager::OnHookMessage(UINT nMessage, POINT pt)
     }
     if (IsInExcludedWindow(pt))
         return FALSE;
-    switch (nMessage)
-    {
-    case WM_MOUSEMOVE:
-    case WM_NCMOUSEMOVE:
-    {
-        std::vector<CKTCommandBar*> bars = m_trackedBars;
-        for (CKTCommandBar* pBar : bars)
-        {
-            if (pBar->GetRecursionLock() > 0 || !pBar->GetSafeHwnd())
-                continue;
-            CPoint ptClient = pt;
-            pBar->ScreenToClient(&ptClient);
-            pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
-        }
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
+    if (CKTOutsideClickMonitor::IsPress(nMessage))
         CloseAllTracked();
-        break;
-    case WM_LBUTTONUP:
-    case WM_NCLBUTTONUP:
-        if (!IsLocked())
-            CloseAllTracked();
-        break;
-    }
+    else if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && !IsLocked())
+        CloseAllTracked();
+    else if (nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE)
+        ForwardMove(pt);
     return FALSE;
+}
+
+void CKTMouseHookManager::ForwardMove(POINT pt)
+{
+    std::vector<CKTCommandBar*> bars = m_trackedBars;
+    for (CKTCommandBar* pBar : bars)
+    {
+        if (pBar->GetRecursionLock() > 0 || !pBar->GetSafeHwnd())
+            continue;
+        CPoint ptClient = pt;
+        pBar->ScreenToClient(&ptClient);
+        pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    }
 }

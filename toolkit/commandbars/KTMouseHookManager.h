@@ -44,6 +44,8 @@ public:
 private:
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
     BOOL OnHookMessage(UINT nMessage, POINT pt);
+    // A move outside the tracked bars reaches each of them, so that they follow the mouse.
+    void ForwardMove(POINT pt);
     void OnMouseLeaveTick(HWND hWnd);
     CKTCommandBar* FindBarHolding(POINT pt) const;
     BOOL IsInExcludedWindow(POINT pt) const;

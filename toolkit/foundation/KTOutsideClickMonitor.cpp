@@ -1,25 +1,6 @@
 // KTOutsideClickMonitor.cpp: one WH_MOUSE hook per thread: the watched popup's outside clicks, then the sinks.
 #include "KTOutsideClickMonitor.h"
 
-namespace
-{
-BOOL IsPress(UINT nMessage)
-{
-    switch (nMessage)
-    {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-}  // namespace
-
 CKTOutsideClickMonitor* CKTOutsideClickMonitor::Instance()
 {
     static thread_local CKTOutsideClickMonitor s_monitor;
@@ -65,6 +46,22 @@ void CKTOutsideClickMonitor::RemoveSink(IKTMouseHookSink* pSink)
 {
     m_sinks.Remove(pSink);
     UnhookWhenIdle();
+}
+
+BOOL CKTOutsideClickMonitor::IsPress(UINT nMessage)
+{
+    switch (nMessage)
+    {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
 
 void CKTOutsideClickMonitor::CloseWatchedOutside(UINT nMessage, POINT pt)

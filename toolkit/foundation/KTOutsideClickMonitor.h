@@ -30,6 +30,8 @@ public:
     // The latest sink is asked first. FALSE when the hook could not be installed (the sink is not added).
     BOOL AddSink(IKTMouseHookSink* pSink);
     void RemoveSink(IKTMouseHookSink* pSink);
+    // A button going down, in the client area or not.
+    static BOOL IsPress(UINT nMessage);
 
 private:
     CKTOutsideClickMonitor() = default;

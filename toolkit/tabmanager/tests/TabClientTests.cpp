@@ -277,37 +277,28 @@ TEST_F(TabClient, TheGroupCommandsGetTheirIconsWithTheGreenKeyedOut)
     }
 }
 
-TEST_F(TabClient, EscapeCancelsADragOutOfTheHeader)
+class TabClientLoop : public TabClient
 {
-    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
-    CRect rcClient;
-    frame.m_wndClient.GetClientRect(rcClient);
-    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
-    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
-                    .AwaitCapture()
-                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))  // a new vertical group here
-                    .Key(VK_ESCAPE)
-                    .Release()
-                    .Run());
-    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
-    EXPECT_EQ("321", Captions(frame.Group(0)));
-}
+protected:
+    // Presses the middle tab and drags it to where a new vertical group would go.
+    CLoopInput& DragOutOfTheHeader(CLoopInput& input)
+    {
+        CRect rcClient;
+        frame.m_wndClient.GetClientRect(rcClient);
+        return input.Press(frame.CentreOf(frame.Group(0)->GetItem(1)))
+            .AwaitCapture()
+            .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y));
+    }
+};
 
-class TabClientCancel : public TabClient, public ::testing::WithParamInterface<ELoopCancel>
+class TabClientCancel : public TabClientLoop, public ::testing::WithParamInterface<ELoopCancel>
 {
 };
 
 TEST_P(TabClientCancel, ADragOutOfTheHeaderDropsNothing)
 {
-    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
-    CRect rcClient;
-    frame.m_wndClient.GetClientRect(rcClient);
     CLoopInput input(frame.m_wndClient.GetSafeHwnd());
-    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
-                    .AwaitCapture()
-                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))  // a new vertical group here
-                    .CancelAndRelease(GetParam())
-                    .Run());
+    ASSERT_TRUE(DragOutOfTheHeader(input).CancelAndRelease(GetParam()).Run());
     EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
     EXPECT_EQ("321", Captions(frame.Group(0)));
 }
@@ -332,21 +323,13 @@ TEST_P(TabClientCancel, ALiveSplitterPutsTheGroupsBack)
 
 INSTANTIATE_TEST_SUITE_P(Cancels, TabClientCancel, AllLoopCancels(), LoopCancelCaseName);
 
-TEST_F(TabClient, AQuitEndsATabDragWithoutADropAndReachesTheApplication)
+TEST_F(TabClientLoop, AQuitEndsATabDragWithoutADropAndReachesTheApplication)
 {
-    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
-    CRect rcClient;
-    frame.m_wndClient.GetClientRect(rcClient);
     CLoopInput input(frame.m_wndClient.GetSafeHwnd());
     QuitPumped();
-    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
-                    .AwaitCapture()
-                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))
-                    .Quit(3)
-                    .AwaitNoCapture()
-                    .Release()
-                    .Run());
+    ASSERT_TRUE(DragOutOfTheHeader(input).Quit(3).AwaitNoCapture().Release().Run());
     EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ("321", Captions(frame.Group(0)));
     WPARAM nCode = 0;
     EXPECT_TRUE(QuitPumped(&nCode));
     EXPECT_EQ(3u, nCode);
