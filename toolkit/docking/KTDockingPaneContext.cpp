@@ -269,9 +269,7 @@ void CKTDockingPaneContext::BeginDraw()
     ClearTarget();
     if (m_bAlphaMode)
         return;
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessage(&msg);
+    CKTCaptureLoop::DispatchPendingPaint();
     m_pOutline = std::make_unique<CKTDockingPaneContextOutline>();
 }
 
