@@ -384,6 +384,45 @@ TEST_F(ProjectFileTest, AFailedWriteKeepsTheOldFile)
     EXPECT_NE(0, stat(blocker.c_str(), &info));
 }
 
+const std::filesystem::perms kWriteBits =
+    std::filesystem::perms::owner_write | std::filesystem::perms::group_write | std::filesystem::perms::others_write;
+
+// On Windows the write bits are the read-only attribute.
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    using std::filesystem::perm_options;
+    std::filesystem::permissions(path, kWriteBits, readOnly ? perm_options::remove : perm_options::add);
+}
+
+bool IsReadOnly(const std::string& path)
+{
+    return (std::filesystem::status(path).permissions() & kWriteBits) == std::filesystem::perms::none;
+}
+
+TEST_F(ProjectFileTest, AReadOnlyFileIsRefusedAsWindowsRefusesItAndKept)
+{
+    CString error;
+    ASSERT_TRUE(WriteProjectFile(RichProject(), m_path.c_str(), &error));
+    const std::string before = ReadText(m_path);
+    SetReadOnly(m_path, true);
+    ProjectRecord changed = RichProject();
+    std::strcpy(changed.packets[0].name, "Changed");
+
+    EXPECT_FALSE(WriteProjectFile(changed, m_path.c_str(), &error));
+#ifdef _WIN32
+    EXPECT_EQ(CString(("cannot replace " + m_path + " (system error 5)").c_str()), error);
+#else
+    EXPECT_EQ(CString(("cannot replace " + m_path + ": Permission denied").c_str()), error);
+#endif
+    EXPECT_EQ(before, ReadText(m_path));
+    EXPECT_TRUE(IsReadOnly(m_path));
+    EXPECT_FALSE(std::filesystem::exists(m_path + ".tmp"));
+
+    SetReadOnly(m_path, false);
+    EXPECT_TRUE(WriteProjectFile(changed, m_path.c_str(), &error)) << error;
+    EXPECT_NE(before, ReadText(m_path));
+}
+
 TEST_F(ProjectFileTest, WritingIntoAMissingFolderFailsAndCreatesNothing)
 {
     CString error;

@@ -129,6 +129,29 @@ TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
     theApp.m_messages.clear();
 }
 
+// Wine's move would replace a read-only file that Windows keeps.
+TEST(MainFrame, SavingOverAReadOnlyProjectFileSaysWhyAndKeepsTheFile)
+{
+    CTestFolder folder("frame-read-only");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const std::string strPath = ExampleAs(folder, "fixed", "Windows");
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("fixed");
+    frame.pFrame->m_projects[0]->tlvSupport ^= 1;
+    const std::string strBefore = folder.Read("fixed.kvs");
+    ASSERT_TRUE(::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    theApp.m_messages.clear();
+    frame.pFrame->OnCmdMsg(ID_PROJECT_SAVE, CN_COMMAND, nullptr, nullptr);
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_EQ(0, theApp.m_messages[0].Find("cannot replace ")) << theApp.m_messages[0];
+    EXPECT_NE(-1, theApp.m_messages[0].Find("fixed.kvs (system error 5)")) << theApp.m_messages[0];
+    EXPECT_EQ(strBefore, folder.Read("fixed.kvs"));
+    EXPECT_NE(0u, ::GetFileAttributes(strPath.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    theApp.m_messages.clear();
+}
+
 TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
 {
     CTestFolder folder("recent-files");
