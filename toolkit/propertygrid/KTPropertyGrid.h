@@ -12,6 +12,7 @@
 #include "KTSmartPtr.h"
 #include "KTSystemChange.h"
 
+class CKTCaptureLoop;
 class CKTImageManager;
 class CKTPropertyGridInplaceEdit;
 class CKTPropertyGridInplaceList;
@@ -137,7 +138,7 @@ private:
     CRect GetViewAreaRect() const;
     int GetShownHelpHeight() const;
     void TrackSplitter(int nHit);
-    BOOL RunSplitterLoop(CDC* pDC, CRect& rcBar, int nLower);
+    void RunSplitterLoop(CKTCaptureLoop& loop, CDC* pDC, CRect& rcBar, int nLower);
     void InvertBar(CDC* pDC, const CRect& rcBar);
     int FindVerbAt(CPoint point);
     void FocusVerb(int nVerb);
