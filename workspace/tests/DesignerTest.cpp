@@ -271,6 +271,24 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
     EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "Exit saved the edit where it came from";
 }
 
+// Selecting a project saves its editors' files at once; Wine would replace a read-only one.
+TEST(Designer, AReadOnlyEditorFileIsRefusedAsWindowsWouldAndKeepsItsBytes)
+{
+    CTestFolder folder("designer-read-only");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    const std::string strApi = folder.Path("chat_api.c");
+    folder.Write("chat_api.c", "int old;\n");
+    ASSERT_TRUE(::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_READONLY));
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    EXPECT_EQ("Access to the file was denied. (" + strApi + ")", AnswerMessageBox(designer));
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_EQ("int old;\n", folder.Read("chat_api.c"));
+    EXPECT_NE(0u, ::GetFileAttributes(strApi.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // The folder is moved away under the open project: Exit says so, then asks, and Enter stays.
 TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdit)
 {
