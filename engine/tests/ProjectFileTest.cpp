@@ -323,20 +323,25 @@ TEST_F(ProjectFileTest, AMissingFileIsAnInvalidProjectFile)
     EXPECT_NE(std::string::npos, g_lastLog.find("cannot open"));
 }
 
-TEST_F(ProjectFileTest, EachRefusalIsLoggedOnceWithThePathAndTheReason)
+// The reason goes to the log and to the caller, who shows it: the file, what was wrong and where.
+TEST_F(ProjectFileTest, EachRefusalIsLoggedOnceAndGivenWithThePathTheReasonAndThePlace)
 {
     ProjectRecord read;
-    CString message;
+    CString message, reason;
     WriteText(m_path, "<solution>\n  <project></solution>");
-    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message, &reason));
     EXPECT_EQ(1, g_logLines);
-    EXPECT_NE(std::string::npos, g_lastLog.find(m_path + ": mismatched tag at line 2, column 14")) << g_lastLog;
+    EXPECT_EQ(std::string(m_path + ": mismatched tag at line 2, column 14"), std::string(reason));
+    EXPECT_NE(std::string::npos, g_lastLog.find(reason)) << g_lastLog;
 
     g_logLines = 0;
-    WriteText(m_path, "<solution/>");
-    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+    WriteText(m_path, "<solution>\n  <other/></solution>");
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message, &reason));
     EXPECT_EQ(1, g_logLines);
-    EXPECT_NE(std::string::npos, g_lastLog.find("invalid project file " + m_path + ": ")) << g_lastLog;
+    EXPECT_EQ(std::string("invalid project file " + m_path +
+                          ": <solution> must hold exactly one <project> at line 2, column 3"),
+              std::string(reason));
+    EXPECT_NE(std::string::npos, g_lastLog.find(reason)) << g_lastLog;
 }
 
 TEST_F(ProjectFileTest, AProjectAlreadyLoadedIsRefusedWhateverItsCase)

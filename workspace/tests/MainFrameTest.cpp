@@ -116,6 +116,7 @@ TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
     const std::string strPath = ExampleAs(folder, "kept", "Windows");
     frame.pFrame->ReadSolutionFile(strPath.c_str());
     frame.Select("kept");
+    frame.pFrame->m_projects[0]->libraryType ^= 1;  // an edit, or there is nothing to write
     // A folder where the new file would be written first makes the write fail.
     ASSERT_TRUE(::CreateDirectory((strPath + ".tmp").c_str(), nullptr));
     const UINT nItems = frame.Tree().GetCount();
@@ -152,7 +153,7 @@ TEST(MainFrame, SavingOverAReadOnlyProjectFileSaysWhyAndKeepsTheFile)
     theApp.m_messages.clear();
 }
 
-TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
+TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWithAMessageWhenChosen)
 {
     CTestFolder folder("recent-files");
     CRecentFileList& recent = *theApp.m_pRecentFileList;
@@ -174,8 +175,26 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
     EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
     EXPECT_TRUE(recent[1].IsEmpty()) << "the gone file's entry goes";
     EXPECT_TRUE(frame.pFrame->m_projects.empty());
-    EXPECT_TRUE(theApp.m_messages.empty());
+    ASSERT_EQ(1u, theApp.m_messages.size()) << "the user is told why nothing opened";
+    EXPECT_NE(-1, theApp.m_messages[0].Find("gone.kvs"));
+    EXPECT_NE(-1, theApp.m_messages[0].Find("removed from the recent file list"));
+    theApp.m_messages.clear();
     theApp.m_pMainWnd = nullptr;
+}
+
+// A project refused at start-up is told before the pane has made its window.
+TEST(OutputPane, LinesWrittenBeforeItsWindowShowOnceItHasOne)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    COutputEdit output;
+    output.AddLine("Error: early");
+    ASSERT_TRUE(output.Create(WS_CHILD | ES_MULTILINE, CRect(0, 0, 100, 50), frame.pFrame, 1));
+    output.AddLine("later");
+    CString strText;
+    output.GetWindowText(strText);
+    EXPECT_EQ(CString("Error: early\r\nlater\r\n"), strText);
+    output.DestroyWindow();
 }
 
 TEST(MainFrame, PopupBarsAreMadeByTheFrameAndOtherBarsByTheCommandBars)
