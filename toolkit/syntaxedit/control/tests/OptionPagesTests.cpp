@@ -13,6 +13,7 @@
 #include "MessagePump.h"
 #include "KTDrawObjects.h"
 #include "ModalScript.h"
+#include "Screenshot.h"
 #include "TestInput.h"
 #include "dialogs/KTSyntaxEditPropertiesDlg.h"
 #include "themes/KTSyntaxEditPaintManager.h"
@@ -221,6 +222,7 @@ TEST_F(COptionPagesTest, TheFontPageListsEachFixedPitchFaceOnceAndAPickedColourB
                     auto* pBox = static_cast<CComboBox*>(sheet.m_pageFont.GetDlgItem(KT_IDC_EDIT_OPT_TEXT_COLOR));
                     textColors = ItemsOf(*pBox);
                     nSelected = pBox->GetCurSel();
+                    EXPECT_FALSE(SaveScreenshot(sheet.GetSafeHwnd(), "editor-font-page").empty());
                     ClickButton(sheet, IDOK);
                     return true;
                 }});
@@ -307,6 +309,7 @@ TEST_F(COptionPagesTest, AListItemCutByTheListsEdgeShowsItsWholeTextInATip)
                          if (!hTip || !::IsWindowVisible(hTip))
                              return false;
                          ::GetWindowRect(hTip, &rcTip);
+                         EXPECT_FALSE(SaveScreenshot(sheet.GetSafeHwnd(), "editor-color-page").empty());
                          ClickButton(sheet, IDCANCEL);
                          return true;
                      }});
