@@ -83,18 +83,21 @@ public:
             ++m_count;
     }
 
-    template <std::size_t N>
-    bool Text(const char* name, char (&dest)[N])
+    template <std::size_t Capacity, std::size_t Inline>
+    bool Text(const char* name, FixedText<Capacity, Inline>& dest)
     {
         const char* value = Take(name);
+        if (value == nullptr)
+            return m_ok;
+        char text[Capacity];
+        std::size_t length = 0;
         bool tooLong = false;
-        if (value != nullptr && !Utf8ToFixedText(value, dest, N, &tooLong))
-        {
-            if (tooLong)
-                Refuse(name, "is longer than %d characters", static_cast<int>(N - 1));
-            else
-                Refuse(name, "holds a character outside the 8-bit code page%s", "");
-        }
+        if (Utf8ToBoundedText(value, text, Capacity, &length, &tooLong))
+            dest.Assign(text, length);
+        else if (tooLong)
+            Refuse(name, "is longer than %d characters", static_cast<int>(Capacity));
+        else
+            Refuse(name, "holds a character outside the 8-bit code page%s", "");
         return m_ok;
     }
 

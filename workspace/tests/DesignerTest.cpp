@@ -55,16 +55,16 @@ std::vector<TreeItemSeen> ExpectedTree(const std::vector<std::string>& paths)
         CString strMessage;
         if (!ReadProjectFile(strPath.c_str(), &project, &strMessage))
             return {};
-        items.push_back({1, project.name, 1, 0});
+        items.push_back({1, project.name.Text(), 1, 0});
         items.push_back({2, "Head", 2, 1});
         for (INT_PTR i = 0; i < project.headerFields.GetSize(); ++i)
-            items.push_back({3, project.headerFields[i].name, 5, 2});
+            items.push_back({3, project.headerFields[i].name.Text(), 5, 2});
         items.push_back({2, "Packet", 3, 3});
         for (INT_PTR i = 0; i < project.packets.GetSize(); ++i)
         {
-            items.push_back({3, project.packets[i].name, 4, 4});
+            items.push_back({3, project.packets[i].name.Text(), 4, 4});
             for (INT_PTR j = 0; j < project.packets[i].fields.GetSize(); ++j)
-                items.push_back({4, project.packets[i].fields[j].name, 5, 5});
+                items.push_back({4, project.packets[i].fields[j].name.Text(), 5, 5});
         }
     }
     return items;

@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, GeneratedSources, ::testing::ValuesIn(testing
 TEST(Generator, ARefusedDesignGivesTheValidatorsLineAndLeavesEveryTextEmpty)
 {
     ProjectRecord design;
-    std::snprintf(design.name, sizeof design.name, "broken");
+    CopyFixedText(design.name, "broken");
     GeneratedCode code;
     code.header = "old";
     std::string makefile = "old", diagram = "old", error;
