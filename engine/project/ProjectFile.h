@@ -36,8 +36,8 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
                       CString* detail);
 
 // Reads the project file at path; its folder becomes the project's folder. On
-// failure project is left empty, message is kInvalidProjectFileMessage and the
-// reason is logged.
+// failure project is left empty, message is kInvalidProjectFileMessage (or
+// "not enough memory to open PATH!" when memory ran out) and the reason is logged.
 bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message);
 
 // ReadProjectFile, and refusal of a project whose name is already loaded with

@@ -1,10 +1,11 @@
 // XmlStream.cpp: expat's callbacks forwarded to a handler, guarded, with the reader's limits.
 #include "XmlStream.h"
 
+#include "model/OutOfMemory.h"
+
 #include <expat.h>
 
 #include <cstdio>
-#include <new>
 #include <vector>
 
 namespace
@@ -37,16 +38,8 @@ CXmlStream::~CXmlStream() = default;
 template <class Action>
 void CXmlStream::Guard(Action action)
 {
-    if (m_error != XCFG_OK)
-        return;
-    try
-    {
-        action();
-    }
-    catch (const std::bad_alloc&)
-    {
+    if (m_error == XCFG_OK && RanOutOfMemory(action))
         Stop(XCFG_ERROR_MEMORY, "out of memory");
-    }
 }
 
 void CXmlStream::OnStartElement(void* self, const char* name, const char** attributes)
@@ -75,12 +68,13 @@ void CXmlStream::OnDoctype(void* self, const char*, const char*, const char*, in
     static_cast<CXmlStream*>(self)->Stop(XCFG_ERROR_PARSE, "document type declarations are not accepted");
 }
 
+// Called from inside the parser, so it must not throw even when memory is short.
 void CXmlStream::Stop(int code, const char* text)
 {
     if (m_error != XCFG_OK)
         return;
     m_error = code;
-    m_errorText = text;
+    RanOutOfMemory([&]() { m_errorText = text; });
     XML_StopParser(m_parser.get(), XML_FALSE);
 }
 
@@ -98,8 +92,9 @@ int CXmlStream::Feed(const char* data, std::size_t length, bool final)
         return XCFG_OK;
     if (m_error == XCFG_OK)
     {
-        m_error = XCFG_ERROR_PARSE;
-        m_errorText = XML_ErrorString(XML_GetErrorCode(m_parser.get()));
+        const XML_Error code = XML_GetErrorCode(m_parser.get());
+        m_error = code == XML_ERROR_NO_MEMORY ? XCFG_ERROR_MEMORY : XCFG_ERROR_PARSE;
+        m_errorText = XML_ErrorString(code);
     }
     m_errorText = Located(m_errorText);
     return m_error;

@@ -18,7 +18,7 @@ enum XmlConfigError
     XCFG_ERROR_OPEN = 1,       // the file cannot be opened
     XCFG_ERROR_READ = 2,       // reading the file failed
     XCFG_ERROR_PARSE = 3,      // the text is not well-formed XML
-    XCFG_ERROR_MEMORY = 4,     // the parser could not be made
+    XCFG_ERROR_MEMORY = 4,     // memory ran out, or the parser could not be made
     XCFG_ERROR_DEPTH = 5,      // elements nested deeper than the reader allows
     XCFG_ERROR_CHARACTER = 6,  // a character outside the 8-bit code page
     XCFG_ERROR_SIZE = 7        // the input is larger than the reader allows
