@@ -12,7 +12,7 @@
 // The capacities are those of the file format; the inline room is sized to
 // the texts designs usually hold, so that most records need no other block.
 typedef FixedText<255, 24> NameText;         // identifiers and names
-typedef FixedText<255, 12> HexCodeText;         // "0x" and up to eight hex digits
+typedef FixedText<255, 12> HexCodeText;      // "0x" and up to eight hex digits
 typedef FixedText<49, 20> DataTypeText;      // the longest data-type name fits inline
 typedef FixedText<49, 12> LengthText;        // decimal
 typedef FixedText<29, 12> CountText;         // decimal
@@ -25,7 +25,7 @@ struct FieldRecord
     LengthText maxLength;             // decimal text: bytes, or bits for a bit field
     CountText maxCount;               // decimal text, "char *" only
     DataTypeText dataType;            // one of the ten data-type names
-    HexCodeText tlvTag;                  // "0x" and up to eight hex digits; "0x00000000" unless TLV
+    HexCodeText tlvTag;               // "0x" and up to eight hex digits; "0x00000000" unless TLV
     ReinterpretText reinterpretName;  // left empty by the editors
     NameText relatedCountField;       // name of the field that carries the count
     NameText relatedLengthField;      // name of the field that carries the length
@@ -46,7 +46,7 @@ typedef CArray<FieldRecord, const FieldRecord&> FieldRecordArray;
 struct PacketRecord
 {
     NameText name;
-    HexCodeText packetType;       // "0x" and up to eight hex digits
+    HexCodeText packetType;    // "0x" and up to eight hex digits
     std::int32_t hasBody = 0;  // nonzero when the packet carries a body
     FieldRecordArray fields;
 
