@@ -9,9 +9,11 @@ namespace
 
 long g_before = -1;  // allocations to let through before the one refused; negative when none is
 bool g_happened = false;
+long g_made = 0;
 
 void* Allocate(std::size_t size) noexcept
 {
+    ++g_made;
     if (g_before == 0)
     {
         g_before = -1;
@@ -37,11 +39,14 @@ AllocationFault::AllocationFault(long succeeding)
 {
     g_before = succeeding;
     g_happened = false;
+    g_made = 0;
 }
 
 AllocationFault::~AllocationFault() { g_before = -1; }
 
 bool AllocationFault::Happened() { return g_happened; }
+
+long AllocationFault::Made() { return g_made; }
 
 void* operator new(std::size_t size) { return AllocateOrThrow(size); }
 void* operator new[](std::size_t size) { return AllocateOrThrow(size); }

@@ -18,4 +18,6 @@ public:
 
     // True once the chosen allocation has been refused.
     static bool Happened();
+    // The allocations asked for since the fault was set.
+    static long Made();
 };

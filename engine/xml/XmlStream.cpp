@@ -74,7 +74,8 @@ void CXmlStream::Stop(int code, const char* text)
     if (m_error != XCFG_OK)
         return;
     m_error = code;
-    RanOutOfMemory([&]() { m_errorText = text; });
+    if (RanOutOfMemory([&]() { m_errorText = text; }))
+        m_error = XCFG_ERROR_MEMORY;
     XML_StopParser(m_parser.get(), XML_FALSE);
 }
 
