@@ -52,6 +52,7 @@ struct PacketRecord
 
     PacketRecord() = default;
     PacketRecord(const PacketRecord& other);
+    PacketRecord(PacketRecord&& other) noexcept = default;
     PacketRecord& operator=(const PacketRecord& other);
 };
 

@@ -6,7 +6,6 @@
 #include <afx.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 
 struct XML_ParserStruct;
@@ -36,8 +35,6 @@ public:
     class Handler
     {
     public:
-        // Each piece of the input in order, before any is parsed.
-        virtual void OnInput(const char* text, std::size_t length);
         virtual void OnStart(CXmlStream& stream, const char* name, const char** attributes) = 0;
         virtual void OnEnd(CXmlStream& stream) = 0;
         virtual void OnText(CXmlStream& stream, const char* text, int length) = 0;
@@ -69,8 +66,7 @@ private:
     template <class Action>
     void Guard(Action action);
     int Feed(const char* data, std::size_t length, bool final);
-    template <class Visit>
-    int ReadChunks(std::FILE* file, const char* path, Visit visit);
+    int Result(int status);
     int Fail(int code, const CString& text);
     CString Located(const CString& text) const;
 
