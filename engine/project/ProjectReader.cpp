@@ -60,7 +60,7 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
 }
 
 // One log line for any refusal: the XML reader's text, or what the content breaks.
-bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
+bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message, CString* reason)
 {
     CString detail;
     const ReadResult result = ReadInto(
@@ -68,14 +68,15 @@ bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
         &detail);
     if (result == kRead)
         return true;
+    CString why = CString("invalid project file ") + path + ": " + detail;
     if (result == kNoMemory)
-    {
-        *message = CString("not enough memory to open ") + path + "!";
-        XmlLog(*message);
-        return false;
-    }
-    XmlLog(result == kNotXml ? detail : CString("invalid project file ") + path + ": " + detail);
-    *message = kInvalidProjectFileMessage;
+        why = CString("not enough memory to open ") + path + "!";
+    else if (result == kNotXml)
+        why = detail;
+    XmlLog(why);
+    if (reason != nullptr)
+        *reason = why;
+    *message = result == kNoMemory ? why : CString(kInvalidProjectFileMessage);
     return false;
 }
 

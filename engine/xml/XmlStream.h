@@ -57,6 +57,8 @@ public:
 
     // Called by a handler: ends the parse with this code and text.
     void Stop(int code, const char* text);
+    // The text with " at line L, column C" of the place being read.
+    CString Located(const CString& text) const;
 
 private:
     static void OnStartElement(void* self, const char* name, const char** attributes);
@@ -68,7 +70,6 @@ private:
     int Feed(const char* data, std::size_t length, bool final);
     int Result(int status);
     int Fail(int code, const CString& text);
-    CString Located(const CString& text) const;
 
     struct ParserDeleter
     {

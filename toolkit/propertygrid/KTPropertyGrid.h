@@ -10,6 +10,7 @@
 #include "KTPropertyGridDefs.h"
 #include "KTPropertyGridVerbs.h"
 
+class CKTCaptureLoop;
 class CKTImageManager;
 class CKTPropertyGridInplaceEdit;
 class CKTPropertyGridInplaceList;
@@ -134,7 +135,7 @@ private:
     CRect GetViewAreaRect() const;
     int GetShownHelpHeight() const;
     void TrackSplitter(int nHit);
-    BOOL RunSplitterLoop(CDC* pDC, CRect& rcBar, int nLower);
+    void RunSplitterLoop(CKTCaptureLoop& loop, CDC* pDC, CRect& rcBar, int nLower);
     void InvertBar(CDC* pDC, const CRect& rcBar);
     int FindVerbAt(CPoint point);
     void FocusVerb(int nVerb);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "KTCaptureLoop.h"
 #include "KTDrawObjects.h"
 #include "KTPropertyGridInplaceControl.h"
 #include "KTPropertyGridInplaceEdit.h"
@@ -79,7 +80,6 @@ void CKTPropertyGrid::OnLButtonUp(UINT /*nFlags*/, CPoint point)
 void CKTPropertyGrid::TrackSplitter(int nHit)
 {
     SetFocus();
-    SetCapture();
     DWORD dwClip = GetStyle() & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     ::SetWindowLong(m_hWnd, GWL_STYLE, GetStyle() & ~dwClip);
     CKTClientRect rcClient(this);
@@ -88,13 +88,13 @@ void CKTPropertyGrid::TrackSplitter(int nHit)
     CRect rcBar(rcClient.left, rcPanel.top - 3, rcClient.right, rcPanel.top);
     BOOL bAccepted;
     {
+        CKTCaptureLoop loop(m_hWnd);
         CClientDC dc(this);
         InvertBar(&dc, rcBar);
-        bAccepted = RunSplitterLoop(&dc, rcBar, nLower);
+        RunSplitterLoop(loop, &dc, rcBar, nLower);
+        bAccepted = loop.IsReleased();
         InvertBar(&dc, rcBar);
     }
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
     if (bAccepted)
     {
         // A pane too short for the bar's range leaves the panel no room at all.
@@ -106,41 +106,23 @@ void CKTPropertyGrid::TrackSplitter(int nHit)
     ::SetWindowLong(m_hWnd, GWL_STYLE, GetStyle() | dwClip);
 }
 
-// TRUE when the button was released; Esc, the right button or a lost
-// capture cancel.
-BOOL CKTPropertyGrid::RunSplitterLoop(CDC* pDC, CRect& rcBar, int nLower)
+void CKTPropertyGrid::RunSplitterLoop(CKTCaptureLoop& loop, CDC* pDC, CRect& rcBar, int nLower)
 {
-    while (::GetCapture() == m_hWnd)
+    MSG msg;
+    while (loop.Next(msg))
     {
-        MSG msg;
-        if (!::GetMessage(&msg, NULL, 0, 0))
+        if (msg.message == WM_KEYDOWN)
+            continue;  // the grid's keys would act under the bar
+        if (msg.message != WM_MOUSEMOVE)
         {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return FALSE;
+            CKTCaptureLoop::Dispatch(msg);
+            continue;
         }
-        switch (msg.message)
-        {
-        case WM_MOUSEMOVE:
-        {
-            int y = std::max(kMinBarTop, std::min(static_cast<int>(GET_Y_LPARAM(msg.lParam)), nLower - kBarBottomGap));
-            InvertBar(pDC, rcBar);
-            rcBar.OffsetRect(0, y - rcBar.top);
-            InvertBar(pDC, rcBar);
-            break;
-        }
-        case WM_KEYDOWN:
-            if (msg.wParam == VK_ESCAPE)
-                return FALSE;
-            break;
-        case WM_LBUTTONUP:
-            return TRUE;
-        case WM_RBUTTONDOWN:
-            return FALSE;
-        default:
-            ::DispatchMessage(&msg);
-        }
+        int y = std::max(kMinBarTop, std::min(static_cast<int>(GET_Y_LPARAM(msg.lParam)), nLower - kBarBottomGap));
+        InvertBar(pDC, rcBar);
+        rcBar.OffsetRect(0, y - rcBar.top);
+        InvertBar(pDC, rcBar);
     }
-    return FALSE;
 }
 
 void CKTPropertyGrid::FocusVerb(int nVerb)

@@ -27,14 +27,16 @@ BuildSettings Settings(int libraryType)
     return settings;
 }
 
-TEST(BuildCommands, CompileCallsTheCompilerScriptThenClOnTheApiAndTheRuntime)
+TEST(BuildCommands, CompileRunsTheSystemCmdInTheProjectFolderWithTheScriptThenCl)
 {
     BuildCommand dll = CompileCommand(Settings(0));
     ASSERT_TRUE(dll.ready);
-    EXPECT_EQ(
-        "cmd.exe /c \"\"C:\\VC\\bin\\vcvars32.bat\" && cd /d \"C:\\work\\chat\\\" && cl /nologo /W3 /O2 "
-        "/Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c dravolint.c ws2_32.lib /Fechat.dll\"",
-        dll.commandLine);
+    EXPECT_EQ("C:\\Windows\\System32\\cmd.exe", dll.program);
+    EXPECT_EQ("C:\\work\\chat\\", dll.folder);
+    EXPECT_EQ("\"C:\\Windows\\System32\\cmd.exe\" /d /v:off /c \"\"C:\\VC\\bin\\vcvars32.bat\" && cl /nologo /W3 /O2 "
+              "/Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c dravolint.c ws2_32.lib "
+              "/Fechat.dll\"",
+              dll.commandLine);
     BuildCommand lib = CompileCommand(Settings(1));
     ASSERT_TRUE(lib.ready);
     EXPECT_NE(std::string::npos, lib.commandLine.find(" && cl /nologo /W3 /O2 /c chat_api.c dravolint.c && lib "
@@ -44,6 +46,47 @@ TEST(BuildCommands, CompileCallsTheCompilerScriptThenClOnTheApiAndTheRuntime)
     EXPECT_NE(std::string::npos,
               demo.commandLine.find(
                   "cl /nologo /W3 /O2 chat_api_demo.c chat_api.c dravolint.c ws2_32.lib /Fechat_demo.exe\""));
+}
+
+// Whatever the folder or the settings hold, cmd is given no text of theirs that it could expand or split.
+TEST(BuildCommands, FoldersNeverReachTheLineAndSettingsThatCmdWouldBendAreRefused)
+{
+    BuildSettings hostile = Settings(0);
+    hostile.projectFolder = "C:\\a&b %PATH% ^c\\";
+    for (const BuildCommand& command :
+         {CompileCommand(hostile), CompileDemoCommand(hostile), RunDemoCommand(hostile, true)})
+    {
+        EXPECT_TRUE(command.ready);
+        EXPECT_EQ(hostile.projectFolder, command.folder);
+        EXPECT_EQ(std::string::npos, command.commandLine.find("a&b")) << command.commandLine;
+    }
+    const char* const refusedPaths[] = {"C:\\VC\\vcvars32.bat\" & calc & \"",
+                                        "C:\\%WINDIR%\\vcvars32.bat",
+                                        "C:\\R&D\\vcvars32.bat",
+                                        "C:\\VC^\\vcvars32.bat",
+                                        "vcvars32.bat",
+                                        "bin\\vcvars32.bat"};
+    for (const char* path : refusedPaths)
+    {
+        BuildSettings settings = Settings(0);
+        settings.compilerPath = path;
+        const BuildCommand command = CompileCommand(settings);
+        EXPECT_FALSE(command.ready) << path;
+        EXPECT_TRUE(command.commandLine.empty()) << path;
+        EXPECT_EQ("Error: the path of vcvars32.bat must be a full path without any of the characters \"%&^|<>, "
+                  "please choose it in Tools > Option!",
+                  command.message)
+            << path;
+    }
+    BuildSettings named = Settings(0);
+    named.projectName = "chat&calc";
+    for (const BuildCommand& command : {CompileCommand(named), CompileDemoCommand(named), RunDemoCommand(named, true)})
+    {
+        EXPECT_FALSE(command.ready);
+        EXPECT_EQ("Error: the project name \"chat&calc\" is not a letter followed by letters or digits, please "
+                  "redesign your protocol!",
+                  command.message);
+    }
 }
 
 TEST(BuildCommands, WithoutACompilerPathNothingRunsAndTheOutputPaneIsTold)
@@ -62,8 +105,10 @@ TEST(BuildCommands, RunDemoStartsTheServerThenTheClientInOneConsole)
 {
     BuildCommand run = RunDemoCommand(Settings(0), true, 7001);
     ASSERT_TRUE(run.ready);
-    EXPECT_EQ("cmd.exe /k \"cd /d \"C:\\work\\chat\\\" && start \"chat server\" /b chat_demo.exe server 7001 127.0.0.1 "
-              "&& ping -n 3 127.0.0.1 >nul && chat_demo.exe client 127.0.0.1 7001\"",
+    EXPECT_EQ("C:\\work\\chat\\", run.folder);
+    EXPECT_EQ("\"C:\\Windows\\System32\\cmd.exe\" /d /v:off /k \"start \"chat server\" /b .\\chat_demo.exe server 7001 "
+              "127.0.0.1 && \"C:\\Windows\\System32\\ping.exe\" -n 3 127.0.0.1 >nul && .\\chat_demo.exe client "
+              "127.0.0.1 7001\"",
               run.commandLine);
     BuildCommand missing = RunDemoCommand(Settings(0), false);
     EXPECT_FALSE(missing.ready);
@@ -73,14 +118,15 @@ TEST(BuildCommands, RunDemoStartsTheServerThenTheClientInOneConsole)
 #ifdef _WIN32
 
 // A project folder whose compiler script, cl and lib are batch files that
-// append their names and arguments to calls.txt.
+// append their names and arguments to calls.txt; the script puts them on the
+// path, and cl notes in here.txt of the folder it runs in that it ran there.
 class StubTools : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder_.Write("vcvars32.bat", "@echo vcvars>>\"%~dp0calls.txt\"\r\n"));
-        ASSERT_TRUE(folder_.Write("cl.bat", "@echo cl %*>>\"%~dp0calls.txt\"\r\n"));
+        ASSERT_TRUE(folder_.Write("vcvars32.bat", "@set PATH=%~dp0;%PATH%\r\n@echo vcvars>>\"%~dp0calls.txt\"\r\n"));
+        ASSERT_TRUE(folder_.Write("cl.bat", "@echo cl %*>>\"%~dp0calls.txt\"\r\n@echo cl>>here.txt\r\n"));
         ASSERT_TRUE(folder_.Write("lib.bat", "@echo lib %*>>\"%~dp0calls.txt\"\r\n"));
     }
 
@@ -143,13 +189,32 @@ TEST_F(StubTools, CompileDemoBuildsTheExecutableFromTheSources)
               Calls(2));
 }
 
-TEST_F(StubTools, RefusedCommandsStartNothing)
+TEST_F(StubTools, AFolderThatCmdWouldExpandOrSplitIsWhereTheToolsRun)
+{
+    const std::string hostile = "a&b %PATH% ^c";
+    ASSERT_TRUE(std::filesystem::create_directory(folder_.Path(hostile)));
+    BuildSettings settings = Settings(0);
+    settings.projectFolder = folder_.Path(hostile) + "\\";
+    std::string message;
+    ASSERT_TRUE(StartCompile(settings, message)) << message;
+    EXPECT_EQ("vcvars\r\ncl /nologo /W3 /O2 /Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c "
+              "dravolint.c ws2_32.lib /Fechat.dll\r\n",
+              Calls(2));
+    EXPECT_EQ("cl\r\n", folder_.Read(hostile + "\\here.txt"));
+    EXPECT_TRUE(folder_.Read("here.txt").empty()) << "nothing ran in the folder above";
+}
+
+TEST_F(StubTools, RefusedCommandsAndAFolderThatIsGoneStartNothing)
 {
     BuildSettings settings = Settings(0);
     settings.compilerPath.clear();
     std::string message;
     EXPECT_FALSE(StartCompile(settings, message));
     EXPECT_EQ("Error: the path of vcvars32.bat is not set, please choose it in Tools > Option!", message);
+    BuildSettings gone = Settings(0);
+    gone.projectFolder = folder_.Path("gone") + "\\";
+    EXPECT_FALSE(StartCompile(gone, message));
+    EXPECT_EQ(0u, message.find("Error: cannot start ")) << message;
     EXPECT_FALSE(StartRunDemo(Settings(0), message)) << "no chat_demo.exe in the folder";
     EXPECT_EQ("Error: chat_demo.exe is not built yet, please compile the demo first!", message);
     EXPECT_FALSE(std::filesystem::exists(folder_.Path("calls.txt")));

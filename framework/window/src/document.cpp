@@ -240,6 +240,8 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     {
         Serialize(saveArchive);
         saveArchive.Close();
+        // On the disk before the rename, or a crash could leave the target empty.
+        pFile->Flush();
         ReleaseFile(pFile, FALSE);
     }
     catch (CException* e)
@@ -252,7 +254,8 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileEx(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    if (!::MoveFileEx(strTemp, lpszPathName,
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
     {
         LONG lOsError = (LONG)::GetLastError();
         CFileException replaceError(CFileException::OsErrorToException(lOsError), lOsError, lpszPathName);

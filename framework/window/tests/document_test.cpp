@@ -3,6 +3,9 @@
 #include "afxwin.h"
 #include "TestFolder.h"
 
+#include <string>
+#include <vector>
+
 namespace
 {
 
@@ -18,7 +21,67 @@ public:
     CString m_strSeenName;
 };
 
+// A file that notes what is done to it; its flush fails on request, as a failing disk's would.
+class CNotingFile : public CFile
+{
+public:
+    CNotingFile(std::vector<std::string>& calls, bool bFlushFails) : m_calls(calls), m_bFlushFails(bFlushFails) {}
+    void Flush() override
+    {
+        m_calls.push_back("flush");
+        if (m_bFlushFails)
+            AfxThrowFileException(CFileException::diskFull, -1, GetFilePath());
+        CFile::Flush();
+    }
+    void Close() override
+    {
+        m_calls.push_back("close");
+        CFile::Close();
+    }
+
+private:
+    std::vector<std::string>& m_calls;
+    bool m_bFlushFails;
+};
+
+class CNotingDocument : public CNamedDocument
+{
+public:
+    explicit CNotingDocument(bool bFlushFails) : m_bFlushFails(bFlushFails) {}
+    CFile* GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError) override
+    {
+        auto* pFile = new CNotingFile(m_calls, m_bFlushFails);
+        if (pFile->Open(lpszFileName, nOpenFlags, pError))
+            return pFile;
+        delete pFile;
+        return nullptr;
+    }
+    void ReportSaveLoadException(LPCTSTR, CException*, BOOL, UINT) override { m_nReports++; }
+
+    std::vector<std::string> m_calls;
+    int m_nReports = 0;
+
+private:
+    bool m_bFlushFails;
+};
+
 }  // namespace
+
+TEST(DocumentSave, TheNewFileReachesTheDiskBeforeItReplacesTheOldAndAFailedFlushKeepsTheOld)
+{
+    CTestFolder folder("kfw-document-flush");
+    ASSERT_TRUE(folder.Write("notes.c", "old text"));
+    CNotingDocument saved(false);
+    ASSERT_TRUE(saved.OnSaveDocument(folder.Path("notes.c").c_str()));
+    EXPECT_EQ((std::vector<std::string>{"flush", "close"}), saved.m_calls);
+    EXPECT_EQ("saved", folder.Read("notes.c"));
+
+    ASSERT_TRUE(folder.Write("notes.c", "old text"));
+    CNotingDocument failing(true);
+    EXPECT_FALSE(failing.OnSaveDocument(folder.Path("notes.c").c_str()));
+    EXPECT_EQ(1, failing.m_nReports);
+    EXPECT_EQ("old text", folder.Read("notes.c"));
+}
 
 TEST(DocumentSave, SerializeSeesTheDocumentsFileAndTheBytesReplaceIt)
 {
