@@ -67,11 +67,10 @@ public:
             return false;
         if (length < Inline)
         {
-            char copy[Inline];
-            std::memcpy(copy, text, length);
-            Free();
-            std::memcpy(m_room, copy, length);
+            char* old = OnHeap() ? HeapText() : nullptr;
+            std::memmove(m_room, text, length);
             std::memset(m_room + length, 0, Inline - length);
+            delete[] old;
             return true;
         }
         char* block = new char[length + 1];
