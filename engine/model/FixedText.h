@@ -20,8 +20,6 @@ class FixedText
     static_assert(Inline <= Capacity, "a text wider than its capacity needs no heap");
 
 public:
-    static const std::size_t kCapacity = Capacity;
-
     FixedText() noexcept { Clear(); }
     FixedText(const FixedText& other) : FixedText() { Assign(other.Text(), std::strlen(other.Text())); }
     FixedText(FixedText&& other) noexcept
