@@ -87,6 +87,8 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         return FALSE;
     SetFont();
     m_bCreated = TRUE;
+    if (!m_wndAutoComplete.Create(this))
+        TRACE("the word list could not be created\n");
     m_Sink.UnadviseAll();
     for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
          dwCode <= CKTSyntaxEditLexParser::ktEditOnParserEnded; ++dwCode)
@@ -255,6 +257,7 @@ void CKTSyntaxEditCtrl::OnKillFocus(CWnd* pNewWnd)
     CWnd::OnKillFocus(pNewWnd);
     if (m_bCreated)
         ::DestroyCaret();
+    m_wndAutoComplete.Hide();
     m_bFocused = FALSE;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "KTNotificationConnection.h"
+#include "KTSyntaxEditAutoCompleteWnd.h"
 #include "KTSmartPtr.h"
 #include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
@@ -192,6 +193,12 @@ public:
     void DeleteLines(int nRow);
     int GetForcedColumn() const { return m_nForcedColumn; }
 
+    // Word list (KTSyntaxEditCtrlAutoComplete.cpp).
+    void RefreshAutoCompleteList();
+    BOOL OpenAutoComplete();
+    void ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText);
+    CKTSyntaxEditAutoCompleteWnd& GetAutoCompleteWnd() { return m_wndAutoComplete; }
+
     // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
@@ -285,6 +292,7 @@ protected:
         int nCommands = 1;  // undo commands this character makes
         BOOL bInsert = TRUE;
     };
+    BOOL ForwardKeyToAutoComplete(UINT nChar, UINT nRepCnt, UINT nFlags);
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
     BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
     void KeyHome(BOOL bCtrl);
@@ -409,6 +417,7 @@ protected:
     TEXTMETRIC m_tm = {};               // of the editor font
     CString m_strLineText;              // returned by GetLineText
     std::vector<int> m_arCollapseRows;  // folded rows met by the last paint
+    CKTSyntaxEditAutoCompleteWnd m_wndAutoComplete;
     CString m_strConfigFile;
     std::map<int, COLORREF> m_mapRowBkColor;
     std::map<int, COLORREF> m_mapRowColor;
