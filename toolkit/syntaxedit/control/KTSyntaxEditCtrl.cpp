@@ -35,6 +35,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
 ON_WM_RBUTTONDOWN()
 ON_WM_SETCURSOR()
 ON_WM_CONTEXTMENU()
@@ -107,7 +108,14 @@ DWORD CKTSyntaxEditCtrl::OwnScrollBarStyles() const
     return (m_bVertScrollBar ? WS_VSCROLL : 0) | (m_bHorzScrollBar ? WS_HSCROLL : 0);
 }
 
-int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0; }
+int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndToolTip.Create(this))
+        TRACE("the tooltip window could not be created\n");
+    return 0;
+}
 
 void CKTSyntaxEditCtrl::OnDestroy()
 {

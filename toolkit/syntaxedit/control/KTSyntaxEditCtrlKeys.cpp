@@ -20,6 +20,7 @@ int LeadingBlanks(const CString& strText)
 
 void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    HideTip();
     if (IsMouseBusy())
     {
         SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));

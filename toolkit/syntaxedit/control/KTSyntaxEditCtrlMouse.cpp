@@ -119,6 +119,7 @@ void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
 
 void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
+    TrackTipPointer(point);
     if (m_bMouseSelecting)
     {
         ExtendSelectionTo(nFlags, point);
