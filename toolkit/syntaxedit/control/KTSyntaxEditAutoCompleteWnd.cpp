@@ -158,7 +158,8 @@ void CKTSyntaxEditAutoCompleteWnd::Hide()
         return;
     m_bVisible = FALSE;
     m_bOpenedWithText = FALSE;
-    ShowWindow(SW_HIDE);
+    if (GetSafeHwnd())  // gone already when its owner frame went first
+        ShowWindow(SW_HIDE);
 }
 
 void CKTSyntaxEditAutoCompleteWnd::ScrollTo(int nTop)
@@ -239,14 +240,7 @@ BOOL CKTSyntaxEditAutoCompleteWnd::OnSetCursor(CWnd*, UINT, UINT)
 
 int CKTSyntaxEditAutoCompleteWnd::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
-void CKTSyntaxEditAutoCompleteWnd::OnLButtonDown(UINT, CPoint point)
-{
-    OnRButtonDown(0, point);
-    m_bHighlight = TRUE;
-    Invalidate(FALSE);
-}
-
-void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point)
+void CKTSyntaxEditAutoCompleteWnd::SelectRowAt(CPoint point)
 {
     int nIndex = m_nRowHeight > 0 ? m_nTop + point.y / m_nRowHeight : -1;
     if (nIndex < 0 || nIndex >= GetShownCount())
@@ -254,6 +248,14 @@ void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point)
     m_nSelected = nIndex;
     Invalidate(FALSE);
 }
+
+void CKTSyntaxEditAutoCompleteWnd::OnLButtonDown(UINT, CPoint point)
+{
+    SelectRowAt(point);
+    m_bHighlight = TRUE;
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point) { SelectRowAt(point); }
 
 void CKTSyntaxEditAutoCompleteWnd::OnLButtonDblClk(UINT, CPoint point)
 {

@@ -57,6 +57,7 @@ protected:
     void TypeChar(UINT nChar);
     void KeyBackspace();
     void MoveSelection(UINT nChar, int nRepCnt);
+    void SelectRowAt(CPoint point);
     void DrawRow(CDC* pDC, int nRow);
 
     afx_msg void OnPaint();

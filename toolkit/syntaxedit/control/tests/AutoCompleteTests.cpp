@@ -212,20 +212,4 @@ TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
     EXPECT_EQ(Ctrl().GetCurrentChar(), 4);
 }
 
-// The words of the C scheme: the lexer's keywords, and its separators ending the word.
-TEST(AutoCompleteSchemeTest, TheLexerSuppliesTheWordsAndTheirSeparators)
-{
-    CEditTestWindow window(TRUE);
-    window.Ctrl().SetWindowText("x = (sta");
-    window.Ctrl().SetCurrentPosition(1, 9, FALSE, TRUE);
-    CTestInput input(window.Ctrl().GetSafeHwnd());
-    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
-    CKTSyntaxEditAutoCompleteWnd& list = window.Ctrl().GetAutoCompleteWnd();
-    ASSERT_TRUE(list.IsShown());
-    EXPECT_STREQ(list.GetTypedText(), "sta");
-    ASSERT_EQ(list.GetShownCount(), 1);
-    EXPECT_STREQ(list.GetShownText(0), "static");
-    ASSERT_TRUE(input.Key(VK_RETURN));
-    EXPECT_STREQ(window.Buffer()->GetLineTextEx(1), "x = (static");
-}
 }  // namespace
