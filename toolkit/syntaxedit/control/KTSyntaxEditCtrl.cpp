@@ -58,10 +58,12 @@ CKTSyntaxEditCtrl::CKTSyntaxEditCtrl()
     ReloadSettings();
     CKTDrawHelpers::RegisterWndClass(NULL, kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
     m_strConfigFile = GetModuleFolder() + "SyntaxEdit.ini";
+    KTSystemChange()->Advise(this);
 }
 
 CKTSyntaxEditCtrl::~CKTSyntaxEditCtrl()
 {
+    KTSystemChange()->Unadvise(this);
     if (CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface()))
         pLink->GetParser()->StopParseInThread();
     m_Sink.UnadviseAll();
@@ -115,6 +117,15 @@ int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndToolTip.Create(this))
         TRACE("the tooltip window could not be created\n");
     return 0;
+}
+
+// Colours the profile does not set follow the system's; the cached lines hold the old ones.
+void CKTSyntaxEditCtrl::OnSystemChange(KTSystemChangeKind)
+{
+    KTSyntaxEditPaintManager()->RefreshMetrics();
+    m_ScreenCache.Clear();
+    if (GetSafeHwnd())
+        Invalidate(FALSE);
 }
 
 void CKTSyntaxEditCtrl::OnDestroy()

@@ -16,11 +16,12 @@
 #include "KTSyntaxEditCommands.h"
 #include "KTSyntaxEditScreenCache.h"
 #include "KTSyntaxEditTipWnd.h"
+#include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
 struct KT_EDIT_LEXFOLD;
 
-class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost
+class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost, public IKTSystemChangeSink
 {
     DECLARE_DYNAMIC(CKTSyntaxEditCtrl)
 public:
@@ -353,6 +354,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
+    void OnSystemChange(KTSystemChangeKind nKind) override;
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
