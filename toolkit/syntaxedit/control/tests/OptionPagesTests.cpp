@@ -320,4 +320,29 @@ TEST_F(COptionPagesTest, AListItemCutByTheListsEdgeShowsItsWholeTextInATip)
     EXPECT_GT(rcTip.Width(), rcItem.Width()) << "as wide as the whole text";
 }
 
+TEST_F(COptionPagesTest, TheColourListKeepsItsAutomaticEntryFirstAndOneCustomEntryLast)
+{
+    CKTSyntaxEditColorComboBox box;
+    ASSERT_TRUE(box.Create(WS_CHILD | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS, CRect(0, 0, 120, 200),
+                           m_pView, 1));
+    ASSERT_EQ(16, box.GetCount());
+    EXPECT_EQ(0, box.SetAutomaticColor(::GetSysColor(COLOR_WINDOWTEXT)));
+    CString strItem;
+    box.GetLBText(1, strItem);
+    EXPECT_STREQ("Black", strItem) << "the automatic entry goes before the named colours";
+
+    const int nCustom = box.SelectColor(RGB(1, 2, 3));
+    EXPECT_EQ(17, nCustom);
+    box.GetLBText(nCustom, strItem);
+    EXPECT_STREQ("Custom", strItem);
+    EXPECT_EQ(nCustom, box.SelectColor(RGB(4, 5, 6))) << "one custom entry, taking the new colour";
+    EXPECT_EQ(RGB(4, 5, 6), box.GetSelectedColor());
+    box.GetLBText(box.SelectColor(RGB(255, 0, 0)), strItem);
+    EXPECT_STREQ("Red", strItem);
+    EXPECT_EQ(18, box.GetCount()) << "the custom entry stays";
+    EXPECT_EQ(17, box.SetCustomColor(CKTSyntaxEditColorComboBox::kNoColor)) << "removing it leaves the rest";
+    EXPECT_EQ(-1, box.FindColor(RGB(4, 5, 6)));
+    box.DestroyWindow();
+}
+
 }  // namespace
