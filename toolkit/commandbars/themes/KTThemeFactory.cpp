@@ -5,6 +5,7 @@
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
+#include "KTThemeVisualStyles.h"
 
 CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
 {
@@ -16,6 +17,9 @@ CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
         break;
     case ktCommandBarsThemeGradient:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle2);
+        break;
+    case ktCommandBarsThemeVisualStyles:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeVisualStyles);
         break;
     case ktCommandBarsThemeFlatScheme:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle4);
