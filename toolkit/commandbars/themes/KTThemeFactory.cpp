@@ -5,6 +5,7 @@
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
+#include "KTThemeStyle5.h"
 #include "KTThemeVisualStyles.h"
 
 CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
@@ -23,6 +24,9 @@ CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
         break;
     case ktCommandBarsThemeFlatScheme:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle4);
+        break;
+    case ktCommandBarsThemeStyleResources:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle5);
         break;
     default:
         // Themes not built here draw as the default theme.
