@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "KTLexLeadBytes.h"
+
 CKTSyntaxEditLexCursor::CKTSyntaxEditLexCursor(const IKTLexTextSource& source)
     : m_source(source), m_strLineEnd(source.GetLineEnd()), m_strFileType(source.GetFileType()),
       m_nRows(std::max(1, source.GetRowCount()))
@@ -23,7 +25,38 @@ void CKTSyntaxEditLexCursor::LoadRow(int row)
         m_buffer += m_strLineEnd;
     m_nRowSpan = int(m_buffer.size()) - 1;
     m_pos = {row, 0};
+    MarkTrailBytes();
 }
+
+// Looks behind the position see a double-byte character whole, so its trail
+// byte never passes for a character of its own.
+void CKTSyntaxEditLexCursor::MarkTrailBytes()
+{
+    m_trail.clear();
+    const CKTLexCharSet& leadBytes = KTLexLeadBytes();
+    const char* text = m_buffer.c_str();
+    for (int i = 1; i < int(m_buffer.size()); i += KTLexCharLength(text + i, leadBytes))
+    {
+        if (KTLexCharLength(text + i, leadBytes) == 1)
+            continue;
+        if (m_trail.empty())
+            m_trail.assign(m_buffer.size(), false);
+        m_trail[i + 1] = true;
+    }
+}
+
+bool CKTSyntaxEditLexCursor::IsTrailByte(int index) const
+{
+    return index >= 0 && index < int(m_trail.size()) && m_trail[index];
+}
+
+int CKTSyntaxEditLexCursor::TextIndex() const { return int(GetText() - m_buffer.c_str()); }
+
+int CKTSyntaxEditLexCursor::GetCharLength() const { return KTLexCharLength(GetText()); }
+
+int CKTSyntaxEditLexCursor::GetCharLengthBefore() const { return IsTrailByte(TextIndex() - 1) ? 2 : 1; }
+
+bool CKTSyntaxEditLexCursor::IsCharStart(int offset) const { return !IsTrailByte(TextIndex() + offset); }
 
 int CKTSyntaxEditLexCursor::RowSpan(int row) const
 {
