@@ -19,14 +19,13 @@ CKTLexCharSet ActiveCodePageLeadBytes()
     return leadBytes;
 }
 
-CKTLexCharSet& Table()
-{
-    static CKTLexCharSet table = ActiveCodePageLeadBytes();
-    return table;
-}
-
 }  // namespace
 
-const CKTLexCharSet& KTLexLeadBytes() { return Table(); }
+CKTLexCharSet CKTLexLeadBytes::s_leadBytes = ActiveCodePageLeadBytes();
+bool CKTLexLeadBytes::s_bAny = !s_leadBytes.IsEmpty();
 
-void KTLexSetLeadBytes(const CKTLexCharSet& leadBytes) { Table() = leadBytes; }
+void CKTLexLeadBytes::Set(const CKTLexCharSet& leadBytes)
+{
+    s_leadBytes = leadBytes;
+    s_bAny = !leadBytes.IsEmpty();
+}

@@ -17,7 +17,7 @@ bool SameText(const std::string& tag, const char* text, bool caseSensitive)
 {
     if (caseSensitive)
         return std::strncmp(tag.c_str(), text, tag.size()) == 0;
-    const CKTLexCharSet& leadBytes = KTLexLeadBytes();
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     bool trail = false;
     for (size_t i = 0; i < tag.size(); ++i)
     {

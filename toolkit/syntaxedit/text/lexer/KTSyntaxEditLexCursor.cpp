@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "KTLexLeadBytes.h"
-
 CKTSyntaxEditLexCursor::CKTSyntaxEditLexCursor(const IKTLexTextSource& source)
     : m_source(source), m_strLineEnd(source.GetLineEnd()), m_strFileType(source.GetFileType()),
       m_nRows(std::max(1, source.GetRowCount()))
@@ -33,16 +31,20 @@ void CKTSyntaxEditLexCursor::LoadRow(int row)
 void CKTSyntaxEditLexCursor::MarkTrailBytes()
 {
     m_trail.clear();
-    const CKTLexCharSet& leadBytes = KTLexLeadBytes();
+    if (!CKTLexLeadBytes::Any())
+        return;
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     const char* text = m_buffer.c_str();
-    for (int i = 1; i < int(m_buffer.size()); i += KTLexCharLength(text + i, leadBytes))
-    {
-        if (KTLexCharLength(text + i, leadBytes) == 1)
-            continue;
-        if (m_trail.empty())
-            m_trail.assign(m_buffer.size(), false);
-        m_trail[i + 1] = true;
-    }
+    const int size = int(m_buffer.size());
+    int i = 1;
+    while (i < size && !leadBytes.Contains(text[i]))
+        ++i;
+    if (i == size)
+        return;  // most rows: no lead byte at all
+    m_trail.assign(m_buffer.size(), false);
+    for (; i < size; i += KTLexCharLength(text + i, leadBytes))
+        if (KTLexCharLength(text + i, leadBytes) == 2)
+            m_trail[i + 1] = true;
 }
 
 bool CKTSyntaxEditLexCursor::IsTrailByte(int index) const
@@ -51,8 +53,6 @@ bool CKTSyntaxEditLexCursor::IsTrailByte(int index) const
 }
 
 int CKTSyntaxEditLexCursor::TextIndex() const { return int(GetText() - m_buffer.c_str()); }
-
-int CKTSyntaxEditLexCursor::GetCharLength() const { return KTLexCharLength(GetText()); }
 
 int CKTSyntaxEditLexCursor::GetCharLengthBefore() const { return IsTrailByte(TextIndex() - 1) ? 2 : 1; }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "KTLexLeadBytes.h"
 #include "KTLexTextSource.h"
 
 class CKTSyntaxEditLexCursor
@@ -26,7 +27,7 @@ public:
     char GetChar() const { return *GetText(); }
     // Bytes of the character at, and of the character just before, the
     // position plus the look-ahead offset.
-    int GetCharLength() const;
+    int GetCharLength() const { return KTLexCharLength(GetText()); }
     int GetCharLengthBefore() const;
     // FALSE when the byte at offset from the position plus the look-ahead
     // is the trail byte of a double-byte character.

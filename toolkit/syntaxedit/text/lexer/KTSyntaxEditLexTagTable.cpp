@@ -35,7 +35,7 @@ int CKTSyntaxEditLexTagTable::FindEdge(int map, unsigned char ch) const
 
 void CKTSyntaxEditLexTagTable::Insert(int root, const std::string& tag)
 {
-    const CKTLexCharSet& leadBytes = KTLexLeadBytes();
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     int map = root;
     bool afterLead = false;  // the byte read is the second half of a character
     for (size_t i = 0; i < tag.size(); ++i)
@@ -99,7 +99,7 @@ void CKTSyntaxEditLexTagTable::Build(const CKTLexValues& values, bool lowered)
 
 int CKTSyntaxEditLexTagTable::Walk(const char* text, bool firstOnly) const
 {
-    const CKTLexCharSet& leadBytes = KTLexLeadBytes();
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     bool afterLead = false;  // the byte read is the second half of a character
     int best = 0;
     int map = m_nPlainRoot;

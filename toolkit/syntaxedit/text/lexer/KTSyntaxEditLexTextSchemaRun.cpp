@@ -314,9 +314,10 @@ bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const C
     const char* text = cursor.GetText();
     int left = cursor.GetRowRemaining();
     int skipped = 0;
-    const CKTLexCharSet& leadBytes = KTLexLeadBytes();
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
+    const bool bDoubleByte = CKTLexLeadBytes::Any();
     while (skipped < left && !IsScanStop(cls, text + skipped))
-        skipped += KTLexCharLength(text + skipped, leadBytes);
+        skipped += bDoubleByte ? KTLexCharLength(text + skipped, leadBytes) : 1;
     cursor.SeekNext(skipped);
     return skipped < left;
 }

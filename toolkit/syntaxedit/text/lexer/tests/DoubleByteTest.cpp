@@ -61,11 +61,11 @@ CKTLexCharSet ShiftJisLeadBytes()
 class DoubleByteText : public ::testing::Test
 {
 protected:
-    void SetUp() override { KTLexSetLeadBytes(ShiftJisLeadBytes()); }
-    void TearDown() override { KTLexSetLeadBytes(m_saved); }
+    void SetUp() override { CKTLexLeadBytes::Set(ShiftJisLeadBytes()); }
+    void TearDown() override { CKTLexLeadBytes::Set(m_saved); }
 
 private:
-    CKTLexCharSet m_saved = KTLexLeadBytes();
+    CKTLexCharSet m_saved = CKTLexLeadBytes::Get();
 };
 
 CKTSyntaxEditLexTextSchema::Ptr Schema(const std::string& classes)
@@ -129,7 +129,7 @@ TEST(ActiveCodePage932, KeywordAfterATrailQuoteColoursAsInAscii)
         ASSERT_EQ(std::getenv("KESTOVA_EXPECT_CP932"), nullptr) << "the locale did not give code page 932";
         GTEST_SKIP() << "needs code page 932";
     }
-    ASSERT_TRUE(KTLexLeadBytes().Contains('\x82'));
+    ASSERT_TRUE(CKTLexLeadBytes::Get().Contains('\x82'));
     EXPECT_EQ(Colours(Join(0)), Colours(Join(1)));
 }
 #endif

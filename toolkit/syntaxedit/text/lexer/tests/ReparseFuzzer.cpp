@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     for (const CKTLexCharSet& leadBytes : {CKTLexCharSet(), ShiftJisLeadBytes()})
     {
-        KTLexSetLeadBytes(leadBytes);
+        CKTLexLeadBytes::Set(leadBytes);
         FuzzEdits(*Schema(0), data, size);
         FuzzEdits(*Schema(1), data, size);
     }
