@@ -66,12 +66,17 @@ bool Refused(const BuildSettings& settings, BuildCommand* command)
     return !command->message.empty();
 }
 
+// cmd looks for a bare program name in its current folder, the project's, before the path, so the
+// tools are named by the full path that the path alone gives; a tool not on it becomes "", which runs nothing.
+std::string OnPath(char variable) { return "\"%~$PATH:" + std::string(1, variable) + "\""; }
+
 BuildCommand CompilerCommand(const BuildSettings& settings, const std::string& steps)
 {
     BuildCommand command;
     if (Refused(settings, &command))
         return command;
-    return CmdCommand(settings, "/c", Quoted(settings.compilerPath) + " && " + steps);
+    return CmdCommand(settings, "/c",
+                      Quoted(settings.compilerPath) + " && for %C in (cl.exe) do for %L in (lib.exe) do " + steps);
 }
 
 }  // namespace
@@ -82,11 +87,11 @@ BuildCommand CompileCommand(const BuildSettings& settings)
     std::string sources = n + "_api.c dravolint.c";
     std::string steps;
     if (settings.libraryType == LIBRARY_STATIC)
-        steps =
-            "cl /nologo /W3 /O2 /c " + sources + " && lib /nologo /OUT:" + n + "S.lib " + n + "_api.obj dravolint.obj";
+        steps = OnPath('C') + " /nologo /W3 /O2 /c " + sources + " && " + OnPath('L') + " /nologo /OUT:" + n +
+                "S.lib " + n + "_api.obj dravolint.obj";
     else
-        steps = "cl /nologo /W3 /O2 /D" + n + "_DLL /D" + n + "_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD " +
-                sources + " ws2_32.lib /Fe" + n + ".dll";
+        steps = OnPath('C') + " /nologo /W3 /O2 /D" + n + "_DLL /D" + n +
+                "_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD " + sources + " ws2_32.lib /Fe" + n + ".dll";
     BuildCommand command = CompilerCommand(settings, steps);
     if (command.ready)
         command.message = "Compiling " + n + (settings.libraryType == LIBRARY_STATIC ? "S.lib" : ".dll") + "...";
@@ -96,7 +101,7 @@ BuildCommand CompileCommand(const BuildSettings& settings)
 BuildCommand CompileDemoCommand(const BuildSettings& settings)
 {
     const std::string& n = settings.projectName;
-    BuildCommand command = CompilerCommand(settings, "cl /nologo /W3 /O2 " + n + "_api_demo.c " + n +
+    BuildCommand command = CompilerCommand(settings, OnPath('C') + " /nologo /W3 /O2 " + n + "_api_demo.c " + n +
                                                          "_api.c dravolint.c ws2_32.lib /Fe" + n + "_demo.exe");
     if (command.ready)
         command.message = "Compiling " + n + "_demo.exe...";

@@ -30,8 +30,8 @@ struct BuildCommand
     std::string message;
 };
 
-// cmd.exe runs vcvars32.bat, then cl (and lib for a static library) on the
-// generated API source and the runtime. The project folder is the command's
+// cmd.exe runs vcvars32.bat, then cl (and lib for a static library), found on
+// the path alone, on the generated API source and the runtime. The project folder is the command's
 // current folder and never part of its line, so cmd can neither expand nor
 // split it. A compiler path that is not a full path or holds a character cmd
 // acts on, and a project name that is not a design name, are refused.

@@ -271,6 +271,24 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
     EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "Exit saved the edit where it came from";
 }
 
+// Selecting a project saves its editors' files at once; Wine would replace a read-only one.
+TEST(Designer, AReadOnlyEditorFileIsRefusedAsWindowsWouldAndKeepsItsBytes)
+{
+    CTestFolder folder("designer-read-only");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    const std::string strApi = folder.Path("chat_api.c");
+    folder.Write("chat_api.c", "int old;\n");
+    ASSERT_TRUE(::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_READONLY));
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    EXPECT_EQ("Access to the file was denied. (" + strApi + ")", AnswerMessageBox(designer));
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_EQ("int old;\n", folder.Read("chat_api.c"));
+    EXPECT_NE(0u, ::GetFileAttributes(strApi.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // The folder is moved away under the open project: Exit says so, then asks, and Enter stays.
 TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdit)
 {
@@ -305,9 +323,9 @@ TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdi
 }
 
 // The designer runs in the project's folder, where File > Open leaves it, from a program folder
-// whose settings name stub compiler tools. A cmd.exe planted beside the project must not be the
-// one Compile starts: the system's runs the stubs.
-TEST(Designer, CompileStartsTheSystemCmdAndNotOnePlantedBesideTheProject)
+// whose settings name stub compiler tools. A cmd.exe or cl.exe planted beside the project must not
+// be the one Compile starts: the system's cmd runs the stubs.
+TEST(Designer, CompileStartsTheSystemCmdAndTheToolsOnThePathAndNoneBesideTheProject)
 {
     CTestFolder folder("designer-planted");
     for (const char* pszFolder : {"program", "program\\config", "project"})
@@ -316,18 +334,20 @@ TEST(Designer, CompileStartsTheSystemCmdAndNotOnePlantedBesideTheProject)
     for (const char* pszFolder : {"lib", "make"})
         std::filesystem::copy(pszFolder, folder.Path("program\\") + pszFolder,
                               std::filesystem::copy_options::recursive);
-    const CString strStubs = WriteStubTools((folder.Path() + "\\").c_str(), "chat");
+    const CString strStubs = WriteStubTools((folder.Path() + "\\").c_str());
     folder.Write("program\\config\\config.ini",
                  "[Global]\r\ncompiler_path=" + std::string((LPCTSTR)strStubs) + "\\vcvars32.bat\r\n");
     folder.Write("project\\chat.kvs", FileBytes("example\\chat.kvs"));
-    ASSERT_TRUE(::CopyFile("kestova_planted_recorder.exe", folder.Path("project\\cmd.exe").c_str(), TRUE));
+    for (const char* pszPlanted : {"project\\cmd.exe", "project\\cl.exe"})
+        ASSERT_TRUE(::CopyFile("kestova_planted_recorder.exe", folder.Path(pszPlanted).c_str(), TRUE));
 
     CDesignerProcess designer("chat.kvs", folder.Path("program\\kestova.exe"), folder.Path("project").c_str());
     ASSERT_TRUE(designer.MainWindow());
     ASSERT_TRUE(designer.ClickItem("chat"));
     ::PostMessage(designer.MainWindow(), WM_COMMAND, kCompile, 0);
     EXPECT_TRUE(WaitForFile(strStubs + "\\args.txt")) << designer.OutputText();
-    EXPECT_TRUE(folder.Read("project\\cmd.exe.ran").empty()) << "the planted program ran";
+    for (const char* pszRan : {"project\\cmd.exe.ran", "project\\cl.exe.ran"})
+        EXPECT_TRUE(folder.Read(pszRan).empty()) << pszRan;
     EXPECT_EQ(0u, designer.Close());
 }
 

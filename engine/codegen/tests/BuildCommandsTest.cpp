@@ -27,25 +27,29 @@ BuildSettings Settings(int libraryType)
     return settings;
 }
 
-TEST(BuildCommands, CompileRunsTheSystemCmdInTheProjectFolderWithTheScriptThenCl)
+TEST(BuildCommands, CompileRunsTheSystemCmdInTheProjectFolderWithTheScriptThenClFromThePath)
 {
     BuildCommand dll = CompileCommand(Settings(0));
     ASSERT_TRUE(dll.ready);
     EXPECT_EQ("C:\\Windows\\System32\\cmd.exe", dll.program);
     EXPECT_EQ("C:\\work\\chat\\", dll.folder);
-    EXPECT_EQ("\"C:\\Windows\\System32\\cmd.exe\" /d /v:off /c \"\"C:\\VC\\bin\\vcvars32.bat\" && cl /nologo /W3 /O2 "
-              "/Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c dravolint.c ws2_32.lib "
-              "/Fechat.dll\"",
-              dll.commandLine);
+    EXPECT_EQ(
+        "\"C:\\Windows\\System32\\cmd.exe\" /d /v:off /c \"\"C:\\VC\\bin\\vcvars32.bat\" && for %C in (cl.exe) do "
+        "for %L in (lib.exe) do \"%~$PATH:C\" /nologo /W3 /O2 "
+        "/Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c dravolint.c ws2_32.lib "
+        "/Fechat.dll\"",
+        dll.commandLine);
     BuildCommand lib = CompileCommand(Settings(1));
     ASSERT_TRUE(lib.ready);
-    EXPECT_NE(std::string::npos, lib.commandLine.find(" && cl /nologo /W3 /O2 /c chat_api.c dravolint.c && lib "
-                                                      "/nologo /OUT:chatS.lib chat_api.obj dravolint.obj\""));
+    EXPECT_NE(std::string::npos,
+              lib.commandLine.find("do \"%~$PATH:C\" /nologo /W3 /O2 /c chat_api.c dravolint.c && "
+                                   "\"%~$PATH:L\" /nologo /OUT:chatS.lib chat_api.obj dravolint.obj\""));
     BuildCommand demo = CompileDemoCommand(Settings(0));
     ASSERT_TRUE(demo.ready);
-    EXPECT_NE(std::string::npos,
-              demo.commandLine.find(
-                  "cl /nologo /W3 /O2 chat_api_demo.c chat_api.c dravolint.c ws2_32.lib /Fechat_demo.exe\""));
+    EXPECT_NE(
+        std::string::npos,
+        demo.commandLine.find(
+            "do \"%~$PATH:C\" /nologo /W3 /O2 chat_api_demo.c chat_api.c dravolint.c ws2_32.lib /Fechat_demo.exe\""));
 }
 
 // Whatever the folder or the settings hold, cmd is given no text of theirs that it could expand or split.
@@ -117,24 +121,26 @@ TEST(BuildCommands, RunDemoStartsTheServerThenTheClientInOneConsole)
 
 #ifdef _WIN32
 
-// A project folder whose compiler script, cl and lib are batch files that
-// append their names and arguments to calls.txt; the script puts them on the
-// path, and cl notes in here.txt of the folder it runs in that it ran there.
+// A compiler environment whose script puts stand-ins for cl.exe and lib.exe on the path; they append
+// their names and arguments to args.txt beside them and copy the API source they were given to seen.c.
+// The same stand-ins are planted in the project folder, where they must never be the ones that run.
 class StubTools : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder_.Write("vcvars32.bat", "@set PATH=%~dp0;%PATH%\r\n@echo vcvars>>\"%~dp0calls.txt\"\r\n"));
-        ASSERT_TRUE(folder_.Write("cl.bat", "@echo cl %*>>\"%~dp0calls.txt\"\r\n@echo cl>>here.txt\r\n"));
-        ASSERT_TRUE(folder_.Write("lib.bat", "@echo lib %*>>\"%~dp0calls.txt\"\r\n"));
+        ASSERT_TRUE(folder_.Write("vcvars32.bat", "@set PATH=%~dp0;%PATH%\r\n@echo vcvars>>\"%~dp0args.txt\"\r\n"));
+        ASSERT_TRUE(std::filesystem::create_directory(folder_.Path("project")));
+        for (const char* place : {"cl.exe", "lib.exe", "project\\cl.exe", "project\\lib.exe"})
+            ASSERT_TRUE(::CopyFile("kestova_stub_tool.exe", folder_.Path(place).c_str(), TRUE)) << place;
+        ASSERT_TRUE(folder_.Write("project\\chat_api.c", "api"));
     }
 
     BuildSettings Settings(int libraryType) const
     {
         BuildSettings settings;
         settings.projectName = "chat";
-        settings.projectFolder = folder_.Path() + "\\";
+        settings.projectFolder = folder_.Path("project") + "\\";
         settings.compilerPath = folder_.Path("vcvars32.bat");
         settings.libraryType = libraryType;
         return settings;
@@ -146,7 +152,7 @@ protected:
     {
         for (int tries = 0; tries < 300; ++tries)
         {
-            std::string calls = folder_.Read("calls.txt");
+            std::string calls = folder_.Read("args.txt");
             int count = 0;
             for (char c : calls)
                 count += c == '\n';
@@ -156,6 +162,8 @@ protected:
         }
         return std::string();
     }
+
+    void TearDown() override { EXPECT_TRUE(folder_.Read("project\\args.txt").empty()) << "a planted tool ran"; }
 
     CTestFolder folder_{"build"};
 };
@@ -169,6 +177,7 @@ TEST_F(StubTools, CompileStartsTheScriptThenClForADll)
               "dravolint.c ws2_32.lib "
               "/Fechat.dll\r\n",
               Calls(2));
+    EXPECT_EQ("api", folder_.Read("seen.c")) << "cl ran in the project folder";
 }
 
 TEST_F(StubTools, CompileOfAStaticLibraryRunsClThenLib)
@@ -191,8 +200,9 @@ TEST_F(StubTools, CompileDemoBuildsTheExecutableFromTheSources)
 
 TEST_F(StubTools, AFolderThatCmdWouldExpandOrSplitIsWhereTheToolsRun)
 {
-    const std::string hostile = "a&b %PATH% ^c";
+    const std::string hostile = "project\\a&b %PATH% ^c";
     ASSERT_TRUE(std::filesystem::create_directory(folder_.Path(hostile)));
+    ASSERT_TRUE(folder_.Write(hostile + "\\chat_api.c", "hostile api"));
     BuildSettings settings = Settings(0);
     settings.projectFolder = folder_.Path(hostile) + "\\";
     std::string message;
@@ -200,8 +210,7 @@ TEST_F(StubTools, AFolderThatCmdWouldExpandOrSplitIsWhereTheToolsRun)
     EXPECT_EQ("vcvars\r\ncl /nologo /W3 /O2 /Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c "
               "dravolint.c ws2_32.lib /Fechat.dll\r\n",
               Calls(2));
-    EXPECT_EQ("cl\r\n", folder_.Read(hostile + "\\here.txt"));
-    EXPECT_TRUE(folder_.Read("here.txt").empty()) << "nothing ran in the folder above";
+    EXPECT_EQ("hostile api", folder_.Read("seen.c"));
 }
 
 TEST_F(StubTools, RefusedCommandsAndAFolderThatIsGoneStartNothing)
@@ -217,7 +226,7 @@ TEST_F(StubTools, RefusedCommandsAndAFolderThatIsGoneStartNothing)
     EXPECT_EQ(0u, message.find("Error: cannot start ")) << message;
     EXPECT_FALSE(StartRunDemo(Settings(0), message)) << "no chat_demo.exe in the folder";
     EXPECT_EQ("Error: chat_demo.exe is not built yet, please compile the demo first!", message);
-    EXPECT_FALSE(std::filesystem::exists(folder_.Path("calls.txt")));
+    EXPECT_FALSE(std::filesystem::exists(folder_.Path("args.txt")));
 }
 
 #endif

@@ -56,14 +56,31 @@ public:
         delete pFile;
         return nullptr;
     }
-    void ReportSaveLoadException(LPCTSTR, CException*, BOOL, UINT) override { m_nReports++; }
+    void ReportSaveLoadException(LPCTSTR, CException* e, BOOL, UINT) override
+    {
+        m_nReports++;
+        char szCause[512] = "";
+        if (e->GetErrorMessage(szCause, sizeof szCause))
+            m_strReported = szCause;
+    }
 
     std::vector<std::string> m_calls;
     int m_nReports = 0;
+    std::string m_strReported;
 
 private:
     bool m_bFlushFails;
 };
+
+bool HoldsATemporary(const CTestFolder& folder)
+{
+    WIN32_FIND_DATA found;
+    HANDLE hFind = ::FindFirstFile(folder.Path("*.tmp").c_str(), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    ::FindClose(hFind);
+    return true;
+}
 
 }  // namespace
 
@@ -83,6 +100,23 @@ TEST(DocumentSave, TheNewFileReachesTheDiskBeforeItReplacesTheOldAndAFailedFlush
     EXPECT_EQ("old text", folder.Read("notes.c"));
 }
 
+// Wine would move the new file over a read-only one and drop the attribute; Windows refuses.
+TEST(DocumentSave, AReadOnlyFileIsRefusedAsWindowsWouldAndKeptAsItWas)
+{
+    CTestFolder folder("kfw-document-read-only");
+    ASSERT_TRUE(folder.Write("notes.c", "old text"));
+    const std::string strPath = folder.Path("notes.c");
+    ASSERT_TRUE(::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    CNotingDocument doc(false);
+    EXPECT_FALSE(doc.OnSaveDocument(strPath.c_str()));
+    EXPECT_EQ(1, doc.m_nReports);
+    EXPECT_EQ("Access to the file was denied. (" + strPath + ")", doc.m_strReported);
+    EXPECT_EQ("old text", folder.Read("notes.c"));
+    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY), ::GetFileAttributes(strPath.c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_FALSE(HoldsATemporary(folder)) << "the file written beside it is gone";
+    ::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST(DocumentSave, SerializeSeesTheDocumentsFileAndTheBytesReplaceIt)
 {
     CTestFolder folder("kfw-document-save");
@@ -91,9 +125,5 @@ TEST(DocumentSave, SerializeSeesTheDocumentsFileAndTheBytesReplaceIt)
     ASSERT_TRUE(doc.OnSaveDocument(folder.Path("notes.c").c_str()));
     EXPECT_STREQ("notes.c", doc.m_strSeenName);
     EXPECT_EQ("saved", folder.Read("notes.c"));
-    WIN32_FIND_DATA found;
-    HANDLE hFind = ::FindFirstFile(folder.Path("*.tmp").c_str(), &found);
-    EXPECT_EQ(INVALID_HANDLE_VALUE, hFind) << "the file written beside it is gone";
-    if (hFind != INVALID_HANDLE_VALUE)
-        ::FindClose(hFind);
+    EXPECT_FALSE(HoldsATemporary(folder)) << "the file written beside it is gone";
 }
