@@ -82,6 +82,33 @@ HWND WaitForTopLevel(DWORD dwProcessId, const char* pszClass, const char* pszTit
     return search.hFound;
 }
 
+struct WindowCount
+{
+    DWORD dwProcessId;
+    const char* pszClass;
+    int nShown;
+};
+
+BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowCount* pCount = reinterpret_cast<WindowCount*>(lParam);
+    WindowSearch search = {pCount->dwProcessId, pCount->pszClass, nullptr, nullptr};
+    if (!MatchWindow(hWnd, reinterpret_cast<LPARAM>(&search)))
+        pCount->nShown++;
+    return TRUE;
+}
+
+// The output pane is the frame's only multi-line edit.
+BOOL CALLBACK MatchOutput(HWND hWnd, LPARAM lParam)
+{
+    char szClass[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    if (lstrcmpi(szClass, "Edit") != 0 || !(::GetWindowLong(hWnd, GWL_STYLE) & ES_MULTILINE))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
 {
     char szClass[64] = "";
@@ -103,9 +130,7 @@ INPUT KeyInput(WORD wVirtualKey, bool bUp)
 
 bool SendInputs(std::vector<INPUT> inputs)
 {
-    const bool bSent = ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
-    ::Sleep(100);  // the program handles the input on its own thread
-    return bSent;
+    return ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
 const int kTextRoom = 1024;
@@ -135,8 +160,8 @@ CDesignerProcess::CDesignerProcess(const std::string& strArguments)
     si.cb = sizeof si;
     if (!::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
         return;
-    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", 10000);
-    ::WaitForInputIdle(m_pi.hProcess, 5000);
+    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", kDesignerDeadlineMs);
+    ::WaitForInputIdle(m_pi.hProcess, kDesignerDeadlineMs);
 }
 
 CDesignerProcess::~CDesignerProcess()
@@ -159,7 +184,7 @@ HWND CDesignerProcess::Tree() const
             ::EnumChildWindows(m_hMain, MatchTree, reinterpret_cast<LPARAM>(&hTree));
             return hTree != nullptr;
         },
-        2000);
+        kDesignerDeadlineMs);
     return hTree;
 }
 
@@ -227,7 +252,8 @@ bool CDesignerProcess::ClickWindow(HWND hWnd) const
 
 bool CDesignerProcess::ClickScreen(POINT pt) const
 {
-    BringForward();
+    if (!BringForward())
+        return false;
     ::SetCursorPos(pt.x, pt.y);
     INPUT down = {}, up = {};
     down.type = up.type = INPUT_MOUSE;
@@ -236,17 +262,26 @@ bool CDesignerProcess::ClickScreen(POINT pt) const
     return SendInputs({down, up});
 }
 
-// A menu the keys opened stays open: the program keeps the foreground while it has it.
+// A menu the keys opened stays open: the program keeps the foreground while it has it. Keys sent
+// before the program took the activation would find no focus, or another program's.
 bool CDesignerProcess::BringForward() const
 {
-    DWORD dwOwner = 0;
-    ::GetWindowThreadProcessId(::GetForegroundWindow(), &dwOwner);
-    return dwOwner == m_pi.dwProcessId || ::SetForegroundWindow(::GetLastActivePopup(m_hMain));
+    const auto ready = [this]
+    {
+        DWORD dwOwner = 0;
+        ::GetWindowThreadProcessId(::GetForegroundWindow(), &dwOwner);
+        return dwOwner == m_pi.dwProcessId && FocusWindow() != nullptr;
+    };
+    if (ready())
+        return true;
+    ::SetForegroundWindow(::GetLastActivePopup(m_hMain));
+    return PumpUntil(ready, kDesignerDeadlineMs);
 }
 
 bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
 {
-    BringForward();
+    if (!BringForward())
+        return false;
     std::vector<INPUT> inputs;
     if (wModifier)
         inputs.push_back(KeyInput(wModifier, false));
@@ -278,6 +313,29 @@ HWND CDesignerProcess::WaitForDialog(const char* pszTitle, DWORD dwTimeoutMs) co
     return WaitForTopLevel(m_pi.dwProcessId, "#32770", pszTitle, dwTimeoutMs);
 }
 
+HWND CDesignerProcess::FocusWindow() const
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(m_pi.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+int CDesignerProcess::CountShown(const char* pszClass) const
+{
+    WindowCount count = {m_pi.dwProcessId, pszClass, 0};
+    ::EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count.nShown;
+}
+
+std::string CDesignerProcess::OutputText() const
+{
+    HWND hOutput = nullptr;
+    ::EnumChildWindows(m_hMain, MatchOutput, reinterpret_cast<LPARAM>(&hOutput));
+    std::string text((size_t)::SendMessage(hOutput, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    text.resize((size_t)::SendMessage(hOutput, WM_GETTEXT, text.size(), (LPARAM)&text[0]));
+    return text;
+}
+
 std::string CDesignerProcess::MessageText(HWND hBox)
 {
     char szText[1024] = "";
@@ -289,7 +347,7 @@ DWORD CDesignerProcess::Close()
 {
     ::PostMessage(m_hMain, WM_CLOSE, 0, 0);
     DWORD dwExitCode = STILL_ACTIVE;
-    if (::WaitForSingleObject(m_pi.hProcess, 20000) == WAIT_OBJECT_0)
+    if (::WaitForSingleObject(m_pi.hProcess, kDesignerDeadlineMs) == WAIT_OBJECT_0)
         ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);
     return dwExitCode;
 }

@@ -11,6 +11,9 @@
 namespace
 {
 
+// The first start of a process on a cold Wine, or in a new prefix, can take seconds.
+const DWORD kColdStartMs = 30000;
+
 struct WindowQuery
 {
     const char* pszTitle;
@@ -42,7 +45,7 @@ HWND WaitForWindow(const char* pszTitle, DWORD dwProcessId)
             ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
             return query.hWndFound != nullptr;
         },
-        10000);
+        kColdStartMs);
     return query.hWndFound;
 }
 
@@ -60,7 +63,7 @@ COLORREF WorkspaceColour(HWND hClient)
             clrShown = CPixelImage::FromScreen({ptMiddle.x, ptMiddle.y, ptMiddle.x + 1, ptMiddle.y + 1}).Pixel(0, 0);
             return NearColor(clrShown, clrWorkspace, 0);
         },
-        5000);
+        kColdStartMs);
     return clrShown;
 }
 
@@ -87,7 +90,7 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
         EXPECT_FALSE(SaveScreenshot(hWnd, "kestova-startup").empty());
         ::PostMessage(hWnd, WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 20000));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, kColdStartMs));
     DWORD dwExitCode = 1;
     ::GetExitCodeProcess(pi.hProcess, &dwExitCode);
     EXPECT_EQ(0u, dwExitCode);

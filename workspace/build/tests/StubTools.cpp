@@ -25,7 +25,8 @@ CString WriteStubTools(const CString& strFolder, const std::string& projectName)
     ::CreateDirectory(strStubs, nullptr);
     WriteAll(strStubs + "\\vcvars32.bat", "@set PATH=" + stubs + ";%PATH%\r\n");
     WriteAll(strStubs + "\\cl.bat", "@echo cl %*>>\"" + stubs + "\\args.txt\"\r\n@copy /y " + projectName +
-                                        "_api.c \"" + stubs + "\\seen.c\" >nul\r\n");
+                                        "_api.c \"" + stubs + "\\seen.c\" >nul\r\n@echo done>\"" + stubs +
+                                        "\\cl.done\"\r\n");
     WriteAll(strStubs + "\\lib.bat", "@echo lib %*>>\"" + stubs + "\\args.txt\"\r\n");
     return strStubs;
 }
