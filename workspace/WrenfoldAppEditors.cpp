@@ -31,11 +31,13 @@ std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
     return editors;
 }
 
-void CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
+BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
 {
+    BOOL bAllSaved = TRUE;
     for (CDocument* pDoc : EditorsIn(pszFolder))
-        if (pDoc->IsModified())
-            pDoc->OnSaveDocument(pDoc->GetPathName());
+        if (pDoc->IsModified() && !pDoc->OnSaveDocument(pDoc->GetPathName()))
+            bAllSaved = FALSE;
+    return bAllSaved;
 }
 
 void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)

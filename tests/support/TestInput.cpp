@@ -75,7 +75,7 @@ bool CTestInput::BringToForeground() const
 {
     HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
     ::SetForegroundWindow(hRoot);
-    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, 2000);
+    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs);
 }
 
 bool CTestInput::Send(std::vector<INPUT> inputs)
@@ -88,7 +88,7 @@ bool CTestInput::Send(std::vector<INPUT> inputs)
     const UINT nCount = static_cast<UINT>(inputs.size());
     if (::SendInput(nCount, inputs.data(), sizeof(INPUT)) != nCount)
         return false;
-    return PumpUntil([] { return t_bMarkerSeen; });
+    return PumpUntil([] { return t_bMarkerSeen; }, kColdWineDeadlineMs);
 }
 
 bool CTestInput::Key(WORD wVirtualKey, unsigned nModifiers)

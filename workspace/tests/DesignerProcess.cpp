@@ -69,6 +69,18 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+// The output pane is the frame's one read-only multi-line edit.
+BOOL CALLBACK MatchOutput(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    const LONG lStyle = ::GetWindowLong(hWnd, GWL_STYLE);
+    if (lstrcmpi(szClass, "Edit") != 0 || (lStyle & (ES_READONLY | ES_MULTILINE)) != (ES_READONLY | ES_MULTILINE))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 HWND WaitForTopLevel(DWORD dwProcessId, const char* pszClass, const char* pszTitle, DWORD dwTimeoutMs)
 {
     WindowSearch search = {dwProcessId, pszClass, pszTitle, nullptr};
@@ -96,17 +108,6 @@ BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
     if (!MatchWindow(hWnd, reinterpret_cast<LPARAM>(&search)))
         pCount->nShown++;
     return TRUE;
-}
-
-// The output pane is the frame's only multi-line edit.
-BOOL CALLBACK MatchOutput(HWND hWnd, LPARAM lParam)
-{
-    char szClass[64] = "";
-    ::GetClassName(hWnd, szClass, sizeof szClass);
-    if (lstrcmpi(szClass, "Edit") != 0 || !(::GetWindowLong(hWnd, GWL_STYLE) & ES_MULTILINE))
-        return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
 }
 
 BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
@@ -153,15 +154,17 @@ TVITEM ReadRemoteItem(HWND hTree, const CRemoteMemory& memory, HTREEITEM hItem, 
 
 }  // namespace
 
-CDesignerProcess::CDesignerProcess(const std::string& strArguments)
+CDesignerProcess::CDesignerProcess(const std::string& strArguments, const std::string& strProgram,
+                                   const char* pszFolder)
 {
-    std::string strCommand = "kestova.exe " + strArguments;
+    std::string strCommand = "\"" + strProgram + "\" " + strArguments;
     STARTUPINFO si = {};
     si.cb = sizeof si;
-    if (!::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
+    if (!::CreateProcess(strProgram.c_str(), &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, pszFolder, &si,
+                         &m_pi))
         return;
-    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", kDesignerDeadlineMs);
-    ::WaitForInputIdle(m_pi.hProcess, kDesignerDeadlineMs);
+    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", kColdWineDeadlineMs);
+    ::WaitForInputIdle(m_pi.hProcess, kColdWineDeadlineMs);
 }
 
 CDesignerProcess::~CDesignerProcess()
@@ -184,7 +187,7 @@ HWND CDesignerProcess::Tree() const
             ::EnumChildWindows(m_hMain, MatchTree, reinterpret_cast<LPARAM>(&hTree));
             return hTree != nullptr;
         },
-        kDesignerDeadlineMs);
+        kColdWineDeadlineMs);
     return hTree;
 }
 
@@ -275,7 +278,7 @@ bool CDesignerProcess::BringForward() const
     if (ready())
         return true;
     ::SetForegroundWindow(::GetLastActivePopup(m_hMain));
-    return PumpUntil(ready, kDesignerDeadlineMs);
+    return PumpUntil(ready, kColdWineDeadlineMs);
 }
 
 bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
@@ -327,15 +330,6 @@ int CDesignerProcess::CountShown(const char* pszClass) const
     return count.nShown;
 }
 
-std::string CDesignerProcess::OutputText() const
-{
-    HWND hOutput = nullptr;
-    ::EnumChildWindows(m_hMain, MatchOutput, reinterpret_cast<LPARAM>(&hOutput));
-    std::string text((size_t)::SendMessage(hOutput, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
-    text.resize((size_t)::SendMessage(hOutput, WM_GETTEXT, text.size(), (LPARAM)&text[0]));
-    return text;
-}
-
 std::string CDesignerProcess::MessageText(HWND hBox)
 {
     char szText[1024] = "";
@@ -343,11 +337,23 @@ std::string CDesignerProcess::MessageText(HWND hBox)
     return szText;
 }
 
+std::string CDesignerProcess::OutputText() const
+{
+    HWND hOutput = nullptr;
+    ::EnumChildWindows(m_hMain, MatchOutput, reinterpret_cast<LPARAM>(&hOutput));
+    if (!hOutput)
+        return std::string();
+    // Another process's edit gives its text only through the message, which the system carries across.
+    std::string strText((size_t)::SendMessage(hOutput, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    strText.resize((size_t)::SendMessage(hOutput, WM_GETTEXT, strText.size(), (LPARAM)&strText[0]));
+    return strText;
+}
+
 DWORD CDesignerProcess::Close()
 {
     ::PostMessage(m_hMain, WM_CLOSE, 0, 0);
     DWORD dwExitCode = STILL_ACTIVE;
-    if (::WaitForSingleObject(m_pi.hProcess, kDesignerDeadlineMs) == WAIT_OBJECT_0)
+    if (::WaitForSingleObject(m_pi.hProcess, kColdWineDeadlineMs) == WAIT_OBJECT_0)
         ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);
     return dwExitCode;
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "MessagePump.h"
+
 #include <string>
 #include <vector>
 
@@ -17,15 +19,13 @@ struct TreeItemSeen
     bool bSelected = false;
 };
 
-// How long a test waits for the program to show or do something: the first start of a process on a
-// cold Wine, or in a new prefix, can take seconds, and a loaded machine stretches every step.
-const DWORD kDesignerDeadlineMs = 30000;
-
 class CDesignerProcess
 {
 public:
-    // Starts kestova.exe with the arguments and waits for its main window.
-    explicit CDesignerProcess(const std::string& strArguments = std::string());
+    // Starts the program (the test's own kestova.exe unless named) with the arguments, in the
+    // folder when one is given, and waits for its main window.
+    explicit CDesignerProcess(const std::string& strArguments = std::string(),
+                              const std::string& strProgram = "kestova.exe", const char* pszFolder = nullptr);
     ~CDesignerProcess();
     CDesignerProcess(const CDesignerProcess&) = delete;
     CDesignerProcess& operator=(const CDesignerProcess&) = delete;
@@ -48,12 +48,12 @@ public:
     HWND FocusWindow() const;
     // How many top-level windows of the class the program shows.
     int CountShown(const char* pszClass) const;
-    // The text of the output pane.
-    std::string OutputText() const;
 
     // A dialog of the program with that title (a message box has its caller's), once it is shown.
-    HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = kDesignerDeadlineMs) const;
+    HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = kColdWineDeadlineMs) const;
     static std::string MessageText(HWND hBox);
+    // The text of the output pane; empty while the pane has no window.
+    std::string OutputText() const;
 
     // Asks the frame to close and waits for the program's end; its exit code.
     DWORD Close();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "DesignerProcess.h"
 #include "MessagePump.h"
 #include "Screenshot.h"
+#include "StubTools.h"
 #include "TestFolder.h"
 #include "project/ProjectFile.h"
 
@@ -23,6 +25,8 @@ namespace
 const char* const kRoot = "'Kestova': Project(s)";
 const int kNameEdit = 1003;
 const int kLocationEdit = 1004;
+const UINT kDeletePacket = 32776;
+const UINT kCompile = 32783;
 
 std::string FileBytes(const std::string& strPath)
 {
@@ -44,8 +48,6 @@ std::string CopyExample(const CTestFolder& folder, const std::string& strName)
     folder.Write(strName, strLf);
     return folder.Path(strName);
 }
-
-bool IsSaved(const std::string& strPath) { return FileBytes(strPath).find("\r\n") != std::string::npos; }
 
 // The tree the program should show for the project file: kinds, images and order.
 std::vector<TreeItemSeen> ExpectedTree(const std::vector<std::string>& paths)
@@ -81,7 +83,7 @@ std::vector<TreeItemSeen> TreeOnceItHas(const CDesignerProcess& designer, size_t
             items = designer.TreeItems();
             return items.size() == nItems;
         },
-        kDesignerDeadlineMs);
+        kColdWineDeadlineMs);
     return items;
 }
 
@@ -106,7 +108,7 @@ std::string TitleOf(HWND hWnd)
 
 bool WaitUntilGone(HWND hWnd)
 {
-    return PumpUntil([hWnd] { return !::IsWindow(hWnd); }, kDesignerDeadlineMs);
+    return PumpUntil([hWnd] { return !::IsWindow(hWnd); }, kColdWineDeadlineMs);
 }
 
 // Answers the message box the program shows and gives its sentence.
@@ -131,6 +133,20 @@ bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
     designer.Text(strPath);
     designer.Key(VK_RETURN);
     return WaitUntilGone(hDialog);
+}
+
+// Deletes the packet through its tree item, the Delete Packet command and the confirmation.
+bool DeletePacket(const CDesignerProcess& designer, const std::string& strPacket)
+{
+    const size_t nItems = designer.TreeItems().size();
+    if (!designer.ClickItem(strPacket))
+        return false;
+    ::PostMessage(designer.MainWindow(), WM_COMMAND, kDeletePacket, 0);
+    HWND hConfirm = designer.WaitForDialog("WARNING!");
+    if (!hConfirm)
+        return false;
+    ::PostMessage(hConfirm, WM_COMMAND, IDOK, 0);
+    return PumpUntil([&] { return designer.TreeItems().size() < nItems; }, kColdWineDeadlineMs);
 }
 
 void ForgetRecentFiles() { ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Rurivoro-Zivudazar Applications"); }
@@ -233,16 +249,16 @@ bool DialogCloses(const CDesignerProcess& designer, const char* pszTitle)
 {
     HWND hDialog = designer.WaitForDialog(pszTitle);
     ::PostMessage(hDialog, WM_COMMAND, IDCANCEL, 0);
-    return hDialog && PumpUntil([hDialog] { return !::IsWindowVisible(hDialog); }, kDesignerDeadlineMs);
+    return hDialog && PumpUntil([hDialog] { return !::IsWindowVisible(hDialog); }, kColdWineDeadlineMs);
 }
 
 bool SubmenuCloses(const CDesignerProcess& designer)
 {
-    if (!PumpUntil([&] { return designer.CountShown(kPopupClass) == 2; }, kDesignerDeadlineMs))
+    if (!PumpUntil([&] { return designer.CountShown(kPopupClass) == 2; }, kColdWineDeadlineMs))
         return false;
     for (int i = 0; i < 3; i++)  // the submenu, the menu, then the bar's own tracking
         designer.Key(VK_ESCAPE);
-    return PumpUntil([&] { return designer.CountShown(kPopupClass) == 0; }, kDesignerDeadlineMs);
+    return PumpUntil([&] { return designer.CountShown(kPopupClass) == 0; }, kColdWineDeadlineMs);
 }
 
 // What the item does shows that its menu opened and was still open once Alt was released.
@@ -256,7 +272,7 @@ bool ItemOpensByKeys(const CDesignerProcess& designer, const MenuItemKeys& keys)
     if (keys.wMenu == 'E')
         return SubmenuCloses(designer);
     return PumpUntil([&] { return CountOf(designer.OutputText(), "Successfully Generated!") > nGenerated; },
-                     kDesignerDeadlineMs);
+                     kColdWineDeadlineMs);
 }
 
 // Ctrl+F4 closes the active editor; the empty editor area takes the focus once the last is gone.
@@ -270,7 +286,7 @@ bool CloseEveryEditor(const CDesignerProcess& designer, HWND hClient)
         if (!WaitUntilGone(hChild))
             return false;
     }
-    return PumpUntil([&] { return designer.FocusWindow() == hClient; }, kDesignerDeadlineMs);
+    return PumpUntil([&] { return designer.FocusWindow() == hClient; }, kColdWineDeadlineMs);
 }
 
 }  // namespace
@@ -284,7 +300,7 @@ TEST(Designer, AltAndALetterOpenEveryMenuWhereverTheFocusIs)
     HWND hClient = ::FindWindowEx(designer.MainWindow(), nullptr, "MDIClient", nullptr);
     ASSERT_TRUE(hClient);
     const auto focusIn = [&](const std::function<bool(HWND)>& place)
-    { return PumpUntil([&] { return place(designer.FocusWindow()); }, kDesignerDeadlineMs); };
+    { return PumpUntil([&] { return place(designer.FocusWindow()); }, kColdWineDeadlineMs); };
     const std::vector<std::pair<const char*, std::function<bool()>>> places = {
         {"tree",
          [&]
@@ -329,43 +345,66 @@ TEST(Designer, CtrlOOpensProjectsAndRefusesBadOnes)
     ASSERT_TRUE(OpenWithKeys(designer, folder.Path("broken.kvs")));
     EXPECT_EQ("invalid project file!", AnswerMessageBox(designer));
     EXPECT_EQ(expected.size(), designer.TreeItems().size());
+    EXPECT_NE(std::string::npos, designer.OutputText().find("Error: " + folder.Path("broken.kvs") +
+                                                            ": no element found at line 1, column 29"))
+        << "the output pane says what was wrong, and where: " << designer.OutputText();
     EXPECT_EQ(0u, designer.Close());
 }
 
-TEST(Designer, CtrlSSavesEveryProjectAndClosingTheFrameSavesThemAgain)
-{
-    CTestFolder folder("designer-save");
-    const std::string strChat = CopyExample(folder, "chat.kvs");
-    CDesignerProcess designer("\"" + strChat + "\"");
-    ASSERT_TRUE(designer.MainWindow());
-    ASSERT_TRUE(designer.ClickItem("chat"));
-    ASSERT_FALSE(IsSaved(strChat));
-    ASSERT_TRUE(designer.Key('S', VK_CONTROL));
-    EXPECT_TRUE(PumpUntil([&] { return IsSaved(strChat); }, kDesignerDeadlineMs));
-    ProjectRecord saved;
-    CString strMessage;
-    EXPECT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
-
-    CopyExample(folder, "chat.kvs");
-    EXPECT_EQ(0u, designer.Close());
-    EXPECT_TRUE(IsSaved(strChat));
-}
-
-TEST(Designer, CloseSavesAndEmptiesTheTreeAndTheRecentEntryOpensItAgain)
+// Two files of one project: the one that was opened is the one saved, and only once it changed.
+// Close empties the tree and the recent entry opens the file again.
+TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
 {
     ForgetRecentFiles();
-    CTestFolder folder("designer-close");
+    CTestFolder folder("designer-save");
+    const std::string strSensor = CopyExample(folder, "sensor.kvs");
+    const std::string strBackup = folder.Path("backup.kvs");
+    folder.Write("backup.kvs", FileBytes(strSensor));
+    const std::string strBytes = FileBytes(strSensor);
+    {
+        CDesignerProcess designer("\"" + strBackup + "\"");
+        ASSERT_TRUE(designer.MainWindow());
+        ASSERT_TRUE(designer.ClickItem("sensor"));
+        designer.Key('S', VK_CONTROL);
+        designer.Key('F', VK_MENU);
+        designer.Key('C');
+        ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
+        designer.Key('F', VK_MENU);
+        designer.Key('1');
+        const std::vector<TreeItemSeen> expected = ExpectedTree({strBackup});
+        ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+        EXPECT_EQ(0u, designer.Close());
+    }
+    EXPECT_EQ(strBytes, FileBytes(strSensor)) << "Save All, Close and Exit wrote nothing: nothing changed";
+    EXPECT_EQ(strBytes, FileBytes(strBackup));
+
+    CDesignerProcess designer("\"" + strBackup + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ProjectRecord project;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strBackup.c_str(), &project, &strMessage));
+    ASSERT_TRUE(DeletePacket(designer, project.packets[0].name));
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_EQ(strBytes, FileBytes(strSensor)) << "the other file of the project is left alone";
+    ProjectRecord saved;
+    ASSERT_TRUE(ReadProjectFile(strBackup.c_str(), &saved, &strMessage));
+    EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "Exit saved the edit where it came from";
+}
+
+// The frame's title names the active editor's file, and only while an editor is open.
+TEST(Designer, TheTitleNamesTheActiveEditorOnlyUntilItsProjectCloses)
+{
+    ForgetRecentFiles();
+    CTestFolder folder("designer-title");
     const std::string strChat = CopyExample(folder, "chat.kvs");
     CDesignerProcess designer("\"" + strChat + "\"");
-    ASSERT_TRUE(designer.MainWindow());
     ASSERT_TRUE(designer.ClickItem("Head"));
     const auto titled = [&](const std::string& strTitle)
-    { return PumpUntil([&] { return TitleOf(designer.MainWindow()) == strTitle; }, kDesignerDeadlineMs); };
-    EXPECT_TRUE(titled("chat_api.h - Kestova")) << "the active editor's file: " << TitleOf(designer.MainWindow());
+    { return PumpUntil([&] { return TitleOf(designer.MainWindow()) == strTitle; }, kColdWineDeadlineMs); };
+    EXPECT_TRUE(titled("chat_api.h - Kestova")) << TitleOf(designer.MainWindow());
     designer.Key('F', VK_MENU);
     designer.Key('C');
     ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
-    EXPECT_TRUE(IsSaved(strChat));
     EXPECT_TRUE(titled("Kestova")) << "no editor is left: " << TitleOf(designer.MainWindow());
 
     designer.Key('F', VK_MENU);
@@ -373,6 +412,86 @@ TEST(Designer, CloseSavesAndEmptiesTheTreeAndTheRecentEntryOpensItAgain)
     const std::vector<TreeItemSeen> expected = ExpectedTree({strChat});
     ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
     EXPECT_EQ("Kestova", TitleOf(designer.MainWindow())) << "reopening opens no editor";
+    EXPECT_EQ(0u, designer.Close());
+}
+
+// Selecting a project saves its editors' files at once; Wine would replace a read-only one.
+TEST(Designer, AReadOnlyEditorFileIsRefusedAsWindowsWouldAndKeepsItsBytes)
+{
+    CTestFolder folder("designer-read-only");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    const std::string strApi = folder.Path("chat_api.c");
+    folder.Write("chat_api.c", "int old;\n");
+    ASSERT_TRUE(::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_READONLY));
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    EXPECT_EQ("Access to the file was denied. (" + strApi + ")", AnswerMessageBox(designer));
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_EQ("int old;\n", folder.Read("chat_api.c"));
+    EXPECT_NE(0u, ::GetFileAttributes(strApi.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The folder is moved away under the open project: Exit says so, then asks, and Enter stays.
+TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdit)
+{
+    CTestFolder folder("designer-exit");
+    ASSERT_TRUE(::CreateDirectory(folder.Path("project").c_str(), nullptr));
+    const std::string strChat = folder.Path("project\\chat.kvs");
+    folder.Write("project\\chat.kvs", FileBytes("example\\chat.kvs"));
+    ProjectRecord project;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &project, &strMessage));
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(DeletePacket(designer, project.packets[0].name));
+    const size_t nItems = designer.TreeItems().size();
+    ASSERT_TRUE(::MoveFile(folder.Path("project").c_str(), folder.Path("moved").c_str()));
+
+    ::PostMessage(designer.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_NE(std::string::npos, AnswerMessageBox(designer).find("chat.kvs")) << "the failure is told first";
+    HWND hQuestion = designer.WaitForDialog();
+    ASSERT_TRUE(hQuestion);
+    EXPECT_NE(std::string::npos, CDesignerProcess::MessageText(hQuestion).find("Try Again"));
+    designer.Key(VK_RETURN);
+    ASSERT_TRUE(WaitUntilGone(hQuestion));
+    EXPECT_TRUE(::IsWindow(designer.MainWindow())) << "the program stays";
+    EXPECT_EQ(nItems, designer.TreeItems().size()) << "with the edit";
+
+    ASSERT_TRUE(::MoveFile(folder.Path("moved").c_str(), folder.Path("project").c_str()));
+    EXPECT_EQ(0u, designer.Close());
+    ProjectRecord saved;
+    ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
+    EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize());
+}
+
+// The designer runs in the project's folder, where File > Open leaves it, from a program folder
+// whose settings name stub compiler tools. A cmd.exe or cl.exe planted beside the project must not
+// be the one Compile starts: the system's cmd runs the stubs.
+TEST(Designer, CompileStartsTheSystemCmdAndTheToolsOnThePathAndNoneBesideTheProject)
+{
+    CTestFolder folder("designer-planted");
+    for (const char* pszFolder : {"program", "program\\config", "project"})
+        ASSERT_TRUE(::CreateDirectory(folder.Path(pszFolder).c_str(), nullptr));
+    ASSERT_TRUE(::CopyFile("kestova.exe", folder.Path("program\\kestova.exe").c_str(), TRUE));
+    for (const char* pszFolder : {"lib", "make"})
+        std::filesystem::copy(pszFolder, folder.Path("program\\") + pszFolder,
+                              std::filesystem::copy_options::recursive);
+    const CString strStubs = WriteStubTools((folder.Path() + "\\").c_str());
+    folder.Write("program\\config\\config.ini",
+                 "[Global]\r\ncompiler_path=" + std::string((LPCTSTR)strStubs) + "\\vcvars32.bat\r\n");
+    folder.Write("project\\chat.kvs", FileBytes("example\\chat.kvs"));
+    for (const char* pszPlanted : {"project\\cmd.exe", "project\\cl.exe"})
+        ASSERT_TRUE(::CopyFile("kestova_planted_recorder.exe", folder.Path(pszPlanted).c_str(), TRUE));
+
+    CDesignerProcess designer("chat.kvs", folder.Path("program\\kestova.exe"), folder.Path("project").c_str());
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    ::PostMessage(designer.MainWindow(), WM_COMMAND, kCompile, 0);
+    EXPECT_TRUE(WaitForFile(strStubs + "\\args.txt")) << designer.OutputText();
+    for (const char* pszRan : {"project\\cmd.exe.ran", "project\\cl.exe.ran"})
+        EXPECT_TRUE(folder.Read(pszRan).empty()) << pszRan;
     EXPECT_EQ(0u, designer.Close());
 }
 

@@ -11,9 +11,6 @@
 namespace
 {
 
-// The first start of a process on a cold Wine, or in a new prefix, can take seconds.
-const DWORD kColdStartMs = 30000;
-
 struct WindowQuery
 {
     const char* pszTitle;
@@ -45,7 +42,7 @@ HWND WaitForWindow(const char* pszTitle, DWORD dwProcessId)
             ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
             return query.hWndFound != nullptr;
         },
-        kColdStartMs);
+        kColdWineDeadlineMs);
     return query.hWndFound;
 }
 
@@ -63,7 +60,7 @@ COLORREF WorkspaceColour(HWND hClient)
             clrShown = CPixelImage::FromScreen({ptMiddle.x, ptMiddle.y, ptMiddle.x + 1, ptMiddle.y + 1}).Pixel(0, 0);
             return NearColor(clrShown, clrWorkspace, 0);
         },
-        kColdStartMs);
+        kColdWineDeadlineMs);
     return clrShown;
 }
 
@@ -90,7 +87,7 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
         EXPECT_FALSE(SaveScreenshot(hWnd, "kestova-startup").empty());
         ::PostMessage(hWnd, WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, kColdStartMs));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, kColdWineDeadlineMs));
     DWORD dwExitCode = 1;
     ::GetExitCodeProcess(pi.hProcess, &dwExitCode);
     EXPECT_EQ(0u, dwExitCode);
