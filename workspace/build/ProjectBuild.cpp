@@ -62,7 +62,7 @@ void CProjectBuild::GenerateMakefile(const CString& strProgramFolder)
     std::string makefile, error;
     if (!codegen::GenerateMakefile(m_project, makefile, error))
         return Report(error);
-    if (WriteFile(codegen::MakefileName(), makefile) && CopyRuntime(strProgramFolder))
+    if (PlaceText(codegen::MakefileName(), makefile) && CopyRuntime(strProgramFolder))
         Report("Successfully Generated!");
 }
 
@@ -72,7 +72,7 @@ void CProjectBuild::GenerateDiagram()
     std::string diagram, error;
     if (!codegen::GenerateDiagram(m_project, diagram, error))
         return Report(error);
-    if (WriteFile(codegen::DiagramFileName(m_project.name), diagram))
+    if (PlaceText(codegen::DiagramFileName(m_project.name), diagram))
         Report("Successfully Generated!");
 }
 

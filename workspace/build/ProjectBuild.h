@@ -31,8 +31,8 @@ class CProjectBuild
 public:
     CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output);
 
-    // Open editors take the new text; files without an editor are written, so
-    // every generated file holds what the success line promises.
+    // Each generated file goes into its open editor, where the user can undo it or save it, or
+    // else to the disk, so that every generated file holds what the success line promises.
     void GenerateCode();
     // The Makefile includes the shared rules and builds the runtime: both are copied beside it.
     void GenerateMakefile(const CString& strProgramFolder);
