@@ -4,6 +4,7 @@
 #include "KTSyntaxEditView.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
+#include "RedrawHeld.h"
 #include "WrenfoldApp.h"
 
 namespace
@@ -28,32 +29,6 @@ private:
     CEdit& m_edit;
 };
 
-// Nothing of the window is drawn while it is held; then all of it once. A text replaced in an open
-// editor would otherwise repaint it at every step (scroll bars shown, sizes changed), even behind
-// the other tabs. A hidden window stays hidden: turning redraw on would show it.
-class CRedrawHeld
-{
-public:
-    explicit CRedrawHeld(CWnd& wnd) : m_wnd(wnd), m_bHeld((wnd.GetStyle() & WS_VISIBLE) != 0)
-    {
-        if (m_bHeld)
-            m_wnd.SetRedraw(FALSE);
-    }
-    ~CRedrawHeld()
-    {
-        if (!m_bHeld)
-            return;
-        m_wnd.SetRedraw(TRUE);
-        m_wnd.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
-    }
-    CRedrawHeld(const CRedrawHeld&) = delete;
-    CRedrawHeld& operator=(const CRedrawHeld&) = delete;
-
-private:
-    CWnd& m_wnd;
-    const BOOL m_bHeld;
-};
-
 // The application's editors of the project's folder: generated text replaces what an open
 // editor shows, and a build first saves what the editors changed.
 class CFolderEditors : public IProjectEditors
@@ -68,7 +43,7 @@ public:
         if (!pView)
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
-        CRedrawHeld held(*pView);
+        CRedrawHeld held(pView);
         return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     BOOL SaveAll() override

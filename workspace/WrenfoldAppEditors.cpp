@@ -2,6 +2,7 @@
 #include "WrenfoldApp.h"
 
 #include "ChildFrame.h"
+#include "RedrawHeld.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -31,11 +32,17 @@ std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
     return editors;
 }
 
+// A saved editor shows the same text again: it is drawn once afterwards, not while it is written.
 void CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
 {
     for (CDocument* pDoc : EditorsIn(pszFolder))
-        if (pDoc->IsModified())
-            pDoc->OnSaveDocument(pDoc->GetPathName());
+    {
+        if (!pDoc->IsModified())
+            continue;
+        POSITION pos = pDoc->GetFirstViewPosition();
+        CRedrawHeld held(pos ? pDoc->GetNextView(pos) : nullptr);
+        pDoc->OnSaveDocument(pDoc->GetPathName());
+    }
 }
 
 void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)
