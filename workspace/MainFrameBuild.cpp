@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
+#include "LongWork.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
 #include "RedrawHeld.h"
@@ -75,6 +76,20 @@ private:
     CString m_strFolder;
 };
 
+// The frame keeps painting while the generators run, and its status bar says what they do.
+class CFrameWork : public IWorkRunner
+{
+public:
+    explicit CFrameWork(CKTStatusBar& statusBar) : m_statusBar(statusBar) {}
+    void Run(const CString& strStep, const std::function<void()>& work) override
+    {
+        CLongWork(m_statusBar, strStep).Run(work);
+    }
+
+private:
+    CKTStatusBar& m_statusBar;
+};
+
 }  // namespace
 
 void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame))
@@ -84,7 +99,8 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
         return;
     CFolderEditors editors(pProject->folder);
     COutputLines output(m_wndOutput);
-    CProjectBuild build(*pProject, editors, output);
+    CFrameWork runner(m_wndStatusBar);
+    CProjectBuild build(*pProject, editors, output, &runner);
     pfnCommand(build, *this);
 }
 

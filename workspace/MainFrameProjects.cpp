@@ -1,6 +1,7 @@
 // The main frame's project commands: create, open, save and close projects, and saving everything at the end.
 #include "MainFrame.h"
 
+#include "LongWork.h"
 #include "NewProject.h"
 #include "ProjectTreeItems.h"
 #include "WrenfoldApp.h"
@@ -98,7 +99,10 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
 {
     auto pProject = std::make_unique<ProjectRecord>();
     CString strMessage;
-    if (!ReadProjectFile(pszPath, pProject.get(), &strMessage))
+    bool bRead = false;
+    CLongWork(m_wndStatusBar, CString("Reading ") + pszPath + "...")
+        .Run([&] { bRead = ReadProjectFile(pszPath, pProject.get(), &strMessage); });
+    if (!bRead)
     {
         AfxMessageBox(strMessage);
         return;
@@ -140,7 +144,10 @@ BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
     static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
     CString strError;
-    if (WriteProjectFile(project, ProjectFilePath(project), &strError))
+    bool bWritten = false;
+    CLongWork(m_wndStatusBar, CString("Saving ") + project.name + "...")
+        .Run([&] { bWritten = WriteProjectFile(project, ProjectFilePath(project), &strError); });
+    if (bWritten)
         return TRUE;
     AfxMessageBox(strError, MB_OK | MB_ICONERROR);
     return FALSE;
