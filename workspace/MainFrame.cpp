@@ -24,6 +24,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
+ON_WM_CLOSE()
 ON_MESSAGE(KT_WM_DOCKINGPANENOTIFY, OnDockingPaneNotify)
 ON_MESSAGE(KTWM_CREATECOMMANDBAR, OnCreateCommandBar)
 ON_COMMAND(ID_PROJECT_NEW, OnFileNew)
@@ -121,7 +122,7 @@ BOOL CMainFrame::CreateCommandBars()
     CKTToolBar* pToolBar = pCommandBars->Add("Standard", ktBarTop);
     if (!pToolBar || !pToolBar->LoadToolBar(IDR_MAINFRAME))
         return FALSE;
-    CKTPaintManager::SetTheme(4);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlatScheme);
     pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
     return TRUE;
 }

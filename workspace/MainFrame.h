@@ -9,6 +9,7 @@
 #include "KTStatusBar.h"
 #include "KTTabClientWnd.h"
 #include "OutputEdit.h"
+#include "ProjectFiles.h"
 #include "ProjectTreePane.h"
 #include "SelectedRecords.h"
 
@@ -36,6 +37,7 @@ public:
     CString m_strCompilerPath;  // full path of the compiler's environment script
     CImageList m_treeImages;
     std::vector<std::unique_ptr<ProjectRecord>> m_projects;  // in the order they were opened
+    CProjectFiles m_files;                                   // where each project is saved
     CKTStatusBar m_wndStatusBar;
     CKTDockingPaneManager m_paneManager;
     COutputEdit m_wndOutput;
@@ -59,6 +61,7 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnClose();
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileNew();
@@ -108,6 +111,8 @@ private:
     void OpenAndSelect(LPCTSTR pszPath);
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
+    // Saves every project, asking what to do about each one that cannot be saved; FALSE to stay.
+    BOOL SaveForExit();
     BOOL CloseProject(const ProjectRecord* pProject);
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
@@ -121,4 +126,6 @@ private:
     // Shows the selected item's record on its settings page as it is stored now.
     void ReloadSelectedPage();
     void ShowTabsOfActiveEditor();
+
+    BOOL m_bSavedForExit = FALSE;  // Exit saved, or the user chose to quit without saving
 };

@@ -14,20 +14,11 @@ namespace
 class COutputLines : public IOutputLines
 {
 public:
-    explicit COutputLines(CEdit& edit) : m_edit(edit) {}
-    void AddLine(const CString& strLine) override
-    {
-        if (!m_edit.GetSafeHwnd())
-            return;
-        // A read-only edit refuses replacing its selection here; its whole text is set instead.
-        CString strText;
-        m_edit.GetWindowText(strText);
-        m_edit.SetWindowText(strText + strLine + "\r\n");
-        m_edit.LineScroll(m_edit.GetLineCount());
-    }
+    explicit COutputLines(COutputEdit& edit) : m_edit(edit) {}
+    void AddLine(const CString& strLine) override { m_edit.AddLine(strLine); }
 
 private:
-    CEdit& m_edit;
+    COutputEdit& m_edit;
 };
 
 // The application's editors of the project's folder: generated text replaces what an open
@@ -47,18 +38,10 @@ public:
         CRedrawHeld held(pView);
         return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
-    BOOL SaveAll() override
-    {
-        App().SaveEditorDocuments(m_strFolder);
-        return FindEditor([&](CDocument& doc) { return InFolder(doc) && doc.IsModified(); }) == nullptr;
-    }
+    BOOL SaveAll() override { return App().SaveEditorDocuments(m_strFolder); }
 
 private:
     static CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }
-    BOOL InFolder(CDocument& doc) const
-    {
-        return doc.GetPathName().Left(m_strFolder.GetLength()).CompareNoCase(m_strFolder) == 0;
-    }
     template <typename Match>
     CDocument* FindEditor(Match match) const
     {

@@ -51,6 +51,13 @@ bool CopyRuntimeLibrary(const CString& strProjectFolder)
 
 bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
 
+CString FullPathOf(LPCTSTR pszPath)
+{
+    char szFull[MAX_PATH];
+    const DWORD nLength = ::GetFullPathName(pszPath, sizeof szFull, szFull, nullptr);
+    return nLength > 0 && nLength < sizeof szFull ? CString(szFull) : CString(pszPath);
+}
+
 }  // namespace
 
 void CMainFrame::OnFileNew()
@@ -95,15 +102,19 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
     tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, m_projects.back().get()));
 }
 
+// The path is made full first: the current folder moves with every file dialog, and the project is
+// saved to this file and generated into its folder long after.
 void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
 {
+    const CString strPath = FullPathOf(pszPath);
     auto pProject = std::make_unique<ProjectRecord>();
-    CString strMessage;
+    CString strMessage, strReason;
     bool bRead = false;
-    CLongWork(m_wndStatusBar, CString("Reading ") + pszPath + "...")
-        .Run([&] { bRead = ReadProjectFile(pszPath, pProject.get(), &strMessage); });
+    CLongWork(m_wndStatusBar, "Reading " + strPath + "...")
+        .Run([&] { bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason); });
     if (!bRead)
     {
+        m_wndOutput.AddLine("Error: " + strReason);
         AfxMessageBox(strMessage);
         return;
     }
@@ -115,6 +126,7 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
         return;
     }
     m_projects.push_back(std::move(pProject));
+    m_files.Remember(*m_projects.back(), strPath);
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
@@ -123,7 +135,7 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
         tree.Invalidate();
         tree.UpdateWindow();
     }
-    AfxGetApp()->AddToRecentFileList(pszPath);
+    AfxGetApp()->AddToRecentFileList(strPath);
 }
 
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
@@ -139,16 +151,17 @@ void CMainFrame::OnFileOpen() { OpenProjectFrom(nullptr); }
 
 void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 
-// A project that cannot be written says so; it stays loaded as it is. Its editors are written too.
+// A project that cannot be written says so; it stays loaded as it is. Its editors are written too,
+// and an editor that cannot be written (the framework told why) fails the save as well.
 BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
-    static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
+    const BOOL bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
     CString strError;
     bool bWritten = false;
     CLongWork(m_wndStatusBar, CString("Saving ") + project.name + "...")
-        .Run([&] { bWritten = WriteProjectFile(project, ProjectFilePath(project), &strError); });
+        .Run([&] { bWritten = m_files.Save(project, &strError); });
     if (bWritten)
-        return TRUE;
+        return bEditorsSaved;
     AfxMessageBox(strError, MB_OK | MB_ICONERROR);
     return FALSE;
 }
@@ -181,6 +194,7 @@ BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
             DeleteItemsWithData(tree, hItem);
         tree.ClearCurrentProject();
     }
+    m_files.Forget(*pProject);
     m_projects.erase(std::find_if(m_projects.begin(), m_projects.end(),
                                   [pProject](const auto& pLoaded) { return pLoaded.get() == pProject; }));
     ShowTabsOfActiveEditor();
@@ -199,8 +213,37 @@ void CMainFrame::OnFileCloseAll()
         CloseProject(m_projects[i - 1].get());
 }
 
+// Until the user says otherwise, Exit keeps what could not be saved: the default answer stays.
+BOOL CMainFrame::SaveForExit()
+{
+    for (const auto& pProject : m_projects)
+    {
+        while (!SaveProject(*pProject))
+        {
+            const int nAnswer = AfxMessageBox(CString("the project ") + pProject->name +
+                                                  " is not saved. Try Again saves it again, Continue quits without "
+                                                  "saving it, Cancel keeps the designer open.",
+                                              MB_CANCELTRYCONTINUE | MB_ICONWARNING | MB_DEFBUTTON1);
+            if (nAnswer == IDCONTINUE)
+                break;
+            if (nAnswer != IDTRYAGAIN)
+                return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+void CMainFrame::OnClose()
+{
+    if (!SaveForExit())
+        return;
+    m_bSavedForExit = TRUE;
+    CKTMDIFrameWnd::OnClose();
+}
+
 BOOL CMainFrame::DestroyWindow()
 {
-    OnFileSaveAll();
+    if (!m_bSavedForExit)
+        OnFileSaveAll();
     return CKTMDIFrameWnd::DestroyWindow();
 }

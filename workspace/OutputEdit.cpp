@@ -28,5 +28,21 @@ int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ModifyStyle(0, WS_HSCROLL | WS_VSCROLL);
     SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(10, 5));
     SendMessage(EM_SETREADONLY, TRUE);
+    SetWindowText(m_strEarlyLines);
+    m_strEarlyLines.Empty();
     return 0;
+}
+
+void COutputEdit::AddLine(const CString& strLine)
+{
+    if (!GetSafeHwnd())
+    {
+        m_strEarlyLines += strLine + "\r\n";
+        return;
+    }
+    // A read-only edit refuses replacing its selection here; its whole text is set instead.
+    CString strText;
+    GetWindowText(strText);
+    SetWindowText(strText + strLine + "\r\n");
+    LineScroll(GetLineCount());
 }

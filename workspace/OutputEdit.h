@@ -6,7 +6,15 @@
 
 class COutputEdit : public COfficeBorderControl<CEdit>
 {
+public:
+    // Appends the line and scrolls it into view; a line written before the pane made its window
+    // shows once it does (a project refused at start-up).
+    void AddLine(const CString& strLine);
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_strEarlyLines;
 };

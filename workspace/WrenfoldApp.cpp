@@ -6,7 +6,9 @@
 
 #include "afxadv.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 BEGIN_MESSAGE_MAP(CwrenfoldApp, CWinApp)
 ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
@@ -71,7 +73,11 @@ BOOL CwrenfoldApp::OnOpenRecentFile(UINT nID)
     FILE* pFile = fopen(strPath, "r");
     if (!pFile)
     {
+        const CString strReason = strerror(errno);
         m_pRecentFileList->Remove(nIndex);
+        AfxMessageBox("the file " + strPath + " cannot be opened (" + strReason +
+                          "); it is removed from the recent file list!",
+                      MB_OK | MB_ICONEXCLAMATION);
         return TRUE;
     }
     fclose(pFile);

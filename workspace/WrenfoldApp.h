@@ -17,8 +17,8 @@ public:
     // Editors are opened only through this template; the framework's own file commands never see it.
     void CreateEditorTemplate();
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
-    // Writes every modified editor whose file lies in the folder.
-    void SaveEditorDocuments(LPCTSTR pszFolder);
+    // Writes every modified editor whose file lies in the folder; FALSE when one could not be written.
+    BOOL SaveEditorDocuments(LPCTSTR pszFolder);
     void CloseEditorDocuments(LPCTSTR pszFolder);
 
 protected:

@@ -33,16 +33,19 @@ std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
 }
 
 // A saved editor shows the same text again: it is drawn once afterwards, not while it is written.
-void CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
+BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
 {
+    BOOL bAllSaved = TRUE;
     for (CDocument* pDoc : EditorsIn(pszFolder))
     {
         if (!pDoc->IsModified())
             continue;
         POSITION pos = pDoc->GetFirstViewPosition();
         CRedrawHeld held(pos ? pDoc->GetNextView(pos) : nullptr);
-        pDoc->OnSaveDocument(pDoc->GetPathName());
+        if (!pDoc->OnSaveDocument(pDoc->GetPathName()))
+            bAllSaved = FALSE;
     }
+    return bAllSaved;
 }
 
 void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)

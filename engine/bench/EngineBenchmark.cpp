@@ -1,4 +1,4 @@
-// EngineBenchmark.cpp: reading, validating and writing a design of 1,000 packets of 30 fields.
+// EngineBenchmark.cpp: reading, validating and writing a design of 1,000 packets of 30 fields; validation by size.
 #include "project/ProjectFile.h"
 #include "SampleDesigns.h"
 #include "validation/DesignValidator.h"
@@ -7,8 +7,10 @@
 #include <expat.h>
 
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -100,6 +102,48 @@ void BM_ValidateDesign(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ValidateDesign)->Unit(benchmark::kMillisecond);
+
+// Designs kept across runs of one size: building them is not validating.
+const ProjectRecord& CachedDesign(int packets, int fieldsPerPacket)
+{
+    static std::map<std::pair<int, int>, std::unique_ptr<ProjectRecord>> designs;
+    std::unique_ptr<ProjectRecord>& design = designs[{packets, fieldsPerPacket}];
+    if (!design)
+        design.reset(new ProjectRecord(LargeProject(packets, fieldsPerPacket)));
+    return *design;
+}
+
+void Validate(benchmark::State& state, const ProjectRecord& design)
+{
+    CString line;
+    for (auto _ : state)
+    {
+        if (!ValidateDesign(design, &line))
+            state.SkipWithError(line);
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+// Names and packet types are checked against every earlier one: the time
+// must grow with the count, not its square.
+void BM_ValidatePackets(benchmark::State& state) { Validate(state, CachedDesign(static_cast<int>(state.range(0)), 3)); }
+BENCHMARK(BM_ValidatePackets)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+void BM_ValidateFieldsOfOnePacket(benchmark::State& state)
+{
+    Validate(state, CachedDesign(1, static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_ValidateFieldsOfOnePacket)
+    ->Arg(1000)
+    ->Arg(8000)
+    ->Arg(32000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 

@@ -38,18 +38,29 @@ bool Start(const BuildCommand& command, WORD show, std::string& message)
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = show;
     PROCESS_INFORMATION process = {};
-    // CreateProcess may write into the command line, so it gets its own copy.
+    // CreateProcess may write into the command line, so it gets its own copy. The program is named in full, so
+    // nothing is searched for in the current folder; a folder that is gone fails the start.
     std::vector<char> line(command.commandLine.begin(), command.commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(command.program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                        command.folder.c_str(), &startup, &process))
     {
-        message = "Error: cannot start " + command.commandLine + " (error " + std::to_string(GetLastError()) + ")";
+        message = "Error: cannot start " + command.commandLine + " in " + command.folder + " (error " +
+                  std::to_string(GetLastError()) + ")";
         return false;
     }
     ScopedHandle thread(process.hThread);
     ScopedHandle child(process.hProcess);
     return true;
+}
+
+BuildSettings WithSystemFolder(BuildSettings settings)
+{
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        settings.systemFolder = folder;
+    return settings;
 }
 
 bool DemoExists(const BuildSettings& settings)
@@ -63,17 +74,17 @@ bool DemoExists(const BuildSettings& settings)
 
 bool StartCompile(const BuildSettings& settings, std::string& message)
 {
-    return Start(CompileCommand(settings), SW_HIDE, message);
+    return Start(CompileCommand(WithSystemFolder(settings)), SW_HIDE, message);
 }
 
 bool StartCompileDemo(const BuildSettings& settings, std::string& message)
 {
-    return Start(CompileDemoCommand(settings), SW_HIDE, message);
+    return Start(CompileDemoCommand(WithSystemFolder(settings)), SW_HIDE, message);
 }
 
 bool StartRunDemo(const BuildSettings& settings, std::string& message)
 {
-    return Start(RunDemoCommand(settings, DemoExists(settings)), SW_SHOWNORMAL, message);
+    return Start(RunDemoCommand(WithSystemFolder(settings), DemoExists(settings)), SW_SHOWNORMAL, message);
 }
 
 }  // namespace codegen

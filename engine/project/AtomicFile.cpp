@@ -10,6 +10,7 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -61,25 +62,61 @@ bool WriteWhole(const char* path, const char* data, std::size_t size, bool* crea
     return true;
 }
 
+// Says why path cannot be replaced, from the error the system last set.
+void ReplaceError(const char* path, CString* error)
+{
+#ifdef _WIN32
+    error->Format("cannot replace %s (system error %lu)", path, GetLastError());
+#else
+    *error = SystemError("cannot replace", path);
+#endif
+}
+
+// Windows refuses to move a file over a read-only one, but Wine's move
+// replaces it and drops the attribute, and a POSIX rename ignores the
+// target's permissions: refuse it here, as Windows would. A refusal sets the
+// error the system would have given.
+bool IsReadOnly(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) == 0)
+        return false;
+    SetLastError(ERROR_ACCESS_DENIED);
+#else
+    struct stat info;
+    if (stat(path, &info) != 0)
+        return false;
+    // access() lets the superuser write anything, so the mode counts too.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0)
+        return access(path, W_OK) != 0;
+    errno = EACCES;
+#endif
+    return true;
+}
+
 bool RenameOver(const char* from, const char* to, CString* error)
 {
 #ifdef _WIN32
     if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    error->Format("cannot replace %s (system error %lu)", to, GetLastError());
-    return false;
 #else
     if (std::rename(from, to) == 0)
         return true;
-    *error = SystemError("cannot replace", to);
-    return false;
 #endif
+    ReplaceError(to, error);
+    return false;
 }
 
 }  // namespace
 
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
 {
+    if (IsReadOnly(path))
+    {
+        ReplaceError(path, error);
+        return false;
+    }
     const CString temporary = CString(path) + ".tmp";
     bool created = false;
     if (WriteWhole(temporary, data, size, &created, error) && RenameOver(temporary, path, error))

@@ -17,7 +17,8 @@ extern const char* const kInvalidProjectFileMessage;
 // Windows); the current folder when the path names none.
 CString ProjectFolderOf(const char* path);
 
-// "<folder><name>.kvs": where the project is saved.
+// "<folder><name>.kvs": the file New Project makes for a new project. A loaded project is saved to
+// the file it was read from.
 CString ProjectFilePath(const ProjectRecord& project);
 
 // A new, empty project from the New Project dialog's results. Its folder is
@@ -37,8 +38,9 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
 
 // Reads the project file at path; its folder becomes the project's folder. On
 // failure project is left empty, message is kInvalidProjectFileMessage and the
-// reason is logged.
-bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message);
+// reason (the file, what was wrong, and where for the text) is logged and put in
+// reason when one is given.
+bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message, CString* reason = nullptr);
 
 // ReadProjectFile, and refusal of a project whose name is already loaded with
 // "the NAME protocol already exist in the current projects!" (project left empty).

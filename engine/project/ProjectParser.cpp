@@ -346,14 +346,17 @@ void ProjectParser::OnInput(const char* text, std::size_t length)
 
 // After a refusal the rest is only parsed, so that a document that is not
 // well-formed is reported as such wherever its first refusal lies.
-void ProjectParser::OnStart(CXmlStream&, const char* name, const char** attributes)
+void ProjectParser::OnStart(CXmlStream& stream, const char* name, const char** attributes)
 {
-    if (IsRefused() || !EnterChildOf(m_open[m_depth], name, attributes))
+    if (IsRefused())
         return;
-    ++m_depth;
+    if (EnterChildOf(m_open[m_depth], name, attributes))
+        ++m_depth;
+    else
+        Locate(stream);
 }
 
-void ProjectParser::OnEnd(CXmlStream&)
+void ProjectParser::OnEnd(CXmlStream& stream)
 {
     if (IsRefused())
         return;
@@ -362,12 +365,21 @@ void ProjectParser::OnEnd(CXmlStream&)
         Refuse("project must hold one <head> and one <body>");
     else if (closing == kSolution && m_projects != 1)
         Refuse("<solution> must hold exactly one <project>");
+    Locate(stream);
 }
 
-void ProjectParser::OnText(CXmlStream&, const char* text, int length)
+void ProjectParser::OnText(CXmlStream& stream, const char* text, int length)
 {
     if (IsRefused() || m_depth == 0 || IsBlank(text, length))
         return;
     Refuse(m_open[m_depth] == kSolution ? CString("the root is not a plain <solution>")
                                         : Place().Text() + " holds text");
+    Locate(stream);
+}
+
+// The user finds the refusal in the file by its line and column.
+void ProjectParser::Locate(const CXmlStream& stream)
+{
+    if (IsRefused())
+        m_detail = stream.Located(m_detail);
 }

@@ -46,6 +46,7 @@ private:
     bool ReadPacket(const char** attributes);
     bool Refuse(const CString& detail);
     bool RefuseElement(const ElementPlace& place, const char* name);
+    void Locate(const CXmlStream& stream);
     ElementPlace Place() const;
 
     static const int kLevels = 6;  // document to field

@@ -33,7 +33,7 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
 }
 
 // One log line for any refusal: the XML reader's text, or what the content breaks.
-bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
+bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message, CString* reason)
 {
     *project = ProjectRecord();
     ProjectParser parser(project);
@@ -44,10 +44,11 @@ bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message)
         project->folder = ProjectFolderOf(path);
         return true;
     }
-    if (result != XCFG_OK)
-        XmlLog(stream.GetErrorText());
-    else
-        XmlLog(CString("invalid project file ") + path + ": " + parser.Detail());
+    const CString why =
+        result != XCFG_OK ? stream.GetErrorText() : CString("invalid project file ") + path + ": " + parser.Detail();
+    XmlLog(why);
+    if (reason != nullptr)
+        *reason = why;
     *message = kInvalidProjectFileMessage;
     return Refused(project);
 }

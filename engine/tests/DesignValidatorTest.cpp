@@ -114,6 +114,19 @@ TEST(DesignValidator, EveryProblemHasAMessageInTheTable)
               FormatValidationLine(place, VP_DATA_TYPE_UNKNOWN, {"x"}));
 }
 
+TEST(DesignValidator, AProjectNameIsAsLongAsItsFileNamesAllow)
+{
+    ProjectRecord project = RichProject();
+    const std::string longest(240, 'n');
+    Set(project.name, longest.c_str());
+    EXPECT_EQ("", Validate(project));
+    Set(project.name, (longest + "n").c_str());
+    EXPECT_EQ("Error: project " + longest +
+                  "n: the name has more than 240 characters, so the longest file name made from it would exceed the "
+                  "limit of 255 characters, please redesign your protocol!",
+              Validate(project));
+}
+
 struct Rule
 {
     const char* name;

@@ -323,20 +323,25 @@ TEST_F(ProjectFileTest, AMissingFileIsAnInvalidProjectFile)
     EXPECT_NE(std::string::npos, g_lastLog.find("cannot open"));
 }
 
-TEST_F(ProjectFileTest, EachRefusalIsLoggedOnceWithThePathAndTheReason)
+// The reason goes to the log and to the caller, who shows it: the file, what was wrong and where.
+TEST_F(ProjectFileTest, EachRefusalIsLoggedOnceAndGivenWithThePathTheReasonAndThePlace)
 {
     ProjectRecord read;
-    CString message;
+    CString message, reason;
     WriteText(m_path, "<solution>\n  <project></solution>");
-    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message, &reason));
     EXPECT_EQ(1, g_logLines);
-    EXPECT_NE(std::string::npos, g_lastLog.find(m_path + ": mismatched tag at line 2, column 14")) << g_lastLog;
+    EXPECT_EQ(std::string(m_path + ": mismatched tag at line 2, column 14"), std::string(reason));
+    EXPECT_NE(std::string::npos, g_lastLog.find(reason)) << g_lastLog;
 
     g_logLines = 0;
-    WriteText(m_path, "<solution/>");
-    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+    WriteText(m_path, "<solution>\n  <other/></solution>");
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message, &reason));
     EXPECT_EQ(1, g_logLines);
-    EXPECT_NE(std::string::npos, g_lastLog.find("invalid project file " + m_path + ": ")) << g_lastLog;
+    EXPECT_EQ(std::string("invalid project file " + m_path +
+                          ": <solution> must hold exactly one <project> at line 2, column 3"),
+              std::string(reason));
+    EXPECT_NE(std::string::npos, g_lastLog.find(reason)) << g_lastLog;
 }
 
 TEST_F(ProjectFileTest, AProjectAlreadyLoadedIsRefusedWhateverItsCase)
@@ -382,6 +387,45 @@ TEST_F(ProjectFileTest, AFailedWriteKeepsTheOldFile)
     EXPECT_TRUE(WriteProjectFile(changed, m_path.c_str(), &error));
     EXPECT_NE(before, ReadText(m_path));
     EXPECT_NE(0, stat(blocker.c_str(), &info));
+}
+
+const std::filesystem::perms kWriteBits =
+    std::filesystem::perms::owner_write | std::filesystem::perms::group_write | std::filesystem::perms::others_write;
+
+// On Windows the write bits are the read-only attribute.
+void SetReadOnly(const std::string& path, bool readOnly)
+{
+    using std::filesystem::perm_options;
+    std::filesystem::permissions(path, kWriteBits, readOnly ? perm_options::remove : perm_options::add);
+}
+
+bool IsReadOnly(const std::string& path)
+{
+    return (std::filesystem::status(path).permissions() & kWriteBits) == std::filesystem::perms::none;
+}
+
+TEST_F(ProjectFileTest, AReadOnlyFileIsRefusedAsWindowsRefusesItAndKept)
+{
+    CString error;
+    ASSERT_TRUE(WriteProjectFile(RichProject(), m_path.c_str(), &error));
+    const std::string before = ReadText(m_path);
+    SetReadOnly(m_path, true);
+    ProjectRecord changed = RichProject();
+    std::strcpy(changed.packets[0].name, "Changed");
+
+    EXPECT_FALSE(WriteProjectFile(changed, m_path.c_str(), &error));
+#ifdef _WIN32
+    EXPECT_EQ(CString(("cannot replace " + m_path + " (system error 5)").c_str()), error);
+#else
+    EXPECT_EQ(CString(("cannot replace " + m_path + ": Permission denied").c_str()), error);
+#endif
+    EXPECT_EQ(before, ReadText(m_path));
+    EXPECT_TRUE(IsReadOnly(m_path));
+    EXPECT_FALSE(std::filesystem::exists(m_path + ".tmp"));
+
+    SetReadOnly(m_path, false);
+    EXPECT_TRUE(WriteProjectFile(changed, m_path.c_str(), &error)) << error;
+    EXPECT_NE(before, ReadText(m_path));
 }
 
 TEST_F(ProjectFileTest, WritingIntoAMissingFolderFailsAndCreatesNothing)

@@ -8,6 +8,8 @@
 
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace
@@ -35,6 +37,30 @@ bool ParseCount(const char* text, std::uint64_t* value)
     return true;
 }
 
+// Names that differ only in the case of ASCII letters differ only in bit 5
+// of those letters, so hashing every byte with that bit set folds the case.
+struct CaselessHash
+{
+    std::size_t operator()(const char* name) const
+    {
+        std::size_t hash = 2166136261u;
+        for (const char* p = name; *p != '\0'; ++p)
+            hash = (hash ^ static_cast<unsigned char>(*p | 0x20)) * 16777619u;
+        return hash;
+    }
+};
+
+struct CaselessEqual
+{
+    bool operator()(const char* a, const char* b) const { return SameNameIgnoringCase(a, b); }
+};
+
+// Each earlier name or code once, with the index of its list entry, so that
+// a look back costs the same however long the list.
+typedef std::unordered_map<std::string_view, int> NameIndex;
+typedef std::unordered_map<const char*, int, CaselessHash, CaselessEqual> CaselessNameIndex;
+typedef std::unordered_map<std::uint32_t, int> CodeIndex;
+
 // What later checks need to know of a field that passed its own checks.
 struct FieldFacts
 {
@@ -52,6 +78,8 @@ struct ListScope
     const FieldRecordArray* fields;
     const char* packet;  // nullptr for the header
     std::vector<FieldFacts> facts;
+    NameIndex names;
+    CodeIndex tags;          // of the TLV fields
     std::uint64_t bits = 0;  // of the bit run still open
     std::uint64_t maxBytes = 0;
     bool fixedSize = true;
@@ -114,6 +142,9 @@ private:
         const ValidationPlace place = ProjectPlace();
         if (!CheckName(place, m_project.name, NAME_PROJECT))
             return false;
+        if (std::strlen(m_project.name) > kMaxProjectNameLength)
+            return Report(place, VP_NAME_TOO_LONG,
+                          {Decimal(kMaxProjectNameLength).c_str(), Decimal(kMaxFileNameLength).c_str()});
         if (!TargetPlatformName(m_project.targetPlatform) || !BasedProtocolName(m_project.basedProtocol) ||
             !LibraryTypeName(m_project.libraryType))
             return Report(place, VP_SETTING_OUT_OF_RANGE);
@@ -184,7 +215,7 @@ private:
     }
 
     // The name, and every enumerated member within its range.
-    bool CheckFieldCodes(const ListScope& list, int index, const ValidationPlace& place, int* dataType)
+    bool CheckFieldCodes(ListScope& list, int index, const ValidationPlace& place, int* dataType)
     {
         const FieldRecord& field = (*list.fields)[index];
         const NameKind kind = list.packet ? NAME_PACKET_FIELD : NAME_HEADER_FIELD;
@@ -210,13 +241,10 @@ private:
         return IsIntegerDataType(dataType) || field.attribute == ATTRIBUTE_FIX_LENGTH;
     }
 
-    bool CheckUniqueName(const ListScope& list, int index, const ValidationPlace& place)
+    bool CheckUniqueName(ListScope& list, int index, const ValidationPlace& place)
     {
-        for (int i = 0; i < index; ++i)
-        {
-            if (std::strcmp((*list.fields)[i].name, (*list.fields)[index].name) == 0)
-                return Report(place, VP_FIELD_NAME_DUPLICATE, {list.Kind()});
-        }
+        if (!list.names.emplace((*list.fields)[index].name, index).second)
+            return Report(place, VP_FIELD_NAME_DUPLICATE, {list.Kind()});
         return true;
     }
 
@@ -316,21 +344,18 @@ private:
     bool CheckRelated(const ListScope& list, int index, const ValidationPlace& place, const char* name,
                       const char* what, std::uint64_t largest)
     {
-        for (int i = 0; i < index; ++i)
-        {
-            if (std::strcmp((*list.fields)[i].name, name) != 0)
-                continue;
-            const FieldFacts& related = list.facts[static_cast<std::size_t>(i)];
-            if (!related.canRelate)
-                return Report(place, VP_RELATED_NOT_INTEGER, {what, name});
-            if (related.maxValue < largest)
-                return Report(place, VP_RELATED_TOO_NARROW, {what, name, what, Decimal(largest).c_str()});
-            return true;
-        }
-        return Report(place, VP_RELATED_NOT_FOUND, {what, name, list.Kind()});
+        const NameIndex::const_iterator found = list.names.find(name);
+        if (found == list.names.end() || found->second >= index)
+            return Report(place, VP_RELATED_NOT_FOUND, {what, name, list.Kind()});
+        const FieldFacts& related = list.facts[static_cast<std::size_t>(found->second)];
+        if (!related.canRelate)
+            return Report(place, VP_RELATED_NOT_INTEGER, {what, name});
+        if (related.maxValue < largest)
+            return Report(place, VP_RELATED_TOO_NARROW, {what, name, what, Decimal(largest).c_str()});
+        return true;
     }
 
-    bool CheckTlvField(const ListScope& list, int index, const ValidationPlace& place, int dataType, FieldFacts* facts)
+    bool CheckTlvField(ListScope& list, int index, const ValidationPlace& place, int dataType, FieldFacts* facts)
     {
         const FieldRecord& field = (*list.fields)[index];
         std::uint32_t tag = 0;
@@ -344,12 +369,9 @@ private:
             return Report(place, VP_TLV_TAG_MALFORMED, {field.tlvTag});
         if (tag > DataTypeMaxValue(m_tagType))
             return Report(place, VP_TLV_TAG_TOO_WIDE, {field.tlvTag, m_project.tlvTagType});
-        for (int i = 0; i < index; ++i)
-        {
-            const FieldRecord& earlier = (*list.fields)[i];
-            if (earlier.unit == UNIT_TLV && SameHexCode(earlier.tlvTag, field.tlvTag))
-                return Report(place, VP_TLV_TAG_DUPLICATE, {field.tlvTag, earlier.name});
-        }
+        const auto tagEntry = list.tags.emplace(tag, index);
+        if (!tagEntry.second)
+            return Report(place, VP_TLV_TAG_DUPLICATE, {field.tlvTag, (*list.fields)[tagEntry.first->second].name});
         std::uint64_t length = static_cast<std::uint64_t>(DataTypeByteWidth(dataType));
         if (IsIntegerDataType(dataType) ? !CheckIntegerLength(place, field, dataType)
                                         : !CheckTextLength(place, field, &length))
@@ -382,11 +404,8 @@ private:
         const ValidationPlace place = {m_project.name, packet.name, nullptr};
         if (!CheckName(place, packet.name, NAME_PACKET))
             return false;
-        for (int i = 0; i < index; ++i)
-        {
-            if (SameNameIgnoringCase(m_project.packets[i].name, packet.name))
-                return Report(place, VP_PACKET_NAME_DUPLICATE);
-        }
+        if (!m_packetNames.emplace(packet.name, index).second)
+            return Report(place, VP_PACKET_NAME_DUPLICATE);
         if (!CheckPacketType(index, place))
             return false;
         ListScope body(packet.fields, packet.name);
@@ -412,12 +431,10 @@ private:
         std::uint32_t type = 0;
         if (!ParseHexCode(packet.packetType, &type))
             return Report(place, VP_PACKET_TYPE_MALFORMED, {packet.packetType});
-        for (int i = 0; i < index; ++i)
-        {
-            const PacketRecord& earlier = m_project.packets[i];
-            if (SameHexCode(earlier.packetType, packet.packetType))
-                return Report(place, VP_PACKET_TYPE_DUPLICATE, {packet.packetType, earlier.name});
-        }
+        const auto typeEntry = m_packetTypes.emplace(type, index);
+        if (!typeEntry.second)
+            return Report(place, VP_PACKET_TYPE_DUPLICATE,
+                          {packet.packetType, m_project.packets[typeEntry.first->second].name});
         const int typeField = m_roles[FIELD_PACKET_TYPE];
         if (typeField < 0 || type <= m_header[static_cast<std::size_t>(typeField)].maxValue)
             return true;
@@ -432,6 +449,8 @@ private:
     int m_lengthType = DATA_UNSIGNED_INT;
     std::vector<FieldFacts> m_header;
     std::uint64_t m_headerBytes = 0;
+    CaselessNameIndex m_packetNames;
+    CodeIndex m_packetTypes;
 };
 
 }  // namespace

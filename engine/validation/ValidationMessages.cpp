@@ -17,6 +17,9 @@ constexpr ProblemText kProblems[VP_PROBLEM_COUNT] = {
     {VP_NAME_EMPTY, "the name is empty"},
     {VP_NAME_NOT_IDENTIFIER, "the name must be a letter followed by letters or digits"},
     {VP_NAME_RESERVED, "the name is reserved in the generated C code"},
+    {VP_NAME_TOO_LONG,
+     "the name has more than %s characters, so the longest file name made from it would exceed the limit of %s "
+     "characters"},
     {VP_SETTING_OUT_OF_RANGE, "the target platform, based protocol or library type is out of range"},
     {VP_TLV_TAG_TYPE, "the TLV tag data type \"%s\" is not an integer type"},
     {VP_TLV_LENGTH_TYPE, "the TLV length data type \"%s\" is not an integer type"},

@@ -60,6 +60,8 @@ public:
 
     // Called by a handler: ends the parse with this code and text.
     void Stop(int code, const char* text);
+    // The text with " at line L, column C" of the place being read.
+    CString Located(const CString& text) const;
 
 private:
     static void OnStartElement(void* self, const char* name, const char** attributes);
@@ -72,7 +74,6 @@ private:
     template <class Visit>
     int ReadChunks(std::FILE* file, const char* path, Visit visit);
     int Fail(int code, const CString& text);
-    CString Located(const CString& text) const;
 
     struct ParserDeleter
     {

@@ -5,8 +5,11 @@
 
 #include <functional>
 
-// Dispatches everything waiting in the calling thread's queue.
+// Dispatches everything waiting in the calling thread's queue. A WM_QUIT taken is kept for QuitPumped.
 void PumpMessages();
+
+// TRUE once the pumps above took a WM_QUIT since the last call, with its exit code; the quit is forgotten.
+bool QuitPumped(WPARAM* pnExitCode = nullptr);
 
 // Pumps until the condition holds or the time is up; true when it held.
 bool PumpUntil(const std::function<bool()>& condition, DWORD dwTimeoutMs = 5000);

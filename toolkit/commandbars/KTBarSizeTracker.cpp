@@ -1,6 +1,7 @@
 // KTBarSizeTracker.cpp: the drag and resize loops of a tool bar, and its docked/floating toggle.
 #include "KTBarSizeTracker.h"
 
+#include "KTCaptureLoop.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTDockBar.h"
@@ -90,40 +91,29 @@ void CKTBarSizeTracker::Track()
     CKTCommandBars* pCommandBars = m_pBar->GetCommandBars();
     if (::GetCapture() || !pCommandBars)
         return;
-    m_pBar->SetCapture();
-    const HWND hBar = m_pBar->GetSafeHwnd();
-    while (::GetCapture() == hBar)
     {
+        CKTCaptureLoop loop(m_pBar->GetSafeHwnd(), ktLoopPaintFirst);
         MSG msg;
-        while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        if (!::GetMessage(&msg, NULL, 0, 0))
+        while (loop.Next(msg))
         {
-            ::PostQuitMessage((int)msg.wParam);
-            break;
+            OnTrackMessage(msg);
+            pCommandBars->UpdateDelayedLayout();
         }
-        if (msg.message == WM_LBUTTONUP)
-            break;
-        if (msg.message == WM_KEYDOWN)
-        {
-            if (msg.wParam == VK_ESCAPE)
-                break;
-            continue;
-        }
-        if (msg.message == WM_MOUSEMOVE && CPoint(msg.pt) != m_ptLast)
-        {
-            if (m_nTrackingMode == 1)
-                OnDragMove(msg.pt);
-            else
-                OnResizeMove(msg.pt);
-        }
-        else
-            ::DispatchMessage(&msg);
-        pCommandBars->UpdateDelayedLayout();
     }
-    if (::GetCapture() == hBar)
-        ::ReleaseCapture();
     MarkOptionsChanged(pCommandBars);
+}
+
+// Keys other than Esc are dropped: they must not reach the frame while the bar follows the mouse.
+void CKTBarSizeTracker::OnTrackMessage(const MSG& msg)
+{
+    if (msg.message == WM_KEYDOWN)
+        return;
+    if (msg.message != WM_MOUSEMOVE || CPoint(msg.pt) == m_ptLast)
+        ::DispatchMessage(&msg);
+    else if (m_nTrackingMode == 1)
+        OnDragMove(msg.pt);
+    else
+        OnResizeMove(msg.pt);
 }
 
 void CKTBarSizeTracker::OnDragMove(CPoint pt)

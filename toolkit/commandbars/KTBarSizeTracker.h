@@ -29,10 +29,12 @@ public:
     CRect GetDockedRect() const { return m_rcDocked; }
 
 protected:
-    // The modal loop of a drag or resize; ends when the button goes up, on Esc or when the capture goes.
+    // The modal loop of a drag or resize; ends when the button goes up or the loop is cancelled, leaving the bar
+    // where the last move put it.
     virtual void Track();
 
 private:
+    void OnTrackMessage(const MSG& msg);
     void OnDragMove(CPoint pt);
     void OnResizeMove(CPoint pt);
     void FloatAt(CPoint pt);

@@ -146,6 +146,8 @@ protected:
     // Holds the mouse on a pressed control until the button goes up; TRUE
     // when released inside (never for auto-repeat).
     BOOL ClickToolBarButton(CRect rcActive);
+    // One message of that loop: the auto-repeat tick, the pressed look following the mouse, or any other.
+    void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
 
     int m_nTag = 0;

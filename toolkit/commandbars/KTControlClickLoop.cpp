@@ -1,25 +1,8 @@
 // KTControlClickLoop.cpp: the loop that holds the mouse while a tool-bar button is pressed.
 #include "KTControl.h"
 
+#include "KTCaptureLoop.h"
 #include "KTCommandBar.h"
-
-namespace
-{
-// Takes the next message for the loop; FALSE ends it. A quit request is put
-// back for the outer loop, and a failed read ends the loop instead of spinning.
-BOOL GetLoopMessage(MSG& msg)
-{
-    BOOL bResult = ::GetMessage(&msg, NULL, 0, 0);
-    if (bResult == -1)
-        return FALSE;
-    if (bResult == 0)
-    {
-        ::PostQuitMessage((int)msg.wParam);
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
 
 BOOL CKTControl::ClickToolBarButton(CRect rcActive)
 {
@@ -33,50 +16,28 @@ BOOL CKTControl::ClickToolBarButton(CRect rcActive)
     m_nPressed = 1;
     RedrawParent(FALSE);
     BOOL bAutoRepeat = m_nExecuteOnPressInterval > 0;
-    ::SetCapture(hWndBar);
-    if (bAutoRepeat)
-    {
-        ::SetTimer(hWndBar, KT_TIMER_AUTOREPEAT, m_nExecuteOnPressInterval, NULL);
-        ExecuteCommand();
-    }
     BOOL bInside = TRUE;
     BOOL bReleased = FALSE;  // only a button-up ends a press that may run the command
-    MSG msg;
-    while (::GetCapture() == hWndBar && GetLoopMessage(msg))
     {
-        if (msg.message == WM_LBUTTONUP)
+        CKTCaptureLoop loop(hWndBar);
+        if (bAutoRepeat)
         {
-            bReleased = TRUE;
-            if (msg.hwnd == hWndBar)
-                bInside = rcActive.PtInRect(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)));
-            break;
+            ::SetTimer(hWndBar, KT_TIMER_AUTOREPEAT, m_nExecuteOnPressInterval, NULL);
+            ExecuteCommand();
         }
-        if (!::IsWindow(hWndBar))
-            break;
-        if (msg.message == WM_TIMER && msg.wParam == KT_TIMER_AUTOREPEAT && msg.hwnd == hWndBar)
-        {
-            if (m_nSelected)
-                ExecuteCommand();
-            continue;
-        }
-        if (msg.message == WM_MOUSEMOVE && msg.hwnd == hWndBar)
-        {
+        MSG msg;
+        while (loop.Next(msg))
+            OnClickLoopMessage(msg, hWndBar, rcActive, bInside);
+        bReleased = loop.IsReleased();
+        if (bReleased && msg.hwnd == hWndBar)
             bInside = rcActive.PtInRect(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)));
-            if (OnSetSelected(bInside ? 3 : 0))
-                RedrawParent(FALSE);
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
+        if (!::IsWindow(hWndBar))
+            return FALSE;
+        if (bAutoRepeat)
+            ::KillTimer(hWndBar, KT_TIMER_AUTOREPEAT);
     }
-    if (!::IsWindow(hWndBar))
-        return FALSE;
-    if (bAutoRepeat)
-        ::KillTimer(hWndBar, KT_TIMER_AUTOREPEAT);
     BOOL bReleasedInside = bReleased && bInside && m_nSelected && !bAutoRepeat;
     m_nPressed = bReleasedInside && pBar->GetPosition() != ktBarPopup ? 2 : 0;
-    if (::GetCapture() == hWndBar)
-        ::ReleaseCapture();
     if (m_nSelected)
     {
         pBar->SetSelected(-1);
@@ -86,4 +47,22 @@ BOOL CKTControl::ClickToolBarButton(CRect rcActive)
     if (!bReleasedInside)
         RedrawParent(TRUE);
     return bReleasedInside;
+}
+
+void CKTControl::OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside)
+{
+    if (msg.message == WM_TIMER && msg.wParam == KT_TIMER_AUTOREPEAT && msg.hwnd == hWndBar)
+    {
+        if (m_nSelected)
+            ExecuteCommand();
+        return;
+    }
+    if (msg.message == WM_MOUSEMOVE && msg.hwnd == hWndBar)
+    {
+        bInside = rcActive.PtInRect(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)));
+        if (OnSetSelected(bInside ? 3 : 0))
+            RedrawParent(FALSE);
+        return;
+    }
+    CKTCaptureLoop::Dispatch(msg);
 }

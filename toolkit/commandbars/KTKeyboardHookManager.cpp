@@ -14,24 +14,27 @@ CKTKeyboardHookManager* CKTKeyboardHookManager::Instance()
     return s_pManager.get();
 }
 
+// The thread's keyboard hook is made first, so that it outlives this manager.
+CKTKeyboardHookManager::CKTKeyboardHookManager() { CKTKeyboardHook::Instance(); }
+
 CKTKeyboardHookManager::~CKTKeyboardHookManager() { Unhook(); }
 
 void CKTKeyboardHookManager::Unhook()
 {
-    if (m_hHookKeyboard)
-        ::UnhookWindowsHookEx(m_hHookKeyboard);
+    if (m_bListening)
+        CKTKeyboardHook::Instance()->RemoveSink(this);
     if (m_hHookCallWndProc)
         ::UnhookWindowsHookEx(m_hHookCallWndProc);
-    m_hHookKeyboard = m_hHookCallWndProc = NULL;
+    m_bListening = FALSE;
+    m_hHookCallWndProc = NULL;
 }
 
 void CKTKeyboardHookManager::SetHook(CKTHookSink* pSink)
 {
-    DWORD dwThread = ::GetCurrentThreadId();
-    if (!m_hHookKeyboard)
-        m_hHookKeyboard = ::SetWindowsHookEx(WH_KEYBOARD, KeyboardProc, NULL, dwThread);
+    if (!m_bListening)
+        m_bListening = CKTKeyboardHook::Instance()->AddSink(this);
     if (!m_hHookCallWndProc)
-        m_hHookCallWndProc = ::SetWindowsHookEx(WH_CALLWNDPROC, CallWndProc, NULL, dwThread);
+        m_hHookCallWndProc = ::SetWindowsHookEx(WH_CALLWNDPROC, CallWndProc, NULL, ::GetCurrentThreadId());
     if (std::find(m_sinks.begin(), m_sinks.end(), pSink) == m_sinks.end())
         m_sinks.push_back(pSink);
 }
@@ -71,34 +74,31 @@ BOOL CKTKeyboardHookManager::DispatchKey(UINT nMessage, WPARAM wParam, LPARAM lP
     return TRUE;
 }
 
-LRESULT CALLBACK CKTKeyboardHookManager::KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
+BOOL CKTKeyboardHookManager::OnHookKey(UINT nKey, LPARAM lParam)
 {
-    CKTKeyboardHookManager* pThis = Instance();
-    BOOL bKeyDown = (lParam & 0x80000000) == 0;
-    if (nCode != HC_ACTION || !pThis->HasSinks() || !bKeyDown || pThis->m_bDiscarding)
-        return ::CallNextHookEx(pThis->m_hHookKeyboard, nCode, wParam, lParam);
-    try
+    const BOOL bKeyDown = (lParam & 0x80000000) == 0;
+    if (!HasSinks() || !bKeyDown || m_bDiscarding)
+        return FALSE;
+    if (nKey == VK_MENU && (lParam & 0x20000000) && !CKTMouseHookManager::Instance()->IsLocked())
     {
-        if (wParam == VK_MENU && (lParam & 0x20000000) && !CKTMouseHookManager::Instance()->IsLocked())
-        {
-            if (lParam & 0x40000000)
-                return ::CallNextHookEx(pThis->m_hHookKeyboard, nCode, wParam, lParam);
-            CKTMouseHookManager::Instance()->CloseAllTracked();
-            return 1;
-        }
-        pThis->m_wCurrentKey = wParam;
-        pThis->m_lCurrentKey = lParam;
-        const BOOL bTaken = pThis->DispatchKey(WM_KEYDOWN, wParam, lParam);
-        pThis->m_wCurrentKey = 0;
-        if (bTaken)
-            return 1;
+        if (lParam & 0x40000000)
+            return FALSE;
+        CKTMouseHookManager::Instance()->CloseAllTracked();
+        return TRUE;
     }
-    catch (...)
+    return OnKeyDown(nKey, lParam);
+}
+
+BOOL CKTKeyboardHookManager::OnKeyDown(UINT nKey, LPARAM lParam)
+{
+    struct CCurrentKey
     {
-        pThis->m_wCurrentKey = 0;
-        return 1;
-    }
-    return ::CallNextHookEx(pThis->m_hHookKeyboard, nCode, wParam, lParam);
+        WPARAM& wKey;
+        ~CCurrentKey() { wKey = 0; }
+    } current{m_wCurrentKey};
+    m_wCurrentKey = nKey;
+    m_lCurrentKey = lParam;
+    return DispatchKey(WM_KEYDOWN, nKey, lParam);
 }
 
 LRESULT CALLBACK CKTKeyboardHookManager::CallWndProc(int nCode, WPARAM wParam, LPARAM lParam)

@@ -1,20 +1,23 @@
-// KTKeyboardHookManager.h: the thread's keyboard hooks while a bar tracks.
+// KTKeyboardHookManager.h: the thread's keys and application switches go to the bars while a bar tracks.
 //
 // Classes: CKTKeyboardHookManager.
 #pragma once
 
-#include <windows.h>
+#include "KTKeyboardHook.h"
 
 #include <vector>
 
 class CKTHookSink;
 
-class CKTKeyboardHookManager
+class CKTKeyboardHookManager : public IKTKeyboardHookSink
 {
 public:
     // The manager of the calling thread.
     static CKTKeyboardHookManager* Instance();
-    ~CKTKeyboardHookManager();
+    CKTKeyboardHookManager();
+    ~CKTKeyboardHookManager() override;
+    CKTKeyboardHookManager(const CKTKeyboardHookManager&) = delete;
+    CKTKeyboardHookManager& operator=(const CKTKeyboardHookManager&) = delete;
 
     // Hooks the thread's keys while there is a sink.
     void SetHook(CKTHookSink* pSink);
@@ -26,12 +29,14 @@ public:
     // that a modal loop started by the command it picks does not receive it again.
     void DiscardCurrentKey();
 
+    BOOL OnHookKey(UINT nKey, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CallWndProc(int nCode, WPARAM wParam, LPARAM lParam);
+    BOOL OnKeyDown(UINT nKey, LPARAM lParam);
     void Unhook();
 
-    HHOOK m_hHookKeyboard = NULL;
+    BOOL m_bListening = FALSE;  // a sink of the thread's keyboard hook
     HHOOK m_hHookCallWndProc = NULL;
     std::vector<CKTHookSink*> m_sinks;  // not owned
     WPARAM m_wCurrentKey = 0;           // the key being dispatched, 0 outside a dispatch

@@ -28,16 +28,10 @@ CKTMouseHookManager* CKTMouseHookManager::Instance()
     return s_pManager.get();
 }
 
-CKTMouseHookManager::CKTMouseHookManager()
-{
-    m_hHook = ::SetWindowsHookEx(WH_MOUSE, MouseProc, NULL, ::GetCurrentThreadId());
-}
+// Made during this manager's construction, the thread's monitor outlives it.
+CKTMouseHookManager::CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->AddSink(this); }
 
-CKTMouseHookManager::~CKTMouseHookManager()
-{
-    if (m_hHook)
-        ::UnhookWindowsHookEx(m_hHook);
-}
+CKTMouseHookManager::~CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->RemoveSink(this); }
 
 void CKTMouseHookManager::AddTrackedBar(CKTCommandBar* pBar)
 {
@@ -148,35 +142,23 @@ void CKTMouseHookManager::OnMouseLeaveTick(HWND hWnd)
     ::PostMessage(hWndLeft, WM_MOUSELEAVE, 0, 0);
 }
 
-LRESULT CALLBACK CKTMouseHookManager::MouseProc(int nCode, WPARAM wParam, LPARAM lParam)
+BOOL CKTMouseHookManager::OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& info)
 {
-    CKTMouseHookManager* pThis = Instance();
-    if (nCode != HC_ACTION)
-        return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
-    POINT pt = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt;
-    UINT nMessage = (UINT)wParam;
+    const POINT pt = info.pt;
     if (nMessage == WM_LBUTTONDOWN || nMessage == WM_RBUTTONDOWN)
-        pThis->m_bIgnoreButtonUp = FALSE;
-    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && pThis->m_bIgnoreButtonUp)
+        m_bIgnoreButtonUp = FALSE;
+    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && m_bIgnoreButtonUp)
     {
-        pThis->m_bIgnoreButtonUp = FALSE;
-        return 1;
+        m_bIgnoreButtonUp = FALSE;
+        return TRUE;
     }
     BOOL bMove = nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE;
-    if (bMove && pThis->HasTrackedBars() && pt.x == g_ptLastMouse.x && pt.y == g_ptLastMouse.y)
-        return 1;
+    if (bMove && HasTrackedBars() && pt.x == g_ptLastMouse.x && pt.y == g_ptLastMouse.y)
+        return TRUE;
     g_ptLastMouse = pt;
-    if (pThis->HasTrackedBars())
-    {
-        try
-        {
-            pThis->OnHookMessage(nMessage, pt);
-        }
-        catch (...)
-        {
-        }
-    }
-    return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
+    if (HasTrackedBars())
+        OnHookMessage(nMessage, pt);
+    return FALSE;
 }
 
 CKTCommandBar* CKTMouseHookManager::FindBarHolding(POINT pt) const
@@ -222,35 +204,24 @@ BOOL CKTMouseHookManager::OnHookMessage(UINT nMessage, POINT pt)
     }
     if (IsInExcludedWindow(pt))
         return FALSE;
-    switch (nMessage)
-    {
-    case WM_MOUSEMOVE:
-    case WM_NCMOUSEMOVE:
-    {
-        std::vector<CKTCommandBar*> bars = m_trackedBars;
-        for (CKTCommandBar* pBar : bars)
-        {
-            if (pBar->GetRecursionLock() > 0 || !pBar->GetSafeHwnd())
-                continue;
-            CPoint ptClient = pt;
-            pBar->ScreenToClient(&ptClient);
-            pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
-        }
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
+    if (CKTOutsideClickMonitor::IsPress(nMessage))
         CloseAllTracked();
-        break;
-    case WM_LBUTTONUP:
-    case WM_NCLBUTTONUP:
-        if (!IsLocked())
-            CloseAllTracked();
-        break;
-    }
+    else if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && !IsLocked())
+        CloseAllTracked();
+    else if (nMessage == WM_MOUSEMOVE || nMessage == WM_NCMOUSEMOVE)
+        ForwardMove(pt);
     return FALSE;
+}
+
+void CKTMouseHookManager::ForwardMove(POINT pt)
+{
+    std::vector<CKTCommandBar*> bars = m_trackedBars;
+    for (CKTCommandBar* pBar : bars)
+    {
+        if (pBar->GetRecursionLock() > 0 || !pBar->GetSafeHwnd())
+            continue;
+        CPoint ptClient = pt;
+        pBar->ScreenToClient(&ptClient);
+        pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    }
 }

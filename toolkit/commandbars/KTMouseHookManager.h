@@ -1,21 +1,22 @@
-// KTMouseHookManager.h: the thread's mouse hook: tracked bars, clicks outside them and mouse-leave emulation.
+// KTMouseHookManager.h: tracked bars, clicks outside them and mouse-leave emulation, seen through the thread's
+// mouse hook.
 //
 // Classes: CKTMouseHookManager.
 #pragma once
 
-#include <windows.h>
+#include "KTOutsideClickMonitor.h"
 
 #include <vector>
 
 class CKTCommandBar;
 
-class CKTMouseHookManager
+class CKTMouseHookManager : public IKTMouseHookSink
 {
 public:
     // The manager of the calling thread, made on first use.
     static CKTMouseHookManager* Instance();
     CKTMouseHookManager();
-    ~CKTMouseHookManager();
+    ~CKTMouseHookManager() override;
     CKTMouseHookManager(const CKTMouseHookManager&) = delete;
     CKTMouseHookManager& operator=(const CKTMouseHookManager&) = delete;
 
@@ -38,19 +39,21 @@ public:
     void ForgetBar(CKTCommandBar* pBar);
     void SetIgnoreButtonUp() { m_bIgnoreButtonUp = TRUE; }
 
+    BOOL OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& info) override;
+
 private:
-    static LRESULT CALLBACK MouseProc(int nCode, WPARAM wParam, LPARAM lParam);
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
     BOOL OnHookMessage(UINT nMessage, POINT pt);
+    // A move outside the tracked bars reaches each of them, so that they follow the mouse.
+    void ForwardMove(POINT pt);
     void OnMouseLeaveTick(HWND hWnd);
     CKTCommandBar* FindBarHolding(POINT pt) const;
     BOOL IsInExcludedWindow(POINT pt) const;
 
     int m_nLock = 0;
     std::vector<CKTCommandBar*> m_trackedBars;  // in the order they began
-    HHOOK m_hHook = NULL;
-    CKTCommandBar* m_pSelectedBar = NULL;  // changed its selection last
-    HWND m_hWndLeave = NULL;               // watched for mouse-leave
+    CKTCommandBar* m_pSelectedBar = NULL;       // changed its selection last
+    HWND m_hWndLeave = NULL;                    // watched for mouse-leave
     std::vector<HWND> m_excludedWindows;
     BOOL m_bIgnoreButtonUp = FALSE;
     POINT m_ptLast = {-1, -1};

@@ -104,15 +104,11 @@ void CKTDockingPaneAutoHideWnd::TrackLive(CRect rcEdge, int nLow, int nHigh, CPo
     BOOL bVertical = IsVerticalSliding();
     int nStart = bVertical ? rcEdge.top : rcEdge.left;
     int nGrip = (bVertical ? ptScreen.y : ptScreen.x) - nStart;
-    CKTCaptureLoop loop(m_hWnd);
+    CKTCaptureLoop loop(m_hWnd, ktLoopPaintFirst);
     MSG msg;
-    for (;;)
+    // A cancel ends the drag like the release: the size reached stays.
+    while (loop.Next(msg))
     {
-        while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-            ::DispatchMessage(&msg);
-        // A cancel ends the drag like the release: the size reached stays.
-        if (!loop.Next(msg) || msg.message == WM_LBUTTONUP || CKTCaptureLoop::IsCancel(msg))
-            break;
         if (msg.message != WM_MOUSEMOVE)
         {
             CKTCaptureLoop::Dispatch(msg);

@@ -1,6 +1,7 @@
 // KTDockingPaneCaptionButtonTracker.cpp: the press loop shared by group captions and floating frames.
 #include "KTDockingPaneCaptionButtonTracker.h"
 
+#include "KTCaptureLoop.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneNode.h"
 
@@ -8,13 +9,6 @@
 
 namespace
 {
-enum class EStep
-{
-    Continue,
-    Released,
-    Cancelled
-};
-
 CPoint WindowPoint(HWND hWnd, LPARAM lParam, BOOL bClientPoints)
 {
     CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -25,35 +19,6 @@ CPoint WindowPoint(HWND hWnd, LPARAM lParam, BOOL bClientPoints)
     ::GetWindowRect(hWnd, &rcWindow);
     return pt - rcWindow.TopLeft();
 }
-
-// One message of the loop; a quit request is put back for the outer loop and ends this one.
-EStep TakeMessage(HWND hWnd, BOOL bClientPoints, CPoint& pt)
-{
-    MSG msg;
-    if (!::GetMessage(&msg, NULL, 0, 0))
-    {
-        ::PostQuitMessage(int(msg.wParam));
-        return EStep::Cancelled;
-    }
-    switch (msg.message)
-    {
-    case WM_MOUSEMOVE:
-        pt = WindowPoint(hWnd, msg.lParam, bClientPoints);
-        return EStep::Continue;
-    case WM_LBUTTONUP:
-        return EStep::Released;
-    case WM_RBUTTONDOWN:
-    case WM_CANCELMODE:
-        return EStep::Cancelled;
-    case WM_KEYDOWN:
-        return msg.wParam == VK_ESCAPE ? EStep::Cancelled : EStep::Continue;
-    case WM_NCMOUSEMOVE:
-        return EStep::Continue;
-    default:
-        ::DispatchMessage(&msg);
-        return EStep::Continue;
-    }
-}
 }  // namespace
 
 BOOL KTTrackCaptionButton(CWnd* pWnd, CKTDockingPaneCaptionButton* pButton, CPoint pt, BOOL bClientPoints)
@@ -61,17 +26,22 @@ BOOL KTTrackCaptionButton(CWnd* pWnd, CKTDockingPaneCaptionButton* pButton, CPoi
     if (::GetCapture())
         return FALSE;
     HWND hWnd = pWnd->GetSafeHwnd();
-    ::SetCapture(hWnd);
     CRect rcButton = pButton->GetRect();
-    EStep step = EStep::Continue;
-    while (step == EStep::Continue && ::GetCapture() == hWnd)
+    BOOL bClicked = FALSE;
     {
+        CKTCaptureLoop loop(hWnd);
         pButton->SetPressed(rcButton.PtInRect(pt));
-        step = TakeMessage(hWnd, bClientPoints, pt);
+        MSG msg;
+        while (loop.Next(msg))
+        {
+            if (msg.message == WM_MOUSEMOVE)
+                pt = WindowPoint(hWnd, msg.lParam, bClientPoints);
+            else if (msg.message != WM_NCMOUSEMOVE)
+                CKTCaptureLoop::Dispatch(msg);
+            pButton->SetPressed(rcButton.PtInRect(pt));
+        }
+        bClicked = loop.IsReleased() && pButton->IsPressed();
     }
-    BOOL bClicked = step == EStep::Released && pButton->IsPressed();
-    if (::GetCapture() == hWnd)
-        ::ReleaseCapture();
     pButton->SetPressed(FALSE);
     pButton->GetOwner()->CheckCaptionButtons(pt);
     pButton->GetOwner()->RedrawPane();

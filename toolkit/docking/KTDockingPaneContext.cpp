@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "KTCaptureLoop.h"
 #include "KTDockingPane.h"
 #include "KTDockingPaneContextAlphaWnd.h"
 #include "KTDockingPaneContextGeometry.h"
@@ -34,16 +35,6 @@ CRect WorkAreaAt(CPoint pt) { return MonitorInfoAt(pt).rcWork; }
 
 BOOL IsCtrlDown() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
-
-BOOL KTDockingPaneGetTrackMessage(MSG* pMsg)
-{
-    while (::PeekMessage(pMsg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessage(pMsg);
-    if (::GetMessage(pMsg, NULL, 0, 0))
-        return TRUE;
-    ::PostQuitMessage(int(pMsg->wParam));
-    return FALSE;
-}
 
 CKTDockingPaneContext::CKTDockingPaneContext(CKTDockingPaneManager* pManager) : m_pManager(pManager) {}
 
@@ -139,14 +130,13 @@ BOOL CKTDockingPaneContext::Track()
         return FALSE;
     // The manager's own window holds the mouse: a frame activated during the drag (one floated under the cursor)
     // makes the system cancel the site's modes, which would release a capture the site held.
-    const HWND hWndCapture = m_pManager->GetSafeHwnd();
-    ::SetCapture(hWndCapture);
+    CKTCaptureLoop loop(m_pManager->GetSafeHwnd(), ktLoopPaintFirst);
     BOOL bDrop = FALSE;
     MSG msg;
-    while (::GetCapture() == hWndCapture && KTDockingPaneGetTrackMessage(&msg))
+    while (loop.Next(msg))
         if (!OnTrackMessage(msg, &bDrop))
             break;
-    return bDrop;
+    return bDrop || loop.IsReleased();
 }
 
 // FALSE when the loop ends.
@@ -154,9 +144,6 @@ BOOL CKTDockingPaneContext::OnTrackMessage(const MSG& msg, BOOL* pbDrop)
 {
     switch (msg.message)
     {
-    case WM_LBUTTONUP:
-        *pbDrop = TRUE;
-        return FALSE;
     case WM_MOUSEMOVE:
     {
         CPoint pt(short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam)));
@@ -170,17 +157,14 @@ BOOL CKTDockingPaneContext::OnTrackMessage(const MSG& msg, BOOL* pbDrop)
     case WM_KEYUP:
         return OnTrackKey(UINT(msg.wParam), msg.message == WM_KEYDOWN, pbDrop);
     default:
-        ::DispatchMessage(&msg);
+        CKTCaptureLoop::Dispatch(msg);
         return TRUE;
     }
 }
 
-// Esc cancels; Ctrl switches docking off and on while held; a keyboard drag moves with the arrows and drops on
-// Enter.
+// Ctrl switches docking off and on while held; a keyboard drag moves with the arrows and drops on Enter.
 BOOL CKTDockingPaneContext::OnTrackKey(UINT nKey, BOOL bDown, BOOL* pbDrop)
 {
-    if (nKey == VK_ESCAPE && bDown)
-        return FALSE;
     if (nKey == VK_CONTROL && m_bStarted)
         Move(m_ptLast);
     if (!m_bKeyboard || !bDown)
@@ -285,15 +269,12 @@ void CKTDockingPaneContext::BeginDraw()
     ClearTarget();
     if (m_bAlphaMode)
         return;
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessage(&msg);
+    CKTCaptureLoop::DispatchPendingPaint();
     m_pOutline = std::make_unique<CKTDockingPaneContextOutline>();
 }
 
 void CKTDockingPaneContext::EndDraw()
 {
-    ::ReleaseCapture();
     HideFeedback();
     DestroyStickers();
     m_regions.clear();

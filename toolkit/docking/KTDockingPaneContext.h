@@ -21,10 +21,6 @@ class CKTDockingPaneMiniWnd;
 class CKTDockingPaneStickerPicture;
 class CKTDockingPaneTabbedContainer;
 
-// The next message of a modal mouse loop, pending paints dispatched first; FALSE (the quit posted again) when the
-// application is quitting.
-BOOL KTDockingPaneGetTrackMessage(MSG* pMsg);
-
 class CKTDockingPaneContext
 {
 public:

@@ -23,42 +23,20 @@ CKTDockingPaneKeyboardHook* KTDockingPaneKeyboardHook()
     return &hook;
 }
 
-CKTDockingPaneKeyboardHook::~CKTDockingPaneKeyboardHook()
-{
-    if (m_hHook)
-        ::UnhookWindowsHookEx(m_hHook);
-}
-
 BOOL CKTDockingPaneKeyboardHook::Enable(CKTDockingPaneManager* pManager, int nFlags)
 {
     const HWND hWndSite = pManager->GetSite()->GetSafeHwnd();
-    if (nFlags)
-        m_sites[hWndSite] = SSite{pManager, nFlags};
-    else
+    if (!nFlags)
+    {
         m_sites.erase(hWndSite);
-    if (m_sites.empty() && m_hHook)
-    {
-        ::UnhookWindowsHookEx(m_hHook);
-        m_hHook = NULL;
+        if (m_sites.empty())
+            CKTKeyboardHook::Instance()->RemoveSink(this);
+        return TRUE;
     }
-    if (!m_sites.empty() && !m_hHook)
-        m_hHook = ::SetWindowsHookEx(WH_KEYBOARD, HookProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
-    return m_sites.empty() || m_hHook != NULL;
-}
-
-LRESULT CALLBACK CKTDockingPaneKeyboardHook::HookProc(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    CKTDockingPaneKeyboardHook* pHook = KTDockingPaneKeyboardHook();
-    try
-    {
-        if (nCode == HC_ACTION && pHook->OnKey(static_cast<UINT>(wParam), lParam))
-            return 1;
-    }
-    catch (...)
-    {
-        // A key must never unwind through the system's hook chain.
-    }
-    return ::CallNextHookEx(pHook->m_hHook, nCode, wParam, lParam);
+    if (!CKTKeyboardHook::Instance()->AddSink(this))
+        return FALSE;
+    m_sites[hWndSite] = SSite{pManager, nFlags};
+    return TRUE;
 }
 
 const CKTDockingPaneKeyboardHook::SSite* CKTDockingPaneKeyboardHook::FindSite() const
@@ -72,7 +50,7 @@ const CKTDockingPaneKeyboardHook::SSite* CKTDockingPaneKeyboardHook::FindSite() 
     return nullptr;
 }
 
-BOOL CKTDockingPaneKeyboardHook::OnKey(UINT nKey, LPARAM lParam)
+BOOL CKTDockingPaneKeyboardHook::OnHookKey(UINT nKey, LPARAM lParam)
 {
     if (!IsKeyPress(lParam))
     {

@@ -1,7 +1,9 @@
-// KTDockingPaneKeyboardHook.h: the thread keyboard hook that opens the window selector from a site frame.
+// KTDockingPaneKeyboardHook.h: the site frames' navigation keys, seen through the thread's keyboard hook.
 #pragma once
 
 #include <afxwin.h>
+
+#include "KTKeyboardHook.h"
 
 #include <map>
 
@@ -17,22 +19,21 @@ enum KTDockingPaneKeyboardFlags
     ktKeyboardNavigateCtrlTab = 8,  // Ctrl+Tab
 };
 
-class CKTDockingPaneKeyboardHook
+class CKTDockingPaneKeyboardHook : public IKTKeyboardHookSink
 {
 public:
     CKTDockingPaneKeyboardHook() = default;
-    ~CKTDockingPaneKeyboardHook();
     CKTDockingPaneKeyboardHook(const CKTDockingPaneKeyboardHook&) = delete;
     CKTDockingPaneKeyboardHook& operator=(const CKTDockingPaneKeyboardHook&) = delete;
 
-    // The manager's site takes the shortcuts of the flags; flags 0 take it out. The hook is installed while any
+    // The manager's site takes the shortcuts of the flags; flags 0 take it out. The keys are watched while any
     // site is in.
     BOOL Enable(CKTDockingPaneManager* pManager, int nFlags);
     CKTDockingPaneWindowSelect* GetRunningSelector() const { return m_pRunning; }
 
+    BOOL OnHookKey(UINT nKey, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK HookProc(int nCode, WPARAM wParam, LPARAM lParam);
-    BOOL OnKey(UINT nKey, LPARAM lParam);
     struct SSite
     {
         CKTDockingPaneManager* pManager;
@@ -42,7 +43,6 @@ private:
     BOOL RunSelector(CKTDockingPaneManager* pManager, UINT nKey);
     BOOL OnPaneMenuKey();
 
-    HHOOK m_hHook = NULL;
     std::map<HWND, SSite> m_sites;
     CKTDockingPaneWindowSelect* m_pRunning = nullptr;  // lives only inside RunSelector
     UINT m_nOpeningKey = 0;                            // the key that opened it, while still held

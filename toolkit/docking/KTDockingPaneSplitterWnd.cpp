@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "KTDockingPaneContext.h"
+#include "KTCaptureLoop.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPanePaintManager.h"
@@ -168,24 +168,19 @@ void CKTDockingPaneSplitterWnd::TrackLive(CPoint ptScreen, int nNear, int nFar)
     CRect rcBar;
     GetWindowRect(&rcBar);
     int nOffset = Along(ptScreen, m_bHorizontalBar) - (m_bHorizontalBar ? rcBar.top : rcBar.left);
-    HWND hWnd = GetSafeHwnd();
-    SetCapture();
+    CKTCaptureLoop loop(GetSafeHwnd(), ktLoopPaintFirst);
     MSG msg;
-    while (::GetCapture() == hWnd && KTDockingPaneGetTrackMessage(&msg))
+    while (loop.Next(msg))
     {
-        if (msg.message == WM_LBUTTONUP || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
-            break;
         if (msg.message != WM_MOUSEMOVE)
         {
-            ::DispatchMessage(&msg);
+            CKTCaptureLoop::Dispatch(msg);
             continue;
         }
         CPoint pt;
         ::GetCursorPos(&pt);
         MoveBarTo(std::max(nNear, std::min(Along(pt, m_bHorizontalBar) - nOffset, nFar)));
     }
-    if (::GetCapture() == hWnd)
-        ::ReleaseCapture();
 }
 
 BOOL CKTDockingPaneSplitterWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

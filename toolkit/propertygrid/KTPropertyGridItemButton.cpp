@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "KTCaptureLoop.h"
 #include "KTImageManager.h"
 #include "KTPropertyGrid.h"
 #include "KTPropertyGridItem.h"
@@ -72,34 +73,20 @@ void CKTPropertyGridItemButton::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 
 BOOL CKTPropertyGridItemButton::TrackPress(CKTPropertyGridView* pView)
 {
-    pView->SetCapture();
+    CKTCaptureLoop loop(pView->GetSafeHwnd());
     pView->SetHotButton(this);
-    BOOL bCounted = FALSE;
-    while (::GetCapture() == pView->GetSafeHwnd())
+    MSG msg;
+    while (loop.Next(msg))
     {
-        MSG msg;
-        if (!::GetMessage(&msg, NULL, 0, 0))
+        if (msg.message != WM_MOUSEMOVE)
         {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (msg.message == WM_LBUTTONUP)
-        {
-            bCounted = IsHot();
-            break;
-        }
-        if (msg.message == WM_MOUSEMOVE)
-        {
-            CPoint pt(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
-            pView->SetHotButton(m_rcButton.PtInRect(pt) ? this : nullptr);
+            CKTCaptureLoop::Dispatch(msg);
             continue;
         }
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
+        CPoint pt(GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam));
+        pView->SetHotButton(m_rcButton.PtInRect(pt) ? this : nullptr);
     }
-    if (::GetCapture() == pView->GetSafeHwnd())
-        ::ReleaseCapture();
-    return bCounted;
+    return loop.IsReleased() && IsHot();
 }
 
 CKTPropertyGridItemButtons::~CKTPropertyGridItemButtons() { RemoveAll(); }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "KTCaptureLoop.h"
 #include "KTDrawObjects.h"
 #include "KTPropertyGridInplaceControl.h"
 #include "KTPropertyGridInplaceEdit.h"
@@ -19,43 +20,9 @@ const int kBarBottomGap = 20;  // the bar stays this far above the lower limit
 
 BOOL IsShiftDown() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
-// A 50% halftone pattern brush selected for the object's lifetime.
-class CHalftoneSelection
-{
-public:
-    explicit CHalftoneSelection(CDC* pDC) : m_hDC(pDC->GetSafeHdc())
-    {
-        static const WORD kPattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
-        m_hBitmap = ::CreateBitmap(8, 8, 1, 1, kPattern);
-        m_hBrush = m_hBitmap ? ::CreatePatternBrush(m_hBitmap) : NULL;
-        m_hOld = m_hBrush ? ::SelectObject(m_hDC, m_hBrush) : NULL;
-    }
-    ~CHalftoneSelection()
-    {
-        if (m_hOld)
-            ::SelectObject(m_hDC, m_hOld);
-        if (m_hBrush)
-            ::DeleteObject(m_hBrush);
-        if (m_hBitmap)
-            ::DeleteObject(m_hBitmap);
-    }
-    CHalftoneSelection(const CHalftoneSelection&) = delete;
-    CHalftoneSelection& operator=(const CHalftoneSelection&) = delete;
-
-private:
-    HDC m_hDC;          // not owned
-    HBITMAP m_hBitmap;  // owned
-    HBRUSH m_hBrush;    // owned
-    HGDIOBJ m_hOld;
-};
-
 }  // namespace
 
-void CKTPropertyGrid::InvertBar(CDC* pDC, const CRect& rcBar)
-{
-    CHalftoneSelection brush(pDC);
-    pDC->PatBlt(rcBar.left, rcBar.top, rcBar.Width(), rcBar.Height(), PATINVERT);
-}
+void CKTPropertyGrid::InvertBar(CDC* pDC, const CRect& rcBar) { KTInvertRect(pDC->GetSafeHdc(), rcBar); }
 
 void CKTPropertyGrid::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
@@ -79,7 +46,6 @@ void CKTPropertyGrid::OnLButtonUp(UINT /*nFlags*/, CPoint point)
 void CKTPropertyGrid::TrackSplitter(int nHit)
 {
     SetFocus();
-    SetCapture();
     DWORD dwClip = GetStyle() & (WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     ::SetWindowLong(m_hWnd, GWL_STYLE, GetStyle() & ~dwClip);
     CKTClientRect rcClient(this);
@@ -88,13 +54,13 @@ void CKTPropertyGrid::TrackSplitter(int nHit)
     CRect rcBar(rcClient.left, rcPanel.top - 3, rcClient.right, rcPanel.top);
     BOOL bAccepted;
     {
+        CKTCaptureLoop loop(m_hWnd);
         CClientDC dc(this);
         InvertBar(&dc, rcBar);
-        bAccepted = RunSplitterLoop(&dc, rcBar, nLower);
+        RunSplitterLoop(loop, &dc, rcBar, nLower);
+        bAccepted = loop.IsReleased();
         InvertBar(&dc, rcBar);
     }
-    if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
     if (bAccepted)
     {
         // A pane too short for the bar's range leaves the panel no room at all.
@@ -106,41 +72,23 @@ void CKTPropertyGrid::TrackSplitter(int nHit)
     ::SetWindowLong(m_hWnd, GWL_STYLE, GetStyle() | dwClip);
 }
 
-// TRUE when the button was released; Esc, the right button or a lost
-// capture cancel.
-BOOL CKTPropertyGrid::RunSplitterLoop(CDC* pDC, CRect& rcBar, int nLower)
+void CKTPropertyGrid::RunSplitterLoop(CKTCaptureLoop& loop, CDC* pDC, CRect& rcBar, int nLower)
 {
-    while (::GetCapture() == m_hWnd)
+    MSG msg;
+    while (loop.Next(msg))
     {
-        MSG msg;
-        if (!::GetMessage(&msg, NULL, 0, 0))
+        if (msg.message == WM_KEYDOWN)
+            continue;  // the grid's keys would act under the bar
+        if (msg.message != WM_MOUSEMOVE)
         {
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return FALSE;
+            CKTCaptureLoop::Dispatch(msg);
+            continue;
         }
-        switch (msg.message)
-        {
-        case WM_MOUSEMOVE:
-        {
-            int y = std::max(kMinBarTop, std::min(static_cast<int>(GET_Y_LPARAM(msg.lParam)), nLower - kBarBottomGap));
-            InvertBar(pDC, rcBar);
-            rcBar.OffsetRect(0, y - rcBar.top);
-            InvertBar(pDC, rcBar);
-            break;
-        }
-        case WM_KEYDOWN:
-            if (msg.wParam == VK_ESCAPE)
-                return FALSE;
-            break;
-        case WM_LBUTTONUP:
-            return TRUE;
-        case WM_RBUTTONDOWN:
-            return FALSE;
-        default:
-            ::DispatchMessage(&msg);
-        }
+        int y = std::max(kMinBarTop, std::min(static_cast<int>(GET_Y_LPARAM(msg.lParam)), nLower - kBarBottomGap));
+        InvertBar(pDC, rcBar);
+        rcBar.OffsetRect(0, y - rcBar.top);
+        InvertBar(pDC, rcBar);
     }
-    return FALSE;
 }
 
 void CKTPropertyGrid::FocusVerb(int nVerb)

@@ -125,14 +125,10 @@ void CKTTabClientGroup::TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
                 outline.Show(rcOutline, m_pOwner->GetDragCursor(nDropMode != ktTabDropNone));
                 continue;
             }
-            if (msg.message == WM_LBUTTONUP || CKTCaptureLoop::IsCancel(msg))
-            {
-                if (msg.message != WM_LBUTTONUP)
-                    nDropMode = ktTabDropNone;
-                break;
-            }
             CKTCaptureLoop::Dispatch(msg);
         }
+        if (!loop.IsReleased())
+            nDropMode = ktTabDropNone;
     }
     outline.Hide();
     PerformMouseMove(hWnd, pt);

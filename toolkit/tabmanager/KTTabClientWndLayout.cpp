@@ -137,7 +137,7 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
     Reposition();
 }
 
-// The groups follow the pointer until the release; Esc puts them back, as it cancels a tracked splitter.
+// The groups follow the pointer until the release; a cancel puts them back, as it does for a tracked splitter.
 void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits)
 {
     const CRect rcStart = m_arrGroups[nSplitter]->m_rcSplitter;
@@ -147,15 +147,6 @@ void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rc
     MSG msg;
     while (loop.Next(msg))
     {
-        if (msg.message == WM_LBUTTONUP)
-            break;
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
-        {
-            m_arrGroups[nSplitter]->m_dSize = dFirst;
-            m_arrGroups[nSplitter + 1]->m_dSize = dSecond;
-            Reposition();
-            break;
-        }
         if (msg.message != WM_MOUSEMOVE)
         {
             CKTCaptureLoop::Dispatch(msg);
@@ -176,6 +167,11 @@ void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rc
         ShareSizes(nSplitter, rcSplitter, rcLimits);
         Reposition();
     }
+    if (loop.IsReleased())
+        return;
+    m_arrGroups[nSplitter]->m_dSize = dFirst;
+    m_arrGroups[nSplitter + 1]->m_dSize = dSecond;
+    Reposition();
 }
 
 void CKTTabClientWnd::ShareSizes(int nSplitter, const CRect& rcSplitter, const CRect& rcLimits)

@@ -63,15 +63,9 @@ void CKTTabManager::TrackClick(HWND hWnd, CKTTabManagerItem* pTab)
                 bInside = bNowInside;
                 continue;
             }
-            if (CKTCaptureLoop::IsCancel(msg))
-                break;
-            if (msg.message == WM_LBUTTONUP)
-            {
-                bReleased = TRUE;
-                break;
-            }
             CKTCaptureLoop::Dispatch(msg);
         }
+        bReleased = loop.IsReleased();
     }
     m_pPressed = NULL;
     PerformMouseMove(hWnd, pt);
@@ -124,8 +118,6 @@ void CKTTabManager::ReOrder(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
                 SwapForDrag(pItem, arrRects, pt);
                 continue;
             }
-            if (msg.message == WM_LBUTTONUP || CKTCaptureLoop::IsCancel(msg))
-                break;
             CKTCaptureLoop::Dispatch(msg);
         }
     }
@@ -175,16 +167,10 @@ void CKTTabManager::TrackNavigateButton(CKTTabManagerNavigateButton* pButton, HW
             }
             if (msg.message == WM_MOUSEMOVE)
                 pt = PointOf(msg);
-            else if (CKTCaptureLoop::IsCancel(msg))
-                break;
-            else if (msg.message == WM_LBUTTONUP)
-            {
-                bReleased = TRUE;
-                break;
-            }
             else
                 CKTCaptureLoop::Dispatch(msg);
         }
+        bReleased = loop.IsReleased();
     }
     if (!HasNavigateButton(pButton))
         return;

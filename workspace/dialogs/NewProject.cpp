@@ -4,8 +4,11 @@
 #include "DialogHelpers.h"
 #include "KestovaDialogsRes.h"
 #include "model/Vocabulary.h"
+#include "validation/DesignValidator.h"
 
 #include <shlobj.h>
+
+#include <string>
 
 namespace
 {
@@ -76,6 +79,10 @@ BOOL CNewProject::ReadName()
         return Refuse("please input a protocol name!");
     if (!ReadMaskedValue(strShown, 0, m_strName))
         return Refuse("invalid protocol name, please reenter again!");
+    // The mask bounds what is typed, not what another program sets; a longer name could never be saved.
+    if (static_cast<std::uint64_t>(m_strName.GetLength()) > kMaxProjectNameLength)
+        return Refuse("the protocol name has more than " + CString(std::to_string(kMaxProjectNameLength).c_str()) +
+                      " characters, please reenter again!");
     for (const CString& strLoaded : m_loadedNames)
         if (SameNameIgnoringCase(strLoaded, m_strName))
             return Refuse("the " + m_strName +

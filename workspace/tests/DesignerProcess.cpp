@@ -69,6 +69,18 @@ BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
+// The output pane is the frame's one read-only multi-line edit.
+BOOL CALLBACK MatchOutput(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    const LONG lStyle = ::GetWindowLong(hWnd, GWL_STYLE);
+    if (lstrcmpi(szClass, "Edit") != 0 || (lStyle & (ES_READONLY | ES_MULTILINE)) != (ES_READONLY | ES_MULTILINE))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 HWND WaitForTopLevel(DWORD dwProcessId, const char* pszClass, const char* pszTitle, DWORD dwTimeoutMs)
 {
     WindowSearch search = {dwProcessId, pszClass, pszTitle, nullptr};
@@ -128,12 +140,14 @@ TVITEM ReadRemoteItem(HWND hTree, const CRemoteMemory& memory, HTREEITEM hItem, 
 
 }  // namespace
 
-CDesignerProcess::CDesignerProcess(const std::string& strArguments)
+CDesignerProcess::CDesignerProcess(const std::string& strArguments, const std::string& strProgram,
+                                   const char* pszFolder)
 {
-    std::string strCommand = "kestova.exe " + strArguments;
+    std::string strCommand = "\"" + strProgram + "\" " + strArguments;
     STARTUPINFO si = {};
     si.cb = sizeof si;
-    if (!::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi))
+    if (!::CreateProcess(strProgram.c_str(), &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, pszFolder, &si,
+                         &m_pi))
         return;
     m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", 10000);
     ::WaitForInputIdle(m_pi.hProcess, 5000);
@@ -285,6 +299,18 @@ std::string CDesignerProcess::MessageText(HWND hBox)
     char szText[1024] = "";
     ::GetDlgItemText(hBox, 0xFFFF, szText, sizeof szText);
     return szText;
+}
+
+std::string CDesignerProcess::OutputText() const
+{
+    HWND hOutput = nullptr;
+    ::EnumChildWindows(m_hMain, MatchOutput, reinterpret_cast<LPARAM>(&hOutput));
+    if (!hOutput)
+        return std::string();
+    // Another process's edit gives its text only through the message, which the system carries across.
+    std::string strText((size_t)::SendMessage(hOutput, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    strText.resize((size_t)::SendMessage(hOutput, WM_GETTEXT, strText.size(), (LPARAM)&strText[0]));
+    return strText;
 }
 
 DWORD CDesignerProcess::Close()

@@ -20,8 +20,10 @@ struct TreeItemSeen
 class CDesignerProcess
 {
 public:
-    // Starts kestova.exe with the arguments and waits for its main window.
-    explicit CDesignerProcess(const std::string& strArguments = std::string());
+    // Starts the program (the test's own kestova.exe unless named) with the arguments, in the
+    // folder when one is given, and waits for its main window.
+    explicit CDesignerProcess(const std::string& strArguments = std::string(),
+                              const std::string& strProgram = "kestova.exe", const char* pszFolder = nullptr);
     ~CDesignerProcess();
     CDesignerProcess(const CDesignerProcess&) = delete;
     CDesignerProcess& operator=(const CDesignerProcess&) = delete;
@@ -42,6 +44,8 @@ public:
     // A dialog of the program with that title (a message box has its caller's), once it is shown.
     HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = 5000) const;
     static std::string MessageText(HWND hBox);
+    // The text of the output pane; empty while the pane has no window.
+    std::string OutputText() const;
 
     // Asks the frame to close and waits for the program's end; its exit code.
     DWORD Close();

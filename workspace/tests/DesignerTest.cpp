@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "DesignerProcess.h"
 #include "MessagePump.h"
 #include "Screenshot.h"
+#include "StubTools.h"
 #include "TestFolder.h"
 #include "project/ProjectFile.h"
 
@@ -21,6 +23,8 @@ namespace
 const char* const kRoot = "'Kestova': Project(s)";
 const int kNameEdit = 1003;
 const int kLocationEdit = 1004;
+const UINT kDeletePacket = 32776;
+const UINT kCompile = 32783;
 
 std::string FileBytes(const std::string& strPath)
 {
@@ -42,8 +46,6 @@ std::string CopyExample(const CTestFolder& folder, const std::string& strName)
     folder.Write(strName, strLf);
     return folder.Path(strName);
 }
-
-bool IsSaved(const std::string& strPath) { return FileBytes(strPath).find("\r\n") != std::string::npos; }
 
 // The tree the program should show for the project file: kinds, images and order.
 std::vector<TreeItemSeen> ExpectedTree(const std::vector<std::string>& paths)
@@ -122,6 +124,20 @@ bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
     designer.Text(strPath);
     designer.Key(VK_RETURN);
     return PumpUntil([hDialog] { return !::IsWindow(hDialog); });
+}
+
+// Deletes the packet through its tree item, the Delete Packet command and the confirmation.
+bool DeletePacket(const CDesignerProcess& designer, const std::string& strPacket)
+{
+    if (!designer.ClickItem(strPacket))
+        return false;
+    const size_t nItems = designer.TreeItems().size();  // once the item is there, the tree is full
+    ::PostMessage(designer.MainWindow(), WM_COMMAND, kDeletePacket, 0);
+    HWND hConfirm = designer.WaitForDialog("WARNING!");
+    if (!hConfirm)
+        return false;
+    ::PostMessage(hConfirm, WM_COMMAND, IDOK, 0);
+    return PumpUntil([&] { return designer.TreeItems().size() < nItems; }, 5000);
 }
 
 void ForgetRecentFiles() { ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Rurivoro-Zivudazar Applications"); }
@@ -209,45 +225,129 @@ TEST(Designer, CtrlOOpensProjectsAndRefusesBadOnes)
     ASSERT_TRUE(OpenWithKeys(designer, folder.Path("broken.kvs")));
     EXPECT_EQ("invalid project file!", AnswerMessageBox(designer));
     EXPECT_EQ(expected.size(), designer.TreeItems().size());
+    EXPECT_NE(std::string::npos, designer.OutputText().find("Error: " + folder.Path("broken.kvs") +
+                                                            ": no element found at line 1, column 29"))
+        << "the output pane says what was wrong, and where: " << designer.OutputText();
     EXPECT_EQ(0u, designer.Close());
 }
 
-TEST(Designer, CtrlSSavesEveryProjectAndClosingTheFrameSavesThemAgain)
+// Two files of one project: the one that was opened is the one saved, and only once it changed.
+// Close empties the tree and the recent entry opens the file again.
+TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
 {
+    ForgetRecentFiles();
     CTestFolder folder("designer-save");
+    const std::string strSensor = CopyExample(folder, "sensor.kvs");
+    const std::string strBackup = folder.Path("backup.kvs");
+    folder.Write("backup.kvs", FileBytes(strSensor));
+    const std::string strBytes = FileBytes(strSensor);
+    {
+        CDesignerProcess designer("\"" + strBackup + "\"");
+        ASSERT_TRUE(designer.MainWindow());
+        ASSERT_TRUE(designer.ClickItem("sensor"));
+        designer.Key('S', VK_CONTROL);
+        designer.Key('F', VK_MENU);
+        designer.Key('C');
+        ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
+        designer.Key('F', VK_MENU);
+        designer.Key('1');
+        const std::vector<TreeItemSeen> expected = ExpectedTree({strBackup});
+        ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+        EXPECT_EQ(0u, designer.Close());
+    }
+    EXPECT_EQ(strBytes, FileBytes(strSensor)) << "Save All, Close and Exit wrote nothing: nothing changed";
+    EXPECT_EQ(strBytes, FileBytes(strBackup));
+
+    CDesignerProcess designer("\"" + strBackup + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ProjectRecord project;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strBackup.c_str(), &project, &strMessage));
+    ASSERT_TRUE(DeletePacket(designer, project.packets[0].name));
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_EQ(strBytes, FileBytes(strSensor)) << "the other file of the project is left alone";
+    ProjectRecord saved;
+    ASSERT_TRUE(ReadProjectFile(strBackup.c_str(), &saved, &strMessage));
+    EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "Exit saved the edit where it came from";
+}
+
+// Selecting a project saves its editors' files at once; Wine would replace a read-only one.
+TEST(Designer, AReadOnlyEditorFileIsRefusedAsWindowsWouldAndKeepsItsBytes)
+{
+    CTestFolder folder("designer-read-only");
     const std::string strChat = CopyExample(folder, "chat.kvs");
+    const std::string strApi = folder.Path("chat_api.c");
+    folder.Write("chat_api.c", "int old;\n");
+    ASSERT_TRUE(::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_READONLY));
     CDesignerProcess designer("\"" + strChat + "\"");
     ASSERT_TRUE(designer.MainWindow());
     ASSERT_TRUE(designer.ClickItem("chat"));
-    ASSERT_FALSE(IsSaved(strChat));
-    ASSERT_TRUE(designer.Key('S', VK_CONTROL));
-    EXPECT_TRUE(PumpUntil([&] { return IsSaved(strChat); }));
-    ProjectRecord saved;
-    CString strMessage;
-    EXPECT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
-
-    CopyExample(folder, "chat.kvs");
+    EXPECT_EQ("Access to the file was denied. (" + strApi + ")", AnswerMessageBox(designer));
     EXPECT_EQ(0u, designer.Close());
-    EXPECT_TRUE(IsSaved(strChat));
+    EXPECT_EQ("int old;\n", folder.Read("chat_api.c"));
+    EXPECT_NE(0u, ::GetFileAttributes(strApi.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST(Designer, CloseSavesAndEmptiesTheTreeAndTheRecentEntryOpensItAgain)
+// The folder is moved away under the open project: Exit says so, then asks, and Enter stays.
+TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdit)
 {
-    ForgetRecentFiles();
-    CTestFolder folder("designer-close");
-    const std::string strChat = CopyExample(folder, "chat.kvs");
+    CTestFolder folder("designer-exit");
+    ASSERT_TRUE(::CreateDirectory(folder.Path("project").c_str(), nullptr));
+    const std::string strChat = folder.Path("project\\chat.kvs");
+    folder.Write("project\\chat.kvs", FileBytes("example\\chat.kvs"));
+    ProjectRecord project;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &project, &strMessage));
     CDesignerProcess designer("\"" + strChat + "\"");
     ASSERT_TRUE(designer.MainWindow());
-    ASSERT_TRUE(designer.ClickItem("Head"));
-    designer.Key('F', VK_MENU);
-    designer.Key('C');
-    ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
-    EXPECT_TRUE(IsSaved(strChat));
+    ASSERT_TRUE(DeletePacket(designer, project.packets[0].name));
+    const size_t nItems = designer.TreeItems().size();
+    ASSERT_TRUE(::MoveFile(folder.Path("project").c_str(), folder.Path("moved").c_str()));
 
-    designer.Key('F', VK_MENU);
-    designer.Key('1');
-    const std::vector<TreeItemSeen> expected = ExpectedTree({strChat});
-    ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+    ::PostMessage(designer.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_NE(std::string::npos, AnswerMessageBox(designer).find("chat.kvs")) << "the failure is told first";
+    HWND hQuestion = designer.WaitForDialog();
+    ASSERT_TRUE(hQuestion);
+    EXPECT_NE(std::string::npos, CDesignerProcess::MessageText(hQuestion).find("Try Again"));
+    designer.Key(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([hQuestion] { return !::IsWindow(hQuestion); }));
+    EXPECT_TRUE(::IsWindow(designer.MainWindow())) << "the program stays";
+    EXPECT_EQ(nItems, designer.TreeItems().size()) << "with the edit";
+
+    ASSERT_TRUE(::MoveFile(folder.Path("moved").c_str(), folder.Path("project").c_str()));
+    EXPECT_EQ(0u, designer.Close());
+    ProjectRecord saved;
+    ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
+    EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize());
+}
+
+// The designer runs in the project's folder, where File > Open leaves it, from a program folder
+// whose settings name stub compiler tools. A cmd.exe or cl.exe planted beside the project must not
+// be the one Compile starts: the system's cmd runs the stubs.
+TEST(Designer, CompileStartsTheSystemCmdAndTheToolsOnThePathAndNoneBesideTheProject)
+{
+    CTestFolder folder("designer-planted");
+    for (const char* pszFolder : {"program", "program\\config", "project"})
+        ASSERT_TRUE(::CreateDirectory(folder.Path(pszFolder).c_str(), nullptr));
+    ASSERT_TRUE(::CopyFile("kestova.exe", folder.Path("program\\kestova.exe").c_str(), TRUE));
+    for (const char* pszFolder : {"lib", "make"})
+        std::filesystem::copy(pszFolder, folder.Path("program\\") + pszFolder,
+                              std::filesystem::copy_options::recursive);
+    const CString strStubs = WriteStubTools((folder.Path() + "\\").c_str());
+    folder.Write("program\\config\\config.ini",
+                 "[Global]\r\ncompiler_path=" + std::string((LPCTSTR)strStubs) + "\\vcvars32.bat\r\n");
+    folder.Write("project\\chat.kvs", FileBytes("example\\chat.kvs"));
+    for (const char* pszPlanted : {"project\\cmd.exe", "project\\cl.exe"})
+        ASSERT_TRUE(::CopyFile("kestova_planted_recorder.exe", folder.Path(pszPlanted).c_str(), TRUE));
+
+    CDesignerProcess designer("chat.kvs", folder.Path("program\\kestova.exe"), folder.Path("project").c_str());
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    ::PostMessage(designer.MainWindow(), WM_COMMAND, kCompile, 0);
+    EXPECT_TRUE(WaitForFile(strStubs + "\\args.txt")) << designer.OutputText();
+    for (const char* pszRan : {"project\\cmd.exe.ran", "project\\cl.exe.ran"})
+        EXPECT_TRUE(folder.Read(pszRan).empty()) << pszRan;
     EXPECT_EQ(0u, designer.Close());
 }
 

@@ -189,7 +189,7 @@ TEST_F(GenerateIntoEditorsTest, CompileRightAfterGenerateBuildsTheNewText)
 {
     m_folder.Write("win_api.c", "previous generation\r\n");
     const ProjectRecord& project = OpenAndSelect("win");
-    const CString strStubs = WriteStubTools(project.folder, "win");
+    const CString strStubs = WriteStubTools(project.folder);
     m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
     RunCommand(ID_BUILD_GENERATE_CODE);
     RunCommand(ID_BUILD_COMPILE);

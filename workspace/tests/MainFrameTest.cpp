@@ -116,6 +116,7 @@ TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
     const std::string strPath = ExampleAs(folder, "kept", "Windows");
     frame.pFrame->ReadSolutionFile(strPath.c_str());
     frame.Select("kept");
+    frame.pFrame->m_projects[0]->libraryType ^= 1;  // an edit, or there is nothing to write
     // A folder where the new file would be written first makes the write fail.
     ASSERT_TRUE(::CreateDirectory((strPath + ".tmp").c_str(), nullptr));
     const UINT nItems = frame.Tree().GetCount();
@@ -129,7 +130,30 @@ TEST(MainFrame, ProjectsThatCannotBeWrittenStayLoadedWhenClosed)
     theApp.m_messages.clear();
 }
 
-TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
+// Wine's move would replace a read-only file that Windows keeps.
+TEST(MainFrame, SavingOverAReadOnlyProjectFileSaysWhyAndKeepsTheFile)
+{
+    CTestFolder folder("frame-read-only");
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const std::string strPath = ExampleAs(folder, "fixed", "Windows");
+    frame.pFrame->ReadSolutionFile(strPath.c_str());
+    frame.Select("fixed");
+    frame.pFrame->m_projects[0]->tlvSupport ^= 1;
+    const std::string strBefore = folder.Read("fixed.kvs");
+    ASSERT_TRUE(::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    theApp.m_messages.clear();
+    frame.pFrame->OnCmdMsg(ID_PROJECT_SAVE, CN_COMMAND, nullptr, nullptr);
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_EQ(0, theApp.m_messages[0].Find("cannot replace ")) << theApp.m_messages[0];
+    EXPECT_NE(-1, theApp.m_messages[0].Find("fixed.kvs (system error 5)")) << theApp.m_messages[0];
+    EXPECT_EQ(strBefore, folder.Read("fixed.kvs"));
+    EXPECT_NE(0u, ::GetFileAttributes(strPath.c_str()) & FILE_ATTRIBUTE_READONLY);
+    ::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    theApp.m_messages.clear();
+}
+
+TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWithAMessageWhenChosen)
 {
     CTestFolder folder("recent-files");
     CRecentFileList& recent = *theApp.m_pRecentFileList;
@@ -151,8 +175,26 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWhenChosen)
     EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
     EXPECT_TRUE(recent[1].IsEmpty()) << "the gone file's entry goes";
     EXPECT_TRUE(frame.pFrame->m_projects.empty());
-    EXPECT_TRUE(theApp.m_messages.empty());
+    ASSERT_EQ(1u, theApp.m_messages.size()) << "the user is told why nothing opened";
+    EXPECT_NE(-1, theApp.m_messages[0].Find("gone.kvs"));
+    EXPECT_NE(-1, theApp.m_messages[0].Find("removed from the recent file list"));
+    theApp.m_messages.clear();
     theApp.m_pMainWnd = nullptr;
+}
+
+// A project refused at start-up is told before the pane has made its window.
+TEST(OutputPane, LinesWrittenBeforeItsWindowShowOnceItHasOne)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    COutputEdit output;
+    output.AddLine("Error: early");
+    ASSERT_TRUE(output.Create(WS_CHILD | ES_MULTILINE, CRect(0, 0, 100, 50), frame.pFrame, 1));
+    output.AddLine("later");
+    CString strText;
+    output.GetWindowText(strText);
+    EXPECT_EQ(CString("Error: early\r\nlater\r\n"), strText);
+    output.DestroyWindow();
 }
 
 TEST(MainFrame, PopupBarsAreMadeByTheFrameAndOtherBarsByTheCommandBars)

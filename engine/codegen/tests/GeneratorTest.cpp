@@ -2,10 +2,14 @@
 #include "Examples.h"
 #include "Generator.h"
 #include "SampleDesigns.h"
+#include "TestFolder.h"
 #include "model/Vocabulary.h"
+#include "project/AtomicFile.h"
+#include "validation/DesignValidator.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <regex>
@@ -107,6 +111,29 @@ TEST(Generator, ARefusedDesignGivesTheValidatorsLineAndLeavesEveryTextEmpty)
     EXPECT_TRUE(makefile.empty());
     EXPECT_FALSE(GenerateDiagram(design, diagram, error));
     EXPECT_TRUE(diagram.empty());
+}
+
+// The limit on a project's name is as tight as its files allow: each still
+// fits one file name while it is written beside its place.
+TEST(Generator, FilesOfTheLongestProjectNameThatValidatesCanBeWritten)
+{
+    ProjectRecord design = RichProject();
+    const std::string name(kMaxProjectNameLength, 'n');
+    std::snprintf(design.name, sizeof design.name, "%s", name.c_str());
+    GeneratedCode code;
+    std::string error;
+    ASSERT_TRUE(GenerateCode(design, code, error)) << error;
+
+    const CTestFolder folder("long-name");
+    std::size_t longest = 0;
+    for (const std::string& file :
+         {HeaderFileName(name), SourceFileName(name), DemoFileName(name), DiagramFileName(name), name + ".kvs"})
+    {
+        CString failure;
+        EXPECT_TRUE(ReplaceFileContents(folder.Path(file).c_str(), "x", 1, &failure)) << failure;
+        longest = std::max(longest, file.size() + std::strlen(".tmp"));
+    }
+    EXPECT_EQ(kMaxFileNameLength, longest);
 }
 
 TEST(Generator, MakefileNamesTheProjectAndItsLibraryKindWithUnixLineEnds)

@@ -35,6 +35,19 @@ void NameTarget(CException* e, LPCTSTR lpszPathName)
         pArchiveError->m_strFileName = lpszPathName;
 }
 
+// Windows refuses to move a file over a read-only one, but Wine's move replaces it and drops the
+// attribute: refuse it here, with the error Windows sets.
+BOOL MoveOver(LPCTSTR lpszFrom, LPCTSTR lpszTo)
+{
+    const DWORD dwAttributes = ::GetFileAttributes(lpszTo);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+    {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    return ::MoveFileEx(lpszFrom, lpszTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH);
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
@@ -240,6 +253,8 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     {
         Serialize(saveArchive);
         saveArchive.Close();
+        // On the disk before the rename, or a crash could leave the target empty.
+        pFile->Flush();
         ReleaseFile(pFile, FALSE);
     }
     catch (CException* e)
@@ -252,7 +267,7 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileEx(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    if (!MoveOver(strTemp, lpszPathName))
     {
         LONG lOsError = (LONG)::GetLastError();
         CFileException replaceError(CFileException::OsErrorToException(lOsError), lOsError, lpszPathName);

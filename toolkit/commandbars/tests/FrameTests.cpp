@@ -18,6 +18,7 @@
 #include "KTPaintManager.h"
 #include "KTToolTipController.h"
 #include "KTPopupBar.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "TestFrame.h"
@@ -161,6 +162,37 @@ TEST_F(FrameTest, MouseMoveSelectsAndShowsTheDescriptionClickSendsTheCommand)
     PumpMessages();
     ASSERT_EQ(1u, m_pFrame->m_commands.size());
     EXPECT_EQ((UINT)ID_EDIT_CUT, m_pFrame->m_commands[0]);
+}
+
+class FrameTestCancel : public FrameTest, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+TEST_P(FrameTestCancel, APressedButtonRunsNoCommand)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CWnd* pBar = m_pFrame->m_pStandard;
+    m_pFrame->m_commands.clear();
+    CLoopInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(Centre(pCut)).AwaitCapture().CancelAndRelease(GetParam()).Run());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_NE(pBar, CWnd::GetCapture());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, FrameTestCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST_F(FrameTest, AQuitEndsAButtonPressWithoutTheCommandAndReachesTheApplication)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CWnd* pBar = m_pFrame->m_pStandard;
+    m_pFrame->m_commands.clear();
+    CLoopInput input(pBar->GetSafeHwnd());
+    QuitPumped();
+    ASSERT_TRUE(input.Press(Centre(pCut)).AwaitCapture().Quit(4).AwaitNoCapture().Release().Run());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode));
+    EXPECT_EQ(4u, nCode);
 }
 
 TEST_F(FrameTest, LeavingABarClearsItsSelection)

@@ -7,6 +7,7 @@
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
 #include "TestFrame.h"
@@ -124,6 +125,53 @@ TEST_F(ToolBarTrackerTest, EscapeEndsADragWhereTheBarIs)
     PumpMessages();
     ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition()) << "no undo: the bar stays floating";
     EXPECT_TRUE(CKTWindowRect(m_pStandard).PtInRect(ptAway)) << "where the last move before Esc put it";
+}
+
+class ToolBarTrackerLoop : public ToolBarTrackerTest
+{
+protected:
+    // Presses the gripper and moves away until the bar floats under the cursor, at m_ptAway.
+    CLoopInput& PressAndFloat(CLoopInput& input)
+    {
+        CPoint ptFrom = GripperPoint(), ptAwayClient = ptFrom + CSize(120, 180);
+        m_ptAway = ptAwayClient;
+        m_pStandard->ScreenToClient(&ptFrom);
+        m_pStandard->ScreenToClient(&ptAwayClient);
+        const HWND hBar = m_pStandard->GetSafeHwnd();
+        return input.Press(ptFrom)
+            .AwaitCapture()
+            .Move(ptAwayClient)
+            .Await([hBar] { return (::GetWindowLong(hBar, GWL_STYLE) & WS_POPUP) != 0; });
+    }
+
+    CPoint m_ptAway;
+};
+
+class ToolBarTrackerCancel : public ToolBarTrackerLoop, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+// No undo for any cancel: the bar stays where the last move put it, as after Esc.
+TEST_P(ToolBarTrackerCancel, ADragEndsWhereTheBarIs)
+{
+    CLoopInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(PressAndFloat(input).CancelAndRelease(GetParam()).Run());
+    ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition());
+    EXPECT_TRUE(CKTWindowRect(m_pStandard).PtInRect(m_ptAway));
+    EXPECT_NE(m_pStandard, CWnd::GetCapture());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, ToolBarTrackerCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST_F(ToolBarTrackerLoop, AQuitEndsADragWhereTheBarIsAndReachesTheApplication)
+{
+    CLoopInput input(m_pStandard->GetSafeHwnd());
+    QuitPumped();
+    ASSERT_TRUE(PressAndFloat(input).Quit(6).AwaitNoCapture().Release().Run());
+    EXPECT_TRUE(CKTWindowRect(m_pStandard).PtInRect(m_ptAway));
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode));
+    EXPECT_EQ(6u, nCode);
 }
 
 TEST_F(ToolBarTrackerTest, AFloatingBarHidesWhileItsFrameIsInactiveAndReturnsWithIt)

@@ -6,6 +6,8 @@
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneSplitterWnd.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTDrawObjects.h"
+#include "LoopInput.h"
 
 namespace
 {
@@ -96,6 +98,32 @@ TEST_F(DockingTree, DraggingABarResizesItsNeighboursByTheirShare)
     EXPECT_EQ(nFirst, GroupOf(m_frame.m_manager, 701)->GetRect().Width());
     EXPECT_EQ(nTotal - nFirst - 4, GroupOf(m_frame.m_manager, 702)->GetRect().Width());
 }
+
+class DockingTreeCancel : public DockingTree, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+// A live bar has no undo: every cancel leaves it where the last move put it, as the release would.
+TEST_P(DockingTreeCancel, ALiveBarStaysWhereTheLastMovePutIt)
+{
+    m_frame.m_manager.m_bSplitterTracker = FALSE;
+    CKTDockingPaneSplitterWnd* pBar = m_frame.m_manager.GetTopPane()->GetSplitter(0);
+    CKTDockingPaneTabbedContainer* pLeft = GroupOf(m_frame.m_manager, 701);
+    const HWND hLeft = pLeft->GetSafeHwnd();
+    const int nWidth = CKTWindowRect(hLeft).Width();
+    const CPoint ptFrom = CKTClientRect(pBar).CenterPoint();
+    CLoopInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptFrom)
+                    .AwaitCapture()
+                    .Move(ptFrom + CPoint(50, 0))
+                    .Await([=] { return CKTWindowRect(hLeft).Width() == nWidth + 50; })
+                    .CancelAndRelease(GetParam())
+                    .Run());
+    EXPECT_EQ(nWidth + 50, CKTWindowRect(hLeft).Width());
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, DockingTreeCancel, AllLoopCancels(), LoopCancelCaseName);
 
 TEST(DockingPanes, DockingAcrossTheTopWrapsItAndAlongItAppends)
 {

@@ -14,6 +14,7 @@
 #include "GuiLeakCheck.h"
 #include "KTTabManagerItem.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -177,6 +178,61 @@ TEST_F(DragContext, EscChangesNothingAndLeavesNothingBehind)
     EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(701)));
     EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 701));
     EXPECT_EQ(0, m_frame.CountActions(ktActionDocked, 701));
+}
+
+class DragContextLoop : public DragContext
+{
+protected:
+    // Presses on the group's caption and moves over the editor, where a drop would dock the group.
+    CLoopInput& DragOverTheEditor(CLoopInput& input, int nID)
+    {
+        CPoint ptEditor = EditorCentre();
+        Group(nID)->ScreenToClient(&ptEditor);
+        return input.Press(kCaptionPoint)
+            .AwaitCapture(Manager().GetSafeHwnd())
+            .Move(kCaptionPoint + CPoint(10, 10))
+            .Move(ptEditor);
+    }
+
+    void ExpectNothingChanged(CKTDockingPaneTabbedContainer* pBefore)
+    {
+        EXPECT_FALSE(Manager().GetDockingContext()->IsDragging());
+        EXPECT_EQ(pBefore, Group(701));
+        EXPECT_EQ(ktDockLeft, Manager().GetPaneDirection(Group(701)));
+        EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 701));
+        EXPECT_EQ(0, m_frame.CountActions(ktActionDocked, 701));
+        EXPECT_TRUE(Stickers().empty());
+    }
+};
+
+class DragContextCancel : public DragContextLoop, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+TEST_P(DragContextCancel, ACaptionDragChangesNothing)
+{
+    UseStickers(FALSE);
+    CKTDockingPaneTabbedContainer* pBefore = Group(701);
+    CLoopInput input(Group(701)->GetSafeHwnd());
+    ASSERT_TRUE(DragOverTheEditor(input, 701).CancelAndRelease(GetParam()).Run());
+    PumpDocking();
+    ExpectNothingChanged(pBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, DragContextCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST_F(DragContextLoop, AQuitEndsACaptionDragWithoutADropAndReachesTheApplication)
+{
+    UseStickers(FALSE);
+    CKTDockingPaneTabbedContainer* pBefore = Group(701);
+    CLoopInput input(Group(701)->GetSafeHwnd());
+    QuitPumped();
+    ASSERT_TRUE(DragOverTheEditor(input, 701).Quit(5).AwaitNoCapture().Release().Run());
+    PumpDocking();
+    ExpectNothingChanged(pBefore);
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode));
+    EXPECT_EQ(5u, nCode);
 }
 
 TEST_F(DragContext, UnderFourPixelsNothingStarts)

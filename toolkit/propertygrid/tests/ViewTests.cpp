@@ -8,6 +8,7 @@
 #include "KTPropertyGridToolBar.h"
 
 #include <commctrl.h>
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -389,4 +390,52 @@ TEST_F(ViewTest, PressingAnInplaceButtonOfTheSelectedRowTellsTheOwner)
     ASSERT_EQ(1, m_owner.Count(KTPGN_INPLACEBUTTONDOWN));
     EXPECT_FALSE(pItem->GetInplaceButtons()->GetAt(0)->IsPressed());
     EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+namespace
+{
+class ViewButtonLoop : public ViewTest
+{
+protected:
+    // Selects the row by a click, so that its in-place button shows, and gives the button's point.
+    CPoint ShowButton()
+    {
+        CKTPropertyGridItem* pItem = Find("a");
+        pItem->SetFlags(KTPGF_HASEDIT | KTPGF_HASEXPANDBUTTON);
+        const CRect rcRow = RowRect(pItem);
+        const CPoint ptButton(rcRow.right - 4, rcRow.CenterPoint().y);
+        EXPECT_TRUE(CTestInput(m_pView->GetSafeHwnd()).Click(ptButton));
+        m_pView->UpdateWindow();
+        ::Sleep(::GetDoubleClickTime() + 50);  // the press that follows must be no double click
+        return ptButton;
+    }
+};
+
+class ViewButtonCancel : public ViewButtonLoop, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+}  // namespace
+
+TEST_P(ViewButtonCancel, APressedInplaceButtonTellsNobody)
+{
+    const CPoint ptButton = ShowButton();
+    CLoopInput input(m_pView->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptButton).AwaitCapture().CancelAndRelease(GetParam()).Run());
+    EXPECT_EQ(0, m_owner.Count(KTPGN_INPLACEBUTTONDOWN));
+    EXPECT_FALSE(Find("a")->GetInplaceButtons()->GetAt(0)->IsPressed());
+    EXPECT_NE(m_pView, CWnd::GetCapture());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, ViewButtonCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST_F(ViewButtonLoop, AQuitEndsAnInplaceButtonPressUntoldAndReachesTheApplication)
+{
+    const CPoint ptButton = ShowButton();
+    CLoopInput input(m_pView->GetSafeHwnd());
+    QuitPumped();
+    ASSERT_TRUE(input.Press(ptButton).AwaitCapture().Quit(2).AwaitNoCapture().Release().Run());
+    EXPECT_EQ(0, m_owner.Count(KTPGN_INPLACEBUTTONDOWN));
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode));
+    EXPECT_EQ(2u, nCode);
 }

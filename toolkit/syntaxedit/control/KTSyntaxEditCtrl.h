@@ -14,11 +14,12 @@
 #include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
 #include "KTSyntaxEditScreenCache.h"
+#include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
 struct KT_EDIT_LEXFOLD;
 
-class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost
+class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost, public IKTSystemChangeSink
 {
     DECLARE_DYNAMIC(CKTSyntaxEditCtrl)
 public:
@@ -264,6 +265,7 @@ protected:
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
     void RepaintNow();
+    void InvalidateRow(int nRow);
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
@@ -336,6 +338,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
+    void OnSystemChange(KTSystemChangeKind nKind) override;
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
@@ -399,8 +402,9 @@ protected:
     int m_nWantedDispCol = 1;  // kept across vertical moves
     int m_nWheelRows = 4;
     int m_nBufferScale = 30;
-    int m_nHorzPos = 0;        // first visible display column - 1, when the bar is not ours
-    KT_EDIT_TEXTPOS m_selEnd;  // (row, display column); unordered until normalised
+    int m_nHorzPos = 0;         // first visible display column - 1, when the bar is not ours
+    BOOL m_abBarShown[2] = {};  // SB_HORZ, SB_VERT: painted with the values they hold
+    KT_EDIT_TEXTPOS m_selEnd;   // (row, display column); unordered until normalised
     KT_EDIT_TEXTPOS m_selStart;
     CKTSmartPtr<CKTSyntaxEditBufferManager> m_pBuffer;
     CWnd* m_pParentWnd = NULL;          // notify window; not owned

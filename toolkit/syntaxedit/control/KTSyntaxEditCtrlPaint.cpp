@@ -294,6 +294,18 @@ void CKTSyntaxEditCtrl::RepaintNow()
     UpdateWindow();
 }
 
+// The row's band across gutter and text, where it stands on screen now.
+void CKTSyntaxEditCtrl::InvalidateRow(int nRow)
+{
+    if (!GetSafeHwnd() || nRow < m_nTopRow)
+        return;
+    CRect rc;
+    GetClientRect(&rc);
+    rc.top = (GetDisplayRowCount(m_nTopRow, nRow) - 1) * GetRowHeight();
+    rc.bottom = rc.top + GetRowHeight();
+    InvalidateRect(&rc, FALSE);
+}
+
 void CKTSyntaxEditCtrl::OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam)
 {
     if (!GetSafeHwnd())

@@ -23,6 +23,13 @@ SCROLLINFO MakeScrollInfo(UINT fMask, int nMin, int nMax, int nPage, int nPos)
     return si;
 }
 
+// The bar already holds every value that the mask sets.
+BOOL HasValuesOf(const SCROLLINFO& bar, const SCROLLINFO& si)
+{
+    return (!(si.fMask & SIF_RANGE) || (bar.nMin == si.nMin && bar.nMax == si.nMax)) &&
+           (!(si.fMask & SIF_PAGE) || bar.nPage == si.nPage) && (!(si.fMask & SIF_POS) || bar.nPos == si.nPos);
+}
+
 BOOL HasFont() { return KTSyntaxEditPaintManager()->GetFont()->GetSafeHandle() != NULL; }
 }  // namespace
 
@@ -67,11 +74,20 @@ BOOL CKTSyntaxEditCtrl::GetBarInfo(int nBar, SCROLLINFO& si) const
     return hWnd && ::GetScrollInfo(hWnd, nWhich, &si);
 }
 
+// Each call that asks for a redraw paints the bar at once, a few ms under
+// Wine: typing sets the same values on every key, and a bar that already
+// shows them needs no paint. Values set quietly are painted next time.
 void CKTSyntaxEditCtrl::SetBarInfo(int nBar, SCROLLINFO si, BOOL bRedraw)
 {
     int nWhich = nBar;
-    if (HWND hWnd = BarWindow(nBar, nWhich))
-        ::SetScrollInfo(hWnd, nWhich, &si, bRedraw);
+    HWND hWnd = BarWindow(nBar, nWhich);
+    if (!hWnd)
+        return;
+    BOOL& bShown = m_abBarShown[nBar == SB_VERT ? 1 : 0];
+    SCROLLINFO old = MakeScrollInfo(SIF_ALL, 0, 0, 0, 0);
+    bShown = bShown && ::GetScrollInfo(hWnd, nWhich, &old) && HasValuesOf(old, si);
+    ::SetScrollInfo(hWnd, nWhich, &si, bRedraw && !bShown);
+    bShown = bShown || bRedraw;
 }
 
 void CKTSyntaxEditCtrl::SetBarPos(int nBar, int nPos, BOOL bRedraw)

@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTDrawObjects.h"
+#include "KTSyntaxEditProfile.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -27,10 +28,9 @@ int DigitsOf(int n)
 
 BOOL CKTSyntaxEditCtrl::ReadProfileFlag(LPCSTR pszKey, BOOL& bValue)
 {
-    CWinApp* pApp = AfxGetApp();
-    if (!pApp)
+    if (!AfxGetApp())
         return FALSE;
-    bValue = pApp->GetProfileInt(kSettings, pszKey, bValue) ? TRUE : FALSE;
+    bValue = KTReadProfileFlag(kSettings, pszKey, bValue);
     return TRUE;
 }
 
@@ -73,9 +73,11 @@ void CKTSyntaxEditCtrl::ReloadSettings()
 // The buffer reads its tab size once; a changed profile reaches open editors only through here.
 void CKTSyntaxEditCtrl::ReadProfileTabSize()
 {
-    CWinApp* pApp = AfxGetApp();
-    if (m_pBuffer && pApp)
-        m_pBuffer->SetTabSize(int(pApp->GetProfileInt(kSettings, "TabSize", m_pBuffer->GetTabSize())), FALSE);
+    if (m_pBuffer && AfxGetApp())
+        m_pBuffer->SetTabSize(KTReadProfileInt(kSettings, "TabSize", m_pBuffer->GetTabSize(),
+                                               CKTSyntaxEditBufferManager::kMinTabSize,
+                                               CKTSyntaxEditBufferManager::kMaxTabSize),
+                              FALSE);
 }
 
 // A new pane over the same document starts where the other one stands.

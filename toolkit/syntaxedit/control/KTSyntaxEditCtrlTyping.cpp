@@ -105,6 +105,10 @@ void CKTSyntaxEditCtrl::TypeChar(UINT nChar)
                           bEnter ? KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED : KT_EDIT_CHANGE_TEXT);
     EnsureVisible(m_nCurrentRow, m_nDispCol, m_nRedrawRow == -1, TRUE);
     RecalcScrollBars();
+    // The row shows the character now, in the colours the on-screen parse
+    // knows; the background re-parse recolours it when it ends.
+    if (m_nRedrawRow > 0)
+        InvalidateRow(m_nRedrawRow);
     UpdateWindow();
     if (bChanged || bReplaced)
         NotifyModified(TRUE);

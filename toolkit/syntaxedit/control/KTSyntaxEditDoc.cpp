@@ -1,6 +1,7 @@
 // The editor document: opens, saves and closes the text through its buffer and tells the views.
 #include "KTSyntaxEditDoc.h"
 
+#include "KTSyntaxEditProfile.h"
 #include "KTSyntaxEditView.h"
 
 IMPLEMENT_DYNCREATE(CKTSyntaxEditDoc, CDocument)
@@ -14,11 +15,7 @@ const char kSection[] = "Settings";
 const char kAutoReload[] = "AutoReload";
 }  // namespace
 
-CKTSyntaxEditDoc::CKTSyntaxEditDoc()
-{
-    if (CWinApp* pApp = AfxGetApp())
-        m_bAutoReload = pApp->GetProfileInt(kSection, kAutoReload, 0);
-}
+CKTSyntaxEditDoc::CKTSyntaxEditDoc() { m_bAutoReload = KTReadProfileFlag(kSection, kAutoReload, FALSE); }
 
 CKTSyntaxEditDoc::~CKTSyntaxEditDoc() = default;
 

@@ -6,6 +6,7 @@
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditProfile.h"
 #include "KTSyntaxEditViewCommands.h"
 #include "dialogs/KTSyntaxEditSearchDlg.h"
 
@@ -49,11 +50,13 @@ LPARAM BarHandle(CScrollBar* pScrollBar) { return LPARAM(pScrollBar ? pScrollBar
 
 CKTSyntaxEditView::CKTSyntaxEditView() : m_pSearchDlg(std::make_unique<CKTSyntaxEditSearchDlg>())
 {
-    if (CWinApp* pApp = AfxGetApp())
-    {
-        m_bVertScrollBar = pApp->GetProfileInt(kSection, "VScrollBar", m_bVertScrollBar);
-        m_bHorzScrollBar = pApp->GetProfileInt(kSection, "HScrollBar", m_bHorzScrollBar);
-    }
+    ReadScrollBarFlags();
+}
+
+void CKTSyntaxEditView::ReadScrollBarFlags()
+{
+    m_bVertScrollBar = KTReadProfileFlag(kSection, "VScrollBar", m_bVertScrollBar);
+    m_bHorzScrollBar = KTReadProfileFlag(kSection, "HScrollBar", m_bHorzScrollBar);
 }
 
 CKTSyntaxEditView::~CKTSyntaxEditView()
@@ -187,11 +190,7 @@ void CKTSyntaxEditView::ApplySettings()
     pCtrl->ReloadSettings();
     pCtrl->SetFont();
     pCtrl->RecalcScrollBars();
-    if (CWinApp* pApp = AfxGetApp())
-    {
-        m_bVertScrollBar = pApp->GetProfileInt(kSection, "VScrollBar", m_bVertScrollBar);
-        m_bHorzScrollBar = pApp->GetProfileInt(kSection, "HScrollBar", m_bHorzScrollBar);
-    }
+    ReadScrollBarFlags();
     SetScrollBars(m_bHorzScrollBar, m_bVertScrollBar, FALSE, FALSE);
     ResyncWholeText();
 }

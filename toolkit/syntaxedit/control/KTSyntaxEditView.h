@@ -69,6 +69,7 @@ protected:
     void UpdateSiblingsFrom(const KT_EDIT_NMHDR_VALUE* pRecord);
 
     void ApplySettings();
+    void ReadScrollBarFlags();
     void ResyncWholeText();
     void UpdateTitle(BOOL bModified);
     CString ProposeFindText(BOOL bWordAtCaret);

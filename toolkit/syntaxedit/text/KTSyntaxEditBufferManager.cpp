@@ -2,6 +2,7 @@
 #include "KTSyntaxEditBufferManager.h"
 
 #include "KTSyntaxEditChars.h"
+#include "KTSyntaxEditProfile.h"
 #include "KTSyntaxEditTextFile.h"
 
 #include <algorithm>
@@ -48,8 +49,7 @@ CKTSyntaxEditBufferManager::CKTSyntaxEditBufferManager() : m_ptrConnection(KTMak
 {
     if (g_pfnCreateLexParser)
         m_pLexParser = g_pfnCreateLexParser(this);
-    if (CWinApp* pApp = AfxGetApp())
-        m_nTabSize = std::max(int(pApp->GetProfileInt(kSettings, kTabSize, 4)), 1);
+    m_nTabSize = KTReadProfileInt(kSettings, kTabSize, m_nTabSize, kMinTabSize, kMaxTabSize);
 }
 
 CKTSyntaxEditBufferManager::~CKTSyntaxEditBufferManager()
@@ -127,7 +127,7 @@ int CKTSyntaxEditBufferManager::GetMaxLineTextLength(int nFirstRow, int nLastRow
 
 BOOL CKTSyntaxEditBufferManager::SetTabSize(int nSize, BOOL bSave)
 {
-    m_nTabSize = std::max(nSize, 1);
+    m_nTabSize = std::clamp(nSize, kMinTabSize, kMaxTabSize);
     if (!bSave)
         return TRUE;
     CWinApp* pApp = AfxGetApp();

@@ -58,6 +58,9 @@ public:
     int GetMaxLineTextLengthAll() const { return GetMaxLineTextLength(1, -1); }
 
     // Settings.
+    // The options page offers these; a size from elsewhere is brought into them.
+    static constexpr int kMinTabSize = 1;
+    static constexpr int kMaxTabSize = 64;
     int GetTabSize() const { return m_nTabSize; }
     BOOL SetTabSize(int nSize, BOOL bSave);
     int GetLineEndStyle() const { return m_nLineEndStyle; }
@@ -113,7 +116,7 @@ private:
 
     int m_nAverageLineLen = 30;                              // characters per row assumed when sizing copies
     CKTSmartPtr<CKTNotificationConnection> m_ptrConnection;  // views subscribe to it
-    int m_nTabSize = 4;                                      // at least 1
+    int m_nTabSize = 4;                                      // kMinTabSize to kMaxTabSize
     int m_nLineEndStyle = lesCRLF;                           // one style for the whole text
     UINT m_nCodePage = 0;                                    // 0: the system ANSI code page
     BOOL m_bUnicodeFile = FALSE;                             // loaded from and stored as UTF-16

@@ -6,6 +6,7 @@
 
 #include <afxpriv.h>
 
+#include "KTDrawObjects.h"
 #include "KTImageManager.h"
 #include "KTTabManagerRes.h"
 #include "KTToolTipController.h"
@@ -276,20 +277,62 @@ TEST_F(TabClient, TheGroupCommandsGetTheirIconsWithTheGreenKeyedOut)
     }
 }
 
-TEST_F(TabClient, EscapeCancelsADragOutOfTheHeader)
+class TabClientLoop : public TabClient
 {
-    CKTTabManagerItem* pDragged = frame.Group(0)->GetItem(1);
-    CRect rcClient;
-    frame.m_wndClient.GetClientRect(rcClient);
+protected:
+    // Presses the middle tab and drags it to where a new vertical group would go.
+    CLoopInput& DragOutOfTheHeader(CLoopInput& input)
+    {
+        CRect rcClient;
+        frame.m_wndClient.GetClientRect(rcClient);
+        return input.Press(frame.CentreOf(frame.Group(0)->GetItem(1)))
+            .AwaitCapture()
+            .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y));
+    }
+};
+
+class TabClientCancel : public TabClientLoop, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+TEST_P(TabClientCancel, ADragOutOfTheHeaderDropsNothing)
+{
     CLoopInput input(frame.m_wndClient.GetSafeHwnd());
-    ASSERT_TRUE(input.Press(frame.CentreOf(pDragged))
-                    .AwaitCapture()
-                    .Move(CPoint(rcClient.right - 10, rcClient.CenterPoint().y))  // a new vertical group here
-                    .Key(VK_ESCAPE)
-                    .Release()
-                    .Run());
+    ASSERT_TRUE(DragOutOfTheHeader(input).CancelAndRelease(GetParam()).Run());
     EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
     EXPECT_EQ("321", Captions(frame.Group(0)));
+}
+
+TEST_P(TabClientCancel, ALiveSplitterPutsTheGroupsBack)
+{
+    frame.m_wndClient.m_bTrackSplitter = FALSE;
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    const HWND hSecond = frame.Group(1)->GetItem(0)->GetHandle();
+    const int nSecond = frame.Group(1)->m_rcControl.Width();
+    const CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+    const CRect rcChild = CKTWindowRect(hSecond);
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptSplitter)
+                    .AwaitCapture()
+                    .Move(CPoint(ptSplitter.x - 60, ptSplitter.y))
+                    .Await([&] { return CKTWindowRect(hSecond).Width() != rcChild.Width(); })  // still pressed
+                    .CancelAndRelease(GetParam())
+                    .Run());
+    EXPECT_EQ(nSecond, frame.Group(1)->m_rcControl.Width());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, TabClientCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST_F(TabClientLoop, AQuitEndsATabDragWithoutADropAndReachesTheApplication)
+{
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    QuitPumped();
+    ASSERT_TRUE(DragOutOfTheHeader(input).Quit(3).AwaitNoCapture().Release().Run());
+    EXPECT_EQ(1, frame.m_wndClient.GetGroupCount());
+    EXPECT_EQ("321", Captions(frame.Group(0)));
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode));
+    EXPECT_EQ(3u, nCode);
 }
 
 TEST_F(TabClient, DroppingNearTheRightEdgeMakesANewGroupBeside)

@@ -71,7 +71,7 @@ protected:
         EXPECT_TRUE(codegen::GenerateCode(m_project, code, error)) << error;
         return code;
     }
-    CString WriteStubTools() const { return ::WriteStubTools(m_strFolder, m_project.name); }
+    CString WriteStubTools() const { return ::WriteStubTools(m_strFolder); }
 };
 
 }  // namespace

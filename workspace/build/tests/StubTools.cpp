@@ -1,4 +1,4 @@
-// StubTools.cpp: stub compiler tools written as batch files.
+// StubTools.cpp: a stub compiler environment, and the file helpers of the build tests.
 #include "StubTools.h"
 
 #include <fstream>
@@ -18,15 +18,13 @@ void WriteAll(const CString& strPath, const std::string& text)
     out << text;
 }
 
-CString WriteStubTools(const CString& strFolder, const std::string& projectName)
+CString WriteStubTools(const CString& strFolder)
 {
     const CString strStubs = strFolder + "stubs";
-    const std::string stubs = (LPCTSTR)strStubs;
     ::CreateDirectory(strStubs, nullptr);
-    WriteAll(strStubs + "\\vcvars32.bat", "@set PATH=" + stubs + ";%PATH%\r\n");
-    WriteAll(strStubs + "\\cl.bat", "@echo cl %*>>\"" + stubs + "\\args.txt\"\r\n@copy /y " + projectName +
-                                        "_api.c \"" + stubs + "\\seen.c\" >nul\r\n");
-    WriteAll(strStubs + "\\lib.bat", "@echo lib %*>>\"" + stubs + "\\args.txt\"\r\n");
+    WriteAll(strStubs + "\\vcvars32.bat", "@set PATH=" + std::string((LPCTSTR)strStubs) + ";%PATH%\r\n");
+    for (const char* pszTool : {"\\cl.exe", "\\lib.exe"})
+        ::CopyFile("kestova_stub_tool.exe", strStubs + pszTool, FALSE);
     return strStubs;
 }
 

@@ -51,6 +51,24 @@ TEST(NewProject, RefusesWordForWordAndReturnsTheChoices)
     EXPECT_EQ(1, dlg.m_nLibraryType);
 }
 
+// The mask stops typing at 15 characters, but a name set from outside the dialog is not typed.
+// Over 240 characters the files made from it cannot be written.
+TEST(NewProject, RefusesANameTooLongForItsFilesAndTakesTheLongestThatFits)
+{
+    CNewProject dlg(MainFrameForTests(), {});
+    const std::string strLongest(240, 'n');
+    DialogRun run = RunDialog(dlg, {[&](HWND h) { ::SetDlgItemText(h, IDC_EDIT_NAME, (strLongest + "n").c_str()); },
+                                    [&](HWND h)
+                                    {
+                                        ::SetDlgItemText(h, IDC_EDIT_NAME, strLongest.c_str());
+                                        ::SetDlgItemText(h, IDC_EDIT_LOCATION, "D:\\typed");
+                                    }});
+    EXPECT_EQ(std::vector<std::string>{"the protocol name has more than 240 characters, please reenter again!"},
+              run.refusals);
+    ASSERT_EQ(IDOK, run.nResult);
+    EXPECT_EQ(strLongest, std::string(dlg.m_strName));
+}
+
 TEST(ProjectProperties, ListsCurrentValuesFirstAndAppliesOnlyTheSettings)
 {
     ProjectRecord project = UnixProject();

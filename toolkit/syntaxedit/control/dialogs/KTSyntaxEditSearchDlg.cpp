@@ -2,6 +2,7 @@
 #include "KTSyntaxEditSearchDlg.h"
 
 #include "KTResourceManager.h"
+#include "KTSyntaxEditProfile.h"
 #include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditView.h"
 
@@ -22,6 +23,8 @@ END_MESSAGE_MAP()
 namespace
 {
 const char kSection[] = "Settings";
+// Each entry costs a profile read when the dialog opens: a damaged count must not cost weeks.
+const int kMostHistoryEntries = 1000;
 }  // namespace
 
 CKTSyntaxEditSearchDlg::CKTSyntaxEditSearchDlg(CWnd* pParent)
@@ -103,7 +106,7 @@ void CKTSyntaxEditSearchDlg::LoadHistory(int nComboID, LPCSTR pszCountKey, LPCST
     CWinApp* pApp = AfxGetApp();
     if (!GetDlgItem(nComboID))
         return;
-    int nCount = int(pApp->GetProfileInt(kSection, pszCountKey, 0));
+    const int nCount = KTReadProfileInt(kSection, pszCountKey, 0, 0, kMostHistoryEntries);
     for (int i = 0; i < nCount; ++i)
     {
         CString strKey;
@@ -149,12 +152,11 @@ void CKTSyntaxEditSearchDlg::LoadSettings()
 {
     if (m_nLeft == -1 || m_nTop == -1)
         CentreOnView();
-    CWinApp* pApp = AfxGetApp();
-    if (!pApp)
+    if (!AfxGetApp())
         return;
-    m_bMatchWholeWord = pApp->GetProfileInt(kSection, "MatchWholeWord", m_bMatchWholeWord);
-    m_bMatchCase = pApp->GetProfileInt(kSection, "MatchCase", m_bMatchCase);
-    m_nSearchDirection = int(pApp->GetProfileInt(kSection, "SearchDirection", m_nSearchDirection));
+    m_bMatchWholeWord = KTReadProfileFlag(kSection, "MatchWholeWord", m_bMatchWholeWord);
+    m_bMatchCase = KTReadProfileFlag(kSection, "MatchCase", m_bMatchCase);
+    m_nSearchDirection = KTReadProfileInt(kSection, "SearchDirection", m_nSearchDirection, 0, 1);
     LoadHistory(KT_IDC_EDIT_FIND_TEXT, "FindHistoryCount", "FindHistory_%d");
     LoadHistory(KT_IDC_EDIT_REPLACE_TEXT, "ReplaceHistoryCount", "ReplaceHistory_%d");
 }

@@ -1,12 +1,17 @@
 // What the control shows, read back from the window: gutter, line marks, selection, syntax colours; no handle left.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "EditTestWindow.h"
 #include "GuiLeakCheck.h"
 #include "MessageRecorder.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditLexParser.h"
+#include "KTSyntaxEditLexParserAdapter.h"
 #include "NearColor.h"
+#include "TestFolder.h"
+#include "TestInput.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -190,5 +195,124 @@ TEST(CtrlPaintPacing, AParseThatEndsRepaintsAtOnceWhileBlocksWait)
     auto events = window.Parent().Of(KT_EDIT_NM_PARSEREVENT);
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[1].nFirst, CKTSyntaxEditLexParser::ktEditOnTextBlockParsed);
+}
+}  // namespace
+
+namespace
+{
+const int kHeldEditDelay = 600000;
+const COLORREF kCommentText = RGB(0, 128, 0);
+
+// The program's colouring with an edit delay that outlasts any test, so that
+// no edit is re-parsed in the background while the test looks.
+class CHeldReparseConfig
+{
+public:
+    CHeldReparseConfig()
+    {
+        std::filesystem::copy(std::string(CKTSyntaxEditCtrl::GetModuleFolder() + "config"), m_folder.Path("config"),
+                              std::filesystem::copy_options::recursive);
+        std::string strScheme = m_folder.Read("config/schemes/c.scheme");
+        const std::string strDelay = "EditReparceTimeout_ms = 500";
+        size_t nAt = strScheme.find(strDelay);
+        if (nAt != std::string::npos)
+            strScheme.replace(nAt, strDelay.size(), "EditReparceTimeout_ms = " + std::to_string(kHeldEditDelay));
+        m_folder.Write("config/schemes/c.scheme", strScheme);
+    }
+    CString IniPath() const { return m_folder.Path("config\\SyntaxEdit.ini").c_str(); }
+
+private:
+    CTestFolder m_folder{"held-reparse"};
+};
+
+int EditDelayOf(CEditTestWindow& window)
+{
+    CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(window.Buffer());
+    return pLink ? pLink->GetParser()->GetSchemaOptions(".c").m_nEditReparceTimeout_ms : 0;
+}
+
+int ParseStartsOf(CEditTestWindow& window)
+{
+    int nStarts = 0;
+    for (const CRecordedNotify& event : window.Parent().Of(KT_EDIT_NM_PARSEREVENT))
+        nStarts += event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserStarted ? 1 : 0;
+    return nStarts;
+}
+
+// What the window shows now, without asking it to paint first.
+CPixelImage Showing(CKTSyntaxEditCtrl& ctrl)
+{
+    CRect rc;
+    ctrl.GetClientRect(&rc);
+    CClientDC dc(&ctrl);
+    return CPixelImage::FromDC(dc.GetSafeHdc(), rc);
+}
+
+// The cell of a character of a row without tabs, in the window unscrolled.
+CRect CellOf(CKTSyntaxEditCtrl& ctrl, int nRow, int nChar)
+{
+    CRect rcRow = TextOfRow(ctrl, nRow - 1);
+    int x = rcRow.left + (nChar - 1) * ctrl.GetCharWidth();
+    return CRect(x, rcRow.top, x + ctrl.GetCharWidth(), rcRow.bottom);
+}
+
+// The key's own handling paints the row, in the colour of the comment the
+// character joins, while the re-parse of the edit still waits.
+TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
+{
+    CHeldReparseConfig config;
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.SetConfigFile(config.IniPath());
+    window.LoadDataFile();
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window) && EditDelayOf(window) == kHeldEditDelay; }, 10000));
+    const int nRow = 8, nChar = 11;  // the blank after "/* Returns" in a comment
+    ctrl.SetCurrentPosition(nRow, nChar, FALSE, TRUE);
+    Repaint(ctrl);
+    CRect rcCell = CellOf(ctrl, nRow, nChar);
+    ASSERT_EQ(CountNear(Showing(ctrl), rcCell, kCommentText), 0);
+    window.Parent().Clear();
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("W"));
+    EXPECT_GT(CountNear(Showing(ctrl), rcCell, kCommentText), 0);
+    EXPECT_EQ(ParseStartsOf(window), 0);
+    EXPECT_EQ(window.Buffer()->GetLineTextEx(nRow).Left(12), "/* ReturnsW ");
+}
+
+// Only the edited row is painted at once; the rows that the edit turns into
+// a comment change colour when the background re-parse ends.
+TEST(CtrlPaintTyping, TheReparseRecoloursTheRowsAfterTheTypedOne)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    ctrl.SetCurrentPosition(4, 1, FALSE, TRUE);  // "#include <inttypes.h>", rows 5 and 6 alike
+    window.Parent().Clear();
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("/*"));
+    EXPECT_GT(CountNear(Showing(ctrl), TextOfRow(ctrl, 3), kCommentText), 10 * ctrl.GetCharWidth());
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    CPixelImage image = Showing(ctrl);
+    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 4), kCommentText), 10 * ctrl.GetCharWidth());
+    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 5), kCommentText), 10 * ctrl.GetCharWidth());
+}
+
+// Without colouring no parse ever repaints the window: the key itself shows
+// the character.
+TEST(CtrlPaintTyping, ATypedCharacterShowsWithColouringOff)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.SetSyntaxColor(FALSE);
+    const int nRow = 3;  // empty
+    ctrl.SetCurrentPosition(nRow, 1, FALSE, TRUE);
+    Repaint(ctrl);
+    COLORREF clrText = KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorText);
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("W"));
+    EXPECT_GT(CountNear(Showing(ctrl), CellOf(ctrl, nRow, 1), clrText), 0);
 }
 }  // namespace

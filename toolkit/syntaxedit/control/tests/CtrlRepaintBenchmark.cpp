@@ -1,4 +1,5 @@
-// A full repaint of a 50-row window over a coloured 50,000-line generated C file, scrolled to its middle.
+// Painting of a 50-row window over a coloured big generated C file, scrolled to its middle: a full repaint,
+// and a typed character until its row shows it.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -11,10 +12,12 @@
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "KTSyntaxEditNotify.h"
 #include "MessagePump.h"
+#include "PixelImage.h"
 
 namespace
 {
 const int kRows = 50000;
+const size_t kBigFileBytes = 12 * 1000 * 1000;
 const int kVisibleRows = 50;
 
 CWinApp theApp("Syntax Edit Benchmark");
@@ -44,7 +47,8 @@ protected:
     }
 };
 
-std::string GeneratedFile()
+// The generated C file repeated until it has at least the rows and the bytes.
+std::string GeneratedFile(int nMinRows, size_t nMinBytes)
 {
     std::ifstream file(std::string(KT_TEST_DATA_DIR) + "/chat_api.c", std::ios::binary);
     std::ostringstream text;
@@ -53,7 +57,7 @@ std::string GeneratedFile()
     int nRowsOfOne = 0;
     for (char ch : strOne)
         nRowsOfOne += ch == '\n' ? 1 : 0;
-    for (int nRows = 0; nRows < kRows; nRows += nRowsOfOne)
+    for (int nRows = 0; nRows < nMinRows || strAll.size() < nMinBytes; nRows += nRowsOfOne)
         strAll += strOne;
     return strAll;
 }
@@ -61,14 +65,13 @@ std::string GeneratedFile()
 // The control over the big file, parsed, scrolled to the middle.
 struct CBenchEditor
 {
-    CBenchEditor()
+    explicit CBenchEditor(std::string strText)
     {
         theApp.AfxInitApplicationState(::GetModuleHandle(NULL), const_cast<LPSTR>(""), SW_SHOW);
         CKTSyntaxEditLexParserAdapter::Install();
         ctrl.Create(&parent, TRUE, TRUE);
         ctrl.SetConfigFile(CKTSyntaxEditCtrl::GetModuleFolder() + "config\\SyntaxEdit.ini");
         ctrl.MoveWindow(0, 0, 780, kVisibleRows * ctrl.GetRowHeight() + ::GetSystemMetrics(SM_CYHSCROLL));
-        std::string strText = GeneratedFile();
         CMemFile file(reinterpret_cast<BYTE*>(&strText[0]), UINT(strText.size()));
         ctrl.GetBuffer()->Load(&file, ".c");
         ctrl.RecalcScrollBars();
@@ -96,9 +99,22 @@ struct CBenchEditor
     CKTSyntaxEditCtrl ctrl;
 };
 
+// Each lives to the process's end, as an editor would.
+CBenchEditor& RowsEditor()
+{
+    static CBenchEditor* pEditor = new CBenchEditor(GeneratedFile(kRows, 0));
+    return *pEditor;
+}
+
+CBenchEditor& BigEditor()
+{
+    static CBenchEditor* pEditor = new CBenchEditor(GeneratedFile(0, kBigFileBytes));
+    return *pEditor;
+}
+
 void BM_RepaintMiddleOfLargeFile(benchmark::State& state)
 {
-    static CBenchEditor* pEditor = new CBenchEditor;  // lives to the process's end, as an editor would
+    CBenchEditor* pEditor = &RowsEditor();
     CKTSyntaxEditCtrl& ctrl = pEditor->ctrl;
     for (auto _ : state)
         ctrl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -107,6 +123,52 @@ void BM_RepaintMiddleOfLargeFile(benchmark::State& state)
     state.counters["parsed"] = pEditor->parent.m_nParseEnds;
 }
 BENCHMARK(BM_RepaintMiddleOfLargeFile)->Unit(benchmark::kMillisecond);
+
+// The window's pixels of one character cell show more than the row's background.
+bool CellShowsInk(CKTSyntaxEditCtrl& ctrl, const CRect& rcCell)
+{
+    CClientDC dc(&ctrl);
+    CPixelImage image = CPixelImage::FromDC(dc.GetSafeHdc(), rcCell);
+    return image.CountNear(RGB(255, 255, 255)) < image.Width() * image.Height();
+}
+
+// The caret at the end of a short row in the middle of the window, so that
+// the typed characters stay in view without scrolling.
+int PlaceCaretOnShortRow(CKTSyntaxEditCtrl& ctrl)
+{
+    int nRow = ctrl.GetTopRow() + kVisibleRows / 2;
+    while (ctrl.GetBuffer()->GetLineLength(nRow) < 4 || ctrl.GetBuffer()->GetLineLength(nRow) > 30)
+        ++nRow;
+    int nEnd = ctrl.GetDisplayColumn(nRow, ctrl.GetBuffer()->GetLineLength(nRow) + 1);
+    ctrl.SetCurrentPosition(nRow, nEnd, FALSE, TRUE);
+    return nRow;
+}
+
+// From the key's handling to the moment the window's pixels show the
+// character; the background re-parse may still be pending.
+void TypeUntilShown(benchmark::State& state, CBenchEditor& editor)
+{
+    CKTSyntaxEditCtrl& ctrl = editor.ctrl;
+    editor.parent.SetFocus();  // no blinking caret in the measured cells
+    int nRow = PlaceCaretOnShortRow(ctrl);
+    int y = (nRow - ctrl.GetTopRow()) * ctrl.GetRowHeight();
+    int nMissed = 0;
+    for (auto _ : state)
+    {
+        int x = ctrl.GetTextLeft() + (ctrl.GetCurrentDispCol() - 1 - ctrl.GetHorzPos()) * ctrl.GetCharWidth();
+        CRect rcCell(x, y, x + ctrl.GetCharWidth(), y + ctrl.GetRowHeight());
+        ctrl.SendMessage(WM_CHAR, 'x', 1);
+        nMissed += PumpUntil([&] { return CellShowsInk(ctrl, rcCell); }, 10000) ? 0 : 1;
+    }
+    state.counters["rows"] = ctrl.GetRowCount();
+    state.counters["missed"] = nMissed;
+}
+
+void BM_TypedCharacterShows_50000Rows(benchmark::State& state) { TypeUntilShown(state, RowsEditor()); }
+BENCHMARK(BM_TypedCharacterShows_50000Rows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+void BM_TypedCharacterShows_12MB(benchmark::State& state) { TypeUntilShown(state, BigEditor()); }
+BENCHMARK(BM_TypedCharacterShows_12MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 }  // namespace
 
 BENCHMARK_MAIN();

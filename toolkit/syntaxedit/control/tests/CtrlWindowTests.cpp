@@ -139,8 +139,9 @@ TEST(CtrlNotify, TheTextMayChangeOnlyWhenTheNotifyWindowAgrees)
 }
 
 // A stored font is taken only when it is a whole LOGFONT with a terminated
-// face name; anything else leaves the editor with the font it has.
-TEST(CtrlFont, AShortOrUnterminatedStoredFontIsIgnored)
+// face name and sizes a screen can show; anything else leaves the editor with
+// the font it has. A colour beyond RGB keeps the standard one.
+TEST(CtrlFont, AShortUnterminatedOrOutOfRangeStoredFontOrColourIsIgnored)
 {
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
     LOGFONT lfBefore = CurrentLogFont();
@@ -158,6 +159,15 @@ TEST(CtrlFont, AShortOrUnterminatedStoredFontIsIgnored)
     pManager->RefreshMetrics();
     EXPECT_TRUE(SameLogFont(CurrentLogFont(), lfBefore));
     EXPECT_NE(pManager->GetFont()->GetSafeHandle(), HGDIOBJ(NULL));
+
+    LOGFONT lfHuge = lfBefore;
+    lfHuge.lfHeight = 0x7FFFFFFF;
+    profile.SetBinary("LogFont", &lfHuge, sizeof(lfHuge));
+    profile.Set("ColorText", int(0xFF000000));
+    pManager->RefreshMetrics();
+    EXPECT_TRUE(SameLogFont(CurrentLogFont(), lfBefore));
+    EXPECT_EQ(pManager->GetColor(CKTSyntaxEditPaintManager::ktColorText),
+              pManager->GetStandardColor(CKTSyntaxEditPaintManager::ktColorText));
 
     LOGFONT lfGood = lfBefore;
     lfGood.lfHeight = -20;

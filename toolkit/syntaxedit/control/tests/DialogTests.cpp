@@ -174,6 +174,31 @@ TEST_F(CDialogTest, HistoriesAndPlaceSurviveClosing)
     ClickButton(Search(), IDCANCEL);
 }
 
+// A count of 0x7FFFFFFF once meant a profile read per count (weeks) and a tab size as large an
+// endless stream of errors: each value is brought into the range its use allows.
+TEST_F(CDialogTest, DamagedProfileNumbersAreKeptToWhatTheEditorCanDo)
+{
+    theApp.WriteProfileInt("Settings", "FindHistoryCount", 0x7FFFFFFF);
+    for (const char* pszEntry : {"FindHistory_0", "FindHistory_1", "FindHistory_2"})
+        theApp.WriteProfileString("Settings", pszEntry, "");
+    theApp.WriteProfileString("Settings", "FindHistory_0", "blue");
+    theApp.WriteProfileInt("Settings", "SearchDirection", 7);
+    theApp.WriteProfileInt("Settings", "TabSize", 0x7FFFFFFF);
+    OpenText("\tred\r\n");
+    EXPECT_EQ(m_pDoc->GetDataManager()->GetTabSize(), CKTSyntaxEditBufferManager::kMaxTabSize);
+    Command(ID_EDIT_FIND);
+    CComboBox* pCombo = static_cast<CComboBox*>(Search().GetDlgItem(KT_IDC_EDIT_FIND_TEXT));
+    EXPECT_EQ(pCombo->GetCount(), 1);
+    EXPECT_TRUE(Search().IsDlgButtonChecked(KT_IDC_EDIT_SEARCH_DOWN));
+    ClickButton(Search(), IDCANCEL);
+
+    theApp.WriteProfileInt("Settings", "TabSize", -5);
+    m_pView->GetEditCtrl()->ReloadSettings();
+    EXPECT_EQ(m_pDoc->GetDataManager()->GetTabSize(), CKTSyntaxEditBufferManager::kMinTabSize);
+    theApp.WriteProfileInt("Settings", "TabSize", 4);
+    theApp.WriteProfileInt("Settings", "SearchDirection", 1);
+}
+
 TEST_F(CDialogTest, GoToLineClampsAndTypingRaisesNoBox)
 {
     CString strText;

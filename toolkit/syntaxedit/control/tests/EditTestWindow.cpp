@@ -96,16 +96,19 @@ CEditTestWindow::CEditTestWindow(BOOL bLoadFile, int cx, int cy)
     m_pCtrl->SetConfigFile(ConfigIniPath());
     m_pCtrl->MoveWindow(0, 0, cx, cy);
     if (bLoadFile)
-    {
-        CFile file;
-        CString strPath = CString(KT_TEST_DATA_DIR) + "/chat_api.c";
-        if (file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
-            Buffer()->Load(&file, ".c");
-        m_pCtrl->RecalcScrollBars();
-        m_pCtrl->InvalidateRows();
-    }
+        LoadDataFile();
     m_pCtrl->SetFocus();
     PumpMessages();
+}
+
+void CEditTestWindow::LoadDataFile()
+{
+    CFile file;
+    CString strPath = CString(KT_TEST_DATA_DIR) + "/chat_api.c";
+    if (file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
+        Buffer()->Load(&file, ".c");
+    m_pCtrl->RecalcScrollBars();
+    m_pCtrl->InvalidateRows();
 }
 
 CEditTestWindow::~CEditTestWindow()

@@ -48,7 +48,8 @@ public:
     CNotifyWindow& Parent() { return *m_pParent; }
     CKTSyntaxEditCtrl& Ctrl() { return *m_pCtrl; }
     CKTSyntaxEditBufferManager* Buffer() { return m_pCtrl->GetBuffer(); }
-    CString Text();  // the whole text with CR LF line ends
+    CString Text();       // the whole text with CR LF line ends
+    void LoadDataFile();  // the generated C file, coloured by the configuration in force
 
 private:
     std::unique_ptr<CNotifyWindow> m_pParent;

@@ -1,6 +1,7 @@
 // The paint manager's resources: fonts, colours with their profile keys, cursors, icons and pen.
 #include "KTSyntaxEditPaintManager.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -126,8 +127,9 @@ void CKTSyntaxEditPaintManager::ReadProfileColors(CWinApp* pApp)
     {
         CKTPaintManagerColor& color = m_clrSet.At(i);
         COLORREF clrStandard = color.GetStandardColor();
-        COLORREF clrRead = pApp->GetProfileInt(kSettings, kColorKeys[i].pszKey, int(clrStandard));
-        if (clrRead != clrStandard)
+        // Only plain RGB values are colours here: a damaged value keeps the standard colour.
+        const COLORREF clrRead = pApp->GetProfileInt(kSettings, kColorKeys[i].pszKey, int(clrStandard));
+        if (clrRead != clrStandard && clrRead <= RGB(255, 255, 255))
             color.SetCustomValue(clrRead);
     }
 }
@@ -147,8 +149,11 @@ BOOL CKTSyntaxEditPaintManager::IsValidLogFontData(const BYTE* pData, UINT nByte
 {
     if (!pData || nBytes != sizeof(LOGFONT))
         return FALSE;
+    // Sizes a screen can show and the weights the system knows: a damaged value leaves the font as it is.
+    const LONG kMostPixels = 1000;
     const LOGFONT* pLogFont = reinterpret_cast<const LOGFONT*>(pData);
-    return memchr(pLogFont->lfFaceName, 0, LF_FACESIZE) != NULL;
+    return memchr(pLogFont->lfFaceName, 0, LF_FACESIZE) != NULL && labs(pLogFont->lfHeight) <= kMostPixels &&
+           labs(pLogFont->lfWidth) <= kMostPixels && pLogFont->lfWeight >= 0 && pLogFont->lfWeight <= FW_HEAVY;
 }
 
 BOOL CKTSyntaxEditPaintManager::CreateFonts(const LOGFONT& lf, CFont& fontText, CFont& fontAttr,

@@ -3,10 +3,31 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <atomic>
 #include <functional>
 #include <thread>
 #include <vector>
+
+// The ways a user or the system cancels a modal mouse loop.
+enum class ELoopCancel
+{
+    Escape,
+    RightClick,
+    CaptureTaken
+};
+const char* LoopCancelName(ELoopCancel eCancel);
+
+// Every cancel, for a test run once per cancel, and the names of its cases.
+inline auto AllLoopCancels()
+{
+    return ::testing::Values(ELoopCancel::Escape, ELoopCancel::RightClick, ELoopCancel::CaptureTaken);
+}
+inline std::string LoopCancelCaseName(const ::testing::TestParamInfo<ELoopCancel>& info)
+{
+    return LoopCancelName(info.param);
+}
 
 // Each step is sent once the thread under test handled the step before it and, for a step that asks for it,
 // once that thread's capture is on the window.
@@ -22,12 +43,21 @@ public:
     CLoopInput& Press(POINT ptClient, bool bRight = false);
     CLoopInput& Release(bool bRight = false);
     CLoopInput& Key(WORD wVirtualKey);
-    // The next step waits until the window holds the capture (a loop has started).
-    CLoopInput& AwaitCapture();
+    // The next step waits until the window (the one under test when NULL) holds the capture: a loop has started.
+    CLoopInput& AwaitCapture(HWND hWndCapture = nullptr);
+    // The next step waits until the thread under test holds no capture: a loop has ended.
+    CLoopInput& AwaitNoCapture();
     // The next step waits until the condition, tested on the sending thread, holds.
     CLoopInput& Await(std::function<bool()> condition);
     // The next step waits the time (a button held down).
     CLoopInput& Hold(DWORD dwMs);
+    // Another window of the thread takes the capture, as a window opened during the loop would; it lets the
+    // capture go at the next left release.
+    CLoopInput& TakeCapture();
+    // The application quits with the exit code (see QuitPumped in MessagePump.h).
+    CLoopInput& Quit(int nExitCode);
+    // Cancels a running loop as asked, then lets the left button go.
+    CLoopInput& CancelAndRelease(ELoopCancel eCancel);
     // Sends the steps and pumps the calling thread's messages until all were handled; true when they were.
     bool Run();
 
@@ -37,6 +67,7 @@ private:
         std::vector<INPUT> inputs;
         std::function<bool()> await;
         DWORD dwHoldMs = 0;
+        std::function<void()> post;  // posted to the thread under test instead of input
     };
     CStep& Next();
     void Play();
@@ -45,6 +76,7 @@ private:
     HWND m_hWnd;
     DWORD m_dwThreadId;
     HHOOK m_hHook;
+    HWND m_hWndThief;  // takes the capture
     std::vector<CStep> m_arrSteps;
     std::atomic<bool> m_bFailed{false};
     std::atomic<bool> m_bDone{false};

@@ -28,6 +28,35 @@ POINT ToScreen(HWND hWnd, POINT pt)
     return pt;
 }
 
+const UINT kTakeCapture = WM_APP + 0x3C1;
+
+LRESULT CALLBACK ThiefProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+{
+    if (nMessage == kTakeCapture)
+        ::SetCapture(hWnd);
+    else if (nMessage == WM_LBUTTONUP && ::GetCapture() == hWnd)
+        ::ReleaseCapture();
+    return ::DefWindowProcA(hWnd, nMessage, wParam, lParam);
+}
+
+HWND CreateThief()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ThiefProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "KestovaCaptureThief";
+    ::RegisterClassA(&wc);  // fails harmlessly once registered
+    return ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+}
+
+HWND CaptureOf(DWORD dwThreadId)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return ::GetGUIThreadInfo(dwThreadId, &info) ? info.hwndCapture : nullptr;
+}
+
 bool WaitOnWorker(const std::function<bool()>& condition)
 {
     for (int i = 0; i < 500; i++)
@@ -42,7 +71,7 @@ bool WaitOnWorker(const std::function<bool()>& condition)
 
 CLoopInput::CLoopInput(HWND hWnd)
     : m_hWnd(hWnd), m_dwThreadId(::GetCurrentThreadId()),
-      m_hHook(::SetWindowsHookExA(WH_KEYBOARD, MarkerHook, nullptr, ::GetCurrentThreadId()))
+      m_hHook(::SetWindowsHookExA(WH_KEYBOARD, MarkerHook, nullptr, ::GetCurrentThreadId())), m_hWndThief(CreateThief())
 {
     HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
     ::SetForegroundWindow(hRoot);
@@ -53,6 +82,8 @@ CLoopInput::~CLoopInput()
 {
     if (m_hHook)
         ::UnhookWindowsHookEx(m_hHook);
+    if (m_hWndThief)
+        ::DestroyWindow(m_hWndThief);
 }
 
 CLoopInput::CStep& CLoopInput::Next()
@@ -89,17 +120,17 @@ CLoopInput& CLoopInput::Key(WORD wVirtualKey)
     return *this;
 }
 
-CLoopInput& CLoopInput::AwaitCapture()
+CLoopInput& CLoopInput::AwaitCapture(HWND hWndCapture)
 {
-    HWND hWnd = m_hWnd;
+    HWND hWnd = hWndCapture ? hWndCapture : m_hWnd;
     DWORD dwThreadId = m_dwThreadId;
-    return Await(
-        [hWnd, dwThreadId]
-        {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            return ::GetGUIThreadInfo(dwThreadId, &info) && info.hwndCapture == hWnd;
-        });
+    return Await([hWnd, dwThreadId] { return CaptureOf(dwThreadId) == hWnd; });
+}
+
+CLoopInput& CLoopInput::AwaitNoCapture()
+{
+    DWORD dwThreadId = m_dwThreadId;
+    return Await([dwThreadId] { return CaptureOf(dwThreadId) == nullptr; });
 }
 
 CLoopInput& CLoopInput::Await(std::function<bool()> condition)
@@ -112,6 +143,52 @@ CLoopInput& CLoopInput::Hold(DWORD dwMs)
 {
     Next().dwHoldMs = dwMs;
     return *this;
+}
+
+CLoopInput& CLoopInput::TakeCapture()
+{
+    HWND hWndThief = m_hWndThief;
+    Next().post = [hWndThief] { ::PostMessageA(hWndThief, kTakeCapture, 0, 0); };
+    DWORD dwThreadId = m_dwThreadId;
+    return Await([hWndThief, dwThreadId] { return CaptureOf(dwThreadId) == hWndThief; });
+}
+
+CLoopInput& CLoopInput::Quit(int nExitCode)
+{
+    DWORD dwThreadId = m_dwThreadId;
+    Next().post = [dwThreadId, nExitCode] { ::PostThreadMessageA(dwThreadId, WM_QUIT, nExitCode, 0); };
+    return *this;
+}
+
+CLoopInput& CLoopInput::CancelAndRelease(ELoopCancel eCancel)
+{
+    switch (eCancel)
+    {
+    case ELoopCancel::Escape:
+        Key(VK_ESCAPE);
+        break;
+    case ELoopCancel::RightClick:
+        AddButton(Next().inputs, MOUSEEVENTF_RIGHTDOWN);
+        Release(true);
+        break;
+    case ELoopCancel::CaptureTaken:
+        TakeCapture();
+        break;
+    }
+    return Release();
+}
+
+const char* LoopCancelName(ELoopCancel eCancel)
+{
+    switch (eCancel)
+    {
+    case ELoopCancel::Escape:
+        return "Escape";
+    case ELoopCancel::RightClick:
+        return "RightClick";
+    default:
+        return "CaptureTaken";
+    }
 }
 
 bool CLoopInput::SendAndWait(std::vector<INPUT> inputs)
@@ -134,6 +211,8 @@ void CLoopInput::Play()
         if (step.await && !WaitOnWorker(step.await))
             m_bFailed = true;
         ::Sleep(step.dwHoldMs);
+        if (step.post)
+            step.post();
         if (!SendAndWait(step.inputs))
             m_bFailed = true;
     }
@@ -142,7 +221,7 @@ void CLoopInput::Play()
 
 bool CLoopInput::Run()
 {
-    if (!m_hHook)
+    if (!m_hHook || !m_hWndThief)
         return false;
     std::thread worker([this] { Play(); });
     bool bDone = PumpUntil([this] { return m_bDone.load(); }, 10000);

@@ -1,0 +1,103 @@
+// HookTests.cpp: the thread's one keyboard hook and one mouse hook, shared by their sinks.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "KTKeyboardHook.h"
+#include "KTOutsideClickMonitor.h"
+#include "TestInput.h"
+#include "TestWindows.h"
+
+namespace
+{
+// Notes the keys pressed and takes those it is told to.
+class CKeySink : public IKTKeyboardHookSink
+{
+public:
+    CKeySink(std::vector<CKeySink*>& order, UINT nTaken) : m_order(order), m_nTaken(nTaken) {}
+    BOOL OnHookKey(UINT nKey, LPARAM lParam) override
+    {
+        if (lParam & 0x80000000)
+            return FALSE;
+        m_order.push_back(this);
+        return nKey == m_nTaken;
+    }
+
+private:
+    std::vector<CKeySink*>& m_order;
+    UINT m_nTaken;
+};
+
+// Takes the right presses.
+class CRightPressSink : public IKTMouseHookSink
+{
+public:
+    int m_nSeen = 0;
+    BOOL OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& /*info*/) override
+    {
+        if (nMessage != WM_RBUTTONDOWN)
+            return FALSE;
+        m_nSeen++;
+        return TRUE;
+    }
+};
+
+// Counts the right presses that reach it.
+class CRightPressWindow : public CTestParent
+{
+public:
+    int m_nPresses = 0;
+
+protected:
+    afx_msg void OnRButtonDown(UINT /*nFlags*/, CPoint /*point*/) { m_nPresses++; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRightPressWindow, CTestParent)
+ON_WM_RBUTTONDOWN()
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST(KeyboardHook, TheLatestSinkIsAskedFirstAndATakenKeyGoesNoFurther)
+{
+    CTestParent wnd;
+    std::vector<CKeySink*> order;
+    CKeySink first(order, 'A'), second(order, 'B');
+    CKTKeyboardHook* pHook = CKTKeyboardHook::Instance();
+    ASSERT_TRUE(pHook->AddSink(&first));
+    ASSERT_TRUE(pHook->AddSink(&second));
+    CTestInput input(wnd.GetSafeHwnd());
+    ASSERT_TRUE(input.Key('A'));
+    EXPECT_EQ((std::vector<CKeySink*>{&second, &first}), order);
+    order.clear();
+    ASSERT_TRUE(input.Key('B'));
+    EXPECT_EQ((std::vector<CKeySink*>{&second}), order) << "taken by the second, the first never sees it";
+
+    pHook->RemoveSink(&second);
+    EXPECT_TRUE(pHook->IsHooked());
+    pHook->RemoveSink(&first);
+    EXPECT_FALSE(pHook->IsHooked()) << "the hook goes with the last sink";
+    order.clear();
+    ASSERT_TRUE(input.Key('A'));
+    EXPECT_TRUE(order.empty());
+}
+
+TEST(OutsideClickMonitor, ClickOutsideClosesTheWatchedPopupOnceWhileSinksStillSeeTheMouse)
+{
+    CRightPressWindow other;
+    CTestParent popup(100, 100);
+    popup.SetWindowPos(NULL, 460, 400, 100, 100, SWP_NOZORDER);
+    CRightPressSink sink;
+    CKTOutsideClickMonitor* pMonitor = CKTOutsideClickMonitor::Instance();
+    ASSERT_TRUE(pMonitor->AddSink(&sink));
+    pMonitor->Watch(popup.GetSafeHwnd());
+    ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}, true));
+    EXPECT_FALSE(::IsWindow(popup.GetSafeHwnd())) << "a right press outside closes it too";
+    EXPECT_EQ(1, sink.m_nSeen);
+    EXPECT_EQ(0, other.m_nPresses) << "the sink took the press";
+
+    pMonitor->RemoveSink(&sink);
+    ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}, true));
+    EXPECT_EQ(1, sink.m_nSeen);
+    EXPECT_EQ(1, other.m_nPresses);
+}

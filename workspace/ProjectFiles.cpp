@@ -1,0 +1,64 @@
+// ProjectFiles.cpp: saving a project to the file it came from, and only when its design changed.
+#include "ProjectFiles.h"
+
+#include "project/AtomicFile.h"
+#include "project/ProjectFile.h"
+
+#include <new>
+
+namespace
+{
+
+// 64-bit FNV-1a: equal digests stand for equal texts, so an unchanged design is never written.
+std::uint64_t DigestOf(const CString& strText)
+{
+    std::uint64_t digest = 14695981039346656037ull;
+    for (int i = 0; i < strText.GetLength(); ++i)
+        digest = (digest ^ static_cast<unsigned char>(strText[i])) * 1099511628211ull;
+    return digest == 0 ? 1 : digest;
+}
+
+// 0 when the design cannot be written, or there is no memory to format it: such a project always
+// counts as changed, so that saving it is never skipped.
+std::uint64_t DigestOf(const ProjectRecord& project, CString* pText)
+{
+    CString strError;
+    try
+    {
+        return FormatProjectText(project, pText, &strError) ? DigestOf(*pText) : 0;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return 0;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        return 0;
+    }
+}
+
+}  // namespace
+
+void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath)
+{
+    CString strText;
+    m_files[&project] = {strPath, DigestOf(project, &strText)};
+}
+
+void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }
+
+BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError)
+{
+    SavedFile& saved = m_files[&project];
+    CString strText;
+    const std::uint64_t digest = DigestOf(project, &strText);
+    if (digest == 0)
+        return WriteProjectFile(project, saved.strPath, pError);  // which says why the design cannot be written
+    if (digest == saved.digest)
+        return TRUE;
+    if (!ReplaceFileContents(saved.strPath, strText, strText.GetLength(), pError))
+        return FALSE;
+    saved.digest = digest;
+    return TRUE;
+}

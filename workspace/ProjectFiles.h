@@ -1,0 +1,31 @@
+// ProjectFiles.h: the file each loaded project is saved to, and whether its design changed since that file was
+// read or written.
+//
+// Classes: CProjectFiles.
+#pragma once
+#include "afxwin.h"
+
+#include "model/ProtocolRecords.h"
+
+#include <cstdint>
+#include <map>
+
+class CProjectFiles
+{
+public:
+    // The project was just read from the file: it is saved there, and its design as it stands is the saved one.
+    void Remember(const ProjectRecord& project, const CString& strPath);
+    void Forget(const ProjectRecord& project);
+    // Writes the project to its file only when its design differs from the one last read or written there.
+    // FALSE, with the reason, when the file could not be written.
+    BOOL Save(const ProjectRecord& project, CString* pError);
+
+private:
+    struct SavedFile
+    {
+        CString strPath;
+        std::uint64_t digest = 0;  // of the file text the design makes; 0 while unknown
+    };
+
+    std::map<const ProjectRecord*, SavedFile> m_files;
+};
