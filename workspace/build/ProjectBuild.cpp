@@ -65,7 +65,7 @@ void CProjectBuild::GenerateCode()
     codegen::GeneratedCode code;
     if (!RunGenerator("code", [&](std::string& error) { return codegen::GenerateCode(m_project, code, error); }))
         return;
-    const std::string name = m_project.name;
+    const std::string name(m_project.name);
     if (PlaceText(codegen::HeaderFileName(name), code.header) &&
         PlaceText(codegen::SourceFileName(name), code.source) && PlaceText(codegen::DemoFileName(name), code.demo))
         Report("Successfully Generated!");
@@ -89,7 +89,7 @@ void CProjectBuild::GenerateDiagram()
     if (!RunGenerator("diagram",
                       [&](std::string& error) { return codegen::GenerateDiagram(m_project, diagram, error); }))
         return;
-    if (PlaceText(codegen::DiagramFileName(m_project.name), diagram))
+    if (PlaceText(codegen::DiagramFileName(std::string(m_project.name)), diagram))
         Report("Successfully Generated!");
 }
 
