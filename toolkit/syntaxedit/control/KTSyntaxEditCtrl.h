@@ -242,6 +242,14 @@ public:
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
 
+    // Bookmarks and folding every block (KTSyntaxEditCtrlMarks.cpp).
+    void ToggleBookmark(int nRow);
+    BOOL HasBookmarks() const;
+    void NextBookmark();
+    void PrevBookmark();
+    void CollapseAll();
+    void ExpandAll();
+
     // Notifications to the notify window.
     LRESULT SendNotify(int nCode);
     void NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange);
@@ -299,6 +307,10 @@ protected:
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
+    int FindBookmark(BOOL bNext) const;
+    void GoToBookmark(BOOL bNext);
+    int GetFoldHiding(int nRow) const;
+    void AfterFoldsChanged();
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
