@@ -16,6 +16,7 @@
 #include "KTSyntaxEditScreenCache.h"
 
 class CKTSyntaxEditLexTextSchema;
+struct KT_EDIT_COLLAPSED_MARK;
 struct KT_EDIT_LEXFOLD;
 
 class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost
@@ -112,6 +113,15 @@ public:
     int GetBottomRow(int n) const { return GetRowAtDisplayOffset(m_nTopRow, n); }
     BOOL IsRowCollapsed(int nRow, int* pnHidden = NULL) const;
     BOOL IsRowVisible(int nRow) const;
+    int GetShownRow(int nRow) const;
+
+    // Folding (KTSyntaxEditCtrlFold.cpp).
+    void ToggleCollapse(int nRow);
+    void CollapseAll();
+    void ExpandAll();
+    KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const;
+    // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
+    void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const;
 
     // Caret and selection (KTSyntaxEditCtrlCaret.cpp).
     int GetCurrentRow() const { return m_nCurrentRow; }
@@ -271,6 +281,11 @@ protected:
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
+    const KT_EDIT_LEXFOLD* FoldStartingAt(int nRow);
+    BOOL FoldRow(int nRow);
+    void ListFoldedRow(int nRow);
+    void FinishFolding(int nRow);
+    int CollapseButtonRowAt(CPoint point);
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();

@@ -1,0 +1,197 @@
+// Folding the C scheme's block comments: collapse buttons and boxes by real input, rows, caret,
+// selection and scroll bars around a fold, all blocks at once, and folds across a re-parse.
+#include <gtest/gtest.h>
+
+#include "EditTestWindow.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditLexParser.h"
+#include "KTSyntaxEditLexTextSchema.h"
+#include "TestInput.h"
+
+#include <string>
+
+namespace
+{
+const int kRows = 60;
+
+// Row 2 opens a comment after code, closed on row 4; rows 6 and 7 hold another; plain rows to kRows.
+std::string FoldText()
+{
+    std::string strText = "int a;\r\nint x; /* first\r\n   second\r\n   third */\r\nint b;\r\n/* one\r\n   two */\r\n";
+    for (int nRow = 8; nRow <= kRows; ++nRow)
+        strText += "int f" + std::to_string(nRow) + ";" + (nRow < kRows ? "\r\n" : "");
+    return strText;
+}
+
+SCROLLINFO VertBar(CKTSyntaxEditCtrl& ctrl)
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    ::GetScrollInfo(ctrl.GetSafeHwnd(), SB_VERT, &si);
+    return si;
+}
+
+class CFoldTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<CEditTestWindow>(FALSE, 600, 300);
+        std::string strText = FoldText();
+        CMemFile file(reinterpret_cast<BYTE*>(&strText[0]), UINT(strText.size()));
+        m_window->Buffer()->Load(&file, ".c");
+        Ctrl().RecalcScrollBars();
+        Ctrl().InvalidateRows();
+        ASSERT_TRUE(PumpUntil([this] { return ParseEnded(); }, 20000));
+        Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        ASSERT_EQ(Ctrl().GetRowCollapseState(2), 0x02u);
+        m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd());
+        Ctrl().SetFocus();
+    }
+    CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
+    BOOL ParseEnded()
+    {
+        for (const CRecordedNotify& event : m_window->Parent().Of(KT_EDIT_NM_PARSEREVENT))
+        {
+            if (event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+                return TRUE;
+        }
+        return FALSE;
+    }
+    // The middle of the collapse button of a display row counted from 0 at the top.
+    POINT Button(int nDisplayRow) { return Ctrl().GetCollapseButtonRect(nDisplayRow).CenterPoint(); }
+    int RowAtDisplayRow(int nDisplayRow)
+    {
+        int nRow = 0, nCol = 0;
+        Ctrl().HitTest(Ctrl().GetTextLeft() + 2, nDisplayRow * Ctrl().GetRowHeight() + 2, nRow, nCol);
+        return nRow;
+    }
+    CString Selected()
+    {
+        CString strText;
+        Ctrl().GetSelectionText(strText);
+        return strText;
+    }
+    int ViewChanges(int nBits)
+    {
+        int nCount = 0;
+        for (const CRecordedNotify& event : m_window->Parent().Of(KT_EDIT_NM_VIEWCHANGED))
+            nCount += event.nFirst == nBits ? 1 : 0;
+        return nCount;
+    }
+
+    std::unique_ptr<CEditTestWindow> m_window;
+    std::unique_ptr<CTestInput> m_input;
+};
+
+TEST_F(CFoldTest, TheCollapseButtonFoldsAndUnfoldsAndADoubleClickOnTheBoxOpensIt)
+{
+    int nMaxOpen = VertBar(Ctrl()).nMax;
+    ASSERT_TRUE(m_input->Click(Button(1)));
+    ASSERT_TRUE(PumpUntil([this] { return Ctrl().IsRowCollapsed(2); }));
+    EXPECT_EQ(Ctrl().GetRowCollapseState(2), 0x01u | 0x20u);
+    EXPECT_EQ(RowAtDisplayRow(2), 5);
+    EXPECT_EQ(Ctrl().GetLineText(2), "int x; ");
+    EXPECT_EQ(VertBar(Ctrl()).nMax, nMaxOpen - 2);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+
+    // The box stands after the cut text, in the row's band.
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    POINT ptBox = {Ctrl().GetTextLeft() + 8 * Ctrl().GetCharWidth() + 2,
+                   Ctrl().GetRowHeight() + Ctrl().GetRowHeight() / 2};
+    ASSERT_NE(Ctrl().HitTestCollapsedBox(ptBox), nullptr);
+    EXPECT_EQ(Ctrl().HitTestCollapsedBox(CPoint(ptBox.x, ptBox.y + Ctrl().GetRowHeight())), nullptr);
+
+    ASSERT_TRUE(m_input->Click(Button(1)));
+    ASSERT_TRUE(PumpUntil([this] { return !Ctrl().IsRowCollapsed(2); }));
+    EXPECT_EQ(RowAtDisplayRow(2), 3);
+    EXPECT_EQ(VertBar(Ctrl()).nMax, nMaxOpen);
+
+    // A press beside the button, or on a row where no block starts, folds nothing.
+    ASSERT_TRUE(m_input->Click({Button(1).x, Button(1).y + Ctrl().GetRowHeight()}));
+    ASSERT_TRUE(m_input->Click(Button(0)));
+    EXPECT_EQ(Ctrl().GetLineMarksManager()->GetCount(KT_EDIT_MARK_COLLAPSED), 0);
+
+    ASSERT_TRUE(m_input->Click(Button(1)));
+    ASSERT_TRUE(PumpUntil([this] { return Ctrl().IsRowCollapsed(2); }));
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_TRUE(m_input->DoubleClick(ptBox));
+    ASSERT_TRUE(PumpUntil([this] { return !Ctrl().IsRowCollapsed(2); }));
+    EXPECT_FALSE(Ctrl().HasSelection());
+}
+
+TEST_F(CFoldTest, CaretAndSelectionStepOverAFoldedBlockAndKeepItsHiddenText)
+{
+    Ctrl().SetCurrentPosition(2, 15, FALSE, TRUE);  // inside "first", past where the block starts
+    Ctrl().ToggleCollapse(2);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 8);  // before the box
+
+    ASSERT_TRUE(m_input->Key(VK_DOWN));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 5);
+    ASSERT_TRUE(m_input->Key(VK_UP));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+
+    ASSERT_TRUE(m_input->Key(VK_HOME));
+    ASSERT_TRUE(m_input->Key(VK_DOWN, CTestInput::kShift));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 5);
+    EXPECT_EQ(Selected(), "int x; /* first\r\n   second\r\n   third */\r\n");
+    EXPECT_EQ(Ctrl().GetCaretPoint().y, 2 * Ctrl().GetRowHeight());
+}
+
+TEST_F(CFoldTest, CollapseAllFoldsEveryBlockAndBringsTopRowAndCaretOutOfHiddenRows)
+{
+    Ctrl().SetTopRow(3);
+    Ctrl().SetCurrentPosition(3, 4, FALSE, TRUE);  // inside the first block
+    m_window->Parent().Clear();
+    Ctrl().CollapseAll();
+    EXPECT_TRUE(Ctrl().IsRowCollapsed(2));
+    EXPECT_TRUE(Ctrl().IsRowCollapsed(6));
+    EXPECT_EQ(Ctrl().GetTopRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetDisplayRow(-1), kRows - 3);
+    EXPECT_EQ(VertBar(Ctrl()).nMax, kRows - 3);
+    EXPECT_EQ(ViewChanges(7), 1);
+
+    Ctrl().ExpandAll();
+    EXPECT_EQ(Ctrl().GetLineMarksManager()->GetCount(KT_EDIT_MARK_COLLAPSED), 0);
+    EXPECT_EQ(VertBar(Ctrl()).nMax, kRows);
+    Ctrl().ExpandAll();
+    EXPECT_EQ(ViewChanges(7), 3);
+}
+
+// The marks keep copies of the schema's blocks: toggling while the parser
+// rebuilds its chain reads no block the rebuild frees, and the next paint
+// takes the block again by its row.
+TEST_F(CFoldTest, FoldsToggledWhileTheChainIsRebuiltFollowTheNewBlocks)
+{
+    Ctrl().ToggleCollapse(6);
+    m_window->Parent().Clear();
+    Ctrl().InsertString("/* new */\r\n", 1, 1);
+    int nToggles = 0;
+    while (!ParseEnded() && nToggles < 2000)
+    {
+        Ctrl().ToggleCollapse(3 + nToggles % 2 * 4);
+        Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpMessages();
+        ++nToggles;
+    }
+    ASSERT_TRUE(PumpUntil([this] { return ParseEnded(); }, 20000));
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+
+    std::vector<KT_EDIT_LEXFOLD> folds;
+    Ctrl().GetTextSchema()->GetCollapsableBlocks(-1, folds);
+    ASSERT_EQ(folds.size(), 2u);
+    for (const KT_EDIT_LEXFOLD& fold : folds)
+    {
+        int nHidden = 0;
+        if (Ctrl().IsRowCollapsed(fold.posStart.nRow, &nHidden))
+            EXPECT_EQ(nHidden, fold.posEnd.nRow - fold.posStart.nRow);
+    }
+    Ctrl().ExpandAll();
+    Ctrl().ToggleCollapse(7);
+    EXPECT_TRUE(Ctrl().IsRowCollapsed(7));
+    EXPECT_EQ(RowAtDisplayRow(7), 9);
+}
+}  // namespace
