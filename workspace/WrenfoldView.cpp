@@ -1,4 +1,4 @@
-// The editor's view: case commands, go to line, and the Edit menu as its context menu.
+// The editor's view: case and fold commands, go to line, and the Edit menu as its context menu.
 #include "WrenfoldView.h"
 
 #include "WorkspaceRes.h"
@@ -12,6 +12,8 @@ BEGIN_MESSAGE_MAP(CwrenfoldView, CKTSyntaxEditView)
 ON_COMMAND(ID_EDIT_GOTO_LINE, OnGoToLine)
 ON_COMMAND(ID_EDIT_UPPERCASE, OnUppercase)
 ON_COMMAND(ID_EDIT_LOWERCASE, OnLowercase)
+ON_COMMAND(ID_EDIT_COLLAPSE_ALL, OnCollapseAll)
+ON_COMMAND(ID_EDIT_EXPAND_ALL, OnExpandAll)
 ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
@@ -33,6 +35,10 @@ void CwrenfoldView::OnGoToLine() { m_dlgGoToLine.ShowDialog(GetEditCtrl(), FALSE
 void CwrenfoldView::OnUppercase() { GetEditCtrl()->UppercaseSelection(); }
 
 void CwrenfoldView::OnLowercase() { GetEditCtrl()->LowercaseSelection(); }
+
+void CwrenfoldView::OnCollapseAll() { GetEditCtrl()->CollapseAll(); }
+
+void CwrenfoldView::OnExpandAll() { GetEditCtrl()->ExpandAll(); }
 
 // The menu key gives no point: the menu then opens just inside the view's corner. The frame's
 // command bars show it, so it looks like the menu bar's own Edit menu.
