@@ -122,7 +122,7 @@ BOOL CMainFrame::CreateCommandBars()
     CKTToolBar* pToolBar = pCommandBars->Add("Standard", ktBarTop);
     if (!pToolBar || !pToolBar->LoadToolBar(IDR_MAINFRAME))
         return FALSE;
-    CKTPaintManager::SetTheme(4);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlatScheme);
     pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
     return TRUE;
 }

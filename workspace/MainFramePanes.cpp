@@ -24,7 +24,7 @@ BOOL CMainFrame::InstallDockingPanes()
 {
     if (!m_paneManager.InstallDockingPanes(this, TRUE))
         return FALSE;
-    m_paneManager.SetTheme(9);
+    m_paneManager.SetTheme(ktDockingPaneThemeStickers);
     return TRUE;
 }
 

@@ -105,6 +105,15 @@ COLORREF CPixelImage::Pixel(int x, int y) const
     return RGB((nPixel >> 16) & 0xFF, (nPixel >> 8) & 0xFF, nPixel & 0xFF);
 }
 
+int CPixelImage::CountDiffering(const CPixelImage& other) const
+{
+    int nCount = 0;
+    for (int y = 0; y < m_cy; y++)
+        for (int x = 0; x < m_cx; x++)
+            nCount += Pixel(x, y) != other.Pixel(x, y) ? 1 : 0;
+    return nCount;
+}
+
 int CPixelImage::CountNear(COLORREF clr, int nTolerance) const
 {
     int nCount = 0;

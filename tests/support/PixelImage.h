@@ -21,6 +21,8 @@ public:
     COLORREF Pixel(int x, int y) const;
     // Pixels within the tolerance of the colour, across the image.
     int CountNear(COLORREF clr, int nTolerance = 3) const;
+    // Pixels that differ from those of another image of the same size.
+    int CountDiffering(const CPixelImage& other) const;
 
 private:
     CPixelImage(int cx, int cy) : m_cx(cx), m_cy(cy), m_pixels(static_cast<size_t>(cx) * cy) {}

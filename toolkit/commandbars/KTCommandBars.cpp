@@ -41,6 +41,7 @@ CKTCommandBars::CKTCommandBars()
 
 CKTCommandBars::~CKTCommandBars()
 {
+    KTSystemChange()->Unadvise(this);
     RemoveAll();
     for (auto& pDock : m_pDocks)
         pDock.reset();
@@ -53,6 +54,7 @@ void CKTCommandBars::SetSite(CWnd* pSite)
     m_pSite = pSite;
     if (!pSite || !pSite->GetSafeHwnd())
         return;
+    KTSystemChange()->Advise(this);
     m_bRightToLeft = (pSite->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
 }
 

@@ -1,11 +1,12 @@
 // KTCommandBars.h: a frame's bars and the state they share; the frame is their site.
 //
-// Classes: CKTCommandBars, IKTTabClient.
+// Classes: CKTCommandBars, IKTTabClient, IKTCommandBarsSite.
 #pragma once
 
 #include <afxwin.h>
 
 #include "KTSmartPtr.h"
+#include "KTSystemChange.h"
 #include "KTToolTipController.h"
 
 #include <memory>
@@ -13,6 +14,7 @@
 
 class CKTAcceleratorManager;
 class CKTCommandBar;
+class CKTCommandBars;
 class CKTCommandBarsOptions;
 class CKTControl;
 class CKTControlAction;
@@ -33,7 +35,18 @@ public:
     virtual void Refresh(BOOL bRecalcLayout) = 0;
 };
 
-class CKTCommandBars : public CCmdTarget
+// A frame that holds command bars: windows inside it reach the bars (and their theme) through this,
+// whatever the frame's class.
+class IKTCommandBarsSite
+{
+public:
+    virtual CKTCommandBars* GetCommandBars() const = 0;
+
+protected:
+    ~IKTCommandBarsSite() = default;
+};
+
+class CKTCommandBars : public CCmdTarget, public IKTSystemChangeSink
 {
     DECLARE_DYNCREATE(CKTCommandBars)
 public:
@@ -74,6 +87,7 @@ public:
     void RecalcFrameLayout(BOOL bDelay = FALSE);
     // Re-lays out and redraws every bar after a colour or setting change.
     void RedrawCommandBars();
+    void OnSystemChange(KTSystemChangeKind nKind) override;
 
     CKTControlAction* CreateAction(int nId);
     CKTControlAction* FindAction(int nId) const;
@@ -122,7 +136,6 @@ private:
     CKTToolBar* AppendBar(CKTSmartPtr<CKTToolBar> pBar);
     void DetachBar(CKTToolBar* pBar);
     void IdleUpdateFloatingBars();
-    void OnSysColorChange(BOOL bColors);
     BOOL IsAnyBarTracking() const;
     BOOL PreTranslateFrameKeys(MSG* pMsg);
     // Alt or F10 alone: the menu bar takes the keyboard; TRUE when the request was used up.

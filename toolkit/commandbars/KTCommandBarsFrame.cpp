@@ -2,9 +2,7 @@
 #include "KTCommandBars.h"
 
 #include "KTAcceleratorManager.h"
-#include "KTColorManager.h"
 #include "KTCommandBar.h"
-#include "KTImageManager.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -28,16 +26,10 @@ void CKTCommandBars::IdleUpdateFloatingBars()
             pBar->IdleUpdate(TRUE, TRUE);
 }
 
-void CKTCommandBars::OnSysColorChange(BOOL bColors)
+// The shared colours, fonts and icons are fresh already.
+void CKTCommandBars::OnSystemChange(KTSystemChangeKind)
 {
-    if (bColors)
-    {
-        KTRefreshColors();
-        GetPaintManager()->RefreshMetrics();
-        KTImageManager()->RefreshAll();
-    }
-    else
-        GetPaintManager()->RefreshMetrics();
+    GetPaintManager()->RefreshMetrics();
     if (m_pSite && m_pSite->GetSafeHwnd())
         m_pSite->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     RedrawCommandBars();
@@ -51,10 +43,10 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
         IdleUpdateFloatingBars();
         return FALSE;
     case WM_SYSCOLORCHANGE:
-        OnSysColorChange(TRUE);
-        return FALSE;
     case WM_SETTINGCHANGE:
-        OnSysColorChange(FALSE);
+    case WM_THEMECHANGED:
+        // The frame is the top-level window that the system tells: every paint manager hears it from here.
+        KTSystemChange()->ApplyMessage(nMessage);
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == ID_HELP && m_nHelpId > 0 && m_pSite)

@@ -5,11 +5,10 @@
 
 #include <afxwin.h>
 
+#include "KTCommandBars.h"
 #include "KTSmartPtr.h"
 
-class CKTCommandBars;
-
-class CKTMDIFrameWnd : public CMDIFrameWnd
+class CKTMDIFrameWnd : public CMDIFrameWnd, public IKTCommandBarsSite
 {
     DECLARE_DYNCREATE(CKTMDIFrameWnd)
 public:
@@ -18,7 +17,7 @@ public:
 
     // Makes the command bars of the class with this frame as their site and four dock bars.
     BOOL InitCommandBars(CRuntimeClass* pCommandBarsClass = NULL);
-    CKTCommandBars* GetCommandBars() const { return m_pCommandBars; }
+    CKTCommandBars* GetCommandBars() const override { return m_pCommandBars; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

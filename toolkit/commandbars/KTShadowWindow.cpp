@@ -3,6 +3,7 @@
 
 #include "KTColorManager.h"
 #include "KTCommandBar.h"
+#include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTShadowImage.h"
 #include "KTWindowHookManager.h"
@@ -62,32 +63,17 @@ void CKTShadowWindow::UpdateLayeredImage(int cx, int cy)
 {
     std::vector<DWORD> pixels =
         KTBuildShadowImage(cx, cy, m_bHorizontal, m_pOwner->GetPaintManager()->m_clrShadowColor, (m_dwFlags & 1) != 0);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pBits = NULL;
-    HDC hScreen = ::GetDC(NULL);
-    HDC hMemDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateDIBSection(hScreen, &info, DIB_RGB_COLORS, &pBits, NULL, 0);
-    ::ReleaseDC(NULL, hScreen);
-    if (hMemDC && hBitmap && pBits)
-    {
-        memcpy(pBits, pixels.data(), pixels.size() * sizeof(DWORD));
-        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
-        SIZE size = {cx, cy};
-        POINT ptSource = {0, 0};
-        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        ::UpdateLayeredWindow(m_hWnd, NULL, NULL, &size, hMemDC, &ptSource, 0, &blend, ULW_ALPHA);
-        ::SelectObject(hMemDC, hOld);
-    }
-    if (hBitmap)
-        ::DeleteObject(hBitmap);
-    if (hMemDC)
-        ::DeleteDC(hMemDC);
+    CKTDibSection section(CSize(cx, cy));
+    if (!section.GetBits())
+        return;
+    memcpy(section.GetBits(), pixels.data(), pixels.size() * sizeof(DWORD));
+    CKTCompatibleDC dc(NULL, section.GetHandle());
+    if (!dc.GetSafeHdc())
+        return;
+    SIZE size = {cx, cy};
+    POINT ptSource = {0, 0};
+    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ::UpdateLayeredWindow(m_hWnd, NULL, NULL, &size, dc.GetSafeHdc(), &ptSource, 0, &blend, ULW_ALPHA);
 }
 
 void CKTShadowWindow::OnPaint()

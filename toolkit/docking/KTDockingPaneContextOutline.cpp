@@ -36,25 +36,9 @@ HRGN FrameRegion(const CRect& rc, BOOL bTab)
 }
 }  // namespace
 
-CKTDockingPaneContextOutline::CKTDockingPaneContextOutline() : m_rcLast(0, 0, 0, 0)
-{
-    const WORD halftone[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    CBitmap pattern;
-    if (pattern.CreateBitmap(8, 8, 1, 1, halftone))
-        m_brushHalftone.CreatePatternBrush(&pattern);
-    const HWND hDesktop = ::GetDesktopWindow();
-    m_bLocked = ::LockWindowUpdate(hDesktop);
-    m_hDC = ::GetDCEx(hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0));
-}
+CKTDockingPaneContextOutline::CKTDockingPaneContextOutline() : m_rcLast(0, 0, 0, 0) {}
 
-CKTDockingPaneContextOutline::~CKTDockingPaneContextOutline()
-{
-    Erase();
-    if (m_hDC)
-        ::ReleaseDC(::GetDesktopWindow(), m_hDC);
-    if (m_bLocked)
-        ::LockWindowUpdate(NULL);
-}
+CKTDockingPaneContextOutline::~CKTDockingPaneContextOutline() { Erase(); }
 
 void CKTDockingPaneContextOutline::Show(const CRect& rc, BOOL bTab)
 {
@@ -74,13 +58,9 @@ void CKTDockingPaneContextOutline::Erase()
 
 void CKTDockingPaneContextOutline::Invert(const CRect& rc, BOOL bTab) const
 {
-    if (!m_hDC || rc.IsRectEmpty())
+    if (!m_desktop.IsReady() || rc.IsRectEmpty())
         return;
     HRGN hFrame = FrameRegion(rc, bTab);
-    ::SelectClipRgn(m_hDC, hFrame);
-    const HGDIOBJ hOldBrush = ::SelectObject(m_hDC, m_brushHalftone.GetSafeHandle());
-    ::PatBlt(m_hDC, rc.left, rc.top, rc.Width(), rc.Height(), PATINVERT);
-    ::SelectObject(m_hDC, hOldBrush);
-    ::SelectClipRgn(m_hDC, NULL);
+    m_desktop.Invert(rc, hFrame);
     ::DeleteObject(hFrame);
 }

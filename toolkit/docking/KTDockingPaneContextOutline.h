@@ -4,8 +4,10 @@
 
 #include <afxwin.h>
 
-// Holds the desktop's drawing context (with window updates locked when possible) for its lifetime; each Show
-// replaces the last outline, and the last one is erased at the end.
+#include "KTDrawObjects.h"
+
+// Holds the desktop outline for its lifetime; each Show replaces the last outline, and the last one is erased
+// at the end.
 class CKTDockingPaneContextOutline
 {
 public:
@@ -14,7 +16,7 @@ public:
     CKTDockingPaneContextOutline(const CKTDockingPaneContextOutline&) = delete;
     CKTDockingPaneContextOutline& operator=(const CKTDockingPaneContextOutline&) = delete;
 
-    BOOL IsReady() const { return m_hDC != NULL; }
+    BOOL IsReady() const { return m_desktop.IsReady(); }
     // An empty rectangle shows nothing; with bTab the outline takes the shape of a group with a tab.
     void Show(const CRect& rc, BOOL bTab);
     void Erase();
@@ -22,9 +24,7 @@ public:
 private:
     void Invert(const CRect& rc, BOOL bTab) const;
 
-    BOOL m_bLocked;
-    HDC m_hDC;
-    CBrush m_brushHalftone;
+    CKTDesktopOutline m_desktop;
     CRect m_rcLast;
     BOOL m_bLastTab = FALSE;
 };

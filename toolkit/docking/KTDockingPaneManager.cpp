@@ -24,11 +24,11 @@ CKTSmartPtr<CKTDockingPanePaintManager> CreatePaintManager(int nTheme)
 {
     switch (nTheme)
     {
-    case 1:
+    case ktDockingPaneThemeGradient:
         return KTMakeCounted<CKTDockingPaneTheme1>();
-    case 6:
+    case ktDockingPaneThemeFlat:
         return KTMakeCounted<CKTDockingPaneTheme6>();
-    case 9:
+    case ktDockingPaneThemeStickers:
         return KTMakeCounted<CKTDockingPaneTheme9>();
     default:
         return KTMakeCounted<CKTDockingPaneTheme0>();
@@ -51,12 +51,14 @@ END_MESSAGE_MAP()
 
 CKTDockingPaneManager::CKTDockingPaneManager() : m_pContext(std::make_unique<CKTDockingPaneContext>(this))
 {
-    SetTheme(0);
+    SetTheme(ktDockingPaneThemeDefault);
     RegisterWindowClasses();
+    KTSystemChange()->Advise(this);
 }
 
 CKTDockingPaneManager::~CKTDockingPaneManager()
 {
+    KTSystemChange()->Unadvise(this);
     m_pActivePane.Release();
     m_pLayout.Release();
     m_pPaintManager.Release();
@@ -98,7 +100,7 @@ void CKTDockingPaneManager::SetTheme(int nTheme)
     m_pPaintManager = CreatePaintManager(nTheme);
     m_pPaintManager->m_nThemeId = nTheme;
     m_pPaintManager->RefreshMetrics();
-    if (nTheme == 9)
+    if (nTheme == ktDockingPaneThemeStickers)
         m_nStickerStyle = 1;
     RedrawPanes();
 }
@@ -281,14 +283,11 @@ LRESULT CKTDockingPaneManager::OnInitialUpdate(WPARAM, LPARAM)
     return 0;
 }
 
-void CKTDockingPaneManager::OnSysColorChange()
-{
-    KTRefreshColors();
-    m_pPaintManager->RefreshMetrics();
-    RedrawPanes();
-}
+void CKTDockingPaneManager::OnSysColorChange() { KTSystemChange()->Apply(ktSystemChangeColors); }
 
-void CKTDockingPaneManager::OnSettingChange(UINT, LPCTSTR)
+void CKTDockingPaneManager::OnSettingChange(UINT, LPCTSTR) { KTSystemChange()->Apply(ktSystemChangeSettings); }
+
+void CKTDockingPaneManager::OnSystemChange(KTSystemChangeKind)
 {
     m_pPaintManager->RefreshMetrics();
     RedrawPanes();

@@ -10,13 +10,30 @@
 #include "KTDockingPaneDropTarget.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTImageManager.h"
+#include "KTSystemChange.h"
 #include "KTToolTipController.h"
+
+// The docking themes by id; SetTheme takes any other id too and draws it as the default one.
+enum KTDockingPaneTheme
+{
+    ktDockingPaneThemeDefault = 0,
+    ktDockingPaneThemeGradient = 1,        // gradient captions
+    ktDockingPaneThemeHotTabs = 2,         // hot-tracked tabs, bold captions
+    ktDockingPaneThemeVisualStyles = 3,    // captions through the "WINDOW" style
+    ktDockingPaneThemeGripBars = 4,        // grip bars after the title
+    ktDockingPaneThemeFramed = 5,          // panes and frames in three rings
+    ktDockingPaneThemeFlat = 6,            // flat tabs without scheme colours
+    ktDockingPaneThemeHotTabsPlain = 7,    // theme 2 without its drawing flags
+    ktDockingPaneThemeRebar = 8,           // captions through the "REBAR" style
+    ktDockingPaneThemeStickers = 9,        // solid captions and the sticker targets
+    ktDockingPaneThemeStyleResources = 10  // colours from the style resources
+};
 
 class CKTDockingPaneContext;
 class CKTDockingPaneMiniWnd;
 class CKTDockingPanePaintManager;
 
-class CKTDockingPaneManager : public CWnd
+class CKTDockingPaneManager : public CWnd, public IKTSystemChangeSink
 {
 public:
     CKTDockingPaneManager();
@@ -109,6 +126,7 @@ protected:
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysColorChange();
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    void OnSystemChange(KTSystemChangeKind nKind) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     DECLARE_MESSAGE_MAP()
 

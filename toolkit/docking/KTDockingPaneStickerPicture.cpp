@@ -79,45 +79,19 @@ void LoadInto(CBitmap& bitmap, UINT nID)
 class CStickerCanvas
 {
 public:
-    explicit CStickerCanvas(CSize size) : m_size(size)
-    {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = size.cx;
-        bmi.bmiHeader.biHeight = -size.cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* pvBits = nullptr;
-        m_hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pvBits, NULL, 0);
-        m_pBits = static_cast<const DWORD*>(pvBits);
-        m_dc.Attach(::CreateCompatibleDC(NULL));
-        if (m_hBitmap && m_dc.GetSafeHdc())
-            m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
-    }
-    ~CStickerCanvas()
-    {
-        if (m_hOld)
-            ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
-        m_dc.DeleteDC();
-        if (m_hBitmap)
-            ::DeleteObject(m_hBitmap);
-    }
-    CStickerCanvas(const CStickerCanvas&) = delete;
-    CStickerCanvas& operator=(const CStickerCanvas&) = delete;
+    explicit CStickerCanvas(CSize size) : m_size(size), m_section(size), m_dc(NULL, m_section.GetHandle()) {}
 
-    CDC* GetDC() { return m_hOld ? &m_dc : nullptr; }
+    CDC* GetDC() { return m_section.GetBits() && m_dc.GetSafeHdc() ? &m_dc : nullptr; }
     BOOL IsLit(int x, int y) const
     {
         ::GdiFlush();
-        return (m_pBits[y * m_size.cx + x] & 0xFFFFFF) != 0;
+        return (m_section.GetBits()[y * m_size.cx + x] & 0xFFFFFF) != 0;
     }
 
 private:
     CSize m_size;
-    CDC m_dc;
-    HBITMAP m_hBitmap = NULL;
-    HGDIOBJ m_hOld = NULL;
-    const DWORD* m_pBits = nullptr;
+    CKTDibSection m_section;
+    CKTCompatibleDC m_dc;  // after the section: gives its bitmap back before the section is freed
 };
 }  // namespace
 

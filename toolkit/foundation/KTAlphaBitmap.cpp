@@ -27,19 +27,6 @@ BYTE Unpremultiply(BYTE value, BYTE alpha)
     return static_cast<BYTE>(n > 255 ? 255 : n);
 }
 
-// The header of a bottom-up 32-bit BI_RGB bitmap.
-BITMAPINFO ThirtyTwoBitInfo(int cx, int cy)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    return bmi;
-}
-
 }  // namespace
 
 CKTAlphaBitmap::CKTAlphaBitmap() : m_hBitmap(NULL), m_pBits(NULL), m_cx(0), m_cy(0) {}
@@ -80,13 +67,10 @@ void CKTAlphaBitmap::Free()
 
 HBITMAP CKTAlphaBitmap::Create32BPPDIBSection(HDC hDC, int cx, int cy, LPBYTE* ppBits)
 {
-    if (cx <= 0 || cy <= 0)
-        return NULL;
-    BITMAPINFO bmi = ThirtyTwoBitInfo(cx, cy);
     void* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HBITMAP hBitmap = KTCreateDibSection32(hDC, CSize(cx, cy), TRUE, &pBits);
     if (ppBits)
-        *ppBits = hBitmap ? static_cast<LPBYTE>(pBits) : NULL;
+        *ppBits = static_cast<LPBYTE>(pBits);
     return hBitmap;
 }
 
@@ -171,7 +155,7 @@ BOOL CKTAlphaBitmap::ReadBits(HBITMAP hBitmap, BOOL& bOwnAlpha)
     BITMAP bm = {};
     if (!hBitmap || !::GetObject(hBitmap, sizeof(bm), &bm) || !Create(bm.bmWidth, bm.bmHeight))
         return FALSE;
-    BITMAPINFO bmi = ThirtyTwoBitInfo(m_cx, m_cy);
+    BITMAPINFO bmi = KTDibInfo32(CSize(m_cx, m_cy), TRUE);
     CKTScreenDC screen;
     if (!screen.GetSafeHdc() ||
         ::GetDIBits(screen.GetSafeHdc(), hBitmap, 0, m_cy, m_pBits, &bmi, DIB_RGB_COLORS) != m_cy)

@@ -1,4 +1,5 @@
-// KTDrawObjects.cpp: selecting and restoring drawing objects, buffered drawing, window rectangles.
+// KTDrawObjects.cpp: selecting and restoring drawing objects, buffered drawing, window rectangles, halftone
+// inversion, the desktop outline and DIB sections.
 #include "KTDrawObjects.h"
 
 CKTFontDC::CKTFontDC(CDC* pDC, const CFont* pFont)
@@ -116,6 +117,14 @@ CKTCompatibleDC::CKTCompatibleDC(CDC* pDC, HBITMAP hBitmap) : m_hOldBitmap(NULL)
         DeleteDC();
 }
 
+BOOL CKTCompatibleDC::UseBitmap(HBITMAP hBitmap)
+{
+    HGDIOBJ hOld = m_hDC && hBitmap ? ::SelectObject(m_hDC, hBitmap) : NULL;
+    if (!m_hOldBitmap)
+        m_hOldBitmap = hOld;
+    return hOld != NULL;
+}
+
 CKTCompatibleDC::~CKTCompatibleDC()
 {
     if (!m_hDC)
@@ -133,6 +142,17 @@ CKTScreenDC::~CKTScreenDC()
         ::ReleaseDC(NULL, Detach());
 }
 
+CKTClipDC::CKTClipDC(CDC* pDC, const CRect& rc) : m_hDC(pDC->GetSafeHdc()), m_nSaved(::SaveDC(m_hDC))
+{
+    ::IntersectClipRect(m_hDC, rc.left, rc.top, rc.right, rc.bottom);
+}
+
+CKTClipDC::~CKTClipDC()
+{
+    if (m_nSaved)
+        ::RestoreDC(m_hDC, m_nSaved);
+}
+
 CKTClientRect::CKTClientRect(HWND hWnd)
 {
     if (::IsWindow(hWnd))
@@ -148,3 +168,119 @@ CKTWindowRect::CKTWindowRect(HWND hWnd)
 }
 
 CKTWindowRect::CKTWindowRect(const CWnd* pWnd) : CKTWindowRect(pWnd ? pWnd->GetSafeHwnd() : NULL) {}
+
+namespace
+{
+HBRUSH g_hHalftoneBrush = NULL;
+
+HBRUSH CreateHalftoneBrush()
+{
+    static const WORD kRows[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+    HBITMAP hPattern = ::CreateBitmap(8, 8, 1, 1, kRows);
+    if (!hPattern)
+        return NULL;
+    HBRUSH hBrush = ::CreatePatternBrush(hPattern);
+    ::DeleteObject(hPattern);  // the brush keeps its own copy
+    return hBrush;
+}
+}  // namespace
+
+HBRUSH KTHalftoneBrush()
+{
+    if (!g_hHalftoneBrush)
+        g_hHalftoneBrush = CreateHalftoneBrush();
+    return g_hHalftoneBrush;
+}
+
+void KTRebuildHalftoneBrush()
+{
+    HBRUSH hBrush = CreateHalftoneBrush();
+    if (!hBrush)
+        return;  // the old one still draws
+    if (g_hHalftoneBrush)
+        ::DeleteObject(g_hHalftoneBrush);
+    g_hHalftoneBrush = hBrush;
+}
+
+void KTInvertRect(HDC hDC, const CRect& rc, HBRUSH hBrush)
+{
+    if (!hBrush)
+        hBrush = KTHalftoneBrush();
+    if (!hDC || !hBrush || rc.IsRectEmpty())
+        return;
+    HGDIOBJ hOld = ::SelectObject(hDC, hBrush);
+    ::PatBlt(hDC, rc.left, rc.top, rc.Width(), rc.Height(), PATINVERT);
+    ::SelectObject(hDC, hOld);
+}
+
+CKTDesktopOutline::CKTDesktopOutline() : m_hDesktop(::GetDesktopWindow()), m_bLocked(::LockWindowUpdate(m_hDesktop))
+{
+    m_hDC = ::GetDCEx(m_hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0));
+}
+
+CKTDesktopOutline::~CKTDesktopOutline()
+{
+    if (m_hDC)
+        ::ReleaseDC(m_hDesktop, m_hDC);
+    if (m_bLocked)
+        ::LockWindowUpdate(NULL);
+}
+
+void CKTDesktopOutline::Invert(const CRect& rc, HRGN hClip, HBRUSH hBrush) const
+{
+    if (!m_hDC || rc.IsRectEmpty())
+        return;
+    if (hClip)
+        ::SelectClipRgn(m_hDC, hClip);
+    KTInvertRect(m_hDC, rc, hBrush);
+    if (hClip)
+        ::SelectClipRgn(m_hDC, NULL);
+}
+
+void CKTDesktopOutline::InvertFrame(const CRect& rc, CSize szFrame) const
+{
+    if (rc.IsRectEmpty())
+        return;
+    const int cx = szFrame.cx, cy = szFrame.cy;
+    Invert(CRect(rc.left, rc.top, rc.right, rc.top + cy));
+    Invert(CRect(rc.left, rc.bottom - cy, rc.right, rc.bottom));
+    Invert(CRect(rc.left, rc.top + cy, rc.left + cx, rc.bottom - cy));
+    Invert(CRect(rc.right - cx, rc.top + cy, rc.right, rc.bottom - cy));
+}
+
+BITMAPINFO KTDibInfo32(CSize size, BOOL bBottomUp)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = size.cx;
+    bmi.bmiHeader.biHeight = bBottomUp ? size.cy : -size.cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    return bmi;
+}
+
+HBITMAP KTCreateDibSection32(HDC hDC, CSize size, BOOL bBottomUp, void** ppBits)
+{
+    *ppBits = NULL;
+    if (size.cx <= 0 || size.cy <= 0)
+        return NULL;
+    BITMAPINFO bmi = KTDibInfo32(size, bBottomUp);
+    HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, ppBits, NULL, 0);
+    if (!hBitmap)
+        *ppBits = NULL;
+    return hBitmap;
+}
+
+CKTDibSection::CKTDibSection(CSize size, BOOL bBottomUp) : m_pBits(NULL)
+{
+    void* pBits = NULL;
+    m_hBitmap = KTCreateDibSection32(NULL, size, bBottomUp, &pBits);
+    m_pBits = static_cast<DWORD*>(pBits);
+}
+
+CKTDibSection::~CKTDibSection()
+{
+    if (m_hBitmap)
+        ::DeleteObject(m_hBitmap);
+}

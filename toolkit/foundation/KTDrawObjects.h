@@ -1,7 +1,10 @@
-// KTDrawObjects.h: scoped selections into device contexts, buffered drawing and window rectangles.
+// KTDrawObjects.h: scoped selections into device contexts, buffered drawing, window rectangles, the shared
+// halftone brush, the desktop outline and 32-bit DIB sections.
 //
 // Classes: CKTFontDC, CKTPenDC, CKTBrushDC, CKTBufferDC, CKTCompatibleDC,
-// CKTScreenDC, CKTClientRect, CKTWindowRect, CKTEmptyRect.
+// CKTScreenDC, CKTClipDC, CKTClientRect, CKTWindowRect, CKTEmptyRect,
+// CKTDesktopOutline, CKTDibSection. Functions: KTHalftoneBrush, KTRebuildHalftoneBrush,
+// KTInvertRect, KTDibInfo32, KTCreateDibSection32.
 #pragma once
 
 #include <afxwin.h>
@@ -85,6 +88,7 @@ private:
 // A memory DC compatible with a given one (the screen for NULL), with a
 // bitmap selected. GetSafeHdc() is NULL when the bitmap could not be
 // selected, as when another context holds it: drawing would go nowhere.
+// Without a bitmap the DC stands empty until UseBitmap.
 class CKTCompatibleDC : public CDC
 {
 public:
@@ -93,6 +97,9 @@ public:
     ~CKTCompatibleDC() override;
     CKTCompatibleDC(const CKTCompatibleDC&) = delete;
     CKTCompatibleDC& operator=(const CKTCompatibleDC&) = delete;
+
+    // Selects another bitmap; the first one replaced is still the one restored.
+    BOOL UseBitmap(HBITMAP hBitmap);
 
 private:
     HGDIOBJ m_hOldBitmap;  // selected back at the end
@@ -108,6 +115,20 @@ public:
     ~CKTScreenDC() override;
     CKTScreenDC(const CKTScreenDC&) = delete;
     CKTScreenDC& operator=(const CKTScreenDC&) = delete;
+};
+
+// Clips a DC to a rectangle for the object's lifetime.
+class CKTClipDC
+{
+public:
+    CKTClipDC(CDC* pDC, const CRect& rc);
+    ~CKTClipDC();
+    CKTClipDC(const CKTClipDC&) = delete;
+    CKTClipDC& operator=(const CKTClipDC&) = delete;
+
+private:
+    HDC m_hDC;     // not owned
+    int m_nSaved;  // the DC's state before the clip
 };
 
 // A window's client rectangle; empty when the handle is no window.
@@ -130,4 +151,60 @@ class CKTEmptyRect : public CRect
 {
 public:
     CKTEmptyRect() : CRect(0, 0, 0, 0) {}
+};
+
+// The 50% pattern every outline and checked fill draws with (its set pixels take the DC's text colour):
+// made once for the process and never deleted by its users.
+HBRUSH KTHalftoneBrush();
+// Makes the brush again; the system-change path calls it when the colours change.
+void KTRebuildHalftoneBrush();
+
+// Inverts the rectangle through the brush (the halftone one for NULL); inverting again undoes it.
+void KTInvertRect(HDC hDC, const CRect& rc, HBRUSH hBrush = NULL);
+
+// The desktop's device context for drawing an inverted outline over every window, with window updates
+// locked so that nothing paints over it; both given back at the end. A lock that another holder keeps is
+// left to it, and the context is then taken unlocked.
+class CKTDesktopOutline
+{
+public:
+    CKTDesktopOutline();
+    ~CKTDesktopOutline();
+    CKTDesktopOutline(const CKTDesktopOutline&) = delete;
+    CKTDesktopOutline& operator=(const CKTDesktopOutline&) = delete;
+
+    BOOL IsReady() const { return m_hDC != NULL; }
+    // Screen co-ordinates; the clip region (NULL for none) limits the inversion to a shape.
+    void Invert(const CRect& rc, HRGN hClip = NULL, HBRUSH hBrush = NULL) const;
+    // A frame of the given thickness just inside the rectangle.
+    void InvertFrame(const CRect& rc, CSize szFrame) const;
+
+private:
+    HWND m_hDesktop;
+    BOOL m_bLocked;  // the lock is ours to undo
+    HDC m_hDC;       // NULL when the desktop gave none
+};
+
+// The header of a 32-bit BI_RGB bitmap; rows run top-down unless bBottomUp.
+BITMAPINFO KTDibInfo32(CSize size, BOOL bBottomUp);
+// A 32-bit DIB section; *ppBits gets its pixels, or NULL when none was made.
+HBITMAP KTCreateDibSection32(HDC hDC, CSize size, BOOL bBottomUp, void** ppBits);
+
+// A 32-bit DIB section whose pixels are read and written directly, freed at the end.
+class CKTDibSection
+{
+public:
+    explicit CKTDibSection(CSize size, BOOL bBottomUp = FALSE);
+    ~CKTDibSection();
+    CKTDibSection(const CKTDibSection&) = delete;
+    CKTDibSection& operator=(const CKTDibSection&) = delete;
+
+    HBITMAP GetHandle() const { return m_hBitmap; }
+    // NULL when the section could not be made; call GdiFlush before reading what GDI drew.
+    DWORD* GetBits() const { return m_pBits; }
+    BYTE* GetBytes() const { return reinterpret_cast<BYTE*>(m_pBits); }
+
+private:
+    HBITMAP m_hBitmap;  // owned
+    DWORD* m_pBits;
 };

@@ -6,19 +6,6 @@
 namespace
 {
 
-HBRUSH CreateHalftoneBrush()
-{
-    WORD pattern[8];
-    for (int i = 0; i < 8; i++)
-        pattern[i] = static_cast<WORD>(0x5555 << (i & 1));
-    HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, pattern);
-    if (!hBitmap)
-        return NULL;
-    HBRUSH hBrush = ::CreatePatternBrush(hBitmap);
-    ::DeleteObject(hBitmap);  // the brush keeps its own copy
-    return hBrush;
-}
-
 LONG Clamp(LONG n, LONG nLow, LONG nHigh) { return n < nLow ? nLow : (n > nHigh ? nHigh : n); }
 
 CPoint ScreenPoint(const MSG& msg)
@@ -28,55 +15,23 @@ CPoint ScreenPoint(const MSG& msg)
     return pt;
 }
 
-// What a drag holds while it runs, given back in reverse at the end: the
-// desktop locked for update (so no window paints over the outline) and the
-// desktop's device context.
-class CDesktopDrag
-{
-public:
-    CDesktopDrag() : m_hDesktop(::GetDesktopWindow())
-    {
-        m_bLocked = ::LockWindowUpdate(m_hDesktop);
-        m_hDC = ::GetDCEx(m_hDesktop, NULL, DCX_WINDOW | DCX_CACHE | (m_bLocked ? DCX_LOCKWINDOWUPDATE : 0));
-    }
-    ~CDesktopDrag()
-    {
-        if (m_hDC)
-            ::ReleaseDC(m_hDesktop, m_hDC);
-        if (m_bLocked)
-            ::LockWindowUpdate(NULL);
-    }
-    CDesktopDrag(const CDesktopDrag&) = delete;
-    CDesktopDrag& operator=(const CDesktopDrag&) = delete;
-
-    HDC GetDC() const { return m_hDC; }
-
-private:
-    HWND m_hDesktop;
-    BOOL m_bLocked;
-    HDC m_hDC;  // NULL when the desktop gave none
-};
-
 }  // namespace
 
 CKTSplitterTracker::CKTSplitterTracker(BOOL bSolid)
-    : m_bSolid(bSolid), m_hDesktopDC(NULL), m_hBrush(NULL), m_bHorizontal(FALSE)
+    : m_bSolid(bSolid), m_pDesktop(NULL), m_hSolidBrush(NULL), m_bHorizontal(FALSE)
 {
 }
 
 CKTSplitterTracker::~CKTSplitterTracker()
 {
-    if (m_hBrush)
-        ::DeleteObject(m_hBrush);
+    if (m_hSolidBrush)
+        ::DeleteObject(m_hSolidBrush);
 }
 
 void CKTSplitterTracker::DrawTracker(const CRect& rc)
 {
-    if (!m_hDesktopDC || !m_hBrush)
-        return;
-    HGDIOBJ hOld = ::SelectObject(m_hDesktopDC, m_hBrush);
-    ::PatBlt(m_hDesktopDC, rc.left, rc.top, rc.Width(), rc.Height(), PATINVERT);
-    ::SelectObject(m_hDesktopDC, hOld);
+    if (m_pDesktop)
+        m_pDesktop->Invert(rc, NULL, m_hSolidBrush);
 }
 
 CRect CKTSplitterTracker::MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const
@@ -101,11 +56,11 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
         return FALSE;
     m_rcAvail = rcAvail;
     m_bHorizontal = bHorizontal;
-    if (!m_hBrush)
-        m_hBrush = m_bSolid ? ::CreateSolidBrush(RGB(128, 128, 128)) : CreateHalftoneBrush();
+    if (m_bSolid && !m_hSolidBrush)
+        m_hSolidBrush = ::CreateSolidBrush(RGB(128, 128, 128));
     CKTCaptureLoop loop(pTrackWnd->GetSafeHwnd());
-    CDesktopDrag drag;
-    m_hDesktopDC = drag.GetDC();
+    CKTDesktopOutline desktop;
+    m_pDesktop = &desktop;
 
     CRect rcStart(rectTracker), rcCurrent(rectTracker);
     DrawTracker(rcCurrent);
@@ -121,7 +76,7 @@ BOOL CKTSplitterTracker::Track(CWnd* pTrackWnd, CRect rcAvail, CRect& rectTracke
     if (loop.IsReleased())
         ShowAt(MovedTo(rcStart, ptStart, ScreenPoint(msg)), rcCurrent);
     DrawTracker(rcCurrent);
-    m_hDesktopDC = NULL;
+    m_pDesktop = NULL;
     if (loop.IsReleased())
         rectTracker = rcCurrent;
     return loop.IsReleased();

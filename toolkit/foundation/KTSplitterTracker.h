@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include "KTDrawObjects.h"
+
 // Draws the bar inverted on the desktop (solid or halftone) while the mouse
 // moves it; the near edge of the bar stays within the limits.
 class CKTSplitterTracker
@@ -27,9 +29,9 @@ private:
     void ShowAt(const CRect& rcNew, CRect& rcCurrent);
     CRect MovedTo(const CRect& rcStart, CPoint ptStart, CPoint ptNow) const;
 
-    BOOL m_bSolid;     // solid or halftone outline
-    HDC m_hDesktopDC;  // while tracking
-    HBRUSH m_hBrush;   // owned halftone or solid brush
-    CRect m_rcAvail;   // limits of the near edge
+    BOOL m_bSolid;                        // solid or halftone outline
+    const CKTDesktopOutline* m_pDesktop;  // while tracking
+    HBRUSH m_hSolidBrush;                 // owned; made for a solid outline
+    CRect m_rcAvail;                      // limits of the near edge
     BOOL m_bHorizontal;
 };

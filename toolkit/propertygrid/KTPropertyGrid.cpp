@@ -62,7 +62,7 @@ END_MESSAGE_MAP()
 
 CKTPropertyGrid::CKTPropertyGrid()
     : m_hSplitterCursor(KTResourceManager()->LoadCursor(KT_IDC_SPLITTER)), m_hHandCursor(::LoadCursor(NULL, IDC_HAND)),
-      m_pPainter(std::make_unique<CKTPropertyGridPainter>(this)), m_pImageManager(std::make_unique<CKTImageManager>()),
+      m_pPainter(KTMakeCounted<CKTPropertyGridPainter>(this)), m_pImageManager(std::make_unique<CKTImageManager>()),
       m_pInplaceEdit(std::make_unique<CKTPropertyGridInplaceEdit>()),
       m_pInplaceList(std::make_unique<CKTPropertyGridInplaceList>())
 {
@@ -71,10 +71,12 @@ CKTPropertyGrid::CKTPropertyGrid()
         m_hHandCursor = KTResourceManager()->LoadCursor(KT_IDC_HAND);
     CreateFonts();
     m_pPainter->RefreshMetrics();
+    KTSystemChange()->Advise(this);
 }
 
 CKTPropertyGrid::~CKTPropertyGrid()
 {
+    KTSystemChange()->Unadvise(this);
     if (GetSafeHwnd())
         DestroyWindow();
     // The items go first: they still reach the edit, the list and the painter.
@@ -150,20 +152,20 @@ CKTPropertyGridItem* CKTPropertyGrid::GetSelectedItem() { return m_pView ? m_pVi
 void CKTPropertyGrid::SetTheme(int nTheme)
 {
     m_nTheme = nTheme;
-    if (CKTPropertyGridPainter* pPainter = KTCreatePropertyGridPainter(nTheme, this))
-        ReplacePainter(pPainter);
+    if (CKTSmartPtr<CKTPropertyGridPainter> pPainter = KTCreatePropertyGridPainter(nTheme, this))
+        ReplacePainter(std::move(pPainter));
 }
 
 void CKTPropertyGrid::SetCustomPainter(CKTPropertyGridPainter* pPainter)
 {
     if (pPainter)
-        ReplacePainter(pPainter);
+        ReplacePainter(CKTSmartPtr<CKTPropertyGridPainter>::Adopt(pPainter));
 }
 
-void CKTPropertyGrid::ReplacePainter(CKTPropertyGridPainter* pPainter)
+void CKTPropertyGrid::ReplacePainter(CKTSmartPtr<CKTPropertyGridPainter> pPainter)
 {
     pPainter->SetMetrics(m_pPainter->GetMetrics());
-    m_pPainter.reset(pPainter);
+    m_pPainter = std::move(pPainter);
     m_pPainter->RefreshMetrics();
     RedrawAll();
 }
@@ -388,7 +390,9 @@ BOOL CKTPropertyGrid::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     return static_cast<BOOL>(Default());
 }
 
-void CKTPropertyGrid::OnSysColorChange()
+void CKTPropertyGrid::OnSysColorChange() { KTSystemChange()->Apply(ktSystemChangeColors); }
+
+void CKTPropertyGrid::OnSystemChange(KTSystemChangeKind)
 {
     m_pPainter->RefreshMetrics();
     RedrawAll();

@@ -9,6 +9,8 @@
 
 #include "KTPropertyGridDefs.h"
 #include "KTPropertyGridVerbs.h"
+#include "KTSmartPtr.h"
+#include "KTSystemChange.h"
 
 class CKTCaptureLoop;
 class CKTImageManager;
@@ -49,7 +51,7 @@ enum KTPropertyGridBorderStyle
     ktGridBorderSunken = 3
 };
 
-class CKTPropertyGrid : public CWnd
+class CKTPropertyGrid : public CWnd, public IKTSystemChangeSink
 {
 public:
     CKTPropertyGrid();
@@ -68,7 +70,7 @@ public:
     int GetTheme() const { return m_nTheme; }
     // Takes over the painter.
     void SetCustomPainter(CKTPropertyGridPainter* pPainter);
-    CKTPropertyGridPainter* GetPainter() const { return m_pPainter.get(); }
+    CKTPropertyGridPainter* GetPainter() const { return m_pPainter; }
     CKTImageManager* GetImageManager() const;
 
     virtual LRESULT SendNotifyMessage(int nCode, LPARAM lParam);
@@ -123,6 +125,7 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnSysColorChange();
+    void OnSystemChange(KTSystemChangeKind nKind) override;
     afx_msg void OnSortCategorized();
     afx_msg void OnSortAlphabetical();
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
@@ -131,7 +134,7 @@ protected:
 private:
     void CreateFonts();
     void SortBy(int nOrder);
-    void ReplacePainter(CKTPropertyGridPainter* pPainter);
+    void ReplacePainter(CKTSmartPtr<CKTPropertyGridPainter> pPainter);
     CRect GetViewAreaRect() const;
     int GetShownHelpHeight() const;
     void TrackSplitter(int nHit);
@@ -158,7 +161,7 @@ private:
     CKTPropertyGridVerbs m_verbs;
     BOOL m_bVerbsVisible = FALSE;  // recomputed by the layout
     int m_nTheme = 0;
-    std::unique_ptr<CKTPropertyGridPainter> m_pPainter;
+    CKTSmartPtr<CKTPropertyGridPainter> m_pPainter;
     int m_nFocusedVerb = -1;
     std::unique_ptr<CKTPropertyGridView> m_pView;  // made on first need
     BOOL m_bHighlightChanged = FALSE;              // changed values in bold

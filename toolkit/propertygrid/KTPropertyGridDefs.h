@@ -7,6 +7,19 @@
 
 class CKTPropertyGridItem;
 
+// The grid's painters by id; SetTheme keeps the painter for any other id.
+enum KTPropertyGridTheme
+{
+    ktPropertyGridThemeDefault = 0,
+    ktPropertyGridThemeSchemeBorder = 1,  // border in the colour scheme's tint
+    ktPropertyGridThemeScheme = 2,        // background and categories in the scheme's tints
+    ktPropertyGridThemeTreeLines = 3,     // indentation bands with lines
+    ktPropertyGridThemeMargin = 4,        // a face-coloured margin
+    ktPropertyGridThemeEtched = 5,        // etched rows on a face background
+    ktPropertyGridThemeFlatBox = 6,       // flat expand boxes, face-coloured categories
+    ktPropertyGridThemeFlatButtons = 7    // flat in-place buttons, menu-bar categories
+};
+
 // Sent to the grid's owner; wParam is one of the codes below.
 const UINT KTWM_PROPERTYGRID_NOTIFY = 0x2ADF;
 

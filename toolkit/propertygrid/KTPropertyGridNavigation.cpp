@@ -20,43 +20,9 @@ const int kBarBottomGap = 20;  // the bar stays this far above the lower limit
 
 BOOL IsShiftDown() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
-// A 50% halftone pattern brush selected for the object's lifetime.
-class CHalftoneSelection
-{
-public:
-    explicit CHalftoneSelection(CDC* pDC) : m_hDC(pDC->GetSafeHdc())
-    {
-        static const WORD kPattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
-        m_hBitmap = ::CreateBitmap(8, 8, 1, 1, kPattern);
-        m_hBrush = m_hBitmap ? ::CreatePatternBrush(m_hBitmap) : NULL;
-        m_hOld = m_hBrush ? ::SelectObject(m_hDC, m_hBrush) : NULL;
-    }
-    ~CHalftoneSelection()
-    {
-        if (m_hOld)
-            ::SelectObject(m_hDC, m_hOld);
-        if (m_hBrush)
-            ::DeleteObject(m_hBrush);
-        if (m_hBitmap)
-            ::DeleteObject(m_hBitmap);
-    }
-    CHalftoneSelection(const CHalftoneSelection&) = delete;
-    CHalftoneSelection& operator=(const CHalftoneSelection&) = delete;
-
-private:
-    HDC m_hDC;          // not owned
-    HBITMAP m_hBitmap;  // owned
-    HBRUSH m_hBrush;    // owned
-    HGDIOBJ m_hOld;
-};
-
 }  // namespace
 
-void CKTPropertyGrid::InvertBar(CDC* pDC, const CRect& rcBar)
-{
-    CHalftoneSelection brush(pDC);
-    pDC->PatBlt(rcBar.left, rcBar.top, rcBar.Width(), rcBar.Height(), PATINVERT);
-}
+void CKTPropertyGrid::InvertBar(CDC* pDC, const CRect& rcBar) { KTInvertRect(pDC->GetSafeHdc(), rcBar); }
 
 void CKTPropertyGrid::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {

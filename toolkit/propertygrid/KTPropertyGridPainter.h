@@ -24,11 +24,11 @@ enum KTPropertyGridVisualStyleMode
 };
 
 // The base look (theme 0); each variant overrides colours, rows or the expand box.
-class CKTPropertyGridPainter
+class CKTPropertyGridPainter : public CCmdTarget
 {
 public:
     explicit CKTPropertyGridPainter(CKTPropertyGrid* pGrid);
-    virtual ~CKTPropertyGridPainter();
+    ~CKTPropertyGridPainter() override;
     CKTPropertyGridPainter(const CKTPropertyGridPainter&) = delete;
     CKTPropertyGridPainter& operator=(const CKTPropertyGridPainter&) = delete;
 

@@ -17,23 +17,6 @@ namespace
 
 const int kIndent = KT_PROPERTYGRID_INDENT;
 
-// Clips a DC to a rectangle for the object's lifetime.
-class CClipScope
-{
-public:
-    CClipScope(CDC* pDC, const CRect& rc) : m_hDC(pDC->GetSafeHdc()), m_nSaved(::SaveDC(m_hDC))
-    {
-        ::IntersectClipRect(m_hDC, rc.left, rc.top, rc.right, rc.bottom);
-    }
-    ~CClipScope() { ::RestoreDC(m_hDC, m_nSaved); }
-    CClipScope(const CClipScope&) = delete;
-    CClipScope& operator=(const CClipScope&) = delete;
-
-private:
-    HDC m_hDC;
-    int m_nSaved;
-};
-
 }  // namespace
 
 void CKTPropertyGridPainter::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -113,7 +96,7 @@ void CKTPropertyGridPainter::DrawItemRow(CDC* pDC, CKTPropertyGridItem* pItem, C
 
 void CKTPropertyGridPainter::DrawExpandBox(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcClip)
 {
-    CClipScope clip(pDC, rcClip);
+    CKTClipDC clip(pDC, rcClip);
     DrawExpandButton(pDC, pItem, rcClip);
 }
 

@@ -5,6 +5,10 @@
 
 #include <afxwin.h>
 
+#include <memory>
+
+#include "KTDrawObjects.h"
+
 class CKTTabClientDragOutline
 {
 public:
@@ -19,10 +23,9 @@ public:
     void Hide();
 
 private:
-    void Invert(const CRect& rcScreen);
+    void Invert(const CRect& rcScreen) const;
 
-    CWnd* m_pClient;  // not owned
-    HDC m_hDesktopDC = NULL;
-    HBRUSH m_hBrush = NULL;  // owned halftone brush
-    CRect m_rcShown;         // screen co-ordinates, empty when nothing is inverted
+    CWnd* m_pClient;                                // not owned
+    std::unique_ptr<CKTDesktopOutline> m_pDesktop;  // while an outline shows
+    CRect m_rcShown;                                // screen co-ordinates, empty when nothing is inverted
 };

@@ -27,8 +27,7 @@ void LoadGroupIcons()
 CKTTabClientWnd::CKTTabClientWnd()
     : m_pPainter(KTMakeCounted<CKTTabPainter>()), m_curDrag(KT_IDC_TABWORKSPACE_DRAG),
       m_curNoDrop(KT_IDC_TABWORKSPACE_NODROP), m_pToolTip(KTMakeCounted<CKTToolTipController>()),
-      m_nMsgUpdateSkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_UPDATESTATE")),
-      m_nMsgQuerySkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE"))
+      m_nMsgUpdateSkinState(::RegisterWindowMessageA("WM_SKINFRAMEWORK_UPDATESTATE"))
 {
     m_pPainter->m_bBoldSelected = TRUE;
     m_pPainter->AddObserver(this);
@@ -39,6 +38,7 @@ CKTTabClientWnd::CKTTabClientWnd()
 
 CKTTabClientWnd::~CKTTabClientWnd()
 {
+    KTSystemChange()->Unadvise(this);
     m_pPainter->RemoveObserver(this);
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->SetTabClient(NULL);
@@ -59,6 +59,7 @@ BOOL CKTTabClientWnd::Attach(CMDIFrameWnd* pFrame, BOOL bEnableGroups)
     m_bEnableGroups = bEnableGroups;
     SendMessage(m_nMsgUpdateSkinState);
     m_pFrame = pFrame;
+    KTSystemChange()->Advise(this);
     // The bars refresh the tabs after colour and setting changes.
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->SetTabClient(this);

@@ -52,7 +52,7 @@ enum KTTabNewPosition
     ktTabNewAfterSelected = 2
 };
 
-class CKTTabClientWnd : public CWnd, public CKTTabPainter::CObserver, public IKTTabClient
+class CKTTabClientWnd : public CWnd, public CKTTabPainter::CObserver, public IKTTabClient, public IKTSystemChangeSink
 {
 public:
     CKTTabClientWnd();
@@ -135,15 +135,34 @@ protected:
     // The group commands as the frame routes them.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
+    void OnSystemChange(KTSystemChangeKind nKind) override;
+
+    afx_msg LRESULT OnQuerySkinState(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDICreate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDIDestroy(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDINext(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPaint();
+    afx_msg void OnNcPaint();
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg void OnDestroy();
+    afx_msg void OnSysColorChange();
+    DECLARE_MESSAGE_MAP()
+
 private:
-    LRESULT OnMDICreate(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMDIDestroy(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
     void OnPaintClient();
     void OnNcPaintClient();
-    BOOL OnSetCursorClient(WPARAM wParam, LPARAM lParam, LRESULT& lResult);
-    void OnButtonDown(UINT message, CPoint pt);
-    void OnMouseMoveClient(CPoint pt);
+    BOOL OnSetCursorClient(UINT nHitTest);
+    void OnButtonDown(CPoint pt);
     BOOL OnGroupCommand(UINT nID);
     void LayoutGroups();
     // The tab's child fills the group's client area, or shows nothing while the tab is hidden.
@@ -180,5 +199,4 @@ private:
     CKTSmartPtr<CKTToolTipController> m_pToolTip;
     CKTTabClientDropTarget m_dropTarget{this};
     UINT m_nMsgUpdateSkinState;
-    UINT m_nMsgQuerySkinState;
 };

@@ -2,14 +2,13 @@
 #include "KTTabClientWnd.h"
 
 #include <afxpriv.h>
-#include <windowsx.h>
 
 #include "KTMouseHookManager.h"
 #include "KTTabManagerRes.h"
 
 namespace
 {
-CPoint PointOf(LPARAM lParam) { return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
+const UINT g_nMsgQuerySkinState = ::RegisterWindowMessageA("WM_SKINFRAMEWORK_QUERYSTATE");
 
 BOOL IsButtonPress(UINT message)
 {
@@ -18,99 +17,177 @@ BOOL IsButtonPress(UINT message)
 }
 }  // namespace
 
+BEGIN_MESSAGE_MAP(CKTTabClientWnd, CWnd)
+// LRESULT OnQuerySkinState(WPARAM, LPARAM)
+ON_REGISTERED_MESSAGE(g_nMsgQuerySkinState, OnQuerySkinState)
+// LRESULT OnMDICreate(WPARAM, LPARAM)
+ON_MESSAGE(WM_MDICREATE, OnMDICreate)
+// LRESULT OnMDIActivate(WPARAM, LPARAM)
+ON_MESSAGE(WM_MDIACTIVATE, OnMDIActivate)
+// LRESULT OnMDINext(WPARAM, LPARAM)
+ON_MESSAGE(WM_MDINEXT, OnMDINext)
+// LRESULT OnMDIDestroy(WPARAM, LPARAM)
+ON_MESSAGE(WM_MDIDESTROY, OnMDIDestroy)
+// LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+// void OnSize(UINT nType, int cx, int cy)
+ON_WM_SIZE()
+// BOOL OnEraseBkgnd(CDC* pDC)
+ON_WM_ERASEBKGND()
+// void OnPaint()
+ON_WM_PAINT()
+// void OnNcPaint()
+ON_WM_NCPAINT()
+// void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+ON_WM_NCCALCSIZE()
+// BOOL OnNcActivate(BOOL bActive)
+ON_WM_NCACTIVATE()
+// BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+ON_WM_SETCURSOR()
+// void OnLButtonDown(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDOWN()
+// void OnLButtonDblClk(UINT nFlags, CPoint point)
+ON_WM_LBUTTONDBLCLK()
+// void OnMouseMove(UINT nFlags, CPoint point)
+ON_WM_MOUSEMOVE()
+// void OnMouseLeave()
+ON_WM_MOUSELEAVE()
+// void OnDestroy()
+ON_WM_DESTROY()
+// void OnSysColorChange()
+ON_WM_SYSCOLORCHANGE()
+END_MESSAGE_MAP()
+
+// The tooltip sees every message, and the frame is offered each press, before the map dispatches them.
 LRESULT CKTTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CKTToolTipController::FilterToolTipMessage(m_pToolTip, this, message, wParam, lParam);
-    if (message == m_nMsgQuerySkinState)
-        return m_bEnableGroups && m_pFrame;
     if (m_bEnableGroups && OfferPressToFrame(message, lParam))
         return 0;
-    switch (message)
-    {
-    case WM_MDICREATE:
-        return OnMDICreate(wParam, lParam);
-    case WM_MDIACTIVATE:
-        return OnMDIActivate(wParam, lParam);
-    case WM_MDINEXT:
-    {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
-        UpdateContents();
-        return lResult;
-    }
-    case WM_MDIDESTROY:
-        return OnMDIDestroy(wParam, lParam);
-    case WM_SIZE:
-    {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
-        m_bRepositionPending = TRUE;
-        UpdateContents();
-        LayoutGroups();
-        return lResult;
-    }
-    case WM_IDLEUPDATECMDUI:
-        m_bUpdateSuspended = FALSE;
-        UpdateContents();
-        return 0;
-    case WM_ERASEBKGND:
-        if (m_bThemedBackground || m_bEnableGroups)
-            return TRUE;
-        break;
-    case WM_PAINT:
-        if (!m_bThemedBackground && !m_bEnableGroups)
-            break;
-        OnPaintClient();
-        return 0;
-    case WM_NCPAINT:
-        if (!m_bEnableGroups)
-            break;
-        OnNcPaintClient();
-        return 0;
-    case WM_NCCALCSIZE:
-        if (m_bEnableGroups)
-            m_pPainter->GetAppearanceSet()->DrawWorkspacePart(NULL, reinterpret_cast<LPRECT>(lParam), 1);
-        break;
-    case WM_NCACTIVATE:
-        if (m_bEnableGroups)
-            return TRUE;
-        break;
-    case WM_SETCURSOR:
-    {
-        LRESULT lResult = 0;
-        if (OnSetCursorClient(wParam, lParam, lResult))
-            return lResult;
-        break;
-    }
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (!m_bEnableGroups)
-            break;
-        OnButtonDown(message, PointOf(lParam));
-        return 0;
-    case WM_MOUSEMOVE:
-        OnMouseMoveClient(PointOf(lParam));
-        break;
-    case WM_MOUSELEAVE:
-        if (!m_bEnableGroups)
-            break;
-        for (auto& pGroup : m_arrGroups)
-            pGroup->PerformMouseMove(m_hWnd, CPoint(-1, -1));
-        return 0;
-    case WM_DESTROY:
-        m_dropTarget.Revoke();
-        break;
-    case WM_SYSCOLORCHANGE:
-    {
-        LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
-        m_pPainter->RefreshMetrics();
-        Refresh(TRUE);
-        return lResult;
-    }
-    case WM_COMMAND:
-        if (OnGroupCommand(LOWORD(wParam)))
-            return 0;
-        break;
-    }
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CKTTabClientWnd::OnQuerySkinState(WPARAM, LPARAM) { return m_bEnableGroups && m_pFrame; }
+
+LRESULT CKTTabClientWnd::OnMDINext(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = DefWindowProc(WM_MDINEXT, wParam, lParam);
+    UpdateContents();
+    return lResult;
+}
+
+LRESULT CKTTabClientWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    m_bUpdateSuspended = FALSE;
+    UpdateContents();
+    return 0;
+}
+
+void CKTTabClientWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    m_bRepositionPending = TRUE;
+    UpdateContents();
+    LayoutGroups();
+}
+
+BOOL CKTTabClientWnd::OnEraseBkgnd(CDC* pDC)
+{
+    if (m_bThemedBackground || m_bEnableGroups)
+        return TRUE;
+    return CWnd::OnEraseBkgnd(pDC);
+}
+
+void CKTTabClientWnd::OnPaint()
+{
+    if (!m_bThemedBackground && !m_bEnableGroups)
+    {
+        Default();
+        return;
+    }
+    OnPaintClient();
+}
+
+void CKTTabClientWnd::OnNcPaint()
+{
+    if (!m_bEnableGroups)
+    {
+        Default();
+        return;
+    }
+    OnNcPaintClient();
+}
+
+// Both forms of the message start with the window rectangle that becomes the client's.
+void CKTTabClientWnd::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    if (m_bEnableGroups)
+        m_pPainter->GetAppearanceSet()->DrawWorkspacePart(NULL, &lpncsp->rgrc[0], 1);
+    CWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
+}
+
+BOOL CKTTabClientWnd::OnNcActivate(BOOL bActive) { return m_bEnableGroups ? TRUE : CWnd::OnNcActivate(bActive); }
+
+BOOL CKTTabClientWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    return OnSetCursorClient(nHitTest) || CWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+void CKTTabClientWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (!m_bEnableGroups)
+    {
+        CWnd::OnLButtonDown(nFlags, point);
+        return;
+    }
+    OnButtonDown(point);
+}
+
+void CKTTabClientWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (!m_bEnableGroups)
+    {
+        CWnd::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    OnButtonDown(point);
+}
+
+void CKTTabClientWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_bEnableGroups)
+        for (auto& pGroup : m_arrGroups)
+            pGroup->PerformMouseMove(m_hWnd, point);
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CKTTabClientWnd::OnMouseLeave()
+{
+    if (!m_bEnableGroups)
+    {
+        CWnd::OnMouseLeave();
+        return;
+    }
+    for (auto& pGroup : m_arrGroups)
+        pGroup->PerformMouseMove(m_hWnd, CPoint(-1, -1));
+}
+
+void CKTTabClientWnd::OnDestroy()
+{
+    m_dropTarget.Revoke();
+    CWnd::OnDestroy();
+}
+
+void CKTTabClientWnd::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    KTSystemChange()->Apply(ktSystemChangeColors);
+}
+
+void CKTTabClientWnd::OnSystemChange(KTSystemChangeKind)
+{
+    m_pPainter->RefreshMetrics();
+    Refresh(TRUE);
 }
 
 // A mouse press the frame answers is its own.
@@ -122,7 +199,7 @@ BOOL CKTTabClientWnd::OfferPressToFrame(UINT message, LPARAM lParam)
 // With groups a child has neither caption nor frame: its tab stands for them.
 LRESULT CKTTabClientWnd::OnMDICreate(WPARAM wParam, LPARAM lParam)
 {
-    LRESULT lResult = CWnd::WindowProc(WM_MDICREATE, wParam, lParam);
+    LRESULT lResult = DefWindowProc(WM_MDICREATE, wParam, lParam);
     HWND hChild = reinterpret_cast<HWND>(lResult);
     if (m_bEnableGroups && hChild)
     {
@@ -136,15 +213,16 @@ LRESULT CKTTabClientWnd::OnMDICreate(WPARAM wParam, LPARAM lParam)
     return lResult;
 }
 
+// The MDI client's own handling runs with the message's parameters: redraw messages come between.
 LRESULT CKTTabClientWnd::OnMDIActivate(WPARAM wParam, LPARAM lParam)
 {
     LRESULT lResult = 0;
     if (m_bEnableGroups)
-        lResult = CWnd::WindowProc(WM_MDIACTIVATE, wParam, lParam);
+        lResult = DefWindowProc(WM_MDIACTIVATE, wParam, lParam);
     else
     {
         SendMessage(WM_SETREDRAW, FALSE);
-        lResult = CWnd::WindowProc(WM_MDIACTIVATE, wParam, lParam);
+        lResult = DefWindowProc(WM_MDIACTIVATE, wParam, lParam);
         SendMessage(WM_SETREDRAW, TRUE);
         RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
@@ -164,14 +242,14 @@ LRESULT CKTTabClientWnd::OnMDIDestroy(WPARAM wParam, LPARAM lParam)
         if (pNext)
             ::BringWindowToTop(pNext->GetHandle());
     }
-    LRESULT lResult = CWnd::WindowProc(WM_MDIDESTROY, wParam, lParam);
+    LRESULT lResult = DefWindowProc(WM_MDIDESTROY, wParam, lParam);
     UpdateContents();
     return lResult;
 }
 
-BOOL CKTTabClientWnd::OnSetCursorClient(WPARAM, LPARAM lParam, LRESULT& lResult)
+BOOL CKTTabClientWnd::OnSetCursorClient(UINT nHitTest)
 {
-    if (!m_bEnableGroups || LOWORD(lParam) != HTCLIENT)
+    if (!m_bEnableGroups || nHitTest != HTCLIENT)
         return FALSE;
     CPoint pt;
     ::GetCursorPos(&pt);
@@ -180,12 +258,11 @@ BOOL CKTTabClientWnd::OnSetCursorClient(WPARAM, LPARAM lParam, LRESULT& lResult)
         return FALSE;
     HCURSOR hCursor = m_bHorizSplitting ? m_hCursorHoriz : m_hCursorVert;
     ::SetCursor(hCursor ? hCursor : ::LoadCursor(NULL, m_bHorizSplitting ? IDC_SIZENS : IDC_SIZEWE));
-    lResult = TRUE;
     return TRUE;
 }
 
 // A press on an inactive group first selects that group's selected tab, so its child becomes the active one.
-void CKTTabClientWnd::OnButtonDown(UINT, CPoint pt)
+void CKTTabClientWnd::OnButtonDown(CPoint pt)
 {
     m_bUpdateSuspended = TRUE;
     int nSplitter = SplitterAt(pt);
@@ -203,14 +280,6 @@ void CKTTabClientWnd::OnButtonDown(UINT, CPoint pt)
         pGroup->PerformClick(m_hWnd, pt);
         return;
     }
-}
-
-void CKTTabClientWnd::OnMouseMoveClient(CPoint pt)
-{
-    if (!m_bEnableGroups)
-        return;
-    for (auto& pGroup : m_arrGroups)
-        pGroup->PerformMouseMove(m_hWnd, pt);
 }
 
 // The group commands, and the drop popup's Cancel, which only closes the popup.

@@ -1,7 +1,6 @@
 // KTTabClientWndTheme.cpp: the tab client follows the look of the frame's command bars.
 #include "KTTabClientWnd.h"
 
-#include "KTMDIFrameWnd.h"
 #include "KTPaintManager.h"
 
 namespace
@@ -12,14 +11,16 @@ struct KT_TAB_THEME
     int nTheme, nAppearance, nColor;
 };
 
-const KT_TAB_THEME kThemes[] = {{1, 5, -1}, {2, 3, -1}, {3, 0, 8}, {4, 3, 16}, {5, 3, 32}, {6, 10, -1}};
+const KT_TAB_THEME kThemes[] = {{ktCommandBarsThemeFlat, 5, -1},           {ktCommandBarsThemeGradient, 3, -1},
+                                {ktCommandBarsThemeVisualStyles, 0, 8},    {ktCommandBarsThemeFlatScheme, 3, 16},
+                                {ktCommandBarsThemeStyleResources, 3, 32}, {ktCommandBarsThemeRibbon, 10, -1}};
 }  // namespace
 
+// Any frame that offers its command bars will do.
 CKTCommandBars* CKTTabClientWnd::GetCommandBars() const
 {
-    if (!m_pFrame || !m_pFrame->IsKindOf(RUNTIME_CLASS(CKTMDIFrameWnd)))
-        return NULL;
-    return static_cast<CKTMDIFrameWnd*>(m_pFrame)->GetCommandBars();
+    const auto* pSite = dynamic_cast<const IKTCommandBarsSite*>(m_pFrame);
+    return pSite ? pSite->GetCommandBars() : NULL;
 }
 
 BOOL CKTTabClientWnd::GetCommandBarsTheme(int& nTheme, COLORREF& clrWorkspace) const
@@ -54,25 +55,25 @@ void CKTTabClientWnd::ApplyTheme(int nTheme)
     p->m_rcButtonMargin.SetRect(0, 0, 0, 0);
     switch (nTheme)
     {
-    case 1:
+    case ktCommandBarsThemeFlat:
         p->m_bStaticFrame = TRUE;
         p->m_nClientFrame = ktTabClientFrameLine;
         break;
-    case 2:
-    case 5:
+    case ktCommandBarsThemeGradient:
+    case ktCommandBarsThemeStyleResources:
         p->m_bDisableLunaColors = FALSE;
         p->m_bItemColors = TRUE;
         p->m_bHotTracking = TRUE;
         break;
-    case 3:
+    case ktCommandBarsThemeVisualStyles:
         p->m_bHotTracking = TRUE;
         break;
-    case 4:
+    case ktCommandBarsThemeFlatScheme:
         p->m_bStaticFrame = TRUE;
         p->m_nClientFrame = ktTabClientFrameLine;
         p->m_bDisableLunaColors = TRUE;
         break;
-    case 6:
+    case ktCommandBarsThemeRibbon:
         p->m_bDisableLunaColors = FALSE;
         p->m_bHotTracking = TRUE;
         p->m_rcButtonMargin.SetRect(3, 2, 3, 1);

@@ -105,6 +105,14 @@ void CKTTabManager::Scroll(BOOL bForward)
     SetScrollOffset(m_nScrollOffset + (bForward ? -m_nScrollStep : m_nScrollStep));
 }
 
+void CKTTabManager::SetLayout(const KT_TAB_LAYOUT& layout)
+{
+    m_rcControl = layout.rcControl;
+    m_rcClient = layout.rcClient;
+    m_rcHeaderRect = layout.rcHeader;
+    m_nScrollOffset = layout.nScrollOffset;
+}
+
 void CKTTabManager::SetScrollOffset(int nOffset)
 {
     nOffset = std::min(nOffset, 0);

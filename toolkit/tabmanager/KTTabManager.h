@@ -11,6 +11,7 @@
 
 #include "KTSmartPtr.h"
 #include "KTTabManagerItem.h"
+#include "KTTabLayout.h"
 #include "KTTabManagerNavigateButton.h"
 #include "KTWinThemeWrapper.h"
 
@@ -106,13 +107,15 @@ public:
         return m_arrNavigateButtons;
     }
 
+    // Keeps what the painter's layout returned; the scroll offset changes without a new layout.
+    void SetLayout(const KT_TAB_LAYOUT& layout);
+
     CRect m_rcHeaderRect;  // where tabs may be hit; empty for no limit
     CRect m_rcControl;     // the whole control
     CRect m_rcClient;      // the area below or beside the tabs
 
 protected:
     friend class CKTTabManagerNavigateButton;
-    friend class CKTTabPainter;  // the layout corrects the scroll offset without a new layout
 
     // The click on a tab that selects on release.
     void TrackClick(HWND hWnd, CKTTabManagerItem* pItem);

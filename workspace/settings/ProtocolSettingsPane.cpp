@@ -40,7 +40,7 @@ BOOL CProtocolSettingsPane::CreatePage(EPage page)
     if (!grid.Create(CRect(0, 0, 0, 0), this, 0))
         return FALSE;
     grid.SetOwner(this);
-    grid.SetTheme(6);
+    grid.SetTheme(ktPropertyGridThemeFlatBox);
     BuildSettingsPage(grid, page);
     grid.ShowWindow(page == kBlankPage ? SW_SHOW : SW_HIDE);
     return TRUE;

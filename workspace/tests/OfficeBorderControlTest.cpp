@@ -69,11 +69,11 @@ TEST(OfficeBorderControl, AWiderFrameShowsTheWindowColourInsideTheThemedOne)
 TEST(OfficeBorderControl, ASwitchOfTheCommandBarsThemeShowsAtTheNextFramePaint)
 {
     BorderedEdit control(WS_EX_CLIENTEDGE);
-    CKTPaintManager::SetTheme(4);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlatScheme);
     control.edit.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     PumpMessages();
     const CPixelImage shown = control.Shown();
-    CKTPaintManager::SetTheme(0);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     const COLORREF clrFlat = KTColorManager()->GetColor(BorderColorIndex(4, TRUE));
     ASSERT_NE(clrFlat, ::GetSysColor(COLOR_BTNHIGHLIGHT)) << "the flat colour must differ from the sunken look's";
     EXPECT_TRUE(NearColor(shown.Pixel(0, 0), clrFlat, 0));

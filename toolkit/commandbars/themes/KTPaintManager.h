@@ -13,6 +13,18 @@
 
 #include <memory>
 
+// The command bars' themes by id; SetTheme takes any other id too and draws it as the classic one.
+enum KTCommandBarsTheme
+{
+    ktCommandBarsThemeClassic = 0,         // raised and sunken bevels
+    ktCommandBarsThemeFlat = 1,            // flat bars, bordered hot buttons
+    ktCommandBarsThemeGradient = 2,        // gradient bars with rounded ends
+    ktCommandBarsThemeVisualStyles = 3,    // the system's visual styles
+    ktCommandBarsThemeFlatScheme = 4,      // the gradient bars with flat buttons in the scheme's tints
+    ktCommandBarsThemeStyleResources = 5,  // colours from the style resources
+    ktCommandBarsThemeRibbon = 6,          // the style resources' look with the ribbon
+};
+
 class CKTCommandBar;
 class CKTControl;
 class CKTDockBar;

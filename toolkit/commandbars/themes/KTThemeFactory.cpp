@@ -11,13 +11,13 @@ CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
     CKTSmartPtr<CKTPaintManager> pTheme;
     switch (nTheme)
     {
-    case 1:
+    case ktCommandBarsThemeFlat:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle1);
         break;
-    case 2:
+    case ktCommandBarsThemeGradient:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle2);
         break;
-    case 4:
+    case ktCommandBarsThemeFlatScheme:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle4);
         break;
     default:

@@ -24,18 +24,14 @@ void CKTThemeStyle0::RefreshMetrics()
 
 void CKTThemeStyle0::FillCheckedPattern(CDC* pDC, CRect rc)
 {
-    static const WORD rows[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-    CBitmap bitmap;
-    if (!bitmap.CreateBitmap(8, 8, 1, 1, rows))
-        return;
-    CBrush brush;
-    if (!brush.CreatePatternBrush(&bitmap))
+    HBRUSH hBrush = KTHalftoneBrush();
+    if (!hBrush)
         return;
     COLORREF clrOldBk = pDC->SetBkColor(GetColor(COLOR_BTNFACE));
     COLORREF clrOldText = pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
-    CBrush* pOld = pDC->SelectObject(&brush);
+    HGDIOBJ hOld = ::SelectObject(pDC->GetSafeHdc(), hBrush);
     pDC->PatBlt(rc.left, rc.top, rc.Width(), rc.Height(), PATCOPY);
-    pDC->SelectObject(pOld);
+    ::SelectObject(pDC->GetSafeHdc(), hOld);
     pDC->SetBkColor(clrOldBk);
     pDC->SetTextColor(clrOldText);
 }

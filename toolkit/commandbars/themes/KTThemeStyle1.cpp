@@ -77,7 +77,7 @@ void CKTThemeStyle1::FillFloatingFrame(CDC* pDC, CRect rc, int nFill)
     Rectangle(pDC, rc, 61, -1);
     rc.DeflateRect(1, 1);
     Rectangle(pDC, rc, 61, nFill);
-    COLORREF clr = GetColor(61);
+    COLORREF clr = GetColor(KTCOLOR_STATUS_FACE);
     pDC->SetPixel(rc.left + 2, rc.top + 2, clr);
     pDC->SetPixel(rc.right - 3, rc.top + 2, clr);
     pDC->SetPixel(rc.left + 2, rc.bottom - 3, clr);
@@ -97,7 +97,7 @@ void CKTThemeStyle1::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     if (nPosition == ktBarPopup)
     {
         Rectangle(pDC, rc, 43, 41);
-        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(30));
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_MENUBAR));
         return;
     }
     if (IsFlatBar(pBar))
@@ -153,7 +153,7 @@ CSize CKTThemeStyle1::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKT
         return bPopup ? CSize(3, 3) : CSize(6, 6);
     CRect rc = pControl->GetRect(), rcRow = pControl->GetRowRect();
     BOOL bWrap = pControl->GetWrap();
-    COLORREF clr = GetColor(39);
+    COLORREF clr = GetColor(KTCOLOR_FRAME);
     if (bPopup)
     {
         if (bWrap)
@@ -200,7 +200,7 @@ void CKTThemeStyle1::DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIco
     case ktIconIndeterminate:
         if (!m_iconOptions.bUseDisabledIcons && !pIcon->HasDisabledIcon())
         {
-            pIcon->DrawMono(pDC, pt, pIcon->GetIcon(), sz, GetColor(40));
+            pIcon->DrawMono(pDC, pt, pIcon->GetIcon(), sz, GetColor(KTCOLOR_TOOLBAR_FACE));
             break;
         }
         if (m_iconOptions.bUseTintedDisabled && !pIcon->HasDisabledIcon() && pIcon->GetDisabledIcon(FALSE).IsEmpty())
@@ -236,7 +236,7 @@ void CKTThemeStyle1::DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy,
     pDC->FillSolidRect(x, y, cx, cy, GetColor(bExpanded ? 42 : 30));
 }
 
-void CKTThemeStyle1::FillPopupLabel(CDC* pDC, CRect rc) { pDC->FillSolidRect(rc, GetColor(56)); }
+void CKTThemeStyle1::FillPopupLabel(CDC* pDC, CRect rc) { pDC->FillSolidRect(rc, GetColor(KTCOLOR_SHADOW)); }
 
 void CKTThemeStyle1::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc)
 {
@@ -270,9 +270,9 @@ void CKTThemeStyle1::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect 
     if (bActive)
     {
         if (bVert)
-            VerticalLine(pDC, rc.left + d, rc.top, rc.bottom, GetColor(32));
+            VerticalLine(pDC, rc.left + d, rc.top, rc.bottom, GetColor(KTCOLOR_HIGHLIGHT_BORDER));
         else
-            HorizontalLine(pDC, rc.left, rc.bottom - d - 1, rc.right, GetColor(32));
+            HorizontalLine(pDC, rc.left, rc.bottom - d - 1, rc.right, GetColor(KTCOLOR_HIGHLIGHT_BORDER));
     }
     if (bFullPress)
         DrawControlEntry(pDC,

@@ -10,7 +10,7 @@
 CRect CKTThemeStyle1::FillTearOffStrip(CDC* pDC, CRect rc)
 {
     CRect rcStrip(1, 1, rc.right + 1, rc.Height() + 1);
-    pDC->FillSolidRect(rcStrip, GetColor(41));
+    pDC->FillSolidRect(rcStrip, GetColor(KTCOLOR_TOOLBAR_GRIPPER));
     rcStrip.DeflateRect(1, 1);
     return rcStrip;
 }
@@ -29,13 +29,13 @@ CSize CKTThemeStyle1::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOO
     {
         Rectangle(pDC, rcGrip, 32, 31);
         for (int y : {4, 6})
-            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(45));
+            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_DISABLED_TEXT));
     }
     else
     {
-        pDC->FillSolidRect(rcGrip, GetColor(30));
+        pDC->FillSolidRect(rcGrip, GetColor(KTCOLOR_MENUBAR));
         for (int y : {3, 5, 7})
-            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(38));
+            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_TAB_BORDER));
     }
     return CSize(0, 9);
 }

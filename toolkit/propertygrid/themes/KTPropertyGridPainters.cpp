@@ -1,6 +1,8 @@
 // KTPropertyGridPainters.cpp: the painter of each theme id.
 #include "KTPropertyGridPainters.h"
 
+#include "KTPropertyGridDefs.h"
+
 #include "KTPropertyGridEtchedPainter.h"
 #include "KTPropertyGridFlatBoxPainter.h"
 #include "KTPropertyGridFlatButtonsPainter.h"
@@ -10,27 +12,27 @@
 #include "KTPropertyGridTreeLinesPainter.h"
 #include "KTPropertyGridPainter.h"
 
-CKTPropertyGridPainter* KTCreatePropertyGridPainter(int nTheme, CKTPropertyGrid* pGrid)
+CKTSmartPtr<CKTPropertyGridPainter> KTCreatePropertyGridPainter(int nTheme, CKTPropertyGrid* pGrid)
 {
     switch (nTheme)
     {
-    case 0:
-        return new CKTPropertyGridPainter(pGrid);
-    case 1:
-        return new CKTPropertyGridSchemeBorderPainter(pGrid);
-    case 2:
-        return new CKTPropertyGridSchemePainter(pGrid);
-    case 3:
-        return new CKTPropertyGridTreeLinesPainter(pGrid);
-    case 4:
-        return new CKTPropertyGridMarginPainter(pGrid);
-    case 5:
-        return new CKTPropertyGridEtchedPainter(pGrid);
-    case 6:
-        return new CKTPropertyGridFlatBoxPainter(pGrid);
-    case 7:
-        return new CKTPropertyGridFlatButtonsPainter(pGrid);
+    case ktPropertyGridThemeDefault:
+        return KTMakeCounted<CKTPropertyGridPainter>(pGrid);
+    case ktPropertyGridThemeSchemeBorder:
+        return KTMakeCounted<CKTPropertyGridSchemeBorderPainter>(pGrid);
+    case ktPropertyGridThemeScheme:
+        return KTMakeCounted<CKTPropertyGridSchemePainter>(pGrid);
+    case ktPropertyGridThemeTreeLines:
+        return KTMakeCounted<CKTPropertyGridTreeLinesPainter>(pGrid);
+    case ktPropertyGridThemeMargin:
+        return KTMakeCounted<CKTPropertyGridMarginPainter>(pGrid);
+    case ktPropertyGridThemeEtched:
+        return KTMakeCounted<CKTPropertyGridEtchedPainter>(pGrid);
+    case ktPropertyGridThemeFlatBox:
+        return KTMakeCounted<CKTPropertyGridFlatBoxPainter>(pGrid);
+    case ktPropertyGridThemeFlatButtons:
+        return KTMakeCounted<CKTPropertyGridFlatButtonsPainter>(pGrid);
     default:
-        return nullptr;
+        return CKTSmartPtr<CKTPropertyGridPainter>();
     }
 }

@@ -57,10 +57,12 @@ CKTSyntaxEditCtrl::CKTSyntaxEditCtrl()
     ReloadSettings();
     CKTDrawHelpers::RegisterWndClass(NULL, kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
     m_strConfigFile = GetModuleFolder() + "SyntaxEdit.ini";
+    KTSystemChange()->Advise(this);
 }
 
 CKTSyntaxEditCtrl::~CKTSyntaxEditCtrl()
 {
+    KTSystemChange()->Unadvise(this);
     if (CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface()))
         pLink->GetParser()->StopParseInThread();
     m_Sink.UnadviseAll();
@@ -106,6 +108,15 @@ DWORD CKTSyntaxEditCtrl::OwnScrollBarStyles() const
 }
 
 int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0; }
+
+// Colours the profile does not set follow the system's; the cached lines hold the old ones.
+void CKTSyntaxEditCtrl::OnSystemChange(KTSystemChangeKind)
+{
+    KTSyntaxEditPaintManager()->RefreshMetrics();
+    m_ScreenCache.Clear();
+    if (GetSafeHwnd())
+        Invalidate(FALSE);
+}
 
 void CKTSyntaxEditCtrl::OnDestroy()
 {

@@ -14,12 +14,13 @@
 #include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
 #include "KTSyntaxEditScreenCache.h"
+#include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
 struct KT_EDIT_COLLAPSED_MARK;
 struct KT_EDIT_LEXFOLD;
 
-class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost
+class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost, public IKTSystemChangeSink
 {
     DECLARE_DYNAMIC(CKTSyntaxEditCtrl)
 public:
@@ -352,6 +353,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
+    void OnSystemChange(KTSystemChangeKind nKind) override;
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

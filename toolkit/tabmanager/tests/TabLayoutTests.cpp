@@ -89,6 +89,37 @@ TEST(TabLayout, SelectingBringsATabIntoViewAndRoomPullsTheOffsetBack)
     EXPECT_EQ(0, host.GetScrollOffset());
 }
 
+// The offset a wider strip pulls back is the one the navigate buttons and the tabs are placed for.
+TEST(TabLayout, APulledBackOffsetIsTheOneTheButtonsAndTabsShow)
+{
+    CTabHostWindow host(8, CSize(200, 60));
+    host.SetCurSel(7);
+    const int nScrolled = host.GetScrollOffset();
+    ASSERT_LT(nScrolled, 0);
+    const auto scrollLeft = [&host]
+    {
+        for (const auto& pButton : host.GetNavigateButtons())
+            if (pButton->GetID() == ktNavigateButtonLeft)
+                return pButton.get();
+        return static_cast<CKTTabManagerNavigateButton*>(nullptr);
+    };
+    ASSERT_NE(nullptr, scrollLeft());
+
+    host.SetWindowPos(NULL, 0, 0, 260, 60, SWP_NOMOVE | SWP_NOZORDER);
+    host.Reposition();
+    EXPECT_GT(host.GetScrollOffset(), nScrolled) << "some room pulls the offset partly back";
+    EXPECT_LT(host.GetScrollOffset(), 0);
+    EXPECT_TRUE(scrollLeft()->IsEnabled());
+    const int nMargin = host.GetPaintManager()->GetAppearanceSet()->GetHeaderMargin().right;
+    EXPECT_EQ(host.m_rcHeaderRect.right - nMargin, host.GetItem(7)->GetRect().right) << "the last tab ends the row";
+
+    host.SetWindowPos(NULL, 0, 0, 1000, 60, SWP_NOMOVE | SWP_NOZORDER);
+    host.Reposition();
+    EXPECT_EQ(0, host.GetScrollOffset());
+    EXPECT_FALSE(scrollLeft()->IsEnabled()) << "nothing is left to scroll back to";
+    EXPECT_TRUE(scrollLeft()->GetRect().IsRectEmpty()) << "all tabs fit: the automatic buttons hide";
+}
+
 TEST(TabLayout, UnknownIdsMakeTheFirstSetsAndAreKept)
 {
     CTabHostWindow host;

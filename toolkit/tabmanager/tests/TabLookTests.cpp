@@ -41,15 +41,6 @@ CPixelImage DrawWhole(CTabHostWindow& host)
     return canvas.Image();
 }
 
-int DifferingPixels(const CPixelImage& a, const CPixelImage& b)
-{
-    int nDiffering = 0;
-    for (int y = 0; y < a.Height(); y++)
-        for (int x = 0; x < a.Width(); x++)
-            nDiffering += a.Pixel(x, y) != b.Pixel(x, y);
-    return nDiffering;
-}
-
 // Forces a colour scheme for one scope.
 class CSchemeScope
 {
@@ -123,7 +114,7 @@ TEST(TabLook, AStripLiesWhereItsManagerSaysNotWhereThePainterDoes)
             EXPECT_EQ(told.m_rcHeaderRect, moved.m_rcHeaderRect) << "side " << nSide << " look " << nLook;
             EXPECT_EQ(told.m_rcClient, moved.m_rcClient) << "side " << nSide << " look " << nLook;
             EXPECT_EQ(told.GetItem(2)->GetRect(), moved.GetItem(2)->GetRect()) << "side " << nSide;
-            EXPECT_EQ(0, DifferingPixels(DrawWhole(told), DrawWhole(moved))) << "side " << nSide << " look " << nLook;
+            EXPECT_EQ(0, DrawWhole(told).CountDiffering(DrawWhole(moved))) << "side " << nSide << " look " << nLook;
         }
     }
 }

@@ -123,9 +123,10 @@ CRect CKTTabAppearanceSet::FillFramedClient(CDC* pDC, CRect rcControl, CKTTabMan
     return rcClient;
 }
 
-void CKTTabAppearanceSet::RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
+void CKTTabAppearanceSet::RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl,
+                                               KT_TAB_LAYOUT& layout)
 {
-    m_pPainter->RepositionTabRow(pManager, pDC, rcControl);
+    m_pPainter->RepositionTabRow(pManager, pDC, rcControl, layout);
 }
 
 void CKTTabAppearanceSet::AdjustClientRect(CKTTabManager* pManager, CRect& rcClient)

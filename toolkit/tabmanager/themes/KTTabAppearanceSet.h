@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include "KTTabLayout.h"
+
 class CKTTabPainter;
 class CKTTabManager;
 class CKTTabManagerItem;
@@ -28,7 +30,8 @@ public:
     virtual CRect GetButtonDrawRect(const CKTTabManagerItem* pItem) const;
     virtual void DrawTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
     virtual CRect FillClient(CDC* pDC, CRect rcControl, CKTTabManager* pManager);
-    virtual void RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
+    // Places the tabs; the header and the scroll offset go into the layout.
+    virtual void RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl, KT_TAB_LAYOUT& layout);
     virtual void AdjustClientRect(CKTTabManager* pManager, CRect& rcClient);
     virtual void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem);
     // Parts of the MDI workspace frame: 0 the border, 1 the border's room, 2 and 3 the splitters.

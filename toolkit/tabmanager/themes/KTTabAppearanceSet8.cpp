@@ -24,7 +24,7 @@ CRect CKTTabAppearanceSet8::GetClientRect(CRect rcControl, CKTTabManager* pManag
 }
 
 // Bars run down from the top to the selected one; the rest stand at the bottom, below the selected bar.
-void CKTTabAppearanceSet8::RepositionTabControl(CKTTabManager* pManager, CDC*, CRect rcControl)
+void CKTTabAppearanceSet8::RepositionTabControl(CKTTabManager* pManager, CDC*, CRect rcControl, KT_TAB_LAYOUT&)
 {
     CKTTabPainter::DeflateRectByPosition(rcControl, m_pPainter->m_rcControlMargin, ktTabPositionTop);
     int nHeight = GetButtonHeight(pManager), nSelected = SelectedIndex(pManager), nCount = pManager->GetItemCount();

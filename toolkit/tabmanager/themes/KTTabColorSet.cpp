@@ -134,11 +134,8 @@ void CKTTabColorSet::FillGradient(CDC* pDC, CRect rc, COLORREF clrLight, COLORRE
 {
     if (clrLight == COLORREF(-2))
     {
-        static const WORD kPattern[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-        CBitmap bitmap;
-        CBrush brush;
-        if (bitmap.CreateBitmap(8, 8, 1, 1, kPattern) && brush.CreatePatternBrush(&bitmap))
-            pDC->FillRect(rc, &brush);
+        if (HBRUSH hBrush = KTHalftoneBrush())
+            ::FillRect(pDC->GetSafeHdc(), rc, hBrush);
         return;
     }
     BOOL bHorizontalStrip = nPosition == ktTabPositionTop || nPosition == ktTabPositionBottom;

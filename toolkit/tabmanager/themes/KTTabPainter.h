@@ -61,7 +61,10 @@ public:
 
     virtual void DrawTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
     virtual void AdjustClientRect(CKTTabManager* pManager, CRect& rcClient);
+    // Lays the strip out and has the manager keep the layout.
     virtual void RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
+    // Where the strip's parts go in the rectangle; the tabs and navigate buttons are placed on the way.
+    KT_TAB_LAYOUT Layout(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
     virtual void DrawNavigateButton(CDC* pDC, CKTTabManagerNavigateButton* pButton, CRect rc);
     // Mode 0 measures and returns the tab's length; mode 1 draws icon, caption and inner buttons.
     virtual int DrawItemContent(CDC* pDC, CKTTabManagerItem* pItem, CRect rcItem, int nMode);
@@ -97,7 +100,7 @@ public:
     CFont* GetBoldFont(BOOL bVertical) { return bVertical ? &m_fntVerticalBold : &m_fntBold; }
 
     // Lays the tabs of the one row (or the rows) out in the control.
-    void RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
+    void RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl, KT_TAB_LAYOUT& layout);
     CRect RepositionNavigateButtons(CKTTabManager* pManager, CRect rcControl);
     void FitTabsToLength(CKTTabManager* pManager, int nAvailable);
     void EnsureVisible(CKTTabManager* pManager, CKTTabManagerItem* pItem);
@@ -152,12 +155,12 @@ private:
     void InstallAppearanceSet(std::unique_ptr<CKTTabAppearanceSet> pAppearanceSet);
     void InstallColorSet(std::unique_ptr<CKTTabColorSet> pColorSet);
     void ReadStandardFont();
-    void PlaceRowItems(CKTTabManager* pManager, const CRect& rcControl, int nRowHeight);
-    void RepositionMultiRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl);
+    void PlaceRowItems(CKTTabManager* pManager, const CRect& rcControl, int nRowHeight, const KT_TAB_LAYOUT& layout);
+    void RepositionMultiRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl, KT_TAB_LAYOUT& layout);
     void ArrangeRows(CKTTabManager* pManager, CDC* pDC, int nAvailable);
     BOOL FillRows(CKTTabManager* pManager, int nAvailable, int nRow, int nFirst, int nRemaining, BOOL bBalanced);
     void SwapRows(CKTTabManager* pManager, int nRow1, int nRow2);
-    void PlaceRows(CKTTabManager* pManager, int nAvailable);
+    void PlaceRows(CKTTabManager* pManager, int nAvailable, const CRect& rcHeader);
     static int RowStart(int nPosition, const CRect& rcHeader, const CRect& rcMargin, int nHeight, int nOffset);
     static CRect RotatedItemRect(int nPosition, CRect rcItem, const CRect& rcHeader, int nMargin, int nLength);
     int MeasureItems(CKTTabManager* pManager, CDC* pDC);

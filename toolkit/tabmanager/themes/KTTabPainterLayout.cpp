@@ -14,16 +14,30 @@ void CKTTabPainter::AdjustClientRect(CKTTabManager* pManager, CRect& rcClient)
         m_pAppearanceSet->AdjustClientRect(pManager, rcClient);
 }
 
+// A corrected scroll offset is laid out once more, so that the navigate buttons show for it.
 void CKTTabPainter::RepositionTabControl(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
 {
-    pManager->m_rcHeaderRect.SetRectEmpty();
-    pManager->m_rcControl = rcControl;
-    pManager->m_rcClient = rcControl;
+    KT_TAB_LAYOUT layout = Layout(pManager, pDC, rcControl);
+    if (layout.nScrollOffset != pManager->GetScrollOffset())
+    {
+        pManager->SetLayout(layout);
+        layout = Layout(pManager, pDC, rcControl);
+    }
+    pManager->SetLayout(layout);
+}
+
+KT_TAB_LAYOUT CKTTabPainter::Layout(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
+{
+    KT_TAB_LAYOUT layout;
+    layout.rcControl = rcControl;
+    layout.rcClient = rcControl;
+    layout.nScrollOffset = pManager->GetScrollOffset();
     pManager->SetRowCount(1);
     for (int i = 0; i < pManager->GetItemCount(); i++)
         pManager->GetItem(i)->SetRow(0);
-    m_pAppearanceSet->RepositionTabControl(pManager, pDC, rcControl);
-    AdjustClientRect(pManager, pManager->m_rcClient);
+    m_pAppearanceSet->RepositionTabControl(pManager, pDC, rcControl, layout);
+    AdjustClientRect(pManager, layout.rcClient);
+    return layout;
 }
 
 int CKTTabPainter::MeasureItems(CKTTabManager* pManager, CDC* pDC)
@@ -58,7 +72,7 @@ namespace
 int LengthAlong(const CRect& rc, BOOL bHorizontal) { return bHorizontal ? rc.Width() : rc.Height(); }
 }  // namespace
 
-void CKTTabPainter::RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
+void CKTTabPainter::RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl, KT_TAB_LAYOUT& layout)
 {
     int nPosition = pManager->GetPosition();
     if (pManager->IsDrawFrame())
@@ -66,14 +80,13 @@ void CKTTabPainter::RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rc
     DeflateRectByPosition(rcControl, m_rcControlMargin, nPosition);
     if (m_nLayout == ktTabLayoutMultiRow)
     {
-        RepositionMultiRow(pManager, pDC, rcControl);
+        RepositionMultiRow(pManager, pDC, rcControl, layout);
         return;
     }
     MeasureItems(pManager, pDC);
-    pManager->m_rcHeaderRect = m_pAppearanceSet->GetHeaderRect(rcControl, pManager);
     if (pManager->GetItemCount() == 0)
     {
-        pManager->m_rcHeaderRect = RepositionNavigateButtons(pManager, rcControl);
+        layout.rcHeader = RepositionNavigateButtons(pManager, rcControl);
         return;
     }
     BOOL bHorizontal = pManager->IsHorizontalPosition();
@@ -89,20 +102,18 @@ void CKTTabPainter::RepositionTabRow(CKTTabManager* pManager, CDC* pDC, CRect rc
     CRect rcHeader = RepositionNavigateButtons(pManager, rcControl);
     int nSpace = LengthAlong(rcHeader, bHorizontal) - rcMargin.left - rcMargin.right;
     int nTotal = pManager->GetItemsLength();
-    if (pManager->m_nScrollOffset < 0 && pManager->m_nScrollOffset + nTotal < nSpace)
-    {
-        pManager->m_nScrollOffset = std::min(0, nSpace - nTotal);
-        rcHeader = RepositionNavigateButtons(pManager, rcControl);
-    }
-    pManager->m_rcHeaderRect = rcHeader;
-    PlaceRowItems(pManager, rcControl, m_pAppearanceSet->GetButtonHeight(pManager));
+    if (layout.nScrollOffset < 0 && layout.nScrollOffset + nTotal < nSpace)
+        layout.nScrollOffset = std::min(0, nSpace - nTotal);
+    layout.rcHeader = rcHeader;
+    PlaceRowItems(pManager, rcControl, m_pAppearanceSet->GetButtonHeight(pManager), layout);
 }
 
 // The row lies at the strip side of the control, the header margin away from its edge.
-void CKTTabPainter::PlaceRowItems(CKTTabManager* pManager, const CRect& rcControl, int nRowHeight)
+void CKTTabPainter::PlaceRowItems(CKTTabManager* pManager, const CRect& rcControl, int nRowHeight,
+                                  const KT_TAB_LAYOUT& layout)
 {
     CRect rcMargin = m_pAppearanceSet->GetHeaderMargin();
-    const CRect& rcHeader = pManager->m_rcHeaderRect;
+    const CRect& rcHeader = layout.rcHeader;
     int nPosition = pManager->GetPosition();
     CRect rcRow;
     switch (nPosition)
@@ -121,7 +132,7 @@ void CKTTabPainter::PlaceRowItems(CKTTabManager* pManager, const CRect& rcContro
         break;
     }
     BOOL bHorizontal = pManager->IsHorizontalPosition();
-    int x = pManager->m_nScrollOffset + (bHorizontal ? rcHeader.left : rcHeader.top) + rcMargin.left;
+    int x = layout.nScrollOffset + (bHorizontal ? rcHeader.left : rcHeader.top) + rcMargin.left;
     for (int i = 0; i < pManager->GetItemCount(); i++)
     {
         CKTTabManagerItem* pItem = pManager->GetItem(i);

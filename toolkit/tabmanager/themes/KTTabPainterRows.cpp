@@ -28,16 +28,16 @@ int CountRows(CKTTabManager* pManager, int nAvailable)
 }
 }  // namespace
 
-void CKTTabPainter::RepositionMultiRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl)
+void CKTTabPainter::RepositionMultiRow(CKTTabManager* pManager, CDC* pDC, CRect rcControl, KT_TAB_LAYOUT& layout)
 {
-    pManager->m_nScrollOffset = 0;
+    layout.nScrollOffset = 0;
     CRect rcMargin = m_pAppearanceSet->GetHeaderMargin();
     BOOL bHorizontal = pManager->IsHorizontalPosition();
     CRect rcHeader = RepositionNavigateButtons(pManager, rcControl);
     int nAvailable = (bHorizontal ? rcHeader.Width() : rcHeader.Height()) - rcMargin.left - rcMargin.right;
     ArrangeRows(pManager, pDC, nAvailable);
-    pManager->m_rcHeaderRect = RepositionNavigateButtons(pManager, rcControl);
-    PlaceRows(pManager, nAvailable);
+    layout.rcHeader = RepositionNavigateButtons(pManager, rcControl);
+    PlaceRows(pManager, nAvailable, layout.rcHeader);
 }
 
 void CKTTabPainter::ArrangeRows(CKTTabManager* pManager, CDC* pDC, int nAvailable)
@@ -99,9 +99,8 @@ void CKTTabPainter::SwapRows(CKTTabManager* pManager, int nRow1, int nRow2)
 
 // Row 0 lies next to the client and each further row one row height and the spacing further out; with
 // several rows each is stretched to the full length.
-void CKTTabPainter::PlaceRows(CKTTabManager* pManager, int nAvailable)
+void CKTTabPainter::PlaceRows(CKTTabManager* pManager, int nAvailable, const CRect& rcHeader)
 {
-    const CRect& rcHeader = pManager->m_rcHeaderRect;
     CRect rcMargin = m_pAppearanceSet->GetHeaderMargin();
     int nHeight = m_pAppearanceSet->GetButtonHeight(pManager);
     int nStep = nHeight + m_pAppearanceSet->GetRowSpacing();

@@ -3,54 +3,26 @@
 
 #include <vector>
 
+#include "KTDrawObjects.h"
 #include "KTTabPainter.h"
 
 namespace
 {
-HBITMAP CreateDib(CSize sz, uint32_t** ppBits)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = sz.cx;
-    bmi.bmiHeader.biHeight = -sz.cy;  // top-down rows
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    *ppBits = static_cast<uint32_t*>(pBits);
-    return hBitmap;
-}
-
 // The area's pixels, read through a DIB of its own size.
 class CAreaPixels
 {
 public:
-    CAreaPixels(CDC* pDC, const CRect& rc) : m_rc(rc), m_hBitmap(CreateDib(rc.Size(), &m_pBits))
-    {
-        if (m_hBitmap && m_dc.CreateCompatibleDC(pDC))
-            m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
-    }
-    ~CAreaPixels()
-    {
-        if (m_hOld)
-            ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
-        if (m_hBitmap)
-            ::DeleteObject(m_hBitmap);
-    }
-    CAreaPixels(const CAreaPixels&) = delete;
-    CAreaPixels& operator=(const CAreaPixels&) = delete;
+    CAreaPixels(CDC* pDC, const CRect& rc) : m_rc(rc), m_section(rc.Size()), m_dc(pDC, m_section.GetHandle()) {}
 
-    BOOL IsValid() const { return m_hOld != NULL; }
-    uint32_t* Bits() { return m_pBits; }
+    BOOL IsValid() const { return m_section.GetBits() && m_dc.GetSafeHdc(); }
+    uint32_t* Bits() { return reinterpret_cast<uint32_t*>(m_section.GetBits()); }
     void ReadFrom(CDC* pDC) { m_dc.BitBlt(0, 0, m_rc.Width(), m_rc.Height(), pDC, m_rc.left, m_rc.top, SRCCOPY); }
     void WriteTo(CDC* pDC) { pDC->BitBlt(m_rc.left, m_rc.top, m_rc.Width(), m_rc.Height(), &m_dc, 0, 0, SRCCOPY); }
 
 private:
     CRect m_rc;
-    uint32_t* m_pBits = NULL;
-    HBITMAP m_hBitmap;  // owned
-    CDC m_dc;
-    HGDIOBJ m_hOld = NULL;
+    CKTDibSection m_section;
+    CKTCompatibleDC m_dc;  // after the section: gives its bitmap back before the section is freed
 };
 }  // namespace
 
@@ -59,38 +31,34 @@ CKTTabTurnedDC::CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRec
 {
     if (m_nPosition == ktTabPositionTop || rcArea.IsRectEmpty())
         return;
-    m_hTop = CreateDib(TopSize(), &m_pTopBits);
-    if (!m_hTop || !m_dcTop.CreateCompatibleDC(pDestDC))
+    m_pTop = std::make_unique<CKTDibSection>(TopSize());
+    m_pTopDC = std::make_unique<CKTCompatibleDC>(pDestDC, m_pTop->GetHandle());
+    if (!m_pTop->GetBits() || !m_pTopDC->GetSafeHdc())
         return;
-    m_hOldBitmap = ::SelectObject(m_dcTop.GetSafeHdc(), m_hTop);
     CAreaPixels area(pDestDC, rcArea);
     if (!area.IsValid())
         return;
     area.ReadFrom(pDestDC);
     ::GdiFlush();
-    Turn(area.Bits(), m_pTopBits, FALSE);
-    m_pDC = &m_dcTop;
+    Turn(area.Bits(), TopBits(), FALSE);
+    m_pDC = m_pTopDC.get();
     m_pPainter->SetDrawingTurned(TRUE);
 }
 
 CKTTabTurnedDC::~CKTTabTurnedDC()
 {
-    if (m_pDC == &m_dcTop)
-    {
-        m_pPainter->SetDrawingTurned(FALSE);
-        CAreaPixels area(m_pDestDC, m_rcArea);
-        if (area.IsValid())
-        {
-            ::GdiFlush();
-            Turn(m_pTopBits, area.Bits(), TRUE);
-            area.WriteTo(m_pDestDC);
-        }
-    }
-    if (m_hOldBitmap)
-        ::SelectObject(m_dcTop.GetSafeHdc(), m_hOldBitmap);
-    if (m_hTop)
-        ::DeleteObject(m_hTop);
+    if (!IsTurned())
+        return;
+    m_pPainter->SetDrawingTurned(FALSE);
+    CAreaPixels area(m_pDestDC, m_rcArea);
+    if (!area.IsValid())
+        return;
+    ::GdiFlush();
+    Turn(TopBits(), area.Bits(), TRUE);
+    area.WriteTo(m_pDestDC);
 }
+
+uint32_t* CKTTabTurnedDC::TopBits() const { return reinterpret_cast<uint32_t*>(m_pTop->GetBits()); }
 
 CSize CKTTabTurnedDC::TopSize() const
 {

@@ -6,8 +6,11 @@
 #include <afxwin.h>
 
 #include <cstdint>
+#include <memory>
 
 class CKTTabPainter;
+class CKTDibSection;
+class CKTCompatibleDC;
 
 // Copies the area under the tab into a bitmap turned to the top position; at the end the bitmap is turned
 // back and copied over the area. On the top position it draws straight into the destination. Meanwhile the
@@ -28,14 +31,13 @@ public:
 private:
     void Turn(const uint32_t* pFrom, uint32_t* pTo, BOOL bBack) const;
     CSize TopSize() const;
+    uint32_t* TopBits() const;
 
     CKTTabPainter* m_pPainter;  // not owned
     CDC* m_pDestDC;             // not owned
     CRect m_rcArea;
     int m_nPosition;
-    CDC* m_pDC;  // the destination, or m_dcTop
-    CDC m_dcTop;
-    HBITMAP m_hTop = NULL;  // owned
-    HGDIOBJ m_hOldBitmap = NULL;
-    uint32_t* m_pTopBits = NULL;
+    CDC* m_pDC;                                 // the destination, or m_pTopDC
+    std::unique_ptr<CKTDibSection> m_pTop;      // the turned picture, when not on top
+    std::unique_ptr<CKTCompatibleDC> m_pTopDC;  // holds m_pTop; freed first
 };

@@ -19,19 +19,15 @@ int GutterLeft(CKTSyntaxEditCtrl* pCtrl)
 }
 }  // namespace
 
-// Light and face pixels in turn: the margin's look. The brush is made once.
+// Light and face pixels in turn: the margin's look.
 void CKTSyntaxEditPaintManager::FillHalftone(CDC* pDC, const CRect& rc)
 {
-    static const WORD kPattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
-    if (!m_brHalftone.GetSafeHandle())
-    {
-        CBitmap bitmap;
-        if (!bitmap.CreateBitmap(8, 8, 1, 1, kPattern) || !m_brHalftone.CreatePatternBrush(&bitmap))
-            return;
-    }
+    HBRUSH hBrush = KTHalftoneBrush();
+    if (!hBrush)
+        return;
     COLORREF clrOldBk = pDC->SetBkColor(::GetSysColor(COLOR_WINDOW));
     COLORREF clrOldText = pDC->SetTextColor(::GetSysColor(COLOR_3DFACE));
-    pDC->FillRect(&rc, &m_brHalftone);
+    ::FillRect(pDC->GetSafeHdc(), &rc, hBrush);
     pDC->SetBkColor(clrOldBk);
     pDC->SetTextColor(clrOldText);
 }

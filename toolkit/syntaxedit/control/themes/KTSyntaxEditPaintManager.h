@@ -121,7 +121,6 @@ private:
     KT_EDIT_COLORSET m_clrSet;
     LOGFONT m_lfText = {};  // what m_fontText was made from
     LOGFONT m_lfAttr = {};  // what m_fontAttr was made from: runs alike reuse it
-    CBrush m_brHalftone;    // the line-mark margin's pattern
     CPen m_penDotted;       // every other pixel, in m_clrDotted
     COLORREF m_clrDotted = CLR_INVALID;
     int m_nMaxRunChars = 10;  // characters a run may draw on the row being drawn
