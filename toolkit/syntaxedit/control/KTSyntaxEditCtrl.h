@@ -97,6 +97,7 @@ public:
     // Rows and text (KTSyntaxEditCtrlText.cpp).
     int GetRowCount() const { return m_pBuffer ? m_pBuffer->GetRowCount() : 0; }
     const CString& GetLineText(int nRow);
+    int GetShownLength(int nRow) const;
     CKTSyntaxEditLineMarksManager* GetLineMarksManager() const;
     int GetDisplayColumn(int nRow, int nCharPos) const;
     int GetCharPosition(int nRow, int nDisplayCol) const;

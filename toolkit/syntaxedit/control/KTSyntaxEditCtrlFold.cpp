@@ -82,11 +82,7 @@ void CKTSyntaxEditCtrl::FinishFolding(int nRow)
 {
     m_nTopRow = GetShownRow(m_nTopRow);
     nRow = GetShownRow(nRow);
-    int nDispCol = m_nDispCol;
-    KT_EDIT_LINEMARK_PARAM param;
-    GetLineMarksManager()->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param);
-    if (KT_EDIT_COLLAPSED_MARK* pMark = KT_EDIT_COLLAPSED_MARK::FromParam(param))
-        nDispCol = std::min(nDispCol, GetDisplayColumn(nRow, pMark->block.nStartCol));
+    int nDispCol = std::min(m_nDispCol, GetDisplayColumn(nRow, GetShownLength(nRow) + 1));
     m_nRedrawRow = -1;
     SetCurrentRow(nRow);
     m_nDispCol = nDispCol;

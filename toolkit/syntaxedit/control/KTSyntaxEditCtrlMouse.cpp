@@ -106,8 +106,7 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
         return;
     }
     SetCurrentRow(nRow);
-    CString strRow = m_pBuffer ? m_pBuffer->GetLineTextEx(nRow) : CString();
-    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(strRow)));
+    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(GetLineText(nRow))));
     m_nPrevRedrawRow = nRow;
     UpdateCaretColumns();
     if (!bShift)
@@ -204,8 +203,7 @@ void CKTSyntaxEditCtrl::MoveSelectionEnd(int nRow, int nCol)
     }
     else
     {
-        CString strRow = m_pBuffer ? m_pBuffer->GetLineTextEx(m_nCurrentRow) : CString();
-        m_nDispCol = std::clamp(SnapDisplayColumn(m_nCurrentRow, nCol), 1, GetRowEndColumn(strRow));
+        m_nDispCol = std::clamp(SnapDisplayColumn(m_nCurrentRow, nCol), 1, GetRowEndColumn(GetLineText(m_nCurrentRow)));
         UpdateCaretColumns();
     }
     m_bSelection = TRUE;

@@ -133,6 +133,20 @@ TEST_F(CFoldTest, CaretAndSelectionStepOverAFoldedBlockAndKeepItsHiddenText)
     ASSERT_TRUE(m_input->Key(VK_UP));
     EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
 
+    // The row ends at the box for End, Right, Left and a click beyond it.
+    ASSERT_TRUE(m_input->Key(VK_HOME));
+    ASSERT_TRUE(m_input->Key(VK_END));
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 8);
+    ASSERT_TRUE(m_input->Key(VK_RIGHT));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 5);
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 1);
+    ASSERT_TRUE(m_input->Key(VK_LEFT));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 8);
+    ASSERT_TRUE(m_input->Click({Ctrl().GetTextLeft() + 30 * Ctrl().GetCharWidth(), Ctrl().GetRowHeight() * 3 / 2}));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 2);
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 8);
+
     ASSERT_TRUE(m_input->Key(VK_HOME));
     ASSERT_TRUE(m_input->Key(VK_DOWN, CTestInput::kShift));
     EXPECT_EQ(Ctrl().GetCurrentRow(), 5);
