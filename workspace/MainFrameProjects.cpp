@@ -63,7 +63,7 @@ void CMainFrame::OnFileNew()
 {
     std::vector<CString> loadedNames;
     for (const auto& pProject : m_projects)
-        loadedNames.push_back(pProject->name);
+        loadedNames.emplace_back(pProject->name);
     CNewProject dialog(this, std::move(loadedNames));
     if (dialog.DoModal() == IDOK)
         CreateProject(dialog);

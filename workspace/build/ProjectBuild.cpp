@@ -50,7 +50,7 @@ void CProjectBuild::GenerateCode()
     std::string error;
     if (!codegen::GenerateCode(m_project, code, error))
         return Report(error);
-    const std::string name = m_project.name;
+    const std::string name(m_project.name);
     if (PlaceText(codegen::HeaderFileName(name), code.header) &&
         PlaceText(codegen::SourceFileName(name), code.source) && PlaceText(codegen::DemoFileName(name), code.demo))
         Report("Successfully Generated!");
@@ -72,7 +72,7 @@ void CProjectBuild::GenerateDiagram()
     std::string diagram, error;
     if (!codegen::GenerateDiagram(m_project, diagram, error))
         return Report(error);
-    if (WriteFile(codegen::DiagramFileName(m_project.name), diagram))
+    if (WriteFile(codegen::DiagramFileName(std::string(m_project.name)), diagram))
         Report("Successfully Generated!");
 }
 

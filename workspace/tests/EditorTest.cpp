@@ -362,6 +362,42 @@ TEST_F(EditorTest, F3RepeatsTheLastSearch)
     EXPECT_EQ(pCtrl->GetCurrentRow(), start.nLine);
 }
 
+// With the frame's keys in front, as in the program: the list opens at the caret, follows the typing,
+// replaces the word as one undo step and closes on Esc, and the editor keeps the focus.
+TEST_F(EditorTest, CtrlSpaceCompletesTheWordAtTheCaretFromTheSchemesWords)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CKTSyntaxEditAutoCompleteWnd& list = pCtrl->GetAutoCompleteWnd();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    pCtrl->SetCurrentPosition(1, 1, FALSE, TRUE);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_RETURN));
+    ASSERT_TRUE(input.Key(VK_UP));
+    ASSERT_TRUE(input.Text("stru"));
+    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    EXPECT_STREQ("struct", list.GetShownText(list.GetSelected()));
+    ASSERT_TRUE(input.Text("c"));
+    EXPECT_TRUE(list.IsShown());
+    ASSERT_TRUE(input.Key(VK_RETURN));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_STREQ("struct", pDoc->GetDataManager()->GetLineTextEx(1));
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
+    ASSERT_TRUE(input.Key('Z', CTestInput::kControl));
+    EXPECT_STREQ("struc", pDoc->GetDataManager()->GetLineTextEx(1));
+
+    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_STREQ("struc", pDoc->GetDataManager()->GetLineTextEx(1));
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
+}
+
 TEST_F(EditorTest, TheCaseKeysChangeTheSelectedText)
 {
     LoadProject();

@@ -1,7 +1,9 @@
 // The program starts, shows its main window titled "Kestova" with an empty MDI workspace, and ends
-// with exit code 0 when that window is closed.
+// with exit code 0 when that window is closed; its image may address more than 2 GB.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <fstream>
 
 #include "MessagePump.h"
 #include "NearColor.h"
@@ -95,4 +97,15 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
         ::TerminateProcess(pi.hProcess, 1);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
+}
+
+TEST(Startup, TheProgramMayUseTheWholeAddressSpaceOfA32BitProcess)
+{
+    std::ifstream program("kestova.exe", std::ios::binary);
+    IMAGE_DOS_HEADER dos{};
+    IMAGE_NT_HEADERS32 nt{};
+    ASSERT_TRUE(program.read(reinterpret_cast<char*>(&dos), sizeof dos));
+    ASSERT_TRUE(program.seekg(dos.e_lfanew).read(reinterpret_cast<char*>(&nt), sizeof nt));
+    ASSERT_EQ(static_cast<DWORD>(IMAGE_NT_SIGNATURE), nt.Signature);
+    EXPECT_TRUE(nt.FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
 }

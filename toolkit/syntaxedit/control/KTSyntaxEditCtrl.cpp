@@ -35,6 +35,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
 ON_WM_RBUTTONDOWN()
 ON_WM_SETCURSOR()
 ON_WM_CONTEXTMENU()
@@ -89,6 +90,8 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         return FALSE;
     SetFont();
     m_bCreated = TRUE;
+    if (!m_wndAutoComplete.Create(this))
+        TRACE("the word list could not be created\n");
     m_Sink.UnadviseAll();
     for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
          dwCode <= CKTSyntaxEditLexParser::ktEditOnParserEnded; ++dwCode)
@@ -107,7 +110,14 @@ DWORD CKTSyntaxEditCtrl::OwnScrollBarStyles() const
     return (m_bVertScrollBar ? WS_VSCROLL : 0) | (m_bHorzScrollBar ? WS_HSCROLL : 0);
 }
 
-int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0; }
+int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndToolTip.Create(this))
+        TRACE("the tooltip window could not be created\n");
+    return 0;
+}
 
 // Colours the profile does not set follow the system's; the cached lines hold the old ones.
 void CKTSyntaxEditCtrl::OnSystemChange(KTSystemChangeKind)
@@ -266,6 +276,7 @@ void CKTSyntaxEditCtrl::OnKillFocus(CWnd* pNewWnd)
     CWnd::OnKillFocus(pNewWnd);
     if (m_bCreated)
         ::DestroyCaret();
+    m_wndAutoComplete.Hide();
     m_bFocused = FALSE;
 }
 

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "KTNotificationConnection.h"
+#include "KTSyntaxEditAutoCompleteWnd.h"
 #include "KTSmartPtr.h"
 #include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
 #include "KTSyntaxEditScreenCache.h"
+#include "KTSyntaxEditTipWnd.h"
 #include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
@@ -204,6 +206,17 @@ public:
     void DeleteLines(int nRow);
     int GetForcedColumn() const { return m_nForcedColumn; }
 
+    // Word list (KTSyntaxEditCtrlAutoComplete.cpp).
+    void RefreshAutoCompleteList();
+    BOOL OpenAutoComplete();
+    void ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText);
+    CKTSyntaxEditAutoCompleteWnd& GetAutoCompleteWnd() { return m_wndAutoComplete; }
+
+    // Tooltip (KTSyntaxEditCtrlToolTip.cpp): its top left at ptClient, up while the pointer stays in rcHot.
+    void ShowTip(const CString& strText, CPoint ptClient, const CRect& rcHot);
+    void HideTip();
+    CKTSyntaxEditTipWnd& GetTipWnd() { return m_wndToolTip; }
+
     // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
@@ -302,6 +315,8 @@ protected:
         int nCommands = 1;  // undo commands this character makes
         BOOL bInsert = TRUE;
     };
+    BOOL ForwardKeyToAutoComplete(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void TrackTipPointer(CPoint point);
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
     BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
     void KeyHome(BOOL bCtrl);
@@ -345,6 +360,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
@@ -427,6 +443,9 @@ protected:
     TEXTMETRIC m_tm = {};               // of the editor font
     CString m_strLineText;              // returned by GetLineText
     std::vector<int> m_arCollapseRows;  // folded rows met by the last paint
+    CKTSyntaxEditTipWnd m_wndToolTip;
+    CRect m_rcTipHot;  // client area the pointer may roam while the tip is up
+    CKTSyntaxEditAutoCompleteWnd m_wndAutoComplete;
     CString m_strConfigFile;
     std::map<int, COLORREF> m_mapRowBkColor;
     std::map<int, COLORREF> m_mapRowColor;
