@@ -124,6 +124,8 @@ public:
     void CollapseAll();
     void ExpandAll();
     KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const;
+    CString GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const;
+    void UpdateCollapsedTip(CPoint point);
     // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
     void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const;
 

@@ -7,6 +7,24 @@
 
 #include <algorithm>
 
+namespace
+{
+const int kTipRows = 150;
+const CPoint kTipOffset(8, 2);
+
+// The indentation of the last row goes wherever it follows a line break, so
+// that the hidden text shows flush left.
+CString WithoutLastIndent(CString strText)
+{
+    int nAt = strText.ReverseFind('\n');
+    nAt = nAt > 0 && strText[nAt - 1] == '\r' ? nAt - 1 : std::max(nAt, 0);
+    CString strRun = strText.Mid(nAt).SpanIncluding("\r\n \t");
+    if (!strRun.IsEmpty())
+        strText.Replace(strRun, "\r\n");
+    return strText;
+}
+}  // namespace
+
 // The last of the row's blocks wins, as a later fold of one row overwrites an earlier one.
 const KT_EDIT_LEXFOLD* CKTSyntaxEditCtrl::FoldStartingAt(int nRow)
 {
@@ -127,4 +145,37 @@ KT_EDIT_COLLAPSED_MARK* CKTSyntaxEditCtrl::HitTestCollapsedBox(CPoint point) con
             return pHit == NULL;
         });
     return pHit;
+}
+
+CString CKTSyntaxEditCtrl::GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const
+{
+    CString strText;
+    if (!pMark || !m_pBuffer)
+        return strText;
+    const KT_EDIT_COLLAPSEDBLOCK& block = pMark->block;
+    int nLast = std::min({block.nEndLine, block.nStartLine + nMaxRows - 1, GetRowCount()});
+    for (int nRow = block.nStartLine; nRow <= nLast; ++nRow)
+    {
+        CString strRow = m_pBuffer->GetLineTextEx(nRow);
+        if (nRow == block.nEndLine)
+            strRow = strRow.Left(std::clamp(block.nEndCol, 0, strRow.GetLength()));
+        if (nRow == block.nStartLine)
+            strRow =
+                block.nStartCol - 1 < strRow.GetLength() ? strRow.Mid(std::max(block.nStartCol - 1, 0)) : CString();
+        strText += nRow == block.nStartLine ? strRow : "\r\n" + strRow;
+    }
+    return strText;
+}
+
+// The tip stays while the pointer roams its box; another box shows its own.
+void CKTSyntaxEditCtrl::UpdateCollapsedTip(CPoint point)
+{
+    KT_EDIT_COLLAPSED_MARK* pMark = HitTestCollapsedBox(point);
+    if (!pMark)
+        return;
+    CRect rcBox(pMark->rcBox);
+    rcBox.OffsetRect(m_nTextLeft, 0);
+    if (m_wndToolTip.GetSafeHwnd() && m_wndToolTip.IsWindowVisible() && m_rcTipHot == rcBox)
+        return;
+    ShowTip(WithoutLastIndent(GetCollapsedText(pMark, kTipRows)), point + kTipOffset, rcBox);
 }

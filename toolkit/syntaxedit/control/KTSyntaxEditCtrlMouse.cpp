@@ -133,6 +133,7 @@ void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
         // The box stands on its folded row; the mark goes with the fold.
         int nRow = 0, nCol = 0;
         HitTest(point.x, point.y, nRow, nCol);
+        HideTip();
         ToggleCollapse(nRow);
         return;
     }
@@ -162,6 +163,7 @@ void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
     {
         TestDragPending(point);
     }
+    UpdateCollapsedTip(point);
     CWnd::OnMouseMove(nFlags, point);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestWindow.h"
+#include "KTSyntaxEditTipWnd.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditLexParser.h"
 #include "KTSyntaxEditLexTextSchema.h"
@@ -30,6 +31,18 @@ SCROLLINFO VertBar(CKTSyntaxEditCtrl& ctrl)
     si.fMask = SIF_ALL;
     ::GetScrollInfo(ctrl.GetSafeHwnd(), SB_VERT, &si);
     return si;
+}
+
+// A real move of the pointer to a client point of the window.
+void MoveTo(HWND hWnd, POINT pt)
+{
+    ::ClientToScreen(hWnd, &pt);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = pt.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = pt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof(input));
 }
 
 class CFoldTest : public ::testing::Test
@@ -119,6 +132,26 @@ TEST_F(CFoldTest, TheCollapseButtonFoldsAndUnfoldsAndADoubleClickOnTheBoxOpensIt
     ASSERT_TRUE(m_input->DoubleClick(ptBox));
     ASSERT_TRUE(PumpUntil([this] { return !Ctrl().IsRowCollapsed(2); }));
     EXPECT_FALSE(Ctrl().HasSelection());
+}
+
+TEST_F(CFoldTest, HoveringTheBoxShowsTheHiddenTextFlushLeftUntilAKeyOrAMoveAway)
+{
+    Ctrl().ToggleCollapse(2);
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    CKTSyntaxEditTipWnd& tip = Ctrl().GetTipWnd();
+    const POINT ptBox = {Ctrl().GetTextLeft() + 9 * Ctrl().GetCharWidth(), Ctrl().GetRowHeight() * 3 / 2};
+    const POINT ptAway = {Ctrl().GetTextLeft() + 2, Ctrl().GetRowHeight() * 9 / 2};
+    MoveTo(Ctrl().GetSafeHwnd(), ptBox);
+    ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }));
+    EXPECT_EQ(tip.GetText(), "/* first\r\nsecond\r\nthird */");
+
+    ASSERT_TRUE(m_input->Key(VK_SHIFT));
+    EXPECT_TRUE(PumpUntil([&] { return !tip.IsWindowVisible(); }));
+
+    MoveTo(Ctrl().GetSafeHwnd(), {ptBox.x + 2, ptBox.y});
+    ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }));
+    MoveTo(Ctrl().GetSafeHwnd(), ptAway);
+    EXPECT_TRUE(PumpUntil([&] { return !tip.IsWindowVisible(); }));
 }
 
 TEST_F(CFoldTest, CaretAndSelectionStepOverAFoldedBlockAndKeepItsHiddenText)
