@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -12,7 +13,10 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTMenuBar.h"
+#include "KTControls.h"
 #include "KTPopupBar.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTToolBar.h"
 #include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
@@ -68,8 +72,10 @@ private:
 struct SeenMenu
 {
     UINT nChoose = 0;
+    UINT nProbe = 0;  // a command whose item's state is read
     RECT rc = {};
     char szFirstItem[64] = "";
+    int nProbeEnabled = -1;  // -1 while the item was not seen
     bool bSeen = false;
 };
 SeenMenu g_seenMenu;
@@ -105,6 +111,8 @@ void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
     g_seenMenu.bSeen = true;
     ::GetWindowRect(hMenu, &g_seenMenu.rc);
     lstrcpyn(g_seenMenu.szFirstItem, pPopup->GetControl(0)->GetCaption(), sizeof(g_seenMenu.szFirstItem));
+    if (CKTControl* pProbe = pPopup->GetControls()->FindControl(g_seenMenu.nProbe))
+        g_seenMenu.nProbeEnabled = pProbe->IsEnabled() ? 1 : 0;
     if (!g_seenMenu.nChoose)
     {
         static_cast<CKTMDIFrameWnd*>(AfxGetMainWnd())->GetCommandBars()->ClosePopups();
@@ -277,11 +285,12 @@ TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
 }
 
 // Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
-bool OpenContextMenuByKey(HWND hEdit, UINT nChoose)
+bool OpenContextMenuByKey(HWND hEdit, UINT nChoose, UINT nProbe = 0)
 {
     ::SetFocus(hEdit);
     g_seenMenu = SeenMenu();
     g_seenMenu.nChoose = nChoose;
+    g_seenMenu.nProbe = nProbe;
     const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, HandleOpenMenu);
     CTestInput input(hEdit);
     const bool bKeyed = input.Key(VK_APPS);
@@ -530,4 +539,83 @@ TEST_F(EditorTest, EditAdvancedCollapsesAndExpandsEveryBlockFromTheMenuBar)
 
     ASSERT_TRUE(ChooseFromMenuBar(m_pFrame, "&Edit", {"&Advanced", "&Expand All"}));
     EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetDisplayRow(-1) == pCtrl->GetRowCount(); }, 3000));
+}
+
+namespace
+{
+
+// After an idle pass, as the program's loop runs it: 1 when the command's toolbar button is enabled, 0 when
+// disabled, -1 when there is none.
+int ButtonState(CMainFrame& frame, int nId)
+{
+    PumpIdle();
+    CKTCommandBars* pBars = frame.GetCommandBars();
+    for (int i = 0; i < pBars->GetCount(); ++i)
+        if (CKTControl* pControl = pBars->GetAt(i)->GetControls()->FindControl(nId))
+            return pControl->IsEnabled() ? 1 : 0;
+    return -1;
+}
+
+// Next and Prev Bookmark in the Edit menu and on the toolbar: 1 when all are enabled, 0 when all are
+// disabled, else -1.
+int BookmarkMoves(CMainFrame& frame, HWND hEdit)
+{
+    std::vector<int> states;
+    for (UINT nId : {ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREV_BOOKMARK})
+    {
+        states.push_back(OpenContextMenuByKey(hEdit, 0, nId) ? g_seenMenu.nProbeEnabled : -1);
+        states.push_back(ButtonState(frame, int(nId)));
+    }
+    bool bSame = std::all_of(states.begin(), states.end(), [&](int n) { return n == states[0]; });
+    return bSame ? states[0] : -1;
+}
+
+// Pixels of the row's selection margin that differ between two shots.
+int MarginChange(const CPixelImage& before, const CPixelImage& after, const CKTSyntaxEditCtrl& ctrl, int nRow)
+{
+    int y0 = (nRow - ctrl.GetTopRow()) * ctrl.GetRowHeight();
+    int nChanged = 0;
+    for (int y = y0; y < y0 + ctrl.GetRowHeight(); ++y)
+        for (int x = 0; x < ctrl.GetSelMarginWidth(); ++x)
+            nChanged += before.Pixel(x, y) != after.Pixel(x, y);
+    return nChanged;
+}
+
+}  // namespace
+
+TEST_F(EditorTest, BookmarkKeysMarkTheRowAndWrapAndTheirCommandsFollow)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    const HWND hEdit = pCtrl->GetSafeHwnd();
+    ASSERT_GT(pCtrl->GetSelMarginWidth(), 0);
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    EXPECT_EQ(0, BookmarkMoves(*m_pFrame, hEdit));
+
+    CTestInput input(hEdit);
+    pCtrl->SetCurrentPosition(5, 1, FALSE, TRUE);
+    const CPixelImage before = CPixelImage::FromWindow(hEdit);
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    EXPECT_TRUE(pCtrl->GetLineMarksManager()->HasLineMark(5, KT_EDIT_MARK_BOOKMARK));
+    EXPECT_GT(MarginChange(before, CPixelImage::FromWindow(hEdit), *pCtrl, 5), 10) << "the mark shows in the margin";
+    pCtrl->SetCurrentPosition(9, 1, FALSE, TRUE);
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    EXPECT_EQ(1, BookmarkMoves(*m_pFrame, hEdit));
+
+    std::vector<int> rows;
+    for (unsigned nModifiers : {CTestInput::kNone, CTestInput::kNone, CTestInput::kShift, CTestInput::kShift})
+    {
+        pCtrl->SetFocus();
+        EXPECT_TRUE(input.Key(VK_F2, nModifiers));
+        rows.push_back(pCtrl->GetCurrentRow());
+    }
+    EXPECT_EQ(std::vector<int>({5, 9, 5, 9}), rows) << "F2 wraps from the last, Shift+F2 from the first";
+
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    pCtrl->SetCurrentPosition(5, 1, FALSE, TRUE);
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    EXPECT_FALSE(pCtrl->HasBookmarks());
+    EXPECT_EQ(0, BookmarkMoves(*m_pFrame, hEdit));
 }

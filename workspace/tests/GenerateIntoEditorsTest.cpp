@@ -6,6 +6,7 @@
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
 #include "MessagePump.h"
+#include "NativeBuild.h"
 #include "PixelImage.h"
 #include "StubTools.h"
 #include "WorkspaceRes.h"
@@ -52,39 +53,6 @@ protected:
     }
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
 };
-
-// The folder as the native side names it.
-std::string UnixPathOf(const std::string& strPath)
-{
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    const auto pfnUnixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandle("kernel32"), "wine_get_unix_file_name")));
-    WCHAR szWide[MAX_PATH] = L"";
-    ::MultiByteToWideChar(CP_ACP, 0, strPath.c_str(), -1, szWide, MAX_PATH);
-    char* pszUnix = pfnUnixName ? pfnUnixName(szWide) : nullptr;
-    const std::string unixPath = pszUnix ? pszUnix : "";
-    if (pszUnix)
-        ::HeapFree(::GetProcessHeap(), 0, pszUnix);
-    return unixPath;
-}
-
-// Runs the native build-and-run script on the folder; Wine starts native programs itself, splitting
-// the command line as a Windows program would.
-bool BuildAndRunNatively(const CTestFolder& folder, const std::string& name)
-{
-    std::string command = "/bin/sh \"" KESTOVA_DEMO_SCRIPT "\" \"" + UnixPathOf(folder.Path()) + "\" " + name;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    // The handle of a native program is not signalled at its end: the script's last file tells it.
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    for (int i = 0; i < 1200 && folder.Read("done.txt").empty(); i++)
-        ::Sleep(100);
-    return !folder.Read("done.txt").empty();
-}
 
 }  // namespace
 
@@ -134,8 +102,7 @@ TEST_F(GenerateIntoEditorsTest, CompileRightAfterGenerateBuildsTheNewText)
     m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
     RunCommand(ID_BUILD_GENERATE_CODE);
     RunCommand(ID_BUILD_COMPILE);
-    ASSERT_TRUE(WaitForFile(strStubs + "\\seen.c"));
-    ::Sleep(200);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), WithoutCarriageReturns(ReadAll(strStubs + "\\seen.c")))
         << "the stub compiler saw the saved new text";
     EXPECT_NE(std::string::npos, ReadAll(strStubs + "\\args.txt").find("win_api.c"));
@@ -150,7 +117,7 @@ TEST_F(GenerateIntoEditorsTest, AUnixProjectsSavedFilesBuildWithItsMakefileAndIt
     RunCommand(ID_BUILD_GENERATE_CODE);
     RunCommand(ID_PROJECT_SAVE_ALL);
     RunCommand(ID_BUILD_MAKEFILE);
-    ASSERT_TRUE(BuildAndRunNatively(m_folder, "nix"));
+    ASSERT_TRUE(BuildAndRunNatively(m_folder.Path(), "nix"));
     EXPECT_EQ("0\n", m_folder.Read("make.status")) << m_folder.Read("make.log");
     const std::string all = std::to_string(3 * project.packets.GetSize()) + " of " +
                             std::to_string(3 * project.packets.GetSize()) + " packets intact";

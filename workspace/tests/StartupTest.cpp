@@ -44,7 +44,7 @@ HWND WaitForWindow(const char* pszTitle, DWORD dwProcessId)
             ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
             return query.hWndFound != nullptr;
         },
-        10000);
+        kColdWineDeadlineMs);
     return query.hWndFound;
 }
 
@@ -62,7 +62,7 @@ COLORREF WorkspaceColour(HWND hClient)
             clrShown = CPixelImage::FromScreen({ptMiddle.x, ptMiddle.y, ptMiddle.x + 1, ptMiddle.y + 1}).Pixel(0, 0);
             return NearColor(clrShown, clrWorkspace, 0);
         },
-        5000);
+        kColdWineDeadlineMs);
     return clrShown;
 }
 
@@ -89,7 +89,7 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
         EXPECT_FALSE(SaveScreenshot(hWnd, "kestova-startup").empty());
         ::PostMessage(hWnd, WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 20000));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, kColdWineDeadlineMs));
     DWORD dwExitCode = 1;
     ::GetExitCodeProcess(pi.hProcess, &dwExitCode);
     EXPECT_EQ(0u, dwExitCode);

@@ -117,7 +117,6 @@ public:
     int GetBottomRow(int n) const { return GetRowAtDisplayOffset(m_nTopRow, n); }
     BOOL IsRowCollapsed(int nRow, int* pnHidden = NULL) const;
     BOOL IsRowVisible(int nRow) const;
-    int GetShownRow(int nRow) const;
 
     // Folding (KTSyntaxEditCtrlFold.cpp).
     void ToggleCollapse(int nRow);
@@ -243,6 +242,12 @@ public:
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
 
+    // Bookmarks (KTSyntaxEditCtrlMarks.cpp).
+    void ToggleBookmark(int nRow);
+    BOOL HasBookmarks() const;
+    void NextBookmark();
+    void PrevBookmark();
+
     // Notifications to the notify window.
     LRESULT SendNotify(int nCode);
     void NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange);
@@ -303,6 +308,9 @@ protected:
     void ListFoldedRow(int nRow);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
+    int FindBookmark(BOOL bNext) const;
+    void GoToBookmark(BOOL bNext);
+    int GetFoldHiding(int nRow) const;
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();

@@ -90,6 +90,7 @@ void CKTSyntaxEditCtrl::ExpandAll()
         return;
     CWaitCursor wait;
     GetLineMarksManager()->RemoveAll(KT_EDIT_MARK_COLLAPSED);
+    m_arCollapseRows.clear();
     FinishFolding(m_nCurrentRow);
 }
 
@@ -98,8 +99,8 @@ void CKTSyntaxEditCtrl::ExpandAll()
 // is not shown.
 void CKTSyntaxEditCtrl::FinishFolding(int nRow)
 {
-    m_nTopRow = GetShownRow(m_nTopRow);
-    nRow = GetShownRow(nRow);
+    m_nTopRow = GetFoldHiding(m_nTopRow);
+    nRow = GetFoldHiding(nRow);
     int nDispCol = std::min(m_nDispCol, GetDisplayColumn(nRow, GetShownLength(nRow) + 1));
     m_nRedrawRow = -1;
     SetCurrentRow(nRow);

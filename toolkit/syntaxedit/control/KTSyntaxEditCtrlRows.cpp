@@ -104,22 +104,3 @@ BOOL CKTSyntaxEditCtrl::IsRowVisible(int nRow) const
         return FALSE;
     return m_nTopRow <= nRow && nRow <= m_nTopRow + GetVisibleRows();
 }
-
-// The row itself, or the first row of the folded block that hides it.
-int CKTSyntaxEditCtrl::GetShownRow(int nRow) const
-{
-    int nShown = nRow;
-    int c = 0;
-    ForEachFold(GetLineMarksManager(), GetRowCount(),
-                [&](int m, int nHidden)
-                {
-                    if (m >= nRow)
-                        return FALSE;
-                    if (m < c)
-                        return TRUE;
-                    c = m + nHidden;
-                    nShown = c >= nRow ? m : nRow;
-                    return TRUE;
-                });
-    return nShown;
-}
