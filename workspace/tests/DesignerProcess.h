@@ -34,7 +34,7 @@ public:
     HWND Tree() const;
     // Every item of the tree, depth first, the root at depth 0.
     std::vector<TreeItemSeen> TreeItems() const;
-    // Clicks the first item of the tree with that caption.
+    // Clicks the first item of the tree with that caption, once the tree holds one.
     bool ClickItem(const std::string& strCaption) const;
     // Clicks the middle of a window of the program.
     bool ClickWindow(HWND hWnd) const;

@@ -138,9 +138,9 @@ bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
 // Deletes the packet through its tree item, the Delete Packet command and the confirmation.
 bool DeletePacket(const CDesignerProcess& designer, const std::string& strPacket)
 {
-    const size_t nItems = designer.TreeItems().size();
     if (!designer.ClickItem(strPacket))
         return false;
+    const size_t nItems = designer.TreeItems().size();  // once the item is there, the tree is full
     ::PostMessage(designer.MainWindow(), WM_COMMAND, kDeletePacket, 0);
     HWND hConfirm = designer.WaitForDialog("WARNING!");
     if (!hConfirm)

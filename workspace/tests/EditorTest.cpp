@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ChildFrame.h"
+#include "FrameKeys.h"
 #include "GuiLeakCheck.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
@@ -42,30 +43,6 @@ std::string ProgramFile(const std::string& strRelative)
     bytes << file.rdbuf();
     return bytes.str();
 }
-
-// The program's message loop hands every message to the frame first; the tests' pumps do not.
-class CFrameKeys
-{
-public:
-    CFrameKeys() : m_hHook(::SetWindowsHookExA(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId())) {}
-    ~CFrameKeys()
-    {
-        if (m_hHook)
-            ::UnhookWindowsHookEx(m_hHook);
-    }
-    CFrameKeys(const CFrameKeys&) = delete;
-    CFrameKeys& operator=(const CFrameKeys&) = delete;
-
-private:
-    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        MSG* pMsg = reinterpret_cast<MSG*>(lParam);
-        if (nCode == HC_ACTION && wParam == PM_REMOVE && AfxPreTranslateMessage(pMsg))
-            pMsg->message = WM_NULL;
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    HHOOK m_hHook;
-};
 
 // The open popup menu of this process, seen from inside its menu loop; then closed, or the item
 // with the chosen command clicked.

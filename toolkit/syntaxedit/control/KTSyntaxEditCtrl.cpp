@@ -311,20 +311,26 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
     CWnd::OnTimer(nIDEvent);
 }
 
-// The whole text is replaced as an edit like any other, so that colouring,
-// line marks and the notify window follow it.
+// The whole text is replaced as one edit the user can undo, so that colouring, line marks and the
+// notify window follow it: they hear of the old text's removal and the new text's insertion.
 LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
 {
-    if (!m_pBuffer)
+    if (!m_pBuffer || !CanEditDoc())
         return FALSE;
-    SelectAll();
-    if (!DeleteSelection(FALSE))
-        return FALSE;
-    LPCSTR pszText = reinterpret_cast<LPCSTR>(lParam);
-    if (pszText && *pszText)
-        InsertString(pszText, 1, 1, FALSE, FALSE);
+    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
+        m_pBuffer->GetLexParser()->BreakParsing();
+    KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
+    if (!m_pBuffer->ReplaceAllText(reinterpret_cast<LPCSTR>(lParam), lcOldEnd, lcNewEnd))
+        return TRUE;
+    m_bSelection = FALSE;
+    m_nForcedColumn = 0;
+    OnTextEdited(1, 1, lcOldEnd.nLine, lcOldEnd.nCol, CKTSyntaxEditLexParserLink::editDeleted);
+    NotifyTextChanged(1, lcOldEnd.nLine, KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_DELETED);
+    OnTextEdited(1, 1, lcNewEnd.nLine, lcNewEnd.nCol, CKTSyntaxEditLexParserLink::editInserted);
+    NotifyTextChanged(1, lcNewEnd.nLine, KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED);
+    NotifyModified(TRUE);
     SetCurrentRow(m_nCurrentRow);
-    SetCaretChar(m_nCurrentRow, m_nCurrentChar);
+    SetCaretChar(m_nCurrentRow, std::min(m_nCurrentChar, m_pBuffer->GetLineLength(m_nCurrentRow) + 1));
     RecalcScrollBars();
     SetRedrawRow(-1);
     Invalidate(FALSE);
