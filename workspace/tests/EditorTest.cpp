@@ -2,9 +2,11 @@
 // the menu key's Edit popup, Ctrl+G through the frame's keys, and edits written when the frame goes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "ChildFrame.h"
 #include "FrameKeys.h"
@@ -12,6 +14,7 @@
 #include "KTDrawObjects.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTMenuBar.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
 #include "KTSyntaxEditCollapsedMark.h"
@@ -106,6 +109,55 @@ void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
         pPopup->ClientToScreen(&rcItem);
         ClickScreen(rcItem.CenterPoint());
     }
+}
+
+// The captions still to click, each in whichever popup bar of this thread shows it first.
+std::vector<CString> g_menuPath;
+
+BOOL CALLBACK ClickNextInPopup(HWND hWnd, LPARAM)
+{
+    char szClass[32] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(CWnd::FromHandlePermanent(hWnd));
+    if (std::strcmp(szClass, "KTPopupBar") != 0 || !::IsWindowVisible(hWnd) || !pPopup)
+        return TRUE;
+    for (int i = 0; i < pPopup->GetControlCount(); ++i)
+    {
+        if (pPopup->GetControl(i)->GetCaption() != g_menuPath.front())
+            continue;
+        CRect rcItem = pPopup->GetControl(i)->GetRect();
+        pPopup->ClientToScreen(&rcItem);
+        g_menuPath.erase(g_menuPath.begin());
+        ClickScreen(rcItem.CenterPoint());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK FollowMenuPath(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!g_menuPath.empty())
+        ::EnumThreadWindows(::GetCurrentThreadId(), ClickNextInPopup, 0);
+}
+
+// Clicks the menu bar's entry, then each caption of the path in the popups that open.
+bool ChooseFromMenuBar(CMainFrame* pFrame, const char* pszMenu, std::vector<CString> path)
+{
+    CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+    for (int i = 0; i < pMenuBar->GetControlCount(); ++i)
+    {
+        if (pMenuBar->GetControl(i)->GetCaption() != pszMenu)
+            continue;
+        g_menuPath = std::move(path);
+        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, FollowMenuPath);
+        CTestInput input(pMenuBar->GetSafeHwnd());
+        const bool bClicked = input.Click(pMenuBar->GetControl(i)->GetRect().CenterPoint());
+        PumpUntil([] { return g_menuPath.empty(); }, 5000);
+        ::KillTimer(nullptr, nTimer);
+        PumpMessages();
+        return bClicked && g_menuPath.empty();
+    }
+    return false;
 }
 
 class EditorTest : public ::testing::Test
@@ -628,6 +680,24 @@ TEST_F(EditorTest, PrintPreviewShowsThePagesWhileTheBarsAndPanesStepAside)
 
 }  // namespace
 
+TEST_F(EditorTest, EditAdvancedCollapsesAndExpandsEveryBlockFromTheMenuBar)
+{
+    ASSERT_TRUE(
+        m_folder.Write("fold.c", "/* one\r\n   two */\r\nint a;\r\n/* three\r\n   four\r\n   five */\r\nint b;\r\n"));
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("fold.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetRowCollapseState(4) == 0x02; }, 10000));
+    pCtrl->SetFocus();
+
+    ASSERT_TRUE(ChooseFromMenuBar(m_pFrame, "&Edit", {"&Advanced", "&Collapse All"}));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->IsRowCollapsed(1) && pCtrl->IsRowCollapsed(4); }, 3000));
+    EXPECT_EQ(pCtrl->GetRowCount() - 3, pCtrl->GetDisplayRow(-1)) << "rows 2, 5 and 6 hidden";
+
+    ASSERT_TRUE(ChooseFromMenuBar(m_pFrame, "&Edit", {"&Advanced", "&Expand All"}));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetDisplayRow(-1) == pCtrl->GetRowCount(); }, 3000));
+}
+
 namespace
 {
 
@@ -705,17 +775,4 @@ TEST_F(EditorTest, BookmarkKeysMarkTheRowAndWrapAndTheirCommandsFollow)
     ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
     EXPECT_FALSE(pCtrl->HasBookmarks());
     EXPECT_EQ(0, BookmarkMoves(*m_pFrame, hEdit));
-}
-
-TEST_F(EditorTest, CollapseAllAndExpandAllReachTheEditor)
-{
-    ASSERT_TRUE(m_folder.Write("folds.c", "int a;\r\n/* one\r\n two\r\n */\r\nint b;\r\n"));
-    CwrenfoldDoc* pDoc = Open(m_folder.Path("folds.c"));
-    ASSERT_NE(nullptr, pDoc);
-    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
-    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetRowCollapseState(2) != 0; }, 10000));
-    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_COLLAPSE_ALL);
-    EXPECT_TRUE(pCtrl->IsRowCollapsed(2));
-    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_EXPAND_ALL);
-    EXPECT_FALSE(pCtrl->IsRowCollapsed(2));
 }

@@ -19,6 +19,7 @@
 #include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
+struct KT_EDIT_COLLAPSED_MARK;
 struct KT_EDIT_LEXFOLD;
 
 class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost, public IKTSystemChangeSink
@@ -100,6 +101,7 @@ public:
     // Rows and text (KTSyntaxEditCtrlText.cpp).
     int GetRowCount() const { return m_pBuffer ? m_pBuffer->GetRowCount() : 0; }
     const CString& GetLineText(int nRow);
+    int GetShownLength(int nRow) const;
     CKTSyntaxEditLineMarksManager* GetLineMarksManager() const;
     int GetDisplayColumn(int nRow, int nCharPos) const;
     int GetCharPosition(int nRow, int nDisplayCol) const;
@@ -125,6 +127,16 @@ public:
     int GetBottomRow(int n) const { return GetRowAtDisplayOffset(m_nTopRow, n); }
     BOOL IsRowCollapsed(int nRow, int* pnHidden = NULL) const;
     BOOL IsRowVisible(int nRow) const;
+
+    // Folding (KTSyntaxEditCtrlFold.cpp).
+    void ToggleCollapse(int nRow);
+    void CollapseAll();
+    void ExpandAll();
+    KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const;
+    CString GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const;
+    void UpdateCollapsedTip(CPoint point);
+    // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
+    void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const;
 
     // Caret and selection (KTSyntaxEditCtrlCaret.cpp).
     int GetCurrentRow() const { return m_nCurrentRow; }
@@ -242,13 +254,11 @@ public:
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
 
-    // Bookmarks and folding every block (KTSyntaxEditCtrlMarks.cpp).
+    // Bookmarks (KTSyntaxEditCtrlMarks.cpp).
     void ToggleBookmark(int nRow);
     BOOL HasBookmarks() const;
     void NextBookmark();
     void PrevBookmark();
-    void CollapseAll();
-    void ExpandAll();
 
     // Notifications to the notify window.
     LRESULT SendNotify(int nCode);
@@ -307,10 +317,14 @@ protected:
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
+    const KT_EDIT_LEXFOLD* FoldStartingAt(int nRow);
+    BOOL FoldRow(int nRow);
+    void ListFoldedRow(int nRow);
+    void FinishFolding(int nRow);
+    int CollapseButtonRowAt(CPoint point);
     int FindBookmark(BOOL bNext) const;
     void GoToBookmark(BOOL bNext);
     int GetFoldHiding(int nRow) const;
-    void AfterFoldsChanged();
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
