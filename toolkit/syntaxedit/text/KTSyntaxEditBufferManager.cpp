@@ -323,12 +323,16 @@ BOOL CKTSyntaxEditBufferManager::ClipRange(int& nRow1, int& nCol1, int& nRow2, i
     return TRUE;
 }
 
+CString CKTSyntaxEditBufferManager::GetTextRange(const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo) const
+{
+    return CopyRange(lcFrom.nLine, GetColumnOfCharOffset(lcFrom.nLine, lcFrom.nCol - 1), lcTo.nLine,
+                     GetColumnOfCharOffset(lcTo.nLine, lcTo.nCol - 1), FALSE, FALSE);
+}
+
 void CKTSyntaxEditBufferManager::RecordDelete(int nRow1, int nOffset1, int nRow2, int nOffset2)
 {
-    CString strText = CopyRange(nRow1, GetColumnOfCharOffset(nRow1, nOffset1), nRow2,
-                                GetColumnOfCharOffset(nRow2, nOffset2), FALSE, FALSE);
-    m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(
-        this, strText, KT_EDIT_TEXTPOS(nRow1, nOffset1 + 1), KT_EDIT_TEXTPOS(nRow2, nOffset2 + 1)));
+    KT_EDIT_TEXTPOS lcFrom(nRow1, nOffset1 + 1), lcTo(nRow2, nOffset2 + 1);
+    m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(this, GetTextRange(lcFrom, lcTo), lcFrom, lcTo));
 }
 
 void CKTSyntaxEditBufferManager::JoinRows(int nRow1, int nOffset1, int nRow2, int nOffset2)

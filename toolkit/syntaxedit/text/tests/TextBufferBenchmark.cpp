@@ -89,6 +89,29 @@ void BM_Load(benchmark::State& state)
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
+// Generated code replacing a loaded file's whole text as one undoable edit:
+// what the rows and their history weigh together, per row.
+void BM_ReplaceWholeText(benchmark::State& state)
+{
+    kttest::TempFile file("bench_replace.c");
+    file.Write(SourceFile());
+    long long nGrown = 0;
+    for (auto _ : state)
+    {
+        long long nBefore = g_nHeapBytes;
+        kttest::BufferPtr buffer = kttest::NewBuffer();
+        CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
+        buffer->Load(&source);
+        int nRows = buffer->GetRowCount();
+        buffer->DeleteText(1, 1, nRows, buffer->GetLineLength(nRows) + 1, TRUE, FALSE);
+        buffer->InsertText(SourceFile().c_str(), 1, 1, TRUE);
+        nGrown = g_nHeapBytes - nBefore;
+    }
+    state.counters["buffer_MB"] = double(nGrown) / (1024 * 1024);
+    state.counters["bytes_per_row"] = double(nGrown) / kRows;
+}
+BENCHMARK(BM_ReplaceWholeText)->Unit(benchmark::kMillisecond);
+
 // One typed character per row in the middle of a loaded file, recorded for undo.
 void BM_InsertThenUndo(benchmark::State& state)
 {
