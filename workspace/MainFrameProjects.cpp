@@ -1,11 +1,13 @@
 // The main frame's project commands: create, open, save and close projects, and saving everything at the end.
 #include "MainFrame.h"
 
+#include "LongWork.h"
 #include "NewProject.h"
 #include "ProjectTreeItems.h"
 #include "WrenfoldApp.h"
 
 #include "KTSyntaxEditCtrl.h"
+#include "RuntimeFiles.h"
 #include "afxdlgs.h"
 #include "project/ProjectFile.h"
 
@@ -13,40 +15,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace
 {
 
 const char* const kProjectFilter = "Solution File(*.kvs)|*.kvs||";
-const DWORD kCopyTimeoutMs = 60000;
 
 void ShowError(const CString& strText) { AfxMessageBox(strText, MB_OK | MB_ICONERROR); }
-
-// A folder's path as a command-line argument: quoted, without the trailing backslash that would
-// escape the closing quote.
-CString QuotedFolder(CString strFolder)
-{
-    strFolder.TrimRight('\\');
-    return "\"" + strFolder + "\"";
-}
-
-// The program folder's runtime library, copied into the project folder by the system's xcopy.
-bool CopyRuntimeLibrary(const CString& strProjectFolder)
-{
-    CString strCommand = "xcopy " + QuotedFolder(CKTSyntaxEditCtrl::GetModuleFolder() + "lib") + " " +
-                         QuotedFolder(strProjectFolder) + " /E /I /Y /Q";
-    STARTUPINFO startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcess(nullptr, strCommand.GetBuffer(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                         &startup, &process))
-        return false;
-    std::unique_ptr<void, decltype(&::CloseHandle)> thread(process.hThread, &::CloseHandle);
-    std::unique_ptr<void, decltype(&::CloseHandle)> child(process.hProcess, &::CloseHandle);
-    DWORD dwExitCode = 1;
-    return ::WaitForSingleObject(process.hProcess, kCopyTimeoutMs) == WAIT_OBJECT_0 &&
-           ::GetExitCodeProcess(process.hProcess, &dwExitCode) && dwExitCode == 0;
-}
 
 bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
 
@@ -86,8 +62,9 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
         return ShowError("the folder " + project.folder + " cannot be created!");
     if (!WriteProjectFile(project, strPath, &strError))
         return ShowError(strError);
-    if (!CopyRuntimeLibrary(project.folder))
-        ShowError("the runtime library could not be copied into " + project.folder + "!");
+    std::string error;
+    if (!codegen::CopyRuntimeLibrary((LPCTSTR)CKTSyntaxEditCtrl::GetModuleFolder(), (LPCTSTR)project.folder, error))
+        ShowError(error.c_str());
     OpenAndSelect(strPath);
 }
 
@@ -108,7 +85,10 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
     const CString strPath = FullPathOf(pszPath);
     auto pProject = std::make_unique<ProjectRecord>();
     CString strMessage, strReason;
-    if (!ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason))
+    bool bRead = false;
+    CLongWork(m_wndStatusBar, "Reading " + strPath + "...")
+        .Run([&] { bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason); });
+    if (!bRead)
     {
         m_wndOutput.AddLine("Error: " + strReason);
         AfxMessageBox(strMessage);
@@ -153,7 +133,10 @@ BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
     const BOOL bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
     CString strError;
-    if (m_files.Save(project, &strError))
+    bool bWritten = false;
+    CLongWork(m_wndStatusBar, CString("Saving ") + project.name + "...")
+        .Run([&] { bWritten = m_files.Save(project, &strError); });
+    if (bWritten)
         return bEditorsSaved;
     AfxMessageBox(strError, MB_OK | MB_ICONERROR);
     return FALSE;

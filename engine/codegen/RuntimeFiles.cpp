@@ -1,29 +1,42 @@
 // RuntimeFiles.cpp: puts the runtime library and the make rules beside a project's generated sources.
 #include "RuntimeFiles.h"
 
+#include "FileCopy.h"
+
 #include <filesystem>
-#include <system_error>
+#include <initializer_list>
+#include <utility>
 
 namespace codegen
 {
 
-bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error)
+namespace
+{
+
+using FolderAndName = std::pair<const char*, const char*>;
+
+bool CopyEach(std::initializer_list<FolderAndName> files, const std::string& programFolder,
+              const std::string& projectFolder, std::string& error)
 {
     namespace fs = std::filesystem;
-    static const char* const kFiles[][2] = {{"lib", "dravolint.h"}, {"lib", "dravolint.c"}, {"make", "Make.rules"}};
-    for (const auto& file : kFiles)
-    {
-        fs::path from = fs::path(programFolder) / file[0] / file[1];
-        fs::path to = fs::path(projectFolder) / file[1];
-        std::error_code failure;
-        fs::copy_file(from, to, fs::copy_options::overwrite_existing, failure);
-        if (failure)
-        {
-            error = "Error: cannot copy " + from.string() + " to " + to.string() + ": " + failure.message();
+    for (const auto& [folder, name] : files)
+        if (!CopyFileOver((fs::path(programFolder) / folder / name).string(), (fs::path(projectFolder) / name).string(),
+                          error))
             return false;
-        }
-    }
     return true;
+}
+
+}  // namespace
+
+bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error)
+{
+    return CopyEach({{"lib", "dravolint.h"}, {"lib", "dravolint.c"}}, programFolder, projectFolder, error);
+}
+
+bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error)
+{
+    return CopyRuntimeLibrary(programFolder, projectFolder, error) &&
+           CopyEach({{"make", "Make.rules"}}, programFolder, projectFolder, error);
 }
 
 }  // namespace codegen

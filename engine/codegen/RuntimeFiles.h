@@ -6,9 +6,11 @@
 namespace codegen
 {
 
-// Copies lib/dravolint.h, lib/dravolint.c and make/Make.rules of the program
-// folder into the project folder, replacing older copies. Returns false with
-// an output-pane line in error when a file cannot be copied.
+// Copies lib/dravolint.h and lib/dravolint.c of the program folder into the
+// project folder, replacing older copies. Returns false with an output-pane
+// line in error when a file cannot be copied.
+bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error);
+// The runtime library and make/Make.rules, which the generated Makefile includes.
 bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error);
 
 }  // namespace codegen

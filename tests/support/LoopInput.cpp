@@ -59,13 +59,14 @@ HWND CaptureOf(DWORD dwThreadId)
 
 bool WaitOnWorker(const std::function<bool()>& condition)
 {
-    for (int i = 0; i < 500; i++)
+    const DWORD dwStart = ::GetTickCount();
+    while (!condition())
     {
-        if (condition())
-            return true;
+        if (::GetTickCount() - dwStart > kColdWineDeadlineMs)
+            return false;
         ::Sleep(10);
     }
-    return false;
+    return true;
 }
 }  // namespace
 
@@ -75,7 +76,7 @@ CLoopInput::CLoopInput(HWND hWnd)
 {
     HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
     ::SetForegroundWindow(hRoot);
-    PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, 2000);
+    PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs);
 }
 
 CLoopInput::~CLoopInput()
@@ -224,8 +225,9 @@ bool CLoopInput::Run()
     if (!m_hHook || !m_hWndThief)
         return false;
     std::thread worker([this] { Play(); });
-    bool bDone = PumpUntil([this] { return m_bDone.load(); }, 10000);
+    // Every step's wait is bounded, so the worker always ends: the steps are pumped until it has.
+    PumpUntil([this] { return m_bDone.load(); }, INFINITE);
     worker.join();
     PumpMessages();
-    return bDone && !m_bFailed;
+    return !m_bFailed;
 }

@@ -75,7 +75,7 @@ bool CTestInput::BringToForeground() const
 {
     HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
     ::SetForegroundWindow(hRoot);
-    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, 2000);
+    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs);
 }
 
 bool CTestInput::Send(std::vector<INPUT> inputs)
@@ -88,7 +88,7 @@ bool CTestInput::Send(std::vector<INPUT> inputs)
     const UINT nCount = static_cast<UINT>(inputs.size());
     if (::SendInput(nCount, inputs.data(), sizeof(INPUT)) != nCount)
         return false;
-    return PumpUntil([] { return t_bMarkerSeen; });
+    return PumpUntil([] { return t_bMarkerSeen; }, kColdWineDeadlineMs);
 }
 
 bool CTestInput::Key(WORD wVirtualKey, unsigned nModifiers)
@@ -133,13 +133,16 @@ bool CTestInput::Press(POINT ptClient, int nTimes, bool bRight)
 }
 
 // In stages: the system picks the window for each mouse event when it is queued, so the moves
-// must wait until the press was handled and could take the capture.
-bool CTestInput::Drag(POINT ptFrom, POINT ptTo)
+// must wait until the press was handled and could take the capture. The modifiers go down again
+// just before the release: this display's input layer may forget a key pressed long before while
+// the button is held.
+bool CTestInput::Drag(POINT ptFrom, POINT ptTo, unsigned nModifiers)
 {
     const int kSteps = 8;
     const POINT ptStart = ToScreen(m_hWnd, ptFrom);
     WaitOutDoubleClick(ptStart);
     std::vector<INPUT> press, moves, release;
+    AddModifiers(press, nModifiers, true);
     AddMove(press, ptStart);
     AddButton(press, MOUSEEVENTF_LEFTDOWN);
     for (int i = 1; i <= kSteps; i++)
@@ -147,7 +150,9 @@ bool CTestInput::Drag(POINT ptFrom, POINT ptTo)
         POINT pt = {ptFrom.x + (ptTo.x - ptFrom.x) * i / kSteps, ptFrom.y + (ptTo.y - ptFrom.y) * i / kSteps};
         AddMove(moves, ToScreen(m_hWnd, pt));
     }
+    AddModifiers(release, nModifiers, true);
     AddButton(release, MOUSEEVENTF_LEFTUP);
+    AddModifiers(release, nModifiers, false);
     const bool bMoved = Send(press) && Send(moves);
     NotePress(ptStart);
     return Send(release) && bMoved;  // released on every path: a held button would spoil later tests

@@ -28,7 +28,8 @@ public:
     bool Text(const char* pszText);
     bool Click(POINT ptClient, bool bRight = false);
     bool DoubleClick(POINT ptClient);
-    bool Drag(POINT ptFrom, POINT ptTo);
+    // The modifiers are held from before the press until after the release.
+    bool Drag(POINT ptFrom, POINT ptTo, unsigned nModifiers = kNone);
     bool Wheel(POINT ptClient, int nDelta);
 
 private:

@@ -71,10 +71,10 @@ BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
 {
     if ((wParam & 0xFFF0) != SC_KEYMENU || lParam != 0)
         return FALSE;
-    // Where the system judges "Alt alone" by the key messages a window sees, the letter of an
-    // Alt+letter we took never reached it, so releasing Alt asks for its own menu loop, which
-    // would run over the frame's system menu on top of our tracking bar.
-    if (IsAnyBarTracking() && lParam == 1)
+    // The system judges "Alt alone" by the key messages a window saw: the letter of an Alt+letter we
+    // took never reached it, so releasing Alt asks for a menu loop that would close the popup just
+    // opened. While a bar tracks, that request is ours and already answered.
+    if (IsAnyBarTracking())
         return TRUE;
     CKTCommandBar* pBar = GetAccessKeyBar();
     if (!pBar || m_bCustomizeMode || (::GetKeyState(VK_SHIFT) & 0x8000))

@@ -2,52 +2,13 @@
 // inside their own loops, records and tree items checked together.
 #include "DesignerFrameTest.h"
 
+#include "DialogAnswer.h"
 #include "DialogInput.h"
 #include "KestovaDialogsRes.h"
 #include "WorkspaceRes.h"
 
-#include <functional>
-
 namespace
 {
-
-// The next dialog or box with the title, filled and confirmed from a timer inside its own loop.
-struct PendingAnswer
-{
-    std::string title;
-    std::function<void(HWND)> fill;
-    std::string text;  // a message box's text
-    bool bAnswered = false;
-};
-PendingAnswer g_answer;
-
-void CALLBACK AnswerTick(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    HWND hWnd = ::FindWindow("#32770", g_answer.title.c_str());
-    if (!hWnd || !::IsWindowVisible(hWnd))
-        return;
-    ::KillTimer(nullptr, idEvent);
-    if (g_answer.fill)
-        g_answer.fill(hWnd);
-    char szText[512] = "";
-    ::GetDlgItemText(hWnd, 0xFFFF, szText, sizeof szText);
-    g_answer.text = szText;
-    g_answer.bAnswered = true;
-    ::PostMessage(hWnd, WM_COMMAND, IDOK, 0);
-}
-
-// Runs the action, answering what it shows; the box's text, empty when nothing was answered.
-std::string Answering(const char* pszTitle, std::function<void(HWND)> fill, const std::function<void()>& action)
-{
-    g_answer = PendingAnswer();
-    g_answer.title = pszTitle;
-    g_answer.fill = std::move(fill);
-    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 50, AnswerTick);
-    action();
-    if (!g_answer.bAnswered)
-        ::KillTimer(nullptr, nTimer);
-    return g_answer.bAnswered ? g_answer.text : std::string();
-}
 
 class DesignCommandsTest : public DesignerFrameTest
 {
@@ -129,4 +90,26 @@ TEST_F(DesignCommandsTest, TheProjectPageShowsWhatProjectPropertiesStored)
         "Project Properties", [](HWND h) { Click(h, IDC_RADIO_UDP); }, [&] { RunCommand(ID_PROJECT_PROPERTIES); });
     ASSERT_EQ(1, project.basedProtocol);
     EXPECT_STREQ("UDP", Item(CProtocolSettingsPane::kProjectPage, "Based Protocol")->GetValue());
+}
+
+// Dialogs open over the frame, as message boxes do, not at the screen's corner over the menu bar.
+TEST_F(DesignCommandsTest, TheProjectAndRecordDialogsOpenCentredOnTheFrame)
+{
+    OpenProject();
+    m_pFrame->MoveWindow(120, 90, 900, 700);
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    const auto expectCentred = [&](const char* pszTitle, UINT nCommand)
+    {
+        const CRect rcDialog = ShownAt(pszTitle, [&] { RunCommand(nCommand); });
+        ASSERT_FALSE(rcDialog.IsRectEmpty()) << pszTitle << " did not show";
+        EXPECT_NEAR(rcFrame.CenterPoint().x, rcDialog.CenterPoint().x, 1) << pszTitle;
+        EXPECT_NEAR(rcFrame.CenterPoint().y, rcDialog.CenterPoint().y, 1) << pszTitle;
+    };
+    expectCentred("New Project", ID_PROJECT_NEW);
+    expectCentred("Open", ID_PROJECT_OPEN);
+    Select(BranchOf("design", "Packet"));
+    expectCentred("Add Packet", ID_PACKET_ADD);
+    Select(BranchOf("design", "Head"));
+    expectCentred("Add Field", ID_FIELD_ADD);
 }

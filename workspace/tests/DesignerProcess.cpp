@@ -94,6 +94,22 @@ HWND WaitForTopLevel(DWORD dwProcessId, const char* pszClass, const char* pszTit
     return search.hFound;
 }
 
+struct WindowCount
+{
+    DWORD dwProcessId;
+    const char* pszClass;
+    int nShown;
+};
+
+BOOL CALLBACK CountWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowCount* pCount = reinterpret_cast<WindowCount*>(lParam);
+    WindowSearch search = {pCount->dwProcessId, pCount->pszClass, nullptr, nullptr};
+    if (!MatchWindow(hWnd, reinterpret_cast<LPARAM>(&search)))
+        pCount->nShown++;
+    return TRUE;
+}
+
 BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
 {
     char szClass[64] = "";
@@ -115,9 +131,7 @@ INPUT KeyInput(WORD wVirtualKey, bool bUp)
 
 bool SendInputs(std::vector<INPUT> inputs)
 {
-    const bool bSent = ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
-    ::Sleep(100);  // the program handles the input on its own thread
-    return bSent;
+    return ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
 const int kTextRoom = 1024;
@@ -149,8 +163,8 @@ CDesignerProcess::CDesignerProcess(const std::string& strArguments, const std::s
     if (!::CreateProcess(strProgram.c_str(), &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, pszFolder, &si,
                          &m_pi))
         return;
-    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", 10000);
-    ::WaitForInputIdle(m_pi.hProcess, 5000);
+    m_hMain = WaitForTopLevel(m_pi.dwProcessId, nullptr, "Kestova", kColdWineDeadlineMs);
+    ::WaitForInputIdle(m_pi.hProcess, kColdWineDeadlineMs);
 }
 
 CDesignerProcess::~CDesignerProcess()
@@ -173,7 +187,7 @@ HWND CDesignerProcess::Tree() const
             ::EnumChildWindows(m_hMain, MatchTree, reinterpret_cast<LPARAM>(&hTree));
             return hTree != nullptr;
         },
-        2000);
+        kColdWineDeadlineMs);
     return hTree;
 }
 
@@ -216,8 +230,10 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
         }
         return nullptr;
     };
-    HTREEITEM hItem = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    if (!hItem)
+    // The frame shows before a project named on the command line has filled the tree.
+    HTREEITEM hItem = nullptr;
+    if (!PumpUntil([&] { return (hItem = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0))); },
+                   10000))
         return false;
     ::SendMessage(hTree, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem);
     RECT rc = {};
@@ -241,7 +257,8 @@ bool CDesignerProcess::ClickWindow(HWND hWnd) const
 
 bool CDesignerProcess::ClickScreen(POINT pt) const
 {
-    BringForward();
+    if (!BringForward())
+        return false;
     ::SetCursorPos(pt.x, pt.y);
     INPUT down = {}, up = {};
     down.type = up.type = INPUT_MOUSE;
@@ -250,17 +267,26 @@ bool CDesignerProcess::ClickScreen(POINT pt) const
     return SendInputs({down, up});
 }
 
-// A menu the keys opened stays open: the program keeps the foreground while it has it.
+// A menu the keys opened stays open: the program keeps the foreground while it has it. Keys sent
+// before the program took the activation would find no focus, or another program's.
 bool CDesignerProcess::BringForward() const
 {
-    DWORD dwOwner = 0;
-    ::GetWindowThreadProcessId(::GetForegroundWindow(), &dwOwner);
-    return dwOwner == m_pi.dwProcessId || ::SetForegroundWindow(::GetLastActivePopup(m_hMain));
+    const auto ready = [this]
+    {
+        DWORD dwOwner = 0;
+        ::GetWindowThreadProcessId(::GetForegroundWindow(), &dwOwner);
+        return dwOwner == m_pi.dwProcessId && FocusWindow() != nullptr;
+    };
+    if (ready())
+        return true;
+    ::SetForegroundWindow(::GetLastActivePopup(m_hMain));
+    return PumpUntil(ready, kColdWineDeadlineMs);
 }
 
 bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
 {
-    BringForward();
+    if (!BringForward())
+        return false;
     std::vector<INPUT> inputs;
     if (wModifier)
         inputs.push_back(KeyInput(wModifier, false));
@@ -292,6 +318,20 @@ HWND CDesignerProcess::WaitForDialog(const char* pszTitle, DWORD dwTimeoutMs) co
     return WaitForTopLevel(m_pi.dwProcessId, "#32770", pszTitle, dwTimeoutMs);
 }
 
+HWND CDesignerProcess::FocusWindow() const
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(m_pi.dwThreadId, &info) ? info.hwndFocus : nullptr;
+}
+
+int CDesignerProcess::CountShown(const char* pszClass) const
+{
+    WindowCount count = {m_pi.dwProcessId, pszClass, 0};
+    ::EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count.nShown;
+}
+
 std::string CDesignerProcess::MessageText(HWND hBox)
 {
     char szText[1024] = "";
@@ -315,7 +355,7 @@ DWORD CDesignerProcess::Close()
 {
     ::PostMessage(m_hMain, WM_CLOSE, 0, 0);
     DWORD dwExitCode = STILL_ACTIVE;
-    if (::WaitForSingleObject(m_pi.hProcess, 20000) == WAIT_OBJECT_0)
+    if (::WaitForSingleObject(m_pi.hProcess, kColdWineDeadlineMs) == WAIT_OBJECT_0)
         ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);
     return dwExitCode;
 }

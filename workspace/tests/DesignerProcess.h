@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "MessagePump.h"
+
 #include <string>
 #include <vector>
 
@@ -32,17 +34,23 @@ public:
     HWND Tree() const;
     // Every item of the tree, depth first, the root at depth 0.
     std::vector<TreeItemSeen> TreeItems() const;
-    // Clicks the first item of the tree with that caption.
+    // Clicks the first item of the tree with that caption, once the tree holds one.
     bool ClickItem(const std::string& strCaption) const;
     // Clicks the middle of a window of the program.
     bool ClickWindow(HWND hWnd) const;
 
-    // Keys to the program's focused window; the program is brought forward first when it is behind.
+    // Keys to the program's focused window, once the program is in front and has a focus. They are
+    // queued, not yet handled, when the call returns: the caller waits for what they do.
     bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU or none
     bool Text(const std::string& strText) const;
 
+    // The program's window with the keyboard focus, as its input thread holds it.
+    HWND FocusWindow() const;
+    // How many top-level windows of the class the program shows.
+    int CountShown(const char* pszClass) const;
+
     // A dialog of the program with that title (a message box has its caller's), once it is shown.
-    HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = 5000) const;
+    HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = kColdWineDeadlineMs) const;
     static std::string MessageText(HWND hBox);
     // The text of the output pane; empty while the pane has no window.
     std::string OutputText() const;

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -81,7 +83,7 @@ std::vector<TreeItemSeen> TreeOnceItHas(const CDesignerProcess& designer, size_t
             items = designer.TreeItems();
             return items.size() == nItems;
         },
-        5000);
+        kColdWineDeadlineMs);
     return items;
 }
 
@@ -97,6 +99,18 @@ void ExpectTree(const std::vector<TreeItemSeen>& expected, const std::vector<Tre
     }
 }
 
+std::string TitleOf(HWND hWnd)
+{
+    char szTitle[256] = "";
+    ::GetWindowText(hWnd, szTitle, sizeof szTitle);
+    return szTitle;
+}
+
+bool WaitUntilGone(HWND hWnd)
+{
+    return PumpUntil([hWnd] { return !::IsWindow(hWnd); }, kColdWineDeadlineMs);
+}
+
 // Answers the message box the program shows and gives its sentence.
 std::string AnswerMessageBox(const CDesignerProcess& designer)
 {
@@ -105,39 +119,34 @@ std::string AnswerMessageBox(const CDesignerProcess& designer)
         return "(no message box)";
     const std::string strText = CDesignerProcess::MessageText(hBox);
     ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
-    PumpUntil([hBox] { return !::IsWindow(hBox); });
+    WaitUntilGone(hBox);
     return strText;
 }
 
-// Ctrl+O, the path typed into the file dialog, Enter. The keys go again when the program was not
-// yet in front to take them.
+// Ctrl+O, the path typed into the file dialog, Enter.
 bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
 {
-    HWND hDialog = nullptr;
-    for (int nTry = 0; nTry < 3 && !hDialog; ++nTry)
-    {
-        designer.Key('O', VK_CONTROL);
-        hDialog = designer.WaitForDialog("Open", 2000);
-    }
+    designer.Key('O', VK_CONTROL);
+    HWND hDialog = designer.WaitForDialog("Open");
     if (!hDialog)
         return false;
     designer.Text(strPath);
     designer.Key(VK_RETURN);
-    return PumpUntil([hDialog] { return !::IsWindow(hDialog); });
+    return WaitUntilGone(hDialog);
 }
 
 // Deletes the packet through its tree item, the Delete Packet command and the confirmation.
 bool DeletePacket(const CDesignerProcess& designer, const std::string& strPacket)
 {
-    const size_t nItems = designer.TreeItems().size();
     if (!designer.ClickItem(strPacket))
         return false;
+    const size_t nItems = designer.TreeItems().size();  // once the item is there, the tree is full
     ::PostMessage(designer.MainWindow(), WM_COMMAND, kDeletePacket, 0);
     HWND hConfirm = designer.WaitForDialog("WARNING!");
     if (!hConfirm)
         return false;
     ::PostMessage(hConfirm, WM_COMMAND, IDOK, 0);
-    return PumpUntil([&] { return designer.TreeItems().size() < nItems; }, 5000);
+    return PumpUntil([&] { return designer.TreeItems().size() < nItems; }, kColdWineDeadlineMs);
 }
 
 void ForgetRecentFiles() { ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Rurivoro-Zivudazar Applications"); }
@@ -181,19 +190,15 @@ TEST(Designer, CtrlNMakesANewProjectThroughTheDialogAndSelectsIt)
     CTestFolder folder("designer-new");
     CDesignerProcess designer;
     ASSERT_TRUE(designer.MainWindow());
-    HWND hDialog = nullptr;
-    for (int nTry = 0; nTry < 3 && !hDialog; ++nTry)
-    {
-        designer.Key('N', VK_CONTROL);
-        hDialog = designer.WaitForDialog("New Project", 2000);
-    }
+    ASSERT_TRUE(designer.Key('N', VK_CONTROL));
+    HWND hDialog = designer.WaitForDialog("New Project");
     ASSERT_TRUE(hDialog);
     designer.ClickWindow(::GetDlgItem(hDialog, kNameEdit));
     designer.Text("demo");
     designer.ClickWindow(::GetDlgItem(hDialog, kLocationEdit));
     designer.Text(folder.Path());
     designer.Key(VK_RETURN);
-    ASSERT_TRUE(PumpUntil([hDialog] { return !::IsWindow(hDialog); }));
+    ASSERT_TRUE(WaitUntilGone(hDialog));
 
     const std::vector<TreeItemSeen> seen = TreeOnceItHas(designer, 4);
     ExpectTree({{0, kRoot, 0, 10}, {1, "demo", 1, 0}, {2, "Head", 2, 1}, {2, "Packet", 3, 3}}, seen);
@@ -203,6 +208,121 @@ TEST(Designer, CtrlNMakesANewProjectThroughTheDialogAndSelectsIt)
     CString strMessage;
     EXPECT_TRUE(ReadProjectFile(folder.Path("demo\\demo.kvs").c_str(), &project, &strMessage));
     EXPECT_FALSE(folder.Read("demo\\dravolint.c").empty()) << "the runtime library is copied beside it";
+    EXPECT_EQ(0u, designer.Close());
+}
+
+namespace
+{
+
+// A menu by Alt and its letter, then one of its items by the item's letter.
+struct MenuItemKeys
+{
+    WORD wMenu;
+    WORD wItem;
+    const char* pszDialog;  // the dialog the item opens, if it opens one
+};
+
+// Edit > Find needs an editor; without one, Edit > Advanced opens a second popup. Build > Generate Code
+// reports in the output pane.
+const MenuItemKeys kEveryMenu[] = {{'F', 'O', "Open"},  {'E', 'F', "Find"},    {'P', 'P', "Project Properties"},
+                                   {'B', 'G', nullptr}, {'T', 'O', "Options"}, {'H', 'A', "About"}};
+const MenuItemKeys kEditWithoutEditor = {'E', 'A', nullptr};
+
+const char* const kPopupClass = "KTPopupBar";
+
+std::string ClassOf(HWND hWnd)
+{
+    char szClass[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    return szClass;
+}
+
+size_t CountOf(const std::string& text, const std::string& part)
+{
+    size_t nCount = 0;
+    for (size_t nAt = text.find(part); nAt != std::string::npos; nAt = text.find(part, nAt + 1))
+        nCount++;
+    return nCount;
+}
+
+bool DialogCloses(const CDesignerProcess& designer, const char* pszTitle)
+{
+    HWND hDialog = designer.WaitForDialog(pszTitle);
+    ::PostMessage(hDialog, WM_COMMAND, IDCANCEL, 0);
+    return hDialog && PumpUntil([hDialog] { return !::IsWindowVisible(hDialog); }, kColdWineDeadlineMs);
+}
+
+bool SubmenuCloses(const CDesignerProcess& designer)
+{
+    if (!PumpUntil([&] { return designer.CountShown(kPopupClass) == 2; }, kColdWineDeadlineMs))
+        return false;
+    for (int i = 0; i < 3; i++)  // the submenu, the menu, then the bar's own tracking
+        designer.Key(VK_ESCAPE);
+    return PumpUntil([&] { return designer.CountShown(kPopupClass) == 0; }, kColdWineDeadlineMs);
+}
+
+// What the item does shows that its menu opened and was still open once Alt was released.
+bool ItemOpensByKeys(const CDesignerProcess& designer, const MenuItemKeys& keys)
+{
+    const size_t nGenerated = CountOf(designer.OutputText(), "Successfully Generated!");
+    designer.Key(keys.wMenu, VK_MENU);
+    designer.Key(keys.wItem);
+    if (keys.pszDialog)
+        return DialogCloses(designer, keys.pszDialog);
+    if (keys.wMenu == 'E')
+        return SubmenuCloses(designer);
+    return PumpUntil([&] { return CountOf(designer.OutputText(), "Successfully Generated!") > nGenerated; },
+                     kColdWineDeadlineMs);
+}
+
+// Ctrl+F4 closes the active editor; the empty editor area takes the focus once the last is gone.
+// Ctrl+S first, so that no editor asks about its generated text.
+bool CloseEveryEditor(const CDesignerProcess& designer, HWND hClient)
+{
+    designer.Key('S', VK_CONTROL);
+    for (HWND hChild = ::GetWindow(hClient, GW_CHILD); hChild; hChild = ::GetWindow(hClient, GW_CHILD))
+    {
+        designer.Key(VK_F4, VK_CONTROL);
+        if (!WaitUntilGone(hChild))
+            return false;
+    }
+    return PumpUntil([&] { return designer.FocusWindow() == hClient; }, kColdWineDeadlineMs);
+}
+
+}  // namespace
+
+// The focus in the tree, in an editor, and in the empty editor area, where it is at start-up.
+TEST(Designer, AltAndALetterOpenEveryMenuWhereverTheFocusIs)
+{
+    CTestFolder folder("designer-menus");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    CDesignerProcess designer("\"" + strChat + "\"");
+    HWND hClient = ::FindWindowEx(designer.MainWindow(), nullptr, "MDIClient", nullptr);
+    ASSERT_TRUE(hClient);
+    const auto focusIn = [&](const std::function<bool(HWND)>& place)
+    { return PumpUntil([&] { return place(designer.FocusWindow()); }, kColdWineDeadlineMs); };
+    const std::vector<std::pair<const char*, std::function<bool()>>> places = {
+        {"tree",
+         [&]
+         {
+             designer.ClickItem("chat");
+             return focusIn([&](HWND hFocus) { return hFocus == designer.Tree(); });
+         }},
+        {"editor",
+         [&]
+         {
+             designer.ClickWindow(hClient);
+             return focusIn([&](HWND hFocus) { return ::IsChild(hClient, hFocus); });
+         }},
+        {"editor area", [&] { return CloseEveryEditor(designer, hClient); }}};
+    for (const auto& [pszPlace, focus] : places)
+        for (const MenuItemKeys& item : kEveryMenu)
+        {
+            ASSERT_TRUE(focus()) << pszPlace << ": the focus is in " << ClassOf(designer.FocusWindow());
+            const bool bEditor = ::GetWindow(hClient, GW_CHILD) != nullptr;
+            const MenuItemKeys& keys = item.wMenu == 'E' && !bEditor ? kEditWithoutEditor : item;
+            EXPECT_TRUE(ItemOpensByKeys(designer, keys)) << "Alt+" << (char)keys.wMenu << " from the " << pszPlace;
+        }
     EXPECT_EQ(0u, designer.Close());
 }
 
@@ -271,6 +391,30 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
     EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "Exit saved the edit where it came from";
 }
 
+// The frame's title names the active editor's file, and only while an editor is open.
+TEST(Designer, TheTitleNamesTheActiveEditorOnlyUntilItsProjectCloses)
+{
+    ForgetRecentFiles();
+    CTestFolder folder("designer-title");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.ClickItem("Head"));
+    const auto titled = [&](const std::string& strTitle)
+    { return PumpUntil([&] { return TitleOf(designer.MainWindow()) == strTitle; }, kColdWineDeadlineMs); };
+    EXPECT_TRUE(titled("chat_api.h - Kestova")) << TitleOf(designer.MainWindow());
+    designer.Key('F', VK_MENU);
+    designer.Key('C');
+    ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
+    EXPECT_TRUE(titled("Kestova")) << "no editor is left: " << TitleOf(designer.MainWindow());
+
+    designer.Key('F', VK_MENU);
+    designer.Key('1');
+    const std::vector<TreeItemSeen> expected = ExpectedTree({strChat});
+    ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+    EXPECT_EQ("Kestova", TitleOf(designer.MainWindow())) << "reopening opens no editor";
+    EXPECT_EQ(0u, designer.Close());
+}
+
 // Selecting a project saves its editors' files at once; Wine would replace a read-only one.
 TEST(Designer, AReadOnlyEditorFileIsRefusedAsWindowsWouldAndKeepsItsBytes)
 {
@@ -311,7 +455,7 @@ TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdi
     ASSERT_TRUE(hQuestion);
     EXPECT_NE(std::string::npos, CDesignerProcess::MessageText(hQuestion).find("Try Again"));
     designer.Key(VK_RETURN);
-    ASSERT_TRUE(PumpUntil([hQuestion] { return !::IsWindow(hQuestion); }));
+    ASSERT_TRUE(WaitUntilGone(hQuestion));
     EXPECT_TRUE(::IsWindow(designer.MainWindow())) << "the program stays";
     EXPECT_EQ(nItems, designer.TreeItems().size()) << "with the edit";
 

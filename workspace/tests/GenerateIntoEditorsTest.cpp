@@ -1,13 +1,17 @@
-// Generate Code in a loaded frame: the new text goes into the project's open editors, Save All writes
-// it, and Compile right after it builds the new text.
+// Generate Code, the diagram and the Makefile in a loaded frame: the new text goes into the project's
+// open editors as one step the user can undo, Save All writes it, and Compile right after it builds
+// the new text.
 #include "DesignerFrameTest.h"
 
+#include "FrameKeys.h"
 #include "Generator.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
 #include "MessagePump.h"
+#include "NativeBuild.h"
 #include "PixelImage.h"
 #include "StubTools.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
 
@@ -51,40 +55,17 @@ protected:
         return code;
     }
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
+    static CKTSyntaxEditView* ViewOf(CDocument* pDoc) { return static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView(); }
+    // The editor's rows, each ended by LF but the last.
+    static std::string EditorText(CDocument* pDoc)
+    {
+        CKTSyntaxEditBufferManager* pBuffer = static_cast<CKTSyntaxEditDoc*>(pDoc)->GetDataManager();
+        std::string text;
+        for (int nRow = 1; nRow <= pBuffer->GetRowCount(); nRow++)
+            text += std::string(nRow > 1 ? "\n" : "") + LPCSTR(pBuffer->GetLineTextEx(nRow));
+        return text;
+    }
 };
-
-// The folder as the native side names it.
-std::string UnixPathOf(const std::string& strPath)
-{
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    const auto pfnUnixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandle("kernel32"), "wine_get_unix_file_name")));
-    WCHAR szWide[MAX_PATH] = L"";
-    ::MultiByteToWideChar(CP_ACP, 0, strPath.c_str(), -1, szWide, MAX_PATH);
-    char* pszUnix = pfnUnixName ? pfnUnixName(szWide) : nullptr;
-    const std::string unixPath = pszUnix ? pszUnix : "";
-    if (pszUnix)
-        ::HeapFree(::GetProcessHeap(), 0, pszUnix);
-    return unixPath;
-}
-
-// Runs the native build-and-run script on the folder; Wine starts native programs itself, splitting
-// the command line as a Windows program would.
-bool BuildAndRunNatively(const CTestFolder& folder, const std::string& name)
-{
-    std::string command = "/bin/sh \"" KESTOVA_DEMO_SCRIPT "\" \"" + UnixPathOf(folder.Path()) + "\" " + name;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    // The handle of a native program is not signalled at its end: the script's last file tells it.
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    for (int i = 0; i < 1200 && folder.Read("done.txt").empty(); i++)
-        ::Sleep(100);
-    return !folder.Read("done.txt").empty();
-}
 
 }  // namespace
 
@@ -108,6 +89,52 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+TEST_F(GenerateIntoEditorsTest, TheOpenDiagramAndMakefileEditorsTakeTheirNewTextAndASaveWritesIt)
+{
+    m_folder.Write("nix.diagram", "the previous diagram\r\n");
+    m_folder.Write("Makefile", "previous:\n\techo previous\n");
+    ProjectRecord& project = OpenAndSelect("nix");
+    project.targetPlatform = PLATFORM_UNIX;
+    ASSERT_NE(nullptr,
+              DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(m_folder.Path("Makefile").c_str(), TRUE));
+    RunCommand(ID_BUILD_DIAGRAM);
+    RunCommand(ID_BUILD_MAKEFILE);
+    std::string diagram, makefile, error;
+    ASSERT_TRUE(codegen::GenerateDiagram(project, diagram, error)) << error;
+    ASSERT_TRUE(codegen::GenerateMakefile(project, makefile, error)) << error;
+    for (const auto& [fileName, text] : {std::make_pair("nix.diagram", diagram), std::make_pair("Makefile", makefile)})
+    {
+        CDocument* pDoc = EditorOf(fileName);
+        ASSERT_NE(nullptr, pDoc) << fileName;
+        EXPECT_TRUE(pDoc->IsModified()) << fileName;
+        EXPECT_EQ(WithoutCarriageReturns(text), EditorText(pDoc)) << fileName;
+    }
+    EXPECT_EQ("previous:\n\techo previous\n", m_folder.Read("Makefile")) << "the new text waits in the editor";
+
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ(diagram, m_folder.Read("nix.diagram"));
+    EXPECT_EQ(makefile, m_folder.Read("Makefile")) << "make reads a CR as part of a recipe";
+}
+
+TEST_F(GenerateIntoEditorsTest, OneCtrlZUndoesAWholeGenerateCode)
+{
+    m_folder.Write("gen_api.c", "previous generation\r\n");
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    CDocument* pDoc = EditorOf("gen_api.c");
+    ASSERT_NE(nullptr, pDoc);
+    ASSERT_NE("previous generation\n", EditorText(pDoc));
+    CKTSyntaxEditView* pView = ViewOf(pDoc);
+    static_cast<CMDIChildWnd*>(pView->GetParentFrame())->MDIActivate();
+    PumpMessages();
+
+    CFrameKeys keys;
+    CTestInput input(pView->GetEditCtrl()->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('Z', CTestInput::kControl));
+    EXPECT_EQ("previous generation\n", EditorText(pDoc));
+    EXPECT_FALSE(pView->GetEditCtrl()->CanUndo()) << "the generation was one step";
 }
 
 TEST_F(GenerateIntoEditorsTest, TheGeneratedTextIsColouredInItsEditor)
@@ -134,8 +161,7 @@ TEST_F(GenerateIntoEditorsTest, CompileRightAfterGenerateBuildsTheNewText)
     m_pFrame->m_strCompilerPath = strStubs + "\\vcvars32.bat";
     RunCommand(ID_BUILD_GENERATE_CODE);
     RunCommand(ID_BUILD_COMPILE);
-    ASSERT_TRUE(WaitForFile(strStubs + "\\seen.c"));
-    ::Sleep(200);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), WithoutCarriageReturns(ReadAll(strStubs + "\\seen.c")))
         << "the stub compiler saw the saved new text";
     EXPECT_NE(std::string::npos, ReadAll(strStubs + "\\args.txt").find("win_api.c"));
@@ -150,7 +176,7 @@ TEST_F(GenerateIntoEditorsTest, AUnixProjectsSavedFilesBuildWithItsMakefileAndIt
     RunCommand(ID_BUILD_GENERATE_CODE);
     RunCommand(ID_PROJECT_SAVE_ALL);
     RunCommand(ID_BUILD_MAKEFILE);
-    ASSERT_TRUE(BuildAndRunNatively(m_folder, "nix"));
+    ASSERT_TRUE(BuildAndRunNatively(m_folder.Path(), "nix"));
     EXPECT_EQ("0\n", m_folder.Read("make.status")) << m_folder.Read("make.log");
     const std::string all = std::to_string(3 * project.packets.GetSize()) + " of " +
                             std::to_string(3 * project.packets.GetSize()) + " packets intact";

@@ -1,14 +1,21 @@
 // The program starts, shows its main window titled "Kestova" with an empty MDI workspace, and ends
-// with exit code 0 when that window is closed; its image may address more than 2 GB.
+// with exit code 0 when that window is closed; its image may address more than 2 GB; a big project
+// named on its command line fills the tree of a frame already shown.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <fstream>
+#include <string>
 
 #include "MessagePump.h"
 #include "NearColor.h"
 #include "PixelImage.h"
+#include "SampleDesigns.h"
 #include "Screenshot.h"
+#include "TestFolder.h"
+#include "project/ProjectFile.h"
 
 namespace
 {
@@ -44,7 +51,7 @@ HWND WaitForWindow(const char* pszTitle, DWORD dwProcessId)
             ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
             return query.hWndFound != nullptr;
         },
-        10000);
+        kColdWineDeadlineMs);
     return query.hWndFound;
 }
 
@@ -62,11 +69,73 @@ COLORREF WorkspaceColour(HWND hClient)
             clrShown = CPixelImage::FromScreen({ptMiddle.x, ptMiddle.y, ptMiddle.x + 1, ptMiddle.y + 1}).Pixel(0, 0);
             return NearColor(clrShown, clrWorkspace, 0);
         },
-        5000);
+        kColdWineDeadlineMs);
     return clrShown;
 }
 
+struct StartedProgram
+{
+    explicit StartedProgram(std::string strCommand)
+    {
+        STARTUPINFO si{};
+        si.cb = sizeof si;
+        bStarted = ::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    }
+    ~StartedProgram()
+    {
+        if (!bStarted)
+            return;
+        if (::WaitForSingleObject(pi.hProcess, 20000) != WAIT_OBJECT_0)
+            ::TerminateProcess(pi.hProcess, 1);
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    PROCESS_INFORMATION pi{};
+    BOOL bStarted = FALSE;
+};
+
+BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
+{
+    char szClass[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    if (lstrcmp(szClass, WC_TREEVIEW) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+UINT TreeCount(HWND hFrame)
+{
+    HWND hTree = nullptr;
+    ::EnumChildWindows(hFrame, MatchTree, reinterpret_cast<LPARAM>(&hTree));
+    DWORD_PTR nCount = 0;
+    if (!hTree || !::SendMessageTimeout(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &nCount))
+        return 0;
+    return UINT(nCount);
+}
+
 }  // namespace
+
+// Reading 30,000 fields takes a while: the window is there first, and the tree fills in it.
+TEST(Startup, ABigProjectOnTheCommandLineFillsTheTreeOfAFrameAlreadyShown)
+{
+    CTestFolder folder("startup-big");
+    const int nPackets = 1000, nFields = 30;
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(nPackets, nFields), folder.Path("Large.kvs").c_str(), &strError));
+    // The root, the project, "Head" with four fields, "Packet" with the packets and their fields.
+    const UINT nItems = 4 + 4 + nPackets * (1 + nFields);
+    StartedProgram program("kestova.exe \"" + folder.Path("Large.kvs") + "\"");
+    ASSERT_TRUE(program.bStarted);
+    HWND hWnd = WaitForWindow("Kestova", program.pi.dwProcessId);
+    ASSERT_TRUE(hWnd != nullptr);
+    EXPECT_LT(TreeCount(hWnd), nItems) << "the frame showed only once the tree was full";
+    EXPECT_TRUE(PumpUntil([&] { return TreeCount(hWnd) == nItems; }, 60000));
+    ::PostMessage(hWnd, WM_CLOSE, 0, 0);
+}
 
 TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
 {
@@ -89,7 +158,7 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
         EXPECT_FALSE(SaveScreenshot(hWnd, "kestova-startup").empty());
         ::PostMessage(hWnd, WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 20000));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, kColdWineDeadlineMs));
     DWORD dwExitCode = 1;
     ::GetExitCodeProcess(pi.hProcess, &dwExitCode);
     EXPECT_EQ(0u, dwExitCode);

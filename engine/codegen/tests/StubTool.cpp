@@ -1,5 +1,6 @@
 // StubTool.cpp: a stand-in for cl.exe and lib.exe. It appends "<its name> <its arguments>" to args.txt in its own
-// folder, and copies each "*_api.c" argument, read from the folder it runs in, to seen.c there.
+// folder, copies each "*_api.c" argument, read from the folder it runs in, to seen.c there, and then writes
+// "<its name>.done" there, so a test that waits for that file reads the others whole.
 #include <windows.h>
 
 #include <fstream>
@@ -43,5 +44,6 @@ int main()
     const std::string arguments = Arguments();
     std::ofstream(folder + "args.txt", std::ios::binary | std::ios::app) << name << ' ' << arguments << "\r\n";
     CopySources(arguments, folder);
+    std::ofstream(folder + name + ".done", std::ios::binary) << "done\r\n";
     return 0;
 }

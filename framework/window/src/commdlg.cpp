@@ -36,9 +36,27 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
     }
 }
 
+namespace
+{
+
+// The hook's dialog lies inside the system's; that one opens over its owner like every other dialog.
+UINT_PTR CALLBACK CenterOnOwnerHook(HWND hDlg, UINT nMessage, WPARAM, LPARAM lParam)
+{
+    if (nMessage == WM_NOTIFY && reinterpret_cast<LPNMHDR>(lParam)->code == CDN_INITDONE)
+        CWnd::FromHandle(::GetParent(hDlg))->CenterWindow();
+    return 0;
+}
+
+}  // namespace
+
 INT_PTR CFileDialog::DoModal()
 {
     m_ofn.hwndOwner = PreModal();
+    if (!(m_ofn.Flags & OFN_ENABLEHOOK))
+    {
+        m_ofn.Flags |= OFN_ENABLEHOOK;
+        m_ofn.lpfnHook = CenterOnOwnerHook;
+    }
     m_szFileName[_countof(m_szFileName) - 1] = '\0';
     BOOL bOK = m_bOpenFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
     return bOK ? IDOK : IDCANCEL;

@@ -146,10 +146,32 @@ void CDialog::EndDialog(int nResult)
     ::EndDialog(m_hWnd, nResult);
 }
 
+namespace
+{
+
+// A top-level dialog that neither showed nor placed itself while it started opens over its owner,
+// as message boxes do, instead of at its template's corner.
+void CenterIfUnplaced(CWnd& dialog, const CRect& rcBefore, DWORD dwStyleBefore)
+{
+    CRect rcAfter;
+    dialog.GetWindowRect(&rcAfter);
+    const DWORD dwShown = WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE;
+    if ((dwStyleBefore & (WS_CHILD | dwShown)) || (dialog.GetStyle() & dwShown) || !::EqualRect(rcAfter, rcBefore))
+        return;
+    dialog.CenterWindow();
+}
+
+}  // namespace
+
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
+    CRect rcBefore;
+    GetWindowRect(&rcBefore);
+    const DWORD dwStyleBefore = GetStyle();
     Default();
-    return OnInitDialog();
+    const BOOL bFocusSet = OnInitDialog();
+    CenterIfUnplaced(*this, rcBefore, dwStyleBefore);
+    return bFocusSet;
 }
 
 BOOL CDialog::OnInitDialog()

@@ -417,10 +417,14 @@ BOOL CMDIChildWnd::OnNcActivate(BOOL bActive) { return (BOOL)DefWindowProc(WM_NC
 void CMDIChildWnd::OnDestroy()
 {
     // The frame's default menu comes back when the last child goes; while
-    // another child is active already, its menu stays.
+    // another child is active already, its menu stays. The title waits for the
+    // idle pass, when the child that follows (or none) is known; a frame that
+    // is being destroyed gets none.
     CMDIFrameWnd* pFrame = GetMDIFrame();
     CMDIChildWnd* pActive = pFrame ? pFrame->MDIGetActive() : nullptr;
     if (!pActive || pActive == this)
         OnUpdateFrameMenu(FALSE, nullptr, nullptr);
+    if (pFrame)
+        pFrame->DelayUpdateFrameTitle();
     CFrameWnd::OnDestroy();
 }

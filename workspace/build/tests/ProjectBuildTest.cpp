@@ -140,8 +140,7 @@ TEST_F(ProjectBuildTest, CompileRightAfterGenerateBuildsTheNewText)
     CProjectBuild build(m_project, m_editors, m_output);
     build.GenerateCode();
     build.Compile(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
-    ASSERT_TRUE(WaitForFile(strStubs + "\\seen.c"));
-    ::Sleep(200);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
     EXPECT_EQ(Expected().source, ReadAll(strStubs + "\\seen.c")) << "the stub compiled the saved new text";
     const std::string args = ReadAll(strStubs + "\\args.txt");
     EXPECT_NE(std::string::npos, args.find("cl /nologo")) << args;
@@ -157,9 +156,44 @@ TEST_F(ProjectBuildTest, CompileDemoAndRunDemoStartTheirCommands)
     build.RunDemo();
     EXPECT_EQ("Error: " + name + "_demo.exe is not built yet, please compile the demo first!", m_output.m_lines.back());
     build.CompileDemo(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
-    ASSERT_TRUE(WaitForFile(strStubs + "\\args.txt"));
-    ::Sleep(200);
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
     const std::string args = ReadAll(strStubs + "\\args.txt");
     EXPECT_NE(std::string::npos, args.find("/Fe" + name + "_demo.exe")) << args;
     EXPECT_EQ(2, m_editors.m_nSaves) << "both commands save the open editors first";
+}
+
+// A project made by File > New already holds the runtime library, and every later run finds its own copies.
+TEST_F(ProjectBuildTest, MakefileAndCompileCopyTheRuntimeOverTheCopiesAlreadyThere)
+{
+    for (const char* pszFile : {"Make.rules", "dravolint.c", "dravolint.h"})
+        WriteAll(PathOf(pszFile), "an older copy");
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
+    build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!", "Start Generating...",
+                                        "Successfully Generated!"}),
+              m_output.m_lines);
+    EXPECT_EQ(ReadAll(KESTOVA_PROGRAM_FOLDER "make/Make.rules"), ReadAll(PathOf("Make.rules")));
+
+    WriteAll(PathOf("dravolint.c"), "an older copy");
+    const CString strStubs = WriteStubTools();
+    build.Compile(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
+    EXPECT_EQ("Compiling " + std::string(m_project.name) + ".dll...", m_output.m_lines.back());
+    EXPECT_EQ(ReadAll(KESTOVA_PROGRAM_FOLDER "lib/dravolint.c"), ReadAll(PathOf("dravolint.c")));
+    EXPECT_TRUE(WaitForFile(strStubs + "\\cl.done")) << "the tools ran on the fresh copies";
+}
+
+// A runtime file the user made read-only stays as it is, and the command says so instead of success.
+TEST_F(ProjectBuildTest, AReadOnlyRuntimeCopyStopsTheMakefileWithItsName)
+{
+    const CString strHeader = PathOf("dravolint.h");
+    WriteAll(strHeader, "the user's own copy");
+    ASSERT_TRUE(::SetFileAttributes(strHeader, FILE_ATTRIBUTE_READONLY));
+    CProjectBuild(m_project, m_editors, m_output).GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
+    ::SetFileAttributes(strHeader, FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(2u, m_output.m_lines.size());
+    EXPECT_EQ(0u, m_output.m_lines[1].find("Error: cannot copy ")) << m_output.m_lines[1];
+    EXPECT_NE(std::string::npos, m_output.m_lines[1].find(std::string((LPCTSTR)strHeader) + " is read-only"))
+        << m_output.m_lines[1];
+    EXPECT_EQ("the user's own copy", ReadAll(strHeader));
 }

@@ -8,7 +8,7 @@
 
 namespace
 {
-// Raw input for what the shared helper has no call for: a modifier held across a drag, a button held still.
+// Raw input for what the shared helper has no call for: a key held across clicks, a button held still.
 void SendRaw(DWORD dwType, WORD wKey, DWORD dwFlags, POINT ptScreen = {})
 {
     INPUT input = {};
@@ -63,34 +63,6 @@ protected:
         EXPECT_EQ(start.nCol, c1);
         EXPECT_EQ(end.nLine, r2);
         EXPECT_EQ(end.nCol, c2);
-    }
-    // The modifier is pressed again before the release: this display's input layer may forget a
-    // key injected long before, while the button is held.
-    void DragHolding(WORD wKey, POINT ptFrom, POINT ptTo)
-    {
-        auto holdKey = [wKey]
-        {
-            SendRaw(INPUT_KEYBOARD, wKey, 0);
-            return PumpUntil([wKey] { return ::GetKeyState(wKey) < 0; }, 1000);
-        };
-        EXPECT_TRUE(holdKey());
-        SendRaw(INPUT_MOUSE, 0, 0, Screen(ptFrom));
-        SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN, Screen(ptFrom));
-        PumpUntil([this] { return ::GetCapture() == Ctrl().GetSafeHwnd(); }, 2000);
-        for (int i = 1; i <= 4; ++i)
-        {
-            POINT pt = {ptFrom.x + (ptTo.x - ptFrom.x) * i / 4, ptFrom.y + (ptTo.y - ptFrom.y) * i / 4};
-            SendRaw(INPUT_MOUSE, 0, 0, Screen(pt));
-        }
-        PumpUntil([this, ptTo]
-                  { return Ctrl().GetCaretPoint().y / Ctrl().GetRowHeight() == ptTo.y / Ctrl().GetRowHeight(); },
-                  1000);
-        PumpMessages();
-        EXPECT_TRUE(holdKey());
-        SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP, Screen(ptTo));
-        PumpUntil([this] { return ::GetCapture() != Ctrl().GetSafeHwnd(); }, 2000);
-        SendRaw(INPUT_KEYBOARD, wKey, KEYEVENTF_KEYUP);
-        PumpUntil([wKey] { return ::GetKeyState(wKey) >= 0; }, 1000);
     }
 
     std::unique_ptr<CEditTestWindow> m_window;
@@ -207,7 +179,7 @@ TEST_F(CMouseTest, HoldingTheButtonBelowTheWindowScrollsTheSelectionOn)
 TEST_F(CMouseTest, AltDragMakesAColumnBlockPastShortRows)
 {
     Load("abcdefgh\r\nab\r\nabcdefgh");
-    DragHolding(VK_MENU, At(1, 3), At(3, 6));
+    ASSERT_TRUE(m_input->Drag(At(1, 3), At(3, 6), CTestInput::kAlt));
     EXPECT_TRUE(Ctrl().IsColumnSelection());
     ExpectSelection(1, 3, 3, 6);
     Ctrl().DeleteSelection();
@@ -228,14 +200,12 @@ TEST_F(CMouseTest, DraggingTheSelectionMovesItAndCtrlCopiesIt)
     EXPECT_STREQ(Row(1), "one two three four");
 
     Ctrl().Select(1, 1, 1, 4);
-    ::Sleep(::GetDoubleClickTime());
-    DragHolding(VK_CONTROL, At(1, 2), At(1, 19));
+    ASSERT_TRUE(m_input->Drag(At(1, 2), At(1, 19), CTestInput::kControl));
     EXPECT_STREQ(Row(1), "one two three fourone");
     Ctrl().Undo();
     EXPECT_STREQ(Row(1), "one two three four");
 
     Ctrl().Select(1, 1, 1, 4);
-    ::Sleep(::GetDoubleClickTime());
     ASSERT_TRUE(m_input->Drag(At(1, 2), At(1, 3)));
     EXPECT_STREQ(Row(1), "one two three four");
     EXPECT_FALSE(Ctrl().HasSelection());

@@ -1,0 +1,77 @@
+// A project made by File > New in a loaded frame, through the real dialog: the runtime library is
+// copied beside it, and Generate Makefile, run again and again, gives a Makefile that builds it.
+#include "DesignerFrameTest.h"
+
+#include "DialogAnswer.h"
+#include "DialogInput.h"
+#include "KTSyntaxEditCtrl.h"
+#include "KestovaDialogsRes.h"
+#include "NativeBuild.h"
+#include "WorkspaceRes.h"
+#include "model/Vocabulary.h"
+#include "project/ProjectFile.h"
+
+namespace
+{
+
+class NewProjectTest : public DesignerFrameTest
+{
+protected:
+    ProjectRecord* NewProject(const char* pszName)
+    {
+        const std::string location = m_folder.Path();
+        Answering(
+            "New Project",
+            [&](HWND h)
+            {
+                TypeInto(h, IDC_EDIT_NAME, pszName);
+                TypeInto(h, IDC_EDIT_LOCATION, location.c_str());
+            },
+            [&] { RunCommand(ID_PROJECT_NEW); });
+        return m_pFrame->m_projects.empty() ? nullptr : m_pFrame->m_projects.back().get();
+    }
+    CString Output() const
+    {
+        CString strOutput;
+        m_pFrame->m_wndOutput.GetWindowText(strOutput);
+        return strOutput;
+    }
+};
+
+// The design of the chat example in the new project, which File > New leaves without packets.
+void DesignLikeTheExample(ProjectRecord& project)
+{
+    ProjectRecord example;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(CKTSyntaxEditCtrl::GetModuleFolder() + "example\\chat.kvs", &example, &strMessage))
+        << (LPCTSTR)strMessage;
+    project.headerFields.Copy(example.headerFields);
+    project.packets.Copy(example.packets);
+}
+
+}  // namespace
+
+TEST_F(NewProjectTest, GenerateMakefileRunsAgainOverTheCopiedRuntimeAndTheMakefileBuildsTheProject)
+{
+    ProjectRecord* pProject = NewProject("road");
+    ASSERT_NE(nullptr, pProject) << "File > New made no project";
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages.front();
+    const std::string folder = m_folder.Path("road");
+    EXPECT_FALSE(m_folder.Read("road\\dravolint.h").empty()) << "File > New copies the runtime library";
+    DesignLikeTheExample(*pProject);
+
+    RunCommand(ID_BUILD_MAKEFILE);
+    RunCommand(ID_BUILD_MAKEFILE);
+    EXPECT_EQ(CString("Start Generating...\r\nSuccessfully Generated!\r\nStart Generating...\r\nSuccessfully "
+                      "Generated!\r\n"),
+              Output());
+    EXPECT_FALSE(m_folder.Read("road\\Make.rules").empty());
+
+    if (::GetFileAttributes("Z:\\usr\\bin\\make") == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no native make";
+    pProject->targetPlatform = PLATFORM_UNIX;
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(BuildAndRunNatively(folder, "road"));
+    EXPECT_EQ("0\n", m_folder.Read("road\\make.status")) << m_folder.Read("road\\make.log");
+}
