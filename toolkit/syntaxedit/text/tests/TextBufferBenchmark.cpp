@@ -102,9 +102,8 @@ void BM_ReplaceWholeText(benchmark::State& state)
         kttest::BufferPtr buffer = kttest::NewBuffer();
         CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
         buffer->Load(&source);
-        int nRows = buffer->GetRowCount();
-        buffer->DeleteText(1, 1, nRows, buffer->GetLineLength(nRows) + 1, TRUE, FALSE);
-        buffer->InsertText(SourceFile().c_str(), 1, 1, TRUE);
+        KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
+        buffer->ReplaceAllText(SourceFile().c_str(), lcOldEnd, lcNewEnd);
         nGrown = g_nHeapBytes - nBefore;
     }
     state.counters["buffer_MB"] = double(nGrown) / (1024 * 1024);
