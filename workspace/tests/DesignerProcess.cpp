@@ -242,7 +242,9 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
     memory.Read(memory.Address(), &rc, sizeof rc);
     POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ::ClientToScreen(hTree, &pt);
-    return ClickScreen(pt);
+    return ClickScreen(pt) &&
+           PumpUntil([&] { return (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0) == hItem; },
+                     kColdWineDeadlineMs);
 }
 
 bool CDesignerProcess::ClickWindow(HWND hWnd) const
