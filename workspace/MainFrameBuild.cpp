@@ -2,8 +2,10 @@
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
+#include "LongWork.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
+#include "RedrawHeld.h"
 #include "WrenfoldApp.h"
 
 namespace
@@ -33,6 +35,7 @@ public:
         if (!pView)
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
+        CRedrawHeld held(pView);
         return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
     BOOL SaveAll() override { return App().SaveEditorDocuments(m_strFolder); }
@@ -56,6 +59,20 @@ private:
     CString m_strFolder;
 };
 
+// The frame keeps painting while the generators run, and its status bar says what they do.
+class CFrameWork : public IWorkRunner
+{
+public:
+    explicit CFrameWork(CKTStatusBar& statusBar) : m_statusBar(statusBar) {}
+    void Run(const CString& strStep, const std::function<void()>& work) override
+    {
+        CLongWork(m_statusBar, strStep).Run(work);
+    }
+
+private:
+    CKTStatusBar& m_statusBar;
+};
+
 }  // namespace
 
 void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame))
@@ -65,7 +82,8 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
         return;
     CFolderEditors editors(pProject->folder);
     COutputLines output(m_wndOutput);
-    CProjectBuild build(*pProject, editors, output);
+    CFrameWork runner(m_wndStatusBar);
+    CProjectBuild build(*pProject, editors, output, &runner);
     pfnCommand(build, *this);
 }
 

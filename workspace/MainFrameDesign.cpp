@@ -75,7 +75,7 @@ void CMainFrame::OnDeletePacket()
     if (!ConfirmPacketDeletion(this, strName))
         return;
     RemovePacketsNamed(pData->project->packets, strName);
-    DeleteItemsWithData(tree, hPacket);
+    DeleteItemsWithData(m_wndProjectTree.m_wndTree, hPacket);
 }
 
 void CMainFrame::OnAddField()
@@ -114,7 +114,7 @@ void CMainFrame::OnDeleteField()
     }
     else
         RemoveFieldsNamed(pData->project->headerFields, strName);
-    DeleteItemsWithData(tree, hField);
+    DeleteItemsWithData(m_wndProjectTree.m_wndTree, hField);
 }
 
 void CMainFrame::OnUpdateAddPacket(CCmdUI* pCmdUI) { pCmdUI->Enable(SelectedKindIs({kTreePacketFolder})); }

@@ -1,6 +1,7 @@
 // The main frame's project commands: create, open, save and close projects, and saving everything at the end.
 #include "MainFrame.h"
 
+#include "LongWork.h"
 #include "NewProject.h"
 #include "ProjectTreeItems.h"
 #include "WrenfoldApp.h"
@@ -38,7 +39,7 @@ void CMainFrame::OnFileNew()
 {
     std::vector<CString> loadedNames;
     for (const auto& pProject : m_projects)
-        loadedNames.push_back(pProject->name);
+        loadedNames.emplace_back(pProject->name);
     CNewProject dialog(this, std::move(loadedNames));
     if (dialog.DoModal() == IDOK)
         CreateProject(dialog);
@@ -84,7 +85,10 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
     const CString strPath = FullPathOf(pszPath);
     auto pProject = std::make_unique<ProjectRecord>();
     CString strMessage, strReason;
-    if (!ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason))
+    bool bRead = false;
+    CLongWork(m_wndStatusBar, "Reading " + strPath + "...")
+        .Run([&] { bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason); });
+    if (!bRead)
     {
         m_wndOutput.AddLine("Error: " + strReason);
         AfxMessageBox(strMessage);
@@ -129,7 +133,10 @@ BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
     const BOOL bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
     CString strError;
-    if (m_files.Save(project, &strError))
+    bool bWritten = false;
+    CLongWork(m_wndStatusBar, CString("Saving ") + project.name + "...")
+        .Run([&] { bWritten = m_files.Save(project, &strError); });
+    if (bWritten)
         return bEditorsSaved;
     AfxMessageBox(strError, MB_OK | MB_ICONERROR);
     return FALSE;

@@ -16,7 +16,7 @@ namespace
 // In the order they are opened; each new tab goes to the front, so the header ends up first and active.
 std::array<CString, 4> EditorFileNames(const ProjectRecord& project)
 {
-    const std::string name = project.name;
+    const std::string name(project.name);
     return {codegen::DiagramFileName(name).c_str(), codegen::DemoFileName(name).c_str(),
             codegen::SourceFileName(name).c_str(), codegen::HeaderFileName(name).c_str()};
 }

@@ -9,6 +9,7 @@ IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CTreeCtrl)
 BEGIN_MESSAGE_MAP(COfficeTreeCtrl, CTreeCtrl)
 ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelchanged)
 ON_NOTIFY_REFLECT(NM_KILLFOCUS, OnKillFocus)
+ON_NOTIFY_REFLECT(TVN_DELETEITEM, OnDeleteItem)
 END_MESSAGE_MAP()
 
 TreeItemData* COfficeTreeCtrl::GetItemData(HTREEITEM hItem) const
@@ -44,3 +45,10 @@ void COfficeTreeCtrl::OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult)
 
 // The pane has no use for the tree's loss of focus.
 void COfficeTreeCtrl::OnKillFocus(NMHDR*, LRESULT* pResult) { *pResult = 1; }
+
+// Freed as the tree lets go of the item: walking 30,000 items to free them first costs seconds.
+void COfficeTreeCtrl::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    delete reinterpret_cast<TreeItemData*>(reinterpret_cast<NMTREEVIEW*>(pNMHDR)->itemOld.lParam);
+}

@@ -7,6 +7,7 @@
 struct ProjectRecord;
 struct TreeItemData;
 
+// Each item owns its data (a TreeItemData or none), freed when the item goes.
 class COfficeTreeCtrl : public CTreeCtrl
 {
     DECLARE_DYNCREATE(COfficeTreeCtrl)
@@ -21,5 +22,6 @@ public:
 protected:
     afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,7 @@
 // A project's tree items: one per project, header branch, packet folder, packet and field.
 #include "ProjectTreeItems.h"
 
+#include "OfficeTreeCtrl.h"
 #include "TreeItemData.h"
 
 #include "model/ProtocolRecords.h"
@@ -89,29 +90,5 @@ HTREEITEM FindProjectItem(const CTreeCtrl& tree, HTREEITEM hRoot, const ProjectR
     return nullptr;
 }
 
-namespace
-{
-
-void FreeDataBelow(CTreeCtrl& tree, HTREEITEM hItem)
-{
-    for (HTREEITEM hChild = tree.GetChildItem(hItem); hChild; hChild = tree.GetNextSiblingItem(hChild))
-        FreeDataBelow(tree, hChild);
-    if (hItem == TVI_ROOT)
-        return;
-    TVITEM item = {};
-    item.mask = TVIF_PARAM;
-    item.hItem = hItem;
-    if (!tree.GetItem(&item))
-        return;
-    delete reinterpret_cast<TreeItemData*>(item.lParam);
-    item.lParam = 0;
-    tree.SetItem(&item);
-}
-
-}  // namespace
-
-void DeleteItemsWithData(CTreeCtrl& tree, HTREEITEM hItem)
-{
-    FreeDataBelow(tree, hItem);
-    tree.DeleteItem(hItem);
-}
+// The tree frees each item's data as the item goes.
+void DeleteItemsWithData(COfficeTreeCtrl& tree, HTREEITEM hItem) { tree.DeleteItem(hItem); }

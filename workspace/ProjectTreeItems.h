@@ -2,6 +2,7 @@
 #pragma once
 #include "afxcmn.h"
 
+class COfficeTreeCtrl;
 struct ProjectRecord;
 struct TreeItemData;
 
@@ -25,6 +26,5 @@ HTREEITEM InsertProjectItems(CTreeCtrl& tree, HTREEITEM hRoot, ProjectRecord* pP
 // The child of the root that stands for the project; null when there is none.
 HTREEITEM FindProjectItem(const CTreeCtrl& tree, HTREEITEM hRoot, const ProjectRecord* pProject);
 
-// Frees the data of the item and of everything below it, then deletes the item.
-// TVI_ROOT empties the tree.
-void DeleteItemsWithData(CTreeCtrl& tree, HTREEITEM hItem);
+// Deletes the item and everything below it, and with them their data. TVI_ROOT empties the tree.
+void DeleteItemsWithData(COfficeTreeCtrl& tree, HTREEITEM hItem);

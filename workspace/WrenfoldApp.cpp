@@ -29,9 +29,10 @@ BOOL CwrenfoldApp::InitInstance()
     CreateEditorTemplate();
     if (!CreateMainFrame())
         return FALSE;
-    OpenCommandLineProject();
+    // The frame first: a big project takes a while to read, and its tree fills in the window.
     m_pMainWnd->ShowWindow(m_nCmdShow);
     m_pMainWnd->UpdateWindow();
+    OpenCommandLineProject();
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 #include "WrenfoldApp.h"
 
 #include "ChildFrame.h"
+#include "RedrawHeld.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -31,12 +32,19 @@ std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
     return editors;
 }
 
+// A saved editor shows the same text again: it is drawn once afterwards, not while it is written.
 BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
 {
     BOOL bAllSaved = TRUE;
     for (CDocument* pDoc : EditorsIn(pszFolder))
-        if (pDoc->IsModified() && !pDoc->OnSaveDocument(pDoc->GetPathName()))
+    {
+        if (!pDoc->IsModified())
+            continue;
+        POSITION pos = pDoc->GetFirstViewPosition();
+        CRedrawHeld held(pos ? pDoc->GetNextView(pos) : nullptr);
+        if (!pDoc->OnSaveDocument(pDoc->GetPathName()))
             bAllSaved = FALSE;
+    }
     return bAllSaved;
 }
 

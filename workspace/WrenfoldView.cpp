@@ -1,4 +1,4 @@
-// The editor's view: case commands, go to line, and the Edit menu as its context menu.
+// The editor's view: case, folding and bookmark commands, go to line, and the Edit menu as its context menu.
 #include "WrenfoldView.h"
 
 #include "WorkspaceRes.h"
@@ -12,6 +12,13 @@ BEGIN_MESSAGE_MAP(CwrenfoldView, CKTSyntaxEditView)
 ON_COMMAND(ID_EDIT_GOTO_LINE, OnGoToLine)
 ON_COMMAND(ID_EDIT_UPPERCASE, OnUppercase)
 ON_COMMAND(ID_EDIT_LOWERCASE, OnLowercase)
+ON_COMMAND(ID_EDIT_COLLAPSE_ALL, OnCollapseAll)
+ON_COMMAND(ID_EDIT_EXPAND_ALL, OnExpandAll)
+ON_COMMAND(ID_EDIT_TOGGLE_BOOKMARK, OnToggleBookmark)
+ON_COMMAND(ID_EDIT_NEXT_BOOKMARK, OnNextBookmark)
+ON_COMMAND(ID_EDIT_PREV_BOOKMARK, OnPrevBookmark)
+ON_UPDATE_COMMAND_UI(ID_EDIT_NEXT_BOOKMARK, OnUpdateBookmarkMove)
+ON_UPDATE_COMMAND_UI(ID_EDIT_PREV_BOOKMARK, OnUpdateBookmarkMove)
 ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
@@ -33,6 +40,22 @@ void CwrenfoldView::OnGoToLine() { m_dlgGoToLine.ShowDialog(GetEditCtrl(), FALSE
 void CwrenfoldView::OnUppercase() { GetEditCtrl()->UppercaseSelection(); }
 
 void CwrenfoldView::OnLowercase() { GetEditCtrl()->LowercaseSelection(); }
+
+void CwrenfoldView::OnCollapseAll() { GetEditCtrl()->CollapseAll(); }
+
+void CwrenfoldView::OnExpandAll() { GetEditCtrl()->ExpandAll(); }
+
+void CwrenfoldView::OnToggleBookmark()
+{
+    GetEditCtrl()->ToggleBookmark(GetEditCtrl()->GetCurrentRow());
+    Refresh();
+}
+
+void CwrenfoldView::OnNextBookmark() { GetEditCtrl()->NextBookmark(); }
+
+void CwrenfoldView::OnPrevBookmark() { GetEditCtrl()->PrevBookmark(); }
+
+void CwrenfoldView::OnUpdateBookmarkMove(CCmdUI* pCmdUI) { pCmdUI->Enable(GetEditCtrl()->HasBookmarks()); }
 
 // The menu key gives no point: the menu then opens just inside the view's corner. The frame's
 // command bars show it, so it looks like the menu bar's own Edit menu.

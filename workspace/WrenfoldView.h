@@ -18,6 +18,12 @@ protected:
     afx_msg void OnGoToLine();
     afx_msg void OnUppercase();
     afx_msg void OnLowercase();
+    afx_msg void OnCollapseAll();
+    afx_msg void OnExpandAll();
+    afx_msg void OnToggleBookmark();
+    afx_msg void OnNextBookmark();
+    afx_msg void OnPrevBookmark();
+    afx_msg void OnUpdateBookmarkMove(CCmdUI* pCmdUI);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     DECLARE_MESSAGE_MAP()
 

@@ -2,6 +2,7 @@
 #include "Generator.h"
 
 #include "Writers.h"
+#include "model/OutOfMemory.h"
 #include "validation/DesignValidator.h"
 
 namespace codegen
@@ -32,9 +33,7 @@ bool Generate(const ProjectRecord& project, std::string& text, std::string& erro
     return true;
 }
 
-}  // namespace
-
-bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error)
+bool GenerateSources(const ProjectRecord& project, GeneratedCode& code, std::string& error)
 {
     code = GeneratedCode();
     if (!Validate(project, error))
@@ -50,15 +49,37 @@ bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string
     return true;
 }
 
+// Memory running out is refused like a design problem: the output is left
+// empty and error holds one line.
+template <class Output, class Work>
+bool GenerateWithinMemory(const ProjectRecord& project, const char* what, Output& output, std::string& error, Work work)
+{
+    bool generated = false;
+    if (!RanOutOfMemory([&]() { generated = work(); }))
+        return generated;
+    output = Output();
+    error = std::string("Error: project ") + project.name + ": not enough memory to generate the " + what + "!";
+    return false;
+}
+
+}  // namespace
+
+bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error)
+{
+    return GenerateWithinMemory(project, "code", code, error, [&]() { return GenerateSources(project, code, error); });
+}
+
 bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::string& error)
 {
     // GNU make on Unix reads a carriage return as part of a recipe line.
-    return Generate(project, makefile, error, "\n", WriteMakefile);
+    return GenerateWithinMemory(project, "Makefile", makefile, error,
+                                [&]() { return Generate(project, makefile, error, "\n", WriteMakefile); });
 }
 
 bool GenerateDiagram(const ProjectRecord& project, std::string& diagram, std::string& error)
 {
-    return Generate(project, diagram, error, "\r\n", WriteDiagram);
+    return GenerateWithinMemory(project, "diagram", diagram, error,
+                                [&]() { return Generate(project, diagram, error, "\r\n", WriteDiagram); });
 }
 
 std::string HeaderFileName(const std::string& project) { return project + "_api.h"; }

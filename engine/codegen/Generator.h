@@ -19,7 +19,8 @@ struct GeneratedCode
 };
 
 // Each validates the design first and, at its first problem, returns false
-// with the validator's one line in error and the output left empty.
+// with the validator's one line in error and the output left empty; memory
+// running out is refused the same way, with a line that says so.
 // Generation is deterministic: the same design always gives the same text.
 bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error);
 bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::string& error);

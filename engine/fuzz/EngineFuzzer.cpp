@@ -48,10 +48,25 @@ void CheckDesign(const ProjectRecord& project)
     CheckRoundTrip(project);
 }
 
+// Memory running out anywhere in reading is refused as such, leaving the project empty.
+void CheckReadingOutOfMemory(const std::uint8_t* data, std::size_t size)
+{
+    ProjectRecord read;
+    CString detail;
+    bool parsed = false;
+    const auto parse = [&]()
+    { parsed = ParseProjectText(reinterpret_cast<const char*>(data), size, "f/", &read, &detail); };
+    if (!RunWithOneAllocationRefused(data, size, parse))
+        return;
+    if (parsed || detail != "not enough memory" || read.name[0] != '\0' || read.packets.GetSize() != 0)
+        std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     CheckDesignsOf(data, size, CheckDesign);
+    CheckReadingOutOfMemory(data, size);
     return 0;
 }

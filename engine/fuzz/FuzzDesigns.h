@@ -3,8 +3,10 @@
 // Classes: ByteSource.
 #pragma once
 
+#include "AllocationFault.h"
 #include "model/ProtocolRecords.h"
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 
@@ -35,3 +37,22 @@ ProjectRecord MakeDesign(ByteSource& in);
 // Hands check the design the bytes hold as a project file, when they hold
 // one, and then the design MakeDesign builds from them. Log lines are dropped.
 void CheckDesignsOf(const std::uint8_t* data, std::size_t size, void (*check)(const ProjectRecord& project));
+
+// Runs attempt once to count its allocations, then again with one of them,
+// chosen by the bytes, refused. True when the second run met the refusal.
+template <class Attempt>
+bool RunWithOneAllocationRefused(const std::uint8_t* data, std::size_t size, Attempt attempt)
+{
+    long made = 0;
+    {
+        AllocationFault none(LONG_MAX);
+        attempt();
+        made = AllocationFault::Made();
+    }
+    std::uint32_t hash = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 16777619u;
+    AllocationFault fault(made == 0 ? 0 : static_cast<long>(hash % static_cast<std::uint32_t>(made)));
+    attempt();
+    return AllocationFault::Happened();
+}

@@ -1,21 +1,7 @@
 // ProtocolRecords.cpp: construction and copying of the protocol records.
 #include "ProtocolRecords.h"
 
-#include "FixedText.h"
-
-#include <cstring>
-
-FieldRecord::FieldRecord()
-{
-    std::memset(this, 0, sizeof(*this));
-    CopyFixedText(tlvTag, "0x00000000");
-}
-
-PacketRecord::PacketRecord() : hasBody(0)
-{
-    name[0] = '\0';
-    packetType[0] = '\0';
-}
+FieldRecord::FieldRecord() { CopyFixedText(tlvTag, "0x00000000"); }
 
 PacketRecord::PacketRecord(const PacketRecord& other) { *this = other; }
 
@@ -23,18 +9,11 @@ PacketRecord& PacketRecord::operator=(const PacketRecord& other)
 {
     if (this == &other)
         return *this;
-    std::memcpy(name, other.name, sizeof(name));
-    std::memcpy(packetType, other.packetType, sizeof(packetType));
+    name = other.name;
+    packetType = other.packetType;
     hasBody = other.hasBody;
     fields.Copy(other.fields);
     return *this;
-}
-
-ProjectRecord::ProjectRecord() : targetPlatform(0), basedProtocol(0), libraryType(0), tlvSupport(0)
-{
-    name[0] = '\0';
-    tlvTagType[0] = '\0';
-    tlvLengthType[0] = '\0';
 }
 
 ProjectRecord::ProjectRecord(const ProjectRecord& other) { *this = other; }
@@ -43,17 +22,23 @@ ProjectRecord& ProjectRecord::operator=(const ProjectRecord& other)
 {
     if (this == &other)
         return *this;
-    std::memcpy(name, other.name, sizeof(name));
+    name = other.name;
     targetPlatform = other.targetPlatform;
     basedProtocol = other.basedProtocol;
     libraryType = other.libraryType;
     tlvSupport = other.tlvSupport;
-    std::memcpy(tlvTagType, other.tlvTagType, sizeof(tlvTagType));
-    std::memcpy(tlvLengthType, other.tlvLengthType, sizeof(tlvLengthType));
+    tlvTagType = other.tlvTagType;
+    tlvLengthType = other.tlvLengthType;
     headerFields.Copy(other.headerFields);
     packets.Copy(other.packets);
     folder = other.folder;
     return *this;
+}
+
+template <>
+void AFXAPI SerializeElements<FieldRecord>(CArchive&, FieldRecord*, INT_PTR)
+{
+    AfxThrowNotSupportedException();
 }
 
 template <>

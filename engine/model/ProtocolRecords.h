@@ -3,42 +3,56 @@
 // Classes: FieldRecord, PacketRecord, ProjectRecord, and the arrays that hold them.
 #pragma once
 
+#include "FixedText.h"
+
 #include <afx.h>
 #include <afxtempl.h>
 #include <cstdint>
 
-// One field of the header or of a packet. Plain data: copied with memcpy
-// semantics by the arrays that hold it.
+// The capacities are those of the file format; the inline room is sized to
+// the texts designs usually hold, so that most records need no other block.
+typedef FixedText<255, 24> NameText;         // identifiers and names
+typedef FixedText<255, 12> HexCodeText;      // "0x" and up to eight hex digits
+typedef FixedText<49, 20> DataTypeText;      // the longest data-type name fits inline
+typedef FixedText<49, 12> LengthText;        // decimal
+typedef FixedText<29, 12> CountText;         // decimal
+typedef FixedText<255, 12> ReinterpretText;  // left empty by the editors
+
+// One field of the header or of a packet.
 struct FieldRecord
 {
-    char name[256];                // C identifier
-    char maxLength[50];            // decimal text: bytes, or bits for a bit field
-    char maxCount[30];             // decimal text, "char *" only
-    std::int32_t unit;             // FieldUnit
-    char dataType[50];             // one of the ten data-type names
-    char tlvTag[256];              // "0x" and up to eight hex digits; "0x00000000" unless TLV
-    std::int32_t type;             // FieldType
-    char reinterpretName[256];     // left empty by the editors
-    char relatedCountField[256];   // name of the field that carries the count
-    std::int32_t attribute;        // FieldAttribute
-    std::int32_t variantWay;       // VariantWay
-    char relatedLengthField[256];  // name of the field that carries the length
+    NameText name;                    // C identifier
+    LengthText maxLength;             // decimal text: bytes, or bits for a bit field
+    CountText maxCount;               // decimal text, "char *" only
+    DataTypeText dataType;            // one of the ten data-type names
+    HexCodeText tlvTag;               // "0x" and up to eight hex digits; "0x00000000" unless TLV
+    ReinterpretText reinterpretName;  // left empty by the editors
+    NameText relatedCountField;       // name of the field that carries the count
+    NameText relatedLengthField;      // name of the field that carries the length
+    std::int32_t unit = 0;            // FieldUnit
+    std::int32_t type = 0;            // FieldType
+    std::int32_t attribute = 0;       // FieldAttribute
+    std::int32_t variantWay = 0;      // VariantWay
 
     FieldRecord();
 };
+
+template <>
+void AFXAPI SerializeElements<FieldRecord>(CArchive& ar, FieldRecord* pElements, INT_PTR nCount);
 
 typedef CArray<FieldRecord, const FieldRecord&> FieldRecordArray;
 
 // One packet: its name, its packet-type code and its fields in order.
 struct PacketRecord
 {
-    char name[256];
-    char packetType[256];  // "0x" and up to eight hex digits
-    std::int32_t hasBody;  // nonzero when the packet carries a body
+    NameText name;
+    HexCodeText packetType;    // "0x" and up to eight hex digits
+    std::int32_t hasBody = 0;  // nonzero when the packet carries a body
     FieldRecordArray fields;
 
-    PacketRecord();
+    PacketRecord() = default;
     PacketRecord(const PacketRecord& other);
+    PacketRecord(PacketRecord&& other) noexcept = default;
     PacketRecord& operator=(const PacketRecord& other);
 };
 
@@ -52,18 +66,18 @@ typedef CArray<PacketRecord, const PacketRecord&> PacketRecordArray;
 // One protocol project: its settings, header fields, packets and folder.
 struct ProjectRecord
 {
-    char name[256];               // also the prefix of generated identifiers and files
-    std::int32_t targetPlatform;  // TargetPlatform
-    std::int32_t basedProtocol;   // BasedProtocol
-    std::int32_t libraryType;     // LibraryType
-    std::int32_t tlvSupport;      // nonzero when TLV fields are allowed
-    char tlvTagType[50];          // data-type name of a TLV tag
-    char tlvLengthType[50];       // data-type name of a TLV length
+    NameText name;                    // also the prefix of generated identifiers and files
+    std::int32_t targetPlatform = 0;  // TargetPlatform
+    std::int32_t basedProtocol = 0;   // BasedProtocol
+    std::int32_t libraryType = 0;     // LibraryType
+    std::int32_t tlvSupport = 0;      // nonzero when TLV fields are allowed
+    DataTypeText tlvTagType;          // data-type name of a TLV tag
+    DataTypeText tlvLengthType;       // data-type name of a TLV length
     FieldRecordArray headerFields;
     PacketRecordArray packets;
     CString folder;  // ends with a backslash
 
-    ProjectRecord();
+    ProjectRecord() = default;
     ProjectRecord(const ProjectRecord& other);
     ProjectRecord& operator=(const ProjectRecord& other);
 };

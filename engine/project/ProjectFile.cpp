@@ -41,7 +41,8 @@ bool NewProjectRecord(const char* name, const char* location, int basedProtocol,
     ProjectRecord created;
     if (name[0] == '\0' || !CopyFixedText(created.name, name))
     {
-        error->Format("the project name must have 1 to %d characters", static_cast<int>(sizeof(created.name) - 1));
+        error->Format("the project name must have 1 to %d characters",
+                      static_cast<int>(FixedTextCapacity(created.name)));
         return false;
     }
     created.basedProtocol = basedProtocol;

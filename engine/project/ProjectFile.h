@@ -37,9 +37,10 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
                       CString* detail);
 
 // Reads the project file at path; its folder becomes the project's folder. On
-// failure project is left empty, message is kInvalidProjectFileMessage and the
-// reason (the file, what was wrong, and where for the text) is logged and put in
-// reason when one is given.
+// failure project is left empty, message is kInvalidProjectFileMessage (or
+// "not enough memory to open PATH!" when memory ran out) and the reason (the
+// file, what was wrong, and where for the text) is logged and put in reason
+// when one is given.
 bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message, CString* reason = nullptr);
 
 // ReadProjectFile, and refusal of a project whose name is already loaded with

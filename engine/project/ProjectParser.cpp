@@ -83,18 +83,21 @@ public:
             ++m_count;
     }
 
-    template <std::size_t N>
-    bool Text(const char* name, char (&dest)[N])
+    template <std::size_t Capacity, std::size_t Inline>
+    bool Text(const char* name, FixedText<Capacity, Inline>& dest)
     {
         const char* value = Take(name);
+        if (value == nullptr)
+            return m_ok;
+        char text[Capacity];
+        std::size_t length = 0;
         bool tooLong = false;
-        if (value != nullptr && !Utf8ToFixedText(value, dest, N, &tooLong))
-        {
-            if (tooLong)
-                Refuse(name, "is longer than %d characters", static_cast<int>(N - 1));
-            else
-                Refuse(name, "holds a character outside the 8-bit code page%s", "");
-        }
+        if (Utf8ToBoundedText(value, text, Capacity, &length, &tooLong))
+            dest.Assign(text, length);
+        else if (tooLong)
+            Refuse(name, "is longer than %d characters", static_cast<int>(Capacity));
+        else
+            Refuse(name, "holds a character outside the 8-bit code page%s", "");
         return m_ok;
     }
 
@@ -199,7 +202,7 @@ bool ReadPlain(const char** attributes, const char* where, CString* detail)
 }
 
 // Grows the array by one default record, doubling its room when full so that
-// records are rarely moved.
+// records are rarely moved (a packet moves its fields with it, not copies).
 template <class Record>
 Record& Append(CArray<Record, const Record&>& records, INT_PTR guess)
 {
@@ -258,7 +261,7 @@ bool ProjectParser::ReadPacket(const char** attributes)
     PacketRecordArray& packets = m_project->packets;
     if (packets.GetSize() > 0)
         m_fieldGuess = packets[packets.GetSize() - 1].fields.GetSize();
-    PacketRecord& packet = Append(packets, m_packetGuess);
+    PacketRecord& packet = Append(packets, kFirstPackets);
     ElementReader reader(attributes, {nullptr, static_cast<int>(packets.GetSize()), 0}, &m_detail);
     return reader.Text(kName, packet.name) && reader.Text(kType, packet.packetType) &&
            reader.Number(kHasBody, &packet.hasBody) && reader.Finish();
@@ -321,27 +324,6 @@ bool ProjectParser::EnterField(const char* name, const ElementPlace& place, Fiel
 bool ProjectParser::RefuseElement(const ElementPlace& place, const char* name)
 {
     return Refuse(place.Text() + " is an unknown element <" + name + ">");
-}
-
-// Every packet element begins so; text elsewhere that looks the same only
-// reserves a little more room, one split between two pieces a little less.
-void ProjectParser::OnInput(const char* text, std::size_t length)
-{
-    static const char kPacketStart[] = "<packet ";
-    const std::size_t size = sizeof kPacketStart - 1;
-    INT_PTR packets = m_packetsSeen;
-    for (const char* at = text; at != nullptr && packets < kMostPacketsReserved;)
-    {
-        at = static_cast<const char*>(std::memchr(at, '<', length - static_cast<std::size_t>(at - text)));
-        if (at == nullptr)
-            break;
-        if (static_cast<std::size_t>(text + length - at) >= size && std::memcmp(at, kPacketStart, size) == 0)
-            ++packets;
-        ++at;
-    }
-    m_packetsSeen = packets;
-    if (packets > m_packetGuess)
-        m_packetGuess = packets;
 }
 
 // After a refusal the rest is only parsed, so that a document that is not

@@ -20,7 +20,6 @@ class ProjectParser : public CXmlStream::Handler
 public:
     explicit ProjectParser(ProjectRecord* project) : m_project(project) {}
 
-    void OnInput(const char* text, std::size_t length) override;
     void OnStart(CXmlStream& stream, const char* name, const char** attributes) override;
     void OnEnd(CXmlStream& stream) override;
     void OnText(CXmlStream& stream, const char* text, int length) override;
@@ -49,8 +48,8 @@ private:
     void Locate(const CXmlStream& stream);
     ElementPlace Place() const;
 
-    static const int kLevels = 6;  // document to field
-    static const INT_PTR kMostPacketsReserved = 65536;
+    static const int kLevels = 6;             // document to field
+    static const INT_PTR kFirstPackets = 16;  // room made at the first packet; it doubles after
 
     ProjectRecord* m_project;
     CString m_detail;
@@ -59,7 +58,5 @@ private:
     int m_projects = 0;
     bool m_head = false;
     bool m_body = false;
-    INT_PTR m_packetsSeen = 0;   // packet elements in the input so far
-    INT_PTR m_packetGuess = 16;  // room for packets, so that they are rarely moved (each with its fields)
-    INT_PTR m_fieldGuess = 4;    // the last packet's field count, the next one's likely size
+    INT_PTR m_fieldGuess = 4;  // the last packet's field count, the next one's likely size
 };

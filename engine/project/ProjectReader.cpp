@@ -2,55 +2,82 @@
 #include "ProjectFile.h"
 
 #include "ProjectParser.h"
+#include "model/OutOfMemory.h"
 #include "xml/XmlLog.h"
 #include "xml/XmlStream.h"
 
 namespace
 {
 
-// A refusal of the content leaves the project empty.
-bool Refused(ProjectRecord* project)
+enum ReadResult
 {
-    *project = ProjectRecord();
-    return false;
+    kRead,
+    kNotXml,   // the stream refused it: not well-formed, too large, unreadable
+    kRefused,  // well-formed, but not a project
+    kNoMemory  // memory ran out while reading
+};
+
+// Every refusal leaves the project empty, which also gives back the memory
+// a large read took before the user is told.
+template <class Run, class Folder>
+ReadResult ReadInto(ProjectRecord* project, Run run, Folder folder, CString* detail)
+{
+    ReadResult result = kRead;
+    const bool noMemory = RanOutOfMemory(
+        [&]()
+        {
+            *project = ProjectRecord();
+            ProjectParser parser(project);
+            CXmlStream stream(parser);
+            const int code = run(stream);
+            if (code == XCFG_ERROR_MEMORY)
+                result = kNoMemory;
+            else if (code != XCFG_OK)
+                result = kNotXml;
+            else if (parser.IsRefused())
+                result = kRefused;
+            *detail = result == kNotXml ? stream.GetErrorText() : parser.Detail();
+            if (result == kRead)
+                project->folder = folder();
+        });
+    if (noMemory)
+        result = kNoMemory;
+    if (result != kRead)
+        *project = ProjectRecord();
+    return result;
 }
 
 }  // namespace
 
 bool ParseProjectText(const char* text, std::size_t length, const char* folder, ProjectRecord* project, CString* detail)
 {
-    *project = ProjectRecord();
-    ProjectParser parser(project);
-    CXmlStream stream(parser);
-    const int result = stream.ParseText(text, length);
-    if (result != XCFG_OK || parser.IsRefused())
-    {
-        *detail = result != XCFG_OK ? stream.GetErrorText() : parser.Detail();
-        return Refused(project);
-    }
-    project->folder = folder;
-    return true;
+    const ReadResult result = ReadInto(
+        project, [&](CXmlStream& stream) { return stream.ParseText(text, length); }, [&]() { return CString(folder); },
+        detail);
+    if (result == kNoMemory)
+        *detail = "not enough memory";
+    return result == kRead;
 }
 
 // One log line for any refusal: the XML reader's text, or what the content breaks.
 bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message, CString* reason)
 {
-    *project = ProjectRecord();
-    ProjectParser parser(project);
-    CXmlStream stream(parser);
-    const int result = stream.ParseFile(path);
-    if (result == XCFG_OK && !parser.IsRefused())
-    {
-        project->folder = ProjectFolderOf(path);
+    CString detail;
+    const ReadResult result = ReadInto(
+        project, [&](CXmlStream& stream) { return stream.ParseFile(path); }, [&]() { return ProjectFolderOf(path); },
+        &detail);
+    if (result == kRead)
         return true;
-    }
-    const CString why =
-        result != XCFG_OK ? stream.GetErrorText() : CString("invalid project file ") + path + ": " + parser.Detail();
+    CString why = CString("invalid project file ") + path + ": " + detail;
+    if (result == kNoMemory)
+        why = CString("not enough memory to open ") + path + "!";
+    else if (result == kNotXml)
+        why = detail;
     XmlLog(why);
     if (reason != nullptr)
         *reason = why;
-    *message = kInvalidProjectFileMessage;
-    return Refused(project);
+    *message = result == kNoMemory ? why : CString(kInvalidProjectFileMessage);
+    return false;
 }
 
 bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded, ProjectRecord* project, CString* message)

@@ -16,10 +16,10 @@ namespace
 FieldRecord& Header(ProjectRecord& p, int i) { return p.headerFields[i]; }
 FieldRecord& Body(ProjectRecord& p, int packet, int i) { return p.packets[packet].fields[i]; }
 
-template <std::size_t N>
-void Set(char (&dest)[N], const char* text)
+template <class Text>
+void Set(Text& dest, const char* text)
 {
-    std::snprintf(dest, N, "%s", text);
+    ASSERT_TRUE(CopyFixedText(dest, text)) << text;
 }
 
 std::string Validate(const ProjectRecord& project)

@@ -130,10 +130,10 @@ TEST_F(ProjectFileTest, RichDesignRoundTripsEveryMember)
 {
     ProjectRecord project = RichProject();
     // Members the editors leave alone still come back as they were.
-    std::strcpy(project.headerFields[0].reinterpretName, "ver & <sion> \"q\" 'a'");
-    std::strcpy(project.headerFields[1].tlvTag, "0x0000ABCD");
-    std::strcpy(project.headerFields[2].relatedCountField, "stale\tvalue\r\n");
-    std::strcpy(project.headerFields[3].maxCount, "\xE9t\xE9");
+    CopyFixedText(project.headerFields[0].reinterpretName, "ver & <sion> \"q\" 'a'");
+    CopyFixedText(project.headerFields[1].tlvTag, "0x0000ABCD");
+    CopyFixedText(project.headerFields[2].relatedCountField, "stale\tvalue\r\n");
+    CopyFixedText(project.headerFields[3].maxCount, "\xE9t\xE9");
     project.packets[0].hasBody = -7;
     project.tlvSupport = 2147483647;
 
@@ -173,7 +173,7 @@ TEST_F(ProjectFileTest, EveryValueOfEveryEnumerationRoundTrips)
 TEST_F(ProjectFileTest, EmptyProjectRoundTripsAndTheFileReadsPlainly)
 {
     ProjectRecord project;
-    std::strcpy(project.name, "Empty");
+    CopyFixedText(project.name, "Empty");
     const ProjectRecord read = RoundTrip(project);
     ExpectSameProject(project, read);
     const std::string text = ReadText(m_path);
@@ -350,7 +350,7 @@ TEST_F(ProjectFileTest, AProjectAlreadyLoadedIsRefusedWhateverItsCase)
     ASSERT_TRUE(WriteProjectFile(RichProject(), m_path.c_str(), &error));
     ProjectRecordArray loaded;
     ProjectRecord other;
-    std::strcpy(other.name, "Other");
+    CopyFixedText(other.name, "Other");
     loaded.Add(other);
 
     ProjectRecord read;
@@ -360,7 +360,7 @@ TEST_F(ProjectFileTest, AProjectAlreadyLoadedIsRefusedWhateverItsCase)
     ProjectRecord again;
     EXPECT_FALSE(LoadProjectFile(m_path.c_str(), loaded, &again, &message));
     EXPECT_EQ(CString("the Chat protocol already exist in the current projects!"), message);
-    std::strcpy(loaded[1].name, "cHAT");
+    CopyFixedText(loaded[1].name, "cHAT");
     EXPECT_FALSE(LoadProjectFile(m_path.c_str(), loaded, &again, &message));
     EXPECT_EQ(CString("the Chat protocol already exist in the current projects!"), message);
     EXPECT_STREQ("", again.name);
@@ -376,7 +376,7 @@ TEST_F(ProjectFileTest, AFailedWriteKeepsTheOldFile)
     const std::string blocker = m_path + ".tmp";
     ASSERT_EQ(0, MakeDirectory(blocker.c_str()));
     ProjectRecord changed = RichProject();
-    std::strcpy(changed.packets[0].name, "Changed");
+    CopyFixedText(changed.packets[0].name, "Changed");
     EXPECT_FALSE(WriteProjectFile(changed, m_path.c_str(), &error));
     EXPECT_NE(-1, error.Find("Chat.kvs.tmp"));
     EXPECT_EQ(before, ReadText(m_path));
@@ -411,7 +411,7 @@ TEST_F(ProjectFileTest, AReadOnlyFileIsRefusedAsWindowsRefusesItAndKept)
     const std::string before = ReadText(m_path);
     SetReadOnly(m_path, true);
     ProjectRecord changed = RichProject();
-    std::strcpy(changed.packets[0].name, "Changed");
+    CopyFixedText(changed.packets[0].name, "Changed");
 
     EXPECT_FALSE(WriteProjectFile(changed, m_path.c_str(), &error));
 #ifdef _WIN32
@@ -450,10 +450,11 @@ TEST_F(ProjectFileTest, TheWriterRefusesWhatTheReaderWouldRefuse)
         {"attribute \"unit\" has an unknown value", [](ProjectRecord& p) { p.headerFields[0].unit = 3; }},
         {"attribute \"type\" has an unknown value", [](ProjectRecord& p) { p.packets[1].fields[0].type = -1; }},
         {"attribute \"platform\" has an unknown value", [](ProjectRecord& p) { p.targetPlatform = 2; }},
-        {"unknown data type \"long\"", [](ProjectRecord& p) { std::strcpy(p.packets[0].fields[0].dataType, "long"); }},
-        {"unknown data type \"int\"", [](ProjectRecord& p) { std::strcpy(p.tlvLengthType, "int"); }},
-        {"control character", [](ProjectRecord& p) { std::strcpy(p.packets[2].name, "a\x01"); }},
-        {"no name", [](ProjectRecord& p) { p.name[0] = '\0'; }},
+        {"unknown data type \"long\"",
+         [](ProjectRecord& p) { CopyFixedText(p.packets[0].fields[0].dataType, "long"); }},
+        {"unknown data type \"int\"", [](ProjectRecord& p) { CopyFixedText(p.tlvLengthType, "int"); }},
+        {"control character", [](ProjectRecord& p) { CopyFixedText(p.packets[2].name, "a\x01"); }},
+        {"no name", [](ProjectRecord& p) { CopyFixedText(p.name, ""); }},
     };
     for (const Case& c : cases)
     {
@@ -476,7 +477,7 @@ TEST(ProjectPaths, FolderAndFileNameOfAProject)
     EXPECT_EQ(CString("./"), ProjectFolderOf("Chat.kvs"));
 #endif
     ProjectRecord project;
-    std::strcpy(project.name, "Chat");
+    CopyFixedText(project.name, "Chat");
     project.folder = "C:\\work\\";
     EXPECT_EQ(CString("C:\\work\\Chat.kvs"), ProjectFilePath(project));
 }

@@ -9,21 +9,13 @@
 namespace
 {
 
-void Set(char* dest, std::size_t size, const char* text) { std::snprintf(dest, size, "%s", text); }
-
-template <std::size_t N>
-void Set(char (&dest)[N], const char* text)
-{
-    Set(dest, N, text);
-}
-
 FieldRecord Field(const char* name, int unit, const char* dataType, const char* maxLength)
 {
     FieldRecord field;
-    Set(field.name, name);
+    CopyFixedText(field.name, name);
     field.unit = unit;
-    Set(field.dataType, dataType);
-    Set(field.maxLength, maxLength);
+    CopyFixedText(field.dataType, dataType);
+    CopyFixedText(field.maxLength, maxLength);
     return field;
 }
 
@@ -50,30 +42,30 @@ FieldRecord VariantTextField(const char* name, const char* maxLength, int way, c
     FieldRecord field = TextField(name, maxLength);
     field.attribute = ATTRIBUTE_VARIANT_LENGTH;
     field.variantWay = way;
-    Set(field.relatedLengthField, lengthField);
+    CopyFixedText(field.relatedLengthField, lengthField);
     return field;
 }
 
 FieldRecord TextArrayField(const char* name, const char* maxLength, const char* maxCount, const char* countField)
 {
     FieldRecord field = Field(name, UNIT_BYTE, "char *", maxLength);
-    Set(field.maxCount, maxCount);
-    Set(field.relatedCountField, countField);
+    CopyFixedText(field.maxCount, maxCount);
+    CopyFixedText(field.relatedCountField, countField);
     return field;
 }
 
 FieldRecord TlvField(const char* name, const char* tag, const char* dataType, const char* maxLength)
 {
     FieldRecord field = Field(name, UNIT_TLV, dataType, maxLength);
-    Set(field.tlvTag, tag);
+    CopyFixedText(field.tlvTag, tag);
     return field;
 }
 
 PacketRecord Packet(const char* name, const char* type)
 {
     PacketRecord packet;
-    Set(packet.name, name);
-    Set(packet.packetType, type);
+    CopyFixedText(packet.name, name);
+    CopyFixedText(packet.packetType, type);
     packet.hasBody = 1;
     return packet;
 }
@@ -81,13 +73,13 @@ PacketRecord Packet(const char* name, const char* type)
 ProjectRecord RichProject()
 {
     ProjectRecord project;
-    Set(project.name, "Chat");
+    CopyFixedText(project.name, "Chat");
     project.targetPlatform = PLATFORM_UNIX;
     project.basedProtocol = PROTOCOL_TCP;
     project.libraryType = LIBRARY_STATIC;
     project.tlvSupport = 1;
-    Set(project.tlvTagType, "unsigned short int");
-    Set(project.tlvLengthType, "unsigned short int");
+    CopyFixedText(project.tlvTagType, "unsigned short int");
+    CopyFixedText(project.tlvLengthType, "unsigned short int");
     project.folder = "projects/";
 
     FieldRecordArray& head = project.headerFields;
@@ -116,7 +108,7 @@ ProjectRecord RichProject()
     FieldRecord names = TextArrayField("names", "20", "100", "count");
     names.attribute = ATTRIBUTE_VARIANT_LENGTH;
     names.variantWay = VARIANT_RELATED_FIELD;
-    std::snprintf(names.relatedLengthField, sizeof(names.relatedLengthField), "nameLength");
+    CopyFixedText(names.relatedLengthField, "nameLength");
     roster.fields.Add(names);
     roster.fields.Add(IntegerField("large", "unsigned int64"));
     roster.fields.Add(IntegerField("shortValue", "signed short int"));
@@ -137,9 +129,9 @@ ProjectRecord RichProject()
 ProjectRecord LargeProject(int packets, int fieldsPerPacket)
 {
     ProjectRecord project;
-    Set(project.name, "Large");
-    Set(project.tlvTagType, "unsigned int");
-    Set(project.tlvLengthType, "unsigned int");
+    CopyFixedText(project.name, "Large");
+    CopyFixedText(project.tlvTagType, "unsigned int");
+    CopyFixedText(project.tlvLengthType, "unsigned int");
     project.folder = "./";
     project.headerFields.Add(IntegerField("kind", "unsigned int", FIELD_PACKET_TYPE));
     project.headerFields.Add(IntegerField("bodyLength", "unsigned int", FIELD_BODY_LENGTH));

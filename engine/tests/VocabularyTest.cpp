@@ -126,42 +126,85 @@ TEST(Names, CompareWithoutRegardToAsciiCase)
     EXPECT_FALSE(SameNameIgnoringCase("\xC9", "\xE9"));
 }
 
-TEST(FixedText, CopiesWhatFitsAndRefusesTheRestUntouched)
+TEST(FixedText, HoldsTextsUpToItsCapacityInlineOrNotAndRefusesTheRestUntouched)
 {
-    char small[4] = "abc";
-    EXPECT_TRUE(CopyFixedText(small, "xyz"));
-    EXPECT_STREQ("xyz", small);
-    EXPECT_FALSE(CopyFixedText(small, "wxyz"));
-    EXPECT_STREQ("xyz", small);
-    EXPECT_FALSE(CopyFixedText(small, nullptr));
-    EXPECT_TRUE(CopyFixedText(small, ""));
-    EXPECT_STREQ("", small);
-    EXPECT_EQ(3u, FixedTextCapacity(small));
+    typedef FixedText<20, 10> Text;  // inline up to 9 characters
+    Text text;
+    EXPECT_STREQ("", text);
+    EXPECT_EQ(20u, FixedTextCapacity(text));
+    const std::string longest(20, 'x');
+    for (const char* fits : {"abc", "123456789", "1234567890", longest.c_str(), ""})
+    {
+        EXPECT_TRUE(CopyFixedText(text, fits));
+        EXPECT_STREQ(fits, text);
+    }
+    EXPECT_TRUE(CopyFixedText(text, "1234567890"));
+    EXPECT_FALSE(CopyFixedText(text, (longest + "y").c_str()));
+    EXPECT_FALSE(CopyFixedText(text, nullptr));
+    EXPECT_STREQ("1234567890", text);
+
+    // A text may be assigned from its own characters, on the heap or inline.
+    EXPECT_TRUE(text.Assign(text.Text() + 2, 8));
+    EXPECT_STREQ("34567890", text);
+    EXPECT_TRUE(text.Assign(text.Text() + 1, 3));
+    EXPECT_STREQ("456", text);
 }
 
-TEST(Records, HaveTheirFixedSizesAndCopyDeeply)
+TEST(FixedText, CopiesAndMovesOwnTheirCharacters)
+{
+    typedef FixedText<40, 10> Text;
+    for (const char* value : {"short", "long enough for the heap"})
+    {
+        Text original;
+        ASSERT_TRUE(CopyFixedText(original, value));
+        Text copy(original);
+        Text assigned;
+        assigned = original;
+        CopyFixedText(original, "changed");
+        EXPECT_STREQ(value, copy);
+        EXPECT_STREQ(value, assigned);
+
+        Text moved(std::move(copy));
+        EXPECT_STREQ(value, moved);
+        EXPECT_STREQ("", copy);
+        assigned = std::move(moved);
+        EXPECT_STREQ(value, assigned);
+        const Text& alias = assigned;
+        assigned = alias;
+        EXPECT_STREQ(value, assigned);
+    }
+}
+
+TEST(Records, KeepTheFileFormatsCapacitiesInASmallRecordAndCopyDeeply)
 {
     FieldRecord field;
-    EXPECT_EQ(256u, sizeof(field.name));
-    EXPECT_EQ(50u, sizeof(field.maxLength));
-    EXPECT_EQ(30u, sizeof(field.maxCount));
-    EXPECT_EQ(50u, sizeof(field.dataType));
-    EXPECT_EQ(4u, sizeof(field.unit));
+    EXPECT_LE(sizeof(FieldRecord), 200u);
+    EXPECT_EQ(255u, FixedTextCapacity(field.name));
+    EXPECT_EQ(49u, FixedTextCapacity(field.maxLength));
+    EXPECT_EQ(29u, FixedTextCapacity(field.maxCount));
+    EXPECT_EQ(49u, FixedTextCapacity(field.dataType));
+    EXPECT_EQ(255u, FixedTextCapacity(field.tlvTag));
+    EXPECT_EQ(255u, FixedTextCapacity(field.reinterpretName));
+    EXPECT_EQ(255u, FixedTextCapacity(field.relatedCountField));
+    EXPECT_EQ(255u, FixedTextCapacity(field.relatedLengthField));
+    EXPECT_EQ(255u, FixedTextCapacity(PacketRecord().packetType));
+    EXPECT_EQ(49u, FixedTextCapacity(ProjectRecord().tlvLengthType));
     EXPECT_STREQ("0x00000000", field.tlvTag);
     EXPECT_STREQ("", field.name);
+    EXPECT_EQ(0, field.unit + field.type + field.attribute + field.variantWay);
 
     ProjectRecord project;
-    std::strcpy(project.name, "P");
+    CopyFixedText(project.name, "P");
     PacketRecord packet;
-    std::strcpy(packet.name, "K");
-    std::strcpy(field.name, "f");
+    CopyFixedText(packet.name, "K");
+    CopyFixedText(field.name, std::string(255, 'f').c_str());
     packet.fields.Add(field);
     project.packets.Add(packet);
     project.folder = "dir\\";
 
     ProjectRecord copy(project);
-    std::strcpy(project.packets[0].fields[0].name, "changed");
-    EXPECT_STREQ("f", copy.packets[0].fields[0].name);
+    CopyFixedText(project.packets[0].fields[0].name, "changed");
+    EXPECT_EQ(std::string(255, 'f'), copy.packets[0].fields[0].name);
     EXPECT_EQ(CString("dir\\"), copy.folder);
 
     ProjectRecord assigned;

@@ -1,11 +1,13 @@
 // XmlConfigTest.cpp: the configuration reader's tag tree, its error codes and texts, and its log lines.
 #include "xml/XmlConfig.h"
 #include "xml/XmlLog.h"
+#include "xml/XmlStream.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -109,6 +111,31 @@ TEST_F(XmlConfigTest, ReadsFilesAndReportsOnesThatCannotBeOpened)
     EXPECT_EQ(XCFG_ERROR_OPEN, m_config.ParseFile(path.c_str()));
     EXPECT_EQ(nullptr, m_config.GetRoot());
     EXPECT_EQ(CString("cannot open ") + path.c_str(), m_config.GetErrorText());
+}
+
+// The parser is C and cannot pass an exception on (under mingw the program
+// ends): both kinds of out-of-memory stop the parse with their own code.
+class ThrowingHandler : public CXmlStream::Handler
+{
+public:
+    explicit ThrowingHandler(void (*thrower)()) : m_thrower(thrower) {}
+    void OnStart(CXmlStream&, const char*, const char**) override { m_thrower(); }
+    void OnEnd(CXmlStream&) override {}
+    void OnText(CXmlStream&, const char*, int) override {}
+
+private:
+    void (*m_thrower)();
+};
+
+TEST(XmlStream, MemoryRunningOutInAHandlerStopsTheParseWithTheMemoryCode)
+{
+    for (void (*thrower)() : {+[]() { throw std::bad_alloc(); }, +[]() { AfxThrowMemoryException(); }})
+    {
+        ThrowingHandler handler(thrower);
+        CXmlStream stream(handler);
+        EXPECT_EQ(XCFG_ERROR_MEMORY, stream.ParseText("<a><b/></a>", 11));
+        EXPECT_EQ(0, stream.GetErrorText().Find("out of memory")) << stream.GetErrorText();
+    }
 }
 
 TEST(XmlLog, LinesCarryTheTagAndTheTime)

@@ -44,7 +44,7 @@ bool Utf8ToCodePage(const char* text, std::size_t length, CString* out)
     return true;
 }
 
-bool Utf8ToFixedText(const char* text, char* dest, std::size_t size, bool* tooLong)
+bool Utf8ToBoundedText(const char* text, char* dest, std::size_t capacity, std::size_t* length, bool* tooLong)
 {
     *tooLong = false;
     std::size_t written = 0;
@@ -53,13 +53,13 @@ bool Utf8ToFixedText(const char* text, char* dest, std::size_t size, bool* tooLo
         char c = text[i];
         if (static_cast<unsigned char>(c) >= 0x80 && !DecodePair(text, i + 2, &i, &c))
             return false;
-        if (written + 1 >= size)
+        if (written == capacity)
         {
             *tooLong = true;
             return false;
         }
         dest[written++] = c;
     }
-    dest[written] = '\0';
+    *length = written;
     return true;
 }

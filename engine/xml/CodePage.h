@@ -8,7 +8,7 @@
 // False when a character lies beyond U+00FF.
 bool Utf8ToCodePage(const char* text, std::size_t length, CString* out);
 
-// Into a fixed array of size bytes with its terminator; false, leaving dest
-// unspecified, when a character lies beyond U+00FF (*tooLong false) or when
-// the text does not fit (*tooLong true).
-bool Utf8ToFixedText(const char* text, char* dest, std::size_t size, bool* tooLong);
+// Into dest, at most capacity characters and no terminator; *length is the
+// count written. False, leaving dest unspecified, when a character lies
+// beyond U+00FF (*tooLong false) or when the text does not fit (*tooLong true).
+bool Utf8ToBoundedText(const char* text, char* dest, std::size_t capacity, std::size_t* length, bool* tooLong);

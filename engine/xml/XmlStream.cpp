@@ -1,11 +1,11 @@
 // XmlStream.cpp: expat's callbacks forwarded to a handler, guarded, with the reader's limits.
 #include "XmlStream.h"
 
+#include "model/OutOfMemory.h"
+
 #include <expat.h>
 
 #include <cstdio>
-#include <new>
-#include <vector>
 
 namespace
 {
@@ -37,16 +37,8 @@ CXmlStream::~CXmlStream() = default;
 template <class Action>
 void CXmlStream::Guard(Action action)
 {
-    if (m_error != XCFG_OK)
-        return;
-    try
-    {
-        action();
-    }
-    catch (const std::bad_alloc&)
-    {
+    if (m_error == XCFG_OK && RanOutOfMemory(action))
         Stop(XCFG_ERROR_MEMORY, "out of memory");
-    }
 }
 
 void CXmlStream::OnStartElement(void* self, const char* name, const char** attributes)
@@ -75,12 +67,14 @@ void CXmlStream::OnDoctype(void* self, const char*, const char*, const char*, in
     static_cast<CXmlStream*>(self)->Stop(XCFG_ERROR_PARSE, "document type declarations are not accepted");
 }
 
+// Called from inside the parser, so it must not throw even when memory is short.
 void CXmlStream::Stop(int code, const char* text)
 {
     if (m_error != XCFG_OK)
         return;
     m_error = code;
-    m_errorText = text;
+    if (RanOutOfMemory([&]() { m_errorText = text; }))
+        m_error = XCFG_ERROR_MEMORY;
     XML_StopParser(m_parser.get(), XML_FALSE);
 }
 
@@ -94,12 +88,19 @@ CString CXmlStream::Located(const CString& text) const
 
 int CXmlStream::Feed(const char* data, std::size_t length, bool final)
 {
-    if (XML_Parse(m_parser.get(), data, static_cast<int>(length), final) != XML_STATUS_ERROR)
+    return Result(XML_Parse(m_parser.get(), data, static_cast<int>(length), final));
+}
+
+// The code of a parse step's status; a failure keeps the first reason, located.
+int CXmlStream::Result(int status)
+{
+    if (status != XML_STATUS_ERROR)
         return XCFG_OK;
     if (m_error == XCFG_OK)
     {
-        m_error = XCFG_ERROR_PARSE;
-        m_errorText = XML_ErrorString(XML_GetErrorCode(m_parser.get()));
+        const XML_Error code = XML_GetErrorCode(m_parser.get());
+        m_error = code == XML_ERROR_NO_MEMORY ? XCFG_ERROR_MEMORY : XCFG_ERROR_PARSE;
+        m_errorText = XML_ErrorString(code);
     }
     m_errorText = Located(m_errorText);
     return m_error;
@@ -112,15 +113,12 @@ int CXmlStream::Fail(int code, const CString& text)
     return code;
 }
 
-void CXmlStream::Handler::OnInput(const char*, std::size_t) {}
-
 int CXmlStream::ParseText(const char* text, std::size_t length)
 {
     if (length > kMaxInput)
         return Fail(XCFG_ERROR_SIZE, "the text is too large");
     if (!m_parser)
         return Fail(XCFG_ERROR_MEMORY, "the XML parser cannot be created");
-    Guard([&]() { m_handler.OnInput(text, length); });
     for (std::size_t done = 0; m_error == XCFG_OK;)
     {
         const std::size_t part = length - done < kChunk ? length - done : kChunk;
@@ -133,30 +131,8 @@ int CXmlStream::ParseText(const char* text, std::size_t length)
     return m_error;
 }
 
-// Hands every chunk of the file to visit, which returns false to stop.
-template <class Visit>
-int CXmlStream::ReadChunks(std::FILE* file, const char* path, Visit visit)
-{
-    std::vector<char> buffer(kChunk);
-    std::rewind(file);
-    for (std::size_t total = 0;;)
-    {
-        const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file);
-        if (std::ferror(file))
-            return Fail(XCFG_ERROR_READ, CString("cannot read ") + path);
-        total += got;
-        if (total > kMaxInput)
-            return Fail(XCFG_ERROR_SIZE, CString("the file is too large: ") + path);
-        const bool final = got < buffer.size();
-        if (!visit(buffer.data(), got, final))
-            return Fail(m_error, CString(path) + ": " + m_errorText);
-        if (final)
-            return XCFG_OK;
-    }
-}
-
-// The file is read twice, once for the handler's look at the input and once
-// for the parser, so that a large file is never held whole.
+// Reads the file in chunks straight into the parser's own buffer, so that a
+// large file is never held whole nor copied on its way.
 int CXmlStream::ParseFile(const char* path)
 {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
@@ -164,15 +140,21 @@ int CXmlStream::ParseFile(const char* path)
         return Fail(XCFG_ERROR_OPEN, CString("cannot open ") + path);
     if (!m_parser)
         return Fail(XCFG_ERROR_MEMORY, "the XML parser cannot be created");
-    const int looked = ReadChunks(file.get(), path,
-                                  [&](const char* data, std::size_t length, bool)
-                                  {
-                                      Guard([&]() { m_handler.OnInput(data, length); });
-                                      return m_error == XCFG_OK;
-                                  });
-    if (looked != XCFG_OK)
-        return looked;
-    return ReadChunks(file.get(), path,
-                      [&](const char* data, std::size_t length, bool final)
-                      { return Feed(data, length, final) == XCFG_OK; });
+    for (std::size_t total = 0;;)
+    {
+        void* buffer = XML_GetBuffer(m_parser.get(), static_cast<int>(kChunk));
+        const std::size_t got = buffer == nullptr ? 0 : std::fread(buffer, 1, kChunk, file.get());
+        if (std::ferror(file.get()))
+            return Fail(XCFG_ERROR_READ, CString("cannot read ") + path);
+        total += got;
+        if (total > kMaxInput)
+            return Fail(XCFG_ERROR_SIZE, CString("the file is too large: ") + path);
+        const bool final = got < kChunk;
+        const int status =
+            buffer == nullptr ? XML_STATUS_ERROR : XML_ParseBuffer(m_parser.get(), static_cast<int>(got), final);
+        if (Result(status) != XCFG_OK)
+            return Fail(m_error, CString(path) + ": " + m_errorText);
+        if (final)
+            return XCFG_OK;
+    }
 }

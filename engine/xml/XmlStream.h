@@ -6,7 +6,6 @@
 #include <afx.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 
 struct XML_ParserStruct;
@@ -18,7 +17,7 @@ enum XmlConfigError
     XCFG_ERROR_OPEN = 1,       // the file cannot be opened
     XCFG_ERROR_READ = 2,       // reading the file failed
     XCFG_ERROR_PARSE = 3,      // the text is not well-formed XML
-    XCFG_ERROR_MEMORY = 4,     // the parser could not be made
+    XCFG_ERROR_MEMORY = 4,     // memory ran out, or the parser could not be made
     XCFG_ERROR_DEPTH = 5,      // elements nested deeper than the reader allows
     XCFG_ERROR_CHARACTER = 6,  // a character outside the 8-bit code page
     XCFG_ERROR_SIZE = 7        // the input is larger than the reader allows
@@ -36,8 +35,6 @@ public:
     class Handler
     {
     public:
-        // Each piece of the input in order, before any is parsed.
-        virtual void OnInput(const char* text, std::size_t length);
         virtual void OnStart(CXmlStream& stream, const char* name, const char** attributes) = 0;
         virtual void OnEnd(CXmlStream& stream) = 0;
         virtual void OnText(CXmlStream& stream, const char* text, int length) = 0;
@@ -71,8 +68,7 @@ private:
     template <class Action>
     void Guard(Action action);
     int Feed(const char* data, std::size_t length, bool final);
-    template <class Visit>
-    int ReadChunks(std::FILE* file, const char* path, Visit visit);
+    int Result(int status);
     int Fail(int code, const CString& text);
 
     struct ParserDeleter

@@ -9,6 +9,9 @@ class CArray : public CObject
 {
 public:
     CArray() = default;
+    // Takes the other's elements and leaves it empty, so that records holding
+    // an array move in constant time when their own array grows.
+    CArray(CArray&& other) noexcept;
     ~CArray();
 
     INT_PTR GetSize() const { return m_nSize; }
@@ -52,6 +55,16 @@ private:
     INT_PTR m_nMaxSize = 0;
     INT_PTR m_nGrowBy = 0;
 };
+
+template <class TYPE, class ARG_TYPE>
+CArray<TYPE, ARG_TYPE>::CArray(CArray&& other) noexcept
+    : CObject(), m_pData(other.m_pData), m_nSize(other.m_nSize), m_nMaxSize(other.m_nMaxSize),
+      m_nGrowBy(other.m_nGrowBy)
+{
+    other.m_pData = NULL;
+    other.m_nSize = 0;
+    other.m_nMaxSize = 0;
+}
 
 template <class TYPE, class ARG_TYPE>
 CArray<TYPE, ARG_TYPE>::~CArray()

@@ -152,6 +152,32 @@ COLORREF CKTStyleResourceSet::GetColor(LPCSTR lpszSection, LPCSTR lpszKey) const
     return RGB(r, g, b);
 }
 
+BOOL CKTStyleResourceSet::ReadColor(LPCSTR lpszSection, LPCSTR lpszKey, COLORREF& clr) const
+{
+    COLORREF clrRead = GetColor(lpszSection, lpszKey);
+    if (clrRead == CKTPaintManagerColor::COLORREF_NULL)
+        return FALSE;
+    clr = clrRead;
+    return TRUE;
+}
+
+BOOL CKTStyleResourceSet::ReadColor(LPCSTR lpszSection, LPCSTR lpszKey, CKTPaintManagerColor& clr) const
+{
+    COLORREF clrRead = clr.GetStandardColor();
+    if (!ReadColor(lpszSection, lpszKey, clrRead))
+        return FALSE;
+    clr.SetStandardValue(clrRead);
+    return TRUE;
+}
+
+void CKTStyleResourceSet::ReadGradient(LPCSTR lpszSection, LPCSTR lpszLight, LPCSTR lpszDark, float fFactor,
+                                       CKTPaintManagerColorGradient& grc) const
+{
+    ReadColor(lpszSection, lpszLight, grc.clrLight);
+    ReadColor(lpszSection, lpszDark, grc.clrDark);
+    grc.fGradientFactor = fFactor;
+}
+
 CKTStyleImage* CKTStyleResourceSet::GetImage(LPCSTR lpszName)
 {
     if (!lpszName)

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "KTAlphaBitmap.h"
+#include "KTPaintManagerColor.h"
 
 // One style image, drawn in parts with margins that keep their size.
 class CKTStyleImage
@@ -65,6 +66,13 @@ public:
 
     // "%i %i %i" as red, green, blue; -1 without text or key.
     COLORREF GetColor(LPCSTR lpszSection, LPCSTR lpszKey) const;
+    // The colour of the key into the target; a missing key keeps what the target held, as
+    // -1 there would paint black or nothing. FALSE when the key was missing.
+    BOOL ReadColor(LPCSTR lpszSection, LPCSTR lpszKey, COLORREF& clr) const;
+    BOOL ReadColor(LPCSTR lpszSection, LPCSTR lpszKey, CKTPaintManagerColor& clr) const;
+    // Each end from its own key, kept where that key is missing; the factor is taken either way.
+    void ReadGradient(LPCSTR lpszSection, LPCSTR lpszLight, LPCSTR lpszDark, float fFactor,
+                      CKTPaintManagerColorGradient& grc) const;
     // The named image ("PNG", else bitmap); NULL without module, name or image.
     CKTStyleImage* GetImage(LPCSTR lpszName);
 

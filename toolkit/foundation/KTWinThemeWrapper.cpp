@@ -3,6 +3,18 @@
 
 #include <vector>
 
+namespace
+{
+IKTVisualStyleSpy* g_pSpy = NULL;  // test seam; set and read on the UI thread only
+}  // namespace
+
+IKTVisualStyleSpy* CKTWinThemeWrapper::SetSpy(IKTVisualStyleSpy* pSpy)
+{
+    IKTVisualStyleSpy* pOld = g_pSpy;
+    g_pSpy = pSpy;
+    return pOld;
+}
+
 CKTWinThemeWrapper::CKTWinThemeWrapper() : CKTWinThemeWrapper("uxtheme.dll") {}
 
 CKTWinThemeWrapper::CKTWinThemeWrapper(LPCSTR lpszLibrary) : m_library(lpszLibrary), m_hTheme(NULL)
@@ -35,6 +47,8 @@ BOOL CKTWinThemeWrapper::OpenThemeData(HWND hWnd, LPCSTR lpszClassList)
     std::vector<WCHAR> classList(cch);
     ::MultiByteToWideChar(CP_ACP, 0, lpszClassList, -1, classList.data(), cch);
     m_hTheme = m_pfnOpenThemeData(hWnd, classList.data());
+    if (m_hTheme)
+        m_strClassList = lpszClassList;
     return m_hTheme != NULL;
 }
 
@@ -43,6 +57,7 @@ void CKTWinThemeWrapper::CloseThemeData()
     if (m_hTheme && m_pfnCloseThemeData)
         m_pfnCloseThemeData(m_hTheme);
     m_hTheme = NULL;
+    m_strClassList.clear();
 }
 
 BOOL CKTWinThemeWrapper::IsAppThemed() const { return m_pfnIsAppThemed ? m_pfnIsAppThemed() : FALSE; }
@@ -53,8 +68,10 @@ BOOL CKTWinThemeWrapper::IsAppThemeReady() const { return m_hTheme != NULL && Is
 
 HRESULT CKTWinThemeWrapper::DrawThemeBackground(HDC hDC, int nPart, int nState, const RECT* pRect, const RECT* pClip)
 {
-    if (!m_pfnDrawThemeBackground || !m_hTheme)
+    if (!m_pfnDrawThemeBackground || !m_hTheme || !pRect)
         return E_FAIL;
+    if (g_pSpy)
+        g_pSpy->OnDrawThemeBackground(m_strClassList.c_str(), nPart, nState, *pRect);
     return m_pfnDrawThemeBackground(m_hTheme, hDC, nPart, nState, pRect, pClip);
 }
 

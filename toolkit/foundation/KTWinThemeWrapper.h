@@ -1,13 +1,26 @@
 // KTWinThemeWrapper.h: a visual-style handle over the lazily loaded visual-style library.
 //
-// Classes: CKTWinThemeWrapper.
+// Classes: IKTVisualStyleSpy, CKTWinThemeWrapper.
 #pragma once
 
 #include <windows.h>
 
 #include "KTSystemLibrary.h"
 
+#include <string>
+
 typedef HANDLE HKTTHEME;
+
+// Sees every themed background the process draws, before it is drawn: the seam through
+// which tests learn which classes, parts and states a drawer asked for.
+class IKTVisualStyleSpy
+{
+public:
+    virtual void OnDrawThemeBackground(LPCSTR lpszClassList, int nPart, int nState, const RECT& rc) = 0;
+
+protected:
+    ~IKTVisualStyleSpy() = default;
+};
 
 // Every call degrades to FALSE or E_FAIL and draws nothing when the library
 // or its entry point is missing, so callers fall back to classic drawing.
@@ -20,6 +33,9 @@ public:
     ~CKTWinThemeWrapper();
     CKTWinThemeWrapper(const CKTWinThemeWrapper&) = delete;
     CKTWinThemeWrapper& operator=(const CKTWinThemeWrapper&) = delete;
+
+    // Installs the one spy (NULL removes it); the previous one is returned.
+    static IKTVisualStyleSpy* SetSpy(IKTVisualStyleSpy* pSpy);
 
     // Opens a handle for the window (may be NULL) and class list, closing
     // the previous one.
@@ -51,6 +67,7 @@ private:
 
     CKTSystemLibrary m_library;  // the visual-style library, owned
     HKTTHEME m_hTheme;           // open handle or NULL
+    std::string m_strClassList;  // what m_hTheme was opened for, told to the spy
     PFNOPENTHEMEDATA m_pfnOpenThemeData;
     PFNCLOSETHEMEDATA m_pfnCloseThemeData;
     PFNISAPPTHEMED m_pfnIsAppThemed;

@@ -21,8 +21,9 @@ codegen::BuildSettings SettingsOf(const ProjectRecord& project, const CString& s
 
 }  // namespace
 
-CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output)
-    : m_project(project), m_editors(editors), m_output(output)
+CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output,
+                             IWorkRunner* pRunner)
+    : m_project(project), m_editors(editors), m_output(output), m_pRunner(pRunner)
 {
 }
 
@@ -43,14 +44,28 @@ BOOL CProjectBuild::PlaceText(const std::string& fileName, const std::string& te
     return m_editors.ReplaceText(m_project.folder + fileName.c_str(), text) || WriteFile(fileName, text);
 }
 
+BOOL CProjectBuild::RunGenerator(const char* pszWhat, const std::function<bool(std::string& error)>& generate)
+{
+    std::string error;
+    bool bGenerated = false;
+    const auto work = [&] { bGenerated = generate(error); };
+    if (m_pRunner)
+        m_pRunner->Run(CString("Checking the design and generating the ") + pszWhat + " of " + m_project.name + "...",
+                       work);
+    else
+        work();
+    if (!bGenerated)
+        Report(error);
+    return bGenerated;
+}
+
 void CProjectBuild::GenerateCode()
 {
     Report("Start Generating...");
     codegen::GeneratedCode code;
-    std::string error;
-    if (!codegen::GenerateCode(m_project, code, error))
-        return Report(error);
-    const std::string name = m_project.name;
+    if (!RunGenerator("code", [&](std::string& error) { return codegen::GenerateCode(m_project, code, error); }))
+        return;
+    const std::string name(m_project.name);
     if (PlaceText(codegen::HeaderFileName(name), code.header) &&
         PlaceText(codegen::SourceFileName(name), code.source) && PlaceText(codegen::DemoFileName(name), code.demo))
         Report("Successfully Generated!");
@@ -59,20 +74,22 @@ void CProjectBuild::GenerateCode()
 void CProjectBuild::GenerateMakefile(const CString& strProgramFolder)
 {
     Report("Start Generating...");
-    std::string makefile, error;
-    if (!codegen::GenerateMakefile(m_project, makefile, error))
-        return Report(error);
-    if (WriteFile(codegen::MakefileName(), makefile) && CopyRuntime(strProgramFolder))
+    std::string makefile;
+    if (!RunGenerator("Makefile",
+                      [&](std::string& error) { return codegen::GenerateMakefile(m_project, makefile, error); }))
+        return;
+    if (PlaceText(codegen::MakefileName(), makefile) && CopyRuntime(strProgramFolder))
         Report("Successfully Generated!");
 }
 
 void CProjectBuild::GenerateDiagram()
 {
     Report("Start Generating...");
-    std::string diagram, error;
-    if (!codegen::GenerateDiagram(m_project, diagram, error))
-        return Report(error);
-    if (WriteFile(codegen::DiagramFileName(m_project.name), diagram))
+    std::string diagram;
+    if (!RunGenerator("diagram",
+                      [&](std::string& error) { return codegen::GenerateDiagram(m_project, diagram, error); }))
+        return;
+    if (PlaceText(codegen::DiagramFileName(std::string(m_project.name)), diagram))
         Report("Successfully Generated!");
 }
 

@@ -1,11 +1,12 @@
 // ProjectBuild.h: the generate, compile and run commands of one project, reporting to the output pane.
 //
-// Classes: IProjectEditors, IOutputLines, CProjectBuild.
+// Classes: IProjectEditors, IOutputLines, IWorkRunner, CProjectBuild.
 #pragma once
 #include "afxwin.h"
 
 #include "model/ProtocolRecords.h"
 
+#include <functional>
 #include <string>
 
 // The project's open editors, as the build commands see them.
@@ -26,13 +27,24 @@ public:
     virtual void AddLine(const CString& strLine) = 0;
 };
 
+// Where the commands' long work runs; the designer keeps its window painted meanwhile.
+class IWorkRunner
+{
+public:
+    virtual ~IWorkRunner() = default;
+    // Runs the work, saying what it does, and returns when it has ended.
+    virtual void Run(const CString& strStep, const std::function<void()>& work) = 0;
+};
+
 class CProjectBuild
 {
 public:
-    CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output);
+    // Without a runner the long work runs in the caller.
+    CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output,
+                  IWorkRunner* pRunner = nullptr);
 
-    // Open editors take the new text; files without an editor are written, so
-    // every generated file holds what the success line promises.
+    // Each generated file goes into its open editor, where the user can undo it or save it, or
+    // else to the disk, so that every generated file holds what the success line promises.
     void GenerateCode();
     // The Makefile includes the shared rules and builds the runtime: both are copied beside it.
     void GenerateMakefile(const CString& strProgramFolder);
@@ -43,6 +55,8 @@ public:
     void RunDemo();
 
 private:
+    // Runs the checks and the generator as long work; reports their error.
+    BOOL RunGenerator(const char* pszWhat, const std::function<bool(std::string& error)>& generate);
     BOOL PlaceText(const std::string& fileName, const std::string& text);
     BOOL WriteFile(const std::string& fileName, const std::string& text);
     BOOL SaveEditors();
@@ -53,4 +67,5 @@ private:
     const ProjectRecord& m_project;
     IProjectEditors& m_editors;
     IOutputLines& m_output;
+    IWorkRunner* m_pRunner;  // not owned; null: the work runs in the caller
 };

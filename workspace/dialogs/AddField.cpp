@@ -84,7 +84,7 @@ void CAddField::FillRelatedFields()
     for (INT_PTR i = 0; i < m_fields.GetSize(); i++)
     {
         const FieldRecord& field = m_fields[i];
-        if (IsCharType(field.dataType))
+        if (IsCharType(field.dataType.Text()))
             continue;
         m_boxRelatedCount.AddString(field.name);
         m_boxRelatedLength.AddString(field.name);

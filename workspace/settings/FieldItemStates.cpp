@@ -72,7 +72,7 @@ void CProtocolSettingsPane::UpdateByteOrTlvItems(FieldRecord& field)
     if (nType == DATA_CHAR_ARRAY || nType == DATA_CHAR_POINTER)
     {
         if (pMaxLength)
-            pMaxLength->SetValue(field.maxLength);
+            pMaxLength->SetValue(field.maxLength.Text());
         SetReadOnly({pMaxLength, pAttribute}, FALSE);
         SetReadOnly({pMaxCount, pRelatedCount}, nType != DATA_CHAR_POINTER);
         const BOOL bVariant = field.attribute == ATTRIBUTE_VARIANT_LENGTH;
@@ -105,12 +105,12 @@ void CProtocolSettingsPane::UpdateBitItems(FieldRecord& field)
     if (nType >= 0)
     {
         CopyFixedText(field.dataType, DataTypeName(nType));
-        pDataType->SetValue(field.dataType);
+        pDataType->SetValue(field.dataType.Text());
         return;
     }
     CopyFixedText(field.maxLength, "0");
     CopyFixedText(field.dataType, DataTypeName(DATA_UNSIGNED_CHAR));
-    pDataType->SetValue(field.dataType);
+    pDataType->SetValue(field.dataType.Text());
     if (pMaxLength)
         pMaxLength->SetValue("0");
 }

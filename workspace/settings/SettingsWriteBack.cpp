@@ -191,11 +191,11 @@ void CProtocolSettingsPane::WriteFieldText(CKTPropertyGridItem* pItem, FieldReco
     }
     else
     {
-        char* pszTarget =
+        NameText& target =
             pItem->GetID() == IDS_SETTINGS_RELATED_COUNT ? field.relatedCountField : field.relatedLengthField;
         if (!strValue.IsEmpty() && !IsListedValue(pItem))
-            return Refuse(pItem, nullptr, pszTarget);
-        lstrcpyn(pszTarget, strValue, sizeof field.relatedCountField);
+            return Refuse(pItem, nullptr, target);
+        CopyFixedText(target, strValue);
     }
     UpdateFieldItemStates(field);
 }

@@ -65,7 +65,7 @@ TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADupli
 {
     ProjectRecord& project = OpenProject();
     ASSERT_GE(project.packets.GetSize(), 2);
-    const CString strFirst = project.packets[0].name, strSecond = project.packets[1].name;
+    const CString strFirst(project.packets[0].name), strSecond(project.packets[1].name);
     const HTREEITEM hFirst = FirstChildOf("design", "Packet");
     Select(hFirst);
     CKTPropertyGridItem* pName = Item(CProtocolSettingsPane::kPacketPage, "Name");

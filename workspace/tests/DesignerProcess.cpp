@@ -230,8 +230,10 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
         }
         return nullptr;
     };
-    HTREEITEM hItem = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    if (!hItem)
+    // The frame shows before a project named on the command line has filled the tree.
+    HTREEITEM hItem = nullptr;
+    if (!PumpUntil([&] { return (hItem = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0))); },
+                   kColdWineDeadlineMs))
         return false;
     ::SendMessage(hTree, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem);
     RECT rc = {};

@@ -59,16 +59,16 @@ std::vector<TreeItemSeen> ExpectedTree(const std::vector<std::string>& paths)
         CString strMessage;
         if (!ReadProjectFile(strPath.c_str(), &project, &strMessage))
             return {};
-        items.push_back({1, project.name, 1, 0});
+        items.push_back({1, project.name.Text(), 1, 0});
         items.push_back({2, "Head", 2, 1});
         for (INT_PTR i = 0; i < project.headerFields.GetSize(); ++i)
-            items.push_back({3, project.headerFields[i].name, 5, 2});
+            items.push_back({3, project.headerFields[i].name.Text(), 5, 2});
         items.push_back({2, "Packet", 3, 3});
         for (INT_PTR i = 0; i < project.packets.GetSize(); ++i)
         {
-            items.push_back({3, project.packets[i].name, 4, 4});
+            items.push_back({3, project.packets[i].name.Text(), 4, 4});
             for (INT_PTR j = 0; j < project.packets[i].fields.GetSize(); ++j)
-                items.push_back({4, project.packets[i].fields[j].name, 5, 5});
+                items.push_back({4, project.packets[i].fields[j].name.Text(), 5, 5});
         }
     }
     return items;
@@ -138,9 +138,9 @@ bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
 // Deletes the packet through its tree item, the Delete Packet command and the confirmation.
 bool DeletePacket(const CDesignerProcess& designer, const std::string& strPacket)
 {
-    const size_t nItems = designer.TreeItems().size();
     if (!designer.ClickItem(strPacket))
         return false;
+    const size_t nItems = designer.TreeItems().size();  // once the item is there, the tree is full
     ::PostMessage(designer.MainWindow(), WM_COMMAND, kDeletePacket, 0);
     HWND hConfirm = designer.WaitForDialog("WARNING!");
     if (!hConfirm)
@@ -383,7 +383,7 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
     ProjectRecord project;
     CString strMessage;
     ASSERT_TRUE(ReadProjectFile(strBackup.c_str(), &project, &strMessage));
-    ASSERT_TRUE(DeletePacket(designer, project.packets[0].name));
+    ASSERT_TRUE(DeletePacket(designer, std::string(project.packets[0].name)));
     EXPECT_EQ(0u, designer.Close());
     EXPECT_EQ(strBytes, FileBytes(strSensor)) << "the other file of the project is left alone";
     ProjectRecord saved;
@@ -445,7 +445,7 @@ TEST(Designer, ExitAfterAFailedSaveAsksAndByDefaultKeepsTheProgramOpenWithTheEdi
     ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &project, &strMessage));
     CDesignerProcess designer("\"" + strChat + "\"");
     ASSERT_TRUE(designer.MainWindow());
-    ASSERT_TRUE(DeletePacket(designer, project.packets[0].name));
+    ASSERT_TRUE(DeletePacket(designer, std::string(project.packets[0].name)));
     const size_t nItems = designer.TreeItems().size();
     ASSERT_TRUE(::MoveFile(folder.Path("project").c_str(), folder.Path("moved").c_str()));
 

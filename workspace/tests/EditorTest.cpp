@@ -2,14 +2,19 @@
 // the menu key's Edit popup, Ctrl+G through the frame's keys, and edits written when the frame goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "ChildFrame.h"
+#include "FrameKeys.h"
 #include "GuiLeakCheck.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTControls.h"
 #include "KTPopupBar.h"
+#include "KTSyntaxEditCollapsedMark.h"
+#include "KTToolBar.h"
 #include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
@@ -36,37 +41,15 @@ std::string ProgramFile(const std::string& strRelative)
     return bytes.str();
 }
 
-// The program's message loop hands every message to the frame first; the tests' pumps do not.
-class CFrameKeys
-{
-public:
-    CFrameKeys() : m_hHook(::SetWindowsHookExA(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId())) {}
-    ~CFrameKeys()
-    {
-        if (m_hHook)
-            ::UnhookWindowsHookEx(m_hHook);
-    }
-    CFrameKeys(const CFrameKeys&) = delete;
-    CFrameKeys& operator=(const CFrameKeys&) = delete;
-
-private:
-    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        MSG* pMsg = reinterpret_cast<MSG*>(lParam);
-        if (nCode == HC_ACTION && wParam == PM_REMOVE && AfxPreTranslateMessage(pMsg))
-            pMsg->message = WM_NULL;
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    HHOOK m_hHook;
-};
-
 // The open popup menu of this process, seen from inside its menu loop; then closed, or the item
 // with the chosen command clicked.
 struct SeenMenu
 {
     UINT nChoose = 0;
+    UINT nProbe = 0;  // a command whose item's state is read
     RECT rc = {};
     char szFirstItem[64] = "";
+    int nProbeEnabled = -1;  // -1 while the item was not seen
     bool bSeen = false;
 };
 SeenMenu g_seenMenu;
@@ -102,6 +85,8 @@ void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
     g_seenMenu.bSeen = true;
     ::GetWindowRect(hMenu, &g_seenMenu.rc);
     lstrcpyn(g_seenMenu.szFirstItem, pPopup->GetControl(0)->GetCaption(), sizeof(g_seenMenu.szFirstItem));
+    if (CKTControl* pProbe = pPopup->GetControls()->FindControl(g_seenMenu.nProbe))
+        g_seenMenu.nProbeEnabled = pProbe->IsEnabled() ? 1 : 0;
     if (!g_seenMenu.nChoose)
     {
         static_cast<CKTMDIFrameWnd*>(AfxGetMainWnd())->GetCommandBars()->ClosePopups();
@@ -225,11 +210,12 @@ TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
 }
 
 // Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
-bool OpenContextMenuByKey(HWND hEdit, UINT nChoose)
+bool OpenContextMenuByKey(HWND hEdit, UINT nChoose, UINT nProbe = 0)
 {
     ::SetFocus(hEdit);
     g_seenMenu = SeenMenu();
     g_seenMenu.nChoose = nChoose;
+    g_seenMenu.nProbe = nProbe;
     const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, HandleOpenMenu);
     CTestInput input(hEdit);
     const bool bKeyed = input.Key(VK_APPS);
@@ -308,6 +294,42 @@ TEST_F(EditorTest, F3RepeatsTheLastSearch)
     KT_EDIT_TEXTPOS start, end;
     ASSERT_TRUE(pCtrl->GetSelection(start, end));
     EXPECT_EQ(pCtrl->GetCurrentRow(), start.nLine);
+}
+
+// With the frame's keys in front, as in the program: the list opens at the caret, follows the typing,
+// replaces the word as one undo step and closes on Esc, and the editor keeps the focus.
+TEST_F(EditorTest, CtrlSpaceCompletesTheWordAtTheCaretFromTheSchemesWords)
+{
+    LoadProject();
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CKTSyntaxEditAutoCompleteWnd& list = pCtrl->GetAutoCompleteWnd();
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    pCtrl->SetCurrentPosition(1, 1, FALSE, TRUE);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_RETURN));
+    ASSERT_TRUE(input.Key(VK_UP));
+    ASSERT_TRUE(input.Text("stru"));
+    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    EXPECT_STREQ("struct", list.GetShownText(list.GetSelected()));
+    ASSERT_TRUE(input.Text("c"));
+    EXPECT_TRUE(list.IsShown());
+    ASSERT_TRUE(input.Key(VK_RETURN));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_STREQ("struct", pDoc->GetDataManager()->GetLineTextEx(1));
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
+    ASSERT_TRUE(input.Key('Z', CTestInput::kControl));
+    EXPECT_STREQ("struc", pDoc->GetDataManager()->GetLineTextEx(1));
+
+    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_STREQ("struc", pDoc->GetDataManager()->GetLineTextEx(1));
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
 }
 
 TEST_F(EditorTest, TheCaseKeysChangeTheSelectedText)
@@ -425,3 +447,95 @@ TEST_F(EditorTest, AClosedEditorLeavesNoWindowOrGdiObjectBehind)
 }
 
 }  // namespace
+
+namespace
+{
+
+// After an idle pass, as the program's loop runs it: 1 when the command's toolbar button is enabled, 0 when
+// disabled, -1 when there is none.
+int ButtonState(CMainFrame& frame, int nId)
+{
+    PumpIdle();
+    CKTCommandBars* pBars = frame.GetCommandBars();
+    for (int i = 0; i < pBars->GetCount(); ++i)
+        if (CKTControl* pControl = pBars->GetAt(i)->GetControls()->FindControl(nId))
+            return pControl->IsEnabled() ? 1 : 0;
+    return -1;
+}
+
+// Next and Prev Bookmark in the Edit menu and on the toolbar: 1 when all are enabled, 0 when all are
+// disabled, else -1.
+int BookmarkMoves(CMainFrame& frame, HWND hEdit)
+{
+    std::vector<int> states;
+    for (UINT nId : {ID_EDIT_NEXT_BOOKMARK, ID_EDIT_PREV_BOOKMARK})
+    {
+        states.push_back(OpenContextMenuByKey(hEdit, 0, nId) ? g_seenMenu.nProbeEnabled : -1);
+        states.push_back(ButtonState(frame, int(nId)));
+    }
+    bool bSame = std::all_of(states.begin(), states.end(), [&](int n) { return n == states[0]; });
+    return bSame ? states[0] : -1;
+}
+
+// Pixels of the row's selection margin that differ between two shots.
+int MarginChange(const CPixelImage& before, const CPixelImage& after, const CKTSyntaxEditCtrl& ctrl, int nRow)
+{
+    int y0 = (nRow - ctrl.GetTopRow()) * ctrl.GetRowHeight();
+    int nChanged = 0;
+    for (int y = y0; y < y0 + ctrl.GetRowHeight(); ++y)
+        for (int x = 0; x < ctrl.GetSelMarginWidth(); ++x)
+            nChanged += before.Pixel(x, y) != after.Pixel(x, y);
+    return nChanged;
+}
+
+}  // namespace
+
+TEST_F(EditorTest, BookmarkKeysMarkTheRowAndWrapAndTheirCommandsFollow)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    const HWND hEdit = pCtrl->GetSafeHwnd();
+    ASSERT_GT(pCtrl->GetSelMarginWidth(), 0);
+    CFrameKeys keys;
+    pCtrl->SetFocus();
+    EXPECT_EQ(0, BookmarkMoves(*m_pFrame, hEdit));
+
+    CTestInput input(hEdit);
+    pCtrl->SetCurrentPosition(5, 1, FALSE, TRUE);
+    const CPixelImage before = CPixelImage::FromWindow(hEdit);
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    EXPECT_TRUE(pCtrl->GetLineMarksManager()->HasLineMark(5, KT_EDIT_MARK_BOOKMARK));
+    EXPECT_GT(MarginChange(before, CPixelImage::FromWindow(hEdit), *pCtrl, 5), 10) << "the mark shows in the margin";
+    pCtrl->SetCurrentPosition(9, 1, FALSE, TRUE);
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    EXPECT_EQ(1, BookmarkMoves(*m_pFrame, hEdit));
+
+    std::vector<int> rows;
+    for (unsigned nModifiers : {CTestInput::kNone, CTestInput::kNone, CTestInput::kShift, CTestInput::kShift})
+    {
+        pCtrl->SetFocus();
+        EXPECT_TRUE(input.Key(VK_F2, nModifiers));
+        rows.push_back(pCtrl->GetCurrentRow());
+    }
+    EXPECT_EQ(std::vector<int>({5, 9, 5, 9}), rows) << "F2 wraps from the last, Shift+F2 from the first";
+
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    pCtrl->SetCurrentPosition(5, 1, FALSE, TRUE);
+    ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
+    EXPECT_FALSE(pCtrl->HasBookmarks());
+    EXPECT_EQ(0, BookmarkMoves(*m_pFrame, hEdit));
+}
+
+TEST_F(EditorTest, CollapseAllAndExpandAllReachTheEditor)
+{
+    ASSERT_TRUE(m_folder.Write("folds.c", "int a;\r\n/* one\r\n two\r\n */\r\nint b;\r\n"));
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("folds.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetRowCollapseState(2) != 0; }, 10000));
+    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_COLLAPSE_ALL);
+    EXPECT_TRUE(pCtrl->IsRowCollapsed(2));
+    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_EXPAND_ALL);
+    EXPECT_FALSE(pCtrl->IsRowCollapsed(2));
+}

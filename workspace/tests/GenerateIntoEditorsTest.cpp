@@ -1,7 +1,9 @@
-// Generate Code in a loaded frame: the new text goes into the project's open editors, Save All writes
-// it, and Compile right after it builds the new text.
+// Generate Code, the diagram and the Makefile in a loaded frame: the new text goes into the project's
+// open editors as one step the user can undo, Save All writes it, and Compile right after it builds
+// the new text.
 #include "DesignerFrameTest.h"
 
+#include "FrameKeys.h"
 #include "Generator.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
@@ -9,6 +11,7 @@
 #include "NativeBuild.h"
 #include "PixelImage.h"
 #include "StubTools.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
 
@@ -52,6 +55,16 @@ protected:
         return code;
     }
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
+    static CKTSyntaxEditView* ViewOf(CDocument* pDoc) { return static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView(); }
+    // The editor's rows, each ended by LF but the last.
+    static std::string EditorText(CDocument* pDoc)
+    {
+        CKTSyntaxEditBufferManager* pBuffer = static_cast<CKTSyntaxEditDoc*>(pDoc)->GetDataManager();
+        std::string text;
+        for (int nRow = 1; nRow <= pBuffer->GetRowCount(); nRow++)
+            text += std::string(nRow > 1 ? "\n" : "") + LPCSTR(pBuffer->GetLineTextEx(nRow));
+        return text;
+    }
 };
 
 }  // namespace
@@ -76,6 +89,52 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+TEST_F(GenerateIntoEditorsTest, TheOpenDiagramAndMakefileEditorsTakeTheirNewTextAndASaveWritesIt)
+{
+    m_folder.Write("nix.diagram", "the previous diagram\r\n");
+    m_folder.Write("Makefile", "previous:\n\techo previous\n");
+    ProjectRecord& project = OpenAndSelect("nix");
+    project.targetPlatform = PLATFORM_UNIX;
+    ASSERT_NE(nullptr,
+              DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(m_folder.Path("Makefile").c_str(), TRUE));
+    RunCommand(ID_BUILD_DIAGRAM);
+    RunCommand(ID_BUILD_MAKEFILE);
+    std::string diagram, makefile, error;
+    ASSERT_TRUE(codegen::GenerateDiagram(project, diagram, error)) << error;
+    ASSERT_TRUE(codegen::GenerateMakefile(project, makefile, error)) << error;
+    for (const auto& [fileName, text] : {std::make_pair("nix.diagram", diagram), std::make_pair("Makefile", makefile)})
+    {
+        CDocument* pDoc = EditorOf(fileName);
+        ASSERT_NE(nullptr, pDoc) << fileName;
+        EXPECT_TRUE(pDoc->IsModified()) << fileName;
+        EXPECT_EQ(WithoutCarriageReturns(text), EditorText(pDoc)) << fileName;
+    }
+    EXPECT_EQ("previous:\n\techo previous\n", m_folder.Read("Makefile")) << "the new text waits in the editor";
+
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ(diagram, m_folder.Read("nix.diagram"));
+    EXPECT_EQ(makefile, m_folder.Read("Makefile")) << "make reads a CR as part of a recipe";
+}
+
+TEST_F(GenerateIntoEditorsTest, OneCtrlZUndoesAWholeGenerateCode)
+{
+    m_folder.Write("gen_api.c", "previous generation\r\n");
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    CDocument* pDoc = EditorOf("gen_api.c");
+    ASSERT_NE(nullptr, pDoc);
+    ASSERT_NE("previous generation\n", EditorText(pDoc));
+    CKTSyntaxEditView* pView = ViewOf(pDoc);
+    static_cast<CMDIChildWnd*>(pView->GetParentFrame())->MDIActivate();
+    PumpMessages();
+
+    CFrameKeys keys;
+    CTestInput input(pView->GetEditCtrl()->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('Z', CTestInput::kControl));
+    EXPECT_EQ("previous generation\n", EditorText(pDoc));
+    EXPECT_FALSE(pView->GetEditCtrl()->CanUndo()) << "the generation was one step";
 }
 
 TEST_F(GenerateIntoEditorsTest, TheGeneratedTextIsColouredInItsEditor)

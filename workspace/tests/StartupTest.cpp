@@ -1,12 +1,21 @@
 // The program starts, shows its main window titled "Kestova" with an empty MDI workspace, and ends
-// with exit code 0 when that window is closed.
+// with exit code 0 when that window is closed; its image may address more than 2 GB; a big project
+// named on its command line fills the tree of a frame already shown.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <string>
 
 #include "MessagePump.h"
 #include "NearColor.h"
 #include "PixelImage.h"
+#include "SampleDesigns.h"
 #include "Screenshot.h"
+#include "TestFolder.h"
+#include "project/ProjectFile.h"
 
 namespace
 {
@@ -64,7 +73,69 @@ COLORREF WorkspaceColour(HWND hClient)
     return clrShown;
 }
 
+struct StartedProgram
+{
+    explicit StartedProgram(std::string strCommand)
+    {
+        STARTUPINFO si{};
+        si.cb = sizeof si;
+        bStarted = ::CreateProcess(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    }
+    ~StartedProgram()
+    {
+        if (!bStarted)
+            return;
+        if (::WaitForSingleObject(pi.hProcess, 20000) != WAIT_OBJECT_0)
+            ::TerminateProcess(pi.hProcess, 1);
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    PROCESS_INFORMATION pi{};
+    BOOL bStarted = FALSE;
+};
+
+BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
+{
+    char szClass[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    if (lstrcmp(szClass, WC_TREEVIEW) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
+UINT TreeCount(HWND hFrame)
+{
+    HWND hTree = nullptr;
+    ::EnumChildWindows(hFrame, MatchTree, reinterpret_cast<LPARAM>(&hTree));
+    DWORD_PTR nCount = 0;
+    if (!hTree || !::SendMessageTimeout(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &nCount))
+        return 0;
+    return UINT(nCount);
+}
+
 }  // namespace
+
+// Reading 30,000 fields takes a while: the window is there first, and the tree fills in it.
+TEST(Startup, ABigProjectOnTheCommandLineFillsTheTreeOfAFrameAlreadyShown)
+{
+    CTestFolder folder("startup-big");
+    const int nPackets = 1000, nFields = 30;
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(nPackets, nFields), folder.Path("Large.kvs").c_str(), &strError));
+    // The root, the project, "Head" with four fields, "Packet" with the packets and their fields.
+    const UINT nItems = 4 + 4 + nPackets * (1 + nFields);
+    StartedProgram program("kestova.exe \"" + folder.Path("Large.kvs") + "\"");
+    ASSERT_TRUE(program.bStarted);
+    HWND hWnd = WaitForWindow("Kestova", program.pi.dwProcessId);
+    ASSERT_TRUE(hWnd != nullptr);
+    EXPECT_LT(TreeCount(hWnd), nItems) << "the frame showed only once the tree was full";
+    EXPECT_TRUE(PumpUntil([&] { return TreeCount(hWnd) == nItems; }, 60000));
+    ::PostMessage(hWnd, WM_CLOSE, 0, 0);
+}
 
 TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
 {
@@ -95,4 +166,15 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
         ::TerminateProcess(pi.hProcess, 1);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
+}
+
+TEST(Startup, TheProgramMayUseTheWholeAddressSpaceOfA32BitProcess)
+{
+    std::ifstream program("kestova.exe", std::ios::binary);
+    IMAGE_DOS_HEADER dos{};
+    IMAGE_NT_HEADERS32 nt{};
+    ASSERT_TRUE(program.read(reinterpret_cast<char*>(&dos), sizeof dos));
+    ASSERT_TRUE(program.seekg(dos.e_lfanew).read(reinterpret_cast<char*>(&nt), sizeof nt));
+    ASSERT_EQ(static_cast<DWORD>(IMAGE_NT_SIGNATURE), nt.Signature);
+    EXPECT_TRUE(nt.FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
 }

@@ -6,10 +6,28 @@
 #include "Generator.h"
 #include "validation/DesignValidator.h"
 
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 
 namespace
 {
+
+// Memory running out anywhere in generating is refused with one line and no output.
+void CheckGenerationOutOfMemory(const ProjectRecord& project, const std::string& source)
+{
+    codegen::GeneratedCode code;
+    std::string error;
+    bool generated = false;
+    const auto generate = [&]() { generated = codegen::GenerateCode(project, code, error); };
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(source.data());
+    if (!RunWithOneAllocationRefused(bytes, source.size(), generate))
+        return;
+    const std::string line =
+        std::string("Error: project ") + project.name + ": not enough memory to generate the code!";
+    if (generated || error != line || !code.source.empty() || !code.header.empty() || !code.demo.empty())
+        std::abort();
+}
 
 void CheckGeneration(const ProjectRecord& project)
 {
@@ -23,6 +41,7 @@ void CheckGeneration(const ProjectRecord& project)
         std::abort();
     if (code.header.empty() || code.source != again.source || makefile.empty() || diagram.empty())
         std::abort();
+    CheckGenerationOutOfMemory(project, code.source);
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST_P(EndToEnd, GeneratedMakefileBuildsWarningFreeAndTheDemoPairExchangesEveryP
     ASSERT_EQ(0, RunCommand("make -C '" + project.Path() + "' CFLAGS='-O2 -Werror'", &output)) << output;
     const char* library = design.libraryType == 0 ? "lib%s.so" : "lib%s.a";
     char name[64];
-    std::snprintf(name, sizeof name, library, design.name);
+    std::snprintf(name, sizeof name, library, design.name.Text());
     EXPECT_EQ(0, RunCommand("test -f '" + project.File(name) + "'")) << name;
     ExpectIntactExchange(design, GetParam(), RunDemoPair(project.Path(), std::string("./") + design.name + "_demo"));
 }
@@ -94,7 +94,7 @@ TEST_P(EndToEnd, CrossCompiledDemoPairExchangesEveryPacketIntactUnderWine)
         GTEST_SKIP() << "no mingw compiler or no Wine";
     ProjectRecord design = LoadDesign(GetParam());
     ProjectFolder project(design);
-    std::string name = design.name, exe = name + "_demo.exe", output;
+    std::string name(design.name), exe = name + "_demo.exe", output;
     std::string compile = "cd '" + project.Path() + "' && i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -Werror -O2 -o " +
                           exe + " " + name + "_api_demo.c " + name + "_api.c dravolint.c -lws2_32";
     ASSERT_EQ(0, RunCommand(compile, &output)) << output;

@@ -67,13 +67,15 @@ void AddKinds(unsigned kinds, FieldRecordArray& fields)
 ProjectRecord KindsDesign(unsigned kinds, bool udp)
 {
     ProjectRecord design;
-    std::snprintf(design.name, sizeof design.name, "kinds%02X", kinds);
+    char name[16];
+    std::snprintf(name, sizeof name, "kinds%02X", kinds);
+    CopyFixedText(design.name, name);
     design.targetPlatform = PLATFORM_UNIX;
     design.basedProtocol = udp ? PROTOCOL_UDP : PROTOCOL_TCP;
     design.libraryType = udp ? LIBRARY_STATIC : LIBRARY_DLL;
     design.tlvSupport = (kinds & kTlvs) != 0;
-    std::snprintf(design.tlvTagType, sizeof design.tlvTagType, "unsigned char");
-    std::snprintf(design.tlvLengthType, sizeof design.tlvLengthType, "unsigned short int");
+    CopyFixedText(design.tlvTagType, "unsigned char");
+    CopyFixedText(design.tlvLengthType, "unsigned short int");
     PacketRecord data = Packet("data", "0x1");
     AddKinds(kinds, data.fields);
     design.packets.Add(data);

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, GeneratedSources, ::testing::ValuesIn(testing
 TEST(Generator, ARefusedDesignGivesTheValidatorsLineAndLeavesEveryTextEmpty)
 {
     ProjectRecord design;
-    std::snprintf(design.name, sizeof design.name, "broken");
+    CopyFixedText(design.name, "broken");
     GeneratedCode code;
     code.header = "old";
     std::string makefile = "old", diagram = "old", error;
@@ -119,7 +119,7 @@ TEST(Generator, FilesOfTheLongestProjectNameThatValidatesCanBeWritten)
 {
     ProjectRecord design = RichProject();
     const std::string name(kMaxProjectNameLength, 'n');
-    std::snprintf(design.name, sizeof design.name, "%s", name.c_str());
+    ASSERT_TRUE(CopyFixedText(design.name, name.c_str()));
     GeneratedCode code;
     std::string error;
     ASSERT_TRUE(GenerateCode(design, code, error)) << error;

@@ -19,7 +19,7 @@ namespace
 ProjectRecord OnePacket(std::initializer_list<FieldRecord> fields)
 {
     ProjectRecord project;
-    std::snprintf(project.name, sizeof project.name, "proto");
+    CopyFixedText(project.name, "proto");
     project.headerFields.Add(IntegerField("kind", "unsigned char", FIELD_PACKET_TYPE));
     project.headerFields.Add(IntegerField("size", "unsigned short int", FIELD_BODY_LENGTH));
     PacketRecord packet = Packet("p", "0x1");
@@ -60,14 +60,14 @@ TEST(Layout, ValidatorAndLayoutAgreeOnTheSizeOfEveryText)
         project.basedProtocol = PROTOCOL_UDP;
         const std::uint64_t probe = BuildLayout(project).maxPacketBytes;
         FieldRecord& run = project.packets[0].fields[1];
-        std::snprintf(run.maxLength, sizeof run.maxLength, "%llu", 65507ull - probe + 1);
-        std::snprintf(run.relatedLengthField, sizeof run.relatedLengthField, "%s", "");
+        CopyFixedText(run.maxLength, std::to_string(65507ull - probe + 1).c_str());
+        CopyFixedText(run.relatedLengthField, "");
         if (run.attribute == ATTRIBUTE_VARIANT_LENGTH && run.variantWay != VARIANT_ZERO_TERMINATED)
-            std::snprintf(run.relatedLengthField, sizeof run.relatedLengthField, "n");
+            CopyFixedText(run.relatedLengthField, "n");
         CString error;
         EXPECT_TRUE(ValidateDesign(project, &error)) << text.maxCount << " " << static_cast<const char*>(error);
         EXPECT_EQ(65507u, BuildLayout(project).maxPacketBytes);
-        std::snprintf(run.maxLength, sizeof run.maxLength, "%llu", 65507ull - probe + 2);
+        CopyFixedText(run.maxLength, std::to_string(65507ull - probe + 2).c_str());
         EXPECT_FALSE(ValidateDesign(project, &error));
         EXPECT_NE(-1, error.Find("can take 65508 bytes")) << static_cast<const char*>(error);
     }

@@ -41,18 +41,19 @@ int RunCommand(const std::string& command, std::string* output)
 
 std::string ProgramFolder() { return (std::filesystem::current_path() / "").string(); }
 
-ProjectFolder::ProjectFolder(const ProjectRecord& design) : folder_(design.name), path_(folder_.Path() + "/")
+ProjectFolder::ProjectFolder(const ProjectRecord& design) : folder_(design.name.Text()), path_(folder_.Path() + "/")
 {
+    const std::string name(design.name);
     GeneratedCode code;
     std::string makefile, diagram, error;
     EXPECT_TRUE(GenerateCode(design, code, error)) << error;
     EXPECT_TRUE(GenerateMakefile(design, makefile, error)) << error;
     EXPECT_TRUE(GenerateDiagram(design, diagram, error)) << error;
-    WriteFile(folder_, HeaderFileName(design.name), code.header);
-    WriteFile(folder_, SourceFileName(design.name), code.source);
-    WriteFile(folder_, DemoFileName(design.name), code.demo);
+    WriteFile(folder_, HeaderFileName(name), code.header);
+    WriteFile(folder_, SourceFileName(name), code.source);
+    WriteFile(folder_, DemoFileName(name), code.demo);
     WriteFile(folder_, MakefileName(), makefile);
-    WriteFile(folder_, DiagramFileName(design.name), diagram);
+    WriteFile(folder_, DiagramFileName(name), diagram);
     EXPECT_TRUE(CopyRuntimeFiles(ProgramFolder(), path_, error)) << error;
 }
 

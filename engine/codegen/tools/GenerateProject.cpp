@@ -33,7 +33,7 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
         return 1;
     }
     if (name != nullptr)
-        std::snprintf(project.name, sizeof project.name, "%s", name);
+        CopyFixedText(project.name, name);
     codegen::GeneratedCode code;
     std::string makefile, diagram, error;
     if (!codegen::GenerateCode(project, code, error) || !codegen::GenerateMakefile(project, makefile, error) ||
@@ -42,11 +42,12 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
         std::fprintf(stderr, "%s: %s\n", projectPath, error.c_str());
         return 1;
     }
-    bool written = WriteFile(folder + codegen::HeaderFileName(project.name), code.header) &&
-                   WriteFile(folder + codegen::SourceFileName(project.name), code.source) &&
-                   WriteFile(folder + codegen::DemoFileName(project.name), code.demo) &&
+    const std::string projectName(project.name);
+    bool written = WriteFile(folder + codegen::HeaderFileName(projectName), code.header) &&
+                   WriteFile(folder + codegen::SourceFileName(projectName), code.source) &&
+                   WriteFile(folder + codegen::DemoFileName(projectName), code.demo) &&
                    WriteFile(folder + codegen::MakefileName(), makefile) &&
-                   WriteFile(folder + codegen::DiagramFileName(project.name), diagram);
+                   WriteFile(folder + codegen::DiagramFileName(projectName), diagram);
     return written ? 0 : 1;
 }
 

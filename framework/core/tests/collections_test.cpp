@@ -109,6 +109,18 @@ TEST(CArrayTest, CopyAppendAndInsertArray)
     EXPECT_EQ((std::vector<DWORD>{1, 1, 2, 2}), Elements(b));
 }
 
+TEST(CArrayTest, MovingTakesTheElementsAndLeavesAnEmptyArrayThatStillWorks)
+{
+    CArray<CString, const CString&> source;
+    source.Add("a");
+    source.Add("b");
+    CArray<CString, const CString&> moved(std::move(source));
+    EXPECT_EQ((std::vector<CString>{"a", "b"}), Elements(moved));
+    EXPECT_EQ(0, source.GetSize());
+    source.Add("c");
+    EXPECT_EQ((std::vector<CString>{"c"}), Elements(source));
+}
+
 TEST(CListTest, HeadTailInsertRemoveFind)
 {
     CStringList list;

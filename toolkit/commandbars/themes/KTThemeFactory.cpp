@@ -5,6 +5,8 @@
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
+#include "KTThemeStyle5.h"
+#include "KTThemeVisualStyles.h"
 
 CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
 {
@@ -17,8 +19,14 @@ CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
     case ktCommandBarsThemeGradient:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle2);
         break;
+    case ktCommandBarsThemeVisualStyles:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeVisualStyles);
+        break;
     case ktCommandBarsThemeFlatScheme:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle4);
+        break;
+    case ktCommandBarsThemeStyleResources:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle5);
         break;
     default:
         // Themes not built here draw as the default theme.

@@ -35,6 +35,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
 ON_WM_RBUTTONDOWN()
 ON_WM_SETCURSOR()
 ON_WM_CONTEXTMENU()
@@ -89,6 +90,8 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         return FALSE;
     SetFont();
     m_bCreated = TRUE;
+    if (!m_wndAutoComplete.Create(this))
+        TRACE("the word list could not be created\n");
     m_Sink.UnadviseAll();
     for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
          dwCode <= CKTSyntaxEditLexParser::ktEditOnParserEnded; ++dwCode)
@@ -107,7 +110,14 @@ DWORD CKTSyntaxEditCtrl::OwnScrollBarStyles() const
     return (m_bVertScrollBar ? WS_VSCROLL : 0) | (m_bHorzScrollBar ? WS_HSCROLL : 0);
 }
 
-int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct) == -1 ? -1 : 0; }
+int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndToolTip.Create(this))
+        TRACE("the tooltip window could not be created\n");
+    return 0;
+}
 
 // Colours the profile does not set follow the system's; the cached lines hold the old ones.
 void CKTSyntaxEditCtrl::OnSystemChange(KTSystemChangeKind)
@@ -266,6 +276,7 @@ void CKTSyntaxEditCtrl::OnKillFocus(CWnd* pNewWnd)
     CWnd::OnKillFocus(pNewWnd);
     if (m_bCreated)
         ::DestroyCaret();
+    m_wndAutoComplete.Hide();
     m_bFocused = FALSE;
 }
 
@@ -300,20 +311,26 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
     CWnd::OnTimer(nIDEvent);
 }
 
-// The whole text is replaced as an edit like any other, so that colouring,
-// line marks and the notify window follow it.
+// The whole text is replaced as one edit the user can undo, so that colouring, line marks and the
+// notify window follow it: they hear of the old text's removal and the new text's insertion.
 LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
 {
-    if (!m_pBuffer)
+    if (!m_pBuffer || !CanEditDoc())
         return FALSE;
-    SelectAll();
-    if (!DeleteSelection(FALSE))
-        return FALSE;
-    LPCSTR pszText = reinterpret_cast<LPCSTR>(lParam);
-    if (pszText && *pszText)
-        InsertString(pszText, 1, 1, FALSE, FALSE);
+    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
+        m_pBuffer->GetLexParser()->BreakParsing();
+    KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
+    if (!m_pBuffer->ReplaceAllText(reinterpret_cast<LPCSTR>(lParam), lcOldEnd, lcNewEnd))
+        return TRUE;
+    m_bSelection = FALSE;
+    m_nForcedColumn = 0;
+    OnTextEdited(1, 1, lcOldEnd.nLine, lcOldEnd.nCol, CKTSyntaxEditLexParserLink::editDeleted);
+    NotifyTextChanged(1, lcOldEnd.nLine, KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_DELETED);
+    OnTextEdited(1, 1, lcNewEnd.nLine, lcNewEnd.nCol, CKTSyntaxEditLexParserLink::editInserted);
+    NotifyTextChanged(1, lcNewEnd.nLine, KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED);
+    NotifyModified(TRUE);
     SetCurrentRow(m_nCurrentRow);
-    SetCaretChar(m_nCurrentRow, m_nCurrentChar);
+    SetCaretChar(m_nCurrentRow, std::min(m_nCurrentChar, m_pBuffer->GetLineLength(m_nCurrentRow) + 1));
     RecalcScrollBars();
     SetRedrawRow(-1);
     Invalidate(FALSE);

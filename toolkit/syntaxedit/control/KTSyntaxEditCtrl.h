@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "KTNotificationConnection.h"
+#include "KTSyntaxEditAutoCompleteWnd.h"
 #include "KTSmartPtr.h"
 #include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
 #include "KTSyntaxEditScreenCache.h"
+#include "KTSyntaxEditTipWnd.h"
 #include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
@@ -193,6 +195,17 @@ public:
     void DeleteLines(int nRow);
     int GetForcedColumn() const { return m_nForcedColumn; }
 
+    // Word list (KTSyntaxEditCtrlAutoComplete.cpp).
+    void RefreshAutoCompleteList();
+    BOOL OpenAutoComplete();
+    void ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText);
+    CKTSyntaxEditAutoCompleteWnd& GetAutoCompleteWnd() { return m_wndAutoComplete; }
+
+    // Tooltip (KTSyntaxEditCtrlToolTip.cpp): its top left at ptClient, up while the pointer stays in rcHot.
+    void ShowTip(const CString& strText, CPoint ptClient, const CRect& rcHot);
+    void HideTip();
+    CKTSyntaxEditTipWnd& GetTipWnd() { return m_wndToolTip; }
+
     // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
@@ -216,6 +229,14 @@ public:
     BOOL Find(LPCSTR pszText, BOOL bMatchWholeWord, BOOL bMatchCase, BOOL bSearchDown, BOOL bSelect = TRUE);
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
+
+    // Bookmarks and folding every block (KTSyntaxEditCtrlMarks.cpp).
+    void ToggleBookmark(int nRow);
+    BOOL HasBookmarks() const;
+    void NextBookmark();
+    void PrevBookmark();
+    void CollapseAll();
+    void ExpandAll();
 
     // Notifications to the notify window.
     LRESULT SendNotify(int nCode);
@@ -272,6 +293,10 @@ protected:
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
+    int FindBookmark(BOOL bNext) const;
+    void GoToBookmark(BOOL bNext);
+    int GetFoldHiding(int nRow) const;
+    void AfterFoldsChanged();
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
@@ -286,6 +311,8 @@ protected:
         int nCommands = 1;  // undo commands this character makes
         BOOL bInsert = TRUE;
     };
+    BOOL ForwardKeyToAutoComplete(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void TrackTipPointer(CPoint point);
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
     BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
     void KeyHome(BOOL bCtrl);
@@ -329,6 +356,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
@@ -411,6 +439,9 @@ protected:
     TEXTMETRIC m_tm = {};               // of the editor font
     CString m_strLineText;              // returned by GetLineText
     std::vector<int> m_arCollapseRows;  // folded rows met by the last paint
+    CKTSyntaxEditTipWnd m_wndToolTip;
+    CRect m_rcTipHot;  // client area the pointer may roam while the tip is up
+    CKTSyntaxEditAutoCompleteWnd m_wndAutoComplete;
     CString m_strConfigFile;
     std::map<int, COLORREF> m_mapRowBkColor;
     std::map<int, COLORREF> m_mapRowColor;

@@ -20,11 +20,14 @@ int LeadingBlanks(const CString& strText)
 
 void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    HideTip();
     if (IsMouseBusy())
     {
         SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return;
     }
+    if (m_wndAutoComplete.IsShown() && ForwardKeyToAutoComplete(nChar, nRepCnt, nFlags))
+        return;
     BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
     if (bShift && !m_bSelection)
     {
@@ -39,6 +42,10 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_DELETE:
         KeyDelete(bCtrl);
+        break;
+    case VK_SPACE:
+        if (bCtrl)
+            OpenAutoComplete();
         break;
     case VK_INSERT:
         SendNotify(KT_EDIT_NM_INSERTKEY);

@@ -29,6 +29,7 @@ void CKTSyntaxEditCtrl::TestDragPending(CPoint point)
 void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     SetFocus();
+    m_wndAutoComplete.Hide();
     TestDragPending(point);
     m_bDragging = m_bMouseSelecting = m_bMouseDown = m_bLineSelection = FALSE;
     m_nForcedColumn = 0;
@@ -118,6 +119,7 @@ void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
 
 void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
+    TrackTipPointer(point);
     if (m_bMouseSelecting)
     {
         ExtendSelectionTo(nFlags, point);

@@ -320,6 +320,8 @@ void CKTSyntaxEditCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 
 BOOL CKTSyntaxEditCtrl::OnMouseWheel(UINT, short zDelta, CPoint)
 {
+    m_wndAutoComplete.Hide();
+    HideTip();
     Scroll(0, zDelta < 0 ? m_nWheelRows : -m_nWheelRows);
     return TRUE;
 }

@@ -92,6 +92,10 @@ BOOL CKTSyntaxEditCtrl::GetSelectionText(CString& strText) const
         return FALSE;
     KT_EDIT_TEXTPOS start = std::min(m_selStart, m_selEnd);
     KT_EDIT_TEXTPOS end = std::max(m_selStart, m_selEnd);
+    // A row selection of the last row ends on the row after it, which holds no line end to copy.
+    int nLastRow = GetRowCount();
+    if (nLastRow > 0 && end.nLine > nLastRow)
+        end = KT_EDIT_TEXTPOS(nLastRow, GetRowEndColumn(m_pBuffer->GetLineTextEx(nLastRow)));
     CMemFile file;
     m_pBuffer->GetBuffer(start.nLine, start.nCol, end.nLine, end.nCol, &file, m_bColumnSelection, FALSE);
     UINT nBytes = UINT(file.GetLength());

@@ -43,8 +43,11 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return;
     }
-    SendNotify(KT_EDIT_NM_BEFOREINPUT);
     BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;
+    // With Ctrl nothing is typed, so the list has no character to follow.
+    if (m_wndAutoComplete.IsShown() && !bCtrl)
+        m_wndAutoComplete.SendMessage(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags));
+    SendNotify(KT_EDIT_NM_BEFOREINPUT);
     BOOL bConsumed = FALSE;
     if (nChar == '\t')
         bConsumed = ::GetKeyState(VK_SHIFT) < 0 ? UnindentSelection() : IndentSelection();

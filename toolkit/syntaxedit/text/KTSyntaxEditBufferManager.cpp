@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CKTSyntaxEditBufferManager, CCmdTarget)
@@ -300,6 +301,51 @@ BOOL CKTSyntaxEditBufferManager::InsertTextBlock(LPCSTR pszText, int nRow, int n
         m_UndoRedoManager.SetGroupInsertMode(FALSE);
     if (pEnd)
         *pEnd = lcEnd;
+    return TRUE;
+}
+
+KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::GetEndPos() const
+{
+    const int nRows = GetRowCount();
+    return nRows == 0 ? KT_EDIT_TEXTPOS(1, 1) : KT_EDIT_TEXTPOS(nRows, m_Lines.GetLengthAt(nRows) + 1);
+}
+
+void CKTSyntaxEditBufferManager::SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle)
+{
+    CKTSyntaxEditRowWriteLock lock(m_RowLock);
+    m_Lines.Swap(rows);
+    std::swap(m_nLineEndStyle, nLineEndStyle);
+}
+
+// The rows are built aside and swapped in; the old ones move into the undo step as they are, so a
+// big text is split once and never copied. A text whose lines end as a Makefile's must keep its ends
+// when saved, so it brings its style.
+BOOL CKTSyntaxEditBufferManager::ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd)
+{
+    if (!pszText)
+        pszText = "";
+    lcOldEnd = GetEndPos();
+    if (!*pszText && GetRowCount() <= 1 && GetLineLength(1) == 0)
+        return FALSE;
+    auto pRows = std::make_unique<CKTSyntaxEditLineArray>();
+    CKTSyntaxEditTextReader reader(pszText, int(strlen(pszText)));
+    CString strLine;
+    int nStyle = -1;
+    int nFirstStyle = -1;
+    int nLastStyle = -1;
+    int row = 0;
+    while (reader.ReadLine(strLine, nStyle))
+    {
+        pRows->SetAt(++row, strLine);
+        nFirstStyle = nFirstStyle < 0 ? nStyle : nFirstStyle;
+        nLastStyle = nStyle;
+    }
+    if (row == 0 || nLastStyle >= 0)
+        pRows->SetAt(++row, "");
+    int nLineEndStyle = nFirstStyle >= 0 ? nFirstStyle : m_nLineEndStyle;
+    SwapRows(*pRows, nLineEndStyle);
+    lcNewEnd = GetEndPos();
+    m_UndoRedoManager.AddCommand(new CKTSyntaxEditReplaceAllCommand(this, std::move(pRows), nLineEndStyle));
     return TRUE;
 }
 

@@ -83,6 +83,14 @@ public:
     BOOL InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd = NULL);
     BOOL InsertTextBlock(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd = NULL);
     BOOL DeleteText(int nRow1, int nCol1, int nRow2, int nCol2, BOOL bRecordUndo, BOOL bDisplayColumns);
+    // Every row replaced by the text's as one undo step, the line-end style by the text's first one;
+    // the ends of the old and the new text. FALSE, with nothing recorded, when both texts are empty.
+    BOOL ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
+    // Puts the rows and the style in the buffer's place and the buffer's into them; for replaying a
+    // replacement.
+    void SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle);
+    // The position after the last character.
+    KT_EDIT_TEXTPOS GetEndPos() const;
     BOOL ChangeCase(int nRow, int nDispCol1, int nDispCol2, BOOL bUpper, BOOL bRecordUndo);
     // Copies a range given in display columns into a file.
     BOOL GetBuffer(int nRow1, int nDispCol1, int nRow2, int nDispCol2, CFile* pFile, BOOL bColumnBlock,

@@ -13,6 +13,7 @@ IMPLEMENT_DYNAMIC(CKTSyntaxEditBufferCommand, CKTSyntaxEditCommand)
 IMPLEMENT_DYNAMIC(CKTSyntaxEditDeleteStringCommand, CKTSyntaxEditBufferCommand)
 IMPLEMENT_DYNAMIC(CKTSyntaxEditInsertStringCommand, CKTSyntaxEditBufferCommand)
 IMPLEMENT_DYNAMIC(CKTSyntaxEditReplaceStringCommand, CKTSyntaxEditBufferCommand)
+IMPLEMENT_DYNAMIC(CKTSyntaxEditReplaceAllCommand, CKTSyntaxEditCommand)
 
 namespace
 {
@@ -216,4 +217,44 @@ DWORD CKTSyntaxEditReplaceStringCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_E
     DoInsert(m_strReplacedText, FALSE, lcFrom, lcTo, pCtrl);
     MoveCaret(pCtrl, std::min(m_lcFrom, m_lcTo));
     return ReportRange(KT_EDIT_ACTION_REPLACE, lcFrom, lcTo);
+}
+
+// --- Replace all ------------------------------------------------------------
+
+CKTSyntaxEditReplaceAllCommand::CKTSyntaxEditReplaceAllCommand(CKTSyntaxEditBufferManager* pBufferMgr,
+                                                               std::unique_ptr<CKTSyntaxEditLineArray> pOtherRows,
+                                                               int nOtherLineEndStyle)
+    : m_pBufferMgr(pBufferMgr), m_pRows(std::move(pOtherRows)), m_nLineEndStyle(nOtherLineEndStyle)
+{
+    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_MULTIPLE);
+}
+
+DWORD CKTSyntaxEditReplaceAllCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                              CKTSyntaxEditCaretHost* pCtrl)
+{
+    return SwapTexts(lcFrom, lcTo, pCtrl);
+}
+
+DWORD CKTSyntaxEditReplaceAllCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                CKTSyntaxEditCaretHost* pCtrl)
+{
+    return SwapTexts(lcFrom, lcTo, pCtrl);
+}
+
+// The parser hears of it as the removal of the old text and the insertion of the new.
+DWORD CKTSyntaxEditReplaceAllCommand::SwapTexts(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
+                                                CKTSyntaxEditCaretHost* pCtrl)
+{
+    if (!m_pBufferMgr || !m_pRows)
+        return 0;
+    const KT_EDIT_TEXTPOS lcStart(1, 1);
+    const KT_EDIT_TEXTPOS lcOldEnd = m_pBufferMgr->GetEndPos();
+    m_pBufferMgr->SwapRows(*m_pRows, m_nLineEndStyle);
+    const KT_EDIT_TEXTPOS lcNewEnd = m_pBufferMgr->GetEndPos();
+    NotifyParser(m_pBufferMgr, lcStart, lcOldEnd, CKTSyntaxEditLexParserLink::editDeleted);
+    NotifyParser(m_pBufferMgr, lcStart, lcNewEnd, CKTSyntaxEditLexParserLink::editInserted);
+    MoveCaret(pCtrl, lcStart);
+    lcFrom = lcStart;
+    lcTo = std::max(lcOldEnd, lcNewEnd);
+    return KT_EDIT_ACTION_REPLACE | KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED;
 }

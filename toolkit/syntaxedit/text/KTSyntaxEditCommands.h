@@ -1,7 +1,7 @@
 // Undoable edit commands of the text buffer: insert, delete, replace, and batches of them.
 // Classes: CKTSyntaxEditCaretHost, CKTSyntaxEditCommand, CKTSyntaxEditBatchCommand,
 // CKTSyntaxEditBufferCommand, CKTSyntaxEditDeleteStringCommand,
-// CKTSyntaxEditInsertStringCommand, CKTSyntaxEditReplaceStringCommand.
+// CKTSyntaxEditInsertStringCommand, CKTSyntaxEditReplaceStringCommand, CKTSyntaxEditReplaceAllCommand.
 #pragma once
 
 #include <afx.h>
@@ -9,6 +9,7 @@
 #include <list>
 #include <memory>
 
+#include "KTSyntaxEditLineArray.h"
 #include "KTSyntaxEditTextPos.h"
 
 class CKTSyntaxEditBufferManager;
@@ -128,4 +129,24 @@ public:
 
 private:
     CString m_strReplacedText;  // the characters the new text overwrote
+};
+
+// The whole text replaced at once: the rows not shown wait here and are swapped back in by undo and
+// redo, so neither text is ever copied.
+class CKTSyntaxEditReplaceAllCommand : public CKTSyntaxEditCommand
+{
+    DECLARE_DYNAMIC(CKTSyntaxEditReplaceAllCommand)
+public:
+    CKTSyntaxEditReplaceAllCommand(CKTSyntaxEditBufferManager* pBufferMgr,
+                                   std::unique_ptr<CKTSyntaxEditLineArray> pOtherRows, int nOtherLineEndStyle);
+
+    DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+    DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+
+private:
+    DWORD SwapTexts(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl);
+
+    CKTSyntaxEditBufferManager* m_pBufferMgr;         // not owned: the buffer owns the history
+    std::unique_ptr<CKTSyntaxEditLineArray> m_pRows;  // the text the buffer does not show now
+    int m_nLineEndStyle;                              // and its line-end style
 };

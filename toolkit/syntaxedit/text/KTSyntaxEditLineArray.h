@@ -31,6 +31,8 @@ public:
     BOOL DeleteChars(int row, int start, int count);
     BOOL InsertIntoLine(int row, int offset, LPCSTR pszText, BOOL bCreate, char chPad);
     void RemoveAll();
+    // Exchanges the rows of both arrays without copying any.
+    void Swap(CKTSyntaxEditLineArray& other) { m_arLines.swap(other.m_arLines); }
 
 private:
     void GrowTo(int size);

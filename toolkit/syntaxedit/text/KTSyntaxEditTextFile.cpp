@@ -101,6 +101,21 @@ int CKTSyntaxEditTextReader::Peek(int nAhead)
 
 void CKTSyntaxEditTextReader::Skip(int nUnits) { m_nHead += nUnits * m_nUnitSize; }
 
+// A megabyte-long text would otherwise cost a Peek per character.
+int CKTSyntaxEditTextReader::SkipPlainUnits(int nAhead) const
+{
+    const BYTE* pData = m_arBuffer.data() + m_nHead;
+    const int nBuffered = int((m_arBuffer.size() - size_t(m_nHead)) / size_t(m_nUnitSize));
+    for (; nAhead < nBuffered; ++nAhead)
+    {
+        const BYTE* p = pData + nAhead * m_nUnitSize;
+        const int c = m_bUnicode ? (p[0] | (p[1] << 8)) : p[0];
+        if (c == 0 || c == '\r' || c == '\n')
+            break;
+    }
+    return nAhead;
+}
+
 void CKTSyntaxEditTextReader::AppendUnits(CString& strLine, int nUnits)
 {
     if (nUnits <= 0)
@@ -131,6 +146,7 @@ BOOL CKTSyntaxEditTextReader::ReadLine(CString& strLine, int& nStyle)
     int nUnits = 0;
     for (;;)
     {
+        nUnits = SkipPlainUnits(nUnits);
         int c = Peek(nUnits);
         if (c == -1)
         {

@@ -34,6 +34,9 @@ private:
 
     int Peek(int nAhead);
     void Skip(int nUnits);
+    // The first unit from nAhead on, among those buffered, that is 0, CR or LF; the count of
+    // buffered units when none is.
+    int SkipPlainUnits(int nAhead) const;
     BOOL Fill();
     void AppendUnits(CString& strLine, int nUnits);
 

@@ -78,7 +78,7 @@ protected:
 
 TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
 {
-    const std::string name = m_project.name;
+    const std::string name(m_project.name);
     m_editors.m_open[PathOf(codegen::HeaderFileName(name))] = "old text";
     CProjectBuild(m_project, m_editors, m_output).GenerateCode();
     EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), m_output.m_lines);
@@ -99,7 +99,8 @@ TEST_F(ProjectBuildTest, BrokenDesignGivesOneErrorLine)
     EXPECT_EQ("Start Generating...", m_output.m_lines[0]);
     EXPECT_EQ(0u, m_output.m_lines[1].find("Error: "));
     EXPECT_NE(std::string::npos, m_output.m_lines[1].find("please redesign your protocol!"));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(PathOf(codegen::SourceFileName(m_project.name))));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES,
+              ::GetFileAttributes(PathOf(codegen::SourceFileName(std::string(m_project.name)))));
 }
 
 TEST_F(ProjectBuildTest, MakefileAndDiagramAreWrittenForAUnixProject)
@@ -112,7 +113,7 @@ TEST_F(ProjectBuildTest, MakefileAndDiagramAreWrittenForAUnixProject)
     ASSERT_TRUE(codegen::GenerateMakefile(m_project, makefile, error)) << error;
     ASSERT_TRUE(codegen::GenerateDiagram(m_project, diagram, error)) << error;
     EXPECT_EQ(makefile, ReadAll(PathOf(codegen::MakefileName())));
-    EXPECT_EQ(diagram, ReadAll(PathOf(codegen::DiagramFileName(m_project.name))));
+    EXPECT_EQ(diagram, ReadAll(PathOf(codegen::DiagramFileName(std::string(m_project.name)))));
     for (const char* pszFile : {"Make.rules", "dravolint.c", "dravolint.h"})
         EXPECT_FALSE(ReadAll(PathOf(pszFile)).empty()) << "the Makefile needs " << pszFile << " beside it";
     EXPECT_EQ("Successfully Generated!", m_output.m_lines.back());
@@ -130,7 +131,7 @@ TEST_F(ProjectBuildTest, CompileWithoutACompilerPathIsRefusedAfterSaving)
 
 TEST_F(ProjectBuildTest, CompileRightAfterGenerateBuildsTheNewText)
 {
-    const std::string name = m_project.name;
+    const std::string name(m_project.name);
     for (const std::string& file :
          {codegen::HeaderFileName(name), codegen::SourceFileName(name), codegen::DemoFileName(name)})
         m_editors.m_open[PathOf(file)] = "previous generation";
@@ -149,7 +150,7 @@ TEST_F(ProjectBuildTest, CompileRightAfterGenerateBuildsTheNewText)
 
 TEST_F(ProjectBuildTest, CompileDemoAndRunDemoStartTheirCommands)
 {
-    const std::string name = m_project.name;
+    const std::string name(m_project.name);
     const CString strStubs = WriteStubTools();
     CProjectBuild build(m_project, m_editors, m_output);
     build.RunDemo();

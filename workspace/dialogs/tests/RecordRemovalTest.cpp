@@ -25,7 +25,7 @@ std::vector<std::string> NamesOf(const TArray& records)
 {
     std::vector<std::string> names;
     for (INT_PTR i = 0; i < records.GetSize(); i++)
-        names.push_back(records[i].name);
+        names.emplace_back(records[i].name);
     return names;
 }
 

@@ -3,6 +3,7 @@
 
 #include "EditTestWindow.h"
 #include "KTSyntaxEditCollapsedMark.h"
+#include "TestInput.h"
 
 #include <cstring>
 #include <string>
@@ -93,6 +94,24 @@ TEST_F(CClipboardTest, CopyOffersThreeTextFormatsAndTheMarkerOnlyForABlock)
     Ctrl().Copy();
     EXPECT_TRUE(Offers(ColumnFormat()));
     EXPECT_EQ(ClipboardUnicode(), L"ca\r\ntw\r\n");
+}
+
+// The row selection of the last row reaches past the text: only the text is copied, and cut.
+TEST_F(CClipboardTest, TheLastRowCopiesAndCutsWithoutALineEndItDoesNotHave)
+{
+    Load("one\r\ntwo");
+    Ctrl().SetFocus();
+    CTestInput input(Ctrl().GetSafeHwnd());
+    POINT ptLineNumber = {Ctrl().GetTextLeft() - 4, Ctrl().GetRowHeight() * 3 / 2};
+    ASSERT_TRUE(input.Click(ptLineNumber));
+    ASSERT_TRUE(Ctrl().HasSelection());
+    Ctrl().Copy();
+    EXPECT_EQ(ClipboardUnicode(), L"two");
+    Ctrl().CutSelection();
+    EXPECT_EQ(ClipboardUnicode(), L"two");
+    EXPECT_STREQ(m_window->Text(), "one\r\n");
+    Ctrl().Paste();
+    EXPECT_STREQ(m_window->Text(), "one\r\ntwo");
 }
 
 TEST_F(CClipboardTest, ABlockPastesAsABlockAndPlainTextAsLines)

@@ -6,6 +6,7 @@
 #include "TestInput.h"
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -207,3 +208,72 @@ TEST(CtrlSelection, TheSelectedTextIsHandedOutAsAnsiOrUnicode)
     EXPECT_EQ(other.Get(), HGLOBAL(NULL));
 }
 }  // namespace
+
+namespace
+{
+void AddBookmarks(CKTSyntaxEditCtrl& ctrl, std::initializer_list<int> rows)
+{
+    for (int nRow : rows)
+        ctrl.ToggleBookmark(nRow);
+}
+}  // namespace
+
+// Bookmarks hidden in the caret's own folded block are passed over; the search wraps at both ends.
+TEST(CtrlRows, BookmarksWrapBothWaysAndSkipTheCaretsFold)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    EXPECT_FALSE(ctrl.HasBookmarks());
+    ctrl.NextBookmark();
+    EXPECT_EQ(ctrl.GetCurrentRow(), 1) << "no bookmark: the caret stays";
+    ctrl.GetLineMarksManager()->AddLineMark(3, KT_EDIT_MARK_BREAKPOINT);
+    EXPECT_FALSE(ctrl.HasBookmarks()) << "a breakpoint is no bookmark";
+
+    AddBookmarks(ctrl, {4, 12, 30, 60});
+    Fold(ctrl, 10, 15);
+    ctrl.SetCurrentPosition(10, 3, FALSE, TRUE);
+    std::vector<int> rows;
+    for (int i = 0; i < 4; ++i)
+    {
+        ctrl.NextBookmark();
+        rows.push_back(ctrl.GetCurrentRow());
+    }
+    // 12 is hidden in the caret's fold at first; later the fold's row shows it.
+    EXPECT_EQ(rows, std::vector<int>({30, 60, 4, 10}));
+    EXPECT_EQ(ctrl.GetCurrentDispCol(), 1);
+    ctrl.PrevBookmark();
+    ctrl.PrevBookmark();
+    EXPECT_EQ(ctrl.GetCurrentRow(), 60) << "wrapped to the last";
+
+    ASSERT_TRUE(ctrl.SetTopRow(40));
+    ctrl.SetCurrentPosition(40, 1, FALSE, TRUE);
+    ASSERT_EQ(ctrl.GetTopRow(), 40);
+    ctrl.PrevBookmark();
+    EXPECT_EQ(ctrl.GetCurrentRow(), 30) << "a bookmark above the top row is no wrap";
+
+    AddBookmarks(ctrl, {4, 12, 30, 60});
+    EXPECT_FALSE(ctrl.HasBookmarks());
+    EXPECT_TRUE(ctrl.GetLineMarksManager()->HasLineMark(3, KT_EDIT_MARK_BREAKPOINT));
+}
+
+// Every block of the project's C scheme folds; the caret leaves the rows that no longer show.
+TEST(CtrlRows, CollapseAllFoldsEveryBlockAndExpandAllShowsThemAgain)
+{
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    window.Buffer()->SetFileExt(".c");
+    ctrl.InsertString("int a;\r\n/* one\r\n two\r\n */\r\nint b;\r\n/* three\r\n four */\r\nint c;", 1, 1);
+    ASSERT_TRUE(PumpUntil([&] { return ctrl.GetRowCollapseState(6) != 0; }, 10000));
+    ctrl.SetCurrentPosition(3, 3, FALSE, TRUE);
+    ctrl.CollapseAll();
+    EXPECT_TRUE(ctrl.IsRowCollapsed(2));
+    EXPECT_TRUE(ctrl.IsRowCollapsed(6));
+    EXPECT_EQ(ctrl.GetDisplayRow(-1), 5);
+    EXPECT_EQ(ctrl.GetCurrentRow(), 2) << "the caret's row is hidden";
+    EXPECT_EQ(ctrl.GetRowCollapseState(2), 0x01u | 0x20u);
+
+    ctrl.ExpandAll();
+    EXPECT_FALSE(ctrl.IsRowCollapsed(2));
+    EXPECT_EQ(ctrl.GetDisplayRow(-1), 8);
+    EXPECT_EQ(ctrl.GetRowCollapseState(2), 0x02u);
+}

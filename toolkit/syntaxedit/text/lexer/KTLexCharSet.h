@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <iterator>
 
 class CKTLexCharSet
 {
@@ -16,6 +17,10 @@ public:
             m_bIn[i] = m_bIn[i] || other.m_bIn[i];
     }
     void Clear() { std::fill(std::begin(m_bIn), std::end(m_bIn), false); }
+    bool IsEmpty() const
+    {
+        return std::none_of(std::begin(m_bIn), std::end(m_bIn), [](bool in) { return in; });
+    }
 
 private:
     bool m_bIn[256] = {};

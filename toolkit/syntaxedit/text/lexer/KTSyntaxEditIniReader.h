@@ -11,6 +11,7 @@ struct KT_EDIT_INI_ENTRY
     std::string strKey;
     std::string strValue;
     std::string strComment;
+    int nSchemaFileID = -1;  // a resource that holds the scheme text, -1 when the file holds it
 };
 
 class CKTSyntaxEditIniReader

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "KTSyntaxEditLexClass.h"
+#include "KTLexLeadBytes.h"
 #include "KTLexStrings.h"
 #include "KTSyntaxEditLexTextBlock.h"
 #include "KTSyntaxEditLexTextSchema.h"
@@ -10,28 +11,21 @@
 namespace
 {
 
-bool CompareForward(const std::string& tag, const char* text, bool caseSensitive)
+// Case folds only single-byte characters: a trail byte that looks like a
+// letter is part of another character.
+bool SameText(const std::string& tag, const char* text, bool caseSensitive)
 {
     if (caseSensitive)
         return std::strncmp(tag.c_str(), text, tag.size()) == 0;
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
+    bool trail = false;
     for (size_t i = 0; i < tag.size(); ++i)
-        if (text[i] == 0 || ktlex::ToLower(tag[i]) != ktlex::ToLower(text[i]))
-            return false;
-    return true;
-}
-
-// text points at the character just before the position.
-bool CompareBackward(const std::string& tag, const char* text, int available, bool caseSensitive)
-{
-    int n = int(tag.size());
-    if (n > available)
-        return false;
-    for (int i = 0; i < n; ++i)
     {
-        char a = tag[n - 1 - i];
-        char b = text[-i];
-        if (caseSensitive ? a != b : ktlex::ToLower(a) != ktlex::ToLower(b))
+        char a = tag[i];
+        char b = text[i];
+        if (b == 0 || (trail ? a != b : ktlex::ToLower(a) != ktlex::ToLower(b)))
             return false;
+        trail = !trail && leadBytes.Contains(a);
     }
     return true;
 }
@@ -62,8 +56,12 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
         {
             if (tag.empty())
                 continue;
-            bool equal = backward ? CompareBackward(tag, text - 1, available, m_bCaseSensitive)
-                                  : CompareForward(tag, text, m_bCaseSensitive);
+            int size = int(tag.size());
+            // Backward, the text must begin a character: a trail byte ending the
+            // text before the position is no tag of its own.
+            bool equal = backward ? size <= available && cursor.IsCharStart(-size) &&
+                                        SameText(tag, text - size, m_bCaseSensitive)
+                                  : SameText(tag, text, m_bCaseSensitive);
             if (equal)
             {
                 length = int(tag.size());
@@ -74,12 +72,12 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
     }
     if (value.GetType() != CKTSyntaxEditLexValue::ktSpecial)
         return false;
-    length = 1;
     const CKTSyntaxEditLexSpecialTokens& special = value.GetSpecial();
+    length = backward ? 1 : cursor.GetCharLength();
     // The start of the text counts as a line end before it.
     if (backward && available == 0)
         return special.nTokenID == CKTSyntaxEditLexSpecialTokens::ktEol && !special.IsNegated();
-    return special.Matches(backward ? text[-1] : text[0]);
+    return special.Matches(backward ? text[-cursor.GetCharLengthBefore()] : text[0]);
 }
 
 bool CKTSyntaxEditLexClass::MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop, int& length, bool backward) const
@@ -97,11 +95,11 @@ bool CKTSyntaxEditLexClass::MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop,
 bool CKTSyntaxEditLexClass::MatchSingleCharacter(CKTSyntaxEditLexCursor& cursor,
                                                  const CKTSyntaxEditLexProperty& property, int& length, bool backward)
 {
-    length = 1;
+    length = backward ? 1 : cursor.GetCharLength();
     if (backward && cursor.GetAvailableBefore() == 0)
         return property.bMatchesBeforeText;
     const char* text = cursor.GetText();
-    return property.singleCharacters.Contains(backward ? text[-1] : text[0]);
+    return property.singleCharacters.Contains(backward ? text[-cursor.GetCharLengthBefore()] : text[0]);
 }
 
 bool CKTSyntaxEditLexClass::MatchClass(CKTSyntaxEditLexTextSchema& schema, Prop prop, KT_EDIT_LEXPOS notBefore,
@@ -148,7 +146,7 @@ bool CKTSyntaxEditLexClass::MatchPrevious(CKTSyntaxEditLexCursor& cursor, CKTSyn
             cursor.SetLookAhead(offset);
             if (!MatchTags(cursor, ktPrevTagSep, length, true))
                 break;
-            --offset;
+            offset -= cursor.GetCharLengthBefore();
         }
     }
     cursor.SetLookAhead(offset);

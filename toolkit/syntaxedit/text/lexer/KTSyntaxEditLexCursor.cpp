@@ -23,7 +23,40 @@ void CKTSyntaxEditLexCursor::LoadRow(int row)
         m_buffer += m_strLineEnd;
     m_nRowSpan = int(m_buffer.size()) - 1;
     m_pos = {row, 0};
+    MarkTrailBytes();
 }
+
+// Looks behind the position see a double-byte character whole, so its trail
+// byte never passes for a character of its own.
+void CKTSyntaxEditLexCursor::MarkTrailBytes()
+{
+    m_trail.clear();
+    if (!CKTLexLeadBytes::Any())
+        return;
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
+    const char* text = m_buffer.c_str();
+    const int size = int(m_buffer.size());
+    int i = 1;
+    while (i < size && !leadBytes.Contains(text[i]))
+        ++i;
+    if (i == size)
+        return;  // most rows: no lead byte at all
+    m_trail.assign(m_buffer.size(), false);
+    for (; i < size; i += KTLexCharLength(text + i, leadBytes))
+        if (KTLexCharLength(text + i, leadBytes) == 2)
+            m_trail[i + 1] = true;
+}
+
+bool CKTSyntaxEditLexCursor::IsTrailByte(int index) const
+{
+    return index >= 0 && index < int(m_trail.size()) && m_trail[index];
+}
+
+int CKTSyntaxEditLexCursor::TextIndex() const { return int(GetText() - m_buffer.c_str()); }
+
+int CKTSyntaxEditLexCursor::GetCharLengthBefore() const { return IsTrailByte(TextIndex() - 1) ? 2 : 1; }
+
+bool CKTSyntaxEditLexCursor::IsCharStart(int offset) const { return !IsTrailByte(TextIndex() + offset); }
 
 int CKTSyntaxEditLexCursor::RowSpan(int row) const
 {

@@ -4,7 +4,9 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
+#include "KTLexLeadBytes.h"
 #include "KTLexTextSource.h"
 
 class CKTSyntaxEditLexCursor
@@ -16,11 +18,20 @@ public:
     bool IsEnd() const;
     // Moves to a position; FALSE when the row does not exist or a break was asked for.
     bool Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* breakFlag = nullptr);
+    // Moves over bytes; the run step moves over whole characters with SeekNextChar.
     void SeekNext(int chars);
+    void SeekNextChar() { SeekNext(GetCharLength()); }
     // The text at the position plus the look-ahead offset, zero-terminated at
     // the end of the row's line end.
     const char* GetText() const;
     char GetChar() const { return *GetText(); }
+    // Bytes of the character at, and of the character just before, the
+    // position plus the look-ahead offset.
+    int GetCharLength() const { return KTLexCharLength(GetText()); }
+    int GetCharLengthBefore() const;
+    // FALSE when the byte at offset from the position plus the look-ahead
+    // is the trail byte of a double-byte character.
+    bool IsCharStart(int offset) const;
     // Characters readable before the position plus the look-ahead offset.
     int GetAvailableBefore() const;
     // Characters from the position to the end of its row's line end.
@@ -36,14 +47,18 @@ public:
 private:
     void LoadRow(int row);
     int RowSpan(int row) const;
+    void MarkTrailBytes();
+    bool IsTrailByte(int index) const;
+    int TextIndex() const;
 
     const IKTLexTextSource& m_source;
     std::string m_strLineEnd;
     std::string m_strFileType;
     int m_nRows = 1;
-    std::string m_row;     // the row as read; kept so that its memory serves the next row
-    std::string m_buffer;  // the previous row's last line-end character, the row, its line end
-    int m_nRowSpan = 0;    // with the line end
+    std::string m_row;          // the row as read; kept so that its memory serves the next row
+    std::string m_buffer;       // the previous row's last line-end character, the row, its line end
+    int m_nRowSpan = 0;         // with the line end
+    std::vector<bool> m_trail;  // trail bytes of m_buffer; empty when the row has no double-byte character
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "KTLexLeadBytes.h"
 #include "KTLexStrings.h"
 
 void CKTSyntaxEditLexTagTable::Clear()
@@ -34,10 +35,13 @@ int CKTSyntaxEditLexTagTable::FindEdge(int map, unsigned char ch) const
 
 void CKTSyntaxEditLexTagTable::Insert(int root, const std::string& tag)
 {
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     int map = root;
+    bool afterLead = false;  // the byte read is the second half of a character
     for (size_t i = 0; i < tag.size(); ++i)
     {
-        unsigned char ch = Key(tag[i]);
+        unsigned char ch = Key(tag[i], afterLead);
+        afterLead = !afterLead && leadBytes.Contains(tag[i]);
         int edge = FindEdge(map, ch);
         if (edge < 0)
         {
@@ -95,13 +99,16 @@ void CKTSyntaxEditLexTagTable::Build(const CKTLexValues& values, bool lowered)
 
 int CKTSyntaxEditLexTagTable::Walk(const char* text, bool firstOnly) const
 {
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
+    bool afterLead = false;  // the byte read is the second half of a character
     int best = 0;
     int map = m_nPlainRoot;
     int edge = text[0] ? m_nRootEdge[static_cast<unsigned char>(text[0])] : -1;
     for (int i = 0; edge >= 0;)
     {
         const Edge& e = m_maps[map][edge];
-        if (e.bEnds)
+        afterLead = !afterLead && leadBytes.Contains(text[i]);
+        if (e.bEnds && !afterLead)
         {
             best = i + 1;
             if (firstOnly)
@@ -110,7 +117,7 @@ int CKTSyntaxEditLexTagTable::Walk(const char* text, bool firstOnly) const
         map = e.nNext;
         if (map < 0 || !text[++i])
             break;
-        edge = FindEdge(map, Key(text[i]));
+        edge = FindEdge(map, Key(text[i], afterLead));
     }
     return best;
 }
@@ -141,6 +148,6 @@ bool CKTSyntaxEditLexTagTable::Match(const char* text, bool firstOnly, int& leng
     // A negated class matches any one character outside every negated class.
     if (m_nNegatedRoot < 0 || *text == 0 || m_bNegatedAll[static_cast<unsigned char>(*text)])
         return false;
-    length = 1;
+    length = KTLexCharLength(text);
     return true;
 }

@@ -40,7 +40,11 @@ private:
     void Insert(int root, const std::string& tag);
     int Walk(const char* text, bool firstOnly) const;
     void IndexRoot();
-    unsigned char Key(char c) const { return static_cast<unsigned char>(m_bLowered ? ktlex::ToLower(c) : c); }
+    // A trail byte is never folded: it is half of another character.
+    unsigned char Key(char c, bool trail = false) const
+    {
+        return static_cast<unsigned char>(m_bLowered && !trail ? ktlex::ToLower(c) : c);
+    }
 
     std::vector<Map> m_maps;
     int m_nPlainRoot;

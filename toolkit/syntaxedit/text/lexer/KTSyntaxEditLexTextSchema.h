@@ -121,7 +121,7 @@ private:
     bool IsReparsing() const { return m_nKept != SIZE_MAX; }
     static bool EndNewerBlocks(const CKTLexBlockChain& chain, size_t count, const CKTSyntaxEditLexTextBlock& block);
     void EndChildren(CKTSyntaxEditLexTextBlock& block);
-    void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls, int count);
+    void SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls);
     void StepToActiveTag(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);
     static bool IsScanStop(const CKTSyntaxEditLexClass& cls, const char* text);
     static bool ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls);

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <climits>
 
+#include "KTLexLeadBytes.h"
 #include "KTSyntaxEditLexTextSchema.h"
 
 namespace
@@ -129,7 +130,7 @@ int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCu
         if (m_bTooDeep)
             return CKTSyntaxEditLexClass::ktRangeDone;
         if (!cursor.IsEnd() && cursor.GetPosition() == before)
-            cursor.SeekNext(1);
+            cursor.SeekNextChar();
     } while (!cursor.IsEnd());
     return CKTSyntaxEditLexClass::ktRangeDone;
 }
@@ -212,7 +213,7 @@ int CKTSyntaxEditLexTextSchema::RunBlock(CKTSyntaxEditLexCursor& cursor, const C
                    (consumed ? int(CKTSyntaxEditLexClass::ktConsumed) : 0);
         }
         if (!moved)
-            SkipCharacters(cursor, cls, 1);
+            SkipCharacters(cursor, cls);
     } while (!cursor.IsEnd() && cursor.GetPosition().nRow <= m_nStopRow);
     {
         auto data = LockData();
@@ -267,10 +268,9 @@ bool CKTSyntaxEditLexTextSchema::EndNewerBlocks(const CKTLexBlockChain& chain, s
 
 // Moves on to where an active tag of the class begins that the class can
 // act on: everything before would only be stepped over one at a time.
-void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls,
-                                                int count)
+void CKTSyntaxEditLexTextSchema::SkipCharacters(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass* cls)
 {
-    cursor.SeekNext(count);
+    cursor.SeekNextChar();
     if (!cls || cls->GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.IsEmpty())
         return;
     if (m_nStopRow != kNoStopRow)
@@ -293,7 +293,7 @@ void CKTSyntaxEditLexTextSchema::StepToActiveTag(CKTSyntaxEditLexCursor& cursor,
         int length = 0;
         if (table.MayStartWith(cursor.GetChar()) && table.Match(cursor.GetText(), true, length))
             return;
-        cursor.SeekNext(1);
+        cursor.SeekNextChar();
         if (passes % 10 == 0 && m_bBreak)
             return;
         if (cursor.GetPosition().nRow > m_nStopRow)
@@ -314,8 +314,10 @@ bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const C
     const char* text = cursor.GetText();
     int left = cursor.GetRowRemaining();
     int skipped = 0;
+    const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
+    const bool bDoubleByte = CKTLexLeadBytes::Any();
     while (skipped < left && !IsScanStop(cls, text + skipped))
-        ++skipped;
+        skipped += bDoubleByte ? KTLexCharLength(text + skipped, leadBytes) : 1;
     cursor.SeekNext(skipped);
     return skipped < left;
 }

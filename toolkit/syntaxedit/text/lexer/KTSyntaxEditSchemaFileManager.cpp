@@ -2,6 +2,7 @@
 #include "KTSyntaxEditSchemaFileManager.h"
 
 #include "KTLexFiles.h"
+#include "KTLexResources.h"
 #include "KTLexStrings.h"
 
 CKTSyntaxEditSchemaFileManager& CKTSyntaxEditSchemaFileManager::Instance()
@@ -22,6 +23,15 @@ bool CKTSyntaxEditSchemaFileManager::ReadSchemaFile(const std::string& path, boo
     if (keepCopy)
         m_store[ktlex::Lower(path)] = infos;
     result = std::move(infos);
+    return true;
+}
+
+bool CKTSyntaxEditSchemaFileManager::LoadSchemaResource(int id, CKTSyntaxEditLexClassInfoArray& result)
+{
+    std::string text;
+    if (!KTLexLoadResourceText(id, text))
+        return false;
+    ParseSchemaText(text, result);
     return true;
 }
 

@@ -27,6 +27,9 @@ public:
     // Reads and parses one file into result; FALSE, with nothing changed,
     // when the file is missing, a folder or unreadable.
     bool ReadSchemaFile(const std::string& path, bool keepCopy, CKTSyntaxEditLexClassInfoArray& result);
+    // Reads and parses the scheme text of a resource; FALSE, with nothing
+    // changed, when the resource is missing or empty.
+    bool LoadSchemaResource(int id, CKTSyntaxEditLexClassInfoArray& result);
     // Parses a scheme text that did not come from a file.
     void ParseSchemaText(const std::string& text, CKTSyntaxEditLexClassInfoArray& result);
     // Copies of every file's descriptions, keyed by the lower-cased path.

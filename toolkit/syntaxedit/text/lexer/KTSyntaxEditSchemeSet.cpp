@@ -12,17 +12,22 @@ void CKTSyntaxEditSchemeSet::RememberScheme(const KT_EDIT_INI_ENTRY& entry)
 }
 
 // Builds a schema only from a read that happened: a file that vanished or
-// cannot be read leaves the scheme remembered but without a schema.
-void CKTSyntaxEditSchemeSet::LoadScheme(const KT_EDIT_INI_ENTRY& entry, const KTLexThemeLookup& theme)
+// cannot be read, or a missing resource, leaves the scheme remembered but
+// without a schema, rather than built from the descriptions read last.
+bool CKTSyntaxEditSchemeSet::LoadScheme(const KT_EDIT_INI_ENTRY& entry, const KTLexThemeLookup& theme)
 {
     RememberScheme(entry);
+    CKTSyntaxEditSchemaFileManager& files = CKTSyntaxEditSchemaFileManager::Instance();
     CKTSyntaxEditLexClassInfoArray infos;
-    if (!CKTSyntaxEditSchemaFileManager::Instance().ReadSchemaFile(entry.strValue, true, infos))
-        return;
+    bool read = entry.nSchemaFileID != -1 ? files.LoadSchemaResource(entry.nSchemaFileID, infos)
+                                          : files.ReadSchemaFile(entry.strValue, true, infos);
+    if (!read)
+        return false;
     auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>(entry.strKey);
     schema->LoadClasses(infos);
     schema->ApplyTheme(theme);
     m_mapSchemas[ktlex::Lower(entry.strKey)] = schema;
+    return true;
 }
 
 bool CKTSyntaxEditSchemeSet::OnSchemeFileChanged(const std::string& path, int change, const KTLexThemeLookup& theme,

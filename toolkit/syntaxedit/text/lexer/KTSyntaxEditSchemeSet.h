@@ -14,8 +14,9 @@
 class CKTSyntaxEditSchemeSet
 {
 public:
-    // Remembers the entry and builds its schema from the file the entry names.
-    void LoadScheme(const KT_EDIT_INI_ENTRY& entry, const KTLexThemeLookup& theme);
+    // Remembers the entry and builds its schema from the resource or else the
+    // file the entry names; FALSE, with no schema, when neither can be read.
+    bool LoadScheme(const KT_EDIT_INI_ENTRY& entry, const KTLexThemeLookup& theme);
     void RememberScheme(const KT_EDIT_INI_ENTRY& entry);
     // FALSE when no scheme has the file; else name receives the scheme's
     // name, and its schema is built again unless the file was removed.

@@ -4,9 +4,11 @@
 #include "TextTestHelpers.h"
 
 using kttest::BufferPtr;
+using kttest::LoadBytes;
 using kttest::NewBuffer;
 using kttest::Rows;
 using kttest::SetRows;
+using kttest::StoreBytes;
 using Strings = std::vector<std::string>;
 
 namespace
@@ -189,5 +191,41 @@ TEST(BufferRows, LineTextAndLengths)
     EXPECT_TRUE(buffer->IsLineEndText(text2 + 2, FALSE));
     EXPECT_TRUE(buffer->IsLineEndText(text2 + 3, TRUE));
     EXPECT_FALSE(buffer->IsLineEndText(text2 + 1, FALSE));
+}
+// A whole new text (generated code, a Makefile) is one step that undo and redo take whole, and a
+// save writes it with its own line ends.
+TEST(BufferReplaceAll, IsOneStepThatKeepsTheNewTextsLineEnds)
+{
+    BufferPtr buffer = NewBuffer();
+    LoadBytes(*buffer, "old one\r\nold two\r\n");
+    KT_EDIT_TEXTPOS oldEnd, newEnd;
+    ASSERT_TRUE(buffer->ReplaceAllText("all:\n\tmake it\n", oldEnd, newEnd));
+    EXPECT_EQ(oldEnd, KT_EDIT_TEXTPOS(3, 1));
+    EXPECT_EQ(newEnd, KT_EDIT_TEXTPOS(3, 1));
+    EXPECT_EQ(Rows(*buffer), (Strings{"all:", "\tmake it", ""}));
+    EXPECT_TRUE(buffer->IsModified());
+
+    KT_EDIT_TEXTPOS from, to;
+    CKTSyntaxEditUndoRedoManager* pUndo = buffer->GetUndoRedoManager();
+    ASSERT_TRUE(pUndo->DoUndo(from, to, NULL));
+    EXPECT_EQ(Rows(*buffer), (Strings{"old one", "old two", ""}));
+    EXPECT_FALSE(pUndo->CanUndo());
+    EXPECT_FALSE(buffer->IsModified());
+    EXPECT_EQ(StoreBytes(*buffer), "old one\r\nold two\r\n");
+    ASSERT_TRUE(pUndo->DoRedo(from, to, NULL));
+    EXPECT_EQ(Rows(*buffer), (Strings{"all:", "\tmake it", ""}));
+    EXPECT_EQ(StoreBytes(*buffer), "all:\n\tmake it\n");
+}
+
+TEST(BufferReplaceAll, EmptyOverEmptyRecordsNothingAndEmptyOverTextLeavesOneRow)
+{
+    BufferPtr buffer = NewBuffer();
+    KT_EDIT_TEXTPOS oldEnd, newEnd;
+    EXPECT_FALSE(buffer->ReplaceAllText("", oldEnd, newEnd));
+    EXPECT_FALSE(buffer->GetUndoRedoManager()->CanUndo());
+    ASSERT_TRUE(buffer->ReplaceAllText("last", oldEnd, newEnd));
+    EXPECT_EQ(newEnd, KT_EDIT_TEXTPOS(1, 5));
+    ASSERT_TRUE(buffer->ReplaceAllText(NULL, oldEnd, newEnd));
+    EXPECT_EQ(Rows(*buffer), Strings{""});
 }
 }  // namespace

@@ -1,11 +1,14 @@
 // Fuzzes the re-parse after edits: the input drives inserts and deletes in
 // a C text, and after each the incremental result must equal a fresh parse;
-// once with the C scheme, once with classes that start and end by class.
+// with the C scheme and with classes that start and end by class, each once
+// in single-byte text and once with lead bytes, whose edits may split a
+// double-byte character.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "KTLexLeadBytes.h"
 #include "KTSyntaxEditLexTextSchema.h"
 #include "KTSyntaxEditSchemaReader.h"
 #include "TestText.h"
@@ -69,8 +72,9 @@ void FuzzEdits(const CKTSyntaxEditLexTextSchema& original, const uint8_t* data, 
         }
         else
         {
-            static const char* const pieces[] = {"/*", "*/", "\"", "'", "\n", "x", "#", "//", "1", "int ", "\\", " "};
-            end = text.Insert(at, pieces[data[i + 2] % 12]);
+            static const char* const pieces[] = {"/*", "*/",   "\"", "'", "\n",     "x",      "#",     "//",
+                                                 "1",  "int ", "\\", " ", "\x82\"", "\x95\\", "\x81/", "\x82"};
+            end = text.Insert(at, pieces[data[i + 2] % 16]);
             schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
         }
         CKTSyntaxEditLexCursor cursor(text);
@@ -83,11 +87,28 @@ void FuzzEdits(const CKTSyntaxEditLexTextSchema& original, const uint8_t* data, 
     }
 }
 
+const CKTLexCharSet& ShiftJisLeadBytes()
+{
+    static const CKTLexCharSet leadBytes = []
+    {
+        CKTLexCharSet set;
+        for (int c = 0x81; c <= 0xFC; ++c)
+            if (c <= 0x9F || c >= 0xE0)
+                set.Add(char(c));
+        return set;
+    }();
+    return leadBytes;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzEdits(*Schema(0), data, size);
-    FuzzEdits(*Schema(1), data, size);
+    for (const CKTLexCharSet& leadBytes : {CKTLexCharSet(), ShiftJisLeadBytes()})
+    {
+        CKTLexLeadBytes::Set(leadBytes);
+        FuzzEdits(*Schema(0), data, size);
+        FuzzEdits(*Schema(1), data, size);
+    }
     return 0;
 }

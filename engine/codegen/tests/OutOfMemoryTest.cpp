@@ -1,0 +1,93 @@
+// OutOfMemoryTest.cpp: memory running out anywhere in reading a project or generating from it is a clean refusal.
+#include "AllocationFault.h"
+#include "Generator.h"
+#include "SampleDesigns.h"
+#include "TestFolder.h"
+#include "project/ProjectFile.h"
+#include "xml/XmlLog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+
+void IgnoreLine(const char*) {}
+
+// Runs attempt with one allocation refused, later and later until it makes
+// no more; each attempt that met the refusal must pass check.
+template <class Attempt, class Check>
+void FailEachAllocationInTurn(Attempt attempt, Check check)
+{
+    for (long succeeding = 0;; succeeding += 1 + succeeding / 64)
+    {
+        bool done = false;
+        bool refused = false;
+        {
+            AllocationFault fault(succeeding);
+            done = attempt();
+            refused = AllocationFault::Happened();
+        }
+        if (!refused)
+        {
+            EXPECT_TRUE(done) << "with enough memory";
+            return;
+        }
+        check(done, succeeding);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+}
+
+TEST(OutOfMemory, ReadingAProjectRefusesWithItsOwnMessageAndLeavesNothingBehind)
+{
+    CTestFolder folder("kengine-out-of-memory");
+    const std::string path = folder.Path("Large.kvs");
+    CString error;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(40, 6), path.c_str(), &error)) << error;
+    SetXmlLogSink(IgnoreLine);
+
+    ProjectRecord project;
+    CString message;
+    FailEachAllocationInTurn([&]() { return ReadProjectFile(path.c_str(), &project, &message); },
+                             [&](bool read, long succeeding)
+                             {
+                                 EXPECT_FALSE(read) << succeeding;
+                                 EXPECT_EQ(CString("not enough memory to open ") + path.c_str() + "!", message);
+                                 EXPECT_STREQ("", project.name);
+                                 EXPECT_EQ(0, project.packets.GetSize());
+                             });
+    EXPECT_EQ(40, project.packets.GetSize());
+
+    CString text, detail;
+    ASSERT_TRUE(FormatProjectText(RichProject(), &text, &error)) << error;
+    FailEachAllocationInTurn([&]() { return ParseProjectText(text, text.GetLength(), "f/", &project, &detail); },
+                             [&](bool read, long)
+                             {
+                                 EXPECT_FALSE(read);
+                                 EXPECT_EQ(CString("not enough memory"), detail);
+                             });
+    SetXmlLogSink(nullptr);
+}
+
+TEST(OutOfMemory, GeneratingRefusesWithOneLineAndEmptyOutput)
+{
+    const ProjectRecord design = RichProject();
+    codegen::GeneratedCode code;
+    std::string text, error;
+    const auto expectRefused = [&](const char* what, bool generated, const std::string& output)
+    {
+        EXPECT_FALSE(generated);
+        EXPECT_EQ(std::string("Error: project Chat: not enough memory to generate the ") + what + "!", error);
+        EXPECT_TRUE(output.empty());
+    };
+    FailEachAllocationInTurn([&]() { return codegen::GenerateCode(design, code, error); }, [&](bool generated, long)
+                             { expectRefused("code", generated, code.source + code.header); });
+    FailEachAllocationInTurn([&]() { return codegen::GenerateMakefile(design, text, error); },
+                             [&](bool generated, long) { expectRefused("Makefile", generated, text); });
+    FailEachAllocationInTurn([&]() { return codegen::GenerateDiagram(design, text, error); },
+                             [&](bool generated, long) { expectRefused("diagram", generated, text); });
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+// AllocationFault.h: makes one chosen allocation of the program fail, for out-of-memory tests.
+//
+// Classes: AllocationFault.
+#pragma once
+
+// While one lives, the allocation through operator new that comes after the
+// first `succeeding` fails as it would with memory exhausted: std::bad_alloc,
+// or a null pointer from the nothrow forms. Later ones succeed again, as when
+// the request that failed was the large one. Linking AllocationFault.cpp
+// replaces the program's operator new and delete.
+class AllocationFault
+{
+public:
+    explicit AllocationFault(long succeeding);
+    ~AllocationFault();
+    AllocationFault(const AllocationFault&) = delete;
+    AllocationFault& operator=(const AllocationFault&) = delete;
+
+    // True once the chosen allocation has been refused.
+    static bool Happened();
+    // The allocations asked for since the fault was set.
+    static long Made();
+};

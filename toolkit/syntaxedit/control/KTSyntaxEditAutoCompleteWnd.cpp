@@ -1,0 +1,390 @@
+// The pop-up word list: layout, painting, the keys and clicks that move its selection, and the choice of an entry.
+#include "KTSyntaxEditAutoCompleteWnd.h"
+
+#include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
+#include "KTSyntaxEditCtrl.h"
+#include "KTSyntaxEditRes.h"
+
+#include <mbstring.h>
+
+#include <algorithm>
+
+namespace
+{
+const char kClassName[] = "ZiduzuduSEAutoCompleteWnd";
+const int kIconWidth = 16;
+const int kTextIndent = 19;  // the icon's column, then the text area
+const int kPlaceLeft = 21;   // the list opens this far left of the caret, so its text lines up with the word
+
+const unsigned char* Bytes(const CString& str) { return reinterpret_cast<const unsigned char*>(LPCSTR(str)); }
+
+// <0, 0, >0 as the item sorts before, begins with or sorts after the prefix.
+int ComparePrefix(const CString& strItem, const CString& strPrefix)
+{
+    return _mbsnbicmp(Bytes(strItem), Bytes(strPrefix), size_t(strPrefix.GetLength()));
+}
+
+// Characters that cannot be part of a word end it; the list then has nothing more to follow.
+BOOL IsWordChar(UINT nChar) { return nChar < 256 && (isalnum(int(nChar)) || nChar == '_'); }
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CKTSyntaxEditAutoCompleteWnd, CWnd)
+ON_WM_PAINT()
+ON_WM_SETCURSOR()
+ON_WM_MOUSEACTIVATE()
+ON_WM_LBUTTONDOWN()
+ON_WM_RBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
+ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+CKTSyntaxEditAutoCompleteWnd::CKTSyntaxEditAutoCompleteWnd()
+{
+    CKTDrawHelpers::RegisterWndClass(NULL, kClassName, CS_DBLCLKS | CS_SAVEBITS);
+}
+
+CKTSyntaxEditAutoCompleteWnd::~CKTSyntaxEditAutoCompleteWnd()
+{
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
+
+// A pop-up owned by the control's top-level window rather than the desktop's child: it floats over the
+// frame and goes with it, and a click on it activates nothing.
+BOOL CKTSyntaxEditAutoCompleteWnd::Create(CKTSyntaxEditCtrl* pOwner)
+{
+    m_pOwner = pOwner;
+    CWnd* pTop = pOwner ? pOwner->GetTopLevelParent() : NULL;
+    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_DLGFRAME | WS_VSCROLL, 0, 0,
+                  ktWidth, ktMaxHeight, pTop ? pTop->GetSafeHwnd() : NULL, NULL))
+        return FALSE;
+    m_nFrameHeight = CKTWindowRect(this).Height() - CKTClientRect(this).Height();
+    if (!m_imlIcons.GetSafeHandle() && !m_imlIcons.Create(KT_IDB_EDIT_AUTOCOMPLETE, kIconWidth, 0, RGB(255, 255, 255)))
+        TRACE("auto-complete icons are missing\n");
+    return TRUE;
+}
+
+void CKTSyntaxEditAutoCompleteWnd::SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems)
+{
+    m_arShown.clear();
+    m_nSelected = -1;
+    m_arItems = std::move(arItems);
+    std::stable_sort(m_arItems.begin(), m_arItems.end(),
+                     [](const KT_EDIT_AUTOCOMPLETEITEM& a, const KT_EDIT_AUTOCOMPLETEITEM& b)
+                     { return _mbsicmp(Bytes(a.strText), Bytes(b.strText)) < 0; });
+}
+
+int CKTSyntaxEditAutoCompleteWnd::Filter(const CString& strText)
+{
+    m_arShown.clear();
+    for (size_t i = 0; i < m_arItems.size(); ++i)
+    {
+        if (ComparePrefix(m_arItems[i].strText, strText) == 0)
+            m_arShown.push_back(i);
+    }
+    return int(m_arShown.size());
+}
+
+// The first shown item that begins with the text; -1 when none does.
+int CKTSyntaxEditAutoCompleteWnd::FindFirstMatch(const CString& strText) const
+{
+    if (strText.IsEmpty())
+        return m_arShown.empty() ? -1 : 0;
+    auto it = std::lower_bound(m_arShown.begin(), m_arShown.end(), strText,
+                               [this](size_t nItem, const CString& str)
+                               { return ComparePrefix(m_arItems[nItem].strText, str) < 0; });
+    if (it == m_arShown.end() || ComparePrefix(m_arItems[*it].strText, strText) != 0)
+        return -1;
+    return int(it - m_arShown.begin());
+}
+
+CRect CKTSyntaxEditAutoCompleteWnd::GetRowRect(int nRow) const
+{
+    CKTClientRect rc(this);
+    return CRect(rc.left, nRow * m_nRowHeight, rc.right, (nRow + 1) * m_nRowHeight);
+}
+
+void CKTSyntaxEditAutoCompleteWnd::Layout()
+{
+    TEXTMETRIC tm = {};
+    {
+        CKTScreenDC dc;
+        CKTFontDC font(&dc, m_pFont);
+        dc.GetTextMetrics(&tm);
+    }
+    m_nRowHeight = std::max(1, int(tm.tmHeight) + 6);
+    int nCount = GetShownCount();
+    BOOL bScroll = nCount * m_nRowHeight > ktMaxHeight;
+    m_nVisibleRows = bScroll ? ktMaxHeight / m_nRowHeight : nCount;
+    ShowScrollBar(SB_VERT, bScroll);
+    if (!bScroll)
+        return;
+    SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, nCount - 1, UINT(m_nVisibleRows), m_nTop, 0};
+    SetScrollInfo(SB_VERT, &si, TRUE);
+}
+
+BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText)
+{
+    if (!GetSafeHwnd() || !m_pOwner || Filter(strText) == 0)
+        return FALSE;
+    m_pFont = CFont::FromHandle(HFONT(::GetStockObject(DEFAULT_GUI_FONT)));
+    m_clrBack = ::GetSysColor(COLOR_WINDOW);
+    m_clrSelBack = ::GetSysColor(COLOR_HIGHLIGHT);
+    m_clrText = ::GetSysColor(COLOR_WINDOWTEXT);
+    m_clrSelText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    m_nTop = 0;
+    m_nSelected = std::max(0, FindFirstMatch(strText));
+    m_bHighlight = FALSE;
+    Layout();
+    if (m_nSelected + m_nVisibleRows <= GetShownCount())
+        ScrollTo(m_nSelected);
+    int nHeight = m_nVisibleRows * m_nRowHeight + m_nFrameHeight;
+    SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    Invalidate(FALSE);
+    m_bVisible = TRUE;
+    m_bOpenedWithText = !strText.IsEmpty();
+    m_nWordEnd = m_pOwner->GetCurrentChar();
+    m_nWordStart = m_nWordEnd - strText.GetLength();
+    m_strTyped = strText;
+    return TRUE;
+}
+
+void CKTSyntaxEditAutoCompleteWnd::Hide()
+{
+    if (!m_bVisible)
+        return;
+    m_bVisible = FALSE;
+    m_bOpenedWithText = FALSE;
+    if (GetSafeHwnd())  // gone already when its owner frame went first
+        ShowWindow(SW_HIDE);
+}
+
+void CKTSyntaxEditAutoCompleteWnd::ScrollTo(int nTop)
+{
+    m_nTop = std::max(0, std::min(nTop, GetShownCount() - m_nVisibleRows));
+    SetScrollPos(SB_VERT, m_nTop, TRUE);
+    Invalidate(FALSE);
+}
+
+void CKTSyntaxEditAutoCompleteWnd::SelectAndScroll(int nIndex)
+{
+    if (m_arShown.empty())
+        return;
+    m_nSelected = std::max(0, std::min(nIndex, GetShownCount() - 1));
+    if (m_nSelected < m_nTop)
+        ScrollTo(m_nSelected);
+    else if (m_nSelected >= m_nTop + m_nVisibleRows)
+        ScrollTo(m_nSelected - m_nVisibleRows + 1);
+    Invalidate(FALSE);
+}
+
+// The character being typed still goes into the text after this: with bLastCharRule the entry's last
+// character is left for it.
+void CKTSyntaxEditAutoCompleteWnd::Choose(BOOL bLastCharRule)
+{
+    if (!m_bHighlight || m_nSelected < 0 || m_nSelected >= GetShownCount() || !m_pOwner)
+        return;
+    CString strText = GetShownText(m_nSelected);
+    if (bLastCharRule)
+    {
+        strText = strText.Left(strText.GetLength() - 1);
+        m_nWordEnd = std::max(m_nWordStart, m_nWordEnd - 1);
+    }
+    m_pOwner->ReplaceAutoCompleteWord(m_nWordStart, m_nWordEnd, strText);
+}
+
+// --- Painting -------------------------------------------------------------------
+
+void CKTSyntaxEditAutoCompleteWnd::OnPaint()
+{
+    CPaintDC dcPaint(this);
+    CKTClientRect rcClient(this);
+    CKTBufferDC dc(&dcPaint, rcClient);
+    dc.FillSolidRect(rcClient, m_clrBack);
+    CKTFontDC font(&dc, m_pFont);
+    dc.SetBkMode(TRANSPARENT);
+    for (int nRow = 0; nRow < m_nVisibleRows && m_nTop + nRow < GetShownCount(); ++nRow)
+        DrawRow(&dc, nRow);
+}
+
+void CKTSyntaxEditAutoCompleteWnd::DrawRow(CDC* pDC, int nRow)
+{
+    int nIndex = m_nTop + nRow;
+    const KT_EDIT_AUTOCOMPLETEITEM& item = m_arItems[m_arShown[size_t(nIndex)]];
+    CRect rc = GetRowRect(nRow);
+    int nIcons = m_imlIcons.GetSafeHandle() ? m_imlIcons.GetImageCount() : 0;
+    if (nIcons > 0)
+        m_imlIcons.Draw(pDC, std::min(item.nIcon, nIcons - 1), CPoint(rc.left, rc.top + (rc.Height() - kIconWidth) / 2),
+                        ILD_TRANSPARENT);
+    CRect rcText(rc.left + kTextIndent, rc.top, rc.right, rc.bottom);
+    BOOL bSelected = nIndex == m_nSelected;
+    if (bSelected && m_bHighlight)
+        pDC->FillSolidRect(rcText, m_clrSelBack);
+    pDC->SetTextColor(bSelected && m_bHighlight ? m_clrSelText : m_clrText);
+    CRect rcLabel(rcText.left + 3, rcText.top, rcText.right, rcText.bottom);
+    pDC->DrawText(item.strText, rcLabel, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (bSelected)
+        pDC->DrawFocusRect(rcText);
+}
+
+// --- Mouse ------------------------------------------------------------------------
+
+BOOL CKTSyntaxEditAutoCompleteWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
+    return TRUE;
+}
+
+int CKTSyntaxEditAutoCompleteWnd::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
+
+void CKTSyntaxEditAutoCompleteWnd::SelectRowAt(CPoint point)
+{
+    int nIndex = m_nRowHeight > 0 ? m_nTop + point.y / m_nRowHeight : -1;
+    if (nIndex < 0 || nIndex >= GetShownCount())
+        return;
+    m_nSelected = nIndex;
+    Invalidate(FALSE);
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnLButtonDown(UINT, CPoint point)
+{
+    SelectRowAt(point);
+    m_bHighlight = TRUE;
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point) { SelectRowAt(point); }
+
+void CKTSyntaxEditAutoCompleteWnd::OnLButtonDblClk(UINT, CPoint point)
+{
+    OnLButtonDown(0, point);
+    Choose(FALSE);
+    Hide();
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    SCROLLINFO si = {sizeof(si), SIF_TRACKPOS};
+    GetScrollInfo(SB_VERT, &si);
+    int nPage = std::max(1, m_nVisibleRows - 1);
+    switch (nSBCode)
+    {
+    case SB_LINEUP:
+        return ScrollTo(m_nTop - 1);
+    case SB_LINEDOWN:
+        return ScrollTo(m_nTop + 1);
+    case SB_PAGEUP:
+        return ScrollTo(m_nTop - nPage);
+    case SB_PAGEDOWN:
+        return ScrollTo(m_nTop + nPage);
+    case SB_THUMBTRACK:
+        return ScrollTo(si.nTrackPos);
+    case SB_TOP:
+        return ScrollTo(0);
+    case SB_BOTTOM:
+        return ScrollTo(GetShownCount());
+    default:
+        return;
+    }
+}
+
+// --- Keys the control hands over ---------------------------------------------------
+
+void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    m_bHighlight = TRUE;
+    switch (nChar)
+    {
+    case VK_BACK:
+        KeyBackspace();
+        break;
+    case VK_RETURN:
+    case VK_TAB:
+        Choose(FALSE);
+        Hide();
+        break;
+    case VK_SPACE:
+        if (!m_bOpenedWithText)
+            Choose(FALSE);
+        Hide();
+        break;
+    case VK_CONTROL:
+    case VK_MENU:
+    case VK_ESCAPE:
+    case VK_LEFT:
+    case VK_RIGHT:
+        Hide();
+        break;
+    default:
+        MoveSelection(nChar, int(nRepCnt));
+        break;
+    }
+    Invalidate(FALSE);
+    CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CKTSyntaxEditAutoCompleteWnd::KeyBackspace()
+{
+    if (!m_strTyped.IsEmpty())
+        m_strTyped.Delete(m_strTyped.GetLength() - 1);
+    --m_nWordEnd;
+    if (m_nWordEnd <= m_nWordStart)
+        Hide();
+}
+
+void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
+{
+    int nBottom = m_nTop + m_nVisibleRows - 1;
+    switch (nChar)
+    {
+    case VK_UP:
+        return SelectAndScroll(m_nSelected - std::max(1, nRepCnt));
+    case VK_DOWN:
+        return SelectAndScroll(m_nSelected + std::max(1, nRepCnt));
+    case VK_PRIOR:
+        return SelectAndScroll(m_nSelected == m_nTop ? m_nSelected - m_nVisibleRows : m_nTop);
+    case VK_NEXT:
+        return SelectAndScroll(m_nSelected == nBottom ? m_nSelected + m_nVisibleRows : nBottom);
+    case VK_HOME:
+        return SelectAndScroll(0);
+    case VK_END:
+        return SelectAndScroll(GetShownCount() - 1);
+    default:
+        return;
+    }
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    TypeChar(nChar);
+    CWnd::OnChar(nChar, nRepCnt, nFlags);
+}
+
+// The control inserts the character itself; the list only follows the word.
+void CKTSyntaxEditAutoCompleteWnd::TypeChar(UINT nChar)
+{
+    if (nChar < ' ')
+        return;
+    if (!IsWordChar(nChar))
+        return Hide();
+    ++m_nWordEnd;
+    m_strTyped += char(nChar);
+    int nMatch = FindFirstMatch(m_strTyped);
+    if (nMatch < 0)
+    {
+        m_bHighlight = FALSE;
+        Invalidate(FALSE);
+        if (m_bOpenedWithText)
+            Hide();
+        return;
+    }
+    m_bHighlight = TRUE;
+    SelectAndScroll(nMatch);
+    if (m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(m_strTyped) == 0)
+    {
+        Choose(TRUE);
+        Hide();
+    }
+}

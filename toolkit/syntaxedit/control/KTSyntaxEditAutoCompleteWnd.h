@@ -1,0 +1,92 @@
+// The syntax-edit control's pop-up word list: follows the word typed at the caret and replaces it with the chosen entry.
+// Classes: KT_EDIT_AUTOCOMPLETEITEM, CKTSyntaxEditAutoCompleteWnd.
+#pragma once
+
+#include <afxcmn.h>
+#include <afxwin.h>
+
+#include <vector>
+
+class CKTSyntaxEditCtrl;
+
+struct KT_EDIT_AUTOCOMPLETEITEM
+{
+    int nIcon = 0;  // into the window's image list; past its end the last icon
+    CString strText;
+};
+
+// Never takes the focus: the control keeps it and hands the list its keys.
+class CKTSyntaxEditAutoCompleteWnd : public CWnd
+{
+public:
+    enum
+    {
+        ktWidth = 160,
+        ktMaxHeight = 160,
+    };
+
+    CKTSyntaxEditAutoCompleteWnd();
+    ~CKTSyntaxEditAutoCompleteWnd() override;
+
+    virtual BOOL Create(CKTSyntaxEditCtrl* pOwner);
+    void SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems);
+    // Opens below ptScreen with the items that begin with strText; FALSE (and stays hidden) when none does.
+    BOOL Show(CPoint ptScreen, const CString& strText);
+    void Hide();
+    BOOL IsShown() const { return m_bVisible; }
+
+    int GetShownCount() const { return int(m_arShown.size()); }
+    const CString& GetShownText(int nIndex) const { return m_arItems[m_arShown[size_t(nIndex)]].strText; }
+    int GetSelected() const { return m_nSelected; }
+    BOOL IsHighlighted() const { return m_bHighlight; }
+    int GetTop() const { return m_nTop; }
+    int GetVisibleRows() const { return m_nVisibleRows; }
+    int GetRowHeight() const { return m_nRowHeight; }
+    CRect GetRowRect(int nRow) const;
+    const CString& GetTypedText() const { return m_strTyped; }
+
+    CString m_strAutoCompleteTags;  // characters that end a word; the control fills and reads it
+
+protected:
+    int Filter(const CString& strText);
+    int FindFirstMatch(const CString& strText) const;
+    void Layout();
+    void SelectAndScroll(int nIndex);
+    void ScrollTo(int nTop);
+    void Choose(BOOL bLastCharRule);
+    void TypeChar(UINT nChar);
+    void KeyBackspace();
+    void MoveSelection(UINT nChar, int nRepCnt);
+    void SelectRowAt(CPoint point);
+    void DrawRow(CDC* pDC, int nRow);
+
+    afx_msg void OnPaint();
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    DECLARE_MESSAGE_MAP()
+
+    CString m_strTyped;                        // the word typed since the list opened
+    CKTSyntaxEditCtrl* m_pOwner = NULL;        // not owned
+    CFont* m_pFont = NULL;                     // the stock GUI font, taken on each show
+    COLORREF m_clrBack = 0, m_clrSelBack = 0;  // read on each show
+    COLORREF m_clrText = 0, m_clrSelText = 0;
+    std::vector<KT_EDIT_AUTOCOMPLETEITEM> m_arItems;  // sorted by text, case-insensitively
+    std::vector<size_t> m_arShown;                    // indexes of the items that begin with the typed text
+    int m_nFrameHeight = 0;                           // window height minus client height
+    int m_nRowHeight = 0;
+    int m_nVisibleRows = 0;
+    int m_nSelected = -1;  // into m_arShown
+    int m_nTop = 0;        // first shown item in the window
+    BOOL m_bVisible = FALSE;
+    BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened
+    BOOL m_bHighlight = FALSE;       // the selection is drawn (a click, a key or a match)
+    int m_nWordStart = 0;            // character positions of the typed word on the caret row
+    int m_nWordEnd = 0;
+    CImageList m_imlIcons;
+};

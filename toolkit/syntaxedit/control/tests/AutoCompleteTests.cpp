@@ -1,0 +1,215 @@
+// The word list with real keys and clicks: opening at the caret, following the typed word, choosing as one undo
+// step, closing, and the focus staying in the control throughout.
+#include <gtest/gtest.h>
+
+#include "EditTestWindow.h"
+#include "TestInput.h"
+
+namespace
+{
+std::vector<KT_EDIT_AUTOCOMPLETEITEM> Words(std::initializer_list<const char*> words)
+{
+    std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
+    for (const char* psz : words)
+        items.push_back({0, psz});
+    return items;
+}
+
+// A control without a lexer, so the words stay those the test gives, with one row and the caret at its end.
+class CAutoCompleteTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_window = std::make_unique<CEditTestWindow>(FALSE);
+        Ctrl().SetSyntaxColor(FALSE);
+        List().SetDataList(Words({"gamma", "Beta", "alpha", "betamax", "delta"}));
+        List().m_strAutoCompleteTags = " (";
+        m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd());
+    }
+    void Row(LPCSTR pszText)
+    {
+        List().Hide();
+        Ctrl().SetWindowText(pszText);
+        Buffer()->GetUndoRedoManager()->Clear();
+        Ctrl().SetCurrentPosition(1, int(strlen(pszText)) + 1, FALSE, TRUE);
+    }
+    CString RowText() { return Buffer()->GetLineTextEx(1); }
+    void Keys(WORD wKey, unsigned nMods = CTestInput::kNone) { ASSERT_TRUE(m_input->Key(wKey, nMods)); }
+    void Open() { Keys(VK_SPACE, CTestInput::kControl); }
+    // The middle of a row of the list, in the control's coordinates: the list itself is never made foreground.
+    CPoint OnList(int nRow)
+    {
+        CPoint pt = List().GetRowRect(nRow).CenterPoint();
+        List().ClientToScreen(&pt);
+        Ctrl().ScreenToClient(&pt);
+        return pt;
+    }
+    CString Selected() { return List().GetShownText(List().GetSelected()); }
+    void ExpectFocusKept()
+    {
+        EXPECT_EQ(::GetFocus(), Ctrl().GetSafeHwnd());
+        EXPECT_EQ(::GetForegroundWindow(), m_window->Parent().GetSafeHwnd());
+    }
+    CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
+    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetAutoCompleteWnd(); }
+    CKTSyntaxEditBufferManager* Buffer() { return m_window->Buffer(); }
+
+    std::unique_ptr<CEditTestWindow> m_window;
+    std::unique_ptr<CTestInput> m_input;
+};
+
+TEST_F(CAutoCompleteTest, CtrlSpaceOpensBelowTheCaretWithTheWordsOfTheTypedPrefix)
+{
+    Row("x(be");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_TRUE(List().IsWindowVisible());
+    ASSERT_EQ(List().GetShownCount(), 2);
+    EXPECT_STREQ(List().GetShownText(0), "Beta");
+    EXPECT_STREQ(List().GetShownText(1), "betamax");
+    EXPECT_STREQ(List().GetTypedText(), "be");
+    EXPECT_STREQ(RowText(), "x(be");
+
+    CPoint ptCaret = Ctrl().GetCaretPoint();
+    Ctrl().ClientToScreen(&ptCaret);
+    CRect rcList;
+    List().GetWindowRect(&rcList);
+    EXPECT_EQ(rcList.top, ptCaret.y + Ctrl().GetRowHeight());
+    EXPECT_LT(rcList.left, ptCaret.x);
+    ExpectFocusKept();
+}
+
+TEST_F(CAutoCompleteTest, TypingFollowsTheWordAndTabReplacesItAsOneStep)
+{
+    Row("x be");
+    Open();
+    ASSERT_TRUE(m_input->Text("t"));
+    EXPECT_STREQ(RowText(), "x bet");
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_STREQ(Selected(), "Beta");
+    EXPECT_TRUE(List().IsHighlighted());
+    Keys(VK_DOWN);
+    EXPECT_STREQ(Selected(), "betamax");
+    int nSteps = Buffer()->GetUndoRedoManager()->GetCount();
+
+    Keys(VK_TAB);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x betamax");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 10);
+    EXPECT_EQ(Buffer()->GetUndoRedoManager()->GetCount(), nSteps + 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(RowText(), "x bet");
+    ExpectFocusKept();
+
+    // Typing a whole entry takes it as written in the list, and the list closes.
+    Row("x BE");
+    Open();
+    ASSERT_TRUE(m_input->Text("TA"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x BetA");
+}
+
+TEST_F(CAutoCompleteTest, EnterOnAnEmptyWordInsertsTheChosenEntryAndNoLineBreak)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_EQ(List().GetShownCount(), 5);
+    EXPECT_STREQ(List().GetShownText(0), "alpha");  // sorted without regard to case
+    EXPECT_STREQ(List().GetShownText(1), "Beta");
+    EXPECT_FALSE(List().IsHighlighted());
+
+    Keys(VK_DOWN);
+    EXPECT_STREQ(Selected(), "Beta");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 3);  // the caret stays while the list moves
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetRowCount(), 1);
+    EXPECT_STREQ(RowText(), "x Beta");
+    Ctrl().Undo();
+    EXPECT_STREQ(RowText(), "x ");
+}
+
+TEST_F(CAutoCompleteTest, EscBackspaceAndAWordWithoutEntryCloseTheListLeavingTheText)
+{
+    Row("x b");
+    Open();
+    Keys(VK_ESCAPE);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x b");
+
+    Open();
+    Keys(VK_BACK);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x ");
+
+    Row("x b");
+    Open();
+    ASSERT_TRUE(m_input->Text("z"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x bz");
+
+    // A character that cannot belong to the word ends it: the list must not replace what follows.
+    Row("x b");
+    Open();
+    ASSERT_TRUE(m_input->Text("-"));
+    EXPECT_FALSE(List().IsShown());
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    EXPECT_STREQ(RowText(), "x b-");
+
+    Row("x zz");
+    Open();
+    EXPECT_FALSE(List().IsShown());
+}
+
+TEST_F(CAutoCompleteTest, AClickSelectsAndADoubleClickChoosesWithoutTakingTheFocus)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    ASSERT_TRUE(m_input->Click(OnList(2)));
+    EXPECT_STREQ(Selected(), "betamax");
+    EXPECT_TRUE(List().IsHighlighted());
+    ExpectFocusKept();
+
+    ASSERT_TRUE(m_input->DoubleClick(OnList(3)));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x delta");
+    ExpectFocusKept();
+}
+
+TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
+{
+    std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
+    for (char ch = 'a'; ch <= 'z'; ++ch)
+        items.push_back({0, CString("w") + ch});
+    List().SetDataList(items);
+    Row("x w");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    int nVisible = List().GetVisibleRows();
+    EXPECT_EQ(nVisible, CKTSyntaxEditAutoCompleteWnd::ktMaxHeight / List().GetRowHeight());
+    EXPECT_TRUE(List().GetStyle() & WS_VSCROLL);
+    CRect rcClient;
+    List().GetClientRect(&rcClient);
+    EXPECT_EQ(rcClient.Height(), nVisible * List().GetRowHeight());
+
+    for (int i = 0; i < nVisible; ++i)
+        Keys(VK_DOWN);
+    EXPECT_EQ(List().GetSelected(), nVisible);
+    EXPECT_EQ(List().GetTop(), 1);
+    Keys(VK_END);
+    EXPECT_EQ(List().GetSelected(), 25);
+    EXPECT_EQ(List().GetTop(), 26 - nVisible);
+    Keys(VK_PRIOR);
+    EXPECT_EQ(List().GetSelected(), 26 - nVisible);
+    Keys(VK_HOME);
+    EXPECT_EQ(List().GetSelected(), 0);
+    EXPECT_EQ(List().GetTop(), 0);
+    EXPECT_STREQ(RowText(), "x w");  // the keys moved the list, not the caret or the text
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 4);
+}
+
+}  // namespace
