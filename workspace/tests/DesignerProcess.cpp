@@ -233,7 +233,7 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
     // The frame shows before a project named on the command line has filled the tree.
     HTREEITEM hItem = nullptr;
     if (!PumpUntil([&] { return (hItem = find((HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0))); },
-                   10000))
+                   kColdWineDeadlineMs))
         return false;
     ::SendMessage(hTree, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem);
     RECT rc = {};
@@ -244,7 +244,9 @@ bool CDesignerProcess::ClickItem(const std::string& strCaption) const
     memory.Read(memory.Address(), &rc, sizeof rc);
     POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ::ClientToScreen(hTree, &pt);
-    return ClickScreen(pt);
+    return ClickScreen(pt) &&
+           PumpUntil([&] { return (HTREEITEM)::SendMessage(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0) == hItem; },
+                     kColdWineDeadlineMs);
 }
 
 bool CDesignerProcess::ClickWindow(HWND hWnd) const

@@ -34,7 +34,8 @@ public:
     HWND Tree() const;
     // Every item of the tree, depth first, the root at depth 0.
     std::vector<TreeItemSeen> TreeItems() const;
-    // Clicks the first item of the tree with that caption, once the tree holds one.
+    // Clicks the first item of the tree with that caption, once the tree holds one, and waits until the
+    // program selected it: a command posted after the click would otherwise overtake it.
     bool ClickItem(const std::string& strCaption) const;
     // Clicks the middle of a window of the program.
     bool ClickWindow(HWND hWnd) const;
