@@ -2,6 +2,7 @@
 // helpers; it runs for the whole test program.
 #include "TestApp.h"
 #include <gtest/gtest.h>
+#include "MessagePump.h"
 #include "TestDoc.h"
 #include "TestMainFrame.h"
 #include "TestView.h"
@@ -93,14 +94,16 @@ void RunFromTimer(std::function<BOOL()> work)
 
 BOOL WaitFor(std::function<BOOL()> condition)
 {
-    for (int i = 0; i < 100; i++)
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
     {
         PumpPending();
         if (condition())
             return TRUE;
-        ::Sleep(20);
+        if (::GetTickCount() - dwStart > kColdWineDeadlineMs)
+            return FALSE;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-    return FALSE;
 }
 
 void RunIdle()
