@@ -124,6 +124,9 @@ public:
     void SetUp() override
     {
         ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Kestova Window Tests");
+        // The first program of a cold, loaded Wine may start before the desktop window is made; its windows
+        // would fail to be created.
+        ASSERT_TRUE(WaitFor([] { return ::GetDesktopWindow() != nullptr; })) << "no desktop window";
         BOOL bStarted = theApp.InitInstance();
         for (const CString& strMessage : theApp.m_messages)
             ADD_FAILURE() << "message box at start-up: " << (LPCTSTR)strMessage;
