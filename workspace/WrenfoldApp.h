@@ -20,6 +20,8 @@ public:
     // Writes every modified editor whose file lies in the folder; FALSE when one could not be written.
     BOOL SaveEditorDocuments(LPCTSTR pszFolder);
     void CloseEditorDocuments(LPCTSTR pszFolder);
+    // Every editor view but the sender's takes the options now in the profile.
+    void RefreshEditorDocuments(CView* pSender);
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);

@@ -2,6 +2,7 @@
 #include "WrenfoldApp.h"
 
 #include "ChildFrame.h"
+#include "KTSyntaxEditDoc.h"
 #include "RedrawHeld.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
@@ -52,4 +53,14 @@ void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)
 {
     for (CDocument* pDoc : EditorsIn(pszFolder))
         pDoc->OnCloseDocument();
+}
+
+void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
+{
+    if (!m_pEditorTemplate)
+        return;
+    POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
+    while (pos)
+        if (CKTSyntaxEditDoc* pDoc = dynamic_cast<CKTSyntaxEditDoc*>(m_pEditorTemplate->GetNextDoc(pos)))
+            pDoc->UpdateAllViews(pSender, CKTSyntaxEditDoc::ktHintSettings, NULL);
 }

@@ -4,6 +4,8 @@
 #include "WorkspaceRes.h"
 
 #include "KTCommandBars.h"
+#include "dialogs/KTSyntaxEditPropertiesDlg.h"
+#include "WrenfoldApp.h"
 #include "KTMDIFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(CwrenfoldView, CKTSyntaxEditView)
@@ -12,6 +14,7 @@ BEGIN_MESSAGE_MAP(CwrenfoldView, CKTSyntaxEditView)
 ON_COMMAND(ID_EDIT_GOTO_LINE, OnGoToLine)
 ON_COMMAND(ID_EDIT_UPPERCASE, OnUppercase)
 ON_COMMAND(ID_EDIT_LOWERCASE, OnLowercase)
+ON_COMMAND(ID_TOOLS_SYNTAX_OPTION, OnSyntaxOption)
 ON_COMMAND(ID_EDIT_COLLAPSE_ALL, OnCollapseAll)
 ON_COMMAND(ID_EDIT_EXPAND_ALL, OnExpandAll)
 ON_COMMAND(ID_EDIT_TOGGLE_BOOKMARK, OnToggleBookmark)
@@ -40,6 +43,15 @@ void CwrenfoldView::OnGoToLine() { m_dlgGoToLine.ShowDialog(GetEditCtrl(), FALSE
 void CwrenfoldView::OnUppercase() { GetEditCtrl()->UppercaseSelection(); }
 
 void CwrenfoldView::OnLowercase() { GetEditCtrl()->LowercaseSelection(); }
+
+void CwrenfoldView::OnSyntaxOption()
+{
+    CKTSyntaxEditPropertiesDlg sheet(this);
+    if (sheet.DoModal() != IDOK)
+        return;
+    if (CwrenfoldApp* pApp = dynamic_cast<CwrenfoldApp*>(AfxGetApp()))
+        pApp->RefreshEditorDocuments(this);
+}
 
 void CwrenfoldView::OnCollapseAll() { GetEditCtrl()->CollapseAll(); }
 

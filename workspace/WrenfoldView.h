@@ -18,6 +18,7 @@ protected:
     afx_msg void OnGoToLine();
     afx_msg void OnUppercase();
     afx_msg void OnLowercase();
+    afx_msg void OnSyntaxOption();
     afx_msg void OnCollapseAll();
     afx_msg void OnExpandAll();
     afx_msg void OnToggleBookmark();

@@ -162,6 +162,12 @@ void CKTCommandBars::RemoveAll()
     RecalcFrameLayout();
 }
 
+void CKTCommandBars::OnSetPreviewMode(BOOL bPreview)
+{
+    for (const auto& pBar : m_bars)
+        pBar->HideTemporarily(bPreview);
+}
+
 CKTToolBar* CKTCommandBars::GetAt(int nIndex) const
 {
     return nIndex >= 0 && nIndex < GetCount() ? m_bars[nIndex].GetInterface() : NULL;

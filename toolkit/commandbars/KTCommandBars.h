@@ -75,6 +75,8 @@ public:
     // From index + direction, wrapping once, the first visible bar; -1 for none.
     int GetNextVisibleBar(int nIndex, int nDirection) const;
     void ToggleVisible(int nIndex);
+    // Every bar steps aside for print preview and comes back after it.
+    void OnSetPreviewMode(BOOL bPreview);
     // The dock bar that would take a bar dropped at the screen point, the current one first.
     CKTDockBar* CanDock(CPoint pt, CKTDockBar* pCurrent = NULL) const;
     void UpdateDelayedLayout();

@@ -28,6 +28,13 @@ BOOL CKTMDIFrameWnd::InitCommandBars(CRuntimeClass* pCommandBarsClass)
     return TRUE;
 }
 
+void CKTMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    if (!m_pCommandBars.IsNull())
+        m_pCommandBars->OnSetPreviewMode(bPreview);
+    CMDIFrameWnd::OnSetPreviewMode(bPreview, pState);
+}
+
 BOOL CKTMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CMDIFrameWnd::PreTranslateMessage(pMsg))

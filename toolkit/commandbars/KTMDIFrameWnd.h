@@ -23,6 +23,8 @@ public:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     // Tab-group commands go to the MDI client first.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    // The command bars step aside first, then the frame hides the rest.
+    void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
 

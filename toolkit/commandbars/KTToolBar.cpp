@@ -283,3 +283,26 @@ BOOL CKTToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     ::SetCursor(::LoadCursor(NULL, IDC_SIZEALL));
     return TRUE;
 }
+
+void CKTToolBar::HideTemporarily(BOOL bHide)
+{
+    if (bHide == m_bHiddenTemporarily)
+        return;
+    m_bHiddenTemporarily = bHide;
+    if (bHide)
+    {
+        m_bShownBeforeHiding = m_bVisible;
+        m_bVisible = FALSE;
+        if (GetSafeHwnd())
+            ShowWindow(SW_HIDE);
+        return;
+    }
+    if (!m_bShownBeforeHiding)
+        return;
+    m_bVisible = TRUE;
+    if (GetSafeHwnd())
+        ShowWindow(SW_SHOWNA);
+    CFrameWnd* pFrame = GetParentFrame();
+    if (GetType() == ktBarTypeMenuBar && pFrame)
+        pFrame->RecalcLayout();
+}

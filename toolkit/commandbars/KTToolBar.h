@@ -33,6 +33,8 @@ public:
     void SetDockBar(CKTDockBar* pDockBar) { m_pDockBar = pDockBar; }
     // Moves, docks, floats and sizes the bar; none for a bar that never moves.
     CKTBarSizeTracker* GetDockContext() const { return m_pDockContext.get(); }
+    // Print preview hides the bar without losing whether the user shows it.
+    void HideTemporarily(BOOL bHide);
 
 protected:
     using CKTCommandBar::CreateBarWindow;
@@ -58,6 +60,8 @@ protected:
     CKTDockBar* m_pDockBar = NULL;  // the dock bar that holds the bar
     BOOL m_bExpandButtonAllowed = TRUE;
     BOOL m_bCloseable = TRUE;  // a floating bar shows a close button
+    BOOL m_bHiddenTemporarily = FALSE;
+    BOOL m_bShownBeforeHiding = FALSE;  // comes back when HideTemporarily ends
 
 private:
     BOOL Float();

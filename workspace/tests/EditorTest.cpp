@@ -2,15 +2,19 @@
 // the menu key's Edit popup, Ctrl+G through the frame's keys, and edits written when the frame goes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "ChildFrame.h"
 #include "FrameKeys.h"
 #include "GuiLeakCheck.h"
+#include "KTDrawObjects.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTMenuBar.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
 #include "KTSyntaxEditCollapsedMark.h"
@@ -18,15 +22,20 @@
 #include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
+#include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "ModalScript.h"
 #include "PixelImage.h"
 #include "Screenshot.h"
 #include "TestFolder.h"
+#include "TestDesignerApp.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldApp.h"
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
+#include "afxpriv.h"
+#include "dialogs/KTSyntaxEditPropertiesDlg.h"
 
 namespace
 {
@@ -100,6 +109,55 @@ void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
         pPopup->ClientToScreen(&rcItem);
         ClickScreen(rcItem.CenterPoint());
     }
+}
+
+// The captions still to click, each in whichever popup bar of this thread shows it first.
+std::vector<CString> g_menuPath;
+
+BOOL CALLBACK ClickNextInPopup(HWND hWnd, LPARAM)
+{
+    char szClass[32] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(CWnd::FromHandlePermanent(hWnd));
+    if (std::strcmp(szClass, "KTPopupBar") != 0 || !::IsWindowVisible(hWnd) || !pPopup)
+        return TRUE;
+    for (int i = 0; i < pPopup->GetControlCount(); ++i)
+    {
+        if (pPopup->GetControl(i)->GetCaption() != g_menuPath.front())
+            continue;
+        CRect rcItem = pPopup->GetControl(i)->GetRect();
+        pPopup->ClientToScreen(&rcItem);
+        g_menuPath.erase(g_menuPath.begin());
+        ClickScreen(rcItem.CenterPoint());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK FollowMenuPath(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!g_menuPath.empty())
+        ::EnumThreadWindows(::GetCurrentThreadId(), ClickNextInPopup, 0);
+}
+
+// Clicks the menu bar's entry, then each caption of the path in the popups that open.
+bool ChooseFromMenuBar(CMainFrame* pFrame, const char* pszMenu, std::vector<CString> path)
+{
+    CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+    for (int i = 0; i < pMenuBar->GetControlCount(); ++i)
+    {
+        if (pMenuBar->GetControl(i)->GetCaption() != pszMenu)
+            continue;
+        g_menuPath = std::move(path);
+        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, FollowMenuPath);
+        CTestInput input(pMenuBar->GetSafeHwnd());
+        const bool bClicked = input.Click(pMenuBar->GetControl(i)->GetRect().CenterPoint());
+        PumpUntil([] { return g_menuPath.empty(); }, 5000);
+        ::KillTimer(nullptr, nTimer);
+        PumpMessages();
+        return bClicked && g_menuPath.empty();
+    }
+    return false;
 }
 
 class EditorTest : public ::testing::Test
@@ -446,7 +504,199 @@ TEST_F(EditorTest, AClosedEditorLeavesNoWindowOrGdiObjectBehind)
     EXPECT_FALSE(::IsWindow(hDialog));
 }
 
+struct TitleSearch
+{
+    const char* pszCaption;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchTitle(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<TitleSearch*>(lParam);
+    char szText[64] = "";
+    ::GetWindowText(hWnd, szText, sizeof szText);
+    if (!::IsWindowVisible(hWnd) || lstrcmp(szText, pSearch->pszCaption) != 0)
+        return TRUE;
+    pSearch->hFound = hWnd;
+    return FALSE;
+}
+
+// The visible top-level window of this thread with the caption, or none.
+HWND ThreadWindowTitled(const char* pszCaption)
+{
+    TitleSearch search{pszCaption, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), MatchTitle, (LPARAM)&search);
+    return search.hFound;
+}
+
+void ClickCentre(HWND hWnd)
+{
+    CRect rc;
+    ::GetClientRect(hWnd, &rc);
+    CTestInput input(hWnd);
+    EXPECT_TRUE(input.Click(rc.CenterPoint()));
+}
+
+// Replaces the text of an edit by typing, as the user does.
+void TypeOver(HWND hEdit, const char* pszText)
+{
+    CTestInput input(hEdit);
+    ::SendMessage(hEdit, EM_SETSEL, 0, -1);
+    EXPECT_TRUE(input.Text(pszText));
+}
+
+TEST_F(EditorTest, SyntaxOptionRefusesATabSizeOf65AndGivesEveryEditorTheEightConfirmedWithOk)
+{
+    const char* const kFlags[] = {"VScrollBar",  "HScrollBar", "SyntaxColor",  "AutoIndent", "SelMargin",
+                                  "LineNumbers", "WideCaret",  "TabWithSpace", "AutoReload"};
+    App().WriteProfileInt("Settings", "TabSize", 4);
+    for (const char* pszFlag : kFlags)
+        App().WriteProfileInt("Settings", pszFlag, 7);  // OK writes each of them again, as 0 or 1
+    const std::string strFolder = std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\";
+    CwrenfoldDoc* pOther = Open(strFolder + "dravolint.h");
+    CwrenfoldDoc* pEdited = Open(strFolder + "dravolint.c");
+    ASSERT_TRUE(pOther && pEdited);
+    PumpIdle();
+    ASSERT_EQ(4, ViewOf(pOther)->GetEditCtrl()->GetTabSize());
+    theApp.m_messages.clear();
+
+    CKTMenuBar* pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
+    CKTControl* pTools = nullptr;
+    for (int i = 0; i < pMenuBar->GetControlCount() && !pTools; ++i)
+        if (pMenuBar->GetControl(i)->GetCaption() == "&Tools")
+            pTools = pMenuBar->GetControl(i);
+    ASSERT_NE(nullptr, pTools);
+    CRect rcTools = pTools->GetRect();
+    pMenuBar->ClientToScreen(&rcTools);
+
+    g_seenMenu = SeenMenu();
+    g_seenMenu.nChoose = ID_TOOLS_SYNTAX_OPTION;
+    HWND hSheet = nullptr, hTabSize = nullptr;
+    size_t nMessagesWhileTyping = 0;
+    CModalScript script(
+        {[]
+         {
+             HandleOpenMenu(nullptr, 0, 0, 0);
+             return g_seenMenu.bSeen;
+         },
+         [&]
+         {
+             hSheet = ThreadWindowTitled("Edit Options");
+             auto* pSheet = dynamic_cast<CKTSyntaxEditPropertiesDlg*>(CWnd::FromHandlePermanent(hSheet));
+             hTabSize = pSheet ? ::GetDlgItem(pSheet->m_pageEdit.GetSafeHwnd(), KT_IDC_EDIT_OPT_TAB_SIZE) : nullptr;
+             return hTabSize != nullptr;
+         },
+         [&]
+         {
+             TypeOver(hTabSize, "65");
+             nMessagesWhileTyping = theApp.m_messages.size();
+             ClickCentre(::GetDlgItem(hSheet, IDOK));
+             return true;
+         },
+         [&]
+         {
+             EXPECT_TRUE(::IsWindowVisible(hSheet)) << "the refused size keeps the sheet open";
+             TypeOver(hTabSize, "8");
+             ClickCentre(::GetDlgItem(hSheet, IDOK));
+             return true;
+         }});
+    ClickScreen(rcTools.CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return script.Done() && !::IsWindow(hSheet); }, 30000));
+
+    EXPECT_EQ(0u, nMessagesWhileTyping) << "typing is not checked";
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_STREQ("Please enter an integer between 1 and 64.", theApp.m_messages[0]);
+    EXPECT_EQ(8, (int)App().GetProfileInt("Settings", "TabSize", 0));
+    for (const char* pszFlag : kFlags)
+        EXPECT_GE(1, (int)App().GetProfileInt("Settings", pszFlag, 7)) << pszFlag << " is written";
+    EXPECT_EQ(8, ViewOf(pEdited)->GetEditCtrl()->GetTabSize());
+    EXPECT_EQ(8, ViewOf(pOther)->GetEditCtrl()->GetTabSize()) << "the other editor takes it at once";
+}
+
+// The page as the preview draws it, off screen, so that no other window can cover it.
+CPixelImage ShownPage(CPreviewView& preview)
+{
+    CClientDC dcWindow(&preview);
+    const CRect rcClient = CKTClientRect(&preview);
+    CKTBufferDC dc(&dcWindow, rcClient);
+    preview.OnDraw(&dc);
+    return CPixelImage::FromDC(dc.GetSafeHdc(), preview.GetPageRect(0));
+}
+
+// Text scaled down to the page draws in light shades: anything not white counts.
+int InkedPixels(const CPixelImage& image)
+{
+    int nDark = 0;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            nDark += GetRValue(image.Pixel(x, y)) + GetGValue(image.Pixel(x, y)) + GetBValue(image.Pixel(x, y)) < 600;
+    return nDark;
+}
+
+TEST_F(EditorTest, PrintPreviewShowsThePagesWhileTheBarsAndPanesStepAside)
+{
+    std::string strText;
+    for (int i = 1; i <= 300; i++)
+        strText += "int row" + std::to_string(i) + " = " + std::to_string(i * 7) + ";\r\n";
+    ASSERT_TRUE(m_folder.Write("long.c", strText));
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("long.c"));
+    ASSERT_NE(nullptr, pDoc);
+    PumpIdle();
+    HWND hMenuBar = m_pFrame->GetCommandBars()->GetMenuBar()->GetSafeHwnd();
+    HWND hTree = m_pFrame->m_wndProjectTree.GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hMenuBar) && ::IsWindowVisible(hTree));
+    const CRect rcMenuBar = CKTWindowRect(hMenuBar), rcTree = CKTWindowRect(hTree);
+
+    ViewOf(pDoc)->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpIdle();
+    auto* pPreview = dynamic_cast<CPreviewView*>(m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    ASSERT_NE(nullptr, pPreview);
+    EXPECT_FALSE(::IsWindowVisible(hMenuBar)) << "the command bars step aside";
+    EXPECT_FALSE(::IsWindowVisible(hTree)) << "so do the docking panes";
+    EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    ASSERT_GE(pPreview->GetPageCount(), 2u);
+    const CPixelImage pageOne = ShownPage(*pPreview);
+    EXPECT_GT(InkedPixels(pageOne), 100) << "page 1 shows its text";
+    EXPECT_FALSE(SaveScreenshot(m_pFrame->GetSafeHwnd(), "designer-print-preview").empty());
+
+    ClickCentre(pPreview->GetButton(AFX_ID_PREVIEW_NEXT)->GetSafeHwnd());
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());
+    const CPixelImage pageTwo = ShownPage(*pPreview);
+    EXPECT_GT(InkedPixels(pageTwo), 100);
+    int nDifferent = 0;
+    for (int y = 0; y < pageOne.Height() && y < pageTwo.Height(); ++y)
+        for (int x = 0; x < pageOne.Width() && x < pageTwo.Width(); ++x)
+            nDifferent += pageOne.Pixel(x, y) != pageTwo.Pixel(x, y);
+    EXPECT_GT(nDifferent, 50) << "another page";
+
+    ClickCentre(pPreview->GetButton(AFX_ID_PREVIEW_CLOSE)->GetSafeHwnd());
+    PumpIdle();
+    EXPECT_EQ(nullptr, m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    EXPECT_TRUE(::IsWindowVisible(hMenuBar));
+    EXPECT_TRUE(::IsWindowVisible(hTree));
+    EXPECT_EQ(rcMenuBar, CKTWindowRect(hMenuBar)) << "in the place it had";
+    EXPECT_EQ(rcTree, CKTWindowRect(hTree));
+}
+
 }  // namespace
+
+TEST_F(EditorTest, EditAdvancedCollapsesAndExpandsEveryBlockFromTheMenuBar)
+{
+    ASSERT_TRUE(
+        m_folder.Write("fold.c", "/* one\r\n   two */\r\nint a;\r\n/* three\r\n   four\r\n   five */\r\nint b;\r\n"));
+    CwrenfoldDoc* pDoc = Open(m_folder.Path("fold.c"));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetRowCollapseState(4) == 0x02; }, 10000));
+    pCtrl->SetFocus();
+
+    ASSERT_TRUE(ChooseFromMenuBar(m_pFrame, "&Edit", {"&Advanced", "&Collapse All"}));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->IsRowCollapsed(1) && pCtrl->IsRowCollapsed(4); }, 3000));
+    EXPECT_EQ(pCtrl->GetRowCount() - 3, pCtrl->GetDisplayRow(-1)) << "rows 2, 5 and 6 hidden";
+
+    ASSERT_TRUE(ChooseFromMenuBar(m_pFrame, "&Edit", {"&Advanced", "&Expand All"}));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetDisplayRow(-1) == pCtrl->GetRowCount(); }, 3000));
+}
 
 namespace
 {
@@ -525,17 +775,4 @@ TEST_F(EditorTest, BookmarkKeysMarkTheRowAndWrapAndTheirCommandsFollow)
     ASSERT_TRUE(input.Key(VK_F2, CTestInput::kControl));
     EXPECT_FALSE(pCtrl->HasBookmarks());
     EXPECT_EQ(0, BookmarkMoves(*m_pFrame, hEdit));
-}
-
-TEST_F(EditorTest, CollapseAllAndExpandAllReachTheEditor)
-{
-    ASSERT_TRUE(m_folder.Write("folds.c", "int a;\r\n/* one\r\n two\r\n */\r\nint b;\r\n"));
-    CwrenfoldDoc* pDoc = Open(m_folder.Path("folds.c"));
-    ASSERT_NE(nullptr, pDoc);
-    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
-    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetRowCollapseState(2) != 0; }, 10000));
-    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_COLLAPSE_ALL);
-    EXPECT_TRUE(pCtrl->IsRowCollapsed(2));
-    m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_EXPAND_ALL);
-    EXPECT_FALSE(pCtrl->IsRowCollapsed(2));
 }

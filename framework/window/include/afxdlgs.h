@@ -145,6 +145,7 @@ public:
     CTabCtrl* GetTabControl() const;
 
     virtual INT_PTR DoModal();
+    BOOL ContinueModal() override;
     virtual BOOL Create(CWnd* pParentWnd = nullptr, DWORD dwStyle = (DWORD)-1, DWORD dwExStyle = 0);
     void EndDialog(int nEndID);
     BOOL PressButton(int nButton) { return (BOOL)SendMessage(PSM_PRESSBUTTON, nButton); }

@@ -1,7 +1,9 @@
 // The framework's private messages, the layout record of WM_SIZEPARENT and the
 // maps from handles to their objects.
 #pragma once
+#include <memory>
 #include <unordered_map>
+#include <vector>
 #include "afxwin.h"
 
 #define WM_SIZEPARENT 0x0361
@@ -107,4 +109,65 @@ private:
         static Store& store = *new Store;
         return store;
     }
+};
+
+// What the frame hid for print preview, to show again when it ends.
+struct CPrintPreviewState
+{
+    std::vector<HWND> hidden;  // the frame's child windows that were visible
+    HMENU hMenu = nullptr;     // the frame's menu, taken away during preview
+    HWND hWndFocus = nullptr;  // had the focus before
+};
+
+// The print preview's window in the frame: a row of buttons over one or two pages, each recorded in a
+// metafile by the print view's own printing and played scaled.
+class CPreviewView : public CView
+{
+    DECLARE_DYNCREATE(CPreviewView)
+public:
+    CPreviewView();
+    ~CPreviewView() override;
+
+    // Starts the job of the view (no printer: the screen stands in); FALSE when it does not start.
+    BOOL SetPrintView(CView* pPrintView, CFrameWnd* pFrame, CPrintPreviewState* pState);
+    UINT GetCurrentPage() const { return m_nCurrentPage; }
+    UINT GetPageCount() const;
+    UINT GetShownPages() const { return m_nShownPages; }
+    int GetZoom() const { return m_nZoom; }
+    // Where the page shown at nIndex (0 or 1) is drawn, in client coordinates; empty when none is.
+    CRect GetPageRect(int nIndex) const;
+    CButton* GetButton(UINT nID);
+
+    void OnDraw(CDC* pDC) override;
+
+protected:
+    void PostNcDestroy() override;
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPreviewClose();
+    afx_msg void OnPreviewPrint();
+    afx_msg void OnNextPage();
+    afx_msg void OnPrevPage();
+    afx_msg void OnNumPageChange();
+    afx_msg void OnZoomIn();
+    afx_msg void OnZoomOut();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL CreateButtons();
+    void ShowPage(UINT nPage);
+    void UpdateButtons();
+    HENHMETAFILE PageFile(UINT nPage);
+    void EndPreview();
+
+    CView* m_pPrintView = nullptr;  // not owned
+    CFrameWnd* m_pFrame = nullptr;  // not owned
+    CPrintPreviewState* m_pState = nullptr;
+    std::unique_ptr<CPrintInfo> m_pInfo;
+    HDC m_hScreenDC = nullptr;          // stands for the printer when there is none; owned
+    std::vector<HENHMETAFILE> m_pages;  // recorded on first showing, by page number - 1
+    std::vector<std::unique_ptr<CButton>> m_buttons;
+    UINT m_nCurrentPage = 1;
+    UINT m_nShownPages = 1;
+    int m_nZoom = 1;  // 1, 2 or 4 times the size that fits
 };

@@ -111,6 +111,8 @@ public:
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) {}
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
     afx_msg void OnFilePrint();
+    // Shows the pages in the main frame as OnPrint draws them, on the default printer or the screen.
+    afx_msg void OnFilePrintPreview();
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) {}
 

@@ -5,6 +5,7 @@
 
 class CView;
 class CDocument;
+struct CPrintPreviewState;
 class CDocTemplate;
 
 // What a frame needs to make its view for a document.
@@ -63,6 +64,9 @@ public:
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Print preview takes the whole client area: the frame hides what it shows and brings it back afterwards.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
+    BOOL IsInPreview() const { return m_pPreviewState != nullptr; }
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
@@ -113,7 +117,8 @@ public:
 protected:
     CView* m_pViewActive = nullptr;  // the view commands go to first
     int m_cModalStack = 0;
-    HWND* m_phWndDisable = nullptr;  // windows BeginModalState disabled
+    HWND* m_phWndDisable = nullptr;                 // windows BeginModalState disabled
+    CPrintPreviewState* m_pPreviewState = nullptr;  // while print preview shows; not owned
     CString m_strIdleMessage;
     int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     // The class of a frame with the icon of nIDResource, when there is one.

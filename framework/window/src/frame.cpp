@@ -227,6 +227,15 @@ void CFrameWnd::RecalcLayout(BOOL)
 {
     if (m_bInRecalcLayout)
         return;
+    // The preview has the whole client area; the bars keep their places for when it ends.
+    if (m_pPreviewState)
+    {
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        if (CWnd* pPreview = GetDlgItem(AFX_IDW_PREVIEW_BAR))
+            pPreview->MoveWindow(&rcClient);
+        return;
+    }
     m_bInRecalcLayout = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
     if (GetStyle() & FWS_SNAPTOBARS)

@@ -114,6 +114,12 @@ BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInf
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
+    // A preview asks nothing: it measures on the default printer, or on the screen when there is none.
+    if (pInfo->m_bPreview)
+    {
+        pInfo->m_pPD->GetDefaults();
+        return TRUE;
+    }
     if (pInfo->m_bDirect)
     {
         if (!pInfo->m_pPD->GetDefaults())

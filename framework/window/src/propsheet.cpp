@@ -228,16 +228,38 @@ void CPropertySheet::BuildPropPageArray()
     m_psh.pszCaption = m_strCaption;
 }
 
+// The system's sheet runs modeless inside the framework's modal loop, so that the pages' controls get
+// their PreTranslateMessage (keyboard handling, list tips) as in any other dialog.
 INT_PTR CPropertySheet::DoModal()
 {
+    HWND hWndOwner = AfxGetModalOwner(m_pParentWnd);
+    const BOOL bEnableOwner = hWndOwner && ::IsWindowEnabled(hWndOwner);
     BuildPropPageArray();
-    m_psh.hwndParent = AfxGetModalOwner(m_pParentWnd);
-    m_psh.dwFlags &= ~PSH_MODELESS;
+    m_psh.hwndParent = hWndOwner;
+    m_psh.dwFlags |= PSH_MODELESS;
     t_pSheetInit = this;
-    // The system's modal sheet runs its own loop; the pages still reach their objects.
-    INT_PTR nResult = ::PropertySheet(&m_psh);
+    HWND hWnd = (HWND)::PropertySheet(&m_psh);
     t_pSheetInit = nullptr;
-    return nResult > 0 ? IDOK : IDCANCEL;
+    m_psh.dwFlags &= ~PSH_MODELESS;
+    if (!hWnd || (INT_PTR)hWnd == -1 || m_hWnd != hWnd)
+        return -1;
+    if (bEnableOwner)
+        ::EnableWindow(hWndOwner, FALSE);
+    RunModalLoop(MLF_SHOWONIDLE);
+    const INT_PTR nResult = SendMessage(PSM_GETRESULT) > 0 ? IDOK : IDCANCEL;
+    // The owner is enabled before the sheet goes, so it gets the activation back.
+    if (bEnableOwner)
+        ::EnableWindow(hWndOwner, TRUE);
+    if (hWndOwner && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndOwner);
+    DestroyWindow();
+    return nResult;
+}
+
+// OK and Cancel leave a modeless system sheet without a current page.
+BOOL CPropertySheet::ContinueModal()
+{
+    return CWnd::ContinueModal() && m_hWnd && SendMessage(PSM_GETCURRENTPAGEHWND) != 0;
 }
 
 // The sheet keeps the system's own modeless styles.
@@ -276,7 +298,7 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    return m_bModeless && (BOOL)SendMessage(PSM_ISDIALOGMESSAGE, 0, (LPARAM)pMsg);
+    return m_hWnd && (BOOL)SendMessage(PSM_ISDIALOGMESSAGE, 0, (LPARAM)pMsg);
 }
 
 BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

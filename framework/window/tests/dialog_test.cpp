@@ -196,7 +196,14 @@ class CMemoryPage : public CPropertyPage
 public:
     CString m_strText = "from the page's object";
     int m_nApplied = 0;
+    int m_nKeysSeen = 0;
     explicit CMemoryPage(LPCDLGTEMPLATE lpTemplate) : CPropertyPage(lpTemplate) {}
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == 'Q')
+            m_nKeysSeen++;
+        return CPropertyPage::PreTranslateMessage(pMsg);
+    }
     BOOL OnApply() override
     {
         m_nApplied++;
@@ -239,6 +246,36 @@ TEST(MemoryDialog, PropertyPageFromMemoryIsShownInASheet)
     EXPECT_EQ("Memory page", std::string(strTab)) << "the template's caption names the tab";
     EXPECT_EQ(1, page.m_nApplied);
     EXPECT_EQ("typed in the sheet", std::string(page.m_strText));
+}
+
+// Controls that handle keys before the dialog does (colour lists, list tips) need the modal sheet's
+// messages to pass the framework's pre-translation, as a dialog's do.
+TEST(MemoryDialog, AModalSheetPreTranslatesItsMessagesAndCancelAppliesNothing)
+{
+    CTemplateWriter writer(L"Keys page", 180, 60, WS_CHILD | WS_CAPTION);
+    writer.Item(kEdit, L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, IDC_EDIT, 5, 5, 120, 12);
+    CMemoryPage page(writer.Get());
+    CPropertySheet sheet("Sheet", MainFrameForTests());
+    sheet.AddPage(&page);
+    int nStep = 0;
+    RunFromTimer(
+        [&]
+        {
+            if (!page.m_hWnd)
+                return FALSE;
+            if (nStep++ == 0)
+            {
+                ::PostMessage(page.GetDlgItem(IDC_EDIT)->m_hWnd, WM_KEYDOWN, 'Q', 0);
+                return FALSE;
+            }
+            ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            return TRUE;
+        });
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_EQ(1, page.m_nKeysSeen);
+    EXPECT_EQ(0, page.m_nApplied);
+    EXPECT_EQ(nullptr, sheet.m_hWnd);
+    EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled());
 }
 
 namespace

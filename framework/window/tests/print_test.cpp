@@ -2,6 +2,8 @@
 // default printer when the system has one (nothing and no box otherwise).
 #include <gtest/gtest.h>
 #include "afxdlgs.h"
+#include "afxpriv.h"
+#include "PixelImage.h"
 #include "TestApp.h"
 
 namespace
@@ -34,7 +36,45 @@ protected:
 
 BEGIN_MESSAGE_MAP(CPrintingView, CView)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
+
+// Each page is one colour filling its drawing area: red, green, blue.
+class CColourPagesView : public CPrintingView
+{
+public:
+    static COLORREF PageColour(UINT nPage)
+    {
+        return nPage == 1 ? RGB(255, 0, 0) : nPage == 2 ? RGB(0, 255, 0) : RGB(0, 0, 255);
+    }
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        pInfo->SetMaxPage(3);
+        return DoPreparePrinting(pInfo);
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        m_pagesPrinted.push_back(pInfo->m_nCurPage);
+        pDC->FillSolidRect(&pInfo->m_rectDraw, PageColour(pInfo->m_nCurPage));
+    }
+};
+
+// The preview drawn off screen, so that no other window can cover it.
+int PixelsOf(CPreviewView& preview, int nIndex, COLORREF clr)
+{
+    CRect rcClient;
+    preview.GetClientRect(&rcClient);
+    CClientDC dcWindow(&preview);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcWindow);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcWindow, rcClient.Width(), rcClient.Height());
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    preview.OnDraw(&dc);
+    const int nCount = CPixelImage::FromDC(dc.GetSafeHdc(), preview.GetPageRect(nIndex)).CountNear(clr, 8);
+    dc.SelectObject(pOld);
+    return nCount;
+}
 
 }  // namespace
 
@@ -76,4 +116,37 @@ TEST(Printing, DirectPrintRunsEveryPageOnTheDefaultPrinter)
     }
     view.DestroyWindow();
     parent.DestroyWindow();
+}
+
+TEST(Printing, PreviewShowsThePagesInTheFrameAndCloseGivesTheFrameBack)
+{
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(MainFrameForTests());
+    CColourPagesView view;
+    ASSERT_TRUE(view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 50), pFrame, 1));
+    pFrame->ShowWindow(SW_SHOW);
+    const size_t nMessages = theApp.m_messages.size();
+    view.SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    auto* pPreview = dynamic_cast<CPreviewView*>(pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    ASSERT_NE(nullptr, pPreview);
+    EXPECT_FALSE(view.IsWindowVisible()) << "the frame's other windows step aside";
+    EXPECT_EQ(nMessages, theApp.m_messages.size()) << "no printer is no error: the screen stands in";
+    EXPECT_EQ(1, view.m_nBegins);
+    EXPECT_EQ(3u, pPreview->GetPageCount());
+    EXPECT_GT(PixelsOf(*pPreview, 0, RGB(255, 0, 0)), 1000);
+
+    pPreview->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_NUMPAGE);
+    EXPECT_EQ(2u, pPreview->GetShownPages());
+    EXPECT_GT(PixelsOf(*pPreview, 1, RGB(0, 255, 0)), 1000) << "page 2 beside page 1";
+    pPreview->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_NEXT);
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());
+    EXPECT_GT(PixelsOf(*pPreview, 1, RGB(0, 0, 255)), 1000);
+    EXPECT_FALSE(pPreview->GetButton(AFX_ID_PREVIEW_NEXT)->IsWindowEnabled()) << "page 3 is the last";
+    EXPECT_EQ((std::vector<UINT>{1, 2, 3}), view.m_pagesPrinted) << "each page is drawn once";
+
+    pPreview->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(nullptr, pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    EXPECT_FALSE(pFrame->IsInPreview());
+    EXPECT_TRUE(view.IsWindowVisible());
+    EXPECT_EQ(1, view.m_nEnds);
+    view.DestroyWindow();
 }

@@ -5,6 +5,8 @@
 #include "KTSyntaxEditLineMarks.h"
 #include "KTSyntaxEditTextPos.h"
 
+struct KT_EDIT_LEXFOLD;
+
 #define KT_EDIT_MARK_BOOKMARK "Bookmark"
 #define KT_EDIT_MARK_BREAKPOINT "Breakpoint"
 #define KT_EDIT_MARK_COLLAPSED "Collapsed"
@@ -18,4 +20,6 @@ struct KT_EDIT_COLLAPSED_MARK
     static KT_EDIT_COLLAPSED_MARK* Attach(KT_EDIT_LINEMARK_PARAM& param);
     // The parameter's object when it holds a block, else NULL.
     static KT_EDIT_COLLAPSED_MARK* FromParam(const KT_EDIT_LINEMARK_PARAM& param);
+    // Copies the block's place and text: the schema frees its blocks when it parses again.
+    void TakeFold(const KT_EDIT_LEXFOLD& fold, int nRowCount);
 };

@@ -19,6 +19,7 @@
 #include "KTSystemChange.h"
 
 class CKTSyntaxEditLexTextSchema;
+struct KT_EDIT_COLLAPSED_MARK;
 struct KT_EDIT_LEXFOLD;
 
 class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost, public IKTSystemChangeSink
@@ -69,6 +70,8 @@ public:
     BOOL SetTabWithSpace(BOOL bOn, BOOL bUpdateReg = FALSE);
     BOOL SetTabSize(int nSize, BOOL bUpdateReg = FALSE);
     void SetOverwriteMode(BOOL bOverwrite);
+    // After a change of the caret options: a new caret of the right width, at its place, and a repaint.
+    void RefreshCaret();
     void SetFont(const LOGFONT* pLogFont = NULL);
     void RecalcGutter();
     BOOL GetSyntaxColor() const { return m_bSyntaxColor; }
@@ -98,6 +101,7 @@ public:
     // Rows and text (KTSyntaxEditCtrlText.cpp).
     int GetRowCount() const { return m_pBuffer ? m_pBuffer->GetRowCount() : 0; }
     const CString& GetLineText(int nRow);
+    int GetShownLength(int nRow) const;
     CKTSyntaxEditLineMarksManager* GetLineMarksManager() const;
     int GetDisplayColumn(int nRow, int nCharPos) const;
     int GetCharPosition(int nRow, int nDisplayCol) const;
@@ -107,6 +111,14 @@ public:
     BOOL GetSelectionText(CString& strText) const;
     HGLOBAL GetSelectionData(UINT nFormat) const;
 
+    // Printing (KTSyntaxEditCtrlPrint.cpp), in the printer DC's logical units (the view's: 1/100 inch), with the
+    // paint manager's text font.
+    void SetPrintPageSize(int cx, int cy) { m_szPrintPage = CSize(cx, cy); }
+    void SetPrintPage(int nPage) { m_nPrintPage = nPage; }
+    int GetPrintPage() const { return m_nPrintPage; }
+    int CalcPrintPages(CDC* pDC);
+    void PrintPage(CDC* pDC);
+
     // Display rows (KTSyntaxEditCtrlRows.cpp).
     int GetRowAtDisplayOffset(int nStartRow, int n) const;
     int GetDisplayRowCount(int nFirstRow, int nLastRow) const;
@@ -115,6 +127,16 @@ public:
     int GetBottomRow(int n) const { return GetRowAtDisplayOffset(m_nTopRow, n); }
     BOOL IsRowCollapsed(int nRow, int* pnHidden = NULL) const;
     BOOL IsRowVisible(int nRow) const;
+
+    // Folding (KTSyntaxEditCtrlFold.cpp).
+    void ToggleCollapse(int nRow);
+    void CollapseAll();
+    void ExpandAll();
+    KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const;
+    CString GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const;
+    void UpdateCollapsedTip(CPoint point);
+    // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
+    void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const;
 
     // Caret and selection (KTSyntaxEditCtrlCaret.cpp).
     int GetCurrentRow() const { return m_nCurrentRow; }
@@ -210,6 +232,8 @@ public:
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
     void SetOleDragDrop(BOOL bOle) { m_bOleDragDrop = bOle; }
+    // After the view's OLE drag: the press that started it is over; TRUE when it was the right button's.
+    BOOL EndOleDrag();
     void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
 
     // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).
@@ -230,13 +254,11 @@ public:
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
 
-    // Bookmarks and folding every block (KTSyntaxEditCtrlMarks.cpp).
+    // Bookmarks (KTSyntaxEditCtrlMarks.cpp).
     void ToggleBookmark(int nRow);
     BOOL HasBookmarks() const;
     void NextBookmark();
     void PrevBookmark();
-    void CollapseAll();
-    void ExpandAll();
 
     // Notifications to the notify window.
     LRESULT SendNotify(int nCode);
@@ -290,13 +312,19 @@ protected:
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
+    int PrintRowsPerPage(CDC* pDC) const;
+    void PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth);
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
     const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
     void RecordFoldedRow(int nRow);
+    const KT_EDIT_LEXFOLD* FoldStartingAt(int nRow);
+    BOOL FoldRow(int nRow);
+    void ListFoldedRow(int nRow);
+    void FinishFolding(int nRow);
+    int CollapseButtonRowAt(CPoint point);
     int FindBookmark(BOOL bNext) const;
     void GoToBookmark(BOOL bNext);
     int GetFoldHiding(int nRow) const;
-    void AfterFoldsChanged();
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
@@ -451,6 +479,10 @@ protected:
     int m_nPaintTimeSlots = 100;
     int m_nPaintTimeNext = 0;
     std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
+    CSize m_szPrintPage{850, 1100};    // printable page, 8.5 x 11 inches
+    CRect m_rcPrintMargins;            // left, top, right, bottom; in the page
+    int m_nPrintPage = 0;              // page printed next
+    int m_nPrintPages = 0;             // of the last count
     DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
     CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
     CBitmap m_bmPaintGutter;

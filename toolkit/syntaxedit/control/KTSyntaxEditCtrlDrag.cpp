@@ -43,9 +43,9 @@ BOOL CKTSyntaxEditCtrl::OnSetCursor(CWnd*, UINT, UINT)
         hCursor = pPaint->GetNoDropCursor();
     else if (m_bDragging)
         hCursor = ::GetKeyState(VK_CONTROL) < 0 ? pPaint->GetDragCopyCursor() : pPaint->GetDragMoveCursor();
-    else if (point.x >= m_nTextLeft && !m_bDragPending && !m_bNoDragCursor)
+    else if (point.x >= m_nTextLeft && !m_bDragPending && !m_bNoDragCursor && !HitTestCollapsedBox(point))
         hCursor = pPaint->GetTextCursor();
-    else if (point.x >= m_nSelMarginWidth && point.x < m_nTextLeft)
+    else if (point.x >= m_nSelMarginWidth && point.x < m_nTextLeft && !CollapseButtonRowAt(point))
         hCursor = pPaint->GetSelMarginCursor();
     ::SetCursor(hCursor ? hCursor : pPaint->GetArrowCursor());
     return TRUE;
@@ -69,6 +69,15 @@ void CKTSyntaxEditCtrl::OnRButtonDown(UINT, CPoint point)
         if (m_bOleDragDrop)
             SendNotify(KT_EDIT_NM_DRAGSTART);
     }
+}
+
+BOOL CKTSyntaxEditCtrl::EndOleDrag()
+{
+    const BOOL bRightButton = m_bNoDragCursor;
+    m_bNoDragCursor = m_bDragPending = m_bDragging = m_bMouseDown = FALSE;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    return bRightButton;
 }
 
 void CKTSyntaxEditCtrl::ShowContextMenu()

@@ -124,14 +124,14 @@ void CKTSyntaxEditCtrl::KeyEnd(BOOL bCtrl)
         SetCurrentRow(GetRowCount());
         m_nRedrawRow = -1;
     }
-    SetCaretChar(m_nCurrentRow, m_pBuffer->GetLineLength(m_nCurrentRow) + 1);
+    SetCaretChar(m_nCurrentRow, GetShownLength(m_nCurrentRow) + 1);
     if (m_nRedrawRow != -1)
         m_nRedrawRow = m_nCurrentRow;
 }
 
 void CKTSyntaxEditCtrl::SetCaretFromWanted()
 {
-    int nLength = m_pBuffer->GetLineLength(m_nCurrentRow);
+    int nLength = GetShownLength(m_nCurrentRow);
     m_nCurrentChar = std::min(GetCharPosition(m_nCurrentRow, m_nWantedDispCol), nLength + 1);
     m_nDispCol = GetDisplayColumn(m_nCurrentRow, m_nCurrentChar);
 }
@@ -186,7 +186,7 @@ void CKTSyntaxEditCtrl::KeyLeft(BOOL bCtrl, BOOL bShift)
     if (m_nCurrentRow <= 1)
         return;
     MoveUp(1);
-    SetCaretChar(m_nCurrentRow, m_pBuffer->GetLineLength(m_nCurrentRow) + 1);
+    SetCaretChar(m_nCurrentRow, GetShownLength(m_nCurrentRow) + 1);
     m_nRedrawRow = -1;
 }
 
@@ -206,7 +206,7 @@ void CKTSyntaxEditCtrl::KeyRight(BOOL bCtrl, BOOL bShift)
         MoveWord(1);
         return;
     }
-    int nLength = m_pBuffer->GetLineLength(m_nCurrentRow);
+    int nLength = GetShownLength(m_nCurrentRow);
     if (m_nCurrentChar <= nLength)
     {
         SetCaretChar(m_nCurrentRow, m_nCurrentChar + 1);
@@ -241,7 +241,7 @@ void CKTSyntaxEditCtrl::KeyVertical(BOOL bUp, BOOL bCtrl, BOOL bShift)
     int nOldRow = m_nCurrentRow;
     if (m_nCurrentRow >= GetRowCount())
     {
-        SetCaretChar(m_nCurrentRow, m_pBuffer->GetLineLength(m_nCurrentRow) + 1);
+        SetCaretChar(m_nCurrentRow, GetShownLength(m_nCurrentRow) + 1);
         m_nRedrawRow = m_nCurrentRow;
         m_nPrevRedrawRow = -1;
         return;

@@ -1,4 +1,4 @@
-// Bookmarks on rows with wrapping navigation, and folding every block at once or none.
+// Bookmarks on rows with wrapping navigation.
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
@@ -80,49 +80,4 @@ int CKTSyntaxEditCtrl::GetFoldHiding(int nRow) const
             return nFold;
     }
     return nRow;
-}
-
-void CKTSyntaxEditCtrl::CollapseAll()
-{
-    if (!GetTextSchema() || !m_pBuffer)
-        return;
-    CWaitCursor wait;
-    const std::vector<KT_EDIT_LEXFOLD> folds = GetFolds();
-    CKTSyntaxEditLineMarksManager* pMarks = GetLineMarksManager();
-    for (const KT_EDIT_LEXFOLD& fold : folds)
-    {
-        int nRow = fold.posStart.nRow;
-        if (nRow >= GetRowCount() || IsRowCollapsed(nRow))
-            continue;
-        pMarks->AddLineMark(nRow, KT_EDIT_MARK_COLLAPSED);
-        RecordFoldedRow(nRow);
-    }
-    // A caret inside a folded block would stand on a row that is not shown.
-    int nCaretRow = GetFoldHiding(m_nCurrentRow);
-    if (nCaretRow != m_nCurrentRow)
-    {
-        SetCurrentRow(nCaretRow);
-        m_nDispCol = 1;
-        UpdateCaretColumns();
-    }
-    AfterFoldsChanged();
-}
-
-void CKTSyntaxEditCtrl::ExpandAll()
-{
-    if (!m_pBuffer)
-        return;
-    CWaitCursor wait;
-    GetLineMarksManager()->RemoveAll(KT_EDIT_MARK_COLLAPSED);
-    m_arCollapseRows.clear();
-    AfterFoldsChanged();
-}
-
-void CKTSyntaxEditCtrl::AfterFoldsChanged()
-{
-    SetRedrawRow(-1);
-    PlaceCaretAtDisplayRow(TRUE);
-    UpdateWindow();
-    RecalcScrollBars();
-    NotifyViewChanged(KT_EDIT_VIEW_VERT | KT_EDIT_VIEW_HORZ | KT_EDIT_VIEW_LAYOUT);
 }

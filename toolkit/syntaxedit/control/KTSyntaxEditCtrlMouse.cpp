@@ -47,10 +47,28 @@ void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     HitTest(point.x, point.y, nRow, nCol);
     if (m_pBuffer && !(KT_EDIT_TEXTPOS(nRow, nCol) == KT_EDIT_TEXTPOS(m_nCurrentRow, m_nDispCol)))
         m_pBuffer->GetUndoRedoManager()->SetGroupInsertMode(FALSE);
+    if (int nFoldRow = CollapseButtonRowAt(point))
+    {
+        ClearSelection();
+        ToggleCollapse(nFoldRow);
+        return;
+    }
     if (m_bSelMargin && point.x < m_nSelMarginWidth)
         ClickMargin(point);
     else
         ClickText(point, nRow, nCol, (nFlags & MK_CONTROL) != 0, (nFlags & MK_SHIFT) != 0, IsDown(VK_MENU));
+}
+
+// The row whose collapse button holds the point, 0 when the point is on none.
+int CKTSyntaxEditCtrl::CollapseButtonRowAt(CPoint point)
+{
+    if (!m_bCollapseButtons || point.x >= m_nTextLeft || point.y < 0 || GetRowHeight() <= 0)
+        return 0;
+    int nDisplayRow = point.y / GetRowHeight();
+    int nRow = GetRowAtDisplayOffset(m_nTopRow, nDisplayRow + 1);
+    if (nRow > GetRowCount() || !(GetRowCollapseState(nRow) & 0x03))
+        return 0;
+    return GetCollapseButtonRect(nDisplayRow).PtInRect(point) ? nRow : 0;
 }
 
 // Without an answer from the notify window the margin toggles a breakpoint.
@@ -89,8 +107,7 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
         return;
     }
     SetCurrentRow(nRow);
-    CString strRow = m_pBuffer ? m_pBuffer->GetLineTextEx(nRow) : CString();
-    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(strRow)));
+    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(GetLineText(nRow))));
     m_nPrevRedrawRow = nRow;
     UpdateCaretColumns();
     if (!bShift)
@@ -111,6 +128,15 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
 void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
 {
     KillTimer(ktTimerAutoScroll);
+    if (HitTestCollapsedBox(point))
+    {
+        // The box stands on its folded row; the mark goes with the fold.
+        int nRow = 0, nCol = 0;
+        HitTest(point.x, point.y, nRow, nCol);
+        HideTip();
+        ToggleCollapse(nRow);
+        return;
+    }
     m_bMouseDown = m_bWordSelecting = TRUE;
     m_ptWordSelect = point;
     m_bLineSelection = FALSE;
@@ -137,6 +163,7 @@ void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
     {
         TestDragPending(point);
     }
+    UpdateCollapsedTip(point);
     CWnd::OnMouseMove(nFlags, point);
 }
 
@@ -180,8 +207,7 @@ void CKTSyntaxEditCtrl::MoveSelectionEnd(int nRow, int nCol)
     }
     else
     {
-        CString strRow = m_pBuffer ? m_pBuffer->GetLineTextEx(m_nCurrentRow) : CString();
-        m_nDispCol = std::clamp(SnapDisplayColumn(m_nCurrentRow, nCol), 1, GetRowEndColumn(strRow));
+        m_nDispCol = std::clamp(SnapDisplayColumn(m_nCurrentRow, nCol), 1, GetRowEndColumn(GetLineText(m_nCurrentRow)));
         UpdateCaretColumns();
     }
     m_bSelection = TRUE;

@@ -215,17 +215,15 @@ DWORD CKTSyntaxEditCtrl::GetRowCollapseState(int nRow)
     return dwFlags;
 }
 
-// A folded row takes its block from the schema when it has one, and is
-// listed for the boxes and the hit test of this paint.
+// A folded row takes its block from the schema again by row, and is listed
+// for the boxes and the hit test of this paint.
 void CKTSyntaxEditCtrl::RecordFoldedRow(int nRow)
 {
     CKTSyntaxEditLineMarksManager* pMarks = GetLineMarksManager();
     KT_EDIT_LINEMARK_PARAM param;
     if (!pMarks || !pMarks->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
         return;
-    auto itFold = std::find_if(GetFolds().begin(), GetFolds().end(),
-                               [nRow](const KT_EDIT_LEXFOLD& fold) { return fold.posStart.nRow == nRow; });
-    if (itFold != GetFolds().end())
+    if (const KT_EDIT_LEXFOLD* pFold = FoldStartingAt(nRow))
     {
         KT_EDIT_COLLAPSED_MARK* pMark = static_cast<KT_EDIT_COLLAPSED_MARK*>(param.GetPtr());
         if (!pMark)
@@ -233,15 +231,10 @@ void CKTSyntaxEditCtrl::RecordFoldedRow(int nRow)
             pMark = KT_EDIT_COLLAPSED_MARK::Attach(param);
             pMarks->AddLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param);
         }
-        pMark->block.nStartLine = nRow;
-        pMark->block.nStartCol = itFold->posStart.nCol + 1;
-        pMark->block.nEndLine = EndRowOf(*itFold) == INT_MAX ? GetRowCount() : EndRowOf(*itFold);
-        pMark->block.nEndCol = itFold->posEnd.nCol + 1;
-        pMark->block.strCollapsedText = itFold->strCollapsedText.c_str();
+        pMark->TakeFold(*pFold, GetRowCount());
     }
-    if (KT_EDIT_COLLAPSED_MARK::FromParam(param) &&
-        std::find(m_arCollapseRows.begin(), m_arCollapseRows.end(), nRow) == m_arCollapseRows.end())
-        m_arCollapseRows.push_back(nRow);
+    if (KT_EDIT_COLLAPSED_MARK::FromParam(param))
+        ListFoldedRow(nRow);
 }
 
 void CKTSyntaxEditCtrl::SetRowBkColor(int nRow, COLORREF clr)

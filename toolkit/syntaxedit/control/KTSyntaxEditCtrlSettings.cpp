@@ -153,7 +153,8 @@ BOOL CKTSyntaxEditCtrl::SetLineNumbers(BOOL bOn, BOOL bUpdateReg)
 
 BOOL CKTSyntaxEditCtrl::SetWideCaret(BOOL bOn, BOOL bUpdateReg)
 {
-    if ((bOn ? TRUE : FALSE) == m_bWideCaret)
+    // An unchanged value is still written when asked: the options sheet stores every option on OK.
+    if ((bOn ? TRUE : FALSE) == m_bWideCaret && !bUpdateReg)
         return TRUE;
     BOOL bResult = StoreSetting(m_bWideCaret, bOn, kWideCaret, bUpdateReg);
     CPoint pt = GetCaretPoint();
@@ -262,6 +263,15 @@ void CKTSyntaxEditCtrl::CreateEditCaret()
         CreateSolidCaret(CaretWidth(), GetRowHeight());
         ShowCaret();
     }
+}
+
+void CKTSyntaxEditCtrl::RefreshCaret()
+{
+    if (!GetSafeHwnd())
+        return;
+    CreateEditCaret();
+    Invalidate(FALSE);
+    PlaceCaretAtDisplayRow(FALSE);
 }
 
 // Scrolling goes to the caret's own row: a caret above the top row has no display offset.

@@ -24,13 +24,21 @@ const CString& CKTSyntaxEditCtrl::GetLineText(int nRow)
     if (!m_pBuffer)
         return m_strLineText;
     m_pBuffer->GetLineText(nRow, m_strLineText);
-    KT_EDIT_LINEMARK_PARAM param;
-    if (GetLineMarksManager()->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
-    {
-        if (KT_EDIT_COLLAPSED_MARK* pMark = KT_EDIT_COLLAPSED_MARK::FromParam(param))
-            m_strLineText = m_strLineText.Left(std::max(pMark->block.nStartCol - 1, 0));
-    }
+    m_strLineText = m_strLineText.Left(GetShownLength(nRow));
     return m_strLineText;
+}
+
+// A folded row ends on screen where its block starts, and so does the caret's way along it.
+int CKTSyntaxEditCtrl::GetShownLength(int nRow) const
+{
+    if (!m_pBuffer)
+        return 0;
+    int nLength = m_pBuffer->GetLineLength(nRow);
+    KT_EDIT_LINEMARK_PARAM param;
+    if (!GetLineMarksManager()->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
+        return nLength;
+    KT_EDIT_COLLAPSED_MARK* pMark = KT_EDIT_COLLAPSED_MARK::FromParam(param);
+    return pMark ? std::clamp(pMark->block.nStartCol - 1, 0, nLength) : nLength;
 }
 
 int CKTSyntaxEditCtrl::GetDisplayColumn(int nRow, int nCharPos) const

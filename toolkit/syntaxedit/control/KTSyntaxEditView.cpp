@@ -9,6 +9,7 @@
 #include "KTSyntaxEditProfile.h"
 #include "KTSyntaxEditViewCommands.h"
 #include "dialogs/KTSyntaxEditSearchDlg.h"
+#include "themes/KTSyntaxEditPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CKTSyntaxEditView, CView)
 
@@ -38,6 +39,9 @@ ON_COMMAND(ID_EDIT_FIND, OnEditFind)
 ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
 ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
 ON_UPDATE_COMMAND_UI(ID_EDIT_REPEAT, OnUpdateEditRepeat)
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 namespace
@@ -107,6 +111,7 @@ int CKTSyntaxEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_wndEdit.SetTopRow(m_nInitialTopRow);
     m_wndEdit.RecalcScrollBars();
+    m_wndEdit.SetOleDragDrop(m_dropTarget.Register(this));
     if (!pDoc)
     {
         m_wndEdit.GetBuffer()->InsertText("", 1, 1, FALSE);
@@ -244,8 +249,10 @@ void CKTSyntaxEditView::OnActivateView(BOOL bActivate, CView* pActivateView, CVi
     CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
 }
 
-void CKTSyntaxEditView::SetFont(const LOGFONT* pLogFont, BOOL)
+void CKTSyntaxEditView::SetFont(const LOGFONT* pLogFont, BOOL bSave)
 {
+    if (pLogFont && bSave)
+        KTSyntaxEditPaintManager()->SetFont(pLogFont, TRUE);
     GetEditCtrl()->SetFont(pLogFont);
     if (CKTSyntaxEditDoc* pDoc = GetDocument())
         pDoc->UpdateAllViews(this, CKTSyntaxEditDoc::ktHintFont,

@@ -2,6 +2,7 @@
 // Classes: CKTSyntaxEditView.
 #pragma once
 
+#include <afxole.h>
 #include <afxwin.h>
 
 #include <memory>
@@ -29,6 +30,8 @@ public:
     void SetInitialTopRow(int nRow) { m_nInitialTopRow = nRow; }
     void SetFont(const LOGFONT* pLogFont, BOOL bSave);
     BOOL SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL bRelayout);
+    BOOL GetHorzScrollBar() const { return m_bHorzScrollBar; }
+    BOOL GetVertScrollBar() const { return m_bVertScrollBar; }
     int ReplaceAll(LPCSTR pszFind, LPCSTR pszReplace, BOOL bMatchCase, BOOL bMatchWholeWord);
     void Refresh();
     CKTSyntaxEditSearchDlg& GetSearchDlg() { return *m_pSearchDlg; }
@@ -38,6 +41,20 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnDraw(CDC* pDC) override;
+
+    // OLE drag and drop of text, and files dropped for the main window (KTSyntaxEditViewDrag.cpp).
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+
+    // Printing (KTSyntaxEditViewPrint.cpp): the text in "Courier New" at the screen font's size, pages counted
+    // on the printer's DC.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -56,7 +73,7 @@ protected:
         SyncSplitterPanes(NULL);
         return 0;
     }
-    virtual LRESULT OnDragStart(NMHDR*) { return 0; }
+    virtual LRESULT OnDragStart(NMHDR* pHeader);
     virtual LRESULT OnMarginClick(NMHDR*) { return 0; }
     virtual LRESULT OnParserEvent(NMHDR*) { return 0; }
 
@@ -111,4 +128,17 @@ protected:
     CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;             // not owned
     std::unique_ptr<CKTSyntaxEditSearchDlg> m_pSearchDlg;  // keeps the find state between showings
     BOOL m_bInitialised = FALSE;
+    LOGFONT m_lfSavedFont = {};  // the screen's text font while printing
+    LOGFONT m_lfPrintFont = {};  // its "Courier New" copy
+    int m_nSavedTopRow = 1;
+    BOOL m_bDraggedOver = FALSE;   // OnDragOver ran during the current drag
+    BOOL m_bDragging = FALSE;      // this view started the drag in progress
+    BOOL m_bTextOffered = FALSE;   // the entering data holds CF_TEXT
+    BOOL m_bFilesOffered = FALSE;  // the entering data holds CF_HDROP
+    COleDropTarget m_dropTarget;
+
+private:
+    void SelectPrintFont();
+    void EndDrag(DROPEFFECT dropEffect);
+    BOOL DropText(COleDataObject* pDataObject);
 };

@@ -111,7 +111,13 @@ BOOL CKTSyntaxEditView::SetScrollBars(BOOL bHorz, BOOL bVert, BOOL bSave, BOOL b
 {
     CSplitterWnd* pSplitter = SplitterOf(this);
     if (!pSplitter)
-        return m_bOwnScrollBars ? GetEditCtrl()->SetScrollBars(bHorz, bVert, bSave) : TRUE;
+    {
+        // Where the view's bars stand for the control's, the choice is still kept and stored: the
+        // options page reports it as applied.
+        m_bHorzScrollBar = bHorz;
+        m_bVertScrollBar = bVert;
+        return GetEditCtrl()->SetScrollBars(bHorz, bVert, bSave);
+    }
     m_bHorzScrollBar = bHorz;
     m_bVertScrollBar = bVert;
     if (bSave &&

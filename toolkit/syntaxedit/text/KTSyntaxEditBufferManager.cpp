@@ -85,14 +85,12 @@ int CKTSyntaxEditBufferManager::CopyLineText(int nRow, char* pDest, int nCapacit
 {
     if (nRow < 1 || nRow > GetRowCount())
         return -1;
-    const CString* pLine = m_Lines.PeekAt(nRow);
-    int nLength = pLine ? pLine->GetLength() : 0;
+    int nLength = m_Lines.GetLengthAt(nRow);
     LPCSTR pszLineEnd = GetLineEndText();
     int nEndLength = int(strlen(pszLineEnd));
     if (nLength + nEndLength > nCapacity)
         return nLength + nEndLength;
-    if (nLength > 0)
-        memcpy(pDest, LPCSTR(*pLine), size_t(nLength));
+    memcpy(pDest, m_Lines.GetTextAt(nRow), size_t(nLength));
     memcpy(pDest + nLength, pszLineEnd, size_t(nEndLength));
     return nLength + nEndLength;
 }
@@ -161,11 +159,8 @@ void CKTSyntaxEditBufferManager::EnableSyntaxColor(BOOL bOn)
 
 int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) const
 {
-    const CString* pLine = m_Lines.PeekAt(nRow);
-    if (!pLine)
-        return 0;
-    LPCSTR pszText = *pLine;
-    int nLength = pLine->GetLength();
+    LPCSTR pszText = m_Lines.GetTextAt(nRow);
+    int nLength = m_Lines.GetLengthAt(nRow);
     int x = 0;
     int nOffset = 0;
     while (nOffset < nLength && x + 1 < nColumn)
@@ -178,11 +173,8 @@ int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) con
 
 int CKTSyntaxEditBufferManager::GetColumnOfCharOffset(int nRow, int nOffset) const
 {
-    const CString* pLine = m_Lines.PeekAt(nRow);
-    if (!pLine)
-        return 1;
-    LPCSTR pszText = *pLine;
-    int nEnd = std::min(std::max(nOffset, 0), pLine->GetLength());
+    LPCSTR pszText = m_Lines.GetTextAt(nRow);
+    int nEnd = std::min(std::max(nOffset, 0), m_Lines.GetLengthAt(nRow));
     int nColumn = 1;
     for (int i = 0; i < nEnd; i += KTCharLen(pszText + i))
         nColumn += pszText[i] == '\t' ? m_nTabSize - (nColumn - 1) % m_nTabSize : 1;
@@ -212,14 +204,14 @@ void CKTSyntaxEditBufferManager::RecordInsert(LPCSTR pszText, const CString& str
 void CKTSyntaxEditBufferManager::PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail,
                                                  CString& strOverwritten)
 {
-    CString* pLine = m_Lines.GetLineAt(nRow, TRUE);
-    if (nOffset >= pLine->GetLength())
+    if (nOffset >= m_Lines.GetLengthAt(nRow))
     {
         m_Lines.InsertIntoLine(nRow, nOffset, strPiece, TRUE, ' ');
         return;
     }
-    strTail = pLine->Mid(nOffset);
-    *pLine = pLine->Left(nOffset) + strPiece;
+    CString strLine = m_Lines.GetAt(nRow);
+    strTail = strLine.Mid(nOffset);
+    m_Lines.SetAt(nRow, strLine.Left(nOffset) + strPiece);
     if (!m_bOverwriteMode)
         return;
     int nCovered = std::min(strTail.GetLength(), strPiece.GetLength());
@@ -238,10 +230,9 @@ KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::PlaceOtherPieces(int nRow, const std
         m_Lines.InsertAt(++row, strTail);
         return KT_EDIT_TEXTPOS(row, 1);
     }
-    CString* pLast = m_Lines.GetLineAt(row, TRUE);
-    KT_EDIT_TEXTPOS lcEnd(row, pLast->GetLength() + 1);
-    *pLast += strTail;
-    return lcEnd;
+    int nLength = m_Lines.GetLengthAt(row);
+    m_Lines.InsertIntoLine(row, nLength, strTail, TRUE, 0);
+    return KT_EDIT_TEXTPOS(row, nLength + 1);
 }
 
 BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd)
@@ -369,21 +360,25 @@ BOOL CKTSyntaxEditBufferManager::ClipRange(int& nRow1, int& nCol1, int& nRow2, i
     return TRUE;
 }
 
+CString CKTSyntaxEditBufferManager::GetTextRange(const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo) const
+{
+    return CopyRange(lcFrom.nLine, GetColumnOfCharOffset(lcFrom.nLine, lcFrom.nCol - 1), lcTo.nLine,
+                     GetColumnOfCharOffset(lcTo.nLine, lcTo.nCol - 1), FALSE, FALSE);
+}
+
 void CKTSyntaxEditBufferManager::RecordDelete(int nRow1, int nOffset1, int nRow2, int nOffset2)
 {
-    CString strText = CopyRange(nRow1, GetColumnOfCharOffset(nRow1, nOffset1), nRow2,
-                                GetColumnOfCharOffset(nRow2, nOffset2), FALSE, FALSE);
-    m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(
-        this, strText, KT_EDIT_TEXTPOS(nRow1, nOffset1 + 1), KT_EDIT_TEXTPOS(nRow2, nOffset2 + 1)));
+    KT_EDIT_TEXTPOS lcFrom(nRow1, nOffset1 + 1), lcTo(nRow2, nOffset2 + 1);
+    m_UndoRedoManager.AddCommand(new CKTSyntaxEditDeleteStringCommand(this, GetTextRange(lcFrom, lcTo), lcFrom, lcTo));
 }
 
 void CKTSyntaxEditBufferManager::JoinRows(int nRow1, int nOffset1, int nRow2, int nOffset2)
 {
-    CString* pFirst = m_Lines.GetLineAt(nRow1, TRUE);
-    if (nOffset1 < pFirst->GetLength())
-        *pFirst = pFirst->Left(nOffset1);
+    CString strFirst = m_Lines.GetAt(nRow1);
+    if (nOffset1 < strFirst.GetLength())
+        strFirst = strFirst.Left(nOffset1);
     CString strRest = m_Lines.GetAt(nRow2);
-    *pFirst += strRest.Mid(std::min(nOffset2, strRest.GetLength()));
+    m_Lines.SetAt(nRow1, strFirst + strRest.Mid(std::min(nOffset2, strRest.GetLength())));
     m_Lines.RemoveRange(nRow1 + 1, nRow2);
 }
 

@@ -92,6 +92,8 @@ public:
     // The position after the last character.
     KT_EDIT_TEXTPOS GetEndPos() const;
     BOOL ChangeCase(int nRow, int nDispCol1, int nDispCol2, BOOL bUpper, BOOL bRecordUndo);
+    // The text between two character positions, rows joined by the buffer's line end.
+    CString GetTextRange(const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo) const;
     // Copies a range given in display columns into a file.
     BOOL GetBuffer(int nRow1, int nDispCol1, int nRow2, int nDispCol2, CFile* pFile, BOOL bColumnBlock,
                    BOOL bForceCRLF) const;

@@ -110,10 +110,23 @@ DWORD CKTSyntaxEditBatchCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXT
 
 // --- CKTSyntaxEditBufferCommand ---------------------------------------------
 
-CKTSyntaxEditBufferCommand::CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText,
-                                                       const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo)
-    : m_pBufferMgr(pBufferMgr), m_strText(pszText ? pszText : ""), m_lcFrom(lcFrom), m_lcTo(lcTo)
+CKTSyntaxEditBufferCommand::CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, UINT nNameID,
+                                                       LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
+                                                       const KT_EDIT_TEXTPOS& lcTo)
+    : m_pBufferMgr(pBufferMgr), m_strText(pszText ? pszText : ""), m_lcFrom(lcFrom), m_lcTo(lcTo), m_nNameID(nNameID)
 {
+}
+
+// Made when asked rather than held: the text may be the whole file.
+CString CKTSyntaxEditBufferCommand::GetCommandText() const
+{
+    return m_bNamed ? m_strCommandText : KTLoadUndoText(m_nNameID) + GetText();
+}
+
+void CKTSyntaxEditBufferCommand::SetCommandText(LPCSTR pszText)
+{
+    CKTSyntaxEditCommand::SetCommandText(pszText);
+    m_bNamed = TRUE;
 }
 
 DWORD CKTSyntaxEditBufferCommand::ReportRange(DWORD dwAction, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo) const
@@ -156,9 +169,8 @@ DWORD CKTSyntaxEditBufferCommand::DoDelete(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXT
 CKTSyntaxEditDeleteStringCommand::CKTSyntaxEditDeleteStringCommand(CKTSyntaxEditBufferManager* pBufferMgr,
                                                                    LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
                                                                    const KT_EDIT_TEXTPOS& lcTo)
-    : CKTSyntaxEditBufferCommand(pBufferMgr, pszText, lcFrom, lcTo)
+    : CKTSyntaxEditBufferCommand(pBufferMgr, KT_IDS_EDIT_DELETE, pszText, lcFrom, lcTo)
 {
-    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_DELETE) + m_strText;
 }
 
 DWORD CKTSyntaxEditDeleteStringCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
@@ -176,20 +188,32 @@ DWORD CKTSyntaxEditDeleteStringCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_ED
 CKTSyntaxEditInsertStringCommand::CKTSyntaxEditInsertStringCommand(CKTSyntaxEditBufferManager* pBufferMgr,
                                                                    LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
                                                                    const KT_EDIT_TEXTPOS& lcTo)
-    : CKTSyntaxEditBufferCommand(pBufferMgr, pszText, lcFrom, lcTo)
+    : CKTSyntaxEditBufferCommand(pBufferMgr, KT_IDS_EDIT_INSERT, pBufferMgr ? "" : pszText, lcFrom, lcTo),
+      m_bInBuffer(pBufferMgr != NULL)
 {
-    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_INSERT) + m_strText;
+}
+
+CString CKTSyntaxEditInsertStringCommand::GetText() const
+{
+    return m_bInBuffer ? m_pBufferMgr->GetTextRange(m_lcFrom, m_lcTo) : m_strText;
 }
 
 DWORD CKTSyntaxEditInsertStringCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
                                                 CKTSyntaxEditCaretHost* pCtrl)
 {
-    return DoInsert(m_strText, FALSE, lcFrom, lcTo, pCtrl);
+    DWORD dwResult = DoInsert(m_strText, FALSE, lcFrom, lcTo, pCtrl);
+    m_bInBuffer = m_pBufferMgr != NULL;
+    if (m_bInBuffer)
+        m_strText = CString();
+    return dwResult;
 }
 
+// Every later command is undone by now, so the range holds exactly what this one inserted.
 DWORD CKTSyntaxEditInsertStringCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
                                                   CKTSyntaxEditCaretHost* pCtrl)
 {
+    m_strText = GetText();
+    m_bInBuffer = FALSE;
     return DoDelete(lcFrom, lcTo, pCtrl);
 }
 
@@ -197,9 +221,9 @@ CKTSyntaxEditReplaceStringCommand::CKTSyntaxEditReplaceStringCommand(CKTSyntaxEd
                                                                      LPCSTR pszText, LPCSTR pszReplacedText,
                                                                      const KT_EDIT_TEXTPOS& lcFrom,
                                                                      const KT_EDIT_TEXTPOS& lcTo)
-    : CKTSyntaxEditBufferCommand(pBufferMgr, pszText, lcFrom, lcTo), m_strReplacedText(pszReplacedText)
+    : CKTSyntaxEditBufferCommand(pBufferMgr, KT_IDS_EDIT_MULTIPLE, pszText, lcFrom, lcTo),
+      m_strReplacedText(pszReplacedText)
 {
-    m_strCommandText = KTLoadUndoText(KT_IDS_EDIT_MULTIPLE) + m_strText;
 }
 
 DWORD CKTSyntaxEditReplaceStringCommand::Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,

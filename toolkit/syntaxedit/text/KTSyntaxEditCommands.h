@@ -73,14 +73,17 @@ class CKTSyntaxEditBufferCommand : public CKTSyntaxEditCommand
 {
     DECLARE_DYNAMIC(CKTSyntaxEditBufferCommand)
 public:
-    CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, LPCSTR pszText, const KT_EDIT_TEXTPOS& lcFrom,
-                               const KT_EDIT_TEXTPOS& lcTo);
+    // The command's name is the string nNameID followed by its text, until one is set.
+    CKTSyntaxEditBufferCommand(CKTSyntaxEditBufferManager* pBufferMgr, UINT nNameID, LPCSTR pszText,
+                               const KT_EDIT_TEXTPOS& lcFrom, const KT_EDIT_TEXTPOS& lcTo);
 
-    const CString& GetText() const { return m_strText; }
+    CString GetCommandText() const override;
+    void SetCommandText(LPCSTR pszText) override;
     const KT_EDIT_TEXTPOS& GetFrom() const { return m_lcFrom; }
     const KT_EDIT_TEXTPOS& GetTo() const { return m_lcTo; }
 
 protected:
+    virtual CString GetText() const { return m_strText; }
     DWORD DoInsert(LPCSTR pszText, BOOL bOverwrite, KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
                    CKTSyntaxEditCaretHost* pCtrl);
     DWORD DoDelete(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl);
@@ -90,6 +93,10 @@ protected:
     CString m_strText;                         // the text inserted or deleted
     KT_EDIT_TEXTPOS m_lcFrom;                  // start, character position
     KT_EDIT_TEXTPOS m_lcTo;                    // end, character position
+
+private:
+    UINT m_nNameID;
+    BOOL m_bNamed = FALSE;  // SetCommandText replaced the name
 };
 
 class CKTSyntaxEditDeleteStringCommand : public CKTSyntaxEditBufferCommand
@@ -103,6 +110,8 @@ public:
     DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
 };
 
+// The inserted text is held only while undone: while done the buffer has it,
+// and a whole-text replacement would otherwise keep a second copy of the text.
 class CKTSyntaxEditInsertStringCommand : public CKTSyntaxEditBufferCommand
 {
     DECLARE_DYNAMIC(CKTSyntaxEditInsertStringCommand)
@@ -112,6 +121,12 @@ public:
 
     DWORD Execute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
     DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
+
+protected:
+    CString GetText() const override;
+
+private:
+    BOOL m_bInBuffer = TRUE;
 };
 
 // An overwrite: m_strText is the new text, m_strReplacedText what it covered.

@@ -2,50 +2,58 @@
 #include "KTSyntaxEditLineArray.h"
 
 #include <algorithm>
+#include <cstring>
+
+CKTSyntaxEditLineArray::CRow::CRow(LPCSTR pszText)
+{
+    int nLength = pszText ? int(strlen(pszText)) : 0;
+    if (nLength == 0)
+        return;
+    m_pBlock.reset(new char[sizeof(int) + size_t(nLength) + 1]);
+    memcpy(m_pBlock.get(), &nLength, sizeof(int));
+    memcpy(m_pBlock.get() + sizeof(int), pszText, size_t(nLength) + 1);
+}
+
+int CKTSyntaxEditLineArray::CRow::GetLength() const
+{
+    int nLength = 0;
+    if (m_pBlock)
+        memcpy(&nLength, m_pBlock.get(), sizeof(int));
+    return nLength;
+}
+
+LPCSTR CKTSyntaxEditLineArray::CRow::GetText() const { return m_pBlock ? m_pBlock.get() + sizeof(int) : ""; }
+
+const CKTSyntaxEditLineArray::CRow* CKTSyntaxEditLineArray::Find(int row) const
+{
+    return row < 0 || row >= GetSize() ? NULL : &m_arLines[size_t(row)];
+}
 
 CString CKTSyntaxEditLineArray::GetAt(int row) const
 {
-    const CString* pLine = PeekAt(row);
-    return pLine ? *pLine : CString();
+    const CRow* pRow = Find(row);
+    return pRow ? CString(pRow->GetText(), pRow->GetLength()) : CString();
 }
 
-const CString* CKTSyntaxEditLineArray::PeekAt(int row) const
+LPCSTR CKTSyntaxEditLineArray::GetTextAt(int row) const
 {
-    return row < 0 || row >= GetSize() ? NULL : m_arLines[row].get();
+    const CRow* pRow = Find(row);
+    return pRow ? pRow->GetText() : "";
 }
 
 int CKTSyntaxEditLineArray::GetLengthAt(int row) const
 {
-    const CString* pLine = PeekAt(row);
-    return pLine ? pLine->GetLength() : 0;
-}
-
-void CKTSyntaxEditLineArray::GrowTo(int size)
-{
-    if (size > GetSize())
-        m_arLines.resize(size);
-}
-
-CString* CKTSyntaxEditLineArray::GetLineAt(int row, BOOL bCreate)
-{
-    if (row < 0)
-        return NULL;
-    if (row >= GetSize())
-    {
-        if (!bCreate)
-            return NULL;
-        GrowTo(row + 1);
-    }
-    if (!m_arLines[row])
-        m_arLines[row].reset(new CString);
-    return m_arLines[row].get();
+    const CRow* pRow = Find(row);
+    return pRow ? pRow->GetLength() : 0;
 }
 
 void CKTSyntaxEditLineArray::SetAt(int row, LPCSTR pszText)
 {
-    CString* pLine = GetLineAt(row, TRUE);
-    if (pLine)
-        *pLine = pszText ? pszText : "";
+    if (row < 0)
+        return;
+    if (row >= GetSize())
+        m_arLines.resize(size_t(row) + 1);
+    m_arLines[size_t(row)] = CRow(pszText);
 }
 
 void CKTSyntaxEditLineArray::InsertAt(int row, LPCSTR pszText)
@@ -55,7 +63,7 @@ void CKTSyntaxEditLineArray::InsertAt(int row, LPCSTR pszText)
         SetAt(row, pszText);
         return;
     }
-    m_arLines.emplace(m_arLines.begin() + row, new CString(pszText ? pszText : ""));
+    m_arLines.emplace(m_arLines.begin() + row, pszText);
 }
 
 BOOL CKTSyntaxEditLineArray::RemoveAt(int row)
@@ -77,30 +85,28 @@ void CKTSyntaxEditLineArray::RemoveRange(int first, int last)
 
 BOOL CKTSyntaxEditLineArray::DeleteChars(int row, int start, int count)
 {
-    CString* pLine = GetLineAt(row, FALSE);
-    if (!pLine || start < 0 || count < 1 || start >= pLine->GetLength())
+    int nLength = GetLengthAt(row);
+    if (start < 0 || count < 1 || start >= nLength)
         return FALSE;
-    pLine->Delete(start, std::min(count, pLine->GetLength() - start));
+    CString strLine = GetAt(row);
+    strLine.Delete(start, std::min(count, strLine.GetLength() - start));
+    SetAt(row, strLine);
     return TRUE;
 }
 
 BOOL CKTSyntaxEditLineArray::InsertIntoLine(int row, int offset, LPCSTR pszText, BOOL bCreate, char chPad)
 {
-    CString* pLine = GetLineAt(row, bCreate);
-    if (!pLine || (!pszText && offset < 0))
+    if (row < 0 || (row >= GetSize() && !bCreate) || (!pszText && offset < 0))
         return FALSE;
-    if (!pszText)
-        return TRUE;
-    int length = pLine->GetLength();
-    if (offset < 0)
-        offset = 0;
-    if (offset > length)
+    CString strLine = GetAt(row);
+    if (pszText)
     {
-        if (chPad)
-            *pLine += CString(chPad, offset - length);
-        offset = pLine->GetLength();
+        offset = std::max(offset, 0);
+        if (offset > strLine.GetLength() && chPad)
+            strLine += CString(chPad, offset - strLine.GetLength());
+        strLine.Insert(std::min(offset, strLine.GetLength()), pszText);
     }
-    pLine->Insert(offset, pszText);
+    SetAt(row, strLine);
     return TRUE;
 }
 

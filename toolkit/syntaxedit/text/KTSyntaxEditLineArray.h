@@ -1,4 +1,4 @@
-// The rows of one text: owned strings indexed from 1, element 0 never used.
+// The rows of one text: each row's characters in one block, indexed from 1, element 0 never used.
 // Classes: CKTSyntaxEditLineArray.
 #pragma once
 
@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+// A big file has hundreds of thousands of rows, so a row costs one pointer and
+// one block holding its length and characters; an empty row has no block.
 class CKTSyntaxEditLineArray
 {
 public:
@@ -19,10 +21,10 @@ public:
     int GetRowCount() const { return m_arLines.empty() ? 0 : GetSize() - 1; }
 
     CString GetAt(int row) const;
-    // The row's string, NULL when out of range or never set.
-    const CString* PeekAt(int row) const;
+    // The row's characters, NUL-terminated; "" when out of range or empty.
+    LPCSTR GetTextAt(int row) const;
     int GetLengthAt(int row) const;
-    CString* GetLineAt(int row, BOOL bCreate);
+    // Beyond the last row, the rows between are added empty.
     void SetAt(int row, LPCSTR pszText);
     void InsertAt(int row, LPCSTR pszText);
     BOOL RemoveAt(int row);
@@ -35,7 +37,19 @@ public:
     void Swap(CKTSyntaxEditLineArray& other) { m_arLines.swap(other.m_arLines); }
 
 private:
-    void GrowTo(int size);
+    class CRow
+    {
+    public:
+        CRow() = default;
+        explicit CRow(LPCSTR pszText);
+        int GetLength() const;
+        LPCSTR GetText() const;
 
-    std::vector<std::unique_ptr<CString>> m_arLines;  // NULL elements read as ""
+    private:
+        std::unique_ptr<char[]> m_pBlock;  // the length as an int, then the characters and a NUL
+    };
+
+    const CRow* Find(int row) const;
+
+    std::vector<CRow> m_arLines;
 };

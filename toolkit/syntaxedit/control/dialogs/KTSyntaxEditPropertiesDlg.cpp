@@ -3,6 +3,7 @@
 
 #include "KTResourceManager.h"
 #include "KTSyntaxEditRes.h"
+#include "KTSyntaxEditView.h"
 
 IMPLEMENT_DYNAMIC(CKTSyntaxEditPropertiesDlg, CPropertySheet)
 
@@ -16,4 +17,10 @@ CString SheetCaption()
 }
 }  // namespace
 
-CKTSyntaxEditPropertiesDlg::CKTSyntaxEditPropertiesDlg(CWnd* pParent) : CPropertySheet(SheetCaption(), pParent, 0) {}
+CKTSyntaxEditPropertiesDlg::CKTSyntaxEditPropertiesDlg(CKTSyntaxEditView* pParent)
+    : CPropertySheet(SheetCaption(), pParent, 0), m_pageEdit(pParent), m_pageFont(pParent), m_pageColor(pParent)
+{
+    AddPage(&m_pageEdit);
+    AddPage(&m_pageFont);
+    AddPage(&m_pageColor);
+}

@@ -4,9 +4,20 @@
 
 #include <afxdlgs.h>
 
+#include "KTSyntaxEditPropertiesPageColor.h"
+#include "KTSyntaxEditPropertiesPageEdit.h"
+#include "KTSyntaxEditPropertiesPageFont.h"
+
+class CKTSyntaxEditView;
+
 class CKTSyntaxEditPropertiesDlg : public CPropertySheet
 {
     DECLARE_DYNAMIC(CKTSyntaxEditPropertiesDlg)
 public:
-    explicit CKTSyntaxEditPropertiesDlg(CWnd* pParent);
+    // The pages show and change the options of this view.
+    explicit CKTSyntaxEditPropertiesDlg(CKTSyntaxEditView* pParent);
+
+    CKTSyntaxEditPropertiesPageEdit m_pageEdit;
+    CKTSyntaxEditPropertiesPageFont m_pageFont;
+    CKTSyntaxEditPropertiesPageColor m_pageColor;
 };

@@ -170,30 +170,21 @@ void CKTSyntaxEditPaintManager::DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC*
 
 void CKTSyntaxEditPaintManager::DrawCollapsedTextMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC)
 {
-    CKTSyntaxEditLineMarksManager* pMarks = pCtrl->GetLineMarksManager();
-    if (!pMarks)
-        return;
     CKTFontDC font(pDC, &m_fontText, ::GetSysColor(COLOR_BTNSHADOW));
     COLORREF clrBack = GetColor(ktColorBack);
     COLORREF clrOldBk = pDC->SetBkColor(clrBack);
-    int nHandledTo = 0;
-    for (int nRow : pCtrl->GetCollapseRows())
-    {
-        KT_EDIT_LINEMARK_PARAM param;
-        if (nRow <= nHandledTo || !pMarks->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
-            continue;
-        KT_EDIT_COLLAPSED_MARK* pMark = KT_EDIT_COLLAPSED_MARK::FromParam(param);
-        if (!pMark || ::IsRectEmpty(&pMark->rcBox))
-            continue;
-        nHandledTo = pMark->block.nEndLine;
-        CRect rc(pMark->rcBox);
-        CRect rcInner(rc);
-        rcInner.DeflateRect(1, 1);
-        pDC->FillSolidRect(&rcInner, clrBack);
-        pDC->DrawText(pMark->block.strCollapsedText, &rcInner, 0);
-        CRect rcFrame(rc.left, rc.top, rc.right, rc.bottom + 1);
-        CBrush brush(::GetSysColor(COLOR_BTNSHADOW));
-        pDC->FrameRect(&rcFrame, &brush);
-    }
+    pCtrl->ForEachShownFold(
+        [&](KT_EDIT_COLLAPSED_MARK& mark)
+        {
+            CRect rc(mark.rcBox);
+            CRect rcInner(rc);
+            rcInner.DeflateRect(1, 1);
+            pDC->FillSolidRect(&rcInner, clrBack);
+            pDC->DrawText(mark.block.strCollapsedText, &rcInner, 0);
+            CRect rcFrame(rc.left, rc.top, rc.right, rc.bottom + 1);
+            CBrush brush(::GetSysColor(COLOR_BTNSHADOW));
+            pDC->FrameRect(&rcFrame, &brush);
+            return TRUE;
+        });
     pDC->SetBkColor(clrOldBk);
 }

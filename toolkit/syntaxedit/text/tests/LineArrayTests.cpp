@@ -9,13 +9,17 @@ TEST(LineArray, RowsStartAtOneAndHolesReadEmpty)
 {
     CKTSyntaxEditLineArray lines;
     EXPECT_EQ(lines.GetSize(), 0);
-    EXPECT_EQ(lines.GetLineAt(2, FALSE), nullptr);
+    EXPECT_STREQ(lines.GetTextAt(2), "");
     lines.SetAt(3, "c");
+    lines.SetAt(-1, "x");
     EXPECT_EQ(lines.GetSize(), 4);
     EXPECT_EQ(lines.GetRowCount(), 3);
     EXPECT_STREQ(lines.GetAt(2), "");
-    EXPECT_EQ(lines.PeekAt(2), nullptr);
-    EXPECT_STREQ(*lines.GetLineAt(2, FALSE), "");
+    EXPECT_STREQ(lines.GetTextAt(2), "");
+    EXPECT_EQ(lines.GetLengthAt(3), 1);
+    lines.SetAt(3, "");
+    EXPECT_STREQ(lines.GetTextAt(3), "");
+    EXPECT_EQ(lines.GetLengthAt(3), 0);
     lines.SetAt(1, NULL);
     EXPECT_STREQ(lines.GetAt(1), "");
 }

@@ -89,6 +89,28 @@ void BM_Load(benchmark::State& state)
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
 
+// Generated code replacing a loaded file's whole text as one undoable edit:
+// what the rows and their history weigh together, per row.
+void BM_ReplaceWholeText(benchmark::State& state)
+{
+    kttest::TempFile file("bench_replace.c");
+    file.Write(SourceFile());
+    long long nGrown = 0;
+    for (auto _ : state)
+    {
+        long long nBefore = g_nHeapBytes;
+        kttest::BufferPtr buffer = kttest::NewBuffer();
+        CFile source(file.Path().c_str(), CFile::modeRead | CFile::shareDenyNone);
+        buffer->Load(&source);
+        KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
+        buffer->ReplaceAllText(SourceFile().c_str(), lcOldEnd, lcNewEnd);
+        nGrown = g_nHeapBytes - nBefore;
+    }
+    state.counters["buffer_MB"] = double(nGrown) / (1024 * 1024);
+    state.counters["bytes_per_row"] = double(nGrown) / kRows;
+}
+BENCHMARK(BM_ReplaceWholeText)->Unit(benchmark::kMillisecond);
+
 // One typed character per row in the middle of a loaded file, recorded for undo.
 void BM_InsertThenUndo(benchmark::State& state)
 {

@@ -49,6 +49,38 @@ TEST_F(UndoRedo, InsertUndoRedoRestoresTextAndReportsTheRange)
     EXPECT_EQ(caret.caret, KT_EDIT_TEXTPOS(2, 2));
 }
 
+// An insertion's history takes its text back from the rows when undone, so
+// whatever was edited inside it since, and the gap filled before it, must be
+// undone first and come back byte for byte.
+TEST_F(UndoRedo, ReplacedWholeTextComesBackThroughLaterEdits)
+{
+    const std::string original = "old 1\r\nold 2";
+    kttest::LoadBytes(*buffer, original);
+    buffer->DeleteText(1, 1, 2, 6, TRUE, FALSE);
+    buffer->InsertText("new a\nnew\tb\n\nlast", 1, 1, TRUE);
+    const std::string generated = StoreBytes(*buffer);
+    ASSERT_EQ(generated, "new a\r\nnew\tb\r\n\r\nlast");
+    buffer->InsertText("X", 2, 3, TRUE);
+    buffer->InsertText("z", 4, 8, TRUE);
+    const std::string edited = StoreBytes(*buffer);
+    ASSERT_EQ(edited, "new a\r\nneXw\tb\r\n\r\nlast   z");
+
+    for (int i = 0; i < 4; ++i)
+        Undo();
+    EXPECT_EQ(StoreBytes(*buffer), original);
+    Redo();
+    Redo();
+    EXPECT_EQ(StoreBytes(*buffer), generated);
+    Redo();
+    Redo();
+    EXPECT_EQ(StoreBytes(*buffer), edited);
+    Undo();
+    Undo();
+    Undo();
+    Redo();
+    EXPECT_EQ(StoreBytes(*buffer), generated) << "a second undo and redo of the same insertion";
+}
+
 TEST_F(UndoRedo, FlagsTellSameColumnSameRowAndOtherRow)
 {
     SetRows(*buffer, {"abcd", "efgh"});
