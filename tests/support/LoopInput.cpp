@@ -76,7 +76,8 @@ CLoopInput::CLoopInput(HWND hWnd)
 {
     HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
     ::SetForegroundWindow(hRoot);
-    PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs);
+    if (!PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs))
+        ADD_FAILURE() << "the window could not be brought to the foreground";
 }
 
 CLoopInput::~CLoopInput()

@@ -2,6 +2,7 @@
 // helpers; it runs for the whole test program.
 #include "TestApp.h"
 #include <gtest/gtest.h>
+#include "MessagePump.h"
 #include "TestDoc.h"
 #include "TestMainFrame.h"
 #include "TestView.h"
@@ -93,14 +94,16 @@ void RunFromTimer(std::function<BOOL()> work)
 
 BOOL WaitFor(std::function<BOOL()> condition)
 {
-    for (int i = 0; i < 100; i++)
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
     {
         PumpPending();
         if (condition())
             return TRUE;
-        ::Sleep(20);
+        if (::GetTickCount() - dwStart > kColdWineDeadlineMs)
+            return FALSE;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
-    return FALSE;
 }
 
 void RunIdle()
@@ -121,6 +124,9 @@ public:
     void SetUp() override
     {
         ::RegDeleteTree(HKEY_CURRENT_USER, "Software\\Kestova Window Tests");
+        // The first program of a cold, loaded Wine may start before the desktop window is made; its windows
+        // would fail to be created.
+        ASSERT_TRUE(WaitFor([] { return ::GetDesktopWindow() != nullptr; })) << "no desktop window";
         BOOL bStarted = theApp.InitInstance();
         for (const CString& strMessage : theApp.m_messages)
             ADD_FAILURE() << "message box at start-up: " << (LPCTSTR)strMessage;

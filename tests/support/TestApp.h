@@ -39,7 +39,8 @@ void PumpPending();
 // Runs work from a timer, inside whatever modal loop runs by then; work
 // answers FALSE while what it waits for is not there yet, and is tried again.
 void RunFromTimer(std::function<BOOL()> work);
-// Pumps messages until the condition holds (TRUE) or two seconds pass (FALSE).
+// Pumps messages as the application's loop would until the condition holds (TRUE) or a cold-Wine deadline
+// passes (FALSE).
 BOOL WaitFor(std::function<BOOL()> condition);
 // One idle pass of the loop (the update pass and the freeing pass).
 void RunIdle();

@@ -31,10 +31,12 @@ public:
     // The modifiers are held from before the press until after the release.
     bool Drag(POINT ptFrom, POINT ptTo, unsigned nModifiers = kNone);
     bool Wheel(POINT ptClient, int nDelta);
+    // Input made with InputBuilder, sent at once: a loop that runs its own GetMessage from a press on would
+    // wait forever for a drag sent step by step.
+    bool Send(std::vector<INPUT> inputs);
 
 private:
     bool Press(POINT ptClient, int nTimes, bool bRight);
-    bool Send(std::vector<INPUT> inputs);
     bool BringToForeground() const;
 
     HWND m_hWnd;

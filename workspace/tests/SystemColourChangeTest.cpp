@@ -59,6 +59,32 @@ CRect ScreenRect(HWND hWnd)
     return rc;
 }
 
+bool SamePicture(const std::map<std::string, CPixelImage>& a, const std::map<std::string, CPixelImage>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (const auto& image : a)
+        if (image.second.CountDiffering(b.at(image.first)) != 0)
+            return false;
+    return true;
+}
+
+// The parts as the screen shows them once nothing waits to be painted and the picture holds still: a loaded
+// machine may still be painting the generated file, and Wine shows painting only once the thread waits.
+bool WaitForSettledPicture(const std::map<std::string, CRect>& parts, std::map<std::string, CPixelImage>& pictures)
+{
+    const auto settled = [&]
+    {
+        std::map<std::string, CPixelImage> now;
+        for (const auto& part : parts)
+            now.emplace(part.first, CPixelImage::FromScreen(part.second));
+        const bool bSame = !HIWORD(::GetQueueStatus(QS_PAINT)) && SamePicture(now, pictures);
+        pictures = std::move(now);
+        return bSame;
+    };
+    return PumpUntil(settled, kColdWineDeadlineMs);
+}
+
 class SystemColourChangeTest : public DesignerFrameTest
 {
 protected:
@@ -95,12 +121,10 @@ TEST_F(SystemColourChangeTest, EveryPartRepaintsInTheNewColours)
     Select(ProjectItem("hue"));
     RunCommand(ID_BUILD_GENERATE_CODE);
     const std::map<std::string, CRect> parts = Parts();
-    std::map<std::string, CPixelImage> before;
     for (const auto& part : parts)
-    {
         ASSERT_FALSE(part.second.IsRectEmpty()) << part.first;
-        before.emplace(part.first, CPixelImage::FromScreen(part.second));
-    }
+    std::map<std::string, CPixelImage> before;
+    ASSERT_TRUE(WaitForSettledPicture(parts, before));
 
     {
         CSystemColours colours({{COLOR_BTNFACE, kFace},
@@ -114,7 +138,8 @@ TEST_F(SystemColourChangeTest, EveryPartRepaintsInTheNewColours)
             // Most of a part is face or window or drawn from them; what the system paints itself is not enough.
             const auto mostlyRepainted = [&]
             { return CPixelImage::FromScreen(part.second).CountDiffering(old) * 2 > old.Width() * old.Height(); };
-            EXPECT_TRUE(PumpUntil(mostlyRepainted, 10000)) << part.first << " repaints in the new colours";
+            EXPECT_TRUE(PumpUntil(mostlyRepainted, kColdWineDeadlineMs))
+                << part.first << " repaints in the new colours";
         }
     }
     for (const auto& part : parts)
@@ -122,6 +147,6 @@ TEST_F(SystemColourChangeTest, EveryPartRepaintsInTheNewColours)
         const CPixelImage& old = before.at(part.first);
         const auto backAsBefore = [&]
         { return CPixelImage::FromScreen(part.second).CountDiffering(old) * 10 < old.Width() * old.Height(); };
-        EXPECT_TRUE(PumpUntil(backAsBefore, 10000)) << part.first << " follows the colours back";
+        EXPECT_TRUE(PumpUntil(backAsBefore, kColdWineDeadlineMs)) << part.first << " follows the colours back";
     }
 }

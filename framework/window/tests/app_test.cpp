@@ -8,6 +8,7 @@
 #include "afxdlgs.h"
 #include "afxpriv.h"
 #include "TestDoc.h"
+#include "TestInput.h"
 #include "TestMainFrame.h"
 #include "TestView.h"
 
@@ -140,17 +141,6 @@ protected:
 BEGIN_MESSAGE_MAP(CModelessDialog, CDialog)
 ON_NOTIFY(TVN_SELCHANGED, IDC_MODELESS_TREE, OnTreeSelChanged)
 END_MESSAGE_MAP()
-
-// Clicks the left button where the cursor is put, in screen coordinates.
-void ClickAt(CPoint pt)
-{
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-}
 
 class CTestPage : public CPropertyPage
 {
@@ -584,10 +574,8 @@ TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
     EXPECT_EQ("Payload", std::string(tree.GetItemText(hPayload)));
     CRect item;
     ASSERT_TRUE(tree.GetItemRect(hPayload, &item, TRUE));
-    tree.ClientToScreen(&item);
-    ::SetForegroundWindow(hDlg);
-    Settle();
-    ClickAt(item.CenterPoint());
+    CTestInput input(tree.m_hWnd);
+    ASSERT_TRUE(input.Click(item.CenterPoint()));
     EXPECT_TRUE(WaitFor([&] { return dlg.m_strPicked == "Payload"; }));
     EXPECT_EQ(hPayload, tree.GetSelectedItem());
 
@@ -603,8 +591,8 @@ TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
     ::SetForegroundWindow(pFrame->m_hWnd);
     CView* pView = pFrame->GetActiveFrame()->GetActiveView();
     ASSERT_NE(nullptr, pView);
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == pFrame->m_hWnd; }));
     pView->SetFocus();
-    Settle();
     g_commandLog.clear();
     SendKey(VK_CONTROL, FALSE);
     PressKey('T');

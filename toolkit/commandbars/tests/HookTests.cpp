@@ -248,10 +248,11 @@ TEST(MouseHooks, TheButtonUpAfterAPopupOpenedIsSwallowedOnce)
     ASSERT_TRUE(input.Click(CPoint(200, 100)));
     ASSERT_EQ(1, window.m_nButtonUps);
     CKTMouseHookManager::Instance()->SetIgnoreButtonUp();
-    INPUT up = {};
-    up.type = INPUT_MOUSE;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &up, sizeof(up));
+    std::vector<INPUT> up(1);
+    up[0].type = INPUT_MOUSE;
+    up[0].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_TRUE(input.Send(up));
+    EXPECT_EQ(1, window.m_nButtonUps);
     ASSERT_TRUE(input.Click(CPoint(200, 100)));
     EXPECT_EQ(2, window.m_nButtonUps) << "the lone release was swallowed, the next click's was not";
 }

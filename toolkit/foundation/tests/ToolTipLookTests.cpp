@@ -79,11 +79,19 @@ protected:
         m_wnd.ClientToScreen(&ptScreen);
         ::SetCursorPos(ptScreen.x, ptScreen.y);
         m_controller.FilterToolTipMessage(&m_wnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-        EXPECT_TRUE(PumpUntil([this] { return ::IsWindowVisible(m_controller.GetToolTipWnd()) != FALSE; }));
-        PumpMessages();
-        CRect rc;
-        ::GetWindowRect(m_controller.GetToolTipWnd(), rc);
-        CPixelImage image = CPixelImage::FromScreen(rc);
+        // Wine shows a window's painting only once its thread waits: read until the painted text is there.
+        const HWND hTip = m_controller.GetToolTipWnd();
+        CPixelImage image = CPixelImage::FromScreen(CRect());
+        const auto shown = [&]
+        {
+            if (!::IsWindowVisible(hTip) || ::GetUpdateRect(hTip, NULL, FALSE))
+                return false;
+            CRect rc;
+            ::GetWindowRect(hTip, rc);
+            image = CPixelImage::FromScreen(rc);
+            return !TextRows(image).empty();
+        };
+        EXPECT_TRUE(PumpUntil(shown, kColdWineDeadlineMs));
         m_controller.CancelToolTips();
         PumpMessages();
         return image;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestWindow.h"
+#include "InputBuilder.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "MessageRecorder.h"
 #include "TestInput.h"
@@ -161,13 +162,15 @@ TEST_F(CMouseTest, HoldingTheButtonBelowTheWindowScrollsTheSelectionOn)
     int nVisible = Ctrl().GetVisibleRows();
     CRect rc;
     Ctrl().GetClientRect(&rc);
-    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTDOWN, Screen(At(1, 2)));
-    PumpUntil([&] { return Ctrl().IsMouseDown(); }, 2000);
-    SendRaw(INPUT_MOUSE, 0, 0, Screen({rc.right / 2, rc.bottom + 20}));
-    bool bScrolled = PumpUntil([&] { return Ctrl().GetCurrentRow() > nVisible + 6; }, 5000);
-    SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_LEFTUP, Screen({rc.right / 2, rc.bottom + 20}));
-    PumpUntil([] { return ::GetAsyncKeyState(VK_LBUTTON) >= 0; }, 1000);
-    PumpMessages();
+    std::vector<INPUT> press, below, release;
+    InputBuilder::AddMove(press, Screen(At(1, 2)));
+    InputBuilder::AddButton(press, MOUSEEVENTF_LEFTDOWN);
+    InputBuilder::AddMove(below, Screen({rc.right / 2, rc.bottom + 20}));
+    InputBuilder::AddButton(release, MOUSEEVENTF_LEFTUP);
+    // The button stays down until the timer has scrolled the rows on.
+    const bool bScrolled = m_input->Send(press) && m_input->Send(below) &&
+                           PumpUntil([&] { return Ctrl().GetCurrentRow() > nVisible + 6; }, kColdWineDeadlineMs);
+    ASSERT_TRUE(m_input->Send(release));
     EXPECT_TRUE(bScrolled);
     EXPECT_GT(Ctrl().GetTopRow(), 1);
     KT_EDIT_TEXTPOS start, end;
@@ -226,13 +229,13 @@ TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
     ::Sleep(::GetDoubleClickTime() + 50);
     SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, 2)));
     SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTDOWN, Screen(At(1, 2)));
-    PumpUntil([this] { return ::GetCapture() == Ctrl().GetSafeHwnd(); }, 2000);
+    PumpUntil([this] { return ::GetCapture() == Ctrl().GetSafeHwnd(); }, kColdWineDeadlineMs);
     for (int nCol : {5, 9, 14})
         SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, nCol)));
-    PumpUntil([this] { return Ctrl().GetCurrentChar() == 14; }, 2000);
+    PumpUntil([this] { return Ctrl().GetCurrentChar() == 14; }, kColdWineDeadlineMs);
     ::SetTimer(NULL, 0, 300, PressMenuKey);
     SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTUP, Screen(At(1, 14)));
-    EXPECT_TRUE(PumpUntil([this] { return Row(1) == "one two threeone"; }, 3000));
+    EXPECT_TRUE(PumpUntil([this] { return Row(1) == "one two threeone"; }, kColdWineDeadlineMs));
     EXPECT_EQ(Steps(), 1);
 }
 
@@ -243,7 +246,7 @@ TEST_F(CMouseTest, ARightClickAsksTheNotifyWindowForItsMenu)
     CMessageRecorder recorder({m_window->Parent().GetSafeHwnd()}, {WM_CONTEXTMENU});
     POINT ptScreen = Screen(At(1, 5));
     ASSERT_TRUE(m_input->Click(At(1, 5), true));
-    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }, kColdWineDeadlineMs));
     const LPARAM lPoint = MAKELPARAM(ptScreen.x, ptScreen.y);
     EXPECT_TRUE(recorder.Matches({{WM_CONTEXTMENU, kSent | kWParam | kLParam, WPARAM(hCtrl), lPoint, 0}}));
     EXPECT_EQ(Ctrl().GetCurrentChar(), 5) << "the caret goes where the menu was asked for";
@@ -254,7 +257,7 @@ TEST_F(CMouseTest, ARightClickAsksTheNotifyWindowForItsMenu)
     recorder.Clear();
     ::Sleep(::GetDoubleClickTime());
     ASSERT_TRUE(m_input->Click(At(1, 6), true));
-    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }, kColdWineDeadlineMs));
     ExpectSelection(1, 5, 1, 8);
     EXPECT_NE(::GetCapture(), hCtrl);
 }
