@@ -19,6 +19,7 @@
 #include "SampleDesigns.h"
 #include "TestFolder.h"
 #include "WorkspaceRes.h"
+#include "TreeView.h"
 #include "WrenfoldApp.h"
 #include "project/ProjectFile.h"
 
@@ -226,23 +227,6 @@ BOOL CALLBACK MatchFrame(HWND hWnd, LPARAM lParam)
     return FALSE;
 }
 
-BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
-{
-    char szClass[64] = "";
-    ::GetClassName(hWnd, szClass, sizeof szClass);
-    if (lstrcmp(szClass, WC_TREEVIEW) != 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
-
-HWND TreeOf(HWND hFrame)
-{
-    HWND hTree = nullptr;
-    ::EnumChildWindows(hFrame, MatchTree, reinterpret_cast<LPARAM>(&hTree));
-    return hTree;
-}
-
 // Without tree items to wait for, the program is the yardstick, timed to its window only.
 StartupTimes StartProgram(const std::string& strProgram, const std::string& strProject, UINT nTreeItems)
 {
@@ -261,7 +245,7 @@ StartupTimes StartProgram(const std::string& strProgram, const std::string& strP
     times.dFrameSeconds = search.hFound ? since() : -1;
     const auto treeFull = [&]
     {
-        HWND hTree = search.hFound ? TreeOf(search.hFound) : nullptr;
+        HWND hTree = search.hFound ? TreeViewOf(search.hFound) : nullptr;
         return hTree && ::SendMessageTimeout(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 100, nullptr) &&
                UINT(::SendMessage(hTree, TVM_GETCOUNT, 0, 0)) >= nTreeItems;
     };

@@ -15,6 +15,7 @@
 #include "SampleDesigns.h"
 #include "Screenshot.h"
 #include "TestFolder.h"
+#include "TreeView.h"
 #include "project/ProjectFile.h"
 
 namespace
@@ -97,20 +98,9 @@ struct StartedProgram
     BOOL bStarted = FALSE;
 };
 
-BOOL CALLBACK MatchTree(HWND hWnd, LPARAM lParam)
-{
-    char szClass[64] = "";
-    ::GetClassName(hWnd, szClass, sizeof szClass);
-    if (lstrcmp(szClass, WC_TREEVIEW) != 0)
-        return TRUE;
-    *reinterpret_cast<HWND*>(lParam) = hWnd;
-    return FALSE;
-}
-
 UINT TreeCount(HWND hFrame)
 {
-    HWND hTree = nullptr;
-    ::EnumChildWindows(hFrame, MatchTree, reinterpret_cast<LPARAM>(&hTree));
+    const HWND hTree = TreeViewOf(hFrame);
     DWORD_PTR nCount = 0;
     if (!hTree || !::SendMessageTimeout(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 1000, &nCount))
         return 0;
