@@ -27,6 +27,14 @@ CString ClipboardText(HWND hWnd)
 
 BOOL IsCtrlDown() { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
+BOOL IsMouseButtonDown()
+{
+    for (int nButton : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON})
+        if (::GetKeyState(nButton) & 0x8000)
+            return TRUE;
+    return FALSE;
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKBMaskEditT, CEdit)
@@ -398,15 +406,13 @@ int CKBMaskEditT::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/)
 void CKBMaskEditT::OnSetFocus(CWnd* pOldWnd)
 {
     Default();
-    if (!m_bUseMask)
-        return;
-    // The caret goes to the first position still to fill.
-    int nPos = CorrectPosition(0);
-    while (nPos >= 0 && m_strWindowText[nPos] != m_chPrompt)
-        nPos = CorrectPosition(nPos + 1);
-    if (nPos < 0)
-        nPos = m_strWindowText.GetLength();
-    SetSel(nPos, nPos);
+    if (!m_bUseMask || IsMouseButtonDown())
+        return;  // a click places the caret where it lands
+    // Entered from the keyboard, what is typed replaces the whole input, as in any edit.
+    const int nFirst = CorrectPosition(0);
+    const int nLast = CorrectPosition(m_strMask.GetLength() - 1, FALSE);
+    if (nFirst >= 0)
+        SetSel(nFirst, nLast + 1);
 }
 
 CKBMaskEdit::~CKBMaskEdit()
