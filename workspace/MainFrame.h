@@ -60,6 +60,8 @@ public:
     void RenameSelected(LPCTSTR pszName) override;
 
 protected:
+    // Hands a file or address to the shell, saying so when it refuses.
+    virtual void OpenWithShell(const CString& strTarget);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
