@@ -46,6 +46,9 @@ std::uint64_t DigestOf(const ProjectRecord& project, CString* pText)
 // and DeleteFile leaves it.
 void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strProjectFile)
 {
+    // Without its file the project has no folder of its own, and the current one is not ours to clean.
+    if (strProjectFile.IsEmpty() || project.folder.IsEmpty())
+        return;
     ::DeleteFile(TemporaryPathOf(strProjectFile));
     for (const std::string& name : codegen::ProjectFileNames(std::string(project.name)))
     {

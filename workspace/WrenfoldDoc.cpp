@@ -3,18 +3,23 @@
 #include "WrenfoldDoc.h"
 
 #include "project/AtomicFile.h"
+#include "project/SystemError.h"
 
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
 namespace
 {
 
-CString ReasonOf(const CException& e, LPCTSTR lpszPathName)
+// The system's own sentence and number where the failure has one, as the project file's writer gives them.
+CString ReasonOf(const CException& e, LPCTSTR pszPath)
 {
+    const CFileException* pFileError = dynamic_cast<const CFileException*>(&e);
+    if (pFileError && pFileError->m_lOsError != -1)
+        return CString("cannot write ") + pszPath + ": " + SystemErrorText(pFileError->m_lOsError);
     char szCause[512] = "";
     if (e.GetErrorMessage(szCause, sizeof szCause) && szCause[0] != '\0')
         return szCause;
-    return CString("cannot write ") + lpszPathName;
+    return CString("cannot write ") + pszPath;
 }
 
 }  // namespace
