@@ -35,7 +35,10 @@ CString ProjectFolderOf(const char* path)
     return folder;
 }
 
-CString ProjectFilePath(const ProjectRecord& project) { return project.folder + project.name + kProjectFileExtension; }
+bool ProjectFilePath(const ProjectRecord& project, CString* path, CString* error)
+{
+    return ProjectPathOf(project, CString(project.name) + kProjectFileExtension, path, error);
+}
 
 bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform, int libraryType,
                       ProjectRecord* project, CString* error)

@@ -17,9 +17,9 @@ extern const char* const kInvalidProjectFileMessage;
 // Windows); the current folder when the path names none.
 CString ProjectFolderOf(const char* path);
 
-// "<folder><name>.kvs": the file New Project makes for a new project. A loaded project is saved to
-// the file it was read from.
-CString ProjectFilePath(const ProjectRecord& project);
+// "<folder><name>.kvs": the file New Project makes for a new project, made as every path from the
+// project's name is (ProjectPathOf). A loaded project is saved to the file it was read from.
+bool ProjectFilePath(const ProjectRecord& project, CString* path, CString* error);
 
 // A new, empty project from the New Project dialog's results. Its folder is
 // "<location><name>" with a trailing separator (one is put between location

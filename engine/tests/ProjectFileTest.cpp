@@ -560,7 +560,12 @@ TEST(ProjectPaths, FolderAndFileNameOfAProject)
     ProjectRecord project;
     CopyFixedText(project.name, "Chat");
     project.folder = "C:\\work\\";
-    EXPECT_EQ(CString("C:\\work\\Chat.kvs"), ProjectFilePath(project));
+    CString path, error;
+    ASSERT_TRUE(ProjectFilePath(project, &path, &error)) << error;
+    EXPECT_EQ(CString("C:\\work\\Chat.kvs"), path);
+    CopyFixedText(project.name, "..\\Chat");
+    EXPECT_FALSE(ProjectFilePath(project, &path, &error));
+    EXPECT_EQ(CString("\"..\\Chat.kvs\" cannot be a file name: it holds the character \\"), error);
 }
 
 TEST(NewProject, TakesTheDialogsResultsAndRefusesNamesThatDoNotFit)
