@@ -13,6 +13,7 @@
 #include <memory>
 
 class CKTCommandBarAnimator;
+class CKTCommandBarKeyboardTip;
 class CKTCommandBars;
 class CKTControl;
 class CKTControls;
@@ -123,6 +124,13 @@ public:
     // The control whose access key is the key, searching after the selection; -1 for none.
     int FindAccessKey(UINT nChar, BOOL* pAmbiguous) const;
     void ClickByKey(CKTControl* pControl);
+    // Adds to the command bars a tip per reachable control and, on a top-level bar, one per other visible bar.
+    virtual void CreateKeyboardTips();
+    // The tip was typed whole: runs its control or activates its bar.
+    virtual void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip);
+    BOOL IsLayoutRTL() const;
+    // Space on the menu bar: the frame's system menu.
+    void OpenSystemMenu(CKTCommandBars* pCommandBars);
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }

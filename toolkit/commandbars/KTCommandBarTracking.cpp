@@ -261,6 +261,12 @@ void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
             pControl->OnMouseHover();
         return;
     }
+    if (nIDEvent == KT_TIMER_KEYBOARDTIPS)
+    {
+        if (CKTCommandBars* pCommandBars = GetCommandBars())
+            pCommandBars->OnKeyboardTipsTimer(this);
+        return;
+    }
     if (nIDEvent == KT_TIMER_EXPAND)
     {
         if (m_nLockRecurse == 0)

@@ -42,6 +42,7 @@ CKTCommandBars::CKTCommandBars()
 CKTCommandBars::~CKTCommandBars()
 {
     KTSystemChange()->Unadvise(this);
+    HideKeyboardTips();
     RemoveAll();
     for (auto& pDock : m_pDocks)
         pDock.reset();
@@ -271,6 +272,13 @@ void CKTCommandBars::OnTrackingModeChanged(CKTCommandBar*, int nMode)
 {
     if (!nMode && !GetMouseManager()->HasTrackedBars() && m_bKeyboardCuesUse)
         ShowKeyboardCues(FALSE);
+    if (m_nKeyboardTipsLevel < 1 || !m_pOptions->bShowKeyboardTips)
+        return;
+    HideKeyboardTips();
+    // The innermost bar shows its own tips once the change that opened or closed it is done.
+    CKTCommandBar* pLast = GetMouseManager()->GetTopTrackedBar();
+    if (pLast && pLast->GetKeyboardSelection() && pLast->GetSafeHwnd())
+        pLast->PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
 }
 
 BOOL CKTCommandBars::IsCommandHidden(UINT nId) const { return m_pOptions->IsCommandHidden(nId); }

@@ -141,6 +141,8 @@ const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
 const UINT KT_HOVER_DELAY = 300;
 // Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
 const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
+// Posted, never set: the last tracked bar shows its keyboard tips once tracking settled.
+const UINT_PTR KT_TIMER_KEYBOARDTIPS = 52426;
 
 // Command ids with a meaning of their own.
 enum KTSpecialId : UINT
