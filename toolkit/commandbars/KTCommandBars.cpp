@@ -11,6 +11,7 @@
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
+#include "KTReBar.h"
 #include "KTSoundPlayer.h"
 #include "KTToolTipController.h"
 
@@ -139,7 +140,28 @@ void CKTCommandBars::DetachBar(CKTToolBar* pBar)
     pBar->SetVisible(FALSE);
     if (CKTDockBar* pDock = pBar->GetDockBar())
         pDock->RemoveCommandBar(pBar);
+    OnToolBarRemoved(pBar);
     pBar->OnRemoved();
+}
+
+CKTReBar* CKTCommandBars::GetSiteReBar() const
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return NULL;
+    return dynamic_cast<CKTReBar*>(CWnd::FromHandlePermanent(::GetDlgItem(m_pSite->m_hWnd, AFX_IDW_REBAR)));
+}
+
+void CKTCommandBars::OnToolBarAdded(CKTToolBar* pBar)
+{
+    // Each bar on a row of its own, with a gripper to move it along.
+    if (CKTReBar* pReBar = GetSiteReBar())
+        pReBar->AddToolBar(pBar, RBBS_BREAK | RBBS_GRIPPERALWAYS);
+}
+
+void CKTCommandBars::OnToolBarRemoved(CKTToolBar* pBar)
+{
+    if (CKTReBar* pReBar = GetSiteReBar())
+        pReBar->RemoveToolBar(pBar);
 }
 
 void CKTCommandBars::Remove(CKTToolBar* pBar)

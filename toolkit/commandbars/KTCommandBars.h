@@ -26,6 +26,7 @@ class CKTMenuBar;
 class CKTMouseHookManager;
 class CKTPaintManager;
 class CKTPopupBar;
+class CKTReBar;
 class CKTToolBar;
 
 // What the bars ask of an MDI client that shows its children as tabs.
@@ -63,6 +64,9 @@ public:
     CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
     CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
     void Remove(CKTToolBar* pBar);
+    // A site that holds its toolbars in a rebar gives the bar a band, or takes its band away.
+    virtual void OnToolBarAdded(CKTToolBar* pBar);
+    virtual void OnToolBarRemoved(CKTToolBar* pBar);
     void RemoveAll();
     int GetCount() const { return (int)m_bars.size(); }
     CKTToolBar* GetAt(int nIndex) const;
@@ -160,6 +164,7 @@ private:
     // Alt or F10 alone: the menu bar takes the keyboard; TRUE when the request was used up.
     BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
     CKTCommandBar* GetAccessKeyBar() const;
+    CKTReBar* GetSiteReBar() const;
     void AssignTipTexts();
     void MakeTipTextsUnique();
     BOOL CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCommandBarKeyboardTip& tip);
