@@ -113,6 +113,7 @@ enum KTControlFlags : DWORD
 {
     ktFlagRightAlign = 1,
     ktFlagSkipFocus = 2,
+    ktFlagPopupLeftwards = 4,  // its popup opens towards the left
     ktFlagManualUpdate = 8,
     ktFlagNoMovable = 16,
     ktFlagControlStretched = 32,
@@ -152,6 +153,7 @@ enum KTSpecialId : UINT
     KT_ID_FILE_MRU_FIRST = 0xE110,
     KT_ID_TOOLBARS_LIST = 0xE800,
     KT_ID_RESERVED_FIRST = 9100,
+    KT_ID_DIALOGBAR_CAPTION = 9147,
     KT_ID_TOOLBAR_EXPAND = 9148,
     KT_ID_TOOLBAR_CLOSE = 9149,
     KT_ID_MDI_CLOSE = 9151,
