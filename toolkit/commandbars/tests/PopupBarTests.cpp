@@ -45,7 +45,6 @@ void RunFromTimer(std::function<BOOL()> work)
     ::SetTimer(NULL, 0, 50, RunTimerWork);
 }
 
-
 class PopupBarTest : public CFrameFixture
 {
 protected:
