@@ -105,6 +105,10 @@ public:
     // Keeps a picture of the bar so that a repaint is one copy.
     void EnableDoubleBuffer(BOOL bEnable = TRUE);
     BOOL HasPaintCache() const;
+    // Parts that change cross-fade from their old look to the new one.
+    void EnableAnimation(BOOL bEnable);
+    BOOL IsAnimationEnabled() const;
+    const CKTCommandBarAnimator* GetAnimator() const { return m_pAnimator.get(); }
     void DelayLayout() { m_dwPendingUpdate |= ktPendingLayout; }
     void LockRedraw() { m_nLockRedraw++; }
     void UnlockRedraw();

@@ -139,6 +139,7 @@ const UINT_PTR KT_TIMER_HOVER = 112223;
 const UINT_PTR KT_TIMER_EXPAND = 112224;
 const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
 const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
+const UINT_PTR KT_TIMER_ANIMATION = 707907;  // a step of the bar's cross-fades
 const UINT KT_HOVER_DELAY = 300;
 // Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
 const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
