@@ -77,7 +77,7 @@ void CKTThemeStyle1::FillFloatingFrame(CDC* pDC, CRect rc, int nFill)
     Rectangle(pDC, rc, 61, -1);
     rc.DeflateRect(1, 1);
     Rectangle(pDC, rc, 61, nFill);
-    COLORREF clr = GetColor(KTCOLOR_STATUS_FACE);
+    COLORREF clr = GetColor(KTCOLOR_FLOATING_FRAME);
     pDC->SetPixel(rc.left + 2, rc.top + 2, clr);
     pDC->SetPixel(rc.right - 3, rc.top + 2, clr);
     pDC->SetPixel(rc.left + 2, rc.bottom - 3, clr);
@@ -97,7 +97,7 @@ void CKTThemeStyle1::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     if (nPosition == ktBarPopup)
     {
         Rectangle(pDC, rc, 43, 41);
-        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_MENUBAR));
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_TOOLBAR_FACE));
         return;
     }
     if (IsFlatBar(pBar))
@@ -153,7 +153,7 @@ CSize CKTThemeStyle1::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKT
         return bPopup ? CSize(3, 3) : CSize(6, 6);
     CRect rc = pControl->GetRect(), rcRow = pControl->GetRowRect();
     BOOL bWrap = pControl->GetWrap();
-    COLORREF clr = GetColor(KTCOLOR_FRAME);
+    COLORREF clr = GetColor(KTCOLOR_SEPARATOR);
     if (bPopup)
     {
         if (bWrap)
@@ -200,7 +200,7 @@ void CKTThemeStyle1::DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIco
     case ktIconIndeterminate:
         if (!m_iconOptions.bUseDisabledIcons && !pIcon->HasDisabledIcon())
         {
-            pIcon->DrawMono(pDC, pt, pIcon->GetIcon(), sz, GetColor(KTCOLOR_TOOLBAR_FACE));
+            pIcon->DrawMono(pDC, pt, pIcon->GetIcon(), sz, GetColor(KTCOLOR_DISABLED_ICON));
             break;
         }
         if (m_iconOptions.bUseTintedDisabled && !pIcon->HasDisabledIcon() && pIcon->GetDisabledIcon(FALSE).IsEmpty())
@@ -236,7 +236,7 @@ void CKTThemeStyle1::DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy,
     pDC->FillSolidRect(x, y, cx, cy, GetColor(bExpanded ? 42 : 30));
 }
 
-void CKTThemeStyle1::FillPopupLabel(CDC* pDC, CRect rc) { pDC->FillSolidRect(rc, GetColor(KTCOLOR_SHADOW)); }
+void CKTThemeStyle1::FillPopupLabel(CDC* pDC, CRect rc) { pDC->FillSolidRect(rc, GetColor(KTCOLOR_POPUP_LABEL)); }
 
 void CKTThemeStyle1::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc)
 {

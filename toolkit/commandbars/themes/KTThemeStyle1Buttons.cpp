@@ -10,7 +10,7 @@
 CRect CKTThemeStyle1::FillTearOffStrip(CDC* pDC, CRect rc)
 {
     CRect rcStrip(1, 1, rc.right + 1, rc.Height() + 1);
-    pDC->FillSolidRect(rcStrip, GetColor(KTCOLOR_TOOLBAR_GRIPPER));
+    pDC->FillSolidRect(rcStrip, GetColor(KTCOLOR_POPUP_FACE));
     rcStrip.DeflateRect(1, 1);
     return rcStrip;
 }
@@ -29,13 +29,13 @@ CSize CKTThemeStyle1::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOO
     {
         Rectangle(pDC, rcGrip, 32, 31);
         for (int y : {4, 6})
-            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_DISABLED_TEXT));
+            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_HIGHLIGHT_TEXT));
     }
     else
     {
-        pDC->FillSolidRect(rcGrip, GetColor(KTCOLOR_MENUBAR));
+        pDC->FillSolidRect(rcGrip, GetColor(KTCOLOR_TOOLBAR_FACE));
         for (int y : {3, 5, 7})
-            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_TAB_BORDER));
+            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_GRIPPER));
     }
     return CSize(0, 9);
 }

@@ -138,7 +138,7 @@ void CKTThemeStyle2::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     if (nPosition == ktBarPopup)
     {
         Rectangle(pDC, rc, 43, 41);
-        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_TOOLBAR_GRIPPER));
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_POPUP_FACE));
         return;
     }
     if (IsFlatBar(pBar))
@@ -180,7 +180,7 @@ CSize CKTThemeStyle2::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL 
     BOOL bVert = nPosition == ktBarLeft || nPosition == ktBarRight;
     if (!bDraw || !pDC)
         return bVert ? CSize(0, 9) : CSize(6, 0);
-    COLORREF clrLight = GetColor(COLOR_WINDOW), clrDark = GetColor(KTCOLOR_TAB_BORDER);
+    COLORREF clrLight = GetColor(COLOR_WINDOW), clrDark = GetColor(KTCOLOR_GRIPPER);
     if (bVert)
     {
         for (int x = 8; x - 3 < rc.Width() - 7; x += 4)
@@ -210,7 +210,7 @@ CSize CKTThemeStyle2::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKT
         return bFloatingToolBar ? CSize(6, 0) : CKTThemeStyle1::DrawCommandBarSeparator(pDC, pBar, pControl, FALSE);
     CRect rc = pControl->GetRect(), rcRow = pControl->GetRowRect();
     BOOL bWrap = pControl->GetWrap();
-    COLORREF clrDark = GetColor(KTCOLOR_FRAME), clrLight = GetColor(COLOR_BTNHIGHLIGHT);
+    COLORREF clrDark = GetColor(KTCOLOR_SEPARATOR), clrLight = GetColor(COLOR_BTNHIGHLIGHT);
     BOOL bLight = !m_bSingleSeparator;
     if (nPosition == ktBarLeft || nPosition == ktBarRight)
     {

@@ -72,7 +72,7 @@ CSize CKTThemeStyle2::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
     BOOL bHorzGradient = pBar && pBar->IsVerticalPosition();
     if (bOpen)
         m_bLunaColors ? GradientFill(pDC, rc, m_grcPressed, bHorzGradient)
-                      : pDC->FillSolidRect(rc, GetColor(KTCOLOR_TAB_SELECTED));
+                      : pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT_CHECKED));
     else if (bHot)
         m_bLunaColors ? GradientFill(pDC, rc, m_grcHot, bHorzGradient)
                       : pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT));
@@ -101,7 +101,7 @@ CSize CKTThemeStyle2::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOO
     for (int x = nCentre - nHalf + 3; x - 3 < nCentre + nHalf; x += 4)
     {
         pDC->FillSolidRect(x - 2, 5, 2, 2, GetColor(COLOR_BTNHIGHLIGHT));
-        pDC->FillSolidRect(x - 3, 4, 2, 2, GetColor(KTCOLOR_TAB_BORDER));
+        pDC->FillSolidRect(x - 3, 4, 2, 2, GetColor(KTCOLOR_GRIPPER));
     }
     return CSize(0, 9);
 }
@@ -118,7 +118,7 @@ CSize CKTThemeStyle2::DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
     for (int y = rc.top + 4; y < rc.bottom - 5; y += 4)
     {
         pDC->FillSolidRect(6, y + 1, 2, 2, GetColor(COLOR_WINDOW));
-        pDC->FillSolidRect(5, y, 2, 2, GetColor(KTCOLOR_TAB_BORDER));
+        pDC->FillSolidRect(5, y, 2, 2, GetColor(KTCOLOR_GRIPPER));
     }
     return CSize(8, nHeight);
 }

@@ -107,7 +107,7 @@ TEST_F(ThemeTest, SchemeLooksFollowTheColourScheme)
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), m_grid.GetPainter()->GetBackgroundColor()) << "scheme colours off";
 
     m_grid.SetTheme(7);
-    EXPECT_EQ(KTColorManager()->GetColor(KTCOLOR_MENUBAR), Color(ktGridColorCategoryBack));
+    EXPECT_EQ(KTColorManager()->GetColor(KTCOLOR_TOOLBAR_FACE), Color(ktGridColorCategoryBack));
     EXPECT_EQ(ktGridVisualStyleFlat, m_grid.GetPainter()->GetVisualStyleMode());
 }
 
