@@ -80,7 +80,8 @@ CSize CKTThemeStyle2::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
         GradientFill(pDC, rc, m_grcExpandButton, bHorzGradient);
     pDC->SelectClipRgn(NULL);
     DrawToolBarExpandGlyph(pDC, bAcross, rc + CPoint(1, 1), bHiddenExists, GetColor(COLOR_BTNHIGHLIGHT));
-    DrawToolBarExpandGlyph(pDC, bAcross, rc, bHiddenExists, GetColor(bHot && !bOpen ? 45 : 46));
+    DrawToolBarExpandGlyph(pDC, bAcross, rc, bHiddenExists,
+                           GetColor(bHot && !bOpen ? KTCOLOR_HIGHLIGHT_TEXT : KTCOLOR_TOOLBAR_TEXT));
     return rc.Size();
 }
 
@@ -95,7 +96,7 @@ CSize CKTThemeStyle2::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOO
         return CSize(0, 9);
     CRect rcGrip(nCentre - nHalf, rcStrip.top, nCentre + nHalf, rcStrip.bottom);
     if (bSelected)
-        Rectangle(pDC, rcGrip, 32, 31);
+        Rectangle(pDC, rcGrip, KTCOLOR_HIGHLIGHT_BORDER, KTCOLOR_HIGHLIGHT);
     else
         pDC->FillSolidRect(rcGrip, m_clrTearOff);
     for (int x = nCentre - nHalf + 3; x - 3 < nCentre + nHalf; x += 4)
