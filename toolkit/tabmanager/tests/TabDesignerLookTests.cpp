@@ -29,7 +29,7 @@ protected:
         for (const char* pszTitle : {"Child 1", "Child 2", "Child 3"})
             frame.AddChild(pszTitle);
     }
-    void TearDown() override { CKTPaintManager::SetTheme(0); }
+    void TearDown() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     CTabClientFrame frame{4};
 };
