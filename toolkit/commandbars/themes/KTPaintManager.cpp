@@ -107,7 +107,6 @@ CSize CKTPaintManager::GetAutoIconSize(BOOL bLarge) const
 void CKTPaintManager::RefreshMetrics()
 {
     UpdateFonts();
-    KTRefreshColors();
     CKTColorManager* pColors = KTColorManager();
     for (int i = 0; i < KTCOLOR_COUNT; i++)
         m_clr[i].SetStandardValue(pColors->GetColor(i));
