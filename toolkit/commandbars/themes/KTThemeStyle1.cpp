@@ -186,7 +186,7 @@ void CKTThemeStyle1::AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVe
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)
         rc.InflateRect(1, 0);
-    else if (pControl->GetType() == ktControlComboBox)
+    else if (pControl->GetTraits().bDropsList)
         return;
     else if (pBar && (pBar->GetFlags() & 0x200000) && pBar->GetPosition() == ktBarPopup)
         rc.DeflateRect(0, 1);
