@@ -29,7 +29,8 @@ void CKTTabColorSet4::RefreshMetrics()
     COLORREF clrFace = Sys(COLOR_BTNFACE);
     m_clrHeaderFace.SetStandardValue(clrFace, CKTColorManager::BlendColors(clrFace, Sys(COLOR_WINDOW), 50), 0.5f);
     m_clrButtonSelected.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED), Sys(KTCOLOR_HIGHLIGHT_CHECKED));
-    m_clrButtonSelectedBorder.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED_BORDER), Sys(KTCOLOR_HIGHLIGHT_CHECKED_BORDER));
+    m_clrButtonSelectedBorder.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED_BORDER),
+                                               Sys(KTCOLOR_HIGHLIGHT_CHECKED_BORDER));
     m_clrHotTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED));
     m_clrPressedTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_PUSHED));
     m_clrTextHot.SetStandardValue(Sys(COLOR_BTNTEXT));
