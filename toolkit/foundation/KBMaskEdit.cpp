@@ -42,6 +42,7 @@ ON_WM_CREATE()
 ON_WM_CHAR()
 ON_WM_KEYDOWN()
 ON_WM_SETFOCUS()
+ON_WM_LBUTTONDOWN()
 ON_MESSAGE(WM_CUT, OnCut)
 ON_MESSAGE(WM_COPY, OnCopy)
 ON_MESSAGE(WM_PASTE, OnPaste)
@@ -407,12 +408,33 @@ void CKBMaskEditT::OnSetFocus(CWnd* pOldWnd)
 {
     Default();
     if (!m_bUseMask || IsMouseButtonDown())
-        return;  // a click places the caret where it lands
+        return;  // the press places the caret
     // Entered from the keyboard, what is typed replaces the whole input, as in any edit.
     const int nFirst = CorrectPosition(0);
     const int nLast = CorrectPosition(m_strMask.GetLength() - 1, FALSE);
     if (nFirst >= 0)
         SetSel(nFirst, nLast + 1);
+}
+
+// The caret lands where clicked within the text typed so far; the prompts past it count as empty, as
+// the space after a plain edit's text does.
+void CKBMaskEditT::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    Default();
+    int nStart = 0, nEnd = 0;
+    if (!m_bUseMask || GetSelection(nStart, nEnd))
+        return;
+    const int nUnfilled = FirstUnfilledPosition();
+    if (nUnfilled >= 0 && nStart > nUnfilled)
+        SetSel(nUnfilled, nUnfilled);
+}
+
+int CKBMaskEditT::FirstUnfilledPosition() const
+{
+    int nPos = CorrectPosition(0);
+    while (nPos >= 0 && m_strWindowText[nPos] != m_chPrompt)
+        nPos = CorrectPosition(nPos + 1);
+    return nPos;
 }
 
 CKBMaskEdit::~CKBMaskEdit()

@@ -260,6 +260,12 @@ TEST_F(MaskEditTest, EnteredByTabTheTypedTextReplacesTheInputAndAClickKeepsItsCa
     CString strName;
     name.GetWindowText(strName);
     EXPECT_STREQ("new______", strName) << "the old name is replaced, not appended to";
+    ASSERT_TRUE(m_pInput->Click({10, 10}));
+    const LRESULT nPastText = name.SendMessage(EM_POSFROMCHAR, 7);
+    ASSERT_TRUE(input.Click({(short)LOWORD(nPastText) + 1, (short)HIWORD(nPastText) + 2}));
+    ASSERT_TRUE(input.Text("x"));
+    name.GetWindowText(strName);
+    EXPECT_STREQ("newx_____", strName) << "a click among the prompts puts the caret after the text";
 
     const LRESULT nFifth = m_edit.SendMessage(EM_POSFROMCHAR, 5);
     ASSERT_TRUE(m_pInput->Click({(short)LOWORD(nFifth) + 1, (short)HIWORD(nFifth) + 2}));
