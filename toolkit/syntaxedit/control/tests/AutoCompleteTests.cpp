@@ -2,6 +2,7 @@
 // step, closing, and the focus staying in the control throughout.
 #include <gtest/gtest.h>
 
+#include "ClipboardText.h"
 #include "EditTestWindow.h"
 #include "KTSyntaxEditAutoCompleteWnd.h"
 #include "TestInput.h"
@@ -9,23 +10,6 @@
 namespace
 {
 const char kTags[] = " (";
-
-bool PutOnClipboard(const char* pszText)
-{
-    if (!::OpenClipboard(NULL))
-        return false;
-    ::EmptyClipboard();
-    size_t cb = strlen(pszText) + 1;
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-    if (hData)
-    {
-        memcpy(::GlobalLock(hData), pszText, cb);
-        ::GlobalUnlock(hData);
-    }
-    bool bSet = hData && ::SetClipboardData(CF_TEXT, hData);
-    ::CloseClipboard();
-    return bSet;
-}
 
 std::vector<KT_EDIT_AUTOCOMPLETEITEM> Words(std::initializer_list<const char*> words)
 {
@@ -207,7 +191,7 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
     ASSERT_TRUE(m_input->Text("t"));
     ASSERT_TRUE(Ctrl().Undo());
     EXPECT_STREQ(RowText(), "x be");
-    ASSERT_TRUE(PutOnClipboard("tam"));
+    ASSERT_TRUE(SetClipboardText(NULL, "tam"));
     Ctrl().Paste();
     EXPECT_STREQ(RowText(), "x betam");
     ASSERT_TRUE(PumpUntil([this] { return List().GetTypedText() == "betam"; }));
