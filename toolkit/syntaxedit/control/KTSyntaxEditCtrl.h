@@ -331,9 +331,7 @@ protected:
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
-    int FindBookmark(BOOL bNext) const;
     void GoToBookmark(BOOL bNext);
-    int GetFoldHiding(int nRow) const;
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();

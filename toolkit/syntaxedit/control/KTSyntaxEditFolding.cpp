@@ -211,6 +211,48 @@ CString CKTSyntaxEditFolding::GetHiddenText(const KT_EDIT_COLLAPSED_MARK* pMark,
     return strText;
 }
 
+// A bookmark hidden in a folded block shows on the block's first row, so those
+// in nFromRow's own block are passed over. Rows are compared by the fold
+// that hides them rather than by display offsets from the top row, which
+// tell apart neither rows above the top nor rows inside a fold.
+int CKTSyntaxEditFolding::FindBookmark(int nFromRow, BOOL bNext) const
+{
+    CKTSyntaxEditLineMarksManager* pMarks = m_ctrl.GetLineMarksManager();
+    const int nFromShown = GetFoldHiding(nFromRow);
+    auto search = [pMarks, bNext](int nRow)
+    {
+        if (bNext)
+            pMarks->FindNextLineMark(nRow, KT_EDIT_MARK_BOOKMARK);
+        else
+            pMarks->FindPrevLineMark(nRow, KT_EDIT_MARK_BOOKMARK);
+        return nRow;
+    };
+    int nRow = nFromRow;
+    do
+        nRow = search(nRow + (bNext ? 1 : -1));
+    while (nRow >= 1 && GetFoldHiding(nRow) == nFromShown);
+    if (nRow < 1)
+        nRow = search(bNext ? 1 : INT_MAX - 1);
+    return nRow >= 1 && GetFoldHiding(nRow) != nFromShown ? GetFoldHiding(nRow) : -1;
+}
+
+// The first row of the outermost folded block that hides the row, else the row.
+int CKTSyntaxEditFolding::GetFoldHiding(int nRow) const
+{
+    CKTSyntaxEditLineMarksManager* pMarks = m_ctrl.GetLineMarksManager();
+    int nCount = pMarks ? pMarks->GetCount(KT_EDIT_MARK_COLLAPSED) : 0;
+    for (int nPosition = 1; nPosition <= nCount; ++nPosition)
+    {
+        int nFold = pMarks->GetLineMarkAt(nPosition, KT_EDIT_MARK_COLLAPSED)->nLine;
+        int nHidden = 0;
+        if (nFold >= nRow)
+            break;
+        if (m_ctrl.IsRowCollapsed(nFold, &nHidden) && nRow <= nFold + nHidden)
+            return nFold;
+    }
+    return nRow;
+}
+
 // The system repeats the last move when windows change under a resting pointer (a menu closing, a repaint):
 // that is no hover, or a fold made under the pointer would show its tip at once.
 void CKTSyntaxEditFolding::HoldTip()

@@ -1,5 +1,5 @@
-// The control's folding: the schema's foldable blocks, the "Collapsed" marks that fold them, the boxes drawn for
-// them and the tip that shows a box's hidden text.
+// The control's folding and the marks around it: the schema's foldable blocks, the "Collapsed" marks that fold them,
+// the boxes drawn for them, the tip that shows a box's hidden text, and bookmarks sought as the folds show them.
 // Classes: CKTSyntaxEditFolding.
 #pragma once
 
@@ -42,6 +42,12 @@ public:
     void TrackPointer(CPoint point);
     // After a change of folding: the tip goes, and comes back only once the pointer itself moves.
     void HoldTip();
+
+    // The first row of the outermost folded block that hides the row, else the row.
+    int GetFoldHiding(int nRow) const;
+    // The row that shows the nearest bookmark on another display row than nFromRow's, wrapping at the ends of the
+    // text; -1 when there is none.
+    int FindBookmark(int nFromRow, BOOL bNext) const;
 
 private:
     const KT_EDIT_LEXFOLD* FoldStartingAt(int nRow);
