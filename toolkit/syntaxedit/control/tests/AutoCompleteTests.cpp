@@ -165,6 +165,14 @@ TEST_F(CAutoCompleteTest, EscBackspaceAndAWordWithoutEntryCloseTheListLeavingThe
     Row("x zz");
     Open();
     EXPECT_FALSE(List().IsShown());
+
+    // Opened on no word, Backspace takes the caret before where the word would begin.
+    Row("x ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_BACK);
+    EXPECT_TRUE(PumpUntil([this] { return !List().IsShown(); }));
+    EXPECT_STREQ(RowText(), "x");
 }
 
 TEST_F(CAutoCompleteTest, AClickSelectsAndADoubleClickChoosesWithoutTakingTheFocus)
