@@ -37,7 +37,6 @@ public:
 protected:
     // The whole client area: the default fills it in the tooltip colours and draws the text.
     virtual void Draw(CDC* pDC, const CRect& rcClient);
-    CFont* GetTextFont() const { return m_pFont; }
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

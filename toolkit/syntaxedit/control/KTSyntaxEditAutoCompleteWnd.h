@@ -46,7 +46,6 @@ public:
     BOOL Show(CPoint ptScreen, const CString& strText);
     // The word before the caret now reads strWord: the selection follows it.
     void Follow(const CString& strWord);
-    BOOL IsOpenedWithText() const { return m_bOpenedWithText; }
     void Hide();
     BOOL IsShown() const { return m_bVisible; }
 
