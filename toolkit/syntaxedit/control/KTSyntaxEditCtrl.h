@@ -381,6 +381,8 @@ protected:
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
     void EndRowSelectionAtItsEnd();
+    // Lets the capture go without ending the gesture the way a lost capture does.
+    void ReleaseOwnCapture();
     BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
     void TrackDrag(CPoint point);
     KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,
@@ -393,6 +395,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnDropMove();
@@ -443,6 +446,7 @@ protected:
     BOOL m_bDropState = FALSE;                               // a drop here would change something
     BOOL m_bNoDragCursor = FALSE;                            // the drag runs with the right button
     BOOL m_bOleDragDrop = FALSE;                             // the view runs drags of the selection
+    BOOL m_bReleasingCapture = FALSE;                        // the control itself lets the capture go
     CPoint m_ptWordSelect;                                   // click that started a word selection
     KT_EDIT_TEXTPOS m_ptDrop;                                // (row, display column) where a drop lands
     BOOL m_bWideCaret = TRUE;                                // "WideCaret"
