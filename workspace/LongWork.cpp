@@ -1,6 +1,7 @@
-// Long work on a thread of its own, with the window painted and the step shown meanwhile.
+// Long work on a thread of its own or in slices, with the window painted and the step shown meanwhile.
 #include "LongWork.h"
 
+#include "KTCaptureLoop.h"
 #include "KTStatusBar.h"
 
 #include <exception>
@@ -12,6 +13,9 @@ namespace
 const int kMessagePane = 0;
 const DWORD kRepaintMs = 100;
 const DWORD kSecondMs = 1000;
+const DWORD kSliceMs = 30;
+
+int g_nRunning = 0;  // long work of the window's thread under way, nested ones counted
 
 struct WorkCall
 {
@@ -33,15 +37,30 @@ DWORD WINAPI RunWork(LPVOID pParam)
     return 0;
 }
 
-// Only painting: a click or a key waits in the queue until the work is done.
-void PaintPending()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessage(&msg);
-}
-
 }  // namespace
+
+// Counts the work for IsRunning, and posts a quit taken meanwhile once it is over.
+class CLongWork::CRunning
+{
+public:
+    explicit CRunning(CLongWork& work) : m_work(work)
+    {
+        g_nRunning++;
+        m_work.m_nShownSeconds = 0;
+    }
+    ~CRunning()
+    {
+        g_nRunning--;
+        if (m_work.m_bQuit)
+            ::PostQuitMessage(m_work.m_nQuitCode);
+        m_work.m_bQuit = FALSE;
+    }
+    CRunning(const CRunning&) = delete;
+    CRunning& operator=(const CRunning&) = delete;
+
+private:
+    CLongWork& m_work;
+};
 
 CLongWork::CLongWork(CKTStatusBar& statusBar, const CString& strStep)
     : m_statusBar(statusBar), m_strBefore(statusBar.GetPaneText(kMessagePane)), m_strStep(strStep)
@@ -50,6 +69,8 @@ CLongWork::CLongWork(CKTStatusBar& statusBar, const CString& strStep)
 }
 
 CLongWork::~CLongWork() { ShowText(m_strBefore); }
+
+BOOL CLongWork::IsRunning() { return g_nRunning > 0; }
 
 // Painted at once: the window's thread is about to be busy.
 void CLongWork::ShowText(const CString& strText)
@@ -72,6 +93,24 @@ void CLongWork::ShowElapsed(DWORD dwStart)
     ShowText(strText);
 }
 
+// Only painting: a click, a key or a posted command waits in the queue until the work is done.
+// The wait itself answers sent messages.
+BOOL CLongWork::Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs)
+{
+    const DWORD nCount = hThread ? 1 : 0;
+    const DWORD dwWoken = ::MsgWaitForMultipleObjects(nCount, &hThread, FALSE, dwWaitMs, QS_PAINT | QS_SENDMESSAGE);
+    if (dwWoken != WAIT_TIMEOUT && dwWoken != WAIT_OBJECT_0 + nCount)
+        return FALSE;
+    ShowElapsed(dwStart);
+    int nQuitCode = 0;
+    if (CKTCaptureLoop::DispatchPendingPaint(&nQuitCode))
+    {
+        m_bQuit = TRUE;
+        m_nQuitCode = nQuitCode;
+    }
+    return TRUE;
+}
+
 // Without a thread the work runs here, as it did before: frozen, but done.
 void CLongWork::Run(const std::function<void()>& work)
 {
@@ -80,19 +119,31 @@ void CLongWork::Run(const std::function<void()>& work)
                                                            &::CloseHandle);
     if (!thread.get())
         return work();
-    const DWORD dwStart = ::GetTickCount();
-    m_nShownSeconds = 0;
-    HANDLE hThread = thread.get();
-    for (;;)
     {
-        const DWORD dwWoken = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, kRepaintMs, QS_PAINT | QS_SENDMESSAGE);
-        if (dwWoken != WAIT_TIMEOUT && dwWoken != WAIT_OBJECT_0 + 1)
-            break;
-        ShowElapsed(dwStart);
-        PaintPending();
+        CRunning running(*this);
+        const DWORD dwStart = ::GetTickCount();
+        while (Answer(thread.get(), dwStart, kRepaintMs))
+            ;
     }
     // The call lives on this stack: the thread must be gone before it.
-    ::WaitForSingleObject(hThread, INFINITE);
+    ::WaitForSingleObject(thread.get(), INFINITE);
     if (call.failure)
         std::rethrow_exception(call.failure);
+}
+
+// Slices are cut by time, so the window answers within a slice's length however big each is.
+void CLongWork::RunInSlices(const std::function<BOOL()>& slice)
+{
+    CRunning running(*this);
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        const DWORD dwSlice = ::GetTickCount();
+        BOOL bMore = TRUE;
+        while (bMore && ::GetTickCount() - dwSlice < kSliceMs)
+            bMore = slice();
+        if (!bMore)
+            return;
+        Answer(nullptr, dwStart, 0);
+    }
 }

@@ -2,7 +2,6 @@
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
-#include "LongWork.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
 #include "RedrawHeld.h"
@@ -63,14 +62,11 @@ private:
 class CFrameWork : public IWorkRunner
 {
 public:
-    explicit CFrameWork(CKTStatusBar& statusBar) : m_statusBar(statusBar) {}
-    void Run(const CString& strStep, const std::function<void()>& work) override
-    {
-        CLongWork(m_statusBar, strStep).Run(work);
-    }
+    explicit CFrameWork(CMainFrame& frame) : m_frame(frame) {}
+    void Run(const CString& strStep, const std::function<void()>& work) override { m_frame.RunLongWork(strStep, work); }
 
 private:
-    CKTStatusBar& m_statusBar;
+    CMainFrame& m_frame;
 };
 
 }  // namespace
@@ -82,7 +78,7 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
         return;
     CFolderEditors editors(pProject->folder);
     COutputLines output(m_wndOutput);
-    CFrameWork runner(m_wndStatusBar);
+    CFrameWork runner(*this);
     CProjectBuild build(*pProject, editors, output, &runner);
     pfnCommand(build, *this);
 }

@@ -86,8 +86,13 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
     auto pProject = std::make_unique<ProjectRecord>();
     CString strMessage, strReason;
     bool bRead = false;
-    CLongWork(m_wndStatusBar, "Reading " + strPath + "...")
-        .Run([&] { bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason); });
+    std::uint64_t digest = 0;
+    RunLongWork("Reading " + strPath + "...",
+                [&]
+                {
+                    bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason);
+                    digest = bRead ? CProjectFiles::Digest(*pProject) : 0;
+                });
     if (!bRead)
     {
         m_wndOutput.AddLine("Error: " + strReason);
@@ -102,16 +107,23 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
         return;
     }
     m_projects.push_back(std::move(pProject));
-    m_files.Remember(*m_projects.back(), strPath);
-    if (HasTree())
-    {
-        COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-        InsertProjectItems(tree, m_wndProjectTree.m_hRoot, m_projects.back().get());
-        tree.Expand(m_wndProjectTree.m_hRoot, TVE_EXPAND);
-        tree.Invalidate();
-        tree.UpdateWindow();
-    }
+    m_files.Remember(*m_projects.back(), strPath, digest);
+    ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
+}
+
+// The window answers between the packets, and the status bar says what it waits for.
+void CMainFrame::ShowInTree(ProjectRecord* pProject)
+{
+    if (!HasTree())
+        return;
+    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    CProjectTreeFill fill(tree, m_wndProjectTree.m_hRoot, pProject);
+    CLongWork(m_wndStatusBar, CString("Showing ") + pProject->name + "...")
+        .RunInSlices([&fill] { return fill.Step(); });
+    tree.Expand(m_wndProjectTree.m_hRoot, TVE_EXPAND);
+    tree.Invalidate();
+    tree.UpdateWindow();
 }
 
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
@@ -134,8 +146,7 @@ BOOL CMainFrame::SaveProject(const ProjectRecord& project)
     const BOOL bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
     CString strError;
     bool bWritten = false;
-    CLongWork(m_wndStatusBar, CString("Saving ") + project.name + "...")
-        .Run([&] { bWritten = m_files.Save(project, &strError); });
+    RunLongWork(CString("Saving ") + project.name + "...", [&] { bWritten = m_files.Save(project, &strError); });
     if (bWritten)
         return bEditorsSaved;
     AfxMessageBox(strError, MB_OK | MB_ICONERROR);
@@ -211,6 +222,11 @@ BOOL CMainFrame::SaveForExit()
 
 void CMainFrame::OnClose()
 {
+    if (CLongWork::IsRunning())
+    {
+        PostMessage(WM_CLOSE);
+        return;
+    }
     if (!SaveForExit())
         return;
     m_bSavedForExit = TRUE;

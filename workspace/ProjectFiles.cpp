@@ -40,10 +40,15 @@ std::uint64_t DigestOf(const ProjectRecord& project, CString* pText)
 
 }  // namespace
 
-void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath)
+std::uint64_t CProjectFiles::Digest(const ProjectRecord& project)
 {
     CString strText;
-    m_files[&project] = {strPath, DigestOf(project, &strText)};
+    return DigestOf(project, &strText);
+}
+
+void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
+{
+    m_files[&project] = {strPath, digest};
 }
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }
