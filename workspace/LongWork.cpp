@@ -17,24 +17,35 @@ const DWORD kSliceMs = 30;
 
 int g_nRunning = 0;  // long work of the window's thread under way, nested ones counted
 
+// Shared with the thread, which may outlive a call that Esc stopped.
 struct WorkCall
 {
-    const std::function<void()>* pWork;
+    std::function<void()> work;
     std::exception_ptr failure;
 };
 
 DWORD WINAPI RunWork(LPVOID pParam)
 {
-    auto* pCall = static_cast<WorkCall*>(pParam);
+    std::unique_ptr<std::shared_ptr<WorkCall>> pCall(static_cast<std::shared_ptr<WorkCall>*>(pParam));
     try
     {
-        (*pCall->pWork)();
+        (*pCall)->work();
     }
     catch (...)
     {
-        pCall->failure = std::current_exception();
+        (*pCall)->failure = std::current_exception();
     }
     return 0;
+}
+
+// Esc first among the waiting keys is taken; the others wait for the end of the work.
+BOOL TakeEscape()
+{
+    MSG msg;
+    if (!::PeekMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) || msg.message != WM_KEYDOWN ||
+        msg.wParam != VK_ESCAPE)
+        return FALSE;
+    return ::PeekMessage(&msg, msg.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
 }
 
 }  // namespace
@@ -111,24 +122,38 @@ BOOL CLongWork::Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs)
     return TRUE;
 }
 
-// Without a thread the work runs here, as it did before: frozen, but done.
-void CLongWork::Run(const std::function<void()>& work)
+// Without a thread the work runs here, as it did before: frozen, but done. A read blocked on a pipe
+// is cancelled; one on a FIFO cannot be, and its thread is left to end when the FIFO does.
+BOOL CLongWork::Run(const std::function<void()>& work, BOOL bEscStops)
 {
-    WorkCall call = {&work, nullptr};
-    std::unique_ptr<void, decltype(&::CloseHandle)> thread(::CreateThread(nullptr, 0, RunWork, &call, 0, nullptr),
-                                                           &::CloseHandle);
+    auto pCall = std::make_shared<WorkCall>();
+    pCall->work = work;
+    auto pThreadCall = std::make_unique<std::shared_ptr<WorkCall>>(pCall);
+    std::unique_ptr<void, decltype(&::CloseHandle)> thread(
+        ::CreateThread(nullptr, 0, RunWork, pThreadCall.get(), 0, nullptr), &::CloseHandle);
     if (!thread.get())
-        return work();
+    {
+        work();
+        return TRUE;
+    }
+    pThreadCall.release();  // the thread's now
     {
         CRunning running(*this);
         const DWORD dwStart = ::GetTickCount();
         while (Answer(thread.get(), dwStart, kRepaintMs))
-            ;
+        {
+            if (bEscStops && TakeEscape())
+            {
+                ::CancelSynchronousIo(thread.get());
+                return FALSE;
+            }
+        }
     }
-    // The call lives on this stack: the thread must be gone before it.
+    // What the work refers to lives on the caller's stack: the thread must be gone before it.
     ::WaitForSingleObject(thread.get(), INFINITE);
-    if (call.failure)
-        std::rethrow_exception(call.failure);
+    if (pCall->failure)
+        std::rethrow_exception(pCall->failure);
+    return TRUE;
 }
 
 // Slices are cut by time, so the window answers within a slice's length however big each is.

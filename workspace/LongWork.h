@@ -12,6 +12,7 @@
 //   end the session or write a record asks IsRunning() first and posts itself again for after the
 //   work, or refuses.
 // - A quit taken while waiting is posted again when the work ends.
+// - Work that Esc may stop (reading a file that may never end) shares nothing with the window's thread.
 #pragma once
 #include "afxwin.h"
 
@@ -31,8 +32,9 @@ public:
 
     // Runs the work on a thread of its own and returns when it has ended. Meanwhile the window's
     // thread paints and answers sent messages, and the status bar counts the seconds. What the work
-    // throws is thrown here.
-    void Run(const std::function<void()>& work);
+    // throws is thrown here. Given bEscStops, Esc stops waiting and gives FALSE: such work holds what
+    // it uses itself (no reference to the caller's), as its thread may go on after the call.
+    BOOL Run(const std::function<void()>& work, BOOL bEscStops = FALSE);
     // Work that must run on the window's thread (its windows' own changes), a slice at a time until
     // the slice returns FALSE; between slices the thread paints and answers as Run does.
     void RunInSlices(const std::function<BOOL()>& slice);
@@ -42,7 +44,7 @@ public:
 
 private:
     class CRunning;
-    // Paints and counts the seconds; FALSE once the thread has ended.
+    // Paints and counts the seconds; FALSE once the thread has ended or the wait failed.
     BOOL Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs);
     void ShowText(const CString& strText);
     void ShowElapsed(DWORD dwStart);

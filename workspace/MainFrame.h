@@ -60,8 +60,9 @@ public:
     SettingsTarget Resolve() override;
     void RenameSelected(LPCTSTR pszName) override;
 
-    // Long work as LongWork.h rules it: an open settings edit goes into its record first.
-    void RunLongWork(const CString& strStep, const std::function<void()>& work);
+    // Long work as LongWork.h rules it: an open settings edit goes into its record first. FALSE when
+    // Esc stopped it (see CLongWork::Run).
+    BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

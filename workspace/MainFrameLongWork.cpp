@@ -4,11 +4,11 @@
 
 #include "LongWork.h"
 
-void CMainFrame::RunLongWork(const CString& strStep, const std::function<void()>& work)
+BOOL CMainFrame::RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops)
 {
     if (m_wndSettings.GetSafeHwnd())
         m_wndSettings.CommitEdit();
-    CLongWork(m_wndStatusBar, strStep).Run(work);
+    return CLongWork(m_wndStatusBar, strStep).Run(work, bEscStops);
 }
 
 // Sent by another program, or by a menu's modal loop, while the work waits: it runs after it.

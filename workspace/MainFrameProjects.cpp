@@ -26,6 +26,17 @@ void ShowError(const CString& strText) { AfxMessageBox(strText, MB_OK | MB_ICONE
 
 bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
 
+// What reading a project file gives; shared with the reading thread, which Esc may leave behind.
+struct ProjectRead
+{
+    std::string path;
+    std::unique_ptr<ProjectRecord> pProject = std::make_unique<ProjectRecord>();
+    CString strMessage;
+    CString strReason;
+    bool bRead = false;
+    std::uint64_t digest = 0;
+};
+
 CString FullPathOf(LPCTSTR pszPath)
 {
     char szFull[MAX_PATH];
@@ -79,26 +90,34 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
 }
 
 // The path is made full first: the current folder moves with every file dialog, and the project is
-// saved to this file and generated into its folder long after.
+// saved to this file and generated into its folder long after. A file that never ends (a pipe held
+// open) is left behind by Esc.
 void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
 {
     const CString strPath = FullPathOf(pszPath);
-    auto pProject = std::make_unique<ProjectRecord>();
-    CString strMessage, strReason;
-    bool bRead = false;
-    std::uint64_t digest = 0;
-    RunLongWork("Reading " + strPath + "...",
-                [&]
-                {
-                    bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason);
-                    digest = bRead ? CProjectFiles::Digest(*pProject) : 0;
-                });
-    if (!bRead)
+    auto pRead = std::make_shared<ProjectRead>();
+    pRead->path = (LPCTSTR)strPath;
+    const BOOL bDone = RunLongWork(
+        "Reading " + strPath + "... (Esc stops)",
+        [pRead]
+        {
+            pRead->bRead =
+                ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
+            pRead->digest = pRead->bRead ? CProjectFiles::Digest(*pRead->pProject) : 0;
+        },
+        TRUE);
+    if (!bDone)
     {
-        m_wndOutput.AddLine("Error: " + strReason);
-        AfxMessageBox(strMessage);
+        m_wndOutput.AddLine("Stopped reading " + strPath + ".");
         return;
     }
+    if (!pRead->bRead)
+    {
+        m_wndOutput.AddLine("Error: " + pRead->strReason);
+        AfxMessageBox(pRead->strMessage);
+        return;
+    }
+    std::unique_ptr<ProjectRecord> pProject = std::move(pRead->pProject);
     const bool bLoaded = std::any_of(m_projects.begin(), m_projects.end(),
                                      [&](const auto& pLoaded) { return lstrcmpi(pLoaded->name, pProject->name) == 0; });
     if (bLoaded)
@@ -107,7 +126,7 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
         return;
     }
     m_projects.push_back(std::move(pProject));
-    m_files.Remember(*m_projects.back(), strPath, digest);
+    m_files.Remember(*m_projects.back(), strPath, pRead->digest);
     ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
 }

@@ -168,3 +168,36 @@ TEST(LongWork, ABigProjectFillsTheTreeWithTheWindowAnsweringAndItsPacketsTakeThe
     tree.Expand(hPacket, TVE_EXPAND);
     EXPECT_EQ(UINT(1 + 3 + 4 + nPackets + 1), tree.GetCount()) << "filled once";
 }
+
+// A file that never ends, here a pipe whose writer writes nothing: Esc stops the reading, and nothing
+// is loaded or asked.
+TEST(LongWork, EscStopsReadingAFileThatNeverEnds)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const char* const pszPipe = "\\\\.\\pipe\\kestova-never-ends";
+    HANDLE hPipe =
+        ::CreateNamedPipe(pszPipe, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hPipe);
+    const HWND hFrame = frame.pFrame->GetSafeHwnd();
+    std::atomic<bool> bReturned{false};
+    std::thread user(
+        [&]
+        {
+            // Once the program has the pipe open and waits on it.
+            if (!::ConnectNamedPipe(hPipe, nullptr) && ::GetLastError() != ERROR_PIPE_CONNECTED)
+                return;
+            ::PostMessage(hFrame, WM_KEYDOWN, VK_ESCAPE, 0);
+            for (DWORD dwStart = ::GetTickCount(); !bReturned && ::GetTickCount() - dwStart < kColdWineDeadlineMs;)
+                ::Sleep(10);
+            ::DisconnectNamedPipe(hPipe);  // a test that fails must not hang
+        });
+    frame.pFrame->ReadSolutionFile(pszPipe);
+    bReturned = true;
+    user.join();
+    ::CloseHandle(hPipe);
+    EXPECT_TRUE(frame.pFrame->m_projects.empty());
+    CString strOutput;
+    frame.pFrame->m_wndOutput.GetWindowText(strOutput);
+    EXPECT_NE(-1, strOutput.Find("Stopped reading")) << std::string(strOutput);
+}
