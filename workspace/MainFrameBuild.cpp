@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
+#include "LongWork.h"
 #include "MainFrame.h"
 #include "ProjectBuild.h"
 #include "RedrawHeld.h"
@@ -25,7 +26,9 @@ private:
 class CFolderEditors : public IProjectEditors
 {
 public:
-    explicit CFolderEditors(const CString& strFolder) : m_strFolder(strFolder) {}
+    CFolderEditors(const CString& strFolder, CKTStatusBar& statusBar) : m_strFolder(strFolder), m_statusBar(statusBar)
+    {
+    }
     BOOL ReplaceText(const CString& strPath, const std::string& text) override
     {
         CDocument* pDoc = FindEditor([&](CDocument& doc) { return doc.GetPathName().CompareNoCase(strPath) == 0; });
@@ -34,6 +37,8 @@ public:
         if (!pView)
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
+        // A big text takes the window's thread a while: the status bar says what for.
+        CLongWork step(m_statusBar, "Putting the new text into " + pDoc->GetTitle() + "...");
         CRedrawHeld held(pView);
         return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -56,6 +61,7 @@ private:
     }
 
     CString m_strFolder;
+    CKTStatusBar& m_statusBar;
 };
 
 // The frame keeps painting while the generators run, and its status bar says what they do.
@@ -76,7 +82,7 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
     const ProjectRecord* pProject = CurrentProject();
     if (!pProject)
         return;
-    CFolderEditors editors(pProject->folder);
+    CFolderEditors editors(pProject->folder, m_wndStatusBar);
     COutputLines output(m_wndOutput);
     CFrameWork runner(*this);
     CProjectBuild build(*pProject, editors, output, &runner);

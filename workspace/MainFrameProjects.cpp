@@ -162,7 +162,11 @@ void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 // and an editor that cannot be written (the framework told why) fails the save as well.
 BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
-    const BOOL bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
+    BOOL bEditorsSaved = FALSE;
+    {
+        CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
+        bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
+    }
     CString strError;
     bool bWritten = false;
     RunLongWork(CString("Saving ") + project.name + "...", [&] { bWritten = m_files.Save(project, &strError); });
