@@ -299,6 +299,12 @@ bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
     return SendInputs(inputs);
 }
 
+bool CDesignerProcess::MenuKeys(WORD wMenu, WORD wItem) const
+{
+    return Key(wMenu, VK_MENU) && PumpUntil([this] { return CountShown("KTPopupBar") >= 1; }, kColdWineDeadlineMs) &&
+           Key(wItem);
+}
+
 bool CDesignerProcess::Text(const std::string& strText) const
 {
     std::vector<INPUT> inputs;

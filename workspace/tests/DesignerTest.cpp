@@ -268,8 +268,8 @@ bool SubmenuCloses(const CDesignerProcess& designer)
 bool ItemOpensByKeys(const CDesignerProcess& designer, const MenuItemKeys& keys)
 {
     const size_t nGenerated = CountOf(designer.OutputText(), "Successfully Generated!");
-    designer.Key(keys.wMenu, VK_MENU);
-    designer.Key(keys.wItem);
+    if (!designer.MenuKeys(keys.wMenu, keys.wItem))
+        return false;
     if (keys.pszDialog)
         return DialogCloses(designer, keys.pszDialog);
     if (keys.wMenu == 'E')
@@ -369,11 +369,9 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
         ASSERT_TRUE(designer.MainWindow());
         ASSERT_TRUE(designer.ClickItem("sensor"));
         designer.Key('S', VK_CONTROL);
-        designer.Key('F', VK_MENU);
-        designer.Key('C');
+        designer.MenuKeys('F', 'C');
         ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
-        designer.Key('F', VK_MENU);
-        designer.Key('1');
+        designer.MenuKeys('F', '1');
         const std::vector<TreeItemSeen> expected = ExpectedTree({strBackup});
         ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
         EXPECT_EQ(0u, designer.Close());
@@ -405,13 +403,11 @@ TEST(Designer, TheTitleNamesTheActiveEditorOnlyUntilItsProjectCloses)
     const auto titled = [&](const std::string& strTitle)
     { return PumpUntil([&] { return TitleOf(designer.MainWindow()) == strTitle; }, kColdWineDeadlineMs); };
     EXPECT_TRUE(titled("chat_api.h - Kestova")) << TitleOf(designer.MainWindow());
-    designer.Key('F', VK_MENU);
-    designer.Key('C');
+    designer.MenuKeys('F', 'C');
     ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
     EXPECT_TRUE(titled("Kestova")) << "no editor is left: " << TitleOf(designer.MainWindow());
 
-    designer.Key('F', VK_MENU);
-    designer.Key('1');
+    designer.MenuKeys('F', '1');
     const std::vector<TreeItemSeen> expected = ExpectedTree({strChat});
     ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
     EXPECT_EQ("Kestova", TitleOf(designer.MainWindow())) << "reopening opens no editor";
@@ -593,8 +589,7 @@ TEST(Designer, LoadExampleProjectStartsInTheExampleFolder)
 {
     CDesignerProcess designer;
     ASSERT_TRUE(designer.MainWindow());
-    ASSERT_TRUE(designer.Key('F', VK_MENU));
-    ASSERT_TRUE(designer.Key('L'));
+    ASSERT_TRUE(designer.MenuKeys('F', 'L'));
     HWND hDialog = designer.WaitForDialog("Open");
     ASSERT_TRUE(hDialog);
     designer.Text("chat.kvs");
