@@ -75,6 +75,9 @@ public:
     int GetPopuped() const { return m_nPopuped; }
     int GetTrackingMode() const { return m_nTrackingMode; }
     int GetRecursionLock() const { return m_nLockRecurse; }
+    // The window that had the focus when the bar began tracking, or before a field of the bar took it.
+    HWND GetFocusBefore() const { return m_hwndFocus; }
+    void SetFocusBefore(HWND hWnd) { m_hwndFocus = hWnd; }
     void LockRecursion(int nStep) { m_nLockRecurse += nStep; }
 
     // Tracking, selection and popups.
@@ -178,7 +181,7 @@ protected:
     int m_nMRUWidth = 32767;  // the width a floating bar had last
     int m_nSelected = -1;
     int m_nPopuped = -1;
-    HWND m_hwndFocus = NULL;  // whose caret tracking hid
+    HWND m_hwndFocus = NULL;  // had the focus before the tracking; its caret hidden unless a field of the bar
     UINT m_nBarID = 0;
     BOOL m_bVisible = TRUE;
     int m_nTrackingMode = 0;     // 2 while a popup of the bar is open

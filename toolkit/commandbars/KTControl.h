@@ -63,7 +63,7 @@ public:
     virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
     void SetVisible(BOOL bVisible);
     DWORD GetHideFlags() const { return m_dwHideFlags; }
-    void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
+    virtual void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
     // Sets or clears one hide bit; TRUE when the flags changed.
     BOOL SetHideFlag(DWORD dwFlag, BOOL bSet);
     DWORD GetFlags() const { return m_dwFlags; }
@@ -121,6 +121,8 @@ public:
     void DelayLayoutParent();
     // Sends a notification to the site; the answer, else the routed handler's record.
     LRESULT NotifySite(int nCode);
+    // Sends a record that begins with the control notification header (filled in here); the site's answer.
+    LRESULT NotifySiteEx(int nCode, KT_NMCONTROL* pNotify);
     BOOL IsCursorOver() const;
     BOOL IsCustomizeMode() const;
 
@@ -136,6 +138,18 @@ public:
     virtual void OnMouseMove(CPoint pt) {}
     virtual void OnMouseHover();
     virtual void OnRemoved();
+
+    // Controls with a window of their own (edit fields, combo boxes) hold the keyboard focus on their bar.
+    virtual void SetFocused(BOOL bFocused) {}
+    virtual BOOL IsFocused() const { return FALSE; }
+    // The control can take the keyboard focus when the bar's selection moves onto it.
+    virtual BOOL IsFocusable() const { return FALSE; }
+    // A key or wheel turn reaching the bar while the control holds the focus: one of KTHookResult, where
+    // ktHookStopHere leaves the key to the control's window.
+    virtual int OnHookKeyDown(UINT nChar, LPARAM lParam) { return ktHookContinue; }
+    virtual int OnHookMouseWheel(int nDelta) { return ktHookContinue; }
+    // The next SetRect moves the control's window even when its rectangle stays.
+    virtual void DelayReposition() {}
 
     virtual void Copy(CKTControl* pFrom, BOOL bRecursive);
     // Equal in everything the user can change.

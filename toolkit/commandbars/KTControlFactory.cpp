@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlButton.h"
+#include "KTControlEdit.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
 #include "KTControlToolbars.h"
@@ -41,13 +42,16 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     case ktControlSplitButtonPopup:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlPopup);
         break;
+    case ktControlEdit:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlEdit);
+        break;
     case ktControlLabel:
     case ktControlCheckBox:
     case ktControlRadioButton:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
         break;
     default:
-        // Combo boxes, edits, custom controls and galleries are not built here.
+        // Combo boxes, custom controls and galleries are not built here.
         return pControl;
     }
     pControl->SetType(nType);

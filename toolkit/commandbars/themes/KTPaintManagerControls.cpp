@@ -23,6 +23,8 @@ BOOL IsDrawnEnabled(CKTControl* pControl)
 
 CSize CKTPaintManager::DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
+    if (pControl->GetType() == ktControlEdit)
+        return DrawControlEdit(pDC, pControl, bDraw);
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)
         return DrawControlPopupParent(pDC, pControl, bDraw);
