@@ -4,7 +4,6 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTMouseHookManager.h"
-#include "KTShellAutoComplete.h"
 
 IMPLEMENT_DYNCREATE(CKTControlEdit, CKTControl)
 
@@ -145,42 +144,22 @@ void CKTControlEdit::SetFocused(BOOL bFocused)
         return;
     m_bFocused = bFocused;
     CKTSmartPtr<CKTControl> pHold(this);
-    CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
     if (bFocused)
-    {
-        if (m_field.GetSafeHwnd() && !m_field.HasFocus())
-            m_field.GetWnd()->SetFocus();
-        m_pParent->SetTrackingMode(TRUE, FALSE, FALSE);
-        m_pParent->SetSelected(m_nIndex);
-        pMouse->Lock();
-        NotifySite(EN_SETFOCUS);
-    }
+        m_field.EnterFocusMode();
     else
-    {
-        if (m_field.HasFocus())
-        {
-            HWND hWndBefore = m_pParent->GetFocusBefore();
-            ::SetFocus(::IsWindow(hWndBefore) ? hWndBefore : m_pParent->GetOwnerSite()->GetSafeHwnd());
-        }
-        pMouse->Unlock();
-        NotifySite(EN_KILLFOCUS);
-    }
+        m_field.LeaveFocusMode();
+    NotifySite(bFocused ? EN_SETFOCUS : EN_KILLFOCUS);
     RedrawParent(FALSE);
 }
 
 void CKTControlEdit::OnEditSetFocus(HWND hWndOld)
 {
     m_field.BeginFocus();
-    if (m_pParent && !m_pParent->GetFocusBefore())
-    {
-        CWnd* pSite = m_pParent->GetOwnerSite();
-        m_pParent->SetFocusBefore(hWndOld ? hWndOld : pSite ? pSite->GetSafeHwnd() : NULL);
-    }
+    m_field.RememberFocusBefore(hWndOld);
     if (m_pParent)
         m_pParent->SetPopuped(-1);
     SetFocused(TRUE);
-    if (CKTShellAutoCompleteHook* pShellHook = m_field.GetShellHook())
-        pShellHook->Install();
+    m_field.InstallShellHook();
 }
 
 void CKTControlEdit::OnEditKillFocus()

@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlButton.h"
+#include "KTControlComboBox.h"
 #include "KTControlEdit.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
@@ -42,6 +43,9 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     case ktControlSplitButtonPopup:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlPopup);
         break;
+    case ktControlComboBox:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlComboBox);
+        break;
     case ktControlEdit:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlEdit);
         break;
@@ -51,7 +55,7 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
         break;
     default:
-        // Combo boxes, custom controls and galleries are not built here.
+        // Custom controls and galleries are not built here.
         return pControl;
     }
     pControl->SetType(nType);

@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTShellAutoComplete.h"
 
@@ -236,6 +237,44 @@ void CKTEditField::ApplyCharFormat()
     cf.crBackColor = pPaintManager->GetControlEditBackColor(pControl);
     m_pWnd->SendMessage(EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
     m_pWnd->SendMessage(EM_SETBKGNDCOLOR, 0, cf.crBackColor);
+}
+
+void CKTEditField::EnterFocusMode()
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    CKTCommandBar* pBar = GetBar();
+    if (GetSafeHwnd() && !HasFocus())
+        m_pWnd->SetFocus();
+    pBar->SetTrackingMode(TRUE, FALSE, FALSE);
+    pBar->SetSelected(pControl->GetIndex());
+    CKTMouseHookManager::Instance()->Lock();
+}
+
+void CKTEditField::LeaveFocusMode()
+{
+    CKTCommandBar* pBar = GetBar();
+    if (HasFocus())
+    {
+        HWND hWndBefore = pBar->GetFocusBefore();
+        CWnd* pSite = pBar->GetOwnerSite();
+        ::SetFocus(::IsWindow(hWndBefore) ? hWndBefore : pSite ? pSite->GetSafeHwnd() : NULL);
+    }
+    CKTMouseHookManager::Instance()->Unlock();
+}
+
+void CKTEditField::RememberFocusBefore(HWND hWndOld)
+{
+    CKTCommandBar* pBar = GetBar();
+    if (!pBar || pBar->GetFocusBefore())
+        return;
+    CWnd* pSite = pBar->GetOwnerSite();
+    pBar->SetFocusBefore(hWndOld ? hWndOld : pSite ? pSite->GetSafeHwnd() : NULL);
+}
+
+void CKTEditField::InstallShellHook()
+{
+    if (m_pShellHook)
+        m_pShellHook->Install();
 }
 
 void CKTEditField::BeginFocus()

@@ -92,8 +92,17 @@ public:
     void UpdateVisibility();
     // Grey for the hint and a disabled control, on the field's background colour.
     void ApplyCharFormat();
-    // Empties the hint, keeps the text for Esc and starts watching the shell's list.
+    // The bar's keys go to the field: the window takes the focus, the bar tracks with the control selected and
+    // releases outside do not end it.
+    void EnterFocusMode();
+    // The focus goes back to where it was before the field took it.
+    void LeaveFocusMode();
+    // The field took the focus from that window (none: the bar's site).
+    void RememberFocusBefore(HWND hWndOld);
+    // Empties the hint and keeps the text for Esc.
     void BeginFocus();
+    // Watches the shell's list while the field has the focus.
+    void InstallShellHook();
     // Shows the hint again in an empty field and stops watching the shell's list.
     void EndFocus();
     // The field and the shell's list take the keys they edit with; one of KTHookResult.

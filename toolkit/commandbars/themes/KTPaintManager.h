@@ -81,6 +81,7 @@ public:
     virtual CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     // Edit fields: the label is measured and drawn here, the text by the field's window.
     virtual CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    virtual CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     // The background of edit and combo-box fields.
     virtual COLORREF GetControlEditBackColor(CKTControl* pControl);
     virtual CSize DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);

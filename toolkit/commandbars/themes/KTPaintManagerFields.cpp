@@ -2,6 +2,7 @@
 #include "KTPaintManager.h"
 
 #include "KTCommandBar.h"
+#include "KTControlComboBox.h"
 #include "KTControlEdit.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
@@ -103,5 +104,28 @@ CSize CKTPaintManager::DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDra
     DrawEditField(pDC, pControl, rcField);
     if (!rcSpin.IsRectEmpty())
         DrawEditSpinButtons(pDC, pControl, rcSpin);
+    return CSize(0, 0);
+}
+
+CSize CKTPaintManager::DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw)
+{
+    CKTControlComboBox* pCombo = static_cast<CKTControlComboBox*>(pControl);
+    CSize sz = DrawFieldLabel(pDC, pControl, bDraw);
+    pCombo->SetThumbWidth(::GetSystemMetrics(SM_CXVSCROLL) - 2);
+    if (!bDraw)
+        return sz;
+    CRect rc = pControl->GetRect();
+    CRect rcBox(rc.left + pCombo->GetLabelWidth(), rc.top, rc.right, rc.bottom);
+    CRect rcButton(rc.right - pCombo->GetThumbWidth(), rc.top, rc.right, rc.bottom);
+    DrawEditField(pDC, pControl, rcBox);
+    rcButton.DeflateRect(1, 1);
+    BOOL bDropped = pCombo->IsPopuped();
+    pDC->FillSolidRect(rcButton, GetColor(COLOR_BTNFACE));
+    Draw3dRect(pDC, rcButton, bDropped ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT,
+               bDropped ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+    DrawPopupArrow(pDC, rcButton + (bDropped ? CPoint(1, 1) : CPoint(0, 0)),
+                   GetColor(pControl->IsEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    CKTFontDC font(pDC, GetIconFont());
+    pCombo->DrawEditText(pDC, CRect(rcBox.left + 3, rc.top + 1, rcButton.left, rc.bottom - 1));
     return CSize(0, 0);
 }
