@@ -6,6 +6,7 @@
 #include "KTControl.h"
 #include "KTControlButton.h"
 #include "KTControlComboBox.h"
+#include "KTControlCustom.h"
 #include "KTControlEdit.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
@@ -46,6 +47,9 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     case ktControlComboBox:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlComboBox);
         break;
+    case ktControlCustom:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlCustom);
+        break;
     case ktControlEdit:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlEdit);
         break;
@@ -55,7 +59,7 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
         break;
     default:
-        // Custom controls and galleries are not built here.
+        // Galleries are not built here.
         return pControl;
     }
     pControl->SetType(nType);
