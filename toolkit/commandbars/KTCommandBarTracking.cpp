@@ -186,6 +186,13 @@ void CKTCommandBar::OnMouseMove(UINT, CPoint point)
     if (m_nPopuped != -1 && !m_bHoverOpen)
         return;
     int nHit = HitTestIndex(point);
+    // A control pressed by the mouse follows it beyond its rectangle.
+    CKTControl* pSelected = GetControl(m_nSelected);
+    if (nHit == -1 && pSelected && ::GetKeyState(VK_LBUTTON) < 0)
+    {
+        pSelected->OnMouseMove(point);
+        return;
+    }
     if (nHit != -1)
     {
         pMouse->TrackMouseLeave(GetSafeHwnd());

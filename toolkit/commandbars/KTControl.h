@@ -87,6 +87,7 @@ public:
     BOOL IsExpandedShown() const { return m_bExpandedShown; }
     void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
     int GetHelpId() const { return m_nHelpId; }
+    void SetHelpId(int nId) { m_nHelpId = nId; }
     // Document templates (menu resource ids) the control shows for, or hides for.
     void AssignDocTemplate(UINT nTemplate) { m_assignedTemplates.insert(nTemplate); }
     void ExcludeDocTemplate(UINT nTemplate) { m_excludedTemplates.insert(nTemplate); }

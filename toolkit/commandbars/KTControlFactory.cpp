@@ -5,12 +5,15 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlButton.h"
+#include "KTControlCheckBox.h"
 #include "KTControlComboBox.h"
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
+#include "KTControlLabel.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
 #include "KTControlToolbars.h"
+#include "KTControlWindowList.h"
 #include "KTControlWorkspaceActions.h"
 #include "KTPopupBar.h"
 
@@ -34,6 +37,8 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRecentFileList);
         else if (nId == (int)KT_ID_TOOLBARS_LIST)
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlToolbars);
+        else if (nId == (int)KT_ID_WINDOW_LIST)
+            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlWindowList);
         else if (nId == KT_ID_WORKSPACE_ACTIONS)
             pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlWorkspaceActions);
         else
@@ -54,9 +59,13 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlEdit);
         break;
     case ktControlLabel:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlLabel);
+        break;
     case ktControlCheckBox:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlCheckBox);
+        break;
     case ktControlRadioButton:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRadioButton);
         break;
     default:
         // Galleries are not built here.

@@ -46,6 +46,7 @@ public:
     std::vector<UINT> m_notifyCodes;  // codes of the control notifications in arrival order
     std::vector<int> m_spinSteps;     // the steps that spin requests asked for
     LRESULT m_lNotifyAnswer = 0;      // the answer to every control notification
+    BOOL m_bToggled = FALSE;          // flipped by its command, shown as its check
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -60,6 +61,8 @@ protected:
         return TRUE;
     }
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnToggle() { m_bToggled = !m_bToggled; }
+    afx_msg void OnUpdateToggle(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bToggled); }
     afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     DECLARE_MESSAGE_MAP()
 };
