@@ -9,6 +9,7 @@
 #include "KTControlComboBox.h"
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
+#include "KTControlGallery.h"
 #include "KTControlLabel.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
@@ -58,6 +59,9 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     case ktControlEdit:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlEdit);
         break;
+    case ktControlGallery:
+        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlGallery);
+        break;
     case ktControlLabel:
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlLabel);
         break;
@@ -68,7 +72,6 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
         pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRadioButton);
         break;
     default:
-        // Galleries are not built here.
         return pControl;
     }
     pControl->SetType(nType);
