@@ -51,6 +51,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
+
 protected:
     // A band that scrolls the run while the mouse rests in it.
     struct CScrollArea
