@@ -1,6 +1,7 @@
 // KTCommandBar.cpp: a bar's controls, managers, site, painting and its menu loading.
 #include "KTCommandBar.h"
 
+#include "KTAccessible.h"
 #include "KTCommandBarAnimator.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
@@ -33,6 +34,7 @@ ON_WM_TIMER()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CKTCommandBar::CKTCommandBar() : m_hookSink(this), m_pAnimator(new CKTCommandBarAnimator(this))

@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CKTAccessible;
 class CKTCommandBarAnimator;
 class CKTCommandBarKeyboardTip;
 class CKTCommandBars;
@@ -143,6 +144,8 @@ public:
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
+    // What a screen reader is told of the bar; made on first use.
+    CKTAccessible* GetAccessible();
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -162,6 +165,7 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);
@@ -220,4 +224,5 @@ protected:
     int m_nDefaultButtonStyle = ktButtonAutomatic;
     CSize m_szIcons = CSize(0, 0);
     CSize m_szButtons = CSize(0, 0);
+    std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
 };

@@ -4,6 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControlAccessible.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
@@ -17,6 +18,18 @@ IMPLEMENT_DYNCREATE(CKTControl, CCmdTarget)
 CKTControl::CKTControl() = default;
 
 CKTControl::~CKTControl() { SetAction(NULL); }
+
+CKTAccessible* CKTControl::GetAccessible()
+{
+    if (!m_pAccessible)
+        m_pAccessible = CreateAccessible();
+    return m_pAccessible.get();
+}
+
+std::unique_ptr<CKTAccessible> CKTControl::CreateAccessible()
+{
+    return std::unique_ptr<CKTAccessible>(new CKTControlAccessible(this));
+}
 
 CString CKTControl::GetCaption() const
 {

@@ -7,8 +7,10 @@
 
 #include "KTCommandBarsDefs.h"
 
+#include <memory>
 #include <set>
 
+class CKTAccessible;
 class CKTCommandBar;
 class CKTCommandBars;
 class CKTControlAction;
@@ -154,6 +156,9 @@ public:
     // The next SetRect moves the control's window even when its rectangle stays.
     virtual void DelayReposition() {}
 
+    // What a screen reader is told of the control; made on first use.
+    CKTAccessible* GetAccessible();
+
     virtual void Copy(CKTControl* pFrom, BOOL bRecursive);
     // Equal in everything the user can change.
     virtual BOOL Compare(CKTControl* pOther);
@@ -166,6 +171,7 @@ protected:
     // One message of that loop: the auto-repeat tick, the pressed look following the mouse, or any other.
     void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
+    virtual std::unique_ptr<CKTAccessible> CreateAccessible();
 
     int m_nTag = 0;
     int m_nIndex = 0;
@@ -206,4 +212,5 @@ protected:
     BOOL m_bExpandedShown = FALSE;
     std::set<UINT> m_assignedTemplates;
     std::set<UINT> m_excludedTemplates;
+    std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
 };

@@ -2,6 +2,7 @@
 #include "KTControlGallery.h"
 
 #include "KTCommandBar.h"
+#include "KTControlGalleryAccessible.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTGalleryPaintManager.h"
@@ -26,6 +27,11 @@ CKTControlGallery::CKTControlGallery()
 }
 
 CKTControlGallery::~CKTControlGallery() = default;
+
+std::unique_ptr<CKTAccessible> CKTControlGallery::CreateAccessible()
+{
+    return std::unique_ptr<CKTAccessible>(new CKTControlGalleryAccessible(this));
+}
 
 void CKTControlGallery::SetItems(CKTControlGalleryItems* pItems)
 {

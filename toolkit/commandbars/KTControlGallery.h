@@ -83,6 +83,9 @@ public:
     void CalcScrollBarPosInfo(CRect rc, KT_SCROLLBARPOSINFO* pInfo, const SCROLLINFO& si) override;
     CKTGalleryPaintManager* GetGalleryPaintManager() const override;
 
+protected:
+    std::unique_ptr<CKTAccessible> CreateAccessible() override;
+
 private:
     struct CItemLayout
     {
