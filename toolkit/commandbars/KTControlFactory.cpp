@@ -4,18 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
-#include "KTControlButton.h"
-#include "KTControlCheckBox.h"
-#include "KTControlComboBox.h"
-#include "KTControlCustom.h"
-#include "KTControlEdit.h"
-#include "KTControlGallery.h"
-#include "KTControlLabel.h"
 #include "KTControlPopup.h"
-#include "KTControlRecentFileList.h"
-#include "KTControlToolbars.h"
-#include "KTControlWindowList.h"
-#include "KTControlWorkspaceActions.h"
 #include "KTPopupBar.h"
 
 namespace
@@ -30,50 +19,11 @@ CString GetMenuText(CMenu* pMenu, int nIndex)
 
 CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
 {
+    const KT_CONTROL_TRAITS& traits = KTControlTraits(nType);
     CKTSmartPtr<CKTControl> pControl;
-    switch (nType)
-    {
-    case ktControlButton:
-        if (nId == (int)KT_ID_FILE_MRU_FIRST)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRecentFileList);
-        else if (nId == (int)KT_ID_TOOLBARS_LIST)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlToolbars);
-        else if (nId == (int)KT_ID_WINDOW_LIST)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlWindowList);
-        else if (nId == KT_ID_WORKSPACE_ACTIONS)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlWorkspaceActions);
-        else
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
-        break;
-    case ktControlPopup:
-    case ktControlButtonPopup:
-    case ktControlSplitButtonPopup:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlPopup);
-        break;
-    case ktControlComboBox:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlComboBox);
-        break;
-    case ktControlCustom:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlCustom);
-        break;
-    case ktControlEdit:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlEdit);
-        break;
-    case ktControlGallery:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlGallery);
-        break;
-    case ktControlLabel:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlLabel);
-        break;
-    case ktControlCheckBox:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlCheckBox);
-        break;
-    case ktControlRadioButton:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRadioButton);
-        break;
-    default:
+    if (!traits.pfnCreate)
         return pControl;
-    }
+    pControl = CKTSmartPtr<CKTControl>::Adopt(traits.pfnCreate(nId));
     pControl->SetType(nType);
     return pControl;
 }

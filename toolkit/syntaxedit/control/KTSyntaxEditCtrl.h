@@ -374,6 +374,8 @@ protected:
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
     void EndRowSelectionAtItsEnd();
+    // Lets the capture go without ending the gesture the way a lost capture does.
+    void ReleaseOwnCapture();
     BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
     void TrackDrag(CPoint point);
     KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,
@@ -386,6 +388,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnDropMove();
@@ -411,32 +414,33 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CSink m_Sink;
-    BOOL m_bLineNumbers = TRUE;       // "LineNumbers"
-    BOOL m_bCollapseButtons = TRUE;   // reserve the collapse-button column
-    BOOL m_bScrolledByUser = FALSE;   // the view was scrolled by rows or columns
-    BOOL m_bLineSelection = FALSE;    // the selection grows by whole rows
-    BOOL m_bSelMargin = TRUE;         // "SelMargin"
-    BOOL m_bVertScrollBar = TRUE;     // "VScrollBar"
-    BOOL m_bHorzScrollBar = TRUE;     // "HScrollBar"
-    BOOL m_bShowWhitespace = FALSE;   // tabs and spaces drawn visibly
-    BOOL m_bSyntaxColor = TRUE;       // "SyntaxColor"
-    BOOL m_bAutoIndent = TRUE;        // "AutoIndent"
-    BOOL m_bMouseDown = FALSE;        // the left button went down in the text
-    BOOL m_bMouseSelecting = FALSE;   // a mouse selection runs: auto-scroll follows the pointer
-    BOOL m_bColumnSelection = FALSE;  // the selection is a column block
-    BOOL m_bSelection = FALSE;        // m_selStart / m_selEnd mean something
-    BOOL m_bWordSelecting = FALSE;    // the selection grows by whole words
-    BOOL m_bDragPending = FALSE;      // a button went down inside the selection
-    BOOL m_bDragging = FALSE;         // the mouse carries the selected text
-    BOOL m_bDropState = FALSE;        // a drop here would change something
-    BOOL m_bNoDragCursor = FALSE;     // the drag runs with the right button
-    BOOL m_bOleDragDrop = FALSE;      // the view runs drags of the selection
-    CPoint m_ptWordSelect;            // click that started a word selection
-    KT_EDIT_TEXTPOS m_ptDrop;         // (row, display column) where a drop lands
-    BOOL m_bWideCaret = TRUE;         // "WideCaret"
-    BOOL m_bTabWithSpace = FALSE;     // "TabWithSpace"
-    BOOL m_bActive = FALSE;           // drawn as active
-    BOOL m_bCreated = FALSE;          // Create succeeded: the caret is ours to destroy
+    BOOL m_bLineNumbers = TRUE;        // "LineNumbers"
+    BOOL m_bCollapseButtons = TRUE;    // reserve the collapse-button column
+    BOOL m_bScrolledByUser = FALSE;    // the view was scrolled by rows or columns
+    BOOL m_bLineSelection = FALSE;     // the selection grows by whole rows
+    BOOL m_bSelMargin = TRUE;          // "SelMargin"
+    BOOL m_bVertScrollBar = TRUE;      // "VScrollBar"
+    BOOL m_bHorzScrollBar = TRUE;      // "HScrollBar"
+    BOOL m_bShowWhitespace = FALSE;    // tabs and spaces drawn visibly
+    BOOL m_bSyntaxColor = TRUE;        // "SyntaxColor"
+    BOOL m_bAutoIndent = TRUE;         // "AutoIndent"
+    BOOL m_bMouseDown = FALSE;         // the left button went down in the text
+    BOOL m_bMouseSelecting = FALSE;    // a mouse selection runs: auto-scroll follows the pointer
+    BOOL m_bColumnSelection = FALSE;   // the selection is a column block
+    BOOL m_bSelection = FALSE;         // m_selStart / m_selEnd mean something
+    BOOL m_bWordSelecting = FALSE;     // the selection grows by whole words
+    BOOL m_bDragPending = FALSE;       // a button went down inside the selection
+    BOOL m_bDragging = FALSE;          // the mouse carries the selected text
+    BOOL m_bDropState = FALSE;         // a drop here would change something
+    BOOL m_bNoDragCursor = FALSE;      // the drag runs with the right button
+    BOOL m_bOleDragDrop = FALSE;       // the view runs drags of the selection
+    BOOL m_bReleasingCapture = FALSE;  // the control itself lets the capture go
+    CPoint m_ptWordSelect;             // click that started a word selection
+    KT_EDIT_TEXTPOS m_ptDrop;          // (row, display column) where a drop lands
+    BOOL m_bWideCaret = TRUE;          // "WideCaret"
+    BOOL m_bTabWithSpace = FALSE;      // "TabWithSpace"
+    BOOL m_bActive = FALSE;            // drawn as active
+    BOOL m_bCreated = FALSE;           // Create succeeded: the caret is ours to destroy
     BOOL m_bFocused = FALSE;
     BOOL m_bUseParentScrollBars = TRUE;  // a parent view's scroll bars serve the control
     int m_nFirstVisibleRow = -1;         // cached by RecalcScrollBars
