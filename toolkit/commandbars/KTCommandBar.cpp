@@ -299,7 +299,9 @@ void CKTCommandBar::DrawControls(CDC* pDC, CRect rcClipBox)
 BOOL CKTCommandBar::CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId)
 {
     CKTDrawHelpers::RegisterWndClass(NULL, lpszClass, CS_DBLCLKS);
-    return CreateEx(0, lpszClass, m_strTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pParent, nId);
+    // Fields and hosted windows stand on the bar: its painting goes round them.
+    return CreateEx(0, lpszClass, m_strTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                    CRect(0, 0, 0, 0), pParent, nId);
 }
 
 void CKTCommandBar::OnRemoved()

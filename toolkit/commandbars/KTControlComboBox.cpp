@@ -383,6 +383,16 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
     return m_field.PassKey(nChar, lParam);
 }
 
+// The wheel moves the choice of a focused box whose list is closed.
+int CKTControlComboBox::OnHookMouseWheel(int nDelta)
+{
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    if (!m_bFocused || IsPopuped() || m_field.GetShellHook() || !pPopup)
+        return ktHookContinue;
+    pPopup->ProcessHookKeyDown(this, nDelta < 1 ? VK_DOWN : VK_UP, 0);
+    return ktHookHandled;
+}
+
 void CKTControlComboBox::DrawEditText(CDC* pDC, CRect rc)
 {
     CKTPaintManager* pPaintManager = GetPaintManager();

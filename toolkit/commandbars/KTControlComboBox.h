@@ -34,6 +34,8 @@ public:
     BOOL GetDropDown() const { return m_bDropDown; }
     // Typed text is completed from the list.
     void SetAutoComplete(BOOL bAutoComplete) { m_bAutoComplete = bAutoComplete; }
+    // 1: the caption stands before the box as a label.
+    void SetComboStyle(int nStyle) { m_nComboStyle = nStyle; }
     int GetDropDownItemCount() const { return m_nDropDownItemCount; }
     void SetDropDownItemCount(int nCount) { m_nDropDownItemCount = nCount; }
     CKTControlEditWnd* GetEditCtrl() const { return m_field.GetSafeHwnd() ? m_field.GetWnd() : NULL; }
@@ -53,6 +55,7 @@ public:
     void OnCalcDynamicSize(DWORD dwMode) override;
     void DelayReposition() override { m_bDelayReposition = TRUE; }
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+    int OnHookMouseWheel(int nDelta) override;
     void SetParent(CKTCommandBar* pParent) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL OnSetPopup(BOOL bPopup) override;

@@ -128,13 +128,15 @@ TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)
     ASSERT_TRUE(bar.Key(VK_F4));
     ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
     EXPECT_TRUE(pCombo->IsFocused()) << "closing the list keeps the field";
+    ASSERT_TRUE(bar.Wheel(FieldPoint(pCombo), -WHEEL_DELTA));
+    EXPECT_EQ(CString("one"), pCombo->GetEditText()) << "the wheel moves the choice of a closed list";
     ASSERT_TRUE(bar.Key(VK_F4));
     ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
 
     m_pFrame->m_commands.clear();
     ASSERT_TRUE(bar.Key(VK_DOWN));
     ASSERT_TRUE(bar.Key(VK_DOWN));
-    EXPECT_EQ(CString("two"), pCombo->GetEditText()) << "moving in the list fills the field";
+    EXPECT_EQ(CString("three"), pCombo->GetEditText()) << "moving in the list fills the field";
     ASSERT_TRUE(bar.Key(VK_RETURN));
     ASSERT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }));
     EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);

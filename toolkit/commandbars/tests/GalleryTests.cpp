@@ -215,6 +215,11 @@ TEST_F(GalleryTest, TheScrollBarPagesAndRepeatsWhileHeld)
     EXPECT_LT(pGallery->GetScrollPos(), 200);
     pGallery->SetScrollPos(1000);
     EXPECT_EQ(400 - 60, pGallery->GetScrollPos()) << "never past the content";
+
+    // The wheel scrolls the gallery that holds the keys by three items a notch.
+    m_pPopup->SetSelected(0, 2);
+    ASSERT_TRUE(bar.Wheel(InBar(pGallery->GetItemsRect().CenterPoint()), WHEEL_DELTA));
+    EXPECT_EQ(400 - 60 - 3 * 20, pGallery->GetScrollPos());
 }
 
 TEST_F(GalleryTest, KeysMoveTheHotItemByRowsAndColumns)
