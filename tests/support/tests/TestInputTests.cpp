@@ -1,4 +1,5 @@
 // Real input arrives, and has been handled, by the time each CTestInput call returns.
+#include "MessageNames.h"
 #include "MessageRecorder.h"
 #include "PlainWindow.h"
 #include "TestInput.h"
@@ -78,6 +79,23 @@ TEST(TestInput, DragPressesMovesAndReleasesAtItsEnds)
     ASSERT_TRUE(input.Drag({20, 20}, {180, 120}));
     EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(20, 20), 0},
                                   {WM_LBUTTONUP, kPosted | kLParam, 0, MAKELPARAM(180, 120), 0}}));
+}
+
+// Wine forgets a modifier sent with SendInput at the next move; held on the display, as a user holds it, it
+// reaches every mouse message of the drag, and it is up again once the drag returns.
+TEST(TestInput, ModifiersHeldForADragReachEveryMouseMessageAndAreUpAfterwards)
+{
+    CPlainWindow window;
+    CTestInput input(window.Handle());
+    CMessageRecorder recorder({window.Handle()}, {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP});
+    ASSERT_TRUE(input.Drag({20, 20}, {180, 120}, CTestInput::kControl | CTestInput::kShift));
+    ASSERT_GE(recorder.Messages().size(), 4u) << "a press, moves and a release";
+    for (const CRecordedMessage& message : recorder.Messages())
+        EXPECT_EQ(WPARAM(MK_CONTROL | MK_SHIFT), message.wParam & (MK_CONTROL | MK_SHIFT))
+            << MessageName(message.message);
+    EXPECT_GE(::GetKeyState(VK_CONTROL), 0);
+    EXPECT_GE(::GetKeyState(VK_SHIFT), 0);
+    EXPECT_FALSE(::GetAsyncKeyState(VK_CONTROL) & 0x8000);
 }
 
 TEST(TestInput, WheelGoesToTheFocusWithItsDelta)
