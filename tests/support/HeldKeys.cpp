@@ -64,10 +64,20 @@ std::string KeyNames(unsigned nModifiers)
     return strNames;
 }
 
+// The process sees a key as soon as it is queued; a thread with the focus only once it has taken the key's
+// message, and that is what its windows ask.
+bool IsInState(WORD wVirtualKey, bool bDown, bool bThreadHasFocus)
+{
+    if (((::GetAsyncKeyState(wVirtualKey) & 0x8000) != 0) != bDown)
+        return false;
+    return !bThreadHasFocus || (::GetKeyState(wVirtualKey) < 0) == bDown;
+}
+
 bool AllKeys(unsigned nModifiers, bool bDown)
 {
+    const bool bThreadHasFocus = ::GetFocus() != nullptr;
     for (const SModifierKey& key : kModifierKeys)
-        if ((nModifiers & key.nModifier) && ((::GetAsyncKeyState(key.wVirtualKey) & 0x8000) != 0) != bDown)
+        if ((nModifiers & key.nModifier) && !IsInState(key.wVirtualKey, bDown, bThreadHasFocus))
             return false;
     return true;
 }
@@ -92,9 +102,16 @@ CHeldKeys::CHeldKeys(unsigned nModifiers) : m_nModifiers(nModifiers)
     m_bHeld = m_bPressed && WaitForKeys(m_nModifiers, true);
 }
 
+void CHeldKeys::Release()
+{
+    if (m_bPressed && !m_bReleased)
+        m_bReleased = StartKeyTool("keyup" + KeyNames(m_nModifiers));
+}
+
 // Released on every path: a key left down on the display would spoil every later test of the session.
 CHeldKeys::~CHeldKeys()
 {
-    if (m_bPressed && StartKeyTool("keyup" + KeyNames(m_nModifiers)))
+    Release();
+    if (m_bReleased)
         WaitForKeys(m_nModifiers, false);
 }

@@ -18,9 +18,13 @@ public:
 
     // False when the keys could not be pressed, or were not seen down in time (the test has failed then).
     bool IsHeld() const { return m_bHeld; }
+    // Lets the keys go and returns at once, for a step inside a loop that must go on to take the release;
+    // destruction still waits until they are up.
+    void Release();
 
 private:
     unsigned m_nModifiers;
-    bool m_bPressed = false;  // the display was asked to press them: they must go up again
+    bool m_bPressed = false;   // the display was asked to press them: they must go up again
+    bool m_bReleased = false;  // the display was asked to let them go
     bool m_bHeld = false;
 };
