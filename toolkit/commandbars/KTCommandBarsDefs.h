@@ -83,10 +83,33 @@ enum KTControlType
     ktControlRadioButton = 11,
 };
 
-inline BOOL KTIsPopupType(int nType)
+class CKTControl;
+
+// How a control with the automatic style shows its caption on a tool bar (popup bars always show it).
+enum KTAutoCaption
 {
-    return nType == ktControlPopup || nType == ktControlButtonPopup || nType == ktControlSplitButtonPopup;
-}
+    ktAutoCaptionNever,
+    ktAutoCaptionWithoutIcon,  // only while it has no icon
+    ktAutoCaptionAlways,
+};
+
+// What the factory, the layout and the themes ask of a control type, one row per type (KTControlTraits.cpp):
+// a new type is described there rather than tested for in each of them.
+struct KT_CONTROL_TRAITS
+{
+    int nType;
+    KTAutoCaption nAutoCaption;
+    BOOL bPopup;  // opens a popup bar of its own
+    BOOL
+        bDropsList;  // drops a list from its own box (a combo box): the list keeps the box's edges, which no theme widens
+    // Makes a control of the type for a command id; NULL for types whose owner makes them.
+    CKTControl* (*pfnCreate)(int nId);
+};
+
+// The row of a type; an unknown type gets a row that asks for nothing.
+const KT_CONTROL_TRAITS& KTControlTraits(int nType);
+
+inline BOOL KTIsPopupType(int nType) { return KTControlTraits(nType).bPopup; }
 
 enum KTButtonStyle
 {
@@ -113,6 +136,7 @@ enum KTControlFlags : DWORD
 {
     ktFlagRightAlign = 1,
     ktFlagSkipFocus = 2,
+    ktFlagPopupLeftwards = 4,  // its popup opens towards the left
     ktFlagManualUpdate = 8,
     ktFlagNoMovable = 16,
     ktFlagControlStretched = 32,
@@ -138,9 +162,12 @@ const UINT_PTR KT_TIMER_HOVER = 112223;
 const UINT_PTR KT_TIMER_EXPAND = 112224;
 const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
 const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
+const UINT_PTR KT_TIMER_ANIMATION = 707907;  // a step of the bar's cross-fades
 const UINT KT_HOVER_DELAY = 300;
 // Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
 const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
+// Posted, never set: the last tracked bar shows its keyboard tips once tracking settled.
+const UINT_PTR KT_TIMER_KEYBOARDTIPS = 52426;
 
 // Command ids with a meaning of their own.
 enum KTSpecialId : UINT
@@ -150,6 +177,7 @@ enum KTSpecialId : UINT
     KT_ID_FILE_MRU_FIRST = 0xE110,
     KT_ID_TOOLBARS_LIST = 0xE800,
     KT_ID_RESERVED_FIRST = 9100,
+    KT_ID_DIALOGBAR_CAPTION = 9147,
     KT_ID_TOOLBAR_EXPAND = 9148,
     KT_ID_TOOLBAR_CLOSE = 9149,
     KT_ID_MDI_CLOSE = 9151,

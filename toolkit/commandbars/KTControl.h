@@ -40,6 +40,7 @@ public:
 
     int GetID() const { return m_nId; }
     int GetType() const { return m_nType; }
+    const KT_CONTROL_TRAITS& GetTraits() const { return KTControlTraits(m_nType); }
     void SetType(int nType) { m_nType = nType; }
     int GetIndex() const { return m_nIndex; }
     int GetStyle() const;
@@ -131,6 +132,8 @@ public:
     // Runs before its popup bar is laid out; place holders expand into their items here.
     virtual void OnCalcDynamicSize(DWORD dwMode) {}
     virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) {}
+    // Its keyboard tip was typed whole.
+    virtual void OnKeyboardTip() { OnExecute(); }
     virtual void OnLButtonUp(CPoint pt) {}
     virtual BOOL OnLButtonDblClk(CPoint pt);
     virtual void OnMouseMove(CPoint pt) {}

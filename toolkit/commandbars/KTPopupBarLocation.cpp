@@ -33,7 +33,7 @@ DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupF
 // A combo box's list drops over nothing but the box itself.
 BOOL IsBarComboBox(CKTControl* pControl)
 {
-    return pControl->GetType() == ktControlComboBox && !pControl->GetParent()->IsPopupBar();
+    return pControl->GetTraits().bDropsList && !pControl->GetParent()->IsPopupBar();
 }
 
 // The control's rectangle, in its bar's coordinates, as the control lets its popup cover it.
@@ -53,7 +53,7 @@ void CKTPopupBar::UpdateLocation()
     if (!m_pControlPopup || !pParent)
         return;
     BOOL bRTL = GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
-    DWORD dwFlags = (m_pControlPopup->GetFlags() & 4) || bRTL ? ktPopupLeftwards : 0;
+    DWORD dwFlags = (m_pControlPopup->GetFlags() & ktFlagPopupLeftwards) || bRTL ? ktPopupLeftwards : 0;
     CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(pParent);
     DWORD dwParentFlags = pParentPopup ? pParentPopup->m_dwPopupFlags : 0;
     m_dwPopupFlags = FlagsForParent(pParent, dwFlags, dwParentFlags);

@@ -14,7 +14,7 @@
 #include <memory>
 
 // The command bars' themes by id; SetTheme takes any other id too and draws it as the classic one.
-enum KTCommandBarsTheme
+enum KTCommandBarsTheme : int
 {
     ktCommandBarsThemeClassic = 0,         // raised and sunken bevels
     ktCommandBarsThemeFlat = 1,            // flat bars, bordered hot buttons
@@ -26,6 +26,7 @@ enum KTCommandBarsTheme
 };
 
 class CKTCommandBar;
+class CKTCommandBarKeyboardTip;
 class CKTControl;
 class CKTDockBar;
 class CKTGalleryPaintManager;
@@ -72,7 +73,7 @@ public:
     // The theme of the id; unknown ids draw as theme 0 but keep their id.
     static CKTSmartPtr<CKTPaintManager> CreateTheme(int nTheme);
     // Replaces the global drawer; the caller redraws.
-    static void SetTheme(int nTheme);
+    static void SetTheme(KTCommandBarsTheme nTheme);
     // The global drawer, made with theme 0 on first use.
     static CKTPaintManager* GetGlobal();
 
@@ -92,6 +93,8 @@ public:
     virtual void DrawStatusBarPane(CDC* pDC, CRect rc, CKTStatusBarPane* pPane);
     virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane);
     virtual void DrawStatusBarGripper(CDC* pDC, CRect rc);
+    // Paints the tip into the DC; with bSetRegion (and no DC) a theme may shape the tip's window instead.
+    virtual void DrawKeyboardTip(CDC* pDC, CKTCommandBarKeyboardTip* pTip, BOOL bSetRegion);
     virtual void FillDockBar(CDC* pDC, CKTDockBar* pBar);
     virtual void FillStatusBar(CDC* pDC, CWnd* pStatusBar);
     virtual void RefreshMetrics();
