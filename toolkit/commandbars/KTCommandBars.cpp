@@ -2,6 +2,7 @@
 #include "KTCommandBars.h"
 
 #include "KTAcceleratorManager.h"
+#include "KTCommandBarList.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
@@ -38,12 +39,14 @@ CKTCommandBars::CKTCommandBars()
     m_pActions = KTMakeCounted<CKTControlActions>(this);
     m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
     m_pToolTipContext->ModifyToolTipStyle(0, 2);
+    m_pContextMenus = KTMakeCounted<CKTCommandBarList>();
 }
 
 CKTCommandBars::~CKTCommandBars()
 {
     KTSystemChange()->Unadvise(this);
     HideKeyboardTips();
+    m_pContextMenus->RemoveAll();
     RemoveAll();
     for (auto& pDock : m_pDocks)
         pDock.reset();

@@ -10,12 +10,15 @@
 #include <set>
 
 class CKTCommandBar;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControlAction;
 class CKTControls;
 class CKTImageManager;
 class CKTImageManagerIcon;
 class CKTPaintManager;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 
 class CKTControl : public CCmdTarget
 {
@@ -144,6 +147,18 @@ public:
     virtual BOOL Compare(CKTControl* pOther);
     CKTControl* Clone(BOOL bRecursive);
 
+    // Saved state: the control's keys; the list operations reach its popup bar.
+    virtual void DoPropExchange(CKTPropExchange* pPX);
+    virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    virtual void RestoreCommandBarList(CKTCommandBarList* pList);
+    // -1 follows the style; another value overrides it.
+    int GetCustomStyle() const { return m_nCustomStyle; }
+    void SetCustomStyle(int nStyle) { m_nCustomStyle = nStyle; }
+    int GetCustomIconId() const { return m_nCustomIconId; }
+    void SetCustomIconId(int nId) { m_nCustomIconId = nId; }
+    CString GetCategory() const { return m_strCategory; }
+    void SetCategory(LPCSTR lpszCategory) { m_strCategory = lpszCategory; }
+
 protected:
     // Holds the mouse on a pressed control until the button goes up; TRUE
     // when released inside (never for auto-repeat).
@@ -191,4 +206,5 @@ protected:
     BOOL m_bExpandedShown = FALSE;
     std::set<UINT> m_assignedTemplates;
     std::set<UINT> m_excludedTemplates;
+    CString m_strCategory;  // groups the command in customisation
 };

@@ -21,6 +21,10 @@ public:
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
     CKTControl* GetOpeningControl() const { return m_pControlPopup; }
     BOOL IsShowShadow() const { return m_bShowShadow; }
+    // A context menu of the command bars rather than a control's popup.
+    BOOL IsContextMenu() const { return m_bContextMenu; }
+    void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
+    void DoPropExchange(CKTPropExchange* pPX) override;
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
@@ -78,6 +82,13 @@ protected:
     DWORD m_dwPopupFlags = 0;            // KTPopupPlacementFlags
     BOOL m_bLayoutLock = FALSE;
     BOOL m_bShowShadow = TRUE;
+    BOOL m_bContextMenu = FALSE;
+    BOOL m_bTearOffPopup = FALSE;  // shows a gripper that tears it off as a toolbar
+    CString m_strTearOffCaption;   // the torn-off toolbar's title
+    UINT m_nTearOffId = 0;         // the torn-off toolbar's bar id
+    int m_nTearOffWidth = 0;       // the torn-off toolbar's width, 0 for its own
+    CRect m_rcBorders = CRect(2, 4, 2, 4);
+    BOOL m_bDoubleGripper = FALSE;
     std::shared_ptr<UINT> m_pReturnCommand;
     BOOL m_bScrolling = FALSE;
     int m_nFirstVisible = 0;

@@ -187,6 +187,8 @@ void CKTToolBar::OnRecalcLayout()
 
 BOOL CKTToolBar::IsTextBelowIcons() const
 {
+    if (m_nTextBelowIcons != 2)
+        return m_nTextBelowIcons;
     CKTCommandBars* pCommandBars = GetCommandBars();
     return pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons;
 }
