@@ -173,6 +173,8 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    // A popup left open under the mouse shows its rarely used commands.
+    void OnExpandTimer();
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);

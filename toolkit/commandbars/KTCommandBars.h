@@ -66,7 +66,11 @@ public:
 
     CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
     CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
+    // A toolbar of the user's: floating when made by tearing a popup off, else at the top; the site may fill it.
+    virtual CKTToolBar* AddCustomBar(LPCSTR lpszName, UINT nId, BOOL bTearOff = FALSE);
     void Remove(CKTToolBar* pBar);
+    // Removes a bar from inside its own message handling: the object lives on until the next idle time.
+    void RemoveLater(CKTToolBar* pBar);
     // A site that holds its toolbars in a rebar gives the bar a band, or takes its band away.
     virtual void OnToolBarAdded(CKTToolBar* pBar);
     virtual void OnToolBarRemoved(CKTToolBar* pBar);
@@ -214,4 +218,5 @@ private:
     int m_nKeyboardTipsLevel = 0;              // 0: tips off; 1 once a bar took the keyboard
     int m_nKeyboardTipsTyped = 0;              // characters of a tip typed so far
     CKTSmartPtr<CKTCommandBarList> m_pContextMenus;
+    std::vector<CKTSmartPtr<CKTToolBar>> m_removedBars;  // released at the next idle time
 };

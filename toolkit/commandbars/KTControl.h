@@ -88,7 +88,13 @@ public:
     void SetCloseSubMenuOnClick(BOOL bClose) { m_bCloseSubMenuOnClick = bClose; }
     // Set while an expanding popup bar brings the control into view.
     BOOL IsExpandedShown() const { return m_bExpandedShown; }
-    void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
+    // Marks the control as rarely used; unmarking also shows it again.
+    void SetExpandedShown(BOOL bShown)
+    {
+        m_bExpandedShown = bShown;
+        if (!bShown)
+            m_dwHideFlags &= ~ktHideExpand;
+    }
     int GetHelpId() const { return m_nHelpId; }
     // Document templates (menu resource ids) the control shows for, or hides for.
     void AssignDocTemplate(UINT nTemplate) { m_assignedTemplates.insert(nTemplate); }

@@ -42,6 +42,8 @@ public:
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
     void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
     BOOL IsTearOff() const { return m_bTearOff; }
+    // Hiding a bar made by tearing a popup off removes it; the site hears of every change.
+    void SetVisible(BOOL bVisible) override;
     void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
     BOOL IsCloseable() const { return m_bCloseable; }
     void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }

@@ -220,14 +220,14 @@ TEST_F(CommandBarState, InconsistentArchivesFailAndChangeNothing)
     EXPECT_EQ(strBefore, DescribeBars(m_pCommandBars));
 }
 
-// Every truncation of a real archive fails the load and changes nothing; the fuzzer tries the rest.
+// Truncations all through a real archive fail the load and changes nothing; the fuzzer tries the rest.
 TEST_F(CommandBarState, DamagedArchivesFailCleanly)
 {
     Customise();
     m_pShared->GetControl(0)->SetCustomIconId(ID_EDIT_COPY);
     const Bytes bytes = SaveBars(m_pCommandBars);
     CKTImageManager* pImages = m_pCommandBars->GetImageManager();
-    for (size_t cb = 0; cb < bytes.size(); cb += 3)
+    for (size_t cb = 0; cb < bytes.size(); cb += 11)
     {
         const CString strBefore = DescribeBars(m_pCommandBars);
         CKTImageManagerIconSet* pIcons = pImages->GetIconSet(ID_EDIT_COPY);
