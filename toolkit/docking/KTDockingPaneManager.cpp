@@ -95,7 +95,7 @@ BOOL CKTDockingPaneManager::InstallDockingPanes(CWnd* pSite, BOOL bClipChildren)
 
 CKTDockingPaneLayoutData* CKTDockingPaneManager::CreateLayout() { return new CKTDockingPaneLayoutData(this); }
 
-void CKTDockingPaneManager::SetTheme(int nTheme)
+void CKTDockingPaneManager::SetTheme(KTDockingPaneTheme nTheme)
 {
     m_pPaintManager = CreatePaintManager(nTheme);
     m_pPaintManager->m_nThemeId = nTheme;
