@@ -15,11 +15,14 @@
 class CKTAccessible;
 class CKTCommandBarAnimator;
 class CKTCommandBarKeyboardTip;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControl;
 class CKTControls;
 class CKTImageManager;
 class CKTPaintManager;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 
 class CKTCommandBar : public CWnd
 {
@@ -123,6 +126,17 @@ public:
     virtual void OnRemoved();
     virtual CKTCommandBar* Clone(BOOL bRecursive);
     virtual void Copy(CKTCommandBar* pFrom, BOOL bRecursive);
+    BOOL IsCustomizable() const { return m_bCustomizable; }
+    void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
+    // TRUE or FALSE overrides the options' text-below-icons; 2 follows them.
+    void SetTextBelowIcons(int nTextBelowIcons) { m_nTextBelowIcons = nTextBelowIcons; }
+
+    // Saved state: the bar's own keys, then its controls.
+    virtual void DoPropExchange(CKTPropExchange* pPX);
+    // Puts the bar, and the popup bars its controls reach, into the save list; nId numbers the generated ids.
+    virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    // Links the loaded popup controls to the loaded bars they name.
+    virtual void RestoreCommandBarList(CKTCommandBarList* pList);
     // Creates the bar as a child strip of the parent.
     BOOL CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId);
 
@@ -166,6 +180,8 @@ protected:
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // A popup left open under the mouse shows its rarely used commands.
+    void OnExpandTimer();
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);
@@ -225,4 +241,6 @@ protected:
     CSize m_szIcons = CSize(0, 0);
     CSize m_szButtons = CSize(0, 0);
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
+    BOOL m_bCustomizable = TRUE;
+    int m_nTextBelowIcons = 2;  // 2: as the options say
 };

@@ -10,6 +10,7 @@
 #include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
 #include "KTMouseHookManager.h"
+#include "KTPopupBar.h"
 
 #include <afxpriv.h>
 
@@ -101,6 +102,8 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
         m_hwndFocus = NULL;
         Redraw(NULL, TRUE);
         m_nLockRecurse = 0;
+        if (!GetParentCommandBar())
+            CKTPopupBar::EndMenuLoop();
     }
     else
     {
@@ -292,11 +295,22 @@ void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
     }
     if (nIDEvent == KT_TIMER_EXPAND)
     {
-        if (m_nLockRecurse == 0)
-            KillTimer(KT_TIMER_EXPAND);
+        OnExpandTimer();
         return;
     }
     Default();
+}
+
+void CKTCommandBar::OnExpandTimer()
+{
+    if (m_nLockRecurse > 0)
+        return;
+    KillTimer(KT_TIMER_EXPAND);
+    CKTControl* pControl = GetControl(m_nPopuped);
+    if (!pControl || m_nPopuped != m_nSelected || !pControl->IsCursorOver())
+        return;
+    if (CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pControl->GetCommandBar()))
+        pPopup->ExpandBar();
 }
 
 LRESULT CKTCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam)

@@ -19,6 +19,7 @@ enum KTSiteMessage : UINT
     KTWM_CONTROLCREATED = 0x285F,
     KTWM_CREATECOMMANDBAR = 0x2861,
     KTWM_CONTROLNOTIFY = 0x2862,
+    KTWM_TEAROFF = 0x2867,
 };
 
 // The header of every control notification to the site; longer records begin with it.
@@ -177,6 +178,11 @@ const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
 const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
 const UINT_PTR KT_TIMER_ANIMATION = 707907;  // a step of the bar's cross-fades
 const UINT KT_HOVER_DELAY = 300;
+// A popup's tear-off gripper follows the mouse, and its expand button shows the full menu after a rest.
+const UINT_PTR KT_TIMER_TEAROFF = 5003;
+const UINT KT_TEAROFF_INTERVAL = 80;
+const UINT_PTR KT_TIMER_EXPAND_BUTTON = 5004;
+const UINT KT_EXPAND_BUTTON_DELAY = 900;
 // Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
 const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
 // Posted, never set: the last tracked bar shows its keyboard tips once tracking settled.
@@ -193,6 +199,7 @@ enum KTSpecialId : UINT
     KT_ID_DIALOGBAR_CAPTION = 9147,
     KT_ID_TOOLBAR_EXPAND = 9148,
     KT_ID_TOOLBAR_CLOSE = 9149,
+    KT_ID_POPUPBAR_EXPAND = 9150,
     KT_ID_MDI_CLOSE = 9151,
     KT_ID_MDI_RESTORE = 9152,
     KT_ID_MDI_MINIMIZE = 9153,

@@ -12,12 +12,15 @@
 
 class CKTAccessible;
 class CKTCommandBar;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControlAction;
 class CKTControls;
 class CKTImageManager;
 class CKTImageManagerIcon;
 class CKTPaintManager;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 
 class CKTControl : public CCmdTarget
 {
@@ -88,7 +91,13 @@ public:
     void SetCloseSubMenuOnClick(BOOL bClose) { m_bCloseSubMenuOnClick = bClose; }
     // Set while an expanding popup bar brings the control into view.
     BOOL IsExpandedShown() const { return m_bExpandedShown; }
-    void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
+    // Marks the control as rarely used; unmarking also shows it again.
+    void SetExpandedShown(BOOL bShown)
+    {
+        m_bExpandedShown = bShown;
+        if (!bShown)
+            m_dwHideFlags &= ~ktHideExpand;
+    }
     int GetHelpId() const { return m_nHelpId; }
     void SetHelpId(int nId) { m_nHelpId = nId; }
     // Document templates (menu resource ids) the control shows for, or hides for.
@@ -165,6 +174,18 @@ public:
     virtual BOOL Compare(CKTControl* pOther);
     CKTControl* Clone(BOOL bRecursive);
 
+    // Saved state: the control's keys; the list operations reach its popup bar.
+    virtual void DoPropExchange(CKTPropExchange* pPX);
+    virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    virtual void RestoreCommandBarList(CKTCommandBarList* pList);
+    // -1 follows the style; another value overrides it.
+    int GetCustomStyle() const { return m_nCustomStyle; }
+    void SetCustomStyle(int nStyle) { m_nCustomStyle = nStyle; }
+    int GetCustomIconId() const { return m_nCustomIconId; }
+    void SetCustomIconId(int nId) { m_nCustomIconId = nId; }
+    CString GetCategory() const { return m_strCategory; }
+    void SetCategory(LPCSTR lpszCategory) { m_strCategory = lpszCategory; }
+
 protected:
     // Holds the mouse on a pressed control until the button goes up; TRUE
     // when released inside (never for auto-repeat).
@@ -214,4 +235,5 @@ protected:
     std::set<UINT> m_assignedTemplates;
     std::set<UINT> m_excludedTemplates;
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
+    CString m_strCategory;  // groups the command in customisation
 };
