@@ -7,7 +7,7 @@
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "TestFrame.h"
-#include "TestStyleModule.h"
+#include "LoadedStyle.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
@@ -17,21 +17,6 @@
 namespace
 {
 const COLORREF kNone = static_cast<COLORREF>(-1);
-
-// The process-wide style taken from one INI text of the tests' module, unloaded again after.
-class CLoadedStyle
-{
-public:
-    explicit CLoadedStyle(LPCSTR lpszIni) { m_bLoaded = KTStyleResourceSet()->SetStyleModule(m_module.Get(), lpszIni); }
-    ~CLoadedStyle() { KTStyleResourceSet()->SetStyleModule(NULL, NULL); }
-    CLoadedStyle(const CLoadedStyle&) = delete;
-    CLoadedStyle& operator=(const CLoadedStyle&) = delete;
-    BOOL IsLoaded() const { return m_bLoaded; }
-
-private:
-    CTestStyleModule m_module;
-    BOOL m_bLoaded = FALSE;
-};
 
 CKTSmartPtr<CKTThemeStyle5> RefreshedTheme5()
 {
