@@ -117,6 +117,12 @@ void CKTBarSizeTracker::RestoreSize(const CRect& rcBefore)
 {
     if (CKTWindowRect(m_pBar) == rcBefore)
         return;
+    // A bar that sizes in two dimensions keeps its own sizes: it takes the old rectangle as a resize.
+    if (m_pBar->IsResizable())
+    {
+        m_pBar->Resize(rcBefore, m_nTrackingMode);
+        return;
+    }
     m_pBar->CalcDynamicLayout(rcBefore.Width(), LM_COMMIT | LM_HORZ);
     m_rcWindow = rcBefore;
     m_pBar->MoveWindow(rcBefore);

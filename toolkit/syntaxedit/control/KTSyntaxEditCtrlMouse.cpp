@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ void CKTSyntaxEditCtrl::TestDragPending(CPoint point)
 void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     SetFocus();
-    m_wndAutoComplete.Hide();
+    m_pCompletion->Close();
     TestDragPending(point);
     m_bDragging = m_bMouseSelecting = m_bMouseDown = m_bLineSelection = FALSE;
     m_nForcedColumn = 0;
