@@ -187,6 +187,22 @@ TEST(RibbonTheme, StatusBarAndPopupColumn)
     EXPECT_EQ(RGB(0xF5, 0xF5, 0xF5), column.Pixel(24, 5));
 }
 
+// Without the images the status bar takes theme 5's look rather than keeping stale pixels.
+TEST(RibbonTheme, WithoutAModuleTheStatusBarDrawsPlainly)
+{
+    auto pTheme = RefreshedRibbon();
+    CTestParent parent(120, 60);
+    CWnd bar;
+    ASSERT_TRUE(bar.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1));
+    CTestSurface strip(100, 20, RGB(1, 2, 3));
+    pTheme->FillStatusBar(strip.DC(), &bar);
+    EXPECT_EQ(pTheme->m_clrStatusBarShadow.GetColor(), strip.Pixel(50, 0));
+    EXPECT_NE(RGB(1, 2, 3), strip.Pixel(50, 15));
+    CTestSurface corner(20, 20, RGB(1, 2, 3));
+    pTheme->DrawStatusBarGripper(corner.DC(), CRect(0, 0, 20, 20));
+    EXPECT_EQ(pTheme->GetColor(KTCOLOR_SEPARATOR), corner.Pixel(17, 17)) << "theme 5's dots";
+}
+
 TEST(RibbonTheme, CornerRegionCutsFourPixels)
 {
     CTestParent window(80, 50);

@@ -162,7 +162,10 @@ void CKTThemeRibbon::DrawStatusBarGripper(CDC* pDC, CRect rc)
 {
     CKTStyleImage* pImage = LoadImage("STATUSBARGRIPPER");
     if (!pImage)
+    {
+        CKTThemeStyle5::DrawStatusBarGripper(pDC, rc);
         return;
+    }
     int cx = pImage->GetWidth(), cy = pImage->GetHeight();
     pImage->DrawImage(pDC, CRect(rc.right - cx, rc.bottom - 4 - cy, rc.right, rc.bottom - 4), pImage->GetSource(0, 1),
                       CRect(0, 0, 0, 0), kMagenta);
@@ -170,6 +173,14 @@ void CKTThemeRibbon::DrawStatusBarGripper(CDC* pDC, CRect rc)
 
 void CKTThemeRibbon::FillStatusBar(CDC* pDC, CWnd* pStatusBar)
 {
+    CKTStyleImage* pLight = LoadImage("STATUSBARLIGHT");
+    CKTStyleImage* pDark = LoadImage("STATUSBARDARK");
+    // Without the images the bar would keep whatever was drawn there before.
+    if (!pLight || !pDark)
+    {
+        CKTThemeStyle5::FillStatusBar(pDC, pStatusBar);
+        return;
+    }
     CRect rc = CKTClientRect(pStatusBar);
     // The last pane stands on the dark part, beyond the divider.
     int x0 = rc.right;
@@ -180,17 +191,12 @@ void CKTThemeRibbon::FillStatusBar(CDC* pDC, CWnd* pStatusBar)
         pBar->GetItemRect(pBar->GetCount() - 1, &rcPane);
         x0 = rcPane.left - 3;
     }
-    CKTStyleImage* pLight = LoadImage("STATUSBARLIGHT");
-    if (pLight)
-        pLight->DrawImage(pDC, CRect(rc.left, rc.top, x0, rc.bottom), pLight->GetSource(0, 1), CRect(0, 0, 0, 0));
-    CKTStyleImage* pDivider = LoadImage("STATUSBARDEVIDER");
+    pLight->DrawImage(pDC, CRect(rc.left, rc.top, x0, rc.bottom), pLight->GetSource(0, 1), CRect(0, 0, 0, 0));
     int xDark = x0;
-    if (pDivider)
+    if (CKTStyleImage* pDivider = LoadImage("STATUSBARDEVIDER"))
     {
         xDark += pDivider->GetWidth();
         pDivider->DrawImage(pDC, CRect(x0, rc.top, xDark, rc.bottom), pDivider->GetSource(0, 1), CRect(0, 0, 0, 0));
     }
-    CKTStyleImage* pDark = LoadImage("STATUSBARDARK");
-    if (pDark)
-        pDark->DrawImage(pDC, CRect(xDark, rc.top, rc.right, rc.bottom), pDark->GetSource(0, 1), CRect(0, 0, 0, 0));
+    pDark->DrawImage(pDC, CRect(xDark, rc.top, rc.right, rc.bottom), pDark->GetSource(0, 1), CRect(0, 0, 0, 0));
 }
