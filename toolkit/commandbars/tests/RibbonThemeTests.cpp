@@ -218,3 +218,28 @@ TEST(RibbonTheme, CornerRegionCutsFourPixels)
         EXPECT_TRUE(::PtInRegion(hRgn, pt.x, pt.y)) << pt.x << "," << pt.y;
     ::DeleteObject(hRgn);
 }
+
+TEST(RibbonTheme, SplitButtonHalvesFollowTheirStates)
+{
+    using Parts = std::pair<int, int>;
+    const struct
+    {
+        int nSelected, nPressed;
+        BOOL bChecked, bPopuped;
+        int nEnabled;
+        Parts parts;
+    } cases[] = {
+        {0, 0, FALSE, FALSE, 1, Parts(-1, -1)}, {3, 0, FALSE, FALSE, 1, Parts(0, 4)},
+        {4, 0, FALSE, FALSE, 1, Parts(5, 0)},   {3, 1, FALSE, FALSE, 1, Parts(1, 0)},
+        {0, 2, FALSE, FALSE, 1, Parts(1, 0)},   {0, 1, FALSE, FALSE, 1, Parts(5, 4)},
+        {0, 0, FALSE, TRUE, 1, Parts(5, 2)},    {0, 0, TRUE, FALSE, 1, Parts(2, 4)},
+        {3, 0, TRUE, FALSE, 1, Parts(3, 4)},    {4, 0, TRUE, FALSE, 1, Parts(3, 0)},
+        {0, 1, TRUE, FALSE, 1, Parts(2, 4)},    {2, 0, FALSE, FALSE, 0, Parts(5, 4)},
+        {1, 0, FALSE, FALSE, 0, Parts(-1, -1)}, {4, 0, FALSE, FALSE, 4, Parts(4, 0)},
+        {3, 0, FALSE, FALSE, 3, Parts(0, 3)},   {0, 0, FALSE, FALSE, 3, Parts(-1, -1)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.parts,
+                  CKTThemeRibbon::SplitButtonParts(c.nSelected, c.nPressed, c.bChecked, c.bPopuped, c.nEnabled))
+            << c.nSelected << " " << c.nPressed << " " << c.bChecked << " " << c.bPopuped << " " << c.nEnabled;
+}

@@ -5,11 +5,14 @@
 
 #include "KTThemeStyle5.h"
 
+#include <utility>
+
 class CKTThemeRibbon : public CKTThemeStyle5
 {
 public:
     CKTThemeRibbon();
 
+    void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
     void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) override;
     int GetRectangleTextColor(const KT_CONTROLSTATE& state) override;
     void DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state) override;
@@ -30,6 +33,10 @@ public:
 
     // Cuts the window's four corner pixels.
     static void SetCornerRegion(CWnd* pWnd);
+    // The command and drop-down image rows of a split button; -1 draws that half not at all.
+    // Selected 3 and 4 are the command and drop-down halves hot; enabled 3 and 4 only that half enabled.
+    static std::pair<int, int> SplitButtonParts(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped,
+                                                int nEnabled);
     // The strip height for a fixed control height g.
     static int TabHeightFor(int nControlHeight) { return nControlHeight < 23 ? 23 : nControlHeight + 2; }
 
