@@ -5,7 +5,10 @@
 #include "DialogAnswer.h"
 #include "DialogInput.h"
 #include "KestovaDialogsRes.h"
+#include "ProjectTreeItems.h"
+#include "SampleDesigns.h"
 #include "WorkspaceRes.h"
+#include "project/ProjectFile.h"
 
 namespace
 {
@@ -59,6 +62,29 @@ TEST_F(DesignCommandsTest, AddPacketAndAddFieldAppendTheRecordAndItsTreeItem)
     Select(hSize);
     EXPECT_STREQ("size", Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
+// A big project's packet shows its fields only once expanded: a field added before that joins them,
+// each shown once.
+TEST_F(DesignCommandsTest, AFieldAddedToABigProjectsUnexpandedPacketJoinsAllItsFields)
+{
+    const int nPackets = int(CProjectTreeFill::kFieldsAtOnceItems / 3) + 1;
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(nPackets, 2), m_folder.Path("Large.kvs").c_str(), &strError));
+    m_pFrame->ReadSolutionFile(m_folder.Path("Large.kvs").c_str());
+    ASSERT_FALSE(m_pFrame->m_projects.empty());
+    const HTREEITEM hPacket = FirstChildOf("Large", "Packet");
+    ASSERT_TRUE(hPacket);
+    ASSERT_FALSE(Tree().GetChildItem(hPacket)) << "the fields wait for the packet to open";
+    Select(hPacket);
+    Answering(
+        "Add Field", [](HWND h) { TypeInto(h, IDC_EDIT_NAME, "extra"); }, [&] { RunCommand(ID_FIELD_ADD); });
+    Tree().Expand(hPacket, TVE_EXPAND);
+    std::vector<CString> captions;
+    for (HTREEITEM hField = Tree().GetChildItem(hPacket); hField; hField = Tree().GetNextSiblingItem(hField))
+        captions.push_back(Tree().GetItemText(hField));
+    EXPECT_EQ((std::vector<CString>{"field0", "field1", "extra"}), captions);
+    EXPECT_EQ(3, m_pFrame->m_projects.back()->packets[0].fields.GetSize());
 }
 
 TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADuplicateIsRefused)

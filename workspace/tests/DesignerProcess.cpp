@@ -356,6 +356,11 @@ std::string CDesignerProcess::OutputText() const
 DWORD CDesignerProcess::Close()
 {
     ::PostMessage(m_hMain, WM_CLOSE, 0, 0);
+    return WaitForExit();
+}
+
+DWORD CDesignerProcess::WaitForExit() const
+{
     DWORD dwExitCode = STILL_ACTIVE;
     if (::WaitForSingleObject(m_pi.hProcess, kColdWineDeadlineMs) == WAIT_OBJECT_0)
         ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);

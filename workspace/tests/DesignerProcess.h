@@ -58,6 +58,8 @@ public:
 
     // Asks the frame to close and waits for the program's end; its exit code.
     DWORD Close();
+    // Waits for the program's end without asking; its exit code, STILL_ACTIVE when it lives on.
+    DWORD WaitForExit() const;
 
 private:
     bool BringForward() const;

@@ -5,15 +5,23 @@
 
 #include "FrameKeys.h"
 #include "Generator.h"
+#include "LongWork.h"
+#include "KTPropertyGridInplaceEdit.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
 #include "MessagePump.h"
 #include "NativeBuild.h"
+#include "SampleDesigns.h"
 #include "PixelImage.h"
 #include "StubTools.h"
 #include "TestInput.h"
+#include "ThreadCall.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
+#include "project/ProjectFile.h"
+
+#include <atomic>
+#include <thread>
 
 #include <algorithm>
 
@@ -182,4 +190,52 @@ TEST_F(GenerateIntoEditorsTest, AUnixProjectsSavedFilesBuildWithItsMakefileAndIt
                             std::to_string(3 * project.packets.GetSize()) + " packets intact";
     EXPECT_NE(std::string::npos, m_folder.Read("server.txt").find("server: " + all)) << m_folder.Read("server.txt");
     EXPECT_NE(std::string::npos, m_folder.Read("client.txt").find("client: " + all)) << m_folder.Read("client.txt");
+}
+
+// A packet's new name typed but not yet committed when Generate starts: the work reads what the user
+// sees, and the focus leaving the edit while the work runs writes nothing behind its back.
+TEST_F(GenerateIntoEditorsTest, AGridEditCommittedByAFocusChangeDuringGenerateAgreesWithTheGeneratedText)
+{
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(2000, 6), m_folder.Path("Large.kvs").c_str(), &strError));
+    m_pFrame->ReadSolutionFile(m_folder.Path("Large.kvs").c_str());
+    ASSERT_FALSE(m_pFrame->m_projects.empty());
+    ProjectRecord& project = *m_pFrame->m_projects.back();
+    Select(ProjectItem("Large"));
+    Select(FirstChildOf("Large", "Packet"));
+    CKTPropertyGridItem* pName = Item(CProtocolSettingsPane::kPacketPage, "Name");
+    ASSERT_NE(nullptr, pName);
+    pName->OnSelect();
+    pName->SetFocusToInplaceControl();
+    CKTPropertyGridInplaceEdit& edit =
+        m_pFrame->m_wndSettings.Page(CProtocolSettingsPane::kPacketPage).GetInplaceEdit();
+    CTestInput input(edit.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("Renamed"));
+    ASSERT_TRUE(edit.IsTextChanged());
+    ASSERT_STREQ("Packet0", project.packets[0].name) << "not committed yet";
+
+    CThreadCall windowThread;
+    std::atomic<bool> bStop{false}, bSeen{false};
+    std::string strReadByWork;
+    const HWND hTree = Tree().GetSafeHwnd();
+    std::thread other(
+        [&]
+        {
+            while (!bStop && !CLongWork::IsRunning())
+                ::Sleep(1);
+            if (bStop)
+                return;
+            strReadByWork = project.packets[0].name.Text();
+            bSeen = true;
+            windowThread.Call([hTree] { ::SetFocus(hTree); });
+        });
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    bStop = true;
+    other.join();
+    ASSERT_TRUE(bSeen) << "the generation was over before the other thread saw it";
+    EXPECT_EQ("Renamed", strReadByWork) << "the edit went in before the work read the project";
+    EXPECT_STREQ("Renamed", project.packets[0].name);
+    ASSERT_NE(nullptr, EditorOf("Large_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), EditorText(EditorOf("Large_api.h")));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }
