@@ -65,6 +65,8 @@ public:
     BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
 
 protected:
+    // Hands a file or address to the shell, saying so when it refuses.
+    virtual void OpenWithShell(const CString& strTarget);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -29,9 +29,9 @@ CKTMouseHookManager* CKTMouseHookManager::Instance()
 }
 
 // Made during this manager's construction, the thread's monitor outlives it.
-CKTMouseHookManager::CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->AddSink(this); }
+CKTMouseHookManager::CKTMouseHookManager() { CKTMouseMonitor::Instance()->AddSink(this); }
 
-CKTMouseHookManager::~CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->RemoveSink(this); }
+CKTMouseHookManager::~CKTMouseHookManager() { CKTMouseMonitor::Instance()->RemoveSink(this); }
 
 void CKTMouseHookManager::AddTrackedBar(CKTCommandBar* pBar)
 {
@@ -204,7 +204,7 @@ BOOL CKTMouseHookManager::OnHookMessage(UINT nMessage, POINT pt)
     }
     if (IsInExcludedWindow(pt))
         return FALSE;
-    if (CKTOutsideClickMonitor::IsPress(nMessage))
+    if (CKTMouseMonitor::IsPress(nMessage))
         CloseAllTracked();
     else if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && !IsLocked())
         CloseAllTracked();

@@ -4,7 +4,7 @@
 // Classes: CKTMouseHookManager.
 #pragma once
 
-#include "KTOutsideClickMonitor.h"
+#include "KTMouseMonitor.h"
 
 #include <vector>
 

@@ -4,9 +4,11 @@
 
 #include "DialogAnswer.h"
 #include "DialogInput.h"
+#include "FrameKeys.h"
 #include "KestovaDialogsRes.h"
 #include "ProjectTreeItems.h"
 #include "SampleDesigns.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
 #include "project/ProjectFile.h"
 
@@ -106,6 +108,32 @@ TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADupli
     EXPECT_EQ(CString("Renamed"), Tree().GetItemText(hFirst));
 }
 
+// A keyboard user's road through the dialog: the type field entered by Tab takes the typed digits over its zeros.
+TEST_F(DesignCommandsTest, AddPacketTakesTheTypeTypedAfterTabAndEnterConfirmsIt)
+{
+    ProjectRecord& project = OpenProject();
+    const INT_PTR nPackets = project.packets.GetSize();
+    Select(BranchOf("design", "Packet"));
+    CFrameKeys dialogKeys;  // Tab and Enter reach the dialog as its own loop hands them on
+    Answering(
+        "Add Packet",
+        [](HWND h)
+        {
+            CTestInput input(::GetDlgItem(h, IDC_EDIT_NAME));
+            EXPECT_TRUE(input.Text("Ciao"));  // the example already has a "Bye"
+            EXPECT_TRUE(input.Key(VK_TAB));
+            EXPECT_TRUE(input.Text("22222222"));
+            const std::string strType = TextOf(h, IDC_EDIT_PACKET_TYPE);
+            EXPECT_EQ("0x22222222", strType);
+            // A refused type would hold the test in the refusal's box: cancel instead.
+            EXPECT_TRUE(input.Key(strType == "0x22222222" ? VK_RETURN : VK_ESCAPE));
+        },
+        [&] { RunCommand(ID_PACKET_ADD); });
+    ASSERT_EQ(nPackets + 1, project.packets.GetSize());
+    EXPECT_STREQ("Ciao", project.packets[nPackets].name);
+    EXPECT_STREQ("0x22222222", project.packets[nPackets].packetType);
+}
+
 // The page on show follows what the project dialogs change, so a later edit starts from the stored values.
 TEST_F(DesignCommandsTest, TheProjectPageShowsWhatProjectPropertiesStored)
 {
@@ -138,4 +166,43 @@ TEST_F(DesignCommandsTest, TheProjectAndRecordDialogsOpenCentredOnTheFrame)
     expectCentred("Add Packet", ID_PACKET_ADD);
     Select(BranchOf("design", "Head"));
     expectCentred("Add Field", ID_FIELD_ADD);
+}
+
+namespace
+{
+
+std::string g_strBoxCaption;
+bool g_bBoxSeen = false;
+
+BOOL CALLBACK ReadAndCloseBox(HWND hWnd, LPARAM)
+{
+    char szClass[16] = "", szCaption[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    if (lstrcmp(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    ::GetWindowText(hWnd, szCaption, sizeof szCaption);
+    g_strBoxCaption = szCaption;
+    g_bBoxSeen = true;
+    ::PostMessage(hWnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+// Whatever box the thread shows is read and closed, so a wrong caption fails the test instead of hanging it.
+void CALLBACK CloseBoxTick(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), ReadAndCloseBox, 0);
+    if (g_bBoxSeen)
+        ::KillTimer(nullptr, idEvent);
+}
+
+}  // namespace
+
+// The framework's own boxes (the save prompt, a missing recent or help file) carry the program's title.
+TEST_F(DesignCommandsTest, AFrameworkMessageBoxIsCaptionedWithTheProgramsTitle)
+{
+    g_strBoxCaption.clear();
+    g_bBoxSeen = false;
+    ::SetTimer(nullptr, 0, 50, CloseBoxTick);
+    DesignerTestApp().CWinApp::DoMessageBox("the file is gone", MB_OK, 0);
+    EXPECT_EQ("Kestova", g_strBoxCaption);
 }

@@ -9,6 +9,7 @@
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
+#include "KTTabClientGroup.h"
 #include "MessagePump.h"
 #include "NativeBuild.h"
 #include "SampleDesigns.h"
@@ -97,6 +98,42 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+namespace
+{
+
+// After the idle time that updates both, the frame's title and the active editor's tab; empty when none is active.
+std::pair<std::string, std::string> TitleAndActiveTab(CMainFrame& frame)
+{
+    PumpMessages();
+    for (LONG lCount = 0; AfxGetApp()->OnIdle(lCount); ++lCount)
+    {
+    }
+    CString strTitle;
+    frame.GetWindowText(strTitle);
+    CKTTabClientGroup* pGroup = frame.m_wndTabClient.GetActiveGroup();
+    CKTTabManagerItem* pTab = pGroup ? pGroup->GetSelectedItem() : nullptr;
+    return {std::string(strTitle), pTab ? std::string(pTab->GetCaption()) : std::string()};
+}
+
+}  // namespace
+
+// The editors took the new text and saved it while they were held from drawing, and the title missed both.
+TEST_F(GenerateIntoEditorsTest, TheTitlesModifiedMarkFollowsGenerateCodeAndCtrlS)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    auto [strTitle, strTab] = TitleAndActiveTab(*m_pFrame);
+    ASSERT_EQ("gen_api.h *", strTab) << "the active editor took the new text";
+    EXPECT_EQ(strTab + " - Kestova", strTitle);
+
+    CFrameKeys keys;
+    CTestInput input(ViewOf(EditorOf("gen_api.h"))->GetEditCtrl()->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('S', CTestInput::kControl));
+    std::tie(strTitle, strTab) = TitleAndActiveTab(*m_pFrame);
+    ASSERT_EQ("gen_api.h", strTab) << "Ctrl+S saved it";
+    EXPECT_EQ(strTab + " - Kestova", strTitle);
 }
 
 TEST_F(GenerateIntoEditorsTest, TheOpenDiagramAndMakefileEditorsTakeTheirNewTextAndASaveWritesIt)
