@@ -44,6 +44,7 @@ public:
 struct KT_CONTROLSTATE
 {
     BOOL bSelected = FALSE;  // hot
+    int nSelected = 0;       // how: 2 and 3 by the keyboard or the mouse
     int nPressed = 0;        // 1 held down, 2 or 3 its popup is open
     BOOL bEnabled = TRUE;
     int nChecked = 0;  // 2 indeterminate
