@@ -10,31 +10,10 @@
 #include "KTDockingPaneContext.h"
 #include "KTDockingPaneKeyboardHook.h"
 #include "KTDockingPaneMiniWnd.h"
+#include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
-#include "KTDockingPaneTheme0.h"
-#include "KTDockingPaneTheme1.h"
-#include "KTDockingPaneTheme6.h"
-#include "KTDockingPaneTheme9.h"
 #include "KTDrawHelpers.h"
-
-namespace
-{
-CKTSmartPtr<CKTDockingPanePaintManager> CreatePaintManager(int nTheme)
-{
-    switch (nTheme)
-    {
-    case ktDockingPaneThemeGradient:
-        return KTMakeCounted<CKTDockingPaneTheme1>();
-    case ktDockingPaneThemeFlat:
-        return KTMakeCounted<CKTDockingPaneTheme6>();
-    case ktDockingPaneThemeStickers:
-        return KTMakeCounted<CKTDockingPaneTheme9>();
-    default:
-        return KTMakeCounted<CKTDockingPaneTheme0>();
-    }
-}
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CKTDockingPaneManager, CWnd)
 // LRESULT OnSizeParent(WPARAM, LPARAM)
@@ -97,8 +76,7 @@ CKTDockingPaneLayoutData* CKTDockingPaneManager::CreateLayout() { return new CKT
 
 void CKTDockingPaneManager::SetTheme(int nTheme)
 {
-    m_pPaintManager = CreatePaintManager(nTheme);
-    m_pPaintManager->m_nThemeId = nTheme;
+    m_pPaintManager = CKTDockingPanePaintManager::CreateTheme(nTheme);
     m_pPaintManager->RefreshMetrics();
     if (nTheme == ktDockingPaneThemeStickers)
         m_nStickerStyle = 1;

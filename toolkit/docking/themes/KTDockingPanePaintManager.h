@@ -37,6 +37,9 @@ public:
     CKTDockingPanePaintManager();
     ~CKTDockingPanePaintManager() override;
 
+    // The paint manager of a theme id, its id stored; an unknown id draws as the default theme.
+    static CKTSmartPtr<CKTDockingPanePaintManager> CreateTheme(int nTheme);
+
     virtual void DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc);
     virtual void DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc) = 0;
     virtual void DrawCaptionButtons(CDC* pDC, const CaptionButtons& buttons, CRect& rcCaption, COLORREF clr, int nSize,
