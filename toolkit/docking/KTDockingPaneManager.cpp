@@ -12,6 +12,7 @@
 #include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneSplitterContainer.h"
+#include "KTDockingPaneSplitterWnd.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDrawHelpers.h"
 
@@ -211,6 +212,16 @@ void CKTDockingPaneManager::RedrawPanes()
         if (CKTDockingPaneContainer* pParent = info.pPane->GetParentContainer())
             if (HWND hWnd = pParent->GetPaneHwnd())
                 ::InvalidateRect(hWnd, NULL, FALSE);
+    }
+    // The bars between groups take the theme's colours too.
+    for (CKTDockingPaneNode* pNode : m_pLayout->GetNodeList())
+    {
+        if (pNode->GetType() != ktPaneTypeSplitterContainer)
+            continue;
+        auto* pSplitters = static_cast<CKTDockingPaneSplitterContainer*>(pNode);
+        for (int i = 0; i < pSplitters->GetSplitterCount(); ++i)
+            if (CKTDockingPaneSplitterWnd* pBar = pSplitters->GetSplitter(i); pBar && pBar->GetSafeHwnd())
+                pBar->Invalidate(FALSE);
     }
 }
 
