@@ -213,9 +213,11 @@ void CKTDockingPaneManager::RedrawPanes()
             if (HWND hWnd = pParent->GetPaneHwnd())
                 ::InvalidateRect(hWnd, NULL, FALSE);
     }
-    // The bars between groups take the theme's colours too.
+    // The bars between groups and the floating frames take the theme's colours too.
     for (CKTDockingPaneNode* pNode : m_pLayout->GetNodeList())
     {
+        if (pNode->GetType() == ktPaneTypeMiniWnd)
+            static_cast<CKTDockingPaneMiniWnd*>(pNode)->RefreshFrameStyle();
         if (pNode->GetType() != ktPaneTypeSplitterContainer)
             continue;
         auto* pSplitters = static_cast<CKTDockingPaneSplitterContainer*>(pNode);
