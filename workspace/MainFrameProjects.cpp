@@ -54,7 +54,9 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     if (!NewProjectRecord(dialog.m_strName, dialog.m_strLocation, dialog.m_nProtocolBase, dialog.m_nTargetPlatform,
                           dialog.m_nLibraryType, &project, &strError))
         return ShowError(strError);
-    const CString strPath = ProjectFilePath(project);
+    CString strPath;
+    if (!ProjectFilePath(project, &strPath, &strError))
+        return ShowError(strError);
     if (FileExists(strPath))
         return ShowError("the file " + strPath + " already exists!");
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);

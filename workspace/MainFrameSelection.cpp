@@ -6,6 +6,7 @@
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
+#include "project/ProjectPaths.h"
 
 #include <algorithm>
 #include <array>
@@ -32,6 +33,18 @@ CString TabFileName(const CKTTabManagerItem& tab)
 CKTTabClientWnd* TabClientOf(HWND hMDIClient)
 {
     return dynamic_cast<CKTTabClientWnd*>(CWnd::FromHandlePermanent(hMDIClient));
+}
+
+BOOL MakeFileIfMissing(const CString& strPath, CString* pError)
+{
+    CFile file;
+    CFileException error;
+    if (file.Open(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeRead, &error))
+        return TRUE;
+    char szError[512] = "";
+    error.GetErrorMessage(szError, sizeof szError);
+    *pError = szError;
+    return FALSE;
 }
 
 // Shows the tabs of the files and hides every other; the first shown is selected. FALSE when none is open.
@@ -78,7 +91,8 @@ void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 }
 
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the
-// settings page still follows the new item.
+// settings page still follows the new item. A missing file is made empty, but opening never writes
+// one that is there: only an edit, a Generate or a save does.
 void CMainFrame::OpenProjectEditors(const ProjectRecord& project)
 {
     CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
@@ -86,20 +100,13 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project)
         return;
     for (const CString& strName : EditorFileNames(project))
     {
-        const CString strPath = project.folder + strName;
-        CFile file;
-        CFileException error;
-        if (!file.Open(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeRead, &error))
+        CString strPath, strError;
+        if (!ProjectPathOf(project, strName, &strPath, &strError) || !MakeFileIfMissing(strPath, &strError))
         {
-            char szError[512] = "";
-            error.GetErrorMessage(szError, sizeof szError);
-            AfxMessageBox(szError, MB_OK | MB_ICONERROR);
+            AfxMessageBox(strError, MB_OK | MB_ICONERROR);
             return;
         }
-        file.Close();
-        // Saving at once gives the file the editor's own form and leaves it unmodified.
-        if (CDocument* pDoc = pTemplate->OpenDocumentFile(strPath, TRUE))
-            pDoc->OnSaveDocument(strPath);
+        pTemplate->OpenDocumentFile(strPath, TRUE);
     }
 }
 

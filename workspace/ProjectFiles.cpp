@@ -1,10 +1,13 @@
 // ProjectFiles.cpp: saving a project to the file it came from, and only when its design changed.
 #include "ProjectFiles.h"
 
+#include "RuntimeFiles.h"
 #include "project/AtomicFile.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectPaths.h"
 
 #include <new>
+#include <string>
 
 namespace
 {
@@ -38,12 +41,30 @@ std::uint64_t DigestOf(const ProjectRecord& project, CString* pText)
     }
 }
 
+// A save killed midway leaves its "<file>.tmp" beside the file. Only the temporaries of the project's own
+// files go: any other ".tmp" in the folder may be the user's. A folder of that name is not one of ours,
+// and DeleteFile leaves it.
+void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strProjectFile)
+{
+    // Without its file the project has no folder of its own, and the current one is not ours to clean.
+    if (strProjectFile.IsEmpty() || project.folder.IsEmpty())
+        return;
+    ::DeleteFile(TemporaryPathOf(strProjectFile));
+    for (const std::string& name : codegen::ProjectFileNames(std::string(project.name)))
+    {
+        CString strPath, strError;
+        if (ProjectPathOf(project, name.c_str(), &strPath, &strError))
+            ::DeleteFile(TemporaryPathOf(strPath));
+    }
+}
+
 }  // namespace
 
 void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath)
 {
     CString strText;
     m_files[&project] = {strPath, DigestOf(project, &strText)};
+    RemoveLeftoverTemporaries(project, strPath);
 }
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }
@@ -51,6 +72,7 @@ void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&projec
 BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError)
 {
     SavedFile& saved = m_files[&project];
+    RemoveLeftoverTemporaries(project, saved.strPath);
     CString strText;
     const std::uint64_t digest = DigestOf(project, &strText);
     if (digest == 0)

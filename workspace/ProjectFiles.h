@@ -14,6 +14,7 @@ class CProjectFiles
 {
 public:
     // The project was just read from the file: it is saved there, and its design as it stands is the saved one.
+    // Here and at each save the temporaries that a killed save of the project's files left are removed.
     void Remember(const ProjectRecord& project, const CString& strPath);
     void Forget(const ProjectRecord& project);
     // Writes the project to its file only when its design differs from the one last read or written there.

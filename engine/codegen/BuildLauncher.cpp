@@ -1,6 +1,8 @@
 // BuildLauncher.cpp: starts the build commands on Windows without waiting for them.
 #include "BuildCommands.h"
 
+#include "project/SystemError.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -45,8 +47,8 @@ bool Start(const BuildCommand& command, WORD show, std::string& message)
     if (!CreateProcessA(command.program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
                         command.folder.c_str(), &startup, &process))
     {
-        message = "Error: cannot start " + command.commandLine + " in " + command.folder + " (error " +
-                  std::to_string(GetLastError()) + ")";
+        message = "Error: cannot start " + command.commandLine + " in " + command.folder + ": " +
+                  static_cast<const char*>(LastSystemErrorText());
         return false;
     }
     ScopedHandle thread(process.hThread);

@@ -8,6 +8,10 @@
 #include <iterator>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace codegen
 {
 
@@ -16,9 +20,30 @@ namespace
 
 namespace fs = std::filesystem;
 
+// The designer's paths are ANSI text; the library would read narrow text as UTF-8 and miss a folder
+// such as "café".
+fs::path PathOf(const std::string& ansi)
+{
+#ifdef _WIN32
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+    return fs::path(wide);
+#else
+    return fs::path(ansi);
+#endif
+}
+
+// The folder part of an ANSI path, as the user typed it; "." when there is none.
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t end = path.find_last_of("\\/");
+    return end == std::string::npos ? std::string(".") : path.substr(0, end);
+}
+
 bool ReadWhole(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in)
         return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -26,27 +51,27 @@ bool ReadWhole(const std::string& path, std::string& bytes)
 }
 
 // The user may have protected the file on purpose (a checked-in copy): it is not ours to replace.
-bool IsReadOnly(const fs::path& path)
+bool IsReadOnly(const std::string& path)
 {
     std::error_code failure;
-    const fs::file_status status = fs::status(path, failure);
+    const fs::file_status status = fs::status(PathOf(path), failure);
     return !failure && fs::is_regular_file(status) &&
            (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
-bool FolderExists(const fs::path& path)
+bool FolderExists(const std::string& folder)
 {
     std::error_code failure;
-    return fs::is_directory(path.has_parent_path() ? path.parent_path() : fs::path("."), failure);
+    return fs::is_directory(PathOf(folder), failure);
 }
 
 // Why the copy cannot start; empty when it can.
 std::string Refusal(const std::string& to)
 {
-    const fs::path target(to);
-    if (!FolderExists(target))
-        return "the folder " + target.parent_path().string() + " does not exist";
-    if (IsReadOnly(target))
+    const std::string folder = FolderOf(to);
+    if (!FolderExists(folder))
+        return "the folder " + folder + " does not exist";
+    if (IsReadOnly(to))
         return to + " is read-only";
     return std::string();
 }

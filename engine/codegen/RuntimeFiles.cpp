@@ -2,8 +2,8 @@
 #include "RuntimeFiles.h"
 
 #include "FileCopy.h"
+#include "Generator.h"
 
-#include <filesystem>
 #include <initializer_list>
 #include <utility>
 
@@ -15,13 +15,29 @@ namespace
 
 using FolderAndName = std::pair<const char*, const char*>;
 
+const FolderAndName kLibraryHeader = {"lib", "dravolint.h"};
+const FolderAndName kLibrarySource = {"lib", "dravolint.c"};
+const FolderAndName kMakeRules = {"make", "Make.rules"};
+
+#ifdef _WIN32
+const char kSeparator = '\\';
+#else
+const char kSeparator = '/';
+#endif
+
+// Joined as text: the folders are ANSI, which a library path would take for UTF-8.
+std::string Joined(const std::string& folder, const std::string& name)
+{
+    if (folder.empty() || folder.back() == '\\' || folder.back() == '/')
+        return folder + name;
+    return folder + kSeparator + name;
+}
+
 bool CopyEach(std::initializer_list<FolderAndName> files, const std::string& programFolder,
               const std::string& projectFolder, std::string& error)
 {
-    namespace fs = std::filesystem;
     for (const auto& [folder, name] : files)
-        if (!CopyFileOver((fs::path(programFolder) / folder / name).string(), (fs::path(projectFolder) / name).string(),
-                          error))
+        if (!CopyFileOver(Joined(Joined(programFolder, folder), name), Joined(projectFolder, name), error))
             return false;
     return true;
 }
@@ -30,13 +46,19 @@ bool CopyEach(std::initializer_list<FolderAndName> files, const std::string& pro
 
 bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error)
 {
-    return CopyEach({{"lib", "dravolint.h"}, {"lib", "dravolint.c"}}, programFolder, projectFolder, error);
+    return CopyEach({kLibraryHeader, kLibrarySource}, programFolder, projectFolder, error);
 }
 
 bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error)
 {
     return CopyRuntimeLibrary(programFolder, projectFolder, error) &&
-           CopyEach({{"make", "Make.rules"}}, programFolder, projectFolder, error);
+           CopyEach({kMakeRules}, programFolder, projectFolder, error);
+}
+
+std::vector<std::string> ProjectFileNames(const std::string& project)
+{
+    return {HeaderFileName(project), SourceFileName(project), DemoFileName(project), DiagramFileName(project),
+            MakefileName(),          kLibraryHeader.second,   kLibrarySource.second, kMakeRules.second};
 }
 
 }  // namespace codegen

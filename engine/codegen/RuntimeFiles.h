@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace codegen
 {
@@ -12,5 +13,9 @@ namespace codegen
 bool CopyRuntimeLibrary(const std::string& programFolder, const std::string& projectFolder, std::string& error);
 // The runtime library and make/Make.rules, which the generated Makefile includes.
 bool CopyRuntimeFiles(const std::string& programFolder, const std::string& projectFolder, std::string& error);
+
+// Every file the designer writes into the folder of a project of that name beside its project file:
+// the generated sources, the diagram, the Makefile and the runtime files.
+std::vector<std::string> ProjectFileNames(const std::string& project);
 
 }  // namespace codegen

@@ -1,6 +1,8 @@
 // AtomicFile.cpp: write-beside-then-rename replacement of a file.
 #include "AtomicFile.h"
 
+#include "SystemError.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,9 +26,7 @@ struct FileCloser
 
 CString SystemError(const char* what, const char* path)
 {
-    CString text;
-    text.Format("%s %s: %s", what, path, std::strerror(errno));
-    return text;
+    return CString(what) + " " + path + ": " + LastSystemErrorText();
 }
 
 bool FlushToDisk(std::FILE* file)
@@ -63,12 +63,22 @@ bool WriteWhole(const char* path, const char* data, std::size_t size, bool* crea
 }
 
 // Says why path cannot be replaced, from the error the system last set.
-void ReplaceError(const char* path, CString* error)
+void ReplaceError(const char* path, CString* error) { *error = SystemError("cannot replace", path); }
+
+// The ANSI file functions refuse a longer path, and the C library may create
+// a file that they then cannot rename or remove: nothing is begun.
+bool FitsPathLimit(const char* temporary, CString* error)
 {
 #ifdef _WIN32
-    error->Format("cannot replace %s (system error %lu)", path, GetLastError());
+    if (std::strlen(temporary) < MAX_PATH)
+        return true;
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    *error = SystemError("cannot create", temporary);
+    return false;
 #else
-    *error = SystemError("cannot replace", path);
+    (void)temporary;
+    (void)error;
+    return true;
 #endif
 }
 
@@ -110,18 +120,31 @@ bool RenameOver(const char* from, const char* to, CString* error)
 
 }  // namespace
 
-bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+CString TemporaryPathOf(const char* path) { return CString(path) + ".tmp"; }
+
+bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* error)
 {
     if (IsReadOnly(path))
     {
         ReplaceError(path, error);
         return false;
     }
-    const CString temporary = CString(path) + ".tmp";
+    const CString temporary = TemporaryPathOf(path);
+    if (!FitsPathLimit(temporary, error))
+        return false;
     bool created = false;
-    if (WriteWhole(temporary, data, size, &created, error) && RenameOver(temporary, path, error))
+    if (write(temporary, &created, error) && RenameOver(temporary, path, error))
         return true;
     if (created)
         std::remove(temporary);
     return false;
+}
+
+bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+{
+    return ReplaceFileWith(
+        path,
+        [&](const char* temporary, bool* created, CString* failure)
+        { return WriteWhole(temporary, data, size, created, failure); },
+        error);
 }

@@ -4,8 +4,20 @@
 #include <afx.h>
 
 #include <cstddef>
+#include <functional>
 
-// Writes data to "<path>.tmp" beside the file, flushes it to the disk and then
-// renames it over path. A read-only path is refused. On failure path is
-// untouched, the temporary file is removed and error says what went wrong.
+// "<path>.tmp": the one file beside path that replacing it writes.
+CString TemporaryPathOf(const char* path);
+
+// Writes the whole new contents to the temporary path and flushes them to the
+// disk; sets created once the file exists, and says why when it fails.
+using TemporaryWriter = std::function<bool(const char* temporary, bool* created, CString* error)>;
+
+// Has write fill "<path>.tmp" beside the file, then renames it over path. A
+// read-only path is refused, and so is a temporary path longer than Windows'
+// file functions take. On failure path is untouched, the temporary file is
+// removed and error says what went wrong.
+bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* error);
+
+// ReplaceFileWith for contents already in memory.
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error);

@@ -1,6 +1,8 @@
 // ProjectFile.cpp: project file names, folders and the check for an already loaded project.
 #include "ProjectFile.h"
 
+#include "ProjectPaths.h"
+
 #include "model/FixedText.h"
 #include "model/Vocabulary.h"
 
@@ -33,7 +35,10 @@ CString ProjectFolderOf(const char* path)
     return folder;
 }
 
-CString ProjectFilePath(const ProjectRecord& project) { return project.folder + project.name + kProjectFileExtension; }
+bool ProjectFilePath(const ProjectRecord& project, CString* path, CString* error)
+{
+    return ProjectPathOf(project, CString(project.name) + kProjectFileExtension, path, error);
+}
 
 bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform, int libraryType,
                       ProjectRecord* project, CString* error)
@@ -55,6 +60,9 @@ bool NewProjectRecord(const char* name, const char* location, int basedProtocol,
     if (length > 0 && created.folder[length - 1] != '\\' && created.folder[length - 1] != '/')
         created.folder += kSeparator;
     created.folder += CString(name) + kSeparator;
+    *error = ProjectNameRefusal(created.folder, name);
+    if (!error->IsEmpty())
+        return false;
     *project = created;
     return true;
 }

@@ -17,27 +17,31 @@ extern const char* const kInvalidProjectFileMessage;
 // Windows); the current folder when the path names none.
 CString ProjectFolderOf(const char* path);
 
-// "<folder><name>.kvs": the file New Project makes for a new project. A loaded project is saved to
-// the file it was read from.
-CString ProjectFilePath(const ProjectRecord& project);
+// "<folder><name>.kvs": the file New Project makes for a new project, made as every path from the
+// project's name is (ProjectPathOf). A loaded project is saved to the file it was read from.
+bool ProjectFilePath(const ProjectRecord& project, CString* path, CString* error);
 
 // A new, empty project from the New Project dialog's results. Its folder is
 // "<location><name>" with a trailing separator (one is put between location
 // and name when missing); its TLV types start as "unsigned int". False, with
-// the reason, for a name that is empty or does not fit.
+// the reason, for a name that is empty, does not fit, cannot be one file name
+// or makes a path over the limit in that folder.
 bool NewProjectRecord(const char* name, const char* location, int basedProtocol, int targetPlatform, int libraryType,
                       ProjectRecord* project, CString* error);
 
 // True when a project of that name is in the list, compared without regard to case.
 bool ContainsProjectNamed(const ProjectRecordArray& projects, const char* name);
 
-// Parses project XML into project, whose folder becomes folder. On failure
-// project is left empty and detail says why.
+// Parses project XML into project, whose folder becomes folder. A project
+// name that cannot be one file name is refused; the paths it makes are not
+// measured against the folder, which no file stands in. On failure project is
+// left empty and detail says why.
 bool ParseProjectText(const char* text, std::size_t length, const char* folder, ProjectRecord* project,
                       CString* detail);
 
-// Reads the project file at path; its folder becomes the project's folder. On
-// failure project is left empty, message is kInvalidProjectFileMessage (or
+// Reads the project file at path; its folder becomes the project's folder. A
+// project name that cannot be one file name in that folder, or whose longest
+// derived path would pass the path limit there, is refused. On failure project is left empty, message is kInvalidProjectFileMessage (or
 // "not enough memory to open PATH!" when memory ran out) and the reason (the
 // file, what was wrong, and where for the text) is logged and put in reason
 // when one is given.

@@ -2,6 +2,7 @@
 #include "ProjectParser.h"
 
 #include "ProjectFormat.h"
+#include "ProjectPaths.h"
 #include "model/Vocabulary.h"
 #include "xml/CodePage.h"
 
@@ -181,7 +182,7 @@ bool RequireDataType(ElementReader& reader, const char* dataType, bool allowEmpt
     return reader.Fail(CString("has the unknown data type \"") + dataType + "\"");
 }
 
-bool ReadSettings(ProjectRecord* project, const char** attributes, CString* detail)
+bool ReadSettings(ProjectRecord* project, const char* folder, const char** attributes, CString* detail)
 {
     ElementReader reader(attributes, {"project", 0, 0}, detail);
     if (!(reader.Text(kName, project->name) && reader.Name(kPlatform, ParseTargetPlatform, &project->targetPlatform) &&
@@ -193,7 +194,11 @@ bool ReadSettings(ProjectRecord* project, const char** attributes, CString* deta
         return false;
     if (project->name[0] == '\0')
         return reader.Fail("has an empty name");
-    return true;
+    // Every file the designer makes is named after the project: a name that climbs out of the folder or
+    // names a device would write where the user never chose.
+    const CString refusal =
+        folder != nullptr ? ProjectNameRefusal(folder, project->name) : FileNameRefusal(project->name);
+    return refusal.IsEmpty() || reader.Fail("attribute \"name\" is refused: " + refusal);
 }
 
 bool ReadPlain(const char** attributes, const char* where, CString* detail)
@@ -282,7 +287,7 @@ bool ProjectParser::EnterChildOf(Element parent, const char* name, const char** 
         if (std::strcmp(name, kProjectElement) != 0 || ++m_projects > 1)
             return Refuse("<solution> must hold exactly one <project>");
         m_open[m_depth + 1] = kProject;
-        return ReadSettings(m_project, attributes, &m_detail);
+        return ReadSettings(m_project, m_folder, attributes, &m_detail);
     case kProject:
     {
         const bool head = std::strcmp(name, kHeadElement) == 0;

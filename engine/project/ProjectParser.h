@@ -18,7 +18,10 @@ struct ElementPlace;
 class ProjectParser : public CXmlStream::Handler
 {
 public:
-    explicit ProjectParser(ProjectRecord* project) : m_project(project) {}
+    // With a folder the project's name must also keep its derived paths there within the path limit.
+    explicit ProjectParser(ProjectRecord* project, const char* folder = nullptr) : m_project(project), m_folder(folder)
+    {
+    }
 
     void OnStart(CXmlStream& stream, const char* name, const char** attributes) override;
     void OnEnd(CXmlStream& stream) override;
@@ -52,6 +55,7 @@ private:
     static const INT_PTR kFirstPackets = 16;  // room made at the first packet; it doubles after
 
     ProjectRecord* m_project;
+    const char* m_folder;  // the project file's folder; nullptr for text of no file
     CString m_detail;
     Element m_open[kLevels] = {kDocument};
     int m_depth = 0;  // elements open

@@ -18,16 +18,19 @@ enum ReadResult
 };
 
 // Every refusal leaves the project empty, which also gives back the memory
-// a large read took before the user is told.
+// a large read took before the user is told. The folder is made inside the
+// guard, where running out of memory is a refusal like any other; with
+// checkFolder the paths made from the project's name must fit there.
 template <class Run, class Folder>
-ReadResult ReadInto(ProjectRecord* project, Run run, Folder folder, CString* detail)
+ReadResult ReadInto(ProjectRecord* project, Run run, Folder folder, bool checkFolder, CString* detail)
 {
     ReadResult result = kRead;
     const bool noMemory = RanOutOfMemory(
         [&]()
         {
             *project = ProjectRecord();
-            ProjectParser parser(project);
+            const CString where = folder();
+            ProjectParser parser(project, checkFolder ? static_cast<const char*>(where) : nullptr);
             CXmlStream stream(parser);
             const int code = run(stream);
             if (code == XCFG_ERROR_MEMORY)
@@ -38,7 +41,7 @@ ReadResult ReadInto(ProjectRecord* project, Run run, Folder folder, CString* det
                 result = kRefused;
             *detail = result == kNotXml ? stream.GetErrorText() : parser.Detail();
             if (result == kRead)
-                project->folder = folder();
+                project->folder = where;
         });
     if (noMemory)
         result = kNoMemory;
@@ -53,7 +56,7 @@ bool ParseProjectText(const char* text, std::size_t length, const char* folder, 
 {
     const ReadResult result = ReadInto(
         project, [&](CXmlStream& stream) { return stream.ParseText(text, length); }, [&]() { return CString(folder); },
-        detail);
+        false, detail);
     if (result == kNoMemory)
         *detail = "not enough memory";
     return result == kRead;
@@ -65,7 +68,7 @@ bool ReadProjectFile(const char* path, ProjectRecord* project, CString* message,
     CString detail;
     const ReadResult result = ReadInto(
         project, [&](CXmlStream& stream) { return stream.ParseFile(path); }, [&]() { return ProjectFolderOf(path); },
-        &detail);
+        true, &detail);
     if (result == kRead)
         return true;
     CString why = CString("invalid project file ") + path + ": " + detail;

@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "ProjectFormat.h"
+#include "ProjectPaths.h"
 #include "model/Vocabulary.h"
 
 #include <string>
@@ -189,6 +190,12 @@ bool BuildDocument(const ProjectRecord& project, XmlWriter& xml)
     if (project.name[0] == '\0')
     {
         xml.Fail("the project has no name");
+        return false;
+    }
+    const CString refusal = FileNameRefusal(project.name);
+    if (!refusal.IsEmpty())
+    {
+        xml.Fail("the project's name is refused: " + refusal);
         return false;
     }
     // ISO-8859-1 maps every byte to one character, so any 8-bit text of the

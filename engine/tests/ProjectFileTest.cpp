@@ -415,7 +415,13 @@ TEST_F(ProjectFileTest, AReadOnlyFileIsRefusedAsWindowsRefusesItAndKept)
 
     EXPECT_FALSE(WriteProjectFile(changed, m_path.c_str(), &error));
 #ifdef _WIN32
-    EXPECT_EQ(CString(("cannot replace " + m_path + " (system error 5)").c_str()), error);
+    // The system's own sentence stands between the path and the number.
+    const std::string text(error);
+    const std::string start = "cannot replace " + m_path + ": ";
+    const std::string end = " (system error 5)";
+    EXPECT_EQ(0u, text.find(start)) << text;
+    EXPECT_GT(text.size(), start.size() + end.size() + 4) << text;
+    EXPECT_EQ(text.size() - end.size(), text.rfind(end)) << text;
 #else
     EXPECT_EQ(CString(("cannot replace " + m_path + ": Permission denied").c_str()), error);
 #endif
@@ -436,6 +442,79 @@ TEST_F(ProjectFileTest, WritingIntoAMissingFolderFailsAndCreatesNothing)
     EXPECT_NE(-1, error.Find("missing-folder"));
 }
 
+// Every file the designer makes is named after the project: a name that climbs out of the folder,
+// names a device or holds what Windows refuses would write where the user never chose.
+TEST_F(ProjectFileTest, ANameThatCannotBeOneFileInTheFolderIsRefusedWhereItStands)
+{
+    const std::string refused[] = {
+        "..\\..\\victim", "../x", "a\\b", "c:x", "..",  ".",   "con", "CON.txt", "nul.diagram", "com1",
+        "Lpt9",           "aux ", "x.",   "a*b", "a?b", "a|b", "a<b", "a>b",     "a\"b",        "tab\tx"};
+    for (const std::string& name : refused)
+    {
+        SCOPED_TRACE(name);
+        std::string escaped = Replace(Replace(name, "\"", "&quot;"), "\t", "&#9;");
+        escaped = Replace(Replace(escaped, "<", "&lt;"), ">", "&gt;");
+        WriteText(m_path, Document(Replace(kSettings, "name=\"P\"", "name=\"" + escaped + "\""), "", ""));
+        ProjectRecord read;
+        CString message, reason;
+        g_logLines = 0;
+        EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message, &reason));
+        EXPECT_EQ(0,
+                  reason.Find(("invalid project file " + m_path + ": project attribute \"name\" is refused: ").c_str()))
+            << reason;
+        EXPECT_NE(-1, reason.Find(" cannot be a file name: ")) << reason;
+        EXPECT_NE(-1, reason.Find("at line 1, column 11")) << "where the project stands: " << reason;
+        EXPECT_EQ(1, g_logLines);
+        EXPECT_STREQ("", read.name);
+    }
+    // Names the validator refuses later, but each is one file in the folder.
+    for (const char* name : {"console", "com10", "lpt", "a.b", "..x", "my project"})
+    {
+        WriteText(m_path, Document(Replace(kSettings, "name=\"P\"", std::string("name=\"") + name + "\""), "", ""));
+        ProjectRecord read;
+        CString message;
+        EXPECT_TRUE(ReadProjectFile(m_path.c_str(), &read, &message)) << name << ": " << g_lastLog;
+    }
+}
+
+// The limit counts the whole path of the longest file made from the name, "<name>_api_demo.c.tmp".
+TEST_F(ProjectFileTest, ANameWhoseLongestPathInTheFolderPassesTheLimitIsRefusedOnReading)
+{
+    const std::size_t fitting = 259 - Folder().size() - std::strlen("_api_demo.c.tmp");
+    const std::string document = Document(kSettings, "", "");
+    const std::string fits = Replace(document, "name=\"P\"", "name=\"" + std::string(fitting, 'n') + "\"");
+    const std::string over = Replace(document, "name=\"P\"", "name=\"" + std::string(fitting + 1, 'n') + "\"");
+    ProjectRecord read;
+    CString message, reason;
+    WriteText(m_path, fits);
+    EXPECT_TRUE(ReadProjectFile(m_path.c_str(), &read, &message, &reason)) << reason;
+    WriteText(m_path, over);
+    EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message, &reason));
+    EXPECT_NE(-1, reason.Find("_api_demo.c.tmp would have 260 characters, more than the limit of 259 at line 1"))
+        << reason;
+
+    // Text of no file has no folder to measure against.
+    CString detail;
+    EXPECT_TRUE(ParseProjectText(over.data(), over.size(), Folder().c_str(), &read, &detail)) << detail;
+}
+
+#ifdef _WIN32
+// Past the limit the ANSI file functions can neither rename nor remove what the C library made.
+TEST_F(ProjectFileTest, AWriteWhoseTemporaryPassesThePathLimitFailsAndLeavesNothing)
+{
+    const std::string path = Folder() + std::string(257 - Folder().size() - 4, 'n') + ".kvs";
+    ASSERT_EQ(257u, path.size());
+    WriteText(path, "old contents");
+    CString error;
+    EXPECT_FALSE(WriteProjectFile(RichProject(), path.c_str(), &error));
+    EXPECT_NE(-1, error.Find("(system error 206)")) << error;
+    EXPECT_EQ("old contents", ReadText(path));
+    for (const auto& entry : std::filesystem::directory_iterator(Folder()))
+        EXPECT_NE(".tmp", entry.path().extension().string()) << entry.path().string();
+    std::remove(path.c_str());
+}
+#endif
+
 TEST_F(ProjectFileTest, TheWriterRefusesWhatTheReaderWouldRefuse)
 {
     CString error;
@@ -455,6 +534,8 @@ TEST_F(ProjectFileTest, TheWriterRefusesWhatTheReaderWouldRefuse)
         {"unknown data type \"int\"", [](ProjectRecord& p) { CopyFixedText(p.tlvLengthType, "int"); }},
         {"control character", [](ProjectRecord& p) { CopyFixedText(p.packets[2].name, "a\x01"); }},
         {"no name", [](ProjectRecord& p) { CopyFixedText(p.name, ""); }},
+        {"\"..\\x\" cannot be a file name", [](ProjectRecord& p) { CopyFixedText(p.name, "..\\x"); }},
+        {"\"nul.c\" cannot be a file name", [](ProjectRecord& p) { CopyFixedText(p.name, "nul.c"); }},
     };
     for (const Case& c : cases)
     {
@@ -479,7 +560,12 @@ TEST(ProjectPaths, FolderAndFileNameOfAProject)
     ProjectRecord project;
     CopyFixedText(project.name, "Chat");
     project.folder = "C:\\work\\";
-    EXPECT_EQ(CString("C:\\work\\Chat.kvs"), ProjectFilePath(project));
+    CString path, error;
+    ASSERT_TRUE(ProjectFilePath(project, &path, &error)) << error;
+    EXPECT_EQ(CString("C:\\work\\Chat.kvs"), path);
+    CopyFixedText(project.name, "..\\Chat");
+    EXPECT_FALSE(ProjectFilePath(project, &path, &error));
+    EXPECT_EQ(CString("\"..\\Chat.kvs\" cannot be a file name: it holds the character \\"), error);
 }
 
 TEST(NewProject, TakesTheDialogsResultsAndRefusesNamesThatDoNotFit)
@@ -506,7 +592,14 @@ TEST(NewProject, TakesTheDialogsResultsAndRefusesNamesThatDoNotFit)
     EXPECT_FALSE(NewProjectRecord(tooLong.c_str(), "/tmp/", 0, 0, 0, &project, &error));
     EXPECT_FALSE(NewProjectRecord("", "/tmp/", 0, 0, 0, &project, &error));
     EXPECT_EQ(CString("the project name must have 1 to 255 characters"), error);
-    EXPECT_STREQ("a", project.name);
+    EXPECT_FALSE(NewProjectRecord("nul", "/tmp/", 0, 0, 0, &project, &error));
+    EXPECT_EQ(CString("\"nul\" cannot be a file name: it is the name of a device"), error);
+    // "<location>/<name>/<name>_api_demo.c.tmp": the name counts twice.
+    const std::string location(100, 'l');
+    EXPECT_TRUE(NewProjectRecord(std::string(71, 'n').c_str(), location.c_str(), 0, 0, 0, &project, &error)) << error;
+    EXPECT_FALSE(NewProjectRecord(std::string(72, 'n').c_str(), location.c_str(), 0, 0, 0, &project, &error));
+    EXPECT_NE(-1, error.Find("more than the limit of 259")) << error;
+    EXPECT_EQ(std::string(71, 'n'), std::string(project.name));
 }
 
 TEST(ProjectText, FormatAndParseAgreeWithoutFiles)

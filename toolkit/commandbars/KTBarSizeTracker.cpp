@@ -112,6 +112,8 @@ void CKTBarSizeTracker::OnTrackMessage(const MSG& msg)
         ::DispatchMessage(&msg);
     else if (m_nTrackingMode == 1)
         OnDragMove(msg.pt);
+    else if (m_pBar->IsResizable())
+        OnResizeBothMove(msg.pt);
     else
         OnResizeMove(msg.pt);
 }
@@ -161,6 +163,31 @@ void CKTBarSizeTracker::KeepOnScreen(CRect& rc)
         rc.OffsetRect(rcWork.right - rc.left - KT_MIN_ON_SCREEN, 0);
     if (rc.right - rcWork.left < KT_MIN_ON_SCREEN)
         rc.OffsetRect(KT_MIN_ON_SCREEN - (rc.right - rcWork.left), 0);
+}
+
+// The edges the hit code names follow the mouse; the bar decides whether it takes the new size.
+void CKTBarSizeTracker::OnResizeBothMove(CPoint pt)
+{
+    const CSize szDelta = pt - m_ptLast;
+    m_ptLast = pt;
+    const int nHit = m_nTrackingMode;
+    CRect rc = CKTWindowRect(m_pBar);
+    if (nHit == HTLEFT || nHit == HTTOPLEFT || nHit == HTBOTTOMLEFT)
+        rc.left += szDelta.cx;
+    if (nHit == HTRIGHT || nHit == HTTOPRIGHT || nHit == HTBOTTOMRIGHT)
+        rc.right += szDelta.cx;
+    if (nHit == HTTOP || nHit == HTTOPLEFT || nHit == HTTOPRIGHT)
+        rc.top += szDelta.cy;
+    if (nHit == HTBOTTOM || nHit == HTBOTTOMLEFT || nHit == HTBOTTOMRIGHT)
+        rc.bottom += szDelta.cy;
+    if (rc.Size() == CKTWindowRect(m_pBar).Size())
+        return;
+    const CRect rcWork = KTMultiMonitor()->GetWorkAreaOfWnd(m_pBar->GetSafeHwnd());
+    CRect rcMeet;
+    if (!rcMeet.IntersectRect(rc, rcWork))
+        return;
+    m_pBar->Resize(rc, nHit);
+    m_pBar->Redraw(NULL, TRUE);
 }
 
 void CKTBarSizeTracker::OnResizeMove(CPoint pt)

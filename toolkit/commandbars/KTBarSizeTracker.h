@@ -37,6 +37,7 @@ private:
     void OnTrackMessage(const MSG& msg);
     void OnDragMove(CPoint pt);
     void OnResizeMove(CPoint pt);
+    void OnResizeBothMove(CPoint pt);
     void FloatAt(CPoint pt);
     // The bar's window rectangle in its dock bar's client coordinates.
     CRect GetRectInDockBar() const;

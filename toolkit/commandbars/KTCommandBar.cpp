@@ -243,8 +243,16 @@ void CKTCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate)
     if (!lpRect)
         m_dwPendingUpdate &= ~ktPendingRedraw;
     if (GetSafeHwnd() && IsWindowVisible())
-        m_pAnimator->Redraw(lpRect);
+        m_pAnimator->Redraw(lpRect, bAnimate);
 }
+
+void CKTCommandBar::EnableAnimation(BOOL bEnable)
+{
+    m_pAnimator->EnableAnimation(bEnable);
+    Redraw(NULL, TRUE);
+}
+
+BOOL CKTCommandBar::IsAnimationEnabled() const { return m_pAnimator->IsAnimationEnabled(); }
 
 void CKTCommandBar::EnableDoubleBuffer(BOOL bEnable) { m_pAnimator->EnableDoubleBuffer(bEnable); }
 

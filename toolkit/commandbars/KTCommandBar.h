@@ -13,6 +13,7 @@
 #include <memory>
 
 class CKTCommandBarAnimator;
+class CKTCommandBarKeyboardTip;
 class CKTCommandBars;
 class CKTControl;
 class CKTControls;
@@ -60,6 +61,8 @@ public:
     virtual BOOL IsVisible() const { return m_bVisible; }
     virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsPopupBar() const { return FALSE; }
+    // The bar resizes in two dimensions from its edges.
+    virtual BOOL IsResizable() const { return FALSE; }
     // Captions go below the icons of its buttons.
     virtual BOOL IsTextBelowIcons() const { return FALSE; }
     BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
@@ -102,6 +105,10 @@ public:
     // Keeps a picture of the bar so that a repaint is one copy.
     void EnableDoubleBuffer(BOOL bEnable = TRUE);
     BOOL HasPaintCache() const;
+    // Parts that change cross-fade from their old look to the new one.
+    void EnableAnimation(BOOL bEnable);
+    BOOL IsAnimationEnabled() const;
+    const CKTCommandBarAnimator* GetAnimator() const { return m_pAnimator.get(); }
     void DelayLayout() { m_dwPendingUpdate |= ktPendingLayout; }
     void LockRedraw() { m_nLockRedraw++; }
     void UnlockRedraw();
@@ -123,6 +130,13 @@ public:
     // The control whose access key is the key, searching after the selection; -1 for none.
     int FindAccessKey(UINT nChar, BOOL* pAmbiguous) const;
     void ClickByKey(CKTControl* pControl);
+    // Adds to the command bars a tip per reachable control and, on a top-level bar, one per other visible bar.
+    virtual void CreateKeyboardTips();
+    // The tip was typed whole: runs its control or activates its bar.
+    virtual void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip);
+    BOOL IsLayoutRTL() const;
+    // Space on the menu bar: the frame's system menu.
+    void OpenSystemMenu(CKTCommandBars* pCommandBars);
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }

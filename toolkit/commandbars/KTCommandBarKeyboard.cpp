@@ -3,10 +3,12 @@
 #include "KTCommandBar.h"
 
 #include "KTAcceleratorManager.h"
+#include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
+#include "KTToolBar.h"
 
 namespace
 {
@@ -51,20 +53,32 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
     if (m_nLockRecurse > 0 || !GetSafeHwnd())
         return TRUE;
     CKTSmartPtr<CKTCommandBar> pHold(this);
+    CKTCommandBars* pCommandBars = GetCommandBars();
     switch (nChar)
     {
     case VK_TAB:
+        if (IsKeyDown(VK_CONTROL) && pCommandBars && dynamic_cast<CKTToolBar*>(GetRootParent()))
+            return pCommandBars->ActivateNextToolBar(this, IsKeyDown(VK_SHIFT) ? -1 : 1) || TRUE;
         return HandleNavigationCode(IsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext) || TRUE;
     case VK_RETURN:
         return HandleNavigationCode(ktNavReturn) || TRUE;
     case VK_ESCAPE:
         return HandleNavigationCode(ktNavEscape) || TRUE;
+    case VK_SPACE:
+        if (m_nBarType == ktBarTypeMenuBar && pCommandBars)
+        {
+            OpenSystemMenu(pCommandBars);
+            return TRUE;
+        }
+        break;
     }
     int nCode = KeyToNavigationCode(nChar);
     if (nCode != -1)
         return HandleNavigationCode(nCode);
     if (::MapVirtualKey(nChar, 2) == 0)
         return TRUE;
+    if (pCommandBars && pCommandBars->GetKeyboardTipsBar() == this && !IsKeyDown(VK_CONTROL))
+        return pCommandBars->OnKeyboardTipKey(this, nChar);
     BOOL bAmbiguous = FALSE;
     int nIndex = IsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
     if (nIndex != -1)
@@ -77,6 +91,15 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
     if (nChar != VK_SHIFT && nChar != VK_CONTROL)
         ::MessageBeep(0);
     return TRUE;
+}
+
+// The system menu opens once the bars let the keyboard go.
+void CKTCommandBar::OpenSystemMenu(CKTCommandBars* pCommandBars)
+{
+    CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    pCommandBars->ClosePopups();
+    if (CWnd* pSite = GetSite())
+        pSite->PostMessage(WM_SYSCOMMAND, SC_KEYMENU, ' ');
 }
 
 // The key is spent on the click: a dialog the command opens must not receive it as well.
@@ -116,6 +139,9 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
     if (nCode == ktNavBack && m_nPopuped == -1 && pSelected && bTopLevel && pSelected->IsEnabled() &&
         dynamic_cast<CKTControlPopup*>(pSelected))
         nCode = ktNavPopup;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if ((nCode == ktNavNext || nCode == ktNavPrevious) && pCommandBars)
+        pCommandBars->HideKeyboardTips();
     switch (nCode)
     {
     case ktNavNext:
@@ -137,6 +163,11 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
             return FALSE;
         return SetPopuped(m_nSelected, TRUE);
     case ktNavEscape:
+        if (pCommandBars && pCommandBars->GetKeyboardTipsLevel() > 1)
+        {
+            pCommandBars->ShowKeyboardTips(this, pCommandBars->GetKeyboardTipsLevel() - 1);
+            return TRUE;
+        }
         if (CKTCommandBar* pParent = GetParentCommandBar())
             pParent->SetTrackingMode(1);
         SetTrackingMode(0);

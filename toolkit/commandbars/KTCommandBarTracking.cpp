@@ -1,6 +1,7 @@
 // KTCommandBarTracking.cpp: hot tracking, selection, open popups and the tracking mode of a bar.
 #include "KTCommandBar.h"
 
+#include "KTCommandBarAnimator.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
@@ -259,6 +260,17 @@ void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
         KillTimer(KT_TIMER_HOVER);
         if (CKTControl* pControl = GetControl(m_nSelected))
             pControl->OnMouseHover();
+        return;
+    }
+    if (nIDEvent == KT_TIMER_ANIMATION)
+    {
+        m_pAnimator->OnAnimate();
+        return;
+    }
+    if (nIDEvent == KT_TIMER_KEYBOARDTIPS)
+    {
+        if (CKTCommandBars* pCommandBars = GetCommandBars())
+            pCommandBars->OnKeyboardTipsTimer(this);
         return;
     }
     if (nIDEvent == KT_TIMER_EXPAND)

@@ -11,6 +11,7 @@
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
+#include "KTReBar.h"
 #include "KTSoundPlayer.h"
 #include "KTToolTipController.h"
 
@@ -42,6 +43,7 @@ CKTCommandBars::CKTCommandBars()
 CKTCommandBars::~CKTCommandBars()
 {
     KTSystemChange()->Unadvise(this);
+    HideKeyboardTips();
     RemoveAll();
     for (auto& pDock : m_pDocks)
         pDock.reset();
@@ -138,7 +140,28 @@ void CKTCommandBars::DetachBar(CKTToolBar* pBar)
     pBar->SetVisible(FALSE);
     if (CKTDockBar* pDock = pBar->GetDockBar())
         pDock->RemoveCommandBar(pBar);
+    OnToolBarRemoved(pBar);
     pBar->OnRemoved();
+}
+
+CKTReBar* CKTCommandBars::GetSiteReBar() const
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return NULL;
+    return dynamic_cast<CKTReBar*>(CWnd::FromHandlePermanent(::GetDlgItem(m_pSite->m_hWnd, AFX_IDW_REBAR)));
+}
+
+void CKTCommandBars::OnToolBarAdded(CKTToolBar* pBar)
+{
+    // Each bar on a row of its own, with a gripper to move it along.
+    if (CKTReBar* pReBar = GetSiteReBar())
+        pReBar->AddToolBar(pBar, RBBS_BREAK | RBBS_GRIPPERALWAYS);
+}
+
+void CKTCommandBars::OnToolBarRemoved(CKTToolBar* pBar)
+{
+    if (CKTReBar* pReBar = GetSiteReBar())
+        pReBar->RemoveToolBar(pBar);
 }
 
 void CKTCommandBars::Remove(CKTToolBar* pBar)
@@ -271,6 +294,13 @@ void CKTCommandBars::OnTrackingModeChanged(CKTCommandBar*, int nMode)
 {
     if (!nMode && !GetMouseManager()->HasTrackedBars() && m_bKeyboardCuesUse)
         ShowKeyboardCues(FALSE);
+    if (m_nKeyboardTipsLevel < 1 || !m_pOptions->bShowKeyboardTips)
+        return;
+    HideKeyboardTips();
+    // The innermost bar shows its own tips once the change that opened or closed it is done.
+    CKTCommandBar* pLast = GetMouseManager()->GetTopTrackedBar();
+    if (pLast && pLast->GetKeyboardSelection() && pLast->GetSafeHwnd())
+        pLast->PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
 }
 
 BOOL CKTCommandBars::IsCommandHidden(UINT nId) const { return m_pOptions->IsCommandHidden(nId); }

@@ -5,6 +5,7 @@
 
 #include <afxwin.h>
 
+#include "KTCommandBarKeyboardTip.h"
 #include "KTSmartPtr.h"
 #include "KTSystemChange.h"
 #include "KTToolTipController.h"
@@ -25,6 +26,7 @@ class CKTMenuBar;
 class CKTMouseHookManager;
 class CKTPaintManager;
 class CKTPopupBar;
+class CKTReBar;
 class CKTToolBar;
 
 // What the bars ask of an MDI client that shows its children as tabs.
@@ -62,6 +64,9 @@ public:
     CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
     CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
     void Remove(CKTToolBar* pBar);
+    // A site that holds its toolbars in a rebar gives the bar a band, or takes its band away.
+    virtual void OnToolBarAdded(CKTToolBar* pBar);
+    virtual void OnToolBarRemoved(CKTToolBar* pBar);
     void RemoveAll();
     int GetCount() const { return (int)m_bars.size(); }
     CKTToolBar* GetAt(int nIndex) const;
@@ -131,6 +136,22 @@ public:
     BOOL PreTranslateFrameMessage(MSG* pMsg);
     // Alt+letter: opens or runs the menu bar's control with that access key.
     BOOL OnFrameAccessKey(UINT nKey);
+    // Ctrl+Tab: the next visible toolbar in the direction takes the keyboard; TRUE when one did.
+    BOOL ActivateNextToolBar(CKTCommandBar* pBar, int nDirection);
+    // The bar takes the keyboard with its first control selected.
+    void SetToolBarFocus(CKTCommandBar* pBar);
+
+    // Keyboard tips: labels over the controls of the bar that holds the keyboard, narrowed as keys are typed.
+    void ShowKeyboardTips(CKTCommandBar* pBar, int nLevel);
+    void HideKeyboardTips();
+    void AddKeyboardTip(std::unique_ptr<CKTCommandBarKeyboardTip> pTip);
+    const std::vector<std::unique_ptr<CKTCommandBarKeyboardTip>>& GetKeyboardTips() const { return m_keyboardTips; }
+    CKTCommandBar* GetKeyboardTipsBar() const { return m_pKeyboardTipsBar; }
+    int GetKeyboardTipsLevel() const { return m_nKeyboardTipsLevel; }
+    // A key typed on the bar that shows tips: narrows them or runs the one typed whole.
+    BOOL OnKeyboardTipKey(CKTCommandBar* pBar, UINT nKey);
+    // The posted request of a bar that took the keyboard: tips for it when it is the innermost tracked bar.
+    void OnKeyboardTipsTimer(CKTCommandBar* pBar);
 
     void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
 
@@ -143,6 +164,11 @@ private:
     // Alt or F10 alone: the menu bar takes the keyboard; TRUE when the request was used up.
     BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
     CKTCommandBar* GetAccessKeyBar() const;
+    CKTReBar* GetSiteReBar() const;
+    void AssignTipTexts();
+    void MakeTipTextsUnique();
+    BOOL CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCommandBarKeyboardTip& tip);
+    void NarrowKeyboardTips(const CString& strTyped);
 
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     BOOL m_bCustomizeMode = FALSE;
@@ -162,4 +188,8 @@ private:
     BOOL m_bKeyboardCuesUse = FALSE;
     BOOL m_bRightToLeft = FALSE;
     IKTTabClient* m_pTabClient = NULL;  // not owned
+    std::vector<std::unique_ptr<CKTCommandBarKeyboardTip>> m_keyboardTips;
+    CKTCommandBar* m_pKeyboardTipsBar = NULL;  // the bar whose tips show; not held
+    int m_nKeyboardTipsLevel = 0;              // 0: tips off; 1 once a bar took the keyboard
+    int m_nKeyboardTipsTyped = 0;              // characters of a tip typed so far
 };

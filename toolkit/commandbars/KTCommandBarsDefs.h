@@ -113,6 +113,7 @@ enum KTControlFlags : DWORD
 {
     ktFlagRightAlign = 1,
     ktFlagSkipFocus = 2,
+    ktFlagPopupLeftwards = 4,  // its popup opens towards the left
     ktFlagManualUpdate = 8,
     ktFlagNoMovable = 16,
     ktFlagControlStretched = 32,
@@ -138,9 +139,12 @@ const UINT_PTR KT_TIMER_HOVER = 112223;
 const UINT_PTR KT_TIMER_EXPAND = 112224;
 const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
 const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
+const UINT_PTR KT_TIMER_ANIMATION = 707907;  // a step of the bar's cross-fades
 const UINT KT_HOVER_DELAY = 300;
 // Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
 const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
+// Posted, never set: the last tracked bar shows its keyboard tips once tracking settled.
+const UINT_PTR KT_TIMER_KEYBOARDTIPS = 52426;
 
 // Command ids with a meaning of their own.
 enum KTSpecialId : UINT
@@ -150,6 +154,7 @@ enum KTSpecialId : UINT
     KT_ID_FILE_MRU_FIRST = 0xE110,
     KT_ID_TOOLBARS_LIST = 0xE800,
     KT_ID_RESERVED_FIRST = 9100,
+    KT_ID_DIALOGBAR_CAPTION = 9147,
     KT_ID_TOOLBAR_EXPAND = 9148,
     KT_ID_TOOLBAR_CLOSE = 9149,
     KT_ID_MDI_CLOSE = 9151,

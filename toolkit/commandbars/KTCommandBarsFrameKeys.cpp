@@ -60,6 +60,7 @@ BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
         return FALSE;
     ClosePopups();
     ShowKeyboardCues(TRUE);
+    m_nKeyboardTipsLevel = 1;
     pBar->SetTrackingMode(1, FALSE, TRUE);
     pBar->SetSelected(nIndex, 2);
     if (!bAmbiguous)
@@ -79,8 +80,6 @@ BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
     CKTCommandBar* pBar = GetAccessKeyBar();
     if (!pBar || m_bCustomizeMode || (::GetKeyState(VK_SHIFT) & 0x8000))
         return FALSE;
-    ShowKeyboardCues(TRUE);
-    pBar->SetTrackingMode(1, FALSE, TRUE);
-    pBar->SetSelected(pBar->GetControls()->GetNext(-1, 1), 2);
+    SetToolBarFocus(pBar);
     return TRUE;
 }

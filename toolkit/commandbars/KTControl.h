@@ -131,6 +131,8 @@ public:
     // Runs before its popup bar is laid out; place holders expand into their items here.
     virtual void OnCalcDynamicSize(DWORD dwMode) {}
     virtual void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) {}
+    // Its keyboard tip was typed whole.
+    virtual void OnKeyboardTip() { OnExecute(); }
     virtual void OnLButtonUp(CPoint pt) {}
     virtual BOOL OnLButtonDblClk(CPoint pt);
     virtual void OnMouseMove(CPoint pt) {}

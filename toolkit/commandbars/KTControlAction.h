@@ -38,6 +38,9 @@ public:
     void SetCaption(LPCSTR lpszCaption);
     void SetPrompt(LPCSTR lpszPrompt);
     void SetShortcutText(LPCSTR lpszText) { m_strShortcutText = lpszText; }
+    // The keys its controls' keyboard tips show instead of their caption's letter.
+    const CString& GetKeyboardTip() const { return m_strKeyboardTip; }
+    void SetKeyboardTip(LPCSTR lpszKeys) { m_strKeyboardTip = lpszKeys; }
 
     void AddControl(CKTControl* pControl);
     void RemoveControl(CKTControl* pControl);
@@ -56,6 +59,7 @@ private:
     CString m_strTooltip;
     CString m_strDescription;
     CString m_strShortcutText;
+    CString m_strKeyboardTip;
     std::vector<CKTControl*> m_controls;  // attached; not counted
     CKTControlActions* m_pActions;        // the owner
 };

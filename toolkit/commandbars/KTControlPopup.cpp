@@ -44,6 +44,14 @@ BOOL CKTControlPopup::OnSetPopup(BOOL bPopup)
     return m_bPopuped;
 }
 
+void CKTControlPopup::OnKeyboardTip()
+{
+    if (GetCommandBar() && m_pParent)
+        m_pParent->SetPopuped(m_nIndex, TRUE);
+    else
+        OnExecute();
+}
+
 void CKTControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
 {
     if (!IsEnabled() || !m_pParent || IsCustomizeMode())

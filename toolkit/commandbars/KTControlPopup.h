@@ -19,6 +19,7 @@ public:
 
     BOOL OnSetPopup(BOOL bPopup) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnKeyboardTip() override;
     void OnLButtonUp(CPoint pt) override;
     void OnMouseMove(CPoint pt) override;
     void OnMouseHover() override;

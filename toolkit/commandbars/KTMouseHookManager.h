@@ -24,6 +24,8 @@ public:
     void RemoveTrackedBar(CKTCommandBar* pBar);
     BOOL IsTrackedLock(const CKTCommandBar* pBar) const;
     BOOL HasTrackedBars() const { return !m_trackedBars.empty(); }
+    // The bar that began tracking last, NULL when none tracks.
+    CKTCommandBar* GetTopTrackedBar() const { return m_trackedBars.empty() ? NULL : m_trackedBars.back(); }
     void CloseAllTracked();
     void LockTrackedBars(BOOL bLock);
     void CloseUnlockedBars();

@@ -52,6 +52,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
+protected:
     // A band that scrolls the run while the mouse rests in it.
     struct CScrollArea
     {

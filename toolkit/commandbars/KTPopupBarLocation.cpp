@@ -53,7 +53,7 @@ void CKTPopupBar::UpdateLocation()
     if (!m_pControlPopup || !pParent)
         return;
     BOOL bRTL = GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
-    DWORD dwFlags = (m_pControlPopup->GetFlags() & 4) || bRTL ? ktPopupLeftwards : 0;
+    DWORD dwFlags = (m_pControlPopup->GetFlags() & ktFlagPopupLeftwards) || bRTL ? ktPopupLeftwards : 0;
     CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(pParent);
     DWORD dwParentFlags = pParentPopup ? pParentPopup->m_dwPopupFlags : 0;
     m_dwPopupFlags = FlagsForParent(pParent, dwFlags, dwParentFlags);

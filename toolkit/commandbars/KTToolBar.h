@@ -33,6 +33,8 @@ public:
     void SetDockBar(CKTDockBar* pDockBar) { m_pDockBar = pDockBar; }
     // Moves, docks, floats and sizes the bar; none for a bar that never moves.
     CKTBarSizeTracker* GetDockContext() const { return m_pDockContext.get(); }
+    // A two-dimensional resize gave the window this rectangle by the edge of the hit code.
+    virtual void Resize(const CRect& rcWindow, int nHitTest) {}
     // Print preview hides the bar without losing whether the user shows it.
     void HideTemporarily(BOOL bHide);
 

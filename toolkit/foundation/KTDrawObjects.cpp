@@ -272,6 +272,13 @@ HBITMAP KTCreateDibSection32(HDC hDC, CSize size, BOOL bBottomUp, void** ppBits)
     return hBitmap;
 }
 
+void BlendBitmapBits(BYTE* pDest, const BYTE* pNew, int cx, int cy, const BYTE* pOld, int nAlpha)
+{
+    const size_t nBytes = (size_t)cx * cy * 4;
+    for (size_t i = 0; i < nBytes; i++)
+        pDest[i] = (BYTE)((pNew[i] * nAlpha + pOld[i] * (255 - nAlpha)) >> 8);
+}
+
 CKTDibSection::CKTDibSection(CSize size, BOOL bBottomUp) : m_pBits(NULL)
 {
     void* pBits = NULL;

@@ -4,7 +4,7 @@
 // Classes: CKTFontDC, CKTPenDC, CKTBrushDC, CKTBufferDC, CKTCompatibleDC,
 // CKTScreenDC, CKTClipDC, CKTClientRect, CKTWindowRect, CKTEmptyRect,
 // CKTDesktopOutline, CKTDibSection. Functions: KTHalftoneBrush, KTRebuildHalftoneBrush,
-// KTInvertRect, KTDibInfo32, KTCreateDibSection32.
+// KTInvertRect, KTDibInfo32, KTCreateDibSection32, BlendBitmapBits.
 #pragma once
 
 #include <afxwin.h>
@@ -189,6 +189,9 @@ private:
 BITMAPINFO KTDibInfo32(CSize size, BOOL bBottomUp);
 // A 32-bit DIB section; *ppBits gets its pixels, or NULL when none was made.
 HBITMAP KTCreateDibSection32(HDC hDC, CSize size, BOOL bBottomUp, void** ppBits);
+
+// Every byte of cx x cy 32-bit pixels: (new x alpha + old x (255 - alpha)) >> 8, alpha from 0 to 255.
+void BlendBitmapBits(BYTE* pDest, const BYTE* pNew, int cx, int cy, const BYTE* pOld, int nAlpha);
 
 // A 32-bit DIB section whose pixels are read and written directly, freed at the end.
 class CKTDibSection

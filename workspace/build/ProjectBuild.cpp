@@ -5,6 +5,7 @@
 #include "Generator.h"
 #include "RuntimeFiles.h"
 #include "project/AtomicFile.h"
+#include "project/ProjectPaths.h"
 
 namespace
 {
@@ -29,9 +30,8 @@ CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& edit
 
 void CProjectBuild::Report(const std::string& line) { m_output.AddLine(line.c_str()); }
 
-BOOL CProjectBuild::WriteFile(const std::string& fileName, const std::string& text)
+BOOL CProjectBuild::WriteFile(const CString& strPath, const std::string& text)
 {
-    const CString strPath = m_project.folder + fileName.c_str();
     CString strError;
     if (ReplaceFileContents(strPath, text.data(), text.size(), &strError))
         return TRUE;
@@ -41,7 +41,13 @@ BOOL CProjectBuild::WriteFile(const std::string& fileName, const std::string& te
 
 BOOL CProjectBuild::PlaceText(const std::string& fileName, const std::string& text)
 {
-    return m_editors.ReplaceText(m_project.folder + fileName.c_str(), text) || WriteFile(fileName, text);
+    CString strPath, strError;
+    if (!ProjectPathOf(m_project, fileName.c_str(), &strPath, &strError))
+    {
+        Report("Error: " + std::string((LPCTSTR)strError));
+        return FALSE;
+    }
+    return m_editors.ReplaceText(strPath, text) || WriteFile(strPath, text);
 }
 
 BOOL CProjectBuild::RunGenerator(const char* pszWhat, const std::function<bool(std::string& error)>& generate)

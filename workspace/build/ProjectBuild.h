@@ -58,7 +58,7 @@ private:
     // Runs the checks and the generator as long work; reports their error.
     BOOL RunGenerator(const char* pszWhat, const std::function<bool(std::string& error)>& generate);
     BOOL PlaceText(const std::string& fileName, const std::string& text);
-    BOOL WriteFile(const std::string& fileName, const std::string& text);
+    BOOL WriteFile(const CString& strPath, const std::string& text);
     BOOL SaveEditors();
     BOOL CopyRuntime(const CString& strProgramFolder);
     BOOL PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder);

@@ -4,6 +4,7 @@
 #include "DialogHelpers.h"
 #include "KestovaDialogsRes.h"
 #include "model/Vocabulary.h"
+#include "project/ProjectFile.h"
 #include "validation/DesignValidator.h"
 
 #include <shlobj.h>
@@ -90,6 +91,20 @@ BOOL CNewProject::ReadName()
     return TRUE;
 }
 
+// The location is made full first: the current folder moves with every file dialog, and the limit
+// counts the whole path. The name may be a device's, or its files' paths may pass the limit there.
+BOOL CNewProject::CheckPaths()
+{
+    char szFull[_MAX_PATH];
+    if (AfxFullPath(szFull, m_strLocation))
+        m_strLocation = szFull;
+    ProjectRecord project;
+    CString strError;
+    if (NewProjectRecord(m_strName, m_strLocation, 0, 0, 0, &project, &strError))
+        return TRUE;
+    return Refuse(strError + ", please reenter again!");
+}
+
 void CNewProject::OnOK()
 {
     if (!ReadName())
@@ -100,5 +115,7 @@ void CNewProject::OnOK()
         Refuse("please select a location that the protocol project will be saved!");
         return;
     }
+    if (!CheckPaths())
+        return;
     CProjectSettingsDialog::OnOK();
 }

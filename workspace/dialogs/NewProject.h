@@ -27,6 +27,7 @@ protected:
 
 private:
     BOOL ReadName();
+    BOOL CheckPaths();
     BOOL Refuse(const CString& strText);
 
     CKBMaskEdit m_editName;

@@ -17,9 +17,9 @@ namespace
 class NewProjectTest : public DesignerFrameTest
 {
 protected:
-    ProjectRecord* NewProject(const char* pszName)
+    ProjectRecord* NewProject(const char* pszName) { return NewProjectIn(pszName, m_folder.Path()); }
+    ProjectRecord* NewProjectIn(const char* pszName, const std::string& location)
     {
-        const std::string location = m_folder.Path();
         Answering(
             "New Project",
             [&](HWND h)
@@ -74,4 +74,16 @@ TEST_F(NewProjectTest, GenerateMakefileRunsAgainOverTheCopiedRuntimeAndTheMakefi
     RunCommand(ID_PROJECT_SAVE_ALL);
     ASSERT_TRUE(BuildAndRunNatively(folder, "road"));
     EXPECT_EQ("0\n", m_folder.Read("road\\make.status")) << m_folder.Read("road\\make.log");
+}
+
+// New Project copies the runtime as Compile does: the Location is ANSI text, and "café" one folder.
+TEST_F(NewProjectTest, ANewProjectInAFolderWithANonAsciiNameGetsTheRuntimeLibraryThere)
+{
+    const std::string location = m_folder.Path() + "\\caf\xE9";
+    ProjectRecord* pProject = NewProjectIn("road", location);
+    ASSERT_NE(nullptr, pProject) << "File > New made no project";
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages.front();
+    EXPECT_EQ(location + "\\road\\", std::string(pProject->folder));
+    for (const char* pszFile : {"road.kvs", "dravolint.h", "dravolint.c"})
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes((location + "\\road\\" + pszFile).c_str())) << pszFile;
 }

@@ -8,6 +8,7 @@
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTSoundPlayer.h"
+#include "SystemMenuGuard.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "PixelImage.h"
@@ -43,40 +44,6 @@ void RunFromTimer(std::function<BOOL()> work)
     s_timerWork = std::move(work);
     ::SetTimer(NULL, 0, 50, RunTimerWork);
 }
-
-// While it lives, the system's own keyboard menu loop is refused and counted: one started on
-// top of a tracking bar would wait for keys forever.
-class CSystemMenuGuard
-{
-public:
-    CSystemMenuGuard() : m_hHook(::SetWindowsHookEx(WH_CBT, CbtProc, NULL, ::GetCurrentThreadId()))
-    {
-        EXPECT_TRUE(m_hHook != NULL);
-        s_nRefused = 0;
-    }
-    ~CSystemMenuGuard()
-    {
-        if (m_hHook)
-            ::UnhookWindowsHookEx(m_hHook);
-    }
-    CSystemMenuGuard(const CSystemMenuGuard&) = delete;
-    CSystemMenuGuard& operator=(const CSystemMenuGuard&) = delete;
-    int Refused() const { return s_nRefused; }
-
-private:
-    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        if (nCode == HCBT_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU)
-        {
-            s_nRefused++;
-            return 1;
-        }
-        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-    }
-    static int s_nRefused;
-    HHOOK m_hHook;
-};
-int CSystemMenuGuard::s_nRefused = 0;
 
 class PopupBarTest : public CFrameFixture
 {

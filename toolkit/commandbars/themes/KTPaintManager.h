@@ -26,6 +26,7 @@ enum KTCommandBarsTheme
 };
 
 class CKTCommandBar;
+class CKTCommandBarKeyboardTip;
 class CKTControl;
 class CKTDockBar;
 class CKTGalleryPaintManager;
@@ -92,6 +93,8 @@ public:
     virtual void DrawStatusBarPane(CDC* pDC, CRect rc, CKTStatusBarPane* pPane);
     virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane);
     virtual void DrawStatusBarGripper(CDC* pDC, CRect rc);
+    // Paints the tip into the DC; with bSetRegion (and no DC) a theme may shape the tip's window instead.
+    virtual void DrawKeyboardTip(CDC* pDC, CKTCommandBarKeyboardTip* pTip, BOOL bSetRegion);
     virtual void FillDockBar(CDC* pDC, CKTDockBar* pBar);
     virtual void FillStatusBar(CDC* pDC, CWnd* pStatusBar);
     virtual void RefreshMetrics();

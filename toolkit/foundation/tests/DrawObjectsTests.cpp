@@ -2,6 +2,8 @@
 // 32-bit DIB sections, and clipping and bitmap selections that are given back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GuiLeakCheck.h"
 #include "KTDrawObjects.h"
 #include "MessagePump.h"
@@ -53,6 +55,17 @@ TEST(DrawObjects, DibSectionRowsRunAsAsked)
         const DWORD* pTopLeft = section.GetBits() + (bBottomUp ? 3 : 0);
         EXPECT_EQ(0x00FF0000u, *pTopLeft & 0xFFFFFF) << (bBottomUp ? "bottom-up" : "top-down");
     }
+}
+
+TEST(DrawObjects, BlendingWeighsEveryChannelOfTheNewPictureByAlpha)
+{
+    const BYTE newBits[8] = {255, 0, 200, 255, 10, 20, 30, 40}, oldBits[8] = {0, 255, 100, 255, 10, 20, 30, 40};
+    BYTE dest[8] = {};
+    BlendBitmapBits(dest, newBits, 2, 1, oldBits, 85);
+    const BYTE expected[8] = {84, 169, 132, 254, 9, 19, 29, 39};
+    EXPECT_TRUE(std::equal(dest, dest + 8, expected)) << "a third of the way, rounded down, alpha too";
+    BlendBitmapBits(dest, newBits, 2, 1, oldBits, 255);
+    EXPECT_EQ(254, dest[0]) << "even the last step keeps a trace of the old picture";
 }
 
 TEST(DrawObjects, AnEmptyDibSectionHasNoBitsAndLeavesNothing)

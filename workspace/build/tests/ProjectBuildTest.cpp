@@ -197,3 +197,20 @@ TEST_F(ProjectBuildTest, AReadOnlyRuntimeCopyStopsTheMakefileWithItsName)
         << m_output.m_lines[1];
     EXPECT_EQ("the user's own copy", ReadAll(strHeader));
 }
+
+// The designer's paths are ANSI text: a folder named "café" is one folder, not a UTF-8 mistake.
+TEST_F(ProjectBuildTest, CompileInAFolderWithANonAsciiNameCopiesTheRuntimeThereAndBuilds)
+{
+    const CString strStubs = WriteStubTools();
+    m_project.folder = m_strFolder + "caf\xE9\\";
+    ASSERT_TRUE(::CreateDirectory(m_project.folder, nullptr));
+    CProjectBuild build(m_project, m_editors, m_output);
+    build.GenerateCode();
+    build.Compile(strStubs + "\\vcvars32.bat", KESTOVA_PROGRAM_FOLDER);
+    EXPECT_EQ("Compiling " + std::string(m_project.name) + ".dll...", m_output.m_lines.back());
+    for (const char* pszFile : {"dravolint.c", "dravolint.h"})
+        EXPECT_TRUE(ReadAll(KESTOVA_PROGRAM_FOLDER "lib/" + CString(pszFile)) == ReadAll(m_project.folder + pszFile))
+            << pszFile << " is copied into the folder";
+    ASSERT_TRUE(WaitForFile(strStubs + "\\cl.done"));
+    EXPECT_EQ(Expected().source, ReadAll(strStubs + "\\seen.c")) << "the tools ran in the folder";
+}

@@ -52,21 +52,46 @@ TEST(NewProject, RefusesWordForWordAndReturnsTheChoices)
 }
 
 // The mask stops typing at 15 characters, but a name set from outside the dialog is not typed.
-// Over 240 characters the files made from it cannot be written.
+// Over 240 characters the files made from it cannot be written, and the whole path counts too:
+// "D:\typed\<name>\<name>_api_demo.c.tmp" stays within 259 characters up to a name of 117.
 TEST(NewProject, RefusesANameTooLongForItsFilesAndTakesTheLongestThatFits)
 {
     CNewProject dlg(MainFrameForTests(), {});
-    const std::string strLongest(240, 'n');
-    DialogRun run = RunDialog(dlg, {[&](HWND h) { ::SetDlgItemText(h, IDC_EDIT_NAME, (strLongest + "n").c_str()); },
+    const std::string strLongest(117, 'n');
+    DialogRun run = RunDialog(dlg, {[&](HWND h) { ::SetDlgItemText(h, IDC_EDIT_NAME, std::string(241, 'n').c_str()); },
                                     [&](HWND h)
                                     {
-                                        ::SetDlgItemText(h, IDC_EDIT_NAME, strLongest.c_str());
+                                        ::SetDlgItemText(h, IDC_EDIT_NAME, (strLongest + "n").c_str());
                                         ::SetDlgItemText(h, IDC_EDIT_LOCATION, "D:\\typed");
-                                    }});
-    EXPECT_EQ(std::vector<std::string>{"the protocol name has more than 240 characters, please reenter again!"},
-              run.refusals);
+                                    },
+                                    [&](HWND h) { ::SetDlgItemText(h, IDC_EDIT_NAME, strLongest.c_str()); }});
+    ASSERT_EQ(2u, run.refusals.size());
+    EXPECT_EQ("the protocol name has more than 240 characters, please reenter again!", run.refusals[0]);
+    EXPECT_NE(std::string::npos, run.refusals[1].find("_api_demo.c.tmp would have 261 characters, more than the limit "
+                                                      "of 259, please reenter again!"))
+        << run.refusals[1];
     ASSERT_EQ(IDOK, run.nResult);
     EXPECT_EQ(strLongest, std::string(dlg.m_strName));
+    EXPECT_EQ("D:\\typed", std::string(dlg.m_strLocation));
+}
+
+// A device name stands for no file, in the project's folder or anywhere.
+TEST(NewProject, RefusesADeviceNameWithOrWithoutAnExtension)
+{
+    CNewProject dlg(MainFrameForTests(), {});
+    std::vector<DialogStep> steps;
+    for (const char* pszName : {"con", "NUL", "com1", "Lpt9", "demo"})
+        steps.push_back(
+            [pszName](HWND h)
+            {
+                ::SetDlgItemText(h, IDC_EDIT_NAME, pszName);
+                ::SetDlgItemText(h, IDC_EDIT_LOCATION, "D:\\typed\\");
+            });
+    DialogRun run = RunDialog(dlg, steps);
+    ASSERT_EQ(4u, run.refusals.size());
+    EXPECT_EQ("\"con\" cannot be a file name: it is the name of a device, please reenter again!", run.refusals[0]);
+    EXPECT_EQ(IDOK, run.nResult);
+    EXPECT_EQ("demo", std::string(dlg.m_strName));
 }
 
 TEST(ProjectProperties, ListsCurrentValuesFirstAndAppliesOnlyTheSettings)

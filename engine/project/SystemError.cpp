@@ -1,0 +1,34 @@
+// SystemError.cpp: the system's own words for an error number.
+#include "SystemError.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#ifdef _WIN32
+
+CString SystemErrorText(unsigned long code)
+{
+    char message[512] = "";
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        message, sizeof message, nullptr);
+    // The system's sentence ends with a line break that the caller's line must not carry.
+    CString text(message, static_cast<int>(length));
+    text.TrimRight();
+    CString number;
+    number.Format("system error %lu", code);
+    return text.IsEmpty() ? number : text + " (" + number + ")";
+}
+
+CString LastSystemErrorText() { return SystemErrorText(GetLastError()); }
+
+#else
+
+CString SystemErrorText(unsigned long code) { return CString(std::strerror(static_cast<int>(code))); }
+
+CString LastSystemErrorText() { return SystemErrorText(static_cast<unsigned long>(errno)); }
+
+#endif

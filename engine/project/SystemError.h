@@ -1,0 +1,12 @@
+// SystemError.h: the system's own words for an error number.
+#pragma once
+
+#include <afx.h>
+
+// On Windows "Access is denied. (system error 5)": the system's sentence for
+// the GetLastError code and the code itself, so a user can read it and a
+// supporter can look it up. Elsewhere the C library's text for the errno code.
+CString SystemErrorText(unsigned long code);
+
+// The same for the error the system set last.
+CString LastSystemErrorText();

@@ -1,0 +1,132 @@
+// DialogBarTests.cpp: a dialog bar hosting an edit box: its caption strip, edges and sizes, with real input.
+#include "FrameFixture.h"
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTDialogBar.h"
+#include "KTDialogBarCaption.h"
+#include "KTDrawObjects.h"
+#include "KTPopupBar.h"
+#include "MessagePump.h"
+#include "ModalDrag.h"
+#include "TestInput.h"
+
+#include <afxres.h>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class DialogBarTest : public CFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        CFrameFixture::SetUp();
+        m_pBar = dynamic_cast<CKTDialogBar*>(m_pCommandBars->Add("Find", ktBarLeft, RUNTIME_CLASS(CKTDialogBar)));
+        ASSERT_TRUE(m_pBar != NULL);
+        ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), m_pBar, 100));
+        m_pBar->SetChild(&m_edit);
+        m_pBar->SetDockedSize(CSize(120, 150));
+        Relayout();
+    }
+    void TearDown() override
+    {
+        m_edit.DestroyWindow();
+        CFrameFixture::TearDown();
+    }
+
+    void Relayout()
+    {
+        m_pCommandBars->RecalcFrameLayout();
+        m_pBar->OnRecalcLayout();
+        PumpMessages();
+    }
+    CKTControl* Control(UINT nId) const { return m_pBar->GetControls()->FindControl(nId); }
+    LRESULT HitTest(CPoint ptScreen) const
+    {
+        return m_pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
+    }
+
+    CKTDialogBar* m_pBar = NULL;
+    CEdit m_edit;
+};
+}  // namespace
+
+TEST_F(DialogBarTest, TheChildFillsTheRoomBelowTheCaptionAndTheCloseButtonEndsIt)
+{
+    const int nCaption = m_pBar->GetCaptionHeight();
+    ASSERT_GT(nCaption, 3);
+    CRect rcEdit = CKTWindowRect(&m_edit);
+    m_pBar->ScreenToClient(rcEdit);
+    EXPECT_EQ(CRect(CPoint(3, 3 + nCaption), CSize(120, 150)), rcEdit);
+
+    CKTControl* pClose = Control(KT_ID_TOOLBAR_CLOSE);
+    ASSERT_TRUE(pClose && pClose->IsVisible());
+    EXPECT_EQ(CSize(16, 16), pClose->GetRect().Size());
+    EXPECT_EQ(CKTClientRect(m_pBar).right - 3, pClose->GetRect().right);
+    auto* pCaption = dynamic_cast<CKTDialogBarCaptionControl*>(Control(KT_ID_DIALOGBAR_CAPTION));
+    ASSERT_TRUE(pCaption != NULL);
+    EXPECT_EQ(CString("Find"), pCaption->GetCaption()) << "the bar's title when it has no caption";
+    EXPECT_FALSE(pCaption->IsCaptionEnabled()) << "an empty caption popup offers nothing";
+    EXPECT_EQ(3, pCaption->GetRect().left);
+    EXPECT_EQ(pClose->GetRect().left, pCaption->GetRect().right);
+    CRect rcCaption = CKTWindowRect(m_pBar);
+    EXPECT_EQ(1, m_pBar->IsPointInside(rcCaption.left + 5, rcCaption.top + 5));
+    EXPECT_EQ(-2, m_pBar->IsPointInside(rcCaption.left + 5, rcCaption.top + nCaption + 10));
+
+    CTestInput input(m_pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pCaption->GetRect().CenterPoint()));
+    EXPECT_EQ(-1, m_pBar->GetPopuped()) << "nothing opens";
+    m_pBar->GetCaptionPopup()->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetCaption("&New");
+    Relayout();
+    ASSERT_TRUE(pCaption->IsCaptionEnabled());
+    ASSERT_TRUE(input.Click(pCaption->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([this] { return m_pBar->GetCaptionPopup()->IsVisible(); }, kColdWineDeadlineMs));
+    CPoint ptBelow(pCaption->GetRect().left, pCaption->GetRect().bottom);
+    m_pBar->ClientToScreen(&ptBelow);
+    CRect rcPopup = CKTWindowRect(m_pBar->GetCaptionPopup());
+    EXPECT_EQ(ptBelow.x, rcPopup.left) << "under the caption's left end";
+    EXPECT_NEAR(ptBelow.y, rcPopup.top, 2) << "the theme may widen what the popup keeps clear";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([this] { return !m_pBar->GetCaptionPopup()->IsVisible(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(input.Click(pClose->GetRect().CenterPoint()));
+    EXPECT_TRUE(PumpUntil([this] { return !m_pBar->IsVisible(); }, kColdWineDeadlineMs));
+    EXPECT_TRUE(::IsWindow(m_edit.GetSafeHwnd())) << "the child is the host's";
+
+    m_pBar->SetVisible(TRUE);
+    m_pBar->SetCloseable(FALSE);
+    Relayout();
+    EXPECT_FALSE(Control(KT_ID_TOOLBAR_CLOSE)->IsVisible()) << "not closeable: no close button";
+}
+
+TEST_F(DialogBarTest, AFloatingBarSizesFromItsCornersButNeverBelowItsMinimum)
+{
+    ASSERT_TRUE(m_pCommandBars->FloatCommandBar(m_pBar));
+    PumpMessages();
+    CRect rc = CKTWindowRect(m_pBar);
+    EXPECT_EQ(CSize(206, 206 + m_pBar->GetCaptionHeight()), rc.Size()) << "the floating size with margins and caption";
+    EXPECT_EQ(HTTOPLEFT, HitTest(rc.TopLeft() + CSize(1, 1)));
+    EXPECT_EQ(HTBOTTOMRIGHT, HitTest(rc.BottomRight() - CSize(1, 1)));
+    EXPECT_EQ(HTLEFT, HitTest(CPoint(rc.left + 1, rc.CenterPoint().y)));
+    EXPECT_EQ(HTBOTTOM, HitTest(CPoint(rc.CenterPoint().x, rc.bottom - 1)));
+
+    CPoint ptCorner = rc.BottomRight() - CSize(1, 1);
+    ASSERT_TRUE(DragAtOnce(m_pBar->GetSafeHwnd(), ptCorner, ptCorner + CSize(30, 20)));
+    EXPECT_EQ(CSize(230, 220), m_pBar->GetFloatingSize());
+    EXPECT_EQ(rc.Size() + CSize(30, 20), CKTWindowRect(m_pBar).Size());
+    EXPECT_EQ(rc.TopLeft(), CKTWindowRect(m_pBar).TopLeft()) << "the opposite corner stays";
+
+    rc = CKTWindowRect(m_pBar);
+    ptCorner = rc.BottomRight() - CSize(1, 1);
+    ASSERT_TRUE(DragAtOnce(m_pBar->GetSafeHwnd(), ptCorner, CPoint(rc.left + 40, ptCorner.y)));
+    EXPECT_EQ(rc.Size(), CKTWindowRect(m_pBar).Size()) << "narrower than 50 is refused";
+}
+
+TEST_F(DialogBarTest, ADockedBarSizesFromTheEdgeFacingTheFrame)
+{
+    CRect rc = CKTWindowRect(m_pBar);
+    EXPECT_EQ(HTRIGHT, HitTest(CPoint(rc.right - 1, rc.CenterPoint().y))) << "docked at the left";
+    CPoint ptEdge(rc.right - 1, rc.CenterPoint().y);
+    ASSERT_TRUE(DragAtOnce(m_pBar->GetSafeHwnd(), ptEdge, ptEdge + CSize(40, 0)));
+    EXPECT_EQ(CSize(160, 150), m_pBar->GetDockedSize());
+}

@@ -1,0 +1,153 @@
+// KeyboardTipTests.cpp: keyboard tips over the bars, typed with real keys; Ctrl+Tab and Space on the bars.
+#include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
+#include "FrameFixture.h"
+#include "KTCommandBarKeyboardTip.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTMenuBar.h"
+#include "KTToolBar.h"
+#include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "SystemMenuGuard.h"
+#include "TestInput.h"
+
+#include <afxres.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+class KeyboardTipTest : public CFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        CFrameFixture::SetUp();
+        m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+    }
+
+    // Waits until the bar shows its tips, then gives their texts in order.
+    std::vector<CString> TipsOf(CKTCommandBar* pBar)
+    {
+        PumpUntil([this, pBar] { return m_pCommandBars->GetKeyboardTipsBar() == pBar; }, kColdWineDeadlineMs);
+        PumpMessages();
+        std::vector<CString> texts;
+        for (auto& pTip : m_pCommandBars->GetKeyboardTips())
+            texts.push_back(pTip->GetTipText());
+        return texts;
+    }
+
+    CKTCommandBarKeyboardTip* TipFor(CCmdTarget* pTarget) const
+    {
+        for (auto& pTip : m_pCommandBars->GetKeyboardTips())
+            if (pTip->GetTarget() == pTarget)
+                return pTip.get();
+        return NULL;
+    }
+
+    CKTToolBar* AddBar(LPCSTR lpszTitle, std::vector<std::pair<UINT, LPCSTR>> buttons)
+    {
+        CKTToolBar* pBar = m_pCommandBars->Add(lpszTitle, ktBarTop);
+        for (auto& button : buttons)
+            pBar->GetControls()->Add(ktControlButton, button.first)->SetCaption(button.second);
+        m_pFrame->RecalcLayout();
+        PumpMessages();
+        return pBar;
+    }
+};
+}  // namespace
+
+TEST_F(KeyboardTipTest, AltLabelsTheMenusAndTheOtherBarsAndTypingALetterOpensItsMenuWithItsOwnTips)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_MENU));
+    EXPECT_EQ((std::vector<CString>{"F", "E", "T", "S"}), TipsOf(pMenuBar)) << "the menus, then the Standard bar";
+
+    CKTControl* pFile = pMenuBar->GetControl(0);
+    CKTCommandBarKeyboardTip* pTip = TipFor(pFile);
+    ASSERT_TRUE(pTip && pTip->IsWindowVisible());
+    CPoint ptAnchor(pFile->GetRect().left + 12, pFile->GetRect().bottom - 11);
+    pMenuBar->ClientToScreen(&ptAnchor);
+    CRect rcTip;
+    pTip->GetWindowRect(rcTip);
+    EXPECT_EQ(ptAnchor, rcTip.TopLeft());
+    EXPECT_GE(rcTip.Width(), 16);
+    EXPECT_GE(rcTip.Height(), 15);
+    EXPECT_TRUE(pTip->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(pTip->GetSafeHwnd(), ::WindowFromPoint(rcTip.CenterPoint())) << "shown over the bar";
+
+    ASSERT_TRUE(input.Key('E'));
+    ASSERT_EQ(1, pMenuBar->GetPopuped()) << "E opens Edit";
+    CKTCommandBar* pEdit = pMenuBar->GetControl(1)->GetCommandBar();
+    EXPECT_EQ((std::vector<CString>{"U", "T", "C", "P"}), TipsOf(pEdit)) << "Cu&t is T";
+
+    CKTCommandBarKeyboardTip* pUndo = TipFor(pEdit->GetControl(0));
+    ASSERT_TRUE(pUndo && !pUndo->IsEnabled()) << "no handler: disabled";
+    EXPECT_TRUE(pUndo->GetExStyle() & WS_EX_LAYERED) << "drawn translucent";
+    ASSERT_TRUE(input.Key('U'));
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a disabled tip runs nothing";
+    EXPECT_EQ(4u, m_pCommandBars->GetKeyboardTips().size());
+
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    EXPECT_EQ(-1, pMenuBar->GetPopuped());
+    EXPECT_EQ((std::vector<CString>{"F", "E", "T", "S"}), TipsOf(pMenuBar)) << "Esc steps back to the menu bar's tips";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty());
+    EXPECT_EQ(NULL, ::FindWindowEx(NULL, NULL, NULL, "F")) << "every tip window is gone";
+    EXPECT_EQ(0, guard.Refused());
+}
+
+TEST_F(KeyboardTipTest, SharedLettersGrowUntilUniqueAndEachTypedKeyNarrowsTheTips)
+{
+    CLoopTranslation translation;
+    CKTToolBar* pBar = AddBar("Tips", {{ID_TEST_DISABLED_BY_HANDLER, "&File"},
+                                       {ID_TEST_ENABLED, "&Format"},
+                                       {777, ""}});  // an id without a string: no caption
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pCommandBars->SetToolBarFocus(pBar);
+    // "Toolbar Options" takes T; no caption, no tip; the menu bar by its title.
+    EXPECT_EQ((std::vector<CString>{"T", "FF", "FO", "M"}), TipsOf(pBar));
+
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F'));
+    EXPECT_EQ((std::vector<CString>{"FF", "FO"}), TipsOf(pBar));
+    ASSERT_TRUE(input.Key('X'));
+    EXPECT_EQ(2u, m_pCommandBars->GetKeyboardTips().size()) << "a key no tip has keeps them all";
+    ASSERT_TRUE(input.Key('O'));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "FO runs Format";
+}
+
+TEST_F(KeyboardTipTest, CtrlTabMovesToTheNextToolbarAndSpaceOnTheMenuBarAsksForTheSystemMenu)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTToolBar* pBar = AddBar("Tips", {{ID_TEST_ENABLED, "&Run"}});
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_F10));
+    ASSERT_EQ(1, pMenuBar->GetTrackingMode());
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl));
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    EXPECT_EQ(1, pBar->GetTrackingMode());
+    EXPECT_EQ(0, pBar->GetSelected()) << "its first control";
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl | CTestInput::kShift));
+    EXPECT_EQ(1, pMenuBar->GetTrackingMode()) << "and back, wrapping";
+
+    CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {WM_SYSCOMMAND});
+    ASSERT_TRUE(input.Key(VK_SPACE));
+    PumpUntil([&recorder] { return !recorder.Messages().empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    ASSERT_FALSE(recorder.Messages().empty());
+    EXPECT_EQ((WPARAM)SC_KEYMENU, recorder.Messages()[0].wParam);
+    EXPECT_EQ((LPARAM)' ', recorder.Messages()[0].lParam) << "the system menu";
+}

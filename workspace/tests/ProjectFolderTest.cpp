@@ -1,0 +1,156 @@
+// What the designer writes stays its own and inside the project's folder: a hostile project name is
+// refused on reading, the temporaries a killed save left are removed at the next open or save, and an
+// editor is written through its own "<file>.tmp".
+#include "DesignerFrameTest.h"
+
+#include "WorkspaceRes.h"
+#include "model/FixedText.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+namespace
+{
+
+namespace fs = std::filesystem;
+
+// Every file and folder under the folder.
+std::set<std::string> EntriesUnder(const std::string& folder)
+{
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        entries.insert(entry.path().string());
+    return entries;
+}
+
+bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+class ProjectFolderTest : public DesignerFrameTest
+{
+protected:
+    CString Output() const
+    {
+        CString strOutput;
+        m_pFrame->m_wndOutput.GetWindowText(strOutput);
+        return strOutput;
+    }
+    // The example design as "<relative>", under a project name given as XML attribute text.
+    std::string ExampleAt(const std::string& strRelative, const std::string& strName) const
+    {
+        const std::string strPath = ExampleNamed(m_folder, "example");
+        std::string strText = m_folder.Read("example.kvs");
+        ::DeleteFile(strPath.c_str());
+        strText.replace(strText.find("name=\"example\""), 14, "name=\"" + strName + "\"");
+        m_folder.Write(strRelative, strText);
+        return m_folder.Path(strRelative);
+    }
+};
+
+}  // namespace
+
+// Clicking such a project once wrote its files two folders up, over what stood there.
+TEST_F(ProjectFolderTest, AHostileProjectNameIsRefusedOnReadingAndNothingIsWrittenOutsideTheFolder)
+{
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("outer").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("outer\\inner").c_str(), nullptr));
+    m_folder.Write("victim.diagram", "the user's own file");
+    int nFile = 0;
+    for (const char* pszName : {"..\\..\\victim", "..\\x", "con", "sub/x", "nul.c", "a:b"})
+    {
+        SCOPED_TRACE(pszName);
+        const std::string strPath = ExampleAt("outer\\inner\\p" + std::to_string(nFile++) + ".kvs", pszName);
+        const std::set<std::string> before = EntriesUnder(m_folder.Path());
+        DesignerTestApp().m_messages.clear();
+        m_pFrame->ReadSolutionFile(strPath.c_str());
+        EXPECT_TRUE(m_pFrame->m_projects.empty());
+        EXPECT_EQ(std::vector<CString>{"invalid project file!"}, DesignerTestApp().m_messages);
+        EXPECT_NE(-1,
+                  Output().Find(("Error: invalid project file " + strPath +
+                                 ": project attribute \"name\" is refused: \"" + pszName + "\" cannot be a file name")
+                                    .c_str()))
+            << (LPCTSTR)Output();
+        EXPECT_EQ(before, EntriesUnder(m_folder.Path()));
+    }
+    EXPECT_EQ("the user's own file", m_folder.Read("victim.diagram"));
+}
+
+// A name that reached a loaded project another way still makes no path outside its folder.
+TEST_F(ProjectFolderTest, APathMadeFromANameThatLeavesTheFolderIsRefusedAndNothingIsWritten)
+{
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("inner").c_str(), nullptr));
+    m_pFrame->ReadSolutionFile(ExampleAt("inner\\chat.kvs", "chat").c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    CopyFixedText(m_pFrame->m_projects[0]->name, "..\\victim");
+    const std::set<std::string> before = EntriesUnder(m_folder.Path());
+    Select(ProjectItem("chat"));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find("\"..\\victim.diagram\" cannot be a file name"))
+        << (LPCTSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ(before, EntriesUnder(m_folder.Path()));
+    CopyFixedText(m_pFrame->m_projects[0]->name, "chat");
+}
+
+// Killed during a save, the atomic writers leave "<file>.tmp" beside each file they were replacing.
+TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndSaveAndNoOthers)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    const std::vector<std::string> own = {"chat.kvs.tmp",        "chat_api.h.tmp",   "chat_api.c.tmp",
+                                          "chat_api_demo.c.tmp", "chat.diagram.tmp", "Makefile.tmp",
+                                          "dravolint.h.tmp",     "dravolint.c.tmp",  "Make.rules.tmp"};
+    const std::vector<std::string> others = {"notes.tmp", "other_api.c.tmp", "chat.kvs.tmp.kept", "kfw1A.tmp"};
+    const auto plant = [&](const std::vector<std::string>& files)
+    {
+        for (const std::string& strFile : files)
+            ASSERT_TRUE(m_folder.Write(strFile, "half of a file"));
+    };
+    plant(own);
+    plant(others);
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    for (const std::string& strFile : own)
+        EXPECT_FALSE(Exists(m_folder.Path(strFile))) << strFile << " stays after the open";
+
+    plant(own);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    for (const std::string& strFile : own)
+        EXPECT_FALSE(Exists(m_folder.Path(strFile))) << strFile << " stays after the save";
+    for (const std::string& strFile : others)
+        EXPECT_EQ("half of a file", m_folder.Read(strFile)) << strFile << " is not the project's";
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
+// An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.
+// Wine's move would replace a read-only file, which Windows refuses: the editor refuses it too.
+TEST_F(ProjectFolderTest, AnEditorIsWrittenThroughItsTemporaryAndAReadOnlyFileIsRefusedInTheSystemsWords)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
+    Select(ProjectItem("chat"));
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    const std::string strApi = m_folder.Path("chat_api.c");
+    ASSERT_TRUE(::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_READONLY));
+    // A folder where the demo's temporary would go: not one of ours, so it stays and the save fails.
+    const std::string strBlocker = m_folder.Path("chat_api_demo.c.tmp");
+    ASSERT_TRUE(::CreateDirectory(strBlocker.c_str(), nullptr));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectory(strBlocker.c_str());
+
+    ASSERT_EQ(2u, DesignerTestApp().m_messages.size());
+    for (const auto& [strStart, strNumber] :
+         {std::pair<std::string, const char*>{"cannot write " + strBlocker + ": ", " (system error 5)"},
+          {"cannot replace " + strApi + ": ", " (system error 5)"}})
+    {
+        const auto found =
+            std::find_if(DesignerTestApp().m_messages.begin(), DesignerTestApp().m_messages.end(),
+                         [&](const CString& strMessage) { return strMessage.Find(strStart.c_str()) == 0; });
+        ASSERT_NE(DesignerTestApp().m_messages.end(), found) << strStart;
+        EXPECT_GT(found->Find(strNumber), static_cast<int>(strStart.size()))
+            << "the system's sentence, then the number";
+    }
+    EXPECT_EQ("", m_folder.Read("chat_api.c"));
+    EXPECT_EQ("", m_folder.Read("chat_api_demo.c"));
+    EXPECT_NE(std::string::npos, m_folder.Read("chat_api.h").find("chat")) << "the other editor is written";
+    for (const std::string& strEntry : EntriesUnder(m_folder.Path()))
+        EXPECT_NE(".tmp", fs::path(strEntry).extension().string()) << strEntry;
+}
