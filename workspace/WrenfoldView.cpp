@@ -4,7 +4,7 @@
 #include "WorkspaceRes.h"
 
 #include "KTCommandBars.h"
-#include "dialogs/KTSyntaxEditPropertiesDlg.h"
+#include "KTSyntaxEditPropertiesDlg.h"
 #include "WrenfoldApp.h"
 #include "KTMDIFrameWnd.h"
 

@@ -29,9 +29,9 @@ public:
     CRect GetDockedRect() const { return m_rcDocked; }
 
 protected:
-    // The modal loop of a drag or resize; ends when the button goes up or the loop is cancelled, leaving the bar
-    // where the last move put it.
-    virtual void Track();
+    // The modal loop of a drag or resize; ends when the button goes up or the loop is cancelled. TRUE when the
+    // button went up. A cancelled drag leaves the bar where the last move put it; a cancelled resize is undone.
+    virtual BOOL Track();
 
 private:
     void OnTrackMessage(const MSG& msg);
@@ -39,6 +39,8 @@ private:
     void OnResizeMove(CPoint pt);
     void OnResizeBothMove(CPoint pt);
     void FloatAt(CPoint pt);
+    // A cancelled resize: the bar takes its size from before the press again.
+    void RestoreSize(const CRect& rcBefore);
     // The bar's window rectangle in its dock bar's client coordinates.
     CRect GetRectInDockBar() const;
     // Leaves at least a few pixels of the rectangle inside the work area under the cursor.

@@ -83,10 +83,33 @@ enum KTControlType
     ktControlRadioButton = 11,
 };
 
-inline BOOL KTIsPopupType(int nType)
+class CKTControl;
+
+// How a control with the automatic style shows its caption on a tool bar (popup bars always show it).
+enum KTAutoCaption
 {
-    return nType == ktControlPopup || nType == ktControlButtonPopup || nType == ktControlSplitButtonPopup;
-}
+    ktAutoCaptionNever,
+    ktAutoCaptionWithoutIcon,  // only while it has no icon
+    ktAutoCaptionAlways,
+};
+
+// What the factory, the layout and the themes ask of a control type, one row per type (KTControlTraits.cpp):
+// a new type is described there rather than tested for in each of them.
+struct KT_CONTROL_TRAITS
+{
+    int nType;
+    KTAutoCaption nAutoCaption;
+    BOOL bPopup;  // opens a popup bar of its own
+    BOOL
+        bDropsList;  // drops a list from its own box (a combo box): the list keeps the box's edges, which no theme widens
+    // Makes a control of the type for a command id; NULL for types whose owner makes them.
+    CKTControl* (*pfnCreate)(int nId);
+};
+
+// The row of a type; an unknown type gets a row that asks for nothing.
+const KT_CONTROL_TRAITS& KTControlTraits(int nType);
+
+inline BOOL KTIsPopupType(int nType) { return KTControlTraits(nType).bPopup; }
 
 enum KTButtonStyle
 {

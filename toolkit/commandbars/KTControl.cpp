@@ -149,19 +149,15 @@ BOOL CKTControl::IsCaptionVisible() const
     case ktButtonIcon:
         return FALSE;
     }
-    switch (m_nType)
+    switch (GetTraits().nAutoCaption)
     {
-    case ktControlButton:
-    case ktControlButtonPopup:
-    case ktControlSplitButtonPopup:
+    case ktAutoCaptionWithoutIcon:
         return GetImage(GetIconSize().cx) == NULL;
-    case ktControlPopup:
-    case ktControlLabel:
-    case ktControlCheckBox:
-    case ktControlRadioButton:
+    case ktAutoCaptionAlways:
         return TRUE;
+    default:
+        return FALSE;
     }
-    return FALSE;
 }
 
 int CKTControl::GetEnabled() const

@@ -40,6 +40,7 @@ public:
 
     int GetID() const { return m_nId; }
     int GetType() const { return m_nType; }
+    const KT_CONTROL_TRAITS& GetTraits() const { return KTControlTraits(m_nType); }
     void SetType(int nType) { m_nType = nType; }
     int GetIndex() const { return m_nIndex; }
     int GetStyle() const;

@@ -4,11 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
-#include "KTControlButton.h"
 #include "KTControlPopup.h"
-#include "KTControlRecentFileList.h"
-#include "KTControlToolbars.h"
-#include "KTControlWorkspaceActions.h"
 #include "KTPopupBar.h"
 
 namespace
@@ -23,33 +19,12 @@ CString GetMenuText(CMenu* pMenu, int nIndex)
 
 CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
 {
+    // Combo boxes, edits, custom controls and galleries are not built here.
+    const KT_CONTROL_TRAITS& traits = KTControlTraits(nType);
     CKTSmartPtr<CKTControl> pControl;
-    switch (nType)
-    {
-    case ktControlButton:
-        if (nId == (int)KT_ID_FILE_MRU_FIRST)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlRecentFileList);
-        else if (nId == (int)KT_ID_TOOLBARS_LIST)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlToolbars);
-        else if (nId == KT_ID_WORKSPACE_ACTIONS)
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlWorkspaceActions);
-        else
-            pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
-        break;
-    case ktControlPopup:
-    case ktControlButtonPopup:
-    case ktControlSplitButtonPopup:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlPopup);
-        break;
-    case ktControlLabel:
-    case ktControlCheckBox:
-    case ktControlRadioButton:
-        pControl = CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton);
-        break;
-    default:
-        // Combo boxes, edits, custom controls and galleries are not built here.
+    if (!traits.pfnCreate)
         return pControl;
-    }
+    pControl = CKTSmartPtr<CKTControl>::Adopt(traits.pfnCreate(nId));
     pControl->SetType(nType);
     return pControl;
 }

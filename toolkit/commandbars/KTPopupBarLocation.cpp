@@ -33,7 +33,7 @@ DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupF
 // A combo box's list drops over nothing but the box itself.
 BOOL IsBarComboBox(CKTControl* pControl)
 {
-    return pControl->GetType() == ktControlComboBox && !pControl->GetParent()->IsPopupBar();
+    return pControl->GetTraits().bDropsList && !pControl->GetParent()->IsPopupBar();
 }
 
 // The control's rectangle, in its bar's coordinates, as the control lets its popup cover it.

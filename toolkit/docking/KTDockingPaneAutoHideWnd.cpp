@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "KTColorManager.h"
 #include "KTDockingPane.h"
 #include "KTDockingPaneAutoHidePanel.h"
 #include "KTDockingPaneLayoutData.h"
@@ -174,7 +175,7 @@ void CKTDockingPaneAutoHideWnd::OnPaint()
     CKTDockingPanePaintManager* pPaintManager = GetManager()->GetPaintManager();
     CRect rc;
     GetClientRect(&rc);
-    dc.FillSolidRect(rc, pPaintManager->LookupColor(51));
+    dc.FillSolidRect(rc, pPaintManager->LookupColor(KTCOLOR_CONTROL_FACE));
     COLORREF clrDark = pPaintManager->LookupColor(COLOR_BTNTEXT);
     COLORREF clrShadow = pPaintManager->LookupColor(COLOR_3DSHADOW);
     COLORREF clrLight = pPaintManager->LookupColor(COLOR_BTNHIGHLIGHT);

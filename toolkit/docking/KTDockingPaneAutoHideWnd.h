@@ -77,6 +77,9 @@ private:
     void TrackLive(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen);
     // The window reaches to the edge's far side and the group keeps the new size.
     void ApplyEdge(const CRect& rcEdgeScreen);
+    // The window fully out at the rectangle (site client coordinates) and the group's size without the edge.
+    void ApplySize(const CRect& rc, int nDockedSize);
+    int DockedSize() const;
     void ReleaseContainer();
     CKTDockingPaneManager* GetManager() const { return m_pManager; }
     BOOL IsVerticalSliding() const { return m_nDirection >= 2; }

@@ -104,9 +104,10 @@ void CKTDockingPaneAutoHideWnd::TrackLive(CRect rcEdge, int nLow, int nHigh, CPo
     BOOL bVertical = IsVerticalSliding();
     int nStart = bVertical ? rcEdge.top : rcEdge.left;
     int nGrip = (bVertical ? ptScreen.y : ptScreen.x) - nStart;
+    const CRect rcFullBefore = m_rcFull;
+    const int nSizeBefore = DockedSize();
     CKTCaptureLoop loop(m_hWnd, ktLoopPaintFirst);
     MSG msg;
-    // A cancel ends the drag like the release: the size reached stays.
     while (loop.Next(msg))
     {
         if (msg.message != WM_MOUSEMOVE)
@@ -121,6 +122,16 @@ void CKTDockingPaneAutoHideWnd::TrackLive(CRect rcEdge, int nLow, int nHigh, CPo
         rcMoved.OffsetRect(bVertical ? 0 : nAt - nStart, bVertical ? nAt - nStart : 0);
         ApplyEdge(rcMoved);
     }
+    if (!loop.IsReleased() && m_rcFull != rcFullBefore)
+        ApplySize(rcFullBefore, nSizeBefore);
+}
+
+int CKTDockingPaneAutoHideWnd::DockedSize() const
+{
+    CKTDockingPane* pPane = m_pContainer ? m_pContainer->GetSelected() : NULL;
+    if (!pPane)
+        return 0;
+    return IsVerticalSliding() ? pPane->m_nDockedHeight : pPane->m_nDockedWidth;
 }
 
 void CKTDockingPaneAutoHideWnd::ApplyEdge(const CRect& rcEdgeScreen)
@@ -146,9 +157,15 @@ void CKTDockingPaneAutoHideWnd::ApplyEdge(const CRect& rcEdgeScreen)
         break;
     }
     // The group's size leaves out the edge, as the window is made from it plus the edge.
-    CKTDockingPane* pPane = m_pContainer->GetSelected();
-    (IsVerticalSliding() ? pPane->m_nDockedHeight : pPane->m_nDockedWidth) =
-        (IsVerticalSliding() ? rc.Height() : rc.Width()) - ktEdge;
+    ApplySize(rc, (IsVerticalSliding() ? rc.Height() : rc.Width()) - ktEdge);
+}
+
+void CKTDockingPaneAutoHideWnd::ApplySize(const CRect& rc, int nDockedSize)
+{
+    CKTDockingPane* pPane = m_pContainer ? m_pContainer->GetSelected() : NULL;
+    if (!pPane)
+        return;
+    (IsVerticalSliding() ? pPane->m_nDockedHeight : pPane->m_nDockedWidth) = nDockedSize;
     m_rcFull = rc;
     SetWindowPos(NULL, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     RecalcLayout();

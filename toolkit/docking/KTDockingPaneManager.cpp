@@ -75,7 +75,7 @@ BOOL CKTDockingPaneManager::InstallDockingPanes(CWnd* pSite, BOOL bClipChildren)
 
 CKTDockingPaneLayoutData* CKTDockingPaneManager::CreateLayout() { return new CKTDockingPaneLayoutData(this); }
 
-void CKTDockingPaneManager::SetTheme(int nTheme)
+void CKTDockingPaneManager::SetTheme(KTDockingPaneTheme nTheme)
 {
     m_pPaintManager = CKTDockingPanePaintManager::CreateTheme(nTheme);
     m_pPaintManager->RefreshMetrics();

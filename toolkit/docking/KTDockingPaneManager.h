@@ -14,7 +14,7 @@
 #include "KTToolTipController.h"
 
 // The docking themes by id; SetTheme takes any other id too and draws it as the default one.
-enum KTDockingPaneTheme
+enum KTDockingPaneTheme : int
 {
     ktDockingPaneThemeDefault = 0,
     ktDockingPaneThemeGradient = 1,        // gradient captions
@@ -42,7 +42,7 @@ public:
     CKTDockingPaneManager& operator=(const CKTDockingPaneManager&) = delete;
 
     BOOL InstallDockingPanes(CWnd* pSite, BOOL bClipChildren = TRUE);
-    void SetTheme(int nTheme);
+    void SetTheme(KTDockingPaneTheme nTheme);
     // Flags of KTDockingPaneKeyboardFlags; 0 takes the site out of the keyboard hook.
     BOOL EnableKeyboardNavigate(int nFlags);
     int GetKeyboardNavigate() const { return m_nKeyboardNavigate; }

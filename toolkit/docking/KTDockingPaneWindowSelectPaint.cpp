@@ -12,8 +12,8 @@ const int kTextInset = 4;
 const int kDetailsLineGap = 11;
 const int kDetailsInsetX = 15;
 const int kDetailsInsetY = 13;
-const int kFrameColor = 32;
-const int kSelectionColor = 31;
+const int kFrameColor = KTCOLOR_HIGHLIGHT_BORDER;
+const int kSelectionColor = KTCOLOR_HIGHLIGHT;
 const int kFilesHeaderLeft = 185;
 const int kPanesHeaderLeft = 9;
 

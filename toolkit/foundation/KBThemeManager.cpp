@@ -15,7 +15,7 @@ void CKBThemeManagerStyle::RefreshMetrics()
     m_clrFace = pColors->GetColor(COLOR_WINDOW);
     m_clrDisabled = pColors->GetColor(COLOR_BTNFACE);
     m_clrText = pColors->GetColor(COLOR_WINDOWTEXT);
-    m_clrBorder = pColors->GetColor(m_nTheme == kbThemeOffice ? KTCOLOR_BORDER : COLOR_BTNSHADOW);
+    m_clrBorder = pColors->GetColor(m_nTheme == kbThemeOffice ? KTCOLOR_FLAT_BORDER : COLOR_BTNSHADOW);
     m_clrBorderHot = pColors->GetColor(m_nTheme == kbThemeOffice ? KTCOLOR_HIGHLIGHT_BORDER : COLOR_BTNSHADOW);
 }
 

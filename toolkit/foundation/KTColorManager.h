@@ -7,41 +7,44 @@
 
 // Indexes 0 to 30 are the system colours of the same number; 30 to 62 are
 // recomputed from them on every refresh (30 is the menu bar colour itself).
+// Each is named after the role the bar themes give it; tabs, panes and grids
+// that borrow one take it in the same role.
 enum KTColorIndex
 {
-    KTCOLOR_MENUBAR = 30,                // menu bar background
-    KTCOLOR_HIGHLIGHT = 31,              // hot item fill
-    KTCOLOR_HIGHLIGHT_BORDER = 32,       // hot item frame
-    KTCOLOR_HIGHLIGHT_PUSHED = 33,       // pressed item fill
-    KTCOLOR_HIGHLIGHT_CHECKED = 34,      // checked item fill
-    KTCOLOR_HIGHLIGHT_CHECKED_HOT = 35,  // checked item under the mouse
-    KTCOLOR_TAB_SELECTED = 36,           // selected tab and active page
-    KTCOLOR_TAB_NORMAL = 37,             // unselected tab face
-    KTCOLOR_TAB_BORDER = 38,             // tab outline
-    KTCOLOR_FRAME = 39,                  // bar and popup frame
-    KTCOLOR_TOOLBAR_FACE = 40,           // toolbar background
-    KTCOLOR_TOOLBAR_GRIPPER = 41,        // gripper dots
-    KTCOLOR_SEPARATOR = 42,              // separator lines
-    KTCOLOR_MENU_FACE = 43,              // popup menu background
-    KTCOLOR_MENU_ICON_BACK = 44,         // popup menu icon column
-    KTCOLOR_DISABLED_TEXT = 45,          // text of disabled items
-    KTCOLOR_HIGHLIGHT_TEXT = 46,         // text on a hot item
-    KTCOLOR_TAB_BACKGROUND_LIGHT = 47,   // tab strip gradient, light end
-    KTCOLOR_TAB_BACKGROUND = 48,         // tab strip background
-    KTCOLOR_TAB_SELECTED_TEXT = 49,      // selected tab text and tab buttons
-    KTCOLOR_TAB_HOT = 50,                // tab under the mouse
-    KTCOLOR_CAPTION_ACTIVE = 51,         // active pane caption
-    KTCOLOR_PANE_FRAME = 52,             // docking pane frame
-    KTCOLOR_CAPTION_INACTIVE = 53,       // inactive pane caption
-    KTCOLOR_CAPTION_TEXT = 54,           // pane caption text
-    KTCOLOR_SPLITTER = 55,               // splitter bar
-    KTCOLOR_SHADOW = 56,                 // popup shadow
-    KTCOLOR_BORDER = 57,                 // flat control border
-    KTCOLOR_EDIT_BACK = 58,              // edit and combo background
-    KTCOLOR_GRID_LINE = 59,              // grid lines
-    KTCOLOR_GRID_CATEGORY = 60,          // grid category rows
-    KTCOLOR_STATUS_FACE = 61,            // status bar background
-    KTCOLOR_EXPAND_BUTTON = 62,          // chevrons and expand buttons
+    KTCOLOR_FIRST_DERIVED = 30,
+    KTCOLOR_TOOLBAR_FACE = 30,              // tool bar face, popup icon column, open-popup fill
+    KTCOLOR_HIGHLIGHT = 31,                 // hot control fill
+    KTCOLOR_HIGHLIGHT_BORDER = 32,          // hot control border
+    KTCOLOR_HIGHLIGHT_PUSHED = 33,          // pressed control fill
+    KTCOLOR_HIGHLIGHT_FAINT = 34,           // faint highlight wash (no theme draws with it)
+    KTCOLOR_POPUP_DISABLED_TEXT = 35,       // disabled popup entries and check marks
+    KTCOLOR_HIGHLIGHT_CHECKED = 36,         // checked control fill
+    KTCOLOR_HIGHLIGHT_CHECKED_BORDER = 37,  // checked control border
+    KTCOLOR_GRIPPER = 38,                   // gripper lines and dots
+    KTCOLOR_SEPARATOR = 39,                 // separator lines
+    KTCOLOR_DISABLED_ICON = 40,             // disabled icon silhouette, tool bar edit border
+    KTCOLOR_POPUP_FACE = 41,                // popup bar background
+    KTCOLOR_POPUP_HIDDEN_COLUMN = 42,       // icon column beside rarely used commands
+    KTCOLOR_POPUP_BORDER = 43,              // popup bar border, open-popup control border
+    KTCOLOR_POPUP_TEXT = 44,                // popup entry text
+    KTCOLOR_HIGHLIGHT_TEXT = 45,            // text on a hot or checked control
+    KTCOLOR_TOOLBAR_TEXT = 46,              // tool bar text
+    KTCOLOR_HIGHLIGHT_PUSHED_TEXT = 47,     // text on a pressed control
+    KTCOLOR_TAB_HEADER_FACE = 48,           // tab strip background
+    KTCOLOR_TAB_TEXT = 49,                  // tab text and tab button glyphs
+    KTCOLOR_HIGHLIGHT_PUSHED_BORDER = 50,   // pressed control border
+    KTCOLOR_CONTROL_FACE = 51,              // indeterminate check fill, slide-out pane face
+    KTCOLOR_BAR_EDGE = 52,                  // check box, gallery and inactive caption edge
+    KTCOLOR_POPUP_EDIT = 53,                // edit box on a popup bar
+    KTCOLOR_WINDOW_FRAME = 54,              // frame window border
+    KTCOLOR_FACE_PALE = 55,                 // pale face (no theme draws with it)
+    KTCOLOR_POPUP_LABEL = 56,               // label background on a popup bar
+    KTCOLOR_FLAT_BORDER = 57,               // border of flat controls and flat tabs
+    KTCOLOR_DISABLED_CHECKED_BORDER = 58,   // border of a disabled checked control
+    KTCOLOR_FACE_SHADE = 59,                // shaded face (no theme draws with it)
+    KTCOLOR_DISABLED_TEXT = 60,             // disabled tool bar text
+    KTCOLOR_FLOATING_FRAME = 61,            // floating bar frame
+    KTCOLOR_SHADOW_SOFT = 62,               // soft shadow (no theme draws with it)
     KTCOLOR_COUNT = 63
 };
 
@@ -89,7 +92,7 @@ public:
 private:
     struct Palette
     {
-        COLORREF clrSystem[KTCOLOR_MENUBAR + 1];
+        COLORREF clrSystem[COLOR_MENUBAR + 1];
     };
 
     static void ReadSystemPalette(Palette& palette);

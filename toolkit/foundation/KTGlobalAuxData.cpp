@@ -41,7 +41,7 @@ void CKTGlobalAuxData::UpdateSysColors()
     for (size_t i = 0; i < sizeof(indexes) / sizeof(indexes[0]); i++)
         *members[i] = pColors->GetColor(indexes[i]);
     for (int i = 0; i < 20; i++)
-        clrToolkit[i] = pColors->GetColor(KTCOLOR_MENUBAR + i);
+        clrToolkit[i] = pColors->GetColor(KTCOLOR_FIRST_DERIVED + i);
 }
 
 void CKTGlobalAuxData::UpdateFonts()

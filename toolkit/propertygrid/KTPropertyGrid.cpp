@@ -149,7 +149,7 @@ CKTPropertyGridItem* CKTPropertyGrid::AddCategory(UINT nID)
 
 CKTPropertyGridItem* CKTPropertyGrid::GetSelectedItem() { return m_pView ? m_pView->GetSelectedItem() : nullptr; }
 
-void CKTPropertyGrid::SetTheme(int nTheme)
+void CKTPropertyGrid::SetTheme(KTPropertyGridTheme nTheme)
 {
     m_nTheme = nTheme;
     if (CKTSmartPtr<CKTPropertyGridPainter> pPainter = KTCreatePropertyGridPainter(nTheme, this))

@@ -66,7 +66,7 @@ public:
     CKTPropertyGridItem* GetSelectedItem();
 
     // 0 the base look, 1 to 7 its variants; other ids are only stored.
-    void SetTheme(int nTheme);
+    void SetTheme(KTPropertyGridTheme nTheme);
     int GetTheme() const { return m_nTheme; }
     // Takes over the painter.
     void SetCustomPainter(CKTPropertyGridPainter* pPainter);

@@ -8,7 +8,7 @@
 class CKTPropertyGridItem;
 
 // The grid's painters by id; SetTheme keeps the painter for any other id.
-enum KTPropertyGridTheme
+enum KTPropertyGridTheme : int
 {
     ktPropertyGridThemeDefault = 0,
     ktPropertyGridThemeSchemeBorder = 1,  // border in the colour scheme's tint

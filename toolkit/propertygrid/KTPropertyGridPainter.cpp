@@ -40,7 +40,6 @@ CKTPropertyGridView* CKTPropertyGridPainter::GetView() const { return m_pGrid ? 
 
 void CKTPropertyGridPainter::RefreshMetrics()
 {
-    KTRefreshColors();
     static const int kStandard[ktGridColorCount] = {COLOR_BTNFACE,    COLOR_BTNTEXT,      COLOR_SCROLLBAR,
                                                     COLOR_WINDOWTEXT, COLOR_GRAYTEXT,     COLOR_WINDOW,
                                                     COLOR_GRAYTEXT,   COLOR_ACTIVECAPTION};

@@ -340,6 +340,4 @@ void CKTPropertyGridView::UpdateToolTip(CPoint point)
     if (m_pToolTip->GetText() == strText && m_pToolTip->IsWindowVisible())
         return;
     m_pToolTip->Show(strText, rcText);
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-    ::TrackMouseEvent(&tme);
 }

@@ -5,15 +5,45 @@
 
 namespace
 {
-// What each command-bars theme asks of the tabs; -1 keeps the look's own colours.
-struct KT_TAB_THEME
+// What each command-bars theme asks of the tabs; any other theme gets the plain look.
+KT_TAB_LOOK LookOf(int nTheme)
 {
-    int nTheme, nAppearance, nColor;
-};
-
-const KT_TAB_THEME kThemes[] = {{ktCommandBarsThemeFlat, 5, -1},           {ktCommandBarsThemeGradient, 3, -1},
-                                {ktCommandBarsThemeVisualStyles, 0, 8},    {ktCommandBarsThemeFlatScheme, 3, 16},
-                                {ktCommandBarsThemeStyleResources, 3, 32}, {ktCommandBarsThemeRibbon, 10, -1}};
+    KT_TAB_LOOK look;
+    switch (nTheme)
+    {
+    case ktCommandBarsThemeFlat:
+        look.nAppearance = 5;
+        look.bStaticFrame = TRUE;
+        look.nClientFrame = ktTabClientFrameLine;
+        break;
+    case ktCommandBarsThemeGradient:
+    case ktCommandBarsThemeStyleResources:
+        look.nAppearance = 3;
+        look.nColor = nTheme == ktCommandBarsThemeStyleResources ? 32 : -1;
+        look.nDisableLunaColors = FALSE;
+        look.bItemColors = TRUE;
+        look.bHotTracking = TRUE;
+        break;
+    case ktCommandBarsThemeVisualStyles:
+        look.nColor = 8;
+        look.bHotTracking = TRUE;
+        break;
+    case ktCommandBarsThemeFlatScheme:
+        look.nAppearance = 3;
+        look.nColor = 16;
+        look.bStaticFrame = TRUE;
+        look.nClientFrame = ktTabClientFrameLine;
+        look.nDisableLunaColors = TRUE;
+        break;
+    case ktCommandBarsThemeRibbon:
+        look.nAppearance = 10;
+        look.nDisableLunaColors = FALSE;
+        look.bHotTracking = TRUE;
+        look.rcButtonMargin.SetRect(3, 2, 3, 1);
+        break;
+    }
+    return look;
+}
 }  // namespace
 
 // Any frame that offers its command bars will do.
@@ -45,48 +75,4 @@ void CKTTabClientWnd::RefreshTheme()
     Refresh(TRUE);
 }
 
-void CKTTabClientWnd::ApplyTheme(int nTheme)
-{
-    CKTTabPainter* p = m_pPainter;
-    p->m_bHotTracking = FALSE;
-    p->m_bItemColors = FALSE;
-    p->m_nClientFrame = ktTabClientFrameFull;
-    p->m_bStaticFrame = FALSE;
-    p->m_rcButtonMargin.SetRect(0, 0, 0, 0);
-    switch (nTheme)
-    {
-    case ktCommandBarsThemeFlat:
-        p->m_bStaticFrame = TRUE;
-        p->m_nClientFrame = ktTabClientFrameLine;
-        break;
-    case ktCommandBarsThemeGradient:
-    case ktCommandBarsThemeStyleResources:
-        p->m_bDisableLunaColors = FALSE;
-        p->m_bItemColors = TRUE;
-        p->m_bHotTracking = TRUE;
-        break;
-    case ktCommandBarsThemeVisualStyles:
-        p->m_bHotTracking = TRUE;
-        break;
-    case ktCommandBarsThemeFlatScheme:
-        p->m_bStaticFrame = TRUE;
-        p->m_nClientFrame = ktTabClientFrameLine;
-        p->m_bDisableLunaColors = TRUE;
-        break;
-    case ktCommandBarsThemeRibbon:
-        p->m_bDisableLunaColors = FALSE;
-        p->m_bHotTracking = TRUE;
-        p->m_rcButtonMargin.SetRect(3, 2, 3, 1);
-        break;
-    }
-    for (const KT_TAB_THEME& theme : kThemes)
-    {
-        if (theme.nTheme != nTheme)
-            continue;
-        p->SetAppearance(theme.nAppearance);
-        if (theme.nColor != -1)
-            p->SetColor(theme.nColor);
-        return;
-    }
-    p->SetAppearance(0);
-}
+void CKTTabClientWnd::ApplyTheme(int nTheme) { m_pPainter->ApplyLook(LookOf(nTheme)); }

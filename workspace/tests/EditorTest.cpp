@@ -17,6 +17,7 @@
 #include "KTMenuBar.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
+#include "KTSyntaxEditAutoCompleteWnd.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTToolBar.h"
 #include "KTTabManagerRes.h"
@@ -35,7 +36,7 @@
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
 #include "afxpriv.h"
-#include "dialogs/KTSyntaxEditPropertiesDlg.h"
+#include "KTSyntaxEditPropertiesDlg.h"
 
 namespace
 {

@@ -46,7 +46,7 @@ BENCHMARK(BM_LayoutThirtyButtons);
 // Drawing a laid-out bar of 30 buttons in theme 4, as a repaint without a cache does.
 void BM_DrawThirtyButtons(benchmark::State& state)
 {
-    CKTPaintManager::SetTheme(4);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlatScheme);
     CTestParent parent(800, 100);
     CKTSmartPtr<CKTCommandBar> pBar = MakeBar(30);
     pBar->CreateBarWindow("KTBenchBar", &parent, 1);

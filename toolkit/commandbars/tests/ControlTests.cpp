@@ -4,6 +4,7 @@
 #include "KTControl.h"
 #include "KTControlAction.h"
 #include "KTControlPopup.h"
+#include "KTControlRecentFileList.h"
 #include "KTControls.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
@@ -195,6 +196,37 @@ TEST(ControlsTypes, PopupKindsChangeInPlaceOthersAreReplaced)
     EXPECT_EQ(CString("Keep me"), pNew->GetCaption());
     EXPECT_TRUE(pNew->IsKindOf(RUNTIME_CLASS(CKTControlPopup)));
     EXPECT_EQ(NULL, pControls->SetControlTypeAt(5, ktControlButton));
+}
+
+// The factory makes each type it knows, with a popup bar for the popup kinds; the types their owners make, and
+// unknown ones, come back empty. With the automatic style on a tool bar, a button shows its caption only without
+// an icon, a label always.
+TEST(ControlsTypes, TheFactoryMakesEachTypeItKnows)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nType : {ktControlButton, ktControlPopup, ktControlButtonPopup, ktControlSplitButtonPopup, ktControlLabel,
+                      ktControlCheckBox, ktControlRadioButton})
+    {
+        CKTControl* pControl = pControls->Add(nType, 600 + nType);
+        ASSERT_TRUE(pControl != NULL) << nType;
+        EXPECT_EQ(nType, pControl->GetType());
+        EXPECT_EQ(KTIsPopupType(nType), pControl->GetCommandBar() != NULL) << nType;
+    }
+    for (int nType : {int(ktControlComboBox), int(ktControlEdit), int(ktControlCustom), int(ktControlGallery), 99})
+        EXPECT_EQ(NULL, pControls->Add(nType, 700)) << nType;
+    EXPECT_TRUE(
+        pControls->Add(ktControlButton, KT_ID_FILE_MRU_FIRST)->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));
+
+    CKTControl* pButton = pControls->FindControl(600 + ktControlButton);
+    CKTControl* pLabel = pControls->FindControl(600 + ktControlLabel);
+    for (CKTControl* pControl : {pButton, pLabel})
+    {
+        pControl->SetCaption("Caption");
+        pControl->SetStyle(ktButtonAutomatic);
+    }
+    EXPECT_TRUE(pButton->IsCaptionVisible()) << "no icon";
+    EXPECT_TRUE(pLabel->IsCaptionVisible());
 }
 
 TEST(ControlsCompare, OriginalCopyTellsWhetherTheUserChangedTheBar)

@@ -6,6 +6,7 @@
 #include "KTDialogBarCaption.h"
 #include "KTDrawObjects.h"
 #include "KTPopupBar.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
 #include "TestInput.h"
@@ -116,10 +117,34 @@ TEST_F(DialogBarTest, AFloatingBarSizesFromItsCornersButNeverBelowItsMinimum)
     EXPECT_EQ(rc.Size() + CSize(30, 20), CKTWindowRect(m_pBar).Size());
     EXPECT_EQ(rc.TopLeft(), CKTWindowRect(m_pBar).TopLeft()) << "the opposite corner stays";
 
+    // From the left edge, far from the corner pressed last, so the press is no double click.
     rc = CKTWindowRect(m_pBar);
-    ptCorner = rc.BottomRight() - CSize(1, 1);
-    ASSERT_TRUE(DragAtOnce(m_pBar->GetSafeHwnd(), ptCorner, CPoint(rc.left + 40, ptCorner.y)));
-    EXPECT_EQ(rc.Size(), CKTWindowRect(m_pBar).Size()) << "narrower than 50 is refused";
+    CPoint ptLeft(rc.left + 1, rc.CenterPoint().y);
+    ASSERT_TRUE(DragAtOnce(m_pBar->GetSafeHwnd(), ptLeft, CPoint(rc.right - 40, ptLeft.y)));
+    EXPECT_EQ(rc, CKTWindowRect(m_pBar)) << "narrower than 50 is refused";
+    ASSERT_TRUE(
+        DragAtOnce(m_pBar->GetSafeHwnd(), CPoint(rc.right - 1, rc.top + 60), CPoint(rc.right - 60, rc.top + 60)));
+    EXPECT_EQ(rc.Width() - 59, CKTWindowRect(m_pBar).Width()) << "while a smaller step is taken";
+}
+
+TEST_F(DialogBarTest, EscapeDuringACornerDragPutsTheOldSizeBack)
+{
+    ASSERT_TRUE(m_pCommandBars->FloatCommandBar(m_pBar));
+    PumpMessages();
+    const CRect rc = CKTWindowRect(m_pBar);
+    CPoint ptFrom = rc.BottomRight() - CSize(1, 1), ptTo = ptFrom + CSize(25, 25);
+    m_pBar->ScreenToClient(&ptFrom);
+    m_pBar->ScreenToClient(&ptTo);
+    CLoopInput escaped(m_pBar->GetSafeHwnd());
+    ASSERT_TRUE(escaped.Press(ptFrom)
+                    .AwaitCapture()
+                    .Move(ptTo)
+                    .Await([this, rc] { return CKTWindowRect(m_pBar).Size() != rc.Size(); })
+                    .Key(VK_ESCAPE)
+                    .Release()
+                    .Run());
+    EXPECT_EQ(rc, CKTWindowRect(m_pBar)) << "Esc puts the old size back";
+    EXPECT_EQ(CSize(200, 200), m_pBar->GetFloatingSize());
 }
 
 TEST_F(DialogBarTest, ADockedBarSizesFromTheEdgeFacingTheFrame)

@@ -18,5 +18,5 @@ void CFrameFixture::TearDown()
         m_pFrame->DestroyWindow();
     PumpMessages();
     if (m_nTheme != 0)
-        CKTPaintManager::SetTheme(0);
+        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }

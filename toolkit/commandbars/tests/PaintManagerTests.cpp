@@ -75,13 +75,13 @@ TEST(PaintManagerThemes, UnknownIdsDrawAsTheDefaultThemeAndKeepTheirId)
 
 TEST(PaintManagerThemes, ReplacingTheGlobalDrawerLeavesItsOtherHoldersAlive)
 {
-    CKTPaintManager::SetTheme(0);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     CKTSmartPtr<CKTPaintManager> pOld(CKTPaintManager::GetGlobal());
-    CKTPaintManager::SetTheme(1);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlat);
     EXPECT_EQ(1, CKTPaintManager::GetGlobal()->GetCurrentTheme());
     EXPECT_EQ(0, pOld->GetCurrentTheme());
     EXPECT_EQ(1, pOld->m_dwRef) << "the global reference was given back, not the object deleted";
-    CKTPaintManager::SetTheme(0);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }
 
 TEST(PaintManagerFonts, TextHeightIsTheMeasuredSpacePlusSix)

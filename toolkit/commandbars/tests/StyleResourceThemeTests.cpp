@@ -229,6 +229,6 @@ TEST(StyleResourceTheme, FrameBarsDrawWithAndWithoutAModule)
         }
         pFrame->DestroyWindow();
         PumpMessages();
-        CKTPaintManager::SetTheme(0);
+        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     }
 }

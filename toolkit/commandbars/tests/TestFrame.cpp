@@ -53,7 +53,7 @@ int CTestFrame::OnCreate(LPCREATESTRUCT lpcs)
     m_pStandard = pCommandBars->Add("Standard", ktBarTop, RUNTIME_CLASS(CCountedToolBar));
     if (!m_pStandard || (m_bLoadStandard && !m_pStandard->LoadToolBar(IDR_TESTFRAME)))
         return -1;
-    CKTPaintManager::SetTheme(m_nTheme);
+    CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(m_nTheme));
     pCommandBars->GetCommandBarsOptions()->bAlwaysShowFullMenus = FALSE;
     return 0;
 }

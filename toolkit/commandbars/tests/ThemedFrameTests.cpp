@@ -34,7 +34,7 @@ protected:
         if (m_pFrame)
             m_pFrame->DestroyWindow();
         PumpMessages();
-        CKTPaintManager::SetTheme(0);
+        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     }
     CKTPaintManager* Theme() const { return CKTPaintManager::GetGlobal(); }
 

@@ -200,3 +200,66 @@ TEST_F(ToolBarTrackerTest, AFloatingBarHidesWhileItsFrameIsInactiveAndReturnsWit
     EXPECT_TRUE(::IsWindowVisible(hBar)) << "unsynchronised bars stay";
     other.DestroyWindow();
 }
+
+class ToolBarResize : public ToolBarTrackerTest
+{
+protected:
+    void SetUp() override
+    {
+        ToolBarTrackerTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(m_pFrame->GetCommandBars()->FloatCommandBar(m_pStandard));
+        PumpMessages();
+        m_rcBefore = CKTWindowRect(m_pStandard);
+        CKTControls* pControls = m_pStandard->GetControls();
+        m_rcLastButton = pControls->GetAt(pControls->GetCount() - 1)->GetRect();
+    }
+
+    // Presses the right edge and narrows the bar to half its width, until its buttons wrap into more rows.
+    CLoopInput& PressAndNarrow(CLoopInput& input)
+    {
+        const CPoint ptEdge(m_rcBefore.Width() - 1, m_rcBefore.Height() / 2);
+        const HWND hBar = m_pStandard->GetSafeHwnd();
+        const CRect rcBefore = m_rcBefore;
+        return input.Press(ptEdge)
+            .AwaitCapture()
+            .Move(CPoint(ptEdge.x - m_rcBefore.Width() / 2, ptEdge.y))
+            .Await([hBar, rcBefore] { return CKTWindowRect(hBar).Height() > rcBefore.Height(); });
+    }
+
+    CRect LastButton() const
+    {
+        CKTControls* pControls = m_pStandard->GetControls();
+        return pControls->GetAt(pControls->GetCount() - 1)->GetRect();
+    }
+
+    CRect m_rcBefore;
+    CRect m_rcLastButton;
+};
+
+TEST_F(ToolBarResize, ReleasingKeepsTheNewSize)
+{
+    CLoopInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(PressAndNarrow(input).Release().AwaitNoCapture().Run());
+    const CRect rcAfter = CKTWindowRect(m_pStandard);
+    EXPECT_LT(rcAfter.Width(), m_rcBefore.Width());
+    EXPECT_GT(rcAfter.Height(), m_rcBefore.Height());
+    EXPECT_NE(m_rcLastButton, LastButton()) << "the buttons wrapped";
+}
+
+class ToolBarResizeCancel : public ToolBarResize, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+// Unlike a drag, a resize is undone: the bar and its rows take the size from before the press.
+TEST_P(ToolBarResizeCancel, PutsTheOldSizeBack)
+{
+    CLoopInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(PressAndNarrow(input).CancelAndRelease(GetParam()).AwaitNoCapture().Run());
+    EXPECT_EQ(m_rcBefore, CKTWindowRect(m_pStandard));
+    EXPECT_EQ(m_rcLastButton, LastButton()) << "the buttons back in their rows";
+    EXPECT_NE(m_pStandard, CWnd::GetCapture());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, ToolBarResizeCancel, AllLoopCancels(), LoopCancelCaseName);

@@ -100,7 +100,7 @@ protected:
         {
             ASSERT_EQ(S_OK, ::SetWindowTheme(m_pFrame->GetSafeHwnd(), L" ", L" "));
         }
-        CKTPaintManager::SetTheme(nTheme);
+        CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
         CKTToolBar* pStandard = m_pFrame->m_pStandard;
         for (int nId : {ID_FILE_NEW, ID_FILE_OPEN, ID_EDIT_CUT})
             pStandard->GetControls()->Add(ktControlButton, nId)->SetCaption(nId == ID_EDIT_CUT ? "Cut" : "File");
@@ -116,7 +116,7 @@ protected:
         if (m_pFrame)
             m_pFrame->DestroyWindow();
         PumpMessages();
-        CKTPaintManager::SetTheme(0);
+        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     }
     CKTMenuBar* MenuBar() const { return m_pFrame->GetCommandBars()->GetMenuBar(); }
     CKTToolBar* Standard() const { return m_pFrame->m_pStandard; }

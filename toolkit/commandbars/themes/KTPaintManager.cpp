@@ -38,7 +38,7 @@ CKTPaintManager::CKTPaintManager() : m_pGalleryPaintManager(new CKTGalleryPaintM
 
 CKTPaintManager::~CKTPaintManager() = default;
 
-void CKTPaintManager::SetTheme(int nTheme)
+void CKTPaintManager::SetTheme(KTCommandBarsTheme nTheme)
 {
     CKTSmartPtr<CKTPaintManager> pNew = CreateTheme(nTheme);
     // Whoever still holds the old drawer keeps it alive.
@@ -51,7 +51,7 @@ void CKTPaintManager::SetTheme(int nTheme)
 CKTPaintManager* CKTPaintManager::GetGlobal()
 {
     if (GlobalPaintManager().IsNull())
-        SetTheme(0);
+        SetTheme(ktCommandBarsThemeClassic);
     return GlobalPaintManager();
 }
 
@@ -107,7 +107,6 @@ CSize CKTPaintManager::GetAutoIconSize(BOOL bLarge) const
 void CKTPaintManager::RefreshMetrics()
 {
     UpdateFonts();
-    KTRefreshColors();
     CKTColorManager* pColors = KTColorManager();
     for (int i = 0; i < KTCOLOR_COUNT; i++)
         m_clr[i].SetStandardValue(pColors->GetColor(i));

@@ -14,7 +14,7 @@
 #include <memory>
 
 // The command bars' themes by id; SetTheme takes any other id too and draws it as the classic one.
-enum KTCommandBarsTheme
+enum KTCommandBarsTheme : int
 {
     ktCommandBarsThemeClassic = 0,         // raised and sunken bevels
     ktCommandBarsThemeFlat = 1,            // flat bars, bordered hot buttons
@@ -73,7 +73,7 @@ public:
     // The theme of the id; unknown ids draw as theme 0 but keep their id.
     static CKTSmartPtr<CKTPaintManager> CreateTheme(int nTheme);
     // Replaces the global drawer; the caller redraws.
-    static void SetTheme(int nTheme);
+    static void SetTheme(KTCommandBarsTheme nTheme);
     // The global drawer, made with theme 0 on first use.
     static CKTPaintManager* GetGlobal();
 

@@ -143,7 +143,7 @@ CSize CKTThemeStyle0::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKT
 
 void CKTThemeStyle0::AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical)
 {
-    if (pControl->GetType() == ktControlComboBox)
+    if (pControl->GetTraits().bDropsList)
         return;
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)

@@ -28,43 +28,47 @@ void CKTThemeStyle1::DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE&
     if (!state.bEnabled)
     {
         if (state.IsPressedOpen())
-            Rectangle(pDC, rc, 32, state.nBarPosition == ktBarPopup ? 41 : (state.nChecked ? 33 : 31));
+            Rectangle(pDC, rc, KTCOLOR_HIGHLIGHT_BORDER,
+                      state.nBarPosition == ktBarPopup
+                          ? KTCOLOR_POPUP_FACE
+                          : (state.nChecked ? KTCOLOR_HIGHLIGHT_PUSHED : KTCOLOR_HIGHLIGHT));
         else if (state.nChecked)
-            Rectangle(pDC, rc, 58, state.nBarPosition == ktBarPopup ? -1 : 36);
+            Rectangle(pDC, rc, KTCOLOR_DISABLED_CHECKED_BORDER,
+                      state.nBarPosition == ktBarPopup ? -1 : KTCOLOR_HIGHLIGHT_CHECKED);
         return;
     }
     if (state.bPopuped)
-        Rectangle(pDC, rc, 43, 30);
+        Rectangle(pDC, rc, KTCOLOR_POPUP_BORDER, KTCOLOR_TOOLBAR_FACE);
     else if (state.nChecked == 2 && !bHot && !bPressed)
-        Rectangle(pDC, rc, 37, 51);
+        Rectangle(pDC, rc, KTCOLOR_HIGHLIGHT_CHECKED_BORDER, KTCOLOR_CONTROL_FACE);
     else if (state.nChecked == 1 && !bHot && !bPressed)
-        Rectangle(pDC, rc, 37, 36);
+        Rectangle(pDC, rc, KTCOLOR_HIGHLIGHT_CHECKED_BORDER, KTCOLOR_HIGHLIGHT_CHECKED);
     else if (!bHot && !bPressed)
         return;
     else if (((bHot && !bPressed) || (state.nPressed == 1 && !bHot)) && state.nChecked != 2 &&
              !(state.nChecked && bHot))
-        Rectangle(pDC, rc, 32, 31);
+        Rectangle(pDC, rc, KTCOLOR_HIGHLIGHT_BORDER, KTCOLOR_HIGHLIGHT);
     else
-        Rectangle(pDC, rc, 50, 33);
+        Rectangle(pDC, rc, KTCOLOR_HIGHLIGHT_PUSHED_BORDER, KTCOLOR_HIGHLIGHT_PUSHED);
 }
 
 int CKTThemeStyle1::GetRectangleTextColor(const KT_CONTROLSTATE& state)
 {
-    int nNormal = state.nBarPosition == ktBarPopup ? 44 : 46;
+    int nNormal = state.nBarPosition == ktBarPopup ? KTCOLOR_POPUP_TEXT : KTCOLOR_TOOLBAR_TEXT;
     BOOL bHot = state.bSelected, bPressed = state.nPressed != 0;
     if (state.IsPopupBar())
-        return !state.bEnabled ? 35 : (bHot ? 45 : 44);
+        return !state.bEnabled ? KTCOLOR_POPUP_DISABLED_TEXT : (bHot ? KTCOLOR_HIGHLIGHT_TEXT : KTCOLOR_POPUP_TEXT);
     if (!state.bEnabled)
-        return 60;
+        return KTCOLOR_DISABLED_TEXT;
     if (state.bPopuped)
-        return 46;
+        return KTCOLOR_TOOLBAR_TEXT;
     if (state.nChecked && !bHot && !bPressed)
-        return 45;
+        return KTCOLOR_HIGHLIGHT_TEXT;
     if (state.IsPressedOpen() || (bHot && (bPressed || state.nChecked)))
-        return 47;
+        return KTCOLOR_HIGHLIGHT_PUSHED_TEXT;
     if (!bHot && !bPressed)
         return nNormal;
-    return 45;
+    return KTCOLOR_HIGHLIGHT_TEXT;
 }
 
 BOOL CKTThemeStyle1::IsFlatBar(CKTCommandBar* pBar) const
@@ -74,10 +78,10 @@ BOOL CKTThemeStyle1::IsFlatBar(CKTCommandBar* pBar) const
 
 void CKTThemeStyle1::FillFloatingFrame(CDC* pDC, CRect rc, int nFill)
 {
-    Rectangle(pDC, rc, 61, -1);
+    Rectangle(pDC, rc, KTCOLOR_FLOATING_FRAME, -1);
     rc.DeflateRect(1, 1);
-    Rectangle(pDC, rc, 61, nFill);
-    COLORREF clr = GetColor(KTCOLOR_STATUS_FACE);
+    Rectangle(pDC, rc, KTCOLOR_FLOATING_FRAME, nFill);
+    COLORREF clr = GetColor(KTCOLOR_FLOATING_FRAME);
     pDC->SetPixel(rc.left + 2, rc.top + 2, clr);
     pDC->SetPixel(rc.right - 3, rc.top + 2, clr);
     pDC->SetPixel(rc.left + 2, rc.bottom - 3, clr);
@@ -90,14 +94,15 @@ void CKTThemeStyle1::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     int nPosition = pBar->GetPosition();
     if (nPosition == ktBarFloating)
     {
-        int nFill = pBar->GetType() == ktBarTypePopup ? 41 : (IsFlatBar(pBar) ? COLOR_BTNFACE : 30);
+        int nFill = pBar->GetType() == ktBarTypePopup ? KTCOLOR_POPUP_FACE
+                                                      : (IsFlatBar(pBar) ? COLOR_BTNFACE : KTCOLOR_TOOLBAR_FACE);
         FillFloatingFrame(pDC, rc, nFill);
         return;
     }
     if (nPosition == ktBarPopup)
     {
-        Rectangle(pDC, rc, 43, 41);
-        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_MENUBAR));
+        Rectangle(pDC, rc, KTCOLOR_POPUP_BORDER, KTCOLOR_POPUP_FACE);
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_TOOLBAR_FACE));
         return;
     }
     if (IsFlatBar(pBar))
@@ -105,7 +110,7 @@ void CKTThemeStyle1::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
         pDC->FillSolidRect(rc, GetColor(COLOR_BTNFACE));
         return;
     }
-    Rectangle(pDC, rc, COLOR_BTNFACE, 30);
+    Rectangle(pDC, rc, COLOR_BTNFACE, KTCOLOR_TOOLBAR_FACE);
     COLORREF clr = GetColor(COLOR_BTNFACE);
     pDC->SetPixel(rc.left + 1, rc.top + 1, clr);
     pDC->SetPixel(rc.right - 2, rc.top + 1, clr);
@@ -133,14 +138,14 @@ CSize CKTThemeStyle1::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL 
     {
         if (pDC && bDraw)
             for (int x = 5; x < rc.Width() - 5; x += 2)
-                Line(pDC, x, 3, x, 6, 38);
+                Line(pDC, x, 3, x, 6, KTCOLOR_GRIPPER);
         return CSize(0, 8);
     }
     if (nPosition == ktBarTop || nPosition == ktBarBottom)
     {
         if (pDC && bDraw)
             for (int y = 5; y < rc.Height() - 5; y += 2)
-                Line(pDC, 3, y, 6, y, 38);
+                Line(pDC, 3, y, 6, y, KTCOLOR_GRIPPER);
         return CSize(6, 0);
     }
     return CSize(0, 0);
@@ -153,7 +158,7 @@ CSize CKTThemeStyle1::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKT
         return bPopup ? CSize(3, 3) : CSize(6, 6);
     CRect rc = pControl->GetRect(), rcRow = pControl->GetRowRect();
     BOOL bWrap = pControl->GetWrap();
-    COLORREF clr = GetColor(KTCOLOR_FRAME);
+    COLORREF clr = GetColor(KTCOLOR_SEPARATOR);
     if (bPopup)
     {
         if (bWrap)
@@ -181,7 +186,7 @@ void CKTThemeStyle1::AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVe
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)
         rc.InflateRect(1, 0);
-    else if (pControl->GetType() == ktControlComboBox)
+    else if (pControl->GetTraits().bDropsList)
         return;
     else if (pBar && (pBar->GetFlags() & 0x200000) && pBar->GetPosition() == ktBarPopup)
         rc.DeflateRect(0, 1);
@@ -200,7 +205,7 @@ void CKTThemeStyle1::DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIco
     case ktIconIndeterminate:
         if (!m_iconOptions.bUseDisabledIcons && !pIcon->HasDisabledIcon())
         {
-            pIcon->DrawMono(pDC, pt, pIcon->GetIcon(), sz, GetColor(KTCOLOR_TOOLBAR_FACE));
+            pIcon->DrawMono(pDC, pt, pIcon->GetIcon(), sz, GetColor(KTCOLOR_DISABLED_ICON));
             break;
         }
         if (m_iconOptions.bUseTintedDisabled && !pIcon->HasDisabledIcon() && pIcon->GetDisabledIcon(FALSE).IsEmpty())
@@ -233,10 +238,10 @@ void CKTThemeStyle1::DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIco
 
 void CKTThemeStyle1::DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded)
 {
-    pDC->FillSolidRect(x, y, cx, cy, GetColor(bExpanded ? 42 : 30));
+    pDC->FillSolidRect(x, y, cx, cy, GetColor(bExpanded ? KTCOLOR_POPUP_HIDDEN_COLUMN : KTCOLOR_TOOLBAR_FACE));
 }
 
-void CKTThemeStyle1::FillPopupLabel(CDC* pDC, CRect rc) { pDC->FillSolidRect(rc, GetColor(KTCOLOR_SHADOW)); }
+void CKTThemeStyle1::FillPopupLabel(CDC* pDC, CRect rc) { pDC->FillSolidRect(rc, GetColor(KTCOLOR_POPUP_LABEL)); }
 
 void CKTThemeStyle1::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc)
 {
@@ -287,11 +292,11 @@ void CKTThemeStyle1::DrawSplitPopupGlyph(CDC* pDC, CKTControl* pControl)
     KT_CONTROLSTATE state = GetControlState(pControl);
     CRect rcSplit(rc.right - m_nSplitButtonPopupWidth, rc.top, rc.right, rc.bottom);
     if (state.bSelected && state.bPopuped && state.bEnabled)
-        Rectangle(pDC, rcSplit, 32, 33);
+        Rectangle(pDC, rcSplit, KTCOLOR_HIGHLIGHT_BORDER, KTCOLOR_HIGHLIGHT_PUSHED);
     else
     {
-        COLORREF clr =
-            state.bEnabled ? GetColor(state.bSelected ? 32 : COLOR_BTNSHADOW) : GetColor(GetControlTextColor(pControl));
+        COLORREF clr = state.bEnabled ? GetColor(state.bSelected ? KTCOLOR_HIGHLIGHT_BORDER : COLOR_BTNSHADOW)
+                                      : GetColor(GetControlTextColor(pControl));
         VerticalLine(pDC, rcSplit.left, rc.top + 1, rc.bottom - 1, clr);
     }
 }
@@ -303,7 +308,7 @@ void CKTThemeStyle1::DrawPopupGlyph(CDC* pDC, CKTControl* pControl)
     int cy = rc.CenterPoint().y;
     BOOL bOpenSplit =
         pControl->GetType() == ktControlSplitButtonPopup && state.bEnabled && state.bSelected && state.bPopuped;
-    COLORREF clr = GetColor(bOpenSplit ? 47 : GetControlTextColor(pControl));
+    COLORREF clr = GetColor(bOpenSplit ? KTCOLOR_HIGHLIGHT_PUSHED_TEXT : GetControlTextColor(pControl));
     Triangle(pDC, CPoint(rc.right - 11, cy - 3), CPoint(rc.right - 8, cy), CPoint(rc.right - 11, cy + 3), clr);
 }
 
@@ -348,7 +353,7 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     }
     else if (state.nChecked)
     {
-        COLORREF clr = GetColor(state.bEnabled ? COLOR_BTNTEXT : 40);
+        COLORREF clr = GetColor(state.bEnabled ? COLOR_BTNTEXT : KTCOLOR_DISABLED_ICON);
         if (pControl->GetType() == ktControlRadioButton)
             DrawRadioDot(pDC, rcCell, clr);
         else

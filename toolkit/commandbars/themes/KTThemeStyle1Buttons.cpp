@@ -10,7 +10,7 @@
 CRect CKTThemeStyle1::FillTearOffStrip(CDC* pDC, CRect rc)
 {
     CRect rcStrip(1, 1, rc.right + 1, rc.Height() + 1);
-    pDC->FillSolidRect(rcStrip, GetColor(KTCOLOR_TOOLBAR_GRIPPER));
+    pDC->FillSolidRect(rcStrip, GetColor(KTCOLOR_POPUP_FACE));
     rcStrip.DeflateRect(1, 1);
     return rcStrip;
 }
@@ -27,15 +27,15 @@ CSize CKTThemeStyle1::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOO
     CRect rcGrip(nCentre - nHalf, rcStrip.top, nCentre + nHalf, rcStrip.bottom);
     if (bSelected)
     {
-        Rectangle(pDC, rcGrip, 32, 31);
+        Rectangle(pDC, rcGrip, KTCOLOR_HIGHLIGHT_BORDER, KTCOLOR_HIGHLIGHT);
         for (int y : {4, 6})
-            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_DISABLED_TEXT));
+            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_HIGHLIGHT_TEXT));
     }
     else
     {
-        pDC->FillSolidRect(rcGrip, GetColor(KTCOLOR_MENUBAR));
+        pDC->FillSolidRect(rcGrip, GetColor(KTCOLOR_TOOLBAR_FACE));
         for (int y : {3, 5, 7})
-            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_TAB_BORDER));
+            HorizontalLine(pDC, rcGrip.left + 2, y, rcGrip.right - 2, GetColor(KTCOLOR_GRIPPER));
     }
     return CSize(0, 9);
 }
@@ -45,27 +45,27 @@ CSize CKTThemeStyle1::DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
     int nHeight = std::max(22, m_nTextHeight + 4);
     if (bDraw)
         for (int y = 6; y < nHeight - 2; y += 2)
-            Line(pDC, 3, y, 6, y, 38);
+            Line(pDC, 3, y, 6, y, KTCOLOR_GRIPPER);
     return CSize(6, nHeight);
 }
 
 void CKTThemeStyle1::DrawMarkBox(CDC* pDC, CRect rc, BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bRadio)
 {
-    int nBorder = 52, nFill = COLOR_WINDOW;
+    int nBorder = KTCOLOR_BAR_EDGE, nFill = COLOR_WINDOW;
     if (!bEnabled)
     {
-        nBorder = 35;
-        nFill = bRadio ? 51 : -1;
+        nBorder = KTCOLOR_POPUP_DISABLED_TEXT;
+        nFill = bRadio ? KTCOLOR_CONTROL_FACE : -1;
     }
     else if (bSelected && bPressed)
     {
-        nBorder = 32;
-        nFill = 33;
+        nBorder = KTCOLOR_HIGHLIGHT_BORDER;
+        nFill = KTCOLOR_HIGHLIGHT_PUSHED;
     }
     else if (bSelected || bPressed)
     {
-        nBorder = 32;
-        nFill = 31;
+        nBorder = KTCOLOR_HIGHLIGHT_BORDER;
+        nFill = KTCOLOR_HIGHLIGHT;
     }
     if (!bRadio)
     {
@@ -89,7 +89,7 @@ CSize CKTThemeStyle1::DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSel
     DrawMarkBox(pDC, rc, bSelected, bPressed, bEnabled, FALSE);
     if (!nChecked)
         return CSize(13, 13);
-    CKTPenDC pen(pDC->GetSafeHdc(), GetColor(nChecked == 2 || !bEnabled ? 35 : COLOR_BTNTEXT));
+    CKTPenDC pen(pDC->GetSafeHdc(), GetColor(nChecked == 2 || !bEnabled ? KTCOLOR_POPUP_DISABLED_TEXT : COLOR_BTNTEXT));
     BOOL bRTL = KTDrawHelpers()->IsContextRTL(pDC);
     int cx = (rc.left + rc.right) / 2, y0 = (rc.top + rc.bottom) / 2 + 1;
     int d = bRTL ? -1 : 1;
@@ -111,6 +111,6 @@ CSize CKTThemeStyle1::DrawRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL b
     DrawMarkBox(pDC, rc, bSelected, bPressed, bEnabled, TRUE);
     if (nChecked)
         FillDisc(pDC, CRect(rc.left + 4, rc.top + 4, rc.left + 9, rc.top + 9),
-                 GetColor(nChecked == 2 || !bEnabled ? 35 : COLOR_BTNTEXT));
+                 GetColor(nChecked == 2 || !bEnabled ? KTCOLOR_POPUP_DISABLED_TEXT : COLOR_BTNTEXT));
     return CSize(13, 13);
 }

@@ -44,7 +44,7 @@ void CKTThemeStyle2::DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE&
     BOOL bHorz = state.nBarPosition == ktBarLeft || state.nBarPosition == ktBarRight;
     if (state.bPopuped)
     {
-        GradientRect(pDC, rc, m_grcPopuped, 43, FALSE);
+        GradientRect(pDC, rc, m_grcPopuped, KTCOLOR_POPUP_BORDER, FALSE);
         return;
     }
     if (!m_bLunaColors || state.IsPopupBar() || state.nBarPosition > ktBarFloating)
@@ -56,21 +56,21 @@ void CKTThemeStyle2::DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE&
     if (!state.bEnabled)
     {
         if (state.IsPressedOpen())
-            GradientRect(pDC, rc, state.nChecked ? m_grcPressed : m_grcHot, 50, bHorz);
+            GradientRect(pDC, rc, state.nChecked ? m_grcPressed : m_grcHot, KTCOLOR_HIGHLIGHT_PUSHED_BORDER, bHorz);
         else if (state.nChecked)
-            GradientRect(pDC, rc, m_grcChecked, 58, bHorz);
+            GradientRect(pDC, rc, m_grcChecked, KTCOLOR_DISABLED_CHECKED_BORDER, bHorz);
         return;
     }
     if (state.nChecked == 2 && !bHot && !bPressed)
-        Rectangle(pDC, rc, 50, 51);
+        Rectangle(pDC, rc, KTCOLOR_HIGHLIGHT_PUSHED_BORDER, KTCOLOR_CONTROL_FACE);
     else if (state.nChecked == 1 && !bHot && !bPressed)
-        GradientRect(pDC, rc, m_grcChecked, 37, bHorz);
+        GradientRect(pDC, rc, m_grcChecked, KTCOLOR_HIGHLIGHT_CHECKED_BORDER, bHorz);
     else if (state.nChecked && bHot && !bPressed)
-        GradientRect(pDC, rc, m_grcPressed, 50, bHorz);
+        GradientRect(pDC, rc, m_grcPressed, KTCOLOR_HIGHLIGHT_PUSHED_BORDER, bHorz);
     else if (state.IsPressedOpen() || (bHot && bPressed))
-        GradientRect(pDC, rc, m_grcPressed, 50, bHorz);
+        GradientRect(pDC, rc, m_grcPressed, KTCOLOR_HIGHLIGHT_PUSHED_BORDER, bHorz);
     else if (bHot || bPressed)
-        GradientRect(pDC, rc, m_grcHot, 32, bHorz);
+        GradientRect(pDC, rc, m_grcHot, KTCOLOR_HIGHLIGHT_BORDER, bHorz);
 }
 
 CRect CKTThemeStyle2::GetDockArea(CKTCommandBar* pBar, CRect rcClient) const
@@ -137,8 +137,8 @@ void CKTThemeStyle2::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
     int nPosition = pBar->GetPosition();
     if (nPosition == ktBarPopup)
     {
-        Rectangle(pDC, rc, 43, 41);
-        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_TOOLBAR_GRIPPER));
+        Rectangle(pDC, rc, KTCOLOR_POPUP_BORDER, KTCOLOR_POPUP_FACE);
+        pDC->FillSolidRect(GetOpeningGap(pBar), GetColor(KTCOLOR_POPUP_FACE));
         return;
     }
     if (IsFlatBar(pBar))
@@ -180,7 +180,7 @@ CSize CKTThemeStyle2::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL 
     BOOL bVert = nPosition == ktBarLeft || nPosition == ktBarRight;
     if (!bDraw || !pDC)
         return bVert ? CSize(0, 9) : CSize(6, 0);
-    COLORREF clrLight = GetColor(COLOR_WINDOW), clrDark = GetColor(KTCOLOR_TAB_BORDER);
+    COLORREF clrLight = GetColor(COLOR_WINDOW), clrDark = GetColor(KTCOLOR_GRIPPER);
     if (bVert)
     {
         for (int x = 8; x - 3 < rc.Width() - 7; x += 4)
@@ -210,7 +210,7 @@ CSize CKTThemeStyle2::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKT
         return bFloatingToolBar ? CSize(6, 0) : CKTThemeStyle1::DrawCommandBarSeparator(pDC, pBar, pControl, FALSE);
     CRect rc = pControl->GetRect(), rcRow = pControl->GetRowRect();
     BOOL bWrap = pControl->GetWrap();
-    COLORREF clrDark = GetColor(KTCOLOR_FRAME), clrLight = GetColor(COLOR_BTNHIGHLIGHT);
+    COLORREF clrDark = GetColor(KTCOLOR_SEPARATOR), clrLight = GetColor(COLOR_BTNHIGHLIGHT);
     BOOL bLight = !m_bSingleSeparator;
     if (nPosition == ktBarLeft || nPosition == ktBarRight)
     {
@@ -285,7 +285,7 @@ void CKTThemeStyle2::DrawStatusBarGripper(CDC* pDC, CRect rc)
 
 void CKTThemeStyle2::FillFloatingRows(CDC* pDC, CKTCommandBar* pBar, CRect rc)
 {
-    FillFloatingFrame(pDC, rc, 30);
+    FillFloatingFrame(pDC, rc, KTCOLOR_TOOLBAR_FACE);
     CKTFontDC font(pDC, &m_fontSmCaption);
     int nCaption = std::max<int>(15, pDC->GetTextExtent("0", 1).cy);
     CRect rcInside = rc;

@@ -72,7 +72,7 @@ CSize CKTThemeStyle2::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
     BOOL bHorzGradient = pBar && pBar->IsVerticalPosition();
     if (bOpen)
         m_bLunaColors ? GradientFill(pDC, rc, m_grcPressed, bHorzGradient)
-                      : pDC->FillSolidRect(rc, GetColor(KTCOLOR_TAB_SELECTED));
+                      : pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT_CHECKED));
     else if (bHot)
         m_bLunaColors ? GradientFill(pDC, rc, m_grcHot, bHorzGradient)
                       : pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT));
@@ -80,7 +80,8 @@ CSize CKTThemeStyle2::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
         GradientFill(pDC, rc, m_grcExpandButton, bHorzGradient);
     pDC->SelectClipRgn(NULL);
     DrawToolBarExpandGlyph(pDC, bAcross, rc + CPoint(1, 1), bHiddenExists, GetColor(COLOR_BTNHIGHLIGHT));
-    DrawToolBarExpandGlyph(pDC, bAcross, rc, bHiddenExists, GetColor(bHot && !bOpen ? 45 : 46));
+    DrawToolBarExpandGlyph(pDC, bAcross, rc, bHiddenExists,
+                           GetColor(bHot && !bOpen ? KTCOLOR_HIGHLIGHT_TEXT : KTCOLOR_TOOLBAR_TEXT));
     return rc.Size();
 }
 
@@ -95,13 +96,13 @@ CSize CKTThemeStyle2::DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOO
         return CSize(0, 9);
     CRect rcGrip(nCentre - nHalf, rcStrip.top, nCentre + nHalf, rcStrip.bottom);
     if (bSelected)
-        Rectangle(pDC, rcGrip, 32, 31);
+        Rectangle(pDC, rcGrip, KTCOLOR_HIGHLIGHT_BORDER, KTCOLOR_HIGHLIGHT);
     else
         pDC->FillSolidRect(rcGrip, m_clrTearOff);
     for (int x = nCentre - nHalf + 3; x - 3 < nCentre + nHalf; x += 4)
     {
         pDC->FillSolidRect(x - 2, 5, 2, 2, GetColor(COLOR_BTNHIGHLIGHT));
-        pDC->FillSolidRect(x - 3, 4, 2, 2, GetColor(KTCOLOR_TAB_BORDER));
+        pDC->FillSolidRect(x - 3, 4, 2, 2, GetColor(KTCOLOR_GRIPPER));
     }
     return CSize(0, 9);
 }
@@ -118,7 +119,7 @@ CSize CKTThemeStyle2::DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
     for (int y = rc.top + 4; y < rc.bottom - 5; y += 4)
     {
         pDC->FillSolidRect(6, y + 1, 2, 2, GetColor(COLOR_WINDOW));
-        pDC->FillSolidRect(5, y, 2, 2, GetColor(KTCOLOR_TAB_BORDER));
+        pDC->FillSolidRect(5, y, 2, 2, GetColor(KTCOLOR_GRIPPER));
     }
     return CSize(8, nHeight);
 }

@@ -21,7 +21,19 @@ struct KT_SCHEME
     COLORREF clrTable[13];
 };
 
-const int g_tableIndexes[13] = {38, 39, 40, 41, 43, 31, 32, 37, 50, 33, 36, 30, 47};
+const int g_tableIndexes[13] = {KTCOLOR_GRIPPER,
+                                KTCOLOR_SEPARATOR,
+                                KTCOLOR_DISABLED_ICON,
+                                KTCOLOR_POPUP_FACE,
+                                KTCOLOR_POPUP_BORDER,
+                                KTCOLOR_HIGHLIGHT,
+                                KTCOLOR_HIGHLIGHT_BORDER,
+                                KTCOLOR_HIGHLIGHT_CHECKED_BORDER,
+                                KTCOLOR_HIGHLIGHT_PUSHED_BORDER,
+                                KTCOLOR_HIGHLIGHT_PUSHED,
+                                KTCOLOR_HIGHLIGHT_CHECKED,
+                                KTCOLOR_TOOLBAR_FACE,
+                                KTCOLOR_HIGHLIGHT_PUSHED_TEXT};
 
 const KT_SCHEME g_schemes[3] = {
     {{0xF5BE9E, 0xFADAC4, 0.5f},
@@ -120,16 +132,17 @@ void CKTThemeStyle2::RefreshMetrics()
 
     auto K = [this](int n) { return GetColor(n); };
     auto B = &CKTColorManager::BlendColors;
-    m_grcHiddenColumn.SetStandardValue(B(K(COLOR_WINDOW), K(42), 550), K(42));
+    m_grcHiddenColumn.SetStandardValue(B(K(COLOR_WINDOW), K(KTCOLOR_POPUP_HIDDEN_COLUMN), 550),
+                                       K(KTCOLOR_POPUP_HIDDEN_COLUMN));
     m_grcToolBar.SetStandardValue(B(K(COLOR_BTNFACE), K(COLOR_WINDOW), 205), K(COLOR_BTNFACE));
     m_grcDockBar.SetStandardValue(K(COLOR_BTNFACE), B(K(COLOR_BTNFACE), K(COLOR_WINDOW), 205));
-    m_clrTearOff.SetStandardValue(K(30));
-    m_clrFaceShadow.SetStandardValue(K(30));
+    m_clrTearOff.SetStandardValue(K(KTCOLOR_TOOLBAR_FACE));
+    m_clrFaceShadow.SetStandardValue(K(KTCOLOR_TOOLBAR_FACE));
     m_clrFloatingGripper.SetStandardValue(K(COLOR_BTNSHADOW));
-    m_grcPopuped.SetStandardValue(K(41), B(K(COLOR_WINDOW), K(COLOR_BTNFACE), 550));
-    m_grcExpandButton.SetStandardValue(B(K(51), K(COLOR_BTNSHADOW), 51), K(COLOR_BTNSHADOW));
+    m_grcPopuped.SetStandardValue(K(KTCOLOR_POPUP_FACE), B(K(COLOR_WINDOW), K(COLOR_BTNFACE), 550));
+    m_grcExpandButton.SetStandardValue(B(K(KTCOLOR_CONTROL_FACE), K(COLOR_BTNSHADOW), 51), K(COLOR_BTNSHADOW));
     m_bLunaColors = FALSE;
-    m_grcBall.SetStandardValue(K(41), B(K(COLOR_WINDOW), K(COLOR_BTNFACE), 550));
+    m_grcBall.SetStandardValue(K(KTCOLOR_POPUP_FACE), B(K(COLOR_WINDOW), K(COLOR_BTNFACE), 550));
     m_clrPaneBorder.SetStandardValue(B(K(COLOR_BTNFACE), K(COLOR_WINDOW), 70));
 
     if (CKTColorManager::IsLowResolution())
@@ -142,7 +155,8 @@ void CKTThemeStyle2::RefreshMetrics()
         ApplySchemeColors(nScheme);
     if (m_bLunaColors)
     {
-        const int indexes[] = {35, 58, 60, 61};
+        const int indexes[] = {KTCOLOR_POPUP_DISABLED_TEXT, KTCOLOR_DISABLED_CHECKED_BORDER, KTCOLOR_DISABLED_TEXT,
+                               KTCOLOR_FLOATING_FRAME};
         const COLORREF colors[] = {0x8D8D8D, 0x8D8D8D, 0x8D8D8D, m_clrFloatingGripper.GetColor()};
         SetColors(4, indexes, colors);
     }
@@ -164,7 +178,8 @@ void CKTThemeStyle2::ApplySchemeColors(int nScheme)
     m_clrPaneBorder.SetStandardValue(s.clrPaneBorder);
     m_clrTearOff.SetStandardValue(s.clrTearOff);
     m_clrShadowColor = s.clrShadow;
-    const int indexes[] = {51, 52, 53, 56, COLOR_APPWORKSPACE};
+    const int indexes[] = {KTCOLOR_CONTROL_FACE, KTCOLOR_BAR_EDGE, KTCOLOR_POPUP_EDIT, KTCOLOR_POPUP_LABEL,
+                           COLOR_APPWORKSPACE};
     const COLORREF colors[] = {s.clr51, s.clr52, s.clr53, s.clr56, s.clr12};
     SetColors(5, indexes, colors);
     SetColors(13, g_tableIndexes, s.clrTable);

@@ -36,10 +36,17 @@ void CKTThemeStyle4::ApplyThemeColors(int nScheme)
         m_clrFaceShadow.SetStandardValue(0x947C7C);
         m_clrTearOff.SetStandardValue(0xD3C0C0);
         m_clrFloatingGripper.SetStandardValue(0x99797A);
-        const int indexes[] = {31, 32, 37, 50, 33, 36, 47};
+        const int indexes[] = {KTCOLOR_HIGHLIGHT,
+                               KTCOLOR_HIGHLIGHT_BORDER,
+                               KTCOLOR_HIGHLIGHT_CHECKED_BORDER,
+                               KTCOLOR_HIGHLIGHT_PUSHED_BORDER,
+                               KTCOLOR_HIGHLIGHT_PUSHED,
+                               KTCOLOR_HIGHLIGHT_CHECKED,
+                               KTCOLOR_HIGHLIGHT_PUSHED_TEXT};
         const COLORREF colors[] = {0xC2EEFF, 0x6F4B4B, 0x6F4B4B, 0x6F4B4B, 0x3E80FE, 0x6FC0FF, 0x000000};
         SetColors(7, indexes, colors);
-        const int others[] = {30, 35, 38, 39, 60, 61};
+        const int others[] = {KTCOLOR_TOOLBAR_FACE, KTCOLOR_POPUP_DISABLED_TEXT, KTCOLOR_GRIPPER,
+                              KTCOLOR_SEPARATOR,    KTCOLOR_DISABLED_TEXT,       KTCOLOR_FLOATING_FRAME};
         const COLORREF otherColors[] = {0xE4DADB, 0x8D8D8D, 0x755454, 0x8F6D6E, 0x8D8D8D, 0x99797A};
         SetColors(6, others, otherColors);
         return;
@@ -54,7 +61,8 @@ void CKTThemeStyle4::ApplyThemeColors(int nScheme)
     m_clrFaceShadow.SetStandardValue(0x7CA3A3);
     if (nScheme == ktSystemThemeOlive)
     {
-        const int indexes[] = {31, 33, 36, 47};
+        const int indexes[] = {KTCOLOR_HIGHLIGHT, KTCOLOR_HIGHLIGHT_PUSHED, KTCOLOR_HIGHLIGHT_CHECKED,
+                               KTCOLOR_HIGHLIGHT_PUSHED_TEXT};
         const COLORREF colors[] = {0x8DC6B6, 0x70A093, 0x8DC6B6, 0xFFFFFF};
         SetColors(4, indexes, colors);
     }

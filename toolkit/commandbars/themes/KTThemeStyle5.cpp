@@ -75,37 +75,37 @@ void CKTThemeStyle5::ReadTableColors()
         LPCSTR lpszKey;
         int nIndex;
     } keys[] = {
-        {"Toolbar", "MenuPopupBorder", 43},
-        {"Toolbar", "ToolbarGripper", 38},
-        {"Window", "WindowFrame", 54},
-        {"Toolbar", "FloatingBarBorder", 61},
+        {"Toolbar", "MenuPopupBorder", KTCOLOR_POPUP_BORDER},
+        {"Toolbar", "ToolbarGripper", KTCOLOR_GRIPPER},
+        {"Window", "WindowFrame", KTCOLOR_WINDOW_FRAME},
+        {"Toolbar", "FloatingBarBorder", KTCOLOR_FLOATING_FRAME},
         {"Workspace", "AppWorkspace", 12},
-        {"Window", "ButtonFace", 51},
-        {"Toolbar", "ToolbarFace", 30},
-        {"Toolbar", "ToolbarSeparator", 39},
-        {"Toolbar", "ControlDisabledIcon", 40},
-        {"Window", "HighlightSelected", 31},
-        {"Window", "HighlightSelectedBorder", 32},
-        {"Window", "HighlightPressed", 33},
-        {"Window", "HighlightPressedBorder", 50},
-        {"Window", "HighlightChecked", 36},
-        {"Window", "HighlightCheckedBorder", 37},
-        {"Toolbar", "ControlLabel", 56},
-        {"Toolbar", "ControlEditBorder", 53},
+        {"Window", "ButtonFace", KTCOLOR_CONTROL_FACE},
+        {"Toolbar", "ToolbarFace", KTCOLOR_TOOLBAR_FACE},
+        {"Toolbar", "ToolbarSeparator", KTCOLOR_SEPARATOR},
+        {"Toolbar", "ControlDisabledIcon", KTCOLOR_DISABLED_ICON},
+        {"Window", "HighlightSelected", KTCOLOR_HIGHLIGHT},
+        {"Window", "HighlightSelectedBorder", KTCOLOR_HIGHLIGHT_BORDER},
+        {"Window", "HighlightPressed", KTCOLOR_HIGHLIGHT_PUSHED},
+        {"Window", "HighlightPressedBorder", KTCOLOR_HIGHLIGHT_PUSHED_BORDER},
+        {"Window", "HighlightChecked", KTCOLOR_HIGHLIGHT_CHECKED},
+        {"Window", "HighlightCheckedBorder", KTCOLOR_HIGHLIGHT_CHECKED_BORDER},
+        {"Toolbar", "ControlLabel", KTCOLOR_POPUP_LABEL},
+        {"Toolbar", "ControlEditBorder", KTCOLOR_POPUP_EDIT},
     };
     SetFixedColors();
-    m_clr[52].SetStandardValue(m_clrFaceShadow.GetColor());
+    m_clr[KTCOLOR_BAR_EDGE].SetStandardValue(m_clrFaceShadow.GetColor());
     for (const auto& key : keys)
         m_pImages->ReadColor(key.lpszSection, key.lpszKey, m_clr[key.nIndex]);
 }
 
 void CKTThemeStyle5::SetFixedColors()
 {
-    m_clr[41].SetStandardValue(0xF6F6F6);
-    m_clr[47].SetStandardValue(0);
-    for (int nIndex : {44, 45, 46})
+    m_clr[KTCOLOR_POPUP_FACE].SetStandardValue(0xF6F6F6);
+    m_clr[KTCOLOR_HIGHLIGHT_PUSHED_TEXT].SetStandardValue(0);
+    for (int nIndex : {KTCOLOR_POPUP_TEXT, KTCOLOR_HIGHLIGHT_TEXT, KTCOLOR_TOOLBAR_TEXT})
         m_clr[nIndex].SetStandardValue(0);
-    for (int nIndex : {60, 58, 35})
+    for (int nIndex : {KTCOLOR_DISABLED_TEXT, KTCOLOR_DISABLED_CHECKED_BORDER, KTCOLOR_POPUP_DISABLED_TEXT})
         m_clr[nIndex].SetStandardValue(0x8D8D8D);
 }
 

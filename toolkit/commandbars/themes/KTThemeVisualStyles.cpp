@@ -132,7 +132,7 @@ void CKTThemeVisualStyles::AdjustExcludeRect(CRect& rc, CKTControl* pControl, BO
 {
     if (!IsThemed())
         return CKTThemeStyle0::AdjustExcludeRect(rc, pControl, bVertical);
-    if (pControl->GetType() == ktControlComboBox)
+    if (pControl->GetTraits().bDropsList)
         return;
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)

@@ -15,6 +15,7 @@
 #include "KTTabColorSet.h"
 #include "KTTabPainter.h"
 #include "GuiLeakCheck.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "NearColor.h"
 #include "PixelImage.h"
@@ -228,6 +229,38 @@ TEST_F(DockingCaption, DraggingTheSlideOutEdgeResizesTheGroupWithinTheDockedArea
     ASSERT_TRUE(pPanel->GetActiveWnd());
     EXPECT_EQ(hArrow, HCURSOR(::GetClassLongPtr(pPanel->GetActiveWnd()->GetSafeHwnd(), GCLP_HCURSOR)));
 }
+
+class DockingCaptionCancel : public DockingCaption, public ::testing::WithParamInterface<ELoopCancel>
+{
+};
+
+// A live resize of the slide-out window is undone by every cancel: window and group keep their old size.
+TEST_P(DockingCaptionCancel, ACancelledLiveEdgeDragPutsTheOldSizeBack)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.m_bSplitterTracker = FALSE;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPane* p702 = manager.FindPane(702);
+    CKTDockingPaneAutoHideWnd* pSlide = SlideOut(Panel(ktDockLeft), 702);
+    ASSERT_TRUE(pSlide);
+    const HWND hWndSlide = pSlide->GetSafeHwnd();
+    const int nWidth = CKTWindowRect(hWndSlide).Width(), nDocked = p702->m_nDockedWidth;
+    const CPoint ptEdge(nWidth - 2, CKTClientRect(pSlide).Height() / 2);
+    CLoopInput input(hWndSlide);
+    ASSERT_TRUE(input.Press(ptEdge)
+                    .AwaitCapture()
+                    .Move(ptEdge + CPoint(60, 0))
+                    .Await([=] { return CKTWindowRect(hWndSlide).Width() == nWidth + 60; })
+                    .CancelAndRelease(GetParam())
+                    .AwaitNoCapture()
+                    .Run());
+    EXPECT_EQ(nWidth, CKTWindowRect(hWndSlide).Width());
+    EXPECT_EQ(nWidth, pSlide->GetFullRect().Width());
+    EXPECT_EQ(nDocked, p702->m_nDockedWidth);
+    EXPECT_EQ(nullptr, CWnd::GetCapture());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cancels, DockingCaptionCancel, AllLoopCancels(), LoopCancelCaseName);
 
 TEST_F(DockingCaption, GroupSlidOutOfItsStripHasItsTabsOnlyInTheStrip)
 {

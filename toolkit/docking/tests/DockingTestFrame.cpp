@@ -41,7 +41,7 @@ CDockingTestFrame::CDockingTestFrame(int cx, int cy)
     m_wndEditor.Create("STATIC", NULL, WS_CHILD | WS_VISIBLE | SS_WHITERECT, CRect(0, 0, 0, 0), this,
                        AFX_IDW_PANE_FIRST);
     m_manager.InstallDockingPanes(this, TRUE);
-    m_manager.SetTheme(9);
+    m_manager.SetTheme(ktDockingPaneThemeStickers);
 }
 
 CDockingTestFrame::~CDockingTestFrame()

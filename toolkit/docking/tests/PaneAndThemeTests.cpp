@@ -29,13 +29,13 @@ protected:
 TEST(DockingThemes, UnknownIdsGiveThePlainThemeAndTheStickerStyleStays)
 {
     CKTDockingPaneManager manager;
-    manager.SetTheme(9);
+    manager.SetTheme(ktDockingPaneThemeStickers);
     EXPECT_TRUE(dynamic_cast<CKTDockingPaneTheme9*>(manager.GetPaintManager()));
-    manager.SetTheme(11);
+    manager.SetTheme(static_cast<KTDockingPaneTheme>(11));
     EXPECT_TRUE(dynamic_cast<CKTDockingPaneTheme0*>(manager.GetPaintManager()));
     EXPECT_EQ(11, manager.GetPaintManager()->m_nThemeId);
     EXPECT_EQ(1, manager.m_nStickerStyle);
-    manager.SetTheme(-1);
+    manager.SetTheme(static_cast<KTDockingPaneTheme>(-1));
     EXPECT_TRUE(dynamic_cast<CKTDockingPaneTheme0*>(manager.GetPaintManager()));
 }
 

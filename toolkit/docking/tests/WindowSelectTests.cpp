@@ -46,7 +46,7 @@ protected:
         m_pFrame = static_cast<CMDIFrameWnd*>(MainFrameForTests());
         m_pManager = std::make_unique<CKTDockingPaneManager>();
         ASSERT_TRUE(m_pManager->InstallDockingPanes(m_pFrame));
-        m_pManager->SetTheme(9);
+        m_pManager->SetTheme(ktDockingPaneThemeStickers);
         CreatePane(703, "OutPut", ktDockBottom);
         CreatePane(701, "Solution Explorer", ktDockLeft);
         CreatePane(702, "Properties", ktDockRight);

@@ -1,6 +1,7 @@
 // KTDockingPaneTheme1.cpp: gradient captions, and the caption drawing the application's theme shares.
 #include "KTDockingPaneTheme1.h"
 
+#include "KTColorManager.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDrawHelpers.h"
 #include "KTSystemInfo.h"
@@ -55,7 +56,7 @@ COLORREF CKTDockingPaneTheme1::DrawCaptionBackground(CDC* pDC, CRect rc, BOOL bA
     else
     {
         // An outline whose corner pixels stay open.
-        COLORREF clrLine = m_clrTable[52];
+        COLORREF clrLine = m_clrTable[KTCOLOR_BAR_EDGE];
         pDC->FillSolidRect(rc.left + 1, rc.top, rc.Width() - 2, 1, clrLine);
         pDC->FillSolidRect(rc.left + 1, rc.bottom - 1, rc.Width() - 2, 1, clrLine);
         pDC->FillSolidRect(rc.left, rc.top + 1, 1, rc.Height() - 2, clrLine);

@@ -47,12 +47,12 @@ TEST(ColorManagerIndexes, DerivedColoursFollowTheSystem)
 TEST(ColorManagerOverrides, CustomWinsUntilRemoved)
 {
     CKTColorManager manager;
-    manager.SetColor(KTCOLOR_TAB_SELECTED, RGB(9, 8, 7));
-    EXPECT_EQ(RGB(9, 8, 7), manager.GetColor(KTCOLOR_TAB_SELECTED));
+    manager.SetColor(KTCOLOR_HIGHLIGHT_CHECKED, RGB(9, 8, 7));
+    EXPECT_EQ(RGB(9, 8, 7), manager.GetColor(KTCOLOR_HIGHLIGHT_CHECKED));
     manager.RefreshColors();
-    EXPECT_EQ(RGB(9, 8, 7), manager.GetColor(KTCOLOR_TAB_SELECTED)) << "a refresh keeps overrides";
-    manager.SetColor(KTCOLOR_TAB_SELECTED, (COLORREF)-1);
-    EXPECT_NE(RGB(9, 8, 7), manager.GetColor(KTCOLOR_TAB_SELECTED));
+    EXPECT_EQ(RGB(9, 8, 7), manager.GetColor(KTCOLOR_HIGHLIGHT_CHECKED)) << "a refresh keeps overrides";
+    manager.SetColor(KTCOLOR_HIGHLIGHT_CHECKED, (COLORREF)-1);
+    EXPECT_NE(RGB(9, 8, 7), manager.GetColor(KTCOLOR_HIGHLIGHT_CHECKED));
     manager.SetColor(70, RGB(1, 1, 1));  // outside the table: ignored
     EXPECT_EQ(70u, manager.GetColor(70));
 }

@@ -3,6 +3,7 @@
 
 #include <afxwin.h>
 
+#include "ClipboardText.h"
 #include "MessagePump.h"
 
 // A visible, resizable top-level window that owns the controls under test.
@@ -21,22 +22,3 @@ public:
             DestroyWindow();
     }
 };
-
-// Puts text on the clipboard for paste tests.
-inline bool SetClipboardText(HWND hWnd, const char* pszText)
-{
-    if (!::OpenClipboard(hWnd))
-        return false;
-    ::EmptyClipboard();
-    size_t cb = strlen(pszText) + 1;
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-    if (hData)
-    {
-        memcpy(::GlobalLock(hData), pszText, cb);
-        ::GlobalUnlock(hData);
-        if (!::SetClipboardData(CF_TEXT, hData))
-            ::GlobalFree(hData);
-    }
-    ::CloseClipboard();
-    return hData != NULL;
-}

@@ -117,7 +117,7 @@ CKTPropertyGridItem* AddMaskedItem(CKTPropertyGridItem* pCategory, UINT nID, LPC
 
 CKTPropertyGridItem* BuildFieldPage(CKTPropertyGrid& grid)
 {
-    grid.SetTheme(6);
+    grid.SetTheme(ktPropertyGridThemeFlatBox);
     CKTPropertyGridItem* pCategory = grid.AddCategory(IDS_FIELD_SETTINGS);
     AddMaskedItem(pCategory, IDS_FIELD_NAME, "LAAAAAAAAAAAAAAAAAAAAAAAA", "_________________________");
     AddListItem(pCategory, IDS_FIELD_UNIT, "byte", {"byte", "bit", "TLV"});

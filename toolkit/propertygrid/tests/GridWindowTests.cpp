@@ -144,7 +144,7 @@ TEST_F(FieldPageTest, ThemeSixColoursOutliveASystemColourChange)
     m_grid.SendMessage(WM_SYSCOLORCHANGE);
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), m_grid.GetPainter()->GetMetrics()->Color(ktGridColorCategoryBack));
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), m_grid.GetPainter()->GetMetrics()->Color(ktGridColorCategoryText));
-    m_grid.SetTheme(9);
+    m_grid.SetTheme(static_cast<KTPropertyGridTheme>(9));
     EXPECT_EQ(9, m_grid.GetTheme());
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), m_grid.GetPainter()->GetMetrics()->Color(ktGridColorCategoryText))
         << "an unknown id keeps the painter";

@@ -29,8 +29,8 @@ void UseAGrid(CGridOwner& owner)
     ASSERT_TRUE(list.Key(VK_DOWN));
     ASSERT_TRUE(list.Key(VK_RETURN));
     ASSERT_TRUE(PumpUntil([&] { return grid.GetInplaceList().GetSafeHwnd() == NULL; }));
-    grid.SetTheme(0);
-    grid.SetTheme(6);
+    grid.SetTheme(ktPropertyGridThemeDefault);
+    grid.SetTheme(ktPropertyGridThemeFlatBox);
     pView->UpdateWindow();
 }
 

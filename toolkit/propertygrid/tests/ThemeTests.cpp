@@ -53,7 +53,7 @@ protected:
 
 TEST_F(ThemeTest, EtchedLookFramesTheSelectedRowWhereverTheFocusIs)
 {
-    m_grid.SetTheme(5);
+    m_grid.SetTheme(ktPropertyGridThemeEtched);
     m_pFirst->SetFlags(0);  // no edit over the value
     Select(m_pFirst);
     CRect rc = RowRect(m_pFirst);
@@ -79,23 +79,23 @@ TEST_F(ThemeTest, TreeLinesAndMarginLooksCloseTheLastRowFromTheLeftEdge)
 {
     CRect rcFirst = RowRect(m_pFirst);
     CRect rcLast = RowRect(m_pLast);
-    m_grid.SetTheme(3);
+    m_grid.SetTheme(ktPropertyGridThemeTreeLines);
     EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), Pixel(0, rcLast.bottom - 1));
     EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), Pixel(13, rcFirst.top + 2)) << "the band's right edge";
-    m_grid.SetTheme(4);
+    m_grid.SetTheme(ktPropertyGridThemeMargin);
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), Pixel(0, rcLast.bottom - 1));
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), Pixel(0, rcFirst.bottom - 1)) << "other rows start at the margin";
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), Pixel(13, rcFirst.top + 2)) << "the margin line";
-    m_grid.SetTheme(0);
+    m_grid.SetTheme(ktPropertyGridThemeDefault);
     EXPECT_EQ(::GetSysColor(COLOR_SCROLLBAR), Pixel(0, rcLast.bottom - 1)) << "the base: an indentation band";
 }
 
 TEST_F(ThemeTest, SchemeLooksFollowTheColourScheme)
 {
     KTColorManager()->SetLunaTheme(ktSystemThemeOlive);
-    m_grid.SetTheme(1);
+    m_grid.SetTheme(ktPropertyGridThemeSchemeBorder);
     EXPECT_EQ(RGB(164, 185, 127), m_grid.GetPainter()->GetBorderColor());
-    m_grid.SetTheme(2);
+    m_grid.SetTheme(ktPropertyGridThemeScheme);
     EXPECT_EQ(RGB(243, 242, 231), m_grid.GetPainter()->GetBackgroundColor());
     EXPECT_EQ(RGB(188, 187, 177), m_grid.GetPainter()->GetBorderColor());
     EXPECT_EQ(RGB(197, 212, 159), Color(ktGridColorCategoryBack));
@@ -106,8 +106,8 @@ TEST_F(ThemeTest, SchemeLooksFollowTheColourScheme)
     KTColorManager()->DisableLunaColors(FALSE);
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), m_grid.GetPainter()->GetBackgroundColor()) << "scheme colours off";
 
-    m_grid.SetTheme(7);
-    EXPECT_EQ(KTColorManager()->GetColor(KTCOLOR_MENUBAR), Color(ktGridColorCategoryBack));
+    m_grid.SetTheme(ktPropertyGridThemeFlatButtons);
+    EXPECT_EQ(KTColorManager()->GetColor(KTCOLOR_TOOLBAR_FACE), Color(ktGridColorCategoryBack));
     EXPECT_EQ(ktGridVisualStyleFlat, m_grid.GetPainter()->GetVisualStyleMode());
 }
 

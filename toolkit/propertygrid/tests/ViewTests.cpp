@@ -217,6 +217,26 @@ TEST_F(ViewTest, TooltipShowsOnlyForCutText)
     EXPECT_FALSE(TipVisible()) << "a multi-line value";
 }
 
+// The tip lies over the row it completes: a click on it is a click on the row.
+TEST_F(ViewTest, AClickOnTheTooltipReachesTheRowBelowIt)
+{
+    CTestInput input(m_pView->GetSafeHwnd());
+    CKTPropertyGridItem* pLong = Find("C");
+    pLong->SetValue("a value far too long to fit into the value column of this narrow grid");
+    pLong->SetFlags(0);
+    m_pView->SetCurSel(Find("a")->GetIndex());
+    const CPoint ptValue(m_pView->GetDividerPos() + 20, RowRect(pLong).CenterPoint().y);
+    ASSERT_TRUE(input.Wheel(ptValue, 0));
+    HWND hTip = ::FindWindowA("KTPropertyGridToolTip", NULL);
+    ASSERT_TRUE(hTip && ::IsWindowVisible(hTip));
+    CPoint ptScreen = ptValue;
+    m_pView->ClientToScreen(&ptScreen);
+    ASSERT_EQ(m_pView->GetSafeHwnd(), ::WindowFromPoint(ptScreen)) << "the tip lets the pointer through";
+
+    ASSERT_TRUE(input.Click(ptValue));
+    EXPECT_EQ(pLong->GetIndex(), m_pView->GetCurSel());
+}
+
 TEST_F(ViewTest, SortToolBarSwitchesTheOrderAndShowsIt)
 {
     m_grid.ShowToolBar(TRUE);

@@ -15,7 +15,7 @@ void CKTPropertyGridFlatBoxPainter::RefreshMetrics()
     CKTPropertyGridPainter::RefreshMetrics();
     m_pMetrics->Color(ktGridColorCategoryBack).SetStandardValue(::GetSysColor(COLOR_BTNFACE));
     m_pMetrics->Color(ktGridColorCategoryText).SetStandardValue(::GetSysColor(COLOR_BTNTEXT));
-    m_clrBorder.SetStandardValue(KTColorManager()->GetColor(KTCOLOR_BORDER));
+    m_clrBorder.SetStandardValue(KTColorManager()->GetColor(KTCOLOR_FLAT_BORDER));
 }
 
 void CKTPropertyGridFlatBoxPainter::DrawExpandButton(CDC* pDC, CKTPropertyGridItem* pItem, CRect rcCaption)

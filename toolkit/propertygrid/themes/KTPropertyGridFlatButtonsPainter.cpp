@@ -13,5 +13,5 @@ void CKTPropertyGridFlatButtonsPainter::RefreshMetrics()
 {
     CKTPropertyGridPainter::RefreshMetrics();
     m_pMetrics->Color(ktGridColorCategoryText).SetStandardValue(::GetSysColor(COLOR_BTNTEXT));
-    m_pMetrics->Color(ktGridColorCategoryBack).SetStandardValue(KTColorManager()->GetColor(KTCOLOR_MENUBAR));
+    m_pMetrics->Color(ktGridColorCategoryBack).SetStandardValue(KTColorManager()->GetColor(KTCOLOR_TOOLBAR_FACE));
 }

@@ -3,7 +3,6 @@
 
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
-#include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditRes.h"
 
 #include <mbstring.h>
@@ -24,9 +23,6 @@ int ComparePrefix(const CString& strItem, const CString& strPrefix)
 {
     return _mbsnbicmp(Bytes(strItem), Bytes(strPrefix), size_t(strPrefix.GetLength()));
 }
-
-// Characters that cannot be part of a word end it; the list then has nothing more to follow.
-BOOL IsWordChar(UINT nChar) { return nChar < 256 && (isalnum(int(nChar)) || nChar == '_'); }
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKTSyntaxEditAutoCompleteWnd, CWnd)
@@ -37,7 +33,6 @@ ON_WM_LBUTTONDOWN()
 ON_WM_RBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_KEYDOWN()
-ON_WM_CHAR()
 ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
@@ -54,9 +49,9 @@ CKTSyntaxEditAutoCompleteWnd::~CKTSyntaxEditAutoCompleteWnd()
 
 // A pop-up owned by the control's top-level window rather than the desktop's child: it floats over the
 // frame and goes with it, and a click on it activates nothing.
-BOOL CKTSyntaxEditAutoCompleteWnd::Create(CKTSyntaxEditCtrl* pOwner)
+BOOL CKTSyntaxEditAutoCompleteWnd::Create(CWnd* pOwner, IKTSyntaxEditWordListSink* pSink)
 {
-    m_pOwner = pOwner;
+    m_pSink = pSink;
     CWnd* pTop = pOwner ? pOwner->GetTopLevelParent() : NULL;
     if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_DLGFRAME | WS_VSCROLL, 0, 0,
                   ktWidth, ktMaxHeight, pTop ? pTop->GetSafeHwnd() : NULL, NULL))
@@ -67,8 +62,9 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Create(CKTSyntaxEditCtrl* pOwner)
     return TRUE;
 }
 
-void CKTSyntaxEditAutoCompleteWnd::SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems)
+void CKTSyntaxEditAutoCompleteWnd::SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems, const CString& strTags)
 {
+    m_strTags = strTags;
     m_arShown.clear();
     m_nSelected = -1;
     m_arItems = std::move(arItems);
@@ -128,7 +124,7 @@ void CKTSyntaxEditAutoCompleteWnd::Layout()
 
 BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText)
 {
-    if (!GetSafeHwnd() || !m_pOwner || Filter(strText) == 0)
+    if (!GetSafeHwnd() || !m_pSink || Filter(strText) == 0)
         return FALSE;
     m_pFont = CFont::FromHandle(HFONT(::GetStockObject(DEFAULT_GUI_FONT)));
     m_clrBack = ::GetSysColor(COLOR_WINDOW);
@@ -146,9 +142,7 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText)
     Invalidate(FALSE);
     m_bVisible = TRUE;
     m_bOpenedWithText = !strText.IsEmpty();
-    m_nWordEnd = m_pOwner->GetCurrentChar();
-    m_nWordStart = m_nWordEnd - strText.GetLength();
-    m_strTyped = strText;
+    m_strTyped = m_strOpened = strText;
     return TRUE;
 }
 
@@ -181,19 +175,14 @@ void CKTSyntaxEditAutoCompleteWnd::SelectAndScroll(int nIndex)
     Invalidate(FALSE);
 }
 
-// The character being typed still goes into the text after this: with bLastCharRule the entry's last
-// character is left for it.
-void CKTSyntaxEditAutoCompleteWnd::Choose(BOOL bLastCharRule)
+// Hidden before the sink hears of it: the replacement it makes is no word for the list to follow.
+void CKTSyntaxEditAutoCompleteWnd::Choose(BOOL bTypedWhole)
 {
-    if (!m_bHighlight || m_nSelected < 0 || m_nSelected >= GetShownCount() || !m_pOwner)
-        return;
-    CString strText = GetShownText(m_nSelected);
-    if (bLastCharRule)
-    {
-        strText = strText.Left(strText.GetLength() - 1);
-        m_nWordEnd = std::max(m_nWordStart, m_nWordEnd - 1);
-    }
-    m_pOwner->ReplaceAutoCompleteWord(m_nWordStart, m_nWordEnd, strText);
+    BOOL bChosen = m_bHighlight && m_nSelected >= 0 && m_nSelected < GetShownCount() && m_pSink;
+    CString strText = bChosen ? GetShownText(m_nSelected) : CString();
+    Hide();
+    if (bChosen)
+        m_pSink->OnWordChosen(strText, bTypedWhole);
 }
 
 // --- Painting -------------------------------------------------------------------
@@ -261,7 +250,6 @@ void CKTSyntaxEditAutoCompleteWnd::OnLButtonDblClk(UINT, CPoint point)
 {
     OnLButtonDown(0, point);
     Choose(FALSE);
-    Hide();
 }
 
 void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
@@ -297,18 +285,12 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
     m_bHighlight = TRUE;
     switch (nChar)
     {
-    case VK_BACK:
-        KeyBackspace();
-        break;
     case VK_RETURN:
     case VK_TAB:
         Choose(FALSE);
-        Hide();
         break;
     case VK_SPACE:
-        if (!m_bOpenedWithText)
-            Choose(FALSE);
-        Hide();
+        m_bOpenedWithText ? Hide() : Choose(FALSE);
         break;
     case VK_CONTROL:
     case VK_MENU:
@@ -323,15 +305,6 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
     }
     Invalidate(FALSE);
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
-}
-
-void CKTSyntaxEditAutoCompleteWnd::KeyBackspace()
-{
-    if (!m_strTyped.IsEmpty())
-        m_strTyped.Delete(m_strTyped.GetLength() - 1);
-    --m_nWordEnd;
-    if (m_nWordEnd <= m_nWordStart)
-        Hide();
 }
 
 void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
@@ -356,22 +329,12 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
     }
 }
 
-void CKTSyntaxEditAutoCompleteWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+// A word cut back below the text the list opened with has left the shown entries.
+void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
 {
-    TypeChar(nChar);
-    CWnd::OnChar(nChar, nRepCnt, nFlags);
-}
-
-// The control inserts the character itself; the list only follows the word.
-void CKTSyntaxEditAutoCompleteWnd::TypeChar(UINT nChar)
-{
-    if (nChar < ' ')
-        return;
-    if (!IsWordChar(nChar))
-        return Hide();
-    ++m_nWordEnd;
-    m_strTyped += char(nChar);
-    int nMatch = FindFirstMatch(m_strTyped);
+    BOOL bShrunk = strWord.GetLength() < m_strOpened.GetLength();
+    m_strTyped = strWord;
+    int nMatch = bShrunk ? -1 : FindFirstMatch(strWord);
     if (nMatch < 0)
     {
         m_bHighlight = FALSE;
@@ -382,9 +345,6 @@ void CKTSyntaxEditAutoCompleteWnd::TypeChar(UINT nChar)
     }
     m_bHighlight = TRUE;
     SelectAndScroll(nMatch);
-    if (m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(m_strTyped) == 0)
-    {
+    if (m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(strWord) == 0)
         Choose(TRUE);
-        Hide();
-    }
 }

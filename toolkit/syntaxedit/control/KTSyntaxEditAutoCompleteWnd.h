@@ -1,5 +1,5 @@
-// The syntax-edit control's pop-up word list: follows the word typed at the caret and replaces it with the chosen entry.
-// Classes: KT_EDIT_AUTOCOMPLETEITEM, CKTSyntaxEditAutoCompleteWnd.
+// The syntax-edit control's pop-up word list: filters by the word it is given and reports the entry chosen.
+// Classes: KT_EDIT_AUTOCOMPLETEITEM, IKTSyntaxEditWordListSink, CKTSyntaxEditAutoCompleteWnd.
 #pragma once
 
 #include <afxcmn.h>
@@ -7,12 +7,21 @@
 
 #include <vector>
 
-class CKTSyntaxEditCtrl;
-
 struct KT_EDIT_AUTOCOMPLETEITEM
 {
     int nIcon = 0;  // into the window's image list; past its end the last icon
     CString strText;
+};
+
+// Told of the entry chosen; the word it replaces is the teller's to find. bTypedWhole: the last character of the
+// word was typed, not chosen, and stays as typed.
+class IKTSyntaxEditWordListSink
+{
+public:
+    virtual void OnWordChosen(const CString& strEntry, BOOL bTypedWhole) = 0;
+
+protected:
+    ~IKTSyntaxEditWordListSink() = default;
 };
 
 // Never takes the focus: the control keeps it and hands the list its keys.
@@ -28,10 +37,15 @@ public:
     CKTSyntaxEditAutoCompleteWnd();
     ~CKTSyntaxEditAutoCompleteWnd() override;
 
-    virtual BOOL Create(CKTSyntaxEditCtrl* pOwner);
-    void SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems);
+    // Floats over pOwner's top-level window; choices go to pSink.
+    virtual BOOL Create(CWnd* pOwner, IKTSyntaxEditWordListSink* pSink);
+    // The entries, and the characters that end a word.
+    void SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems, const CString& strTags);
+    const CString& GetTags() const { return m_strTags; }
     // Opens below ptScreen with the items that begin with strText; FALSE (and stays hidden) when none does.
     BOOL Show(CPoint ptScreen, const CString& strText);
+    // The word before the caret now reads strWord: the selection follows it.
+    void Follow(const CString& strWord);
     void Hide();
     BOOL IsShown() const { return m_bVisible; }
 
@@ -45,8 +59,6 @@ public:
     CRect GetRowRect(int nRow) const;
     const CString& GetTypedText() const { return m_strTyped; }
 
-    CString m_strAutoCompleteTags;  // characters that end a word; the control fills and reads it
-
 protected:
     int Filter(const CString& strText);
     int FindFirstMatch(const CString& strText) const;
@@ -54,8 +66,6 @@ protected:
     void SelectAndScroll(int nIndex);
     void ScrollTo(int nTop);
     void Choose(BOOL bLastCharRule);
-    void TypeChar(UINT nChar);
-    void KeyBackspace();
     void MoveSelection(UINT nChar, int nRepCnt);
     void SelectRowAt(CPoint point);
     void DrawRow(CDC* pDC, int nRow);
@@ -67,14 +77,15 @@ protected:
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     DECLARE_MESSAGE_MAP()
 
-    CString m_strTyped;                        // the word typed since the list opened
-    CKTSyntaxEditCtrl* m_pOwner = NULL;        // not owned
-    CFont* m_pFont = NULL;                     // the stock GUI font, taken on each show
-    COLORREF m_clrBack = 0, m_clrSelBack = 0;  // read on each show
+    CString m_strTyped;                         // the word last given
+    CString m_strOpened;                        // the word the list opened with, which filtered its entries
+    CString m_strTags;                          // characters that end a word
+    IKTSyntaxEditWordListSink* m_pSink = NULL;  // not owned
+    CFont* m_pFont = NULL;                      // the stock GUI font, taken on each show
+    COLORREF m_clrBack = 0, m_clrSelBack = 0;   // read on each show
     COLORREF m_clrText = 0, m_clrSelText = 0;
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> m_arItems;  // sorted by text, case-insensitively
     std::vector<size_t> m_arShown;                    // indexes of the items that begin with the typed text
@@ -86,7 +97,5 @@ protected:
     BOOL m_bVisible = FALSE;
     BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened
     BOOL m_bHighlight = FALSE;       // the selection is drawn (a click, a key or a match)
-    int m_nWordStart = 0;            // character positions of the typed word on the caret row
-    int m_nWordEnd = 0;
     CImageList m_imlIcons;
 };

@@ -2,6 +2,8 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTDrawHelpers.h"
+#include "KTSyntaxEditCompletion.h"
+#include "KTSyntaxEditTipWnd.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "themes/KTSyntaxEditPaintManager.h"
@@ -37,12 +39,14 @@ ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 ON_WM_RBUTTONDOWN()
+ON_WM_CAPTURECHANGED()
 ON_WM_SETCURSOR()
 ON_WM_CONTEXTMENU()
 ON_COMMAND(CKTSyntaxEditCtrl::ktCmdDropMove, OnDropMove)
 ON_COMMAND(CKTSyntaxEditCtrl::ktCmdDropCopy, OnDropCopy)
 ON_MESSAGE(WM_SETTEXT, OnSetText)
 ON_MESSAGE(WM_GETFONT, OnGetFont)
+ON_MESSAGE(CKTSyntaxEditCtrl::ktMsgFollowWord, OnFollowWord)
 END_MESSAGE_MAP()
 
 void CKTSyntaxEditCtrl::CSink::OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD)
@@ -53,6 +57,8 @@ void CKTSyntaxEditCtrl::CSink::OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lPara
 }
 
 CKTSyntaxEditCtrl::CKTSyntaxEditCtrl()
+    : m_pCompletion(std::make_unique<CKTSyntaxEditCompletion>(*this)), m_folding(*this), m_printer(*this),
+      m_pToolTip(std::make_unique<CKTSyntaxEditTipWnd>())
 {
     m_arPaintTimes.reserve(size_t(m_nPaintTimeSlots));
     ReloadSettings();
@@ -90,7 +96,7 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         return FALSE;
     SetFont();
     m_bCreated = TRUE;
-    if (!m_wndAutoComplete.Create(this))
+    if (!m_pCompletion->Create())
         TRACE("the word list could not be created\n");
     m_Sink.UnadviseAll();
     for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
@@ -114,7 +120,7 @@ int CKTSyntaxEditCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (!m_wndToolTip.Create(this))
+    if (!m_pToolTip->Create(this))
         TRACE("the tooltip window could not be created\n");
     return 0;
 }
@@ -204,6 +210,7 @@ BOOL CKTSyntaxEditCtrl::CanEditDoc()
 
 void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange)
 {
+    PostFollowWord();
     if (dwChange & (KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED))
     {
         BOOL bDeleted = (dwChange & KT_EDIT_CHANGE_ROWS_DELETED) != 0;
@@ -227,6 +234,7 @@ void CKTSyntaxEditCtrl::NotifyModified(BOOL bModified)
 
 void CKTSyntaxEditCtrl::NotifyCaretMoved(int nRow, int nCol)
 {
+    PostFollowWord();
     KT_EDIT_NMHDR_POS nm = {{}, nRow, nCol};
     Notify(&nm.hdr, KT_EDIT_NM_CARETMOVED);
 }
@@ -276,7 +284,7 @@ void CKTSyntaxEditCtrl::OnKillFocus(CWnd* pNewWnd)
     CWnd::OnKillFocus(pNewWnd);
     if (m_bCreated)
         ::DestroyCaret();
-    m_wndAutoComplete.Hide();
+    m_pCompletion->Close();
     m_bFocused = FALSE;
 }
 
@@ -340,4 +348,32 @@ LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
 LRESULT CKTSyntaxEditCtrl::OnGetFont(WPARAM, LPARAM)
 {
     return LRESULT(KTSyntaxEditPaintManager()->GetFont()->GetSafeHandle());
+}
+
+// --- Word list ----------------------------------------------------------------------
+
+void CKTSyntaxEditCtrl::RefreshAutoCompleteList() { m_pCompletion->RefreshWords(); }
+
+BOOL CKTSyntaxEditCtrl::OpenAutoComplete() { return m_pCompletion->Open(); }
+
+void CKTSyntaxEditCtrl::ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText)
+{
+    m_pCompletion->Replace(nStartChar, nEndChar, strText);
+}
+
+CKTSyntaxEditAutoCompleteWnd& CKTSyntaxEditCtrl::GetAutoCompleteWnd() { return m_pCompletion->GetList(); }
+
+// An edit reports its caret and rows while it is still under way: the list reads the word once it is over.
+void CKTSyntaxEditCtrl::PostFollowWord()
+{
+    if (m_bFollowPosted || !m_pCompletion->IsOpen())
+        return;
+    m_bFollowPosted = PostMessage(ktMsgFollowWord);
+}
+
+LRESULT CKTSyntaxEditCtrl::OnFollowWord(WPARAM, LPARAM)
+{
+    m_bFollowPosted = FALSE;
+    m_pCompletion->Follow();
+    return 0;
 }

@@ -6,18 +6,22 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "KTNotificationConnection.h"
-#include "KTSyntaxEditAutoCompleteWnd.h"
 #include "KTSmartPtr.h"
 #include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
+#include "KTSyntaxEditFolding.h"
+#include "KTSyntaxEditPrinter.h"
 #include "KTSyntaxEditScreenCache.h"
-#include "KTSyntaxEditTipWnd.h"
 #include "KTSystemChange.h"
 
+class CKTSyntaxEditAutoCompleteWnd;
+class CKTSyntaxEditCompletion;
+class CKTSyntaxEditTipWnd;
 class CKTSyntaxEditLexTextSchema;
 struct KT_EDIT_COLLAPSED_MARK;
 struct KT_EDIT_LEXFOLD;
@@ -38,6 +42,10 @@ public:
     {
         ktTimerAutoScroll = 100,
         ktTimerParseRepaint = 200,
+    };
+    enum
+    {
+        ktMsgFollowWord = WM_USER + 100,  // posted: the word list follows a change once it is complete
     };
 
     CKTSyntaxEditCtrl();
@@ -111,13 +119,13 @@ public:
     BOOL GetSelectionText(CString& strText) const;
     HGLOBAL GetSelectionData(UINT nFormat) const;
 
-    // Printing (KTSyntaxEditCtrlPrint.cpp), in the printer DC's logical units (the view's: 1/100 inch), with the
+    // Printing (KTSyntaxEditPrinter.cpp), in the printer DC's logical units (the view's: 1/100 inch), with the
     // paint manager's text font.
-    void SetPrintPageSize(int cx, int cy) { m_szPrintPage = CSize(cx, cy); }
-    void SetPrintPage(int nPage) { m_nPrintPage = nPage; }
-    int GetPrintPage() const { return m_nPrintPage; }
-    int CalcPrintPages(CDC* pDC);
-    void PrintPage(CDC* pDC);
+    void SetPrintPageSize(int cx, int cy) { m_printer.SetPageSize(cx, cy); }
+    void SetPrintPage(int nPage) { m_printer.SetPage(nPage); }
+    int GetPrintPage() const { return m_printer.GetPage(); }
+    int CalcPrintPages(CDC* pDC) { return m_printer.CalcPages(pDC); }
+    void PrintPage(CDC* pDC) { m_printer.PrintPage(pDC); }
 
     // Display rows (KTSyntaxEditCtrlRows.cpp).
     int GetRowAtDisplayOffset(int nStartRow, int n) const;
@@ -128,15 +136,21 @@ public:
     BOOL IsRowCollapsed(int nRow, int* pnHidden = NULL) const;
     BOOL IsRowVisible(int nRow) const;
 
-    // Folding (KTSyntaxEditCtrlFold.cpp).
+    // Folding (KTSyntaxEditCtrlFold.cpp, KTSyntaxEditFolding.cpp).
     void ToggleCollapse(int nRow);
     void CollapseAll();
     void ExpandAll();
-    KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const;
-    CString GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const;
-    void UpdateCollapsedTip(CPoint point);
+    KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const { return m_folding.HitTestBox(point); }
+    CString GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const
+    {
+        return m_folding.GetHiddenText(pMark, nMaxRows);
+    }
+    void UpdateCollapsedTip(CPoint point) { m_folding.TrackPointer(point); }
     // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
-    void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const;
+    void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const
+    {
+        m_folding.ForEachShownFold(visit);
+    }
 
     // Caret and selection (KTSyntaxEditCtrlCaret.cpp).
     int GetCurrentRow() const { return m_nCurrentRow; }
@@ -191,8 +205,10 @@ public:
     void SetRowColor(int nRow, COLORREF clr);
     BOOL GetRowBkColor(int nRow, COLORREF& clr) const;
     BOOL GetRowColor(int nRow, COLORREF& clr) const;
-    const std::vector<int>& GetCollapseRows() const { return m_arCollapseRows; }
-    DWORD GetRowCollapseState(int nRow);
+    const std::vector<int>& GetCollapseRows() const { return m_folding.GetShownRows(); }
+    DWORD GetRowCollapseState(int nRow) { return m_folding.GetRowState(nRow); }
+    // The row's colour runs as painted, the selection aside.
+    void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
 
     // Editing (KTSyntaxEditCtrlEdit.cpp).
     BOOL InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection = FALSE, BOOL bRedraw = TRUE);
@@ -217,16 +233,17 @@ public:
     void DeleteLines(int nRow);
     int GetForcedColumn() const { return m_nForcedColumn; }
 
-    // Word list (KTSyntaxEditCtrlAutoComplete.cpp).
+    // Word list (KTSyntaxEditCompletion.cpp).
     void RefreshAutoCompleteList();
     BOOL OpenAutoComplete();
     void ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText);
-    CKTSyntaxEditAutoCompleteWnd& GetAutoCompleteWnd() { return m_wndAutoComplete; }
+    CKTSyntaxEditAutoCompleteWnd& GetAutoCompleteWnd();
 
     // Tooltip (KTSyntaxEditCtrlToolTip.cpp): its top left at ptClient, up while the pointer stays in rcHot.
     void ShowTip(const CString& strText, CPoint ptClient, const CRect& rcHot);
     void HideTip();
-    CKTSyntaxEditTipWnd& GetTipWnd() { return m_wndToolTip; }
+    BOOL IsTipShownFor(const CRect& rcHot) const;
+    CKTSyntaxEditTipWnd& GetTipWnd();
 
     // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
     void SelectWordAtPoint(CPoint point);
@@ -312,19 +329,9 @@ protected:
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
-    int PrintRowsPerPage(CDC* pDC) const;
-    void PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth);
-    void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
-    const std::vector<KT_EDIT_LEXFOLD>& GetFolds();
-    void RecordFoldedRow(int nRow);
-    const KT_EDIT_LEXFOLD* FoldStartingAt(int nRow);
-    BOOL FoldRow(int nRow);
-    void ListFoldedRow(int nRow);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
-    int FindBookmark(BOOL bNext) const;
     void GoToBookmark(BOOL bNext);
-    int GetFoldHiding(int nRow) const;
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
@@ -339,8 +346,8 @@ protected:
         int nCommands = 1;  // undo commands this character makes
         BOOL bInsert = TRUE;
     };
-    BOOL ForwardKeyToAutoComplete(UINT nChar, UINT nRepCnt, UINT nFlags);
     void TrackTipPointer(CPoint point);
+    void PostFollowWord();
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
     BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
     void KeyHome(BOOL bCtrl);
@@ -374,6 +381,8 @@ protected:
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
     void EndRowSelectionAtItsEnd();
+    // Lets the capture go without ending the gesture the way a lost capture does.
+    void ReleaseOwnCapture();
     BOOL WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
     void TrackDrag(CPoint point);
     KT_EDIT_TEXTPOS DropTargetAfterDelete(const KT_EDIT_TEXTPOS& first, const KT_EDIT_TEXTPOS& last,
@@ -386,6 +395,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnDropMove();
@@ -408,35 +418,41 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFollowWord(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CSink m_Sink;
-    BOOL m_bLineNumbers = TRUE;       // "LineNumbers"
-    BOOL m_bCollapseButtons = TRUE;   // reserve the collapse-button column
-    BOOL m_bScrolledByUser = FALSE;   // the view was scrolled by rows or columns
-    BOOL m_bLineSelection = FALSE;    // the selection grows by whole rows
-    BOOL m_bSelMargin = TRUE;         // "SelMargin"
-    BOOL m_bVertScrollBar = TRUE;     // "VScrollBar"
-    BOOL m_bHorzScrollBar = TRUE;     // "HScrollBar"
-    BOOL m_bShowWhitespace = FALSE;   // tabs and spaces drawn visibly
-    BOOL m_bSyntaxColor = TRUE;       // "SyntaxColor"
-    BOOL m_bAutoIndent = TRUE;        // "AutoIndent"
-    BOOL m_bMouseDown = FALSE;        // the left button went down in the text
-    BOOL m_bMouseSelecting = FALSE;   // a mouse selection runs: auto-scroll follows the pointer
-    BOOL m_bColumnSelection = FALSE;  // the selection is a column block
-    BOOL m_bSelection = FALSE;        // m_selStart / m_selEnd mean something
-    BOOL m_bWordSelecting = FALSE;    // the selection grows by whole words
-    BOOL m_bDragPending = FALSE;      // a button went down inside the selection
-    BOOL m_bDragging = FALSE;         // the mouse carries the selected text
-    BOOL m_bDropState = FALSE;        // a drop here would change something
-    BOOL m_bNoDragCursor = FALSE;     // the drag runs with the right button
-    BOOL m_bOleDragDrop = FALSE;      // the view runs drags of the selection
-    CPoint m_ptWordSelect;            // click that started a word selection
-    KT_EDIT_TEXTPOS m_ptDrop;         // (row, display column) where a drop lands
-    BOOL m_bWideCaret = TRUE;         // "WideCaret"
-    BOOL m_bTabWithSpace = FALSE;     // "TabWithSpace"
-    BOOL m_bActive = FALSE;           // drawn as active
-    BOOL m_bCreated = FALSE;          // Create succeeded: the caret is ours to destroy
+    std::unique_ptr<CKTSyntaxEditCompletion> m_pCompletion;  // the word list and the word it replaces
+    BOOL m_bFollowPosted = FALSE;                            // a ktMsgFollowWord is on its way
+    CKTSyntaxEditFolding m_folding;                          // the folds, their marks and boxes
+    CKTSyntaxEditPrinter m_printer;                          // the pages on paper
+    BOOL m_bLineNumbers = TRUE;                              // "LineNumbers"
+    BOOL m_bCollapseButtons = TRUE;                          // reserve the collapse-button column
+    BOOL m_bScrolledByUser = FALSE;                          // the view was scrolled by rows or columns
+    BOOL m_bLineSelection = FALSE;                           // the selection grows by whole rows
+    BOOL m_bSelMargin = TRUE;                                // "SelMargin"
+    BOOL m_bVertScrollBar = TRUE;                            // "VScrollBar"
+    BOOL m_bHorzScrollBar = TRUE;                            // "HScrollBar"
+    BOOL m_bShowWhitespace = FALSE;                          // tabs and spaces drawn visibly
+    BOOL m_bSyntaxColor = TRUE;                              // "SyntaxColor"
+    BOOL m_bAutoIndent = TRUE;                               // "AutoIndent"
+    BOOL m_bMouseDown = FALSE;                               // the left button went down in the text
+    BOOL m_bMouseSelecting = FALSE;                          // a mouse selection runs: auto-scroll follows the pointer
+    BOOL m_bColumnSelection = FALSE;                         // the selection is a column block
+    BOOL m_bSelection = FALSE;                               // m_selStart / m_selEnd mean something
+    BOOL m_bWordSelecting = FALSE;                           // the selection grows by whole words
+    BOOL m_bDragPending = FALSE;                             // a button went down inside the selection
+    BOOL m_bDragging = FALSE;                                // the mouse carries the selected text
+    BOOL m_bDropState = FALSE;                               // a drop here would change something
+    BOOL m_bNoDragCursor = FALSE;                            // the drag runs with the right button
+    BOOL m_bOleDragDrop = FALSE;                             // the view runs drags of the selection
+    BOOL m_bReleasingCapture = FALSE;                        // the control itself lets the capture go
+    CPoint m_ptWordSelect;                                   // click that started a word selection
+    KT_EDIT_TEXTPOS m_ptDrop;                                // (row, display column) where a drop lands
+    BOOL m_bWideCaret = TRUE;                                // "WideCaret"
+    BOOL m_bTabWithSpace = FALSE;                            // "TabWithSpace"
+    BOOL m_bActive = FALSE;                                  // drawn as active
+    BOOL m_bCreated = FALSE;                                 // Create succeeded: the caret is ours to destroy
     BOOL m_bFocused = FALSE;
     BOOL m_bUseParentScrollBars = TRUE;  // a parent view's scroll bars serve the control
     int m_nFirstVisibleRow = -1;         // cached by RecalcScrollBars
@@ -463,26 +479,18 @@ protected:
     KT_EDIT_TEXTPOS m_selEnd;   // (row, display column); unordered until normalised
     KT_EDIT_TEXTPOS m_selStart;
     CKTSmartPtr<CKTSyntaxEditBufferManager> m_pBuffer;
-    CWnd* m_pParentWnd = NULL;          // notify window; not owned
-    TEXTMETRIC m_tm = {};               // of the editor font
-    CString m_strLineText;              // returned by GetLineText
-    std::vector<int> m_arCollapseRows;  // folded rows met by the last paint
-    CKTSyntaxEditTipWnd m_wndToolTip;
+    CWnd* m_pParentWnd = NULL;  // notify window; not owned
+    TEXTMETRIC m_tm = {};       // of the editor font
+    CString m_strLineText;      // returned by GetLineText
+    std::unique_ptr<CKTSyntaxEditTipWnd> m_pToolTip;
     CRect m_rcTipHot;  // client area the pointer may roam while the tip is up
-    CKTSyntaxEditAutoCompleteWnd m_wndAutoComplete;
     CString m_strConfigFile;
     std::map<int, COLORREF> m_mapRowBkColor;
     std::map<int, COLORREF> m_mapRowColor;
     CKTSyntaxEditScreenCache m_ScreenCache;
-    std::vector<KT_EDIT_LEXFOLD> m_arFolds;  // the schema's foldable blocks, taken once per parse result
-    BOOL m_bFoldsValid = FALSE;
     int m_nPaintTimeSlots = 100;
     int m_nPaintTimeNext = 0;
     std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
-    CSize m_szPrintPage{850, 1100};    // printable page, 8.5 x 11 inches
-    CRect m_rcPrintMargins;            // left, top, right, bottom; in the page
-    int m_nPrintPage = 0;              // page printed next
-    int m_nPrintPages = 0;             // of the last count
     DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
     CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
     CBitmap m_bmPaintGutter;

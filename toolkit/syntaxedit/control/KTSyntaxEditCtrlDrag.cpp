@@ -76,7 +76,7 @@ BOOL CKTSyntaxEditCtrl::EndOleDrag()
     const BOOL bRightButton = m_bNoDragCursor;
     m_bNoDragCursor = m_bDragPending = m_bDragging = m_bMouseDown = FALSE;
     if (::GetCapture() == m_hWnd)
-        ::ReleaseCapture();
+        ReleaseOwnCapture();
     return bRightButton;
 }
 
@@ -91,7 +91,7 @@ void CKTSyntaxEditCtrl::ShowContextMenu()
 void CKTSyntaxEditCtrl::OnContextMenu(CWnd* pWnd, CPoint point)
 {
     if (GetCapture() == this)
-        ReleaseCapture();
+        ReleaseOwnCapture();
     if (m_bNoDragCursor && m_bDragging && m_bDropState)
     {
         ShowDropMenu(FALSE);

@@ -61,7 +61,7 @@ void CKTSyntaxEditCtrl::InvalidateRowRange(int nFirstRow, int nLastRow)
 void CKTSyntaxEditCtrl::OnTextEdited(int nRow1, int nCol1, int nRow2, int nCol2, int nAction)
 {
     TrimScreenCache(nRow1);
-    m_bFoldsValid = FALSE;
+    m_folding.InvalidateFolds();
     CKTSyntaxEditLexParserLink* pLink = m_pBuffer ? m_pBuffer->GetLexParser() : NULL;
     if (m_bSyntaxColor && pLink)
         pLink->OnEditChanged(KT_EDIT_TEXTPOS(nRow1, nCol1), KT_EDIT_TEXTPOS(nRow2, nCol2), nAction, m_pBuffer);
@@ -70,7 +70,7 @@ void CKTSyntaxEditCtrl::OnTextEdited(int nRow1, int nCol1, int nRow2, int nCol2,
 void CKTSyntaxEditCtrl::InvalidateRows()
 {
     m_ScreenCache.Clear();
-    m_bFoldsValid = FALSE;
+    m_folding.InvalidateFolds();
     if (!m_pBuffer)
         return;
     CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface());
@@ -143,7 +143,7 @@ BOOL CKTSyntaxEditCtrl::DeleteChar(int nRow, int nCharPos, BOOL bBackspace)
     {
         if (nRow <= 1)
             return FALSE;
-        for (const KT_EDIT_LEXFOLD& fold : GetFolds())
+        for (const KT_EDIT_LEXFOLD& fold : m_folding.GetFolds())
         {
             if (fold.posEnd.nRow == nRow - 1 && IsRowCollapsed(fold.posStart.nRow))
                 GetLineMarksManager()->DeleteLineMark(fold.posStart.nRow, KT_EDIT_MARK_COLLAPSED);
@@ -304,7 +304,7 @@ void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
         if (!dwFlags)
             break;
         TrimScreenCache(from.nLine);
-        m_bFoldsValid = FALSE;
+        m_folding.InvalidateFolds();
         NotifyTextChanged(from.nLine, to.nLine, dwFlags & kChangeBits);
         bOneRow = from.nLine == to.nLine;
     }

@@ -1,6 +1,7 @@
 // Keys that move the caret or edit around it: arrows, Home, End, page keys, Backspace, Delete and Insert.
 #include "KTSyntaxEditCtrl.h"
 
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return;
     }
-    if (m_wndAutoComplete.IsShown() && ForwardKeyToAutoComplete(nChar, nRepCnt, nFlags))
+    if (m_pCompletion->IsOpen() && m_pCompletion->HandleKey(nChar, nRepCnt, nFlags))
         return;
     BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
     if (bShift && !m_bSelection)

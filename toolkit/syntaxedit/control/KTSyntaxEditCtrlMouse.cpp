@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ void CKTSyntaxEditCtrl::TestDragPending(CPoint point)
 void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     SetFocus();
-    m_wndAutoComplete.Hide();
+    m_pCompletion->Close();
     TestDragPending(point);
     m_bDragging = m_bMouseSelecting = m_bMouseDown = m_bLineSelection = FALSE;
     m_nForcedColumn = 0;
@@ -251,7 +252,7 @@ void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
         CWnd::OnLButtonUp(nFlags, point);
         return;
     }
-    ReleaseCapture();
+    ReleaseOwnCapture();
     KillTimer(ktTimerAutoScroll);
     EndRowSelectionAtItsEnd();
     m_bMouseSelecting = m_bMouseDown = FALSE;
@@ -264,4 +265,28 @@ void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
     Invalidate(FALSE);
     EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
     UpdateWindow();
+}
+
+void CKTSyntaxEditCtrl::ReleaseOwnCapture()
+{
+    m_bReleasingCapture = TRUE;
+    ::ReleaseCapture();
+    m_bReleasingCapture = FALSE;
+}
+
+// The capture went elsewhere mid-gesture (a window opened, the system cancelled): the selection stays as far as it
+// got and carried text is not dropped. An OLE drag takes the capture for its own loop and ends in EndOleDrag.
+void CKTSyntaxEditCtrl::OnCaptureChanged(CWnd* pWnd)
+{
+    CWnd::OnCaptureChanged(pWnd);
+    if (m_bReleasingCapture || pWnd == this || (m_bOleDragDrop && m_bDragPending))
+        return;
+    if (!m_bMouseDown && !m_bMouseSelecting && !m_bDragging && !m_bDragPending && !m_bNoDragCursor)
+        return;
+    KillTimer(ktTimerAutoScroll);
+    EndRowSelectionAtItsEnd();
+    m_bMouseSelecting = m_bMouseDown = m_bWordSelecting = FALSE;
+    m_bDragging = m_bDropState = m_bDragPending = m_bNoDragCursor = FALSE;
+    m_nRedrawRow = -1;
+    Invalidate(FALSE);
 }

@@ -16,8 +16,6 @@ namespace
 const COLORREF kNoRowBack = RGB(255, 255, 255);
 const COLORREF kNoRowText = 0;
 
-int EndRowOf(const KT_EDIT_LEXFOLD& fold) { return fold.posEnd.IsValid() ? fold.posEnd.nRow : INT_MAX; }
-
 COLORREF StyleColor(uint32_t clr, COLORREF clrDefault)
 {
     return clr == KT_EDIT_LEXSTYLE::ktNoColor ? clrDefault : COLORREF(clr);
@@ -71,7 +69,7 @@ BOOL CKTSyntaxEditCtrl::PreparePaintBitmaps(CDC* pDC, CSize size)
 void CKTSyntaxEditCtrl::Draw(CDC* pDC)
 {
     if (m_nRedrawRow <= 0)
-        m_arCollapseRows.clear();
+        m_folding.BeginPaint();
     CRect rc;
     GetClientRect(&rc);
     if (rc.IsRectEmpty() || !PreparePaintBitmaps(pDC, rc.Size()))
@@ -105,7 +103,7 @@ void CKTSyntaxEditCtrl::DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, i
 {
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
     DWORD dwFoldState = GetRowCollapseState(nRow);
-    RecordFoldedRow(nRow);
+    m_folding.RecordFoldedRow(nRow);
     COLORREF clrText = kNoRowText, clrBack = kNoRowBack;
     GetRowColor(nRow, clrText);
     GetRowBkColor(nRow, clrBack);
@@ -173,68 +171,12 @@ const CKTLexBlockChain* CKTSyntaxEditCtrl::GetScreenBlocks(int nRow)
     if (const CKTLexBlockChain* pChain = m_ScreenCache.Find(nRow, dwNow))
         return pChain;
     int nStart = 0, nEnd = 0;
-    m_ScreenCache.ChooseRange(nRow, GetVisibleRows(), m_arCollapseRows, nStart, nEnd);
+    m_ScreenCache.ChooseRange(nRow, GetVisibleRows(), m_folding.GetShownRows(), nStart, nEnd);
     CKTSyntaxEditLexCursor cursor(pLink->GetText());
     CKTLexBlockChain chain;
     if (!pSchema->RunOnScreen(cursor, nStart, nEnd, chain))
         return NULL;
     return m_ScreenCache.Add(nStart, nEnd, std::move(chain), dwNow);
-}
-
-const std::vector<KT_EDIT_LEXFOLD>& CKTSyntaxEditCtrl::GetFolds()
-{
-    CKTSyntaxEditLexTextSchema* pSchema = GetTextSchema();
-    if (!pSchema)
-        m_arFolds.clear();
-    else if (!m_bFoldsValid)
-        pSchema->GetCollapsableBlocks(-1, m_arFolds);
-    m_bFoldsValid = pSchema != NULL;
-    return m_arFolds;
-}
-
-DWORD CKTSyntaxEditCtrl::GetRowCollapseState(int nRow)
-{
-    BOOL bCollapsed = IsRowCollapsed(nRow);
-    DWORD dwFlags = 0;
-    for (const KT_EDIT_LEXFOLD& fold : GetFolds())
-    {
-        int nStartRow = fold.posStart.nRow, nEndRow = EndRowOf(fold);
-        if (nStartRow > nRow)
-            break;
-        if (nEndRow < nRow)
-            continue;
-        if (nStartRow == nRow)
-            dwFlags |= bCollapsed ? 0x01 : 0x02;
-        if (nEndRow == nRow)
-            dwFlags |= 0x04;
-        if (nStartRow < nRow)
-            dwFlags |= 0x10;
-        if (nEndRow > nRow && (dwFlags & 0x01))
-            dwFlags |= 0x20;
-    }
-    return dwFlags;
-}
-
-// A folded row takes its block from the schema again by row, and is listed
-// for the boxes and the hit test of this paint.
-void CKTSyntaxEditCtrl::RecordFoldedRow(int nRow)
-{
-    CKTSyntaxEditLineMarksManager* pMarks = GetLineMarksManager();
-    KT_EDIT_LINEMARK_PARAM param;
-    if (!pMarks || !pMarks->HasLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param))
-        return;
-    if (const KT_EDIT_LEXFOLD* pFold = FoldStartingAt(nRow))
-    {
-        KT_EDIT_COLLAPSED_MARK* pMark = static_cast<KT_EDIT_COLLAPSED_MARK*>(param.GetPtr());
-        if (!pMark)
-        {
-            pMark = KT_EDIT_COLLAPSED_MARK::Attach(param);
-            pMarks->AddLineMark(nRow, KT_EDIT_MARK_COLLAPSED, &param);
-        }
-        pMark->TakeFold(*pFold, GetRowCount());
-    }
-    if (KT_EDIT_COLLAPSED_MARK::FromParam(param))
-        ListFoldedRow(nRow);
 }
 
 void CKTSyntaxEditCtrl::SetRowBkColor(int nRow, COLORREF clr)
@@ -321,14 +263,14 @@ void CKTSyntaxEditCtrl::OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lPara
         auto* pBlock = reinterpret_cast<const CKTSyntaxEditLexTextBlock*>(wParam);
         if (!pBlock)
             return;
-        m_bFoldsValid = FALSE;
+        m_folding.InvalidateFolds();
         TrimScreenCache(pBlock->m_posStart.nRow);
         if (!IsBlockVisible(pBlock))
             return;
         break;
     }
     case CKTSyntaxEditLexParser::ktEditOnParserEnded:
-        m_bFoldsValid = FALSE;
+        m_folding.InvalidateFolds();
         break;
     default:
         return;

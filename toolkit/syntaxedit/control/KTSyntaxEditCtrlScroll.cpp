@@ -1,6 +1,7 @@
 // Scrolling: by rows and columns, the scroll bars (the control's own or its view's) and the mouse wheel.
 #include "KTSyntaxEditCtrl.h"
 
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 
 #include <afxwin_splitter.h>
@@ -320,7 +321,7 @@ void CKTSyntaxEditCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 
 BOOL CKTSyntaxEditCtrl::OnMouseWheel(UINT, short zDelta, CPoint)
 {
-    m_wndAutoComplete.Hide();
+    m_pCompletion->Close();
     HideTip();
     Scroll(0, zDelta < 0 ? m_nWheelRows : -m_nWheelRows);
     return TRUE;

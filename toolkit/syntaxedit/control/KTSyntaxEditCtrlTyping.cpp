@@ -44,9 +44,6 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;
-    // With Ctrl nothing is typed, so the list has no character to follow.
-    if (m_wndAutoComplete.IsShown() && !bCtrl)
-        m_wndAutoComplete.SendMessage(WM_CHAR, nChar, MAKELPARAM(nRepCnt, nFlags));
     SendNotify(KT_EDIT_NM_BEFOREINPUT);
     BOOL bConsumed = FALSE;
     if (nChar == '\t')

@@ -19,7 +19,7 @@ CTabClientFrame::CTabClientFrame(int nCommandBarsTheme, BOOL bGroups)
     if (nCommandBarsTheme >= 0)
     {
         InitCommandBars();
-        CKTPaintManager::SetTheme(nCommandBarsTheme);
+        CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nCommandBarsTheme));
         m_wndClient.GetPaintManager()->m_bShowIcons = FALSE;
     }
     m_wndClient.Attach(this, bGroups);

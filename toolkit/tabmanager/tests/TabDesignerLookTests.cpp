@@ -29,7 +29,7 @@ protected:
         for (const char* pszTitle : {"Child 1", "Child 2", "Child 3"})
             frame.AddChild(pszTitle);
     }
-    void TearDown() override { CKTPaintManager::SetTheme(0); }
+    void TearDown() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     CTabClientFrame frame{4};
 };
@@ -64,4 +64,28 @@ TEST_F(DesignerLook, ATabUnderTheMouseTakesTheHotColourWhenTracked)
     ASSERT_TRUE(input.Move(pNormal->GetRect().CenterPoint()).Run());
     ASSERT_TRUE(PumpUntil([pNormal] { return pNormal->IsHighlighted(); }));
     EXPECT_TRUE(NearColor(FillOf(frame, pNormal), pPainter->GetColorSet()->m_clrHotTab, 12));
+}
+
+// Each theme hands the whole look over: what one theme turned on does not stay for the next.
+TEST_F(DesignerLook, AnotherThemeReplacesTheWholeLook)
+{
+    CKTTabClientWnd& client = frame.m_wndClient;
+    CKTTabPainter* pPainter = client.GetPaintManager();
+    client.ApplyTheme(ktCommandBarsThemeRibbon);
+    EXPECT_EQ(10, pPainter->GetAppearance());
+    EXPECT_TRUE(pPainter->m_bHotTracking);
+    EXPECT_EQ(CRect(3, 2, 3, 1), pPainter->m_rcButtonMargin);
+    EXPECT_FALSE(pPainter->m_bDisableLunaColors);
+
+    client.ApplyTheme(ktCommandBarsThemeFlatScheme);
+    EXPECT_EQ(16, pPainter->GetColor());
+    EXPECT_FALSE(pPainter->m_bHotTracking);
+    EXPECT_EQ(CRect(0, 0, 0, 0), pPainter->m_rcButtonMargin);
+    EXPECT_TRUE(pPainter->m_bDisableLunaColors);
+
+    client.ApplyTheme(ktCommandBarsThemeClassic);
+    EXPECT_EQ(0, pPainter->GetAppearance());
+    EXPECT_FALSE(pPainter->m_bStaticFrame);
+    EXPECT_EQ(ktTabClientFrameFull, pPainter->m_nClientFrame);
+    EXPECT_TRUE(pPainter->m_bDisableLunaColors) << "the classic look leaves the scheme colours as they were";
 }

@@ -203,7 +203,7 @@ TEST(TabColors, TheDesignerSetWithoutSchemeColoursUsesPlainFaces)
     pPainter->m_bDisableLunaColors = TRUE;
     auto* pSet16 = static_cast<CKTTabColorSet16*>(pPainter->SetColor(16));
     EXPECT_EQ(KTColorManager()->GetColor(COLOR_WINDOW), COLORREF(pSet16->m_clrSelectedTab));
-    EXPECT_EQ(KTColorManager()->GetColor(KTCOLOR_BORDER), COLORREF(pSet16->m_clrFrameBorder));
+    EXPECT_EQ(KTColorManager()->GetColor(KTCOLOR_FLAT_BORDER), COLORREF(pSet16->m_clrFrameBorder));
     EXPECT_FALSE(pSet16->m_bLunaColors);
     CSchemeScope silver(ktSystemThemeSilver);
     pSet16 = static_cast<CKTTabColorSet16*>(pPainter->SetColor(16));

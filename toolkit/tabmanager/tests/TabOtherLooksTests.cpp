@@ -87,8 +87,8 @@ TEST(TabOtherColors, TheFlatSetUsesTheToolkitsTabBackground)
     CKTTabPainter* pPainter = host.GetPaintManager();
     pPainter->SetAppearance(5);
     CKTTabColorSet* pColors = pPainter->GetColorSet();
-    EXPECT_EQ(Sys(KTCOLOR_TAB_BACKGROUND), COLORREF(pColors->m_clrHeaderFace.clrLight));
-    EXPECT_EQ(Sys(KTCOLOR_TAB_SELECTED_TEXT), COLORREF(pColors->m_clrTextNormal));
+    EXPECT_EQ(Sys(KTCOLOR_TAB_HEADER_FACE), COLORREF(pColors->m_clrHeaderFace.clrLight));
+    EXPECT_EQ(Sys(KTCOLOR_TAB_TEXT), COLORREF(pColors->m_clrTextNormal));
     pPainter->SetAppearance(4);
     pColors = pPainter->SetColor(2);
     EXPECT_EQ(Sys(COLOR_BTNFACE), COLORREF(pColors->m_clrHeaderFace.clrLight));

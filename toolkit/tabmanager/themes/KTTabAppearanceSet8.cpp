@@ -71,7 +71,7 @@ void CKTTabAppearanceSet8::DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem)
     CRect rc = pItem->GetRect();
     pColors->FillItem(pDC, rc, pItem);
     pDC->Draw3dRect(rc, pColors->m_clrTabBorder, pColors->m_clrFrameBorder);
-    COLORREF clrGripper = KTColorManager()->GetColor(KTCOLOR_TAB_BORDER);
+    COLORREF clrGripper = KTColorManager()->GetColor(KTCOLOR_GRIPPER);
     for (int y = rc.top + 4; y < rc.bottom - 3; y += 2)
         FillHorizontal(pDC, rc.right - 7, y, 3, clrGripper);
     rc.right -= 7;

@@ -14,7 +14,6 @@ COLORREF Sys(int nIndex) { return KTColorManager()->GetColor(nIndex); }
 
 void CKTTabColorSet::RefreshMetrics()
 {
-    KTRefreshColors();
     m_clrHeaderFace.SetStandardValue(Sys(COLOR_BTNFACE), Sys(COLOR_BTNFACE));
     m_clrFrameBorder.SetStandardValue(Sys(COLOR_BTNSHADOW));
     m_clrClientFace.SetStandardValue(Sys(COLOR_BTNFACE));

@@ -23,7 +23,7 @@ void CKTTabColorSet16::RefreshMetrics()
     m_clrSelectedTab.SetStandardValue(Sys(COLOR_WINDOW));
     m_clrTextSelected.SetStandardValue(Sys(COLOR_WINDOWTEXT));
     m_bLunaColors = FALSE;
-    m_clrHotTab.SetStandardValue(Sys(KTCOLOR_TAB_SELECTED));
+    m_clrHotTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED));
     m_clrPressedTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_PUSHED));
     m_clrTextHot.SetStandardValue(Sys(COLOR_BTNTEXT));
     int nTheme = KTColorManager()->GetCurrentSystemTheme();
@@ -35,8 +35,8 @@ void CKTTabColorSet16::RefreshMetrics()
         m_clrHeaderFace.SetStandardValue(0xEEEEEE, 0xEEEEEE);
     }
     m_bGradientTabs = nTheme >= ktSystemThemeBlue && nTheme <= ktSystemThemeSilver;
-    m_clrFrameBorder.SetStandardValue(Sys(KTCOLOR_BORDER));
-    m_clrEdgeMiddle.SetStandardValue(Sys(KTCOLOR_BORDER));
+    m_clrFrameBorder.SetStandardValue(Sys(KTCOLOR_FLAT_BORDER));
+    m_clrEdgeMiddle.SetStandardValue(Sys(KTCOLOR_FLAT_BORDER));
 }
 
 COLORREF CKTTabColorSet16::FillItem(CDC* pDC, CRect rc, CKTTabManagerItem* pItem)

@@ -14,11 +14,11 @@ void CKTTabColorSet2::RefreshMetrics()
     CKTTabColorSet::RefreshMetrics();
     int nAppearance = GetAppearance();
     if (nAppearance != 4 && nAppearance != 7)
-        m_clrHeaderFace.SetStandardValue(Sys(KTCOLOR_TAB_BACKGROUND), Sys(KTCOLOR_TAB_BACKGROUND));
+        m_clrHeaderFace.SetStandardValue(Sys(KTCOLOR_TAB_HEADER_FACE), Sys(KTCOLOR_TAB_HEADER_FACE));
     if (nAppearance == 5)
     {
-        m_clrTextNormal.SetStandardValue(Sys(KTCOLOR_TAB_SELECTED_TEXT));
-        m_clrTextInactive.SetStandardValue(Sys(KTCOLOR_TAB_SELECTED_TEXT));
+        m_clrTextNormal.SetStandardValue(Sys(KTCOLOR_TAB_TEXT));
+        m_clrTextInactive.SetStandardValue(Sys(KTCOLOR_TAB_TEXT));
     }
     COLORREF clrAutoHide = CKTColorManager::IsLowResolution() ? Sys(COLOR_BTNFACE) : m_clrHeaderFace.clrDark;
     m_clrAutoHideFace.SetStandardValue(clrAutoHide, clrAutoHide);
@@ -32,7 +32,7 @@ void CKTTabColorSet2::FillNavigateButton(CDC* pDC, CKTTabManagerNavigateButton* 
         pDC->SetTextColor(Sys(COLOR_BTNTEXT));
         return;
     }
-    pDC->SetTextColor(Sys(KTCOLOR_TAB_SELECTED_TEXT));
+    pDC->SetTextColor(Sys(KTCOLOR_TAB_TEXT));
     if (!pButton->IsEnabled())
         return;
     if (pButton->IsPressed())

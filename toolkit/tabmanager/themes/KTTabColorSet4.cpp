@@ -28,9 +28,10 @@ void CKTTabColorSet4::RefreshMetrics()
     CKTTabColorSet::RefreshMetrics();
     COLORREF clrFace = Sys(COLOR_BTNFACE);
     m_clrHeaderFace.SetStandardValue(clrFace, CKTColorManager::BlendColors(clrFace, Sys(COLOR_WINDOW), 50), 0.5f);
-    m_clrButtonSelected.SetStandardValue(Sys(KTCOLOR_TAB_SELECTED), Sys(KTCOLOR_TAB_SELECTED));
-    m_clrButtonSelectedBorder.SetStandardValue(Sys(KTCOLOR_TAB_NORMAL), Sys(KTCOLOR_TAB_NORMAL));
-    m_clrHotTab.SetStandardValue(Sys(KTCOLOR_TAB_SELECTED));
+    m_clrButtonSelected.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED), Sys(KTCOLOR_HIGHLIGHT_CHECKED));
+    m_clrButtonSelectedBorder.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED_BORDER),
+                                               Sys(KTCOLOR_HIGHLIGHT_CHECKED_BORDER));
+    m_clrHotTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED));
     m_clrPressedTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_PUSHED));
     m_clrTextHot.SetStandardValue(Sys(COLOR_BTNTEXT));
     m_clrAutoHideFace.SetStandardValue(m_clrHeaderFace);
@@ -53,7 +54,7 @@ void CKTTabColorSet4::ApplySchemeColors(int nTheme)
 {
     if (nTheme < 1 || nTheme > 3)
     {
-        m_clrSelectedTab.SetStandardValue(Sys(KTCOLOR_TAB_SELECTED));
+        m_clrSelectedTab.SetStandardValue(Sys(KTCOLOR_HIGHLIGHT_CHECKED));
         return;
     }
     const KT_SCHEME_COLORS& c = kSchemes[nTheme - 1];
@@ -107,7 +108,7 @@ void CKTTabColorSet4::FillNavigateButton(CDC* pDC, CKTTabManagerNavigateButton* 
         return;
     }
     pDC->FillSolidRect(rc, Sys(bPressed ? KTCOLOR_HIGHLIGHT_PUSHED : KTCOLOR_HIGHLIGHT));
-    COLORREF clrFrame = Sys(bPressed ? KTCOLOR_TAB_HOT : KTCOLOR_HIGHLIGHT_BORDER);
+    COLORREF clrFrame = Sys(bPressed ? KTCOLOR_HIGHLIGHT_PUSHED_BORDER : KTCOLOR_HIGHLIGHT_BORDER);
     pDC->Draw3dRect(rc, clrFrame, clrFrame);
-    pDC->SetTextColor(Sys(bPressed ? KTCOLOR_TAB_BACKGROUND_LIGHT : KTCOLOR_DISABLED_TEXT));
+    pDC->SetTextColor(Sys(bPressed ? KTCOLOR_HIGHLIGHT_PUSHED_TEXT : KTCOLOR_HIGHLIGHT_TEXT));
 }

@@ -54,6 +54,20 @@ CKTTabColorSet* CKTTabPainter::SetColor(int nColor)
     return SetColorSetObject(KTCreateTabColorSet(nColor).release());
 }
 
+void CKTTabPainter::ApplyLook(const KT_TAB_LOOK& look)
+{
+    m_bHotTracking = look.bHotTracking;
+    m_bItemColors = look.bItemColors;
+    m_nClientFrame = look.nClientFrame;
+    m_bStaticFrame = look.bStaticFrame;
+    m_rcButtonMargin = look.rcButtonMargin;
+    if (look.nDisableLunaColors != -1)
+        m_bDisableLunaColors = look.nDisableLunaColors;
+    SetAppearance(look.nAppearance);
+    if (look.nColor != -1)
+        SetColor(look.nColor);
+}
+
 CKTTabColorSet* CKTTabPainter::SetColorSetObject(CKTTabColorSet* pColorSet)
 {
     if (!pColorSet)

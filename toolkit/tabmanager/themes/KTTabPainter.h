@@ -43,6 +43,19 @@ enum KTTabClientFrame
     ktTabClientFrameNone = 2
 };
 
+// A whole look, handed over in one call by whoever chooses it (the tab client follows the frame's theme).
+struct KT_TAB_LOOK
+{
+    int nAppearance = 0;
+    int nColor = -1;  // -1: the appearance's own colour set
+    BOOL bHotTracking = FALSE;
+    BOOL bItemColors = FALSE;
+    int nClientFrame = ktTabClientFrameFull;
+    BOOL bStaticFrame = FALSE;
+    int nDisableLunaColors = -1;  // -1 keeps the painter's setting
+    CRect rcButtonMargin = CRect(0, 0, 0, 0);
+};
+
 class CKTTabPainter : public CCmdTarget
 {
 public:
@@ -76,6 +89,7 @@ public:
     CKTTabAppearanceSet* SetAppearanceSetObject(CKTTabAppearanceSet* pAppearanceSet);
     CKTTabColorSet* SetColor(int nColor);
     CKTTabColorSet* SetColorSetObject(CKTTabColorSet* pColorSet);
+    void ApplyLook(const KT_TAB_LOOK& look);
     int GetAppearance() const { return m_nAppearance; }
     int GetColor() const { return m_nColor; }
     CKTTabAppearanceSet* GetAppearanceSet() const { return m_pAppearanceSet.get(); }

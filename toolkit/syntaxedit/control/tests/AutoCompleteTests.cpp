@@ -2,11 +2,15 @@
 // step, closing, and the focus staying in the control throughout.
 #include <gtest/gtest.h>
 
+#include "ClipboardText.h"
 #include "EditTestWindow.h"
+#include "KTSyntaxEditAutoCompleteWnd.h"
 #include "TestInput.h"
 
 namespace
 {
+const char kTags[] = " (";
+
 std::vector<KT_EDIT_AUTOCOMPLETEITEM> Words(std::initializer_list<const char*> words)
 {
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
@@ -23,8 +27,7 @@ protected:
     {
         m_window = std::make_unique<CEditTestWindow>(FALSE);
         Ctrl().SetSyntaxColor(FALSE);
-        List().SetDataList(Words({"gamma", "Beta", "alpha", "betamax", "delta"}));
-        List().m_strAutoCompleteTags = " (";
+        List().SetDataList(Words({"gamma", "Beta", "alpha", "betamax", "delta"}), kTags);
         m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd());
     }
     void Row(LPCSTR pszText)
@@ -162,6 +165,14 @@ TEST_F(CAutoCompleteTest, EscBackspaceAndAWordWithoutEntryCloseTheListLeavingThe
     Row("x zz");
     Open();
     EXPECT_FALSE(List().IsShown());
+
+    // Opened on no word, Backspace takes the caret before where the word would begin.
+    Row("x ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_BACK);
+    EXPECT_TRUE(PumpUntil([this] { return !List().IsShown(); }));
+    EXPECT_STREQ(RowText(), "x");
 }
 
 TEST_F(CAutoCompleteTest, AClickSelectsAndADoubleClickChoosesWithoutTakingTheFocus)
@@ -180,12 +191,41 @@ TEST_F(CAutoCompleteTest, AClickSelectsAndADoubleClickChoosesWithoutTakingTheFoc
     ExpectFocusKept();
 }
 
+// The word is read from the row when an entry is chosen, however it came to read so.
+TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItStands)
+{
+    Row("x be");
+    Open();
+    ASSERT_TRUE(m_input->Text("t"));
+    ASSERT_TRUE(Ctrl().Undo());
+    EXPECT_STREQ(RowText(), "x be");
+    ASSERT_TRUE(SetClipboardText(NULL, "tam"));
+    Ctrl().Paste();
+    EXPECT_STREQ(RowText(), "x betam");
+    ASSERT_TRUE(PumpUntil([this] { return List().GetTypedText() == "betam"; }));
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_STREQ(Selected(), "betamax");
+
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x betamax");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 10);
+
+    // Undone below the word the list opened with: it closes rather than replace what is left.
+    Row("x be");
+    Open();
+    ASSERT_TRUE(m_input->Text("t"));
+    Ctrl().SetCurrentPosition(1, 3, FALSE, TRUE);
+    EXPECT_TRUE(PumpUntil([this] { return !List().IsShown(); }));
+    EXPECT_STREQ(RowText(), "x bet");
+}
+
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
 {
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
     for (char ch = 'a'; ch <= 'z'; ++ch)
         items.push_back({0, CString("w") + ch});
-    List().SetDataList(items);
+    List().SetDataList(items, kTags);
     Row("x w");
     Open();
     ASSERT_TRUE(List().IsShown());

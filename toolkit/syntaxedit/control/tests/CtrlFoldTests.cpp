@@ -154,6 +154,38 @@ TEST_F(CFoldTest, HoveringTheBoxShowsTheHiddenTextFlushLeftUntilAKeyOrAMoveAway)
     EXPECT_TRUE(PumpUntil([&] { return !tip.IsWindowVisible(); }));
 }
 
+// The system repeats the last move when windows change under a resting pointer; only a move of the pointer itself
+// is a hover.
+TEST_F(CFoldTest, TheFoldTipGoesWithAnyChangeOfFoldingAndComesBackOnlyByHovering)
+{
+    Ctrl().ToggleCollapse(2);
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    CKTSyntaxEditTipWnd& tip = Ctrl().GetTipWnd();
+    const POINT ptBox = {Ctrl().GetTextLeft() + 9 * Ctrl().GetCharWidth(), Ctrl().GetRowHeight() * 3 / 2};
+    auto repeatMove = [&] { Ctrl().SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptBox.x, ptBox.y)); };
+    MoveTo(Ctrl().GetSafeHwnd(), ptBox);
+    ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }));
+
+    ASSERT_TRUE(m_input->DoubleClick(ptBox));
+    ASSERT_TRUE(PumpUntil([this] { return !Ctrl().IsRowCollapsed(2); }));
+    EXPECT_FALSE(tip.IsWindowVisible()) << "opened by a double click";
+
+    Ctrl().CollapseAll();
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_NE(Ctrl().HitTestCollapsedBox(ptBox), nullptr) << "a box came under the resting pointer";
+    repeatMove();
+    PumpMessages();
+    EXPECT_FALSE(tip.IsWindowVisible()) << "Collapse All without a move of the pointer";
+
+    MoveTo(Ctrl().GetSafeHwnd(), {ptBox.x + 2, ptBox.y});
+    ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }));
+    Ctrl().ExpandAll();
+    EXPECT_FALSE(tip.IsWindowVisible()) << "Expand All with the pointer where the box was";
+    repeatMove();
+    PumpMessages();
+    EXPECT_FALSE(tip.IsWindowVisible());
+}
+
 TEST_F(CFoldTest, CaretAndSelectionStepOverAFoldedBlockAndKeepItsHiddenText)
 {
     Ctrl().SetCurrentPosition(2, 15, FALSE, TRUE);  // inside "first", past where the block starts

@@ -56,6 +56,15 @@ protected:
         ::ClientToScreen(Ctrl().GetSafeHwnd(), &pt);
         return pt;
     }
+    // A move to the point, then the button change if any, once the control has handled both.
+    bool SendMouse(POINT pt, DWORD dwButton = 0)
+    {
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, Screen(pt));
+        if (dwButton)
+            InputBuilder::AddButton(inputs, dwButton);
+        return m_input->Send(inputs);
+    }
     void ExpectSelection(int r1, int c1, int r2, int c2)
     {
         KT_EDIT_TEXTPOS start, end;
@@ -289,3 +298,38 @@ TEST_F(CMouseTest, DroppingARowSpanOnItsOwnLastRowLandsWhereThePointerWas)
     EXPECT_STREQ(Row(2), "efgh");
 }
 }  // namespace
+
+// A window that takes the capture mid-gesture (a message box, a menu) ends a text or row selection where it
+// stood: moves made afterwards with the button still down no longer grow it.
+TEST_F(CMouseTest, LosingTheCaptureEndsASelectionWhereItStood)
+{
+    Load("first row\r\nsecond row\r\nthird row\r\nfourth row\r\nfifth");
+    CWnd thief;
+    ASSERT_TRUE(thief.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0));
+    const int nRowsLeft = Ctrl().GetTextLeft() - 4;
+    struct
+    {
+        POINT ptFrom, ptTo, ptAfter;
+        KT_EDIT_TEXTPOS start, end;
+    } gestures[] = {
+        {At(1, 2), At(2, 4), At(4, 6), {1, 2}, {2, 4}},
+        {{nRowsLeft, At(1, 1).y}, {nRowsLeft, At(2, 1).y}, {nRowsLeft, At(4, 1).y}, {1, 1}, {3, 1}},
+    };
+    for (const auto& gesture : gestures)
+    {
+        // Each move sent on its own: moves waiting together in the queue arrive as one.
+        ASSERT_TRUE(SendMouse(gesture.ptFrom, MOUSEEVENTF_LEFTDOWN));
+        ASSERT_TRUE(SendMouse({gesture.ptTo.x + 1, gesture.ptTo.y}));
+        ASSERT_TRUE(SendMouse(gesture.ptTo));
+        ExpectSelection(gesture.start.nLine, gesture.start.nCol, gesture.end.nLine, gesture.end.nCol);
+
+        thief.SetCapture();
+        ::ReleaseCapture();
+        ASSERT_TRUE(SendMouse({gesture.ptAfter.x + 1, gesture.ptAfter.y}));
+        ASSERT_TRUE(SendMouse(gesture.ptAfter));
+        ExpectSelection(gesture.start.nLine, gesture.start.nCol, gesture.end.nLine, gesture.end.nCol);
+        ASSERT_TRUE(SendMouse(gesture.ptAfter, MOUSEEVENTF_LEFTUP));
+        ExpectSelection(gesture.start.nLine, gesture.start.nCol, gesture.end.nLine, gesture.end.nCol);
+    }
+    thief.DestroyWindow();
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestWindow.h"
+#include "KTSyntaxEditTipWnd.h"
 #include "InputBuilder.h"
 #include "KTDrawObjects.h"
 #include "KTSystemInfo.h"

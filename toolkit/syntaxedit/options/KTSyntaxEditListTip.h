@@ -4,9 +4,12 @@
 
 #include <afxwin.h>
 
+#include "KTTipWnd.h"
+
 class CKTSyntaxEditTipListBox;
 
-class CKTSyntaxEditListBoxTipWnd : public CWnd
+// Shown over the item's row; the list hides it when the pointer leaves its items or the list.
+class CKTSyntaxEditListBoxTipWnd : public CKTTipWnd
 {
 public:
     virtual BOOL Create(CKTSyntaxEditTipListBox* pList);
@@ -15,7 +18,6 @@ public:
     virtual BOOL HideTip();
     virtual COLORREF GetTipTextColor() const;
     virtual COLORREF GetTipBackColor() const;
-    virtual BOOL RegisterWindowClass(HINSTANCE hInstance);
     virtual void DrawOwnerDrawItem(CDC* pDC, const CRect& rc);
     virtual void DrawTextItem(CDC* pDC, const CRect& rc);
     virtual BOOL GetTipRect(int nItem, CRect& rcTip);
@@ -23,21 +25,17 @@ public:
     int GetItem() const { return m_nItem; }
 
 protected:
-    afx_msg void OnPaint();
+    void Draw(CDC* pDC, const CRect& rcClient) override;
     afx_msg void OnNcPaint();
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:
     BOOL IsItemSelected() const;
-    void StopTimers();
 
     int m_nItem = -1;
     CRect m_rcTip;
     CPoint m_ptLastCursor;
     CKTSyntaxEditTipListBox* m_pList = NULL;  // not owned
-    UINT m_nHideTimer = 1001;                 // once, after five seconds
-    UINT m_nTrackTimer = 1002;                // while shown, follows the cursor out of the list
 };
 
 class CKTSyntaxEditTipListBox : public CListBox
@@ -46,6 +44,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // The option pages act on a selection only when a click picked an item other than the one it found.
     BOOL IsClickUnchanged() const { return m_nButtonDownIndex == m_nButtonUpIndex; }
+
+protected:
+    afx_msg void OnMouseLeave();
+    DECLARE_MESSAGE_MAP()
 
 private:
     void ShowTipAt(CPoint ptClient);

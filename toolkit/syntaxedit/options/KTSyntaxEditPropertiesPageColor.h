@@ -10,10 +10,9 @@
 #include <string>
 
 #include "KTSmartPtr.h"
-#include "KTSyntaxEditColorComboBox.h"
+#include "KTSyntaxEditColorGroup.h"
 #include "KTSyntaxEditConfigurationManager.h"
 #include "KTSyntaxEditListTip.h"
-#include "KTSyntaxEditSampleStatic.h"
 #include "KTSyntaxEditSchemaReader.h"
 
 class CKTSyntaxEditView;
@@ -32,10 +31,6 @@ public:
     int m_nBold = 0;
     int m_nItalic = 0;
     int m_nUnderline = 0;
-    COLORREF m_clrSelText = 0;
-    COLORREF m_clrSelBack = 0;
-    COLORREF m_clrText = 0;
-    COLORREF m_clrBack = 0;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -43,7 +38,6 @@ protected:
     BOOL FillAttributes(const KT_EDIT_INI_ENTRY& entry);
     void LoadAttributeValues(const KT_EDIT_LEXCLASSINFO& description);
     void UpdateSampleFont();
-    void SetSampleColors();
     void EnableControls();
     const KT_EDIT_INI_ENTRY* SelectedEntry() const;
     KT_EDIT_LEXCLASSINFO* SelectedDescription() const;
@@ -56,14 +50,14 @@ protected:
 
     afx_msg void OnFileTypeChange();
     afx_msg void OnAttributeChange();
-    afx_msg void OnTextColor() { ChangeColor(m_boxText, m_clrText, "txt:colorFG"); }
-    afx_msg void OnBackColor() { ChangeColor(m_boxBack, m_clrBack, "txt:colorBK"); }
-    afx_msg void OnSelTextColor() { ChangeColor(m_boxSelText, m_clrSelText, "txt:colorSelFG"); }
-    afx_msg void OnSelBackColor() { ChangeColor(m_boxSelBack, m_clrSelBack, "txt:colorSelBK"); }
-    afx_msg void OnPickText() { PickColor(m_boxText, m_clrText, "txt:colorFG"); }
-    afx_msg void OnPickBack() { PickColor(m_boxBack, m_clrBack, "txt:colorBK"); }
-    afx_msg void OnPickSelText() { PickColor(m_boxSelText, m_clrSelText, "txt:colorSelFG"); }
-    afx_msg void OnPickSelBack() { PickColor(m_boxSelBack, m_clrSelBack, "txt:colorSelBK"); }
+    afx_msg void OnTextColor() { ChangeColor(m_colors.m_boxText, m_colors.m_clrText, "txt:colorFG"); }
+    afx_msg void OnBackColor() { ChangeColor(m_colors.m_boxBack, m_colors.m_clrBack, "txt:colorBK"); }
+    afx_msg void OnSelTextColor() { ChangeColor(m_colors.m_boxSelText, m_colors.m_clrSelText, "txt:colorSelFG"); }
+    afx_msg void OnSelBackColor() { ChangeColor(m_colors.m_boxSelBack, m_colors.m_clrSelBack, "txt:colorSelBK"); }
+    afx_msg void OnPickText() { PickColor(m_colors.m_boxText, m_colors.m_clrText, "txt:colorFG"); }
+    afx_msg void OnPickBack() { PickColor(m_colors.m_boxBack, m_colors.m_clrBack, "txt:colorBK"); }
+    afx_msg void OnPickSelText() { PickColor(m_colors.m_boxSelText, m_colors.m_clrSelText, "txt:colorSelFG"); }
+    afx_msg void OnPickSelBack() { PickColor(m_colors.m_boxSelBack, m_colors.m_clrSelBack, "txt:colorSelBK"); }
     afx_msg void OnBold();
     afx_msg void OnItalic();
     afx_msg void OnUnderline();
@@ -71,16 +65,10 @@ protected:
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     DECLARE_MESSAGE_MAP()
 
-    CKTSyntaxEditSampleStatic m_sampleSelected;
-    CKTSyntaxEditSampleStatic m_sampleNormal;
-    CKTSyntaxEditColorComboBox m_boxSelText;
-    CKTSyntaxEditColorComboBox m_boxSelBack;
-    CKTSyntaxEditColorComboBox m_boxText;
-    CKTSyntaxEditColorComboBox m_boxBack;
+    CKTSyntaxEditColorGroup m_colors;
     CButton m_btnBold;
     CButton m_btnItalic;
     CButton m_btnUnderline;
-    CButton m_btnPick[4];
     CKTSyntaxEditTipListBox m_listFileTypes;
     CKTSyntaxEditTipListBox m_listAttributes;
     CWnd m_wndSampleGroup;

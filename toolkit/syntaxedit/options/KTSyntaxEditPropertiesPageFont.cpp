@@ -45,6 +45,19 @@ CString LoadText(UINT nID)
     return strText;
 }
 
+// An empty face asks the system for any fixed-pitch face: the page names the one the font got.
+CString FaceOf(CFont& font, const LOGFONT& lf)
+{
+    if (lf.lfFaceName[0])
+        return lf.lfFaceName;
+    CKTScreenDC dc;
+    CKTFontDC selection(&dc, &font);
+    char szFace[LF_FACESIZE] = "";
+    if (!dc.GetSafeHdc() || !::GetTextFace(dc.GetSafeHdc(), LF_FACESIZE, szFace))
+        return CString();
+    return szFace;
+}
+
 void AddUnique(CComboBox& box, const CString& strText)
 {
     if (!strText.IsEmpty() && box.FindStringExact(-1, strText) < 0)
@@ -68,17 +81,20 @@ ON_BN_CLICKED(KT_IDC_EDIT_OPT_SELBACK_PICK, OnPickSelBack)
 END_MESSAGE_MAP()
 
 CKTSyntaxEditPropertiesPageFont::CKTSyntaxEditPropertiesPageFont(CKTSyntaxEditView* pView)
-    : CPropertyPage(KTResourceManager()->LoadDialogTemplate(KT_IDD_EDIT_PAGE_FONT)),
-      m_clrSelText(::GetSysColor(COLOR_HIGHLIGHTTEXT)), m_clrSelBack(::GetSysColor(COLOR_HIGHLIGHT)),
-      m_clrText(::GetSysColor(COLOR_WINDOWTEXT)), m_clrBack(::GetSysColor(COLOR_WINDOW)), m_pView(pView)
+    : CPropertyPage(KTResourceManager()->LoadDialogTemplate(KT_IDD_EDIT_PAGE_FONT)), m_pView(pView)
 {
     InitFromPaintManager();
 }
 
+CFont* CKTSyntaxEditPropertiesPageFont::GetCurrentFont() const
+{
+    return m_fontSample.GetSafeHandle() ? const_cast<CFont*>(&m_fontSample) : KTSyntaxEditPaintManager()->GetFont();
+}
+
 BOOL CKTSyntaxEditPropertiesPageFont::GetLogFont(LOGFONT& lf) const
 {
-    const CFont* pFont = m_fontSample.GetSafeHandle() ? &m_fontSample : KTSyntaxEditPaintManager()->GetFont();
-    return pFont->GetSafeHandle() && const_cast<CFont*>(pFont)->GetLogFont(&lf);
+    CFont* pFont = GetCurrentFont();
+    return pFont->GetSafeHandle() && pFont->GetLogFont(&lf);
 }
 
 BOOL CKTSyntaxEditPropertiesPageFont::MakeFont(CFont& font, const LOGFONT& lf)
@@ -93,10 +109,10 @@ void CKTSyntaxEditPropertiesPageFont::InitFromPaintManager()
     if (GetLogFont(lf))
         MakeFont(m_fontSample, lf);
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
-    m_clrText = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorText);
-    m_clrBack = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorBack);
-    m_clrSelText = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorSelText);
-    m_clrSelBack = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorSelBack);
+    m_colors.m_clrText = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorText);
+    m_colors.m_clrBack = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorBack);
+    m_colors.m_clrSelText = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorSelText);
+    m_colors.m_clrSelBack = pManager->GetColor(CKTSyntaxEditPaintManager::ktColorSelBack);
 }
 
 void CKTSyntaxEditPropertiesPageFont::DoDataExchange(CDataExchange* pDX)
@@ -106,20 +122,7 @@ void CKTSyntaxEditPropertiesPageFont::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, KT_IDC_EDIT_OPT_STYLE, m_boxStyle);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_SIZE, m_boxSize);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_FACE, m_boxFace);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELTEXT_COLOR, m_boxSelText);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELBACK_COLOR, m_boxSelBack);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_TEXT_COLOR, m_boxText);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_BACK_COLOR, m_boxBack);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SAMPLE_SELECTED, m_sampleSelected);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SAMPLE, m_sampleNormal);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_TEXT_PICK, m_btnPick[0]);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_BACK_PICK, m_btnPick[1]);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELTEXT_PICK, m_btnPick[2]);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELBACK_PICK, m_btnPick[3]);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_SELTEXT_COLOR, m_clrSelText);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_SELBACK_COLOR, m_clrSelBack);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_TEXT_COLOR, m_clrText);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_BACK_COLOR, m_clrBack);
+    m_colors.DoDataExchange(pDX);
     DDX_CBString(pDX, KT_IDC_EDIT_OPT_STYLE, m_strStyle);
     DDX_CBString(pDX, KT_IDC_EDIT_OPT_FACE, m_strFaceName);
     DDX_CBString(pDX, KT_IDC_EDIT_OPT_SIZE, m_strSize);
@@ -160,7 +163,9 @@ void CKTSyntaxEditPropertiesPageFont::FillFaceList()
     LOGFONT lfCurrent;
     if (!GetLogFont(lfCurrent))
         return;
-    m_strFaceName = lfCurrent.lfFaceName;
+    m_strFaceName = FaceOf(*GetCurrentFont(), lfCurrent);
+    // The system may list the face in use under no fixed pitch, or not at all.
+    AddUnique(m_boxFace, m_strFaceName);
     SelectOrSetText(m_boxFace, m_strFaceName);
 }
 
@@ -227,34 +232,19 @@ void CKTSyntaxEditPropertiesPageFont::FillScriptList()
     m_boxScript.SetCurSel(nSelect < m_boxScript.GetCount() ? nSelect : 0);
 }
 
-void CKTSyntaxEditPropertiesPageFont::SetSampleColors()
-{
-    m_sampleNormal.SetBackColor(m_clrBack);
-    m_sampleNormal.SetTextColor(m_clrText);
-    m_sampleSelected.SetBackColor(m_clrSelBack);
-    m_sampleSelected.SetTextColor(m_clrSelText);
-}
-
 void CKTSyntaxEditPropertiesPageFont::InitColorBoxes()
 {
-    m_boxText.SetAutomaticColor(::GetSysColor(COLOR_WINDOWTEXT));
-    m_boxBack.SetAutomaticColor(::GetSysColor(COLOR_WINDOW));
-    m_boxSelText.SetAutomaticColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-    m_boxSelBack.SetAutomaticColor(::GetSysColor(COLOR_HIGHLIGHT));
+    m_colors.SetAutomaticColors();
     InitFromPaintManager();
-    m_boxText.SelectColor(m_clrText);
-    m_boxBack.SelectColor(m_clrBack);
-    m_boxSelText.SelectColor(m_clrSelText);
-    m_boxSelBack.SelectColor(m_clrSelBack);
-    SetSampleColors();
+    m_colors.SelectColors();
+    m_colors.ShowOnSamples();
 }
 
 void CKTSyntaxEditPropertiesPageFont::SetSampleFont()
 {
     if (!m_fontSample.GetSafeHandle())
         return;
-    m_sampleNormal.SetFont(&m_fontSample, TRUE);
-    m_sampleSelected.SetFont(&m_fontSample, TRUE);
+    m_colors.SetSampleFont(&m_fontSample);
 }
 
 void CKTSyntaxEditPropertiesPageFont::MarkModified()
@@ -340,7 +330,7 @@ void CKTSyntaxEditPropertiesPageFont::OnScriptChange()
 void CKTSyntaxEditPropertiesPageFont::OnColorChange()
 {
     UpdateData(TRUE);
-    SetSampleColors();
+    m_colors.ShowOnSamples();
     MarkModified();
 }
 
@@ -368,9 +358,9 @@ BOOL CKTSyntaxEditPropertiesPageFont::ApplyFont()
     if (m_pView)
         m_pView->SetFont(&lf, TRUE);
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
-    pManager->SetTextColor(m_clrText, TRUE);
-    pManager->SetBackColor(m_clrBack, TRUE);
-    pManager->SetHiliteTextColor(m_clrSelText, TRUE);
-    pManager->SetHiliteBackColor(m_clrSelBack, TRUE);
+    pManager->SetTextColor(m_colors.m_clrText, TRUE);
+    pManager->SetBackColor(m_colors.m_clrBack, TRUE);
+    pManager->SetHiliteTextColor(m_colors.m_clrSelText, TRUE);
+    pManager->SetHiliteBackColor(m_colors.m_clrSelBack, TRUE);
     return TRUE;
 }

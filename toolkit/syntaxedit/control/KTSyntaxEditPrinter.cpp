@@ -1,8 +1,11 @@
 // Printing: the pages of the text on a printer DC, counted and drawn by one rule, so that the count is the
 // number of pages the loop prints.
-#include "KTSyntaxEditCtrl.h"
+#include "KTSyntaxEditPrinter.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "KTSyntaxEditCtrl.h"
 
 #include "KTDrawObjects.h"
 #include "themes/KTSyntaxEditPaintManager.h"
@@ -13,49 +16,49 @@ const int kNumberGap = 3;  // between the printed line number and the text
 }  // namespace
 
 // At least one row a page, also for a page shorter than a row: the count then still ends.
-int CKTSyntaxEditCtrl::PrintRowsPerPage(CDC* pDC) const
+int CKTSyntaxEditPrinter::RowsPerPage(CDC* pDC) const
 {
     TEXTMETRIC tm{};
     if (!pDC->GetTextMetrics(&tm))
         return 1;
     const int nRowHeight = std::max<int>(tm.tmHeight + 1, 1);
-    const int nHeight = m_szPrintPage.cy - m_rcPrintMargins.top - m_rcPrintMargins.bottom;
+    const int nHeight = m_szPage.cy - m_rcMargins.top - m_rcMargins.bottom;
     return std::max(nHeight / nRowHeight - 1, 1);
 }
 
-int CKTSyntaxEditCtrl::CalcPrintPages(CDC* pDC)
+int CKTSyntaxEditPrinter::CalcPages(CDC* pDC)
 {
     CKTFontDC font(pDC, KTSyntaxEditPaintManager()->GetFont());
-    const int nRowsPerPage = PrintRowsPerPage(pDC);
-    const int nDisplayRows = GetRowCount() > 0 ? GetDisplayRowCount(1, GetRowCount()) : 0;
-    m_nPrintPages = std::max((nDisplayRows + nRowsPerPage - 1) / nRowsPerPage, 1);
-    return m_nPrintPages;
+    const int nRowsPerPage = RowsPerPage(pDC);
+    const int nDisplayRows = m_ctrl.GetRowCount() > 0 ? m_ctrl.GetDisplayRowCount(1, m_ctrl.GetRowCount()) : 0;
+    m_nPages = std::max((nDisplayRows + nRowsPerPage - 1) / nRowsPerPage, 1);
+    return m_nPages;
 }
 
-void CKTSyntaxEditCtrl::PrintPage(CDC* pDC)
+void CKTSyntaxEditPrinter::PrintPage(CDC* pDC)
 {
     CKTFontDC font(pDC, KTSyntaxEditPaintManager()->GetFont());
     TEXTMETRIC tm{};
     pDC->GetTextMetrics(&tm);
     const int nRowHeight = std::max<int>(tm.tmHeight + 1, 1);
-    const int nRowsPerPage = PrintRowsPerPage(pDC);
-    const int nFirstDisplayRow = (std::max(m_nPrintPage, 1) - 1) * nRowsPerPage + 1;
+    const int nRowsPerPage = RowsPerPage(pDC);
+    const int nFirstDisplayRow = (std::max(m_nPage, 1) - 1) * nRowsPerPage + 1;
     CString strLastNumber;
-    strLastNumber.Format("%d", GetRowCount());
-    const int nNumberWidth = m_bLineNumbers ? pDC->GetTextExtent(strLastNumber).cx + kNumberGap : 0;
+    strLastNumber.Format("%d", m_ctrl.GetRowCount());
+    const int nNumberWidth = m_ctrl.GetLineNumbers() ? pDC->GetTextExtent(strLastNumber).cx + kNumberGap : 0;
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    int nRow = GetRowCount() > 0 ? GetRowAtDisplayOffset(1, nFirstDisplayRow) : 0;
-    for (int i = 0; i < nRowsPerPage && nRow >= 1 && nRow <= GetRowCount(); ++i)
+    int nRow = m_ctrl.GetRowCount() > 0 ? m_ctrl.GetRowAtDisplayOffset(1, nFirstDisplayRow) : 0;
+    for (int i = 0; i < nRowsPerPage && nRow >= 1 && nRow <= m_ctrl.GetRowCount(); ++i)
     {
-        PrintRow(pDC, nRow, CPoint(m_rcPrintMargins.left, m_rcPrintMargins.top + i * nRowHeight), nNumberWidth);
+        PrintRow(pDC, nRow, CPoint(m_rcMargins.left, m_rcMargins.top + i * nRowHeight), nNumberWidth);
         int nHidden = 0;
-        nRow += 1 + (IsRowCollapsed(nRow, &nHidden) ? std::max(nHidden, 0) : 0);
+        nRow += 1 + (m_ctrl.IsRowCollapsed(nRow, &nHidden) ? std::max(nHidden, 0) : 0);
     }
     pDC->SetBkMode(nOldMode);
 }
 
 // Selection, line marks and row backgrounds are the screen's: paper shows the text in its colours.
-void CKTSyntaxEditCtrl::PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth)
+void CKTSyntaxEditPrinter::PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth)
 {
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
     if (nNumberWidth > 0)
@@ -67,9 +70,9 @@ void CKTSyntaxEditCtrl::PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWi
         pDC->TextOut(ptRow.x + nNumberWidth - kNumberGap, ptRow.y, strNumber);
         pDC->SetTextAlign(nOldAlign);
     }
-    const CString strText = GetLineText(nRow);
+    const CString strText = m_ctrl.GetLineText(nRow);
     std::vector<KT_EDIT_TEXTATTR> arRuns;
-    GetRowRuns(nRow, strText, arRuns);
+    m_ctrl.GetRowRuns(nRow, strText, arRuns);
     const int nCharWidth = pDC->GetTextExtent("X", 1).cx;
     int nColumn = 0;
     for (const KT_EDIT_TEXTATTR& run : arRuns)
@@ -79,7 +82,7 @@ void CKTSyntaxEditCtrl::PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWi
         if (nEnd <= nStart)
             continue;
         CString strShown;
-        const int nColumns = GetDisplayText(pDC, (LPCSTR)strText + nStart, nEnd - nStart, nColumn, strShown);
+        const int nColumns = m_ctrl.GetDisplayText(pDC, (LPCSTR)strText + nStart, nEnd - nStart, nColumn, strShown);
         pDC->SetTextColor(run.clrSet.clrText.GetColor());
         pDC->TextOut(ptRow.x + nNumberWidth + nColumn * nCharWidth, ptRow.y, strShown);
         nColumn += nColumns;

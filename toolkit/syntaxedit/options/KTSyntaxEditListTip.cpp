@@ -8,41 +8,19 @@ namespace
 {
 const char kTipClassName[] = "ZiduzuduSEListBoxTipWnd";
 const UINT kHideAfterMs = 5000;
-const UINT kTrackEveryMs = 100;
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKTSyntaxEditListBoxTipWnd, CWnd)
-ON_WM_PAINT()
+BEGIN_MESSAGE_MAP(CKTSyntaxEditListBoxTipWnd, CKTTipWnd)
 ON_WM_NCPAINT()
-ON_WM_TIMER()
 END_MESSAGE_MAP()
-
-BOOL CKTSyntaxEditListBoxTipWnd::RegisterWindowClass(HINSTANCE hInstance)
-{
-    WNDCLASS wc{};
-    if (::GetClassInfo(hInstance, kTipClassName, &wc))
-        return TRUE;
-    wc.style = CS_SAVEBITS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ::DefWindowProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-    wc.hbrBackground = (HBRUSH)(COLOR_INFOBK + 1);
-    wc.lpszClassName = kTipClassName;
-    if (!::RegisterClass(&wc))
-        AfxThrowResourceException();
-    return TRUE;
-}
 
 BOOL CKTSyntaxEditListBoxTipWnd::Create(CKTSyntaxEditTipListBox* pList)
 {
     m_pList = pList;
     if (!pList || !pList->GetSafeHwnd())
         return FALSE;
-    if (GetSafeHwnd())
-        return TRUE;
-    RegisterWindowClass(AfxGetInstanceHandle());
-    return CreateEx(WS_EX_TOOLWINDOW, kTipClassName, "", WS_POPUP | WS_CLIPSIBLINGS | WS_BORDER, CRect(0, 0, 0, 0),
-                    NULL, 0);
+    SetShowTime(kHideAfterMs);
+    return CKTTipWnd::Create(pList, kTipClassName, TRUE);
 }
 
 BOOL CKTSyntaxEditListBoxTipWnd::IsOwnerDrawList() const
@@ -69,12 +47,6 @@ BOOL CKTSyntaxEditListBoxTipWnd::GetTipRect(int nItem, CRect& rcTip)
     return TRUE;
 }
 
-void CKTSyntaxEditListBoxTipWnd::StopTimers()
-{
-    KillTimer(m_nHideTimer);
-    KillTimer(m_nTrackTimer);
-}
-
 void CKTSyntaxEditListBoxTipWnd::ShowTip(int nItem)
 {
     if (nItem < 0 || nItem >= m_pList->GetCount())
@@ -90,7 +62,6 @@ void CKTSyntaxEditListBoxTipWnd::ShowTip(int nItem)
         return;
     }
     m_ptLastCursor = ptCursor;
-    StopTimers();
     CRect rcTip;
     if (!GetTipRect(nItem, rcTip))
         return;
@@ -104,41 +75,15 @@ void CKTSyntaxEditListBoxTipWnd::ShowTip(int nItem)
     }
     rcTip.InflateRect(0, 2);
     m_nItem = nItem;
-    Invalidate();
-    ShowWindow(SW_SHOWNOACTIVATE);
-    SetWindowPos(&CWnd::wndTop, rcTip.left, rcTip.top, rcTip.Width(), rcTip.Height(), SWP_NOACTIVATE);
-    SetTimer(m_nHideTimer, kHideAfterMs, NULL);
-    SetTimer(m_nTrackTimer, kTrackEveryMs, NULL);
+    ShowAt(rcTip);
 }
 
 BOOL CKTSyntaxEditListBoxTipWnd::HideTip()
 {
-    if (!GetSafeHwnd() || !IsWindowVisible())
+    if (!IsShown())
         return FALSE;
-    StopTimers();
-    ShowWindow(SW_HIDE);
+    Hide();
     return TRUE;
-}
-
-void CKTSyntaxEditListBoxTipWnd::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == m_nHideTimer)
-    {
-        HideTip();
-        return;
-    }
-    if (nIDEvent != m_nTrackTimer)
-    {
-        CWnd::OnTimer(nIDEvent);
-        return;
-    }
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    m_pList->ScreenToClient(&pt);
-    BOOL bOutside = TRUE;
-    m_pList->ItemFromPoint(pt, bOutside);
-    if (bOutside)
-        HideTip();
 }
 
 BOOL CKTSyntaxEditListBoxTipWnd::IsItemSelected() const { return m_pList->GetSel(m_nItem) > 0; }
@@ -178,16 +123,14 @@ void CKTSyntaxEditListBoxTipWnd::DrawOwnerDrawItem(CDC* pDC, const CRect& rc)
     m_pList->DrawItem(&dis);
 }
 
-void CKTSyntaxEditListBoxTipWnd::OnPaint()
+void CKTSyntaxEditListBoxTipWnd::Draw(CDC* pDC, const CRect& rcClient)
 {
-    CPaintDC dc(this);
     if (!m_pList || m_nItem < 0)
         return;
-    CKTClientRect rc(this);
     if (IsOwnerDrawList())
-        DrawOwnerDrawItem(&dc, rc);
+        DrawOwnerDrawItem(pDC, rcClient);
     else
-        DrawTextItem(&dc, rc);
+        DrawTextItem(pDC, rcClient);
 }
 
 void CKTSyntaxEditListBoxTipWnd::OnNcPaint()
@@ -197,6 +140,16 @@ void CKTSyntaxEditListBoxTipWnd::OnNcPaint()
     rc.OffsetRect(-rc.left, -rc.top);
     dc.FillSolidRect(rc, m_pList && m_nItem >= 0 ? GetTipBackColor() : KTColorManager()->GetColor(COLOR_INFOBK));
     dc.DrawFocusRect(rc);
+}
+
+BEGIN_MESSAGE_MAP(CKTSyntaxEditTipListBox, CListBox)
+ON_WM_MOUSELEAVE()
+END_MESSAGE_MAP()
+
+void CKTSyntaxEditTipListBox::OnMouseLeave()
+{
+    m_wndTip.HideTip();
+    Default();
 }
 
 void CKTSyntaxEditTipListBox::ShowTipAt(CPoint ptClient)

@@ -15,7 +15,7 @@
 #include "ModalScript.h"
 #include "Screenshot.h"
 #include "TestInput.h"
-#include "dialogs/KTSyntaxEditPropertiesDlg.h"
+#include "KTSyntaxEditPropertiesDlg.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -250,6 +250,41 @@ TEST_F(COptionPagesTest, TheFontPageListsEachFixedPitchFaceOnceAndAPickedColourB
         EXPECT_EQ(0, tm.tmPitchAndFamily & TMPF_FIXED_PITCH) << (LPCSTR)strFace << " is proportional";
     }
     KTSyntaxEditPaintManager()->SetTextColor(::GetSysColor(COLOR_WINDOWTEXT), FALSE);
+}
+
+// Where the stored face is missing, the editor asks for any fixed-pitch face and the font has no name of its own.
+TEST_F(COptionPagesTest, TheFontPageSelectsTheFaceTheEditorFontGot)
+{
+    LOGFONT lfStored{};
+    ASSERT_TRUE(KTSyntaxEditPaintManager()->GetFont()->GetLogFont(&lfStored));
+    LOGFONT lfUnnamed = lfStored;
+    lfUnnamed.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lfUnnamed.lfFaceName[0] = '\0';
+    ASSERT_TRUE(KTSyntaxEditPaintManager()->SetFont(&lfUnnamed));
+    CString strInUse;
+    {
+        CKTScreenDC dc;
+        CKTFontDC font(&dc, KTSyntaxEditPaintManager()->GetFont());
+        char szFace[LF_FACESIZE] = "";
+        ASSERT_GT(::GetTextFace(dc.GetSafeHdc(), LF_FACESIZE, szFace), 0);
+        strInUse = szFace;
+    }
+    CKTSyntaxEditPropertiesDlg sheet(m_pView);
+    CString strShown;
+    int nSelected = CB_ERR;
+    RunSheet(sheet, {[&] { return ShowPage(sheet, 1); },
+                     [&]
+                     {
+                         auto* pBox = static_cast<CComboBox*>(sheet.m_pageFont.GetDlgItem(KT_IDC_EDIT_OPT_FACE));
+                         pBox->GetWindowText(strShown);
+                         nSelected = pBox->GetCurSel();
+                         ClickButton(sheet, IDCANCEL);
+                         return true;
+                     }});
+    KTSyntaxEditPaintManager()->SetFont(&lfStored);
+    EXPECT_FALSE(strShown.IsEmpty());
+    EXPECT_STREQ(strInUse, strShown);
+    EXPECT_NE(CB_ERR, nSelected) << (LPCSTR)strInUse << " is in use, so it is one of the list's";
 }
 
 TEST_F(COptionPagesTest, TheColourPageWritesAChangedColourIntoTheSchemeFileAndCancelWritesNothing)

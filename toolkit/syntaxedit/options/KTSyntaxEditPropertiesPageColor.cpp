@@ -132,34 +132,18 @@ void CKTSyntaxEditPropertiesPageColor::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, KT_IDC_EDIT_OPT_BOLD, m_nBold);
     DDX_Check(pDX, KT_IDC_EDIT_OPT_ITALIC, m_nItalic);
     DDX_Check(pDX, KT_IDC_EDIT_OPT_UNDERLINE, m_nUnderline);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SAMPLE_SELECTED, m_sampleSelected);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SAMPLE, m_sampleNormal);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELTEXT_COLOR, m_boxSelText);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELBACK_COLOR, m_boxSelBack);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_TEXT_COLOR, m_boxText);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_BACK_COLOR, m_boxBack);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_BOLD, m_btnBold);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_ITALIC, m_btnItalic);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_UNDERLINE, m_btnUnderline);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_TEXT_PICK, m_btnPick[0]);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_BACK_PICK, m_btnPick[1]);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELTEXT_PICK, m_btnPick[2]);
-    DDX_Control(pDX, KT_IDC_EDIT_OPT_SELBACK_PICK, m_btnPick[3]);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_FILE_TYPE, m_listFileTypes);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_ATTRIBUTES, m_listAttributes);
     DDX_Control(pDX, KT_IDC_EDIT_OPT_SAMPLE_GROUP, m_wndSampleGroup);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_TEXT_COLOR, m_clrText);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_BACK_COLOR, m_clrBack);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_SELTEXT_COLOR, m_clrSelText);
-    DDX_ColorCombo(pDX, KT_IDC_EDIT_OPT_SELBACK_COLOR, m_clrSelBack);
+    m_colors.DoDataExchange(pDX);
 }
 
 void CKTSyntaxEditPropertiesPageColor::ResetAttributeValues()
 {
-    m_clrText = ::GetSysColor(COLOR_WINDOWTEXT);
-    m_clrBack = ::GetSysColor(COLOR_WINDOW);
-    m_clrSelText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
-    m_clrSelBack = ::GetSysColor(COLOR_HIGHLIGHT);
+    m_colors.ResetColors();
     m_nBold = m_nItalic = m_nUnderline = 0;
     if (GetSafeHwnd())
         UpdateData(FALSE);
@@ -168,10 +152,7 @@ void CKTSyntaxEditPropertiesPageColor::ResetAttributeValues()
 BOOL CKTSyntaxEditPropertiesPageColor::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_boxSelBack.SetAutomaticColor(::GetSysColor(COLOR_HIGHLIGHT));
-    m_boxSelText.SetAutomaticColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-    m_boxBack.SetAutomaticColor(::GetSysColor(COLOR_WINDOW));
-    m_boxText.SetAutomaticColor(::GetSysColor(COLOR_WINDOWTEXT));
+    m_colors.SetAutomaticColors();
     UpdateData(FALSE);
     CKTSyntaxEditSchemaFileManager::Instance().CopyFileRecords(m_fileCopies);
     for (size_t i = 0; i < m_schemes.size(); i++)
@@ -249,10 +230,10 @@ void CKTSyntaxEditPropertiesPageColor::OnAttributeChange()
 
 void CKTSyntaxEditPropertiesPageColor::LoadAttributeValues(const KT_EDIT_LEXCLASSINFO& description)
 {
-    const std::pair<const char*, COLORREF*> colors[] = {{"txt:colorFG", &m_clrText},
-                                                        {"txt:colorBK", &m_clrBack},
-                                                        {"txt:colorSelFG", &m_clrSelText},
-                                                        {"txt:colorSelBK", &m_clrSelBack}};
+    const std::pair<const char*, COLORREF*> colors[] = {{"txt:colorFG", &m_colors.m_clrText},
+                                                        {"txt:colorBK", &m_colors.m_clrBack},
+                                                        {"txt:colorSelFG", &m_colors.m_clrSelText},
+                                                        {"txt:colorSelBK", &m_colors.m_clrSelBack}};
     const std::pair<const char*, int*> flags[] = {
         {"txt:Bold", &m_nBold}, {"txt:Italic", &m_nItalic}, {"txt:Underline", &m_nUnderline}};
     for (const KT_EDIT_SCHEMAFILEINFO& property : description.arProperties)
@@ -266,16 +247,8 @@ void CKTSyntaxEditPropertiesPageColor::LoadAttributeValues(const KT_EDIT_LEXCLAS
                 *flag.second = atoi(ValueText(property).c_str());
     }
     UpdateSampleFont();
-    SetSampleColors();
+    m_colors.ShowOnSamples();
     EnableControls();
-}
-
-void CKTSyntaxEditPropertiesPageColor::SetSampleColors()
-{
-    m_sampleNormal.SetBackColor(m_clrBack);
-    m_sampleNormal.SetTextColor(m_clrText);
-    m_sampleSelected.SetBackColor(m_clrSelBack);
-    m_sampleSelected.SetTextColor(m_clrSelText);
 }
 
 void CKTSyntaxEditPropertiesPageColor::EnableControls()
@@ -283,10 +256,8 @@ void CKTSyntaxEditPropertiesPageColor::EnableControls()
     const BOOL bFile = m_listFileTypes.GetCurSel() != LB_ERR;
     const BOOL bClass = bFile && m_listAttributes.GetCurSel() != LB_ERR;
     m_listAttributes.EnableWindow(bFile);
-    CWnd* controls[] = {&m_sampleNormal, &m_sampleSelected, &m_wndSampleGroup, &m_boxText,   &m_boxBack,
-                        &m_boxSelText,   &m_boxSelBack,     &m_btnBold,        &m_btnItalic, &m_btnUnderline,
-                        &m_btnPick[0],   &m_btnPick[1],     &m_btnPick[2],     &m_btnPick[3]};
-    for (CWnd* pControl : controls)
+    m_colors.Enable(bClass);
+    for (CWnd* pControl : std::initializer_list<CWnd*>{&m_wndSampleGroup, &m_btnBold, &m_btnItalic, &m_btnUnderline})
         pControl->EnableWindow(bClass);
 }
 
@@ -305,8 +276,7 @@ void CKTSyntaxEditPropertiesPageColor::UpdateSampleFont()
     lf.lfStrikeOut = 0;
     if (!CKTSyntaxEditPropertiesPageFont::MakeFont(m_fontSample, lf) || !GetSafeHwnd())
         return;
-    m_sampleNormal.SetFont(&m_fontSample, TRUE);
-    m_sampleSelected.SetFont(&m_fontSample, TRUE);
+    m_colors.SetSampleFont(&m_fontSample);
 }
 
 BOOL CKTSyntaxEditPropertiesPageColor::OnSetActive()
@@ -326,7 +296,7 @@ void CKTSyntaxEditPropertiesPageColor::MarkModified()
 void CKTSyntaxEditPropertiesPageColor::ChangeColor(CKTSyntaxEditColorComboBox& box, COLORREF& clr, const char* pszName)
 {
     UpdateData(TRUE);
-    SetSampleColors();
+    m_colors.ShowOnSamples();
     MarkModified();
     SetColorProperty(box, clr, pszName);
 }

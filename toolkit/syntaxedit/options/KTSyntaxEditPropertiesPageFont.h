@@ -4,9 +4,8 @@
 
 #include <afxdlgs.h>
 
-#include "KTSyntaxEditColorComboBox.h"
+#include "KTSyntaxEditColorGroup.h"
 #include "KTSyntaxEditListTip.h"
-#include "KTSyntaxEditSampleStatic.h"
 
 class CKTSyntaxEditView;
 
@@ -24,14 +23,11 @@ public:
     CString m_strFaceName = "Courier";
     CString m_strSize = "10";
     CString m_strStyle = "Regular";
-    COLORREF m_clrSelText;
-    COLORREF m_clrSelBack;
-    COLORREF m_clrText;
-    COLORREF m_clrBack;
     BYTE m_nCharSet = DEFAULT_CHARSET;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    CFont* GetCurrentFont() const;
     void InitFromPaintManager();
     void FillFaceList();
     void FillStyleList();
@@ -39,7 +35,6 @@ protected:
     void FillScriptList();
     void InitColorBoxes();
     void SetSampleFont();
-    void SetSampleColors();
     BOOL ApplyFont();
     BOOL TakeListSelection(CKTSyntaxEditTipComboBox& box, CString& strText);
     static void SelectOrSetText(CComboBox& box, const CString& strText);
@@ -53,19 +48,13 @@ protected:
     afx_msg void OnSizeChange();
     afx_msg void OnScriptChange();
     afx_msg void OnColorChange();
-    afx_msg void OnPickText() { PickColorFor(m_boxText); }
-    afx_msg void OnPickBack() { PickColorFor(m_boxBack); }
-    afx_msg void OnPickSelText() { PickColorFor(m_boxSelText); }
-    afx_msg void OnPickSelBack() { PickColorFor(m_boxSelBack); }
+    afx_msg void OnPickText() { PickColorFor(m_colors.m_boxText); }
+    afx_msg void OnPickBack() { PickColorFor(m_colors.m_boxBack); }
+    afx_msg void OnPickSelText() { PickColorFor(m_colors.m_boxSelText); }
+    afx_msg void OnPickSelBack() { PickColorFor(m_colors.m_boxSelBack); }
     DECLARE_MESSAGE_MAP()
 
-    CKTSyntaxEditColorComboBox m_boxSelText;
-    CKTSyntaxEditColorComboBox m_boxSelBack;
-    CKTSyntaxEditColorComboBox m_boxText;
-    CKTSyntaxEditColorComboBox m_boxBack;
-    CKTSyntaxEditSampleStatic m_sampleSelected;
-    CKTSyntaxEditSampleStatic m_sampleNormal;
-    CButton m_btnPick[4];
+    CKTSyntaxEditColorGroup m_colors;
     CKTSyntaxEditTipComboBox m_boxScript;
     CKTSyntaxEditTipComboBox m_boxStyle;
     CKTSyntaxEditTipComboBox m_boxSize;

@@ -1,0 +1,127 @@
+// The control's word completion: the lexer's words and separators, opening the list at the caret, handing it keys,
+// and replacing the word before the caret with the entry chosen.
+#include "KTSyntaxEditCompletion.h"
+
+#include "KTSyntaxEditCtrl.h"
+#include "KTSyntaxEditLexParserAdapter.h"
+
+namespace
+{
+void AppendMissing(CString& strTags, const std::vector<std::string>& arTexts)
+{
+    for (const std::string& str : arTexts)
+    {
+        if (strTags.Find(str.c_str()) < 0)
+            strTags += str.c_str();
+    }
+}
+
+// Keys the list acts on that the control must not act on as well.
+BOOL IsListKey(UINT nChar) { return nChar == VK_RETURN || nChar == VK_TAB || (nChar >= VK_SPACE && nChar <= VK_HELP); }
+
+// A character that cannot be part of a word ends it; the list then has nothing more to follow.
+BOOL IsWordChar(char ch) { return isalnum(static_cast<unsigned char>(ch)) || ch == '_'; }
+}  // namespace
+
+BOOL CKTSyntaxEditCompletion::Create() { return m_wndList.Create(&m_ctrl, this); }
+
+void CKTSyntaxEditCompletion::RefreshWords()
+{
+    CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_ctrl.GetBuffer());
+    std::vector<KT_EDIT_STRINGSET> arSets;
+    if (!pLink || !pLink->GetParser()->GetSchemaClassesInfo(arSets, false) || arSets.empty())
+        return;
+    std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems;
+    CString strTags;
+    for (const KT_EDIT_STRINGSET& set : arSets)
+    {
+        for (const std::string& strWord : set.arTokens)
+            arItems.push_back({0, CString(strWord.c_str())});
+        AppendMissing(strTags, set.arStartSeparators);
+        AppendMissing(strTags, set.arEndSeparators);
+    }
+    m_wndList.SetDataList(std::move(arItems), strTags);
+}
+
+// The word before the caret runs back to a separator of the lexer's words or the row's start.
+BOOL CKTSyntaxEditCompletion::Open()
+{
+    CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
+    if (!pBuffer || !m_wndList.GetSafeHwnd())
+        return FALSE;
+    RefreshWords();
+    const CString& strTags = m_wndList.GetTags();
+    CString strRow = pBuffer->GetLineTextEx(m_ctrl.GetCurrentRow()).Left(m_ctrl.GetCurrentChar() - 1);
+    int nStart = strRow.GetLength();
+    while (nStart > 0 && strTags.Find(strRow[nStart - 1]) < 0)
+        --nStart;
+    m_nRow = m_ctrl.GetCurrentRow();
+    m_nStart = nStart + 1;
+    CPoint pt = m_ctrl.GetCaretPoint();
+    pt.y += m_ctrl.GetRowHeight();
+    m_ctrl.ClientToScreen(&pt);
+    return m_wndList.Show(pt, strRow.Mid(nStart));
+}
+
+BOOL CKTSyntaxEditCompletion::GetWord(CString& strWord) const
+{
+    CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
+    int nEnd = m_ctrl.GetCurrentChar();
+    if (!pBuffer || m_ctrl.GetCurrentRow() != m_nRow || nEnd < m_nStart)
+        return FALSE;
+    strWord = pBuffer->GetLineTextEx(m_nRow).Mid(m_nStart - 1, nEnd - m_nStart);
+    return strWord.GetLength() == nEnd - m_nStart;
+}
+
+void CKTSyntaxEditCompletion::Follow()
+{
+    if (!IsOpen())
+        return;
+    CString strWord;
+    if (!GetWord(strWord) || (!strWord.IsEmpty() && !IsWordChar(strWord[strWord.GetLength() - 1])))
+        return Close();
+    m_wndList.Follow(strWord);
+}
+
+// The list decides on the keys it knows; the character a chosen key made, already queued, is not typed either.
+BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    m_wndList.SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
+    if (!IsListKey(nChar))
+        return FALSE;
+    MSG msg;
+    if (nChar == VK_RETURN || nChar == VK_TAB || nChar == VK_SPACE)
+        ::PeekMessage(&msg, m_ctrl.GetSafeHwnd(), WM_CHAR, WM_CHAR, PM_REMOVE);
+    return TRUE;
+}
+
+void CKTSyntaxEditCompletion::OnWordChosen(const CString& strEntry, BOOL bTypedWhole)
+{
+    CString strWord;
+    if (!GetWord(strWord))
+        return;
+    int nEnd = m_nStart + strWord.GetLength();
+    if (!bTypedWhole)
+        return Replace(m_nStart, nEnd, strEntry);
+    if (!strWord.IsEmpty())
+        Replace(m_nStart, nEnd - 1, strEntry.Left(strEntry.GetLength() - 1));
+}
+
+void CKTSyntaxEditCompletion::Replace(int nStartChar, int nEndChar, const CString& strText)
+{
+    CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
+    if (!pBuffer || nStartChar < 1 || nEndChar < nStartChar)
+        return;
+    int nRow = m_ctrl.GetCurrentRow();
+    if (pBuffer->GetLineTextEx(nRow).Mid(nStartChar - 1, nEndChar - nStartChar) == strText)
+        return;
+    pBuffer->GetUndoRedoManager()->SetGroupInsertMode(FALSE);
+    if (nEndChar == nStartChar)
+    {
+        m_ctrl.InsertString(strText, nRow, nStartChar, FALSE, TRUE);
+        return;
+    }
+    m_ctrl.Select(nRow, m_ctrl.GetDisplayColumn(nRow, nStartChar), nRow, m_ctrl.GetDisplayColumn(nRow, nEndChar),
+                  FALSE);
+    m_ctrl.ReplaceSelection(strText, TRUE);
+}

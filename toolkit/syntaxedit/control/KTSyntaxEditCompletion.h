@@ -1,0 +1,39 @@
+// The control's word completion: the words from the lexer, the list opened at the caret, and the chosen entry put in
+// place of the word before the caret.
+// Classes: CKTSyntaxEditCompletion.
+#pragma once
+
+#include "KTSyntaxEditAutoCompleteWnd.h"
+
+class CKTSyntaxEditCtrl;
+
+// The word is read from the caret's row whenever it is needed, so undo, paste or any other edit with the list open
+// is seen as it stands.
+class CKTSyntaxEditCompletion : public IKTSyntaxEditWordListSink
+{
+public:
+    explicit CKTSyntaxEditCompletion(CKTSyntaxEditCtrl& ctrl) : m_ctrl(ctrl) {}
+
+    BOOL Create();
+    void RefreshWords();
+    BOOL Open();
+    void Close() { m_wndList.Hide(); }
+    BOOL IsOpen() const { return m_wndList.IsShown(); }
+    // While the list is open: TRUE when it took the key and the control must not act on it too.
+    BOOL HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // After a change of the text or the caret, once the change is complete: the list follows the word or closes.
+    void Follow();
+    // One undo step, and none when the word already reads as the entry.
+    void Replace(int nStartChar, int nEndChar, const CString& strText);
+    CKTSyntaxEditAutoCompleteWnd& GetList() { return m_wndList; }
+
+private:
+    void OnWordChosen(const CString& strEntry, BOOL bTypedWhole) override;
+    // The word from where the list opened to the caret; FALSE when the caret has left it.
+    BOOL GetWord(CString& strWord) const;
+
+    CKTSyntaxEditCtrl& m_ctrl;
+    CKTSyntaxEditAutoCompleteWnd m_wndList;
+    int m_nRow = 0;    // where the word began when the list opened
+    int m_nStart = 0;  // its first character
+};
