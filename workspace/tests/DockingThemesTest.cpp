@@ -142,14 +142,14 @@ void ExpectThemeColours(CKTDockingPanePaintManager* pTheme, const CaptionShot& s
             EXPECT_EQ(pTheme->LookupColor(COLOR_ACTIVECAPTION), image.Pixel(rc.left + 2, y));
         else
         {
-            EXPECT_EQ(pTheme->LookupColor(KTCOLOR_PANE_FRAME), image.Pixel(rc.left, y)) << "an outline";
+            EXPECT_EQ(pTheme->LookupColor(KTCOLOR_BAR_EDGE), image.Pixel(rc.left, y)) << "an outline";
             EXPECT_EQ(clrSplitter, image.Pixel(rc.left + 2, y)) << "and no fill";
         }
         break;
     case ktDockingPaneThemeHotTabs:
-        EXPECT_EQ(pTheme->LookupColor(shot.bActive ? COLOR_ACTIVECAPTION : KTCOLOR_TAB_SELECTED),
+        EXPECT_EQ(pTheme->LookupColor(shot.bActive ? COLOR_ACTIVECAPTION : KTCOLOR_HIGHLIGHT_CHECKED),
                   image.Pixel(rc.left + 1, y));
-        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_TAB_BORDER), image.Pixel(rc.left + 3, rc.top + 6)) << "the gripper";
+        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_GRIPPER), image.Pixel(rc.left + 3, rc.top + 6)) << "the gripper";
         break;
     case ktDockingPaneThemeGripBars:
         EXPECT_EQ(clrSplitter, image.Pixel(rc.left + 2, y)) << "no fill";
@@ -160,15 +160,16 @@ void ExpectThemeColours(CKTDockingPanePaintManager* pTheme, const CaptionShot& s
         }
         break;
     case ktDockingPaneThemeFramed:
-        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_CAPTION_ACTIVE), image.Pixel(0, 0)) << "the corner pixel";
-        EXPECT_EQ(pTheme->LookupColor(shot.bActive ? KTCOLOR_HIGHLIGHT : KTCOLOR_MENUBAR), image.Pixel(rc.left + 2, y));
+        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_CONTROL_FACE), image.Pixel(0, 0)) << "the corner pixel";
+        EXPECT_EQ(pTheme->LookupColor(shot.bActive ? KTCOLOR_HIGHLIGHT : KTCOLOR_TOOLBAR_FACE),
+                  image.Pixel(rc.left + 2, y));
         if (bGripRoom)
-            EXPECT_EQ(pTheme->LookupColor(shot.bActive ? COLOR_BTNTEXT : KTCOLOR_TAB_BORDER),
+            EXPECT_EQ(pTheme->LookupColor(shot.bActive ? COLOR_BTNTEXT : KTCOLOR_GRIPPER),
                       image.Pixel(shot.nButtonsLeft - 6, y - 3));
         break;
     case ktDockingPaneThemeHotTabsPlain:
-        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_CAPTION_TEXT), image.Pixel(rc.left, y)) << "the frame line";
-        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_CAPTION_TEXT), image.Pixel(rc.left + 20, rc.top));
+        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_WINDOW_FRAME), image.Pixel(rc.left, y)) << "the frame line";
+        EXPECT_EQ(pTheme->LookupColor(KTCOLOR_WINDOW_FRAME), image.Pixel(rc.left + 20, rc.top));
         break;
     case ktDockingPaneThemeStickers:
         EXPECT_EQ(dynamic_cast<CKTDockingPaneTheme9*>(pTheme)->m_clrCaptionBorder.GetColor(), image.Pixel(rc.left, y));
@@ -194,7 +195,7 @@ TEST(DockingThemes, EveryThemeDrawsThePanesCaptionsInItsColoursAndDepth)
     {
         SCOPED_TRACE(testing::Message() << "theme " << nTheme);
         CStyleRecorder styles;
-        manager.SetTheme(nTheme);
+        manager.SetTheme(KTDockingPaneTheme(nTheme));
         PumpIdle();
         CKTDockingPanePaintManager* pTheme = manager.GetPaintManager();
         for (int nPane : kPanes)
@@ -222,7 +223,7 @@ TEST(DockingThemes, SwitchingThroughEveryThemeLeavesNoGdiObject)
     {
         for (int nTheme = 0; nTheme <= 10; ++nTheme)
         {
-            manager.SetTheme(nTheme);
+            manager.SetTheme(KTDockingPaneTheme(nTheme));
             for (int nPane : kPanes)
                 manager.FindPane(nPane)->GetTabbedContainer()->RedrawWindow(nullptr, nullptr,
                                                                             RDW_INVALIDATE | RDW_UPDATENOW);

@@ -264,7 +264,7 @@ void CKTDockingPanePaintManager::DrawHighlightButtonFace(CDC* pDC, CKTDockingPan
     else
     {
         pDC->FillSolidRect(rc, m_clrTable[bPressed ? KTCOLOR_HIGHLIGHT_PUSHED : KTCOLOR_HIGHLIGHT]);
-        clrGlyph = m_clrTable[bPressed ? KTCOLOR_TAB_BACKGROUND_LIGHT : KTCOLOR_DISABLED_TEXT];
+        clrGlyph = m_clrTable[bPressed ? KTCOLOR_HIGHLIGHT_PUSHED_TEXT : KTCOLOR_HIGHLIGHT_TEXT];
     }
     pDC->Draw3dRect(rc, m_clrTable[KTCOLOR_HIGHLIGHT_BORDER], m_clrTable[KTCOLOR_HIGHLIGHT_BORDER]);
 }

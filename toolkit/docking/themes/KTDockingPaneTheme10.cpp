@@ -32,13 +32,13 @@ void CKTDockingPaneTheme10::RefreshMetrics()
 void CKTDockingPaneTheme10::ReadStyleColors()
 {
     const CKTStyleResourceSet* pStyle = KTStyleResourceSet();
-    pStyle->ReadColor("Window", "WindowFrame", m_clrTable[KTCOLOR_CAPTION_TEXT]);
-    pStyle->ReadColor("Window", "ButtonFace", m_clrTable[KTCOLOR_CAPTION_ACTIVE]);
+    pStyle->ReadColor("Window", "WindowFrame", m_clrTable[KTCOLOR_WINDOW_FRAME]);
+    pStyle->ReadColor("Window", "ButtonFace", m_clrTable[KTCOLOR_CONTROL_FACE]);
     pStyle->ReadColor("Window", "EdgeHighLightColor", m_clrTable[COLOR_3DHIGHLIGHT]);
     if (pStyle->ReadColor("DockingPane", "Splitter", m_clrSplitter))
-        m_clrGrip.SetStandardValue(m_clrTable[KTCOLOR_CAPTION_TEXT]);
-    pStyle->ReadColor("Toolbar", "ToolbarGripper", m_clrTable[KTCOLOR_TAB_BORDER]);
-    pStyle->ReadColor("Toolbar", "MenuPopupBorder", m_clrTable[KTCOLOR_MENU_FACE]);
+        m_clrGrip.SetStandardValue(m_clrTable[KTCOLOR_WINDOW_FRAME]);
+    pStyle->ReadColor("Toolbar", "ToolbarGripper", m_clrTable[KTCOLOR_GRIPPER]);
+    pStyle->ReadColor("Toolbar", "MenuPopupBorder", m_clrTable[KTCOLOR_POPUP_BORDER]);
     pStyle->ReadGradient("DockingPane", "SplitterLight", "SplitterDark", 0.5f, m_clrBackground);
     pStyle->ReadGradient("DockingPane", "NormalCaptionLight", "NormalCaptionDark", 0.5f, m_clrNormalCaption);
     pStyle->ReadColor("DockingPane", "NormalCaptionText", m_clrNormalCaptionText);
@@ -48,13 +48,13 @@ void CKTDockingPaneTheme10::ReadStyleColors()
 
 void CKTDockingPaneTheme10::UseFallbackColors()
 {
-    m_clrTable[KTCOLOR_CAPTION_TEXT] = RGB(101, 147, 207);
-    m_clrTable[KTCOLOR_CAPTION_ACTIVE] = RGB(191, 219, 255);
+    m_clrTable[KTCOLOR_WINDOW_FRAME] = RGB(101, 147, 207);
+    m_clrTable[KTCOLOR_CONTROL_FACE] = RGB(191, 219, 255);
     m_clrTable[COLOR_3DHIGHLIGHT] = RGB(255, 255, 255);
     m_clrSplitter.SetStandardValue(RGB(216, 231, 252));
     m_clrGrip.SetStandardValue(RGB(101, 147, 207));
-    m_clrTable[KTCOLOR_TAB_BORDER] = RGB(39, 65, 118);
-    m_clrTable[KTCOLOR_MENU_FACE] = RGB(101, 147, 207);
+    m_clrTable[KTCOLOR_GRIPPER] = RGB(39, 65, 118);
+    m_clrTable[KTCOLOR_POPUP_BORDER] = RGB(101, 147, 207);
     m_clrBackground.SetStandardValue(RGB(227, 239, 255), RGB(175, 210, 255));
     m_clrNormalCaption.SetStandardValue(RGB(227, 239, 255), RGB(175, 210, 255));
     m_clrNormalCaptionText.SetStandardValue(RGB(8, 55, 114));
@@ -70,7 +70,7 @@ void CKTDockingPaneTheme10::DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer*
                                 : CRect(rc.left, rc.top, rc.right, rc.top + m_nCaptionHeight + 3);
     KTDrawHelpers()->GradientFill(pDC, rcCaption, bActive ? m_clrActiveCaption : m_clrNormalCaption, !bVertical);
     DrawCaptionBody(pDC, pContainer, rcCaption, pContainer->GetTitle(), bActive, bVertical);
-    COLORREF clrLine = m_clrTable[KTCOLOR_CAPTION_TEXT];
+    COLORREF clrLine = m_clrTable[KTCOLOR_WINDOW_FRAME];
     COLORREF clrInner = m_clrTable[COLOR_3DHIGHLIGHT];
     // Lines on the top and near side, a light one just inside them, and the far side closed.
     pDC->FillSolidRect(rcCaption.left, rcCaption.top, rcCaption.Width(), 1, clrLine);

@@ -57,7 +57,7 @@ void CKTDockingPaneTheme2::RefreshMetrics()
     COLORREF clrFace = m_clrTable[COLOR_3DFACE];
     m_clrBackground.SetStandardValue(clrFace, CKTColorManager::BlendColors(clrFace, m_clrTable[COLOR_WINDOW], 205));
     m_clrNormalCaptionText.SetStandardValue(m_clrTable[COLOR_BTNTEXT]);
-    m_clrNormalCaption.SetStandardValue(m_clrTable[KTCOLOR_TAB_SELECTED]);
+    m_clrNormalCaption.SetStandardValue(m_clrTable[KTCOLOR_HIGHLIGHT_CHECKED]);
     m_clrActiveCaptionText.SetStandardValue(m_clrTable[COLOR_BTNTEXT]);
     m_bWarmHighlight = FALSE;
     if (CKTColorManager::IsLowResolution())
@@ -79,7 +79,7 @@ void CKTDockingPaneTheme2::ApplyScheme(int nScheme)
         m_clrSplitter.SetStandardValue(look.clrSplitter);
         for (int nIndex : kSchemeEntries)
             m_clrTable[nIndex] = KTColorManager()->GetLunaColor(nIndex);
-        m_clrGrip.SetStandardValue(m_clrTable[KTCOLOR_TAB_BORDER]);
+        m_clrGrip.SetStandardValue(m_clrTable[KTCOLOR_GRIPPER]);
         m_bWarmHighlight = TRUE;
         return;
     }
@@ -103,7 +103,7 @@ void CKTDockingPaneTheme2::DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* 
         DrawCaptionBody(pDC, pContainer, rcCaption, pContainer->GetTitle(), bActive, bVertical);
     }
     if (!m_bRoundedCaption)
-        DrawCaptionLines(pDC, rcCaption, m_clrTable[KTCOLOR_CAPTION_TEXT], bVertical);
+        DrawCaptionLines(pDC, rcCaption, m_clrTable[KTCOLOR_WINDOW_FRAME], bVertical);
 }
 
 void CKTDockingPaneTheme2::DrawCaptionLines(CDC* pDC, const CRect& rc, COLORREF clr, BOOL bVertical)
@@ -130,7 +130,7 @@ void CKTDockingPaneTheme2::DrawCaptionBody(CDC* pDC, CKTDockingPaneNode* pOwner,
 
 void CKTDockingPaneTheme2::DrawGripper(CDC* pDC, CRect& rc, BOOL bVertical)
 {
-    COLORREF clrDot = m_clrTable[KTCOLOR_TAB_BORDER];
+    COLORREF clrDot = m_clrTable[KTCOLOR_GRIPPER];
     COLORREF clrShade = m_clrTable[COLOR_WINDOW];
     int nAcross = bVertical ? rc.Width() : rc.Height();
     for (int nAt = 2; nAt + 3 <= nAcross - 1; nAt += 4)
@@ -144,7 +144,7 @@ void CKTDockingPaneTheme2::DrawGripper(CDC* pDC, CRect& rc, BOOL bVertical)
 
 void CKTDockingPaneTheme2::DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc)
 {
-    COLORREF clrBorder = m_clrTable[KTCOLOR_MENU_FACE];
+    COLORREF clrBorder = m_clrTable[KTCOLOR_POPUP_BORDER];
     {
         CKTClipDC clip(pDC, rc);
         CKTDrawHelpers::ExcludeCorners(pDC, rc);

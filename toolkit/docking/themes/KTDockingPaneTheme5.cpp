@@ -36,7 +36,7 @@ void CKTDockingPaneTheme5::DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pCo
 {
     const CRect rcPane = rc;
     BOOL bActive = m_bHighlightActiveCaption && pContainer->IsActive();
-    pDC->FillSolidRect(rc, m_clrTable[bActive ? KTCOLOR_HIGHLIGHT : KTCOLOR_MENUBAR]);
+    pDC->FillSolidRect(rc, m_clrTable[bActive ? KTCOLOR_HIGHLIGHT : KTCOLOR_TOOLBAR_FACE]);
     if (pContainer->IsTitleVisible())
     {
         CRect rcCaption = GetCaptionRect(pContainer, rc);
@@ -57,7 +57,7 @@ void CKTDockingPaneTheme5::DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pCo
         COLORREF clrBorder = pPainter->GetColorSet()->m_clrFrameBorder.GetColor();
         pDC->Draw3dRect(rcFrame, clrBorder, clrBorder);
     }
-    COLORREF clrCorner = m_clrTable[KTCOLOR_CAPTION_ACTIVE];
+    COLORREF clrCorner = m_clrTable[KTCOLOR_CONTROL_FACE];
     pDC->SetPixel(rcPane.left, rcPane.top, clrCorner);
     pDC->SetPixel(rcPane.right - 1, rcPane.top, clrCorner);
     pDC->SetPixel(rcPane.left, rcPane.bottom - 1, clrCorner);
@@ -79,7 +79,7 @@ void CKTDockingPaneTheme5::DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* 
         nNear += pDC->GetTextExtent(strTitle).cx;
     }
     BOOL bActive = m_bHighlightActiveCaption && pContainer->IsActive();
-    COLORREF clrGrip = m_clrTable[bActive ? COLOR_BTNTEXT : KTCOLOR_TAB_BORDER];
+    COLORREF clrGrip = m_clrTable[bActive ? COLOR_BTNTEXT : KTCOLOR_GRIPPER];
     DrawRuledGrip(pDC, rcCaption, nNear, bVertical ? rcCaption.bottom : rcCaption.right, clrGrip, bVertical);
 }
 
@@ -100,7 +100,7 @@ void CKTDockingPaneTheme5::DrawRuledGrip(CDC* pDC, const CRect& rc, int nNear, i
 void CKTDockingPaneTheme5::DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc)
 {
     BOOL bActive = IsFrameActive(pFrame);
-    COLORREF clrFrame = m_clrTable[bActive ? KTCOLOR_HIGHLIGHT : KTCOLOR_MENUBAR];
+    COLORREF clrFrame = m_clrTable[bActive ? KTCOLOR_HIGHLIGHT : KTCOLOR_TOOLBAR_FACE];
     pDC->Draw3dRect(rc, clrFrame, RGB(0, 0, 0));
     rc.DeflateRect(1, 1);
     pDC->Draw3dRect(rc, m_clrTable[COLOR_3DHIGHLIGHT], m_clrTable[COLOR_3DSHADOW]);
@@ -109,7 +109,7 @@ void CKTDockingPaneTheme5::DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pF
     rc.DeflateRect(1, 1);
     CRect rcStrip(rc.left, rc.top, rc.right, rc.top + m_nCaptionHeight + 3);
     pDC->FillSolidRect(rcStrip, clrFrame);
-    DrawFloatingTitle(pDC, pFrame, rcStrip, m_clrTable[bActive ? COLOR_BTNTEXT : KTCOLOR_TAB_BORDER]);
+    DrawFloatingTitle(pDC, pFrame, rcStrip, m_clrTable[bActive ? COLOR_BTNTEXT : KTCOLOR_GRIPPER]);
 }
 
 void CKTDockingPaneTheme5::DrawFloatingTitle(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, const CRect& rcStrip,

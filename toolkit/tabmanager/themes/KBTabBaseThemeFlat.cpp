@@ -12,12 +12,12 @@ void CKBTabBaseThemeFlat::RefreshMetrics()
 {
     CKBTabBaseTheme::RefreshMetrics();
     m_nBorderWidth *= 2;
-    m_clrTextSelected = Color(KTCOLOR_TAB_SELECTED_TEXT);
+    m_clrTextSelected = Color(KTCOLOR_TAB_TEXT);
 }
 
 void CKBTabBaseThemeFlat::DrawHeader(CDC* pDC, const CRect& rc, int nPosition)
 {
-    pDC->FillSolidRect(rc, Color(KTCOLOR_TAB_BACKGROUND));
+    pDC->FillSolidRect(rc, Color(KTCOLOR_TAB_HEADER_FACE));
     switch (nPosition)
     {
     case kbTabLeft:
@@ -81,16 +81,16 @@ void CKBTabBaseThemeFlat::DrawSelectedTab(CDC* pDC, const CRect& rc, int nPositi
 
 void CKBTabBaseThemeFlat::DrawChildFrame(CDC* pDC, const CRect& rc)
 {
-    COLORREF clr = Color(KTCOLOR_PANE_FRAME);
+    COLORREF clr = Color(KTCOLOR_BAR_EDGE);
     pDC->Draw3dRect(rc, clr, clr);
 }
 
 COLORREF CKBTabBaseThemeFlat::DrawArrowBackground(CDC* pDC, const CRect& rc, DWORD dwStyle)
 {
-    pDC->FillSolidRect(rc, Color(KTCOLOR_TAB_BACKGROUND));
+    pDC->FillSolidRect(rc, Color(KTCOLOR_TAB_HEADER_FACE));
     if (dwStyle & TCS_BOTTOM)
         DrawLine(pDC, rc.left, rc.top, rc.Width(), 1, Color(COLOR_BTNTEXT));
     else
         DrawLine(pDC, rc.left, rc.bottom - 1, rc.Width(), 1, Color(COLOR_3DHIGHLIGHT));
-    return Color(KTCOLOR_TAB_SELECTED_TEXT);
+    return Color(KTCOLOR_TAB_TEXT);
 }

@@ -28,7 +28,7 @@ void CKBTabBaseThemeGradient::RefreshMetrics()
     m_clrPage = pColors->GetLunaColor(COLOR_3DFACE);
     m_grcHeader.SetStandardValue(m_clrPage, CKTColorManager::BlendColors(m_clrPage, Color(COLOR_WINDOW), 205));
     m_clrLine = Color(COLOR_3DDKSHADOW);
-    m_clrSelectedTab = Color(KTCOLOR_TAB_SELECTED);
+    m_clrSelectedTab = Color(KTCOLOR_HIGHLIGHT_CHECKED);
     m_clrNormalTab = m_clrPage;
     const int nScheme = pColors->IsLunaColorsDisabled() ? int(ktSystemThemeNone) : pColors->GetCurrentSystemTheme();
     for (const SchemeColors& scheme : kSchemes)
@@ -140,7 +140,7 @@ void CKBTabBaseThemeGradient::DrawTabOutline(CDC* pDC, const CRect& rc, int nPos
 
 void CKBTabBaseThemeGradient::DrawChildFrame(CDC* pDC, const CRect& rc)
 {
-    COLORREF clr = KTColorManager()->GetLunaColor(KTCOLOR_FRAME);
+    COLORREF clr = KTColorManager()->GetLunaColor(KTCOLOR_SEPARATOR);
     pDC->Draw3dRect(rc, clr, clr);
 }
 
