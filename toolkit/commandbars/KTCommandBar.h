@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class CKTAccessible;
 class CKTCommandBarAnimator;
 class CKTCommandBarKeyboardTip;
 class CKTCommandBars;
@@ -78,6 +79,9 @@ public:
     int GetPopuped() const { return m_nPopuped; }
     int GetTrackingMode() const { return m_nTrackingMode; }
     int GetRecursionLock() const { return m_nLockRecurse; }
+    // The window that had the focus when the bar began tracking, or before a field of the bar took it.
+    HWND GetFocusBefore() const { return m_hwndFocus; }
+    void SetFocusBefore(HWND hWnd) { m_hwndFocus = hWnd; }
     void LockRecursion(int nStep) { m_nLockRecurse += nStep; }
 
     // Tracking, selection and popups.
@@ -140,6 +144,8 @@ public:
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
+    // What a screen reader is told of the bar; made on first use.
+    CKTAccessible* GetAccessible();
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -159,6 +165,7 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);
@@ -192,7 +199,7 @@ protected:
     int m_nMRUWidth = 32767;  // the width a floating bar had last
     int m_nSelected = -1;
     int m_nPopuped = -1;
-    HWND m_hwndFocus = NULL;  // whose caret tracking hid
+    HWND m_hwndFocus = NULL;  // had the focus before the tracking; its caret hidden unless a field of the bar
     UINT m_nBarID = 0;
     BOOL m_bVisible = TRUE;
     int m_nTrackingMode = 0;     // 2 while a popup of the bar is open
@@ -217,4 +224,5 @@ protected:
     int m_nDefaultButtonStyle = ktButtonAutomatic;
     CSize m_szIcons = CSize(0, 0);
     CSize m_szButtons = CSize(0, 0);
+    std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
 };

@@ -108,9 +108,10 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
             if (CWnd* pSite = GetSite())
                 pSite->SendMessage(KTWM_MENUBARTRACKING, (WPARAM)this, 0);
         m_nKeyboardSelection = bKeyboard;
-        if (m_bHideCaret)
+        HWND hWndFocus = ::GetFocus();
+        // A field of the bar that takes the keys keeps its caret.
+        if (m_bHideCaret && !(hWndFocus && ::IsChild(GetSafeHwnd(), hWndFocus)))
         {
-            HWND hWndFocus = ::GetFocus();
             m_hwndFocus = hWndFocus ? hWndFocus : GetSite()->GetSafeHwnd();
             ::HideCaret(m_hwndFocus);
         }
@@ -164,9 +165,18 @@ void CKTCommandBar::OnControlSelected(BOOL bSelected, CKTControl* pControl)
 
 int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT&)
 {
-    if (!hWnd && nMessage == WM_KEYDOWN)
-        return OnHookKeyDown((UINT)wParam, lParam) ? ktHookHandled : ktHookContinue;
-    return ktHookContinue;
+    if (hWnd || nMessage != WM_KEYDOWN)
+        return ktHookContinue;
+    // A control holding the focus sees its keys before the bar navigates with them.
+    CKTControl* pFocused = GetControl(m_nSelected);
+    if (pFocused && pFocused->IsFocused() && !IsCustomizeMode())
+    {
+        CKTSmartPtr<CKTControl> pHold(pFocused);
+        int nAnswer = pFocused->OnHookKeyDown((UINT)wParam, lParam);
+        if (nAnswer != ktHookContinue)
+            return nAnswer;
+    }
+    return OnHookKeyDown((UINT)wParam, lParam) ? ktHookHandled : ktHookContinue;
 }
 
 void CKTCommandBar::OnMouseMove(UINT, CPoint point)
@@ -177,6 +187,13 @@ void CKTCommandBar::OnMouseMove(UINT, CPoint point)
     if (m_nPopuped != -1 && !m_bHoverOpen)
         return;
     int nHit = HitTestIndex(point);
+    // A control pressed by the mouse follows it beyond its rectangle.
+    CKTControl* pSelected = GetControl(m_nSelected);
+    if (nHit == -1 && pSelected && ::GetKeyState(VK_LBUTTON) < 0)
+    {
+        pSelected->OnMouseMove(point);
+        return;
+    }
     if (nHit != -1)
     {
         pMouse->TrackMouseLeave(GetSafeHwnd());

@@ -21,6 +21,19 @@ enum KTSiteMessage : UINT
     KTWM_CONTROLNOTIFY = 0x2862,
 };
 
+// The header of every control notification to the site; longer records begin with it.
+class CKTControl;
+struct KT_NMCONTROL
+{
+    NMHDR hdr;
+    CKTControl* pControl;
+};
+
+// A child window of a bar answers it with 1 to count as part of the bar.
+const UINT KTWM_ISBARPART = 0x2A48;
+// Posted to an edit field when the shell's suggestion list appears.
+const UINT KTWM_SUGGESTSHOWN = 0x2872;
+
 // What a key asks of a tracking bar.
 enum KTNavigationCode
 {
@@ -186,6 +199,7 @@ enum KTSpecialId : UINT
     KT_ID_MDI_SYSMENU = 9154,
     KT_ID_RESERVED_LAST = 9299,
     KT_ID_LIST_FIRST = 35000,
+    KT_ID_WINDOW_LIST = 35000,
     KT_ID_LIST_LAST = 35003,
     KT_ID_ACTION_MAX = 0x0FFFFFFE,
 };

@@ -7,8 +7,10 @@
 
 #include "KTCommandBarsDefs.h"
 
+#include <memory>
 #include <set>
 
+class CKTAccessible;
 class CKTCommandBar;
 class CKTCommandBars;
 class CKTControlAction;
@@ -64,7 +66,7 @@ public:
     virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
     void SetVisible(BOOL bVisible);
     DWORD GetHideFlags() const { return m_dwHideFlags; }
-    void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
+    virtual void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
     // Sets or clears one hide bit; TRUE when the flags changed.
     BOOL SetHideFlag(DWORD dwFlag, BOOL bSet);
     DWORD GetFlags() const { return m_dwFlags; }
@@ -88,6 +90,7 @@ public:
     BOOL IsExpandedShown() const { return m_bExpandedShown; }
     void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
     int GetHelpId() const { return m_nHelpId; }
+    void SetHelpId(int nId) { m_nHelpId = nId; }
     // Document templates (menu resource ids) the control shows for, or hides for.
     void AssignDocTemplate(UINT nTemplate) { m_assignedTemplates.insert(nTemplate); }
     void ExcludeDocTemplate(UINT nTemplate) { m_excludedTemplates.insert(nTemplate); }
@@ -122,6 +125,8 @@ public:
     void DelayLayoutParent();
     // Sends a notification to the site; the answer, else the routed handler's record.
     LRESULT NotifySite(int nCode);
+    // Sends a record that begins with the control notification header (filled in here); the site's answer.
+    LRESULT NotifySiteEx(int nCode, KT_NMCONTROL* pNotify);
     BOOL IsCursorOver() const;
     BOOL IsCustomizeMode() const;
 
@@ -140,6 +145,21 @@ public:
     virtual void OnMouseHover();
     virtual void OnRemoved();
 
+    // Controls with a window of their own (edit fields, combo boxes) hold the keyboard focus on their bar.
+    virtual void SetFocused(BOOL bFocused) {}
+    virtual BOOL IsFocused() const { return FALSE; }
+    // The control can take the keyboard focus when the bar's selection moves onto it.
+    virtual BOOL IsFocusable() const { return FALSE; }
+    // A key or wheel turn reaching the bar while the control holds the focus: one of KTHookResult, where
+    // ktHookStopHere leaves the key to the control's window.
+    virtual int OnHookKeyDown(UINT nChar, LPARAM lParam) { return ktHookContinue; }
+    virtual int OnHookMouseWheel(int nDelta) { return ktHookContinue; }
+    // The next SetRect moves the control's window even when its rectangle stays.
+    virtual void DelayReposition() {}
+
+    // What a screen reader is told of the control; made on first use.
+    CKTAccessible* GetAccessible();
+
     virtual void Copy(CKTControl* pFrom, BOOL bRecursive);
     // Equal in everything the user can change.
     virtual BOOL Compare(CKTControl* pOther);
@@ -152,6 +172,7 @@ protected:
     // One message of that loop: the auto-repeat tick, the pressed look following the mouse, or any other.
     void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
+    virtual std::unique_ptr<CKTAccessible> CreateAccessible();
 
     int m_nTag = 0;
     int m_nIndex = 0;
@@ -192,4 +213,5 @@ protected:
     BOOL m_bExpandedShown = FALSE;
     std::set<UINT> m_assignedTemplates;
     std::set<UINT> m_excludedTemplates;
+    std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
 };

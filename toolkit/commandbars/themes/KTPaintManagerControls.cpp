@@ -23,6 +23,10 @@ BOOL IsDrawnEnabled(CKTControl* pControl)
 
 CSize CKTPaintManager::DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
+    if (pControl->GetType() == ktControlEdit)
+        return DrawControlEdit(pDC, pControl, bDraw);
+    if (pControl->GetType() == ktControlComboBox)
+        return DrawControlComboBox(pDC, pControl, bDraw);
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)
         return DrawControlPopupParent(pDC, pControl, bDraw);
