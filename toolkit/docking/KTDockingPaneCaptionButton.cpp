@@ -2,7 +2,7 @@
 #include "KTDockingPaneCaptionButton.h"
 
 #include "KTDockingPane.h"
-#include "KTDockingPaneTabbedContainer.h"
+#include "KTDockingPanePaintManager.h"
 
 void CKTDockingPaneCaptionButton::SetRect(const CRect& rc)
 {
@@ -19,8 +19,7 @@ BOOL CKTDockingPaneCaptionButton::IsVisible() const
 
 BOOL CKTDockingPaneCaptionButton::IsEnabled() const
 {
-    const auto* pContainer = dynamic_cast<const CKTDockingPaneTabbedContainer*>(m_pOwner);
-    CKTDockingPane* pPane = pContainer ? pContainer->GetSelected() : nullptr;
+    CKTDockingPane* pPane = CKTDockingPanePaintManager::CaptionPaneOf(m_pOwner);
     return !pPane || (pPane->GetEnabled() & ktPaneEnableActions);
 }
 

@@ -10,31 +10,11 @@
 #include "KTDockingPaneContext.h"
 #include "KTDockingPaneKeyboardHook.h"
 #include "KTDockingPaneMiniWnd.h"
+#include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneSplitterContainer.h"
+#include "KTDockingPaneSplitterWnd.h"
 #include "KTDockingPaneTabbedContainer.h"
-#include "KTDockingPaneTheme0.h"
-#include "KTDockingPaneTheme1.h"
-#include "KTDockingPaneTheme6.h"
-#include "KTDockingPaneTheme9.h"
 #include "KTDrawHelpers.h"
-
-namespace
-{
-CKTSmartPtr<CKTDockingPanePaintManager> CreatePaintManager(int nTheme)
-{
-    switch (nTheme)
-    {
-    case ktDockingPaneThemeGradient:
-        return KTMakeCounted<CKTDockingPaneTheme1>();
-    case ktDockingPaneThemeFlat:
-        return KTMakeCounted<CKTDockingPaneTheme6>();
-    case ktDockingPaneThemeStickers:
-        return KTMakeCounted<CKTDockingPaneTheme9>();
-    default:
-        return KTMakeCounted<CKTDockingPaneTheme0>();
-    }
-}
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CKTDockingPaneManager, CWnd)
 // LRESULT OnSizeParent(WPARAM, LPARAM)
@@ -97,8 +77,7 @@ CKTDockingPaneLayoutData* CKTDockingPaneManager::CreateLayout() { return new CKT
 
 void CKTDockingPaneManager::SetTheme(KTDockingPaneTheme nTheme)
 {
-    m_pPaintManager = CreatePaintManager(nTheme);
-    m_pPaintManager->m_nThemeId = nTheme;
+    m_pPaintManager = CKTDockingPanePaintManager::CreateTheme(nTheme);
     m_pPaintManager->RefreshMetrics();
     if (nTheme == ktDockingPaneThemeStickers)
         m_nStickerStyle = 1;
@@ -233,6 +212,18 @@ void CKTDockingPaneManager::RedrawPanes()
         if (CKTDockingPaneContainer* pParent = info.pPane->GetParentContainer())
             if (HWND hWnd = pParent->GetPaneHwnd())
                 ::InvalidateRect(hWnd, NULL, FALSE);
+    }
+    // The bars between groups and the floating frames take the theme's colours too.
+    for (CKTDockingPaneNode* pNode : m_pLayout->GetNodeList())
+    {
+        if (pNode->GetType() == ktPaneTypeMiniWnd)
+            static_cast<CKTDockingPaneMiniWnd*>(pNode)->RefreshFrameStyle();
+        if (pNode->GetType() != ktPaneTypeSplitterContainer)
+            continue;
+        auto* pSplitters = static_cast<CKTDockingPaneSplitterContainer*>(pNode);
+        for (int i = 0; i < pSplitters->GetSplitterCount(); ++i)
+            if (CKTDockingPaneSplitterWnd* pBar = pSplitters->GetSplitter(i); pBar && pBar->GetSafeHwnd())
+                pBar->Invalidate(FALSE);
     }
 }
 

@@ -117,8 +117,9 @@ public:
     int m_nSnapDistance = 15;
     BOOL m_bSnapFloatingFrames = FALSE;
     BOOL m_bSyncActiveFloatingFrames = TRUE;
-    int m_nFloatingFramesAlpha = 255;   // of an inactive floating frame
-    CString m_strFloatingFrameCaption;  // of a floating frame holding several groups
+    int m_nFloatingFramesAlpha = 255;      // of an inactive floating frame
+    BOOL m_bThemedFloatingFrames = FALSE;  // frames draw their own caption and border and can roll up
+    CString m_strFloatingFrameCaption;     // of a floating frame holding several groups
 
 protected:
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);

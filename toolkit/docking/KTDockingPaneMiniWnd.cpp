@@ -4,6 +4,7 @@
 #include <afxpriv.h>
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPaneRes.h"
@@ -22,6 +23,8 @@ const DWORD kFrameStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | M
 CKTDockingPaneMiniWnd::CKTDockingPaneMiniWnd(CKTDockingPaneLayoutData* pLayout)
     : CKTDockingPaneContainer(ktPaneTypeMiniWnd, pLayout)
 {
+    for (int nID : {KT_IDS_DOCKING_CLOSE, KT_IDS_DOCKING_AUTOHIDE, KT_IDS_DOCKING_MENU})
+        m_captionButtons.push_back(std::make_unique<CKTDockingPaneCaptionButton>(nID, this));
 }
 
 void CKTDockingPaneMiniWnd::OnFinalRelease()
@@ -44,6 +47,8 @@ BOOL CKTDockingPaneMiniWnd::Create(CRect rc)
         return FALSE;
     }
     TrimSystemMenu();
+    if (IsThemed())
+        RefreshFrameStyle();
     UpdateTransparency();
     return TRUE;
 }
@@ -116,6 +121,8 @@ void CKTDockingPaneMiniWnd::Copy(CKTDockingPaneMiniWnd* pSource, CKTDockingPaneC
         pSource->CWnd::GetWindowRect(&m_rcWindow);
     m_bCollapsed = pSource->m_bCollapsed;
     m_nExpandedHeight = pSource->m_nExpandedHeight;
+    if (m_bCollapsed)
+        m_rcWindow.bottom = m_rcWindow.top + GetCaptionSize() + 8;
     if (!m_pLayout->IsDetached() && !Create(m_rcWindow))
         return;
     CKTDockingPaneSplitterContainer* pSourceTop = pSource->GetTopContainer();
@@ -142,8 +149,11 @@ void CKTDockingPaneMiniWnd::RemovePane(CKTDockingPaneNode* pNode)
         return;
     EraseChild(pNode);
     pNode->SetParentContainer(nullptr);
-    if (GetSafeHwnd())
-        ShowWindow(SW_HIDE);
+    if (!GetSafeHwnd())
+        return;
+    ShowWindow(SW_HIDE);
+    if (m_bCollapsed)
+        ToggleCollapse();
 }
 
 void CKTDockingPaneMiniWnd::OnChildContainerChanged(CKTDockingPaneNode*)
@@ -198,6 +208,7 @@ void CKTDockingPaneMiniWnd::OnFocusChanged()
     if (bHoldsFocus == m_bHoldsFocus)
         return;
     m_bHoldsFocus = bHoldsFocus;
+    RedrawPane();
     UpdateTransparency();
 }
 
@@ -228,6 +239,8 @@ void CKTDockingPaneMiniWnd::RecalcLayout(BOOL)
     {
         if (IsWindowVisible())
             ShowWindow(SW_HIDE);
+        if (m_bCollapsed)
+            ToggleCollapse();
         return;
     }
     m_bInRecalcLayout = TRUE;

@@ -8,6 +8,7 @@
 #include "KTDockingPaneNode.h"
 
 class CKTDockingPane;
+class CKTDockingPaneCaptionButton;
 class CKTDockingPaneSplitterContainer;
 
 class CKTDockingPaneMiniWnd : public CMiniFrameWnd, public CKTDockingPaneContainer
@@ -17,6 +18,8 @@ class CKTDockingPaneMiniWnd : public CMiniFrameWnd, public CKTDockingPaneContain
 public:
     explicit CKTDockingPaneMiniWnd(CKTDockingPaneLayoutData* pLayout);
 
+    static BOOL m_bShowPinButton;  // themed frames show the roll-up pin
+
     DWORD InternalAddRef() override { return CCmdTarget::InternalAddRef(); }
     DWORD InternalRelease() override { return CCmdTarget::InternalRelease(); }
     void OnFinalRelease() override;
@@ -25,6 +28,20 @@ public:
     using CMiniFrameWnd::Create;
     virtual BOOL Create(CRect rc);
     virtual void UpdateTransparency();
+    virtual void OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton);
+    // TRUE when the press was handled at once (the menu button).
+    virtual BOOL OnCaptionButtonDown(CKTDockingPaneCaptionButton* pButton);
+
+    // Themed frames lose the system border and caption; an unthemed one that was rolled up opens again.
+    void RefreshFrameStyle();
+    // Rolls the frame up to its caption, or opens it again.
+    void ToggleCollapse();
+    // Slides a rolled-up frame open for the moment.
+    void Expand();
+    BOOL IsCollapsed() const { return m_bCollapsed; }
+    BOOL IsSlidOpen() const { return m_bSlidOpen; }
+    // The frame draws its own caption and border through the paint manager.
+    BOOL IsThemed() const;
 
     // Floats the node (a pane is wrapped in a group first) in a new window at the screen rectangle.
     BOOL Init(CKTDockingPaneNode* pNode, CRect rc);
@@ -33,6 +50,8 @@ public:
     BOOL IsActive() const { return m_bHoldsFocus; }
 
     HWND GetPaneHwnd() const override { return GetSafeHwnd(); }
+    void RedrawPane() override;
+    BOOL IsCaptionButtonVisible(CKTDockingPaneCaptionButton* pButton) override;
     // The groups below float in this window.
     CWnd* GetDockingSite() const override { return const_cast<CKTDockingPaneMiniWnd*>(this); }
     void RemovePane(CKTDockingPaneNode* pNode) override;
@@ -55,6 +74,12 @@ protected:
     afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnSizing(UINT nSide, LPRECT lpRect);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcPaint();
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -63,9 +88,29 @@ private:
     void EnableSystemClose(BOOL bEnable);
     BOOL CanCloseEveryPane();
     CKTDockingPane* GetMenuPane() const;
+    // Asks the action of every pane in order; FALSE at the first refusal.
+    BOOL AskEveryPane(int nAction);
+    void ReportEveryPane(int nAction);
+    int GetCaptionSize() const;
+    // The caption strip's depth from the window's top, where hovering and hits count as the caption.
+    int GetCaptionReach() const { return GetCaptionSize() + 4; }
+    // In window coordinates.
+    CKTDockingPaneCaptionButton* CaptionButtonAt(CPoint ptWindow) const;
+    CPoint ScreenToWindow(CPoint ptScreen) const;
+    void PressCaptionButton(CKTDockingPaneCaptionButton* pButton, CPoint ptWindow);
+    void SetFrameHeight(int nHeight);
+    void StopSlide();
+    void OnLeaveTimer();
+    void OnSlideTimer();
+    void OnHoverTimer();
 
     BOOL m_bHoldsFocus = FALSE;     // the focus is in the frame or a window it owns
     BOOL m_bUpdatePending = FALSE;  // the captions are set at the next idle update
-    BOOL m_bCollapsed = FALSE;      // kept for the archive: this frame does not roll up
-    int m_nExpandedHeight = 0;
+    BOOL m_bCollapsed = FALSE;      // rolled up to the caption
+    BOOL m_bSlidOpen = FALSE;       // rolled up, but open while the mouse is near
+    BOOL m_bSliding = FALSE;        // the slide timer runs
+    int m_nExpandedHeight = 0;      // the height to open to
+    int m_nStepCount = 1;           // slide steps from closed to open
+    int m_nStep = 0;                // the slide's step, 0 closed
+    int m_nLeaveCountdown = 0;      // leave-timer ticks before the frame rolls up again
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneContext.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPaneMiniWnd.h"
@@ -30,6 +31,18 @@ ON_WM_NCRBUTTONDOWN()
 ON_WM_SIZING()
 // LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+// void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+ON_WM_NCCALCSIZE()
+// LRESULT OnNcHitTest(CPoint point)
+ON_WM_NCHITTEST()
+// void OnNcPaint()
+ON_WM_NCPAINT()
+// BOOL OnNcActivate(BOOL bActive)
+ON_WM_NCACTIVATE()
+// void OnNcMouseMove(UINT nHitTest, CPoint point)
+ON_WM_NCMOUSEMOVE()
+// void OnTimer(UINT_PTR nIDEvent)
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 void CKTDockingPaneMiniWnd::OnDestroy()
@@ -66,7 +79,8 @@ void CKTDockingPaneMiniWnd::OnGetMinMaxInfo(MINMAXINFO* pMinMaxInfo)
 {
     CMiniFrameWnd::OnGetMinMaxInfo(pMinMaxInfo);
     CKTDockingPaneSplitterContainer* pTop = GetTopContainer();
-    if (!pTop)
+    // A rolled-up or sliding frame is shorter than its panes allow.
+    if (!pTop || (m_bCollapsed && !m_bSlidOpen) || m_bSliding)
         return;
     MINMAXINFO mmi;
     pTop->GetMinMaxInfo(&mmi);
@@ -84,6 +98,12 @@ void CKTDockingPaneMiniWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     CKTDockingPaneManager* pManager = GetDockingPaneManager();
     CKTDockingPaneSplitterContainer* pTop = GetTopContainer();
+    CKTDockingPaneCaptionButton* pButton = IsThemed() ? CaptionButtonAt(ScreenToWindow(point)) : nullptr;
+    if (pButton && pButton->IsEnabled())
+    {
+        PressCaptionButton(pButton, ScreenToWindow(point));
+        return;
+    }
     if (nHitTest != HTCAPTION || !pManager || !pTop)
     {
         CMiniFrameWnd::OnNcLButtonDown(nHitTest, point);
@@ -104,7 +124,12 @@ void CKTDockingPaneMiniWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
         return;
     }
     CKTSmartPtr<CKTDockingPaneMiniWnd> keepAlive(this);
-    pManager->ToggleNodeDocking(GetTopContainer());
+    if (IsThemed() && CaptionButtonAt(ScreenToWindow(point)))
+        return;
+    if (m_bCollapsed)
+        ToggleCollapse();
+    else
+        pManager->ToggleNodeDocking(GetTopContainer());
 }
 
 CKTDockingPane* CKTDockingPaneMiniWnd::GetMenuPane() const

@@ -2,6 +2,7 @@
 #include "GlobalOptions.h"
 
 #include "KestovaDialogsRes.h"
+#include "Options.h"
 
 #include "afxdlgs.h"
 
@@ -14,13 +15,22 @@ END_MESSAGE_MAP()
 
 CGlobalOptions::CGlobalOptions() : CFormView(IDD_GLOBAL_OPTIONS) {}
 
+CompilerSettings& CGlobalOptions::Settings()
+{
+    // The page lies in the dialog's tab control.
+    CWnd* pTabCtrl = GetParent();
+    auto* pOptions = dynamic_cast<COptions*>(pTabCtrl ? pTabCtrl->GetParent() : nullptr);
+    ASSERT(pOptions);
+    return pOptions->Settings();
+}
+
 void CGlobalOptions::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
-    m_pSettings->nAutoFlag = 1;
+    Settings().nAutoFlag = 1;
     CheckDlgButton(IDC_CHECK_BOX, BST_UNCHECKED);
     GetDlgItem(IDC_BUTTON_BROWSE)->EnableWindow(TRUE);
-    SetDlgItemText(IDC_EDIT_COMPILER_PATH, m_pSettings->strCompilerPath);
+    SetDlgItemText(IDC_EDIT_COMPILER_PATH, Settings().strCompilerPath);
 }
 
 BOOL CGlobalOptions::IsAutoChecked() const { return IsDlgButtonChecked(IDC_CHECK_BOX) == BST_CHECKED; }
@@ -36,7 +46,7 @@ void CGlobalOptions::OnAuto()
 {
     const BOOL bAuto = IsAutoChecked();
     GetDlgItem(IDC_BUTTON_BROWSE)->EnableWindow(!bAuto);
-    SetDlgItemText(IDC_EDIT_COMPILER_PATH, bAuto ? CString() : m_pSettings->strCompilerPath);
+    SetDlgItemText(IDC_EDIT_COMPILER_PATH, bAuto ? CString() : Settings().strCompilerPath);
 }
 
 void CGlobalOptions::OnBrowse()

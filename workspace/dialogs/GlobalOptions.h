@@ -12,9 +12,6 @@ class CGlobalOptions : public CFormView
 public:
     CGlobalOptions();
 
-    // The frame's settings the page starts from and marks as used; set before the initial update.
-    CompilerSettings* m_pSettings = nullptr;
-
     BOOL IsAutoChecked() const;
     CString PathText() const;
 
@@ -22,6 +19,8 @@ public:
 
 protected:
     afx_msg void OnAuto();
+    // The frame's settings, kept by the dialog the page stands in.
+    CompilerSettings& Settings();
     afx_msg void OnBrowse();
     DECLARE_MESSAGE_MAP()
 };

@@ -1,10 +1,10 @@
-// Options.cpp: the Options dialog: the compiler page in its tab, saved on OK.
+// Options.cpp: the Options dialog: the compiler page in its themed tab, saved on OK.
 #include "Options.h"
 
 #include "DialogHelpers.h"
 #include "GlobalOptions.h"
+#include "KBThemeManager.h"
 #include "KestovaDialogsRes.h"
-#include "afxpriv.h"
 
 IMPLEMENT_DYNAMIC(COptions, CDialog)
 
@@ -22,8 +22,6 @@ void COptions::DoDataExchange(CDataExchange* pDX)
 BOOL COptions::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_tabCtrl.SetPadding(CSize(6, 3));
-    m_tabCtrl.ModifyStyle(0, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
     if (!AddGlobalPage())
         EndDialog(IDABORT);
     return TRUE;
@@ -31,18 +29,16 @@ BOOL COptions::OnInitDialog()
 
 BOOL COptions::AddGlobalPage()
 {
-    if (m_tabCtrl.InsertItem(0, "Global Options") < 0)
+    m_tabCtrl.m_bSendInitialUpdate = TRUE;
+    m_tabCtrl.SetPadding(CSize(6, 3));
+    m_tabCtrl.SetTruncateCaptions(TRUE);
+    m_tabCtrl.ModifyStyle(0, WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
+    if (!m_tabCtrl.AddView("Global Options", RUNTIME_CLASS(CGlobalOptions)))
         return FALSE;
-    CRect rcPage;
-    m_tabCtrl.GetClientRect(rcPage);
-    m_tabCtrl.AdjustRect(FALSE, rcPage);
-    auto* pPage = static_cast<CGlobalOptions*>(RUNTIME_CLASS(CGlobalOptions)->CreateObject());
-    pPage->m_pSettings = &m_settings;
-    if (!pPage->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rcPage, &m_tabCtrl, AFX_IDW_PANE_FIRST))
-        return FALSE;  // a view whose window failed deletes itself
-    m_pPage = pPage;
-    m_pPage->SendMessage(WM_INITIALUPDATE);
-    return TRUE;
+    KBThemeManager()->SetTheme(kbThemeOffice);
+    m_pPage = static_cast<CGlobalOptions*>(m_tabCtrl.GetItemWnd(m_tabCtrl.FindIndex(RUNTIME_CLASS(CGlobalOptions))));
+    m_tabCtrl.InitialUpdate();
+    return m_pPage != nullptr;
 }
 
 void COptions::OnOK()

@@ -1,10 +1,9 @@
-// Options.h: the modal Options dialog, one tab holding the compiler page.
+// Options.h: the modal Options dialog, one themed tab holding the compiler page.
 //
 // Classes: COptions.
 #pragma once
-#include "afxcmn.h"
-
 #include "CompilerSettings.h"
+#include "KBTabCtrl.h"
 
 class CGlobalOptions;
 
@@ -15,6 +14,9 @@ public:
     // settings are the frame's; OK stores them there and in the file at strIniPath.
     COptions(CWnd* pParent, CompilerSettings& settings, CString strIniPath);
 
+    // The frame's settings the page starts from.
+    CompilerSettings& Settings() { return m_settings; }
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -23,7 +25,7 @@ protected:
 private:
     BOOL AddGlobalPage();
 
-    CTabCtrl m_tabCtrl;
+    CKBTabCtrl m_tabCtrl;
     CGlobalOptions* m_pPage = nullptr;  // deletes itself with its window
     CompilerSettings& m_settings;
     CString m_strIniPath;

@@ -171,3 +171,12 @@ private:
     UINT m_nShownPages = 1;
     int m_nZoom = 1;  // 1, 2 or 4 times the size that fits
 };
+
+// The mini frame that floats control bars: a window in it finds it as its parent frame, and the
+// frame it floats for as that frame's parent frame.
+class CMiniDockFrameWnd : public CMiniFrameWnd
+{
+    DECLARE_DYNCREATE(CMiniDockFrameWnd)
+public:
+    CMiniDockFrameWnd() = default;
+};

@@ -4,6 +4,7 @@
 #include "afxpriv.h"
 
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
+IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
 ON_WM_NCCREATE()

@@ -651,6 +651,26 @@ TEST_F(AppTest, SynchronisedMiniFrameFollowsItsOwnersActivation)
     mini.DestroyWindow();
 }
 
+TEST_F(AppTest, AWindowInAMiniDockFrameFindsItAndTheFrameItFloatsFor)
+{
+    class CDockFrame : public CMiniDockFrameWnd
+    {
+    protected:
+        void PostNcDestroy() override {}
+    } dock;
+    ASSERT_TRUE(
+        dock.Create(nullptr, "Bars", WS_POPUP | WS_CAPTION | WS_VISIBLE, CRect(600, 300, 800, 400), MainFrame()));
+    CStatic label;
+    ASSERT_TRUE(label.Create("x", WS_CHILD | WS_VISIBLE, CRect(2, 2, 40, 20), &dock));
+    CFrameWnd* pFrame = label.GetParentFrame();
+    EXPECT_EQ(&dock, pFrame);
+    EXPECT_TRUE(pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)));
+    EXPECT_TRUE(pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)));
+    EXPECT_EQ(MainFrame(), pFrame->GetParentFrame()) << "the owner counts as the parent of a popup frame";
+    label.DestroyWindow();
+    dock.DestroyWindow();
+}
+
 TEST_F(AppTest, IdlePassUpdatesCommandsInVisibleFloatingFrames)
 {
     CSyncMiniFrame mini;

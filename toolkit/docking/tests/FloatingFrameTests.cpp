@@ -1,12 +1,18 @@
-// Floating frames with real input: floating a group and docking it back by its caption, closing, translucency and
-// the frames' place in a saved layout.
+// Floating frames with real input: floating a group and docking it back by its caption, closing, translucency, the
+// frames' place in a saved layout, and frames that draw their own caption and roll up.
 #include <gtest/gtest.h>
 
 #include "DockingTestFrame.h"
+#include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneMiniWnd.h"
+#include "KTDockingPanePaintManager.h"
+#include "KTDockingPaneRes.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTDockingPaneTheme9.h"
 #include "KTPropExchange.h"
+#include "NearColor.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 
 namespace
@@ -219,4 +225,132 @@ TEST_F(FloatingFrame, AResizedFrameSnapsItsMovingEdgeToTheSiteFrame)
     rcSizing.left = rcSite.right + 9;
     pFloating->SendMessage(WM_SIZING, WMSZ_LEFT, LPARAM(&rcSizing));
     EXPECT_EQ(rcSite.right + 9, rcSizing.left) << "snapping is an option";
+}
+
+namespace
+{
+// A floated pane's frame drawn by the theme: its window read back, and its caption buttons in screen terms.
+class ThemedFloatingFrame : public FloatingFrame
+{
+protected:
+    ThemedFloatingFrame()
+    {
+        Manager().m_bThemedFloatingFrames = TRUE;
+        m_pFrame = Manager().FloatPane(Pane(703), CRect(300, 300, 560, 500));
+        PumpDocking();
+    }
+
+    CPixelImage Shot() const
+    {
+        m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        CRect rcWindow;
+        m_pFrame->CWnd::GetWindowRect(&rcWindow);
+        return CPixelImage::FromScreen(rcWindow);
+    }
+    // The button's centre in the frame's client coordinates (above the client area: negative y).
+    CPoint ButtonPoint(int nID) const
+    {
+        CPoint pt = m_pFrame->FindCaptionButton(nID)->GetRect().CenterPoint();
+        CRect rcWindow;
+        m_pFrame->CWnd::GetWindowRect(&rcWindow);
+        pt += rcWindow.TopLeft();
+        m_pFrame->ScreenToClient(&pt);
+        return pt;
+    }
+    int WindowHeight() const
+    {
+        CRect rc;
+        m_pFrame->CWnd::GetWindowRect(&rc);
+        return rc.Height();
+    }
+    int CaptionSize() { return Manager().GetPaintManager()->GetCaptionHeight(); }
+
+    CKTDockingPaneMiniWnd* m_pFrame = nullptr;
+};
+}  // namespace
+
+TEST_F(ThemedFloatingFrame, TheThemeDrawsTheBorderAndCaptionAndTheOptionGivesTheSystemFrameBack)
+{
+    ASSERT_NE(nullptr, m_pFrame);
+    EXPECT_FALSE(m_pFrame->GetStyle() & (WS_BORDER | WS_THICKFRAME));
+    CRect rcWindow, rcClient;
+    m_pFrame->CWnd::GetWindowRect(&rcWindow);
+    m_pFrame->GetClientRect(&rcClient);
+    m_pFrame->ClientToScreen(&rcClient);
+    EXPECT_EQ(3, rcClient.left - rcWindow.left);
+    EXPECT_EQ(3 + CaptionSize() + 2, rcClient.top - rcWindow.top) << "the caption above the panes";
+
+    CKTDockingPanePaintManager* pTheme = Manager().GetPaintManager();
+    const CPixelImage shot = Shot();
+    const int y = shot.Height() / 2;
+    EXPECT_EQ(pTheme->LookupColor(COLOR_3DFACE), shot.Pixel(0, y)) << "the outer ring";
+    EXPECT_EQ(pTheme->LookupColor(COLOR_3DHIGHLIGHT), shot.Pixel(1, y)) << "the light ring";
+    EXPECT_EQ(pTheme->LookupColor(COLOR_3DSHADOW), shot.Pixel(shot.Width() - 2, y)) << "its dark side";
+    auto* pTheme9 = dynamic_cast<CKTDockingPaneTheme9*>(pTheme);
+    ASSERT_NE(nullptr, pTheme9);
+    const int nBodyTop = 3 + 2;
+    EXPECT_EQ(pTheme9->m_clrCaptionBorder.GetColor(), shot.Pixel(20, nBodyTop)) << "the caption body's border";
+    const CKTPaintManagerColorGradient& grc =
+        m_pFrame->IsActive() ? pTheme9->m_clrActiveCaption : pTheme9->m_clrNormalCaption;
+    EXPECT_TRUE(NearColor(grc.clrLight.GetColor(), shot.Pixel(5, nBodyTop + CaptionSize() / 2), 8))
+        << "the caption fill";
+    EXPECT_FALSE(m_pFrame->FindCaptionButton(KT_IDS_DOCKING_CLOSE)->GetRect().IsRectEmpty());
+    EXPECT_FALSE(m_pFrame->FindCaptionButton(KT_IDS_DOCKING_AUTOHIDE)->GetRect().IsRectEmpty());
+    const bool bMenu = (Pane(703)->GetOptions() & ktPaneHasMenuButton) != 0;
+    EXPECT_EQ(!bMenu, bool(m_pFrame->FindCaptionButton(KT_IDS_DOCKING_MENU)->GetRect().IsRectEmpty()))
+        << "the menu button only for a pane that asks for it";
+
+    Manager().m_bThemedFloatingFrames = FALSE;
+    Manager().RedrawPanes();
+    PumpDocking();
+    EXPECT_TRUE(m_pFrame->GetStyle() & WS_THICKFRAME) << "the system frame as before";
+    m_pFrame->GetClientRect(&rcClient);
+    m_pFrame->ClientToScreen(&rcClient);
+    m_pFrame->CWnd::GetWindowRect(&rcWindow);
+    EXPECT_EQ(::GetSystemMetrics(SM_CXFRAME), rcClient.left - rcWindow.left);
+}
+
+TEST_F(ThemedFloatingFrame, ThePinRollsTheFrameUpHoverSlidesItOpenAndCloseHidesIt)
+{
+    ASSERT_NE(nullptr, m_pFrame);
+    const int nFullHeight = WindowHeight();
+    HWND hWndFrame = m_pFrame->GetSafeHwnd();
+    {
+        CTestInput input(hWndFrame);
+        ASSERT_TRUE(input.Click(ButtonPoint(KT_IDS_DOCKING_AUTOHIDE)));
+    }
+    PumpDocking();
+    EXPECT_TRUE(m_pFrame->IsCollapsed());
+    EXPECT_EQ(1, m_frame.CountActions(ktActionUnpinned, 703));
+    EXPECT_EQ(nFullHeight, WindowHeight()) << "open while the mouse is on it";
+
+    const int nRolledUp = CaptionSize() + 8;
+    // The frame stays open while it holds the focus.
+    ::SetFocus(m_frame.EditorArea());
+    Manager().UpdatePanesFocus();
+    ASSERT_TRUE(MoveTo(m_frame.EditorArea(), {20, 20}, [&] { return !m_pFrame->IsSlidOpen(); }))
+        << "the mouse left: the frame rolls up";
+    EXPECT_EQ(nRolledUp, WindowHeight()) << "to its caption";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 703));
+
+    CPoint ptCaption(40, -CaptionSize() / 2 - 2);
+    ASSERT_TRUE(MoveTo(hWndFrame, ptCaption, [&] { return WindowHeight() == nFullHeight; }))
+        << "hovering the caption slides it open";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionExpanded, 703));
+
+    {
+        CTestInput input(hWndFrame);
+        ASSERT_TRUE(input.Click(ButtonPoint(KT_IDS_DOCKING_AUTOHIDE)));
+    }
+    PumpDocking();
+    EXPECT_FALSE(m_pFrame->IsCollapsed()) << "the pin again keeps it open";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionPinned, 703));
+
+    {
+        CTestInput input(hWndFrame);
+        ASSERT_TRUE(input.Click(ButtonPoint(KT_IDS_DOCKING_CLOSE)));
+    }
+    PumpDocking();
+    EXPECT_TRUE(Pane(703)->IsHidden());
+    EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 703));
 }

@@ -6,6 +6,7 @@
 #include "KTColorManager.h"
 #include "KTDockingPane.h"
 #include "KTDockingPaneCaptionButton.h"
+#include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneRes.h"
 #include "KTDockingPaneSplitterWnd.h"
 #include "KTDockingPaneTabbedContainer.h"
@@ -17,6 +18,18 @@ namespace
 {
 // The structure size older systems accept, which every later system reads too.
 const UINT kNonClientMetricsSize = 340;
+
+// Visual-style parts and states the caption buttons draw with.
+const int kExplorerBarClose = 2;
+const int kExplorerBarPin = 3;
+const int kPushButton = 1;
+const int kToolbarButton = 1;
+const int kWindowSmallClose = 19;
+const int kStateNormal = 1;
+const int kStateHot = 2;
+const int kStatePressed = 3;
+const int kStateInactive = 5;
+const int kTextColorProperty = 3803;
 }  // namespace
 
 CKTDockingPanePaintManager::CKTDockingPanePaintManager()
@@ -63,6 +76,11 @@ void CKTDockingPanePaintManager::RefreshMetrics()
     m_pContainerTabPainter->RefreshMetrics();
     m_pPanelTabPainter->RefreshMetrics();
     m_nTabRowHeight = std::max(24, SpaceHeight(*m_pContainerTabPainter->GetFont(FALSE)) + 10);
+    m_themeToolbar.OpenThemeData(NULL, "TOOLBAR");
+    m_themeExplorerBar.OpenThemeData(NULL, "EXPLORERBAR");
+    m_themeButton.OpenThemeData(NULL, "BUTTON");
+    m_themeWindow.OpenThemeData(NULL, "WINDOW");
+    m_bWarmHighlight = FALSE;
 }
 
 CKTTabPainter* CKTDockingPanePaintManager::GetContainerTabPainter() const { return m_pContainerTabPainter; }
@@ -139,9 +157,7 @@ void CKTDockingPanePaintManager::AdjustClientRect(CKTDockingPaneTabbedContainer*
 
 COLORREF CKTDockingPanePaintManager::ButtonColor(const CaptionButtons& buttons, COLORREF clr) const
 {
-    const auto* pContainer =
-        buttons.empty() ? nullptr : dynamic_cast<CKTDockingPaneTabbedContainer*>(buttons.front()->GetOwner());
-    CKTDockingPane* pPane = pContainer ? pContainer->GetSelected() : nullptr;
+    CKTDockingPane* pPane = buttons.empty() ? nullptr : CaptionPaneOf(buttons.front()->GetOwner());
     return pPane && !(pPane->GetEnabled() & ktPaneEnableActions) ? m_clrTable[COLOR_GRAYTEXT] : clr;
 }
 
@@ -177,22 +193,153 @@ void CKTDockingPanePaintManager::DrawCaptionButtons(CDC* pDC, const CaptionButto
     (bVertical ? rcCaption.bottom : rcCaption.right) = nNearestEdge;
 }
 
+CKTDockingPane* CKTDockingPanePaintManager::CaptionPaneOf(CKTDockingPaneNode* pOwner)
+{
+    if (auto* pContainer = dynamic_cast<CKTDockingPaneTabbedContainer*>(pOwner))
+        return pContainer->GetSelected();
+    if (auto* pFrame = dynamic_cast<CKTDockingPaneMiniWnd*>(pOwner))
+        return pFrame->GetSelectedPane();
+    return nullptr;
+}
+
+BOOL CKTDockingPanePaintManager::IsOwnerActive(CKTDockingPaneNode* pOwner)
+{
+    if (auto* pContainer = dynamic_cast<CKTDockingPaneTabbedContainer*>(pOwner))
+        return pContainer->IsActive();
+    auto* pFrame = dynamic_cast<CKTDockingPaneMiniWnd*>(pOwner);
+    return pFrame && pFrame->IsActive();
+}
+
 void CKTDockingPanePaintManager::DrawCaptionButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton, COLORREF clr)
 {
-    CRect rc = pButton->GetRect();
-    BOOL bPressed = pButton->IsPressed();
-    CPoint ptCentre = rc.CenterPoint();
-    if (m_nCaptionButtonStyle == 0)
+    CPoint ptCentre = pButton->GetRect().CenterPoint();
+    switch (m_nCaptionButtonStyle)
     {
-        pDC->DrawFrameControl(rc, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (bPressed ? DFCS_PUSHED : 0));
-        if (bPressed)
+    case 0:
+        pDC->DrawFrameControl(pButton->GetRect(), DFC_BUTTON,
+                              DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pButton->IsPressed() ? DFCS_PUSHED : 0));
+        if (pButton->IsPressed())
             ptCentre.Offset(1, 1);
+        break;
+    case 2:
+        DrawHighlightButtonFace(pDC, pButton, clr);
+        break;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        if (DrawStyledButtonFace(pDC, pButton, clr))
+            return;
+        break;
+    default:
+        DrawFlatButtonFace(pDC, pButton);
+        break;
     }
-    else if (bPressed)
-        pDC->Draw3dRect(rc, m_clrTable[COLOR_BTNTEXT], m_clrTable[COLOR_BTNHIGHLIGHT]);
-    else if (pButton->IsHot())
-        pDC->Draw3dRect(rc, m_clrTable[COLOR_BTNHIGHLIGHT], m_clrTable[COLOR_BTNTEXT]);
     DrawButtonGlyph(pDC, pButton, ptCentre, clr);
+}
+
+void CKTDockingPanePaintManager::DrawFlatButtonFace(CDC* pDC, CKTDockingPaneCaptionButton* pButton)
+{
+    if (pButton->IsPressed())
+        pDC->Draw3dRect(pButton->GetRect(), m_clrTable[COLOR_BTNTEXT], m_clrTable[COLOR_BTNHIGHLIGHT]);
+    else if (pButton->IsHot())
+        pDC->Draw3dRect(pButton->GetRect(), m_clrTable[COLOR_BTNHIGHLIGHT], m_clrTable[COLOR_BTNTEXT]);
+}
+
+void CKTDockingPanePaintManager::DrawHighlightButtonFace(CDC* pDC, CKTDockingPaneCaptionButton* pButton,
+                                                         COLORREF& clrGlyph)
+{
+    BOOL bPressed = pButton->IsPressed();
+    if (!bPressed && !pButton->IsHot())
+        return;
+    CRect rc = pButton->GetRect();
+    if (m_bWarmHighlight)
+    {
+        if (bPressed)
+            KTDrawHelpers()->GradientFill(pDC, rc, RGB(254, 142, 75), RGB(255, 207, 139), FALSE);
+        else
+            KTDrawHelpers()->GradientFill(pDC, rc, RGB(255, 242, 200), RGB(255, 212, 151), FALSE);
+        clrGlyph = RGB(0, 0, 0);
+    }
+    else
+    {
+        pDC->FillSolidRect(rc, m_clrTable[bPressed ? KTCOLOR_HIGHLIGHT_PUSHED : KTCOLOR_HIGHLIGHT]);
+        clrGlyph = m_clrTable[bPressed ? KTCOLOR_HIGHLIGHT_PUSHED_TEXT : KTCOLOR_HIGHLIGHT_TEXT];
+    }
+    pDC->Draw3dRect(rc, m_clrTable[KTCOLOR_HIGHLIGHT_BORDER], m_clrTable[KTCOLOR_HIGHLIGHT_BORDER]);
+}
+
+BOOL CKTDockingPanePaintManager::DrawStyledButtonFace(CDC* pDC, CKTDockingPaneCaptionButton* pButton,
+                                                      COLORREF& clrGlyph)
+{
+    int nState = pButton->IsPressed() ? kStatePressed : pButton->IsHot() ? kStateHot : kStateNormal;
+    switch (m_nCaptionButtonStyle)
+    {
+    case 3:
+        if (DrawExplorerBarButton(pDC, pButton))
+            return TRUE;
+        return DrawThemedPushButton(pDC, pButton, clrGlyph);
+    case 4:
+        return DrawThemedPushButton(pDC, pButton, clrGlyph);
+    case 5:
+        if (!m_themeToolbar.IsAppThemed() || !m_themeToolbar.GetThemeHandle())
+            break;
+        if (nState != kStateNormal)
+            m_themeToolbar.DrawThemeBackground(pDC->GetSafeHdc(), kToolbarButton, nState, pButton->GetRect(), NULL);
+        return FALSE;
+    default:
+        if (pButton->GetID() != KT_IDS_DOCKING_CLOSE || !m_themeWindow.IsAppThemed() || !m_themeWindow.GetThemeHandle())
+            break;
+        if (nState == kStateNormal && !IsOwnerActive(pButton->GetOwner()))
+            nState = kStateInactive;
+        if (SUCCEEDED(m_themeWindow.DrawThemeBackground(pDC->GetSafeHdc(), kWindowSmallClose, nState,
+                                                        pButton->GetRect(), NULL)))
+            return TRUE;
+        break;
+    }
+    DrawFlatButtonFace(pDC, pButton);
+    return FALSE;
+}
+
+BOOL CKTDockingPanePaintManager::DrawExplorerBarButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton)
+{
+    if (!m_themeExplorerBar.IsAppThemed() || !m_themeExplorerBar.GetThemeHandle())
+        return FALSE;
+    int nState = pButton->IsPressed() ? kStatePressed : pButton->IsHot() ? kStateHot : kStateNormal;
+    int nPart = 0;
+    if (pButton->GetID() == KT_IDS_DOCKING_CLOSE)
+    {
+        nPart = kExplorerBarClose;
+        if (nState == kStateNormal && m_bHighlightActiveCaption && IsOwnerActive(pButton->GetOwner()))
+            nState = kStateHot;
+    }
+    else if (pButton->GetID() == KT_IDS_DOCKING_AUTOHIDE)
+    {
+        nPart = kExplorerBarPin;
+        // The lying pin takes the second row of states.
+        if (!(pButton->GetState() & 2))
+            nState += 3;
+    }
+    return nPart && SUCCEEDED(m_themeExplorerBar.DrawThemeBackground(pDC->GetSafeHdc(), nPart, nState,
+                                                                     pButton->GetRect(), NULL));
+}
+
+BOOL CKTDockingPanePaintManager::DrawThemedPushButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton,
+                                                      COLORREF& clrGlyph)
+{
+    if (!m_themeButton.IsAppThemed() || !m_themeButton.GetThemeHandle())
+    {
+        DrawFlatButtonFace(pDC, pButton);
+        return FALSE;
+    }
+    int nState = pButton->IsPressed() ? kStatePressed : pButton->IsHot() ? kStateHot : kStateNormal;
+    if (nState == kStateNormal)
+        return FALSE;
+    m_themeButton.DrawThemeBackground(pDC->GetSafeHdc(), kPushButton, nState, pButton->GetRect(), NULL);
+    COLORREF clrText = 0;
+    if (SUCCEEDED(m_themeButton.GetThemeColor(kPushButton, nState, kTextColorProperty, clrText)))
+        clrGlyph = clrText;
+    return FALSE;
 }
 
 void CKTDockingPanePaintManager::DrawButtonGlyph(CDC* pDC, CKTDockingPaneCaptionButton* pButton, CPoint pt,
@@ -336,10 +483,10 @@ void CKTDockingPanePaintManager::DrawCaptionIcon(CDC* pDC, const CKTDockingPane*
     (bVertical ? rc.top : rc.left) += szIcon.cx + 2;
 }
 
-void CKTDockingPanePaintManager::DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc,
+void CKTDockingPanePaintManager::DrawCaptionTitle(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc,
                                                   const CString& strTitle, COLORREF clrText, BOOL bVertical)
 {
-    CKTDockingPane* pPane = pContainer->GetSelected();
+    CKTDockingPane* pPane = CaptionPaneOf(pOwner);
     if (pPane && !(pPane->GetEnabled() & ktPaneEnableClient))
         clrText = m_clrTable[COLOR_GRAYTEXT];
     if (bVertical)
@@ -369,4 +516,53 @@ void CKTDockingPanePaintManager::DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbed
     else
         pDC->DrawText(strTitle, rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | DT_LEFT);
     pDC->SetBkMode(nOldMode);
+}
+
+void CKTDockingPanePaintManager::DrawBandedCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc)
+{
+    BOOL bVertical = pContainer->IsCaptionVertical();
+    CRect rcCaption = GetCaptionRect(pContainer, rc);
+    // The splitter colour runs two pixels past the strip so that it meets the next group's band.
+    CRect rcBand = rcCaption;
+    (bVertical ? rcBand.right : rcBand.bottom) += 2;
+    pDC->FillSolidRect(rcBand, m_clrSplitter.GetColor());
+    BOOL bActive = m_bHighlightActiveCaption && pContainer->IsActive();
+    DrawCaptionBody(pDC, pContainer, rcCaption, pContainer->GetTitle(), bActive, bVertical);
+}
+
+CRect CKTDockingPanePaintManager::GetFloatingCaptionRect(CRect rc) const
+{
+    rc.DeflateRect(3, 3, 3, 0);
+    rc.bottom = rc.top + m_nCaptionHeight + 3;
+    return rc;
+}
+
+BOOL CKTDockingPanePaintManager::IsFrameActive(CKTDockingPaneMiniWnd* pFrame) const
+{
+    return m_bHighlightActiveCaption && pFrame->IsActive();
+}
+
+CString CKTDockingPanePaintManager::FrameTitle(CKTDockingPaneMiniWnd* pFrame) const
+{
+    CString strTitle;
+    if (pFrame->GetSafeHwnd())
+        pFrame->GetWindowText(strTitle);
+    return strTitle;
+}
+
+void CKTDockingPanePaintManager::DrawRingedFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc,
+                                                         COLORREF clrOuterFar)
+{
+    CRect rcRing = rc;
+    pDC->Draw3dRect(rcRing, m_clrTable[COLOR_3DFACE], clrOuterFar);
+    rcRing.DeflateRect(1, 1);
+    pDC->Draw3dRect(rcRing, m_clrTable[COLOR_3DHIGHLIGHT], m_clrTable[COLOR_3DSHADOW]);
+    rcRing.DeflateRect(1, 1);
+    pDC->Draw3dRect(rcRing, m_clrTable[COLOR_3DFACE], m_clrTable[COLOR_3DFACE]);
+    CRect rcStrip = GetFloatingCaptionRect(rc);
+    CKTBufferDC buffer(pDC, rcStrip);
+    buffer.FillSolidRect(rcStrip, m_clrTable[COLOR_3DFACE]);
+    CRect rcBody = rcStrip;
+    rcBody.DeflateRect(1, 2, 1, 2);
+    DrawCaptionBody(&buffer, pFrame, rcBody, FrameTitle(pFrame), IsFrameActive(pFrame), FALSE);
 }

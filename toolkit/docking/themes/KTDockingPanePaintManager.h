@@ -11,9 +11,12 @@
 
 #include "KTPaintManagerColor.h"
 #include "KTSmartPtr.h"
+#include "KTWinThemeWrapper.h"
 
 class CKTDockingPane;
 class CKTDockingPaneCaptionButton;
+class CKTDockingPaneMiniWnd;
+class CKTDockingPaneNode;
 class CKTDockingPaneSplitterWnd;
 class CKTDockingPaneTabbedContainer;
 class CKTTabPainter;
@@ -37,6 +40,9 @@ public:
     CKTDockingPanePaintManager();
     ~CKTDockingPanePaintManager() override;
 
+    // The paint manager of a theme id, its id stored; an unknown id draws as the default theme.
+    static CKTSmartPtr<CKTDockingPanePaintManager> CreateTheme(int nTheme);
+
     virtual void DrawPane(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc);
     virtual void DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc) = 0;
     virtual void DrawCaptionButtons(CDC* pDC, const CaptionButtons& buttons, CRect& rcCaption, COLORREF clr, int nSize,
@@ -46,10 +52,13 @@ public:
     virtual void AdjustClientRect(CKTDockingPaneTabbedContainer* pContainer, CRect& rc, BOOL bApply);
     virtual void SubtractCaption(const CKTDockingPaneTabbedContainer* pContainer, CRect& rc) const;
     virtual CRect GetCaptionInset() const { return CRect(0, 0, 0, 0); }
+    // The whole window of a floating frame that draws its own caption and border; rc in window coordinates.
+    virtual void DrawFloatingFrame(CDC*, CKTDockingPaneMiniWnd*, CRect) {}
     virtual void DrawSplitter(CDC* pDC, CKTDockingPaneSplitterWnd* pSplitter);
     virtual void DrawButtonGlyph(CDC* pDC, CKTDockingPaneCaptionButton* pButton, CPoint pt, COLORREF clr);
-    virtual void DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
-                                 BOOL bActive, BOOL bVertical) = 0;
+    // pOwner: the group or the floating frame whose caption buttons and pane the caption shows.
+    virtual void DrawCaptionBody(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc, const CString& strTitle, BOOL bActive,
+                                 BOOL bVertical) = 0;
 
     void SetCaptionFont(LOGFONTA lf, BOOL bUseTahoma);
     COLORREF LookupColor(int nIndex) const;
@@ -78,11 +87,26 @@ public:
     BOOL m_bUseTahomaFont = FALSE;
     BOOL m_bUseSystemFont = TRUE;
     CRect m_rcCaptionMargin{0, 2, 0, 1};
+    int m_nDrawOption = 5;  // 5: the current scheme colours the theme, 4: the system's, else none
+    BOOL m_bWarmHighlight = FALSE;
+
+    // The pane a caption of the group or floating frame speaks for; NULL when it shows several.
+    static CKTDockingPane* CaptionPaneOf(CKTDockingPaneNode* pOwner);
+    static BOOL IsOwnerActive(CKTDockingPaneNode* pOwner);
 
 protected:
     // Draws the icon and the title in what the buttons left of the caption.
-    void DrawCaptionTitle(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
-                          COLORREF clrText, BOOL bVertical);
+    void DrawCaptionTitle(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc, const CString& strTitle, COLORREF clrText,
+                          BOOL bVertical);
+    // The caption strip below the top margin on a band of the splitter colour two pixels deeper.
+    void DrawBandedCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc);
+    // A three-ring border, the strip filled with table 15 and the caption body inside it; clrOuterFar is the
+    // outer ring's bottom and right colour.
+    void DrawRingedFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc, COLORREF clrOuterFar);
+    // The caption strip of a floating frame drawn into rc (its window rectangle at 0, 0).
+    CRect GetFloatingCaptionRect(CRect rc) const;
+    BOOL IsFrameActive(CKTDockingPaneMiniWnd* pFrame) const;
+    CString FrameTitle(CKTDockingPaneMiniWnd* pFrame) const;
     COLORREF ButtonColor(const CaptionButtons& buttons, COLORREF clr) const;
     // With caption icons on, the pane's icon at the near end; the title's room starts after it.
     void DrawCaptionIcon(CDC* pDC, const CKTDockingPane* pPane, CRect& rc, BOOL bVertical);
@@ -94,8 +118,18 @@ protected:
     CFont m_fntCaptionVertical;
     CKTSmartPtr<CKTTabPainter> m_pContainerTabPainter;
     CKTSmartPtr<CKTTabPainter> m_pPanelTabPainter;
+    CKTWinThemeWrapper m_themeToolbar;
+    CKTWinThemeWrapper m_themeExplorerBar;
+    CKTWinThemeWrapper m_themeButton;
+    CKTWinThemeWrapper m_themeWindow;
 
 private:
+    // TRUE when a visual style drew the whole button, glyph included.
+    BOOL DrawStyledButtonFace(CDC* pDC, CKTDockingPaneCaptionButton* pButton, COLORREF& clrGlyph);
+    BOOL DrawExplorerBarButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton);
+    BOOL DrawThemedPushButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton, COLORREF& clrGlyph);
+    void DrawFlatButtonFace(CDC* pDC, CKTDockingPaneCaptionButton* pButton);
+    void DrawHighlightButtonFace(CDC* pDC, CKTDockingPaneCaptionButton* pButton, COLORREF& clrGlyph);
     static int SpaceHeight(CFont& font);
     void DrawSplitterFill(CDC* pDC, const CRect& rc, BOOL bHorizontalBar);
     void DrawSplitterGrip(CDC* pDC, const CRect& rc, BOOL bHorizontalBar);

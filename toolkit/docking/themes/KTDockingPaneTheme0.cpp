@@ -14,12 +14,17 @@ void CKTDockingPaneTheme0::DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* 
     DrawCaptionBody(pDC, pContainer, rcCaption, pContainer->GetTitle(), bActive, pContainer->IsCaptionVertical());
 }
 
-void CKTDockingPaneTheme0::DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc,
-                                           const CString& strTitle, BOOL bActive, BOOL bVertical)
+void CKTDockingPaneTheme0::DrawCaptionBody(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc, const CString& strTitle,
+                                           BOOL bActive, BOOL bVertical)
 {
     pDC->FillSolidRect(rc, m_clrTable[bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION]);
     (bVertical ? rc.bottom : rc.right) -= 2;
-    DrawCaptionButtons(pDC, pContainer->GetCaptionButtons(), rc, m_clrTable[COLOR_BTNTEXT], 14, 0, bVertical);
+    DrawCaptionButtons(pDC, pOwner->GetCaptionButtons(), rc, m_clrTable[COLOR_BTNTEXT], 14, 0, bVertical);
     COLORREF clrText = m_clrTable[bActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT];
-    DrawCaptionTitle(pDC, pContainer, rc, strTitle, clrText, bVertical);
+    DrawCaptionTitle(pDC, pOwner, rc, strTitle, clrText, bVertical);
+}
+
+void CKTDockingPaneTheme0::DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc)
+{
+    DrawRingedFloatingFrame(pDC, pFrame, rc, RGB(0, 0, 0));
 }

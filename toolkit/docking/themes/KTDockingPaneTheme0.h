@@ -9,6 +9,7 @@ class CKTDockingPaneTheme0 : public CKTDockingPanePaintManager
 {
 public:
     void DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc) override;
-    void DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
-                         BOOL bActive, BOOL bVertical) override;
+    void DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc) override;
+    void DrawCaptionBody(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc, const CString& strTitle, BOOL bActive,
+                         BOOL bVertical) override;
 };

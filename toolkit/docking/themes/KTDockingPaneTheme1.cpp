@@ -29,23 +29,21 @@ void CKTDockingPaneTheme1::RefreshMetrics()
 
 void CKTDockingPaneTheme1::DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc)
 {
-    BOOL bVertical = pContainer->IsCaptionVertical();
-    CRect rcCaption = GetCaptionRect(pContainer, rc);
-    // The splitter colour runs two pixels past the strip so that it meets the next group's band.
-    CRect rcBand = rcCaption;
-    (bVertical ? rcBand.right : rcBand.bottom) += 2;
-    pDC->FillSolidRect(rcBand, m_clrSplitter.GetColor());
-    BOOL bActive = m_bHighlightActiveCaption && pContainer->IsActive();
-    DrawCaptionBody(pDC, pContainer, rcCaption, pContainer->GetTitle(), bActive, bVertical);
+    DrawBandedCaption(pDC, pContainer, rc);
 }
 
-void CKTDockingPaneTheme1::DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc,
-                                           const CString& strTitle, BOOL bActive, BOOL bVertical)
+void CKTDockingPaneTheme1::DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc)
+{
+    DrawRingedFloatingFrame(pDC, pFrame, rc, m_clrTable[COLOR_3DFACE]);
+}
+
+void CKTDockingPaneTheme1::DrawCaptionBody(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc, const CString& strTitle,
+                                           BOOL bActive, BOOL bVertical)
 {
     COLORREF clrText = DrawCaptionBackground(pDC, rc, bActive, bVertical);
     (bVertical ? rc.bottom : rc.right) -= 2;
-    DrawCaptionButtons(pDC, pContainer->GetCaptionButtons(), rc, clrText, 14, 2, bVertical);
-    DrawCaptionTitle(pDC, pContainer, rc, strTitle, clrText, bVertical);
+    DrawCaptionButtons(pDC, pOwner->GetCaptionButtons(), rc, clrText, 14, 2, bVertical);
+    DrawCaptionTitle(pDC, pOwner, rc, strTitle, clrText, bVertical);
 }
 
 COLORREF CKTDockingPaneTheme1::DrawCaptionBackground(CDC* pDC, CRect rc, BOOL bActive, BOOL bVertical)

@@ -13,8 +13,9 @@ public:
 
     void RefreshMetrics() override;
     void DrawCaption(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc) override;
-    void DrawCaptionBody(CDC* pDC, CKTDockingPaneTabbedContainer* pContainer, CRect rc, const CString& strTitle,
-                         BOOL bActive, BOOL bVertical) override;
+    void DrawFloatingFrame(CDC* pDC, CKTDockingPaneMiniWnd* pFrame, CRect rc) override;
+    void DrawCaptionBody(CDC* pDC, CKTDockingPaneNode* pOwner, CRect rc, const CString& strTitle, BOOL bActive,
+                         BOOL bVertical) override;
     // Fills a caption; returns the colour its text takes.
     virtual COLORREF DrawCaptionBackground(CDC* pDC, CRect rc, BOOL bActive, BOOL bVertical);
 

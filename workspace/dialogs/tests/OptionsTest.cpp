@@ -1,12 +1,20 @@
-// The Options dialog saving the compiler settings, and the About box.
+// The Options dialog saving the compiler settings, its page in the themed tab control driven by real input, and
+// the About box.
 #include <gtest/gtest.h>
 
 #include "AboutDlg.h"
 #include "DialogDriver.h"
+#include "InputBuilder.h"
+#include "KBTabCtrl.h"
+#include "KBThemeManager.h"
 #include "KestovaDialogsRes.h"
+#include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "ModalScript.h"
 #include "Options.h"
 #include "TestApp.h"
 #include "TestFolder.h"
+#include "TestInput.h"
 
 namespace
 {
@@ -81,6 +89,66 @@ TEST(Options, FailedWriteIsReportedAndChangesNothing)
               run.refusals);
     EXPECT_EQ(IDCANCEL, run.nResult);
     EXPECT_EQ("C:\\kept.bat", std::string(settings.strCompilerPath));
+}
+
+TEST(Options, ThePageStandsInTheThemedTabAndF6WalksOntoItAgain)
+{
+    CTestFolder folder("options_tabs");
+    CompilerSettings settings;
+    settings.strCompilerPath = "C:\\tools\\vcvars32.bat";
+    COptions dlg(MainFrameForTests(), settings, CString(folder.Path().c_str()) + "\\config.ini");
+    CKBTabCtrl* pTabs = nullptr;
+    HWND hPage = nullptr;
+    std::unique_ptr<CMessageRecorder> pRecorder;
+    DWORD dwSent = 0;
+    bool bWalked = false;
+    auto pageShown = [&] { return pTabs->GetCurSel() == 0 && ::IsWindowVisible(hPage) && ::IsWindowEnabled(hPage); };
+    CModalScript script({[&]
+                         {
+                             if (!dlg.GetSafeHwnd() || !dlg.IsWindowVisible())
+                                 return false;
+                             pTabs = dynamic_cast<CKBTabCtrl*>(dlg.GetDlgItem(IDC_TAB_OPTIONS));
+                             if (!pTabs)
+                                 return true;
+                             EXPECT_EQ(1, pTabs->GetItemCount());
+                             EXPECT_STREQ("Global Options", pTabs->GetItemLabel(0));
+                             hPage = ::GetDlgItem(pTabs->GetSafeHwnd(), AFX_IDW_PANE_FIRST);
+                             EXPECT_STREQ("C:\\tools\\vcvars32.bat", TextOf(hPage, IDC_EDIT_COMPILER_PATH).c_str());
+                             CRect rcTab;
+                             pTabs->CTabCtrl::GetItemRect(0, &rcTab);
+                             CTestInput input(pTabs->GetSafeHwnd());
+                             EXPECT_TRUE(input.Click(rcTab.CenterPoint()));
+                             EXPECT_TRUE(pageShown()) << "a click on the only tab keeps its page";
+                             // F6 on the control goes through the dialog's own loop, which lets the control see it first.
+                             pTabs->SetFocus();
+                             pRecorder = std::make_unique<CMessageRecorder>(
+                                 std::initializer_list<HWND>{dlg.GetSafeHwnd()},
+                                 std::initializer_list<UINT>{CKBTabBase::kbTabNotifyChanged});
+                             std::vector<INPUT> inputs;
+                             InputBuilder::AddKey(inputs, VK_F6, true);
+                             InputBuilder::AddKey(inputs, VK_F6, false);
+                             ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+                             dwSent = ::GetTickCount();
+                             return true;
+                         },
+                         [&]
+                         {
+                             bWalked = pRecorder && !pRecorder->Messages().empty() && pageShown() &&
+                                       ::GetFocus() == pTabs->GetSafeHwnd();
+                             return bWalked || ::GetTickCount() - dwSent > kColdWineDeadlineMs;
+                         },
+                         [&]
+                         {
+                             pRecorder.reset();
+                             dlg.EndDialog(IDCANCEL);
+                             return true;
+                         }});
+    dlg.DoModal();
+    ASSERT_TRUE(script.Done());
+    ASSERT_NE(nullptr, pTabs) << "the dialog's tab control is the themed one";
+    EXPECT_TRUE(bWalked) << "F6 walks onto the only tab again, shows its page and leaves the focus on the control";
+    EXPECT_EQ(kbThemeOffice, KBThemeManager()->GetTheme()) << "the dialog gives the basic controls its look";
+    KBThemeManager()->SetTheme(kbThemeDefault);
 }
 
 TEST(About, ShowsItsLinksAndClosesWithOk)
