@@ -163,6 +163,14 @@ protected:
         return std::string();
     }
 
+    // What cl copied; it writes cl.done last, so once that is there the copy is whole.
+    std::string Seen() const
+    {
+        for (int tries = 0; tries < 300 && !std::filesystem::exists(folder_.Path("cl.done")); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return folder_.Read("seen.c");
+    }
+
     void TearDown() override { EXPECT_TRUE(folder_.Read("project\\args.txt").empty()) << "a planted tool ran"; }
 
     CTestFolder folder_{"build"};
@@ -177,7 +185,7 @@ TEST_F(StubTools, CompileStartsTheScriptThenClForADll)
               "dravolint.c ws2_32.lib "
               "/Fechat.dll\r\n",
               Calls(2));
-    EXPECT_EQ("api", folder_.Read("seen.c")) << "cl ran in the project folder";
+    EXPECT_EQ("api", Seen()) << "cl ran in the project folder";
 }
 
 TEST_F(StubTools, CompileOfAStaticLibraryRunsClThenLib)
@@ -210,7 +218,7 @@ TEST_F(StubTools, AFolderThatCmdWouldExpandOrSplitIsWhereTheToolsRun)
     EXPECT_EQ("vcvars\r\ncl /nologo /W3 /O2 /Dchat_DLL /Dchat_BUILD /DDRAVOLINT_DLL /DDRAVOLINT_BUILD /LD chat_api.c "
               "dravolint.c ws2_32.lib /Fechat.dll\r\n",
               Calls(2));
-    EXPECT_EQ("hostile api", folder_.Read("seen.c"));
+    EXPECT_EQ("hostile api", Seen());
 }
 
 TEST_F(StubTools, RefusedCommandsAndAFolderThatIsGoneStartNothing)
