@@ -61,7 +61,8 @@ public:
     void EnableDocking();
     CKTDockBar* GetDockBar(int nPosition) const;
 
-    CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
+    // A menu bar of the class (the plain menu bar for NULL); menu id 0 starts it empty.
+    CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass* pMenuBarClass = NULL);
     CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
     void Remove(CKTToolBar* pBar);
     // A site that holds its toolbars in a rebar gives the bar a band, or takes its band away.
