@@ -16,6 +16,7 @@ class CKTControls;
 class CKTImageManager;
 class CKTImageManagerIcon;
 class CKTPaintManager;
+class CKTRibbonGroup;
 
 class CKTControl : public CCmdTarget
 {
@@ -103,6 +104,9 @@ public:
     CKTCommandBar* GetParent() const { return m_pParent; }
     virtual void SetParent(CKTCommandBar* pParent) { m_pParent = pParent; }
     CKTControls* GetControls() const { return m_pControls; }
+    // The ribbon group that lays the control out; NULL on other bars.
+    CKTRibbonGroup* GetRibbonGroup() const { return m_pRibbonGroup; }
+    void SetRibbonGroup(CKTRibbonGroup* pGroup) { m_pRibbonGroup = pGroup; }
     void SetControls(CKTControls* pControls, int nIndex);
     CKTCommandBars* GetCommandBars() const;
     // The popup bar a popup control opens; NULL for others.
@@ -179,7 +183,8 @@ protected:
     CString m_strParameter;
     CKTControls* m_pControls = NULL;  // the owning collection
     int m_nType = ktControlButton;
-    CKTCommandBar* m_pParent = NULL;  // the owning bar
+    CKTCommandBar* m_pParent = NULL;        // the owning bar
+    CKTRibbonGroup* m_pRibbonGroup = NULL;  // not held: the group holds its controls
     BOOL m_bDefaultItem = FALSE;
     int m_nStyle = ktButtonAutomatic;
     int m_nCustomStyle = -1;

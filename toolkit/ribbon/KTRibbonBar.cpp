@@ -6,11 +6,12 @@
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonGroup.h"
 #include "KTRibbonTab.h"
 
 IMPLEMENT_DYNCREATE(CKTRibbonBar, CKTMenuBar)
 
-CKTRibbonBar::CKTRibbonBar()
+CKTRibbonBar::CKTRibbonBar() : m_scroller(this)
 {
     m_nBarType = ktBarTypeRibbon;
     m_dwFlags = 0x440;
@@ -151,6 +152,32 @@ void CKTRibbonBar::Layout(int nWidth, int)
     m_pControlTab->SetRect(rcTabs);
     CKTScreenDC dc;
     m_pControlTab->GetPaintManager()->RepositionTabControl(m_pControlTab, &dc, rcTabs);
+    LayoutGroups(&dc);
+}
+
+void CKTRibbonBar::LayoutGroups(CDC* pDC)
+{
+    CKTRibbonTab* pTab = GetSelectedTab();
+    if (!pTab || !IsGroupsVisible())
+    {
+        m_scroller.ShowScrollButtons(FALSE, FALSE, m_rcGroups);
+        return;
+    }
+    CKTFontDC font(pDC, GetPaintManager()->GetRegularFont());
+    const CRect rcMargins(m_rcGroups.left + 4, m_rcGroups.top + 3, 6, 3);
+    pTab->GetGroups()->Layout(pDC, m_rcGroups.Width(), rcMargins, &m_scroller, m_rcGroups);
+}
+
+void CKTRibbonBar::ShowTabGroups(CKTRibbonTab* pTab)
+{
+    m_scroller.SetOffset(0);
+    for (int i = GetControlCount() - 1; i >= 0; i--)
+    {
+        CKTControl* pControl = GetControl(i);
+        CKTRibbonGroup* pGroup = pControl->GetRibbonGroup();
+        pControl->SetHideFlag(KT_HIDE_RIBBONTAB,
+                              pGroup && (!pTab || pGroup->GetRibbonTab() != pTab || !pGroup->GetVisible()));
+    }
 }
 
 void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
@@ -165,5 +192,30 @@ void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
         pPainter->FillRibbonGroups(pDC, GetSelectedTab(), m_rcGroups);
     if (m_pControlTab && m_bTabsVisible && rcPart.IntersectRect(rcClipBox, m_rcTabRow))
         pPainter->GetRibbonTabPainter()->DrawTabControl(m_pControlTab, pDC, m_pControlTab->GetRect());
-    DrawControls(pDC, rcClipBox);
+    DrawGroups(pDC, rcClipBox);
+}
+
+// The groups draw their own controls; the bar draws the rest.
+void CKTRibbonBar::DrawGroups(CDC* pDC, CRect rcClipBox)
+{
+    CRect rcPart;
+    if (CKTRibbonTab* pTab = IsGroupsVisible() ? GetSelectedTab() : NULL)
+    {
+        for (int i = 0; i < pTab->GetGroups()->GetCount(); i++)
+        {
+            CKTRibbonGroup* pGroup = pTab->GetGroups()->GetAt(i);
+            if (pGroup->IsVisible() && rcPart.IntersectRect(rcClipBox, pGroup->GetRect()))
+                pGroup->Draw(pDC, rcClipBox);
+        }
+    }
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CKTControl* pControl = GetControl(i);
+        if (pControl->GetRibbonGroup() || !pControl->IsVisible() ||
+            !rcPart.IntersectRect(rcClipBox, pControl->GetRect()))
+            continue;
+        CKTFontDC font(pDC, pPaintManager->GetControlFont(pControl, pControl->IsItemDefault()));
+        pControl->Draw(pDC);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include "KTMenuBar.h"
 #include "KTRibbonPainter.h"
+#include "KTRibbonTabGroups.h"
 
 class CKTRibbonControlTab;
 class CKTRibbonTab;
@@ -25,6 +26,9 @@ public:
     CKTRibbonControlTab* GetControlTab() const { return m_pControlTab; }
     CKTRibbonTab* AddTab(LPCSTR lpszCaption, UINT nId = 0);
     CKTRibbonTab* GetSelectedTab() const;
+    CKTRibbonGroupsScroller* GetGroupsScroller() { return &m_scroller; }
+    // Shows the controls of the tab's groups and hides those of the other tabs' (all for NULL).
+    void ShowTabGroups(CKTRibbonTab* pTab);
     // The ribbon operations of the paint manager, or the plain stand-in when it has none.
     IKTRibbonPainter* GetRibbonPainter() const;
 
@@ -59,7 +63,10 @@ public:
 
 private:
     void Layout(int nWidth, int nHeight);
+    void LayoutGroups(CDC* pDC);
+    void DrawGroups(CDC* pDC, CRect rcClipBox);
 
+    CKTRibbonGroupsScroller m_scroller;
     CRect m_rcTabRow, m_rcGroups, m_rcCaption;
     BOOL m_bShown = TRUE;
     BOOL m_bRibbonVisible = TRUE;

@@ -13,6 +13,7 @@ CKTRibbonBar* CKTRibbonControlTab::GetRibbonBar() const { return dynamic_cast<CK
 CKTRibbonTab* CKTRibbonControlTab::AddTab(LPCSTR lpszCaption, UINT nId)
 {
     CKTSmartPtr<CKTRibbonTab> pTab = KTMakeCounted<CKTRibbonTab>();
+    pTab->SetParentBar(GetParent());
     pTab->SetCaption(lpszCaption);
     pTab->SetID(nId);
     pTab->SetRibbonBar(GetRibbonBar());
@@ -23,6 +24,17 @@ CKTRibbonTab* CKTRibbonControlTab::AddTab(LPCSTR lpszCaption, UINT nId)
 CKTRibbonTab* CKTRibbonControlTab::GetTab(int nIndex) const { return static_cast<CKTRibbonTab*>(GetItem(nIndex)); }
 
 CKTRibbonTab* CKTRibbonControlTab::GetSelectedTab() const { return static_cast<CKTRibbonTab*>(GetSelectedItem()); }
+
+void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!pBar || pItem == GetSelectedItem())
+        return;
+    pBar->LockRedraw();
+    pBar->ShowTabGroups(static_cast<CKTRibbonTab*>(pItem));
+    CKTTabManager::SetSelectedItem(pItem);
+    pBar->UnlockRedraw();
+}
 
 void CKTRibbonControlTab::Reposition()
 {

@@ -21,6 +21,8 @@ public:
     CKTRibbonTab* GetTab(int nIndex) const;
     CKTRibbonTab* GetSelectedTab() const;
 
+    // Shows the tab's groups in place of the previous tab's.
+    void SetSelectedItem(CKTTabManagerItem* pItem) override;
     void Reposition() override;
     CKTTabPainter* GetPaintManager() const override;
     void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;

@@ -10,7 +10,9 @@
 #include "KTTabPainter.h"
 
 class CKTPaintManager;
+class CKTControl;
 class CKTRibbonBar;
+class CKTRibbonGroup;
 class CKTRibbonTab;
 
 // A paint manager that draws the ribbon itself derives from this as well; the ribbon finds it by a cast.
@@ -25,6 +27,9 @@ public:
     virtual CKTTabPainter* GetRibbonTabPainter() = 0;
     virtual void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) = 0;
     virtual void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) = 0;
+    // The group's frame and caption; its controls draw themselves over it.
+    virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
+    virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
 };
 
 // Lays the ribbon out by the current paint manager's font and draws it in system colours.
@@ -40,6 +45,8 @@ public:
     CKTTabPainter* GetRibbonTabPainter() override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
+    void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
+    void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
 
 private:
     int GetFontHeight() const;
