@@ -339,23 +339,30 @@ void CKTControl::OnRemoved() { SetAction(NULL); }
 
 LRESULT CKTControl::NotifySite(int nCode)
 {
+    KT_NMCONTROL notify = {};
+    return NotifySiteEx(nCode, &notify);
+}
+
+LRESULT CKTControl::NotifySiteEx(int nCode, KT_NMCONTROL* pRecord, LRESULT* pAnswer)
+{
+    LRESULT lResult = 0;
+    if (!pAnswer)
+        pAnswer = &lResult;
+    *pAnswer = 0;
     if (!m_pParent)
         return 0;
     CWnd* pSite = m_pParent->GetOwnerSite();
     if (!pSite || !pSite->GetSafeHwnd())
         return 0;
-    NMHDR record = {NULL, (UINT_PTR)m_nId, (UINT)nCode};
-    struct
-    {
-        NMHDR hdr;
-        CKTControl* pControl;
-    } notify = {record, this};
-    LRESULT lResult = pSite->SendMessage(KTWM_CONTROLNOTIFY, m_nId, (LPARAM)&notify);
-    if (lResult)
-        return lResult;
-    AFX_NOTIFY routed = {&lResult, &notify.hdr};
+    pRecord->hdr.idFrom = (UINT_PTR)m_nId;
+    pRecord->hdr.code = (UINT)nCode;
+    pRecord->pControl = this;
+    *pAnswer = pSite->SendMessage(KTWM_CONTROLNOTIFY, m_nId, (LPARAM)pRecord);
+    if (*pAnswer)
+        return *pAnswer;
+    AFX_NOTIFY routed = {pAnswer, &pRecord->hdr};
     if (pSite->OnCmdMsg(m_nId, MAKELONG(nCode, WM_NOTIFY), &routed, NULL))
-        return (LRESULT)&notify;
+        return (LRESULT)pRecord;
     return 0;
 }
 

@@ -18,6 +18,15 @@ class CKTImageManagerIcon;
 class CKTPaintManager;
 class CKTRibbonGroup;
 
+class CKTControl;
+
+// What a control's notification carries; a control with more to tell derives its record from it.
+struct KT_NMCONTROL
+{
+    NMHDR hdr;
+    CKTControl* pControl;
+};
+
 class CKTControl : public CCmdTarget
 {
     DECLARE_DYNCREATE(CKTControl)
@@ -126,6 +135,9 @@ public:
     void DelayLayoutParent();
     // Sends a notification to the site; the answer, else the routed handler's record.
     LRESULT NotifySite(int nCode);
+    // The same with the caller's record, whose header and control this fills in; pAnswer takes
+    // what the site or its routed handler answered.
+    LRESULT NotifySiteEx(int nCode, KT_NMCONTROL* pRecord, LRESULT* pAnswer = NULL);
     BOOL IsCursorOver() const;
     BOOL IsCustomizeMode() const;
 

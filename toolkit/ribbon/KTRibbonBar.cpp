@@ -11,6 +11,10 @@
 
 IMPLEMENT_DYNCREATE(CKTRibbonBar, CKTMenuBar)
 
+BEGIN_MESSAGE_MAP(CKTRibbonBar, CKTMenuBar)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+END_MESSAGE_MAP()
+
 CKTRibbonBar::CKTRibbonBar() : m_scroller(this)
 {
     m_nBarType = ktBarTypeRibbon;
@@ -21,10 +25,12 @@ CKTRibbonBar::CKTRibbonBar() : m_scroller(this)
     EnableAnimation(TRUE);
 }
 
+// Controls that someone still holds must not reach back into a bar that is gone.
 CKTRibbonBar::~CKTRibbonBar()
 {
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
+    m_pControls->RemoveAll();
 }
 
 void CKTRibbonBar::OnRemoved()
@@ -53,6 +59,32 @@ IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter() const
         return pPainter;
     m_plainPainter.SetPaintManager(pPaintManager);
     return &m_plainPainter;
+}
+
+LRESULT CKTRibbonBar::NotifyTabChange(int nCode, CKTRibbonTab* pTab)
+{
+    if (!m_pControlTab)
+        return 0;
+    KT_NMRIBBONTAB record = {};
+    record.hdr.hwndFrom = GetSafeHwnd();
+    record.pTab = pTab;
+    LRESULT lAnswer = 0;
+    m_pControlTab->NotifySiteEx(nCode, &record, &lAnswer);
+    return lAnswer;
+}
+
+LRESULT CKTRibbonBar::OnTabChanging(CKTRibbonTab* pTab) { return NotifyTabChange(TCN_SELCHANGING, pTab); }
+
+void CKTRibbonBar::OnTabChanged(CKTRibbonTab* pTab) { NotifyTabChange(TCN_SELCHANGE, pTab); }
+
+// A screen reader asks for the tab row by the control's id, as its focus events name it.
+LRESULT CKTRibbonBar::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if ((LONG)lParam != KT_ID_RIBBONCONTROLTAB || !m_pControlTab)
+        return Default();
+    IAccessible* pAccessible = m_pControlTab->GetAccessible();
+    LRESULT lResult = static_cast<CKTAccessible*>(pAccessible)->LresultFromObject(IID_IAccessible, wParam, pAccessible);
+    return lResult ? lResult : Default();
 }
 
 int CKTRibbonBar::GetTabsHeight() const { return m_bTabsVisible ? GetRibbonPainter()->GetRibbonTabHeight() : 2; }

@@ -3,11 +3,18 @@
 // Classes: CKTRibbonBar.
 #pragma once
 
+#include "KTControl.h"
 #include "KTMenuBar.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
 
 class CKTRibbonControlTab;
+
+// What the tab row tells its site about a tab change.
+struct KT_NMRIBBONTAB : KT_NMCONTROL
+{
+    CKTRibbonTab* pTab;
+};
 class CKTRibbonTab;
 
 // The control ids the ribbon keeps for itself.
@@ -51,6 +58,13 @@ public:
     BOOL IsGroupsVisible() const;
     BOOL IsRibbonMinimized() const { return m_bMinimized; }
     void SetMinimized(BOOL bMinimized);
+    BOOL IsMinimizeAllowed() const { return m_bMinimizeAllowed; }
+    void SetMinimizeAllowed(BOOL bAllowed) { m_bMinimizeAllowed = bAllowed; }
+
+    // TCN_SELCHANGING to the site; non-zero cancels the change.
+    virtual LRESULT OnTabChanging(CKTRibbonTab* pTab);
+    // TCN_SELCHANGE to the site.
+    virtual void OnTabChanged(CKTRibbonTab* pTab);
 
     CRect GetTabRowRect() const { return m_rcTabRow; }
     CRect GetGroupsRect() const { return m_rcGroups; }
@@ -61,7 +75,12 @@ public:
     void OnRemoved() override;
     BOOL IsRibbonBar() const override { return TRUE; }
 
+protected:
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
 private:
+    LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);
     void DrawGroups(CDC* pDC, CRect rcClipBox);
@@ -74,6 +93,7 @@ private:
     BOOL m_bMinimized = FALSE;
     BOOL m_bCaptionVisible = TRUE;
     BOOL m_bUpdatePending = FALSE;
+    BOOL m_bMinimizeAllowed = TRUE;
     int m_nMinWidth = 250;
     int m_nFixedGroupHeight = 0;                // 0 computes it
     CKTRibbonControlTab* m_pControlTab = NULL;  // one of the bar's controls

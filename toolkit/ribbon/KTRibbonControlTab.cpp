@@ -1,6 +1,7 @@
 // KTRibbonControlTab.cpp: the tab row's control: its tabs, their layout through the ribbon and its redraws.
 #include "KTRibbonControlTab.h"
 
+#include "KTCommandBars.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTab.h"
 
@@ -28,12 +29,42 @@ CKTRibbonTab* CKTRibbonControlTab::GetSelectedTab() const { return static_cast<C
 void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
 {
     CKTRibbonBar* pBar = GetRibbonBar();
-    if (!pBar || pItem == GetSelectedItem())
+    if (!pBar)
+        return;
+    CKTRibbonTab* pTab = static_cast<CKTRibbonTab*>(pItem);
+    if (pTab && !pBar->IsRibbonMinimized())
+        if (CKTCommandBars* pCommandBars = GetCommandBars())
+            pCommandBars->ClosePopups();
+    if (pItem == GetSelectedItem() || pBar->OnTabChanging(pTab))
         return;
     pBar->LockRedraw();
-    pBar->ShowTabGroups(static_cast<CKTRibbonTab*>(pItem));
+    pBar->ShowTabGroups(pTab);
     CKTTabManager::SetSelectedItem(pItem);
     pBar->UnlockRedraw();
+    pBar->OnTabChanged(pTab);
+    NotifySite(100);
+    if (pTab && pBar->GetSafeHwnd())
+        m_accessible.NotifyWinEvent(EVENT_OBJECT_FOCUS, pBar->GetSafeHwnd(), GetID(), pTab->GetIndex() + 1);
+}
+
+void CKTRibbonControlTab::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!bKeyboard && pBar && pBar->GetSafeHwnd())
+        PerformClick(pBar->GetSafeHwnd(), pt);
+}
+
+BOOL CKTRibbonControlTab::OnLButtonDblClk(CPoint pt)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    CKTTabManagerItem* pItem = HitTest(pt);
+    if (!pBar || !pItem || !pBar->IsMinimizeAllowed())
+        return FALSE;
+    if (pBar->IsRibbonMinimized())
+        pBar->SetMinimized(FALSE);
+    else if (pItem == GetSelectedItem())
+        pBar->SetMinimized(TRUE);
+    return TRUE;
 }
 
 void CKTRibbonControlTab::Reposition()

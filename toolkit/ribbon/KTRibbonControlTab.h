@@ -4,6 +4,7 @@
 #pragma once
 
 #include "KTControlPopup.h"
+#include "KTRibbonControlTabAccessible.h"
 #include "KTTabManager.h"
 
 class CKTRibbonBar;
@@ -20,9 +21,11 @@ public:
     CKTRibbonTab* AddTab(LPCSTR lpszCaption, UINT nId);
     CKTRibbonTab* GetTab(int nIndex) const;
     CKTRibbonTab* GetSelectedTab() const;
+    IAccessible* GetAccessible() { return &m_accessible; }
 
-    // Shows the tab's groups in place of the previous tab's.
+    // Asks the site first, then shows the tab's groups in place of the previous tab's.
     void SetSelectedItem(CKTTabManagerItem* pItem) override;
+    BOOL IsAllowReorder() const override { return FALSE; }
     void Reposition() override;
     CKTTabPainter* GetPaintManager() const override;
     void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;
@@ -32,4 +35,10 @@ public:
     // The ribbon draws the strip with the bar.
     void Draw(CDC*) override {}
     void SetEnabled(int) override {}
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    // On the selected tab: the ribbon minimises, or comes back.
+    BOOL OnLButtonDblClk(CPoint pt) override;
+
+private:
+    CKTRibbonControlTabAccessible m_accessible{this};
 };

@@ -7,6 +7,7 @@
 
 BEGIN_MESSAGE_MAP(CRibbonTestFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
+ON_MESSAGE(KTWM_CONTROLNOTIFY, OnControlNotify)
 END_MESSAGE_MAP()
 
 namespace
@@ -48,6 +49,17 @@ int CRibbonTestFrame::OnCreate(LPCREATESTRUCT lpcs)
     pRibbon->AddTab("Insert", 2);
     pRibbon->AddTab("View", 3);
     return 0;
+}
+
+LRESULT CRibbonTestFrame::OnControlNotify(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != (WPARAM)KT_ID_RIBBONCONTROLTAB)
+        return 0;
+    const auto* pRecord = reinterpret_cast<const KT_NMRIBBONTAB*>(lParam);
+    if (pRecord->hdr.code != (UINT)TCN_SELCHANGING && pRecord->hdr.code != (UINT)TCN_SELCHANGE)
+        return 0;
+    m_tabNotifications.push_back({(int)pRecord->hdr.code, pRecord->pTab});
+    return pRecord->hdr.code == (UINT)TCN_SELCHANGING ? m_lChangingAnswer : 0;
 }
 
 CKTRibbonBar* CRibbonTestFrame::GetRibbon() const { return static_cast<CKTRibbonBar*>(GetCommandBars()->GetMenuBar()); }

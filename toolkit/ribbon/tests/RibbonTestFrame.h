@@ -5,7 +5,11 @@
 
 #include "KTMDIFrameWnd.h"
 
+#include <utility>
+#include <vector>
+
 class CKTRibbonBar;
+class CKTRibbonTab;
 
 class CRibbonTestFrame : public CKTMDIFrameWnd
 {
@@ -18,7 +22,12 @@ public:
     // Gives the client area the width, keeping its height, and waits for the new layout.
     void SetClientWidth(int cx);
 
+    // Codes of the tab row's notifications, in order, with the tab each carried.
+    std::vector<std::pair<int, CKTRibbonTab*>> m_tabNotifications;
+    LRESULT m_lChangingAnswer = 0;  // what the frame answers TCN_SELCHANGING
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -13,6 +13,7 @@ CKTRibbonPlainPainter::CKTRibbonPlainPainter() : m_pTabPainter(KTMakeCounted<CKT
 {
     // The groups below are the tabs' client: only the header row is the strip's.
     m_pTabPainter->m_nClientFrame = ktTabClientFrameNone;
+    m_pTabPainter->m_bSelectOnButtonDown = TRUE;
 }
 
 int CKTRibbonPlainPainter::GetFontHeight() const
