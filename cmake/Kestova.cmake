@@ -95,3 +95,33 @@ function(kestova_copy_program_folder)
   endforeach()
   add_custom_target(program_folder ALL DEPENDS ${outputs})
 endfunction()
+
+# The program folder's help file, compiled from the pages in resources/help. The native build checks
+# that the compiled file holds every page.
+function(kestova_build_help)
+  if(KESTOVA_FUZZ)
+    return()
+  endif()
+  find_program(KESTOVA_CHMCMD chmcmd)
+  find_program(KESTOVA_CHMLS chmls)
+  if(NOT KESTOVA_CHMCMD OR NOT KESTOVA_CHMLS)
+    message(FATAL_ERROR "chmcmd and chmls make and check help.chm: scripts/setup installs them (fp-utils)")
+  endif()
+  set(source ${CMAKE_SOURCE_DIR}/resources/help)
+  set(work ${CMAKE_BINARY_DIR}/help)
+  set(output ${CMAKE_BINARY_DIR}/bin/help.chm)
+  file(GLOB pages CONFIGURE_DEPENDS ${source}/*.hhp ${source}/*.hhc ${source}/*.html)
+  # The compiler writes beside its project file, so it works on a copy outside the sources.
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -E rm -rf ${work}
+                     COMMAND ${CMAKE_COMMAND} -E copy_directory ${source} ${work}
+                     COMMAND ${CMAKE_COMMAND} -E chdir ${work} ${KESTOVA_CHMCMD} --verbosity 0 help.hhp
+                     COMMAND ${CMAKE_COMMAND} -E copy ${work}/help.chm ${output}
+                     DEPENDS ${pages}
+                     VERBATIM)
+  add_custom_target(help_file ALL DEPENDS ${output})
+  if(NOT WIN32)
+    add_test(NAME HelpFile.ListsTheDesignerProjectGeneratedFilesAndKeysPages
+             COMMAND ${CMAKE_COMMAND} -DCHMLS=${KESTOVA_CHMLS} -DCHM=${output} -P ${source}/tests/ListsPages.cmake)
+  endif()
+endfunction()

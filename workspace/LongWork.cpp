@@ -1,6 +1,7 @@
-// Long work on a thread of its own, with the window painted and the step shown meanwhile.
+// Long work on a thread of its own or in slices, with the window painted and the step shown meanwhile.
 #include "LongWork.h"
 
+#include "KTCaptureLoop.h"
 #include "KTStatusBar.h"
 
 #include <exception>
@@ -12,36 +13,65 @@ namespace
 const int kMessagePane = 0;
 const DWORD kRepaintMs = 100;
 const DWORD kSecondMs = 1000;
+const DWORD kSliceMs = 30;
 
+int g_nRunning = 0;  // long work of the window's thread under way, nested ones counted
+
+// Shared with the thread, which may outlive a call that Esc stopped.
 struct WorkCall
 {
-    const std::function<void()>* pWork;
+    std::function<void()> work;
     std::exception_ptr failure;
 };
 
 DWORD WINAPI RunWork(LPVOID pParam)
 {
-    auto* pCall = static_cast<WorkCall*>(pParam);
+    std::unique_ptr<std::shared_ptr<WorkCall>> pCall(static_cast<std::shared_ptr<WorkCall>*>(pParam));
     try
     {
-        (*pCall->pWork)();
+        (*pCall)->work();
     }
     catch (...)
     {
-        pCall->failure = std::current_exception();
+        (*pCall)->failure = std::current_exception();
     }
     return 0;
 }
 
-// Only painting: a click or a key waits in the queue until the work is done.
-void PaintPending()
+// Esc first among the waiting keys is taken; the others wait for the end of the work.
+BOOL TakeEscape()
 {
     MSG msg;
-    while (::PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessage(&msg);
+    if (!::PeekMessage(&msg, nullptr, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) || msg.message != WM_KEYDOWN ||
+        msg.wParam != VK_ESCAPE)
+        return FALSE;
+    return ::PeekMessage(&msg, msg.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
 }
 
 }  // namespace
+
+// Counts the work for IsRunning, and posts a quit taken meanwhile once it is over.
+class CLongWork::CRunning
+{
+public:
+    explicit CRunning(CLongWork& work) : m_work(work)
+    {
+        g_nRunning++;
+        m_work.m_nShownSeconds = 0;
+    }
+    ~CRunning()
+    {
+        g_nRunning--;
+        if (m_work.m_bQuit)
+            ::PostQuitMessage(m_work.m_nQuitCode);
+        m_work.m_bQuit = FALSE;
+    }
+    CRunning(const CRunning&) = delete;
+    CRunning& operator=(const CRunning&) = delete;
+
+private:
+    CLongWork& m_work;
+};
 
 CLongWork::CLongWork(CKTStatusBar& statusBar, const CString& strStep)
     : m_statusBar(statusBar), m_strBefore(statusBar.GetPaneText(kMessagePane)), m_strStep(strStep)
@@ -50,6 +80,8 @@ CLongWork::CLongWork(CKTStatusBar& statusBar, const CString& strStep)
 }
 
 CLongWork::~CLongWork() { ShowText(m_strBefore); }
+
+BOOL CLongWork::IsRunning() { return g_nRunning > 0; }
 
 // Painted at once: the window's thread is about to be busy.
 void CLongWork::ShowText(const CString& strText)
@@ -72,27 +104,71 @@ void CLongWork::ShowElapsed(DWORD dwStart)
     ShowText(strText);
 }
 
-// Without a thread the work runs here, as it did before: frozen, but done.
-void CLongWork::Run(const std::function<void()>& work)
+// Only painting: a click, a key or a posted command waits in the queue until the work is done.
+// The wait itself answers sent messages.
+BOOL CLongWork::Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs)
 {
-    WorkCall call = {&work, nullptr};
-    std::unique_ptr<void, decltype(&::CloseHandle)> thread(::CreateThread(nullptr, 0, RunWork, &call, 0, nullptr),
-                                                           &::CloseHandle);
+    const DWORD nCount = hThread ? 1 : 0;
+    const DWORD dwWoken = ::MsgWaitForMultipleObjects(nCount, &hThread, FALSE, dwWaitMs, QS_PAINT | QS_SENDMESSAGE);
+    if (dwWoken != WAIT_TIMEOUT && dwWoken != WAIT_OBJECT_0 + nCount)
+        return FALSE;
+    ShowElapsed(dwStart);
+    int nQuitCode = 0;
+    if (CKTCaptureLoop::DispatchPendingPaint(&nQuitCode))
+    {
+        m_bQuit = TRUE;
+        m_nQuitCode = nQuitCode;
+    }
+    return TRUE;
+}
+
+// Without a thread the work runs here, as it did before: frozen, but done. A read blocked on a pipe
+// is cancelled; one on a FIFO cannot be, and its thread is left to end when the FIFO does.
+BOOL CLongWork::Run(const std::function<void()>& work, BOOL bEscStops)
+{
+    auto pCall = std::make_shared<WorkCall>();
+    pCall->work = work;
+    auto pThreadCall = std::make_unique<std::shared_ptr<WorkCall>>(pCall);
+    std::unique_ptr<void, decltype(&::CloseHandle)> thread(
+        ::CreateThread(nullptr, 0, RunWork, pThreadCall.get(), 0, nullptr), &::CloseHandle);
     if (!thread.get())
-        return work();
+    {
+        work();
+        return TRUE;
+    }
+    pThreadCall.release();  // the thread's now
+    {
+        CRunning running(*this);
+        const DWORD dwStart = ::GetTickCount();
+        while (Answer(thread.get(), dwStart, kRepaintMs))
+        {
+            if (bEscStops && TakeEscape())
+            {
+                ::CancelSynchronousIo(thread.get());
+                return FALSE;
+            }
+        }
+    }
+    // What the work refers to lives on the caller's stack: the thread must be gone before it.
+    ::WaitForSingleObject(thread.get(), INFINITE);
+    if (pCall->failure)
+        std::rethrow_exception(pCall->failure);
+    return TRUE;
+}
+
+// Slices are cut by time, so the window answers within a slice's length however big each is.
+void CLongWork::RunInSlices(const std::function<BOOL()>& slice)
+{
+    CRunning running(*this);
     const DWORD dwStart = ::GetTickCount();
-    m_nShownSeconds = 0;
-    HANDLE hThread = thread.get();
     for (;;)
     {
-        const DWORD dwWoken = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, kRepaintMs, QS_PAINT | QS_SENDMESSAGE);
-        if (dwWoken != WAIT_TIMEOUT && dwWoken != WAIT_OBJECT_0 + 1)
-            break;
-        ShowElapsed(dwStart);
-        PaintPending();
+        const DWORD dwSlice = ::GetTickCount();
+        BOOL bMore = TRUE;
+        while (bMore && ::GetTickCount() - dwSlice < kSliceMs)
+            bMore = slice();
+        if (!bMore)
+            return;
+        Answer(nullptr, dwStart, 0);
     }
-    // The call lives on this stack: the thread must be gone before it.
-    ::WaitForSingleObject(hThread, INFINITE);
-    if (call.failure)
-        std::rethrow_exception(call.failure);
 }

@@ -1,7 +1,18 @@
-// LongWork.h: long work of the designer (reading, checking, generating, writing a big project) run
-// aside the window's thread, while the window keeps repainting and the status bar says what is done.
+// LongWork.h: long work of the designer (reading, checking, generating, writing a big project, filling
+// the tree) run while the window keeps repainting and the status bar says what is done.
 //
 // Classes: CLongWork.
+//
+// Who owns the project meanwhile: the work alone reads the records it was given, and nothing on the
+// window's thread writes them until it ends.
+// - Before it starts, the frame commits an open in-place edit of the settings, so the work reads what
+//   the user sees.
+// - Meanwhile the window's thread handles only paint and sent messages: posted input, commands and
+//   closes wait in the queue. A handler of a sent message that would run a command, close the frame,
+//   end the session or write a record asks IsRunning() first and posts itself again for after the
+//   work, or refuses.
+// - A quit taken while waiting is posted again when the work ends.
+// - Work that Esc may stop (reading a file that may never end) shares nothing with the window's thread.
 #pragma once
 #include "afxwin.h"
 
@@ -20,11 +31,21 @@ public:
     CLongWork& operator=(const CLongWork&) = delete;
 
     // Runs the work on a thread of its own and returns when it has ended. Meanwhile the window's
-    // thread paints and answers sent messages, and the status bar counts the seconds; input waits
-    // until the end, so nothing changes what the work reads. What the work throws is thrown here.
-    void Run(const std::function<void()>& work);
+    // thread paints and answers sent messages, and the status bar counts the seconds. What the work
+    // throws is thrown here. Given bEscStops, Esc stops waiting and gives FALSE: such work holds what
+    // it uses itself (no reference to the caller's), as its thread may go on after the call.
+    BOOL Run(const std::function<void()>& work, BOOL bEscStops = FALSE);
+    // Work that must run on the window's thread (its windows' own changes), a slice at a time until
+    // the slice returns FALSE; between slices the thread paints and answers as Run does.
+    void RunInSlices(const std::function<BOOL()>& slice);
+
+    // Long work of the window's thread is running: see the rule above.
+    static BOOL IsRunning();
 
 private:
+    class CRunning;
+    // Paints and counts the seconds; FALSE once the thread has ended or the wait failed.
+    BOOL Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs);
     void ShowText(const CString& strText);
     void ShowElapsed(DWORD dwStart);
 
@@ -32,4 +53,6 @@ private:
     CString m_strBefore;           // the message pane's text before the work
     CString m_strStep;             // what the work does
     unsigned m_nShownSeconds = 0;  // the count shown after the step, 0 for none
+    BOOL m_bQuit = FALSE;          // a quit was taken while waiting
+    int m_nQuitCode = 0;
 };

@@ -25,6 +25,9 @@ IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
+ON_WM_QUERYENDSESSION()
+ON_WM_ENDSESSION()
+ON_MESSAGE(kReloadSettings, OnReloadSettings)
 ON_MESSAGE(KT_WM_DOCKINGPANENOTIFY, OnDockingPaneNotify)
 ON_MESSAGE(KTWM_CREATECOMMANDBAR, OnCreateCommandBar)
 ON_COMMAND(ID_PROJECT_NEW, OnFileNew)
@@ -78,15 +81,6 @@ const UINT kTreeBitmaps[] = {IDB_TREE_ROOT,          IDB_TREE_PROJECT, IDB_TREE_
                              IDB_TREE_PACKET_FOLDER, IDB_TREE_PACKET,  IDB_TREE_FIELD};
 
 const char* const kWebPage = "https://kestova.example/";
-
-// The shell tells its failure only through its result: say it, or the command seems to do nothing.
-void OpenWithShell(const CString& strTarget)
-{
-    const HINSTANCE hResult = ::ShellExecute(nullptr, "open", strTarget, nullptr, nullptr, SW_SHOWNORMAL);
-    if (reinterpret_cast<INT_PTR>(hResult) > 32)
-        return;
-    AfxMessageBox("cannot open " + strTarget + "!", MB_OK | MB_ICONERROR);
-}
 
 }  // namespace
 
@@ -181,6 +175,15 @@ void CMainFrame::OnUpdateUnixProject(CCmdUI* pCmdUI) { UpdateForPlatform(pCmdUI,
 
 void CMainFrame::OnUpdateWindowsProject(CCmdUI* pCmdUI) { UpdateForPlatform(pCmdUI, PLATFORM_WINDOWS); }
 
-void CMainFrame::OnHelpTopics() { OpenWithShell(CKTSyntaxEditCtrl::GetModuleFolder() + ".\\help.chm"); }
+// The shell tells its failure only through its result: say it, or the command seems to do nothing.
+void CMainFrame::OpenWithShell(const CString& strTarget)
+{
+    const HINSTANCE hResult = ::ShellExecute(nullptr, "open", strTarget, nullptr, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(hResult) > 32)
+        return;
+    AfxMessageBox("cannot open " + strTarget + "!", MB_OK | MB_ICONERROR);
+}
+
+void CMainFrame::OnHelpTopics() { OpenWithShell(CKTSyntaxEditCtrl::GetModuleFolder() + "help.chm"); }
 
 void CMainFrame::OnWebPage() { OpenWithShell(kWebPage); }

@@ -13,6 +13,7 @@
 #include "ProjectTreePane.h"
 #include "SelectedRecords.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -59,9 +60,19 @@ public:
     SettingsTarget Resolve() override;
     void RenameSelected(LPCTSTR pszName) override;
 
+    // Long work as LongWork.h rules it: an open settings edit goes into its record first. FALSE when
+    // Esc stopped it (see CLongWork::Run).
+    BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
+
 protected:
+    // Hands a file or address to the shell, saying so when it refuses.
+    virtual void OpenWithShell(const CString& strTarget);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    afx_msg BOOL OnQueryEndSession();
+    afx_msg void OnEndSession(BOOL bEnding);
+    afx_msg LRESULT OnReloadSettings(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileNew();
@@ -109,6 +120,7 @@ private:
     BOOL CreateOutputWindow();
     void CreateProject(const CNewProject& dialog);
     void OpenAndSelect(LPCTSTR pszPath);
+    void ShowInTree(ProjectRecord* pProject);
     void OpenProjectFrom(LPCTSTR pszFolder);
     BOOL SaveProject(const ProjectRecord& project);
     // Saves every project, asking what to do about each one that cannot be saved; FALSE to stay.
@@ -126,6 +138,9 @@ private:
     // Shows the selected item's record on its settings page as it is stored now.
     void ReloadSelectedPage();
     void ShowTabsOfActiveEditor();
+
+    // Posted while long work refuses a settings change, so the page shows the record again after it.
+    static const UINT kReloadSettings = WM_APP + 1;
 
     BOOL m_bSavedForExit = FALSE;  // Exit saved, or the user chose to quit without saving
 };

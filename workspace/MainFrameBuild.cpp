@@ -26,7 +26,9 @@ private:
 class CFolderEditors : public IProjectEditors
 {
 public:
-    explicit CFolderEditors(const CString& strFolder) : m_strFolder(strFolder) {}
+    CFolderEditors(const CString& strFolder, CKTStatusBar& statusBar) : m_strFolder(strFolder), m_statusBar(statusBar)
+    {
+    }
     BOOL ReplaceText(const CString& strPath, const std::string& text) override
     {
         CDocument* pDoc = FindEditor([&](CDocument& doc) { return doc.GetPathName().CompareNoCase(strPath) == 0; });
@@ -35,6 +37,8 @@ public:
         if (!pView)
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
+        // A big text takes the window's thread a while: the status bar says what for.
+        CLongWork step(m_statusBar, "Putting the new text into " + pDoc->GetTitle() + "...");
         CRedrawHeld held(pView);
         return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
     }
@@ -57,20 +61,18 @@ private:
     }
 
     CString m_strFolder;
+    CKTStatusBar& m_statusBar;
 };
 
 // The frame keeps painting while the generators run, and its status bar says what they do.
 class CFrameWork : public IWorkRunner
 {
 public:
-    explicit CFrameWork(CKTStatusBar& statusBar) : m_statusBar(statusBar) {}
-    void Run(const CString& strStep, const std::function<void()>& work) override
-    {
-        CLongWork(m_statusBar, strStep).Run(work);
-    }
+    explicit CFrameWork(CMainFrame& frame) : m_frame(frame) {}
+    void Run(const CString& strStep, const std::function<void()>& work) override { m_frame.RunLongWork(strStep, work); }
 
 private:
-    CKTStatusBar& m_statusBar;
+    CMainFrame& m_frame;
 };
 
 }  // namespace
@@ -80,9 +82,9 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
     const ProjectRecord* pProject = CurrentProject();
     if (!pProject)
         return;
-    CFolderEditors editors(pProject->folder);
+    CFolderEditors editors(pProject->folder, m_wndStatusBar);
     COutputLines output(m_wndOutput);
-    CFrameWork runner(m_wndStatusBar);
+    CFrameWork runner(*this);
     CProjectBuild build(*pProject, editors, output, &runner);
     pfnCommand(build, *this);
 }

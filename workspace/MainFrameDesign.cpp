@@ -93,6 +93,7 @@ void CMainFrame::OnAddField()
     CAddField dlg(this, fields, pPacket ? (LPCTSTR)strCaption : nullptr);
     if (dlg.DoModal() != IDOK)
         return;
+    EnsureFieldItems(tree, hTarget);  // before the record has the new field, or it would show twice
     fields.Add(dlg.MakeRecord());
     InsertChild(tree, hTarget, dlg.m_strName, pPacket ? kTreePacketField : kTreeHeaderField, kImageField, *pData);
 }

@@ -26,6 +26,17 @@ void ShowError(const CString& strText) { AfxMessageBox(strText, MB_OK | MB_ICONE
 
 bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
 
+// What reading a project file gives; shared with the reading thread, which Esc may leave behind.
+struct ProjectRead
+{
+    std::string path;
+    std::unique_ptr<ProjectRecord> pProject = std::make_unique<ProjectRecord>();
+    CString strMessage;
+    CString strReason;
+    bool bRead = false;
+    std::uint64_t digest = 0;
+};
+
 CString FullPathOf(LPCTSTR pszPath)
 {
     char szFull[MAX_PATH];
@@ -81,21 +92,34 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
 }
 
 // The path is made full first: the current folder moves with every file dialog, and the project is
-// saved to this file and generated into its folder long after.
+// saved to this file and generated into its folder long after. A file that never ends (a pipe held
+// open) is left behind by Esc.
 void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
 {
     const CString strPath = FullPathOf(pszPath);
-    auto pProject = std::make_unique<ProjectRecord>();
-    CString strMessage, strReason;
-    bool bRead = false;
-    CLongWork(m_wndStatusBar, "Reading " + strPath + "...")
-        .Run([&] { bRead = ReadProjectFile(strPath, pProject.get(), &strMessage, &strReason); });
-    if (!bRead)
+    auto pRead = std::make_shared<ProjectRead>();
+    pRead->path = (LPCTSTR)strPath;
+    const BOOL bDone = RunLongWork(
+        "Reading " + strPath + "... (Esc stops)",
+        [pRead]
+        {
+            pRead->bRead =
+                ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
+            pRead->digest = pRead->bRead ? CProjectFiles::Digest(*pRead->pProject) : 0;
+        },
+        TRUE);
+    if (!bDone)
     {
-        m_wndOutput.AddLine("Error: " + strReason);
-        AfxMessageBox(strMessage);
+        m_wndOutput.AddLine("Stopped reading " + strPath + ".");
         return;
     }
+    if (!pRead->bRead)
+    {
+        m_wndOutput.AddLine("Error: " + pRead->strReason);
+        AfxMessageBox(pRead->strMessage);
+        return;
+    }
+    std::unique_ptr<ProjectRecord> pProject = std::move(pRead->pProject);
     const bool bLoaded = std::any_of(m_projects.begin(), m_projects.end(),
                                      [&](const auto& pLoaded) { return lstrcmpi(pLoaded->name, pProject->name) == 0; });
     if (bLoaded)
@@ -104,16 +128,23 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
         return;
     }
     m_projects.push_back(std::move(pProject));
-    m_files.Remember(*m_projects.back(), strPath);
-    if (HasTree())
-    {
-        COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
-        InsertProjectItems(tree, m_wndProjectTree.m_hRoot, m_projects.back().get());
-        tree.Expand(m_wndProjectTree.m_hRoot, TVE_EXPAND);
-        tree.Invalidate();
-        tree.UpdateWindow();
-    }
+    m_files.Remember(*m_projects.back(), strPath, pRead->digest);
+    ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
+}
+
+// The window answers between the packets, and the status bar says what it waits for.
+void CMainFrame::ShowInTree(ProjectRecord* pProject)
+{
+    if (!HasTree())
+        return;
+    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    CProjectTreeFill fill(tree, m_wndProjectTree.m_hRoot, pProject);
+    CLongWork(m_wndStatusBar, CString("Showing ") + pProject->name + "...")
+        .RunInSlices([&fill] { return fill.Step(); });
+    tree.Expand(m_wndProjectTree.m_hRoot, TVE_EXPAND);
+    tree.Invalidate();
+    tree.UpdateWindow();
 }
 
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
@@ -133,11 +164,14 @@ void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 // and an editor that cannot be written (the framework told why) fails the save as well.
 BOOL CMainFrame::SaveProject(const ProjectRecord& project)
 {
-    const BOOL bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
+    BOOL bEditorsSaved = FALSE;
+    {
+        CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
+        bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
+    }
     CString strError;
     bool bWritten = false;
-    CLongWork(m_wndStatusBar, CString("Saving ") + project.name + "...")
-        .Run([&] { bWritten = m_files.Save(project, &strError); });
+    RunLongWork(CString("Saving ") + project.name + "...", [&] { bWritten = m_files.Save(project, &strError); });
     if (bWritten)
         return bEditorsSaved;
     AfxMessageBox(strError, MB_OK | MB_ICONERROR);
@@ -213,6 +247,11 @@ BOOL CMainFrame::SaveForExit()
 
 void CMainFrame::OnClose()
 {
+    if (CLongWork::IsRunning())
+    {
+        PostMessage(WM_CLOSE);
+        return;
+    }
     if (!SaveForExit())
         return;
     m_bSavedForExit = TRUE;

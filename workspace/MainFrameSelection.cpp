@@ -3,6 +3,7 @@
 #include "MainFrame.h"
 
 #include "Generator.h"
+#include "LongWork.h"
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
@@ -151,6 +152,11 @@ void CMainFrame::ReloadSelectedPage()
 
 SettingsTarget CMainFrame::Resolve()
 {
+    if (CLongWork::IsRunning())
+    {
+        PostMessage(kReloadSettings);
+        return SettingsTarget();
+    }
     return HasTree() ? FindSelectedRecords(SelectedItemOf(m_wndProjectTree.m_wndTree.m_hSelectedItem))
                      : SettingsTarget();
 }

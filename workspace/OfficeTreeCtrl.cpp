@@ -2,6 +2,7 @@
 #include "OfficeTreeCtrl.h"
 
 #include "MainFrame.h"
+#include "ProjectTreeItems.h"
 #include "TreeItemData.h"
 
 IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CTreeCtrl)
@@ -10,6 +11,7 @@ BEGIN_MESSAGE_MAP(COfficeTreeCtrl, CTreeCtrl)
 ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelchanged)
 ON_NOTIFY_REFLECT(NM_KILLFOCUS, OnKillFocus)
 ON_NOTIFY_REFLECT(TVN_DELETEITEM, OnDeleteItem)
+ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, OnItemExpanding)
 END_MESSAGE_MAP()
 
 TreeItemData* COfficeTreeCtrl::GetItemData(HTREEITEM hItem) const
@@ -51,4 +53,13 @@ void COfficeTreeCtrl::OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
     delete reinterpret_cast<TreeItemData*>(reinterpret_cast<NMTREEVIEW*>(pNMHDR)->itemOld.lParam);
+}
+
+// A big project's packets get their fields only now.
+void COfficeTreeCtrl::OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    const NMTREEVIEW* pView = reinterpret_cast<NMTREEVIEW*>(pNMHDR);
+    if (pView->action & TVE_EXPAND)
+        EnsureFieldItems(*this, pView->itemNew.hItem);
 }

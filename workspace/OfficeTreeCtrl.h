@@ -23,5 +23,6 @@ protected:
     afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 };

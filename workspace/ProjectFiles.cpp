@@ -60,10 +60,15 @@ void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strP
 
 }  // namespace
 
-void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath)
+std::uint64_t CProjectFiles::Digest(const ProjectRecord& project)
 {
     CString strText;
-    m_files[&project] = {strPath, DigestOf(project, &strText)};
+    return DigestOf(project, &strText);
+}
+
+void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
+{
+    m_files[&project] = {strPath, digest};
     RemoveLeftoverTemporaries(project, strPath);
 }
 

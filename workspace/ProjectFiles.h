@@ -13,9 +13,12 @@
 class CProjectFiles
 {
 public:
-    // The project was just read from the file: it is saved there, and its design as it stands is the saved one.
+    // What Remember keeps of a design: formatting a big one takes long work's time, so it can be
+    // taken aside.
+    static std::uint64_t Digest(const ProjectRecord& project);
+    // The project was just read from the file: it is saved there, and its design of that digest is the saved one.
     // Here and at each save the temporaries that a killed save of the project's files left are removed.
-    void Remember(const ProjectRecord& project, const CString& strPath);
+    void Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest);
     void Forget(const ProjectRecord& project);
     // Writes the project to its file only when its design differs from the one last read or written there.
     // FALSE, with the reason, when the file could not be written.

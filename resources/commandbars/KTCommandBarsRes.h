@@ -2,3 +2,4 @@
 #pragma once
 
 #define KT_IDB_MDI_SYSCOMMANDS 9102
+#define KT_IDS_TOOLBAR_CHANGED 9177

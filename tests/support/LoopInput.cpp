@@ -150,7 +150,7 @@ CLoopInput& CLoopInput::Hold(DWORD dwMs)
 CLoopInput& CLoopInput::TakeCapture()
 {
     HWND hWndThief = m_hWndThief;
-    Next().post = [hWndThief] { ::PostMessageA(hWndThief, kTakeCapture, 0, 0); };
+    Next().act = [hWndThief] { return ::PostMessageA(hWndThief, kTakeCapture, 0, 0) != FALSE; };
     DWORD dwThreadId = m_dwThreadId;
     return Await([hWndThief, dwThreadId] { return CaptureOf(dwThreadId) == hWndThief; });
 }
@@ -158,7 +158,27 @@ CLoopInput& CLoopInput::TakeCapture()
 CLoopInput& CLoopInput::Quit(int nExitCode)
 {
     DWORD dwThreadId = m_dwThreadId;
-    Next().post = [dwThreadId, nExitCode] { ::PostThreadMessageA(dwThreadId, WM_QUIT, nExitCode, 0); };
+    Next().act = [dwThreadId, nExitCode] { return ::PostThreadMessageA(dwThreadId, WM_QUIT, nExitCode, 0) != FALSE; };
+    return *this;
+}
+
+CLoopInput& CLoopInput::HoldKeys(unsigned nModifiers)
+{
+    Next().act = [this, nModifiers]
+    {
+        m_pHeldKeys = std::make_unique<CHeldKeys>(nModifiers);
+        return m_pHeldKeys->IsHeld();
+    };
+    return *this;
+}
+
+CLoopInput& CLoopInput::ReleaseKeys()
+{
+    Next().act = [this]
+    {
+        m_pHeldKeys.reset();
+        return true;
+    };
     return *this;
 }
 
@@ -213,11 +233,12 @@ void CLoopInput::Play()
         if (step.await && !WaitOnWorker(step.await))
             m_bFailed = true;
         ::Sleep(step.dwHoldMs);
-        if (step.post)
-            step.post();
+        if (step.act && !step.act())
+            m_bFailed = true;
         if (!SendAndWait(step.inputs))
             m_bFailed = true;
     }
+    m_pHeldKeys.reset();  // a key left down on the display would spoil later tests
     m_bDone = true;
 }
 

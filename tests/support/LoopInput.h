@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "HeldKeys.h"
+
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -54,6 +57,10 @@ public:
     // Another window of the thread takes the capture, as a window opened during the loop would; it lets the
     // capture go at the next left release.
     CLoopInput& TakeCapture();
+    // The modifiers (CTestInput's) go down on the display, as a user's keys do, and stay down through the moves
+    // and presses that follow until ReleaseKeys or the end of the run (see CHeldKeys).
+    CLoopInput& HoldKeys(unsigned nModifiers);
+    CLoopInput& ReleaseKeys();
     // The application quits with the exit code (see QuitPumped in MessagePump.h).
     CLoopInput& Quit(int nExitCode);
     // Cancels a running loop as asked, then lets the left button go.
@@ -67,7 +74,7 @@ private:
         std::vector<INPUT> inputs;
         std::function<bool()> await;
         DWORD dwHoldMs = 0;
-        std::function<void()> post;  // posted to the thread under test instead of input
+        std::function<bool()> act;  // done on the sending thread instead of input; false fails the run
     };
     CStep& Next();
     void Play();
@@ -78,6 +85,7 @@ private:
     HHOOK m_hHook;
     HWND m_hWndThief;  // takes the capture
     std::vector<CStep> m_arrSteps;
+    std::unique_ptr<CHeldKeys> m_pHeldKeys;  // made, used and dropped on the sending thread
     std::atomic<bool> m_bFailed{false};
     std::atomic<bool> m_bDone{false};
 };

@@ -73,11 +73,12 @@ void PumpPending()
 namespace
 {
 std::function<BOOL()> g_timerWork;
-int g_nTimerTries = 0;
+const UINT kTimerMs = 100;
+DWORD g_dwTimerStart = 0;
 
 void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
-    if (!g_timerWork || g_timerWork() || ++g_nTimerTries > 100)
+    if (!g_timerWork || g_timerWork() || ::GetTickCount() - g_dwTimerStart > kColdWineDeadlineMs)
     {
         ::KillTimer(nullptr, idEvent);
         g_timerWork = nullptr;
@@ -88,8 +89,8 @@ void CALLBACK TimerProc(HWND, UINT, UINT_PTR idEvent, DWORD)
 void RunFromTimer(std::function<BOOL()> work)
 {
     g_timerWork = std::move(work);
-    g_nTimerTries = 0;
-    ::SetTimer(nullptr, 0, 100, TimerProc);
+    g_dwTimerStart = ::GetTickCount();
+    ::SetTimer(nullptr, 0, kTimerMs, TimerProc);
 }
 
 BOOL WaitFor(std::function<BOOL()> condition)

@@ -22,6 +22,8 @@ public:
     int ExitInstance() override;
     int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
     CDocument* OpenDocumentFile(LPCTSTR lpszFileName) override;
+    // The kept template's documents are the application's to ask about.
+    BOOL SaveAllModified() override { return m_pDocTemplate->SaveAllModified(); }
 
 protected:
     afx_msg void OnAppCmd() { g_commandLog.push_back("app"); }

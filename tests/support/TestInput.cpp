@@ -1,6 +1,7 @@
 // Real keyboard and mouse input through SendInput, waited for until the target thread has handled it.
 #include "TestInput.h"
 
+#include "HeldKeys.h"
 #include "InputBuilder.h"
 #include "MessagePump.h"
 
@@ -133,16 +134,13 @@ bool CTestInput::Press(POINT ptClient, int nTimes, bool bRight)
 }
 
 // In stages: the system picks the window for each mouse event when it is queued, so the moves
-// must wait until the press was handled and could take the capture. The modifiers go down again
-// just before the release: this display's input layer may forget a key pressed long before while
-// the button is held.
+// must wait until the press was handled and could take the capture.
 bool CTestInput::Drag(POINT ptFrom, POINT ptTo, unsigned nModifiers)
 {
     const int kSteps = 8;
     const POINT ptStart = ToScreen(m_hWnd, ptFrom);
     WaitOutDoubleClick(ptStart);
     std::vector<INPUT> press, moves, release;
-    AddModifiers(press, nModifiers, true);
     AddMove(press, ptStart);
     AddButton(press, MOUSEEVENTF_LEFTDOWN);
     for (int i = 1; i <= kSteps; i++)
@@ -150,9 +148,10 @@ bool CTestInput::Drag(POINT ptFrom, POINT ptTo, unsigned nModifiers)
         POINT pt = {ptFrom.x + (ptTo.x - ptFrom.x) * i / kSteps, ptFrom.y + (ptTo.y - ptFrom.y) * i / kSteps};
         AddMove(moves, ToScreen(m_hWnd, pt));
     }
-    AddModifiers(release, nModifiers, true);
     AddButton(release, MOUSEEVENTF_LEFTUP);
-    AddModifiers(release, nModifiers, false);
+    CHeldKeys held(nModifiers);
+    if (!held.IsHeld())
+        return false;
     const bool bMoved = Send(press) && Send(moves);
     NotePress(ptStart);
     return Send(release) && bMoved;  // released on every path: a held button would spoil later tests

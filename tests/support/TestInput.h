@@ -28,7 +28,7 @@ public:
     bool Text(const char* pszText);
     bool Click(POINT ptClient, bool bRight = false);
     bool DoubleClick(POINT ptClient);
-    // The modifiers are held from before the press until after the release.
+    // The modifiers are held on the display (CHeldKeys) from before the press until after the release.
     bool Drag(POINT ptFrom, POINT ptTo, unsigned nModifiers = kNone);
     bool Wheel(POINT ptClient, int nDelta);
     // Input made with InputBuilder, sent at once: a loop that runs its own GetMessage from a press on would

@@ -1,6 +1,7 @@
 // KTCommandBar.cpp: a bar's controls, managers, site, painting and its menu loading.
 #include "KTCommandBar.h"
 
+#include "KTAccessible.h"
 #include "KTCommandBarAnimator.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
@@ -33,6 +34,7 @@ ON_WM_TIMER()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
 CKTCommandBar::CKTCommandBar() : m_hookSink(this), m_pAnimator(new CKTCommandBarAnimator(this))
@@ -297,7 +299,9 @@ void CKTCommandBar::DrawControls(CDC* pDC, CRect rcClipBox)
 BOOL CKTCommandBar::CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId)
 {
     CKTDrawHelpers::RegisterWndClass(NULL, lpszClass, CS_DBLCLKS);
-    return CreateEx(0, lpszClass, m_strTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(0, 0, 0, 0), pParent, nId);
+    // Fields and hosted windows stand on the bar: its painting goes round them.
+    return CreateEx(0, lpszClass, m_strTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                    CRect(0, 0, 0, 0), pParent, nId);
 }
 
 void CKTCommandBar::OnRemoved()

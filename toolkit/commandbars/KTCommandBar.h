@@ -12,13 +12,17 @@
 
 #include <memory>
 
+class CKTAccessible;
 class CKTCommandBarAnimator;
 class CKTCommandBarKeyboardTip;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControl;
 class CKTControls;
 class CKTImageManager;
 class CKTPaintManager;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 
 class CKTCommandBar : public CWnd
 {
@@ -79,6 +83,9 @@ public:
     int GetPopuped() const { return m_nPopuped; }
     int GetTrackingMode() const { return m_nTrackingMode; }
     int GetRecursionLock() const { return m_nLockRecurse; }
+    // The window that had the focus when the bar began tracking, or before a field of the bar took it.
+    HWND GetFocusBefore() const { return m_hwndFocus; }
+    void SetFocusBefore(HWND hWnd) { m_hwndFocus = hWnd; }
     void LockRecursion(int nStep) { m_nLockRecurse += nStep; }
 
     // Tracking, selection and popups.
@@ -120,6 +127,17 @@ public:
     virtual void OnRemoved();
     virtual CKTCommandBar* Clone(BOOL bRecursive);
     virtual void Copy(CKTCommandBar* pFrom, BOOL bRecursive);
+    BOOL IsCustomizable() const { return m_bCustomizable; }
+    void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
+    // TRUE or FALSE overrides the options' text-below-icons; 2 follows them.
+    void SetTextBelowIcons(int nTextBelowIcons) { m_nTextBelowIcons = nTextBelowIcons; }
+
+    // Saved state: the bar's own keys, then its controls.
+    virtual void DoPropExchange(CKTPropExchange* pPX);
+    // Puts the bar, and the popup bars its controls reach, into the save list; nId numbers the generated ids.
+    virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    // Links the loaded popup controls to the loaded bars they name.
+    virtual void RestoreCommandBarList(CKTCommandBarList* pList);
     // Creates the bar as a child strip of the parent.
     BOOL CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId);
 
@@ -141,6 +159,8 @@ public:
     // The control under the point as a tool: its tooltip, and its shortcut when asked for.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
+    // What a screen reader is told of the bar; made on first use.
+    CKTAccessible* GetAccessible();
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -160,6 +180,9 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    // A popup left open under the mouse shows its rarely used commands.
+    void OnExpandTimer();
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);
@@ -193,7 +216,7 @@ protected:
     int m_nMRUWidth = 32767;  // the width a floating bar had last
     int m_nSelected = -1;
     int m_nPopuped = -1;
-    HWND m_hwndFocus = NULL;  // whose caret tracking hid
+    HWND m_hwndFocus = NULL;  // had the focus before the tracking; its caret hidden unless a field of the bar
     UINT m_nBarID = 0;
     BOOL m_bVisible = TRUE;
     int m_nTrackingMode = 0;     // 2 while a popup of the bar is open
@@ -218,4 +241,7 @@ protected:
     int m_nDefaultButtonStyle = ktButtonAutomatic;
     CSize m_szIcons = CSize(0, 0);
     CSize m_szButtons = CSize(0, 0);
+    std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
+    BOOL m_bCustomizable = TRUE;
+    int m_nTextBelowIcons = 2;  // 2: as the options say
 };

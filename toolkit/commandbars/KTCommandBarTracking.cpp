@@ -10,6 +10,7 @@
 #include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
 #include "KTMouseHookManager.h"
+#include "KTPopupBar.h"
 
 #include <afxpriv.h>
 
@@ -101,6 +102,8 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
         m_hwndFocus = NULL;
         Redraw(NULL, TRUE);
         m_nLockRecurse = 0;
+        if (!GetParentCommandBar())
+            CKTPopupBar::EndMenuLoop();
     }
     else
     {
@@ -108,9 +111,10 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
             if (CWnd* pSite = GetSite())
                 pSite->SendMessage(KTWM_MENUBARTRACKING, (WPARAM)this, 0);
         m_nKeyboardSelection = bKeyboard;
-        if (m_bHideCaret)
+        HWND hWndFocus = ::GetFocus();
+        // A field of the bar that takes the keys keeps its caret.
+        if (m_bHideCaret && !(hWndFocus && ::IsChild(GetSafeHwnd(), hWndFocus)))
         {
-            HWND hWndFocus = ::GetFocus();
             m_hwndFocus = hWndFocus ? hWndFocus : GetSite()->GetSafeHwnd();
             ::HideCaret(m_hwndFocus);
         }
@@ -164,9 +168,18 @@ void CKTCommandBar::OnControlSelected(BOOL bSelected, CKTControl* pControl)
 
 int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT&)
 {
-    if (!hWnd && nMessage == WM_KEYDOWN)
-        return OnHookKeyDown((UINT)wParam, lParam) ? ktHookHandled : ktHookContinue;
-    return ktHookContinue;
+    if (hWnd || nMessage != WM_KEYDOWN)
+        return ktHookContinue;
+    // A control holding the focus sees its keys before the bar navigates with them.
+    CKTControl* pFocused = GetControl(m_nSelected);
+    if (pFocused && pFocused->IsFocused() && !IsCustomizeMode())
+    {
+        CKTSmartPtr<CKTControl> pHold(pFocused);
+        int nAnswer = pFocused->OnHookKeyDown((UINT)wParam, lParam);
+        if (nAnswer != ktHookContinue)
+            return nAnswer;
+    }
+    return OnHookKeyDown((UINT)wParam, lParam) ? ktHookHandled : ktHookContinue;
 }
 
 void CKTCommandBar::OnMouseMove(UINT, CPoint point)
@@ -177,6 +190,13 @@ void CKTCommandBar::OnMouseMove(UINT, CPoint point)
     if (m_nPopuped != -1 && !m_bHoverOpen)
         return;
     int nHit = HitTestIndex(point);
+    // A control pressed by the mouse follows it beyond its rectangle.
+    CKTControl* pSelected = GetControl(m_nSelected);
+    if (nHit == -1 && pSelected && ::GetKeyState(VK_LBUTTON) < 0)
+    {
+        pSelected->OnMouseMove(point);
+        return;
+    }
     if (nHit != -1)
     {
         pMouse->TrackMouseLeave(GetSafeHwnd());
@@ -275,11 +295,22 @@ void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
     }
     if (nIDEvent == KT_TIMER_EXPAND)
     {
-        if (m_nLockRecurse == 0)
-            KillTimer(KT_TIMER_EXPAND);
+        OnExpandTimer();
         return;
     }
     Default();
+}
+
+void CKTCommandBar::OnExpandTimer()
+{
+    if (m_nLockRecurse > 0)
+        return;
+    KillTimer(KT_TIMER_EXPAND);
+    CKTControl* pControl = GetControl(m_nPopuped);
+    if (!pControl || m_nPopuped != m_nSelected || !pControl->IsCursorOver())
+        return;
+    if (CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pControl->GetCommandBar()))
+        pPopup->ExpandBar();
 }
 
 LRESULT CKTCommandBar::OnHelpHitTest(WPARAM, LPARAM lParam)

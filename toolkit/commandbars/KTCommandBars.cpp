@@ -2,6 +2,7 @@
 #include "KTCommandBars.h"
 
 #include "KTAcceleratorManager.h"
+#include "KTCommandBarList.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
@@ -38,12 +39,14 @@ CKTCommandBars::CKTCommandBars()
     m_pActions = KTMakeCounted<CKTControlActions>(this);
     m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
     m_pToolTipContext->ModifyToolTipStyle(0, 2);
+    m_pContextMenus = KTMakeCounted<CKTCommandBarList>();
 }
 
 CKTCommandBars::~CKTCommandBars()
 {
     KTSystemChange()->Unadvise(this);
     HideKeyboardTips();
+    m_pContextMenus->RemoveAll();
     RemoveAll();
     for (auto& pDock : m_pDocks)
         pDock.reset();
@@ -175,18 +178,49 @@ void CKTCommandBars::Remove(CKTToolBar* pBar)
     int nIndex = FindIndex(pBar);
     if (nIndex < 0)
         return;
+    // Out of the list first: hiding a torn-off bar asks for its removal again.
     CKTSmartPtr<CKTToolBar> pHold = m_bars[nIndex];
-    DetachBar(pBar);
     m_bars.erase(m_bars.begin() + nIndex);
+    DetachBar(pBar);
     RecalcFrameLayout();
+}
+
+CKTToolBar* CKTCommandBars::AddCustomBar(LPCSTR lpszName, UINT nId, BOOL bTearOff)
+{
+    CKTSmartPtr<CKTToolBar> pBar = KTMakeCounted<CKTToolBar>();
+    pBar->SetCommandBars(this);
+    KT_CREATEBARRECORD record = {pBar, FALSE, FALSE, bTearOff, 0, ktBarTypeNormal, nId};
+    if (m_pSite && m_pSite->GetSafeHwnd())
+        m_pSite->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&record);
+    pBar->SetTitle(lpszName);
+    pBar->SetBarID(nId);
+    pBar->SetBuiltIn(FALSE);
+    pBar->SetTearOff(bTearOff);
+    if (!pBar->SetPosition(bTearOff ? ktBarFloating : ktBarTop))
+    {
+        pBar->OnRemoved();
+        return NULL;
+    }
+    AppendBar(pBar);
+    if (!bTearOff)
+        RecalcFrameLayout(FALSE);
+    OnToolBarAdded(pBar);
+    return pBar;
+}
+
+void CKTCommandBars::RemoveLater(CKTToolBar* pBar)
+{
+    m_removedBars.push_back(pBar);
+    Remove(pBar);
 }
 
 void CKTCommandBars::RemoveAll()
 {
     m_bLockLayout = TRUE;
-    for (auto& pBar : m_bars)
+    std::vector<CKTSmartPtr<CKTToolBar>> bars;
+    bars.swap(m_bars);
+    for (auto& pBar : bars)
         DetachBar(pBar);
-    m_bars.clear();
     m_bLockLayout = FALSE;
     RecalcFrameLayout();
 }

@@ -15,6 +15,7 @@
 
 class CKTAcceleratorManager;
 class CKTCommandBar;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTCommandBarsOptions;
 class CKTControl;
@@ -26,6 +27,8 @@ class CKTMenuBar;
 class CKTMouseHookManager;
 class CKTPaintManager;
 class CKTPopupBar;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 class CKTReBar;
 class CKTToolBar;
 
@@ -64,7 +67,11 @@ public:
     // A menu bar of the class (the plain menu bar for NULL); menu id 0 starts it empty.
     CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass* pMenuBarClass = NULL);
     CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
+    // A toolbar of the user's: floating when made by tearing a popup off, else at the top; the site may fill it.
+    virtual CKTToolBar* AddCustomBar(LPCSTR lpszName, UINT nId, BOOL bTearOff = FALSE);
     void Remove(CKTToolBar* pBar);
+    // Removes a bar from inside its own message handling: the object lives on until the next idle time.
+    void RemoveLater(CKTToolBar* pBar);
     // A site that holds its toolbars in a rebar gives the bar a band, or takes its band away.
     virtual void OnToolBarAdded(CKTToolBar* pBar);
     virtual void OnToolBarRemoved(CKTToolBar* pBar);
@@ -156,6 +163,20 @@ public:
 
     void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
 
+    // Context menus the user may customise; saved with the toolbars.
+    CKTCommandBarList* GetContextMenus() const { return m_pContextMenus; }
+    void AddContextMenu(CKTPopupBar* pPopup);
+
+    // Saved state of the toolbars, context menus and the popups they reach, at the exchange's schema.
+    BOOL SaveCommandBars(CKTPropExchange* pPX, BOOL bSaveOnlyCustomized = FALSE, BOOL bSaveOriginalControls = TRUE);
+    // Checks the whole state before using any of it: a damaged one gives FALSE and changes nothing. With
+    // bSilent a built-in toolbar whose program layout changed keeps the new layout without asking.
+    BOOL LoadCommandBars(CKTPropExchange* pPX, BOOL bSilent = FALSE);
+    virtual void GenerateCommandBarList(CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    void SaveCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList);
+    BOOL LoadCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList);
+    virtual void RestoreCommandBarList(CKTCommandBarList* pList, BOOL bSilent = FALSE);
+
 private:
     CKTToolBar* AppendBar(CKTSmartPtr<CKTToolBar> pBar);
     void DetachBar(CKTToolBar* pBar);
@@ -170,6 +191,10 @@ private:
     void MakeTipTextsUnique();
     BOOL CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCommandBarKeyboardTip& tip);
     void NarrowKeyboardTips(const CString& strTyped);
+    void RestoreToolBar(CKTToolBar* pLoaded, CKTCommandBarList* pList, BOOL bSilent);
+    void RestoreContextMenu(CKTPopupBar* pLoaded, CKTCommandBarList* pList);
+    // Whether a built-in bar should take a loaded one whose program layout may have changed since.
+    BOOL AcceptsLoadedToolBar(CKTToolBar* pExisting, CKTToolBar* pLoaded, BOOL bSilent) const;
 
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     BOOL m_bCustomizeMode = FALSE;
@@ -193,4 +218,6 @@ private:
     CKTCommandBar* m_pKeyboardTipsBar = NULL;  // the bar whose tips show; not held
     int m_nKeyboardTipsLevel = 0;              // 0: tips off; 1 once a bar took the keyboard
     int m_nKeyboardTipsTyped = 0;              // characters of a tip typed so far
+    CKTSmartPtr<CKTCommandBarList> m_pContextMenus;
+    std::vector<CKTSmartPtr<CKTToolBar>> m_removedBars;  // released at the next idle time
 };

@@ -19,7 +19,21 @@ enum KTSiteMessage : UINT
     KTWM_CONTROLCREATED = 0x285F,
     KTWM_CREATECOMMANDBAR = 0x2861,
     KTWM_CONTROLNOTIFY = 0x2862,
+    KTWM_TEAROFF = 0x2867,
 };
+
+// The header of every control notification to the site; longer records begin with it.
+class CKTControl;
+struct KT_NMCONTROL
+{
+    NMHDR hdr;
+    CKTControl* pControl;
+};
+
+// A child window of a bar answers it with 1 to count as part of the bar.
+const UINT KTWM_ISBARPART = 0x2A48;
+// Posted to an edit field when the shell's suggestion list appears.
+const UINT KTWM_SUGGESTSHOWN = 0x2872;
 
 // What a key asks of a tracking bar.
 enum KTNavigationCode
@@ -164,6 +178,11 @@ const UINT_PTR KT_TIMER_MOUSELEAVE = 113341;
 const UINT_PTR KT_TIMER_AUTOREPEAT = 4269;
 const UINT_PTR KT_TIMER_ANIMATION = 707907;  // a step of the bar's cross-fades
 const UINT KT_HOVER_DELAY = 300;
+// A popup's tear-off gripper follows the mouse, and its expand button shows the full menu after a rest.
+const UINT_PTR KT_TIMER_TEAROFF = 5003;
+const UINT KT_TEAROFF_INTERVAL = 80;
+const UINT_PTR KT_TIMER_EXPAND_BUTTON = 5004;
+const UINT KT_EXPAND_BUTTON_DELAY = 900;
 // Posted, never set: the menu bar rebuilds its MDI buttons once the MDI client is done.
 const UINT_PTR KT_TIMER_MDIBUTTONS = 12223;
 // Posted, never set: the last tracked bar shows its keyboard tips once tracking settled.
@@ -180,12 +199,14 @@ enum KTSpecialId : UINT
     KT_ID_DIALOGBAR_CAPTION = 9147,
     KT_ID_TOOLBAR_EXPAND = 9148,
     KT_ID_TOOLBAR_CLOSE = 9149,
+    KT_ID_POPUPBAR_EXPAND = 9150,
     KT_ID_MDI_CLOSE = 9151,
     KT_ID_MDI_RESTORE = 9152,
     KT_ID_MDI_MINIMIZE = 9153,
     KT_ID_MDI_SYSMENU = 9154,
     KT_ID_RESERVED_LAST = 9299,
     KT_ID_LIST_FIRST = 35000,
+    KT_ID_WINDOW_LIST = 35000,
     KT_ID_LIST_LAST = 35003,
     KT_ID_ACTION_MAX = 0x0FFFFFFE,
 };

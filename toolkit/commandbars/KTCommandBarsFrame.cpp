@@ -40,6 +40,7 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
     switch (nMessage)
     {
     case WM_IDLEUPDATECMDUI:
+        m_removedBars.clear();
         IdleUpdateFloatingBars();
         return FALSE;
     case WM_SYSCOLORCHANGE:

@@ -4,6 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControlAccessible.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
@@ -17,6 +18,18 @@ IMPLEMENT_DYNCREATE(CKTControl, CCmdTarget)
 CKTControl::CKTControl() = default;
 
 CKTControl::~CKTControl() { SetAction(NULL); }
+
+CKTAccessible* CKTControl::GetAccessible()
+{
+    if (!m_pAccessible)
+        m_pAccessible = CreateAccessible();
+    return m_pAccessible.get();
+}
+
+std::unique_ptr<CKTAccessible> CKTControl::CreateAccessible()
+{
+    return std::unique_ptr<CKTAccessible>(new CKTControlAccessible(this));
+}
 
 CString CKTControl::GetCaption() const
 {
@@ -340,30 +353,28 @@ void CKTControl::OnRemoved() { SetAction(NULL); }
 LRESULT CKTControl::NotifySite(int nCode)
 {
     KT_NMCONTROL notify = {};
-    return NotifySiteEx(nCode, &notify);
+    LRESULT lResult = NotifySiteEx(nCode, &notify);
+    if (lResult || !m_pParent)
+        return lResult;
+    CWnd* pSite = m_pParent->GetOwnerSite();
+    if (!pSite || !pSite->GetSafeHwnd())
+        return 0;
+    AFX_NOTIFY routed = {&lResult, &notify.hdr};
+    if (pSite->OnCmdMsg(m_nId, MAKELONG(nCode, WM_NOTIFY), &routed, NULL))
+        return (LRESULT)&notify;
+    return 0;
 }
 
-LRESULT CKTControl::NotifySiteEx(int nCode, KT_NMCONTROL* pRecord, LRESULT* pAnswer)
+LRESULT CKTControl::NotifySiteEx(int nCode, KT_NMCONTROL* pNotify)
 {
-    LRESULT lResult = 0;
-    if (!pAnswer)
-        pAnswer = &lResult;
-    *pAnswer = 0;
+    pNotify->hdr = {NULL, (UINT_PTR)m_nId, (UINT)nCode};
+    pNotify->pControl = this;
     if (!m_pParent)
         return 0;
     CWnd* pSite = m_pParent->GetOwnerSite();
     if (!pSite || !pSite->GetSafeHwnd())
         return 0;
-    pRecord->hdr.idFrom = (UINT_PTR)m_nId;
-    pRecord->hdr.code = (UINT)nCode;
-    pRecord->pControl = this;
-    *pAnswer = pSite->SendMessage(KTWM_CONTROLNOTIFY, m_nId, (LPARAM)pRecord);
-    if (*pAnswer)
-        return *pAnswer;
-    AFX_NOTIFY routed = {pAnswer, &pRecord->hdr};
-    if (pSite->OnCmdMsg(m_nId, MAKELONG(nCode, WM_NOTIFY), &routed, NULL))
-        return (LRESULT)pRecord;
-    return 0;
+    return pSite->SendMessage(KTWM_CONTROLNOTIFY, m_nId, (LPARAM)pNotify);
 }
 
 void CKTControl::ExecuteCommand()

@@ -7,25 +7,21 @@
 
 #include "KTCommandBarsDefs.h"
 
+#include <memory>
 #include <set>
 
+class CKTAccessible;
 class CKTCommandBar;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControlAction;
 class CKTControls;
 class CKTImageManager;
 class CKTImageManagerIcon;
 class CKTPaintManager;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 class CKTRibbonGroup;
-
-class CKTControl;
-
-// What a control's notification carries; a control with more to tell derives its record from it.
-struct KT_NMCONTROL
-{
-    NMHDR hdr;
-    CKTControl* pControl;
-};
 
 class CKTControl : public CCmdTarget
 {
@@ -74,7 +70,7 @@ public:
     virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
     void SetVisible(BOOL bVisible);
     DWORD GetHideFlags() const { return m_dwHideFlags; }
-    void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
+    virtual void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
     // Sets or clears one hide bit; TRUE when the flags changed.
     BOOL SetHideFlag(DWORD dwFlag, BOOL bSet);
     DWORD GetFlags() const { return m_dwFlags; }
@@ -96,8 +92,15 @@ public:
     void SetCloseSubMenuOnClick(BOOL bClose) { m_bCloseSubMenuOnClick = bClose; }
     // Set while an expanding popup bar brings the control into view.
     BOOL IsExpandedShown() const { return m_bExpandedShown; }
-    void SetExpandedShown(BOOL bShown) { m_bExpandedShown = bShown; }
+    // Marks the control as rarely used; unmarking also shows it again.
+    void SetExpandedShown(BOOL bShown)
+    {
+        m_bExpandedShown = bShown;
+        if (!bShown)
+            m_dwHideFlags &= ~ktHideExpand;
+    }
     int GetHelpId() const { return m_nHelpId; }
+    void SetHelpId(int nId) { m_nHelpId = nId; }
     // Document templates (menu resource ids) the control shows for, or hides for.
     void AssignDocTemplate(UINT nTemplate) { m_assignedTemplates.insert(nTemplate); }
     void ExcludeDocTemplate(UINT nTemplate) { m_excludedTemplates.insert(nTemplate); }
@@ -135,9 +138,8 @@ public:
     void DelayLayoutParent();
     // Sends a notification to the site; the answer, else the routed handler's record.
     LRESULT NotifySite(int nCode);
-    // The same with the caller's record, whose header and control this fills in; pAnswer takes
-    // what the site or its routed handler answered.
-    LRESULT NotifySiteEx(int nCode, KT_NMCONTROL* pRecord, LRESULT* pAnswer = NULL);
+    // Sends a record that begins with the control notification header (filled in here); the site's answer.
+    LRESULT NotifySiteEx(int nCode, KT_NMCONTROL* pNotify);
     BOOL IsCursorOver() const;
     BOOL IsCustomizeMode() const;
 
@@ -156,10 +158,37 @@ public:
     virtual void OnMouseHover();
     virtual void OnRemoved();
 
+    // Controls with a window of their own (edit fields, combo boxes) hold the keyboard focus on their bar.
+    virtual void SetFocused(BOOL bFocused) {}
+    virtual BOOL IsFocused() const { return FALSE; }
+    // The control can take the keyboard focus when the bar's selection moves onto it.
+    virtual BOOL IsFocusable() const { return FALSE; }
+    // A key or wheel turn reaching the bar while the control holds the focus: one of KTHookResult, where
+    // ktHookStopHere leaves the key to the control's window.
+    virtual int OnHookKeyDown(UINT nChar, LPARAM lParam) { return ktHookContinue; }
+    virtual int OnHookMouseWheel(int nDelta) { return ktHookContinue; }
+    // The next SetRect moves the control's window even when its rectangle stays.
+    virtual void DelayReposition() {}
+
+    // What a screen reader is told of the control; made on first use.
+    CKTAccessible* GetAccessible();
+
     virtual void Copy(CKTControl* pFrom, BOOL bRecursive);
     // Equal in everything the user can change.
     virtual BOOL Compare(CKTControl* pOther);
     CKTControl* Clone(BOOL bRecursive);
+
+    // Saved state: the control's keys; the list operations reach its popup bar.
+    virtual void DoPropExchange(CKTPropExchange* pPX);
+    virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    virtual void RestoreCommandBarList(CKTCommandBarList* pList);
+    // -1 follows the style; another value overrides it.
+    int GetCustomStyle() const { return m_nCustomStyle; }
+    void SetCustomStyle(int nStyle) { m_nCustomStyle = nStyle; }
+    int GetCustomIconId() const { return m_nCustomIconId; }
+    void SetCustomIconId(int nId) { m_nCustomIconId = nId; }
+    CString GetCategory() const { return m_strCategory; }
+    void SetCategory(LPCSTR lpszCategory) { m_strCategory = lpszCategory; }
 
 protected:
     // Holds the mouse on a pressed control until the button goes up; TRUE
@@ -168,6 +197,7 @@ protected:
     // One message of that loop: the auto-repeat tick, the pressed look following the mouse, or any other.
     void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
+    virtual std::unique_ptr<CKTAccessible> CreateAccessible();
 
     int m_nTag = 0;
     int m_nIndex = 0;
@@ -209,4 +239,6 @@ protected:
     BOOL m_bExpandedShown = FALSE;
     std::set<UINT> m_assignedTemplates;
     std::set<UINT> m_excludedTemplates;
+    std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
+    CString m_strCategory;  // groups the command in customisation
 };

@@ -15,6 +15,7 @@ public:
 
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint pt) override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
 protected:
     // A list place holder's own items: the temporary controls right after it that the test claims.

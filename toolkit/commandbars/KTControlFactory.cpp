@@ -19,7 +19,6 @@ CString GetMenuText(CMenu* pMenu, int nIndex)
 
 CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
 {
-    // Combo boxes, edits, custom controls and galleries are not built here.
     const KT_CONTROL_TRAITS& traits = KTControlTraits(nType);
     CKTSmartPtr<CKTControl> pControl;
     if (!traits.pfnCreate)

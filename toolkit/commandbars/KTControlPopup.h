@@ -26,6 +26,10 @@ public:
     BOOL OnSetSelected(int nSelected) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL Compare(CKTControl* pOther) override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
+    void RestoreCommandBarList(CKTCommandBarList* pList) override;
+    // The bar id read from a saved state, until the bar of that id is linked.
+    UINT GetSavedCommandBarId() const { return m_nCommandBarId; }
     // The part of the screen, as the control's rectangle, that its opened popup leaves uncovered.
     virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
     // The control's own shadow beside its open popup, on bars that are no popups.
@@ -37,4 +41,5 @@ private:
     BOOL m_bPopuped = FALSE;
     BOOL m_bCastShadow = TRUE;
     CKTSmartPtr<CKTCommandBar> m_pCommandBar;  // held
+    UINT m_nCommandBarId = 0;                  // loaded, not yet linked
 };

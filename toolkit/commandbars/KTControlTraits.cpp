@@ -3,9 +3,16 @@
 
 #include "KTCommandBar.h"
 #include "KTControlButton.h"
+#include "KTControlCheckBox.h"
+#include "KTControlComboBox.h"
+#include "KTControlCustom.h"
+#include "KTControlEdit.h"
+#include "KTControlGallery.h"
+#include "KTControlLabel.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
 #include "KTControlToolbars.h"
+#include "KTControlWindowList.h"
 #include "KTControlWorkspaceActions.h"
 
 namespace
@@ -17,26 +24,32 @@ CKTControl* CreateButton(int nId)
         return new CKTControlRecentFileList;
     if (nId == (int)KT_ID_TOOLBARS_LIST)
         return new CKTControlToolbars;
+    if (nId == (int)KT_ID_WINDOW_LIST)
+        return new CKTControlWindowList;
     if (nId == KT_ID_WORKSPACE_ACTIONS)
         return new CKTControlWorkspaceActions;
     return new CKTControlButton;
 }
 
-CKTControl* CreatePopup(int) { return new CKTControlPopup; }
-CKTControl* CreatePlainButton(int) { return new CKTControlButton; }
+// Each of these types is its own class.
+template <class TControl>
+CKTControl* Create(int)
+{
+    return new TControl;
+}
 
 const KT_CONTROL_TRAITS g_traits[] = {
     {ktControlButton, ktAutoCaptionWithoutIcon, FALSE, FALSE, CreateButton},
-    {ktControlPopup, ktAutoCaptionAlways, TRUE, FALSE, CreatePopup},
-    {ktControlButtonPopup, ktAutoCaptionWithoutIcon, TRUE, FALSE, CreatePopup},
-    {ktControlSplitButtonPopup, ktAutoCaptionWithoutIcon, TRUE, FALSE, CreatePopup},
-    {ktControlComboBox, ktAutoCaptionNever, FALSE, TRUE, NULL},
-    {ktControlEdit, ktAutoCaptionNever, FALSE, FALSE, NULL},
-    {ktControlCustom, ktAutoCaptionNever, FALSE, FALSE, NULL},
-    {ktControlLabel, ktAutoCaptionAlways, FALSE, FALSE, CreatePlainButton},
-    {ktControlCheckBox, ktAutoCaptionAlways, FALSE, FALSE, CreatePlainButton},
-    {ktControlGallery, ktAutoCaptionNever, FALSE, FALSE, NULL},
-    {ktControlRadioButton, ktAutoCaptionAlways, FALSE, FALSE, CreatePlainButton},
+    {ktControlPopup, ktAutoCaptionAlways, TRUE, FALSE, Create<CKTControlPopup>},
+    {ktControlButtonPopup, ktAutoCaptionWithoutIcon, TRUE, FALSE, Create<CKTControlPopup>},
+    {ktControlSplitButtonPopup, ktAutoCaptionWithoutIcon, TRUE, FALSE, Create<CKTControlPopup>},
+    {ktControlComboBox, ktAutoCaptionNever, FALSE, TRUE, Create<CKTControlComboBox>},
+    {ktControlEdit, ktAutoCaptionNever, FALSE, FALSE, Create<CKTControlEdit>},
+    {ktControlCustom, ktAutoCaptionNever, FALSE, FALSE, Create<CKTControlCustom>},
+    {ktControlLabel, ktAutoCaptionAlways, FALSE, FALSE, Create<CKTControlLabel>},
+    {ktControlCheckBox, ktAutoCaptionAlways, FALSE, FALSE, Create<CKTControlCheckBox>},
+    {ktControlGallery, ktAutoCaptionNever, FALSE, FALSE, Create<CKTControlGallery>},
+    {ktControlRadioButton, ktAutoCaptionAlways, FALSE, FALSE, Create<CKTControlRadioButton>},
 };
 
 const KT_CONTROL_TRAITS g_unknown = {0, ktAutoCaptionNever, FALSE, FALSE, NULL};

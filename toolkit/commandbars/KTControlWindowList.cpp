@@ -1,5 +1,24 @@
-// KTControlWindowList.cpp: numbered captions for generated items.
+// KTControlWindowList.cpp: numbered captions for generated items, and the window list's items.
 #include "KTControlWindowList.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTResourceManager.h"
+
+IMPLEMENT_DYNCREATE(CKTControlWindowList, CKTControlButton)
+
+UINT CKTControlWindowList::s_nFirstChildId = KT_ID_FIRST_MDICHILD;
+BOOL CKTControlWindowList::s_bRadioItems = FALSE;
+
+namespace
+{
+const int kMaxWindowItems = 9;
+// The help and prompt of a window item.
+const UINT kWindowItemHelpId = 0xEF1F;
+// What the frame's MDI handling opens its dialog of all windows for, past the ninth.
+const UINT kMoreWindowsOffset = 9;
+}  // namespace
 
 CString CKTControlWindowList::ConstructCaption(const CString& strTitle, int nNumber)
 {
@@ -27,4 +46,66 @@ CString CKTControlWindowList::ConstructCaption(const CString& strTitle, int nNum
     else
         strCaption.Format("%i %s", nNumber, (LPCSTR)strEscaped);
     return strCaption;
+}
+
+void CKTControlWindowList::OnCalcDynamicSize(DWORD)
+{
+    if (!m_pParent)
+        return;
+    const UINT nFirst = s_nFirstChildId;
+    auto isItem = [nFirst](CKTControl* pItem)
+    { return (UINT)pItem->GetID() >= nFirst && (UINT)pItem->GetID() <= nFirst + kMoreWindowsOffset; };
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CMDIFrameWnd* pFrame = pCommandBars ? dynamic_cast<CMDIFrameWnd*>(pCommandBars->GetSite()) : NULL;
+    if (!pFrame)
+    {
+        SetHideFlags(0);
+        return;
+    }
+    if (!ClearListForItems(isItem))
+        return;
+    HWND hWndActive = (HWND)::SendMessage(pFrame->m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0);
+    // The frame may number its children from another base: the active one tells.
+    UINT nActiveId = hWndActive ? (UINT)::GetDlgCtrlID(hWndActive) : 0;
+    if (nActiveId >= 0x8000 && nActiveId < 0x802F)
+        s_nFirstChildId = 0x8000;
+    else if (nActiveId >= 1 && nActiveId < 0x2F)
+        s_nFirstChildId = 1;
+    int nNumber = 0;
+    for (UINT nId = s_nFirstChildId; HWND hWndChild = ::GetDlgItem(pFrame->m_hWndMDIClient, nId); nId++)
+    {
+        if (!::IsWindowVisible(hWndChild))
+            continue;
+        if (nNumber == kMaxWindowItems)
+        {
+            AddMoreWindowsItem(m_nIndex + 1 + nNumber);
+            break;
+        }
+        nNumber++;
+        AddWindowItem(CWnd::FromHandle(hWndChild), nNumber, m_nIndex + nNumber, hWndChild == hWndActive);
+    }
+}
+
+void CKTControlWindowList::AddWindowItem(CWnd* pChild, int nNumber, int nIndex, BOOL bActive)
+{
+    CString strTitle;
+    pChild->GetWindowText(strTitle);
+    int nType = s_bRadioItems ? ktControlRadioButton : ktControlButton;
+    CKTControl* pItem = m_pParent->GetControls()->Add(nType, pChild->GetDlgCtrlID(), "", nIndex, TRUE);
+    pItem->SetCaption(ConstructCaption(strTitle.Left(256), nNumber));
+    pItem->SetBeginGroup(nNumber == 1);
+    pItem->SetChecked(bActive);
+    pItem->SetFlags(pItem->GetFlags() | ktFlagManualUpdate | (nNumber == 1 ? (m_dwFlags & ktFlagWrapRow) : 0));
+    pItem->SetHelpId(kWindowItemHelpId);
+    CString strPrompt;
+    if (KTResourceManager()->LoadString(&strPrompt, kWindowItemHelpId))
+        pItem->SetPrompt(strPrompt);
+}
+
+void CKTControlWindowList::AddMoreWindowsItem(int nIndex)
+{
+    CKTControl* pItem =
+        m_pParent->GetControls()->Add(ktControlButton, s_nFirstChildId + kMoreWindowsOffset, "", nIndex, TRUE);
+    pItem->SetCaption("&More Windows...");
+    pItem->SetFlags(pItem->GetFlags() | ktFlagManualUpdate);
 }

@@ -10,8 +10,11 @@
 #include <vector>
 
 class CKTCommandBar;
+class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControl;
+class CKTPropExchange;
+struct KT_PROPEXCHANGE_PARAMS;
 
 // What the site may answer when a menu item becomes a control.
 struct KT_CONTROLCREATION
@@ -75,6 +78,12 @@ public:
     CKTControls* Duplicate(BOOL bRecursive) const;
     void CreateOriginalControls();
     CKTControls* GetOriginalControls() const { return m_pOriginalControls; }
+    void SetOriginalControls(CKTControls* pOriginal) { m_pOriginalControls = pOriginal; }
+
+    // Saved state: the non-temporary controls, then the original copy when asked for.
+    virtual void DoPropExchange(CKTPropExchange* pPX);
+    void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
+    void RestoreCommandBarList(CKTCommandBarList* pList);
 
     // Lays the controls out in rows at a length; mode bits as the frame's layout.
     CSize CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder);
@@ -85,6 +94,10 @@ public:
 
 protected:
     virtual void RefreshIndexes();
+    void StoreControls(CKTPropExchange* pPX);
+    // An unknown control class throws the archive's bad-class error.
+    void LoadControls(CKTPropExchange* pPX);
+    void ExchangeCopy(CKTPropExchange* pPX, LPCSTR lpszSection, CKTSmartPtr<CKTControls>& pCopy);
     static CKTSmartPtr<CKTControl> CreateControl(int nType, int nId);
     CKTSmartPtr<CKTControl> CreateMenuControl(const KT_CONTROLCREATION& cs, CMenu* pSubMenu);
     CKTSmartPtr<CKTCommandBar> CreatePopupBarFor(int nType, int nId);
@@ -95,4 +108,5 @@ protected:
     std::vector<CKTSmartPtr<CKTControl>> m_controls;  // in order
     CKTCommandBars* m_pCommandBars = NULL;            // when there is no parent bar
     CKTSmartPtr<CKTControls> m_pOriginalControls;     // as first built
+    int m_nCopyDepth = 0;                             // loading: how deep in nested copies this one is
 };

@@ -245,6 +245,10 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
     CKTCommandBar* pBar = m_pParent;
     if (!pBar)
         return CSize(0, 0);
+    // Controls hide or show for the docking first: fields leave vertical bars. Place holders add items after
+    // themselves, so the count is read again each time.
+    for (int i = 0; i < GetCount(); i++)
+        GetAt(i)->OnCalcDynamicSize(dwMode);
     BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
     CKTScreenDC screen;
     CDC* pDC = &screen;

@@ -26,7 +26,6 @@ public:
     void SetShowCaption(BOOL bShow) { m_bShowCaption = bShow; }
     void SetCaptionPopupEnabled(BOOL bEnabled) { m_bCaptionPopupEnabled = bEnabled; }
     BOOL IsCaptionPopupEnabled() const;
-    void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
     // Client sizes: the child's room while docked and while floating.
     CSize GetDockedSize() const { return m_szDocked; }
     void SetDockedSize(CSize sz) { m_szDocked = sz; }

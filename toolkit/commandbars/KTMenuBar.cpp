@@ -21,6 +21,7 @@ BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)
     CMenu menu;
     if (nMenuId && (!menu.LoadMenu(nMenuId) || !LoadMenu(&menu, TRUE)))
         return FALSE;
+    m_nResourceId = nMenuId;
     SetupHook();
     if (CKTCommandBars* pCommandBars = GetCommandBars())
     {

@@ -28,6 +28,8 @@ public:
     void RefreshMDIButtons();
 
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+    UINT GetResourceId() const { return m_nResourceId; }
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
 protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
@@ -41,4 +43,5 @@ private:
 
     BOOL m_bMDIFrame = FALSE;  // the site is an MDI frame
     HWND m_hwndHookedChild = NULL;
+    UINT m_nResourceId = 0;  // the menu resource the bar was loaded from
 };

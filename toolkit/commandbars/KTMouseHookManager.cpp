@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTCommandBarsDefs.h"
+#include "KTControl.h"
 #include "KTDrawHelpers.h"
 
 #include <algorithm>
@@ -29,9 +30,9 @@ CKTMouseHookManager* CKTMouseHookManager::Instance()
 }
 
 // Made during this manager's construction, the thread's monitor outlives it.
-CKTMouseHookManager::CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->AddSink(this); }
+CKTMouseHookManager::CKTMouseHookManager() { CKTMouseMonitor::Instance()->AddSink(this); }
 
-CKTMouseHookManager::~CKTMouseHookManager() { CKTOutsideClickMonitor::Instance()->RemoveSink(this); }
+CKTMouseHookManager::~CKTMouseHookManager() { CKTMouseMonitor::Instance()->RemoveSink(this); }
 
 void CKTMouseHookManager::AddTrackedBar(CKTCommandBar* pBar)
 {
@@ -142,8 +143,22 @@ void CKTMouseHookManager::OnMouseLeaveTick(HWND hWnd)
     ::PostMessage(hWndLeft, WM_MOUSELEAVE, 0, 0);
 }
 
+BOOL CKTMouseHookManager::OnHookWheel(int nDelta)
+{
+    for (auto it = m_trackedBars.rbegin(); it != m_trackedBars.rend(); ++it)
+    {
+        CKTControl* pControl = (*it)->GetControl((*it)->GetSelected());
+        if (pControl && pControl->IsFocused())
+            return pControl->OnHookMouseWheel(nDelta) != ktHookContinue;
+    }
+    return FALSE;
+}
+
 BOOL CKTMouseHookManager::OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& info)
 {
+    // The wheel's turn comes with the extended record.
+    if (nMessage == WM_MOUSEWHEEL && HasTrackedBars())
+        return OnHookWheel((short)HIWORD(reinterpret_cast<const MOUSEHOOKSTRUCTEX&>(info).mouseData));
     const POINT pt = info.pt;
     if (nMessage == WM_LBUTTONDOWN || nMessage == WM_RBUTTONDOWN)
         m_bIgnoreButtonUp = FALSE;
@@ -204,7 +219,7 @@ BOOL CKTMouseHookManager::OnHookMessage(UINT nMessage, POINT pt)
     }
     if (IsInExcludedWindow(pt))
         return FALSE;
-    if (CKTOutsideClickMonitor::IsPress(nMessage))
+    if (CKTMouseMonitor::IsPress(nMessage))
         CloseAllTracked();
     else if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && !IsLocked())
         CloseAllTracked();

@@ -4,7 +4,7 @@
 // Classes: CKTMouseHookManager.
 #pragma once
 
-#include "KTOutsideClickMonitor.h"
+#include "KTMouseMonitor.h"
 
 #include <vector>
 
@@ -46,6 +46,8 @@ public:
 private:
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
     BOOL OnHookMessage(UINT nMessage, POINT pt);
+    // The wheel turns a control that holds the keyboard on the innermost tracked bar; TRUE when one took it.
+    BOOL OnHookWheel(int nDelta);
     // A move outside the tracked bars reaches each of them, so that they follow the mouse.
     void ForwardMove(POINT pt);
     void OnMouseLeaveTick(HWND hWnd);

@@ -16,6 +16,7 @@ IMPLEMENT_DYNCREATE(CKTPopupBar, CKTCommandBar)
 BEGIN_MESSAGE_MAP(CKTPopupBar, CKTCommandBar)
 ON_WM_MOUSEACTIVATE()
 ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
@@ -80,6 +81,9 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
         return FALSE;
     LockRedraw();
     NotifySite(KTWM_INITCOMMANDSPOPUP);
+    m_bGripperHot = FALSE;
+    m_bCollapsedPresent = FALSE;
+    m_bExpanded = IsCustomizeMode() || IsMenuLoopExpanded();
     UpdateLocation();
     CSize sz = CalcDynamicLayout(0, 0);
     ShowAt(CalcPopupRect(sz.cx, sz.cy));
@@ -134,14 +138,22 @@ BOOL CKTPopupBar::TakeReturnCommand(UINT nId)
     return TRUE;
 }
 
-CSize CKTPopupBar::CalcDynamicLayout(int, DWORD)
+CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
 {
     m_bLayoutLock = TRUE;
-    // Place holders add items after themselves, so the count is read again each time.
-    for (int i = 0; i < GetControlCount(); i++)
-        GetControl(i)->OnCalcDynamicSize(0);
-    UpdateShortcuts();
-    CSize sz = m_pControls->CalcPopupSize(GetPaintManager()->GetCommandBarBorders(this));
+    if (nLength == 0)
+    {
+        // Place holders add items after themselves, so the count is read again each time.
+        for (int i = 0; i < GetControlCount(); i++)
+            GetControl(i)->OnCalcDynamicSize(0);
+        UpdateExpandingState();
+        UpdateShortcuts();
+    }
+    CRect rcBorders = GetPaintManager()->GetCommandBarBorders(this);
+    int nExpandHeight = 0;
+    ReserveSpecialRows(rcBorders, nExpandHeight);
+    CSize sz = m_pControls->CalcPopupSize(rcBorders);
+    PlaceSpecialRows(sz, rcBorders, nExpandHeight);
     m_bLayoutLock = FALSE;
     return sz;
 }
@@ -154,7 +166,7 @@ void CKTPopupBar::OnRecalcLayout()
     CSize sz = CalcDynamicLayout(0, 0);
     CRect rcNew = CalcPopupRect(sz.cx, sz.cy), rcOld;
     GetWindowRect(rcOld);
-    if (rcNew != rcOld)
+    if (rcNew != rcOld || m_bExpanding)
     {
         KTShadowManager()->RemoveShadow(this);
         SetWindowPos(NULL, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),

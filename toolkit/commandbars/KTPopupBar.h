@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class CKTToolBar;
+
 class CKTPopupBar : public CKTCommandBar
 {
     DECLARE_DYNCREATE(CKTPopupBar)
@@ -21,9 +23,28 @@ public:
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
     CKTControl* GetOpeningControl() const { return m_pControlPopup; }
     BOOL IsShowShadow() const { return m_bShowShadow; }
+    // Rarely used commands: hidden behind the expand button until the bar is expanded.
+    BOOL IsCollapsedPresent() const { return m_bCollapsedPresent; }
+    BOOL IsExpanded() const { return m_bExpanded; }
+    void ExpandBar();
+    // A gripper at the top tears the popup off into a floating toolbar of that title and id.
+    void SetTearOffPopup(LPCSTR lpszCaption, UINT nId, int nWidth = 0);
+    BOOL IsTearOffPopup() const { return m_bTearOffPopup; }
+    CRect GetGripperRect() const { return m_rcGripper; }
+    BOOL IsGripperHot() const { return m_bGripperHot; }
+    // The toolbar the last tear-off made; not held.
+    CKTToolBar* GetTornOffBar() const { return m_pTornOffBar; }
+    // Whether the current menu loop was expanded, so that every popup it opens shows all commands.
+    static BOOL IsMenuLoopExpanded();
+    static void EndMenuLoop();
+    // A context menu of the command bars rather than a control's popup.
+    BOOL IsContextMenu() const { return m_bContextMenu; }
+    void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
+    void DoPropExchange(CKTPropExchange* pPX) override;
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
+    BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     // Shows the bar at a screen point, keeping clear of the exclude rectangle.
     BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL);
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
@@ -49,6 +70,7 @@ public:
 protected:
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
@@ -71,6 +93,17 @@ protected:
     void NotifySite(UINT nMessage);
     // Shadows beside the shown popup, leaving its opening control clear.
     void CastShadow();
+    // Marks the rarely used controls and hides them unless the bar is expanded.
+    void UpdateExpandingState();
+    // Room for the gripper and the expand button inside the borders, before the controls are laid out.
+    void ReserveSpecialRows(CRect& rcBorders, int& nExpandHeight);
+    void PlaceSpecialRows(CSize szBar, const CRect& rcBorders, int nExpandHeight);
+    void OnGripperTimer();
+    // Runs the drag that tears the popup off; TRUE when a toolbar was made.
+    BOOL TrackTearOff();
+    // The cursor left the gripper (make or show the toolbar) or came back (hide and forget it).
+    void TearOff(BOOL bBack, CPoint pt);
+    CKTToolBar* MakeTornOffBar();
 
     CKTControl* m_pControlPopup = NULL;  // the control that opens the bar; not held
     CPoint m_ptPopup;                    // wanted top-left, in screen coordinates
@@ -78,6 +111,21 @@ protected:
     DWORD m_dwPopupFlags = 0;            // KTPopupPlacementFlags
     BOOL m_bLayoutLock = FALSE;
     BOOL m_bShowShadow = TRUE;
+    BOOL m_bContextMenu = FALSE;
+    BOOL m_bTearOffPopup = FALSE;  // shows a gripper that tears it off as a toolbar
+    CString m_strTearOffCaption;   // the torn-off toolbar's title
+    UINT m_nTearOffId = 0;         // the torn-off toolbar's bar id
+    int m_nTearOffWidth = 0;       // the torn-off toolbar's width, 0 for its own
+    CRect m_rcBorders = CRect(2, 4, 2, 4);
+    BOOL m_bDoubleGripper = FALSE;
+    BOOL m_bCollapsedPresent = FALSE;  // some controls hide as rarely used
+    BOOL m_bExpanded = FALSE;          // every control shows
+    BOOL m_bExpanding = FALSE;         // the next layout grows the bar
+    CRect m_rcGripper;                 // the tear-off gripper, client coordinates
+    BOOL m_bGripperHot = FALSE;
+    BOOL m_bTearing = FALSE;           // the tear-off drag runs
+    CSize m_szTorn = CSize(0, 0);      // the torn-off toolbar's size
+    CKTToolBar* m_pTornOffBar = NULL;  // made by the last tear-off; the command bars hold it
     std::shared_ptr<UINT> m_pReturnCommand;
     BOOL m_bScrolling = FALSE;
     int m_nFirstVisible = 0;

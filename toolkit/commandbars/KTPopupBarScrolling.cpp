@@ -1,6 +1,9 @@
-// KTPopupBarScrolling.cpp: a popup too tall for the work area shows a run of its items between scroll bands.
+// KTPopupBarScrolling.cpp: a popup too tall for the work area shows a run of its items between scroll bands; the
+// popup's mouse moves, timers and selection, which the bands share with the gripper and the expand button.
 #include "KTPopupBar.h"
 
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
@@ -79,6 +82,12 @@ void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_nLockRecurse > 0)
         return;
+    if (m_bTearOffPopup && !IsCustomizeMode() && m_rcGripper.PtInRect(point) && !m_bGripperHot)
+    {
+        SetSelected(-1);
+        SetPopuped(-1);
+        SetTimer(KT_TIMER_TEAROFF, KT_TEAROFF_INTERVAL, NULL);
+    }
     if (m_bScrolling)
     {
         for (CScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
@@ -101,6 +110,19 @@ void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
 
 void CKTPopupBar::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == KT_TIMER_TEAROFF)
+    {
+        OnGripperTimer();
+        return;
+    }
+    if (nIDEvent == KT_TIMER_EXPAND_BUTTON)
+    {
+        KillTimer(KT_TIMER_EXPAND_BUTTON);
+        CKTControl* pSelected = GetControl(m_nSelected);
+        if (pSelected && pSelected->GetID() == (int)KT_ID_POPUPBAR_EXPAND)
+            pSelected->OnExecute();
+        return;
+    }
     const BOOL bDown = nIDEvent == m_scrollDown.nTimerId;
     if (!bDown && nIDEvent != m_scrollUp.nTimerId)
     {
@@ -128,6 +150,12 @@ BOOL CKTPopupBar::SetSelected(int nSelected, int nKeyboard)
     if (!CKTCommandBar::SetSelected(nSelected, nKeyboard))
         return FALSE;
     CKTControl* pControl = GetControl(nSelected);
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (pControl && !nKeyboard && pControl->GetID() == (int)KT_ID_POPUPBAR_EXPAND && pCommandBars &&
+        pCommandBars->GetCommandBarsOptions()->bShowFullAfterDelay)
+        SetTimer(KT_TIMER_EXPAND_BUTTON, KT_EXPAND_BUTTON_DELAY, NULL);
+    else if (GetSafeHwnd())
+        KillTimer(KT_TIMER_EXPAND_BUTTON);
     if (!m_bScrolling || !pControl || !(pControl->GetHideFlags() & ktHideScroll))
         return TRUE;
     const BOOL bBelow = nSelected >= m_nEndVisible;
@@ -143,6 +171,8 @@ BOOL CKTPopupBar::SetSelected(int nSelected, int nKeyboard)
 void CKTPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
     CKTCommandBar::DrawCommandBar(pDC, rcClipBox);
+    if (m_bTearOffPopup && !m_rcGripper.IsRectEmpty())
+        GetPaintManager()->DrawTearOffGripper(pDC, m_rcGripper, m_bGripperHot, TRUE);
     if (!m_bScrolling)
         return;
     DrawScrollArea(pDC, m_scrollDown, TRUE);

@@ -185,8 +185,29 @@ void CKTToolBar::OnRecalcLayout()
     Redraw(NULL, FALSE);
 }
 
+void CKTToolBar::SetVisible(BOOL bVisible)
+{
+    if (bVisible == m_bVisible)
+        return;
+    CKTCommandBar::SetVisible(bVisible);
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    if (m_nBarPosition <= ktBarRight)
+        pCommandBars->RecalcFrameLayout();
+    else if (bVisible)
+        OnRecalcLayout();
+    CWnd* pSite = pCommandBars->GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(KTWM_BARVISIBLECHANGED, (WPARAM)this, bVisible);
+    if (!bVisible && m_bTearOff && pCommandBars->FindIndex(this) >= 0)
+        pCommandBars->RemoveLater(this);
+}
+
 BOOL CKTToolBar::IsTextBelowIcons() const
 {
+    if (m_nTextBelowIcons != 2)
+        return m_nTextBelowIcons;
     CKTCommandBars* pCommandBars = GetCommandBars();
     return pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons;
 }

@@ -38,6 +38,21 @@ public:
     // Print preview hides the bar without losing whether the user shows it.
     void HideTemporarily(BOOL bHide);
 
+    // Built in by the program, as opposed to made by the user.
+    BOOL IsBuiltIn() const { return m_bBuiltIn; }
+    void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
+    BOOL IsTearOff() const { return m_bTearOff; }
+    // Hiding a bar made by tearing a popup off removes it; the site hears of every change.
+    void SetVisible(BOOL bVisible) override;
+    void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
+    BOOL IsCloseable() const { return m_bCloseable; }
+    void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
+    // The controls differ from the ones the bar was first built with.
+    virtual BOOL IsCustomized() const;
+    void DoPropExchange(CKTPropExchange* pPX) override;
+    // A built-in bar takes the customised controls and look of a loaded one.
+    virtual void TakeSavedState(CKTToolBar* pLoaded);
+
 protected:
     using CKTCommandBar::CreateBarWindow;
     // The bar's window as a child of a dock bar, or as a popup the frame owns.
@@ -64,6 +79,10 @@ protected:
     BOOL m_bCloseable = TRUE;  // a floating bar shows a close button
     BOOL m_bHiddenTemporarily = FALSE;
     BOOL m_bShownBeforeHiding = FALSE;  // comes back when HideTemporarily ends
+    BOOL m_bBuiltIn = TRUE;
+    BOOL m_bTearOff = FALSE;  // made by tearing a popup off
+    BOOL m_bContextMenuPresent = TRUE;
+    BOOL m_bCustomizeDialogPresent = TRUE;
 
 private:
     BOOL Float();

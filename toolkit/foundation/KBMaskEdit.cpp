@@ -27,6 +27,14 @@ CString ClipboardText(HWND hWnd)
 
 BOOL IsCtrlDown() { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
+BOOL IsMouseButtonDown()
+{
+    for (int nButton : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON})
+        if (::GetKeyState(nButton) & 0x8000)
+            return TRUE;
+    return FALSE;
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKBMaskEditT, CEdit)
@@ -34,6 +42,7 @@ ON_WM_CREATE()
 ON_WM_CHAR()
 ON_WM_KEYDOWN()
 ON_WM_SETFOCUS()
+ON_WM_LBUTTONDOWN()
 ON_MESSAGE(WM_CUT, OnCut)
 ON_MESSAGE(WM_COPY, OnCopy)
 ON_MESSAGE(WM_PASTE, OnPaste)
@@ -398,15 +407,34 @@ int CKBMaskEditT::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/)
 void CKBMaskEditT::OnSetFocus(CWnd* pOldWnd)
 {
     Default();
-    if (!m_bUseMask)
+    if (!m_bUseMask || IsMouseButtonDown())
+        return;  // the press places the caret
+    // Entered from the keyboard, what is typed replaces the whole input, as in any edit.
+    const int nFirst = CorrectPosition(0);
+    const int nLast = CorrectPosition(m_strMask.GetLength() - 1, FALSE);
+    if (nFirst >= 0)
+        SetSel(nFirst, nLast + 1);
+}
+
+// The caret lands where clicked within the text typed so far; the prompts past it count as empty, as
+// the space after a plain edit's text does.
+void CKBMaskEditT::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    Default();
+    int nStart = 0, nEnd = 0;
+    if (!m_bUseMask || GetSelection(nStart, nEnd))
         return;
-    // The caret goes to the first position still to fill.
+    const int nUnfilled = FirstUnfilledPosition();
+    if (nUnfilled >= 0 && nStart > nUnfilled)
+        SetSel(nUnfilled, nUnfilled);
+}
+
+int CKBMaskEditT::FirstUnfilledPosition() const
+{
     int nPos = CorrectPosition(0);
     while (nPos >= 0 && m_strWindowText[nPos] != m_chPrompt)
         nPos = CorrectPosition(nPos + 1);
-    if (nPos < 0)
-        nPos = m_strWindowText.GetLength();
-    SetSel(nPos, nPos);
+    return nPos;
 }
 
 CKBMaskEdit::~CKBMaskEdit()

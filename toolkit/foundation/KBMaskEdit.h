@@ -46,6 +46,7 @@ protected:
     afx_msg LRESULT OnClear(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUndo(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 protected:
@@ -70,6 +71,8 @@ private:
     void Backspace();
     void DeleteForward();
     BOOL GetSelection(int& nStart, int& nEnd) const;
+    // The first input position still showing the prompt; -1 when the input is full.
+    int FirstUnfilledPosition() const;
     BOOL IsReadOnly() const;
 };
 

@@ -69,11 +69,23 @@ BOOL CKTCaptureLoop::IsCancel(const MSG& msg)
            (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
 }
 
-void CKTCaptureLoop::DispatchPendingPaint()
+BOOL CKTCaptureLoop::DispatchPendingPaint(int* pnQuitCode)
 {
     MSG msg;
     while (::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessage(&msg);
+    {
+        if (msg.message != WM_QUIT)
+        {
+            ::DispatchMessage(&msg);
+            continue;
+        }
+        if (pnQuitCode)
+            *pnQuitCode = static_cast<int>(msg.wParam);
+        else
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+        return TRUE;
+    }
+    return FALSE;
 }
 
 void CKTCaptureLoop::Dispatch(const MSG& msg)

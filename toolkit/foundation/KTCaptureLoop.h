@@ -32,7 +32,11 @@ public:
     BOOL IsReleased() const { return m_eState == EState::Released; }
 
     static void Dispatch(const MSG& msg);
-    static void DispatchPendingPaint();
+    // Dispatches the paint waiting for the thread and nothing else. The system hands out a waiting
+    // quit whatever the filter: it is posted again at once, or, given pnQuitCode, kept there for the
+    // caller to post when its own wait ends (a quit waiting ahead of them would hold back the paints).
+    // TRUE when a quit was taken.
+    static BOOL DispatchPendingPaint(int* pnQuitCode = NULL);
 
 private:
     enum class EState

@@ -365,6 +365,15 @@ void CKTImageManager::ExchangeIconSet(UINT nID, CKTPropExchange* pPX)
 
 void CKTImageManager::RemoveIcon(UINT nID) { m_sets.erase(nID); }
 
+void CKTImageManager::TakeIconSet(CKTImageManager& from, UINT nID)
+{
+    auto it = from.m_sets.find(nID);
+    if (it == from.m_sets.end())
+        return;
+    m_sets[nID] = std::move(it->second);
+    from.m_sets.erase(it);
+}
+
 void CKTImageManager::RemoveAll() { m_sets.clear(); }
 
 void CKTImageManager::RefreshAll()

@@ -142,6 +142,8 @@ public:
     // Stores or loads every image of one id.
     void ExchangeIconSet(UINT nID, CKTPropExchange* pPX);
     void RemoveIcon(UINT nID);
+    // Moves the id's images from another manager, replacing this one's.
+    void TakeIconSet(CKTImageManager& from, UINT nID);
     void RemoveAll();
     void RefreshAll();
 

@@ -11,14 +11,16 @@
 #include <memory>
 
 class CKTCommandBars;
+class CKTImageManager;
 class CKTPropExchangeStream;
 
 // What the command bars tell the objects they save or load.
 struct KT_PROPEXCHANGE_PARAMS
 {
-    CKTCommandBars* pCommandBars;  // the bars being saved or loaded
-    BOOL bSaveOnlyCustomized;      // store customised bars only
-    BOOL bSaveOriginalControls;    // store the controls as first built too
+    CKTCommandBars* pCommandBars;   // the bars being saved or loaded
+    BOOL bSaveOnlyCustomized;       // store customised bars only
+    BOOL bSaveOriginalControls;     // store the controls as first built too
+    CKTImageManager* pLoadedIcons;  // loading: custom icons wait here until the whole load succeeds
 };
 
 class CKTPropExchangeEnumerator;

@@ -6,7 +6,7 @@
 #include "KTDrawObjects.h"
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridView.h"
-#include "KTOutsideClickMonitor.h"
+#include "KTMouseMonitor.h"
 #include "KTSystemInfo.h"
 
 namespace
@@ -29,8 +29,8 @@ CKTPropertyGridInplaceList::~CKTPropertyGridInplaceList() { ReleaseMouseHook(); 
 
 void CKTPropertyGridInplaceList::ReleaseMouseHook()
 {
-    if (GetSafeHwnd() && CKTOutsideClickMonitor::Instance()->GetWatched() == m_hWnd)
-        CKTOutsideClickMonitor::Instance()->Watch(NULL);
+    if (GetSafeHwnd() && CKTMouseMonitor::Instance()->GetWatched() == m_hWnd)
+        CKTMouseMonitor::Instance()->SetupHook(NULL);
 }
 
 void CKTPropertyGridInplaceList::Create(CKTPropertyGridItem* pItem, CRect rect)
@@ -102,7 +102,7 @@ void CKTPropertyGridInplaceList::ShowAsPopup(CKTPropertyGridView* pView, const C
     ::SetWindowLongPtr(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pView->GetSafeHwnd()));
     SetWindowPos(&CWnd::wndTopMost, rcScreen.left, rcScreen.top, rcScreen.Width(), rcScreen.Height(),
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    CKTOutsideClickMonitor::Instance()->Watch(m_hWnd);
+    CKTMouseMonitor::Instance()->SetupHook(m_hWnd);
 }
 
 void CKTPropertyGridInplaceList::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)

@@ -66,11 +66,8 @@ LRESULT CKTRibbonBar::NotifyTabChange(int nCode, CKTRibbonTab* pTab)
     if (!m_pControlTab)
         return 0;
     KT_NMRIBBONTAB record = {};
-    record.hdr.hwndFrom = GetSafeHwnd();
     record.pTab = pTab;
-    LRESULT lAnswer = 0;
-    m_pControlTab->NotifySiteEx(nCode, &record, &lAnswer);
-    return lAnswer;
+    return m_pControlTab->NotifySiteEx(nCode, &record);
 }
 
 LRESULT CKTRibbonBar::OnTabChanging(CKTRibbonTab* pTab) { return NotifyTabChange(TCN_SELCHANGING, pTab); }

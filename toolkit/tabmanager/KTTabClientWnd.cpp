@@ -177,7 +177,8 @@ void CKTTabClientWnd::UpdateContents()
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         CKTTabManagerItem* pItem = FindItem(hChild);
-        BOOL bVisible = ::IsWindowVisible(hChild);
+        // The child's own style: while the frame hides the client (print preview) its children stay tabs.
+        BOOL bVisible = (::GetWindowLong(hChild, GWL_STYLE) & WS_VISIBLE) != 0;
         if (!pItem && bVisible && (pItem = AddItem(CWnd::FromHandle(hChild))) != NULL)
         {
             pItem->SetHandle(hChild);

@@ -2,6 +2,7 @@
 #include "ProtocolSettingsPane.h"
 
 #include "KTPropertyGridDefs.h"
+#include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridView.h"
 #include "KestovaDialogsRes.h"
 #include "SettingsPageItems.h"
@@ -89,6 +90,24 @@ LRESULT CProtocolSettingsPane::OnGridNotify(WPARAM wParam, LPARAM lParam)
     if (wParam == 3 && lParam)
         WriteBack(reinterpret_cast<CKTPropertyGridItem*>(lParam));
     return 0;
+}
+
+void CProtocolSettingsPane::CommitEdit()
+{
+    for (CKTPropertyGrid& page : m_pages)
+    {
+        if (!page.GetSafeHwnd())
+            continue;
+        CKTPropertyGridInplaceEdit& edit = page.GetInplaceEdit();
+        CKTPropertyGridItem* pItem = edit.GetItem();
+        if (!pItem || !edit.IsTextChanged())
+            continue;
+        // The hidden edit must not keep the keys.
+        const BOOL bFocused = ::GetFocus() == edit.GetSafeHwnd();
+        pItem->OnValidateEdit();
+        if (bFocused && page.GetGridView())
+            page.GetGridView()->SetFocus();
+    }
 }
 
 CKTPropertyGridItem* CProtocolSettingsPane::FieldItem(LPCSTR pszCaption)

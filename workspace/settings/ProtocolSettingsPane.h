@@ -34,6 +34,8 @@ public:
     void LoadField(const FieldRecord& field, const FieldRecordArray& list);
     // The field page's enable states and derived values for the field's unit and data type.
     void UpdateFieldItemStates(FieldRecord& field);
+    // Writes what an open in-place edit holds into its record, as moving the focus away would.
+    void CommitEdit();
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

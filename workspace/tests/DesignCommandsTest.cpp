@@ -4,8 +4,13 @@
 
 #include "DialogAnswer.h"
 #include "DialogInput.h"
+#include "FrameKeys.h"
 #include "KestovaDialogsRes.h"
+#include "ProjectTreeItems.h"
+#include "SampleDesigns.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
+#include "project/ProjectFile.h"
 
 namespace
 {
@@ -61,6 +66,29 @@ TEST_F(DesignCommandsTest, AddPacketAndAddFieldAppendTheRecordAndItsTreeItem)
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }
 
+// A big project's packet shows its fields only once expanded: a field added before that joins them,
+// each shown once.
+TEST_F(DesignCommandsTest, AFieldAddedToABigProjectsUnexpandedPacketJoinsAllItsFields)
+{
+    const int nPackets = int(CProjectTreeFill::kFieldsAtOnceItems / 3) + 1;
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(nPackets, 2), m_folder.Path("Large.kvs").c_str(), &strError));
+    m_pFrame->ReadSolutionFile(m_folder.Path("Large.kvs").c_str());
+    ASSERT_FALSE(m_pFrame->m_projects.empty());
+    const HTREEITEM hPacket = FirstChildOf("Large", "Packet");
+    ASSERT_TRUE(hPacket);
+    ASSERT_FALSE(Tree().GetChildItem(hPacket)) << "the fields wait for the packet to open";
+    Select(hPacket);
+    Answering(
+        "Add Field", [](HWND h) { TypeInto(h, IDC_EDIT_NAME, "extra"); }, [&] { RunCommand(ID_FIELD_ADD); });
+    Tree().Expand(hPacket, TVE_EXPAND);
+    std::vector<CString> captions;
+    for (HTREEITEM hField = Tree().GetChildItem(hPacket); hField; hField = Tree().GetNextSiblingItem(hField))
+        captions.push_back(Tree().GetItemText(hField));
+    EXPECT_EQ((std::vector<CString>{"field0", "field1", "extra"}), captions);
+    EXPECT_EQ(3, m_pFrame->m_projects.back()->packets[0].fields.GetSize());
+}
+
 TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADuplicateIsRefused)
 {
     ProjectRecord& project = OpenProject();
@@ -78,6 +106,32 @@ TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADupli
     EXPECT_EQ("", Change(pName, "Renamed____"));
     EXPECT_STREQ("Renamed", project.packets[0].name);
     EXPECT_EQ(CString("Renamed"), Tree().GetItemText(hFirst));
+}
+
+// A keyboard user's road through the dialog: the type field entered by Tab takes the typed digits over its zeros.
+TEST_F(DesignCommandsTest, AddPacketTakesTheTypeTypedAfterTabAndEnterConfirmsIt)
+{
+    ProjectRecord& project = OpenProject();
+    const INT_PTR nPackets = project.packets.GetSize();
+    Select(BranchOf("design", "Packet"));
+    CFrameKeys dialogKeys;  // Tab and Enter reach the dialog as its own loop hands them on
+    Answering(
+        "Add Packet",
+        [](HWND h)
+        {
+            CTestInput input(::GetDlgItem(h, IDC_EDIT_NAME));
+            EXPECT_TRUE(input.Text("Ciao"));  // the example already has a "Bye"
+            EXPECT_TRUE(input.Key(VK_TAB));
+            EXPECT_TRUE(input.Text("22222222"));
+            const std::string strType = TextOf(h, IDC_EDIT_PACKET_TYPE);
+            EXPECT_EQ("0x22222222", strType);
+            // A refused type would hold the test in the refusal's box: cancel instead.
+            EXPECT_TRUE(input.Key(strType == "0x22222222" ? VK_RETURN : VK_ESCAPE));
+        },
+        [&] { RunCommand(ID_PACKET_ADD); });
+    ASSERT_EQ(nPackets + 1, project.packets.GetSize());
+    EXPECT_STREQ("Ciao", project.packets[nPackets].name);
+    EXPECT_STREQ("0x22222222", project.packets[nPackets].packetType);
 }
 
 // The page on show follows what the project dialogs change, so a later edit starts from the stored values.
@@ -112,4 +166,43 @@ TEST_F(DesignCommandsTest, TheProjectAndRecordDialogsOpenCentredOnTheFrame)
     expectCentred("Add Packet", ID_PACKET_ADD);
     Select(BranchOf("design", "Head"));
     expectCentred("Add Field", ID_FIELD_ADD);
+}
+
+namespace
+{
+
+std::string g_strBoxCaption;
+bool g_bBoxSeen = false;
+
+BOOL CALLBACK ReadAndCloseBox(HWND hWnd, LPARAM)
+{
+    char szClass[16] = "", szCaption[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    if (lstrcmp(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    ::GetWindowText(hWnd, szCaption, sizeof szCaption);
+    g_strBoxCaption = szCaption;
+    g_bBoxSeen = true;
+    ::PostMessage(hWnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+// Whatever box the thread shows is read and closed, so a wrong caption fails the test instead of hanging it.
+void CALLBACK CloseBoxTick(HWND, UINT, UINT_PTR idEvent, DWORD)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), ReadAndCloseBox, 0);
+    if (g_bBoxSeen)
+        ::KillTimer(nullptr, idEvent);
+}
+
+}  // namespace
+
+// The framework's own boxes (the save prompt, a missing recent or help file) carry the program's title.
+TEST_F(DesignCommandsTest, AFrameworkMessageBoxIsCaptionedWithTheProgramsTitle)
+{
+    g_strBoxCaption.clear();
+    g_bBoxSeen = false;
+    ::SetTimer(nullptr, 0, 50, CloseBoxTick);
+    DesignerTestApp().CWinApp::DoMessageBox("the file is gone", MB_OK, 0);
+    EXPECT_EQ("Kestova", g_strBoxCaption);
 }

@@ -16,6 +16,7 @@
 #include "KTSyntaxEditCtrl.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
+#include "ProjectTreeItems.h"
 #include "SampleDesigns.h"
 #include "TestFolder.h"
 #include "WorkspaceRes.h"
@@ -76,7 +77,8 @@ public:
         m_pFrame->ShowWindow(SW_SHOW);
         m_pFrame->UpdateWindow();
         PumpMessages();
-        Open(strProject);
+        if (!strProject.empty())
+            Open(strProject);
     }
     ~CDesignerFrame()
     {
@@ -89,6 +91,7 @@ public:
     CDesignerFrame& operator=(const CDesignerFrame&) = delete;
 
     bool Loaded() const { return m_pFrame && m_pFrame->CurrentProject(); }
+    CMainFrame* Frame() const { return m_pFrame; }
     void Open(const std::string& strProject)
     {
         m_pFrame->ReadSolutionFile(strProject.c_str());
@@ -194,6 +197,34 @@ void BM_CloseWithNothingChangedBig(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CloseWithNothingChangedBig)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The project tree filled with a design of so many packets of two fields, as opening fills it: the
+// time should grow with the packets, not with their square.
+void BM_FillTree(benchmark::State& state)
+{
+    CDesignerFrame frame("");
+    if (!frame.Frame())
+        return state.SkipWithError("no frame");
+    ProjectRecord project = LargeProject(int(state.range(0)), 2);
+    COfficeTreeCtrl& tree = frame.Frame()->m_wndProjectTree.m_wndTree;
+    const HTREEITEM hRoot = frame.Frame()->m_wndProjectTree.m_hRoot;
+    for (auto _ : state)
+    {
+        const HTREEITEM hProject = InsertProjectItems(tree, hRoot, &project);
+        state.PauseTiming();
+        if (!hProject)
+            return state.SkipWithError("the project was not inserted");
+        DeleteItemsWithData(tree, hProject);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FillTree)
+    ->Arg(32768)
+    ->Arg(65536)
+    ->Arg(131072)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2)
+    ->UseRealTime();
 
 // The program started on the design, timed until its frame shows and until its tree holds every item.
 struct StartupTimes

@@ -299,6 +299,12 @@ bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
     return SendInputs(inputs);
 }
 
+bool CDesignerProcess::MenuKeys(WORD wMenu, WORD wItem) const
+{
+    return Key(wMenu, VK_MENU) && PumpUntil([this] { return CountShown("KTPopupBar") >= 1; }, kColdWineDeadlineMs) &&
+           Key(wItem);
+}
+
 bool CDesignerProcess::Text(const std::string& strText) const
 {
     std::vector<INPUT> inputs;
@@ -356,6 +362,11 @@ std::string CDesignerProcess::OutputText() const
 DWORD CDesignerProcess::Close()
 {
     ::PostMessage(m_hMain, WM_CLOSE, 0, 0);
+    return WaitForExit();
+}
+
+DWORD CDesignerProcess::WaitForExit() const
+{
     DWORD dwExitCode = STILL_ACTIVE;
     if (::WaitForSingleObject(m_pi.hProcess, kColdWineDeadlineMs) == WAIT_OBJECT_0)
         ::GetExitCodeProcess(m_pi.hProcess, &dwExitCode);

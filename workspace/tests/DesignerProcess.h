@@ -49,6 +49,8 @@ public:
     HWND FocusWindow() const;
     // How many top-level windows of the class the program shows.
     int CountShown(const char* pszClass) const;
+    // Alt+menu letter, then, once the menu is open, the item's letter: sent sooner it would reach the focus.
+    bool MenuKeys(WORD wMenu, WORD wItem) const;
 
     // A dialog of the program with that title (a message box has its caller's), once it is shown.
     HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = kColdWineDeadlineMs) const;
@@ -58,6 +60,8 @@ public:
 
     // Asks the frame to close and waits for the program's end; its exit code.
     DWORD Close();
+    // Waits for the program's end without asking; its exit code, STILL_ACTIVE when it lives on.
+    DWORD WaitForExit() const;
 
 private:
     bool BringForward() const;

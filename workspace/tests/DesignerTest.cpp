@@ -4,16 +4,19 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "DesignerProcess.h"
 #include "MessagePump.h"
+#include "SampleDesigns.h"
 #include "Screenshot.h"
 #include "StubTools.h"
 #include "TestFolder.h"
@@ -265,8 +268,8 @@ bool SubmenuCloses(const CDesignerProcess& designer)
 bool ItemOpensByKeys(const CDesignerProcess& designer, const MenuItemKeys& keys)
 {
     const size_t nGenerated = CountOf(designer.OutputText(), "Successfully Generated!");
-    designer.Key(keys.wMenu, VK_MENU);
-    designer.Key(keys.wItem);
+    if (!designer.MenuKeys(keys.wMenu, keys.wItem))
+        return false;
     if (keys.pszDialog)
         return DialogCloses(designer, keys.pszDialog);
     if (keys.wMenu == 'E')
@@ -366,11 +369,9 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
         ASSERT_TRUE(designer.MainWindow());
         ASSERT_TRUE(designer.ClickItem("sensor"));
         designer.Key('S', VK_CONTROL);
-        designer.Key('F', VK_MENU);
-        designer.Key('C');
+        designer.MenuKeys('F', 'C');
         ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
-        designer.Key('F', VK_MENU);
-        designer.Key('1');
+        designer.MenuKeys('F', '1');
         const std::vector<TreeItemSeen> expected = ExpectedTree({strBackup});
         ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
         EXPECT_EQ(0u, designer.Close());
@@ -402,13 +403,11 @@ TEST(Designer, TheTitleNamesTheActiveEditorOnlyUntilItsProjectCloses)
     const auto titled = [&](const std::string& strTitle)
     { return PumpUntil([&] { return TitleOf(designer.MainWindow()) == strTitle; }, kColdWineDeadlineMs); };
     EXPECT_TRUE(titled("chat_api.h - Kestova")) << TitleOf(designer.MainWindow());
-    designer.Key('F', VK_MENU);
-    designer.Key('C');
+    designer.MenuKeys('F', 'C');
     ExpectTree({{0, kRoot, 0, 10}}, TreeOnceItHas(designer, 1));
     EXPECT_TRUE(titled("Kestova")) << "no editor is left: " << TitleOf(designer.MainWindow());
 
-    designer.Key('F', VK_MENU);
-    designer.Key('1');
+    designer.MenuKeys('F', '1');
     const std::vector<TreeItemSeen> expected = ExpectedTree({strChat});
     ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
     EXPECT_EQ("Kestova", TitleOf(designer.MainWindow())) << "reopening opens no editor";
@@ -590,13 +589,86 @@ TEST(Designer, LoadExampleProjectStartsInTheExampleFolder)
 {
     CDesignerProcess designer;
     ASSERT_TRUE(designer.MainWindow());
-    ASSERT_TRUE(designer.Key('F', VK_MENU));
-    ASSERT_TRUE(designer.Key('L'));
+    ASSERT_TRUE(designer.MenuKeys('F', 'L'));
     HWND hDialog = designer.WaitForDialog("Open");
     ASSERT_TRUE(hDialog);
     designer.Text("chat.kvs");
     designer.Key(VK_RETURN);
     const std::vector<TreeItemSeen> expected = ExpectedTree({"example\\chat.kvs"});
     ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
+    EXPECT_EQ(0u, designer.Close());
+}
+
+// Another program closes the designer while a long Save All writes: the close waits for the save, then
+// ends the program with the edit saved once and nothing left beside the file.
+TEST(Designer, ACloseSentDuringALongSaveEndsTheProgramAfterItWithTheEditSavedOnce)
+{
+    ForgetRecentFiles();
+    CTestFolder folder("designer-close-during-save");
+    const std::string strPath = folder.Path("Large.kvs");
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(3000, 30), strPath.c_str(), &strError));
+    CDesignerProcess designer("\"" + strPath + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(DeletePacket(designer, "Packet0"));
+    const std::string strTemporary = strPath + ".tmp";
+    ASSERT_TRUE(designer.Key('S', VK_CONTROL));
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFileAttributes(strTemporary.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                          kColdWineDeadlineMs))
+        << "the save began";
+    ASSERT_TRUE(::SendNotifyMessage(designer.MainWindow(), WM_CLOSE, 0, 0));
+    EXPECT_EQ(0u, designer.WaitForExit()) << "the program ended";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(strTemporary.c_str()));
+    ProjectRecord saved;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strPath.c_str(), &saved, &strMessage)) << strMessage;
+    EXPECT_EQ(2999, saved.packets.GetSize());
+    EXPECT_STREQ("Packet1", saved.packets[0].name);
+}
+
+// Logging off asks as Exit does: a project that cannot be saved is told, then Cancel keeps the session,
+// the designer and the edit; once it can be saved, the query saves it before the session ends.
+TEST(Designer, TheSessionEndAsksAsExitDoesCancelKeepsTheEditAndAnEndSavesIt)
+{
+    CTestFolder folder("designer-session-end");
+    ASSERT_TRUE(::CreateDirectory(folder.Path("project").c_str(), nullptr));
+    const std::string strChat = folder.Path("project\\chat.kvs");
+    folder.Write("project\\chat.kvs", FileBytes("example\\chat.kvs"));
+    ProjectRecord project;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &project, &strMessage));
+    CDesignerProcess designer("\"" + strChat + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(DeletePacket(designer, std::string(project.packets[0].name)));
+    const size_t nItems = designer.TreeItems().size();
+    ASSERT_TRUE(::MoveFile(folder.Path("project").c_str(), folder.Path("moved").c_str()));
+    const HWND hMain = designer.MainWindow();
+    const auto query = [hMain]
+    {
+        DWORD_PTR nAnswer = 0;
+        if (!::SendMessageTimeout(hMain, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 120000, &nAnswer))
+            return DWORD_PTR(~0u);
+        return nAnswer;
+    };
+
+    std::atomic<DWORD_PTR> nAnswer{~0u};
+    std::thread system([&] { nAnswer = query(); });
+    EXPECT_NE(std::string::npos, AnswerMessageBox(designer).find("chat.kvs")) << "the failure is told first";
+    HWND hQuestion = designer.WaitForDialog();
+    EXPECT_TRUE(hQuestion);
+    if (hQuestion)
+        ::PostMessage(hQuestion, WM_COMMAND, IDCANCEL, 0);
+    system.join();
+    EXPECT_EQ(0u, nAnswer.load()) << "Cancel refuses the session's end";
+    ::SendMessageTimeout(hMain, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF, SMTO_NORMAL, kColdWineDeadlineMs, nullptr);
+    EXPECT_TRUE(::IsWindow(hMain)) << "the program stays";
+    EXPECT_EQ(nItems, designer.TreeItems().size()) << "with the edit";
+
+    ASSERT_TRUE(::MoveFile(folder.Path("moved").c_str(), folder.Path("project").c_str()));
+    EXPECT_EQ(1u, query()) << "saved, the session may end";
+    ::SendMessageTimeout(hMain, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, kColdWineDeadlineMs, nullptr);
+    ProjectRecord saved;
+    ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
+    EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "saved before the session ended";
     EXPECT_EQ(0u, designer.Close());
 }

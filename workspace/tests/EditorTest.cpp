@@ -20,6 +20,7 @@
 #include "KTSyntaxEditAutoCompleteWnd.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTToolBar.h"
+#include "KTTabClientGroup.h"
 #include "KTTabManagerRes.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
@@ -677,6 +678,55 @@ TEST_F(EditorTest, PrintPreviewShowsThePagesWhileTheBarsAndPanesStepAside)
     EXPECT_TRUE(::IsWindowVisible(hTree));
     EXPECT_EQ(rcMenuBar, CKTWindowRect(hMenuBar)) << "in the place it had";
     EXPECT_EQ(rcTree, CKTWindowRect(hTree));
+}
+
+// Hiding the frame's client for the preview used to drop every tab, so they all came back in one group.
+TEST_F(EditorTest, ClosingThePrintPreviewGivesBackTheTabGroupsTheirSizesAndSelectedTabs)
+{
+    std::vector<CwrenfoldDoc*> docs;
+    for (const char* pszName : {"one.c", "two.c", "three.c"})
+    {
+        ASSERT_TRUE(m_folder.Write(pszName, "int a;\r\n"));
+        docs.push_back(Open(m_folder.Path(pszName)));
+        ASSERT_NE(nullptr, docs.back()) << pszName;
+    }
+    m_pFrame->SendMessage(WM_COMMAND, KT_ID_TABWORKSPACE_NEWVERTICAL);  // "three.c" goes beside the others
+    static_cast<CMDIChildWnd*>(ViewOf(docs[0])->GetParentFrame())->MDIActivate();
+    PumpIdle();
+    CKTTabClientWnd& tabs = m_pFrame->m_wndTabClient;
+    ASSERT_EQ(2, tabs.GetGroupCount());
+    struct Group
+    {
+        CRect rc;
+        HWND hSelected;
+    };
+    const auto layout = [&]
+    {
+        std::vector<Group> groups;
+        for (int i = 0; i < tabs.GetGroupCount(); i++)
+        {
+            CKTTabManagerItem* pSelected = tabs.GetGroup(i)->GetSelectedItem();
+            groups.push_back({tabs.GetGroup(i)->m_rcControl, pSelected ? pSelected->GetHandle() : nullptr});
+        }
+        return groups;
+    };
+    const std::vector<Group> before = layout();
+    ASSERT_EQ(ViewOf(docs[0])->GetParentFrame()->GetSafeHwnd(), before[0].hSelected) << "not the newest of its group";
+
+    ViewOf(docs[2])->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpIdle();
+    auto* pPreview = dynamic_cast<CPreviewView*>(m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    ASSERT_NE(nullptr, pPreview);
+    ClickCentre(pPreview->GetButton(AFX_ID_PREVIEW_CLOSE)->GetSafeHwnd());
+    PumpIdle();
+    ASSERT_EQ(nullptr, m_pFrame->GetDlgItem(AFX_IDW_PREVIEW_BAR));
+    ASSERT_EQ(2, tabs.GetGroupCount());
+    const std::vector<Group> after = layout();
+    for (size_t i = 0; i < before.size(); i++)
+    {
+        EXPECT_EQ(before[i].rc, after[i].rc) << "group " << i;
+        EXPECT_EQ(before[i].hSelected, after[i].hSelected) << "group " << i;
+    }
 }
 
 }  // namespace

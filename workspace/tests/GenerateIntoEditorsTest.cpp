@@ -5,15 +5,24 @@
 
 #include "FrameKeys.h"
 #include "Generator.h"
+#include "LongWork.h"
+#include "KTPropertyGridInplaceEdit.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditView.h"
+#include "KTTabClientGroup.h"
 #include "MessagePump.h"
 #include "NativeBuild.h"
+#include "SampleDesigns.h"
 #include "PixelImage.h"
 #include "StubTools.h"
 #include "TestInput.h"
+#include "ThreadCall.h"
 #include "WorkspaceRes.h"
 #include "model/Vocabulary.h"
+#include "project/ProjectFile.h"
+
+#include <atomic>
+#include <thread>
 
 #include <algorithm>
 
@@ -89,6 +98,42 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+namespace
+{
+
+// After the idle time that updates both, the frame's title and the active editor's tab; empty when none is active.
+std::pair<std::string, std::string> TitleAndActiveTab(CMainFrame& frame)
+{
+    PumpMessages();
+    for (LONG lCount = 0; AfxGetApp()->OnIdle(lCount); ++lCount)
+    {
+    }
+    CString strTitle;
+    frame.GetWindowText(strTitle);
+    CKTTabClientGroup* pGroup = frame.m_wndTabClient.GetActiveGroup();
+    CKTTabManagerItem* pTab = pGroup ? pGroup->GetSelectedItem() : nullptr;
+    return {std::string(strTitle), pTab ? std::string(pTab->GetCaption()) : std::string()};
+}
+
+}  // namespace
+
+// The editors took the new text and saved it while they were held from drawing, and the title missed both.
+TEST_F(GenerateIntoEditorsTest, TheTitlesModifiedMarkFollowsGenerateCodeAndCtrlS)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    auto [strTitle, strTab] = TitleAndActiveTab(*m_pFrame);
+    ASSERT_EQ("gen_api.h *", strTab) << "the active editor took the new text";
+    EXPECT_EQ(strTab + " - Kestova", strTitle);
+
+    CFrameKeys keys;
+    CTestInput input(ViewOf(EditorOf("gen_api.h"))->GetEditCtrl()->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('S', CTestInput::kControl));
+    std::tie(strTitle, strTab) = TitleAndActiveTab(*m_pFrame);
+    ASSERT_EQ("gen_api.h", strTab) << "Ctrl+S saved it";
+    EXPECT_EQ(strTab + " - Kestova", strTitle);
 }
 
 TEST_F(GenerateIntoEditorsTest, TheOpenDiagramAndMakefileEditorsTakeTheirNewTextAndASaveWritesIt)
@@ -182,4 +227,52 @@ TEST_F(GenerateIntoEditorsTest, AUnixProjectsSavedFilesBuildWithItsMakefileAndIt
                             std::to_string(3 * project.packets.GetSize()) + " packets intact";
     EXPECT_NE(std::string::npos, m_folder.Read("server.txt").find("server: " + all)) << m_folder.Read("server.txt");
     EXPECT_NE(std::string::npos, m_folder.Read("client.txt").find("client: " + all)) << m_folder.Read("client.txt");
+}
+
+// A packet's new name typed but not yet committed when Generate starts: the work reads what the user
+// sees, and the focus leaving the edit while the work runs writes nothing behind its back.
+TEST_F(GenerateIntoEditorsTest, AGridEditCommittedByAFocusChangeDuringGenerateAgreesWithTheGeneratedText)
+{
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(2000, 6), m_folder.Path("Large.kvs").c_str(), &strError));
+    m_pFrame->ReadSolutionFile(m_folder.Path("Large.kvs").c_str());
+    ASSERT_FALSE(m_pFrame->m_projects.empty());
+    ProjectRecord& project = *m_pFrame->m_projects.back();
+    Select(ProjectItem("Large"));
+    Select(FirstChildOf("Large", "Packet"));
+    CKTPropertyGridItem* pName = Item(CProtocolSettingsPane::kPacketPage, "Name");
+    ASSERT_NE(nullptr, pName);
+    pName->OnSelect();
+    pName->SetFocusToInplaceControl();
+    CKTPropertyGridInplaceEdit& edit =
+        m_pFrame->m_wndSettings.Page(CProtocolSettingsPane::kPacketPage).GetInplaceEdit();
+    CTestInput input(edit.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("Renamed"));
+    ASSERT_TRUE(edit.IsTextChanged());
+    ASSERT_STREQ("Packet0", project.packets[0].name) << "not committed yet";
+
+    CThreadCall windowThread;
+    std::atomic<bool> bStop{false}, bSeen{false};
+    std::string strReadByWork;
+    const HWND hTree = Tree().GetSafeHwnd();
+    std::thread other(
+        [&]
+        {
+            while (!bStop && !CLongWork::IsRunning())
+                ::Sleep(1);
+            if (bStop)
+                return;
+            strReadByWork = project.packets[0].name.Text();
+            bSeen = true;
+            windowThread.Call([hTree] { ::SetFocus(hTree); });
+        });
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    bStop = true;
+    other.join();
+    ASSERT_TRUE(bSeen) << "the generation was over before the other thread saw it";
+    EXPECT_EQ("Renamed", strReadByWork) << "the edit went in before the work read the project";
+    EXPECT_STREQ("Renamed", project.packets[0].name);
+    ASSERT_NE(nullptr, EditorOf("Large_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), EditorText(EditorOf("Large_api.h")));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }

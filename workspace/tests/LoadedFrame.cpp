@@ -13,7 +13,7 @@ void PumpIdle()
     PumpMessages();
 }
 
-LoadedFrame::LoadedFrame()
+LoadedFrame::LoadedFrame(CMainFrame* pNewFrame) : pFrame(pNewFrame)
 {
     if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
     {

@@ -9,7 +9,8 @@ void PumpIdle();
 
 struct LoadedFrame
 {
-    LoadedFrame();
+    // The frame given (one that records what it does) or the program's own.
+    explicit LoadedFrame(CMainFrame* pNewFrame = new CMainFrame);
     ~LoadedFrame();
     LoadedFrame(const LoadedFrame&) = delete;
     LoadedFrame& operator=(const LoadedFrame&) = delete;
@@ -18,5 +19,5 @@ struct LoadedFrame
     // Selects the project item with that caption, passing over the first project on the way.
     void Select(const char* pszProject) const;
 
-    CMainFrame* pFrame = new CMainFrame;  // NULL when loading failed; the window deletes it
+    CMainFrame* pFrame;  // NULL when loading failed; the window deletes it
 };

@@ -1,12 +1,68 @@
 // Long work in a loaded frame: while it runs aside, the window paints and the status bar tells the
-// step; input waits for its end, and what it throws comes back to the caller.
+// step; input, commands, closes and a quit wait for its end, and what it throws comes back to the
+// caller. A big project's tree fills with the window answering.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
+#include <thread>
 
 #include "LoadedFrame.h"
 #include "LongWork.h"
 #include "MainFrame.h"
+#include "MessagePump.h"
+#include "ProjectTreeItems.h"
+#include "SampleDesigns.h"
+#include "TestFolder.h"
+#include "ThreadCall.h"
+#include "WorkspaceRes.h"
+#include "project/ProjectFile.h"
+
+namespace
+{
+
+// Asks the window from another thread, all the time, whether it answers within the time.
+class CAnswerProbe
+{
+public:
+    CAnswerProbe(HWND hWnd, UINT nTimeoutMs)
+        : m_thread(
+              [=]
+              {
+                  while (!m_bStop)
+                  {
+                      DWORD_PTR nResult = 0;
+                      if (!::SendMessageTimeout(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, nTimeoutMs, &nResult))
+                          m_nUnanswered++;
+                      m_nAsked++;
+                  }
+                  m_bDone = true;
+              })
+    {
+    }
+    ~CAnswerProbe() { Stop(); }
+    CAnswerProbe(const CAnswerProbe&) = delete;
+    CAnswerProbe& operator=(const CAnswerProbe&) = delete;
+    // The window's thread answers the last question while it waits.
+    void Stop()
+    {
+        m_bStop = true;
+        PumpUntil([this] { return m_bDone.load(); }, kColdWineDeadlineMs);
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    int Asked() const { return m_nAsked; }
+    int Unanswered() const { return m_nUnanswered; }
+
+private:
+    std::atomic<bool> m_bStop{false};
+    std::atomic<bool> m_bDone{false};
+    std::atomic<int> m_nAsked{0};
+    std::atomic<int> m_nUnanswered{0};
+    std::thread m_thread;
+};
+
+}  // namespace
 
 TEST(LongWork, TheWindowPaintsAndTheStatusBarTellsTheStepWhileInputWaits)
 {
@@ -44,4 +100,104 @@ TEST(LongWork, WhatTheWorkThrowsReachesTheCaller)
     ASSERT_TRUE(frame.pFrame);
     CLongWork work(frame.pFrame->m_wndStatusBar, "Generating...");
     EXPECT_THROW(work.Run([] { throw std::runtime_error("not enough memory"); }), std::runtime_error);
+}
+
+// The frame's own end, sent by another program while a save runs, would otherwise start a second save
+// beside the first and take the work's frame away; the quit it posts would be lost in the wait.
+TEST(LongWork, ACloseOrACommandSentDuringTheWorkRunsAfterItAndAQuitIsPostedAgain)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const HWND hFrame = frame.pFrame->GetSafeHwnd();
+    CThreadCall windowThread;
+    QuitPumped();
+    bool bThereAfterClose = false;
+    frame.pFrame->RunLongWork("Saving...",
+                              [&]
+                              {
+                                  ::SendMessage(hFrame, WM_COMMAND, ID_PROJECT_SAVE_ALL, 0);
+                                  ::SendMessage(hFrame, WM_CLOSE, 0, 0);
+                                  bThereAfterClose = ::IsWindow(hFrame);
+                                  windowThread.Call([] { ::PostQuitMessage(7); });
+                              });
+    EXPECT_TRUE(bThereAfterClose) << "closed while the work ran";
+    MSG msg;
+    ASSERT_TRUE(::PeekMessage(&msg, hFrame, WM_COMMAND, WM_COMMAND, PM_NOREMOVE)) << "the command waits";
+    EXPECT_EQ(WPARAM(ID_PROJECT_SAVE_ALL), msg.wParam);
+    PumpMessages();
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode)) << "the quit came back after the work";
+    EXPECT_EQ(7u, nCode);
+    EXPECT_FALSE(::IsWindow(hFrame)) << "the close ran once the work was over";
+    if (!::IsWindow(hFrame))
+        frame.pFrame = nullptr;
+}
+
+// Under Wine each item inserted below another costs a search through the items made before that one:
+// a big project's packets get their fields when first expanded, and the window answers throughout.
+TEST(LongWork, ABigProjectFillsTheTreeWithTheWindowAnsweringAndItsPacketsTakeTheirFieldsWhenExpanded)
+{
+    const int nPackets = 131072;
+    CTestFolder folder("long-work-tree");
+    CString strError;
+    ASSERT_TRUE(WriteProjectFile(LargeProject(nPackets, 1), folder.Path("Large.kvs").c_str(), &strError));
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    CAnswerProbe probe(frame.pFrame->GetSafeHwnd(), 100);
+    frame.pFrame->ReadSolutionFile(folder.Path("Large.kvs").c_str());
+    probe.Stop();
+    EXPECT_GT(probe.Asked(), 0);
+    EXPECT_EQ(0, probe.Unanswered()) << "of " << probe.Asked();
+
+    COfficeTreeCtrl& tree = frame.Tree();
+    EXPECT_EQ(UINT(1 + 3 + 4 + nPackets), tree.GetCount()) << "the root, the project, its branches and packets";
+    const HTREEITEM hProject = tree.GetChildItem(frame.pFrame->m_wndProjectTree.m_hRoot);
+    const HTREEITEM hFolder = tree.GetNextSiblingItem(tree.GetChildItem(hProject));
+    ASSERT_EQ(CString("Packet"), tree.GetItemText(hFolder));
+    tree.Expand(hProject, TVE_EXPAND);
+    tree.Expand(hFolder, TVE_EXPAND);
+    const HTREEITEM hPacket = tree.GetChildItem(hFolder);
+    ASSERT_EQ(CString("Packet0"), tree.GetItemText(hPacket));
+    EXPECT_TRUE(tree.ItemHasChildren(hPacket)) << "the button shows before the fields are in";
+    tree.Expand(hPacket, TVE_EXPAND);
+    const HTREEITEM hField = tree.GetChildItem(hPacket);
+    ASSERT_TRUE(hField);
+    EXPECT_EQ(CString("field0"), tree.GetItemText(hField));
+    EXPECT_FALSE(tree.GetNextSiblingItem(hField));
+    tree.Expand(hPacket, TVE_COLLAPSE);
+    tree.Expand(hPacket, TVE_EXPAND);
+    EXPECT_EQ(UINT(1 + 3 + 4 + nPackets + 1), tree.GetCount()) << "filled once";
+}
+
+// A file that never ends, here a pipe whose writer writes nothing: Esc stops the reading, and nothing
+// is loaded or asked.
+TEST(LongWork, EscStopsReadingAFileThatNeverEnds)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const char* const pszPipe = "\\\\.\\pipe\\kestova-never-ends";
+    HANDLE hPipe =
+        ::CreateNamedPipe(pszPipe, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hPipe);
+    const HWND hFrame = frame.pFrame->GetSafeHwnd();
+    std::atomic<bool> bReturned{false};
+    std::thread user(
+        [&]
+        {
+            // Once the program has the pipe open and waits on it.
+            if (!::ConnectNamedPipe(hPipe, nullptr) && ::GetLastError() != ERROR_PIPE_CONNECTED)
+                return;
+            ::PostMessage(hFrame, WM_KEYDOWN, VK_ESCAPE, 0);
+            for (DWORD dwStart = ::GetTickCount(); !bReturned && ::GetTickCount() - dwStart < kColdWineDeadlineMs;)
+                ::Sleep(10);
+            ::DisconnectNamedPipe(hPipe);  // a test that fails must not hang
+        });
+    frame.pFrame->ReadSolutionFile(pszPipe);
+    bReturned = true;
+    user.join();
+    ::CloseHandle(hPipe);
+    EXPECT_TRUE(frame.pFrame->m_projects.empty());
+    CString strOutput;
+    frame.pFrame->m_wndOutput.GetWindowText(strOutput);
+    EXPECT_NE(-1, strOutput.Find("Stopped reading")) << std::string(strOutput);
 }

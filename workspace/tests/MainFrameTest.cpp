@@ -9,6 +9,7 @@
 #include "KTCommandBarsDefs.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
+#include "KTSyntaxEditCtrl.h"
 #include "LoadedFrame.h"
 #include "MainFrame.h"
 #include "ProjectTreeItems.h"
@@ -317,8 +318,55 @@ TEST(MainFrame, GenerateCommandsWriteTheFilesOfTheCurrentUnixProjectAndReportInT
     EXPECT_EQ(0, strOutput.Find("Start Generating...\r\nSuccessfully Generated!\r\n")) << (LPCTSTR)strOutput;
 }
 
+namespace
+{
+
+CString ShippedHelpFile() { return CKTSyntaxEditCtrl::GetModuleFolder() + "help.chm"; }
+
+// The shipped help file moved out of the program folder for as long as it lives.
+class CHelpFileAside
+{
+public:
+    CHelpFileAside() : m_bMoved(::MoveFile(ShippedHelpFile(), ShippedHelpFile() + ".aside")) {}
+    ~CHelpFileAside()
+    {
+        if (m_bMoved)
+            ::MoveFile(ShippedHelpFile() + ".aside", ShippedHelpFile());
+    }
+    CHelpFileAside(const CHelpFileAside&) = delete;
+    CHelpFileAside& operator=(const CHelpFileAside&) = delete;
+
+private:
+    BOOL m_bMoved;
+};
+
+// What the frame hands to the shell, kept instead of opened: this Wine has no HTML engine to show help with.
+class CShellRecordingFrame : public CMainFrame
+{
+public:
+    std::vector<CString> m_opened;
+
+protected:
+    void OpenWithShell(const CString& strTarget) override { m_opened.push_back(strTarget); }
+};
+
+}  // namespace
+
+TEST(MainFrame, HelpTopicsHandsTheShippedHelpFileToTheShell)
+{
+    auto* pRecorder = new CShellRecordingFrame;
+    LoadedFrame frame(pRecorder);
+    ASSERT_TRUE(frame.pFrame);
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(ShippedHelpFile()))
+        << "the build puts it beside the program";
+    frame.pFrame->OnCmdMsg(ID_HELP_TOPICS, CN_COMMAND, nullptr, nullptr);
+    ASSERT_EQ(1u, pRecorder->m_opened.size());
+    EXPECT_EQ(ShippedHelpFile(), pRecorder->m_opened[0]);
+}
+
 TEST(MainFrame, HelpTopicsWithoutItsHelpFileSaysSo)
 {
+    CHelpFileAside aside;
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);
     theApp.m_messages.clear();

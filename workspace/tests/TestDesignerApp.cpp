@@ -21,6 +21,8 @@ public:
     {
         theApp.AfxInitApplicationState(::GetModuleHandle(nullptr), (LPTSTR) "", SW_HIDE);
         theApp.SetRegistryKey("Kestova Tests");
+        // Each test program keeps its settings apart, though all carry the program's title.
+        theApp.m_pszProfileName = theApp.m_pszExeName;
         theApp.LoadStdProfileSettings(4);
     }
 };

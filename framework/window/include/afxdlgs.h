@@ -162,6 +162,8 @@ protected:
     BOOL m_bModeless = FALSE;
     void CommonConstruct(CWnd* pParentWnd, UINT iSelectPage);
     void BuildPropPageArray();
+    // The system's modeless sheet, made over its owner; FALSE when it could not be made.
+    BOOL CreateSheetWindow(HWND hWndParent);
     friend int CALLBACK AfxPropSheetCallback(HWND, UINT, LPARAM);
     afx_msg LRESULT HandleInitDialog(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()

@@ -100,6 +100,10 @@ public:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnDestroy();
     afx_msg void OnClose();
+    // The main frame speaks for the application: the query asks to save every modified document,
+    // and the session's end closes them and ends the application as its last message would.
+    afx_msg BOOL OnQueryEndSession();
+    afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

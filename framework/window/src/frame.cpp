@@ -12,6 +12,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_CLOSE()
+ON_WM_QUERYENDSESSION()
+ON_WM_ENDSESSION()
 ON_WM_SIZE()
 ON_WM_SETFOCUS()
 ON_WM_ERASEBKGND()
@@ -199,6 +201,26 @@ void CFrameWnd::OnClose()
         pDocument->PreCloseFrame(this);
     }
     DestroyWindow();
+}
+
+BOOL CFrameWnd::OnQueryEndSession()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this)
+        return pApp->SaveAllModified();
+    return TRUE;
+}
+
+// The system ends the process once every window has answered: nothing after this runs.
+void CFrameWnd::OnEndSession(BOOL bEnding)
+{
+    if (!bEnding)
+        return;
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp || pApp->m_pMainWnd != this)
+        return;
+    pApp->CloseAllDocuments(TRUE);
+    pApp->ExitInstance();
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)

@@ -234,14 +234,9 @@ INT_PTR CPropertySheet::DoModal()
 {
     HWND hWndOwner = AfxGetModalOwner(m_pParentWnd);
     const BOOL bEnableOwner = hWndOwner && ::IsWindowEnabled(hWndOwner);
-    BuildPropPageArray();
-    m_psh.hwndParent = hWndOwner;
-    m_psh.dwFlags |= PSH_MODELESS;
-    t_pSheetInit = this;
-    HWND hWnd = (HWND)::PropertySheet(&m_psh);
-    t_pSheetInit = nullptr;
+    const BOOL bCreated = CreateSheetWindow(hWndOwner);
     m_psh.dwFlags &= ~PSH_MODELESS;
-    if (!hWnd || (INT_PTR)hWnd == -1 || m_hWnd != hWnd)
+    if (!bCreated)
         return -1;
     if (bEnableOwner)
         ::EnableWindow(hWndOwner, FALSE);
@@ -265,14 +260,23 @@ BOOL CPropertySheet::ContinueModal()
 // The sheet keeps the system's own modeless styles.
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD, DWORD)
 {
-    BuildPropPageArray();
-    m_psh.hwndParent = pParentWnd->GetSafeHwnd();
-    m_psh.dwFlags |= PSH_MODELESS;
     m_bModeless = TRUE;
+    return CreateSheetWindow(pParentWnd->GetSafeHwnd());
+}
+
+// The system places a sheet at the screen's corner; it opens over its owner as other dialogs do.
+BOOL CPropertySheet::CreateSheetWindow(HWND hWndParent)
+{
+    BuildPropPageArray();
+    m_psh.hwndParent = hWndParent;
+    m_psh.dwFlags |= PSH_MODELESS;
     t_pSheetInit = this;
     HWND hWnd = (HWND)::PropertySheet(&m_psh);
     t_pSheetInit = nullptr;
-    return hWnd && (INT_PTR)hWnd != -1 && m_hWnd == hWnd;
+    if (!hWnd || (INT_PTR)hWnd == -1 || m_hWnd != hWnd)
+        return FALSE;
+    CenterWindow();
+    return TRUE;
 }
 
 void CPropertySheet::EndDialog(int nEndID)

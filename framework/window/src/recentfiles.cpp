@@ -28,6 +28,45 @@ void CRecentFileList::Remove(int nIndex)
     m_arrNames[(size_t)m_nSize - 1].Empty();
 }
 
+namespace
+{
+
+// The length of the path's root: "C:\\", "\\\\server\\share\\", or nothing for a relative path.
+int RootLength(const CString& strPath)
+{
+    if (strPath.GetLength() >= 3 && strPath[1] == ':' && strPath[2] == '\\')
+        return 3;
+    if (strPath.Left(2) != "\\\\")
+        return 0;
+    const int nServerEnd = strPath.Find('\\', 2);
+    const int nShareEnd = nServerEnd < 0 ? -1 : strPath.Find('\\', nServerEnd + 1);
+    return nShareEnd < 0 ? 0 : nShareEnd + 1;
+}
+
+// Same-named files in different folders must stay apart, so the root and as many of the last folders as
+// fit are kept around the "..." that stands for the rest; the file's name is shown whole in any case.
+CString AbbreviatePath(const CString& strPath, int nMaxLength)
+{
+    if (strPath.GetLength() <= nMaxLength)
+        return strPath;
+    const int nRoot = RootLength(strPath);
+    const CString strRoot = strPath.Left(nRoot) + "...";
+    int nTail = strPath.ReverseFind('\\');
+    if (nTail < nRoot || strRoot.GetLength() + strPath.GetLength() - nTail > nMaxLength)
+        return strPath.Mid(nTail + 1);
+    // Each step takes one more folder, while the whole still fits.
+    for (int nFolder = nTail; nFolder > nRoot;)
+    {
+        nFolder = strPath.Left(nFolder).ReverseFind('\\');
+        if (nFolder < nRoot || strRoot.GetLength() + strPath.GetLength() - nFolder > nMaxLength)
+            break;
+        nTail = nFolder;
+    }
+    return strRoot + strPath.Mid(nTail);
+}
+
+}  // namespace
+
 BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir, BOOL) const
 {
     const CString& strPath = m_arrNames[(size_t)nIndex];
@@ -37,12 +76,8 @@ BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszC
     if (lpszCurDir && nCurDir > 0 && strPath.GetLength() > nCurDir &&
         strPath.Left(nCurDir).CompareNoCase(lpszCurDir) == 0)
         strName = strPath.Mid(nCurDir);
-    if (m_nMaxDisplayLength > 0 && strName.GetLength() > m_nMaxDisplayLength)
-    {
-        int nSlash = strName.ReverseFind('\\');
-        CString strFile = nSlash >= 0 ? strName.Mid(nSlash + 1) : strName;
-        strName = strName.Left(3) + "..." + "\\" + strFile;
-    }
+    if (m_nMaxDisplayLength > 0)
+        strName = AbbreviatePath(strName, m_nMaxDisplayLength);
     return TRUE;
 }
 

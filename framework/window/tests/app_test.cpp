@@ -454,6 +454,29 @@ TEST_F(AppTest, ClosingAModifiedDocumentAsksAndCancelKeepsIt)
     EXPECT_FALSE(::IsWindow(hChild));
 }
 
+// Logging off asks the main frame as closing it would: Cancel keeps the session and the edit, and a
+// session that goes on keeps the documents.
+TEST_F(AppTest, TheSessionEndAsksToSaveAndCancelKeepsTheSessionAndTheEdit)
+{
+    CTestDoc* pDoc = NewDocument();
+    ASSERT_NE(nullptr, pDoc);
+    HWND hChild = MainFrame()->GetActiveFrame()->m_hWnd;
+    pDoc->SetModifiedFlag(TRUE);
+    theApp.m_nMessageAnswer = IDCANCEL;
+    EXPECT_FALSE(MainFrame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    ASSERT_EQ(1u, theApp.m_messages.size());
+    EXPECT_NE(-1, theApp.m_messages[0].Find("Save changes to"));
+    EXPECT_TRUE(pDoc->IsModified());
+    MainFrame()->SendMessage(WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(::IsWindow(hChild)) << "the session goes on";
+
+    theApp.m_nMessageAnswer = IDNO;
+    EXPECT_TRUE(MainFrame()->SendMessage(WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    pDoc->SetModifiedFlag(FALSE);
+    MainFrame()->SendMessage(WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(::IsWindow(hChild));
+}
+
 TEST_F(AppTest, ClosingOneChildKeepsTheMenuOfTheNextActiveChild)
 {
     ASSERT_NE(nullptr, NewDocument());

@@ -278,6 +278,35 @@ TEST(MemoryDialog, AModalSheetPreTranslatesItsMessagesAndCancelAppliesNothing)
     EXPECT_TRUE(MainFrameForTests()->IsWindowEnabled());
 }
 
+// The system put sheets at the screen's corner, away from the frame that every other dialog opens over.
+TEST(MemoryDialog, AModalSheetOpensCentredOnItsOwner)
+{
+    CTemplateWriter writer(L"Placed page", 180, 60, WS_CHILD | WS_CAPTION);
+    CMemoryPage page(writer.Get());
+    CWnd* pFrame = MainFrameForTests();
+    CRect rcBefore;
+    pFrame->GetWindowRect(&rcBefore);
+    pFrame->MoveWindow(150, 110, 700, 500);
+    CPropertySheet sheet("Sheet", pFrame);
+    sheet.AddPage(&page);
+    CRect rcSheet;
+    RunFromTimer(
+        [&]
+        {
+            if (!sheet.m_hWnd || !sheet.IsWindowVisible())
+                return FALSE;
+            sheet.GetWindowRect(&rcSheet);
+            ::SendMessage(sheet.m_hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+            return TRUE;
+        });
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    EXPECT_NEAR(rcFrame.CenterPoint().x, rcSheet.CenterPoint().x, 1);
+    EXPECT_NEAR(rcFrame.CenterPoint().y, rcSheet.CenterPoint().y, 1);
+    pFrame->MoveWindow(rcBefore);
+}
+
 namespace
 {
 

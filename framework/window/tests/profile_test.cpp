@@ -126,3 +126,31 @@ TEST(RecentFileList, MenuShowsNumberedEntriesOrTheDisabledPlaceholder)
     EXPECT_EQ("&2 C:\\work\\one.tst", std::string(strSecond));
     EXPECT_FALSE(menu.GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED);
 }
+
+// Three projects of one name in three folders were all shown as "Z:\...\Road.kvs".
+TEST(RecentFileList, LongPathsKeepTheDriveAndAsManyLastFoldersAsFit)
+{
+    const char* const kPaths[] = {
+        "Z:\\home\\designer\\proto\\north\\Road.kvs",          "Z:\\home\\designer\\proto\\south\\Road.kvs",
+        "Z:\\home\\designer\\proto\\fourteen-chars\\Road.kvs", "Z:\\home\\designer\\proto\\fifteen-chars-x\\Road.kvs",
+        "Z:\\home\\designer\\a-rather-long-project-name.kvs",  "Z:\\short\\Road.kvs"};
+    CRecentFileList list(0, "Test MRU", "File%d", _countof(kPaths));
+    for (const char* pszPath : kPaths)
+        list.Add(pszPath);
+    const auto shown = [&](const char* pszPath)
+    {
+        int nIndex = 0;
+        while (nIndex < list.GetSize() && list[nIndex] != pszPath)
+            ++nIndex;
+        CString strName;
+        EXPECT_TRUE(list.GetDisplayName(strName, nIndex, nullptr, 0));
+        EXPECT_LE(strName.GetLength(), 30) << (LPCTSTR)strName;
+        return std::string(strName);
+    };
+    EXPECT_EQ("Z:\\...\\proto\\north\\Road.kvs", shown(kPaths[0]));
+    EXPECT_EQ("Z:\\...\\proto\\south\\Road.kvs", shown(kPaths[1]));
+    EXPECT_EQ("Z:\\...\\fourteen-chars\\Road.kvs", shown(kPaths[2])) << "exactly the limit";
+    EXPECT_EQ("Z:\\...\\Road.kvs", shown(kPaths[3])) << "no folder fits";
+    EXPECT_EQ("a-rather-long-project-name.kvs", shown(kPaths[4])) << "not even the drive fits: the name alone";
+    EXPECT_EQ("Z:\\short\\Road.kvs", shown(kPaths[5])) << "a path that fits stays whole";
+}

@@ -3,6 +3,10 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
+#include "KTControlComboBox.h"
+#include "KTControlCustom.h"
+#include "KTControlEdit.h"
+#include "KTControlGallery.h"
 #include "KTControlPopup.h"
 #include "KTControlRecentFileList.h"
 #include "KTControls.h"
@@ -198,8 +202,8 @@ TEST(ControlsTypes, PopupKindsChangeInPlaceOthersAreReplaced)
     EXPECT_EQ(NULL, pControls->SetControlTypeAt(5, ktControlButton));
 }
 
-// The factory makes each type it knows, with a popup bar for the popup kinds; the types their owners make, and
-// unknown ones, come back empty. With the automatic style on a tool bar, a button shows its caption only without
+// The factory makes each type it knows, with a popup bar for the popup kinds, and the fields and galleries as their
+// own classes; unknown types come back empty. With the automatic style on a tool bar, a button shows its caption only without
 // an icon, a label always.
 TEST(ControlsTypes, TheFactoryMakesEachTypeItKnows)
 {
@@ -213,8 +217,22 @@ TEST(ControlsTypes, TheFactoryMakesEachTypeItKnows)
         EXPECT_EQ(nType, pControl->GetType());
         EXPECT_EQ(KTIsPopupType(nType), pControl->GetCommandBar() != NULL) << nType;
     }
-    for (int nType : {int(ktControlComboBox), int(ktControlEdit), int(ktControlCustom), int(ktControlGallery), 99})
-        EXPECT_EQ(NULL, pControls->Add(nType, 700)) << nType;
+    const struct
+    {
+        int nType;
+        CRuntimeClass* pClass;
+    } fields[] = {{ktControlComboBox, RUNTIME_CLASS(CKTControlComboBox)},
+                  {ktControlEdit, RUNTIME_CLASS(CKTControlEdit)},
+                  {ktControlCustom, RUNTIME_CLASS(CKTControlCustom)},
+                  {ktControlGallery, RUNTIME_CLASS(CKTControlGallery)}};
+    for (const auto& field : fields)
+    {
+        CKTControl* pControl = pControls->Add(field.nType, 700);
+        ASSERT_TRUE(pControl != NULL) << field.nType;
+        EXPECT_TRUE(pControl->IsKindOf(field.pClass)) << field.nType;
+        EXPECT_EQ(field.nType, pControl->GetType());
+    }
+    EXPECT_EQ(NULL, pControls->Add(99, 700)) << "an unknown type";
     EXPECT_TRUE(
         pControls->Add(ktControlButton, KT_ID_FILE_MRU_FIRST)->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));
 

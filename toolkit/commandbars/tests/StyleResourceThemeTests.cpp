@@ -7,7 +7,7 @@
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "TestFrame.h"
-#include "TestStyleModule.h"
+#include "LoadedStyle.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
@@ -17,21 +17,6 @@
 namespace
 {
 const COLORREF kNone = static_cast<COLORREF>(-1);
-
-// The process-wide style taken from one INI text of the tests' module, unloaded again after.
-class CLoadedStyle
-{
-public:
-    explicit CLoadedStyle(LPCSTR lpszIni) { m_bLoaded = KTStyleResourceSet()->SetStyleModule(m_module.Get(), lpszIni); }
-    ~CLoadedStyle() { KTStyleResourceSet()->SetStyleModule(NULL, NULL); }
-    CLoadedStyle(const CLoadedStyle&) = delete;
-    CLoadedStyle& operator=(const CLoadedStyle&) = delete;
-    BOOL IsLoaded() const { return m_bLoaded; }
-
-private:
-    CTestStyleModule m_module;
-    BOOL m_bLoaded = FALSE;
-};
 
 CKTSmartPtr<CKTThemeStyle5> RefreshedTheme5()
 {
@@ -204,31 +189,41 @@ TEST(StyleResourceTheme, TheModuleHoldsImagesInTheirColours)
     EXPECT_TRUE(KTStyleResourceSet()->GetImage("FRAMECAPTIONBUTTON") != NULL);
 }
 
-// The bars of a frame under theme 5, with the tests' style and with none.
+// The bars of a frame under themes 5 and 6, with the tests' style and with none.
 TEST(StyleResourceTheme, FrameBarsDrawWithAndWithoutAModule)
 {
-    for (BOOL bStyle : {TRUE, FALSE})
+    const COLORREF clrToolBarImage = RGB(90, 90, 10);
+    for (int nTheme : {ktCommandBarsThemeStyleResources, ktCommandBarsThemeRibbon})
     {
-        std::unique_ptr<CLoadedStyle> pStyle(bStyle ? new CLoadedStyle("STYLE_INI") : NULL);
-        CTestFrame* pFrame = CTestFrame::Create(ktCommandBarsThemeStyleResources);
-        ASSERT_TRUE(pFrame != NULL);
-        pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        PumpMessages();
-        auto* pTheme = dynamic_cast<CKTThemeStyle5*>(CKTPaintManager::GetGlobal());
-        ASSERT_TRUE(pTheme != NULL);
-        // Past its last entry the menu bar shows its dock bar's face.
-        CPixelImage menu = CPixelImage::FromWindow(pFrame->GetCommandBars()->GetMenuBar()->GetSafeHwnd());
-        ASSERT_GT(menu.Width(), 20);
-        COLORREF clrFace = menu.Pixel(menu.Width() - 5, menu.Height() / 2);
-        const auto& dock = pTheme->m_grcDockBar;
-        EXPECT_TRUE(IsBetween(clrFace, dock.clrLight, dock.clrDark, 3))
-            << std::hex << clrFace << (bStyle ? " with" : " without") << " a style";
-        if (bStyle)
+        for (BOOL bStyle : {TRUE, FALSE})
         {
-            EXPECT_EQ(KTStyleResourceSet()->GetColor("Toolbar", "DockBarFace"), clrFace);
+            std::unique_ptr<CLoadedStyle> pStyle(bStyle ? new CLoadedStyle("STYLE_INI") : NULL);
+            CTestFrame* pFrame = CTestFrame::Create(nTheme);
+            ASSERT_TRUE(pFrame != NULL);
+            pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            PumpMessages();
+            auto* pTheme = dynamic_cast<CKTThemeStyle5*>(CKTPaintManager::GetGlobal());
+            ASSERT_TRUE(pTheme != NULL);
+            ASSERT_EQ(nTheme, pTheme->GetCurrentTheme());
+            // Past its last entry the (flat) menu bar shows its dock bar's face.
+            CPixelImage menu = CPixelImage::FromWindow(pFrame->GetCommandBars()->GetMenuBar()->GetSafeHwnd());
+            ASSERT_GT(menu.Width(), 20);
+            COLORREF clrFace = menu.Pixel(menu.Width() - 5, menu.Height() / 2);
+            const auto& dock = pTheme->m_grcDockBar;
+            EXPECT_TRUE(IsBetween(clrFace, dock.clrLight, dock.clrDark, 3))
+                << std::hex << clrFace << (bStyle ? " with" : " without") << " a style";
+            if (bStyle)
+            {
+                EXPECT_EQ(KTStyleResourceSet()->GetColor("Toolbar", "DockBarFace"), clrFace);
+            }
+            // Theme 6 takes the tool bar's face from its image; an empty bar still shows it.
+            CPixelImage tools = CPixelImage::FromWindow(pFrame->m_pStandard->GetSafeHwnd());
+            ASSERT_GT(tools.Width(), 8);
+            BOOL bImageFace = tools.Pixel(tools.Width() - 3, 1) == clrToolBarImage;
+            EXPECT_EQ(bStyle && nTheme == ktCommandBarsThemeRibbon, bImageFace) << nTheme;
+            pFrame->DestroyWindow();
+            PumpMessages();
+            CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
         }
-        pFrame->DestroyWindow();
-        PumpMessages();
-        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     }
 }

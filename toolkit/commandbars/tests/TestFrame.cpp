@@ -18,12 +18,15 @@ BEGIN_MESSAGE_MAP(CTestFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
 ON_MESSAGE(KTWM_CONTROLSELECTED, OnControlSelected)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(KTWM_CONTROLNOTIFY, OnControlNotify)
 ON_COMMAND(ID_TEST_ENABLED, OnEnabledCommand)
 ON_COMMAND(ID_HELP, OnEnabledCommand)
 ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 ON_COMMAND(ID_TEST_DISABLED_BY_HANDLER, OnEnabledCommand)
 ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED_BY_HANDLER, OnUpdateDisabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_ENABLED, OnUpdateEnabled)
+ON_COMMAND(ID_TEST_TOGGLE, OnToggle)
+ON_UPDATE_COMMAND_UI(ID_TEST_TOGGLE, OnUpdateToggle)
 END_MESSAGE_MAP()
 
 CTestFrame* CTestFrame::Create(int nTheme, BOOL bLoadStandard)
@@ -75,4 +78,14 @@ LRESULT CTestFrame::OnSetMessageString(WPARAM wParam, LPARAM lParam)
     if (lParam)
         m_messageStrings.push_back((LPCSTR)lParam);
     return CKTMDIFrameWnd::OnSetMessageString(wParam, lParam);
+}
+
+LRESULT CTestFrame::OnControlNotify(WPARAM, LPARAM lParam)
+{
+    const KT_NMCONTROL* pNotify = reinterpret_cast<const KT_NMCONTROL*>(lParam);
+    m_notifyCodes.push_back(pNotify->hdr.code);
+    // A spin request carries its step after the header.
+    if (pNotify->hdr.code == 0x1010 || pNotify->hdr.code == 0x1011)
+        m_spinSteps.push_back(*reinterpret_cast<const int*>(pNotify + 1));
+    return m_lNotifyAnswer;
 }

@@ -42,13 +42,18 @@ public:
     std::vector<CString> m_messageStrings;  // status texts asked for
     int m_nTheme = 0;
     BOOL m_bLoadStandard = FALSE;
-    LPARAM m_lHelpRequest = 0;  // lParam of the last WM_COMMANDHELP
+    LPARAM m_lHelpRequest = 0;        // lParam of the last WM_COMMANDHELP
+    std::vector<UINT> m_notifyCodes;  // codes of the control notifications in arrival order
+    std::vector<int> m_spinSteps;     // the steps that spin requests asked for
+    LRESULT m_lNotifyAnswer = 0;      // the answer to every control notification
+    BOOL m_bToggled = FALSE;          // flipped by its command, shown as its check
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnControlSelected(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEnabledCommand() {}
     afx_msg LRESULT OnCommandHelp(WPARAM, LPARAM lParam)
     {
@@ -56,6 +61,8 @@ protected:
         return TRUE;
     }
     afx_msg void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    afx_msg void OnToggle() { m_bToggled = !m_bToggled; }
+    afx_msg void OnUpdateToggle(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bToggled); }
     afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     DECLARE_MESSAGE_MAP()
 };

@@ -1,12 +1,15 @@
-// KTGalleryPaintManager.h: the metrics of gallery frames and scroll arrows.
+// KTGalleryPaintManager.h: the drawing of galleries: their frame, group labels and scroll bars.
 //
 // Classes: CKTGalleryPaintManager.
 #pragma once
 
-#include <windows.h>
+#include <afxwin.h>
 
 #include "KTWinThemeWrapper.h"
 
+class CKTBarScrollBar;
+class CKTControlGallery;
+class CKTControlGalleryItem;
 class CKTPaintManager;
 
 class CKTGalleryPaintManager
@@ -15,6 +18,12 @@ public:
     explicit CKTGalleryPaintManager(CKTPaintManager* pPaintManager) : m_pPaintManager(pPaintManager) {}
     virtual ~CKTGalleryPaintManager() = default;
 
+    virtual void DrawLabel(CDC* pDC, CKTControlGalleryItem* pLabel, CRect rc);
+    // The background, the frame and the line that parts the gallery from the control after it.
+    virtual void FillControl(CDC* pDC, CKTControlGallery* pGallery, CRect rc);
+    virtual void DrawScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar);
+    // The up, down and popup buttons of a gallery that stands on a bar.
+    virtual void DrawScrollButtons(CDC* pDC, CKTControlGallery* pGallery);
     virtual void RefreshMetrics();
 
     int m_cxHScroll = 0;
@@ -27,5 +36,9 @@ public:
     CKTWinThemeWrapper m_themeScrollBar;
 
 protected:
+    // The arrows, track and thumb of the bar in the classic or flat look.
+    void DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat);
+    void DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar);
+
     CKTPaintManager* m_pPaintManager;  // the owner
 };

@@ -44,6 +44,7 @@ public:
 struct KT_CONTROLSTATE
 {
     BOOL bSelected = FALSE;  // hot
+    int nSelected = 0;       // how: 2 and 3 by the keyboard or the mouse
     int nPressed = 0;        // 1 held down, 2 or 3 its popup is open
     BOOL bEnabled = TRUE;
     int nChecked = 0;  // 2 indeterminate
@@ -80,6 +81,11 @@ public:
     // Measures (bDraw FALSE) or draws a control; the size is the same either way.
     CSize DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // Edit fields: the label is measured and drawn here, the text by the field's window.
+    virtual CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    virtual CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // The background of edit and combo-box fields.
+    virtual COLORREF GetControlEditBackColor(CKTControl* pControl);
     virtual CSize DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) = 0;
@@ -237,6 +243,12 @@ protected:
     // The two kinds of mark through the visual style or the classic frame control.
     CSize DrawButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked, BOOL bEnabled,
                          BOOL bRadio);
+
+    // The label before an edit or combo-box field: measured into the control, drawn when asked; the size.
+    CSize DrawFieldLabel(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // A sunken frame round the field after the label, filled while enabled.
+    void DrawEditField(CDC* pDC, CKTControl* pControl, CRect rcField);
+    void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
 
 private:
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);

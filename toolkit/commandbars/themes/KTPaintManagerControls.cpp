@@ -23,6 +23,10 @@ BOOL IsDrawnEnabled(CKTControl* pControl)
 
 CSize CKTPaintManager::DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
+    if (pControl->GetType() == ktControlEdit)
+        return DrawControlEdit(pDC, pControl, bDraw);
+    if (pControl->GetType() == ktControlComboBox)
+        return DrawControlComboBox(pDC, pControl, bDraw);
     CKTCommandBar* pBar = pControl->GetParent();
     if (pBar && pBar->GetType() == ktBarTypePopup)
         return DrawControlPopupParent(pDC, pControl, bDraw);
@@ -32,7 +36,8 @@ CSize CKTPaintManager::DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 KT_CONTROLSTATE CKTPaintManager::GetControlState(CKTControl* pControl) const
 {
     KT_CONTROLSTATE state;
-    state.bSelected = pControl->GetSelected() != 0;
+    state.nSelected = pControl->GetSelected();
+    state.bSelected = state.nSelected != 0;
     state.nPressed = pControl->GetPressed();
     state.bEnabled = IsDrawnEnabled(pControl);
     state.nChecked = std::max(0, pControl->GetChecked());

@@ -1,6 +1,7 @@
 // KTThemeFactory.cpp: the drawer of a theme id.
 #include "KTPaintManager.h"
 
+#include "KTThemeRibbon.h"
 #include "KTThemeStyle0.h"
 #include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
@@ -27,6 +28,9 @@ CKTSmartPtr<CKTPaintManager> CKTPaintManager::CreateTheme(int nTheme)
         break;
     case ktCommandBarsThemeStyleResources:
         pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeStyle5);
+        break;
+    case ktCommandBarsThemeRibbon:
+        pTheme = CKTSmartPtr<CKTPaintManager>::Adopt(new CKTThemeRibbon);
         break;
     default:
         // Themes not built here draw as the default theme.

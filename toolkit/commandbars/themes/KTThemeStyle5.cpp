@@ -1,10 +1,15 @@
 // KTThemeStyle5.cpp: the style resources' colours over theme 2, and the menu bar's idle text.
 #include "KTThemeStyle5.h"
 
+#include "KTStyleGalleryPaintManager.h"
 #include "KTStyleResourceSet.h"
 
-CKTThemeStyle5::CKTThemeStyle5() : m_pImages(KTStyleResourceSet())
+#include <algorithm>
+
+CKTThemeStyle5::CKTThemeStyle5()
+    : m_bFrameStatusBar(FALSE), m_nRibbonCaptionHeight(0), m_nFrameCaptionHeight(0), m_pImages(KTStyleResourceSet())
 {
+    m_pGalleryPaintManager.reset(new CKTStyleGalleryPaintManager(this));
     m_bThemedStatusBar = TRUE;
     m_bThinDropDownSpace = TRUE;
     m_dwShadowOptions = 1;
@@ -22,6 +27,9 @@ int CKTThemeStyle5::GetRectangleTextColor(const KT_CONTROLSTATE& state)
 void CKTThemeStyle5::RefreshMetrics()
 {
     CKTThemeStyle2::RefreshMetrics();
+    CreateCaptionFont();
+    m_nFrameCaptionHeight = std::max(::GetSystemMetrics(SM_CYCAPTION), 17);
+    m_nRibbonCaptionHeight = std::max(::GetSystemMetrics(SM_CYCAPTION) + 1, 18);
     SetPlainColors();
     ReadBarColors();
     ReadTableColors();

@@ -1,10 +1,12 @@
-// KTThemeStyle5.h: theme 2's bars in the colours of the style resources.
+// KTThemeStyle5.h: theme 2's bars in the colours of the style resources, the frame and workspace in its images.
 //
 // Classes: CKTThemeStyle5.
 #pragma once
 
 #include "KTThemeStyle2.h"
 
+class CKTFrameRegionHelper;
+class CKTStyleImage;
 class CKTStyleResourceSet;
 
 // Without a style module, or for a key the style lacks, theme 2's colours stand.
@@ -14,10 +16,32 @@ public:
     CKTThemeStyle5();
 
     int GetRectangleTextColor(const KT_CONTROLSTATE& state) override;
+    void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane) override;
+    void DrawStatusBarGripper(CDC* pDC, CRect rc) override;
+    void FillStatusBar(CDC* pDC, CWnd* pStatusBar) override;
     void RefreshMetrics() override;
     int GetCurrentTheme() const override { return 5; }
+    void FillWorkspace(CDC* pDC, CRect rc, CRect rcClip) override;
 
+    // The whole non-client frame into the frame's window DC.
+    virtual void DrawFrame(CKTFrameRegionHelper* pHelper);
+    // The window region with cut corners; NULL for a maximised window.
+    virtual HRGN CreateFrameRegion(CKTFrameRegionHelper* pHelper, int cx, int cy);
+    virtual void DrawFrameCaptionButton(CDC* pDC, CRect rc, UINT nId, BOOL bSelected, BOOL bPressed, BOOL bActive);
+    virtual void DrawFrameCaptionText(CDC* pDC, CRect rc, CWnd* pFrame, BOOL bActive);
+
+    // DrawFrame's picture on any DC laid out as the window, so that it can be read back.
+    void DrawFrameOn(CDC* pDC, CKTFrameRegionHelper* pHelper);
     CKTStyleResourceSet* GetImages() const { return m_pImages; }
+    CKTStyleImage* LoadImage(LPCSTR lpszName) const;
+    static HICON GetFrameSmallIcon(CWnd* pFrame);
+    // The glyph a caption button of this command and width shows.
+    static CString CaptionGlyphName(UINT nId, int cx);
+
+    BOOL m_bFrameStatusBar;  // the frame draws the status bar's strip with its border
+    CKTPaintManagerFont m_fontFrameCaption;
+    int m_nRibbonCaptionHeight;
+    int m_nFrameCaptionHeight;  // without the frame's border
 
     CKTPaintManagerColor m_clrBorderActive[4];    // the active frame border, outermost first
     CKTPaintManagerColor m_clrBorderInactive[4];  // the same when inactive
@@ -37,6 +61,14 @@ private:
     void ReadTableColors();
     void ReadFrameColors();  // the frame's, the workspace's and the highlight gradients
     void SetFixedColors();
+    void CreateCaptionFont();
+    void DrawFrameBorders(CDC* pDC, CKTFrameRegionHelper* pHelper, const CRect& rcWindow);
+    void DrawFrameCaption(CDC* pDC, CKTFrameRegionHelper* pHelper, const CRect& rcWindow);
+    void DrawFrameCaptionEdges(CDC* pDC, CKTFrameRegionHelper* pHelper, const CRect& rcWindow);
+    void DrawFrameStatusBar(CDC* pDC, CKTFrameRegionHelper* pHelper, const CRect& rcWindow);
+    // Part 0 of an active frame's image, part 1 of an inactive one's.
+    void DrawFramePart(CDC* pDC, LPCSTR lpszName, const CRect& rcDest, CRect rcSrc, BOOL bActive,
+                       const CRect& rcMargins, COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
 
     CKTStyleResourceSet* m_pImages;  // the process-wide set; outlives the theme
 };

@@ -3,6 +3,7 @@
 // from a timer that its loop dispatches.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <functional>
 
 #include "DockingTestFrame.h"
@@ -81,20 +82,18 @@ protected:
     }
 
     // Presses on the group's caption and moves to the screen point; the steps then run inside the drag.
-    bool DragTo(int nID, CPoint ptTo, std::vector<std::function<void()>> steps, bool bCtrl = false)
+    bool DragTo(int nID, CPoint ptTo, std::vector<std::function<void()>> steps)
     {
-        return DragFrom(Group(nID), kCaptionPoint, ptTo, std::move(steps), bCtrl);
+        return DragFrom(Group(nID), kCaptionPoint, ptTo, std::move(steps));
     }
 
     // The same from a point of the group's window.
     bool DragFrom(CKTDockingPaneTabbedContainer* pGroup, CPoint ptFrom, CPoint ptTo,
-                  std::vector<std::function<void()>> steps, bool bCtrl = false)
+                  std::vector<std::function<void()>> steps)
     {
         pGroup->ClientToScreen(&ptFrom);
         CTestInput foreground(pGroup->GetSafeHwnd());
         std::vector<INPUT> inputs;
-        if (bCtrl)
-            InputBuilder::AddKey(inputs, VK_CONTROL, true);
         InputBuilder::AddMove(inputs, ptFrom);
         InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
         InputBuilder::AddMove(inputs, ptFrom + CPoint(10, 10));
@@ -221,6 +220,52 @@ TEST_P(DragContextCancel, ACaptionDragChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(Cancels, DragContextCancel, AllLoopCancels(), LoopCancelCaseName);
 
+// Counts the stickers a drag shows, sampled on the test's thread by a timer that the drag loop dispatches, so
+// that the input thread can wait for them.
+class CStickerCount
+{
+public:
+    explicit CStickerCount(const CKTDockingPaneContext* pContext) : m_nTimer(::SetTimer(NULL, 0, 10, Sample))
+    {
+        s_pContext = pContext;
+    }
+    ~CStickerCount()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_pContext = nullptr;
+    }
+    size_t Shown() const { return s_nShown; }
+
+private:
+    static void CALLBACK Sample(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (s_pContext)
+            s_nShown = s_pContext->GetStickers().size();
+    }
+    static inline const CKTDockingPaneContext* s_pContext = nullptr;
+    static inline std::atomic<size_t> s_nShown{0};
+    UINT_PTR m_nTimer;
+};
+
+// Ctrl, pressed on the display once the stickers show, hides them; the drop over the editor then floats the group.
+TEST_F(DragContextLoop, CtrlOffersFloatingOnly)
+{
+    UseStickers(FALSE);
+    CStickerCount stickers(Manager().GetDockingContext());
+    CLoopInput input(Group(701)->GetSafeHwnd());
+    ASSERT_TRUE(DragOverTheEditor(input, 701)
+                    .Await([&] { return stickers.Shown() == 5; })
+                    .HoldKeys(CTestInput::kControl)
+                    .Await([&] { return stickers.Shown() == 0; })
+                    .Release()
+                    .ReleaseKeys()
+                    .Run());
+    PumpDocking();
+    EXPECT_TRUE(Pane(701)->IsFloating());
+    EXPECT_EQ(1, m_frame.CountActions(ktActionFloated, 701));
+    EXPECT_EQ(0, m_frame.CountActions(ktActionDocked, 701));
+}
+
 TEST_F(DragContextLoop, AQuitEndsACaptionDragWithoutADropAndReachesTheApplication)
 {
     UseStickers(FALSE);
@@ -244,35 +289,6 @@ TEST_F(DragContext, UnderFourPixelsNothingStarts)
     EXPECT_EQ(pBefore, Group(701));
     EXPECT_FALSE(Pane(701)->IsFloating());
     EXPECT_EQ(0, m_frame.CountActions(ktActionFloated, 701));
-}
-
-// The display resets modifiers at each mouse event, so Ctrl goes down after the cursor has arrived.
-TEST_F(DragContext, CtrlOffersFloatingOnly)
-{
-    UseStickers(FALSE);
-    size_t nBefore = 0;
-    size_t nWithCtrl = 99;
-    ASSERT_TRUE(DragTo(701, EditorCentre(),
-                       {[&]
-                        {
-                            nBefore = Stickers().size();
-                            std::vector<INPUT> inputs;
-                            InputBuilder::AddKey(inputs, VK_CONTROL, true);
-                            SendNow(std::move(inputs));
-                        },
-                        [&]
-                        {
-                            nWithCtrl = Stickers().size();
-                            std::vector<INPUT> inputs;
-                            InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
-                            InputBuilder::AddKey(inputs, VK_CONTROL, false);
-                            SendNow(std::move(inputs));
-                        }}));
-    EXPECT_EQ(5u, nBefore);
-    EXPECT_EQ(0u, nWithCtrl);
-    EXPECT_TRUE(Pane(701)->IsFloating());
-    EXPECT_EQ(1, m_frame.CountActions(ktActionFloated, 701));
-    EXPECT_EQ(0, m_frame.CountActions(ktActionDocked, 701));
 }
 
 TEST_F(DragContext, DraggedIntoEmptySpaceTheGroupFloatsAtOnceAndFollowsTheCursor)

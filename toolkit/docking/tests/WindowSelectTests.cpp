@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "HeldKeys.h"
 #include "InputBuilder.h"
 #include "KTDockingPane.h"
 #include "KTDockingPaneKeyboardHook.h"
@@ -118,27 +119,21 @@ TEST_F(WindowSelectTest, CtrlTabWithThreePanesSelectsThePreviousDocumentAndRelea
     int nItemHeight = 0;
     int nPanes = 0;
     CRect rcFirstFile;
-    int nStep = 0;
-    SendKeys({{VK_CONTROL, true}, {VK_TAB, true}, {VK_TAB, false}});
+    CHeldKeys ctrl(CTestInput::kControl);
+    ASSERT_TRUE(ctrl.IsHeld());
+    SendKeys({{VK_TAB, true}, {VK_TAB, false}});
     RunFromTimer(
         [&]
         {
             CKTDockingPaneWindowSelect* pSelector = ShownSelector();
             if (!pSelector)
                 return FALSE;
-            if (nStep++ == 0)
-            {
-                // A held Ctrl repeats. The display also forgets held keys when a new window takes the
-                // focus, and the repeat tells it again.
-                SendKeys({{VK_CONTROL, true}});
-                return FALSE;
-            }
             pSelector->GetWindowRect(&rcSelector);
             hWndSelected = SelectedWindow(pSelector);
             nPanes = pSelector->GetLayout().GetPaneCount();
             rcFirstFile = pSelector->GetLayout().GetItems().back().rc;
             nItemHeight = pSelector->GetLayout().GetItemHeight();
-            SendKeys({{VK_CONTROL, false}});
+            ctrl.Release();
             return TRUE;
         });
     ASSERT_TRUE(WaitForActive(children[0]));
@@ -159,7 +154,9 @@ TEST_F(WindowSelectTest, CtrlShiftTabSelectsTheLastDocument)
 {
     const std::vector<HWND> children = OpenDocuments(3);
     HWND hWndSelected = NULL;
-    SendKeys({{VK_CONTROL, true}, {VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}});
+    CHeldKeys ctrlShift(CTestInput::kControl | CTestInput::kShift);
+    ASSERT_TRUE(ctrlShift.IsHeld());
+    SendKeys({{VK_TAB, true}, {VK_TAB, false}});
     RunFromTimer(
         [&]
         {
@@ -167,8 +164,7 @@ TEST_F(WindowSelectTest, CtrlShiftTabSelectsTheLastDocument)
             if (!pSelector)
                 return FALSE;
             hWndSelected = SelectedWindow(pSelector);
-            SendKeys({{VK_CONTROL, true}});
-            SendKeys({{VK_SHIFT, false}, {VK_CONTROL, false}});
+            ctrlShift.Release();
             return TRUE;
         });
     ASSERT_TRUE(WaitForActive(children[0]));
@@ -181,7 +177,9 @@ TEST_F(WindowSelectTest, AltF7ListsPanesFirstStaysWhileAltIsHeldAndEndsOnItsRele
     int nStep = 0;
     int nOpenedOn = -1;
     CKTDockingPane* pAfterDown = nullptr;
-    SendKeys({{VK_MENU, true}, {VK_F7, true}, {VK_F7, false}});
+    CHeldKeys alt(CTestInput::kAlt);
+    ASSERT_TRUE(alt.IsHeld());
+    SendKeys({{VK_F7, true}, {VK_F7, false}});
     RunFromTimer(
         [&]
         {
@@ -191,11 +189,13 @@ TEST_F(WindowSelectTest, AltF7ListsPanesFirstStaysWhileAltIsHeldAndEndsOnItsRele
             if (nStep++ == 0)
             {
                 nOpenedOn = pSelector->GetLayout().GetSelectedIndex();
-                SendKeys({{VK_MENU, true}, {VK_DOWN, true}, {VK_DOWN, false}});  // Alt repeats as it is held
+                SendKeys({{VK_DOWN, true}, {VK_DOWN, false}});
                 return FALSE;
             }
+            if (pSelector->GetLayout().GetSelectedIndex() == nOpenedOn)
+                return FALSE;  // Down not handled yet
             pAfterDown = pSelector->GetLayout().GetSelectedItem()->pPane;
-            SendKeys({{VK_MENU, false}});
+            alt.Release();
             return TRUE;
         });
     ASSERT_TRUE(WaitFor([&] { return pAfterDown && !KTDockingPaneKeyboardHook()->GetRunningSelector(); }));
@@ -211,7 +211,9 @@ TEST_F(WindowSelectTest, MoreThanFifteenDocumentsMakeASecondColumnAndALetterConf
     int nColumns = 0;
     CSize sizeSelector;
     int nStep = 0;
-    SendKeys({{VK_CONTROL, true}, {VK_TAB, true}, {VK_TAB, false}});
+    CHeldKeys ctrl(CTestInput::kControl);
+    ASSERT_TRUE(ctrl.IsHeld());
+    SendKeys({{VK_TAB, true}, {VK_TAB, false}});
     RunFromTimer(
         [&]
         {
@@ -222,7 +224,7 @@ TEST_F(WindowSelectTest, MoreThanFifteenDocumentsMakeASecondColumnAndALetterConf
             {
                 nColumns = pSelector->GetLayout().GetColumnCount();
                 sizeSelector = CSize(pSelector->GetLayout().GetWindowSize());
-                SendKeys({{VK_CONTROL, true}, {VK_RIGHT, true}, {VK_RIGHT, false}});
+                SendKeys({{VK_RIGHT, true}, {VK_RIGHT, false}});
                 return FALSE;
             }
             SendKeys({{'A', true}, {'A', false}});

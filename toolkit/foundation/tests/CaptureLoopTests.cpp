@@ -6,6 +6,7 @@
 #include "KTCaptureLoop.h"
 #include "KTSplitterTracker.h"
 #include "LoopInput.h"
+#include "MessagePump.h"
 #include "TestWindows.h"
 
 namespace
@@ -117,6 +118,30 @@ TEST(CaptureLoop, AQuitEndsItAndReachesTheOuterLoop)
     WPARAM nCode = 0;
     EXPECT_TRUE(QuitPumped(&nCode));
     EXPECT_EQ(7u, nCode);
+}
+
+// A loop that paints before each message must not drop the quit that the system hands out with them.
+TEST(CaptureLoop, DispatchingOnlyThePaintKeepsAQuitForTheOuterLoop)
+{
+    CTestParent wnd;
+    QuitPumped();
+    wnd.Invalidate();
+    ::PostQuitMessage(5);
+    EXPECT_TRUE(CKTCaptureLoop::DispatchPendingPaint());
+    PumpMessages();
+    WPARAM nCode = 0;
+    EXPECT_TRUE(QuitPumped(&nCode)) << "posted again at once";
+    EXPECT_EQ(5u, nCode);
+
+    wnd.Invalidate();
+    ::PostQuitMessage(6);
+    int nKept = 0;
+    EXPECT_TRUE(CKTCaptureLoop::DispatchPendingPaint(&nKept));
+    EXPECT_EQ(6, nKept);
+    EXPECT_FALSE(CKTCaptureLoop::DispatchPendingPaint()) << "kept for the caller, the paint goes on";
+    EXPECT_FALSE(wnd.GetUpdateRect(nullptr));
+    PumpMessages();
+    EXPECT_FALSE(QuitPumped());
 }
 
 TEST_P(CaptureLoopCancel, TheSplitterTrackerKeepsTheBarWhereItWas)

@@ -3,7 +3,7 @@
 
 #include "KBHyperLink.h"
 #include "KTSplitterTracker.h"
-#include "KTOutsideClickMonitor.h"
+#include "KTMouseMonitor.h"
 #include "KTSmartPtr.h"
 #include "KTToolTipController.h"
 #include "MessageRecorder.h"
@@ -207,11 +207,11 @@ TEST(MouseMonitor, ClickOutsideClosesThePopupOnce)
     CTestParent other(200, 200);
     CTestParent popup(100, 100);
     popup.SetWindowPos(NULL, 400, 400, 100, 100, SWP_NOZORDER);
-    CKTOutsideClickMonitor::Instance()->Watch(popup.GetSafeHwnd());
-    EXPECT_EQ(popup.GetSafeHwnd(), CKTOutsideClickMonitor::Instance()->GetWatched());
+    CKTMouseMonitor::Instance()->SetupHook(popup.GetSafeHwnd());
+    EXPECT_EQ(popup.GetSafeHwnd(), CKTMouseMonitor::Instance()->GetWatched());
     ASSERT_TRUE(CTestInput(popup.GetSafeHwnd()).Click({50, 30}));
     EXPECT_TRUE(::IsWindow(popup.GetSafeHwnd())) << "a click inside keeps the popup";
     ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}));
     EXPECT_FALSE(::IsWindow(popup.GetSafeHwnd())) << "the popup was closed";
-    EXPECT_EQ(nullptr, CKTOutsideClickMonitor::Instance()->GetWatched()) << "the watch went with it";
+    EXPECT_EQ(nullptr, CKTMouseMonitor::Instance()->GetWatched()) << "the watch went with it";
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "KTKeyboardHook.h"
-#include "KTOutsideClickMonitor.h"
+#include "KTMouseMonitor.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 #include "TestWindows.h"
@@ -83,15 +83,15 @@ TEST(KeyboardHook, TheLatestSinkIsAskedFirstAndATakenKeyGoesNoFurther)
     EXPECT_TRUE(order.empty());
 }
 
-TEST(OutsideClickMonitor, ClickOutsideClosesTheWatchedPopupOnceWhileSinksStillSeeTheMouse)
+TEST(MouseMonitor, ClickOutsideClosesTheWatchedPopupOnceWhileSinksStillSeeTheMouse)
 {
     CRightPressWindow other;
     CTestParent popup(100, 100);
     popup.SetWindowPos(NULL, 460, 400, 100, 100, SWP_NOZORDER);
     CRightPressSink sink;
-    CKTOutsideClickMonitor* pMonitor = CKTOutsideClickMonitor::Instance();
+    CKTMouseMonitor* pMonitor = CKTMouseMonitor::Instance();
     ASSERT_TRUE(pMonitor->AddSink(&sink));
-    pMonitor->Watch(popup.GetSafeHwnd());
+    pMonitor->SetupHook(popup.GetSafeHwnd());
     ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}, true));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(popup.GetSafeHwnd()); }, kColdWineDeadlineMs))
         << "a right press outside closes it too";

@@ -201,3 +201,80 @@ TEST_F(MaskEditTest, ReadOnlyRefusesEveryChange)
     Type("\b9");
     EXPECT_STREQ("f2ab", Text());
 }
+
+namespace
+{
+
+// Tab and Shift+Tab move the focus through the parent's controls as a dialog's loop does.
+class CTabKeys
+{
+public:
+    explicit CTabKeys(HWND hWndParent)
+        : m_hHook(::SetWindowsHookExA(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId()))
+    {
+        s_hWndParent = hWndParent;
+    }
+    ~CTabKeys()
+    {
+        if (m_hHook)
+            ::UnhookWindowsHookEx(m_hHook);
+    }
+    CTabKeys(const CTabKeys&) = delete;
+    CTabKeys& operator=(const CTabKeys&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        MSG* pMsg = reinterpret_cast<MSG*>(lParam);
+        if (nCode == HC_ACTION && wParam == PM_REMOVE && ::IsDialogMessage(s_hWndParent, pMsg))
+            pMsg->message = WM_NULL;
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static inline HWND s_hWndParent = NULL;
+    HHOOK m_hHook;
+};
+
+}  // namespace
+
+// A full field entered with Tab used to put the caret at its end, where nothing can be typed.
+TEST_F(MaskEditTest, EnteredByTabTheTypedTextReplacesTheInputAndAClickKeepsItsCaret)
+{
+    CKBMaskEdit name;
+    ASSERT_TRUE(name.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, CRect(10, 40, 300, 64), &m_parent, 1005));
+    m_edit.ModifyStyle(0, WS_TABSTOP);
+    ASSERT_TRUE(m_edit.SetEditMask("0xHHHHHHHH", "0x________", "0x00000000"));
+    ASSERT_TRUE(name.SetEditMask("LAAAAAAAA", "_________", "old"));
+    CTabKeys tabs(m_parent.GetSafeHwnd());
+    CTestInput input(name.GetSafeHwnd());
+
+    ASSERT_TRUE(input.Key(VK_TAB));
+    ASSERT_EQ(m_edit.GetSafeHwnd(), ::GetFocus());
+    Type("22222222");
+    EXPECT_STREQ("0x22222222", Text());
+    Type("3");
+    EXPECT_STREQ("0x22222222", Text()) << "the field is full";
+
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kShift));
+    ASSERT_EQ(name.GetSafeHwnd(), ::GetFocus());
+    ASSERT_TRUE(input.Text("new"));
+    CString strName;
+    name.GetWindowText(strName);
+    EXPECT_STREQ("new______", strName) << "the old name is replaced, not appended to";
+    ASSERT_TRUE(m_pInput->Click({10, 10}));
+    const LRESULT nPastText = name.SendMessage(EM_POSFROMCHAR, 7);
+    ASSERT_TRUE(input.Click({(short)LOWORD(nPastText) + 1, (short)HIWORD(nPastText) + 2}));
+    ASSERT_TRUE(input.Text("x"));
+    name.GetWindowText(strName);
+    EXPECT_STREQ("newx_____", strName) << "a click among the prompts puts the caret after the text";
+
+    const LRESULT nFifth = m_edit.SendMessage(EM_POSFROMCHAR, 5);
+    ASSERT_TRUE(m_pInput->Click({(short)LOWORD(nFifth) + 1, (short)HIWORD(nFifth) + 2}));
+    ASSERT_EQ(m_edit.GetSafeHwnd(), ::GetFocus());
+    const int nCaret = Caret();
+    EXPECT_EQ(5, nCaret);
+    int nStart = 0, nEnd = 0;
+    m_edit.GetSel(nStart, nEnd);
+    EXPECT_EQ(nStart, nEnd) << "a click selects nothing";
+    Type("f");
+    EXPECT_EQ('f', Text()[nCaret]) << "typing starts where the click put the caret";
+}

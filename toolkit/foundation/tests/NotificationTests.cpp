@@ -1,6 +1,7 @@
 // NotificationTests.cpp: subscriptions, sending order, and delivery across threads.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <new>
 #include <vector>
 
@@ -172,14 +173,16 @@ TEST(NotificationSinkMT, DestroyedWindowIsGone)
 namespace
 {
 
-// Stays inside OnEvent until released; touches nothing of itself once
-// released, as its storage may then be going.
+// Stays inside its first OnEvent until released; touches nothing of itself once
+// released, as its storage may then be going. Later calls return at once.
 class CBlockingSink : public CKTNotificationSink
 {
 public:
     CBlockingSink(HANDLE hEntered, HANDLE hRelease) : m_hEntered(hEntered), m_hRelease(hRelease) {}
     void OnEvent(DWORD /*dwCode*/, WPARAM /*wParam*/, LPARAM /*lParam*/, DWORD /*dwFlags*/) override
     {
+        if (m_bCalled.exchange(true))
+            return;
         HANDLE hRelease = m_hRelease;
         ::SetEvent(m_hEntered);
         ::WaitForSingleObject(hRelease, 10000);
@@ -188,6 +191,7 @@ public:
 private:
     HANDLE m_hEntered;
     HANDLE m_hRelease;
+    std::atomic<bool> m_bCalled{false};
 };
 
 // Sends one event from a thread of its own, joined on destruction.
@@ -244,7 +248,9 @@ TEST(NotificationSinkLifetime, DestructionWaitsForACallRunningOnAnotherThread)
     ASSERT_NE(nullptr, hDestroyer);
     EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), ::WaitForSingleObject(hDestroyer, 300))
         << "the sink was freed under a call still running in it";
-    EXPECT_FALSE(ptrConnection->SendEvent(42, 0, 0)) << "yet its subscription is already gone";
+    // The destroying thread unsubscribes before it waits, but it may not have run yet.
+    EXPECT_TRUE(PumpUntil([&] { return !ptrConnection->SendEvent(42, 0, 0); }, kColdWineDeadlineMs))
+        << "yet its subscription goes";
     ::SetEvent(release.h);
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hDestroyer, 5000));
     ::CloseHandle(hDestroyer);

@@ -8,6 +8,7 @@
 #include "KTPropertyGridToolBar.h"
 
 #include <commctrl.h>
+#include "HeldKeys.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -311,24 +312,6 @@ TEST_F(ViewTest, VerbsTakeRoomAtTheNextLayoutAndReportClicks)
 namespace
 {
 
-// Holds Shift in this thread's keyboard state for its lifetime.
-class CShiftHeld
-{
-public:
-    CShiftHeld()
-    {
-        ::GetKeyboardState(m_before);
-        BYTE keys[256];
-        memcpy(keys, m_before, sizeof(keys));
-        keys[VK_SHIFT] = 0x80;
-        ::SetKeyboardState(keys);
-    }
-    ~CShiftHeld() { ::SetKeyboardState(m_before); }
-
-private:
-    BYTE m_before[256];
-};
-
 // A control after the grid in the owner's tab order; gone with the test.
 class CNextControl : public CWnd
 {
@@ -356,8 +339,9 @@ TEST_F(ViewTest, ShiftTabFromTheNextControlLandsOnTheLastPartOfTheGrid)
     m_pView->OnSelectionChanged();
     auto ArriveBackwards = [&]
     {
-        next.SetFocus();
-        CShiftHeld shift;
+        CTestInput foreground(next.GetSafeHwnd());  // the display's keys go to the window in front
+        CHeldKeys shift(CTestInput::kShift);
+        ASSERT_TRUE(shift.IsHeld());
         m_grid.SetFocus();
     };
 

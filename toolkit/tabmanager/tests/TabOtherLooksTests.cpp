@@ -1,9 +1,11 @@
 // The other looks and colour sets: what each id makes, the flat, trapezoid and resource looks drawn into
-// memory bitmaps, and the colours of the flat and style-resource sets.
+// memory bitmaps with and without the tests' style module, and the colours of the flat and style-resource sets.
 #include <gtest/gtest.h>
 
 #include "KTColorManager.h"
+#include "KTStyleResourceSet.h"
 #include "KTTabColorSet4.h"
+#include "LoadedStyle.h"
 #include "MemoryCanvas.h"
 #include "TabHostWindow.h"
 
@@ -144,4 +146,89 @@ TEST(TabOtherLooks, SteepTrapezoidsReachHalfTheirHeightIntoBothNeighbours)
     EXPECT_EQ(30 - 10 + 4, rcDrawn.left);
     EXPECT_EQ(80 + 10 - 4 + 1, rcDrawn.right);
     EXPECT_EQ(10, rcDrawn.top);
+}
+
+namespace
+{
+// The tests' RIBBONTAB part p: its outer half (250, 40p, 0), the half towards the client (0, 40p, 250).
+COLORREF TabOuter(int nPart) { return RGB(250, 40 * nPart, 0); }
+COLORREF TabInner(int nPart) { return RGB(0, 40 * nPart, 250); }
+
+CPixelImage DrawnTab(CTabHostWindow& host, CKTTabManagerItem* pItem)
+{
+    CMemoryCanvas canvas(CSize(120, 80));
+    host.GetPaintManager()->GetAppearanceSet()->DrawSingleButton(canvas.DC(), pItem);
+    return canvas.Image();
+}
+}  // namespace
+
+TEST(TabOtherLooks, TheResourceLookDrawsTheStyleTabTurnedToEachSide)
+{
+    CLoadedStyle style("STYLE_INI");
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(10);
+    host.SetCurSel(1);
+    const int nSelected = host.HasFocus() ? 5 : 3;
+
+    CPixelImage top = DrawnTab(host, Place(host, 1, CRect(10, 10, 60, 30)));
+    EXPECT_EQ(TabOuter(nSelected), top.Pixel(57, 11));
+    EXPECT_EQ(TabInner(nSelected), top.Pixel(57, 28));
+    CPixelImage idle = DrawnTab(host, Place(host, 2, CRect(10, 10, 60, 30)));
+    EXPECT_EQ(kUntouched, idle.Pixel(57, 11)) << "neither selected nor hot: no image";
+
+    const struct
+    {
+        int nPosition;
+        CPoint ptOuter, ptInner;
+    } sides[] = {
+        {ktTabPositionLeft, CPoint(11, 57), CPoint(28, 57)},
+        {ktTabPositionRight, CPoint(28, 57), CPoint(11, 57)},
+        {ktTabPositionBottom, CPoint(57, 28), CPoint(57, 11)},
+    };
+    for (const auto& side : sides)
+    {
+        pPainter->SetPosition(side.nPosition);
+        BOOL bSideways = side.nPosition != ktTabPositionBottom;
+        CRect rc = bSideways ? CRect(10, 10, 30, 60) : CRect(10, 10, 60, 30);
+        CPixelImage image = DrawnTab(host, Place(host, 1, rc));
+        EXPECT_EQ(TabOuter(nSelected), image.Pixel(side.ptOuter.x, side.ptOuter.y)) << "side " << side.nPosition;
+        EXPECT_EQ(TabInner(nSelected), image.Pixel(side.ptInner.x, side.ptInner.y)) << "side " << side.nPosition;
+    }
+}
+
+TEST(TabOtherLooks, TheResourceLookFillsTheClientWithTheGroupsImage)
+{
+    CLoadedStyle style("STYLE_INI");
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(10);
+    CMemoryCanvas canvas(CSize(200, 100));
+    CRect rcClient = pPainter->GetAppearanceSet()->FillClient(canvas.DC(), CRect(0, 0, 200, 100), &host);
+    ASSERT_FALSE(rcClient.IsRectEmpty());
+    CPixelImage image = canvas.Image();
+    EXPECT_EQ(RGB(30, 160, 90), image.Pixel(rcClient.CenterPoint().x, rcClient.CenterPoint().y));
+}
+
+TEST(TabOtherColors, TheResourceSetReadsTheStyleAndKeepsWhatItLacks)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    {
+        CLoadedStyle style("STYLE_INI");
+        auto* pColors = static_cast<CKTTabColorSet4*>(pPainter->SetColor(32));
+        CKTStyleResourceSet& set = *KTStyleResourceSet();
+        EXPECT_EQ(set.GetColor("TabManager", "FrameBorder"), COLORREF(pColors->m_clrFrameBorder));
+        EXPECT_EQ(set.GetColor("TabManager", "DarkShadow"), COLORREF(pColors->m_clrEdgeOuter));
+        EXPECT_EQ(set.GetColor("Ribbon", "RibbonFace"), COLORREF(pColors->m_clrHeaderFace.clrDark));
+        EXPECT_EQ(set.GetColor("Window", "HighlightChecked"), COLORREF(pColors->m_clrSelectedTab));
+        EXPECT_EQ(set.GetColor("Ribbon", "TabSelectedText"), COLORREF(pColors->m_clrTextSelected));
+        EXPECT_EQ(set.GetColor("Ribbon", "TabNormalText"), COLORREF(pColors->m_clrTextNormal));
+    }
+    // A style without these keys once wrote -1 into them.
+    CLoadedStyle partial("STYLE_PARTIAL_INI");
+    auto* pColors = static_cast<CKTTabColorSet4*>(pPainter->SetColor(32));
+    EXPECT_EQ(COLORREF(0x9C613B), COLORREF(pColors->m_clrFrameBorder)) << "the blue scheme's";
+    EXPECT_NE(COLORREF(-1), COLORREF(pColors->m_clrHeaderFace.clrLight));
+    EXPECT_NE(COLORREF(-1), COLORREF(pColors->m_clrTextSelected));
 }

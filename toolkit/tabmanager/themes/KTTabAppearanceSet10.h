@@ -5,6 +5,8 @@
 
 #include "KTTabAppearanceSet.h"
 
+class CKTStyleImage;
+
 class CKTTabAppearanceSet10 : public CKTTabAppearanceSet
 {
 public:
@@ -13,4 +15,8 @@ public:
     void DrawSingleButton(CDC* pDC, CKTTabManagerItem* pItem) override;
     int GetSupportedColorSets() const override { return 32; }
     int GetDefaultColorSet() const override { return 32; }
+
+private:
+    // Magenta is transparent; tabs on the other sides get the image turned to face away from the client.
+    static void DrawTabImage(CDC* pDC, CKTStyleImage* pImage, const CRect& rc, int nPart, int nPosition);
 };

@@ -3,6 +3,8 @@
 
 #include "KTColorManager.h"
 #include "KTStyleResourceSet.h"
+#include "KTTabManager.h"
+#include "KTTabManagerNavigateButton.h"
 
 // Without style resources the blue scheme's colours stand.
 void CKTTabColorSet32::RefreshMetrics()
@@ -16,27 +18,31 @@ void CKTTabColorSet32::RefreshMetrics()
     m_bLunaColors = TRUE;
 }
 
+// A key the style lacks keeps the scheme's colour; -1 there would paint black or nothing.
 void CKTTabColorSet32::ReadStyleColors()
 {
-    CKTStyleResourceSet* pStyle = KTStyleResourceSet();
+    const CKTStyleResourceSet& style = *KTStyleResourceSet();
     m_clrTextHot.SetStandardValue(0);
-    m_clrFrameBorder.SetStandardValue(pStyle->GetColor("TabManager", "FrameBorder"));
+    style.ReadColor("TabManager", "FrameBorder", m_clrFrameBorder);
     m_clrEdgeMiddle.SetStandardValue(m_clrFrameBorder);
-    m_clrTabDarkShadow.SetStandardValue(pStyle->GetColor("TabManager", "DarkShadow"));
+    style.ReadColor("TabManager", "DarkShadow", m_clrTabDarkShadow);
     m_clrEdgeOuter.SetStandardValue(m_clrTabDarkShadow);
-    m_clrTabShadow.SetStandardValue(pStyle->GetColor("TabManager", "LightShadow"));
+    style.ReadColor("TabManager", "LightShadow", m_clrTabShadow);
     m_clrEdgeInner.SetStandardValue(m_clrTabShadow);
     m_clrEdgeFace.SetStandardValue(0xFFFFFF);
-    COLORREF clrFace = pStyle->GetColor("Ribbon", "RibbonFace");
-    m_clrHeaderFace.SetStandardValue(clrFace, clrFace);
-    m_clrAutoHideFace.SetStandardValue(clrFace, clrFace);
-    m_clrNormalTab.SetStandardValue(pStyle->GetColor("Window", "ButtonFace"));
-    m_clrSelectedTab.SetStandardValue(pStyle->GetColor("Window", "HighlightChecked"));
-    m_clrHotTab.SetStandardValue(pStyle->GetColor("Window", "HighlightSelected"));
-    m_clrNavigateBorder.SetStandardValue(pStyle->GetColor("Window", "WindowFrame"));
-    m_clrTextHot.SetStandardValue(pStyle->GetColor("Ribbon", "TabNormalText"));
+    COLORREF clrFace = m_clrHeaderFace.clrLight;
+    if (style.ReadColor("Ribbon", "RibbonFace", clrFace))
+    {
+        m_clrHeaderFace.SetStandardValue(clrFace, clrFace);
+        m_clrAutoHideFace.SetStandardValue(clrFace, clrFace);
+    }
+    style.ReadColor("Window", "ButtonFace", m_clrNormalTab);
+    style.ReadColor("Window", "HighlightChecked", m_clrSelectedTab);
+    style.ReadColor("Window", "HighlightSelected", m_clrHotTab);
+    style.ReadColor("Window", "WindowFrame", m_clrNavigateBorder);
+    style.ReadColor("Ribbon", "TabNormalText", m_clrTextHot);
     m_clrTextNormal.SetStandardValue(m_clrTextHot);
-    m_clrTextSelected.SetStandardValue(pStyle->GetColor("Ribbon", "TabSelectedText"));
+    style.ReadColor("Ribbon", "TabSelectedText", m_clrTextSelected);
 }
 
 void CKTTabColorSet32::FillNavigateButton(CDC* pDC, CKTTabManagerNavigateButton* pButton, CRect& rc)
@@ -47,4 +53,11 @@ void CKTTabColorSet32::FillNavigateButton(CDC* pDC, CKTTabManagerNavigateButton*
         return;
     }
     pDC->SetTextColor(m_clrTextNormal);
+    BOOL bHot = pButton->GetTabManager()->GetHighlightedButton() == pButton;
+    CKTStyleImage* pImage = KTStyleResourceSet()->GetImage("TOOLBARBUTTONS22");
+    if (!pImage || !pButton->IsEnabled() || (!pButton->IsPressed() && !bHot))
+        return;
+    // The hot part of the bars' button image, which holds four states.
+    pImage->DrawImage(pDC, rc, pImage->GetSource(0, 4), CRect(0, 0, 0, 0));
+    pDC->SetTextColor(0);
 }

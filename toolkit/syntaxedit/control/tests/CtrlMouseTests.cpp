@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestWindow.h"
+#include "HeldKeys.h"
 #include "InputBuilder.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "MessageRecorder.h"
@@ -9,7 +10,7 @@
 
 namespace
 {
-// Raw input for what the shared helper has no call for: a key held across clicks, a button held still.
+// Raw input for what the shared helper has no call for: a key pressed inside a menu loop, a button held still.
 void SendRaw(DWORD dwType, WORD wKey, DWORD dwFlags, POINT ptScreen = {})
 {
     INPUT input = {};
@@ -88,9 +89,11 @@ TEST_F(CMouseTest, ClickPlacesTheCaretAndShiftClickExtends)
     EXPECT_FALSE(Ctrl().HasSelection());
     ASSERT_TRUE(m_input->Click(At(3, 40)));
     EXPECT_EQ(Ctrl().GetCurrentChar(), 3);
-    SendRaw(INPUT_KEYBOARD, VK_SHIFT, 0);
-    ASSERT_TRUE(m_input->Click(At(1, 3)));
-    SendRaw(INPUT_KEYBOARD, VK_SHIFT, KEYEVENTF_KEYUP);
+    {
+        CHeldKeys shift(CTestInput::kShift);
+        ASSERT_TRUE(shift.IsHeld());
+        ASSERT_TRUE(m_input->Click(At(1, 3)));
+    }
     ExpectSelection(1, 3, 3, 3);
 }
 
@@ -104,9 +107,11 @@ TEST_F(CMouseTest, DoubleClickAndCtrlClickSelectWords)
     ExpectSelection(1, 5, 1, 6);
     ASSERT_TRUE(m_input->Click(At(1, 20)));
     ASSERT_TRUE(m_input->Click(At(1, 1)));
-    SendRaw(INPUT_KEYBOARD, VK_CONTROL, 0);
-    ASSERT_TRUE(m_input->Click(At(1, 2)));
-    SendRaw(INPUT_KEYBOARD, VK_CONTROL, KEYEVENTF_KEYUP);
+    {
+        CHeldKeys ctrl(CTestInput::kControl);
+        ASSERT_TRUE(ctrl.IsHeld());
+        ASSERT_TRUE(m_input->Click(At(1, 2)));
+    }
     ExpectSelection(1, 1, 1, 5);
 }
 

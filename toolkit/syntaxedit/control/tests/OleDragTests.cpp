@@ -11,6 +11,7 @@
 #include "EditorAppTest.h"
 #include "LoopInput.h"
 #include "MessageRecorder.h"
+#include "TestInput.h"
 #include "TestMainFrame.h"
 
 namespace
@@ -94,18 +95,14 @@ protected:
         pTo->ClientToScreen(&ptTo);
         pFrom->ScreenToClient(&ptTo);
         CLoopInput input(pFrom->GetSafeHwnd());
-        input.Press(ptFrom).Move(ptFrom + CPoint(8, 4)).Move(ptTo).Move(ptTo + CPoint(1, 0)).Release();
-        SetCtrl(bCtrl);
-        const bool bRun = input.Run();
-        SetCtrl(false);
-        return bRun;
-    }
-    static void SetCtrl(bool bDown)
-    {
-        BYTE keys[256];
-        ::GetKeyboardState(keys);
-        keys[VK_CONTROL] = keys[VK_LCONTROL] = bDown ? 0x80 : 0;
-        ::SetKeyboardState(keys);
+        return input.HoldKeys(bCtrl ? CTestInput::kControl : CTestInput::kNone)
+            .Press(ptFrom)
+            .Move(ptFrom + CPoint(8, 4))
+            .Move(ptTo)
+            .Move(ptTo + CPoint(1, 0))
+            .Release()
+            .ReleaseKeys()
+            .Run();
     }
 
     CKTSyntaxEditDoc* m_pSource = NULL;

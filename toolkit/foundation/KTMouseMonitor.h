@@ -1,7 +1,7 @@
-// KTOutsideClickMonitor.h: the thread's one mouse hook: presses outside a popup close it, and modules that
+// KTMouseMonitor.h: the thread's one mouse hook: presses outside a popup close it, and modules that
 // follow the mouse across windows see each mouse message first.
 //
-// Classes: IKTMouseHookSink, CKTOutsideClickMonitor.
+// Classes: IKTMouseHookSink, CKTMouseMonitor.
 #pragma once
 
 #include <windows.h>
@@ -18,14 +18,14 @@ public:
 };
 
 // The WH_MOUSE hook of the calling thread, installed while a popup is watched or any sink listens.
-class CKTOutsideClickMonitor
+class CKTMouseMonitor
 {
 public:
-    static CKTOutsideClickMonitor* Instance();
-    ~CKTOutsideClickMonitor();
+    static CKTMouseMonitor* Instance();
+    ~CKTMouseMonitor();
 
     // A press outside hWnd's window rectangle posts WM_CLOSE to it, once; NULL stops watching.
-    void Watch(HWND hWnd);
+    void SetupHook(HWND hWnd);
     HWND GetWatched() const { return m_hWndWatched; }
     // The latest sink is asked first. FALSE when the hook could not be installed (the sink is not added).
     BOOL AddSink(IKTMouseHookSink* pSink);
@@ -34,7 +34,7 @@ public:
     static BOOL IsPress(UINT nMessage);
 
 private:
-    CKTOutsideClickMonitor() = default;
+    CKTMouseMonitor() = default;
     static LRESULT CALLBACK HookProc(int nCode, WPARAM wParam, LPARAM lParam);
     BOOL Hook();
     void UnhookWhenIdle();

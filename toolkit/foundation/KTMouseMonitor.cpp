@@ -1,26 +1,26 @@
-// KTOutsideClickMonitor.cpp: one WH_MOUSE hook per thread: the watched popup's outside clicks, then the sinks.
-#include "KTOutsideClickMonitor.h"
+// KTMouseMonitor.cpp: one WH_MOUSE hook per thread: the watched popup's outside clicks, then the sinks.
+#include "KTMouseMonitor.h"
 
-CKTOutsideClickMonitor* CKTOutsideClickMonitor::Instance()
+CKTMouseMonitor* CKTMouseMonitor::Instance()
 {
-    static thread_local CKTOutsideClickMonitor s_monitor;
+    static thread_local CKTMouseMonitor s_monitor;
     return &s_monitor;
 }
 
-CKTOutsideClickMonitor::~CKTOutsideClickMonitor()
+CKTMouseMonitor::~CKTMouseMonitor()
 {
     if (m_hHook)
         ::UnhookWindowsHookEx(m_hHook);
 }
 
-BOOL CKTOutsideClickMonitor::Hook()
+BOOL CKTMouseMonitor::Hook()
 {
     if (!m_hHook)
         m_hHook = ::SetWindowsHookEx(WH_MOUSE, HookProc, NULL, ::GetCurrentThreadId());
     return m_hHook != NULL;
 }
 
-void CKTOutsideClickMonitor::UnhookWhenIdle()
+void CKTMouseMonitor::UnhookWhenIdle()
 {
     if (!m_hHook || m_hWndWatched || !m_sinks.IsEmpty())
         return;
@@ -28,13 +28,13 @@ void CKTOutsideClickMonitor::UnhookWhenIdle()
     m_hHook = NULL;
 }
 
-void CKTOutsideClickMonitor::Watch(HWND hWnd)
+void CKTMouseMonitor::SetupHook(HWND hWnd)
 {
     m_hWndWatched = hWnd && Hook() ? hWnd : NULL;
     UnhookWhenIdle();
 }
 
-BOOL CKTOutsideClickMonitor::AddSink(IKTMouseHookSink* pSink)
+BOOL CKTMouseMonitor::AddSink(IKTMouseHookSink* pSink)
 {
     if (!Hook())
         return FALSE;
@@ -42,13 +42,13 @@ BOOL CKTOutsideClickMonitor::AddSink(IKTMouseHookSink* pSink)
     return TRUE;
 }
 
-void CKTOutsideClickMonitor::RemoveSink(IKTMouseHookSink* pSink)
+void CKTMouseMonitor::RemoveSink(IKTMouseHookSink* pSink)
 {
     m_sinks.Remove(pSink);
     UnhookWhenIdle();
 }
 
-BOOL CKTOutsideClickMonitor::IsPress(UINT nMessage)
+BOOL CKTMouseMonitor::IsPress(UINT nMessage)
 {
     switch (nMessage)
     {
@@ -64,20 +64,20 @@ BOOL CKTOutsideClickMonitor::IsPress(UINT nMessage)
     }
 }
 
-void CKTOutsideClickMonitor::CloseWatchedOutside(UINT nMessage, POINT pt)
+void CKTMouseMonitor::CloseWatchedOutside(UINT nMessage, POINT pt)
 {
     RECT rc;
     if (!m_hWndWatched || !IsPress(nMessage) || !::IsWindow(m_hWndWatched) || !::GetWindowRect(m_hWndWatched, &rc) ||
         ::PtInRect(&rc, pt))
         return;
     const HWND hWndPopup = m_hWndWatched;
-    Watch(NULL);  // one close per watch
+    SetupHook(NULL);  // one close per watch
     ::PostMessage(hWndPopup, WM_CLOSE, 0, 0);
 }
 
-LRESULT CALLBACK CKTOutsideClickMonitor::HookProc(int nCode, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CKTMouseMonitor::HookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    CKTOutsideClickMonitor* pThis = Instance();
+    CKTMouseMonitor* pThis = Instance();
     if (nCode != HC_ACTION)
         return ::CallNextHookEx(pThis->m_hHook, nCode, wParam, lParam);
     const UINT nMessage = static_cast<UINT>(wParam);

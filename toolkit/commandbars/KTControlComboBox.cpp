@@ -1,0 +1,418 @@
+// KTControlComboBox.cpp: the combo box's selection, text, focus, list and keys.
+#include "KTControlComboBox.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControlComboBoxList.h"
+#include "KTPaintManager.h"
+
+IMPLEMENT_DYNCREATE(CKTControlComboBox, CKTControlPopup)
+
+namespace
+{
+BOOL IsKeyDown(int nKey) { return ::GetKeyState(nKey) < 0; }
+BOOL IsMoveKey(UINT nChar) { return nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT; }
+// The shell's completion flag that lets Tab move in its list.
+const DWORD kShellTabMovesSelection = 8;
+}  // namespace
+
+CKTControlComboBox::CKTControlComboBox() : m_field(this)
+{
+    m_nType = ktControlComboBox;
+    m_nWidth = 100;
+    CKTSmartPtr<CKTControlComboBoxList> pList = KTMakeCounted<CKTControlComboBoxList>();
+    pList->CreateListBox();
+    SetCommandBar(pList);
+}
+
+CKTControlComboBox::~CKTControlComboBox() = default;
+
+CKTControlComboBoxPopupBar* CKTControlComboBox::GetComboPopup() const
+{
+    return dynamic_cast<CKTControlComboBoxPopupBar*>(GetCommandBar());
+}
+
+int CKTControlComboBox::GetCurSel() const
+{
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    return pPopup ? pPopup->GetCurSel() : m_nCurSel;
+}
+
+void CKTControlComboBox::SetCurSel(int nIndex)
+{
+    if (GetCurSel() == nIndex && m_nCurSel == nIndex)
+        return;
+    m_nCurSel = nIndex;
+    if (CKTControlComboBoxPopupBar* pPopup = GetComboPopup())
+        pPopup->SetCurSel(nIndex);
+    OnSelChanged();
+}
+
+CString CKTControlComboBox::GetListBoxText() const
+{
+    CString strText;
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    if (pPopup)
+        pPopup->GetText(pPopup->GetCurSel(), strText);
+    return strText;
+}
+
+void CKTControlComboBox::SetDropDown(BOOL bDropDown)
+{
+    m_bDropDown = bDropDown;
+    if (!bDropDown)
+        m_field.SetWnd(NULL);
+    else if (!m_field.GetWnd())
+        m_field.SetWnd(std::unique_ptr<CKTControlEditWnd>(new CKTControlEditWnd(this)));
+    m_bDelayReposition = TRUE;
+    DelayLayoutParent();
+}
+
+void CKTControlComboBox::SetLabelWidth(int nWidth)
+{
+    if (m_nLabelWidth == nWidth)
+        return;
+    m_nLabelWidth = nWidth;
+    m_bDelayReposition = TRUE;
+}
+
+void CKTControlComboBox::SetThumbWidth(int nWidth)
+{
+    if (m_nThumbWidth == nWidth)
+        return;
+    m_nThumbWidth = nWidth;
+    m_bDelayReposition = TRUE;
+}
+
+void CKTControlComboBox::SetEnabled(int nEnabled)
+{
+    CKTControlPopup::SetEnabled(nEnabled);
+    if (CKTControlEditWnd* pEdit = GetEditCtrl())
+        pEdit->EnableWindow(IsEnabled());
+    m_field.ApplyCharFormat();
+}
+
+void CKTControlComboBox::SetRect(CRect rc)
+{
+    CRect rcField(rc.left + m_nLabelWidth + 4, rc.top + 3, rc.right - (m_nThumbWidth + 3), rc.bottom - 3);
+    m_field.Place(rc, rcField, m_bDelayReposition);
+    m_rcControl = rc;
+    m_field.UpdateVisibility();
+    m_bDelayReposition = FALSE;
+}
+
+BOOL CKTControlComboBox::IsCaptionVisible() const
+{
+    if (m_pParent && m_pParent->GetType() == ktBarTypePopup)
+        return TRUE;
+    if (GetCaption().IsEmpty())
+        return FALSE;
+    int nStyle = GetStyle();
+    return nStyle == ktButtonCaption || nStyle == ktButtonIconAndCaption || nStyle == ktButtonIconAndCaptionBelow ||
+           m_nComboStyle == 1;
+}
+
+void CKTControlComboBox::SetHideFlags(DWORD dwFlags)
+{
+    if (dwFlags == m_dwHideFlags)
+        return;
+    CKTControlPopup::SetHideFlags(dwFlags);
+    m_field.UpdateVisibility();
+}
+
+// Vertical bars have no room for the box.
+void CKTControlComboBox::OnCalcDynamicSize(DWORD dwMode)
+{
+    SetHideFlag(ktHideDockingVertical, (dwMode & LM_VERTDOCK) != 0);
+}
+
+void CKTControlComboBox::SetParent(CKTCommandBar* pParent)
+{
+    // The list belongs to the new bar's site, so that it goes with it.
+    CKTCommandBar* pList = GetCommandBar();
+    if (pParent && pParent != m_pParent && pList && pList->GetSafeHwnd())
+        if (CWnd* pSite = pParent->GetSite())
+            ::SetWindowLongPtr(pList->GetSafeHwnd(), GWLP_HWNDPARENT, (LONG_PTR)pSite->GetSafeHwnd());
+    if (!pParent)
+        m_field.DestroyWindow();
+    CKTControlPopup::SetParent(pParent);
+}
+
+void CKTControlComboBox::OnRemoved()
+{
+    CKTControlPopup::OnRemoved();
+    m_field.UpdateVisibility();
+}
+
+void CKTControlComboBox::Copy(CKTControl* pFrom, BOOL bRecursive)
+{
+    if (CKTControlComboBox* pCombo = dynamic_cast<CKTControlComboBox*>(pFrom))
+    {
+        m_field.SetEditStyle(pCombo->m_field.GetEditStyle());
+        m_nComboStyle = pCombo->m_nComboStyle;
+        m_field.SetEditTextOrHint(pCombo->GetUserText());
+        m_field.SetEditHint(pCombo->GetEditHint());
+        SetDropDown(pCombo->m_bDropDown);
+        m_bAutoComplete = pCombo->m_bAutoComplete;
+        m_field.SetShellAutoComplete(pCombo->m_field.GetShellAutoCompleteFlags());
+        m_nDropDownItemCount = pCombo->m_nDropDownItemCount;
+    }
+    CKTControlPopup::Copy(pFrom, bRecursive);
+}
+
+void CKTControlComboBox::OnSelChanged()
+{
+    m_bSyncLock = TRUE;
+    SetEditText(GetListBoxText());
+    m_bSyncLock = FALSE;
+    RedrawParent(FALSE);
+    NotifySite(CBN_SELCHANGE);
+}
+
+void CKTControlComboBox::UpdatePopupSelection()
+{
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    if (m_bSyncLock || !GetEditCtrl() || !pPopup)
+        return;
+    CString strText = GetEditText();
+    int nExact = pPopup->FindStringExact(0, strText);
+    if (nExact >= 0)
+    {
+        pPopup->SetCurSel(nExact);
+        return;
+    }
+    // The nearest item comes into view without being chosen.
+    int nPrefix = pPopup->FindString(0, strText);
+    pPopup->SetTopIndex(nPrefix);
+    pPopup->SetCurSel(nPrefix);
+    pPopup->SetCurSel(-1);
+}
+
+void CKTControlComboBox::CompleteFromList()
+{
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    CKTControlEditWnd* pEdit = GetEditCtrl();
+    CString strTyped = GetEditText();
+    int nStart = 0, nEnd = 0;
+    pEdit->GetSel(nStart, nEnd);
+    if (strTyped.IsEmpty() || nStart != nEnd || nEnd != strTyped.GetLength())
+        return;
+    CString strItem;
+    if (!pPopup->GetText(pPopup->FindString(0, strTyped), strItem))
+        return;
+    SetEditText(strItem);
+    pEdit->SetSel(strItem.GetLength(), strTyped.GetLength());
+    pEdit->SendMessage(EM_SCROLLCARET);
+}
+
+void CKTControlComboBox::OnEditChanged()
+{
+    if (!m_bSyncLock && m_bAutoComplete && !m_bSuppressAutoComplete && GetEditCtrl() && GetComboPopup())
+    {
+        // Set first: the completion changes the text again.
+        m_bSuppressAutoComplete = TRUE;
+        CompleteFromList();
+    }
+    UpdatePopupSelection();
+    NotifySite(CBN_EDITCHANGE);
+}
+
+void CKTControlComboBox::SetFocused(BOOL bFocused)
+{
+    if (m_bFocused == bFocused || !m_pParent)
+        return;
+    m_bFocused = bFocused;
+    CKTSmartPtr<CKTControl> pHold(this);
+    if (bFocused)
+    {
+        m_nSavedSel = GetCurSel();
+        m_bSelectionConfirmed = FALSE;
+        m_field.EnterFocusMode();
+        NotifySite(CBN_SETFOCUS);
+    }
+    else
+    {
+        if (!m_bSelectionConfirmed && !IsPopuped() && !GetEditCtrl())
+        {
+            SetCurSel(m_nSavedSel);
+            NotifySite(CBN_SELENDCANCEL);
+        }
+        m_field.LeaveFocusMode();
+        NotifySite(CBN_KILLFOCUS);
+    }
+    RedrawParent(FALSE);
+}
+
+BOOL CKTControlComboBox::OnSetSelected(int nSelected)
+{
+    BOOL bChanged = CKTControlPopup::OnSetSelected(nSelected);
+    if (!nSelected)
+    {
+        SetFocused(FALSE);
+        m_field.ApplyCharFormat();
+    }
+    return bChanged;
+}
+
+void CKTControlComboBox::OnEditSetFocus(HWND hWndOld)
+{
+    m_field.BeginFocus();
+    m_bSuppressAutoComplete = TRUE;
+    UpdatePopupSelection();
+    m_field.RememberFocusBefore(hWndOld);
+    if (m_pParent && m_pParent->GetPopuped() != m_nIndex)
+        m_pParent->SetPopuped(-1);
+    SetFocused(TRUE);
+    m_field.InstallShellHook();
+}
+
+void CKTControlComboBox::OnEditKillFocus()
+{
+    m_field.EndFocus();
+    SetFocused(FALSE);
+    if (IsPopuped() && m_pParent)
+        m_pParent->SetPopuped(-1);
+}
+
+// The shell's list and ours never show together.
+void CKTControlComboBox::OnSuggestShown()
+{
+    if (IsPopuped() && m_pParent)
+        m_pParent->SetPopuped(-1);
+}
+
+void CKTControlComboBox::OnExecute()
+{
+    if (GetCurSel() != -1 && (IsPopuped() || (!GetEditCtrl() && m_bFocused)))
+        NotifySite(CBN_SELENDOK);
+    m_bSelectionConfirmed = TRUE;
+    m_nSavedSel = GetCurSel();
+    CKTControlPopup::OnExecute();
+}
+
+BOOL CKTControlComboBox::OnSetPopup(BOOL bPopup)
+{
+    CKTSmartPtr<CKTControl> pHold(this);
+    if (!bPopup)
+    {
+        if (!m_bSelectionConfirmed)
+        {
+            if (!m_bFocused && !GetEditCtrl())
+                SetCurSel(m_nSavedSel);
+            NotifySite(CBN_SELENDCANCEL);
+        }
+        return CKTControlPopup::OnSetPopup(FALSE);
+    }
+    m_bSelectionConfirmed = FALSE;
+    m_nSavedSel = GetCurSel();
+    if (CKTShellAutoCompleteHook* pShellHook = m_field.GetShellHook())
+        pShellHook->HideSuggestWindow();
+    if (CKTControlComboBoxPopupBar* pPopup = GetComboPopup())
+        pPopup->SetComboBox(this);
+    if (CKTControlEditWnd* pEdit = GetEditCtrl())
+        if (::GetFocus() != pEdit->GetSafeHwnd())
+            pEdit->SetFocus();
+    return CKTControlPopup::OnSetPopup(TRUE);
+}
+
+void CKTControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    CKTControlEditWnd* pEdit = GetEditCtrl();
+    if ((pEdit && pEdit->IsComposing()) || IsCustomizeMode() || !m_pParent)
+        return;
+    if (bKeyboard)
+    {
+        if (!IsEnabled())
+            return;
+        if (!m_bFocused)
+            SetFocused(TRUE);
+        else
+            OnExecute();
+        return;
+    }
+    if (IsPopuped() && m_bFocused)
+    {
+        m_pParent->SetPopuped(-1);
+        return;
+    }
+    CKTControlPopup::OnClick(FALSE, pt);
+}
+
+int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
+{
+    if (!m_bFocused)
+        return ktHookContinue;
+    m_bSuppressAutoComplete = nChar == VK_DELETE || nChar == VK_BACK;
+    CKTControlEditWnd* pEdit = GetEditCtrl();
+    CKTShellAutoCompleteHook* pShellHook = m_field.GetShellHook();
+    const BOOL bAlt = IsKeyDown(VK_MENU);
+    if (pEdit && pEdit->IsComposing())
+        return ktHookStopHere;
+    if (nChar == VK_TAB && !(pShellHook && (m_field.GetShellAutoCompleteFlags() & kShellTabMovesSelection)))
+        return ktHookContinue;
+    if (nChar == VK_RETURN)
+        return ktHookContinue;
+    if (nChar == VK_ESCAPE)
+    {
+        BOOL bPopupBar = m_pParent->GetType() == ktBarTypePopup;
+        if (IsPopuped())
+            m_pParent->SetPopuped(-1);
+        SetCurSel(m_nSavedSel);
+        SetEditTextOrHint(m_field.GetSavedText());
+        SetFocused(FALSE);
+        return bPopupBar ? ktHookHandled : ktHookContinue;
+    }
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (bAlt && !IsKeyDown(VK_CONTROL) && pEdit && pCommandBars && pCommandBars->OnFrameAccessKey(nChar))
+        return ktHookHandled;
+    if ((nChar == VK_F4 && !bAlt) || ((nChar == VK_UP || nChar == VK_DOWN) && bAlt))
+    {
+        OnClick(FALSE);
+        return ktHookHandled;
+    }
+    if (pShellHook && pShellHook->ProcessKey(nChar, lParam))
+        return ktHookHandled;
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    if ((!pEdit || (IsMoveKey(nChar) && !bAlt)) && pPopup)
+    {
+        pPopup->ProcessHookKeyDown(this, nChar, lParam);
+        return ktHookHandled;
+    }
+    if (!pEdit)
+        return ktHookStopHere;
+    return m_field.PassKey(nChar, lParam);
+}
+
+// The wheel moves the choice of a focused box whose list is closed.
+int CKTControlComboBox::OnHookMouseWheel(int nDelta)
+{
+    CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
+    if (!m_bFocused || IsPopuped() || m_field.GetShellHook() || !pPopup)
+        return ktHookContinue;
+    pPopup->ProcessHookKeyDown(this, nDelta < 1 ? VK_DOWN : VK_UP, 0);
+    return ktHookHandled;
+}
+
+void CKTControlComboBox::DrawEditText(CDC* pDC, CRect rc)
+{
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    BOOL bEnabled = IsEnabled();
+    if (!GetEditCtrl() && bEnabled && m_bFocused)
+        pDC->FillSolidRect(CRect(rc.left - 1, rc.top + 1, rc.right - 1, rc.bottom - 1),
+                           pPaintManager->GetColor(COLOR_HIGHLIGHT));
+    if (GetEditCtrl())
+        return;
+    CString strText = GetListBoxText();
+    int nColor = !bEnabled ? COLOR_GRAYTEXT : m_bFocused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
+    if (strText.IsEmpty())
+    {
+        // The hint stands in an empty box that waits for a choice.
+        if (!bEnabled || m_bFocused)
+            return;
+        strText = GetEditHint();
+        nColor = COLOR_GRAYTEXT;
+    }
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(pPaintManager->GetColor(nColor));
+    pDC->DrawText(strText, rc, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
+}

@@ -1,0 +1,98 @@
+// KTControlComboBox.h: a combo box on a bar: a drop-down list, or a text field with a list to pick from.
+//
+// Classes: CKTControlComboBox.
+#pragma once
+
+#include "KTControlPopup.h"
+#include "KTEditField.h"
+
+class CKTControlComboBoxPopupBar;
+
+class CKTControlComboBox : public CKTControlPopup, public IKTEditFieldOwner
+{
+    DECLARE_DYNCREATE(CKTControlComboBox)
+public:
+    CKTControlComboBox();
+    ~CKTControlComboBox() override;
+
+    // The list's selection, or the control's own when its popup is no combo list; -1 for none.
+    int GetCurSel() const;
+    void SetCurSel(int nIndex);
+    // The selected item's text; empty without one.
+    CString GetListBoxText() const;
+    CKTControlComboBoxPopupBar* GetComboPopup() const;
+
+    CString GetEditText() { return m_field.GetEditText(); }
+    void SetEditText(const CString& strText) { m_field.SetEditText(strText); }
+    CString GetEditHint() const { return m_field.GetEditHint(); }
+    void SetEditHint(LPCSTR lpszHint) { m_field.SetEditHint(lpszHint); }
+    CString GetUserText() { return m_field.GetUserText(); }
+    void SetEditTextOrHint(const CString& strText) { m_field.SetEditTextOrHint(strText); }
+    void SetShellAutoComplete(DWORD dwFlags) { m_field.SetShellAutoComplete(dwFlags); }
+    // With a drop-down the control has a text field; without, it is a list to pick from.
+    void SetDropDown(BOOL bDropDown);
+    BOOL GetDropDown() const { return m_bDropDown; }
+    // Typed text is completed from the list.
+    void SetAutoComplete(BOOL bAutoComplete) { m_bAutoComplete = bAutoComplete; }
+    // 1: the caption stands before the box as a label.
+    void SetComboStyle(int nStyle) { m_nComboStyle = nStyle; }
+    int GetDropDownItemCount() const { return m_nDropDownItemCount; }
+    void SetDropDownItemCount(int nCount) { m_nDropDownItemCount = nCount; }
+    CKTControlEditWnd* GetEditCtrl() const { return m_field.GetSafeHwnd() ? m_field.GetWnd() : NULL; }
+    int GetLabelWidth() const override { return m_nLabelWidth; }
+    void SetLabelWidth(int nWidth) override;
+    int GetThumbWidth() const { return m_nThumbWidth; }
+    void SetThumbWidth(int nWidth);
+
+    void SetEnabled(int nEnabled) override;
+    void SetFocused(BOOL bFocused) override;
+    BOOL IsFocused() const override { return m_bFocused; }
+    BOOL IsFocusable() const override { return TRUE; }
+    void SetRect(CRect rc) override;
+    BOOL IsCaptionVisible() const override;
+    void SetHideFlags(DWORD dwFlags) override;
+    void OnExecute() override;
+    void OnCalcDynamicSize(DWORD dwMode) override;
+    void DelayReposition() override { m_bDelayReposition = TRUE; }
+    int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+    int OnHookMouseWheel(int nDelta) override;
+    void SetParent(CKTCommandBar* pParent) override;
+    void Copy(CKTControl* pFrom, BOOL bRecursive) override;
+    BOOL OnSetPopup(BOOL bPopup) override;
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    BOOL OnSetSelected(int nSelected) override;
+    void OnRemoved() override;
+
+    // The text area: the field's window draws its own; otherwise the selected item, or the hint.
+    virtual void DrawEditText(CDC* pDC, CRect rc);
+    // The list's selection became the text.
+    virtual void OnSelChanged();
+    // Scrolls the list to the typed text, selecting an exact match.
+    void UpdatePopupSelection();
+
+    CKTControl* GetFieldControl() override { return this; }
+    CKTEditField* GetField() override { return &m_field; }
+    void OnEditSetFocus(HWND hWndOld) override;
+    void OnEditKillFocus() override;
+    void OnEditChanged() override;
+    void OnSuggestShown() override;
+
+private:
+    // Completes the typed text from the list when the caret stands at its end.
+    void CompleteFromList();
+
+    CKTEditField m_field;
+    BOOL m_bDropDown = FALSE;         // a text field lies over the control
+    int m_nComboStyle = 0;            // 1: the caption stands before the box
+    int m_nSavedSel = -1;             // the selection Esc and a cancelled list bring back
+    BOOL m_bDelayReposition = FALSE;  // the next SetRect moves the field even when the rectangle stays
+    int m_nLabelWidth = 0;            // written by the paint manager
+    int m_nThumbWidth = 0;            // the drop button's width, written by the paint manager
+    BOOL m_bAutoComplete = FALSE;
+    BOOL m_bSuppressAutoComplete = FALSE;  // after a completion and a deleting key
+    BOOL m_bFocused = FALSE;               // the control holds the bar's keys
+    BOOL m_bSelectionConfirmed = FALSE;    // executed since the focus or the list came
+    int m_nDropDownItemCount = 12;         // most rows the list shows
+    int m_nCurSel = -1;                    // kept here when the popup is no combo list
+    BOOL m_bSyncLock = FALSE;              // the text is being set from the list
+};

@@ -1,0 +1,128 @@
+// KTControlCustom.cpp: placing, showing and enabling a hosted window with its control.
+#include "KTControlCustom.h"
+
+#include "KTCommandBar.h"
+#include "KTWindowHookManager.h"
+
+IMPLEMENT_DYNCREATE(CKTControlCustom, CKTControlButton)
+
+CKTControlCustom::CKTControlCustom()
+{
+    m_nType = ktControlCustom;
+    m_dwFlags |= ktFlagNoMovable;
+}
+
+CKTControlCustom::~CKTControlCustom() { SetControl(NULL); }
+
+void CKTControlCustom::SetControl(HWND hWnd)
+{
+    CKTWindowHookManager::Instance()->RemoveAll(this);
+    m_hWndChild = hWnd;
+    if (hWnd)
+        CKTWindowHookManager::Instance()->SetHook(hWnd, this);
+    DelayLayoutParent();
+}
+
+void CKTControlCustom::SetEnabled(int nEnabled)
+{
+    m_nEnabled = nEnabled;
+    if (m_hWndChild)
+        ::EnableWindow(m_hWndChild, IsEnabled());
+    RedrawParent(FALSE);
+}
+
+void CKTControlCustom::SetRect(CRect rc)
+{
+    BOOL bPlaced = !m_hWndChild || (m_pParent && ::GetParent(m_hWndChild) == m_pParent->GetSafeHwnd());
+    if (rc == m_rcControl && bPlaced)
+        return;
+    m_rcControl = rc;
+    if (m_hWndChild && ::IsWindow(m_hWndChild) && m_pParent && m_pParent->GetSafeHwnd())
+    {
+        ::SetParent(m_hWndChild, m_pParent->GetSafeHwnd());
+        LONG lStyle = ::GetWindowLong(m_hWndChild, GWL_STYLE);
+        ::SetWindowLong(m_hWndChild, GWL_STYLE, (lStyle & ~WS_POPUP) | WS_CHILD);
+        CRect rcWindow(rc.left + m_rcBorders.left, rc.top + m_rcBorders.top, rc.right - m_rcBorders.right,
+                       rc.bottom - m_rcBorders.bottom);
+        ::MoveWindow(m_hWndChild, rcWindow.left, rcWindow.top, rcWindow.Width(), rcWindow.Height(), TRUE);
+    }
+    UpdateVisibility();
+}
+
+void CKTControlCustom::UpdateVisibility()
+{
+    if (!m_hWndChild || !::IsWindow(m_hWndChild))
+        return;
+    BOOL bShow = m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() && m_pParent->IsVisible();
+    ::SetWindowPos(m_hWndChild, NULL, 0, 0, 0, 0,
+                   (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CKTControlCustom::SetHideFlags(DWORD dwFlags)
+{
+    if (dwFlags == m_dwHideFlags)
+        return;
+    CKTControlButton::SetHideFlags(dwFlags);
+    UpdateVisibility();
+}
+
+CSize CKTControlCustom::GetSize(CDC* pDC)
+{
+    if (!m_hWndChild || !m_bWindowVisible)
+        return CKTControlButton::GetSize(pDC);
+    return CSize(m_szControl.cx + m_rcBorders.left + m_rcBorders.right,
+                 m_szControl.cy + m_rcBorders.top + m_rcBorders.bottom);
+}
+
+void CKTControlCustom::Draw(CDC* pDC)
+{
+    if (!IsWindowShown())
+        CKTControlButton::Draw(pDC);
+}
+
+void CKTControlCustom::OnCalcDynamicSize(DWORD dwMode)
+{
+    const BOOL bVertical = (dwMode & LM_VERTDOCK) != 0;
+    if (m_nVertOptions == ktVertHideControl)
+        SetHideFlag(ktHideDockingVertical, bVertical);
+    else if (m_nVertOptions == ktVertHideWindow)
+    {
+        m_bWindowVisible = !bVertical;
+        UpdateVisibility();
+    }
+}
+
+void CKTControlCustom::Copy(CKTControl* pFrom, BOOL bRecursive)
+{
+    if (CKTControlCustom* pCustom = dynamic_cast<CKTControlCustom*>(pFrom))
+    {
+        m_rcBorders = pCustom->m_rcBorders;
+        m_nVertOptions = pCustom->m_nVertOptions;
+        m_szControl = pCustom->m_szControl;
+        SetControl(pCustom->m_hWndChild);
+    }
+    CKTControlButton::Copy(pFrom, bRecursive);
+}
+
+void CKTControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    if (IsWindowShown() && !IsCustomizeMode())
+        return;
+    CKTControlButton::OnClick(bKeyboard, pt);
+}
+
+void CKTControlCustom::OnRemoved()
+{
+    CKTControlButton::OnRemoved();
+    UpdateVisibility();
+}
+
+int CKTControlCustom::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM&, LPARAM& lParam, LRESULT&)
+{
+    if (nMessage != WM_MOUSEMOVE || !m_pParent || !m_pParent->GetSafeHwnd())
+        return ktHookContinue;
+    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
+    ::MapWindowPoints(hWnd, m_pParent->GetSafeHwnd(), &pt, 1);
+    m_pParent->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    return ktHookContinue;
+}

@@ -1,0 +1,51 @@
+// KTControlCustom.h: a child window of the application standing on a bar as one of its controls.
+//
+// Classes: CKTControlCustom.
+#pragma once
+
+#include "KTControlButton.h"
+#include "KTHookSink.h"
+
+class CKTControlCustom : public CKTControlButton, public CKTHookSink
+{
+    DECLARE_DYNCREATE(CKTControlCustom)
+public:
+    // What the control does on a bar docked at the left or right.
+    enum EVerticalOptions
+    {
+        ktVertHideControl = 0,  // the control leaves the layout
+        ktVertHideWindow = 2,   // the control stays, its window hides
+    };
+
+    CKTControlCustom();
+    ~CKTControlCustom() override;
+
+    // Hosts the window: it moves, shows and enables with the control, and the bar sees the mouse move over it.
+    void SetControl(HWND hWnd);
+    HWND GetControl() const { return m_hWndChild; }
+    void SetSize(CSize sz) { m_szControl = sz; }
+    void SetBorders(CRect rcBorders) { m_rcBorders = rcBorders; }
+    void SetVerticalOptions(int nOptions) { m_nVertOptions = nOptions; }
+
+    void SetEnabled(int nEnabled) override;
+    void SetRect(CRect rc) override;
+    void SetHideFlags(DWORD dwFlags) override;
+    CSize GetSize(CDC* pDC) override;
+    void Draw(CDC* pDC) override;
+    void OnCalcDynamicSize(DWORD dwMode) override;
+    void Copy(CKTControl* pFrom, BOOL bRecursive) override;
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnRemoved() override;
+
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+
+private:
+    BOOL IsWindowShown() const { return m_hWndChild && ::IsWindowVisible(m_hWndChild); }
+    void UpdateVisibility();
+
+    HWND m_hWndChild = NULL;                 // the hosted window; the application's
+    CRect m_rcBorders = CRect(0, 0, 0, 0);   // between the control's rectangle and the window
+    BOOL m_bWindowVisible = TRUE;            // the window may show
+    CSize m_szControl = CSize(0, 0);         // the window's size inside the borders
+    int m_nVertOptions = ktVertHideControl;  // EVerticalOptions
+};

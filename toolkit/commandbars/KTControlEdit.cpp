@@ -1,0 +1,232 @@
+// KTControlEdit.cpp: the edit control's field placing, focus, keys and clicks.
+#include "KTControlEdit.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTMouseHookManager.h"
+
+IMPLEMENT_DYNCREATE(CKTControlEdit, CKTControl)
+
+namespace
+{
+BOOL IsKeyDown(int nKey) { return ::GetKeyState(nKey) < 0; }
+}  // namespace
+
+CKTControlEdit::CKTControlEdit() : m_field(this)
+{
+    m_nType = ktControlEdit;
+    m_nWidth = 100;
+    m_field.SetWnd(std::unique_ptr<CKTControlEditWnd>(new CKTControlEditWnd(this)));
+}
+
+CKTControlEdit::~CKTControlEdit() = default;
+
+void CKTControlEdit::SetReadOnly(BOOL bReadOnly)
+{
+    m_bReadOnly = bReadOnly;
+    if (m_field.GetSafeHwnd())
+        m_field.GetWnd()->SendMessage(EM_SETREADONLY, bReadOnly);
+}
+
+void CKTControlEdit::SetHasLabel(BOOL bHasLabel)
+{
+    if (m_bHasLabel == bHasLabel)
+        return;
+    m_bHasLabel = bHasLabel;
+    DelayLayoutParent();
+}
+
+void CKTControlEdit::ShowSpinButtons(BOOL bShow)
+{
+    if (m_bShowSpinButtons == bShow)
+        return;
+    m_bShowSpinButtons = bShow;
+    m_bDelayReposition = TRUE;
+    DelayLayoutParent();
+}
+
+CRect CKTControlEdit::GetSpinButtonsRect() const
+{
+    if (!m_bShowSpinButtons)
+        return CRect(0, 0, 0, 0);
+    return CRect(m_rcControl.right - 18, m_rcControl.top + 1, m_rcControl.right - 1, m_rcControl.bottom - 1);
+}
+
+void CKTControlEdit::SetLabelWidth(int nWidth)
+{
+    if (m_nLabelWidth == nWidth)
+        return;
+    m_nLabelWidth = nWidth;
+    m_bDelayReposition = TRUE;
+}
+
+void CKTControlEdit::SetEnabled(int nEnabled)
+{
+    CKTControl::SetEnabled(nEnabled);
+    if (m_field.GetSafeHwnd())
+        m_field.GetWnd()->EnableWindow(IsEnabled());
+    m_field.ApplyCharFormat();
+}
+
+void CKTControlEdit::SetRect(CRect rc)
+{
+    CRect rcField(rc.left + m_nLabelWidth + 4, rc.top + 3, rc.right - (m_bShowSpinButtons ? 20 : 3), rc.bottom - 3);
+    if (m_field.Place(rc, rcField, m_bDelayReposition))
+        m_field.GetWnd()->SendMessage(EM_SETREADONLY, m_bReadOnly);
+    m_rcControl = rc;
+    m_field.UpdateVisibility();
+    m_bDelayReposition = FALSE;
+}
+
+BOOL CKTControlEdit::IsCaptionVisible() const
+{
+    if (m_pParent && m_pParent->GetType() == ktBarTypePopup)
+        return TRUE;
+    if (GetCaption().IsEmpty())
+        return FALSE;
+    int nStyle = GetStyle();
+    return nStyle == ktButtonCaption || nStyle == ktButtonIconAndCaption || nStyle == ktButtonIconAndCaptionBelow ||
+           m_bHasLabel;
+}
+
+BOOL CKTControlEdit::Compare(CKTControl* pOther)
+{
+    CKTControlEdit* pEdit = dynamic_cast<CKTControlEdit*>(pOther);
+    return pEdit && CKTControl::Compare(pOther) && m_bHasLabel == pEdit->m_bHasLabel &&
+           m_bShowSpinButtons == pEdit->m_bShowSpinButtons;
+}
+
+void CKTControlEdit::SetHideFlags(DWORD dwFlags)
+{
+    if (dwFlags == m_dwHideFlags)
+        return;
+    CKTControl::SetHideFlags(dwFlags);
+    m_field.UpdateVisibility();
+}
+
+// Vertical bars have no room for a field.
+void CKTControlEdit::OnCalcDynamicSize(DWORD dwMode)
+{
+    SetHideFlag(ktHideDockingVertical, (dwMode & LM_VERTDOCK) != 0);
+}
+
+void CKTControlEdit::SetParent(CKTCommandBar* pParent)
+{
+    CKTControl::SetParent(pParent);
+    if (!pParent)
+        m_field.DestroyWindow();
+}
+
+void CKTControlEdit::OnRemoved()
+{
+    CKTControl::OnRemoved();
+    m_field.UpdateVisibility();
+}
+
+void CKTControlEdit::Copy(CKTControl* pFrom, BOOL bRecursive)
+{
+    if (CKTControlEdit* pEdit = dynamic_cast<CKTControlEdit*>(pFrom))
+    {
+        m_field.SetEditStyle(pEdit->m_field.GetEditStyle());
+        m_field.SetEditTextOrHint(pEdit->GetUserText());
+        m_bHasLabel = pEdit->m_bHasLabel;
+        SetReadOnly(pEdit->m_bReadOnly);
+        m_field.SetEditHint(pEdit->GetEditHint());
+        m_field.SetShellAutoComplete(pEdit->m_field.GetShellAutoCompleteFlags());
+        m_bShowSpinButtons = pEdit->m_bShowSpinButtons;
+    }
+    CKTControl::Copy(pFrom, bRecursive);
+}
+
+void CKTControlEdit::SetFocused(BOOL bFocused)
+{
+    if (m_bFocused == bFocused || !m_pParent)
+        return;
+    m_bFocused = bFocused;
+    CKTSmartPtr<CKTControl> pHold(this);
+    if (bFocused)
+        m_field.EnterFocusMode();
+    else
+        m_field.LeaveFocusMode();
+    NotifySite(bFocused ? EN_SETFOCUS : EN_KILLFOCUS);
+    RedrawParent(FALSE);
+}
+
+void CKTControlEdit::OnEditSetFocus(HWND hWndOld)
+{
+    m_field.BeginFocus();
+    m_field.RememberFocusBefore(hWndOld);
+    if (m_pParent)
+        m_pParent->SetPopuped(-1);
+    SetFocused(TRUE);
+    m_field.InstallShellHook();
+}
+
+void CKTControlEdit::OnEditKillFocus()
+{
+    m_field.EndFocus();
+    SetFocused(FALSE);
+}
+
+void CKTControlEdit::OnEditChanged() { NotifySite(EN_CHANGE); }
+
+BOOL CKTControlEdit::OnSetSelected(int nSelected)
+{
+    BOOL bChanged = CKTControl::OnSetSelected(nSelected);
+    if (!nSelected)
+    {
+        SetFocused(FALSE);
+        m_field.ApplyCharFormat();
+    }
+    return bChanged;
+}
+
+void CKTControlEdit::OnMouseHover()
+{
+    if (!CKTMouseHookManager::Instance()->IsLocked())
+        CKTControl::OnMouseHover();
+}
+
+int CKTControlEdit::OnHookKeyDown(UINT nChar, LPARAM lParam)
+{
+    if (!m_bFocused || !m_field.GetSafeHwnd())
+        return ktHookContinue;
+    if (m_field.GetWnd()->IsComposing())
+        return ktHookStopHere;
+    switch (nChar)
+    {
+    case VK_TAB:
+    case VK_RETURN:
+        return ktHookContinue;
+    case VK_ESCAPE:
+    {
+        BOOL bPopup = m_pParent->GetType() == ktBarTypePopup;
+        m_field.SetEditTextOrHint(m_field.GetSavedText());
+        SetFocused(FALSE);
+        return bPopup ? ktHookHandled : ktHookContinue;
+    }
+    }
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (IsKeyDown(VK_MENU) && !IsKeyDown(VK_CONTROL) && pCommandBars && pCommandBars->OnFrameAccessKey(nChar))
+        return ktHookHandled;
+    if (m_bShowSpinButtons && (nChar == VK_UP || nChar == VK_DOWN))
+    {
+        Spin(1, nChar == VK_UP ? 1 : -1);
+        if (m_field.HasFocus())
+            m_field.GetWnd()->SetSel(0, -1);
+        return ktHookHandled;
+    }
+    return m_field.PassKey(nChar, lParam);
+}
+
+void CKTControlEdit::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    if (IsCustomizeMode() || !IsEnabled() || !m_field.GetSafeHwnd())
+        return;
+    if (bKeyboard && m_field.HasFocus())
+        OnExecute();
+    else if (!bKeyboard && GetSpinButtonsRect().PtInRect(pt))
+        TrackSpin(pt);
+    else
+        m_field.GetWnd()->SetFocus();
+}

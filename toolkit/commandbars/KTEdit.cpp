@@ -1,0 +1,154 @@
+// KTEdit.cpp: creation over the rich edit library, key passing, the edit commands and their menu.
+#include "KTEdit.h"
+
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTMouseHookManager.h"
+#include "KTPopupBar.h"
+#include "KTResourceManager.h"
+#include "KTSystemLibrary.h"
+
+#include <afxres.h>
+#include <richedit.h>
+
+#include <memory>
+
+IMPLEMENT_DYNCREATE(CKTEdit, CEdit)
+
+namespace
+{
+// Loaded on first use and kept for the process: its windows run in it.
+class CKTRichEditLibrary
+{
+public:
+    CKTRichEditLibrary() : m_pLibrary(new CKTSystemLibrary("RICHED20.DLL"))
+    {
+        if (m_pLibrary->IsLoaded())
+            return;
+        m_pLibrary.reset(new CKTSystemLibrary("RICHED32.DLL"));
+        m_strClass = "RICHEDIT";
+        m_bVersion2 = FALSE;
+    }
+    static const CKTRichEditLibrary& Instance()
+    {
+        static CKTRichEditLibrary s_library;
+        return s_library;
+    }
+    BOOL IsLoaded() const { return m_pLibrary->IsLoaded(); }
+
+    std::unique_ptr<CKTSystemLibrary> m_pLibrary;
+    CString m_strClass = "RichEdit20A";
+    BOOL m_bVersion2 = TRUE;
+};
+
+const UINT kEditCommands[] = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
+
+BOOL IsEditCommand(UINT nId) { return nId == ID_EDIT_CUT || nId == ID_EDIT_COPY || nId == ID_EDIT_PASTE; }
+}  // namespace
+
+UINT CKTEdit::GetCharFormatSize()
+{
+    return CKTRichEditLibrary::Instance().m_bVersion2 ? sizeof(CHARFORMAT2A) : sizeof(CHARFORMATA);
+}
+
+BOOL CKTEdit::CreateEdit(DWORD dwStyle, const RECT& rc, CWnd* pParent)
+{
+    const CKTRichEditLibrary& library = CKTRichEditLibrary::Instance();
+    if (!library.IsLoaded())
+        return Create(dwStyle, rc, pParent, 0);
+    if (!CreateEx(0, library.m_strClass, "", dwStyle, rc, pParent, 0))
+        return FALSE;
+    SendMessage(EM_SETEVENTMASK, 0, ENM_CHANGE);
+    SendMessage(EM_SETTEXTMODE, TM_PLAINTEXT | TM_SINGLELEVELUNDO);
+    return TRUE;
+}
+
+BOOL CKTEdit::ProcessKey(UINT nChar, LPARAM lParam)
+{
+    BOOL bControl = ::GetKeyState(VK_CONTROL) < 0;
+    BOOL bEditing = nChar == VK_BACK || (nChar >= VK_PRIOR && nChar <= VK_DELETE);
+    BOOL bClipboard = bControl && (nChar == 'C' || nChar == 'V' || nChar == 'X' || nChar == 'Z');
+    if (!bEditing && !bClipboard)
+        return FALSE;
+    MSG msg = {m_hWnd, WM_KEYDOWN, nChar, lParam};
+    ::IsDialogMessage(m_hWnd, &msg);
+    return TRUE;
+}
+
+BOOL CKTEdit::IsCommandEnabled(UINT nId) const
+{
+    if (nId == ID_EDIT_PASTE)
+        return ::IsClipboardFormatAvailable(CF_TEXT);
+    int nStart = 0, nEnd = 0;
+    GetSel(nStart, nEnd);
+    return nStart != nEnd;
+}
+
+BOOL CKTEdit::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (!IsEditCommand(nID) || nCode != CN_UPDATE_COMMAND_UI || !pExtra)
+        return CEdit::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    static_cast<CCmdUI*>(pExtra)->Enable(IsCommandEnabled(nID));
+    return TRUE;
+}
+
+BOOL CKTEdit::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam))
+    {
+    case ID_EDIT_CUT:
+        SendMessage(WM_CUT);
+        return TRUE;
+    case ID_EDIT_COPY:
+        SendMessage(WM_COPY);
+        return TRUE;
+    case ID_EDIT_PASTE:
+        SendMessage(WM_PASTE);
+        return TRUE;
+    }
+    return CEdit::OnCommand(wParam, lParam);
+}
+
+BOOL CKTEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_IME_STARTCOMPOSITION)
+        m_bComposing = TRUE;
+    else if (message == WM_IME_ENDCOMPOSITION || message == WM_KILLFOCUS)
+        m_bComposing = FALSE;
+    return CEdit::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+BOOL CKTEdit::ShowContextMenu(CKTControl* pControl, CPoint pt)
+{
+    CString strCut;
+    CKTCommandBar* pBar = pControl ? pControl->GetParent() : NULL;
+    CKTCommandBars* pCommandBars = pBar ? pBar->GetCommandBars() : NULL;
+    if (!pCommandBars || !KTResourceManager()->LoadString(&strCut, ID_EDIT_CUT))
+        return FALSE;
+    // The menu is a tracked bar of its own: a release outside it must close it while it runs.
+    CKTMouseHookManager::Instance()->Unlock();
+    ClientToScreen(&pt);
+    MSG msg;
+    if (::PeekMessage(&msg, m_hWnd, EM_SETSEL, EM_SETSEL, PM_NOREMOVE))
+        SetSel(0, -1);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(pCommandBars);
+    for (UINT nId : kEditCommands)
+    {
+        pPopup->GetControls()->Add(ktControlButton, nId)->SetEnabled(IsCommandEnabled(nId));
+    }
+    UINT nFlags = TPM_RECURSE | TPM_NONOTIFY | TPM_RETURNCMD;
+    if (pBar->GetSafeHwnd() && (pBar->GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RIGHT)))
+        nFlags |= TPM_RIGHTALIGN;
+    UINT nCommand = CKTCommandBars::TrackPopupMenu(pPopup, nFlags, pt.x, pt.y, this);
+    if ((int)nCommand > 0)
+        OnCommand(nCommand, 0);
+    CKTMouseHookManager::Instance()->Lock();
+    if (pBar->GetSafeHwnd())
+    {
+        pBar->Redraw();
+        pBar->UpdateWindow();
+    }
+    return TRUE;
+}

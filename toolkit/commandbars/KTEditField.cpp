@@ -1,0 +1,300 @@
+// KTEditField.cpp: the field window's messages, and the text, placing and completion of the field.
+#include "KTEditField.h"
+
+#include "KTCommandBar.h"
+#include "KTControl.h"
+#include "KTMouseHookManager.h"
+#include "KTPaintManager.h"
+#include "KTShellAutoComplete.h"
+
+#include <richedit.h>
+
+BOOL CKTControlEditWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    switch (message)
+    {
+    case WM_SETFOCUS:
+        if (pControl->IsCustomizeMode())
+            break;
+        OnSetFocus((HWND)wParam);
+        return TRUE;
+    case WM_KILLFOCUS:
+        m_bComposing = FALSE;
+        Default();
+        m_pOwner->OnEditKillFocus();
+        return TRUE;
+    case WM_DESTROY:
+        m_pOwner->GetField()->SaveWindowText();
+        break;
+    case WM_RBUTTONDOWN:
+        if (pControl->IsCustomizeMode())
+            break;
+        OnRButtonDown(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+        return TRUE;
+    case WM_MOUSEMOVE:
+        ForwardMouseMove(lParam);
+        break;
+    case WM_CONTEXTMENU:
+        *pResult = 0;
+        return TRUE;
+    case KTWM_ISBARPART:
+        *pResult = 1;
+        return TRUE;
+    case KTWM_SUGGESTSHOWN:
+        m_pOwner->OnSuggestShown();
+        return TRUE;
+    }
+    return CKTEdit::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+// The whole text ends up selected once the focus has settled: a click's own selection comes in between.
+void CKTControlEditWnd::OnSetFocus(HWND hWndOld)
+{
+    m_pOwner->OnEditSetFocus(hWndOld);
+    Default();
+    SetSel(0, 0);
+    SendMessage(EM_SCROLLCARET);
+    PostMessage(EM_SETSEL, 0, -1);
+}
+
+void CKTControlEditWnd::OnRButtonDown(CPoint pt)
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    pControl->SetFocused(TRUE);
+    if (!ShowContextMenu(pControl, pt))
+        Default();
+}
+
+// Hot tracking goes on over the field.
+void CKTControlEditWnd::ForwardMouseMove(LPARAM lParam)
+{
+    CKTCommandBar* pBar = m_pOwner->GetFieldControl()->GetParent();
+    if (!pBar || !pBar->GetSafeHwnd())
+        return;
+    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
+    MapWindowPoints(pBar, &pt, 1);
+    pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+BOOL CKTControlEditWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE)
+        return CKTEdit::OnChildNotify(message, wParam, lParam, pResult);
+    CKTEditField* pField = m_pOwner->GetField();
+    pField->MarkStale();
+    if (::GetFocus() == m_hWnd)
+        m_pOwner->OnEditChanged();
+    if (m_hWnd)
+    {
+        SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        pField->ApplyCharFormat();
+    }
+    *pResult = 0;
+    return TRUE;
+}
+
+CKTEditField::~CKTEditField()
+{
+    m_pShellHook.reset();
+    DestroyWindow();
+}
+
+void CKTEditField::SetWnd(std::unique_ptr<CKTControlEditWnd> pWnd)
+{
+    DestroyWindow();
+    m_pWnd = std::move(pWnd);
+}
+
+void CKTEditField::DestroyWindow()
+{
+    if (m_pWnd && m_pWnd->GetSafeHwnd())
+        m_pWnd->DestroyWindow();
+}
+
+BOOL CKTEditField::HasFocus() const { return GetSafeHwnd() && ::GetFocus() == GetSafeHwnd(); }
+
+CString CKTEditField::GetEditText()
+{
+    if (GetSafeHwnd() && m_bTextStale)
+    {
+        m_pWnd->GetWindowText(m_strText);
+        m_bTextStale = FALSE;
+    }
+    return m_strText;
+}
+
+void CKTEditField::SetEditText(const CString& strText)
+{
+    if (GetSafeHwnd())
+    {
+        CString strWindow;
+        m_pWnd->GetWindowText(strWindow);
+        if (strWindow != strText)
+        {
+            // Emptied first, so that the new text is one undo step of its own.
+            m_pWnd->SetWindowText("");
+            m_pWnd->SetWindowText(strText);
+        }
+    }
+    m_strText = strText;
+    m_bTextStale = FALSE;
+}
+
+CString CKTEditField::GetUserText()
+{
+    CString strText = GetEditText();
+    return strText == m_strHint ? CString() : strText;
+}
+
+void CKTEditField::SetEditTextOrHint(const CString& strText) { SetEditText(strText.IsEmpty() ? m_strHint : strText); }
+
+void CKTEditField::SaveWindowText()
+{
+    if (!GetSafeHwnd())
+        return;
+    m_pWnd->GetWindowText(m_strText);
+    m_bTextStale = FALSE;
+}
+
+void CKTEditField::SetShellAutoComplete(DWORD dwFlags)
+{
+    m_dwShellFlags = dwFlags;
+    m_pShellHook.reset();
+    if (!GetSafeHwnd() || !dwFlags)
+        return;
+    m_pShellHook.reset(new CKTShellAutoCompleteHook(GetSafeHwnd()));
+    if (FAILED(CKTShellAutoCompleteHook::ShellAutoComplete(GetSafeHwnd(), dwFlags)))
+        m_pShellHook.reset();
+}
+
+CKTCommandBar* CKTEditField::GetBar() const { return m_pOwner->GetFieldControl()->GetParent(); }
+
+BOOL CKTEditField::IsWindowPlacedOn(CKTCommandBar* pBar) const
+{
+    return GetSafeHwnd() && pBar && ::GetParent(GetSafeHwnd()) == pBar->GetSafeHwnd();
+}
+
+void CKTEditField::CreateFieldWindow(CKTCommandBar* pBar)
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    if (!m_pWnd->CreateEdit(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), pBar))
+        return;
+    if (!pControl->IsEnabled())
+        m_pWnd->EnableWindow(FALSE);
+    if (m_dwShellFlags)
+        SetShellAutoComplete(m_dwShellFlags);
+}
+
+BOOL CKTEditField::Place(CRect rcControl, CRect rcField, BOOL bForce)
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    CKTCommandBar* pBar = GetBar();
+    CString strText = GetUserText();
+    // A window left on another bar, or mirrored, is made again.
+    if (GetSafeHwnd() && (!IsWindowPlacedOn(pBar) || (m_pWnd->GetExStyle() & WS_EX_LAYOUTRTL)))
+        DestroyWindow();
+    if (!m_pWnd || (rcControl == pControl->GetRect() && !bForce && IsWindowPlacedOn(pBar)))
+        return FALSE;
+    if (!pBar || !pBar->GetSafeHwnd())
+        return FALSE;
+    if (!GetSafeHwnd())
+        CreateFieldWindow(pBar);
+    if (!GetSafeHwnd())
+        return FALSE;
+    m_pWnd->SendMessage(WM_SETFONT, (WPARAM)pControl->GetPaintManager()->GetRegularFont()->GetSafeHandle(), FALSE);
+    m_pWnd->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ApplyCharFormat();
+    if (!HasFocus())
+        SetEditTextOrHint(strText);
+    m_pWnd->MoveWindow(rcField, TRUE);
+    return TRUE;
+}
+
+void CKTEditField::UpdateVisibility()
+{
+    if (!GetSafeHwnd())
+        return;
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    CKTCommandBar* pBar = GetBar();
+    BOOL bShow = pControl->IsVisible() && pBar && pBar->GetSafeHwnd() && pBar->IsVisible();
+    m_pWnd->SetWindowPos(NULL, 0, 0, 0, 0,
+                         (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER |
+                             SWP_NOACTIVATE);
+}
+
+void CKTEditField::ApplyCharFormat()
+{
+    if (!GetSafeHwnd())
+        return;
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    CKTPaintManager* pPaintManager = pControl->GetPaintManager();
+    BOOL bGrey = !pControl->IsEnabled() || IsShowingHint();
+    CHARFORMAT2A cf = {};
+    cf.cbSize = CKTEdit::GetCharFormatSize();
+    cf.dwMask = CFM_COLOR | CFM_BACKCOLOR;
+    cf.crTextColor = pPaintManager->GetColor(bGrey ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT);
+    cf.crBackColor = pPaintManager->GetControlEditBackColor(pControl);
+    m_pWnd->SendMessage(EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
+    m_pWnd->SendMessage(EM_SETBKGNDCOLOR, 0, cf.crBackColor);
+}
+
+void CKTEditField::EnterFocusMode()
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    CKTCommandBar* pBar = GetBar();
+    if (GetSafeHwnd() && !HasFocus())
+        m_pWnd->SetFocus();
+    pBar->SetTrackingMode(TRUE, FALSE, FALSE);
+    pBar->SetSelected(pControl->GetIndex());
+    CKTMouseHookManager::Instance()->Lock();
+}
+
+void CKTEditField::LeaveFocusMode()
+{
+    CKTCommandBar* pBar = GetBar();
+    if (HasFocus())
+    {
+        HWND hWndBefore = pBar->GetFocusBefore();
+        CWnd* pSite = pBar->GetOwnerSite();
+        ::SetFocus(::IsWindow(hWndBefore) ? hWndBefore : pSite ? pSite->GetSafeHwnd() : NULL);
+    }
+    CKTMouseHookManager::Instance()->Unlock();
+}
+
+void CKTEditField::RememberFocusBefore(HWND hWndOld)
+{
+    CKTCommandBar* pBar = GetBar();
+    if (!pBar || pBar->GetFocusBefore())
+        return;
+    CWnd* pSite = pBar->GetOwnerSite();
+    pBar->SetFocusBefore(hWndOld ? hWndOld : pSite ? pSite->GetSafeHwnd() : NULL);
+}
+
+void CKTEditField::InstallShellHook()
+{
+    if (m_pShellHook)
+        m_pShellHook->Install();
+}
+
+void CKTEditField::BeginFocus()
+{
+    if (IsShowingHint())
+        SetEditText("");
+    SaveText();
+}
+
+void CKTEditField::EndFocus()
+{
+    if (!m_strHint.IsEmpty() && GetEditText().IsEmpty())
+        SetEditText(m_strHint);
+    if (m_pShellHook)
+        m_pShellHook->Uninstall();
+}
+
+int CKTEditField::PassKey(UINT nChar, LPARAM lParam)
+{
+    if (m_pShellHook && m_pShellHook->ProcessKey(nChar, lParam))
+        return ktHookHandled;
+    return m_pWnd && m_pWnd->ProcessKey(nChar, lParam) ? ktHookHandled : ktHookStopHere;
+}

@@ -1,0 +1,125 @@
+// KTEditField.h: the text field that edit and combo-box controls lay over their rectangle: its window, its text
+// and hint, the text kept for Esc, and the shell's completion.
+//
+// Classes: IKTEditFieldOwner, CKTControlEditWnd, CKTEditField.
+#pragma once
+
+#include "KTEdit.h"
+#include "KTShellAutoComplete.h"
+
+#include <memory>
+
+class CKTCommandBar;
+class CKTControl;
+class CKTEditField;
+
+// What the field's window reports to its control.
+class IKTEditFieldOwner
+{
+public:
+    virtual ~IKTEditFieldOwner() = default;
+    virtual CKTControl* GetFieldControl() = 0;
+    virtual CKTEditField* GetField() = 0;
+    virtual void OnEditSetFocus(HWND hWndOld) = 0;
+    virtual void OnEditKillFocus() = 0;
+    virtual void OnEditChanged() = 0;
+    // The shell's suggestion list appeared under the field.
+    virtual void OnSuggestShown() {}
+    // Pixels before the field for the label and icon, as the paint manager measured them.
+    virtual int GetLabelWidth() const = 0;
+    virtual void SetLabelWidth(int nWidth) = 0;
+};
+
+// The window of an edit control's field; the combo box's derives from it.
+class CKTControlEditWnd : public CKTEdit
+{
+public:
+    explicit CKTControlEditWnd(IKTEditFieldOwner* pOwner) : m_pOwner(pOwner) {}
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+private:
+    void OnSetFocus(HWND hWndOld);
+    void OnRButtonDown(CPoint pt);
+    void ForwardMouseMove(LPARAM lParam);
+
+    IKTEditFieldOwner* m_pOwner;  // owns this window
+};
+
+class CKTEditField
+{
+public:
+    explicit CKTEditField(IKTEditFieldOwner* pOwner) : m_pOwner(pOwner) {}
+    ~CKTEditField();
+    CKTEditField(const CKTEditField&) = delete;
+    CKTEditField& operator=(const CKTEditField&) = delete;
+
+    // The window object; its window is made by the first Place.
+    CKTControlEditWnd* GetWnd() const { return m_pWnd.get(); }
+    HWND GetSafeHwnd() const { return m_pWnd ? m_pWnd->GetSafeHwnd() : NULL; }
+    void SetWnd(std::unique_ptr<CKTControlEditWnd> pWnd);
+    void DestroyWindow();
+    BOOL HasFocus() const;
+
+    CString GetEditText();
+    void SetEditText(const CString& strText);
+    CString GetEditHint() const { return m_strHint; }
+    void SetEditHint(const CString& strHint) { m_strHint = strHint; }
+    // The text without the hint standing in for an empty one.
+    CString GetUserText();
+    void SetEditTextOrHint(const CString& strText);
+    BOOL IsShowingHint() { return !m_strHint.IsEmpty() && GetEditText() == m_strHint; }
+    void MarkStale() { m_bTextStale = TRUE; }
+    // Keeps the window's text while the window goes.
+    void SaveWindowText();
+
+    // The text Esc brings back: the one there when the field took the focus.
+    void SaveText() { m_strSavedText = GetUserText(); }
+    CString GetSavedText() const { return m_strSavedText; }
+
+    void SetShellAutoComplete(DWORD dwFlags);
+    DWORD GetShellAutoCompleteFlags() const { return m_dwShellFlags; }
+    CKTShellAutoCompleteHook* GetShellHook() const { return m_pShellHook.get(); }
+    DWORD GetEditStyle() const { return m_dwEditStyle; }
+    void SetEditStyle(DWORD dwStyle) { m_dwEditStyle = dwStyle; }
+
+    // Lays the window over the field of the control's rectangle, making it first when needed; FALSE when nothing
+    // moved. The caller says when a move is due although the rectangle stayed.
+    BOOL Place(CRect rcControl, CRect rcField, BOOL bForce);
+    // Shown while the control and its bar are.
+    void UpdateVisibility();
+    // Grey for the hint and a disabled control, on the field's background colour.
+    void ApplyCharFormat();
+    // The bar's keys go to the field: the window takes the focus, the bar tracks with the control selected and
+    // releases outside do not end it.
+    void EnterFocusMode();
+    // The focus goes back to where it was before the field took it.
+    void LeaveFocusMode();
+    // The field took the focus from that window (none: the bar's site).
+    void RememberFocusBefore(HWND hWndOld);
+    // Empties the hint and keeps the text for Esc.
+    void BeginFocus();
+    // Watches the shell's list while the field has the focus.
+    void InstallShellHook();
+    // Shows the hint again in an empty field and stops watching the shell's list.
+    void EndFocus();
+    // The field and the shell's list take the keys they edit with; one of KTHookResult.
+    int PassKey(UINT nChar, LPARAM lParam);
+
+private:
+    CKTCommandBar* GetBar() const;
+    BOOL IsWindowPlacedOn(CKTCommandBar* pBar) const;
+    void CreateFieldWindow(CKTCommandBar* pBar);
+
+    IKTEditFieldOwner* m_pOwner;                             // the control; owns this field
+    std::unique_ptr<CKTControlEditWnd> m_pWnd;               // made by the control
+    std::unique_ptr<CKTShellAutoCompleteHook> m_pShellHook;  // while the shell completes the field
+    CString m_strText;                                       // the window's text when last read
+    BOOL m_bTextStale = TRUE;                                // the window's text changed since
+    CString m_strHint;                                       // grey text of an empty, unfocused field
+    CString m_strSavedText;                                  // for Esc
+    DWORD m_dwShellFlags = 0;                                // 0: no shell completion
+    DWORD m_dwEditStyle = 0;                                 // extra styles of the window
+};

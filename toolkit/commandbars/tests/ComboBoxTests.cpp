@@ -1,0 +1,189 @@
+// ComboBoxTests.cpp: combo boxes on a tool bar of the test frame: the list opened by click and keys, picking,
+// completion from the list and closing by an outside click.
+#include "CommandBarsTestsRes.h"
+#include "FrameFixture.h"
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControlComboBox.h"
+#include "KTControlComboBoxList.h"
+#include "KTControls.h"
+#include "KTToolBar.h"
+#include "MessagePump.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+class ComboBoxTest : public CFrameFixture
+{
+protected:
+    CKTControlComboBox* AddCombo(BOOL bDropDown, std::initializer_list<LPCSTR> items)
+    {
+        CKTControl* pControl = Bar()->GetControls()->Add(ktControlComboBox, ID_TEST_ENABLED);
+        CKTControlComboBox* pCombo = static_cast<CKTControlComboBox*>(pControl);
+        pCombo->SetWidth(150);
+        pCombo->SetDropDown(bDropDown);
+        for (LPCSTR lpszItem : items)
+            List(pCombo)->AddString(lpszItem);
+        m_pCommandBars->RecalcFrameLayout();
+        Bar()->RedrawWindow();
+        PumpMessages();
+        return pCombo;
+    }
+    CKTToolBar* Bar() const { return m_pFrame->m_pStandard; }
+    static CKTControlComboBoxList* List(CKTControlComboBox* pCombo)
+    {
+        return static_cast<CKTControlComboBoxList*>(pCombo->GetCommandBar());
+    }
+    static BOOL IsListShown(CKTControlComboBox* pCombo) { return List(pCombo)->IsWindowVisible(); }
+    CPoint ButtonPoint(CKTControlComboBox* pCombo) const
+    {
+        CRect rc = pCombo->GetRect();
+        return CPoint(rc.right - 5, rc.CenterPoint().y);
+    }
+    CPoint FieldPoint(CKTControlComboBox* pCombo) const
+    {
+        CRect rc;
+        pCombo->GetEditCtrl()->GetWindowRect(&rc);
+        Bar()->ScreenToClient(&rc);
+        return rc.CenterPoint();
+    }
+    // The centre of a list row, in the bar's client coordinates.
+    CPoint RowPoint(CKTControlComboBox* pCombo, int nRow) const
+    {
+        CRect rcItem;
+        List(pCombo)->SendMessage(LB_GETITEMRECT, nRow, (LPARAM)&rcItem);
+        CPoint pt = rcItem.CenterPoint();
+        List(pCombo)->MapWindowPoints(Bar(), &pt, 1);
+        return pt;
+    }
+    std::vector<UINT> Codes() const { return m_pFrame->m_notifyCodes; }
+};
+}  // namespace
+
+TEST_F(ComboBoxTest, ClickOpensTheListAndAPickSendsTheCommand)
+{
+    CKTControlComboBox* pCombo = AddCombo(FALSE, {"alpha", "beta", "gamma"});
+    EXPECT_TRUE(pCombo->GetEditCtrl() == NULL) << "a drop-down list has no text field";
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    EXPECT_TRUE(pCombo->IsPopuped());
+    CRect rcList, rcCombo = pCombo->GetRect();
+    List(pCombo)->GetWindowRect(&rcList);
+    Bar()->ClientToScreen(&rcCombo);
+    EXPECT_EQ(rcCombo.bottom, rcList.top) << "the list drops below the box";
+    EXPECT_EQ(rcCombo.Width(), rcList.Width());
+    EXPECT_EQ(3 * (int)List(pCombo)->SendMessage(LB_GETITEMHEIGHT, 0) + 4, rcList.Height());
+
+    m_pFrame->m_notifyCodes.clear();
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(bar.Click(RowPoint(pCombo, 1)));
+    ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
+    EXPECT_EQ(CString("beta"), pCombo->GetListBoxText());
+    EXPECT_EQ(1, pCombo->GetCurSel());
+    std::vector<UINT> codes = Codes();
+    auto itChange = std::find(codes.begin(), codes.end(), (UINT)CBN_SELCHANGE);
+    auto itOk = std::find(codes.begin(), codes.end(), (UINT)CBN_SELENDOK);
+    ASSERT_TRUE(itChange != codes.end() && itOk != codes.end());
+    EXPECT_LT(itChange - codes.begin(), itOk - codes.begin()) << "the choice, then its confirmation";
+    EXPECT_TRUE(std::count(codes.begin(), codes.end(), (UINT)CBN_SELENDCANCEL) == 0);
+    ASSERT_EQ(1u, m_pFrame->m_commands.size());
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);
+}
+
+TEST_F(ComboBoxTest, AnOutsideClickClosesTheListAndCancels)
+{
+    CKTControlComboBox* pCombo = AddCombo(FALSE, {"alpha", "beta"});
+    pCombo->SetCurSel(0);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    m_pFrame->m_notifyCodes.clear();
+    CRect rcBar;
+    Bar()->GetClientRect(&rcBar);
+    ASSERT_TRUE(bar.Click(CPoint(rcBar.right - 20, rcBar.bottom + 150)));
+    ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
+    EXPECT_FALSE(pCombo->IsPopuped());
+    std::vector<UINT> codes = Codes();
+    EXPECT_TRUE(std::count(codes.begin(), codes.end(), (UINT)CBN_CLOSEUP) == 1);
+    EXPECT_TRUE(std::count(codes.begin(), codes.end(), (UINT)CBN_SELENDCANCEL) == 1);
+    EXPECT_EQ(0, pCombo->GetCurSel()) << "the selection stays as it was";
+}
+
+TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two", "three"});
+    ASSERT_TRUE(pCombo->GetEditCtrl() != NULL);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    EXPECT_FALSE(IsListShown(pCombo));
+
+    ASSERT_TRUE(bar.Key(VK_DOWN, CTestInput::kAlt));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    ASSERT_TRUE(bar.Key(VK_F4));
+    ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
+    EXPECT_TRUE(pCombo->IsFocused()) << "closing the list keeps the field";
+    ASSERT_TRUE(bar.Wheel(FieldPoint(pCombo), -WHEEL_DELTA));
+    EXPECT_EQ(CString("one"), pCombo->GetEditText()) << "the wheel moves the choice of a closed list";
+    ASSERT_TRUE(bar.Key(VK_F4));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(bar.Key(VK_DOWN));
+    ASSERT_TRUE(bar.Key(VK_DOWN));
+    EXPECT_EQ(CString("three"), pCombo->GetEditText()) << "moving in the list fills the field";
+    ASSERT_TRUE(bar.Key(VK_RETURN));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }));
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);
+    EXPECT_FALSE(IsListShown(pCombo));
+}
+
+TEST_F(ComboBoxTest, TypingCompletesFromTheListAndBackspaceDoesNotAgain)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"abc", "xyz"});
+    pCombo->SetAutoComplete(TRUE);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("ab"));
+    EXPECT_EQ(CString("abc"), pCombo->GetEditText());
+    int nStart = 0, nEnd = 0;
+    pCombo->GetEditCtrl()->GetSel(nStart, nEnd);
+    EXPECT_EQ(2, std::min(nStart, nEnd)) << "the completed part is selected";
+    EXPECT_EQ(3, std::max(nStart, nEnd));
+    EXPECT_EQ(0, pCombo->GetCurSel()) << "the list follows an exact match";
+
+    ASSERT_TRUE(bar.Key(VK_BACK));
+    EXPECT_EQ(CString("ab"), pCombo->GetEditText()) << "deleting never completes";
+    ASSERT_TRUE(bar.Text("d"));
+    EXPECT_EQ(CString("abd"), pCombo->GetEditText()) << "no item begins so";
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pCombo->IsFocused(); }));
+    EXPECT_EQ(CString(""), pCombo->GetEditText()) << "Esc brings back the text from before";
+}
+
+TEST_F(ComboBoxTest, TheListShowsAtMostItsRowCount)
+{
+    CKTControlComboBox* pEmpty = AddCombo(FALSE, {});
+    CKTControlComboBox* pLong = AddCombo(FALSE, {});
+    for (int i = 0; i < 30; i++)
+        List(pLong)->AddString(CString('a' + (char)(i % 26), 3));
+    CTestInput bar(Bar()->GetSafeHwnd());
+    for (auto [pCombo, nRows] : {std::make_pair(pEmpty, 1), std::make_pair(pLong, 12)})
+    {
+        ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+        ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+        // The rows are measured in the font the list takes on opening.
+        const int nItem = (int)List(pCombo)->SendMessage(LB_GETITEMHEIGHT, 0);
+        CRect rc;
+        List(pCombo)->GetWindowRect(&rc);
+        EXPECT_EQ(nRows * nItem + 4, rc.Height());
+        ASSERT_TRUE(bar.Key(VK_ESCAPE));
+        ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
+    }
+}

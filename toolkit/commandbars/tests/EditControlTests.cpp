@@ -1,0 +1,275 @@
+// EditControlTests.cpp: edit controls on a tool bar of the test frame: typing, Enter, Esc, the spin buttons and
+// their arithmetic, the edit keys passed through a tracking bar and the shell's completion.
+#include "FrameFixture.h"
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControlEdit.h"
+#include "KTControls.h"
+#include "KTToolBar.h"
+#include "CommandBarsTestsRes.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+
+namespace
+{
+class EditControlTest : public CFrameFixture
+{
+protected:
+    CKTControlEdit* AddEdit(BOOL bSpin = FALSE)
+    {
+        CKTControl* pControl = Bar()->GetControls()->Add(ktControlEdit, ID_TEST_ENABLED);
+        CKTControlEdit* pEdit = static_cast<CKTControlEdit*>(pControl);
+        pEdit->SetWidth(160);
+        pEdit->ShowSpinButtons(bSpin);
+        m_pCommandBars->RecalcFrameLayout();
+        Bar()->RedrawWindow();
+        PumpMessages();
+        return pEdit;
+    }
+    CKTToolBar* Bar() const { return m_pFrame->m_pStandard; }
+    HWND Field(CKTControlEdit* pEdit) const { return pEdit->GetEditCtrl()->GetSafeHwnd(); }
+    // A point of the field in its bar's client coordinates.
+    CPoint FieldPoint(CKTControlEdit* pEdit) const
+    {
+        CRect rc;
+        ::GetWindowRect(Field(pEdit), &rc);
+        Bar()->ScreenToClient(&rc);
+        return rc.CenterPoint();
+    }
+    CPoint SpinPoint(CKTControlEdit* pEdit, BOOL bUp) const
+    {
+        CRect rc = pEdit->GetSpinButtonsRect();
+        return CPoint(rc.CenterPoint().x, bUp ? rc.top + 3 : rc.bottom - 3);
+    }
+    size_t CountCode(UINT nCode) const
+    {
+        return std::count(m_pFrame->m_notifyCodes.begin(), m_pFrame->m_notifyCodes.end(), nCode);
+    }
+};
+
+CString ClipboardText()
+{
+    CString strText;
+    if (!::OpenClipboard(NULL))
+        return strText;
+    if (HANDLE hData = ::GetClipboardData(CF_TEXT))
+    {
+        strText = static_cast<LPCSTR>(::GlobalLock(hData));
+        ::GlobalUnlock(hData);
+    }
+    ::CloseClipboard();
+    return strText;
+}
+
+// As the shell's list, clicks on it never take the activation.
+LRESULT CALLBACK SuggestWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return message == WM_MOUSEACTIVATE ? MA_NOACTIVATE : ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+CString SpunFrom(LPCSTR lpszText, int nCount, int nDirection)
+{
+    CKTControlEdit edit;
+    edit.SetEditText(lpszText);
+    edit.Spin(nCount, nDirection);
+    return edit.GetEditText();
+}
+}  // namespace
+
+TEST(EditSpinArithmetic, StepsLandOnMultiplesAndStayInRange)
+{
+    EXPECT_EQ(CString("8"), SpunFrom("7", 1, 1));
+    EXPECT_EQ(CString("20"), SpunFrom("12", 5, 1)) << "17 moves on to the next multiple of 5";
+    EXPECT_EQ(CString("40"), SpunFrom("20", 20, 1));
+    EXPECT_EQ(CString("-1"), SpunFrom("0", 1, -1));
+    EXPECT_EQ(CString("-10"), SpunFrom("-3", 5, -1)) << "the remainder follows the sign";
+    EXPECT_EQ(CString("-1"), SpunFrom("not a number", 1, -1)) << "text that is no number spins from 0";
+    EXPECT_EQ(CString("2147483647"), SpunFrom("1099511627776", 1, 1)) << "a typed 2^40 clamps";
+    EXPECT_EQ(CString("2147483647"), SpunFrom("2147483647", 20, 1));
+    EXPECT_EQ(CString("-2147483648"), SpunFrom("-99999999999999999999999", 20, -1));
+}
+
+TEST_F(EditControlTest, TypingEnterRunsTheCommandAndEscRestoresTheText)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    ASSERT_TRUE(::IsWindowVisible(Field(pEdit)));
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    EXPECT_EQ(Field(pEdit), ::GetFocus());
+    EXPECT_EQ(1u, CountCode(EN_SETFOCUS));
+    EXPECT_TRUE(Bar()->GetTrackingMode() != 0) << "the bar holds the keys while the field has the focus";
+
+    ASSERT_TRUE(bar.Text("abc"));
+    EXPECT_EQ(CString("abc"), pEdit->GetEditText());
+    EXPECT_EQ(3u, CountCode(EN_CHANGE));
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(bar.Key(VK_RETURN));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }));
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);
+    EXPECT_EQ(CString("abc"), pEdit->GetEditText());
+
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    ASSERT_TRUE(bar.Key(VK_END));
+    ASSERT_TRUE(bar.Text("xyz"));
+    EXPECT_EQ(CString("abcxyz"), pEdit->GetEditText());
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pEdit->IsFocused(); }));
+    EXPECT_EQ(CString("abc"), pEdit->GetEditText()) << "Esc brings back the text the field had on focus";
+    EXPECT_NE(Field(pEdit), ::GetFocus());
+    EXPECT_EQ(0, Bar()->GetTrackingMode());
+    EXPECT_GE(CountCode(EN_KILLFOCUS), 1u);
+}
+
+TEST_F(EditControlTest, EditKeysReachTheFieldWhileTheBarTracks)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetEditText("hello");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    // A rich edit's whole text takes in its closing paragraph mark.
+    ASSERT_TRUE(PumpUntil(
+        [&]
+        {
+            int nStart = 0, nEnd = 0;
+            pEdit->GetEditCtrl()->GetSel(nStart, nEnd);
+            return pEdit->IsFocused() && nStart == 0 && nEnd >= 5;
+        }))
+        << "the focus selects the whole text";
+
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(bar.Key('C', CTestInput::kControl));
+    EXPECT_EQ(CString("hello"), ClipboardText());
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "the frame's copy shortcut does not take the key";
+    ASSERT_TRUE(bar.Key(VK_BACK));
+    EXPECT_EQ(CString(""), pEdit->GetEditText());
+    ASSERT_TRUE(bar.Key('V', CTestInput::kControl));
+    EXPECT_EQ(CString("hello"), pEdit->GetEditText());
+    ASSERT_TRUE(bar.Key(VK_LEFT));
+    ASSERT_TRUE(bar.Key(VK_DELETE));
+    EXPECT_EQ(CString("hell"), pEdit->GetEditText()) << "arrows move in the field, not across the bar";
+    EXPECT_TRUE(pEdit->IsFocused());
+}
+
+TEST_F(EditControlTest, SpinButtonsStepAndRepeatWhileHeld)
+{
+    CKTControlEdit* pEdit = AddEdit(TRUE);
+    pEdit->SetEditText("7");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(SpinPoint(pEdit, TRUE)));
+    EXPECT_EQ(CString("8"), pEdit->GetEditText());
+    ASSERT_TRUE(bar.Click(SpinPoint(pEdit, FALSE)));
+    ASSERT_TRUE(bar.Click(SpinPoint(pEdit, FALSE)));
+    EXPECT_EQ(CString("6"), pEdit->GetEditText());
+    EXPECT_EQ(3u, CountCode(KTN_EXECUTE)) << "each spin that changed the text tells the site";
+    EXPECT_EQ(0, pEdit->GetPressed());
+    EXPECT_EQ(NULL, ::GetCapture());
+
+    // Held down: single steps first, then steps of 5 landing on multiples of 5.
+    m_pFrame->m_spinSteps.clear();
+    const std::vector<int>& steps = m_pFrame->m_spinSteps;
+    CLoopInput hold(Bar()->GetSafeHwnd());
+    hold.Press(SpinPoint(pEdit, TRUE))
+        .AwaitCapture()
+        .Await([&] { return !steps.empty() && steps.back() == 5; })
+        .Release();
+    ASSERT_TRUE(hold.Run());
+    ASSERT_GE(steps.size(), 4u);
+    EXPECT_EQ(1, steps[0]);
+    EXPECT_EQ(1, steps[1]);
+    EXPECT_EQ(0, _ttoi(pEdit->GetEditText()) % 5);
+    EXPECT_GT(_ttoi(pEdit->GetEditText()), 20);
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ(0, pEdit->GetPressed());
+}
+
+TEST_F(EditControlTest, SiteThatTakesTheSpinKeepsTheText)
+{
+    CKTControlEdit* pEdit = AddEdit(TRUE);
+    pEdit->SetEditText("7");
+    m_pFrame->m_lNotifyAnswer = 1;
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(SpinPoint(pEdit, FALSE)));
+    ASSERT_EQ(1u, m_pFrame->m_spinSteps.size());
+    EXPECT_EQ(-1, m_pFrame->m_spinSteps[0]);
+    EXPECT_EQ(CString("7"), pEdit->GetEditText());
+    EXPECT_EQ(0u, CountCode(KTN_EXECUTE));
+}
+
+TEST_F(EditControlTest, QuitWhileASpinButtonIsHeldEndsThePressAndReachesTheOuterLoop)
+{
+    CKTControlEdit* pEdit = AddEdit(TRUE);
+    pEdit->SetEditText("1");
+    CLoopInput hold(Bar()->GetSafeHwnd());
+    hold.Press(SpinPoint(pEdit, TRUE)).AwaitCapture().Quit(9).AwaitNoCapture().Release();
+    ASSERT_TRUE(hold.Run());
+    WPARAM nExitCode = 0;
+    EXPECT_TRUE(QuitPumped(&nExitCode)) << "the quit is posted again";
+    EXPECT_EQ(9u, nExitCode);
+    EXPECT_EQ(0, pEdit->GetPressed());
+}
+
+TEST_F(EditControlTest, UpAndDownSpinAFocusedField)
+{
+    CKTControlEdit* pEdit = AddEdit(TRUE);
+    pEdit->SetEditText("41");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    ASSERT_TRUE(bar.Key(VK_UP));
+    ASSERT_TRUE(bar.Key(VK_UP));
+    ASSERT_TRUE(bar.Key(VK_DOWN));
+    EXPECT_EQ(CString("42"), pEdit->GetEditText());
+    EXPECT_TRUE(pEdit->IsFocused());
+}
+
+// The system here answers the shell's completion with success and shows nothing, so the suggestion list is one
+// of the test's own under the shell's class name.
+TEST_F(EditControlTest, ShellSuggestionListIsWatchedAndTakesTheMovingKeys)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetShellAutoComplete(SHACF_FILESYSTEM);
+    ASSERT_TRUE(pEdit->GetField()->GetShellHook() != NULL) << "a call that succeeded keeps the hook";
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = SuggestWndProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = "Auto-Suggest Dropdown";
+    ::RegisterClassA(&wc);
+    CWnd suggest;
+    ASSERT_TRUE(
+        suggest.CreateEx(WS_EX_TOOLWINDOW, "Auto-Suggest Dropdown", "", WS_POPUP, CRect(300, 300, 500, 400), NULL, 0));
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 200, 60), &suggest, 1));
+    for (LPCSTR lpszItem : {"c:\\windows", "c:\\windows\\system32", "c:\\windows\\temp"})
+        list.AddString(lpszItem);
+    list.SetCurSel(0);
+    suggest.ShowWindow(SW_SHOWNOACTIVATE);
+    PumpMessages();
+    EXPECT_EQ(suggest.GetSafeHwnd(), pEdit->GetField()->GetShellHook()->GetSuggestWindow());
+
+    ASSERT_TRUE(bar.Key(VK_DOWN));
+    EXPECT_EQ(1, list.GetCurSel()) << "the list moves";
+    EXPECT_TRUE(pEdit->IsFocused());
+    // Below the list, which would take the focus as no shell list does.
+    CPoint ptOnList(20, 80);
+    suggest.MapWindowPoints(Bar(), &ptOnList, 1);
+    ASSERT_TRUE(bar.Click(ptOnList));
+    EXPECT_NE(0, Bar()->GetTrackingMode()) << "a click on the list does not close the bar";
+
+    suggest.ShowWindow(SW_HIDE);
+    PumpMessages();
+    EXPECT_EQ(NULL, pEdit->GetField()->GetShellHook()->GetSuggestWindow());
+    suggest.DestroyWindow();
+    ::UnregisterClassA("Auto-Suggest Dropdown", ::GetModuleHandle(NULL));
+}

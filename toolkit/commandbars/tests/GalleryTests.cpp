@@ -1,0 +1,287 @@
+// GalleryTests.cpp: galleries on a popup bar of the test frame: layout in rows, hover and preview, the scroll bar,
+// picking, and a combo box whose drop-down is a gallery; the scroll bar's arithmetic on its own.
+#include "CommandBarsTestsRes.h"
+#include "FrameFixture.h"
+#include "KTBarScrollBar.h"
+#include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTControlComboBox.h"
+#include "KTControlComboBoxGalleryPopupBar.h"
+#include "KTControlGallery.h"
+#include "KTControls.h"
+#include "KTGalleryPaintManager.h"
+#include "KTPopupBar.h"
+#include "KTToolBar.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
+#include "TestInput.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+// A bar of fixed scroll data with 17-pixel arrows.
+class CFixedScrollBar : public CKTBarScrollBar
+{
+public:
+    CFixedScrollBar(CRect rc, int nMax, int nPage) : m_rc(rc), m_nMax(nMax), m_nPage(nPage), m_metrics(NULL)
+    {
+        m_metrics.m_cyVScroll = 17;
+    }
+    BOOL IsScrollBarEnabled() const override { return TRUE; }
+    CKTCommandBar* GetParentCommandBar() const override { return NULL; }
+    CRect GetScrollBarRect() override { return m_rc; }
+    void GetScrollInfo(SCROLLINFO* pSI) override
+    {
+        pSI->nMin = 0;
+        pSI->nMax = m_nMax;
+        pSI->nPage = m_nPage;
+        pSI->nPos = 0;
+    }
+    void DoScroll(int, int) override {}
+    void RedrawScrollBar() override {}
+    CKTGalleryPaintManager* GetGalleryPaintManager() const override
+    {
+        return const_cast<CKTGalleryPaintManager*>(&m_metrics);
+    }
+
+private:
+    CRect m_rc;
+    int m_nMax, m_nPage;
+    CKTGalleryPaintManager m_metrics;
+};
+
+class GalleryTest : public CFrameFixture
+{
+protected:
+    CKTToolBar* Bar() const { return m_pFrame->m_pStandard; }
+    // A gallery of the items on a popup bar shown under the tool bar.
+    CKTControlGallery* ShowGallery(CKTControlGalleryItems* pItems, CSize szGallery)
+    {
+        m_pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        CKTControlGallery* pGallery =
+            static_cast<CKTControlGallery*>(m_pPopup->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+        pGallery->SetItems(pItems);
+        pGallery->SetWidth(szGallery.cx);
+        pGallery->SetHeight(szGallery.cy);
+        CRect rc;
+        Bar()->GetWindowRect(&rc);
+        EXPECT_TRUE(m_pPopup->PopupAt(rc.left + 40, rc.bottom + 10));
+        PumpMessages();
+        return pGallery;
+    }
+    CKTSmartPtr<CKTControlGalleryItems> MakeItems(int nCount, CSize szItem)
+    {
+        CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+        pItems->SetItemSize(szItem);
+        for (int i = 0; i < nCount; i++)
+        {
+            CString strCaption;
+            strCaption.Format("Item %i", i);
+            pItems->AddItem(strCaption, 100 + i);
+        }
+        return pItems;
+    }
+    // A point of the popup in the tool bar's client coordinates, for input sent there.
+    CPoint InBar(CPoint pt) const
+    {
+        m_pPopup->MapWindowPoints(Bar(), &pt, 1);
+        return pt;
+    }
+    size_t Count(UINT nCode) const
+    {
+        return std::count(m_pFrame->m_notifyCodes.begin(), m_pFrame->m_notifyCodes.end(), nCode);
+    }
+    void TearDown() override
+    {
+        if (!m_pPopup.IsNull())
+            m_pPopup->SetTrackingMode(0);
+        m_pPopup = NULL;
+        CFrameFixture::TearDown();
+    }
+
+    CKTSmartPtr<CKTPopupBar> m_pPopup;
+};
+}  // namespace
+
+TEST(BarScrollBar, ThumbTrackAndPositionsFollowTheScrollData)
+{
+    CFixedScrollBar bar(CRect(0, 0, 16, 100), 99, 10);
+    bar.CalcScrollBar();
+    const KT_SCROLLBARPOSINFO& spi = bar.GetPosInfo();
+    EXPECT_EQ(17, spi.pxUpArrow);
+    EXPECT_EQ(83, spi.pxDownArrow);
+    EXPECT_EQ(8, spi.cpxThumb) << "MulDiv(66, 10, 100) is 7, raised to half the arrow";
+    EXPECT_EQ(58, spi.cpx);
+    EXPECT_EQ(90, bar.PosFromPx(spi.pxMin + spi.cpx)) << "the end of the travel shows the last page";
+    EXPECT_EQ(0, bar.PosFromPx(spi.pxMin - 5));
+    EXPECT_EQ(ktScrollUpArrow, bar.HitTestScrollBar(CPoint(5, 3)));
+    EXPECT_EQ(ktScrollThumb, bar.HitTestScrollBar(CPoint(5, 20)));
+    EXPECT_EQ(ktScrollPageDown, bar.HitTestScrollBar(CPoint(5, 50)));
+    EXPECT_EQ(ktScrollDownArrow, bar.HitTestScrollBar(CPoint(5, 90)));
+    EXPECT_EQ(ktScrollNowhere, bar.HitTestScrollBar(CPoint(30, 50)));
+
+    CFixedScrollBar shortBar(CRect(0, 0, 16, 20), 99, 10);
+    shortBar.CalcScrollBar();
+    EXPECT_EQ(10, shortBar.GetPosInfo().pxUpArrow) << "arrows of half the length";
+    EXPECT_EQ(10, shortBar.GetPosInfo().pxDownArrow);
+
+    CFixedScrollBar fullPage(CRect(0, 0, 16, 100), 9, 10);
+    fullPage.CalcScrollBar();
+    EXPECT_EQ(fullPage.GetPosInfo().pxMin - 1, fullPage.GetPosInfo().pxThumbTop);
+}
+
+TEST_F(GalleryTest, ItemsLayOutInRowsWithLabelsBetween)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+    pItems->SetItemSize(CSize(50, 50));
+    pItems->AddItem("a", 1);
+    pItems->AddItem("b", 2);
+    pItems->AddItem("c", 3);
+    pItems->AddLabel("Group");
+    pItems->AddItem("d", 4)->SetSize(CSize(0, 30));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(120 + ::GetSystemMetrics(SM_CXVSCROLL), 300));
+    CRect rcItems = pGallery->GetItemsRect();
+    ASSERT_EQ(120, rcItems.Width());
+    CPoint o = rcItems.TopLeft();
+    EXPECT_EQ(CRect(o.x, o.y, o.x + 50, o.y + 50), pGallery->GetItemDrawRect(0));
+    EXPECT_EQ(CRect(o.x + 50, o.y, o.x + 100, o.y + 50), pGallery->GetItemDrawRect(1));
+    EXPECT_EQ(CRect(o.x, o.y + 50, o.x + 50, o.y + 100), pGallery->GetItemDrawRect(2)) << "two to a row";
+    EXPECT_EQ(CRect(o.x, o.y + 100, o.x + 120, o.y + 119), pGallery->GetItemDrawRect(3)) << "a label closes the row";
+    EXPECT_EQ(CRect(o.x, o.y + 120, o.x + 120, o.y + 150), pGallery->GetItemDrawRect(4)) << "width 0 fills the row";
+    EXPECT_EQ(150, pGallery->GetContentHeight());
+    EXPECT_EQ(-1, pGallery->HitTestItem(pGallery->GetItemDrawRect(3).CenterPoint())) << "labels are never hit";
+}
+
+TEST_F(GalleryTest, HoverHighlightsAndPreviewsAndAClickPicks)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(6, CSize(40, 30));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(160, 90));
+    m_pFrame->m_notifyCodes.clear();
+    CTestInput bar(Bar()->GetSafeHwnd());
+    CPoint ptSecond = InBar(pGallery->GetItemDrawRect(1).CenterPoint());
+    CPoint ptThird = InBar(pGallery->GetItemDrawRect(2).CenterPoint());
+    CPoint ptOut = InBar(CPoint(pGallery->GetItemDrawRect(1).left + 2, pGallery->GetItemDrawRect(1).top + 2));
+    CPoint pt = ptOut;
+    Bar()->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_TRUE(PumpUntil([&] { return pGallery->GetHotItem() == 1; }));
+    pt = ptSecond;
+    Bar()->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_TRUE(PumpUntil([&] { return Count(KTN_GALLERY_PREVIEWBEGIN) == 1; }, 3000)) << "the hover opens a preview";
+    EXPECT_EQ(1u, Count(KTN_GALLERY_PREVIEWCHANGE));
+    pt = ptThird;
+    Bar()->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_TRUE(PumpUntil([&] { return pGallery->GetHotItem() == 2; }));
+    EXPECT_EQ(2u, Count(KTN_GALLERY_PREVIEWCHANGE)) << "a new hot item changes the preview";
+
+    m_pFrame->m_commands.clear();
+    m_pFrame->m_notifyCodes.clear();
+    ASSERT_TRUE(bar.Click(ptThird));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }));
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);
+    ASSERT_FALSE(m_pFrame->m_notifyCodes.empty());
+    EXPECT_EQ((UINT)KTN_GALLERY_PREVIEWAPPLY, m_pFrame->m_notifyCodes[0]) << "the preview is applied first";
+    EXPECT_EQ(0u, Count(KTN_GALLERY_PREVIEWCANCEL));
+}
+
+TEST_F(GalleryTest, TheScrollBarPagesAndRepeatsWhileHeld)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(40, CSize(40, 20));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(80 + ::GetSystemMetrics(SM_CXVSCROLL), 60));
+    ASSERT_EQ(400, pGallery->GetContentHeight());
+    const KT_SCROLLBARPOSINFO& spi = pGallery->GetPosInfo();
+    CPoint ptPageDown(spi.rc.CenterPoint().x, spi.pxDownArrow - 2);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(InBar(ptPageDown)));
+    EXPECT_EQ(60, pGallery->GetScrollPos()) << "a page is the items' height";
+    CPoint ptDown(spi.rc.CenterPoint().x, spi.pxBottom - 3);
+    ASSERT_TRUE(bar.Click(InBar(ptDown)));
+    EXPECT_EQ(80, pGallery->GetScrollPos()) << "an arrow moves one item";
+    EXPECT_EQ(-1, pGallery->HitTestItem(pGallery->GetItemDrawRect(0).CenterPoint())) << "scrolled out of view";
+
+    CLoopInput hold(Bar()->GetSafeHwnd());
+    hold.Press(InBar(ptDown))
+        .AwaitCapture(m_pPopup->GetSafeHwnd())
+        .Await([&] { return pGallery->GetScrollPos() >= 200; })
+        .Release();
+    ASSERT_TRUE(hold.Run());
+    EXPECT_EQ(NULL, ::GetCapture());
+    ASSERT_TRUE(bar.Click(InBar(CPoint(spi.rc.CenterPoint().x, spi.pxTop + 3))));
+    EXPECT_LT(pGallery->GetScrollPos(), 200);
+    pGallery->SetScrollPos(1000);
+    EXPECT_EQ(400 - 60, pGallery->GetScrollPos()) << "never past the content";
+
+    // The wheel scrolls the gallery that holds the keys by three items a notch.
+    m_pPopup->SetSelected(0, 2);
+    ASSERT_TRUE(bar.Wheel(InBar(pGallery->GetItemsRect().CenterPoint()), WHEEL_DELTA));
+    EXPECT_EQ(400 - 60 - 3 * 20, pGallery->GetScrollPos());
+}
+
+TEST_F(GalleryTest, KeysMoveTheHotItemByRowsAndColumns)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(6, CSize(40, 30));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(120 + ::GetSystemMetrics(SM_CXVSCROLL), 40));
+    m_pPopup->SetSelected(0, 2);
+    EXPECT_EQ(0, pGallery->GetHotItem()) << "selected by the keys, the first item is hot";
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Key(VK_RIGHT));
+    EXPECT_EQ(1, pGallery->GetHotItem());
+    ASSERT_TRUE(bar.Key(VK_DOWN));
+    EXPECT_EQ(4, pGallery->GetHotItem()) << "three to a row";
+    ASSERT_TRUE(bar.Key(VK_RIGHT));
+    ASSERT_TRUE(bar.Key(VK_RIGHT));
+    EXPECT_EQ(3, pGallery->GetHotItem()) << "past the row's end, back to its start";
+    ASSERT_TRUE(bar.Key(VK_END));
+    EXPECT_EQ(5, pGallery->GetHotItem());
+    EXPECT_GT(pGallery->GetScrollPos(), 0) << "the hot item is scrolled into view";
+}
+
+TEST_F(GalleryTest, AComboBoxGalleryPreviewsTheHoveredItemAndTakesThePick)
+{
+    CKTControlComboBox* pCombo =
+        static_cast<CKTControlComboBox*>(Bar()->GetControls()->Add(ktControlComboBox, ID_TEST_ENABLED));
+    pCombo->SetWidth(150);
+    CKTSmartPtr<CKTControlComboBoxGalleryPopupBar> pPopup = KTMakeCounted<CKTControlComboBoxGalleryPopupBar>();
+    pPopup->SetCommandBars(m_pCommandBars);
+    CKTControlGallery* pGallery =
+        static_cast<CKTControlGallery*>(pPopup->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(4, CSize(50, 24));
+    pGallery->SetItems(pItems);
+    pGallery->SetWidth(100 + ::GetSystemMetrics(SM_CXVSCROLL));
+    pGallery->SetHeight(48);
+    pCombo->SetCommandBar(pPopup);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+
+    CTestInput bar(Bar()->GetSafeHwnd());
+    CRect rcCombo = pCombo->GetRect();
+    m_pFrame->m_notifyCodes.clear();
+    ASSERT_TRUE(bar.Click(CPoint(rcCombo.right - 5, rcCombo.CenterPoint().y)));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->IsVisible(); }));
+    EXPECT_EQ(1u, Count(CBN_DROPDOWN));
+    // The drop-down opens with its first item hot and previewed, as a keyboard user finds it.
+    EXPECT_EQ(0, pGallery->GetHotItem());
+    EXPECT_EQ(1u, Count(KTN_GALLERY_PREVIEWBEGIN));
+    CPoint ptItem = pGallery->GetItemDrawRect(3).CenterPoint();
+    pPopup->ClientToScreen(&ptItem);
+    ::SetCursorPos(ptItem.x, ptItem.y);
+    ASSERT_TRUE(PumpUntil([&] { return pGallery->GetHotItem() == 3; }));
+    EXPECT_EQ(2u, Count(KTN_GALLERY_PREVIEWCHANGE)) << "the hovered item is previewed";
+    EXPECT_EQ(1u, Count(KTN_GALLERY_PREVIEWBEGIN));
+    EXPECT_EQ(3, pCombo->GetCurSel()) << "the combo box reads the gallery's hot item";
+
+    m_pFrame->m_commands.clear();
+    Bar()->ScreenToClient(&ptItem);
+    ASSERT_TRUE(bar.Click(ptItem));
+    ASSERT_TRUE(PumpUntil([&] { return !pPopup->IsVisible(); }));
+    EXPECT_EQ(CString("Item 3"), pCombo->GetListBoxText()) << "the pick stays the selection";
+    EXPECT_EQ(CString("Item 3"), pCombo->GetEditText());
+    ASSERT_FALSE(m_pFrame->m_commands.empty());
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands.back()) << "the combo box's command";
+    EXPECT_EQ(1u, Count(CBN_SELENDOK));
+}

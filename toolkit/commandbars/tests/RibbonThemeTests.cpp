@@ -1,0 +1,245 @@
+// RibbonThemeTests.cpp: theme 6 draws bars, entries, marks and the status bar from the tests' style images,
+// takes the ribbon's colours, and sizes its tab strip from the font.
+#include "KTThemeRibbon.h"
+#include "LoadedStyle.h"
+#include "TestSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const COLORREF kWhite = RGB(255, 255, 255);
+
+CKTSmartPtr<CKTThemeRibbon> RefreshedRibbon()
+{
+    CKTSmartPtr<CKTThemeRibbon> pTheme = KTMakeCounted<CKTThemeRibbon>();
+    pTheme->RefreshMetrics();
+    return pTheme;
+}
+
+COLORREF EntryCentre(CKTThemeRibbon& theme, const KT_CONTROLSTATE& state, int cy = 22)
+{
+    CTestSurface surface(40, cy);
+    theme.DrawControlEntry(surface.DC(), CRect(0, 0, 40, cy), state);
+    return surface.Pixel(20, cy / 2);
+}
+
+KT_CONTROLSTATE State(BOOL bSelected, int nPressed, BOOL bEnabled = TRUE, int nChecked = 0, BOOL bPopuped = FALSE)
+{
+    KT_CONTROLSTATE state;
+    state.bSelected = bSelected;
+    state.nSelected = bSelected ? 3 : 0;
+    state.nPressed = nPressed;
+    state.bEnabled = bEnabled;
+    state.nChecked = nChecked;
+    state.bPopuped = bPopuped;
+    state.nBarType = ktBarTypeNormal;
+    return state;
+}
+
+COLORREF ToolBarPart(int nPart, BOOL bTall = FALSE) { return RGB(60 + nPart * 40, bTall ? 90 : 10, 200); }
+}  // namespace
+
+TEST(RibbonTheme, TheFactoryMakesThemesFiveAndSix)
+{
+    for (int nTheme : {ktCommandBarsThemeStyleResources, ktCommandBarsThemeRibbon})
+    {
+        CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(nTheme);
+        EXPECT_EQ(nTheme, pTheme->GetCurrentTheme());
+    }
+    CKTSmartPtr<CKTPaintManager> pRibbon = CKTPaintManager::CreateTheme(ktCommandBarsThemeRibbon);
+    EXPECT_TRUE(dynamic_cast<CKTThemeRibbon*>(static_cast<CKTPaintManager*>(pRibbon)) != NULL);
+}
+
+TEST(RibbonTheme, TabHeightFollowsTheControlHeight)
+{
+    EXPECT_EQ(23, CKTThemeRibbon::TabHeightFor(22));
+    EXPECT_EQ(25, CKTThemeRibbon::TabHeightFor(23));
+    EXPECT_EQ(32, CKTThemeRibbon::TabHeightFor(30));
+
+    auto pTheme = RefreshedRibbon();
+    pTheme->m_nFontHeight = 8;  // too small to replace the menu font
+    pTheme->UpdateFonts();
+    EXPECT_GE(pTheme->m_nTabHeight, 23);
+    EXPECT_EQ(CKTThemeRibbon::TabHeightFor(pTheme->m_nFixedControlHeight), pTheme->m_nTabHeight);
+    pTheme->m_nFontHeight = 20;
+    pTheme->UpdateFonts();
+    EXPECT_EQ(20 * 195 / 96, pTheme->m_nFixedControlHeight);
+    EXPECT_EQ(20 * 195 / 96 + 2, pTheme->m_nTabHeight);
+    EXPECT_EQ(20 * 144 / 96, pTheme->m_nGroupCaptionHeight);
+    EXPECT_EQ(20 * 144 / 96 + 6, pTheme->GetTextHeight());
+}
+
+TEST(RibbonTheme, RibbonColoursAndFixedEntries)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTStyleResourceSet& set = *KTStyleResourceSet();
+    EXPECT_EQ(set.GetColor("Ribbon", "RibbonFace"), pTheme->m_clrRibbonFace.GetColor());
+    EXPECT_EQ(set.GetColor("Ribbon", "RibbonText"), pTheme->m_clrRibbonText.GetColor());
+    EXPECT_EQ(set.GetColor("Ribbon", "GroupCaptionText"), pTheme->m_clrGroupCaptionText.GetColor());
+    EXPECT_EQ(set.GetColor("Ribbon", "ControlEditNormal"), pTheme->m_clrEditNormal.GetColor());
+    EXPECT_EQ(set.GetColor("Ribbon", "MinimizedFrameEdgeShadow"), pTheme->m_clrMinimizedFrameEdgeShadow.GetColor());
+    EXPECT_EQ(set.GetColor("Ribbon", "GroupClientText"), pTheme->GetColor(46));
+    EXPECT_EQ(set.GetColor("Ribbon", "MenuPopupText"), pTheme->GetColor(44));
+    EXPECT_EQ(set.GetColor("Ribbon", "ControlHighlightText"), pTheme->GetColor(45));
+    EXPECT_EQ(0xA7A7A7u, pTheme->GetColor(35));
+    EXPECT_EQ(0x868686u, pTheme->GetColor(43));
+    EXPECT_EQ(0xFAFAFAu, pTheme->GetColor(41));
+    EXPECT_EQ(0xEEEEE9u, pTheme->m_grcBall.clrLight.GetColor());
+    EXPECT_EQ(set.GetColor("Window", "BorderActive0"), pTheme->m_clrBorderActive[0].GetColor()) << "theme 5's too";
+    EXPECT_TRUE(pTheme->m_bFrameStatusBar);
+}
+
+TEST(RibbonTheme, ToolBarEntriesPickTheirImagePart)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    const struct
+    {
+        KT_CONTROLSTATE state;
+        int nPart;  // -1: nothing drawn
+    } cases[] = {
+        {State(FALSE, 0), -1},         {State(TRUE, 0), 0},          {State(FALSE, 1), 0},
+        {State(TRUE, 1), 1},           {State(FALSE, 2), 1},         {State(FALSE, 0, TRUE, 0, TRUE), 2},
+        {State(FALSE, 0, TRUE, 1), 2}, {State(TRUE, 0, TRUE, 1), 3}, {State(TRUE, 1, TRUE, 1), 1},
+        {State(TRUE, 0, FALSE), 0},    {State(FALSE, 0, FALSE), -1},
+    };
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); i++)
+    {
+        COLORREF clrExpected = cases[i].nPart < 0 ? kWhite : ToolBarPart(cases[i].nPart);
+        EXPECT_EQ(clrExpected, EntryCentre(*pTheme, cases[i].state)) << "case " << i;
+    }
+    KT_CONTROLSTATE hotByOtherMeans = State(TRUE, 0, FALSE);
+    hotByOtherMeans.nSelected = 1;
+    EXPECT_EQ(kWhite, EntryCentre(*pTheme, hotByOtherMeans)) << "a disabled entry shows only keyboard or mouse";
+    EXPECT_EQ(ToolBarPart(0), EntryCentre(*pTheme, State(TRUE, 0), 32));
+    EXPECT_EQ(ToolBarPart(0, TRUE), EntryCentre(*pTheme, State(TRUE, 0), 33));
+}
+
+TEST(RibbonTheme, MenuEntriesPickTheirImage)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    auto popup = [](KT_CONTROLSTATE state)
+    {
+        state.nBarType = ktBarTypePopup;
+        state.nBarPosition = ktBarPopup;
+        return state;
+    };
+    EXPECT_EQ(RGB(200, 200, 10), EntryCentre(*pTheme, popup(State(TRUE, 0)), 32));
+    EXPECT_EQ(RGB(200, 200, 110), EntryCentre(*pTheme, popup(State(TRUE, 0)), 33));
+    EXPECT_EQ(RGB(150, 150, 10), EntryCentre(*pTheme, popup(State(TRUE, 0, FALSE)), 32));
+    KT_CONTROLSTATE otherSelection = popup(State(TRUE, 0, FALSE));
+    otherSelection.nSelected = 1;
+    EXPECT_NE(RGB(150, 150, 10), EntryCentre(*pTheme, otherSelection, 32));
+    EXPECT_EQ(RGB(10, 200, 200), EntryCentre(*pTheme, popup(State(FALSE, 0, TRUE, 1))));
+    EXPECT_EQ(RGB(10, 150, 150), EntryCentre(*pTheme, popup(State(FALSE, 0, FALSE, 1)))) << "the lower half";
+}
+
+TEST(RibbonTheme, CheckAndRadioMarksPickTheirPart)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    const struct
+    {
+        BOOL bSelected, bPressed, bEnabled;
+        int nChecked, nCheckPart, nRadioPart;
+    } cases[] = {
+        {FALSE, FALSE, TRUE, 0, 0, 0},  {TRUE, FALSE, TRUE, 0, 1, 1}, {TRUE, TRUE, TRUE, 1, 6, 6},
+        {FALSE, FALSE, FALSE, 1, 7, 7}, {TRUE, FALSE, TRUE, 2, 9, 5},
+    };
+    for (const auto& c : cases)
+    {
+        CTestSurface surface(13, 13);
+        EXPECT_EQ(CSize(13, 13), pTheme->DrawCheckBoxMark(surface.DC(), CRect(0, 0, 13, 13), TRUE, c.bSelected,
+                                                          c.bPressed, c.nChecked, c.bEnabled));
+        EXPECT_EQ(RGB(c.nCheckPart * 20, 100, 50), surface.Pixel(6, 6)) << c.nCheckPart;
+        pTheme->DrawRadioButtonMark(surface.DC(), CRect(0, 0, 13, 13), TRUE, c.bSelected, c.bPressed, c.nChecked,
+                                    c.bEnabled);
+        EXPECT_EQ(RGB(c.nRadioPart * 20, 150, 50), surface.Pixel(6, 6)) << c.nRadioPart;
+    }
+}
+
+TEST(RibbonTheme, StatusBarAndPopupColumn)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CTestSurface surface(40, 30);
+    pTheme->DrawStatusBarGripper(surface.DC(), CRect(0, 0, 40, 30));
+    EXPECT_EQ(RGB(70, 70, 170), surface.Pixel(34, 20));
+    EXPECT_EQ(RGB(70, 70, 170), surface.Pixel(39, 25));
+    EXPECT_EQ(kWhite, surface.Pixel(39, 26)) << "four pixels above the bottom";
+    pTheme->DrawStatusBarPaneBorder(surface.DC(), CRect(0, 0, 20, 20), FALSE);
+    EXPECT_EQ(kWhite, surface.Pixel(19, 5)) << "no pane borders";
+
+    CTestParent parent(120, 60);
+    CWnd bar;
+    ASSERT_TRUE(bar.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1));
+    CTestSurface strip(100, 20);
+    pTheme->FillStatusBar(strip.DC(), &bar);
+    EXPECT_EQ(RGB(240, 200, 20), strip.Pixel(50, 10)) << "without panes the light part runs to the end";
+
+    CTestSurface column(30, 30);
+    pTheme->DrawPopupBarGripper(column.DC(), 0, 0, 24, 30, FALSE);
+    EXPECT_EQ(RGB(0xE9, 0xEE, 0xEE), column.Pixel(5, 5));
+    EXPECT_EQ(RGB(0xC5, 0xC5, 0xC5), column.Pixel(23, 5));
+    EXPECT_EQ(RGB(0xF5, 0xF5, 0xF5), column.Pixel(24, 5));
+}
+
+// Without the images the status bar takes theme 5's look rather than keeping stale pixels.
+TEST(RibbonTheme, WithoutAModuleTheStatusBarDrawsPlainly)
+{
+    auto pTheme = RefreshedRibbon();
+    CTestParent parent(120, 60);
+    CWnd bar;
+    ASSERT_TRUE(bar.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), &parent, 1));
+    CTestSurface strip(100, 20, RGB(1, 2, 3));
+    pTheme->FillStatusBar(strip.DC(), &bar);
+    EXPECT_EQ(pTheme->m_clrStatusBarShadow.GetColor(), strip.Pixel(50, 0));
+    EXPECT_NE(RGB(1, 2, 3), strip.Pixel(50, 15));
+    CTestSurface corner(20, 20, RGB(1, 2, 3));
+    pTheme->DrawStatusBarGripper(corner.DC(), CRect(0, 0, 20, 20));
+    EXPECT_EQ(pTheme->GetColor(KTCOLOR_SEPARATOR), corner.Pixel(17, 17)) << "theme 5's dots";
+}
+
+TEST(RibbonTheme, CornerRegionCutsFourPixels)
+{
+    CTestParent window(80, 50);
+    CRect rc;
+    window.GetWindowRect(&rc);
+    CKTThemeRibbon::SetCornerRegion(&window);
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, ::GetWindowRgn(window.GetSafeHwnd(), hRgn));
+    int cx = rc.Width(), cy = rc.Height();
+    for (CPoint pt : {CPoint(0, 0), CPoint(cx - 1, 0), CPoint(0, cy - 1), CPoint(cx - 1, cy - 1)})
+        EXPECT_FALSE(::PtInRegion(hRgn, pt.x, pt.y)) << pt.x << "," << pt.y;
+    for (CPoint pt : {CPoint(1, 0), CPoint(0, 1), CPoint(cx - 2, cy - 1), CPoint(cx / 2, cy / 2)})
+        EXPECT_TRUE(::PtInRegion(hRgn, pt.x, pt.y)) << pt.x << "," << pt.y;
+    ::DeleteObject(hRgn);
+}
+
+TEST(RibbonTheme, SplitButtonHalvesFollowTheirStates)
+{
+    using Parts = std::pair<int, int>;
+    const struct
+    {
+        int nSelected, nPressed;
+        BOOL bChecked, bPopuped;
+        int nEnabled;
+        Parts parts;
+    } cases[] = {
+        {0, 0, FALSE, FALSE, 1, Parts(-1, -1)}, {3, 0, FALSE, FALSE, 1, Parts(0, 4)},
+        {4, 0, FALSE, FALSE, 1, Parts(5, 0)},   {3, 1, FALSE, FALSE, 1, Parts(1, 0)},
+        {0, 2, FALSE, FALSE, 1, Parts(1, 0)},   {0, 1, FALSE, FALSE, 1, Parts(5, 4)},
+        {0, 0, FALSE, TRUE, 1, Parts(5, 2)},    {0, 0, TRUE, FALSE, 1, Parts(2, 4)},
+        {3, 0, TRUE, FALSE, 1, Parts(3, 4)},    {4, 0, TRUE, FALSE, 1, Parts(3, 0)},
+        {0, 1, TRUE, FALSE, 1, Parts(2, 4)},    {2, 0, FALSE, FALSE, 0, Parts(5, 4)},
+        {1, 0, FALSE, FALSE, 0, Parts(-1, -1)}, {4, 0, FALSE, FALSE, 4, Parts(4, 0)},
+        {3, 0, FALSE, FALSE, 3, Parts(0, 3)},   {0, 0, FALSE, FALSE, 3, Parts(-1, -1)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.parts,
+                  CKTThemeRibbon::SplitButtonParts(c.nSelected, c.nPressed, c.bChecked, c.bPopuped, c.nEnabled))
+            << c.nSelected << " " << c.nPressed << " " << c.bChecked << " " << c.bPopuped << " " << c.nEnabled;
+}

@@ -1,0 +1,140 @@
+// StateArchive.cpp: the bars' saved state in memory, a description of the bars, the bars as a user leaves them.
+#include "StateArchive.h"
+
+#include "CommandBarsTestsRes.h"
+#include "KTControlPopup.h"
+#include "MessagePump.h"
+#include "KTCommandBarList.h"
+#include "KTCommandBars.h"
+#include "KTControl.h"
+#include "KTControls.h"
+#include "KTPropExchange.h"
+#include "KTToolBar.h"
+
+#include <afx.h>
+
+namespace
+{
+
+CString DescribeControls(CKTControls* pControls, int nDepth)
+{
+    CString str;
+    for (int i = 0; pControls && i < pControls->GetCount(); i++)
+    {
+        CKTControl* pControl = pControls->GetAt(i);
+        if (pControl->IsTemporary())
+            continue;
+        CString strControl;
+        strControl.Format(" %d/%d/%s/%lu", pControl->GetType(), pControl->GetID(), (LPCSTR)pControl->GetCaption(),
+                          pControl->GetHideFlags());
+        str += strControl;
+        if (pControl->GetCommandBar() && nDepth < 4)
+            str += DescribeBar(pControl->GetCommandBar(), nDepth + 1);
+    }
+    return str;
+}
+
+}  // namespace
+
+CStateBytes StoreState(const std::function<void(CKTPropExchange*)>& write)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CKTPropExchangeArchive px(ar);
+        write(&px);
+    }
+    CStateBytes bytes((size_t)file.GetLength());
+    file.SeekToBegin();
+    file.Read(bytes.data(), (UINT)bytes.size());
+    return bytes;
+}
+
+BOOL LoadState(CStateBytes bytes, const std::function<BOOL(CKTPropExchange*)>& read)
+{
+    CMemFile file(bytes.empty() ? NULL : bytes.data(), (UINT)bytes.size());
+    CArchive ar(&file, CArchive::load);
+    CKTPropExchangeArchive px(ar);
+    return read(&px);
+}
+
+CStateBytes SaveBars(CKTCommandBars* pCommandBars)
+{
+    return StoreState(
+        [&](CKTPropExchange* pPX)
+        {
+            pPX->ExchangeSchema();
+            pCommandBars->SaveCommandBars(pPX);
+        });
+}
+
+BOOL LoadBars(CKTCommandBars* pCommandBars, const CStateBytes& bytes)
+{
+    return LoadState(bytes,
+                     [&](CKTPropExchange* pPX)
+                     {
+                         pPX->ExchangeSchema();
+                         return pCommandBars->LoadCommandBars(pPX, TRUE);
+                     });
+}
+
+// Popups are numbered anew on each save, so only toplevel bars show their ids.
+CString DescribeBar(CKTCommandBar* pBar, int nDepth)
+{
+    CString str;
+    str.Format("[%u %s %d:", nDepth ? 0 : pBar->GetBarID(), (LPCSTR)pBar->GetTitle(), pBar->IsVisible());
+    return str + DescribeControls(pBar->GetControls(), nDepth) + "]";
+}
+
+CString DescribeBars(CKTCommandBars* pCommandBars)
+{
+    CString str;
+    for (int i = 0; i < pCommandBars->GetCount(); i++)
+        str += DescribeBar(pCommandBars->GetAt(i));
+    CKTCommandBarList* pMenus = pCommandBars->GetContextMenus();
+    for (int i = 0; i < pMenus->GetCount(); i++)
+        str += DescribeBar(pMenus->GetAt(i));
+    return str;
+}
+
+void CStateFixture::SetUp()
+{
+    CFrameFixture::SetUp();
+    m_pStandard = m_pFrame->m_pStandard;
+    m_pStandard->SetBarID(100);
+    m_pStandard->GetControls()->CreateOriginalControls();
+    m_pSecond = m_pCommandBars->Add("Second", ktBarTop);
+    ASSERT_TRUE(m_pSecond != NULL);
+    m_pSecond->SetBarID(101);
+    m_pSecond->GetControls()->Add(ktControlButton, ID_EDIT_UNDO);
+    m_pSecond->GetControls()->CreateOriginalControls();
+    PumpMessages();
+}
+
+void CStateFixture::Customise()
+{
+    m_pStandard->GetControls()->Remove(m_pStandard->GetControl(1));
+    m_pShared = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    m_pShared->GetControls()->Add(ktControlButton, ID_EDIT_COPY);
+    m_pShared->GetControls()->Add(ktControlButton, ID_EDIT_PASTE);
+    for (CKTToolBar* pBar : {m_pStandard, m_pSecond})
+    {
+        auto* pPopup = static_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
+        pPopup->SetCaption("Clipboard");
+        pPopup->SetCommandBar(m_pShared);
+    }
+    m_pSecond->SetVisible(FALSE);
+}
+
+CKTToolBar* CStateFixture::AddUserBars()
+{
+    CKTToolBar* pUser = m_pCommandBars->Add("Mine", ktBarFloating);
+    pUser->SetBarID(300);
+    pUser->SetBuiltIn(FALSE);
+    pUser->GetControls()->Add(ktControlButton, ID_FILE_OPEN);
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pMenu->SetBarID(700);
+    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_CUT);
+    m_pCommandBars->AddContextMenu(pMenu);
+    return pUser;
+}

@@ -1,0 +1,107 @@
+// KTThemeRibbon.cpp: theme 6's colours, fonts and metrics.
+#include "KTThemeRibbon.h"
+
+#include "KTDrawHelpers.h"
+#include "KTStyleResourceSet.h"
+#include "KTSystemInfo.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+CKTThemeRibbon::CKTThemeRibbon() : m_bRibbonLayout(TRUE), m_nTabHeight(23), m_nGroupCaptionHeight(17), m_nFontHeight(0)
+{
+    m_bFrameStatusBar = TRUE;
+    m_bClearTypeTextQuality = TRUE;
+    m_nSplitButtonDropDownWidth = 12;
+    m_nSplitButtonPopupWidth = 26;
+    m_bOffsetPopupLabelText = FALSE;
+    m_bUseStandardFace = TRUE;
+    m_strStandardFontFace = "Segoe UI";
+}
+
+void CKTThemeRibbon::RefreshMetrics()
+{
+    CKTThemeStyle5::RefreshMetrics();
+    ReadRibbonColors();
+    m_clr[KTCOLOR_POPUP_DISABLED_TEXT].SetStandardValue(0xA7A7A7);
+    m_clr[KTCOLOR_POPUP_BORDER].SetStandardValue(0x868686);
+    m_clr[KTCOLOR_POPUP_FACE].SetStandardValue(0xFAFAFA);
+    KTStyleResourceSet()->ReadColor("Ribbon", "ControlHighlightText", m_clr[KTCOLOR_HIGHLIGHT_TEXT]);
+    m_grcBall.SetStandardValue(0xEEEEE9, 0xEEEEE9, 0.5f);
+    CreateExpandBallImage();
+}
+
+void CKTThemeRibbon::ReadRibbonColors()
+{
+    const CKTStyleResourceSet& style = *KTStyleResourceSet();
+    style.ReadColor("Ribbon", "RibbonFace", m_clrRibbonFace);
+    style.ReadColor("Ribbon", "GroupCaptionText", m_clrGroupCaptionText);
+    style.ReadColor("Ribbon", "GroupClientText", m_clr[KTCOLOR_TOOLBAR_TEXT]);
+    style.ReadColor("Ribbon", "RibbonText", m_clrRibbonText);
+    style.ReadColor("Ribbon", "ControlEditNormal", m_clrEditNormal);
+    style.ReadColor("Ribbon", "MinimizedFrameEdgeHighLight", m_clrMinimizedFrameEdgeHighLight);
+    style.ReadColor("Ribbon", "MinimizedFrameEdgeShadow", m_clrMinimizedFrameEdgeShadow);
+    style.ReadColor("Ribbon", "MenuPopupText", m_clr[KTCOLOR_POPUP_TEXT]);
+}
+
+LOGFONT CKTThemeRibbon::RibbonLogFont(int& nHeight) const
+{
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    if (!::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+        ncm.lfMenuFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfMenuFont);
+    nHeight = m_nFontHeight > 11 ? m_nFontHeight : std::abs(ncm.lfMenuFont.lfHeight);
+    if (nHeight < 13)
+        nHeight = 11;
+
+    LOGFONT lf = {};
+    if (!::SystemParametersInfo(SPI_GETICONTITLELOGFONT, sizeof(lf), &lf, 0))
+        lf = ncm.lfMenuFont;
+    lf.lfCharSet = ncm.lfMenuFont.lfCharSet;
+    lf.lfWeight = FW_NORMAL;
+    if (m_bClearTypeTextQuality && KTOsVersionInfo()->IsWinXPOrLater())
+        lf.lfQuality = CLEARTYPE_QUALITY;
+    BOOL bStandardFace = m_bUseStandardFace && CKTDrawHelpers::FontExists(m_strStandardFontFace);
+    CopyFaceName(lf, bStandardFace ? static_cast<LPCSTR>(m_strStandardFontFace) : ncm.lfMenuFont.lfFaceName);
+    lf.lfHeight = nHeight * 120 / 96;
+    return lf;
+}
+
+void CKTThemeRibbon::UpdateFonts()
+{
+    CKTThemeStyle5::UpdateFonts();
+    int nHeight = 0;
+    LOGFONT lf = RibbonLogFont(nHeight);
+    if (m_bUseStandardFont)
+        SetCommandBarsFontIndirect(&lf, TRUE);
+    SetRibbonMetrics(nHeight);
+    if (m_fontRibbon.m_bStandardFont || !m_fontRibbon.GetSafeHandle())
+    {
+        m_fontRibbon.DeleteObject();
+        m_fontRibbon.CreateFontIndirect(&lf);
+    }
+}
+
+void CKTThemeRibbon::SetRibbonMetrics(int nHeight)
+{
+    int nText = nHeight * 144 / 96;
+    m_nTextHeight = std::max(22, nText + 6);
+    m_nFixedControlHeight = std::max(22, nHeight * 195 / 96);
+    m_nTabHeight = TabHeightFor(m_nFixedControlHeight);
+    m_nGroupCaptionHeight = std::max(17, nText);
+    m_nSplitButtonDropDownWidth = std::max(12, m_nTextHeight / 2);
+}
+
+void CKTThemeRibbon::SetCornerRegion(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    int cx = rc.Width(), cy = rc.Height();
+    HRGN hRgn = ::CreateRectRgn(1, 0, cx - 1, cy);
+    HRGN hMiddle = ::CreateRectRgn(0, 1, cx, cy - 1);
+    ::CombineRgn(hRgn, hRgn, hMiddle, RGN_OR);
+    ::DeleteObject(hMiddle);
+    // The window owns the region from here on.
+    if (!::SetWindowRgn(pWnd->GetSafeHwnd(), hRgn, FALSE))
+        ::DeleteObject(hRgn);
+}

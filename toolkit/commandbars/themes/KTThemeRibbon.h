@@ -1,0 +1,63 @@
+// KTThemeRibbon.h: theme 5 with bars, menus, marks and the status bar drawn from the style images.
+//
+// Classes: CKTThemeRibbon.
+#pragma once
+
+#include "KTThemeStyle5.h"
+
+#include <utility>
+
+class CKTThemeRibbon : public CKTThemeStyle5
+{
+public:
+    CKTThemeRibbon();
+
+    void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
+    void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) override;
+    int GetRectangleTextColor(const KT_CONTROLSTATE& state) override;
+    void DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state) override;
+    CSize DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKTControl* pControl, BOOL bDraw) override;
+    void AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical) override {}
+    void DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPane) override {}
+    void DrawStatusBarGripper(CDC* pDC, CRect rc) override;
+    void FillStatusBar(CDC* pDC, CWnd* pStatusBar) override;
+    void RefreshMetrics() override;
+    void AdjustPopupBar(CKTCommandBar* pPopupBar) override;
+    CSize DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
+                           BOOL bEnabled) override;
+    CSize DrawRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
+                              BOOL bEnabled) override;
+    void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
+    int GetCurrentTheme() const override { return 6; }
+    void UpdateFonts() override;
+
+    // Cuts the window's four corner pixels.
+    static void SetCornerRegion(CWnd* pWnd);
+    // The command and drop-down image rows of a split button; -1 draws that half not at all.
+    // Selected 3 and 4 are the command and drop-down halves hot; enabled 3 and 4 only that half enabled.
+    static std::pair<int, int> SplitButtonParts(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped,
+                                                int nEnabled);
+    // The strip height for a fixed control height g.
+    static int TabHeightFor(int nControlHeight) { return nControlHeight < 23 ? 23 : nControlHeight + 2; }
+
+    BOOL m_bRibbonLayout;
+    int m_nTabHeight;
+    CKTPaintManagerFont m_fontRibbon;  // tab and group captions
+    int m_nGroupCaptionHeight;
+    int m_nFontHeight;  // 0 follows the menu font; above 11 replaces its height
+    CKTPaintManagerColor m_clrRibbonFace;
+    CKTPaintManagerColor m_clrRibbonText;
+    CKTPaintManagerColor m_clrGroupCaptionText;
+    CKTPaintManagerColor m_clrEditNormal;
+    CKTPaintManagerColor m_clrMinimizedFrameEdgeHighLight;
+    CKTPaintManagerColor m_clrMinimizedFrameEdgeShadow;
+
+private:
+    // One part of a named image over a rectangle; FALSE when the style has no such image.
+    BOOL DrawStyleImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
+                        COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
+    void DrawPopupEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state);
+    void ReadRibbonColors();
+    LOGFONT RibbonLogFont(int& nHeight) const;
+    void SetRibbonMetrics(int nHeight);
+};
