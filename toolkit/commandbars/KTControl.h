@@ -240,5 +240,5 @@ protected:
     std::set<UINT> m_assignedTemplates;
     std::set<UINT> m_excludedTemplates;
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
-    CString m_strCategory;  // groups the command in customisation
+    CString m_strCategory;                         // groups the command in customisation
 };
