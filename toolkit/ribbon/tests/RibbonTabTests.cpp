@@ -74,6 +74,11 @@ TEST_F(RibbonTabs, ADoubleClickOnTheSelectedTabMinimises)
     EXPECT_EQ(NULL, m_pBar->GetSelectedTab());
     ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() < nFull; }));
     EXPECT_EQ(m_pBar->GetCaptionHeight() + m_pBar->GetTabsHeight() + 2, CKTWindowRect(m_pBar).Height());
+
+    ASSERT_TRUE(m_input.DoubleClick(TabPoint(1)));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pBar->IsRibbonMinimized(); }));
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() == nFull; }));
+    EXPECT_TRUE(m_pBar->GetSelectedTab() != NULL);
 }
 
 TEST_F(RibbonTabs, AScreenReaderReadsTheTabList)
