@@ -65,6 +65,7 @@ public:
     virtual BOOL IsVisible() const { return m_bVisible; }
     virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsPopupBar() const { return FALSE; }
+    virtual BOOL IsRibbonBar() const { return FALSE; }
     // The bar resizes in two dimensions from its edges.
     virtual BOOL IsResizable() const { return FALSE; }
     // Captions go below the icons of its buttons.

@@ -87,9 +87,15 @@ CKTToolBar* CKTCommandBars::AppendBar(CKTSmartPtr<CKTToolBar> pBar)
     return pBar;
 }
 
-CKTMenuBar* CKTCommandBars::SetMenu(LPCSTR lpszName, UINT nMenuId)
+CKTMenuBar* CKTCommandBars::SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass* pMenuBarClass)
 {
-    CKTSmartPtr<CKTMenuBar> pMenuBar = KTMakeCounted<CKTMenuBar>();
+    CObject* pObject = (pMenuBarClass ? pMenuBarClass : RUNTIME_CLASS(CKTMenuBar))->CreateObject();
+    CKTSmartPtr<CKTMenuBar> pMenuBar = CKTSmartPtr<CKTMenuBar>::Adopt(dynamic_cast<CKTMenuBar*>(pObject));
+    if (pMenuBar.IsNull())
+    {
+        delete pObject;
+        return NULL;
+    }
     pMenuBar->SetCommandBars(this);
     pMenuBar->SetTitle(lpszName);
     pMenuBar->SetBarID(1);

@@ -64,7 +64,8 @@ public:
     void EnableDocking();
     CKTDockBar* GetDockBar(int nPosition) const;
 
-    CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId);
+    // A menu bar of the class (the plain menu bar for NULL); menu id 0 starts it empty.
+    CKTMenuBar* SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass* pMenuBarClass = NULL);
     CKTToolBar* Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass = NULL);
     // A toolbar of the user's: floating when made by tearing a popup off, else at the top; the site may fill it.
     virtual CKTToolBar* AddCustomBar(LPCSTR lpszName, UINT nId, BOOL bTearOff = FALSE);

@@ -21,6 +21,7 @@ class CKTImageManagerIcon;
 class CKTPaintManager;
 class CKTPropExchange;
 struct KT_PROPEXCHANGE_PARAMS;
+class CKTRibbonGroup;
 
 class CKTControl : public CCmdTarget
 {
@@ -115,6 +116,9 @@ public:
     CKTCommandBar* GetParent() const { return m_pParent; }
     virtual void SetParent(CKTCommandBar* pParent) { m_pParent = pParent; }
     CKTControls* GetControls() const { return m_pControls; }
+    // The ribbon group that lays the control out; NULL on other bars.
+    CKTRibbonGroup* GetRibbonGroup() const { return m_pRibbonGroup; }
+    void SetRibbonGroup(CKTRibbonGroup* pGroup) { m_pRibbonGroup = pGroup; }
     void SetControls(CKTControls* pControls, int nIndex);
     CKTCommandBars* GetCommandBars() const;
     // The popup bar a popup control opens; NULL for others.
@@ -221,7 +225,8 @@ protected:
     CString m_strParameter;
     CKTControls* m_pControls = NULL;  // the owning collection
     int m_nType = ktControlButton;
-    CKTCommandBar* m_pParent = NULL;  // the owning bar
+    CKTCommandBar* m_pParent = NULL;        // the owning bar
+    CKTRibbonGroup* m_pRibbonGroup = NULL;  // not held: the group holds its controls
     BOOL m_bDefaultItem = FALSE;
     int m_nStyle = ktButtonAutomatic;
     int m_nCustomStyle = -1;

@@ -19,7 +19,7 @@ CKTMenuBar::CKTMenuBar()
 BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)
 {
     CMenu menu;
-    if (!menu.LoadMenu(nMenuId) || !LoadMenu(&menu, TRUE))
+    if (nMenuId && (!menu.LoadMenu(nMenuId) || !LoadMenu(&menu, TRUE)))
         return FALSE;
     m_nResourceId = nMenuId;
     SetupHook();

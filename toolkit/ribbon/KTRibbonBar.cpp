@@ -1,0 +1,250 @@
+// KTRibbonBar.cpp: the ribbon's sizes, its layout in the frame's top dock row, and its drawing.
+#include "KTRibbonBar.h"
+
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
+#include "KTPaintManager.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonGroup.h"
+#include "KTRibbonTab.h"
+
+IMPLEMENT_DYNCREATE(CKTRibbonBar, CKTMenuBar)
+
+BEGIN_MESSAGE_MAP(CKTRibbonBar, CKTMenuBar)
+ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+END_MESSAGE_MAP()
+
+CKTRibbonBar::CKTRibbonBar() : m_scroller(this)
+{
+    m_nBarType = ktBarTypeRibbon;
+    m_dwFlags = 0x440;
+    CKTSmartPtr<CKTControl> pTab = KTMakeCounted<CKTRibbonControlTab>();
+    m_pControlTab = static_cast<CKTRibbonControlTab*>(m_pControls->Add(pTab, KT_ID_RIBBONCONTROLTAB));
+    EnableDoubleBuffer();
+    EnableAnimation(TRUE);
+}
+
+// Controls that someone still holds must not reach back into a bar that is gone.
+CKTRibbonBar::~CKTRibbonBar()
+{
+    if (m_pControlTab)
+        m_pControlTab->DeleteAllItems();
+    m_pControls->RemoveAll();
+}
+
+void CKTRibbonBar::OnRemoved()
+{
+    if (m_pControlTab)
+        m_pControlTab->DeleteAllItems();
+    CKTMenuBar::OnRemoved();
+}
+
+CKTRibbonTab* CKTRibbonBar::AddTab(LPCSTR lpszCaption, UINT nId)
+{
+    if (!m_pControlTab)
+        return NULL;
+    CKTRibbonTab* pTab = m_pControlTab->AddTab(lpszCaption, nId);
+    if (!m_bMinimized && !m_pControlTab->GetSelectedItem())
+        m_pControlTab->SetSelectedItem(pTab);
+    return pTab;
+}
+
+CKTRibbonTab* CKTRibbonBar::GetSelectedTab() const { return m_pControlTab ? m_pControlTab->GetSelectedTab() : NULL; }
+
+IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter() const
+{
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    if (IKTRibbonPainter* pPainter = dynamic_cast<IKTRibbonPainter*>(pPaintManager))
+        return pPainter;
+    m_plainPainter.SetPaintManager(pPaintManager);
+    return &m_plainPainter;
+}
+
+LRESULT CKTRibbonBar::NotifyTabChange(int nCode, CKTRibbonTab* pTab)
+{
+    if (!m_pControlTab)
+        return 0;
+    KT_NMRIBBONTAB record = {};
+    record.pTab = pTab;
+    return m_pControlTab->NotifySiteEx(nCode, &record);
+}
+
+LRESULT CKTRibbonBar::OnTabChanging(CKTRibbonTab* pTab) { return NotifyTabChange(TCN_SELCHANGING, pTab); }
+
+void CKTRibbonBar::OnTabChanged(CKTRibbonTab* pTab) { NotifyTabChange(TCN_SELCHANGE, pTab); }
+
+// A screen reader asks for the tab row by the control's id, as its focus events name it.
+LRESULT CKTRibbonBar::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if ((LONG)lParam != KT_ID_RIBBONCONTROLTAB || !m_pControlTab)
+        return Default();
+    IAccessible* pAccessible = m_pControlTab->GetAccessible();
+    LRESULT lResult = static_cast<CKTAccessible*>(pAccessible)->LresultFromObject(IID_IAccessible, wParam, pAccessible);
+    return lResult ? lResult : Default();
+}
+
+int CKTRibbonBar::GetTabsHeight() const { return m_bTabsVisible ? GetRibbonPainter()->GetRibbonTabHeight() : 2; }
+
+BOOL CKTRibbonBar::IsGroupsVisible() const { return m_bRibbonVisible && GetSelectedTab() && !m_bMinimized; }
+
+int CKTRibbonBar::GetGroupsHeight() const { return IsGroupsVisible() ? CalcGroupHeight() : 0; }
+
+int CKTRibbonBar::CalcGroupHeight() const
+{
+    if (m_nFixedGroupHeight > 0)
+        return m_nFixedGroupHeight;
+    return 3 * GetPaintManager()->GetControlHeight() + GetRibbonPainter()->GetGroupCaptionHeight() + 10;
+}
+
+int CKTRibbonBar::GetCaptionHeight() const
+{
+    return m_bCaptionVisible ? GetRibbonPainter()->GetRibbonCaptionHeight() : 0;
+}
+
+void CKTRibbonBar::SetCaptionVisible(BOOL bVisible)
+{
+    m_bCaptionVisible = bVisible;
+    OnRecalcLayout();
+}
+
+void CKTRibbonBar::SetTabsVisible(BOOL bVisible)
+{
+    m_bTabsVisible = bVisible;
+    OnRecalcLayout();
+}
+
+void CKTRibbonBar::SetRibbonVisible(BOOL bVisible)
+{
+    m_bRibbonVisible = bVisible;
+    OnRecalcLayout();
+}
+
+void CKTRibbonBar::SetMinimized(BOOL bMinimized)
+{
+    if (m_bMinimized == bMinimized)
+        return;
+    m_bMinimized = bMinimized;
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    if (m_pControlTab)
+    {
+        if (bMinimized)
+            m_pControlTab->SetSelectedItem(NULL);
+        else if (!m_pControlTab->GetSelectedItem())
+            m_pControlTab->SetSelectedItem(m_pControlTab->FindNextFocusable(-1, +1));
+    }
+    OnRecalcLayout();
+}
+
+CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
+{
+    m_bUpdatePending = FALSE;
+    CFrameWnd* pFrame = GetFrameSite();
+    BOOL bFrameWide = !pFrame || !pFrame->GetSafeHwnd() || CKTWindowRect(pFrame).Width() >= m_nMinWidth;
+    m_bShown = nLength >= m_nMinWidth && bFrameWide;
+    if (!m_bShown)
+        return CSize(nLength, 0);
+    int nHeight = GetCaptionHeight() + GetTabsHeight() + GetGroupsHeight();
+    if (!IsGroupsVisible())
+        nHeight += 2;
+    if (!(dwMode & LM_COMMIT))
+        return CSize(nLength, nHeight);
+    Layout(nLength, nHeight);
+    if ((m_dwPendingUpdate & ktPendingRedraw) && GetSafeHwnd())
+    {
+        m_dwPendingUpdate &= ~ktPendingRedraw;
+        Redraw();
+    }
+    return CSize(nLength, nHeight);
+}
+
+void CKTRibbonBar::Layout(int nWidth, int)
+{
+    const int nTabs = GetTabsHeight(), nGroups = GetGroupsHeight();
+    m_rcTabRow.SetRect(2, 0, nWidth - 2, nTabs);
+    m_rcGroups.SetRect(0, nTabs, nWidth, nTabs + nGroups);
+    m_rcCaption.SetRectEmpty();
+    if (m_bCaptionVisible)
+    {
+        const int nCaption = GetCaptionHeight();
+        m_rcCaption.SetRect(0, 0, nWidth, nCaption);
+        m_rcTabRow.OffsetRect(0, nCaption);
+        m_rcGroups.OffsetRect(0, nCaption);
+    }
+    if (!m_pControlTab)
+        return;
+    m_pControlTab->SetHideFlags(m_bTabsVisible ? 0 : ktHideGeneric);
+    CRect rcTabs = m_rcTabRow;
+    if (rcTabs.Width() < 6)
+        rcTabs.SetRectEmpty();
+    m_pControlTab->SetRect(rcTabs);
+    CKTScreenDC dc;
+    m_pControlTab->GetPaintManager()->RepositionTabControl(m_pControlTab, &dc, rcTabs);
+    LayoutGroups(&dc);
+}
+
+void CKTRibbonBar::LayoutGroups(CDC* pDC)
+{
+    CKTRibbonTab* pTab = GetSelectedTab();
+    if (!pTab || !IsGroupsVisible())
+    {
+        m_scroller.ShowScrollButtons(FALSE, FALSE, m_rcGroups);
+        return;
+    }
+    CKTFontDC font(pDC, GetPaintManager()->GetRegularFont());
+    const CRect rcMargins(m_rcGroups.left + 4, m_rcGroups.top + 3, 6, 3);
+    pTab->GetGroups()->Layout(pDC, m_rcGroups.Width(), rcMargins, &m_scroller, m_rcGroups);
+}
+
+void CKTRibbonBar::ShowTabGroups(CKTRibbonTab* pTab)
+{
+    m_scroller.SetOffset(0);
+    for (int i = GetControlCount() - 1; i >= 0; i--)
+    {
+        CKTControl* pControl = GetControl(i);
+        CKTRibbonGroup* pGroup = pControl->GetRibbonGroup();
+        pControl->SetHideFlag(KT_HIDE_RIBBONTAB,
+                              pGroup && (!pTab || pGroup->GetRibbonTab() != pTab || !pGroup->GetVisible()));
+    }
+}
+
+void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
+{
+    pDC->SetBkMode(TRANSPARENT);
+    GetPaintManager()->FillCommandBarEntry(pDC, this);
+    IKTRibbonPainter* pPainter = GetRibbonPainter();
+    CRect rcPart;
+    if (rcPart.IntersectRect(rcClipBox, m_rcCaption))
+        pPainter->DrawRibbonCaption(pDC, this);
+    if (IsGroupsVisible())
+        pPainter->FillRibbonGroups(pDC, GetSelectedTab(), m_rcGroups);
+    if (m_pControlTab && m_bTabsVisible && rcPart.IntersectRect(rcClipBox, m_rcTabRow))
+        pPainter->GetRibbonTabPainter()->DrawTabControl(m_pControlTab, pDC, m_pControlTab->GetRect());
+    DrawGroups(pDC, rcClipBox);
+}
+
+// The groups draw their own controls; the bar draws the rest.
+void CKTRibbonBar::DrawGroups(CDC* pDC, CRect rcClipBox)
+{
+    CRect rcPart;
+    if (CKTRibbonTab* pTab = IsGroupsVisible() ? GetSelectedTab() : NULL)
+    {
+        for (int i = 0; i < pTab->GetGroups()->GetCount(); i++)
+        {
+            CKTRibbonGroup* pGroup = pTab->GetGroups()->GetAt(i);
+            if (pGroup->IsVisible() && rcPart.IntersectRect(rcClipBox, pGroup->GetRect()))
+                pGroup->Draw(pDC, rcClipBox);
+        }
+    }
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CKTControl* pControl = GetControl(i);
+        if (pControl->GetRibbonGroup() || !pControl->IsVisible() ||
+            !rcPart.IntersectRect(rcClipBox, pControl->GetRect()))
+            continue;
+        CKTFontDC font(pDC, pPaintManager->GetControlFont(pControl, pControl->IsItemDefault()));
+        pControl->Draw(pDC);
+    }
+}

@@ -1,0 +1,44 @@
+// KTRibbonControlTab.h: the ribbon's row of tabs, one control of the bar that is also the tabs' manager.
+//
+// Classes: CKTRibbonControlTab.
+#pragma once
+
+#include "KTControlPopup.h"
+#include "KTRibbonControlTabAccessible.h"
+#include "KTTabManager.h"
+
+class CKTRibbonBar;
+class CKTRibbonTab;
+
+class CKTRibbonControlTab : public CKTControlPopup, public CKTTabManager
+{
+    DECLARE_DYNCREATE(CKTRibbonControlTab)
+public:
+    CKTRibbonControlTab();
+
+    CKTRibbonBar* GetRibbonBar() const;
+    // A new tab at the end, owned by the strip.
+    CKTRibbonTab* AddTab(LPCSTR lpszCaption, UINT nId);
+    CKTRibbonTab* GetTab(int nIndex) const;
+    CKTRibbonTab* GetSelectedTab() const;
+    IAccessible* GetAccessible() { return &m_accessible; }
+
+    // Asks the site first, then shows the tab's groups in place of the previous tab's.
+    void SetSelectedItem(CKTTabManagerItem* pItem) override;
+    BOOL IsAllowReorder() const override { return FALSE; }
+    void Reposition() override;
+    CKTTabPainter* GetPaintManager() const override;
+    void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;
+    BOOL DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const override;
+    CString GetItemTooltip(const CKTTabManagerItem* pItem) const override;
+
+    // The ribbon draws the strip with the bar.
+    void Draw(CDC*) override {}
+    void SetEnabled(int) override {}
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    // On the selected tab: the ribbon minimises, or comes back.
+    BOOL OnLButtonDblClk(CPoint pt) override;
+
+private:
+    CKTRibbonControlTabAccessible m_accessible{this};
+};

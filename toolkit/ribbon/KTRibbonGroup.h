@@ -1,0 +1,90 @@
+// KTRibbonGroup.h: a titled block of the ribbon bar's controls, laid out by the group class and placed by its tab.
+//
+// Classes: CKTRibbonGroup.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+
+#include <vector>
+
+class CKTCommandBar;
+class CKTControl;
+class CKTRibbonBar;
+class CKTRibbonTab;
+class CKTRibbonTabGroups;
+
+// One laid-out item of a group: where the group class put it, relative to the group's corner.
+struct KT_RIBBON_LAYOUT_RECORD
+{
+    CKTControl* pControl;
+    CRect rcControl;
+    CRect rcClient;      // the group's client area once placed
+    BOOL bSkip = FALSE;  // left where it is when a column is spread
+};
+
+class CKTRibbonGroup : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CKTRibbonGroup)
+public:
+    CKTRibbonGroup() = default;
+
+    CKTRibbonTab* GetRibbonTab() const;
+    CKTRibbonBar* GetRibbonBar() const { return m_pRibbonBar; }
+    CKTCommandBar* GetParentBar() const { return m_pParentBar; }
+    CKTRibbonTabGroups* GetGroups() const { return m_pGroups; }
+    int GetIndex() const { return m_nIndex; }
+    UINT GetID() const { return m_nId; }
+    void SetID(UINT nId) { m_nId = nId; }
+    CString GetCaption() const { return m_strCaption; }
+    void SetCaption(LPCSTR lpszCaption) { m_strCaption = lpszCaption; }
+    CRect GetRect() const { return m_rcGroup; }
+    // Shown by the ribbon only while its tab is selected.
+    BOOL IsVisible() const;
+    // The group's own flag, whichever tab shows.
+    BOOL GetVisible() const { return m_bVisible; }
+    void SetVisible(BOOL bVisible);
+    void SetSpreadControls(BOOL bSpread) { m_bSpread = bSpread; }
+
+    // The bar's controls that the group lays out.
+    CKTControl* AddControl(int nType, int nId);
+    void RemoveControl(CKTControl* pControl);
+    int GetCount() const { return (int)m_controls.size(); }
+    CKTControl* GetAt(int nIndex) const;
+
+    // Moves the records to the group's place, spreads its columns and takes the group's rectangle.
+    void PlaceGroup(int nWidth, int x, int y);
+    const std::vector<KT_RIBBON_LAYOUT_RECORD>& GetLayoutRecords() const { return m_records; }
+
+    virtual void SetRect(int nLeft, int nTop, int nRight, int nBottom);
+    virtual void Copy(CKTRibbonGroup* pSource);
+    virtual void Draw(CDC* pDC, CRect rcClip);
+    virtual void OnAdded();
+    virtual void OnRemoved();
+    // The group class fills the layout records here, for its current reduction.
+    virtual void BeginLayout(CDC* pDC);
+    // Gives every control the rectangle of its record.
+    virtual void EndLayout();
+    virtual int CalcWidth(CDC* pDC);
+    // One step narrower at the level 0-3; FALSE when none is left there.
+    virtual BOOL ReduceStep(int nLevel);
+
+protected:
+    friend class CKTRibbonTabGroups;
+
+    void SpreadColumns(int nClientHeight);
+
+    BOOL m_bSpread = TRUE;
+    BOOL m_bSpreadBlocked = FALSE;
+    int m_nIndex = -1;
+    CKTRibbonTabGroups* m_pGroups = NULL;  // not held: the collection holds the group
+    CRect m_rcGroup;
+    std::vector<CKTControl*> m_controls;  // held by the bar's controls
+    CKTCommandBar* m_pParentBar = NULL;
+    CKTRibbonBar* m_pRibbonBar = NULL;
+    UINT m_nId = 0;
+    BOOL m_bVisible = TRUE;
+    CString m_strCaption;
+    std::vector<KT_RIBBON_LAYOUT_RECORD> m_records;
+};

@@ -1,0 +1,49 @@
+// KTRibbonScrollButton.cpp: the groups row's scroll button: drawing, and the repeat while it is held.
+#include "KTRibbonScrollButton.h"
+
+#include "KTCaptureLoop.h"
+#include "KTCommandBar.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonTabGroups.h"
+
+namespace
+{
+const UINT_PTR KT_SCROLL_TIMER = 17821;
+}
+
+CKTRibbonScrollButton::CKTRibbonScrollButton(CKTRibbonGroupsScroller* pScroller, BOOL bLeft)
+    : m_pScroller(pScroller), m_bLeft(bLeft)
+{
+    m_dwFlags = ktFlagSkipFocus | ktFlagNoMovable;
+}
+
+void CKTRibbonScrollButton::Draw(CDC* pDC)
+{
+    if (CKTRibbonBar* pRibbon = dynamic_cast<CKTRibbonBar*>(m_pParent))
+        pRibbon->GetRibbonPainter()->DrawGroupsScrollButton(pDC, this, m_bLeft);
+}
+
+void CKTRibbonScrollButton::OnClick(BOOL bKeyboard, CPoint)
+{
+    m_pScroller->ScrollStep(m_bLeft);
+    if (bKeyboard || !m_pParent || !m_pParent->GetSafeHwnd())
+        return;
+    HWND hBar = m_pParent->GetSafeHwnd();
+    const UINT nDoubleClick = ::GetDoubleClickTime();
+    ::SetTimer(hBar, KT_SCROLL_TIMER, nDoubleClick * 4 / 5, NULL);
+    CKTCaptureLoop loop(hBar, ktLoopPaintFirst);
+    MSG msg;
+    while (loop.Next(msg))
+    {
+        if (msg.message != WM_TIMER || msg.wParam != KT_SCROLL_TIMER)
+        {
+            CKTCaptureLoop::Dispatch(msg);
+            continue;
+        }
+        if (!IsVisible())
+            break;
+        m_pScroller->ScrollStep(m_bLeft);
+        ::SetTimer(hBar, KT_SCROLL_TIMER, nDoubleClick / 10, NULL);
+    }
+    ::KillTimer(hBar, KT_SCROLL_TIMER);
+}

@@ -1,0 +1,41 @@
+// KTRibbonTab.cpp: a ribbon tab's context look and what hiding it does to the selection.
+#include "KTRibbonTab.h"
+
+#include "KTRibbonGroup.h"
+#include "KTTabManager.h"
+
+IMPLEMENT_DYNCREATE(CKTRibbonTab, CCmdTarget)
+
+CKTRibbonTab::CKTRibbonTab() : m_pGroups(KTMakeCounted<CKTRibbonTabGroups>(this)) {}
+
+CKTRibbonTab::~CKTRibbonTab() { m_pGroups->RemoveAll(); }
+
+CKTRibbonGroup* CKTRibbonTab::FindGroup(UINT nId) const
+{
+    for (int i = 0; i < m_pGroups->GetCount(); i++)
+        if (m_pGroups->GetAt(i)->GetID() == nId)
+            return m_pGroups->GetAt(i);
+    return NULL;
+}
+
+void CKTRibbonTab::OnRemoved()
+{
+    m_pGroups->RemoveAll();
+    CKTTabManagerItem::OnRemoved();
+}
+
+void CKTRibbonTab::SetContextTab(COLORREF clrContext, LPCSTR lpszCaption)
+{
+    m_clrContext = clrContext;
+    m_strContextCaption = lpszCaption;
+}
+
+void CKTRibbonTab::SetVisible(BOOL bVisible)
+{
+    CKTTabManagerItem::SetVisible(bVisible);
+    CKTTabManager* pManager = GetTabManager();
+    if (bVisible || !pManager || pManager->GetSelectedItem() != this)
+        return;
+    if (CKTTabManagerItem* pNext = pManager->FindNextFocusable(-1, +1))
+        pManager->SetSelectedItem(pNext);
+}

@@ -1,0 +1,116 @@
+// RibbonTabTests.cpp: the tab row under real clicks: selection and its notifications, minimising, accessibility.
+#include "AccessibleClient.h"
+#include "KTDrawObjects.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonTab.h"
+#include "MessagePump.h"
+#include "RibbonTestFrame.h"
+#include "TestInput.h"
+#include "TestRibbonGroup.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class RibbonTabs : public ::testing::Test
+{
+protected:
+    RibbonTabs() : m_pBar(m_frame.GetRibbon()), m_pTabs(m_pBar->GetControlTab()), m_input(m_pBar->GetSafeHwnd())
+    {
+        m_frame.m_tabNotifications.clear();
+    }
+
+    CPoint TabPoint(int nIndex) const { return m_pTabs->GetTab(nIndex)->GetRect().CenterPoint(); }
+
+    CRibbonTestFrame m_frame;
+    CKTRibbonBar* m_pBar;
+    CKTRibbonControlTab* m_pTabs;
+    CTestInput m_input;
+};
+}  // namespace
+
+TEST_F(RibbonTabs, AClickSelectsAfterAskingTheSite)
+{
+    CKTRibbonTab* pInsert = m_pTabs->GetTab(1);
+    ASSERT_TRUE(m_input.Click(TabPoint(1)));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == pInsert; }));
+    EXPECT_EQ((std::vector<std::pair<int, CKTRibbonTab*>>{{TCN_SELCHANGING, pInsert}, {TCN_SELCHANGE, pInsert}}),
+              m_frame.m_tabNotifications);
+
+    // A click on the selected tab changes nothing and tells nobody.
+    m_frame.m_tabNotifications.clear();
+    ASSERT_TRUE(m_input.Click(TabPoint(1)));
+    EXPECT_TRUE(m_frame.m_tabNotifications.empty());
+
+    // The site refuses: the selection stays, and no change is announced.
+    m_frame.m_lChangingAnswer = 1;
+    ASSERT_TRUE(m_input.Click(TabPoint(2)));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_tabNotifications.empty(); }));
+    EXPECT_EQ(pInsert, m_pBar->GetSelectedTab());
+    EXPECT_EQ((std::vector<std::pair<int, CKTRibbonTab*>>{{TCN_SELCHANGING, m_pTabs->GetTab(2)}}),
+              m_frame.m_tabNotifications);
+}
+
+TEST_F(RibbonTabs, ASelectedTabShowsItsGroupsOnly)
+{
+    CKTRibbonGroup* pHome = m_pTabs->GetTab(0)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Clipboard", 1);
+    CKTControl* pPaste = pHome->AddControl(ktControlButton, 300);
+    CKTRibbonGroup* pView = m_pTabs->GetTab(2)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Zoom", 2);
+    CKTControl* pZoom = pView->AddControl(ktControlButton, 301);
+    m_pBar->OnRecalcLayout();
+    ASSERT_TRUE(m_input.Click(TabPoint(2)));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(2); }));
+    EXPECT_FALSE(pPaste->IsVisible());
+    EXPECT_TRUE(pZoom->IsVisible());
+    EXPECT_TRUE(m_pBar->GetGroupsRect().PtInRect(pView->GetRect().TopLeft()));
+}
+
+TEST_F(RibbonTabs, ADoubleClickOnTheSelectedTabMinimises)
+{
+    const int nFull = CKTWindowRect(m_pBar).Height();
+    ASSERT_TRUE(m_input.DoubleClick(TabPoint(0)));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->IsRibbonMinimized(); }));
+    EXPECT_EQ(NULL, m_pBar->GetSelectedTab());
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() < nFull; }));
+    EXPECT_EQ(m_pBar->GetCaptionHeight() + m_pBar->GetTabsHeight() + 2, CKTWindowRect(m_pBar).Height());
+
+    ASSERT_TRUE(m_input.DoubleClick(TabPoint(1)));
+    ASSERT_TRUE(PumpUntil([&] { return !m_pBar->IsRibbonMinimized(); }));
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() == nFull; }));
+    EXPECT_TRUE(m_pBar->GetSelectedTab() != NULL);
+}
+
+TEST_F(RibbonTabs, AScreenReaderReadsTheTabList)
+{
+    m_pTabs->GetTab(1)->SetCaption("&Insert");
+    m_pTabs->GetTab(2)->SetVisible(FALSE);
+    CComHolder<IAccessible> accessible;
+    ASSERT_EQ(S_OK, ::AccessibleObjectFromWindow(m_pBar->GetSafeHwnd(), KT_ID_RIBBONCONTROLTAB, IID_IAccessible,
+                                                 reinterpret_cast<void**>(&accessible)));
+    EXPECT_EQ(ROLE_SYSTEM_PAGETABLIST, AccRole(accessible.p));
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE, AccState(accessible.p));
+    long nCount = 0;
+    ASSERT_EQ(S_OK, accessible->get_accChildCount(&nCount));
+    EXPECT_EQ(3, nCount);
+    EXPECT_EQ(ROLE_SYSTEM_PAGETAB, AccRole(accessible.p, 1));
+    EXPECT_EQ("Home", AccName(accessible.p, 1));
+    EXPECT_EQ("Insert", AccName(accessible.p, 2));
+    EXPECT_EQ(0x300006, AccState(accessible.p, 1));
+    EXPECT_EQ(0x300000, AccState(accessible.p, 2));
+    EXPECT_EQ(0x300000 | STATE_SYSTEM_INVISIBLE, AccState(accessible.p, 3));
+    CRect rcTab = m_pTabs->GetTab(1)->GetRect();
+    m_pBar->ClientToScreen(&rcTab);
+    EXPECT_EQ(rcTab, AccLocation(accessible.p, 2));
+    VARIANT var;
+    EXPECT_EQ(E_INVALIDARG, accessible->get_accRole(AccChild(4), &var));
+
+    // The default action switches to the tab.
+    EXPECT_EQ(S_OK, accessible->accDoDefaultAction(AccChild(2)));
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    EXPECT_EQ(0x300006, AccState(accessible.p, 2));
+
+    // Below its minimum width the list is there but invisible.
+    m_frame.SetClientWidth(200);
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE, AccState(accessible.p));
+}

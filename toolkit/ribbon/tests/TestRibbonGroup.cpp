@@ -1,0 +1,28 @@
+// TestRibbonGroup.cpp: the tests' group layout and reduction steps.
+#include "TestRibbonGroup.h"
+
+#include "KTControl.h"
+
+IMPLEMENT_DYNCREATE(CTestRibbonGroup, CKTRibbonGroup)
+
+std::vector<std::pair<int, int>> CTestRibbonGroup::s_reductions;
+
+void CTestRibbonGroup::BeginLayout(CDC* pDC)
+{
+    CKTRibbonGroup::BeginLayout(pDC);
+    for (int i = 0; i < GetCount(); i++)
+    {
+        const int x = i / 3 * kButton, y = i % 3 * kRowHeight;
+        m_records.push_back({GetAt(i), CRect(x, y, x + kButton - 4, y + kRowHeight), CRect()});
+    }
+}
+
+BOOL CTestRibbonGroup::ReduceStep(int nLevel)
+{
+    if (m_steps[nLevel] == 0)
+        return FALSE;
+    m_steps[nLevel]--;
+    m_nWidth -= m_nStep;
+    s_reductions.push_back({GetIndex(), nLevel});
+    return TRUE;
+}

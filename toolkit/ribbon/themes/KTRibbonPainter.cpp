@@ -1,0 +1,71 @@
+// KTRibbonPainter.cpp: the plain ribbon look: system colours and sizes taken from the paint manager's font.
+#include "KTRibbonPainter.h"
+
+#include "KTPaintManager.h"
+#include "KTControl.h"
+#include "KTDrawObjects.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonGroup.h"
+
+#include <algorithm>
+
+CKTRibbonPlainPainter::CKTRibbonPlainPainter() : m_pTabPainter(KTMakeCounted<CKTTabPainter>())
+{
+    // The groups below are the tabs' client: only the header row is the strip's.
+    m_pTabPainter->m_nClientFrame = ktTabClientFrameNone;
+    m_pTabPainter->m_bSelectOnButtonDown = TRUE;
+}
+
+int CKTRibbonPlainPainter::GetFontHeight() const
+{
+    LOGFONTA lf = {};
+    if (!m_pPaintManager || !m_pPaintManager->GetRegularFont()->GetSafeHandle() ||
+        !m_pPaintManager->GetRegularFont()->GetLogFont(&lf))
+        return 16;
+    return std::abs((int)lf.lfHeight);
+}
+
+int CKTRibbonPlainPainter::GetRibbonTabHeight() { return std::max(23, GetFontHeight() + 2); }
+
+int CKTRibbonPlainPainter::GetGroupCaptionHeight() { return std::max(17, GetFontHeight() * 3 / 2); }
+
+int CKTRibbonPlainPainter::GetRibbonCaptionHeight() { return ::GetSystemMetrics(SM_CYCAPTION); }
+
+CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter() { return m_pTabPainter; }
+
+void CKTRibbonPlainPainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab*, CRect rcGroups)
+{
+    pDC->FillSolidRect(rcGroups, ::GetSysColor(COLOR_WINDOW));
+    pDC->Draw3dRect(rcGroups, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
+}
+
+void CKTRibbonPlainPainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
+{
+    pDC->FillSolidRect(pBar->GetCaptionRect(), ::GetSysColor(COLOR_3DFACE));
+}
+
+void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
+{
+    CRect rc = pGroup->GetRect();
+    rc.right -= 3;
+    pDC->Draw3dRect(rc, ::GetSysColor(COLOR_3DLIGHT), ::GetSysColor(COLOR_3DSHADOW));
+    CRect rcCaption(rc.left, rc.bottom - GetGroupCaptionHeight(), rc.right, rc.bottom);
+    pDC->FillSolidRect(rcCaption.left + 1, rcCaption.top, rcCaption.Width() - 2, rcCaption.Height() - 1,
+                       ::GetSysColor(COLOR_3DFACE));
+    CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
+    pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    pDC->DrawText(pGroup->GetCaption(), rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}
+
+void CKTRibbonPlainPainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft)
+{
+    CRect rc = pButton->GetRect();
+    pDC->FillSolidRect(rc, ::GetSysColor(pButton->GetSelected() ? COLOR_3DLIGHT : COLOR_3DFACE));
+    pDC->Draw3dRect(rc, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
+    // A small filled arrow towards the hidden groups.
+    const CPoint c = rc.CenterPoint();
+    const int d = bLeft ? -1 : 1;
+    POINT pts[3] = {{c.x + 2 * d, c.y}, {c.x - 2 * d, c.y - 4}, {c.x - 2 * d, c.y + 4}};
+    CKTBrushDC brush(pDC->GetSafeHdc(), ::GetSysColor(COLOR_BTNTEXT));
+    pDC->Polygon(pts, 3);
+}

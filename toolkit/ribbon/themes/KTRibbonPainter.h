@@ -1,0 +1,56 @@
+// KTRibbonPainter.h: the drawing and metrics the ribbon asks of its theme, with a plain stand-in for themes that have none.
+//
+// Classes: IKTRibbonPainter, CKTRibbonPlainPainter.
+#pragma once
+
+#include <afxwin.h>
+
+#include "KTSmartPtr.h"
+
+#include "KTTabPainter.h"
+
+class CKTPaintManager;
+class CKTControl;
+class CKTRibbonBar;
+class CKTRibbonGroup;
+class CKTRibbonTab;
+
+// A paint manager that draws the ribbon itself derives from this as well; the ribbon finds it by a cast.
+class IKTRibbonPainter
+{
+public:
+    virtual ~IKTRibbonPainter() = default;
+    virtual int GetRibbonTabHeight() = 0;
+    virtual int GetGroupCaptionHeight() = 0;
+    virtual int GetRibbonCaptionHeight() = 0;
+    // The strip of tabs; the ribbon's tab control lays out and draws through it.
+    virtual CKTTabPainter* GetRibbonTabPainter() = 0;
+    virtual void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) = 0;
+    virtual void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) = 0;
+    // The group's frame and caption; its controls draw themselves over it.
+    virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
+    virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
+};
+
+// Lays the ribbon out by the current paint manager's font and draws it in system colours.
+class CKTRibbonPlainPainter : public IKTRibbonPainter
+{
+public:
+    CKTRibbonPlainPainter();
+
+    void SetPaintManager(CKTPaintManager* pPaintManager) { m_pPaintManager = pPaintManager; }
+    int GetRibbonTabHeight() override;
+    int GetGroupCaptionHeight() override;
+    int GetRibbonCaptionHeight() override;
+    CKTTabPainter* GetRibbonTabPainter() override;
+    void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
+    void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
+    void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
+    void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
+
+private:
+    int GetFontHeight() const;
+
+    CKTPaintManager* m_pPaintManager = NULL;  // not held: the bar's
+    CKTSmartPtr<CKTTabPainter> m_pTabPainter;
+};
