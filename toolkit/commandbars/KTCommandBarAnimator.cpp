@@ -92,13 +92,18 @@ void CKTCommandBarAnimator::PaintCached(CDC& dc, CRect rcPaint)
         return;
     }
     CKTCompatibleDC cache(&dc, &m_bmpCache);
-    CRgn rgnClip;
-    rgnClip.CreateRectRgnIndirect(rcDraw);
-    cache.SelectClipRgn(&rgnClip);
-    m_pBar->DrawCommandBar(&cache, rcDraw);
-    cache.SelectClipRgn(NULL);
+    DrawClipped(cache, rcDraw);
     dc.BitBlt(rcDraw.left, rcDraw.top, rcDraw.Width(), rcDraw.Height(), &cache, rcDraw.left, rcDraw.top, SRCCOPY);
     RemoveAll();
+}
+
+void CKTCommandBarAnimator::DrawClipped(CDC& dc, const CRect& rc)
+{
+    CRgn rgnClip;
+    rgnClip.CreateRectRgnIndirect(rc);
+    dc.SelectClipRgn(&rgnClip);
+    m_pBar->DrawCommandBar(&dc, rc);
+    dc.SelectClipRgn(NULL);
 }
 
 void CKTCommandBarAnimator::Redraw(LPCRECT lpRect, BOOL bAnimate)
@@ -124,11 +129,7 @@ void CKTCommandBarAnimator::RedrawPart(CRect rc, BOOL bAnimate)
     if (!bmpPart.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height()))
         return;
     CKTCompatibleDC part(&dc, &bmpPart);
-    CRgn rgnClip;
-    rgnClip.CreateRectRgnIndirect(rc);
-    part.SelectClipRgn(&rgnClip);
-    m_pBar->DrawCommandBar(&part, rc);
-    part.SelectClipRgn(NULL);
+    DrawClipped(part, rc);
     CKTCompatibleDC cache(&dc, &m_bmpCache);
     if (!bAnimate)
     {

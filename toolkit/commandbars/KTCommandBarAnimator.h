@@ -63,6 +63,8 @@ private:
     BOOL IsFading() const;
     void PaintDirect(CDC& dc, CRect rcPaint);
     void PaintCached(CDC& dc, CRect rcPaint);
+    // The bar draws itself into the DC, only within the rectangle.
+    void DrawClipped(CDC& dc, const CRect& rc);
     void DropCacheOfOtherSize(CRect rcClient);
     void RedrawPart(CRect rc, BOOL bAnimate);
     void ClipFadesTo(const CRect& rc);
