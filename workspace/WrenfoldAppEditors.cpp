@@ -3,6 +3,7 @@
 
 #include "ChildFrame.h"
 #include "KTSyntaxEditDoc.h"
+#include "MainFrame.h"
 #include "RedrawHeld.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
@@ -63,4 +64,12 @@ void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
     while (pos)
         if (CKTSyntaxEditDoc* pDoc = dynamic_cast<CKTSyntaxEditDoc*>(m_pEditorTemplate->GetNextDoc(pos)))
             pDoc->UpdateAllViews(pSender, CKTSyntaxEditDoc::ktHintSettings, NULL);
+}
+
+void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void()>& work)
+{
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->RunLongWork(strStep, work);
+    else
+        work();
 }
