@@ -4,7 +4,6 @@
 #include "ChildFrame.h"
 #include "KTSyntaxEditDoc.h"
 #include "MainFrame.h"
-#include "RedrawHeld.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -34,17 +33,12 @@ std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
     return editors;
 }
 
-// A saved editor shows the same text again: it is drawn once afterwards, not while it is written.
 BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
 {
     BOOL bAllSaved = TRUE;
     for (CDocument* pDoc : EditorsIn(pszFolder))
     {
-        if (!pDoc->IsModified())
-            continue;
-        POSITION pos = pDoc->GetFirstViewPosition();
-        CRedrawHeld held(pos ? pDoc->GetNextView(pos) : nullptr);
-        if (!pDoc->OnSaveDocument(pDoc->GetPathName()))
+        if (pDoc->IsModified() && !pDoc->OnSaveDocument(pDoc->GetPathName()))
             bAllSaved = FALSE;
     }
     return bAllSaved;

@@ -25,10 +25,13 @@ BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
         AfxMessageBox(strError, MB_ICONEXCLAMATION);
         return FALSE;
     }
+    const CString strTypeBefore = pBuffer ? pBuffer->GetFileExt() : CString();
     if (pBuffer)
         pBuffer->MarkStored(lpszPathName);
     SetModifiedFlag(FALSE);
     UpdateFileInfo(lpszPathName);
-    UpdateAllViews(NULL, ktHintWholeText, NULL);
+    // The editor shows the same text: only a new file type, which colours it anew, redraws it.
+    if (pBuffer && pBuffer->GetFileExt() != strTypeBefore)
+        UpdateAllViews(NULL, ktHintWholeText, NULL);
     return TRUE;
 }

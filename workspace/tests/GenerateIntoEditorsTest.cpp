@@ -290,6 +290,14 @@ TEST_F(GenerateIntoEditorsTest, AGridEditCommittedByAFocusChangeDuringGenerateAg
 namespace
 {
 
+std::string Joined(const std::vector<std::string>& texts)
+{
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += "[" + text + "] ";
+    return joined;
+}
+
 bool AnyStartsWith(const std::vector<std::string>& texts, const std::string& start)
 {
     return std::any_of(texts.begin(), texts.end(), [&](const std::string& text) { return text.rfind(start, 0) == 0; });
@@ -342,7 +350,8 @@ TEST_F(GenerateIntoEditorsTest, ABigNewTextGoesInWithTheWindowAnsweringAndOneCtr
     RunCommand(ID_BUILD_GENERATE_CODE);
     probe.Stop();
     const std::vector<std::string> heard = probe.Heard();
-    EXPECT_TRUE(AnyInProgress(heard, strStep)) << "the window answered while the text went in, and said how far";
+    EXPECT_TRUE(AnyInProgress(heard, strStep))
+        << "the window answered while the text went in, and said how far; heard " << Joined(heard);
     EXPECT_TRUE(bPainted) << "the editor painted while the text went in";
     EXPECT_EQ(WithoutCarriageReturns(Expected(*m_pFrame->m_projects.back()).source), EditorText(pDoc));
 
@@ -374,7 +383,8 @@ TEST_F(GenerateIntoEditorsTest, AnEditorIsWrittenAsideWithTheWindowAnsweringAndC
     RunCommand(ID_PROJECT_SAVE_ALL);
     PumpUntil([&] { return !::IsWindow(hChild); });
     probe.Stop();
-    EXPECT_TRUE(AnyStartsWith(probe.Heard(), strStep)) << "the window answered while the editor was written";
+    EXPECT_TRUE(AnyStartsWith(probe.Heard(), strStep))
+        << "the window answered while the editor was written; heard " << Joined(probe.Heard());
     ASSERT_TRUE(bClosedDuring);
     EXPECT_FALSE(::IsWindow(hChild)) << "the close ran after the save";
     EXPECT_EQ(nullptr, EditorOf("Large_api.c"));
@@ -396,6 +406,7 @@ TEST_F(GenerateIntoEditorsTest, ASaveRefusedByAReadOnlyFileSaysWhyAndTheEditorSt
         << (LPCSTR)DesignerTestApp().m_messages[0];
     EXPECT_TRUE(EditorOf("gen_api.c")->IsModified()) << "the new text is still unsaved";
     EXPECT_FALSE(EditorOf("gen_api.h")->IsModified());
+    EXPECT_EQ("gen_api.h", TitleAndActiveTab(*m_pFrame).second) << "the saved editor's tab lost its mark";
     EXPECT_EQ("", m_folder.Read("gen_api.c"));
 
     DesignerTestApp().m_messages.clear();
