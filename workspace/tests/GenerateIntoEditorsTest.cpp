@@ -341,11 +341,12 @@ TEST_F(GenerateIntoEditorsTest, ABigNewTextGoesInWithTheWindowAnsweringAndOneCtr
                        [&](const std::string& text)
                        {
                            if (text.rfind(strStep, 0) != 0 || bPainted)
-                               return;
+                               return true;
                            if (!bAsked.exchange(true))
                                ::InvalidateRect(hEditor, nullptr, FALSE);
                            else
                                bPainted = !::GetUpdateRect(hEditor, nullptr, FALSE);
+                           return true;
                        });
     RunCommand(ID_BUILD_GENERATE_CODE);
     probe.Stop();
@@ -379,6 +380,7 @@ TEST_F(GenerateIntoEditorsTest, AnEditorIsWrittenAsideWithTheWindowAnsweringAndC
                        {
                            if (text.rfind(strStep, 0) == 0 && !bClosedDuring.exchange(true))
                                ::SendMessage(hChild, WM_CLOSE, 0, 0);
+                           return true;
                        });
     RunCommand(ID_PROJECT_SAVE_ALL);
     PumpUntil([&] { return !::IsWindow(hChild); });
@@ -391,6 +393,38 @@ TEST_F(GenerateIntoEditorsTest, AnEditorIsWrittenAsideWithTheWindowAnsweringAndC
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), Written("Large_api.c"));
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << "nothing was left to ask about";
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("Large_api.c.tmp").c_str()));
+}
+
+// Another program ends the designer while Save All writes an editor: it ends after the step, with every
+// file whole and nothing asked.
+TEST_F(GenerateIntoEditorsTest, TheProgramClosedWhileAnEditorIsWrittenEndsAfterItWithEveryFileWhole)
+{
+    const codegen::GeneratedCode code = Expected(OpenAndSelectLarge());
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    const std::string strStep = "Saving Large_api.c...";
+    std::atomic<bool> bClosedDuring{false};
+    CStatusProbe probe(m_pFrame->m_wndStatusBar,
+                       [&](const std::string& text)
+                       {
+                           if (text.rfind(strStep, 0) != 0)
+                               return true;
+                           bClosedDuring = true;
+                           ::SendMessage(hFrame, WM_CLOSE, 0, 0);
+                           return false;
+                       });
+    QuitPumped();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    PumpUntil([&] { return !::IsWindow(hFrame); });
+    probe.Stop();
+    ASSERT_TRUE(bClosedDuring) << "heard " << Joined(probe.Heard());
+    ASSERT_FALSE(::IsWindow(hFrame)) << "the close ran after the save";
+    m_pFrame = nullptr;
+    QuitPumped();
+    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("Large_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("Large_api.c"));
+    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("Large_api_demo.c"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << "nothing was left to ask about";
 }
 
 TEST_F(GenerateIntoEditorsTest, ASaveRefusedByAReadOnlyFileSaysWhyAndTheEditorStaysModifiedUntilASaveWorks)

@@ -19,8 +19,9 @@
 class CStatusProbe
 {
 public:
-    // Made on the frame's thread; heard(text) runs on the probe's thread after each answer.
-    CStatusProbe(CKTStatusBar& bar, const std::function<void(const std::string&)>& heard = nullptr)
+    // Made on the frame's thread; heard(text) runs on the probe's thread after each answer, and
+    // stops the asking when it gives false (before the bar goes).
+    CStatusProbe(CKTStatusBar& bar, const std::function<bool(const std::string&)>& heard = nullptr)
         : m_thread(
               [this, &bar, heard]
               {
@@ -29,8 +30,8 @@ public:
                       std::string text;
                       m_call.Call([&] { text = LPCSTR(bar.GetPaneText(0)); });
                       Remember(text);
-                      if (heard)
-                          heard(text);
+                      if (heard && !heard(text))
+                          break;
                   }
                   m_bDone = true;
               })
