@@ -2,6 +2,7 @@
 // takes the ribbon's colours, and sizes its tab strip from the font.
 #include "KTThemeRibbon.h"
 #include "LoadedStyle.h"
+#include "StatedControls.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
@@ -242,4 +243,72 @@ TEST(RibbonTheme, SplitButtonHalvesFollowTheirStates)
         EXPECT_EQ(c.parts,
                   CKTThemeRibbon::SplitButtonParts(c.nSelected, c.nPressed, c.bChecked, c.bPopuped, c.nEnabled))
             << c.nSelected << " " << c.nPressed << " " << c.bChecked << " " << c.bPopuped << " " << c.nEnabled;
+}
+
+TEST(RibbonTheme, EditFieldsAndTheirSpinHalvesFollowTheirStates)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    auto spinPart = [](int nPart) { return RGB(10 + 24 * nPart, 60, 240); };
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected, nPressed, nUp, nDown;
+        int nFill;  // colour-table slot; -1 the style's edit colour
+    } rows[] = {
+        {TRUE, 0, 0, 0, 5, -1},
+        {TRUE, 1, 0, 1, 6, COLOR_WINDOW},
+        {TRUE, 3, 0, 2, 6, COLOR_WINDOW},
+        {TRUE, 4, 0, 1, 7, COLOR_WINDOW},
+        {TRUE, 3, 3, 3, 6, COLOR_WINDOW},
+        {TRUE, 4, 4, 1, 8, COLOR_WINDOW},
+        {FALSE, 3, 0, 4, 9, COLOR_BTNFACE},
+    };
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
+    for (const auto& row : rows)
+    {
+        pEdit->SetState(row.bEnabled, row.nSelected, row.nPressed);
+        CTestSurface surface(120, 24);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        EXPECT_EQ(spinPart(row.nUp), surface.Pixel(110, 6)) << row.nSelected << "/" << row.nPressed;
+        EXPECT_EQ(spinPart(row.nDown), surface.Pixel(110, 17)) << row.nSelected << "/" << row.nPressed;
+        const int x = pEdit->GetLabelWidth() + 10;
+        COLORREF clrFill =
+            row.nFill < 0 ? KTStyleResourceSet()->GetColor("Ribbon", "ControlEditNormal") : pTheme->GetColor(row.nFill);
+        EXPECT_EQ(clrFill, surface.Pixel(x, 12));
+        EXPECT_EQ(clrFill, pTheme->GetControlEditBackColor(pEdit)) << "the text window's background agrees";
+        int nFrame = !row.bEnabled && row.nSelected == 3 ? KTCOLOR_HIGHLIGHT_BORDER : KTCOLOR_POPUP_EDIT;
+        EXPECT_EQ(pTheme->GetColor(nFrame), surface.Pixel(x, 0));
+    }
+}
+
+TEST(RibbonTheme, ComboDropButtonsTakeTheirPartAndTheFieldItsFill)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(CRect(0, 0, 120, 24));
+    CTestSurface measure(120, 24);
+    pTheme->DrawControlComboBox(measure.DC(), pCombo, FALSE);
+    const int xButton = 120 - pCombo->GetThumbWidth() + 3;
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected;
+        BOOL bDropped;
+        int nPart, nFill;  // -1: the style's edit colour
+    } rows[] = {{TRUE, 0, FALSE, 0, -1},
+                {TRUE, 3, FALSE, 2, COLOR_WINDOW},
+                {TRUE, 3, TRUE, 3, COLOR_WINDOW},
+                {FALSE, 3, TRUE, 4, COLOR_BTNFACE}};
+    for (const auto& row : rows)
+    {
+        pCombo->SetState(row.bEnabled, row.nSelected, row.bDropped);
+        CTestSurface surface(120, 24);
+        pTheme->DrawControlComboBox(surface.DC(), pCombo, TRUE);
+        EXPECT_EQ(RGB(30 + 40 * row.nPart, 220, 120), surface.Pixel(xButton, 4)) << "part " << row.nPart;
+        COLORREF clrFill =
+            row.nFill < 0 ? KTStyleResourceSet()->GetColor("Ribbon", "ControlEditNormal") : pTheme->GetColor(row.nFill);
+        EXPECT_EQ(clrFill, surface.Pixel(pCombo->GetLabelWidth() + 10, 12));
+        EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_EDIT), surface.Pixel(pCombo->GetLabelWidth() + 10, 23));
+    }
 }

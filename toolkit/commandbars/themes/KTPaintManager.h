@@ -29,6 +29,7 @@ class CKTCommandBar;
 class CKTCommandBarKeyboardTip;
 class CKTControl;
 class CKTDockBar;
+class CKTControlComboBox;
 class CKTGalleryPaintManager;
 class CKTImageManagerIcon;
 class CKTStatusBarPane;
@@ -246,9 +247,14 @@ protected:
 
     // The label before an edit or combo-box field: measured into the control, drawn when asked; the size.
     CSize DrawFieldLabel(CDC* pDC, CKTControl* pControl, BOOL bDraw);
-    // A sunken frame round the field after the label, filled while enabled.
+    // The field after the label: filled with the field colour, then framed.
     void DrawEditField(CDC* pDC, CKTControl* pControl, CRect rcField);
-    void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
+    // A sunken frame round the field.
+    virtual void DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField);
+    // The combo box's button that drops its list down.
+    virtual void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton);
+    // Up over the upper half, down over the lower; the control's selected and pressed 3 and 4 name the halves.
+    virtual void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
 
 private:
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);

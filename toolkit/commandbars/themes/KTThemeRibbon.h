@@ -29,6 +29,9 @@ public:
                               BOOL bEnabled) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
     int GetCurrentTheme() const override { return 6; }
+    CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    COLORREF GetControlEditBackColor(CKTControl* pControl) override;
     void UpdateFonts() override;
 
     // Cuts the window's four corner pixels.
@@ -57,6 +60,7 @@ private:
     BOOL DrawStyleImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
                         COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
     void DrawPopupEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state);
+    void DrawEditSpin(CDC* pDC, CKTControl* pControl, CRect rc);
     void ReadRibbonColors();
     LOGFONT RibbonLogFont(int& nHeight) const;
     void SetRibbonMetrics(int nHeight);
