@@ -1,6 +1,6 @@
-// StatedControls.h: fields whose hot, pressed and dropped states a drawing test sets directly.
+// StatedControls.h: fields and popups whose hot, pressed and open states a drawing test sets directly.
 //
-// Classes: CStatedEdit, CStatedCombo.
+// Classes: CStatedEdit, CStatedCombo, CStatedPopup.
 #pragma once
 
 #include "KTCommandBar.h"
@@ -44,4 +44,25 @@ public:
 
 private:
     BOOL m_bDropped = FALSE;
+};
+
+// A popup entry or button that is hot or open as the test says.
+class CStatedPopup : public CKTControlPopup
+{
+public:
+    explicit CStatedPopup(CRect rc)
+    {
+        SetType(ktControlPopup);
+        m_rcControl = rc;
+    }
+    void SetState(BOOL bEnabled, int nSelected, BOOL bOpen)
+    {
+        SetEnabled(bEnabled);
+        m_nSelected = nSelected;
+        m_bOpen = bOpen;
+    }
+    BOOL IsPopuped() const override { return m_bOpen; }
+
+private:
+    BOOL m_bOpen = FALSE;
 };

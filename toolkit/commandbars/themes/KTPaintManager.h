@@ -247,6 +247,8 @@ protected:
 
     // The label before an edit or combo-box field: measured into the control, drawn when asked; the size.
     CSize DrawFieldLabel(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // A keyboard tip's keys, centred in the tip's font and colour.
+    void DrawKeyboardTipText(CDC* pDC, CKTCommandBarKeyboardTip* pTip, CRect rc);
     // The field after the label: filled with the field colour, then framed.
     void DrawEditField(CDC* pDC, CKTControl* pControl, CRect rcField);
     // A sunken frame round the field.

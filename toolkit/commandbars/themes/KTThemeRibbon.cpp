@@ -42,6 +42,13 @@ void CKTThemeRibbon::ReadRibbonColors()
     style.ReadColor("Ribbon", "MinimizedFrameEdgeHighLight", m_clrMinimizedFrameEdgeHighLight);
     style.ReadColor("Ribbon", "MinimizedFrameEdgeShadow", m_clrMinimizedFrameEdgeShadow);
     style.ReadColor("Ribbon", "MenuPopupText", m_clr[KTCOLOR_POPUP_TEXT]);
+    // Without the style's keys a tip keeps the system's tooltip look.
+    m_clrTooltipLight.SetStandardValue(GetColor(COLOR_INFOBK));
+    m_clrTooltipDark.SetStandardValue(GetColor(COLOR_INFOBK));
+    m_clrTooltipBorder.SetStandardValue(GetColor(COLOR_BTNSHADOW));
+    style.ReadColor("Window", "TooltipLight", m_clrTooltipLight);
+    style.ReadColor("Window", "TooltipDark", m_clrTooltipDark);
+    style.ReadColor("Window", "TooltipBorder", m_clrTooltipBorder);
 }
 
 LOGFONT CKTThemeRibbon::RibbonLogFont(int& nHeight) const

@@ -29,6 +29,14 @@ public:
                               BOOL bEnabled) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
     int GetCurrentTheme() const override { return 6; }
+    CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
+                           BOOL bHiddenExists) override;
+    void DrawDropDownGlyph(CDC* pDC, CKTControl* pControl, CPoint pt, const KT_CONTROLSTATE& state,
+                           BOOL bVertical) override;
+    void DrawKeyboardTip(CDC* pDC, CKTCommandBarKeyboardTip* pTip, BOOL bSetRegion) override;
+    void DrawSplitPopupGlyph(CDC* pDC, CKTControl* pControl) override;
+    void DrawPopupGlyph(CDC* pDC, CKTControl* pControl) override;
+    void FillPopupLabel(CDC* pDC, CRect rc) override;
     CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     COLORREF GetControlEditBackColor(CKTControl* pControl) override;
@@ -54,6 +62,9 @@ public:
     CKTPaintManagerColor m_clrEditNormal;
     CKTPaintManagerColor m_clrMinimizedFrameEdgeHighLight;
     CKTPaintManagerColor m_clrMinimizedFrameEdgeShadow;
+    CKTPaintManagerColor m_clrTooltipLight;  // keyboard tips: the gradient's top, bottom and the frame
+    CKTPaintManagerColor m_clrTooltipDark;
+    CKTPaintManagerColor m_clrTooltipBorder;
 
 private:
     // One part of a named image over a rectangle; FALSE when the style has no such image.
