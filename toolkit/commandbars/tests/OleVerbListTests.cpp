@@ -15,7 +15,10 @@
 #include <afxres.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -49,7 +52,8 @@ protected:
     {
         CFrameFixture::SetUp();
         ASSERT_TRUE(AfxOleInit());
-        ASSERT_TRUE(m_server.IsRegistered());
+        m_pServer = std::make_unique<CTestOleServer>(Verbs(), L"Shape");
+        ASSERT_TRUE(m_pServer->IsRegistered());
         CMDIChildWnd* pChild = new CMDIChildWnd;
         ASSERT_TRUE(pChild->Create(NULL, "Drawing", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
                                    m_pFrame));
@@ -86,10 +90,19 @@ protected:
         return pt;
     }
 
-    CTestOleServer m_server{{L"&Edit", L"&Open", L"&Play"}, L"Shape"};
+    virtual std::vector<std::wstring> Verbs() const { return {L"&Edit", L"&Open", L"&Play"}; }
+    const std::vector<LONG>& VerbsRun() const { return m_pServer->GetVerbsRun(); }
+
+    std::unique_ptr<CTestOleServer> m_pServer;
     CContainerDoc m_doc;
     CSelectingView* m_pView = NULL;
     CStaticItem* m_pItem = NULL;
+};
+
+class SingleVerbListTest : public OleVerbListTest
+{
+protected:
+    std::vector<std::wstring> Verbs() const override { return {L"&Play"}; }
 };
 }  // namespace
 
@@ -114,8 +127,8 @@ TEST_F(OleVerbListTest, TheSelectedObjectsVerbsOpenFromItsEntryAndAPickRunsTheVe
     ASSERT_TRUE(input.Click(Centre(pPopup, pEntry)));
     ASSERT_TRUE(PumpUntil([&] { return pVerbs->IsVisible() != FALSE; }));
     ASSERT_TRUE(input.Click(Centre(pVerbs, pVerbs->GetControls()->GetAt(1))));
-    ASSERT_TRUE(PumpUntil([&] { return !m_server.GetVerbsRun().empty(); }));
-    EXPECT_EQ(std::vector<LONG>{1}, m_server.GetVerbsRun()) << "&Open is verb 1";
+    ASSERT_TRUE(PumpUntil([&] { return !VerbsRun().empty(); }));
+    EXPECT_EQ(std::vector<LONG>{1}, VerbsRun()) << "&Open is verb 1";
 
     ASSERT_TRUE(pPopup->PopupAt(100, 100));
     PumpMessages();
@@ -135,7 +148,7 @@ TEST_F(OleVerbListTest, WithoutASelectedObjectTheEntryStandsDisabledAndRunsNothi
     CTestInput input(m_pFrame->m_pStandard->GetSafeHwnd());
     ASSERT_TRUE(input.Click(Centre(pPopup, pEntry)));
     PumpMessages();
-    EXPECT_TRUE(m_server.GetVerbsRun().empty());
+    EXPECT_TRUE(VerbsRun().empty());
     pPopup->SetTrackingMode(0);
 
     // A picture-only object offers no verbs either.
@@ -145,4 +158,20 @@ TEST_F(OleVerbListTest, WithoutASelectedObjectTheEntryStandsDisabledAndRunsNothi
     ASSERT_EQ(4, pPopup->GetControls()->GetCount());
     EXPECT_FALSE(pPopup->GetControls()->GetAt(2)->GetEnabled());
     pPopup->SetTrackingMode(0);
+}
+
+TEST_F(SingleVerbListTest, AnObjectWithOneVerbGetsOneEntryThatRunsIt)
+{
+    m_pView->m_selected.insert(m_pItem);
+    CKTSmartPtr<CKTPopupBar> pPopup = ShowEditMenu();
+    ASSERT_EQ(4, pPopup->GetControls()->GetCount()) << "the single verb is an entry of its own, not left out";
+    CKTControl* pEntry = pPopup->GetControls()->GetAt(2);
+    EXPECT_EQ(ktControlButton, pEntry->GetType());
+    EXPECT_EQ((int)ID_OLE_VERB_FIRST, pEntry->GetID());
+    EXPECT_NE(-1, pEntry->GetCaption().Find("Play")) << pEntry->GetCaption();
+    EXPECT_TRUE(pEntry->GetEnabled());
+    CTestInput input(m_pFrame->m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(Centre(pPopup, pEntry)));
+    ASSERT_TRUE(PumpUntil([&] { return !VerbsRun().empty(); }));
+    EXPECT_EQ(std::vector<LONG>{0}, VerbsRun());
 }
