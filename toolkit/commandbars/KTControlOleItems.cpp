@@ -66,7 +66,15 @@ void CKTControlOleItems::AddVerbEntry(CMenu* pMenu)
         return;
     }
     CKTControl* pEntry = pControls->Add(ktControlPopup, 0, KT_OLE_ITEM, m_nIndex + 1, TRUE);
-    pEntry->GetCommandBar()->LoadMenu(pSubMenu, TRUE);
+    CKTCommandBar* pVerbs = pEntry->GetCommandBar();
+    pVerbs->LoadMenu(pSubMenu, TRUE);
+    // Verb ids mean another verb for each kind of object: a shared action's caption would name another's.
+    for (int i = 0; i < pVerbs->GetControlCount(); i++)
+    {
+        CString strVerb;
+        pSubMenu->GetMenuString((UINT)i, strVerb, MF_BYPOSITION);
+        pVerbs->GetControl(i)->SetCaption(strVerb);
+    }
     pEntry->SetCaption(strCaption);
     pEntry->SetBeginGroup(GetBeginGroup());
 }

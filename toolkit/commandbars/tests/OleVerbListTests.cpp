@@ -4,6 +4,7 @@
 #include "FrameFixture.h"
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
+#include "KTControlAction.h"
 #include "KTControlOleItems.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
@@ -134,6 +135,21 @@ TEST_F(OleVerbListTest, TheSelectedObjectsVerbsOpenFromItsEntryAndAPickRunsTheVe
     PumpMessages();
     EXPECT_EQ(4, pControls->GetCount()) << "the entry is made again, not added twice";
     pPopup->SetTrackingMode(0);
+}
+
+TEST_F(OleVerbListTest, VerbsShowTheirOwnNamesWhenControlsShareActions)
+{
+    m_pCommandBars->EnableActions(TRUE);
+    m_pCommandBars->CreateAction(ID_OLE_VERB_FIRST)->SetCaption("&Edit Another Kind");
+    m_pView->m_selected.insert(m_pItem);
+    CKTSmartPtr<CKTPopupBar> pPopup = ShowEditMenu();
+    ASSERT_EQ(4, pPopup->GetControls()->GetCount());
+    CKTCommandBar* pVerbs = pPopup->GetControls()->GetAt(2)->GetCommandBar();
+    ASSERT_TRUE(pVerbs != NULL);
+    EXPECT_EQ(CString("&Edit"), pVerbs->GetControl(0)->GetCaption());
+    EXPECT_EQ(CString("&Play"), pVerbs->GetControl(2)->GetCaption());
+    pPopup->SetTrackingMode(0);
+    m_pCommandBars->EnableActions(FALSE);
 }
 
 TEST_F(OleVerbListTest, WithoutASelectedObjectTheEntryStandsDisabledAndRunsNothing)
