@@ -408,3 +408,30 @@ TEST(RibbonTheme, KeyboardTipsTakeTheStyleGradientFrameAndCutCorners)
     EXPECT_EQ(pPlain->GetColor(COLOR_INFOBK), plain.Pixel(2, 10)) << "without a style: the tooltip colour";
     tip.DestroyWindow();
 }
+
+TEST(RibbonTheme, SystemFontsFollowTheRibbonFont)
+{
+    auto pTheme = RefreshedRibbon();
+    pTheme->m_nFontHeight = 20;
+    pTheme->UpdateFonts();
+    auto logFont = [](CFont* pFont)
+    {
+        LOGFONT lf = {};
+        ::GetObject(pFont->GetSafeHandle(), sizeof(lf), &lf);
+        return lf;
+    };
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    ASSERT_TRUE(::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+    LOGFONT lfIcon = logFont(pTheme->GetIconFont());
+    EXPECT_EQ(20 * 120 / 96, lfIcon.lfHeight) << "the ribbon font's height";
+    EXPECT_EQ(FW_NORMAL, lfIcon.lfWeight);
+    EXPECT_STREQ(ncm.lfMenuFont.lfFaceName, lfIcon.lfFaceName) << "in the menu's face";
+    LOGFONT lfBold = logFont(pTheme->GetIconBoldFont());
+    EXPECT_EQ(FW_BOLD, lfBold.lfWeight);
+    EXPECT_EQ(lfIcon.lfHeight, lfBold.lfHeight);
+    EXPECT_EQ(CLEARTYPE_QUALITY, logFont(pTheme->GetSmallCaptionFont()).lfQuality);
+    LOGFONT lfStatus = logFont(pTheme->GetStatusFont());
+    EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, lfStatus.lfQuality);
+    EXPECT_EQ(ncm.lfStatusFont.lfHeight, lfStatus.lfHeight) << "the system's status font";
+}

@@ -258,8 +258,10 @@ protected:
     // Up over the upper half, down over the lower; the control's selected and pressed 3 and 4 name the halves.
     virtual void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
 
-private:
+    // The small caption, icon-title (and its bold) and status fonts, where they follow the system.
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);
+
+private:
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
     // A check-box or radio control: its mark with the caption beside it.
     CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);

@@ -87,6 +87,29 @@ void CKTThemeRibbon::UpdateFonts()
         m_fontRibbon.DeleteObject();
         m_fontRibbon.CreateFontIndirect(&lf);
     }
+    RecreateRibbonSystemFonts(lf);
+}
+
+void CKTThemeRibbon::RecreateRibbonSystemFonts(const LOGFONT& lfRibbon)
+{
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    if (!::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+    {
+        ncm.lfMenuFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfMenuFont);
+        ncm.lfSmCaptionFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfSmCaptionFont);
+        ncm.lfStatusFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfStatusFont);
+    }
+    if (m_bClearTypeTextQuality && KTOsVersionInfo()->IsWinXPOrLater())
+    {
+        ncm.lfSmCaptionFont.lfQuality = CLEARTYPE_QUALITY;
+        ncm.lfStatusFont.lfQuality = CLEARTYPE_NATURAL_QUALITY;
+    }
+    if (m_bUseStandardFace && CKTDrawHelpers::FontExists(m_strStandardFontFace))
+        CopyFaceName(ncm.lfStatusFont, m_strStandardFontFace);
+    LOGFONT lfIcon = lfRibbon;
+    CopyFaceName(lfIcon, ncm.lfMenuFont.lfFaceName);
+    RecreateSystemFonts(ncm, lfIcon);
 }
 
 void CKTThemeRibbon::SetRibbonMetrics(int nHeight)

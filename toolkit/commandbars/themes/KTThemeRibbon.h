@@ -74,5 +74,7 @@ private:
     void DrawEditSpin(CDC* pDC, CKTControl* pControl, CRect rc);
     void ReadRibbonColors();
     LOGFONT RibbonLogFont(int& nHeight) const;
+    // The icon-title fonts from the ribbon's font in the menu face; the small caption and status fonts smoothed.
+    void RecreateRibbonSystemFonts(const LOGFONT& lfRibbon);
     void SetRibbonMetrics(int nHeight);
 };
