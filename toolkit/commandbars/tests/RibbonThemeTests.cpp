@@ -435,3 +435,29 @@ TEST(RibbonTheme, SystemFontsFollowTheRibbonFont)
     EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, lfStatus.lfQuality);
     EXPECT_EQ(ncm.lfStatusFont.lfHeight, lfStatus.lfHeight) << "the system's status font";
 }
+
+TEST(RibbonTheme, AFieldsLabelTakesTheDisabledTextColourWithTheField)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 160, 24));
+    pEdit->SetCaption("WWW");
+    pEdit->SetStyle(ktButtonCaption);
+    auto labelHas = [&](int nColor)
+    {
+        CTestSurface surface(160, 24);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, FALSE);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        for (int x = 0; x < pEdit->GetLabelWidth(); x++)
+            for (int y = 0; y < 24; y++)
+                if (IsNear(surface.Pixel(x, y), pTheme->GetColor(nColor), 24))
+                    return true;
+        return false;
+    };
+    ASSERT_FALSE(IsNear(pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT), pTheme->GetColor(KTCOLOR_DISABLED_TEXT), 48));
+    EXPECT_TRUE(labelHas(KTCOLOR_TOOLBAR_TEXT));
+    EXPECT_FALSE(labelHas(KTCOLOR_DISABLED_TEXT));
+    pEdit->SetState(FALSE, 0, 0);
+    EXPECT_TRUE(labelHas(KTCOLOR_DISABLED_TEXT));
+    EXPECT_FALSE(labelHas(KTCOLOR_TOOLBAR_TEXT));
+}

@@ -87,6 +87,8 @@ public:
     virtual CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     // The background of edit and combo-box fields.
     virtual COLORREF GetControlEditBackColor(CKTControl* pControl);
+    // The colour slot of the label before a field on a tool bar: always drawn as enabled here.
+    virtual int GetFieldLabelTextColor(CKTControl* pControl);
     virtual CSize DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) = 0;

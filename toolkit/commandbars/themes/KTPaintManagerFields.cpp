@@ -10,6 +10,15 @@
 
 #include <algorithm>
 
+int CKTPaintManager::GetFieldLabelTextColor(CKTControl* pControl)
+{
+    KT_CONTROLSTATE state = GetControlState(pControl);
+    state.bSelected = FALSE;
+    state.nPressed = 0;
+    state.bEnabled = TRUE;
+    return GetRectangleTextColor(state);
+}
+
 COLORREF CKTPaintManager::GetControlEditBackColor(CKTControl* pControl)
 {
     return GetColor(pControl->IsEnabled() ? COLOR_WINDOW : COLOR_BTNFACE);
@@ -52,11 +61,7 @@ CSize CKTPaintManager::DrawFieldLabel(CDC* pDC, CKTControl* pControl, BOOL bDraw
                   GetControlState(pControl), TRUE);
     if (bCaption)
     {
-        KT_CONTROLSTATE state = GetControlState(pControl);
-        state.bSelected = FALSE;
-        state.nPressed = 0;
-        state.bEnabled = TRUE;
-        CKTFontDC regular(pDC, GetRegularFont(), GetColor(GetRectangleTextColor(state)));
+        CKTFontDC regular(pDC, GetRegularFont(), GetColor(GetFieldLabelTextColor(pControl)));
         int nLeft = rc.left + 6 + (pIcon ? szIcon.cx : 0);
         DrawToolBarCaption(pDC, pControl, pControl->GetCaption(), CRect(nLeft, rc.top, rc.right, rc.bottom), FALSE);
     }

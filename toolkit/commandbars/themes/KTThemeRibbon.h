@@ -40,6 +40,7 @@ public:
     CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     COLORREF GetControlEditBackColor(CKTControl* pControl) override;
+    int GetFieldLabelTextColor(CKTControl* pControl) override;
     void UpdateFonts() override;
 
     // Cuts the window's four corner pixels.

@@ -53,6 +53,11 @@ COLORREF CKTThemeRibbon::GetControlEditBackColor(CKTControl* pControl)
     return m_clrEditNormal.GetColor();
 }
 
+int CKTThemeRibbon::GetFieldLabelTextColor(CKTControl* pControl)
+{
+    return pControl->IsEnabled() ? KTCOLOR_TOOLBAR_TEXT : KTCOLOR_DISABLED_TEXT;
+}
+
 CSize CKTThemeRibbon::DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
     CSize sz = DrawFieldLabel(pDC, pControl, bDraw);
