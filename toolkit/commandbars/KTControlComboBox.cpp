@@ -156,6 +156,7 @@ void CKTControlComboBox::Copy(CKTControl* pFrom, BOOL bRecursive)
         m_bAutoComplete = pCombo->m_bAutoComplete;
         m_field.SetShellAutoComplete(pCombo->m_field.GetShellAutoCompleteFlags());
         m_nDropDownItemCount = pCombo->m_nDropDownItemCount;
+        m_nEditIconId = pCombo->m_nEditIconId;
     }
     CKTControlPopup::Copy(pFrom, bRecursive);
 }

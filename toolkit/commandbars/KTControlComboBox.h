@@ -62,6 +62,7 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     BOOL OnSetSelected(int nSelected) override;
     void OnRemoved() override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The text area: the field's window draws its own; otherwise the selected item, or the hint.
     virtual void DrawEditText(CDC* pDC, CRect rc);
@@ -95,4 +96,5 @@ private:
     int m_nDropDownItemCount = 12;         // most rows the list shows
     int m_nCurSel = -1;                    // kept here when the popup is no combo list
     BOOL m_bSyncLock = FALSE;              // the text is being set from the list
+    int m_nEditIconId = 0;                 // kept with the saved state; no theme draws it yet
 };

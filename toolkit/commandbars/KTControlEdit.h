@@ -52,6 +52,7 @@ public:
     void OnMouseHover() override;
     BOOL OnSetSelected(int nSelected) override;
     void OnRemoved() override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The site's spin request first; unless it answers, the number in the field moves by count steps in the
     // direction, landing on a multiple of count.
