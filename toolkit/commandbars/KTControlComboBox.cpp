@@ -319,8 +319,13 @@ BOOL CKTControlComboBox::OnSetPopup(BOOL bPopup)
 void CKTControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
 {
     CKTControlEditWnd* pEdit = GetEditCtrl();
-    if ((pEdit && pEdit->IsComposing()) || IsCustomizeMode() || !m_pParent)
+    if ((pEdit && pEdit->IsComposing()) || !m_pParent)
         return;
+    if (IsCustomizeMode())
+    {
+        OnCustomizeClick(pt);
+        return;
+    }
     if (bKeyboard)
     {
         if (!IsEnabled())

@@ -62,6 +62,13 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     BOOL OnSetSelected(int nSelected) override;
     void OnRemoved() override;
+    BOOL IsCustomizeResizeAllow() const override { return TRUE; }
+    // Its list is no place to drop controls: a drag over the box leaves it closed.
+    void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt) override
+    {
+        CKTControl::OnCustomizeDragOver(pDragged, pt);
+    }
+    int GetCustomizeMinWidth() const override { return m_nLabelWidth + m_nThumbWidth + 5; }
     void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The text area: the field's window draws its own; otherwise the selected item, or the hint.
