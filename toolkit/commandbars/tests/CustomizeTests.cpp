@@ -23,6 +23,13 @@
 namespace
 {
 
+HCURSOR ShownCursor()
+{
+    CURSORINFO info = {};
+    info.cbSize = sizeof(info);
+    return ::GetCursorInfo(&info) ? info.hCursor : NULL;
+}
+
 class CustomizeTest : public CFrameFixture
 {
 protected:
@@ -87,6 +94,7 @@ TEST_F(CustomizeTest, AButtonDraggedToAnotherBarMovesWhereTheMarkerShows)
     const CPoint ptOver = Across(m_pStandard, m_pSecond, AfterOn(m_pSecond, ID_EDIT_CUT));
     const CRect rcCut = Find(m_pSecond, ID_EDIT_CUT)->GetRect();
     CRect rcMarker;
+    HCURSOR hCursor = NULL;
     CLoopInput input(m_pStandard->GetSafeHwnd());
     ASSERT_TRUE(input.Press(ptOpen)
                     .AwaitCapture(m_pFrame->GetSafeHwnd())
@@ -97,6 +105,7 @@ TEST_F(CustomizeTest, AButtonDraggedToAnotherBarMovesWhereTheMarkerShows)
                         [&]
                         {
                             rcMarker = m_pSecond->GetDropMarker();
+                            hCursor = ShownCursor();
                             return Source()->GetTarget() == m_pSecond &&
                                    m_pSecond->GetDropIndex() == Find(m_pSecond, ID_EDIT_COPY)->GetIndex();
                         })
@@ -110,6 +119,7 @@ TEST_F(CustomizeTest, AButtonDraggedToAnotherBarMovesWhereTheMarkerShows)
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_FILE_OPEN, ID_EDIT_COPY}), Ids(m_pSecond));
     EXPECT_EQ(Find(m_pSecond, ID_FILE_OPEN), m_pCommandBars->GetCustomizeSelection()) << "the dropped control";
     EXPECT_TRUE(m_pSecond->GetDropMarker().IsRectEmpty());
+    EXPECT_EQ(Source()->GetDropCursor(), hCursor);
     EXPECT_GT(m_pFrame->m_nCustomizeSelections, 0);
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "customising runs no command";
 }
@@ -147,11 +157,17 @@ TEST_F(CustomizeTest, AButtonDroppedOffEveryBarIsDeletedAndItsGroupPassesOn)
     CPoint ptAway = rcClient.CenterPoint() + CSize(0, 60);
     m_pFrame->ClientToScreen(&ptAway);
     m_pStandard->ScreenToClient(&ptAway);
+    HCURSOR hCursor = NULL;
     CLoopInput input(m_pStandard->GetSafeHwnd());
     ASSERT_TRUE(input.Press(ptOpen)
                     .AwaitCapture(m_pFrame->GetSafeHwnd())
                     .Move(ptAway)
-                    .Await([&] { return Source()->IsDragging() && Source()->GetTarget() == NULL; })
+                    .Await(
+                        [&]
+                        {
+                            hCursor = ShownCursor();
+                            return Source()->IsDragging() && Source()->GetTarget() == NULL;
+                        })
                     .Release()
                     .AwaitNoCapture()
                     .Run());
@@ -160,6 +176,7 @@ TEST_F(CustomizeTest, AButtonDroppedOffEveryBarIsDeletedAndItsGroupPassesOn)
     EXPECT_TRUE(Find(m_pStandard, ID_FILE_SAVE)->GetBeginGroup());
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_EDIT_COPY}), Ids(m_pSecond));
     EXPECT_EQ(NULL, m_pCommandBars->GetCustomizeSelection());
+    EXPECT_EQ(Source()->GetNoDropCursor(), hCursor);
 }
 
 class CustomizeCancelTest : public CustomizeTest, public ::testing::WithParamInterface<ELoopCancel>
@@ -278,6 +295,17 @@ TEST_F(CustomizeTest, DraggingAnEditControlsEdgeResizesItNeverBelowItsMinimum)
     PumpMessages();
     EXPECT_EQ(pEdit->GetCustomizeMinWidth(), pEdit->GetWidth());
     EXPECT_GT(pEdit->GetCustomizeMinWidth(), 10) << "the label's width counts";
+
+    const CRect rcNarrow = pEdit->GetRect();
+    CLoopInput escaped(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(escaped.Press(CPoint(rcNarrow.right - 1, rcNarrow.CenterPoint().y))
+                    .AwaitCapture()
+                    .Move(CPoint(rcNarrow.right + 50, rcNarrow.CenterPoint().y))
+                    .CancelAndRelease(ELoopCancel::Escape)
+                    .AwaitNoCapture()
+                    .Run());
+    PumpMessages();
+    EXPECT_EQ(pEdit->GetCustomizeMinWidth(), pEdit->GetWidth()) << "Esc keeps the width";
 }
 
 // Outside customise mode Alt and a drag move a button when the frame runs the customise command.
@@ -360,9 +388,7 @@ TEST_F(CustomizeTest, ACommandDraggedFromAListIsAddedWithTheAddCursor)
                     .Await(
                         [&]
                         {
-                            CURSORINFO info = {};
-                            info.cbSize = sizeof(info);
-                            bAddCursor = ::GetCursorInfo(&info) && info.hCursor == Source()->GetAddCursor();
+                            bAddCursor = ShownCursor() == Source()->GetAddCursor();
                             return Source()->GetTarget() == m_pSecond;
                         })
                     .Release()
