@@ -76,7 +76,8 @@ BOOL CKTCommandBar::AltDragControl(CKTControl* pControl, CPoint point)
 BOOL CKTCommandBar::OnCustomizeDragEnter(CKTControl* pDragged, CPoint pt)
 {
     SetDropMarker(-1, CRect(0, 0, 0, 0));
-    if (!m_bCustomizable || !IsWindowVisible() || !pDragged->IsCustomizeDropAllowed(this))
+    // The ribbon lays its controls out in groups of its own, which a drop knows nothing of.
+    if (!m_bCustomizable || IsRibbonBar() || !IsWindowVisible() || !pDragged->IsCustomizeDropAllowed(this))
         return FALSE;
     OnCustomizeDragOver(pDragged, pt);
     return TRUE;

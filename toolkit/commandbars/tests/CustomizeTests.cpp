@@ -242,7 +242,7 @@ TEST_F(CustomizeTest, DraggedOverAPopupTheMenuOpensAndTakesTheButton)
     // Where the menu's first item stands once open; low on it, a drop goes after it.
     ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
     ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));
-    const CRect rcFirst = pMenu->GetControl(0)->GetRect();
+    const CRect rcFirst = pMenu->GetControl(0)->GetRect(), rcSecond = pMenu->GetControl(1)->GetRect();
     CPoint ptInMenu(rcFirst.CenterPoint().x, rcFirst.bottom - 2);
     pMenu->ClientToScreen(&ptInMenu);
     m_pStandard->ScreenToClient(&ptInMenu);
@@ -250,17 +250,25 @@ TEST_F(CustomizeTest, DraggedOverAPopupTheMenuOpensAndTakesTheButton)
     ASSERT_TRUE(PumpUntil([&] { return !pMenu->GetSafeHwnd() || !pMenu->IsWindowVisible(); }));
 
     const CPoint ptOpen = Find(m_pStandard, ID_FILE_OPEN)->GetRect().CenterPoint();
+    CRect rcMarker;
     CLoopInput input(m_pStandard->GetSafeHwnd());
     ASSERT_TRUE(input.Press(ptOpen)
                     .AwaitCapture(m_pFrame->GetSafeHwnd())
                     .Move(Across(m_pStandard, m_pSecond, pTools->GetRect().CenterPoint()))
                     .Await([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); })
                     .Move(ptInMenu)
-                    .Await([&] { return Source()->GetTarget() == pMenu.GetInterface(); })
+                    .Await(
+                        [&]
+                        {
+                            rcMarker = pMenu->GetDropMarker();
+                            return Source()->GetTarget() == pMenu.GetInterface();
+                        })
                     .Release()
                     .AwaitNoCapture()
                     .Run());
     PumpMessages();
+    EXPECT_EQ(CRect(rcFirst.left, rcSecond.top - 3, rcFirst.right, rcSecond.top + 3), rcMarker)
+        << "a menu's marker lies across it, on the edge of the item that follows";
     EXPECT_EQ((std::vector<int>{ID_EDIT_PASTE, ID_FILE_OPEN, ID_EDIT_UNDO}), Ids(pMenu));
     EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_SAVE}), Ids(m_pStandard));
 }
