@@ -10,7 +10,9 @@
 #include "KTControls.h"
 #include "KTCustomizeDropSource.h"
 #include "KTDrawObjects.h"
+#include "KTFoundationRes.h"
 #include "KTPopupBar.h"
+#include "KTResourceManager.h"
 #include "KTToolBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
@@ -284,6 +286,11 @@ TEST_F(CustomizeTest, DraggingAnEditControlsEdgeResizesItNeverBelowItsMinimum)
     m_pCommandBars->SetCustomizeSelection(pEdit);
     const CRect rc = pEdit->GetRect();
     const CPoint ptEdge(rc.right - 1, rc.CenterPoint().y);
+    CPoint ptScreen = ptEdge;
+    m_pStandard->ClientToScreen(&ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    EXPECT_TRUE(PumpUntil([] { return ShownCursor() == KTResourceManager()->LoadCursor(KT_IDC_CUSTOMIZE_RESIZE); }))
+        << "the edge shows that it resizes";
     CLoopInput wider(m_pStandard->GetSafeHwnd());
     ASSERT_TRUE(wider.Press(ptEdge).AwaitCapture().Move(ptEdge + CSize(40, 0)).Release().AwaitNoCapture().Run());
     PumpMessages();
