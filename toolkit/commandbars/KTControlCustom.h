@@ -50,5 +50,6 @@ private:
     BOOL m_bWindowVisible = TRUE;            // the window may show
     CSize m_szControl = CSize(0, 0);         // the window's size inside the borders
     int m_nVertOptions = ktVertHideControl;  // EVerticalOptions
+    HWND m_hWndPlacedOn = NULL;              // the bar window this control moved the window onto
     int m_nSavedControlId = 0;               // a loaded window id, looked up when the load is restored
 };

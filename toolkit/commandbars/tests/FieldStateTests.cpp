@@ -107,12 +107,21 @@ TEST_F(FieldState, ARoundTripBringsBackEachFieldsKeysItemsAndHostedWindow)
     ASSERT_TRUE(pCustom != NULL);
     EXPECT_EQ(m_hosted.GetSafeHwnd(), pCustom->GetControl()) << "the window of the saved id is hosted again";
     EXPECT_EQ(m_pSecond->GetSafeHwnd(), ::GetParent(m_hosted.GetSafeHwnd()));
+    EXPECT_TRUE(m_hosted.IsWindowVisible());
     CRect rcWindow;
     m_hosted.GetWindowRect(&rcWindow);
     m_pSecond->ScreenToClient(&rcWindow);
     const CRect rcControl = pCustom->GetRect();
     EXPECT_EQ(CRect(rcControl.left + 2, rcControl.top + 1, rcControl.right - 3, rcControl.bottom - 1), rcWindow)
         << "borders and size come back";
+
+    // As at a start-up: the bar still hosts the window when its saved state replaces the control.
+    ASSERT_TRUE(LoadBars(m_pCommandBars, SaveBars(m_pCommandBars)));
+    PumpMessages();
+    pCustom = Find<CKTControlCustom>(m_pSecond, ID_FILE_SAVE);
+    ASSERT_TRUE(pCustom != NULL);
+    EXPECT_EQ(m_hosted.GetSafeHwnd(), pCustom->GetControl());
+    EXPECT_TRUE(m_hosted.IsWindowVisible()) << "the state's copy of the control leaves the window shown";
 }
 
 // Older states lack the later keys: each field keeps its defaults for what its schema did not store.
