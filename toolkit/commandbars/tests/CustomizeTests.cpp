@@ -275,6 +275,31 @@ TEST_F(CustomizeTest, DraggedOverAPopupTheMenuOpensAndTakesTheButton)
     EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_SAVE}), Ids(m_pStandard));
 }
 
+// Out of an open menu onto a tool bar: the menu loses the item, the bar gains it.
+TEST_F(CustomizeTest, AnItemDraggedOutOfAnOpenMenuMovesToTheBar)
+{
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_PASTE)->SetCaption("Paste");
+    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_UNDO)->SetCaption("Undo");
+    auto* pTools = static_cast<CKTControlPopup*>(m_pSecond->GetControls()->Add(ktControlPopup, 0));
+    pTools->SetCaption("Tools");
+    pTools->SetCommandBar(pMenu);
+    Relayout();
+    ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));
+    CLoopInput input(pMenu->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(pMenu->GetControl(0)->GetRect().CenterPoint())
+                    .AwaitCapture(m_pFrame->GetSafeHwnd())
+                    .Move(Across(pMenu, m_pStandard, AfterOn(m_pStandard, ID_FILE_SAVE)))
+                    .Await([&] { return Source()->GetTarget() == m_pStandard; })
+                    .Release()
+                    .AwaitNoCapture()
+                    .Run());
+    PumpMessages();
+    EXPECT_EQ((std::vector<int>{ID_EDIT_UNDO}), Ids(pMenu));
+    EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EDIT_PASTE}), Ids(m_pStandard));
+}
+
 // The width follows the dragged edge, and stops at the control's minimum however far the edge goes.
 TEST_F(CustomizeTest, DraggingAnEditControlsEdgeResizesItNeverBelowItsMinimum)
 {
