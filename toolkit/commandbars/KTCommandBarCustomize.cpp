@@ -7,9 +7,9 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTCustomizeDropSource.h"
 #include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
-#include "KTCustomizeDropSource.h"
 #include "KTResourceManager.h"
 
 #include <climits>
