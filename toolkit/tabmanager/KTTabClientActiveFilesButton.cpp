@@ -20,6 +20,8 @@ CKTTabClientActiveFilesButton::CKTTabClientActiveFilesButton(CKTTabManager* pMan
 {
 }
 
+CKTTabClientActiveFilesButton::~CKTTabClientActiveFilesButton() { *m_pLiving = FALSE; }
+
 void CKTTabClientActiveFilesButton::Reposition(CRect& rcStrip)
 {
     CRect rcMargin = m_pManager->GetPaintManager()->GetAppearanceSet()->GetHeaderMargin();
@@ -44,9 +46,11 @@ void CKTTabClientActiveFilesButton::PerformClick(HWND hWnd, CPoint pt)
         return;
     m_bPressed = TRUE;
     m_pManager->RedrawControl(m_rcButton, FALSE);
+    // While the list is open the strip, and the frame with it, may go: only what is checked afterwards is used.
+    const std::shared_ptr<BOOL> pLiving = m_pLiving;
+    const HWND hClient = m_pClient->GetSafeHwnd();
     const HWND hPicked = PickFromList(hWnd);
-    // The strip may have lost the button while the list was open.
-    if (!m_pManager->HasNavigateButton(this))
+    if (!*pLiving || !::IsWindow(hWnd))
         return;
     m_bPressed = FALSE;
     POINT ptCursor = pt;
@@ -56,8 +60,8 @@ void CKTTabClientActiveFilesButton::PerformClick(HWND hWnd, CPoint pt)
     m_pManager->RedrawControl(NULL, FALSE);
     CKTTabManagerItem* pSelected = m_pManager->GetSelectedItem();
     // A child closed while the list was open is no longer offered.
-    if (::IsWindow(hPicked) && !(pSelected && pSelected->GetHandle() == hPicked))
-        m_pClient->SendMessage(WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hPicked));
+    if (::IsWindow(hPicked) && ::IsWindow(hClient) && !(pSelected && pSelected->GetHandle() == hPicked))
+        ::SendMessage(hClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(hPicked), 0);
 }
 
 // One entry per tab, in the strip's order, its command the tab's index + 1; returned, never sent.

@@ -4,6 +4,8 @@
 // Classes: CKTTabClientActiveFilesButton.
 #pragma once
 
+#include <memory>
+
 #include "KTTabManagerNavigateButton.h"
 
 class CKTTabClientWnd;
@@ -12,6 +14,7 @@ class CKTTabClientActiveFilesButton : public CKTTabManagerNavigateButton
 {
 public:
     CKTTabClientActiveFilesButton(CKTTabManager* pManager, CKTTabClientWnd* pClient);
+    ~CKTTabClientActiveFilesButton() override;
 
     // The tabs are longer than the strip can show.
     BOOL IsOverflowing() const { return m_bOverflow; }
@@ -27,4 +30,5 @@ private:
 
     CKTTabClientWnd* m_pClient;  // not owned
     BOOL m_bOverflow = FALSE;
+    std::shared_ptr<BOOL> m_pLiving = std::make_shared<BOOL>(TRUE);  // FALSE once the button is gone
 };

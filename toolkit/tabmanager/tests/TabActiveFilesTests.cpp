@@ -42,6 +42,22 @@ protected:
     CTabClientFrame m_frame;
     std::vector<CTabTestChild*> m_arrChildren;
 };
+
+// Goes with its window, as an application's main frame does.
+class CSelfDeletingFrame : public CTabClientFrame
+{
+public:
+    CSelfDeletingFrame() : CTabClientFrame(4) {}
+
+protected:
+    void PostNcDestroy() override { delete this; }
+};
+
+bool IsPopupShown()
+{
+    HWND hPopup = ::FindWindowA("KTPopupBar", NULL);
+    return hPopup && ::IsWindowVisible(hPopup);
+}
 }  // namespace
 
 TEST_F(ActiveFiles, TheListNamesEveryTabInOrderAndAPickBringsItsChildToTheFront)
@@ -50,7 +66,9 @@ TEST_F(ActiveFiles, TheListNamesEveryTabInOrderAndAPickBringsItsChildToTheFront)
     ASSERT_FALSE(Button()->GetRect().IsRectEmpty()) << "the option shows the button";
     ASSERT_EQ(m_arrChildren.back()->GetSafeHwnd(), Active());
     CLoopInput input(m_frame.m_wndClient.GetSafeHwnd());
-    OpenList(input).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
+    // Should the pick leave the list open, the Esc after it ends the list's loop: the test fails instead of
+    // waiting in that loop for ever. After a pick the Esc reaches the child and does nothing.
+    OpenList(input).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN).Key(VK_ESCAPE);
     ASSERT_TRUE(input.Run());
     PumpMessages();
     // New tabs come first in this frame.
@@ -90,4 +108,24 @@ TEST_F(ActiveFiles, WithoutTheOptionTheButtonIsHiddenAndTheOverflowShowsOnlyWhen
         m_frame.AddChild("a file with a rather long name.c");
     PumpMessages();
     EXPECT_TRUE(pButton->IsOverflowing());
+}
+
+TEST(ActiveFilesLifetime, TheFrameClosingWhileTheListIsOpenEndsTheListAndItsButtonAsks)
+{
+    auto* pFrame = new CSelfDeletingFrame;
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    pFrame->m_wndClient.SetFlags(11 | ktTabClientActiveFiles);
+    pFrame->AddChild("alpha.c");
+    pFrame->AddChild("beta.h");
+    PumpMessages();
+    const CPoint ptButton = pFrame->Group(0)->FindNavigateButton(ktNavigateButtonActiveFiles)->GetRect().CenterPoint();
+    CLoopInput input(pFrame->m_wndClient.GetSafeHwnd());
+    input.Press(ptButton)
+        .Release()
+        .Await(IsPopupShown)
+        .Post(hFrame, WM_CLOSE)
+        .Await([hFrame] { return !::IsWindow(hFrame); });
+    ASSERT_TRUE(input.Run()) << "the list's loop ended with its window";
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_FALSE(::FindWindowA("KTPopupBar", NULL));
 }
