@@ -99,6 +99,8 @@ public:
     void AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
     // Into an expand button's popup: one entry per bar of the row, then the customise command.
     void AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup);
+    // The site handles the customise command.
+    BOOL IsCustomizeAvailable() const;
     void RecalcFrameLayout(BOOL bDelay = FALSE);
     // Re-lays out and redraws every bar after a colour or setting change.
     void RedrawCommandBars();
