@@ -100,6 +100,8 @@ void CKTToolBar::FinishReset()
 void CKTToolBar::RestoreRemovedControls()
 {
     CKTControls* pOriginal = m_pControls->GetOriginalControls();
+    // The list is filled while the expand button's popup opens: its index must follow the inserts.
+    int nSelected = m_nSelected, nPopuped = m_nPopuped;
     for (int i = 0; pOriginal && i < pOriginal->GetCount(); i++)
     {
         CKTControl* pSaved = pOriginal->GetAt(i);
@@ -107,9 +109,11 @@ void CKTToolBar::RestoreRemovedControls()
             continue;
         CKTControl* pBack = m_pControls->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pSaved->Clone(FALSE)), i);
         pBack->SetHideFlags(ktHideCustomize);
-        m_nSelected += m_nSelected >= pBack->GetIndex() ? 1 : 0;
-        m_nPopuped += m_nPopuped >= pBack->GetIndex() ? 1 : 0;
+        nSelected += nSelected >= pBack->GetIndex() ? 1 : 0;
+        nPopuped += nPopuped >= pBack->GetIndex() ? 1 : 0;
     }
+    m_nSelected = nSelected;
+    m_nPopuped = nPopuped;
 }
 
 void CKTToolBar::FillAddRemoveList(CKTCommandBar* pPopup)
@@ -140,6 +144,5 @@ void CKTToolBar::FillAddRemoveList(CKTCommandBar* pPopup)
     pPopup->GetControls()->Add(CKTSmartPtr<CKTControl>(pReset), KT_ID_RESET_TOOLBAR, NULL, -1, TRUE);
     pReset->SetCaptionFromResource(KT_IDS_RESET_TOOLBAR);
     pReset->SetBeginGroup(TRUE);
-    pReset->SetEnabled(IsResetEnabled());
     pReset->SetTarget(this);
 }

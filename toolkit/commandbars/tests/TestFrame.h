@@ -47,6 +47,10 @@ public:
     std::vector<int> m_spinSteps;     // the steps that spin requests asked for
     LRESULT m_lNotifyAnswer = 0;      // the answer to every control notification
     BOOL m_bToggled = FALSE;          // flipped by its command, shown as its check
+    BOOL m_bOffersCustomize = FALSE;  // answers that it handles the customise command
+    int m_nResets = 0;                // bar-reset notices received
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +58,11 @@ protected:
     afx_msg LRESULT OnControlSelected(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnBarReset(WPARAM, LPARAM)
+    {
+        m_nResets++;
+        return 0;
+    }
     afx_msg void OnEnabledCommand() {}
     afx_msg LRESULT OnCommandHelp(WPARAM, LPARAM lParam)
     {
