@@ -28,7 +28,7 @@
 namespace
 {
 
-const char* const kCorpus[] = {"customised.bin", "user-bars.bin"};
+const char* const kCorpus[] = {"customised.bin", "user-bars.bin", "document-menu.bin"};
 
 CStateBytes ReadCorpusFile(const char* pszName)
 {
@@ -115,6 +115,16 @@ TEST_F(StateFuzz, DamagedStatesLoadWholeOrNotAtAll)
         FAIL() << "a refused load changed the bars; the input is in " << (LPCSTR)strFile;
     }
     PumpMessages();
+}
+
+// Writes the corpus's document-menu state (run by hand once; it leaves the older inputs as they were).
+TEST_F(StateFuzz, DISABLED_WriteDocumentMenuCorpus)
+{
+    Customise();
+    CustomiseDocumentMenu();
+    const CStateBytes bytes = SaveBars(m_pCommandBars);
+    std::ofstream(std::filesystem::path(KT_STATE_CORPUS_DIR) / kCorpus[2], std::ios::binary)
+        .write((const char*)bytes.data(), (std::streamsize)bytes.size());
 }
 
 // Writes the corpus anew from the bars as the tests set them up (run by hand after a deliberate format change).
