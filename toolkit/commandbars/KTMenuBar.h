@@ -61,6 +61,8 @@ public:
     // Any document type's controls count too.
     BOOL IsCustomized() const override;
     void TakeSavedState(CKTToolBar* pLoaded) override;
+    // Shares the source's document menus rather than duplicating them.
+    void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
 
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
     UINT GetResourceId() const { return m_nResourceId; }

@@ -91,6 +91,20 @@ void CKTMenuBar::ShowDocumentMenu(UINT nId, CKTDocumentMenu* pEntry, CMenu* pMen
         m_documentMenus.Remove(nId);
 }
 
+void CKTMenuBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
+{
+    CKTToolBar::Copy(pFrom, bRecursive);
+    CKTMenuBar* pMenuBar = dynamic_cast<CKTMenuBar*>(pFrom);
+    if (!pMenuBar)
+        return;
+    m_nResourceId = pMenuBar->m_nResourceId;
+    for (const auto& entry : pMenuBar->m_documentMenus.GetEntries())
+        if (CKTDocumentMenu* pKept = m_documentMenus.Lookup(entry.first))
+            pKept->SetControls(entry.second->GetControls());
+        else
+            m_documentMenus.SetAt(entry.first, entry.second);
+}
+
 void CKTMenuBar::OnMDISetMenu(HMENU hMenu)
 {
     CKTCommandBars* pCommandBars = GetCommandBars();

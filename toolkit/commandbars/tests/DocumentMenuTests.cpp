@@ -145,7 +145,13 @@ TEST_F(DocumentMenuTest, EachTypesChildShowsItsOwnMenuAndCustomisationsSurviveTh
     ASSERT_TRUE(Shows(IDR_TESTFRAME)) << "with no child the bar shows the frame's menu again";
     EXPECT_EQ(kFrameMenu, Captions());
     EXPECT_EQ(NULL, m_pMenuBar->GetDocumentMenus().Lookup(IDR_TESTFRAME)) << "the bar's own menu lives in the bar";
-    EXPECT_TRUE(m_pMenuBar->GetDocumentMenus().Lookup(IDR_PACKETDOC) != NULL);
+    CKTDocumentMenu* pPacketMenu = m_pMenuBar->GetDocumentMenus().Lookup(IDR_PACKETDOC);
+    ASSERT_TRUE(pPacketMenu != NULL);
+
+    CKTSmartPtr<CKTCommandBar> pClone = CKTSmartPtr<CKTCommandBar>::Adopt(m_pMenuBar->Clone(TRUE));
+    CKTMenuBar* pCloneBar = static_cast<CKTMenuBar*>(pClone.GetInterface());
+    EXPECT_EQ((UINT)IDR_TESTFRAME, pCloneBar->GetResourceId());
+    EXPECT_EQ(pPacketMenu, pCloneBar->GetDocumentMenus().Lookup(IDR_PACKETDOC)) << "a copy shares the type's menu";
 }
 
 TEST_F(DocumentMenuTest, WithoutTheCustomiseCommandOneSetOfControlsFollowsTheType)
