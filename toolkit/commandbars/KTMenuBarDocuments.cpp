@@ -97,7 +97,7 @@ void CKTMenuBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
     CKTMenuBar* pMenuBar = dynamic_cast<CKTMenuBar*>(pFrom);
     if (!pMenuBar)
         return;
-    m_nResourceId = pMenuBar->m_nResourceId;
+    m_nResourceId = m_nCurrentMenuId = pMenuBar->m_nResourceId;
     for (const auto& entry : pMenuBar->m_documentMenus.GetEntries())
         if (CKTDocumentMenu* pKept = m_documentMenus.Lookup(entry.first))
             pKept->SetControls(entry.second->GetControls());
