@@ -109,12 +109,6 @@ void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPo
         pList->SetCaption(pRowBar->GetTitle());
         pRowBar->FillAddRemoveList(pList->GetCommandBar());
     }
-    if (IsCustomizeAvailable())
+    if (IsCustomizeCommandAvailable())
         pPopup->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
-}
-
-BOOL CKTCommandBars::IsCustomizeAvailable() const
-{
-    AFX_CMDHANDLERINFO info = {};
-    return m_pSite && m_pSite->GetSafeHwnd() && m_pSite->OnCmdMsg(KT_ID_CUSTOMIZE, CN_COMMAND, NULL, &info);
 }

@@ -25,7 +25,7 @@ void CKTMenuBar::SwitchMDIMenu(UINT nId, CMenu* pMenu)
     if (!pEntry && !pMenu)
         return;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pEntry && !(pCommandBars && pCommandBars->IsCustomizeAvailable()))
+    if (!pEntry && !(pCommandBars && pCommandBars->IsCustomizeCommandAvailable()))
     {
         // Nobody can customise the menus: one set of controls, rebuilt for each type, compared with its own menu.
         LoadMenu(pMenu, TRUE);

@@ -53,7 +53,7 @@ protected:
         CFrameFixture::SetUp();
         if (HasFatalFailure())
             return;
-        m_pFrame->m_bOffersCustomize = TRUE;
+        m_pFrame->m_bCustomizeCommand = TRUE;
         AfxGetApp()->m_pMainWnd = m_pFrame;
         m_pMenuBar = m_pCommandBars->GetMenuBar();
     }
@@ -156,7 +156,7 @@ TEST_F(DocumentMenuTest, EachTypesChildShowsItsOwnMenuAndCustomisationsSurviveTh
 
 TEST_F(DocumentMenuTest, WithoutTheCustomiseCommandOneSetOfControlsFollowsTheType)
 {
-    m_pFrame->m_bOffersCustomize = FALSE;
+    m_pFrame->m_bCustomizeCommand = FALSE;
     ASSERT_TRUE(OpenDocument(IDR_PACKETDOC) != NULL);
     ASSERT_TRUE(Shows(IDR_PACKETDOC));
     EXPECT_EQ(kPacketMenu, Captions());

@@ -41,6 +41,12 @@ protected:
     CKTToolBar* AddUserBars();
     // The text document type's menu, shown on the menu bar, loses its Text menu; the bar keeps the frame's menu.
     void CustomiseDocumentMenu();
+    // An edit, a combo box with three items and a custom control hosting the frame's child window kHostedId, on
+    // Second, each with keys away from their defaults.
+    void AddFields();
+
+    static const int kHostedId = 4242;
+    CWnd m_hosted;
 
     CKTToolBar* m_pStandard = NULL;
     CKTToolBar* m_pSecond = NULL;

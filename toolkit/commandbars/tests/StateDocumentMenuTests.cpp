@@ -63,7 +63,7 @@ TEST_F(DocumentMenuState, ADocumentTypesMenuIsSavedAndComesBackWithItsType)
 
     m_pOther = CTestFrame::Create();
     ASSERT_TRUE(m_pOther != NULL);
-    m_pOther->m_bOffersCustomize = TRUE;
+    m_pOther->m_bCustomizeCommand = TRUE;
     ASSERT_TRUE(LoadBars(m_pOther->GetCommandBars(), bytes));
     CKTMenuBar* pLoaded = m_pOther->GetCommandBars()->GetMenuBar();
     ASSERT_TRUE(pLoaded->GetDocumentMenus().Lookup(IDR_TEXTDOC) != NULL);
@@ -79,7 +79,7 @@ TEST_F(DocumentMenuState, ADocumentTypesMenuIsSavedAndComesBackWithItsType)
 
 TEST_F(DocumentMenuState, AnUnchangedDocumentMenuIsNotWritten)
 {
-    m_pFrame->m_bOffersCustomize = TRUE;
+    m_pFrame->m_bCustomizeCommand = TRUE;
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
     CMenu text;
     ASSERT_TRUE(text.LoadMenu(IDR_TEXTDOC));

@@ -28,12 +28,18 @@
 namespace
 {
 
-const char* const kCorpus[] = {"customised.bin", "user-bars.bin", "document-menu.bin"};
+const char* const kCorpus[] = {"customised.bin", "user-bars.bin", "fields.bin", "document-menu.bin"};
 
 CStateBytes ReadCorpusFile(const char* pszName)
 {
     std::ifstream in(std::filesystem::path(KT_STATE_CORPUS_DIR) / pszName, std::ios::binary);
     return CStateBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteCorpusFile(const char* pszName, const CStateBytes& bytes)
+{
+    std::ofstream(std::filesystem::path(KT_STATE_CORPUS_DIR) / pszName, std::ios::binary)
+        .write((const char*)bytes.data(), (std::streamsize)bytes.size());
 }
 
 int GetRounds()
@@ -122,9 +128,7 @@ TEST_F(StateFuzz, DISABLED_WriteDocumentMenuCorpus)
 {
     Customise();
     CustomiseDocumentMenu();
-    const CStateBytes bytes = SaveBars(m_pCommandBars);
-    std::ofstream(std::filesystem::path(KT_STATE_CORPUS_DIR) / kCorpus[2], std::ios::binary)
-        .write((const char*)bytes.data(), (std::streamsize)bytes.size());
+    WriteCorpusFile(kCorpus[3], SaveBars(m_pCommandBars));
 }
 
 // Writes the corpus anew from the bars as the tests set them up (run by hand after a deliberate format change).
@@ -132,12 +136,9 @@ TEST_F(StateFuzz, DISABLED_WriteCorpus)
 {
     Customise();
     m_pShared->GetControl(0)->SetCustomIconId(ID_EDIT_COPY);
-    auto write = [](const char* pszName, const CStateBytes& bytes)
-    {
-        std::ofstream(std::filesystem::path(KT_STATE_CORPUS_DIR) / pszName, std::ios::binary)
-            .write((const char*)bytes.data(), (std::streamsize)bytes.size());
-    };
-    write(kCorpus[0], SaveBars(m_pCommandBars));
+    WriteCorpusFile(kCorpus[0], SaveBars(m_pCommandBars));
     AddUserBars();
-    write(kCorpus[1], SaveBars(m_pCommandBars));
+    WriteCorpusFile(kCorpus[1], SaveBars(m_pCommandBars));
+    AddFields();
+    WriteCorpusFile(kCorpus[2], SaveBars(m_pCommandBars));
 }

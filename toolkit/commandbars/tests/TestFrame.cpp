@@ -19,6 +19,7 @@ ON_WM_CREATE()
 ON_MESSAGE(KTWM_CONTROLSELECTED, OnControlSelected)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 ON_MESSAGE(KTWM_CONTROLNOTIFY, OnControlNotify)
+ON_MESSAGE(KTWM_CUSTOMIZESELECTION, OnCustomizeSelection)
 ON_MESSAGE(KTWM_BARRESET, OnBarReset)
 ON_COMMAND(ID_TEST_ENABLED, OnEnabledCommand)
 ON_COMMAND(ID_HELP, OnEnabledCommand)
@@ -62,18 +63,17 @@ int CTestFrame::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
-BOOL CTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
-{
-    // Only asked whether a handler exists: the tests have no customise dialog to show.
-    if (m_bOffersCustomize && nID == KT_ID_CUSTOMIZE && nCode == CN_COMMAND && pHandlerInfo)
-        return TRUE;
-    return CKTMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
 BOOL CTestFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     m_commands.push_back(LOWORD(wParam));
     return CKTMDIFrameWnd::OnCommand(wParam, lParam);
+}
+
+BOOL CTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nID == KT_ID_CUSTOMIZE && nCode == CN_COMMAND && m_bCustomizeCommand)
+        return TRUE;
+    return CKTMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 LRESULT CTestFrame::OnControlSelected(WPARAM wParam, LPARAM)
