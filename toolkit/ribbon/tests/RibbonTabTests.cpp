@@ -114,3 +114,34 @@ TEST_F(RibbonTabs, AScreenReaderReadsTheTabList)
     m_frame.SetClientWidth(200);
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE, AccState(accessible.p));
 }
+
+// A frame that minimised and restored its ribbon by double clicks, and whose
+// notifications filled its record, is destroyed once: the next frame gets
+// whole command bars and lays out again.
+TEST(RibbonFrames, AClosedFrameLeavesTheNextOneWhole)
+{
+    const int nDestroyedBefore = CRibbonFrameWnd::s_nDestructions;
+    {
+        CRibbonTestFrame frame;
+        CKTRibbonBar* pBar = frame.GetRibbon();
+        CKTRibbonControlTab* pTabs = pBar->GetControlTab();
+        CTestInput input(pBar->GetSafeHwnd());
+        auto tabPoint = [&](int nIndex) { return pTabs->GetTab(nIndex)->GetRect().CenterPoint(); };
+        ASSERT_TRUE(input.DoubleClick(tabPoint(0)));
+        ASSERT_TRUE(PumpUntil([&] { return pBar->IsRibbonMinimized(); }));
+        ASSERT_TRUE(input.DoubleClick(tabPoint(1)));
+        ASSERT_TRUE(PumpUntil([&] { return !pBar->IsRibbonMinimized(); }));
+        pBar->SetMinimizeAllowed(FALSE);
+        ASSERT_TRUE(input.Click(tabPoint(2)));
+        ASSERT_TRUE(PumpUntil([&] { return pBar->GetSelectedTab() == pTabs->GetTab(2); }));
+        EXPECT_FALSE(frame.m_tabNotifications.empty());
+    }
+    EXPECT_EQ(nDestroyedBefore + 1, CRibbonFrameWnd::s_nDestructions);
+
+    CRibbonTestFrame next;
+    ASSERT_TRUE(next.GetCommandBars() != NULL);
+    CKTRibbonBar* pBar = next.GetRibbon();
+    ASSERT_TRUE(pBar != NULL);
+    pBar->GetControlTab()->GetTab(1)->SetCaption("&Insert");
+    EXPECT_EQ(pBar->GetCaptionHeight() + pBar->GetTabsHeight() + pBar->GetGroupsHeight(), CKTWindowRect(pBar).Height());
+}
