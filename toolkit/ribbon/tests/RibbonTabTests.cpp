@@ -115,6 +115,36 @@ TEST_F(RibbonTabs, AScreenReaderReadsTheTabList)
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE, AccState(accessible.p));
 }
 
+TEST_F(RibbonTabs, ArrowKeysMoveAlongTheRowAndDownIntoTheGroups)
+{
+    CKTRibbonGroup* pGroup = m_pTabs->GetTab(0)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Clipboard", 1);
+    CKTControl* pPaste = pGroup->AddControl(ktControlButton, 300);
+    m_pBar->OnRecalcLayout();
+    ASSERT_TRUE(m_pBar->SetTrackingMode(TRUE, FALSE, TRUE));
+    m_pBar->SetSelected(m_pTabs->GetIndex(), 2);
+    EXPECT_TRUE(m_pTabs->IsKeyboardFocus());
+
+    ASSERT_TRUE(m_input.Key(VK_RIGHT));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(1); }));
+    EXPECT_EQ((std::vector<std::pair<int, CKTRibbonTab*>>{{TCN_SELCHANGING, m_pTabs->GetTab(1)},
+                                                          {TCN_SELCHANGE, m_pTabs->GetTab(1)}}),
+              m_frame.m_tabNotifications);
+
+    // At either end of the row the key is left to the bar.
+    m_pTabs->SetSelectedItem(m_pTabs->GetTab(2));
+    EXPECT_EQ(ktHookContinue, m_pTabs->OnHookKeyDown(VK_RIGHT, 0));
+    m_pTabs->SetSelectedItem(m_pTabs->GetTab(0));
+    EXPECT_EQ(ktHookContinue, m_pTabs->OnHookKeyDown(VK_LEFT, 0));
+    EXPECT_EQ(m_pTabs->GetTab(0), m_pBar->GetSelectedTab());
+
+    // Down goes to the first control after the row, keyboard-selected; the row loses its focus.
+    ASSERT_TRUE(m_input.Key(VK_DOWN));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == pPaste->GetIndex(); }));
+    EXPECT_EQ(2, pPaste->GetSelected());
+    EXPECT_FALSE(m_pTabs->IsKeyboardFocus());
+    m_pBar->SetTrackingMode(0);
+}
+
 // A frame that minimised and restored its ribbon by double clicks, and whose
 // notifications filled its record, is destroyed once: the next frame gets
 // whole command bars and lays out again.
