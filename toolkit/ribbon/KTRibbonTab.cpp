@@ -28,6 +28,8 @@ void CKTRibbonTab::SetContextTab(COLORREF clrContext, LPCSTR lpszCaption)
 {
     m_clrContext = clrContext;
     m_strContextCaption = lpszCaption;
+    if (CKTTabManager* pManager = GetTabManager())
+        pManager->Reposition();
 }
 
 void CKTRibbonTab::SetVisible(BOOL bVisible)
