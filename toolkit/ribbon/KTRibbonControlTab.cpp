@@ -5,6 +5,7 @@
 #include "KTControls.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTab.h"
+#include "KTRibbonTabPopupToolBar.h"
 
 IMPLEMENT_DYNCREATE(CKTRibbonControlTab, CKTControl)
 
@@ -43,6 +44,8 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
     CKTTabManager::SetSelectedItem(pItem);
     pBar->UnlockRedraw();
     pBar->OnTabChanged(pTab);
+    if (pTab && pBar->IsRibbonMinimized())
+        OpenTabPopup(m_bKeyboardFocus);
     NotifySite(100);
     NotifyFocus(pTab);
 }
@@ -155,4 +158,40 @@ CString CKTRibbonControlTab::GetItemTooltip(const CKTTabManagerItem* pItem) cons
 {
     CString strTip = pItem->GetTooltip();
     return strTip.IsEmpty() ? pItem->GetCaption() : strTip;
+}
+
+BOOL CKTRibbonControlTab::OnSetPopup(BOOL bPopup)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!pBar)
+        return FALSE;
+    if (!bPopup)
+    {
+        CKTControlPopup::OnSetPopup(FALSE);
+        if (pBar->IsRibbonMinimized())
+            SetSelectedItem(NULL);
+        RedrawParent(FALSE);
+        return FALSE;
+    }
+    CKTRibbonTab* pTab = GetSelectedTab();
+    if (!pTab || !pBar->IsRibbonMinimized())
+        return FALSE;
+    CKTSmartPtr<CKTRibbonTabPopupToolBar> pPopup = KTMakeCounted<CKTRibbonTabPopupToolBar>(pTab);
+    pPopup->SetCommandBars(GetCommandBars());
+    SetCommandBar(pPopup);
+    return CKTControlPopup::OnSetPopup(TRUE);
+}
+
+void CKTRibbonControlTab::OpenTabPopup(BOOL bKeyboard)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!pBar || !pBar->GetSafeHwnd())
+        return;
+    if (pBar->GetSelected() == GetIndex())
+    {
+        pBar->SetSelected(-1);
+        pBar->SetPopuped(-1);
+    }
+    pBar->SetTrackingMode(TRUE, FALSE, bKeyboard);
+    pBar->SetPopuped(GetIndex(), bKeyboard);
 }

@@ -47,6 +47,10 @@ public:
     BOOL OnSetSelected(int nSelected) override;
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
 
+    // Only a minimised ribbon drops its selected tab's groups down; closing clears the selection.
+    BOOL OnSetPopup(BOOL bPopup) override;
+    void OpenTabPopup(BOOL bKeyboard);
+
 private:
     void NotifyFocus(CKTTabManagerItem* pItem);
 

@@ -41,3 +41,13 @@ void CKTRibbonTab::SetVisible(BOOL bVisible)
     if (CKTTabManagerItem* pNext = pManager->FindNextFocusable(-1, +1))
         pManager->SetSelectedItem(pNext);
 }
+
+void CKTRibbonTab::Copy(CKTRibbonTab* pSource)
+{
+    SetCaption(pSource->GetCaption());
+    m_clrContext = pSource->m_clrContext;
+    m_strContextCaption = pSource->m_strContextCaption;
+    m_nId = pSource->m_nId;
+    m_pRibbonBar = pSource->m_pRibbonBar;
+    m_pGroups->Copy(pSource->m_pGroups);
+}

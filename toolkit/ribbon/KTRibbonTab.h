@@ -39,6 +39,8 @@ public:
     // Hiding the selected tab moves the selection to the first tab that can take it.
     void SetVisible(BOOL bVisible) override;
     void OnRemoved() override;
+    // Takes the source's caption, context look, id and ribbon, and copies of its groups.
+    virtual void Copy(CKTRibbonTab* pSource);
 
 private:
     CKTSmartPtr<CKTRibbonTabGroups> m_pGroups;

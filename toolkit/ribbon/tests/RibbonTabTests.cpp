@@ -4,6 +4,7 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
+#include "KTRibbonTabPopupToolBar.h"
 #include "MessagePump.h"
 #include "RibbonTestFrame.h"
 #include "TestInput.h"
@@ -143,6 +144,56 @@ TEST_F(RibbonTabs, ArrowKeysMoveAlongTheRowAndDownIntoTheGroups)
     EXPECT_EQ(2, pPaste->GetSelected());
     EXPECT_FALSE(m_pTabs->IsKeyboardFocus());
     m_pBar->SetTrackingMode(0);
+}
+
+TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
+{
+    CKTRibbonGroup* pGroup = m_pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Tables", 1);
+    pGroup->AddControl(ktControlButton, 300);
+    m_pBar->SetMinimized(TRUE);
+    PumpMessages();
+    m_frame.m_tabNotifications.clear();
+
+    ASSERT_TRUE(m_input.Click(TabPoint(1)));
+    auto popupShown = [&]
+    {
+        CKTCommandBar* pPopup = m_pTabs->GetCommandBar();
+        return pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible();
+    };
+    ASSERT_TRUE(PumpUntil(popupShown));
+    auto* pPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(m_pTabs->GetCommandBar());
+    ASSERT_TRUE(pPopup != NULL);
+    EXPECT_TRUE(m_pBar->IsRibbonMinimized());
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    EXPECT_EQ(TCN_SELCHANGE, m_frame.m_tabNotifications.back().first);
+
+    // The copy of the tab shows the group with a copy of its button, under the tab row.
+    ASSERT_EQ(1, pPopup->GetTabCopy()->GetGroups()->GetCount());
+    CKTRibbonGroup* pCopy = pPopup->GetTabCopy()->GetGroups()->GetAt(0);
+    EXPECT_EQ(CString("Tables"), pCopy->GetCaption());
+    ASSERT_EQ(1, pCopy->GetCount());
+    EXPECT_EQ(300, pCopy->GetAt(0)->GetID());
+    EXPECT_EQ(pPopup, pCopy->GetAt(0)->GetParent());
+    CRect rcRow = m_pTabs->GetRect();
+    m_pBar->ClientToScreen(&rcRow);
+    const CRect rcPopup = CKTWindowRect(pPopup);
+    EXPECT_EQ(rcRow.bottom, rcPopup.top);
+    EXPECT_EQ(m_pBar->CalcGroupHeight(), rcPopup.Height());
+
+    // A click outside closes it and the minimised ribbon selects no tab.
+    CRect rcClient;
+    m_frame.GetWindow()->GetClientRect(rcClient);
+    CTestInput outside(m_frame.GetWindow()->GetSafeHwnd());
+    ASSERT_TRUE(outside.Click(CPoint(rcClient.right - 20, rcClient.bottom - 20)));
+    ASSERT_TRUE(PumpUntil([&] { return !popupShown(); }));
+    EXPECT_EQ(NULL, m_pBar->GetSelectedTab());
+    EXPECT_TRUE(m_pBar->IsRibbonMinimized());
+}
+
+TEST_F(RibbonTabs, AFullRibbonOpensNoTabPopup)
+{
+    EXPECT_FALSE(m_pTabs->OnSetPopup(TRUE));
+    EXPECT_TRUE(m_pTabs->GetCommandBar() == NULL);
 }
 
 // A frame that minimised and restored its ribbon by double clicks, and whose
