@@ -17,8 +17,13 @@ LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode < 0 || wParam != kMarkerKey)
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     // Seen also when a loop only peeks: the swallowed key is gone then.
-    if (lParam & 0x80000000)
-        g_bMarkerSeen = true;
+    if (!(lParam & 0x80000000))
+        return 1;
+    // Under Wine each injected move also moves the display's pointer, whose echo reaches this thread as a move of
+    // its own; read late, it would put the cursor back after the next step's move. It is taken in here, before
+    // the next step is sent.
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    g_bMarkerSeen = true;
     return 1;
 }
 

@@ -144,7 +144,25 @@ protected:
         return pictures.standard.Width() > 0 && pictures.menuBar.Width() > 0 && pictures.popup.Width() > 0;
     }
 
+    // The open frame's bars under theme 0, then under theme 3 with the styles off for the frame.
+    void ExpectTheme3DrawsAsTheme0()
+    {
+        ASSERT_TRUE(TakePictures(m_classic));
+        CVisualStyleRecorder recorder;
+        CKTPaintManager::SetTheme(ktCommandBarsThemeVisualStyles);
+        auto* pTheme = dynamic_cast<CKTThemeVisualStyles*>(CKTPaintManager::GetGlobal());
+        ASSERT_TRUE(pTheme != NULL);
+        EXPECT_FALSE(pTheme->IsThemed());
+        BarPictures unthemed;
+        ASSERT_TRUE(TakePictures(unthemed));
+        EXPECT_FALSE(recorder.SawClass("TOOLBAR") || recorder.SawClass("REBAR") || recorder.SawClass("WINDOW"));
+        EXPECT_EQ(0, unthemed.menuBar.CountDiffering(m_classic.menuBar));
+        EXPECT_EQ(0, unthemed.standard.CountDiffering(m_classic.standard));
+        EXPECT_EQ(0, unthemed.popup.CountDiffering(m_classic.popup));
+    }
+
     CTestFrame* m_pFrame = NULL;
+    BarPictures m_classic;
 };
 }  // namespace
 
@@ -231,20 +249,19 @@ TEST_F(VisualStylesFrameTest, BarsAndPopupAskForTheirPartsAndStates)
 TEST_F(VisualStylesFrameTest, WithTheStylesOffItDrawsAsTheme0)
 {
     Open(ktCommandBarsThemeClassic, TRUE);
-    BarPictures classic;
-    ASSERT_TRUE(TakePictures(classic));
+    ExpectTheme3DrawsAsTheme0();
+}
 
-    CVisualStyleRecorder recorder;
-    CKTPaintManager::SetTheme(ktCommandBarsThemeVisualStyles);
-    auto* pTheme = dynamic_cast<CKTThemeVisualStyles*>(CKTPaintManager::GetGlobal());
-    ASSERT_TRUE(pTheme != NULL);
-    EXPECT_FALSE(pTheme->IsThemed());
-    BarPictures unthemed;
-    ASSERT_TRUE(TakePictures(unthemed));
-    EXPECT_FALSE(recorder.SawClass("TOOLBAR") || recorder.SawClass("REBAR") || recorder.SawClass("WINDOW"));
-    EXPECT_EQ(0, unthemed.menuBar.CountDiffering(classic.menuBar));
-    EXPECT_EQ(0, unthemed.standard.CountDiffering(classic.standard));
-    EXPECT_EQ(0, unthemed.popup.CountDiffering(classic.popup));
+// "Standard" loaded from its resource leaves its icons in the image manager for the next frame's buttons.
+TEST_F(VisualStylesFrameTest, WithTheStylesOffIconsDrawAsTheme0AfterAFrameThatLoadedStandard)
+{
+    CTestFrame* pLoaded = CTestFrame::Create(0, TRUE);
+    ASSERT_TRUE(pLoaded != NULL);
+    pLoaded->DestroyWindow();
+    PumpMessages();
+    Open(ktCommandBarsThemeClassic, TRUE);
+    ExpectTheme3DrawsAsTheme0();
+    EXPECT_GT(m_classic.standard.CountNear(RGB(200, 0, 0), 0), 0) << "the buttons show the loaded icons";
 }
 
 TEST(VisualStylesTheme, SpinHalvesAndTheDropButtonTakeTheirStates)

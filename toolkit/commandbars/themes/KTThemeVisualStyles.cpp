@@ -4,6 +4,8 @@
 #include "KTCommandBar.h"
 #include "KTControl.h"
 #include "KTDrawObjects.h"
+#include "KTIconState.h"
+#include "KTImageManager.h"
 #include "KTVisualStyleParts.h"
 
 CKTThemeVisualStyles::CKTThemeVisualStyles()
@@ -18,6 +20,18 @@ CKTThemeVisualStyles::CKTThemeVisualStyles()
 BOOL CKTThemeVisualStyles::IsThemed() const
 {
     return m_themeRebar.IsAppThemeReady() && m_themeToolbar.IsAppThemeReady();
+}
+
+// Faded idle icons belong to the styled look: without the styles the icons are theme 0's, as everything else.
+void CKTThemeVisualStyles::DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon,
+                                     const KT_CONTROLSTATE& state, BOOL bToolBarImage)
+{
+    if (IsThemed() || KTGetIconState(state) != ktIconNormal)
+    {
+        CKTThemeStyle0::DrawImage(pDC, pt, sz, pIcon, state, bToolBarImage);
+        return;
+    }
+    pIcon->Draw(pDC, pt, pIcon->GetIcon(), sz);
 }
 
 void CKTThemeVisualStyles::RefreshMetrics()

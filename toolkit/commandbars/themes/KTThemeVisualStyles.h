@@ -17,6 +17,8 @@ public:
     void DrawControlState(CDC* pDC, CKTControl* pControl) override;
     int GetControlTextColor(CKTControl* pControl) override;
     void DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state) override;
+    void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
+                   BOOL bToolBarImage) override;
     CSize DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
     CSize DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKTControl* pControl, BOOL bDraw) override;
     void AdjustExcludeRect(CRect& rc, CKTControl* pControl, BOOL bVertical) override;
