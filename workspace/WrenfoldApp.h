@@ -12,6 +12,8 @@ class CwrenfoldApp : public CWinApp
 {
 public:
     BOOL InitInstance() override;
+    // Bar classes that saved states and other modules create by name, though no frame here shows them.
+    static void RegisterDynamicClasses();
     // Only project files go into the recent-file list.
     void AddToRecentFileList(LPCTSTR lpszPathName) override;
 
