@@ -254,7 +254,6 @@ void CKTSyntaxEditCtrl::OnSize(UINT nType, int cx, int cy)
         return;
     m_nRedrawRow = -1;
     RecalcScrollBars();
-    UpdateHScrollBar();
     UpdateVScrollBar();
     // The view moves the control without repainting; the area a resize uncovers would keep stale pixels.
     Invalidate(FALSE);

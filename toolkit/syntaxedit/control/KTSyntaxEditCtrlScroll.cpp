@@ -177,14 +177,24 @@ void CKTSyntaxEditCtrl::UpdateVScrollBar()
     EnableBar(SB_VERT, nTotal >= v);
 }
 
+// The one way the horizontal bar is set: the characters of the rows in view and half a screen more,
+// the bar kept shown when all fits. A bar that came and went resized the view, and each resize set it
+// again the other way.
 void CKTSyntaxEditCtrl::UpdateHScrollBar()
 {
-    if (!HasFont() || GetCharWidth() <= 0 || !m_bHorzScrollBar || !m_pBuffer)
+    if (!HasFont() || !m_pBuffer)
         return;
+    int nCols = GetSafeHwnd() ? GetVisibleColumns() : 20;
+    if (GetRowCount() < 1)
+    {
+        SetBarInfo(SB_HORZ, MakeScrollInfo(SIF_PAGE | SIF_DISABLENOSCROLL, 0, 0, nCols, 0), TRUE);
+        return;
+    }
+    int nFirst = GetRowAtDisplayOffset(m_nTopRow, 1), nLast = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows());
+    int nMax = m_pBuffer->GetMaxLineTextLength(nFirst, nLast) + nCols / 2;
     SetBarInfo(SB_HORZ,
-               MakeScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS, 0, m_pBuffer->GetMaxLineTextLengthAll(),
-                              GetVisibleColumns(), m_nHorzPos),
-               FALSE);
+               MakeScrollInfo(SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, nMax, nCols, m_nHorzPos), TRUE);
+    EnableBar(SB_HORZ, TRUE);
 }
 
 void CKTSyntaxEditCtrl::RecalcScrollBars()
@@ -194,25 +204,19 @@ void CKTSyntaxEditCtrl::RecalcScrollBars()
     int v = GetVisibleRows();
     m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
     m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, v);
-    int nCols = GetSafeHwnd() ? GetVisibleColumns() : 20;
     if (!GetSafeHwnd())
         v = 20;
     int nTotal = GetDisplayRow(-1);
+    UpdateHScrollBar();
     if (GetRowCount() >= 1)
     {
-        int m = m_pBuffer->GetMaxLineTextLength(m_nFirstVisibleRow, m_nLastVisibleRow) + nCols / 2;
         UINT fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-        SetBarInfo(SB_HORZ, MakeScrollInfo(fMask, 0, m, nCols, m_nHorzPos), TRUE);
-        EnableBar(SB_HORZ, TRUE);
         UINT fMaskV = nTotal >= v ? fMask : fMask & ~SIF_RANGE;
         SetBarInfo(SB_VERT, MakeScrollInfo(fMaskV, 1, nTotal, v, GetDisplayRow(m_nTopRow)), TRUE);
         EnableBar(SB_VERT, nTotal >= v);
     }
     else
-    {
-        SetBarInfo(SB_HORZ, MakeScrollInfo(SIF_PAGE | SIF_DISABLENOSCROLL, 0, 0, nCols, 0), TRUE);
         SetBarInfo(SB_VERT, MakeScrollInfo(SIF_PAGE | SIF_DISABLENOSCROLL, 0, 0, v, 0), TRUE);
-    }
     RecalcGutter();
 }
 

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -169,6 +170,66 @@ BENCHMARK(BM_TypedCharacterShows_50000Rows)->Unit(benchmark::kMillisecond)->UseR
 
 void BM_TypedCharacterShows_12MB(benchmark::State& state) { TypeUntilShown(state, BigEditor()); }
 BENCHMARK(BM_TypedCharacterShows_12MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+// Rows of the same few words and commas, three quarters of the view wide, as an older generated file
+// may hold; and as many short declarations beside them.
+std::string WideRowsOfWords(int nRows, int nWidth)
+{
+    std::string strAll;
+    for (int nRow = 0; nRow < nRows; ++nRow)
+    {
+        std::string strRow = "previous generation, row " + std::to_string(nRow);
+        while (int(strRow.size()) < nWidth)
+            strRow = "previous generation, " + strRow;
+        strAll += strRow + "\r\n";
+    }
+    return strAll;
+}
+
+std::string Declarations(int nRows)
+{
+    std::string strAll;
+    for (int nRow = 0; nRow < nRows; ++nRow)
+        strAll += "int previous" + std::to_string(nRow) + ";\r\n";
+    return strAll;
+}
+
+// Loading the rows into a shown control, laying it out as a new editor frame does, until it is
+// painted and parsed.
+void OpenRows(benchmark::State& state, const std::function<std::string(int nCols)>& makeText)
+{
+    static CBenchEditor* pEditor = new CBenchEditor(std::string("int a;\r\n"));
+    CKTSyntaxEditCtrl& ctrl = pEditor->ctrl;
+    const std::string strText = makeText(ctrl.GetVisibleColumns());
+    CRect rc;
+    ctrl.GetWindowRect(&rc);
+    for (auto _ : state)
+    {
+        int nEnds = pEditor->parent.m_nParseEnds;
+        CMemFile file(reinterpret_cast<BYTE*>(const_cast<char*>(strText.data())), UINT(strText.size()));
+        ctrl.GetBuffer()->Load(&file, ".c");
+        ctrl.InvalidateRows();
+        ctrl.SetTopRow(1);
+        ctrl.RecalcScrollBars();
+        ctrl.SetCurrentPosition(1, 1, FALSE, TRUE);
+        ctrl.MoveWindow(0, 0, rc.Width(), rc.Height() - 1);
+        ctrl.MoveWindow(0, 0, rc.Width(), rc.Height());
+        ctrl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpUntil([&] { return pEditor->parent.m_nParseEnds != nEnds; }, 120000);
+    }
+    state.counters["rows"] = ctrl.GetRowCount();
+}
+
+void BM_OpenWideRowsOfWordsAndCommas(benchmark::State& state)
+{
+    OpenRows(state, [&](int nCols) { return WideRowsOfWords(int(state.range(0)), nCols * 3 / 4); });
+}
+BENCHMARK(BM_OpenWideRowsOfWordsAndCommas)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_OpenRowsOfDeclarations(benchmark::State& state)
+{
+    OpenRows(state, [&](int) { return Declarations(int(state.range(0))); });
+}
+BENCHMARK(BM_OpenRowsOfDeclarations)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 }  // namespace
 
 BENCHMARK_MAIN();

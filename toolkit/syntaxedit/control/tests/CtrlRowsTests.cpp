@@ -3,6 +3,7 @@
 
 #include "EditTestWindow.h"
 #include "KTSyntaxEditCollapsedMark.h"
+#include "MessageRecorder.h"
 #include "TestInput.h"
 
 #include <string>
@@ -78,6 +79,41 @@ TEST(CtrlRows, EnsureVisibleMovesTheScrollBarsItReports)
     ctrl.SetCurrentPosition(2, 1, FALSE, TRUE);
     EXPECT_EQ(ctrl.GetTopRow(), 2);
     EXPECT_EQ(BarInfo(ctrl, SB_VERT).nPos, 2);
+}
+
+// Rows longer than half the view but shorter than it: the bar's range holds half a screen more than the
+// rows, so it is needed by one count and not by another. It came and went on every resize, each time
+// resizing the view again, and opening such a file took half a minute.
+TEST(CtrlRows, TheHorizontalBarStaysPutForRowsWiderThanHalfTheView)
+{
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    const int nCols = ctrl.GetVisibleColumns();
+    std::string strRow, strText;
+    while (int(strRow.size()) < nCols * 3 / 4)
+        strRow += "previous generation, ";
+    strRow.resize(nCols * 3 / 4);
+    for (int i = 0; i < 300; ++i)
+        strText += strRow + "\r\n";
+    CMemFile file(reinterpret_cast<BYTE*>(&strText[0]), UINT(strText.size()));
+    window.Buffer()->Load(&file, ".c");
+    ctrl.RecalcScrollBars();
+    CRect rcShown;
+    ctrl.GetClientRect(&rcShown);
+
+    CMessageRecorder sizes({ctrl.GetSafeHwnd()}, {WM_SIZE});
+    ctrl.Scroll(0, 1);
+    CRect rcScrolled;
+    ctrl.GetClientRect(&rcScrolled);
+    EXPECT_EQ(rcScrolled, rcShown);
+    EXPECT_TRUE(ctrl.GetStyle() & WS_HSCROLL);
+    EXPECT_EQ(BarInfo(ctrl, SB_HORZ).nMax, int(strRow.size()) + ctrl.GetVisibleColumns() / 2);
+
+    CRect rcWindow;
+    ctrl.GetWindowRect(&rcWindow);
+    ctrl.SetWindowPos(NULL, 0, 0, rcWindow.Width(), rcWindow.Height() - 20, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(sizes.Messages().size(), 1u);
+    EXPECT_TRUE(ctrl.GetStyle() & WS_HSCROLL);
 }
 
 TEST(CtrlRows, TheMouseWheelScrollsFourRowsPerNotch)
