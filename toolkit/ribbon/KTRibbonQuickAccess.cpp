@@ -53,7 +53,8 @@ CKTControl* CKTRibbonQuickAccessControls::AddQuickAccess(CKTSmartPtr<CKTControl>
     m_controls.push_back(pControl);
     const int nBefore = GetCount() - 1 + (m_pRibbon->GetSystemButton() ? 1 : 0);
     m_pRibbon->GetControls()->InsertAt(pControl, nBefore);
-    m_pRibbon->OnRecalcLayout();
+    if (m_pRibbon->GetSafeHwnd())
+        m_pRibbon->OnRecalcLayout();
     return pControl;
 }
 
@@ -65,7 +66,8 @@ void CKTRibbonQuickAccessControls::RemoveQuickAccess(CKTControl* pControl)
     m_controls.erase(std::find_if(m_controls.begin(), m_controls.end(),
                                   [pControl](const CKTSmartPtr<CKTControl>& p) { return p == pControl; }));
     m_pRibbon->GetControls()->Remove(pControl);
-    m_pRibbon->OnRecalcLayout();
+    if (m_pRibbon->GetSafeHwnd())
+        m_pRibbon->OnRecalcLayout();
 }
 
 void CKTRibbonQuickAccessControls::RemoveAllQuickAccess()

@@ -1,0 +1,150 @@
+// RibbonSystemMenuTests.cpp: the system button and its menu: the recent files of the application, the bottom row
+// placed from the right edge, a pick running its command, Esc closing it, a double click closing the frame.
+#include "KTControls.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonSystemButton.h"
+#include "MessagePump.h"
+#include "RibbonInputFrame.h"
+#include "TestInput.h"
+
+#include <afxadv.h>
+#include <gtest/gtest.h>
+
+namespace
+{
+// A bottom-row button of a fixed width.
+class CFixedButton : public CKTRibbonControlSystemPopupBarButton
+{
+public:
+    explicit CFixedButton(int nWidth) : m_nFixed(nWidth) {}
+    CSize GetSize(CDC*) override { return CSize(m_nFixed, 22); }
+
+private:
+    int m_nFixed;
+};
+
+CKTSmartPtr<CKTRibbonSystemPopupBar> MakeMenu(CKTRibbonBar* pBar, int nItemWidth)
+{
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    CKTControl* pItem = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250);
+    pItem->SetCaption("&New");
+    pItem->SetWidth(nItemWidth);
+    for (int nWidth : {50, 40, 60})
+        pMenu->GetControls()->Add(KTMakeCounted<CFixedButton>(nWidth), 260 + nWidth);
+    return pMenu;
+}
+
+// The application's recent files while it lives.
+class CRecentFiles
+{
+public:
+    explicit CRecentFiles(std::vector<const char*> paths)
+    {
+        m_pOld = m_pApp->m_pRecentFileList;
+        m_pApp->m_pRecentFileList = new CRecentFileList(0, "Ribbon Tests", "File%d", 4);
+        for (auto it = paths.rbegin(); it != paths.rend(); ++it)
+            m_pApp->m_pRecentFileList->Add(*it);
+    }
+    ~CRecentFiles()
+    {
+        delete m_pApp->m_pRecentFileList;
+        m_pApp->m_pRecentFileList = m_pOld;
+    }
+
+private:
+    CWinApp* m_pApp = AfxGetApp();
+    CRecentFileList* m_pOld;
+};
+}  // namespace
+
+TEST(RibbonSystemMenu, BottomRowButtonsStandFromTheRightEdgeLeftwards)
+{
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 300 - 12);
+    const CSize sz = pMenu->CalcDynamicLayout(0, 0);
+    ASSERT_EQ(300, sz.cx);
+    std::vector<CRect> rects;
+    for (int i = 1; i <= 3; i++)
+        rects.push_back(pMenu->GetControl(i)->GetRect());
+    EXPECT_EQ((std::vector<CRect>{CRect(133, sz.cy - 25, 183, sz.cy - 3), CRect(189, sz.cy - 25, 229, sz.cy - 3),
+                                  CRect(235, sz.cy - 25, 295, sz.cy - 3)}),
+              rects);
+
+    // Without them the menu is a popup bar with its own borders.
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pPlain = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pPlain->SetCommandBars(frame.GetCommandBars());
+    pPlain->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250);
+    EXPECT_EQ(CSize(6 + 300 + 6, 18 + 21 + 29), pPlain->CalcDynamicLayout(0, 0));
+}
+
+TEST(RibbonSystemMenu, DISABLED_AClickShowsTheRecentFilesAndAPickRunsIt)
+{
+    CRecentFiles recent({"C:\\work\\alpha.kst", "C:\\work\\beta.kst"});
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pCaption = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemRecentFileList>(), 0, NULL, 1);
+    pCaption->SetCaption("Recent Documents");
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    EXPECT_EQ(0, pButton->GetIndex());
+    EXPECT_EQ(pBar->GetQuickAccessHeight() + pBar->GetTabsHeight() - 3, pButton->GetRect().Width());
+    EXPECT_LE(pButton->GetRect().right, pBar->GetControlTab()->GetRect().left) << "the tabs start after it";
+
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    // The caption starts the second column; the files follow it, numbered.
+    ASSERT_EQ(2 + 3 + 2, pMenu->GetControlCount());
+    CKTControl* pFirst = pMenu->GetControl(2);
+    EXPECT_EQ(0xE110, pFirst->GetID());
+    EXPECT_EQ("&1 alpha.kst", pFirst->GetCaption());
+    EXPECT_EQ("C:\\work\\alpha.kst", pFirst->GetParameter());
+    EXPECT_EQ("&2 beta.kst", pMenu->GetControl(3)->GetCaption());
+    EXPECT_GT(pCaption->GetRect().left, pMenu->GetControl(0)->GetRect().left);
+    EXPECT_EQ(pCaption->GetRect().left, pFirst->GetRect().left);
+    EXPECT_EQ(CSize(300, 21), pFirst->GetRect().Size());
+    CRect rcButton = pButton->GetRect(), rcMenu;
+    pBar->ClientToScreen(&rcButton);
+    pMenu->GetWindowRect(rcMenu);
+    EXPECT_EQ(rcButton.bottom - 18, rcMenu.top) << "over the large button's lower part";
+
+    CTestInput menuInput(pMenu->GetSafeHwnd());
+    ASSERT_TRUE(menuInput.Click(pMenu->GetControl(3)->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.m_commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{0xE111}), frame.m_commands);
+    EXPECT_FALSE(pMenu->IsVisible());
+
+    // Opened again, Esc closes it and runs nothing.
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    EXPECT_EQ(2 + 3 + 2, pMenu->GetControlCount()) << "the files are listed once";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
+    EXPECT_EQ(1u, frame.m_commands.size());
+}
+
+TEST(RibbonSystemMenu, DISABLED_WithoutRecentFilesTheListAddsNothing)
+{
+    CRecentFiles recent({});
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 120);
+    pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemRecentFileList>(), 0);
+    pMenu->CalcDynamicLayout(0, 0);
+    EXPECT_EQ(5, pMenu->GetControlCount());
+}
+
+TEST(RibbonSystemMenu, DISABLED_ADoubleClickOnTheButtonClosesTheFrame)
+{
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 120);
+    CKTControl* pButton = frame.GetRibbon()->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(frame.GetRibbon()->GetSafeHwnd());
+    ASSERT_TRUE(input.DoubleClick(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd() || !frame.m_sysCommands.empty(); }));
+    ASSERT_FALSE(frame.m_sysCommands.empty());
+    EXPECT_EQ((UINT)SC_CLOSE, frame.m_sysCommands.back());
+}
