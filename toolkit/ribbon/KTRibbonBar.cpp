@@ -7,18 +7,31 @@
 #include "KTPaintManager.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CKTRibbonBar, CKTMenuBar)
 
 BEGIN_MESSAGE_MAP(CKTRibbonBar, CKTMenuBar)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+ON_MESSAGE(KTWM_CONTROLNOTIFY, OnControlNotify)
+ON_COMMAND_RANGE(KT_ID_RIBBON_QUICKACCESSBELOW, KT_ID_RIBBON_QUICKACCESSABOVE, OnQuickAccessPosition)
+ON_WM_RBUTTONDOWN()
+ON_WM_RBUTTONUP()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CKTRibbonBar::CKTRibbonBar() : m_scroller(this)
+CKTRibbonBar::CKTRibbonBar() : m_scroller(this), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
 {
     m_nBarType = ktBarTypeRibbon;
     m_dwFlags = 0x440;
+    m_pQuickAccessPopup =
+        m_pControls->Add(KTMakeCounted<CKTRibbonBarControlQuickAccessPopup>(), KT_ID_RIBBON_QUICKACCESSPOPUP);
+    m_pQuickAccessMore = m_pControls->Add(KTMakeCounted<CKTRibbonQuickAccessMore>(), KT_ID_RIBBON_QUICKACCESSMORE);
     CKTSmartPtr<CKTControl> pTab = KTMakeCounted<CKTRibbonControlTab>();
     m_pControlTab = static_cast<CKTRibbonControlTab*>(m_pControls->Add(pTab, KT_ID_RIBBONCONTROLTAB));
     EnableDoubleBuffer();
@@ -31,6 +44,7 @@ CKTRibbonBar::~CKTRibbonBar()
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
+    m_pQuickAccess->RemoveAllQuickAccess();
     m_pControls->RemoveAll();
 }
 
@@ -39,6 +53,7 @@ void CKTRibbonBar::OnRemoved()
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
+    m_pQuickAccess->RemoveAllQuickAccess();
     CKTMenuBar::OnRemoved();
 }
 
@@ -101,7 +116,20 @@ int CKTRibbonBar::CalcGroupHeight() const
 
 int CKTRibbonBar::GetCaptionHeight() const
 {
-    return m_bCaptionVisible ? GetRibbonPainter()->GetRibbonCaptionHeight() : 0;
+    if (!m_bCaptionVisible)
+        return 0;
+    const int nCaption = GetRibbonPainter()->GetRibbonCaptionHeight();
+    if (!m_bQuickAccessVisible || m_bQuickAccessBelow)
+        return nCaption;
+    return std::max(nCaption, std::max(m_nQuickAccessHeight, GetTabsHeight() - 2));
+}
+
+CSize CKTRibbonBar::GetButtonSize() const
+{
+    if (m_szButtons != CSize(0, 0))
+        return m_szButtons;
+    const int nSide = std::max(22, GetPaintManager()->GetControlHeight());
+    return CSize(nSide, nSide);
 }
 
 void CKTRibbonBar::SetCaptionVisible(BOOL bVisible)
@@ -147,8 +175,11 @@ CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
     m_bShown = nLength >= m_nMinWidth && bFrameWide;
     if (!m_bShown)
         return CSize(nLength, 0);
+    MeasureQuickAccess();
     int nHeight = GetCaptionHeight() + GetTabsHeight() + GetGroupsHeight();
-    if (!IsGroupsVisible())
+    if (m_bQuickAccessBelow)
+        nHeight += m_nQuickAccessHeight + 1;
+    else if (!IsGroupsVisible())
         nHeight += 2;
     if (!(dwMode & LM_COMMIT))
         return CSize(nLength, nHeight);
@@ -174,10 +205,11 @@ void CKTRibbonBar::Layout(int nWidth, int)
         m_rcTabRow.OffsetRect(0, nCaption);
         m_rcGroups.OffsetRect(0, nCaption);
     }
+    const int xTabRow = LayoutQuickAccess(nWidth, LayoutSystemButton());
     if (!m_pControlTab)
         return;
     m_pControlTab->SetHideFlags(m_bTabsVisible ? 0 : ktHideGeneric);
-    CRect rcTabs = m_rcTabRow;
+    CRect rcTabs(xTabRow, m_rcTabRow.top, m_rcTabRow.right, m_rcTabRow.bottom);
     if (rcTabs.Width() < 6)
         rcTabs.SetRectEmpty();
     m_pControlTab->SetRect(rcTabs);

@@ -9,7 +9,9 @@
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
 
+class CKTPopupBar;
 class CKTRibbonControlTab;
+class CKTRibbonQuickAccessControls;
 
 // What the tab row tells its site about a tab change.
 struct KT_NMRIBBONTAB : KT_NMCONTROL
@@ -22,7 +24,8 @@ class CKTRibbonTab;
 const int KT_ID_RIBBONCONTROLTAB = 9604;
 
 // Hide flags the ribbon sets on controls, beside those of every bar.
-const DWORD KT_HIDE_RIBBONTAB = 0x80;  // a control of another tab's group, or of a minimised ribbon
+const DWORD KT_HIDE_RIBBONTAB = 0x80;           // a control of another tab's group, or of a minimised ribbon
+const DWORD KT_HIDE_RIBBONNOROOM = ktHideWrap;  // a quick access control or system button without room
 
 class CKTRibbonBar : public CKTMenuBar
 {
@@ -77,12 +80,64 @@ public:
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void OnRemoved() override;
     BOOL IsRibbonBar() const override { return TRUE; }
+    CSize GetButtonSize() const override;
+
+    // Quick access toolbar (KTRibbonBarQuickAccess.cpp).
+    CKTRibbonQuickAccessControls* GetQuickAccessControls() const { return m_pQuickAccess; }
+    CKTControl* GetQuickAccessPopup() const { return m_pQuickAccessPopup; }
+    CKTControl* GetQuickAccessMore() const { return m_pQuickAccessMore; }
+    BOOL IsQuickAccessBelowRibbon() const { return m_bQuickAccessBelow; }
+    void SetQuickAccessBelow(BOOL bBelow);
+    BOOL IsQuickAccessVisible() const { return m_bQuickAccessVisible; }
+    void SetQuickAccessVisible(BOOL bVisible);
+    void SetAllowQuickAccessDuplicates(BOOL bAllow) { m_bAllowQuickAccessDuplicates = bAllow; }
+    int GetQuickAccessHeight() const { return m_nQuickAccessHeight; }
+    CRect GetQuickAccessRect() const { return m_rcQuickAccess; }
+    virtual BOOL IsAllowQuickAccessControl(CKTControl* pControl) const;
+    // A clone of the control at the end of the quick access toolbar.
+    CKTControl* AddToQuickAccess(CKTControl* pControl);
+    // Menu 9601 for the drop-down, 9602 for any other control; NULL when there is none.
+    virtual CKTSmartPtr<CKTPopupBar> CreateControlContextMenu(CKTControl* pControl);
+    // Clones of the controls that found no room, and the drop-down.
+    virtual CKTSmartPtr<CKTCommandBar> CreateMoreQuickAccessPopup();
+    // Runs the control's context menu at a client point.
+    void ShowContextMenu(CPoint pt, CKTControl* pControl);
+    // The saved quick access controls and positions; a damaged state is refused whole.
+    void DoPropExchange(CKTPropExchange* pPX) override;
+
+    // System button (KTRibbonSystemButton.cpp): a popup control at the front, opening its popup bar.
+    CKTControl* GetSystemButton() const { return m_pSystemButton; }
+    CKTControl* AddSystemButton(LPCSTR lpszCaption, CKTCommandBar* pSystemMenu);
+
+    // Input (KTRibbonBarInput.cpp).
+    // The frame's hit code for a point of the caption strip, 0 where the ribbon answers itself.
+    int HitTestCaption(CPoint pt) const;
+    void SelectAdjacentTab(BOOL bNext);
+    void EnsureControlVisible(CKTControl* pControl);
+    void CreateKeyboardTips() override;
+    void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip) override;
+    // The tips of the controls of the tab's groups.
+    void CreateGroupKeyboardTips(CKTRibbonTab* pTab);
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
 protected:
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnQuickAccessPosition(UINT nId);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void MeasureQuickAccess();
+    // Places the toolbar; gives where the tab row starts.
+    int LayoutQuickAccess(int nWidth, int xTabRow);
+    // Places the system button; gives where the tab row starts.
+    int LayoutSystemButton();
+    BOOL LoadQuickAccess(CKTPropExchange* pPX);
+    BOOL IsOnCaption(CPoint pt) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);
@@ -102,4 +157,15 @@ private:
     int m_nFixedGroupHeight = 0;                // 0 computes it
     CKTRibbonControlTab* m_pControlTab = NULL;  // one of the bar's controls
     mutable CKTRibbonPlainPainter m_plainPainter;
+
+    CKTSmartPtr<CKTRibbonQuickAccessControls> m_pQuickAccess;
+    CKTControl* m_pQuickAccessPopup = NULL;     // one of the bar's controls
+    CKTControl* m_pQuickAccessMore = NULL;      // one of the bar's controls
+    CKTControl* m_pSystemButton = NULL;         // one of the bar's controls, when added
+    CKTSmartPtr<CKTControl> m_pContextControl;  // the control whose context menu is open
+    CRect m_rcQuickAccess;
+    BOOL m_bQuickAccessBelow = FALSE;
+    BOOL m_bQuickAccessVisible = TRUE;
+    BOOL m_bAllowQuickAccessDuplicates = FALSE;
+    int m_nQuickAccessHeight = 0;
 };

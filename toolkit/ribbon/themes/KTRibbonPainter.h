@@ -33,6 +33,9 @@ public:
     // The group's frame and caption; its controls draw themselves over it.
     virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
     virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
+    // The quick access toolbar's drop-down, or its "more" button.
+    virtual void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) = 0;
+    virtual void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) = 0;
 };
 
 // Lays the ribbon out by the current paint manager's font and draws it in system colours.
@@ -51,6 +54,8 @@ public:
     void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
+    void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
+    void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
 
 private:
     int GetFontHeight() const;

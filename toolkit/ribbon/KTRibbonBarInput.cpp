@@ -1,0 +1,296 @@
+// KTRibbonBarInput.cpp: the ribbon's answers to the mouse, the wheel and the keyboard tips: its caption strip, its
+// context menus, tab switching, and bringing a control into view.
+#include "KTRibbonBar.h"
+
+#include "KTCommandBarKeyboardTip.h"
+#include "KTCommandBars.h"
+#include "KTControlAction.h"
+#include "KTControls.h"
+#include "KTKeyboardHookManager.h"
+#include "KTMouseHookManager.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonGroup.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonTab.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace
+{
+const int KT_MAX_QUICKACCESS_TIPS = 18;
+const int KT_ENSURE_VISIBLE_MARGIN = 12;   // room kept beside a control scrolled into view
+const int KT_CAPTION_SIZE_EDGE = 5;        // the top edge of the caption that sizes the frame
+const UINT KT_WM_POPUPSYSTEMMENU = 0x313;  // the frame opens its system menu at a screen point
+
+// The frame's system menu leaves the command on.
+BOOL IsSysCommandAllowed(CWnd* pFrame, UINT nCommand)
+{
+    HMENU hMenu = ::GetSystemMenu(pFrame->GetSafeHwnd(), FALSE);
+    if (!hMenu)
+        return TRUE;
+    const UINT nState = ::GetMenuState(hMenu, nCommand, MF_BYCOMMAND);
+    return nState == (UINT)-1 || !(nState & (MF_GRAYED | MF_DISABLED));
+}
+}  // namespace
+
+BOOL CKTRibbonBar::IsOnCaption(CPoint pt) const { return HitTestCaption(pt) == HTCAPTION; }
+
+int CKTRibbonBar::HitTestCaption(CPoint pt) const
+{
+    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt))
+        return 0;
+    CFrameWnd* pFrame = GetFrameSite();
+    const DWORD dwStyle = pFrame && pFrame->GetSafeHwnd() ? pFrame->GetStyle() : 0;
+    if (pt.y >= m_rcCaption.top + KT_CAPTION_SIZE_EDGE || !(dwStyle & WS_THICKFRAME))
+        return HTCAPTION;
+    return (dwStyle & WS_MAXIMIZE) ? HTCAPTION : HTTOP;
+}
+
+void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    const int nHit = HitTestCaption(point);
+    CFrameWnd* pFrame = GetFrameSite();
+    if (!nHit || !pFrame)
+    {
+        CKTMenuBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    UpdateWindow();
+    if (pFrame->GetStyle() & WS_MAXIMIZE)
+        return;
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (nHit == HTCAPTION)
+        pFrame->PostMessage(WM_SYSCOMMAND, SC_MOVE | HTCAPTION, MAKELPARAM(ptScreen.x, ptScreen.y));
+    else if (nHit >= HTLEFT && nHit <= HTBOTTOMRIGHT && IsSysCommandAllowed(pFrame, SC_SIZE))
+        pFrame->PostMessage(WM_SYSCOMMAND, SC_SIZE + nHit - HTLEFT + 1, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+
+void CKTRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CFrameWnd* pFrame = GetFrameSite();
+    if (!IsOnCaption(point) || !pFrame)
+    {
+        CKTMenuBar::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    const DWORD dwStyle = pFrame->GetStyle();
+    const LPARAM lPoint = MAKELPARAM(ptScreen.x, ptScreen.y);
+    if (dwStyle & (WS_MINIMIZE | WS_MAXIMIZE))
+        pFrame->PostMessage(WM_SYSCOMMAND, SC_RESTORE | HTCAPTION, lPoint);
+    else if ((dwStyle & WS_MAXIMIZEBOX) && IsSysCommandAllowed(pFrame, SC_MAXIMIZE))
+        pFrame->PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, lPoint);
+}
+
+void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
+{
+    if (IsCustomizeMode())
+    {
+        Default();
+        return;
+    }
+    SetTrackingMode(0);
+    SetSelected(-1);
+    if (HitTestCaption(point))
+        return;
+    if (CKTControl* pControl = m_pControls->HitTest(point))
+        ShowContextMenu(point, pControl);
+}
+
+void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    if (!IsOnCaption(point))
+    {
+        // A control's menu came with the press.
+        if (!m_pControls->HitTest(point))
+            CKTMenuBar::OnRButtonUp(nFlags, point);
+        return;
+    }
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (CFrameWnd* pFrame = GetFrameSite())
+        pFrame->SendMessage(KT_WM_POPUPSYSTEMMENU, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
+}
+
+void CKTRibbonBar::SelectAdjacentTab(BOOL bNext)
+{
+    if (m_pControlTab && GetSafeHwnd())
+        m_pControlTab->PerformKeyDown(GetSafeHwnd(), bNext ? VK_RIGHT : VK_LEFT);
+}
+
+int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult)
+{
+    if (!hWnd || !GetSafeHwnd() || !IsWindowVisible())
+        return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
+    if (nMessage == WM_MOUSEWHEEL)
+    {
+        // Over the tab row, or while the ribbon holds the keyboard, the wheel moves between tabs.
+        CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        ScreenToClient(&pt);
+        CKTMouseHookManager* pMouse = GetCommandBars() ? GetCommandBars()->GetMouseManager() : NULL;
+        const BOOL bPopup = pMouse && pMouse->GetTopTrackedBar() && pMouse->GetTopTrackedBar() != this;
+        if (bPopup || (!m_nTrackingMode && !m_rcTabRow.PtInRect(pt)))
+            return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
+        SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
+        lResult = 0;
+        return ktHookHandled;
+    }
+    if (nMessage == WM_CONTEXTMENU && m_nTrackingMode)
+    {
+        CKTControl* pSelected = GetControl(m_nSelected);
+        if (lParam == (LPARAM)-1 && pSelected)
+            ShowContextMenu(pSelected->GetRect().TopLeft(), pSelected);
+        lResult = TRUE;
+        return ktHookHandled;
+    }
+    return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
+}
+
+void CKTRibbonBar::CreateKeyboardTips()
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    if (pCommandBars->GetKeyboardTipsLevel() > 1)
+    {
+        CreateGroupKeyboardTips(GetSelectedTab());
+        return;
+    }
+    int nQuick = 0;
+    for (int i = 0; i < m_pQuickAccess->GetCount() && nQuick < KT_MAX_QUICKACCESS_TIPS; i++)
+    {
+        CKTControl* pControl = m_pQuickAccess->GetAt(i);
+        if (!pControl->IsVisible())
+            continue;
+        nQuick++;
+        CString strTip;
+        strTip.Format(nQuick <= 9 ? "%i" : "0%i", nQuick <= 9 ? nQuick : nQuick - 9);
+        const CRect rc = pControl->GetRect();
+        auto pTip =
+            std::make_unique<CKTCommandBarKeyboardTip>(pCommandBars, pControl, strTip, rc.CenterPoint().x,
+                                                       rc.bottom - 11, ktTipAlignCenterHorz, pControl->IsEnabled());
+        pTip->SetTipText(strTip);
+        pCommandBars->AddKeyboardTip(std::move(pTip));
+    }
+    for (int i = 0; m_pControlTab && m_bTabsVisible && i < m_pControlTab->GetItemCount(); i++)
+    {
+        CKTRibbonTab* pTab = m_pControlTab->GetTab(i);
+        if (!pTab->IsVisible() || !pTab->IsEnabled() || pTab->GetCaption().IsEmpty())
+            continue;
+        const CRect rc = pTab->GetRect();
+        pCommandBars->AddKeyboardTip(std::make_unique<CKTCommandBarKeyboardTip>(
+            pCommandBars, pTab, pTab->GetCaption(), rc.CenterPoint().x, rc.bottom - 9, ktTipAlignCenterHorz, TRUE));
+    }
+    if (m_pSystemButton && m_pSystemButton->IsVisible())
+    {
+        const CPoint c = m_pSystemButton->GetRect().CenterPoint();
+        pCommandBars->AddKeyboardTip(std::make_unique<CKTCommandBarKeyboardTip>(
+            pCommandBars, m_pSystemButton, m_pSystemButton->GetCaption(), c.x, c.y,
+            ktTipAlignCenterHorz | ktTipAlignCenterVert, m_pSystemButton->IsEnabled()));
+    }
+}
+
+void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pTab || !pCommandBars)
+        return;
+    for (int g = 0; g < pTab->GetGroups()->GetCount(); g++)
+    {
+        CKTRibbonGroup* pGroup = pTab->GetGroups()->GetAt(g);
+        if (!pGroup->IsVisible())
+            continue;
+        const CRect rcGroup = pGroup->GetRect();
+        const int nCaption = GetRibbonPainter()->GetGroupCaptionHeight();
+        const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - nCaption;
+        const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
+        for (int i = 0; i < pGroup->GetCount(); i++)
+        {
+            CKTControl* pControl = pGroup->GetAt(i);
+            CRect rc = pControl->GetRect(), rcInside;
+            if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, m_rcGroups) ||
+                rcInside != rc)
+                continue;
+            CPoint pt(rc.left + 11, nClientTop + 2);
+            DWORD dwAlign = ktTipAlignCenterVert;
+            if (rc.top >= nClientBottom)
+            {
+                pt = CPoint(rc.CenterPoint().x, rcGroup.bottom - 6);
+                dwAlign = ktTipAlignCenterHorz;
+            }
+            else if (pControl->GetStyle() == ktButtonIconAndCaptionBelow && rc.Height() > rcGroup.Height() / 2)
+            {
+                pt = rc.CenterPoint();
+                dwAlign = ktTipAlignCenterHorz | ktTipAlignCenterVert;
+            }
+            else if (pControl->GetType() == ktControlGallery)
+            {
+                pt = CPoint(rc.right, rc.CenterPoint().y);
+                dwAlign = ktTipAlignCenterHorz | ktTipAlignCenterVert;
+            }
+            else if (rc.CenterPoint().y - nClientTop >= 2 * nThird)
+                pt.y = nClientBottom;
+            else if (rc.CenterPoint().y - nClientTop >= nThird)
+                pt.y = nClientTop + (nClientBottom - nClientTop) / 2;
+            auto pTip = std::make_unique<CKTCommandBarKeyboardTip>(pCommandBars, pControl, pControl->GetCaption(), pt.x,
+                                                                   pt.y, dwAlign, TRUE);
+            if (CKTControlAction* pAction = pControl->GetAction())
+                if (!pAction->GetKeyboardTip().IsEmpty())
+                    pTip->SetTipText(pAction->GetKeyboardTip());
+            pCommandBars->AddKeyboardTip(std::move(pTip));
+        }
+    }
+}
+
+void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
+{
+    CKTRibbonTab* pTab = dynamic_cast<CKTRibbonTab*>(pTip->GetTarget());
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pTab || !pCommandBars || !m_pControlTab)
+    {
+        CKTMenuBar::OnKeyboardTip(pTip);
+        return;
+    }
+    CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    m_pControlTab->SetSelectedItem(pTab);
+    SetTrackingMode(1, FALSE, TRUE);
+    SetSelected(m_pControlTab->GetIndex(), 2);
+    if (!m_bMinimized)
+        pCommandBars->ShowKeyboardTips(this, 2);
+}
+
+void CKTRibbonBar::EnsureControlVisible(CKTControl* pControl)
+{
+    CKTRibbonGroup* pGroup = pControl ? pControl->GetRibbonGroup() : NULL;
+    if (!pGroup || !m_pControlTab)
+        return;
+    if (pGroup->GetRibbonTab() != GetSelectedTab())
+    {
+        m_pControlTab->SetSelectedItem(pGroup->GetRibbonTab());
+        OnRecalcLayout();
+    }
+    CKTControl* pLeft = m_scroller.GetScrollButton(TRUE);
+    CKTControl* pRight = m_scroller.GetScrollButton(FALSE);
+    if (!pLeft->IsVisible() && !pRight->IsVisible())
+        return;
+    const CRect rc = pControl->GetRect();
+    int nOffset = m_scroller.GetOffset();
+    if (rc.left < m_rcGroups.left + KT_ENSURE_VISIBLE_MARGIN)
+        nOffset -= m_rcGroups.left + KT_ENSURE_VISIBLE_MARGIN - rc.left;
+    else if (rc.right > m_rcGroups.right - KT_ENSURE_VISIBLE_MARGIN)
+        nOffset += rc.right - (m_rcGroups.right - KT_ENSURE_VISIBLE_MARGIN);
+    nOffset = std::max(0, nOffset);
+    if (nOffset == m_scroller.GetOffset())
+        return;
+    m_scroller.SetOffset(nOffset);
+    OnRecalcLayout();
+}

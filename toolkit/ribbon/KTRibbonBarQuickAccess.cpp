@@ -1,0 +1,237 @@
+// KTRibbonBarQuickAccess.cpp: the ribbon's quick access toolbar: its place, the context menus that add and remove
+// controls, and the commands of those menus.
+#include "KTRibbonBar.h"
+
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
+#include "KTPaintManager.h"
+#include "KTPopupBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonRes.h"
+
+#include <algorithm>
+
+namespace
+{
+void ShowEntry(CKTPopupBar* pPopup, int nId, BOOL bVisible)
+{
+    if (CKTControl* pEntry = pPopup->GetControls()->FindControl(nId))
+        pEntry->SetVisible(bVisible);
+}
+
+BOOL HasVisibleControl(CKTCommandBar* pBar)
+{
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+        if (pBar->GetControl(i)->IsVisible())
+            return TRUE;
+    return FALSE;
+}
+}  // namespace
+
+void CKTRibbonBar::SetQuickAccessBelow(BOOL bBelow)
+{
+    m_bQuickAccessBelow = bBelow;
+    OnRecalcLayout();
+}
+
+void CKTRibbonBar::SetQuickAccessVisible(BOOL bVisible)
+{
+    m_bQuickAccessVisible = bVisible;
+    OnRecalcLayout();
+}
+
+void CKTRibbonBar::MeasureQuickAccess()
+{
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, GetPaintManager()->GetRegularFont());
+    int nHeight = GetButtonSize().cy + 4;
+    for (int i = 0; i < m_pQuickAccess->GetCount(); i++)
+    {
+        CKTControl* pControl = m_pQuickAccess->GetAt(i);
+        if (pControl->IsVisible(KT_HIDE_RIBBONNOROOM))
+            nHeight = std::max(nHeight, (int)pControl->GetSize(&dc).cy + 4);
+    }
+    m_nQuickAccessHeight = nHeight;
+}
+
+int CKTRibbonBar::LayoutQuickAccess(int nWidth, int xTabRow)
+{
+    const BOOL bCaption = IsCaptionVisible();
+    const int nQuick = m_nQuickAccessHeight, nTabs = GetTabsHeight();
+    if (m_bQuickAccessBelow)
+        m_rcQuickAccess.SetRect(0, m_rcGroups.bottom, nWidth, m_rcGroups.bottom + nQuick);
+    else
+        m_rcQuickAccess.SetRect(nQuick + nTabs, -2, bCaption ? m_rcCaption.right : nWidth, nQuick - 3);
+    // Without a caption strip the toolbar takes the tab row's left end.
+    const BOOL bInTabRow = m_bQuickAccessVisible && !m_bQuickAccessBelow && !bCaption;
+    if (bInTabRow)
+        m_rcQuickAccess.SetRect(xTabRow + 5, m_rcTabRow.top, nWidth, m_rcTabRow.bottom);
+    int x = m_rcQuickAccess.left + (m_bQuickAccessBelow ? 2 : 0);
+    const int nLimit = m_bQuickAccessBelow ? nWidth - 15 : nWidth - 3 * GetCaptionHeight();
+    const BOOL bNowhere = !bCaption && !m_bTabsVisible;
+
+    std::vector<CKTControl*> controls;
+    for (int i = 0; i < m_pQuickAccess->GetCount(); i++)
+        controls.push_back(m_pQuickAccess->GetAt(i));
+    controls.push_back(m_pQuickAccessPopup);
+    controls.push_back(m_pQuickAccessMore);
+    m_pQuickAccessMore->SetHideFlag(ktHideGeneric, TRUE);
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, GetPaintManager()->GetRegularFont());
+    BOOL bFull = FALSE;
+    int nPlaced = 0;
+    for (CKTControl* pControl : controls)
+    {
+        const BOOL bEnd = pControl == m_pQuickAccessPopup || pControl == m_pQuickAccessMore;
+        pControl->SetHideFlag(KT_HIDE_RIBBONNOROOM,
+                              !m_bQuickAccessVisible || (bFull && pControl != m_pQuickAccessMore) || bNowhere);
+        if (!pControl->IsVisible())
+            continue;
+        const CSize sz = pControl->GetSize(&dc);
+        if (pControl == m_pQuickAccessPopup && nPlaced > 0 && !bInTabRow)
+            x += 12;
+        const int y = m_rcQuickAccess.top + (m_rcQuickAccess.Height() - sz.cy + 1) / 2 +
+                      (!bEnd && !bInTabRow && !m_bQuickAccessBelow ? 2 : 0);
+        if (!bEnd && x + sz.cx > nLimit)
+        {
+            pControl->SetHideFlag(KT_HIDE_RIBBONNOROOM, TRUE);
+            m_pQuickAccessMore->SetHideFlag(ktHideGeneric, FALSE);
+            bFull = TRUE;
+            continue;
+        }
+        pControl->SetRect(CRect(CPoint(x, y), sz));
+        pControl->SetRowRect(m_rcQuickAccess);
+        if (!bEnd || bInTabRow)
+            x += sz.cx;
+        nPlaced += bEnd ? 0 : 1;
+    }
+    if (!m_bQuickAccessBelow)
+        m_rcQuickAccess.right = x;
+    return bInTabRow ? x : xTabRow;
+}
+
+BOOL CKTRibbonBar::IsAllowQuickAccessControl(CKTControl* pControl) const
+{
+    if (!pControl)
+        return FALSE;
+    if (!m_bAllowQuickAccessDuplicates && m_pQuickAccess->FindDuplicate(pControl))
+        return FALSE;
+    return !(pControl->GetFlags() & ktFlagNoMovable);
+}
+
+CKTControl* CKTRibbonBar::AddToQuickAccess(CKTControl* pControl)
+{
+    CKTSmartPtr<CKTControl> pClone = CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(TRUE));
+    pClone->SetRibbonGroup(NULL);
+    pClone->SetBeginGroup(FALSE);
+    pClone->SetHideFlags(0);
+    pClone->SetStyle(pControl->GetType() == ktControlGallery ? ktButtonIcon : ktButtonAutomatic);
+    return m_pQuickAccess->AddQuickAccess(pClone);
+}
+
+CKTSmartPtr<CKTPopupBar> CKTRibbonBar::CreateControlContextMenu(CKTControl* pControl)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pControl || !pCommandBars)
+        return NULL;
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(pCommandBars);
+    CWnd* pSite = GetSite();
+    if (!m_bQuickAccessVisible)
+    {
+        // The toolbar is away: the bars' ordinary menu.
+        pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);
+        if (pSite && pSite->GetSafeHwnd())
+            pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, (WPARAM)this, (LPARAM)pPopup.GetInterface());
+        return pPopup;
+    }
+    const UINT nMenu =
+        pControl->GetID() == KT_ID_RIBBON_QUICKACCESSPOPUP ? KT_IDR_RIBBON_QUICKACCESS : KT_IDR_RIBBON_CONTROLCONTEXT;
+    CMenu menu;
+    if (!menu.LoadMenu(nMenu) || !pPopup->LoadMenu(menu.GetSubMenu(0)))
+        return NULL;
+    pPopup->SetCommandOwner(this);
+    for (int i = 0; i < pPopup->GetControlCount(); i++)
+        pPopup->GetControl(i)->SetFlags(pPopup->GetControl(i)->GetFlags() | ktFlagManualUpdate);
+    const BOOL bQuick = m_pQuickAccess->Contains(pControl);
+    const BOOL bFixed = (pControl->GetFlags() & ktFlagNoMovable) != 0;
+    ShowEntry(pPopup, KT_ID_RIBBON_REMOVEQUICKACCESS, bQuick && !bFixed);
+    ShowEntry(pPopup, KT_ID_RIBBON_ADDQUICKACCESS, !bQuick && !bFixed);
+    if (CKTControl* pAdd = pPopup->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS))
+        pAdd->SetEnabled(IsAllowQuickAccessControl(pControl));
+    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSBELOW, (bQuick || bFixed) && !m_bQuickAccessBelow);
+    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSABOVE, (bQuick || bFixed) && m_bQuickAccessBelow);
+    ShowEntry(pPopup, KT_ID_RIBBON_MINIMIZE, m_bMinimizeAllowed);
+    if (CKTControl* pMinimize = pPopup->GetControls()->FindControl(KT_ID_RIBBON_MINIMIZE))
+        pMinimize->SetChecked(m_bMinimized);
+    // No default command list is kept, so neither the list nor its title shows.
+    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSCOMMANDS, FALSE);
+    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSTITLE, FALSE);
+    m_pContextControl = pControl;
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, (WPARAM)this, (LPARAM)pPopup.GetInterface());
+    return pPopup;
+}
+
+CKTSmartPtr<CKTCommandBar> CKTRibbonBar::CreateMoreQuickAccessPopup()
+{
+    CKTSmartPtr<CKTRibbonQuickAccessPopupToolBar> pPopup = KTMakeCounted<CKTRibbonQuickAccessPopupToolBar>();
+    pPopup->SetCommandBars(GetCommandBars());
+    pPopup->SetRibbonBar(this);
+    auto addClone = [&](CKTControl* pControl)
+    {
+        CKTSmartPtr<CKTControl> pClone = CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(TRUE));
+        pClone->SetHideFlag(KT_HIDE_RIBBONNOROOM, FALSE);
+        pPopup->GetControls()->InsertAt(pClone);
+    };
+    for (int i = 0; i < m_pQuickAccess->GetCount(); i++)
+        if (m_pQuickAccess->GetAt(i)->GetHideFlags() & KT_HIDE_RIBBONNOROOM)
+            addClone(m_pQuickAccess->GetAt(i));
+    addClone(m_pQuickAccessPopup);
+    pPopup->SetMRUWidth(300);
+    return CKTSmartPtr<CKTCommandBar>(pPopup.GetInterface());
+}
+
+void CKTRibbonBar::ShowContextMenu(CPoint pt, CKTControl* pControl)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CreateControlContextMenu(pControl);
+    if (pPopup.IsNull() || !HasVisibleControl(pPopup))
+    {
+        m_pContextControl = NULL;
+        return;
+    }
+    ClientToScreen(&pt);
+    CWnd* pOwner = m_bQuickAccessVisible ? this : GetOwnerSite();
+    CKTCommandBars::TrackPopupMenu(pPopup, TPM_RIGHTBUTTON, pt.x, pt.y, this, NULL, pOwner);
+    m_pContextControl = NULL;
+}
+
+LRESULT CKTRibbonBar::OnControlNotify(WPARAM wParam, LPARAM lParam)
+{
+    auto* pNotify = reinterpret_cast<KT_NMCONTROL*>(lParam);
+    if (!pNotify || pNotify->hdr.code != (UINT)KTN_EXECUTE)
+        return 0;
+    CKTSmartPtr<CKTControl> pControl = m_pContextControl;
+    switch ((UINT)wParam)
+    {
+    case KT_ID_RIBBON_ADDQUICKACCESS:
+        if (IsAllowQuickAccessControl(pControl))
+            AddToQuickAccess(pControl);
+        return TRUE;
+    case KT_ID_RIBBON_REMOVEQUICKACCESS:
+        m_pQuickAccess->RemoveQuickAccess(pControl);
+        return TRUE;
+    case KT_ID_RIBBON_MINIMIZE:
+        SetMinimized(!m_bMinimized);
+        return TRUE;
+    case KT_ID_RIBBON_CUSTOMIZEQUICKACCESS:
+        if (CWnd* pSite = GetOwnerSite())
+            if (!pSite->SendMessage(KTWM_CONTROLNOTIFY, wParam, lParam))
+                pSite->SendMessage(WM_COMMAND, KT_ID_RIBBON_CUSTOMIZEQUICKACCESS, 0);
+        return TRUE;
+    }
+    return 0;
+}
+
+void CKTRibbonBar::OnQuickAccessPosition(UINT nId) { SetQuickAccessBelow(nId == KT_ID_RIBBON_QUICKACCESSBELOW); }

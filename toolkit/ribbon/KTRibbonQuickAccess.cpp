@@ -1,0 +1,136 @@
+// KTRibbonQuickAccess.cpp: the quick access controls mirrored into the ribbon, and the toolbar's two end buttons.
+#include "KTRibbonQuickAccess.h"
+
+#include "KTPaintManager.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonRes.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CKTRibbonBarControlQuickAccessPopup, CKTControlPopup)
+IMPLEMENT_DYNCREATE(CKTRibbonQuickAccessMore, CKTControlPopup)
+IMPLEMENT_DYNCREATE(CKTRibbonQuickAccessPopupToolBar, CKTPopupToolBar)
+
+namespace
+{
+CKTRibbonBar* RibbonOf(const CKTControl* pControl) { return dynamic_cast<CKTRibbonBar*>(pControl->GetParent()); }
+
+// Both end buttons are a narrow strip as tall as a ribbon row.
+CSize EndButtonSize(const CKTControl* pControl)
+{
+    const int nRow = pControl->GetPaintManager()->GetControlHeight();
+    return CSize(nRow * 13 / 22, nRow);
+}
+
+// Gives the control a fresh popup bar and opens it as every popup control does.
+BOOL OpenWith(CKTControlPopup* pControl, CKTCommandBar* pPopup, BOOL bPopup)
+{
+    if (bPopup && !pControl->IsPopuped())
+    {
+        if (!pPopup)
+            return FALSE;
+        pControl->SetCommandBar(pPopup);
+    }
+    return pControl->CKTControlPopup::OnSetPopup(bPopup);
+}
+}  // namespace
+
+CKTRibbonQuickAccessControls::CKTRibbonQuickAccessControls(CKTRibbonBar* pRibbon) : m_pRibbon(pRibbon)
+{
+    m_pParent = pRibbon;
+}
+
+BOOL CKTRibbonQuickAccessControls::Contains(const CKTControl* pControl) const
+{
+    return pControl && std::any_of(m_controls.begin(), m_controls.end(),
+                                   [pControl](const CKTSmartPtr<CKTControl>& p) { return p == pControl; });
+}
+
+CKTControl* CKTRibbonQuickAccessControls::AddQuickAccess(CKTSmartPtr<CKTControl> pControl)
+{
+    if (pControl.IsNull())
+        return NULL;
+    m_controls.push_back(pControl);
+    const int nBefore = GetCount() - 1 + (m_pRibbon->GetSystemButton() ? 1 : 0);
+    m_pRibbon->GetControls()->InsertAt(pControl, nBefore);
+    if (m_pRibbon->GetSafeHwnd())
+        m_pRibbon->OnRecalcLayout();
+    return pControl;
+}
+
+void CKTRibbonQuickAccessControls::RemoveQuickAccess(CKTControl* pControl)
+{
+    if (!Contains(pControl))
+        return;
+    CKTSmartPtr<CKTControl> pHold(pControl);
+    m_controls.erase(std::find_if(m_controls.begin(), m_controls.end(),
+                                  [pControl](const CKTSmartPtr<CKTControl>& p) { return p == pControl; }));
+    m_pRibbon->GetControls()->Remove(pControl);
+    if (m_pRibbon->GetSafeHwnd())
+        m_pRibbon->OnRecalcLayout();
+}
+
+void CKTRibbonQuickAccessControls::RemoveAllQuickAccess()
+{
+    while (!m_controls.empty())
+        RemoveQuickAccess(m_controls.back());
+}
+
+CKTControl* CKTRibbonQuickAccessControls::FindDuplicate(const CKTControl* pControl) const
+{
+    for (const auto& p : m_controls)
+        if (p->GetID() == pControl->GetID() && p->GetType() == pControl->GetType() &&
+            p->IsVisible(KT_HIDE_RIBBONNOROOM))
+            return p;
+    return NULL;
+}
+
+CKTRibbonBarControlQuickAccessPopup::CKTRibbonBarControlQuickAccessPopup() { m_dwFlags = 0x18; }
+
+CSize CKTRibbonBarControlQuickAccessPopup::GetSize(CDC*) { return EndButtonSize(this); }
+
+void CKTRibbonBarControlQuickAccessPopup::Draw(CDC* pDC)
+{
+    if (CKTRibbonBar* pRibbon = RibbonOf(this))
+        pRibbon->GetRibbonPainter()->DrawQuickAccessButton(pDC, this, FALSE);
+}
+
+BOOL CKTRibbonBarControlQuickAccessPopup::OnSetPopup(BOOL bPopup)
+{
+    CKTRibbonBar* pRibbon = RibbonOf(this);
+    CKTSmartPtr<CKTCommandBar> pMenu;
+    if (bPopup && pRibbon && !IsPopuped())
+        pMenu = pRibbon->CreateControlContextMenu(this);
+    return OpenWith(this, pMenu, bPopup);
+}
+
+CKTRibbonQuickAccessMore::CKTRibbonQuickAccessMore() { m_dwFlags = 0x18; }
+
+CSize CKTRibbonQuickAccessMore::GetSize(CDC*) { return EndButtonSize(this); }
+
+void CKTRibbonQuickAccessMore::Draw(CDC* pDC)
+{
+    if (CKTRibbonBar* pRibbon = RibbonOf(this))
+        pRibbon->GetRibbonPainter()->DrawQuickAccessButton(pDC, this, TRUE);
+}
+
+BOOL CKTRibbonQuickAccessMore::OnSetPopup(BOOL bPopup)
+{
+    CKTRibbonBar* pRibbon = RibbonOf(this);
+    CKTSmartPtr<CKTCommandBar> pPopup;
+    if (bPopup && pRibbon && !IsPopuped())
+        pPopup = pRibbon->CreateMoreQuickAccessPopup();
+    return OpenWith(this, pPopup, bPopup);
+}
+
+CKTRibbonQuickAccessPopupToolBar::CKTRibbonQuickAccessPopupToolBar() { m_rcBorders = CRect(3, 3, 3, 3); }
+
+CSize CKTRibbonQuickAccessPopupToolBar::GetIconSize() const
+{
+    return m_pRibbon ? m_pRibbon->GetIconSize() : CKTPopupToolBar::GetIconSize();
+}
+
+CSize CKTRibbonQuickAccessPopupToolBar::GetButtonSize() const
+{
+    return m_pRibbon ? m_pRibbon->GetButtonSize() : CKTPopupToolBar::GetButtonSize();
+}

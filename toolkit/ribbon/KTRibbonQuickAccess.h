@@ -1,0 +1,69 @@
+// KTRibbonQuickAccess.h: the quick access toolbar: its controls, kept at the front of the ribbon's controls too,
+// its drop-down and "more" buttons, and the popup of the controls that did not fit.
+//
+// Classes: CKTRibbonQuickAccessControls, CKTRibbonBarControlQuickAccessPopup, CKTRibbonQuickAccessMore,
+// CKTRibbonQuickAccessPopupToolBar.
+#pragma once
+
+#include "KTControlPopup.h"
+#include "KTControls.h"
+#include "KTPopupToolBar.h"
+
+class CKTRibbonBar;
+
+class CKTRibbonQuickAccessControls : public CKTControls
+{
+public:
+    explicit CKTRibbonQuickAccessControls(CKTRibbonBar* pRibbon);
+
+    // Appends the control here and at the end of the quick access part of the ribbon's controls.
+    CKTControl* AddQuickAccess(CKTSmartPtr<CKTControl> pControl);
+    // Takes the control out of both lists; one that is not here is ignored.
+    void RemoveQuickAccess(CKTControl* pControl);
+    void RemoveAllQuickAccess();
+    BOOL Contains(const CKTControl* pControl) const;
+    // The first visible control of the same id and type, NULL for none.
+    CKTControl* FindDuplicate(const CKTControl* pControl) const;
+
+protected:
+    // The controls keep the ribbon's indexes: those are what the bar selects and hit-tests by.
+    void RefreshIndexes() override {}
+
+private:
+    CKTRibbonBar* m_pRibbon;  // the owner
+};
+
+// The drop-down at the end of the toolbar: opens the customise menu.
+class CKTRibbonBarControlQuickAccessPopup : public CKTControlPopup
+{
+    DECLARE_DYNCREATE(CKTRibbonBarControlQuickAccessPopup)
+public:
+    CKTRibbonBarControlQuickAccessPopup();
+    CSize GetSize(CDC* pDC) override;
+    void Draw(CDC* pDC) override;
+    BOOL OnSetPopup(BOOL bPopup) override;
+};
+
+// Shown in place of the drop-down when some controls found no room: opens a toolbar of them.
+class CKTRibbonQuickAccessMore : public CKTControlPopup
+{
+    DECLARE_DYNCREATE(CKTRibbonQuickAccessMore)
+public:
+    CKTRibbonQuickAccessMore();
+    CSize GetSize(CDC* pDC) override;
+    void Draw(CDC* pDC) override;
+    BOOL OnSetPopup(BOOL bPopup) override;
+};
+
+class CKTRibbonQuickAccessPopupToolBar : public CKTPopupToolBar
+{
+    DECLARE_DYNCREATE(CKTRibbonQuickAccessPopupToolBar)
+public:
+    CKTRibbonQuickAccessPopupToolBar();
+    void SetRibbonBar(CKTRibbonBar* pRibbon) { m_pRibbon = pRibbon; }
+    CSize GetIconSize() const override;
+    CSize GetButtonSize() const override;
+
+private:
+    CKTRibbonBar* m_pRibbon = NULL;  // not held
+};

@@ -1,0 +1,235 @@
+// KTRibbonSystemButton.cpp: the application button, its placing on the ribbon, and the system menu's layout,
+// entries and recent-file list.
+#include "KTRibbonSystemButton.h"
+
+#include "KTCommandBars.h"
+#include "KTControlWindowList.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
+#include "KTPaintManager.h"
+#include "KTRibbonBar.h"
+
+#include <afxadv.h>
+
+#include <vector>
+
+IMPLEMENT_DYNCREATE(CKTRibbonControlSystemButton, CKTControlPopup)
+IMPLEMENT_DYNCREATE(CKTRibbonSystemPopupBar, CKTPopupBar)
+IMPLEMENT_DYNCREATE(CKTRibbonControlSystemPopupBarButton, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTRibbonControlSystemPopupBarListItem, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTRibbonControlSystemPopupBarListCaption, CKTControl)
+IMPLEMENT_DYNCREATE(CKTRibbonControlSystemRecentFileList, CKTRibbonControlSystemPopupBarListCaption)
+
+BEGIN_MESSAGE_MAP(CKTRibbonSystemPopupBar, CKTPopupBar)
+ON_WM_NCHITTEST()
+END_MESSAGE_MAP()
+
+const CRect CKTRibbonSystemPopupBar::s_rcBorders(6, 18, 6, 29);
+
+namespace
+{
+const DWORD KT_HIDE_BOTTOMROW = ktHideDockingVertical;  // a bottom-row button while the columns are laid out
+const int KT_BOTTOMROW_GAP = 6;
+const int KT_EXCLUDE_LIFT = 18;  // how far the menu reaches up over the large button
+
+CKTRibbonBar* RibbonOf(const CKTControl* pControl)
+{
+    return pControl ? dynamic_cast<CKTRibbonBar*>(pControl->GetParent()) : NULL;
+}
+}  // namespace
+
+CKTControl* CKTRibbonBar::AddSystemButton(LPCSTR lpszCaption, CKTCommandBar* pSystemMenu)
+{
+    if (m_pSystemButton)
+        m_pControls->Remove(m_pSystemButton);
+    CKTSmartPtr<CKTRibbonControlSystemButton> pButton = KTMakeCounted<CKTRibbonControlSystemButton>();
+    pButton->SetCaption(lpszCaption);
+    pButton->SetCommandBar(pSystemMenu);
+    m_pSystemButton = m_pControls->InsertAt(CKTSmartPtr<CKTControl>(pButton.GetInterface()), 0);
+    OnRecalcLayout();
+    return m_pSystemButton;
+}
+
+int CKTRibbonBar::LayoutSystemButton()
+{
+    if (!m_pSystemButton)
+        return 2;
+    const BOOL bCaption = IsCaptionVisible();
+    m_pSystemButton->SetHideFlag(KT_HIDE_RIBBONNOROOM, !bCaption && !m_bTabsVisible);
+    if (!m_pSystemButton->IsVisible())
+        return 2;
+    CRect rc;
+    if (bCaption && m_bTabsVisible)
+    {
+        // The large button spans the caption and the tab row.
+        const int nSide = m_nQuickAccessHeight + GetTabsHeight() - 3;
+        rc.SetRect(0, m_rcCaption.top - 1, nSide, m_rcCaption.top - 1 + nSide - 1);
+    }
+    else
+    {
+        CKTScreenDC dc;
+        CKTFontDC font(&dc, GetPaintManager()->GetRegularFont());
+        const CSize sz = m_pSystemButton->GetSize(&dc);
+        const CRect rcRow = bCaption ? m_rcCaption : m_rcTabRow;
+        rc = CRect(CPoint(2, rcRow.top + (rcRow.Height() - sz.cy) / 2), sz);
+    }
+    m_pSystemButton->SetRect(rc);
+    m_pSystemButton->SetRowRect(rc);
+    return rc.right;
+}
+
+CKTRibbonControlSystemButton::CKTRibbonControlSystemButton() { m_dwFlags = 0x18; }
+
+void CKTRibbonControlSystemButton::Draw(CDC* pDC)
+{
+    if (CKTRibbonBar* pRibbon = RibbonOf(this))
+        pRibbon->GetRibbonPainter()->DrawSystemButton(pDC, this, m_rcControl);
+}
+
+BOOL CKTRibbonControlSystemButton::OnLButtonDblClk(CPoint)
+{
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    CWnd* pFrame = m_pParent ? m_pParent->GetFrameSite() : NULL;
+    if (pFrame && pFrame->GetSafeHwnd())
+        pFrame->SendMessage(WM_SYSCOMMAND, SC_CLOSE | 3);
+    return TRUE;
+}
+
+void CKTRibbonControlSystemButton::AdjustExcludeRect(CRect& rc, BOOL bVertical)
+{
+    CKTRibbonBar* pRibbon = RibbonOf(this);
+    if (pRibbon && pRibbon->IsCaptionVisible() && pRibbon->IsSystemButtonVisible() &&
+        dynamic_cast<CKTRibbonSystemPopupBar*>(GetCommandBar()))
+    {
+        rc.bottom -= KT_EXCLUDE_LIFT;
+        return;
+    }
+    CKTControlPopup::AdjustExcludeRect(rc, bVertical);
+}
+
+CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD)
+{
+    std::vector<CKTControl*> buttons;
+    for (int i = 0; i < GetControlCount(); i++)
+        if (dynamic_cast<CKTRibbonControlSystemPopupBarButton*>(GetControl(i)))
+        {
+            buttons.push_back(GetControl(i));
+            GetControl(i)->SetHideFlag(KT_HIDE_BOTTOMROW, TRUE);
+        }
+    m_bLayoutLock = TRUE;
+    if (nLength == 0)
+    {
+        // Place holders add items after themselves, so the count is read again each time.
+        for (int i = 0; i < GetControlCount(); i++)
+            GetControl(i)->OnCalcDynamicSize(0);
+        UpdateShortcuts();
+    }
+    const CSize sz = m_pControls->CalcPopupSize(s_rcBorders);
+    m_bLayoutLock = FALSE;
+    if (buttons.empty())
+        return sz;
+    CClientDC dc(this);
+    CKTFontDC font(&dc, GetPaintManager()->GetRegularFont());
+    int x = sz.cx - s_rcBorders.right + 1;
+    for (auto it = buttons.rbegin(); it != buttons.rend(); ++it)
+    {
+        (*it)->SetHideFlag(KT_HIDE_BOTTOMROW, FALSE);
+        const int nWidth = (*it)->GetSize(&dc).cx;
+        (*it)->SetRect(CRect(x - nWidth, sz.cy - 25, x, sz.cy - 3));
+        x -= nWidth + KT_BOTTOMROW_GAP;
+    }
+    return sz;
+}
+
+LRESULT CKTRibbonSystemPopupBar::OnNcHitTest(CPoint point)
+{
+    if (m_pControlPopup && m_pControlPopup->GetParent() && m_pControlPopup->GetParent()->GetSafeHwnd())
+    {
+        CRect rc = m_pControlPopup->GetRect();
+        m_pControlPopup->GetParent()->ClientToScreen(&rc);
+        if (rc.PtInRect(point))
+            return HTTRANSPARENT;
+    }
+    return (LRESULT)Default();
+}
+
+CSize CKTRibbonControlSystemPopupBarButton::GetSize(CDC* pDC)
+{
+    return GetPaintManager()->DrawControlToolBarParent(pDC, this, FALSE);
+}
+
+void CKTRibbonControlSystemPopupBarButton::Draw(CDC* pDC)
+{
+    GetPaintManager()->DrawControlToolBarParent(pDC, this, TRUE);
+}
+
+CKTRibbonControlSystemPopupBarListItem::CKTRibbonControlSystemPopupBarListItem()
+{
+    m_nWidth = 300;
+    m_nHeight = 21;
+}
+
+void CKTRibbonControlSystemPopupBarListItem::Draw(CDC* pDC)
+{
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    pPaintManager->DrawControlState(pDC, this);
+    CKTFontDC font(pDC, pPaintManager->GetRegularFont());
+    pDC->SetTextColor(pPaintManager->GetControlTextColor(this));
+    CRect rc = m_rcControl;
+    rc.left += 7;
+    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+CKTRibbonControlSystemPopupBarListCaption::CKTRibbonControlSystemPopupBarListCaption()
+{
+    m_dwFlags = 0x9A;
+    m_nWidth = 300;
+    m_nHeight = 27;
+}
+
+void CKTRibbonControlSystemPopupBarListCaption::Draw(CDC* pDC)
+{
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    CKTFontDC font(pDC, pPaintManager->GetRegularFont());
+    pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    CRect rc = m_rcControl;
+    rc.left += 7;
+    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER);
+    pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 2, m_rcControl.Width(), 1, ::GetSysColor(COLOR_3DSHADOW));
+    pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 1, m_rcControl.Width(), 1,
+                       ::GetSysColor(COLOR_3DHILIGHT));
+}
+
+void CKTRibbonControlSystemRecentFileList::OnCalcDynamicSize(DWORD)
+{
+    CWinApp* pApp = AfxGetApp();
+    CRecentFileList* pList = pApp ? pApp->m_pRecentFileList : NULL;
+    if (!pList || !m_pParent || pList->GetSize() == 0)
+        return;
+    const int nListSize = pList->GetSize();
+    CKTControls* pControls = m_pParent->GetControls();
+    while (CKTControl* pNext = pControls->GetAt(m_nIndex + 1))
+    {
+        const UINT nId = (UINT)pNext->GetID();
+        if (nId < KT_ID_FILE_MRU_FIRST || nId >= KT_ID_FILE_MRU_FIRST + (UINT)nListSize)
+            break;
+        pControls->Remove(pNext);
+    }
+    if (IsCustomizeMode())
+        return;
+    char szFolder[MAX_PATH + 1] = "";
+    ::GetCurrentDirectory(MAX_PATH, szFolder);
+    const CString strFolder = CString(szFolder) + "\\";
+    int nBefore = m_nIndex + 1;
+    for (int i = 0; i < nListSize; i++)
+    {
+        CString strName;
+        if ((*pList)[i].IsEmpty() || !pList->GetDisplayName(strName, i, strFolder, strFolder.GetLength(), TRUE))
+            continue;
+        CKTControl* pItem = pControls->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(),
+                                           KT_ID_FILE_MRU_FIRST + i, (*pList)[i], nBefore++, TRUE);
+        pItem->SetCaption(CKTControlWindowList::ConstructCaption(strName.Left(MAX_PATH), i + 1));
+        pItem->SetFlags(0x48);
+    }
+}

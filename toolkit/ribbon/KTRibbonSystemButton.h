@@ -1,0 +1,75 @@
+// KTRibbonSystemButton.h: the ribbon's application button and the system menu it opens: a column of commands, a
+// column of recent files under a caption, and a row of buttons along the bottom edge.
+//
+// Classes: CKTRibbonControlSystemButton, CKTRibbonSystemPopupBar, CKTRibbonControlSystemPopupBarButton,
+// CKTRibbonControlSystemPopupBarListItem, CKTRibbonControlSystemPopupBarListCaption,
+// CKTRibbonControlSystemRecentFileList.
+#pragma once
+
+#include "KTControlPopup.h"
+#include "KTPopupBar.h"
+
+class CKTRibbonControlSystemButton : public CKTControlPopup
+{
+    DECLARE_DYNCREATE(CKTRibbonControlSystemButton)
+public:
+    CKTRibbonControlSystemButton();
+    void Draw(CDC* pDC) override;
+    // Closes the frame, as a double click on a window's icon does.
+    BOOL OnLButtonDblClk(CPoint pt) override;
+    // Over the large caption button the menu covers the button's lower part.
+    void AdjustExcludeRect(CRect& rc, BOOL bVertical) override;
+};
+
+class CKTRibbonSystemPopupBar : public CKTPopupBar
+{
+    DECLARE_DYNCREATE(CKTRibbonSystemPopupBar)
+public:
+    static const CRect s_rcBorders;
+
+    // The popup bar's own layout, then the bottom-row buttons from the right edge leftwards.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+
+protected:
+    // The opening button stays clickable through the menu.
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    DECLARE_MESSAGE_MAP()
+};
+
+// A button of the menu's bottom row.
+class CKTRibbonControlSystemPopupBarButton : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTRibbonControlSystemPopupBarButton)
+public:
+    BOOL IsCaptionVisible() const override { return TRUE; }
+    CSize GetSize(CDC* pDC) override;
+    void Draw(CDC* pDC) override;
+};
+
+// One entry of the second column.
+class CKTRibbonControlSystemPopupBarListItem : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTRibbonControlSystemPopupBarListItem)
+public:
+    CKTRibbonControlSystemPopupBarListItem();
+    CSize GetSize(CDC*) override { return CSize(m_nWidth, m_nHeight); }
+    void Draw(CDC* pDC) override;
+};
+
+// The caption over the second column.
+class CKTRibbonControlSystemPopupBarListCaption : public CKTControl
+{
+    DECLARE_DYNCREATE(CKTRibbonControlSystemPopupBarListCaption)
+public:
+    CKTRibbonControlSystemPopupBarListCaption();
+    CSize GetSize(CDC*) override { return CSize(m_nWidth, m_nHeight); }
+    void Draw(CDC* pDC) override;
+};
+
+// The recent-file caption: expands into one list item per file of the application's list.
+class CKTRibbonControlSystemRecentFileList : public CKTRibbonControlSystemPopupBarListCaption
+{
+    DECLARE_DYNCREATE(CKTRibbonControlSystemRecentFileList)
+public:
+    void OnCalcDynamicSize(DWORD dwMode) override;
+};
