@@ -7,6 +7,7 @@
 #include "KTMenuBar.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
+#include "KTRibbonThemePainter.h"
 
 class CKTRibbonControlTab;
 
@@ -58,6 +59,9 @@ public:
     BOOL IsGroupsVisible() const;
     BOOL IsRibbonMinimized() const { return m_bMinimized; }
     void SetMinimized(BOOL bMinimized);
+    // Whether the ribbon draws the frame's caption, and on glass; the frame keeps its own caption for now.
+    virtual BOOL IsFrameThemeEnabled() const { return FALSE; }
+    virtual BOOL IsDwmEnabled() const { return FALSE; }
     BOOL IsMinimizeAllowed() const { return m_bMinimizeAllowed; }
     void SetMinimizeAllowed(BOOL bAllowed) { m_bMinimizeAllowed = bAllowed; }
 
@@ -98,4 +102,5 @@ private:
     int m_nFixedGroupHeight = 0;                // 0 computes it
     CKTRibbonControlTab* m_pControlTab = NULL;  // one of the bar's controls
     mutable CKTRibbonPlainPainter m_plainPainter;
+    mutable CKTRibbonThemePainter m_themePainter;
 };

@@ -94,3 +94,9 @@ CString CKTRibbonControlTab::GetItemTooltip(const CKTTabManagerItem* pItem) cons
     CString strTip = pItem->GetTooltip();
     return strTip.IsEmpty() ? pItem->GetCaption() : strTip;
 }
+
+void CKTRibbonControlTab::OnMouseMove(CPoint pt)
+{
+    if (CKTCommandBar* pBar = GetParent())
+        PerformMouseMove(pBar->GetSafeHwnd(), pt);
+}

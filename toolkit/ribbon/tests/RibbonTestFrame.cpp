@@ -22,7 +22,8 @@ CRect FrameRectForClient(int cx, int cy)
 }
 }  // namespace
 
-CRibbonTestFrame::CRibbonTestFrame(int cx, int cy)
+CRibbonTestFrame::CRibbonTestFrame(int cx, int cy, CRuntimeClass* pRibbonClass)
+    : m_pRibbonClass(pRibbonClass ? pRibbonClass : RUNTIME_CLASS(CKTRibbonBar))
 {
     CRect rc = FrameRectForClient(cx, cy);
     Create(NULL, "Ribbon test", kFrameStyle, CRect(CPoint(30, 30), rc.Size()));
@@ -41,8 +42,7 @@ int CRibbonTestFrame::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CKTMDIFrameWnd::OnCreate(lpcs) == -1 || !InitCommandBars())
         return -1;
-    CKTRibbonBar* pRibbon =
-        static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, RUNTIME_CLASS(CKTRibbonBar)));
+    CKTRibbonBar* pRibbon = static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, m_pRibbonClass));
     if (!pRibbon)
         return -1;
     pRibbon->AddTab("Home", 1);

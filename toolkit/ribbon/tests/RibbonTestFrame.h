@@ -14,8 +14,8 @@ class CKTRibbonTab;
 class CRibbonTestFrame : public CKTMDIFrameWnd
 {
 public:
-    // A shown frame whose client area has the size.
-    explicit CRibbonTestFrame(int cx = 600, int cy = 400);
+    // A shown frame whose client area has the size, with a ribbon of the class (NULL: the plain ribbon).
+    explicit CRibbonTestFrame(int cx = 600, int cy = 400, CRuntimeClass* pRibbonClass = NULL);
     ~CRibbonTestFrame() override;
 
     CKTRibbonBar* GetRibbon() const;
@@ -27,6 +27,7 @@ public:
     LRESULT m_lChangingAnswer = 0;  // what the frame answers TCN_SELCHANGING
 
 protected:
+    CRuntimeClass* m_pRibbonClass;
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
