@@ -10,6 +10,7 @@
 #include "KTRibbonTab.h"
 #include "KTRibbonTabSets.h"
 #include "KTStyleResourceSet.h"
+#include "KTWinThemeWrapper.h"
 
 #include <cstring>
 
@@ -281,6 +282,12 @@ void CKTRibbonThemePainter::DrawDwmCaptionText(CDC* pDC, CRect rc, const CString
         pDC->DrawText(strText, rc, nFormat);
         return;
     }
+    CKTWinThemeWrapper theme;
+    const int nState = bActive ? 1 : 2;  // the caption part's active and inactive states
+    if (theme.OpenThemeData(NULL, "WINDOW") &&
+        theme.DrawGlowingText(pDC->GetSafeHdc(), static_cast<HFONT>(m_pTheme->m_fontFrameCaption.GetSafeHandle()), rc,
+                              strText, 1, nState, nFormat, 8))
+        return;
     pDC->SetTextColor(bActive ? m_pTheme->m_clrCaptionTextActive : m_pTheme->m_clrCaptionTextInactive);
     pDC->DrawText(strText, rc, nFormat);
 }
