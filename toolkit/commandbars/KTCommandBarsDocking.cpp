@@ -104,10 +104,11 @@ void CKTCommandBars::AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
 void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
 {
     for (CKTToolBar* pRowBar : RowOf(pBar))
-        pPopup->GetControls()->Add(ktControlPopup, 0)->SetCaption(pRowBar->GetTitle());
-    if (!m_pSite || !m_pSite->GetSafeHwnd())
-        return;
-    AFX_CMDHANDLERINFO info = {};
-    if (m_pSite->OnCmdMsg(KT_ID_CUSTOMIZE, CN_COMMAND, NULL, &info))
+    {
+        CKTControl* pList = pPopup->GetControls()->Add(ktControlPopup, 0);
+        pList->SetCaption(pRowBar->GetTitle());
+        pRowBar->FillAddRemoveList(pList->GetCommandBar());
+    }
+    if (IsCustomizeCommandAvailable())
         pPopup->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
 }
