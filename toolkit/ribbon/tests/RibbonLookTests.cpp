@@ -68,6 +68,16 @@ void MoveMouse(CWnd* pWnd, CPoint pt)
     ASSERT_TRUE(CTestInput(pWnd->GetSafeHwnd()).Send(inputs));
 }
 
+// Takes the mouse off the bar and waits for the bar to let its hot tab and control go.
+void LeaveBar(CRibbonTestFrame& frame)
+{
+    CRect rc;
+    frame.GetClientRect(rc);
+    MoveMouse(&frame, CPoint(rc.left + 10, rc.bottom - 10));
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; });
+}
+
 class RibbonLook : public ::testing::Test
 {
 protected:
@@ -152,6 +162,7 @@ TEST_F(RibbonLook, TheHotTabAndAMinimisedRibbonShowTheirParts)
     const COLORREF clrHighlight = StyleColor("MinimizedFrameEdgeHighLight");
     EXPECT_EQ(clrShadow, WaitForPixel(pBar, CPoint(rc.right - 3, rc.bottom - 2), clrShadow));
     EXPECT_EQ(clrHighlight, WaitForPixel(pBar, CPoint(rc.right - 3, rc.bottom - 1), clrHighlight));
+    LeaveBar(frame);
 }
 
 TEST_F(RibbonLook, ScrollButtonsTakeTheirPartAndGlyphByState)
@@ -169,6 +180,7 @@ TEST_F(RibbonLook, ScrollButtonsTakeTheirPartAndGlyphByState)
     MoveMouse(pBar, rc.CenterPoint() + CPoint(0, 8));
     EXPECT_EQ(ScrollRight(1), WaitForPixel(pBar, rc.TopLeft() + CPoint(1, 1), ScrollRight(1)));
     EXPECT_EQ(ScrollRightGlyph(1), WaitForPixel(pBar, rc.CenterPoint(), ScrollRightGlyph(1)));
+    LeaveBar(frame);
 }
 
 TEST_F(RibbonLook, AContextTabTakesItsColoursImages)
