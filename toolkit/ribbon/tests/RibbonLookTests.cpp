@@ -72,8 +72,8 @@ void MoveMouse(CWnd* pWnd, CPoint pt)
 void LeaveBar(CRibbonTestFrame& frame)
 {
     CRect rc;
-    frame.GetClientRect(rc);
-    MoveMouse(&frame, CPoint(rc.left + 10, rc.bottom - 10));
+    frame.GetWindow()->GetClientRect(rc);
+    MoveMouse(frame.GetWindow(), CPoint(rc.left + 10, rc.bottom - 10));
     CKTRibbonBar* pBar = frame.GetRibbon();
     PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; });
 }
@@ -205,8 +205,8 @@ TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
 {
     CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
     CKTRibbonBar* pBar = frame.GetRibbon();
-    frame.SetForegroundWindow();
-    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == frame.GetSafeHwnd(); }));
+    frame.GetWindow()->SetForegroundWindow();
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == frame.GetWindow()->GetSafeHwnd(); }));
     const CRect rc = pBar->GetCaptionRect();
     const int y = rc.CenterPoint().y;
     EXPECT_EQ(kCaptionLeftActive, WaitForPixel(pBar, CPoint(rc.left + 1, y), kCaptionLeftActive));
@@ -215,7 +215,7 @@ TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
 
     // On glass the strip is black for the frame to show through, and a maximised frame's title is white.
     CGlassRibbonBar::s_bDwm = TRUE;
-    frame.ShowWindow(SW_MAXIMIZE);
+    frame.GetWindow()->ShowWindow(SW_MAXIMIZE);
     pBar->Redraw();
     const CRect rcMax = pBar->GetCaptionRect();
     EXPECT_EQ(RGB(0, 0, 0), WaitForPixel(pBar, CPoint(rcMax.left + 1, rcMax.top + 1), RGB(0, 0, 0)));

@@ -5,6 +5,7 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
+#include "KTRibbonContextHeaders.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
 #include "KTRibbonTab.h"
@@ -226,6 +227,23 @@ void CKTRibbonThemePainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
 void CKTRibbonThemePainter::DrawQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar)
 {
     DrawImage(pDC, "FRAMETOPCENTER", pBar->GetCaptionRect(), 0, 2, CRect());
+}
+
+void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
+{
+    CKTRibbonBar* pBar = pHeader->pFirstTab ? pHeader->pFirstTab->GetRibbonBar() : NULL;
+    if (!m_pTheme || !pBar ||
+        !DrawImage(pDC, ContextImageName("CONTEXTTAB%sHEADER", static_cast<int>(pHeader->clr)), pHeader->rc, 0, 1,
+                   CRect(1, 1, 1, 1)))
+        return;
+    CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2);
+    if (pBar->IsDwmEnabled())
+    {
+        DrawDwmCaptionText(pDC, rcText, pHeader->strCaption, TRUE, FALSE);
+        return;
+    }
+    CKTFontDC font(pDC, &m_pTheme->m_fontRibbon, m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT));
+    pDC->DrawText(pHeader->strCaption, rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)

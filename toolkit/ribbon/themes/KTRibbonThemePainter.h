@@ -24,6 +24,7 @@ public:
     void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
+    void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
 
