@@ -30,8 +30,7 @@ int CRibbonFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CKTMDIFrameWnd::OnCreate(lpcs) == -1 || !InitCommandBars())
         return -1;
-    CKTRibbonBar* pRibbon =
-        static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, RUNTIME_CLASS(CKTRibbonBar)));
+    CKTRibbonBar* pRibbon = static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, m_pRibbonClass));
     if (!pRibbon)
         return -1;
     pRibbon->AddTab("Home", 1);
@@ -51,7 +50,8 @@ LRESULT CRibbonFrameWnd::OnControlNotify(WPARAM wParam, LPARAM lParam)
     return pRecord->hdr.code == (UINT)TCN_SELCHANGING ? m_pOwner->m_lChangingAnswer : 0;
 }
 
-CRibbonTestFrame::CRibbonTestFrame(int cx, int cy) : m_pWnd(new CRibbonFrameWnd(this))
+CRibbonTestFrame::CRibbonTestFrame(int cx, int cy, CRuntimeClass* pRibbonClass)
+    : m_pWnd(new CRibbonFrameWnd(this, pRibbonClass ? pRibbonClass : RUNTIME_CLASS(CKTRibbonBar)))
 {
     CRect rc = FrameRectForClient(cx, cy);
     if (!m_pWnd->Create(NULL, "Ribbon test", kFrameStyle, CRect(CPoint(30, 30), rc.Size())))
