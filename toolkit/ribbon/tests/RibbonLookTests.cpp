@@ -37,6 +37,7 @@ COLORREF GroupClient(int nPart) { return RGB(120, 40 + 100 * nPart, 20); }
 COLORREF GroupCaption(int nPart) { return RGB(20, 40 + 100 * nPart, 120); }
 COLORREF ScrollRight(int nPart) { return RGB(90, 30 + 60 * nPart, 210); }
 COLORREF ScrollRightGlyph(int nPart) { return RGB(140, 30 + 60 * nPart, 240); }
+COLORREF QuickAccessButton(int nPart) { return RGB(60, 20 + 70 * nPart, 160); }
 COLORREF ContextTab(int nPart) { return RGB(5, 30 + 50 * nPart, 95); }
 COLORREF ContextGroupClient(int nPart) { return RGB(195, 95 + 100 * nPart, 5); }
 const COLORREF kGroups = RGB(30, 160, 90);
@@ -180,6 +181,22 @@ TEST_F(RibbonLook, ScrollButtonsTakeTheirPartAndGlyphByState)
     MoveMouse(pBar, rc.CenterPoint() + CPoint(0, 8));
     EXPECT_EQ(ScrollRight(1), WaitForPixel(pBar, rc.TopLeft() + CPoint(1, 1), ScrollRight(1)));
     EXPECT_EQ(ScrollRightGlyph(1), WaitForPixel(pBar, rc.CenterPoint(), ScrollRightGlyph(1)));
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, TheQuickAccessDropDownTakesItsPartByState)
+{
+    CRibbonTestFrame frame(300, 300);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    AddGroup(pBar->GetControlTab()->GetTab(0), 100);
+    Relayout(pBar);
+    CKTControl* pDropDown = pBar->GetQuickAccessPopup();
+    ASSERT_TRUE(pDropDown->IsVisible());
+    const CRect rc = pDropDown->GetRect();
+    const CPoint ptFace = rc.TopLeft() + CPoint(1, 1);
+    EXPECT_EQ(QuickAccessButton(0), WaitForPixel(pBar, ptFace, QuickAccessButton(0)));
+    MoveMouse(pBar, rc.CenterPoint());
+    EXPECT_EQ(QuickAccessButton(1), WaitForPixel(pBar, ptFace, QuickAccessButton(1)));
     LeaveBar(frame);
 }
 
