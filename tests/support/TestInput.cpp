@@ -1,6 +1,7 @@
 // Real keyboard and mouse input through SendInput, waited for until the target thread has handled it.
 #include "TestInput.h"
 
+#include "DisplayTool.h"
 #include "HeldKeys.h"
 #include "InputBuilder.h"
 #include "MessagePump.h"
@@ -72,11 +73,19 @@ CTestInput::~CTestInput()
         ::UnhookWindowsHookEx(m_hHook);
 }
 
+// The system's foreground is not enough: while the display still gives its keyboard to another of our
+// windows, it may raise that one over this one, and a click sent meanwhile is lost.
 bool CTestInput::BringToForeground() const
 {
     HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
     ::SetForegroundWindow(hRoot);
-    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs);
+    const auto displayAgrees = [hRoot]
+    {
+        HWND hKeyboard = DisplayTool::KeyboardWindow();
+        return !hKeyboard || hKeyboard == hRoot;
+    };
+    return PumpUntil([hRoot] { return ::GetForegroundWindow() == hRoot; }, kColdWineDeadlineMs) &&
+           PumpUntil(displayAgrees, kColdWineDeadlineMs);
 }
 
 bool CTestInput::Send(std::vector<INPUT> inputs)
