@@ -14,8 +14,6 @@ bool Start(const std::string& strArguments);
 // Runs the tool with the arguments; the first line it writes, empty when it could not be run or wrote none.
 std::string Line(const std::string& strArguments);
 // The top-level window of the calling thread that has the display's own keyboard focus; null when none has
-// it (the display then keeps it itself, and input still reaches the window under the pointer). Wine asks
-// the display for it when it activates a window, but a window not yet mapped is refused; Wine asks again
-// once it hears of the mapping, and on a busy machine that can come late.
+// it (the display then keeps it itself, and input still reaches the window under the pointer).
 HWND KeyboardWindow();
 }  // namespace DisplayTool
