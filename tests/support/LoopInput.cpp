@@ -162,6 +162,12 @@ CLoopInput& CLoopInput::Quit(int nExitCode)
     return *this;
 }
 
+CLoopInput& CLoopInput::Post(HWND hWnd, UINT nMessage)
+{
+    Next().act = [hWnd, nMessage] { return ::PostMessageA(hWnd, nMessage, 0, 0) != FALSE; };
+    return *this;
+}
+
 CLoopInput& CLoopInput::HoldKeys(unsigned nModifiers)
 {
     Next().act = [this, nModifiers]

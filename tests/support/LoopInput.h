@@ -63,6 +63,9 @@ public:
     CLoopInput& ReleaseKeys();
     // The application quits with the exit code (see QuitPumped in MessagePump.h).
     CLoopInput& Quit(int nExitCode);
+    // Posts the message (no parameters) to a window of the thread under test, as another program or the system
+    // would: a close, say.
+    CLoopInput& Post(HWND hWnd, UINT nMessage);
     // Cancels a running loop as asked, then lets the left button go.
     CLoopInput& CancelAndRelease(ELoopCancel eCancel);
     // Sends the steps and pumps the calling thread's messages until all were handled; true when they were.

@@ -6,6 +6,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTCustomizeDropSource.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
@@ -31,6 +32,7 @@ ON_WM_LBUTTONUP()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_RBUTTONUP()
 ON_WM_TIMER()
+ON_WM_SETCURSOR()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
@@ -274,6 +276,7 @@ void CKTCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
         pPaintManager->DrawCommandBarGripper(pDC, this, TRUE);
     pDC->SetBkMode(TRANSPARENT);
     DrawControls(pDC, rcClipBox);
+    DrawCustomizeMarks(pDC);
 }
 
 void CKTCommandBar::DrawControls(CDC* pDC, CRect rcClipBox)
@@ -336,6 +339,9 @@ CKTCommandBar* CKTCommandBar::Clone(BOOL bRecursive)
 
 void CKTCommandBar::OnDestroy()
 {
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && m_nBarPosition != ktBarListBox)
+        pCommandBars->GetDropSource()->Unregister(this);
     if (m_nTrackingMode)
         SetTrackingMode(0, TRUE, FALSE);
     m_pAnimator->OnDestroyWindow();

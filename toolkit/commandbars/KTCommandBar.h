@@ -138,6 +138,16 @@ public:
     virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
     // Links the loaded popup controls to the loaded bars they name.
     virtual void RestoreCommandBarList(CKTCommandBarList* pList);
+    // A control dragged while customising: over the bar it shows where it would land, and dropped it is cloned
+    // there. Enter answers whether the bar takes the control; the effect (KTCustomizeDropEffect) may be changed
+    // by the drop.
+    virtual BOOL OnCustomizeDragEnter(CKTControl* pDragged, CPoint pt);
+    virtual void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt);
+    virtual void OnCustomizeDragLeave();
+    virtual void OnCustomizeDrop(CKTControl* pDragged, int& nEffect, CPoint ptDrop, CPoint ptStart);
+    // Where a drop would insert: the control index and the marker drawn there, empty while nothing is dragged.
+    int GetDropIndex() const { return m_nDropIndex; }
+    CRect GetDropMarker() const { return m_rcMarker; }
     // Creates the bar as a child strip of the parent.
     BOOL CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId);
 
@@ -181,11 +191,20 @@ protected:
     afx_msg LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     // A popup left open under the mouse shows its rarely used commands.
     void OnExpandTimer();
     DECLARE_MESSAGE_MAP()
 protected:
     void DrawControls(CDC* pDC, CRect rcClipBox);
+    // The customise selection's frame and the drop marker, over the controls.
+    void DrawCustomizeMarks(CDC* pDC);
+    // Alt and a press on a toolbar's control, outside customise mode: the control is dragged as if customising.
+    BOOL AltDragControl(CKTControl* pControl, CPoint point);
+    BOOL IsVerticalLayout() const { return IsVerticalPosition() || IsPopupBar(); }
+    // The insertion index for a point and the marker that shows it.
+    int FindDropIndex(CPoint pt, CRect& rcMarker) const;
+    void SetDropMarker(int nIndex, const CRect& rcMarker);
     BOOL IsMouseLocked() const;
     BOOL IsActive() const;
     void UpdateCommandUI(CWnd* pOwner, BOOL bDisableIfNoHandler);
@@ -243,5 +262,7 @@ protected:
     CSize m_szButtons = CSize(0, 0);
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
     BOOL m_bCustomizable = TRUE;
-    int m_nTextBelowIcons = 2;  // 2: as the options say
+    CRect m_rcMarker = CRect(0, 0, 0, 0);  // the customise insertion marker
+    int m_nDropIndex = -1;                 // where a customise drop inserts; -1 when nothing is dragged over
+    int m_nTextBelowIcons = 2;             // 2: as the options say
 };

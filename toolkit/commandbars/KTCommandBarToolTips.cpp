@@ -6,6 +6,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTCustomizeDropSource.h"
 #include "KTDrawHelpers.h"
 #include "KTToolTipController.h"
 
@@ -21,7 +22,10 @@ int CKTCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_nBarPosition == ktBarListBox)
         return 0;
     if (CKTCommandBars* pCommandBars = GetCommandBars())
+    {
+        pCommandBars->GetDropSource()->Register(this);
         m_pToolTipContext = pCommandBars->GetToolTipContext();
+    }
     else if (!IsPopupBar())
         m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
     return 0;

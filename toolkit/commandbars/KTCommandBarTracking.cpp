@@ -238,7 +238,7 @@ void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
         Default();
         return;
     }
-    if (IsCustomizeMode())
+    if (IsCustomizeMode() ? !pControl->IsCustomizeMovable() : AltDragControl(pControl, point))
         return;
     pControl->OnClick(FALSE, point);
 }

@@ -7,6 +7,7 @@
 #include "KTControl.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
+#include "KTCustomizeDropSource.h"
 #include "KTDockBar.h"
 #include "KTImageManager.h"
 #include "KTMenuBar.h"
@@ -40,12 +41,14 @@ CKTCommandBars::CKTCommandBars()
     m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
     m_pToolTipContext->ModifyToolTipStyle(0, 2);
     m_pContextMenus = KTMakeCounted<CKTCommandBarList>();
+    m_pDropSource.reset(new CKTCustomizeDropSource(this));
 }
 
 CKTCommandBars::~CKTCommandBars()
 {
     KTSystemChange()->Unadvise(this);
     HideKeyboardTips();
+    m_pCustomizeSelection.Release();
     m_pContextMenus->RemoveAll();
     RemoveAll();
     for (auto& pDock : m_pDocks)

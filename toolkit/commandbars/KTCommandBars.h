@@ -21,6 +21,7 @@ class CKTCommandBarsOptions;
 class CKTControl;
 class CKTControlAction;
 class CKTControlActions;
+class CKTCustomizeDropSource;
 class CKTDockBar;
 class CKTImageManager;
 class CKTMenuBar;
@@ -126,6 +127,14 @@ public:
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+    // Customising: a press on a bar's control drags it between the bars instead of running it.
+    void SetCustomizeMode(BOOL bMode);
+    // The control customising acts on, framed on its bar; the site hears of each change.
+    void SetCustomizeSelection(CKTControl* pControl);
+    CKTControl* GetCustomizeSelection() const { return m_pCustomizeSelection; }
+    CKTCustomizeDropSource* GetDropSource() const { return m_pDropSource.get(); }
+    // The site runs the customise command, so Alt may drag a control outside customise mode.
+    BOOL IsCustomizeCommandAvailable() const;
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
     // Shows or hides the cues while they follow Alt and keyboard navigation.
     void ShowKeyboardCues(BOOL bShow);
@@ -196,8 +205,11 @@ private:
     // Whether a built-in bar should take a loaded one whose program layout may have changed since.
     BOOL AcceptsLoadedToolBar(CKTToolBar* pExisting, CKTToolBar* pLoaded, BOOL bSilent) const;
 
+    // First, so that it is gone last: every bar window leaves it as it is destroyed.
+    std::unique_ptr<CKTCustomizeDropSource> m_pDropSource;
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     BOOL m_bCustomizeMode = FALSE;
+    CKTSmartPtr<CKTControl> m_pCustomizeSelection;
     UINT m_nDefaultMenuId = 0;
     CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
     std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order

@@ -105,9 +105,6 @@ void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPo
 {
     for (CKTToolBar* pRowBar : RowOf(pBar))
         pPopup->GetControls()->Add(ktControlPopup, 0)->SetCaption(pRowBar->GetTitle());
-    if (!m_pSite || !m_pSite->GetSafeHwnd())
-        return;
-    AFX_CMDHANDLERINFO info = {};
-    if (m_pSite->OnCmdMsg(KT_ID_CUSTOMIZE, CN_COMMAND, NULL, &info))
+    if (IsCustomizeCommandAvailable())
         pPopup->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
 }

@@ -3,6 +3,7 @@
 
 #include "KTAcceleratorManager.h"
 #include "KTCommandBar.h"
+#include "KTCustomizeDropSource.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -61,6 +62,12 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
             }
         }
         return FALSE;
+    case WM_CLOSE:
+        // The drag loop holds the bars and their controls: the frame waits until it ends.
+        if (!m_pDropSource->IsDragging())
+            return FALSE;
+        *pResult = 0;
+        return TRUE;
     case WM_ACTIVATEAPP:
         if (!wParam)
             ClosePopups();

@@ -178,6 +178,21 @@ public:
     virtual BOOL Compare(CKTControl* pOther);
     CKTControl* Clone(BOOL bRecursive);
 
+    // Customising: a press in customise mode drags the control to another place, another bar or off every bar
+    // (where it is deleted); a press on the edge of a resizable control drags its width instead.
+    BOOL IsCustomizeMovable() const;
+    void CustomizeStartDrag(CPoint pt);
+    // TRUE when the point was on a resizable edge and the width loop ran.
+    BOOL CustomizeStartResize(CPoint pt);
+    // -1 for the left edge, 1 for the right, 0 elsewhere: where a press starts a width drag.
+    int HitTestCustomizeEdge(CPoint pt) const;
+    virtual BOOL IsCustomizeResizeAllow() const { return FALSE; }
+    virtual int GetCustomizeMinWidth() const { return 0; }
+    // Dragged over this control of a bar: the base closes the bar's open popup and clears its selection.
+    virtual void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt);
+    // Whether the control, being dragged, may be dropped on the bar.
+    virtual BOOL IsCustomizeDropAllowed(CKTCommandBar* pBar) const { return TRUE; }
+
     // Saved state: the control's keys; the list operations reach its popup bar.
     virtual void DoPropExchange(CKTPropExchange* pPX);
     virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
@@ -197,6 +212,8 @@ protected:
     // One message of that loop: the auto-repeat tick, the pressed look following the mouse, or any other.
     void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
+    // The press of a customise-mode click: the bar's popup closes, its selection clears and the drag runs.
+    void OnCustomizeClick(CPoint pt);
     virtual std::unique_ptr<CKTAccessible> CreateAccessible();
 
     int m_nTag = 0;

@@ -11,7 +11,10 @@ void CKTControlButton::OnClick(BOOL bKeyboard, CPoint pt)
     if (!IsEnabled() || !m_pParent)
         return;
     if (IsCustomizeMode())
+    {
+        OnCustomizeClick(pt);
         return;
+    }
     if (bKeyboard)
     {
         OnExecute();

@@ -156,6 +156,7 @@ void CKTControlComboBox::Copy(CKTControl* pFrom, BOOL bRecursive)
         m_bAutoComplete = pCombo->m_bAutoComplete;
         m_field.SetShellAutoComplete(pCombo->m_field.GetShellAutoCompleteFlags());
         m_nDropDownItemCount = pCombo->m_nDropDownItemCount;
+        m_nEditIconId = pCombo->m_nEditIconId;
     }
     CKTControlPopup::Copy(pFrom, bRecursive);
 }
@@ -318,8 +319,13 @@ BOOL CKTControlComboBox::OnSetPopup(BOOL bPopup)
 void CKTControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
 {
     CKTControlEditWnd* pEdit = GetEditCtrl();
-    if ((pEdit && pEdit->IsComposing()) || IsCustomizeMode() || !m_pParent)
+    if ((pEdit && pEdit->IsComposing()) || !m_pParent)
         return;
+    if (IsCustomizeMode())
+    {
+        OnCustomizeClick(pt);
+        return;
+    }
     if (bKeyboard)
     {
         if (!IsEnabled())

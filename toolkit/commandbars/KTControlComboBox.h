@@ -62,6 +62,14 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     BOOL OnSetSelected(int nSelected) override;
     void OnRemoved() override;
+    BOOL IsCustomizeResizeAllow() const override { return TRUE; }
+    // Its list is no place to drop controls: a drag over the box leaves it closed.
+    void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt) override
+    {
+        CKTControl::OnCustomizeDragOver(pDragged, pt);
+    }
+    int GetCustomizeMinWidth() const override { return m_nLabelWidth + m_nThumbWidth + 5; }
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The text area: the field's window draws its own; otherwise the selected item, or the hint.
     virtual void DrawEditText(CDC* pDC, CRect rc);
@@ -95,4 +103,5 @@ private:
     int m_nDropDownItemCount = 12;         // most rows the list shows
     int m_nCurSel = -1;                    // kept here when the popup is no combo list
     BOOL m_bSyncLock = FALSE;              // the text is being set from the list
+    int m_nEditIconId = 0;                 // kept with the saved state; no theme draws it yet
 };

@@ -54,6 +54,7 @@ public:
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
 protected:
     void RunListKey(UINT nChar, LPARAM lParam, BOOL bWithEdit) override;

@@ -18,6 +18,7 @@ void CKTControlCustom::SetControl(HWND hWnd)
 {
     CKTWindowHookManager::Instance()->RemoveAll(this);
     m_hWndChild = hWnd;
+    m_hWndPlacedOn = NULL;
     if (hWnd)
         CKTWindowHookManager::Instance()->SetHook(hWnd, this);
     DelayLayoutParent();
@@ -40,6 +41,7 @@ void CKTControlCustom::SetRect(CRect rc)
     if (m_hWndChild && ::IsWindow(m_hWndChild) && m_pParent && m_pParent->GetSafeHwnd())
     {
         ::SetParent(m_hWndChild, m_pParent->GetSafeHwnd());
+        m_hWndPlacedOn = m_pParent->GetSafeHwnd();
         LONG lStyle = ::GetWindowLong(m_hWndChild, GWL_STYLE);
         ::SetWindowLong(m_hWndChild, GWL_STYLE, (lStyle & ~WS_POPUP) | WS_CHILD);
         CRect rcWindow(rc.left + m_rcBorders.left, rc.top + m_rcBorders.top, rc.right - m_rcBorders.right,
@@ -51,7 +53,8 @@ void CKTControlCustom::SetRect(CRect rc)
 
 void CKTControlCustom::UpdateVisibility()
 {
-    if (!m_hWndChild || !::IsWindow(m_hWndChild))
+    // A copy that shares the window (a loaded state, a duplicate) leaves it to the control that placed it.
+    if (!m_hWndChild || !::IsWindow(m_hWndChild) || ::GetParent(m_hWndChild) != m_hWndPlacedOn)
         return;
     BOOL bShow = m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() && m_pParent->IsVisible();
     ::SetWindowPos(m_hWndChild, NULL, 0, 0, 0, 0,

@@ -36,6 +36,8 @@ public:
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnRemoved() override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
+    void RestoreCommandBarList(CKTCommandBarList* pList) override;
 
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
@@ -48,4 +50,6 @@ private:
     BOOL m_bWindowVisible = TRUE;            // the window may show
     CSize m_szControl = CSize(0, 0);         // the window's size inside the borders
     int m_nVertOptions = ktVertHideControl;  // EVerticalOptions
+    HWND m_hWndPlacedOn = NULL;              // the bar window this control moved the window onto
+    int m_nSavedControlId = 0;               // a loaded window id, looked up when the load is restored
 };

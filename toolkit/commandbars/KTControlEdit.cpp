@@ -221,7 +221,12 @@ int CKTControlEdit::OnHookKeyDown(UINT nChar, LPARAM lParam)
 
 void CKTControlEdit::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (IsCustomizeMode() || !IsEnabled() || !m_field.GetSafeHwnd())
+    if (IsCustomizeMode() && m_pParent)
+    {
+        OnCustomizeClick(pt);
+        return;
+    }
+    if (!IsEnabled() || !m_field.GetSafeHwnd())
         return;
     if (bKeyboard && m_field.HasFocus())
         OnExecute();

@@ -52,6 +52,9 @@ public:
     void OnMouseHover() override;
     BOOL OnSetSelected(int nSelected) override;
     void OnRemoved() override;
+    BOOL IsCustomizeResizeAllow() const override { return TRUE; }
+    int GetCustomizeMinWidth() const override { return m_nLabelWidth + 10; }
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The site's spin request first; unless it answers, the number in the field moves by count steps in the
     // direction, landing on a multiple of count.

@@ -4,6 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTControlOleItems.h"
 #include "KTControlPopup.h"
 #include "KTPopupBar.h"
 
@@ -70,6 +71,13 @@ CKTControl* CKTControls::Add(int nType, int nId, LPCSTR lpszParameter, int nBefo
 
 CKTSmartPtr<CKTControl> CKTControls::CreateMenuControl(const KT_CONTROLCREATION& cs, CMenu* pSubMenu)
 {
+    // The menu marks where the selected object's verbs go by this entry.
+    if (cs.nId == (int)KT_ID_OLE_VERB_FIRST && cs.strCaption == "<<OLE VERBS GO HERE>>")
+    {
+        CKTSmartPtr<CKTControl> pOleItems = KTMakeCounted<CKTControlOleItems>();
+        pOleItems->SetType(ktControlButton);
+        return pOleItems;
+    }
     CKTSmartPtr<CKTControl> pControl = CreateControl(cs.nType, cs.nId);
     if (pControl.IsNull() || !KTIsPopupType(cs.nType))
         return pControl;

@@ -460,7 +460,14 @@ void CKTControlGallery::OnClick(BOOL bKeyboard, CPoint pt)
         CKTControlPopup::OnClick(bKeyboard, pt);
         return;
     }
-    if (IsCustomizeMode() || !IsEnabled() || !m_pParent)
+    if (!m_pParent)
+        return;
+    if (IsCustomizeMode())
+    {
+        OnCustomizeClick(pt);
+        return;
+    }
+    if (!IsEnabled())
         return;
     OnMouseMove(pt);
     int nPart = HitTestScrollBar(pt);

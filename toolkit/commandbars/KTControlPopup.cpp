@@ -54,8 +54,13 @@ void CKTControlPopup::OnKeyboardTip()
 
 void CKTControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (!IsEnabled() || !m_pParent || IsCustomizeMode())
+    if (!IsEnabled() || !m_pParent)
         return;
+    if (IsCustomizeMode())
+    {
+        OnCustomizeClickPopup(pt);
+        return;
+    }
     if (m_bPopuped && m_pParent->GetPosition() != ktBarPopup)
     {
         m_pParent->SetTrackingMode(0);
@@ -84,6 +89,36 @@ void CKTControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
             return;
     }
     m_pParent->SetPopuped(m_nIndex, bKeyboard);
+}
+
+void CKTControlPopup::OnCustomizeClickPopup(CPoint pt)
+{
+    // The popup opens, so that controls can be dragged into it too, or closes when it was open.
+    if (m_bPopuped && m_pParent->GetPosition() != ktBarPopup)
+        m_pParent->SetTrackingMode(0);
+    else if (!m_pCommandBar.IsNull() && m_pCommandBar->IsCustomizable())
+        m_pParent->SetPopuped(m_nIndex, FALSE);
+    CustomizeStartDrag(pt);
+}
+
+void CKTControlPopup::OnCustomizeDragOver(CKTControl* pDragged, CPoint pt)
+{
+    if (m_pCommandBar.IsNull() || !m_pCommandBar->IsCustomizable() || !pDragged->IsCustomizeDropAllowed(m_pCommandBar))
+    {
+        CKTControlButton::OnCustomizeDragOver(pDragged, pt);
+        return;
+    }
+    if (!m_bPopuped)
+        m_pParent->SetPopuped(m_nIndex, FALSE);
+}
+
+BOOL CKTControlPopup::IsCustomizeDropAllowed(CKTCommandBar* pBar) const
+{
+    // Into its own popup, or a popup inside it, the control would open itself without end.
+    for (CKTCommandBar* pChain = pBar; pChain; pChain = pChain->GetParentCommandBar())
+        if (pChain == m_pCommandBar)
+            return FALSE;
+    return TRUE;
 }
 
 void CKTControlPopup::OnLButtonUp(CPoint pt)

@@ -21,6 +21,8 @@ public:
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     void OnKeyboardTip() override;
     void OnLButtonUp(CPoint pt) override;
+    void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt) override;
+    BOOL IsCustomizeDropAllowed(CKTCommandBar* pBar) const override;
     void OnMouseMove(CPoint pt) override;
     void OnMouseHover() override;
     BOOL OnSetSelected(int nSelected) override;
@@ -34,6 +36,10 @@ public:
     virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
     // The control's own shadow beside its open popup, on bars that are no popups.
     virtual void UpdateShadow();
+
+protected:
+    // A press while customising: the popup opens, or closes when open, and the control is dragged.
+    void OnCustomizeClickPopup(CPoint pt);
 
 private:
     BOOL IsOnCommandPart(CPoint pt) const;

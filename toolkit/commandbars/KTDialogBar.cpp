@@ -25,6 +25,8 @@ const int kSizingBorder = 3;
 CKTDialogBar::CKTDialogBar() : m_pCaptionPopup(KTMakeCounted<CKTDialogBarCaptionPopup>())
 {
     m_bExpandButtonAllowed = FALSE;
+    // Its controls are its own caption's: customising neither takes them away nor drops others among them.
+    m_bCustomizable = FALSE;
 }
 
 CKTDialogBar::~CKTDialogBar() = default;

@@ -1,4 +1,4 @@
-// KTDockingPaneAutoHideWnd.cpp: sliding out and back, the leave check and the window's lifetime.
+// KTDockingPaneAutoHideWnd.cpp: sliding out and back, the pointer leaving it and the window's lifetime.
 #include "KTDockingPaneAutoHideWnd.h"
 
 #include <afxpriv.h>
@@ -30,8 +30,6 @@ ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 // void OnTimer(UINT_PTR nIDEvent)
 ON_WM_TIMER()
-// void OnMouseMove(UINT nFlags, CPoint point)
-ON_WM_MOUSEMOVE()
 // void OnLButtonDown(UINT nFlags, CPoint point)
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
@@ -109,7 +107,9 @@ BOOL CKTDockingPaneAutoHideWnd::CreateSlideWindow()
         SetTimer(ktTimerSlideOut, UINT(m_nSlideInterval), NULL);
     ApplyStep();
     m_pContainer->CWnd::ShowWindow(SW_SHOW);
-    SetTimer(ktTimerLeaveCheck, UINT(m_nLeaveCheckInterval), NULL);
+    m_pointer.Start({m_hWnd, m_pPanel->GetSafeHwnd()});
+    if (!m_pointer.IsOver())
+        StartLeaveDelay();
     return TRUE;
 }
 
@@ -213,8 +213,8 @@ void CKTDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
         OnSlideOutTick();
     else if (nIDEvent == ktTimerSlideBack)
         OnSlideBackTick();
-    else if (nIDEvent == ktTimerLeaveCheck)
-        OnLeaveCheck();
+    else if (nIDEvent == ktTimerLeaveDelay)
+        OnLeaveDelay();
 }
 
 void CKTDockingPaneAutoHideWnd::OnSlideOutTick()
@@ -246,34 +246,33 @@ void CKTDockingPaneAutoHideWnd::OnSlideBackTick()
     CloseWindow();
 }
 
-BOOL CKTDockingPaneAutoHideWnd::IsCursorOver() const
+void CKTDockingPaneAutoHideWnd::OnPointerOver(BOOL bOver)
 {
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    CRect rcWindow, rcPanel;
-    GetWindowRect(&rcWindow);
-    m_pPanel->CWnd::GetWindowRect(&rcPanel);
-    return rcWindow.PtInRect(pt) || rcPanel.PtInRect(pt);
-}
-
-void CKTDockingPaneAutoHideWnd::OnLeaveCheck()
-{
-    if (m_bResizing)
-        return;
-    if (!m_pContainer->IsActive() && !IsCursorOver())
+    if (!bOver)
     {
-        if (m_bCollapsing || --m_nLeaveCountdown > 0)
-            return;
-        if (m_bCloseOnLeave && !GetManager()->NotifyAction(ktActionCollapsing, m_pContainer->GetSelected()))
-        {
-            m_bCollapsing = TRUE;
-            SetTimer(ktTimerSlideBack, UINT(std::max(1, m_nSlideInterval)), NULL);
-        }
-        else
-            m_nLeaveCountdown = ktLeaveTicks;
+        StartLeaveDelay();
         return;
     }
-    m_nLeaveCountdown = ktLeaveTicks;
+    KillTimer(ktTimerLeaveDelay);
+    SlideOutAgain();
+}
+
+void CKTDockingPaneAutoHideWnd::OnContainerFocus(BOOL bActive)
+{
+    if (bActive)
+        SlideOutAgain();
+    else if (!m_pointer.IsOver())
+        StartLeaveDelay();
+}
+
+void CKTDockingPaneAutoHideWnd::StartLeaveDelay()
+{
+    if (!m_bCollapsing && m_pContainer)
+        SetTimer(ktTimerLeaveDelay, UINT(std::max(1, m_nLeaveCheckInterval) * ktLeaveTicks), NULL);
+}
+
+void CKTDockingPaneAutoHideWnd::SlideOutAgain()
+{
     if (!m_bCollapsing)
         return;
     KillTimer(ktTimerSlideBack);
@@ -281,15 +280,20 @@ void CKTDockingPaneAutoHideWnd::OnLeaveCheck()
     SetTimer(ktTimerSlideOut, UINT(std::max(1, m_nSlideInterval)), NULL);
 }
 
-void CKTDockingPaneAutoHideWnd::OnMouseMove(UINT nFlags, CPoint point)
+void CKTDockingPaneAutoHideWnd::OnLeaveDelay()
 {
-    if (m_bCollapsing && m_pContainer && m_pPanel && m_pPanel->GetActiveWnd() == this)
+    KillTimer(ktTimerLeaveDelay);
+    // Meanwhile the pointer came back, the focus went in or the edge is being dragged: the window stays.
+    if (m_bResizing || m_bCollapsing || m_pointer.IsOver() || m_pContainer->IsActive() || !m_bCloseOnLeave)
+        return;
+    // Kept out by the owner, it is asked again after another delay.
+    if (GetManager()->NotifyAction(ktActionCollapsing, m_pContainer->GetSelected()))
     {
-        CKTSmartPtr<CKTDockingPaneAutoHideWnd> keepAlive(this);
-        OnLeaveCheck();
+        StartLeaveDelay();
         return;
     }
-    CWnd::OnMouseMove(nFlags, point);
+    m_bCollapsing = TRUE;
+    SetTimer(ktTimerSlideBack, UINT(std::max(1, m_nSlideInterval)), NULL);
 }
 
 BOOL CKTDockingPaneAutoHideWnd::Close(BOOL bDelayed)
@@ -330,6 +334,7 @@ void CKTDockingPaneAutoHideWnd::CloseWindow()
     if (!GetSafeHwnd())
         return;
     CWnd::ShowWindow(SW_HIDE);
+    m_pointer.Stop();
     ReleaseContainer();
     // The panel may go before the window is destroyed.
     if (CKTDockingPaneAutoHidePanel* pPanel = std::exchange(m_pPanel, nullptr))
@@ -339,6 +344,7 @@ void CKTDockingPaneAutoHideWnd::CloseWindow()
 
 void CKTDockingPaneAutoHideWnd::PostNcDestroy()
 {
+    m_pointer.Stop();
     if (m_pPanel)
         m_pPanel->ClearActiveWnd(this);
     // Dropping the window's own reference may delete this object: nothing may follow.

@@ -5,13 +5,14 @@
 
 #include <afxwin.h>
 
+#include "KTPointerWatch.h"
 #include "KTSmartPtr.h"
 
 class CKTDockingPaneAutoHidePanel;
 class CKTDockingPaneManager;
 class CKTDockingPaneTabbedContainer;
 
-class CKTDockingPaneAutoHideWnd : public CWnd
+class CKTDockingPaneAutoHideWnd : public CWnd, private IKTPointerWatchSink
 {
 public:
     // Makes the window and starts it sliding out; the window holds its own reference until it is destroyed.
@@ -29,12 +30,15 @@ public:
     CRect GetFullRect() const { return m_rcFull; }
     // The group's track limits; with the edge, the edge's width is added along the sliding axis.
     void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo, BOOL bWithEdge) const;
+    // The group took or lost the focus: with it the window stays out, without it the pointer decides.
+    void OnContainerFocus(BOOL bActive);
 
     static double m_dSlideSpeed;
     static int m_nSlideInterval;
     static int m_nSlideDuration;
     static BOOL m_bCloseOnLeave;
     static int m_nHoverTime;
+    // The window slides back this many milliseconds times six after the pointer left it and its strip.
     static int m_nLeaveCheckInterval;
 
 protected:
@@ -42,14 +46,13 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
     enum
     {
-        ktTimerLeaveCheck = 1,
+        ktTimerLeaveDelay = 1,
         ktTimerSlideOut = 2,
         ktTimerSlideBack = 3,
         ktTimerClose = 4,
@@ -64,8 +67,12 @@ private:
     void ApplyStep();
     void OnSlideOutTick();
     void OnSlideBackTick();
-    void OnLeaveCheck();
-    BOOL IsCursorOver() const;
+    void OnPointerOver(BOOL bOver) override;
+    // Starts the delay after which a window the pointer left slides back.
+    void StartLeaveDelay();
+    void OnLeaveDelay();
+    // Turns a window sliding back round.
+    void SlideOutAgain();
     BOOL IsPanelBefore() const;
     CRect GetLayoutAreaOnScreen() const;
     // For the window at rcWindow (screen), the edge's rectangle and where its near side may go; FALSE when it
@@ -92,7 +99,7 @@ private:
     int m_nStep = 0;
     int m_nStepCount = 1;
     BOOL m_bCollapsing = FALSE;
-    CRect m_rcFull;  // fully out, in the site's client coordinates
-    int m_nLeaveCountdown = ktLeaveTicks;
-    BOOL m_bResizing = FALSE;  // while the edge is dragged the window stays out
+    CRect m_rcFull;                   // fully out, in the site's client coordinates
+    BOOL m_bResizing = FALSE;         // while the edge is dragged the window stays out
+    CKTPointerWatch m_pointer{this};  // over the window or its strip
 };

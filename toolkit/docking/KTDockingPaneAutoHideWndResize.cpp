@@ -85,6 +85,8 @@ void CKTDockingPaneAutoHideWnd::OnLButtonDown(UINT, CPoint point)
     else
         TrackLive(rcEdge, nLow, nHigh, point);
     m_bResizing = FALSE;
+    if (!m_pointer.IsOver())
+        StartLeaveDelay();
 }
 
 void CKTDockingPaneAutoHideWnd::TrackWithOutline(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen)

@@ -6,12 +6,13 @@
 #include <afxwin.h>
 
 #include "KTDockingPaneNode.h"
+#include "KTPointerWatch.h"
 
 class CKTDockingPane;
 class CKTDockingPaneCaptionButton;
 class CKTDockingPaneSplitterContainer;
 
-class CKTDockingPaneMiniWnd : public CMiniFrameWnd, public CKTDockingPaneContainer
+class CKTDockingPaneMiniWnd : public CMiniFrameWnd, public CKTDockingPaneContainer, private IKTPointerWatchSink
 {
     DECLARE_DYNAMIC(CKTDockingPaneMiniWnd)
 
@@ -79,6 +80,7 @@ protected:
     afx_msg void OnNcPaint();
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg LRESULT OnNcMouseLeave(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
@@ -100,17 +102,20 @@ private:
     void PressCaptionButton(CKTDockingPaneCaptionButton* pButton, CPoint ptWindow);
     void SetFrameHeight(int nHeight);
     void StopSlide();
-    void OnLeaveTimer();
+    void OnPointerOver(BOOL bOver) override;
+    // Rolled up but slid open, the frame rolls up again once the pointer has been away for the delay.
+    void StartLeaveDelay();
+    void OnLeaveDelay();
     void OnSlideTimer();
-    void OnHoverTimer();
 
-    BOOL m_bHoldsFocus = FALSE;     // the focus is in the frame or a window it owns
-    BOOL m_bUpdatePending = FALSE;  // the captions are set at the next idle update
-    BOOL m_bCollapsed = FALSE;      // rolled up to the caption
-    BOOL m_bSlidOpen = FALSE;       // rolled up, but open while the mouse is near
-    BOOL m_bSliding = FALSE;        // the slide timer runs
-    int m_nExpandedHeight = 0;      // the height to open to
-    int m_nStepCount = 1;           // slide steps from closed to open
-    int m_nStep = 0;                // the slide's step, 0 closed
-    int m_nLeaveCountdown = 0;      // leave-timer ticks before the frame rolls up again
+    BOOL m_bHoldsFocus = FALSE;       // the focus is in the frame or a window it owns
+    BOOL m_bUpdatePending = FALSE;    // the captions are set at the next idle update
+    BOOL m_bCollapsed = FALSE;        // rolled up to the caption
+    BOOL m_bSlidOpen = FALSE;         // rolled up, but open while the mouse is near
+    BOOL m_bSliding = FALSE;          // the slide timer runs
+    int m_nExpandedHeight = 0;        // the height to open to
+    int m_nStepCount = 1;             // slide steps from closed to open
+    int m_nStep = 0;                  // the slide's step, 0 closed
+    int m_nLeaveTicks = 0;            // tenths of a second the pointer stays away before the frame rolls up again
+    CKTPointerWatch m_pointer{this};  // over the frame, while it is rolled up
 };

@@ -41,6 +41,8 @@ ON_WM_NCPAINT()
 ON_WM_NCACTIVATE()
 // void OnNcMouseMove(UINT nHitTest, CPoint point)
 ON_WM_NCMOUSEMOVE()
+// LRESULT OnNcMouseLeave(WPARAM, LPARAM)
+ON_MESSAGE(WM_NCMOUSELEAVE, OnNcMouseLeave)
 // void OnTimer(UINT_PTR nIDEvent)
 ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -49,6 +51,7 @@ void CKTDockingPaneMiniWnd::OnDestroy()
 {
     // Kept for a later save of the layout.
     CWnd::GetWindowRect(&m_rcWindow);
+    m_pointer.Stop();
     CMiniFrameWnd::OnDestroy();
 }
 

@@ -17,12 +17,10 @@ namespace
 enum
 {
     kLeaveTimer = 1,
-    kSlideTimer = 3,
-    kHoverTimer = 2345
+    kSlideTimer = 3
 };
 const int kBorder = 3;
-const UINT kLeaveInterval = 100;
-const UINT kHoverInterval = 100;
+const UINT kLeaveTick = 100;
 const int kTicksAfterToggle = 6;
 const int kTicksAfterExpand = 8;
 const DWORD kSystemFrame = WS_BORDER | WS_THICKFRAME;
@@ -175,8 +173,19 @@ void CKTDockingPaneMiniWnd::OnNcMouseMove(UINT nHitTest, CPoint point)
     if (!IsThemed())
         return;
     if (CheckCaptionButtons(ScreenToWindow(point)))
-        SetTimer(kHoverTimer, kHoverInterval, nullptr);
+    {
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_NONCLIENT, m_hWnd, 0};
+        ::TrackMouseEvent(&tme);
+    }
     Expand();
+}
+
+LRESULT CKTDockingPaneMiniWnd::OnNcMouseLeave(WPARAM, LPARAM)
+{
+    for (const auto& pButton : m_captionButtons)
+        pButton->ClearHot();
+    RedrawPane();
+    return 0;
 }
 
 void CKTDockingPaneMiniWnd::PressCaptionButton(CKTDockingPaneCaptionButton* pButton, CPoint ptWindow)
@@ -264,6 +273,7 @@ void CKTDockingPaneMiniWnd::ToggleCollapse()
         if (!m_bSlidOpen || m_nStep < m_nStepCount)
             SetFrameHeight(m_nExpandedHeight);
         m_bCollapsed = m_bSlidOpen = m_bSliding = FALSE;
+        m_pointer.Stop();
         KillTimer(kLeaveTimer);
         KillTimer(kSlideTimer);
     }
@@ -277,8 +287,10 @@ void CKTDockingPaneMiniWnd::ToggleCollapse()
         m_bCollapsed = TRUE;
         StopSlide();
         m_bSlidOpen = TRUE;
-        m_nLeaveCountdown = kTicksAfterToggle;
-        SetTimer(kLeaveTimer, kLeaveInterval, nullptr);
+        m_nLeaveTicks = kTicksAfterToggle;
+        m_pointer.Start({m_hWnd});
+        if (!m_pointer.IsOver())
+            StartLeaveDelay();
     }
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
     ReportEveryPane(bExpanding ? ktActionPinned : ktActionUnpinned);
@@ -295,8 +307,9 @@ void CKTDockingPaneMiniWnd::Expand()
     m_nStep = m_nStepCount;
     m_bSlidOpen = TRUE;
     SetFrameHeight(m_nExpandedHeight);
-    m_nLeaveCountdown = kTicksAfterExpand;
-    SetTimer(kLeaveTimer, kLeaveInterval, nullptr);
+    m_nLeaveTicks = kTicksAfterExpand;
+    if (!m_pointer.IsOver())
+        StartLeaveDelay();
     ReportEveryPane(ktActionExpanded);
 }
 
@@ -305,13 +318,10 @@ void CKTDockingPaneMiniWnd::OnTimer(UINT_PTR nIDEvent)
     switch (nIDEvent)
     {
     case kLeaveTimer:
-        OnLeaveTimer();
+        OnLeaveDelay();
         break;
     case kSlideTimer:
         OnSlideTimer();
-        break;
-    case kHoverTimer:
-        OnHoverTimer();
         break;
     default:
         CMiniFrameWnd::OnTimer(nIDEvent);
@@ -319,22 +329,40 @@ void CKTDockingPaneMiniWnd::OnTimer(UINT_PTR nIDEvent)
     }
 }
 
-void CKTDockingPaneMiniWnd::OnLeaveTimer()
+void CKTDockingPaneMiniWnd::OnPointerOver(BOOL bOver)
 {
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    CRect rcWindow;
-    CWnd::GetWindowRect(&rcWindow);
-    if (m_bHoldsFocus || m_bSliding || rcWindow.PtInRect(ptCursor) || ::GetCapture())
+    if (bOver)
+        KillTimer(kLeaveTimer);
+    else
+        StartLeaveDelay();
+}
+
+void CKTDockingPaneMiniWnd::StartLeaveDelay()
+{
+    if (m_bCollapsed && m_bSlidOpen && !m_bSliding)
+        SetTimer(kLeaveTimer, kLeaveTick * UINT(m_nLeaveTicks), nullptr);
+}
+
+void CKTDockingPaneMiniWnd::OnLeaveDelay()
+{
+    KillTimer(kLeaveTimer);
+    if (m_bHoldsFocus || m_bSliding || m_pointer.IsOver())
         return;
-    if (--m_nLeaveCountdown > 0)
+    // A drag still holds the mouse (the frame's own move among them): asked again after another delay.
+    if (::GetCapture())
+    {
+        StartLeaveDelay();
         return;
+    }
     CKTSmartPtr<CKTDockingPaneMiniWnd> keepAlive(this);
     if (!AskEveryPane(ktActionCollapsing))
     {
-        m_nLeaveCountdown = kTicksAfterToggle;
+        m_nLeaveTicks = kTicksAfterToggle;
+        StartLeaveDelay();
         return;
     }
+    CRect rcWindow;
+    CWnd::GetWindowRect(&rcWindow);
     if (m_nStep >= m_nStepCount)
         m_nExpandedHeight = rcWindow.Height();
     m_bSliding = TRUE;
@@ -353,19 +381,4 @@ void CKTDockingPaneMiniWnd::OnSlideTimer()
     }
     SetFrameHeight(MulDiv(m_nExpandedHeight, m_nStep, m_nStepCount));
     Invalidate(FALSE);
-}
-
-void CKTDockingPaneMiniWnd::OnHoverTimer()
-{
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    CPoint pt = ScreenToWindow(ptCursor);
-    CRect rcWindow;
-    CWnd::GetWindowRect(&rcWindow);
-    if (pt.y >= 0 && pt.y < GetCaptionReach() && pt.x >= 0 && pt.x < rcWindow.Width())
-        return;
-    for (const auto& pButton : m_captionButtons)
-        pButton->ClearHot();
-    KillTimer(kHoverTimer);
-    RedrawPane();
 }

@@ -326,6 +326,8 @@ void CKTDockingPaneTabbedContainer::OnFocusChanged()
         m_bActive = bFocus;
         if (pManager)
             pManager->OnActivatePane(m_bActive, m_pSelectedPane);
+        if (auto* pSlide = dynamic_cast<CKTDockingPaneAutoHideWnd*>(m_pDockingSite))
+            pSlide->OnContainerFocus(m_bActive);
         Invalidate(FALSE);
     }
     else if (m_bActive && pManager && pManager->GetActivePane() != m_pSelectedPane)

@@ -3,6 +3,8 @@
 // Classes: CKTTabClientGroup.
 #pragma once
 
+#include <memory>
+
 #include "KTTabManager.h"
 
 class CKTTabClientWnd;
@@ -11,6 +13,11 @@ class CKTTabClientGroup : public CKTTabManager
 {
 public:
     explicit CKTTabClientGroup(CKTTabClientWnd* pOwner) : m_pOwner(pOwner) {}
+
+    // The client that shows its children here; NULL for a workspace no client uses.
+    void SetOwner(CKTTabClientWnd* pOwner) { m_pOwner = pOwner; }
+    // FALSE for a workspace the client was lent (a control on a command bar): the client never deletes it.
+    virtual BOOL IsOwnedByClient() const { return TRUE; }
 
     void Reposition() override;
     CKTTabPainter* GetPaintManager() const override;
@@ -40,3 +47,14 @@ private:
 
     CKTTabClientWnd* m_pOwner;  // not owned
 };
+
+// Deletes a group the client made, and leaves a lent one to its owner.
+struct CKTTabClientGroupDeleter
+{
+    void operator()(CKTTabClientGroup* pGroup) const
+    {
+        if (pGroup->IsOwnedByClient())
+            delete pGroup;
+    }
+};
+using CKTTabClientGroupPtr = std::unique_ptr<CKTTabClientGroup, CKTTabClientGroupDeleter>;

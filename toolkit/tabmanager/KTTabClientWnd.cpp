@@ -45,6 +45,8 @@ CKTTabClientWnd::~CKTTabClientWnd()
     for (auto& pGroup : m_arrGroups)
         pGroup->DeleteAllItems();
     m_arrGroups.clear();
+    if (m_pSingleWorkspace)
+        m_pSingleWorkspace->SetOwner(NULL);
     if (GetSafeHwnd())
         UnsubclassWindow();
 }

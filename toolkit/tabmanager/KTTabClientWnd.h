@@ -71,6 +71,13 @@ public:
     INT_PTR OnToolHitTest(CPoint pt, TOOLINFO* pTI) const override;
     // Applies the look a command-bars theme asks of the tabs.
     void ApplyTheme(int nTheme);
+    // Shows the tabs in a workspace the client did not make (a tab-workspace control on a command bar) instead
+    // of its own; NULL gives it its own again. The workspace's owner keeps it and tells ForgetWorkspace before
+    // it goes.
+    void SetSingleWorkspace(CKTTabClientGroup* pWorkspace);
+    CKTTabClientGroup* GetSingleWorkspace() const { return m_pSingleWorkspace; }
+    // The lent workspace leaves its command bar: the client shows no tabs until it is given one.
+    void ForgetWorkspace(CKTTabClientGroup* pWorkspace);
 
     virtual void UpdateContents();
     virtual void FillBackground(CDC* pDC, CRect rc);
@@ -80,8 +87,9 @@ public:
     virtual COLORREF GetItemColor(const CKTTabManagerItem* pItem) const;
     virtual HICON GetItemIcon(const CKTTabManagerItem* pItem) const;
     virtual CString GetItemTooltip(const CKTTabManagerItem* pItem) const;
-    // A tab group without a window of its own with groups, else the strip window beside the MDI client.
-    virtual std::unique_ptr<CKTTabClientGroup> CreateWorkspace();
+    // The lent workspace when there is one; none while a control stands in for it; else a tab group without a
+    // window of its own with groups, or the strip window beside the MDI client.
+    virtual CKTTabClientGroupPtr CreateWorkspace();
     virtual CKTTabClientGroup* CreateGroup(int nIndex);
     virtual CKTTabManagerItem* AddItem(CWnd* pChild);
     virtual void ApplyFlags(CKTTabManager* pGroup);
@@ -182,8 +190,10 @@ private:
     BOOL m_bUpdateSuspended = FALSE;
     BOOL m_bRepositionPending = FALSE;
     BOOL m_bLockRedraw = FALSE;
-    std::vector<std::unique_ptr<CKTTabClientGroup>> m_arrGroups;  // in display order
-    CMDIFrameWnd* m_pFrame = NULL;                                // not owned
+    std::vector<CKTTabClientGroupPtr> m_arrGroups;  // in display order
+    CKTTabClientGroup* m_pSingleWorkspace = NULL;   // lent, not owned
+    BOOL m_bWorkspaceIsControl = FALSE;             // the client makes no workspace of its own
+    CMDIFrameWnd* m_pFrame = NULL;                  // not owned
     BOOL m_bRefreshGuard = FALSE;
     CKTSmartPtr<CKTTabPainter> m_pPainter;
     int m_nLastTheme = 0;

@@ -1,6 +1,8 @@
 // KTTabClientWndGroups.cpp: making tab groups, moving tabs between them and the targets of a dragged tab.
 #include "KTTabClientWnd.h"
 
+#include "KTTabClientActiveFilesButton.h"
+
 #include "KTControlWorkspaceActions.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
@@ -8,32 +10,69 @@
 #include "KTTabManagerRes.h"
 
 // Without OLE in the process the tabs only miss the activation while something is dragged over them.
-std::unique_ptr<CKTTabClientGroup> CKTTabClientWnd::CreateWorkspace()
+CKTTabClientGroupPtr CKTTabClientWnd::CreateWorkspace()
 {
+    if (m_pSingleWorkspace)
+        return CKTTabClientGroupPtr(m_pSingleWorkspace);
+    if (m_bWorkspaceIsControl)
+        return nullptr;
     if (m_bEnableGroups)
     {
         m_dropTarget.Register(this);
-        return std::make_unique<CKTTabClientGroup>(this);
+        return CKTTabClientGroupPtr(new CKTTabClientGroup(this));
     }
     auto pWorkspace = std::make_unique<CKTTabClientWorkspace>(this);
     if (!pWorkspace->Create(m_pFrame))
         return nullptr;
     m_dropTarget.Register(pWorkspace.get());
-    return pWorkspace;
+    return CKTTabClientGroupPtr(pWorkspace.release());
+}
+
+void CKTTabClientWnd::SetSingleWorkspace(CKTTabClientGroup* pWorkspace)
+{
+    if (pWorkspace == m_pSingleWorkspace && m_bWorkspaceIsControl == (pWorkspace != NULL))
+        return;
+    // Every child becomes a tab of the new workspace at the next update.
+    for (auto& pGroup : m_arrGroups)
+        pGroup->DeleteAllItems();
+    m_arrGroups.clear();
+    m_dropTarget.Revoke();
+    m_pActiveGroup = NULL;
+    if (m_pSingleWorkspace)
+        m_pSingleWorkspace->SetOwner(NULL);
+    m_pSingleWorkspace = pWorkspace;
+    m_bWorkspaceIsControl = pWorkspace != NULL;
+    m_bRepositionPending = TRUE;
+    UpdateContents();
+}
+
+void CKTTabClientWnd::ForgetWorkspace(CKTTabClientGroup* pWorkspace)
+{
+    if (!pWorkspace || pWorkspace != m_pSingleWorkspace)
+        return;
+    pWorkspace->DeleteAllItems();
+    pWorkspace->SetOwner(NULL);
+    m_arrGroups.clear();
+    m_pActiveGroup = NULL;
+    m_pSingleWorkspace = NULL;
 }
 
 CKTTabClientGroup* CKTTabClientWnd::CreateGroup(int nIndex)
 {
     m_dropTarget.Revoke();
-    std::unique_ptr<CKTTabClientGroup> pGroup = CreateWorkspace();
+    CKTTabClientGroupPtr pGroup = CreateWorkspace();
     if (!pGroup)
         return NULL;
     CKTTabClientGroup* pCreated = pGroup.get();
     if (nIndex < 0 || nIndex > GetGroupCount())
         nIndex = GetGroupCount();
     m_arrGroups.insert(m_arrGroups.begin() + nIndex, std::move(pGroup));
+    pCreated->SetOwner(this);
     pCreated->SetActive(FALSE);
     pCreated->SetItemMetrics(CSize(70, 18), CSize(0, 0), CSize(220, 0));
+    // After the two scroll buttons, before the close button; a lent workspace that comes back has its own.
+    if (!pCreated->FindNavigateButton(ktNavigateButtonActiveFiles))
+        pCreated->InsertNavigateButton(2, std::make_unique<CKTTabClientActiveFilesButton>(pCreated, this));
     ApplyFlags(pCreated);
     m_bRepositionPending = TRUE;
     return pCreated;

@@ -14,7 +14,10 @@ void CKTTabClientWnd::Reposition()
     m_bRepositionPending = FALSE;
     if (!m_pFrame)
         return;
-    m_pFrame->RecalcLayout();
+    if (m_pSingleWorkspace)
+        m_pSingleWorkspace->Reposition();
+    else if (!m_bWorkspaceIsControl)
+        m_pFrame->RecalcLayout();
     LayoutGroups();
 }
 

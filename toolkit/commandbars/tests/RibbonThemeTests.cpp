@@ -1,7 +1,9 @@
 // RibbonThemeTests.cpp: theme 6 draws bars, entries, marks and the status bar from the tests' style images,
 // takes the ribbon's colours, and sizes its tab strip from the font.
+#include "KTCommandBarKeyboardTip.h"
 #include "KTThemeRibbon.h"
 #include "LoadedStyle.h"
+#include "StatedControls.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
@@ -242,4 +244,220 @@ TEST(RibbonTheme, SplitButtonHalvesFollowTheirStates)
         EXPECT_EQ(c.parts,
                   CKTThemeRibbon::SplitButtonParts(c.nSelected, c.nPressed, c.bChecked, c.bPopuped, c.nEnabled))
             << c.nSelected << " " << c.nPressed << " " << c.bChecked << " " << c.bPopuped << " " << c.nEnabled;
+}
+
+TEST(RibbonTheme, EditFieldsAndTheirSpinHalvesFollowTheirStates)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    auto spinPart = [](int nPart) { return RGB(10 + 24 * nPart, 60, 240); };
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected, nPressed, nUp, nDown;
+        int nFill;  // colour-table slot; -1 the style's edit colour
+    } rows[] = {
+        {TRUE, 0, 0, 0, 5, -1},
+        {TRUE, 1, 0, 1, 6, COLOR_WINDOW},
+        {TRUE, 3, 0, 2, 6, COLOR_WINDOW},
+        {TRUE, 4, 0, 1, 7, COLOR_WINDOW},
+        {TRUE, 3, 3, 3, 6, COLOR_WINDOW},
+        {TRUE, 4, 4, 1, 8, COLOR_WINDOW},
+        {FALSE, 3, 0, 4, 9, COLOR_BTNFACE},
+    };
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
+    for (const auto& row : rows)
+    {
+        pEdit->SetState(row.bEnabled, row.nSelected, row.nPressed);
+        CTestSurface surface(120, 24);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        EXPECT_EQ(spinPart(row.nUp), surface.Pixel(110, 6)) << row.nSelected << "/" << row.nPressed;
+        EXPECT_EQ(spinPart(row.nDown), surface.Pixel(110, 17)) << row.nSelected << "/" << row.nPressed;
+        const int x = pEdit->GetLabelWidth() + 10;
+        COLORREF clrFill =
+            row.nFill < 0 ? KTStyleResourceSet()->GetColor("Ribbon", "ControlEditNormal") : pTheme->GetColor(row.nFill);
+        EXPECT_EQ(clrFill, surface.Pixel(x, 12));
+        EXPECT_EQ(clrFill, pTheme->GetControlEditBackColor(pEdit)) << "the text window's background agrees";
+        int nFrame = !row.bEnabled && row.nSelected == 3 ? KTCOLOR_HIGHLIGHT_BORDER : KTCOLOR_POPUP_EDIT;
+        EXPECT_EQ(pTheme->GetColor(nFrame), surface.Pixel(x, 0));
+    }
+}
+
+TEST(RibbonTheme, ComboDropButtonsTakeTheirPartAndTheFieldItsFill)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(CRect(0, 0, 120, 24));
+    CTestSurface measure(120, 24);
+    pTheme->DrawControlComboBox(measure.DC(), pCombo, FALSE);
+    const int xButton = 120 - pCombo->GetThumbWidth() + 3;
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected;
+        BOOL bDropped;
+        int nPart, nFill;  // -1: the style's edit colour
+    } rows[] = {{TRUE, 0, FALSE, 0, -1},
+                {TRUE, 3, FALSE, 2, COLOR_WINDOW},
+                {TRUE, 3, TRUE, 3, COLOR_WINDOW},
+                {FALSE, 3, TRUE, 4, COLOR_BTNFACE}};
+    for (const auto& row : rows)
+    {
+        pCombo->SetState(row.bEnabled, row.nSelected, row.bDropped);
+        CTestSurface surface(120, 24);
+        pTheme->DrawControlComboBox(surface.DC(), pCombo, TRUE);
+        EXPECT_EQ(RGB(30 + 40 * row.nPart, 220, 120), surface.Pixel(xButton, 4)) << "part " << row.nPart;
+        COLORREF clrFill =
+            row.nFill < 0 ? KTStyleResourceSet()->GetColor("Ribbon", "ControlEditNormal") : pTheme->GetColor(row.nFill);
+        EXPECT_EQ(clrFill, surface.Pixel(pCombo->GetLabelWidth() + 10, 12));
+        EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_EDIT), surface.Pixel(pCombo->GetLabelWidth() + 10, 23));
+    }
+}
+
+TEST(RibbonTheme, ExpandButtonAndDropDownGlyphsComeFromTheImages)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedPopup> pExpand = KTMakeCounted<CStatedPopup>(CRect());
+    EXPECT_EQ(CSize(0, 0), pTheme->DrawExpandButton(NULL, 0, pExpand, NULL, FALSE, CSize(100, 26), FALSE));
+    EXPECT_EQ(CRect(88, 0, 100, 26), pExpand->GetRect()) << "the last 12 pixels of a horizontal bar";
+    for (int nPart : {0, 1, 2})
+    {
+        pExpand->SetState(TRUE, nPart >= 1 ? 3 : 0, nPart == 2);
+        CTestSurface surface(100, 26);
+        pTheme->DrawExpandButton(surface.DC(), 0, pExpand, NULL, TRUE, CSize(100, 26), FALSE);
+        EXPECT_EQ(RGB(110, 150, 20 + 40 * nPart), surface.Pixel(89, 24)) << "part " << nPart;
+    }
+
+    auto glyph = [&](BOOL bEnabled, BOOL bSelected, BOOL bPopuped, BOOL bVertical)
+    {
+        KT_CONTROLSTATE state = State(bSelected, 0, bEnabled, 0, bPopuped);
+        CTestSurface surface(20, 20);
+        pTheme->DrawDropDownGlyph(surface.DC(), pExpand, CPoint(10, 10), state, bVertical);
+        return surface.Pixel(10, 10);
+    };
+    EXPECT_EQ(RGB(230, 30, 160), glyph(TRUE, FALSE, FALSE, FALSE));
+    EXPECT_EQ(RGB(230, 70, 160), glyph(TRUE, TRUE, FALSE, FALSE));
+    EXPECT_EQ(RGB(230, 110, 160), glyph(TRUE, TRUE, TRUE, FALSE));
+    EXPECT_EQ(RGB(230, 150, 160), glyph(FALSE, TRUE, FALSE, FALSE));
+    EXPECT_NE(RGB(230, 30, 160), glyph(TRUE, FALSE, FALSE, TRUE)) << "vertical bars keep the drawn arrow";
+}
+
+TEST(RibbonTheme, MenuGlyphsAndLabelsComeFromTheImages)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedPopup> pEntry = KTMakeCounted<CStatedPopup>(CRect(0, 0, 120, 22));
+    auto glyphAt = [&](int x, BOOL bSplit)
+    {
+        CTestSurface surface(120, 22);
+        if (bSplit)
+            pTheme->DrawSplitPopupGlyph(surface.DC(), pEntry);
+        else
+            pTheme->DrawPopupGlyph(surface.DC(), pEntry);
+        return surface.Pixel(x, 11);
+    };
+    EXPECT_EQ(RGB(20, 180, 60), glyphAt(120 - 14 + 2, FALSE)) << "14 pixels before the right edge";
+    EXPECT_EQ(kWhite, glyphAt(120 - 15, FALSE));
+    pEntry->SetState(FALSE, 0, FALSE);
+    EXPECT_EQ(RGB(20, 180, 100), glyphAt(120 - 14 + 2, FALSE)) << "the disabled part";
+
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected;
+        BOOL bOpen;
+        int nPart;
+    } splits[] = {{TRUE, 0, FALSE, 0}, {TRUE, 3, FALSE, 1}, {TRUE, 3, TRUE, 2}, {FALSE, 3, TRUE, 0}};
+    for (const auto& row : splits)
+    {
+        pEntry->SetState(row.bEnabled, row.nSelected, row.bOpen);
+        EXPECT_EQ(RGB(50, 20 + 40 * row.nPart, 200), glyphAt(120 - 26 + 1, TRUE)) << "part " << row.nPart;
+    }
+
+    CTestSurface label(60, 20);
+    pTheme->FillPopupLabel(label.DC(), CRect(0, 0, 60, 20));
+    EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_LABEL), label.Pixel(30, 10));
+    EXPECT_EQ(0xC5C5C5u, label.Pixel(30, 19));
+}
+
+TEST(RibbonTheme, KeyboardTipsTakeTheStyleGradientFrameAndCutCorners)
+{
+    CKTCommandBarKeyboardTip tip(NULL, NULL, "File", 0, 0, 0, TRUE);
+    ASSERT_TRUE(tip.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "F", WS_POPUP, CRect(0, 0, 30, 20), NULL, 0));
+    {
+        CLoadedStyle style("STYLE_INI");
+        auto pTheme = RefreshedRibbon();
+        CTestSurface surface(30, 20);
+        pTheme->DrawKeyboardTip(surface.DC(), &tip, FALSE);
+        EXPECT_EQ(RGB(90, 60, 30), surface.Pixel(0, 10)) << "the frame";
+        EXPECT_TRUE(IsNear(RGB(250, 240, 200), surface.Pixel(2, 1), 8)) << "light at the top";
+        COLORREF clrBottom = surface.Pixel(2, 18);
+        EXPECT_TRUE(IsBetween(clrBottom, RGB(250, 240, 200), RGB(200, 180, 100)) && GetBValue(clrBottom) < 120)
+            << "towards dark at the bottom";
+        pTheme->DrawKeyboardTip(NULL, &tip, TRUE);
+        CRgn rgn;
+        rgn.CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(ERROR, ::GetWindowRgn(tip.GetSafeHwnd(), (HRGN)rgn.GetSafeHandle()));
+        EXPECT_FALSE(rgn.PtInRegion(0, 0));
+        EXPECT_TRUE(rgn.PtInRegion(1, 0));
+    }
+    auto pPlain = RefreshedRibbon();
+    CTestSurface plain(30, 20);
+    pPlain->DrawKeyboardTip(plain.DC(), &tip, FALSE);
+    EXPECT_EQ(pPlain->GetColor(COLOR_INFOBK), plain.Pixel(2, 10)) << "without a style: the tooltip colour";
+    tip.DestroyWindow();
+}
+
+TEST(RibbonTheme, SystemFontsFollowTheRibbonFont)
+{
+    auto pTheme = RefreshedRibbon();
+    pTheme->m_nFontHeight = 20;
+    pTheme->UpdateFonts();
+    auto logFont = [](CFont* pFont)
+    {
+        LOGFONT lf = {};
+        ::GetObject(pFont->GetSafeHandle(), sizeof(lf), &lf);
+        return lf;
+    };
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    ASSERT_TRUE(::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+    LOGFONT lfIcon = logFont(pTheme->GetIconFont());
+    EXPECT_EQ(20 * 120 / 96, lfIcon.lfHeight) << "the ribbon font's height";
+    EXPECT_EQ(FW_NORMAL, lfIcon.lfWeight);
+    EXPECT_STREQ(ncm.lfMenuFont.lfFaceName, lfIcon.lfFaceName) << "in the menu's face";
+    LOGFONT lfBold = logFont(pTheme->GetIconBoldFont());
+    EXPECT_EQ(FW_BOLD, lfBold.lfWeight);
+    EXPECT_EQ(lfIcon.lfHeight, lfBold.lfHeight);
+    EXPECT_EQ(CLEARTYPE_QUALITY, logFont(pTheme->GetSmallCaptionFont()).lfQuality);
+    LOGFONT lfStatus = logFont(pTheme->GetStatusFont());
+    EXPECT_EQ(CLEARTYPE_NATURAL_QUALITY, lfStatus.lfQuality);
+    EXPECT_EQ(ncm.lfStatusFont.lfHeight, lfStatus.lfHeight) << "the system's status font";
+}
+
+TEST(RibbonTheme, AFieldsLabelTakesTheDisabledTextColourWithTheField)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 160, 24));
+    pEdit->SetCaption("WWW");
+    pEdit->SetStyle(ktButtonCaption);
+    auto labelHas = [&](int nColor)
+    {
+        CTestSurface surface(160, 24);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, FALSE);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        for (int x = 0; x < pEdit->GetLabelWidth(); x++)
+            for (int y = 0; y < 24; y++)
+                if (IsNear(surface.Pixel(x, y), pTheme->GetColor(nColor), 24))
+                    return true;
+        return false;
+    };
+    ASSERT_FALSE(IsNear(pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT), pTheme->GetColor(KTCOLOR_DISABLED_TEXT), 48));
+    EXPECT_TRUE(labelHas(KTCOLOR_TOOLBAR_TEXT));
+    EXPECT_FALSE(labelHas(KTCOLOR_DISABLED_TEXT));
+    pEdit->SetState(FALSE, 0, 0);
+    EXPECT_TRUE(labelHas(KTCOLOR_DISABLED_TEXT));
+    EXPECT_FALSE(labelHas(KTCOLOR_TOOLBAR_TEXT));
 }

@@ -2,6 +2,10 @@
 #include "StateArchive.h"
 
 #include "CommandBarsTestsRes.h"
+#include "KTControlComboBox.h"
+#include "KTControlComboBoxList.h"
+#include "KTControlCustom.h"
+#include "KTControlEdit.h"
 #include "KTControlPopup.h"
 #include "MessagePump.h"
 #include "KTCommandBarList.h"
@@ -124,6 +128,38 @@ void CStateFixture::Customise()
         pPopup->SetCommandBar(m_pShared);
     }
     m_pSecond->SetVisible(FALSE);
+}
+
+void CStateFixture::AddFields()
+{
+    CKTControls* pControls = m_pSecond->GetControls();
+    auto* pEdit = static_cast<CKTControlEdit*>(pControls->Add(ktControlEdit, ID_EDIT_FIND));
+    pEdit->SetHasLabel(TRUE);
+    pEdit->SetWidth(150);
+    pEdit->SetReadOnly(TRUE);
+    pEdit->SetEditHint("Find what");
+    pEdit->SetEditStyle(ES_UPPERCASE);
+    pEdit->ShowSpinButtons(TRUE);
+    auto* pCombo = static_cast<CKTControlComboBox*>(pControls->Add(ktControlComboBox, ID_EDIT_REPLACE));
+    pCombo->SetDropDown(TRUE);
+    pCombo->SetWidth(130);
+    pCombo->SetComboStyle(1);
+    pCombo->SetEditHint("Replace with");
+    pCombo->SetAutoComplete(TRUE);
+    pCombo->GetField()->SetEditStyle(ES_LOWERCASE);
+    pCombo->SetDropDownItemCount(5);
+    auto* pList = static_cast<CKTControlComboBoxList*>(pCombo->GetComboPopup());
+    for (LPCSTR lpszItem : {"One", "Two", "Three"})
+        pList->AddString(lpszItem);
+    ASSERT_TRUE(
+        m_hosted.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "hosted", WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, kHostedId));
+    auto* pCustom = static_cast<CKTControlCustom*>(pControls->Add(ktControlCustom, ID_FILE_SAVE));
+    pCustom->SetControl(m_hosted.GetSafeHwnd());
+    pCustom->SetSize(CSize(90, 20));
+    pCustom->SetBorders(CRect(2, 1, 3, 1));
+    pCustom->SetVerticalOptions(CKTControlCustom::ktVertHideWindow);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
 }
 
 CKTToolBar* CStateFixture::AddUserBars()

@@ -39,6 +39,12 @@ protected:
     void Customise();
     // A floating bar of the user's (300) and a context menu (700).
     CKTToolBar* AddUserBars();
+    // An edit, a combo box with three items and a custom control hosting the frame's child window kHostedId, on
+    // Second, each with keys away from their defaults.
+    void AddFields();
+
+    static const int kHostedId = 4242;
+    CWnd m_hosted;
 
     CKTToolBar* m_pStandard = NULL;
     CKTToolBar* m_pSecond = NULL;

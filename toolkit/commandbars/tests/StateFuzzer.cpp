@@ -28,7 +28,7 @@
 namespace
 {
 
-const char* const kCorpus[] = {"customised.bin", "user-bars.bin"};
+const char* const kCorpus[] = {"customised.bin", "user-bars.bin", "fields.bin"};
 
 CStateBytes ReadCorpusFile(const char* pszName)
 {
@@ -130,4 +130,6 @@ TEST_F(StateFuzz, DISABLED_WriteCorpus)
     write(kCorpus[0], SaveBars(m_pCommandBars));
     AddUserBars();
     write(kCorpus[1], SaveBars(m_pCommandBars));
+    AddFields();
+    write(kCorpus[2], SaveBars(m_pCommandBars));
 }

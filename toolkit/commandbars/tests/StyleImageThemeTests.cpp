@@ -1,5 +1,9 @@
 // StyleImageThemeTests.cpp: theme 5 draws the frame, caption buttons, status bar and workspace from the tests'
 // style images, and draws plainly without them.
+#include "KTBarScrollBar.h"
+#include "KTCommandBar.h"
+#include "KTControlGallery.h"
+#include "KTControlGalleryItems.h"
 #include "KTFrameRegionHelper.h"
 #include "KTStyleGalleryPaintManager.h"
 #include "KTThemeStyle5.h"
@@ -43,6 +47,46 @@ struct FrameUnderTest
     CKTFrameRegionHelper helper;
     CRect rcWindow;
 };
+// A gallery on no bar whose hot state the test sets.
+class CStatedGallery : public CKTControlGallery
+{
+public:
+    explicit CStatedGallery(CRect rc) { m_rcControl = rc; }
+    void SetSelectedState(int nSelected) { m_nSelected = nSelected; }
+};
+
+// A vertical bar of a page of 20 in 0 to 100, at the top, in the style's look.
+class CTestScrollBar : public CKTBarScrollBar
+{
+public:
+    explicit CTestScrollBar(CKTGalleryPaintManager* pMetrics) : m_pMetrics(pMetrics)
+    {
+        SetScrollBarStyle(5);
+        CalcScrollBar();
+    }
+    BOOL IsScrollBarEnabled() const override { return TRUE; }
+    CKTCommandBar* GetParentCommandBar() const override { return NULL; }
+    CRect GetScrollBarRect() override { return CRect(0, 0, 16, 160); }
+    void GetScrollInfo(SCROLLINFO* pSI) override
+    {
+        pSI->nMin = 0;
+        pSI->nMax = 100;
+        pSI->nPage = 20;
+        pSI->nPos = 0;
+    }
+    void DoScroll(int, int) override {}
+    void RedrawScrollBar() override {}
+    CKTGalleryPaintManager* GetGalleryPaintManager() const override { return m_pMetrics; }
+
+private:
+    CKTGalleryPaintManager* m_pMetrics;
+};
+
+// The tests' style paints each gallery image part one colour.
+COLORREF ArrowsPart(int nPart) { return RGB(40 + 40 * nPart, 200, 240); }
+COLORREF GlyphCell(int nCell) { return RGB(250, 110 + 8 * (nCell - 1), 10); }
+COLORREF ThumbPart(int nPart) { return RGB(60 + 40 * nPart, 20, 60); }
+COLORREF GripperPart(int nPart) { return RGB(60 + 40 * nPart, 60, 20); }
 }  // namespace
 
 TEST(StyleImageTheme, CaptionGlyphNamesFollowTheButtonWidth)
@@ -279,4 +323,95 @@ TEST(StyleImageTheme, CaptionMetrics)
     ASSERT_TRUE(pTheme->m_fontFrameCaption.GetLogFont(&lf));
     EXPECT_EQ(FW_NORMAL, lf.lfWeight);
     EXPECT_TRUE(lf.lfHeight <= -11 || lf.lfHeight >= 0) << lf.lfHeight;
+}
+
+TEST(StyleImageTheme, GalleryFaceFrameAndLabelsTakeTheStyleColours)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedTheme();
+    auto* pDrawer = static_cast<CKTStyleGalleryPaintManager*>(pTheme->GetGalleryPaintManager());
+    CKTSmartPtr<CStatedGallery> pGallery = KTMakeCounted<CStatedGallery>(CRect(0, 0, 80, 60));
+    CTestSurface surface(80, 60);
+    pDrawer->FillControl(surface.DC(), pGallery, CRect(0, 0, 80, 60));
+    EXPECT_EQ(pDrawer->m_clrNormal.GetColor(), surface.Pixel(40, 30));
+    pGallery->SetSelectedState(3);
+    pGallery->ShowBorders(TRUE);
+    pDrawer->FillControl(surface.DC(), pGallery, CRect(0, 0, 80, 60));
+    EXPECT_EQ(pDrawer->m_clrSelected.GetColor(), surface.Pixel(40, 30));
+    EXPECT_EQ(pDrawer->m_clrBorder.GetColor(), surface.Pixel(0, 30));
+    EXPECT_EQ(pDrawer->m_clrBorder.GetColor(), surface.Pixel(79, 59));
+    pGallery->SetEnabled(FALSE);
+    pDrawer->FillControl(surface.DC(), pGallery, CRect(0, 0, 80, 60));
+    EXPECT_EQ(pDrawer->m_clrNormal.GetColor(), surface.Pixel(40, 30)) << "a disabled gallery never looks selected";
+
+    CKTControlGalleryItem label;
+    pDrawer->DrawLabel(surface.DC(), &label, CRect(0, 0, 80, 20));
+    EXPECT_EQ(0xC5C5C5u, surface.Pixel(40, 19));
+}
+
+TEST(StyleImageTheme, GalleryScrollButtonsTakeTheirPartByState)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedTheme();
+    CKTGalleryPaintManager* pDrawer = pTheme->GetGalleryPaintManager();
+    CKTSmartPtr<CStatedGallery> pGallery = KTMakeCounted<CStatedGallery>(CRect(0, 0, 80, 60));
+    auto parts = [&](int nHot)
+    {
+        pGallery->SetHotPart(nHot);
+        CTestSurface surface(80, 60);
+        pDrawer->DrawScrollButtons(surface.DC(), pGallery);
+        // The image of each button has five parts of 30 + 40n red.
+        auto part = [&](int y) { return (GetRValue(surface.Pixel(72, y)) - 30) / 40; };
+        return std::vector<int>{part(10), part(30), part(50)};
+    };
+    EXPECT_EQ((std::vector<int>{4, 4, 0}), parts(0)) << "nothing to scroll: up and down are disabled";
+    EXPECT_EQ((std::vector<int>{4, 4, 2}), parts(ktScrollPopup));
+    CTestSurface surface(80, 60);
+    pDrawer->DrawScrollButtons(surface.DC(), pGallery);
+    EXPECT_EQ(RGB(190, 30, 120), surface.Pixel(72, 10)) << "the up image";
+    EXPECT_EQ(RGB(190, 70, 120), surface.Pixel(72, 30)) << "the down image starts 21 pixels down";
+    EXPECT_EQ(RGB(110, 110, 120), surface.Pixel(72, 50)) << "the popup image, still hot, after 19 more";
+    EXPECT_EQ(kWhite, surface.Pixel(64, 10)) << "a column 15 pixels wide";
+    pGallery->SetEnabled(FALSE);
+    EXPECT_EQ((std::vector<int>{4, 4, 4}), parts(0));
+}
+
+TEST(StyleImageTheme, GalleryScrollBarDrawsItsPartsFromTheImages)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedTheme();
+    CTestScrollBar bar(pTheme->GetGalleryPaintManager());
+    const KT_SCROLLBARPOSINFO& spi = bar.GetPosInfo();
+    ASSERT_GT(spi.cpxThumb, 10);
+    const int yUp = (spi.pxTop + spi.pxUpArrow) / 2, yThumb = (spi.pxThumbTop + spi.pxThumbBottom) / 2;
+    const int yPage = (spi.pxThumbBottom + spi.pxDownArrow) / 2;
+    auto draw = [&](CTestSurface& surface, int nHot)
+    {
+        bar.SetHotPart(nHot);
+        pTheme->GetGalleryPaintManager()->DrawScrollBar(surface.DC(), &bar);
+    };
+    CTestSurface idle(16, 160);
+    draw(idle, 0);
+    EXPECT_EQ(RGB(120, 240, 30), idle.Pixel(8, yPage)) << "the track's light image";
+    EXPECT_EQ(GlyphCell(1), idle.Pixel(8, yUp)) << "no arrow frame while nothing is hot, the normal glyph";
+    EXPECT_EQ(RGB(120, 240, 30), idle.Pixel(1, yUp));
+    EXPECT_EQ(ThumbPart(0), idle.Pixel(8, spi.pxThumbTop + 2));
+    EXPECT_EQ(GripperPart(0), idle.Pixel(8, yThumb));
+
+    CTestSurface hotThumb(16, 160);
+    draw(hotThumb, ktScrollThumb);
+    EXPECT_EQ(ArrowsPart(1), hotThumb.Pixel(1, yUp)) << "another part is hot";
+    EXPECT_EQ(GlyphCell(2), hotThumb.Pixel(8, yUp));
+    EXPECT_EQ(ThumbPart(1), hotThumb.Pixel(8, spi.pxThumbTop + 2));
+    EXPECT_EQ(GripperPart(1), hotThumb.Pixel(8, yThumb));
+
+    CTestSurface hotUp(16, 160);
+    draw(hotUp, ktScrollUpArrow);
+    EXPECT_EQ(ArrowsPart(2), hotUp.Pixel(1, yUp));
+    EXPECT_EQ(GlyphCell(6), hotUp.Pixel(8, (spi.pxDownArrow + spi.pxBottom) / 2)) << "the down glyph, active";
+
+    bar.SetScrollBarStyle(2);
+    CTestSurface classic(16, 160);
+    draw(classic, 0);
+    EXPECT_NE(RGB(120, 240, 30), classic.Pixel(8, yPage)) << "other styles are the base's";
 }

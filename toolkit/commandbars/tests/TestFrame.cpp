@@ -19,6 +19,7 @@ ON_WM_CREATE()
 ON_MESSAGE(KTWM_CONTROLSELECTED, OnControlSelected)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 ON_MESSAGE(KTWM_CONTROLNOTIFY, OnControlNotify)
+ON_MESSAGE(KTWM_CUSTOMIZESELECTION, OnCustomizeSelection)
 ON_COMMAND(ID_TEST_ENABLED, OnEnabledCommand)
 ON_COMMAND(ID_HELP, OnEnabledCommand)
 ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
@@ -65,6 +66,13 @@ BOOL CTestFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     m_commands.push_back(LOWORD(wParam));
     return CKTMDIFrameWnd::OnCommand(wParam, lParam);
+}
+
+BOOL CTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nID == KT_ID_CUSTOMIZE && nCode == CN_COMMAND && m_bCustomizeCommand)
+        return TRUE;
+    return CKTMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 LRESULT CTestFrame::OnControlSelected(WPARAM wParam, LPARAM)

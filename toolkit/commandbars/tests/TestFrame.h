@@ -42,14 +42,22 @@ public:
     std::vector<CString> m_messageStrings;  // status texts asked for
     int m_nTheme = 0;
     BOOL m_bLoadStandard = FALSE;
-    LPARAM m_lHelpRequest = 0;        // lParam of the last WM_COMMANDHELP
-    std::vector<UINT> m_notifyCodes;  // codes of the control notifications in arrival order
-    std::vector<int> m_spinSteps;     // the steps that spin requests asked for
-    LRESULT m_lNotifyAnswer = 0;      // the answer to every control notification
-    BOOL m_bToggled = FALSE;          // flipped by its command, shown as its check
+    LPARAM m_lHelpRequest = 0;         // lParam of the last WM_COMMANDHELP
+    std::vector<UINT> m_notifyCodes;   // codes of the control notifications in arrival order
+    std::vector<int> m_spinSteps;      // the steps that spin requests asked for
+    LRESULT m_lNotifyAnswer = 0;       // the answer to every control notification
+    BOOL m_bToggled = FALSE;           // flipped by its command, shown as its check
+    BOOL m_bCustomizeCommand = FALSE;  // the frame answers that it runs the customise command
+    int m_nCustomizeSelections = 0;    // customise-selection notices received
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    afx_msg LRESULT OnCustomizeSelection(WPARAM, LPARAM)
+    {
+        m_nCustomizeSelections++;
+        return 0;
+    }
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnControlSelected(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);

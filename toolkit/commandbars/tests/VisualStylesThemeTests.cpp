@@ -6,6 +6,7 @@
 #include "KTThemeVisualStyles.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
+#include "StatedControls.h"
 #include "TestFrame.h"
 #include "TestSurface.h"
 
@@ -244,4 +245,96 @@ TEST_F(VisualStylesFrameTest, WithTheStylesOffItDrawsAsTheme0)
     EXPECT_EQ(0, unthemed.menuBar.CountDiffering(classic.menuBar));
     EXPECT_EQ(0, unthemed.standard.CountDiffering(classic.standard));
     EXPECT_EQ(0, unthemed.popup.CountDiffering(classic.popup));
+}
+
+TEST(VisualStylesTheme, SpinHalvesAndTheDropButtonTakeTheirStates)
+{
+    CKTSmartPtr<CKTThemeVisualStyles> pTheme = KTMakeCounted<CKTThemeVisualStyles>();
+    pTheme->RefreshMetrics();
+    ASSERT_TRUE(pTheme->IsThemed());
+    CTestSurface surface(120, 24);
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected, nPressed, nUp, nDown;
+    } spins[] = {
+        {TRUE, 0, 0, 1, 1}, {TRUE, 1, 0, 1, 1}, {TRUE, 3, 0, 2, 1},  {TRUE, 4, 0, 1, 2},
+        {TRUE, 3, 3, 3, 1}, {TRUE, 4, 4, 1, 3}, {FALSE, 3, 3, 4, 4},
+    };
+    for (const auto& row : spins)
+    {
+        pEdit->SetState(row.bEnabled, row.nSelected, row.nPressed);
+        CVisualStyleRecorder recorder;
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        EXPECT_TRUE(recorder.Saw({"SPIN", 1, row.nUp})) << row.nSelected << "/" << row.nPressed;
+        EXPECT_TRUE(recorder.Saw({"SPIN", 2, row.nDown})) << row.nSelected << "/" << row.nPressed;
+    }
+
+    CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(CRect(0, 0, 120, 24));
+    pTheme->DrawControlComboBox(surface.DC(), pCombo, FALSE);
+    const struct
+    {
+        BOOL bEnabled;
+        int nSelected;
+        BOOL bDropped;
+        int nState;
+    } combos[] = {{TRUE, 0, FALSE, 1}, {TRUE, 3, FALSE, 2}, {TRUE, 3, TRUE, 3}, {FALSE, 3, TRUE, 4}};
+    for (const auto& row : combos)
+    {
+        pCombo->SetState(row.bEnabled, row.nSelected, row.bDropped);
+        CVisualStyleRecorder recorder;
+        pTheme->DrawControlComboBox(surface.DC(), pCombo, TRUE);
+        ASSERT_EQ(1u, recorder.m_parts.size());
+        EXPECT_EQ((ThemePart{"COMBOBOX", 1, row.nState}), recorder.m_parts[0]);
+        const int cxThumb = pCombo->GetThumbWidth();
+        EXPECT_EQ(CRect(120 - cxThumb - 2, 1, 119, 23), recorder.m_rects[0]) << "the button reaches over the frame";
+    }
+}
+
+TEST(VisualStylesTheme, FieldFramesTakeTheComboBoxBorderColour)
+{
+    CKTSmartPtr<CKTThemeVisualStyles> pTheme = KTMakeCounted<CKTThemeVisualStyles>();
+    pTheme->RefreshMetrics();
+    CKTWinThemeWrapper comboBox;
+    ASSERT_TRUE(comboBox.OpenThemeData(NULL, "COMBOBOX"));
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
+    pEdit->ShowSpinButtons(FALSE);
+    for (BOOL bEnabled : {TRUE, FALSE})
+    {
+        COLORREF clrBorder = pTheme->GetColor(COLOR_BTNSHADOW);
+        comboBox.GetThemeColor(1, bEnabled ? 1 : 4, 3801, clrBorder);
+        pEdit->SetState(bEnabled, 0, 0);
+        CTestSurface surface(120, 24);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        const int x = pEdit->GetLabelWidth() + 10;
+        EXPECT_EQ(clrBorder, surface.Pixel(x, 0));
+        EXPECT_EQ(clrBorder, surface.Pixel(x, 23)) << "one colour all round, no sunken edge";
+        EXPECT_EQ(pTheme->GetControlEditBackColor(pEdit), surface.Pixel(x, 12));
+    }
+}
+
+TEST_F(VisualStylesFrameTest, WithTheStylesOffFieldsDrawAsTheme0)
+{
+    auto picture = [this](CKTPaintManager* pTheme)
+    {
+        CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
+        pEdit->SetState(TRUE, 3, 3);
+        CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(CRect(0, 24, 120, 48));
+        pCombo->SetState(TRUE, 3, TRUE);
+        CTestSurface surface(120, 48);
+        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
+        pTheme->DrawControlComboBox(surface.DC(), pCombo, FALSE);
+        pTheme->DrawControlComboBox(surface.DC(), pCombo, TRUE);
+        return CPixelImage::FromDC(surface.DC()->GetSafeHdc(), CRect(0, 0, 120, 48));
+    };
+    Open(0, TRUE);
+    CKTSmartPtr<CKTPaintManager> pClassic = CKTPaintManager::CreateTheme(ktCommandBarsThemeClassic);
+    pClassic->RefreshMetrics();
+    CKTSmartPtr<CKTPaintManager> pUnthemed = CKTPaintManager::CreateTheme(ktCommandBarsThemeVisualStyles);
+    pUnthemed->RefreshMetrics();
+    CVisualStyleRecorder recorder;
+    CPixelImage unthemed = picture(pUnthemed);
+    EXPECT_FALSE(recorder.SawClass("SPIN") || recorder.SawClass("COMBOBOX"));
+    EXPECT_EQ(0, unthemed.CountDiffering(picture(pClassic)));
 }

@@ -17,26 +17,6 @@ const int kLabelFace = 56;
 const int kLabelText = 44;
 const int kButtonsFace = 30;
 
-// The pieces of a scroll bar, across the whole bar, in client coordinates.
-struct CScrollParts
-{
-    CRect rcUp, rcDown, rcPageUp, rcPageDown, rcThumb;
-};
-
-CScrollParts PartsOf(const KT_SCROLLBARPOSINFO& spi)
-{
-    auto span = [&spi](int nFrom, int nTo)
-    { return spi.fVert ? CRect(spi.pxLeft, nFrom, spi.pxRight, nTo) : CRect(nFrom, spi.pxLeft, nTo, spi.pxRight); };
-    return {span(spi.pxTop, spi.pxUpArrow), span(spi.pxDownArrow, spi.pxBottom), span(spi.pxUpArrow, spi.pxThumbTop),
-            span(spi.pxThumbBottom, spi.pxDownArrow), span(spi.pxThumbTop, spi.pxThumbBottom)};
-}
-
-BOOL IsBarEnabled(CKTBarScrollBar* pScrollBar)
-{
-    const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
-    return spi.posMax - spi.page - spi.posMin + 1 > 0 && pScrollBar->IsScrollBarEnabled();
-}
-
 // A filled triangle 8 pixels wide and 4 high about the centre, pointing up or down.
 void DrawButtonGlyph(CKTPaintManager* pPaintManager, CDC* pDC, CRect rc, BOOL bUp, COLORREF clr)
 {
@@ -47,6 +27,20 @@ void DrawButtonGlyph(CKTPaintManager* pPaintManager, CDC* pDC, CRect rc, BOOL bU
         pPaintManager->Triangle(pDC, CPoint(c.x - 4, c.y - 2), CPoint(c.x + 4, c.y - 2), CPoint(c.x, c.y + 2), clr);
 }
 }  // namespace
+
+CKTGalleryPaintManager::KT_SCROLLPARTS CKTGalleryPaintManager::ScrollPartsOf(const KT_SCROLLBARPOSINFO& spi)
+{
+    auto span = [&spi](int nFrom, int nTo)
+    { return spi.fVert ? CRect(spi.pxLeft, nFrom, spi.pxRight, nTo) : CRect(nFrom, spi.pxLeft, nTo, spi.pxRight); };
+    return {span(spi.pxTop, spi.pxUpArrow), span(spi.pxDownArrow, spi.pxBottom), span(spi.pxUpArrow, spi.pxThumbTop),
+            span(spi.pxThumbBottom, spi.pxDownArrow), span(spi.pxThumbTop, spi.pxThumbBottom)};
+}
+
+BOOL CKTGalleryPaintManager::IsScrollBarActive(CKTBarScrollBar* pScrollBar)
+{
+    const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
+    return spi.posMax - spi.page - spi.posMin + 1 > 0 && pScrollBar->IsScrollBarEnabled();
+}
 
 void CKTGalleryPaintManager::RefreshMetrics()
 {
@@ -97,8 +91,8 @@ void CKTGalleryPaintManager::DrawScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar
 void CKTGalleryPaintManager::DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar)
 {
     const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
-    CScrollParts parts = PartsOf(spi);
-    BOOL bEnabled = IsBarEnabled(pScrollBar);
+    KT_SCROLLPARTS parts = ScrollPartsOf(spi);
+    BOOL bEnabled = IsScrollBarActive(pScrollBar);
     int nPressed = pScrollBar->GetPressedPart(), nHot = pScrollBar->GetHotPart();
     auto state = [&](int nPart) { return !bEnabled ? 4 : nPressed == nPart ? 3 : nHot == nPart ? 2 : 1; };
     HDC hDC = pDC->GetSafeHdc();
@@ -116,8 +110,8 @@ void CKTGalleryPaintManager::DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScr
 void CKTGalleryPaintManager::DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat)
 {
     const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
-    CScrollParts parts = PartsOf(spi);
-    BOOL bEnabled = IsBarEnabled(pScrollBar);
+    KT_SCROLLPARTS parts = ScrollPartsOf(spi);
+    BOOL bEnabled = IsScrollBarActive(pScrollBar);
     int nPressed = pScrollBar->GetPressedPart();
     const UINT nArrows[2] = {spi.fVert ? (UINT)DFCS_SCROLLUP : (UINT)DFCS_SCROLLLEFT,
                              spi.fVert ? (UINT)DFCS_SCROLLDOWN : (UINT)DFCS_SCROLLRIGHT};

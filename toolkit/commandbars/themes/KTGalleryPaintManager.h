@@ -11,6 +11,7 @@ class CKTBarScrollBar;
 class CKTControlGallery;
 class CKTControlGalleryItem;
 class CKTPaintManager;
+struct KT_SCROLLBARPOSINFO;
 
 class CKTGalleryPaintManager
 {
@@ -36,6 +37,14 @@ public:
     CKTWinThemeWrapper m_themeScrollBar;
 
 protected:
+    // The pieces of a scroll bar, across the whole bar, in client coordinates.
+    struct KT_SCROLLPARTS
+    {
+        CRect rcUp, rcDown, rcPageUp, rcPageDown, rcThumb;
+    };
+    static KT_SCROLLPARTS ScrollPartsOf(const KT_SCROLLBARPOSINFO& spi);
+    // Something to scroll, and the bar lets it.
+    static BOOL IsScrollBarActive(CKTBarScrollBar* pScrollBar);
     // The arrows, track and thumb of the bar in the classic or flat look.
     void DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat);
     void DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar);

@@ -29,6 +29,7 @@ class CKTCommandBar;
 class CKTCommandBarKeyboardTip;
 class CKTControl;
 class CKTDockBar;
+class CKTControlComboBox;
 class CKTGalleryPaintManager;
 class CKTImageManagerIcon;
 class CKTStatusBarPane;
@@ -86,6 +87,8 @@ public:
     virtual CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     // The background of edit and combo-box fields.
     virtual COLORREF GetControlEditBackColor(CKTControl* pControl);
+    // The colour slot of the label before a field on a tool bar: always drawn as enabled here.
+    virtual int GetFieldLabelTextColor(CKTControl* pControl);
     virtual CSize DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) = 0;
@@ -246,12 +249,21 @@ protected:
 
     // The label before an edit or combo-box field: measured into the control, drawn when asked; the size.
     CSize DrawFieldLabel(CDC* pDC, CKTControl* pControl, BOOL bDraw);
-    // A sunken frame round the field after the label, filled while enabled.
+    // A keyboard tip's keys, centred in the tip's font and colour.
+    void DrawKeyboardTipText(CDC* pDC, CKTCommandBarKeyboardTip* pTip, CRect rc);
+    // The field after the label: filled with the field colour, then framed.
     void DrawEditField(CDC* pDC, CKTControl* pControl, CRect rcField);
-    void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
+    // A sunken frame round the field.
+    virtual void DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField);
+    // The combo box's button that drops its list down.
+    virtual void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton);
+    // Up over the upper half, down over the lower; the control's selected and pressed 3 and 4 name the halves.
+    virtual void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
+
+    // The small caption, icon-title (and its bold) and status fonts, where they follow the system.
+    void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);
 
 private:
-    void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
     // A check-box or radio control: its mark with the caption beside it.
     CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);

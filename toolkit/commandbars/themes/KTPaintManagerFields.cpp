@@ -10,6 +10,15 @@
 
 #include <algorithm>
 
+int CKTPaintManager::GetFieldLabelTextColor(CKTControl* pControl)
+{
+    KT_CONTROLSTATE state = GetControlState(pControl);
+    state.bSelected = FALSE;
+    state.nPressed = 0;
+    state.bEnabled = TRUE;
+    return GetRectangleTextColor(state);
+}
+
 COLORREF CKTPaintManager::GetControlEditBackColor(CKTControl* pControl)
 {
     return GetColor(pControl->IsEnabled() ? COLOR_WINDOW : COLOR_BTNFACE);
@@ -52,11 +61,7 @@ CSize CKTPaintManager::DrawFieldLabel(CDC* pDC, CKTControl* pControl, BOOL bDraw
                   GetControlState(pControl), TRUE);
     if (bCaption)
     {
-        KT_CONTROLSTATE state = GetControlState(pControl);
-        state.bSelected = FALSE;
-        state.nPressed = 0;
-        state.bEnabled = TRUE;
-        CKTFontDC regular(pDC, GetRegularFont(), GetColor(GetRectangleTextColor(state)));
+        CKTFontDC regular(pDC, GetRegularFont(), GetColor(GetFieldLabelTextColor(pControl)));
         int nLeft = rc.left + 6 + (pIcon ? szIcon.cx : 0);
         DrawToolBarCaption(pDC, pControl, pControl->GetCaption(), CRect(nLeft, rc.top, rc.right, rc.bottom), FALSE);
     }
@@ -67,8 +72,24 @@ void CKTPaintManager::DrawEditField(CDC* pDC, CKTControl* pControl, CRect rcFiel
 {
     pDC->FillSolidRect(CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1),
                        GetControlEditBackColor(pControl));
+    DrawEditFrame(pDC, pControl, rcField);
+}
+
+void CKTPaintManager::DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField)
+{
     BOOL bHot = pControl->GetSelected() != 0 && pControl->IsEnabled();
     Draw3dRect(pDC, rcField, bHot ? COLOR_BTNSHADOW : COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
+}
+
+void CKTPaintManager::DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton)
+{
+    rcButton.DeflateRect(1, 1);
+    BOOL bDropped = pCombo->IsPopuped();
+    pDC->FillSolidRect(rcButton, GetColor(COLOR_BTNFACE));
+    Draw3dRect(pDC, rcButton, bDropped ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT,
+               bDropped ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+    DrawPopupArrow(pDC, rcButton + (bDropped ? CPoint(1, 1) : CPoint(0, 0)),
+                   GetColor(pCombo->IsEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
 }
 
 void CKTPaintManager::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin)
@@ -118,14 +139,8 @@ CSize CKTPaintManager::DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL 
     CRect rcBox(rc.left + pCombo->GetLabelWidth(), rc.top, rc.right, rc.bottom);
     CRect rcButton(rc.right - pCombo->GetThumbWidth(), rc.top, rc.right, rc.bottom);
     DrawEditField(pDC, pControl, rcBox);
-    rcButton.DeflateRect(1, 1);
-    BOOL bDropped = pCombo->IsPopuped();
-    pDC->FillSolidRect(rcButton, GetColor(COLOR_BTNFACE));
-    Draw3dRect(pDC, rcButton, bDropped ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT,
-               bDropped ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
-    DrawPopupArrow(pDC, rcButton + (bDropped ? CPoint(1, 1) : CPoint(0, 0)),
-                   GetColor(pControl->IsEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    DrawComboDropButton(pDC, pCombo, rcButton);
     CKTFontDC font(pDC, GetIconFont());
-    pCombo->DrawEditText(pDC, CRect(rcBox.left + 3, rc.top + 1, rcButton.left, rc.bottom - 1));
+    pCombo->DrawEditText(pDC, CRect(rcBox.left + 3, rc.top + 1, rcButton.left + 1, rc.bottom - 1));
     return CSize(0, 0);
 }

@@ -12,6 +12,11 @@ void CKTPaintManager::DrawKeyboardTip(CDC* pDC, CKTCommandBarKeyboardTip* pTip, 
     CKTFontDC font(pDC, &m_fontStatus, GetColor(pTip->IsEnabled() ? COLOR_INFOTEXT : COLOR_GRAYTEXT));
     pDC->FillSolidRect(rc, GetColor(COLOR_INFOBK));
     Draw3dRect(pDC, rc, COLOR_BTNSHADOW, COLOR_BTNSHADOW);
+    DrawKeyboardTipText(pDC, pTip, rc);
+}
+
+void CKTPaintManager::DrawKeyboardTipText(CDC* pDC, CKTCommandBarKeyboardTip* pTip, CRect rc)
+{
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     CString strText;
     pTip->GetWindowText(strText);

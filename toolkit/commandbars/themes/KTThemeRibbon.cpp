@@ -42,6 +42,13 @@ void CKTThemeRibbon::ReadRibbonColors()
     style.ReadColor("Ribbon", "MinimizedFrameEdgeHighLight", m_clrMinimizedFrameEdgeHighLight);
     style.ReadColor("Ribbon", "MinimizedFrameEdgeShadow", m_clrMinimizedFrameEdgeShadow);
     style.ReadColor("Ribbon", "MenuPopupText", m_clr[KTCOLOR_POPUP_TEXT]);
+    // Without the style's keys a tip keeps the system's tooltip look.
+    m_clrTooltipLight.SetStandardValue(GetColor(COLOR_INFOBK));
+    m_clrTooltipDark.SetStandardValue(GetColor(COLOR_INFOBK));
+    m_clrTooltipBorder.SetStandardValue(GetColor(COLOR_BTNSHADOW));
+    style.ReadColor("Window", "TooltipLight", m_clrTooltipLight);
+    style.ReadColor("Window", "TooltipDark", m_clrTooltipDark);
+    style.ReadColor("Window", "TooltipBorder", m_clrTooltipBorder);
 }
 
 LOGFONT CKTThemeRibbon::RibbonLogFont(int& nHeight) const
@@ -80,6 +87,29 @@ void CKTThemeRibbon::UpdateFonts()
         m_fontRibbon.DeleteObject();
         m_fontRibbon.CreateFontIndirect(&lf);
     }
+    RecreateRibbonSystemFonts(lf);
+}
+
+void CKTThemeRibbon::RecreateRibbonSystemFonts(const LOGFONT& lfRibbon)
+{
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    if (!::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+    {
+        ncm.lfMenuFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfMenuFont);
+        ncm.lfSmCaptionFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfSmCaptionFont);
+        ncm.lfStatusFont = CKTDrawHelpers::GetNonClientFont(&NONCLIENTMETRICSA::lfStatusFont);
+    }
+    if (m_bClearTypeTextQuality && KTOsVersionInfo()->IsWinXPOrLater())
+    {
+        ncm.lfSmCaptionFont.lfQuality = CLEARTYPE_QUALITY;
+        ncm.lfStatusFont.lfQuality = CLEARTYPE_NATURAL_QUALITY;
+    }
+    if (m_bUseStandardFace && CKTDrawHelpers::FontExists(m_strStandardFontFace))
+        CopyFaceName(ncm.lfStatusFont, m_strStandardFontFace);
+    LOGFONT lfIcon = lfRibbon;
+    CopyFaceName(lfIcon, ncm.lfMenuFont.lfFaceName);
+    RecreateSystemFonts(ncm, lfIcon);
 }
 
 void CKTThemeRibbon::SetRibbonMetrics(int nHeight)

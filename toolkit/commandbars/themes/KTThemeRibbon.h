@@ -29,6 +29,18 @@ public:
                               BOOL bEnabled) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
     int GetCurrentTheme() const override { return 6; }
+    CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
+                           BOOL bHiddenExists) override;
+    void DrawDropDownGlyph(CDC* pDC, CKTControl* pControl, CPoint pt, const KT_CONTROLSTATE& state,
+                           BOOL bVertical) override;
+    void DrawKeyboardTip(CDC* pDC, CKTCommandBarKeyboardTip* pTip, BOOL bSetRegion) override;
+    void DrawSplitPopupGlyph(CDC* pDC, CKTControl* pControl) override;
+    void DrawPopupGlyph(CDC* pDC, CKTControl* pControl) override;
+    void FillPopupLabel(CDC* pDC, CRect rc) override;
+    CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    COLORREF GetControlEditBackColor(CKTControl* pControl) override;
+    int GetFieldLabelTextColor(CKTControl* pControl) override;
     void UpdateFonts() override;
 
     // Cuts the window's four corner pixels.
@@ -51,13 +63,19 @@ public:
     CKTPaintManagerColor m_clrEditNormal;
     CKTPaintManagerColor m_clrMinimizedFrameEdgeHighLight;
     CKTPaintManagerColor m_clrMinimizedFrameEdgeShadow;
+    CKTPaintManagerColor m_clrTooltipLight;  // keyboard tips: the gradient's top, bottom and the frame
+    CKTPaintManagerColor m_clrTooltipDark;
+    CKTPaintManagerColor m_clrTooltipBorder;
 
 private:
     // One part of a named image over a rectangle; FALSE when the style has no such image.
     BOOL DrawStyleImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
                         COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
     void DrawPopupEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state);
+    void DrawEditSpin(CDC* pDC, CKTControl* pControl, CRect rc);
     void ReadRibbonColors();
     LOGFONT RibbonLogFont(int& nHeight) const;
+    // The icon-title fonts from the ribbon's font in the menu face; the small caption and status fonts smoothed.
+    void RecreateRibbonSystemFonts(const LOGFONT& lfRibbon);
     void SetRibbonMetrics(int nHeight);
 };

@@ -61,6 +61,8 @@ protected:
     void FillFloatingRows(CDC* pDC, CKTCommandBar* pBar, CRect rc);
     void GradientRect(CDC* pDC, CRect rc, const CKTPaintManagerColorGradient& grc, int nBorder, BOOL bHorz);
     void DrawToolBarExpandGlyph(CDC* pDC, BOOL bVertical, CRect rc, BOOL bHiddenExists, COLORREF clr);
+    // A bar whose expand button lies across its end: the side bars and popups.
+    static BOOL IsAcrossBar(CKTCommandBar* pBar);
 
 private:
     HIMAGELIST m_hBallImages = NULL;  // one 16 x 16 image with mask

@@ -8,14 +8,11 @@
 
 #include <algorithm>
 
-namespace
-{
-BOOL IsAcrossBar(CKTCommandBar* pBar)
+BOOL CKTThemeStyle2::IsAcrossBar(CKTCommandBar* pBar)
 {
     int nPosition = pBar ? pBar->GetPosition() : ktBarTop;
     return nPosition == ktBarLeft || nPosition == ktBarRight || nPosition == ktBarPopup;
 }
-}  // namespace
 
 void CKTThemeStyle2::DrawToolBarExpandGlyph(CDC* pDC, BOOL bVertical, CRect rc, BOOL bHiddenExists, COLORREF clr)
 {

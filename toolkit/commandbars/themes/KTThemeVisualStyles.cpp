@@ -27,7 +27,9 @@ void CKTThemeVisualStyles::RefreshMetrics()
     HWND hMain = pMain ? pMain->GetSafeHwnd() : NULL;
     m_themeToolbar.OpenThemeData(hMain, "TOOLBAR");
     m_themeRebar.OpenThemeData(hMain, "REBAR");
+    m_themeComboBox.OpenThemeData(hMain, "COMBOBOX");
     m_themeWindow.OpenThemeData(hMain, "WINDOW");
+    m_themeSpin.OpenThemeData(hMain, "SPIN");
     ReadThemeColors();
 }
 

@@ -26,6 +26,9 @@ public:
                            BOOL bHiddenExists) override;
     CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
     int GetCurrentTheme() const override { return 3; }
+    void DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField) override;
+    void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton) override;
+    void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin) override;
 
     // The rebar background of pParent, laid under pWnd's client area in the parent's
     // coordinates, so that neighbouring bars show one continuous background.
@@ -41,7 +44,9 @@ protected:
     // Closed by their own destructors, last declared first.
     CKTWinThemeWrapper m_themeRebar;
     CKTWinThemeWrapper m_themeToolbar;
+    CKTWinThemeWrapper m_themeComboBox;
     CKTWinThemeWrapper m_themeWindow;
+    CKTWinThemeWrapper m_themeSpin;
 
 private:
     void ReadThemeColors();

@@ -38,11 +38,17 @@ enum KTWindowPart
     ktWindowSmallFrameBottom = 12,
 };
 
+// "COMBOBOX" part 1 and "SPIN" parts 1 and 2 take the toolbar's four states.
+const int ktComboBoxDropDownButton = 1;
+const int ktSpinUp = 1;
+const int ktSpinDown = 2;
+
 const int ktVisualStateActive = 1;  // the one state drawn of grippers, captions and frames
 
 enum KTThemeProperty
 {
     ktTmtFlatMenus = 1001,
+    ktTmtBorderColor = 3801,
     ktTmtTextColor = 3803,
     ktTmtEdgeHighlightColor = 3805,
     ktTmtEdgeShadowColor = 3806,

@@ -63,6 +63,30 @@ protected:
     CDockingTestFrame m_frame;
 };
 
+// The slide-out window's leave delay made short, and put back.
+struct CShortLeaveDelay
+{
+    static const int kTick = 20;
+    CShortLeaveDelay() { CKTDockingPaneAutoHideWnd::m_nLeaveCheckInterval = kTick; }
+    ~CShortLeaveDelay() { CKTDockingPaneAutoHideWnd::m_nLeaveCheckInterval = 100; }
+};
+
+bool g_bMarkerFired = false;
+
+void CALLBACK OnMarker(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    g_bMarkerFired = true;
+}
+
+// Pumps until a timer of three leave delays, set now, has fired: the thread's timers that fall due before it are
+// handled first, so a leave delay started by the last input has run by then.
+bool PumpPastTheLeaveDelay()
+{
+    g_bMarkerFired = false;
+    return ::SetTimer(NULL, 0, 3 * 6 * CShortLeaveDelay::kTick, OnMarker) && PumpUntil([] { return g_bMarkerFired; });
+}
+
 int MeasuredCaptionHeight()
 {
     NONCLIENTMETRICSA ncm = {};
@@ -390,4 +414,70 @@ TEST_F(DockingCaption, SideStripTabsStartBelowATopStripThatHoldsSomething)
     CKTDockingPaneAutoHidePanel* pTop = Panel(ktDockTop);
     ASSERT_TRUE(pTop && pTop->GetSafeHwnd());
     EXPECT_EQ(nAlone + CKTClientRect(pTop).Height(), pLeft->GetTabRect(p702).top);
+}
+
+TEST_F(DockingCaption, TheSlidOutPaneStaysWhileThePointerIsOverItOrItsTabAndGoesWhenItLeaves)
+{
+    CShortLeaveDelay shortDelay;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    const CPoint ptTab = pPanel->GetTabRect(m_frame.m_manager.FindPane(702)).CenterPoint();
+    ASSERT_TRUE(MoveTo(pPanel->GetSafeHwnd(), ptTab, [&] { return m_frame.CountActions(ktActionExpanded, 702) > 0; }));
+    ASSERT_TRUE(pPanel->GetActiveWnd());
+    HWND hWndSlide = pPanel->GetActiveWnd()->GetSafeHwnd();
+
+    // The pane's own window is a child of the slid-out one: the pointer over it is still over the pane.
+    HWND hWndPane = m_frame.PaneWindow(702)->GetSafeHwnd();
+    ASSERT_TRUE(::IsChild(hWndSlide, hWndPane));
+    const CRect rcPane = CKTClientRect(hWndPane);
+    ASSERT_TRUE(MoveTo(hWndPane, rcPane.CenterPoint(), [] { return true; }));
+    ASSERT_TRUE(MoveTo(hWndPane, rcPane.TopLeft() + CSize(4, 4), [] { return true; }));
+    ASSERT_TRUE(PumpPastTheLeaveDelay());
+    EXPECT_EQ(0, m_frame.CountActions(ktActionCollapsing, 702)) << "over the pane's child window it stays out";
+
+    ASSERT_TRUE(MoveTo(pPanel->GetSafeHwnd(), ptTab, [] { return true; }));
+    ASSERT_TRUE(PumpPastTheLeaveDelay());
+    EXPECT_EQ(0, m_frame.CountActions(ktActionCollapsing, 702)) << "back over its tab it stays out";
+    EXPECT_TRUE(::IsWindowVisible(hWndSlide));
+
+    const CRect rcEditor = CKTClientRect(m_frame.EditorArea());
+    EXPECT_TRUE(MoveTo(m_frame.EditorArea(), rcEditor.CenterPoint(), [&] { return !::IsWindow(hWndSlide); }))
+        << "the pointer left: it slides back";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsing, 702));
+    EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 702));
+}
+
+TEST_F(DockingCaption, TheSlidOutPaneHoldingTheFocusStaysAfterThePointerLeftUntilTheFocusGoes)
+{
+    CShortLeaveDelay shortDelay;
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    ASSERT_TRUE(
+        CTestInput(pPanel->GetSafeHwnd()).Click(pPanel->GetTabRect(m_frame.m_manager.FindPane(702)).CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.CountActions(ktActionExpanded, 702) > 0; }));
+    CKTDockingPaneAutoHideWnd* pSlide = pPanel->GetActiveWnd();
+    ASSERT_TRUE(pSlide);
+    HWND hWndSlide = pSlide->GetSafeHwnd();
+
+    HWND hWndPane = m_frame.PaneWindow(702)->GetSafeHwnd();
+    ASSERT_TRUE(CTestInput(hWndPane).Click({10, 10}));
+    PumpDocking();
+    ASSERT_EQ(hWndPane, ::GetFocus());
+    ASSERT_TRUE(pSlide->GetContainer()->IsActive());
+
+    // Input aimed at a window focuses it: the move is aimed at the pane, to a point over the editors.
+    CPoint ptEditor = CKTClientRect(m_frame.EditorArea()).CenterPoint();
+    ::MapWindowPoints(m_frame.EditorArea(), hWndPane, &ptEditor, 1);
+    ASSERT_TRUE(MoveTo(hWndPane, ptEditor, [] { return true; }));
+    ASSERT_EQ(hWndPane, ::GetFocus());
+    ASSERT_TRUE(PumpPastTheLeaveDelay());
+    EXPECT_EQ(0, m_frame.CountActions(ktActionCollapsing, 702)) << "the focus inside keeps it out";
+    EXPECT_TRUE(::IsWindowVisible(hWndSlide));
+
+    ::SetFocus(m_frame.EditorArea());
+    m_frame.m_manager.UpdatePanesFocus();
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hWndSlide); })) << "with the focus gone, the pointer away decides";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 702));
 }

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "KTKeyboardHook.h"
+#include "InputBuilder.h"
 #include "KTMouseMonitor.h"
+#include "KTPointerWatch.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 #include "TestWindows.h"
@@ -57,6 +59,23 @@ protected:
 BEGIN_MESSAGE_MAP(CRightPressWindow, CTestParent)
 ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
+
+// Notes each change the watch reports.
+class CPointerSink : public IKTPointerWatchSink
+{
+public:
+    std::vector<BOOL> m_changes;
+    void OnPointerOver(BOOL bOver) override { m_changes.push_back(bOver); }
+};
+
+// Moves the pointer to a client point of the window with real input, handled before it returns.
+bool MoveOver(HWND hWnd, POINT pt)
+{
+    ::ClientToScreen(hWnd, &pt);
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, pt);
+    return CTestInput(hWnd).Send(inputs);
+}
 }  // namespace
 
 TEST(KeyboardHook, TheLatestSinkIsAskedFirstAndATakenKeyGoesNoFurther)
@@ -102,4 +121,30 @@ TEST(MouseMonitor, ClickOutsideClosesTheWatchedPopupOnceWhileSinksStillSeeTheMou
     ASSERT_TRUE(CTestInput(other.GetSafeHwnd()).Click({80, 80}, true));
     EXPECT_EQ(1, sink.m_nSeen);
     EXPECT_EQ(1, other.m_nPresses);
+}
+
+TEST(PointerWatch, ChildWindowsCountAsOverOneChangeIsReportedEachWayAndAStoppedWatchIsSilent)
+{
+    CTestParent watched(300, 200), elsewhere(200, 150);
+    watched.SetWindowPos(NULL, 20, 20, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    elsewhere.SetWindowPos(NULL, 400, 20, 200, 150, SWP_NOZORDER | SWP_NOACTIVATE);
+    CWnd child;
+    ASSERT_TRUE(child.Create("STATIC", "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 150, 100), &watched, 1));
+    ASSERT_TRUE(MoveOver(elsewhere.GetSafeHwnd(), {50, 50}));
+
+    CPointerSink sink;
+    CKTPointerWatch watch(&sink);
+    ASSERT_TRUE(watch.Start({watched.GetSafeHwnd()}));
+    EXPECT_FALSE(watch.IsOver()) << "it starts from where the pointer is";
+    ASSERT_TRUE(MoveOver(child.GetSafeHwnd(), {20, 20}));
+    ASSERT_TRUE(MoveOver(child.GetSafeHwnd(), {60, 40}));
+    ASSERT_TRUE(MoveOver(watched.GetSafeHwnd(), {250, 150}));
+    EXPECT_EQ((std::vector<BOOL>{TRUE}), sink.m_changes) << "moving from the child to its parent is no leave";
+    EXPECT_TRUE(watch.IsOver());
+    ASSERT_TRUE(MoveOver(elsewhere.GetSafeHwnd(), {50, 50}));
+    EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), sink.m_changes);
+
+    watch.Stop();
+    ASSERT_TRUE(MoveOver(child.GetSafeHwnd(), {20, 20}));
+    EXPECT_EQ(2u, sink.m_changes.size());
 }

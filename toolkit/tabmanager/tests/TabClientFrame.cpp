@@ -3,7 +3,9 @@
 
 #include <afxpriv.h>
 
+#include "KTControl.h"
 #include "KTPaintManager.h"
+#include "KTPopupBar.h"
 #include "MessagePump.h"
 
 LRESULT CTabTestChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -51,5 +53,13 @@ LRESULT CTabClientFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == KT_TABCLIENT_ITEMCREATED)
         m_arrReported.push_back(reinterpret_cast<CKTTabManagerItem*>(wParam));
+    if (message == KTWM_INITCOMMANDSPOPUP)
+    {
+        auto* pPopup = reinterpret_cast<CKTPopupBar*>(lParam);
+        m_arrPopupCaptions.clear();
+        for (int i = 0; i < pPopup->GetControlCount(); i++)
+            m_arrPopupCaptions.push_back(pPopup->GetControl(i)->GetCaption());
+        m_hWndPopup = pPopup->GetSafeHwnd();
+    }
     return CKTMDIFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 
 #include <afxwin.h>
 
+#include <atomic>
 #include <vector>
 
 #include "KTMDIFrameWnd.h"
@@ -33,6 +34,8 @@ public:
 
     CKTTabClientWnd m_wndClient;
     std::vector<CKTTabManagerItem*> m_arrReported;  // tabs the client said it made
+    std::atomic<HWND> m_hWndPopup{NULL};            // the popup bar opened last, read by the input thread too
+    std::vector<CString> m_arrPopupCaptions;        // its entries as it opened
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,0 +1,80 @@
+// KTControlOleItems.cpp: the OLE-verb place holder turns into the selected object's verb menu.
+#include "KTControlOleItems.h"
+
+#include <afxole.h>
+#include <afxres.h>
+
+#include "KTCommandBar.h"
+#include "KTCommandBarsDefs.h"
+#include "KTControlPopup.h"
+#include "KTControls.h"
+
+IMPLEMENT_DYNCREATE(CKTControlOleItems, CKTControlButton)
+
+namespace
+{
+const char KT_OLE_ITEM[] = "OLEMENUPOPUP";
+}  // namespace
+
+BOOL CKTControlOleItems::FindSelectedItem(COleClientItem*& pItem) const
+{
+    pItem = NULL;
+    CWnd* pSite = m_pParent->GetSite();
+    if (!pSite || !pSite->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        return FALSE;
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(pSite)->GetActiveFrame();
+    CView* pView = pFrame ? pFrame->GetActiveView() : NULL;
+    CDocument* pDoc = pView ? pView->GetDocument() : NULL;
+    if (!pDoc || !pDoc->IsKindOf(RUNTIME_CLASS(COleDocument)))
+        return FALSE;
+    pItem = static_cast<COleDocument*>(pDoc)->GetPrimarySelectedItem(pView);
+    if (pItem && pItem->GetType() == OT_STATIC)
+        pItem = NULL;
+    return TRUE;
+}
+
+void CKTControlOleItems::OnCalcDynamicSize(DWORD)
+{
+    if (!m_pParent || !ClearListForItems([](CKTControl* pItem) { return pItem->GetParameter() == KT_OLE_ITEM; }))
+        return;
+    COleClientItem* pItem = NULL;
+    if (!FindSelectedItem(pItem))
+        return;
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    // Without an item the system's menu holds its disabled "Object" entry, which stands for the verbs.
+    AfxOleSetEditMenu(pItem, &menu, 0, ID_OLE_VERB_FIRST, ID_OLE_VERB_LAST, 0);
+    if (menu.GetMenuItemCount() == 1)
+        AddVerbEntry(&menu);
+}
+
+void CKTControlOleItems::AddVerbEntry(CMenu* pMenu)
+{
+    CString strCaption;
+    pMenu->GetMenuString(0, strCaption, MF_BYPOSITION);
+    CKTControls* pControls = m_pParent->GetControls();
+    CMenu* pSubMenu = pMenu->GetSubMenu(0);
+    if (!pSubMenu)
+    {
+        // A single verb, or no object: one entry that runs the verb, or stands disabled.
+        const UINT nId = pMenu->GetMenuItemID(0);
+        CKTControl* pEntry = pControls->Add(ktControlButton, (int)nId, KT_OLE_ITEM, m_nIndex + 1, TRUE);
+        pEntry->SetCaption(strCaption);
+        pEntry->SetEnabled((pMenu->GetMenuState(0, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0);
+        pEntry->SetBeginGroup(GetBeginGroup());
+        return;
+    }
+    CKTControl* pEntry = pControls->Add(ktControlPopup, 0, KT_OLE_ITEM, m_nIndex + 1, TRUE);
+    CKTCommandBar* pVerbs = pEntry->GetCommandBar();
+    pVerbs->LoadMenu(pSubMenu, TRUE);
+    // Verb ids mean another verb for each kind of object: a shared action's caption would name another's.
+    for (int i = 0; i < pVerbs->GetControlCount(); i++)
+    {
+        CString strVerb;
+        pSubMenu->GetMenuString((UINT)i, strVerb, MF_BYPOSITION);
+        pVerbs->GetControl(i)->SetCaption(strVerb);
+    }
+    pEntry->SetCaption(strCaption);
+    pEntry->SetBeginGroup(GetBeginGroup());
+}

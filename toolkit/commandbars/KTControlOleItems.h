@@ -1,0 +1,22 @@
+// KTControlOleItems.h: the place of the selected OLE object's verbs in a menu, expanded when its popup is laid out.
+//
+// Classes: CKTControlOleItems.
+#pragma once
+
+#include "KTControlButton.h"
+
+class COleClientItem;
+
+class CKTControlOleItems : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTControlOleItems)
+public:
+    // Replaces the entry of the last expansion with the verbs of the active view's selected item.
+    void OnCalcDynamicSize(DWORD dwMode) override;
+
+private:
+    // The entry the system's verb menu holds: a popup of verbs, or one plain entry.
+    void AddVerbEntry(CMenu* pMenu);
+    // The active view's selected item, or NULL; FALSE when the active document holds no OLE items.
+    BOOL FindSelectedItem(COleClientItem*& pItem) const;
+};
