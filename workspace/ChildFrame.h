@@ -7,4 +7,8 @@
 class CChildFrame : public CMDIChildWnd
 {
     DECLARE_DYNCREATE(CChildFrame)
+
+protected:
+    afx_msg void OnClose();
+    DECLARE_MESSAGE_MAP()
 };

@@ -58,6 +58,7 @@ public:
     {
         g_nRunning++;
         m_work.m_nShownSeconds = 0;
+        m_work.m_nPercent = m_work.m_nShownPercent = -1;
     }
     ~CRunning()
     {
@@ -93,14 +94,18 @@ void CLongWork::ShowText(const CString& strText)
 }
 
 // Whole seconds, once each, so that a slow step is seen to go on.
-void CLongWork::ShowElapsed(DWORD dwStart)
+void CLongWork::ShowProgress(DWORD dwStart)
 {
     const unsigned nSeconds = unsigned((::GetTickCount() - dwStart) / kSecondMs);
-    if (nSeconds == m_nShownSeconds)
+    if (nSeconds == m_nShownSeconds && m_nPercent == m_nShownPercent)
         return;
     m_nShownSeconds = nSeconds;
-    CString strText;
-    strText.Format("%s %u s", (LPCTSTR)m_strStep, nSeconds);
+    m_nShownPercent = m_nPercent;
+    CString strText = m_strStep;
+    if (m_nPercent >= 0)
+        strText.AppendFormat(" %d%%", m_nPercent);
+    if (nSeconds > 0)
+        strText.AppendFormat(" %u s", nSeconds);
     ShowText(strText);
 }
 
@@ -112,7 +117,7 @@ BOOL CLongWork::Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs)
     const DWORD dwWoken = ::MsgWaitForMultipleObjects(nCount, &hThread, FALSE, dwWaitMs, QS_PAINT | QS_SENDMESSAGE);
     if (dwWoken != WAIT_TIMEOUT && dwWoken != WAIT_OBJECT_0 + nCount)
         return FALSE;
-    ShowElapsed(dwStart);
+    ShowProgress(dwStart);
     int nQuitCode = 0;
     if (CKTCaptureLoop::DispatchPendingPaint(&nQuitCode))
     {

@@ -38,6 +38,8 @@ public:
     // Work that must run on the window's thread (its windows' own changes), a slice at a time until
     // the slice returns FALSE; between slices the thread paints and answers as Run does.
     void RunInSlices(const std::function<BOOL()>& slice);
+    // How far work in slices is, 0 to 100, shown after the step from the next answer on.
+    void SetProgress(int nPercent) { m_nPercent = nPercent; }
 
     // Long work of the window's thread is running: see the rule above.
     static BOOL IsRunning();
@@ -47,12 +49,15 @@ private:
     // Paints and counts the seconds; FALSE once the thread has ended or the wait failed.
     BOOL Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs);
     void ShowText(const CString& strText);
-    void ShowElapsed(DWORD dwStart);
+    // The step, how far it is and the seconds it took so far, when one of them changed.
+    void ShowProgress(DWORD dwStart);
 
     CKTStatusBar& m_statusBar;
     CString m_strBefore;           // the message pane's text before the work
     CString m_strStep;             // what the work does
     unsigned m_nShownSeconds = 0;  // the count shown after the step, 0 for none
-    BOOL m_bQuit = FALSE;          // a quit was taken while waiting
+    int m_nPercent = -1;           // how far work in slices is, -1 when it does not say
+    int m_nShownPercent = -1;
+    BOOL m_bQuit = FALSE;  // a quit was taken while waiting
     int m_nQuitCode = 0;
 };

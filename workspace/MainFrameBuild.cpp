@@ -11,6 +11,9 @@
 namespace
 {
 
+// Small enough to check the slice's time often, big enough to cost little more than the rows.
+const int kRowsPerSlice = 1000;
+
 class COutputLines : public IOutputLines
 {
 public:
@@ -37,10 +40,19 @@ public:
         if (!pView)
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
-        // A big text takes the window's thread a while: the status bar says what for.
+        // A big text is split in slices, the window answering between them and the status bar saying
+        // how far it is; the editor takes the rows at the end, in one step.
+        CKTSyntaxEditNewText newText(text.c_str(), int(strlen(text.c_str())));
         CLongWork step(m_statusBar, "Putting the new text into " + pDoc->GetTitle() + "...");
+        step.RunInSlices(
+            [&]
+            {
+                const BOOL bMore = newText.ReadRows(kRowsPerSlice);
+                step.SetProgress(newText.GetPercentRead());
+                return bMore;
+            });
         CRedrawHeld held(pView);
-        return (BOOL)pView->GetEditCtrl()->SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        return pView->GetEditCtrl()->ReplaceAllText(newText);
     }
     BOOL SaveAll() override { return App().SaveEditorDocuments(m_strFolder); }
 

@@ -1,6 +1,7 @@
 // The designer's application object: start-up, the main frame and the recent project files.
 #include "WrenfoldApp.h"
 
+#include "KTRibbonBar.h"
 #include "MainFrame.h"
 #include "WorkspaceRes.h"
 
@@ -14,9 +15,18 @@ BEGIN_MESSAGE_MAP(CwrenfoldApp, CWinApp)
 ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
+void CwrenfoldApp::RegisterDynamicClasses()
+{
+    static CRuntimeClass* const kClasses[] = {RUNTIME_CLASS(CKTRibbonBar)};
+    for (CRuntimeClass* pClass : kClasses)
+        if (CRuntimeClass::FromName(pClass->m_lpszClassName) != pClass)
+            AFX_CLASSINIT registration(pClass);
+}
+
 BOOL CwrenfoldApp::InitInstance()
 {
     ::InitCommonControls();
+    RegisterDynamicClasses();
     CWinApp::InitInstance();
     if (!AfxOleInit())
     {

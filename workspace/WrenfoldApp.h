@@ -4,6 +4,7 @@
 #pragma once
 #include "afxwin.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -11,6 +12,8 @@ class CwrenfoldApp : public CWinApp
 {
 public:
     BOOL InitInstance() override;
+    // Bar classes that saved states and other modules create by name, though no frame here shows them.
+    static void RegisterDynamicClasses();
     // Only project files go into the recent-file list.
     void AddToRecentFileList(LPCTSTR lpszPathName) override;
 
@@ -22,6 +25,9 @@ public:
     void CloseEditorDocuments(LPCTSTR pszFolder);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);
+    // Long work with the main frame answering meanwhile, as the frame runs its own; without the
+    // frame, here and now.
+    void RunLongWork(const CString& strStep, const std::function<void()>& work);
 
 protected:
     afx_msg BOOL OnOpenRecentFile(UINT nID);

@@ -3,7 +3,7 @@
 
 #include "ChildFrame.h"
 #include "KTSyntaxEditDoc.h"
-#include "RedrawHeld.h"
+#include "MainFrame.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -33,17 +33,12 @@ std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
     return editors;
 }
 
-// A saved editor shows the same text again: it is drawn once afterwards, not while it is written.
 BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
 {
     BOOL bAllSaved = TRUE;
     for (CDocument* pDoc : EditorsIn(pszFolder))
     {
-        if (!pDoc->IsModified())
-            continue;
-        POSITION pos = pDoc->GetFirstViewPosition();
-        CRedrawHeld held(pos ? pDoc->GetNextView(pos) : nullptr);
-        if (!pDoc->OnSaveDocument(pDoc->GetPathName()))
+        if (pDoc->IsModified() && !pDoc->OnSaveDocument(pDoc->GetPathName()))
             bAllSaved = FALSE;
     }
     return bAllSaved;
@@ -63,4 +58,12 @@ void CwrenfoldApp::RefreshEditorDocuments(CView* pSender)
     while (pos)
         if (CKTSyntaxEditDoc* pDoc = dynamic_cast<CKTSyntaxEditDoc*>(m_pEditorTemplate->GetNextDoc(pos)))
             pDoc->UpdateAllViews(pSender, CKTSyntaxEditDoc::ktHintSettings, NULL);
+}
+
+void CwrenfoldApp::RunLongWork(const CString& strStep, const std::function<void()>& work)
+{
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->RunLongWork(strStep, work);
+    else
+        work();
 }

@@ -9,9 +9,7 @@ class CwrenfoldDoc : public CKTSyntaxEditDoc
     DECLARE_DYNCREATE(CwrenfoldDoc)
 public:
     // Saved through "<file>.tmp" like the project file, so that a save killed midway leaves a
-    // temporary that the next open or save of the project knows as its own and removes.
+    // temporary that the next open or save of the project knows as its own and removes. A failed
+    // save says why and leaves the document modified.
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
-
-private:
-    bool WriteTo(const char* pszTemporary, LPCTSTR lpszPathName, bool* pCreated, CString* pError);
 };

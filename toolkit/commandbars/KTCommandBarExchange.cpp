@@ -5,7 +5,6 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControls.h"
-#include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
@@ -142,30 +141,4 @@ void CKTPopupBar::DoPropExchange(CKTPropExchange* pPX)
         SetShowGripper(TRUE);
     if (nSchema > 18)
         PX_Bool(pPX, "ContextMenu", m_bContextMenu, FALSE);
-}
-
-void CKTMenuBar::DoPropExchange(CKTPropExchange* pPX)
-{
-    CKTToolBar::DoPropExchange(pPX);
-    PX_UInt(pPX, "ResourceId", m_nResourceId);
-    if (pPX->GetSchema() <= 4)
-        return;
-    // Menus of document types: none are kept yet, so none are written and any read are passed over.
-    DWORD dwCount = 0;
-    if (!pPX->IsLoading())
-    {
-        pPX->WriteCount(dwCount);
-        return;
-    }
-    dwCount = pPX->ReadCount();
-    CString strSection;
-    for (DWORD i = 0; i < dwCount && !pPX->IsFailed(); i++)
-    {
-        strSection.Format("%s%i", "MDIMenu", (int)i);
-        CKTPropExchangeSection section(pPX->GetSection(strSection));
-        int nId = 0;
-        PX_Int(section, "Id", nId, 0);
-        CKTSmartPtr<CKTControls> pScratch = KTMakeCounted<CKTControls>();
-        pScratch->DoPropExchange(section);
-    }
 }

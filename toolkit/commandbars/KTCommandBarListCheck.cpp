@@ -90,6 +90,10 @@ BOOL KTIsCommandBarListSound(const CKTCommandBarList& list)
         const CKTCommandBar* pBar = list.GetAt(i);
         if (!IsBarKindSound(pBar) || !CollectLinks(pBar->GetControls(), list, links[i]))
             return FALSE;
+        if (const CKTMenuBar* pMenuBar = dynamic_cast<const CKTMenuBar*>(pBar))
+            for (const auto& entry : pMenuBar->GetDocumentMenus().GetEntries())
+                if (!CollectLinks(entry.second->GetControls(), list, links[i]))
+                    return FALSE;
     }
     return IsNestingSound(links);
 }

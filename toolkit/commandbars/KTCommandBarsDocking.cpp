@@ -104,7 +104,11 @@ void CKTCommandBars::AddClippedControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
 void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPopup)
 {
     for (CKTToolBar* pRowBar : RowOf(pBar))
-        pPopup->GetControls()->Add(ktControlPopup, 0)->SetCaption(pRowBar->GetTitle());
+    {
+        CKTControl* pList = pPopup->GetControls()->Add(ktControlPopup, 0);
+        pList->SetCaption(pRowBar->GetTitle());
+        pRowBar->FillAddRemoveList(pList->GetCommandBar());
+    }
     if (IsCustomizeCommandAvailable())
         pPopup->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
 }

@@ -6,6 +6,7 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTImageManager.h"
+#include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
@@ -81,7 +82,11 @@ BOOL CKTCommandBars::LoadCommandBars(CKTPropExchange* pPX, BOOL bSilent)
         CollectCustomIcons(list.GetAt(i)->GetControls(), iconIds);
     for (UINT nId : iconIds)
         GetImageManager()->TakeIconSet(loadedIcons, nId);
-    RestoreCommandBarList(&list, bSilent);
+    {
+        // The menu bar takes the loaded state into its own menu's controls, whatever document is active.
+        CKTMenuBar::COwnMenuScope own(GetMenuBar());
+        RestoreCommandBarList(&list, bSilent);
+    }
     RecalcFrameLayout();
     return TRUE;
 }

@@ -5,6 +5,7 @@
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"
+#include "KTResourceManager.h"
 
 IMPLEMENT_DYNCREATE(CKTControlMDIButton, CKTControlButton)
 
@@ -15,16 +16,10 @@ CKTControlMDIButton::CKTControlMDIButton()
 
 CString CKTControlMDIButton::GetTooltip() const
 {
-    // Fixed texts: their string ids share a string block with the tab client's commands.
-    switch (m_nId)
-    {
-    case KT_ID_MDI_MINIMIZE:
-        return "Minimize Window";
-    case KT_ID_MDI_RESTORE:
-        return "Restore Window";
-    case KT_ID_MDI_CLOSE:
-        return "Close Window";
-    }
+    // The button's string is its tip as it stands, not a prompt with the tip after a line feed.
+    CString strTip;
+    if (CKTControlButton::GetTooltip().IsEmpty() && KTResourceManager()->LoadString(&strTip, m_nId))
+        return strTip;
     return CKTControlButton::GetTooltip();
 }
 

@@ -21,7 +21,7 @@ BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)
     CMenu menu;
     if (nMenuId && (!menu.LoadMenu(nMenuId) || !LoadMenu(&menu, TRUE)))
         return FALSE;
-    m_nResourceId = nMenuId;
+    m_nResourceId = m_nCurrentMenuId = nMenuId;
     SetupHook();
     if (CKTCommandBars* pCommandBars = GetCommandBars())
     {
@@ -31,7 +31,10 @@ BOOL CKTMenuBar::LoadMenuBar(UINT nMenuId)
     // The bar replaces the frame's menu but never owns it: the frame destroys it.
     CWnd* pSite = GetSite();
     if (pSite && pSite->GetSafeHwnd() && ::GetMenu(pSite->GetSafeHwnd()))
+    {
+        m_hFrameMenu = ::GetMenu(pSite->GetSafeHwnd());
         ::SetMenu(pSite->GetSafeHwnd(), NULL);
+    }
     UpdateShortcuts();
     return TRUE;
 }

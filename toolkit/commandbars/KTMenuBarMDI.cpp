@@ -123,7 +123,7 @@ BOOL CKTMenuBar::RefreshWindowButtons(HWND hChild, BOOL bMaximized)
     return bChanged;
 }
 
-BOOL CKTMenuBar::OnMDISetMenu()
+BOOL CKTMenuBar::HandleMDISetMenu(HMENU hMenu)
 {
     CWnd* pSite = GetSite();
     if (!IsVisible())
@@ -132,6 +132,8 @@ BOOL CKTMenuBar::OnMDISetMenu()
     ::SetMenu(pSite->GetSafeHwnd(), NULL);
     if (IsCustomizeMode())
         return TRUE;
+    if (!(m_dwFlags & KT_MENUBAR_IGNORESETMENU) && (hMenu || m_hFrameMenu))
+        OnMDISetMenu(hMenu ? hMenu : m_hFrameMenu);
     RefreshHookedChild();
     RefreshMDIButtons();
     return TRUE;
@@ -154,7 +156,7 @@ int CKTMenuBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& 
         PostMessage(WM_TIMER, KT_TIMER_MDIBUTTONS);
         return ktHookContinue;
     case WM_MDISETMENU:
-        if (!OnMDISetMenu())
+        if (!HandleMDISetMenu((HMENU)wParam))
             return ktHookContinue;
         wParam = 0;
         lResult = 0;

@@ -53,6 +53,14 @@ public:
     // A built-in bar takes the customised controls and look of a loaded one.
     virtual void TakeSavedState(CKTToolBar* pLoaded);
 
+    // Also keeps the loaded controls as the ones Reset brings back.
+    BOOL LoadToolBar(UINT nId, BOOL bLoadImages = TRUE) override;
+    // Back to the controls the program built, after asking when bAsk; FALSE when nothing was reset.
+    virtual BOOL Reset(BOOL bAsk);
+    virtual BOOL IsResetEnabled();
+    // The bar's "Add or Remove Buttons" list: a check item per button it can show, then Reset Toolbar.
+    void FillAddRemoveList(CKTCommandBar* pPopup);
+
 protected:
     using CKTCommandBar::CreateBarWindow;
     // The bar's window as a child of a dock bar, or as a popup the frame owns.
@@ -84,7 +92,14 @@ protected:
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bCustomizeDialogPresent = TRUE;
 
+    // Whether a reset may go ahead: asks the user, when told to, with the bar's title.
+    BOOL ConfirmReset(BOOL bAsk) const;
+    // Tells the site, brings the controls' state up to date and lays the bar out after a reset.
+    void FinishReset();
+
 private:
+    // Puts the buttons the user removed back in, hidden, so that the list can offer them again.
+    void RestoreRemovedControls();
     BOOL Float();
     // Hides a floating bar while its frame is inactive, and brings it back with the frame.
     void SyncWithFrame(WPARAM wParam);

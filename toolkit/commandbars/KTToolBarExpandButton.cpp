@@ -35,10 +35,10 @@ BOOL CKTToolBarExpandButton::OnSetPopup(BOOL bPopup)
     {
         pPopup->GetControls()->RemoveAll();
         pCommandBars->AddClippedControls(pBar, pPopup);
-        int nClipped = pPopup->GetControlCount();
-        pCommandBars->AddToolbarListControls(pBar, pPopup);
-        if (CKTControl* pList = pPopup->GetControl(nClipped))
-            pList->SetBeginGroup(nClipped > 0);
+        CKTControl* pList = pPopup->GetControls()->Add(ktControlPopup, 0);
+        pList->SetCaption("&Add or Remove Buttons");
+        pList->SetBeginGroup(pPopup->GetControlCount() > 1);
+        pCommandBars->AddToolbarListControls(pBar, pList->GetCommandBar());
     }
     return CKTControlPopup::OnSetPopup(bPopup);
 }

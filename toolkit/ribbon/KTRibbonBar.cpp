@@ -28,6 +28,7 @@ CKTRibbonBar::CKTRibbonBar() : m_scroller(this)
 // Controls that someone still holds must not reach back into a bar that is gone.
 CKTRibbonBar::~CKTRibbonBar()
 {
+    m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
     m_pControls->RemoveAll();
@@ -35,6 +36,7 @@ CKTRibbonBar::~CKTRibbonBar()
 
 void CKTRibbonBar::OnRemoved()
 {
+    m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
     CKTMenuBar::OnRemoved();
@@ -182,6 +184,7 @@ void CKTRibbonBar::Layout(int nWidth, int)
     CKTScreenDC dc;
     m_pControlTab->GetPaintManager()->RepositionTabControl(m_pControlTab, &dc, rcTabs);
     LayoutGroups(&dc);
+    m_contextHeaders.Layout(m_pControlTab, m_rcCaption, m_rcCaption.left, m_rcCaption.right);
 }
 
 void CKTRibbonBar::LayoutGroups(CDC* pDC)
@@ -216,7 +219,11 @@ void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     IKTRibbonPainter* pPainter = GetRibbonPainter();
     CRect rcPart;
     if (rcPart.IntersectRect(rcClipBox, m_rcCaption))
+    {
         pPainter->DrawRibbonCaption(pDC, this);
+        for (int i = 0; i < m_contextHeaders.GetCount(); i++)
+            pPainter->DrawContextHeader(pDC, m_contextHeaders.GetAt(i));
+    }
     if (IsGroupsVisible())
         pPainter->FillRibbonGroups(pDC, GetSelectedTab(), m_rcGroups);
     if (m_pControlTab && m_bTabsVisible && rcPart.IntersectRect(rcClipBox, m_rcTabRow))

@@ -5,6 +5,7 @@
 
 #include "KTControl.h"
 #include "KTMenuBar.h"
+#include "KTRibbonContextHeaders.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
 
@@ -69,6 +70,8 @@ public:
     CRect GetTabRowRect() const { return m_rcTabRow; }
     CRect GetGroupsRect() const { return m_rcGroups; }
     CRect GetCaptionRect() const { return m_rcCaption; }
+    // The headers over the context tabs, placed in the caption by each layout.
+    const CKTRibbonContextHeaders& GetContextHeaders() const { return m_contextHeaders; }
 
     CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
@@ -86,6 +89,7 @@ private:
     void DrawGroups(CDC* pDC, CRect rcClipBox);
 
     CKTRibbonGroupsScroller m_scroller;
+    CKTRibbonContextHeaders m_contextHeaders;
     CRect m_rcTabRow, m_rcGroups, m_rcCaption;
     BOOL m_bShown = TRUE;
     BOOL m_bRibbonVisible = TRUE;

@@ -2,8 +2,10 @@
 #include "KTRibbonControlTab.h"
 
 #include "KTCommandBars.h"
+#include "KTControls.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTab.h"
+#include "KTRibbonTabPopupToolBar.h"
 
 IMPLEMENT_DYNCREATE(CKTRibbonControlTab, CKTControl)
 
@@ -32,7 +34,7 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
     if (!pBar)
         return;
     CKTRibbonTab* pTab = static_cast<CKTRibbonTab*>(pItem);
-    if (pTab && !pBar->IsRibbonMinimized())
+    if (pTab && !m_bKeyboardFocus && !pBar->IsRibbonMinimized())
         if (CKTCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->ClosePopups();
     if (pItem == GetSelectedItem() || pBar->OnTabChanging(pTab))
@@ -42,9 +44,72 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
     CKTTabManager::SetSelectedItem(pItem);
     pBar->UnlockRedraw();
     pBar->OnTabChanged(pTab);
+    if (pTab && pBar->IsRibbonMinimized())
+        OpenTabPopup(m_bKeyboardFocus);
     NotifySite(100);
-    if (pTab && pBar->GetSafeHwnd())
-        m_accessible.NotifyWinEvent(EVENT_OBJECT_FOCUS, pBar->GetSafeHwnd(), GetID(), pTab->GetIndex() + 1);
+    NotifyFocus(pTab);
+}
+
+void CKTRibbonControlTab::NotifyFocus(CKTTabManagerItem* pItem)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (pItem && pBar && pBar->GetSafeHwnd())
+        m_accessible.NotifyWinEvent(EVENT_OBJECT_FOCUS, pBar->GetSafeHwnd(), GetID(), pItem->GetIndex() + 1);
+}
+
+void CKTRibbonControlTab::SetKeyboardFocus(BOOL bFocus)
+{
+    m_bKeyboardFocus = bFocus;
+    if (bFocus && !GetSelectedItem())
+        if (CKTTabManagerItem* pFirst = FindNextFocusable(-1, +1))
+            SetSelectedItem(pFirst);
+    RedrawParent(FALSE);
+}
+
+BOOL CKTRibbonControlTab::OnSetSelected(int nSelected)
+{
+    if (nSelected == m_nSelected)
+        return FALSE;
+    CKTRibbonBar* pBar = GetRibbonBar();
+    const BOOL bKeyboard = nSelected == 2 || nSelected == 3;
+    if (bKeyboard && pBar && !pBar->IsRibbonMinimized())
+        pBar->SetPopuped(-1);
+    m_nSelected = nSelected;
+    if (pBar)
+        pBar->OnControlSelected(nSelected != 0, this);
+    if (bKeyboard)
+        SetKeyboardFocus(TRUE);
+    if (nSelected != 0)
+        NotifyFocus(GetSelectedItem());
+    else
+    {
+        SetKeyboardFocus(FALSE);
+        if (pBar && pBar->GetSafeHwnd())
+            PerformMouseMove(pBar->GetSafeHwnd(), CPoint(-1, -1));
+    }
+    return TRUE;
+}
+
+int CKTRibbonControlTab::OnHookKeyDown(UINT nChar, LPARAM)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!IsEnabled() || !pBar || !pBar->GetSafeHwnd())
+        return ktHookContinue;
+    switch (nChar)
+    {
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!FindNextFocusable(GetCurSel(), nChar == VK_LEFT ? -1 : +1))
+            return ktHookContinue;
+        return PerformKeyDown(pBar->GetSafeHwnd(), nChar) ? ktHookHandled : ktHookContinue;
+    case VK_UP:
+        pBar->SetSelected(pBar->GetControls()->GetNext(-1, +1), 3);
+        return ktHookHandled;
+    case VK_DOWN:
+        pBar->SetSelected(pBar->GetControls()->GetNext(GetIndex(), +1), 2);
+        return ktHookHandled;
+    }
+    return ktHookContinue;
 }
 
 void CKTRibbonControlTab::OnClick(BOOL bKeyboard, CPoint pt)
@@ -93,4 +158,40 @@ CString CKTRibbonControlTab::GetItemTooltip(const CKTTabManagerItem* pItem) cons
 {
     CString strTip = pItem->GetTooltip();
     return strTip.IsEmpty() ? pItem->GetCaption() : strTip;
+}
+
+BOOL CKTRibbonControlTab::OnSetPopup(BOOL bPopup)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!pBar)
+        return FALSE;
+    if (!bPopup)
+    {
+        CKTControlPopup::OnSetPopup(FALSE);
+        if (pBar->IsRibbonMinimized())
+            SetSelectedItem(NULL);
+        RedrawParent(FALSE);
+        return FALSE;
+    }
+    CKTRibbonTab* pTab = GetSelectedTab();
+    if (!pTab || !pBar->IsRibbonMinimized())
+        return FALSE;
+    CKTSmartPtr<CKTRibbonTabPopupToolBar> pPopup = KTMakeCounted<CKTRibbonTabPopupToolBar>(pTab);
+    pPopup->SetCommandBars(GetCommandBars());
+    SetCommandBar(pPopup);
+    return CKTControlPopup::OnSetPopup(TRUE);
+}
+
+void CKTRibbonControlTab::OpenTabPopup(BOOL bKeyboard)
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    if (!pBar || !pBar->GetSafeHwnd())
+        return;
+    if (pBar->GetSelected() == GetIndex())
+    {
+        pBar->SetSelected(-1);
+        pBar->SetPopuped(-1);
+    }
+    pBar->SetTrackingMode(TRUE, FALSE, bKeyboard);
+    pBar->SetPopuped(GetIndex(), bKeyboard);
 }

@@ -39,6 +39,21 @@ public:
     // On the selected tab: the ribbon minimises, or comes back.
     BOOL OnLButtonDblClk(CPoint pt) override;
 
+    // The keyboard on the tab row: Left and Right move between tabs, Up and Down leave the row.
+    BOOL IsKeyboardFocus() const { return m_bKeyboardFocus; }
+    // Shown focus selects the first tab that can take it when none is selected.
+    void SetKeyboardFocus(BOOL bFocus);
+    BOOL IsFocused() const override { return m_bKeyboardFocus; }
+    BOOL OnSetSelected(int nSelected) override;
+    int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+
+    // Only a minimised ribbon drops its selected tab's groups down; closing clears the selection.
+    BOOL OnSetPopup(BOOL bPopup) override;
+    void OpenTabPopup(BOOL bKeyboard);
+
 private:
+    void NotifyFocus(CKTTabManagerItem* pItem);
+
     CKTRibbonControlTabAccessible m_accessible{this};
+    BOOL m_bKeyboardFocus = FALSE;
 };

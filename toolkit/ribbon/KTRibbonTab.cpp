@@ -28,6 +28,8 @@ void CKTRibbonTab::SetContextTab(COLORREF clrContext, LPCSTR lpszCaption)
 {
     m_clrContext = clrContext;
     m_strContextCaption = lpszCaption;
+    if (CKTTabManager* pManager = GetTabManager())
+        pManager->Reposition();
 }
 
 void CKTRibbonTab::SetVisible(BOOL bVisible)
@@ -38,4 +40,14 @@ void CKTRibbonTab::SetVisible(BOOL bVisible)
         return;
     if (CKTTabManagerItem* pNext = pManager->FindNextFocusable(-1, +1))
         pManager->SetSelectedItem(pNext);
+}
+
+void CKTRibbonTab::Copy(CKTRibbonTab* pSource)
+{
+    SetCaption(pSource->GetCaption());
+    m_clrContext = pSource->m_clrContext;
+    m_strContextCaption = pSource->m_strContextCaption;
+    m_nId = pSource->m_nId;
+    m_pRibbonBar = pSource->m_pRibbonBar;
+    m_pGroups->Copy(pSource->m_pGroups);
 }

@@ -8,6 +8,7 @@
 
 class CKTCommandBar;
 class CKTRibbonBar;
+struct KT_RIBBONCONTEXTHEADER;
 
 class CKTRibbonTab : public CKTTabManagerItem
 {
@@ -31,10 +32,15 @@ public:
     COLORREF GetContextColor() const { return m_clrContext; }
     CString GetContextCaption() const { return m_strContextCaption; }
     void SetContextTab(COLORREF clrContext, LPCSTR lpszCaption);
+    // The header over the tab in the caption, set by the ribbon's layout; NULL for none.
+    KT_RIBBONCONTEXTHEADER* GetContextHeader() const { return m_pContextHeader; }
+    void SetContextHeader(KT_RIBBONCONTEXTHEADER* pHeader) { m_pContextHeader = pHeader; }
 
     // Hiding the selected tab moves the selection to the first tab that can take it.
     void SetVisible(BOOL bVisible) override;
     void OnRemoved() override;
+    // Takes the source's caption, context look, id and ribbon, and copies of its groups.
+    virtual void Copy(CKTRibbonTab* pSource);
 
 private:
     CKTSmartPtr<CKTRibbonTabGroups> m_pGroups;
@@ -43,4 +49,5 @@ private:
     UINT m_nId = 0;
     COLORREF m_clrContext = 0;
     CString m_strContextCaption;
+    KT_RIBBONCONTEXTHEADER* m_pContextHeader = NULL;  // the ribbon's
 };

@@ -14,6 +14,7 @@
 #include "NativeBuild.h"
 #include "SampleDesigns.h"
 #include "PixelImage.h"
+#include "StatusProbe.h"
 #include "StubTools.h"
 #include "TestInput.h"
 #include "ThreadCall.h"
@@ -62,6 +63,15 @@ protected:
         std::string error;
         EXPECT_TRUE(codegen::GenerateCode(project, code, error)) << error;
         return code;
+    }
+    // A design big enough that its generated source takes the window's thread a while to put in.
+    ProjectRecord& OpenAndSelectLarge()
+    {
+        CString strError;
+        EXPECT_TRUE(WriteProjectFile(LargeProject(1000, 30), m_folder.Path("Large.kvs").c_str(), &strError));
+        m_pFrame->ReadSolutionFile(m_folder.Path("Large.kvs").c_str());
+        Select(ProjectItem("Large"));
+        return *m_pFrame->m_projects.back();
     }
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
     static CKTSyntaxEditView* ViewOf(CDocument* pDoc) { return static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView(); }
@@ -275,4 +285,167 @@ TEST_F(GenerateIntoEditorsTest, AGridEditCommittedByAFocusChangeDuringGenerateAg
     ASSERT_NE(nullptr, EditorOf("Large_api.h"));
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), EditorText(EditorOf("Large_api.h")));
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
+namespace
+{
+
+std::string Joined(const std::vector<std::string>& texts)
+{
+    std::string joined;
+    for (const std::string& text : texts)
+        joined += "[" + text + "] ";
+    return joined;
+}
+
+bool AnyStartsWith(const std::vector<std::string>& texts, const std::string& start)
+{
+    return std::any_of(texts.begin(), texts.end(), [&](const std::string& text) { return text.rfind(start, 0) == 0; });
+}
+
+// How far it is, as the status bar says it after the step: "<step> 37%".
+bool AnyInProgress(const std::vector<std::string>& texts, const std::string& step)
+{
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& text)
+                       {
+                           if (text.rfind(step + " ", 0) != 0)
+                               return false;
+                           const int nPercent = std::atoi(text.c_str() + step.size() + 1);
+                           return nPercent > 0 && nPercent < 100 && text.find('%') != std::string::npos;
+                       });
+}
+
+}  // namespace
+
+// Before, the new text went in within one message: nothing another program sent was answered and
+// nothing painted until it was all in.
+TEST_F(GenerateIntoEditorsTest, ABigNewTextGoesInWithTheWindowAnsweringAndOneCtrlZBringsTheOldTextBackWhole)
+{
+    std::string previous;
+    for (int i = 0; i < 20000; i++)
+        previous += "int previous" + std::to_string(i) + ";\r\n";
+    m_folder.Write("Large_api.c", previous);
+    OpenAndSelectLarge();
+    CDocument* pDoc = EditorOf("Large_api.c");
+    ASSERT_NE(nullptr, pDoc);
+    const std::string before = EditorText(pDoc);
+    CKTSyntaxEditView* pView = ViewOf(pDoc);
+    static_cast<CMDIChildWnd*>(pView->GetParentFrame())->MDIActivate();
+    PumpMessages();
+    const HWND hEditor = pView->GetEditCtrl()->GetSafeHwnd();
+
+    const std::string strStep = "Putting the new text into Large_api.c...";
+    std::atomic<bool> bAsked{false}, bPainted{false};
+    CStatusProbe probe(m_pFrame->m_wndStatusBar,
+                       [&](const std::string& text)
+                       {
+                           if (text.rfind(strStep, 0) != 0 || bPainted)
+                               return true;
+                           if (!bAsked.exchange(true))
+                               ::InvalidateRect(hEditor, nullptr, FALSE);
+                           else
+                               bPainted = !::GetUpdateRect(hEditor, nullptr, FALSE);
+                           return true;
+                       });
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    probe.Stop();
+    const std::vector<std::string> heard = probe.Heard();
+    EXPECT_TRUE(AnyInProgress(heard, strStep))
+        << "the window answered while the text went in, and said how far; heard " << Joined(heard);
+    EXPECT_TRUE(bPainted) << "the editor painted while the text went in";
+    EXPECT_EQ(WithoutCarriageReturns(Expected(*m_pFrame->m_projects.back()).source), EditorText(pDoc));
+
+    CFrameKeys keys;
+    CTestInput input(hEditor);
+    ASSERT_TRUE(input.Key('Z', CTestInput::kControl));
+    EXPECT_EQ(before, EditorText(pDoc)) << "one Ctrl+Z brought the old text back whole";
+    EXPECT_FALSE(pView->GetEditCtrl()->CanUndo()) << "the generation was one step";
+}
+
+// Before, the editors were written on the window's thread. The editor's frame, closed by another
+// program meanwhile, goes once its file is whole.
+TEST_F(GenerateIntoEditorsTest, AnEditorIsWrittenAsideWithTheWindowAnsweringAndClosingItMeanwhileLosesNothing)
+{
+    const ProjectRecord& project = OpenAndSelectLarge();
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    CDocument* pDoc = EditorOf("Large_api.c");
+    ASSERT_NE(nullptr, pDoc);
+    ASSERT_TRUE(pDoc->IsModified());
+    const HWND hChild = ViewOf(pDoc)->GetParentFrame()->GetSafeHwnd();
+    const std::string strStep = "Saving Large_api.c...";
+    std::atomic<bool> bClosedDuring{false};
+    CStatusProbe probe(m_pFrame->m_wndStatusBar,
+                       [&](const std::string& text)
+                       {
+                           if (text.rfind(strStep, 0) == 0 && !bClosedDuring.exchange(true))
+                               ::SendMessage(hChild, WM_CLOSE, 0, 0);
+                           return true;
+                       });
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    PumpUntil([&] { return !::IsWindow(hChild); });
+    probe.Stop();
+    EXPECT_TRUE(AnyStartsWith(probe.Heard(), strStep))
+        << "the window answered while the editor was written; heard " << Joined(probe.Heard());
+    ASSERT_TRUE(bClosedDuring);
+    EXPECT_FALSE(::IsWindow(hChild)) << "the close ran after the save";
+    EXPECT_EQ(nullptr, EditorOf("Large_api.c"));
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), Written("Large_api.c"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << "nothing was left to ask about";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path("Large_api.c.tmp").c_str()));
+}
+
+// Another program ends the designer while Save All writes an editor: it ends after the step, with every
+// file whole and nothing asked.
+TEST_F(GenerateIntoEditorsTest, TheProgramClosedWhileAnEditorIsWrittenEndsAfterItWithEveryFileWhole)
+{
+    const codegen::GeneratedCode code = Expected(OpenAndSelectLarge());
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    const std::string strStep = "Saving Large_api.c...";
+    std::atomic<bool> bClosedDuring{false};
+    CStatusProbe probe(m_pFrame->m_wndStatusBar,
+                       [&](const std::string& text)
+                       {
+                           if (text.rfind(strStep, 0) != 0)
+                               return true;
+                           bClosedDuring = true;
+                           ::SendMessage(hFrame, WM_CLOSE, 0, 0);
+                           return false;
+                       });
+    QuitPumped();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    PumpUntil([&] { return !::IsWindow(hFrame); });
+    probe.Stop();
+    ASSERT_TRUE(bClosedDuring) << "heard " << Joined(probe.Heard());
+    ASSERT_FALSE(::IsWindow(hFrame)) << "the close ran after the save";
+    m_pFrame = nullptr;
+    QuitPumped();
+    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("Large_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("Large_api.c"));
+    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("Large_api_demo.c"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << "nothing was left to ask about";
+}
+
+TEST_F(GenerateIntoEditorsTest, ASaveRefusedByAReadOnlyFileSaysWhyAndTheEditorStaysModifiedUntilASaveWorks)
+{
+    const ProjectRecord& project = OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    const std::string strPath = m_folder.Path("gen_api.c");
+    ASSERT_TRUE(::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ::SetFileAttributes(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(("cannot replace " + strPath + ": ").c_str()))
+        << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_TRUE(EditorOf("gen_api.c")->IsModified()) << "the new text is still unsaved";
+    EXPECT_FALSE(EditorOf("gen_api.h")->IsModified());
+    EXPECT_EQ("gen_api.h", TitleAndActiveTab(*m_pFrame).second) << "the saved editor's tab lost its mark";
+    EXPECT_EQ("", m_folder.Read("gen_api.c"));
+
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), Written("gen_api.c"));
 }

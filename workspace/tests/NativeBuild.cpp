@@ -34,9 +34,14 @@ bool BuildAndRunNatively(const std::string& strFolder, const std::string& name)
     PROCESS_INFORMATION process = {};
     if (!::CreateProcessA("Z:\\bin\\sh", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
-    // The handle of a native program is not signalled at its end: the script's last file tells it.
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    // Wine gives no process handle for a native program, and its thread field is not a handle of ours:
+    // closing it closed the thread's message queue, and every later wait for messages failed. Nothing
+    // is signalled at the program's end either: the script's last file tells it.
+    if (process.hProcess)
+    {
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
     const std::string strDone = strFolder + "\\done.txt";
     for (int i = 0; i < 1200 && !Exists(strDone); i++)
         ::Sleep(100);

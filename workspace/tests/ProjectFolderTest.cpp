@@ -138,7 +138,7 @@ TEST_F(ProjectFolderTest, AnEditorIsWrittenThroughItsTemporaryAndAReadOnlyFileIs
 
     ASSERT_EQ(2u, DesignerTestApp().m_messages.size());
     for (const auto& [strStart, strNumber] :
-         {std::pair<std::string, const char*>{"cannot write " + strBlocker + ": ", " (system error 5)"},
+         {std::pair<std::string, const char*>{"cannot create " + strBlocker + ": ", " (system error 5)"},
           {"cannot replace " + strApi + ": ", " (system error 5)"}})
     {
         const auto found =

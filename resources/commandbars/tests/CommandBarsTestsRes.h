@@ -8,3 +8,8 @@
 #define ID_TEST_DESCRIBED 9203
 #define ID_TEST_TOGGLE 9204
 #define IDR_SHORTTOOLBAR 9210
+// Two document types, each with a menu of its own.
+#define IDR_TEXTDOC 9220
+#define IDR_PACKETDOC 9221
+#define ID_TEXT_UPPER 9222
+#define ID_PACKET_CHECK 9223

@@ -12,6 +12,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTMenuBar.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
 
@@ -95,6 +96,13 @@ CString DescribeBars(CKTCommandBars* pCommandBars)
     CString str;
     for (int i = 0; i < pCommandBars->GetCount(); i++)
         str += DescribeBar(pCommandBars->GetAt(i));
+    CKTMenuBar* pMenuBar = pCommandBars->GetMenuBar();
+    for (const auto& entry : pMenuBar ? pMenuBar->GetDocumentMenus().GetEntries() : CKTDocumentMenuMap::CEntries())
+    {
+        CString strEntry;
+        strEntry.Format("{menu %u:", entry.first);
+        str += strEntry + DescribeControls(entry.second->GetControls(), 1) + "}";
+    }
     CKTCommandBarList* pMenus = pCommandBars->GetContextMenus();
     for (int i = 0; i < pMenus->GetCount(); i++)
         str += DescribeBar(pMenus->GetAt(i));
@@ -128,6 +136,18 @@ void CStateFixture::Customise()
         pPopup->SetCommandBar(m_pShared);
     }
     m_pSecond->SetVisible(FALSE);
+}
+
+void CStateFixture::CustomiseDocumentMenu()
+{
+    m_pFrame->m_bCustomizeCommand = TRUE;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEXTDOC));
+    pMenuBar->SwitchMDIMenu(IDR_TEXTDOC, &menu);
+    ASSERT_EQ(IDR_TEXTDOC, pMenuBar->GetCurrentMenuId());
+    pMenuBar->GetControls()->Remove(pMenuBar->GetControl(1));
+    pMenuBar->SwitchMDIMenu(IDR_TESTFRAME);
 }
 
 void CStateFixture::AddFields()

@@ -39,6 +39,8 @@ protected:
     void Customise();
     // A floating bar of the user's (300) and a context menu (700).
     CKTToolBar* AddUserBars();
+    // The text document type's menu, shown on the menu bar, loses its Text menu; the bar keeps the frame's menu.
+    void CustomiseDocumentMenu();
     // An edit, a combo box with three items and a custom control hosting the frame's child window kHostedId, on
     // Second, each with keys away from their defaults.
     void AddFields();

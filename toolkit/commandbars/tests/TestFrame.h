@@ -49,10 +49,16 @@ public:
     BOOL m_bToggled = FALSE;           // flipped by its command, shown as its check
     BOOL m_bCustomizeCommand = FALSE;  // the frame answers that it runs the customise command
     int m_nCustomizeSelections = 0;    // customise-selection notices received
+    int m_nResets = 0;                 // bar-reset notices received
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    afx_msg LRESULT OnBarReset(WPARAM, LPARAM)
+    {
+        m_nResets++;
+        return 0;
+    }
     afx_msg LRESULT OnCustomizeSelection(WPARAM, LPARAM)
     {
         m_nCustomizeSelections++;

@@ -93,7 +93,10 @@ TEST_F(ToolBarResourceTest, TheExpandButtonOfANarrowFrameListsExactlyTheClippedB
     std::vector<UINT> listed = Ids(pPopup);
     listed.resize(clipped.size());
     EXPECT_EQ(clipped, listed);
-    EXPECT_EQ(CString("Standard"), pPopup->GetControl((int)clipped.size())->GetCaption()) << "then the bar list";
+    CKTControl* pAddRemove = pPopup->GetControl((int)clipped.size());
+    EXPECT_EQ(CString("&Add or Remove Buttons"), pAddRemove->GetCaption()) << "then the bar list";
+    EXPECT_TRUE(pAddRemove->GetBeginGroup());
+    EXPECT_EQ(CString("Standard"), pAddRemove->GetCommandBar()->GetControl(0)->GetCaption());
     input.Key(VK_ESCAPE);
 }
 

@@ -1,11 +1,11 @@
-// RibbonTestFrame.cpp: the ribbon test frame's start-up and resizing.
+// RibbonTestFrame.cpp: the ribbon test frame's start-up, notifications and resizing.
 #include "RibbonTestFrame.h"
 
 #include "KTCommandBars.h"
 #include "KTRibbonBar.h"
 #include "MessagePump.h"
 
-BEGIN_MESSAGE_MAP(CRibbonTestFrame, CKTMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CRibbonFrameWnd, CKTMDIFrameWnd)
 ON_WM_CREATE()
 ON_MESSAGE(KTWM_CONTROLNOTIFY, OnControlNotify)
 END_MESSAGE_MAP()
@@ -22,22 +22,11 @@ CRect FrameRectForClient(int cx, int cy)
 }
 }  // namespace
 
-CRibbonTestFrame::CRibbonTestFrame(int cx, int cy)
-{
-    CRect rc = FrameRectForClient(cx, cy);
-    Create(NULL, "Ribbon test", kFrameStyle, CRect(CPoint(30, 30), rc.Size()));
-    UpdateWindow();
-    PumpMessages();
-}
+int CRibbonFrameWnd::s_nDestructions = 0;
 
-CRibbonTestFrame::~CRibbonTestFrame()
-{
-    if (GetSafeHwnd())
-        DestroyWindow();
-    PumpMessages();
-}
+CRibbonFrameWnd::~CRibbonFrameWnd() { s_nDestructions++; }
 
-int CRibbonTestFrame::OnCreate(LPCREATESTRUCT lpcs)
+int CRibbonFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CKTMDIFrameWnd::OnCreate(lpcs) == -1 || !InitCommandBars())
         return -1;
@@ -51,29 +40,54 @@ int CRibbonTestFrame::OnCreate(LPCREATESTRUCT lpcs)
     return 0;
 }
 
-LRESULT CRibbonTestFrame::OnControlNotify(WPARAM wParam, LPARAM lParam)
+LRESULT CRibbonFrameWnd::OnControlNotify(WPARAM wParam, LPARAM lParam)
 {
     if (wParam != (WPARAM)KT_ID_RIBBONCONTROLTAB)
         return 0;
     const auto* pRecord = reinterpret_cast<const KT_NMRIBBONTAB*>(lParam);
     if (pRecord->hdr.code != (UINT)TCN_SELCHANGING && pRecord->hdr.code != (UINT)TCN_SELCHANGE)
         return 0;
-    m_tabNotifications.push_back({(int)pRecord->hdr.code, pRecord->pTab});
-    return pRecord->hdr.code == (UINT)TCN_SELCHANGING ? m_lChangingAnswer : 0;
+    m_pOwner->m_tabNotifications.push_back({(int)pRecord->hdr.code, pRecord->pTab});
+    return pRecord->hdr.code == (UINT)TCN_SELCHANGING ? m_pOwner->m_lChangingAnswer : 0;
 }
 
-CKTRibbonBar* CRibbonTestFrame::GetRibbon() const { return static_cast<CKTRibbonBar*>(GetCommandBars()->GetMenuBar()); }
+CRibbonTestFrame::CRibbonTestFrame(int cx, int cy) : m_pWnd(new CRibbonFrameWnd(this))
+{
+    CRect rc = FrameRectForClient(cx, cy);
+    if (!m_pWnd->Create(NULL, "Ribbon test", kFrameStyle, CRect(CPoint(30, 30), rc.Size())))
+    {
+        m_pWnd = NULL;  // a failed creation deleted it
+        return;
+    }
+    m_pWnd->UpdateWindow();
+    PumpMessages();
+}
+
+CRibbonTestFrame::~CRibbonTestFrame()
+{
+    if (m_pWnd && m_pWnd->GetSafeHwnd())
+        m_pWnd->DestroyWindow();
+    PumpMessages();
+}
+
+CKTCommandBars* CRibbonTestFrame::GetCommandBars() const { return m_pWnd ? m_pWnd->GetCommandBars() : NULL; }
+
+CKTRibbonBar* CRibbonTestFrame::GetRibbon() const
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars ? static_cast<CKTRibbonBar*>(pCommandBars->GetMenuBar()) : NULL;
+}
 
 void CRibbonTestFrame::SetClientWidth(int cx)
 {
     CRect rcClient;
-    GetClientRect(rcClient);
+    m_pWnd->GetClientRect(rcClient);
     CRect rc = FrameRectForClient(cx, rcClient.Height());
-    SetWindowPos(NULL, 0, 0, rc.Width(), rc.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    m_pWnd->SetWindowPos(NULL, 0, 0, rc.Width(), rc.Height(), SWP_NOMOVE | SWP_NOZORDER);
     PumpUntil(
         [&]
         {
-            GetClientRect(rcClient);
+            m_pWnd->GetClientRect(rcClient);
             return rcClient.Width() == cx;
         });
     PumpMessages();

@@ -1,6 +1,6 @@
 // RibbonTestFrame.h: a frame whose menu bar is the ribbon, with three tabs, for the ribbon's window tests.
 //
-// Classes: CRibbonTestFrame.
+// Classes: CRibbonTestFrame, CRibbonFrameWnd.
 #pragma once
 
 #include "KTMDIFrameWnd.h"
@@ -10,14 +10,38 @@
 
 class CKTRibbonBar;
 class CKTRibbonTab;
+class CRibbonTestFrame;
 
-class CRibbonTestFrame : public CKTMDIFrameWnd
+// The frame window: made on the heap and deleted by its own end, as every frame.
+class CRibbonFrameWnd : public CKTMDIFrameWnd
+{
+public:
+    explicit CRibbonFrameWnd(CRibbonTestFrame* pOwner) : m_pOwner(pOwner) {}
+    ~CRibbonFrameWnd() override;
+
+    static int s_nDestructions;  // frame objects whose destructor has run
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CRibbonTestFrame* m_pOwner;  // outlives the window
+};
+
+// A shown ribbon frame for the length of a test.
+class CRibbonTestFrame
 {
 public:
     // A shown frame whose client area has the size.
     explicit CRibbonTestFrame(int cx = 600, int cy = 400);
-    ~CRibbonTestFrame() override;
+    ~CRibbonTestFrame();
+    CRibbonTestFrame(const CRibbonTestFrame&) = delete;
+    CRibbonTestFrame& operator=(const CRibbonTestFrame&) = delete;
 
+    CRibbonFrameWnd* GetWindow() const { return m_pWnd; }
+    CKTCommandBars* GetCommandBars() const;
     CKTRibbonBar* GetRibbon() const;
     // Gives the client area the width, keeping its height, and waits for the new layout.
     void SetClientWidth(int cx);
@@ -26,8 +50,6 @@ public:
     std::vector<std::pair<int, CKTRibbonTab*>> m_tabNotifications;
     LRESULT m_lChangingAnswer = 0;  // what the frame answers TCN_SELCHANGING
 
-protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
-    afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
+private:
+    CRibbonFrameWnd* m_pWnd;  // deletes itself when its window ends
 };

@@ -5,6 +5,7 @@
 #include "KTControl.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
+#include "KTRibbonContextHeaders.h"
 #include "KTRibbonGroup.h"
 
 #include <algorithm>
@@ -42,6 +43,15 @@ void CKTRibbonPlainPainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab*, CRect rcGr
 void CKTRibbonPlainPainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
 {
     pDC->FillSolidRect(pBar->GetCaptionRect(), ::GetSysColor(COLOR_3DFACE));
+}
+
+void CKTRibbonPlainPainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
+{
+    pDC->FillSolidRect(pHeader->rc, pHeader->clr);
+    CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
+    pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    CRect rcText = pHeader->rc;
+    pDC->DrawText(pHeader->strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)

@@ -14,6 +14,7 @@ class CKTControl;
 class CKTRibbonBar;
 class CKTRibbonGroup;
 class CKTRibbonTab;
+struct KT_RIBBONCONTEXTHEADER;
 
 // A paint manager that draws the ribbon itself derives from this as well; the ribbon finds it by a cast.
 class IKTRibbonPainter
@@ -27,6 +28,8 @@ public:
     virtual CKTTabPainter* GetRibbonTabPainter() = 0;
     virtual void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) = 0;
     virtual void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) = 0;
+    // A context tab's header in the caption, in the tab's colour.
+    virtual void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) = 0;
     // The group's frame and caption; its controls draw themselves over it.
     virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
     virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
@@ -45,6 +48,7 @@ public:
     CKTTabPainter* GetRibbonTabPainter() override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
+    void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
 

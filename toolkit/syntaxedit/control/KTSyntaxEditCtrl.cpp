@@ -319,16 +319,23 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
     CWnd::OnTimer(nIDEvent);
 }
 
+LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
+{
+    const LPCSTR pszText = reinterpret_cast<LPCSTR>(lParam);
+    CKTSyntaxEditNewText text(pszText, pszText ? int(strlen(pszText)) : 0);
+    return ReplaceAllText(text);
+}
+
 // The whole text is replaced as one edit the user can undo, so that colouring, line marks and the
 // notify window follow it: they hear of the old text's removal and the new text's insertion.
-LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
+BOOL CKTSyntaxEditCtrl::ReplaceAllText(CKTSyntaxEditNewText& text)
 {
     if (!m_pBuffer || !CanEditDoc())
         return FALSE;
     if (m_bSyntaxColor && m_pBuffer->GetLexParser())
         m_pBuffer->GetLexParser()->BreakParsing();
     KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
-    if (!m_pBuffer->ReplaceAllText(reinterpret_cast<LPCSTR>(lParam), lcOldEnd, lcNewEnd))
+    if (!m_pBuffer->ReplaceAllText(text, lcOldEnd, lcNewEnd))
         return TRUE;
     m_bSelection = FALSE;
     m_nForcedColumn = 0;

@@ -118,6 +118,9 @@ public:
     int GetDisplayText(CDC* pDC, LPCSTR pszText, int nLength, int nStartCol, CString& strResult) const;
     BOOL GetSelectionText(CString& strText) const;
     HGLOBAL GetSelectionData(UINT nFormat) const;
+    // The whole text replaced by one that may have been split aside, as one edit the user can undo;
+    // FALSE when the text cannot be edited. WM_SETTEXT does the same with a text split at once.
+    BOOL ReplaceAllText(CKTSyntaxEditNewText& text);
 
     // Printing (KTSyntaxEditPrinter.cpp), in the printer DC's logical units (the view's: 1/100 inch), with the
     // paint manager's text font.

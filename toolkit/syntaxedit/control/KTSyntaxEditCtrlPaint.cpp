@@ -22,10 +22,15 @@ COLORREF StyleColor(uint32_t clr, COLORREF clrDefault)
 }
 }  // namespace
 
+// An editor behind another (a tab not shown) is told to paint as well when its text changes: nothing
+// of it would show, and drawing a screen of a big text costs tens of milliseconds.
 void CKTSyntaxEditCtrl::OnPaint()
 {
     DWORD dwStart = ::GetTickCount();
     CPaintDC dc(this);
+    CRect rcClip;
+    if (dc.GetClipBox(&rcClip) == NULLREGION)
+        return;
     Draw(&dc);
     UINT nElapsed = UINT(std::abs(long(::GetTickCount() - dwStart)));
     if (int(m_arPaintTimes.size()) < m_nPaintTimeSlots)

@@ -78,11 +78,11 @@ void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
         SetFileExt(pszFileType ? CString(pszFileType) : ExtensionOf(pFile->GetFileName()));
 }
 
-void CKTSyntaxEditBufferManager::Store(CArchive& ar) const
+void CKTSyntaxEditBufferManager::Store(const std::function<void(const void*, size_t)>& write) const
 {
     static const BYTE kMark[] = {0xFF, 0xFE};
     if (m_bUnicodeFile)
-        ar.Write(kMark, sizeof(kMark));
+        write(kMark, sizeof(kMark));
     int nRows = GetRowCount();
     LPCSTR pszLineEnd = GetLineEndText();
     LPCWSTR pszLineEndW = GetLineEndTextOfStyleW(m_nLineEndStyle);
@@ -90,21 +90,34 @@ void CKTSyntaxEditBufferManager::Store(CArchive& ar) const
     for (int row = 1; row <= nRows; ++row)
     {
         BOOL bLast = row == nRows;
-        const CString strLine = m_Lines.GetAt(row);
         if (!m_bUnicodeFile)
         {
-            ar.Write(LPCSTR(strLine), UINT(strLine.GetLength()));
+            write(m_Lines.GetTextAt(row), size_t(m_Lines.GetLengthAt(row)));
             if (!bLast)
-                ar.Write(pszLineEnd, UINT(strlen(pszLineEnd)));
+                write(pszLineEnd, strlen(pszLineEnd));
             continue;
         }
-        wide.resize(size_t(strLine.GetLength()) + 1);
-        int nUnits = MultiByteToWideChar(m_nCodePage, 0, strLine, -1, wide.data(), int(wide.size()));
+        wide.resize(size_t(m_Lines.GetLengthAt(row)) + 1);
+        int nUnits = MultiByteToWideChar(m_nCodePage, 0, m_Lines.GetTextAt(row), -1, wide.data(), int(wide.size()));
         if (nUnits > 1)
-            ar.Write(wide.data(), UINT(nUnits - 1) * sizeof(WCHAR));
+            write(wide.data(), size_t(nUnits - 1) * sizeof(WCHAR));
         if (!bLast)
-            ar.Write(pszLineEndW, UINT(wcslen(pszLineEndW) * sizeof(WCHAR)));
+            write(pszLineEndW, wcslen(pszLineEndW) * sizeof(WCHAR));
     }
+}
+
+std::string CKTSyntaxEditBufferManager::GetFileImage() const
+{
+    std::string image;
+    image.reserve(size_t(EstimateTextSize(1, GetRowCount())));
+    Store([&image](const void* pData, size_t nBytes) { image.append(static_cast<const char*>(pData), nBytes); });
+    return image;
+}
+
+void CKTSyntaxEditBufferManager::MarkStored(LPCSTR pszPathName)
+{
+    m_UndoRedoManager.MarkSaved();
+    SetFileExt(ExtensionOf(pszPathName));
 }
 
 void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
@@ -116,7 +129,7 @@ void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
     }
     if (m_bSyntaxColor && m_pLexParser)
         m_pLexParser->BreakParsing();
-    Store(ar);
+    Store([&ar](const void* pData, size_t nBytes) { ar.Write(pData, UINT(nBytes)); });
     m_UndoRedoManager.MarkSaved();
     if (CFile* pFile = ar.GetFile())
         SetFileExt(ExtensionOf(pFile->GetFileName()));

@@ -308,32 +308,23 @@ void CKTSyntaxEditBufferManager::SwapRows(CKTSyntaxEditLineArray& rows, int& nLi
     std::swap(m_nLineEndStyle, nLineEndStyle);
 }
 
+BOOL CKTSyntaxEditBufferManager::ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd)
+{
+    CKTSyntaxEditNewText text(pszText, pszText ? int(strlen(pszText)) : 0);
+    return ReplaceAllText(text, lcOldEnd, lcNewEnd);
+}
+
 // The rows are built aside and swapped in; the old ones move into the undo step as they are, so a
 // big text is split once and never copied. A text whose lines end as a Makefile's must keep its ends
 // when saved, so it brings its style.
-BOOL CKTSyntaxEditBufferManager::ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd)
+BOOL CKTSyntaxEditBufferManager::ReplaceAllText(CKTSyntaxEditNewText& text, KT_EDIT_TEXTPOS& lcOldEnd,
+                                                KT_EDIT_TEXTPOS& lcNewEnd)
 {
-    if (!pszText)
-        pszText = "";
     lcOldEnd = GetEndPos();
-    if (!*pszText && GetRowCount() <= 1 && GetLineLength(1) == 0)
+    if (text.IsEmpty() && GetRowCount() <= 1 && GetLineLength(1) == 0)
         return FALSE;
-    auto pRows = std::make_unique<CKTSyntaxEditLineArray>();
-    CKTSyntaxEditTextReader reader(pszText, int(strlen(pszText)));
-    CString strLine;
-    int nStyle = -1;
-    int nFirstStyle = -1;
-    int nLastStyle = -1;
-    int row = 0;
-    while (reader.ReadLine(strLine, nStyle))
-    {
-        pRows->SetAt(++row, strLine);
-        nFirstStyle = nFirstStyle < 0 ? nStyle : nFirstStyle;
-        nLastStyle = nStyle;
-    }
-    if (row == 0 || nLastStyle >= 0)
-        pRows->SetAt(++row, "");
-    int nLineEndStyle = nFirstStyle >= 0 ? nFirstStyle : m_nLineEndStyle;
+    std::unique_ptr<CKTSyntaxEditLineArray> pRows = text.TakeRows();
+    int nLineEndStyle = text.GetLineEndStyle() >= 0 ? text.GetLineEndStyle() : m_nLineEndStyle;
     SwapRows(*pRows, nLineEndStyle);
     lcNewEnd = GetEndPos();
     m_UndoRedoManager.AddCommand(new CKTSyntaxEditReplaceAllCommand(this, std::move(pRows), nLineEndStyle));

@@ -4,12 +4,15 @@
 
 #include <afxwin.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "KTNotificationConnection.h"
 #include "KTSyntaxEditLexParserLink.h"
 #include "KTSyntaxEditLineArray.h"
 #include "KTSyntaxEditLineMarks.h"
+#include "KTSyntaxEditNewText.h"
 #include "KTSyntaxEditRowLock.h"
 #include "KTSyntaxEditTextPos.h"
 #include "KTSyntaxEditUndoRedoManager.h"
@@ -86,6 +89,8 @@ public:
     // Every row replaced by the text's as one undo step, the line-end style by the text's first one;
     // the ends of the old and the new text. FALSE, with nothing recorded, when both texts are empty.
     BOOL ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
+    // The same with a text split aside; what is left of it is split first.
+    BOOL ReplaceAllText(CKTSyntaxEditNewText& text, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
     // Puts the rows and the style in the buffer's place and the buffer's into them; for replaying a
     // replacement.
     void SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle);
@@ -101,9 +106,12 @@ public:
     void Close();
     void Load(CFile* pFile, LPCSTR pszFileType = NULL);
     void Serialize(CArchive& ar) override;
+    // The bytes a save would write, for writing them elsewhere; then MarkStored once they are.
+    std::string GetFileImage() const;
+    void MarkStored(LPCSTR pszPathName);
 
 private:
-    void Store(CArchive& ar) const;
+    void Store(const std::function<void(const void*, size_t)>& write) const;
     void ClearText();
     void ReadRows(CFile* pFile);
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);

@@ -25,6 +25,8 @@ public:
     // One line without its end; nStyle gets the style of its end, -1 when the
     // line ended at a zero character or at the end of the text. FALSE at the end.
     BOOL ReadLine(CString& strLine, int& nStyle);
+    // Bytes of a text in memory taken by the lines read so far.
+    int GetOffset() const { return m_nHead; }
 
 private:
     enum

@@ -1,6 +1,10 @@
 // Text operations of the buffer: insertion, deletion, column blocks, case, columns.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "TextTestHelpers.h"
 
 using kttest::BufferPtr;
@@ -227,5 +231,58 @@ TEST(BufferReplaceAll, EmptyOverEmptyRecordsNothingAndEmptyOverTextLeavesOneRow)
     EXPECT_EQ(newEnd, KT_EDIT_TEXTPOS(1, 5));
     ASSERT_TRUE(buffer->ReplaceAllText(NULL, oldEnd, newEnd));
     EXPECT_EQ(Rows(*buffer), Strings{""});
+}
+// A big text goes in slices with the window answering between them: the rows split in parts are the
+// rows split at once, and the whole still goes in and comes out as one step.
+TEST(BufferReplaceAll, ATextSplitInPartsGivesTheSameRowsAndStaysOneStep)
+{
+    std::string text;
+    for (int i = 0; i < 2500; ++i)
+        text += "row " + std::to_string(i) + (i % 3 == 0 ? "\r\n" : "\n");
+    BufferPtr whole = NewBuffer();
+    KT_EDIT_TEXTPOS oldEnd, newEnd;
+    ASSERT_TRUE(whole->ReplaceAllText(text.c_str(), oldEnd, newEnd));
+
+    BufferPtr parts = NewBuffer();
+    LoadBytes(*parts, "old one\nold two");
+    CKTSyntaxEditNewText newText(text.data(), int(text.size()));
+    std::vector<int> percents;
+    while (newText.ReadRows(1000))
+        percents.push_back(newText.GetPercentRead());
+    ASSERT_EQ(2u, percents.size()) << "2,500 rows, 1,000 at a time: two parts before the last";
+    EXPECT_LT(0, percents.front());
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_GT(100, percents.back());
+    EXPECT_EQ(100, newText.GetPercentRead());
+    ASSERT_TRUE(parts->ReplaceAllText(newText, oldEnd, newEnd));
+    EXPECT_EQ(Rows(*whole), Rows(*parts));
+    EXPECT_EQ(StoreBytes(*whole), StoreBytes(*parts));
+    EXPECT_EQ(KT_EDIT_TEXTPOS(2, 8), oldEnd);
+
+    KT_EDIT_TEXTPOS from, to;
+    ASSERT_TRUE(parts->GetUndoRedoManager()->DoUndo(from, to, NULL));
+    EXPECT_EQ(Rows(*parts), (Strings{"old one", "old two"}));
+    EXPECT_FALSE(parts->GetUndoRedoManager()->CanUndo());
+}
+
+// What a save writes aside is what it would write to its file, in each encoding and line-end style.
+TEST(BufferFileImage, HoldsTheBytesASaveWritesAndMarkingItStoredEndsTheChange)
+{
+    for (const std::string& bytes :
+         {std::string("one\ntwo\n\nlast"), std::string("a\r\nb\r\n"), std::string("\xFF\xFEu\0n\0\r\0\n\0i\0", 12)})
+    {
+        BufferPtr buffer = NewBuffer();
+        LoadBytes(*buffer, bytes);
+        KT_EDIT_TEXTPOS end;
+        ASSERT_TRUE(buffer->InsertText("x", 1, 1, TRUE, &end));
+        ASSERT_TRUE(buffer->IsModified());
+        const std::string image = buffer->GetFileImage();
+        EXPECT_EQ('x', image[buffer->IsUnicodeFile() ? 2 : 0]);
+        EXPECT_TRUE(buffer->IsModified()) << "not written yet";
+        buffer->MarkStored("C:\\folder\\x.c");
+        EXPECT_FALSE(buffer->IsModified());
+        EXPECT_EQ(CString(".c"), buffer->GetFileExt());
+        EXPECT_EQ(StoreBytes(*buffer), image);
+    }
 }
 }  // namespace

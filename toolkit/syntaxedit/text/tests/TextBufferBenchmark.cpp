@@ -111,6 +111,19 @@ void BM_ReplaceWholeText(benchmark::State& state)
 }
 BENCHMARK(BM_ReplaceWholeText)->Unit(benchmark::kMillisecond);
 
+// A generated text split into rows aside, as Generate Code does before an open editor takes it.
+void BM_SplitNewText(benchmark::State& state)
+{
+    for (auto _ : state)
+    {
+        CKTSyntaxEditNewText text(SourceFile().data(), int(SourceFile().size()));
+        text.ReadAll();
+        benchmark::DoNotOptimize(text.TakeRows()->GetRowCount());
+    }
+    state.counters["file_MB"] = double(SourceFile().size()) / (1024 * 1024);
+}
+BENCHMARK(BM_SplitNewText)->Unit(benchmark::kMillisecond);
+
 // One typed character per row in the middle of a loaded file, recorded for undo.
 void BM_InsertThenUndo(benchmark::State& state)
 {

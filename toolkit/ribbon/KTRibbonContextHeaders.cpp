@@ -1,0 +1,102 @@
+// KTRibbonContextHeaders.cpp: grouping context tabs into headers and fitting the headers into the caption.
+#include "KTRibbonContextHeaders.h"
+
+#include "KTCommandBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonTab.h"
+
+#include <algorithm>
+
+namespace
+{
+const int KT_MIN_HEADER_WIDTH = 40;
+const int KT_HEADER_TOP = 4;  // below the caption's top
+}  // namespace
+
+KT_RIBBONCONTEXTHEADER* CKTRibbonContextHeaders::GetAt(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < GetCount() ? m_headers[nIndex].get() : NULL;
+}
+
+KT_RIBBONCONTEXTHEADER* CKTRibbonContextHeaders::HitTest(CPoint pt) const
+{
+    for (const auto& pHeader : m_headers)
+        if (pHeader->rc.PtInRect(pt))
+            return pHeader.get();
+    return NULL;
+}
+
+void CKTRibbonContextHeaders::RemoveAll() { m_headers.clear(); }
+
+void CKTRibbonContextHeaders::Clear(CKTRibbonControlTab* pTabs)
+{
+    for (int i = 0; pTabs && i < pTabs->GetItemCount(); i++)
+        pTabs->GetTab(i)->SetContextHeader(NULL);
+    RemoveAll();
+}
+
+void CKTRibbonContextHeaders::Layout(CKTRibbonControlTab* pTabs, CRect rcCaption, int nLeft, int nRight)
+{
+    Clear(pTabs);
+    if (!pTabs || rcCaption.IsRectEmpty())
+        return;
+    KT_RIBBONCONTEXTHEADER* pRun = NULL;
+    for (int i = 0; i < pTabs->GetItemCount(); i++)
+    {
+        CKTRibbonTab* pTab = pTabs->GetTab(i);
+        if (!pTab->IsVisible())
+            continue;
+        if (pTab->GetContextColor() == 0 || pTab->GetContextCaption().IsEmpty())
+        {
+            pRun = NULL;
+            continue;
+        }
+        const CRect rcTab = pTab->GetRect();
+        if (pRun && pRun->clr == pTab->GetContextColor() && pRun->strCaption == pTab->GetContextCaption())
+        {
+            pRun->pLastTab = pTab;
+            pRun->rc.right = rcTab.right;
+        }
+        else
+        {
+            m_headers.push_back(std::unique_ptr<KT_RIBBONCONTEXTHEADER>(new KT_RIBBONCONTEXTHEADER{
+                pTab, pTab, pTab->GetContextCaption(), pTab->GetContextColor(),
+                CRect(rcTab.left, rcCaption.top + KT_HEADER_TOP, rcTab.right, rcCaption.bottom)}));
+            pRun = m_headers.back().get();
+        }
+        pTab->SetContextHeader(pRun);
+    }
+    // Narrow runs widen first, so that the fitting below also moves what they now overlap.
+    for (const auto& pHeader : m_headers)
+        pHeader->rc.right = std::max<int>(pHeader->rc.right, pHeader->rc.left + KT_MIN_HEADER_WIDTH);
+    if (!Fit(nLeft, nRight))
+        Clear(pTabs);
+}
+
+BOOL CKTRibbonContextHeaders::Fit(int nLeft, int nRight)
+{
+    int nEdge = nLeft;
+    for (const auto& pHeader : m_headers)
+    {
+        if (pHeader->rc.left < nEdge)
+        {
+            pHeader->rc.left = nEdge;
+            pHeader->rc.right = std::max<int>(pHeader->rc.right, nEdge + KT_MIN_HEADER_WIDTH);
+        }
+        nEdge = pHeader->rc.right;
+    }
+    const int nPushedTo = nEdge;
+    nEdge = nRight;
+    for (auto it = m_headers.rbegin(); it != m_headers.rend(); ++it)
+    {
+        CRect& rc = (*it)->rc;
+        if (rc.right <= nEdge)
+            return TRUE;
+        rc.right = nEdge;
+        rc.left = std::min<int>(rc.left, nEdge - KT_MIN_HEADER_WIDTH);
+        nEdge = rc.left;
+        if (nEdge < nPushedTo)
+            return FALSE;
+    }
+    return TRUE;
+}

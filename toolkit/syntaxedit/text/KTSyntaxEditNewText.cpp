@@ -1,0 +1,58 @@
+// Splitting a new text into rows, as loading a file does.
+#include "KTSyntaxEditNewText.h"
+
+#include <algorithm>
+#include <climits>
+
+CKTSyntaxEditNewText::CKTSyntaxEditNewText(LPCSTR pszText, int nLength)
+    : m_nLength(pszText ? std::max(nLength, 0) : 0), m_reader(pszText ? pszText : "", m_nLength)
+{
+}
+
+BOOL CKTSyntaxEditNewText::ReadRows(int nRows)
+{
+    if (m_bRead)
+        return FALSE;
+    CString strLine;
+    int nStyle = -1;
+    for (int i = 0; i < nRows; ++i)
+    {
+        if (!m_reader.ReadLine(strLine, nStyle))
+        {
+            Finish();
+            return FALSE;
+        }
+        m_pRows->SetAt(++m_nRow, strLine);
+        m_nFirstStyle = m_nFirstStyle < 0 ? nStyle : m_nFirstStyle;
+        m_nLastStyle = nStyle;
+    }
+    return TRUE;
+}
+
+void CKTSyntaxEditNewText::ReadAll()
+{
+    while (ReadRows(INT_MAX))
+    {
+    }
+}
+
+// A text that ends with a line end has an empty last row, and an empty text one empty row.
+void CKTSyntaxEditNewText::Finish()
+{
+    if (m_nRow == 0 || m_nLastStyle >= 0)
+        m_pRows->SetAt(++m_nRow, "");
+    m_bRead = TRUE;
+}
+
+int CKTSyntaxEditNewText::GetPercentRead() const
+{
+    if (m_bRead || m_nLength == 0)
+        return 100;
+    return int((long long)m_reader.GetOffset() * 100 / m_nLength);
+}
+
+std::unique_ptr<CKTSyntaxEditLineArray> CKTSyntaxEditNewText::TakeRows()
+{
+    ReadAll();
+    return std::move(m_pRows);
+}
