@@ -1,6 +1,7 @@
 // Modifier keys held down on the display itself, as a user holds them: CHeldKeys.
 #include "HeldKeys.h"
 
+#include "DisplayTool.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -20,40 +21,6 @@ struct SModifierKey
 const SModifierKey kModifierKeys[] = {{CTestInput::kControl, VK_CONTROL, "ctrl"},
                                       {CTestInput::kShift, VK_SHIFT, "shift"},
                                       {CTestInput::kAlt, VK_MENU, "alt"}};
-
-// The display's own input tool, a Unix program that Wine starts by its Unix path; it reaches the display
-// through DISPLAY, which Wine hands on from the session.
-const char kKeyTool[] = "Z:\\usr\\bin\\xdotool";
-
-bool StartKeyTool(const std::string& strArguments)
-{
-    // Its own output must not reach the test's: Wine would pass on our standard handles.
-    SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
-    HANDLE hNul = ::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                                OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = si.hStdOutput = si.hStdError = hNul;
-    PROCESS_INFORMATION pi = {};
-    std::string strCommand = std::string(kKeyTool) + " " + strArguments;
-    const BOOL bStarted =
-        ::CreateProcessA(kKeyTool, &strCommand[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
-    const DWORD dwError = ::GetLastError();
-    if (hNul != INVALID_HANDLE_VALUE)
-        ::CloseHandle(hNul);
-    if (!bStarted)
-    {
-        ADD_FAILURE() << "could not start " << kKeyTool << " (error " << dwError << "); scripts/setup installs it";
-        return false;
-    }
-    // Wine gives no handles for a Unix process; the key state tells when it has done its work.
-    if (pi.hProcess)
-        ::CloseHandle(pi.hProcess);
-    if (pi.hThread)
-        ::CloseHandle(pi.hThread);
-    return true;
-}
 
 std::string KeyNames(unsigned nModifiers)
 {
@@ -98,14 +65,14 @@ CHeldKeys::CHeldKeys(unsigned nModifiers) : m_nModifiers(nModifiers)
         m_bHeld = true;
         return;
     }
-    m_bPressed = StartKeyTool("keydown" + KeyNames(m_nModifiers));
+    m_bPressed = DisplayTool::Start("keydown" + KeyNames(m_nModifiers));
     m_bHeld = m_bPressed && WaitForKeys(m_nModifiers, true);
 }
 
 void CHeldKeys::Release()
 {
     if (m_bPressed && !m_bReleased)
-        m_bReleased = StartKeyTool("keyup" + KeyNames(m_nModifiers));
+        m_bReleased = DisplayTool::Start("keyup" + KeyNames(m_nModifiers));
 }
 
 // Released on every path: a key left down on the display would spoil every later test of the session.

@@ -1,6 +1,7 @@
 // Real keyboard and mouse input through SendInput, waited for until the target thread has handled it.
 #include "TestInput.h"
 
+#include "DisplayTool.h"
 #include "HeldKeys.h"
 #include "InputBuilder.h"
 #include "MessagePump.h"
@@ -26,6 +27,21 @@ LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
     if (lParam & 0x80000000)  // released: reached, whether peeked or taken
         t_bMarkerSeen = true;
     return 1;  // swallowed: the window under test never sees the marker
+}
+
+// The system's focus is not enough. A window that gives the focus to a child before it is shown, as a dialog
+// does, is refused the display's keyboard, and Wine asks again once it hears of the mapping, which on a busy
+// machine can come after the input: meanwhile the window behind keeps the keyboard, is raised over the new
+// one, and a click is lost. (Wine asks only for that case, so a top-level window with the focus itself
+// may leave the keyboard where it is.)
+bool DisplayKeyboardFollowsTheFocus()
+{
+    HWND hFocus = ::GetFocus();
+    HWND hRoot = ::GetAncestor(hFocus, GA_ROOT);
+    if (!hFocus || hFocus == hRoot)
+        return true;
+    HWND hKeyboard = DisplayTool::KeyboardWindow();
+    return !hKeyboard || hKeyboard == hRoot;
 }
 
 POINT ToScreen(HWND hWnd, POINT pt)
@@ -64,6 +80,8 @@ CTestInput::CTestInput(HWND hWndTarget)
     if (!BringToForeground())
         ADD_FAILURE() << "the window could not be brought to the foreground";
     ::SetFocus(m_hWnd);
+    if (!PumpUntil(DisplayKeyboardFollowsTheFocus, kColdWineDeadlineMs))
+        ADD_FAILURE() << "the display kept its keyboard on another window";
 }
 
 CTestInput::~CTestInput()

@@ -5,9 +5,10 @@
 
 #include <vector>
 
-// Sends input to a window of the calling thread: brings its top-level window to the foreground
-// first, and returns from each call only once the thread has dispatched that input. Points are in
-// the target window's client coordinates. Presses of separate calls never pair into a double click.
+// Sends input to a window of the calling thread: brings its top-level window to the foreground and
+// gives it the focus first, until the display agrees, and returns from each call only once the thread
+// has dispatched that input. Points are in the target window's client coordinates. Presses of separate
+// calls never pair into a double click.
 class CTestInput
 {
 public:

@@ -7,7 +7,9 @@
 #include <cstring>
 #include <functional>
 
+#include "HeldKeys.h"
 #include "MessagePump.h"
+#include "TestInput.h"
 
 namespace
 {
@@ -285,18 +287,18 @@ bool CDesignerProcess::BringForward() const
     return PumpUntil(ready, kColdWineDeadlineMs);
 }
 
+// The modifier is held on the display: one pressed with SendInput is let go again whenever the program
+// takes the display's key state, as it does each time the display hands it the keyboard (after a dialog
+// closes), and the letter then arrives without it.
 bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
 {
     if (!BringForward())
         return false;
-    std::vector<INPUT> inputs;
-    if (wModifier)
-        inputs.push_back(KeyInput(wModifier, false));
-    inputs.push_back(KeyInput(wVirtualKey, false));
-    inputs.push_back(KeyInput(wVirtualKey, true));
-    if (wModifier)
-        inputs.push_back(KeyInput(wModifier, true));
-    return SendInputs(inputs);
+    CHeldKeys held(wModifier == VK_CONTROL ? CTestInput::kControl
+                   : wModifier == VK_MENU  ? CTestInput::kAlt
+                   : wModifier == VK_SHIFT ? CTestInput::kShift
+                                           : CTestInput::kNone);
+    return held.IsHeld() && SendInputs({KeyInput(wVirtualKey, false), KeyInput(wVirtualKey, true)});
 }
 
 bool CDesignerProcess::MenuKeys(WORD wMenu, WORD wItem) const

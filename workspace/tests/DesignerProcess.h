@@ -42,7 +42,7 @@ public:
 
     // Keys to the program's focused window, once the program is in front and has a focus. They are
     // queued, not yet handled, when the call returns: the caller waits for what they do.
-    bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU or none
+    bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU, VK_SHIFT or none
     bool Text(const std::string& strText) const;
 
     // The program's window with the keyboard focus, as its input thread holds it.

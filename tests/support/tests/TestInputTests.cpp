@@ -1,4 +1,5 @@
 // Real input arrives, and has been handled, by the time each CTestInput call returns.
+#include "DisplayTool.h"
 #include "MessageNames.h"
 #include "MessageRecorder.h"
 #include "PlainWindow.h"
@@ -112,4 +113,25 @@ TEST(TestInput, WheelGoesToTheFocusWithItsDelta)
     ASSERT_TRUE(input.Wheel({50, 50}, -WHEEL_DELTA));
     ASSERT_EQ(1u, recorder.Messages().size());
     EXPECT_EQ(-WHEEL_DELTA, GET_WHEEL_DELTA_WPARAM(recorder.Messages()[0].wParam));
+}
+
+// A dialog gives the focus to a control while it starts, before it is shown: the display refuses its
+// keyboard to a window it has not mapped, and Wine asks again only once it hears of the mapping. Until then
+// the window behind keeps the display's keyboard, and can be raised over the new one: input waits.
+TEST(TestInput, InputWaitsUntilTheDisplayNoLongerGivesTheKeyboardToTheWindowBehind)
+{
+    CPlainWindow behind(RGB(255, 255, 255), {40, 40, 560, 440});
+    // Owned by the window behind, and destroyed with it.
+    HWND hFront = ::CreateWindowExA(0, "KestovaPlainWindow", "Front", WS_POPUP | WS_CAPTION, 100, 100, 300, 200,
+                                    behind.Handle(), nullptr, nullptr, ::GetStockObject(GRAY_BRUSH));
+    HWND hButton = ::CreateWindowExA(0, "BUTTON", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 100, 30,
+                                     hFront, reinterpret_cast<HMENU>(42), nullptr, nullptr);
+    ASSERT_TRUE(hButton);
+    ::SetFocus(hButton);
+    ::ShowWindow(hFront, SW_SHOW);
+    CTestInput input(hButton);
+    EXPECT_NE(behind.Handle(), DisplayTool::KeyboardWindow());
+    CMessageRecorder recorder({hFront}, {WM_COMMAND});
+    ASSERT_TRUE(input.Click({50, 15}));
+    EXPECT_TRUE(recorder.Matches({{WM_COMMAND, kSent | kWParam, MAKEWPARAM(42, BN_CLICKED), 0, 0}}));
 }

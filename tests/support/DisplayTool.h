@@ -1,0 +1,19 @@
+// The X display's own input tool, started from a test under Wine: keys held on the display, and which
+// window the display gives the keyboard.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace DisplayTool
+{
+// Starts the tool with the arguments and returns at once (Wine gives no handle to wait on for a Unix
+// program). False, with a test failure, when it could not be started.
+bool Start(const std::string& strArguments);
+// Runs the tool with the arguments; the first line it writes, empty when it could not be run or wrote none.
+std::string Line(const std::string& strArguments);
+// The top-level window of the calling thread that has the display's own keyboard focus; null when none has
+// it (the display then keeps it itself, and input still reaches the window under the pointer).
+HWND KeyboardWindow();
+}  // namespace DisplayTool
