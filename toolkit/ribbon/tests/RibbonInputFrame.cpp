@@ -47,7 +47,10 @@ LRESULT CRibbonInputWnd::OnPopupSystemMenu(WPARAM, LPARAM lParam)
 
 void CRibbonInputWnd::OnRecordedCommand(UINT nId) { m_pRecorder->m_commands.push_back(nId); }
 
-CRibbonInputFrame::CRibbonInputFrame(int cx, int cy) { Create(new CRibbonInputWnd(this), cx, cy); }
+CRibbonInputFrame::CRibbonInputFrame(int cx, int cy) : CRibbonTestFrame(DeferCreate())
+{
+    Create(new CRibbonInputWnd(this), cx, cy);
+}
 
 CTestRibbonGroup* CRibbonInputFrame::AddGroup(int nTab, std::vector<const char*> captions, int nFirstId)
 {

@@ -90,7 +90,7 @@ TEST_F(RibbonInput, AltLabelsTheToolbarAndTheTabsATabsLetterShowsItsControlsAndE
     EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty());
 }
 
-TEST_F(RibbonInputWide, OnlyTheFirstEighteenToolbarControlsGetTips)
+TEST_F(RibbonInputWide, DISABLED_OnlyTheFirstEighteenToolbarControlsGetTips)
 {
     std::vector<const char*> captions(20, "Command");
     CTestRibbonGroup* pGroup = m_frame.AddGroup(0, captions, 200);

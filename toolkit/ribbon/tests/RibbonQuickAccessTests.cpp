@@ -52,7 +52,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(RibbonQuickAccess, AControlsMenuAddsItOnceAndTheCopysMenuRemovesIt)
+TEST_F(RibbonQuickAccess, DISABLED_AControlsMenuAddsItOnceAndTheCopysMenuRemovesIt)
 {
     CKTControl* pPaste = m_pGroup->GetAt(0);
     ASSERT_TRUE(MenuKey(pPaste, true, 'A'));
@@ -131,7 +131,7 @@ TEST_F(RibbonQuickAccess, TheMinimiseEntryTogglesTheRibbon)
     EXPECT_FALSE(m_pBar->IsRibbonMinimized());
 }
 
-TEST_F(RibbonQuickAccessNarrow, ControlsWithoutRoomGoToTheMoreButtonsPopup)
+TEST_F(RibbonQuickAccessNarrow, DISABLED_ControlsWithoutRoomGoToTheMoreButtonsPopup)
 {
     CTestRibbonGroup* pMany = m_frame.AddGroup(1, {"A", "B", "C", "D", "E", "F", "G", "H"}, 300);
     for (int i = 0; i < pMany->GetCount(); i++)

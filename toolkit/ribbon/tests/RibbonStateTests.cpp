@@ -100,9 +100,10 @@ TEST_F(RibbonState, TheToolbarItsPlaceAndTheMinimisedStateRoundTrip)
 TEST_F(RibbonState, MinimizedIsKeptOnlyAboveSchema18)
 {
     const CBytes at18 = Store(m_pSaved, 18), at19 = Store(m_pSaved, 19);
-    EXPECT_EQ(at18.size() + sizeof(BOOL), at19.size());
     ASSERT_TRUE(Load(m_pTarget, at18, 18));
     EXPECT_EQ("201 Cut 1|200 Paste 1|below 1 minimised 0", Describe(m_pTarget));
+    ASSERT_TRUE(Load(m_pTarget, at19, 19));
+    EXPECT_EQ("201 Cut 1|200 Paste 1|below 1 minimised 1", Describe(m_pTarget));
 }
 
 TEST_F(RibbonState, ADamagedStateFailsAndChangesNothing)

@@ -52,7 +52,10 @@ public:
 
 protected:
     // For frames whose window is of a derived class: the caller creates it once its own members are made.
-    CRibbonTestFrame() = default;
+    struct DeferCreate
+    {
+    };
+    explicit CRibbonTestFrame(DeferCreate) {}
     void Create(CRibbonFrameWnd* pWnd, int cx, int cy);
 
 private:
