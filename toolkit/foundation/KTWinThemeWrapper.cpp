@@ -1,6 +1,8 @@
 // KTWinThemeWrapper.cpp: forwarding visual-style calls when the library is present.
 #include "KTWinThemeWrapper.h"
 
+#include <uxtheme.h>
+
 #include <vector>
 
 namespace
@@ -34,6 +36,9 @@ void CKTWinThemeWrapper::BindEntryPoints()
     m_library.GetProc("GetThemeColor", m_pfnGetThemeColor);
     m_library.GetProc("GetThemeSysBool", m_pfnGetThemeSysBool);
     m_library.GetProc("GetCurrentThemeName", m_pfnGetCurrentThemeName);
+    m_library.GetProc("BeginBufferedPaint", m_pfnBeginBufferedPaint);
+    m_library.GetProc("EndBufferedPaint", m_pfnEndBufferedPaint);
+    m_library.GetProc("DrawThemeTextEx", m_pfnDrawThemeTextEx);
 }
 
 BOOL CKTWinThemeWrapper::OpenThemeData(HWND hWnd, LPCSTR lpszClassList)
@@ -102,4 +107,33 @@ HRESULT CKTWinThemeWrapper::GetCurrentThemeName(LPSTR lpszColor, int cchColor) c
     if (!::WideCharToMultiByte(CP_ACP, 0, szColor, -1, lpszColor, cchColor, NULL, NULL))
         return E_FAIL;
     return S_OK;
+}
+
+BOOL CKTWinThemeWrapper::DrawGlowingText(HDC hDC, HFONT hFont, const RECT& rc, LPCSTR lpszText, int nPart, int nState,
+                                         UINT nFormat, int nGlowSize)
+{
+    if (!m_hTheme || !m_pfnBeginBufferedPaint || !m_pfnEndBufferedPaint || !m_pfnDrawThemeTextEx || !lpszText)
+        return FALSE;
+    int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, NULL, 0);
+    if (cch <= 0)
+        return FALSE;
+    std::vector<WCHAR> text(cch);
+    ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, text.data(), cch);
+
+    BP_PAINTPARAMS params = {sizeof(params)};
+    HDC hBuffer = NULL;
+    HANDLE hPaint = m_pfnBeginBufferedPaint(hDC, &rc, BPBF_TOPDOWNDIB, &params, &hBuffer);
+    if (!hPaint)
+        return FALSE;
+    ::BitBlt(hBuffer, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hDC, rc.left, rc.top, SRCCOPY);
+    HGDIOBJ hOldFont = ::SelectObject(hBuffer, hFont);
+    DTTOPTS options = {sizeof(options)};
+    options.dwFlags = DTT_COMPOSITED | DTT_GLOWSIZE;
+    options.iGlowSize = nGlowSize;
+    RECT rcText = rc;
+    HRESULT hr = m_pfnDrawThemeTextEx(m_hTheme, hBuffer, nPart, nState, text.data(), -1, nFormat, &rcText, &options);
+    ::SelectObject(hBuffer, hOldFont);
+    // A failed text leaves the copied background, so putting the buffer back changes nothing.
+    m_pfnEndBufferedPaint(hPaint, TRUE);
+    return SUCCEEDED(hr);
 }

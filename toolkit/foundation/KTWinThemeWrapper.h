@@ -51,6 +51,10 @@ public:
     HRESULT DrawThemeBackground(HDC hDC, int nPart, int nState, const RECT* pRect, const RECT* pClip);
     HRESULT GetThemeColor(int nPart, int nState, int nProp, COLORREF& clr) const;
     BOOL GetThemeSysBool(int nBoolId) const;
+    // Text with a glow of the size, in the font, drawn into a buffer over a copy of the rectangle's
+    // background and put back; FALSE, with nothing drawn, when the library lacks a step.
+    BOOL DrawGlowingText(HDC hDC, HFONT hFont, const RECT& rc, LPCSTR lpszText, int nPart, int nState, UINT nFormat,
+                         int nGlowSize);
     // Colour scheme name of the current visual style ("NormalColor", ...).
     HRESULT GetCurrentThemeName(LPSTR lpszColor, int cchColor) const;
 
@@ -62,6 +66,9 @@ private:
     typedef HRESULT(WINAPI* PFNGETTHEMECOLOR)(HKTTHEME, int, int, int, COLORREF*);
     typedef BOOL(WINAPI* PFNGETTHEMESYSBOOL)(HKTTHEME, int);
     typedef HRESULT(WINAPI* PFNGETCURRENTTHEMENAME)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
+    typedef HANDLE(WINAPI* PFNBEGINBUFFEREDPAINT)(HDC, const RECT*, int, void*, HDC*);
+    typedef HRESULT(WINAPI* PFNENDBUFFEREDPAINT)(HANDLE, BOOL);
+    typedef HRESULT(WINAPI* PFNDRAWTHEMETEXTEX)(HKTTHEME, HDC, int, int, LPCWSTR, int, DWORD, RECT*, const void*);
 
     void BindEntryPoints();
 
@@ -76,4 +83,7 @@ private:
     PFNGETTHEMECOLOR m_pfnGetThemeColor;
     PFNGETTHEMESYSBOOL m_pfnGetThemeSysBool;
     PFNGETCURRENTTHEMENAME m_pfnGetCurrentThemeName;
+    PFNBEGINBUFFEREDPAINT m_pfnBeginBufferedPaint;
+    PFNENDBUFFEREDPAINT m_pfnEndBufferedPaint;
+    PFNDRAWTHEMETEXTEX m_pfnDrawThemeTextEx;
 };

@@ -74,6 +74,10 @@ IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter() const
     CKTPaintManager* pPaintManager = GetPaintManager();
     if (IKTRibbonPainter* pPainter = dynamic_cast<IKTRibbonPainter*>(pPaintManager))
         return pPainter;
+    CKTThemeRibbon* pTheme = dynamic_cast<CKTThemeRibbon*>(pPaintManager);
+    m_themePainter.SetTheme(pTheme);
+    if (pTheme)
+        return &m_themePainter;
     m_plainPainter.SetPaintManager(pPaintManager);
     return &m_plainPainter;
 }
@@ -247,8 +251,8 @@ void CKTRibbonBar::ShowTabGroups(CKTRibbonTab* pTab)
 void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
     pDC->SetBkMode(TRANSPARENT);
-    GetPaintManager()->FillCommandBarEntry(pDC, this);
     IKTRibbonPainter* pPainter = GetRibbonPainter();
+    pPainter->DrawQuickAccessFrame(pDC, this);
     CRect rcPart;
     if (rcPart.IntersectRect(rcClipBox, m_rcCaption))
     {

@@ -8,6 +8,7 @@
 #include "KTRibbonContextHeaders.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
+#include "KTRibbonThemePainter.h"
 
 class CKTPopupBar;
 class CKTRibbonControlTab;
@@ -62,6 +63,9 @@ public:
     BOOL IsGroupsVisible() const;
     BOOL IsRibbonMinimized() const { return m_bMinimized; }
     void SetMinimized(BOOL bMinimized);
+    // Whether the ribbon draws the frame's caption, and on glass; the frame keeps its own caption for now.
+    virtual BOOL IsFrameThemeEnabled() const { return FALSE; }
+    virtual BOOL IsDwmEnabled() const { return FALSE; }
     BOOL IsMinimizeAllowed() const { return m_bMinimizeAllowed; }
     void SetMinimizeAllowed(BOOL bAllowed) { m_bMinimizeAllowed = bAllowed; }
 
@@ -168,4 +172,5 @@ private:
     BOOL m_bQuickAccessVisible = TRUE;
     BOOL m_bAllowQuickAccessDuplicates = FALSE;
     int m_nQuickAccessHeight = 0;
+    mutable CKTRibbonThemePainter m_themePainter;
 };

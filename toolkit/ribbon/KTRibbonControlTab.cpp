@@ -195,3 +195,9 @@ void CKTRibbonControlTab::OpenTabPopup(BOOL bKeyboard)
     pBar->SetTrackingMode(TRUE, FALSE, bKeyboard);
     pBar->SetPopuped(GetIndex(), bKeyboard);
 }
+
+void CKTRibbonControlTab::OnMouseMove(CPoint pt)
+{
+    if (CKTCommandBar* pBar = GetParent())
+        PerformMouseMove(pBar->GetSafeHwnd(), pt);
+}

@@ -36,6 +36,8 @@ public:
     void Draw(CDC*) override {}
     void SetEnabled(int) override {}
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    // The tab under the mouse is hot; the bar passes (-1, -1) when the mouse leaves the row.
+    void OnMouseMove(CPoint pt) override;
     // On the selected tab: the ribbon minimises, or comes back.
     BOOL OnLButtonDblClk(CPoint pt) override;
 

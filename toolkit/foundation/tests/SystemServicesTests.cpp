@@ -19,6 +19,7 @@ TEST(WinThemeWrapper, MissingLibraryReportsFalseAndDrawsNothing)
     RECT rc = {0, 0, 8, 8};
     ::FillRect(hDC, &rc, (HBRUSH)::GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(E_FAIL, theme.DrawThemeBackground(hDC, 1, 1, &rc, NULL));
+    EXPECT_FALSE(theme.DrawGlowingText(hDC, NULL, rc, "K", 1, 1, DT_SINGLELINE, 8));
     EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hDC, 4, 4));
     ::SelectObject(hDC, hOld);
     ::DeleteObject(hBitmap);
@@ -39,6 +40,36 @@ TEST(WinThemeWrapper, PresentLibraryOpensAndClosesHandles)
     EXPECT_NE(nullptr, theme.GetThemeHandle());
     theme.CloseThemeData();
     EXPECT_EQ(nullptr, theme.GetThemeHandle());
+}
+
+// The glowing caption text lands in its rectangle over the copied background, and nowhere else.
+TEST(WinThemeWrapper, GlowingTextStaysInItsRectangle)
+{
+    CKTWinThemeWrapper theme;
+    if (!theme.OpenThemeData(NULL, "WINDOW"))
+        GTEST_SKIP() << "visual styles are off in this session";
+    HDC hScreen = ::GetDC(NULL);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 80, 24);
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT rcAll = {0, 0, 80, 24}, rcText = {20, 0, 60, 24};
+    ::FillRect(hDC, &rcAll, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    EXPECT_TRUE(theme.DrawGlowingText(hDC, hFont, rcText, "WWWW", 1, 1, DT_SINGLELINE | DT_VCENTER, 8));
+    int nInside = 0, nOutside = 0;
+    for (int x = 0; x < 80; x++)
+        for (int y = 0; y < 24; y++)
+        {
+            BOOL bInside = x >= rcText.left && x < rcText.right;
+            (bInside ? nInside : nOutside) += ::GetPixel(hDC, x, y) != RGB(255, 255, 255);
+        }
+    EXPECT_GT(nInside, 0);
+    EXPECT_EQ(0, nOutside);
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hDC, rcText.left, 0)) << "the background is copied into the buffer";
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
 }
 
 TEST(MultiMonitor, AreasLieOnTheScreen)

@@ -21,7 +21,10 @@ ON_COMMAND_RANGE(200, 399, OnRecordedCommand)
 ON_COMMAND_RANGE(0xE110, 0xE11F, OnRecordedCommand)
 END_MESSAGE_MAP()
 
-CRibbonInputWnd::CRibbonInputWnd(CRibbonInputFrame* pOwner) : CRibbonFrameWnd(pOwner), m_pRecorder(pOwner) {}
+CRibbonInputWnd::CRibbonInputWnd(CRibbonInputFrame* pOwner)
+    : CRibbonFrameWnd(pOwner, RUNTIME_CLASS(CKTRibbonBar)), m_pRecorder(pOwner)
+{
+}
 
 LRESULT CRibbonInputWnd::OnToolBarsContextMenu(WPARAM, LPARAM lParam)
 {

@@ -36,8 +36,7 @@ int CRibbonFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CKTMDIFrameWnd::OnCreate(lpcs) == -1 || !InitCommandBars())
         return -1;
-    CKTRibbonBar* pRibbon =
-        static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, RUNTIME_CLASS(CKTRibbonBar)));
+    CKTRibbonBar* pRibbon = static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, m_pRibbonClass));
     if (!pRibbon)
         return -1;
     pRibbon->AddTab("Home", 1);
@@ -57,7 +56,10 @@ LRESULT CRibbonFrameWnd::OnControlNotify(WPARAM wParam, LPARAM lParam)
     return pRecord->hdr.code == (UINT)TCN_SELCHANGING ? m_pOwner->m_lChangingAnswer : 0;
 }
 
-CRibbonTestFrame::CRibbonTestFrame(int cx, int cy) { Create(new CRibbonFrameWnd(this), cx, cy); }
+CRibbonTestFrame::CRibbonTestFrame(int cx, int cy, CRuntimeClass* pRibbonClass)
+{
+    Create(new CRibbonFrameWnd(this, pRibbonClass ? pRibbonClass : RUNTIME_CLASS(CKTRibbonBar)), cx, cy);
+}
 
 void CRibbonTestFrame::Create(CRibbonFrameWnd* pWnd, int cx, int cy)
 {

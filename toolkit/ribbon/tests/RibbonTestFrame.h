@@ -16,7 +16,10 @@ class CRibbonTestFrame;
 class CRibbonFrameWnd : public CKTMDIFrameWnd
 {
 public:
-    explicit CRibbonFrameWnd(CRibbonTestFrame* pOwner) : m_pOwner(pOwner) {}
+    CRibbonFrameWnd(CRibbonTestFrame* pOwner, CRuntimeClass* pRibbonClass)
+        : m_pOwner(pOwner), m_pRibbonClass(pRibbonClass)
+    {
+    }
     ~CRibbonFrameWnd() override;
 
     static int s_nDestructions;  // frame objects whose destructor has run
@@ -28,14 +31,15 @@ protected:
 
 private:
     CRibbonTestFrame* m_pOwner;  // outlives the window
+    CRuntimeClass* m_pRibbonClass;
 };
 
 // A shown ribbon frame for the length of a test.
 class CRibbonTestFrame
 {
 public:
-    // A shown frame whose client area has the size.
-    explicit CRibbonTestFrame(int cx = 600, int cy = 400);
+    // A shown frame whose client area has the size, with a ribbon of the class (NULL: the plain ribbon).
+    explicit CRibbonTestFrame(int cx = 600, int cy = 400, CRuntimeClass* pRibbonClass = NULL);
     ~CRibbonTestFrame();
     CRibbonTestFrame(const CRibbonTestFrame&) = delete;
     CRibbonTestFrame& operator=(const CRibbonTestFrame&) = delete;

@@ -34,6 +34,12 @@ int CKTRibbonPlainPainter::GetRibbonCaptionHeight() { return ::GetSystemMetrics(
 
 CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter() { return m_pTabPainter; }
 
+void CKTRibbonPlainPainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
+{
+    if (m_pPaintManager)
+        m_pPaintManager->FillCommandBarEntry(pDC, pBar);
+}
+
 void CKTRibbonPlainPainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab*, CRect rcGroups)
 {
     pDC->FillSolidRect(rcGroups, ::GetSysColor(COLOR_WINDOW));

@@ -24,6 +24,8 @@ public:
     virtual int GetRibbonTabHeight() = 0;
     virtual int GetGroupCaptionHeight() = 0;
     virtual int GetRibbonCaptionHeight() = 0;
+    // The bar's face behind its caption, tabs and groups.
+    virtual void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // The strip of tabs; the ribbon's tab control lays out and draws through it.
     virtual CKTTabPainter* GetRibbonTabPainter() = 0;
     virtual void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) = 0;
@@ -49,6 +51,7 @@ public:
     int GetGroupCaptionHeight() override;
     int GetRibbonCaptionHeight() override;
     CKTTabPainter* GetRibbonTabPainter() override;
+    void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;

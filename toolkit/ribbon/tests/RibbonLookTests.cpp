@@ -1,0 +1,309 @@
+// RibbonLookTests.cpp: theme 6 draws the ribbon's face, tabs, groups, scroll buttons and caption from the tests'
+// style images (each part one colour), the caption on faked glass too, and switching themes leaves no GDI objects.
+#include "GuiLeakCheck.h"
+#include "InputBuilder.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsDefs.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonTab.h"
+#include "KTRibbonThemePainter.h"
+#include "LoadedStyle.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "RibbonTestFrame.h"
+#include "TestInput.h"
+#include "TestRibbonGroup.h"
+
+#include <gtest/gtest.h>
+
+// A ribbon that says it draws the frame's caption, on glass while the test wants it.
+class CGlassRibbonBar : public CKTRibbonBar
+{
+    DECLARE_DYNCREATE(CGlassRibbonBar)
+public:
+    static BOOL s_bDwm;
+    BOOL IsFrameThemeEnabled() const override { return TRUE; }
+    BOOL IsDwmEnabled() const override { return s_bDwm; }
+};
+IMPLEMENT_DYNCREATE(CGlassRibbonBar, CKTRibbonBar)
+BOOL CGlassRibbonBar::s_bDwm = FALSE;
+
+namespace
+{
+// The tests' images, part by part.
+COLORREF Tab(int nPart) { return RGB(250, 40 * nPart, 0); }  // the upper half of RIBBONTAB's part
+COLORREF GroupClient(int nPart) { return RGB(120, 40 + 100 * nPart, 20); }
+COLORREF GroupCaption(int nPart) { return RGB(20, 40 + 100 * nPart, 120); }
+COLORREF ScrollRight(int nPart) { return RGB(90, 30 + 60 * nPart, 210); }
+COLORREF ScrollRightGlyph(int nPart) { return RGB(140, 30 + 60 * nPart, 240); }
+COLORREF ContextTab(int nPart) { return RGB(5, 30 + 50 * nPart, 95); }
+COLORREF ContextGroupClient(int nPart) { return RGB(195, 95 + 100 * nPart, 5); }
+const COLORREF kGroups = RGB(30, 160, 90);
+const COLORREF kContextGroups = RGB(95, 5, 195);
+const COLORREF kCaptionCenterActive = RGB(10, 220, 10);
+const COLORREF kCaptionLeftActive = RGB(220, 10, 10);
+const COLORREF kCaptionRightActive = RGB(10, 10, 220);
+
+COLORREF StyleColor(LPCSTR lpszKey) { return KTStyleResourceSet()->GetColor("Ribbon", lpszKey); }
+
+// Waits for the window to show the colour at the point; returns the colour it shows then.
+COLORREF WaitForPixel(CWnd* pWnd, CPoint pt, COLORREF clr)
+{
+    COLORREF clrShown = CLR_INVALID;
+    PumpUntil(
+        [&]
+        {
+            clrShown = CPixelImage::FromWindow(pWnd->GetSafeHwnd()).Pixel(pt.x, pt.y);
+            return clrShown == clr;
+        });
+    return clrShown;
+}
+
+void MoveMouse(CWnd* pWnd, CPoint pt)
+{
+    pWnd->ClientToScreen(&pt);
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, pt);
+    ASSERT_TRUE(CTestInput(pWnd->GetSafeHwnd()).Send(inputs));
+}
+
+// Takes the mouse off the bar and waits for the bar to let its hot tab and control go.
+void LeaveBar(CRibbonTestFrame& frame)
+{
+    CRect rc;
+    frame.GetWindow()->GetClientRect(rc);
+    MoveMouse(frame.GetWindow(), CPoint(rc.left + 10, rc.bottom - 10));
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; });
+}
+
+class RibbonLook : public ::testing::Test
+{
+protected:
+    RibbonLook() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
+    ~RibbonLook() override
+    {
+        CGlassRibbonBar::s_bDwm = FALSE;
+        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+    }
+
+    static CTestRibbonGroup* AddGroup(CKTRibbonTab* pTab, int nWidth)
+    {
+        CKTRibbonTabGroups* pGroups = pTab->GetGroups();
+        auto* pGroup = static_cast<CTestRibbonGroup*>(
+            pGroups->Add(RUNTIME_CLASS(CTestRibbonGroup), "&Clipboard", pGroups->GetCount() + 1));
+        pGroup->m_nWidth = nWidth;
+        pGroup->AddControl(ktControlButton, 100 + pGroup->GetIndex());
+        return pGroup;
+    }
+
+    static void Relayout(CKTRibbonBar* pBar)
+    {
+        pBar->OnRecalcLayout();
+        pBar->Redraw();
+        PumpMessages();
+    }
+
+    CLoadedStyle m_style{"STYLE_INI"};
+};
+}  // namespace
+
+TEST_F(RibbonLook, FaceTabsAndGroupsComeFromTheStyleImages)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonControlTab* pTabs = pBar->GetControlTab();
+    CKTRibbonGroup* pGroup = AddGroup(pTabs->GetTab(0), 120);
+    Relayout(pBar);
+
+    const CRect rcSelected = pTabs->GetTab(0)->GetRect(), rcOther = pTabs->GetTab(1)->GetRect();
+    EXPECT_EQ(Tab(3), WaitForPixel(pBar, rcSelected.TopLeft() + CPoint(2, 2), Tab(3)));
+    // Only the selected and the hot tab have a background: the others show the ribbon's face.
+    EXPECT_EQ(StyleColor("RibbonFace"), WaitForPixel(pBar, rcOther.TopLeft() + CPoint(2, 2), StyleColor("RibbonFace")));
+    const CRect rcTabRow = pBar->GetTabRowRect();
+    EXPECT_EQ(StyleColor("RibbonFace"),
+              WaitForPixel(pBar, CPoint(rcTabRow.right - 3, rcTabRow.top + 3), StyleColor("RibbonFace")));
+    // The caption strip of a frame that draws its own caption.
+    const CRect rcCaption = pBar->GetCaptionRect();
+    EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, CPoint(3, rcCaption.top + 2), kCaptionCenterActive));
+
+    const CRect rcGroups = pBar->GetGroupsRect(), rcGroup = pGroup->GetRect();
+    EXPECT_EQ(kGroups, WaitForPixel(pBar, CPoint(rcGroups.right - 20, rcGroups.CenterPoint().y), kGroups));
+    EXPECT_EQ(GroupClient(0), WaitForPixel(pBar, CPoint(rcGroup.right - 2, rcGroup.top + 2), GroupClient(0)));
+    EXPECT_EQ(GroupCaption(0), WaitForPixel(pBar, CPoint(rcGroup.left + 2, rcGroup.bottom - 2), GroupCaption(0)));
+    // The caption's text lies in the caption band, in the style's caption text colour over the band's image.
+    CPixelImage shown = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    const int nCaption = pBar->GetRibbonPainter()->GetGroupCaptionHeight();
+    int nText = 0;
+    for (int x = rcGroup.left; x < rcGroup.right; x++)
+        for (int y = rcGroup.bottom - nCaption; y < rcGroup.bottom; y++)
+            nText += shown.Pixel(x, y) != GroupCaption(0);
+    EXPECT_GT(nText, 10);
+}
+
+TEST_F(RibbonLook, TheHotTabAndAMinimisedRibbonShowTheirParts)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    const CRect rcOther = pBar->GetControlTab()->GetTab(1)->GetRect();
+    MoveMouse(pBar, rcOther.CenterPoint());
+    EXPECT_EQ(Tab(1), WaitForPixel(pBar, rcOther.TopLeft() + CPoint(2, 2), Tab(1)));
+    // Resting on the selected tab: selected and hot.
+    const CRect rcSelected = pBar->GetControlTab()->GetTab(0)->GetRect();
+    MoveMouse(pBar, rcSelected.CenterPoint());
+    EXPECT_EQ(Tab(4), WaitForPixel(pBar, rcSelected.TopLeft() + CPoint(2, 2), Tab(4)));
+
+    pBar->SetMinimized(TRUE);
+    PumpUntil([&] { return !pBar->IsGroupsVisible(); });
+    CRect rc;
+    pBar->GetClientRect(rc);
+    const COLORREF clrShadow = StyleColor("MinimizedFrameEdgeShadow");
+    const COLORREF clrHighlight = StyleColor("MinimizedFrameEdgeHighLight");
+    EXPECT_EQ(clrShadow, WaitForPixel(pBar, CPoint(rc.right - 3, rc.bottom - 2), clrShadow));
+    EXPECT_EQ(clrHighlight, WaitForPixel(pBar, CPoint(rc.right - 3, rc.bottom - 1), clrHighlight));
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, ScrollButtonsTakeTheirPartAndGlyphByState)
+{
+    CRibbonTestFrame frame(300, 300);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    for (int i = 0; i < 3; i++)
+        AddGroup(pBar->GetControlTab()->GetTab(0), 150);
+    Relayout(pBar);
+    CKTControl* pRight = pBar->GetGroupsScroller()->GetScrollButton(FALSE);
+    ASSERT_EQ(0u, pRight->GetHideFlags() & ktHideScroll);
+    const CRect rc = pRight->GetRect();
+    EXPECT_EQ(ScrollRight(0), WaitForPixel(pBar, rc.TopLeft() + CPoint(1, 1), ScrollRight(0)));
+    EXPECT_EQ(ScrollRightGlyph(0), WaitForPixel(pBar, rc.CenterPoint(), ScrollRightGlyph(0)));
+    MoveMouse(pBar, rc.CenterPoint() + CPoint(0, 8));
+    EXPECT_EQ(ScrollRight(1), WaitForPixel(pBar, rc.TopLeft() + CPoint(1, 1), ScrollRight(1)));
+    EXPECT_EQ(ScrollRightGlyph(1), WaitForPixel(pBar, rc.CenterPoint(), ScrollRightGlyph(1)));
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, AContextTabTakesItsColoursImages)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonTab* pTab = pBar->GetControlTab()->GetTab(2);
+    pTab->SetContextTab(1, "Tools");
+    CKTRibbonGroup* pGroup = AddGroup(pTab, 120);
+    pBar->GetControlTab()->SetSelectedItem(pTab);
+    Relayout(pBar);
+    ASSERT_EQ(pTab, pBar->GetSelectedTab());
+    const CRect rcTab = pTab->GetRect(), rcGroups = pBar->GetGroupsRect(), rcGroup = pGroup->GetRect();
+    EXPECT_EQ(ContextTab(3), WaitForPixel(pBar, rcTab.TopLeft() + CPoint(2, 2), ContextTab(3)));
+    EXPECT_EQ(kContextGroups,
+              WaitForPixel(pBar, CPoint(rcGroups.right - 20, rcGroups.CenterPoint().y), kContextGroups));
+    EXPECT_EQ(ContextGroupClient(0),
+              WaitForPixel(pBar, CPoint(rcGroup.right - 2, rcGroup.top + 2), ContextGroupClient(0)));
+}
+
+TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
+{
+    CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    frame.GetWindow()->SetForegroundWindow();
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == frame.GetWindow()->GetSafeHwnd(); }));
+    const CRect rc = pBar->GetCaptionRect();
+    const int y = rc.CenterPoint().y;
+    EXPECT_EQ(kCaptionLeftActive, WaitForPixel(pBar, CPoint(rc.left + 1, y), kCaptionLeftActive));
+    EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, CPoint(rc.left + 20, rc.top + 1), kCaptionCenterActive));
+    EXPECT_EQ(kCaptionRightActive, WaitForPixel(pBar, CPoint(rc.right - 2, y), kCaptionRightActive));
+
+    // On glass the strip is black for the frame to show through, and a maximised frame's title is white.
+    CGlassRibbonBar::s_bDwm = TRUE;
+    frame.GetWindow()->ShowWindow(SW_MAXIMIZE);
+    pBar->Redraw();
+    const CRect rcMax = pBar->GetCaptionRect();
+    EXPECT_EQ(RGB(0, 0, 0), WaitForPixel(pBar, CPoint(rcMax.left + 1, rcMax.top + 1), RGB(0, 0, 0)));
+    EXPECT_TRUE(
+        PumpUntil([&] { return CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(RGB(255, 255, 255), 0) > 0; }));
+}
+
+TEST_F(RibbonLook, TheTabStripFollowsTheThemesHeightFontAndTextColours)
+{
+    CKTSmartPtr<CKTThemeRibbon> pTheme = KTMakeCounted<CKTThemeRibbon>();
+    pTheme->m_nFontHeight = 30;
+    pTheme->RefreshMetrics();
+    CKTRibbonThemePainter painter;
+    painter.SetTheme(pTheme);
+    CKTTabPainter* pTabs = painter.GetRibbonTabPainter();
+    EXPECT_GT(pTheme->m_nTabHeight, 23);
+    EXPECT_EQ(pTheme->m_nTabHeight + 1, pTabs->GetAppearanceSet()->GetButtonHeight(NULL));
+    LOGFONTA lfRibbon = {}, lfTabs = {};
+    ASSERT_TRUE(pTheme->m_fontRibbon.GetLogFont(&lfRibbon));
+    ASSERT_TRUE(pTabs->GetFont(FALSE)->GetLogFont(&lfTabs));
+    EXPECT_EQ(lfRibbon.lfHeight, lfTabs.lfHeight);
+    EXPECT_EQ(StyleColor("TabNormalText"), (COLORREF)pTabs->GetColorSet()->m_clrTextNormal);
+    EXPECT_EQ(StyleColor("TabSelectedText"), (COLORREF)pTabs->GetColorSet()->m_clrTextSelected);
+
+    // A new theme with a smaller font: the strip follows it.
+    CKTSmartPtr<CKTThemeRibbon> pSmaller = KTMakeCounted<CKTThemeRibbon>();
+    pSmaller->RefreshMetrics();
+    painter.SetTheme(pSmaller);
+    pTabs = painter.GetRibbonTabPainter();
+    EXPECT_EQ(pSmaller->m_nTabHeight + 1, pTabs->GetAppearanceSet()->GetButtonHeight(NULL));
+    ASSERT_TRUE(pSmaller->m_fontRibbon.GetLogFont(&lfRibbon));
+    ASSERT_TRUE(pTabs->GetFont(FALSE)->GetLogFont(&lfTabs));
+    EXPECT_EQ(lfRibbon.lfHeight, lfTabs.lfHeight);
+
+    EXPECT_STREQ("", CKTRibbonThemePainter::ContextColorName(0));
+    EXPECT_STREQ("BLUE", CKTRibbonThemePainter::ContextColorName(1));
+    EXPECT_STREQ("ORANGE", CKTRibbonThemePainter::ContextColorName(7));
+    EXPECT_STREQ("", CKTRibbonThemePainter::ContextColorName(8));
+}
+
+TEST_F(RibbonLook, SwitchingThemesRepaintsAndLeavesNoGdiObjects)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    const CRect rcGroups = pBar->GetGroupsRect();
+    const CPoint pt(rcGroups.right - 20, rcGroups.CenterPoint().y);
+    auto switchTo = [&](KTCommandBarsTheme nTheme)
+    {
+        CKTPaintManager::SetTheme(nTheme);
+        frame.GetCommandBars()->RedrawCommandBars();
+        PumpMessages();
+    };
+    switchTo(ktCommandBarsThemeClassic);
+    switchTo(ktCommandBarsThemeRibbon);
+    EXPECT_EQ(kGroups, WaitForPixel(pBar, pt, kGroups));
+    CGuiLeakCheck check;
+    for (int i = 0; i < 50; i++)
+    {
+        switchTo(ktCommandBarsThemeClassic);
+        switchTo(ktCommandBarsThemeRibbon);
+    }
+    EXPECT_TRUE(check.NoLeaks());
+    switchTo(ktCommandBarsThemeClassic);
+    const COLORREF clrPlain = ::GetSysColor(COLOR_WINDOW);
+    EXPECT_EQ(clrPlain, WaitForPixel(pBar, pt, clrPlain));
+}
+
+// Without a style the face is the bars' own face, not an unset colour.
+TEST(RibbonLookWithoutStyle, TheFaceIsTheBarsFace)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    {
+        CRibbonTestFrame frame;
+        CKTRibbonBar* pBar = frame.GetRibbon();
+        const CRect rcTabRow = pBar->GetTabRowRect();
+        const CPoint pt(rcTabRow.right - 3, rcTabRow.top + 3);
+        CRect rc;
+        pBar->GetClientRect(rc);
+        CClientDC dcBar(pBar);
+        CDC dc;
+        dc.CreateCompatibleDC(&dcBar);
+        CBitmap bmp;
+        bmp.CreateCompatibleBitmap(&dcBar, rc.Width(), rc.Height());
+        CBitmap* pOld = dc.SelectObject(&bmp);
+        CKTPaintManager::GetGlobal()->FillCommandBarEntry(&dc, pBar);
+        const COLORREF clrFace = dc.GetPixel(pt);
+        dc.SelectObject(pOld);
+        EXPECT_EQ(clrFace, WaitForPixel(pBar, pt, clrFace));
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}

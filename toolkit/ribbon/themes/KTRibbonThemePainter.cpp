@@ -1,0 +1,327 @@
+// KTRibbonThemePainter.cpp: theme 6's ribbon: face, tabs, groups, scroll buttons and caption from the style images.
+#include "KTRibbonThemePainter.h"
+
+#include "KTControl.h"
+#include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonContextHeaders.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonGroup.h"
+#include "KTRibbonTab.h"
+#include "KTRibbonTabSets.h"
+#include "KTStyleResourceSet.h"
+#include "KTWinThemeWrapper.h"
+
+#include <cstring>
+
+namespace
+{
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// 2 pressed, 1 hot, else 0: the parts of buttons drawn from three-part images.
+int ButtonPart(const CKTControl* pControl)
+{
+    if (pControl->GetPressed())
+        return 2;
+    return pControl->GetSelected() ? 1 : 0;
+}
+
+int ContextColorOf(const CKTRibbonTab* pTab) { return pTab ? static_cast<int>(pTab->GetContextColor()) : 0; }
+
+CString ContextImageName(LPCSTR lpszFormat, int nColor)
+{
+    CString strName;
+    strName.Format(lpszFormat, CKTRibbonThemePainter::ContextColorName(nColor));
+    return strName;
+}
+}  // namespace
+
+CKTRibbonThemePainter::CKTRibbonThemePainter() : m_pTabPainter(CreateTabPainter()) {}
+
+LPCSTR CKTRibbonThemePainter::ContextColorName(int nColor)
+{
+    static const LPCSTR kNames[] = {"", "BLUE", "YELLOW", "GREEN", "RED", "PURPLE", "CYAN", "ORANGE"};
+    return nColor >= 1 && nColor <= 7 ? kNames[nColor] : "";
+}
+
+void CKTRibbonThemePainter::SetTheme(CKTThemeRibbon* pTheme)
+{
+    if (m_pTheme == pTheme)
+        return;
+    m_pTheme = pTheme;
+    m_pSyncedTheme = NULL;
+    m_plainPainter.SetPaintManager(pTheme);
+}
+
+CKTSmartPtr<CKTTabPainter> CKTRibbonThemePainter::CreateTabPainter()
+{
+    CKTSmartPtr<CKTTabPainter> pPainter = KTMakeCounted<CKTTabPainter>();
+    pPainter->SetAppearanceSetObject(new CKTRibbonTabAppearanceSet(this));
+    pPainter->SetLayout(ktTabLayoutSizeToFit);
+    pPainter->SetColorSetObject(new CKTRibbonTabColorSet);
+    pPainter->m_rcButtonMargin.SetRect(0, 2, 0, 2);
+    pPainter->m_rcCaptionSpacing.SetRect(4, 0, 4, 0);
+    pPainter->m_bHotTracking = TRUE;
+    // The ribbon's face is already under the strip, and the groups below are the bar's.
+    pPainter->m_bFillBackground = FALSE;
+    pPainter->m_bShowIcons = FALSE;
+    pPainter->m_nClientFrame = ktTabClientFrameNone;
+    pPainter->m_bDrawFocusRect = FALSE;
+    pPainter->m_bSelectOnButtonDown = TRUE;
+    pPainter->RefreshMetrics();
+    return pPainter;
+}
+
+void CKTRibbonThemePainter::SyncTabPainter()
+{
+    LOGFONTA lf = {};
+    if (!m_pTheme || !m_pTheme->m_fontRibbon.GetSafeHandle() || !m_pTheme->m_fontRibbon.GetLogFont(&lf))
+        return;
+    if (m_pSyncedTheme == m_pTheme && std::memcmp(&lf, &m_lfSynced, sizeof(lf)) == 0)
+        return;
+    m_pSyncedTheme = m_pTheme;
+    m_lfSynced = lf;
+    m_pTabPainter->RefreshMetrics();
+    m_pTabPainter->SetFontIndirect(&lf, TRUE);
+    CKTTabColorSet* pColors = m_pTabPainter->GetColorSet();
+    const CKTStyleResourceSet& style = *KTStyleResourceSet();
+    style.ReadColor("Ribbon", "TabNormalText", pColors->m_clrTextNormal);
+    style.ReadColor("Ribbon", "TabNormalText", pColors->m_clrTextInactive);
+    style.ReadColor("Ribbon", "TabSelectedText", pColors->m_clrTextSelected);
+}
+
+int CKTRibbonThemePainter::GetRibbonTabHeight() { return m_pTheme ? m_pTheme->m_nTabHeight : 23; }
+
+int CKTRibbonThemePainter::GetGroupCaptionHeight() { return m_pTheme ? m_pTheme->m_nGroupCaptionHeight : 17; }
+
+int CKTRibbonThemePainter::GetRibbonCaptionHeight()
+{
+    return m_pTheme ? m_pTheme->m_nRibbonCaptionHeight : ::GetSystemMetrics(SM_CYCAPTION);
+}
+
+CKTTabPainter* CKTRibbonThemePainter::GetRibbonTabPainter()
+{
+    SyncTabPainter();
+    return m_pTabPainter;
+}
+
+CKTStyleImage* CKTRibbonThemePainter::Image(LPCSTR lpszName) const
+{
+    return m_pTheme ? m_pTheme->LoadImage(lpszName) : NULL;
+}
+
+BOOL CKTRibbonThemePainter::DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts,
+                                      const CRect& rcMargins, COLORREF clrTransparent) const
+{
+    CKTStyleImage* pImage = Image(lpszName);
+    if (!pImage)
+        return FALSE;
+    pImage->DrawImage(pDC, rc, pImage->GetSource(nPart, nParts), rcMargins, clrTransparent);
+    return TRUE;
+}
+
+void CKTRibbonThemePainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
+{
+    if (!m_pTheme)
+        return;
+    // Without the style's face the bar keeps the bars' own face rather than an unset colour.
+    if (m_pTheme->m_clrRibbonFace.IsDefaultValue())
+    {
+        m_pTheme->FillCommandBarEntry(pDC, pBar);
+        return;
+    }
+    CRect rc = CKTClientRect(pBar);
+    if (pBar->IsFrameThemeEnabled())
+        rc.top += m_pTheme->m_nRibbonCaptionHeight;
+    pDC->FillSolidRect(rc, m_pTheme->m_clrRibbonFace);
+    if (pBar->IsGroupsVisible() || m_pTheme->m_clrMinimizedFrameEdgeShadow.IsDefaultValue() ||
+        m_pTheme->m_clrMinimizedFrameEdgeHighLight.IsDefaultValue())
+        return;
+    // A minimised ribbon closes with an edge under its tabs.
+    pDC->FillSolidRect(rc.left, rc.bottom - 2, rc.Width(), 1, m_pTheme->m_clrMinimizedFrameEdgeShadow);
+    pDC->FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, m_pTheme->m_clrMinimizedFrameEdgeHighLight);
+}
+
+void CKTRibbonThemePainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups)
+{
+    const int nColor = ContextColorOf(pTab);
+    CString strName = nColor ? ContextImageName("CONTEXTTAB%sCLIENT", nColor) : CString("RIBBONGROUPS");
+    DrawImage(pDC, strName, rcGroups, 0, 1, CRect(8, 8, 8, 8));
+}
+
+void CKTRibbonThemePainter::DrawTab(CDC* pDC, CKTRibbonTab* pTab)
+{
+    const BOOL bSelected = pTab->IsSelected(), bHot = pTab->IsHighlighted();
+    const int nColor = ContextColorOf(pTab);
+    const CRect rc = pTab->GetRect();
+    const CRect rcMargins(5, 5, 5, 5);
+    if (nColor && (bSelected || bHot))
+        DrawImage(pDC, ContextImageName("CONTEXTTAB%s", nColor), rc, bSelected ? (bHot ? 4 : 3) : 1, 5, rcMargins,
+                  kMagenta);
+    else if (bSelected || bHot)
+    {
+        const int nPart = bSelected ? (bHot ? 4 : 3) : (pTab->IsPressed() ? 2 : 1);
+        DrawImage(pDC, "RIBBONTAB", rc, nPart, 6, rcMargins, kMagenta);
+    }
+    DrawTabSeparator(pDC, pTab);
+}
+
+// A squeezed strip parts its tabs, which no longer show their frames' gaps.
+void CKTRibbonThemePainter::DrawTabSeparator(CDC* pDC, CKTRibbonTab* pTab)
+{
+    CKTTabManager* pManager = pTab->GetTabManager();
+    if (!pManager)
+        return;
+    const CRect rc = pTab->GetRect();
+    if (rc.Width() >= m_pTabPainter->DrawItemContent(pDC, pTab, CRect(0, 0, 0, 0), 0))
+        return;
+    DrawImage(pDC, "RIBBONTABSEPARATOR", CRect(rc.right, rc.top, rc.right + 1, rc.bottom), 0, 1, CRect());
+}
+
+void CKTRibbonThemePainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
+{
+    if (!m_pTheme)
+        return;
+    const BOOL bContext = ContextColorOf(pGroup->GetRibbonTab()) != 0;
+    const CRect rc = pGroup->GetRect();
+    const CRect rcCaption(rc.left, rc.bottom - m_pTheme->m_nGroupCaptionHeight, rc.right, rc.bottom);
+    const CRect rcMargins(5, 5, 5, 5);
+    DrawImage(pDC, bContext ? "CONTEXTTABGROUPCLIENT" : "RIBBONGROUPCLIENT",
+              CRect(rc.left, rc.top, rc.right, rcCaption.top), 0, 2, rcMargins);
+    DrawImage(pDC, bContext ? "CONTEXTTABGROUPCAPTION" : "RIBBONGROUPCAPTION", rcCaption, 0, 2, rcMargins);
+
+    CString strCaption = pGroup->GetCaption();
+    CKTDrawHelpers::StripMnemonics(strCaption);
+    const CKTPaintManagerColor& clrText = m_pTheme->m_clrGroupCaptionText;
+    CKTFontDC font(pDC, &m_pTheme->m_fontRibbon,
+                   clrText.IsDefaultValue() ? m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT) : COLORREF(clrText));
+    CRect rcText = rcCaption;
+    rcText.OffsetRect(0, -1);
+    pDC->DrawText(strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+void CKTRibbonThemePainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft)
+{
+    const int nPart = ButtonPart(pButton);
+    const CRect rc = pButton->GetRect();
+    DrawImage(pDC, bLeft ? "RIBBONGROUPSSCROLLLEFT" : "RIBBONGROUPSSCROLLRIGHT", rc, nPart, 3, CRect(), kMagenta);
+    CKTStyleImage* pGlyph = Image(bLeft ? "RIBBONGROUPSSCROLLLEFTGLYPH" : "RIBBONGROUPSSCROLLRIGHTGLYPH");
+    if (!pGlyph)
+        return;
+    const CRect rcSource = pGlyph->GetSource(nPart, 3);
+    CRect rcGlyph(CPoint(rc.CenterPoint().x - rcSource.Width() / 2, rc.CenterPoint().y - rcSource.Height() / 2),
+                  rcSource.Size());
+    pGlyph->DrawImage(pDC, rcGlyph, rcSource, CRect(), kMagenta);
+}
+
+void CKTRibbonThemePainter::DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore)
+{
+    const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
+    if (!DrawImage(pDC, bMore ? "RIBBONQUICKACCESSMORE" : "RIBBONQUICKACCESSBUTTON", pButton->GetRect(), nPart, 3,
+                   CRect(), kMagenta))
+        m_plainPainter.DrawQuickAccessButton(pDC, pButton, bMore);
+}
+
+void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc)
+{
+    const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
+    if (!DrawImage(pDC, "FRAMESYSTEMBUTTON", rc, nPart, 3, CRect(), kMagenta))
+        m_plainPainter.DrawSystemButton(pDC, pButton, rc);
+}
+
+void CKTRibbonThemePainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
+{
+    if (!m_pTheme)
+        return;
+    if (pBar->IsFrameThemeEnabled())
+        DrawFrameCaption(pDC, pBar);
+    else
+        DrawQuickAccessArea(pDC, pBar);
+}
+
+void CKTRibbonThemePainter::DrawQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar)
+{
+    DrawImage(pDC, "FRAMETOPCENTER", pBar->GetCaptionRect(), 0, 2, CRect());
+}
+
+void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
+{
+    CKTRibbonBar* pBar = pHeader->pFirstTab ? pHeader->pFirstTab->GetRibbonBar() : NULL;
+    if (!m_pTheme || !pBar ||
+        !DrawImage(pDC, ContextImageName("CONTEXTTAB%sHEADER", static_cast<int>(pHeader->clr)), pHeader->rc, 0, 1,
+                   CRect(1, 1, 1, 1)))
+        return;
+    CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2);
+    if (pBar->IsDwmEnabled())
+    {
+        DrawDwmCaptionText(pDC, rcText, pHeader->strCaption, TRUE, FALSE);
+        return;
+    }
+    CKTFontDC font(pDC, &m_pTheme->m_fontRibbon, m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT));
+    pDC->DrawText(pHeader->strCaption, rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
+{
+    CWnd* pFrame = pBar->GetFrameSite();
+    if (!pFrame)
+        return;
+    const CRect rc = pBar->GetCaptionRect();
+    const BOOL bActive = ::GetActiveWindow() == pFrame->GetSafeHwnd();
+    const BOOL bDwm = pBar->IsDwmEnabled();
+    if (bDwm)
+        pDC->FillSolidRect(rc, 0);
+    else
+    {
+        const int nPart = bActive ? 0 : 1;
+        CKTStyleImage* pLeft = Image("FRAMETOPLEFT");
+        CKTStyleImage* pRight = Image("FRAMETOPRIGHT");
+        const int cxLeft = pLeft ? pLeft->GetWidth() : 0, cxRight = pRight ? pRight->GetWidth() : 0;
+        const CRect rcEdges(0, 5, 0, 3);
+        DrawImage(pDC, "FRAMETOPLEFT", CRect(rc.left, rc.top, rc.left + cxLeft, rc.bottom), nPart, 2, CRect(),
+                  kMagenta);
+        DrawImage(pDC, "FRAMETOPRIGHT", CRect(rc.right - cxRight, rc.top, rc.right, rc.bottom), nPart, 2, rcEdges);
+        DrawImage(pDC, "FRAMETOPCENTER", CRect(rc.left + cxLeft, rc.top, rc.right - cxRight, rc.bottom), nPart, 2,
+                  rcEdges);
+    }
+
+    CString strText;
+    pFrame->GetWindowText(strText);
+    CRect rcText = rc;
+    {
+        CKTFontDC font(pDC, &m_pTheme->m_fontFrameCaption);
+        const int cxText = pDC->GetTextExtent(strText).cx;
+        if (cxText < rcText.Width())
+            rcText.left += (rcText.Width() - cxText) / 2;
+    }
+    const BOOL bMaximized = pFrame->IsZoomed();
+    if (bMaximized)
+        rcText.OffsetRect(0, ::GetSystemMetrics(SM_CYFRAME) / 2);
+    if (bDwm)
+        DrawDwmCaptionText(pDC, rcText, strText, bActive, bMaximized);
+    else
+        m_pTheme->DrawFrameCaptionText(pDC, rcText, pFrame, bActive);
+}
+
+void CKTRibbonThemePainter::DrawDwmCaptionText(CDC* pDC, CRect rc, const CString& strText, BOOL bActive,
+                                               BOOL bMaximized)
+{
+    const UINT nFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX;
+    CKTFontDC font(pDC, &m_pTheme->m_fontFrameCaption);
+    pDC->SetBkMode(TRANSPARENT);
+    if (bMaximized)
+    {
+        pDC->SetTextColor(RGB(255, 255, 255));
+        pDC->DrawText(strText, rc, nFormat);
+        return;
+    }
+    CKTWinThemeWrapper theme;
+    const int nState = bActive ? 1 : 2;  // the caption part's active and inactive states
+    if (theme.OpenThemeData(NULL, "WINDOW") &&
+        theme.DrawGlowingText(pDC->GetSafeHdc(), static_cast<HFONT>(m_pTheme->m_fontFrameCaption.GetSafeHandle()), rc,
+                              strText, 1, nState, nFormat, 8))
+        return;
+    pDC->SetTextColor(bActive ? m_pTheme->m_clrCaptionTextActive : m_pTheme->m_clrCaptionTextInactive);
+    pDC->DrawText(strText, rc, nFormat);
+}

@@ -1,0 +1,61 @@
+// KTRibbonThemePainter.h: the ribbon drawn by theme 6 from the style images, with its tab strip's painter.
+//
+// Classes: CKTRibbonThemePainter.
+#pragma once
+
+#include "KTRibbonPainter.h"
+#include "KTThemeRibbon.h"
+
+class CKTStyleImage;
+
+class CKTRibbonThemePainter : public IKTRibbonPainter
+{
+public:
+    CKTRibbonThemePainter();
+
+    // Held while the theme is current; NULL lets it go.
+    void SetTheme(CKTThemeRibbon* pTheme);
+    CKTThemeRibbon* GetTheme() const { return m_pTheme; }
+
+    int GetRibbonTabHeight() override;
+    int GetGroupCaptionHeight() override;
+    int GetRibbonCaptionHeight() override;
+    CKTTabPainter* GetRibbonTabPainter() override;
+    void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
+    void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
+    void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
+    void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
+    void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
+    void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
+    // From the style's images by state; the plain look where the style lacks them.
+    void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
+    void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+
+    // The selected or hot tab's image and the separator of a squeezed tab; the tab painter draws the caption.
+    void DrawTab(CDC* pDC, CKTRibbonTab* pTab);
+    // The caption strip when the ribbon draws the frame's caption.
+    void DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar);
+    // The caption strip inside a frame that draws its own caption.
+    void DrawQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar);
+    // Caption text on glass: white on a maximised frame, else glowing through the visual styles.
+    void DrawDwmCaptionText(CDC* pDC, CRect rc, const CString& strText, BOOL bActive, BOOL bMaximized);
+
+    // "BLUE" to "ORANGE" for the context colours 1 to 7; empty for every other value.
+    static LPCSTR ContextColorName(int nColor);
+
+private:
+    CKTSmartPtr<CKTTabPainter> CreateTabPainter();
+    // The theme's font and the style's text colours, applied when the theme or its font changed.
+    void SyncTabPainter();
+    CKTStyleImage* Image(LPCSTR lpszName) const;
+    // One part of a named image over a rectangle; FALSE when the style has no such image.
+    BOOL DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
+                   COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
+    void DrawTabSeparator(CDC* pDC, CKTRibbonTab* pTab);
+
+    CKTSmartPtr<CKTThemeRibbon> m_pTheme;
+    CKTRibbonPlainPainter m_plainPainter;  // draws what the style has no image for
+    CKTSmartPtr<CKTTabPainter> m_pTabPainter;
+    CKTThemeRibbon* m_pSyncedTheme = NULL;  // only compared: the theme the strip's fonts came from
+    LOGFONTA m_lfSynced = {};
+};
