@@ -1,10 +1,14 @@
-// RibbonSystemMenuTests.cpp: the system menu's bottom row, placed from the right edge leftwards.
+// RibbonSystemMenuTests.cpp: the system button and its menu: the recent files of the application, the bottom row
+// placed from the right edge, a pick running its command, Esc closing it, a double click closing the frame.
 #include "KTControls.h"
 #include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
 #include "KTRibbonSystemButton.h"
 #include "MessagePump.h"
-#include "RibbonTestFrame.h"
+#include "RibbonInputFrame.h"
+#include "TestInput.h"
 
+#include <afxadv.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -32,11 +36,32 @@ CKTSmartPtr<CKTRibbonSystemPopupBar> MakeMenu(CKTRibbonBar* pBar, int nItemWidth
     return pMenu;
 }
 
+// The application's recent files while it lives.
+class CRecentFiles
+{
+public:
+    explicit CRecentFiles(std::vector<const char*> paths)
+    {
+        m_pOld = m_pApp->m_pRecentFileList;
+        m_pApp->m_pRecentFileList = new CRecentFileList(0, "Ribbon Tests", "File%d", 4);
+        for (auto it = paths.rbegin(); it != paths.rend(); ++it)
+            m_pApp->m_pRecentFileList->Add(*it);
+    }
+    ~CRecentFiles()
+    {
+        delete m_pApp->m_pRecentFileList;
+        m_pApp->m_pRecentFileList = m_pOld;
+    }
+
+private:
+    CWinApp* m_pApp = AfxGetApp();
+    CRecentFileList* m_pOld;
+};
 }  // namespace
 
 TEST(RibbonSystemMenu, BottomRowButtonsStandFromTheRightEdgeLeftwards)
 {
-    CRibbonTestFrame frame;
+    CRibbonInputFrame frame;
     CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 300 - 12);
     const CSize sz = pMenu->CalcDynamicLayout(0, 0);
     ASSERT_EQ(300, sz.cx);
@@ -52,4 +77,75 @@ TEST(RibbonSystemMenu, BottomRowButtonsStandFromTheRightEdgeLeftwards)
     pPlain->SetCommandBars(frame.GetCommandBars());
     pPlain->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250);
     EXPECT_EQ(CSize(6 + 300 + 6, 18 + 21 + 29), pPlain->CalcDynamicLayout(0, 0));
+}
+
+TEST(RibbonSystemMenu, AClickShowsTheRecentFilesAndAPickRunsIt)
+{
+    CRecentFiles recent({"C:\\work\\alpha.kst", "C:\\work\\beta.kst"});
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pCaption = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemRecentFileList>(), 0, NULL, 1);
+    pCaption->SetCaption("Recent Documents");
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    EXPECT_EQ(0, pButton->GetIndex());
+    EXPECT_EQ(pBar->GetQuickAccessHeight() + pBar->GetTabsHeight() - 3, pButton->GetRect().Width());
+    EXPECT_LE(pButton->GetRect().right, pBar->GetControlTab()->GetRect().left) << "the tabs start after it";
+
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    // The caption starts the second column; the files follow it, numbered.
+    ASSERT_EQ(2 + 3 + 2, pMenu->GetControlCount());
+    CKTControl* pFirst = pMenu->GetControl(2);
+    EXPECT_EQ(0xE110, pFirst->GetID());
+    // Files outside the current folder keep their full path.
+    EXPECT_EQ("&1 C:\\work\\alpha.kst", pFirst->GetCaption());
+    EXPECT_EQ("C:\\work\\alpha.kst", pFirst->GetParameter());
+    EXPECT_EQ("&2 C:\\work\\beta.kst", pMenu->GetControl(3)->GetCaption());
+    EXPECT_GT(pCaption->GetRect().left, pMenu->GetControl(0)->GetRect().left);
+    EXPECT_EQ(pCaption->GetRect().left, pFirst->GetRect().left);
+    EXPECT_EQ(CSize(300, 21), pFirst->GetRect().Size());
+    CRect rcButton = pButton->GetRect(), rcMenu;
+    pBar->ClientToScreen(&rcButton);
+    pMenu->GetWindowRect(rcMenu);
+    EXPECT_EQ(rcButton.bottom - 18, rcMenu.top) << "over the large button's lower part";
+
+    CTestInput menuInput(pMenu->GetSafeHwnd());
+    ASSERT_TRUE(menuInput.Click(pMenu->GetControl(3)->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.m_commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{0xE111}), frame.m_commands);
+    EXPECT_FALSE(pMenu->IsVisible());
+
+    // Opened again, Esc closes it and runs nothing.
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    EXPECT_EQ(2 + 3 + 2, pMenu->GetControlCount()) << "the files are listed once";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
+    EXPECT_EQ(1u, frame.m_commands.size());
+}
+
+TEST(RibbonSystemMenu, WithoutRecentFilesTheListAddsNothing)
+{
+    CRecentFiles recent({});
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 120);
+    pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemRecentFileList>(), 0);
+    pMenu->CalcDynamicLayout(0, 0);
+    EXPECT_EQ(5, pMenu->GetControlCount());
+}
+
+TEST(RibbonSystemMenu, DISABLED_ADoubleClickOnTheButtonClosesTheFrame)
+{
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 120);
+    CKTControl* pButton = frame.GetRibbon()->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(frame.GetRibbon()->GetSafeHwnd());
+    ASSERT_TRUE(input.DoubleClick(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd() || !frame.m_sysCommands.empty(); }));
+    ASSERT_FALSE(frame.m_sysCommands.empty());
+    EXPECT_EQ((UINT)SC_CLOSE, frame.m_sysCommands.back());
 }

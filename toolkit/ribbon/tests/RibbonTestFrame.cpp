@@ -24,7 +24,13 @@ CRect FrameRectForClient(int cx, int cy)
 
 int CRibbonFrameWnd::s_nDestructions = 0;
 
-CRibbonFrameWnd::~CRibbonFrameWnd() { s_nDestructions++; }
+CRibbonFrameWnd::~CRibbonFrameWnd()
+{
+    s_nDestructions++;
+    // A frame closed by the test's own input must not leave the holder pointing at it.
+    if (m_pOwner->m_pWnd == this)
+        m_pOwner->m_pWnd = NULL;
+}
 
 int CRibbonFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
@@ -51,8 +57,13 @@ LRESULT CRibbonFrameWnd::OnControlNotify(WPARAM wParam, LPARAM lParam)
 }
 
 CRibbonTestFrame::CRibbonTestFrame(int cx, int cy, CRuntimeClass* pRibbonClass)
-    : m_pWnd(new CRibbonFrameWnd(this, pRibbonClass ? pRibbonClass : RUNTIME_CLASS(CKTRibbonBar)))
 {
+    Create(new CRibbonFrameWnd(this, pRibbonClass ? pRibbonClass : RUNTIME_CLASS(CKTRibbonBar)), cx, cy);
+}
+
+void CRibbonTestFrame::Create(CRibbonFrameWnd* pWnd, int cx, int cy)
+{
+    m_pWnd = pWnd;
     CRect rc = FrameRectForClient(cx, cy);
     if (!m_pWnd->Create(NULL, "Ribbon test", kFrameStyle, CRect(CPoint(30, 30), rc.Size())))
     {

@@ -54,6 +54,15 @@ public:
     std::vector<std::pair<int, CKTRibbonTab*>> m_tabNotifications;
     LRESULT m_lChangingAnswer = 0;  // what the frame answers TCN_SELCHANGING
 
+protected:
+    // For frames whose window is of a derived class: the caller creates it once its own members are made.
+    struct DeferCreate
+    {
+    };
+    explicit CRibbonTestFrame(DeferCreate) {}
+    void Create(CRibbonFrameWnd* pWnd, int cx, int cy);
+
 private:
-    CRibbonFrameWnd* m_pWnd;  // deletes itself when its window ends
+    friend class CRibbonFrameWnd;
+    CRibbonFrameWnd* m_pWnd = NULL;  // deletes itself when its window ends, and then clears this
 };

@@ -1,0 +1,190 @@
+// RibbonInputTests.cpp: the ribbon under real keys, wheel turns and clicks: keyboard tips on the tabs and the quick
+// access toolbar, the wheel over the tab row, the caption strip, held scroll buttons and bringing a control into view.
+#include "KTCommandBarKeyboardTip.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControls.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonTab.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
+#include "RibbonInputFrame.h"
+#include "TestInput.h"
+#include "TestRibbonGroup.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class RibbonInput : public ::testing::Test
+{
+protected:
+    explicit RibbonInput(int cx = 600) : m_frame(cx, 300), m_pBar(m_frame.GetRibbon()), m_input(m_pBar->GetSafeHwnd())
+    {
+        m_pCommandBars = m_pBar->GetCommandBars();
+        m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+        m_pTabs = m_pBar->GetControlTab();
+        m_pTabs->GetTab(0)->SetCaption("&Home");
+        m_pTabs->GetTab(1)->SetCaption("&Insert");
+        m_pTabs->GetTab(2)->SetCaption("&View");
+        PumpMessages();
+    }
+
+    // Waits until the ribbon shows tips of the level, then gives their texts in order.
+    std::vector<CString> Tips(int nLevel)
+    {
+        PumpUntil(
+            [&] {
+                return m_pCommandBars->GetKeyboardTipsBar() == m_pBar &&
+                       m_pCommandBars->GetKeyboardTipsLevel() == nLevel;
+            },
+            kColdWineDeadlineMs);
+        PumpMessages();
+        std::vector<CString> texts;
+        for (auto& pTip : m_pCommandBars->GetKeyboardTips())
+            texts.push_back(pTip->GetTipText());
+        return texts;
+    }
+
+    // A point of the caption strip away from its controls.
+    CPoint CaptionPoint(int y) const { return CPoint(m_pBar->GetCaptionRect().CenterPoint().x, y); }
+
+    CRibbonInputFrame m_frame;
+    CKTRibbonBar* m_pBar;
+    CTestInput m_input;
+    CKTCommandBars* m_pCommandBars;
+    CKTRibbonControlTab* m_pTabs;
+};
+
+class RibbonInputWide : public RibbonInput
+{
+protected:
+    RibbonInputWide() : RibbonInput(1000) {}
+};
+}  // namespace
+
+TEST_F(RibbonInput, AltLabelsTheToolbarAndTheTabsATabsLetterShowsItsControlsAndEscStepsBack)
+{
+    CTestRibbonGroup* pGroup = m_frame.AddGroup(1, {"&Table", "&Picture"}, 200);
+    m_pBar->AddToQuickAccess(pGroup->GetAt(0));
+    m_pBar->AddToQuickAccess(pGroup->GetAt(1));
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_EQ((std::vector<CString>{"1", "2", "H", "I", "V"}), Tips(1));
+    CKTCommandBarKeyboardTip* pTab = m_pCommandBars->GetKeyboardTips()[3].get();
+    EXPECT_EQ(m_pTabs->GetTab(1), pTab->GetTarget());
+    EXPECT_EQ(CPoint(m_pTabs->GetTab(1)->GetRect().CenterPoint().x, m_pTabs->GetTab(1)->GetRect().bottom - 9),
+              pTab->GetAnchor());
+
+    ASSERT_TRUE(m_input.Key('I'));
+    ASSERT_EQ((std::vector<CString>{"T", "P"}), Tips(2));
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    EXPECT_EQ(pGroup->GetAt(0), m_pCommandBars->GetKeyboardTips()[0]->GetTarget());
+
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    EXPECT_EQ((std::vector<CString>{"1", "2", "H", "I", "V"}), Tips(1));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
+    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty());
+}
+
+TEST_F(RibbonInputWide, DISABLED_OnlyTheFirstEighteenToolbarControlsGetTips)
+{
+    std::vector<const char*> captions(20, "Command");
+    CTestRibbonGroup* pGroup = m_frame.AddGroup(0, captions, 200);
+    for (int i = 0; i < 20; i++)
+        m_pBar->AddToQuickAccess(pGroup->GetAt(i));
+    PumpMessages();
+    for (int i = 0; i < 20; i++)
+        ASSERT_TRUE(m_pBar->GetQuickAccessControls()->GetAt(i)->IsVisible()) << i;
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    std::vector<CString> tips = Tips(1);
+    ASSERT_EQ(18u + 3u, tips.size());
+    EXPECT_EQ((std::vector<CString>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "01", "02", "03", "04", "05", "06",
+                                    "07", "08", "09"}),
+              std::vector<CString>(tips.begin(), tips.begin() + 18));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+}
+
+TEST_F(RibbonInput, TheWheelOverTheTabRowSelectsTheAdjacentTab)
+{
+    const CPoint pt = m_pTabs->GetTab(0)->GetRect().CenterPoint();
+    ASSERT_TRUE(m_input.Wheel(pt, -WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(1); }));
+    ASSERT_TRUE(m_input.Wheel(pt, -WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(2); }));
+    ASSERT_TRUE(m_input.Wheel(pt, -WHEEL_DELTA));
+    PumpMessages();
+    EXPECT_EQ(m_pTabs->GetTab(2), m_pBar->GetSelectedTab()) << "the last tab stays";
+    ASSERT_TRUE(m_input.Wheel(pt, WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(1); }));
+
+    // Elsewhere the wheel is not the tabs'.
+    ASSERT_TRUE(m_input.Wheel(m_pBar->GetGroupsRect().CenterPoint(), -WHEEL_DELTA));
+    PumpMessages();
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+}
+
+TEST_F(RibbonInput, TheCaptionStripAnswersAsTheFramesCaption)
+{
+    EXPECT_EQ(HTTOP, m_pBar->HitTestCaption(CaptionPoint(2)));
+    EXPECT_EQ(HTCAPTION, m_pBar->HitTestCaption(CaptionPoint(5)));
+    EXPECT_EQ(0, m_pBar->HitTestCaption(m_pBar->GetQuickAccessPopup()->GetRect().CenterPoint())) << "a control";
+    EXPECT_EQ(0, m_pBar->HitTestCaption(m_pBar->GetTabRowRect().CenterPoint()));
+
+    ASSERT_TRUE(m_input.DoubleClick(CaptionPoint(8)));
+    ASSERT_TRUE(PumpUntil([&] { return m_frame.IsZoomed(); }));
+    EXPECT_EQ(HTCAPTION, m_pBar->HitTestCaption(CaptionPoint(2))) << "a maximised frame is not sized";
+    ASSERT_TRUE(m_input.DoubleClick(CaptionPoint(8)));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.IsZoomed(); }));
+    EXPECT_EQ((UINT)SC_MOVE, m_frame.m_sysCommands.front()) << "a press moves the frame";
+
+    m_frame.m_systemMenuPoints.clear();
+    ASSERT_TRUE(m_input.Click(CaptionPoint(8), true));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_systemMenuPoints.empty(); }));
+    CPoint ptScreen = CaptionPoint(8);
+    m_pBar->ClientToScreen(&ptScreen);
+    EXPECT_EQ(ptScreen, m_frame.m_systemMenuPoints.front()) << "the system menu opens under the mouse";
+}
+
+TEST_F(RibbonInput, AHeldScrollButtonRepeatsAndEnsureVisibleScrollsAControlIn)
+{
+    std::vector<CTestRibbonGroup*> groups;
+    for (int i = 0; i < 6; i++)
+        groups.push_back(m_frame.AddGroup(0, {"One", "Two", "Three"}, 200 + 10 * i));
+    for (auto* pGroup : groups)
+        pGroup->m_nWidth = 150;
+    CTestRibbonGroup* pOther = m_frame.AddGroup(2, {"Far"}, 300);
+    m_pBar->OnRecalcLayout();
+    PumpMessages();
+    CKTRibbonGroupsScroller* pScroller = m_pBar->GetGroupsScroller();
+    CKTControl* pRight = pScroller->GetScrollButton(FALSE);
+    ASSERT_TRUE(pRight->IsVisible());
+
+    // Held: one step at the press, then more on the timer until the end or the release.
+    CLoopInput loop(m_pBar->GetSafeHwnd());
+    loop.Press(pRight->GetRect().CenterPoint())
+        .AwaitCapture()
+        .Await([pScroller] { return pScroller->GetOffset() >= 80; })
+        .Release();
+    ASSERT_TRUE(loop.Run());
+    EXPECT_GE(pScroller->GetOffset(), 80);
+
+    // Back at the start, the last control scrolled into view with room beside it.
+    pScroller->SetOffset(0);
+    m_pBar->OnRecalcLayout();
+    CKTControl* pLast = groups.back()->GetAt(2);
+    ASSERT_GT(pLast->GetRect().right, m_pBar->GetGroupsRect().right);
+    m_pBar->EnsureControlVisible(pLast);
+    EXPECT_EQ(m_pBar->GetGroupsRect().right - 12, pLast->GetRect().right);
+    CKTControl* pFirst = groups.front()->GetAt(0);
+    m_pBar->EnsureControlVisible(pFirst);
+    EXPECT_EQ(0, pScroller->GetOffset()) << "never below 0";
+
+    // A control of another tab brings its tab forward.
+    m_pBar->EnsureControlVisible(pOther->GetAt(0));
+    EXPECT_EQ(m_pTabs->GetTab(2), m_pBar->GetSelectedTab());
+    EXPECT_TRUE(pOther->GetAt(0)->IsVisible());
+}

@@ -1,0 +1,173 @@
+// RibbonQuickAccessTests.cpp: the quick access toolbar under real input: adding and removing controls through their
+// context menus, the drop-down's menu moving the toolbar, and the "more" button's popup.
+#include "KTCommandBars.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonRes.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
+#include "RibbonInputFrame.h"
+#include "TestInput.h"
+#include "TestRibbonGroup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+class RibbonQuickAccess : public ::testing::Test
+{
+protected:
+    explicit RibbonQuickAccess(int cx = 600) : m_frame(cx, 300), m_pBar(m_frame.GetRibbon())
+    {
+        m_pGroup = m_frame.AddGroup(0, {"Paste", "Cut", "Copy"}, 200);
+        PumpMessages();
+    }
+
+    // Clicks the control's point and, once the menu it opens shows, types the key.
+    bool MenuKey(CKTControl* pControl, bool bRight, WORD wKey)
+    {
+        m_frame.m_pShownMenu = NULL;
+        const CPoint pt = pControl->GetRect().CenterPoint();
+        CLoopInput loop(m_pBar->GetSafeHwnd());
+        loop.Press(pt, bRight).Release(bRight).Await([this] { return m_frame.IsMenuShown(); }).Key(wKey);
+        return loop.Run() && PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs);
+    }
+
+    CKTControl* MenuEntry(int nId) const { return m_frame.m_pShownMenu.load()->GetControls()->FindControl(nId); }
+    CKTRibbonQuickAccessControls* Quick() const { return m_pBar->GetQuickAccessControls(); }
+
+    CRibbonInputFrame m_frame;
+    CKTRibbonBar* m_pBar;
+    CTestRibbonGroup* m_pGroup;
+};
+
+class RibbonQuickAccessNarrow : public RibbonQuickAccess
+{
+protected:
+    RibbonQuickAccessNarrow() : RibbonQuickAccess(300) {}
+};
+}  // namespace
+
+TEST_F(RibbonQuickAccess, DISABLED_AControlsMenuAddsItOnceAndTheCopysMenuRemovesIt)
+{
+    CKTControl* pPaste = m_pGroup->GetAt(0);
+    ASSERT_TRUE(MenuKey(pPaste, true, 'A'));
+    ASSERT_EQ(1, Quick()->GetCount());
+    CKTControl* pCopy = Quick()->GetAt(0);
+    EXPECT_NE(pPaste, pCopy);
+    EXPECT_EQ(200, pCopy->GetID());
+    EXPECT_EQ(NULL, pCopy->GetRibbonGroup());
+    EXPECT_TRUE(pCopy->IsVisible());
+    EXPECT_EQ(m_pBar, pCopy->GetParent());
+    EXPECT_EQ(pCopy, m_pBar->GetControls()->GetAt(pCopy->GetIndex())) << "mirrored among the ribbon's controls";
+    CRect rcInside;
+    EXPECT_TRUE(rcInside.IntersectRect(pCopy->GetRect(), m_pBar->GetCaptionRect()) && rcInside == pCopy->GetRect())
+        << "in the caption row";
+    EXPECT_LE(m_pBar->GetQuickAccessHeight(), m_pBar->GetCaptionHeight());
+
+    // The same control again: the entry is there but disabled, and Esc leaves the toolbar alone.
+    ASSERT_TRUE(MenuKey(pPaste, true, VK_ESCAPE));
+    ASSERT_TRUE(MenuEntry(KT_ID_RIBBON_ADDQUICKACCESS) != NULL);
+    EXPECT_TRUE(MenuEntry(KT_ID_RIBBON_ADDQUICKACCESS)->IsVisible());
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_ADDQUICKACCESS)->IsEnabled());
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_REMOVEQUICKACCESS)->IsVisible());
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_QUICKACCESSBELOW)->IsVisible()) << "a group control does not move the bar";
+    EXPECT_EQ(1, Quick()->GetCount());
+
+    // Duplicates allowed: the same command a second time.
+    m_pBar->SetAllowQuickAccessDuplicates(TRUE);
+    ASSERT_TRUE(MenuKey(pPaste, true, 'A'));
+    EXPECT_EQ(2, Quick()->GetCount());
+    m_pBar->SetAllowQuickAccessDuplicates(FALSE);
+
+    // On the toolbar's copy: Remove, and the move entries; no Add.
+    ASSERT_TRUE(MenuKey(pCopy, true, 'R'));
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_ADDQUICKACCESS)->IsVisible());
+    EXPECT_TRUE(MenuEntry(KT_ID_RIBBON_QUICKACCESSBELOW)->IsVisible());
+    ASSERT_EQ(1, Quick()->GetCount());
+    EXPECT_NE(pCopy, Quick()->GetAt(0));
+    for (int i = 0; i < m_pBar->GetControlCount(); i++)
+        EXPECT_NE(pCopy, m_pBar->GetControl(i)) << "gone from the ribbon's controls too";
+}
+
+TEST_F(RibbonQuickAccess, TheDropDownsMenuMovesTheToolbarBelowTheRibbonAndBack)
+{
+    m_pBar->AddToQuickAccess(m_pGroup->GetAt(1));
+    PumpMessages();
+    const int nAbove = CKTWindowRect(m_pBar).Height();
+    CKTControl* pDropDown = m_pBar->GetQuickAccessPopup();
+    ASSERT_TRUE(pDropDown->IsVisible());
+
+    ASSERT_TRUE(MenuKey(pDropDown, false, 'S'));
+    ASSERT_TRUE(m_pBar->IsQuickAccessBelowRibbon());
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_QUICKACCESSABOVE)->IsVisible());
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_QUICKACCESSCOMMANDS)->IsVisible()) << "no command list is kept";
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() != nAbove; }));
+    const CRect rcQuick = m_pBar->GetQuickAccessRect();
+    EXPECT_EQ(m_pBar->GetGroupsRect().bottom, rcQuick.top);
+    EXPECT_EQ(m_pBar->GetCaptionHeight() + m_pBar->GetTabsHeight() + m_pBar->CalcGroupHeight() +
+                  m_pBar->GetQuickAccessHeight() + 1,
+              CKTWindowRect(m_pBar).Height());
+    EXPECT_TRUE(rcQuick.PtInRect(Quick()->GetAt(0)->GetRect().CenterPoint()));
+    EXPECT_TRUE(rcQuick.PtInRect(pDropDown->GetRect().CenterPoint()));
+
+    ASSERT_TRUE(MenuKey(pDropDown, false, 'S'));
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_QUICKACCESSBELOW)->IsVisible());
+    EXPECT_FALSE(m_pBar->IsQuickAccessBelowRibbon());
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() == nAbove; }));
+    EXPECT_TRUE(m_pBar->GetCaptionRect().PtInRect(Quick()->GetAt(0)->GetRect().CenterPoint()));
+}
+
+TEST_F(RibbonQuickAccess, TheMinimiseEntryTogglesTheRibbon)
+{
+    ASSERT_TRUE(MenuKey(m_pGroup->GetAt(0), true, 'N'));
+    EXPECT_TRUE(m_pBar->IsRibbonMinimized());
+    ASSERT_TRUE(MenuKey(m_pBar->GetQuickAccessPopup(), false, 'N'));
+    EXPECT_TRUE(MenuEntry(KT_ID_RIBBON_MINIMIZE)->GetChecked()) << "checked while minimised";
+    EXPECT_FALSE(m_pBar->IsRibbonMinimized());
+}
+
+TEST_F(RibbonQuickAccessNarrow, DISABLED_ControlsWithoutRoomGoToTheMoreButtonsPopup)
+{
+    CTestRibbonGroup* pMany = m_frame.AddGroup(1, {"A", "B", "C", "D", "E", "F", "G", "H"}, 300);
+    for (int i = 0; i < pMany->GetCount(); i++)
+        m_pBar->AddToQuickAccess(pMany->GetAt(i));
+    PumpMessages();
+    std::vector<int> hidden;
+    int nRight = 0;
+    for (int i = 0; i < Quick()->GetCount(); i++)
+    {
+        CKTControl* pControl = Quick()->GetAt(i);
+        if (pControl->GetHideFlags() & KT_HIDE_RIBBONNOROOM)
+            hidden.push_back(pControl->GetID());
+        else
+            nRight = std::max(nRight, (int)pControl->GetRect().right);
+    }
+    ASSERT_FALSE(hidden.empty());
+    ASSERT_LT(hidden.size(), 8u);
+    EXPECT_EQ(308, hidden.front() + (8 - (int)hidden.size())) << "the last ones leave";
+    EXPECT_LE(nRight, 300 - 3 * m_pBar->GetCaptionHeight());
+    CKTControl* pMore = m_pBar->GetQuickAccessMore();
+    ASSERT_TRUE(pMore->IsVisible());
+    EXPECT_FALSE(m_pBar->GetQuickAccessPopup()->IsVisible()) << "the more button takes the drop-down's place";
+
+    CKTSmartPtr<CKTCommandBar> pPopup = m_pBar->CreateMoreQuickAccessPopup();
+    std::vector<int> listed;
+    for (int i = 0; i < pPopup->GetControlCount(); i++)
+        listed.push_back(pPopup->GetControl(i)->GetID());
+    std::vector<int> expected = hidden;
+    expected.push_back(KT_ID_RIBBON_QUICKACCESSPOPUP);
+    EXPECT_EQ(expected, listed);
+
+    // A click opens it as the more button's popup.
+    CTestInput input(m_pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pMore->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMore->GetCommandBar() && pMore->GetCommandBar()->IsVisible(); }));
+    EXPECT_EQ((int)expected.size(), pMore->GetCommandBar()->GetControlCount());
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMore->GetCommandBar()->IsVisible(); }));
+}
