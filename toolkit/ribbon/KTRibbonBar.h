@@ -129,6 +129,7 @@ protected:
     afx_msg LRESULT OnControlNotify(WPARAM wParam, LPARAM lParam);
     afx_msg void OnQuickAccessPosition(UINT nId);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

@@ -104,6 +104,9 @@ void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
         ShowContextMenu(point, pControl);
 }
 
+// A second right click on the same spot soon after the first comes as a double click: it opens the menu again.
+void CKTRibbonBar::OnRButtonDblClk(UINT nFlags, CPoint point) { OnRButtonDown(nFlags, point); }
+
 void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     if (!IsOnCaption(point))

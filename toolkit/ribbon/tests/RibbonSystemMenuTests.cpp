@@ -137,15 +137,17 @@ TEST(RibbonSystemMenu, WithoutRecentFilesTheListAddsNothing)
     EXPECT_EQ(5, pMenu->GetControlCount());
 }
 
-TEST(RibbonSystemMenu, DISABLED_ADoubleClickOnTheButtonClosesTheFrame)
+TEST(RibbonSystemMenu, ADoubleClickOnTheButtonClosesTheFrame)
 {
+    // The input is known handled once a window of the program reads the key sent after it: with the frame gone,
+    // this one takes the keyboard, as a program's other window would.
+    CRibbonInputFrame other;
     CRibbonInputFrame frame;
     CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 120);
     CKTControl* pButton = frame.GetRibbon()->AddSystemButton("&File", pMenu);
     PumpMessages();
     CTestInput input(frame.GetRibbon()->GetSafeHwnd());
     ASSERT_TRUE(input.DoubleClick(pButton->GetRect().CenterPoint()));
-    ASSERT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd() || !frame.m_sysCommands.empty(); }));
-    ASSERT_FALSE(frame.m_sysCommands.empty());
-    EXPECT_EQ((UINT)SC_CLOSE, frame.m_sysCommands.back());
+    ASSERT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd(); }));
+    EXPECT_EQ((std::vector<UINT>{SC_CLOSE}), frame.m_sysCommands);
 }
