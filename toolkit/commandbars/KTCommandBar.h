@@ -158,6 +158,8 @@ public:
     virtual BOOL HandleNavigationCode(int nCode);
     // The control whose access key is the key, searching after the selection; -1 for none.
     int FindAccessKey(UINT nChar, BOOL* pAmbiguous) const;
+    // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
+    virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);
     // Adds to the command bars a tip per reachable control and, on a top-level bar, one per other visible bar.
     virtual void CreateKeyboardTips();

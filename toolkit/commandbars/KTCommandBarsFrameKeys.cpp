@@ -54,6 +54,8 @@ BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
     CKTCommandBar* pBar = GetAccessKeyBar();
     if (!pBar)
         return FALSE;
+    if (pBar->ProcessAccessKey(nKey))
+        return TRUE;
     BOOL bAmbiguous = FALSE;
     int nIndex = pBar->FindAccessKey(nKey, &bAmbiguous);
     if (nIndex == -1)

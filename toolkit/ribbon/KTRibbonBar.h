@@ -120,6 +120,8 @@ public:
     void EnsureControlVisible(CKTControl* pControl);
     void CreateKeyboardTips() override;
     void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip) override;
+    // Alt+letter opens the tab whose caption has that access letter.
+    BOOL ProcessAccessKey(UINT nKey) override;
     // The tips of the controls of the tab's groups.
     void CreateGroupKeyboardTips(CKTRibbonTab* pTab);
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
@@ -143,6 +145,9 @@ private:
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
     BOOL IsOnCaption(CPoint pt) const;
+    // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
+    void OpenTabByKeyboard(CKTRibbonTab* pTab);
+    CKTRibbonTab* FindTabByAccessKey(UINT nKey) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);

@@ -2,6 +2,7 @@
 // context menus, tab switching, and bringing a control into view.
 #include "KTRibbonBar.h"
 
+#include "KTAcceleratorManager.h"
 #include "KTCommandBarKeyboardTip.h"
 #include "KTCommandBars.h"
 #include "KTControlAction.h"
@@ -264,11 +265,46 @@ void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
         return;
     }
     CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    OpenTabByKeyboard(pTab);
+}
+
+void CKTRibbonBar::OpenTabByKeyboard(CKTRibbonTab* pTab)
+{
     m_pControlTab->SetSelectedItem(pTab);
     SetTrackingMode(1, FALSE, TRUE);
     SetSelected(m_pControlTab->GetIndex(), 2);
     if (!m_bMinimized)
-        pCommandBars->ShowKeyboardTips(this, 2);
+        GetCommandBars()->ShowKeyboardTips(this, 2);
+}
+
+CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const
+{
+    for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
+    {
+        CKTRibbonTab* pTab = m_pControlTab->GetTab(i);
+        const CString strCaption = pTab->GetCaption();
+        const int nAmp = strCaption.Find('&');
+        if (!pTab->IsVisible() || !pTab->IsEnabled() || nAmp < 0 || nAmp + 1 >= strCaption.GetLength())
+            continue;
+        if (CKTAcceleratorManager::CompareAccelKey(strCaption[nAmp + 1], nKey))
+            return pTab;
+    }
+    return NULL;
+}
+
+BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars || !m_bTabsVisible || (::GetKeyState(VK_CONTROL) & 0x8000))
+        return FALSE;
+    CKTRibbonTab* pTab = FindTabByAccessKey(nKey);
+    if (!pTab)
+        return FALSE;
+    if (!m_nTrackingMode)
+        pCommandBars->ClosePopups();
+    pCommandBars->ShowKeyboardCues(TRUE);
+    OpenTabByKeyboard(pTab);
+    return TRUE;
 }
 
 void CKTRibbonBar::EnsureControlVisible(CKTControl* pControl)

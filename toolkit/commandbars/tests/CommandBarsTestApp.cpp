@@ -1,4 +1,4 @@
-// CommandBarsTestApp.cpp: the tests' application object and the loop's translation step.
+// CommandBarsTestApp.cpp: the tests' application object.
 #include "CommandBarsTestApp.h"
 
 #include <commctrl.h>
@@ -27,23 +27,4 @@ BOOL CCommandBarsTestApp::InitInstance()
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     return TRUE;
-}
-
-CLoopTranslation::CLoopTranslation()
-    : m_hHook(::SetWindowsHookEx(WH_GETMESSAGE, GetMessageProc, NULL, ::GetCurrentThreadId()))
-{
-}
-
-CLoopTranslation::~CLoopTranslation()
-{
-    if (m_hHook)
-        ::UnhookWindowsHookEx(m_hHook);
-}
-
-LRESULT CALLBACK CLoopTranslation::GetMessageProc(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    MSG* pMsg = reinterpret_cast<MSG*>(lParam);
-    if (nCode == HC_ACTION && wParam == PM_REMOVE && AfxPreTranslateMessage(pMsg))
-        pMsg->message = WM_NULL;
-    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
 }

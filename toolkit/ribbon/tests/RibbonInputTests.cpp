@@ -9,6 +9,7 @@
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 #include "LoopInput.h"
+#include "LoopTranslation.h"
 #include "MessagePump.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
@@ -88,6 +89,25 @@ TEST_F(RibbonInput, AltLabelsTheToolbarAndTheTabsATabsLetterShowsItsControlsAndE
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
     EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty());
+}
+
+TEST_F(RibbonInput, AltAndATabsLetterOpenItStraightAwayButNotWithCtrl)
+{
+    CLoopTranslation translation;
+    m_frame.AddGroup(1, {"&Table", "&Picture"}, 200);
+    ASSERT_TRUE(m_input.Key('I', CTestInput::kAlt));
+    ASSERT_EQ((std::vector<CString>{"T", "P"}), Tips(2));
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    EXPECT_EQ(m_pTabs, m_pBar->GetControl(m_pBar->GetSelected())) << "the tab row holds the keyboard";
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    EXPECT_EQ((std::vector<CString>{"H", "I", "V"}), Tips(1));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
+
+    ASSERT_TRUE(m_input.Key('V', CTestInput::kAlt | CTestInput::kControl));
+    PumpMessages();
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    EXPECT_EQ(0, m_pBar->GetTrackingMode());
 }
 
 TEST_F(RibbonInputWide, OnlyTheFirstEighteenToolbarControlsGetTips)
