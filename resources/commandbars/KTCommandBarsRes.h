@@ -15,3 +15,5 @@
 #define KT_IDS_MDI_CLOSE 9151
 #define KT_IDS_MDI_RESTORE 9152
 #define KT_IDS_MDI_MINIMIZE 9153
+// The customise entry of the ribbon's menus when its toolbar may not be customised; also in that script.
+#define KT_IDS_CUSTOMIZE 9161

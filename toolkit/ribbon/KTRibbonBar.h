@@ -95,6 +95,10 @@ public:
     BOOL IsQuickAccessVisible() const { return m_bQuickAccessVisible; }
     void SetQuickAccessVisible(BOOL bVisible);
     void SetAllowQuickAccessDuplicates(BOOL bAllow) { m_bAllowQuickAccessDuplicates = bAllow; }
+    // Whether the context menus offer to add, remove and customise; the drop-down lists the default commands
+    // (the quick access controls' original controls) only then.
+    BOOL IsQuickAccessCustomizable() const { return m_bQuickAccessCustomizable; }
+    void SetQuickAccessCustomizable(BOOL bCustomizable) { m_bQuickAccessCustomizable = bCustomizable; }
     int GetQuickAccessHeight() const { return m_nQuickAccessHeight; }
     CRect GetQuickAccessRect() const { return m_rcQuickAccess; }
     virtual BOOL IsAllowQuickAccessControl(CKTControl* pControl) const;
@@ -144,6 +148,8 @@ private:
     // Places the system button; gives where the tab row starts.
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
+    // The drop-down menu's title and one entry per default command, where the customise flag and a list allow.
+    void AddDefaultCommands(CKTPopupBar* pPopup);
     BOOL IsOnCaption(CPoint pt) const;
     // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
     void OpenTabByKeyboard(CKTRibbonTab* pTab);
@@ -177,6 +183,7 @@ private:
     BOOL m_bQuickAccessBelow = FALSE;
     BOOL m_bQuickAccessVisible = TRUE;
     BOOL m_bAllowQuickAccessDuplicates = FALSE;
+    BOOL m_bQuickAccessCustomizable = TRUE;
     int m_nQuickAccessHeight = 0;
     mutable CKTRibbonThemePainter m_themePainter;
 };

@@ -3,6 +3,7 @@
 #include "KTRibbonBar.h"
 
 #include "KTCommandBars.h"
+#include "KTCommandBarsRes.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
@@ -156,8 +157,12 @@ CKTSmartPtr<CKTPopupBar> CKTRibbonBar::CreateControlContextMenu(CKTControl* pCon
         pPopup->GetControl(i)->SetFlags(pPopup->GetControl(i)->GetFlags() | ktFlagManualUpdate);
     const BOOL bQuick = m_pQuickAccess->Contains(pControl);
     const BOOL bFixed = (pControl->GetFlags() & ktFlagNoMovable) != 0;
-    ShowEntry(pPopup, KT_ID_RIBBON_REMOVEQUICKACCESS, bQuick && !bFixed);
-    ShowEntry(pPopup, KT_ID_RIBBON_ADDQUICKACCESS, !bQuick && !bFixed);
+    const BOOL bCustom = m_bQuickAccessCustomizable;
+    ShowEntry(pPopup, KT_ID_RIBBON_REMOVEQUICKACCESS, bQuick && !bFixed && bCustom);
+    ShowEntry(pPopup, KT_ID_RIBBON_ADDQUICKACCESS, !bQuick && !bFixed && bCustom);
+    if (CKTControl* pCustomize = pPopup->GetControls()->FindControl(KT_ID_RIBBON_CUSTOMIZEQUICKACCESS))
+        if (!bCustom)
+            pCustomize->SetCaptionFromResource(KT_IDS_CUSTOMIZE);
     if (CKTControl* pAdd = pPopup->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS))
         pAdd->SetEnabled(IsAllowQuickAccessControl(pControl));
     ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSBELOW, (bQuick || bFixed) && !m_bQuickAccessBelow);
@@ -165,13 +170,37 @@ CKTSmartPtr<CKTPopupBar> CKTRibbonBar::CreateControlContextMenu(CKTControl* pCon
     ShowEntry(pPopup, KT_ID_RIBBON_MINIMIZE, m_bMinimizeAllowed);
     if (CKTControl* pMinimize = pPopup->GetControls()->FindControl(KT_ID_RIBBON_MINIMIZE))
         pMinimize->SetChecked(m_bMinimized);
-    // No default command list is kept, so neither the list nor its title shows.
-    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSCOMMANDS, FALSE);
-    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSTITLE, FALSE);
+    AddDefaultCommands(pPopup);
     m_pContextControl = pControl;
     if (pSite && pSite->GetSafeHwnd())
         pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, (WPARAM)this, (LPARAM)pPopup.GetInterface());
     return pPopup;
+}
+
+void CKTRibbonBar::AddDefaultCommands(CKTPopupBar* pPopup)
+{
+    CKTControls* pDefaults = m_pQuickAccess->GetOriginalControls();
+    const BOOL bList = m_bQuickAccessCustomizable && pDefaults && pDefaults->GetCount() > 0;
+    ShowEntry(pPopup, KT_ID_RIBBON_QUICKACCESSCOMMANDS, FALSE);
+    CKTControls* pEntries = pPopup->GetControls();
+    if (CKTControl* pTitle = pEntries->FindControl(KT_ID_RIBBON_QUICKACCESSTITLE))
+    {
+        pTitle = pEntries->SetControlType(pTitle, ktControlLabel);
+        pTitle->SetItemDefault(TRUE);
+        pTitle->SetVisible(bList);
+    }
+    CKTControl* pPlace = pEntries->FindControl(KT_ID_RIBBON_QUICKACCESSCOMMANDS);
+    if (!bList || !pPlace)
+        return;
+    int nBefore = pPlace->GetIndex() + 1;
+    for (int i = 0; i < pDefaults->GetCount(); i++)
+    {
+        CKTControl* pDefault = pDefaults->GetAt(i);
+        auto* pEntry = static_cast<CKTRibbonControlQuickAccessCommand*>(
+            pEntries->InsertAt(KTMakeCounted<CKTRibbonControlQuickAccessCommand>(this, pDefault), nBefore++));
+        pEntry->SetFlags(pEntry->GetFlags() | ktFlagManualUpdate);
+        pEntry->SetExisting(m_pQuickAccess->FindDuplicate(pDefault));
+    }
 }
 
 CKTSmartPtr<CKTCommandBar> CKTRibbonBar::CreateMoreQuickAccessPopup()

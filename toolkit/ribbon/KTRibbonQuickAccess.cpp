@@ -1,6 +1,7 @@
 // KTRibbonQuickAccess.cpp: the quick access controls mirrored into the ribbon, and the toolbar's two end buttons.
 #include "KTRibbonQuickAccess.h"
 
+#include "KTCommandBars.h"
 #include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonRes.h"
@@ -10,6 +11,7 @@
 IMPLEMENT_DYNCREATE(CKTRibbonBarControlQuickAccessPopup, CKTControlPopup)
 IMPLEMENT_DYNCREATE(CKTRibbonQuickAccessMore, CKTControlPopup)
 IMPLEMENT_DYNCREATE(CKTRibbonQuickAccessPopupToolBar, CKTPopupToolBar)
+IMPLEMENT_DYNCREATE(CKTRibbonControlQuickAccessCommand, CKTControlButton)
 
 namespace
 {
@@ -133,4 +135,31 @@ CSize CKTRibbonQuickAccessPopupToolBar::GetIconSize() const
 CSize CKTRibbonQuickAccessPopupToolBar::GetButtonSize() const
 {
     return m_pRibbon ? m_pRibbon->GetButtonSize() : CKTPopupToolBar::GetButtonSize();
+}
+
+CKTRibbonControlQuickAccessCommand::CKTRibbonControlQuickAccessCommand(CKTRibbonBar* pRibbon, CKTControl* pDefault)
+    : m_pRibbon(pRibbon), m_pDefault(pDefault)
+{
+    m_strCaption = pDefault->GetCaption();
+}
+
+void CKTRibbonControlQuickAccessCommand::SetExisting(CKTControl* pExisting)
+{
+    m_pExisting = pExisting;
+    SetChecked(pExisting ? 1 : 0);
+    RedrawParent();
+}
+
+// The entry runs no command of its own: its id is not the command's.
+void CKTRibbonControlQuickAccessCommand::OnExecute()
+{
+    CKTSmartPtr<CKTControl> pHold(this);
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    if (!m_pRibbon || m_pDefault.IsNull())
+        return;
+    if (m_pExisting.IsNull())
+        m_pRibbon->AddToQuickAccess(m_pDefault);
+    else
+        m_pRibbon->GetQuickAccessControls()->RemoveQuickAccess(m_pExisting);
 }

@@ -2,9 +2,10 @@
 // its drop-down and "more" buttons, and the popup of the controls that did not fit.
 //
 // Classes: CKTRibbonQuickAccessControls, CKTRibbonBarControlQuickAccessPopup, CKTRibbonQuickAccessMore,
-// CKTRibbonQuickAccessPopupToolBar.
+// CKTRibbonQuickAccessPopupToolBar, CKTRibbonControlQuickAccessCommand.
 #pragma once
 
+#include "KTControlButton.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTPopupToolBar.h"
@@ -66,4 +67,22 @@ public:
 
 private:
     CKTRibbonBar* m_pRibbon = NULL;  // not held
+};
+
+// An entry of the drop-down's menu standing for one of the toolbar's default commands: checked while the toolbar
+// shows that command, a pick puts it on the toolbar or takes it off.
+class CKTRibbonControlQuickAccessCommand : public CKTControlButton
+{
+    DECLARE_DYNCREATE(CKTRibbonControlQuickAccessCommand)
+public:
+    CKTRibbonControlQuickAccessCommand() = default;
+    CKTRibbonControlQuickAccessCommand(CKTRibbonBar* pRibbon, CKTControl* pDefault);
+    // The toolbar's control for the command: the entry shows checked.
+    void SetExisting(CKTControl* pExisting);
+    void OnExecute() override;
+
+private:
+    CKTRibbonBar* m_pRibbon = NULL;       // the owner of the toolbar; outlives its menus
+    CKTSmartPtr<CKTControl> m_pDefault;   // the default control the entry stands for
+    CKTSmartPtr<CKTControl> m_pExisting;  // its copy on the toolbar, NULL when there is none
 };

@@ -38,6 +38,16 @@ protected:
     }
 
     CKTControl* MenuEntry(int nId) const { return m_frame.m_pShownMenu.load()->GetControls()->FindControl(nId); }
+    // The default commands' entries of the last menu: caption and check state.
+    std::vector<std::pair<CString, int>> CommandEntries() const
+    {
+        std::vector<std::pair<CString, int>> entries;
+        CKTPopupBar* pMenu = m_frame.m_pShownMenu;
+        for (int i = 0; i < pMenu->GetControlCount(); i++)
+            if (dynamic_cast<CKTRibbonControlQuickAccessCommand*>(pMenu->GetControl(i)))
+                entries.emplace_back(pMenu->GetControl(i)->GetCaption(), pMenu->GetControl(i)->GetChecked());
+        return entries;
+    }
     CKTRibbonQuickAccessControls* Quick() const { return m_pBar->GetQuickAccessControls(); }
 
     CRibbonInputFrame m_frame;
@@ -121,6 +131,37 @@ TEST_F(RibbonQuickAccess, TheDropDownsMenuMovesTheToolbarBelowTheRibbonAndBack)
     EXPECT_FALSE(m_pBar->IsQuickAccessBelowRibbon());
     ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() == nAbove; }));
     EXPECT_TRUE(m_pBar->GetCaptionRect().PtInRect(Quick()->GetAt(0)->GetRect().CenterPoint()));
+}
+
+TEST_F(RibbonQuickAccess, TheDropDownListsTheDefaultCommandsCheckedWhileShownAndAPickTogglesOne)
+{
+    CKTSmartPtr<CKTControls> pDefaults = KTMakeCounted<CKTControls>();
+    pDefaults->Add(ktControlButton, 200)->SetCaption("&Paste");
+    pDefaults->Add(ktControlButton, 201)->SetCaption("Cu&t");
+    Quick()->SetOriginalControls(pDefaults);
+    m_pBar->AddToQuickAccess(m_pGroup->GetAt(1));
+    PumpMessages();
+    CKTControl* pDropDown = m_pBar->GetQuickAccessPopup();
+
+    ASSERT_TRUE(MenuKey(pDropDown, false, 'P'));
+    EXPECT_TRUE(MenuEntry(KT_ID_RIBBON_QUICKACCESSTITLE)->IsVisible());
+    EXPECT_EQ((std::vector<std::pair<CString, int>>{{"&Paste", 0}, {"Cu&t", 1}}), CommandEntries());
+    ASSERT_EQ(2, Quick()->GetCount()) << "Paste went on";
+    EXPECT_EQ(200, Quick()->GetAt(1)->GetID());
+    EXPECT_NE(pDefaults->GetAt(0), Quick()->GetAt(1)) << "a copy";
+
+    ASSERT_TRUE(MenuKey(pDropDown, false, 'T'));
+    ASSERT_EQ(1, Quick()->GetCount()) << "Cut came off";
+    EXPECT_EQ(200, Quick()->GetAt(0)->GetID());
+
+    // Not customisable: neither the list nor adding, and the customise entry is plain.
+    m_pBar->SetQuickAccessCustomizable(FALSE);
+    ASSERT_TRUE(MenuKey(pDropDown, false, VK_ESCAPE));
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_QUICKACCESSTITLE)->IsVisible());
+    EXPECT_TRUE(CommandEntries().empty());
+    ASSERT_TRUE(MenuKey(m_pGroup->GetAt(1), true, VK_ESCAPE));
+    EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_ADDQUICKACCESS)->IsVisible());
+    EXPECT_EQ("Customize", MenuEntry(KT_ID_RIBBON_CUSTOMIZEQUICKACCESS)->GetCaption());
 }
 
 TEST_F(RibbonQuickAccess, TheMinimiseEntryTogglesTheRibbon)
