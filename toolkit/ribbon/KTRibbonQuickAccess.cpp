@@ -17,24 +17,6 @@ namespace
 {
 CKTRibbonBar* RibbonOf(const CKTControl* pControl) { return dynamic_cast<CKTRibbonBar*>(pControl->GetParent()); }
 
-// Both end buttons are a narrow strip as tall as a ribbon row.
-CSize EndButtonSize(const CKTControl* pControl)
-{
-    const int nRow = pControl->GetPaintManager()->GetControlHeight();
-    return CSize(nRow * 13 / 22, nRow);
-}
-
-// Gives the control a fresh popup bar and opens it as every popup control does.
-BOOL OpenWith(CKTControlPopup* pControl, CKTCommandBar* pPopup, BOOL bPopup)
-{
-    if (bPopup && !pControl->IsPopuped())
-    {
-        if (!pPopup)
-            return FALSE;
-        pControl->SetCommandBar(pPopup);
-    }
-    return pControl->CKTControlPopup::OnSetPopup(bPopup);
-}
 }  // namespace
 
 CKTRibbonQuickAccessControls::CKTRibbonQuickAccessControls(CKTRibbonBar* pRibbon) : m_pRibbon(pRibbon)
@@ -87,42 +69,40 @@ CKTControl* CKTRibbonQuickAccessControls::FindDuplicate(const CKTControl* pContr
     return NULL;
 }
 
-CKTRibbonBarControlQuickAccessPopup::CKTRibbonBarControlQuickAccessPopup() { m_dwFlags = 0x18; }
+CSize CKTRibbonQuickAccessEndButton::GetSize(CDC*)
+{
+    const int nRow = GetPaintManager()->GetControlHeight();
+    return CSize(nRow * 13 / 22, nRow);
+}
 
-CSize CKTRibbonBarControlQuickAccessPopup::GetSize(CDC*) { return EndButtonSize(this); }
-
-void CKTRibbonBarControlQuickAccessPopup::Draw(CDC* pDC)
+void CKTRibbonQuickAccessEndButton::Draw(CDC* pDC)
 {
     if (CKTRibbonBar* pRibbon = RibbonOf(this))
-        pRibbon->GetRibbonPainter()->DrawQuickAccessButton(pDC, this, FALSE);
+        pRibbon->GetRibbonPainter()->DrawQuickAccessButton(pDC, this, IsMoreButton());
 }
 
-BOOL CKTRibbonBarControlQuickAccessPopup::OnSetPopup(BOOL bPopup)
+// Opening takes a fresh popup, then opens as every popup control does.
+BOOL CKTRibbonQuickAccessEndButton::OnSetPopup(BOOL bPopup)
 {
-    CKTRibbonBar* pRibbon = RibbonOf(this);
-    CKTSmartPtr<CKTCommandBar> pMenu;
-    if (bPopup && pRibbon && !IsPopuped())
-        pMenu = pRibbon->CreateControlContextMenu(this);
-    return OpenWith(this, pMenu, bPopup);
+    if (bPopup && !IsPopuped())
+    {
+        CKTRibbonBar* pRibbon = RibbonOf(this);
+        CKTSmartPtr<CKTCommandBar> pPopup = pRibbon ? CreatePopup(pRibbon) : NULL;
+        if (pPopup.IsNull())
+            return FALSE;
+        SetCommandBar(pPopup);
+    }
+    return CKTControlPopup::OnSetPopup(bPopup);
 }
 
-CKTRibbonQuickAccessMore::CKTRibbonQuickAccessMore() { m_dwFlags = 0x18; }
-
-CSize CKTRibbonQuickAccessMore::GetSize(CDC*) { return EndButtonSize(this); }
-
-void CKTRibbonQuickAccessMore::Draw(CDC* pDC)
+CKTSmartPtr<CKTCommandBar> CKTRibbonBarControlQuickAccessPopup::CreatePopup(CKTRibbonBar* pRibbon)
 {
-    if (CKTRibbonBar* pRibbon = RibbonOf(this))
-        pRibbon->GetRibbonPainter()->DrawQuickAccessButton(pDC, this, TRUE);
+    return CKTSmartPtr<CKTCommandBar>(pRibbon->CreateControlContextMenu(this).GetInterface());
 }
 
-BOOL CKTRibbonQuickAccessMore::OnSetPopup(BOOL bPopup)
+CKTSmartPtr<CKTCommandBar> CKTRibbonQuickAccessMore::CreatePopup(CKTRibbonBar* pRibbon)
 {
-    CKTRibbonBar* pRibbon = RibbonOf(this);
-    CKTSmartPtr<CKTCommandBar> pPopup;
-    if (bPopup && pRibbon && !IsPopuped())
-        pPopup = pRibbon->CreateMoreQuickAccessPopup();
-    return OpenWith(this, pPopup, bPopup);
+    return pRibbon->CreateMoreQuickAccessPopup();
 }
 
 CKTRibbonQuickAccessPopupToolBar::CKTRibbonQuickAccessPopupToolBar() { m_rcBorders = CRect(3, 3, 3, 3); }

@@ -34,26 +34,37 @@ private:
     CKTRibbonBar* m_pRibbon;  // the owner
 };
 
-// The drop-down at the end of the toolbar: opens the customise menu.
-class CKTRibbonBarControlQuickAccessPopup : public CKTControlPopup
+// A button at the end of the toolbar: a narrow strip as tall as a ribbon row, drawn by the ribbon's painter, whose
+// popup the ribbon makes afresh at each opening.
+class CKTRibbonQuickAccessEndButton : public CKTControlPopup
 {
-    DECLARE_DYNCREATE(CKTRibbonBarControlQuickAccessPopup)
 public:
-    CKTRibbonBarControlQuickAccessPopup();
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
     BOOL OnSetPopup(BOOL bPopup) override;
+
+protected:
+    CKTRibbonQuickAccessEndButton() { m_dwFlags = 0x18; }
+    virtual CKTSmartPtr<CKTCommandBar> CreatePopup(CKTRibbonBar* pRibbon) = 0;
+    virtual BOOL IsMoreButton() const = 0;
+};
+
+// The drop-down at the end of the toolbar: opens the customise menu.
+class CKTRibbonBarControlQuickAccessPopup : public CKTRibbonQuickAccessEndButton
+{
+    DECLARE_DYNCREATE(CKTRibbonBarControlQuickAccessPopup)
+protected:
+    CKTSmartPtr<CKTCommandBar> CreatePopup(CKTRibbonBar* pRibbon) override;
+    BOOL IsMoreButton() const override { return FALSE; }
 };
 
 // Shown in place of the drop-down when some controls found no room: opens a toolbar of them.
-class CKTRibbonQuickAccessMore : public CKTControlPopup
+class CKTRibbonQuickAccessMore : public CKTRibbonQuickAccessEndButton
 {
     DECLARE_DYNCREATE(CKTRibbonQuickAccessMore)
-public:
-    CKTRibbonQuickAccessMore();
-    CSize GetSize(CDC* pDC) override;
-    void Draw(CDC* pDC) override;
-    BOOL OnSetPopup(BOOL bPopup) override;
+protected:
+    CKTSmartPtr<CKTCommandBar> CreatePopup(CKTRibbonBar* pRibbon) override;
+    BOOL IsMoreButton() const override { return TRUE; }
 };
 
 class CKTRibbonQuickAccessPopupToolBar : public CKTPopupToolBar
