@@ -20,8 +20,10 @@ BOOL IsBarKindSound(const CKTCommandBar* pBar)
     const int nPosition = pBar->GetPosition();
     if (nPosition < ktBarTop || nPosition > ktBarNone)
         return FALSE;
+    // A ribbon keeps no place in its state: it is always the frame's menu bar.
     if (pBar->IsKindOf(RUNTIME_CLASS(CKTMenuBar)))
-        return pBar->GetType() == ktBarTypeMenuBar && nPosition <= ktBarFloating;
+        return pBar->GetType() == ktBarTypeRibbon ||
+               (pBar->GetType() == ktBarTypeMenuBar && nPosition <= ktBarFloating);
     if (pBar->IsKindOf(RUNTIME_CLASS(CKTToolBar)))
         return pBar->GetType() == ktBarTypeNormal && nPosition <= ktBarFloating;
     return pBar->IsPopupBar() && pBar->GetType() == ktBarTypePopup;

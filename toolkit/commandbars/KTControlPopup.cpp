@@ -182,7 +182,11 @@ void CKTControlPopup::Copy(CKTControl* pFrom, BOOL bRecursive)
 {
     CKTControlButton::Copy(pFrom, bRecursive);
     CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pFrom);
-    if (!pPopup || pPopup->m_pCommandBar.IsNull())
+    if (!pPopup)
+        return;
+    // A loaded control copied before the load links its bar still waits for that bar.
+    m_nCommandBarId = pPopup->m_nCommandBarId;
+    if (pPopup->m_pCommandBar.IsNull())
         return;
     if (bRecursive)
         m_pCommandBar = CKTSmartPtr<CKTCommandBar>::Adopt(pPopup->m_pCommandBar->Clone(TRUE));

@@ -29,6 +29,8 @@ END_MESSAGE_MAP()
 CKTRibbonBar::CKTRibbonBar() : m_scroller(this), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
 {
     m_nBarType = ktBarTypeRibbon;
+    // The id the frame's menu bar gets: the saved state keeps no id, and a loaded ribbon stands for that bar.
+    m_nBarID = 1;
     m_dwFlags = 0x440;
     m_pQuickAccessPopup =
         m_pControls->Add(KTMakeCounted<CKTRibbonBarControlQuickAccessPopup>(), KT_ID_RIBBON_QUICKACCESSPOPUP);

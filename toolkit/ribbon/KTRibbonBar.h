@@ -112,6 +112,13 @@ public:
     void ShowContextMenu(CPoint pt, CKTControl* pControl);
     // The saved quick access controls and positions; a damaged state is refused whole.
     void DoPropExchange(CKTPropExchange* pPX) override;
+    // A copy or a loaded state carries the quick access toolbar, its place and the minimised state; the rest of
+    // the ribbon is the program's and stays.
+    void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
+    void TakeSavedState(CKTToolBar* pLoaded) override;
+    BOOL IsCustomized() const override { return TRUE; }
+    void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams) override;
+    void RestoreCommandBarList(CKTCommandBarList* pList) override;
 
     // System button (KTRibbonSystemButton.cpp): a popup control at the front, opening its popup bar.
     CKTControl* GetSystemButton() const { return m_pSystemButton; }
@@ -148,6 +155,8 @@ private:
     // Places the system button; gives where the tab row starts.
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
+    // Replaces the toolbar's controls by clones of these and takes the two states.
+    void TakeQuickAccess(const CKTControls* pControls, BOOL bRecursive, BOOL bBelow, BOOL bMinimized);
     // The drop-down menu's title and one entry per default command, where the customise flag and a list allow.
     void AddDefaultCommands(CKTPopupBar* pPopup);
     BOOL IsOnCaption(CPoint pt) const;

@@ -2,6 +2,7 @@
 // minimised, and the toolbar's controls.
 #include "KTRibbonBar.h"
 
+#include "KTCommandBarList.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTPropExchange.h"
@@ -47,13 +48,37 @@ BOOL CKTRibbonBar::LoadQuickAccess(CKTPropExchange* pPX)
     }
     if (pPX->IsFailed())
         return FALSE;
+    TakeQuickAccess(pLoaded, TRUE, bBelow, bMinimized);
+    return TRUE;
+}
+
+void CKTRibbonBar::TakeQuickAccess(const CKTControls* pControls, BOOL bRecursive, BOOL bBelow, BOOL bMinimized)
+{
     LockRedraw();
     m_pQuickAccess->RemoveAllQuickAccess();
-    for (int i = 0; i < pLoaded->GetCount(); i++)
-        m_pQuickAccess->AddQuickAccess(CKTSmartPtr<CKTControl>::Adopt(pLoaded->GetAt(i)->Clone(TRUE)));
+    for (int i = 0; i < pControls->GetCount(); i++)
+        m_pQuickAccess->AddQuickAccess(CKTSmartPtr<CKTControl>::Adopt(pControls->GetAt(i)->Clone(bRecursive)));
     m_bQuickAccessBelow = bBelow;
     SetMinimized(bMinimized);
     UnlockRedraw();
     OnRecalcLayout();
-    return TRUE;
 }
+
+void CKTRibbonBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
+{
+    if (auto* pSource = dynamic_cast<CKTRibbonBar*>(pFrom))
+        TakeQuickAccess(pSource->m_pQuickAccess, bRecursive, pSource->m_bQuickAccessBelow, pSource->m_bMinimized);
+}
+
+// The loaded popup bars are shared, not copied: the links the load restored stay.
+void CKTRibbonBar::TakeSavedState(CKTToolBar* pLoaded) { Copy(pLoaded, FALSE); }
+
+void CKTRibbonBar::GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams)
+{
+    if (pList->Lookup(this))
+        return;
+    pList->Add(this);
+    m_pQuickAccess->GenerateCommandBarList(nId, pList, pParams);
+}
+
+void CKTRibbonBar::RestoreCommandBarList(CKTCommandBarList* pList) { m_pQuickAccess->RestoreCommandBarList(pList); }

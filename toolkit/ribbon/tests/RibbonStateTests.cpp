@@ -1,6 +1,10 @@
 // RibbonStateTests.cpp: the ribbon's saved state: the quick access controls, the toolbar's place and the minimised
 // state round-trip; "Minimized" only above schema 18; a damaged state changes nothing.
+#include "KTCommandBars.h"
+#include "KTControlPopup.h"
 #include "KTControls.h"
+#include "KTPopupBar.h"
+#include "KTRibbonControlTab.h"
 #include "KTPropExchange.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonQuickAccess.h"
@@ -11,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,14 +23,16 @@ namespace
 {
 using CBytes = std::vector<BYTE>;
 
-CBytes Store(CKTRibbonBar* pBar, UINT nSchema)
+using CExchange = std::function<void(CKTPropExchange*)>;
+
+CBytes Store(const CExchange& exchange, UINT nSchema = CKTPropExchange::ktSchemaCurrent)
 {
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
         CKTPropExchangeArchive px(ar);
         px.m_nSchema = nSchema;
-        pBar->DoPropExchange(&px);
+        exchange(&px);
     }
     CBytes bytes((size_t)file.GetLength());
     file.SeekToBegin();
@@ -33,8 +40,13 @@ CBytes Store(CKTRibbonBar* pBar, UINT nSchema)
     return bytes;
 }
 
+CBytes Store(CKTRibbonBar* pBar, UINT nSchema)
+{
+    return Store([pBar](CKTPropExchange* pPX) { pBar->DoPropExchange(pPX); }, nSchema);
+}
+
 // FALSE when the exchange failed or threw.
-BOOL Load(CKTRibbonBar* pBar, CBytes bytes, UINT nSchema)
+BOOL Load(const CExchange& exchange, CBytes bytes, UINT nSchema = CKTPropExchange::ktSchemaCurrent)
 {
     CMemFile file(bytes.empty() ? NULL : bytes.data(), (UINT)bytes.size());
     try
@@ -42,7 +54,7 @@ BOOL Load(CKTRibbonBar* pBar, CBytes bytes, UINT nSchema)
         CArchive ar(&file, CArchive::load);
         CKTPropExchangeArchive px(ar);
         px.m_nSchema = nSchema;
-        pBar->DoPropExchange(&px);
+        exchange(&px);
         return !px.IsFailed();
     }
     catch (CException* e)
@@ -50,6 +62,11 @@ BOOL Load(CKTRibbonBar* pBar, CBytes bytes, UINT nSchema)
         e->Delete();
         return FALSE;
     }
+}
+
+BOOL Load(CKTRibbonBar* pBar, CBytes bytes, UINT nSchema)
+{
+    return Load([pBar](CKTPropExchange* pPX) { pBar->DoPropExchange(pPX); }, bytes, nSchema);
 }
 
 // What a user sees of the toolbar: ids and captions in order, where it is, whether the ribbon is minimised.
@@ -124,4 +141,36 @@ TEST_F(RibbonState, ADamagedStateFailsAndChangesNothing)
     *(it + 4) = 'X';
     EXPECT_FALSE(Load(m_pTarget, renamed, CKTPropExchange::ktSchemaCurrent));
     EXPECT_EQ(strBefore, Describe(m_pTarget));
+}
+
+TEST_F(RibbonState, AllTheBarsSavedAndLoadedKeepTheToolbarAndTheTargetsOwnTabsAndGroups)
+{
+    // A menu on the toolbar too: its popup is saved as a bar of its own and linked back on loading.
+    CKTCommandBars* pSaved = m_saved.GetCommandBars();
+    CTestRibbonGroup* pGroup = m_saved.AddGroup(1, {}, 0);
+    auto* pMenu = static_cast<CKTControlPopup*>(pGroup->AddControl(ktControlPopup, 210));
+    pMenu->SetCaption("Menu");
+    CKTSmartPtr<CKTPopupBar> pItems = CKTPopupBar::CreatePopupBar(pSaved);
+    pItems->GetControls()->Add(ktControlButton, 211);
+    pMenu->SetCommandBar(pItems);
+    m_pSaved->AddToQuickAccess(pMenu);
+    const CBytes bytes = Store([pSaved](CKTPropExchange* pPX) { pSaved->SaveCommandBars(pPX); });
+    CKTCommandBars* pTarget = m_target.GetCommandBars();
+    ASSERT_TRUE(Load([pTarget](CKTPropExchange* pPX) { ASSERT_TRUE(pTarget->LoadCommandBars(pPX)); }, bytes));
+    EXPECT_EQ(m_pTarget, pTarget->GetMenuBar()) << "the ribbon stays the frame's";
+    EXPECT_EQ("201 Cut 1|200 Paste 1|210 Menu 1|below 1 minimised 1", Describe(m_pTarget));
+    CKTCommandBar* pLoadedItems = m_pTarget->GetQuickAccessControls()->GetAt(2)->GetCommandBar();
+    ASSERT_TRUE(pLoadedItems != NULL);
+    EXPECT_EQ(211, pLoadedItems->GetControl(0)->GetID());
+    EXPECT_EQ(3, m_pTarget->GetControlTab()->GetItemCount());
+    EXPECT_TRUE(m_pTarget->GetControls()->FindControl(300) != NULL) << "the target's own group control";
+}
+
+TEST_F(RibbonState, ACloneHasCopiesOfTheToolbar)
+{
+    CKTSmartPtr<CKTCommandBar> pClone = CKTSmartPtr<CKTCommandBar>::Adopt(m_pSaved->Clone(TRUE));
+    auto* pRibbon = dynamic_cast<CKTRibbonBar*>(pClone.GetInterface());
+    ASSERT_TRUE(pRibbon != NULL);
+    EXPECT_EQ(Describe(m_pSaved), Describe(pRibbon));
+    EXPECT_NE(m_pSaved->GetQuickAccessControls()->GetAt(0), pRibbon->GetQuickAccessControls()->GetAt(0));
 }
