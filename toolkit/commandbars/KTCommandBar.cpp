@@ -268,10 +268,12 @@ void CKTCommandBar::UnlockRedraw()
         Redraw(NULL, TRUE);
 }
 
+void CKTCommandBar::FillCommandBarEntry(CDC* pDC) { GetPaintManager()->FillCommandBarEntry(pDC, this); }
+
 void CKTCommandBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
     CKTPaintManager* pPaintManager = GetPaintManager();
-    pPaintManager->FillCommandBarEntry(pDC, this);
+    FillCommandBarEntry(pDC);
     if (GetShowGripper() || m_nBarPosition == ktBarFloating)
         pPaintManager->DrawCommandBarGripper(pDC, this, TRUE);
     pDC->SetBkMode(TRANSPARENT);

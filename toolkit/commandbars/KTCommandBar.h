@@ -121,6 +121,8 @@ public:
     void LockRedraw() { m_nLockRedraw++; }
     void UnlockRedraw();
     virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);
+    // The face under the controls: the paint manager's, unless the bar has a look of its own.
+    virtual void FillCommandBarEntry(CDC* pDC);
     virtual void IdleUpdate(BOOL bUpdate = TRUE, BOOL bDisableIfNoHandler = TRUE);
     // Gives every control, popups included, the shortcut text of its command.
     virtual void UpdateShortcuts();

@@ -112,6 +112,16 @@ CSize CKTRibbonQuickAccessPopupToolBar::GetIconSize() const
     return m_pRibbon ? m_pRibbon->GetIconSize() : CKTPopupToolBar::GetIconSize();
 }
 
+void CKTRibbonQuickAccessPopupToolBar::FillCommandBarEntry(CDC* pDC)
+{
+    if (!m_pRibbon)
+    {
+        CKTPopupToolBar::FillCommandBarEntry(pDC);
+        return;
+    }
+    m_pRibbon->GetRibbonPainter()->FillMorePopupToolBar(pDC, this);
+}
+
 CSize CKTRibbonQuickAccessPopupToolBar::GetButtonSize() const
 {
     return m_pRibbon ? m_pRibbon->GetButtonSize() : CKTPopupToolBar::GetButtonSize();

@@ -75,6 +75,7 @@ public:
     void SetRibbonBar(CKTRibbonBar* pRibbon) { m_pRibbon = pRibbon; }
     CSize GetIconSize() const override;
     CSize GetButtonSize() const override;
+    void FillCommandBarEntry(CDC* pDC) override;
 
 private:
     CKTRibbonBar* m_pRibbon = NULL;  // not held

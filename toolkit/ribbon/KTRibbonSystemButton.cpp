@@ -142,6 +142,56 @@ CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD)
     return sz;
 }
 
+void CKTRibbonSystemPopupBar::FillCommandBarEntry(CDC* pDC)
+{
+    CKTRibbonBar* pRibbon =
+        dynamic_cast<CKTRibbonControlSystemButton*>(m_pControlPopup) ? RibbonOf(m_pControlPopup) : NULL;
+    if (!pRibbon)
+    {
+        CKTPopupBar::FillCommandBarEntry(pDC);
+        return;
+    }
+    IKTRibbonPainter* pPainter = pRibbon->GetRibbonPainter();
+    pPainter->FillSystemMenu(pDC, this);
+    DrawOpeningButton(pDC, pRibbon);
+    const COLORREF clrColumn = pPainter->GetRibbonStyleColor("RecentFileListBackground");
+    const CRect rcColumn = SecondColumnRect();
+    if (clrColumn != CLR_NONE && !rcColumn.IsRectEmpty())
+        pDC->FillSolidRect(rcColumn, clrColumn);
+}
+
+// From the first control that starts a column to the widest of that column, between the borders.
+CRect CKTRibbonSystemPopupBar::SecondColumnRect() const
+{
+    CRect rcColumn;
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CKTControl* pControl = GetControl(i);
+        if (!pControl->IsVisible() || dynamic_cast<CKTRibbonControlSystemPopupBarButton*>(pControl))
+            continue;
+        if (pControl->GetWrap() && !rcColumn.IsRectEmpty())
+            break;
+        if (pControl->GetWrap() || !rcColumn.IsRectEmpty())
+            rcColumn.UnionRect(rcColumn, pControl->GetRect());
+    }
+    if (rcColumn.IsRectEmpty() || !GetSafeHwnd())
+        return CRect();
+    const CRect rcClient = CKTClientRect(this);
+    return CRect(rcColumn.left, s_rcBorders.top, rcColumn.right, rcClient.bottom - s_rcBorders.bottom);
+}
+
+// The large button reaches down into the menu: it is drawn there again, over the face.
+void CKTRibbonSystemPopupBar::DrawOpeningButton(CDC* pDC, CKTRibbonBar* pRibbon)
+{
+    if (!pRibbon->IsCaptionVisible() || !pRibbon->GetSafeHwnd() || !GetSafeHwnd())
+        return;
+    CRect rcButton = m_pControlPopup->GetRect(), rcInside;
+    pRibbon->ClientToScreen(&rcButton);
+    ScreenToClient(&rcButton);
+    if (rcInside.IntersectRect(rcButton, CKTClientRect(this)))
+        pRibbon->GetRibbonPainter()->DrawSystemButton(pDC, m_pControlPopup, rcButton);
+}
+
 LRESULT CKTRibbonSystemPopupBar::OnNcHitTest(CPoint point)
 {
     if (m_pControlPopup && m_pControlPopup->GetParent() && m_pControlPopup->GetParent()->GetSafeHwnd())
@@ -161,6 +211,10 @@ CSize CKTRibbonControlSystemPopupBarButton::GetSize(CDC* pDC)
 
 void CKTRibbonControlSystemPopupBarButton::Draw(CDC* pDC)
 {
+    CKTRibbonSystemPopupBar* pMenu = dynamic_cast<CKTRibbonSystemPopupBar*>(m_pParent);
+    CKTRibbonBar* pRibbon = pMenu ? RibbonOf(pMenu->GetOpeningControl()) : NULL;
+    if (pRibbon)
+        pRibbon->GetRibbonPainter()->DrawSystemMenuButton(pDC, this);
     GetPaintManager()->DrawControlToolBarParent(pDC, this, TRUE);
 }
 

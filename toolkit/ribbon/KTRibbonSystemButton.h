@@ -9,6 +9,8 @@
 #include "KTControlPopup.h"
 #include "KTPopupBar.h"
 
+class CKTRibbonBar;
+
 class CKTRibbonControlSystemButton : public CKTControlPopup
 {
     DECLARE_DYNCREATE(CKTRibbonControlSystemButton)
@@ -27,10 +29,18 @@ class CKTRibbonSystemPopupBar : public CKTPopupBar
 public:
     static const CRect s_rcBorders;
 
+    // The face is the style's whole image: no strip for icons down the side.
+    CKTRibbonSystemPopupBar() { SetShowGripper(FALSE); }
+
     // The popup bar's own layout, then the bottom-row buttons from the right edge leftwards.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // The style's menu face; opened by a ribbon's system button, that button again over the menu and the second
+    // column in the recent-file colour.
+    void FillCommandBarEntry(CDC* pDC) override;
 
 protected:
+    void DrawOpeningButton(CDC* pDC, CKTRibbonBar* pRibbon);
+    CRect SecondColumnRect() const;
     // The opening button stays clickable through the menu.
     afx_msg LRESULT OnNcHitTest(CPoint point);
     DECLARE_MESSAGE_MAP()

@@ -5,7 +5,11 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
 #include "KTRibbonBar.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonSystemButton.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonThemePainter.h"
 #include "LoadedStyle.h"
@@ -45,6 +49,9 @@ const COLORREF kContextGroups = RGB(95, 5, 195);
 const COLORREF kCaptionCenterActive = RGB(10, 220, 10);
 const COLORREF kCaptionLeftActive = RGB(220, 10, 10);
 const COLORREF kCaptionRightActive = RGB(10, 10, 220);
+const COLORREF kSystemMenu = RGB(200, 60, 140);
+const COLORREF kSystemMenuButton = RGB(40, 200, 180);  // part 0: not selected
+const COLORREF kMorePopup = RGB(230, 150, 30);
 
 COLORREF StyleColor(LPCSTR lpszKey) { return KTStyleResourceSet()->GetColor("Ribbon", lpszKey); }
 
@@ -323,4 +330,52 @@ TEST(RibbonLookWithoutStyle, TheFaceIsTheBarsFace)
         EXPECT_EQ(clrFace, WaitForPixel(pBar, pt, clrFace));
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
+TEST_F(RibbonLook, TheSystemMenuShowsItsFaceItsRecentFileColumnAndItsBottomRowButtons)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250)->SetCaption("&New");
+    CKTControl* pCaption = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListCaption>(), 0);
+    pCaption->SetCaption("Recent");
+    CKTControl* pExit = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarButton>(), 251);
+    pExit->SetCaption("E&xit");
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+
+    const CRect rcClient = CKTClientRect(pMenu);
+    EXPECT_EQ(kSystemMenu, WaitForPixel(pMenu, CPoint(20, rcClient.bottom - 8), kSystemMenu)) << "the bottom border";
+    const CRect rcCaption = pCaption->GetRect();
+    ASSERT_GT(rcCaption.left, pMenu->GetControl(0)->GetRect().left) << "the caption starts the second column";
+    const COLORREF clrColumn = StyleColor("RecentFileListBackground");
+    EXPECT_EQ(clrColumn, WaitForPixel(pMenu, CPoint(rcCaption.right - 3, rcCaption.top + 3), clrColumn))
+        << "under the caption's text";
+    const CRect rcExit = pExit->GetRect();
+    EXPECT_EQ(kSystemMenuButton, WaitForPixel(pMenu, rcExit.TopLeft() + CPoint(1, 1), kSystemMenuButton));
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
+}
+
+TEST_F(RibbonLook, TheMoreButtonsPopupTakesItsOwnFrameImage)
+{
+    CRibbonTestFrame frame(300);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CTestRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 100);
+    for (int i = 0; i < 12; i++)
+        pBar->AddToQuickAccess(pGroup->GetAt(0))->SetCaption("Command");
+    Relayout(pBar);
+    CKTControl* pMore = pBar->GetQuickAccessMore();
+    ASSERT_TRUE(pMore->IsVisible());
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pMore->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMore->GetCommandBar() && pMore->GetCommandBar()->IsVisible(); }));
+    EXPECT_EQ(kMorePopup, WaitForPixel(pMore->GetCommandBar(), CPoint(1, 1), kMorePopup));
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMore->GetCommandBar()->IsVisible(); }));
 }

@@ -85,3 +85,13 @@ void CKTRibbonPlainPainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton
     CKTBrushDC brush(pDC->GetSafeHdc(), ::GetSysColor(COLOR_BTNTEXT));
     pDC->Polygon(pts, 3);
 }
+
+void CKTRibbonPlainPainter::FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar)
+{
+    m_pPaintManager->FillCommandBarEntry(pDC, pBar);
+}
+
+void CKTRibbonPlainPainter::FillSystemMenu(CDC* pDC, CKTCommandBar* pMenu)
+{
+    m_pPaintManager->FillCommandBarEntry(pDC, pMenu);
+}

@@ -9,6 +9,7 @@
 
 #include "KTTabPainter.h"
 
+class CKTCommandBar;
 class CKTPaintManager;
 class CKTControl;
 class CKTRibbonBar;
@@ -38,6 +39,13 @@ public:
     // The quick access toolbar's drop-down, or its "more" button.
     virtual void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) = 0;
     virtual void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) = 0;
+    // The face of the popup of the quick access controls that found no room.
+    virtual void FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar) = 0;
+    // The system menu's face; the face of one of its bottom-row buttons, under its icon and caption.
+    virtual void FillSystemMenu(CDC* pDC, CKTCommandBar* pMenu) = 0;
+    virtual void DrawSystemMenuButton(CDC* pDC, CKTControl* pButton) = 0;
+    // A colour of the style's ribbon section; CLR_NONE where there is none.
+    virtual COLORREF GetRibbonStyleColor(LPCSTR lpszKey) = 0;
 };
 
 // Lays the ribbon out by the current paint manager's font and draws it in system colours.
@@ -59,6 +67,11 @@ public:
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+    // The bars' own faces; the bottom-row buttons draw only their icon and caption.
+    void FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar) override;
+    void FillSystemMenu(CDC* pDC, CKTCommandBar* pMenu) override;
+    void DrawSystemMenuButton(CDC*, CKTControl*) override {}
+    COLORREF GetRibbonStyleColor(LPCSTR) override { return CLR_NONE; }
 
 private:
     int GetFontHeight() const;

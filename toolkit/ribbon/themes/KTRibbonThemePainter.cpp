@@ -8,6 +8,7 @@
 #include "KTRibbonContextHeaders.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonSystemButton.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabSets.h"
 #include "KTStyleResourceSet.h"
@@ -228,6 +229,29 @@ void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRec
     const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
     if (!DrawImage(pDC, "FRAMESYSTEMBUTTON", rc, nPart, 3, CRect(), kMagenta))
         m_plainPainter.DrawSystemButton(pDC, pButton, rc);
+}
+
+void CKTRibbonThemePainter::FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar)
+{
+    if (!DrawImage(pDC, "MOREPOPUPBARFRAME", CKTClientRect(pBar), 0, 1, CRect(4, 4, 4, 4)))
+        m_plainPainter.FillMorePopupToolBar(pDC, pBar);
+}
+
+void CKTRibbonThemePainter::FillSystemMenu(CDC* pDC, CKTCommandBar* pMenu)
+{
+    if (!DrawImage(pDC, "RIBBONSYSTEMMENU", CKTClientRect(pMenu), 0, 1, CKTRibbonSystemPopupBar::s_rcBorders))
+        m_plainPainter.FillSystemMenu(pDC, pMenu);
+}
+
+void CKTRibbonThemePainter::DrawSystemMenuButton(CDC* pDC, CKTControl* pButton)
+{
+    DrawImage(pDC, "RIBBONSYSTEMMENUBUTTON", pButton->GetRect(), pButton->GetSelected() ? 1 : 0, 2, CRect(2, 2, 2, 2),
+              kMagenta);
+}
+
+COLORREF CKTRibbonThemePainter::GetRibbonStyleColor(LPCSTR lpszKey)
+{
+    return m_pTheme ? m_pTheme->GetImages()->GetColor("Ribbon", lpszKey) : CLR_NONE;
 }
 
 void CKTRibbonThemePainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)

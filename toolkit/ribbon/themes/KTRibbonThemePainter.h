@@ -30,6 +30,10 @@ public:
     // From the style's images by state; the plain look where the style lacks them.
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+    void FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar) override;
+    void FillSystemMenu(CDC* pDC, CKTCommandBar* pMenu) override;
+    void DrawSystemMenuButton(CDC* pDC, CKTControl* pButton) override;
+    COLORREF GetRibbonStyleColor(LPCSTR lpszKey) override;
 
     // The selected or hot tab's image and the separator of a squeezed tab; the tab painter draws the caption.
     void DrawTab(CDC* pDC, CKTRibbonTab* pTab);
