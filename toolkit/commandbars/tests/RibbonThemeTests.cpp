@@ -484,17 +484,3 @@ TEST(RibbonTheme, AnEditsLabelOnAPopupLightsUpWithItsField)
     pEdit->SetState(FALSE, 3, 0);
     EXPECT_TRUE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_DISABLED_TEXT)) << "a disabled one does not";
 }
-
-TEST(RibbonTheme, AJoinedSplitButtonTakesItsRunsImagesOneRowDown)
-{
-    CLoadedStyle style("STYLE_INI");
-    auto pTheme = RefreshedRibbon();
-    CKTSmartPtr<CStatedPopup> pSplit = KTMakeCounted<CStatedPopup>(CRect(0, 0, 60, 22));
-    pSplit->SetFlags(ktFlagJoinedRow);
-    // Alone in its run: it starts and ends it. Its command half hot: command state 0, drop-down state 4.
-    pSplit->SetState(TRUE, 3, FALSE);
-    CTestSurface surface(60, 22);
-    pTheme->DrawSplitButtonFrame(surface.DC(), pSplit, CRect(0, 0, 60, 22));
-    EXPECT_EQ(RGB(100, 20 + 30 * 1, 170), surface.Pixel(3, 3)) << "the left image's row 1";
-    EXPECT_EQ(RGB(160, 20 + 30 * 5, 100), surface.Pixel(57, 3)) << "the right drop-down's row 5";
-}

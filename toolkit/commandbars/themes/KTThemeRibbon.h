@@ -58,6 +58,7 @@ public:
     // The row of a joined button's image: 0 idle, 1 hot or held, 2 pushed, 3 popped up or checked, 4 checked and hot;
     // a disabled button shows 1 only while the keyboard or mouse selects it.
     static int JoinedButtonState(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped, BOOL bEnabled);
+    static BOOL IsInJoinedRow(CKTControl* pControl);
     // Whether the control starts and whether it ends its run of a joined row.
     static std::pair<BOOL, BOOL> JoinedRunPlace(CKTControl* pControl);
     // The strip height for a fixed control height g.

@@ -27,6 +27,12 @@ std::vector<CKTControl*> GroupRow(CKTControl* pControl)
 BOOL BeginsRun(const CKTControl* pControl) { return pControl->GetBeginGroup() || pControl->GetWrap(); }
 }  // namespace
 
+// A copy on the quick access toolbar keeps the flag but belongs to no group there.
+BOOL CKTThemeRibbon::IsInJoinedRow(CKTControl* pControl)
+{
+    return (pControl->GetFlags() & ktFlagJoinedRow) && pControl->GetRibbonGroup();
+}
+
 std::pair<BOOL, BOOL> CKTThemeRibbon::JoinedRunPlace(CKTControl* pControl)
 {
     const std::vector<CKTControl*> row = GroupRow(pControl);
@@ -54,7 +60,7 @@ int CKTThemeRibbon::JoinedButtonState(int nSelected, int nPressed, BOOL bChecked
 
 void CKTThemeRibbon::DrawControlState(CDC* pDC, CKTControl* pControl)
 {
-    if (!(pControl->GetFlags() & ktFlagJoinedRow) || !DrawJoinedButton(pDC, pControl))
+    if (!IsInJoinedRow(pControl) || !DrawJoinedButton(pDC, pControl))
         CKTThemeStyle5::DrawControlState(pDC, pControl);
 }
 

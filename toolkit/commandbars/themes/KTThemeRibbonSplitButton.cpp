@@ -52,7 +52,7 @@ struct CKTThemeRibbon::SplitImages
 CKTThemeRibbon::SplitImages CKTThemeRibbon::SplitImagesOf(CKTControl* pControl) const
 {
     SplitImages images;
-    if (pControl->GetFlags() & ktFlagJoinedRow)
+    if (IsInJoinedRow(pControl))
     {
         const std::pair<BOOL, BOOL> place = JoinedRunPlace(pControl);
         images.pCommand =

@@ -90,6 +90,9 @@ COLORREF GroupButton(int nPart) { return RGB(70, 30 + 60 * nPart, 30); }
 COLORREF OptionButton(int nPart) { return RGB(210, 120, 30 + 50 * nPart); }
 // The joined row's images: 0 single, 1 left, 2 right, 3 centre; 22 rows a state.
 COLORREF Joined(int nImage, int nState) { return RGB(40 + 50 * nImage, 210, 20 + 40 * nState); }
+// A joined split button's command image from the run's left end and drop-down image at its right end, by row.
+COLORREF JoinedSplitCommand(int nRow) { return RGB(100, 20 + 30 * nRow, 170); }
+COLORREF JoinedSplitDropDown(int nRow) { return RGB(160, 20 + 30 * nRow, 100); }
 
 COLORREF StyleColor(LPCSTR lpszKey) { return KTStyleResourceSet()->GetColor("Ribbon", lpszKey); }
 
@@ -464,6 +467,7 @@ TEST_F(RibbonLook, AJoinedRowTakesEachButtonsImageByItsPlaceAndState)
         pGroup->AddControl(ktControlButton, 200 + i);
     pGroup->GetAt(3)->SetBeginGroup(TRUE);
     pGroup->SetControlsJoined(TRUE);
+    CKTControl* pCopy = pBar->AddToQuickAccess(pGroup->GetAt(0));
     Relayout(pBar);
 
     // A run of three (left, centre, right), then one that begins a group alone.
@@ -476,6 +480,29 @@ TEST_F(RibbonLook, AJoinedRowTakesEachButtonsImageByItsPlaceAndState)
     const CRect rcHot = pGroup->GetAt(1)->GetRect();
     MoveMouse(pBar, rcHot.CenterPoint());
     EXPECT_EQ(Joined(3, 1), WaitForPixel(pBar, rcHot.TopLeft() + CPoint(1, 1), Joined(3, 1)));
+    // The quick access toolbar's copy belongs to no group there: a plain button.
+    ASSERT_TRUE(pCopy->IsVisible());
+    const COLORREF clrCopy =
+        CPixelImage::FromWindow(pBar->GetSafeHwnd()).Pixel(pCopy->GetRect().left + 1, pCopy->GetRect().top + 1);
+    for (int nImage = 0; nImage < 4; nImage++)
+        EXPECT_NE(Joined(nImage, 0), clrCopy) << nImage;
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, AJoinedSplitButtonTakesItsRunsImagesOneRowDown)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddButtonsGroup(pBar->GetControlTab()->GetTab(0));
+    CKTControl* pSplit = pGroup->AddControl(ktControlSplitButtonPopup, 300);
+    pGroup->SetControlsJoined(TRUE);
+    Relayout(pBar);
+    // Alone in its run it starts and ends it; its command half hot is command state 0 and drop-down state 4.
+    const CRect rc = pSplit->GetRect();
+    MoveMouse(pBar, CPoint(rc.left + 4, rc.CenterPoint().y));
+    const CPoint ptCommand(rc.left + 3, rc.top + 3), ptDropDown(rc.right - 3, rc.top + 3);
+    EXPECT_EQ(JoinedSplitCommand(1), WaitForPixel(pBar, ptCommand, JoinedSplitCommand(1)));
+    EXPECT_EQ(JoinedSplitDropDown(5), WaitForPixel(pBar, ptDropDown, JoinedSplitDropDown(5)));
     LeaveBar(frame);
 }
 
