@@ -85,6 +85,7 @@ const COLORREF kCaptionLeftActive = RGB(220, 10, 10);
 const COLORREF kCaptionRightActive = RGB(10, 10, 220);
 const COLORREF kQuickAccessArea = RGB(180, 60, 140);
 const COLORREF kQuickAccessFrame = RGB(15, 200, 200);
+const COLORREF kQuickAccessAreaOnGlass = RGB(40, 140, 180);
 const COLORREF kContextSeparator = RGB(33, 66, 99);
 COLORREF GroupButton(int nPart) { return RGB(70, 30 + 60 * nPart, 30); }
 COLORREF OptionButton(int nPart) { return RGB(210, 120, 30 + 50 * nPart); }
@@ -409,6 +410,21 @@ TEST_F(RibbonLook, TheQuickAccessToolbarsAreaInTheCaptionAndItsBandBelow)
     EXPECT_EQ(kQuickAccessFrame,
               WaitForPixel(pBar, CPoint(rcBelow.right - 4, rcBelow.CenterPoint().y), kQuickAccessFrame));
     EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, ptArea, kCaptionCenterActive)) << "no area once it is below";
+}
+
+TEST_F(RibbonLook, TheQuickAccessAreaOnTheFramesCaptionWithAndWithoutGlass)
+{
+    CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 100);
+    pBar->AddToQuickAccess(pGroup->GetAt(0));
+    Relayout(pBar);
+    const CRect rc = pBar->GetQuickAccessRect();
+    const CPoint pt(rc.left - 8, pBar->GetCaptionRect().top + 4);
+    EXPECT_EQ(kQuickAccessArea, WaitForPixel(pBar, pt, kQuickAccessArea));
+    CGlassRibbonBar::s_bDwm = TRUE;
+    pBar->Redraw();
+    EXPECT_EQ(kQuickAccessAreaOnGlass, WaitForPixel(pBar, pt, kQuickAccessAreaOnGlass));
 }
 
 TEST_F(RibbonLook, KeyboardTrackingAndContextRunsMarkTheirTabs)

@@ -70,7 +70,6 @@ public:
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
 
 protected:
-    CKTPaintManager* GetPaintManager() const { return m_pPaintManager; }
     // The band of a quick access toolbar shown below the ribbon, when it shows.
     void DrawQuickAccessBand(CDC* pDC, CKTRibbonBar* pBar);
     // A collapsed group's button: wide enough for its caption, as high as three rows of controls.

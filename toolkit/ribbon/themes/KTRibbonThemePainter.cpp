@@ -198,7 +198,7 @@ void CKTRibbonThemePainter::FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, C
         CKTRibbonPlainPainter::FillGroupsBackground(pDC, pTab, pWnd);
         return;
     }
-    // The image's edges lie outside the popup: only its inside shows.
+    // The fill shows through an image with alpha; the image's edges lie outside the popup.
     const CRect rc = CKTClientRect(pWnd);
     pDC->FillSolidRect(rc, RGB(0xBF, 0xDB, 0xFF));
     CRect rcImage = rc;
