@@ -213,9 +213,8 @@ void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
         const int nCaption = GetRibbonPainter()->GetGroupCaptionHeight();
         const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - nCaption;
         const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
-        for (int i = 0; i < pGroup->GetCount(); i++)
+        for (CKTControl* pControl : pGroup->GetShownControls())
         {
-            CKTControl* pControl = pGroup->GetAt(i);
             CRect rc = pControl->GetRect(), rcInside;
             if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, m_rcGroups) ||
                 rcInside != rc)

@@ -38,6 +38,8 @@ public:
     // The quick access toolbar's drop-down, or its "more" button.
     virtual void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) = 0;
     virtual void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) = 0;
+    // The button of a group reduced to it: measured when bDraw is FALSE, drawn at its rectangle when TRUE.
+    virtual CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) = 0;
 };
 
 // Lays the ribbon out by the current paint manager's font and draws it in system colours.
@@ -59,6 +61,7 @@ public:
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+    CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
 
 private:
     int GetFontHeight() const;

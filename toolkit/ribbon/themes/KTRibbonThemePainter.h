@@ -30,6 +30,11 @@ public:
     // From the style's images by state; the plain look where the style lacks them.
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+    // The style has no image for a collapsed group's button: the plain look.
+    CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override
+    {
+        return m_plainPainter.DrawGroupPopupButton(pDC, pButton, bDraw);
+    }
 
     // The selected or hot tab's image and the separator of a squeezed tab; the tab painter draws the caption.
     void DrawTab(CDC* pDC, CKTRibbonTab* pTab);
