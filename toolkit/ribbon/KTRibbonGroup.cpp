@@ -39,6 +39,14 @@ CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateCopy(CKTRibbonGroup* pSource, 
     return pCopy;
 }
 
+// The popup button names the group: its copies on the quick access toolbar keep the name.
+void CKTRibbonGroup::SetCaption(LPCSTR lpszCaption)
+{
+    m_strCaption = lpszCaption;
+    if (m_pControlPopup)
+        m_pControlPopup->SetCaption(lpszCaption);
+}
+
 void CKTRibbonGroup::SetID(UINT nId)
 {
     m_nId = nId;
@@ -149,7 +157,7 @@ void CKTRibbonGroup::SetRect(int nLeft, int nTop, int nRight, int nBottom)
 
 void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
 {
-    m_strCaption = pSource->m_strCaption;
+    SetCaption(pSource->m_strCaption);
     SetID(pSource->m_nId);
     m_bVisible = pSource->m_bVisible;
     m_bSpread = pSource->m_bSpread;
@@ -202,6 +210,7 @@ void CKTRibbonGroup::OnAdded()
     CKTSmartPtr<CKTRibbonGroupControlPopup> pPopup = KTMakeCounted<CKTRibbonGroupControlPopup>();
     pPopup->SetRibbonGroup(this);
     pPopup->SetID(m_nId);
+    pPopup->SetCaption(m_strCaption);
     pPopup->SetHideFlags(KT_HIDE_RIBBONCOLLAPSED | (IsVisible() ? 0 : KT_HIDE_RIBBONTAB));
     m_pControlPopup = pPopup;
     m_pParentBar->GetControls()->InsertAt(std::move(pPopup));

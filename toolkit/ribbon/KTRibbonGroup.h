@@ -42,7 +42,7 @@ public:
     UINT GetID() const { return m_nId; }
     void SetID(UINT nId);
     CString GetCaption() const { return m_strCaption; }
-    void SetCaption(LPCSTR lpszCaption) { m_strCaption = lpszCaption; }
+    void SetCaption(LPCSTR lpszCaption);
     CRect GetRect() const { return m_rcGroup; }
     // Shown by the ribbon only while its tab is selected.
     BOOL IsVisible() const;

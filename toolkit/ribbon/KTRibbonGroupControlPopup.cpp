@@ -31,11 +31,6 @@ BOOL CKTRibbonGroupControlPopup::IsVisible(DWORD dwSkipFlags) const
     return !GetRibbonGroup() || GetRibbonGroup()->GetVisible();
 }
 
-CString CKTRibbonGroupControlPopup::GetCaption() const
-{
-    return GetRibbonGroup() ? GetRibbonGroup()->GetCaption() : CKTControlPopup::GetCaption();
-}
-
 CSize CKTRibbonGroupControlPopup::GetSize(CDC* pDC)
 {
     CKTRibbonBar* pRibbon = GetGroupRibbonBar();
@@ -55,8 +50,9 @@ BOOL CKTRibbonGroupControlPopup::OnSetPopup(BOOL bPopup)
 {
     if (bPopup && !IsPopuped())
     {
-        CKTSmartPtr<CKTPopupToolBar> pPopup = GetRibbonGroup() ? KTMakeCounted<CKTRibbonGroupPopupBar>(GetRibbonGroup())
-                                                               : KTMakeCounted<CKTPopupToolBar>();
+        CKTRibbonGroup* pGroup = GetShownGroup();
+        CKTSmartPtr<CKTPopupToolBar> pPopup =
+            pGroup ? KTMakeCounted<CKTRibbonGroupPopupBar>(pGroup) : KTMakeCounted<CKTPopupToolBar>();
         pPopup->SetCommandBars(GetCommandBars());
         SetCommandBar(pPopup);
     }
@@ -69,9 +65,10 @@ void CKTRibbonGroupControlPopup::Copy(CKTControl* pFrom, BOOL bRecursive)
     SetRibbonGroup(pFrom->GetRibbonGroup());
 }
 
-void CKTRibbonGroupControlPopup::RestoreCommandBarList(CKTCommandBarList* pList)
+CKTRibbonGroup* CKTRibbonGroupControlPopup::GetShownGroup() const
 {
-    CKTControlPopup::RestoreCommandBarList(pList);
-    if (CKTRibbonBar* pRibbon = dynamic_cast<CKTRibbonBar*>(GetParent()))
-        SetRibbonGroup(pRibbon->FindGroup(GetID()));
+    if (GetRibbonGroup())
+        return GetRibbonGroup();
+    CKTRibbonBar* pRibbon = dynamic_cast<CKTRibbonBar*>(GetParent());
+    return pRibbon ? pRibbon->FindGroup(GetID()) : NULL;
 }

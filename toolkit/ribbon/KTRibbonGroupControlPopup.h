@@ -6,6 +6,7 @@
 #include "KTControlPopup.h"
 
 class CKTRibbonBar;
+class CKTRibbonGroup;
 
 class CKTRibbonGroupControlPopup : public CKTControlPopup
 {
@@ -15,16 +16,14 @@ public:
 
     // Shown while its group is: whichever tab shows, the group's own flag decides.
     BOOL IsVisible(DWORD dwSkipFlags = 0) const override;
-    // The group's caption; its own without a group.
-    CString GetCaption() const override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
-    // Opens the group's copy in a fresh popup bar each time.
+    // Opens a copy of the group it stands for in a fresh popup bar each time.
     BOOL OnSetPopup(BOOL bPopup) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
-    // After loading, the group of its id on the ribbon, if any.
-    void RestoreCommandBarList(CKTCommandBarList* pList) override;
 
 private:
     CKTRibbonBar* GetGroupRibbonBar() const;
+    // Its own group; a copy without one (on the quick access toolbar) stands for the ribbon's group of its id.
+    CKTRibbonGroup* GetShownGroup() const;
 };

@@ -160,6 +160,23 @@ TEST_F(RibbonGroupPopup, TheButtonHasTheGroupsKeyboardTipAndItsLetterOpensThePop
     m_pBar->SetTrackingMode(0);
 }
 
+// The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.
+TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
+{
+    CKTControl* pQuick = m_pBar->AddToQuickAccess(Button());
+    PumpMessages();
+    ASSERT_TRUE(pQuick->IsVisible());
+    EXPECT_EQ(CString("Font"), pQuick->GetCaption());
+    EXPECT_LT(pQuick->GetRect().Height(), Button()->GetRect().Height());
+    auto popup = [&] { return dynamic_cast<CKTRibbonGroupPopupBar*>(pQuick->GetCommandBar()); };
+    ASSERT_TRUE(m_input.Click(pQuick->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return popup() && popup()->IsVisible(); }));
+    ASSERT_EQ(3, popup()->GetGroupCopy()->GetCount());
+    EXPECT_EQ(212, popup()->GetGroupCopy()->GetAt(2)->GetID());
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !popup()->IsVisible(); }));
+}
+
 TEST_F(RibbonGroupPopup, AMinimisedRibbonsTabReducesItsGroupsAsTheRibbonDoes)
 {
     m_pBar->SetMinimized(TRUE);
