@@ -147,6 +147,7 @@ private:
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
     BOOL IsOnCaption(CPoint pt) const;
+    CKTRibbonGroup* GroupCaptionAt(CPoint pt) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);

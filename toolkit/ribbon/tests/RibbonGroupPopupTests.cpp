@@ -11,8 +11,10 @@
 #include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonGroupPopupBar.h"
 #include "KTRibbonQuickAccess.h"
+#include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabPopupToolBar.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
@@ -175,6 +177,23 @@ TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
     EXPECT_EQ(212, popup()->GetGroupCopy()->GetAt(2)->GetID());
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !popup()->IsVisible(); }));
+}
+
+// A right click on a group's caption line offers the group, through its button, to the quick access toolbar.
+TEST_F(RibbonGroupPopup, AGroupsCaptionLineOpensItsButtonsMenu)
+{
+    const CRect rcGroup = m_pWide->GetRect();
+    CLoopInput loop(m_pBar->GetSafeHwnd());
+    loop.Press(CPoint(rcGroup.CenterPoint().x, rcGroup.bottom - 3), true)
+        .Release(true)
+        .Await([this] { return m_frame.IsMenuShown(); })
+        .Key(VK_ESCAPE);
+    ASSERT_TRUE(loop.Run());
+    ASSERT_TRUE(PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs));
+    CKTControl* pAdd = m_frame.m_pMenuHeld->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS);
+    ASSERT_TRUE(pAdd != NULL);
+    EXPECT_TRUE(pAdd->IsVisible());
+    EXPECT_TRUE(pAdd->IsEnabled());
 }
 
 TEST_F(RibbonGroupPopup, AMinimisedRibbonsTabReducesItsGroupsAsTheRibbonDoes)
