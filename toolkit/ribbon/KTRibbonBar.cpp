@@ -6,6 +6,7 @@
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonControls.h"
 #include "KTRibbonGroup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
@@ -25,7 +26,8 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CKTRibbonBar::CKTRibbonBar() : m_scroller(this), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
+CKTRibbonBar::CKTRibbonBar()
+    : m_scroller(InstallControls(this)), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
 {
     m_nBarType = ktBarTypeRibbon;
     m_dwFlags = 0x440;
@@ -38,13 +40,22 @@ CKTRibbonBar::CKTRibbonBar() : m_scroller(this), m_pQuickAccess(KTMakeCounted<CK
     EnableAnimation(TRUE);
 }
 
-// Controls that someone still holds must not reach back into a bar that is gone.
+// The scroller adds its buttons to the bar's controls, so the ribbon's own collection must be there first.
+CKTRibbonBar* CKTRibbonBar::InstallControls(CKTRibbonBar* pBar)
+{
+    pBar->SetControls(KTMakeCounted<CKTRibbonControls>());
+    return pBar;
+}
+
+// Controls that someone still holds must not reach back into a bar that is gone; without its bar the collection
+// keeps none of them.
 CKTRibbonBar::~CKTRibbonBar()
 {
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
     m_pQuickAccess->RemoveAllQuickAccess();
+    m_pControls->SetParent(NULL);
     m_pControls->RemoveAll();
 }
 
@@ -65,6 +76,14 @@ CKTRibbonTab* CKTRibbonBar::AddTab(LPCSTR lpszCaption, UINT nId)
     if (!m_bMinimized && !m_pControlTab->GetSelectedItem())
         m_pControlTab->SetSelectedItem(pTab);
     return pTab;
+}
+
+CKTRibbonGroup* CKTRibbonBar::FindGroup(UINT nId) const
+{
+    for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
+        if (CKTRibbonGroup* pGroup = m_pControlTab->GetTab(i)->FindGroup(nId))
+            return pGroup;
+    return NULL;
 }
 
 CKTRibbonTab* CKTRibbonBar::GetSelectedTab() const { return m_pControlTab ? m_pControlTab->GetSelectedTab() : NULL; }

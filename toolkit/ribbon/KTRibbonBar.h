@@ -38,6 +38,8 @@ public:
     CKTRibbonControlTab* GetControlTab() const { return m_pControlTab; }
     CKTRibbonTab* AddTab(LPCSTR lpszCaption, UINT nId = 0);
     CKTRibbonTab* GetSelectedTab() const;
+    // The first group of that id on any tab; NULL for none.
+    CKTRibbonGroup* FindGroup(UINT nId) const;
     CKTRibbonGroupsScroller* GetGroupsScroller() { return &m_scroller; }
     // Shows the controls of the tab's groups and hides those of the other tabs' (all for NULL).
     void ShowTabGroups(CKTRibbonTab* pTab);
@@ -114,6 +116,8 @@ public:
     // System button (KTRibbonSystemButton.cpp): a popup control at the front, opening its popup bar.
     CKTControl* GetSystemButton() const { return m_pSystemButton; }
     CKTControl* AddSystemButton(LPCSTR lpszCaption, CKTCommandBar* pSystemMenu);
+    // The system button left the bar's controls.
+    void ForgetSystemButton() { m_pSystemButton = NULL; }
 
     // Input (KTRibbonBarInput.cpp).
     // The frame's hit code for a point of the caption strip, 0 where the ribbon answers itself.
@@ -137,6 +141,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static CKTRibbonBar* InstallControls(CKTRibbonBar* pBar);
     void MeasureQuickAccess();
     // Places the toolbar; gives where the tab row starts.
     int LayoutQuickAccess(int nWidth, int xTabRow);
@@ -144,6 +149,7 @@ private:
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
     BOOL IsOnCaption(CPoint pt) const;
+    CKTRibbonGroup* GroupCaptionAt(CPoint pt) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);

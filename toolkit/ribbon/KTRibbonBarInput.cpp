@@ -10,6 +10,7 @@
 #include "KTMouseHookManager.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 
@@ -102,14 +103,25 @@ void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
         return;
     if (CKTControl* pControl = m_pControls->HitTest(point))
         ShowContextMenu(point, pControl);
+    else if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
+        ShowContextMenu(point, pGroup->GetControlPopup());
+}
+
+// The group whose caption line holds the point: it stands for the whole group.
+CKTRibbonGroup* CKTRibbonBar::GroupCaptionAt(CPoint pt) const
+{
+    CKTRibbonGroup* pGroup = IsGroupsVisible() ? GetSelectedTab()->GetGroups()->HitTest(pt) : NULL;
+    if (!pGroup || pt.y < pGroup->GetRect().bottom - GetRibbonPainter()->GetGroupCaptionHeight())
+        return NULL;
+    return pGroup;
 }
 
 void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     if (!IsOnCaption(point))
     {
-        // A control's menu came with the press.
-        if (!m_pControls->HitTest(point))
+        // A control's or a group's menu came with the press.
+        if (!m_pControls->HitTest(point) && !GroupCaptionAt(point))
             CKTMenuBar::OnRButtonUp(nFlags, point);
         return;
     }
@@ -213,9 +225,8 @@ void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
         const int nCaption = GetRibbonPainter()->GetGroupCaptionHeight();
         const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - nCaption;
         const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
-        for (int i = 0; i < pGroup->GetCount(); i++)
+        for (CKTControl* pControl : pGroup->GetShownControls())
         {
-            CKTControl* pControl = pGroup->GetAt(i);
             CRect rc = pControl->GetRect(), rcInside;
             if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, m_rcGroups) ||
                 rcInside != rc)
