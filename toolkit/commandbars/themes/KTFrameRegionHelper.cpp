@@ -136,6 +136,8 @@ void CKTFrameRegionHelper::RefreshFrame()
     HWND hFrame = m_pFrame->GetSafeHwnd();
     if (!hFrame)
         return;
+    // The layout below reads the border and the composition answer; a size that does not change sends no WM_SIZE.
+    UpdateFrameRegion();
     ::SetWindowPos(hFrame, NULL, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if (CFrameWnd* pFrameWnd = dynamic_cast<CFrameWnd*>(m_pFrame))
@@ -146,8 +148,6 @@ void CKTFrameRegionHelper::RefreshFrame()
         ::GetClientRect(hFrame, &rc);
         ::SendMessage(hFrame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.Width(), rc.Height()));
     }
-    // A size that did not change sent no WM_SIZE: the region still has to follow the new frame.
-    UpdateFrameRegion();
     if (m_pCaptionBar)
         m_pCaptionBar->RedrawFrameCaption();
 }
