@@ -112,17 +112,17 @@ BOOL CKTRibbonContextHeaders::Fit(int nLeft, int nRight)
         }
         nEdge = pHeader->rc.right;
     }
-    const int nPushedTo = nEdge;
+    // The headers no longer overlap: cutting one back fails only where it would run into the one before it.
     nEdge = nRight;
-    for (auto it = m_headers.rbegin(); it != m_headers.rend(); ++it)
+    for (int i = GetCount() - 1; i >= 0; i--)
     {
-        CRect& rc = (*it)->rc;
+        CRect& rc = m_headers[i]->rc;
         if (rc.right <= nEdge)
             return TRUE;
         rc.right = nEdge;
         rc.left = std::min<int>(rc.left, nEdge - KT_MIN_HEADER_WIDTH);
         nEdge = rc.left;
-        if (nEdge < nPushedTo)
+        if (nEdge < (i > 0 ? m_headers[i - 1]->rc.right : nLeft))
             return FALSE;
     }
     return TRUE;

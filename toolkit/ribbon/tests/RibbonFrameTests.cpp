@@ -185,3 +185,24 @@ TEST_F(RibbonFrame, AContextHeaderClickSelectsItsFirstTabAndTheTitleStandsAside)
     EXPECT_EQ(TCN_SELCHANGE, m_frame.m_tabNotifications[1].first);
     EXPECT_TRUE(Frame()->IsWindowVisible() && !Frame()->IsZoomed()) << "the click neither moved nor sized the frame";
 }
+
+// A header that runs under the caption buttons is cut back to their left, not dropped.
+TEST_F(RibbonFrame, AHeaderUnderTheCaptionButtonsIsCutBack)
+{
+    m_frame.SetClientWidth(330);
+    Frame()->SetWindowText("");  // a title of its margins only, room for which is left of the header
+    m_pBar->EnableFrameTheme(TRUE);
+    m_pBar->AddTab("Review");
+    for (LPCSTR lpszCaption : {"Format", "Arrange"})
+        m_pBar->AddTab(lpszCaption)->SetContextTab(RGB(40, 160, 60), "Picture Tools");
+    m_pBar->OnRecalcLayout();
+    PumpMessages();
+    const CRect rcClient = m_pBar->GetCaptionClientRect();
+    const CKTRibbonTab* pLast = m_pBar->GetControlTab()->GetTab(5);
+    ASSERT_GT(pLast->GetRect().right, rcClient.right) << "the test wants the last tab under the buttons";
+    ASSERT_EQ(1, m_pBar->GetContextHeaders().GetCount());
+    const CRect rcHeader = m_pBar->GetContextHeaders().GetAt(0)->rc;
+    EXPECT_EQ(rcClient.right, rcHeader.right);
+    EXPECT_EQ(m_pBar->GetControlTab()->GetTab(4)->GetRect().left, rcHeader.left);
+    EXPECT_EQ(rcHeader.left, m_pBar->GetCaptionTextRect().right) << "the title stands left of it";
+}
