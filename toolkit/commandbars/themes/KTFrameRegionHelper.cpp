@@ -3,6 +3,7 @@
 
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
+#include "KTStatusBar.h"
 #include "KTThemeStyle5.h"
 #include "KTWindowHookManager.h"
 
@@ -101,13 +102,21 @@ int CKTFrameRegionHelper::GetCaptionHeight() const
     return (pTheme ? pTheme->m_nFrameCaptionHeight : ::GetSystemMetrics(SM_CYCAPTION)) + m_nFrameBorder;
 }
 
+HWND CKTFrameRegionHelper::FindStatusBar() const
+{
+    if (m_pStatusBar)
+        return m_pStatusBar->GetSafeHwnd();
+    HWND hStatusBar = m_pFrame->GetSafeHwnd() ? ::GetDlgItem(m_pFrame->GetSafeHwnd(), AFX_IDW_STATUS_BAR) : NULL;
+    return hStatusBar && ::SendMessage(hStatusBar, KTWM_ISFRAMESTATUSBAR, 0, 0) ? hStatusBar : NULL;
+}
+
 int CKTFrameRegionHelper::GetFrameStatusBarHeight() const
 {
     CKTThemeStyle5* pTheme = GetTheme();
-    if (!pTheme || !pTheme->m_bFrameStatusBar || !m_pStatusBar || !m_pStatusBar->IsWindowVisible())
-        return 0;
+    HWND hStatusBar = pTheme && pTheme->m_bFrameStatusBar ? FindStatusBar() : NULL;
     CRect rc;
-    m_pStatusBar->GetWindowRect(&rc);
+    if (!hStatusBar || !::IsWindowVisible(hStatusBar) || !::GetWindowRect(hStatusBar, &rc))
+        return 0;
     return rc.Height();
 }
 

@@ -56,7 +56,8 @@ public:
     // From the window's left edge to its client area's, as the last region update measured it.
     int GetFrameBorder() const { return m_nFrameBorder; }
     int GetCaptionHeight() const;
-    // 0 unless the theme draws the status bar with the frame and a status bar shows.
+    // 0 unless the theme draws the status bar with the frame and a status bar shows: the one set, else the
+    // frame's own that says it can be drawn beside.
     int GetFrameStatusBarHeight() const;
     BOOL IsCaptionButtonEnabled(const KT_FRAMECAPTIONBUTTON& button) const;
     // Desktop composition draws the frame: the caption lies on glass.
@@ -82,6 +83,7 @@ protected:
 private:
     CKTThemeStyle5* GetTheme() const;
     int MeasureFrameBorder() const;
+    HWND FindStatusBar() const;
     // The window region for the size; NULL for none.
     HRGN CreateRegion(int cx, int cy) const;
     void SetRegion(HRGN hRgn);

@@ -6,6 +6,7 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
+#include "KTStatusBar.h"
 #include "KTThemeStyle5.h"
 #include "LoadedStyle.h"
 #include "MessagePump.h"
@@ -91,6 +92,30 @@ TEST(RibbonFrameLook, TheFramesPictureInTheRibbonTheme)
         EXPECT_TRUE(shows(CPoint(b / 2, c / 2), kCaptionLeftActive)) << "the caption's left edge, in the border";
         EXPECT_TRUE(shows(shown.FromWindow(pBar, CPoint(0, c / 2)), kCaptionLeftActive))
             << "the same image goes on in the ribbon";
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
+// Theme 6 draws the frame's status bar strip with the border: only while the frame's status bar shows.
+TEST(RibbonFrameLook, TheFramesStatusBarCountsWhileItShows)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    {
+        CRibbonTestFrame frame(600, 400);
+        CKTRibbonBar* pBar = frame.GetRibbon();
+        pBar->EnableFrameTheme(TRUE);
+        CKTFrameRegionHelper* pRegion = pBar->GetFrameRegion();
+        EXPECT_EQ(0, pRegion->GetFrameStatusBarHeight()) << "no status bar";
+        CKTStatusBar statusBar;
+        ASSERT_TRUE(statusBar.Create(frame.GetWindow()));
+        frame.GetWindow()->RecalcLayout();
+        CRect rc;
+        statusBar.GetWindowRect(rc);
+        ASSERT_GT(rc.Height(), 0);
+        EXPECT_EQ(rc.Height(), pRegion->GetFrameStatusBarHeight());
+        statusBar.ShowWindow(SW_HIDE);
+        EXPECT_EQ(0, pRegion->GetFrameStatusBarHeight()) << "hidden";
+        statusBar.DestroyWindow();
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }
