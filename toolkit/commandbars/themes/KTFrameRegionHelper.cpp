@@ -59,6 +59,11 @@ CKTThemeStyle5* CKTFrameRegionHelper::GetTheme() const
     return m_pTheme;
 }
 
+CKTThemeStyle5* CKTFrameRegionHelper::GetFrameTheme() const
+{
+    return m_bComposition || IsCaptionVisible() ? NULL : GetTheme();
+}
+
 BOOL CKTFrameRegionHelper::QueryComposition() const
 {
     BOOL bEnabled = FALSE;
@@ -222,15 +227,15 @@ int CKTFrameRegionHelper::OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPA
         lResult = 0;
         return ktHookHandled;
     case WM_NCPAINT:
-        if (!GetTheme())
+        if (!GetFrameTheme())
             return ktHookContinue;
-        GetTheme()->DrawFrame(this);
+        GetFrameTheme()->DrawFrame(this);
         lResult = 0;
         return ktHookHandled;
     case WM_NCACTIVATE:
         m_bActive = static_cast<BOOL>(wParam);
         Repaint();
-        if (!GetTheme())
+        if (!GetFrameTheme())
             return ktHookContinue;
         lResult = TRUE;
         return ktHookHandled;
@@ -264,7 +269,7 @@ void CKTFrameRegionHelper::OnCalcSize(BOOL bValidRects, LPARAM lParam)
 
 void CKTFrameRegionHelper::Repaint()
 {
-    if (CKTThemeStyle5* pTheme = GetTheme())
+    if (CKTThemeStyle5* pTheme = GetFrameTheme())
         pTheme->DrawFrame(this);
     if (m_pCaptionBar)
         m_pCaptionBar->RedrawFrameCaption();

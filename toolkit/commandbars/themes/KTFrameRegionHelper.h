@@ -82,6 +82,9 @@ protected:
 
 private:
     CKTThemeStyle5* GetTheme() const;
+    // The theme that draws the border while the caption bar holds the caption; NULL leaves the frame to the
+    // system (its own caption and buttons, or glass).
+    CKTThemeStyle5* GetFrameTheme() const;
     int MeasureFrameBorder() const;
     HWND FindStatusBar() const;
     // The window region for the size; NULL for none.

@@ -4,12 +4,17 @@
 #include "KTControls.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 #include "MessagePump.h"
+#include "RibbonInputFrame.h"
 #include "RibbonTestFrame.h"
 #include "TestInput.h"
+#include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -205,4 +210,45 @@ TEST_F(RibbonFrame, AHeaderUnderTheCaptionButtonsIsCutBack)
     EXPECT_EQ(rcClient.right, rcHeader.right);
     EXPECT_EQ(m_pBar->GetControlTab()->GetTab(4)->GetRect().left, rcHeader.left);
     EXPECT_EQ(rcHeader.left, m_pBar->GetCaptionTextRect().right) << "the title stands left of it";
+}
+
+// Too narrow to show, the ribbon gives the frame its own caption back, and takes it again when wide enough.
+TEST_F(RibbonFrame, TheCaptionFollowsWhetherTheRibbonShows)
+{
+    m_pBar->EnableFrameTheme(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
+    m_frame.SetClientWidth(200);
+    EXPECT_TRUE(PumpUntil([&] { return !m_pBar->IsRibbonShown() && ClientTopInset() > 0; }));
+    EXPECT_TRUE(m_pBar->GetFrameRegion()->IsCaptionVisible());
+    m_frame.SetClientWidth(600);
+    EXPECT_TRUE(PumpUntil([&] { return m_pBar->IsRibbonShown() && ClientTopInset() == 0; }));
+}
+
+// On glass the quick access toolbar in the caption keeps clear of the system's caption buttons.
+TEST(RibbonFrameGlass, TheQuickAccessToolbarStopsShortOfTheSystemsButtons)
+{
+    CRibbonInputFrame frame(600, 300);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CTestRibbonGroup* pGroup = frame.AddGroup(0, std::vector<const char*>(30, "Command"), 300);
+    for (int i = 0; i < pGroup->GetCount(); i++)
+        pBar->AddToQuickAccess(pGroup->GetAt(i));
+    CFakeGlassRegion::Attach(pBar, TRUE);
+    PumpMessages();
+    CRect rcBar;
+    pBar->GetClientRect(rcBar);
+    int nRight = 0, nHidden = 0, nWidth = 0;
+    for (int i = 0; i < pBar->GetQuickAccessControls()->GetCount(); i++)
+    {
+        CKTControl* pControl = pBar->GetQuickAccessControls()->GetAt(i);
+        if (pControl->IsVisible())
+        {
+            nRight = std::max(nRight, static_cast<int>(pControl->GetRect().right));
+            nWidth = pControl->GetRect().Width();
+        }
+        else
+            nHidden++;
+    }
+    ASSERT_GT(nHidden, 0) << "the test wants more controls than room";
+    EXPECT_LE(nRight, rcBar.right - 115);
+    EXPECT_GT(nRight + nWidth, rcBar.right - 115) << "the next one would not have fitted";
 }
