@@ -119,3 +119,40 @@ TEST(RibbonFrameLook, TheFramesStatusBarCountsWhileItShows)
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }
+
+// The caption takes the frame's active state from the frame's own activation, in the ribbon and in the border.
+TEST(RibbonFrameLook, AnInactiveFrameShowsItsInactiveCaption)
+{
+    const COLORREF kCaptionLeftInactive = RGB(220, 10, 110);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    {
+        CLoadedStyle style("STYLE_INI");
+        CRibbonTestFrame frame(400, 300);
+        CWnd* pFrame = frame.GetWindow();
+        CKTRibbonBar* pBar = frame.GetRibbon();
+        pBar->EnableFrameTheme(TRUE);
+        const int c = pBar->GetCaptionHeight(), b = pBar->GetFrameRegion()->GetFrameBorder();
+        auto shows = [&](COLORREF clr)
+        {
+            return PumpUntil(
+                [&]
+                {
+                    CShownFrame shown(pFrame);
+                    return shown.Pixel(CPoint(b / 2, c / 2)) == clr &&
+                           shown.Pixel(shown.FromWindow(pBar, CPoint(0, c / 2))) == clr;
+                });
+        };
+        pFrame->SetForegroundWindow();
+        EXPECT_TRUE(shows(kCaptionLeftActive));
+
+        CRibbonTestFrame other(200, 150);
+        CRect rcFrame;
+        pFrame->GetWindowRect(rcFrame);
+        ASSERT_TRUE(
+            other.GetWindow()->SetWindowPos(NULL, rcFrame.left, rcFrame.bottom + 10, 0, 0, SWP_NOSIZE | SWP_NOZORDER));
+        other.GetWindow()->SetForegroundWindow();
+        EXPECT_TRUE(shows(kCaptionLeftInactive)) << "another window took the activation";
+        EXPECT_FALSE(pBar->GetFrameRegion()->IsActive());
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
