@@ -61,6 +61,8 @@ CKTRibbonBar::~CKTRibbonBar()
 
 void CKTRibbonBar::OnRemoved()
 {
+    RemoveCaptionButtons();
+    m_pFrameRegion.reset();
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
@@ -139,12 +141,13 @@ int CKTRibbonBar::CalcGroupHeight() const
 
 int CKTRibbonBar::GetCaptionHeight() const
 {
-    if (!m_bCaptionVisible)
+    if (!IsCaptionVisible())
         return 0;
-    const int nCaption = GetRibbonPainter()->GetRibbonCaptionHeight();
+    const int nBorder = GetFrameBorder();
+    const int nCaption = nBorder + GetRibbonPainter()->GetRibbonCaptionHeight();
     if (!m_bQuickAccessVisible || m_bQuickAccessBelow)
         return nCaption;
-    return std::max(nCaption, std::max(m_nQuickAccessHeight, GetTabsHeight() - 2));
+    return std::max(nCaption, std::max(m_nQuickAccessHeight, GetTabsHeight() - 2) + nBorder);
 }
 
 CSize CKTRibbonBar::GetButtonSize() const
@@ -195,7 +198,10 @@ CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
     m_bUpdatePending = FALSE;
     CFrameWnd* pFrame = GetFrameSite();
     BOOL bFrameWide = !pFrame || !pFrame->GetSafeHwnd() || CKTWindowRect(pFrame).Width() >= m_nMinWidth;
-    m_bShown = nLength >= m_nMinWidth && bFrameWide;
+    const BOOL bShown = nLength >= m_nMinWidth && bFrameWide;
+    if (m_pFrameRegion && bShown != m_bShown)
+        m_pFrameRegion->PostRefresh();
+    m_bShown = bShown;
     if (!m_bShown)
         return CSize(nLength, 0);
     MeasureQuickAccess();
@@ -221,10 +227,10 @@ void CKTRibbonBar::Layout(int nWidth, int)
     m_rcTabRow.SetRect(2, 0, nWidth - 2, nTabs);
     m_rcGroups.SetRect(0, nTabs, nWidth, nTabs + nGroups);
     m_rcCaption.SetRectEmpty();
-    if (m_bCaptionVisible)
+    if (IsCaptionVisible())
     {
-        const int nCaption = GetCaptionHeight();
-        m_rcCaption.SetRect(0, 0, nWidth, nCaption);
+        const int nCaption = GetCaptionHeight(), nBorder = GetFrameBorder();
+        m_rcCaption.SetRect(-nBorder, 0, nWidth + nBorder, nCaption);
         m_rcTabRow.OffsetRect(0, nCaption);
         m_rcGroups.OffsetRect(0, nCaption);
     }
@@ -239,7 +245,7 @@ void CKTRibbonBar::Layout(int nWidth, int)
     CKTScreenDC dc;
     m_pControlTab->GetPaintManager()->RepositionTabControl(m_pControlTab, &dc, rcTabs);
     LayoutGroups(&dc);
-    m_contextHeaders.Layout(m_pControlTab, m_rcCaption, m_rcCaption.left, m_rcCaption.right);
+    LayoutCaption(nWidth);
 }
 
 void CKTRibbonBar::LayoutGroups(CDC* pDC)

@@ -41,7 +41,8 @@ BOOL CKTRibbonBar::IsOnCaption(CPoint pt) const { return HitTestCaption(pt) == H
 
 int CKTRibbonBar::HitTestCaption(CPoint pt) const
 {
-    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt))
+    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
+        m_contextHeaders.HitTest(pt))
         return 0;
     CFrameWnd* pFrame = GetFrameSite();
     const DWORD dwStyle = pFrame && pFrame->GetSafeHwnd() ? pFrame->GetStyle() : 0;
@@ -52,6 +53,12 @@ int CKTRibbonBar::HitTestCaption(CPoint pt) const
 
 void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (KT_RIBBONCONTEXTHEADER* pHeader = m_contextHeaders.HitTest(point))
+    {
+        if (m_pControlTab)
+            m_pControlTab->SetSelectedItem(pHeader->pFirstTab);
+        return;
+    }
     const int nHit = HitTestCaption(point);
     CFrameWnd* pFrame = GetFrameSite();
     if (!nHit || !pFrame)
@@ -75,7 +82,8 @@ void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CKTRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CFrameWnd* pFrame = GetFrameSite();
-    if (!IsOnCaption(point) || !pFrame)
+    const BOOL bOnHeader = m_pFrameRegion && m_contextHeaders.HitTest(point);
+    if (!(IsOnCaption(point) || bOnHeader) || !pFrame)
     {
         CKTMenuBar::OnLButtonDblClk(nFlags, point);
         return;
