@@ -50,6 +50,7 @@ public:
     void ReadSolutionFile(LPCTSTR pszPath);
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
+    void RecalcLayout(BOOL bNotify = TRUE) override;
 
     ProjectRecord* CurrentProject() const;
 
@@ -108,6 +109,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    int CreateParts(LPCREATESTRUCT lpCreateStruct);
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL InstallDockingPanes();
@@ -143,4 +145,5 @@ private:
     static const UINT kReloadSettings = WM_APP + 1;
 
     BOOL m_bSavedForExit = FALSE;  // Exit saved, or the user chose to quit without saving
+    BOOL m_bLayoutHeld = FALSE;    // while OnCreate makes the parts
 };
