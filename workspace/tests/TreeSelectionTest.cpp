@@ -3,6 +3,7 @@
 #include "DesignerFrameTest.h"
 
 #include "KTControls.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
 
 namespace
@@ -22,6 +23,19 @@ protected:
         return captions;
     }
     CString PathOf(const char* pszFile) const { return CString(m_folder.Path(pszFile).c_str()).MakeLower(); }
+    // Where a click lands on the item's expand button, left of its text.
+    POINT ButtonOf(HTREEITEM hItem) const
+    {
+        CRect rcText;
+        Tree().GetItemRect(hItem, &rcText, TRUE);
+        for (POINT pt{rcText.left, rcText.CenterPoint().y}; pt.x >= 0; pt.x--)
+        {
+            UINT nFlags = 0;
+            if (Tree().HitTest(pt, &nFlags) == hItem && (nFlags & TVHT_ONITEMBUTTON))
+                return pt;
+        }
+        return {-1, -1};
+    }
 };
 
 }  // namespace
@@ -119,4 +133,20 @@ TEST_F(TreeSelectionTest, TheSettingsPanesToolbarRunsAcrossItsTopAboveThePages)
         pane.ScreenToClient(&rcPage);
         EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage) << page;
     }
+}
+
+TEST_F(TreeSelectionTest, CollapsingTheBranchOfTheSelectedPacketShowsTheBranchsPage)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    const HTREEITEM hFolder = BranchOf("alpha", "Packet");
+    Tree().Expand(hFolder, TVE_EXPAND);
+    Select(FirstChildOf("alpha", "Packet"));
+    ASSERT_TRUE(PageShown(CProtocolSettingsPane::kPacketPage));
+
+    const POINT ptButton = ButtonOf(hFolder);
+    ASSERT_GE(ptButton.x, 0);
+    CTestInput input(Tree().GetSafeHwnd());
+    ASSERT_TRUE(input.Click(ptButton));
+    EXPECT_EQ(hFolder, Tree().GetSelectedItem());
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage)) << "the page of a packet no longer in view";
 }
