@@ -6,9 +6,14 @@
 
 BOOL CMainFrame::RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops)
 {
+    CommitSettingsEdit();
+    return CLongWork(m_wndStatusBar, strStep).Run(work, bEscStops);
+}
+
+void CMainFrame::CommitSettingsEdit()
+{
     if (m_wndSettings.GetSafeHwnd())
         m_wndSettings.CommitEdit();
-    return CLongWork(m_wndStatusBar, strStep).Run(work, bEscStops);
 }
 
 // Sent by another program, or by a menu's modal loop, while the work waits: it runs after it.

@@ -119,15 +119,20 @@ TEST_F(TreeSelectionTest, TheSettingsPanesToolbarRunsAcrossItsTopAboveThePages)
     ASSERT_TRUE(toolBar.GetSafeHwnd());
     for (int nId : {ID_SETTINGS_VIEW_CATEGORIZED, ID_SETTINGS_VIEW_ALPHABETIC, ID_SETTINGS_VIEW_NOSORT})
         EXPECT_NE(nullptr, toolBar.GetControls()->FindControl(nId)) << nId;
-    CRect rcPane, rcBar, rcPage;
+    CRect rcPane, rcBar;
     pane.GetClientRect(&rcPane);
     toolBar.GetWindowRect(&rcBar);
     pane.ScreenToClient(&rcBar);
-    pane.Page(CProtocolSettingsPane::kBlankPage).GetWindowRect(&rcPage);
-    pane.ScreenToClient(&rcPage);
     EXPECT_EQ(CRect(0, 0, rcPane.right, rcBar.bottom), rcBar);
     EXPECT_GT(rcBar.Height(), 0);
-    EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage);
+    // The pages other than the blank one are made when first wanted, and take the same place.
+    for (int page = CProtocolSettingsPane::kProjectPage; page < CProtocolSettingsPane::kPageCount; page++)
+    {
+        CRect rcPage;
+        pane.Page(CProtocolSettingsPane::EPage(page)).GetWindowRect(&rcPage);
+        pane.ScreenToClient(&rcPage);
+        EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage) << page;
+    }
 }
 
 TEST_F(TreeSelectionTest, CollapsingTheBranchOfTheSelectedPacketShowsTheBranchsPage)
