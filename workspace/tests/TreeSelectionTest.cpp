@@ -3,6 +3,8 @@
 #include "DesignerFrameTest.h"
 
 #include "KTControls.h"
+#include "KTPropertyGridView.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
 
 namespace
@@ -114,4 +116,33 @@ TEST_F(TreeSelectionTest, TheSettingsPanesToolbarRunsAcrossItsTopAboveThePages)
     EXPECT_EQ(CRect(0, 0, rcPane.right, rcBar.bottom), rcBar);
     EXPECT_GT(rcBar.Height(), 0);
     EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage);
+}
+
+TEST_F(TreeSelectionTest, AnOpenEditOfTheSettingsLandsInItsOwnFieldWhenAnotherItemIsClicked)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "gamma").c_str());
+    const HTREEITEM hFirst = Tree().GetChildItem(FirstChildOf("gamma", "Packet"));
+    const HTREEITEM hSecond = Tree().GetNextSiblingItem(hFirst);
+    ASSERT_NE(nullptr, hSecond);
+    const CString strFirst = Tree().GetItemText(hFirst), strSecond = Tree().GetItemText(hSecond);
+    Select(hFirst);
+
+    CKTPropertyGridView* pView = m_pFrame->m_wndSettings.Page(CProtocolSettingsPane::kFieldPage).GetGridView();
+    CTestInput input(pView->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValueRect().CenterPoint()));
+    ASSERT_TRUE(input.Key(VK_HOME));
+    for (int i = 0; i < strFirst.GetLength(); i++)
+        ASSERT_TRUE(input.Key(VK_RIGHT));
+    ASSERT_TRUE(input.Text("Z"));
+    CRect rcSecond;
+    ASSERT_TRUE(Tree().GetItemRect(hSecond, &rcSecond, TRUE));
+    CPoint ptSecond = rcSecond.CenterPoint();
+    Tree().MapWindowPoints(pView, &ptSecond, 1);
+    ASSERT_TRUE(input.Click(ptSecond));
+
+    EXPECT_EQ(hSecond, Tree().GetSelectedItem());
+    EXPECT_EQ(strFirst + "Z", Tree().GetItemText(hFirst)) << "the typed name is kept, not dropped";
+    EXPECT_EQ(strSecond, Tree().GetItemText(hSecond)) << "and never given to the item clicked";
+    EXPECT_EQ(strSecond, Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
+    EXPECT_STREQ(strFirst + "Z", m_pFrame->m_projects[0]->packets[0].fields[0].name);
 }
