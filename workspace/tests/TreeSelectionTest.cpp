@@ -2,6 +2,8 @@
 // front, the others hide, a project's four files open when none is, and the item's page shows.
 #include "DesignerFrameTest.h"
 
+#include "DialogAnswer.h"
+#include "KTControl.h"
 #include "KTControls.h"
 #include "KTPropertyGridView.h"
 #include "TestInput.h"
@@ -24,6 +26,26 @@ protected:
         return captions;
     }
     CString PathOf(const char* pszFile) const { return CString(m_folder.Path(pszFile).c_str()).MakeLower(); }
+    CKTPropertyGridView* FieldView() const
+    {
+        return m_pFrame->m_wndSettings.Page(CProtocolSettingsPane::kFieldPage).GetGridView();
+    }
+    // Types a "Z" after the selected field's name on the page, leaving the edit open.
+    void AppendToNameOnThePage(CTestInput& input, const CString& strName)
+    {
+        ASSERT_TRUE(input.Click(Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValueRect().CenterPoint()));
+        ASSERT_TRUE(input.Key(VK_HOME));
+        for (int i = 0; i < strName.GetLength(); i++)
+            ASSERT_TRUE(input.Key(VK_RIGHT));
+        ASSERT_TRUE(input.Text("Z"));
+    }
+    // A point of another window in the field page's client coordinates, where the input is sent.
+    CPoint InFieldView(const CWnd& wnd, CRect rc) const
+    {
+        CPoint pt = rc.CenterPoint();
+        wnd.MapWindowPoints(FieldView(), &pt, 1);
+        return pt;
+    }
 };
 
 }  // namespace
@@ -127,22 +149,38 @@ TEST_F(TreeSelectionTest, AnOpenEditOfTheSettingsLandsInItsOwnFieldWhenAnotherIt
     const CString strFirst = Tree().GetItemText(hFirst), strSecond = Tree().GetItemText(hSecond);
     Select(hFirst);
 
-    CKTPropertyGridView* pView = m_pFrame->m_wndSettings.Page(CProtocolSettingsPane::kFieldPage).GetGridView();
-    CTestInput input(pView->GetSafeHwnd());
-    ASSERT_TRUE(input.Click(Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValueRect().CenterPoint()));
-    ASSERT_TRUE(input.Key(VK_HOME));
-    for (int i = 0; i < strFirst.GetLength(); i++)
-        ASSERT_TRUE(input.Key(VK_RIGHT));
-    ASSERT_TRUE(input.Text("Z"));
+    CTestInput input(FieldView()->GetSafeHwnd());
+    AppendToNameOnThePage(input, strFirst);
     CRect rcSecond;
     ASSERT_TRUE(Tree().GetItemRect(hSecond, &rcSecond, TRUE));
-    CPoint ptSecond = rcSecond.CenterPoint();
-    Tree().MapWindowPoints(pView, &ptSecond, 1);
-    ASSERT_TRUE(input.Click(ptSecond));
+    ASSERT_TRUE(input.Click(InFieldView(Tree(), rcSecond)));
 
     EXPECT_EQ(hSecond, Tree().GetSelectedItem());
     EXPECT_EQ(strFirst + "Z", Tree().GetItemText(hFirst)) << "the typed name is kept, not dropped";
     EXPECT_EQ(strSecond, Tree().GetItemText(hSecond)) << "and never given to the item clicked";
     EXPECT_EQ(strSecond, Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
     EXPECT_STREQ(strFirst + "Z", m_pFrame->m_projects[0]->packets[0].fields[0].name);
+}
+
+TEST_F(TreeSelectionTest, DeletingAFieldWhileItsNameIsBeingEditedDeletesItsRecordWithItsItem)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "delta").c_str());
+    const HTREEITEM hField = Tree().GetChildItem(FirstChildOf("delta", "Packet"));
+    const CString strName = Tree().GetItemText(hField);
+    FieldRecordArray& fields = m_pFrame->m_projects[0]->packets[0].fields;
+    const INT_PTR nFields = fields.GetSize();
+    Select(hField);
+
+    CTestInput input(FieldView()->GetSafeHwnd());
+    AppendToNameOnThePage(input, strName);
+    CKTToolBar* pStandard = m_pFrame->GetCommandBars()->GetAt(1);
+    CKTControl* pDelete = pStandard->GetControls()->FindControl(ID_FIELD_DELETE);
+    ASSERT_NE(nullptr, pDelete);
+    const std::string strAsked =
+        Answering("WARNING!", nullptr, [&] { EXPECT_TRUE(input.Click(InFieldView(*pStandard, pDelete->GetRect()))); });
+
+    EXPECT_EQ("Do you sure delete " + std::string(strName) + "Z field?", strAsked);
+    EXPECT_EQ(nFields - 1, fields.GetSize()) << "the record goes with its tree item";
+    for (INT_PTR i = 0; i < fields.GetSize(); i++)
+        EXPECT_STRNE(strName + "Z", fields[i].name);
 }
