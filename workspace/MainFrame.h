@@ -69,6 +69,7 @@ protected:
     virtual void OpenWithShell(const CString& strTarget);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
@@ -108,6 +109,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    HWND m_hWndFocusWhenInactive = nullptr;  // where the keys went before a dialog or another program took them
+
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL InstallDockingPanes();

@@ -184,3 +184,19 @@ TEST_F(TreeSelectionTest, DeletingAFieldWhileItsNameIsBeingEditedDeletesItsRecor
     for (INT_PTR i = 0; i < fields.GetSize(); i++)
         EXPECT_STRNE(strName + "Z", fields[i].name);
 }
+
+TEST_F(TreeSelectionTest, TheFocusGoesBackToTheTreeWhenADialogOpenedFromItCloses)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "epsilon").c_str());
+    const HTREEITEM hFolder = BranchOf("epsilon", "Packet");
+    Tree().EnsureVisible(hFolder);
+    CRect rcFolder;
+    ASSERT_TRUE(Tree().GetItemRect(hFolder, &rcFolder, TRUE));
+    CTestInput input(Tree().GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcFolder.CenterPoint()));
+    ASSERT_EQ(hFolder, Tree().GetSelectedItem());
+    ASSERT_FALSE(ActiveEditorPath().IsEmpty()) << "an editor is there to take the focus instead";
+
+    EXPECT_FALSE(ShownAt("Add Packet", [&] { RunCommand(ID_PACKET_ADD); }).IsRectEmpty());
+    EXPECT_EQ(Tree().GetSafeHwnd(), ::GetFocus()) << "the keys go on to the tree, not into a generated file";
+}
