@@ -25,5 +25,12 @@ protected:
     afx_msg void OnKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnItemExpanded(NMHDR* pNMHDR, LRESULT* pResult);
+
+private:
+    // The current project and the settings page follow the item, now the caret item.
+    void FollowSelection(HTREEITEM hItem);
+    // The last selected item lies below the branch.
+    BOOL HoldsSelection(HTREEITEM hBranch) const;
     DECLARE_MESSAGE_MAP()
 };

@@ -46,6 +46,19 @@ protected:
         wnd.MapWindowPoints(FieldView(), &pt, 1);
         return pt;
     }
+    // Where a click lands on the item's expand button, left of its text.
+    POINT ButtonOf(HTREEITEM hItem) const
+    {
+        CRect rcText;
+        Tree().GetItemRect(hItem, &rcText, TRUE);
+        for (POINT pt{rcText.left, rcText.CenterPoint().y}; pt.x >= 0; pt.x--)
+        {
+            UINT nFlags = 0;
+            if (Tree().HitTest(pt, &nFlags) == hItem && (nFlags & TVHT_ONITEMBUTTON))
+                return pt;
+        }
+        return {-1, -1};
+    }
 };
 
 }  // namespace
@@ -199,4 +212,20 @@ TEST_F(TreeSelectionTest, TheFocusGoesBackToTheTreeWhenADialogOpenedFromItCloses
 
     EXPECT_FALSE(ShownAt("Add Packet", [&] { RunCommand(ID_PACKET_ADD); }).IsRectEmpty());
     EXPECT_EQ(Tree().GetSafeHwnd(), ::GetFocus()) << "the keys go on to the tree, not into a generated file";
+}
+
+TEST_F(TreeSelectionTest, CollapsingTheBranchOfTheSelectedPacketShowsTheBranchsPage)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    const HTREEITEM hFolder = BranchOf("alpha", "Packet");
+    Tree().Expand(hFolder, TVE_EXPAND);
+    Select(FirstChildOf("alpha", "Packet"));
+    ASSERT_TRUE(PageShown(CProtocolSettingsPane::kPacketPage));
+
+    const POINT ptButton = ButtonOf(hFolder);
+    ASSERT_GE(ptButton.x, 0);
+    CTestInput input(Tree().GetSafeHwnd());
+    ASSERT_TRUE(input.Click(ptButton));
+    EXPECT_EQ(hFolder, Tree().GetSelectedItem());
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage)) << "the page of a packet no longer in view";
 }
