@@ -71,6 +71,7 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg LRESULT OnReloadSettings(WPARAM wParam, LPARAM lParam);
@@ -111,6 +112,7 @@ protected:
 private:
     HWND m_hWndFocusWhenInactive = nullptr;  // where the keys went before a dialog or another program took them
 
+    BOOL FocusInEditor() const;
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL InstallDockingPanes();

@@ -1,5 +1,5 @@
 // The main frame's docking panes and editor tabs: their set-up, the panes' windows made on first show,
-// closing refused for good, and the focus given back to the pane that had it.
+// and closing refused for good.
 #include "MainFrame.h"
 
 #include "WorkspaceRes.h"
@@ -7,8 +7,6 @@
 #include "KTDockingPane.h"
 #include "KTDockingPaneDefines.h"
 #include "KTDockingPaneKeyboardHook.h"  // the navigation keys
-
-#include <utility>
 
 namespace
 {
@@ -120,21 +118,4 @@ BOOL CMainFrame::CreateSettingsWindow()
 BOOL CMainFrame::CreateOutputWindow()
 {
     return m_wndOutput.GetSafeHwnd() || m_wndOutput.Create(kOutputStyle, CRect(0, 0, 0, 0), this, 0);
-}
-
-// The framework hands a reactivated frame's focus to the active editor; a user who closed a dialog
-// opened from the tree or the settings expects to type on where they were.
-void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
-{
-    if (nState == WA_INACTIVE)
-    {
-        const HWND hFocus = ::GetFocus();
-        m_hWndFocusWhenInactive = hFocus && ::IsChild(m_hWnd, hFocus) ? hFocus : nullptr;
-    }
-    CKTMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState == WA_INACTIVE || bMinimized)
-        return;
-    const HWND hFocus = std::exchange(m_hWndFocusWhenInactive, nullptr);
-    if (hFocus && ::IsChild(m_hWnd, hFocus) && ::IsWindowVisible(hFocus) && ::IsWindowEnabled(hFocus))
-        ::SetFocus(hFocus);
 }
