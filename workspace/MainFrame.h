@@ -50,6 +50,7 @@ public:
     void ReadSolutionFile(LPCTSTR pszPath);
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     ProjectRecord* CurrentProject() const;
 
@@ -71,7 +72,6 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg LRESULT OnReloadSettings(WPARAM wParam, LPARAM lParam);
