@@ -80,6 +80,8 @@ public:
     // The headers over the context tabs, placed in the caption by each layout.
     const CKTRibbonContextHeaders& GetContextHeaders() const { return m_contextHeaders; }
 
+    // Theme 6 shows the selected tab apart while the bar tracks the keyboard.
+    BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void OnRemoved() override;

@@ -294,3 +294,12 @@ void CKTRibbonBar::EnsureControlVisible(CKTControl* pControl)
     m_scroller.SetOffset(nOffset);
     OnRecalcLayout();
 }
+
+BOOL CKTRibbonBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
+{
+    const BOOL bWasTracking = GetTrackingMode() != 0;
+    const BOOL bResult = CKTMenuBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard);
+    if (bWasTracking != (GetTrackingMode() != 0))
+        Redraw(m_rcTabRow, FALSE);
+    return bResult;
+}

@@ -46,8 +46,22 @@ CKTControl* CKTRibbonGroup::AddControl(int nType, int nId)
         return NULL;
     pControl->SetRibbonGroup(this);
     pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible());
+    MarkJoined(pControl);
     m_controls.push_back(pControl);
     return pControl;
+}
+
+void CKTRibbonGroup::SetControlsJoined(BOOL bJoined)
+{
+    m_bControlsJoined = bJoined;
+    for (CKTControl* pControl : m_controls)
+        MarkJoined(pControl);
+}
+
+void CKTRibbonGroup::MarkJoined(CKTControl* pControl) const
+{
+    const DWORD dwFlags = pControl->GetFlags() & ~ktFlagJoinedRow;
+    pControl->SetFlags(m_bControlsJoined ? dwFlags | ktFlagJoinedRow : dwFlags);
 }
 
 void CKTRibbonGroup::RemoveControl(CKTControl* pControl)
@@ -117,6 +131,7 @@ void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
     m_bVisible = pSource->m_bVisible;
     m_bSpread = pSource->m_bSpread;
     m_bSpreadBlocked = pSource->m_bSpreadBlocked;
+    m_bControlsJoined = pSource->m_bControlsJoined;
     if (!m_pParentBar)
         return;
     for (CKTControl* pFrom : pSource->m_controls)

@@ -46,6 +46,9 @@ public:
     BOOL GetVisible() const { return m_bVisible; }
     void SetVisible(BOOL bVisible);
     void SetSpreadControls(BOOL bSpread) { m_bSpread = bSpread; }
+    // Its buttons drawn as joined rows, parted where a control begins a group or wraps.
+    BOOL IsControlsJoined() const { return m_bControlsJoined; }
+    void SetControlsJoined(BOOL bJoined);
 
     // The bar's controls that the group lays out.
     CKTControl* AddControl(int nType, int nId);
@@ -74,6 +77,8 @@ protected:
     friend class CKTRibbonTabGroups;
 
     void SpreadColumns(int nClientHeight);
+    // The drawing reads the joined look from the control itself.
+    void MarkJoined(CKTControl* pControl) const;
 
     BOOL m_bSpread = TRUE;
     BOOL m_bSpreadBlocked = FALSE;
@@ -85,6 +90,7 @@ protected:
     CKTRibbonBar* m_pRibbonBar = NULL;
     UINT m_nId = 0;
     BOOL m_bVisible = TRUE;
+    BOOL m_bControlsJoined = FALSE;
     CString m_strCaption;
     std::vector<KT_RIBBON_LAYOUT_RECORD> m_records;
 };
