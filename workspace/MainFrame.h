@@ -54,6 +54,7 @@ public:
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     ProjectRecord* CurrentProject() const;
 
@@ -75,6 +76,7 @@ protected:
     virtual void OpenWithShell(const CString& strTarget);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
@@ -114,7 +116,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    HWND m_hWndFocusWhenInactive = nullptr;  // where the keys went before a dialog or another program took them
+
     int CreateParts(LPCREATESTRUCT lpCreateStruct);
+    BOOL FocusInEditor() const;
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL InstallDockingPanes();

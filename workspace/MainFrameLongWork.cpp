@@ -21,6 +21,9 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (CLongWork::IsRunning())
         return PostMessage(WM_COMMAND, wParam, lParam);
+    // A command from a menu, a bar or a key acts on the design as the settings page shows it, open edit included.
+    if (lParam == 0 && m_wndSettings.GetSafeHwnd())
+        m_wndSettings.CommitEdit();
     return CKTMDIFrameWnd::OnCommand(wParam, lParam);
 }
 
