@@ -11,6 +11,7 @@
 #include "KTMouseHookManager.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 
@@ -41,7 +42,8 @@ BOOL CKTRibbonBar::IsOnCaption(CPoint pt) const { return HitTestCaption(pt) == H
 
 int CKTRibbonBar::HitTestCaption(CPoint pt) const
 {
-    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt))
+    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
+        m_contextHeaders.HitTest(pt))
         return 0;
     CFrameWnd* pFrame = GetFrameSite();
     const DWORD dwStyle = pFrame && pFrame->GetSafeHwnd() ? pFrame->GetStyle() : 0;
@@ -52,6 +54,12 @@ int CKTRibbonBar::HitTestCaption(CPoint pt) const
 
 void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (KT_RIBBONCONTEXTHEADER* pHeader = m_contextHeaders.HitTest(point))
+    {
+        if (m_pControlTab)
+            m_pControlTab->SetSelectedItem(pHeader->pFirstTab);
+        return;
+    }
     const int nHit = HitTestCaption(point);
     CFrameWnd* pFrame = GetFrameSite();
     if (!nHit || !pFrame)
@@ -75,7 +83,8 @@ void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CKTRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CFrameWnd* pFrame = GetFrameSite();
-    if (!IsOnCaption(point) || !pFrame)
+    const BOOL bOnHeader = m_pFrameRegion && m_contextHeaders.HitTest(point);
+    if (!(IsOnCaption(point) || bOnHeader) || !pFrame)
     {
         CKTMenuBar::OnLButtonDblClk(nFlags, point);
         return;
@@ -103,6 +112,17 @@ void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
         return;
     if (CKTControl* pControl = m_pControls->HitTest(point))
         ShowContextMenu(point, pControl);
+    else if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
+        ShowContextMenu(point, pGroup->GetControlPopup());
+}
+
+// The group whose caption line holds the point: it stands for the whole group.
+CKTRibbonGroup* CKTRibbonBar::GroupCaptionAt(CPoint pt) const
+{
+    CKTRibbonGroup* pGroup = IsGroupsVisible() ? GetSelectedTab()->GetGroups()->HitTest(pt) : NULL;
+    if (!pGroup || pt.y < pGroup->GetRect().bottom - GetRibbonPainter()->GetGroupCaptionHeight())
+        return NULL;
+    return pGroup;
 }
 
 // A second right click on the same spot soon after the first comes as a double click: it opens the menu again.
@@ -112,8 +132,8 @@ void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     if (!IsOnCaption(point))
     {
-        // A control's menu came with the press.
-        if (!m_pControls->HitTest(point))
+        // A control's or a group's menu came with the press.
+        if (!m_pControls->HitTest(point) && !GroupCaptionAt(point))
             CKTMenuBar::OnRButtonUp(nFlags, point);
         return;
     }
@@ -217,9 +237,8 @@ void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
         const int nCaption = GetRibbonPainter()->GetGroupCaptionHeight();
         const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - nCaption;
         const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
-        for (int i = 0; i < pGroup->GetCount(); i++)
+        for (CKTControl* pControl : pGroup->GetShownControls())
         {
-            CKTControl* pControl = pGroup->GetAt(i);
             CRect rc = pControl->GetRect(), rcInside;
             if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, m_rcGroups) ||
                 rcInside != rc)
