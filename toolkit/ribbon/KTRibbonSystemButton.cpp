@@ -36,6 +36,22 @@ CKTRibbonBar* RibbonOf(const CKTControl* pControl)
 {
     return pControl ? dynamic_cast<CKTRibbonBar*>(pControl->GetParent()) : NULL;
 }
+
+// The ribbon whose system button opened the menu, NULL for a menu opened otherwise.
+CKTRibbonBar* RibbonOfMenu(const CKTCommandBar* pBar)
+{
+    const CKTPopupBar* pMenu = dynamic_cast<const CKTPopupBar*>(pBar);
+    CKTControl* pOpening = pMenu ? pMenu->GetOpeningControl() : NULL;
+    return dynamic_cast<CKTRibbonControlSystemButton*>(pOpening) ? RibbonOf(pOpening) : NULL;
+}
+
+// A colour of the style's ribbon section, else the system colour.
+COLORREF MenuStyleColor(const CKTCommandBar* pMenu, LPCSTR lpszKey, int nSysColor)
+{
+    CKTRibbonBar* pRibbon = RibbonOfMenu(pMenu);
+    const COLORREF clr = pRibbon ? pRibbon->GetRibbonPainter()->GetRibbonStyleColor(lpszKey) : CLR_NONE;
+    return clr != CLR_NONE ? clr : ::GetSysColor(nSysColor);
+}
 }  // namespace
 
 CKTControl* CKTRibbonBar::AddSystemButton(LPCSTR lpszCaption, CKTCommandBar* pSystemMenu)
@@ -145,8 +161,7 @@ CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD)
 
 void CKTRibbonSystemPopupBar::FillCommandBarEntry(CDC* pDC)
 {
-    CKTRibbonBar* pRibbon =
-        dynamic_cast<CKTRibbonControlSystemButton*>(m_pControlPopup) ? RibbonOf(m_pControlPopup) : NULL;
+    CKTRibbonBar* pRibbon = RibbonOfMenu(this);
     if (!pRibbon)
     {
         CKTPopupBar::FillCommandBarEntry(pDC);
@@ -212,9 +227,7 @@ CSize CKTRibbonControlSystemPopupBarButton::GetSize(CDC* pDC)
 
 void CKTRibbonControlSystemPopupBarButton::Draw(CDC* pDC)
 {
-    CKTRibbonSystemPopupBar* pMenu = dynamic_cast<CKTRibbonSystemPopupBar*>(m_pParent);
-    CKTRibbonBar* pRibbon = pMenu ? RibbonOf(pMenu->GetOpeningControl()) : NULL;
-    if (pRibbon)
+    if (CKTRibbonBar* pRibbon = RibbonOfMenu(m_pParent))
         pRibbon->GetRibbonPainter()->DrawSystemMenuButton(pDC, this);
     GetPaintManager()->DrawControlToolBarParent(pDC, this, TRUE);
 }
@@ -251,9 +264,10 @@ void CKTRibbonControlSystemPopupBarListCaption::Draw(CDC* pDC)
     CRect rc = m_rcControl;
     rc.left += 7;
     pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER);
-    pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 2, m_rcControl.Width(), 1, ::GetSysColor(COLOR_3DSHADOW));
+    pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 2, m_rcControl.Width(), 1,
+                       MenuStyleColor(m_pParent, "RecentFileListEdgeShadow", COLOR_3DSHADOW));
     pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 1, m_rcControl.Width(), 1,
-                       ::GetSysColor(COLOR_3DHILIGHT));
+                       MenuStyleColor(m_pParent, "RecentFileListEdgeHighLight", COLOR_3DHILIGHT));
 }
 
 void CKTRibbonControlSystemRecentFileList::OnCalcDynamicSize(DWORD)

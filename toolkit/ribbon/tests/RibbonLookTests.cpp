@@ -410,6 +410,12 @@ TEST_F(RibbonLook, TheSystemMenuShowsItsFaceItsRecentFileColumnAndItsBottomRowBu
     const COLORREF clrColumn = StyleColor("RecentFileListBackground");
     EXPECT_EQ(clrColumn, WaitForPixel(pMenu, CPoint(rcCaption.right - 3, rcCaption.top + 3), clrColumn))
         << "under the caption's text";
+    for (int nLine : {2, 1})
+    {
+        const COLORREF clrLine = StyleColor(nLine == 2 ? "RecentFileListEdgeShadow" : "RecentFileListEdgeHighLight");
+        EXPECT_EQ(clrLine, WaitForPixel(pMenu, CPoint(rcCaption.right - 3, rcCaption.bottom - nLine), clrLine))
+            << "the caption's edge " << nLine;
+    }
     const CRect rcExit = pExit->GetRect();
     EXPECT_EQ(kSystemMenuButton, WaitForPixel(pMenu, rcExit.TopLeft() + CPoint(1, 1), kSystemMenuButton));
     ASSERT_TRUE(input.Key(VK_ESCAPE));
