@@ -65,10 +65,10 @@ protected:
         return code;
     }
     // A design big enough that its generated source takes the window's thread a while to put in.
-    ProjectRecord& OpenAndSelectLarge()
+    ProjectRecord& OpenAndSelectLarge(int nPackets = 1000)
     {
         CString strError;
-        EXPECT_TRUE(WriteProjectFile(LargeProject(1000, 30), m_folder.Path("Large.kvs").c_str(), &strError));
+        EXPECT_TRUE(WriteProjectFile(LargeProject(nPackets, 30), m_folder.Path("Large.kvs").c_str(), &strError));
         m_pFrame->ReadSolutionFile(m_folder.Path("Large.kvs").c_str());
         Select(ProjectItem("Large"));
         return *m_pFrame->m_projects.back();
@@ -326,7 +326,9 @@ TEST_F(GenerateIntoEditorsTest, ABigNewTextGoesInWithTheWindowAnsweringAndOneCtr
     for (int i = 0; i < 20000; i++)
         previous += "int previous" + std::to_string(i) + ";\r\n";
     m_folder.Write("Large_api.c", previous);
-    OpenAndSelectLarge();
+    // Big enough that splitting it takes several slices on a fast machine: a text that goes in
+    // within one slice rightly shows no progress.
+    OpenAndSelectLarge(4000);
     CDocument* pDoc = EditorOf("Large_api.c");
     ASSERT_NE(nullptr, pDoc);
     const std::string before = EditorText(pDoc);
