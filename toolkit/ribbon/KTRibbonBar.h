@@ -6,6 +6,7 @@
 #include "KTControl.h"
 #include "KTMenuBar.h"
 #include "KTRibbonContextHeaders.h"
+#include "KTRibbonGroup.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
 #include "KTRibbonThemePainter.h"
@@ -79,6 +80,8 @@ public:
     CRect GetCaptionRect() const { return m_rcCaption; }
     // The headers over the context tabs, placed in the caption by each layout.
     const CKTRibbonContextHeaders& GetContextHeaders() const { return m_contextHeaders; }
+    // The group under the mouse, while the theme lights it.
+    CKTRibbonGroup* GetHighlightedGroup() const { return m_pHighlightedGroup; }
 
     // Theme 6 shows the selected tab apart while the bar tracks the keyboard.
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
@@ -134,6 +137,8 @@ protected:
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -144,6 +149,11 @@ private:
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
     BOOL IsOnCaption(CPoint pt) const;
+    // Whether the group under the mouse may light: not while a popup, the keyboard or a control holds the bar.
+    BOOL CanHighlightGroup() const;
+    CKTRibbonGroup* GroupFromPoint(CPoint pt) const;
+    // Repaints only the group that goes dark and the one that lights.
+    void SetHighlightedGroup(CKTRibbonGroup* pGroup);
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);
@@ -163,6 +173,7 @@ private:
     int m_nFixedGroupHeight = 0;                // 0 computes it
     CKTRibbonControlTab* m_pControlTab = NULL;  // one of the bar's controls
     mutable CKTRibbonPlainPainter m_plainPainter;
+    CKTSmartPtr<CKTRibbonGroup> m_pHighlightedGroup;  // held: a tab may drop its groups while the mouse is over one
 
     CKTSmartPtr<CKTRibbonQuickAccessControls> m_pQuickAccess;
     CKTControl* m_pQuickAccessPopup = NULL;     // one of the bar's controls
