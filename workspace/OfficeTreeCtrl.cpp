@@ -8,6 +8,7 @@
 IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CTreeCtrl)
 
 BEGIN_MESSAGE_MAP(COfficeTreeCtrl, CTreeCtrl)
+ON_NOTIFY_REFLECT(TVN_SELCHANGING, OnSelchanging)
 ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelchanged)
 ON_NOTIFY_REFLECT(NM_KILLFOCUS, OnKillFocus)
 ON_NOTIFY_REFLECT(TVN_DELETEITEM, OnDeleteItem)
@@ -29,6 +30,16 @@ void COfficeTreeCtrl::ClearCurrentProject()
 {
     m_pCurrentProject = nullptr;
     m_hSelectedItem = nullptr;
+}
+
+// A click on another item must not drop an edit still open on the settings page: it is committed while the
+// selection still names the record it belongs to (the tree takes the focus only after the change).
+void COfficeTreeCtrl::OnSelchanging(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (auto* pFrame = dynamic_cast<CMainFrame*>(GetTopLevelParent()))
+        if (pFrame->m_wndSettings.GetSafeHwnd())
+            pFrame->m_wndSettings.CommitEdit();
 }
 
 void COfficeTreeCtrl::OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult)

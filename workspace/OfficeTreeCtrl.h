@@ -20,6 +20,7 @@ public:
     void ClearCurrentProject();
 
 protected:
+    afx_msg void OnSelchanging(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);

@@ -125,16 +125,23 @@ void CKTControls::Remove(CKTControl* pControl)
         m_pParent->SetSelected(-1);
     CKTSmartPtr<CKTControl> pHold = *it;
     m_controls.erase(it);
+    OnControlRemoved(pControl);
+}
+
+void CKTControls::OnControlRemoved(CKTControl* pControl)
+{
     pControl->SetControls(NULL, 0);
     pControl->SetParent(NULL);
     pControl->OnRemoved();
     RefreshIndexes();
 }
 
+// From the last to the first; a removal may take others with it, so the index is checked again each time.
 void CKTControls::RemoveAll()
 {
-    while (!m_controls.empty())
-        Remove(m_controls.back());
+    for (int i = GetCount() - 1; i >= 0; i = std::min(i, GetCount()) - 1)
+        if (!ShouldKeep(m_controls[i]))
+            Remove(m_controls[i]);
 }
 
 CKTControls* CKTControls::Duplicate(BOOL bRecursive) const

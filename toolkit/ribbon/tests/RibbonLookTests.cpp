@@ -1,6 +1,7 @@
 // RibbonLookTests.cpp: theme 6 draws the ribbon's face, tabs, groups, their buttons, the quick access toolbar's
 // area and band and the caption from the tests' style images (each part one colour), the caption on faked glass too;
 // switching themes leaves no GDI objects, and without a style everything draws plainly.
+#include "FakeGlassRegion.h"
 #include "GuiLeakCheck.h"
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
@@ -71,18 +72,6 @@ public:
     }
 };
 IMPLEMENT_DYNCREATE(CCountingGroup, CTestRibbonGroup)
-
-// A ribbon that says it draws the frame's caption, on glass while the test wants it.
-class CGlassRibbonBar : public CKTRibbonBar
-{
-    DECLARE_DYNCREATE(CGlassRibbonBar)
-public:
-    static BOOL s_bDwm;
-    BOOL IsFrameThemeEnabled() const override { return TRUE; }
-    BOOL IsDwmEnabled() const override { return s_bDwm; }
-};
-IMPLEMENT_DYNCREATE(CGlassRibbonBar, CKTRibbonBar)
-BOOL CGlassRibbonBar::s_bDwm = FALSE;
 
 namespace
 {
@@ -190,11 +179,7 @@ class RibbonLook : public ::testing::Test
 {
 protected:
     RibbonLook() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
-    ~RibbonLook() override
-    {
-        CGlassRibbonBar::s_bDwm = FALSE;
-        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
-    }
+    ~RibbonLook() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     static CTestRibbonGroup* AddGroup(CKTRibbonTab* pTab, int nWidth)
     {
@@ -407,22 +392,25 @@ TEST_F(RibbonLook, AContextTabTakesItsColoursImages)
 
 TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
 {
-    CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
+    CRibbonTestFrame frame(600, 400);
     CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion* pRegion = CFakeGlassRegion::Attach(pBar, FALSE);
     frame.GetWindow()->SetForegroundWindow();
     ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == frame.GetWindow()->GetSafeHwnd(); }));
+    // The strip starts under the frame's left border: the bar shows the rest of the left image.
     const CRect rc = pBar->GetCaptionRect();
     const int y = rc.CenterPoint().y;
-    EXPECT_EQ(kCaptionLeftActive, WaitForPixel(pBar, CPoint(rc.left + 1, y), kCaptionLeftActive));
+    ASSERT_LT(-rc.left, 5) << "the frame's border is narrower than the left image";
+    EXPECT_EQ(kCaptionLeftActive, WaitForPixel(pBar, CPoint(0, y), kCaptionLeftActive));
     EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, CPoint(rc.left + 20, rc.top + 1), kCaptionCenterActive));
-    EXPECT_EQ(kCaptionRightActive, WaitForPixel(pBar, CPoint(rc.right - 2, y), kCaptionRightActive));
+    EXPECT_EQ(kCaptionRightActive, WaitForPixel(pBar, CPoint(rc.right + rc.left - 1, y), kCaptionRightActive));
 
     // On glass the strip is black for the frame to show through, and a maximised frame's title is white.
-    CGlassRibbonBar::s_bDwm = TRUE;
+    pRegion->m_bGlass = TRUE;
     frame.GetWindow()->ShowWindow(SW_MAXIMIZE);
     pBar->Redraw();
     const CRect rcMax = pBar->GetCaptionRect();
-    EXPECT_EQ(RGB(0, 0, 0), WaitForPixel(pBar, CPoint(rcMax.left + 1, rcMax.top + 1), RGB(0, 0, 0)));
+    EXPECT_EQ(RGB(0, 0, 0), WaitForPixel(pBar, CPoint(1, rcMax.top + 1), RGB(0, 0, 0)));
     EXPECT_TRUE(
         PumpUntil([&] { return CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(RGB(255, 255, 255), 0) > 0; }));
 }
@@ -535,23 +523,28 @@ TEST_F(RibbonLook, TheQuickAccessToolbarsAreaInTheCaptionAndItsBandBelow)
 
 TEST_F(RibbonLook, TheQuickAccessAreaOnTheFramesCaptionWithAndWithoutGlass)
 {
-    CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
+    CRibbonTestFrame frame(600, 400);
     CKTRibbonBar* pBar = frame.GetRibbon();
     CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 100);
     pBar->AddToQuickAccess(pGroup->GetAt(0));
+    CFakeGlassRegion* pRegion = CFakeGlassRegion::Attach(pBar, FALSE);
     Relayout(pBar);
-    const CRect rc = pBar->GetQuickAccessRect();
-    const CPoint pt(rc.left - 8, pBar->GetCaptionRect().top + 4);
-    EXPECT_EQ(kQuickAccessArea, WaitForPixel(pBar, pt, kQuickAccessArea));
-    CGlassRibbonBar::s_bDwm = TRUE;
-    pBar->Redraw();
-    EXPECT_EQ(kQuickAccessAreaOnGlass, WaitForPixel(pBar, pt, kQuickAccessAreaOnGlass));
+    auto areaPoint = [&]
+    {
+        const CRect rc = pBar->GetQuickAccessRect();
+        return CPoint(rc.left - 8, pBar->GetCaptionRect().top + 4);
+    };
+    EXPECT_EQ(kQuickAccessArea, WaitForPixel(pBar, areaPoint(), kQuickAccessArea));
+    pRegion->m_bGlass = TRUE;
+    pRegion->RefreshFrame();
+    EXPECT_EQ(kQuickAccessAreaOnGlass, WaitForPixel(pBar, areaPoint(), kQuickAccessAreaOnGlass));
 }
 
 TEST_F(RibbonLook, TheFramesSmallIconStandsInTheCaptionWithoutASystemButton)
 {
-    CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
+    CRibbonTestFrame frame(600, 400);
     CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion::Attach(pBar, FALSE);
     const COLORREF clrIcon = RGB(13, 201, 77);
     CSolidIcon icon(clrIcon);
     ASSERT_TRUE(icon.Get());

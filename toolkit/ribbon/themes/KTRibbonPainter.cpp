@@ -76,6 +76,14 @@ void CKTRibbonPlainPainter::FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, C
 void CKTRibbonPlainPainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
 {
     pDC->FillSolidRect(pBar->GetCaptionRect(), ::GetSysColor(COLOR_3DFACE));
+    CWnd* pFrame = pBar->IsFrameThemeEnabled() ? pBar->GetFrameSite() : NULL;
+    if (!pFrame)
+        return;
+    CString strTitle;
+    pFrame->GetWindowText(strTitle);
+    CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL, ::GetSysColor(COLOR_BTNTEXT));
+    CRect rcText = pBar->GetCaptionTextRect();
+    pDC->DrawText(strTitle, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void CKTRibbonPlainPainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)

@@ -75,8 +75,8 @@ public:
 protected:
     // The band of a quick access toolbar shown below the ribbon, when it shows.
     void DrawQuickAccessBand(CDC* pDC, CKTRibbonBar* pBar);
-    // A collapsed group's button: wide enough for its caption, as high as three rows of controls.
-    CSize GroupButtonSize() const;
+    // A collapsed group's button: wide enough for its caption, as high as the group less its inset.
+    CSize GroupButtonSize(CDC* pDC, CKTControl* pButton);
     // A collapsed group's icon and caption over its button's face.
     void DrawGroupButtonContent(CDC* pDC, CKTControl* pButton);
     // Whether any control of the quick access toolbar shows.

@@ -5,6 +5,8 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonGroup.h"
 
 #include <algorithm>
 
@@ -47,11 +49,13 @@ void CKTRibbonPlainPainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRec
     pDC->DrawText(pButton->GetCaption(), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_HIDEPREFIX);
 }
 
-CSize CKTRibbonPlainPainter::GroupButtonSize() const
+CSize CKTRibbonPlainPainter::GroupButtonSize(CDC* pDC, CKTControl* pButton)
 {
-    if (!m_pPaintManager)
-        return CSize(42, 66);
-    return CSize(std::max(2 * m_pPaintManager->GetTextHeight() - 3, 42), 3 * m_pPaintManager->GetControlHeight());
+    CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
+    CKTRibbonBar* pBar = pButton->GetRibbonGroup()->GetRibbonBar();
+    const int nHeight = pBar ? pBar->CalcGroupHeight() - 7 - 4 : 0;
+    const int nText = pDC->GetTextExtent(pButton->GetCaption()).cx;
+    return CSize(std::max(42, nText + 12), std::max(nHeight, GetFontHeight() + 12));
 }
 
 CSize CKTRibbonPlainPainter::DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
@@ -60,7 +64,7 @@ CSize CKTRibbonPlainPainter::DrawGroupPopupButton(CDC* pDC, CKTControl* pButton,
     if (!pButton->GetRibbonGroup())
         return m_pPaintManager ? m_pPaintManager->DrawControlToolBarParent(pDC, pButton, bDraw) : CSize(0, 0);
     if (!bDraw)
-        return GroupButtonSize();
+        return GroupButtonSize(pDC, pButton);
     const CRect rc = pButton->GetRect();
     pDC->FillSolidRect(rc, FaceColor(pButton));
     pDC->Draw3dRect(rc, ::GetSysColor(COLOR_3DHIGHLIGHT), ::GetSysColor(COLOR_3DSHADOW));

@@ -405,7 +405,8 @@ void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* 
         !DrawImage(pDC, ContextImageName("CONTEXTTAB%sHEADER", static_cast<int>(pHeader->clr)), pHeader->rc, 0, 1,
                    CRect(1, 1, 1, 1)))
         return;
-    CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2);
+    const int nBorder = pBar->GetFrameRegion() ? pBar->GetFrameRegion()->GetFrameBorder() : 0;
+    CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2 + nBorder);
     if (pBar->IsDwmEnabled())
     {
         DrawDwmCaptionText(pDC, rcText, pHeader->strCaption, TRUE, FALSE);
@@ -421,7 +422,7 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
     if (!pFrame)
         return;
     const CRect rc = pBar->GetCaptionRect();
-    const BOOL bActive = ::GetActiveWindow() == pFrame->GetSafeHwnd();
+    const BOOL bActive = pBar->GetFrameRegion()->IsActive();
     const BOOL bDwm = pBar->IsDwmEnabled();
     if (bDwm)
         pDC->FillSolidRect(rc, 0);
@@ -443,7 +444,7 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
 
     CString strText;
     pFrame->GetWindowText(strText);
-    CRect rcText = rc;
+    CRect rcText = pBar->GetCaptionTextRect();
     {
         CKTFontDC font(pDC, &m_pTheme->m_fontFrameCaption);
         const int cxText = pDC->GetTextExtent(strText).cx;
@@ -452,7 +453,7 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
     }
     const BOOL bMaximized = pFrame->IsZoomed();
     if (bMaximized)
-        rcText.OffsetRect(0, ::GetSystemMetrics(SM_CYFRAME) / 2);
+        rcText.OffsetRect(0, pBar->GetFrameRegion()->GetFrameBorder() / 2);
     if (bDwm)
         DrawDwmCaptionText(pDC, rcText, strText, bActive, bMaximized);
     else
