@@ -25,6 +25,8 @@ ON_WM_RBUTTONDBLCLK()
 ON_WM_RBUTTONUP()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
+ON_WM_MOUSEMOVE()
+ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
 CKTRibbonBar::CKTRibbonBar()
@@ -267,6 +269,7 @@ void CKTRibbonBar::LayoutGroups(CDC* pDC)
 void CKTRibbonBar::ShowTabGroups(CKTRibbonTab* pTab)
 {
     m_scroller.SetOffset(0);
+    m_pHighlightedGroup = NULL;
     for (int i = GetControlCount() - 1; i >= 0; i--)
     {
         CKTControl* pControl = GetControl(i);

@@ -7,6 +7,7 @@
 #include "KTFrameRegionHelper.h"
 #include "KTMenuBar.h"
 #include "KTRibbonContextHeaders.h"
+#include "KTRibbonGroup.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
 #include "KTRibbonThemePainter.h"
@@ -88,6 +89,8 @@ public:
     CRect GetCaptionClientRect() const { return m_rcCaptionClient; }
     // The headers over the context tabs, placed in the caption by each layout.
     const CKTRibbonContextHeaders& GetContextHeaders() const { return m_contextHeaders; }
+    // The group under the mouse, while the theme lights it.
+    CKTRibbonGroup* GetHighlightedGroup() const { return m_pHighlightedGroup; }
 
     // Theme 6 shows the selected tab apart while the bar tracks the keyboard.
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
@@ -169,6 +172,8 @@ protected:
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -187,6 +192,10 @@ private:
     // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
     void OpenTabByKeyboard(CKTRibbonTab* pTab);
     CKTRibbonTab* FindTabByAccessKey(UINT nKey) const;
+    // Whether the group under the mouse may light: not while a popup, the keyboard or a control holds the bar.
+    BOOL CanHighlightGroup() const;
+    // Repaints only the group that goes dark and the one that lights.
+    void SetHighlightedGroup(CKTRibbonGroup* pGroup);
     CKTRibbonGroup* GroupCaptionAt(CPoint pt) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
@@ -219,6 +228,7 @@ private:
     int m_nFixedGroupHeight = 0;                // 0 computes it
     CKTRibbonControlTab* m_pControlTab = NULL;  // one of the bar's controls
     mutable CKTRibbonPlainPainter m_plainPainter;
+    CKTSmartPtr<CKTRibbonGroup> m_pHighlightedGroup;  // held: a tab may drop its groups while the mouse is over one
 
     CKTSmartPtr<CKTRibbonQuickAccessControls> m_pQuickAccess;
     CKTControl* m_pQuickAccessPopup = NULL;     // one of the bar's controls

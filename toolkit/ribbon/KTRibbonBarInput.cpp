@@ -353,8 +353,57 @@ void CKTRibbonBar::EnsureControlVisible(CKTControl* pControl)
     OnRecalcLayout();
 }
 
+BOOL CKTRibbonBar::CanHighlightGroup() const
+{
+    CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
+    CKTCommandBar* pTracked = pMouse->GetTopTrackedBar();
+    if ((pTracked && pTracked != this) || !IsActive() || pMouse->IsTrackedLock(this) || IsMouseLocked())
+        return FALSE;
+    return m_nSelected == -1 && GetRibbonPainter()->HighlightsGroups();
+}
+
+void CKTRibbonBar::SetHighlightedGroup(CKTRibbonGroup* pGroup)
+{
+    if (m_pHighlightedGroup == pGroup)
+        return;
+    const CKTSmartPtr<CKTRibbonGroup> pOld = m_pHighlightedGroup;
+    m_pHighlightedGroup = pGroup;
+    if (!GetSafeHwnd())
+        return;
+    if (pOld)
+        Redraw(pOld->GetRect(), FALSE);
+    if (pGroup)
+        Redraw(pGroup->GetRect(), FALSE);
+}
+
+void CKTRibbonBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CKTRibbonGroup* pGroup =
+        IsGroupsVisible() && m_rcGroups.PtInRect(point) ? GetSelectedTab()->GetGroups()->HitTest(point) : NULL;
+    if (CanHighlightGroup())
+    {
+        SetHighlightedGroup(pGroup);
+        // Between controls the bar sees no leave of its own.
+        if (pGroup)
+            CKTMouseHookManager::Instance()->TrackMouseLeave(GetSafeHwnd());
+    }
+    else if (pGroup != m_pHighlightedGroup)
+    {
+        // A control that holds the bar keeps its group lit, but not once the mouse has left that group.
+        SetHighlightedGroup(NULL);
+    }
+    CKTMenuBar::OnMouseMove(nFlags, point);
+}
+
+void CKTRibbonBar::OnMouseLeave()
+{
+    SetHighlightedGroup(NULL);
+    CKTMenuBar::OnMouseLeave();
+}
+
 BOOL CKTRibbonBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
 {
+    SetHighlightedGroup(NULL);
     const BOOL bWasTracking = GetTrackingMode() != 0;
     const BOOL bResult = CKTMenuBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard);
     if (bWasTracking != (GetTrackingMode() != 0))

@@ -65,6 +65,8 @@ BOOL CKTRibbonGroup::IsVisible() const
     return m_pRibbonBar->GetSelectedTab() == GetRibbonTab();
 }
 
+BOOL CKTRibbonGroup::IsHighlighted() const { return m_pRibbonBar && m_pRibbonBar->GetHighlightedGroup() == this; }
+
 void CKTRibbonGroup::SetVisible(BOOL bVisible)
 {
     if (m_bVisible == bVisible)

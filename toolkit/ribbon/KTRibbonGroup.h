@@ -46,6 +46,8 @@ public:
     CRect GetRect() const { return m_rcGroup; }
     // Shown by the ribbon only while its tab is selected.
     BOOL IsVisible() const;
+    // The ribbon's group under the mouse.
+    BOOL IsHighlighted() const;
     // The group's own flag, whichever tab shows.
     BOOL GetVisible() const { return m_bVisible; }
     void SetVisible(BOOL bVisible);

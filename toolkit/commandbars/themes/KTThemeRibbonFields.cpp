@@ -40,6 +40,16 @@ std::pair<int, int> ComboPartAndFill(CKTControlComboBox* pCombo)
         return {2, COLOR_WINDOW};
     return {0, -1};
 }
+
+// Outside its groups the ribbon's own text colour stands on its face; states keep the bars' colours.
+BOOL IsIdleOnRibbonFace(CKTControl* pControl)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    if (!pBar || pBar->GetType() != ktBarTypeRibbon || pControl->GetRibbonGroup())
+        return FALSE;
+    return pControl->IsEnabled() && !pControl->GetSelected() && !pControl->GetPressed() && !pControl->GetChecked() &&
+           !pControl->IsPopuped();
+}
 }  // namespace
 
 COLORREF CKTThemeRibbon::GetControlEditBackColor(CKTControl* pControl)
@@ -60,6 +70,8 @@ int CKTThemeRibbon::GetFieldLabelTextColor(CKTControl* pControl)
 
 int CKTThemeRibbon::GetControlTextColor(CKTControl* pControl)
 {
+    if (IsIdleOnRibbonFace(pControl) && !m_clrRibbonText.IsDefaultValue())
+        return static_cast<int>(m_clrRibbonText.GetColor());
     // An edit's label on a popup lights up with its field, as the popup's entries do.
     if (pControl->GetType() == ktControlEdit && IsOnPopupBar(pControl) && pControl->IsEnabled() &&
         pControl->GetSelected())

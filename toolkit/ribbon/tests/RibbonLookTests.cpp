@@ -10,8 +10,6 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
-#include "KTControls.h"
-#include "KTDrawObjects.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonSystemButton.h"
@@ -25,6 +23,8 @@
 #include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 // Draws through the ribbon's painter as a collapsed group's button or a group's option button does.
 class CPainterButton : public CKTControlPopup
@@ -60,6 +60,20 @@ public:
 };
 IMPLEMENT_DYNCREATE(CButtonsGroup, CTestRibbonGroup)
 
+// A test group that counts how often it is painted.
+class CCountingGroup : public CTestRibbonGroup
+{
+    DECLARE_DYNCREATE(CCountingGroup)
+public:
+    int m_nDraws = 0;
+    void Draw(CDC* pDC, CRect rcClip) override
+    {
+        m_nDraws++;
+        CTestRibbonGroup::Draw(pDC, rcClip);
+    }
+};
+IMPLEMENT_DYNCREATE(CCountingGroup, CTestRibbonGroup)
+
 namespace
 {
 // The tests' images, part by part.
@@ -69,6 +83,7 @@ COLORREF GroupCaption(int nPart) { return RGB(20, 40 + 100 * nPart, 120); }
 COLORREF ScrollRight(int nPart) { return RGB(90, 30 + 60 * nPart, 210); }
 COLORREF ScrollRightGlyph(int nPart) { return RGB(140, 30 + 60 * nPart, 240); }
 COLORREF QuickAccessButton(int nPart) { return RGB(60, 20 + 70 * nPart, 160); }
+COLORREF QuickAccessMore(int nPart) { return RGB(160, 20 + 70 * nPart, 60); }
 COLORREF ContextTab(int nPart) { return RGB(5, 30 + 50 * nPart, 95); }
 COLORREF ContextGroupClient(int nPart) { return RGB(195, 95 + 100 * nPart, 5); }
 const COLORREF kGroups = RGB(30, 160, 90);
@@ -116,6 +131,36 @@ COLORREF GroupsBackgroundPixel(CKTRibbonBar* pBar, CPoint pt)
     return dc.GetPixel(pt);
 }
 
+// A small icon of one colour, destroyed with the object.
+class CSolidIcon
+{
+public:
+    explicit CSolidIcon(COLORREF clr)
+    {
+        const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
+        const std::vector<DWORD> colour(static_cast<size_t>(cx) * cy,
+                                        (GetRValue(clr) << 16) | (GetGValue(clr) << 8) | GetBValue(clr));
+        const std::vector<BYTE> mask(static_cast<size_t>((cx + 15) / 16 * 2) * cy, 0);
+        HBITMAP hColour = ::CreateBitmap(cx, cy, 1, 32, colour.data());
+        HBITMAP hMask = ::CreateBitmap(cx, cy, 1, 1, mask.data());
+        ICONINFO info = {TRUE, 0, 0, hMask, hColour};
+        m_hIcon = ::CreateIconIndirect(&info);
+        ::DeleteObject(hMask);
+        ::DeleteObject(hColour);
+    }
+    ~CSolidIcon()
+    {
+        if (m_hIcon)
+            ::DestroyIcon(m_hIcon);
+    }
+    CSolidIcon(const CSolidIcon&) = delete;
+    CSolidIcon& operator=(const CSolidIcon&) = delete;
+    HICON Get() const { return m_hIcon; }
+
+private:
+    HICON m_hIcon = NULL;
+};
+
 void MoveMouse(CWnd* pWnd, CPoint pt)
 {
     pWnd->ClientToScreen(&pt);
@@ -146,6 +191,15 @@ protected:
         auto* pGroup = static_cast<CTestRibbonGroup*>(
             pGroups->Add(RUNTIME_CLASS(CTestRibbonGroup), "&Clipboard", pGroups->GetCount() + 1));
         pGroup->m_nWidth = nWidth;
+        pGroup->AddControl(ktControlButton, 100 + pGroup->GetIndex());
+        return pGroup;
+    }
+
+    static CCountingGroup* AddCountingGroup(CKTRibbonTab* pTab)
+    {
+        CKTRibbonTabGroups* pGroups = pTab->GetGroups();
+        auto* pGroup =
+            static_cast<CCountingGroup*>(pGroups->Add(RUNTIME_CLASS(CCountingGroup), "&Edit", pGroups->GetCount() + 1));
         pGroup->AddControl(ktControlButton, 100 + pGroup->GetIndex());
         return pGroup;
     }
@@ -242,6 +296,7 @@ TEST_F(RibbonLook, ScrollButtonsTakeTheirPartAndGlyphByState)
     LeaveBar(frame);
 }
 
+// Each state is one part of four, top to bottom: the button's lowest pixel shows the same part as its highest.
 TEST_F(RibbonLook, TheQuickAccessDropDownTakesItsPartByState)
 {
     CRibbonTestFrame frame(300, 300);
@@ -251,11 +306,74 @@ TEST_F(RibbonLook, TheQuickAccessDropDownTakesItsPartByState)
     CKTControl* pDropDown = pBar->GetQuickAccessPopup();
     ASSERT_TRUE(pDropDown->IsVisible());
     const CRect rc = pDropDown->GetRect();
-    const CPoint ptFace = rc.TopLeft() + CPoint(1, 1);
-    EXPECT_EQ(QuickAccessButton(0), WaitForPixel(pBar, ptFace, QuickAccessButton(0)));
+    auto expectPart = [&](int nPart)
+    {
+        EXPECT_EQ(QuickAccessButton(nPart), WaitForPixel(pBar, rc.TopLeft() + CPoint(1, 1), QuickAccessButton(nPart)));
+        EXPECT_EQ(QuickAccessButton(nPart),
+                  WaitForPixel(pBar, CPoint(rc.left + 1, rc.bottom - 1), QuickAccessButton(nPart)));
+    };
+    expectPart(0);
     MoveMouse(pBar, rc.CenterPoint());
-    EXPECT_EQ(QuickAccessButton(1), WaitForPixel(pBar, ptFace, QuickAccessButton(1)));
+    expectPart(1);
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rc.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pDropDown->IsPopuped(); }));
+    expectPart(2);
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pDropDown->IsPopuped(); }));
     LeaveBar(frame);
+
+    // The "more" button draws from its own image the same way.
+    CKTControl* pMore = pBar->GetQuickAccessMore();
+    pMore->SetRect(CRect(0, 0, 13, 22));
+    CKTDibSection dib(CSize(13, 22));
+    CKTCompatibleDC dc(NULL, dib.GetHandle());
+    pBar->GetRibbonPainter()->DrawQuickAccessButton(&dc, pMore, TRUE);
+    EXPECT_EQ(QuickAccessMore(0), dc.GetPixel(1, 1));
+    EXPECT_EQ(QuickAccessMore(0), dc.GetPixel(1, 21));
+}
+
+TEST_F(RibbonLook, TheGroupUnderTheMouseLightsAndOnlyItRepaints)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonTab* pTab = pBar->GetControlTab()->GetTab(0);
+    CCountingGroup* pGroups[3] = {AddCountingGroup(pTab), AddCountingGroup(pTab), AddCountingGroup(pTab)};
+    Relayout(pBar);
+    const int nCaption = pBar->GetRibbonPainter()->GetGroupCaptionHeight();
+    auto clientPoint = [](CKTRibbonGroup* pGroup)
+    { return CPoint(pGroup->GetRect().right - 3, pGroup->GetRect().top + 3); };
+    auto expectLit = [&](CKTRibbonGroup* pGroup, int nPart)
+    {
+        const CRect rc = pGroup->GetRect();
+        EXPECT_EQ(GroupClient(nPart), WaitForPixel(pBar, clientPoint(pGroup), GroupClient(nPart)));
+        EXPECT_EQ(GroupCaption(nPart), WaitForPixel(pBar, CPoint(rc.left + 2, rc.bottom - 2), GroupCaption(nPart)));
+    };
+    // Empty room of a group, below its one button and above its caption.
+    auto restPoint = [&](CKTRibbonGroup* pGroup)
+    { return CPoint(pGroup->GetRect().right - 6, pGroup->GetRect().bottom - nCaption - 4); };
+
+    expectLit(pGroups[0], 0);
+    const int nThirdDraws = pGroups[2]->m_nDraws;
+    MoveMouse(pBar, restPoint(pGroups[0]));
+    expectLit(pGroups[0], 1);
+    EXPECT_EQ(GroupClient(0), WaitForPixel(pBar, clientPoint(pGroups[1]), GroupClient(0)));
+    MoveMouse(pBar, restPoint(pGroups[1]));
+    expectLit(pGroups[1], 1);
+    expectLit(pGroups[0], 0);
+    EXPECT_EQ(nThirdDraws, pGroups[2]->m_nDraws) << "a group the mouse never met is not repainted";
+
+    // Over its button the group stays lit; from there onto the tabs it goes dark.
+    MoveMouse(pBar, pGroups[1]->GetAt(0)->GetRect().CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetSelected() == pGroups[1]->GetAt(0)->GetIndex(); }));
+    expectLit(pGroups[1], 1);
+    MoveMouse(pBar, pTab->GetRect().CenterPoint());
+    expectLit(pGroups[1], 0);
+
+    MoveMouse(pBar, restPoint(pGroups[2]));
+    expectLit(pGroups[2], 1);
+    LeaveBar(frame);
+    expectLit(pGroups[2], 0);
 }
 
 TEST_F(RibbonLook, AContextTabTakesItsColoursImages)
@@ -478,6 +596,46 @@ TEST_F(RibbonLook, TheQuickAccessAreaOnTheFramesCaptionWithAndWithoutGlass)
     pRegion->m_bGlass = TRUE;
     pRegion->RefreshFrame();
     EXPECT_EQ(kQuickAccessAreaOnGlass, WaitForPixel(pBar, areaPoint(), kQuickAccessAreaOnGlass));
+}
+
+TEST_F(RibbonLook, TheFramesSmallIconStandsInTheCaptionWithoutASystemButton)
+{
+    CRibbonTestFrame frame(600, 400);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion::Attach(pBar, FALSE);
+    const COLORREF clrIcon = RGB(13, 201, 77);
+    CSolidIcon icon(clrIcon);
+    ASSERT_TRUE(icon.Get());
+    frame.GetWindow()->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.Get()));
+    pBar->Redraw();
+    const CRect rc = pBar->GetCaptionRect();
+    const CPoint ptIcon(rc.left + 10 + ::GetSystemMetrics(SM_CXSMICON) / 2, rc.CenterPoint().y);
+    EXPECT_EQ(clrIcon, WaitForPixel(pBar, ptIcon, clrIcon));
+
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    pBar->AddSystemButton("&File", pMenu);
+    Relayout(pBar);
+    EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(clrIcon, 0) == 0; }));
+    frame.GetWindow()->SendMessage(WM_SETICON, ICON_SMALL, 0);
+}
+
+// Controls of the ribbon outside its groups take the style's ribbon text colour while idle, and only then.
+TEST_F(RibbonLook, IdleControlsOutsideTheGroupsTakeTheRibbonTextColour)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 100);
+    CKTControl* pCopy = pBar->AddToQuickAccess(pGroup->GetAt(0));
+    Relayout(pBar);
+    CKTPaintManager* pTheme = pBar->GetPaintManager();
+    const COLORREF clrRibbonText = StyleColor("RibbonText");
+    EXPECT_EQ(clrRibbonText, pTheme->GetColor(pTheme->GetControlTextColor(pCopy)));
+    EXPECT_NE(clrRibbonText, pTheme->GetColor(pTheme->GetControlTextColor(pGroup->GetAt(0))));
+    MoveMouse(pBar, pCopy->GetRect().CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return pCopy->GetSelected() != 0; }));
+    EXPECT_NE(clrRibbonText, pTheme->GetColor(pTheme->GetControlTextColor(pCopy)));
+    LeaveBar(frame);
 }
 
 TEST_F(RibbonLook, KeyboardTrackingAndContextRunsMarkTheirTabs)

@@ -25,6 +25,8 @@ public:
     virtual int GetRibbonTabHeight() = 0;
     virtual int GetGroupCaptionHeight() = 0;
     virtual int GetRibbonCaptionHeight() = 0;
+    // Whether the group under the mouse looks apart; the ribbon tracks it only then.
+    virtual BOOL HighlightsGroups() = 0;
     // The bar's face behind its caption, tabs and groups, and the band of a quick access toolbar below it.
     virtual void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // The strip of tabs; the ribbon's tab control lays out and draws through it.
@@ -64,6 +66,7 @@ public:
     int GetRibbonTabHeight() override;
     int GetGroupCaptionHeight() override;
     int GetRibbonCaptionHeight() override;
+    BOOL HighlightsGroups() override { return FALSE; }
     CKTTabPainter* GetRibbonTabPainter() override;
     void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;

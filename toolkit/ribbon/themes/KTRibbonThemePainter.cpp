@@ -262,9 +262,10 @@ void CKTRibbonThemePainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
     const CRect rc = pGroup->GetRect();
     const CRect rcCaption(rc.left, rc.bottom - m_pTheme->m_nGroupCaptionHeight, rc.right, rc.bottom);
     const CRect rcMargins(5, 5, 5, 5);
+    const int nPart = pGroup->IsHighlighted() ? 1 : 0;
     DrawImage(pDC, bContext ? "CONTEXTTABGROUPCLIENT" : "RIBBONGROUPCLIENT",
-              CRect(rc.left, rc.top, rc.right, rcCaption.top), 0, 2, rcMargins);
-    DrawImage(pDC, bContext ? "CONTEXTTABGROUPCAPTION" : "RIBBONGROUPCAPTION", rcCaption, 0, 2, rcMargins);
+              CRect(rc.left, rc.top, rc.right, rcCaption.top), nPart, 2, rcMargins);
+    DrawImage(pDC, bContext ? "CONTEXTTABGROUPCAPTION" : "RIBBONGROUPCAPTION", rcCaption, nPart, 2, rcMargins);
 
     CString strCaption = pGroup->GetCaption();
     CKTDrawHelpers::StripMnemonics(strCaption);
@@ -332,9 +333,8 @@ CSize CKTRibbonThemePainter::DrawOptionButton(CDC* pDC, CKTControl* pButton, BOO
 
 void CKTRibbonThemePainter::DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore)
 {
-    const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
-    if (!DrawImage(pDC, bMore ? "RIBBONQUICKACCESSMORE" : "RIBBONQUICKACCESSBUTTON", pButton->GetRect(), nPart, 3,
-                   CRect(), kMagenta))
+    if (!DrawImage(pDC, bMore ? "RIBBONQUICKACCESSMORE" : "RIBBONQUICKACCESSBUTTON", pButton->GetRect(),
+                   PopupPart(pButton), 4, CRect(2, 2, 2, 2), kMagenta))
         CKTRibbonPlainPainter::DrawQuickAccessButton(pDC, pButton, bMore);
 }
 
@@ -409,6 +409,19 @@ void CKTRibbonThemePainter::DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBa
     DrawImage(pDC, bGlass ? "RIBBONQUICKACCESSAREADWM" : "RIBBONQUICKACCESSAREA", rc, 0, 1, CRect(16, 3, 0, 3));
 }
 
+void CKTRibbonThemePainter::DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pFrame)
+{
+    CKTControl* pSystemButton = pBar->GetSystemButton();
+    if (pSystemButton && pSystemButton->IsVisible())
+        return;
+    HICON hIcon = CKTThemeStyle5::GetFrameSmallIcon(pFrame);
+    if (!hIcon)
+        return;
+    const CRect rc = pBar->GetCaptionRect();
+    const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
+    ::DrawIconEx(pDC->GetSafeHdc(), rc.left + 10, rc.top + (rc.Height() - cy) / 2, hIcon, cx, cy, 0, NULL, DI_NORMAL);
+}
+
 void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
 {
     CKTRibbonBar* pBar = pHeader->pFirstTab ? pHeader->pFirstTab->GetRibbonBar() : NULL;
@@ -451,6 +464,7 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
                   rcEdges);
     }
     DrawFrameQuickAccessArea(pDC, pBar);
+    DrawFrameIcon(pDC, pBar, pFrame);
 
     CString strText;
     pFrame->GetWindowText(strText);

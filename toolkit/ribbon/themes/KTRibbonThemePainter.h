@@ -20,6 +20,7 @@ public:
     int GetRibbonTabHeight() override;
     int GetGroupCaptionHeight() override;
     int GetRibbonCaptionHeight() override;
+    BOOL HighlightsGroups() override { return m_pTheme != NULL; }
     CKTTabPainter* GetRibbonTabPainter() override;
     void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
@@ -71,6 +72,8 @@ private:
     // Behind the quick access toolbar in the caption strip; FALSE when the toolbar does not show there.
     static BOOL GetQuickAccessBack(CKTRibbonBar* pBar, CRect& rc);
     void DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar);
+    // The frame's small icon at the caption's left, where no system button stands.
+    static void DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pFrame);
 
     CKTSmartPtr<CKTThemeRibbon> m_pTheme;
     CKTSmartPtr<CKTTabPainter> m_pTabPainter;
