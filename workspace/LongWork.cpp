@@ -7,6 +7,13 @@
 #include <exception>
 #include <memory>
 
+// Shared with the thread, which may outlive a wait that Esc stopped.
+struct CBackgroundWork::Call
+{
+    std::function<void()> work;
+    std::exception_ptr failure;
+};
+
 namespace
 {
 
@@ -17,16 +24,10 @@ const DWORD kSliceMs = 30;
 
 int g_nRunning = 0;  // long work of the window's thread under way, nested ones counted
 
-// Shared with the thread, which may outlive a call that Esc stopped.
-struct WorkCall
-{
-    std::function<void()> work;
-    std::exception_ptr failure;
-};
-
 DWORD WINAPI RunWork(LPVOID pParam)
 {
-    std::unique_ptr<std::shared_ptr<WorkCall>> pCall(static_cast<std::shared_ptr<WorkCall>*>(pParam));
+    std::unique_ptr<std::shared_ptr<CBackgroundWork::Call>> pCall(
+        static_cast<std::shared_ptr<CBackgroundWork::Call>*>(pParam));
     try
     {
         (*pCall)->work();
@@ -49,6 +50,33 @@ BOOL TakeEscape()
 }
 
 }  // namespace
+
+CBackgroundWork::CBackgroundWork(const std::function<void()>& work) : m_pCall(std::make_shared<Call>())
+{
+    m_pCall->work = work;
+    auto pThreadCall = std::make_unique<std::shared_ptr<Call>>(m_pCall);
+    m_hThread = ::CreateThread(nullptr, 0, RunWork, pThreadCall.get(), 0, nullptr);
+    if (m_hThread)
+        pThreadCall.release();  // the thread's now
+}
+
+CBackgroundWork::~CBackgroundWork()
+{
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
+}
+
+BOOL CBackgroundWork::IsDone() const { return m_hThread && ::WaitForSingleObject(m_hThread, 0) == WAIT_OBJECT_0; }
+
+// Without a thread the work runs here, as it did before: frozen, but done.
+void CBackgroundWork::Join()
+{
+    if (!m_hThread)
+        return m_pCall->work();
+    ::WaitForSingleObject(m_hThread, INFINITE);
+    if (m_pCall->failure)
+        std::rethrow_exception(m_pCall->failure);
+}
 
 // Counts the work for IsRunning, and posts a quit taken meanwhile once it is over.
 class CLongWork::CRunning
@@ -127,37 +155,31 @@ BOOL CLongWork::Answer(HANDLE hThread, DWORD dwStart, DWORD dwWaitMs)
     return TRUE;
 }
 
-// Without a thread the work runs here, as it did before: frozen, but done. A read blocked on a pipe
-// is cancelled; one on a FIFO cannot be, and its thread is left to end when the FIFO does.
 BOOL CLongWork::Run(const std::function<void()>& work, BOOL bEscStops)
 {
-    auto pCall = std::make_shared<WorkCall>();
-    pCall->work = work;
-    auto pThreadCall = std::make_unique<std::shared_ptr<WorkCall>>(pCall);
-    std::unique_ptr<void, decltype(&::CloseHandle)> thread(
-        ::CreateThread(nullptr, 0, RunWork, pThreadCall.get(), 0, nullptr), &::CloseHandle);
-    if (!thread.get())
-    {
-        work();
-        return TRUE;
-    }
-    pThreadCall.release();  // the thread's now
+    CBackgroundWork background(work);
+    return Wait(background, bEscStops);
+}
+
+// A read blocked on a pipe is cancelled; one on a FIFO cannot be, and its thread is left to end when
+// the FIFO does.
+BOOL CLongWork::Wait(CBackgroundWork& work, BOOL bEscStops)
+{
+    if (work.Thread())
     {
         CRunning running(*this);
         const DWORD dwStart = ::GetTickCount();
-        while (Answer(thread.get(), dwStart, kRepaintMs))
+        while (Answer(work.Thread(), dwStart, kRepaintMs))
         {
             if (bEscStops && TakeEscape())
             {
-                ::CancelSynchronousIo(thread.get());
+                ::CancelSynchronousIo(work.Thread());
                 return FALSE;
             }
         }
     }
     // What the work refers to lives on the caller's stack: the thread must be gone before it.
-    ::WaitForSingleObject(thread.get(), INFINITE);
-    if (pCall->failure)
-        std::rethrow_exception(pCall->failure);
+    work.Join();
     return TRUE;
 }
 

@@ -17,8 +17,32 @@
 #include "afxwin.h"
 
 #include <functional>
+#include <memory>
 
 class CKTStatusBar;
+
+// Work put on a thread of its own as soon as it is made, for CLongWork to wait for later. Work that a
+// wait may leave behind (Esc) holds what it uses itself; the thread ends on its own.
+class CBackgroundWork
+{
+public:
+    explicit CBackgroundWork(const std::function<void()>& work);
+    ~CBackgroundWork();
+    CBackgroundWork(const CBackgroundWork&) = delete;
+    CBackgroundWork& operator=(const CBackgroundWork&) = delete;
+
+    // NULL when no thread could be made: the work then runs in Join.
+    HANDLE Thread() const { return m_hThread; }
+    BOOL IsDone() const;
+    // Waits for the end of the work and throws here what it threw.
+    void Join();
+
+    struct Call;
+
+private:
+    std::shared_ptr<Call> m_pCall;
+    HANDLE m_hThread = NULL;
+};
 
 class CLongWork
 {
@@ -35,6 +59,8 @@ public:
     // throws is thrown here. Given bEscStops, Esc stops waiting and gives FALSE: such work holds what
     // it uses itself (no reference to the caller's), as its thread may go on after the call.
     BOOL Run(const std::function<void()>& work, BOOL bEscStops = FALSE);
+    // The same for work already under way.
+    BOOL Wait(CBackgroundWork& work, BOOL bEscStops);
     // Work that must run on the window's thread (its windows' own changes), a slice at a time until
     // the slice returns FALSE; between slices the thread paints and answers as Run does.
     void RunInSlices(const std::function<BOOL()>& slice);

@@ -25,6 +25,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CKTMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CKTMDIFrameWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
+ON_WM_ACTIVATE()
 ON_WM_QUERYENDSESSION()
 ON_WM_ENDSESSION()
 ON_MESSAGE(kReloadSettings, OnReloadSettings)
@@ -86,7 +87,24 @@ const char* const kWebPage = "https://kestova.example/";
 
 CMainFrame::~CMainFrame() = default;
 
+// Every part made here asks for a layout of its own; the frame is laid out once, with all of them.
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    m_bLayoutHeld = TRUE;
+    const int nResult = CreateParts(lpCreateStruct);
+    m_bLayoutHeld = FALSE;
+    if (nResult == 0)
+        RecalcLayout();
+    return nResult;
+}
+
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    if (!m_bLayoutHeld)
+        CKTMDIFrameWnd::RecalcLayout(bNotify);
+}
+
+int CMainFrame::CreateParts(LPCREATESTRUCT lpCreateStruct)
 {
     if (CKTMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;

@@ -25,6 +25,7 @@ extern CString g_strExampleFolder;
 
 class CKTDockingPane;
 class CNewProject;
+class CProjectReading;
 class CProjectBuild;
 
 class CMainFrame : public CKTMDIFrameWnd, public ISettingsSelection
@@ -48,8 +49,12 @@ public:
     // Loads the project file and shows it in the tree; a file that cannot be
     // read, or a project already loaded, is refused with a message.
     void ReadSolutionFile(LPCTSTR pszPath);
+    // Shows the project that the reading gave, once it has ended, as ReadSolutionFile does.
+    void ShowProjectRead(CProjectReading& reading);
     void LoadGlobalConfig();
     BOOL DestroyWindow() override;
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     ProjectRecord* CurrentProject() const;
 
@@ -63,12 +68,15 @@ public:
     // Long work as LongWork.h rules it: an open settings edit goes into its record first. FALSE when
     // Esc stopped it (see CLongWork::Run).
     BOOL RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops = FALSE);
+    // An open settings edit goes into its record, before work that reads the records starts.
+    void CommitSettingsEdit();
 
 protected:
     // Hands a file or address to the shell, saying so when it refuses.
     virtual void OpenWithShell(const CString& strTarget);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
@@ -108,6 +116,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    HWND m_hWndFocusWhenInactive = nullptr;  // where the keys went before a dialog or another program took them
+
+    int CreateParts(LPCREATESTRUCT lpCreateStruct);
+    BOOL FocusInEditor() const;
     BOOL CreateCommandBars();
     BOOL CreateTreeImages();
     BOOL InstallDockingPanes();
@@ -143,4 +155,5 @@ private:
     static const UINT kReloadSettings = WM_APP + 1;
 
     BOOL m_bSavedForExit = FALSE;  // Exit saved, or the user chose to quit without saving
+    BOOL m_bLayoutHeld = FALSE;    // while OnCreate makes the parts
 };

@@ -6,9 +6,14 @@
 
 BOOL CMainFrame::RunLongWork(const CString& strStep, const std::function<void()>& work, BOOL bEscStops)
 {
+    CommitSettingsEdit();
+    return CLongWork(m_wndStatusBar, strStep).Run(work, bEscStops);
+}
+
+void CMainFrame::CommitSettingsEdit()
+{
     if (m_wndSettings.GetSafeHwnd())
         m_wndSettings.CommitEdit();
-    return CLongWork(m_wndStatusBar, strStep).Run(work, bEscStops);
 }
 
 // Sent by another program, or by a menu's modal loop, while the work waits: it runs after it.
@@ -16,6 +21,9 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (CLongWork::IsRunning())
         return PostMessage(WM_COMMAND, wParam, lParam);
+    // A command from a menu, a bar or a key acts on the design as the settings page shows it, open edit included.
+    if (lParam == 0 && m_wndSettings.GetSafeHwnd())
+        m_wndSettings.CommitEdit();
     return CKTMDIFrameWnd::OnCommand(wParam, lParam);
 }
 

@@ -3,6 +3,7 @@
 
 #include "LongWork.h"
 #include "NewProject.h"
+#include "ProjectReading.h"
 #include "ProjectTreeItems.h"
 #include "WrenfoldApp.h"
 
@@ -25,24 +26,6 @@ const char* const kProjectFilter = "Solution File(*.kvs)|*.kvs||";
 void ShowError(const CString& strText) { AfxMessageBox(strText, MB_OK | MB_ICONERROR); }
 
 bool FileExists(const CString& strPath) { return ::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES; }
-
-// What reading a project file gives; shared with the reading thread, which Esc may leave behind.
-struct ProjectRead
-{
-    std::string path;
-    std::unique_ptr<ProjectRecord> pProject = std::make_unique<ProjectRecord>();
-    CString strMessage;
-    CString strReason;
-    bool bRead = false;
-    std::uint64_t digest = 0;
-};
-
-CString FullPathOf(LPCTSTR pszPath)
-{
-    char szFull[MAX_PATH];
-    const DWORD nLength = ::GetFullPathName(pszPath, sizeof szFull, szFull, nullptr);
-    return nLength > 0 && nLength < sizeof szFull ? CString(szFull) : CString(pszPath);
-}
 
 }  // namespace
 
@@ -91,35 +74,33 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
     tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, m_projects.back().get()));
 }
 
-// The path is made full first: the current folder moves with every file dialog, and the project is
-// saved to this file and generated into its folder long after. A file that never ends (a pipe held
-// open) is left behind by Esc.
 void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
 {
-    const CString strPath = FullPathOf(pszPath);
-    auto pRead = std::make_shared<ProjectRead>();
-    pRead->path = (LPCTSTR)strPath;
-    const BOOL bDone = RunLongWork(
-        "Reading " + strPath + "... (Esc stops)",
-        [pRead]
-        {
-            pRead->bRead =
-                ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
-            pRead->digest = pRead->bRead ? CProjectFiles::Digest(*pRead->pProject) : 0;
-        },
-        TRUE);
-    if (!bDone)
+    CommitSettingsEdit();
+    CProjectReading reading(pszPath);
+    ShowProjectRead(reading);
+}
+
+// A file that never ends (a pipe held open) is left behind by Esc. A read already done is not waited
+// for, nor shown as a step.
+void CMainFrame::ShowProjectRead(CProjectReading& reading)
+{
+    const CString& strPath = reading.Path();
+    if (reading.Work().IsDone())
+        reading.Work().Join();
+    else if (!CLongWork(m_wndStatusBar, "Reading " + strPath + "... (Esc stops)").Wait(reading.Work(), TRUE))
     {
         m_wndOutput.AddLine("Stopped reading " + strPath + ".");
         return;
     }
-    if (!pRead->bRead)
+    CProjectReading::Result& read = reading.Read();
+    if (!read.bRead)
     {
-        m_wndOutput.AddLine("Error: " + pRead->strReason);
-        AfxMessageBox(pRead->strMessage);
+        m_wndOutput.AddLine("Error: " + read.strReason);
+        AfxMessageBox(read.strMessage);
         return;
     }
-    std::unique_ptr<ProjectRecord> pProject = std::move(pRead->pProject);
+    std::unique_ptr<ProjectRecord> pProject = std::move(read.pProject);
     const bool bLoaded = std::any_of(m_projects.begin(), m_projects.end(),
                                      [&](const auto& pLoaded) { return lstrcmpi(pLoaded->name, pProject->name) == 0; });
     if (bLoaded)
@@ -128,7 +109,7 @@ void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
         return;
     }
     m_projects.push_back(std::move(pProject));
-    m_files.Remember(*m_projects.back(), strPath, pRead->digest);
+    m_files.Remember(*m_projects.back(), strPath, read.digest);
     ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
 }

@@ -20,9 +20,17 @@ public:
     void ClearCurrentProject();
 
 protected:
+    afx_msg void OnSelchanging(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnSelchanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnKillFocus(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnItemExpanded(NMHDR* pNMHDR, LRESULT* pResult);
+
+private:
+    // The current project and the settings page follow the item, now the caret item.
+    void FollowSelection(HTREEITEM hItem);
+    // The last selected item lies below the branch.
+    BOOL HoldsSelection(HTREEITEM hBranch) const;
     DECLARE_MESSAGE_MAP()
 };

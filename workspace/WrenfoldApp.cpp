@@ -3,6 +3,7 @@
 
 #include "KTRibbonBar.h"
 #include "MainFrame.h"
+#include "ProjectReading.h"
 #include "WorkspaceRes.h"
 
 #include "afxadv.h"
@@ -37,12 +38,15 @@ BOOL CwrenfoldApp::InitInstance()
     SetRegistryKey("Rurivoro-Zivudazar Applications");
     LoadStdProfileSettings(4);
     CreateEditorTemplate();
+    // The project named on the command line is read while the frame is made; the frame shows first.
+    const std::unique_ptr<CProjectReading> pReading = ReadCommandLineProject();
     if (!CreateMainFrame())
         return FALSE;
     // The frame first: a big project takes a while to read, and its tree fills in the window.
     m_pMainWnd->ShowWindow(m_nCmdShow);
     m_pMainWnd->UpdateWindow();
-    OpenCommandLineProject();
+    if (pReading)
+        static_cast<CMainFrame*>(m_pMainWnd)->ShowProjectRead(*pReading);
     return TRUE;
 }
 
@@ -56,16 +60,14 @@ BOOL CwrenfoldApp::CreateMainFrame()
     return TRUE;
 }
 
-// A project file named on the command line is opened; anything else is ignored.
-void CwrenfoldApp::OpenCommandLineProject()
+// A project file named on the command line starts being read; anything else is ignored.
+std::unique_ptr<CProjectReading> CwrenfoldApp::ReadCommandLineProject()
 {
     CCommandLineInfo info;
     ParseCommandLine(info);
-    if (info.m_nShellCommand != CCommandLineInfo::FileOpen)
-        return;
-    const CString strExtension = info.m_strFileName.Right(4);
-    if (strExtension.CompareNoCase(".kvs") == 0)
-        static_cast<CMainFrame*>(m_pMainWnd)->ReadSolutionFile(info.m_strFileName);
+    if (info.m_nShellCommand != CCommandLineInfo::FileOpen || info.m_strFileName.Right(4).CompareNoCase(".kvs") != 0)
+        return nullptr;
+    return std::make_unique<CProjectReading>(info.m_strFileName);
 }
 
 void CwrenfoldApp::AddToRecentFileList(LPCTSTR lpszPathName)

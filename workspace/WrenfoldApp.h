@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class CProjectReading;
+
 class CwrenfoldApp : public CWinApp
 {
 public:
@@ -35,7 +37,7 @@ protected:
 
 private:
     BOOL CreateMainFrame();
-    void OpenCommandLineProject();
+    std::unique_ptr<CProjectReading> ReadCommandLineProject();
     std::vector<CDocument*> EditorsIn(LPCTSTR pszFolder) const;
 
     std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;

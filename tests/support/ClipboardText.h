@@ -1,9 +1,10 @@
-// Puts text on the clipboard for paste tests.
+// Puts text on the clipboard for paste tests, and reads what a copy left there.
 #pragma once
 
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 inline bool SetClipboardText(HWND hWnd, const char* pszText)
 {
@@ -21,4 +22,19 @@ inline bool SetClipboardText(HWND hWnd, const char* pszText)
     }
     ::CloseClipboard();
     return hData != NULL;
+}
+
+inline std::string ClipboardText(HWND hWnd)
+{
+    std::string text;
+    if (!::OpenClipboard(hWnd))
+        return text;
+    if (HANDLE hData = ::GetClipboardData(CF_TEXT))
+    {
+        if (const char* pszText = static_cast<const char*>(::GlobalLock(hData)))
+            text = pszText;
+        ::GlobalUnlock(hData);
+    }
+    ::CloseClipboard();
+    return text;
 }

@@ -31,6 +31,17 @@ const struct
                    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
                    {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
                    {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT}};
+
+// A new bar of the class, or of the default one; empty when the class makes no T.
+template <class T>
+CKTSmartPtr<T> CreateBarOfClass(CRuntimeClass* pClass, CRuntimeClass* pDefault)
+{
+    CObject* pObject = (pClass ? pClass : pDefault)->CreateObject();
+    T* pBar = dynamic_cast<T*>(pObject);
+    if (!pBar)
+        delete pObject;
+    return CKTSmartPtr<T>::Adopt(pBar);
+}
 }  // namespace
 
 CKTCommandBars::CKTCommandBars()
@@ -92,13 +103,9 @@ CKTToolBar* CKTCommandBars::AppendBar(CKTSmartPtr<CKTToolBar> pBar)
 
 CKTMenuBar* CKTCommandBars::SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass* pMenuBarClass)
 {
-    CObject* pObject = (pMenuBarClass ? pMenuBarClass : RUNTIME_CLASS(CKTMenuBar))->CreateObject();
-    CKTSmartPtr<CKTMenuBar> pMenuBar = CKTSmartPtr<CKTMenuBar>::Adopt(dynamic_cast<CKTMenuBar*>(pObject));
+    CKTSmartPtr<CKTMenuBar> pMenuBar = CreateBarOfClass<CKTMenuBar>(pMenuBarClass, RUNTIME_CLASS(CKTMenuBar));
     if (pMenuBar.IsNull())
-    {
-        delete pObject;
         return NULL;
-    }
     pMenuBar->SetCommandBars(this);
     pMenuBar->SetTitle(lpszName);
     pMenuBar->SetBarID(1);
@@ -119,13 +126,9 @@ CKTMenuBar* CKTCommandBars::SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass
 
 CKTToolBar* CKTCommandBars::Add(LPCSTR lpszName, int nPosition, CRuntimeClass* pToolBarClass)
 {
-    CObject* pObject = (pToolBarClass ? pToolBarClass : RUNTIME_CLASS(CKTToolBar))->CreateObject();
-    CKTSmartPtr<CKTToolBar> pBar = CKTSmartPtr<CKTToolBar>::Adopt(dynamic_cast<CKTToolBar*>(pObject));
+    CKTSmartPtr<CKTToolBar> pBar = CreateBarOfClass<CKTToolBar>(pToolBarClass, RUNTIME_CLASS(CKTToolBar));
     if (pBar.IsNull())
-    {
-        delete pObject;
         return NULL;
-    }
     pBar->SetCommandBars(this);
     pBar->SetTitle(lpszName);
     if (!pBar->SetPosition(nPosition))

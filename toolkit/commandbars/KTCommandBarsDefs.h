@@ -157,6 +157,7 @@ enum KTControlFlags : DWORD
     ktFlagNoMovable = 16,
     ktFlagControlStretched = 32,
     ktFlagWrapRow = 128,
+    ktFlagJoinedRow = 0x10000000,  // one of a ribbon group's buttons drawn as a joined row
 };
 
 // Pending work of a bar, done at its next idle update.

@@ -210,6 +210,14 @@ BOOL CKTControl::IsVisible(DWORD dwSkipFlags) const
     return (m_dwHideFlags & ~dwSkipFlags) == 0;
 }
 
+void CKTControl::SetHideFlags(DWORD dwFlags)
+{
+    if (dwFlags == m_dwHideFlags)
+        return;
+    m_dwHideFlags = dwFlags;
+    UpdateWindowVisibility();
+}
+
 BOOL CKTControl::SetHideFlag(DWORD dwFlag, BOOL bSet)
 {
     DWORD dwFlags = bSet ? (m_dwHideFlags | dwFlag) : (m_dwHideFlags & ~dwFlag);
@@ -348,7 +356,11 @@ void CKTControl::OnMouseHover()
         m_pParent->SetTrackingMode(0);
 }
 
-void CKTControl::OnRemoved() { SetAction(NULL); }
+void CKTControl::OnRemoved()
+{
+    SetAction(NULL);
+    UpdateWindowVisibility();
+}
 
 LRESULT CKTControl::NotifySite(int nCode)
 {

@@ -70,7 +70,7 @@ public:
     virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
     void SetVisible(BOOL bVisible);
     DWORD GetHideFlags() const { return m_dwHideFlags; }
-    virtual void SetHideFlags(DWORD dwFlags) { m_dwHideFlags = dwFlags; }
+    void SetHideFlags(DWORD dwFlags);
     // Sets or clears one hide bit; TRUE when the flags changed.
     BOOL SetHideFlag(DWORD dwFlag, BOOL bSet);
     DWORD GetFlags() const { return m_dwFlags; }
@@ -169,6 +169,8 @@ public:
     virtual int OnHookMouseWheel(int nDelta) { return ktHookContinue; }
     // The next SetRect moves the control's window even when its rectangle stays.
     virtual void DelayReposition() {}
+    // Shows or hides the control's own window (edit fields, hosted windows) as the control and its bar show.
+    virtual void UpdateWindowVisibility() {}
 
     // What a screen reader is told of the control; made on first use.
     CKTAccessible* GetAccessible();

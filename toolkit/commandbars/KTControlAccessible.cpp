@@ -117,10 +117,16 @@ HRESULT CKTControlAccessible::AccessibleSelect(long, VARIANT varChild)
 HRESULT CKTControlAccessible::AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
                                                  VARIANT varChild)
 {
+    if (!IsSelf(varChild))
+        return E_INVALIDARG;
+    return PutBarLocation(m_pControl->GetRect(), pxLeft, pyTop, pcxWidth, pcyHeight);
+}
+
+HRESULT CKTControlAccessible::PutBarLocation(CRect rc, long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight) const
+{
     CKTCommandBar* pBar = m_pControl->GetParent();
-    if (!IsSelf(varChild) || !pBar || !pBar->GetSafeHwnd())
-        return IsSelf(varChild) ? E_FAIL : E_INVALIDARG;
-    CRect rc = m_pControl->GetRect();
+    if (!pBar || !pBar->GetSafeHwnd())
+        return E_FAIL;
     pBar->ClientToScreen(&rc);
     return PutLocation(rc, pxLeft, pyTop, pcxWidth, pcyHeight);
 }

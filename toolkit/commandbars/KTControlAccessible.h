@@ -33,6 +33,9 @@ protected:
     HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
     HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
 
+    // A rectangle of the control's bar, put on the screen; E_FAIL while the bar has no window.
+    HRESULT PutBarLocation(CRect rc, long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight) const;
+
     CKTControl* m_pControl;  // owner
 };
 

@@ -64,16 +64,8 @@ void CKTControlComboBox::SetDropDown(BOOL bDropDown)
         m_field.SetWnd(NULL);
     else if (!m_field.GetWnd())
         m_field.SetWnd(std::unique_ptr<CKTControlEditWnd>(new CKTControlEditWnd(this)));
-    m_bDelayReposition = TRUE;
+    m_field.DelayReposition();
     DelayLayoutParent();
-}
-
-void CKTControlComboBox::SetLabelWidth(int nWidth)
-{
-    if (m_nLabelWidth == nWidth)
-        return;
-    m_nLabelWidth = nWidth;
-    m_bDelayReposition = TRUE;
 }
 
 void CKTControlComboBox::SetThumbWidth(int nWidth)
@@ -81,43 +73,25 @@ void CKTControlComboBox::SetThumbWidth(int nWidth)
     if (m_nThumbWidth == nWidth)
         return;
     m_nThumbWidth = nWidth;
-    m_bDelayReposition = TRUE;
+    m_field.DelayReposition();
 }
 
 void CKTControlComboBox::SetEnabled(int nEnabled)
 {
     CKTControlPopup::SetEnabled(nEnabled);
-    if (CKTControlEditWnd* pEdit = GetEditCtrl())
-        pEdit->EnableWindow(IsEnabled());
-    m_field.ApplyCharFormat();
+    m_field.UpdateEnabled();
 }
 
 void CKTControlComboBox::SetRect(CRect rc)
 {
-    CRect rcField(rc.left + m_nLabelWidth + 4, rc.top + 3, rc.right - (m_nThumbWidth + 3), rc.bottom - 3);
-    m_field.Place(rc, rcField, m_bDelayReposition);
+    m_field.Layout(rc, m_nThumbWidth + 3);
     m_rcControl = rc;
     m_field.UpdateVisibility();
-    m_bDelayReposition = FALSE;
 }
 
 BOOL CKTControlComboBox::IsCaptionVisible() const
 {
-    if (m_pParent && m_pParent->GetType() == ktBarTypePopup)
-        return TRUE;
-    if (GetCaption().IsEmpty())
-        return FALSE;
-    int nStyle = GetStyle();
-    return nStyle == ktButtonCaption || nStyle == ktButtonIconAndCaption || nStyle == ktButtonIconAndCaptionBelow ||
-           m_nComboStyle == 1;
-}
-
-void CKTControlComboBox::SetHideFlags(DWORD dwFlags)
-{
-    if (dwFlags == m_dwHideFlags)
-        return;
-    CKTControlPopup::SetHideFlags(dwFlags);
-    m_field.UpdateVisibility();
+    return CKTControlPopup::IsCaptionVisible() || (m_nComboStyle == 1 && !GetCaption().IsEmpty());
 }
 
 // Vertical bars have no room for the box.
@@ -138,23 +112,14 @@ void CKTControlComboBox::SetParent(CKTCommandBar* pParent)
     CKTControlPopup::SetParent(pParent);
 }
 
-void CKTControlComboBox::OnRemoved()
-{
-    CKTControlPopup::OnRemoved();
-    m_field.UpdateVisibility();
-}
-
 void CKTControlComboBox::Copy(CKTControl* pFrom, BOOL bRecursive)
 {
     if (CKTControlComboBox* pCombo = dynamic_cast<CKTControlComboBox*>(pFrom))
     {
-        m_field.SetEditStyle(pCombo->m_field.GetEditStyle());
         m_nComboStyle = pCombo->m_nComboStyle;
-        m_field.SetEditTextOrHint(pCombo->GetUserText());
-        m_field.SetEditHint(pCombo->GetEditHint());
         SetDropDown(pCombo->m_bDropDown);
+        m_field.CopyFrom(pCombo->m_field);
         m_bAutoComplete = pCombo->m_bAutoComplete;
-        m_field.SetShellAutoComplete(pCombo->m_field.GetShellAutoCompleteFlags());
         m_nDropDownItemCount = pCombo->m_nDropDownItemCount;
         m_nEditIconId = pCombo->m_nEditIconId;
     }

@@ -22,13 +22,6 @@ public:
     CString GetListBoxText() const;
     CKTControlComboBoxPopupBar* GetComboPopup() const;
 
-    CString GetEditText() { return m_field.GetEditText(); }
-    void SetEditText(const CString& strText) { m_field.SetEditText(strText); }
-    CString GetEditHint() const { return m_field.GetEditHint(); }
-    void SetEditHint(LPCSTR lpszHint) { m_field.SetEditHint(lpszHint); }
-    CString GetUserText() { return m_field.GetUserText(); }
-    void SetEditTextOrHint(const CString& strText) { m_field.SetEditTextOrHint(strText); }
-    void SetShellAutoComplete(DWORD dwFlags) { m_field.SetShellAutoComplete(dwFlags); }
     // With a drop-down the control has a text field; without, it is a list to pick from.
     void SetDropDown(BOOL bDropDown);
     BOOL GetDropDown() const { return m_bDropDown; }
@@ -39,8 +32,6 @@ public:
     int GetDropDownItemCount() const { return m_nDropDownItemCount; }
     void SetDropDownItemCount(int nCount) { m_nDropDownItemCount = nCount; }
     CKTControlEditWnd* GetEditCtrl() const { return m_field.GetSafeHwnd() ? m_field.GetWnd() : NULL; }
-    int GetLabelWidth() const override { return m_nLabelWidth; }
-    void SetLabelWidth(int nWidth) override;
     int GetThumbWidth() const { return m_nThumbWidth; }
     void SetThumbWidth(int nWidth);
 
@@ -50,10 +41,10 @@ public:
     BOOL IsFocusable() const override { return TRUE; }
     void SetRect(CRect rc) override;
     BOOL IsCaptionVisible() const override;
-    void SetHideFlags(DWORD dwFlags) override;
     void OnExecute() override;
     void OnCalcDynamicSize(DWORD dwMode) override;
-    void DelayReposition() override { m_bDelayReposition = TRUE; }
+    void DelayReposition() override { m_field.DelayReposition(); }
+    void UpdateWindowVisibility() override { m_field.UpdateVisibility(); }
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     int OnHookMouseWheel(int nDelta) override;
     void SetParent(CKTCommandBar* pParent) override;
@@ -61,14 +52,13 @@ public:
     BOOL OnSetPopup(BOOL bPopup) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
     BOOL OnSetSelected(int nSelected) override;
-    void OnRemoved() override;
     BOOL IsCustomizeResizeAllow() const override { return TRUE; }
     // Its list is no place to drop controls: a drag over the box leaves it closed.
     void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt) override
     {
         CKTControl::OnCustomizeDragOver(pDragged, pt);
     }
-    int GetCustomizeMinWidth() const override { return m_nLabelWidth + m_nThumbWidth + 5; }
+    int GetCustomizeMinWidth() const override { return m_field.GetLabelWidth() + m_nThumbWidth + 5; }
     void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The text area: the field's window draws its own; otherwise the selected item, or the hint.
@@ -90,12 +80,10 @@ private:
     void CompleteFromList();
 
     CKTEditField m_field;
-    BOOL m_bDropDown = FALSE;         // a text field lies over the control
-    int m_nComboStyle = 0;            // 1: the caption stands before the box
-    int m_nSavedSel = -1;             // the selection Esc and a cancelled list bring back
-    BOOL m_bDelayReposition = FALSE;  // the next SetRect moves the field even when the rectangle stays
-    int m_nLabelWidth = 0;            // written by the paint manager
-    int m_nThumbWidth = 0;            // the drop button's width, written by the paint manager
+    BOOL m_bDropDown = FALSE;  // a text field lies over the control
+    int m_nComboStyle = 0;     // 1: the caption stands before the box
+    int m_nSavedSel = -1;      // the selection Esc and a cancelled list bring back
+    int m_nThumbWidth = 0;     // the drop button's width, written by the paint manager
     BOOL m_bAutoComplete = FALSE;
     BOOL m_bSuppressAutoComplete = FALSE;  // after a completion and a deleting key
     BOOL m_bFocused = FALSE;               // the control holds the bar's keys

@@ -48,10 +48,10 @@ void CKTControlCustom::SetRect(CRect rc)
                        rc.bottom - m_rcBorders.bottom);
         ::MoveWindow(m_hWndChild, rcWindow.left, rcWindow.top, rcWindow.Width(), rcWindow.Height(), TRUE);
     }
-    UpdateVisibility();
+    UpdateWindowVisibility();
 }
 
-void CKTControlCustom::UpdateVisibility()
+void CKTControlCustom::UpdateWindowVisibility()
 {
     // A copy that shares the window (a loaded state, a duplicate) leaves it to the control that placed it.
     if (!m_hWndChild || !::IsWindow(m_hWndChild) || ::GetParent(m_hWndChild) != m_hWndPlacedOn)
@@ -59,14 +59,6 @@ void CKTControlCustom::UpdateVisibility()
     BOOL bShow = m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() && m_pParent->IsVisible();
     ::SetWindowPos(m_hWndChild, NULL, 0, 0, 0, 0,
                    (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CKTControlCustom::SetHideFlags(DWORD dwFlags)
-{
-    if (dwFlags == m_dwHideFlags)
-        return;
-    CKTControlButton::SetHideFlags(dwFlags);
-    UpdateVisibility();
 }
 
 CSize CKTControlCustom::GetSize(CDC* pDC)
@@ -91,7 +83,7 @@ void CKTControlCustom::OnCalcDynamicSize(DWORD dwMode)
     else if (m_nVertOptions == ktVertHideWindow)
     {
         m_bWindowVisible = !bVertical;
-        UpdateVisibility();
+        UpdateWindowVisibility();
     }
 }
 
@@ -112,12 +104,6 @@ void CKTControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
     if (IsWindowShown() && !IsCustomizeMode())
         return;
     CKTControlButton::OnClick(bKeyboard, pt);
-}
-
-void CKTControlCustom::OnRemoved()
-{
-    CKTControlButton::OnRemoved();
-    UpdateVisibility();
 }
 
 int CKTControlCustom::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM&, LPARAM& lParam, LRESULT&)

@@ -29,21 +29,19 @@ public:
 
     void SetEnabled(int nEnabled) override;
     void SetRect(CRect rc) override;
-    void SetHideFlags(DWORD dwFlags) override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
-    void OnRemoved() override;
     void DoPropExchange(CKTPropExchange* pPX) override;
+    void UpdateWindowVisibility() override;
     void RestoreCommandBarList(CKTCommandBarList* pList) override;
 
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
 private:
     BOOL IsWindowShown() const { return m_hWndChild && ::IsWindowVisible(m_hWndChild); }
-    void UpdateVisibility();
 
     HWND m_hWndChild = NULL;                 // the hosted window; the application's
     CRect m_rcBorders = CRect(0, 0, 0, 0);   // between the control's rectangle and the window

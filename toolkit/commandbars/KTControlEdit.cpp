@@ -41,7 +41,7 @@ void CKTControlEdit::ShowSpinButtons(BOOL bShow)
     if (m_bShowSpinButtons == bShow)
         return;
     m_bShowSpinButtons = bShow;
-    m_bDelayReposition = TRUE;
+    m_field.DelayReposition();
     DelayLayoutParent();
 }
 
@@ -52,41 +52,23 @@ CRect CKTControlEdit::GetSpinButtonsRect() const
     return CRect(m_rcControl.right - 18, m_rcControl.top + 1, m_rcControl.right - 1, m_rcControl.bottom - 1);
 }
 
-void CKTControlEdit::SetLabelWidth(int nWidth)
-{
-    if (m_nLabelWidth == nWidth)
-        return;
-    m_nLabelWidth = nWidth;
-    m_bDelayReposition = TRUE;
-}
-
 void CKTControlEdit::SetEnabled(int nEnabled)
 {
     CKTControl::SetEnabled(nEnabled);
-    if (m_field.GetSafeHwnd())
-        m_field.GetWnd()->EnableWindow(IsEnabled());
-    m_field.ApplyCharFormat();
+    m_field.UpdateEnabled();
 }
 
 void CKTControlEdit::SetRect(CRect rc)
 {
-    CRect rcField(rc.left + m_nLabelWidth + 4, rc.top + 3, rc.right - (m_bShowSpinButtons ? 20 : 3), rc.bottom - 3);
-    if (m_field.Place(rc, rcField, m_bDelayReposition))
+    if (m_field.Layout(rc, m_bShowSpinButtons ? 20 : 3))
         m_field.GetWnd()->SendMessage(EM_SETREADONLY, m_bReadOnly);
     m_rcControl = rc;
     m_field.UpdateVisibility();
-    m_bDelayReposition = FALSE;
 }
 
 BOOL CKTControlEdit::IsCaptionVisible() const
 {
-    if (m_pParent && m_pParent->GetType() == ktBarTypePopup)
-        return TRUE;
-    if (GetCaption().IsEmpty())
-        return FALSE;
-    int nStyle = GetStyle();
-    return nStyle == ktButtonCaption || nStyle == ktButtonIconAndCaption || nStyle == ktButtonIconAndCaptionBelow ||
-           m_bHasLabel;
+    return CKTControl::IsCaptionVisible() || (m_bHasLabel && !GetCaption().IsEmpty());
 }
 
 BOOL CKTControlEdit::Compare(CKTControl* pOther)
@@ -94,14 +76,6 @@ BOOL CKTControlEdit::Compare(CKTControl* pOther)
     CKTControlEdit* pEdit = dynamic_cast<CKTControlEdit*>(pOther);
     return pEdit && CKTControl::Compare(pOther) && m_bHasLabel == pEdit->m_bHasLabel &&
            m_bShowSpinButtons == pEdit->m_bShowSpinButtons;
-}
-
-void CKTControlEdit::SetHideFlags(DWORD dwFlags)
-{
-    if (dwFlags == m_dwHideFlags)
-        return;
-    CKTControl::SetHideFlags(dwFlags);
-    m_field.UpdateVisibility();
 }
 
 // Vertical bars have no room for a field.
@@ -117,22 +91,13 @@ void CKTControlEdit::SetParent(CKTCommandBar* pParent)
         m_field.DestroyWindow();
 }
 
-void CKTControlEdit::OnRemoved()
-{
-    CKTControl::OnRemoved();
-    m_field.UpdateVisibility();
-}
-
 void CKTControlEdit::Copy(CKTControl* pFrom, BOOL bRecursive)
 {
     if (CKTControlEdit* pEdit = dynamic_cast<CKTControlEdit*>(pFrom))
     {
-        m_field.SetEditStyle(pEdit->m_field.GetEditStyle());
-        m_field.SetEditTextOrHint(pEdit->GetUserText());
+        m_field.CopyFrom(pEdit->m_field);
         m_bHasLabel = pEdit->m_bHasLabel;
         SetReadOnly(pEdit->m_bReadOnly);
-        m_field.SetEditHint(pEdit->GetEditHint());
-        m_field.SetShellAutoComplete(pEdit->m_field.GetShellAutoCompleteFlags());
         m_bShowSpinButtons = pEdit->m_bShowSpinButtons;
     }
     CKTControl::Copy(pFrom, bRecursive);

@@ -13,13 +13,6 @@ public:
     CKTControlEdit();
     ~CKTControlEdit() override;
 
-    CString GetEditText() { return m_field.GetEditText(); }
-    void SetEditText(const CString& strText) { m_field.SetEditText(strText); }
-    CString GetEditHint() const { return m_field.GetEditHint(); }
-    void SetEditHint(LPCSTR lpszHint) { m_field.SetEditHint(lpszHint); }
-    CString GetUserText() { return m_field.GetUserText(); }
-    void SetEditTextOrHint(const CString& strText) { m_field.SetEditTextOrHint(strText); }
-    void SetShellAutoComplete(DWORD dwFlags) { m_field.SetShellAutoComplete(dwFlags); }
     void SetEditStyle(DWORD dwStyle) { m_field.SetEditStyle(dwStyle); }
     BOOL GetReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(BOOL bReadOnly);
@@ -29,9 +22,6 @@ public:
     void ShowSpinButtons(BOOL bShow);
     // The spin buttons' area at the right of the control; empty without them.
     CRect GetSpinButtonsRect() const;
-    int GetLabelWidth() const override { return m_nLabelWidth; }
-    // The field moves when the label's width changed.
-    void SetLabelWidth(int nWidth) override;
     CKTControlEditWnd* GetEditCtrl() const { return m_field.GetWnd(); }
 
     void SetEnabled(int nEnabled) override;
@@ -41,9 +31,9 @@ public:
     void SetRect(CRect rc) override;
     BOOL IsCaptionVisible() const override;
     BOOL Compare(CKTControl* pOther) override;
-    void SetHideFlags(DWORD dwFlags) override;
     void OnCalcDynamicSize(DWORD dwMode) override;
-    void DelayReposition() override { m_bDelayReposition = TRUE; }
+    void DelayReposition() override { m_field.DelayReposition(); }
+    void UpdateWindowVisibility() override { m_field.UpdateVisibility(); }
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     void SetParent(CKTCommandBar* pParent) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
@@ -51,9 +41,8 @@ public:
     void OnMouseMove(CPoint pt) override;
     void OnMouseHover() override;
     BOOL OnSetSelected(int nSelected) override;
-    void OnRemoved() override;
     BOOL IsCustomizeResizeAllow() const override { return TRUE; }
-    int GetCustomizeMinWidth() const override { return m_nLabelWidth + 10; }
+    int GetCustomizeMinWidth() const override { return m_field.GetLabelWidth() + 10; }
     void DoPropExchange(CKTPropExchange* pPX) override;
 
     // The site's spin request first; unless it answers, the number in the field moves by count steps in the
@@ -73,10 +62,8 @@ protected:
     int HitTestSpin(CPoint pt) const;
 
     CKTEditField m_field;
-    BOOL m_bHasLabel = FALSE;         // the caption stands before the field
-    BOOL m_bReadOnly = FALSE;         // sent to the window on every layout
-    int m_nLabelWidth = 0;            // written by the paint manager
-    BOOL m_bDelayReposition = FALSE;  // the next SetRect moves the window even when the rectangle stays
-    BOOL m_bFocused = FALSE;          // the field holds the keyboard on its bar
+    BOOL m_bHasLabel = FALSE;  // the caption stands before the field
+    BOOL m_bReadOnly = FALSE;  // sent to the window on every layout
+    BOOL m_bFocused = FALSE;   // the field holds the keyboard on its bar
     BOOL m_bShowSpinButtons = FALSE;
 };

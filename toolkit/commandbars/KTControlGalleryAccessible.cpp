@@ -76,13 +76,12 @@ HRESULT CKTControlGalleryAccessible::GetAccessibleDefaultAction(VARIANT varChild
     return ItemOf(varChild) == kBad ? E_INVALIDARG : PutText("Click", pszDefaultAction);
 }
 
+// An item's action only makes it hot, as selecting it does.
 HRESULT CKTControlGalleryAccessible::AccessibleDoDefaultAction(VARIANT varChild)
 {
-    int nItem = ItemOf(varChild);
-    if (nItem < 0)
-        return nItem == kSelf ? CKTControlAccessible::AccessibleDoDefaultAction(varChild) : E_INVALIDARG;
-    m_pGallery->SetHotItem(nItem);
-    return S_OK;
+    if (ItemOf(varChild) == kSelf)
+        return CKTControlAccessible::AccessibleDoDefaultAction(varChild);
+    return AccessibleSelect(0, varChild);
 }
 
 HRESULT CKTControlGalleryAccessible::AccessibleSelect(long flagsSelect, VARIANT varChild)
@@ -101,12 +100,7 @@ HRESULT CKTControlGalleryAccessible::AccessibleLocation(long* pxLeft, long* pyTo
     if (nItem < 0)
         return nItem == kSelf ? CKTControlAccessible::AccessibleLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild)
                               : E_INVALIDARG;
-    CKTCommandBar* pBar = m_pGallery->GetParent();
-    if (!pBar || !pBar->GetSafeHwnd())
-        return E_FAIL;
-    CRect rc = m_pGallery->GetItemDrawRect(nItem);
-    pBar->ClientToScreen(&rc);
-    return PutLocation(rc, pxLeft, pyTop, pcxWidth, pcyHeight);
+    return PutBarLocation(m_pGallery->GetItemDrawRect(nItem), pxLeft, pyTop, pcxWidth, pcyHeight);
 }
 
 HRESULT CKTControlGalleryAccessible::AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild)

@@ -3,29 +3,11 @@
 
 #include "KTCommandBar.h"
 #include "KTControlComboBoxList.h"
+#include "KTWrapSearch.h"
 
 int CKTControlGallery::GetNextItem(int nIndex, int nStep) const
 {
-    const int nCount = GetItemCount();
-    if (nCount == 0)
-        return -1;
-    int nNext = nIndex == -1 ? (nStep > 0 ? 0 : nCount - 1) : nIndex + nStep;
-    BOOL bWrapped = nIndex == -1;
-    for (;;)
-    {
-        if (nNext < 0 || nNext >= nCount)
-        {
-            if (bWrapped)
-                return -1;
-            bWrapped = TRUE;
-            nNext = nNext < 0 ? nCount - 1 : 0;
-        }
-        if (nNext == nIndex)
-            return nIndex;
-        if (IsSelectable(nNext))
-            return nNext;
-        nNext += nStep;
-    }
+    return KTNextWrapped(nIndex, nStep, GetItemCount(), [this](int nItem) { return IsSelectable(nItem); });
 }
 
 int CKTControlGallery::GetPageItem(int nIndex, int nStep) const

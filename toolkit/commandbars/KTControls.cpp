@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
+#include "KTWrapSearch.h"
 
 #include <algorithm>
 
@@ -52,30 +53,14 @@ CKTControl* CKTControls::HitTest(CPoint pt) const
 
 int CKTControls::GetNext(int nIndex, int nDirection, BOOL bSkipFocus, BOOL bSkipTemporary) const
 {
-    int nCount = GetCount();
-    if (nCount == 0)
-        return -1;
-    int nStart = nIndex;
-    int nNext = nIndex == -1 && nDirection == -1 ? nCount - 1 : nIndex + nDirection;
-    BOOL bWrapped = nIndex == -1;
-    for (;;)
+    auto accept = [&](int nNext)
     {
-        if (nNext < 0 || nNext >= nCount)
-        {
-            if (bWrapped)
-                return -1;
-            bWrapped = TRUE;
-            nNext = nNext < 0 ? nCount - 1 : 0;
-        }
-        if (nNext == nStart)
-            return nStart;
         CKTControl* pControl = m_controls[nNext];
         BOOL bSkip =
             (bSkipFocus && (pControl->GetFlags() & ktFlagSkipFocus)) || (bSkipTemporary && pControl->IsTemporary());
-        if (pControl->IsVisible(ktHideScroll | ktHideExpand) && !bSkip)
-            return nNext;
-        nNext += nDirection;
-    }
+        return pControl->IsVisible(ktHideScroll | ktHideExpand) && !bSkip;
+    };
+    return KTNextWrapped(nIndex, nDirection, GetCount(), accept);
 }
 
 void CKTControls::RefreshIndexes()
@@ -140,16 +125,23 @@ void CKTControls::Remove(CKTControl* pControl)
         m_pParent->SetSelected(-1);
     CKTSmartPtr<CKTControl> pHold = *it;
     m_controls.erase(it);
+    OnControlRemoved(pControl);
+}
+
+void CKTControls::OnControlRemoved(CKTControl* pControl)
+{
     pControl->SetControls(NULL, 0);
     pControl->SetParent(NULL);
     pControl->OnRemoved();
     RefreshIndexes();
 }
 
+// From the last to the first; a removal may take others with it, so the index is checked again each time.
 void CKTControls::RemoveAll()
 {
-    while (!m_controls.empty())
-        Remove(m_controls.back());
+    for (int i = GetCount() - 1; i >= 0; i = std::min(i, GetCount()) - 1)
+        if (!ShouldKeep(m_controls[i]))
+            Remove(m_controls[i]);
 }
 
 CKTControls* CKTControls::Duplicate(BOOL bRecursive) const

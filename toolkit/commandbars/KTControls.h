@@ -93,6 +93,10 @@ public:
     static double s_dMaxPopupWidthRatio;
 
 protected:
+    // A kept control survives RemoveAll: a bar's own controls that its layout relies on.
+    virtual BOOL ShouldKeep(CKTControl*) const { return FALSE; }
+    // The control has left the array: it loses its links and hears OnRemoved.
+    virtual void OnControlRemoved(CKTControl* pControl);
     virtual void RefreshIndexes();
     void StoreControls(CKTPropExchange* pPX);
     // An unknown control class throws the archive's bad-class error.

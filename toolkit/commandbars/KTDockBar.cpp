@@ -176,7 +176,8 @@ std::vector<CKTToolBar*> CKTDockBar::GetVisibleRowBars(int nIndex) const
 LRESULT CKTDockBar::OnSizeParent(WPARAM, LPARAM lParam)
 {
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    if (!IsWindowVisible())
+    // Its own style, not the frame's: a frame laid out before it shows must leave the bars their room.
+    if (!(GetStyle() & WS_VISIBLE))
         return 0;
     const CRect rcSpace = pLayout->rect;
     const BOOL bHorz = IsHorizontal();

@@ -94,6 +94,16 @@ BOOL CKTControlEditWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam
     return TRUE;
 }
 
+CString IKTEditFieldOwner::GetEditText() { return GetField()->GetEditText(); }
+void IKTEditFieldOwner::SetEditText(const CString& strText) { GetField()->SetEditText(strText); }
+CString IKTEditFieldOwner::GetEditHint() { return GetField()->GetEditHint(); }
+void IKTEditFieldOwner::SetEditHint(LPCSTR lpszHint) { GetField()->SetEditHint(lpszHint); }
+CString IKTEditFieldOwner::GetUserText() { return GetField()->GetUserText(); }
+void IKTEditFieldOwner::SetEditTextOrHint(const CString& strText) { GetField()->SetEditTextOrHint(strText); }
+void IKTEditFieldOwner::SetShellAutoComplete(DWORD dwFlags) { GetField()->SetShellAutoComplete(dwFlags); }
+int IKTEditFieldOwner::GetLabelWidth() { return GetField()->GetLabelWidth(); }
+void IKTEditFieldOwner::SetLabelWidth(int nWidth) { GetField()->SetLabelWidth(nWidth); }
+
 CKTEditField::~CKTEditField()
 {
     m_pShellHook.reset();
@@ -209,6 +219,38 @@ BOOL CKTEditField::Place(CRect rcControl, CRect rcField, BOOL bForce)
         SetEditTextOrHint(strText);
     m_pWnd->MoveWindow(rcField, TRUE);
     return TRUE;
+}
+
+void CKTEditField::SetLabelWidth(int nWidth)
+{
+    if (m_nLabelWidth == nWidth)
+        return;
+    m_nLabelWidth = nWidth;
+    m_bDelayReposition = TRUE;
+}
+
+BOOL CKTEditField::Layout(CRect rcControl, int nRightInset)
+{
+    CRect rcField(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - nRightInset,
+                  rcControl.bottom - 3);
+    BOOL bMoved = Place(rcControl, rcField, m_bDelayReposition);
+    m_bDelayReposition = FALSE;
+    return bMoved;
+}
+
+void CKTEditField::UpdateEnabled()
+{
+    if (GetSafeHwnd())
+        m_pWnd->EnableWindow(m_pOwner->GetFieldControl()->IsEnabled());
+    ApplyCharFormat();
+}
+
+void CKTEditField::CopyFrom(CKTEditField& other)
+{
+    m_dwEditStyle = other.m_dwEditStyle;
+    SetEditTextOrHint(other.GetUserText());
+    m_strHint = other.m_strHint;
+    SetShellAutoComplete(other.m_dwShellFlags);
 }
 
 void CKTEditField::UpdateVisibility()

@@ -13,7 +13,7 @@ class CKTCommandBar;
 class CKTControl;
 class CKTEditField;
 
-// What the field's window reports to its control.
+// The control that owns a field: what the field's window reports to it, and the field as its callers reach it.
 class IKTEditFieldOwner
 {
 public:
@@ -25,9 +25,16 @@ public:
     virtual void OnEditChanged() = 0;
     // The shell's suggestion list appeared under the field.
     virtual void OnSuggestShown() {}
-    // Pixels before the field for the label and icon, as the paint manager measured them.
-    virtual int GetLabelWidth() const = 0;
-    virtual void SetLabelWidth(int nWidth) = 0;
+
+    CString GetEditText();
+    void SetEditText(const CString& strText);
+    CString GetEditHint();
+    void SetEditHint(LPCSTR lpszHint);
+    CString GetUserText();
+    void SetEditTextOrHint(const CString& strText);
+    void SetShellAutoComplete(DWORD dwFlags);
+    int GetLabelWidth();
+    void SetLabelWidth(int nWidth);
 };
 
 // The window of an edit control's field; the combo box's derives from it.
@@ -85,9 +92,18 @@ public:
     DWORD GetEditStyle() const { return m_dwEditStyle; }
     void SetEditStyle(DWORD dwStyle) { m_dwEditStyle = dwStyle; }
 
-    // Lays the window over the field of the control's rectangle, making it first when needed; FALSE when nothing
-    // moved. The caller says when a move is due although the rectangle stayed.
-    BOOL Place(CRect rcControl, CRect rcField, BOOL bForce);
+    // Pixels before the field for the label and icon, as the paint manager measured them.
+    int GetLabelWidth() const { return m_nLabelWidth; }
+    void SetLabelWidth(int nWidth);
+    // The next Layout moves the window even when the control's rectangle stays.
+    void DelayReposition() { m_bDelayReposition = TRUE; }
+    // Lays the window over the control's rectangle between the label and the right inset, making it first when
+    // needed; FALSE when nothing moved.
+    BOOL Layout(CRect rcControl, int nRightInset);
+    // The window takes the control's enabled state and its colours.
+    void UpdateEnabled();
+    // Takes the other field's window style, text, hint and shell completion.
+    void CopyFrom(CKTEditField& other);
     // Shown while the control and its bar are.
     void UpdateVisibility();
     // Grey for the hint and a disabled control, on the field's background colour.
@@ -112,6 +128,8 @@ private:
     CKTCommandBar* GetBar() const;
     BOOL IsWindowPlacedOn(CKTCommandBar* pBar) const;
     void CreateFieldWindow(CKTCommandBar* pBar);
+    // FALSE when nothing moved; forced, it moves although the control's rectangle stayed.
+    BOOL Place(CRect rcControl, CRect rcField, BOOL bForce);
 
     IKTEditFieldOwner* m_pOwner;                             // the control; owns this field
     std::unique_ptr<CKTControlEditWnd> m_pWnd;               // made by the control
@@ -122,4 +140,6 @@ private:
     CString m_strSavedText;                                  // for Esc
     DWORD m_dwShellFlags = 0;                                // 0: no shell completion
     DWORD m_dwEditStyle = 0;                                 // extra styles of the window
+    int m_nLabelWidth = 0;                                   // written by the paint manager
+    BOOL m_bDelayReposition = FALSE;                         // the next Layout moves the window
 };

@@ -17,6 +17,9 @@
 #define SBPS_STRETCH 0x08000000
 #endif
 
+// Asked of the frame's status bar by a themed frame that draws its border beside it: non-zero for yes.
+const UINT KTWM_ISFRAMESTATUSBAR = 0x2854;
+
 // One pane: its id, text, style, width and looks.
 class CKTStatusBarPane
 {
@@ -81,6 +84,7 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIsFrameStatusBar(WPARAM, LPARAM) { return TRUE; }
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);

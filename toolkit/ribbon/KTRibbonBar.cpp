@@ -6,6 +6,7 @@
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonControls.h"
 #include "KTRibbonGroup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
@@ -25,7 +26,8 @@ ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CKTRibbonBar::CKTRibbonBar() : m_scroller(this), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
+CKTRibbonBar::CKTRibbonBar()
+    : m_scroller(InstallControls(this)), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
 {
     m_nBarType = ktBarTypeRibbon;
     m_dwFlags = 0x440;
@@ -38,18 +40,29 @@ CKTRibbonBar::CKTRibbonBar() : m_scroller(this), m_pQuickAccess(KTMakeCounted<CK
     EnableAnimation(TRUE);
 }
 
-// Controls that someone still holds must not reach back into a bar that is gone.
+// The scroller adds its buttons to the bar's controls, so the ribbon's own collection must be there first.
+CKTRibbonBar* CKTRibbonBar::InstallControls(CKTRibbonBar* pBar)
+{
+    pBar->SetControls(KTMakeCounted<CKTRibbonControls>());
+    return pBar;
+}
+
+// Controls that someone still holds must not reach back into a bar that is gone; without its bar the collection
+// keeps none of them.
 CKTRibbonBar::~CKTRibbonBar()
 {
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
     m_pQuickAccess->RemoveAllQuickAccess();
+    m_pControls->SetParent(NULL);
     m_pControls->RemoveAll();
 }
 
 void CKTRibbonBar::OnRemoved()
 {
+    RemoveCaptionButtons();
+    m_pFrameRegion.reset();
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
@@ -65,6 +78,14 @@ CKTRibbonTab* CKTRibbonBar::AddTab(LPCSTR lpszCaption, UINT nId)
     if (!m_bMinimized && !m_pControlTab->GetSelectedItem())
         m_pControlTab->SetSelectedItem(pTab);
     return pTab;
+}
+
+CKTRibbonGroup* CKTRibbonBar::FindGroup(UINT nId) const
+{
+    for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
+        if (CKTRibbonGroup* pGroup = m_pControlTab->GetTab(i)->FindGroup(nId))
+            return pGroup;
+    return NULL;
 }
 
 CKTRibbonTab* CKTRibbonBar::GetSelectedTab() const { return m_pControlTab ? m_pControlTab->GetSelectedTab() : NULL; }
@@ -120,12 +141,13 @@ int CKTRibbonBar::CalcGroupHeight() const
 
 int CKTRibbonBar::GetCaptionHeight() const
 {
-    if (!m_bCaptionVisible)
+    if (!IsCaptionVisible())
         return 0;
-    const int nCaption = GetRibbonPainter()->GetRibbonCaptionHeight();
+    const int nBorder = GetFrameBorder();
+    const int nCaption = nBorder + GetRibbonPainter()->GetRibbonCaptionHeight();
     if (!m_bQuickAccessVisible || m_bQuickAccessBelow)
         return nCaption;
-    return std::max(nCaption, std::max(m_nQuickAccessHeight, GetTabsHeight() - 2));
+    return std::max(nCaption, std::max(m_nQuickAccessHeight, GetTabsHeight() - 2) + nBorder);
 }
 
 CSize CKTRibbonBar::GetButtonSize() const
@@ -176,7 +198,10 @@ CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
     m_bUpdatePending = FALSE;
     CFrameWnd* pFrame = GetFrameSite();
     BOOL bFrameWide = !pFrame || !pFrame->GetSafeHwnd() || CKTWindowRect(pFrame).Width() >= m_nMinWidth;
-    m_bShown = nLength >= m_nMinWidth && bFrameWide;
+    const BOOL bShown = nLength >= m_nMinWidth && bFrameWide;
+    if (m_pFrameRegion && bShown != m_bShown)
+        m_pFrameRegion->PostRefresh();
+    m_bShown = bShown;
     if (!m_bShown)
         return CSize(nLength, 0);
     MeasureQuickAccess();
@@ -202,10 +227,10 @@ void CKTRibbonBar::Layout(int nWidth, int)
     m_rcTabRow.SetRect(2, 0, nWidth - 2, nTabs);
     m_rcGroups.SetRect(0, nTabs, nWidth, nTabs + nGroups);
     m_rcCaption.SetRectEmpty();
-    if (m_bCaptionVisible)
+    if (IsCaptionVisible())
     {
-        const int nCaption = GetCaptionHeight();
-        m_rcCaption.SetRect(0, 0, nWidth, nCaption);
+        const int nCaption = GetCaptionHeight(), nBorder = GetFrameBorder();
+        m_rcCaption.SetRect(-nBorder, 0, nWidth + nBorder, nCaption);
         m_rcTabRow.OffsetRect(0, nCaption);
         m_rcGroups.OffsetRect(0, nCaption);
     }
@@ -220,7 +245,7 @@ void CKTRibbonBar::Layout(int nWidth, int)
     CKTScreenDC dc;
     m_pControlTab->GetPaintManager()->RepositionTabControl(m_pControlTab, &dc, rcTabs);
     LayoutGroups(&dc);
-    m_contextHeaders.Layout(m_pControlTab, m_rcCaption, m_rcCaption.left, m_rcCaption.right);
+    LayoutCaption(nWidth);
 }
 
 void CKTRibbonBar::LayoutGroups(CDC* pDC)

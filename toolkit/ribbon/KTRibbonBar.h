@@ -4,11 +4,14 @@
 #pragma once
 
 #include "KTControl.h"
+#include "KTFrameRegionHelper.h"
 #include "KTMenuBar.h"
 #include "KTRibbonContextHeaders.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
 #include "KTRibbonThemePainter.h"
+
+#include <memory>
 
 class CKTPopupBar;
 class CKTRibbonControlTab;
@@ -28,7 +31,7 @@ const int KT_ID_RIBBONCONTROLTAB = 9604;
 const DWORD KT_HIDE_RIBBONTAB = 0x80;           // a control of another tab's group, or of a minimised ribbon
 const DWORD KT_HIDE_RIBBONNOROOM = ktHideWrap;  // a quick access control or system button without room
 
-class CKTRibbonBar : public CKTMenuBar
+class CKTRibbonBar : public CKTMenuBar, public IKTFrameCaptionBar
 {
     DECLARE_DYNCREATE(CKTRibbonBar)
 public:
@@ -38,6 +41,8 @@ public:
     CKTRibbonControlTab* GetControlTab() const { return m_pControlTab; }
     CKTRibbonTab* AddTab(LPCSTR lpszCaption, UINT nId = 0);
     CKTRibbonTab* GetSelectedTab() const;
+    // The first group of that id on any tab; NULL for none.
+    CKTRibbonGroup* FindGroup(UINT nId) const;
     CKTRibbonGroupsScroller* GetGroupsScroller() { return &m_scroller; }
     // Shows the controls of the tab's groups and hides those of the other tabs' (all for NULL).
     void ShowTabGroups(CKTRibbonTab* pTab);
@@ -48,13 +53,13 @@ public:
     virtual int GetTabsHeight() const;
     virtual int GetGroupsHeight() const;
     virtual int CalcGroupHeight() const;
-    int GetCaptionHeight() const;
+    int GetCaptionHeight() const override;
     int GetMinimumWidth() const { return m_nMinWidth; }
     void SetGroupsHeight(int nHeight) { m_nFixedGroupHeight = nHeight; }
 
     // States read by the drawing.
     BOOL IsRibbonShown() const { return m_bShown; }
-    BOOL IsCaptionVisible() const { return m_bCaptionVisible; }
+    BOOL IsCaptionVisible() const { return m_pFrameRegion || m_bCaptionVisible; }
     void SetCaptionVisible(BOOL bVisible);
     BOOL IsSystemButtonVisible() const { return m_bTabsVisible; }
     void SetTabsVisible(BOOL bVisible);
@@ -63,9 +68,9 @@ public:
     BOOL IsGroupsVisible() const;
     BOOL IsRibbonMinimized() const { return m_bMinimized; }
     void SetMinimized(BOOL bMinimized);
-    // Whether the ribbon draws the frame's caption, and on glass; the frame keeps its own caption for now.
-    virtual BOOL IsFrameThemeEnabled() const { return FALSE; }
-    virtual BOOL IsDwmEnabled() const { return FALSE; }
+    // Whether the ribbon draws the frame's caption, and on glass.
+    BOOL IsFrameThemeEnabled() const { return m_pFrameRegion != nullptr; }
+    BOOL IsDwmEnabled() const { return m_pFrameRegion && m_pFrameRegion->IsCompositionEnabled(); }
     BOOL IsMinimizeAllowed() const { return m_bMinimizeAllowed; }
     void SetMinimizeAllowed(BOOL bAllowed) { m_bMinimizeAllowed = bAllowed; }
 
@@ -77,9 +82,15 @@ public:
     CRect GetTabRowRect() const { return m_rcTabRow; }
     CRect GetGroupsRect() const { return m_rcGroups; }
     CRect GetCaptionRect() const { return m_rcCaption; }
+    // Where the frame's title goes; empty unless the ribbon draws the frame's caption.
+    CRect GetCaptionTextRect() const { return m_rcCaptionText; }
+    // The caption less the system button, the quick access toolbar and the caption buttons.
+    CRect GetCaptionClientRect() const { return m_rcCaptionClient; }
     // The headers over the context tabs, placed in the caption by each layout.
     const CKTRibbonContextHeaders& GetContextHeaders() const { return m_contextHeaders; }
 
+    // Theme 6 shows the selected tab apart while the bar tracks the keyboard.
+    BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void OnRemoved() override;
@@ -112,6 +123,18 @@ public:
     // System button (KTRibbonSystemButton.cpp): a popup control at the front, opening its popup bar.
     CKTControl* GetSystemButton() const { return m_pSystemButton; }
     CKTControl* AddSystemButton(LPCSTR lpszCaption, CKTCommandBar* pSystemMenu);
+    // The system button left the bar's controls.
+    void ForgetSystemButton() { m_pSystemButton = NULL; }
+
+    // The frame's caption (KTRibbonBarFrame.cpp).
+    // Takes the site frame's caption over, or gives it back.
+    void EnableFrameTheme(BOOL bEnable);
+    // The object that keeps the frame's shape in step with the ribbon; NULL gives the caption back.
+    void SetFrameRegion(std::unique_ptr<CKTFrameRegionHelper> pFrameRegion);
+    CKTFrameRegionHelper* GetFrameRegion() const { return m_pFrameRegion.get(); }
+    BOOL IsDrawingFrameCaption() const override;
+    void RedrawFrameCaption() override { Redraw(); }
+    void SetVisible(BOOL bVisible) override;
 
     // Input (KTRibbonBarInput.cpp).
     // The frame's hit code for a point of the caption strip, 0 where the ribbon answers itself.
@@ -135,6 +158,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static CKTRibbonBar* InstallControls(CKTRibbonBar* pBar);
     void MeasureQuickAccess();
     // Places the toolbar; gives where the tab row starts.
     int LayoutQuickAccess(int nWidth, int xTabRow);
@@ -142,14 +166,27 @@ private:
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
     BOOL IsOnCaption(CPoint pt) const;
+    CKTRibbonGroup* GroupCaptionAt(CPoint pt) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
     void Layout(int nWidth, int nHeight);
     void LayoutGroups(CDC* pDC);
     void DrawGroups(CDC* pDC, CRect rcClipBox);
+    int GetFrameBorder() const { return m_pFrameRegion ? m_pFrameRegion->GetFrameBorder() : 0; }
+    // The caption buttons, the title and the context headers.
+    void LayoutCaption(int nWidth);
+    // Where the caption's free part starts after the quick access toolbar above; -1 without it.
+    int GetQuickAccessCaptionEnd() const;
+    void LayoutCaptionButtons();
+    // Shows the button at the right of the caption buttons' row, making it first; removes an unwanted one.
+    void LayoutCaptionButton(UINT nCommand, BOOL bWanted);
+    void LayoutCaptionTitle();
+    void RemoveCaptionButtons();
 
     CKTRibbonGroupsScroller m_scroller;
     CKTRibbonContextHeaders m_contextHeaders;
     CRect m_rcTabRow, m_rcGroups, m_rcCaption;
+    CRect m_rcCaptionText, m_rcCaptionClient;
+    std::unique_ptr<CKTFrameRegionHelper> m_pFrameRegion;  // while the ribbon draws the frame's caption
     BOOL m_bShown = TRUE;
     BOOL m_bRibbonVisible = TRUE;
     BOOL m_bTabsVisible = TRUE;

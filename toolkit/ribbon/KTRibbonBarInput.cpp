@@ -10,6 +10,7 @@
 #include "KTMouseHookManager.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 
@@ -40,7 +41,8 @@ BOOL CKTRibbonBar::IsOnCaption(CPoint pt) const { return HitTestCaption(pt) == H
 
 int CKTRibbonBar::HitTestCaption(CPoint pt) const
 {
-    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt))
+    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
+        m_contextHeaders.HitTest(pt))
         return 0;
     CFrameWnd* pFrame = GetFrameSite();
     const DWORD dwStyle = pFrame && pFrame->GetSafeHwnd() ? pFrame->GetStyle() : 0;
@@ -51,6 +53,12 @@ int CKTRibbonBar::HitTestCaption(CPoint pt) const
 
 void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (KT_RIBBONCONTEXTHEADER* pHeader = m_contextHeaders.HitTest(point))
+    {
+        if (m_pControlTab)
+            m_pControlTab->SetSelectedItem(pHeader->pFirstTab);
+        return;
+    }
     const int nHit = HitTestCaption(point);
     CFrameWnd* pFrame = GetFrameSite();
     if (!nHit || !pFrame)
@@ -74,7 +82,8 @@ void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
 void CKTRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     CFrameWnd* pFrame = GetFrameSite();
-    if (!IsOnCaption(point) || !pFrame)
+    const BOOL bOnHeader = m_pFrameRegion && m_contextHeaders.HitTest(point);
+    if (!(IsOnCaption(point) || bOnHeader) || !pFrame)
     {
         CKTMenuBar::OnLButtonDblClk(nFlags, point);
         return;
@@ -102,14 +111,25 @@ void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
         return;
     if (CKTControl* pControl = m_pControls->HitTest(point))
         ShowContextMenu(point, pControl);
+    else if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
+        ShowContextMenu(point, pGroup->GetControlPopup());
+}
+
+// The group whose caption line holds the point: it stands for the whole group.
+CKTRibbonGroup* CKTRibbonBar::GroupCaptionAt(CPoint pt) const
+{
+    CKTRibbonGroup* pGroup = IsGroupsVisible() ? GetSelectedTab()->GetGroups()->HitTest(pt) : NULL;
+    if (!pGroup || pt.y < pGroup->GetRect().bottom - GetRibbonPainter()->GetGroupCaptionHeight())
+        return NULL;
+    return pGroup;
 }
 
 void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     if (!IsOnCaption(point))
     {
-        // A control's menu came with the press.
-        if (!m_pControls->HitTest(point))
+        // A control's or a group's menu came with the press.
+        if (!m_pControls->HitTest(point) && !GroupCaptionAt(point))
             CKTMenuBar::OnRButtonUp(nFlags, point);
         return;
     }
@@ -213,9 +233,8 @@ void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
         const int nCaption = GetRibbonPainter()->GetGroupCaptionHeight();
         const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - nCaption;
         const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
-        for (int i = 0; i < pGroup->GetCount(); i++)
+        for (CKTControl* pControl : pGroup->GetShownControls())
         {
-            CKTControl* pControl = pGroup->GetAt(i);
             CRect rc = pControl->GetRect(), rcInside;
             if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, m_rcGroups) ||
                 rcInside != rc)
@@ -293,4 +312,13 @@ void CKTRibbonBar::EnsureControlVisible(CKTControl* pControl)
         return;
     m_scroller.SetOffset(nOffset);
     OnRecalcLayout();
+}
+
+BOOL CKTRibbonBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
+{
+    const BOOL bWasTracking = GetTrackingMode() != 0;
+    const BOOL bResult = CKTMenuBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard);
+    if (bWasTracking != (GetTrackingMode() != 0))
+        Redraw(m_rcTabRow, FALSE);
+    return bResult;
 }

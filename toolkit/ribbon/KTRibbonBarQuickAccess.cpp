@@ -34,6 +34,16 @@ void CKTRibbonBar::SetQuickAccessBelow(BOOL bBelow)
 {
     m_bQuickAccessBelow = bBelow;
     OnRecalcLayout();
+    if (!m_pFrameRegion)
+        return;
+    // On glass the caption's height is the glass's; else the frame's edges beside the caption change.
+    if (IsDwmEnabled())
+    {
+        UpdateWindow();
+        m_pFrameRegion->UpdateFrameRegion();
+    }
+    else if (CFrameWnd* pFrame = GetFrameSite())
+        pFrame->SendMessage(WM_NCPAINT, 1);
 }
 
 void CKTRibbonBar::SetQuickAccessVisible(BOOL bVisible)
@@ -63,13 +73,16 @@ int CKTRibbonBar::LayoutQuickAccess(int nWidth, int xTabRow)
     if (m_bQuickAccessBelow)
         m_rcQuickAccess.SetRect(0, m_rcGroups.bottom, nWidth, m_rcGroups.bottom + nQuick);
     else
-        m_rcQuickAccess.SetRect(nQuick + nTabs, -2, bCaption ? m_rcCaption.right : nWidth, nQuick - 3);
+        m_rcQuickAccess.SetRect(nQuick + nTabs, GetFrameBorder() - 2, bCaption ? m_rcCaption.right : nWidth,
+                                nQuick + GetFrameBorder() - 3);
     // Without a caption strip the toolbar takes the tab row's left end.
     const BOOL bInTabRow = m_bQuickAccessVisible && !m_bQuickAccessBelow && !bCaption;
     if (bInTabRow)
         m_rcQuickAccess.SetRect(xTabRow + 5, m_rcTabRow.top, nWidth, m_rcTabRow.bottom);
     int x = m_rcQuickAccess.left + (m_bQuickAccessBelow ? 2 : 0);
-    const int nLimit = m_bQuickAccessBelow ? nWidth - 15 : nWidth - 3 * GetCaptionHeight();
+    // Room for three caption buttons, or on glass for the system's own.
+    const int nCaptionButtons = IsDwmEnabled() ? 115 : 3 * GetCaptionHeight();
+    const int nLimit = m_bQuickAccessBelow ? nWidth - 15 : nWidth - nCaptionButtons;
     const BOOL bNowhere = !bCaption && !m_bTabsVisible;
 
     std::vector<CKTControl*> controls;

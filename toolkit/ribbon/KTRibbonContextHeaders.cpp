@@ -35,7 +35,7 @@ void CKTRibbonContextHeaders::Clear(CKTRibbonControlTab* pTabs)
     RemoveAll();
 }
 
-void CKTRibbonContextHeaders::Layout(CKTRibbonControlTab* pTabs, CRect rcCaption, int nLeft, int nRight)
+void CKTRibbonContextHeaders::Layout(CKTRibbonControlTab* pTabs, CRect rcCaption, int nLeft, int nRight, CRect* pTitle)
 {
     Clear(pTabs);
     if (!pTabs || rcCaption.IsRectEmpty())
@@ -69,8 +69,35 @@ void CKTRibbonContextHeaders::Layout(CKTRibbonControlTab* pTabs, CRect rcCaption
     // Narrow runs widen first, so that the fitting below also moves what they now overlap.
     for (const auto& pHeader : m_headers)
         pHeader->rc.right = std::max<int>(pHeader->rc.right, pHeader->rc.left + KT_MIN_HEADER_WIDTH);
-    if (!Fit(nLeft, nRight))
+    if (!Fit(nLeft, nRight) || (pTitle && !MoveTitleAside(*pTitle, nLeft, nRight)))
         Clear(pTabs);
+}
+
+BOOL CKTRibbonContextHeaders::MoveTitleAside(CRect& rcTitle, int nLeft, int nRight)
+{
+    if (m_headers.empty() || rcTitle.IsRectEmpty())
+        return TRUE;
+    const int nWidth = rcTitle.Width();
+    const int xSpanLeft = m_headers.front()->rc.left, xSpanRight = m_headers.back()->rc.right;
+    if (rcTitle.right <= xSpanLeft || rcTitle.left >= xSpanRight)
+        return TRUE;
+    if (rcTitle.CenterPoint().x > (xSpanLeft + xSpanRight) / 2)
+    {
+        if (nRight - xSpanRight >= nWidth)
+            rcTitle.left = xSpanRight;
+        else if (Fit(nLeft, nRight - nWidth))
+            rcTitle.left = nRight - nWidth;
+        else
+            return FALSE;
+    }
+    else if (xSpanLeft - nLeft >= nWidth)
+        rcTitle.left = xSpanLeft - nWidth;
+    else if (Fit(nLeft + nWidth, nRight))
+        rcTitle.left = nLeft;
+    else
+        return FALSE;
+    rcTitle.right = rcTitle.left + nWidth;
+    return TRUE;
 }
 
 BOOL CKTRibbonContextHeaders::Fit(int nLeft, int nRight)
@@ -85,17 +112,17 @@ BOOL CKTRibbonContextHeaders::Fit(int nLeft, int nRight)
         }
         nEdge = pHeader->rc.right;
     }
-    const int nPushedTo = nEdge;
+    // The headers no longer overlap: cutting one back fails only where it would run into the one before it.
     nEdge = nRight;
-    for (auto it = m_headers.rbegin(); it != m_headers.rend(); ++it)
+    for (int i = GetCount() - 1; i >= 0; i--)
     {
-        CRect& rc = (*it)->rc;
+        CRect& rc = m_headers[i]->rc;
         if (rc.right <= nEdge)
             return TRUE;
         rc.right = nEdge;
         rc.left = std::min<int>(rc.left, nEdge - KT_MIN_HEADER_WIDTH);
         nEdge = rc.left;
-        if (nEdge < nPushedTo)
+        if (nEdge < (i > 0 ? m_headers[i - 1]->rc.right : nLeft))
             return FALSE;
     }
     return TRUE;

@@ -30,14 +30,16 @@ public:
     // For tabs that are going: they keep their links.
     void RemoveAll();
     // A header over each run of the strip's context tabs, kept between the area's left and right edges;
-    // none when they do not fit there.
-    void Layout(CKTRibbonControlTab* pTabs, CRect rcCaption, int nLeft, int nRight);
+    // none when they do not fit there. A title in the way moves aside, or the headers make room for it.
+    void Layout(CKTRibbonControlTab* pTabs, CRect rcCaption, int nLeft, int nRight, CRect* pTitle = NULL);
 
 private:
     // No headers, and no tab linked to one.
     void Clear(CKTRibbonControlTab* pTabs);
     // Pushes overlapping headers right from the left edge, then cuts them back from the right one.
     BOOL Fit(int nLeft, int nRight);
+    // FALSE when the headers cannot leave the title room.
+    BOOL MoveTitleAside(CRect& rcTitle, int nLeft, int nRight);
 
     std::vector<std::unique_ptr<KT_RIBBONCONTEXTHEADER>> m_headers;
 };

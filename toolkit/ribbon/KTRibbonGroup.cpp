@@ -7,12 +7,52 @@
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonBar.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabGroups.h"
 
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CKTRibbonGroup, CCmdTarget)
+
+namespace
+{
+const int KT_COLLAPSE_LEVEL = 3;  // the last reduction level
+}  // namespace
+
+CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateCopy(CKTRibbonGroup* pSource, CKTCommandBar* pParentBar)
+{
+    CObject* pObject = pSource->GetRuntimeClass()->CreateObject();
+    CKTSmartPtr<CKTRibbonGroup> pCopy = CKTSmartPtr<CKTRibbonGroup>::Adopt(dynamic_cast<CKTRibbonGroup*>(pObject));
+    if (pCopy.IsNull())
+    {
+        delete pObject;
+        return pCopy;
+    }
+    // The copy finds its tab, and so its colours, through the source's collection, which does not hold it.
+    pCopy->m_pGroups = pSource->m_pGroups;
+    pCopy->m_pRibbonBar = pSource->m_pRibbonBar;
+    pCopy->m_pParentBar = pParentBar;
+    pCopy->OnAdded();
+    pCopy->Copy(pSource);
+    return pCopy;
+}
+
+// The popup button names the group: its copies on the quick access toolbar keep the name.
+void CKTRibbonGroup::SetCaption(LPCSTR lpszCaption)
+{
+    m_strCaption = lpszCaption;
+    if (m_pControlPopup)
+        m_pControlPopup->SetCaption(lpszCaption);
+}
+
+void CKTRibbonGroup::SetID(UINT nId)
+{
+    m_nId = nId;
+    if (m_pControlPopup)
+        m_pControlPopup->SetID(nId);
+}
 
 CKTRibbonTab* CKTRibbonGroup::GetRibbonTab() const { return m_pGroups ? m_pGroups->GetRibbonTab() : NULL; }
 
@@ -46,17 +86,36 @@ CKTControl* CKTRibbonGroup::AddControl(int nType, int nId)
         return NULL;
     pControl->SetRibbonGroup(this);
     pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible());
+    MarkJoined(pControl);
     m_controls.push_back(pControl);
     return pControl;
 }
 
+void CKTRibbonGroup::SetControlsJoined(BOOL bJoined)
+{
+    m_bControlsJoined = bJoined;
+    for (CKTControl* pControl : m_controls)
+        MarkJoined(pControl);
+}
+
+void CKTRibbonGroup::MarkJoined(CKTControl* pControl) const
+{
+    const DWORD dwFlags = pControl->GetFlags() & ~ktFlagJoinedRow;
+    pControl->SetFlags(m_bControlsJoined ? dwFlags | ktFlagJoinedRow : dwFlags);
+}
+
 void CKTRibbonGroup::RemoveControl(CKTControl* pControl)
 {
-    auto it = std::find(m_controls.begin(), m_controls.end(), pControl);
-    if (it == m_controls.end())
-        return;
+    if (pControl && pControl == m_pControlPopup)
+        m_pControlPopup = NULL;
+    else
+    {
+        auto it = std::find(m_controls.begin(), m_controls.end(), pControl);
+        if (it == m_controls.end())
+            return;
+        m_controls.erase(it);
+    }
     pControl->SetRibbonGroup(NULL);
-    m_controls.erase(it);
     if (m_pParentBar)
         m_pParentBar->GetControls()->Remove(pControl);
 }
@@ -112,11 +171,12 @@ void CKTRibbonGroup::SetRect(int nLeft, int nTop, int nRight, int nBottom)
 
 void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
 {
-    m_strCaption = pSource->m_strCaption;
-    m_nId = pSource->m_nId;
+    SetCaption(pSource->m_strCaption);
+    SetID(pSource->m_nId);
     m_bVisible = pSource->m_bVisible;
     m_bSpread = pSource->m_bSpread;
     m_bSpreadBlocked = pSource->m_bSpreadBlocked;
+    m_bControlsJoined = pSource->m_bControlsJoined;
     if (!m_pParentBar)
         return;
     for (CKTControl* pFrom : pSource->m_controls)
@@ -128,29 +188,63 @@ void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
     }
 }
 
+// A collapsed group is its popup button alone.
 void CKTRibbonGroup::Draw(CDC* pDC, CRect rcClip)
 {
-    m_pRibbonBar->GetRibbonPainter()->DrawGroup(pDC, this);
-    CKTPaintManager* pPaintManager = m_pParentBar->GetPaintManager();
-    for (CKTControl* pControl : m_controls)
+    if (m_bCollapsed)
     {
-        CRect rcPart;
-        if (!pControl->IsVisible() || !rcPart.IntersectRect(rcClip, pControl->GetRect()))
-            continue;
-        CKTFontDC font(pDC, pPaintManager->GetControlFont(pControl, pControl->IsItemDefault()));
-        pControl->Draw(pDC);
+        DrawControl(pDC, rcClip, m_pControlPopup);
+        return;
     }
+    m_pRibbonBar->GetRibbonPainter()->DrawGroup(pDC, this);
+    for (CKTControl* pControl : m_controls)
+        DrawControl(pDC, rcClip, pControl);
 }
 
-void CKTRibbonGroup::OnAdded() {}
+void CKTRibbonGroup::DrawControl(CDC* pDC, CRect rcClip, CKTControl* pControl)
+{
+    CRect rcPart;
+    if (!pControl || !pControl->IsVisible() || !rcPart.IntersectRect(rcClip, pControl->GetRect()))
+        return;
+    CKTFontDC font(pDC, m_pParentBar->GetPaintManager()->GetControlFont(pControl, pControl->IsItemDefault()));
+    pControl->Draw(pDC);
+}
+
+std::vector<CKTControl*> CKTRibbonGroup::GetShownControls() const
+{
+    if (!m_bCollapsed)
+        return m_controls;
+    return m_pControlPopup ? std::vector<CKTControl*>{m_pControlPopup} : std::vector<CKTControl*>();
+}
+
+// The popup button goes with the group into the bar that shows it, hidden until the group collapses.
+void CKTRibbonGroup::OnAdded()
+{
+    if (!m_pParentBar || m_pControlPopup)
+        return;
+    CKTSmartPtr<CKTRibbonGroupControlPopup> pPopup = KTMakeCounted<CKTRibbonGroupControlPopup>();
+    pPopup->SetRibbonGroup(this);
+    pPopup->SetID(m_nId);
+    pPopup->SetCaption(m_strCaption);
+    pPopup->SetHideFlags(KT_HIDE_RIBBONCOLLAPSED | (IsVisible() ? 0 : KT_HIDE_RIBBONTAB));
+    m_pControlPopup = pPopup;
+    m_pParentBar->GetControls()->InsertAt(std::move(pPopup));
+}
 
 void CKTRibbonGroup::OnRemoved()
 {
     while (!m_controls.empty())
         RemoveControl(m_controls.back());
+    if (m_pControlPopup)
+        RemoveControl(m_pControlPopup);
 }
 
-void CKTRibbonGroup::BeginLayout(CDC*) { m_records.clear(); }
+// Every layout starts from the whole group; the reduction steps narrow it again.
+void CKTRibbonGroup::BeginLayout(CDC*)
+{
+    m_records.clear();
+    m_bCollapsed = FALSE;
+}
 
 void CKTRibbonGroup::EndLayout()
 {
@@ -159,6 +253,10 @@ void CKTRibbonGroup::EndLayout()
         r.pControl->SetRect(r.rcControl);
         r.pControl->SetRowRect(r.rcClient);
     }
+    for (CKTControl* pControl : m_controls)
+        pControl->SetHideFlag(KT_HIDE_RIBBONCOLLAPSED, m_bCollapsed);
+    if (m_pControlPopup)
+        m_pControlPopup->SetHideFlag(KT_HIDE_RIBBONCOLLAPSED, !m_bCollapsed);
 }
 
 int CKTRibbonGroup::CalcWidth(CDC*)
@@ -169,4 +267,19 @@ int CKTRibbonGroup::CalcWidth(CDC*)
     return nWidth;
 }
 
-BOOL CKTRibbonGroup::ReduceStep(int) { return FALSE; }
+BOOL CKTRibbonGroup::ReduceStep(int nLevel)
+{
+    if (nLevel < KT_COLLAPSE_LEVEL || m_bCollapsed || !m_pControlPopup)
+        return FALSE;
+    Collapse();
+    return TRUE;
+}
+
+void CKTRibbonGroup::Collapse()
+{
+    m_bCollapsed = TRUE;
+    m_records.clear();
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, m_pParentBar->GetPaintManager()->GetRegularFont());
+    m_records.push_back({m_pControlPopup, CRect(CPoint(0, 0), m_pControlPopup->GetSize(&dc)), CRect()});
+}

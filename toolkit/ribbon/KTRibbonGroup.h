@@ -12,10 +12,14 @@
 class CKTCommandBar;
 class CKTControl;
 class CKTRibbonBar;
+class CKTRibbonGroupControlPopup;
 class CKTRibbonTab;
 class CKTRibbonTabGroups;
 
 // One laid-out item of a group: where the group class put it, relative to the group's corner.
+// A group's controls while it is reduced to its popup button, and that button while it is not.
+const DWORD KT_HIDE_RIBBONCOLLAPSED = 0x100;
+
 struct KT_RIBBON_LAYOUT_RECORD
 {
     CKTControl* pControl;
@@ -36,9 +40,9 @@ public:
     CKTRibbonTabGroups* GetGroups() const { return m_pGroups; }
     int GetIndex() const { return m_nIndex; }
     UINT GetID() const { return m_nId; }
-    void SetID(UINT nId) { m_nId = nId; }
+    void SetID(UINT nId);
     CString GetCaption() const { return m_strCaption; }
-    void SetCaption(LPCSTR lpszCaption) { m_strCaption = lpszCaption; }
+    void SetCaption(LPCSTR lpszCaption);
     CRect GetRect() const { return m_rcGroup; }
     // Shown by the ribbon only while its tab is selected.
     BOOL IsVisible() const;
@@ -46,12 +50,22 @@ public:
     BOOL GetVisible() const { return m_bVisible; }
     void SetVisible(BOOL bVisible);
     void SetSpreadControls(BOOL bSpread) { m_bSpread = bSpread; }
+    // Its buttons drawn as joined rows, parted where a control begins a group or wraps.
+    BOOL IsControlsJoined() const { return m_bControlsJoined; }
+    void SetControlsJoined(BOOL bJoined);
 
     // The bar's controls that the group lays out.
     CKTControl* AddControl(int nType, int nId);
     void RemoveControl(CKTControl* pControl);
     int GetCount() const { return (int)m_controls.size(); }
     CKTControl* GetAt(int nIndex) const;
+    // The button that stands for the group once it is reduced to it; NULL until the group is added to a bar.
+    CKTRibbonGroupControlPopup* GetControlPopup() const { return m_pControlPopup; }
+    BOOL IsCollapsed() const { return m_bCollapsed; }
+    // What the group shows: its popup button alone while collapsed, else its controls.
+    std::vector<CKTControl*> GetShownControls() const;
+    // A copy of the group, of its class, shown by a bar other than the one that shows the group.
+    static CKTSmartPtr<CKTRibbonGroup> CreateCopy(CKTRibbonGroup* pSource, CKTCommandBar* pParentBar);
 
     // Moves the records to the group's place, spreads its columns and takes the group's rectangle.
     void PlaceGroup(int nWidth, int x, int y);
@@ -67,13 +81,18 @@ public:
     // Gives every control the rectangle of its record.
     virtual void EndLayout();
     virtual int CalcWidth(CDC* pDC);
-    // One step narrower at the level 0-3; FALSE when none is left there.
+    // One step narrower at the level 0-3; FALSE when none is left there. The last level reduces the group to
+    // its popup button.
     virtual BOOL ReduceStep(int nLevel);
 
 protected:
     friend class CKTRibbonTabGroups;
 
     void SpreadColumns(int nClientHeight);
+    // The drawing reads the joined look from the control itself.
+    void MarkJoined(CKTControl* pControl) const;
+    void Collapse();
+    void DrawControl(CDC* pDC, CRect rcClip, CKTControl* pControl);
 
     BOOL m_bSpread = TRUE;
     BOOL m_bSpreadBlocked = FALSE;
@@ -85,6 +104,9 @@ protected:
     CKTRibbonBar* m_pRibbonBar = NULL;
     UINT m_nId = 0;
     BOOL m_bVisible = TRUE;
+    BOOL m_bControlsJoined = FALSE;
     CString m_strCaption;
     std::vector<KT_RIBBON_LAYOUT_RECORD> m_records;
+    CKTRibbonGroupControlPopup* m_pControlPopup = NULL;  // held by the parent bar's controls
+    BOOL m_bCollapsed = FALSE;                           // reduced to the popup button by this layout
 };

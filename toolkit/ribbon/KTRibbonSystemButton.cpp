@@ -63,7 +63,8 @@ int CKTRibbonBar::LayoutSystemButton()
     {
         // The large button spans the caption and the tab row.
         const int nSide = m_nQuickAccessHeight + GetTabsHeight() - 3;
-        rc.SetRect(0, m_rcCaption.top - 1, nSide, m_rcCaption.top - 1 + nSide - 1);
+        const int yTop = m_rcCaption.top + GetFrameBorder() - 1;
+        rc.SetRect(0, yTop, nSide, yTop + nSide - 1);
     }
     else
     {

@@ -1,6 +1,7 @@
 // ProtocolSettingsPane.cpp: the pane's window: its pages, their layout, focus and the grid notifications.
 #include "ProtocolSettingsPane.h"
 
+#include "KTDrawObjects.h"
 #include "KTPropertyGridDefs.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridView.h"
@@ -20,10 +21,7 @@ int CProtocolSettingsPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     CreateToolBar();
-    for (int page = kProjectPage; page < kPageCount; page++)
-        if (!m_pages[page].GetSafeHwnd() && !CreatePage((EPage)page))
-            return -1;
-    return 0;
+    return MakePage(kBlankPage) ? 0 : -1;
 }
 
 // Its buttons have no command behind them yet; a bar without them still takes its row.
@@ -35,10 +33,22 @@ BOOL CProtocolSettingsPane::CreateToolBar()
     return m_wndToolBar.CreateToolBar(dwStyle, this, AFX_IDW_TOOLBAR) && m_wndToolBar.LoadToolBar(IDR_SETTINGS_TOOLBAR);
 }
 
+// A page is made when it is first wanted: the program starts sooner with the blank page alone.
+BOOL CProtocolSettingsPane::MakePage(EPage page)
+{
+    return m_pages[page].GetSafeHwnd() || (GetSafeHwnd() && CreatePage(page));
+}
+
+CKTPropertyGrid& CProtocolSettingsPane::Page(EPage page)
+{
+    MakePage(page);
+    return m_pages[page];
+}
+
 BOOL CProtocolSettingsPane::CreatePage(EPage page)
 {
     CKTPropertyGrid& grid = m_pages[page];
-    if (!grid.Create(CRect(0, 0, 0, 0), this, 0))
+    if (!grid.Create(PageRect(), this, 0))
         return FALSE;
     grid.SetOwner(this);
     grid.SetTheme(ktPropertyGridThemeFlatBox);
@@ -47,21 +57,31 @@ BOOL CProtocolSettingsPane::CreatePage(EPage page)
     return TRUE;
 }
 
+// Below the tool bar's row.
+CRect CProtocolSettingsPane::PageRect() const
+{
+    CRect rcPage;
+    GetClientRect(&rcPage);
+    if (m_wndToolBar.GetSafeHwnd())
+        rcPage.top = CKTWindowRect(&m_wndToolBar).Height();
+    return rcPage;
+}
+
 void CProtocolSettingsPane::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    int nTop = 0;
     if (m_wndToolBar.GetSafeHwnd())
     {
-        nTop = m_wndToolBar.CalcDynamicLayout(cx, LM_HORZ | LM_HORZDOCK | LM_COMMIT).cy;
-        m_wndToolBar.MoveWindow(0, 0, cx, nTop);
+        const int nHeight = m_wndToolBar.CalcDynamicLayout(cx, LM_HORZ | LM_HORZDOCK | LM_COMMIT).cy;
+        m_wndToolBar.MoveWindow(0, 0, cx, nHeight);
         m_wndToolBar.InvalidateRect(nullptr, FALSE);
     }
+    const CRect rcPage = PageRect();
     for (CKTPropertyGrid& grid : m_pages)
     {
         if (!grid.GetSafeHwnd())
             continue;
-        grid.MoveWindow(0, nTop, cx, cy - nTop);
+        grid.MoveWindow(&rcPage);
         grid.InvalidateRect(nullptr, FALSE);
     }
 }
@@ -77,8 +97,10 @@ void CProtocolSettingsPane::OnSetFocus(CWnd* pOldWnd)
 
 void CProtocolSettingsPane::ShowPage(EPage page)
 {
+    if (!MakePage(page))
+        return;
     for (int other = kProjectPage; other < kPageCount; other++)
-        if (other != page)
+        if (other != page && m_pages[other].GetSafeHwnd())
             m_pages[other].ShowWindow(SW_HIDE);
     m_pages[page].ShowWindow(SW_SHOW);
 }

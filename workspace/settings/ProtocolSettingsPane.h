@@ -24,7 +24,8 @@ public:
     };
 
     void SetSelection(ISettingsSelection* pSelection) { m_pSelection = pSelection; }
-    CKTPropertyGrid& Page(EPage page) { return m_pages[page]; }
+    // The page, made if it was not yet.
+    CKTPropertyGrid& Page(EPage page);
     CKTToolBar& ToolBar() { return m_wndToolBar; }
     // Shows one page and hides the others.
     void ShowPage(EPage page);
@@ -46,7 +47,9 @@ protected:
 
 private:
     BOOL CreateToolBar();
+    BOOL MakePage(EPage page);
     BOOL CreatePage(EPage page);
+    CRect PageRect() const;
     CKTPropertyGridItem* FieldItem(LPCSTR pszCaption);
     void FillEarlierFields(CKTPropertyGridItem* pItem, const FieldRecord& field, const FieldRecordArray& list);
     void WriteBack(CKTPropertyGridItem* pItem);

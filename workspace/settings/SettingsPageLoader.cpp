@@ -25,6 +25,8 @@ BOOL IsCharType(const char* pszType)
 
 void CProtocolSettingsPane::LoadProject(const ProjectRecord& project)
 {
+    if (!MakePage(kProjectPage))
+        return;
     CKTPropertyGridItems* pItems = m_pages[kProjectPage].GetGridView()->GetCategories();
     Show(pItems->FindItem(IDS_SETTINGS_PROJECT_NAME), project.name, TRUE);
     Show(pItems->FindItem(IDS_SETTINGS_BASED_PROTOCOL), BasedProtocolName(project.basedProtocol), FALSE);
@@ -36,6 +38,8 @@ void CProtocolSettingsPane::LoadProject(const ProjectRecord& project)
 
 void CProtocolSettingsPane::LoadPacket(const PacketRecord& packet)
 {
+    if (!MakePage(kPacketPage))
+        return;
     CKTPropertyGridItems* pItems = m_pages[kPacketPage].GetGridView()->GetCategories();
     Show(pItems->FindItem(IDS_SETTINGS_PACKET_NAME), packet.name, FALSE);
     Show(pItems->FindItem(IDS_SETTINGS_PACKET_TYPE), CString(packet.packetType).Mid(2), FALSE);
@@ -55,6 +59,8 @@ void CProtocolSettingsPane::FillEarlierFields(CKTPropertyGridItem* pItem, const 
 
 void CProtocolSettingsPane::LoadField(const FieldRecord& field, const FieldRecordArray& list)
 {
+    if (!MakePage(kFieldPage))
+        return;
     const BOOL bPointer = CString(field.dataType) == "char *";
     const BOOL bAttribute = field.unit == UNIT_BYTE && IsCharType(field.dataType);
     const BOOL bVariant = bAttribute && field.attribute == ATTRIBUTE_VARIANT_LENGTH;

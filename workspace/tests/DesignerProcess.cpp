@@ -349,10 +349,16 @@ std::string CDesignerProcess::MessageText(HWND hBox)
     return szText;
 }
 
-std::string CDesignerProcess::OutputText() const
+HWND CDesignerProcess::Output() const
 {
     HWND hOutput = nullptr;
     ::EnumChildWindows(m_hMain, MatchOutput, reinterpret_cast<LPARAM>(&hOutput));
+    return hOutput;
+}
+
+std::string CDesignerProcess::OutputText() const
+{
+    const HWND hOutput = Output();
     if (!hOutput)
         return std::string();
     // Another process's edit gives its text only through the message, which the system carries across.

@@ -55,6 +55,8 @@ public:
     // A dialog of the program with that title (a message box has its caller's), once it is shown.
     HWND WaitForDialog(const char* pszTitle = nullptr, DWORD dwTimeoutMs = kColdWineDeadlineMs) const;
     static std::string MessageText(HWND hBox);
+    // The output pane; NULL while it has no window.
+    HWND Output() const;
     // The text of the output pane; empty while the pane has no window.
     std::string OutputText() const;
 

@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "ClipboardText.h"
 #include "DesignerProcess.h"
 #include "MessagePump.h"
 #include "SampleDesigns.h"
@@ -460,6 +461,35 @@ TEST(Designer, SelectingAProjectAndExitingLeaveItsFilesBytesAndTimesAsTheyWere)
     }
     EXPECT_NE(0u, ::GetFileAttributes(strApi.c_str()) & FILE_ATTRIBUTE_READONLY);
     ::SetFileAttributes(strApi.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// The frame's edit keys belong to the editor only while it has the focus: pasted into the tree they would
+// change a file the user is not in. The output copies its own selection.
+TEST(Designer, EditKeysInTheTreeChangeNoEditorAndCtrlCInTheOutputCopiesItsText)
+{
+    CTestFolder folder("designer-edit-keys");
+    CDesignerProcess designer("\"" + CopyExample(folder, "chat.kvs") + "\"");
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    ASSERT_TRUE(
+        PumpUntil([&] { return TitleOf(designer.MainWindow()) == "chat_api.h - Kestova"; }, kColdWineDeadlineMs));
+    const std::string strHeader = folder.Read("chat_api.h");
+    ASSERT_TRUE(SetClipboardText(nullptr, "pasted"));
+    ASSERT_TRUE(designer.ClickItem("chat"));
+    EXPECT_TRUE(designer.Key('V', VK_CONTROL));
+    EXPECT_TRUE(designer.Key(VK_INSERT, VK_SHIFT));
+
+    const HWND hOutput = designer.Output();
+    ASSERT_TRUE(hOutput);
+    ::SendMessage(hOutput, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Error: none"));
+    ASSERT_TRUE(designer.ClickWindow(hOutput));
+    ASSERT_TRUE(PumpUntil([&] { return designer.FocusWindow() == hOutput; }, kColdWineDeadlineMs));
+    ::SendMessage(hOutput, EM_SETSEL, 0, 5);
+    EXPECT_TRUE(designer.Key('C', VK_CONTROL));
+    EXPECT_TRUE(PumpUntil([] { return ClipboardText(nullptr) == "Error"; }, kColdWineDeadlineMs))
+        << "the clipboard holds \"" << ClipboardText(nullptr) << "\"";
+    EXPECT_EQ(0u, designer.Close());
+    EXPECT_EQ(strHeader, folder.Read("chat_api.h")) << "the keys in the tree pasted into the header";
 }
 
 // The folder is moved away under the open project: Exit says so, then asks, and Enter stays.

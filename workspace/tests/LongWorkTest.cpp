@@ -100,6 +100,12 @@ TEST(LongWork, WhatTheWorkThrowsReachesTheCaller)
     ASSERT_TRUE(frame.pFrame);
     CLongWork work(frame.pFrame->m_wndStatusBar, "Generating...");
     EXPECT_THROW(work.Run([] { throw std::runtime_error("not enough memory"); }), std::runtime_error);
+
+    // Work started before anyone waits for it (start-up reads its project while the frame is made)
+    // and ended before the wait: what it threw still reaches the waiter.
+    CBackgroundWork ended([] { throw std::runtime_error("the file is gone"); });
+    ASSERT_TRUE(PumpUntil([&] { return ended.IsDone(); }, kColdWineDeadlineMs));
+    EXPECT_THROW(work.Wait(ended, FALSE), std::runtime_error);
 }
 
 // The frame's own end, sent by another program while a save runs, would otherwise start a second save

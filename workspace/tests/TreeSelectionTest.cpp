@@ -2,7 +2,11 @@
 // front, the others hide, a project's four files open when none is, and the item's page shows.
 #include "DesignerFrameTest.h"
 
+#include "DialogAnswer.h"
+#include "KTControl.h"
 #include "KTControls.h"
+#include "KTPropertyGridView.h"
+#include "TestInput.h"
 #include "WorkspaceRes.h"
 
 namespace
@@ -22,6 +26,39 @@ protected:
         return captions;
     }
     CString PathOf(const char* pszFile) const { return CString(m_folder.Path(pszFile).c_str()).MakeLower(); }
+    CKTPropertyGridView* FieldView() const
+    {
+        return m_pFrame->m_wndSettings.Page(CProtocolSettingsPane::kFieldPage).GetGridView();
+    }
+    // Types a "Z" after the selected field's name on the page, leaving the edit open.
+    void AppendToNameOnThePage(CTestInput& input, const CString& strName)
+    {
+        ASSERT_TRUE(input.Click(Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValueRect().CenterPoint()));
+        ASSERT_TRUE(input.Key(VK_HOME));
+        for (int i = 0; i < strName.GetLength(); i++)
+            ASSERT_TRUE(input.Key(VK_RIGHT));
+        ASSERT_TRUE(input.Text("Z"));
+    }
+    // A point of another window in the field page's client coordinates, where the input is sent.
+    CPoint InFieldView(const CWnd& wnd, CRect rc) const
+    {
+        CPoint pt = rc.CenterPoint();
+        wnd.MapWindowPoints(FieldView(), &pt, 1);
+        return pt;
+    }
+    // Where a click lands on the item's expand button, left of its text.
+    POINT ButtonOf(HTREEITEM hItem) const
+    {
+        CRect rcText;
+        Tree().GetItemRect(hItem, &rcText, TRUE);
+        for (POINT pt{rcText.left, rcText.CenterPoint().y}; pt.x >= 0; pt.x--)
+        {
+            UINT nFlags = 0;
+            if (Tree().HitTest(pt, &nFlags) == hItem && (nFlags & TVHT_ONITEMBUTTON))
+                return pt;
+        }
+        return {-1, -1};
+    }
 };
 
 }  // namespace
@@ -105,13 +142,95 @@ TEST_F(TreeSelectionTest, TheSettingsPanesToolbarRunsAcrossItsTopAboveThePages)
     ASSERT_TRUE(toolBar.GetSafeHwnd());
     for (int nId : {ID_SETTINGS_VIEW_CATEGORIZED, ID_SETTINGS_VIEW_ALPHABETIC, ID_SETTINGS_VIEW_NOSORT})
         EXPECT_NE(nullptr, toolBar.GetControls()->FindControl(nId)) << nId;
-    CRect rcPane, rcBar, rcPage;
+    CRect rcPane, rcBar;
     pane.GetClientRect(&rcPane);
     toolBar.GetWindowRect(&rcBar);
     pane.ScreenToClient(&rcBar);
-    pane.Page(CProtocolSettingsPane::kBlankPage).GetWindowRect(&rcPage);
-    pane.ScreenToClient(&rcPage);
     EXPECT_EQ(CRect(0, 0, rcPane.right, rcBar.bottom), rcBar);
     EXPECT_GT(rcBar.Height(), 0);
-    EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage);
+    // The pages other than the blank one are made when first wanted, and take the same place.
+    for (int page = CProtocolSettingsPane::kProjectPage; page < CProtocolSettingsPane::kPageCount; page++)
+    {
+        CRect rcPage;
+        pane.Page(CProtocolSettingsPane::EPage(page)).GetWindowRect(&rcPage);
+        pane.ScreenToClient(&rcPage);
+        EXPECT_EQ(CRect(0, rcBar.bottom, rcPane.right, rcPane.bottom), rcPage) << page;
+    }
+}
+
+TEST_F(TreeSelectionTest, AnOpenEditOfTheSettingsLandsInItsOwnFieldWhenAnotherItemIsClicked)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "gamma").c_str());
+    const HTREEITEM hFirst = Tree().GetChildItem(FirstChildOf("gamma", "Packet"));
+    const HTREEITEM hSecond = Tree().GetNextSiblingItem(hFirst);
+    ASSERT_NE(nullptr, hSecond);
+    const CString strFirst = Tree().GetItemText(hFirst), strSecond = Tree().GetItemText(hSecond);
+    Select(hFirst);
+
+    CTestInput input(FieldView()->GetSafeHwnd());
+    AppendToNameOnThePage(input, strFirst);
+    CRect rcSecond;
+    ASSERT_TRUE(Tree().GetItemRect(hSecond, &rcSecond, TRUE));
+    ASSERT_TRUE(input.Click(InFieldView(Tree(), rcSecond)));
+
+    EXPECT_EQ(hSecond, Tree().GetSelectedItem());
+    EXPECT_EQ(strFirst + "Z", Tree().GetItemText(hFirst)) << "the typed name is kept, not dropped";
+    EXPECT_EQ(strSecond, Tree().GetItemText(hSecond)) << "and never given to the item clicked";
+    EXPECT_EQ(strSecond, Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
+    EXPECT_STREQ(strFirst + "Z", m_pFrame->m_projects[0]->packets[0].fields[0].name);
+}
+
+TEST_F(TreeSelectionTest, DeletingAFieldWhileItsNameIsBeingEditedDeletesItsRecordWithItsItem)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "delta").c_str());
+    const HTREEITEM hField = Tree().GetChildItem(FirstChildOf("delta", "Packet"));
+    const CString strName = Tree().GetItemText(hField);
+    FieldRecordArray& fields = m_pFrame->m_projects[0]->packets[0].fields;
+    const INT_PTR nFields = fields.GetSize();
+    Select(hField);
+
+    CTestInput input(FieldView()->GetSafeHwnd());
+    AppendToNameOnThePage(input, strName);
+    CKTToolBar* pStandard = m_pFrame->GetCommandBars()->GetAt(1);
+    CKTControl* pDelete = pStandard->GetControls()->FindControl(ID_FIELD_DELETE);
+    ASSERT_NE(nullptr, pDelete);
+    const std::string strAsked =
+        Answering("WARNING!", nullptr, [&] { EXPECT_TRUE(input.Click(InFieldView(*pStandard, pDelete->GetRect()))); });
+
+    EXPECT_EQ("Do you sure delete " + std::string(strName) + "Z field?", strAsked);
+    EXPECT_EQ(nFields - 1, fields.GetSize()) << "the record goes with its tree item";
+    for (INT_PTR i = 0; i < fields.GetSize(); i++)
+        EXPECT_STRNE(strName + "Z", fields[i].name);
+}
+
+TEST_F(TreeSelectionTest, TheFocusGoesBackToTheTreeWhenADialogOpenedFromItCloses)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "epsilon").c_str());
+    const HTREEITEM hFolder = BranchOf("epsilon", "Packet");
+    Tree().EnsureVisible(hFolder);
+    CRect rcFolder;
+    ASSERT_TRUE(Tree().GetItemRect(hFolder, &rcFolder, TRUE));
+    CTestInput input(Tree().GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcFolder.CenterPoint()));
+    ASSERT_EQ(hFolder, Tree().GetSelectedItem());
+    ASSERT_FALSE(ActiveEditorPath().IsEmpty()) << "an editor is there to take the focus instead";
+
+    EXPECT_FALSE(ShownAt("Add Packet", [&] { RunCommand(ID_PACKET_ADD); }).IsRectEmpty());
+    EXPECT_EQ(Tree().GetSafeHwnd(), ::GetFocus()) << "the keys go on to the tree, not into a generated file";
+}
+
+TEST_F(TreeSelectionTest, CollapsingTheBranchOfTheSelectedPacketShowsTheBranchsPage)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    const HTREEITEM hFolder = BranchOf("alpha", "Packet");
+    Tree().Expand(hFolder, TVE_EXPAND);
+    Select(FirstChildOf("alpha", "Packet"));
+    ASSERT_TRUE(PageShown(CProtocolSettingsPane::kPacketPage));
+
+    const POINT ptButton = ButtonOf(hFolder);
+    ASSERT_GE(ptButton.x, 0);
+    CTestInput input(Tree().GetSafeHwnd());
+    ASSERT_TRUE(input.Click(ptButton));
+    EXPECT_EQ(hFolder, Tree().GetSelectedItem());
+    EXPECT_TRUE(PageShown(CProtocolSettingsPane::kBlankPage)) << "the page of a packet no longer in view";
 }

@@ -7,24 +7,12 @@
 IMPLEMENT_DYNAMIC(COleClientItem, CDocItem)
 
 // The site lives on its own count: a server may hold it after the item is gone.
-class COleClientItem::XClientSite : public IOleClientSite
+class COleClientItem::XClientSite final : public CAfxCountedInterface<IOleClientSite, IID_IOleClientSite>
 {
 public:
     explicit XClientSite(COleClientItem* pItem) : m_pItem(pItem) {}
     void Detach() { m_pItem = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        return AfxQueryOneInterface<IOleClientSite>(this, riid, IID_IOleClientSite, ppv);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return (ULONG)::InterlockedIncrement(&m_nRefs); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        LONG nRefs = ::InterlockedDecrement(&m_nRefs);
-        if (nRefs == 0)
-            delete this;
-        return (ULONG)nRefs;
-    }
     HRESULT STDMETHODCALLTYPE SaveObject() override { return m_pItem ? S_OK : E_UNEXPECTED; }
     HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** ppmk) override
     {
@@ -41,7 +29,6 @@ public:
     HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
 
 private:
-    LONG m_nRefs = 1;
     COleClientItem* m_pItem;  // NULL once the item is gone
 };
 

@@ -105,24 +105,12 @@ HGLOBAL COleDataObject::GetGlobalData(CLIPFORMAT cfFormat, LPFORMATETC lpFormatE
 }
 
 // The data object of a COleDataSource; it lives as long as any holder.
-class COleDataSource::XDataObject final : public IDataObject
+class COleDataSource::XDataObject final : public CAfxCountedInterface<IDataObject, IID_IDataObject>
 {
 public:
     explicit XDataObject(COleDataSource* pSource) : m_pSource(pSource) {}
     void Orphan() { m_pSource = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
-    {
-        return AfxQueryOneInterface<IDataObject>(this, riid, IID_IDataObject, ppv);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return (ULONG)::InterlockedIncrement(&m_nRef); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        LONG nRef = ::InterlockedDecrement(&m_nRef);
-        if (nRef == 0)
-            delete this;
-        return (ULONG)nRef;
-    }
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* pFormatEtc, STGMEDIUM* pMedium) override
     {
         const CacheEntry* pEntry = Find(pFormatEtc);
@@ -174,7 +162,6 @@ private:
         return nullptr;
     }
     COleDataSource* m_pSource;  // NULL once the source is gone
-    volatile LONG m_nRef = 1;
 };
 
 COleDataSource::COleDataSource() : m_pDataObject(new XDataObject(this)) {}

@@ -83,6 +83,17 @@ protected:
         CRect rc = Find(pBar, nId)->GetRect();
         return CPoint(rc.right - 2, rc.CenterPoint().y);
     }
+    // A "Tools" popup on the second bar that opens the menu, filled with Paste and Undo.
+    CKTControlPopup* AddToolsMenu(CKTPopupBar* pMenu)
+    {
+        pMenu->GetControls()->Add(ktControlButton, ID_EDIT_PASTE)->SetCaption("Paste");
+        pMenu->GetControls()->Add(ktControlButton, ID_EDIT_UNDO)->SetCaption("Undo");
+        auto* pTools = static_cast<CKTControlPopup*>(m_pSecond->GetControls()->Add(ktControlPopup, 0));
+        pTools->SetCaption("Tools");
+        pTools->SetCommandBar(pMenu);
+        Relayout();
+        return pTools;
+    }
 
     CKTToolBar* m_pStandard = NULL;
     CKTToolBar* m_pSecond = NULL;
@@ -235,12 +246,7 @@ TEST_F(CustomizeTest, AButtonDraggedAlongItselfBeginsAGroupAndBackEndsIt)
 TEST_F(CustomizeTest, DraggedOverAPopupTheMenuOpensAndTakesTheButton)
 {
     CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
-    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_PASTE)->SetCaption("Paste");
-    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_UNDO)->SetCaption("Undo");
-    auto* pTools = static_cast<CKTControlPopup*>(m_pSecond->GetControls()->Add(ktControlPopup, 0));
-    pTools->SetCaption("Tools");
-    pTools->SetCommandBar(pMenu);
-    Relayout();
+    CKTControlPopup* pTools = AddToolsMenu(pMenu);
     // Where the menu's first item stands once open; low on it, a drop goes after it.
     ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
     ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));
@@ -279,12 +285,7 @@ TEST_F(CustomizeTest, DraggedOverAPopupTheMenuOpensAndTakesTheButton)
 TEST_F(CustomizeTest, AnItemDraggedOutOfAnOpenMenuMovesToTheBar)
 {
     CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
-    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_PASTE)->SetCaption("Paste");
-    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_UNDO)->SetCaption("Undo");
-    auto* pTools = static_cast<CKTControlPopup*>(m_pSecond->GetControls()->Add(ktControlPopup, 0));
-    pTools->SetCaption("Tools");
-    pTools->SetCommandBar(pMenu);
-    Relayout();
+    CKTControlPopup* pTools = AddToolsMenu(pMenu);
     ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
     ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));
     CLoopInput input(pMenu->GetSafeHwnd());

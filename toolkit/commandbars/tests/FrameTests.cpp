@@ -578,3 +578,33 @@ TEST_F(FrameTest, FrameMessagesRefreshColoursAndClosePopups)
     m_pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
     EXPECT_EQ(0, pBar->GetTrackingMode()) << "and so does a system command";
 }
+
+// A program lays its frame out before showing it: the bars must have their room then, or every
+// window below them is placed too high and moved again when the frame shows.
+TEST(HiddenFrameLayout, TheBarsTakeTheirRoomBeforeTheFrameShowsAndShowingItMovesNothing)
+{
+    CTestFrame* pFrame = new CTestFrame;
+    pFrame->m_bLoadStandard = TRUE;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_TESTFRAME));
+    ASSERT_FALSE(pFrame->IsWindowVisible());
+    const auto inFrame = [pFrame](HWND hWnd)
+    {
+        CRect rc = CKTWindowRect(hWnd);
+        pFrame->ScreenToClient(&rc);
+        return rc;
+    };
+    pFrame->RecalcLayout();
+    const HWND hTop = pFrame->GetCommandBars()->GetDockBar(ktBarTop)->GetSafeHwnd();
+    const CRect rcTop = inFrame(hTop);
+    const CRect rcClient = inFrame(pFrame->m_hWndMDIClient);
+    EXPECT_GT(rcTop.Height(), 0);
+    EXPECT_EQ(rcTop.bottom, rcClient.top) << "the client starts below the bars";
+
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    pFrame->UpdateWindow();
+    PumpMessages();
+    EXPECT_EQ(rcTop, inFrame(hTop));
+    EXPECT_EQ(rcClient, inFrame(pFrame->m_hWndMDIClient));
+    pFrame->DestroyWindow();
+    PumpMessages();
+}

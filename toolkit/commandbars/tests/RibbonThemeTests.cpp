@@ -1,6 +1,7 @@
 // RibbonThemeTests.cpp: theme 6 draws bars, entries, marks and the status bar from the tests' style images,
 // takes the ribbon's colours, and sizes its tab strip from the font.
 #include "KTCommandBarKeyboardTip.h"
+#include "KTPopupBar.h"
 #include "KTThemeRibbon.h"
 #include "LoadedStyle.h"
 #include "StatedControls.h"
@@ -40,6 +41,20 @@ KT_CONTROLSTATE State(BOOL bSelected, int nPressed, BOOL bEnabled = TRUE, int nC
 }
 
 COLORREF ToolBarPart(int nPart, BOOL bTall = FALSE) { return RGB(60 + nPart * 40, bTall ? 90 : 10, 200); }
+
+// Whether the edit's label, drawn as the theme draws the field, shows the colour.
+bool LabelHas(CKTThemeRibbon& theme, CStatedEdit* pEdit, int nColor)
+{
+    const CRect rc = pEdit->GetRect();
+    CTestSurface surface(rc.Width(), rc.Height());
+    theme.DrawControlEdit(surface.DC(), pEdit, FALSE);
+    theme.DrawControlEdit(surface.DC(), pEdit, TRUE);
+    for (int x = 0; x < pEdit->GetLabelWidth(); x++)
+        for (int y = 0; y < rc.Height(); y++)
+            if (IsNear(surface.Pixel(x, y), theme.GetColor(nColor), 24))
+                return true;
+    return false;
+}
 }  // namespace
 
 TEST(RibbonTheme, TheFactoryMakesThemesFiveAndSix)
@@ -443,21 +458,29 @@ TEST(RibbonTheme, AFieldsLabelTakesTheDisabledTextColourWithTheField)
     CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 160, 24));
     pEdit->SetCaption("WWW");
     pEdit->SetStyle(ktButtonCaption);
-    auto labelHas = [&](int nColor)
-    {
-        CTestSurface surface(160, 24);
-        pTheme->DrawControlEdit(surface.DC(), pEdit, FALSE);
-        pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
-        for (int x = 0; x < pEdit->GetLabelWidth(); x++)
-            for (int y = 0; y < 24; y++)
-                if (IsNear(surface.Pixel(x, y), pTheme->GetColor(nColor), 24))
-                    return true;
-        return false;
-    };
+    auto labelHas = [&](int nColor) { return LabelHas(*pTheme, pEdit, nColor); };
     ASSERT_FALSE(IsNear(pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT), pTheme->GetColor(KTCOLOR_DISABLED_TEXT), 48));
     EXPECT_TRUE(labelHas(KTCOLOR_TOOLBAR_TEXT));
     EXPECT_FALSE(labelHas(KTCOLOR_DISABLED_TEXT));
     pEdit->SetState(FALSE, 0, 0);
     EXPECT_TRUE(labelHas(KTCOLOR_DISABLED_TEXT));
     EXPECT_FALSE(labelHas(KTCOLOR_TOOLBAR_TEXT));
+}
+
+TEST(RibbonTheme, AnEditsLabelOnAPopupLightsUpWithItsField)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 200, 24));
+    pEdit->SetCaption("WWW");
+    pEdit->SetParent(pPopup);
+    ASSERT_FALSE(IsNear(pTheme->GetColor(KTCOLOR_HIGHLIGHT_TEXT), pTheme->GetColor(KTCOLOR_POPUP_TEXT), 48));
+    EXPECT_TRUE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_TEXT));
+    EXPECT_FALSE(LabelHas(*pTheme, pEdit, KTCOLOR_HIGHLIGHT_TEXT));
+    pEdit->SetState(TRUE, 3, 0);
+    EXPECT_TRUE(LabelHas(*pTheme, pEdit, KTCOLOR_HIGHLIGHT_TEXT));
+    EXPECT_FALSE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_TEXT));
+    pEdit->SetState(FALSE, 3, 0);
+    EXPECT_TRUE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_DISABLED_TEXT)) << "a disabled one does not";
 }

@@ -1,6 +1,6 @@
 // StatedControls.h: fields and popups whose hot, pressed and open states a drawing test sets directly.
 //
-// Classes: CStatedEdit, CStatedCombo, CStatedPopup.
+// Classes: CStatedEdit, CStatedOpen (CStatedCombo, CStatedPopup).
 #pragma once
 
 #include "KTCommandBar.h"
@@ -26,39 +26,20 @@ public:
     }
 };
 
-class CStatedCombo : public CKTControlComboBox
+// A combo box, popup entry or button that is hot or open as the test says.
+template <class TControl, int nType>
+class CStatedOpen : public TControl
 {
 public:
-    explicit CStatedCombo(CRect rc)
+    explicit CStatedOpen(CRect rc)
     {
-        SetType(ktControlComboBox);
-        m_rcControl = rc;
-    }
-    void SetState(BOOL bEnabled, int nSelected, BOOL bDropped)
-    {
-        SetEnabled(bEnabled);
-        m_nSelected = nSelected;
-        m_bDropped = bDropped;
-    }
-    BOOL IsPopuped() const override { return m_bDropped; }
-
-private:
-    BOOL m_bDropped = FALSE;
-};
-
-// A popup entry or button that is hot or open as the test says.
-class CStatedPopup : public CKTControlPopup
-{
-public:
-    explicit CStatedPopup(CRect rc)
-    {
-        SetType(ktControlPopup);
-        m_rcControl = rc;
+        this->SetType(nType);
+        this->m_rcControl = rc;
     }
     void SetState(BOOL bEnabled, int nSelected, BOOL bOpen)
     {
-        SetEnabled(bEnabled);
-        m_nSelected = nSelected;
+        this->SetEnabled(bEnabled);
+        this->m_nSelected = nSelected;
         m_bOpen = bOpen;
     }
     BOOL IsPopuped() const override { return m_bOpen; }
@@ -66,3 +47,6 @@ public:
 private:
     BOOL m_bOpen = FALSE;
 };
+
+using CStatedCombo = CStatedOpen<CKTControlComboBox, ktControlComboBox>;
+using CStatedPopup = CStatedOpen<CKTControlPopup, ktControlPopup>;

@@ -35,6 +35,16 @@ COLORREF CaptionButtonCentre(CKTThemeStyle5& theme, UINT nId, int cx, BOOL bSele
     return surface.Pixel(cx / 2, 15);
 }
 
+// A bar that takes the frame's caption into its own window, as the ribbon does.
+struct CCaptionTakingBar : IKTFrameCaptionBar
+{
+    explicit CCaptionTakingBar(int nHeight) : m_nHeight(nHeight) {}
+    BOOL IsDrawingFrameCaption() const override { return TRUE; }
+    int GetCaptionHeight() const override { return m_nHeight; }
+    void RedrawFrameCaption() override {}
+    int m_nHeight;
+};
+
 // A resizable top-level window and the frame drawing's view of it.
 struct FrameUnderTest
 {
@@ -202,7 +212,8 @@ TEST(StyleImageTheme, FrameBordersAndCaptionFromTheImages)
     }
 
     frame.helper.SetActive(TRUE);
-    frame.helper.SetCaptionVisible(FALSE);
+    CCaptionTakingBar bar(c);
+    frame.helper.SetCaptionBar(&bar);
     CTestSurface surface(cx, cy);
     pTheme->DrawFrameOn(surface.DC(), &frame.helper);
     EXPECT_EQ(RGB(220, 10, 10), surface.Pixel(0, c / 2)) << "only the border's columns of the caption";

@@ -118,6 +118,8 @@ public:
                            BOOL bToolBarImage) = 0;
     virtual CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) = 0;
     virtual CRect GetSplitButtonCommandRect(CKTControl* pControl);
+    // The state of a control as its drawers take it.
+    KT_CONTROLSTATE GetControlState(CKTControl* pControl) const;
     // Marks of check-box and radio controls; checked 2 is indeterminate. Always 13 x 13.
     virtual CSize DrawCheckBoxMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
                                    BOOL bEnabled);
@@ -218,8 +220,6 @@ protected:
                                 BOOL bDropDown);
     void DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc, BOOL bCenter);
     BOOL IsKeyboardCuesVisible(CKTCommandBar* pBar) const;
-    // The state of a control as its drawers take it.
-    KT_CONTROLSTATE GetControlState(CKTControl* pControl) const;
     void StrokePolyline(CDC* pDC, const POINT* pPoints, int nCount);
     // An anti-aliased disc filling the square: solid inside, blended over its edge band.
     void FillDisc(CDC* pDC, CRect rcSquare, COLORREF clr);

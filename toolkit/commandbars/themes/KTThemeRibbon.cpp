@@ -79,6 +79,7 @@ void CKTThemeRibbon::UpdateFonts()
     CKTThemeStyle5::UpdateFonts();
     int nHeight = 0;
     LOGFONT lf = RibbonLogFont(nHeight);
+    m_lfTabs = lf;
     if (m_bUseStandardFont)
         SetCommandBarsFontIndirect(&lf, TRUE);
     SetRibbonMetrics(nHeight);

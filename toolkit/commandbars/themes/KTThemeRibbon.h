@@ -41,7 +41,13 @@ public:
     CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     COLORREF GetControlEditBackColor(CKTControl* pControl) override;
     int GetFieldLabelTextColor(CKTControl* pControl) override;
+    int GetControlTextColor(CKTControl* pControl) override;
     void UpdateFonts() override;
+    void DrawControlState(CDC* pDC, CKTControl* pControl) override;
+
+    // The font of the ribbon's tab strip: the theme's own, even when the ribbon font was replaced; empty until
+    // the fonts are first made.
+    const LOGFONT& GetTabLogFont() const { return m_lfTabs; }
 
     // Cuts the window's four corner pixels.
     static void SetCornerRegion(CWnd* pWnd);
@@ -49,6 +55,12 @@ public:
     // Selected 3 and 4 are the command and drop-down halves hot; enabled 3 and 4 only that half enabled.
     static std::pair<int, int> SplitButtonParts(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped,
                                                 int nEnabled);
+    // The row of a joined button's image: 0 idle, 1 hot or held, 2 pushed, 3 popped up or checked, 4 checked and hot;
+    // a disabled button shows 1 only while the keyboard or mouse selects it.
+    static int JoinedButtonState(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped, BOOL bEnabled);
+    static BOOL IsInJoinedRow(CKTControl* pControl);
+    // Whether the control starts and whether it ends its run of a joined row.
+    static std::pair<BOOL, BOOL> JoinedRunPlace(CKTControl* pControl);
     // The strip height for a fixed control height g.
     static int TabHeightFor(int nControlHeight) { return nControlHeight < 23 ? 23 : nControlHeight + 2; }
 
@@ -78,4 +90,10 @@ private:
     // The icon-title fonts from the ribbon's font in the menu face; the small caption and status fonts smoothed.
     void RecreateRibbonSystemFonts(const LOGFONT& lfRibbon);
     void SetRibbonMetrics(int nHeight);
+    struct SplitImages;
+    SplitImages SplitImagesOf(CKTControl* pControl) const;
+    // A button of a joined row from the style's image for its place in the run; FALSE without the image.
+    BOOL DrawJoinedButton(CDC* pDC, CKTControl* pControl);
+
+    LOGFONT m_lfTabs = {};
 };

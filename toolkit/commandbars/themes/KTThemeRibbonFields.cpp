@@ -58,6 +58,15 @@ int CKTThemeRibbon::GetFieldLabelTextColor(CKTControl* pControl)
     return pControl->IsEnabled() ? KTCOLOR_TOOLBAR_TEXT : KTCOLOR_DISABLED_TEXT;
 }
 
+int CKTThemeRibbon::GetControlTextColor(CKTControl* pControl)
+{
+    // An edit's label on a popup lights up with its field, as the popup's entries do.
+    if (pControl->GetType() == ktControlEdit && IsOnPopupBar(pControl) && pControl->IsEnabled() &&
+        pControl->GetSelected())
+        return KTCOLOR_HIGHLIGHT_TEXT;
+    return CKTThemeStyle5::GetControlTextColor(pControl);
+}
+
 CSize CKTThemeRibbon::DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
     CSize sz = DrawFieldLabel(pDC, pControl, bDraw);

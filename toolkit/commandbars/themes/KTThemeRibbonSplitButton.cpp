@@ -1,4 +1,5 @@
-// KTThemeRibbonSplitButton.cpp: theme 6's split buttons, command and drop-down halves from their own images.
+// KTThemeRibbonSplitButton.cpp: theme 6's split buttons, command and drop-down halves from their own images,
+// a joined row's by the button's place in it.
 #include "KTControl.h"
 #include "KTStyleResourceSet.h"
 #include "KTThemeRibbon.h"
@@ -39,13 +40,41 @@ std::pair<int, int> CKTThemeRibbon::SplitButtonParts(int nSelected, int nPressed
     return parts;
 }
 
+// The command and drop-down images of a split button, and the rows they start their states at.
+struct CKTThemeRibbon::SplitImages
+{
+    CKTStyleImage* pCommand = NULL;
+    CKTStyleImage* pDrop = NULL;
+    int nFirstRow = 0;    // a joined row's images hold one more row at the top
+    BOOL bBelow = FALSE;  // the drop-down half under the command half
+};
+
+CKTThemeRibbon::SplitImages CKTThemeRibbon::SplitImagesOf(CKTControl* pControl) const
+{
+    SplitImages images;
+    if (IsInJoinedRow(pControl))
+    {
+        const std::pair<BOOL, BOOL> place = JoinedRunPlace(pControl);
+        images.pCommand =
+            LoadImage(place.first ? "TOOLBARBUTTONSSPECIALSPLITLEFT" : "TOOLBARBUTTONSSPECIALSPLITCENTER");
+        images.pDrop = LoadImage(place.second ? "TOOLBARBUTTONSSPECIALSPLITDROPDOWNRIGHT"
+                                              : "TOOLBARBUTTONSSPECIALSPLITDROPDOWNCENTER");
+        images.nFirstRow = 1;
+        if (images.pCommand && images.pDrop)
+            return images;
+    }
+    images = SplitImages();
+    images.bBelow = pControl->GetStyle() == ktButtonIconAndCaptionBelow;
+    images.pCommand = LoadImage(images.bBelow ? "TOOLBARBUTTONSSPLIT50" : "TOOLBARBUTTONSSPLIT22");
+    images.pDrop = LoadImage(images.bBelow ? "TOOLBARBUTTONSSPLITDROPDOWN50" : "TOOLBARBUTTONSSPLITDROPDOWN22");
+    return images;
+}
+
 void CKTThemeRibbon::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc)
 {
-    BOOL bBelow = pControl->GetStyle() == ktButtonIconAndCaptionBelow;
-    CKTStyleImage* pCommand = LoadImage(bBelow ? "TOOLBARBUTTONSSPLIT50" : "TOOLBARBUTTONSSPLIT22");
-    CKTStyleImage* pDrop = LoadImage(bBelow ? "TOOLBARBUTTONSSPLITDROPDOWN50" : "TOOLBARBUTTONSSPLITDROPDOWN22");
+    const SplitImages images = SplitImagesOf(pControl);
     // Without the style's images the button keeps the plain look rather than showing no frame.
-    if (!pCommand || !pDrop)
+    if (!images.pCommand || !images.pDrop)
     {
         CKTThemeStyle5::DrawSplitButtonFrame(pDC, pControl, rc);
         return;
@@ -54,7 +83,7 @@ void CKTThemeRibbon::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect 
     pDC->SetTextColor(nEnabled ? 0x8B4215 : 0x8D8D8D);
     pDC->SetBkMode(TRANSPARENT);
     CRect rcCommand = rc, rcDrop = rc;
-    if (bBelow)
+    if (images.bBelow)
         rcCommand.bottom = rcDrop.top = rc.bottom - GetSplitDropDownSize();
     else
         rcCommand.right = rcDrop.left = rc.right - m_nSplitButtonDropDownWidth;
@@ -62,11 +91,14 @@ void CKTThemeRibbon::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect 
                                                  pControl->GetChecked() > 0, pControl->IsPopuped(), nEnabled);
     const CRect rcMargins(2, 2, 2, 2);
     const COLORREF clrMagenta = RGB(255, 0, 255);
+    const int nRow = images.nFirstRow;
     if (parts.first >= 0)
-        pCommand->DrawImage(pDC, rcCommand, pCommand->GetSource(parts.first, 6), rcMargins, clrMagenta);
+        images.pCommand->DrawImage(pDC, rcCommand, images.pCommand->GetSource(parts.first + nRow, 6 + nRow), rcMargins,
+                                   clrMagenta);
     if (parts.second >= 0)
-        pDrop->DrawImage(pDC, rcDrop, pDrop->GetSource(parts.second, 5), rcMargins, clrMagenta);
-    if (!bBelow)
+        images.pDrop->DrawImage(pDC, rcDrop, images.pDrop->GetSource(parts.second + nRow, 5 + nRow), rcMargins,
+                                clrMagenta);
+    if (!images.bBelow)
         DrawDropDownGlyph(pDC, pControl, CPoint(rcDrop.CenterPoint().x, rc.CenterPoint().y), GetControlState(pControl),
                           FALSE);
 }

@@ -1,9 +1,14 @@
-// RibbonLookTests.cpp: theme 6 draws the ribbon's face, tabs, groups, scroll buttons and caption from the tests'
-// style images (each part one colour), the caption on faked glass too, and switching themes leaves no GDI objects.
+// RibbonLookTests.cpp: theme 6 draws the ribbon's face, tabs, groups, their buttons, the quick access toolbar's
+// area and band and the caption from the tests' style images (each part one colour), the caption on faked glass too;
+// switching themes leaves no GDI objects, and without a style everything draws plainly.
+#include "FakeGlassRegion.h"
 #include "GuiLeakCheck.h"
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
+#include "KTControlPopup.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
@@ -17,17 +22,39 @@
 
 #include <gtest/gtest.h>
 
-// A ribbon that says it draws the frame's caption, on glass while the test wants it.
-class CGlassRibbonBar : public CKTRibbonBar
+// Draws through the ribbon's painter as a collapsed group's button or a group's option button does.
+class CPainterButton : public CKTControlPopup
 {
-    DECLARE_DYNCREATE(CGlassRibbonBar)
 public:
-    static BOOL s_bDwm;
-    BOOL IsFrameThemeEnabled() const override { return TRUE; }
-    BOOL IsDwmEnabled() const override { return s_bDwm; }
+    explicit CPainterButton(BOOL bOption) : m_bOption(bOption) {}
+    CSize GetSize(CDC* pDC) override { return Paint(pDC, FALSE); }
+    void Draw(CDC* pDC) override { Paint(pDC, TRUE); }
+
+private:
+    CSize Paint(CDC* pDC, BOOL bDraw)
+    {
+        IKTRibbonPainter* pPainter = static_cast<CKTRibbonBar*>(GetParent())->GetRibbonPainter();
+        return m_bOption ? pPainter->DrawOptionButton(pDC, this, bDraw)
+                         : pPainter->DrawGroupPopupButton(pDC, this, bDraw);
+    }
+
+    BOOL m_bOption;
 };
-IMPLEMENT_DYNCREATE(CGlassRibbonBar, CKTRibbonBar)
-BOOL CGlassRibbonBar::s_bDwm = FALSE;
+
+// A test group that can also hold painter buttons.
+class CButtonsGroup : public CTestRibbonGroup
+{
+    DECLARE_DYNCREATE(CButtonsGroup)
+public:
+    CKTControl* AddPainterButton(BOOL bOption)
+    {
+        CKTControl* pControl = m_pParentBar->GetControls()->Add(KTMakeCounted<CPainterButton>(bOption), 0);
+        pControl->SetRibbonGroup(this);
+        m_controls.push_back(pControl);
+        return pControl;
+    }
+};
+IMPLEMENT_DYNCREATE(CButtonsGroup, CTestRibbonGroup)
 
 namespace
 {
@@ -45,6 +72,17 @@ const COLORREF kContextGroups = RGB(95, 5, 195);
 const COLORREF kCaptionCenterActive = RGB(10, 220, 10);
 const COLORREF kCaptionLeftActive = RGB(220, 10, 10);
 const COLORREF kCaptionRightActive = RGB(10, 10, 220);
+const COLORREF kQuickAccessArea = RGB(180, 60, 140);
+const COLORREF kQuickAccessFrame = RGB(15, 200, 200);
+const COLORREF kQuickAccessAreaOnGlass = RGB(40, 140, 180);
+const COLORREF kContextSeparator = RGB(33, 66, 99);
+COLORREF GroupButton(int nPart) { return RGB(70, 30 + 60 * nPart, 30); }
+COLORREF OptionButton(int nPart) { return RGB(210, 120, 30 + 50 * nPart); }
+// The joined row's images: 0 single, 1 left, 2 right, 3 centre; 22 rows a state.
+COLORREF Joined(int nImage, int nState) { return RGB(40 + 50 * nImage, 210, 20 + 40 * nState); }
+// A joined split button's command image from the run's left end and drop-down image at its right end, by row.
+COLORREF JoinedSplitCommand(int nRow) { return RGB(100, 20 + 30 * nRow, 170); }
+COLORREF JoinedSplitDropDown(int nRow) { return RGB(160, 20 + 30 * nRow, 100); }
 
 COLORREF StyleColor(LPCSTR lpszKey) { return KTStyleResourceSet()->GetColor("Ribbon", lpszKey); }
 
@@ -59,6 +97,16 @@ COLORREF WaitForPixel(CWnd* pWnd, CPoint pt, COLORREF clr)
             return clrShown == clr;
         });
     return clrShown;
+}
+
+// What the painter fills a popup of the bar's size with, read back from a bitmap.
+COLORREF GroupsBackgroundPixel(CKTRibbonBar* pBar, CPoint pt)
+{
+    const CRect rc = CKTClientRect(pBar);
+    CKTDibSection dib(rc.Size());
+    CKTCompatibleDC dc(NULL, dib.GetHandle());
+    pBar->GetRibbonPainter()->FillGroupsBackground(&dc, pBar->GetSelectedTab(), pBar);
+    return dc.GetPixel(pt);
 }
 
 void MoveMouse(CWnd* pWnd, CPoint pt)
@@ -83,11 +131,7 @@ class RibbonLook : public ::testing::Test
 {
 protected:
     RibbonLook() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
-    ~RibbonLook() override
-    {
-        CGlassRibbonBar::s_bDwm = FALSE;
-        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
-    }
+    ~RibbonLook() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     static CTestRibbonGroup* AddGroup(CKTRibbonTab* pTab, int nWidth)
     {
@@ -97,6 +141,13 @@ protected:
         pGroup->m_nWidth = nWidth;
         pGroup->AddControl(ktControlButton, 100 + pGroup->GetIndex());
         return pGroup;
+    }
+
+    static CButtonsGroup* AddButtonsGroup(CKTRibbonTab* pTab)
+    {
+        CKTRibbonTabGroups* pGroups = pTab->GetGroups();
+        return static_cast<CButtonsGroup*>(
+            pGroups->Add(RUNTIME_CLASS(CButtonsGroup), "&Font", pGroups->GetCount() + 1));
     }
 
     static void Relayout(CKTRibbonBar* pBar)
@@ -220,22 +271,25 @@ TEST_F(RibbonLook, AContextTabTakesItsColoursImages)
 
 TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
 {
-    CRibbonTestFrame frame(600, 400, RUNTIME_CLASS(CGlassRibbonBar));
+    CRibbonTestFrame frame(600, 400);
     CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion* pRegion = CFakeGlassRegion::Attach(pBar, FALSE);
     frame.GetWindow()->SetForegroundWindow();
     ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == frame.GetWindow()->GetSafeHwnd(); }));
+    // The strip starts under the frame's left border: the bar shows the rest of the left image.
     const CRect rc = pBar->GetCaptionRect();
     const int y = rc.CenterPoint().y;
-    EXPECT_EQ(kCaptionLeftActive, WaitForPixel(pBar, CPoint(rc.left + 1, y), kCaptionLeftActive));
+    ASSERT_LT(-rc.left, 5) << "the frame's border is narrower than the left image";
+    EXPECT_EQ(kCaptionLeftActive, WaitForPixel(pBar, CPoint(0, y), kCaptionLeftActive));
     EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, CPoint(rc.left + 20, rc.top + 1), kCaptionCenterActive));
-    EXPECT_EQ(kCaptionRightActive, WaitForPixel(pBar, CPoint(rc.right - 2, y), kCaptionRightActive));
+    EXPECT_EQ(kCaptionRightActive, WaitForPixel(pBar, CPoint(rc.right + rc.left - 1, y), kCaptionRightActive));
 
     // On glass the strip is black for the frame to show through, and a maximised frame's title is white.
-    CGlassRibbonBar::s_bDwm = TRUE;
+    pRegion->m_bGlass = TRUE;
     frame.GetWindow()->ShowWindow(SW_MAXIMIZE);
     pBar->Redraw();
     const CRect rcMax = pBar->GetCaptionRect();
-    EXPECT_EQ(RGB(0, 0, 0), WaitForPixel(pBar, CPoint(rcMax.left + 1, rcMax.top + 1), RGB(0, 0, 0)));
+    EXPECT_EQ(RGB(0, 0, 0), WaitForPixel(pBar, CPoint(1, rcMax.top + 1), RGB(0, 0, 0)));
     EXPECT_TRUE(
         PumpUntil([&] { return CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(RGB(255, 255, 255), 0) > 0; }));
 }
@@ -321,6 +375,191 @@ TEST(RibbonLookWithoutStyle, TheFaceIsTheBarsFace)
         const COLORREF clrFace = dc.GetPixel(pt);
         dc.SelectObject(pOld);
         EXPECT_EQ(clrFace, WaitForPixel(pBar, pt, clrFace));
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
+TEST_F(RibbonLook, TheQuickAccessToolbarsAreaInTheCaptionAndItsBandBelow)
+{
+    CRibbonTestFrame frame(400, 300);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 100);
+    pBar->AddToQuickAccess(pGroup->GetAt(0));
+    Relayout(pBar);
+    const CRect rcAbove = pBar->GetQuickAccessRect();
+    // The area reaches a little left of the toolbar, over the caption strip's image.
+    const CPoint ptArea(rcAbove.left - 8, rcAbove.CenterPoint().y);
+    EXPECT_EQ(kQuickAccessArea, WaitForPixel(pBar, ptArea, kQuickAccessArea));
+
+    pBar->SetQuickAccessBelow(TRUE);
+    Relayout(pBar);
+    const CRect rcBelow = pBar->GetQuickAccessRect();
+    ASSERT_GT(rcBelow.top, pBar->GetGroupsRect().top);
+    EXPECT_EQ(kQuickAccessFrame,
+              WaitForPixel(pBar, CPoint(rcBelow.right - 4, rcBelow.CenterPoint().y), kQuickAccessFrame));
+    EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, ptArea, kCaptionCenterActive)) << "no area once it is below";
+}
+
+TEST_F(RibbonLook, TheQuickAccessAreaOnTheFramesCaptionWithAndWithoutGlass)
+{
+    CRibbonTestFrame frame(600, 400);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 100);
+    pBar->AddToQuickAccess(pGroup->GetAt(0));
+    CFakeGlassRegion* pRegion = CFakeGlassRegion::Attach(pBar, FALSE);
+    Relayout(pBar);
+    auto areaPoint = [&]
+    {
+        const CRect rc = pBar->GetQuickAccessRect();
+        return CPoint(rc.left - 8, pBar->GetCaptionRect().top + 4);
+    };
+    EXPECT_EQ(kQuickAccessArea, WaitForPixel(pBar, areaPoint(), kQuickAccessArea));
+    pRegion->m_bGlass = TRUE;
+    pRegion->RefreshFrame();
+    EXPECT_EQ(kQuickAccessAreaOnGlass, WaitForPixel(pBar, areaPoint(), kQuickAccessAreaOnGlass));
+}
+
+TEST_F(RibbonLook, KeyboardTrackingAndContextRunsMarkTheirTabs)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonTab* pContext = pBar->GetControlTab()->GetTab(2);
+    pContext->SetContextTab(1, "Tools");
+    Relayout(pBar);
+    ASSERT_TRUE(pContext->GetContextHeader());
+    const CRect rcContext = pContext->GetRect();
+    EXPECT_EQ(kContextSeparator, WaitForPixel(pBar, CPoint(rcContext.left, rcContext.top + 3), kContextSeparator));
+    EXPECT_EQ(kContextSeparator, WaitForPixel(pBar, CPoint(rcContext.right, rcContext.top + 3), kContextSeparator));
+
+    // Alt puts the ribbon in tracking mode: its selected tab takes the keyboard's part.
+    const CRect rcSelected = pBar->GetControlTab()->GetTab(0)->GetRect();
+    CTestInput input(frame.GetWindow()->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetTrackingMode() != 0; }));
+    EXPECT_EQ(Tab(5), WaitForPixel(pBar, rcSelected.TopLeft() + CPoint(2, 2), Tab(5)));
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetTrackingMode() == 0; }));
+    EXPECT_EQ(Tab(3), WaitForPixel(pBar, rcSelected.TopLeft() + CPoint(2, 2), Tab(3)));
+}
+
+TEST_F(RibbonLook, GroupAndOptionButtonsTakeTheirPartByState)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CButtonsGroup* pGroup = AddButtonsGroup(pBar->GetControlTab()->GetTab(0));
+    CKTControl* pGroupButton = pGroup->AddPainterButton(FALSE);
+    CKTControl* pOption = pGroup->AddPainterButton(TRUE);
+    Relayout(pBar);
+    CKTScreenDC dc;
+    EXPECT_EQ(CSize(15, 14), pOption->GetSize(&dc));
+
+    for (CKTControl* pButton : {pGroupButton, pOption})
+    {
+        auto part = [&](int nPart) { return pButton == pOption ? OptionButton(nPart) : GroupButton(nPart); };
+        const CRect rc = pButton->GetRect();
+        const CPoint ptFace = rc.TopLeft() + CPoint(1, 1);
+        EXPECT_EQ(part(0), WaitForPixel(pBar, ptFace, part(0)));
+        MoveMouse(pBar, rc.CenterPoint());
+        EXPECT_EQ(part(1), WaitForPixel(pBar, ptFace, part(1)));
+    }
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, AJoinedRowTakesEachButtonsImageByItsPlaceAndState)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 120);
+    for (int i = 1; i < 4; i++)
+        pGroup->AddControl(ktControlButton, 200 + i);
+    pGroup->GetAt(3)->SetBeginGroup(TRUE);
+    pGroup->SetControlsJoined(TRUE);
+    CKTControl* pCopy = pBar->AddToQuickAccess(pGroup->GetAt(0));
+    Relayout(pBar);
+
+    // A run of three (left, centre, right), then one that begins a group alone.
+    const int images[] = {1, 3, 2, 0};
+    for (int i = 0; i < 4; i++)
+    {
+        const CPoint pt = pGroup->GetAt(i)->GetRect().TopLeft() + CPoint(1, 1);
+        EXPECT_EQ(Joined(images[i], 0), WaitForPixel(pBar, pt, Joined(images[i], 0))) << i;
+    }
+    const CRect rcHot = pGroup->GetAt(1)->GetRect();
+    MoveMouse(pBar, rcHot.CenterPoint());
+    EXPECT_EQ(Joined(3, 1), WaitForPixel(pBar, rcHot.TopLeft() + CPoint(1, 1), Joined(3, 1)));
+    // The quick access toolbar's copy belongs to no group there: a plain button.
+    ASSERT_TRUE(pCopy->IsVisible());
+    const COLORREF clrCopy =
+        CPixelImage::FromWindow(pBar->GetSafeHwnd()).Pixel(pCopy->GetRect().left + 1, pCopy->GetRect().top + 1);
+    for (int nImage = 0; nImage < 4; nImage++)
+        EXPECT_NE(Joined(nImage, 0), clrCopy) << nImage;
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, AJoinedSplitButtonTakesItsRunsImagesOneRowDown)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddButtonsGroup(pBar->GetControlTab()->GetTab(0));
+    CKTControl* pSplit = pGroup->AddControl(ktControlSplitButtonPopup, 300);
+    pGroup->SetControlsJoined(TRUE);
+    Relayout(pBar);
+    // Alone in its run it starts and ends it; its command half hot is command state 0 and drop-down state 4.
+    const CRect rc = pSplit->GetRect();
+    MoveMouse(pBar, CPoint(rc.left + 4, rc.CenterPoint().y));
+    const CPoint ptCommand(rc.left + 3, rc.top + 3), ptDropDown(rc.right - 3, rc.top + 3);
+    EXPECT_EQ(JoinedSplitCommand(1), WaitForPixel(pBar, ptCommand, JoinedSplitCommand(1)));
+    EXPECT_EQ(JoinedSplitDropDown(5), WaitForPixel(pBar, ptDropDown, JoinedSplitDropDown(5)));
+    LeaveBar(frame);
+}
+
+TEST_F(RibbonLook, AGroupPopupFillsItsClientFromTheTabsGroupsImage)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    const CRect rc = CKTClientRect(pBar);
+    EXPECT_EQ(kGroups, GroupsBackgroundPixel(pBar, CPoint(0, 0))) << "the image's edge lies outside";
+    EXPECT_EQ(kGroups, GroupsBackgroundPixel(pBar, rc.CenterPoint()));
+}
+
+TEST_F(RibbonLook, TheTabStripKeepsTheThemesFontWhenTheRibbonFontIsReplaced)
+{
+    CKTSmartPtr<CKTThemeRibbon> pTheme = KTMakeCounted<CKTThemeRibbon>();
+    pTheme->RefreshMetrics();
+    LOGFONTA lfStandard = {};
+    ASSERT_TRUE(pTheme->m_fontRibbon.GetLogFont(&lfStandard));
+    LOGFONTA lfBig = lfStandard;
+    lfBig.lfHeight = lfStandard.lfHeight * 2;
+    pTheme->m_fontRibbon.DeleteObject();
+    ASSERT_TRUE(pTheme->m_fontRibbon.CreateFontIndirect(&lfBig));
+    pTheme->m_fontRibbon.m_bStandardFont = FALSE;
+    pTheme->RefreshMetrics();
+    CKTRibbonThemePainter painter;
+    painter.SetTheme(pTheme);
+    LOGFONTA lfTabs = {};
+    ASSERT_TRUE(painter.GetRibbonTabPainter()->GetFont(FALSE)->GetLogFont(&lfTabs));
+    EXPECT_EQ(lfStandard.lfHeight, lfTabs.lfHeight);
+}
+
+// Without a style the new parts draw plainly rather than not at all.
+TEST(RibbonLookWithoutStyle, ButtonsAndPopupBackgroundsDrawPlainly)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    {
+        CRibbonTestFrame frame;
+        CKTRibbonBar* pBar = frame.GetRibbon();
+        const CRect rc = CKTClientRect(pBar);
+        EXPECT_EQ(::GetSysColor(COLOR_WINDOW), GroupsBackgroundPixel(pBar, rc.CenterPoint()));
+
+        auto* pGroup = static_cast<CButtonsGroup*>(
+            pBar->GetControlTab()->GetTab(0)->GetGroups()->Add(RUNTIME_CLASS(CButtonsGroup), "&Font", 1));
+        CKTControl* pButton = pGroup->AddPainterButton(FALSE);
+        pBar->OnRecalcLayout();
+        pBar->Redraw();
+        const CRect rcButton = pButton->GetRect();
+        const COLORREF clrFace = ::GetSysColor(COLOR_3DFACE);
+        EXPECT_EQ(clrFace, WaitForPixel(pBar, rcButton.TopLeft() + CPoint(2, 2), clrFace));
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }

@@ -20,9 +20,18 @@ void CTestRibbonGroup::BeginLayout(CDC* pDC)
 BOOL CTestRibbonGroup::ReduceStep(int nLevel)
 {
     if (m_steps[nLevel] == 0)
-        return FALSE;
+        return m_bCollapsible && CKTRibbonGroup::ReduceStep(nLevel);
     m_steps[nLevel]--;
     m_nWidth -= m_nStep;
     s_reductions.push_back({GetIndex(), nLevel});
     return TRUE;
+}
+
+void CTestRibbonGroup::Copy(CKTRibbonGroup* pSource)
+{
+    CKTRibbonGroup::Copy(pSource);
+    const auto* pFrom = static_cast<CTestRibbonGroup*>(pSource);
+    m_nWidth = pFrom->m_nWidth;
+    m_nStep = pFrom->m_nStep;
+    m_bCollapsible = pFrom->m_bCollapsible;
 }

@@ -7,15 +7,9 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonContextHeaders.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonQuickAccess.h"
 
 #include <algorithm>
-
-CKTRibbonPlainPainter::CKTRibbonPlainPainter() : m_pTabPainter(KTMakeCounted<CKTTabPainter>())
-{
-    // The groups below are the tabs' client: only the header row is the strip's.
-    m_pTabPainter->m_nClientFrame = ktTabClientFrameNone;
-    m_pTabPainter->m_bSelectOnButtonDown = TRUE;
-}
 
 int CKTRibbonPlainPainter::GetFontHeight() const
 {
@@ -32,12 +26,40 @@ int CKTRibbonPlainPainter::GetGroupCaptionHeight() { return std::max(17, GetFont
 
 int CKTRibbonPlainPainter::GetRibbonCaptionHeight() { return ::GetSystemMetrics(SM_CYCAPTION); }
 
-CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter() { return m_pTabPainter; }
+CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter()
+{
+    if (!m_pTabPainter.IsNull())
+        return m_pTabPainter;
+    m_pTabPainter = KTMakeCounted<CKTTabPainter>();
+    // The groups below are the tabs' client: only the header row is the strip's.
+    m_pTabPainter->m_nClientFrame = ktTabClientFrameNone;
+    m_pTabPainter->m_bSelectOnButtonDown = TRUE;
+    return m_pTabPainter;
+}
 
 void CKTRibbonPlainPainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
 {
     if (m_pPaintManager)
         m_pPaintManager->FillCommandBarEntry(pDC, pBar);
+    DrawQuickAccessBand(pDC, pBar);
+}
+
+void CKTRibbonPlainPainter::DrawQuickAccessBand(CDC* pDC, CKTRibbonBar* pBar)
+{
+    if (!pBar->IsQuickAccessBelowRibbon() || !pBar->IsQuickAccessVisible())
+        return;
+    pDC->Draw3dRect(pBar->GetQuickAccessRect(), ::GetSysColor(COLOR_3DHIGHLIGHT), ::GetSysColor(COLOR_3DSHADOW));
+}
+
+BOOL CKTRibbonPlainPainter::IsQuickAccessShown(CKTRibbonBar* pBar)
+{
+    CKTRibbonQuickAccessControls* pControls = pBar->GetQuickAccessControls();
+    if (!pBar->IsQuickAccessVisible() || !pControls)
+        return FALSE;
+    for (int i = 0; i < pControls->GetCount(); i++)
+        if (pControls->GetAt(i)->IsVisible())
+            return TRUE;
+    return FALSE;
 }
 
 void CKTRibbonPlainPainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab*, CRect rcGroups)
@@ -46,9 +68,22 @@ void CKTRibbonPlainPainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab*, CRect rcGr
     pDC->Draw3dRect(rcGroups, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DSHADOW));
 }
 
+void CKTRibbonPlainPainter::FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd)
+{
+    CKTRibbonPlainPainter::FillRibbonGroups(pDC, pTab, CKTClientRect(pWnd));
+}
+
 void CKTRibbonPlainPainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
 {
     pDC->FillSolidRect(pBar->GetCaptionRect(), ::GetSysColor(COLOR_3DFACE));
+    CWnd* pFrame = pBar->IsFrameThemeEnabled() ? pBar->GetFrameSite() : NULL;
+    if (!pFrame)
+        return;
+    CString strTitle;
+    pFrame->GetWindowText(strTitle);
+    CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL, ::GetSysColor(COLOR_BTNTEXT));
+    CRect rcText = pBar->GetCaptionTextRect();
+    pDC->DrawText(strTitle, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void CKTRibbonPlainPainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)

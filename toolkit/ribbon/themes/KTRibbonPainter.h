@@ -24,28 +24,34 @@ public:
     virtual int GetRibbonTabHeight() = 0;
     virtual int GetGroupCaptionHeight() = 0;
     virtual int GetRibbonCaptionHeight() = 0;
-    // The bar's face behind its caption, tabs and groups.
+    // The bar's face behind its caption, tabs and groups, and the band of a quick access toolbar below it.
     virtual void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // The strip of tabs; the ribbon's tab control lays out and draws through it.
     virtual CKTTabPainter* GetRibbonTabPainter() = 0;
     virtual void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) = 0;
+    // The whole client of a popup that shows the tab's groups.
+    virtual void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) = 0;
     virtual void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // A context tab's header in the caption, in the tab's colour.
     virtual void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) = 0;
     // The group's frame and caption; its controls draw themselves over it.
     virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
     virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
+    // The button that stands for a collapsed group (or for a group put on the quick access toolbar);
+    // measures only when bDraw is FALSE.
+    virtual CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) = 0;
+    // The option button in a group's caption; its size either way.
+    virtual CSize DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) = 0;
     // The quick access toolbar's drop-down, or its "more" button.
     virtual void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) = 0;
     virtual void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) = 0;
 };
 
-// Lays the ribbon out by the current paint manager's font and draws it in system colours.
+// Lays the ribbon out by the current paint manager's font and draws it in system colours; a themed painter
+// derives from it to keep this look for what its theme has no image of.
 class CKTRibbonPlainPainter : public IKTRibbonPainter
 {
 public:
-    CKTRibbonPlainPainter();
-
     void SetPaintManager(CKTPaintManager* pPaintManager) { m_pPaintManager = pPaintManager; }
     int GetRibbonTabHeight() override;
     int GetGroupCaptionHeight() override;
@@ -53,16 +59,29 @@ public:
     CKTTabPainter* GetRibbonTabPainter() override;
     void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
+    void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
+    CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
+    CSize DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+
+protected:
+    // The band of a quick access toolbar shown below the ribbon, when it shows.
+    void DrawQuickAccessBand(CDC* pDC, CKTRibbonBar* pBar);
+    // A collapsed group's button: wide enough for its caption, as high as the group less its inset.
+    CSize GroupButtonSize(CDC* pDC, CKTControl* pButton);
+    // A collapsed group's icon and caption over its button's face.
+    void DrawGroupButtonContent(CDC* pDC, CKTControl* pButton);
+    // Whether any control of the quick access toolbar shows.
+    static BOOL IsQuickAccessShown(CKTRibbonBar* pBar);
 
 private:
     int GetFontHeight() const;
 
-    CKTPaintManager* m_pPaintManager = NULL;  // not held: the bar's
-    CKTSmartPtr<CKTTabPainter> m_pTabPainter;
+    CKTPaintManager* m_pPaintManager = NULL;   // not held: the bar's
+    CKTSmartPtr<CKTTabPainter> m_pTabPainter;  // made on first use: a themed painter has its own
 };

@@ -1,4 +1,4 @@
-// KTRibbonThemePainter.cpp: theme 6's ribbon: face, tabs, groups, scroll buttons and caption from the style images.
+// KTRibbonThemePainter.cpp: theme 6's ribbon: face, tabs, groups, their buttons and the caption from the style images.
 #include "KTRibbonThemePainter.h"
 
 #include "KTControl.h"
@@ -27,6 +27,14 @@ int ButtonPart(const CKTControl* pControl)
     return pControl->GetSelected() ? 1 : 0;
 }
 
+// 2 popped up, 1 hot, else 0: buttons that open a popup.
+int PopupPart(const CKTControl* pControl)
+{
+    if (pControl->IsPopuped())
+        return 2;
+    return pControl->GetSelected() ? 1 : 0;
+}
+
 int ContextColorOf(const CKTRibbonTab* pTab) { return pTab ? static_cast<int>(pTab->GetContextColor()) : 0; }
 
 CString ContextImageName(LPCSTR lpszFormat, int nColor)
@@ -34,6 +42,19 @@ CString ContextImageName(LPCSTR lpszFormat, int nColor)
     CString strName;
     strName.Format(lpszFormat, CKTRibbonThemePainter::ContextColorName(nColor));
     return strName;
+}
+
+// The image of a context colour's own part, or the plain part's for a tab of no colour.
+CString ColoredImageName(LPCSTR lpszContextFormat, LPCSTR lpszPlain, int nColor)
+{
+    return nColor ? ContextImageName(lpszContextFormat, nColor) : CString(lpszPlain);
+}
+
+// The strip of a ribbon in tracking mode shows its selected tab as keyboard-driven.
+BOOL IsStripTracking(CKTRibbonTab* pTab)
+{
+    CKTRibbonBar* pBar = pTab->GetRibbonBar();
+    return pBar && pBar->GetControlTab() && pBar->GetControlTab()->IsEnabled() && pBar->GetTrackingMode() != 0;
 }
 }  // namespace
 
@@ -51,7 +72,7 @@ void CKTRibbonThemePainter::SetTheme(CKTThemeRibbon* pTheme)
         return;
     m_pTheme = pTheme;
     m_pSyncedTheme = NULL;
-    m_plainPainter.SetPaintManager(pTheme);
+    SetPaintManager(pTheme);
 }
 
 CKTSmartPtr<CKTTabPainter> CKTRibbonThemePainter::CreateTabPainter()
@@ -75,9 +96,10 @@ CKTSmartPtr<CKTTabPainter> CKTRibbonThemePainter::CreateTabPainter()
 
 void CKTRibbonThemePainter::SyncTabPainter()
 {
-    LOGFONTA lf = {};
-    if (!m_pTheme || !m_pTheme->m_fontRibbon.GetSafeHandle() || !m_pTheme->m_fontRibbon.GetLogFont(&lf))
+    // The strip keeps the theme's own font even when the ribbon's font was replaced.
+    if (!m_pTheme || !m_pTheme->GetTabLogFont().lfFaceName[0])
         return;
+    const LOGFONTA lf = m_pTheme->GetTabLogFont();
     if (m_pSyncedTheme == m_pTheme && std::memcmp(&lf, &m_lfSynced, sizeof(lf)) == 0)
         return;
     m_pSyncedTheme = m_pTheme;
@@ -125,29 +147,63 @@ void CKTRibbonThemePainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
 {
     if (!m_pTheme)
         return;
-    // Without the style's face the bar keeps the bars' own face rather than an unset colour.
-    if (m_pTheme->m_clrRibbonFace.IsDefaultValue())
+    FillRibbonFace(pDC, pBar);
+    if (pBar->IsQuickAccessBelowRibbon() && pBar->IsQuickAccessVisible())
     {
-        m_pTheme->FillCommandBarEntry(pDC, pBar);
+        if (!DrawImage(pDC, "RIBBONQUICKACCESSFRAME", pBar->GetQuickAccessRect(), 0, 1, CRect(3, 3, 3, 3)))
+            DrawQuickAccessBand(pDC, pBar);
         return;
     }
-    CRect rc = CKTClientRect(pBar);
-    if (pBar->IsFrameThemeEnabled())
-        rc.top += m_pTheme->m_nRibbonCaptionHeight;
-    pDC->FillSolidRect(rc, m_pTheme->m_clrRibbonFace);
     if (pBar->IsGroupsVisible() || m_pTheme->m_clrMinimizedFrameEdgeShadow.IsDefaultValue() ||
         m_pTheme->m_clrMinimizedFrameEdgeHighLight.IsDefaultValue())
         return;
+    const CRect rc = FaceRect(pBar);
     // A minimised ribbon closes with an edge under its tabs.
     pDC->FillSolidRect(rc.left, rc.bottom - 2, rc.Width(), 1, m_pTheme->m_clrMinimizedFrameEdgeShadow);
     pDC->FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, m_pTheme->m_clrMinimizedFrameEdgeHighLight);
 }
 
+CRect CKTRibbonThemePainter::FaceRect(CKTRibbonBar* pBar) const
+{
+    CRect rc = CKTClientRect(pBar);
+    if (pBar->IsFrameThemeEnabled())
+        rc.top += m_pTheme->m_nRibbonCaptionHeight;
+    return rc;
+}
+
+void CKTRibbonThemePainter::FillRibbonFace(CDC* pDC, CKTRibbonBar* pBar)
+{
+    // Without the style's face the bar keeps the bars' own face rather than an unset colour.
+    if (m_pTheme->m_clrRibbonFace.IsDefaultValue())
+        m_pTheme->FillCommandBarEntry(pDC, pBar);
+    else
+        pDC->FillSolidRect(FaceRect(pBar), m_pTheme->m_clrRibbonFace);
+}
+
 void CKTRibbonThemePainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups)
 {
-    const int nColor = ContextColorOf(pTab);
-    CString strName = nColor ? ContextImageName("CONTEXTTAB%sCLIENT", nColor) : CString("RIBBONGROUPS");
-    DrawImage(pDC, strName, rcGroups, 0, 1, CRect(8, 8, 8, 8));
+    DrawImage(pDC, GroupsImageName(pTab), rcGroups, 0, 1, CRect(8, 8, 8, 8));
+}
+
+CString CKTRibbonThemePainter::GroupsImageName(CKTRibbonTab* pTab)
+{
+    return ColoredImageName("CONTEXTTAB%sCLIENT", "RIBBONGROUPS", ContextColorOf(pTab));
+}
+
+void CKTRibbonThemePainter::FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd)
+{
+    const CString strName = GroupsImageName(pTab);
+    if (!Image(strName))
+    {
+        CKTRibbonPlainPainter::FillGroupsBackground(pDC, pTab, pWnd);
+        return;
+    }
+    // The fill shows through an image with alpha; the image's edges lie outside the popup.
+    const CRect rc = CKTClientRect(pWnd);
+    pDC->FillSolidRect(rc, RGB(0xBF, 0xDB, 0xFF));
+    CRect rcImage = rc;
+    rcImage.InflateRect(3, 3);
+    DrawImage(pDC, strName, rcImage, 0, 1, CRect(8, 8, 8, 8));
 }
 
 void CKTRibbonThemePainter::DrawTab(CDC* pDC, CKTRibbonTab* pTab)
@@ -156,15 +212,33 @@ void CKTRibbonThemePainter::DrawTab(CDC* pDC, CKTRibbonTab* pTab)
     const int nColor = ContextColorOf(pTab);
     const CRect rc = pTab->GetRect();
     const CRect rcMargins(5, 5, 5, 5);
+    const BOOL bTracking = bSelected && IsStripTracking(pTab);
     if (nColor && (bSelected || bHot))
-        DrawImage(pDC, ContextImageName("CONTEXTTAB%s", nColor), rc, bSelected ? (bHot ? 4 : 3) : 1, 5, rcMargins,
-                  kMagenta);
+        DrawImage(pDC, ContextImageName("CONTEXTTAB%s", nColor), rc, bSelected ? (bHot || bTracking ? 4 : 3) : 1, 5,
+                  rcMargins, kMagenta);
     else if (bSelected || bHot)
-    {
-        const int nPart = bSelected ? (bHot ? 4 : 3) : (pTab->IsPressed() ? 2 : 1);
-        DrawImage(pDC, "RIBBONTAB", rc, nPart, 6, rcMargins, kMagenta);
-    }
+        DrawImage(pDC, "RIBBONTAB", rc, PlainTabPart(pTab, bTracking), 6, rcMargins, kMagenta);
     DrawTabSeparator(pDC, pTab);
+    DrawContextSeparators(pDC, pTab);
+}
+
+int CKTRibbonThemePainter::PlainTabPart(CKTRibbonTab* pTab, BOOL bTracking)
+{
+    if (pTab->IsSelected())
+        return bTracking ? 5 : (pTab->IsHighlighted() ? 4 : 3);
+    return pTab->IsPressed() ? 2 : 1;
+}
+
+void CKTRibbonThemePainter::DrawContextSeparators(CDC* pDC, CKTRibbonTab* pTab)
+{
+    const KT_RIBBONCONTEXTHEADER* pHeader = pTab->GetContextHeader();
+    if (!pHeader)
+        return;
+    const CRect rc = pTab->GetRect();
+    if (pHeader->pFirstTab == pTab)
+        DrawImage(pDC, "CONTEXTTABSEPARATOR", CRect(rc.left, rc.top, rc.left + 1, rc.bottom - 1), 0, 1, CRect());
+    if (pHeader->pLastTab == pTab)
+        DrawImage(pDC, "CONTEXTTABSEPARATOR", CRect(rc.right, rc.top, rc.right + 1, rc.bottom - 1), 0, 1, CRect());
 }
 
 // A squeezed strip parts its tabs, which no longer show their frames' gaps.
@@ -215,19 +289,59 @@ void CKTRibbonThemePainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton
     pGlyph->DrawImage(pDC, rcGlyph, rcSource, CRect(), kMagenta);
 }
 
+CSize CKTRibbonThemePainter::DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
+{
+    CKTRibbonGroup* pGroup = pButton->GetRibbonGroup();
+    if (!m_pTheme || !bDraw)
+        return CKTRibbonPlainPainter::DrawGroupPopupButton(pDC, pButton, bDraw);
+    const CRect rc = pButton->GetRect();
+    if (!pGroup)
+    {
+        DrawImage(pDC, "RIBBONGROUPQUICKACCESS", rc, PopupPart(pButton), 3, CRect(), kMagenta);
+        return m_pTheme->DrawControlToolBarParent(pDC, pButton, TRUE);
+    }
+    const CString strName =
+        ColoredImageName("CONTEXTTAB%sGROUPBUTTON", "RIBBONGROUPBUTTON", ContextColorOf(pGroup->GetRibbonTab()));
+    if (!DrawImage(pDC, strName, rc, PopupPart(pButton), 3, CRect()))
+        return CKTRibbonPlainPainter::DrawGroupPopupButton(pDC, pButton, TRUE);
+    DrawGroupIconFrame(pDC, pButton);
+    DrawGroupButtonContent(pDC, pButton);
+    return rc.Size();
+}
+
+// A small icon sits in a frame of the style's.
+void CKTRibbonThemePainter::DrawGroupIconFrame(CDC* pDC, CKTControl* pButton)
+{
+    CKTStyleImage* pFrame = Image("RIBBONGROUPBUTTONICON");
+    if (!pFrame || pButton->GetIconSize().cx >= 20)
+        return;
+    const CRect rc = pButton->GetRect();
+    const CSize sz(pFrame->GetWidth(), pFrame->GetHeight());
+    const CRect rcFrame(CPoint(rc.CenterPoint().x - sz.cx / 2, rc.top + 2), sz);
+    pFrame->DrawImage(pDC, rcFrame, pFrame->GetSource(0, 1), CRect(), kMagenta);
+}
+
+CSize CKTRibbonThemePainter::DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
+{
+    if (bDraw &&
+        !DrawImage(pDC, "RIBBONOPTIONBUTTON", pButton->GetRect(), ButtonPart(pButton), 4, CRect(3, 2, 2, 2), kMagenta))
+        return CKTRibbonPlainPainter::DrawOptionButton(pDC, pButton, bDraw);
+    return CSize(15, 14);
+}
+
 void CKTRibbonThemePainter::DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore)
 {
     const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
     if (!DrawImage(pDC, bMore ? "RIBBONQUICKACCESSMORE" : "RIBBONQUICKACCESSBUTTON", pButton->GetRect(), nPart, 3,
                    CRect(), kMagenta))
-        m_plainPainter.DrawQuickAccessButton(pDC, pButton, bMore);
+        CKTRibbonPlainPainter::DrawQuickAccessButton(pDC, pButton, bMore);
 }
 
 void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc)
 {
     const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
     if (!DrawImage(pDC, "FRAMESYSTEMBUTTON", rc, nPart, 3, CRect(), kMagenta))
-        m_plainPainter.DrawSystemButton(pDC, pButton, rc);
+        CKTRibbonPlainPainter::DrawSystemButton(pDC, pButton, rc);
 }
 
 void CKTRibbonThemePainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
@@ -243,6 +357,32 @@ void CKTRibbonThemePainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
 void CKTRibbonThemePainter::DrawQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar)
 {
     DrawImage(pDC, "FRAMETOPCENTER", pBar->GetCaptionRect(), 0, 2, CRect());
+    CRect rc;
+    if (GetQuickAccessBack(pBar, rc))
+        DrawImage(pDC, "RIBBONQUICKACCESSAREA", rc, 0, 1, CRect(16, 3, 16, 3));
+}
+
+BOOL CKTRibbonThemePainter::GetQuickAccessBack(CKTRibbonBar* pBar, CRect& rc)
+{
+    if (pBar->IsQuickAccessBelowRibbon() || !IsQuickAccessShown(pBar))
+        return FALSE;
+    rc = pBar->GetQuickAccessRect();
+    rc.left -= 15;
+    return TRUE;
+}
+
+// On the frame's caption the area reaches from the caption's top down to the tab row's height.
+void CKTRibbonThemePainter::DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar)
+{
+    CRect rc;
+    if (!GetQuickAccessBack(pBar, rc))
+        return;
+    const CRect rcCaption = pBar->GetCaptionRect();
+    rc.top = rcCaption.top;
+    rc.bottom = rcCaption.top + GetRibbonTabHeight();
+    CRect rcMeet;
+    const BOOL bGlass = pBar->IsDwmEnabled() && rcMeet.IntersectRect(rc, rcCaption);
+    DrawImage(pDC, bGlass ? "RIBBONQUICKACCESSAREADWM" : "RIBBONQUICKACCESSAREA", rc, 0, 1, CRect(16, 3, 0, 3));
 }
 
 void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
@@ -252,7 +392,8 @@ void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* 
         !DrawImage(pDC, ContextImageName("CONTEXTTAB%sHEADER", static_cast<int>(pHeader->clr)), pHeader->rc, 0, 1,
                    CRect(1, 1, 1, 1)))
         return;
-    CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2);
+    const int nBorder = pBar->GetFrameRegion() ? pBar->GetFrameRegion()->GetFrameBorder() : 0;
+    CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2 + nBorder);
     if (pBar->IsDwmEnabled())
     {
         DrawDwmCaptionText(pDC, rcText, pHeader->strCaption, TRUE, FALSE);
@@ -268,7 +409,7 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
     if (!pFrame)
         return;
     const CRect rc = pBar->GetCaptionRect();
-    const BOOL bActive = ::GetActiveWindow() == pFrame->GetSafeHwnd();
+    const BOOL bActive = pBar->GetFrameRegion()->IsActive();
     const BOOL bDwm = pBar->IsDwmEnabled();
     if (bDwm)
         pDC->FillSolidRect(rc, 0);
@@ -285,10 +426,11 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
         DrawImage(pDC, "FRAMETOPCENTER", CRect(rc.left + cxLeft, rc.top, rc.right - cxRight, rc.bottom), nPart, 2,
                   rcEdges);
     }
+    DrawFrameQuickAccessArea(pDC, pBar);
 
     CString strText;
     pFrame->GetWindowText(strText);
-    CRect rcText = rc;
+    CRect rcText = pBar->GetCaptionTextRect();
     {
         CKTFontDC font(pDC, &m_pTheme->m_fontFrameCaption);
         const int cxText = pDC->GetTextExtent(strText).cx;
@@ -297,7 +439,7 @@ void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)
     }
     const BOOL bMaximized = pFrame->IsZoomed();
     if (bMaximized)
-        rcText.OffsetRect(0, ::GetSystemMetrics(SM_CYFRAME) / 2);
+        rcText.OffsetRect(0, pBar->GetFrameRegion()->GetFrameBorder() / 2);
     if (bDwm)
         DrawDwmCaptionText(pDC, rcText, strText, bActive, bMaximized);
     else

@@ -8,7 +8,7 @@
 
 class CKTStyleImage;
 
-class CKTRibbonThemePainter : public IKTRibbonPainter
+class CKTRibbonThemePainter : public CKTRibbonPlainPainter
 {
 public:
     CKTRibbonThemePainter();
@@ -23,11 +23,14 @@ public:
     CKTTabPainter* GetRibbonTabPainter() override;
     void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
+    void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     // From the style's images by state; the plain look where the style lacks them.
+    CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
+    CSize DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
 
@@ -52,9 +55,20 @@ private:
     BOOL DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
                    COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
     void DrawTabSeparator(CDC* pDC, CKTRibbonTab* pTab);
+    // 5 selected while the ribbon tracks the keyboard, 4 selected and hot, 3 selected, 2 hot and pressed, 1 hot.
+    static int PlainTabPart(CKTRibbonTab* pTab, BOOL bTracking);
+    // The edges of a run of context tabs under one header.
+    void DrawContextSeparators(CDC* pDC, CKTRibbonTab* pTab);
+    // The client less the frame's caption when the ribbon draws it.
+    CRect FaceRect(CKTRibbonBar* pBar) const;
+    void FillRibbonFace(CDC* pDC, CKTRibbonBar* pBar);
+    static CString GroupsImageName(CKTRibbonTab* pTab);
+    void DrawGroupIconFrame(CDC* pDC, CKTControl* pButton);
+    // Behind the quick access toolbar in the caption strip; FALSE when the toolbar does not show there.
+    static BOOL GetQuickAccessBack(CKTRibbonBar* pBar, CRect& rc);
+    void DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar);
 
     CKTSmartPtr<CKTThemeRibbon> m_pTheme;
-    CKTRibbonPlainPainter m_plainPainter;  // draws what the style has no image for
     CKTSmartPtr<CKTTabPainter> m_pTabPainter;
     CKTThemeRibbon* m_pSyncedTheme = NULL;  // only compared: the theme the strip's fonts came from
     LOGFONTA m_lfSynced = {};

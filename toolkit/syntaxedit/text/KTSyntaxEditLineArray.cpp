@@ -4,25 +4,85 @@
 #include <algorithm>
 #include <cstring>
 
+namespace
+{
+
+const size_t kArenaBytes = 256 * 1024;
+
+size_t BlockSize(int nLength) { return sizeof(int) + size_t(nLength) + 1; }
+
+void WriteBlock(char* pBlock, LPCSTR pszText, int nLength)
+{
+    memcpy(pBlock, &nLength, sizeof(int));
+    memcpy(pBlock + sizeof(int), pszText, size_t(nLength) + 1);
+}
+
+int LengthOf(LPCSTR pszText) { return pszText ? int(strlen(pszText)) : 0; }
+
+}  // namespace
+
 CKTSyntaxEditLineArray::CRow::CRow(LPCSTR pszText)
 {
-    int nLength = pszText ? int(strlen(pszText)) : 0;
+    const int nLength = LengthOf(pszText);
     if (nLength == 0)
         return;
-    m_pBlock.reset(new char[sizeof(int) + size_t(nLength) + 1]);
-    memcpy(m_pBlock.get(), &nLength, sizeof(int));
-    memcpy(m_pBlock.get() + sizeof(int), pszText, size_t(nLength) + 1);
+    m_pBlock.reset(new char[BlockSize(nLength)]);
+    WriteBlock(m_pBlock.get(), pszText, nLength);
+}
+
+CKTSyntaxEditLineArray::CRow CKTSyntaxEditLineArray::CRow::InArena(const char* pBlock)
+{
+    CRow row;
+    row.m_pArenaBlock = pBlock;
+    return row;
 }
 
 int CKTSyntaxEditLineArray::CRow::GetLength() const
 {
     int nLength = 0;
-    if (m_pBlock)
-        memcpy(&nLength, m_pBlock.get(), sizeof(int));
+    if (Block())
+        memcpy(&nLength, Block(), sizeof(int));
     return nLength;
 }
 
-LPCSTR CKTSyntaxEditLineArray::CRow::GetText() const { return m_pBlock ? m_pBlock.get() + sizeof(int) : ""; }
+LPCSTR CKTSyntaxEditLineArray::CRow::GetText() const { return Block() ? Block() + sizeof(int) : ""; }
+
+char* CKTSyntaxEditLineArray::ArenaSpace(size_t nBytes)
+{
+    if (m_arenas.empty() || m_nArenaSize - m_nArenaUsed < nBytes)
+    {
+        m_nArenaSize = std::max(kArenaBytes, nBytes);
+        m_arenas.emplace_back(new char[m_nArenaSize]);
+        m_nArenaUsed = 0;
+    }
+    char* pSpace = m_arenas.back().get() + m_nArenaUsed;
+    m_nArenaUsed += nBytes;
+    return pSpace;
+}
+
+void CKTSyntaxEditLineArray::Append(LPCSTR pszText)
+{
+    if (m_arLines.empty())
+        m_arLines.emplace_back();  // element 0 is never used
+    const int nLength = LengthOf(pszText);
+    if (nLength == 0)
+    {
+        m_arLines.emplace_back();
+        return;
+    }
+    char* pBlock = ArenaSpace(BlockSize(nLength));
+    WriteBlock(pBlock, pszText, nLength);
+    m_arLines.push_back(CRow::InArena(pBlock));
+}
+
+// The arenas go with the rows that point into them.
+void CKTSyntaxEditLineArray::Swap(CKTSyntaxEditLineArray& other)
+{
+    m_arLines.swap(other.m_arLines);
+    m_arenas.swap(other.m_arenas);
+    std::swap(m_nArenaUsed, other.m_nArenaUsed);
+    std::swap(m_nArenaSize, other.m_nArenaSize);
+}
 
 const CKTSyntaxEditLineArray::CRow* CKTSyntaxEditLineArray::Find(int row) const
 {
@@ -114,4 +174,6 @@ void CKTSyntaxEditLineArray::RemoveAll()
 {
     m_arLines.clear();
     m_arLines.shrink_to_fit();
+    m_arenas.clear();
+    m_nArenaUsed = m_nArenaSize = 0;
 }

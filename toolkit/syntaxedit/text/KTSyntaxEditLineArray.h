@@ -7,8 +7,11 @@
 #include <memory>
 #include <vector>
 
-// A big file has hundreds of thousands of rows, so a row costs one pointer and
-// one block holding its length and characters; an empty row has no block.
+// A big file has hundreds of thousands of rows, so a row costs two pointers and
+// one block holding its length and characters; an empty row has no block. Rows
+// appended to the end (a new text split into rows) have their blocks side by
+// side in large arenas of the array: one allocation per row is what splitting
+// a big text costs most.
 class CKTSyntaxEditLineArray
 {
 public:
@@ -27,6 +30,8 @@ public:
     // Beyond the last row, the rows between are added empty.
     void SetAt(int row, LPCSTR pszText);
     void InsertAt(int row, LPCSTR pszText);
+    // Adds a row after the last one (row 1 of an empty array).
+    void Append(LPCSTR pszText);
     BOOL RemoveAt(int row);
     // Removes rows first..last inclusive in one move of the tail.
     void RemoveRange(int first, int last);
@@ -34,7 +39,7 @@ public:
     BOOL InsertIntoLine(int row, int offset, LPCSTR pszText, BOOL bCreate, char chPad);
     void RemoveAll();
     // Exchanges the rows of both arrays without copying any.
-    void Swap(CKTSyntaxEditLineArray& other) { m_arLines.swap(other.m_arLines); }
+    void Swap(CKTSyntaxEditLineArray& other);
 
 private:
     class CRow
@@ -42,14 +47,23 @@ private:
     public:
         CRow() = default;
         explicit CRow(LPCSTR pszText);
+        // A row whose block lies in the array's arena.
+        static CRow InArena(const char* pBlock);
         int GetLength() const;
         LPCSTR GetText() const;
 
     private:
-        std::unique_ptr<char[]> m_pBlock;  // the length as an int, then the characters and a NUL
+        const char* Block() const { return m_pBlock ? m_pBlock.get() : m_pArenaBlock; }
+
+        std::unique_ptr<char[]> m_pBlock;     // the length as an int, then the characters and a NUL
+        const char* m_pArenaBlock = nullptr;  // the same, kept by the array
     };
 
     const CRow* Find(int row) const;
+    char* ArenaSpace(size_t nBytes);
 
     std::vector<CRow> m_arLines;
+    std::vector<std::unique_ptr<char[]>> m_arenas;
+    size_t m_nArenaUsed = 0;  // of the last arena
+    size_t m_nArenaSize = 0;
 };

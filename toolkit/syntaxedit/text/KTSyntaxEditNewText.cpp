@@ -22,7 +22,8 @@ BOOL CKTSyntaxEditNewText::ReadRows(int nRows)
             Finish();
             return FALSE;
         }
-        m_pRows->SetAt(++m_nRow, strLine);
+        m_pRows->Append(strLine);
+        ++m_nRow;
         m_nFirstStyle = m_nFirstStyle < 0 ? nStyle : m_nFirstStyle;
         m_nLastStyle = nStyle;
     }
@@ -40,7 +41,10 @@ void CKTSyntaxEditNewText::ReadAll()
 void CKTSyntaxEditNewText::Finish()
 {
     if (m_nRow == 0 || m_nLastStyle >= 0)
-        m_pRows->SetAt(++m_nRow, "");
+    {
+        m_pRows->Append("");
+        ++m_nRow;
+    }
     m_bRead = TRUE;
 }
 

@@ -59,4 +59,35 @@ TEST(LineArray, CharacterEditsCheckTheirRange)
     EXPECT_STREQ(lines.GetAt(5), "q");
     EXPECT_FALSE(lines.InsertIntoLine(1, -1, NULL, FALSE, ' '));
 }
+// Appended rows share the array's arenas: they must go with the rows when arrays swap (a new text
+// swapped into a buffer, the old rows kept by the undo step), and survive the array they came from.
+TEST(LineArray, AppendedRowsGoWithTheirArrayWhenArraysSwapAndStayEditable)
+{
+    CKTSyntaxEditLineArray shown;
+    shown.SetAt(1, "old");
+    {
+        CKTSyntaxEditLineArray split;
+        split.Append("int a;");
+        split.Append("");
+        split.Append(CString('x', 300000));  // beyond one arena
+        split.Append("}");
+        EXPECT_EQ(4, split.GetRowCount());
+        shown.Swap(split);
+        EXPECT_STREQ("old", split.GetAt(1));
+    }
+    EXPECT_STREQ("int a;", shown.GetAt(1));
+    EXPECT_EQ(0, shown.GetLengthAt(2));
+    EXPECT_EQ(300000, shown.GetLengthAt(3));
+    EXPECT_TRUE(shown.InsertIntoLine(1, 0, "static ", FALSE, ' '));
+    EXPECT_TRUE(shown.DeleteChars(4, 0, 1));
+    shown.Append("end");
+    shown.InsertAt(1, "first");
+    EXPECT_STREQ("first", shown.GetAt(1));
+    EXPECT_STREQ("static int a;", shown.GetAt(2));
+    EXPECT_STREQ("", shown.GetAt(5));
+    EXPECT_STREQ("end", shown.GetAt(6));
+    shown.RemoveAll();
+    shown.Append("again");
+    EXPECT_STREQ("again", shown.GetAt(1));
+}
 }  // namespace

@@ -1,0 +1,74 @@
+// KTRibbonGroupControlPopup.cpp: the collapsed group's button: its look through the ribbon painter and its popup.
+#include "KTRibbonGroupControlPopup.h"
+
+#include "KTPopupBar.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonGroup.h"
+#include "KTRibbonGroupPopupBar.h"
+#include "KTRibbonTab.h"
+
+IMPLEMENT_DYNCREATE(CKTRibbonGroupControlPopup, CKTControlPopup)
+
+CKTRibbonGroupControlPopup::CKTRibbonGroupControlPopup()
+{
+    m_nType = ktControlButtonPopup;
+    // Its id names the group, not a command: no command state applies to it.
+    m_dwFlags |= ktFlagManualUpdate;
+    // A bar from the start marks it as a control that opens one; each opening puts the group's in its place.
+    SetCommandBar(KTMakeCounted<CKTPopupBar>());
+}
+
+CKTRibbonBar* CKTRibbonGroupControlPopup::GetGroupRibbonBar() const
+{
+    return GetRibbonGroup() ? GetRibbonGroup()->GetRibbonBar() : NULL;
+}
+
+BOOL CKTRibbonGroupControlPopup::IsVisible(DWORD dwSkipFlags) const
+{
+    if (!CKTControlPopup::IsVisible(dwSkipFlags))
+        return FALSE;
+    return !GetRibbonGroup() || GetRibbonGroup()->GetVisible();
+}
+
+CSize CKTRibbonGroupControlPopup::GetSize(CDC* pDC)
+{
+    CKTRibbonBar* pRibbon = GetGroupRibbonBar();
+    return pRibbon ? pRibbon->GetRibbonPainter()->DrawGroupPopupButton(pDC, this, FALSE)
+                   : CKTControlPopup::GetSize(pDC);
+}
+
+void CKTRibbonGroupControlPopup::Draw(CDC* pDC)
+{
+    if (CKTRibbonBar* pRibbon = GetGroupRibbonBar())
+        pRibbon->GetRibbonPainter()->DrawGroupPopupButton(pDC, this, TRUE);
+    else
+        CKTControlPopup::Draw(pDC);
+}
+
+BOOL CKTRibbonGroupControlPopup::OnSetPopup(BOOL bPopup)
+{
+    if (bPopup && !IsPopuped())
+    {
+        CKTRibbonGroup* pGroup = GetShownGroup();
+        CKTSmartPtr<CKTPopupToolBar> pPopup =
+            pGroup ? KTMakeCounted<CKTRibbonGroupPopupBar>(pGroup) : KTMakeCounted<CKTPopupToolBar>();
+        pPopup->SetCommandBars(GetCommandBars());
+        SetCommandBar(pPopup);
+    }
+    return CKTControlPopup::OnSetPopup(bPopup);
+}
+
+void CKTRibbonGroupControlPopup::Copy(CKTControl* pFrom, BOOL bRecursive)
+{
+    CKTControlPopup::Copy(pFrom, bRecursive);
+    SetRibbonGroup(pFrom->GetRibbonGroup());
+}
+
+CKTRibbonGroup* CKTRibbonGroupControlPopup::GetShownGroup() const
+{
+    if (GetRibbonGroup())
+        return GetRibbonGroup();
+    CKTRibbonBar* pRibbon = dynamic_cast<CKTRibbonBar*>(GetParent());
+    return pRibbon ? pRibbon->FindGroup(GetID()) : NULL;
+}

@@ -1,0 +1,212 @@
+// RibbonGroupPopupTests.cpp: a group reduced to its button and the popup that button opens, under real clicks and
+// keys; what the ribbon's own controls collection keeps and unlinks.
+#include "KTCommandBarKeyboardTip.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsDefs.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControls.h"
+#include "KTDrawObjects.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonGroupControlPopup.h"
+#include "KTRibbonGroupPopupBar.h"
+#include "KTRibbonQuickAccess.h"
+#include "KTRibbonRes.h"
+#include "KTRibbonTab.h"
+#include "KTRibbonTabPopupToolBar.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
+#include "RibbonInputFrame.h"
+#include "TestInput.h"
+#include "TestRibbonGroup.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Two wide groups on the first tab: the row has room for one of them and the second one's button.
+class RibbonGroupPopup : public ::testing::Test
+{
+protected:
+    RibbonGroupPopup() : m_pBar(m_frame.GetRibbon()), m_input(m_pBar->GetSafeHwnd())
+    {
+        m_pWide = AddGroup({"Cut", "Copy"}, 200);
+        m_pReduced = AddGroup({"Bold", "Italic", "Underline"}, 210);
+        m_pReduced->SetCaption("Font");
+        m_pBar->OnRecalcLayout();
+        PumpMessages();
+    }
+
+    CTestRibbonGroup* AddGroup(std::vector<const char*> captions, int nFirstId)
+    {
+        CTestRibbonGroup* pGroup = m_frame.AddGroup(0, captions, nFirstId);
+        pGroup->m_nWidth = 350;
+        pGroup->m_bCollapsible = true;
+        return pGroup;
+    }
+
+    CKTRibbonGroupControlPopup* Button() const { return m_pReduced->GetControlPopup(); }
+    CKTRibbonGroupPopupBar* Popup() const { return dynamic_cast<CKTRibbonGroupPopupBar*>(Button()->GetCommandBar()); }
+    bool IsPopupShown() const { return Popup() && Popup()->IsVisible(); }
+
+    void OpenPopup()
+    {
+        ASSERT_TRUE(m_input.Click(Button()->GetRect().CenterPoint()));
+        ASSERT_TRUE(PumpUntil([&] { return IsPopupShown(); }));
+    }
+
+    CRibbonInputFrame m_frame;
+    CKTRibbonBar* m_pBar;
+    CTestInput m_input;
+    CTestRibbonGroup* m_pWide;
+    CTestRibbonGroup* m_pReduced;
+};
+}  // namespace
+
+TEST_F(RibbonGroupPopup, TheLastGroupIsReducedToItsButtonAndGrowsBack)
+{
+    ASSERT_TRUE(Button() != NULL);
+    EXPECT_FALSE(m_pWide->IsCollapsed());
+    ASSERT_TRUE(m_pReduced->IsCollapsed());
+    EXPECT_TRUE(Button()->IsVisible());
+    EXPECT_FALSE(m_pWide->GetControlPopup()->IsVisible());
+    for (int i = 0; i < m_pReduced->GetCount(); i++)
+        EXPECT_FALSE(m_pReduced->GetAt(i)->IsVisible()) << i;
+    // The button fills the group, which takes no more room than the button.
+    const CRect rcGroup = m_pReduced->GetRect(), rcButton = Button()->GetRect();
+    EXPECT_EQ(rcGroup.left + 2, rcButton.left);
+    EXPECT_EQ(rcGroup.top + 2, rcButton.top);
+    EXPECT_EQ(rcGroup.bottom - 2, rcButton.bottom);
+    EXPECT_EQ(rcButton.right + 3, rcGroup.right);
+    EXPECT_EQ(CString("Font"), Button()->GetCaption());
+    EXPECT_EQ(m_pReduced->GetID(), (UINT)Button()->GetID());
+    EXPECT_EQ(m_pBar, Button()->GetParent());
+    // Only the selected tab shows it.
+    m_pBar->GetControlTab()->SetSelectedItem(m_pBar->GetControlTab()->GetTab(1));
+    EXPECT_FALSE(Button()->IsVisible());
+    m_pBar->GetControlTab()->SetSelectedItem(m_pBar->GetControlTab()->GetTab(0));
+
+    m_frame.SetClientWidth(800);
+    ASSERT_TRUE(PumpUntil([&] { return !m_pReduced->IsCollapsed(); }));
+    EXPECT_FALSE(Button()->IsVisible());
+    EXPECT_TRUE(m_pReduced->GetAt(2)->IsVisible());
+    EXPECT_EQ(350 + 5, m_pReduced->GetRect().Width());
+}
+
+TEST_F(RibbonGroupPopup, TheButtonOpensTheWholeGroupAndAPickRunsItsCommand)
+{
+    OpenPopup();
+    EXPECT_TRUE(Button()->IsPopuped());
+    CKTRibbonGroup* pCopy = Popup()->GetGroupCopy();
+    ASSERT_TRUE(pCopy != NULL);
+    EXPECT_FALSE(pCopy->IsCollapsed());
+    ASSERT_EQ(3, pCopy->GetCount());
+    EXPECT_EQ(210, pCopy->GetAt(0)->GetID());
+    EXPECT_EQ(Popup(), pCopy->GetAt(2)->GetParent());
+    EXPECT_TRUE(pCopy->GetAt(2)->IsVisible());
+    // The group's full width under its button (at the edge the paint manager gives popups), as tall as a group.
+    CRect rcButton = Button()->GetRect();
+    Button()->AdjustExcludeRect(rcButton, FALSE);
+    m_pBar->ClientToScreen(&rcButton);
+    const CRect rcPopup = CKTWindowRect(Popup());
+    EXPECT_EQ(CSize(2 + 3 + 350, m_pBar->CalcGroupHeight() - 7), rcPopup.Size());
+    EXPECT_EQ(rcButton.bottom, rcPopup.top);
+    EXPECT_EQ(rcButton.left, rcPopup.left);
+    EXPECT_EQ(CRect(0, 0, 355, rcPopup.Height()), pCopy->GetRect());
+
+    CTestInput popupInput(Popup()->GetSafeHwnd());
+    ASSERT_TRUE(popupInput.Click(pCopy->GetAt(1)->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{211}), m_frame.m_commands);
+    ASSERT_TRUE(PumpUntil([&] { return !IsPopupShown(); }));
+    EXPECT_FALSE(Button()->IsPopuped());
+}
+
+TEST_F(RibbonGroupPopup, EscAndAnOutsideClickCloseItRunningNothing)
+{
+    OpenPopup();
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !IsPopupShown(); }));
+
+    OpenPopup();
+    CRect rcClient;
+    m_frame.GetWindow()->GetClientRect(rcClient);
+    CTestInput outside(m_frame.GetSafeHwnd());
+    ASSERT_TRUE(outside.Click(CPoint(rcClient.right - 20, rcClient.bottom - 20)));
+    ASSERT_TRUE(PumpUntil([&] { return !IsPopupShown(); }));
+    EXPECT_FALSE(Button()->IsPopuped());
+    EXPECT_TRUE(m_frame.m_commands.empty());
+}
+
+TEST_F(RibbonGroupPopup, TheButtonHasTheGroupsKeyboardTipAndItsLetterOpensThePopup)
+{
+    CKTCommandBars* pCommandBars = m_pBar->GetCommandBars();
+    pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+    m_pBar->GetControlTab()->GetTab(0)->SetCaption("&Home");
+    m_pReduced->SetCaption("&Font");
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return pCommandBars->GetKeyboardTipsLevel() == 1; }));
+    ASSERT_TRUE(m_input.Key('H'));
+    ASSERT_TRUE(PumpUntil([&] { return pCommandBars->GetKeyboardTipsLevel() == 2; }));
+    // The reduced group's buttons are out of sight: its button stands for them.
+    std::vector<CKTControl*> targets;
+    for (auto& pTip : pCommandBars->GetKeyboardTips())
+        targets.push_back(dynamic_cast<CKTControl*>(pTip->GetTarget()));
+    EXPECT_EQ((std::vector<CKTControl*>{m_pWide->GetAt(0), m_pWide->GetAt(1), Button()}), targets);
+
+    ASSERT_TRUE(m_input.Key('F'));
+    ASSERT_TRUE(PumpUntil([&] { return IsPopupShown(); }));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !IsPopupShown(); }));
+    m_pBar->SetTrackingMode(0);
+}
+
+// The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.
+TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
+{
+    CKTControl* pQuick = m_pBar->AddToQuickAccess(Button());
+    PumpMessages();
+    ASSERT_TRUE(pQuick->IsVisible());
+    EXPECT_EQ(CString("Font"), pQuick->GetCaption());
+    EXPECT_LT(pQuick->GetRect().Height(), Button()->GetRect().Height());
+    auto popup = [&] { return dynamic_cast<CKTRibbonGroupPopupBar*>(pQuick->GetCommandBar()); };
+    ASSERT_TRUE(m_input.Click(pQuick->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return popup() && popup()->IsVisible(); }));
+    ASSERT_EQ(3, popup()->GetGroupCopy()->GetCount());
+    EXPECT_EQ(212, popup()->GetGroupCopy()->GetAt(2)->GetID());
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !popup()->IsVisible(); }));
+}
+
+// A right click on a group's caption line offers the group, through its button, to the quick access toolbar.
+TEST_F(RibbonGroupPopup, AGroupsCaptionLineOpensItsButtonsMenu)
+{
+    const CRect rcGroup = m_pWide->GetRect();
+    CLoopInput loop(m_pBar->GetSafeHwnd());
+    loop.Press(CPoint(rcGroup.CenterPoint().x, rcGroup.bottom - 3), true)
+        .Release(true)
+        .Await([this] { return m_frame.IsMenuShown(); })
+        .Key(VK_ESCAPE);
+    ASSERT_TRUE(loop.Run());
+    ASSERT_TRUE(PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs));
+    CKTControl* pAdd = m_frame.m_pMenuHeld->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS);
+    ASSERT_TRUE(pAdd != NULL);
+    EXPECT_TRUE(pAdd->IsVisible());
+    EXPECT_TRUE(pAdd->IsEnabled());
+}
+
+TEST_F(RibbonGroupPopup, AMinimisedRibbonsTabReducesItsGroupsAsTheRibbonDoes)
+{
+    m_pBar->SetMinimized(TRUE);
+    PumpMessages();
+    CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
+    ASSERT_TRUE(m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }));
+    auto* pTabPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+    ASSERT_TRUE(pTabPopup != NULL);
+    CKTRibbonGroup* pCopy = pTabPopup->GetTabCopy()->GetGroups()->GetAt(1);
+    ASSERT_TRUE(pCopy->IsCollapsed());
+    EXPECT_EQ(pTabPopup, pCopy->GetControlPopup()->GetParent());
+    EXPECT_TRUE(pCopy->GetControlPopup()->IsVisible());
+}

@@ -1,0 +1,66 @@
+// Where the keys go: the focus given back after a dialog, and the editors' edit keys kept to the editors.
+#include "MainFrame.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace
+{
+
+// The commands that change or copy an editor's text; the frame's accelerators send them whatever has the focus.
+const UINT kEditorTextCommands[] = {ID_EDIT_UNDO,  ID_EDIT_REDO,  ID_EDIT_CUT,       ID_EDIT_COPY,
+                                    ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL};
+
+BOOL IsEditorTextCommand(UINT nID)
+{
+    return std::find(std::begin(kEditorTextCommands), std::end(kEditorTextCommands), nID) !=
+           std::end(kEditorTextCommands);
+}
+
+}  // namespace
+
+// The framework hands a reactivated frame's focus to the active editor; a user who closed a dialog
+// opened from the tree or the settings expects to type on where they were.
+void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    if (nState == WA_INACTIVE)
+    {
+        const HWND hFocus = ::GetFocus();
+        m_hWndFocusWhenInactive = hFocus && ::IsChild(m_hWnd, hFocus) ? hFocus : nullptr;
+    }
+    CKTMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState == WA_INACTIVE || bMinimized)
+        return;
+    const HWND hFocus = std::exchange(m_hWndFocusWhenInactive, nullptr);
+    if (hFocus && ::IsChild(m_hWnd, hFocus) && ::IsWindowVisible(hFocus) && ::IsWindowEnabled(hFocus))
+        ::SetFocus(hFocus);
+}
+
+// Ctrl+V in the tree must not paste into an editor the user is not in; Ctrl+C in the output copies the output.
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    const BOOL bRouted = nCode == CN_COMMAND || nCode == CN_UPDATE_COMMAND_UI;
+    if (!bRouted || !IsEditorTextCommand(nID) || FocusInEditor())
+        return CKTMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    const BOOL bOutputCopy = nID == ID_EDIT_COPY && m_wndOutput.GetSafeHwnd() && ::GetFocus() == m_wndOutput.m_hWnd;
+    if (nCode == CN_UPDATE_COMMAND_UI)
+    {
+        int nStart = 0, nEnd = 0;
+        if (bOutputCopy)
+            m_wndOutput.GetSel(nStart, nEnd);
+        static_cast<CCmdUI*>(pExtra)->Enable(nEnd > nStart);
+        return TRUE;
+    }
+    if (pHandlerInfo)
+        return bOutputCopy;
+    if (bOutputCopy)
+        m_wndOutput.Copy();
+    return TRUE;
+}
+
+BOOL CMainFrame::FocusInEditor() const
+{
+    const HWND hFocus = ::GetFocus();
+    return hFocus && m_hWndMDIClient && ::IsChild(m_hWndMDIClient, hFocus);
+}
