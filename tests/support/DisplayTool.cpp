@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace
 {
@@ -111,6 +112,15 @@ std::string Line(const std::string& strArguments)
             ::Sleep(5);  // the tool writes at its own pace; nothing here to wait on
     }
     return strOutput.substr(0, strOutput.find('\n'));
+}
+
+// Wine stamps its own request with a time it estimated from the first X event it read: on a busy start that
+// estimate lags, and the display refuses any request older than its last focus change. The tool asks with the
+// display's current time.
+bool GiveKeyboard(HWND hWnd)
+{
+    const auto nXWindow = reinterpret_cast<ULONG_PTR>(::GetPropA(hWnd, "__wine_x11_whole_window"));
+    return nXWindow && Start("windowfocus " + std::to_string(nXWindow));
 }
 
 HWND KeyboardWindow()

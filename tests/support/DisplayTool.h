@@ -16,4 +16,6 @@ std::string Line(const std::string& strArguments);
 // The top-level window of the calling thread that has the display's own keyboard focus; null when none has
 // it (the display then keeps it itself, and input still reaches the window under the pointer).
 HWND KeyboardWindow();
+// Asks the display to give its keyboard to the top-level window, as a user's click would, and returns at once.
+bool GiveKeyboard(HWND hWnd);
 }  // namespace DisplayTool

@@ -32,8 +32,9 @@ LRESULT CALLBACK MarkerHook(int nCode, WPARAM wParam, LPARAM lParam)
 // The system's focus is not enough. A window that gives the focus to a child before it is shown, as a dialog
 // does, is refused the display's keyboard, and Wine asks again once it hears of the mapping, which on a busy
 // machine can come after the input: meanwhile the window behind keeps the keyboard, is raised over the new
-// one, and a click is lost. (Wine asks only for that case, so a top-level window with the focus itself
-// may leave the keyboard where it is.)
+// one, and a click is lost. On a busy start the display may refuse Wine's requests for good (see
+// DisplayTool::GiveKeyboard), so the wait asks the display itself. (Wine asks only for that case, so a
+// top-level window with the focus itself may leave the keyboard where it is.)
 bool DisplayKeyboardFollowsTheFocus()
 {
     HWND hFocus = ::GetFocus();
@@ -41,7 +42,10 @@ bool DisplayKeyboardFollowsTheFocus()
     if (!hFocus || hFocus == hRoot)
         return true;
     HWND hKeyboard = DisplayTool::KeyboardWindow();
-    return !hKeyboard || hKeyboard == hRoot;
+    if (!hKeyboard || hKeyboard == hRoot)
+        return true;
+    DisplayTool::GiveKeyboard(hRoot);
+    return false;
 }
 
 POINT ToScreen(HWND hWnd, POINT pt)

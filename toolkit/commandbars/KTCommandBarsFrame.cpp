@@ -81,6 +81,10 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
         if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !m_bCustomizeMode)
             ClosePopups();
         return FALSE;
+    case WM_NCDESTROY:
+        // The frame may delete itself now while the bars live on in another holder: they must not reach it later.
+        m_pSite = NULL;
+        return FALSE;
     }
     return FALSE;
 }

@@ -372,9 +372,10 @@ LRESULT CKTControl::NotifySite(int nCode)
     if (!pSite || !pSite->GetSafeHwnd())
         return 0;
     AFX_NOTIFY routed = {&lResult, &notify.hdr};
-    if (pSite->OnCmdMsg(m_nId, MAKELONG(nCode, WM_NOTIFY), &routed, NULL))
-        return (LRESULT)&notify;
-    return 0;
+    if (!pSite->OnCmdMsg(m_nId, MAKELONG(nCode, WM_NOTIFY), &routed, NULL))
+        return 0;
+    // The handler's answer; a handler that took it and answered 0 still counts as taken.
+    return lResult ? lResult : TRUE;
 }
 
 LRESULT CKTControl::NotifySiteEx(int nCode, KT_NMCONTROL* pNotify)

@@ -136,7 +136,7 @@ public:
 
     void RedrawParent(BOOL bAnimate = TRUE);
     void DelayLayoutParent();
-    // Sends a notification to the site; the answer, else the routed handler's record.
+    // Sends a notification to the site; its answer, else a routed handler's (non-zero when one took it), else 0.
     LRESULT NotifySite(int nCode);
     // Sends a record that begins with the control notification header (filled in here); the site's answer.
     LRESULT NotifySiteEx(int nCode, KT_NMCONTROL* pNotify);

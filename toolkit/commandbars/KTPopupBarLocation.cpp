@@ -27,7 +27,10 @@ DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupF
         return ktPopupLeftwards;
     if (!IsBesideParent(pParent))
         return dwFlags | ktPopupVertical;
-    return pParent->IsPopupBar() && (dwParentPopupFlags & ktPopupLeftwards) ? (DWORD)ktPopupLeftwards : dwFlags;
+    // Only a parent that opened beside its control leftwards leads on that way; a dropped-down one that is merely
+    // aligned on its control's right edge leaves its own popups free to open rightwards.
+    const BOOL bParentLeftwards = (dwParentPopupFlags & (ktPopupLeftwards | ktPopupVertical)) == ktPopupLeftwards;
+    return pParent->IsPopupBar() && bParentLeftwards ? (DWORD)ktPopupLeftwards : dwFlags;
 }
 
 // A combo box's list drops over nothing but the box itself.

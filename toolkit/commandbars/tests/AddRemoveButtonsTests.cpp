@@ -166,6 +166,22 @@ TEST_F(AddRemoveButtonsTest, TheListTicksEachButtonAndAPickShowsOrHidesItAtOnce)
     m_pCommandBars->ClosePopups();
 }
 
+TEST_F(AddRemoveButtonsTest, TheMenusBesideTheExpandMenuOpenOnItsRightWhereThereIsRoom)
+{
+    // Far enough from the screen's left that the expand menu stays aligned on its button's right edge.
+    ASSERT_TRUE(m_pFrame->SetWindowPos(NULL, 400, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    CKTCommandBar* pOptions = OpenPopup(m_pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND));
+    ASSERT_TRUE(pOptions != NULL);
+    CKTCommandBar* pBars = OpenPopup(FindCaption(pOptions, "&Add or Remove Buttons"));
+    ASSERT_TRUE(pBars != NULL);
+    CKTCommandBar* pList = OpenPopup(FindCaption(pBars, "Standard"));
+    ASSERT_TRUE(pList != NULL);
+    ASSERT_LT(CKTWindowRect(pList).right, ::GetSystemMetrics(SM_CXSCREEN)) << "the test needs room on the right";
+    EXPECT_GE(CKTWindowRect(pBars).left, CKTWindowRect(pOptions).right - 4);
+    EXPECT_GE(CKTWindowRect(pList).left, CKTWindowRect(pBars).right - 4);
+    m_pCommandBars->ClosePopups();
+}
+
 TEST_F(AddRemoveButtonsTest, ResetToolbarAsksAndOnlyOkBringsTheFirstButtonsBack)
 {
     // The user dragged Copy off the bar and unticked Cut.

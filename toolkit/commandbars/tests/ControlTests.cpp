@@ -16,10 +16,57 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace
 {
 CKTSmartPtr<CKTCommandBar> MakeBar() { return KTMakeCounted<CKTCommandBar>(); }
+
+const UINT kTakenId = 500;
+
+// A site whose command routing takes the execute notification of one id, with a given answer, and that
+// records the commands it receives.
+class CRoutingSite : public CWnd
+{
+public:
+    LRESULT m_lAnswer = 0;
+    std::vector<UINT> m_commands;
+
+protected:
+    afx_msg void OnExecuteTaken(NMHDR*, LRESULT* pResult) { *pResult = m_lAnswer; }
+    BOOL OnCommand(WPARAM wParam, LPARAM) override
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRoutingSite, CWnd)
+ON_NOTIFY(KTN_EXECUTE, kTakenId, OnExecuteTaken)
+END_MESSAGE_MAP()
 }  // namespace
+
+TEST(ControlNotifications, ARoutedHandlersAnswerComesBackAndTakingItKeepsTheCommandBack)
+{
+    CRoutingSite site;
+    ASSERT_TRUE(site.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0));
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetCommandOwner(&site);
+    CKTControl* pTaken = pBar->GetControls()->Add(ktControlButton, kTakenId);
+    CKTControl* pOther = pBar->GetControls()->Add(ktControlButton, kTakenId + 1);
+
+    site.m_lAnswer = 7;
+    EXPECT_EQ(7, pTaken->NotifySite(KTN_EXECUTE));
+    site.m_lAnswer = 0;
+    EXPECT_EQ(TRUE, pTaken->NotifySite(KTN_EXECUTE)) << "taken, though its handler answered 0";
+    EXPECT_EQ(0, pOther->NotifySite(KTN_EXECUTE));
+
+    pTaken->OnExecute();
+    pOther->OnExecute();
+    EXPECT_EQ(std::vector<UINT>{kTakenId + 1}, site.m_commands) << "only the control nobody took sends its command";
+    site.DestroyWindow();
+}
 
 TEST(ControlTexts, TabSplitsTheAutomaticShortcutFromTheCaption)
 {

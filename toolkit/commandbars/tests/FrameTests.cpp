@@ -259,6 +259,19 @@ TEST_F(FrameTest, ClosingTheFrameReleasesEveryBarAndControl)
     EXPECT_EQ(nBarsBefore - 1, CCountedToolBar::s_nLive);
 }
 
+TEST_F(FrameTest, CommandBarsHeldPastTheirFrameGoQuietlyWithEveryBar)
+{
+    int nBarsBefore = CCountedToolBar::s_nLive;
+    CKTSmartPtr<CKTCommandBars> pHeld(m_pCommandBars);
+    m_pFrame->DestroyWindow();
+    PumpMessages();
+    m_pFrame = NULL;
+    m_pCommandBars = NULL;
+    EXPECT_EQ(NULL, pHeld->GetSite()) << "the frame deleted itself: no pointer to it is kept";
+    pHeld.Release();
+    EXPECT_EQ(nBarsBefore - 1, CCountedToolBar::s_nLive);
+}
+
 TEST_F(FrameTest, PressLoopGivesAQuitRequestBackAndEnds)
 {
     CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
