@@ -6,7 +6,9 @@
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonGroupPopupBar.h"
+#include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
@@ -111,4 +113,20 @@ TEST_F(RibbonOptionButton, HiddenWhileItsGroupIsCollapsedOrItsTabIsNotSelectedAn
     // Asked for no more, it goes.
     m_pGroup->ShowOptionButton(FALSE);
     EXPECT_TRUE(PumpUntil([&] { return !Option()->IsVisible(); }));
+}
+
+// Its right click is the caption line's: the group's menu, which may put the group on the quick access toolbar.
+TEST_F(RibbonOptionButton, ARightClickOpensTheGroupsMenu)
+{
+    CLoopInput loop(m_pBar->GetSafeHwnd());
+    loop.Press(Option()->GetRect().CenterPoint(), true)
+        .Release(true)
+        .Await([this] { return m_frame.IsMenuShown(); })
+        .Key(VK_ESCAPE);
+    ASSERT_TRUE(loop.Run());
+    ASSERT_TRUE(PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs));
+    CKTControl* pAdd = m_frame.m_pMenuHeld->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS);
+    ASSERT_TRUE(pAdd != NULL);
+    EXPECT_TRUE(pAdd->IsEnabled());
+    EXPECT_TRUE(m_frame.m_commands.empty());
 }
