@@ -17,6 +17,7 @@
 #include "KTRibbonThemePainter.h"
 #include "LoadedStyle.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
 #include "PixelImage.h"
 #include "RibbonTestFrame.h"
 #include "TestInput.h"
@@ -124,11 +125,8 @@ COLORREF WaitForPixel(CWnd* pWnd, CPoint pt, COLORREF clr)
 // What the painter fills a popup of the bar's size with, read back from a bitmap.
 COLORREF GroupsBackgroundPixel(CKTRibbonBar* pBar, CPoint pt)
 {
-    const CRect rc = CKTClientRect(pBar);
-    CKTDibSection dib(rc.Size());
-    CKTCompatibleDC dc(NULL, dib.GetHandle());
-    pBar->GetRibbonPainter()->FillGroupsBackground(&dc, pBar->GetSelectedTab(), pBar);
-    return dc.GetPixel(pt);
+    auto fill = [&](CDC* pDC) { pBar->GetRibbonPainter()->FillGroupsBackground(pDC, pBar->GetSelectedTab(), pBar); };
+    return DrawOffScreen(CKTClientRect(pBar).Size(), fill).Pixel(pt.x, pt.y);
 }
 
 // A small icon of one colour, destroyed with the object.
@@ -326,11 +324,10 @@ TEST_F(RibbonLook, TheQuickAccessDropDownTakesItsPartByState)
     // The "more" button draws from its own image the same way.
     CKTControl* pMore = pBar->GetQuickAccessMore();
     pMore->SetRect(CRect(0, 0, 13, 22));
-    CKTDibSection dib(CSize(13, 22));
-    CKTCompatibleDC dc(NULL, dib.GetHandle());
-    pBar->GetRibbonPainter()->DrawQuickAccessButton(&dc, pMore, TRUE);
-    EXPECT_EQ(QuickAccessMore(0), dc.GetPixel(1, 1));
-    EXPECT_EQ(QuickAccessMore(0), dc.GetPixel(1, 21));
+    const CPixelImage more = DrawOffScreen(CSize(13, 22), [&](CDC* pDC)
+                                           { pBar->GetRibbonPainter()->DrawQuickAccessButton(pDC, pMore, TRUE); });
+    EXPECT_EQ(QuickAccessMore(0), more.Pixel(1, 1));
+    EXPECT_EQ(QuickAccessMore(0), more.Pixel(1, 21));
 }
 
 TEST_F(RibbonLook, TheGroupUnderTheMouseLightsAndOnlyItRepaints)
@@ -488,17 +485,8 @@ TEST(RibbonLookWithoutStyle, TheFaceIsTheBarsFace)
         CKTRibbonBar* pBar = frame.GetRibbon();
         const CRect rcTabRow = pBar->GetTabRowRect();
         const CPoint pt(rcTabRow.right - 3, rcTabRow.top + 3);
-        CRect rc;
-        pBar->GetClientRect(rc);
-        CClientDC dcBar(pBar);
-        CDC dc;
-        dc.CreateCompatibleDC(&dcBar);
-        CBitmap bmp;
-        bmp.CreateCompatibleBitmap(&dcBar, rc.Width(), rc.Height());
-        CBitmap* pOld = dc.SelectObject(&bmp);
-        CKTPaintManager::GetGlobal()->FillCommandBarEntry(&dc, pBar);
-        const COLORREF clrFace = dc.GetPixel(pt);
-        dc.SelectObject(pOld);
+        auto fill = [&](CDC* pDC) { CKTPaintManager::GetGlobal()->FillCommandBarEntry(pDC, pBar); };
+        const COLORREF clrFace = DrawOffScreen(CKTClientRect(pBar).Size(), fill).Pixel(pt.x, pt.y);
         EXPECT_EQ(clrFace, WaitForPixel(pBar, pt, clrFace));
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
