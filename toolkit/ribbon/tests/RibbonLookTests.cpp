@@ -177,6 +177,31 @@ void LeaveBar(CRibbonTestFrame& frame)
     PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; });
 }
 
+// What a minimised ribbon's second tab, dropped down, shows right of its one group once it shows the colour.
+COLORREF DroppedDownTabPixel(COLORREF clr)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonControlTab* pTabs = pBar->GetControlTab();
+    pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Tables", 1)->AddControl(ktControlButton, 300);
+    pBar->SetMinimized(TRUE);
+    PumpMessages();
+    auto shown = [pTabs]
+    {
+        CKTCommandBar* pPopup = pTabs->GetCommandBar();
+        return pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible();
+    };
+    CTestInput input(pBar->GetSafeHwnd());
+    if (!input.Click(pTabs->GetTab(1)->GetRect().CenterPoint()) || !PumpUntil(shown))
+        return CLR_INVALID;
+    CKTCommandBar* pPopup = pTabs->GetCommandBar();
+    const CRect rc = CKTClientRect(pPopup);
+    const COLORREF clrShown = WaitForPixel(pPopup, CPoint(rc.right - 20, rc.CenterPoint().y), clr);
+    if (input.Key(VK_ESCAPE))
+        PumpUntil([&] { return !shown(); });
+    return clrShown;
+}
+
 class RibbonLook : public ::testing::Test
 {
 protected:
@@ -749,6 +774,9 @@ TEST_F(RibbonLook, TheTabStripKeepsTheThemesFontWhenTheRibbonFontIsReplaced)
     EXPECT_EQ(lfStandard.lfHeight, lfTabs.lfHeight);
 }
 
+// The dropped-down tab fills behind its groups as a collapsed group's popup does.
+TEST_F(RibbonLook, ADroppedDownTabShowsTheGroupsImage) { EXPECT_EQ(kGroups, DroppedDownTabPixel(kGroups)); }
+
 // Without a style the new parts draw plainly rather than not at all.
 TEST(RibbonLookWithoutStyle, ButtonsAndPopupBackgroundsDrawPlainly)
 {
@@ -769,4 +797,14 @@ TEST(RibbonLookWithoutStyle, ButtonsAndPopupBackgroundsDrawPlainly)
         EXPECT_EQ(clrFace, WaitForPixel(pBar, rcButton.TopLeft() + CPoint(2, 2), clrFace));
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
+// Without the style's image the dropped-down tab has the plain groups background, not none.
+TEST(RibbonLookWithoutStyle, ADroppedDownTabFillsPlainly)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    const COLORREF clrPlain = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF clrShown = DroppedDownTabPixel(clrPlain);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+    EXPECT_EQ(clrPlain, clrShown);
 }
