@@ -13,16 +13,17 @@ BOOL CKTSyntaxEditNewText::ReadRows(int nRows)
 {
     if (m_bRead)
         return FALSE;
-    CString strLine;
+    LPCSTR pLine = nullptr;
+    int nLength = 0;
     int nStyle = -1;
     for (int i = 0; i < nRows; ++i)
     {
-        if (!m_reader.ReadLine(strLine, nStyle))
+        if (!m_reader.ReadLine(pLine, nLength, nStyle))
         {
             Finish();
             return FALSE;
         }
-        m_pRows->Append(strLine);
+        m_pRows->Append(pLine, nLength);
         ++m_nRow;
         m_nFirstStyle = m_nFirstStyle < 0 ? nStyle : m_nFirstStyle;
         m_nLastStyle = nStyle;

@@ -14,7 +14,7 @@
 class CKTSyntaxEditNewText
 {
 public:
-    // The text is copied: it need not outlive the object.
+    // The text is read where it is: it must outlive the object.
     CKTSyntaxEditNewText(LPCSTR pszText, int nLength);
     CKTSyntaxEditNewText(const CKTSyntaxEditNewText&) = delete;
     CKTSyntaxEditNewText& operator=(const CKTSyntaxEditNewText&) = delete;
