@@ -2,6 +2,8 @@
 #include "KTSyntaxEditTextFile.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace
 {
@@ -14,6 +16,28 @@ int CountDistinct(const std::vector<BYTE>& sorted)
 }
 
 BOOL IsLineBreakOrZero(int c) { return c == 0 || c == '\r' || c == '\n'; }
+
+// Whether any of the four bytes is below CR + 1; no byte of a line end or a zero is above.
+BOOL MayHoldLineBreak(const BYTE* p)
+{
+    uint32_t nWord;
+    memcpy(&nWord, p, sizeof nWord);
+    const uint32_t kOnes = 0x01010101u;
+    return ((nWord - kOnes * ('\r' + 1)) & ~nWord & (kOnes * 0x80)) != 0;
+}
+
+// Most of a text is bytes above CR: they are passed four at a time.
+int SkipPlainBytes(const BYTE* pData, int nAhead, int nBuffered)
+{
+    for (;;)
+    {
+        while (nBuffered - nAhead >= 4 && !MayHoldLineBreak(pData + nAhead))
+            nAhead += 4;
+        if (nAhead >= nBuffered || IsLineBreakOrZero(pData[nAhead]))
+            return nAhead;
+        ++nAhead;
+    }
+}
 
 BOOL IsPlainTextByte(BYTE b) { return (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\r' || b == '\n'; }
 
@@ -111,12 +135,7 @@ int CKTSyntaxEditTextReader::SkipPlainUnits(int nAhead) const
     const BYTE* pData = m_pData + m_nHead;
     const int nBuffered = int((m_nSize - size_t(m_nHead)) / size_t(m_nUnitSize));
     if (!m_bUnicode)
-    {
-        // Most bytes are above CR: one comparison each.
-        while (nAhead < nBuffered && (pData[nAhead] > '\r' || !IsLineBreakOrZero(pData[nAhead])))
-            ++nAhead;
-        return nAhead;
-    }
+        return SkipPlainBytes(pData, nAhead, nBuffered);
     for (; nAhead < nBuffered; ++nAhead)
         if (IsLineBreakOrZero(pData[2 * nAhead] | (pData[2 * nAhead + 1] << 8)))
             break;
