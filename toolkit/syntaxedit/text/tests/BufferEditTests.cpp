@@ -266,12 +266,11 @@ TEST(BufferReplaceAll, ATextSplitInPartsGivesTheSameRowsAndStaysOneStep)
 }
 
 // A new text is split where it lies, loading reads a file in chunks: both end rows alike at every
-// line end, a zero character and a line end across a chunk's edge included.
+// line end, one across a chunk's edge included. A zero character ends a new text as it ends the C
+// string the text is given as.
 TEST(BufferReplaceAll, ANewTextEndsItsRowsWhereLoadingItsBytesDoes)
 {
-    std::string text("crlf\r\nlfcr\n\rcr\rlf\nzero");
-    text += '\0';
-    text += "after\r\n\r\n";
+    std::string text("crlf\r\nlfcr\n\rcr\rlf\nzero\r\nafter\r\n\r\n");
     text += std::string(4095 - text.size(), 'x') + "\r\n" + std::string(10000, 'y') + "\nlast";
     BufferPtr loaded = NewBuffer();
     LoadBytes(*loaded, text);
@@ -287,6 +286,13 @@ TEST(BufferReplaceAll, ANewTextEndsItsRowsWhereLoadingItsBytesDoes)
     EXPECT_EQ("last", rows[9]);
     EXPECT_EQ(Rows(*loaded), rows);
     EXPECT_EQ(StoreBytes(*loaded), StoreBytes(*replaced));
+
+    const std::string zero("one\r\ntwo\0three\r\n", 16);
+    CKTSyntaxEditNewText cut(zero.data(), int(zero.size()));
+    ASSERT_TRUE(replaced->ReplaceAllText(cut, oldEnd, newEnd));
+    EXPECT_EQ((Strings{"one", "two"}), Rows(*replaced));
+    ASSERT_TRUE(loaded->ReplaceAllText(zero.c_str(), oldEnd, newEnd));
+    EXPECT_EQ(Rows(*loaded), Rows(*replaced));
 }
 
 // What a save writes aside is what it would write to its file, in each encoding and line-end style.
