@@ -147,6 +147,8 @@ public:
     void SetFrameRegion(std::unique_ptr<CKTFrameRegionHelper> pFrameRegion);
     CKTFrameRegionHelper* GetFrameRegion() const { return m_pFrameRegion.get(); }
     BOOL IsDrawingFrameCaption() const override;
+    // The bar's own window is not hidden, whatever its frame's state; without a window its flag alone counts.
+    BOOL IsWindowShown() const;
     void RedrawFrameCaption() override { Redraw(); }
     void SetVisible(BOOL bVisible) override;
 
@@ -174,6 +176,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
     DECLARE_MESSAGE_MAP()
 
 private:

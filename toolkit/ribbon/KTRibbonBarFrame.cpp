@@ -51,7 +51,21 @@ void CKTRibbonBar::SetFrameRegion(std::unique_ptr<CKTFrameRegionHelper> pFrameRe
         m_pFrameRegion->RefreshFrame();
 }
 
-BOOL CKTRibbonBar::IsDrawingFrameCaption() const { return IsVisible() && m_bShown && GetPosition() == ktBarTop; }
+BOOL CKTRibbonBar::IsDrawingFrameCaption() const
+{
+    return IsVisible() && IsWindowShown() && m_bShown && GetPosition() == ktBarTop;
+}
+
+BOOL CKTRibbonBar::IsWindowShown() const { return !GetSafeHwnd() || (GetStyle() & WS_VISIBLE); }
+
+// Its window shown or hidden alone, the ribbon takes the frame's caption or gives it back. Posted: the frame's
+// layout must not run inside the bar's own move, and a change of the bar's flag refreshes at once anyway.
+void CKTRibbonBar::OnWindowPosChanged(WINDOWPOS* pPos)
+{
+    CKTMenuBar::OnWindowPosChanged(pPos);
+    if (m_pFrameRegion && (pPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+        m_pFrameRegion->PostRefresh();
+}
 
 void CKTRibbonBar::SetVisible(BOOL bVisible)
 {

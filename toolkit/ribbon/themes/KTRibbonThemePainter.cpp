@@ -137,11 +137,7 @@ CKTStyleImage* CKTRibbonThemePainter::Image(LPCSTR lpszName) const
 BOOL CKTRibbonThemePainter::DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts,
                                       const CRect& rcMargins, COLORREF clrTransparent) const
 {
-    CKTStyleImage* pImage = Image(lpszName);
-    if (!pImage)
-        return FALSE;
-    pImage->DrawImage(pDC, rc, pImage->GetSource(nPart, nParts), rcMargins, clrTransparent);
-    return TRUE;
+    return m_pTheme && m_pTheme->DrawStyleImage(pDC, lpszName, rc, nPart, nParts, rcMargins, clrTransparent);
 }
 
 void CKTRibbonThemePainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
@@ -274,6 +270,8 @@ void CKTRibbonThemePainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
                    clrText.IsDefaultValue() ? m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT) : COLORREF(clrText));
     CRect rcText = rcCaption;
     rcText.OffsetRect(0, -1);
+    if (pGroup->IsOptionButtonVisible())
+        rcText.right -= m_pTheme->m_nGroupCaptionHeight + 1;
     pDC->DrawText(strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
