@@ -42,7 +42,7 @@ public:
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
         // A big text is split in slices, the window answering between them and the status bar saying
         // how far it is; the editor takes the rows at the end, in one step.
-        CKTSyntaxEditNewText newText(text.c_str(), int(strlen(text.c_str())));
+        CKTSyntaxEditNewText newText(text.c_str(), int(text.size()));
         CLongWork step(m_statusBar, "Putting the new text into " + pDoc->GetTitle() + "...");
         step.RunInSlices(
             [&]

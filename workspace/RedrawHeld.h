@@ -7,7 +7,9 @@
 // An editor whose whole text is replaced or saved would otherwise repaint at every step (scroll
 // bars shown, sizes changed, the caret placed again), even behind the other tabs. A hidden window,
 // or none, is left alone: turning redraw on would show it. Held, a window is not visible to the
-// framework either, so a view's frames take its document's title again afterwards.
+// framework either, so a view's frames take its document's title again afterwards. A window covered
+// whole (a view in a tab behind another) is not painted at all: it shows nothing, and what comes
+// forward later is painted as it is uncovered; its scroll bars alone cost milliseconds to draw.
 class CRedrawHeld
 {
 public:
@@ -21,7 +23,8 @@ public:
         if (!m_pWnd)
             return;
         m_pWnd->SetRedraw(TRUE);
-        m_pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        if (!IsCoveredWhole())
+            m_pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
         CView* pView = dynamic_cast<CView*>(m_pWnd);
         if (CDocument* pDoc = pView ? pView->GetDocument() : nullptr)
             pDoc->UpdateFrameCounts();
@@ -30,5 +33,12 @@ public:
     CRedrawHeld& operator=(const CRedrawHeld&) = delete;
 
 private:
+    bool IsCoveredWhole() const
+    {
+        CWindowDC dc(m_pWnd);
+        CRect rcShown;
+        return dc.GetSafeHdc() && dc.GetClipBox(&rcShown) == NULLREGION;
+    }
+
     CWnd* m_pWnd;  // not owned; null when nothing is held
 };

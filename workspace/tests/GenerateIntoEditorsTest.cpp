@@ -146,6 +146,37 @@ TEST_F(GenerateIntoEditorsTest, TheTitlesModifiedMarkFollowsGenerateCodeAndCtrlS
     EXPECT_EQ(strTab + " - Kestova", strTitle);
 }
 
+namespace
+{
+
+// The editor's text area as the screen shows it, without the gutter.
+CPixelImage TextOnScreen(CKTSyntaxEditCtrl& ctrl)
+{
+    CRect rc;
+    ctrl.GetClientRect(&rc);
+    rc.left = ctrl.GetTextLeft();
+    ctrl.ClientToScreen(&rc);
+    return CPixelImage::FromScreen(rc);
+}
+
+}  // namespace
+
+// The editors behind the active one are not painted when they take the new text: the one that comes
+// forward shows its own text, not what was on the screen there.
+TEST_F(GenerateIntoEditorsTest, AnEditorBehindTheActiveOneShowsItsNewTextWhenItComesForward)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    CKTSyntaxEditView* pActive = ViewOf(EditorOf("gen_api.h"));
+    CKTSyntaxEditView* pBehind = ViewOf(EditorOf("gen_api.c"));
+    ASSERT_EQ(pActive->GetParentFrame(), m_pFrame->MDIGetActive());
+    const CPixelImage before = TextOnScreen(*pActive->GetEditCtrl());
+
+    static_cast<CMDIChildWnd*>(pBehind->GetParentFrame())->MDIActivate();
+    EXPECT_TRUE(PumpUntil([&] { return TextOnScreen(*pBehind->GetEditCtrl()).CountDiffering(before) > 500; }))
+        << "the source's rows replaced the header's on the screen";
+}
+
 TEST_F(GenerateIntoEditorsTest, TheOpenDiagramAndMakefileEditorsTakeTheirNewTextAndASaveWritesIt)
 {
     m_folder.Write("nix.diagram", "the previous diagram\r\n");

@@ -11,10 +11,11 @@ const size_t kArenaBytes = 256 * 1024;
 
 size_t BlockSize(int nLength) { return sizeof(int) + size_t(nLength) + 1; }
 
-void WriteBlock(char* pBlock, LPCSTR pszText, int nLength)
+void WriteBlock(char* pBlock, LPCSTR pText, int nLength)
 {
     memcpy(pBlock, &nLength, sizeof(int));
-    memcpy(pBlock + sizeof(int), pszText, size_t(nLength) + 1);
+    memcpy(pBlock + sizeof(int), pText, size_t(nLength));
+    pBlock[sizeof(int) + size_t(nLength)] = '\0';
 }
 
 int LengthOf(LPCSTR pszText) { return pszText ? int(strlen(pszText)) : 0; }
@@ -60,18 +61,19 @@ char* CKTSyntaxEditLineArray::ArenaSpace(size_t nBytes)
     return pSpace;
 }
 
-void CKTSyntaxEditLineArray::Append(LPCSTR pszText)
+void CKTSyntaxEditLineArray::Append(LPCSTR pszText) { Append(pszText, LengthOf(pszText)); }
+
+void CKTSyntaxEditLineArray::Append(LPCSTR pText, int nLength)
 {
     if (m_arLines.empty())
         m_arLines.emplace_back();  // element 0 is never used
-    const int nLength = LengthOf(pszText);
-    if (nLength == 0)
+    if (nLength <= 0)
     {
         m_arLines.emplace_back();
         return;
     }
     char* pBlock = ArenaSpace(BlockSize(nLength));
-    WriteBlock(pBlock, pszText, nLength);
+    WriteBlock(pBlock, pText, nLength);
     m_arLines.push_back(CRow::InArena(pBlock));
 }
 

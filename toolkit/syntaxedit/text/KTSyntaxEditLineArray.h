@@ -32,6 +32,8 @@ public:
     void InsertAt(int row, LPCSTR pszText);
     // Adds a row after the last one (row 1 of an empty array).
     void Append(LPCSTR pszText);
+    // The same for nLength characters that need not end in a NUL.
+    void Append(LPCSTR pText, int nLength);
     BOOL RemoveAt(int row);
     // Removes rows first..last inclusive in one move of the tail.
     void RemoveRange(int first, int last);

@@ -5,7 +5,7 @@
 #include <climits>
 
 CKTSyntaxEditNewText::CKTSyntaxEditNewText(LPCSTR pszText, int nLength)
-    : m_nLength(pszText ? std::max(nLength, 0) : 0), m_reader(pszText ? pszText : "", m_nLength)
+    : m_nLength(pszText && nLength > 0 && *pszText ? nLength : 0), m_reader(pszText ? pszText : "", m_nLength)
 {
 }
 
@@ -13,19 +13,26 @@ BOOL CKTSyntaxEditNewText::ReadRows(int nRows)
 {
     if (m_bRead)
         return FALSE;
-    CString strLine;
+    LPCSTR pLine = nullptr;
+    int nLength = 0;
     int nStyle = -1;
     for (int i = 0; i < nRows; ++i)
     {
-        if (!m_reader.ReadLine(strLine, nStyle))
+        if (!m_reader.ReadLine(pLine, nLength, nStyle))
         {
             Finish();
             return FALSE;
         }
-        m_pRows->Append(strLine);
+        m_pRows->Append(pLine, nLength);
         ++m_nRow;
         m_nFirstStyle = m_nFirstStyle < 0 ? nStyle : m_nFirstStyle;
         m_nLastStyle = nStyle;
+        // No line end: the end of the text or a zero character, which ends it as it ends a C string.
+        if (nStyle < 0)
+        {
+            Finish();
+            return FALSE;
+        }
     }
     return TRUE;
 }

@@ -14,7 +14,8 @@
 class CKTSyntaxEditNewText
 {
 public:
-    // The text is copied: it need not outlive the object.
+    // The text is read where it is: it must outlive the object. It ends at nLength characters or at
+    // a zero character, whichever comes first.
     CKTSyntaxEditNewText(LPCSTR pszText, int nLength);
     CKTSyntaxEditNewText(const CKTSyntaxEditNewText&) = delete;
     CKTSyntaxEditNewText& operator=(const CKTSyntaxEditNewText&) = delete;

@@ -2,6 +2,8 @@
 #include "KTSyntaxEditTextFile.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace
 {
@@ -11,6 +13,30 @@ int CountDistinct(const std::vector<BYTE>& sorted)
     for (size_t i = 1; i < sorted.size(); ++i)
         count += sorted[i] != sorted[i - 1];
     return count;
+}
+
+BOOL IsLineBreakOrZero(int c) { return c == 0 || c == '\r' || c == '\n'; }
+
+// Whether any of the four bytes is below CR + 1; no byte of a line end or a zero is above.
+BOOL MayHoldLineBreak(const BYTE* p)
+{
+    uint32_t nWord;
+    memcpy(&nWord, p, sizeof nWord);
+    const uint32_t kOnes = 0x01010101u;
+    return ((nWord - kOnes * ('\r' + 1)) & ~nWord & (kOnes * 0x80)) != 0;
+}
+
+// Most of a text is bytes above CR: they are passed four at a time.
+int SkipPlainBytes(const BYTE* pData, int nAhead, int nBuffered)
+{
+    for (;;)
+    {
+        while (nBuffered - nAhead >= 4 && !MayHoldLineBreak(pData + nAhead))
+            nAhead += 4;
+        if (nAhead >= nBuffered || IsLineBreakOrZero(pData[nAhead]))
+            return nAhead;
+        ++nAhead;
+    }
 }
 
 BOOL IsPlainTextByte(BYTE b) { return (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\r' || b == '\n'; }
@@ -68,7 +94,7 @@ CKTSyntaxEditTextReader::CKTSyntaxEditTextReader(CFile* pFile, BOOL bUnicode)
 }
 
 CKTSyntaxEditTextReader::CKTSyntaxEditTextReader(LPCSTR pszText, int nLength)
-    : m_arBuffer(pszText, pszText + std::max(nLength, 0))
+    : m_pData(reinterpret_cast<const BYTE*>(pszText)), m_nSize(pszText ? size_t(std::max(nLength, 0)) : 0)
 {
 }
 
@@ -82,6 +108,8 @@ BOOL CKTSyntaxEditTextReader::Fill()
     m_arBuffer.resize(nOld + kChunk);
     UINT nRead = m_pFile->Read(m_arBuffer.data() + nOld, kChunk);
     m_arBuffer.resize(nOld + nRead);
+    m_pData = m_arBuffer.data();
+    m_nSize = m_arBuffer.size();
     return nRead > 0;
 }
 
@@ -89,13 +117,13 @@ BOOL CKTSyntaxEditTextReader::Fill()
 int CKTSyntaxEditTextReader::Peek(int nAhead)
 {
     size_t nNeeded = size_t(m_nHead) + size_t(nAhead + 1) * m_nUnitSize;
-    while (m_arBuffer.size() < nNeeded)
+    while (m_nSize < nNeeded)
     {
         if (!Fill())
             return -1;
         nNeeded = size_t(m_nHead) + size_t(nAhead + 1) * m_nUnitSize;
     }
-    const BYTE* p = m_arBuffer.data() + m_nHead + nAhead * m_nUnitSize;
+    const BYTE* p = m_pData + m_nHead + nAhead * m_nUnitSize;
     return m_bUnicode ? (p[0] | (p[1] << 8)) : p[0];
 }
 
@@ -104,15 +132,13 @@ void CKTSyntaxEditTextReader::Skip(int nUnits) { m_nHead += nUnits * m_nUnitSize
 // A megabyte-long text would otherwise cost a Peek per character.
 int CKTSyntaxEditTextReader::SkipPlainUnits(int nAhead) const
 {
-    const BYTE* pData = m_arBuffer.data() + m_nHead;
-    const int nBuffered = int((m_arBuffer.size() - size_t(m_nHead)) / size_t(m_nUnitSize));
+    const BYTE* pData = m_pData + m_nHead;
+    const int nBuffered = int((m_nSize - size_t(m_nHead)) / size_t(m_nUnitSize));
+    if (!m_bUnicode)
+        return SkipPlainBytes(pData, nAhead, nBuffered);
     for (; nAhead < nBuffered; ++nAhead)
-    {
-        const BYTE* p = pData + nAhead * m_nUnitSize;
-        const int c = m_bUnicode ? (p[0] | (p[1] << 8)) : p[0];
-        if (c == 0 || c == '\r' || c == '\n')
+        if (IsLineBreakOrZero(pData[2 * nAhead] | (pData[2 * nAhead + 1] << 8)))
             break;
-    }
     return nAhead;
 }
 
@@ -120,7 +146,7 @@ void CKTSyntaxEditTextReader::AppendUnits(CString& strLine, int nUnits)
 {
     if (nUnits <= 0)
         return;
-    const BYTE* p = m_arBuffer.data() + m_nHead;
+    const BYTE* p = m_pData + m_nHead;
     if (!m_bUnicode)
     {
         strLine.Append(reinterpret_cast<LPCSTR>(p), nUnits);
@@ -139,35 +165,59 @@ void CKTSyntaxEditTextReader::AppendUnits(CString& strLine, int nUnits)
     Skip(nUnits);
 }
 
-BOOL CKTSyntaxEditTextReader::ReadLine(CString& strLine, int& nStyle)
+// Filling keeps the unread units together, so the whole line lies from the head on.
+int CKTSyntaxEditTextReader::FindLineEnd(int& nUnits)
 {
-    strLine.Empty();
-    nStyle = -1;
-    int nUnits = 0;
+    nUnits = 0;
     for (;;)
     {
         nUnits = SkipPlainUnits(nUnits);
-        int c = Peek(nUnits);
-        if (c == -1)
-        {
-            AppendUnits(strLine, nUnits);
-            return !strLine.IsEmpty();
-        }
-        if (c != 0 && c != '\r' && c != '\n')
-        {
-            ++nUnits;
-            continue;
-        }
-        AppendUnits(strLine, nUnits);
-        if (c == 0)
-        {
-            Skip(1);
-            return TRUE;
-        }
-        int next = Peek(1);
-        BOOL bPair = (c == '\r' && next == '\n') || (c == '\n' && next == '\r');
-        nStyle = c == '\r' ? 0 : (bPair ? 1 : 2);
-        Skip(bPair ? 2 : 1);
-        return TRUE;
+        const int c = Peek(nUnits);
+        if (c == -1 || IsLineBreakOrZero(c))
+            return c;
+        ++nUnits;
     }
+}
+
+int CKTSyntaxEditTextReader::SkipLineEnd(int c)
+{
+    if (c <= 0)
+    {
+        Skip(c == 0 ? 1 : 0);
+        return -1;
+    }
+    const int next = Peek(1);
+    const BOOL bPair = (c == '\r' && next == '\n') || (c == '\n' && next == '\r');
+    Skip(bPair ? 2 : 1);
+    return c == '\r' ? 0 : (bPair ? 1 : 2);
+}
+
+BOOL CKTSyntaxEditTextReader::ReadLine(CString& strLine, int& nStyle)
+{
+    strLine.Empty();
+    int nUnits = 0;
+    const int c = FindLineEnd(nUnits);
+    if (c == -1 && nUnits == 0)
+    {
+        nStyle = -1;
+        return FALSE;
+    }
+    AppendUnits(strLine, nUnits);
+    nStyle = SkipLineEnd(c);
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditTextReader::ReadLine(LPCSTR& pLine, int& nLength, int& nStyle)
+{
+    ASSERT(!m_pFile);
+    const int c = FindLineEnd(nLength);
+    if (c == -1 && nLength == 0)
+    {
+        nStyle = -1;
+        return FALSE;
+    }
+    pLine = reinterpret_cast<LPCSTR>(m_pData + m_nHead);
+    Skip(nLength);
+    nStyle = SkipLineEnd(c);
+    return TRUE;
 }

@@ -1,5 +1,5 @@
 // Painting of a 50-row window over a coloured big generated C file, scrolled to its middle: a full repaint,
-// and a typed character until its row shows it.
+// a typed character until its row shows it, and a whole new text until its first screen shows.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -12,6 +12,7 @@
 #include "KTSyntaxEditLexParser.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditNewText.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
 
@@ -230,6 +231,27 @@ void BM_OpenRowsOfDeclarations(benchmark::State& state)
     OpenRows(state, [&](int) { return Declarations(int(state.range(0))); });
 }
 BENCHMARK(BM_OpenRowsOfDeclarations)->Arg(5000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// A whole new text put into the parsed control, as Generate Code does, until its first screen is
+// painted: the background parse of the new text has not run yet.
+void BM_NewTextUntilPainted_12MB(benchmark::State& state)
+{
+    CBenchEditor& editor = BigEditor();
+    CKTSyntaxEditCtrl& ctrl = editor.ctrl;
+    const std::string strText = GeneratedFile(0, kBigFileBytes);
+    for (auto _ : state)
+    {
+        CKTSyntaxEditNewText text(strText.data(), int(strText.size()));
+        text.ReadAll();
+        ctrl.ReplaceAllText(text);
+        ctrl.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        state.PauseTiming();
+        const int nEnds = editor.parent.m_nParseEnds;
+        PumpUntil([&] { return editor.parent.m_nParseEnds != nEnds; }, 120000);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NewTextUntilPainted_12MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 }  // namespace
 
 BENCHMARK_MAIN();

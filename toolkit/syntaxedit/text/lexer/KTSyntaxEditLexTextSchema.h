@@ -128,6 +128,11 @@ private:
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
+    // The on-screen parse waits for the background run's data only briefly.
+    std::unique_lock<std::timed_mutex> LockDataForScreen() const;
+    // The blocks open at the start of the row, outermost first; the data lock is held.
+    std::vector<const CKTSyntaxEditLexTextBlock*> OpenBlocksAt(int row) const;
+    bool HasOpenBlocksAt(int row) const;
     bool CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const;
     static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
     size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }

@@ -322,16 +322,13 @@ bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const C
     return skipped < left;
 }
 
-// Copies of the blocks open at the start of a row, outermost first, each
-// with the class of the screen's full tree that has its "ClassID"; the
-// screen's chain receives them, made in its own pool.
-bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const
+std::unique_lock<std::timed_mutex> CKTSyntaxEditLexTextSchema::LockDataForScreen() const
 {
-    const CKTSyntaxEditLexClass::List& full = screen.m_classes.GetClassTree(false);
-    CKTLexBlockChain& copies = screen.m_chain;
-    std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(30));
-    if (!data.owns_lock() || m_chain.empty())
-        return false;
+    return std::unique_lock<std::timed_mutex>(m_dataLock, std::chrono::milliseconds(30));
+}
+
+std::vector<const CKTSyntaxEditLexTextBlock*> CKTSyntaxEditLexTextSchema::OpenBlocksAt(int row) const
+{
     KT_EDIT_LEXPOS at{row, 0};
     std::vector<const CKTSyntaxEditLexTextBlock*> open;
     size_t next = FirstBlockAfter({row, 1});
@@ -339,7 +336,28 @@ bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSch
          b = b->m_ptrParent.GetInterface())
         if (b->IsOpen() || b->m_posEnd >= at)
             open.insert(open.begin(), b);
-    for (const CKTSyntaxEditLexTextBlock* b : open)
+    return open;
+}
+
+// Until the text is parsed (a whole new text) no block reaches the screen, and cloning the schema
+// only to find that costs more than drawing the row.
+bool CKTSyntaxEditLexTextSchema::HasOpenBlocksAt(int row) const
+{
+    std::unique_lock<std::timed_mutex> data = LockDataForScreen();
+    return data.owns_lock() && !OpenBlocksAt(row).empty();
+}
+
+// Copies of the blocks open at the start of a row, outermost first, each
+// with the class of the screen's full tree that has its "ClassID"; the
+// screen's chain receives them, made in its own pool.
+bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const
+{
+    const CKTSyntaxEditLexClass::List& full = screen.m_classes.GetClassTree(false);
+    CKTLexBlockChain& copies = screen.m_chain;
+    std::unique_lock<std::timed_mutex> data = LockDataForScreen();
+    if (!data.owns_lock())
+        return false;
+    for (const CKTSyntaxEditLexTextBlock* b : OpenBlocksAt(row))
     {
         int id = b->m_ptrClass->GetAttributeInt("ClassID", false, 0);
         CKTLexBlockPtr copy = screen.NewBlock();
@@ -358,7 +376,7 @@ bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int
                                              CKTLexBlockChain& chain) const
 {
     chain.clear();
-    if (firstRow < 1 || lastRow < firstRow)
+    if (firstRow < 1 || lastRow < firstRow || !HasOpenBlocksAt(firstRow))
         return false;
     // A private copy runs the parse, so the background run's state stays untouched.
     Ptr screen = Clone();

@@ -265,6 +265,36 @@ TEST(BufferReplaceAll, ATextSplitInPartsGivesTheSameRowsAndStaysOneStep)
     EXPECT_FALSE(parts->GetUndoRedoManager()->CanUndo());
 }
 
+// A new text is split where it lies, loading reads a file in chunks: both end rows alike at every
+// line end, one across a chunk's edge included. A zero character ends a new text as it ends the C
+// string the text is given as.
+TEST(BufferReplaceAll, ANewTextEndsItsRowsWhereLoadingItsBytesDoes)
+{
+    std::string text("crlf\r\nlfcr\n\rcr\rlf\nzero\r\nafter\r\n\r\n");
+    text += std::string(4095 - text.size(), 'x') + "\r\n" + std::string(10000, 'y') + "\nlast";
+    BufferPtr loaded = NewBuffer();
+    LoadBytes(*loaded, text);
+    BufferPtr replaced = NewBuffer();
+    CKTSyntaxEditNewText newText(text.data(), int(text.size()));
+    KT_EDIT_TEXTPOS oldEnd, newEnd;
+    ASSERT_TRUE(replaced->ReplaceAllText(newText, oldEnd, newEnd));
+
+    const Strings rows = Rows(*replaced);
+    ASSERT_EQ(10u, rows.size());
+    EXPECT_EQ((Strings{"crlf", "lfcr", "cr", "lf", "zero", "after", ""}), Strings(rows.begin(), rows.begin() + 7));
+    EXPECT_EQ(std::string(10000, 'y'), rows[8]);
+    EXPECT_EQ("last", rows[9]);
+    EXPECT_EQ(Rows(*loaded), rows);
+    EXPECT_EQ(StoreBytes(*loaded), StoreBytes(*replaced));
+
+    const std::string zero("one\r\ntwo\0three\r\n", 16);
+    CKTSyntaxEditNewText cut(zero.data(), int(zero.size()));
+    ASSERT_TRUE(replaced->ReplaceAllText(cut, oldEnd, newEnd));
+    EXPECT_EQ((Strings{"one", "two"}), Rows(*replaced));
+    ASSERT_TRUE(loaded->ReplaceAllText(zero.c_str(), oldEnd, newEnd));
+    EXPECT_EQ(Rows(*loaded), Rows(*replaced));
+}
+
 // What a save writes aside is what it would write to its file, in each encoding and line-end style.
 TEST(BufferFileImage, HoldsTheBytesASaveWritesAndMarkingItStoredEndsTheChange)
 {
