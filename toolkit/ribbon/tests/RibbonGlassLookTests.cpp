@@ -6,6 +6,7 @@
 #include "KTCommandBarsDefs.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTEditField.h"
 #include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
@@ -96,6 +97,20 @@ private:
     std::vector<Text> m_texts;
 };
 
+// The alpha of the middle of a window's client area as painted.
+BYTE PaintedAlpha(HWND hWnd)
+{
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const CKTClientRect rc(hWnd);
+    CKTDibSection dib(rc.Size());
+    CKTCompatibleDC dc(NULL, dib.GetHandle());
+    HDC hWindowDC = ::GetDC(hWnd);
+    ::BitBlt(dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hWindowDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hWindowDC);
+    ::GdiFlush();
+    return static_cast<BYTE>(dib.GetBits()[rc.Height() / 2 * rc.Width() + rc.Width() / 2] >> 24);
+}
+
 class RibbonGlassLook : public ::testing::Test
 {
 protected:
@@ -103,13 +118,19 @@ protected:
     {
         CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
         CKTRibbonTabGroups* pGroups = m_pBar->GetControlTab()->GetTab(0)->GetGroups();
-        CKTRibbonGroup* pGroup = pGroups->Add(RUNTIME_CLASS(CKTRibbonGroup), "&Clipboard", 1);
-        CKTControl* pControl = pGroup->AddControl(ktControlButton, 100);
-        pControl->SetCaption("Paste");
-        m_pQuickAccess = m_pBar->AddToQuickAccess(pControl);
+        m_pGroup = pGroups->Add(RUNTIME_CLASS(CKTRibbonGroup), "&Clipboard", 1);
+        m_pQuickAccess = AddToToolbar(ktControlButton, 100);
         m_pRegion = CFakeGlassRegion::Attach(m_pBar, FALSE);
     }
     ~RibbonGlassLook() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
+
+    // A copy on the quick access toolbar of a new control of the group.
+    CKTControl* AddToToolbar(int nType, int nId)
+    {
+        CKTControl* pControl = m_pGroup->AddControl(nType, nId);
+        pControl->SetCaption("Paste");
+        return m_pBar->AddToQuickAccess(pControl);
+    }
 
     void SetGlass(BOOL bGlass)
     {
@@ -122,6 +143,7 @@ protected:
     CLoadedStyle m_style{"STYLE_INI"};
     CRibbonTestFrame m_frame{600, 400};
     CKTRibbonBar* m_pBar = m_frame.GetRibbon();
+    CKTRibbonGroup* m_pGroup = NULL;
     CKTControl* m_pQuickAccess = NULL;
     CFakeGlassRegion* m_pRegion = NULL;
 };
@@ -173,4 +195,23 @@ TEST_F(RibbonGlassLook, TheQuickAccessToolbarOnTheCaptionWithAndWithoutGlass)
     CRect rcMeet;
     EXPECT_TRUE(rcMeet.IntersectRect(captions[0].rc, m_pQuickAccess->GetRect()));
     EXPECT_GT(picture.CountColor(m_pQuickAccess->GetRect(), clrText), 0);
+}
+
+// The system paints an edit without alpha, which glass would show through: there each paint ends by making it opaque.
+TEST_F(RibbonGlassLook, AnEditOnTheToolbarIsMadeOpaqueOnGlass)
+{
+    CKTControl* pEdit = AddToToolbar(ktControlEdit, 101);
+    SetGlass(FALSE);
+    ASSERT_TRUE(pEdit && pEdit->IsVisible());
+    CKTEditField* pField = dynamic_cast<IKTEditFieldOwner*>(pEdit)->GetField();
+    ASSERT_TRUE(pField->GetSafeHwnd());
+    EXPECT_FALSE(pField->GetWnd()->IsOpaqueFix());
+    EXPECT_EQ(0, PaintedAlpha(pField->GetSafeHwnd())) << "what the system's painting leaves";
+
+    SetGlass(TRUE);
+    EXPECT_TRUE(pField->GetWnd()->IsOpaqueFix());
+    EXPECT_EQ(255, PaintedAlpha(pField->GetSafeHwnd()));
+
+    SetGlass(FALSE);
+    EXPECT_FALSE(pField->GetWnd()->IsOpaqueFix()) << "the glass went";
 }
