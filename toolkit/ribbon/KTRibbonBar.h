@@ -176,6 +176,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -191,6 +192,7 @@ private:
     // The drop-down menu's title and one entry per default command, where the customise flag and a list allow.
     void AddDefaultCommands(CKTPopupBar* pPopup);
     BOOL IsOnCaption(CPoint pt) const;
+    BOOL IsWindowShown() const { return GetSafeHwnd() && (GetStyle() & WS_VISIBLE); }
     // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
     void OpenTabByKeyboard(CKTRibbonTab* pTab);
     CKTRibbonTab* FindTabByAccessKey(UINT nKey) const;

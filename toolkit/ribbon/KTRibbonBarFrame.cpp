@@ -57,13 +57,25 @@ BOOL CKTRibbonBar::IsCompositedCaptionRect(const CRect& rc) const
     return IsDwmEnabled() && rcMeet.IntersectRect(rc, m_rcCaption);
 }
 
-BOOL CKTRibbonBar::IsDrawingFrameCaption() const { return IsVisible() && m_bShown && GetPosition() == ktBarTop; }
+// A window hidden on its own, the bar still visible, draws no caption either.
+BOOL CKTRibbonBar::IsDrawingFrameCaption() const
+{
+    return IsVisible() && (!GetSafeHwnd() || IsWindowShown()) && m_bShown && GetPosition() == ktBarTop;
+}
 
 void CKTRibbonBar::SetVisible(BOOL bVisible)
 {
-    const BOOL bWasVisible = IsVisible();
+    const BOOL bWasVisible = IsVisible(), bWindowWasShown = IsWindowShown();
     CKTMenuBar::SetVisible(bVisible);
-    if (m_pFrameRegion && bWasVisible != IsVisible())
+    // A window that showed or hid has refreshed the frame already.
+    if (m_pFrameRegion && bWasVisible != IsVisible() && bWindowWasShown == IsWindowShown())
+        m_pFrameRegion->RefreshFrame();
+}
+
+void CKTRibbonBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CKTMenuBar::OnWindowPosChanged(lpwndpos);
+    if (m_pFrameRegion && (lpwndpos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
         m_pFrameRegion->RefreshFrame();
 }
 

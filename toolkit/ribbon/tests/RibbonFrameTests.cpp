@@ -169,6 +169,20 @@ TEST_F(RibbonFrame, TheCaptionFollowsTheSystemTurningGlassOnAndOff)
     EXPECT_TRUE(Button(SC_CLOSE));
 }
 
+// The ribbon's window hidden on its own, not through the bar, gives the frame its caption back until it shows again.
+TEST_F(RibbonFrame, TheFrameTakesItsCaptionBackWhileOnlyTheRibbonsWindowIsHidden)
+{
+    m_pBar->EnableFrameTheme(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
+    m_pBar->ShowWindow(SW_HIDE);
+    EXPECT_TRUE(m_pBar->IsVisible());
+    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() > 0; }));
+    EXPECT_TRUE(m_pBar->GetFrameRegion()->IsCaptionVisible());
+    m_pBar->ShowWindow(SW_SHOWNA);
+    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
+    EXPECT_FALSE(m_pBar->GetFrameRegion()->IsCaptionVisible());
+}
+
 TEST_F(RibbonFrame, CaptionButtonsRunTheFramesCommands)
 {
     m_pBar->EnableFrameTheme(TRUE);
