@@ -32,8 +32,8 @@ void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nI
     for (int i = 0; i < pCommandBars->GetCount(); i++)
     {
         CKTToolBar* pToolBar = pCommandBars->GetAt(i);
-        // The menu bar cannot be closed, so it is not offered.
-        if (pToolBar->GetType() == ktBarTypeMenuBar)
+        // A bar that cannot be closed (the menu bar, the ribbon) must not be hidden from here either.
+        if (!pToolBar->IsCloseable() || !pToolBar->IsContextMenuPresent())
             continue;
         CKTSmartPtr<CKTControlToolbar> pItem = KTMakeCounted<CKTControlToolbar>();
         pItem->SetBarIndex(i);

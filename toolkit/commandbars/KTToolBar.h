@@ -47,6 +47,9 @@ public:
     void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
     BOOL IsCloseable() const { return m_bCloseable; }
     void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
+    // Listed in the toolbars list of the bars' menus.
+    BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
+    void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
     // The controls differ from the ones the bar was first built with.
     virtual BOOL IsCustomized() const;
     void DoPropExchange(CKTPropExchange* pPX) override;

@@ -94,10 +94,23 @@ COLORREF CKTColorManager::BlendColors(COLORREF clr1, COLORREF clr2, int nWeight)
                BlendChannel(GetBValue(clr1), GetBValue(clr2), nWeight, nScale));
 }
 
+namespace
+{
+const COLORREF kReadyColorMark = 0x02000000;  // PALETTERGB's
+}  // namespace
+
+int KTColorArgument(COLORREF clr) { return static_cast<int>(clr < KTCOLOR_COUNT ? clr | kReadyColorMark : clr); }
+
+COLORREF KTReadyColor(int nArgument)
+{
+    const COLORREF clr = static_cast<COLORREF>(nArgument);
+    return (clr & 0xFF000000) == kReadyColorMark ? clr & 0x00FFFFFF : clr;
+}
+
 COLORREF CKTColorManager::GetColor(int nIndex) const
 {
     if (!IsValidIndex(nIndex))
-        return static_cast<COLORREF>(nIndex);
+        return KTReadyColor(nIndex);
     if (m_clrCustom[nIndex] != static_cast<COLORREF>(-1))
         return m_clrCustom[nIndex];
     return m_clrStandard[nIndex];

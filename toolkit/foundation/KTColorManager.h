@@ -1,6 +1,7 @@
 // KTColorManager.h: the toolkit's 63 indexed colours, their overrides and scheme variants.
 //
-// Classes: CKTColorManager. Accessors: KTColorManager, KTRefreshColors.
+// Classes: CKTColorManager. Accessors: KTColorManager, KTRefreshColors. Colour arguments: KTColorArgument,
+// KTReadyColor.
 #pragma once
 
 #include <windows.h>
@@ -108,6 +109,13 @@ private:
     int m_nLunaTheme;                       // scheme chosen by the program
     BOOL m_bDisableLunaColors;              // scheme colours switched off
 };
+
+// A ready colour given where a colour index or a ready colour is taken. Below KTCOLOR_COUNT its value would
+// read as an index (RGB(10, 0, 0) is index 10), so it carries the palette-relative mark, under which GDI draws
+// the same colour on a true-colour device.
+int KTColorArgument(COLORREF clr);
+// The colour an argument outside the table stands for, without that mark.
+COLORREF KTReadyColor(int nArgument);
 
 // The process-wide colour manager, made on first use.
 CKTColorManager* KTColorManager();

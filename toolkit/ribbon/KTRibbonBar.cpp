@@ -208,7 +208,7 @@ CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
     if (m_pFrameRegion && bShown != m_bShown)
         m_pFrameRegion->PostRefresh();
     m_bShown = bShown;
-    if (!m_bShown)
+    if (!m_bShown || !IsWindowShown())
         return CSize(nLength, 0);
     MeasureQuickAccess();
     int nHeight = GetCaptionHeight() + GetTabsHeight() + GetGroupsHeight();

@@ -149,6 +149,8 @@ public:
     void SetFrameRegion(std::unique_ptr<CKTFrameRegionHelper> pFrameRegion);
     CKTFrameRegionHelper* GetFrameRegion() const { return m_pFrameRegion.get(); }
     BOOL IsDrawingFrameCaption() const override;
+    // The bar's own window is not hidden, whatever its frame's state; without a window its flag alone counts.
+    BOOL IsWindowShown() const;
     void RedrawFrameCaption() override { Redraw(); }
     void SetVisible(BOOL bVisible) override;
 
@@ -176,7 +178,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
-    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -192,7 +194,6 @@ private:
     // The drop-down menu's title and one entry per default command, where the customise flag and a list allow.
     void AddDefaultCommands(CKTPopupBar* pPopup);
     BOOL IsOnCaption(CPoint pt) const;
-    BOOL IsWindowShown() const { return GetSafeHwnd() && (GetStyle() & WS_VISIBLE); }
     // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
     void OpenTabByKeyboard(CKTRibbonTab* pTab);
     CKTRibbonTab* FindTabByAccessKey(UINT nKey) const;

@@ -57,25 +57,27 @@ BOOL CKTRibbonBar::IsCompositedCaptionRect(const CRect& rc) const
     return IsDwmEnabled() && rcMeet.IntersectRect(rc, m_rcCaption);
 }
 
-// A window hidden on its own, the bar still visible, draws no caption either.
 BOOL CKTRibbonBar::IsDrawingFrameCaption() const
 {
-    return IsVisible() && (!GetSafeHwnd() || IsWindowShown()) && m_bShown && GetPosition() == ktBarTop;
+    return IsVisible() && IsWindowShown() && m_bShown && GetPosition() == ktBarTop;
+}
+
+BOOL CKTRibbonBar::IsWindowShown() const { return !GetSafeHwnd() || (GetStyle() & WS_VISIBLE); }
+
+// Its window shown or hidden alone, the ribbon takes the frame's caption or gives it back. Posted: the frame's
+// layout must not run inside the bar's own move, and a change of the bar's flag refreshes at once anyway.
+void CKTRibbonBar::OnWindowPosChanged(WINDOWPOS* pPos)
+{
+    CKTMenuBar::OnWindowPosChanged(pPos);
+    if (m_pFrameRegion && (pPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+        m_pFrameRegion->PostRefresh();
 }
 
 void CKTRibbonBar::SetVisible(BOOL bVisible)
 {
-    const BOOL bWasVisible = IsVisible(), bWindowWasShown = IsWindowShown();
+    const BOOL bWasVisible = IsVisible();
     CKTMenuBar::SetVisible(bVisible);
-    // A window that showed or hid has refreshed the frame already.
-    if (m_pFrameRegion && bWasVisible != IsVisible() && bWindowWasShown == IsWindowShown())
-        m_pFrameRegion->RefreshFrame();
-}
-
-void CKTRibbonBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
-{
-    CKTMenuBar::OnWindowPosChanged(lpwndpos);
-    if (m_pFrameRegion && (lpwndpos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+    if (m_pFrameRegion && bWasVisible != IsVisible())
         m_pFrameRegion->RefreshFrame();
 }
 

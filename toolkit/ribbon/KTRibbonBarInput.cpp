@@ -110,10 +110,11 @@ void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
     SetSelected(-1);
     if (HitTestCaption(point))
         return;
-    if (CKTControl* pControl = m_pControls->HitTest(point))
-        ShowContextMenu(point, pControl);
-    else if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
+    // The caption line stands for the group, its option button too.
+    if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
         ShowContextMenu(point, pGroup->GetControlPopup());
+    else if (CKTControl* pControl = m_pControls->HitTest(point))
+        ShowContextMenu(point, pControl);
 }
 
 // The group whose caption line holds the point: it stands for the whole group.

@@ -22,11 +22,21 @@ void ShowEntry(CKTPopupBar* pPopup, int nId, BOOL bVisible)
         pEntry->SetVisible(bVisible);
 }
 
+// The place the frame's toolbars are listed at when the menu opens.
+void AddToolbarList(CKTPopupBar* pPopup, int nBefore, BOOL bBeginGroup)
+{
+    pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST, NULL, nBefore)->SetBeginGroup(bBeginGroup);
+}
+
+// Lists expand first: a toolbar list with no bar to offer leaves nothing to show.
 BOOL HasVisibleControl(CKTCommandBar* pBar)
 {
     for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        pBar->GetControl(i)->OnCalcDynamicSize(0);
         if (pBar->GetControl(i)->IsVisible())
             return TRUE;
+    }
     return FALSE;
 }
 }  // namespace
@@ -155,7 +165,7 @@ CKTSmartPtr<CKTPopupBar> CKTRibbonBar::CreateControlContextMenu(CKTControl* pCon
     if (!m_bQuickAccessVisible)
     {
         // The toolbar is away: the bars' ordinary menu.
-        pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);
+        AddToolbarList(pPopup, -1, FALSE);
         if (pSite && pSite->GetSafeHwnd())
             pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, (WPARAM)this, (LPARAM)pPopup.GetInterface());
         return pPopup;
@@ -168,6 +178,7 @@ CKTSmartPtr<CKTPopupBar> CKTRibbonBar::CreateControlContextMenu(CKTControl* pCon
     pPopup->SetCommandOwner(this);
     for (int i = 0; i < pPopup->GetControlCount(); i++)
         pPopup->GetControl(i)->SetFlags(pPopup->GetControl(i)->GetFlags() | ktFlagManualUpdate);
+    AddToolbarList(pPopup, nMenu == KT_IDR_RIBBON_QUICKACCESS ? 0 : 2, TRUE);
     const BOOL bQuick = m_pQuickAccess->Contains(pControl);
     const BOOL bFixed = (pControl->GetFlags() & ktFlagNoMovable) != 0;
     const BOOL bCustom = m_bQuickAccessCustomizable;

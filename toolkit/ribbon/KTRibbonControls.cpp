@@ -21,7 +21,8 @@ BOOL CKTRibbonControls::IsPermanent(CKTControl* pControl) const
     CKTRibbonGroup* pGroup = pControl->GetRibbonGroup();
     return pControl == pRibbon->GetControlTab() || pControl == pRibbon->GetQuickAccessPopup() ||
            pControl == pRibbon->GetQuickAccessMore() || pControl == pScroller->GetScrollButton(TRUE) ||
-           pControl == pScroller->GetScrollButton(FALSE) || (pGroup && pControl == pGroup->GetControlPopup());
+           pControl == pScroller->GetScrollButton(FALSE) ||
+           (pGroup && (pControl == pGroup->GetControlPopup() || pControl == pGroup->GetControlOptionButton()));
 }
 
 void CKTRibbonControls::OnControlRemoved(CKTControl* pControl)

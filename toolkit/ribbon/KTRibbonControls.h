@@ -12,7 +12,7 @@ class CKTRibbonControls : public CKTControls
 {
     DECLARE_DYNCREATE(CKTRibbonControls)
 public:
-    // The tab row, the quick access end buttons, the scroll buttons and the groups' popup buttons.
+    // The tab row, the quick access end buttons, the scroll buttons and the groups' popup and option buttons.
     BOOL IsPermanent(CKTControl* pControl) const;
 
 protected:

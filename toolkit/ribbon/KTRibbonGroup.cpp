@@ -8,6 +8,7 @@
 #include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonGroupControlPopup.h"
+#include "KTRibbonGroupOptionButton.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabGroups.h"
 
@@ -18,7 +19,8 @@ IMPLEMENT_DYNCREATE(CKTRibbonGroup, CCmdTarget)
 
 namespace
 {
-const int KT_COLLAPSE_LEVEL = 3;  // the last reduction level
+const int KT_COLLAPSE_LEVEL = 3;       // the last reduction level
+const int KT_OPTION_BUTTON_INSET = 3;  // between the option button and the group's right edge
 }  // namespace
 
 CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateCopy(CKTRibbonGroup* pSource, CKTCommandBar* pParentBar)
@@ -43,15 +45,17 @@ CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateCopy(CKTRibbonGroup* pSource, 
 void CKTRibbonGroup::SetCaption(LPCSTR lpszCaption)
 {
     m_strCaption = lpszCaption;
-    if (m_pControlPopup)
-        m_pControlPopup->SetCaption(lpszCaption);
+    for (CKTControl* pOwn : {static_cast<CKTControl*>(m_pControlPopup), m_pOptionButton})
+        if (pOwn)
+            pOwn->SetCaption(lpszCaption);
 }
 
 void CKTRibbonGroup::SetID(UINT nId)
 {
     m_nId = nId;
-    if (m_pControlPopup)
-        m_pControlPopup->SetID(nId);
+    for (CKTControl* pOwn : {static_cast<CKTControl*>(m_pControlPopup), m_pOptionButton})
+        if (pOwn)
+            pOwn->SetID(nId);
 }
 
 CKTRibbonTab* CKTRibbonGroup::GetRibbonTab() const { return m_pGroups ? m_pGroups->GetRibbonTab() : NULL; }
@@ -65,6 +69,8 @@ BOOL CKTRibbonGroup::IsVisible() const
     return m_pRibbonBar->GetSelectedTab() == GetRibbonTab();
 }
 
+BOOL CKTRibbonGroup::IsOnRibbon() const { return m_pRibbonBar && m_pParentBar == m_pRibbonBar; }
+
 BOOL CKTRibbonGroup::IsHighlighted() const { return m_pRibbonBar && m_pRibbonBar->GetHighlightedGroup() == this; }
 
 void CKTRibbonGroup::SetVisible(BOOL bVisible)
@@ -72,11 +78,20 @@ void CKTRibbonGroup::SetVisible(BOOL bVisible)
     if (m_bVisible == bVisible)
         return;
     m_bVisible = bVisible;
-    if (m_pRibbonBar && m_pParentBar == m_pRibbonBar)
+    if (IsOnRibbon())
     {
         m_pRibbonBar->ShowTabGroups(m_pRibbonBar->GetSelectedTab());
         m_pRibbonBar->OnRecalcLayout();
     }
+}
+
+void CKTRibbonGroup::ShowOptionButton(BOOL bShow)
+{
+    if (m_bOptionButton == bShow)
+        return;
+    m_bOptionButton = bShow;
+    if (IsOnRibbon())
+        m_pRibbonBar->OnRecalcLayout();
 }
 
 CKTControl* CKTRibbonGroup::AddControl(int nType, int nId)
@@ -110,6 +125,8 @@ void CKTRibbonGroup::RemoveControl(CKTControl* pControl)
 {
     if (pControl && pControl == m_pControlPopup)
         m_pControlPopup = NULL;
+    else if (pControl && pControl == m_pOptionButton)
+        m_pOptionButton = NULL;
     else
     {
         auto it = std::find(m_controls.begin(), m_controls.end(), pControl);
@@ -179,6 +196,7 @@ void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
     m_bSpread = pSource->m_bSpread;
     m_bSpreadBlocked = pSource->m_bSpreadBlocked;
     m_bControlsJoined = pSource->m_bControlsJoined;
+    m_bOptionButton = pSource->m_bOptionButton;
     if (!m_pParentBar)
         return;
     for (CKTControl* pFrom : pSource->m_controls)
@@ -201,6 +219,7 @@ void CKTRibbonGroup::Draw(CDC* pDC, CRect rcClip)
     m_pRibbonBar->GetRibbonPainter()->DrawGroup(pDC, this);
     for (CKTControl* pControl : m_controls)
         DrawControl(pDC, rcClip, pControl);
+    DrawControl(pDC, rcClip, m_pOptionButton);
 }
 
 void CKTRibbonGroup::DrawControl(CDC* pDC, CRect rcClip, CKTControl* pControl)
@@ -219,18 +238,27 @@ std::vector<CKTControl*> CKTRibbonGroup::GetShownControls() const
     return m_pControlPopup ? std::vector<CKTControl*>{m_pControlPopup} : std::vector<CKTControl*>();
 }
 
-// The popup button goes with the group into the bar that shows it, hidden until the group collapses.
+// The popup button and the option button go with the group into the bar that shows it, hidden until the group
+// collapses or its layout shows the option button.
 void CKTRibbonGroup::OnAdded()
 {
     if (!m_pParentBar || m_pControlPopup)
         return;
     CKTSmartPtr<CKTRibbonGroupControlPopup> pPopup = KTMakeCounted<CKTRibbonGroupControlPopup>();
-    pPopup->SetRibbonGroup(this);
-    pPopup->SetID(m_nId);
-    pPopup->SetCaption(m_strCaption);
-    pPopup->SetHideFlags(KT_HIDE_RIBBONCOLLAPSED | (IsVisible() ? 0 : KT_HIDE_RIBBONTAB));
     m_pControlPopup = pPopup;
-    m_pParentBar->GetControls()->InsertAt(std::move(pPopup));
+    InsertOwnControl(std::move(pPopup), KT_HIDE_RIBBONCOLLAPSED);
+    CKTSmartPtr<CKTControl> pOption = KTMakeCounted<CKTRibbonGroupOptionButton>();
+    m_pOptionButton = pOption;
+    InsertOwnControl(std::move(pOption), KT_HIDE_RIBBONCOLLAPSED);
+}
+
+void CKTRibbonGroup::InsertOwnControl(CKTSmartPtr<CKTControl> pControl, DWORD dwHideFlags)
+{
+    pControl->SetRibbonGroup(this);
+    pControl->SetID(m_nId);
+    pControl->SetCaption(m_strCaption);
+    pControl->SetHideFlags(dwHideFlags | (IsVisible() ? 0 : KT_HIDE_RIBBONTAB));
+    m_pParentBar->GetControls()->InsertAt(std::move(pControl));
 }
 
 void CKTRibbonGroup::OnRemoved()
@@ -239,6 +267,8 @@ void CKTRibbonGroup::OnRemoved()
         RemoveControl(m_controls.back());
     if (m_pControlPopup)
         RemoveControl(m_pControlPopup);
+    if (m_pOptionButton)
+        RemoveControl(m_pOptionButton);
 }
 
 // Every layout starts from the whole group; the reduction steps narrow it again.
@@ -259,6 +289,23 @@ void CKTRibbonGroup::EndLayout()
         pControl->SetHideFlag(KT_HIDE_RIBBONCOLLAPSED, m_bCollapsed);
     if (m_pControlPopup)
         m_pControlPopup->SetHideFlag(KT_HIDE_RIBBONCOLLAPSED, !m_bCollapsed);
+    PlaceOptionButton();
+}
+
+// At the caption band's right end, where the caption's text leaves it room.
+void CKTRibbonGroup::PlaceOptionButton()
+{
+    if (!m_pOptionButton)
+        return;
+    m_pOptionButton->SetHideFlag(KT_HIDE_RIBBONCOLLAPSED, !IsOptionButtonVisible());
+    if (!IsOptionButtonVisible())
+        return;
+    CKTScreenDC dc;
+    const CSize sz = m_pOptionButton->GetSize(&dc);
+    const int nCaption = m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight();
+    const CPoint pt(m_rcGroup.right - KT_OPTION_BUTTON_INSET - sz.cx,
+                    m_rcGroup.bottom - nCaption + (nCaption - sz.cy) / 2);
+    m_pOptionButton->SetRect(CRect(pt, sz));
 }
 
 int CKTRibbonGroup::CalcWidth(CDC*)

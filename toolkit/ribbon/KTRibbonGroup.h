@@ -17,7 +17,8 @@ class CKTRibbonTab;
 class CKTRibbonTabGroups;
 
 // One laid-out item of a group: where the group class put it, relative to the group's corner.
-// A group's controls while it is reduced to its popup button, and that button while it is not.
+// A group's controls while it is reduced to its popup button, that button while it is not, and the option button
+// while it does not show.
 const DWORD KT_HIDE_RIBBONCOLLAPSED = 0x100;
 
 struct KT_RIBBON_LAYOUT_RECORD
@@ -64,6 +65,11 @@ public:
     // The button that stands for the group once it is reduced to it; NULL until the group is added to a bar.
     CKTRibbonGroupControlPopup* GetControlPopup() const { return m_pControlPopup; }
     BOOL IsCollapsed() const { return m_bCollapsed; }
+    // The button in the caption that runs the group's id; NULL until the group is added to a bar.
+    CKTControl* GetControlOptionButton() const { return m_pOptionButton; }
+    // Asked for, and the group not collapsed.
+    BOOL IsOptionButtonVisible() const { return m_bOptionButton && !m_bCollapsed; }
+    void ShowOptionButton(BOOL bShow);
     // What the group shows: its popup button alone while collapsed, else its controls.
     std::vector<CKTControl*> GetShownControls() const;
     // A copy of the group, of its class, shown by a bar other than the one that shows the group.
@@ -94,6 +100,11 @@ protected:
     // The drawing reads the joined look from the control itself.
     void MarkJoined(CKTControl* pControl) const;
     void Collapse();
+    // The group's own buttons go into the bar that shows the group, named by it.
+    void InsertOwnControl(CKTSmartPtr<CKTControl> pControl, DWORD dwHideFlags);
+    void PlaceOptionButton();
+    // Shown by its ribbon rather than by a popup's copy.
+    BOOL IsOnRibbon() const;
     void DrawControl(CDC* pDC, CRect rcClip, CKTControl* pControl);
 
     BOOL m_bSpread = TRUE;
@@ -111,4 +122,6 @@ protected:
     std::vector<KT_RIBBON_LAYOUT_RECORD> m_records;
     CKTRibbonGroupControlPopup* m_pControlPopup = NULL;  // held by the parent bar's controls
     BOOL m_bCollapsed = FALSE;                           // reduced to the popup button by this layout
+    CKTControl* m_pOptionButton = NULL;                  // held by the parent bar's controls
+    BOOL m_bOptionButton = FALSE;                        // asked for by the program
 };

@@ -243,7 +243,7 @@ void CKTRibbonControlSystemPopupBarListItem::Draw(CDC* pDC)
     CKTPaintManager* pPaintManager = GetPaintManager();
     pPaintManager->DrawControlState(pDC, this);
     CKTFontDC font(pDC, pPaintManager->GetRegularFont());
-    pDC->SetTextColor(pPaintManager->GetControlTextColor(this));
+    pDC->SetTextColor(pPaintManager->GetColor(pPaintManager->GetControlTextColor(this)));
     CRect rc = m_rcControl;
     rc.left += 7;
     pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

@@ -17,6 +17,16 @@ void CKTTabClientGroup::Reposition()
         m_pOwner->Reposition();
 }
 
+BOOL CKTTabClientGroup::HasShownTab() const
+{
+    for (int i = 0; i < GetItemCount(); i++)
+    {
+        if (GetItem(i)->IsVisible())
+            return TRUE;
+    }
+    return FALSE;
+}
+
 CKTTabPainter* CKTTabClientGroup::GetPaintManager() const { return m_pOwner->GetPaintManager(); }
 
 int CKTTabClientGroup::GetItemImage(const CKTTabManagerItem* pItem) const

@@ -34,6 +34,8 @@ public:
     void ReOrder(HWND hWnd, CPoint pt, CKTTabManagerItem* pItem) override;
     void OnNavigateButtonClick(CKTTabManagerNavigateButton* pButton) override;
     BOOL IsMouseLocked() const override;
+    // FALSE while every tab is hidden: the client then gives the group no room until one shows again.
+    BOOL HasShownTab() const;
 
     double m_dSize = 100.0;  // share of the client along the split direction
     CRect m_rcSplitter;      // the splitter after the group, empty for the last

@@ -173,14 +173,21 @@ private:
     void OnButtonDown(CPoint pt);
     BOOL OnGroupCommand(UINT nID);
     void LayoutGroups();
+    // The groups that take room: those with a tab on show, or every group while none has one.
+    std::vector<CKTTabClientGroup*> ShownGroups() const;
+    // The group taking room after (nStep 1) or before (-1) the given one; NULL at either end.
+    CKTTabClientGroup* ShownNeighbour(const CKTTabClientGroup* pGroup, int nStep) const;
+    // A group of hidden tabs keeps its share and its children's places for when a tab shows again.
+    void HideGroup(CKTTabClientGroup* pGroup);
     // The tab's child fills the group's client area, or shows nothing while the tab is hidden.
     void PlaceChild(CKTTabManagerItem* pItem, const CRect& rc);
     CRect GroupsRect() const;
     void UpdateGroupSizes();
     int SplitterAt(CPoint pt) const;
     void TrackSplitter(int nSplitter, CPoint pt);
-    void DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits);
-    void ShareSizes(int nSplitter, const CRect& rcSplitter, const CRect& rcLimits);
+    void DragSplitterLive(CKTTabClientGroup* pFirst, CKTTabClientGroup* pSecond, CPoint pt, const CRect& rcLimits);
+    void ShareSizes(CKTTabClientGroup* pFirst, CKTTabClientGroup* pSecond, const CRect& rcSplitter,
+                    const CRect& rcLimits);
     void RemoveUnseen();
     void RemoveEmptyGroups();
     void ActivateGroupOf(CKTTabManagerItem* pItem);

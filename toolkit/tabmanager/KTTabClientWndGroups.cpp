@@ -88,15 +88,16 @@ BOOL CKTTabClientWnd::IsGroupCommandEnabled(UINT nID, CKTTabManagerItem** ppItem
         return FALSE;
     if (ppItem)
         *ppItem = pItem;
-    int nGroup = FindGroup(pItem->GetTabManager());
-    BOOL bOneGroup = GetGroupCount() == 1;
-    BOOL bSeveralTabs = pItem->GetTabManager()->GetItemCount() > 1;
+    // Groups whose tabs are all hidden take no room, so they are neither neighbours nor counted.
+    CKTTabClientGroup* pGroup = GroupOf(pItem);
+    BOOL bOneGroup = ShownGroups().size() == 1;
+    BOOL bSeveralTabs = pGroup->GetItemCount() > 1;
     switch (nID)
     {
     case KT_ID_TABWORKSPACE_MOVEPREVIOUS:
-        return nGroup > 0;
+        return ShownNeighbour(pGroup, -1) != NULL;
     case KT_ID_TABWORKSPACE_MOVENEXT:
-        return nGroup < GetGroupCount() - 1;
+        return ShownNeighbour(pGroup, 1) != NULL;
     case KT_ID_TABWORKSPACE_NEWHORIZONTAL:
         return (bOneGroup || m_bHorizSplitting) && bSeveralTabs;
     case KT_ID_TABWORKSPACE_NEWVERTICAL:
@@ -191,7 +192,7 @@ int CKTTabClientWnd::FindDropTarget(CKTTabClientGroup* pSource, CPoint pt, CKTTa
         rcOutline = pGroup->m_rcClient;
         return ktTabDropGroup;
     }
-    BOOL bOneGroup = GetGroupCount() == 1;
+    BOOL bOneGroup = ShownGroups().size() == 1;
     for (const auto& pGroup : m_arrGroups)
     {
         const CRect& rc = pGroup->m_rcControl;

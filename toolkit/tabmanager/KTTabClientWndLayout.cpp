@@ -28,44 +28,6 @@ CRect CKTTabClientWnd::GroupsRect() const
     return rc;
 }
 
-// Each group ends at its share of the length left between the splitters.
-void CKTTabClientWnd::LayoutGroups()
-{
-    if (!GetSafeHwnd() || !m_bEnableGroups || m_arrGroups.empty())
-        return;
-    CRect rcClient = GroupsRect();
-    int nCount = GetGroupCount();
-    int nLength = m_bHorizSplitting ? rcClient.Height() : rcClient.Width();
-    int nAvailable = nLength - (nCount - 1) * m_nSplitterSize;
-    double dTotal = 0;
-    for (auto& pGroup : m_arrGroups)
-        dTotal += pGroup->m_dSize;
-    if (static_cast<int>(dTotal) == 0)
-        dTotal = 1;
-    CKTScreenDC dc;
-    double dSum = 0;
-    int nStart = 0;
-    for (int i = 0; i < nCount; i++)
-    {
-        CKTTabClientGroup* pGroup = m_arrGroups[i].get();
-        dSum += pGroup->m_dSize;
-        int nEnd = i == nCount - 1 ? nLength : static_cast<int>(nAvailable * dSum / dTotal) + i * m_nSplitterSize;
-        CRect rcGroup = rcClient, rcSplitter = rcClient;
-        if (m_bHorizSplitting)
-            rcGroup.top = nStart, rcGroup.bottom = nEnd, rcSplitter.top = nEnd,
-            rcSplitter.bottom = nEnd + m_nSplitterSize;
-        else
-            rcGroup.left = nStart, rcGroup.right = nEnd, rcSplitter.left = nEnd,
-            rcSplitter.right = nEnd + m_nSplitterSize;
-        pGroup->m_rcSplitter = i == nCount - 1 ? CRect(0, 0, 0, 0) : rcSplitter;
-        m_pPainter->RepositionTabControl(pGroup, &dc, rcGroup);
-        for (int j = 0; j < pGroup->GetItemCount(); j++)
-            PlaceChild(pGroup->GetItem(j), pGroup->m_rcClient);
-        nStart = nEnd + m_nSplitterSize;
-    }
-    InvalidateRect(NULL, FALSE);
-}
-
 namespace
 {
 // Hiding the window itself would cost its tab at the next update, so a hidden tab's child is kept, in place and
@@ -89,6 +51,80 @@ void ShowChildArea(HWND hChild, BOOL bShow)
 }
 }  // namespace
 
+std::vector<CKTTabClientGroup*> CKTTabClientWnd::ShownGroups() const
+{
+    std::vector<CKTTabClientGroup*> shown, all;
+    for (const auto& pGroup : m_arrGroups)
+    {
+        all.push_back(pGroup.get());
+        if (pGroup->HasShownTab())
+            shown.push_back(pGroup.get());
+    }
+    return shown.empty() ? all : shown;
+}
+
+CKTTabClientGroup* CKTTabClientWnd::ShownNeighbour(const CKTTabClientGroup* pGroup, int nStep) const
+{
+    const std::vector<CKTTabClientGroup*> shown = ShownGroups();
+    const auto it = std::find(shown.begin(), shown.end(), pGroup);
+    if (it == shown.end())
+        return NULL;
+    const auto nIndex = (it - shown.begin()) + nStep;
+    return nIndex >= 0 && nIndex < static_cast<int>(shown.size()) ? shown[nIndex] : NULL;
+}
+
+void CKTTabClientWnd::HideGroup(CKTTabClientGroup* pGroup)
+{
+    pGroup->SetLayout(KT_TAB_LAYOUT());
+    pGroup->m_rcSplitter.SetRectEmpty();
+    for (int i = 0; i < pGroup->GetItemCount(); i++)
+        ShowChildArea(pGroup->GetItem(i)->GetHandle(), FALSE);
+}
+
+// Each group on show ends at its share of the length left between the splitters.
+void CKTTabClientWnd::LayoutGroups()
+{
+    if (!GetSafeHwnd() || !m_bEnableGroups || m_arrGroups.empty())
+        return;
+    const std::vector<CKTTabClientGroup*> shown = ShownGroups();
+    for (auto& pGroup : m_arrGroups)
+    {
+        if (std::find(shown.begin(), shown.end(), pGroup.get()) == shown.end())
+            HideGroup(pGroup.get());
+    }
+    CRect rcClient = GroupsRect();
+    int nCount = static_cast<int>(shown.size());
+    int nLength = m_bHorizSplitting ? rcClient.Height() : rcClient.Width();
+    int nAvailable = nLength - (nCount - 1) * m_nSplitterSize;
+    double dTotal = 0;
+    for (CKTTabClientGroup* pGroup : shown)
+        dTotal += pGroup->m_dSize;
+    if (static_cast<int>(dTotal) == 0)
+        dTotal = 1;
+    CKTScreenDC dc;
+    double dSum = 0;
+    int nStart = 0;
+    for (int i = 0; i < nCount; i++)
+    {
+        CKTTabClientGroup* pGroup = shown[i];
+        dSum += pGroup->m_dSize;
+        int nEnd = i == nCount - 1 ? nLength : static_cast<int>(nAvailable * dSum / dTotal) + i * m_nSplitterSize;
+        CRect rcGroup = rcClient, rcSplitter = rcClient;
+        if (m_bHorizSplitting)
+            rcGroup.top = nStart, rcGroup.bottom = nEnd, rcSplitter.top = nEnd,
+            rcSplitter.bottom = nEnd + m_nSplitterSize;
+        else
+            rcGroup.left = nStart, rcGroup.right = nEnd, rcSplitter.left = nEnd,
+            rcSplitter.right = nEnd + m_nSplitterSize;
+        pGroup->m_rcSplitter = i == nCount - 1 ? CRect(0, 0, 0, 0) : rcSplitter;
+        m_pPainter->RepositionTabControl(pGroup, &dc, rcGroup);
+        for (int j = 0; j < pGroup->GetItemCount(); j++)
+            PlaceChild(pGroup->GetItem(j), pGroup->m_rcClient);
+        nStart = nEnd + m_nSplitterSize;
+    }
+    InvalidateRect(NULL, FALSE);
+}
+
 void CKTTabClientWnd::PlaceChild(CKTTabManagerItem* pItem, const CRect& rc)
 {
     HWND hChild = pItem->GetHandle();
@@ -98,7 +134,7 @@ void CKTTabClientWnd::PlaceChild(CKTTabManagerItem* pItem, const CRect& rc)
 
 void CKTTabClientWnd::UpdateGroupSizes()
 {
-    for (auto& pGroup : m_arrGroups)
+    for (CKTTabClientGroup* pGroup : ShownGroups())
     {
         const CRect& rc = pGroup->m_rcControl;
         pGroup->m_dSize = m_bHorizSplitting ? rc.Height() : rc.Width();
@@ -115,19 +151,24 @@ int CKTTabClientWnd::SplitterAt(CPoint pt) const
     return -1;
 }
 
+// A splitter stands between its group and the next group on show.
 void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
 {
-    CRect rcLimits = m_arrGroups[nSplitter]->m_rcControl | m_arrGroups[nSplitter + 1]->m_rcControl;
+    CKTTabClientGroup* pFirst = m_arrGroups[nSplitter].get();
+    CKTTabClientGroup* pSecond = ShownNeighbour(pFirst, 1);
+    if (!pSecond)
+        return;
+    CRect rcLimits = pFirst->m_rcControl | pSecond->m_rcControl;
     // Two groups squeezed to nothing leave no length to share: their sizes are kept for when room comes back.
     if (rcLimits.IsRectEmpty())
         return;
     UpdateGroupSizes();
     if (!m_bTrackSplitter)
     {
-        DragSplitterLive(nSplitter, pt, rcLimits);
+        DragSplitterLive(pFirst, pSecond, pt, rcLimits);
         return;
     }
-    CRect rcSplitter = m_arrGroups[nSplitter]->m_rcSplitter;
+    CRect rcSplitter = pFirst->m_rcSplitter;
     CRect rcScreenLimits = rcLimits, rcScreenSplitter = rcSplitter;
     ClientToScreen(rcScreenLimits);
     ClientToScreen(rcScreenSplitter);
@@ -136,15 +177,16 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
     if (!tracker.Track(this, rcScreenLimits, rcScreenSplitter, pt, m_bHorizSplitting))
         return;
     ScreenToClient(rcScreenSplitter);
-    ShareSizes(nSplitter, rcScreenSplitter, rcLimits);
+    ShareSizes(pFirst, pSecond, rcScreenSplitter, rcLimits);
     Reposition();
 }
 
 // The groups follow the pointer until the release; a cancel puts them back, as it does for a tracked splitter.
-void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rcLimits)
+void CKTTabClientWnd::DragSplitterLive(CKTTabClientGroup* pFirst, CKTTabClientGroup* pSecond, CPoint pt,
+                                       const CRect& rcLimits)
 {
-    const CRect rcStart = m_arrGroups[nSplitter]->m_rcSplitter;
-    const double dFirst = m_arrGroups[nSplitter]->m_dSize, dSecond = m_arrGroups[nSplitter + 1]->m_dSize;
+    const CRect rcStart = pFirst->m_rcSplitter;
+    const double dFirst = pFirst->m_dSize, dSecond = pSecond->m_dSize;
     CRect rcShown = rcStart;
     CKTCaptureLoop loop(m_hWnd);
     MSG msg;
@@ -167,20 +209,19 @@ void CKTTabClientWnd::DragSplitterLive(int nSplitter, CPoint pt, const CRect& rc
         if (rcSplitter == rcShown)
             continue;
         rcShown = rcSplitter;
-        ShareSizes(nSplitter, rcSplitter, rcLimits);
+        ShareSizes(pFirst, pSecond, rcSplitter, rcLimits);
         Reposition();
     }
     if (loop.IsReleased())
         return;
-    m_arrGroups[nSplitter]->m_dSize = dFirst;
-    m_arrGroups[nSplitter + 1]->m_dSize = dSecond;
+    pFirst->m_dSize = dFirst;
+    pSecond->m_dSize = dSecond;
     Reposition();
 }
 
-void CKTTabClientWnd::ShareSizes(int nSplitter, const CRect& rcSplitter, const CRect& rcLimits)
+void CKTTabClientWnd::ShareSizes(CKTTabClientGroup* pFirst, CKTTabClientGroup* pSecond, const CRect& rcSplitter,
+                                 const CRect& rcLimits)
 {
-    CKTTabClientGroup* pFirst = m_arrGroups[nSplitter].get();
-    CKTTabClientGroup* pSecond = m_arrGroups[nSplitter + 1].get();
     double dTotal = m_nSplitterSize + pFirst->m_dSize + pSecond->m_dSize;
     if (m_bHorizSplitting)
         pFirst->m_dSize = dTotal * (rcSplitter.top - rcLimits.top) / rcLimits.Height();

@@ -305,14 +305,13 @@ BOOL CKTTabClientWnd::OnGroupCommand(UINT nID)
     if (!IsGroupCommandEnabled(nID, &pItem))
         return TRUE;
     CKTTabClientGroup* pGroup = GroupOf(pItem);
-    int nGroup = FindGroup(pGroup);
     switch (nID)
     {
     case KT_ID_TABWORKSPACE_MOVEPREVIOUS:
-        MoveItem(pItem, m_arrGroups[nGroup - 1].get(), ktTabDropGroup);
+        MoveItem(pItem, ShownNeighbour(pGroup, -1), ktTabDropGroup);
         break;
     case KT_ID_TABWORKSPACE_MOVENEXT:
-        MoveItem(pItem, m_arrGroups[nGroup + 1].get(), ktTabDropGroup);
+        MoveItem(pItem, ShownNeighbour(pGroup, 1), ktTabDropGroup);
         break;
     case KT_ID_TABWORKSPACE_NEWHORIZONTAL:
         MoveItem(pItem, pGroup, ktTabDropNewHorizontal);

@@ -138,6 +138,21 @@ bool SendInputs(std::vector<INPUT> inputs)
 
 const int kTextRoom = 1024;
 
+std::string ClassOf(HWND hWnd)
+{
+    char szClass[64] = "";
+    ::GetClassName(hWnd, szClass, sizeof szClass);
+    return szClass;
+}
+
+// Another process's window gives its text only through the message, which the system carries across.
+std::string WindowText(HWND hWnd)
+{
+    std::string strText((size_t)::SendMessage(hWnd, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    strText.resize((size_t)::SendMessage(hWnd, WM_GETTEXT, strText.size(), (LPARAM)&strText[0]));
+    return strText;
+}
+
 // One item of the other process's tree, asked through memory of that process (4 KB: the item, then its text).
 TVITEM ReadRemoteItem(HWND hTree, const CRemoteMemory& memory, HTREEITEM hItem, UINT nMask, char (&szText)[kTextRoom])
 {
@@ -323,6 +338,24 @@ bool CDesignerProcess::Text(const std::string& strText) const
     return SendInputs(inputs);
 }
 
+bool CDesignerProcess::TypeInto(HWND hEdit, const std::string& strText) const
+{
+    return ClickWindow(hEdit) && PumpUntil([&] { return FocusWindow() == hEdit; }, kColdWineDeadlineMs) &&
+           TypeIntoFocus(::GetParent(hEdit), strText);
+}
+
+bool CDesignerProcess::TypeIntoFocus(HWND hDialog, const std::string& strText) const
+{
+    HWND hEdit = nullptr;
+    const auto focusedEdit = [&]
+    {
+        hEdit = FocusWindow();
+        return hEdit && ::IsChild(hDialog, hEdit) && lstrcmpi(ClassOf(hEdit).c_str(), "Edit") == 0;
+    };
+    return PumpUntil(focusedEdit, kColdWineDeadlineMs) && Text(strText) &&
+           PumpUntil([&] { return WindowText(hEdit).find(strText) != std::string::npos; }, kColdWineDeadlineMs);
+}
+
 HWND CDesignerProcess::WaitForDialog(const char* pszTitle, DWORD dwTimeoutMs) const
 {
     return WaitForTopLevel(m_pi.dwProcessId, "#32770", pszTitle, dwTimeoutMs);
@@ -359,12 +392,7 @@ HWND CDesignerProcess::Output() const
 std::string CDesignerProcess::OutputText() const
 {
     const HWND hOutput = Output();
-    if (!hOutput)
-        return std::string();
-    // Another process's edit gives its text only through the message, which the system carries across.
-    std::string strText((size_t)::SendMessage(hOutput, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
-    strText.resize((size_t)::SendMessage(hOutput, WM_GETTEXT, strText.size(), (LPARAM)&strText[0]));
-    return strText;
+    return hOutput ? WindowText(hOutput) : std::string();
 }
 
 DWORD CDesignerProcess::Close()

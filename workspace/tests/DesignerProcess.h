@@ -43,7 +43,12 @@ public:
     // Keys to the program's focused window, once the program is in front and has a focus. They are
     // queued, not yet handled, when the call returns: the caller waits for what they do.
     bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU, VK_SHIFT or none
-    bool Text(const std::string& strText) const;
+    // Text typed into an edit of the program, and what the edit then shows: a click, the focus
+    // there, the keys, the text there. A dialog's first activation can move the focus after the
+    // click; keys sent before the focus settled would land in another control.
+    bool TypeInto(HWND hEdit, const std::string& strText) const;
+    // The same into the edit the dialog gives the focus when it opens.
+    bool TypeIntoFocus(HWND hDialog, const std::string& strText) const;
 
     // The program's window with the keyboard focus, as its input thread holds it.
     HWND FocusWindow() const;
@@ -67,6 +72,7 @@ public:
 
 private:
     bool BringForward() const;
+    bool Text(const std::string& strText) const;
     bool ClickScreen(POINT pt) const;
 
     PROCESS_INFORMATION m_pi = {};

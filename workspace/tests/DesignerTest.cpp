@@ -134,9 +134,7 @@ bool OpenWithKeys(const CDesignerProcess& designer, const std::string& strPath)
     HWND hDialog = designer.WaitForDialog("Open");
     if (!hDialog)
         return false;
-    designer.Text(strPath);
-    designer.Key(VK_RETURN);
-    return WaitUntilGone(hDialog);
+    return designer.TypeIntoFocus(hDialog, strPath) && designer.Key(VK_RETURN) && WaitUntilGone(hDialog);
 }
 
 // Deletes the packet through its tree item, the Delete Packet command and the confirmation.
@@ -197,11 +195,9 @@ TEST(Designer, CtrlNMakesANewProjectThroughTheDialogAndSelectsIt)
     ASSERT_TRUE(designer.Key('N', VK_CONTROL));
     HWND hDialog = designer.WaitForDialog("New Project");
     ASSERT_TRUE(hDialog);
-    designer.ClickWindow(::GetDlgItem(hDialog, kNameEdit));
-    designer.Text("demo");
-    designer.ClickWindow(::GetDlgItem(hDialog, kLocationEdit));
-    designer.Text(folder.Path());
-    designer.Key(VK_RETURN);
+    ASSERT_TRUE(designer.TypeInto(::GetDlgItem(hDialog, kNameEdit), "demo"));
+    ASSERT_TRUE(designer.TypeInto(::GetDlgItem(hDialog, kLocationEdit), folder.Path()));
+    ASSERT_TRUE(designer.Key(VK_RETURN));
     ASSERT_TRUE(WaitUntilGone(hDialog));
 
     const std::vector<TreeItemSeen> seen = TreeOnceItHas(designer, 4);
@@ -622,8 +618,8 @@ TEST(Designer, LoadExampleProjectStartsInTheExampleFolder)
     ASSERT_TRUE(designer.MenuKeys('F', 'L'));
     HWND hDialog = designer.WaitForDialog("Open");
     ASSERT_TRUE(hDialog);
-    designer.Text("chat.kvs");
-    designer.Key(VK_RETURN);
+    ASSERT_TRUE(designer.TypeIntoFocus(hDialog, "chat.kvs"));
+    ASSERT_TRUE(designer.Key(VK_RETURN));
     const std::vector<TreeItemSeen> expected = ExpectedTree({"example\\chat.kvs"});
     ExpectTree(expected, TreeOnceItHas(designer, expected.size()));
     EXPECT_EQ(0u, designer.Close());

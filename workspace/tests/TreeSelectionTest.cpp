@@ -6,6 +6,9 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTPropertyGridView.h"
+#include "KTTabClientGroup.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 
@@ -45,6 +48,26 @@ protected:
         CPoint pt = rc.CenterPoint();
         wnd.MapWindowPoints(FieldView(), &pt, 1);
         return pt;
+    }
+    // A click on the item's text, as a user selects it.
+    void ClickItem(HTREEITEM hItem)
+    {
+        Tree().EnsureVisible(hItem);
+        CRect rcText;
+        ASSERT_TRUE(Tree().GetItemRect(hItem, &rcText, TRUE));
+        CTestInput input(Tree().GetSafeHwnd());
+        ASSERT_TRUE(input.Click(rcText.CenterPoint()));
+        PumpMessages();
+    }
+    // The caption of the editor whose window shows at the point of the tab client, empty for none.
+    CString EditorAt(CPoint pt) const
+    {
+        Tabs().ClientToScreen(&pt);
+        HWND hWnd = ::WindowFromPoint(pt);
+        while (hWnd && ::GetParent(hWnd) != Tabs().GetSafeHwnd())
+            hWnd = ::GetParent(hWnd);
+        CKTTabManagerItem* pItem = hWnd ? Tabs().FindItem(hWnd) : nullptr;
+        return pItem ? pItem->GetCaption() : CString();
     }
     // Where a click lands on the item's expand button, left of its text.
     POINT ButtonOf(HTREEITEM hItem) const
@@ -111,6 +134,41 @@ TEST_F(TreeSelectionTest, AnotherProjectsItemBringsItsEditorsForwardAndHidesTheO
     EXPECT_TRUE(PageShown(CProtocolSettingsPane::kFieldPage));
     EXPECT_EQ(Tree().GetItemText(hAlphaField), Item(CProtocolSettingsPane::kFieldPage, "Name")->GetValue());
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
+// The editors split into two groups, then another project chosen: the group left with only the first project's
+// hidden tabs gives its room to the editors on show, and takes it back with its project.
+TEST_F(TreeSelectionTest, AGroupOfAnotherProjectsTabsGivesItsRoomToTheEditorsOnShow)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "beta").c_str());
+    ClickItem(ProjectItem("alpha"));
+    ASSERT_EQ(4, Tabs().GetItemCount());
+    CKTTabManagerItem* pDiagram = Tabs().GetItem(3);
+    ASSERT_EQ("alpha.diagram", pDiagram->GetCaption());
+    CRect rcClient;
+    Tabs().GetClientRect(rcClient);
+    const CPoint ptEdge(rcClient.right - 10, rcClient.CenterPoint().y);
+    CLoopInput drag(Tabs().GetSafeHwnd());
+    ASSERT_TRUE(drag.Press(pDiagram->GetRect().CenterPoint())
+                    .AwaitCapture()
+                    .Move(CPoint(ptEdge.x - 100, ptEdge.y))
+                    .Move(ptEdge)
+                    .Release()
+                    .Run());
+    PumpMessages();
+    ASSERT_EQ(2, Tabs().GetGroupCount());
+    const CPoint ptFirst = Tabs().GetGroup(0)->m_rcClient.CenterPoint();
+    ASSERT_STREQ("alpha_api.h", EditorAt(ptFirst));
+
+    ClickItem(ProjectItem("beta"));
+    ASSERT_EQ((std::vector<std::string>{"beta_api.h", "beta_api.c", "beta_api_demo.c", "beta.diagram"}), ShownTabs());
+    EXPECT_STREQ("beta", EditorAt(ptFirst).Left(4)) << "not a blank group";
+    EXPECT_EQ(rcClient, Tabs().GetGroup(1)->m_rcControl);
+
+    ClickItem(ProjectItem("alpha"));
+    EXPECT_STREQ("alpha_api.h", EditorAt(ptFirst));
+    EXPECT_STREQ("alpha.diagram", EditorAt(Tabs().GetGroup(1)->m_rcClient.CenterPoint()));
 }
 
 TEST_F(TreeSelectionTest, AGoneProjectFolderIsReportedAndTheNewItemsPageStillLoads)

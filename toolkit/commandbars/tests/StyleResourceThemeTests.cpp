@@ -176,6 +176,20 @@ TEST(StyleResourceTheme, IdleMenuBarEntriesTakeTheMenuBarText)
     EXPECT_EQ(46, pTheme->GetRectangleTextColor(toolbar)) << "only the menu bar's idle text changes";
 }
 
+// A style's text colour is a colour even where its value is that of a colour slot: a near-black red such as
+// RGB(10, 0, 0) is the number 10.
+TEST(StyleResourceTheme, ANearBlackMenuBarTextIsNotTakenForAColourSlot)
+{
+    auto pTheme = RefreshedTheme5();
+    KT_CONTROLSTATE idle;
+    idle.nBarType = ktBarTypeMenuBar;
+    for (COLORREF clr : {RGB(10, 0, 0), RGB(0, 0, 0), RGB(62, 0, 0), RGB(63, 0, 0), RGB(0, 0, 10)})
+    {
+        pTheme->m_clrMenuBarText.SetCustomValue(clr);
+        EXPECT_EQ(clr, pTheme->GetColor(pTheme->GetRectangleTextColor(idle))) << std::hex << clr;
+    }
+}
+
 TEST(StyleResourceTheme, TheModuleHoldsImagesInTheirColours)
 {
     CLoadedStyle style("STYLE_INI");

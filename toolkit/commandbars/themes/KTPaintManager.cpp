@@ -58,7 +58,7 @@ CKTPaintManager* CKTPaintManager::GetGlobal()
 COLORREF CKTPaintManager::GetColor(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= KTCOLOR_COUNT)
-        return static_cast<COLORREF>(nIndex);
+        return KTReadyColor(nIndex);
     return m_clr[nIndex].GetColor();
 }
 

@@ -93,6 +93,7 @@ public:
     virtual void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) = 0;
     virtual void DrawControlState(CDC* pDC, CKTControl* pControl);
+    // Text colours are colour arguments for GetColor: a table index, or a ready colour made by KTColorArgument.
     virtual int GetControlTextColor(CKTControl* pControl);
     virtual int GetRectangleTextColor(const KT_CONTROLSTATE& state) = 0;
     virtual void DrawControlEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state) = 0;
@@ -145,7 +146,7 @@ public:
     virtual CSize DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFlags, BOOL bDraw, BOOL bSelected,
                                   BOOL bEnabled);
 
-    // Colour of a table index; every value outside 0-62 is a ready colour.
+    // Colour of a table index; every value outside 0-62 is a ready colour (see KTColorArgument).
     COLORREF GetColor(int nIndex) const;
     void SetColors(int nCount, const int* pIndexes, const COLORREF* pColors);
     // The custom value of one index (-1 removes it); survives refreshes.

@@ -71,7 +71,7 @@ int CKTThemeRibbon::GetFieldLabelTextColor(CKTControl* pControl)
 int CKTThemeRibbon::GetControlTextColor(CKTControl* pControl)
 {
     if (IsIdleOnRibbonFace(pControl) && !m_clrRibbonText.IsDefaultValue())
-        return static_cast<int>(m_clrRibbonText.GetColor());
+        return KTColorArgument(m_clrRibbonText.GetColor());
     // An edit's label on a popup lights up with its field, as the popup's entries do.
     if (pControl->GetType() == ktControlEdit && IsOnPopupBar(pControl) && pControl->IsEnabled() &&
         pControl->GetSelected())

@@ -20,7 +20,7 @@ int CKTThemeStyle5::GetRectangleTextColor(const KT_CONTROLSTATE& state)
 {
     BOOL bIdle = state.bEnabled && !state.bSelected && !state.nPressed && !state.nChecked && !state.bPopuped;
     if (state.nBarType == ktBarTypeMenuBar && bIdle)
-        return static_cast<int>(m_clrMenuBarText.GetColor());
+        return KTColorArgument(m_clrMenuBarText.GetColor());
     return CKTThemeStyle2::GetRectangleTextColor(state);
 }
 

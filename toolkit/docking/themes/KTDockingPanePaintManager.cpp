@@ -51,7 +51,7 @@ CKTDockingPanePaintManager::~CKTDockingPanePaintManager() = default;
 
 COLORREF CKTDockingPanePaintManager::LookupColor(int nIndex) const
 {
-    return nIndex >= 0 && nIndex < ktColorCount ? m_clrTable[nIndex] : COLORREF(nIndex);
+    return nIndex >= 0 && nIndex < ktColorCount ? m_clrTable[nIndex] : KTReadyColor(nIndex);
 }
 
 void CKTDockingPanePaintManager::RefreshMetrics()

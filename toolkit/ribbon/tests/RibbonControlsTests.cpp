@@ -38,7 +38,7 @@ TEST(RibbonControls, AMenuLoadedOverTheRibbonKeepsItsOwnControls)
     CKTRibbonGroupsScroller* pScroller = pBar->GetGroupsScroller();
     for (CKTControl* pControl :
          {(CKTControl*)pTabs, pBar->GetQuickAccessPopup(), pBar->GetQuickAccessMore(), pScroller->GetScrollButton(TRUE),
-          pScroller->GetScrollButton(FALSE), (CKTControl*)pGroup->GetControlPopup()})
+          pScroller->GetScrollButton(FALSE), (CKTControl*)pGroup->GetControlPopup(), pGroup->GetControlOptionButton()})
         EXPECT_TRUE(IsOnBar(pBar, pControl)) << pControl->GetRuntimeClass()->m_lpszClassName;
     EXPECT_EQ(pGroup, pGroup->GetControlPopup()->GetRibbonGroup());
     EXPECT_TRUE(pBar->GetControls()->FindControl(300) != NULL);

@@ -169,20 +169,6 @@ TEST_F(RibbonFrame, TheCaptionFollowsTheSystemTurningGlassOnAndOff)
     EXPECT_TRUE(Button(SC_CLOSE));
 }
 
-// The ribbon's window hidden on its own, not through the bar, gives the frame its caption back until it shows again.
-TEST_F(RibbonFrame, TheFrameTakesItsCaptionBackWhileOnlyTheRibbonsWindowIsHidden)
-{
-    m_pBar->EnableFrameTheme(TRUE);
-    ASSERT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
-    m_pBar->ShowWindow(SW_HIDE);
-    EXPECT_TRUE(m_pBar->IsVisible());
-    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() > 0; }));
-    EXPECT_TRUE(m_pBar->GetFrameRegion()->IsCaptionVisible());
-    m_pBar->ShowWindow(SW_SHOWNA);
-    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
-    EXPECT_FALSE(m_pBar->GetFrameRegion()->IsCaptionVisible());
-}
-
 TEST_F(RibbonFrame, CaptionButtonsRunTheFramesCommands)
 {
     m_pBar->EnableFrameTheme(TRUE);
@@ -252,6 +238,38 @@ TEST_F(RibbonFrame, TheCaptionFollowsWhetherTheRibbonShows)
     EXPECT_TRUE(m_pBar->GetFrameRegion()->IsCaptionVisible());
     m_frame.SetClientWidth(600);
     EXPECT_TRUE(PumpUntil([&] { return m_pBar->IsRibbonShown() && ClientTopInset() == 0; }));
+}
+
+// Its window hidden or shown alone, the bar's flag untouched, the ribbon gives the caption back and takes it again;
+// the frame's client closes over the room it left.
+TEST_F(RibbonFrame, TheCaptionFollowsTheRibbonsWindow)
+{
+    const int nOwnCaption = ClientTopInset();
+    m_pBar->EnableFrameTheme(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
+    auto mdiClientTop = [&]
+    {
+        CRect rc;
+        ::GetWindowRect(m_frame.GetWindow()->m_hWndMDIClient, rc);
+        Frame()->ScreenToClient(rc);
+        return rc.top;
+    };
+    const int nRibbonHeight = mdiClientTop();
+    ASSERT_GT(nRibbonHeight, 0);
+
+    m_pBar->ShowWindow(SW_HIDE);
+    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == nOwnCaption && mdiClientTop() == 0; }));
+    EXPECT_TRUE(m_pBar->GetFrameRegion()->IsCaptionVisible());
+    EXPECT_TRUE(m_pBar->IsVisible());
+
+    m_pBar->ShowWindow(SW_SHOWNA);
+    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == 0 && mdiClientTop() == nRibbonHeight; }));
+    EXPECT_FALSE(m_pBar->GetFrameRegion()->IsCaptionVisible());
+    // The bar's own flag still hides and shows it as before.
+    m_pBar->SetVisible(FALSE);
+    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == nOwnCaption; }));
+    m_pBar->SetVisible(TRUE);
+    EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == 0 && mdiClientTop() == nRibbonHeight; }));
 }
 
 // On glass the quick access toolbar in the caption keeps clear of the system's caption buttons.

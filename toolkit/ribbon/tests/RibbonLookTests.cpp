@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 // Draws through the ribbon's painter as a collapsed group's button or a group's option button does.
@@ -683,6 +685,42 @@ TEST_F(RibbonLook, GroupAndOptionButtonsTakeTheirPartByState)
         EXPECT_EQ(part(1), WaitForPixel(pBar, ptFace, part(1)));
     }
     LeaveBar(frame);
+}
+
+// A group's own option button: its parts by state, and the caption's text centred in what the button leaves.
+TEST_F(RibbonLook, AGroupsOptionButtonLightsAndTheCaptionStandsClearOfIt)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 160);
+    pGroup->ShowOptionButton(TRUE);
+    Relayout(pBar);
+    CKTControl* pOption = pGroup->GetControlOptionButton();
+    const CRect rc = pOption->GetRect();
+    const CPoint ptFace = rc.TopLeft() + CPoint(1, 1);
+    EXPECT_EQ(OptionButton(0), WaitForPixel(pBar, ptFace, OptionButton(0)));
+
+    const CRect rcGroup = pGroup->GetRect();
+    const int nCaption = pBar->GetRibbonPainter()->GetGroupCaptionHeight();
+    CPixelImage shown = CPixelImage::FromWindow(pBar->GetSafeHwnd());
+    int xFirst = rcGroup.right, xLast = rcGroup.left;
+    for (int x = rcGroup.left; x < rc.left; x++)
+        for (int y = rcGroup.bottom - nCaption; y < rcGroup.bottom; y++)
+            if (shown.Pixel(x, y) != GroupCaption(0))
+            {
+                xFirst = std::min(xFirst, x);
+                xLast = std::max(xLast, x);
+            }
+    ASSERT_LT(xFirst, xLast) << "the caption's text shows";
+    // Glyphs sit unevenly in their cells: nearer the narrowed centre than the whole band's is what tells.
+    const int xText = (xFirst + xLast) / 2;
+    const int xNarrowed = (rcGroup.left + rcGroup.right - nCaption - 1) / 2, xWhole = rcGroup.CenterPoint().x;
+    EXPECT_LT(std::abs(xText - xNarrowed), std::abs(xText - xWhole)) << xText << " " << xNarrowed;
+
+    MoveMouse(pBar, rc.CenterPoint());
+    EXPECT_EQ(OptionButton(1), WaitForPixel(pBar, ptFace, OptionButton(1)));
+    LeaveBar(frame);
+    EXPECT_EQ(OptionButton(0), WaitForPixel(pBar, ptFace, OptionButton(0)));
 }
 
 TEST_F(RibbonLook, AJoinedRowTakesEachButtonsImageByItsPlaceAndState)

@@ -6,8 +6,10 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
+#include "KTToolBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace
 {
@@ -28,12 +31,15 @@ protected:
     }
 
     // Clicks the control's point and, once the menu it opens shows, types the key.
-    bool MenuKey(CKTControl* pControl, bool bRight, WORD wKey)
+    bool MenuKey(CKTControl* pControl, bool bRight, WORD wKey) { return MenuKeys(pControl, bRight, {wKey}); }
+    bool MenuKeys(CKTControl* pControl, bool bRight, std::vector<WORD> keys)
     {
         m_frame.m_pShownMenu = NULL;
         const CPoint pt = pControl->GetRect().CenterPoint();
         CLoopInput loop(m_pBar->GetSafeHwnd());
-        loop.Press(pt, bRight).Release(bRight).Await([this] { return m_frame.IsMenuShown(); }).Key(wKey);
+        loop.Press(pt, bRight).Release(bRight).Await([this] { return m_frame.IsMenuShown(); });
+        for (WORD wKey : keys)
+            loop.Key(wKey);
         return loop.Run() && PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs);
     }
 
@@ -171,6 +177,55 @@ TEST_F(RibbonQuickAccess, TheMinimiseEntryTogglesTheRibbon)
     ASSERT_TRUE(MenuKey(m_pBar->GetQuickAccessPopup(), false, 'N'));
     EXPECT_TRUE(MenuEntry(KT_ID_RIBBON_MINIMIZE)->GetChecked()) << "checked while minimised";
     EXPECT_FALSE(m_pBar->IsRibbonMinimized());
+}
+
+TEST_F(RibbonQuickAccess, BothMenusListTheFramesToolbarsAsAGroupAndAPickTogglesOne)
+{
+    CKTCommandBars* pBars = m_frame.GetCommandBars();
+    CKTToolBar* pStandard = pBars->Add("Standard", ktBarTop);
+    pStandard->GetControls()->Add(ktControlButton, 210)->SetCaption("Run");
+    pBars->Add("Palette", ktBarTop)->SetContextMenuPresent(FALSE);
+    pBars->RecalcFrameLayout();
+    PumpMessages();
+    // Where the list's entries stand in the last menu, with caption and check state; the ribbon cannot be closed
+    // and the palette keeps out of menus, so neither is listed.
+    auto listed = [this]
+    {
+        std::vector<std::tuple<int, CString, int, BOOL>> entries;
+        CKTPopupBar* pMenu = m_frame.m_pShownMenu;
+        for (int i = 0; i < pMenu->GetControlCount(); i++)
+            if (CKTControl* pEntry = pMenu->GetControl(i); pEntry->GetParameter() == "CKTControlToolbar")
+                entries.emplace_back(i, pEntry->GetCaption(), pEntry->GetChecked(), pEntry->GetBeginGroup());
+        return entries;
+    };
+
+    // The drop-down's menu opens with the list; the first entry is the only one that can be chosen.
+    ASSERT_TRUE(MenuKeys(m_pBar->GetQuickAccessPopup(), false, {VK_DOWN, VK_RETURN}));
+    EXPECT_EQ((std::vector<std::tuple<int, CString, int, BOOL>>{{1, "Standard", 1, TRUE}}), listed())
+        << "right after the list's place, which stands first";
+    EXPECT_FALSE(pStandard->IsVisible());
+
+    // A group control's menu has it after Remove and Add, before the customise entry, which keeps its own group.
+    ASSERT_TRUE(MenuKeys(m_pGroup->GetAt(0), true, {VK_DOWN, VK_DOWN, VK_RETURN}));
+    EXPECT_EQ((std::vector<std::tuple<int, CString, int, BOOL>>{{3, "Standard", 0, TRUE}}), listed());
+    EXPECT_TRUE(MenuEntry(KT_ID_RIBBON_CUSTOMIZEQUICKACCESS)->GetBeginGroup());
+    EXPECT_TRUE(pStandard->IsVisible());
+    EXPECT_EQ(0, Quick()->GetCount()) << "Add was passed over, not run";
+}
+
+TEST_F(RibbonQuickAccess, WithTheToolbarAwayAndNoBarToListARightClickOpensNoMenu)
+{
+    m_pBar->SetQuickAccessVisible(FALSE);
+    PumpMessages();
+    CMessageRecorder recorder({}, {KTWM_INITCOMMANDSPOPUP});
+    CLoopInput loop(m_pBar->GetSafeHwnd());
+    // Esc closes a menu that should not have opened, so that the failure does not hang.
+    loop.Press(m_pGroup->GetAt(0)->GetRect().CenterPoint(), true)
+        .Release(true)
+        .Await([this] { return m_frame.m_pShownMenu.load() != NULL; })
+        .Key(VK_ESCAPE);
+    ASSERT_TRUE(loop.Run());
+    EXPECT_TRUE(recorder.Messages().empty());
 }
 
 TEST_F(RibbonQuickAccessNarrow, ControlsWithoutRoomGoToTheMoreButtonsPopup)

@@ -5,6 +5,7 @@
 #include "KTRibbonControlTab.h"
 #include "KTRibbonSystemButton.h"
 #include "MessagePump.h"
+#include "PixelImage.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
 
@@ -125,6 +126,29 @@ TEST(RibbonSystemMenu, AClickShowsTheRecentFilesAndAPickRunsIt)
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
     EXPECT_EQ(1u, frame.m_commands.size());
+}
+
+// An entry's text takes the colour of the theme's slot for its state, not the slot's number read as a colour.
+TEST(RibbonSystemMenu, AnEntrysTextTakesTheColourOfItsState)
+{
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    CKTPaintManager* pTheme = pMenu->GetPaintManager();
+    const int nSlot = pTheme->GetControlTextColor(pMenu->GetControl(0));
+    ASSERT_LT(nSlot, KTCOLOR_COUNT);
+    const COLORREF clrText = RGB(0, 160, 80);
+    pTheme->SetCustomColor(nSlot, clrText);
+    pMenu->Invalidate();
+    EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(pMenu->GetSafeHwnd()).CountNear(clrText) > 0; }));
+    pTheme->SetCustomColor(nSlot, static_cast<COLORREF>(-1));
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
 }
 
 TEST(RibbonSystemMenu, WithoutRecentFilesTheListAddsNothing)

@@ -105,6 +105,9 @@ void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
                        ::GetSysColor(COLOR_3DFACE));
     CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    // The option button takes the band's right end.
+    if (pGroup->IsOptionButtonVisible())
+        rcCaption.right -= rcCaption.Height() + 1;
     pDC->DrawText(pGroup->GetCaption(), rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 

@@ -274,6 +274,8 @@ void CKTRibbonThemePainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
                    clrText.IsDefaultValue() ? m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT) : COLORREF(clrText));
     CRect rcText = rcCaption;
     rcText.OffsetRect(0, -1);
+    if (pGroup->IsOptionButtonVisible())
+        rcText.right -= m_pTheme->m_nGroupCaptionHeight + 1;
     pDC->DrawText(strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 

@@ -149,7 +149,7 @@ TEST_F(TabClient, AHiddenTabKeepsItsChild)
 }
 
 // The designer hides the tabs of the projects not shown; a group left with only hidden tabs must not keep
-// showing one of their children, which still live, in place, for when their tabs come back.
+// showing one of their children, which still live, in place, for when their tabs come back, nor keep its room.
 TEST_F(TabClient, AGroupOfHiddenTabsShowsNoChildUntilATabShowsAgain)
 {
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
@@ -165,7 +165,7 @@ TEST_F(TabClient, AGroupOfHiddenTabsShowsNoChildUntilATabShowsAgain)
     pItem->SetVisible(FALSE);
     frame.m_wndClient.UpdateContents();
     PumpMessages();
-    EXPECT_EQ(frame.m_wndClient.GetSafeHwnd(), ::WindowFromPoint(pt));
+    EXPECT_EQ(frame.Group(0)->GetSelectedItem()->GetHandle(), ::WindowFromPoint(pt)) << "the room went to the other";
     EXPECT_EQ(pItem, frame.m_wndClient.FindItem(hChild));
     EXPECT_TRUE(::IsWindowVisible(hChild));
     CRect rcHidden;
@@ -175,6 +175,57 @@ TEST_F(TabClient, AGroupOfHiddenTabsShowsNoChildUntilATabShowsAgain)
     pItem->SetVisible(TRUE);
     PumpMessages();
     EXPECT_EQ(hChild, ::WindowFromPoint(pt));
+}
+
+// Groups left with only hidden tabs take no room and no splitter: the splitter before them sizes the groups on
+// either side, the group commands pass over them, and a tab shown again brings its group back.
+TEST_F(TabClient, GroupsOfHiddenTabsGiveTheirRoomToTheOthersUntilATabShowsAgain)
+{
+    CKTTabClientWnd& client = frame.m_wndClient;
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    m_arrChildren[1]->MDIActivate();
+    PumpMessages();
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(3, client.GetGroupCount());
+    ASSERT_EQ("2", Captions(frame.Group(1)));
+    CRect rcClient;
+    client.GetClientRect(rcClient);
+    const CPoint ptMiddle = frame.Group(1)->m_rcClient.CenterPoint();
+    CKTTabManagerItem* pMiddle = frame.Group(1)->GetItem(0);
+    pMiddle->SetVisible(FALSE);
+    PumpMessages();
+    ASSERT_EQ(3, client.GetGroupCount());
+    EXPECT_TRUE(frame.Group(1)->m_rcControl.IsRectEmpty());
+    EXPECT_EQ(rcClient.Width(), frame.Group(0)->m_rcControl.Width() + 5 + frame.Group(2)->m_rcControl.Width());
+    CPoint ptScreen = ptMiddle;
+    client.ClientToScreen(&ptScreen);
+    const HWND hAtMiddle = ::WindowFromPoint(ptScreen);
+    EXPECT_TRUE(hAtMiddle == m_arrChildren[0]->GetSafeHwnd() || hAtMiddle == m_arrChildren[2]->GetSafeHwnd());
+
+    const int nFirst = frame.Group(0)->m_rcControl.Width(), nLast = frame.Group(2)->m_rcControl.Width();
+    const CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
+    CLoopInput input(client.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 60, ptSplitter.y)).Release().Run());
+    EXPECT_NEAR(nFirst - 60, frame.Group(0)->m_rcControl.Width(), 2);
+    EXPECT_NEAR(nLast + 60, frame.Group(2)->m_rcControl.Width(), 2);
+    EXPECT_TRUE(frame.Group(1)->m_rcControl.IsRectEmpty());
+
+    m_arrChildren[0]->MDIActivate();
+    PumpMessages();
+    ASSERT_TRUE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_MOVENEXT));
+    Command(frame, KT_ID_TABWORKSPACE_MOVENEXT);
+    ASSERT_EQ(2, client.GetGroupCount());
+    EXPECT_EQ("31", Captions(frame.Group(1))) << "past the group of hidden tabs";
+    EXPECT_FALSE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_MOVEPREVIOUS));
+    EXPECT_EQ(rcClient, frame.Group(1)->m_rcControl);
+
+    pMiddle->SetVisible(TRUE);
+    PumpMessages();
+    EXPECT_FALSE(frame.Group(0)->m_rcControl.IsRectEmpty());
+    EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
+    CPoint ptBack = frame.Group(0)->m_rcClient.CenterPoint();
+    client.ClientToScreen(&ptBack);
+    EXPECT_EQ(m_arrChildren[1]->GetSafeHwnd(), ::WindowFromPoint(ptBack));
 }
 
 TEST_F(TabClient, GroupCommandsSplitMoveAndMergeWithTheStatedSizes)
