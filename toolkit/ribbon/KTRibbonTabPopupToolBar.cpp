@@ -52,8 +52,8 @@ void CKTRibbonTabPopupToolBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     if (!m_pRibbonBar || m_pTabCopy.IsNull())
         return;
     pDC->SetBkMode(TRANSPARENT);
-    IKTRibbonPainter* pPainter = m_pRibbonBar->GetRibbonPainter();
-    pPainter->FillRibbonGroups(pDC, m_pTabCopy, m_rcGroups);
+    // As the collapsed group's popup: a popup has no ribbon face behind the groups image to show through it.
+    m_pRibbonBar->GetRibbonPainter()->FillGroupsBackground(pDC, m_pTabCopy, this);
     CRect rcPart;
     CKTRibbonTabGroups* pGroups = m_pTabCopy->GetGroups();
     for (int i = 0; i < pGroups->GetCount(); i++)

@@ -45,6 +45,10 @@ public:
     void UpdateFonts() override;
     void DrawControlState(CDC* pDC, CKTControl* pControl) override;
 
+    // One part of a named image over a rectangle; FALSE when the style has no such image.
+    BOOL DrawStyleImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
+                        COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
+
     // The font of the ribbon's tab strip: the theme's own, even when the ribbon font was replaced; empty until
     // the fonts are first made.
     const LOGFONT& GetTabLogFont() const { return m_lfTabs; }
@@ -80,9 +84,6 @@ public:
     CKTPaintManagerColor m_clrTooltipBorder;
 
 private:
-    // One part of a named image over a rectangle; FALSE when the style has no such image.
-    BOOL DrawStyleImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
-                        COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
     void DrawPopupEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state);
     void DrawEditSpin(CDC* pDC, CKTControl* pControl, CRect rc);
     void ReadRibbonColors();

@@ -2,29 +2,15 @@
 #include "DockingTestFrame.h"
 
 #include <afxpriv.h>
-#include <gtest/gtest.h>
 
 #include "InputBuilder.h"
 #include "MessagePump.h"
 #include "TestInput.h"
+#include "TestProgramApp.h"
 
 namespace
 {
-class CDockingTestApp : public CWinApp
-{
-public:
-    CDockingTestApp() : CWinApp("Docking Tests") {}
-};
-
-CDockingTestApp theApp;
-
-class CDockingTestEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { theApp.AfxInitApplicationState(::GetModuleHandle(NULL), const_cast<LPSTR>(""), SW_SHOW); }
-};
-
-const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new CDockingTestEnvironment);
+CTestProgramApp theApp("Docking Tests");
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDockingTestFrame, CFrameWnd)

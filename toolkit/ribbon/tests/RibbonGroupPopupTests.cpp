@@ -14,7 +14,6 @@
 #include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabPopupToolBar.h"
-#include "LoopInput.h"
 #include "MessagePump.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
@@ -183,13 +182,7 @@ TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
 TEST_F(RibbonGroupPopup, AGroupsCaptionLineOpensItsButtonsMenu)
 {
     const CRect rcGroup = m_pWide->GetRect();
-    CLoopInput loop(m_pBar->GetSafeHwnd());
-    loop.Press(CPoint(rcGroup.CenterPoint().x, rcGroup.bottom - 3), true)
-        .Release(true)
-        .Await([this] { return m_frame.IsMenuShown(); })
-        .Key(VK_ESCAPE);
-    ASSERT_TRUE(loop.Run());
-    ASSERT_TRUE(PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(m_frame.MenuKeys(CPoint(rcGroup.CenterPoint().x, rcGroup.bottom - 3), true, {VK_ESCAPE}));
     CKTControl* pAdd = m_frame.m_pMenuHeld->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS);
     ASSERT_TRUE(pAdd != NULL);
     EXPECT_TRUE(pAdd->IsVisible());

@@ -6,6 +6,8 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
+#include "LoopInput.h"
+#include "MessagePump.h"
 #include "TestRibbonGroup.h"
 
 namespace
@@ -70,4 +72,14 @@ bool CRibbonInputFrame::IsMenuShown() const
 {
     CKTPopupBar* pMenu = m_pShownMenu;
     return pMenu && pMenu->GetSafeHwnd() && ::IsWindowVisible(pMenu->GetSafeHwnd());
+}
+
+bool CRibbonInputFrame::MenuKeys(CPoint pt, bool bRight, const std::vector<WORD>& keys)
+{
+    m_pShownMenu = NULL;
+    CLoopInput loop(GetRibbon()->GetSafeHwnd());
+    loop.Press(pt, bRight).Release(bRight).Await([this] { return IsMenuShown(); });
+    for (WORD wKey : keys)
+        loop.Key(wKey);
+    return loop.Run() && PumpUntil([this] { return !IsMenuShown(); }, kColdWineDeadlineMs);
 }

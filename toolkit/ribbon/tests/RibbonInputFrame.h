@@ -41,6 +41,9 @@ public:
     // The popup of the last context menu, made visible once its window shows.
     std::atomic<CKTPopupBar*> m_pShownMenu{NULL};
     bool IsMenuShown() const;
+    // Presses and releases the ribbon at the point (the right button when bRight) and, once the context menu that
+    // opens shows, types the keys; true when the menu showed and closed again.
+    bool MenuKeys(CPoint pt, bool bRight, const std::vector<WORD>& keys);
     HWND GetSafeHwnd() const { return GetWindow() ? GetWindow()->GetSafeHwnd() : NULL; }
     bool IsZoomed() const { return GetWindow() && GetWindow()->IsZoomed(); }
 

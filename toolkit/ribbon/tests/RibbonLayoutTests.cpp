@@ -5,6 +5,7 @@
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
 #include "PixelImage.h"
 #include "RibbonTestFrame.h"
 
@@ -23,18 +24,8 @@ int FullHeight(CKTRibbonBar* pBar)
 int StalePixels(CKTRibbonBar* pBar)
 {
     CPixelImage shown = CPixelImage::FromWindow(pBar->GetSafeHwnd());
-    CRect rc;
-    pBar->GetClientRect(rc);
-    CClientDC dcBar(pBar);
-    CDC dc;
-    dc.CreateCompatibleDC(&dcBar);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(&dcBar, rc.Width(), rc.Height());
-    CBitmap* pOld = dc.SelectObject(&bmp);
-    pBar->DrawCommandBar(&dc, rc);
-    CPixelImage fresh = CPixelImage::FromDC(dc.GetSafeHdc(), rc);
-    dc.SelectObject(pOld);
-    return shown.CountDiffering(fresh);
+    const CRect rc = CKTClientRect(pBar);
+    return shown.CountDiffering(DrawOffScreen(rc.Size(), [&](CDC* pDC) { pBar->DrawCommandBar(pDC, rc); }));
 }
 }  // namespace
 

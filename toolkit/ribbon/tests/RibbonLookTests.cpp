@@ -17,6 +17,7 @@
 #include "KTRibbonThemePainter.h"
 #include "LoadedStyle.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
 #include "PixelImage.h"
 #include "RibbonTestFrame.h"
 #include "TestInput.h"
@@ -126,11 +127,8 @@ COLORREF WaitForPixel(CWnd* pWnd, CPoint pt, COLORREF clr)
 // What the painter fills a popup of the bar's size with, read back from a bitmap.
 COLORREF GroupsBackgroundPixel(CKTRibbonBar* pBar, CPoint pt)
 {
-    const CRect rc = CKTClientRect(pBar);
-    CKTDibSection dib(rc.Size());
-    CKTCompatibleDC dc(NULL, dib.GetHandle());
-    pBar->GetRibbonPainter()->FillGroupsBackground(&dc, pBar->GetSelectedTab(), pBar);
-    return dc.GetPixel(pt);
+    auto fill = [&](CDC* pDC) { pBar->GetRibbonPainter()->FillGroupsBackground(pDC, pBar->GetSelectedTab(), pBar); };
+    return DrawOffScreen(CKTClientRect(pBar).Size(), fill).Pixel(pt.x, pt.y);
 }
 
 // A small icon of one colour, destroyed with the object.
@@ -179,6 +177,31 @@ void LeaveBar(CRibbonTestFrame& frame)
     MoveMouse(frame.GetWindow(), CPoint(rc.left + 10, rc.bottom - 10));
     CKTRibbonBar* pBar = frame.GetRibbon();
     PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; });
+}
+
+// What a minimised ribbon's second tab, dropped down, shows right of its one group once it shows the colour.
+COLORREF DroppedDownTabPixel(COLORREF clr)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonControlTab* pTabs = pBar->GetControlTab();
+    pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Tables", 1)->AddControl(ktControlButton, 300);
+    pBar->SetMinimized(TRUE);
+    PumpMessages();
+    auto shown = [pTabs]
+    {
+        CKTCommandBar* pPopup = pTabs->GetCommandBar();
+        return pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible();
+    };
+    CTestInput input(pBar->GetSafeHwnd());
+    if (!input.Click(pTabs->GetTab(1)->GetRect().CenterPoint()) || !PumpUntil(shown))
+        return CLR_INVALID;
+    CKTCommandBar* pPopup = pTabs->GetCommandBar();
+    const CRect rc = CKTClientRect(pPopup);
+    const COLORREF clrShown = WaitForPixel(pPopup, CPoint(rc.right - 20, rc.CenterPoint().y), clr);
+    if (input.Key(VK_ESCAPE))
+        PumpUntil([&] { return !shown(); });
+    return clrShown;
 }
 
 class RibbonLook : public ::testing::Test
@@ -328,11 +351,10 @@ TEST_F(RibbonLook, TheQuickAccessDropDownTakesItsPartByState)
     // The "more" button draws from its own image the same way.
     CKTControl* pMore = pBar->GetQuickAccessMore();
     pMore->SetRect(CRect(0, 0, 13, 22));
-    CKTDibSection dib(CSize(13, 22));
-    CKTCompatibleDC dc(NULL, dib.GetHandle());
-    pBar->GetRibbonPainter()->DrawQuickAccessButton(&dc, pMore, TRUE);
-    EXPECT_EQ(QuickAccessMore(0), dc.GetPixel(1, 1));
-    EXPECT_EQ(QuickAccessMore(0), dc.GetPixel(1, 21));
+    const CPixelImage more = DrawOffScreen(CSize(13, 22), [&](CDC* pDC)
+                                           { pBar->GetRibbonPainter()->DrawQuickAccessButton(pDC, pMore, TRUE); });
+    EXPECT_EQ(QuickAccessMore(0), more.Pixel(1, 1));
+    EXPECT_EQ(QuickAccessMore(0), more.Pixel(1, 21));
 }
 
 TEST_F(RibbonLook, TheGroupUnderTheMouseLightsAndOnlyItRepaints)
@@ -490,17 +512,8 @@ TEST(RibbonLookWithoutStyle, TheFaceIsTheBarsFace)
         CKTRibbonBar* pBar = frame.GetRibbon();
         const CRect rcTabRow = pBar->GetTabRowRect();
         const CPoint pt(rcTabRow.right - 3, rcTabRow.top + 3);
-        CRect rc;
-        pBar->GetClientRect(rc);
-        CClientDC dcBar(pBar);
-        CDC dc;
-        dc.CreateCompatibleDC(&dcBar);
-        CBitmap bmp;
-        bmp.CreateCompatibleBitmap(&dcBar, rc.Width(), rc.Height());
-        CBitmap* pOld = dc.SelectObject(&bmp);
-        CKTPaintManager::GetGlobal()->FillCommandBarEntry(&dc, pBar);
-        const COLORREF clrFace = dc.GetPixel(pt);
-        dc.SelectObject(pOld);
+        auto fill = [&](CDC* pDC) { CKTPaintManager::GetGlobal()->FillCommandBarEntry(pDC, pBar); };
+        const COLORREF clrFace = DrawOffScreen(CKTClientRect(pBar).Size(), fill).Pixel(pt.x, pt.y);
         EXPECT_EQ(clrFace, WaitForPixel(pBar, pt, clrFace));
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
@@ -799,6 +812,9 @@ TEST_F(RibbonLook, TheTabStripKeepsTheThemesFontWhenTheRibbonFontIsReplaced)
     EXPECT_EQ(lfStandard.lfHeight, lfTabs.lfHeight);
 }
 
+// The dropped-down tab fills behind its groups as a collapsed group's popup does.
+TEST_F(RibbonLook, ADroppedDownTabShowsTheGroupsImage) { EXPECT_EQ(kGroups, DroppedDownTabPixel(kGroups)); }
+
 // Without a style the new parts draw plainly rather than not at all.
 TEST(RibbonLookWithoutStyle, ButtonsAndPopupBackgroundsDrawPlainly)
 {
@@ -819,4 +835,14 @@ TEST(RibbonLookWithoutStyle, ButtonsAndPopupBackgroundsDrawPlainly)
         EXPECT_EQ(clrFace, WaitForPixel(pBar, rcButton.TopLeft() + CPoint(2, 2), clrFace));
     }
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
+// Without the style's image the dropped-down tab has the plain groups background, not none.
+TEST(RibbonLookWithoutStyle, ADroppedDownTabFillsPlainly)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    const COLORREF clrPlain = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF clrShown = DroppedDownTabPixel(clrPlain);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+    EXPECT_EQ(clrPlain, clrShown);
 }

@@ -8,7 +8,6 @@
 #include "KTRibbonGroupPopupBar.h"
 #include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
-#include "LoopInput.h"
 #include "MessagePump.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
@@ -118,13 +117,7 @@ TEST_F(RibbonOptionButton, HiddenWhileItsGroupIsCollapsedOrItsTabIsNotSelectedAn
 // Its right click is the caption line's: the group's menu, which may put the group on the quick access toolbar.
 TEST_F(RibbonOptionButton, ARightClickOpensTheGroupsMenu)
 {
-    CLoopInput loop(m_pBar->GetSafeHwnd());
-    loop.Press(Option()->GetRect().CenterPoint(), true)
-        .Release(true)
-        .Await([this] { return m_frame.IsMenuShown(); })
-        .Key(VK_ESCAPE);
-    ASSERT_TRUE(loop.Run());
-    ASSERT_TRUE(PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(m_frame.MenuKeys(Option()->GetRect().CenterPoint(), true, {VK_ESCAPE}));
     CKTControl* pAdd = m_frame.m_pMenuHeld->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS);
     ASSERT_TRUE(pAdd != NULL);
     EXPECT_TRUE(pAdd->IsEnabled());

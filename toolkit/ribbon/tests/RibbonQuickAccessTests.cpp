@@ -34,13 +34,7 @@ protected:
     bool MenuKey(CKTControl* pControl, bool bRight, WORD wKey) { return MenuKeys(pControl, bRight, {wKey}); }
     bool MenuKeys(CKTControl* pControl, bool bRight, std::vector<WORD> keys)
     {
-        m_frame.m_pShownMenu = NULL;
-        const CPoint pt = pControl->GetRect().CenterPoint();
-        CLoopInput loop(m_pBar->GetSafeHwnd());
-        loop.Press(pt, bRight).Release(bRight).Await([this] { return m_frame.IsMenuShown(); });
-        for (WORD wKey : keys)
-            loop.Key(wKey);
-        return loop.Run() && PumpUntil([this] { return !m_frame.IsMenuShown(); }, kColdWineDeadlineMs);
+        return m_frame.MenuKeys(pControl->GetRect().CenterPoint(), bRight, keys);
     }
 
     CKTControl* MenuEntry(int nId) const { return m_frame.m_pShownMenu.load()->GetControls()->FindControl(nId); }

@@ -137,11 +137,7 @@ CKTStyleImage* CKTRibbonThemePainter::Image(LPCSTR lpszName) const
 BOOL CKTRibbonThemePainter::DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts,
                                       const CRect& rcMargins, COLORREF clrTransparent) const
 {
-    CKTStyleImage* pImage = Image(lpszName);
-    if (!pImage)
-        return FALSE;
-    pImage->DrawImage(pDC, rc, pImage->GetSource(nPart, nParts), rcMargins, clrTransparent);
-    return TRUE;
+    return m_pTheme && m_pTheme->DrawStyleImage(pDC, lpszName, rc, nPart, nParts, rcMargins, clrTransparent);
 }
 
 void CKTRibbonThemePainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
