@@ -3,6 +3,8 @@
 
 #include <mmsystem.h>
 
+#include "KTSystemLibrary.h"
+
 namespace
 {
 const int KT_STOP_WAITS = 10;  // waits of 100 ms before a stuck thread is ended
@@ -50,14 +52,21 @@ void CKTSoundPlayer::StartThread()
 DWORD WINAPI CKTSoundPlayer::SoundThreadProc(LPVOID pParam)
 {
     CKTSoundPlayer* pPlayer = static_cast<CKTSoundPlayer*>(pParam);
+    // The sound library loads with the first sound rather than with the program; without it the
+    // requests are taken and nothing plays.
+    CKTSystemLibrary winmm("winmm.dll");
+    decltype(&::PlaySoundA) pfnPlaySound = NULL;
+    winmm.GetProc("PlaySoundA", pfnPlaySound);
     while (!pPlayer->m_bStop)
     {
         // Taken and cleared in one step, so a request made meanwhile is not lost.
-        if (LPCSTR lpszAlias = SoundAlias(::InterlockedExchange(&pPlayer->m_nPending, ktSoundNone)))
-            ::PlaySoundA(lpszAlias, NULL, SND_ALIAS | SND_NOWAIT | SND_NODEFAULT);
+        LPCSTR lpszAlias = SoundAlias(::InterlockedExchange(&pPlayer->m_nPending, ktSoundNone));
+        if (lpszAlias && pfnPlaySound)
+            pfnPlaySound(lpszAlias, NULL, SND_ALIAS | SND_NOWAIT | SND_NODEFAULT);
         ::Sleep(5);
     }
-    ::PlaySoundA(NULL, NULL, SND_PURGE);
+    if (pfnPlaySound)
+        pfnPlaySound(NULL, NULL, SND_PURGE);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "KTDockingDragRes.h"
 #include "KTDrawObjects.h"
 #include "KTResourceManager.h"
+#include "KTSystemInfo.h"
 
 struct CKTDockingPaneStickerPicture::SPicture
 {
@@ -139,9 +140,9 @@ void CKTDockingPaneStickerPicture::DrawPicture(CDC* pDC, const CBitmap& bitmap, 
     if (!dcBitmap.GetSafeHdc())
         return;
     const CRect rcSource = bHot ? picture.rcHot : picture.rcNormal;
-    ::TransparentBlt(pDC->GetSafeHdc(), picture.ptPlace.x, picture.ptPlace.y, rcSource.Width(), rcSource.Height(),
-                     dcBitmap.GetSafeHdc(), rcSource.left, rcSource.top, rcSource.Width(), rcSource.Height(),
-                     kMaskColor);
+    KTMsImg()->TransparentBlt(pDC->GetSafeHdc(), picture.ptPlace.x, picture.ptPlace.y, rcSource.Width(),
+                              rcSource.Height(), dcBitmap.GetSafeHdc(), rcSource.left, rcSource.top, rcSource.Width(),
+                              rcSource.Height(), kMaskColor);
 }
 
 void CKTDockingPaneStickerPicture::Draw(CDC* pDC, int nParts, int nHotPart) const

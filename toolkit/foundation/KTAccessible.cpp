@@ -6,9 +6,21 @@
 #include <new>
 
 #include "KTDrawObjects.h"
+#include "KTSystemLibrary.h"
 
 namespace
 {
+
+// Texts go to a screen reader as BSTRs; their library loads with the first one asked for, not with
+// the program.
+BSTR AllocateText(UINT cch)
+{
+    static const CKTSystemLibrary s_oleaut32("oleaut32.dll");
+    static decltype(&::SysAllocStringLen) s_pfnAllocate = NULL;
+    if (!s_pfnAllocate)
+        s_oleaut32.GetProc("SysAllocStringLen", s_pfnAllocate);
+    return s_pfnAllocate ? s_pfnAllocate(NULL, cch) : NULL;
+}
 
 // Out parameters start cleared, so that a refused call leaves the client
 // nothing to free.
@@ -307,7 +319,7 @@ HRESULT CKTAccessible::PutText(LPCSTR lpszText, BSTR* pbstr)
     int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, NULL, 0);
     if (cch <= 1)
         return S_OK;
-    *pbstr = ::SysAllocStringLen(NULL, UINT(cch - 1));
+    *pbstr = AllocateText(UINT(cch - 1));
     if (!*pbstr)
         return E_OUTOFMEMORY;
     ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, *pbstr, cch);

@@ -57,6 +57,7 @@ CKTWinDwmWrapper::CKTWinDwmWrapper() : m_library("dwmapi.dll")
 {
     m_library.GetProc("DwmDefWindowProc", m_pfnDefWindowProc);
     m_library.GetProc("DwmExtendFrameIntoClientArea", m_pfnExtendFrameIntoClientArea);
+    m_library.GetProc("DwmIsCompositionEnabled", m_pfnIsCompositionEnabled);
 }
 
 HRESULT CKTWinDwmWrapper::DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -74,12 +75,19 @@ HRESULT CKTWinDwmWrapper::ExtendFrameIntoClientArea(HWND hWnd, int cxLeft, int c
     return m_pfnExtendFrameIntoClientArea(hWnd, &margins);
 }
 
+BOOL CKTWinDwmWrapper::IsCompositionEnabled() const
+{
+    BOOL bEnabled = FALSE;
+    return m_pfnIsCompositionEnabled && SUCCEEDED(m_pfnIsCompositionEnabled(&bEnabled)) && bEnabled;
+}
+
 CKTMsImgApi::CKTMsImgApi() : CKTMsImgApi("msimg32.dll") {}
 
 CKTMsImgApi::CKTMsImgApi(LPCSTR lpszLibrary) : m_library(lpszLibrary)
 {
     m_library.GetProc("AlphaBlend", m_pfnAlphaBlend);
     m_library.GetProc("GradientFill", m_pfnGradientFill);
+    m_library.GetProc("TransparentBlt", m_pfnTransparentBlt);
 }
 
 BOOL CKTMsImgApi::AlphaBlend(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc,
@@ -96,6 +104,14 @@ BOOL CKTMsImgApi::GradientFill(HDC hDC, TRIVERTEX* pVertices, ULONG nVertices, v
     if (!m_pfnGradientFill)
         return FALSE;
     return m_pfnGradientFill(hDC, pVertices, nVertices, pMesh, nMesh, nMode);
+}
+
+BOOL CKTMsImgApi::TransparentBlt(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc,
+                                 int cySrc, COLORREF crTransparent) const
+{
+    if (!m_pfnTransparentBlt)
+        return FALSE;
+    return m_pfnTransparentBlt(hDest, x, y, cx, cy, hSrc, xSrc, ySrc, cxSrc, cySrc, crTransparent);
 }
 
 CKTOsVersionInfo::CKTOsVersionInfo() : m_info()

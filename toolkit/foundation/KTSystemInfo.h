@@ -51,6 +51,8 @@ public:
 
     HRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     HRESULT ExtendFrameIntoClientArea(HWND hWnd, int cxLeft, int cyTop, int cxRight, int cyBottom);
+    // FALSE also when the service cannot say.
+    BOOL IsCompositionEnabled() const;
 
 private:
     struct KT_MARGINS
@@ -62,13 +64,15 @@ private:
     };
     typedef BOOL(WINAPI* PFNDWMDEFWINDOWPROC)(HWND, UINT, WPARAM, LPARAM, LRESULT*);
     typedef HRESULT(WINAPI* PFNDWMEXTENDFRAME)(HWND, const KT_MARGINS*);
+    typedef HRESULT(WINAPI* PFNDWMISCOMPOSITIONENABLED)(BOOL*);
 
     CKTSystemLibrary m_library;
     PFNDWMDEFWINDOWPROC m_pfnDefWindowProc;
     PFNDWMEXTENDFRAME m_pfnExtendFrameIntoClientArea;
+    PFNDWMISCOMPOSITIONENABLED m_pfnIsCompositionEnabled;
 };
 
-// Alpha blending and gradient fills of the imaging library; each call
+// Alpha blending, gradient fills and blits with a mask colour of the imaging library; each call
 // answers FALSE and draws nothing when the entry point is missing.
 class CKTMsImgApi
 {
@@ -82,14 +86,18 @@ public:
     BOOL AlphaBlend(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
                     BLENDFUNCTION blend) const;
     BOOL GradientFill(HDC hDC, TRIVERTEX* pVertices, ULONG nVertices, void* pMesh, ULONG nMesh, ULONG nMode) const;
+    BOOL TransparentBlt(HDC hDest, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
+                        COLORREF crTransparent) const;
 
 private:
     typedef BOOL(WINAPI* PFNALPHABLEND)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
     typedef BOOL(WINAPI* PFNGRADIENTFILL)(HDC, TRIVERTEX*, ULONG, void*, ULONG, ULONG);
+    typedef BOOL(WINAPI* PFNTRANSPARENTBLT)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
 
     CKTSystemLibrary m_library;
     PFNALPHABLEND m_pfnAlphaBlend;
     PFNGRADIENTFILL m_pfnGradientFill;
+    PFNTRANSPARENTBLT m_pfnTransparentBlt;
 };
 
 // The running system's version, read once.

@@ -1,12 +1,16 @@
 // The program starts, shows its main window titled "Kestova" with an empty MDI workspace, and ends
-// with exit code 0 when that window is closed; its image may address more than 2 GB; a big project
-// named on its command line fills the tree of a frame already shown.
+// with exit code 0 when that window is closed; its image may address more than 2 GB and loads no
+// library the first window does not need; a big project named on its command line fills the tree of
+// a frame already shown.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 
 #include "MessagePump.h"
@@ -158,13 +162,70 @@ TEST(Startup, MainWindowShowsAnEmptyWorkspaceAndClosingItEndsTheProgram)
     ::CloseHandle(pi.hProcess);
 }
 
+// The program's image as it lies on disk.
+class CProgramImage
+{
+public:
+    CProgramImage()
+    {
+        std::ifstream program("kestova.exe", std::ios::binary);
+        m_bytes.assign(std::istreambuf_iterator<char>(program), std::istreambuf_iterator<char>());
+    }
+    const IMAGE_NT_HEADERS32* Headers() const
+    {
+        const auto* pDos = At<IMAGE_DOS_HEADER>(0);
+        const auto* pNt = pDos ? At<IMAGE_NT_HEADERS32>(DWORD(pDos->e_lfanew)) : nullptr;
+        return pNt && pNt->Signature == IMAGE_NT_SIGNATURE ? pNt : nullptr;
+    }
+    // The libraries the loader brings in before the program's first line runs, in lower case.
+    std::set<std::string> ImportedLibraries() const
+    {
+        std::set<std::string> libraries;
+        const IMAGE_NT_HEADERS32* pNt = Headers();
+        const DWORD dwImports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+        for (const auto* pEntry = At<IMAGE_IMPORT_DESCRIPTOR>(FileOffset(dwImports)); pEntry && pEntry->Name; pEntry++)
+        {
+            std::string strName(&m_bytes[FileOffset(pEntry->Name)]);
+            std::transform(strName.begin(), strName.end(), strName.begin(), ::tolower);
+            libraries.insert(strName);
+        }
+        return libraries;
+    }
+
+private:
+    template <typename T>
+    const T* At(DWORD dwOffset) const
+    {
+        return dwOffset + sizeof(T) <= m_bytes.size() ? reinterpret_cast<const T*>(&m_bytes[dwOffset]) : nullptr;
+    }
+    DWORD FileOffset(DWORD dwRva) const
+    {
+        const IMAGE_NT_HEADERS32* pNt = Headers();
+        const auto* pSection = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
+            reinterpret_cast<const BYTE*>(&pNt->OptionalHeader) + pNt->FileHeader.SizeOfOptionalHeader);
+        for (WORD i = 0; i < pNt->FileHeader.NumberOfSections; i++, pSection++)
+            if (dwRva >= pSection->VirtualAddress && dwRva < pSection->VirtualAddress + pSection->Misc.VirtualSize)
+                return dwRva - pSection->VirtualAddress + pSection->PointerToRawData;
+        return DWORD(m_bytes.size());
+    }
+
+    std::string m_bytes;
+};
+
 TEST(Startup, TheProgramMayUseTheWholeAddressSpaceOfA32BitProcess)
 {
-    std::ifstream program("kestova.exe", std::ios::binary);
-    IMAGE_DOS_HEADER dos{};
-    IMAGE_NT_HEADERS32 nt{};
-    ASSERT_TRUE(program.read(reinterpret_cast<char*>(&dos), sizeof dos));
-    ASSERT_TRUE(program.seekg(dos.e_lfanew).read(reinterpret_cast<char*>(&nt), sizeof nt));
-    ASSERT_EQ(static_cast<DWORD>(IMAGE_NT_SIGNATURE), nt.Signature);
-    EXPECT_TRUE(nt.FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
+    const CProgramImage image;
+    ASSERT_TRUE(image.Headers());
+    EXPECT_TRUE(image.Headers()->FileHeader.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE);
+}
+
+// Each library costs the start its loading; sound, glass, blits with a mask colour, screen readers'
+// texts and object verb menus load theirs when first used.
+TEST(Startup, TheProgramLoadsOnlyTheLibrariesItsFirstWindowNeeds)
+{
+    const CProgramImage image;
+    ASSERT_TRUE(image.Headers());
+    const std::set<std::string> expected = {"advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll",
+                                            "msvcrt.dll",   "ole32.dll",    "shell32.dll",  "user32.dll"};
+    EXPECT_EQ(expected, image.ImportedLibraries());
 }

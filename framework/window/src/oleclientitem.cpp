@@ -113,6 +113,21 @@ void COleClientItem::Release(OLECLOSE dwCloseOption)
     m_lpLockBytes = nullptr;
 }
 
+namespace
+{
+// The verb-menu library loads with the first edit menu rather than with every program; like the rich
+// edit library it stays for the process's life.
+decltype(&::OleUIAddVerbMenuA) VerbMenuFunction()
+{
+    static const HMODULE hOleDlg = ::LoadLibrary("oledlg.dll");
+    static const auto pfnAddVerbMenu =
+        hOleDlg ? reinterpret_cast<decltype(&::OleUIAddVerbMenuA)>(
+                      reinterpret_cast<void*>(::GetProcAddress(hOleDlg, "OleUIAddVerbMenuA")))
+                : nullptr;
+    return pfnAddVerbMenu;
+}
+}  // namespace
+
 void AFXAPI AfxOleSetEditMenu(COleClientItem* pItem, CMenu* pMenu, UINT iMenuItem, UINT nIDVerbMin, UINT nIDVerbMax,
                               UINT nIDConvert)
 {
@@ -121,7 +136,10 @@ void AFXAPI AfxOleSetEditMenu(COleClientItem* pItem, CMenu* pMenu, UINT iMenuIte
     if (pItem)
         pItem->GetUserType(USERCLASSTYPE_SHORT, strShortType);
     HMENU hSubMenu = nullptr;
+    const auto pfnAddVerbMenu = VerbMenuFunction();
+    if (!pfnAddVerbMenu)
+        return;
     // FALSE only says the entry is the disabled one the system put there.
-    ::OleUIAddVerbMenuA(lpObject, strShortType.IsEmpty() ? nullptr : (LPCSTR)strShortType, pMenu->GetSafeHmenu(),
-                        iMenuItem, nIDVerbMin, nIDVerbMax, nIDConvert != 0, nIDConvert, &hSubMenu);
+    pfnAddVerbMenu(lpObject, strShortType.IsEmpty() ? nullptr : (LPCSTR)strShortType, pMenu->GetSafeHmenu(), iMenuItem,
+                   nIDVerbMin, nIDVerbMax, nIDConvert != 0, nIDConvert, &hSubMenu);
 }

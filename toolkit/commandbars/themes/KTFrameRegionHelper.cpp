@@ -4,15 +4,21 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
 #include "KTStatusBar.h"
+#include "KTSystemInfo.h"
 #include "KTThemeStyle5.h"
 #include "KTWindowHookManager.h"
-
-#include <dwmapi.h>
 
 namespace
 {
 const UINT KT_WM_REFRESHFRAME = 0x363;
 const int KT_GLASS_BORDER = 4;  // the border a composited frame keeps unless maximised
+
+// The composition library loads with the first frame that asks about glass, not with the program.
+CKTWinDwmWrapper& Composition()
+{
+    static CKTWinDwmWrapper s_dwm;
+    return s_dwm;
+}
 }  // namespace
 
 CKTFrameRegionHelper::CKTFrameRegionHelper(CWnd* pFrame, CKTThemeStyle5* pTheme) : m_pFrame(pFrame), m_pTheme(pTheme)
@@ -64,11 +70,7 @@ CKTThemeStyle5* CKTFrameRegionHelper::GetFrameTheme() const
     return m_bComposition || IsCaptionVisible() ? NULL : GetTheme();
 }
 
-BOOL CKTFrameRegionHelper::QueryComposition() const
-{
-    BOOL bEnabled = FALSE;
-    return SUCCEEDED(::DwmIsCompositionEnabled(&bEnabled)) && bEnabled;
-}
+BOOL CKTFrameRegionHelper::QueryComposition() const { return Composition().IsCompositionEnabled(); }
 
 int CKTFrameRegionHelper::MeasureFrameBorder() const
 {
@@ -201,8 +203,8 @@ void CKTFrameRegionHelper::SetRegion(HRGN hRgn)
 
 BOOL CKTFrameRegionHelper::ExtendFrameIntoClientArea()
 {
-    MARGINS margins = {0, 0, IsCaptionVisible() ? 0 : GetCaptionHeight(), 0};
-    return SUCCEEDED(::DwmExtendFrameIntoClientArea(m_pFrame->GetSafeHwnd(), &margins));
+    const int cyTop = IsCaptionVisible() ? 0 : GetCaptionHeight();
+    return SUCCEEDED(Composition().ExtendFrameIntoClientArea(m_pFrame->GetSafeHwnd(), 0, cyTop, 0, 0));
 }
 
 HRGN CKTFrameRegionHelper::CreateRegion(int cx, int cy) const

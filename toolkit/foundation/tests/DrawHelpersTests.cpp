@@ -54,6 +54,24 @@ TEST(GradientFill, SolidWithoutTheImagingLibrary)
     EXPECT_EQ(RGB(10, 20, 30), surface.Pixel(5, 49));
 }
 
+// The docking stickers' pictures are put down this way: the mask colour shows what lay below.
+TEST(TransparentBlt, TheMaskColourLeavesWhatLayBelow)
+{
+    CTestSurface source(4, 1, 32, RGB(255, 0, 255));
+    source.DC()->FillSolidRect(0, 0, 2, 1, RGB(10, 20, 30));
+    CTestSurface target(4, 1, 32, RGB(1, 2, 3));
+    EXPECT_TRUE(KTMsImg()->TransparentBlt(target.DC()->GetSafeHdc(), 0, 0, 4, 1, source.DC()->GetSafeHdc(), 0, 0, 4, 1,
+                                          RGB(255, 0, 255)));
+    EXPECT_EQ(RGB(10, 20, 30), target.Pixel(1, 0));
+    EXPECT_EQ(RGB(1, 2, 3), target.Pixel(2, 0));
+
+    CKTMsImgApi missing("kt-missing-imaging.dll");
+    CTestSurface untouched(4, 1, 32, RGB(1, 2, 3));
+    EXPECT_FALSE(missing.TransparentBlt(untouched.DC()->GetSafeHdc(), 0, 0, 4, 1, source.DC()->GetSafeHdc(), 0, 0, 4, 1,
+                                        RGB(255, 0, 255)));
+    EXPECT_EQ(RGB(1, 2, 3), untouched.Pixel(1, 0)) << "without the library nothing is drawn";
+}
+
 namespace
 {
 // The helpers as they behave on a display of 256 colours.

@@ -4,6 +4,7 @@
 #include "KTSystemInfo.h"
 #include "KTWinThemeWrapper.h"
 
+#include <dwmapi.h>
 #include <versionhelpers.h>
 
 TEST(WinThemeWrapper, MissingLibraryReportsFalseAndDrawsNothing)
@@ -95,6 +96,13 @@ TEST(DwmWrapper, RefusesToAnswerIntoNowhere)
 {
     CKTWinDwmWrapper dwm;
     EXPECT_EQ(E_FAIL, dwm.DefWindowProc(NULL, WM_NULL, 0, 0, NULL));
+}
+
+TEST(DwmWrapper, AnswersCompositionAsTheSystemDoes)
+{
+    BOOL bSystem = FALSE;
+    const bool bComposited = SUCCEEDED(::DwmIsCompositionEnabled(&bSystem)) && bSystem;
+    EXPECT_EQ(bComposited, !!CKTWinDwmWrapper().IsCompositionEnabled());
 }
 
 TEST(OsVersion, AgreesWithTheSystemsOwnVersionCheck)
