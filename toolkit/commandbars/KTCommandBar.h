@@ -66,6 +66,8 @@ public:
     virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsPopupBar() const { return FALSE; }
     virtual BOOL IsRibbonBar() const { return FALSE; }
+    // The rectangle lies on the frame's caption drawn on glass, where drawing must carry its own alpha.
+    virtual BOOL IsCompositedCaptionRect(const CRect& rc) const { return FALSE; }
     // The bar resizes in two dimensions from its edges.
     virtual BOOL IsResizable() const { return FALSE; }
     // Captions go below the icons of its buttons.

@@ -210,6 +210,8 @@ BOOL CKTControl::IsVisible(DWORD dwSkipFlags) const
     return (m_dwHideFlags & ~dwSkipFlags) == 0;
 }
 
+BOOL CKTControl::IsOnCompositedCaption() const { return m_pParent && m_pParent->IsCompositedCaptionRect(m_rcControl); }
+
 void CKTControl::SetHideFlags(DWORD dwFlags)
 {
     if (dwFlags == m_dwHideFlags)

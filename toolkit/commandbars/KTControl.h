@@ -68,6 +68,8 @@ public:
     virtual BOOL IsPopuped() const { return FALSE; }
 
     virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
+    // The control lies on its bar's part of a frame caption drawn on glass.
+    BOOL IsOnCompositedCaption() const;
     void SetVisible(BOOL bVisible);
     DWORD GetHideFlags() const { return m_dwHideFlags; }
     void SetHideFlags(DWORD dwFlags);

@@ -5,7 +5,9 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTMouseHookManager.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTResourceManager.h"
 #include "KTSystemLibrary.h"
@@ -117,6 +119,13 @@ BOOL CKTEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
         m_bComposing = TRUE;
     else if (message == WM_IME_ENDCOMPOSITION || message == WM_KILLFOCUS)
         m_bComposing = FALSE;
+    if (message == WM_PAINT && m_bOpaqueFix)
+    {
+        *pResult = Default();
+        CClientDC dc(this);
+        CKTPaintManager::FillAlphaOpaque(&dc, CKTClientRect(this));
+        return TRUE;
+    }
     return CEdit::OnWndMsg(message, wParam, lParam, pResult);
 }
 

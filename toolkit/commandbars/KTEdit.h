@@ -19,6 +19,9 @@ public:
     // Cut, Copy and Paste on a popup bar of the control's command bars; FALSE when none could be shown.
     virtual BOOL ShowContextMenu(CKTControl* pControl, CPoint pt);
     BOOL IsComposing() const { return m_bComposing; }
+    // On glass the system's plain painting leaves no alpha: each paint then ends by making the window opaque.
+    void SetOpaqueFix(BOOL bOpaqueFix) { m_bOpaqueFix = bOpaqueFix; }
+    BOOL IsOpaqueFix() const { return m_bOpaqueFix; }
     // The character format of a rich edit is that many bytes long: its second version knows more fields.
     static UINT GetCharFormatSize();
 
@@ -31,4 +34,5 @@ protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     BOOL m_bComposing = FALSE;  // between the IME's start and end of a composition
+    BOOL m_bOpaqueFix = FALSE;  // the window lies on a frame caption drawn on glass
 };

@@ -235,6 +235,8 @@ BOOL CKTEditField::Layout(CRect rcControl, int nRightInset)
                   rcControl.bottom - 3);
     BOOL bMoved = Place(rcControl, rcField, m_bDelayReposition);
     m_bDelayReposition = FALSE;
+    if (m_pWnd)
+        m_pWnd->SetOpaqueFix(m_pOwner->GetFieldControl()->IsOnCompositedCaption());
     return bMoved;
 }
 

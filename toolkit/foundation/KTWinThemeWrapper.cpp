@@ -112,6 +112,24 @@ HRESULT CKTWinThemeWrapper::GetCurrentThemeName(LPSTR lpszColor, int cchColor) c
 BOOL CKTWinThemeWrapper::DrawGlowingText(HDC hDC, HFONT hFont, const RECT& rc, LPCSTR lpszText, int nPart, int nState,
                                          UINT nFormat, int nGlowSize)
 {
+    DTTOPTS options = {sizeof(options)};
+    options.dwFlags = DTT_COMPOSITED | DTT_GLOWSIZE;
+    options.iGlowSize = nGlowSize;
+    return DrawBufferedText(hDC, hFont, rc, lpszText, nPart, nState, nFormat, &options);
+}
+
+BOOL CKTWinThemeWrapper::DrawCompositedText(HDC hDC, const RECT& rc, LPCSTR lpszText, UINT nFormat)
+{
+    DTTOPTS options = {sizeof(options)};
+    options.dwFlags = DTT_TEXTCOLOR | DTT_COMPOSITED;
+    options.crText = ::GetTextColor(hDC);
+    return DrawBufferedText(hDC, static_cast<HFONT>(::GetCurrentObject(hDC, OBJ_FONT)), rc, lpszText, 0, 0, nFormat,
+                            &options);
+}
+
+BOOL CKTWinThemeWrapper::DrawBufferedText(HDC hDC, HFONT hFont, const RECT& rc, LPCSTR lpszText, int nPart, int nState,
+                                          UINT nFormat, const void* pOptions)
+{
     if (!m_hTheme || !m_pfnBeginBufferedPaint || !m_pfnEndBufferedPaint || !m_pfnDrawThemeTextEx || !lpszText)
         return FALSE;
     int cch = ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, NULL, 0);
@@ -120,6 +138,9 @@ BOOL CKTWinThemeWrapper::DrawGlowingText(HDC hDC, HFONT hFont, const RECT& rc, L
     std::vector<WCHAR> text(cch);
     ::MultiByteToWideChar(CP_ACP, 0, lpszText, -1, text.data(), cch);
 
+    if (g_pSpy)
+        g_pSpy->OnDrawThemeText(m_strClassList.c_str(), nPart, nState, static_cast<const DTTOPTS*>(pOptions)->dwFlags,
+                                rc);
     BP_PAINTPARAMS params = {sizeof(params)};
     HDC hBuffer = NULL;
     HANDLE hPaint = m_pfnBeginBufferedPaint(hDC, &rc, BPBF_TOPDOWNDIB, &params, &hBuffer);
@@ -127,11 +148,8 @@ BOOL CKTWinThemeWrapper::DrawGlowingText(HDC hDC, HFONT hFont, const RECT& rc, L
         return FALSE;
     ::BitBlt(hBuffer, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hDC, rc.left, rc.top, SRCCOPY);
     HGDIOBJ hOldFont = ::SelectObject(hBuffer, hFont);
-    DTTOPTS options = {sizeof(options)};
-    options.dwFlags = DTT_COMPOSITED | DTT_GLOWSIZE;
-    options.iGlowSize = nGlowSize;
     RECT rcText = rc;
-    HRESULT hr = m_pfnDrawThemeTextEx(m_hTheme, hBuffer, nPart, nState, text.data(), -1, nFormat, &rcText, &options);
+    HRESULT hr = m_pfnDrawThemeTextEx(m_hTheme, hBuffer, nPart, nState, text.data(), -1, nFormat, &rcText, pOptions);
     ::SelectObject(hBuffer, hOldFont);
     // A failed text leaves the copied background, so putting the buffer back changes nothing.
     m_pfnEndBufferedPaint(hPaint, TRUE);

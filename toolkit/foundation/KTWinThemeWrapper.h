@@ -11,12 +11,14 @@
 
 typedef HANDLE HKTTHEME;
 
-// Sees every themed background the process draws, before it is drawn: the seam through
+// Sees every themed background and buffered text the process draws, before it is drawn: the seam through
 // which tests learn which classes, parts and states a drawer asked for.
 class IKTVisualStyleSpy
 {
 public:
     virtual void OnDrawThemeBackground(LPCSTR lpszClassList, int nPart, int nState, const RECT& rc) = 0;
+    // Text drawn into a buffer with the options' flags (DTT_*).
+    virtual void OnDrawThemeText(LPCSTR lpszClassList, int nPart, int nState, DWORD dwOptions, const RECT& rc) {}
 
 protected:
     ~IKTVisualStyleSpy() = default;
@@ -55,6 +57,9 @@ public:
     // background and put back; FALSE, with nothing drawn, when the library lacks a step.
     BOOL DrawGlowingText(HDC hDC, HFONT hFont, const RECT& rc, LPCSTR lpszText, int nPart, int nState, UINT nFormat,
                          int nGlowSize);
+    // Text in the context's font and text colour, composed with its alpha so that it shows on glass; FALSE, with
+    // nothing drawn, when the library lacks a step.
+    BOOL DrawCompositedText(HDC hDC, const RECT& rc, LPCSTR lpszText, UINT nFormat);
     // Colour scheme name of the current visual style ("NormalColor", ...).
     HRESULT GetCurrentThemeName(LPSTR lpszColor, int cchColor) const;
 
@@ -71,6 +76,9 @@ private:
     typedef HRESULT(WINAPI* PFNDRAWTHEMETEXTEX)(HKTTHEME, HDC, int, int, LPCWSTR, int, DWORD, RECT*, const void*);
 
     void BindEntryPoints();
+    // The text drawn into a buffer over a copy of the rectangle's background, then put back.
+    BOOL DrawBufferedText(HDC hDC, HFONT hFont, const RECT& rc, LPCSTR lpszText, int nPart, int nState, UINT nFormat,
+                          const void* pOptions);
 
     CKTSystemLibrary m_library;  // the visual-style library, owned
     HKTTHEME m_hTheme;           // open handle or NULL

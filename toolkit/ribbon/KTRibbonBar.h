@@ -72,6 +72,8 @@ public:
     // Whether the ribbon draws the frame's caption, and on glass.
     BOOL IsFrameThemeEnabled() const { return m_pFrameRegion != nullptr; }
     BOOL IsDwmEnabled() const { return m_pFrameRegion && m_pFrameRegion->IsCompositionEnabled(); }
+    // On glass, and meeting the caption strip.
+    BOOL IsCompositedCaptionRect(const CRect& rc) const override;
     BOOL IsMinimizeAllowed() const { return m_bMinimizeAllowed; }
     void SetMinimizeAllowed(BOOL bAllowed) { m_bMinimizeAllowed = bAllowed; }
 

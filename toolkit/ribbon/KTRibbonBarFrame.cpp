@@ -51,6 +51,12 @@ void CKTRibbonBar::SetFrameRegion(std::unique_ptr<CKTFrameRegionHelper> pFrameRe
         m_pFrameRegion->RefreshFrame();
 }
 
+BOOL CKTRibbonBar::IsCompositedCaptionRect(const CRect& rc) const
+{
+    CRect rcMeet;
+    return IsDwmEnabled() && rcMeet.IntersectRect(rc, m_rcCaption);
+}
+
 BOOL CKTRibbonBar::IsDrawingFrameCaption() const
 {
     return IsVisible() && IsWindowShown() && m_bShown && GetPosition() == ktBarTop;

@@ -249,6 +249,10 @@ int CKTFrameRegionHelper::OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPA
         if (!IsCaptionVisible())
             PostRefresh();
         return ktHookContinue;
+    case WM_DWMCOMPOSITIONCHANGED:
+        // Glass came or went: the frame's border, region and caption follow the new answer.
+        RefreshFrame();
+        return ktHookContinue;
     case KT_WM_REFRESHFRAME:
         if (m_bRefreshPending)
             RefreshFrame();

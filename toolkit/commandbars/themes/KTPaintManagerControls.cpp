@@ -6,6 +6,7 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
+#include "KTWinThemeWrapper.h"
 
 #include <algorithm>
 
@@ -18,6 +19,14 @@ BOOL IsDrawnEnabled(CKTControl* pControl)
     if (pControl->GetType() == ktControlSplitButtonPopup && nEnabled == 4)
         return FALSE;
     return nEnabled != 0;
+}
+
+// Plain text leaves its pixels without alpha, which glass shows through; the visual styles compose it.
+BOOL DrawCompositedCaption(CDC* pDC, const CString& strCaption, const CRect& rc, UINT nFlags)
+{
+    CKTWinThemeWrapper theme;
+    return theme.OpenThemeData(NULL, "GLOBALS") && theme.IsAppThemeReady() &&
+           theme.DrawCompositedText(pDC->GetSafeHdc(), rc, strCaption, nFlags);
 }
 }  // namespace
 
@@ -188,6 +197,8 @@ void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const C
     UINT nFlags = DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0);
     if (!IsKeyboardCuesVisible(pControl->GetParent()))
         nFlags |= DT_NOPREFIX;
+    if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strCaption, rc, nFlags))
+        return;
     DrawControlText(pDC, strCaption, rc, nFlags, TRUE, pControl->GetSelected() != 0, IsDrawnEnabled(pControl));
 }
 

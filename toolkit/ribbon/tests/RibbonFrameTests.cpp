@@ -153,6 +153,22 @@ TEST_F(RibbonFrame, OnGlassTheCaptionFollowsTheGlass)
     EXPECT_TRUE(Button(SC_CLOSE));
 }
 
+// The system tells the frame when glass comes or goes; the caption follows without a call of the program's.
+TEST_F(RibbonFrame, TheCaptionFollowsTheSystemTurningGlassOnAndOff)
+{
+    CFakeGlassRegion* pRegion = CFakeGlassRegion::Attach(m_pBar, FALSE);
+    PumpMessages();
+    ASSERT_TRUE(Button(SC_CLOSE));
+    pRegion->m_bGlass = TRUE;
+    Frame()->SendMessage(WM_DWMCOMPOSITIONCHANGED);
+    EXPECT_TRUE(m_pBar->IsDwmEnabled());
+    EXPECT_FALSE(Button(SC_CLOSE)) << "the system draws the buttons on glass";
+    pRegion->m_bGlass = FALSE;
+    Frame()->SendMessage(WM_DWMCOMPOSITIONCHANGED);
+    EXPECT_FALSE(m_pBar->IsDwmEnabled());
+    EXPECT_TRUE(Button(SC_CLOSE));
+}
+
 TEST_F(RibbonFrame, CaptionButtonsRunTheFramesCommands)
 {
     m_pBar->EnableFrameTheme(TRUE);

@@ -402,9 +402,8 @@ void CKTRibbonThemePainter::DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBa
     const CRect rcCaption = pBar->GetCaptionRect();
     rc.top = rcCaption.top;
     rc.bottom = rcCaption.top + GetRibbonTabHeight();
-    CRect rcMeet;
-    const BOOL bGlass = pBar->IsDwmEnabled() && rcMeet.IntersectRect(rc, rcCaption);
-    DrawImage(pDC, bGlass ? "RIBBONQUICKACCESSAREADWM" : "RIBBONQUICKACCESSAREA", rc, 0, 1, CRect(16, 3, 0, 3));
+    DrawImage(pDC, pBar->IsCompositedCaptionRect(rc) ? "RIBBONQUICKACCESSAREADWM" : "RIBBONQUICKACCESSAREA", rc, 0, 1,
+              CRect(16, 3, 0, 3));
 }
 
 void CKTRibbonThemePainter::DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pFrame)
