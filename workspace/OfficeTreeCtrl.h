@@ -26,6 +26,7 @@ protected:
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemExpanded(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
 private:
     // The current project and the settings page follow the item, now the caret item.

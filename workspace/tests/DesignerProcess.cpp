@@ -316,6 +316,12 @@ bool CDesignerProcess::Key(WORD wVirtualKey, WORD wModifier) const
     return held.IsHeld() && SendInputs({KeyInput(wVirtualKey, false), KeyInput(wVirtualKey, true)});
 }
 
+bool CDesignerProcess::KeyEndingTheProgram(WORD wVirtualKey, WORD wModifier) const
+{
+    return BringForward() && SendInputs({KeyInput(wModifier, false), KeyInput(wVirtualKey, false),
+                                         KeyInput(wVirtualKey, true), KeyInput(wModifier, true)});
+}
+
 bool CDesignerProcess::MenuKeys(WORD wMenu, WORD wItem) const
 {
     return Key(wMenu, VK_MENU) && PumpUntil([this] { return CountShown("KTPopupBar") >= 1; }, kColdWineDeadlineMs) &&

@@ -43,6 +43,10 @@ public:
     // Keys to the program's focused window, once the program is in front and has a focus. They are
     // queued, not yet handled, when the call returns: the caller waits for what they do.
     bool Key(WORD wVirtualKey, WORD wModifier = 0) const;  // VK_CONTROL, VK_MENU, VK_SHIFT or none
+    // A key with its modifier that ends the program, sent whole through the system's queue: a modifier
+    // held on the display would be let go once the program's windows are gone, and no window would
+    // take its release.
+    bool KeyEndingTheProgram(WORD wVirtualKey, WORD wModifier) const;
     // Text typed into an edit of the program, and what the edit then shows: a click, the focus
     // there, the keys, the text there. A dialog's first activation can move the focus after the
     // click; keys sent before the focus settled would land in another control.

@@ -611,6 +611,30 @@ TEST(Designer, TheKeysDoWhatTheMenusPrintAndTheOleFailureHasASentence)
     ::FreeLibrary(hProgram);
 }
 
+// Alt+F4 ends the program wherever the focus is: the platform's tree control kept system keys to itself.
+TEST(Designer, AltF4EndsTheProgramFromTheTreeAsFromAnEditor)
+{
+    CTestFolder folder("designer-alt-f4");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    for (const bool bTree : {true, false})
+    {
+        CDesignerProcess designer("\"" + strChat + "\"");
+        ASSERT_TRUE(designer.ClickItem("chat"));
+        HWND hClient = ::FindWindowEx(designer.MainWindow(), nullptr, "MDIClient", nullptr);
+        if (!bTree)
+            ASSERT_TRUE(designer.ClickWindow(::GetWindow(hClient, GW_CHILD)));
+        ASSERT_TRUE(PumpUntil(
+            [&]
+            {
+                const HWND hFocus = designer.FocusWindow();
+                return bTree ? hFocus == designer.Tree() : ::IsChild(hClient, hFocus) != FALSE;
+            },
+            kColdWineDeadlineMs));
+        ASSERT_TRUE(designer.KeyEndingTheProgram(VK_F4, VK_MENU));
+        EXPECT_EQ(0u, designer.WaitForExit()) << (bTree ? "from the tree" : "from an editor");
+    }
+}
+
 TEST(Designer, LoadExampleProjectStartsInTheExampleFolder)
 {
     CDesignerProcess designer;
