@@ -45,17 +45,24 @@ CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateCopy(CKTRibbonGroup* pSource, 
 void CKTRibbonGroup::SetCaption(LPCSTR lpszCaption)
 {
     m_strCaption = lpszCaption;
-    for (CKTControl* pOwn : {static_cast<CKTControl*>(m_pControlPopup), m_pOptionButton})
-        if (pOwn)
-            pOwn->SetCaption(lpszCaption);
+    for (CKTControl* pOwn : GetOwnControls())
+        pOwn->SetCaption(lpszCaption);
 }
 
 void CKTRibbonGroup::SetID(UINT nId)
 {
     m_nId = nId;
+    for (CKTControl* pOwn : GetOwnControls())
+        pOwn->SetID(nId);
+}
+
+std::vector<CKTControl*> CKTRibbonGroup::GetOwnControls() const
+{
+    std::vector<CKTControl*> own;
     for (CKTControl* pOwn : {static_cast<CKTControl*>(m_pControlPopup), m_pOptionButton})
         if (pOwn)
-            pOwn->SetID(nId);
+            own.push_back(pOwn);
+    return own;
 }
 
 CKTRibbonTab* CKTRibbonGroup::GetRibbonTab() const { return m_pGroups ? m_pGroups->GetRibbonTab() : NULL; }
@@ -265,10 +272,8 @@ void CKTRibbonGroup::OnRemoved()
 {
     while (!m_controls.empty())
         RemoveControl(m_controls.back());
-    if (m_pControlPopup)
-        RemoveControl(m_pControlPopup);
-    if (m_pOptionButton)
-        RemoveControl(m_pOptionButton);
+    for (CKTControl* pOwn : GetOwnControls())
+        RemoveControl(pOwn);
 }
 
 // Every layout starts from the whole group; the reduction steps narrow it again.

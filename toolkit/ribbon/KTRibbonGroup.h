@@ -100,6 +100,8 @@ protected:
     // The drawing reads the joined look from the control itself.
     void MarkJoined(CKTControl* pControl) const;
     void Collapse();
+    // The popup button and the option button, those the group has.
+    std::vector<CKTControl*> GetOwnControls() const;
     // The group's own buttons go into the bar that shows the group, named by it.
     void InsertOwnControl(CKTSmartPtr<CKTControl> pControl, DWORD dwHideFlags);
     void PlaceOptionButton();
