@@ -68,6 +68,9 @@ public:
     virtual BOOL IsPopuped() const { return FALSE; }
 
     virtual BOOL IsVisible(DWORD dwSkipFlags = 0) const;
+    // Whether its popup bar would show it, asked without laying the bar out: a place holder answers for the items
+    // it would expand into.
+    virtual BOOL WouldShow() const { return IsVisible(); }
     // The control lies on its bar's part of a frame caption drawn on glass.
     BOOL IsOnCompositedCaption() const;
     void SetVisible(BOOL bVisible);

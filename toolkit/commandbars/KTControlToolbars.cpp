@@ -12,7 +12,10 @@ IMPLEMENT_DYNCREATE(CKTControlToolbars, CKTControlButton)
 namespace
 {
 const char KT_TOOLBAR_ITEM[] = "CKTControlToolbar";
-}
+
+// A bar that cannot be closed (the menu bar, the ribbon) must not be hidden from the list either.
+BOOL IsListed(const CKTToolBar* pToolBar) { return pToolBar->IsCloseable() && pToolBar->IsContextMenuPresent(); }
+}  // namespace
 
 void CKTControlToolbars::OnCalcDynamicSize(DWORD)
 {
@@ -21,6 +24,21 @@ void CKTControlToolbars::OnCalcDynamicSize(DWORD)
     if (!ClearListForItems([](CKTControl* pItem) { return pItem->GetParameter() == KT_TOOLBAR_ITEM; }))
         return;
     AddToolbarItems(m_pParent, m_nIndex + 1, m_nId, GetBeginGroup());
+}
+
+BOOL CKTControlToolbars::WouldShow() const
+{
+    if (!m_pParent)
+        return IsVisible();
+    if (IsCustomizeMode())
+        return TRUE;
+    CKTCommandBars* pCommandBars = m_pParent->GetCommandBars();
+    if (!pCommandBars)
+        return FALSE;
+    for (int i = 0; i < pCommandBars->GetCount(); i++)
+        if (IsListed(pCommandBars->GetAt(i)))
+            return TRUE;
+    return FALSE;
 }
 
 void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bBeginGroup)
@@ -32,8 +50,7 @@ void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nI
     for (int i = 0; i < pCommandBars->GetCount(); i++)
     {
         CKTToolBar* pToolBar = pCommandBars->GetAt(i);
-        // A bar that cannot be closed (the menu bar, the ribbon) must not be hidden from here either.
-        if (!pToolBar->IsCloseable() || !pToolBar->IsContextMenuPresent())
+        if (!IsListed(pToolBar))
             continue;
         CKTSmartPtr<CKTControlToolbar> pItem = KTMakeCounted<CKTControlToolbar>();
         pItem->SetBarIndex(i);

@@ -11,6 +11,8 @@ class CKTControlToolbars : public CKTControlButton
 public:
     // One checked-when-visible item per listed toolbar, after the place holder.
     void OnCalcDynamicSize(DWORD dwMode) override;
+    // At least one toolbar to list, or customise mode, where the place holder shows itself.
+    BOOL WouldShow() const override;
     static void AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bBeginGroup);
 };
 

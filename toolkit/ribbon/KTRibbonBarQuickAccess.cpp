@@ -28,15 +28,12 @@ void AddToolbarList(CKTPopupBar* pPopup, int nBefore, BOOL bBeginGroup)
     pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST, NULL, nBefore)->SetBeginGroup(bBeginGroup);
 }
 
-// Lists expand first: a toolbar list with no bar to offer leaves nothing to show.
+// A toolbar list with no bar to offer leaves nothing to show.
 BOOL HasVisibleControl(CKTCommandBar* pBar)
 {
     for (int i = 0; i < pBar->GetControlCount(); i++)
-    {
-        pBar->GetControl(i)->OnCalcDynamicSize(0);
-        if (pBar->GetControl(i)->IsVisible())
+        if (pBar->GetControl(i)->WouldShow())
             return TRUE;
-    }
     return FALSE;
 }
 }  // namespace

@@ -1,4 +1,4 @@
-// SpecialListTests.cpp: the window list of an MDI frame, labels, check boxes, radio buttons and the grid selector,
+// SpecialListTests.cpp: the window list of an MDI frame, the toolbar list, labels, check boxes, radio buttons and the grid selector,
 // in the test frame with real input.
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
@@ -174,4 +174,34 @@ TEST_F(SpecialListTest, TheSelectorGrowsToItsMaximumAndSendsTheChosenSize)
     ASSERT_EQ(1u, m_pFrame->m_commands.size());
     EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);
     EXPECT_FALSE(m_pFrame->m_notifyCodes.empty()) << "each change of the selection is told";
+}
+
+// Asked before a menu opens, the toolbar list answers from the bars it would list, without expanding: the same
+// answer as its expansion gives. In customise mode the place holder shows itself.
+TEST_F(SpecialListTest, TheToolbarListWouldShowExactlyWhenItExpandsIntoItems)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControl* pList = pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);
+    auto anyShown = [&]
+    {
+        for (int i = 0; i < pPopup->GetControlCount(); i++)
+            if (pPopup->GetControl(i)->IsVisible())
+                return TRUE;
+        return FALSE;
+    };
+    for (const BOOL bListed : {TRUE, FALSE})
+    {
+        for (int i = 0; i < m_pCommandBars->GetCount(); i++)
+            m_pCommandBars->GetAt(i)->SetContextMenuPresent(bListed);
+        const int nBefore = pPopup->GetControlCount();
+        EXPECT_EQ(bListed, pList->WouldShow());
+        EXPECT_EQ(nBefore, pPopup->GetControlCount()) << "asked, not expanded";
+        pList->OnCalcDynamicSize(0);
+        EXPECT_EQ(bListed, anyShown());
+    }
+    m_pCommandBars->SetCustomizeMode(TRUE);
+    EXPECT_TRUE(pList->WouldShow());
+    pList->OnCalcDynamicSize(0);
+    EXPECT_TRUE(anyShown());
+    m_pCommandBars->SetCustomizeMode(FALSE);
 }
