@@ -5,16 +5,15 @@
 #include "ProjectTreeItems.h"
 #include "TreeItemData.h"
 
-IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CTreeCtrl)
+IMPLEMENT_DYNCREATE(COfficeTreeCtrl, CKTTreeCtrl)
 
-BEGIN_MESSAGE_MAP(COfficeTreeCtrl, CTreeCtrl)
+BEGIN_MESSAGE_MAP(COfficeTreeCtrl, CKTTreeCtrl)
 ON_NOTIFY_REFLECT(TVN_SELCHANGING, OnSelchanging)
 ON_NOTIFY_REFLECT(TVN_SELCHANGED, OnSelchanged)
 ON_NOTIFY_REFLECT(NM_KILLFOCUS, OnKillFocus)
 ON_NOTIFY_REFLECT(TVN_DELETEITEM, OnDeleteItem)
 ON_NOTIFY_REFLECT(TVN_ITEMEXPANDING, OnItemExpanding)
 ON_NOTIFY_REFLECT(TVN_ITEMEXPANDED, OnItemExpanded)
-ON_WM_SYSKEYDOWN()
 END_MESSAGE_MAP()
 
 TreeItemData* COfficeTreeCtrl::GetItemData(HTREEITEM hItem) const
@@ -25,14 +24,6 @@ TreeItemData* COfficeTreeCtrl::GetItemData(HTREEITEM hItem) const
     if (!hItem || !GetItem(&item))
         return nullptr;
     return reinterpret_cast<TreeItemData*>(item.lParam);
-}
-
-// System keys (Alt+F4 above all) reach the system as from any window: this platform's tree takes them as
-// ordinary keys and stops them there. The tree has no use for them.
-void COfficeTreeCtrl::OnSysKeyDown(UINT, UINT, UINT)
-{
-    const MSG* pMsg = GetCurrentMessage();
-    ::DefWindowProc(m_hWnd, WM_SYSKEYDOWN, pMsg->wParam, pMsg->lParam);
 }
 
 void COfficeTreeCtrl::ClearCurrentProject()

@@ -2,13 +2,13 @@
 //
 // Classes: COfficeTreeCtrl.
 #pragma once
-#include "afxcmn.h"
+#include "KTTreeCtrl.h"
 
 struct ProjectRecord;
 struct TreeItemData;
 
 // Each item owns its data (a TreeItemData or none), freed when the item goes.
-class COfficeTreeCtrl : public CTreeCtrl
+class COfficeTreeCtrl : public CKTTreeCtrl
 {
     DECLARE_DYNCREATE(COfficeTreeCtrl)
 public:
@@ -26,7 +26,6 @@ protected:
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemExpanding(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemExpanded(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
 private:
     // The current project and the settings page follow the item, now the caret item.

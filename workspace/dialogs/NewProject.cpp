@@ -2,6 +2,7 @@
 #include "NewProject.h"
 
 #include "DialogHelpers.h"
+#include "KTTreeCtrl.h"
 #include "KestovaDialogsRes.h"
 #include "model/Vocabulary.h"
 #include "project/ProjectFile.h"
@@ -20,6 +21,16 @@ struct CItemListHolder
     LPITEMIDLIST pidl;
     ~CItemListHolder() { ::CoTaskMemFree(pidl); }
 };
+
+// The browse dialog's folder tree lets system keys through, so that Alt+F4 closes the dialog from there too.
+int CALLBACK OnBrowseEvent(HWND hBrowse, UINT nEvent, LPARAM, LPARAM lpTree)
+{
+    if (nEvent != BFFM_INITIALIZED)
+        return 0;
+    if (HWND hTree = ::FindWindowEx(hBrowse, nullptr, WC_TREEVIEW, nullptr))
+        reinterpret_cast<CKTTreeCtrl*>(lpTree)->SubclassWindow(hTree);
+    return 0;
+}
 
 }  // namespace
 
@@ -56,6 +67,9 @@ void CNewProject::OnExplore()
     info.hwndOwner = m_hWnd;
     info.pszDisplayName = szPath;
     info.lpszTitle = "please select a location";
+    CKTTreeCtrl tree;  // lives until the modal dialog, and with it the tree, is gone
+    info.lpfn = OnBrowseEvent;
+    info.lParam = reinterpret_cast<LPARAM>(&tree);
     CItemListHolder chosen{::SHBrowseForFolder(&info)};
     // A folder without a file-system path cannot hold a project: the Location stays.
     if (!chosen.pidl || !::SHGetPathFromIDList(chosen.pidl, szPath))

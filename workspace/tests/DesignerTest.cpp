@@ -21,6 +21,7 @@
 #include "Screenshot.h"
 #include "StubTools.h"
 #include "TestFolder.h"
+#include "TreeView.h"
 #include "project/ProjectFile.h"
 
 namespace
@@ -29,6 +30,7 @@ namespace
 const char* const kRoot = "'Kestova': Project(s)";
 const int kNameEdit = 1003;
 const int kLocationEdit = 1004;
+const int kBrowseButton = 1005;
 const UINT kDeletePacket = 32776;
 const UINT kCompile = 32783;
 
@@ -720,5 +722,36 @@ TEST(Designer, TheSessionEndAsksAsExitDoesCancelKeepsTheEditAndAnEndSavesIt)
     ProjectRecord saved;
     ASSERT_TRUE(ReadProjectFile(strChat.c_str(), &saved, &strMessage));
     EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "saved before the session ended";
+    EXPECT_EQ(0u, designer.Close());
+}
+
+// The New Project dialog's folder browser closes on Alt+F4 from its tree as from its buttons, and only it closes.
+TEST(Designer, AltF4ClosesTheFolderBrowserFromItsTreeAsFromItsButtons)
+{
+    CDesignerProcess designer;
+    ASSERT_TRUE(designer.MainWindow());
+    ASSERT_TRUE(designer.Key('N', VK_CONTROL));
+    HWND hDialog = designer.WaitForDialog("New Project");
+    ASSERT_TRUE(hDialog);
+    for (const bool bTree : {true, false})
+    {
+        ASSERT_TRUE(designer.ClickWindow(::GetDlgItem(hDialog, kBrowseButton)));
+        HWND hBrowse = nullptr, hTree = nullptr;
+        ASSERT_TRUE(PumpUntil(
+            [&]
+            {
+                hBrowse = ::GetForegroundWindow();
+                hTree = hBrowse != hDialog ? TreeViewOf(hBrowse) : nullptr;
+                return hTree != nullptr;
+            },
+            kColdWineDeadlineMs));
+        ASSERT_TRUE(designer.ClickWindow(hTree));
+        if (!bTree)
+            ASSERT_TRUE(designer.Key(VK_TAB));
+        ASSERT_TRUE(PumpUntil([&] { return (designer.FocusWindow() == hTree) == bTree; }, kColdWineDeadlineMs));
+        ASSERT_TRUE(designer.KeyEndingTheProgram(VK_F4, VK_MENU));
+        EXPECT_TRUE(WaitUntilGone(hBrowse)) << (bTree ? "from the tree" : "from a button");
+        EXPECT_TRUE(::IsWindow(hDialog));
+    }
     EXPECT_EQ(0u, designer.Close());
 }

@@ -1,4 +1,4 @@
-// TreeView.h: finds the designer's project tree among another process's windows.
+// TreeView.h: finds a tree view (the designer's project tree, a dialog's folder tree) among another process's windows.
 #pragma once
 
 #include <windows.h>
