@@ -142,6 +142,40 @@ TEST_F(ProjectFileTest, RichDesignRoundTripsEveryMember)
     EXPECT_EQ(CString(Folder().c_str()), read.folder);
 }
 
+std::string Repeated(const std::string& text, std::size_t times)
+{
+    std::string result;
+    for (std::size_t i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
+// Plain texts are taken as they stand and others are converted: either way a text that fills its
+// room comes back whole, and one character more is refused.
+TEST_F(ProjectFileTest, TextsThatFillTheirRoomComeBackWholeAndOneMoreIsRefused)
+{
+    const std::size_t room = FixedTextCapacity(FieldRecord().name);
+    // The file is written in the 8-bit code page, which the XML reader hands over as UTF-8.
+    for (const std::string character : {"p", "\xE9"})
+    {
+        SCOPED_TRACE(character);
+        ProjectRecord project = RichProject();
+        FieldRecord& field = project.headerFields[0];
+        ASSERT_TRUE(CopyFixedText(field.name, Repeated(character, room).c_str()));
+        ASSERT_TRUE(CopyFixedText(field.maxLength, Repeated("9", FixedTextCapacity(field.maxLength)).c_str()));
+        ExpectSameProject(project, RoundTrip(project));
+
+        std::string written = ReadText(m_path);
+        const std::size_t at = written.find("name=\"" + Repeated(character, room) + "\"");
+        ASSERT_NE(std::string::npos, at);
+        WriteText(m_path, written.insert(at + 6, character));
+        ProjectRecord read;
+        CString message;
+        EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+        EXPECT_NE(std::string::npos, g_lastLog.find("\"name\" is longer than 255 characters")) << g_lastLog;
+    }
+}
+
 TEST_F(ProjectFileTest, EveryValueOfEveryEnumerationRoundTrips)
 {
     ProjectRecord project = RichProject();
