@@ -167,12 +167,11 @@ private:
     {
         if (!m_ok)
             return nullptr;
-        for (int tried = 0; tried < m_count; ++tried)
+        for (int tried = 0, at = m_next; tried < m_count; ++tried, at = After(at))
         {
-            const int at = (m_next + tried) % m_count;
             if (SameName(m_attributes[2 * at], name))
             {
-                m_next = at + 1;
+                m_next = After(at);
                 ++m_used;
                 return m_attributes[2 * at + 1];
             }
@@ -180,6 +179,9 @@ private:
         Refuse(name, "is missing%s", "");
         return nullptr;
     }
+
+    // The attribute after at, the first after the last (a division per lookup costs more).
+    int After(int at) const { return at + 1 < m_count ? at + 1 : 0; }
 
     template <class Argument>
     void Refuse(const char* name, const char* what, Argument argument)
