@@ -95,42 +95,6 @@ TEST_P(GeneratedSources, AreTheSameEveryTime)
     EXPECT_EQ(code.demo, again.demo);
 }
 
-// What a listener saw of the sources each time it heard of one.
-class SeenSources : public SourceListener
-{
-public:
-    explicit SeenSources(const GeneratedCode& code) : code_(code) {}
-    void SourceDone(const std::string& text) override
-    {
-        heard.push_back(&text);
-        copies.push_back(text);
-        nextEmpty.push_back(&text == &code_.header ? code_.source.empty() && code_.demo.empty()
-                                                   : &text != &code_.source || code_.demo.empty());
-    }
-    void SourcesDiscarded() override { discarded++; }
-
-    std::vector<const std::string*> heard;
-    std::vector<std::string> copies;
-    std::vector<bool> nextEmpty;  // the sources after it not written yet
-    int discarded = 0;
-
-private:
-    const GeneratedCode& code_;
-};
-
-TEST_P(GeneratedSources, AListenerHearsEachSourceWholeBeforeTheNextIsWritten)
-{
-    GeneratedCode again;
-    SeenSources seen(again);
-    std::string error;
-    ASSERT_TRUE(GenerateCode(design, again, error, &seen));
-    const std::vector<const std::string*> order = {&again.header, &again.source, &again.demo};
-    EXPECT_EQ(order, seen.heard);
-    EXPECT_EQ((std::vector<std::string>{code.header, code.source, code.demo}), seen.copies) << "each whole when heard";
-    EXPECT_EQ(std::vector<bool>(3, true), seen.nextEmpty);
-    EXPECT_EQ(0, seen.discarded);
-}
-
 INSTANTIATE_TEST_SUITE_P(Examples, GeneratedSources, ::testing::ValuesIn(testing::ExampleNames()));
 
 TEST(Generator, ARefusedDesignGivesTheValidatorsLineAndLeavesEveryTextEmpty)
@@ -140,9 +104,7 @@ TEST(Generator, ARefusedDesignGivesTheValidatorsLineAndLeavesEveryTextEmpty)
     GeneratedCode code;
     code.header = "old";
     std::string makefile = "old", diagram = "old", error;
-    SeenSources seen(code);
-    EXPECT_FALSE(GenerateCode(design, code, error, &seen));
-    EXPECT_TRUE(seen.heard.empty());
+    EXPECT_FALSE(GenerateCode(design, code, error));
     EXPECT_EQ("Error: project broken: the project has no packet, please redesign your protocol!", error);
     EXPECT_TRUE(code.header.empty() && code.source.empty() && code.demo.empty());
     EXPECT_FALSE(GenerateMakefile(design, makefile, error));
