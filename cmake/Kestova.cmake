@@ -55,6 +55,16 @@ function(kestova_add_benchmark name)
   kestova_warnings(${name})
 endfunction()
 
+# kestova_split_debug(TARGET): the loader maps a PE image whole, debug
+# sections included (tens of MB), so they go to a file beside the program that
+# debuggers find by its link; what the program holds in memory is then its own.
+function(kestova_split_debug target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> $<TARGET_FILE:${target}>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE:${target}>.debug $<TARGET_FILE:${target}>
+    VERBATIM)
+endfunction()
+
 # kestova_add_fuzzer(NAME SOURCES ... LIBS ... CORPUS dir [SECONDS n])
 # Only in the fuzz build; the test runs the fuzzer for a bounded time on a
 # copy of the committed seed corpus.

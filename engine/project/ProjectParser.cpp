@@ -61,6 +61,23 @@ bool ParseInt32(const char* text, std::int32_t* value)
     return true;
 }
 
+// The length of text when it is plain ASCII (which needs no conversion); otherwise where the first other byte stands.
+std::size_t AsciiLength(const char* text)
+{
+    std::size_t length = 0;
+    while (text[length] != '\0' && static_cast<unsigned char>(text[length]) < 0x80)
+        ++length;
+    return length;
+}
+
+// Attribute names are short: a call to the library's comparison costs more than the comparison.
+bool SameName(const char* left, const char* right)
+{
+    while (*left != '\0' && *left == *right)
+        ++left, ++right;
+    return *left == *right;
+}
+
 bool IsBlank(const char* text, int length)
 {
     for (int i = 0; i < length; ++i)
@@ -90,6 +107,13 @@ public:
         const char* value = Take(name);
         if (value == nullptr)
             return m_ok;
+        // Most texts are ASCII, taken as they stand without a copy between.
+        const std::size_t ascii = AsciiLength(value);
+        if (value[ascii] == '\0' && ascii <= Capacity)
+        {
+            dest.Assign(value, ascii);
+            return m_ok;
+        }
         char text[Capacity];
         std::size_t length = 0;
         bool tooLong = false;
@@ -143,12 +167,11 @@ private:
     {
         if (!m_ok)
             return nullptr;
-        for (int tried = 0; tried < m_count; ++tried)
+        for (int tried = 0, at = m_next; tried < m_count; ++tried, at = After(at))
         {
-            const int at = (m_next + tried) % m_count;
-            if (std::strcmp(m_attributes[2 * at], name) == 0)
+            if (SameName(m_attributes[2 * at], name))
             {
-                m_next = at + 1;
+                m_next = After(at);
                 ++m_used;
                 return m_attributes[2 * at + 1];
             }
@@ -156,6 +179,9 @@ private:
         Refuse(name, "is missing%s", "");
         return nullptr;
     }
+
+    // The attribute after at, the first after the last (a division per lookup costs more).
+    int After(int at) const { return at + 1 < m_count ? at + 1 : 0; }
 
     template <class Argument>
     void Refuse(const char* name, const char* what, Argument argument)

@@ -11,9 +11,11 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 #ifdef _WIN32
@@ -142,6 +144,40 @@ TEST_F(ProjectFileTest, RichDesignRoundTripsEveryMember)
     EXPECT_EQ(CString(Folder().c_str()), read.folder);
 }
 
+std::string Repeated(const std::string& text, std::size_t times)
+{
+    std::string result;
+    for (std::size_t i = 0; i < times; ++i)
+        result += text;
+    return result;
+}
+
+// Plain texts are taken as they stand and others are converted: either way a text that fills its
+// room comes back whole, and one character more is refused.
+TEST_F(ProjectFileTest, TextsThatFillTheirRoomComeBackWholeAndOneMoreIsRefused)
+{
+    const std::size_t room = FixedTextCapacity(FieldRecord().name);
+    // The file is written in the 8-bit code page, which the XML reader hands over as UTF-8.
+    for (const std::string character : {"p", "\xE9"})
+    {
+        SCOPED_TRACE(character);
+        ProjectRecord project = RichProject();
+        FieldRecord& field = project.headerFields[0];
+        ASSERT_TRUE(CopyFixedText(field.name, Repeated(character, room).c_str()));
+        ASSERT_TRUE(CopyFixedText(field.maxLength, Repeated("9", FixedTextCapacity(field.maxLength)).c_str()));
+        ExpectSameProject(project, RoundTrip(project));
+
+        std::string written = ReadText(m_path);
+        const std::size_t at = written.find("name=\"" + Repeated(character, room) + "\"");
+        ASSERT_NE(std::string::npos, at);
+        WriteText(m_path, written.insert(at + 6, character));
+        ProjectRecord read;
+        CString message;
+        EXPECT_FALSE(ReadProjectFile(m_path.c_str(), &read, &message));
+        EXPECT_NE(std::string::npos, g_lastLog.find("\"name\" is longer than 255 characters")) << g_lastLog;
+    }
+}
+
 TEST_F(ProjectFileTest, EveryValueOfEveryEnumerationRoundTrips)
 {
     ProjectRecord project = RichProject();
@@ -221,6 +257,42 @@ TEST_F(ProjectFileTest, TheValidBaseDocumentIsRead)
     ASSERT_TRUE(ReadProjectFile(m_path.c_str(), &read, &message)) << g_lastLog;
     EXPECT_STREQ("P", read.name);
     EXPECT_EQ(1, static_cast<int>(read.packets[0].fields.GetSize()));
+}
+
+// The document with the attributes of every element in the opposite order.
+std::string WithAttributesReversed(const std::string& document)
+{
+    static const std::regex element("<(\\w+) ([^>]*?)(/?)>");
+    static const std::regex attribute("\\w+=\"[^\"]*\"");
+    std::string result;
+    auto last = document.cbegin();
+    for (std::sregex_iterator it(document.begin(), document.end(), element), end; it != end; ++it)
+    {
+        const std::string attributes = (*it)[2];
+        std::vector<std::string> each;
+        for (std::sregex_iterator a(attributes.begin(), attributes.end(), attribute); a != end; ++a)
+            each.insert(each.begin(), a->str());
+        result.append(last, (*it)[0].first) += "<" + (*it)[1].str();
+        for (const std::string& one : each)
+            result += " " + one;
+        result += (*it)[3].str() + ">";
+        last = (*it)[0].second;
+    }
+    return result.append(last, document.cend());
+}
+
+// Written files keep one order, which the reader looks for first; any other order reads the same.
+TEST_F(ProjectFileTest, AttributesAreReadInAnyOrder)
+{
+    const ProjectRecord project = RichProject();
+    RoundTrip(project);
+    const std::string reversed = WithAttributesReversed(ReadText(m_path));
+    ASSERT_NE(std::string::npos, reversed.find("<field relatedLength=")) << reversed.substr(0, 400);
+    WriteText(m_path, reversed);
+    ProjectRecord read;
+    CString message;
+    ASSERT_TRUE(ReadProjectFile(m_path.c_str(), &read, &message)) << g_lastLog;
+    ExpectSameProject(project, read);
 }
 
 TEST_F(ProjectFileTest, EveryMalformedDocumentIsAnInvalidProjectFile)

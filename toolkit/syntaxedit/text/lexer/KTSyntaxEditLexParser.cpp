@@ -166,6 +166,13 @@ bool CKTSyntaxEditLexParser::IsWorkerRunning() const
     return m_bWorkerRunning;
 }
 
+// The worker holds the lock through a pass and empties the list only at its end.
+bool CKTSyntaxEditLexParser::HasWork() const
+{
+    std::unique_lock<std::mutex> lock(m_taskList.m_lock, std::try_to_lock);
+    return !lock.owns_lock() || !m_taskList.IsEmpty();
+}
+
 void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind,
                                            const IKTLexTextSource* text)
 {

@@ -69,6 +69,8 @@ public:
     void StopParseInThread();
     void BreakParsing();
     bool IsWorkerRunning() const;
+    // Whether a range waits for the worker (the edit delay included) or a pass runs.
+    bool HasWork() const;
     // The worker's thread priority (the platform's values, 0 normal); a
     // running worker takes a new one before its next pass.
     int GetParseInThreadPriority() const;

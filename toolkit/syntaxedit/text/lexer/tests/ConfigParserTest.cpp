@@ -356,6 +356,39 @@ TEST(LexParserThread, ConfigurationChangesParseWhereTheSchemeSays)
     }
 }
 
+// What waits for the colouring to settle relies on this: work is seen from the request to the end of
+// its pass, through the edit delay, and not after.
+TEST(LexParserThread, WorkIsSeenFromTheRequestUntilItsPassEnds)
+{
+    std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
+    ktlex::ReplaceAll(scheme, "EditReparceTimeout_ms = 500", "EditReparceTimeout_ms = 60000");
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
+    schema->LoadClasses(infos);
+    std::string code = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
+    CBuffer buffer(code, ".c");
+    EXPECT_FALSE(buffer.parser->HasWork());
+    buffer.Install(schema);
+    EXPECT_TRUE(buffer.parser->HasWork());
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    const auto settled = [&]
+    {
+        auto until = Clock::now() + std::chrono::seconds(5);
+        while (buffer.parser->HasWork() && Clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return !buffer.parser->HasWork();
+    };
+    EXPECT_TRUE(settled());
+    KT_EDIT_LEXPOS at{2, 0};
+    KT_EDIT_LEXPOS end = buffer.text.Insert(at, "int b; ");
+    buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    EXPECT_TRUE(buffer.parser->HasWork());  // held by the edit delay
+    buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    EXPECT_TRUE(settled());
+}
+
 TEST(LexParserThread, IdleWorkersEndAndStartAgain)
 {
     std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
