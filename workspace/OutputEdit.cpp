@@ -35,6 +35,8 @@ int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ModifyStyle(0, WS_HSCROLL | WS_VSCROLL);
     SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(10, 5));
     SendMessage(EM_SETREADONLY, TRUE);
+    // Lines are appended, which the system edit holds to its first limit of some 30,000 characters.
+    SetLimitText(0);
     SetWindowText(m_strEarlyLines);
     m_strEarlyLines.Empty();
     return 0;

@@ -147,13 +147,16 @@ TEST(MainFramePanes, AnOutputLineGoesAtTheEndWhateverTheUserSelected)
     ASSERT_EQ(0, nStart);
     ASSERT_EQ(19, nEnd) << "the first line selected";
 
+    // A compiler's long line takes the text past the system edit's first limit; the lines after it still come.
+    const CString strLong('x', 40000);
+    output.AddLine(strLong);
     output.AddLine("Successfully Generated!");
     CString strText;
     output.GetWindowText(strText);
     CString strExpected;
     for (int i = 0; i < 40; i++)
         strExpected += "Start Generating...\r\n";
-    EXPECT_EQ(strExpected + "Successfully Generated!\r\n", strText);
+    EXPECT_EQ(strExpected + strLong + "\r\n" + "Successfully Generated!\r\n", strText);
     EXPECT_GT(output.GetFirstVisibleLine(), 0) << "scrolled to the newest line";
     EXPECT_FALSE(output.CanUndo()) << "the user has nothing of the output to undo";
 }
