@@ -8,6 +8,11 @@
 #include "RedrawHeld.h"
 #include "WrenfoldApp.h"
 
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <vector>
+
 namespace
 {
 
@@ -24,6 +29,32 @@ private:
     COutputEdit& m_edit;
 };
 
+// A generated text split into rows on a thread of its own while the generator writes the next one.
+class CTextAhead
+{
+public:
+    explicit CTextAhead(const std::string& text)
+        : m_text(text), m_newText(text.c_str(), int(text.size())), m_split([this] { m_newText.ReadAll(); })
+    {
+    }
+    ~CTextAhead()
+    {
+        if (m_split.Thread())
+            ::WaitForSingleObject(m_split.Thread(), INFINITE);
+    }
+    CTextAhead(const CTextAhead&) = delete;
+    CTextAhead& operator=(const CTextAhead&) = delete;
+
+    BOOL IsOf(const std::string& text) const { return &text == &m_text; }
+    CBackgroundWork& Split() { return m_split; }
+    CKTSyntaxEditNewText& NewText() { return m_newText; }
+
+private:
+    const std::string& m_text;
+    CKTSyntaxEditNewText m_newText;
+    CBackgroundWork m_split;  // last: starts once the rest is made
+};
+
 // The application's editors of the project's folder: generated text replaces what an open
 // editor shows, and a build first saves what the editors changed.
 class CFolderEditors : public IProjectEditors
@@ -31,6 +62,12 @@ class CFolderEditors : public IProjectEditors
 public:
     CFolderEditors(const CString& strFolder, CKTStatusBar& statusBar) : m_strFolder(strFolder), m_statusBar(statusBar)
     {
+        FindEditor(
+            [&](CDocument& doc)
+            {
+                m_openPaths.push_back(doc.GetPathName());
+                return false;
+            });
     }
     BOOL ReplaceText(const CString& strPath, const std::string& text) override
     {
@@ -40,10 +77,14 @@ public:
         if (!pView)
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
+        const CString strStep = "Putting the new text into " + pDoc->GetTitle() + "...";
+        const auto ahead = m_aheads.find(strPath);
+        if (ahead != m_aheads.end() && ahead->second->IsOf(text))
+            return TakeSplit(*pView, *ahead->second, strStep);
         // A big text is split in slices, the window answering between them and the status bar saying
         // how far it is; the editor takes the rows at the end, in one step.
         CKTSyntaxEditNewText newText(text.c_str(), int(text.size()));
-        CLongWork step(m_statusBar, "Putting the new text into " + pDoc->GetTitle() + "...");
+        CLongWork step(m_statusBar, strStep);
         step.RunInSlices(
             [&]
             {
@@ -51,10 +92,17 @@ public:
                 step.SetProgress(newText.GetPercentRead());
                 return bMore;
             });
-        CRedrawHeld held(pView);
-        return pView->GetEditCtrl()->ReplaceAllText(newText);
+        return TakeRows(*pView, newText);
     }
     BOOL SaveAll() override { return App().SaveEditorDocuments(m_strFolder); }
+    // Only for an editor open now: a text no editor shows goes to its file as it is.
+    void TextComing(const CString& strPath, const std::string& text) override
+    {
+        const auto open = [&](const CString& strOpen) { return strOpen.CompareNoCase(strPath) == 0; };
+        if (std::any_of(m_openPaths.begin(), m_openPaths.end(), open))
+            m_aheads[strPath] = std::make_unique<CTextAhead>(text);
+    }
+    void ForgetTexts() override { m_aheads.clear(); }
 
 private:
     static CwrenfoldApp& App() { return *static_cast<CwrenfoldApp*>(AfxGetApp()); }
@@ -71,9 +119,25 @@ private:
         }
         return nullptr;
     }
+    // The split is mostly over by now; the window answers while the rest of it runs.
+    BOOL TakeSplit(CKTSyntaxEditView& view, CTextAhead& ahead, const CString& strStep)
+    {
+        if (ahead.Split().IsDone())
+            ahead.Split().Join();
+        else
+            CLongWork(m_statusBar, strStep).Wait(ahead.Split(), FALSE);
+        return TakeRows(view, ahead.NewText());
+    }
+    static BOOL TakeRows(CKTSyntaxEditView& view, CKTSyntaxEditNewText& newText)
+    {
+        CRedrawHeld held(&view);
+        return view.GetEditCtrl()->ReplaceAllText(newText);
+    }
 
     CString m_strFolder;
     CKTStatusBar& m_statusBar;
+    std::vector<CString> m_openPaths;  // of the editors open when the build began
+    std::map<CString, std::unique_ptr<CTextAhead>> m_aheads;
 };
 
 // The frame keeps painting while the generators run, and its status bar says what they do.

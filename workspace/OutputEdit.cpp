@@ -19,6 +19,13 @@ BEGIN_MESSAGE_MAP(COutputEdit, COfficeBorderControl<CEdit>)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
+// Without scrolling as it fills, the edit refuses a line added below its last visible row.
+BOOL COutputEdit::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= ES_AUTOVSCROLL;
+    return COfficeBorderControl<CEdit>::PreCreateWindow(cs);
+}
+
 int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (COfficeBorderControl<CEdit>::OnCreate(lpCreateStruct) == -1)
@@ -28,6 +35,8 @@ int COutputEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ModifyStyle(0, WS_HSCROLL | WS_VSCROLL);
     SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(10, 5));
     SendMessage(EM_SETREADONLY, TRUE);
+    // Lines are appended, which the system edit holds to its first limit of some 30,000 characters.
+    SetLimitText(0);
     SetWindowText(m_strEarlyLines);
     m_strEarlyLines.Empty();
     return 0;
@@ -40,9 +49,9 @@ void COutputEdit::AddLine(const CString& strLine)
         m_strEarlyLines += strLine + "\r\n";
         return;
     }
-    // A read-only edit refuses replacing its selection here; its whole text is set instead.
-    CString strText;
-    GetWindowText(strText);
-    SetWindowText(strText + strLine + "\r\n");
+    // Appended where the text ends: setting the whole text again costs the system edit far more.
+    const int nEnd = GetWindowTextLength();
+    SetSel(nEnd, nEnd, TRUE);
+    ReplaceSel(strLine + "\r\n", FALSE);
     LineScroll(GetLineCount());
 }

@@ -12,6 +12,7 @@ public:
     void AddLine(const CString& strLine);
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     DECLARE_MESSAGE_MAP()
 

@@ -33,30 +33,38 @@ bool Generate(const ProjectRecord& project, std::string& text, std::string& erro
     return true;
 }
 
-bool GenerateSources(const ProjectRecord& project, GeneratedCode& code, std::string& error)
+// Each source is handed over the moment it is complete: the listener reads it while the next is written.
+bool GenerateSources(const ProjectRecord& project, GeneratedCode& code, std::string& error, SourceListener* pListener)
 {
     code = GeneratedCode();
     if (!Validate(project, error))
         return false;
     const ProtocolLayout layout = BuildLayout(project);
-    CodeText header, source, demo;
-    WriteApiHeader(layout, header);
-    WriteApiSource(layout, source);
-    WriteDemo(layout, demo);
-    code.header = header.Take();
-    code.source = source.Take();
-    code.demo = demo.Take();
+    const auto write = [&](void (*writer)(const ProtocolLayout&, CodeText&), std::string& text)
+    {
+        CodeText out;
+        writer(layout, out);
+        text = out.Take();
+        if (pListener)
+            pListener->SourceDone(text);
+    };
+    write(WriteApiHeader, code.header);
+    write(WriteApiSource, code.source);
+    write(WriteDemo, code.demo);
     return true;
 }
 
 // Memory running out is refused like a design problem: the output is left
 // empty and error holds one line.
-template <class Output, class Work>
-bool GenerateWithinMemory(const ProjectRecord& project, const char* what, Output& output, std::string& error, Work work)
+template <class Output, class Work, class Discard = void (*)()>
+bool GenerateWithinMemory(
+    const ProjectRecord& project, const char* what, Output& output, std::string& error, Work work,
+    Discard discard = [] {})
 {
     bool generated = false;
     if (!RanOutOfMemory([&]() { generated = work(); }))
         return generated;
+    discard();
     output = Output();
     error = std::string("Error: project ") + project.name + ": not enough memory to generate the " + what + "!";
     return false;
@@ -64,9 +72,15 @@ bool GenerateWithinMemory(const ProjectRecord& project, const char* what, Output
 
 }  // namespace
 
-bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error)
+bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error, SourceListener* pListener)
 {
-    return GenerateWithinMemory(project, "code", code, error, [&]() { return GenerateSources(project, code, error); });
+    const auto generate = [&]() { return GenerateSources(project, code, error, pListener); };
+    const auto discard = [pListener]()
+    {
+        if (pListener)
+            pListener->SourcesDiscarded();
+    };
+    return GenerateWithinMemory(project, "code", code, error, generate, discard);
 }
 
 bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::string& error)

@@ -20,6 +20,47 @@ codegen::BuildSettings SettingsOf(const ProjectRecord& project, const CString& s
     return settings;
 }
 
+// Hands each source to the editors as soon as the generator completes it, and has them let go of
+// every one before the sources are freed.
+class CSourcesToEditors : public codegen::SourceListener
+{
+public:
+    CSourcesToEditors(const ProjectRecord& project, const codegen::GeneratedCode& code, IProjectEditors& editors)
+        : m_editors(editors), m_files{{&code.header, PathOf(project, codegen::HeaderFileName)},
+                                      {&code.source, PathOf(project, codegen::SourceFileName)},
+                                      {&code.demo, PathOf(project, codegen::DemoFileName)}}
+    {
+    }
+    ~CSourcesToEditors() override { m_editors.ForgetTexts(); }
+    CSourcesToEditors(const CSourcesToEditors&) = delete;
+    CSourcesToEditors& operator=(const CSourcesToEditors&) = delete;
+
+    void SourceDone(const std::string& text) override
+    {
+        for (const File& file : m_files)
+            if (file.pText == &text && !file.strPath.IsEmpty())
+                m_editors.TextComing(file.strPath, text);
+    }
+    void SourcesDiscarded() override { m_editors.ForgetTexts(); }
+
+private:
+    struct File
+    {
+        const std::string* pText;
+        CString strPath;  // empty when the name has no place in the project's folder
+    };
+    // Worked out on the window's thread: the generator's only reads what it is given.
+    static CString PathOf(const ProjectRecord& project, std::string (*fileName)(const std::string& project))
+    {
+        CString strPath, strError;
+        const std::string name = fileName(std::string(project.name));
+        return ProjectPathOf(project, name.c_str(), &strPath, &strError) ? strPath : CString();
+    }
+
+    IProjectEditors& m_editors;
+    const File m_files[3];
+};
+
 }  // namespace
 
 CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output,
@@ -69,7 +110,9 @@ void CProjectBuild::GenerateCode()
 {
     Report("Start Generating...");
     codegen::GeneratedCode code;
-    if (!RunGenerator("code", [&](std::string& error) { return codegen::GenerateCode(m_project, code, error); }))
+    CSourcesToEditors toEditors(m_project, code, m_editors);
+    if (!RunGenerator("code",
+                      [&](std::string& error) { return codegen::GenerateCode(m_project, code, error, &toEditors); }))
         return;
     const std::string name(m_project.name);
     if (PlaceText(codegen::HeaderFileName(name), code.header) &&

@@ -18,6 +18,12 @@ public:
     virtual BOOL ReplaceText(const CString& strPath, const std::string& text) = 0;
     // Saves every open editor of the project; FALSE when one could not be saved.
     virtual BOOL SaveAll() = 0;
+    // Told from the generator's thread of a text that ReplaceText will be given for the file, as soon
+    // as it is complete: an editor may take it in aside meanwhile. The text stays where it lies until
+    // ForgetTexts returns.
+    virtual void TextComing(const CString& /*strPath*/, const std::string& /*text*/) {}
+    // Stops reading every text told of: they are about to be freed.
+    virtual void ForgetTexts() {}
 };
 
 class IOutputLines

@@ -129,6 +129,38 @@ TEST(MainFramePanes, TheOutputHasTheThemesFrameAndTakesNoTypedText)
     EXPECT_STREQ("Start Generating...", strText);
 }
 
+// The user may have selected a line to copy while a build goes on: a new line never replaces it,
+// and the newest line is the one in view.
+TEST(MainFramePanes, AnOutputLineGoesAtTheEndWhateverTheUserSelected)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    COutputEdit& output = frame.pFrame->m_wndOutput;
+    for (int i = 0; i < 40; i++)
+        output.AddLine("Start Generating...");
+    output.SetFocus();
+    CTestInput input(output.GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_HOME, CTestInput::kControl));
+    ASSERT_TRUE(input.Key(VK_END, CTestInput::kShift));
+    int nStart = 0, nEnd = 0;
+    output.GetSel(nStart, nEnd);
+    ASSERT_EQ(0, nStart);
+    ASSERT_EQ(19, nEnd) << "the first line selected";
+
+    // A compiler's long line takes the text past the system edit's first limit; the lines after it still come.
+    const CString strLong('x', 40000);
+    output.AddLine(strLong);
+    output.AddLine("Successfully Generated!");
+    CString strText;
+    output.GetWindowText(strText);
+    CString strExpected;
+    for (int i = 0; i < 40; i++)
+        strExpected += "Start Generating...\r\n";
+    EXPECT_EQ(strExpected + strLong + "\r\n" + "Successfully Generated!\r\n", strText);
+    EXPECT_GT(output.GetFirstVisibleLine(), 0) << "scrolled to the newest line";
+    EXPECT_FALSE(output.CanUndo()) << "the user has nothing of the output to undo";
+}
+
 TEST(MainFramePanes, ClosingAPaneHidesItInTheAutoHidePanelOfItsSide)
 {
     LoadedFrame frame;

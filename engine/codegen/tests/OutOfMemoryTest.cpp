@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -88,6 +89,54 @@ TEST(OutOfMemory, GeneratingRefusesWithOneLineAndEmptyOutput)
                              [&](bool generated, long) { expectRefused("Makefile", generated, text); });
     FailEachAllocationInTurn([&]() { return codegen::GenerateDiagram(design, text, error); },
                              [&](bool generated, long) { expectRefused("diagram", generated, text); });
+}
+
+// A listener may still be reading a source it heard of: the sources are freed only after it was
+// told to stop.
+class ReadingListener : public codegen::SourceListener
+{
+public:
+    void SourceDone(const std::string& text) override
+    {
+        heard.push_back(&text);
+        lengths.push_back(text.size());
+    }
+    void SourcesDiscarded() override
+    {
+        discarded++;
+        for (std::size_t i = 0; i < lengths.size(); i++)
+            intactWhenDiscarded = intactWhenDiscarded && heard[i]->size() == lengths[i];
+    }
+
+    std::vector<const std::string*> heard;
+    std::vector<std::size_t> lengths;
+    int discarded = 0;
+    bool intactWhenDiscarded = true;
+};
+
+TEST(OutOfMemory, AListenerIsToldToStopReadingBeforeTheSourcesItHeardOfAreFreed)
+{
+    const ProjectRecord design = LargeProject(20, 4);
+    codegen::GeneratedCode code;
+    std::string error;
+    ReadingListener listener;
+    bool heardAny = false;
+    FailEachAllocationInTurn(
+        [&]()
+        {
+            listener = ReadingListener();
+            return codegen::GenerateCode(design, code, error, &listener);
+        },
+        [&](bool generated, long succeeding)
+        {
+            EXPECT_FALSE(generated);
+            EXPECT_TRUE(code.header.empty() && code.source.empty() && code.demo.empty());
+            EXPECT_EQ(1, listener.discarded) << succeeding;
+            EXPECT_TRUE(listener.intactWhenDiscarded) << succeeding;
+            heardAny = heardAny || !listener.lengths.empty();
+        });
+    EXPECT_TRUE(heardAny) << "memory ran out after a source was heard of";
+    EXPECT_EQ(0, listener.discarded) << "with enough memory";
 }
 
 }  // namespace

@@ -19,8 +19,29 @@ class CFakeEditors : public IProjectEditors
 public:
     std::map<CString, std::string> m_open;  // path -> text shown
     int m_nSaves = 0;
+    std::vector<CString> m_calls;                    // "coming ", "replace " and the path, or "forget"
+    std::map<CString, const std::string*> m_coming;  // path -> the text told of
+    std::map<CString, size_t> m_comingLengths;       // its length when told of
+    BOOL m_bTextsIntactWhenForgotten = TRUE;
+    BOOL m_bGivenTheTextToldOf = TRUE;
+
+    void TextComing(const CString& strPath, const std::string& text) override
+    {
+        m_calls.push_back("coming " + strPath);
+        m_coming[strPath] = &text;
+        m_comingLengths[strPath] = text.size();
+    }
+    void ForgetTexts() override
+    {
+        m_calls.push_back("forget");
+        for (const auto& [strPath, pText] : m_coming)
+            m_bTextsIntactWhenForgotten &= pText->size() == m_comingLengths[strPath];
+        m_coming.clear();
+    }
     BOOL ReplaceText(const CString& strPath, const std::string& text) override
     {
+        m_calls.push_back("replace " + strPath);
+        m_bGivenTheTextToldOf &= m_coming.count(strPath) && m_coming[strPath] == &text;
         auto it = m_open.find(strPath);
         if (it == m_open.end())
             return FALSE;
@@ -88,6 +109,30 @@ TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
         << "an open editor's file waits for its save";
     EXPECT_EQ(code.source, ReadAll(PathOf(codegen::SourceFileName(name))));
     EXPECT_EQ(code.demo, ReadAll(PathOf(codegen::DemoFileName(name))));
+}
+
+// The editors may split each text while the generator writes the next: they are told of it as soon as it
+// is complete, given that same text to show, and told to let go of it before it is freed.
+TEST_F(ProjectBuildTest, GenerateCodeTellsTheEditorsOfEachTextAheadAndHasThemLetGoBeforeItGoes)
+{
+    const std::string name(m_project.name);
+    const CString strHeader = PathOf(codegen::HeaderFileName(name)), strSource = PathOf(codegen::SourceFileName(name)),
+                  strDemo = PathOf(codegen::DemoFileName(name));
+    m_editors.m_open[strSource] = "old text";
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    EXPECT_EQ((std::vector<CString>{"coming " + strHeader, "coming " + strSource, "coming " + strDemo,
+                                    "replace " + strHeader, "replace " + strSource, "replace " + strDemo, "forget"}),
+              m_editors.m_calls);
+    EXPECT_TRUE(m_editors.m_bGivenTheTextToldOf);
+    EXPECT_TRUE(m_editors.m_bTextsIntactWhenForgotten);
+    EXPECT_EQ(Expected().source, m_editors.m_open[strSource]);
+    EXPECT_EQ(Expected().header, ReadAll(strHeader));
+
+    m_editors.m_calls.clear();
+    PacketRecord copy = m_project.packets[0];
+    m_project.packets.Add(copy);
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    EXPECT_EQ(std::vector<CString>{"forget"}, m_editors.m_calls) << "a refused design tells of no text";
 }
 
 TEST_F(ProjectBuildTest, BrokenDesignGivesOneErrorLine)
