@@ -101,13 +101,21 @@ TEST(CtrlPaint, TheSelectionTakesTheInactiveColoursWhenTheControlIsNotActive)
     EXPECT_GE(CountNear(image, rcRow, clrInactive), 10 * ctrl.GetCharWidth());
 }
 
+// The configuration each window sets again is news that parses the text once more, which may come after a
+// parse already ended: the colours are waited for, not the first notice.
 TEST(CtrlPaint, SyntaxColoursOfTheProjectsSchemeShowOnceTheParserReports)
 {
     CEditTestWindow window;
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
     CPixelImage image = Shot(ctrl);
-    EXPECT_GT(CountNear(image, TextOfRow(ctrl, 0), RGB(0, 128, 0)), 0);   // the comment of row 1
+    const auto coloured = [&]
+    {
+        if (!ParseEnded(window))
+            return false;
+        image = Shot(ctrl);
+        return CountNear(image, TextOfRow(ctrl, 0), RGB(0, 128, 0)) > 0;  // the comment of row 1
+    };
+    ASSERT_TRUE(PumpUntil(coloured, kColdWineDeadlineMs));
     EXPECT_GT(CountNear(image, TextOfRow(ctrl, 11), RGB(0, 0, 255)), 0);  // "static int" of row 12
     EXPECT_EQ(CountNear(image, TextOfRow(ctrl, 11), RGB(0, 128, 0)), 0);
 }
