@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <random>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "KTSyntaxEditConfigurationManager.h"
 #include "KTSyntaxEditLexParser.h"
@@ -111,6 +113,19 @@ struct CBuffer
     CTestText text;
     CKTSmartPtr<CKTSyntaxEditLexParser> parser = KTMakeCounted<CKTSyntaxEditLexParser>();
 };
+
+// The C scheme of the test configuration with each of its settings replaced as given.
+CKTSyntaxEditLexTextSchema::Ptr EditedCScheme(const std::vector<std::pair<std::string, std::string>>& edits)
+{
+    std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
+    for (const auto& [from, to] : edits)
+        ktlex::ReplaceAll(scheme, from, to);
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
+    schema->LoadClasses(infos);
+    return schema;
+}
 
 class ConfigParserTest : public ::testing::Test
 {
@@ -336,14 +351,9 @@ TEST(LexParserThread, ConfigurationChangesParseWhereTheSchemeSays)
 {
     for (const char* inThread : {"0", "1"})
     {
-        std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
-        ktlex::ReplaceAll(scheme, "ConfigChangedReparceInSeparateThread = 1",
-                          std::string("ConfigChangedReparceInSeparateThread = ") + inThread);
-        ktlex::ReplaceAll(scheme, "FirstParseInSeparateThread = 1", "FirstParseInSeparateThread = 0");
-        CKTSyntaxEditLexClassInfoArray infos;
-        CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-        auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
-        schema->LoadClasses(infos);
+        auto schema = EditedCScheme({{"ConfigChangedReparceInSeparateThread = 1",
+                                      std::string("ConfigChangedReparceInSeparateThread = ") + inThread},
+                                     {"FirstParseInSeparateThread = 1", "FirstParseInSeparateThread = 0"}});
         CBuffer buffer("int a; /* b */", ".c");
         buffer.parser->SetTextSchema(schema.GetInterface());
         buffer.parser->ParseAll(&buffer.text, true);
@@ -360,12 +370,7 @@ TEST(LexParserThread, ConfigurationChangesParseWhereTheSchemeSays)
 // its pass, through the edit delay, and not after.
 TEST(LexParserThread, WorkIsSeenFromTheRequestUntilItsPassEnds)
 {
-    std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
-    ktlex::ReplaceAll(scheme, "EditReparceTimeout_ms = 500", "EditReparceTimeout_ms = 60000");
-    CKTSyntaxEditLexClassInfoArray infos;
-    CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
-    schema->LoadClasses(infos);
+    auto schema = EditedCScheme({{"EditReparceTimeout_ms = 500", "EditReparceTimeout_ms = 60000"}});
     std::string code = ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c");
     CBuffer buffer(code, ".c");
     EXPECT_FALSE(buffer.parser->HasWork());
@@ -391,12 +396,7 @@ TEST(LexParserThread, WorkIsSeenFromTheRequestUntilItsPassEnds)
 
 TEST(LexParserThread, IdleWorkersEndAndStartAgain)
 {
-    std::string scheme = ReadTestFile(ConfigPath("schemes/c.scheme"));
-    ktlex::ReplaceAll(scheme, "ParserThreadIdleLifeTime_sec = 60", "ParserThreadIdleLifeTime_sec = 1");
-    CKTSyntaxEditLexClassInfoArray infos;
-    CKTSyntaxEditSchemaReader().ParseSource(scheme, infos);
-    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("C");
-    schema->LoadClasses(infos);
+    auto schema = EditedCScheme({{"ParserThreadIdleLifeTime_sec = 60", "ParserThreadIdleLifeTime_sec = 1"}});
     CBuffer buffer("int a;", ".c");
     buffer.Install(schema);
     ASSERT_TRUE(buffer.WaitParsed(5000));
