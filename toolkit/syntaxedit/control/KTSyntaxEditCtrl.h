@@ -171,7 +171,7 @@ public:
     BOOL HasSelection() const { return m_bSelection; }
     BOOL IsColumnSelection() const { return m_bColumnSelection; }
     void SetColumnSelection(BOOL bColumn) { m_bColumnSelection = bColumn; }
-    BOOL GetSelection(KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end);
+    BOOL GetSelection(KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end) const;
     void ClearSelection();
     void ResetSelectionFlag() { m_bSelection = FALSE; }
     void NormalizeSelection();

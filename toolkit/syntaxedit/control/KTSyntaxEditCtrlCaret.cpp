@@ -170,13 +170,14 @@ void CKTSyntaxEditCtrl::MoveCaretTo(int nDisplayOffset, int nDispCol, BOOL bScro
 
 CPoint CKTSyntaxEditCtrl::GetCaretPoint() const { return CWnd::GetCaretPos(); }
 
-BOOL CKTSyntaxEditCtrl::GetSelection(KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end)
+// Ordered copies: the anchor stays where the selection began, or the next Shift+arrow after a repaint would
+// extend it from the wrong end.
+BOOL CKTSyntaxEditCtrl::GetSelection(KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end) const
 {
     if (!m_bSelection)
         return FALSE;
-    NormalizeSelection();
-    start = m_selStart;
-    end = m_selEnd;
+    start = std::min(m_selStart, m_selEnd);
+    end = std::max(m_selStart, m_selEnd);
     return TRUE;
 }
 

@@ -152,6 +152,24 @@ TEST_F(CKeyTest, SmartHomeEndAndTheEdgesOfTheText)
     EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
 }
 
+// Each step repaints the selection; the next Shift+arrow still extends it from where it began.
+TEST_F(CKeyTest, ShiftArrowsKeepTheAnchorOfABackwardSelection)
+{
+    Load("a;\r\nb;\r\n\tc;\r\n    d\r\n");
+    Keys(VK_END, CTestInput::kControl);
+    Keys(VK_UP, CTestInput::kShift);
+    Keys(VK_UP, CTestInput::kShift);
+    CString strSelected;
+    Ctrl().GetSelectionText(strSelected);
+    EXPECT_STREQ(strSelected, "\tc;\r\n    d\r\n");
+    Keys(VK_RIGHT, CTestInput::kShift);
+    Ctrl().GetSelectionText(strSelected);
+    EXPECT_STREQ(strSelected, "c;\r\n    d\r\n");
+    Keys(VK_DOWN, CTestInput::kShift);
+    Ctrl().GetSelectionText(strSelected);
+    EXPECT_STREQ(strSelected, "d\r\n");
+}
+
 TEST_F(CKeyTest, PageKeysMoveByAWindowOfRows)
 {
     CString strText;
