@@ -194,6 +194,7 @@ private:
     BOOL PreTranslateFrameKeys(MSG* pMsg);
     // Alt or F10 alone: the menu bar takes the keyboard; TRUE when the request was used up.
     BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
+    void NoteAltClick(const MSG* pMsg);
     CKTCommandBar* GetAccessKeyBar() const;
     CKTReBar* GetSiteReBar() const;
     void AssignTipTexts();
@@ -217,6 +218,7 @@ private:
     CWnd* m_pSite = NULL;                         // the frame
     CKTMouseHookManager* m_pMouseManager = NULL;  // the first asking thread's
     BOOL m_bKeyboardCuesVisible = TRUE;
+    BOOL m_bAltClicked = FALSE;  // a mouse button went down while Alt was held: its release opens no menu
     CKTSmartPtr<CKTAcceleratorManager> m_pAccelManager;
     int m_nHelpId = 0;
     CKTSmartPtr<CKTControlActions> m_pActions;

@@ -11,12 +11,41 @@
 namespace
 {
 const LPARAM KT_ALT_CONTEXT = 1 << 29;
+const LPARAM KT_KEY_WAS_DOWN = 1 << 30;
+
+BOOL IsButtonDown(UINT nMessage)
+{
+    switch (nMessage)
+    {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        return TRUE;
+    default:
+        return FALSE;
+    }
 }
+}  // namespace
 
 BOOL CKTCommandBars::IsAnyBarTracking() const { return CKTKeyboardHookManager::Instance()->HasSinks(); }
 
+// Alt held over a click (a column selection, say) is no Alt pressed alone: the system still asks for the menu
+// when it goes up, and that request is refused, as a key pressed meanwhile would have cancelled it.
+void CKTCommandBars::NoteAltClick(const MSG* pMsg)
+{
+    if (IsButtonDown(pMsg->message))
+        m_bAltClicked = m_bAltClicked || ::GetKeyState(VK_MENU) < 0;
+    else if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) &&
+             !(pMsg->wParam == VK_MENU && (pMsg->lParam & KT_KEY_WAS_DOWN)))
+        m_bAltClicked = FALSE;
+}
+
 BOOL CKTCommandBars::PreTranslateFrameKeys(MSG* pMsg)
 {
+    NoteAltClick(pMsg);
     BOOL bTracking = IsAnyBarTracking();
     if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & KT_ALT_CONTEXT) && !bTracking &&
         !GetMouseManager()->IsLocked())
@@ -79,6 +108,11 @@ BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
     // opened. While a bar tracks, that request is ours and already answered.
     if (IsAnyBarTracking())
         return TRUE;
+    if (m_bAltClicked)
+    {
+        m_bAltClicked = FALSE;
+        return TRUE;
+    }
     CKTCommandBar* pBar = GetAccessKeyBar();
     if (!pBar || m_bCustomizeMode || (::GetKeyState(VK_SHIFT) & 0x8000))
         return FALSE;

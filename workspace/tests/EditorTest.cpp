@@ -11,6 +11,7 @@
 #include "ChildFrame.h"
 #include "FrameKeys.h"
 #include "GuiLeakCheck.h"
+#include "HeldKeys.h"
 #include "KTDrawObjects.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
@@ -26,6 +27,7 @@
 #include "MainFrame.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "ModalScript.h"
 #include "PixelImage.h"
 #include "Screenshot.h"
@@ -324,6 +326,35 @@ TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)
     ASSERT_TRUE(dialogInput.Key(VK_RETURN));
     EXPECT_EQ(7, pCtrl->GetCurrentRow());
     EXPECT_FALSE(::IsWindowVisible(hDialog)) << "it closes after the jump";
+}
+
+// Alt held over a click makes a column selection, and is no Alt pressed alone: though the system still asks
+// for the menu when Alt goes up, the keys that follow (Ctrl+C) go on reaching the editor.
+TEST_F(EditorTest, AnAltClickInTheTextLeavesTheMenuBarAloneWhenAltGoesUp)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    CKTMenuBar* pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
+    CFrameKeys keys;
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(120, 40)));
+    CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {WM_SYSCOMMAND});
+    {
+        CHeldKeys alt(CTestInput::kAlt);
+        ASSERT_TRUE(alt.IsHeld());
+        ASSERT_TRUE(input.Click(CPoint(120, 40)));
+    }
+    ASSERT_TRUE(PumpUntil([&recorder] { return !recorder.Messages().empty(); }))
+        << "the system asks for the menu when Alt goes up";
+    EXPECT_EQ((WPARAM)SC_KEYMENU, recorder.Messages()[0].wParam & 0xFFF0);
+    PumpMessages();
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
+
+    ASSERT_TRUE(input.Key(VK_MENU));
+    EXPECT_EQ(1, pMenuBar->GetTrackingMode()) << "Alt alone still selects the menu bar";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
 }
 
 TEST_F(EditorTest, F3RepeatsTheLastSearch)
