@@ -143,12 +143,37 @@ void CWinApp::DoWaitCursor(int nCode)
     ::SetCursor(m_hcurWaitCursorRestore ? m_hcurWaitCursorRestore : ::LoadCursor(nullptr, IDC_ARROW));
 }
 
+namespace
+{
+// The box disables only its owner; when that is a popup of the main window (a modeless dialog), the main
+// window is disabled too while the box runs, or a click there would hide the box behind it.
+class CMainWindowDisabled
+{
+public:
+    CMainWindowDisabled(HWND hWndMain, HWND hWndOwner)
+        : m_hWnd(hWndMain && hWndMain != hWndOwner && ::IsWindowEnabled(hWndMain) ? hWndMain : nullptr)
+    {
+        if (m_hWnd)
+            ::EnableWindow(m_hWnd, FALSE);
+    }
+    ~CMainWindowDisabled()
+    {
+        if (m_hWnd)
+            ::EnableWindow(m_hWnd, TRUE);
+    }
+    CMainWindowDisabled(const CMainWindowDisabled&) = delete;
+    CMainWindowDisabled& operator=(const CMainWindowDisabled&) = delete;
+
+private:
+    HWND m_hWnd;
+};
+}  // namespace
+
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
 {
     CWnd* pMainWnd = AfxGetMainWnd();
-    HWND hWndOwner = pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr;
-    if (hWndOwner)
-        hWndOwner = ::GetLastActivePopup(hWndOwner);
+    HWND hWndMain = pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr;
+    HWND hWndOwner = hWndMain ? ::GetLastActivePopup(hWndMain) : nullptr;
     if ((nType & MB_ICONMASK) == 0)
     {
         switch (nType & MB_TYPEMASK)
@@ -163,6 +188,7 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
             break;
         }
     }
+    CMainWindowDisabled disabled(hWndMain, hWndOwner);
     return ::MessageBox(hWndOwner, lpszPrompt, AfxGetAppName(), nType);
 }
 

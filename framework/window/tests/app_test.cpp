@@ -7,6 +7,7 @@
 #include "afxcmn.h"
 #include "afxdlgs.h"
 #include "afxpriv.h"
+#include "ModalScript.h"
 #include "TestDoc.h"
 #include "TestInput.h"
 #include "TestMainFrame.h"
@@ -605,6 +606,34 @@ TEST_F(AppTest, ModelessDialogLivesBesideTheFrameUntilClosed)
     ::SendMessage(::GetDlgItem(hDlg, IDCANCEL), BM_CLICK, 0, 0);
     PumpPending();
     EXPECT_FALSE(::IsWindow(hDlg));
+}
+
+// A box asked for from a modeless dialog is owned by the dialog and keeps the whole application waiting:
+// the frame takes no click meanwhile, and is enabled again once the box is answered.
+TEST_F(AppTest, AMessageBoxOverAModelessDialogDisablesTheFrameUntilItIsAnswered)
+{
+    CModelessDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_MODELESS, MainFrame()));
+    dlg.SetActiveWindow();
+    HWND hBoxOwner = nullptr;
+    BOOL bFrameEnabled = TRUE;
+    CModalScript script({[&]
+                         {
+                             HWND hBox = ::GetLastActivePopup(MainFrame()->m_hWnd);
+                             if (hBox == dlg.m_hWnd || !::IsWindowVisible(hBox))
+                                 return false;
+                             hBoxOwner = ::GetWindow(hBox, GW_OWNER);
+                             bFrameEnabled = MainFrame()->IsWindowEnabled();
+                             ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
+                             return true;
+                         }});
+    EXPECT_EQ(IDOK, theApp.CWinApp::DoMessageBox("Finished", MB_OK, 0));
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(dlg.m_hWnd, hBoxOwner);
+    EXPECT_FALSE(bFrameEnabled) << "the frame is disabled while the box shows";
+    EXPECT_TRUE(MainFrame()->IsWindowEnabled());
+    EXPECT_TRUE(dlg.IsWindowEnabled());
+    dlg.DestroyWindow();
 }
 
 TEST_F(AppTest, AcceleratorFromTheKeyboardReachesTheFrame)
