@@ -5,15 +5,14 @@
 
 #include <algorithm>
 
-// A selection ending in column 1 leaves its last row alone.
+// A selection whose lower end stands in column 1, made either way, leaves that row alone.
 BOOL CKTSyntaxEditCtrl::GetBlockRows(int& nFirst, int& nLast) const
 {
     if (!m_bSelection || m_selStart.nLine == m_selEnd.nLine)
         return FALSE;
-    nFirst = std::min(m_selStart.nLine, m_selEnd.nLine);
-    nLast = std::max(m_selStart.nLine, m_selEnd.nLine);
-    if (m_selEnd.nCol == 1 && m_selEnd.nLine > m_selStart.nLine)
-        --nLast;
+    KT_EDIT_TEXTPOS first = std::min(m_selStart, m_selEnd), last = std::max(m_selStart, m_selEnd);
+    nFirst = first.nLine;
+    nLast = last.nCol == 1 ? last.nLine - 1 : last.nLine;
     return TRUE;
 }
 

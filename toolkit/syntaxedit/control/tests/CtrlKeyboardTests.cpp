@@ -123,6 +123,25 @@ TEST_F(CKeyTest, TabAndShiftTabOverRowsAreSingleSteps)
     EXPECT_STREQ(Row(4), "d");
 }
 
+// Selected upwards from column 1 of a row, the block leaves that row alone and keeps its anchor.
+TEST_F(CKeyTest, TabOverAnUpwardSelectionIndentsOnlyTheSelectedRows)
+{
+    Load("a\r\nb\r\nc\r\nd", 4, 1);
+    Keys(VK_UP, CTestInput::kShift);
+    Keys(VK_UP, CTestInput::kShift);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(1), "a");
+    EXPECT_STREQ(Row(2), "\tb");
+    EXPECT_STREQ(Row(3), "\tc");
+    EXPECT_STREQ(Row(4), "d");
+    Keys(VK_UP, CTestInput::kShift);
+    Keys(VK_TAB, CTestInput::kShift);
+    EXPECT_STREQ(Row(1), "a");
+    EXPECT_STREQ(Row(2), "b");
+    EXPECT_STREQ(Row(3), "c");
+    EXPECT_STREQ(Row(4), "d");
+}
+
 TEST_F(CKeyTest, SmartHomeEndAndTheEdgesOfTheText)
 {
     Load("    x\r\nlast", 1, 3);
