@@ -240,16 +240,17 @@ BOOL CKTSyntaxEditCtrl::ChangeSelectionCase(BOOL bUpper)
 {
     if (!m_bSelection || !m_pBuffer || !CanEditDoc())
         return FALSE;
-    NormalizeSelection();
+    // Ordered copies: the selection stays as it was made, so Shift+arrows go on from its anchor.
+    const KT_EDIT_TEXTPOS first = std::min(m_selStart, m_selEnd), last = std::max(m_selStart, m_selEnd);
     CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
     pUndo->SetGroupInsertMode(FALSE);
     pUndo->SetGroupInsertMode(TRUE);
     m_bSelection = FALSE;
     BOOL bChanged = FALSE;
-    for (int nRow = m_selStart.nLine; nRow <= m_selEnd.nLine; ++nRow)
+    for (int nRow = first.nLine; nRow <= last.nLine; ++nRow)
     {
-        int nCol1 = m_bColumnSelection || nRow == m_selStart.nLine ? m_selStart.nCol : 0;
-        int nCol2 = m_bColumnSelection || nRow == m_selEnd.nLine ? m_selEnd.nCol : INT_MAX;
+        int nCol1 = m_bColumnSelection || nRow == first.nLine ? first.nCol : 0;
+        int nCol2 = m_bColumnSelection || nRow == last.nLine ? last.nCol : INT_MAX;
         if (!ChangesCase(m_pBuffer, nRow, nCol1, nCol2, bUpper))
             continue;
         m_pBuffer->ChangeCase(nRow, nCol1, nCol2, bUpper, TRUE);
@@ -260,9 +261,9 @@ BOOL CKTSyntaxEditCtrl::ChangeSelectionCase(BOOL bUpper)
     if (!bChanged)
         return TRUE;
     pUndo->SetLastCommandText(KT_IDS_EDIT_CHANGE_CASE);
-    m_nRedrawRow = m_selStart.nLine;
-    InvalidateRowRange(m_selStart.nLine, m_selEnd.nLine);
-    NotifyTextChanged(m_selStart.nLine, m_selEnd.nLine, KT_EDIT_CHANGE_TEXT);
+    m_nRedrawRow = first.nLine;
+    InvalidateRowRange(first.nLine, last.nLine);
+    NotifyTextChanged(first.nLine, last.nLine, KT_EDIT_CHANGE_TEXT);
     NotifyModified(TRUE);
     Invalidate(FALSE);
     return TRUE;

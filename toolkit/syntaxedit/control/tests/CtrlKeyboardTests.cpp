@@ -187,6 +187,13 @@ TEST_F(CKeyTest, ShiftArrowsKeepTheAnchorOfABackwardSelection)
     Keys(VK_DOWN, CTestInput::kShift);
     Ctrl().GetSelectionText(strSelected);
     EXPECT_STREQ(strSelected, "d\r\n");
+
+    Keys(VK_UP, CTestInput::kShift);
+    Keys(VK_HOME, CTestInput::kShift);
+    ASSERT_TRUE(Ctrl().UppercaseSelection());
+    Keys(VK_UP, CTestInput::kShift);
+    Ctrl().GetSelectionText(strSelected);
+    EXPECT_STREQ(strSelected, "b;\r\n\tC;\r\n    D\r\n") << "a case change keeps the anchor too";
 }
 
 TEST_F(CKeyTest, PageKeysMoveByAWindowOfRows)
