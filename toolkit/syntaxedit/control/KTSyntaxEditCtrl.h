@@ -252,8 +252,9 @@ public:
     void SelectWordAtPoint(CPoint point);
     void ShowContextMenu();
     void SetOleDragDrop(BOOL bOle) { m_bOleDragDrop = bOle; }
-    // After the view's OLE drag: the press that started it is over; TRUE when it was the right button's.
-    BOOL EndOleDrag();
+    // After the view's OLE drag: the press that started it is over; TRUE when it was the right button's. When
+    // the drop into this text follows (ShowDropMenu), the right button's drag is kept for it to ask.
+    BOOL EndOleDrag(BOOL bDropFollows);
     void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
 
     // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).

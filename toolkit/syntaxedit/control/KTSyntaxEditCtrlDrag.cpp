@@ -71,10 +71,12 @@ void CKTSyntaxEditCtrl::OnRButtonDown(UINT, CPoint point)
     }
 }
 
-BOOL CKTSyntaxEditCtrl::EndOleDrag()
+BOOL CKTSyntaxEditCtrl::EndOleDrag(BOOL bDropFollows)
 {
     const BOOL bRightButton = m_bNoDragCursor;
-    m_bNoDragCursor = m_bDragPending = m_bDragging = m_bMouseDown = FALSE;
+    // A right-button drop into this text still has to ask where the text goes.
+    m_bNoDragCursor = bRightButton && bDropFollows;
+    m_bDragPending = m_bDragging = m_bMouseDown = FALSE;
     if (::GetCapture() == m_hWnd)
         ReleaseOwnCapture();
     return bRightButton;

@@ -99,9 +99,11 @@ BOOL CKTSyntaxEditCtrl::InsertDropped(const CString& strText, const KT_EDIT_TEXT
 
 void CKTSyntaxEditCtrl::ShowDropMenu(BOOL bCopy)
 {
+    const BOOL bAsk = m_bNoDragCursor;
+    m_bNoDragCursor = m_bDragging = FALSE;
     if (!CanEditDoc())
         return;
-    if (!m_bNoDragCursor)
+    if (!bAsk)
     {
         DropSelection(bCopy);
         return;
@@ -118,7 +120,6 @@ void CKTSyntaxEditCtrl::ShowDropMenu(BOOL bCopy)
     UINT nCommand = menu.TrackPopupMenu(TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, this);
     if (nCommand == ktCmdDropMove || nCommand == ktCmdDropCopy)
         DropSelection(nCommand == ktCmdDropCopy);
-    m_bNoDragCursor = m_bDragging = FALSE;
 }
 
 void CKTSyntaxEditCtrl::OnDropMove()

@@ -29,7 +29,7 @@ LRESULT CKTSyntaxEditView::OnDragStart(NMHDR*)
     HGLOBAL hText = pCtrl->GetSelectionData(CF_TEXT);
     if (!hText)
     {
-        pCtrl->EndOleDrag();
+        pCtrl->EndOleDrag(FALSE);
         return 0;
     }
     COleDataSource source;
@@ -49,7 +49,7 @@ LRESULT CKTSyntaxEditView::OnDragStart(NMHDR*)
 void CKTSyntaxEditView::EndDrag(DROPEFFECT dropEffect)
 {
     CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
-    const BOOL bRightButton = pCtrl->EndOleDrag();
+    const BOOL bRightButton = pCtrl->EndOleDrag(dropEffect != DROPEFFECT_NONE && g_drag.bDropInSameBuffer);
     KT_EDIT_TEXTPOS start, end;
     if (dropEffect == DROPEFFECT_NONE)
     {

@@ -145,6 +145,30 @@ TEST_F(COleDragTest, ARowsSelectionDroppedOnItsOwnLastRowLandsWhereItWasDropped)
     EXPECT_STREQ("second row", Row(m_pSource, 2));
 }
 
+// Dropped with the right button, the text asks where it goes: "&Copy Here" leaves the dragged text in place.
+TEST_F(COleDragTest, ARightButtonDragInOneEditorOffersTheDropMenu)
+{
+    CKTSyntaxEditCtrl* pCtrl = Ctrl(m_pSource);
+    ASSERT_TRUE(pCtrl->Select(1, 1, 1, 6));
+    const CPoint ptFrom = CellPoint(pCtrl, 1, 3), ptTo = BoundaryPoint(pCtrl, 2, 1);
+    const auto menuShown = []
+    {
+        HWND hMenu = ::FindWindowA("#32768", NULL);
+        return hMenu && ::IsWindowVisible(hMenu);
+    };
+    CLoopInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptFrom, true)
+                    .Move(ptFrom + CPoint(8, 4))
+                    .Move(ptTo)
+                    .Move(ptTo + CPoint(1, 0))
+                    .Release(true)
+                    .Await(menuShown)
+                    .Key('C')
+                    .Run());
+    EXPECT_STREQ("alpha beta", Row(m_pSource, 1));
+    EXPECT_STREQ("alphasecond row", Row(m_pSource, 2));
+}
+
 TEST_F(COleDragTest, ARefusedDropKeepsTheSourcesText)
 {
     CMultiDocTemplate readOnly(IDR_TESTTYPE, RUNTIME_CLASS(CKTSyntaxEditDoc), RUNTIME_CLASS(CTestChildFrame),
