@@ -137,6 +137,10 @@ const char* const kReserved[] = {
     "UNALIGNED",
 };
 
+// Keywords newer than the list above: C23's and GNU C's typeof and C++20's,
+// as programs in either language include the generated header.
+const char* const kNewerKeywords[] = {"typeof", "concept", "requires", "consteval", "constinit"};
+
 // The error numbers of <errno.h>, which some C libraries' <stdlib.h> pulls in.
 const char* const kErrnoNames[] = {
     "E2BIG",           "EACCES",          "EADDRINUSE",   "EADDRNOTAVAIL", "EAFNOSUPPORT",
@@ -222,7 +226,8 @@ bool IsDesignName(const char* name)
 
 bool IsReservedName(const char* name, NameKind kind)
 {
-    if (IsIn(kReserved, name) || IsIn(kErrnoNames, name) || IsFormatMacro(name) || IsPlaceholderMacro(name))
+    if (IsIn(kReserved, name) || IsIn(kNewerKeywords, name) || IsIn(kErrnoNames, name) || IsFormatMacro(name) ||
+        IsPlaceholderMacro(name))
         return true;
     switch (kind)
     {
