@@ -2,8 +2,8 @@
 // the item's record on its settings page.
 #include "MainFrame.h"
 
-#include "Generator.h"
 #include "LongWork.h"
+#include "ProjectEditorFiles.h"
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
@@ -14,14 +14,6 @@
 
 namespace
 {
-
-// In the order they are opened; each new tab goes to the front, so the header ends up first and active.
-std::array<CString, 4> EditorFileNames(const ProjectRecord& project)
-{
-    const std::string name(project.name);
-    return {codegen::DiagramFileName(name).c_str(), codegen::DemoFileName(name).c_str(),
-            codegen::SourceFileName(name).c_str(), codegen::HeaderFileName(name).c_str()};
-}
 
 // A modified editor's caption carries a trailing " *".
 CString TabFileName(const CKTTabManagerItem& tab)
@@ -136,7 +128,7 @@ void CMainFrame::ShowTabsOfActiveEditor()
     const CString strPath = pDoc->GetPathName();
     for (const auto& pProject : m_projects)
     {
-        if (strPath.Left(pProject->folder.GetLength()).CompareNoCase(pProject->folder) == 0)
+        if (IsEditorFileOf(*pProject, strPath))
         {
             ShowProjectEditors(*pProject);
             return;
