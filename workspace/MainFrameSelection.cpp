@@ -4,6 +4,7 @@
 
 #include "LongWork.h"
 #include "ProjectEditorFiles.h"
+#include "ProjectTreeItems.h"
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
@@ -118,22 +119,39 @@ SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
     return item;
 }
 
+ProjectRecord* CMainFrame::ProjectOfEditor(const CDocument& doc) const
+{
+    for (const auto& pProject : m_projects)
+        if (IsEditorFileOf(*pProject, doc.GetPathName()))
+            return pProject.get();
+    return nullptr;
+}
+
 // The editor brought forward when others close may be one whose tab is hidden with its project's.
 void CMainFrame::ShowTabsOfActiveEditor()
 {
     CMDIChildWnd* pActive = MDIGetActive();
     CDocument* pDoc = pActive ? pActive->GetActiveDocument() : nullptr;
-    if (!pDoc)
-        return;
-    const CString strPath = pDoc->GetPathName();
-    for (const auto& pProject : m_projects)
-    {
-        if (IsEditorFileOf(*pProject, strPath))
-        {
-            ShowProjectEditors(*pProject);
-            return;
-        }
-    }
+    if (ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr)
+        ShowProjectEditors(*pProject);
+}
+
+// The window selector lists the editors whose tabs are hidden with another project's too. The one
+// chosen there brings its project forward as the tree does, and stays active: unseen, it would take
+// the typing meant for the editor on show.
+LRESULT CMainFrame::OnEditorActivated(WPARAM, LPARAM)
+{
+    CMDIChildWnd* pActive = MDIGetActive();
+    CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
+    CKTTabManagerItem* pTab = pActive && pTabs ? pTabs->FindItem(pActive->GetSafeHwnd()) : nullptr;
+    CDocument* pDoc = pTab && !pTab->IsVisible() ? pActive->GetActiveDocument() : nullptr;
+    ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr;
+    if (!pProject || !HasTree())
+        return 0;
+    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject));
+    MDIActivate(pActive);
+    return 0;
 }
 
 void CMainFrame::ReloadSelectedPage()
