@@ -2,6 +2,7 @@
 #include "ProjectEditorFiles.h"
 
 #include "Generator.h"
+#include "RuntimeFiles.h"
 
 #include <algorithm>
 
@@ -14,7 +15,8 @@ std::array<CString, 4> EditorFileNames(const ProjectRecord& project)
 
 BOOL IsEditorFileOf(const ProjectRecord& project, const CString& strPath)
 {
-    const std::array<CString, 4> names = EditorFileNames(project);
+    const std::vector<std::string> names = codegen::ProjectFileNames(project.name.Text());
     return std::any_of(names.begin(), names.end(),
-                       [&](const CString& strName) { return strPath.CompareNoCase(project.folder + strName) == 0; });
+                       [&](const std::string& name)
+                       { return strPath.CompareNoCase(project.folder + name.c_str()) == 0; });
 }

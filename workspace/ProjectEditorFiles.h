@@ -8,6 +8,6 @@
 // In the order they are opened; each new tab goes to the front, so the header ends up first and active.
 std::array<CString, 4> EditorFileNames(const ProjectRecord& project);
 
-// Projects may share a folder (the example designs do), so a path is the project's only when it is one
-// of its own files in its folder.
+// Projects may share a folder (the example designs do), so an editor's path is the project's only when
+// it names one of the files the project generates there.
 BOOL IsEditorFileOf(const ProjectRecord& project, const CString& strPath);
