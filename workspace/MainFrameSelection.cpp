@@ -146,7 +146,7 @@ LRESULT CMainFrame::OnEditorActivated(WPARAM, LPARAM)
     CKTTabManagerItem* pTab = pActive && pTabs ? pTabs->FindItem(pActive->GetSafeHwnd()) : nullptr;
     CDocument* pDoc = pTab && !pTab->IsVisible() ? pActive->GetActiveDocument() : nullptr;
     ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr;
-    if (!pProject || !HasTree())
+    if (!pProject || pProject == CurrentProject() || !HasTree())
         return 0;
     COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
     tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject));
