@@ -10,5 +10,6 @@ class CChildFrame : public CMDIChildWnd
 
 protected:
     afx_msg void OnClose();
+    afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     DECLARE_MESSAGE_MAP()
 };

@@ -71,6 +71,9 @@ public:
     // An open settings edit goes into its record, before work that reads the records starts.
     void CommitSettingsEdit();
 
+    // Posted by an editor's frame when it becomes the active one.
+    static const UINT kEditorActivated = WM_APP + 2;
+
 protected:
     // Hands a file or address to the shell, saying so when it refuses.
     virtual void OpenWithShell(const CString& strTarget);
@@ -81,6 +84,7 @@ protected:
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg LRESULT OnReloadSettings(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnEditorActivated(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDockingPaneNotify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnFileNew();
@@ -150,6 +154,7 @@ private:
     // Shows the selected item's record on its settings page as it is stored now.
     void ReloadSelectedPage();
     void ShowTabsOfActiveEditor();
+    ProjectRecord* ProjectOfEditor(const CDocument& doc) const;
 
     // Posted while long work refuses a settings change, so the page shows the record again after it.
     static const UINT kReloadSettings = WM_APP + 1;

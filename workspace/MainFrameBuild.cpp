@@ -55,12 +55,12 @@ private:
     CBackgroundWork m_split;  // last: starts once the rest is made
 };
 
-// The application's editors of the project's folder: generated text replaces what an open
+// The application's editors of the project: generated text replaces what an open
 // editor shows, and a build first saves what the editors changed.
-class CFolderEditors : public IProjectEditors
+class CProjectEditors : public IProjectEditors
 {
 public:
-    CFolderEditors(const CString& strFolder, CKTStatusBar& statusBar) : m_strFolder(strFolder), m_statusBar(statusBar)
+    CProjectEditors(const ProjectRecord& project, CKTStatusBar& statusBar) : m_project(project), m_statusBar(statusBar)
     {
         FindEditor(
             [&](CDocument& doc)
@@ -94,7 +94,7 @@ public:
             });
         return TakeRows(*pView, newText);
     }
-    BOOL SaveAll() override { return App().SaveEditorDocuments(m_strFolder); }
+    BOOL SaveAll() override { return App().SaveEditorDocuments(m_project); }
     // Only for an editor open now: a text no editor shows goes to its file as it is.
     void TextComing(const CString& strPath, const std::string& text) override
     {
@@ -134,7 +134,7 @@ private:
         return view.GetEditCtrl()->ReplaceAllText(newText);
     }
 
-    CString m_strFolder;
+    const ProjectRecord& m_project;
     CKTStatusBar& m_statusBar;
     std::vector<CString> m_openPaths;  // of the editors open when the build began
     std::map<CString, std::unique_ptr<CTextAhead>> m_aheads;
@@ -158,7 +158,7 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
     const ProjectRecord* pProject = CurrentProject();
     if (!pProject)
         return;
-    CFolderEditors editors(pProject->folder, m_wndStatusBar);
+    CProjectEditors editors(*pProject, m_wndStatusBar);
     COutputLines output(m_wndOutput);
     CFrameWork runner(*this);
     CProjectBuild build(*pProject, editors, output, &runner);

@@ -148,7 +148,7 @@ BOOL CMainFrame::SaveProject(const ProjectRecord& project)
     BOOL bEditorsSaved = FALSE;
     {
         CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
-        bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project.folder);
+        bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project);
     }
     CString strError;
     bool bWritten = false;
@@ -178,7 +178,7 @@ BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
 {
     if (!SaveProject(*pProject))
         return FALSE;
-    static_cast<CwrenfoldApp*>(AfxGetApp())->CloseEditorDocuments(pProject->folder);
+    static_cast<CwrenfoldApp*>(AfxGetApp())->CloseEditorDocuments(*pProject);
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;

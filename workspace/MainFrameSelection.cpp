@@ -2,8 +2,9 @@
 // the item's record on its settings page.
 #include "MainFrame.h"
 
-#include "Generator.h"
 #include "LongWork.h"
+#include "ProjectEditorFiles.h"
+#include "ProjectTreeItems.h"
 #include "KTTabClientWnd.h"
 #include "TreeItemData.h"
 #include "WrenfoldApp.h"
@@ -14,14 +15,6 @@
 
 namespace
 {
-
-// In the order they are opened; each new tab goes to the front, so the header ends up first and active.
-std::array<CString, 4> EditorFileNames(const ProjectRecord& project)
-{
-    const std::string name(project.name);
-    return {codegen::DiagramFileName(name).c_str(), codegen::DemoFileName(name).c_str(),
-            codegen::SourceFileName(name).c_str(), codegen::HeaderFileName(name).c_str()};
-}
 
 // A modified editor's caption carries a trailing " *".
 CString TabFileName(const CKTTabManagerItem& tab)
@@ -126,22 +119,39 @@ SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
     return item;
 }
 
+ProjectRecord* CMainFrame::ProjectOfEditor(const CDocument& doc) const
+{
+    for (const auto& pProject : m_projects)
+        if (IsEditorFileOf(*pProject, doc.GetPathName()))
+            return pProject.get();
+    return nullptr;
+}
+
 // The editor brought forward when others close may be one whose tab is hidden with its project's.
 void CMainFrame::ShowTabsOfActiveEditor()
 {
     CMDIChildWnd* pActive = MDIGetActive();
     CDocument* pDoc = pActive ? pActive->GetActiveDocument() : nullptr;
-    if (!pDoc)
-        return;
-    const CString strPath = pDoc->GetPathName();
-    for (const auto& pProject : m_projects)
-    {
-        if (strPath.Left(pProject->folder.GetLength()).CompareNoCase(pProject->folder) == 0)
-        {
-            ShowProjectEditors(*pProject);
-            return;
-        }
-    }
+    if (ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr)
+        ShowProjectEditors(*pProject);
+}
+
+// The window selector lists the editors whose tabs are hidden with another project's too. The one
+// chosen there brings its project forward as the tree does, and stays active: unseen, it would take
+// the typing meant for the editor on show.
+LRESULT CMainFrame::OnEditorActivated(WPARAM, LPARAM)
+{
+    CMDIChildWnd* pActive = MDIGetActive();
+    CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
+    CKTTabManagerItem* pTab = pActive && pTabs ? pTabs->FindItem(pActive->GetSafeHwnd()) : nullptr;
+    CDocument* pDoc = pTab && !pTab->IsVisible() ? pActive->GetActiveDocument() : nullptr;
+    ProjectRecord* pProject = pDoc ? ProjectOfEditor(*pDoc) : nullptr;
+    if (!pProject || pProject == CurrentProject() || !HasTree())
+        return 0;
+    COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;
+    tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, pProject));
+    MDIActivate(pActive);
+    return 0;
 }
 
 void CMainFrame::ReloadSelectedPage()

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CProjectReading;
+struct ProjectRecord;
 
 class CwrenfoldApp : public CWinApp
 {
@@ -22,9 +23,9 @@ public:
     // Editors are opened only through this template; the framework's own file commands never see it.
     void CreateEditorTemplate();
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
-    // Writes every modified editor whose file lies in the folder; FALSE when one could not be written.
-    BOOL SaveEditorDocuments(LPCTSTR pszFolder);
-    void CloseEditorDocuments(LPCTSTR pszFolder);
+    // Writes every modified editor of the project; FALSE when one could not be written.
+    BOOL SaveEditorDocuments(const ProjectRecord& project);
+    void CloseEditorDocuments(const ProjectRecord& project);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);
     // Long work with the main frame answering meanwhile, as the frame runs its own; without the
@@ -38,7 +39,7 @@ protected:
 private:
     BOOL CreateMainFrame();
     std::unique_ptr<CProjectReading> ReadCommandLineProject();
-    std::vector<CDocument*> EditorsIn(LPCTSTR pszFolder) const;
+    std::vector<CDocument*> EditorsOf(const ProjectRecord& project) const;
 
     std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;
 };

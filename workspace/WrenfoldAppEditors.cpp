@@ -4,6 +4,7 @@
 #include "ChildFrame.h"
 #include "KTSyntaxEditDoc.h"
 #include "MainFrame.h"
+#include "ProjectEditorFiles.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
@@ -17,26 +18,25 @@ void CwrenfoldApp::CreateEditorTemplate()
 }
 
 // Gathered first, so that closing one does not disturb the walk.
-std::vector<CDocument*> CwrenfoldApp::EditorsIn(LPCTSTR pszFolder) const
+std::vector<CDocument*> CwrenfoldApp::EditorsOf(const ProjectRecord& project) const
 {
     std::vector<CDocument*> editors;
     if (!m_pEditorTemplate)
         return editors;
-    const CString strFolder(pszFolder);
     POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
     while (pos)
     {
         CDocument* pDoc = m_pEditorTemplate->GetNextDoc(pos);
-        if (pDoc->GetPathName().Left(strFolder.GetLength()).CompareNoCase(strFolder) == 0)
+        if (IsEditorFileOf(project, pDoc->GetPathName()))
             editors.push_back(pDoc);
     }
     return editors;
 }
 
-BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
+BOOL CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project)
 {
     BOOL bAllSaved = TRUE;
-    for (CDocument* pDoc : EditorsIn(pszFolder))
+    for (CDocument* pDoc : EditorsOf(project))
     {
         if (pDoc->IsModified() && !pDoc->OnSaveDocument(pDoc->GetPathName()))
             bAllSaved = FALSE;
@@ -44,9 +44,9 @@ BOOL CwrenfoldApp::SaveEditorDocuments(LPCTSTR pszFolder)
     return bAllSaved;
 }
 
-void CwrenfoldApp::CloseEditorDocuments(LPCTSTR pszFolder)
+void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
 {
-    for (CDocument* pDoc : EditorsIn(pszFolder))
+    for (CDocument* pDoc : EditorsOf(project))
         pDoc->OnCloseDocument();
 }
 

@@ -421,7 +421,9 @@ void WriteDemo(const ProtocolLayout& layout, CodeText& out)
     out.Linef("#define %s_DEMO_WAIT_MS 30000 /* for the first client or datagram */", n);
     out.Line();
     out.Linef("static %s %s_demo_expected, %s_demo_received;", UnionStruct(layout).c_str(), n, n);
-    out.Linef("static unsigned char %s_demo_left[%s_MAX_PACKET_SIZE], %s_demo_right[%s_MAX_PACKET_SIZE];", n, n, n, n);
+    // One byte to spare: a protocol whose packets are all empty would otherwise declare zero-size arrays.
+    out.Linef("static unsigned char %s_demo_left[%s_MAX_PACKET_SIZE + 1], %s_demo_right[%s_MAX_PACKET_SIZE + 1];", n, n,
+              n, n);
     out.Line();
     WriteSamples(layout, out);
     WriteExchange(layout, out);

@@ -49,6 +49,17 @@ TEST(DesignValidator, SoundDesignsPass)
     EXPECT_EQ("", Validate(shared));
 }
 
+// Only the library's own macros are refused, not names that resemble them.
+TEST(DesignValidator, NamesBesideTheLibraryMacrosPass)
+{
+    for (const char* name : {"PRIME", "PRIu128", "SCNxLEAST", "EVENT", "Errno", "DUMMYUNIONNAME10", "environs"})
+    {
+        ProjectRecord project = RichProject();
+        Set(Body(project, 0, 4).name, name);
+        EXPECT_EQ("", Validate(project)) << name;
+    }
+}
+
 // A design of one packet holding text under a header of one role.
 ProjectRecord OneText(const FieldRecord& text, const char* roleType, int role)
 {
@@ -157,8 +168,18 @@ const Rule kNames[] = {
      "project my-chat: the name must be a letter followed by letters or digits"},
     {"FieldNameKeyword", [](ProjectRecord& p) { Set(Body(p, 0, 4).name, "int"); },
      "project Chat, packet Login, field int: the name is reserved in the generated C code"},
+    {"FieldNameNewerCKeyword", [](ProjectRecord& p) { Set(Body(p, 0, 4).name, "typeof"); },
+     "project Chat, packet Login, field typeof: the name is reserved in the generated C code"},
+    {"HeaderFieldNameNewerCppKeyword", [](ProjectRecord& p) { Set(Header(p, 6).name, "requires"); },
+     "project Chat, header field requires: the name is reserved in the generated C code"},
     {"FieldNameMacro", [](ProjectRecord& p) { Set(Body(p, 0, 4).name, "unix"); },
      "project Chat, packet Login, field unix: the name is reserved in the generated C code"},
+    {"FieldNameFormatMacro", [](ProjectRecord& p) { Set(Body(p, 0, 4).name, "PRIu64"); },
+     "project Chat, packet Login, field PRIu64: the name is reserved in the generated C code"},
+    {"HeaderFieldNameErrorNumber", [](ProjectRecord& p) { Set(Header(p, 6).name, "EINTR"); },
+     "project Chat, header field EINTR: the name is reserved in the generated C code"},
+    {"PacketNameStructurePlaceholder", [](ProjectRecord& p) { Set(p.packets[3].name, "DUMMYUNIONNAME2"); },
+     "project Chat, packet DUMMYUNIONNAME2: the name is reserved in the generated C code"},
     {"FieldNameWithUnderscore", [](ProjectRecord& p) { Set(Body(p, 0, 4).name, "has_user"); },
      "project Chat, packet Login, field has_user: the name must be a letter followed by letters or digits"},
     {"ProjectNameOfTheRuntime", [](ProjectRecord& p) { Set(p.name, "dravolint"); },

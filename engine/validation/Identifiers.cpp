@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <initializer_list>
 
 namespace
 {
@@ -131,6 +132,34 @@ const char* const kReserved[] = {
     "FALSE",
     "INFINITE",
     "ERROR",
+    "environ",
+    "WEOF",
+    "UNALIGNED",
+};
+
+// Keywords newer than the list above: C23's and GNU C's typeof and C++20's,
+// as programs in either language include the generated header.
+const char* const kNewerKeywords[] = {"typeof", "concept", "requires", "consteval", "constinit"};
+
+// The error numbers of <errno.h>, which some C libraries' <stdlib.h> pulls in.
+const char* const kErrnoNames[] = {
+    "E2BIG",           "EACCES",          "EADDRINUSE",   "EADDRNOTAVAIL", "EAFNOSUPPORT",
+    "EAGAIN",          "EALREADY",        "EBADF",        "EBADMSG",       "EBUSY",
+    "ECANCELED",       "ECHILD",          "ECONNABORTED", "ECONNREFUSED",  "ECONNRESET",
+    "EDEADLK",         "EDEADLOCK",       "EDESTADDRREQ", "EDOM",          "EDQUOT",
+    "EEXIST",          "EFAULT",          "EFBIG",        "EHOSTUNREACH",  "EIDRM",
+    "EILSEQ",          "EINPROGRESS",     "EINTR",        "EINVAL",        "EIO",
+    "EISCONN",         "EISDIR",          "ELOOP",        "EMFILE",        "EMLINK",
+    "EMSGSIZE",        "EMULTIHOP",       "ENAMETOOLONG", "ENETDOWN",      "ENETRESET",
+    "ENETUNREACH",     "ENFILE",          "ENOBUFS",      "ENODATA",       "ENODEV",
+    "ENOENT",          "ENOEXEC",         "ENOFILE",      "ENOLCK",        "ENOLINK",
+    "ENOMEM",          "ENOMSG",          "ENOPROTOOPT",  "ENOSPC",        "ENOSR",
+    "ENOSTR",          "ENOSYS",          "ENOTCONN",     "ENOTDIR",       "ENOTEMPTY",
+    "ENOTRECOVERABLE", "ENOTSOCK",        "ENOTSUP",      "ENOTTY",        "ENXIO",
+    "EOPNOTSUPP",      "EOVERFLOW",       "EOWNERDEAD",   "EPERM",         "EPIPE",
+    "EPROTO",          "EPROTONOSUPPORT", "EPROTOTYPE",   "ERANGE",        "EROFS",
+    "ESPIPE",          "ESRCH",           "ESTALE",       "ETIME",         "ETIMEDOUT",
+    "ETXTBSY",         "EWOULDBLOCK",     "EXDEV",        "STRUNCATE",
 };
 
 // "<project>_..." would enter the runtime library's "dravolint_" names.
@@ -154,6 +183,33 @@ bool IsIn(const char* const (&words)[N], const char* name)
     return false;
 }
 
+bool StartsWith(const char* name, const char* prefix) { return std::strncmp(name, prefix, std::strlen(prefix)) == 0; }
+
+// The printf and scanf conversions of <inttypes.h>: PRId8, SCNxPTR and the like.
+bool IsFormatMacro(const char* name)
+{
+    if ((!StartsWith(name, "PRI") && !StartsWith(name, "SCN")) || name[3] == '\0' ||
+        std::strchr("diouxX", name[3]) == nullptr)
+        return false;
+    const char* const widths[] = {"8",       "16",    "32",     "64",     "LEAST8", "LEAST16", "LEAST32",
+                                  "LEAST64", "FAST8", "FAST16", "FAST32", "FAST64", "MAX",     "PTR"};
+    return IsIn(widths, name + 4);
+}
+
+// The placeholder names of unnamed structures and unions in one compiler's
+// headers: DUMMYSTRUCTNAME, DUMMYUNIONNAME2 and the like.
+bool IsPlaceholderMacro(const char* name)
+{
+    for (const char* prefix : {"DUMMYSTRUCTNAME", "DUMMYUNIONNAME"})
+    {
+        if (!StartsWith(name, prefix))
+            continue;
+        const char* rest = name + std::strlen(prefix);
+        return rest[0] == '\0' || (IsDigit(rest[0]) && rest[1] == '\0');
+    }
+    return false;
+}
+
 }  // namespace
 
 bool IsDesignName(const char* name)
@@ -170,7 +226,8 @@ bool IsDesignName(const char* name)
 
 bool IsReservedName(const char* name, NameKind kind)
 {
-    if (IsIn(kReserved, name))
+    if (IsIn(kReserved, name) || IsIn(kNewerKeywords, name) || IsIn(kErrnoNames, name) || IsFormatMacro(name) ||
+        IsPlaceholderMacro(name))
         return true;
     switch (kind)
     {

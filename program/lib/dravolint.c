@@ -29,6 +29,13 @@ typedef size_t io_size;
 #define close_native close
 #endif
 
+/* A TCP peer that has gone must fail the send, not raise SIGPIPE and end the process. */
+#ifdef MSG_NOSIGNAL
+#define SEND_FLAGS MSG_NOSIGNAL
+#else
+#define SEND_FLAGS 0
+#endif
+
 /* One send or receive moves at most this much, so lengths fit an int on Winsock. */
 #define CHUNK_LIMIT 0x40000000u
 
@@ -229,7 +236,7 @@ int dravolint_send_all(dravolint_socket *s, const void *data, size_t length)
 		return send_datagram(s, data, length);
 	while (length > 0) {
 		size_t chunk = length < CHUNK_LIMIT ? length : CHUNK_LIMIT;
-		long sent = (long)send(native_of(s), next, (io_size)chunk, 0);
+		long sent = (long)send(native_of(s), next, (io_size)chunk, SEND_FLAGS);
 		if (sent <= 0) {
 #ifndef _WIN32
 			if (sent < 0 && errno == EINTR)

@@ -204,9 +204,12 @@ CString CKTDockingPaneTabbedContainer::GetTitle() const
 
 CRect CKTDockingPaneTabbedContainer::ClientRectFor(CRect rc)
 {
+    // The tab row is laid out in the group's own coordinates, its panes in the site's.
+    CRect rcOwn(CPoint(0, 0), rc.Size());
     if (CKTDockingPanePaintManager* pPaintManager = GetPaintManager())
-        pPaintManager->AdjustClientRect(this, rc, TRUE);
-    return rc;
+        pPaintManager->AdjustClientRect(this, rcOwn, TRUE);
+    rcOwn.OffsetRect(rc.TopLeft());
+    return rcOwn;
 }
 
 void CKTDockingPaneTabbedContainer::LayoutPanes(CWnd* pSite, const CRect& rcClient, AFX_SIZEPARENTLAYOUT* pLayout)

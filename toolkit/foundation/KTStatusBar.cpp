@@ -40,6 +40,7 @@ ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 ON_MESSAGE(KTWM_ISFRAMESTATUSBAR, OnIsFrameStatusBar)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 
 CKTStatusBar::CKTStatusBar() : m_dwBarStyle(0) {}
@@ -333,9 +334,21 @@ LRESULT CKTStatusBar::OnSetMessageString(WPARAM wParam, LPARAM lParam)
         strText = reinterpret_cast<LPCSTR>(lParam);
     else if (wParam)
         KTResourceManager()->LoadString(&strText, static_cast<UINT>(wParam));
-    int nIndex = CommandToIndex(ID_SEPARATOR);
-    SetPaneText(nIndex < 0 ? 0 : nIndex, strText);
+    SetMessagePaneText(strText);
     return 0;
+}
+
+// A frame shows its idle text and menu prompts through the message bar's window text.
+LRESULT CKTStatusBar::OnSetText(WPARAM /*wParam*/, LPARAM lParam)
+{
+    SetMessagePaneText(lParam ? reinterpret_cast<LPCSTR>(lParam) : "");
+    return TRUE;
+}
+
+void CKTStatusBar::SetMessagePaneText(LPCSTR lpszText)
+{
+    const int nIndex = CommandToIndex(ID_SEPARATOR);
+    SetPaneText(nIndex < 0 ? 0 : nIndex, lpszText);
 }
 
 void CKTStatusBar::OnSettingChange(UINT uFlags, LPCSTR lpszSection)

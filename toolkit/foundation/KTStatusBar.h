@@ -87,6 +87,7 @@ protected:
     afx_msg LRESULT OnIsFrameStatusBar(WPARAM, LPARAM) { return TRUE; }
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
     DECLARE_MESSAGE_MAP()
 
@@ -94,6 +95,7 @@ private:
     void CreateFont();
     void RecalcLayout();
     void InvalidatePane(int nIndex);
+    void SetMessagePaneText(LPCSTR lpszText);
     int MeasureText(const CString& strText) const;
     BOOL HasGripper() const;
     CRect GetGripperRect() const;

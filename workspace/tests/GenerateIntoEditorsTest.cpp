@@ -110,6 +110,27 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
 }
 
+// The example designs share one folder: one project's Save and Close touch no editor of another there.
+TEST_F(GenerateIntoEditorsTest, SavingAndClosingAProjectLeaveTheEditorsOfAnotherInItsFolderAsTheyWere)
+{
+    OpenAndSelect("gen");
+    OpenAndSelect("other");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    ASSERT_NE(nullptr, EditorOf("other_api.c"));
+    ASSERT_TRUE(EditorOf("other_api.c")->IsModified());
+
+    Select(ProjectItem("gen"));
+    RunCommand(ID_PROJECT_SAVE);
+    EXPECT_EQ("", m_folder.Read("other_api.c")) << "written without its own Save";
+    RunCommand(ID_PROJECT_CLOSE);
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    EXPECT_EQ(nullptr, EditorOf("gen_api.c"));
+    ASSERT_NE(nullptr, EditorOf("other_api.c")) << "closed with another project";
+    EXPECT_TRUE(EditorOf("other_api.c")->IsModified());
+    EXPECT_EQ("", m_folder.Read("other_api.c"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
 namespace
 {
 

@@ -75,6 +75,24 @@ TEST(MainFrameBars, TheThemedMenuBarAndTheStandardToolbarTakeThePlaceOfTheWindow
     EXPECT_FALSE(pBars->GetCommandBarsOptions()->bAlwaysShowFullMenus);
 }
 
+// The caption names a button in the toolbar's "Add or Remove Buttons" list and the tip names it under the pointer.
+TEST(MainFrameBars, EveryStandardButtonHasACaptionAndATip)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    CKTToolBar* pStandard = BarTitled(*frame.pFrame->GetCommandBars(), "Standard");
+    ASSERT_TRUE(pStandard);
+    for (int i = 0; i < pStandard->GetControlCount(); ++i)
+    {
+        const CKTControl* pControl = pStandard->GetControl(i);
+        if (pControl->GetID() < ID_PROJECT_NEW)
+            continue;  // the bar's own options button
+        EXPECT_FALSE(pControl->GetCaption().IsEmpty()) << "command " << pControl->GetID();
+        EXPECT_FALSE(pControl->GetTooltip().IsEmpty()) << "command " << pControl->GetID();
+    }
+    EXPECT_EQ("Cut", ControlOf(*pStandard, ID_EDIT_CUT)->GetCaption());
+}
+
 TEST(MainFrameBars, WithNoProjectTheIdlePassDisablesTheProjectCommands)
 {
     LoadedFrame frame;

@@ -136,6 +136,35 @@ TEST_F(TreeSelectionTest, AnotherProjectsItemBringsItsEditorsForwardAndHidesTheO
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }
 
+// The window selector lists every editor and activates the chosen one through the MDI client.
+TEST_F(TreeSelectionTest, AnEditorActivatedWhileItsProjectsTabsAreHiddenBringsItsProjectForwardAndTakesTheTyping)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "beta").c_str());
+    Select(ProjectItem("alpha"));
+    Select(ProjectItem("beta"));
+    HWND hAlphaSource = NULL;
+    for (int i = 0; i < Tabs().GetItemCount(); i++)
+        if (Tabs().GetItem(i)->GetCaption() == "alpha_api.c")
+            hAlphaSource = Tabs().GetItem(i)->GetHandle();
+    ASSERT_NE(HWND(NULL), hAlphaSource);
+
+    ::SendMessage(m_pFrame->m_hWndMDIClient, WM_MDIACTIVATE, (WPARAM)hAlphaSource, 0);
+    PumpMessages();
+    EXPECT_EQ(m_pFrame->m_projects[0].get(), m_pFrame->CurrentProject());
+    EXPECT_EQ((std::vector<std::string>{"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}),
+              ShownTabs());
+    ASSERT_EQ(PathOf("alpha_api.c"), ActiveEditorPath().MakeLower());
+
+    CWnd* pView = m_pFrame->MDIGetActive()->GetActiveView();
+    ASSERT_NE(nullptr, pView);
+    CTestInput input(pView->GetSafeHwnd());
+    ASSERT_TRUE(input.Text("Q"));
+    PumpMessages();
+    EXPECT_TRUE(Tabs().FindItem(hAlphaSource)->IsVisible()) << "the typing went into an editor on show";
+    EXPECT_TRUE(m_pFrame->MDIGetActive()->GetActiveDocument()->IsModified());
+}
+
 // The editors split into two groups, then another project chosen: the group left with only the first project's
 // hidden tabs gives its room to the editors on show, and takes it back with its project.
 TEST_F(TreeSelectionTest, AGroupOfAnotherProjectsTabsGivesItsRoomToTheEditorsOnShow)

@@ -117,6 +117,19 @@ TEST_P(FieldKinds, BuildWithoutWarningsAndExchangeEveryPacketIntact)
 
 INSTANTIATE_TEST_SUITE_P(Sets, FieldKinds, ::testing::ValuesIn(KindSets()));
 
+// No header and one packet without fields: the empty datagram. Strict ISO C
+// stands in for the compilers that refuse what it forbids.
+TEST(NoFields, AnEmptyDatagramProtocolBuildsAsStrictIsoCAndExchangesIntact)
+{
+    ProjectRecord design = KindsDesign(0, true);
+    ProjectFolder project(design);
+    std::string output;
+    ASSERT_EQ(0, RunCommand("make -C '" + project.Path() + "' CFLAGS='-O2 -Werror -pedantic-errors'", &output))
+        << output;
+    DemoRun run = RunDemoPair(project.Path(), std::string("./") + design.name + "_demo");
+    EXPECT_TRUE(AllIntact(run, 3)) << run.serverOutput << run.clientOutput;
+}
+
 }  // namespace
 }  // namespace testing
 }  // namespace codegen

@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#ifndef _WIN32
+#include <pthread.h>
+#endif
 
 namespace
 {
@@ -148,6 +154,48 @@ TEST_F(RuntimeSockets, TcpSendsAllAndReceivesExactlyThenTimesOutAndSeesTheClose)
     dravolint_close(&peer);
     dravolint_close(&server);
     EXPECT_EQ(DRAVOLINT_E_ARGUMENT, dravolint_send_all(&peer, got.data(), 1)) << "a closed socket";
+}
+
+// Sends to a TCP peer that has closed its end until a send fails; the status of the last send.
+int SendToAPeerThatHasGone()
+{
+    dravolint_socket server, client, peer;
+    unsigned short port = 0;
+    if (dravolint_listen(&server, DRAVOLINT_TCP, "127.0.0.1", 0) != DRAVOLINT_OK ||
+        dravolint_local_port(&server, &port) != DRAVOLINT_OK ||
+        dravolint_connect(&client, DRAVOLINT_TCP, "127.0.0.1", port) != DRAVOLINT_OK ||
+        dravolint_accept(&server, &peer) != DRAVOLINT_OK)
+        return DRAVOLINT_E_ARGUMENT;
+    dravolint_close(&client);
+    // The first sends may still be taken; the peer's reset makes a later one fail.
+    const std::vector<unsigned char> bytes(100000);
+    int status = DRAVOLINT_OK;
+    for (int attempt = 0; attempt < 20 && status == DRAVOLINT_OK; ++attempt)
+        status = dravolint_send_all(&peer, bytes.data(), bytes.size());
+    dravolint_close(&peer);
+    dravolint_close(&server);
+    return status;
+}
+
+TEST_F(RuntimeSockets, TcpSendToAPeerThatHasGoneFailsAndTheProcessLives)
+{
+#ifdef _WIN32
+    EXPECT_EQ(DRAVOLINT_E_SOCKET, SendToAPeerThatHasGone());
+#else
+    // A program of the user's keeps the default action of SIGPIPE, which ends
+    // it; this test program's libraries block the signal, so the child that
+    // sends is given the default back.
+    EXPECT_EXIT(
+        {
+            sigset_t signals;
+            sigemptyset(&signals);
+            sigaddset(&signals, SIGPIPE);
+            pthread_sigmask(SIG_UNBLOCK, &signals, nullptr);
+            std::signal(SIGPIPE, SIG_DFL);
+            std::exit(SendToAPeerThatHasGone() == DRAVOLINT_E_SOCKET ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+#endif
 }
 
 TEST_F(RuntimeSockets, UdpRepliesGoToTheLastSender)

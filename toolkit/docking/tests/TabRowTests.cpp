@@ -161,6 +161,30 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
     EXPECT_GT(count(after, rcOther, ::GetSysColor(COLOR_3DDKSHADOW)), 0);
 }
 
+// Tabs live in the group's own coordinates wherever the group stands in its frame.
+TEST_F(DockingTabRow, AGroupAwayFromTheFramesCornerDrawsAndTakesItsTabsInsideItself)
+{
+    m_frame.m_manager.AttachPane(Pane(702), Pane(703));
+    PumpDocking();
+    CKTDockingPaneTabbedContainer* pBottom = Pane(703)->GetTabbedContainer();
+    ASSERT_EQ(2, pBottom->GetChildCount());
+    CRect rcGroup;
+    pBottom->CWnd::GetWindowRect(&rcGroup);
+    m_frame.ScreenToClient(&rcGroup);
+    ASSERT_GT(rcGroup.top, 0) << "the group must stand away from the frame's corner";
+    pBottom->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+
+    CRect rcClient, rcInBoth;
+    pBottom->GetClientRect(&rcClient);
+    const CRect rcTab = pBottom->GetTabRow().GetItem(1)->GetRect();
+    rcInBoth.IntersectRect(rcClient, rcTab);
+    EXPECT_EQ(rcTab, rcInBoth);
+    CTestInput input(pBottom->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcTab.CenterPoint()));
+    PumpDocking();
+    EXPECT_EQ(Pane(702), pBottom->GetSelected());
+}
+
 TEST_F(DockingTabRow, HeldTabMovedOverItsNeighbourSwapsThePanesOnce)
 {
     CTestInput input(m_pGroup->GetSafeHwnd());

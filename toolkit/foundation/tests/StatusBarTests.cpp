@@ -102,6 +102,22 @@ TEST_F(StatusBarTest, MessagePaneShowsWhatTheFrameSets)
     EXPECT_FALSE(m_bar.SetPaneText(7, "x"));
 }
 
+// A frame writes its idle text and its menu prompts as its message bar's window text.
+TEST(StatusBarFrameTest, MessagePaneShowsTheFramesIdleTextAndPrompts)
+{
+    CFrameWnd* pFrame = new CFrameWnd;  // deletes itself when destroyed
+    ASSERT_TRUE(pFrame->Create(NULL, "Kestova test"));
+    CKTStatusBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR));
+    ASSERT_TRUE(bar.SetIndicators(g_indicators, 4));
+    pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
+    EXPECT_STREQ("Ready", bar.GetPaneText(0));
+    pFrame->SetMessageText("Opens a project");
+    EXPECT_STREQ("Opens a project", bar.GetPaneText(0));
+    EXPECT_STREQ("CAP", bar.GetPaneText(1));
+    pFrame->DestroyWindow();
+}
+
 TEST_F(StatusBarTest, LockIndicatorsFollowTheKeys)
 {
     auto capsShown = [this]
