@@ -7,27 +7,12 @@
 #include "KTKeyboardHookManager.h"
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
+#include "KTMouseMonitor.h"
 
 namespace
 {
 const LPARAM KT_ALT_CONTEXT = 1 << 29;
 const LPARAM KT_KEY_WAS_DOWN = 1 << 30;
-
-BOOL IsButtonDown(UINT nMessage)
-{
-    switch (nMessage)
-    {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
 }  // namespace
 
 BOOL CKTCommandBars::IsAnyBarTracking() const { return CKTKeyboardHookManager::Instance()->HasSinks(); }
@@ -36,7 +21,7 @@ BOOL CKTCommandBars::IsAnyBarTracking() const { return CKTKeyboardHookManager::I
 // when it goes up, and that request is refused, as a key pressed meanwhile would have cancelled it.
 void CKTCommandBars::NoteAltClick(const MSG* pMsg)
 {
-    if (IsButtonDown(pMsg->message))
+    if (CKTMouseMonitor::IsPress(pMsg->message))
         m_bAltClicked = m_bAltClicked || ::GetKeyState(VK_MENU) < 0;
     else if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) &&
              !(pMsg->wParam == VK_MENU && (pMsg->lParam & KT_KEY_WAS_DOWN)))
