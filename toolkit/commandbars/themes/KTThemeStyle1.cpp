@@ -394,3 +394,12 @@ CRect CKTThemeStyle1::GetOpeningGap(CKTCommandBar* pBar) const
         rcGap.DeflateRect(0, 1);
     return rcGap;
 }
+
+KT_TAB_LOOK CKTThemeStyle1::GetTabLook() const
+{
+    KT_TAB_LOOK look;
+    look.nAppearance = 5;
+    look.bStaticFrame = TRUE;
+    look.nClientFrame = ktTabClientFrameLine;
+    return look;
+}
