@@ -99,6 +99,7 @@ public:
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void OnRemoved() override;
     BOOL IsRibbonBar() const override { return TRUE; }
+    CKTRibbonBar* AsRibbonBar() override { return this; }
     CSize GetButtonSize() const override;
 
     // Quick access toolbar (KTRibbonBarQuickAccess.cpp).

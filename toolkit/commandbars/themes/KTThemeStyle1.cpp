@@ -377,7 +377,7 @@ void CKTThemeStyle1::DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPa
 
 CRect CKTThemeStyle1::GetOpeningGap(CKTCommandBar* pBar) const
 {
-    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pBar);
+    CKTPopupBar* pPopup = pBar ? pBar->AsPopupBar() : NULL;
     CKTControl* pControl = pPopup ? pPopup->GetOpeningControl() : NULL;
     CKTCommandBar* pParent = pControl ? pControl->GetParent() : NULL;
     if (!pParent || pParent->GetType() == ktBarTypePopup || !pParent->GetSafeHwnd() || !pBar->GetSafeHwnd())
