@@ -13,10 +13,7 @@ class COfficeBorderControl : public T
 public:
     ~COfficeBorderControl() override = default;
 
-    virtual COLORREF GetBorderColor(BOOL bTopLeft) const
-    {
-        return KTColorManager()->GetColor(BorderColorIndex(CurrentBorderTheme(), bTopLeft));
-    }
+    virtual COLORREF GetBorderColor(BOOL bTopLeft) const { return ThemedBorderColor(bTopLeft); }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override

@@ -168,7 +168,7 @@ HACCEL CKTAcceleratorManager::GetLookupTable() const
 {
     if (m_hAccelTable || m_hOriginalAccelTable)
         return m_hAccelTable;
-    CFrameWnd* pFrame = m_pCommandBars ? dynamic_cast<CFrameWnd*>(m_pCommandBars->GetSite()) : NULL;
+    CFrameWnd* pFrame = m_pCommandBars ? m_pCommandBars->GetFrameSite() : NULL;
     return pFrame ? pFrame->m_hAccelTable : NULL;
 }
 

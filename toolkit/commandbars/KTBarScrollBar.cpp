@@ -109,15 +109,7 @@ int CKTBarScrollBar::GetScrollBarStyle() const
         return m_nStyle;
     CKTCommandBar* pBar = GetParentCommandBar();
     CKTPaintManager* pPaintManager = pBar ? pBar->GetPaintManager() : CKTPaintManager::GetGlobal();
-    switch (pPaintManager->GetCurrentTheme())
-    {
-    case ktCommandBarsThemeClassic:
-        return 2;
-    case ktCommandBarsThemeStyleResources:
-    case ktCommandBarsThemeRibbon:
-        return 5;
-    }
-    return 3;
+    return pPaintManager->GetScrollBarStyle();
 }
 
 int CKTBarScrollBar::GetPressedPart() const

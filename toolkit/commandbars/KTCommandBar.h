@@ -20,8 +20,12 @@ class CKTCommandBars;
 class CKTControl;
 class CKTControls;
 class CKTImageManager;
+class CKTMenuBar;
 class CKTPaintManager;
+class CKTPopupBar;
 class CKTPropExchange;
+class CKTRibbonBar;
+class CKTToolBar;
 struct KT_PROPEXCHANGE_PARAMS;
 
 class CKTCommandBar : public CWnd
@@ -66,6 +70,11 @@ public:
     virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsPopupBar() const { return FALSE; }
     virtual BOOL IsRibbonBar() const { return FALSE; }
+    // The bar as its kind; NULL for a bar of another kind.
+    virtual CKTPopupBar* AsPopupBar() { return NULL; }
+    virtual CKTToolBar* AsToolBar() { return NULL; }
+    virtual CKTMenuBar* AsMenuBar() { return NULL; }
+    virtual CKTRibbonBar* AsRibbonBar() { return NULL; }
     // The rectangle lies on the frame's caption drawn on glass, where drawing must carry its own alpha.
     virtual BOOL IsCompositedCaptionRect(const CRect& rc) const { return FALSE; }
     // The bar resizes in two dimensions from its edges.

@@ -71,8 +71,7 @@ void CKTCommandBar::GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList,
     if (pList->Lookup(this))
         return;
     // An id another listed bar already has would link that bar's controls to this one on loading.
-    if (!dynamic_cast<CKTToolBar*>(this) &&
-        (m_nBarID == 0 || m_nBarID >= kFirstGeneratedId || pList->FindBar(m_nBarID)))
+    if (!AsToolBar() && (m_nBarID == 0 || m_nBarID >= kFirstGeneratedId || pList->FindBar(m_nBarID)))
         m_nBarID = nId++;
     pList->Add(this);
     if (!m_pControls.IsNull())

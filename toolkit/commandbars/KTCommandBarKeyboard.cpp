@@ -57,7 +57,7 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
     switch (nChar)
     {
     case VK_TAB:
-        if (IsKeyDown(VK_CONTROL) && pCommandBars && dynamic_cast<CKTToolBar*>(GetRootParent()))
+        if (IsKeyDown(VK_CONTROL) && pCommandBars && GetRootParent()->AsToolBar())
             return pCommandBars->ActivateNextToolBar(this, IsKeyDown(VK_SHIFT) ? -1 : 1) || TRUE;
         return HandleNavigationCode(IsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext) || TRUE;
     case VK_RETURN:
@@ -137,7 +137,7 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
     CKTControl* pSelected = GetControl(m_nSelected);
     BOOL bTopLevel = GetParentCommandBar() == NULL;
     if (nCode == ktNavBack && m_nPopuped == -1 && pSelected && bTopLevel && pSelected->IsEnabled() &&
-        dynamic_cast<CKTControlPopup*>(pSelected))
+        pSelected->AsControlPopup())
         nCode = ktNavPopup;
     CKTCommandBars* pCommandBars = GetCommandBars();
     if ((nCode == ktNavNext || nCode == ktNavPrevious) && pCommandBars)

@@ -37,7 +37,7 @@ BOOL CollectLinks(const CKTControls* pControls, const CKTCommandBarList& list, s
         {
             CKTControl* pControl = pControls->GetAt(i);
             const int nType = pControl->GetType();
-            CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pControl);
+            CKTControlPopup* pPopup = pControl->AsControlPopup();
             if (nType < ktControlButton || nType > ktControlRadioButton || (KTIsPopupType(nType) && !pPopup))
                 return FALSE;
             const UINT nBarId = pPopup ? pPopup->GetSavedCommandBarId() : 0;

@@ -309,7 +309,8 @@ void CKTCommandBar::OnExpandTimer()
     CKTControl* pControl = GetControl(m_nPopuped);
     if (!pControl || m_nPopuped != m_nSelected || !pControl->IsCursorOver())
         return;
-    if (CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pControl->GetCommandBar()))
+    CKTCommandBar* pBar = pControl->GetCommandBar();
+    if (CKTPopupBar* pPopup = pBar ? pBar->AsPopupBar() : NULL)
         pPopup->ExpandBar();
 }
 

@@ -68,6 +68,10 @@ CKTCommandBars::~CKTCommandBars()
     KTSoundPlayer()->StopThread();
 }
 
+CFrameWnd* CKTCommandBars::GetFrameSite() const { return dynamic_cast<CFrameWnd*>(m_pSite); }
+
+CMDIFrameWnd* CKTCommandBars::GetMDIFrameSite() const { return dynamic_cast<CMDIFrameWnd*>(m_pSite); }
+
 void CKTCommandBars::SetSite(CWnd* pSite)
 {
     m_pSite = pSite;
@@ -260,13 +264,17 @@ CKTToolBar* CKTCommandBars::GetToolBar(UINT nId) const
     return NULL;
 }
 
-CKTMenuBar* CKTCommandBars::GetMenuBar() const { return dynamic_cast<CKTMenuBar*>(GetToolBar(1)); }
+CKTMenuBar* CKTCommandBars::GetMenuBar() const
+{
+    CKTToolBar* pBar = GetToolBar(1);
+    return pBar ? pBar->AsMenuBar() : NULL;
+}
 
 void CKTCommandBars::RecalcFrameLayout(BOOL bDelay)
 {
     if (m_bLockLayout || !m_pSite || !m_pSite->GetSafeHwnd())
         return;
-    if (CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite))
+    if (CFrameWnd* pFrame = GetFrameSite())
     {
         if (bDelay)
             pFrame->m_nIdleFlags |= CFrameWnd::idleLayout;

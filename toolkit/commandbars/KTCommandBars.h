@@ -61,6 +61,9 @@ public:
 
     void SetSite(CWnd* pSite);
     CWnd* GetSite() const { return m_pSite; }
+    // The site as a frame, or as an MDI frame; NULL for a site of another kind (a dialog).
+    CFrameWnd* GetFrameSite() const;
+    CMDIFrameWnd* GetMDIFrameSite() const;
     // Makes the four dock bars; throws the resource exception when one fails.
     void EnableDocking();
     CKTDockBar* GetDockBar(int nPosition) const;

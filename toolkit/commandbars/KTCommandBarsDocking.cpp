@@ -54,7 +54,7 @@ CKTDockBar* CKTCommandBars::CanDock(CPoint pt, CKTDockBar* pCurrent) const
 
 void CKTCommandBars::UpdateDelayedLayout()
 {
-    CFrameWnd* pFrame = dynamic_cast<CFrameWnd*>(m_pSite);
+    CFrameWnd* pFrame = GetFrameSite();
     if (!pFrame || !(pFrame->m_nIdleFlags & CFrameWnd::idleLayout))
         return;
     pFrame->RecalcLayout(FALSE);
@@ -63,7 +63,7 @@ void CKTCommandBars::UpdateDelayedLayout()
 
 UINT CKTCommandBars::GetActiveDocTemplate() const
 {
-    CMDIFrameWnd* pFrame = dynamic_cast<CMDIFrameWnd*>(m_pSite);
+    CMDIFrameWnd* pFrame = GetMDIFrameSite();
     if (!pFrame)
         return 0;
     CMDIChildWnd* pChild = pFrame->MDIGetActive();

@@ -192,7 +192,7 @@ BOOL CKTCommandBars::ActivateNextToolBar(CKTCommandBar* pBar, int nDirection)
 {
     if (!nDirection || GetCount() < 2)
         return FALSE;
-    CKTToolBar* pNext = GetAt(GetNextVisibleBar(FindIndex(dynamic_cast<CKTToolBar*>(pBar)), nDirection));
+    CKTToolBar* pNext = GetAt(GetNextVisibleBar(FindIndex(pBar ? pBar->AsToolBar() : NULL), nDirection));
     if (!pNext || pNext == pBar)
         return FALSE;
     SetToolBarFocus(pNext);

@@ -143,9 +143,9 @@ void CKTCommandBars::RestoreCommandBarList(CKTCommandBarList* pList, BOOL bSilen
     for (int i = 0; i < pList->GetCount(); i++)
     {
         CKTCommandBar* pBar = pList->GetAt(i);
-        if (CKTToolBar* pToolBar = dynamic_cast<CKTToolBar*>(pBar))
+        if (CKTToolBar* pToolBar = pBar->AsToolBar())
             RestoreToolBar(pToolBar, pList, bSilent);
-        else if (CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pBar))
+        else if (CKTPopupBar* pPopup = pBar->AsPopupBar())
             if (pPopup->IsContextMenu())
                 RestoreContextMenu(pPopup, pList);
     }

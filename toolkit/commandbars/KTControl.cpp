@@ -396,7 +396,7 @@ void CKTControl::ExecuteCommand()
 {
     if (m_nId == 0 || !m_pParent)
         return;
-    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(m_pParent);
+    CKTPopupBar* pPopup = m_pParent->AsPopupBar();
     if (pPopup && pPopup->TakeReturnCommand(m_nId))
         return;
     if (NotifySite(KTN_EXECUTE))

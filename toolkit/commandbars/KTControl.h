@@ -15,6 +15,7 @@ class CKTCommandBar;
 class CKTCommandBarList;
 class CKTCommandBars;
 class CKTControlAction;
+class CKTControlPopup;
 class CKTControls;
 class CKTImageManager;
 class CKTImageManagerIcon;
@@ -128,6 +129,8 @@ public:
     CKTCommandBars* GetCommandBars() const;
     // The popup bar a popup control opens; NULL for others.
     virtual CKTCommandBar* GetCommandBar() const { return NULL; }
+    // The control as one that opens a popup bar; NULL for others.
+    virtual CKTControlPopup* AsControlPopup() { return NULL; }
 
     CKTControlAction* GetAction() const { return m_pAction; }
     virtual void SetAction(CKTControlAction* pAction);

@@ -153,7 +153,7 @@ CKTCommandBarAccessible::CKTCommandBarAccessible(CKTCommandBar* pBar)
 
 HRESULT CKTCommandBarAccessible::GetAccessibleParent(IDispatch** ppdispParent)
 {
-    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(m_pBar);
+    CKTPopupBar* pPopup = m_pBar ? m_pBar->AsPopupBar() : NULL;
     if (pPopup && pPopup->GetOpeningControl())
         return PutObject(pPopup->GetOpeningControl()->GetAccessible(), ppdispParent);
     return CKTWindowAccessible::GetAccessibleParent(ppdispParent);

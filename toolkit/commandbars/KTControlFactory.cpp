@@ -43,7 +43,7 @@ CKTSmartPtr<CKTCommandBar> CKTControls::CreatePopupBarFor(int nType, int nId)
     CWnd* pSite = GetSite();
     // A bar the site supplies comes with the reference it was made with.
     if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&record) &&
-        dynamic_cast<CKTPopupBar*>(record.pCommandBar))
+        record.pCommandBar && record.pCommandBar->AsPopupBar())
         return CKTSmartPtr<CKTCommandBar>::Adopt(record.pCommandBar);
     return CKTSmartPtr<CKTCommandBar>(CKTPopupBar::CreatePopupBar(GetCommandBars()).GetInterface());
 }

@@ -40,7 +40,7 @@ void CKTControlMDIButton::Draw(CDC* pDC)
 
 void CKTControlMDIButton::OnExecute()
 {
-    CKTMenuBar* pMenuBar = dynamic_cast<CKTMenuBar*>(m_pParent);
+    CKTMenuBar* pMenuBar = m_pParent ? m_pParent->AsMenuBar() : NULL;
     HWND hChild = pMenuBar ? pMenuBar->GetActiveMdiChild() : NULL;
     if (!hChild)
         return;

@@ -35,7 +35,7 @@ BOOL CKTControlPopup::OnSetPopup(BOOL bPopup)
     m_pParent->UpdateWindow();
     if (m_pCommandBar->GetTrackingMode())
         return TRUE;
-    if (CKTPopupBar* pPopupBar = dynamic_cast<CKTPopupBar*>(m_pCommandBar.GetInterface()))
+    if (CKTPopupBar* pPopupBar = m_pCommandBar->AsPopupBar())
         pPopupBar->SetOpeningControl(this);
     if (!m_pCommandBar->Popup(this, m_pParent->GetKeyboardSelection()))
         m_bPopuped = FALSE;
@@ -211,7 +211,7 @@ void CKTControlPopup::AdjustExcludeRect(CRect& rc, BOOL bVertical)
 
 void CKTControlPopup::UpdateShadow()
 {
-    CKTPopupBar* pPopupBar = dynamic_cast<CKTPopupBar*>(m_pCommandBar.GetInterface());
+    CKTPopupBar* pPopupBar = m_pCommandBar.IsNull() ? NULL : m_pCommandBar->AsPopupBar();
     if (!pPopupBar || !m_pParent || !KTIsPopupType(m_nType) || !m_bCastShadow || !pPopupBar->IsShowShadow())
         return;
     const int nPosition = m_pParent->GetPosition();

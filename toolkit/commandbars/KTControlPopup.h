@@ -14,6 +14,7 @@ public:
     ~CKTControlPopup() override;
 
     CKTCommandBar* GetCommandBar() const override { return m_pCommandBar; }
+    CKTControlPopup* AsControlPopup() override { return this; }
     void SetCommandBar(CKTCommandBar* pBar);
     BOOL IsPopuped() const override { return m_bPopuped; }
 

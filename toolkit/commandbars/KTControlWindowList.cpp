@@ -56,7 +56,7 @@ void CKTControlWindowList::OnCalcDynamicSize(DWORD)
     auto isItem = [nFirst](CKTControl* pItem)
     { return (UINT)pItem->GetID() >= nFirst && (UINT)pItem->GetID() <= nFirst + kMoreWindowsOffset; };
     CKTCommandBars* pCommandBars = GetCommandBars();
-    CMDIFrameWnd* pFrame = pCommandBars ? dynamic_cast<CMDIFrameWnd*>(pCommandBars->GetSite()) : NULL;
+    CMDIFrameWnd* pFrame = pCommandBars ? pCommandBars->GetMDIFrameSite() : NULL;
     if (!pFrame)
     {
         SetHideFlags(0);

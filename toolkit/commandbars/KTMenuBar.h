@@ -32,6 +32,7 @@ public:
     };
 
     CKTMenuBar();
+    CKTMenuBar* AsMenuBar() override { return this; }
 
     // Converts the menu resource into controls and takes the frame's own
     // menu off the frame; the frame stays that menu's one owner.

@@ -90,7 +90,7 @@ void CKTMenuBar::TakeSavedState(CKTToolBar* pLoaded)
 {
     COwnMenuScope own(this);
     CKTToolBar::TakeSavedState(pLoaded);
-    CKTMenuBar* pLoadedMenuBar = dynamic_cast<CKTMenuBar*>(pLoaded);
+    CKTMenuBar* pLoadedMenuBar = pLoaded ? pLoaded->AsMenuBar() : NULL;
     if (!pLoadedMenuBar)
         return;
     // The loaded bar goes after the restore, but its entries are only released with it: they are taken whole.

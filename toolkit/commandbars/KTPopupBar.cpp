@@ -75,7 +75,8 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
 {
     CKTSmartPtr<CKTPopupBar> pHold(this);
     m_pControlPopup = pControlPopup;
-    if (CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(GetParentCommandBar()))
+    CKTCommandBar* pParentBar = GetParentCommandBar();
+    if (CKTPopupBar* pParentPopup = pParentBar ? pParentBar->AsPopupBar() : NULL)
         m_pReturnCommand = pParentPopup->m_pReturnCommand;
     if (!CreatePopupWindow())
         return FALSE;

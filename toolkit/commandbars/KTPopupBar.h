@@ -18,6 +18,7 @@ public:
     // A fresh popup bar of the command bars, held by the caller.
     static CKTSmartPtr<CKTPopupBar> CreatePopupBar(CKTCommandBars* pCommandBars);
     BOOL IsPopupBar() const override { return TRUE; }
+    CKTPopupBar* AsPopupBar() override { return this; }
     BOOL IsVisible() const override { return GetSafeHwnd() && IsWindowVisible(); }
     CKTCommandBar* GetParentCommandBar() const override;
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }

@@ -19,7 +19,7 @@ CKTPopupBarExpandButton::CKTPopupBarExpandButton()
 
 void CKTPopupBarExpandButton::OnExecute()
 {
-    if (CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(m_pParent))
+    if (CKTPopupBar* pPopup = m_pParent ? m_pParent->AsPopupBar() : NULL)
         pPopup->ExpandBar();
 }
 

@@ -43,7 +43,7 @@ BOOL IsBarComboBox(CKTControl* pControl)
 CRect ExcludeRectOf(CKTControl* pControl, BOOL bVertical)
 {
     CRect rc = pControl->GetRect();
-    CKTControlPopup* pPopup = dynamic_cast<CKTControlPopup*>(pControl);
+    CKTControlPopup* pPopup = pControl->AsControlPopup();
     if (pPopup && !IsBarComboBox(pControl))
         pPopup->AdjustExcludeRect(rc, bVertical);
     return rc;
@@ -57,7 +57,7 @@ void CKTPopupBar::UpdateLocation()
         return;
     BOOL bRTL = GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING));
     DWORD dwFlags = (m_pControlPopup->GetFlags() & ktFlagPopupLeftwards) || bRTL ? ktPopupLeftwards : 0;
-    CKTPopupBar* pParentPopup = dynamic_cast<CKTPopupBar*>(pParent);
+    CKTPopupBar* pParentPopup = pParent ? pParent->AsPopupBar() : NULL;
     DWORD dwParentFlags = pParentPopup ? pParentPopup->m_dwPopupFlags : 0;
     m_dwPopupFlags = FlagsForParent(pParent, dwFlags, dwParentFlags);
     if (IsBarComboBox(m_pControlPopup))

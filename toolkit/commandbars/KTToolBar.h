@@ -16,6 +16,7 @@ class CKTToolBar : public CKTCommandBar
 public:
     CKTToolBar();
     ~CKTToolBar() override;
+    CKTToolBar* AsToolBar() override { return this; }
 
     // A plain bar inside any window (a pane's strip): it never docks, floats or moves.
     BOOL CreateToolBar(DWORD dwStyle, CWnd* pParentWnd, UINT nID);

@@ -28,7 +28,7 @@ CKTControl* CKTToolBarExpandButton::FindOrCreate(CKTCommandBar* pBar)
 
 BOOL CKTToolBarExpandButton::OnSetPopup(BOOL bPopup)
 {
-    CKTToolBar* pBar = dynamic_cast<CKTToolBar*>(m_pParent);
+    CKTToolBar* pBar = m_pParent ? m_pParent->AsToolBar() : NULL;
     CKTCommandBar* pPopup = GetCommandBar();
     CKTCommandBars* pCommandBars = pBar ? pBar->GetCommandBars() : NULL;
     if (bPopup && pPopup && pCommandBars && !IsPopuped())

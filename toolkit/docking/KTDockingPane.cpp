@@ -103,7 +103,7 @@ CWnd* CKTDockingPane::GetDockingSite() const
 
 CKTDockingPaneTabbedContainer* CKTDockingPane::GetTabbedContainer() const
 {
-    return dynamic_cast<CKTDockingPaneTabbedContainer*>(m_pParentContainer);
+    return m_pParentContainer ? m_pParentContainer->AsTabbedContainer() : nullptr;
 }
 
 DWORD CKTDockingPane::GetOptions() const

@@ -121,7 +121,7 @@ void CKTDockingPaneManager::AttachPane(CKTDockingPaneNode* pNode, CKTDockingPane
 {
     if (pTarget && pTarget->GetType() == ktPaneTypePane)
         pTarget = pTarget->GetParentContainer();
-    auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pTarget);
+    auto* pGroup = pTarget ? pTarget->AsTabbedContainer() : nullptr;
     if (!pNode || !pGroup)
         return;
     // A floating frame's splitter brings the panes of all its groups.
@@ -194,7 +194,7 @@ CRect CKTDockingPaneManager::CalcDockingRect(CKTDockingPaneNode* pNode, int nDir
     CKTDockingPaneContainer* pParent = pNeighbour->GetParentContainer();
     if (!pParent)
         return CRect(0, 0, 0, 0);
-    auto* pSplitter = dynamic_cast<CKTDockingPaneSplitterContainer*>(pParent);
+    auto* pSplitter = pParent->AsSplitterContainer();
     const BOOL bHorizontal = nDirection == ktDockLeft || nDirection == ktDockRight;
     if (pSplitter && pSplitter->IsHorizontal() == bHorizontal)
         return pSplitter->CalcDockingRect(pNode, nDirection, pNeighbour);
@@ -234,7 +234,7 @@ void CKTDockingPaneManager::ShowNode(CKTDockingPaneNode* pNode)
         ShowPane(static_cast<CKTDockingPane*>(pNode), FALSE);
         pNode = pNode->GetParentContainer();
     }
-    auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pNode);
+    CKTDockingPaneTabbedContainer* pGroup = pNode ? pNode->AsTabbedContainer() : nullptr;
     if (!pGroup)
         return;
     if (auto* pFloating = dynamic_cast<CKTDockingPaneMiniWnd*>(pGroup->GetDockingSite()))
@@ -311,7 +311,7 @@ void CKTDockingPaneManager::UpdatePaneHolders()
         return;
     for (DockingPaneInfo& info : m_pLayout->GetPaneList())
     {
-        auto* pParent = dynamic_cast<CKTDockingPaneTabbedContainer*>(info.pPane->GetParentContainer());
+        CKTDockingPaneTabbedContainer* pParent = info.pPane->GetTabbedContainer();
         if (!pParent || !info.pPane->GetDockingSite() || pParent->IsHidden())
             continue;
         info.pLastHolder = pParent;
@@ -360,7 +360,7 @@ void CKTDockingPaneManager::ToggleNodeDocking(CKTDockingPaneNode* pNode)
         return;
     const BOOL bToFloating = !pNode->IsHidden() && GetPaneDirection(pNode) != ktDockFloating;
     const std::vector<CKTSmartPtr<CKTDockingPane>> panes = GetHeldPanes(pNode);
-    auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pNode);
+    CKTDockingPaneTabbedContainer* pGroup = pNode->AsTabbedContainer();
     CKTDockingPane* pSelected = pGroup ? pGroup->GetSelected() : nullptr;
     CKTDockingPane* pFocused = nullptr;
     for (const auto& pPane : panes)

@@ -51,6 +51,8 @@ public:
     BOOL IsActive() const { return m_bHoldsFocus; }
 
     HWND GetPaneHwnd() const override { return GetSafeHwnd(); }
+    CKTDockingPane* GetCaptionPane() const override { return GetSelectedPane(); }
+    BOOL IsCaptionActive() const override { return m_bHoldsFocus; }
     void RedrawPane() override;
     BOOL IsCaptionButtonVisible(CKTDockingPaneCaptionButton* pButton) override;
     // The groups below float in this window.

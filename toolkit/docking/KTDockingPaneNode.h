@@ -14,11 +14,14 @@
 
 #include "KTDockingPaneDefines.h"
 
+class CKTDockingPane;
 class CKTDockingPaneCaptionButton;
 class CKTDockingPaneContainer;
 class CKTDockingPaneLayoutData;
 class CKTDockingPaneManager;
 class CKTDockingPanePaintManager;
+class CKTDockingPaneSplitterContainer;
+class CKTDockingPaneTabbedContainer;
 class CKTPropExchange;
 
 class CKTDockingPaneNode;
@@ -63,6 +66,12 @@ public:
     virtual void RemovePane(CKTDockingPaneNode*) {}
     virtual BOOL IsCaptionButtonVisible(CKTDockingPaneCaptionButton*) { return TRUE; }
     virtual void DeletePane() { InternalRelease(); }
+    // The node as a group of tabbed panes or a splitter; NULL for every other kind.
+    virtual CKTDockingPaneTabbedContainer* AsTabbedContainer() { return nullptr; }
+    virtual CKTDockingPaneSplitterContainer* AsSplitterContainer() { return nullptr; }
+    // The pane whose caption the node shows (a group's or a floating frame's), and whether it shows active.
+    virtual CKTDockingPane* GetCaptionPane() const { return nullptr; }
+    virtual BOOL IsCaptionActive() const { return FALSE; }
 
     int GetType() const { return m_nType; }
     CKTDockingPaneContainer* GetParentContainer() const { return m_pParentContainer; }

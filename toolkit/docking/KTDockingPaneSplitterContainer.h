@@ -21,6 +21,7 @@ public:
     DWORD InternalRelease() override { return CCmdTarget::InternalRelease(); }
 
     virtual CKTDockingPaneSplitterWnd* OnCreateSplitter();
+    CKTDockingPaneSplitterContainer* AsSplitterContainer() override { return this; }
 
     void Init(CKTDockingPaneNode* pNode, BOOL bHorizontal, CWnd* pSite);
     void AddNode(CKTDockingPaneNode* pNode, CKTDockingPaneNode* pNeighbour = nullptr, BOOL bAfter = TRUE);

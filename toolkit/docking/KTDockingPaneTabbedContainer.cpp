@@ -339,7 +339,7 @@ void CKTDockingPaneTabbedContainer::OnFocusChanged()
 
 BOOL CKTDockingPaneTabbedContainer::IsSplitterHorizontal() const
 {
-    auto* pSplitter = dynamic_cast<CKTDockingPaneSplitterContainer*>(m_pParentContainer);
+    auto* pSplitter = m_pParentContainer ? m_pParentContainer->AsSplitterContainer() : nullptr;
     return pSplitter && pSplitter->IsHorizontal();
 }
 
@@ -349,7 +349,7 @@ BOOL CKTDockingPaneTabbedContainer::IsSiblingMaximized() const
         return FALSE;
     for (CKTDockingPaneNode* pSibling : m_pParentContainer->GetChildren())
     {
-        auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pSibling);
+        CKTDockingPaneTabbedContainer* pGroup = pSibling->AsTabbedContainer();
         if (pGroup && pGroup != this && pGroup->m_bMaximized)
             return TRUE;
     }
@@ -371,7 +371,7 @@ void CKTDockingPaneTabbedContainer::SetMaximized(BOOL bMaximized)
 {
     if (bMaximized)
         for (CKTDockingPaneNode* pSibling : m_pParentContainer->GetChildren())
-            if (auto* pGroup = dynamic_cast<CKTDockingPaneTabbedContainer*>(pSibling))
+            if (CKTDockingPaneTabbedContainer* pGroup = pSibling->AsTabbedContainer())
                 pGroup->m_bMaximized = FALSE;
     m_bMaximized = bMaximized;
     if (CKTDockingPaneManager* pManager = GetDockingPaneManager())

@@ -51,6 +51,9 @@ public:
 
     BOOL IsHidden() const override;
     HWND GetPaneHwnd() const override { return GetSafeHwnd(); }
+    CKTDockingPaneTabbedContainer* AsTabbedContainer() override { return this; }
+    CKTDockingPane* GetCaptionPane() const override { return m_pSelectedPane; }
+    BOOL IsCaptionActive() const override { return m_bActive; }
     void GetMinMaxInfo(MINMAXINFO* pMinMaxInfo) const override;
     void OnSizeParent(CWnd* pSite, CRect rc, AFX_SIZEPARENTLAYOUT* pLayout) override;
     void OnFocusChanged() override;

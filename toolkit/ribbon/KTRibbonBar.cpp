@@ -11,6 +11,7 @@
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
+#include "KTRibbonThemePainter.h"
 
 #include <algorithm>
 
@@ -98,15 +99,8 @@ CKTRibbonTab* CKTRibbonBar::GetSelectedTab() const { return m_pControlTab ? m_pC
 
 IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter() const
 {
-    CKTPaintManager* pPaintManager = GetPaintManager();
-    if (IKTRibbonPainter* pPainter = dynamic_cast<IKTRibbonPainter*>(pPaintManager))
-        return pPainter;
-    CKTThemeRibbon* pTheme = dynamic_cast<CKTThemeRibbon*>(pPaintManager);
-    m_themePainter.SetTheme(pTheme);
-    if (pTheme)
-        return &m_themePainter;
-    m_plainPainter.SetPaintManager(pPaintManager);
-    return &m_plainPainter;
+    CKTRibbonPainterMaker maker;
+    return GetPaintManager()->GetRibbonPainter(maker);
 }
 
 LRESULT CKTRibbonBar::NotifyTabChange(int nCode, CKTRibbonTab* pTab)

@@ -10,7 +10,6 @@
 #include "KTRibbonGroup.h"
 #include "KTRibbonPainter.h"
 #include "KTRibbonTabGroups.h"
-#include "KTRibbonThemePainter.h"
 
 #include <memory>
 
@@ -100,6 +99,7 @@ public:
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void OnRemoved() override;
     BOOL IsRibbonBar() const override { return TRUE; }
+    CKTRibbonBar* AsRibbonBar() override { return this; }
     CSize GetButtonSize() const override;
 
     // Quick access toolbar (KTRibbonBarQuickAccess.cpp).
@@ -230,9 +230,8 @@ private:
     BOOL m_bUpdatePending = FALSE;
     BOOL m_bMinimizeAllowed = TRUE;
     int m_nMinWidth = 250;
-    int m_nFixedGroupHeight = 0;                // 0 computes it
-    CKTRibbonControlTab* m_pControlTab = NULL;  // one of the bar's controls
-    mutable CKTRibbonPlainPainter m_plainPainter;
+    int m_nFixedGroupHeight = 0;                      // 0 computes it
+    CKTRibbonControlTab* m_pControlTab = NULL;        // one of the bar's controls
     CKTSmartPtr<CKTRibbonGroup> m_pHighlightedGroup;  // held: a tab may drop its groups while the mouse is over one
 
     CKTSmartPtr<CKTRibbonQuickAccessControls> m_pQuickAccess;
@@ -246,5 +245,4 @@ private:
     BOOL m_bAllowQuickAccessDuplicates = FALSE;
     BOOL m_bQuickAccessCustomizable = TRUE;
     int m_nQuickAccessHeight = 0;
-    mutable CKTRibbonThemePainter m_themePainter;
 };

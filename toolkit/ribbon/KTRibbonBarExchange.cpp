@@ -66,7 +66,7 @@ void CKTRibbonBar::TakeQuickAccess(const CKTControls* pControls, BOOL bRecursive
 
 void CKTRibbonBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
 {
-    if (auto* pSource = dynamic_cast<CKTRibbonBar*>(pFrom))
+    if (CKTRibbonBar* pSource = pFrom ? pFrom->AsRibbonBar() : NULL)
         TakeQuickAccess(pSource->m_pQuickAccess, bRecursive, pSource->m_bQuickAccessBelow, pSource->m_bMinimized);
 }
 

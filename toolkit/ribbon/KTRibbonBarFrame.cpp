@@ -6,7 +6,7 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonCaptionButton.h"
-#include "KTThemeStyle5.h"
+#include "KTPaintManager.h"
 
 #include <algorithm>
 
@@ -155,10 +155,8 @@ void CKTRibbonBar::LayoutCaptionTitle()
 {
     CString strTitle;
     m_pFrameRegion->GetSite()->GetWindowText(strTitle);
-    CKTThemeStyle5* pTheme = dynamic_cast<CKTThemeStyle5*>(GetPaintManager());
     CKTScreenDC dc;
-    const CFont* pFont = pTheme ? &pTheme->m_fontFrameCaption : GetPaintManager()->GetRegularFont();
-    CKTFontDC font(&dc, pFont);
+    CKTFontDC font(&dc, GetPaintManager()->GetFrameCaptionFont());
     const int nWidth = std::min<int>(dc.GetTextExtent(strTitle).cx + KT_TITLE_MARGIN, m_rcCaptionClient.Width());
     const int xLeft = m_rcCaptionClient.left + (m_rcCaptionClient.Width() - nWidth) / 2;
     m_rcCaptionText.SetRect(xLeft, m_rcCaptionClient.top, xLeft + nWidth, m_rcCaptionClient.bottom);

@@ -3,7 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTFrameRegionHelper.h"
-#include "KTThemeStyle5.h"
+#include "KTPaintManager.h"
 
 CKTRibbonCaptionButton::CKTRibbonCaptionButton(CKTFrameRegionHelper* pFrameRegion, UINT nCommand)
     : m_pFrameRegion(pFrameRegion)
@@ -15,21 +15,7 @@ CKTRibbonCaptionButton::CKTRibbonCaptionButton(CKTFrameRegionHelper* pFrameRegio
 void CKTRibbonCaptionButton::Draw(CDC* pDC)
 {
     const BOOL bActive = m_pFrameRegion->IsActive() && IsEnabled();
-    if (CKTThemeStyle5* pTheme = dynamic_cast<CKTThemeStyle5*>(GetPaintManager()))
-    {
-        pTheme->DrawFrameCaptionButton(pDC, m_rcControl, m_nId, m_nSelected, m_nPressed, bActive);
-        return;
-    }
-    UINT nState = m_nId == SC_CLOSE      ? DFCS_CAPTIONCLOSE
-                  : m_nId == SC_MINIMIZE ? DFCS_CAPTIONMIN
-                  : m_nId == SC_MAXIMIZE ? DFCS_CAPTIONMAX
-                                         : DFCS_CAPTIONRESTORE;
-    if (m_nPressed && m_nSelected)
-        nState |= DFCS_PUSHED;
-    if (!bActive)
-        nState |= DFCS_INACTIVE;
-    CRect rc = m_rcControl;
-    pDC->DrawFrameControl(rc, DFC_CAPTION, nState);
+    GetPaintManager()->DrawFrameCaptionButton(pDC, m_rcControl, m_nId, m_nSelected, m_nPressed, bActive);
 }
 
 void CKTRibbonCaptionButton::OnExecute()

@@ -11,7 +11,7 @@ IMPLEMENT_DYNCREATE(CKTRibbonControlTab, CKTControl)
 
 CKTRibbonControlTab::CKTRibbonControlTab() { m_dwFlags |= ktFlagNoMovable; }
 
-CKTRibbonBar* CKTRibbonControlTab::GetRibbonBar() const { return dynamic_cast<CKTRibbonBar*>(GetParent()); }
+CKTRibbonBar* CKTRibbonControlTab::GetRibbonBar() const { return GetParent() ? GetParent()->AsRibbonBar() : NULL; }
 
 CKTRibbonTab* CKTRibbonControlTab::AddTab(LPCSTR lpszCaption, UINT nId)
 {

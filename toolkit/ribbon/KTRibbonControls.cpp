@@ -10,7 +10,7 @@
 
 IMPLEMENT_DYNCREATE(CKTRibbonControls, CKTControls)
 
-CKTRibbonBar* CKTRibbonControls::GetRibbonBar() const { return dynamic_cast<CKTRibbonBar*>(m_pParent); }
+CKTRibbonBar* CKTRibbonControls::GetRibbonBar() const { return m_pParent ? m_pParent->AsRibbonBar() : NULL; }
 
 BOOL CKTRibbonControls::IsPermanent(CKTControl* pControl) const
 {

@@ -23,15 +23,20 @@ const int KT_COLLAPSE_LEVEL = 3;       // the last reduction level
 const int KT_OPTION_BUTTON_INSET = 3;  // between the option button and the group's right edge
 }  // namespace
 
+CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateOfClass(CRuntimeClass* pClass)
+{
+    CObject* pObject = pClass->CreateObject();
+    CKTSmartPtr<CKTRibbonGroup> pGroup = CKTSmartPtr<CKTRibbonGroup>::Adopt(dynamic_cast<CKTRibbonGroup*>(pObject));
+    if (pGroup.IsNull())
+        delete pObject;
+    return pGroup;
+}
+
 CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateCopy(CKTRibbonGroup* pSource, CKTCommandBar* pParentBar)
 {
-    CObject* pObject = pSource->GetRuntimeClass()->CreateObject();
-    CKTSmartPtr<CKTRibbonGroup> pCopy = CKTSmartPtr<CKTRibbonGroup>::Adopt(dynamic_cast<CKTRibbonGroup*>(pObject));
+    CKTSmartPtr<CKTRibbonGroup> pCopy = CreateOfClass(pSource->GetRuntimeClass());
     if (pCopy.IsNull())
-    {
-        delete pObject;
         return pCopy;
-    }
     // The copy finds its tab, and so its colours, through the source's collection, which does not hold it.
     pCopy->m_pGroups = pSource->m_pGroups;
     pCopy->m_pRibbonBar = pSource->m_pRibbonBar;

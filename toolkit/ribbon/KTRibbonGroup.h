@@ -74,6 +74,8 @@ public:
     std::vector<CKTControl*> GetShownControls() const;
     // A copy of the group, of its class, shown by a bar other than the one that shows the group.
     static CKTSmartPtr<CKTRibbonGroup> CreateCopy(CKTRibbonGroup* pSource, CKTCommandBar* pParentBar);
+    // A new group of the class; NULL when the class makes no group.
+    static CKTSmartPtr<CKTRibbonGroup> CreateOfClass(CRuntimeClass* pClass);
 
     // Moves the records to the group's place, spreads its columns and takes the group's rectangle.
     void PlaceGroup(int nWidth, int x, int y);

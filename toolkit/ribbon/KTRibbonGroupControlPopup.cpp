@@ -69,6 +69,6 @@ CKTRibbonGroup* CKTRibbonGroupControlPopup::GetShownGroup() const
 {
     if (GetRibbonGroup())
         return GetRibbonGroup();
-    CKTRibbonBar* pRibbon = dynamic_cast<CKTRibbonBar*>(GetParent());
+    CKTRibbonBar* pRibbon = GetParent() ? GetParent()->AsRibbonBar() : NULL;
     return pRibbon ? pRibbon->FindGroup(GetID()) : NULL;
 }

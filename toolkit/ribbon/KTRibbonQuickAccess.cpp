@@ -15,7 +15,10 @@ IMPLEMENT_DYNCREATE(CKTRibbonControlQuickAccessCommand, CKTControlButton)
 
 namespace
 {
-CKTRibbonBar* RibbonOf(const CKTControl* pControl) { return dynamic_cast<CKTRibbonBar*>(pControl->GetParent()); }
+CKTRibbonBar* RibbonOf(const CKTControl* pControl)
+{
+    return pControl->GetParent() ? pControl->GetParent()->AsRibbonBar() : NULL;
+}
 
 }  // namespace
 

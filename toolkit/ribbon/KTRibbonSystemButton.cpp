@@ -34,7 +34,7 @@ const int KT_EXCLUDE_LIFT = 18;  // how far the menu reaches up over the large b
 
 CKTRibbonBar* RibbonOf(const CKTControl* pControl)
 {
-    return pControl ? dynamic_cast<CKTRibbonBar*>(pControl->GetParent()) : NULL;
+    return pControl && pControl->GetParent() ? pControl->GetParent()->AsRibbonBar() : NULL;
 }
 
 // The ribbon whose system button opened the menu, NULL for a menu opened otherwise.

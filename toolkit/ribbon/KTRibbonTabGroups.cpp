@@ -68,13 +68,9 @@ CKTRibbonGroup* CKTRibbonTabGroups::GetAt(int nIndex) const
 
 CKTRibbonGroup* CKTRibbonTabGroups::Add(CRuntimeClass* pClass, LPCSTR lpszCaption, UINT nId)
 {
-    CObject* pObject = (pClass ? pClass : RUNTIME_CLASS(CKTRibbonGroup))->CreateObject();
-    CKTSmartPtr<CKTRibbonGroup> pGroup = CKTSmartPtr<CKTRibbonGroup>::Adopt(dynamic_cast<CKTRibbonGroup*>(pObject));
+    CKTSmartPtr<CKTRibbonGroup> pGroup = CKTRibbonGroup::CreateOfClass(pClass ? pClass : RUNTIME_CLASS(CKTRibbonGroup));
     if (pGroup.IsNull())
-    {
-        delete pObject;
         return NULL;
-    }
     pGroup->SetCaption(lpszCaption);
     pGroup->SetID(nId);
     return Insert(pGroup, GetCount());
@@ -110,13 +106,9 @@ void CKTRibbonTabGroups::Copy(CKTRibbonTabGroups* pSource)
     RemoveAll();
     for (const auto& pFrom : pSource->m_groups)
     {
-        CObject* pObject = pFrom->GetRuntimeClass()->CreateObject();
-        CKTSmartPtr<CKTRibbonGroup> pGroup = CKTSmartPtr<CKTRibbonGroup>::Adopt(dynamic_cast<CKTRibbonGroup*>(pObject));
+        CKTSmartPtr<CKTRibbonGroup> pGroup = CKTRibbonGroup::CreateOfClass(pFrom->GetRuntimeClass());
         if (pGroup.IsNull())
-        {
-            delete pObject;
             continue;
-        }
         Insert(pGroup, GetCount())->Copy(pFrom);
     }
 }

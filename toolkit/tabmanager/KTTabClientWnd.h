@@ -70,7 +70,7 @@ public:
     // The tab under the point, as the group's tooltip mode allows.
     INT_PTR OnToolHitTest(CPoint pt, TOOLINFO* pTI) const override;
     // Applies the look a command-bars theme asks of the tabs.
-    void ApplyTheme(int nTheme);
+    void ApplyTheme(CKTPaintManager* pPaintManager);
     // Shows the tabs in a workspace the client did not make (a tab-workspace control on a command bar) instead
     // of its own; NULL gives it its own again. The workspace's owner keeps it and tells ForgetWorkspace before
     // it goes.

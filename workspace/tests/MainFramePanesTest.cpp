@@ -9,10 +9,10 @@
 #include "KTDockingPaneRes.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTColorManager.h"
+#include "KTPaintManager.h"
 #include "LoadedFrame.h"
 #include "MessagePump.h"
 #include "NearColor.h"
-#include "OfficeBorderTheme.h"
 #include "PixelImage.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
@@ -105,7 +105,8 @@ TEST(MainFramePanes, TheOutputHasTheThemesFrameAndTakesNoTypedText)
     ASSERT_TRUE(frame.pFrame);
     COutputEdit& output = frame.pFrame->m_wndOutput;
     output.RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-    const COLORREF clrFrame = KTColorManager()->GetColor(BorderColorIndex(4, FALSE));
+    const COLORREF clrFrame = KTColorManager()->GetColor(
+        CKTPaintManager::CreateTheme(ktCommandBarsThemeFlatScheme)->GetBorderColorIndex(FALSE));
     // On a busy machine the screen can show the frame later than the window drew it.
     CPixelImage shown = CPixelImage::FromScreen(ScreenRectOf(output.GetSafeHwnd()));
     auto rightEdge = [&] { return NearColor(shown.Pixel(shown.Width() - 1, shown.Height() / 2), clrFrame, 0); };

@@ -49,11 +49,11 @@ TEST(OfficeBorderControl, TheSunkenFrameBecomesOnePixelInTheThemesColours)
     EXPECT_EQ(rcWindow.Width() - 2, rcClient.Width());
 
     const CPixelImage shown = control.Shown();
-    const COLORREF clrTopLeft = KTColorManager()->GetColor(BorderColorIndex(CurrentBorderTheme(), TRUE));
+    const COLORREF clrTopLeft = ThemedBorderColor(TRUE);
     EXPECT_TRUE(NearColor(shown.Pixel(0, 0), clrTopLeft, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, 0), clrTopLeft, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(0, shown.Height() / 2), clrTopLeft, 0));
-    const COLORREF clrBottomRight = KTColorManager()->GetColor(BorderColorIndex(CurrentBorderTheme(), FALSE));
+    const COLORREF clrBottomRight = ThemedBorderColor(FALSE);
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() - 1, shown.Height() / 2), clrBottomRight, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, shown.Height() - 1), clrBottomRight, 0));
 }
@@ -74,7 +74,8 @@ TEST(OfficeBorderControl, ASwitchOfTheCommandBarsThemeShowsAtTheNextFramePaint)
     PumpMessages();
     const CPixelImage shown = control.Shown();
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
-    const COLORREF clrFlat = KTColorManager()->GetColor(BorderColorIndex(4, TRUE));
+    const COLORREF clrFlat = KTColorManager()->GetColor(
+        CKTPaintManager::CreateTheme(ktCommandBarsThemeFlatScheme)->GetBorderColorIndex(TRUE));
     ASSERT_NE(clrFlat, ::GetSysColor(COLOR_BTNHIGHLIGHT)) << "the flat colour must differ from the sunken look's";
     EXPECT_TRUE(NearColor(shown.Pixel(0, 0), clrFlat, 0));
     EXPECT_TRUE(NearColor(shown.Pixel(0, shown.Height() / 2), clrFlat, 0));

@@ -73,6 +73,40 @@ TEST(PaintManagerThemes, UnknownIdsDrawAsTheDefaultThemeAndKeepTheirId)
     EXPECT_EQ(1, CKTPaintManager::CreateTheme(1)->GetCurrentTheme());
 }
 
+// What the modules that follow the theme ask of it, theme by theme; an unknown id answers as the default theme.
+TEST(PaintManagerThemes, EachThemeAnswersTheScrollBarStyleBorderColoursAndTabLook)
+{
+    struct Answer
+    {
+        int nTheme;
+        int nScrollBarStyle;
+        int nBorderTopLeft;
+        int nBorderBottomRight;
+        int nTabAppearance;
+        int nTabColor;
+    };
+    const Answer answers[] = {
+        {0, 2, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, 0, -1},
+        {1, 3, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, 5, -1},
+        {2, 3, KTCOLOR_WINDOW_FRAME, KTCOLOR_WINDOW_FRAME, 3, -1},
+        {3, 3, KTCOLOR_FLAT_BORDER, KTCOLOR_FLAT_BORDER, 0, 8},
+        {4, 3, KTCOLOR_BAR_EDGE, KTCOLOR_BAR_EDGE, 3, 16},
+        {5, 5, KTCOLOR_BAR_EDGE, KTCOLOR_BAR_EDGE, 3, 32},
+        {6, 5, KTCOLOR_BAR_EDGE, KTCOLOR_BAR_EDGE, 10, -1},
+        {9, 2, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT, 0, -1},
+    };
+    for (const Answer& answer : answers)
+    {
+        CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(answer.nTheme);
+        EXPECT_EQ(answer.nScrollBarStyle, pTheme->GetScrollBarStyle()) << "theme " << answer.nTheme;
+        EXPECT_EQ(answer.nBorderTopLeft, pTheme->GetBorderColorIndex(TRUE)) << "theme " << answer.nTheme;
+        EXPECT_EQ(answer.nBorderBottomRight, pTheme->GetBorderColorIndex(FALSE)) << "theme " << answer.nTheme;
+        const KT_TAB_LOOK look = pTheme->GetTabLook();
+        EXPECT_EQ(answer.nTabAppearance, look.nAppearance) << "theme " << answer.nTheme;
+        EXPECT_EQ(answer.nTabColor, look.nColor) << "theme " << answer.nTheme;
+    }
+}
+
 TEST(PaintManagerThemes, ReplacingTheGlobalDrawerLeavesItsOtherHoldersAlive)
 {
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);

@@ -302,3 +302,29 @@ void CKTPaintManager::StrokePolyline(CDC* pDC, const POINT* pPoints, int nCount)
     for (int i = 1; i < nCount; i++)
         pDC->LineTo(pPoints[i]);
 }
+
+IKTRibbonPainter* CKTPaintManager::GetRibbonPainter(IKTRibbonPainterMaker& maker)
+{
+    if (!m_pRibbonPainter)
+        m_pRibbonPainter = MakeRibbonPainter(maker);
+    return m_pRibbonPainter.get();
+}
+
+std::shared_ptr<IKTRibbonPainter> CKTPaintManager::MakeRibbonPainter(IKTRibbonPainterMaker& maker)
+{
+    return maker.MakePlainPainter(this);
+}
+
+// The system's own caption button: no theme image stands for it.
+void CKTPaintManager::DrawFrameCaptionButton(CDC* pDC, CRect rc, UINT nId, BOOL bSelected, BOOL bPressed, BOOL bActive)
+{
+    UINT nState = nId == SC_CLOSE      ? DFCS_CAPTIONCLOSE
+                  : nId == SC_MINIMIZE ? DFCS_CAPTIONMIN
+                  : nId == SC_MAXIMIZE ? DFCS_CAPTIONMAX
+                                       : DFCS_CAPTIONRESTORE;
+    if (bPressed && bSelected)
+        nState |= DFCS_PUSHED;
+    if (!bActive)
+        nState |= DFCS_INACTIVE;
+    pDC->DrawFrameControl(rc, DFC_CAPTION, nState);
+}

@@ -9,6 +9,7 @@
 #include "KTColorManager.h"
 #include "KTPaintManagerColor.h"
 #include "KTSmartPtr.h"
+#include "KTTabLook.h"
 #include "KTWinThemeWrapper.h"
 
 #include <memory>
@@ -33,6 +34,22 @@ class CKTControlComboBox;
 class CKTGalleryPaintManager;
 class CKTImageManagerIcon;
 class CKTStatusBarPane;
+class CKTPaintManager;
+class CKTThemeRibbon;
+class IKTRibbonPainter;
+
+// Makes the ribbon's painters: the ribbon module knows how the ribbon draws, the paint manager which way.
+class IKTRibbonPainterMaker
+{
+public:
+    // The look in system colours, measured by the paint manager's font.
+    virtual std::shared_ptr<IKTRibbonPainter> MakePlainPainter(CKTPaintManager* pPaintManager) = 0;
+    // The look drawn from the theme's style images.
+    virtual std::shared_ptr<IKTRibbonPainter> MakeThemePainter(CKTThemeRibbon* pTheme) = 0;
+
+protected:
+    ~IKTRibbonPainterMaker() = default;
+};
 
 // A font that follows the system metrics until the application sets its own.
 class CKTPaintManagerFont : public CFont
@@ -145,6 +162,19 @@ public:
     virtual void AnimateExpanding(CKTCommandBar* pBar, CDC* pDestDC, CDC* pSrcDC, BOOL bDownward);
     virtual CSize DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFlags, BOOL bDraw, BOOL bSelected,
                                   BOOL bEnabled);
+
+    // What the modules that follow the theme ask of it; the answers here are the plain look.
+    // The ribbon's painter for this theme, made on the first ask and kept while the theme lives.
+    IKTRibbonPainter* GetRibbonPainter(IKTRibbonPainterMaker& maker);
+    // How a bar's scroll bar (a gallery's) draws: 2 classic, 3 flat, 5 from the style images.
+    virtual int GetScrollBarStyle() const { return 3; }
+    // The look of the tab client's strips.
+    virtual KT_TAB_LOOK GetTabLook() const { return KT_TAB_LOOK(); }
+    // The font of a frame caption drawn by the bars (the ribbon's title), and one of its caption buttons.
+    virtual CFont* GetFrameCaptionFont() { return GetRegularFont(); }
+    virtual void DrawFrameCaptionButton(CDC* pDC, CRect rc, UINT nId, BOOL bSelected, BOOL bPressed, BOOL bActive);
+    // The colour manager's index of a themed control border's top-left or bottom-right colour: sunken here.
+    virtual int GetBorderColorIndex(BOOL bTopLeft) const { return bTopLeft ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT; }
 
     // Colour of a table index; every value outside 0-62 is a ready colour (see KTColorArgument).
     COLORREF GetColor(int nIndex) const;
@@ -263,8 +293,12 @@ protected:
 
     // The small caption, icon-title (and its bold) and status fonts, where they follow the system.
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);
+    // Which of the maker's painters the ribbon draws with under this theme.
+    virtual std::shared_ptr<IKTRibbonPainter> MakeRibbonPainter(IKTRibbonPainterMaker& maker);
 
 private:
+    std::shared_ptr<IKTRibbonPainter> m_pRibbonPainter;  // made by the ribbon module, which knows its type
+
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
     // A check-box or radio control: its mark with the caption beside it.
     CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);

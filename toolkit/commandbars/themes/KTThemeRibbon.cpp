@@ -136,3 +136,13 @@ void CKTThemeRibbon::SetCornerRegion(CWnd* pWnd)
     if (!::SetWindowRgn(pWnd->GetSafeHwnd(), hRgn, FALSE))
         ::DeleteObject(hRgn);
 }
+
+KT_TAB_LOOK CKTThemeRibbon::GetTabLook() const
+{
+    KT_TAB_LOOK look;
+    look.nAppearance = 10;
+    look.nDisableLunaColors = FALSE;
+    look.bHotTracking = TRUE;
+    look.rcButtonMargin.SetRect(3, 2, 3, 1);
+    return look;
+}

@@ -29,6 +29,7 @@ public:
                               BOOL bEnabled) override;
     void DrawPopupBarGripper(CDC* pDC, int x, int y, int cx, int cy, BOOL bExpanded) override;
     int GetCurrentTheme() const override { return 6; }
+    KT_TAB_LOOK GetTabLook() const override;
     CSize DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl, CKTCommandBar* pBar, BOOL bDraw, CSize szBar,
                            BOOL bHiddenExists) override;
     void DrawDropDownGlyph(CDC* pDC, CKTControl* pControl, CPoint pt, const KT_CONTROLSTATE& state,
@@ -82,6 +83,13 @@ public:
     CKTPaintManagerColor m_clrTooltipLight;  // keyboard tips: the gradient's top, bottom and the frame
     CKTPaintManagerColor m_clrTooltipDark;
     CKTPaintManagerColor m_clrTooltipBorder;
+
+protected:
+    // The ribbon drawn from this theme's images.
+    std::shared_ptr<IKTRibbonPainter> MakeRibbonPainter(IKTRibbonPainterMaker& maker) override
+    {
+        return maker.MakeThemePainter(this);
+    }
 
 private:
     void DrawPopupEntry(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state);

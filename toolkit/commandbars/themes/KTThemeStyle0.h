@@ -27,6 +27,7 @@ public:
     void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
                    BOOL bToolBarImage) override;
     int GetCurrentTheme() const override { return 0; }
+    int GetScrollBarStyle() const override { return 2; }
     CSize GetPopupBarImageSize(CKTCommandBar* pBar) override;
 
     // The checkerboard of button face and highlight that checked buttons show.

@@ -377,7 +377,7 @@ void CKTThemeStyle1::DrawStatusBarPaneBorder(CDC* pDC, CRect rc, BOOL bGripperPa
 
 CRect CKTThemeStyle1::GetOpeningGap(CKTCommandBar* pBar) const
 {
-    CKTPopupBar* pPopup = dynamic_cast<CKTPopupBar*>(pBar);
+    CKTPopupBar* pPopup = pBar ? pBar->AsPopupBar() : NULL;
     CKTControl* pControl = pPopup ? pPopup->GetOpeningControl() : NULL;
     CKTCommandBar* pParent = pControl ? pControl->GetParent() : NULL;
     if (!pParent || pParent->GetType() == ktBarTypePopup || !pParent->GetSafeHwnd() || !pBar->GetSafeHwnd())
@@ -393,4 +393,13 @@ CRect CKTThemeStyle1::GetOpeningGap(CKTCommandBar* pBar) const
     if (rcGap.Height() > 1)
         rcGap.DeflateRect(0, 1);
     return rcGap;
+}
+
+KT_TAB_LOOK CKTThemeStyle1::GetTabLook() const
+{
+    KT_TAB_LOOK look;
+    look.nAppearance = 5;
+    look.bStaticFrame = TRUE;
+    look.nClientFrame = ktTabClientFrameLine;
+    return look;
 }

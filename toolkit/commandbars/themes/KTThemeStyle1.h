@@ -31,6 +31,7 @@ public:
     CSize DrawRadioButtonMark(CDC* pDC, CRect rc, BOOL bDraw, BOOL bSelected, BOOL bPressed, int nChecked,
                               BOOL bEnabled) override;
     int GetCurrentTheme() const override { return 1; }
+    KT_TAB_LOOK GetTabLook() const override;
 
     virtual void DrawSplitPopupGlyph(CDC* pDC, CKTControl* pControl);
     virtual void DrawPopupGlyph(CDC* pDC, CKTControl* pControl);

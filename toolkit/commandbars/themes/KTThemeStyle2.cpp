@@ -303,3 +303,13 @@ void CKTThemeStyle2::FillFloatingRows(CDC* pDC, CKTCommandBar* pBar, CRect rc)
         GradientFill(pDC, rcFace, m_grcToolBar, FALSE, rcInside);
     }
 }
+
+KT_TAB_LOOK CKTThemeStyle2::GetTabLook() const
+{
+    KT_TAB_LOOK look;
+    look.nAppearance = 3;
+    look.nDisableLunaColors = FALSE;
+    look.bItemColors = TRUE;
+    look.bHotTracking = TRUE;
+    return look;
+}

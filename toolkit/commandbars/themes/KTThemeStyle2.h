@@ -27,6 +27,8 @@ public:
     CSize DrawTearOffGripper(CDC* pDC, CRect rc, BOOL bSelected, BOOL bDraw) override;
     CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
     int GetCurrentTheme() const override { return 2; }
+    KT_TAB_LOOK GetTabLook() const override;
+    int GetBorderColorIndex(BOOL) const override { return KTCOLOR_WINDOW_FRAME; }
     virtual BOOL IsBarDockable(CKTCommandBar* pBar) const;
 
     // The shaded ball behind a menu's expand entry, from the ball gradient.

@@ -67,3 +67,14 @@ void CKTThemeStyle4::ApplyThemeColors(int nScheme)
         SetColors(4, indexes, colors);
     }
 }
+
+KT_TAB_LOOK CKTThemeStyle4::GetTabLook() const
+{
+    KT_TAB_LOOK look;
+    look.nAppearance = 3;
+    look.nColor = 16;
+    look.bStaticFrame = TRUE;
+    look.nClientFrame = ktTabClientFrameLine;
+    look.nDisableLunaColors = TRUE;
+    return look;
+}

@@ -12,6 +12,8 @@ public:
 
     void RefreshMetrics() override;
     int GetCurrentTheme() const override { return 4; }
+    KT_TAB_LOOK GetTabLook() const override;
+    int GetBorderColorIndex(BOOL) const override { return KTCOLOR_BAR_EDGE; }
 
 private:
     void ApplyThemeColors(int nScheme);

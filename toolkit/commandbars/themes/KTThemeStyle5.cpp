@@ -141,3 +141,10 @@ void CKTThemeStyle5::ReadFrameColors()
     style.ReadGradient("Window", "HighlightPressedLight", "HighlightPressedDark", 0.5f, m_grcPressed);
     style.ReadGradient("Toolbar", "ControlDisabledIconLight", "ControlDisabledIconDark", 0.5f, m_grcDisabledIcons);
 }
+
+KT_TAB_LOOK CKTThemeStyle5::GetTabLook() const
+{
+    KT_TAB_LOOK look = CKTThemeStyle2::GetTabLook();
+    look.nColor = 32;
+    return look;
+}

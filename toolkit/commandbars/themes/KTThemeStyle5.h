@@ -21,13 +21,18 @@ public:
     void FillStatusBar(CDC* pDC, CWnd* pStatusBar) override;
     void RefreshMetrics() override;
     int GetCurrentTheme() const override { return 5; }
+    int GetScrollBarStyle() const override { return 5; }
+    // Theme 2's look in the style's colour set.
+    KT_TAB_LOOK GetTabLook() const override;
+    CFont* GetFrameCaptionFont() override { return &m_fontFrameCaption; }
+    int GetBorderColorIndex(BOOL) const override { return KTCOLOR_BAR_EDGE; }
     void FillWorkspace(CDC* pDC, CRect rc, CRect rcClip) override;
 
     // The whole non-client frame into the frame's window DC.
     virtual void DrawFrame(CKTFrameRegionHelper* pHelper);
     // The window region with cut corners; NULL for a maximised window.
     virtual HRGN CreateFrameRegion(CKTFrameRegionHelper* pHelper, int cx, int cy);
-    virtual void DrawFrameCaptionButton(CDC* pDC, CRect rc, UINT nId, BOOL bSelected, BOOL bPressed, BOOL bActive);
+    void DrawFrameCaptionButton(CDC* pDC, CRect rc, UINT nId, BOOL bSelected, BOOL bPressed, BOOL bActive) override;
     virtual void DrawFrameCaptionText(CDC* pDC, CRect rc, CWnd* pFrame, BOOL bActive);
 
     // DrawFrame's picture on any DC laid out as the window, so that it can be read back.

@@ -163,3 +163,11 @@ CSize CKTThemeVisualStyles::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pC
         return CKTPaintManager::DrawExpandButton(pDC, nKind, pControl, pBar, bDraw, szBar, bHiddenExists);
     return CKTThemeStyle0::DrawExpandButton(pDC, nKind, pControl, pBar, bDraw, szBar, bHiddenExists);
 }
+
+KT_TAB_LOOK CKTThemeVisualStyles::GetTabLook() const
+{
+    KT_TAB_LOOK look;
+    look.nColor = 8;
+    look.bHotTracking = TRUE;
+    return look;
+}

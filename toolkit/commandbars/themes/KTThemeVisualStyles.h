@@ -28,6 +28,9 @@ public:
                            BOOL bHiddenExists) override;
     CSize DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw) override;
     int GetCurrentTheme() const override { return 3; }
+    int GetScrollBarStyle() const override { return 3; }
+    KT_TAB_LOOK GetTabLook() const override;
+    int GetBorderColorIndex(BOOL) const override { return KTCOLOR_FLAT_BORDER; }
     void DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField) override;
     void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton) override;
     void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin) override;

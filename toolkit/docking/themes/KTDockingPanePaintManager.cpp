@@ -195,19 +195,12 @@ void CKTDockingPanePaintManager::DrawCaptionButtons(CDC* pDC, const CaptionButto
 
 CKTDockingPane* CKTDockingPanePaintManager::CaptionPaneOf(CKTDockingPaneNode* pOwner)
 {
-    if (auto* pContainer = dynamic_cast<CKTDockingPaneTabbedContainer*>(pOwner))
-        return pContainer->GetSelected();
-    if (auto* pFrame = dynamic_cast<CKTDockingPaneMiniWnd*>(pOwner))
-        return pFrame->GetSelectedPane();
-    return nullptr;
+    return pOwner ? pOwner->GetCaptionPane() : nullptr;
 }
 
 BOOL CKTDockingPanePaintManager::IsOwnerActive(CKTDockingPaneNode* pOwner)
 {
-    if (auto* pContainer = dynamic_cast<CKTDockingPaneTabbedContainer*>(pOwner))
-        return pContainer->IsActive();
-    auto* pFrame = dynamic_cast<CKTDockingPaneMiniWnd*>(pOwner);
-    return pFrame && pFrame->IsActive();
+    return pOwner && pOwner->IsCaptionActive();
 }
 
 void CKTDockingPanePaintManager::DrawCaptionButton(CDC* pDC, CKTDockingPaneCaptionButton* pButton, COLORREF clr)

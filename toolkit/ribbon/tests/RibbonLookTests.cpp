@@ -443,6 +443,22 @@ TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
         PumpUntil([&] { return CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(RGB(255, 255, 255), 0) > 0; }));
 }
 
+// The paint manager makes the ribbon's painter on the first ask and keeps it; theme 6 draws from its own images.
+TEST(RibbonPainterChoice, ThePaintManagerKeepsOnePainterAndTheRibbonThemeDrawsWithItsImages)
+{
+    CKTRibbonPainterMaker maker;
+    CKTSmartPtr<CKTPaintManager> pPlain = CKTPaintManager::CreateTheme(ktCommandBarsThemeStyleResources);
+    IKTRibbonPainter* pPainter = pPlain->GetRibbonPainter(maker);
+    EXPECT_EQ(pPainter, pPlain->GetRibbonPainter(maker));
+    EXPECT_FALSE(pPainter->HighlightsGroups()) << "the plain look";
+
+    CKTSmartPtr<CKTPaintManager> pRibbon = CKTPaintManager::CreateTheme(ktCommandBarsThemeRibbon);
+    auto* pThemed = dynamic_cast<CKTRibbonThemePainter*>(pRibbon->GetRibbonPainter(maker));
+    ASSERT_NE(nullptr, pThemed);
+    EXPECT_EQ(pRibbon.GetInterface(), static_cast<CKTPaintManager*>(pThemed->GetTheme()));
+    EXPECT_TRUE(pThemed->HighlightsGroups());
+}
+
 TEST_F(RibbonLook, TheTabStripFollowsTheThemesHeightFontAndTextColours)
 {
     CKTSmartPtr<CKTThemeRibbon> pTheme = KTMakeCounted<CKTThemeRibbon>();

@@ -1,6 +1,7 @@
 // RibbonSystemMenuTests.cpp: the system button and its menu: the recent files of the application, the bottom row
 // placed from the right edge, a pick running its command, Esc closing it, a double click closing the frame.
 #include "KTControls.h"
+#include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonSystemButton.h"

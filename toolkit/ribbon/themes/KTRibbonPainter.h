@@ -17,7 +17,7 @@ class CKTRibbonGroup;
 class CKTRibbonTab;
 struct KT_RIBBONCONTEXTHEADER;
 
-// A paint manager that draws the ribbon itself derives from this as well; the ribbon finds it by a cast.
+// The paint manager chooses which one the ribbon gets (CKTPaintManager::GetRibbonPainter); the ribbon module makes it.
 class IKTRibbonPainter
 {
 public:

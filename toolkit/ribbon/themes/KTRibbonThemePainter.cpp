@@ -76,6 +76,20 @@ void CKTRibbonThemePainter::SetTheme(CKTThemeRibbon* pTheme)
     SetPaintManager(pTheme);
 }
 
+std::shared_ptr<IKTRibbonPainter> CKTRibbonPainterMaker::MakePlainPainter(CKTPaintManager* pPaintManager)
+{
+    auto pPainter = std::make_shared<CKTRibbonPlainPainter>();
+    pPainter->SetPaintManager(pPaintManager);
+    return pPainter;
+}
+
+std::shared_ptr<IKTRibbonPainter> CKTRibbonPainterMaker::MakeThemePainter(CKTThemeRibbon* pTheme)
+{
+    auto pPainter = std::make_shared<CKTRibbonThemePainter>();
+    pPainter->SetTheme(pTheme);
+    return pPainter;
+}
+
 CKTSmartPtr<CKTTabPainter> CKTRibbonThemePainter::CreateTabPainter()
 {
     CKTSmartPtr<CKTTabPainter> pPainter = KTMakeCounted<CKTTabPainter>();

@@ -1,6 +1,6 @@
 // KTRibbonThemePainter.h: the ribbon drawn by theme 6 from the style images, with its tab strip's painter.
 //
-// Classes: CKTRibbonThemePainter.
+// Classes: CKTRibbonThemePainter, CKTRibbonPainterMaker.
 #pragma once
 
 #include "KTRibbonPainter.h"
@@ -13,7 +13,7 @@ class CKTRibbonThemePainter : public CKTRibbonPlainPainter
 public:
     CKTRibbonThemePainter();
 
-    // Held while the theme is current; NULL lets it go.
+    // The theme that owns this painter (a test may lend one instead).
     void SetTheme(CKTThemeRibbon* pTheme);
     CKTThemeRibbon* GetTheme() const { return m_pTheme; }
 
@@ -75,8 +75,16 @@ private:
     // The frame's small icon at the caption's left, where no system button stands.
     static void DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pFrame);
 
-    CKTSmartPtr<CKTThemeRibbon> m_pTheme;
+    CKTThemeRibbon* m_pTheme = NULL;  // not held: the theme owns this painter
     CKTSmartPtr<CKTTabPainter> m_pTabPainter;
     CKTThemeRibbon* m_pSyncedTheme = NULL;  // only compared: the theme the strip's fonts came from
     LOGFONTA m_lfSynced = {};
+};
+
+// The ribbon's painters as the paint manager asks for them; the paint manager keeps what it gets.
+class CKTRibbonPainterMaker : public IKTRibbonPainterMaker
+{
+public:
+    std::shared_ptr<IKTRibbonPainter> MakePlainPainter(CKTPaintManager* pPaintManager) override;
+    std::shared_ptr<IKTRibbonPainter> MakeThemePainter(CKTThemeRibbon* pTheme) override;
 };

@@ -71,19 +71,19 @@ TEST_F(DesignerLook, AnotherThemeReplacesTheWholeLook)
 {
     CKTTabClientWnd& client = frame.m_wndClient;
     CKTTabPainter* pPainter = client.GetPaintManager();
-    client.ApplyTheme(ktCommandBarsThemeRibbon);
+    client.ApplyTheme(CKTPaintManager::CreateTheme(ktCommandBarsThemeRibbon));
     EXPECT_EQ(10, pPainter->GetAppearance());
     EXPECT_TRUE(pPainter->m_bHotTracking);
     EXPECT_EQ(CRect(3, 2, 3, 1), pPainter->m_rcButtonMargin);
     EXPECT_FALSE(pPainter->m_bDisableLunaColors);
 
-    client.ApplyTheme(ktCommandBarsThemeFlatScheme);
+    client.ApplyTheme(CKTPaintManager::CreateTheme(ktCommandBarsThemeFlatScheme));
     EXPECT_EQ(16, pPainter->GetColor());
     EXPECT_FALSE(pPainter->m_bHotTracking);
     EXPECT_EQ(CRect(0, 0, 0, 0), pPainter->m_rcButtonMargin);
     EXPECT_TRUE(pPainter->m_bDisableLunaColors);
 
-    client.ApplyTheme(ktCommandBarsThemeClassic);
+    client.ApplyTheme(CKTPaintManager::CreateTheme(ktCommandBarsThemeClassic));
     EXPECT_EQ(0, pPainter->GetAppearance());
     EXPECT_FALSE(pPainter->m_bStaticFrame);
     EXPECT_EQ(ktTabClientFrameFull, pPainter->m_nClientFrame);

@@ -10,6 +10,7 @@
 
 #include "KTTabAppearanceSet.h"
 #include "KTTabColorSet.h"
+#include "KTTabLook.h"
 
 class CKTTabManager;
 class CKTTabManagerItem;
@@ -35,26 +36,6 @@ enum KTTabLayout
 
 const COLORREF ktTabColorIndexFirst = 0x1000000;
 const COLORREF ktTabColorIndexLast = 0x1000007;
-
-enum KTTabClientFrame
-{
-    ktTabClientFrameFull = 0,
-    ktTabClientFrameLine = 1,
-    ktTabClientFrameNone = 2
-};
-
-// A whole look, handed over in one call by whoever chooses it (the tab client follows the frame's theme).
-struct KT_TAB_LOOK
-{
-    int nAppearance = 0;
-    int nColor = -1;  // -1: the appearance's own colour set
-    BOOL bHotTracking = FALSE;
-    BOOL bItemColors = FALSE;
-    int nClientFrame = ktTabClientFrameFull;
-    BOOL bStaticFrame = FALSE;
-    int nDisableLunaColors = -1;  // -1 keeps the painter's setting
-    CRect rcButtonMargin = CRect(0, 0, 0, 0);
-};
 
 class CKTTabPainter : public CCmdTarget
 {
