@@ -286,8 +286,14 @@ void CKTSyntaxEditLexParser::WorkerMain()
 void CKTSyntaxEditLexParser::ProcessTasks()
 {
     CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.GetInterface();
-    if (!schema || !m_taskList.m_pText || schema->GetBreakFlag().exchange(false))
+    if (!schema || !m_taskList.m_pText)
         return;
+    if (schema->GetBreakFlag().exchange(false))
+    {
+        // Broken before it began: the tasks stay queued and run once the breaker lets go.
+        m_taskList.m_bTaskAdded = true;
+        return;
+    }
     KT_EDIT_PARSE_TASK range = m_taskList.GetRange();
     bool whole = !range.start.IsValid() || range.start == KT_EDIT_LEXPOS{1, 0};
     CKTSyntaxEditLexCursor cursor(*m_taskList.m_pText);

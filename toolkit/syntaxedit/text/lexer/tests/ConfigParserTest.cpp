@@ -325,6 +325,22 @@ TEST(LexParserThread, ABrokenParseResumesWithoutAnEdit)
     EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
 }
 
+// A save that lands just as the edit's pass starts breaks it before its
+// first character; the edited rows must still be coloured again.
+TEST(LexParserThread, APassBrokenBeforeItStartsRunsLater)
+{
+    CBuffer buffer("int x;\r\nint y;", ".c");
+    buffer.Install(LoadTestSchema("schemes/c.scheme"));
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    KT_EDIT_LEXPOS at{1, 0};
+    KT_EDIT_LEXPOS end = buffer.text.Insert(at, "/* ");
+    buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    // The worker sits in the edit delay: the break is what it meets first.
+    buffer.parser->GetTextSchema()->GetBreakFlag() = true;
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    EXPECT_EQ(buffer.Row(2), "0-6:008000");
+}
+
 // A scheme whose classes nest without end (found by the fuzzer): the
 // worker's parse ends and reports so, and the worker stays ready for edits.
 TEST(LexParserThread, SchemesThatNestWithoutEndEndTheParse)

@@ -75,6 +75,15 @@ TEST(LexClass, AttributeValuesAreTyped)
     EXPECT_TRUE(c->IsEndClassParentThis());
 }
 
+TEST(LexClass, QuotedEndClassParentIsStoredWithoutItsQuotes)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = c\nparent = file\nEnd:Class:Parent = 'this'\n");
+    auto* c = TreeClass(schema->GetClassSet().GetClassTree(false), "c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->GetAttribute("end:class:parent", false)->GetString(), "this");
+    EXPECT_TRUE(c->IsEndClassParentThis());
+}
+
 TEST(LexClass, CaseSensitivityAndColoursComeFromTheParent)
 {
     auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nCaseSensitive = 1\ntxt:colorFG = 0x010203\n"
