@@ -272,6 +272,36 @@ TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
               (std::vector<std::string>{"ret 1:0-1:5", "after 1:6-1:7", "val 1:8-1:8"}));
 }
 
+// "previous:tag" looks back over earlier rows, as far as the look-back
+// allows; a re-parse that starts on a later row sees the same text.
+TEST(LexMatching, PreviousTagsStandOnEarlierRows)
+{
+    const std::string classes = std::string(kFile) + "txt:colorFG = 0x000001\n" +
+                                "lexClass:\nname = val\nparent = file\nprevious:tag = 'return'\n"
+                                "previous:tag:separators = ' ', @eol\nstart:tag = @digit\n"
+                                "end:separators = ' ', @eol\ntxt:colorFG = 0x0000FF\n";
+    auto schema = Schema(classes);
+    EXPECT_EQ(Parse(*schema, "return\n\n  5 x\n6"), (std::vector<std::string>{"val 3:2-3:2"}));
+    std::string far = "return" + std::string(60, '\n') + "5";
+    EXPECT_EQ(Parse(*schema, far), std::vector<std::string>{});  // past the look-back
+
+    CTestText text("return\n\n  x 7\n", ".t");
+    auto edited = Schema(classes);
+    CKTSyntaxEditLexCursor first(text);
+    edited->RunParseUpdate(true, first, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS start{3, 2};
+    KT_EDIT_LEXPOS end{3, 4};
+    text.Delete(start, end);
+    edited->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+    CKTSyntaxEditLexCursor again(text);
+    edited->RunParseUpdate(true, again, &start, &end, false);
+    auto fresh = Schema(classes);
+    CKTSyntaxEditLexCursor whole(text);
+    fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+    EXPECT_EQ(DescribeParse(*edited, text), DescribeParse(*fresh, text));
+    EXPECT_EQ(DescribeRow(*edited, text, 3), "0-2:000001 2-3:0000FF");
+}
+
 TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
