@@ -371,6 +371,26 @@ TEST(LexOnScreen, ParsesVisibleRowsWithOnScreenClasses)
     EXPECT_FALSE(schema->RunOnScreen(cursor, 0, 2, screen));
 }
 
+// Before the first background pass has made a block, the first screen is
+// coloured from the class that starts the text.
+TEST(LexOnScreen, TheFirstScreenOfATextNotParsedYetIsColoured)
+{
+    auto schema = Schema(std::string(kFile) +
+                         "lexClass:\nname = kw\nparent = file\ntoken:tag = 'if'\ntoken:start:separators = ' '\n"
+                         "token:end:separators = ' '\nParseOnScreen = 1\ntxt:colorFG = 0x0000BB\n");
+    CTestText text("x if y\nz if w", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    CKTLexBlockChain screen;
+    ASSERT_TRUE(schema->RunOnScreen(cursor, 1, 1, screen));
+    std::vector<KT_EDIT_LEXPIECE> pieces;
+    schema->GetRowColors(1, 6, KT_EDIT_LEXSTYLE(), pieces, &screen);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[1].nStart, 2);
+    EXPECT_EQ(pieces[1].nEnd, 4);
+    EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
+    EXPECT_FALSE(schema->RunOnScreen(cursor, 2, 2, screen));  // only the text's start is known without a parse
+}
+
 }  // namespace
 
 namespace
