@@ -165,6 +165,11 @@ BOOL CKTSyntaxEditBufferManager::SetConfigFile(LPCSTR pszPath)
     return m_pLexParser ? m_pLexParser->SetConfigFile(pszPath) : FALSE;
 }
 
+int CKTSyntaxEditBufferManager::GetMaxBackParseOffset() const
+{
+    return m_pLexParser ? m_pLexParser->GetMaxBackParseOffset() : kDefaultBackParseOffset;
+}
+
 void CKTSyntaxEditBufferManager::OnConfigManagerEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam)
 {
     if (!m_bSyntaxColor || !m_pLexParser)

@@ -86,6 +86,10 @@ public:
     // The configuration's schema for a file type; none without one. Built
     // with the lexer layer, which knows the schema.
     CKTSmartPtr<CKTSyntaxEditLexTextSchema> GetSchemaForFileType(LPCSTR pszType) const;
+    // The look-back a reader of the text keeps, as the schema of the file type
+    // says; the option's default without a parser.
+    static constexpr int kDefaultBackParseOffset = 100;
+    int GetMaxBackParseOffset() const;
 
     // Column conversions; offsets are 0-based, display columns 1-based.
     virtual int GetCharOffsetOfColumn(int nRow, int nColumn) const;

@@ -33,6 +33,9 @@ public:
     // the buffer tells its own subscribers.
     virtual BOOL OnConfigManagerEvent(CKTSyntaxEditBufferManager* pBuffer, DWORD dwCode, WPARAM wParam,
                                       LPARAM lParam) = 0;
+    // The look-back in bytes that the schema of the buffer's file type asks of
+    // a reader of the text ("global:MaxBackParseOffset").
+    virtual int GetMaxBackParseOffset() = 0;
     // The shared configuration's file; "" and FALSE without one.
     virtual CString GetConfigFile() const = 0;
     virtual BOOL SetConfigFile(LPCSTR pszPath) = 0;

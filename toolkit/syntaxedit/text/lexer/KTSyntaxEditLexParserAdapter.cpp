@@ -202,6 +202,11 @@ bool CKTSyntaxEditLexParserAdapter::OnThemeChanged()
     return true;
 }
 
+int CKTSyntaxEditLexParserAdapter::GetMaxBackParseOffset()
+{
+    return m_ptrParser->GetSchemaOptions(m_text.GetFileType()).m_nMaxBackParseOffset;
+}
+
 CString CKTSyntaxEditLexParserAdapter::GetConfigFile() const { return CString(m_ptrConfig->GetConfigFile().c_str()); }
 
 BOOL CKTSyntaxEditLexParserAdapter::SetConfigFile(LPCSTR pszPath)

@@ -40,6 +40,7 @@ public:
     void OnFileTypeChanged(CKTSyntaxEditBufferManager* pBuffer) override;
     void OnSyntaxColorChanged(CKTSyntaxEditBufferManager* pBuffer, BOOL bOn) override;
     BOOL OnConfigManagerEvent(CKTSyntaxEditBufferManager* pBuffer, DWORD dwCode, WPARAM wParam, LPARAM lParam) override;
+    int GetMaxBackParseOffset() override;
     CString GetConfigFile() const override;
     BOOL SetConfigFile(LPCSTR pszPath) override;
     void ReleaseLink() override;
