@@ -44,13 +44,19 @@ void CKTSyntaxEditLexCursor::KeepLookBack()
 
 void CKTSyntaxEditLexCursor::ReadLookBack(int row)
 {
-    m_buffer.clear();
-    for (int before = row - 1; before >= 1 && int(m_buffer.size()) < m_nBackOffset; --before)
+    size_t rows = 0;
+    int bytes = 0;
+    for (int before = row - 1; before >= 1 && bytes < m_nBackOffset; --before, ++rows)
     {
-        if (!m_source.GetRowText(before, m_row))
-            m_row.clear();
-        m_buffer.insert(0, m_row + m_strLineEnd);
+        if (m_backRows.size() <= rows)
+            m_backRows.emplace_back();
+        if (!m_source.GetRowText(before, m_backRows[rows]))
+            m_backRows[rows].clear();
+        bytes += int(m_backRows[rows].size() + m_strLineEnd.size());
     }
+    m_buffer.clear();
+    while (rows > 0)
+        m_buffer.append(m_backRows[--rows]).append(m_strLineEnd);
     int from = std::max(0, int(m_buffer.size()) - m_nBackOffset);
     if (from > 0 && CKTLexLeadBytes::Any())
     {

@@ -62,13 +62,14 @@ private:
     std::string m_strLineEnd;
     std::string m_strFileType;
     int m_nRows = 1;
-    std::string m_row;          // the row as read; kept so that its memory serves the next row
-    std::string m_buffer;       // the look-back, the row, its line end
-    int m_nBackOffset;          // look-back wanted, in bytes
-    int m_nBack = 0;            // bytes before the row in m_buffer
-    int m_nBackText = 0;        // of those, bytes of text (row 1 has a zero byte before it and no text)
-    int m_nRowSpan = 0;         // with the line end
-    std::vector<bool> m_trail;  // trail bytes of m_buffer; empty when the row has no double-byte character
+    std::string m_row;                    // the row as read; kept so that its memory serves the next row
+    std::vector<std::string> m_backRows;  // the rows a seek reads for its look-back, last first
+    std::string m_buffer;                 // the look-back, the row, its line end
+    int m_nBackOffset;                    // look-back wanted, in bytes
+    int m_nBack = 0;                      // bytes before the row in m_buffer
+    int m_nBackText = 0;                  // of those, bytes of text (row 1 has a zero byte before it and no text)
+    int m_nRowSpan = 0;                   // with the line end
+    std::vector<bool> m_trail;            // trail bytes of m_buffer; empty when the row has no double-byte character
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;
 };
