@@ -105,6 +105,20 @@ BOOL CKTSyntaxEditCtrl::Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScr
         m_Sink.SetHandler(dwCode, [this](DWORD c, WPARAM w, LPARAM l) { OnParserNotify(c, w, l); });
         m_Sink.Advise(m_pBuffer->GetConnection(), dwCode);
     }
+    // The buffer's colouring changed with the configuration; a parse at once says nothing else.
+    for (DWORD dwCode = IKTSyntaxEditConfigEvents::ktSchemeChanged; dwCode <= IKTSyntaxEditConfigEvents::ktReloaded;
+         ++dwCode)
+    {
+        m_Sink.SetHandler(dwCode,
+                          [this](DWORD, WPARAM, LPARAM)
+                          {
+                              m_ScreenCache.Clear();
+                              m_folding.InvalidateFolds();
+                              SetRedrawRow(-1);
+                              Invalidate(TRUE);
+                          });
+        m_Sink.Advise(m_pBuffer->GetConnection(), dwCode);
+    }
     return TRUE;
 }
 

@@ -18,10 +18,17 @@ int CountChars(const char* p, int nBytes)
         ++nChars;
     return nChars;
 }
+
+int BackOffsetFor(const CKTSyntaxEditBufferManager* pBuffer, int nBackOffset)
+{
+    if (nBackOffset == CKTSyntaxEditBufferIterator::kBackOffsetOfBuffer)
+        nBackOffset = pBuffer ? pBuffer->GetMaxBackParseOffset() : CKTSyntaxEditBufferManager::kDefaultBackParseOffset;
+    return std::max(nBackOffset, int(CKTSyntaxEditBufferIterator::kMinBackOffset));
+}
 }  // namespace
 
 CKTSyntaxEditBufferIterator::CKTSyntaxEditBufferIterator(CKTSyntaxEditBufferManager* pBuffer, int nBackOffset)
-    : m_ptrBuffer(pBuffer), m_nBackOffset(std::max(nBackOffset, 20))
+    : m_ptrBuffer(pBuffer), m_nBackOffset(BackOffsetFor(pBuffer, nBackOffset))
 {
     SeekBegin();
 }

@@ -15,8 +15,13 @@ class CKTSyntaxEditBufferManager;
 class CKTSyntaxEditBufferIterator : public CCmdTarget
 {
 public:
-    // nBackOffset: bytes of look-back the lexer needs (at least 20 are kept).
-    explicit CKTSyntaxEditBufferIterator(CKTSyntaxEditBufferManager* pBuffer, int nBackOffset = 20);
+    enum
+    {
+        kMinBackOffset = 20,
+        kBackOffsetOfBuffer = -1,  // the look-back the buffer's file type asks
+    };
+    // nBackOffset: bytes of look-back the lexer needs (at least kMinBackOffset are kept).
+    explicit CKTSyntaxEditBufferIterator(CKTSyntaxEditBufferManager* pBuffer, int nBackOffset = kBackOffsetOfBuffer);
     ~CKTSyntaxEditBufferIterator() override;
 
     virtual LPCSTR GetEOL() const;

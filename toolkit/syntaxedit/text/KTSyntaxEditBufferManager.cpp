@@ -155,6 +155,29 @@ void CKTSyntaxEditBufferManager::EnableSyntaxColor(BOOL bOn)
         m_pLexParser->OnSyntaxColorChanged(this, bOn);
 }
 
+CString CKTSyntaxEditBufferManager::GetConfigFile() const
+{
+    return m_pLexParser ? m_pLexParser->GetConfigFile() : CString();
+}
+
+BOOL CKTSyntaxEditBufferManager::SetConfigFile(LPCSTR pszPath)
+{
+    return m_pLexParser ? m_pLexParser->SetConfigFile(pszPath) : FALSE;
+}
+
+int CKTSyntaxEditBufferManager::GetMaxBackParseOffset() const
+{
+    return m_pLexParser ? m_pLexParser->GetMaxBackParseOffset() : kDefaultBackParseOffset;
+}
+
+void CKTSyntaxEditBufferManager::OnConfigManagerEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_bSyntaxColor || !m_pLexParser)
+        return;
+    if (m_pLexParser->OnConfigManagerEvent(this, dwCode, wParam, lParam))
+        m_ptrConnection->SendEvent(dwCode, wParam, lParam, 0);
+}
+
 // --- Columns ----------------------------------------------------------------
 
 int CKTSyntaxEditBufferManager::GetCharOffsetOfColumn(int nRow, int nColumn) const
@@ -235,6 +258,24 @@ KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::PlaceOtherPieces(int nRow, const std
     return KT_EDIT_TEXTPOS(row, nLength + 1);
 }
 
+// What an insertion at nRow adds before its text when nRow lies past the last row:
+// a line end for each row it creates, then the spaces up to the position.
+CString CKTSyntaxEditBufferManager::GapText(int nLastRow, int nRow, int nPad) const
+{
+    CString strGap;
+    for (int row = nLastRow; row < nRow; ++row)
+        strGap += GetLineEndText();
+    return strGap + CString(' ', nPad);
+}
+
+// Where that gap begins: the end of the last row when rows are created.
+KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::GapStart(int nLastRow, int nRow, int nPos) const
+{
+    if (nRow <= nLastRow)
+        return KT_EDIT_TEXTPOS(nRow, nPos);
+    return KT_EDIT_TEXTPOS(nLastRow, m_Lines.GetLengthAt(nLastRow) + 1);
+}
+
 BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd)
 {
     if (!pszText)
@@ -245,6 +286,7 @@ BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, 
     std::vector<CString> pieces = SplitLines(pszText, bEndsWithLineEnd);
     int nOffset = std::max(nPos - 1, 0);
     int nPad = std::max(nOffset - m_Lines.GetLengthAt(nRow), 0);
+    int nLastRow = std::max(GetRowCount(), 1);
     CString strTail, strOverwritten;
     KT_EDIT_TEXTPOS lcEnd;
     {
@@ -252,9 +294,10 @@ BOOL CKTSyntaxEditBufferManager::InsertText(LPCSTR pszText, int nRow, int nPos, 
         PlaceFirstPiece(nRow, nOffset, pieces[0], strTail, strOverwritten);
         lcEnd = PlaceOtherPieces(nRow, pieces, bEndsWithLineEnd, strTail);
     }
-    // The spaces that filled the gap belong to the step, so undo takes them too.
+    // The rows and spaces that filled the gap belong to the step, so undo takes them too.
     if (bRecordUndo)
-        RecordInsert(CString(' ', nPad) + pszText, strOverwritten, KT_EDIT_TEXTPOS(nRow, nOffset + 1 - nPad), lcEnd);
+        RecordInsert(GapText(nLastRow, nRow, nPad) + pszText, strOverwritten,
+                     GapStart(nLastRow, nRow, nOffset + 1 - nPad), lcEnd);
     if (pEnd)
         *pEnd = lcEnd;
     return TRUE;

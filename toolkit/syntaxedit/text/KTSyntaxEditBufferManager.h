@@ -22,6 +22,8 @@
 // without locking. Any other thread reads under the shared side
 // (CKTSyntaxEditRowReadLock on GetRowLock()), or through
 // CKTSyntaxEditBufferIterator, which does so for each row it copies.
+class CKTSyntaxEditLexTextSchema;
+
 class CKTSyntaxEditBufferManager : public CCmdTarget
 {
     DECLARE_DYNCREATE(CKTSyntaxEditBufferManager)
@@ -77,10 +79,27 @@ public:
     void EnableSyntaxColor(BOOL bOn);
     BOOL IsModified() const { return m_UndoRedoManager.IsModified(); }
 
+    // The shared syntax configuration. A file that does not exist yet is
+    // watched until it appears; FALSE only without a configuration.
+    CString GetConfigFile() const;
+    BOOL SetConfigFile(LPCSTR pszPath);
+    // The configuration's schema for a file type; none without one. Built
+    // with the lexer layer, which knows the schema.
+    CKTSmartPtr<CKTSyntaxEditLexTextSchema> GetSchemaForFileType(LPCSTR pszType) const;
+    // The look-back a reader of the text keeps, as the schema of the file type
+    // says; the option's default without a parser.
+    static constexpr int kDefaultBackParseOffset = 100;
+    int GetMaxBackParseOffset() const;
+
     // Column conversions; offsets are 0-based, display columns 1-based.
     virtual int GetCharOffsetOfColumn(int nRow, int nColumn) const;
     virtual int GetColumnOfCharOffset(int nRow, int nOffset) const;
     virtual int EstimateTextSize(int nRowA, int nRowB) const;
+    // The configuration's events 10, 11 and 12 on the buffer's thread: acted
+    // on while colouring is on, and passed to the buffer's subscribers when
+    // they changed its colouring (10: lParam the scheme's schema or NULL;
+    // 11: wParam the theme's name).
+    virtual void OnConfigManagerEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam);
 
     // Editing; positions are 1-based character positions unless stated.
     BOOL InsertText(LPCSTR pszText, int nRow, int nPos, BOOL bRecordUndo, KT_EDIT_TEXTPOS* pEnd = NULL);
@@ -117,6 +136,8 @@ private:
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
     KT_EDIT_TEXTPOS PlaceOtherPieces(int nRow, const std::vector<CString>& pieces, BOOL bEndsWithLineEnd,
                                      const CString& strTail);
+    CString GapText(int nLastRow, int nRow, int nPad) const;
+    KT_EDIT_TEXTPOS GapStart(int nLastRow, int nRow, int nPos) const;
     void RecordInsert(LPCSTR pszText, const CString& strOverwritten, const KT_EDIT_TEXTPOS& lcStart,
                       const KT_EDIT_TEXTPOS& lcEnd);
     BOOL ClipRange(int& nRow1, int& nCol1, int& nRow2, int& nCol2, BOOL bDisplayColumns) const;

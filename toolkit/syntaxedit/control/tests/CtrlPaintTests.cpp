@@ -229,6 +229,18 @@ public:
         m_folder.Write("config/schemes/c.scheme", strScheme);
     }
     CString IniPath() const { return m_folder.Path("config\\SyntaxEdit.ini").c_str(); }
+    // Rewrites the C scheme and reports it as the file monitor would.
+    void EditScheme(const std::string& strFrom, const std::string& strTo)
+    {
+        std::string strScheme = m_folder.Read("config/schemes/c.scheme");
+        Replace(strScheme, strFrom, strTo);
+        m_folder.Write("config/schemes/c.scheme", strScheme);
+        CKTSyntaxEditConfigurationManager* pConfig = CKTSyntaxEditLexParserAdapter::GetConfiguration();
+        for (const KT_EDIT_INI_ENTRY& entry : pConfig->GetSchemeEntries())
+            if (entry.strKey == "C")
+                pConfig->OnFileChanged(entry.strValue, CKTSyntaxEditConfigurationManager::ktKindScheme,
+                                       CKTSyntaxEditFileChangesMonitor::ktChanged);
+    }
 
 private:
     static void Replace(std::string& strText, const std::string& strFrom, const std::string& strTo)
@@ -272,6 +284,14 @@ CRect CellOf(CKTSyntaxEditCtrl& ctrl, int nRow, int nChar)
     return CRect(x, rcRow.top, x + ctrl.GetCharWidth(), rcRow.bottom);
 }
 
+// The generated C file coloured by the held configuration.
+void OpenDataFile(const CHeldReparseConfig& config, CEditTestWindow& window)
+{
+    window.Ctrl().SetConfigFile(config.IniPath());
+    window.LoadDataFile();
+    PumpMessages();  // the news of the new configuration, posted when it was read, parses once more
+}
+
 // The key's own handling paints the row, in the colour of the comment the
 // character joins, while the re-parse of the edit still waits.
 TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
@@ -279,9 +299,7 @@ TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
     CHeldReparseConfig config;
     CEditTestWindow window(FALSE);
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ctrl.SetConfigFile(config.IniPath());
-    window.LoadDataFile();
-    PumpMessages();  // the news of the new configuration, posted when it was read, parses once more
+    OpenDataFile(config, window);
     ASSERT_EQ(EditDelayOf(window), kHeldEditDelay);
     const int nRow = 8, nChar = 11;  // the blank after "/* Returns" in a comment
     ctrl.SetCurrentPosition(nRow, nChar, FALSE, TRUE);
@@ -295,6 +313,24 @@ TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
     EXPECT_GT(CountNear(Showing(ctrl), rcCell, kCommentText), 0);
     EXPECT_EQ(ParseStartsOf(window), 0);
     EXPECT_EQ(window.Buffer()->GetLineTextEx(nRow).Left(12), "/* ReturnsW ");
+}
+
+// A scheme change parsed at once on the window's thread reports no parse:
+// the control learns of it from the buffer and paints the new colours.
+TEST(CtrlPaintTyping, ASchemeChangeParsedAtOnceRepaintsTheControl)
+{
+    CHeldReparseConfig config;
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    OpenDataFile(config, window);
+    Repaint(ctrl);
+    const CRect rcRow = TextOfRow(ctrl, 11);  // "static int" of row 12
+    ASSERT_GT(CountNear(Showing(ctrl), rcRow, RGB(0, 0, 255)), 0);
+
+    config.EditScheme("txt:colorFG = 0x0000FF", "txt:colorFG = 0xC000C0");
+    EXPECT_TRUE(
+        PumpUntil([&] { return CountNear(Showing(ctrl), rcRow, RGB(0xC0, 0, 0xC0)) > 0; }, kColdWineDeadlineMs));
+    EXPECT_EQ(CountNear(Showing(ctrl), rcRow, RGB(0, 0, 255)), 0);
 }
 
 // Only the edited row is painted at once; the rows that the edit turns into

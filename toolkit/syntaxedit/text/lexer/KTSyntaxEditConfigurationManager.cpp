@@ -196,6 +196,12 @@ std::string CKTSyntaxEditConfigurationManager::GetThemeName() const
     return m_strThemeName;
 }
 
+KTLexThemeLookup CKTSyntaxEditConfigurationManager::GetThemeLookup() const
+{
+    std::lock_guard<std::mutex> lock(m_lockData);
+    return m_themes.MakeLookup(m_strThemeName);
+}
+
 CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditConfigurationManager::GetSchemaForFileType(
     const std::string& fileType) const
 {

@@ -57,6 +57,8 @@ public:
 
     void SetTheme(const std::string& name);
     std::string GetThemeName() const;
+    // The values of the theme in force, for schemas the configuration does not hold.
+    KTLexThemeLookup GetThemeLookup() const;
     CKTSyntaxEditLexTextSchema::Ptr GetSchemaForFileType(const std::string& fileType) const;
     CKTSyntaxEditLexTextSchema::Ptr GetSchema(const std::string& name) const;
     std::vector<std::string> GetSchemeNames() const;

@@ -194,13 +194,18 @@ void CKTSyntaxEditLexClass::SetAttributeFromProperty(const KT_EDIT_SCHEMAFILEINF
     std::string name = ktlex::Lower(ktlex::Join(property.arNameParts, ":"));
     const std::vector<std::string>& values = property.arValues;
     std::string inner;
-    if (values.size() >= 2 || (values.size() == 1 && name == "end:class:parent"))
+    // Quotes come off before the name decides, so 'this' compares as this.
+    if (values.size() >= 2)
     {
         SetAttribute(name, CKTSyntaxEditLexValue(values));
     }
     else if (values.size() == 1 && IsQuotedValue(values[0], inner))
     {
         SetAttribute(name, CKTSyntaxEditLexValue(std::vector<std::string>{inner}));
+    }
+    else if (values.size() == 1 && name == "end:class:parent")
+    {
+        SetAttribute(name, CKTSyntaxEditLexValue(values));
     }
     else
     {

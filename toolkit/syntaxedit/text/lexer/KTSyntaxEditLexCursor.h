@@ -12,7 +12,11 @@
 class CKTSyntaxEditLexCursor
 {
 public:
-    explicit CKTSyntaxEditLexCursor(const IKTLexTextSource& source);
+    // Look-back the option "global:MaxBackParseOffset" gives when a scheme does not set it.
+    static const int kDefaultBackOffset = 100;
+    // backOffset: bytes of earlier text kept readable before the position, at least kMinBackOffset.
+    static const int kMinBackOffset = 20;
+    explicit CKTSyntaxEditLexCursor(const IKTLexTextSource& source, int backOffset = kDefaultBackOffset);
 
     KT_EDIT_LEXPOS GetPosition() const { return m_pos; }
     bool IsEnd() const;
@@ -32,7 +36,8 @@ public:
     // FALSE when the byte at offset from the position plus the look-ahead
     // is the trail byte of a double-byte character.
     bool IsCharStart(int offset) const;
-    // Characters readable before the position plus the look-ahead offset.
+    // Characters readable before the position plus the look-ahead offset:
+    // the row's own and up to the look-back's worth of the rows before it.
     int GetAvailableBefore() const;
     // Characters from the position to the end of its row's line end.
     int GetRowRemaining() const { return m_nRowSpan - m_pos.nCol; }
@@ -46,6 +51,8 @@ public:
 
 private:
     void LoadRow(int row);
+    void KeepLookBack();
+    void ReadLookBack(int row);
     int RowSpan(int row) const;
     void MarkTrailBytes();
     bool IsTrailByte(int index) const;
@@ -55,10 +62,14 @@ private:
     std::string m_strLineEnd;
     std::string m_strFileType;
     int m_nRows = 1;
-    std::string m_row;          // the row as read; kept so that its memory serves the next row
-    std::string m_buffer;       // the previous row's last line-end character, the row, its line end
-    int m_nRowSpan = 0;         // with the line end
-    std::vector<bool> m_trail;  // trail bytes of m_buffer; empty when the row has no double-byte character
+    std::string m_row;                    // the row as read; kept so that its memory serves the next row
+    std::vector<std::string> m_backRows;  // the rows a seek reads for its look-back, last first
+    std::string m_buffer;                 // the look-back, the row, its line end
+    int m_nBackOffset;                    // look-back wanted, in bytes
+    int m_nBack = 0;                      // bytes before the row in m_buffer
+    int m_nBackText = 0;                  // of those, bytes of text (row 1 has a zero byte before it and no text)
+    int m_nRowSpan = 0;                   // with the line end
+    std::vector<bool> m_trail;            // trail bytes of m_buffer; empty when the row has no double-byte character
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;
 };

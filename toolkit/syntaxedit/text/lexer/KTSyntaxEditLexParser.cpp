@@ -83,6 +83,11 @@ CKTSyntaxEditLexParserSchemaOptions CKTSyntaxEditLexParser::GetSchemaOptions(con
     return options;
 }
 
+int CKTSyntaxEditLexParser::GetBackOffset(const IKTLexTextSource& text)
+{
+    return GetSchemaOptions(text.GetFileType()).m_nMaxBackParseOffset;
+}
+
 void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::mutex>& lock)
 {
     if (m_bWorkerRunning || !m_worker.joinable())
@@ -188,7 +193,7 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
         StartParseInThread(text, &start, &end, false);
         return;
     }
-    CKTSyntaxEditLexCursor cursor(*text);
+    CKTSyntaxEditLexCursor cursor(*text, GetBackOffset(*text));
     m_ptrSchema->RunParseUpdate(true, cursor, &start, &end, false);
 }
 
@@ -205,7 +210,7 @@ void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text, bool configC
     }
     BreakParsing();
     std::lock_guard<std::mutex> lock(m_taskList.m_lock);
-    CKTSyntaxEditLexCursor cursor(*text);
+    CKTSyntaxEditLexCursor cursor(*text, options.m_nMaxBackParseOffset);
     m_ptrSchema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
 }
 
@@ -286,11 +291,17 @@ void CKTSyntaxEditLexParser::WorkerMain()
 void CKTSyntaxEditLexParser::ProcessTasks()
 {
     CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.GetInterface();
-    if (!schema || !m_taskList.m_pText || schema->GetBreakFlag().exchange(false))
+    if (!schema || !m_taskList.m_pText)
         return;
+    if (schema->GetBreakFlag().exchange(false))
+    {
+        // Broken before it began: the tasks stay queued and run once the breaker lets go.
+        m_taskList.m_bTaskAdded = true;
+        return;
+    }
     KT_EDIT_PARSE_TASK range = m_taskList.GetRange();
     bool whole = !range.start.IsValid() || range.start == KT_EDIT_LEXPOS{1, 0};
-    CKTSyntaxEditLexCursor cursor(*m_taskList.m_pText);
+    CKTSyntaxEditLexCursor cursor(*m_taskList.m_pText, GetBackOffset(*m_taskList.m_pText));
     int result =
         schema->RunParseUpdate(true, cursor, whole ? nullptr : &range.start, whole ? nullptr : &range.end, true);
     if (result & CKTSyntaxEditLexClass::ktStop)

@@ -62,6 +62,8 @@ public:
     void SetTextSchema(const CKTSyntaxEditLexTextSchema* schema);
     CKTSyntaxEditLexTextSchema* GetTextSchema() const { return m_ptrSchema.GetInterface(); }
     CKTSyntaxEditLexParserSchemaOptions GetSchemaOptions(const std::string& fileType);
+    // The look-back a cursor over the text keeps ("global:MaxBackParseOffset").
+    int GetBackOffset(const IKTLexTextSource& text);
 
     // Queues a range (both NULL: only wakes the worker) and starts the worker when needed.
     void StartParseInThread(const IKTLexTextSource* text, const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end,

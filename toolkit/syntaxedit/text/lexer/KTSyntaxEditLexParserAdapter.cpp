@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "KTLexStrings.h"
+
 namespace
 {
 
@@ -63,7 +65,7 @@ CKTSyntaxEditLexParserAdapter::CKTSyntaxEditLexParserAdapter(CKTSyntaxEditBuffer
       m_ptrConfig(AcquireConfiguration())
 {
     m_sink.SetHandler(ktWakeParser, [this](DWORD, WPARAM, LPARAM) { DeliverParserEvents(); });
-    m_sink.SetHandler(ktConfigChanged, [this](DWORD, WPARAM, LPARAM) { SelectSchema(true); });
+    m_sink.SetHandler(ktConfigChanged, [this](DWORD, WPARAM, LPARAM) { DeliverConfigEvents(); });
     m_ptrParser->SetWakeFunction([this] { m_sink.OnEvent(ktWakeParser, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST); });
     m_ptrConfig->Advise(this);
 }
@@ -104,20 +106,122 @@ void CKTSyntaxEditLexParserAdapter::ReleaseLink() { delete this; }
 // switched on and configuration changes parse as the configuration says.
 void CKTSyntaxEditLexParserAdapter::SelectSchema(bool configChanged)
 {
-    m_text.SetFileType(std::string(LPCSTR(m_pBuffer->GetFileExt())));
     CKTSyntaxEditLexTextSchema::Ptr schema;
     if (m_pBuffer->IsSyntaxColor())
-        schema = m_ptrConfig->GetSchemaForFileType(m_text.GetFileType());
-    m_ptrParser->SetTextSchema(schema.GetInterface());
+        schema = m_ptrConfig->GetSchemaForFileType(TakeFileType());
+    UseSchema(schema.GetInterface(), configChanged);
+}
+
+const std::string& CKTSyntaxEditLexParserAdapter::TakeFileType()
+{
+    m_text.SetFileType(std::string(LPCSTR(m_pBuffer->GetFileExt())));
+    return m_strFileType = m_text.GetFileType();
+}
+
+void CKTSyntaxEditLexParserAdapter::UseSchema(const CKTSyntaxEditLexTextSchema* schema, bool configChanged)
+{
+    m_ptrParser->SetTextSchema(schema);
     m_ptrParser->ParseAll(&m_text, configChanged);
 }
 
-// Any thread: a changed scheme or a reload selects the schema again on the buffer's thread.
-void CKTSyntaxEditLexParserAdapter::OnConfigEvent(int code, int, const std::string&,
-                                                  const CKTSyntaxEditLexTextSchema::Ptr&)
+// Any thread: the event waits for the buffer's thread, which acts on it.
+void CKTSyntaxEditLexParserAdapter::OnConfigEvent(int code, int change, const std::string& name,
+                                                  const CKTSyntaxEditLexTextSchema::Ptr& schema)
 {
-    if (code == ktSchemeChanged || code == ktReloaded || code == ktThemeChanged)
-        m_sink.OnEvent(ktConfigChanged, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST);
+    {
+        std::lock_guard<std::mutex> lock(m_configLock);
+        m_configEvents.push_back(KT_CONFIG_EVENT{code, change, name, schema});
+    }
+    m_sink.OnEvent(ktConfigChanged, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST);
+}
+
+void CKTSyntaxEditLexParserAdapter::DeliverConfigEvents()
+{
+    std::deque<KT_CONFIG_EVENT> events;
+    {
+        std::lock_guard<std::mutex> lock(m_configLock);
+        events.swap(m_configEvents);
+    }
+    for (const KT_CONFIG_EVENT& event : events)
+    {
+        WPARAM wParam = event.nCode == ktThemeChanged ? WPARAM(event.strName.c_str()) : WPARAM(event.nChange);
+        m_pBuffer->OnConfigManagerEvent(DWORD(event.nCode), wParam, LPARAM(event.schema.GetInterface()));
+    }
+}
+
+BOOL CKTSyntaxEditLexParserAdapter::OnConfigManagerEvent(CKTSyntaxEditBufferManager*, DWORD dwCode, WPARAM,
+                                                         LPARAM lParam)
+{
+    switch (dwCode)
+    {
+    case ktSchemeChanged:
+        return OnSchemeChanged(reinterpret_cast<const CKTSyntaxEditLexTextSchema*>(lParam));
+    case ktThemeChanged:
+        return OnThemeChanged();
+    case ktReloaded:
+        SelectSchema(true);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// A scheme of another file type leaves the buffer alone, unless it is the
+// one the buffer used: then the buffer goes without until one serves it.
+bool CKTSyntaxEditLexParserAdapter::OnSchemeChanged(const CKTSyntaxEditLexTextSchema* schema)
+{
+    const std::string& fileType = TakeFileType();
+    if (!schema)
+    {
+        if (m_ptrConfig->GetSchemaForFileType(fileType))
+            return false;
+        UseSchema(nullptr, true);
+        return true;
+    }
+    if (schema->IsFileSupported(fileType))
+    {
+        UseSchema(schema, true);
+        return true;
+    }
+    CKTSyntaxEditLexTextSchema* current = m_ptrParser->GetTextSchema();
+    if (!current || !ktlex::EqualsNoCase(current->GetSchName(), schema->GetSchName()))
+        return false;
+    UseSchema(nullptr, true);
+    return true;
+}
+
+// The theme in force now, whichever theme file changed: the buffer's schema is
+// a copy that the configuration's own re-theming does not reach.
+bool CKTSyntaxEditLexParserAdapter::OnThemeChanged()
+{
+    CKTSyntaxEditLexTextSchema* schema = m_ptrParser->GetTextSchema();
+    if (!schema)
+        return false;
+    m_ptrParser->BreakParsing();  // a broken pass runs again later
+    schema->ApplyTheme(m_ptrConfig->GetThemeLookup());
+    return true;
+}
+
+int CKTSyntaxEditLexParserAdapter::GetMaxBackParseOffset()
+{
+    return m_ptrParser->GetSchemaOptions(m_text.GetFileType()).m_nMaxBackParseOffset;
+}
+
+CString CKTSyntaxEditLexParserAdapter::GetConfigFile() const { return CString(m_ptrConfig->GetConfigFile().c_str()); }
+
+BOOL CKTSyntaxEditLexParserAdapter::SetConfigFile(LPCSTR pszPath)
+{
+    m_ptrConfig->SetConfigFile(pszPath ? pszPath : "");
+    return TRUE;
+}
+
+// The buffer's own look-up, here where the schema is known.
+CKTSmartPtr<CKTSyntaxEditLexTextSchema> CKTSyntaxEditBufferManager::GetSchemaForFileType(LPCSTR pszType) const
+{
+    CKTSyntaxEditLexParserAdapter* link = CKTSyntaxEditLexParserAdapter::FromBuffer(this);
+    if (!link)
+        return CKTSyntaxEditLexTextSchema::Ptr();
+    return link->GetConfig()->GetSchemaForFileType(pszType ? pszType : "");
 }
 
 void CKTSyntaxEditLexParserAdapter::DeliverParserEvents()

@@ -3,6 +3,8 @@
 // Classes: CKTSyntaxEditLexParserAdapter.
 #pragma once
 
+#include <deque>
+#include <mutex>
 #include <string>
 
 #include "KTSyntaxEditConfigurationManager.h"
@@ -37,7 +39,12 @@ public:
                        CKTSyntaxEditBufferManager* pBuffer) override;
     void OnFileTypeChanged(CKTSyntaxEditBufferManager* pBuffer) override;
     void OnSyntaxColorChanged(CKTSyntaxEditBufferManager* pBuffer, BOOL bOn) override;
+    BOOL OnConfigManagerEvent(CKTSyntaxEditBufferManager* pBuffer, DWORD dwCode, WPARAM wParam, LPARAM lParam) override;
+    int GetMaxBackParseOffset() override;
+    CString GetConfigFile() const override;
+    BOOL SetConfigFile(LPCSTR pszPath) override;
     void ReleaseLink() override;
+    CKTSyntaxEditConfigurationManager* GetConfig() const { return m_ptrConfig; }
 
 private:
     enum
@@ -46,14 +53,33 @@ private:
         ktConfigChanged = 2
     };
 
+    // A configuration event on its way to the buffer's thread.
+    struct KT_CONFIG_EVENT
+    {
+        int nCode;
+        int nChange;
+        std::string strName;
+        CKTSyntaxEditLexTextSchema::Ptr schema;
+    };
+
     void OnConfigEvent(int code, int change, const std::string& name,
                        const CKTSyntaxEditLexTextSchema::Ptr& schema) override;
+    void DeliverConfigEvents();
+    bool OnSchemeChanged(const CKTSyntaxEditLexTextSchema* schema);
+    bool OnThemeChanged();
+    // The buffer's file type, handed to the text the worker reads.
+    const std::string& TakeFileType();
+    // A new file type parses as a text seen for the first time, the rest as after a configuration change.
+    void UseSchema(const CKTSyntaxEditLexTextSchema* schema, bool configChanged);
     void SelectSchema(bool configChanged);
     void DeliverParserEvents();
 
     CKTSyntaxEditBufferManager* m_pBuffer;  // owns this link
     CKTSyntaxEditBufferText m_text;
+    std::string m_strFileType;  // the buffer's, as last taken
     CKTSmartPtr<CKTSyntaxEditLexParser> m_ptrParser;
     CKTSmartPtr<CKTSyntaxEditConfigurationManager> m_ptrConfig;
     CKTNotificationSinkMT m_sink;  // delivers on the thread that made the buffer
+    std::mutex m_configLock;       // the configuration's events wait here for the buffer's thread
+    std::deque<KT_CONFIG_EVENT> m_configEvents;
 };

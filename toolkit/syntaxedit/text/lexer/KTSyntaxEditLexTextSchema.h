@@ -133,6 +133,8 @@ private:
     // The blocks open at the start of the row, outermost first; the data lock is held.
     std::vector<const CKTSyntaxEditLexTextBlock*> OpenBlocksAt(int row) const;
     bool HasOpenBlocksAt(int row) const;
+    bool IsUnparsedStart(int firstRow) const;
+    CKTLexBlockPtr FindStartClass(CKTSyntaxEditLexCursor& cursor);
     bool CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const;
     static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
     size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }

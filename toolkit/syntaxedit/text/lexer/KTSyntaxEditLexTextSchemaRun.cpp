@@ -372,18 +372,51 @@ bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSch
     return !copies.empty();
 }
 
+// A text not parsed yet: the first top class of the full tree that starts a
+// block at the position gives the screen's outermost block.
+CKTLexBlockPtr CKTSyntaxEditLexTextSchema::FindStartClass(CKTSyntaxEditLexCursor& cursor)
+{
+    for (const CKTSyntaxEditLexClass::Ptr& cls : m_classes.GetClassTree(false))
+    {
+        CKTLexBlockPtr block;
+        if ((cls->Run(cursor, *this, block) & CKTSyntaxEditLexClass::ktStarted) && block)
+            return block;
+    }
+    return CKTLexBlockPtr();
+}
+
+bool CKTSyntaxEditLexTextSchema::IsUnparsedStart(int firstRow) const
+{
+    std::unique_lock<std::timed_mutex> data = LockDataForScreen();
+    return data.owns_lock() && firstRow == 1 && m_chain.empty();
+}
+
 bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow,
                                              CKTLexBlockChain& chain) const
 {
     chain.clear();
-    if (firstRow < 1 || lastRow < firstRow || !HasOpenBlocksAt(firstRow))
+    if (firstRow < 1 || lastRow < firstRow)
+        return false;
+    bool unparsed = IsUnparsedStart(firstRow);
+    if (!unparsed && !HasOpenBlocksAt(firstRow))
         return false;
     // A private copy runs the parse, so the background run's state stays untouched.
     Ptr screen = Clone();
-    if (!CopyOpenBlocks(firstRow, *screen) || !cursor.Seek({firstRow, 0}))
+    if (!cursor.Seek({firstRow, 0}))
         return false;
     screen->m_nStopRow = lastRow;
     std::lock_guard<std::mutex> classes(screen->m_classLock);
+    if (unparsed)
+    {
+        CKTLexBlockPtr outermost = screen->FindStartClass(cursor);
+        if (!outermost)
+            return false;
+        screen->m_chain.push_back(outermost);
+    }
+    else if (!CopyOpenBlocks(firstRow, *screen))
+    {
+        return false;
+    }
     for (CKTLexBlockPtr block = screen->m_chain.back(); block && cursor.GetPosition().nRow <= lastRow;
          block = block->m_ptrParent)
     {

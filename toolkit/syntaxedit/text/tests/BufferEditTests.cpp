@@ -67,6 +67,24 @@ TEST(BufferInsert, MissingRowsAreCreated)
     EXPECT_EQ(Rows(*buffer), (Strings{"", "", "far"}));
 }
 
+TEST(BufferInsert, RowsCreatedPastTheLastRowBelongToTheUndoStep)
+{
+    BufferPtr buffer = NewBuffer();
+    SetRows(*buffer, {"ab"});
+    buffer->InsertText("far", 4, 2, TRUE);
+    EXPECT_EQ(Rows(*buffer), (Strings{"ab", "", "", " far"}));
+    KT_EDIT_TEXTPOS from, to;
+    ASSERT_TRUE(buffer->GetUndoRedoManager()->DoUndo(from, to, NULL));
+    EXPECT_EQ(Rows(*buffer), Strings{"ab"});
+    ASSERT_TRUE(buffer->GetUndoRedoManager()->DoRedo(from, to, NULL));
+    EXPECT_EQ(Rows(*buffer), (Strings{"ab", "", "", " far"}));
+
+    BufferPtr empty = NewBuffer();
+    empty->InsertText("far", 3, 1, TRUE);
+    ASSERT_TRUE(empty->GetUndoRedoManager()->DoUndo(from, to, NULL));
+    EXPECT_EQ(Rows(*empty), Strings{""});
+}
+
 TEST(BufferInsert, OverwriteReplacesAsManyCharactersAsItWrites)
 {
     BufferPtr buffer = NewBuffer();

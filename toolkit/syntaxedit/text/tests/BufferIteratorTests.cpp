@@ -184,6 +184,39 @@ TEST_F(LongText, LookBackNeverReachesBeforeTheWindow)
         EXPECT_TRUE((*p >= 'a' && *p <= 'z') || *p == '\r' || *p == '\n');
 }
 
+// A parser whose schema asks the given look-back of every reader of the text.
+class CLookBackLink : public CKTSyntaxEditLexParserLink
+{
+public:
+    static constexpr int kBackOffset = 2000;
+    static CKTSyntaxEditLexParserLink* Create(CKTSyntaxEditBufferManager*) { return new CLookBackLink; }
+
+    int GetMaxBackParseOffset() override { return kBackOffset; }
+    void BreakParsing() override {}
+    void Close() override {}
+    void OnEditChanged(const KT_EDIT_TEXTPOS&, const KT_EDIT_TEXTPOS&, int, CKTSyntaxEditBufferManager*) override {}
+    void OnFileTypeChanged(CKTSyntaxEditBufferManager*) override {}
+    void OnSyntaxColorChanged(CKTSyntaxEditBufferManager*, BOOL) override {}
+    BOOL OnConfigManagerEvent(CKTSyntaxEditBufferManager*, DWORD, WPARAM, LPARAM) override { return FALSE; }
+    CString GetConfigFile() const override { return CString(); }
+    BOOL SetConfigFile(LPCSTR) override { return FALSE; }
+    void ReleaseLink() override { delete this; }
+};
+
+TEST(BufferIterator, KeepsTheLookBackTheFileTypeAsks)
+{
+    CKTSyntaxEditBufferManager::SetLexParserFactory(CLookBackLink::Create);
+    BufferPtr buffer = NewBuffer();
+    CKTSyntaxEditBufferManager::SetLexParserFactory(NULL);
+    SetRows(*buffer, {LongRow(1), LongRow(2)});
+    CKTSyntaxEditBufferIterator it(buffer);
+    ASSERT_TRUE(it.SeekPos(KT_EDIT_TEXTPOS(2, 1000)));
+    LPCSTR pszCurrent = it.GetText(1);
+    it.SetStep(-1000000);
+    EXPECT_GE(pszCurrent - it.GetText(1), CLookBackLink::kBackOffset);
+    EXPECT_EQ(NewBuffer()->GetMaxBackParseOffset(), CKTSyntaxEditBufferManager::kDefaultBackParseOffset);
+}
+
 TEST_F(LongText, SetCancelEventStopsTheSeek)
 {
     CKTSyntaxEditBufferIterator it(buffer, 64);

@@ -2,6 +2,7 @@
 // their worker threads: completion, scheme rewrites, removal and reloads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -323,6 +324,40 @@ TEST(LexParserThread, ABrokenParseResumesWithoutAnEdit)
     CKTSyntaxEditLexCursor cursor(buffer.text);
     fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
     EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
+}
+
+// A save that lands just as the edit's pass starts breaks it before its
+// first character; the edited rows must still be coloured again.
+TEST(LexParserThread, APassBrokenBeforeItStartsRunsLater)
+{
+    CBuffer buffer("int x;\r\nint y;", ".c");
+    buffer.Install(LoadTestSchema("schemes/c.scheme"));
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    KT_EDIT_LEXPOS at{1, 0};
+    KT_EDIT_LEXPOS end = buffer.text.Insert(at, "/* ");
+    buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    // The worker sits in the edit delay: the break is what it meets first.
+    buffer.parser->GetTextSchema()->GetBreakFlag() = true;
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    EXPECT_EQ(buffer.Row(2), "0-6:008000");
+}
+
+// The parser's cursor keeps as much earlier text as the scheme's option says.
+TEST(LexParserThread, TheLookBackReachesAsFarAsTheSchemeSays)
+{
+    CKTSyntaxEditLexClassInfoArray infos;
+    CKTSyntaxEditSchemaReader().ParseSource(
+        "lexClass:\nname = file\nparent:file = <*.t>\nglobal:FirstParseInSeparateThread = 0\n"
+        "global:MaxBackParseOffset = 200\nlexClass:\nname = val\nparent = file\nprevious:tag = 'return'\n"
+        "previous:tag:separators = @eol\nstart:tag = @digit\nend:separators = @eol\n",
+        infos);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("t");
+    schema->LoadClasses(infos);
+    CBuffer buffer("return" + std::string(60, '\n') + "5", ".t");
+    buffer.Install(schema);  // parses at once
+    std::vector<KT_EDIT_LEXBLOCKINFO> blocks = buffer.parser->GetTextSchema()->GetBlocks();
+    EXPECT_TRUE(std::any_of(blocks.begin(), blocks.end(),
+                            [](const KT_EDIT_LEXBLOCKINFO& block) { return block.strClass == "val"; }));
 }
 
 // A scheme whose classes nest without end (found by the fuzzer): the

@@ -75,6 +75,15 @@ TEST(LexClass, AttributeValuesAreTyped)
     EXPECT_TRUE(c->IsEndClassParentThis());
 }
 
+TEST(LexClass, QuotedEndClassParentIsStoredWithoutItsQuotes)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = c\nparent = file\nEnd:Class:Parent = 'this'\n");
+    auto* c = TreeClass(schema->GetClassSet().GetClassTree(false), "c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->GetAttribute("end:class:parent", false)->GetString(), "this");
+    EXPECT_TRUE(c->IsEndClassParentThis());
+}
+
 TEST(LexClass, CaseSensitivityAndColoursComeFromTheParent)
 {
     auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nCaseSensitive = 1\ntxt:colorFG = 0x010203\n"
@@ -263,6 +272,36 @@ TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
               (std::vector<std::string>{"ret 1:0-1:5", "after 1:6-1:7", "val 1:8-1:8"}));
 }
 
+// "previous:tag" looks back over earlier rows, as far as the look-back
+// allows; a re-parse that starts on a later row sees the same text.
+TEST(LexMatching, PreviousTagsStandOnEarlierRows)
+{
+    const std::string classes = std::string(kFile) + "txt:colorFG = 0x000001\n" +
+                                "lexClass:\nname = val\nparent = file\nprevious:tag = 'return'\n"
+                                "previous:tag:separators = ' ', @eol\nstart:tag = @digit\n"
+                                "end:separators = ' ', @eol\ntxt:colorFG = 0x0000FF\n";
+    auto schema = Schema(classes);
+    EXPECT_EQ(Parse(*schema, "return\n\n  5 x\n6"), (std::vector<std::string>{"val 3:2-3:2"}));
+    std::string far = "return" + std::string(60, '\n') + "5";
+    EXPECT_EQ(Parse(*schema, far), std::vector<std::string>{});  // past the look-back
+
+    CTestText text("return\n\n  x 7\n", ".t");
+    auto edited = Schema(classes);
+    CKTSyntaxEditLexCursor first(text);
+    edited->RunParseUpdate(true, first, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS start{3, 2};
+    KT_EDIT_LEXPOS end{3, 4};
+    text.Delete(start, end);
+    edited->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+    CKTSyntaxEditLexCursor again(text);
+    edited->RunParseUpdate(true, again, &start, &end, false);
+    auto fresh = Schema(classes);
+    CKTSyntaxEditLexCursor whole(text);
+    fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+    EXPECT_EQ(DescribeParse(*edited, text), DescribeParse(*fresh, text));
+    EXPECT_EQ(DescribeRow(*edited, text, 3), "0-2:000001 2-3:0000FF");
+}
+
 TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
@@ -330,6 +369,26 @@ TEST(LexOnScreen, ParsesVisibleRowsWithOnScreenClasses)
     EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
     EXPECT_EQ(pieces[2].style.clrText, 0xAA0000u);
     EXPECT_FALSE(schema->RunOnScreen(cursor, 0, 2, screen));
+}
+
+// Before the first background pass has made a block, the first screen is
+// coloured from the class that starts the text.
+TEST(LexOnScreen, TheFirstScreenOfATextNotParsedYetIsColoured)
+{
+    auto schema = Schema(std::string(kFile) +
+                         "lexClass:\nname = kw\nparent = file\ntoken:tag = 'if'\ntoken:start:separators = ' '\n"
+                         "token:end:separators = ' '\nParseOnScreen = 1\ntxt:colorFG = 0x0000BB\n");
+    CTestText text("x if y\nz if w", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    CKTLexBlockChain screen;
+    ASSERT_TRUE(schema->RunOnScreen(cursor, 1, 1, screen));
+    std::vector<KT_EDIT_LEXPIECE> pieces;
+    schema->GetRowColors(1, 6, KT_EDIT_LEXSTYLE(), pieces, &screen);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_EQ(pieces[1].nStart, 2);
+    EXPECT_EQ(pieces[1].nEnd, 4);
+    EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
+    EXPECT_FALSE(schema->RunOnScreen(cursor, 2, 2, screen));  // only the text's start is known without a parse
 }
 
 }  // namespace

@@ -8,7 +8,11 @@
 #include <filesystem>
 #include <functional>
 #include <thread>
+#include <utility>
+#include <vector>
 
+#include "KTLexFiles.h"
+#include "KTLexStrings.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "TestFolder.h"
 #include "TestText.h"
@@ -93,6 +97,134 @@ TEST(LexParserAdapter, BuffersParseOnTheirOwnThreadAndTheLastOneClosesTheConfigu
     diagram.Release();
     EXPECT_EQ(CKTSyntaxEditLexParserAdapter::GetConfiguration(), nullptr);
     CKTSyntaxEditBufferManager::SetLexParserFactory(nullptr);
+}
+
+// Counts what a buffer tells its subscribers of the configuration.
+class CConfigWatcher : public CKTNotificationSink
+{
+public:
+    explicit CConfigWatcher(CKTSyntaxEditBufferManager* buffer)
+    {
+        for (DWORD dwCode = 10; dwCode <= 12; ++dwCode)
+            Advise(buffer->GetConnection(), dwCode);
+    }
+    void OnEvent(DWORD dwCode, WPARAM, LPARAM, DWORD) override { ++m_nEvents[dwCode - 10]; }
+    int Count(DWORD dwCode) const { return m_nEvents[dwCode - 10]; }
+
+private:
+    int m_nEvents[3] = {};
+};
+
+// Handles what the buffers' hidden windows were sent so far.
+void PumpQueued()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// Two open texts, one of C and one diagram, coloured from a configuration of their own.
+class LexConfigEvents : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::filesystem::copy(KT_TEST_CONFIG_DIR, m_folder.Path("config"), std::filesystem::copy_options::recursive);
+        CKTSyntaxEditLexParserAdapter::Install();
+        m_source = KTMakeCounted<CKTSyntaxEditBufferManager>();
+        m_diagram = KTMakeCounted<CKTSyntaxEditBufferManager>();
+        ASSERT_TRUE(m_source->SetConfigFile(m_folder.Path("config\\SyntaxEdit.ini").c_str()));
+        m_source->InsertText("int x; /* note */", 1, 1, FALSE);
+        m_diagram->InsertText("Header: 6 bytes", 1, 1, FALSE);
+        m_source->SetFileExt(".c");
+        m_diagram->SetFileExt(".diagram");
+        ASSERT_TRUE(PumpUntil([&] { return RowColors(m_source, 1) == "0-3:0000FF 3-7:- 7-17:008000"; }));
+        ASSERT_TRUE(PumpUntil([&] { return RowColors(m_diagram, 1) == "0-15:000080"; }));
+        PumpQueued();
+    }
+
+    void TearDown() override
+    {
+        m_source.Release();
+        m_diagram.Release();
+        CKTSyntaxEditBufferManager::SetLexParserFactory(nullptr);
+    }
+
+    // Rewrites the C scheme and reports it as the monitor would, on this thread.
+    void ChangeCScheme(const std::vector<std::pair<std::string, std::string>>& edits)
+    {
+        CKTSyntaxEditConfigurationManager* config = CKTSyntaxEditLexParserAdapter::GetConfiguration();
+        std::string path;
+        for (const KT_EDIT_INI_ENTRY& entry : config->GetSchemeEntries())
+            if (entry.strKey == "C")
+                path = entry.strValue;
+        std::string scheme = ReadTestFile(path);
+        for (const auto& [from, to] : edits)
+            ktlex::ReplaceAll(scheme, from, to);
+        WriteTestFile(path, scheme);
+        config->OnFileChanged(path, CKTSyntaxEditConfigurationManager::ktKindScheme,
+                              CKTSyntaxEditFileChangesMonitor::ktChanged);
+        PumpQueued();
+    }
+
+    CTestFolder m_folder{"events"};
+    CKTSmartPtr<CKTSyntaxEditBufferManager> m_source;
+    CKTSmartPtr<CKTSyntaxEditBufferManager> m_diagram;
+};
+
+TEST_F(LexConfigEvents, ASchemeChangeReachesOnlyTheBuffersOfItsFileType)
+{
+    EXPECT_EQ(m_source->GetConfigFile(), CString(m_folder.Path("config\\SyntaxEdit.ini").c_str()));
+    EXPECT_EQ(m_diagram->GetSchemaForFileType(".h")->GetSchName(), "C");
+    CConfigWatcher source(m_source);
+    CConfigWatcher diagram(m_diagram);
+
+    // The theme in force reaches every buffer's classes, without a parse.
+    std::string theme = KTLexFullPath(m_folder.Path("config\\themes\\default.ini"));
+    WriteTestFile(theme, ReadTestFile(theme) + "\r\n[cKeyword]\r\ntxt:colorFG = 00A000\r\n");
+    CKTSyntaxEditLexParserAdapter::GetConfiguration()->OnFileChanged(
+        theme, CKTSyntaxEditConfigurationManager::ktKindTheme, CKTSyntaxEditFileChangesMonitor::ktChanged);
+    PumpQueued();
+    EXPECT_GE(source.Count(11), 1);
+    EXPECT_GE(diagram.Count(11), 1);
+    EXPECT_EQ(RowColors(m_source, 1), "0-3:00A000 3-7:- 7-17:008000");
+
+    // Parsed at once, as the scheme now says: the new colours stand when the event arrives.
+    ChangeCScheme(
+        {{"txt:colorFG = 0x008000", "txt:colorFG = 0xC000C0"},
+         {"global:ConfigChangedReparceInSeparateThread = 1", "global:ConfigChangedReparceInSeparateThread = 0"}});
+    EXPECT_GE(source.Count(10), 1);  // the monitor may report the same change later
+    EXPECT_EQ(diagram.Count(10), 0);
+    EXPECT_EQ(RowColors(m_source, 1), "0-3:00A000 3-7:- 7-17:C000C0");
+
+    // The scheme the buffer used no longer serves its type: the buffer goes without.
+    ChangeCScheme({{"<*.c|*.h>", "<*.cc>"}});
+    EXPECT_GE(source.Count(10), 2);
+    EXPECT_EQ(diagram.Count(10), 0);
+    EXPECT_EQ(RowColors(m_source, 1), "0-17:-");
+
+    // A reload reaches every buffer.
+    CKTSyntaxEditLexParserAdapter::GetConfiguration()->ReloadConfig();
+    PumpQueued();
+    EXPECT_GE(source.Count(12), 1);
+    EXPECT_GE(diagram.Count(12), 1);
+}
+
+// The configuration file need not exist yet: it is watched until it appears.
+TEST_F(LexConfigEvents, AConfigurationFileThatAppearsLaterIsLoaded)
+{
+    std::string later = m_folder.Path("later\\SyntaxEdit.ini");
+    EXPECT_TRUE(m_source->SetConfigFile(later.c_str()));
+    EXPECT_EQ(m_source->GetConfigFile(), CString(later.c_str()));
+    EXPECT_FALSE(m_source->GetSchemaForFileType(".c"));
+    CConfigWatcher source(m_source);
+    PumpQueued();
+    std::filesystem::copy(KT_TEST_CONFIG_DIR, m_folder.Path("later"), std::filesystem::copy_options::recursive);
+    EXPECT_TRUE(PumpUntil([&] { return bool(m_source->GetSchemaForFileType(".c")); }, 20000));
+    EXPECT_TRUE(PumpUntil([&] { return RowColors(m_source, 1) == "0-3:0000FF 3-7:- 7-17:008000"; }, 20000));
 }
 
 TEST(LexBufferText, RowsOfAnyLengthComeWithoutTheirLineEnds)
