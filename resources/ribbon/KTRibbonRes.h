@@ -4,6 +4,7 @@
 #define KT_IDR_RIBBON_QUICKACCESS 9601          // the quick access drop-down's menu
 #define KT_IDR_RIBBON_CONTROLCONTEXT 9602       // a control's context menu
 #define KT_ID_RIBBON_QUICKACCESSPOPUP 9603      // the quick access drop-down button
+#define KT_ID_RIBBONCONTROLTAB 9604             // the tab row, a control of the ribbon itself
 #define KT_ID_RIBBON_REMOVEQUICKACCESS 9605     // Remove from Quick Access Toolbar
 #define KT_ID_RIBBON_ADDQUICKACCESS 9606        // Add to Quick Access Toolbar
 #define KT_ID_RIBBON_CUSTOMIZEQUICKACCESS 9607  // Customize Quick Access Toolbar / More Commands

@@ -6,6 +6,7 @@
 #include "KTGalleryPaintManager.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
+#include "KTPressRepeat.h"
 
 #include <algorithm>
 #include <memory>
@@ -20,9 +21,9 @@ struct CKTBarScrollBar::CTracking
 {
     BOOL bInside = FALSE;  // the cursor is on the pressed part
     CRect rcPressed;
-    int nCommand = -1;  // the SB_ code a part repeats, kThumbDrag while dragging
-    UINT_PTR nTimer = 0;
-    int nGrabOffset = 0;  // thumb top minus cursor coordinate
+    int nCommand = -1;                        // the SB_ code a part repeats, kThumbDrag while dragging
+    std::unique_ptr<CKTPressRepeat> pRepeat;  // armed while an arrow or a page part is held
+    int nGrabOffset = 0;                      // thumb top minus cursor coordinate
     int pxLast = -1;
     int nPos = 0;
     HWND hWnd = NULL;
@@ -128,40 +129,27 @@ void CKTBarScrollBar::UpdatePressedRect()
         nFrom = m_spi.pxThumbBottom;
 }
 
-void CKTBarScrollBar::OnPartMessage(const MSG& msg)
+BOOL CKTBarScrollBar::TrackInside(CPoint pt)
 {
-    CPoint pt((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
     UpdatePressedRect();
     BOOL bInside = m_pTracking->rcPressed.PtInRect(pt);
-    BOOL bCameInside = bInside && !m_pTracking->bInside;
     if (bInside != m_pTracking->bInside)
     {
         m_pTracking->bInside = bInside;
         RedrawScrollBar();
     }
-    if (!bCameInside)
-        return;
-    UINT nDelay = msg.message == WM_LBUTTONDOWN ? ::GetDoubleClickTime() * 4 / 5 : ::GetDoubleClickTime() / 10;
-    m_pTracking->nTimer = ::SetTimer(m_pTracking->hWnd, kRepeatTimer, nDelay, NULL);
-    DoScroll(m_pTracking->nCommand, 0);
+    return bInside;
 }
 
-void CKTBarScrollBar::OnRepeatTimer()
+void CKTBarScrollBar::OnPartMessage(const MSG& msg)
 {
-    CPoint pt;
-    ::GetCursorPos(&pt);
-    ::ScreenToClient(m_pTracking->hWnd, &pt);
-    UpdatePressedRect();
-    BOOL bInside = m_pTracking->rcPressed.PtInRect(pt);
-    if (bInside != m_pTracking->bInside)
-    {
-        m_pTracking->bInside = bInside;
-        RedrawScrollBar();
-    }
-    if (!bInside)
+    const BOOL bWasInside = m_pTracking->bInside;
+    if (!TrackInside(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam))) || bWasInside)
         return;
-    m_pTracking->nTimer = ::SetTimer(m_pTracking->hWnd, kRepeatTimer, ::GetDoubleClickTime() / 10, NULL);
-    DoScroll(m_pTracking->nCommand, 0);
+    if (msg.message == WM_LBUTTONDOWN)
+        m_pTracking->pRepeat->Press();
+    else
+        m_pTracking->pRepeat->Resume();
 }
 
 void CKTBarScrollBar::MoveThumbTo(int px)
@@ -203,6 +191,23 @@ void CKTBarScrollBar::PerformTrackInit(HWND hWnd, CPoint pt, BOOL bDirect)
     m_pTracking->hWnd = hWnd;
     m_pTracking->nPos = m_spi.pos;
     const int px = AxisOf(pt);
+    PickPressedPart(px);
+    const BOOL bPage = m_pTracking->nCommand == SB_PAGEUP || m_pTracking->nCommand == SB_PAGEDOWN;
+    if ((m_pTracking->nCommand == kThumbDrag || (bDirect && bPage)) && !BeginThumbDrag(px, bPage))
+    {
+        m_pTracking = NULL;
+        return;
+    }
+    RunTrackLoop(hWnd, pt);
+    BOOL bDrag = m_pTracking->bDrag;
+    int nPos = m_pTracking->nPos;
+    m_pTracking = NULL;
+    if (::IsWindow(hWnd))
+        EndTracking(hWnd, bDrag, nPos);
+}
+
+void CKTBarScrollBar::PickPressedPart(int px)
+{
     struct
     {
         int nFrom, nTo, nCommand, nPart;
@@ -219,26 +224,38 @@ void CKTBarScrollBar::PerformTrackInit(HWND hWnd, CPoint pt, BOOL bDirect)
     m_pTracking->nCommand = part.nCommand;
     m_pTracking->rcPressed = m_spi.fVert ? CRect(m_spi.pxLeft, part.nFrom, m_spi.pxRight, part.nTo)
                                          : CRect(part.nFrom, m_spi.pxLeft, part.nTo, m_spi.pxRight);
-    const BOOL bPage = part.nCommand == SB_PAGEUP || part.nCommand == SB_PAGEDOWN;
-    if (part.nCommand == kThumbDrag || (bDirect && bPage))
-    {
-        // No room for the thumb to move: the press does nothing.
-        if (m_spi.pxDownArrow - m_spi.pxUpArrow <= m_spi.cpxThumb)
+}
+
+BOOL CKTBarScrollBar::BeginThumbDrag(int px, BOOL bPage)
+{
+    // No room for the thumb to move: the press does nothing.
+    if (m_spi.pxDownArrow - m_spi.pxUpArrow <= m_spi.cpxThumb)
+        return FALSE;
+    m_pTracking->nCommand = kThumbDrag;
+    m_pTracking->bDrag = TRUE;
+    m_spi.ht = ktScrollThumb;
+    const int nAcross = m_spi.pxRight - m_spi.pxLeft,
+              nAlong = 2 * ::GetSystemMetrics(m_spi.fVert ? SM_CYVTHUMB : SM_CXHTHUMB);
+    m_pTracking->rcSnap = m_spi.rc;
+    m_pTracking->rcSnap.InflateRect(m_spi.fVert ? 8 * nAcross : nAlong, m_spi.fVert ? nAlong : 8 * nAcross);
+    m_spi.pxStart = m_spi.pxThumbTop;
+    m_pTracking->nGrabOffset = m_spi.pxThumbTop - px - (bPage ? m_spi.cpxThumb / 2 : 0);
+    DoScroll(SB_THUMBTRACK, m_pTracking->nPos);
+    return TRUE;
+}
+
+void CKTBarScrollBar::RunTrackLoop(HWND hWnd, CPoint pt)
+{
+    const UINT nDoubleClick = ::GetDoubleClickTime();
+    m_pTracking->pRepeat = std::make_unique<CKTPressRepeat>(
+        hWnd, kRepeatTimer, nDoubleClick * 4 / 5, nDoubleClick / 10, [this] { DoScroll(m_pTracking->nCommand, 0); },
+        [this]
         {
-            m_pTracking = NULL;
-            return;
-        }
-        m_pTracking->nCommand = kThumbDrag;
-        m_pTracking->bDrag = TRUE;
-        m_spi.ht = ktScrollThumb;
-        const int nAcross = m_spi.pxRight - m_spi.pxLeft,
-                  nAlong = 2 * ::GetSystemMetrics(m_spi.fVert ? SM_CYVTHUMB : SM_CXHTHUMB);
-        m_pTracking->rcSnap = m_spi.rc;
-        m_pTracking->rcSnap.InflateRect(m_spi.fVert ? 8 * nAcross : nAlong, m_spi.fVert ? nAlong : 8 * nAcross);
-        m_spi.pxStart = m_spi.pxThumbTop;
-        m_pTracking->nGrabOffset = m_spi.pxThumbTop - px - (bPage ? m_spi.cpxThumb / 2 : 0);
-        DoScroll(SB_THUMBTRACK, m_pTracking->nPos);
-    }
+            CPoint ptCursor;
+            ::GetCursorPos(&ptCursor);
+            ::ScreenToClient(m_pTracking->hWnd, &ptCursor);
+            return TrackInside(ptCursor);
+        });
     CKTMouseHookManager::Instance()->Lock();
     {
         CKTCaptureLoop loop(hWnd);
@@ -246,9 +263,9 @@ void CKTBarScrollBar::PerformTrackInit(HWND hWnd, CPoint pt, BOOL bDirect)
         m_pTracking->bDrag ? OnDragMessage(msg) : OnPartMessage(msg);
         while (loop.Next(msg))
         {
-            if (msg.message == WM_TIMER && msg.hwnd == hWnd && msg.wParam == kRepeatTimer)
-                OnRepeatTimer();
-            else if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSEWHEEL && msg.hwnd == hWnd)
+            if (m_pTracking->pRepeat->OnMessage(msg))
+                continue;
+            if (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSEWHEEL && msg.hwnd == hWnd)
                 m_pTracking->bDrag ? OnDragMessage(msg) : OnPartMessage(msg);
             else
                 CKTCaptureLoop::Dispatch(msg);
@@ -256,13 +273,11 @@ void CKTBarScrollBar::PerformTrackInit(HWND hWnd, CPoint pt, BOOL bDirect)
     }
     CKTMouseHookManager::Instance()->Unlock();
     m_pTracking->bInside = FALSE;
-    if (m_pTracking->nTimer)
-        ::KillTimer(hWnd, kRepeatTimer);
-    BOOL bDrag = m_pTracking->bDrag;
-    int nPos = m_pTracking->nPos;
-    m_pTracking = NULL;
-    if (!::IsWindow(hWnd))
-        return;
+    m_pTracking->pRepeat.reset();
+}
+
+void CKTBarScrollBar::EndTracking(HWND hWnd, BOOL bDrag, int nPos)
+{
     if (bDrag)
     {
         DoScroll(SB_THUMBPOSITION, nPos);

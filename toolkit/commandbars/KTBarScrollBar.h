@@ -75,9 +75,16 @@ public:
 
 protected:
     struct CTracking;
+    // The part under the press, the rectangle that keeps it held, and what it repeats.
+    void PickPressedPart(int px);
+    // A press on the thumb, or a direct one on a page: the thumb follows the cursor; FALSE when it has no room.
+    BOOL BeginThumbDrag(int px, BOOL bPage);
+    void RunTrackLoop(HWND hWnd, CPoint pt);
+    void EndTracking(HWND hWnd, BOOL bDrag, int nPos);
+    // Whether the point keeps the pressed part held; the part is redrawn when that changes.
+    BOOL TrackInside(CPoint pt);
     void OnPartMessage(const MSG& msg);
     void OnDragMessage(const MSG& msg);
-    void OnRepeatTimer();
     void MoveThumbTo(int px);
     int AxisOf(CPoint pt) const { return m_spi.fVert ? pt.y : pt.x; }
     // The pressed page area follows the thumb.

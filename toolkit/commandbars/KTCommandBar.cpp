@@ -48,8 +48,8 @@ CKTCommandBar::~CKTCommandBar()
 {
     if (GetSafeHwnd())
         DestroyWindow();
-    if (m_nTrackingMode)
-        SetTrackingMode(0);
+    if (m_nTrackingMode != ktTrackingNone)
+        SetTrackingMode(ktTrackingNone);
     CKTWindowHookManager::Instance()->RemoveAll(&m_hookSink);
     CKTMouseHookManager::Instance()->ForgetBar(this);
     SetControls(NULL);
@@ -311,8 +311,8 @@ BOOL CKTCommandBar::CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId)
 
 void CKTCommandBar::OnRemoved()
 {
-    if (m_nTrackingMode)
-        SetTrackingMode(0);
+    if (m_nTrackingMode != ktTrackingNone)
+        SetTrackingMode(ktTrackingNone);
     CKTWindowHookManager::Instance()->RemoveAll(&m_hookSink);
     CKTMouseHookManager::Instance()->ForgetBar(this);
     m_pControls->RemoveAll();
@@ -344,8 +344,8 @@ void CKTCommandBar::OnDestroy()
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars && m_nBarPosition != ktBarListBox)
         pCommandBars->GetDropSource()->Unregister(this);
-    if (m_nTrackingMode)
-        SetTrackingMode(0, TRUE, FALSE);
+    if (m_nTrackingMode != ktTrackingNone)
+        SetTrackingMode(ktTrackingNone, TRUE, FALSE);
     m_pAnimator->OnDestroyWindow();
     CWnd::OnDestroy();
 }

@@ -253,7 +253,7 @@ protected:
     HWND m_hwndFocus = NULL;  // had the focus before the tracking; its caret hidden unless a field of the bar
     UINT m_nBarID = 0;
     BOOL m_bVisible = TRUE;
-    int m_nTrackingMode = 0;     // 2 while a popup of the bar is open
+    int m_nTrackingMode = ktTrackingNone;
     CWnd* m_pPopupOwner = NULL;  // given to a popup tracking
     DWORD m_dwPendingUpdate = 0;
     DWORD m_dwFlags = 0;

@@ -83,7 +83,7 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
     int nIndex = IsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
     if (nIndex != -1)
     {
-        SetSelected(nIndex, 2);
+        SetSelected(nIndex, ktSelectionKeyboard);
         if (!bAmbiguous)
             ClickByKey(GetControl(nIndex));
         return TRUE;
@@ -149,14 +149,14 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
     case ktNavPrevious:
         return SetSelected(m_pControls->GetNext(m_nSelected, -1), 3) || TRUE;
     case ktNavHome:
-        return SetSelected(m_pControls->GetNext(-1, 1), 2) || TRUE;
+        return SetSelected(m_pControls->GetNext(-1, 1), ktSelectionKeyboard) || TRUE;
     case ktNavEnd:
-        return SetSelected(m_pControls->GetNext(-1, -1), 3) || TRUE;
+        return SetSelected(m_pControls->GetNext(-1, -1), ktSelectionKeyboardBack) || TRUE;
     case ktNavBack:
         if (m_nPopuped == -1)
             return FALSE;
         SetPopuped(-1);
-        SetTrackingMode(1);
+        SetTrackingMode(ktTrackingOn);
         return TRUE;
     case ktNavPopup:
         if (!pSelected || m_nPopuped == m_nSelected)
@@ -169,8 +169,8 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
             return TRUE;
         }
         if (CKTCommandBar* pParent = GetParentCommandBar())
-            pParent->SetTrackingMode(1);
-        SetTrackingMode(0);
+            pParent->SetTrackingMode(ktTrackingOn);
+        SetTrackingMode(ktTrackingNone);
         return TRUE;
     case ktNavReturn:
         if (pSelected)

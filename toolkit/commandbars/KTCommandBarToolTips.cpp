@@ -10,11 +10,6 @@
 #include "KTDrawHelpers.h"
 #include "KTToolTipController.h"
 
-namespace
-{
-const DWORD kFlagShowTooltipInPopup = 0x40;
-}  // namespace
-
 int CKTCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
@@ -47,7 +42,7 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     if (pOptions && !pOptions->bToolBarScreenTips)
         return -1;
     BOOL bPopupTips = pOptions && pOptions->bShowPopupBarToolTips;
-    if (IsPopupBar() && !bPopupTips && !(pControl->GetFlags() & kFlagShowTooltipInPopup))
+    if (IsPopupBar() && !bPopupTips && !(pControl->GetFlags() & ktFlagTooltipInPopup))
         return -1;
     CString strTip = pControl->GetTooltip();
     if (strTip.IsEmpty())

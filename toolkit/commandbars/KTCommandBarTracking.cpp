@@ -18,7 +18,10 @@
 
 BOOL CKTCommandBar::IsMouseLocked() const { return CKTMouseHookManager::Instance()->IsLocked() && !m_bIgnoreMouseLock; }
 
-BOOL CKTCommandBar::IsActive() const { return m_nTrackingMode || CKTDrawHelpers::IsTopParentActive(GetSafeHwnd()); }
+BOOL CKTCommandBar::IsActive() const
+{
+    return m_nTrackingMode != ktTrackingNone || CKTDrawHelpers::IsTopParentActive(GetSafeHwnd());
+}
 
 int CKTCommandBar::HitTestIndex(CPoint pt) const
 {
@@ -34,11 +37,11 @@ BOOL CKTCommandBar::SetSelected(int nSelected, int nKeyboard)
     {
         pOld->OnMouseMove(CPoint(-1, -1));
         m_nSelected = -1;
-        pOld->OnSetSelected(0);
+        pOld->OnSetSelected(ktSelectionNone);
     }
     m_nSelected = GetControl(nSelected) ? nSelected : -1;
     if (CKTControl* pNew = GetControl(m_nSelected))
-        pNew->OnSetSelected(nKeyboard ? std::max(nKeyboard, 2) : 1);
+        pNew->OnSetSelected(nKeyboard ? std::max(nKeyboard, (int)ktSelectionKeyboard) : ktSelectionHot);
     CKTMouseHookManager::Instance()->SetLastSelectedBar(this);
     if (m_nSelected == -1)
         KillTimer(KT_TIMER_HOVER);
@@ -62,14 +65,14 @@ BOOL CKTCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
         return FALSE;
     m_nPopuped = nPopuped;
     int nTrackingBefore = m_nTrackingMode;
-    SetTrackingMode(2, FALSE, bKeyboard);
+    SetTrackingMode(ktTrackingPopup, FALSE, bKeyboard);
     SetSelected(nPopuped, bKeyboard);
     if (!pControl->OnSetPopup(TRUE))
     {
         m_nPopuped = -1;
         // A popup that could not open must not leave the bar holding the keyboard.
-        if (!nTrackingBefore)
-            SetTrackingMode(0, FALSE);
+        if (nTrackingBefore == ktTrackingNone)
+            SetTrackingMode(ktTrackingNone, FALSE);
         return FALSE;
     }
     CKTCommandBars* pCommandBars = GetCommandBars();
@@ -82,14 +85,14 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
 {
     if (nMode == m_nTrackingMode)
         return FALSE;
-    if (nMode && m_nTrackingMode)
+    if (nMode != ktTrackingNone && m_nTrackingMode != ktTrackingNone)
     {
         m_nTrackingMode = nMode;
         return FALSE;
     }
     m_nTrackingMode = nMode;
     CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
-    if (!nMode)
+    if (nMode == ktTrackingNone)
     {
         m_nKeyboardSelection = 0;
         pMouse->RemoveTrackedBar(this);
@@ -122,7 +125,7 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
         CKTKeyboardHookManager::Instance()->SetHook(&m_hookSink);
         ::SetCursor(::LoadCursor(NULL, IDC_ARROW));
         if (bSelectFirst)
-            SetSelected(m_pControls->GetNext(-1, 1), 2);
+            SetSelected(m_pControls->GetNext(-1, 1), ktSelectionKeyboard);
     }
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->OnTrackingModeChanged(this, nMode);
@@ -202,10 +205,10 @@ void CKTCommandBar::OnMouseMove(UINT, CPoint point)
         pMouse->TrackMouseLeave(GetSafeHwnd());
         CKTControl* pControl = GetControl(nHit);
         pControl->OnMouseMove(point);
-        SetSelected(nHit, 0);
+        SetSelected(nHit, FALSE);
         return;
     }
-    BOOL bKeep = m_nTrackingMode && !(IsPopupBar() && m_nPopuped == -1 && !m_nKeyboardSelection);
+    BOOL bKeep = m_nTrackingMode != ktTrackingNone && !(IsPopupBar() && m_nPopuped == -1 && !m_nKeyboardSelection);
     if (!bKeep)
         SetSelected(-1);
 }
@@ -214,7 +217,7 @@ void CKTCommandBar::OnMouseLeave()
 {
     if (IsMouseLocked())
         return;
-    if (m_nTrackingMode)
+    if (m_nTrackingMode != ktTrackingNone)
     {
         if (IsPopupBar() && m_nPopuped == -1)
             SetSelected(-1);

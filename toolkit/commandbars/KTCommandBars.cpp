@@ -346,7 +346,7 @@ void CKTCommandBars::SetKeyboardCuesVisible(BOOL bVisible)
 
 void CKTCommandBars::OnTrackingModeChanged(CKTCommandBar*, int nMode)
 {
-    if (!nMode && !GetMouseManager()->HasTrackedBars() && m_bKeyboardCuesUse)
+    if (nMode == ktTrackingNone && !GetMouseManager()->HasTrackedBars() && m_bKeyboardCuesUse)
         ShowKeyboardCues(FALSE);
     if (m_nKeyboardTipsLevel < 1 || !m_pOptions->bShowKeyboardTips)
         return;

@@ -53,6 +53,36 @@ enum KTNavigationCode
 // The notification code of a control that runs its command.
 const int KTN_EXECUTE = 100;
 
+// What a bar is doing with the keyboard and the mouse (CKTCommandBar::GetTrackingMode).
+enum KTTrackingMode
+{
+    ktTrackingNone = 0,
+    ktTrackingOn = 1,     // the bar holds the keyboard: arrows move between its controls
+    ktTrackingPopup = 2,  // a popup of the bar is open
+};
+
+// How a control is highlighted (CKTControl::GetSelected). A split button's two parts and a spin field's two
+// halves use the last two.
+enum KTSelectionState
+{
+    ktSelectionNone = 0,
+    ktSelectionHot = 1,           // under the mouse
+    ktSelectionKeyboard = 2,      // reached by the keyboard, going forward
+    ktSelectionKeyboardBack = 3,  // reached by the keyboard going backward; held down by the mouse
+    ktSelectionSecondPart = 4,
+    ktSelectionHeld = ktSelectionKeyboardBack,
+    ktSelectionCommandPart = ktSelectionKeyboardBack,  // a split button's command part
+    ktSelectionArrowPart = ktSelectionSecondPart,      // a split button's drop-down part
+    ktSelectionSpinUp = ktSelectionKeyboardBack,       // a spin field's upper half
+    ktSelectionSpinDown = ktSelectionSecondPart,
+};
+
+// The control was reached by the keyboard, in either direction.
+inline BOOL KTIsKeyboardSelection(int nState)
+{
+    return nState == ktSelectionKeyboard || nState == ktSelectionKeyboardBack;
+}
+
 enum KTBarPosition
 {
     ktBarTop = 0,
@@ -74,6 +104,7 @@ enum KTBarFlags : DWORD
     ktBarFlagWrap = 0x20,
     ktBarFlagStretch = 0x40,
     ktBarFlagFillGap = 0x100000,
+    ktBarFlagGroupLayout = 0x200000,  // a ribbon group's or tab's popup: its controls laid out as groups
 };
 
 enum KTBarType
@@ -156,6 +187,7 @@ enum KTControlFlags : DWORD
     ktFlagManualUpdate = 8,
     ktFlagNoMovable = 16,
     ktFlagControlStretched = 32,
+    ktFlagTooltipInPopup = 64,  // its tooltip shows on a popup bar even when the options hide popup tips
     ktFlagWrapRow = 128,
     ktFlagJoinedRow = 0x10000000,  // one of a ribbon group's buttons drawn as a joined row
 };

@@ -51,17 +51,7 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
         KTSystemChange()->ApplyMessage(nMessage);
         return FALSE;
     case WM_COMMAND:
-        if (LOWORD(wParam) == ID_HELP && m_nHelpId > 0 && m_pSite)
-        {
-            AFX_CMDHANDLERINFO info = {};
-            if (m_pSite->OnCmdMsg(ID_HELP, CN_COMMAND, NULL, &info))
-            {
-                m_pSite->SendMessage(WM_COMMANDHELP, 0, m_nHelpId + 0x10000);
-                *pResult = 0;
-                return TRUE;
-            }
-        }
-        return FALSE;
+        return LOWORD(wParam) == ID_HELP && OnFrameHelp(pResult);
     case WM_CLOSE:
         // The drag loop holds the bars and their controls: the frame waits until it ends.
         if (!m_pDropSource->IsDragging())
@@ -73,18 +63,35 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
             ClosePopups();
         return FALSE;
     case WM_SYSCOMMAND:
-        if (OnKeyMenu(wParam, lParam))
-        {
-            *pResult = 0;
-            return TRUE;
-        }
-        if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !m_bCustomizeMode)
-            ClosePopups();
-        return FALSE;
+        return OnFrameSysCommand(wParam, lParam, pResult);
     case WM_NCDESTROY:
         // The frame may delete itself now while the bars live on in another holder: they must not reach it later.
         m_pSite = NULL;
         return FALSE;
     }
+    return FALSE;
+}
+
+BOOL CKTCommandBars::OnFrameHelp(LRESULT* pResult)
+{
+    if (m_nHelpId <= 0 || !m_pSite)
+        return FALSE;
+    AFX_CMDHANDLERINFO info = {};
+    if (!m_pSite->OnCmdMsg(ID_HELP, CN_COMMAND, NULL, &info))
+        return FALSE;
+    m_pSite->SendMessage(WM_COMMANDHELP, 0, m_nHelpId + 0x10000);
+    *pResult = 0;
+    return TRUE;
+}
+
+BOOL CKTCommandBars::OnFrameSysCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (OnKeyMenu(wParam, lParam))
+    {
+        *pResult = 0;
+        return TRUE;
+    }
+    if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !m_bCustomizeMode)
+        ClosePopups();
     return FALSE;
 }

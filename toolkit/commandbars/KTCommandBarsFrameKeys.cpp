@@ -77,8 +77,8 @@ BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
     ClosePopups();
     ShowKeyboardCues(TRUE);
     m_nKeyboardTipsLevel = 1;
-    pBar->SetTrackingMode(1, FALSE, TRUE);
-    pBar->SetSelected(nIndex, 2);
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    pBar->SetSelected(nIndex, ktSelectionKeyboard);
     if (!bAmbiguous)
         pBar->GetControl(nIndex)->OnClick(TRUE);
     return TRUE;

@@ -13,7 +13,7 @@ namespace
 void RunPopupLoop(CKTPopupBar* pPopup)
 {
     MSG msg;
-    while (pPopup->GetTrackingMode())
+    while (pPopup->GetTrackingMode() != ktTrackingNone)
     {
         BOOL bResult = ::GetMessage(&msg, NULL, 0, 0);
         if (bResult == 0)
@@ -25,7 +25,7 @@ void RunPopupLoop(CKTPopupBar* pPopup)
             return;
         if (msg.message == WM_KICKIDLE)
             continue;
-        if (!pPopup->GetTrackingMode())
+        if (pPopup->GetTrackingMode() == ktTrackingNone)
         {
             ::PostMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
             return;

@@ -48,8 +48,8 @@ void CKTMenuBar::KeepCurrentMenu()
         pKept->SetControls(m_pControls);
         m_documentMenus.SetAt(m_nCurrentMenuId, pKept);
     }
-    if (m_nTrackingMode)
-        SetTrackingMode(0);
+    if (m_nTrackingMode != ktTrackingNone)
+        SetTrackingMode(ktTrackingNone);
     SetSelected(-1);
     // Detached, not emptied: the entry holds these controls for when the type comes back.
     m_pControls->SetParent(NULL);

@@ -37,7 +37,7 @@ CKTRibbonBar::CKTRibbonBar()
     m_nBarType = ktBarTypeRibbon;
     // The id the frame's menu bar gets: the saved state keeps no id, and a loaded ribbon stands for that bar.
     m_nBarID = 1;
-    m_dwFlags = 0x440;
+    m_dwFlags = KT_MENUBAR_IGNORESETMENU | ktBarFlagStretch;
     m_pQuickAccessPopup =
         m_pControls->Add(KTMakeCounted<CKTRibbonBarControlQuickAccessPopup>(), KT_ID_RIBBON_QUICKACCESSPOPUP);
     m_pQuickAccessMore = m_pControls->Add(KTMakeCounted<CKTRibbonQuickAccessMore>(), KT_ID_RIBBON_QUICKACCESSMORE);

@@ -9,6 +9,7 @@
 #include "KTRibbonContextHeaders.h"
 #include "KTRibbonGroup.h"
 #include "KTRibbonPainter.h"
+#include "KTRibbonRes.h"
 #include "KTRibbonTabGroups.h"
 
 #include <memory>
@@ -23,9 +24,6 @@ struct KT_NMRIBBONTAB : KT_NMCONTROL
     CKTRibbonTab* pTab;
 };
 class CKTRibbonTab;
-
-// The control ids the ribbon keeps for itself.
-const int KT_ID_RIBBONCONTROLTAB = 9604;
 
 // Hide flags the ribbon sets on controls, beside those of every bar.
 const DWORD KT_HIDE_RIBBONTAB = 0x80;           // a control of another tab's group, or of a minimised ribbon
@@ -186,6 +184,10 @@ private:
     void MeasureQuickAccess();
     // Places the toolbar; gives where the tab row starts.
     int LayoutQuickAccess(int nWidth, int xTabRow);
+    // The quick access row's rectangle; TRUE when it stands at the tab row's left end.
+    BOOL PlaceQuickAccessRow(int nWidth, int xTabRow);
+    // Its controls from x on, hiding those past the limit behind the "more" button; the x after the last.
+    int PlaceQuickAccessControls(int x, int nLimit, BOOL bInTabRow);
     // Places the system button; gives where the tab row starts.
     int LayoutSystemButton();
     BOOL LoadQuickAccess(CKTPropExchange* pPX);

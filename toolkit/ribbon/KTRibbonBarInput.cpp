@@ -106,7 +106,7 @@ void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
         Default();
         return;
     }
-    SetTrackingMode(0);
+    SetTrackingMode(ktTrackingNone);
     SetSelected(-1);
     if (HitTestCaption(point))
         return;
@@ -163,13 +163,13 @@ int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM
         ScreenToClient(&pt);
         CKTMouseHookManager* pMouse = GetCommandBars() ? GetCommandBars()->GetMouseManager() : NULL;
         const BOOL bPopup = pMouse && pMouse->GetTopTrackedBar() && pMouse->GetTopTrackedBar() != this;
-        if (bPopup || (!m_nTrackingMode && !m_rcTabRow.PtInRect(pt)))
+        if (bPopup || (m_nTrackingMode == ktTrackingNone && !m_rcTabRow.PtInRect(pt)))
             return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
         SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
         lResult = 0;
         return ktHookHandled;
     }
-    if (nMessage == WM_CONTEXTMENU && m_nTrackingMode)
+    if (nMessage == WM_CONTEXTMENU && m_nTrackingMode != ktTrackingNone)
     {
         CKTControl* pSelected = GetControl(m_nSelected);
         if (lParam == (LPARAM)-1 && pSelected)
@@ -291,8 +291,8 @@ void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
 void CKTRibbonBar::OpenTabByKeyboard(CKTRibbonTab* pTab)
 {
     m_pControlTab->SetSelectedItem(pTab);
-    SetTrackingMode(1, FALSE, TRUE);
-    SetSelected(m_pControlTab->GetIndex(), 2);
+    SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
     if (!m_bMinimized)
         GetCommandBars()->ShowKeyboardTips(this, 2);
 }
@@ -320,7 +320,7 @@ BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
     CKTRibbonTab* pTab = FindTabByAccessKey(nKey);
     if (!pTab)
         return FALSE;
-    if (!m_nTrackingMode)
+    if (m_nTrackingMode == ktTrackingNone)
         pCommandBars->ClosePopups();
     pCommandBars->ShowKeyboardCues(TRUE);
     OpenTabByKeyboard(pTab);
@@ -405,9 +405,9 @@ void CKTRibbonBar::OnMouseLeave()
 BOOL CKTRibbonBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
 {
     SetHighlightedGroup(NULL);
-    const BOOL bWasTracking = GetTrackingMode() != 0;
+    const BOOL bWasTracking = GetTrackingMode() != ktTrackingNone;
     const BOOL bResult = CKTMenuBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard);
-    if (bWasTracking != (GetTrackingMode() != 0))
+    if (bWasTracking != (GetTrackingMode() != ktTrackingNone))
         Redraw(m_rcTabRow, FALSE);
     return bResult;
 }

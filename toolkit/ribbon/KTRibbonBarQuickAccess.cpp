@@ -76,6 +76,18 @@ void CKTRibbonBar::MeasureQuickAccess()
 
 int CKTRibbonBar::LayoutQuickAccess(int nWidth, int xTabRow)
 {
+    const BOOL bInTabRow = PlaceQuickAccessRow(nWidth, xTabRow);
+    // Room for three caption buttons, or on glass for the system's own.
+    const int nCaptionButtons = IsDwmEnabled() ? 115 : 3 * GetCaptionHeight();
+    const int nLimit = m_bQuickAccessBelow ? nWidth - 15 : nWidth - nCaptionButtons;
+    const int x = PlaceQuickAccessControls(m_rcQuickAccess.left + (m_bQuickAccessBelow ? 2 : 0), nLimit, bInTabRow);
+    if (!m_bQuickAccessBelow)
+        m_rcQuickAccess.right = x;
+    return bInTabRow ? x : xTabRow;
+}
+
+BOOL CKTRibbonBar::PlaceQuickAccessRow(int nWidth, int xTabRow)
+{
     const BOOL bCaption = IsCaptionVisible();
     const int nQuick = m_nQuickAccessHeight, nTabs = GetTabsHeight();
     if (m_bQuickAccessBelow)
@@ -87,12 +99,12 @@ int CKTRibbonBar::LayoutQuickAccess(int nWidth, int xTabRow)
     const BOOL bInTabRow = m_bQuickAccessVisible && !m_bQuickAccessBelow && !bCaption;
     if (bInTabRow)
         m_rcQuickAccess.SetRect(xTabRow + 5, m_rcTabRow.top, nWidth, m_rcTabRow.bottom);
-    int x = m_rcQuickAccess.left + (m_bQuickAccessBelow ? 2 : 0);
-    // Room for three caption buttons, or on glass for the system's own.
-    const int nCaptionButtons = IsDwmEnabled() ? 115 : 3 * GetCaptionHeight();
-    const int nLimit = m_bQuickAccessBelow ? nWidth - 15 : nWidth - nCaptionButtons;
-    const BOOL bNowhere = !bCaption && !m_bTabsVisible;
+    return bInTabRow;
+}
 
+int CKTRibbonBar::PlaceQuickAccessControls(int x, int nLimit, BOOL bInTabRow)
+{
+    const BOOL bNowhere = !IsCaptionVisible() && !m_bTabsVisible;
     std::vector<CKTControl*> controls;
     for (int i = 0; i < m_pQuickAccess->GetCount(); i++)
         controls.push_back(m_pQuickAccess->GetAt(i));
@@ -128,9 +140,7 @@ int CKTRibbonBar::LayoutQuickAccess(int nWidth, int xTabRow)
             x += sz.cx;
         nPlaced += bEnd ? 0 : 1;
     }
-    if (!m_bQuickAccessBelow)
-        m_rcQuickAccess.right = x;
-    return bInTabRow ? x : xTabRow;
+    return x;
 }
 
 BOOL CKTRibbonBar::IsAllowQuickAccessControl(CKTControl* pControl) const

@@ -46,7 +46,7 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
     pBar->OnTabChanged(pTab);
     if (pTab && pBar->IsRibbonMinimized())
         OpenTabPopup(m_bKeyboardFocus);
-    NotifySite(100);
+    NotifySite(KTN_EXECUTE);
     NotifyFocus(pTab);
 }
 
@@ -71,15 +71,15 @@ BOOL CKTRibbonControlTab::OnSetSelected(int nSelected)
     if (nSelected == m_nSelected)
         return FALSE;
     CKTRibbonBar* pBar = GetRibbonBar();
-    const BOOL bKeyboard = nSelected == 2 || nSelected == 3;
+    const BOOL bKeyboard = KTIsKeyboardSelection(nSelected);
     if (bKeyboard && pBar && !pBar->IsRibbonMinimized())
         pBar->SetPopuped(-1);
     m_nSelected = nSelected;
     if (pBar)
-        pBar->OnControlSelected(nSelected != 0, this);
+        pBar->OnControlSelected(nSelected != ktSelectionNone, this);
     if (bKeyboard)
         SetKeyboardFocus(TRUE);
-    if (nSelected != 0)
+    if (nSelected != ktSelectionNone)
         NotifyFocus(GetSelectedItem());
     else
     {
@@ -103,10 +103,10 @@ int CKTRibbonControlTab::OnHookKeyDown(UINT nChar, LPARAM)
             return ktHookContinue;
         return PerformKeyDown(pBar->GetSafeHwnd(), nChar) ? ktHookHandled : ktHookContinue;
     case VK_UP:
-        pBar->SetSelected(pBar->GetControls()->GetNext(-1, +1), 3);
+        pBar->SetSelected(pBar->GetControls()->GetNext(-1, +1), ktSelectionKeyboardBack);
         return ktHookHandled;
     case VK_DOWN:
-        pBar->SetSelected(pBar->GetControls()->GetNext(GetIndex(), +1), 2);
+        pBar->SetSelected(pBar->GetControls()->GetNext(GetIndex(), +1), ktSelectionKeyboard);
         return ktHookHandled;
     }
     return ktHookContinue;
@@ -192,7 +192,7 @@ void CKTRibbonControlTab::OpenTabPopup(BOOL bKeyboard)
         pBar->SetSelected(-1);
         pBar->SetPopuped(-1);
     }
-    pBar->SetTrackingMode(TRUE, FALSE, bKeyboard);
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, bKeyboard);
     pBar->SetPopuped(GetIndex(), bKeyboard);
 }
 

@@ -16,7 +16,7 @@ CKTRibbonGroupPopupBar::CKTRibbonGroupPopupBar(CKTRibbonGroup* pGroup) : m_pRibb
     m_pGroupCopy = CKTRibbonGroup::CreateCopy(pGroup, this);
     const int nCaption = m_pRibbonBar ? m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight() : 0;
     m_rcBorders = CRect(2, 2, 3, nCaption + 1);
-    m_dwFlags |= 0x200000;
+    m_dwFlags |= ktBarFlagGroupLayout;
     if (m_pRibbonBar)
         EnableAnimation(m_pRibbonBar->IsAnimationEnabled());
 }

@@ -44,7 +44,7 @@ public:
     BOOL OnSetPopup(BOOL bPopup) override;
 
 protected:
-    CKTRibbonQuickAccessEndButton() { m_dwFlags = 0x18; }
+    CKTRibbonQuickAccessEndButton() { m_dwFlags = ktFlagManualUpdate | ktFlagNoMovable; }
     virtual CKTSmartPtr<CKTCommandBar> CreatePopup(CKTRibbonBar* pRibbon) = 0;
     virtual BOOL IsMoreButton() const = 0;
 };

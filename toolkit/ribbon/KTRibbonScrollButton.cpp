@@ -3,6 +3,7 @@
 
 #include "KTCaptureLoop.h"
 #include "KTCommandBar.h"
+#include "KTPressRepeat.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTabGroups.h"
 
@@ -25,25 +26,25 @@ void CKTRibbonScrollButton::Draw(CDC* pDC)
 
 void CKTRibbonScrollButton::OnClick(BOOL bKeyboard, CPoint)
 {
-    m_pScroller->ScrollStep(m_bLeft);
     if (bKeyboard || !m_pParent || !m_pParent->GetSafeHwnd())
+    {
+        m_pScroller->ScrollStep(m_bLeft);
         return;
+    }
     HWND hBar = m_pParent->GetSafeHwnd();
     const UINT nDoubleClick = ::GetDoubleClickTime();
-    ::SetTimer(hBar, KT_SCROLL_TIMER, nDoubleClick * 4 / 5, NULL);
+    // A button that went with its room stops the repeat and the loop.
+    CKTPressRepeat repeat(
+        hBar, KT_SCROLL_TIMER, nDoubleClick * 4 / 5, nDoubleClick / 10, [this] { m_pScroller->ScrollStep(m_bLeft); },
+        [this] { return IsVisible(); });
+    repeat.Press();
     CKTCaptureLoop loop(hBar, ktLoopPaintFirst);
     MSG msg;
     while (loop.Next(msg))
     {
-        if (msg.message != WM_TIMER || msg.wParam != KT_SCROLL_TIMER)
-        {
+        if (!repeat.OnMessage(msg))
             CKTCaptureLoop::Dispatch(msg);
-            continue;
-        }
-        if (!IsVisible())
+        else if (!IsVisible())
             break;
-        m_pScroller->ScrollStep(m_bLeft);
-        ::SetTimer(hBar, KT_SCROLL_TIMER, nDoubleClick / 10, NULL);
     }
-    ::KillTimer(hBar, KT_SCROLL_TIMER);
 }

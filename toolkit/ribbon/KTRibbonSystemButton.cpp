@@ -95,7 +95,7 @@ int CKTRibbonBar::LayoutSystemButton()
     return rc.right;
 }
 
-CKTRibbonControlSystemButton::CKTRibbonControlSystemButton() { m_dwFlags = 0x18; }
+CKTRibbonControlSystemButton::CKTRibbonControlSystemButton() { m_dwFlags = ktFlagManualUpdate | ktFlagNoMovable; }
 
 void CKTRibbonControlSystemButton::Draw(CDC* pDC)
 {
@@ -251,7 +251,7 @@ void CKTRibbonControlSystemPopupBarListItem::Draw(CDC* pDC)
 
 CKTRibbonControlSystemPopupBarListCaption::CKTRibbonControlSystemPopupBarListCaption()
 {
-    m_dwFlags = 0x9A;
+    m_dwFlags = ktFlagSkipFocus | ktFlagManualUpdate | ktFlagNoMovable | ktFlagWrapRow;
     m_nWidth = 300;
     m_nHeight = 27;
 }

@@ -21,7 +21,7 @@ CKTRibbonTabPopupToolBar::CKTRibbonTabPopupToolBar(CKTRibbonTab* pTab)
         m_pTabCopy->SetParentBar(this);
         m_pTabCopy->Copy(pTab);
     }
-    m_dwFlags |= 0x200000;
+    m_dwFlags |= ktBarFlagGroupLayout;
     if (m_pRibbonBar)
         EnableAnimation(m_pRibbonBar->IsAnimationEnabled());
 }

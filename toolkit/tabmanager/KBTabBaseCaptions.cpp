@@ -29,6 +29,45 @@ BOOL ShortenBeforeEllipsis(CString& strText)
     strText.Delete(strText.GetLength() - kEllipsisLength - 1);
     return TRUE;
 }
+
+// Shortens the caption until it is narrower than before or as short as it may get.
+template <class TMeasure>
+void ShrinkCaption(CaptionCut& cut, int nShortest, TMeasure measure)
+{
+    const int nBefore = cut.nWidth;
+    for (;;)
+    {
+        // A caption down to the ellipsis alone is as short as it gets, however wide that still is.
+        if (!ShortenBeforeEllipsis(cut.strText))
+        {
+            cut.nWidth = measure(cut);
+            cut.bDone = TRUE;
+            return;
+        }
+        cut.nWidth = measure(cut);
+        if (cut.nWidth <= nShortest)
+            cut.bDone = TRUE;
+        if (cut.bDone || cut.nWidth < nBefore)
+            return;
+    }
+}
+
+// Shrinks the widest caption again and again until the row fits.
+template <class TMeasure>
+void CutToFit(std::vector<CaptionCut>& cuts, int nTotal, int nAvailable, int nShortest, TMeasure measure)
+{
+    while (nTotal > nAvailable)
+    {
+        auto itWidest = std::max_element(cuts.begin(), cuts.end(),
+                                         [](const CaptionCut& a, const CaptionCut& b)
+                                         { return (a.bDone ? -1 : a.nWidth) < (b.bDone ? -1 : b.nWidth); });
+        if (itWidest == cuts.end() || itWidest->bDone)
+            return;  // nothing can shrink any more: the row stays too long
+        const int nBefore = itWidest->nWidth;
+        ShrinkCaption(*itWidest, nShortest, measure);
+        nTotal -= nBefore - itWidest->nWidth;
+    }
+}
 }  // namespace
 
 int CKBTabBase::MeasureCaption(CDC* pDC, const CString& strText, BOOL bImage) const
@@ -65,32 +104,9 @@ void CKBTabBase::CutCaptions()
         nTotal += cut.nWidth;
         cuts.push_back(cut);
     }
-    while (m_bTruncateCaptions && nTotal > nAvailable)
-    {
-        auto itWidest = std::max_element(cuts.begin(), cuts.end(),
-                                         [](const CaptionCut& a, const CaptionCut& b)
-                                         { return (a.bDone ? -1 : a.nWidth) < (b.bDone ? -1 : b.nWidth); });
-        if (itWidest == cuts.end() || itWidest->bDone)
-            break;  // nothing can shrink any more: the row stays too long
-        CaptionCut& cut = *itWidest;
-        const int nBefore = cut.nWidth;
-        for (;;)
-        {
-            // A caption down to the ellipsis alone is as short as it gets, however wide that still is.
-            if (!ShortenBeforeEllipsis(cut.strText))
-            {
-                cut.nWidth = MeasureCaption(&dc, cut.strText, cut.bImage);
-                cut.bDone = TRUE;
-                break;
-            }
-            cut.nWidth = MeasureCaption(&dc, cut.strText, cut.bImage);
-            if (cut.nWidth <= nShortest)
-                cut.bDone = TRUE;
-            if (cut.bDone || cut.nWidth < nBefore)
-                break;
-        }
-        nTotal -= nBefore - cut.nWidth;
-    }
+    if (m_bTruncateCaptions)
+        CutToFit(cuts, nTotal, nAvailable, nShortest,
+                 [&](const CaptionCut& cut) { return MeasureCaption(&dc, cut.strText, cut.bImage); });
     for (size_t i = 0; i < cuts.size(); ++i)
     {
         CKBTabCtrlItem& item = *m_items[i];

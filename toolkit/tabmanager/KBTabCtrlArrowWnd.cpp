@@ -5,6 +5,7 @@
 #include "KBTabBase.h"
 #include "KBTabBaseTheme.h"
 #include "KTCaptureLoop.h"
+#include "KTPressRepeat.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 
@@ -175,22 +176,18 @@ void CKBTabCtrlArrowWnd::TrackButton(int nButton, CPoint pt)
     {
         // The loop ends on the release, a right press, Esc, a cancel, the capture going or a quit.
         CKTCaptureLoop loop(m_hWnd, ktLoopPaintFirst);
+        CKTPressRepeat repeat(
+            m_hWnd, kRepeatTimer, kRepeatInterval, kRepeatInterval, [this, nButton] { Scroll(nButton); },
+            [this, nButton]
+            { return m_nPressed == nButton && !(GetButtonState(nButton) & CKBTabBaseTheme::kbButtonDisabled); });
         if (bArrow)
-        {
-            SetTimer(kRepeatTimer, kRepeatInterval, nullptr);
-            Scroll(nButton);
-        }
+            repeat.Press();
         MSG msg;
         while (loop.Next(msg))
         {
             if (msg.message == WM_MOUSEMOVE)
                 pt = CPoint(short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam)));
-            else if (msg.message == WM_TIMER && msg.hwnd == m_hWnd && msg.wParam == kRepeatTimer)
-            {
-                if (m_nPressed == nButton && !(GetButtonState(nButton) & CKBTabBaseTheme::kbButtonDisabled))
-                    Scroll(nButton);
-            }
-            else
+            else if (!repeat.OnMessage(msg))
                 CKTCaptureLoop::Dispatch(msg);
             int nPressed = rcButton.PtInRect(pt) ? nButton : -1;
             if (nPressed != m_nPressed)
@@ -201,8 +198,6 @@ void CKBTabCtrlArrowWnd::TrackButton(int nButton, CPoint pt)
         }
         bReleasedOver =
             loop.IsReleased() && rcButton.PtInRect(CPoint(short(LOWORD(msg.lParam)), short(HIWORD(msg.lParam))));
-        if (bArrow)
-            KillTimer(kRepeatTimer);
     }
     m_nPressed = -1;
     Invalidate(FALSE);

@@ -87,7 +87,7 @@ void CKTThemeStyle5::ReadTableColors()
         {"Toolbar", "ToolbarGripper", KTCOLOR_GRIPPER},
         {"Window", "WindowFrame", KTCOLOR_WINDOW_FRAME},
         {"Toolbar", "FloatingBarBorder", KTCOLOR_FLOATING_FRAME},
-        {"Workspace", "AppWorkspace", 12},
+        {"Workspace", "AppWorkspace", COLOR_APPWORKSPACE},
         {"Window", "ButtonFace", KTCOLOR_CONTROL_FACE},
         {"Toolbar", "ToolbarFace", KTCOLOR_TOOLBAR_FACE},
         {"Toolbar", "ToolbarSeparator", KTCOLOR_SEPARATOR},

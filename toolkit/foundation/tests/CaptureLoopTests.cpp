@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "KTCaptureLoop.h"
+#include "KTPressRepeat.h"
 #include "KTSplitterTracker.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
@@ -167,3 +168,49 @@ TEST(CaptureLoop, AQuitEndsASplitterDragWithTheBarWhereItWas)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cancels, CaptureLoopCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST(PressRepeat, StepsOnThePressAndOnEachOfItsTicksWhileInside)
+{
+    CTestParent wnd;
+    int nSteps = 0;
+    BOOL bInside = TRUE;
+    CKTPressRepeat repeat(
+        wnd.GetSafeHwnd(), 77, 5000, 5000, [&] { nSteps++; }, [&] { return bInside; });
+    repeat.Press();
+    EXPECT_EQ(1, nSteps);
+    const MSG tick = {wnd.GetSafeHwnd(), WM_TIMER, 77, 0};
+    EXPECT_TRUE(repeat.OnMessage(tick));
+    EXPECT_EQ(2, nSteps);
+    bInside = FALSE;
+    EXPECT_TRUE(repeat.OnMessage(tick));
+    EXPECT_EQ(2, nSteps);
+    const MSG other = {wnd.GetSafeHwnd(), WM_TIMER, 78, 0};
+    EXPECT_FALSE(repeat.OnMessage(other));
+    bInside = TRUE;
+    repeat.Resume();
+    EXPECT_EQ(3, nSteps);
+    repeat.Stop();
+    EXPECT_FALSE(repeat.OnMessage(tick));
+    EXPECT_EQ(3, nSteps);
+}
+
+TEST(PressRepeat, ItsTimerKeepsSteppingUntilItEnds)
+{
+    CTestParent wnd;
+    int nSteps = 0;
+    {
+        CKTPressRepeat repeat(wnd.GetSafeHwnd(), 77, 1, 1, [&] { nSteps++; });
+        repeat.Press();
+        // A far timer of the test's own ends the wait should the repeat never tick.
+        wnd.SetTimer(99, 10000, NULL);
+        MSG msg;
+        while (nSteps < 4 && ::GetMessage(&msg, NULL, 0, 0) > 0 && !(msg.message == WM_TIMER && msg.wParam == 99))
+            if (!repeat.OnMessage(msg))
+                ::DispatchMessage(&msg);
+        wnd.KillTimer(99);
+    }
+    EXPECT_EQ(4, nSteps);
+    // Gone with the object: no tick of it is left for the window.
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, wnd.GetSafeHwnd(), WM_TIMER, WM_TIMER, PM_REMOVE) && msg.wParam == 77);
+}

@@ -55,7 +55,8 @@ CString ColoredImageName(LPCSTR lpszContextFormat, LPCSTR lpszPlain, int nColor)
 BOOL IsStripTracking(CKTRibbonTab* pTab)
 {
     CKTRibbonBar* pBar = pTab->GetRibbonBar();
-    return pBar && pBar->GetControlTab() && pBar->GetControlTab()->IsEnabled() && pBar->GetTrackingMode() != 0;
+    return pBar && pBar->GetControlTab() && pBar->GetControlTab()->IsEnabled() &&
+           pBar->GetTrackingMode() != ktTrackingNone;
 }
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include "KTImageManager.h"
 #include "KTPropExchange.h"
 
+#include <variant>
+
 namespace
 {
 
@@ -68,64 +70,94 @@ CKTCommandBars* GetParamsCommandBars(CKTPropExchange* pPX)
     return pPX->m_pParams ? pPX->m_pParams->pCommandBars : NULL;
 }
 
+// One saved key of a control: stored from its first schema on, read back as its default when the archive lacks it.
+struct CControlKey
+{
+    LPCSTR lpszName;
+    std::variant<int CKTControl::*, DWORD CKTControl::*, CString CKTControl::*> pMember;
+    int nDefault;  // for numbers and truth values
+    UINT nFirstSchema;
+    BOOL bTruth = FALSE;  // an int saved as a truth value
+    LPCSTR lpszDefault = "";
+};
+
+template <size_t nCount>
+void ExchangeKeys(CKTPropExchange* pPX, CKTControl* pControl, const CControlKey (&keys)[nCount])
+{
+    for (const CControlKey& key : keys)
+    {
+        if (pPX->GetSchema() < key.nFirstSchema)
+            continue;
+        if (auto ppInt = std::get_if<int CKTControl::*>(&key.pMember))
+            key.bTruth ? PX_Bool(pPX, key.lpszName, pControl->**ppInt, key.nDefault)
+                       : PX_Int(pPX, key.lpszName, pControl->**ppInt, key.nDefault);
+        else if (auto ppFlags = std::get_if<DWORD CKTControl::*>(&key.pMember))
+            PX_Flags(pPX, key.lpszName, pControl->**ppFlags);
+        else
+            PX_String(pPX, key.lpszName, pControl->*std::get<CString CKTControl::*>(key.pMember), key.lpszDefault);
+    }
+}
+
 }  // namespace
 
 void CKTControl::DoPropExchange(CKTPropExchange* pPX)
 {
-    const UINT nSchema = pPX->GetSchema();
-    PX_Int(pPX, "Type", m_nType, ktControlButton);
-    PX_Int(pPX, "Id", m_nId, -1);
+    static const CControlKey kIdentity[] = {
+        {"Type", &CKTControl::m_nType, ktControlButton, 0},
+        {"Id", &CKTControl::m_nId, -1, 0},
+    };
+    static const CControlKey kLook[] = {
+        {"IconId", &CKTControl::m_nIconId, 0, 0},
+        {"BeginGroup", &CKTControl::m_bBeginGroup, FALSE, 0, TRUE},
+        {"Tag", &CKTControl::m_nTag, 0, 0},
+        {"Flags", &CKTControl::m_dwFlags, 0, 0},
+        {"HideFlags", &CKTControl::m_dwHideFlags, 0, 0},
+        {"Caption", &CKTControl::m_strCaption, 0, 0},
+        {"ShortcutText", &CKTControl::m_strShortcutText, 0, 0},
+        {"TooltipText", &CKTControl::m_strTooltip, 0, 0},
+        {"DescriptionText", &CKTControl::m_strDescription, 0, 0},
+        {"Parameter", &CKTControl::m_strParameter, 0, 0},
+        {"CustomIconId", &CKTControl::m_nCustomIconId, 0, 0},
+        {"CustomCaption", &CKTControl::m_strCustomCaption, 0, 0},
+        {"Category", &CKTControl::m_strCategory, 0, 2},
+    };
+    static const CControlKey kBehaviour[] = {
+        {"DefaultItem", &CKTControl::m_bDefaultItem, FALSE, 4, TRUE},
+        {"CloseSubMenuOnClick", &CKTControl::m_bCloseSubMenuOnClick, TRUE, 7, TRUE},
+        {"CustomStyle", &CKTControl::m_nCustomStyle, -1, 8},
+        {"HelpId", &CKTControl::m_nHelpId, 0, 17},
+        {"Style", &CKTControl::m_nStyle, 0, 18},
+        {"Width", &CKTControl::m_nWidth, 0, 19},
+        {"Height", &CKTControl::m_nHeight, 0, 19},
+        {"ExecuteOnPressInterval", &CKTControl::m_nExecuteOnPressInterval, 0, 19},
+        {"ShortcutTextAuto", &CKTControl::m_strShortcutTextAuto, 0, 23},
+    };
+    ExchangeKeys(pPX, this, kIdentity);
     CKTCommandBars* pCommandBars = GetParamsCommandBars(pPX);
     if (pPX->IsLoading() && pCommandBars)
         SetAction(pCommandBars->FindAction(m_nId));
-    PX_Int(pPX, "IconId", m_nIconId, 0);
-    PX_Bool(pPX, "BeginGroup", m_bBeginGroup, FALSE);
-    PX_Int(pPX, "Tag", m_nTag, 0);
-    PX_Flags(pPX, "Flags", m_dwFlags);
-    PX_Flags(pPX, "HideFlags", m_dwHideFlags);
-    PX_String(pPX, "Caption", m_strCaption, "");
-    PX_String(pPX, "ShortcutText", m_strShortcutText, "");
-    PX_String(pPX, "TooltipText", m_strTooltip, "");
-    PX_String(pPX, "DescriptionText", m_strDescription, "");
-    PX_String(pPX, "Parameter", m_strParameter, "");
-    PX_Int(pPX, "CustomIconId", m_nCustomIconId, 0);
-    PX_String(pPX, "CustomCaption", m_strCustomCaption, "");
-    if (nSchema > 1)
-        PX_String(pPX, "Category", m_strCategory, "");
+    ExchangeKeys(pPX, this, kLook);
     if (m_nCustomIconId > 0)
-    {
-        // Loaded icons wait beside the bars, so that a failed load changes no image.
-        CKTImageManager* pImages = pPX->IsLoading() && pPX->m_pParams ? pPX->m_pParams->pLoadedIcons
-                                   : pCommandBars                     ? pCommandBars->GetImageManager()
-                                                                      : NULL;
-        CKTPropExchangeSection section(pPX->GetSection("CustomIcon"));
-        if (pImages)
-            pImages->ExchangeIconSet((UINT)m_nCustomIconId, section);
-    }
-    if (nSchema > 3)
+        ExchangeCustomIcon(pPX, pCommandBars);
+    if (pPX->GetSchema() > 3)
     {
         ExchangeTemplateIds(pPX, "DocTemplatesExcluded", m_excludedTemplates);
         ExchangeTemplateIds(pPX, "DocTemplatesAssigned", m_assignedTemplates);
-        PX_Bool(pPX, "DefaultItem", m_bDefaultItem, FALSE);
     }
-    if (nSchema > 6)
-        PX_Bool(pPX, "CloseSubMenuOnClick", m_bCloseSubMenuOnClick, TRUE);
-    if (nSchema > 7)
-        PX_Int(pPX, "CustomStyle", m_nCustomStyle, -1);
-    if (pPX->IsLoading() && nSchema < 18 && m_nCustomStyle == 0)
+    ExchangeKeys(pPX, this, kBehaviour);
+    if (pPX->IsLoading() && pPX->GetSchema() < 18 && m_nCustomStyle == 0)
         m_nCustomStyle = -1;
-    if (nSchema > 16)
-        PX_Int(pPX, "HelpId", m_nHelpId, 0);
-    if (nSchema > 17)
-        PX_Int(pPX, "Style", m_nStyle, 0);
-    if (nSchema > 18)
-    {
-        PX_Int(pPX, "Width", m_nWidth, 0);
-        PX_Int(pPX, "Height", m_nHeight, 0);
-        PX_Int(pPX, "ExecuteOnPressInterval", m_nExecuteOnPressInterval, 0);
-    }
-    if (nSchema > 22)
-        PX_String(pPX, "ShortcutTextAuto", m_strShortcutTextAuto, "");
+}
+
+void CKTControl::ExchangeCustomIcon(CKTPropExchange* pPX, CKTCommandBars* pCommandBars)
+{
+    // Loaded icons wait beside the bars, so that a failed load changes no image.
+    CKTImageManager* pImages = pPX->IsLoading() && pPX->m_pParams ? pPX->m_pParams->pLoadedIcons
+                               : pCommandBars                     ? pCommandBars->GetImageManager()
+                                                                  : NULL;
+    CKTPropExchangeSection section(pPX->GetSection("CustomIcon"));
+    if (pImages)
+        pImages->ExchangeIconSet((UINT)m_nCustomIconId, section);
 }
 
 void CKTControl::GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams)

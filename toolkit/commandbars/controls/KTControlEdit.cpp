@@ -138,7 +138,7 @@ void CKTControlEdit::OnEditChanged() { NotifySite(EN_CHANGE); }
 BOOL CKTControlEdit::OnSetSelected(int nSelected)
 {
     BOOL bChanged = CKTControl::OnSetSelected(nSelected);
-    if (!nSelected)
+    if (nSelected == ktSelectionNone)
     {
         SetFocused(FALSE);
         m_field.ApplyCharFormat();

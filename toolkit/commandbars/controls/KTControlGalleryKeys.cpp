@@ -65,7 +65,7 @@ int CKTControlGallery::GetColumnNeighbour(int nIndex, int nStep) const
 
 int CKTControlGallery::OnHookKeyDown(UINT nChar, LPARAM)
 {
-    if (!IsGalleryStyle() || !m_nSelected)
+    if (!IsGalleryStyle() || m_nSelected == ktSelectionNone)
         return ktHookContinue;
     const BOOL bRTL = m_pParent && m_pParent->GetSafeHwnd() && (m_pParent->GetExStyle() & WS_EX_LAYOUTRTL);
     if (bRTL && (nChar == VK_LEFT || nChar == VK_RIGHT))

@@ -86,7 +86,7 @@ BOOL CKTControlComboBoxGalleryPopupBar::SetTrackingMode(int nMode, BOOL bSelectF
         return FALSE;
     if (!pCombo)
         return TRUE;
-    if (nMode)
+    if (nMode != ktTrackingNone)
     {
         SetSelected(0, TRUE);
         pCombo->UpdatePopupSelection();

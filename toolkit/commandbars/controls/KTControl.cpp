@@ -332,13 +332,13 @@ BOOL CKTControl::OnSetSelected(int nSelected)
 {
     if (m_nSelected == nSelected)
         return FALSE;
-    if ((nSelected == 2 || nSelected == 3) && m_pParent && m_pParent->GetSelected() != m_nIndex)
+    if (KTIsKeyboardSelection(nSelected) && m_pParent && m_pParent->GetSelected() != m_nIndex)
         m_pParent->SetPopuped(-1);
     m_nSelected = nSelected;
     if (m_pParent)
-        m_pParent->OnControlSelected(nSelected != 0, this);
-    if (IsEnabled() || nSelected == 0 || nSelected == 2 || nSelected == 3)
-        RedrawParent(nSelected == 0);
+        m_pParent->OnControlSelected(nSelected != ktSelectionNone, this);
+    if (IsEnabled() || nSelected == ktSelectionNone || KTIsKeyboardSelection(nSelected))
+        RedrawParent(nSelected == ktSelectionNone);
     return TRUE;
 }
 
@@ -354,8 +354,8 @@ void CKTControl::OnMouseHover()
         return;
     BOOL bWasOpen = m_pParent->GetPopuped() != -1;
     m_pParent->SetPopuped(-1);
-    if (bWasOpen && m_pParent->GetTrackingMode() == 2 && m_pParent->GetPosition() != ktBarPopup)
-        m_pParent->SetTrackingMode(0);
+    if (bWasOpen && m_pParent->GetTrackingMode() == ktTrackingPopup && m_pParent->GetPosition() != ktBarPopup)
+        m_pParent->SetTrackingMode(ktTrackingNone);
 }
 
 void CKTControl::OnRemoved()

@@ -96,7 +96,7 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
             DestroyWindow();
         return FALSE;
     }
-    SetTrackingMode(TRUE, bSelectFirst, bSelectFirst);
+    SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
     IdleUpdate();
     if (CKTPaintManager* pPaintManager = GetPaintManager())
         pPaintManager->AdjustPopupBar(this);
@@ -118,7 +118,7 @@ BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
     CKTSmartPtr<CKTPopupBar> pHold(this);
     if (!CKTCommandBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard))
         return FALSE;
-    if (nMode)
+    if (nMode != ktTrackingNone)
         return TRUE;
     StopScrollTimers();
     KTShadowManager()->RemoveShadow(this);
@@ -161,7 +161,7 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
 
 void CKTPopupBar::OnRecalcLayout()
 {
-    if (m_bLayoutLock || !GetSafeHwnd() || !m_nTrackingMode)
+    if (m_bLayoutLock || !GetSafeHwnd() || m_nTrackingMode == ktTrackingNone)
         return;
     UpdateLocation();
     CSize sz = CalcDynamicLayout(0, 0);

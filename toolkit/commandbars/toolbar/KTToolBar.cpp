@@ -35,7 +35,7 @@ END_MESSAGE_MAP()
 
 CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this))
 {
-    m_dwFlags = 0x3F;
+    m_dwFlags = ktBarFlagMovable | ktBarFlagWrap;
     CKTDrawHelpers::RegisterWndClass(NULL, "KTToolBar", CS_DBLCLKS);
 }
 
@@ -49,7 +49,7 @@ BOOL CKTToolBar::CreateToolBar(DWORD dwStyle, CWnd* pParentWnd, UINT nID)
         return FALSE;
     m_nBarPosition = ktBarTop;
     m_pDockContext.reset();
-    m_dwFlags &= ~0x3F;
+    m_dwFlags &= ~(ktBarFlagMovable | ktBarFlagWrap);
     if ((dwStyle & CBRS_TOOLTIPS) && !GetCommandBars())
         EnableToolTips();
     return TRUE;
@@ -217,7 +217,7 @@ void CKTToolBar::OnRButtonDown(UINT, CPoint point)
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars || IsCustomizeMode())
         return;
-    SetTrackingMode(0);
+    SetTrackingMode(ktTrackingNone);
     SetSelected(-1);
     Redraw(NULL, FALSE);
     ClientToScreen(&point);

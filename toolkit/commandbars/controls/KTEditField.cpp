@@ -289,7 +289,7 @@ void CKTEditField::EnterFocusMode()
     CKTCommandBar* pBar = GetBar();
     if (GetSafeHwnd() && !HasFocus())
         m_pWnd->SetFocus();
-    pBar->SetTrackingMode(TRUE, FALSE, FALSE);
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, FALSE);
     pBar->SetSelected(pControl->GetIndex());
     CKTMouseHookManager::Instance()->Lock();
 }

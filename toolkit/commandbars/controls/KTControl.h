@@ -219,9 +219,11 @@ protected:
     // Holds the mouse on a pressed control until the button goes up; TRUE
     // when released inside (never for auto-repeat).
     BOOL ClickToolBarButton(CRect rcActive);
-    // One message of that loop: the auto-repeat tick, the pressed look following the mouse, or any other.
+    // One message of that loop: the pressed look following the mouse, or any other.
     void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
+    // The custom icon's images, loaded beside the bars' own.
+    void ExchangeCustomIcon(CKTPropExchange* pPX, CKTCommandBars* pCommandBars);
     // The press of a customise-mode click: the bar's popup closes, its selection clears and the drag runs.
     void OnCustomizeClick(CPoint pt);
     virtual std::unique_ptr<CKTAccessible> CreateAccessible();
@@ -234,10 +236,10 @@ protected:
     int m_nCustomIconId = 0;
     BOOL m_bWrap = FALSE;
     BOOL m_bBeginGroup = FALSE;
-    int m_nEnabled = 1;   // -1 takes the action's
-    int m_nChecked = 0;   // -1 takes the action's
-    int m_nSelected = 0;  // 2, 3 keyboard or mouse highlight
-    int m_nPressed = 0;   // 1 held down, 2 executed
+    int m_nEnabled = 1;                 // -1 takes the action's
+    int m_nChecked = 0;                 // -1 takes the action's
+    int m_nSelected = ktSelectionNone;  // KTSelectionState
+    int m_nPressed = 0;                 // 1 held down, 2 executed
     BOOL m_bTemporary = FALSE;
     CRect m_rcRow;
     CRect m_rcControl;

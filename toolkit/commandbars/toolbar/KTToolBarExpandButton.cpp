@@ -12,7 +12,7 @@ IMPLEMENT_DYNCREATE(CKTToolBarExpandButton, CKTControlPopup)
 CKTToolBarExpandButton::CKTToolBarExpandButton()
 {
     m_nType = ktControlButtonPopup;
-    m_dwFlags = 0x1C;
+    m_dwFlags = ktFlagPopupLeftwards | ktFlagManualUpdate | ktFlagNoMovable;
     m_strCaption = "Toolbar Options";
 }
 

@@ -72,7 +72,7 @@ HRESULT CKTControlAccessible::GetAccessibleState(VARIANT varChild, VARIANT* pvar
         return E_INVALIDARG;
     CKTCommandBar* pBar = m_pControl->GetParent();
     long nState = STATE_SYSTEM_FOCUSABLE;
-    if (m_pControl->GetSelected())
+    if (m_pControl->GetSelected() != ktSelectionNone)
         nState |= kStateSelected;
     if (!m_pControl->IsVisible() || !pBar || IsBarHidden(pBar))
         nState |= STATE_SYSTEM_INVISIBLE;
@@ -108,7 +108,7 @@ HRESULT CKTControlAccessible::AccessibleSelect(long, VARIANT varChild)
     CKTCommandBar* pBar = m_pControl->GetParent();
     if (pBar && pBar->GetSafeHwnd())
     {
-        pBar->SetTrackingMode(TRUE, FALSE, TRUE);
+        pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
         pBar->SetSelected(m_pControl->GetIndex(), TRUE);
     }
     return S_OK;

@@ -27,13 +27,13 @@ BOOL CKTControlPopup::OnSetPopup(BOOL bPopup)
     m_bPopuped = bPopup;
     if (!bPopup)
     {
-        m_pCommandBar->SetTrackingMode(0);
+        m_pCommandBar->SetTrackingMode(ktTrackingNone);
         RedrawParent(FALSE);
         return FALSE;
     }
     RedrawParent(FALSE);
     m_pParent->UpdateWindow();
-    if (m_pCommandBar->GetTrackingMode())
+    if (m_pCommandBar->GetTrackingMode() != ktTrackingNone)
         return TRUE;
     if (CKTPopupBar* pPopupBar = m_pCommandBar->AsPopupBar())
         pPopupBar->SetOpeningControl(this);
@@ -63,7 +63,7 @@ void CKTControlPopup::OnClick(BOOL bKeyboard, CPoint pt)
     }
     if (m_bPopuped && m_pParent->GetPosition() != ktBarPopup)
     {
-        m_pParent->SetTrackingMode(0);
+        m_pParent->SetTrackingMode(ktTrackingNone);
         return;
     }
     if (m_nType == ktControlSplitButtonPopup)
@@ -95,7 +95,7 @@ void CKTControlPopup::OnCustomizeClickPopup(CPoint pt)
 {
     // The popup opens, so that controls can be dragged into it too, or closes when it was open.
     if (m_bPopuped && m_pParent->GetPosition() != ktBarPopup)
-        m_pParent->SetTrackingMode(0);
+        m_pParent->SetTrackingMode(ktTrackingNone);
     else if (!m_pCommandBar.IsNull() && m_pCommandBar->IsCustomizable())
         m_pParent->SetPopuped(m_nIndex, FALSE);
     CustomizeStartDrag(pt);
@@ -136,9 +136,9 @@ void CKTControlPopup::OnLButtonUp(CPoint pt)
 void CKTControlPopup::OnMouseMove(CPoint pt)
 {
     if (m_nType != ktControlSplitButtonPopup || !IsEnabled() || !m_pParent || m_pParent->GetType() == ktBarTypePopup ||
-        !m_nSelected)
+        m_nSelected == ktSelectionNone)
         return;
-    int nSelected = IsOnCommandPart(pt) ? 3 : 4;
+    int nSelected = IsOnCommandPart(pt) ? ktSelectionCommandPart : ktSelectionArrowPart;
     if (nSelected != m_nSelected)
     {
         m_nSelected = nSelected;
@@ -148,7 +148,8 @@ void CKTControlPopup::OnMouseMove(CPoint pt)
 
 void CKTControlPopup::OnMouseHover()
 {
-    if (IsEnabled() && m_pParent && (m_pParent->GetTrackingMode() == 2 || m_pParent->GetPosition() == ktBarPopup))
+    if (IsEnabled() && m_pParent &&
+        (m_pParent->GetTrackingMode() == ktTrackingPopup || m_pParent->GetPosition() == ktBarPopup))
     {
         m_pParent->SetPopuped(m_nIndex, FALSE);
         return;
@@ -165,15 +166,15 @@ BOOL CKTControlPopup::OnSetSelected(int nSelected)
     BOOL bPopupBar = m_pParent->GetType() == ktBarTypePopup;
     if (m_nType != ktControlPopup && !bPopupBar)
     {
-        if (IsEnabled() && (nSelected == 2 || nSelected == 3) && m_pParent->GetTrackingMode() == 2)
-            m_pParent->SetPopuped(m_nIndex, nSelected == 2);
+        if (IsEnabled() && KTIsKeyboardSelection(nSelected) && m_pParent->GetTrackingMode() == ktTrackingPopup)
+            m_pParent->SetPopuped(m_nIndex, nSelected == ktSelectionKeyboard);
         return TRUE;
     }
     if (m_pParent->GetPosition() == ktBarPopup)
         return TRUE;
-    if (nSelected && IsEnabled() && m_pParent->GetTrackingMode() == 2)
-        m_pParent->SetPopuped(m_nIndex, nSelected == 2);
-    else if (!nSelected && m_bPopuped)
+    if (nSelected != ktSelectionNone && IsEnabled() && m_pParent->GetTrackingMode() == ktTrackingPopup)
+        m_pParent->SetPopuped(m_nIndex, nSelected == ktSelectionKeyboard);
+    else if (nSelected == ktSelectionNone && m_bPopuped)
         m_pParent->SetPopuped(-1);
     return TRUE;
 }

@@ -126,7 +126,7 @@ BOOL CKTControlComboBoxList::Popup(CKTControl* pControlPopup, BOOL)
         ModifyStyleEx(WS_EX_LAYOUTRTL, dwRTL);
     else
         ModifyStyleEx(dwRTL, 0);
-    SetTrackingMode(TRUE, FALSE, FALSE);
+    SetTrackingMode(ktTrackingOn, FALSE, FALSE);
     int nRows = std::min(pCombo->GetDropDownItemCount(), std::max(GetCount(), 1));
     int cy = nRows * (int)SendMessage(LB_GETITEMHEIGHT, 0) + 4;
     int cx = m_nListWidth >= 1 ? m_nListWidth : pCombo->GetRect().Width();
@@ -142,7 +142,7 @@ BOOL CKTControlComboBoxList::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL 
     if (!CKTCommandBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard))
         return FALSE;
     CKTControlComboBox* pCombo = m_pCombo;
-    if (nMode)
+    if (nMode != ktTrackingNone)
     {
         CKTMouseHookManager::Instance()->Lock();
         if (pCombo)

@@ -14,7 +14,7 @@ const int kMenuExpandKind = 1;  // the paint manager's show-all row
 CKTPopupBarExpandButton::CKTPopupBarExpandButton()
 {
     m_nId = KT_ID_POPUPBAR_EXPAND;
-    m_dwFlags = ktFlagSkipFocus | ktFlagManualUpdate | ktFlagNoMovable | 0x40;
+    m_dwFlags = ktFlagSkipFocus | ktFlagManualUpdate | ktFlagNoMovable | ktFlagTooltipInPopup;
 }
 
 void CKTPopupBarExpandButton::OnExecute()

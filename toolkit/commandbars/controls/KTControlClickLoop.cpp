@@ -3,6 +3,9 @@
 
 #include "KTCaptureLoop.h"
 #include "KTCommandBar.h"
+#include "KTPressRepeat.h"
+
+#include <optional>
 
 BOOL CKTControl::ClickToolBarButton(CRect rcActive)
 {
@@ -20,28 +23,30 @@ BOOL CKTControl::ClickToolBarButton(CRect rcActive)
     BOOL bReleased = FALSE;  // only a button-up ends a press that may run the command
     {
         CKTCaptureLoop loop(hWndBar);
+        std::optional<CKTPressRepeat> repeat;
         if (bAutoRepeat)
         {
-            ::SetTimer(hWndBar, KT_TIMER_AUTOREPEAT, m_nExecuteOnPressInterval, NULL);
-            ExecuteCommand();
+            repeat.emplace(
+                hWndBar, KT_TIMER_AUTOREPEAT, m_nExecuteOnPressInterval, m_nExecuteOnPressInterval,
+                [this] { ExecuteCommand(); }, [this] { return m_nSelected != ktSelectionNone; });
+            repeat->Press();
         }
         MSG msg;
         while (loop.Next(msg))
-            OnClickLoopMessage(msg, hWndBar, rcActive, bInside);
+            if (!repeat || !repeat->OnMessage(msg))
+                OnClickLoopMessage(msg, hWndBar, rcActive, bInside);
         bReleased = loop.IsReleased();
         if (bReleased && msg.hwnd == hWndBar)
             bInside = rcActive.PtInRect(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)));
         if (!::IsWindow(hWndBar))
             return FALSE;
-        if (bAutoRepeat)
-            ::KillTimer(hWndBar, KT_TIMER_AUTOREPEAT);
     }
-    BOOL bReleasedInside = bReleased && bInside && m_nSelected && !bAutoRepeat;
+    BOOL bReleasedInside = bReleased && bInside && m_nSelected != ktSelectionNone && !bAutoRepeat;
     m_nPressed = bReleasedInside && pBar->GetPosition() != ktBarPopup ? 2 : 0;
-    if (m_nSelected)
+    if (m_nSelected != ktSelectionNone)
     {
         pBar->SetSelected(-1);
-        OnSetSelected(0);
+        OnSetSelected(ktSelectionNone);
         pBar->SetStatusIndex(m_nIndex);
     }
     if (!bReleasedInside)
@@ -51,16 +56,10 @@ BOOL CKTControl::ClickToolBarButton(CRect rcActive)
 
 void CKTControl::OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside)
 {
-    if (msg.message == WM_TIMER && msg.wParam == KT_TIMER_AUTOREPEAT && msg.hwnd == hWndBar)
-    {
-        if (m_nSelected)
-            ExecuteCommand();
-        return;
-    }
     if (msg.message == WM_MOUSEMOVE && msg.hwnd == hWndBar)
     {
         bInside = rcActive.PtInRect(CPoint((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)));
-        if (OnSetSelected(bInside ? 3 : 0))
+        if (OnSetSelected(bInside ? ktSelectionHeld : ktSelectionNone))
             RedrawParent(FALSE);
         return;
     }

@@ -402,7 +402,7 @@ void CKTControlGallery::OnMouseHover()
         CKTControlPopup::OnMouseHover();
         return;
     }
-    if (GetShownHotItem() != -1 && !m_bPreview && m_nSelected)
+    if (GetShownHotItem() != -1 && !m_bPreview && m_nSelected != ktSelectionNone)
         BeginPreview();
 }
 
@@ -421,14 +421,14 @@ BOOL CKTControlGallery::OnSetSelected(int nSelected)
     BOOL bChanged = CKTControlPopup::OnSetSelected(nSelected);
     if (!IsGalleryStyle())
         return bChanged;
-    if (!nSelected)
+    if (nSelected == ktSelectionNone)
         OnMouseLeave();
-    else if ((nSelected == 2 || nSelected == 3) && GetShownHotItem() == -1)
-        SetHotItem(GetNextItem(-1, nSelected == 2 ? 1 : -1));
+    else if (KTIsKeyboardSelection(nSelected) && GetShownHotItem() == -1)
+        SetHotItem(GetNextItem(-1, nSelected == ktSelectionKeyboard ? 1 : -1));
     return bChanged;
 }
 
-BOOL CKTControlGallery::IsFocused() const { return IsGalleryStyle() && m_nSelected != 0; }
+BOOL CKTControlGallery::IsFocused() const { return IsGalleryStyle() && m_nSelected != ktSelectionNone; }
 
 void CKTControlGallery::OnExecute()
 {

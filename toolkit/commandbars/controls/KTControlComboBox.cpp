@@ -212,7 +212,7 @@ void CKTControlComboBox::SetFocused(BOOL bFocused)
 BOOL CKTControlComboBox::OnSetSelected(int nSelected)
 {
     BOOL bChanged = CKTControlPopup::OnSetSelected(nSelected);
-    if (!nSelected)
+    if (nSelected == ktSelectionNone)
     {
         SetFocused(FALSE);
         m_field.ApplyCharFormat();

@@ -75,7 +75,7 @@ void CKTMouseHookManager::CloseAllTracked()
     while (!m_trackedBars.empty())
     {
         CKTCommandBar* pBar = m_trackedBars.front();
-        pBar->SetTrackingMode(0, TRUE, FALSE);
+        pBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
         // A bar that would not leave tracking must not stall the loop.
         RemoveTrackedBar(pBar);
     }
@@ -94,7 +94,7 @@ void CKTMouseHookManager::CloseUnlockedBars()
     std::vector<CKTCommandBar*> bars = m_trackedBars;
     for (CKTCommandBar* pBar : bars)
         if (pBar->GetRecursionLock() == 0)
-            pBar->SetTrackingMode(0, TRUE, FALSE);
+            pBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
 }
 
 void CKTMouseHookManager::AddExcludedWindow(HWND hWnd) { m_excludedWindows.push_back(hWnd); }

@@ -6,6 +6,21 @@
 #include "KTControl.h"
 #include "KTEditField.h"
 
+// The spin request to the site (CKTControl::NotifySiteEx), with a KT_NMCONTROLSPIN; a non-zero answer means the
+// site stepped the value itself.
+enum KTEditSpinNotify
+{
+    KTN_EDIT_SPINUP = 0x1010,
+    KTN_EDIT_SPINDOWN = 0x1011,
+};
+
+// The control header, then the signed step (count times direction).
+struct KT_NMCONTROLSPIN
+{
+    KT_NMCONTROL hdr;
+    int nStep;
+};
+
 class CKTControlEdit : public CKTControl, public IKTEditFieldOwner
 {
     DECLARE_DYNCREATE(CKTControlEdit)
@@ -58,8 +73,11 @@ public:
 protected:
     // Holds the pressed spin half, stepping while the button stays down.
     void TrackSpin(CPoint pt);
-    // The selected (hot) state of the spin half under the point: 3 upper, 4 lower, 1 elsewhere.
+    // The selection state of the spin half under the point: up, down, or hot elsewhere.
     int HitTestSpin(CPoint pt) const;
+    // The held half follows the pointer, and coming back onto it starts the slow steps again.
+    void OnSpinMouseMove(const MSG& msg, int nHalf, DWORD& dwStart);
+    void EndSpin();
 
     CKTEditField m_field;
     BOOL m_bHasLabel = FALSE;  // the caption stands before the field

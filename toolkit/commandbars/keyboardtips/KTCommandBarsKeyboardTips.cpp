@@ -204,8 +204,8 @@ void CKTCommandBars::SetToolBarFocus(CKTCommandBar* pBar)
     ClosePopups();
     ShowKeyboardCues(TRUE);
     m_nKeyboardTipsLevel = 1;
-    pBar->SetTrackingMode(1, FALSE, TRUE);
-    pBar->SetSelected(pBar->GetControls()->GetNext(-1, 1), 2);
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    pBar->SetSelected(pBar->GetControls()->GetNext(-1, 1), ktSelectionKeyboard);
 }
 
 void CKTCommandBars::OnKeyboardTipsTimer(CKTCommandBar* pBar)

@@ -21,7 +21,7 @@ BOOL IsBesideParent(CKTCommandBar* pParent)
 DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupFlags)
 {
     const int nPosition = pParent->GetPosition();
-    if ((pParent->GetFlags() & 0x200000) && nPosition == ktBarPopup)
+    if ((pParent->GetFlags() & ktBarFlagGroupLayout) && nPosition == ktBarPopup)
         return dwFlags | ktPopupVertical;
     if (nPosition == ktBarRight)
         return ktPopupLeftwards;
