@@ -105,16 +105,19 @@ void CMainFrame::OnDeleteField()
     const TreeItemData* pData = ItemDataOf(hField);
     if (!pData || !pData->project || (pData->kind != kTreeHeaderField && pData->kind != kTreePacketField))
         return;
+    FieldRecordArray* pFields = &pData->project->headerFields;
+    if (pData->kind == kTreePacketField)
+    {
+        // A packet the model no longer knows by its item's caption keeps its field item, so the two stay alike.
+        PacketRecord* pPacket = PacketNamed(*pData->project, tree.GetItemText(tree.GetParentItem(hField)));
+        if (!pPacket)
+            return;
+        pFields = &pPacket->fields;
+    }
     const CString strName = tree.GetItemText(hField);
     if (!ConfirmFieldDeletion(this, strName))
         return;
-    if (pData->kind == kTreePacketField)
-    {
-        if (PacketRecord* pPacket = PacketNamed(*pData->project, tree.GetItemText(tree.GetParentItem(hField))))
-            RemoveFieldsNamed(pPacket->fields, strName);
-    }
-    else
-        RemoveFieldsNamed(pData->project->headerFields, strName);
+    RemoveFieldsNamed(*pFields, strName);
     DeleteItemsWithData(m_wndProjectTree.m_wndTree, hField);
 }
 

@@ -29,6 +29,8 @@
 #define IDC_LINK_MAIL 1017
 #define IDC_LINK_WEB 1018
 #define IDC_EDIT_TAG 1023
+#define IDC_ABOUT_TITLE 1024
+#define IDC_ABOUT_COPYRIGHT 1025
 
 // Controls that share an id across dialogs, named as each dialog uses them.
 #define IDC_EDIT_MAX_LENGTH IDC_EDIT_SECOND

@@ -22,6 +22,15 @@ void CKTPropertyGridItems::InsertAt(int nIndex, CKTPropertyGridItem* pItem)
     m_arr.insert(m_arr.begin() + nIndex, CKTSmartPtr<CKTPropertyGridItem>::Adopt(pItem));
 }
 
+void CKTPropertyGridItems::AddTail(const CKTPropertyGridItems* pItems)
+{
+    if (!pItems)
+        return;
+    // Copied first: the collection may be this one.
+    const std::vector<CKTSmartPtr<CKTPropertyGridItem>> arr = pItems->m_arr;
+    m_arr.insert(m_arr.end(), arr.begin(), arr.end());
+}
+
 template <class TMatch>
 CKTPropertyGridItem* CKTPropertyGridItems::FindFirst(TMatch match) const
 {

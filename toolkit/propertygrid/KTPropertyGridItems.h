@@ -24,6 +24,8 @@ public:
     // Takes over the reference the caller made the item with; a negative
     // index or one past the end appends.
     void InsertAt(int nIndex, CKTPropertyGridItem* pItem);
+    // Appends the items of another collection, each with a reference of this one's own.
+    void AddTail(const CKTPropertyGridItems* pItems);
     // Depth first, an item before its children; null when absent.
     CKTPropertyGridItem* FindItem(UINT nID) const;
     // Exact, case-sensitive; null when absent.

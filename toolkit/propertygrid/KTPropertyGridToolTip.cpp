@@ -10,6 +10,20 @@ namespace
 const char kToolTipClass[] = "KTPropertyGridToolTip";
 const CPoint kTextInset(4, 0);
 
+// Moved by the least that brings it inside the area on each axis; the left and top edges win for a tip
+// larger than the area.
+void KeepInside(CRect& rc, const CRect& rcArea)
+{
+    if (rc.right > rcArea.right)
+        rc.OffsetRect(rcArea.right - rc.right, 0);
+    if (rc.left < rcArea.left)
+        rc.OffsetRect(rcArea.left - rc.left, 0);
+    if (rc.bottom > rcArea.bottom)
+        rc.OffsetRect(0, rcArea.bottom - rc.bottom);
+    if (rc.top < rcArea.top)
+        rc.OffsetRect(0, rcArea.top - rc.top);
+}
+
 }  // namespace
 
 BOOL CKTPropertyGridToolTip::Create(CKTPropertyGridView* pView, CFont* pFont)
@@ -24,11 +38,7 @@ BOOL CKTPropertyGridToolTip::Create(CKTPropertyGridView* pView, CFont* pFont)
 void CKTPropertyGridToolTip::Show(const CString& strText, CRect rcScreen)
 {
     SetText(strText);
-    CRect rcWork = KTMultiMonitor()->GetWorkAreaAtCursor();
-    if (rcScreen.right > rcWork.right)
-        rcScreen.OffsetRect(rcWork.right - rcScreen.right, 0);
-    if (rcScreen.left < rcWork.left)
-        rcScreen.OffsetRect(rcWork.left - rcScreen.left, 0);
+    KeepInside(rcScreen, KTMultiMonitor()->GetWorkAreaAtCursor());
     m_rcScreen = rcScreen;
     ShowAt(rcScreen);
 }

@@ -5,6 +5,7 @@
 #include "afxwin.h"
 
 #include "KBHyperLink.h"
+#include "OfficeBorderControl.h"
 
 class CAboutDlg : public CDialog
 {
@@ -17,6 +18,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
+    COfficeBorderControl<CStatic> m_textTitle;
+    COfficeBorderControl<CStatic> m_textCopyright;
     CKBHyperLink m_linkMail;
     CKBHyperLink m_linkWeb;
 };

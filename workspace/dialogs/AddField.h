@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "KBMaskEdit.h"
+#include "OfficeBorderControl.h"
 #include "model/ProtocolRecords.h"
 
 class CAddField : public CDialog
@@ -64,15 +65,15 @@ private:
     CString TargetName() const;
 
     CKBMaskEdit m_editName;
-    CComboBox m_boxUnit;
-    CComboBox m_boxDataType;
+    COfficeBorderControl<CComboBox> m_boxUnit;
+    COfficeBorderControl<CComboBox> m_boxDataType;
     CEdit m_editMaxLength;
     CEdit m_editMaxCount;
-    CComboBox m_boxRelatedCount;
-    CComboBox m_boxAttribute;
-    CComboBox m_boxVariant;
-    CComboBox m_boxRelatedLength;
-    CComboBox m_boxType;
+    COfficeBorderControl<CComboBox> m_boxRelatedCount;
+    COfficeBorderControl<CComboBox> m_boxAttribute;
+    COfficeBorderControl<CComboBox> m_boxVariant;
+    COfficeBorderControl<CComboBox> m_boxRelatedLength;
+    COfficeBorderControl<CComboBox> m_boxType;
     CEdit m_editReinterpret;
     CKBMaskEdit m_editTag;
 

@@ -15,6 +15,12 @@ END_MESSAGE_MAP()
 
 CGlobalOptions::CGlobalOptions() : CFormView(IDD_GLOBAL_OPTIONS) {}
 
+void CGlobalOptions::DoDataExchange(CDataExchange* pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CHECK_BOX, m_checkAuto);
+}
+
 CompilerSettings& CGlobalOptions::Settings()
 {
     // The page lies in the dialog's tab control.

@@ -5,6 +5,7 @@
 #include "afxext.h"
 
 #include "CompilerSettings.h"
+#include "OfficeBorderControl.h"
 
 class CGlobalOptions : public CFormView
 {
@@ -18,9 +19,13 @@ public:
     void OnInitialUpdate() override;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnAuto();
     // The frame's settings, kept by the dialog the page stands in.
     CompilerSettings& Settings();
     afx_msg void OnBrowse();
     DECLARE_MESSAGE_MAP()
+
+private:
+    COfficeBorderControl<CButton> m_checkAuto;
 };

@@ -50,6 +50,7 @@ void CNewProject::DoDataExchange(CDataExchange* pDX)
     CProjectSettingsDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_EDIT_NAME, m_editName);
     DDX_Control(pDX, IDC_EDIT_LOCATION, m_editLocation);
+    DDX_Control(pDX, IDC_BUTTON_BROWSE, m_btnExplore);
 }
 
 BOOL CNewProject::OnInitDialog()

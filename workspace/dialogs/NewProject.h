@@ -31,6 +31,7 @@ private:
     BOOL Refuse(const CString& strText);
 
     CKBMaskEdit m_editName;
-    CEdit m_editLocation;
+    COfficeBorderControl<CEdit> m_editLocation;
+    COfficeBorderControl<CButton> m_btnExplore;
     std::vector<CString> m_loadedNames;
 };

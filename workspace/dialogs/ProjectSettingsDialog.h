@@ -5,6 +5,8 @@
 #pragma once
 #include "afxwin.h"
 
+#include "OfficeBorderControl.h"
+
 class CProjectSettingsDialog : public CDialog
 {
     DECLARE_DYNAMIC(CProjectSettingsDialog)
@@ -25,8 +27,8 @@ protected:
     afx_msg void OnSelchangeLibrary();
     DECLARE_MESSAGE_MAP()
 
-    CButton m_btnTcp;
-    CButton m_btnUdp;
-    CComboBox m_boxPlatform;
-    CComboBox m_boxLibrary;
+    COfficeBorderControl<CButton> m_btnTcp;
+    COfficeBorderControl<CButton> m_btnUdp;
+    COfficeBorderControl<CComboBox> m_boxPlatform;
+    COfficeBorderControl<CComboBox> m_boxLibrary;
 };

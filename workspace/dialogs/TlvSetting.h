@@ -4,6 +4,7 @@
 #pragma once
 #include "afxwin.h"
 
+#include "OfficeBorderControl.h"
 #include "model/ProtocolRecords.h"
 
 class CTlv : public CDialog
@@ -29,7 +30,7 @@ protected:
 private:
     void EnableTypeLists();
 
-    CButton m_checkTlv;
+    COfficeBorderControl<CButton> m_checkTlv;
     CComboBox m_boxTagType;
     CComboBox m_boxLengthType;
     const ProjectRecord& m_project;

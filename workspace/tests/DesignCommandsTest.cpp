@@ -108,6 +108,27 @@ TEST_F(DesignCommandsTest, APacketRenamedOnThePaneTakesItsTreeItemAlongAndADupli
     EXPECT_EQ(CString("Renamed"), Tree().GetItemText(hFirst));
 }
 
+// A packet the model knows by another name than its tree item's: Delete Field leaves both as they are.
+TEST_F(DesignCommandsTest, DeleteFieldKeepsTheTreeItemOfAFieldWhosePacketIsNotFound)
+{
+    ProjectRecord& project = OpenProject();
+    PacketRecord& packet = project.packets[0];
+    const INT_PTR nFields = packet.fields.GetSize();
+    ASSERT_GT(nFields, 0);
+    const HTREEITEM hPacket = FirstChildOf("design", "Packet");
+    Tree().Expand(hPacket, TVE_EXPAND);
+    const HTREEITEM hField = Tree().GetChildItem(hPacket);
+    ASSERT_TRUE(hField);
+    const CString strField = Tree().GetItemText(hField);
+    Select(hField);
+    packet.name.Assign("Elsewhere", 9);
+
+    const std::string strAsked = Answering("WARNING!", nullptr, [&] { RunCommand(ID_FIELD_DELETE); });
+    EXPECT_EQ("", strAsked) << "nothing to delete, nothing to ask";
+    EXPECT_EQ(hField, ChildNamed(Tree(), hPacket, strField)) << "the field's item stays";
+    EXPECT_EQ(nFields, packet.fields.GetSize());
+}
+
 // A keyboard user's road through the dialog: the type field entered by Tab takes the typed digits over its zeros.
 TEST_F(DesignCommandsTest, AddPacketTakesTheTypeTypedAfterTabAndEnterConfirmsIt)
 {

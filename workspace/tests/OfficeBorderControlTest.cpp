@@ -82,3 +82,22 @@ TEST(OfficeBorderControl, ASwitchOfTheCommandBarsThemeShowsAtTheNextFramePaint)
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() - 1, shown.Height() / 2), clrFlat, 0)) << "the right edge";
     EXPECT_TRUE(NearColor(shown.Pixel(shown.Width() / 2, shown.Height() - 1), clrFlat, 0)) << "the bottom edge";
 }
+
+// A control bound to an existing window, as a dialog binds its template's controls, never sees WM_CREATE.
+TEST(OfficeBorderControl, AControlSubclassedAfterItExistsTakesTheOnePixelFrame)
+{
+    CWnd parent;
+    parent.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(40, 40, 240, 140), nullptr, 0);
+    HWND hCombo = ::CreateWindowEx(WS_EX_CLIENTEDGE, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 10, 10,
+                                   120, 100, parent.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hCombo);
+    COfficeBorderControl<CComboBox> combo;
+    ASSERT_TRUE(combo.SubclassWindow(hCombo));
+    EXPECT_FALSE(combo.GetExStyle() & WS_EX_CLIENTEDGE);
+    CRect rcWindow, rcClient;
+    combo.GetWindowRect(&rcWindow);
+    combo.GetClientRect(&rcClient);
+    combo.ClientToScreen(&rcClient);
+    EXPECT_EQ(CRect(rcWindow.left + 1, rcWindow.top + 1, rcWindow.right - 1, rcWindow.bottom - 1), rcClient);
+    parent.DestroyWindow();
+}

@@ -169,6 +169,37 @@ TEST(PropertyGridItem, FindsDepthFirstByIdAndExactCaption)
     EXPECT_EQ(nullptr, categories.FindItemByCaption("NAME"));
 }
 
+// AddTail shares the items: each collection holds them until it lets go, and each item goes once.
+TEST(PropertyGridItem, AddTailAppendsTheItemsOfAnotherCollectionInOrder)
+{
+    int nDestroyed = 0;
+    {
+        CKTPropertyGridItems target;
+        CKTPropertyGridItem* pFirst = new CCountedItem("First", &nDestroyed);
+        target.InsertAt(-1, pFirst);
+        CKTPropertyGridItem* pX = new CCountedItem("X", &nDestroyed);
+        CKTPropertyGridItem* pY = new CCountedItem("Y", &nDestroyed);
+        {
+            CKTPropertyGridItems source;
+            source.InsertAt(-1, pX);
+            source.InsertAt(-1, pY);
+            target.AddTail(&source);
+            target.AddTail(nullptr);
+            EXPECT_EQ(2, source.GetCount()) << "the source keeps its items";
+        }
+        EXPECT_EQ(0, nDestroyed) << "the target still holds what the source let go";
+        ASSERT_EQ(3, target.GetCount());
+        EXPECT_EQ(pFirst, target.GetAt(0));
+        EXPECT_EQ(pX, target.GetAt(1));
+        EXPECT_EQ(pY, target.GetAt(2));
+
+        target.AddTail(&target);
+        ASSERT_EQ(6, target.GetCount()) << "a collection appended to itself doubles";
+        EXPECT_EQ(pY, target.GetAt(5));
+    }
+    EXPECT_EQ(3, nDestroyed);
+}
+
 TEST(PropertyGridItem, ClearingReleasesTheWholeTree)
 {
     int nDestroyed = 0;

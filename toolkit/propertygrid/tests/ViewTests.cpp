@@ -5,7 +5,10 @@
 #include "KTDrawObjects.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridInplaceList.h"
+#include "KTPropertyGridPainter.h"
 #include "KTPropertyGridToolBar.h"
+#include "KTPropertyGridToolTip.h"
+#include "KTSystemInfo.h"
 
 #include <commctrl.h>
 #include "HeldKeys.h"
@@ -216,6 +219,67 @@ TEST_F(ViewTest, TooltipShowsOnlyForCutText)
     pLong->SetMultiLinesCount(2);
     ASSERT_TRUE(input.Wheel(CPoint(nValueX + 15, RowRect(pLong).CenterPoint().y), 0));
     EXPECT_FALSE(TipVisible()) << "a multi-line value";
+}
+
+CRect ShownTip()
+{
+    CRect rc;
+    HWND hTip = ::FindWindowA("KTPropertyGridToolTip", NULL);
+    if (hTip && ::IsWindowVisible(hTip))
+        ::GetWindowRect(hTip, &rc);
+    return rc;
+}
+
+// In a right-to-left window the value column stands on the left of the screen, and so does its tip.
+TEST_F(ViewTest, InARightToLeftViewTheTooltipCoversTheMirroredValue)
+{
+    m_pView->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    m_pView->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    CTestInput input(m_pView->GetSafeHwnd());
+    CKTPropertyGridItem* pLong = Find("C");
+    pLong->SetValue("a value far too long to fit into the value column of this narrow grid");
+    pLong->SetFlags(0);
+    const CPoint ptValue(m_pView->GetDividerPos() + 20, RowRect(pLong).CenterPoint().y);
+    ASSERT_TRUE(input.Wheel(ptValue, 0));
+    const CRect rcTip = ShownTip();
+    m_pView->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    ASSERT_FALSE(rcTip.IsRectEmpty());
+
+    CRect rcValue = pLong->GetValueRect();
+    rcValue.InflateRect(1, 2, 0, 1);
+    CRect rcView, rcClient;
+    m_pView->GetWindowRect(&rcView);
+    m_pView->GetClientRect(&rcClient);
+    // The client area's right edge on the screen: the frame is as wide as it is high, and the scroll bar
+    // would stand on the left.
+    const int nFrame = (rcView.Height() - rcClient.Height()) / 2;
+    const int xRight = rcView.right - nFrame, yTop = rcView.top + nFrame;
+    EXPECT_EQ(CRect(xRight - rcValue.right, yTop + rcValue.top, xRight - rcValue.left, yTop + rcValue.bottom), rcTip)
+        << rcTip.left << "," << rcTip.top << "," << rcTip.right << "," << rcTip.bottom;
+}
+
+// A tip that would pass an edge of the work area is moved back inside it, vertically as well as sideways.
+TEST_F(ViewTest, TheTooltipStaysInsideTheWorkAreaUnderTheCursor)
+{
+    CKTPropertyGridToolTip tip;
+    ASSERT_TRUE(tip.Create(m_pView, m_grid.GetPainter()->GetNormalFont()));
+    const CRect rcWork = KTMultiMonitor()->GetWorkAreaAtCursor();
+    const auto shownFor = [&](CRect rc)
+    {
+        tip.Show("text", rc);
+        CRect rcShown;
+        tip.GetWindowRect(&rcShown);
+        return rcShown;
+    };
+    EXPECT_EQ(CRect(rcWork.left + 10, rcWork.bottom - 18, rcWork.left + 110, rcWork.bottom),
+              shownFor(CRect(rcWork.left + 10, rcWork.bottom - 5, rcWork.left + 110, rcWork.bottom + 13)));
+    EXPECT_EQ(CRect(rcWork.right - 100, rcWork.top, rcWork.right, rcWork.top + 18),
+              shownFor(CRect(rcWork.right - 40, rcWork.top - 7, rcWork.right + 60, rcWork.top + 11)));
+    EXPECT_EQ(CRect(rcWork.left, rcWork.top + 30, rcWork.left + 100, rcWork.top + 48),
+              shownFor(CRect(rcWork.left - 4, rcWork.top + 30, rcWork.left + 96, rcWork.top + 48)));
+    EXPECT_EQ(CRect(rcWork.left, rcWork.top + 30, rcWork.left + 100, rcWork.top + 48), tip.GetScreenRect())
+        << "the rectangle whose leaving hides it";
+    tip.DestroyWindow();
 }
 
 // The tip lies over the row it completes: a click on it is a click on the row.
