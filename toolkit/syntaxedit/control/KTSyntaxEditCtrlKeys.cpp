@@ -46,7 +46,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_SPACE:
         if (bCtrl)
-            OpenAutoComplete();
+            m_pCompletion->Open();
         break;
     case VK_INSERT:
         SendNotify(KT_EDIT_NM_INSERTKEY);

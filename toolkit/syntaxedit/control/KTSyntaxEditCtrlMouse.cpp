@@ -67,7 +67,7 @@ int CKTSyntaxEditCtrl::CollapseButtonRowAt(CPoint point)
         return 0;
     int nDisplayRow = point.y / GetRowHeight();
     int nRow = GetRowAtDisplayOffset(m_nTopRow, nDisplayRow + 1);
-    if (nRow > GetRowCount() || !(GetRowCollapseState(nRow) & 0x03))
+    if (nRow > GetRowCount() || !(m_folding.GetRowState(nRow) & 0x03))
         return 0;
     return GetCollapseButtonRect(nDisplayRow).PtInRect(point) ? nRow : 0;
 }
@@ -129,7 +129,7 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
 void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
 {
     KillTimer(ktTimerAutoScroll);
-    if (HitTestCollapsedBox(point))
+    if (m_folding.HitTestBox(point))
     {
         // The box stands on its folded row; the mark goes with the fold.
         int nRow = 0, nCol = 0;
@@ -164,7 +164,7 @@ void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
     {
         TestDragPending(point);
     }
-    UpdateCollapsedTip(point);
+    m_folding.TrackPointer(point);
     CWnd::OnMouseMove(nFlags, point);
 }
 

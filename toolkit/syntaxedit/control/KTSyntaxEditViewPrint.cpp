@@ -50,8 +50,8 @@ void CKTSyntaxEditView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     OnPrepareDC(pDC, NULL);
     SelectPrintFont();
     const CRect rcArea = PrintableArea(pDC);
-    pCtrl->SetPrintPageSize(rcArea.Width(), rcArea.Height());
-    pInfo->SetMaxPage(pCtrl->CalcPrintPages(pDC));
+    pCtrl->GetPrinter().SetPageSize(rcArea.Width(), rcArea.Height());
+    pInfo->SetMaxPage(pCtrl->GetPrinter().CalcPages(pDC));
     pDC->RestoreDC(nSavedDC);
 }
 
@@ -59,13 +59,13 @@ void CKTSyntaxEditView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
     CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
     const CRect rcArea = PrintableArea(pDC);
-    pCtrl->SetPrintPageSize(rcArea.Width(), rcArea.Height());
+    pCtrl->GetPrinter().SetPageSize(rcArea.Width(), rcArea.Height());
     const int nSavedDC = pDC->SaveDC();
     pDC->IntersectClipRect(&rcArea);
     pDC->SetWindowOrg(-rcArea.left, -rcArea.top);
     SelectPrintFont();
-    pCtrl->SetPrintPage((int)pInfo->m_nCurPage);
-    pCtrl->PrintPage(pDC);
+    pCtrl->GetPrinter().SetPage((int)pInfo->m_nCurPage);
+    pCtrl->GetPrinter().PrintPage(pDC);
     pDC->RestoreDC(nSavedDC);
 }
 

@@ -4,7 +4,7 @@
 
 #include "ClipboardText.h"
 #include "EditTestWindow.h"
-#include "KTSyntaxEditAutoCompleteWnd.h"
+#include "KTSyntaxEditCompletion.h"
 #include "TestInput.h"
 
 namespace
@@ -55,7 +55,7 @@ protected:
         EXPECT_EQ(::GetForegroundWindow(), m_window->Parent().GetSafeHwnd());
     }
     CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
-    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetAutoCompleteWnd(); }
+    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetCompletion().GetList(); }
     CKTSyntaxEditBufferManager* Buffer() { return m_window->Buffer(); }
 
     std::unique_ptr<CEditTestWindow> m_window;

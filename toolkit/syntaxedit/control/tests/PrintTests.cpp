@@ -141,13 +141,13 @@ TEST_F(CPrintTest, APageShorterThanARowPrintsOneRowAPage)
     OpenRows(5);
     CKTSyntaxEditCtrl* pCtrl = m_pView->GetEditCtrl();
     CPageDC dcCount;
-    pCtrl->SetPrintPageSize(800, 2);
-    ASSERT_EQ(pCtrl->GetRowCount(), pCtrl->CalcPrintPages(&dcCount)) << "the empty last row has its page too";
+    pCtrl->GetPrinter().SetPageSize(800, 2);
+    ASSERT_EQ(pCtrl->GetRowCount(), pCtrl->GetPrinter().CalcPages(&dcCount)) << "the empty last row has its page too";
     for (int nPage = 1; nPage <= 5; nPage++)
     {
         CPageDC dc;
-        pCtrl->SetPrintPage(nPage);
-        pCtrl->PrintPage(&dc);
+        pCtrl->GetPrinter().SetPage(nPage);
+        pCtrl->GetPrinter().PrintPage(&dc);
         EXPECT_EQ(std::vector<int>{nPage}, dc.Close().rows);
     }
 }
