@@ -161,6 +161,7 @@ public:
     void SelectRow(int nRow, BOOL bSelect);
     BOOL IsLineSelection() const { return m_bLineSelection; }
     BOOL IsMouseDown() const { return m_bMouseDown; }
+    BOOL IsShiftSelecting() const { return m_bShiftSelecting; }
     void CopySettings(const CKTSyntaxEditCtrl& other);
 
     // Scrolling (KTSyntaxEditCtrlScroll.cpp).
@@ -248,8 +249,11 @@ public:
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
 
-    // Bookmarks (KTSyntaxEditCtrlMarks.cpp).
+    // Bookmarks and breakpoints (KTSyntaxEditCtrlMarks.cpp).
     void ToggleBookmark(int nRow);
+    void ToggleBreakpoint(int nRow);
+    // Whether the row holds a mark of the type, and its parameter; FALSE without a buffer.
+    BOOL GetLineMark(int nRow, LPCSTR pszType, KT_EDIT_LINEMARK_PARAM* pParam = NULL) const;
     BOOL HasBookmarks() const;
     void NextBookmark();
     void PrevBookmark();
@@ -295,6 +299,7 @@ protected:
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
+    void ToggleMark(int nRow, LPCSTR pszType);
     void GoToBookmark(BOOL bNext);
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
@@ -304,6 +309,8 @@ protected:
     void TrackTipPointer(CPoint point);
     void PostFollowWord();
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
+    // The cursor as the mouse gesture under way and the keys held now choose it.
+    void RefreshCursor() { SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)); }
     BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
     void KeyHome(BOOL bCtrl);
     void KeyEnd(BOOL bCtrl);
@@ -330,8 +337,12 @@ protected:
     void UnindentRow(int nRow, BOOL& bAny);
 
     void TestDragPending(CPoint point);
+    // The margin takes no room while it is off, whatever its width says.
+    BOOL IsInSelMargin(CPoint point) const { return m_bSelMargin && point.x < m_nSelMarginWidth; }
     void ClickMargin(CPoint point);
     void ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, BOOL bShift, BOOL bAlt);
+    void PutCaretAtCell(int nRow, int nCol);
+    void StartMouseSelection(CPoint point);
     void ExtendSelectionTo(UINT nFlags, CPoint point);
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
@@ -356,6 +367,7 @@ protected:
     afx_msg void OnDropMove();
     afx_msg void OnDropCopy();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditUndoText.h"
 #include "KTSyntaxEditLexParserAdapter.h"
@@ -76,6 +77,7 @@ void CKTSyntaxEditCtrl::InvalidateRows()
     CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface());
     if (m_bSyntaxColor && pLink)
         pLink->GetParser()->ParseAll(&pLink->GetText());
+    m_pCompletion->RefreshWords();
     SetRedrawRow(-1);
     if (GetSafeHwnd())
         Invalidate(TRUE);

@@ -60,7 +60,9 @@ protected:
     KT_EDIT_TEXTPOS m_selStart;
     int m_nIndentTabs = 0;  // pending indentation, while m_nForcedColumn >= 1
     int m_nIndentSpaces = 0;
-    int m_nForcedColumn = 0;  // above 0: caret placement uses this column
+    int m_nForcedColumn = 0;
+    BOOL m_bShiftSelecting =
+        FALSE;  // a selection by Shift and keys runs; ends when a key goes up without Shift  // above 0: caret placement uses this column
     // The mouse gesture.
     BOOL m_bMouseDown = FALSE;         // the left button went down in the text
     BOOL m_bMouseSelecting = FALSE;    // a mouse selection runs: auto-scroll follows the pointer

@@ -220,6 +220,85 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
     EXPECT_STREQ(RowText(), "x bet");
 }
 
+// A typed open tag opens the list on an empty word. Opened by itself, it points at nothing until a typed word
+// has an entry: Enter still breaks the row, a space stays a space, and a word without entry closes it.
+TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
+{
+    List().SetTagLists(".~=", ";~,");
+    Row("x");
+    ASSERT_TRUE(m_input->Text("."));
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.");
+    EXPECT_STREQ(List().GetTypedText(), "");
+    EXPECT_EQ(List().GetShownCount(), 5);
+    EXPECT_FALSE(List().IsHighlighted());
+    ExpectFocusKept();
+    ASSERT_TRUE(m_input->Text("be"));
+    EXPECT_STREQ(Selected(), "Beta");
+    Keys(VK_RETURN);
+    EXPECT_STREQ(RowText(), "x.Beta");
+    EXPECT_EQ(Ctrl().GetRowCount(), 1);
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text("."));
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".be "));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.be ");
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".q"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.q");
+}
+
+// A close tag typed while the list points at an entry takes the entry and stands after it, as one step; with no
+// entry pointed at it is only typed.
+TEST_F(CAutoCompleteTest, ACloseTagChoosesTheEntryAndFollowsIt)
+{
+    List().SetTagLists(".", ";~,");
+    Row("x be");
+    Open();
+    ASSERT_TRUE(m_input->Text("t"));
+    ASSERT_TRUE(List().IsHighlighted());
+    int nSteps = Buffer()->GetUndoRedoManager()->GetCount();
+    ASSERT_TRUE(m_input->Text(";"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x Beta;");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 8);
+    EXPECT_EQ(Buffer()->GetUndoRedoManager()->GetCount(), nSteps + 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(RowText(), "x bet");
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".de,"));
+    EXPECT_STREQ(RowText(), "x.delta,");
+    EXPECT_FALSE(List().IsShown());
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".;"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.;");
+}
+
+TEST_F(CAutoCompleteTest, TagsAreWholeEntriesOfTheirListsAndATildeIsNone)
+{
+    List().SetTagLists("ab~(~<!", ")");
+    EXPECT_TRUE(List().IsOpenTag("ab"));
+    EXPECT_TRUE(List().IsOpenTag("<!"));
+    EXPECT_FALSE(List().IsOpenTag("b"));
+    EXPECT_FALSE(List().IsOpenTag("~"));
+    EXPECT_FALSE(List().IsOpenTag(""));
+    EXPECT_FALSE(List().IsOpenTag(")"));
+    EXPECT_TRUE(List().IsCloseTag(")"));
+    EXPECT_FALSE(List().IsCloseTag("("));
+}
+
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
 {
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
