@@ -223,17 +223,19 @@ BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bD
     return TRUE;
 }
 
+// FALSE when the text may not change: a caller counting replacements must not count this one.
 BOOL CKTSyntaxEditCtrl::ReplaceSelection(LPCSTR pszText, BOOL bRedraw)
 {
-    if (!m_bSelection || !m_pBuffer)
+    if (!m_bSelection || !m_pBuffer || !CanEditDoc())
         return FALSE;
     NormalizeSelection();
     m_nCurrentRow = m_selStart.nLine;
     m_nDispCol = m_selStart.nCol;
     UpdateCaretColumns();
     CInsertModeScope insertMode(m_pBuffer);
-    InsertString(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, bRedraw);
-    return TRUE;
+    if (!pszText || !*pszText)
+        return DeleteSelection(bRedraw);
+    return InsertString(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, bRedraw);
 }
 
 // Only rows whose case really changes are recorded: a change that alters
