@@ -299,6 +299,26 @@ TEST_F(CAutoCompleteTest, TagsAreWholeEntriesOfTheirListsAndATildeIsNone)
     EXPECT_FALSE(List().IsCloseTag("("));
 }
 
+// Under the lexer the word sets' separators are the tags: in a C text a typed "." opens the list of its words,
+// and a ";" typed after a word that has an entry takes the entry.
+TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndChooseFromIt)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    const int nLast = ctrl.GetRowCount();
+    ASSERT_TRUE(ctrl.InsertString("\r\nx", nLast, window.Buffer()->GetLineTextEx(nLast).GetLength() + 1));
+    CTestInput input(ctrl.GetSafeHwnd());
+    CKTSyntaxEditAutoCompleteWnd& list = ctrl.GetCompletion().GetList();
+    ASSERT_TRUE(input.Text("."));
+    ASSERT_TRUE(list.IsShown());
+    EXPECT_STREQ(list.GetTypedText(), "");
+    ASSERT_TRUE(input.Text("ret"));
+    ASSERT_TRUE(list.IsHighlighted());
+    ASSERT_TRUE(input.Text(";"));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.return;");
+}
+
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
 {
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
