@@ -18,7 +18,7 @@
 #include "KTMenuBar.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
-#include "KTSyntaxEditAutoCompleteWnd.h"
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTToolBar.h"
 #include "KTTabClientGroup.h"
@@ -395,7 +395,7 @@ TEST_F(EditorTest, CtrlSpaceCompletesTheWordAtTheCaretFromTheSchemesWords)
     CwrenfoldDoc* pDoc = Open(m_folder.Path("chat_api.c"));
     ASSERT_NE(nullptr, pDoc);
     CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
-    CKTSyntaxEditAutoCompleteWnd& list = pCtrl->GetAutoCompleteWnd();
+    CKTSyntaxEditAutoCompleteWnd& list = pCtrl->GetCompletion().GetList();
     CFrameKeys keys;
     pCtrl->SetFocus();
     pCtrl->SetCurrentPosition(1, 1, FALSE, TRUE);
@@ -769,7 +769,7 @@ TEST_F(EditorTest, EditAdvancedCollapsesAndExpandsEveryBlockFromTheMenuBar)
     CwrenfoldDoc* pDoc = Open(m_folder.Path("fold.c"));
     ASSERT_NE(nullptr, pDoc);
     CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
-    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetRowCollapseState(4) == 0x02; }, 10000));
+    ASSERT_TRUE(PumpUntil([pCtrl] { return pCtrl->GetFolding().GetRowState(4) == 0x02; }, 10000));
     pCtrl->SetFocus();
 
     ASSERT_TRUE(ChooseFromMenuBar(m_pFrame, "&Edit", {"&Advanced", "&Collapse All"}));

@@ -16,6 +16,8 @@ const int kIconWidth = 16;
 const int kTextIndent = 19;  // the icon's column, then the text area
 const int kPlaceLeft = 21;   // the list opens this far left of the caret, so its text lines up with the word
 
+BOOL IsMoveKey(UINT nChar) { return nChar == VK_UP || nChar == VK_DOWN || (nChar >= VK_PRIOR && nChar <= VK_HOME); }
+
 const unsigned char* Bytes(const CString& str) { return reinterpret_cast<const unsigned char*>(LPCSTR(str)); }
 
 // <0, 0, >0 as the item sorts before, begins with or sorts after the prefix.
@@ -33,6 +35,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_RBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_KEYDOWN()
+ON_WM_CHAR()
 ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
@@ -71,6 +74,34 @@ void CKTSyntaxEditAutoCompleteWnd::SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEI
     std::stable_sort(m_arItems.begin(), m_arItems.end(),
                      [](const KT_EDIT_AUTOCOMPLETEITEM& a, const KT_EDIT_AUTOCOMPLETEITEM& b)
                      { return _mbsicmp(Bytes(a.strText), Bytes(b.strText)) < 0; });
+}
+
+void CKTSyntaxEditAutoCompleteWnd::SetTagLists(const CString& strOpenTags, const CString& strCloseTags)
+{
+    m_strOpenTags = strOpenTags;
+    m_strCloseTags = strCloseTags;
+    m_strOpenTag.Empty();
+    m_strCloseTag.Empty();
+}
+
+// Only a whole entry of the list matches: "b" is no tag of a list that holds "ab".
+BOOL CKTSyntaxEditAutoCompleteWnd::MatchTag(const CString& strTags, const CString& strText, CString& strMatched)
+{
+    if (strText == "~")
+        return FALSE;
+    strMatched.Empty();
+    for (int nStart = 0; !strText.IsEmpty() && nStart <= strTags.GetLength();)
+    {
+        int nEnd = strTags.Find('~', nStart);
+        nEnd = nEnd < 0 ? strTags.GetLength() : nEnd;
+        if (strTags.Mid(nStart, nEnd - nStart) == strText)
+        {
+            strMatched = strText;
+            return TRUE;
+        }
+        nStart = nEnd + 1;
+    }
+    return FALSE;
 }
 
 int CKTSyntaxEditAutoCompleteWnd::Filter(const CString& strText)
@@ -122,7 +153,7 @@ void CKTSyntaxEditAutoCompleteWnd::Layout()
     SetScrollInfo(SB_VERT, &si, TRUE);
 }
 
-BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText)
+BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText, BOOL bByTag)
 {
     if (!GetSafeHwnd() || !m_pSink || Filter(strText) == 0)
         return FALSE;
@@ -141,7 +172,8 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText)
     SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     Invalidate(FALSE);
     m_bVisible = TRUE;
-    m_bOpenedWithText = !strText.IsEmpty();
+    m_bOpenedWithText = !strText.IsEmpty() || bByTag;
+    m_bOpenedByTag = bByTag;
     m_strTyped = m_strOpened = strText;
     return TRUE;
 }
@@ -151,7 +183,7 @@ void CKTSyntaxEditAutoCompleteWnd::Hide()
     if (!m_bVisible)
         return;
     m_bVisible = FALSE;
-    m_bOpenedWithText = FALSE;
+    m_bOpenedWithText = m_bOpenedByTag = FALSE;
     if (GetSafeHwnd())  // gone already when its owner frame went first
         ShowWindow(SW_HIDE);
 }
@@ -175,11 +207,13 @@ void CKTSyntaxEditAutoCompleteWnd::SelectAndScroll(int nIndex)
     Invalidate(FALSE);
 }
 
-// Hidden before the sink hears of it: the replacement it makes is no word for the list to follow.
+// Hidden before the sink hears of it: the replacement it makes is no word for the list to follow. A close tag
+// typed to choose follows the entry.
 void CKTSyntaxEditAutoCompleteWnd::Choose(BOOL bTypedWhole)
 {
     BOOL bChosen = m_bHighlight && m_nSelected >= 0 && m_nSelected < GetShownCount() && m_pSink;
-    CString strText = bChosen ? GetShownText(m_nSelected) : CString();
+    CString strText = bChosen ? GetShownText(m_nSelected) + m_strCloseTag : CString();
+    m_strCloseTag.Empty();
     Hide();
     if (bChosen)
         m_pSink->OnWordChosen(strText, bTypedWhole);
@@ -280,9 +314,12 @@ void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 
 // --- Keys the control hands over ---------------------------------------------------
 
+// A list that opened by itself points at an entry only once the user moves to one or types a word that has
+// one: until then Enter, Tab and the close tags pass it by and type as ever.
 void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    m_bHighlight = TRUE;
+    if (!m_bOpenedByTag || IsMoveKey(nChar))
+        m_bHighlight = TRUE;
     switch (nChar)
     {
     case VK_RETURN:
@@ -305,6 +342,14 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
     }
     Invalidate(FALSE);
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+// The control hands over each character before it types it.
+void CKTSyntaxEditAutoCompleteWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (IsCloseTag(CString(char(nChar))))
+        Choose(FALSE);
+    CWnd::OnChar(nChar, nRepCnt, nFlags);
 }
 
 void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)

@@ -42,8 +42,15 @@ public:
     // The entries, and the characters that end a word.
     void SetDataList(std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems, const CString& strTags);
     const CString& GetTags() const { return m_strTags; }
+    // "~"-separated texts: an open tag typed makes the control open the list; a close tag typed while it shows
+    // chooses the entry, which the tag then follows.
+    void SetTagLists(const CString& strOpenTags, const CString& strCloseTags);
+    // Whether the text is one of the open (close) tags, kept as the matched tag when it is; "~" never is one.
+    BOOL IsOpenTag(const CString& strText) { return MatchTag(m_strOpenTags, strText, m_strOpenTag); }
+    BOOL IsCloseTag(const CString& strText) { return MatchTag(m_strCloseTags, strText, m_strCloseTag); }
     // Opens below ptScreen with the items that begin with strText; FALSE (and stays hidden) when none does.
-    BOOL Show(CPoint ptScreen, const CString& strText);
+    // bByTag: a typed tag opened it, so only an entry the user came to is chosen by a key.
+    BOOL Show(CPoint ptScreen, const CString& strText, BOOL bByTag = FALSE);
     // The word before the caret now reads strWord: the selection follows it.
     void Follow(const CString& strWord);
     void Hide();
@@ -60,6 +67,7 @@ public:
     const CString& GetTypedText() const { return m_strTyped; }
 
 protected:
+    static BOOL MatchTag(const CString& strTags, const CString& strText, CString& strMatched);
     int Filter(const CString& strText);
     int FindFirstMatch(const CString& strText) const;
     void Layout();
@@ -77,12 +85,17 @@ protected:
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     DECLARE_MESSAGE_MAP()
 
     CString m_strTyped;                         // the word last given
     CString m_strOpened;                        // the word the list opened with, which filtered its entries
     CString m_strTags;                          // characters that end a word
+    CString m_strOpenTags;                      // "~"-separated texts that open the list when typed
+    CString m_strOpenTag;                       // the last text found among them
+    CString m_strCloseTags;                     // "~"-separated texts that choose the entry when typed
+    CString m_strCloseTag;                      // the last text found among them: it follows the chosen entry
     IKTSyntaxEditWordListSink* m_pSink = NULL;  // not owned
     CFont* m_pFont = NULL;                      // the stock GUI font, taken on each show
     COLORREF m_clrBack = 0, m_clrSelBack = 0;   // read on each show
@@ -95,7 +108,8 @@ protected:
     int m_nSelected = -1;  // into m_arShown
     int m_nTop = 0;        // first shown item in the window
     BOOL m_bVisible = FALSE;
-    BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened
+    BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened, or a tag opened it
+    BOOL m_bOpenedByTag = FALSE;     // a typed tag opened the list: no entry is pointed at until the user does
     BOOL m_bHighlight = FALSE;       // the selection is drawn (a click, a key or a match)
     CImageList m_imlIcons;
 };

@@ -16,6 +16,18 @@ void AppendMissing(CString& strTags, const std::vector<std::string>& arTexts)
     }
 }
 
+// "~" separates the list's entries and cannot be one of them.
+void ListMissing(CString& strList, const std::vector<std::string>& arTexts)
+{
+    for (const std::string& str : arTexts)
+    {
+        const CString strText(str.c_str());
+        if (strText.Find('~') >= 0 || ("~" + strList + "~").Find("~" + strText + "~") >= 0)
+            continue;
+        strList += strList.IsEmpty() ? strText : "~" + strText;
+    }
+}
+
 // Keys the list acts on that the control must not act on as well.
 BOOL IsListKey(UINT nChar) { return nChar == VK_RETURN || nChar == VK_TAB || (nChar >= VK_SPACE && nChar <= VK_HELP); }
 
@@ -32,19 +44,22 @@ void CKTSyntaxEditCompletion::RefreshWords()
     if (!pLink || !pLink->GetParser()->GetSchemaClassesInfo(arSets, false) || arSets.empty())
         return;
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> arItems;
-    CString strTags;
+    CString strTags, strOpenTags, strCloseTags;
     for (const KT_EDIT_STRINGSET& set : arSets)
     {
         for (const std::string& strWord : set.arTokens)
             arItems.push_back({0, CString(strWord.c_str())});
         AppendMissing(strTags, set.arStartSeparators);
         AppendMissing(strTags, set.arEndSeparators);
+        ListMissing(strOpenTags, set.arStartSeparators);
+        ListMissing(strCloseTags, set.arEndSeparators);
     }
     m_wndList.SetDataList(std::move(arItems), strTags);
+    m_wndList.SetTagLists(strOpenTags, strCloseTags);
 }
 
 // The word before the caret runs back to a separator of the lexer's words or the row's start.
-BOOL CKTSyntaxEditCompletion::Open()
+BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
 {
     CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
     if (!pBuffer || !m_wndList.GetSafeHwnd())
@@ -53,14 +68,22 @@ BOOL CKTSyntaxEditCompletion::Open()
     const CString& strTags = m_wndList.GetTags();
     CString strRow = pBuffer->GetLineTextEx(m_ctrl.GetCurrentRow()).Left(m_ctrl.GetCurrentChar() - 1);
     int nStart = strRow.GetLength();
-    while (nStart > 0 && strTags.Find(strRow[nStart - 1]) < 0)
+    while (!bAtTag && nStart > 0 && strTags.Find(strRow[nStart - 1]) < 0)
         --nStart;
     m_nRow = m_ctrl.GetCurrentRow();
     m_nStart = nStart + 1;
     CPoint pt = m_ctrl.GetCaretPoint();
     pt.y += m_ctrl.GetRowHeight();
     m_ctrl.ClientToScreen(&pt);
-    return m_wndList.Show(pt, strRow.Mid(nStart));
+    return m_wndList.Show(pt, strRow.Mid(nStart), bAtTag);
+}
+
+void CKTSyntaxEditCompletion::OpenAtTag(UINT nChar)
+{
+    if (!m_wndList.IsOpenTag(CString(char(nChar))))
+        return;
+    Close();
+    Open(TRUE);
 }
 
 BOOL CKTSyntaxEditCompletion::GetWord(CString& strWord) const
@@ -80,19 +103,33 @@ void CKTSyntaxEditCompletion::Follow()
     CString strWord;
     if (!GetWord(strWord) || (!strWord.IsEmpty() && !IsWordChar(strWord[strWord.GetLength() - 1])))
         return Close();
+    // Opened on no word and none typed since: nothing to follow, and no entry to point at yet.
+    if (strWord.IsEmpty() && m_wndList.GetTypedText().IsEmpty())
+        return;
     m_wndList.Follow(strWord);
 }
 
-// The list decides on the keys it knows; the character a chosen key made, already queued, is not typed either.
+// The list decides on the keys it knows; the character a key made, already queued, is typed only when the key
+// just closed the list: Space or Enter past a list that opened by itself must still reach the text.
 BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    m_bChosen = FALSE;
     m_wndList.SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
     if (!IsListKey(nChar))
         return FALSE;
     MSG msg;
-    if (nChar == VK_RETURN || nChar == VK_TAB || nChar == VK_SPACE)
+    if (m_bChosen && (nChar == VK_RETURN || nChar == VK_TAB || nChar == VK_SPACE))
         ::PeekMessage(&msg, m_ctrl.GetSafeHwnd(), WM_CHAR, WM_CHAR, PM_REMOVE);
     return TRUE;
+}
+
+BOOL CKTSyntaxEditCompletion::HandleChar(UINT nChar)
+{
+    if (!IsOpen())
+        return FALSE;
+    m_bChosen = FALSE;
+    m_wndList.SendMessage(WM_CHAR, nChar);
+    return m_bChosen;
 }
 
 void CKTSyntaxEditCompletion::OnWordChosen(const CString& strEntry, BOOL bTypedWhole)
@@ -100,6 +137,7 @@ void CKTSyntaxEditCompletion::OnWordChosen(const CString& strEntry, BOOL bTypedW
     CString strWord;
     if (!GetWord(strWord))
         return;
+    m_bChosen = TRUE;
     int nEnd = m_nStart + strWord.GetLength();
     if (!bTypedWhole)
         return Replace(m_nStart, nEnd, strEntry);

@@ -15,12 +15,18 @@ public:
     explicit CKTSyntaxEditCompletion(CKTSyntaxEditCtrl& ctrl) : m_ctrl(ctrl) {}
 
     BOOL Create();
+    // The lexer's words, and its separators as the characters that end a word and as the open and close tags.
     void RefreshWords();
-    BOOL Open();
+    // bAtTag: a tag was just typed, and the word starts at the caret.
+    BOOL Open(BOOL bAtTag = FALSE);
     void Close() { m_wndList.Hide(); }
     BOOL IsOpen() const { return m_wndList.IsShown(); }
     // While the list is open: TRUE when it took the key and the control must not act on it too.
     BOOL HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // A character about to be typed: TRUE when it was a close tag that chose an entry, and stands after it already.
+    BOOL HandleChar(UINT nChar);
+    // A character just typed that is an open tag opens the list on an empty word.
+    void OpenAtTag(UINT nChar);
     // After a change of the text or the caret, once the change is complete: the list follows the word or closes.
     void Follow();
     // One undo step, and none when the word already reads as the entry.
@@ -34,6 +40,7 @@ private:
 
     CKTSyntaxEditCtrl& m_ctrl;
     CKTSyntaxEditAutoCompleteWnd m_wndList;
-    int m_nRow = 0;    // where the word began when the list opened
-    int m_nStart = 0;  // its first character
+    int m_nRow = 0;          // where the word began when the list opened
+    int m_nStart = 0;        // its first character
+    BOOL m_bChosen = FALSE;  // the list chose an entry while it had a key or a character
 };

@@ -32,6 +32,7 @@ ON_WM_VSCROLL()
 ON_WM_HSCROLL()
 ON_WM_MOUSEWHEEL()
 ON_WM_KEYDOWN()
+ON_WM_KEYUP()
 ON_WM_CHAR()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
@@ -48,13 +49,6 @@ ON_MESSAGE(WM_SETTEXT, OnSetText)
 ON_MESSAGE(WM_GETFONT, OnGetFont)
 ON_MESSAGE(CKTSyntaxEditCtrl::ktMsgFollowWord, OnFollowWord)
 END_MESSAGE_MAP()
-
-void CKTSyntaxEditCtrl::CSink::OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD)
-{
-    auto it = m_mapHandlers.find(dwCode);
-    if (it != m_mapHandlers.end() && it->second)
-        it->second(dwCode, wParam, lParam);
-}
 
 CKTSyntaxEditCtrl::CKTSyntaxEditCtrl()
     : m_pCompletion(std::make_unique<CKTSyntaxEditCompletion>(*this)), m_folding(*this), m_printer(*this),
@@ -371,17 +365,6 @@ LRESULT CKTSyntaxEditCtrl::OnGetFont(WPARAM, LPARAM)
 }
 
 // --- Word list ----------------------------------------------------------------------
-
-void CKTSyntaxEditCtrl::RefreshAutoCompleteList() { m_pCompletion->RefreshWords(); }
-
-BOOL CKTSyntaxEditCtrl::OpenAutoComplete() { return m_pCompletion->Open(); }
-
-void CKTSyntaxEditCtrl::ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText)
-{
-    m_pCompletion->Replace(nStartChar, nEndChar, strText);
-}
-
-CKTSyntaxEditAutoCompleteWnd& CKTSyntaxEditCtrl::GetAutoCompleteWnd() { return m_pCompletion->GetList(); }
 
 // An edit reports its caret and rows while it is still under way: the list reads the word once it is over.
 void CKTSyntaxEditCtrl::PostFollowWord()

@@ -4,29 +4,24 @@
 
 #include <afxwin.h>
 
-#include <functional>
-#include <map>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
-#include "KTNotificationConnection.h"
-#include "KTSmartPtr.h"
-#include "KTSyntaxEditBufferManager.h"
 #include "KTSyntaxEditCommands.h"
+#include "KTSyntaxEditCtrlState.h"
+#include "KTSyntaxEditEventSink.h"
 #include "KTSyntaxEditFolding.h"
 #include "KTSyntaxEditPrinter.h"
-#include "KTSyntaxEditScreenCache.h"
 #include "KTSystemChange.h"
 
-class CKTSyntaxEditAutoCompleteWnd;
 class CKTSyntaxEditCompletion;
 class CKTSyntaxEditTipWnd;
 class CKTSyntaxEditLexTextSchema;
-struct KT_EDIT_COLLAPSED_MARK;
-struct KT_EDIT_LEXFOLD;
 
-class CKTSyntaxEditCtrl : public CWnd, public CKTSyntaxEditCaretHost, public IKTSystemChangeSink
+class CKTSyntaxEditCtrl : public CWnd,
+                          public CKTSyntaxEditCaretHost,
+                          public IKTSystemChangeSink,
+                          protected CKTSyntaxEditCtrlState
 {
     DECLARE_DYNAMIC(CKTSyntaxEditCtrl)
 public:
@@ -122,14 +117,6 @@ public:
     // FALSE when the text cannot be edited. WM_SETTEXT does the same with a text split at once.
     BOOL ReplaceAllText(CKTSyntaxEditNewText& text);
 
-    // Printing (KTSyntaxEditPrinter.cpp), in the printer DC's logical units (the view's: 1/100 inch), with the
-    // paint manager's text font.
-    void SetPrintPageSize(int cx, int cy) { m_printer.SetPageSize(cx, cy); }
-    void SetPrintPage(int nPage) { m_printer.SetPage(nPage); }
-    int GetPrintPage() const { return m_printer.GetPage(); }
-    int CalcPrintPages(CDC* pDC) { return m_printer.CalcPages(pDC); }
-    void PrintPage(CDC* pDC) { m_printer.PrintPage(pDC); }
-
     // Display rows (KTSyntaxEditCtrlRows.cpp).
     int GetRowAtDisplayOffset(int nStartRow, int n) const;
     int GetDisplayRowCount(int nFirstRow, int nLastRow) const;
@@ -143,17 +130,6 @@ public:
     void ToggleCollapse(int nRow);
     void CollapseAll();
     void ExpandAll();
-    KT_EDIT_COLLAPSED_MARK* HitTestCollapsedBox(CPoint point) const { return m_folding.HitTestBox(point); }
-    CString GetCollapsedText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const
-    {
-        return m_folding.GetHiddenText(pMark, nMaxRows);
-    }
-    void UpdateCollapsedTip(CPoint point) { m_folding.TrackPointer(point); }
-    // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
-    void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const
-    {
-        m_folding.ForEachShownFold(visit);
-    }
 
     // Caret and selection (KTSyntaxEditCtrlCaret.cpp).
     int GetCurrentRow() const { return m_nCurrentRow; }
@@ -185,6 +161,7 @@ public:
     void SelectRow(int nRow, BOOL bSelect);
     BOOL IsLineSelection() const { return m_bLineSelection; }
     BOOL IsMouseDown() const { return m_bMouseDown; }
+    BOOL IsShiftSelecting() const { return m_bShiftSelecting; }
     void CopySettings(const CKTSyntaxEditCtrl& other);
 
     // Scrolling (KTSyntaxEditCtrlScroll.cpp).
@@ -208,8 +185,6 @@ public:
     void SetRowColor(int nRow, COLORREF clr);
     BOOL GetRowBkColor(int nRow, COLORREF& clr) const;
     BOOL GetRowColor(int nRow, COLORREF& clr) const;
-    const std::vector<int>& GetCollapseRows() const { return m_folding.GetShownRows(); }
-    DWORD GetRowCollapseState(int nRow) { return m_folding.GetRowState(nRow); }
     // The row's colour runs as painted, the selection aside.
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
 
@@ -236,11 +211,10 @@ public:
     void DeleteLines(int nRow);
     int GetForcedColumn() const { return m_nForcedColumn; }
 
-    // Word list (KTSyntaxEditCompletion.cpp).
-    void RefreshAutoCompleteList();
-    BOOL OpenAutoComplete();
-    void ReplaceAutoCompleteWord(int nStartChar, int nEndChar, const CString& strText);
-    CKTSyntaxEditAutoCompleteWnd& GetAutoCompleteWnd();
+    // The collaborators: the word list, the folds with their boxes and tip, and the pages on paper.
+    CKTSyntaxEditCompletion& GetCompletion() { return *m_pCompletion; }
+    CKTSyntaxEditFolding& GetFolding() { return m_folding; }
+    CKTSyntaxEditPrinter& GetPrinter() { return m_printer; }
 
     // Tooltip (KTSyntaxEditCtrlToolTip.cpp): its top left at ptClient, up while the pointer stays in rcHot.
     void ShowTip(const CString& strText, CPoint ptClient, const CRect& rcHot);
@@ -275,8 +249,11 @@ public:
     BOOL FindInRow(int nRow, const CString& strRow, LPCSTR pszText, int nStart, BOOL bMatchWholeWord, BOOL bMatchCase,
                    BOOL bSearchDown, BOOL bSelect);
 
-    // Bookmarks (KTSyntaxEditCtrlMarks.cpp).
+    // Bookmarks and breakpoints (KTSyntaxEditCtrlMarks.cpp).
     void ToggleBookmark(int nRow);
+    void ToggleBreakpoint(int nRow);
+    // Whether the row holds a mark of the type, and its parameter; FALSE without a buffer.
+    BOOL GetLineMark(int nRow, LPCSTR pszType, KT_EDIT_LINEMARK_PARAM* pParam = NULL) const;
     BOOL HasBookmarks() const;
     void NextBookmark();
     void PrevBookmark();
@@ -292,19 +269,6 @@ public:
     void SetCaretTextPos(const KT_EDIT_TEXTPOS& pos) override;
 
 protected:
-    // Receives the buffer's events and hands each to the control's handler.
-    class CSink : public CKTNotificationSink
-    {
-    public:
-        using Handler = std::function<void(DWORD, WPARAM, LPARAM)>;
-        CSink() { m_mapHandlers.reserve(101); }
-        void SetHandler(DWORD dwCode, Handler handler) { m_mapHandlers[dwCode] = std::move(handler); }
-        void OnEvent(DWORD dwCode, WPARAM wParam, LPARAM lParam, DWORD dwFlags) override;
-
-    private:
-        std::unordered_map<DWORD, Handler> m_mapHandlers;  // event id -> handler
-    };
-
     BOOL ReadProfileFlag(LPCSTR pszKey, BOOL& bValue);
     void ReadProfileTabSize();
     BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
@@ -335,24 +299,18 @@ protected:
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
+    void ToggleMark(int nRow, LPCSTR pszType);
     void GoToBookmark(BOOL bNext);
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
     BOOL AutoScrollTarget(int& nRow, int& nCol) const;
 
-    // What one typed character puts into the text and where the caret goes.
-    struct CTyped
-    {
-        CString strText;
-        int nRow = 1, nChar = 1, nDispCol = 1;
-        int nFirstRow = 1, nLastRow = 1;
-        int nCommands = 1;  // undo commands this character makes
-        BOOL bInsert = TRUE;
-    };
     void TrackTipPointer(CPoint point);
     void PostFollowWord();
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
+    // The cursor as the mouse gesture under way and the keys held now choose it.
+    void RefreshCursor() { SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)); }
     BOOL MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift);
     void KeyHome(BOOL bCtrl);
     void KeyEnd(BOOL bCtrl);
@@ -379,8 +337,12 @@ protected:
     void UnindentRow(int nRow, BOOL& bAny);
 
     void TestDragPending(CPoint point);
+    // The margin takes no room while it is off, whatever its width says.
+    BOOL IsInSelMargin(CPoint point) const { return m_bSelMargin && point.x < m_nSelMarginWidth; }
     void ClickMargin(CPoint point);
     void ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, BOOL bShift, BOOL bAlt);
+    void PutCaretAtCell(int nRow, int nCol);
+    void StartMouseSelection(CPoint point);
     void ExtendSelectionTo(UINT nFlags, CPoint point);
     void MoveSelectionEnd(int nRow, int nCol);
     void SpanWholeRows();
@@ -405,6 +367,7 @@ protected:
     afx_msg void OnDropMove();
     afx_msg void OnDropCopy();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -425,79 +388,11 @@ protected:
     afx_msg LRESULT OnFollowWord(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-    CSink m_Sink;
+    CKTSyntaxEditEventSink m_Sink;
     std::unique_ptr<CKTSyntaxEditCompletion> m_pCompletion;  // the word list and the word it replaces
     BOOL m_bFollowPosted = FALSE;                            // a ktMsgFollowWord is on its way
     CKTSyntaxEditFolding m_folding;                          // the folds, their marks and boxes
     CKTSyntaxEditPrinter m_printer;                          // the pages on paper
-    BOOL m_bLineNumbers = TRUE;                              // "LineNumbers"
-    BOOL m_bCollapseButtons = TRUE;                          // reserve the collapse-button column
-    BOOL m_bScrolledByUser = FALSE;                          // the view was scrolled by rows or columns
-    BOOL m_bLineSelection = FALSE;                           // the selection grows by whole rows
-    BOOL m_bSelMargin = TRUE;                                // "SelMargin"
-    BOOL m_bVertScrollBar = TRUE;                            // "VScrollBar"
-    BOOL m_bHorzScrollBar = TRUE;                            // "HScrollBar"
-    BOOL m_bShowWhitespace = FALSE;                          // tabs and spaces drawn visibly
-    BOOL m_bSyntaxColor = TRUE;                              // "SyntaxColor"
-    BOOL m_bAutoIndent = TRUE;                               // "AutoIndent"
-    BOOL m_bMouseDown = FALSE;                               // the left button went down in the text
-    BOOL m_bMouseSelecting = FALSE;                          // a mouse selection runs: auto-scroll follows the pointer
-    BOOL m_bColumnSelection = FALSE;                         // the selection is a column block
-    BOOL m_bSelection = FALSE;                               // m_selStart / m_selEnd mean something
-    BOOL m_bWordSelecting = FALSE;                           // the selection grows by whole words
-    BOOL m_bDragPending = FALSE;                             // a button went down inside the selection
-    BOOL m_bDragging = FALSE;                                // the mouse carries the selected text
-    BOOL m_bDropState = FALSE;                               // a drop here would change something
-    BOOL m_bNoDragCursor = FALSE;                            // the drag runs with the right button
-    BOOL m_bOleDragDrop = FALSE;                             // the view runs drags of the selection
-    BOOL m_bReleasingCapture = FALSE;                        // the control itself lets the capture go
-    CPoint m_ptWordSelect;                                   // click that started a word selection
-    KT_EDIT_TEXTPOS m_ptDrop;                                // (row, display column) where a drop lands
-    BOOL m_bWideCaret = TRUE;                                // "WideCaret"
-    BOOL m_bTabWithSpace = FALSE;                            // "TabWithSpace"
-    BOOL m_bActive = FALSE;                                  // drawn as active
-    BOOL m_bCreated = FALSE;                                 // Create succeeded: the caret is ours to destroy
-    BOOL m_bFocused = FALSE;
-    BOOL m_bUseParentScrollBars = TRUE;  // a parent view's scroll bars serve the control
-    int m_nFirstVisibleRow = -1;         // cached by RecalcScrollBars
-    int m_nLastVisibleRow = -1;
-    int m_nTextLeft = 30;  // gutter width: x where text begins
-    int m_nSelMarginWidth = 20;
-    int m_nLineNumbersWidth = 0;
-    int m_nCollapseButtonSize = 10;
-    int m_nLineSelectRow = 0;  // anchor row of a line selection
-    int m_nIndentTabs = 0;     // pending indentation, while m_nForcedColumn >= 1
-    int m_nIndentSpaces = 0;
-    int m_nForcedColumn = 0;  // above 0: caret placement uses this column
-    int m_nPrevRedrawRow = -1;
-    int m_nRedrawRow = -1;  // -1 everything, 0 nothing pending, else a row
-    int m_nTopRow = 1;
-    int m_nCurrentRow = 1;
-    int m_nCurrentChar = 1;    // 1-based character index in the row
-    int m_nDispCol = 1;        // display column of the caret
-    int m_nWantedDispCol = 1;  // kept across vertical moves
-    int m_nWheelRows = 4;
-    int m_nBufferScale = 30;
-    int m_nHorzPos = 0;         // first visible display column - 1, when the bar is not ours
-    BOOL m_abBarShown[2] = {};  // SB_HORZ, SB_VERT: painted with the values they hold
-    KT_EDIT_TEXTPOS m_selEnd;   // (row, display column); unordered until normalised
-    KT_EDIT_TEXTPOS m_selStart;
-    CKTSmartPtr<CKTSyntaxEditBufferManager> m_pBuffer;
-    CWnd* m_pParentWnd = NULL;  // notify window; not owned
-    TEXTMETRIC m_tm = {};       // of the editor font
-    CString m_strLineText;      // returned by GetLineText
     std::unique_ptr<CKTSyntaxEditTipWnd> m_pToolTip;
     CRect m_rcTipHot;  // client area the pointer may roam while the tip is up
-    CString m_strConfigFile;
-    std::map<int, COLORREF> m_mapRowBkColor;
-    std::map<int, COLORREF> m_mapRowColor;
-    CKTSyntaxEditScreenCache m_ScreenCache;
-    int m_nPaintTimeSlots = 100;
-    int m_nPaintTimeNext = 0;
-    std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
-    DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
-    CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
-    CBitmap m_bmPaintGutter;
-    CSize m_szPaintText;
-    CSize m_szPaintGutter;
 };

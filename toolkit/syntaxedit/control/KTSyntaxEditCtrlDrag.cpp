@@ -43,9 +43,9 @@ BOOL CKTSyntaxEditCtrl::OnSetCursor(CWnd*, UINT, UINT)
         hCursor = pPaint->GetNoDropCursor();
     else if (m_bDragging)
         hCursor = ::GetKeyState(VK_CONTROL) < 0 ? pPaint->GetDragCopyCursor() : pPaint->GetDragMoveCursor();
-    else if (point.x >= m_nTextLeft && !m_bDragPending && !m_bNoDragCursor && !HitTestCollapsedBox(point))
+    else if (point.x >= m_nTextLeft && !m_bDragPending && !m_bNoDragCursor && !m_folding.HitTestBox(point))
         hCursor = pPaint->GetTextCursor();
-    else if (point.x >= m_nSelMarginWidth && point.x < m_nTextLeft && !CollapseButtonRowAt(point))
+    else if (!IsInSelMargin(point) && point.x < m_nTextLeft && !CollapseButtonRowAt(point))
         hCursor = pPaint->GetSelMarginCursor();
     ::SetCursor(hCursor ? hCursor : pPaint->GetArrowCursor());
     return TRUE;

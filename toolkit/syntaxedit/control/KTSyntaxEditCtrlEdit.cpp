@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditUndoText.h"
 #include "KTSyntaxEditLexParserAdapter.h"
@@ -76,6 +77,7 @@ void CKTSyntaxEditCtrl::InvalidateRows()
     CKTSyntaxEditLexParserAdapter* pLink = CKTSyntaxEditLexParserAdapter::FromBuffer(m_pBuffer.GetInterface());
     if (m_bSyntaxColor && pLink)
         pLink->GetParser()->ParseAll(&pLink->GetText());
+    m_pCompletion->RefreshWords();
     SetRedrawRow(-1);
     if (GetSafeHwnd())
         Invalidate(TRUE);
@@ -221,17 +223,19 @@ BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bD
     return TRUE;
 }
 
+// FALSE when the text may not change: a caller counting replacements must not count this one.
 BOOL CKTSyntaxEditCtrl::ReplaceSelection(LPCSTR pszText, BOOL bRedraw)
 {
-    if (!m_bSelection || !m_pBuffer)
+    if (!m_bSelection || !m_pBuffer || !CanEditDoc())
         return FALSE;
     NormalizeSelection();
     m_nCurrentRow = m_selStart.nLine;
     m_nDispCol = m_selStart.nCol;
     UpdateCaretColumns();
     CInsertModeScope insertMode(m_pBuffer);
-    InsertString(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, bRedraw);
-    return TRUE;
+    if (!pszText || !*pszText)
+        return DeleteSelection(bRedraw);
+    return InsertString(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, bRedraw);
 }
 
 // Only rows whose case really changes are recorded: a change that alters

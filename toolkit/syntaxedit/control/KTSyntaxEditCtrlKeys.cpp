@@ -24,12 +24,13 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     HideTip();
     if (IsMouseBusy())
     {
-        SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        RefreshCursor();
         return;
     }
     if (m_pCompletion->IsOpen() && m_pCompletion->HandleKey(nChar, nRepCnt, nFlags))
         return;
     BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
+    m_bShiftSelecting = bShift;
     if (bShift && !m_bSelection)
     {
         m_bColumnSelection = IsDown(VK_MENU);
@@ -46,7 +47,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_SPACE:
         if (bCtrl)
-            OpenAutoComplete();
+            m_pCompletion->Open();
         break;
     case VK_INSERT:
         SendNotify(KT_EDIT_NM_INSERTKEY);
@@ -58,6 +59,16 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     }
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+// Ctrl let go during a drag turns the copy cursor into the move cursor at once, not at the next move.
+void CKTSyntaxEditCtrl::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (m_bDragging)
+        RefreshCursor();
+    else if (!IsDown(VK_SHIFT))
+        m_bShiftSelecting = FALSE;
+    CWnd::OnKeyUp(nChar, nRepCnt, nFlags);
 }
 
 BOOL CKTSyntaxEditCtrl::MoveByKey(UINT nChar, BOOL bCtrl, BOOL bShift)

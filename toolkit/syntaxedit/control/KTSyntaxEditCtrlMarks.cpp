@@ -1,15 +1,24 @@
-// Bookmarks on rows with wrapping navigation.
+// Bookmarks and breakpoints on rows, with wrapping navigation between bookmarks.
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
 
-void CKTSyntaxEditCtrl::ToggleBookmark(int nRow)
+void CKTSyntaxEditCtrl::ToggleBookmark(int nRow) { ToggleMark(nRow, KT_EDIT_MARK_BOOKMARK); }
+
+void CKTSyntaxEditCtrl::ToggleBreakpoint(int nRow) { ToggleMark(nRow, KT_EDIT_MARK_BREAKPOINT); }
+
+void CKTSyntaxEditCtrl::ToggleMark(int nRow, LPCSTR pszType)
 {
     if (!m_pBuffer)
         return;
-    GetLineMarksManager()->ToggleLineMark(nRow, KT_EDIT_MARK_BOOKMARK);
+    GetLineMarksManager()->ToggleLineMark(nRow, pszType);
     SetRedrawRow(-1);
     Invalidate(FALSE);
+}
+
+BOOL CKTSyntaxEditCtrl::GetLineMark(int nRow, LPCSTR pszType, KT_EDIT_LINEMARK_PARAM* pParam) const
+{
+    return m_pBuffer && GetLineMarksManager()->HasLineMark(nRow, pszType, pParam);
 }
 
 BOOL CKTSyntaxEditCtrl::HasBookmarks() const

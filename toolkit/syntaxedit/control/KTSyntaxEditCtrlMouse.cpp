@@ -54,7 +54,7 @@ void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         ToggleCollapse(nFoldRow);
         return;
     }
-    if (m_bSelMargin && point.x < m_nSelMarginWidth)
+    if (IsInSelMargin(point))
         ClickMargin(point);
     else
         ClickText(point, nRow, nCol, (nFlags & MK_CONTROL) != 0, (nFlags & MK_SHIFT) != 0, IsDown(VK_MENU));
@@ -67,7 +67,7 @@ int CKTSyntaxEditCtrl::CollapseButtonRowAt(CPoint point)
         return 0;
     int nDisplayRow = point.y / GetRowHeight();
     int nRow = GetRowAtDisplayOffset(m_nTopRow, nDisplayRow + 1);
-    if (nRow > GetRowCount() || !(GetRowCollapseState(nRow) & 0x03))
+    if (nRow > GetRowCount() || !(m_folding.GetRowState(nRow) & 0x03))
         return 0;
     return GetCollapseButtonRect(nDisplayRow).PtInRect(point) ? nRow : 0;
 }
@@ -81,10 +81,8 @@ void CKTSyntaxEditCtrl::ClickMargin(CPoint point)
     KT_EDIT_NMHDR_POS nm = {{}, nRow, nDisplayRow};
     if (Notify(&nm.hdr, KT_EDIT_NM_MARGINCLICK) != 0 || GetRowCount() == 0)
         return;
-    GetLineMarksManager()->ToggleLineMark(nRow, KT_EDIT_MARK_BREAKPOINT);
-    m_nRedrawRow = -1;
+    ToggleBreakpoint(nRow);
     SetCurrentPosition(nRow, 1, FALSE, TRUE);
-    Invalidate(FALSE);
 }
 
 void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, BOOL bShift, BOOL bAlt)
@@ -107,10 +105,8 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
         SelectRow(nRow, TRUE);
         return;
     }
-    SetCurrentRow(nRow);
-    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(GetLineText(nRow))));
+    PutCaretAtCell(nRow, nCol);
     m_nPrevRedrawRow = nRow;
-    UpdateCaretColumns();
     if (!bShift)
         m_selStart = m_selEnd = KT_EDIT_TEXTPOS(nRow, m_nDispCol);
     m_bColumnSelection = bAlt;
@@ -126,10 +122,18 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
     SetTimer(ktTimerAutoScroll, 100, NULL);
 }
 
+// The caret at the start of the cell under the display column, not past the row's end.
+void CKTSyntaxEditCtrl::PutCaretAtCell(int nRow, int nCol)
+{
+    SetCurrentRow(nRow);
+    m_nDispCol = SnapDisplayColumn(nRow, std::clamp(nCol, 1, GetRowEndColumn(GetLineText(nRow))));
+    UpdateCaretColumns();
+}
+
 void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
 {
     KillTimer(ktTimerAutoScroll);
-    if (HitTestCollapsedBox(point))
+    if (m_folding.HitTestBox(point))
     {
         // The box stands on its folded row; the mark goes with the fold.
         int nRow = 0, nCol = 0;
@@ -153,8 +157,7 @@ void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
     }
     else if (m_bMouseDown)
     {
-        m_bMouseDown = FALSE;
-        m_bMouseSelecting = TRUE;
+        StartMouseSelection(point);
     }
     else if (m_bDragging || m_bNoDragCursor)
     {
@@ -164,8 +167,21 @@ void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
     {
         TestDragPending(point);
     }
-    UpdateCollapsedTip(point);
+    m_folding.TrackPointer(point);
     CWnd::OnMouseMove(nFlags, point);
+}
+
+// The first move after a click: the caret follows the pointer at once, a word selection keeps its word.
+void CKTSyntaxEditCtrl::StartMouseSelection(CPoint point)
+{
+    m_bMouseDown = FALSE;
+    m_bMouseSelecting = TRUE;
+    if (m_bWordSelecting)
+        return;
+    int nRow = 0, nCol = 0;
+    HitTest(point.x, point.y, nRow, nCol);
+    PutCaretAtCell(nRow, nCol);
+    EnsureVisible(m_nCurrentRow, m_nDispCol, FALSE, TRUE);
 }
 
 void CKTSyntaxEditCtrl::ExtendSelectionTo(UINT nFlags, CPoint point)

@@ -107,7 +107,7 @@ void CKTSyntaxEditCtrl::DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows)
 void CKTSyntaxEditCtrl::DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow)
 {
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
-    DWORD dwFoldState = GetRowCollapseState(nRow);
+    DWORD dwFoldState = m_folding.GetRowState(nRow);
     m_folding.RecordFoldedRow(nRow);
     COLORREF clrText = kNoRowText, clrBack = kNoRowBack;
     GetRowColor(nRow, clrText);

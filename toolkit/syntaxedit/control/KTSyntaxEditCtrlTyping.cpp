@@ -2,6 +2,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditUndoText.h"
 
@@ -40,11 +41,13 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (IsMouseBusy())
     {
-        SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        RefreshCursor();
         return;
     }
-    BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;
     SendNotify(KT_EDIT_NM_BEFOREINPUT);
+    if (m_pCompletion->HandleChar(nChar))
+        return CWnd::OnChar(nChar, nRepCnt, nFlags);
+    BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;
     BOOL bConsumed = FALSE;
     if (nChar == '\t')
         bConsumed = ::GetKeyState(VK_SHIFT) < 0 ? UnindentSelection() : IndentSelection();
@@ -60,7 +63,10 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     else if (!bConsumed && !bCtrl && nChar != VK_BACK && m_pBuffer && CanEditDoc())
     {
         TypeChar(nChar);
+        bConsumed = TRUE;
     }
+    if (bConsumed)
+        m_pCompletion->OpenAtTag(nChar);
     CWnd::OnChar(nChar, nRepCnt, nFlags);
 }
 

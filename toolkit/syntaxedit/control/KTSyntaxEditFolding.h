@@ -34,6 +34,7 @@ public:
     void BeginPaint() { m_arShownRows.clear(); }
     void RecordFoldedRow(int nRow);
     const std::vector<int>& GetShownRows() const { return m_arShownRows; }
+    // Visits the folds of the last paint that have a box, skipping those inside an earlier one; FALSE stops.
     void ForEachShownFold(const std::function<BOOL(KT_EDIT_COLLAPSED_MARK&)>& visit) const;
     KT_EDIT_COLLAPSED_MARK* HitTestBox(CPoint point) const;
     CString GetHiddenText(const KT_EDIT_COLLAPSED_MARK* pMark, int nMaxRows) const;

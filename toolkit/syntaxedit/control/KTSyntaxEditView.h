@@ -128,8 +128,7 @@ protected:
     CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;             // not owned
     std::unique_ptr<CKTSyntaxEditSearchDlg> m_pSearchDlg;  // keeps the find state between showings
     BOOL m_bInitialised = FALSE;
-    LOGFONT m_lfSavedFont = {};  // the screen's text font while printing
-    LOGFONT m_lfPrintFont = {};  // its "Courier New" copy
+    LOGFONT m_lfPrintFont = {};  // a "Courier New" copy of the screen's text font
     int m_nSavedTopRow = 1;
     BOOL m_bDraggedOver = FALSE;   // OnDragOver ran during the current drag
     BOOL m_bDragging = FALSE;      // this view started the drag in progress
@@ -138,7 +137,6 @@ protected:
     COleDropTarget m_dropTarget;
 
 private:
-    void SelectPrintFont();
     void EndDrag(DROPEFFECT dropEffect);
     BOOL DropText(COleDataObject* pDataObject);
 };

@@ -17,6 +17,30 @@ CRect PrintableArea(CDC* pDC)
     rc.DeflateRect(kPageInset, kPageInset);
     return rc;
 }
+
+// The paint manager is shared by every editor: the print font stands in it only while one page is counted or
+// set, so the others never paint with it, in a preview left open either.
+class CPrintFontScope
+{
+public:
+    explicit CPrintFontScope(const LOGFONT& lfPrint)
+    {
+        CFont* pFont = KTSyntaxEditPaintManager()->GetFont();
+        m_bSaved = pFont->GetSafeHandle() && pFont->GetLogFont(&m_lfScreen);
+        KTSyntaxEditPaintManager()->SetFontText(&lfPrint);
+    }
+    ~CPrintFontScope()
+    {
+        if (m_bSaved)
+            KTSyntaxEditPaintManager()->SetFontText(&m_lfScreen);
+    }
+    CPrintFontScope(const CPrintFontScope&) = delete;
+    CPrintFontScope& operator=(const CPrintFontScope&) = delete;
+
+private:
+    LOGFONT m_lfScreen = {};
+    BOOL m_bSaved = FALSE;
+};
 }  // namespace
 
 void CKTSyntaxEditView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
@@ -28,14 +52,11 @@ void CKTSyntaxEditView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     pDC->SetWindowOrg(0, 0);
 }
 
-void CKTSyntaxEditView::SelectPrintFont() { KTSyntaxEditPaintManager()->SetFontText(&m_lfPrintFont); }
-
 BOOL CKTSyntaxEditView::OnPreparePrinting(CPrintInfo* pInfo)
 {
     CFont* pFont = KTSyntaxEditPaintManager()->GetFont();
-    if (!pFont->GetSafeHandle() || !pFont->GetLogFont(&m_lfSavedFont))
+    if (!pFont->GetSafeHandle() || !pFont->GetLogFont(&m_lfPrintFont))
         return FALSE;
-    m_lfPrintFont = m_lfSavedFont;
     lstrcpyn(m_lfPrintFont.lfFaceName, kPrintFace, LF_FACESIZE);
     return DoPreparePrinting(pInfo);
 }
@@ -48,10 +69,10 @@ void CKTSyntaxEditView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     m_nSavedTopRow = pCtrl->GetTopRow();
     const int nSavedDC = pDC->SaveDC();
     OnPrepareDC(pDC, NULL);
-    SelectPrintFont();
+    CPrintFontScope font(m_lfPrintFont);
     const CRect rcArea = PrintableArea(pDC);
-    pCtrl->SetPrintPageSize(rcArea.Width(), rcArea.Height());
-    pInfo->SetMaxPage(pCtrl->CalcPrintPages(pDC));
+    pCtrl->GetPrinter().SetPageSize(rcArea.Width(), rcArea.Height());
+    pInfo->SetMaxPage(pCtrl->GetPrinter().CalcPages(pDC));
     pDC->RestoreDC(nSavedDC);
 }
 
@@ -59,20 +80,19 @@ void CKTSyntaxEditView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
     CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
     const CRect rcArea = PrintableArea(pDC);
-    pCtrl->SetPrintPageSize(rcArea.Width(), rcArea.Height());
+    pCtrl->GetPrinter().SetPageSize(rcArea.Width(), rcArea.Height());
     const int nSavedDC = pDC->SaveDC();
     pDC->IntersectClipRect(&rcArea);
     pDC->SetWindowOrg(-rcArea.left, -rcArea.top);
-    SelectPrintFont();
-    pCtrl->SetPrintPage((int)pInfo->m_nCurPage);
-    pCtrl->PrintPage(pDC);
+    CPrintFontScope font(m_lfPrintFont);
+    pCtrl->GetPrinter().SetPage((int)pInfo->m_nCurPage);
+    pCtrl->GetPrinter().PrintPage(pDC);
     pDC->RestoreDC(nSavedDC);
 }
 
 void CKTSyntaxEditView::OnEndPrinting(CDC*, CPrintInfo*)
 {
     CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
-    KTSyntaxEditPaintManager()->SetFontText(&m_lfSavedFont);
     pCtrl->SetTopRow(m_nSavedTopRow);
     pCtrl->InvalidateRows();
     pCtrl->SetRedraw(TRUE);

@@ -59,7 +59,8 @@ int CKTSyntaxEditView::ReplaceAll(LPCSTR pszFind, LPCSTR pszReplace, BOOL bMatch
     while (pCtrl->GetCurrentRow() <= pCtrl->GetRowCount() &&
            pCtrl->Find(pszFind, bMatchWholeWord, bMatchCase, TRUE, TRUE))
     {
-        pCtrl->ReplaceSelection(pszReplace, FALSE);
+        if (!pCtrl->ReplaceSelection(pszReplace, FALSE))
+            break;
         if (nCount++ > 0)
             pUndo->ChainLastCommand();
     }

@@ -4,7 +4,7 @@
 
 #include "ClipboardText.h"
 #include "EditTestWindow.h"
-#include "KTSyntaxEditAutoCompleteWnd.h"
+#include "KTSyntaxEditCompletion.h"
 #include "TestInput.h"
 
 namespace
@@ -55,7 +55,7 @@ protected:
         EXPECT_EQ(::GetForegroundWindow(), m_window->Parent().GetSafeHwnd());
     }
     CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
-    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetAutoCompleteWnd(); }
+    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetCompletion().GetList(); }
     CKTSyntaxEditBufferManager* Buffer() { return m_window->Buffer(); }
 
     std::unique_ptr<CEditTestWindow> m_window;
@@ -218,6 +218,105 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
     Ctrl().SetCurrentPosition(1, 3, FALSE, TRUE);
     EXPECT_TRUE(PumpUntil([this] { return !List().IsShown(); }));
     EXPECT_STREQ(RowText(), "x bet");
+}
+
+// A typed open tag opens the list on an empty word. Opened by itself, it points at nothing until a typed word
+// has an entry: Enter still breaks the row, a space stays a space, and a word without entry closes it.
+TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
+{
+    List().SetTagLists(".~=", ";~,");
+    Row("x");
+    ASSERT_TRUE(m_input->Text("."));
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.");
+    EXPECT_STREQ(List().GetTypedText(), "");
+    EXPECT_EQ(List().GetShownCount(), 5);
+    EXPECT_FALSE(List().IsHighlighted());
+    ExpectFocusKept();
+    ASSERT_TRUE(m_input->Text("be"));
+    EXPECT_STREQ(Selected(), "Beta");
+    Keys(VK_RETURN);
+    EXPECT_STREQ(RowText(), "x.Beta");
+    EXPECT_EQ(Ctrl().GetRowCount(), 1);
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text("."));
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".be "));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.be ");
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".q"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.q");
+}
+
+// A close tag typed while the list points at an entry takes the entry and stands after it, as one step; with no
+// entry pointed at it is only typed.
+TEST_F(CAutoCompleteTest, ACloseTagChoosesTheEntryAndFollowsIt)
+{
+    List().SetTagLists(".", ";~,");
+    Row("x be");
+    Open();
+    ASSERT_TRUE(m_input->Text("t"));
+    ASSERT_TRUE(List().IsHighlighted());
+    int nSteps = Buffer()->GetUndoRedoManager()->GetCount();
+    ASSERT_TRUE(m_input->Text(";"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x Beta;");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 8);
+    EXPECT_EQ(Buffer()->GetUndoRedoManager()->GetCount(), nSteps + 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(RowText(), "x bet");
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".de,"));
+    EXPECT_STREQ(RowText(), "x.delta,");
+    EXPECT_FALSE(List().IsShown());
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".;"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.;");
+}
+
+TEST_F(CAutoCompleteTest, TagsAreWholeEntriesOfTheirListsAndATildeIsNone)
+{
+    List().SetTagLists("ab~(~<!", ")");
+    EXPECT_TRUE(List().IsOpenTag("ab"));
+    EXPECT_TRUE(List().IsOpenTag("<!"));
+    EXPECT_FALSE(List().IsOpenTag("b"));
+    EXPECT_FALSE(List().IsOpenTag("~"));
+    EXPECT_FALSE(List().IsOpenTag(""));
+    EXPECT_FALSE(List().IsOpenTag(")"));
+    EXPECT_TRUE(List().IsCloseTag(")"));
+    EXPECT_FALSE(List().IsCloseTag("("));
+}
+
+// Under the lexer the word sets' separators are the tags: in a C text a typed "." opens the list of its words,
+// and a ";" typed after a word that has an entry takes the entry.
+TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndChooseFromIt)
+{
+    CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    const int nLast = ctrl.GetRowCount();
+    ASSERT_TRUE(ctrl.InsertString("\r\nx", nLast, window.Buffer()->GetLineTextEx(nLast).GetLength() + 1));
+    CTestInput input(ctrl.GetSafeHwnd());
+    CKTSyntaxEditAutoCompleteWnd& list = ctrl.GetCompletion().GetList();
+    ASSERT_TRUE(input.Text("."));
+    ASSERT_TRUE(list.IsShown());
+    EXPECT_STREQ(list.GetTypedText(), "");
+    ASSERT_TRUE(input.Text("ret"));
+    ASSERT_TRUE(list.IsHighlighted());
+    ASSERT_TRUE(input.Text(";"));
+    EXPECT_FALSE(list.IsShown());
+    EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.return;");
 }
 
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)

@@ -58,7 +58,7 @@ protected:
         Ctrl().InvalidateRows();
         ASSERT_TRUE(PumpUntil([this] { return ParseEnded(); }, 20000));
         Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        ASSERT_EQ(Ctrl().GetRowCollapseState(2), 0x02u);
+        ASSERT_EQ(Ctrl().GetFolding().GetRowState(2), 0x02u);
         m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd());
         Ctrl().SetFocus();
     }
@@ -103,7 +103,7 @@ TEST_F(CFoldTest, TheCollapseButtonFoldsAndUnfoldsAndADoubleClickOnTheBoxOpensIt
     int nMaxOpen = VertBar(Ctrl()).nMax;
     ASSERT_TRUE(m_input->Click(Button(1)));
     ASSERT_TRUE(PumpUntil([this] { return Ctrl().IsRowCollapsed(2); }));
-    EXPECT_EQ(Ctrl().GetRowCollapseState(2), 0x01u | 0x20u);
+    EXPECT_EQ(Ctrl().GetFolding().GetRowState(2), 0x01u | 0x20u);
     EXPECT_EQ(RowAtDisplayRow(2), 5);
     EXPECT_EQ(Ctrl().GetLineText(2), "int x; ");
     EXPECT_EQ(VertBar(Ctrl()).nMax, nMaxOpen - 2);
@@ -113,8 +113,8 @@ TEST_F(CFoldTest, TheCollapseButtonFoldsAndUnfoldsAndADoubleClickOnTheBoxOpensIt
     Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     POINT ptBox = {Ctrl().GetTextLeft() + 8 * Ctrl().GetCharWidth() + 2,
                    Ctrl().GetRowHeight() + Ctrl().GetRowHeight() / 2};
-    ASSERT_NE(Ctrl().HitTestCollapsedBox(ptBox), nullptr);
-    EXPECT_EQ(Ctrl().HitTestCollapsedBox(CPoint(ptBox.x, ptBox.y + Ctrl().GetRowHeight())), nullptr);
+    ASSERT_NE(Ctrl().GetFolding().HitTestBox(ptBox), nullptr);
+    EXPECT_EQ(Ctrl().GetFolding().HitTestBox(CPoint(ptBox.x, ptBox.y + Ctrl().GetRowHeight())), nullptr);
 
     ASSERT_TRUE(m_input->Click(Button(1)));
     ASSERT_TRUE(PumpUntil([this] { return !Ctrl().IsRowCollapsed(2); }));
@@ -172,7 +172,7 @@ TEST_F(CFoldTest, TheFoldTipGoesWithAnyChangeOfFoldingAndComesBackOnlyByHovering
 
     Ctrl().CollapseAll();
     Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    ASSERT_NE(Ctrl().HitTestCollapsedBox(ptBox), nullptr) << "a box came under the resting pointer";
+    ASSERT_NE(Ctrl().GetFolding().HitTestBox(ptBox), nullptr) << "a box came under the resting pointer";
     repeatMove();
     PumpMessages();
     EXPECT_FALSE(tip.IsWindowVisible()) << "Collapse All without a move of the pointer";

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "EditTestWindow.h"
+#include "HeldKeys.h"
 #include "TestInput.h"
 
 namespace
@@ -194,6 +195,27 @@ TEST_F(CKeyTest, ShiftArrowsKeepTheAnchorOfABackwardSelection)
     Keys(VK_UP, CTestInput::kShift);
     Ctrl().GetSelectionText(strSelected);
     EXPECT_STREQ(strSelected, "b;\r\n\tC;\r\n    D\r\n") << "a case change keeps the anchor too";
+}
+
+// A selection by Shift and keys runs while Shift is held, through the release of each key, and ends with Shift.
+TEST_F(CKeyTest, TheShiftSelectionRunsUntilShiftGoesUp)
+{
+    Load("abcdef");
+    {
+        CHeldKeys shift(CTestInput::kShift);
+        ASSERT_TRUE(shift.IsHeld());
+        Keys(VK_RIGHT);
+        Keys(VK_RIGHT);
+        EXPECT_TRUE(Ctrl().IsShiftSelecting());
+    }
+    EXPECT_TRUE(PumpUntil([this] { return !Ctrl().IsShiftSelecting(); }, kColdWineDeadlineMs));
+    CString strSelected;
+    Ctrl().GetSelectionText(strSelected);
+    EXPECT_STREQ(strSelected, "ab");
+    Keys(VK_RIGHT, CTestInput::kShift);
+    EXPECT_FALSE(Ctrl().IsShiftSelecting());
+    Ctrl().GetSelectionText(strSelected);
+    EXPECT_STREQ(strSelected, "abc");
 }
 
 TEST_F(CKeyTest, PageKeysMoveByAWindowOfRows)

@@ -7,6 +7,7 @@
 #include "KTSyntaxEditCollapsedMark.h"
 #include "MessageRecorder.h"
 #include "TestInput.h"
+#include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
 {
@@ -95,6 +96,68 @@ TEST_F(CMouseTest, ClickPlacesTheCaretAndShiftClickExtends)
         ASSERT_TRUE(m_input->Click(At(1, 3)));
     }
     ExpectSelection(1, 3, 3, 3);
+}
+
+// The caret follows the pointer from the first move after a click, onto a cell of the row it reaches.
+TEST_F(CMouseTest, TheFirstMoveAfterAClickTakesTheCaretToThePointer)
+{
+    Load("first row\r\nsecond row\r\nab");
+    ASSERT_TRUE(SendMouse(At(1, 2), MOUSEEVENTF_LEFTDOWN));
+    ASSERT_TRUE(SendMouse(At(3, 40)));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 3);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 3) << "past the row's end the caret stands at it";
+    ASSERT_TRUE(SendMouse(At(2, 5)));
+    ASSERT_TRUE(SendMouse(At(2, 5), MOUSEEVENTF_LEFTUP));
+    ExpectSelection(1, 2, 2, 5);
+
+    // A word selection keeps its word on the first move.
+    ASSERT_TRUE(m_input->Click(At(3, 1)));  // out of the selection: a press in it would carry it
+    {
+        CHeldKeys ctrl(CTestInput::kControl);
+        ASSERT_TRUE(ctrl.IsHeld());
+        ASSERT_TRUE(SendMouse(At(2, 2), MOUSEEVENTF_LEFTDOWN));
+        ASSERT_TRUE(SendMouse(At(2, 3)));
+        EXPECT_EQ(Ctrl().GetCurrentChar(), 7);
+        ASSERT_TRUE(SendMouse(At(2, 3), MOUSEEVENTF_LEFTUP));
+    }
+    ExpectSelection(2, 1, 2, 7);
+}
+
+// Breakpoints toggle by call as by a margin click; any mark reads back with its parameter.
+TEST_F(CMouseTest, BreakpointsToggleByCallAndMarksReadBackWithTheirParameter)
+{
+    Load("a\r\nb\r\nc");
+    Ctrl().ToggleBreakpoint(2);
+    EXPECT_TRUE(Ctrl().GetLineMark(2, KT_EDIT_MARK_BREAKPOINT));
+    EXPECT_FALSE(Ctrl().GetLineMark(2, KT_EDIT_MARK_BOOKMARK));
+    EXPECT_FALSE(Ctrl().GetLineMark(1, KT_EDIT_MARK_BREAKPOINT));
+    Ctrl().ToggleBreakpoint(2);
+    EXPECT_FALSE(Ctrl().GetLineMark(2, KT_EDIT_MARK_BREAKPOINT));
+
+    KT_EDIT_LINEMARK_PARAM param;
+    param.SetInt(7);
+    Ctrl().GetLineMarksManager()->AddLineMark(3, "Custom", &param);
+    KT_EDIT_LINEMARK_PARAM read;
+    ASSERT_TRUE(Ctrl().GetLineMark(3, "Custom", &read));
+    EXPECT_EQ(read.dwType, DWORD(KT_EDIT_LINEMARK_PARAM::lmpInt));
+    EXPECT_EQ(read.nValue, 7);
+
+    CKTSyntaxEditCtrl bare;  // no buffer: nothing to mark
+    bare.ToggleBreakpoint(1);
+    EXPECT_FALSE(bare.GetLineMark(1, KT_EDIT_MARK_BREAKPOINT));
+}
+
+// With the margin off, the line-number column starts at the window's edge and shows its cursor from there.
+TEST_F(CMouseTest, WithTheMarginOffTheLineNumberColumnShowsItsCursorFromTheEdge)
+{
+    Load("a\r\nb");
+    Ctrl().SetSelMargin(FALSE);
+    CKTSyntaxEditPaintManager* pPaint = KTSyntaxEditPaintManager();
+    ASSERT_NE(pPaint->GetSelMarginCursor(), pPaint->GetArrowCursor());
+    ASSERT_GT(Ctrl().GetTextLeft(), 4);
+    ASSERT_TRUE(SendMouse(At(1, 2)));
+    ASSERT_TRUE(SendMouse({2, At(2, 1).y}));
+    EXPECT_EQ(::GetCursor(), pPaint->GetSelMarginCursor());
 }
 
 TEST_F(CMouseTest, DoubleClickAndCtrlClickSelectWords)
@@ -226,6 +289,28 @@ TEST_F(CMouseTest, DraggingTheSelectionMovesItAndCtrlCopiesIt)
     ASSERT_TRUE(m_input->Drag(At(1, 2), At(1, 3)));
     EXPECT_STREQ(Row(1), "one two three four");
     EXPECT_FALSE(Ctrl().HasSelection());
+}
+
+// Ctrl pressed or let go while the text is carried changes the cursor at once, not at the next move.
+TEST_F(CMouseTest, CtrlDuringADragSwitchesBetweenCopyAndMoveCursorsAtOnce)
+{
+    Load("one two three four");
+    Ctrl().Select(1, 1, 1, 4);
+    CKTSyntaxEditPaintManager* pPaint = KTSyntaxEditPaintManager();
+    ASSERT_NE(pPaint->GetDragCopyCursor(), pPaint->GetDragMoveCursor());
+    ASSERT_TRUE(SendMouse(At(1, 2), MOUSEEVENTF_LEFTDOWN));
+    ASSERT_TRUE(SendMouse(At(1, 9)));
+    ASSERT_TRUE(SendMouse(At(1, 10)));
+    EXPECT_EQ(::GetCursor(), pPaint->GetDragMoveCursor());
+    {
+        CHeldKeys ctrl(CTestInput::kControl);
+        ASSERT_TRUE(ctrl.IsHeld());
+        EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == pPaint->GetDragCopyCursor(); }, kColdWineDeadlineMs));
+    }
+    EXPECT_TRUE(PumpUntil([&] { return ::GetCursor() == pPaint->GetDragMoveCursor(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(SendMouse(At(1, 10), MOUSEEVENTF_LEFTUP));
+    EXPECT_EQ(Row(1).GetLength(), 18) << "let go without Ctrl, the text moves";
+    EXPECT_NE(Row(1).Left(3), "one");
 }
 
 // Picks the menu item by its mnemonic once the menu's own loop runs.

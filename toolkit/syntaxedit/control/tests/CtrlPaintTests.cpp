@@ -139,7 +139,7 @@ TEST(CtrlPaint, AFoldedBlockShowsItsBoxAndTheRowAfterIt)
     rcBox.OffsetRect(ctrl.GetTextLeft(), 0);
     EXPECT_EQ(rcBox.top, 12 * ctrl.GetRowHeight());
     EXPECT_TRUE(NearColor(image.Pixel(rcBox.left, rcBox.top + 2), ::GetSysColor(COLOR_BTNSHADOW)));
-    EXPECT_EQ(ctrl.GetCollapseRows(), std::vector<int>{13});
+    EXPECT_EQ(ctrl.GetFolding().GetShownRows(), std::vector<int>{13});
     int nRow = 0, nCol = 0;
     ctrl.HitTest(ctrl.GetTextLeft(), 13 * ctrl.GetRowHeight(), nRow, nCol);
     EXPECT_EQ(nRow, 18);

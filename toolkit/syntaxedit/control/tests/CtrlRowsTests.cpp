@@ -299,17 +299,17 @@ TEST(CtrlRows, CollapseAllFoldsEveryBlockAndExpandAllShowsThemAgain)
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
     window.Buffer()->SetFileExt(".c");
     ctrl.InsertString("int a;\r\n/* one\r\n two\r\n */\r\nint b;\r\n/* three\r\n four */\r\nint c;", 1, 1);
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.GetRowCollapseState(6) != 0; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return ctrl.GetFolding().GetRowState(6) != 0; }, 10000));
     ctrl.SetCurrentPosition(3, 3, FALSE, TRUE);
     ctrl.CollapseAll();
     EXPECT_TRUE(ctrl.IsRowCollapsed(2));
     EXPECT_TRUE(ctrl.IsRowCollapsed(6));
     EXPECT_EQ(ctrl.GetDisplayRow(-1), 5);
     EXPECT_EQ(ctrl.GetCurrentRow(), 2) << "the caret's row is hidden";
-    EXPECT_EQ(ctrl.GetRowCollapseState(2), 0x01u | 0x20u);
+    EXPECT_EQ(ctrl.GetFolding().GetRowState(2), 0x01u | 0x20u);
 
     ctrl.ExpandAll();
     EXPECT_FALSE(ctrl.IsRowCollapsed(2));
     EXPECT_EQ(ctrl.GetDisplayRow(-1), 8);
-    EXPECT_EQ(ctrl.GetRowCollapseState(2), 0x02u);
+    EXPECT_EQ(ctrl.GetFolding().GetRowState(2), 0x02u);
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorAppTest.h"
+#include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditViewCommands.h"
 #include "TestInput.h"
@@ -124,6 +125,56 @@ TEST_F(CDialogTest, ReplaceAllCountsAndIsOneStep)
     EXPECT_STREQ(Row(2), "x two x");
     EXPECT_FALSE(m_pDoc->IsModified());
     ClickButton(Search(), IDCANCEL);
+}
+
+// Answers "the text may not change" for the view while it stands on the view's window.
+class CRefusingNotifyWindow
+{
+public:
+    explicit CRefusingNotifyWindow(HWND hWnd) : m_hWnd(hWnd)
+    {
+        s_pfnOld = reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hWnd, GWLP_WNDPROC, LONG_PTR(Proc)));
+    }
+    ~CRefusingNotifyWindow() { ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, LONG_PTR(s_pfnOld)); }
+    CRefusingNotifyWindow(const CRefusingNotifyWindow&) = delete;
+    CRefusingNotifyWindow& operator=(const CRefusingNotifyWindow&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+    {
+        if (nMsg == WM_NOTIFY && int(reinterpret_cast<NMHDR*>(lParam)->code) == KT_EDIT_NM_CANEDIT)
+            return 1;
+        return ::CallWindowProc(s_pfnOld, hWnd, nMsg, wParam, lParam);
+    }
+
+    HWND m_hWnd;
+    static inline WNDPROC s_pfnOld = NULL;
+};
+
+// Nothing replaced is nothing counted, and the steps made before stay apart.
+TEST_F(CDialogTest, ReplaceAllInATextThatMayNotChangeReplacesAndMergesNothing)
+{
+    OpenText("one x\r\nx two x\r\n");
+    ASSERT_TRUE(Ctrl()->InsertString("a", 1, 1));
+    ASSERT_TRUE(Ctrl()->InsertString("b", 1, 1));
+    CKTSyntaxEditUndoRedoManager* pUndo = m_pDoc->GetDataManager()->GetUndoRedoManager();
+    const int nSteps = pUndo->GetCount();
+    Command(ID_EDIT_REPLACE);
+    TypeInto(Search(), KT_IDC_EDIT_FIND_TEXT, "x");
+    TypeInto(Search(), KT_IDC_EDIT_REPLACE_TEXT, "yy");
+    {
+        CRefusingNotifyWindow refusing(m_pView->GetSafeHwnd());
+        ClickButton(Search(), KT_IDC_EDIT_REPLACE_ALL);
+        EXPECT_STREQ(Messages(), "0 match found and replaced!|");
+        ASSERT_TRUE(Ctrl()->Select(2, 1, 2, 2));
+        EXPECT_FALSE(Ctrl()->ReplaceSelection("z"));
+    }
+    ClickButton(Search(), IDCANCEL);
+    EXPECT_STREQ(Row(1), "baone x");
+    EXPECT_STREQ(Row(2), "x two x");
+    EXPECT_EQ(pUndo->GetCount(), nSteps);
+    Command(ID_EDIT_UNDO);
+    EXPECT_STREQ(Row(1), "aone x") << "the earlier steps stay apart";
 }
 
 // The first line of a two-line selection equal to the find text is no reason to replace both lines.

@@ -2,6 +2,7 @@
 // page count is the number of pages the loop prints, and pages shorter than a row.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@ namespace
 struct PrintedPage
 {
     std::vector<std::string> texts;
-    std::vector<int> rows;  // the numbers of the "row N" texts
+    std::vector<int> rows;           // the numbers of the "row N" texts
+    std::vector<std::string> faces;  // of the fonts made
 };
 
 int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
@@ -35,6 +37,14 @@ int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, L
         const auto* pText = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
         pPage->texts.emplace_back(reinterpret_cast<const char*>(pRecord) + pText->emrtext.offString,
                                   pText->emrtext.nChars);
+    }
+    if (pRecord->iType == EMR_EXTCREATEFONTINDIRECTW)
+    {
+        const WCHAR* pszFace = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(pRecord)->elfw.elfLogFont.lfFaceName;
+        std::string face;
+        for (int i = 0; i < LF_FACESIZE && pszFace[i]; i++)
+            face += char(pszFace[i]);
+        pPage->faces.push_back(face);
     }
     if (!pPage->texts.empty() && pPage->texts.back().rfind("row ", 0) == 0 &&
         (pRecord->iType == EMR_EXTTEXTOUTW || pRecord->iType == EMR_EXTTEXTOUTA))
@@ -136,18 +146,57 @@ TEST_F(CPrintTest, EveryRowOfA300RowFileIsPrintedOnceOnTheCountedPages)
     EXPECT_EQ(40, pCtrl->GetTopRow());
 }
 
+// The paint manager is every editor's: between the pages of a job, as in a preview left open, it holds the
+// screen's font, while each page is still set in the print font.
+TEST_F(CPrintTest, TheScreenFontStandsBetweenThePagesOfAJob)
+{
+    OpenRows(80);
+    LOGFONT lfOriginal{};
+    ASSERT_TRUE(KTSyntaxEditPaintManager()->GetFont()->GetLogFont(&lfOriginal));
+    LOGFONT lfScreen = lfOriginal;
+    lstrcpyn(lfScreen.lfFaceName, "Tahoma", LF_FACESIZE);
+    ASSERT_TRUE(KTSyntaxEditPaintManager()->SetFontText(&lfScreen));
+    auto face = []
+    {
+        LOGFONT lf{};
+        KTSyntaxEditPaintManager()->GetFont()->GetLogFont(&lf);
+        return std::string(lf.lfFaceName);
+    };
+    CPrintInfo info;
+    info.m_bDirect = TRUE;
+    m_pView->OnPreparePrinting(&info);
+    CPageDC dcJob;
+    m_pView->OnBeginPrinting(&dcJob, &info);
+    EXPECT_EQ(face(), "Tahoma") << "after the count";
+    ASSERT_GE(info.GetMaxPage(), 2u);
+    for (UINT nPage = 1; nPage <= 2; nPage++)
+    {
+        CPageDC dc;
+        info.m_nCurPage = nPage;
+        m_pView->OnPrepareDC(&dc, &info);
+        m_pView->OnPrint(&dc, &info);
+        EXPECT_EQ(face(), "Tahoma") << "after page " << nPage;
+        PrintedPage page = dc.Close();
+        EXPECT_FALSE(page.rows.empty());
+        EXPECT_NE(std::find(page.faces.begin(), page.faces.end(), "Courier New"), page.faces.end());
+    }
+    m_pView->OnEndPrinting(&dcJob, &info);
+    EXPECT_EQ(face(), "Tahoma");
+    KTSyntaxEditPaintManager()->SetFontText(&lfOriginal);
+}
+
 TEST_F(CPrintTest, APageShorterThanARowPrintsOneRowAPage)
 {
     OpenRows(5);
     CKTSyntaxEditCtrl* pCtrl = m_pView->GetEditCtrl();
     CPageDC dcCount;
-    pCtrl->SetPrintPageSize(800, 2);
-    ASSERT_EQ(pCtrl->GetRowCount(), pCtrl->CalcPrintPages(&dcCount)) << "the empty last row has its page too";
+    pCtrl->GetPrinter().SetPageSize(800, 2);
+    ASSERT_EQ(pCtrl->GetRowCount(), pCtrl->GetPrinter().CalcPages(&dcCount)) << "the empty last row has its page too";
     for (int nPage = 1; nPage <= 5; nPage++)
     {
         CPageDC dc;
-        pCtrl->SetPrintPage(nPage);
-        pCtrl->PrintPage(&dc);
+        pCtrl->GetPrinter().SetPage(nPage);
+        pCtrl->GetPrinter().PrintPage(&dc);
         EXPECT_EQ(std::vector<int>{nPage}, dc.Close().rows);
     }
 }

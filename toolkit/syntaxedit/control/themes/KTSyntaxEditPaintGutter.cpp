@@ -173,7 +173,7 @@ void CKTSyntaxEditPaintManager::DrawCollapsedTextMarks(CKTSyntaxEditCtrl* pCtrl,
     CKTFontDC font(pDC, &m_fontText, ::GetSysColor(COLOR_BTNSHADOW));
     COLORREF clrBack = GetColor(ktColorBack);
     COLORREF clrOldBk = pDC->SetBkColor(clrBack);
-    pCtrl->ForEachShownFold(
+    pCtrl->GetFolding().ForEachShownFold(
         [&](KT_EDIT_COLLAPSED_MARK& mark)
         {
             CRect rc(mark.rcBox);
