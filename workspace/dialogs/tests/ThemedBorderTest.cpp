@@ -62,7 +62,7 @@ protected:
 
         ::RedrawWindow(hCtrl, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
         const CPixelImage shown = CPixelImage::FromScreen(rcWindow);
-        const COLORREF clrFrame = KTColorManager()->GetColor(BorderColorIndex(CurrentBorderTheme(), TRUE));
+        const COLORREF clrFrame = ThemedBorderColor(TRUE);
         const int cx = shown.Width(), cy = shown.Height();
         EXPECT_TRUE(NearColor(shown.Pixel(0, cy / 2), clrFrame, 0)) << "left";
         EXPECT_TRUE(NearColor(shown.Pixel(cx / 2, 0), clrFrame, 0)) << "top";
