@@ -177,7 +177,7 @@ const CKTLexBlockChain* CKTSyntaxEditCtrl::GetScreenBlocks(int nRow)
         return pChain;
     int nStart = 0, nEnd = 0;
     m_ScreenCache.ChooseRange(nRow, GetVisibleRows(), m_folding.GetShownRows(), nStart, nEnd);
-    CKTSyntaxEditLexCursor cursor(pLink->GetText());
+    CKTSyntaxEditLexCursor cursor(pLink->GetText(), options.m_nMaxBackParseOffset);
     CKTLexBlockChain chain;
     if (!pSchema->RunOnScreen(cursor, nStart, nEnd, chain))
         return NULL;
