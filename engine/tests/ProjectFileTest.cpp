@@ -570,6 +570,26 @@ TEST_F(ProjectFileTest, ANameWhoseLongestPathInTheFolderPassesTheLimitIsRefusedO
     EXPECT_TRUE(ParseProjectText(over.data(), over.size(), Folder().c_str(), &read, &detail)) << detail;
 }
 
+// Before, a short name in a long folder was refused as if the name were at fault.
+TEST_F(ProjectFileTest, AFolderTooLongForAnyNameIsBlamedAndNotTheName)
+{
+    const std::size_t longest = 259 - std::strlen("x_api_demo.c.tmp");
+    const std::string folder = Folder() + std::string(longest + 1 - Folder().size() - 1, 'f');
+    ASSERT_EQ(0, MakeDirectory(folder.c_str()));
+    const std::string path = folder + static_cast<char>(std::filesystem::path::preferred_separator) + "P.kvs";
+    WriteText(path, Document(kSettings, "", ""));
+    ProjectRecord read;
+    CString message, reason;
+    EXPECT_FALSE(ReadProjectFile(path.c_str(), &read, &message, &reason));
+    std::remove(path.c_str());
+    std::filesystem::remove(folder);
+    EXPECT_NE(-1, reason.Find((" the folder " + folder).c_str())) << reason;
+    EXPECT_NE(-1, reason.Find("is too long for a project's files: even with a name of one character they would have "
+                              "260 characters, more than the limit of 259"))
+        << reason;
+    EXPECT_EQ(-1, reason.Find("\"name\"")) << reason;
+}
+
 #ifdef _WIN32
 // Past the limit the ANSI file functions can neither rename nor remove what the C library made.
 TEST_F(ProjectFileTest, AWriteWhoseTemporaryPassesThePathLimitFailsAndLeavesNothing)
