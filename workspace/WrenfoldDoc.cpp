@@ -43,12 +43,13 @@ BOOL CwrenfoldDoc::WriteRows(LPCTSTR lpszPathName, CString* pError)
     const std::string path(lpszPathName);
     const CString strName = CString(lpszPathName).Mid(CString(lpszPathName).ReverseFind('\\') + 1);
     bool bWritten = false;
-    const auto storeRows = [pBuffer](const PieceWriter& write)
+    const auto storeRows = [pBuffer](const PieceWriter& write, CString*)
     {
         if (!pBuffer)
-            return;
+            return true;
         CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
         pBuffer->Store(write);
+        return true;
     };
     static_cast<CwrenfoldApp*>(AfxGetApp())
         ->RunLongWork("Saving " + strName + "...",

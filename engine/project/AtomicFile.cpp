@@ -100,13 +100,16 @@ private:
     CString m_failure;    // why a write failed; empty while none did
 };
 
-// False, with why, when the contents could not all be written to the open file.
-bool WriteContents(std::FILE* file, const ContentsSource& produce, CString* why)
+// False, with why, when the contents could not all be written to the open file;
+// *made is false when the source itself failed.
+bool WriteContents(std::FILE* file, const ContentsSource& produce, bool* made, CString* why)
 {
     try
     {
         BlockWriter writer(file);
-        produce([&writer](const void* data, std::size_t size) { writer.Write(data, size); });
+        *made = produce([&writer](const void* data, std::size_t size) { writer.Write(data, size); }, why);
+        if (!*made)
+            return false;
         if (writer.Finish())
             return true;
         *why = writer.Failure();
@@ -130,9 +133,10 @@ bool WriteInPieces(const char* path, const ContentsSource& produce, bool* create
     // Blocks go straight to the system: the library's own buffer would copy each once more.
     std::setvbuf(file.get(), nullptr, _IONBF, 0);
     CString why;
-    if (!WriteContents(file.get(), produce, &why))
+    bool made = true;
+    if (!WriteContents(file.get(), produce, &made, &why))
     {
-        *error = CString("cannot write ") + path + ": " + why;
+        *error = made ? CString("cannot write ") + path + ": " + why : why;
         return false;
     }
     if (!FlushToDisk(file.get()))
@@ -238,5 +242,11 @@ bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CStrin
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
 {
     return ReplaceFileInPieces(
-        path, [&](const PieceWriter& write) { write(data, size); }, error);
+        path,
+        [&](const PieceWriter& write, CString*)
+        {
+            write(data, size);
+            return true;
+        },
+        error);
 }

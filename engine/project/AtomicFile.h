@@ -21,13 +21,15 @@ bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* er
 
 // Takes the next piece of the new contents; pieces may have any size.
 using PieceWriter = std::function<void(const void* data, std::size_t size)>;
-// Gives the whole new contents to write, a piece at a time.
-using ContentsSource = std::function<void(const PieceWriter& write)>;
+// Gives the whole new contents to write, a piece at a time; false, with why,
+// when they cannot all be made.
+using ContentsSource = std::function<bool(const PieceWriter& write, CString* why)>;
 
 // ReplaceFileWith for contents made a piece at a time: a big file is never
 // held whole in memory, only a block of kPieceBlockSize bytes besides. Memory
 // running out while the contents are made fails with "not enough memory", a
-// full disk with "disk full".
+// full disk with "disk full"; a source that fails gives its own why as the
+// error, and path stays as it was.
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error);
 
 // The most bytes ReplaceFileInPieces gathers before writing them.
