@@ -45,6 +45,22 @@ CString WhatWasDone()
     }
 }
 
+thread_local bool t_bReporting = false;  // a report's box is up on this thread
+
+// One box at a time: a handler that fails again under the box (a paint) would otherwise open boxes
+// without end.
+void Report(const CString& strText)
+{
+    if (t_bReporting)
+    {
+        ::OutputDebugString(strText);
+        return;
+    }
+    t_bReporting = true;
+    AfxMessageBox(strText, MB_ICONEXCLAMATION);
+    t_bReporting = false;
+}
+
 }  // namespace
 
 void AfxReportHandlerException(CException* e)
@@ -53,7 +69,7 @@ void AfxReportHandlerException(CException* e)
     if (!e->GetErrorMessage(szMessage, sizeof szMessage))
         lstrcpyn(szMessage, "An unknown error has occurred.", sizeof szMessage);
     e->Delete();
-    AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
+    Report(szMessage);
 }
 
 void AfxReportStandardException(const std::exception* e)
@@ -63,5 +79,5 @@ void AfxReportStandardException(const std::exception* e)
         strWhy = "not enough memory";
     else if (e && e->what()[0] != '\0')
         strWhy = e->what();
-    AfxMessageBox(WhatWasDone() + " failed: " + strWhy, MB_ICONEXCLAMATION);
+    Report(WhatWasDone() + " failed: " + strWhy);
 }

@@ -459,3 +459,23 @@ TEST_F(WindowTest, AStandardExceptionIsToldWithWhatTheHandlerWasDoing)
     for (size_t i = 0; i < expected.size(); i++)
         EXPECT_EQ(expected[i], std::string(theApp.m_messages[i]));
 }
+
+// A handler that fails again under the box, as a paint would, gets no second box: boxes without end
+// would each paint, fail and open the next.
+TEST_F(WindowTest, AHandlerFailingUnderItsOwnReportOpensNoSecondBox)
+{
+    theApp.m_messages.clear();
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "throwing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    int nNested = 0;
+    theApp.m_whileMessage = [&]
+    {
+        if (nNested++ < 3)
+            wnd.SendMessage(WM_APP + 11);
+    };
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP + 11));
+    theApp.m_whileMessage = nullptr;
+    wnd.DestroyWindow();
+    EXPECT_EQ(1, nNested) << "the failure under the box was not told in a box";
+    EXPECT_EQ(1u, theApp.m_messages.size());
+}
