@@ -49,6 +49,34 @@ BOOL TakeEscape()
     return ::PeekMessage(&msg, msg.hwnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
 }
 
+// A quit is also given whatever the filter: only the key itself counts.
+BOOL IsSysKey(const MSG& msg, WPARAM nKey) { return msg.message == WM_SYSKEYDOWN && msg.wParam == nKey; }
+
+BOOL IsAltF4(const MSG& msg) { return IsSysKey(msg, VK_F4) && (HIWORD(msg.lParam) & KF_ALTDOWN); }
+
+// Alt+F4 among the waiting keys, its Alt press first, is taken; an Alt press of another key goes back.
+// The window it was pressed in is closed as the system would close it, once the wait is over.
+BOOL TakeCloseKey()
+{
+    MSG msg;
+    if (!::PeekMessage(&msg, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE))
+        return FALSE;
+    if (IsSysKey(msg, VK_MENU))
+    {
+        MSG alt;
+        ::PeekMessage(&alt, msg.hwnd, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE);
+        if (!::PeekMessage(&msg, nullptr, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE) || !IsAltF4(msg))
+        {
+            ::PostMessage(alt.hwnd, alt.message, alt.wParam, alt.lParam);
+            return FALSE;
+        }
+    }
+    if (!IsAltF4(msg) || !::PeekMessage(&msg, msg.hwnd, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_REMOVE))
+        return FALSE;
+    ::PostMessage(::GetAncestor(msg.hwnd, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 CBackgroundWork::CBackgroundWork(const std::function<void()>& work) : m_pCall(std::make_shared<Call>())
@@ -171,7 +199,7 @@ BOOL CLongWork::Wait(CBackgroundWork& work, BOOL bEscStops)
         const DWORD dwStart = ::GetTickCount();
         while (Answer(work.Thread(), dwStart, kRepaintMs))
         {
-            if (bEscStops && TakeEscape())
+            if (bEscStops && (TakeEscape() || TakeCloseKey()))
             {
                 ::CancelSynchronousIo(work.Thread());
                 return FALSE;

@@ -56,8 +56,9 @@ public:
 
     // Runs the work on a thread of its own and returns when it has ended. Meanwhile the window's
     // thread paints and answers sent messages, and the status bar counts the seconds. What the work
-    // throws is thrown here. Given bEscStops, Esc stops waiting and gives FALSE: such work holds what
-    // it uses itself (no reference to the caller's), as its thread may go on after the call.
+    // throws is thrown here. Given bEscStops, Esc stops waiting and gives FALSE, and so does Alt+F4,
+    // which then closes its window: such work holds what it uses itself (no reference to the
+    // caller's), as its thread may go on after the call.
     BOOL Run(const std::function<void()>& work, BOOL bEscStops = FALSE);
     // The same for work already under way.
     BOOL Wait(CBackgroundWork& work, BOOL bEscStops);

@@ -138,6 +138,8 @@ private:
     void OpenAndSelect(LPCTSTR pszPath);
     void ShowInTree(ProjectRecord* pProject);
     void OpenProjectFrom(LPCTSTR pszFolder);
+    void SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures);
+    // Saves the project and tells the user in one message of every file that failed; FALSE then.
     BOOL SaveProject(const ProjectRecord& project);
     // Saves every project, asking what to do about each one that cannot be saved; FALSE to stay.
     BOOL SaveForExit();

@@ -94,7 +94,12 @@ public:
             });
         return TakeRows(*pView, newText);
     }
-    BOOL SaveAll() override { return App().SaveEditorDocuments(m_project); }
+    BOOL SaveAll() override
+    {
+        std::vector<CString> failures;
+        App().SaveEditorDocuments(m_project, &failures);
+        return CwrenfoldApp::ReportSaveFailures(failures);
+    }
     // Only for an editor open now: a text no editor shows goes to its file as it is.
     void TextComing(const CString& strPath, const std::string& text) override
     {

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <string>
 
 namespace
@@ -141,22 +142,32 @@ void CMainFrame::OnFileOpen() { OpenProjectFrom(nullptr); }
 
 void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 
-// A project that cannot be written says so; it stays loaded as it is. Its editors are written too,
-// and an editor that cannot be written (the framework told why) fails the save as well.
-BOOL CMainFrame::SaveProject(const ProjectRecord& project)
+// The design first: it is the user's work, where the editors' generated files can be made again. A
+// file that fails stops none of the others; why each failed is added to pFailures. A project that
+// cannot be written stays loaded as it is.
+void CMainFrame::SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
-    BOOL bEditorsSaved = FALSE;
-    {
-        CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
-        bEditorsSaved = static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project);
-    }
     CString strError;
     bool bWritten = false;
-    RunLongWork(CString("Saving ") + project.name + "...", [&] { bWritten = m_files.Save(project, &strError); });
-    if (bWritten)
-        return bEditorsSaved;
-    AfxMessageBox(strError, MB_OK | MB_ICONERROR);
-    return FALSE;
+    try
+    {
+        RunLongWork(CString("Saving ") + project.name + "...", [&] { bWritten = m_files.Save(project, &strError); });
+    }
+    catch (const std::bad_alloc&)
+    {
+        strError = CString("cannot save the project ") + project.name + ": not enough memory";
+    }
+    if (!bWritten)
+        pFailures->push_back(strError);
+    CLongWork step(m_wndStatusBar, CString("Saving the editors of ") + project.name + "...");
+    static_cast<CwrenfoldApp*>(AfxGetApp())->SaveEditorDocuments(project, pFailures);
+}
+
+BOOL CMainFrame::SaveProject(const ProjectRecord& project)
+{
+    std::vector<CString> failures;
+    SaveProjectFiles(project, &failures);
+    return CwrenfoldApp::ReportSaveFailures(failures);
 }
 
 void CMainFrame::OnFileSave()
@@ -167,8 +178,10 @@ void CMainFrame::OnFileSave()
 
 void CMainFrame::OnFileSaveAll()
 {
+    std::vector<CString> failures;
     for (const auto& pProject : m_projects)
-        SaveProject(*pProject);
+        SaveProjectFiles(*pProject, &failures);
+    CwrenfoldApp::ReportSaveFailures(failures);
 }
 
 // The tree's items and their data go before the record they point at. The root is selected

@@ -12,23 +12,24 @@
 namespace
 {
 
-// 64-bit FNV-1a: equal digests stand for equal texts, so an unchanged design is never written.
-std::uint64_t DigestOf(const CString& strText)
+// 64-bit FNV-1a of the design's text, made a piece at a time and never held whole: equal digests stand
+// for equal texts, so an unchanged design is never written. 0 when the design cannot be written, or
+// there is no memory to format it: such a project always counts as changed, so that saving it is never
+// skipped.
+std::uint64_t DigestOf(const ProjectRecord& project)
 {
     std::uint64_t digest = 14695981039346656037ull;
-    for (int i = 0; i < strText.GetLength(); ++i)
-        digest = (digest ^ static_cast<unsigned char>(strText[i])) * 1099511628211ull;
-    return digest == 0 ? 1 : digest;
-}
-
-// 0 when the design cannot be written, or there is no memory to format it: such a project always
-// counts as changed, so that saving it is never skipped.
-std::uint64_t DigestOf(const ProjectRecord& project, CString* pText)
-{
+    const auto take = [&digest](const void* pData, std::size_t nBytes)
+    {
+        const unsigned char* pByte = static_cast<const unsigned char*>(pData);
+        for (std::size_t i = 0; i < nBytes; ++i)
+            digest = (digest ^ pByte[i]) * 1099511628211ull;
+    };
     CString strError;
     try
     {
-        return FormatProjectText(project, pText, &strError) ? DigestOf(*pText) : 0;
+        if (!FormatProjectInPieces(project, take, &strError))
+            return 0;
     }
     catch (const std::bad_alloc&)
     {
@@ -39,6 +40,7 @@ std::uint64_t DigestOf(const ProjectRecord& project, CString* pText)
         e->Delete();
         return 0;
     }
+    return digest == 0 ? 1 : digest;
 }
 
 // A save killed midway leaves its "<file>.tmp" beside the file. Only the temporaries of the project's own
@@ -60,11 +62,7 @@ void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strP
 
 }  // namespace
 
-std::uint64_t CProjectFiles::Digest(const ProjectRecord& project)
-{
-    CString strText;
-    return DigestOf(project, &strText);
-}
+std::uint64_t CProjectFiles::Digest(const ProjectRecord& project) { return DigestOf(project); }
 
 void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
 {
@@ -78,13 +76,12 @@ BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError)
 {
     SavedFile& saved = m_files[&project];
     RemoveLeftoverTemporaries(project, saved.strPath);
-    CString strText;
-    const std::uint64_t digest = DigestOf(project, &strText);
-    if (digest == 0)
-        return WriteProjectFile(project, saved.strPath, pError);  // which says why the design cannot be written
-    if (digest == saved.digest)
+    const std::uint64_t digest = DigestOf(project);
+    if (digest != 0 && digest == saved.digest)
         return TRUE;
-    if (!ReplaceFileContents(saved.strPath, strText, strText.GetLength(), pError))
+    // Formatted again as it is written: the design's text is never held whole. A design that cannot be
+    // written is told why.
+    if (!WriteProjectFile(project, saved.strPath, pError))
         return FALSE;
     saved.digest = digest;
     return TRUE;

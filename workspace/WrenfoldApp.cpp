@@ -81,12 +81,16 @@ BOOL CwrenfoldApp::OnOpenRecentFile(UINT nID)
     if (!m_pRecentFileList)
         return TRUE;
     const int nIndex = (int)(nID - ID_FILE_MRU_FILE1);
+    // A menu made before an entry above left the list names one past its end: there is nothing to open.
+    if (nIndex < 0 || nIndex >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[nIndex].IsEmpty())
+        return TRUE;
     const CString strPath = (*m_pRecentFileList)[nIndex];
     FILE* pFile = fopen(strPath, "r");
     if (!pFile)
     {
         const CString strReason = strerror(errno);
         m_pRecentFileList->Remove(nIndex);
+        m_pRecentFileList->WriteList();
         AfxMessageBox("the file " + strPath + " cannot be opened (" + strReason +
                           "); it is removed from the recent file list!",
                       MB_OK | MB_ICONEXCLAMATION);

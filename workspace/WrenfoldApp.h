@@ -9,6 +9,7 @@
 #include <vector>
 
 class CProjectReading;
+class CwrenfoldDoc;
 struct ProjectRecord;
 
 class CwrenfoldApp : public CWinApp
@@ -23,8 +24,11 @@ public:
     // Editors are opened only through this template; the framework's own file commands never see it.
     void CreateEditorTemplate();
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
-    // Writes every modified editor of the project; FALSE when one could not be written.
-    BOOL SaveEditorDocuments(const ProjectRecord& project);
+    // Writes every modified editor of the project; one that fails stops none of the others, and why
+    // it failed (naming its file) is added to pFailures.
+    void SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures);
+    // Tells the user of every failure in one message; TRUE when there is none.
+    static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
     // Every editor view but the sender's takes the options now in the profile.
     void RefreshEditorDocuments(CView* pSender);
@@ -39,7 +43,7 @@ protected:
 private:
     BOOL CreateMainFrame();
     std::unique_ptr<CProjectReading> ReadCommandLineProject();
-    std::vector<CDocument*> EditorsOf(const ProjectRecord& project) const;
+    std::vector<CwrenfoldDoc*> EditorsOf(const ProjectRecord& project) const;
 
     std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;
 };

@@ -18,35 +18,45 @@ void CwrenfoldApp::CreateEditorTemplate()
 }
 
 // Gathered first, so that closing one does not disturb the walk.
-std::vector<CDocument*> CwrenfoldApp::EditorsOf(const ProjectRecord& project) const
+std::vector<CwrenfoldDoc*> CwrenfoldApp::EditorsOf(const ProjectRecord& project) const
 {
-    std::vector<CDocument*> editors;
+    std::vector<CwrenfoldDoc*> editors;
     if (!m_pEditorTemplate)
         return editors;
     POSITION pos = m_pEditorTemplate->GetFirstDocPosition();
     while (pos)
     {
-        CDocument* pDoc = m_pEditorTemplate->GetNextDoc(pos);
+        CwrenfoldDoc* pDoc = static_cast<CwrenfoldDoc*>(m_pEditorTemplate->GetNextDoc(pos));
         if (IsEditorFileOf(project, pDoc->GetPathName()))
             editors.push_back(pDoc);
     }
     return editors;
 }
 
-BOOL CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project)
+void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
-    BOOL bAllSaved = TRUE;
-    for (CDocument* pDoc : EditorsOf(project))
+    for (CwrenfoldDoc* pDoc : EditorsOf(project))
     {
-        if (pDoc->IsModified() && !pDoc->OnSaveDocument(pDoc->GetPathName()))
-            bAllSaved = FALSE;
+        CString strError;
+        if (pDoc->IsModified() && !pDoc->SaveTo(pDoc->GetPathName(), &strError))
+            pFailures->push_back(strError);
     }
-    return bAllSaved;
+}
+
+BOOL CwrenfoldApp::ReportSaveFailures(const std::vector<CString>& failures)
+{
+    if (failures.empty())
+        return TRUE;
+    CString strText;
+    for (const CString& strFailure : failures)
+        strText += (strText.IsEmpty() ? "" : "\n") + strFailure;
+    AfxMessageBox(strText, MB_OK | MB_ICONERROR);
+    return FALSE;
 }
 
 void CwrenfoldApp::CloseEditorDocuments(const ProjectRecord& project)
 {
-    for (CDocument* pDoc : EditorsOf(project))
+    for (CwrenfoldDoc* pDoc : EditorsOf(project))
         pDoc->OnCloseDocument();
 }
 

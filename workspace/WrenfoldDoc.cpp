@@ -5,26 +5,61 @@
 #include "project/AtomicFile.h"
 #include "WrenfoldApp.h"
 
+#include <new>
+
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
-    // Taken here, where the rows change, and written aside while the window answers. Input waits for
-    // long work, so the text the file gets is the one the editor still shows when the write ends.
-    CKTSyntaxEditBufferManager* pBuffer = GetDataManager();
-    const std::string image = pBuffer ? pBuffer->GetFileImage() : std::string();
-    const std::string path(lpszPathName);
-    const CString strName = CString(lpszPathName).Mid(CString(lpszPathName).ReverseFind('\\') + 1);
     CString strError;
-    bool bWritten = false;
-    static_cast<CwrenfoldApp*>(AfxGetApp())
-        ->RunLongWork("Saving " + strName + "...",
-                      [&] { bWritten = ReplaceFileContents(path.c_str(), image.data(), image.size(), &strError); });
-    if (!bWritten)
+    if (SaveTo(lpszPathName, &strError))
+        return TRUE;
+    AfxMessageBox(strError, MB_ICONEXCLAMATION);
+    return FALSE;
+}
+
+BOOL CwrenfoldDoc::SaveTo(LPCTSTR lpszPathName, CString* pError)
+{
+    try
     {
-        AfxMessageBox(strError, MB_ICONEXCLAMATION);
+        if (!WriteRows(lpszPathName, pError))
+            return FALSE;
+    }
+    catch (const std::bad_alloc&)
+    {
+        *pError = CString("cannot save ") + lpszPathName + ": not enough memory";
         return FALSE;
     }
+    MarkSaved(lpszPathName);
+    return TRUE;
+}
+
+// Written aside while the window answers, straight from the rows: a big text is never copied whole.
+// Input waits for long work, so no edit waits for the rows meanwhile, and the file gets the text the
+// editor still shows when the write ends.
+BOOL CwrenfoldDoc::WriteRows(LPCTSTR lpszPathName, CString* pError)
+{
+    const CKTSyntaxEditBufferManager* pBuffer = GetDataManager();
+    const std::string path(lpszPathName);
+    const CString strName = CString(lpszPathName).Mid(CString(lpszPathName).ReverseFind('\\') + 1);
+    bool bWritten = false;
+    const auto storeRows = [pBuffer](const PieceWriter& write, CString*)
+    {
+        if (!pBuffer)
+            return true;
+        CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
+        pBuffer->Store(write);
+        return true;
+    };
+    static_cast<CwrenfoldApp*>(AfxGetApp())
+        ->RunLongWork("Saving " + strName + "...",
+                      [&] { bWritten = ReplaceFileInPieces(path.c_str(), storeRows, pError); });
+    return bWritten;
+}
+
+void CwrenfoldDoc::MarkSaved(LPCTSTR lpszPathName)
+{
+    CKTSyntaxEditBufferManager* pBuffer = GetDataManager();
     const CString strTypeBefore = pBuffer ? pBuffer->GetFileExt() : CString();
     if (pBuffer)
         pBuffer->MarkStored(lpszPathName);
@@ -33,5 +68,4 @@ BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
     // The editor shows the same text: only a new file type, which colours it anew, redraws it.
     if (pBuffer && pBuffer->GetFileExt() != strTypeBefore)
         UpdateAllViews(NULL, ktHintWholeText, NULL);
-    return TRUE;
 }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
+#include <string>
 
 #ifdef _WIN32
 #include <io.h>
@@ -40,7 +42,86 @@ bool FlushToDisk(std::FILE* file)
 #endif
 }
 
-bool WriteWhole(const char* path, const char* data, std::size_t size, bool* created, CString* error)
+// The system's words for a failed write, with a full disk said plainly.
+CString WriteFailureText()
+{
+#ifdef _WIN32
+    const DWORD code = GetLastError();
+    if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL || errno == ENOSPC)
+        return "disk full";
+#else
+    if (errno == ENOSPC)
+        return "disk full";
+#endif
+    return LastSystemErrorText();
+}
+
+// Gathers small pieces into one block and writes big ones through; after the
+// first failure it writes nothing more and keeps why it failed.
+class BlockWriter
+{
+public:
+    // The block grows with what it gathers: small contents need no more.
+    explicit BlockWriter(std::FILE* file) : m_file(file) {}
+
+    void Write(const void* data, std::size_t size)
+    {
+        if (m_block.size() + size > kPieceBlockSize)
+            Flush();
+        if (size >= kPieceBlockSize)
+            return Put(data, size);
+        m_block.append(static_cast<const char*>(data), size);
+    }
+    // False, with Failure() set, when a block could not be written.
+    bool Finish()
+    {
+        Flush();
+        return m_failure.IsEmpty();
+    }
+    const CString& Failure() const { return m_failure; }
+
+private:
+    void Flush()
+    {
+        Put(m_block.data(), m_block.size());
+        m_block.clear();
+    }
+    void Put(const void* data, std::size_t size)
+    {
+        if (size == 0 || !m_failure.IsEmpty())
+            return;
+        errno = 0;
+        if (std::fwrite(data, 1, size, m_file) != size)
+            m_failure = WriteFailureText();
+    }
+
+    std::FILE* m_file;
+    std::string m_block;  // pieces not written yet
+    CString m_failure;    // why a write failed; empty while none did
+};
+
+// False, with why, when the contents could not all be written to the open file;
+// *made is false when the source itself failed.
+bool WriteContents(std::FILE* file, const ContentsSource& produce, bool* made, CString* why)
+{
+    try
+    {
+        BlockWriter writer(file);
+        *made = produce([&writer](const void* data, std::size_t size) { writer.Write(data, size); }, why);
+        if (!*made)
+            return false;
+        if (writer.Finish())
+            return true;
+        *why = writer.Failure();
+    }
+    catch (const std::bad_alloc&)
+    {
+        *why = "not enough memory";
+    }
+    return false;
+}
+
+bool WriteInPieces(const char* path, const ContentsSource& produce, bool* created, CString* error)
 {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
     if (!file)
@@ -49,9 +130,18 @@ bool WriteWhole(const char* path, const char* data, std::size_t size, bool* crea
         return false;
     }
     *created = true;
-    if (std::fwrite(data, 1, size, file.get()) != size || !FlushToDisk(file.get()))
+    // Blocks go straight to the system: the library's own buffer would copy each once more.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    CString why;
+    bool made = true;
+    if (!WriteContents(file.get(), produce, &made, &why))
     {
-        *error = SystemError("cannot write", path);
+        *error = made ? CString("cannot write ") + path + ": " + why : why;
+        return false;
+    }
+    if (!FlushToDisk(file.get()))
+    {
+        *error = CString("cannot write ") + path + ": " + WriteFailureText();
         return false;
     }
     if (std::fclose(file.release()) != 0)
@@ -140,11 +230,23 @@ bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* er
     return false;
 }
 
-bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)
 {
     return ReplaceFileWith(
         path,
         [&](const char* temporary, bool* created, CString* failure)
-        { return WriteWhole(temporary, data, size, created, failure); },
+        { return WriteInPieces(temporary, produce, created, failure); },
+        error);
+}
+
+bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
+{
+    return ReplaceFileInPieces(
+        path,
+        [&](const PieceWriter& write, CString*)
+        {
+            write(data, size);
+            return true;
+        },
         error);
 }

@@ -19,5 +19,21 @@ using TemporaryWriter = std::function<bool(const char* temporary, bool* created,
 // removed and error says what went wrong.
 bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* error);
 
+// Takes the next piece of the new contents; pieces may have any size.
+using PieceWriter = std::function<void(const void* data, std::size_t size)>;
+// Gives the whole new contents to write, a piece at a time; false, with why,
+// when they cannot all be made.
+using ContentsSource = std::function<bool(const PieceWriter& write, CString* why)>;
+
+// ReplaceFileWith for contents made a piece at a time: a big file is never
+// held whole in memory, only a block of kPieceBlockSize bytes besides. Memory
+// running out while the contents are made fails with "not enough memory", a
+// full disk with "disk full"; a source that fails gives its own why as the
+// error, and path stays as it was.
+bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error);
+
+// The most bytes ReplaceFileInPieces gathers before writing them.
+const std::size_t kPieceBlockSize = std::size_t(1) << 20;
+
 // ReplaceFileWith for contents already in memory.
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error);

@@ -1,6 +1,8 @@
 // ProjectFile.h: reading and writing a project's ".kvs" file, and the list of loaded projects.
 #pragma once
 
+#include "AtomicFile.h"
+
 #include "model/ProtocolRecords.h"
 
 #include <afx.h>
@@ -53,6 +55,11 @@ bool LoadProjectFile(const char* path, const ProjectRecordArray& loaded, Project
 
 // The file's XML. False, with the reason, for a record the reader would refuse.
 bool FormatProjectText(const ProjectRecord& project, CString* text, CString* error);
+
+// The same XML handed to write a piece at a time, so that a big design is never
+// held whole as text. False, with the reason, for a record the reader would
+// refuse: what was handed so far is then no whole document.
+bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& write, CString* error);
 
 // Writes the project to path without ever losing the previous file.
 bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error);

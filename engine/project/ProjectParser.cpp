@@ -220,6 +220,10 @@ bool ReadSettings(ProjectRecord* project, const char* folder, const char** attri
         return false;
     if (project->name[0] == '\0')
         return reader.Fail("has an empty name");
+    // A folder too long for any name is no fault of this one.
+    const CString folderRefusal = folder != nullptr ? FolderLengthRefusal(folder) : CString();
+    if (!folderRefusal.IsEmpty())
+        return reader.Fail(folderRefusal);
     // Every file the designer makes is named after the project: a name that climbs out of the folder or
     // names a device would write where the user never chose.
     const CString refusal =

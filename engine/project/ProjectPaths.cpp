@@ -68,6 +68,17 @@ CString FileNameRefusal(const char* name)
     return CString();
 }
 
+CString FolderLengthRefusal(const char* folder)
+{
+    const int shortest = CString(folder).GetLength() + 1 + static_cast<int>(std::strlen(kLongestFileNameEnd));
+    CString why;
+    if (shortest > kMaxPathLength)
+        why.Format("the folder %s is too long for a project's files: even with a name of one character they would "
+                   "have %d characters, more than the limit of %d",
+                   folder, shortest, kMaxPathLength);
+    return why;
+}
+
 CString ProjectNameRefusal(const char* folder, const char* name)
 {
     const CString refusal = FileNameRefusal(name);

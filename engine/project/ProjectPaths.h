@@ -15,6 +15,10 @@ const int kMaxPathLength = 259;
 // when it can.
 CString FileNameRefusal(const char* name);
 
+// Why the folder cannot hold the files of any project: even with a name of one
+// character its longest derived path would pass kMaxPathLength. Empty when it can.
+CString FolderLengthRefusal(const char* folder);
+
 // Why the project's name cannot stand in the folder: FileNameRefusal, or a
 // longest derived path, "<folder><name>_api_demo.c.tmp", over kMaxPathLength.
 // Empty when it can.

@@ -20,7 +20,9 @@ typedef const char* (*NameFunction)(int value);
 class XmlWriter
 {
 public:
-    explicit XmlWriter(CString* error) : m_error(error), m_ok(true) {}
+    // Without a sink the whole text gathers in Text(); with one it is handed
+    // on at the end of an element once kSpillSize bytes have gathered.
+    explicit XmlWriter(CString* error, const PieceWriter* sink = nullptr) : m_error(error), m_ok(true), m_sink(sink) {}
 
     void Open(int depth, const char* element)
     {
@@ -29,13 +31,26 @@ public:
         m_out += element;
     }
     void EndOpen() { m_out += ">\r\n"; }
-    void EndEmpty() { m_out += "/>\r\n"; }
+    void EndEmpty()
+    {
+        m_out += "/>\r\n";
+        Spill(kSpillSize);
+    }
     void Close(int depth, const char* element)
     {
         Indent(depth);
         m_out += "</";
         m_out += element;
         m_out += ">\r\n";
+        Spill(kSpillSize);
+    }
+    // Hands what gathered to the sink once it holds at least least bytes.
+    void Spill(std::size_t least)
+    {
+        if (m_sink == nullptr || m_out.size() < least)
+            return;
+        (*m_sink)(m_out.data(), m_out.size());
+        m_out.clear();
     }
 
     void Attribute(const char* name, const char* value)
@@ -122,9 +137,12 @@ private:
         m_out += c;
     }
 
+    static const std::size_t kSpillSize = 64 * 1024;
+
     std::string m_out;
     CString* m_error;
     bool m_ok;
+    const PieceWriter* m_sink;  // where the text goes; none keeps it all in m_out
 };
 
 void WriteField(XmlWriter& xml, int depth, const FieldRecord& field)
@@ -219,13 +237,23 @@ bool FormatProjectText(const ProjectRecord& project, CString* text, CString* err
     return true;
 }
 
+bool FormatProjectInPieces(const ProjectRecord& project, const PieceWriter& write, CString* error)
+{
+    XmlWriter xml(error, &write);
+    if (!BuildDocument(project, xml))
+        return false;
+    xml.Spill(1);
+    return true;
+}
+
 bool WriteProjectFile(const ProjectRecord& project, const char* path, CString* error)
 {
-    XmlWriter xml(error);
-    if (!BuildDocument(project, xml))
+    const auto format = [&](const PieceWriter& write, CString* why)
     {
-        *error = CString("cannot save ") + path + ": " + *error;
+        if (FormatProjectInPieces(project, write, why))
+            return true;
+        *why = CString("cannot save ") + path + ": " + *why;
         return false;
-    }
-    return ReplaceFileContents(path, xml.Text().data(), xml.Text().size(), error);
+    };
+    return ReplaceFileInPieces(path, format, error);
 }

@@ -1,6 +1,7 @@
 // AllocationFault.cpp: the program's operator new and delete, refusing the one allocation chosen.
 #include "AllocationFault.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
@@ -9,10 +10,14 @@ namespace
 
 long g_before = -1;  // allocations to let through before the one refused; negative when none is
 bool g_happened = false;
-long g_made = 0;
+std::atomic<long> g_made{0};            // counted on every thread of a program that has several
+std::atomic<std::size_t> g_largest{0};  // the largest allocation allowed; 0 while any is
 
 void* Allocate(std::size_t size) noexcept
 {
+    const std::size_t largest = g_largest.load(std::memory_order_relaxed);
+    if (largest != 0 && size > largest)
+        return nullptr;
     ++g_made;
     if (g_before == 0)
     {
@@ -47,6 +52,10 @@ AllocationFault::~AllocationFault() { g_before = -1; }
 bool AllocationFault::Happened() { return g_happened; }
 
 long AllocationFault::Made() { return g_made; }
+
+AllocationLimit::AllocationLimit(std::size_t largest) { g_largest = largest; }
+
+AllocationLimit::~AllocationLimit() { g_largest = 0; }
 
 void* operator new(std::size_t size) { return AllocateOrThrow(size); }
 void* operator new[](std::size_t size) { return AllocateOrThrow(size); }

@@ -1,7 +1,9 @@
 // AllocationFault.h: makes one chosen allocation of the program fail, for out-of-memory tests.
 //
-// Classes: AllocationFault.
+// Classes: AllocationFault, AllocationLimit.
 #pragma once
+
+#include <cstddef>
 
 // While one lives, the allocation through operator new that comes after the
 // first `succeeding` fails as it would with memory exhausted: std::bad_alloc,
@@ -20,4 +22,16 @@ public:
     static bool Happened();
     // The allocations asked for since the fault was set.
     static long Made();
+};
+
+// While one lives, every allocation through operator new of more than
+// `largest` bytes fails, on any thread, as one too big for the memory left
+// would: for code that must never need a copy of something big.
+class AllocationLimit
+{
+public:
+    explicit AllocationLimit(std::size_t largest);
+    ~AllocationLimit();
+    AllocationLimit(const AllocationLimit&) = delete;
+    AllocationLimit& operator=(const AllocationLimit&) = delete;
 };

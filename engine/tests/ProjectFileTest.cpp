@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -366,6 +367,38 @@ TEST_F(ProjectFileTest, EveryMalformedDocumentIsAnInvalidProjectFile)
 
 // Room for packets is found before the parse; a count that misses some or
 // looks for more where the text only resembles a packet changes nothing.
+// A big design is saved and digested a piece at a time, never held whole as text.
+TEST_F(ProjectFileTest, TheTextInPiecesIsTheWholeTextAndNoPieceIsBig)
+{
+    const ProjectRecord design = LargeProject(2000, 12);
+    CString whole, error;
+    ASSERT_TRUE(FormatProjectText(design, &whole, &error)) << error;
+    std::string joined;
+    std::size_t largest = 0;
+    ASSERT_TRUE(FormatProjectInPieces(
+        design,
+        [&](const void* data, std::size_t size)
+        {
+            joined.append(static_cast<const char*>(data), size);
+            largest = std::max(largest, size);
+        },
+        &error))
+        << error;
+    EXPECT_TRUE(joined == std::string(whole, whole.GetLength()));
+    EXPECT_GT(joined.size(), std::size_t(1) << 20);
+    EXPECT_LT(largest, std::size_t(80) << 10);
+
+    ProjectRecord refused = design;
+    CopyFixedText(refused.packets[1500].fields[0].dataType, "no type");
+    EXPECT_FALSE(FormatProjectInPieces(
+        refused, [](const void*, std::size_t) {}, &error));
+    EXPECT_NE(-1, error.Find("no type")) << error;
+    WriteText(m_path, "old");
+    EXPECT_FALSE(WriteProjectFile(refused, m_path.c_str(), &error));
+    EXPECT_EQ(0, error.Find(("cannot save " + m_path + ": ").c_str())) << error;
+    EXPECT_EQ("old", ReadText(m_path)) << "a design refused halfway leaves the file as it was";
+}
+
 TEST_F(ProjectFileTest, ALargeProjectRoundTripsWhateverTheTextAroundItsPackets)
 {
     ProjectRecord design = LargeProject(300, 12);
@@ -568,6 +601,26 @@ TEST_F(ProjectFileTest, ANameWhoseLongestPathInTheFolderPassesTheLimitIsRefusedO
     // Text of no file has no folder to measure against.
     CString detail;
     EXPECT_TRUE(ParseProjectText(over.data(), over.size(), Folder().c_str(), &read, &detail)) << detail;
+}
+
+// Before, a short name in a long folder was refused as if the name were at fault.
+TEST_F(ProjectFileTest, AFolderTooLongForAnyNameIsBlamedAndNotTheName)
+{
+    const std::size_t longest = 259 - std::strlen("x_api_demo.c.tmp");
+    const std::string folder = Folder() + std::string(longest + 1 - Folder().size() - 1, 'f');
+    ASSERT_EQ(0, MakeDirectory(folder.c_str()));
+    const std::string path = folder + static_cast<char>(std::filesystem::path::preferred_separator) + "P.kvs";
+    WriteText(path, Document(kSettings, "", ""));
+    ProjectRecord read;
+    CString message, reason;
+    EXPECT_FALSE(ReadProjectFile(path.c_str(), &read, &message, &reason));
+    std::remove(path.c_str());
+    std::filesystem::remove(folder);
+    EXPECT_NE(-1, reason.Find((" the folder " + folder).c_str())) << reason;
+    EXPECT_NE(-1, reason.Find("is too long for a project's files: even with a name of one character they would have "
+                              "260 characters, more than the limit of 259"))
+        << reason;
+    EXPECT_EQ(-1, reason.Find("\"name\"")) << reason;
 }
 
 #ifdef _WIN32

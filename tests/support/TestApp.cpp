@@ -48,6 +48,8 @@ int CTestApp::ExitInstance()
 int CTestApp::DoMessageBox(LPCTSTR lpszPrompt, UINT, UINT)
 {
     m_messages.push_back(lpszPrompt);
+    if (m_whileMessage)
+        m_whileMessage();
     return m_nMessageAnswer;
 }
 

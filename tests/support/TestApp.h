@@ -17,6 +17,7 @@ public:
     CMultiDocTemplate* m_pDocTemplate = nullptr;  // kept, not registered
     std::vector<CString> m_messages;              // message boxes shown
     int m_nMessageAnswer = IDOK;
+    std::function<void()> m_whileMessage;  // runs inside each box, as handlers would under its loop
     CTestApp() : CWinApp("Window Tests") {}
     BOOL InitInstance() override;
     int ExitInstance() override;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 
@@ -175,35 +176,84 @@ TEST(LongWork, ABigProjectFillsTheTreeWithTheWindowAnsweringAndItsPacketsTakeThe
     EXPECT_EQ(UINT(1 + 3 + 4 + nPackets + 1), tree.GetCount()) << "filled once";
 }
 
-// A file that never ends, here a pipe whose writer writes nothing: Esc stops the reading, and nothing
-// is loaded or asked.
+// A file that never ends, here a pipe whose writer writes nothing, read by the frame: the user acts
+// once the frame has the pipe open and waits on it. The pipe lets go at the deadline, so that a test
+// that fails does not hang.
+class CNeverEndingRead
+{
+public:
+    CNeverEndingRead(CMainFrame& frame, const char* pszPipe, const std::function<void(HWND)>& act) : m_frame(frame)
+    {
+        m_hPipe =
+            ::CreateNamedPipe(pszPipe, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+        if (m_hPipe == INVALID_HANDLE_VALUE)
+            return;
+        const HWND hFrame = frame.GetSafeHwnd();
+        m_user = std::thread(
+            [=]
+            {
+                if (!::ConnectNamedPipe(m_hPipe, nullptr) && ::GetLastError() != ERROR_PIPE_CONNECTED)
+                    return;
+                act(hFrame);
+                for (DWORD dwStart = ::GetTickCount();
+                     !m_bReturned && ::GetTickCount() - dwStart < kColdWineDeadlineMs;)
+                    ::Sleep(10);
+                m_bStoppedEarly = m_bReturned.load();
+                ::DisconnectNamedPipe(m_hPipe);
+            });
+        frame.ReadSolutionFile(pszPipe);
+        m_bReturned = true;
+        m_user.join();
+        ::CloseHandle(m_hPipe);
+    }
+    // The read was left behind before the pipe let go.
+    bool StoppedEarly() const { return m_bStoppedEarly; }
+    CString Output() const
+    {
+        CString strOutput;
+        m_frame.m_wndOutput.GetWindowText(strOutput);
+        return strOutput;
+    }
+
+private:
+    CMainFrame& m_frame;
+    HANDLE m_hPipe = INVALID_HANDLE_VALUE;
+    std::atomic<bool> m_bReturned{false};
+    std::atomic<bool> m_bStoppedEarly{false};
+    std::thread m_user;
+};
+
+// Esc stops the reading, and nothing is loaded or asked.
 TEST(LongWork, EscStopsReadingAFileThatNeverEnds)
 {
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);
-    const char* const pszPipe = "\\\\.\\pipe\\kestova-never-ends";
-    HANDLE hPipe =
-        ::CreateNamedPipe(pszPipe, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hPipe);
-    const HWND hFrame = frame.pFrame->GetSafeHwnd();
-    std::atomic<bool> bReturned{false};
-    std::thread user(
-        [&]
-        {
-            // Once the program has the pipe open and waits on it.
-            if (!::ConnectNamedPipe(hPipe, nullptr) && ::GetLastError() != ERROR_PIPE_CONNECTED)
-                return;
-            ::PostMessage(hFrame, WM_KEYDOWN, VK_ESCAPE, 0);
-            for (DWORD dwStart = ::GetTickCount(); !bReturned && ::GetTickCount() - dwStart < kColdWineDeadlineMs;)
-                ::Sleep(10);
-            ::DisconnectNamedPipe(hPipe);  // a test that fails must not hang
-        });
-    frame.pFrame->ReadSolutionFile(pszPipe);
-    bReturned = true;
-    user.join();
-    ::CloseHandle(hPipe);
+    const CNeverEndingRead read(*frame.pFrame, "\\\\.\\pipe\\kestova-never-ends",
+                                [](HWND hFrame) { ::PostMessage(hFrame, WM_KEYDOWN, VK_ESCAPE, 0); });
     EXPECT_TRUE(frame.pFrame->m_projects.empty());
-    CString strOutput;
-    frame.pFrame->m_wndOutput.GetWindowText(strOutput);
-    EXPECT_NE(-1, strOutput.Find("Stopped reading")) << std::string(strOutput);
+    EXPECT_NE(-1, read.Output().Find("Stopped reading")) << std::string(read.Output());
+}
+
+// Alt+F4 meanwhile: before, the keys waited behind the read and were lost in the message that
+// followed; now the read is left behind at once and the frame closes.
+TEST(LongWork, AltF4StopsReadingAFileThatNeverEndsAndClosesTheFrame)
+{
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    const HWND hFrame = frame.pFrame->GetSafeHwnd();
+    QuitPumped();
+    const CNeverEndingRead read(*frame.pFrame, "\\\\.\\pipe\\kestova-never-ends-alt-f4",
+                                [](HWND hWnd)
+                                {
+                                    const LPARAM lAltDown = LPARAM(KF_ALTDOWN) << 16;
+                                    ::PostMessage(hWnd, WM_SYSKEYDOWN, VK_MENU, lAltDown | 1);
+                                    ::PostMessage(hWnd, WM_SYSKEYDOWN, VK_F4, lAltDown | 1);
+                                });
+    EXPECT_TRUE(read.StoppedEarly()) << "the read was left behind at once";
+    EXPECT_NE(-1, read.Output().Find("Stopped reading")) << std::string(read.Output());
+    PumpMessages();
+    EXPECT_FALSE(::IsWindow(hFrame)) << "the frame closed";
+    if (!::IsWindow(hFrame))
+        frame.pFrame = nullptr;
+    QuitPumped();
 }

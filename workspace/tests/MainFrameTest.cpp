@@ -185,6 +185,36 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWithAMessageWhenCh
     theApp.m_pMainWnd = nullptr;
 }
 
+// Chosen one after the other from a menu made before the first left the list: before, the last
+// command found no entry and told of "the file  cannot be opened" with no name.
+TEST(RecentFiles, HostileEntriesChosenInTurnEachNameTheirFileAndAGoneEntryTellsNothing)
+{
+    CRecentFileList& recent = *theApp.m_pRecentFileList;
+    while (recent.GetSize() > 0 && !recent[0].IsEmpty())
+        recent.Remove(0);
+    const std::vector<std::string> hostile = {"\\\\kestova-nowhere\\share\\p.kvs", "\\\\.\\PIPE\\x.kvs",
+                                              "C:\\" + std::string(5000, 'd') + "\\p.kvs"};
+    for (size_t i = 0; i < hostile.size(); i++)
+        recent[int(i)] = hostile[i].c_str();
+    LoadedFrame frame;
+    ASSERT_TRUE(frame.pFrame);
+    theApp.m_pMainWnd = frame.pFrame;
+    theApp.m_messages.clear();
+    for (UINT nId = ID_FILE_MRU_FILE1; nId < ID_FILE_MRU_FILE1 + hostile.size(); nId++)
+        EXPECT_TRUE(theApp.OnCmdMsg(nId, CN_COMMAND, nullptr, nullptr));
+    EXPECT_TRUE(frame.pFrame->m_projects.empty());
+    for (const CString& strMessage : theApp.m_messages)
+        EXPECT_EQ(-1, strMessage.Find("the file  ")) << "a message with no name";
+    ASSERT_EQ(2u, theApp.m_messages.size()) << "the third command found no entry left in its place";
+    EXPECT_NE(-1, theApp.m_messages[0].Find(hostile[0].c_str()));
+    EXPECT_NE(-1, theApp.m_messages[1].Find(hostile[2].c_str())) << "the third moved up to the second place";
+    EXPECT_EQ("\\\\.\\PIPE\\x.kvs", std::string(recent[0]));
+    theApp.LoadStdProfileSettings(4);
+    EXPECT_EQ("\\\\.\\PIPE\\x.kvs", std::string((*theApp.m_pRecentFileList)[0])) << "the list as it was written";
+    theApp.m_messages.clear();
+    theApp.m_pMainWnd = nullptr;
+}
+
 // A project refused at start-up is told before the pane has made its window.
 TEST(OutputPane, LinesWrittenBeforeItsWindowShowOnceItHasOne)
 {

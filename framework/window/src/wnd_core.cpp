@@ -62,18 +62,6 @@ void FinishNcDestroy(CWnd* pWnd, HWND hWnd)
 
 }  // namespace
 
-// The user learns of a framework exception through the application's box.
-void AfxReportHandlerException(CException* e)
-{
-    if (!e)
-        return;
-    char szMessage[512];
-    if (!e->GetErrorMessage(szMessage, sizeof szMessage))
-        lstrcpyn(szMessage, "An unknown error has occurred.", sizeof szMessage);
-    e->Delete();
-    AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
-}
-
 void AfxHookWindowCreate(CWnd* pWnd)
 {
     _AFX_THREAD_STATE* pState = AfxGetThreadState();

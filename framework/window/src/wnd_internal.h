@@ -20,8 +20,12 @@ enum class AfxCreateOutcome
 AfxCreateOutcome AfxCreateHookedWindow(CWnd* pWnd, CREATESTRUCT& cs);
 
 // Tells the user of the framework exception that ended a handler, and
-// deletes it; NULL (an exception of another kind) shows nothing.
+// deletes it.
 void AfxReportHandlerException(CException* e);
+// Tells the user of any other exception that ended a handler, and what the
+// handler was doing: the standard exception's text, "not enough memory" for
+// std::bad_alloc; NULL for an exception of no standard kind.
+void AfxReportStandardException(const std::exception* e);
 
 // Runs work so that no exception leaves it: system code that called us
 // (window procedures, hooks, COM callbacks) cannot unwind one. FALSE when
@@ -40,12 +44,11 @@ BOOL AfxCallGuarded(F&& work)
     }
     catch (const std::exception& e)
     {
-        ::OutputDebugString(e.what());
-        AfxReportHandlerException(nullptr);
+        AfxReportStandardException(&e);
     }
     catch (...)
     {
-        AfxReportHandlerException(nullptr);
+        AfxReportStandardException(nullptr);
     }
     return FALSE;
 }

@@ -3,7 +3,11 @@
 // a window that destroys itself in its own handler is left alone.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <new>
+#include <stdexcept>
+#include <string>
 #include <thread>
+#include <vector>
 #include "afxwin.h"
 #include "afxcmn.h"
 #include "afxpriv.h"
@@ -402,6 +406,8 @@ protected:
     }
     afx_msg LRESULT OnThrowFramework(WPARAM, LPARAM) { AfxThrowMemoryException(); }
     afx_msg LRESULT OnThrowStandard(WPARAM, LPARAM) { throw std::runtime_error("standard"); }
+    afx_msg LRESULT OnThrowOther(WPARAM, LPARAM) { throw 7; }
+    afx_msg void OnThrowOutOfMemory() { throw std::bad_alloc(); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -409,6 +415,8 @@ BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
 ON_WM_CREATE()
 ON_MESSAGE(WM_APP + 10, OnThrowFramework)
 ON_MESSAGE(WM_APP + 11, OnThrowStandard)
+ON_MESSAGE(WM_APP + 12, OnThrowOther)
+ON_COMMAND(4321, OnThrowOutOfMemory)
 END_MESSAGE_MAP()
 
 }  // namespace
@@ -429,5 +437,45 @@ TEST_F(WindowTest, ExceptionsStopAtTheWindowProcedure)
     failing.m_bThrowOnCreate = TRUE;
     EXPECT_FALSE(failing.CreateEx(0, AfxRegisterWndClass(0), "failing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(nullptr, failing.m_hWnd) << "a throwing OnCreate fails the creation";
-    EXPECT_EQ(2u, theApp.m_messages.size());
+    EXPECT_EQ(3u, theApp.m_messages.size());
+}
+
+// Before, an exception of the standard library ended its handler in silence: out of memory in a
+// command left the user with nothing done and nothing said.
+TEST_F(WindowTest, AStandardExceptionIsToldWithWhatTheHandlerWasDoing)
+{
+    theApp.m_messages.clear();
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "throwing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP + 11));
+    EXPECT_EQ(0, wnd.SendMessage(WM_COMMAND, 4321));
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP + 12));
+    EXPECT_TRUE(::IsWindow(wnd.m_hWnd)) << "the window stays usable";
+    wnd.DestroyWindow();
+    const std::vector<std::string> expected = {"Handling the window message 0x800B failed: standard",
+                                               "The command 4321 failed: not enough memory",
+                                               "Handling the window message 0x800C failed: an unknown error"};
+    ASSERT_EQ(expected.size(), theApp.m_messages.size());
+    for (size_t i = 0; i < expected.size(); i++)
+        EXPECT_EQ(expected[i], std::string(theApp.m_messages[i]));
+}
+
+// A handler that fails again under the box, as a paint would, gets no second box: boxes without end
+// would each paint, fail and open the next.
+TEST_F(WindowTest, AHandlerFailingUnderItsOwnReportOpensNoSecondBox)
+{
+    theApp.m_messages.clear();
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "throwing", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    int nNested = 0;
+    theApp.m_whileMessage = [&]
+    {
+        if (nNested++ < 3)
+            wnd.SendMessage(WM_APP + 11);
+    };
+    EXPECT_EQ(0, wnd.SendMessage(WM_APP + 11));
+    theApp.m_whileMessage = nullptr;
+    wnd.DestroyWindow();
+    EXPECT_EQ(1, nNested) << "the failure under the box was not told in a box";
+    EXPECT_EQ(1u, theApp.m_messages.size());
 }

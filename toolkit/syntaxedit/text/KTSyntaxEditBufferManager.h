@@ -127,10 +127,11 @@ public:
     void Serialize(CArchive& ar) override;
     // The bytes a save would write, for writing them elsewhere; then MarkStored once they are.
     std::string GetFileImage() const;
+    // The same bytes handed to write a piece at a time, for a text too big to copy whole.
+    void Store(const std::function<void(const void*, size_t)>& write) const;
     void MarkStored(LPCSTR pszPathName);
 
 private:
-    void Store(const std::function<void(const void*, size_t)>& write) const;
     void ClearText();
     void ReadRows(CFile* pFile);
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
