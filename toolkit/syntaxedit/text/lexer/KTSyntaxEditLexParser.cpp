@@ -2,6 +2,7 @@
 #include "KTSyntaxEditLexParser.h"
 
 #include <algorithm>
+#include <new>
 #include <chrono>
 
 #ifdef _WIN32
@@ -283,9 +284,30 @@ void CKTSyntaxEditLexParser::WorkerMain()
     while (WaitForWork(lock))
     {
         ApplyPriority(applied);
-        ProcessTasks();
+        ProcessTasksGuarded();
     }
     m_bWorkerRunning = false;
+}
+
+// Memory running out while colouring a big text must not end the program:
+// the pass and its half-built colours are dropped, and the owner
+// hears the run ended so it repaints and stops waiting.
+void CKTSyntaxEditLexParser::ProcessTasksGuarded()
+{
+    try
+    {
+        ProcessTasks();
+    }
+    catch (const std::bad_alloc&)
+    {
+        m_taskList.Clear();
+        if (m_ptrSchema)
+        {
+            m_ptrSchema->DropParseResults();  // a chain cut off mid-pass is not to be built on
+            m_ptrSchema->GetBreakFlag() = false;
+        }
+        OnSchemaEvent(ktEditOnParserEnded, 0, CKTLexBlockPtr());
+    }
 }
 
 void CKTSyntaxEditLexParser::ProcessTasks()

@@ -100,6 +100,7 @@ private:
     void WorkerMain();
     bool WaitForWork(std::unique_lock<std::mutex>& lock);
     void ProcessTasks();
+    void ProcessTasksGuarded();
     void ApplyPriority(int& applied) const;
     void JoinFinishedWorker(std::unique_lock<std::mutex>& lock);
     std::unique_lock<std::mutex> TakeTaskLock();

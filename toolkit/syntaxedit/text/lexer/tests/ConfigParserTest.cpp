@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "AllocationFault.h"
 #include "KTSyntaxEditConfigurationManager.h"
 #include "KTSyntaxEditLexParser.h"
 #include "KTLexStrings.h"
@@ -340,6 +341,23 @@ TEST(LexParserThread, APassBrokenBeforeItStartsRunsLater)
     buffer.parser->GetTextSchema()->GetBreakFlag() = true;
     ASSERT_TRUE(buffer.WaitParsed(5000));
     EXPECT_EQ(buffer.Row(2), "0-6:008000");
+}
+
+// A text whose rows do not fit in the memory left: the worker gives the pass
+// up and says so, the program goes on, and the next edit is coloured.
+TEST(LexParserThread, MemoryRunningOutEndsThePassAndTheWorkerStaysReady)
+{
+    CBuffer buffer("int x;\r\n" + std::string(8 << 20, 'a'), ".c");
+    {
+        AllocationLimit limit(4 << 20);
+        buffer.Install(LoadTestSchema("schemes/c.scheme"));
+        ASSERT_TRUE(buffer.WaitParsed(20000));
+    }
+    KT_EDIT_LEXPOS at{1, 0};
+    KT_EDIT_LEXPOS end = buffer.text.Insert(at, "/* ");
+    buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    ASSERT_TRUE(buffer.WaitParsed(20000));
+    EXPECT_EQ(buffer.Row(1).substr(0, 10), "0-9:008000");
 }
 
 // The parser's cursor keeps as much earlier text as the scheme's option says.
