@@ -2,6 +2,7 @@
 // menu's own controls, their separators, the customise marks, the quick access toolbar beside a small system
 // button, and the command state of controls the layout shows again.
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControlMDIButton.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
@@ -174,6 +175,7 @@ TEST_F(RibbonTabRow, WithTheTabsOffTheToolbarStandsClearOfASmallSystemButton)
 TEST_F(RibbonTabRow, AControlTheLayoutShowsAgainTakesItsCommandStateAtOnce)
 {
     // A command of no handler is disabled as soon as the layout shows its control again, before any idle time.
+    m_pBar->GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = TRUE;
     CKTControl* pCopy = m_pBar->AddToQuickAccess(m_frame.AddGroup(0, {"Late"}, 450)->GetAt(0));
     m_pBar->SetQuickAccessVisible(FALSE);
     ASSERT_FALSE(pCopy->IsVisible());

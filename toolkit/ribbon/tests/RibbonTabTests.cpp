@@ -326,8 +326,6 @@ TEST_F(RibbonTabPopup, DropsDownUnderTheWholeRibbonAndScrollsWithItsButtonsStayi
 
 TEST_F(RibbonTabPopup, ItsGroupsTakeTheRibbonsSizesTipsAndScrollAControlIntoView)
 {
-    // The copies run commands of no handler here: they stay enabled, as tips go to enabled controls only.
-    m_pBar->GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = FALSE;
     CKTRibbonTabPopupToolBar* pPopup = Open();
     ASSERT_TRUE(pPopup != NULL);
     EXPECT_EQ(CSize(24, 24), pPopup->GetIconSize());
