@@ -183,4 +183,10 @@ TEST_F(RibbonTabRow, AControlTheLayoutShowsAgainTakesItsCommandStateAtOnce)
     m_pBar->SetQuickAccessVisible(TRUE);
     ASSERT_TRUE(pCopy->IsVisible());
     EXPECT_FALSE(pCopy->IsEnabled());
+
+    // So is a control the toolbar takes.
+    CKTControl* pSource = m_frame.AddGroup(0, {"Early"}, 451)->GetAt(0);
+    pSource->SetEnabled(TRUE);
+    CKTControl* pSecond = m_pBar->AddToQuickAccess(pSource);
+    EXPECT_FALSE(pSecond->IsEnabled());
 }
