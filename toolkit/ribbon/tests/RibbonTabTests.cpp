@@ -402,3 +402,28 @@ TEST_F(RibbonTabs, WhileAPopupTracksTheTabsAreLocked)
     m_pBar->GetCommandBars()->ClosePopups();
     EXPECT_FALSE(m_pTabs->IsMouseLocked());
 }
+
+TEST_F(RibbonTabPopup, StaysInsideTheWorkAreaOpeningAboveTheTabRowAtItsFoot)
+{
+    // The frame hangs off the work area's left edge and down to its foot, its tab row still inside.
+    CRect rcWork;
+    ASSERT_TRUE(::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0));
+    CWnd* pFrame = m_frame.GetWindow();
+    const CRect rcFrame = CKTWindowRect(pFrame);
+    CRect rcRow = m_pTabs->GetRect();
+    m_pBar->ClientToScreen(rcRow);
+    const CPoint ptNew(rcWork.left - 40, rcWork.bottom - (rcRow.bottom - rcFrame.top) - 20);
+    pFrame->SetWindowPos(NULL, ptNew.x, ptNew.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(pFrame).TopLeft() == ptNew; }));
+    PumpMessages();
+
+    CKTRibbonTabPopupToolBar* pPopup = Open();
+    ASSERT_TRUE(pPopup != NULL);
+    rcRow = m_pTabs->GetRect();
+    m_pBar->ClientToScreen(rcRow);
+    const CRect rcRibbon = CKTWindowRect(m_pBar), rcPopup = CKTWindowRect(pPopup);
+    EXPECT_EQ(rcWork.left, rcPopup.left);
+    EXPECT_EQ(rcRibbon.right - rcWork.left, rcPopup.Width()) << "narrowed by what lies outside";
+    EXPECT_EQ(rcRow.top, rcPopup.bottom) << "above the tab row";
+    m_pBar->GetCommandBars()->ClosePopups();
+}
