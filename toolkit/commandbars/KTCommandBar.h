@@ -102,6 +102,8 @@ public:
     // Tracking, selection and popups.
     virtual BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE);
     virtual BOOL SetSelected(int nSelected, int nKeyboard = FALSE);
+    // Scrolls the bar so that the control shows; the keyboard calls it on each control it selects.
+    virtual void EnsureControlVisible(CKTControl* pControl) {}
     BOOL SetPopuped(int nPopuped, BOOL bKeyboard = FALSE);
     // Shows the bar as the popup of a control; bars that cannot pop up refuse.
     virtual BOOL Popup(CKTControl* pControlPopup, BOOL bKeyboard) { return FALSE; }

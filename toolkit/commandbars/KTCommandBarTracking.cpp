@@ -41,7 +41,11 @@ BOOL CKTCommandBar::SetSelected(int nSelected, int nKeyboard)
     }
     m_nSelected = GetControl(nSelected) ? nSelected : -1;
     if (CKTControl* pNew = GetControl(m_nSelected))
+    {
         pNew->OnSetSelected(nKeyboard ? std::max(nKeyboard, (int)ktSelectionKeyboard) : ktSelectionHot);
+        if (nKeyboard)
+            EnsureControlVisible(pNew);
+    }
     CKTMouseHookManager::Instance()->SetLastSelectedBar(this);
     if (m_nSelected == -1)
         KillTimer(KT_TIMER_HOVER);

@@ -101,6 +101,8 @@ BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
     CKTCommandBar* pBar = GetAccessKeyBar();
     if (!pBar || m_bCustomizeMode || (::GetKeyState(VK_SHIFT) & 0x8000))
         return FALSE;
-    SetToolBarFocus(pBar);
+    // A bar may take Alt alone its own way (the ribbon puts the focus on its tabs).
+    if (!pBar->ProcessAccessKey(VK_MENU))
+        SetToolBarFocus(pBar);
     return TRUE;
 }

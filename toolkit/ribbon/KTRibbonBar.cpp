@@ -2,6 +2,7 @@
 #include "KTRibbonBar.h"
 
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
@@ -29,10 +30,12 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 ON_WM_WINDOWPOSCHANGED()
+ON_WM_SETCURSOR()
+ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 CKTRibbonBar::CKTRibbonBar()
-    : m_scroller(InstallControls(this)), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
+    : m_scroller(InstallControls(this), this), m_pQuickAccess(KTMakeCounted<CKTRibbonQuickAccessControls>(this))
 {
     m_nBarType = ktBarTypeRibbon;
     // The id the frame's menu bar gets: the saved state keeps no id, and a loaded ribbon stands for that bar.
@@ -212,13 +215,32 @@ CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
         nHeight += 2;
     if (!(dwMode & LM_COMMIT))
         return CSize(nLength, nHeight);
-    Layout(nLength, nHeight);
+    LayoutAndUpdate(nLength, nHeight);
     if ((m_dwPendingUpdate & ktPendingRedraw) && GetSafeHwnd())
     {
         m_dwPendingUpdate &= ~ktPendingRedraw;
         Redraw();
     }
     return CSize(nLength, nHeight);
+}
+
+// Controls that the layout shows again still carry the command state of the moment they were hidden.
+void CKTRibbonBar::LayoutAndUpdate(int nWidth, int nHeight)
+{
+    std::vector<CKTSmartPtr<CKTControl>> hidden;
+    for (int i = 0; i < GetControlCount(); i++)
+        if (!GetControl(i)->IsVisible())
+            hidden.emplace_back(GetControl(i));
+    Layout(nWidth, nHeight);
+    for (const auto& pControl : hidden)
+        if (pControl->IsVisible() && pControl->GetParent() == this)
+            m_bUpdatePending = TRUE;
+    if (!m_bUpdatePending)
+        return;
+    m_bUpdatePending = FALSE;
+    if (CWnd* pOwner = GetSafeHwnd() ? GetOwnerSite() : NULL)
+        UpdateCommandUI(pOwner,
+                        !GetCommandBars() || GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler);
 }
 
 void CKTRibbonBar::Layout(int nWidth, int)
@@ -234,11 +256,12 @@ void CKTRibbonBar::Layout(int nWidth, int)
         m_rcTabRow.OffsetRect(0, nCaption);
         m_rcGroups.OffsetRect(0, nCaption);
     }
-    const int xTabRow = LayoutQuickAccess(nWidth, LayoutSystemButton());
+    int xRight = nWidth;
+    const int xTabRow = LayoutQuickAccess(nWidth, LayoutTabRowControls(nWidth, LayoutSystemButton(), xRight));
     if (!m_pControlTab)
         return;
     m_pControlTab->SetHideFlags(m_bTabsVisible ? 0 : ktHideGeneric);
-    CRect rcTabs(xTabRow, m_rcTabRow.top, m_rcTabRow.right, m_rcTabRow.bottom);
+    CRect rcTabs(xTabRow, m_rcTabRow.top, std::min<int>(m_rcTabRow.right, xRight), m_rcTabRow.bottom);
     if (rcTabs.Width() < 6)
         rcTabs.SetRectEmpty();
     m_pControlTab->SetRect(rcTabs);
@@ -246,6 +269,49 @@ void CKTRibbonBar::Layout(int nWidth, int)
     m_pControlTab->GetPaintManager()->RepositionTabControl(m_pControlTab, &dc, rcTabs);
     LayoutGroups(&dc);
     LayoutCaption(nWidth);
+}
+
+// A control of no group beside the tabs: the menu's own, a maximised child's icon and buttons.
+BOOL CKTRibbonBar::IsTabRowControl(CKTControl* pControl) const
+{
+    const int nId = pControl->GetID();
+    if (pControl->GetRibbonGroup() || !pControl->IsVisible(KT_HIDE_RIBBONTABROW) ||
+        (nId >= SC_MINIMIZE && nId <= SC_RESTORE))
+        return FALSE;
+    return pControl != m_pSystemButton && pControl != m_pControlTab && pControl != m_scroller.GetScrollButton(TRUE) &&
+           pControl != m_scroller.GetScrollButton(FALSE) && pControl != m_pQuickAccessPopup &&
+           pControl != m_pQuickAccessMore && !m_pQuickAccess->Contains(pControl);
+}
+
+int CKTRibbonBar::LayoutTabRowControls(int nWidth, int x, int& xRight)
+{
+    std::vector<CKTControl*> left, right;
+    for (int i = 0; i < GetControlCount(); i++)
+        if (IsTabRowControl(GetControl(i)))
+            (GetControl(i)->GetFlags() & ktFlagRightAlign ? right : left).push_back(GetControl(i));
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, GetPaintManager()->GetRegularFont());
+    const CRect rcRow(2, m_rcTabRow.top, nWidth - 2, m_rcTabRow.bottom);
+    auto place = [&](CKTControl* pControl, BOOL bRight)
+    {
+        pControl->SetHideFlag(KT_HIDE_RIBBONTABROW, !m_bTabsVisible);
+        if (!pControl->IsVisible())
+            return;
+        const CSize sz = pControl->GetSize(&dc);
+        if (bRight)
+            xRight -= sz.cx;
+        else if (pControl->GetBeginGroup())
+            x += 6;
+        pControl->SetRect(CRect(CPoint(bRight ? xRight : x, rcRow.top + (rcRow.Height() - sz.cy) / 2), sz));
+        pControl->SetRowRect(rcRow);
+        if (!bRight)
+            x += sz.cx;
+    };
+    for (CKTControl* pControl : left)
+        place(pControl, FALSE);
+    for (auto it = right.rbegin(); it != right.rend(); ++it)
+        place(*it, TRUE);
+    return x;
 }
 
 void CKTRibbonBar::LayoutGroups(CDC* pDC)
@@ -307,13 +373,19 @@ void CKTRibbonBar::DrawGroups(CDC* pDC, CRect rcClipBox)
         }
     }
     CKTPaintManager* pPaintManager = GetPaintManager();
+    BOOL bFirst = TRUE;
     for (int i = 0; i < GetControlCount(); i++)
     {
         CKTControl* pControl = GetControl(i);
-        if (pControl->GetRibbonGroup() || !pControl->IsVisible() ||
-            !rcPart.IntersectRect(rcClipBox, pControl->GetRect()))
+        if (pControl->GetRibbonGroup() || !pControl->IsVisible())
+            continue;
+        if (pControl->GetBeginGroup() && !bFirst)
+            pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
+        bFirst = FALSE;
+        if (!rcPart.IntersectRect(rcClipBox, pControl->GetRect()))
             continue;
         CKTFontDC font(pDC, pPaintManager->GetControlFont(pControl, pControl->IsItemDefault()));
         pControl->Draw(pDC);
     }
+    DrawCustomizeMarks(pDC);
 }

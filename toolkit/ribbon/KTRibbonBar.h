@@ -26,8 +26,9 @@ struct KT_NMRIBBONTAB : KT_NMCONTROL
 class CKTRibbonTab;
 
 // Hide flags the ribbon sets on controls, beside those of every bar.
-const DWORD KT_HIDE_RIBBONTAB = 0x80;           // a control of another tab's group, or of a minimised ribbon
-const DWORD KT_HIDE_RIBBONNOROOM = ktHideWrap;  // a quick access control or system button without room
+const DWORD KT_HIDE_RIBBONTAB = 0x80;                      // a control of another tab's group, or of a minimised ribbon
+const DWORD KT_HIDE_RIBBONNOROOM = ktHideWrap;             // a quick access control or system button without room
+const DWORD KT_HIDE_RIBBONTABROW = ktHideDockingVertical;  // a control of the tab row while the tabs are off
 
 class CKTRibbonBar : public CKTMenuBar, public IKTFrameCaptionBar
 {
@@ -156,14 +157,19 @@ public:
     // The frame's hit code for a point of the caption strip, 0 where the ribbon answers itself.
     int HitTestCaption(CPoint pt) const;
     void SelectAdjacentTab(BOOL bNext);
-    void EnsureControlVisible(CKTControl* pControl);
+    // Selects the control's tab and scrolls the groups row to show it.
+    void EnsureControlVisible(CKTControl* pControl) override;
     void CreateKeyboardTips() override;
     void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip) override;
     // Alt+letter opens the tab whose caption has that access letter.
     BOOL ProcessAccessKey(UINT nKey) override;
     // The tips of the controls of the tab's groups.
     void CreateGroupKeyboardTips(CKTRibbonTab* pTab);
+    // The same for the groups of a copy of a tab, laid out in the rectangle (the dropped-down tab's).
+    void AddGroupKeyboardTips(CKTRibbonTab* pTab, CRect rcGroups) const;
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+    // The tab strip's tips first; a control of a group places its tip by the whole groups row.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
     afx_msg LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
@@ -177,6 +183,8 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -190,14 +198,18 @@ private:
     int PlaceQuickAccessControls(int x, int nLimit, BOOL bInTabRow);
     // Places the system button; gives where the tab row starts.
     int LayoutSystemButton();
+    // Where the toolbar in the caption starts, given the large system button's room.
+    int GetQuickAccessCaptionLeft(int nLargeButtonRoom) const;
     BOOL LoadQuickAccess(CKTPropExchange* pPX);
     // Replaces the toolbar's controls by clones of these and takes the two states.
     void TakeQuickAccess(const CKTControls* pControls, BOOL bRecursive, BOOL bBelow, BOOL bMinimized);
     // The drop-down menu's title and one entry per default command, where the customise flag and a list allow.
     void AddDefaultCommands(CKTPopupBar* pPopup);
     BOOL IsOnCaption(CPoint pt) const;
+    CPoint GroupTipAnchor(CKTRibbonGroup* pGroup, CKTControl* pControl, DWORD& dwAlign) const;
     // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
     void OpenTabByKeyboard(CKTRibbonTab* pTab);
+    BOOL FocusTabRow();
     CKTRibbonTab* FindTabByAccessKey(UINT nKey) const;
     // Whether the group under the mouse may light: not while a popup, the keyboard or a control holds the bar.
     BOOL CanHighlightGroup() const;
@@ -205,7 +217,11 @@ private:
     void SetHighlightedGroup(CKTRibbonGroup* pGroup);
     CKTRibbonGroup* GroupCaptionAt(CPoint pt) const;
     LRESULT NotifyTabChange(int nCode, CKTRibbonTab* pTab);
+    void LayoutAndUpdate(int nWidth, int nHeight);
     void Layout(int nWidth, int nHeight);
+    BOOL IsTabRowControl(CKTControl* pControl) const;
+    // Left ones from x on, right ones leftwards from xRight; gives where the left ones end.
+    int LayoutTabRowControls(int nWidth, int x, int& xRight);
     void LayoutGroups(CDC* pDC);
     void DrawGroups(CDC* pDC, CRect rcClipBox);
     int GetFrameBorder() const { return m_pFrameRegion ? m_pFrameRegion->GetFrameBorder() : 0; }

@@ -23,7 +23,6 @@
 namespace
 {
 const int KT_MAX_QUICKACCESS_TIPS = 18;
-const int KT_ENSURE_VISIBLE_MARGIN = 12;   // room kept beside a control scrolled into view
 const int KT_CAPTION_SIZE_EDGE = 5;        // the top edge of the caption that sizes the frame
 const UINT KT_WM_POPUPSYSTEMMENU = 0x313;  // the frame opens its system menu at a screen point
 
@@ -50,6 +49,52 @@ int CKTRibbonBar::HitTestCaption(CPoint pt) const
     if (pt.y >= m_rcCaption.top + KT_CAPTION_SIZE_EDGE || !(dwStyle & WS_THICKFRAME))
         return HTCAPTION;
     return (dwStyle & WS_MAXIMIZE) ? HTCAPTION : HTTOP;
+}
+
+// The caption's top edge sizes the frame: the frame shows its own sizing cursor there.
+BOOL CKTRibbonBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    ScreenToClient(&pt);
+    const int nHit = HitTestCaption(pt);
+    CFrameWnd* pFrame = GetFrameSite();
+    if (nHit < HTLEFT || nHit > HTBOTTOMRIGHT || !pFrame)
+        return CKTMenuBar::OnSetCursor(pWnd, nHitTest, message);
+    pFrame->SendMessage(WM_SETCURSOR, (WPARAM)pFrame->GetSafeHwnd(), MAKELPARAM(nHit, message));
+    return TRUE;
+}
+
+// On glass the system's own caption buttons lie under the ribbon's caption strip: the frame takes the mouse there.
+LRESULT CKTRibbonBar::OnNcHitTest(CPoint point)
+{
+    if (IsDwmEnabled())
+    {
+        switch (m_pFrameRegion->HitTestComposition(point))
+        {
+        case HTMINBUTTON:
+        case HTMAXBUTTON:
+        case HTCLOSE:
+        case HTHELP:
+            return HTTRANSPARENT;
+        }
+    }
+    return CKTMenuBar::OnNcHitTest(point);
+}
+
+INT_PTR CKTRibbonBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    if (m_pControlTab && m_pControlTab->IsVisible() && m_pControlTab->GetRect().PtInRect(point))
+    {
+        const INT_PTR nHit = m_pControlTab->CKTTabManager::OnToolHitTest(m_hWnd, point, pTI);
+        if (nHit != -1)
+            return nHit;
+    }
+    const INT_PTR nHit = CKTMenuBar::OnToolHitTest(point, pTI);
+    CKTControl* pControl = nHit != -1 ? m_pControls->HitTest(point) : NULL;
+    if (pControl && pControl->GetRibbonGroup())
+        pTI->rect = m_rcGroups;
+    return nHit;
 }
 
 void CKTRibbonBar::OnLButtonDown(UINT nFlags, CPoint point)
@@ -224,7 +269,9 @@ void CKTRibbonBar::CreateKeyboardTips()
     }
 }
 
-void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
+void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab) { AddGroupKeyboardTips(pTab, m_rcGroups); }
+
+void CKTRibbonBar::AddGroupKeyboardTips(CKTRibbonTab* pTab, CRect rcGroups) const
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (!pTab || !pCommandBars)
@@ -234,37 +281,14 @@ void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
         CKTRibbonGroup* pGroup = pTab->GetGroups()->GetAt(g);
         if (!pGroup->IsVisible())
             continue;
-        const CRect rcGroup = pGroup->GetRect();
-        const int nCaption = GetRibbonPainter()->GetGroupCaptionHeight();
-        const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - nCaption;
-        const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
         for (CKTControl* pControl : pGroup->GetShownControls())
         {
             CRect rc = pControl->GetRect(), rcInside;
-            if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, m_rcGroups) ||
+            if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, rcGroups) ||
                 rcInside != rc)
                 continue;
-            CPoint pt(rc.left + 11, nClientTop + 2);
-            DWORD dwAlign = ktTipAlignCenterVert;
-            if (rc.top >= nClientBottom)
-            {
-                pt = CPoint(rc.CenterPoint().x, rcGroup.bottom - 6);
-                dwAlign = ktTipAlignCenterHorz;
-            }
-            else if (pControl->GetStyle() == ktButtonIconAndCaptionBelow && rc.Height() > rcGroup.Height() / 2)
-            {
-                pt = rc.CenterPoint();
-                dwAlign = ktTipAlignCenterHorz | ktTipAlignCenterVert;
-            }
-            else if (pControl->GetType() == ktControlGallery)
-            {
-                pt = CPoint(rc.right, rc.CenterPoint().y);
-                dwAlign = ktTipAlignCenterHorz | ktTipAlignCenterVert;
-            }
-            else if (rc.CenterPoint().y - nClientTop >= 2 * nThird)
-                pt.y = nClientBottom;
-            else if (rc.CenterPoint().y - nClientTop >= nThird)
-                pt.y = nClientTop + (nClientBottom - nClientTop) / 2;
+            DWORD dwAlign = 0;
+            const CPoint pt = GroupTipAnchor(pGroup, pControl, dwAlign);
             auto pTip = std::make_unique<CKTCommandBarKeyboardTip>(pCommandBars, pControl, pControl->GetCaption(), pt.x,
                                                                    pt.y, dwAlign, TRUE);
             if (CKTControlAction* pAction = pControl->GetAction())
@@ -273,6 +297,31 @@ void CKTRibbonBar::CreateGroupKeyboardTips(CKTRibbonTab* pTab)
             pCommandBars->AddKeyboardTip(std::move(pTip));
         }
     }
+}
+
+// On the caption line, over a large button, at a gallery's edge, or at the left in the control's third of the group.
+CPoint CKTRibbonBar::GroupTipAnchor(CKTRibbonGroup* pGroup, CKTControl* pControl, DWORD& dwAlign) const
+{
+    const CRect rcGroup = pGroup->GetRect(), rc = pControl->GetRect();
+    const int nClientTop = rcGroup.top, nClientBottom = rcGroup.bottom - GetRibbonPainter()->GetGroupCaptionHeight();
+    const int nThird = std::max(1, (nClientBottom - nClientTop) / 3);
+    dwAlign = ktTipAlignCenterHorz | ktTipAlignCenterVert;
+    if (rc.top >= nClientBottom)
+    {
+        dwAlign = ktTipAlignCenterHorz;
+        return CPoint(rc.CenterPoint().x, rcGroup.bottom - 6);
+    }
+    if (pControl->GetStyle() == ktButtonIconAndCaptionBelow && rc.Height() > rcGroup.Height() / 2)
+        return rc.CenterPoint();
+    if (pControl->GetType() == ktControlGallery)
+        return CPoint(rc.right, rc.CenterPoint().y);
+    dwAlign = ktTipAlignCenterVert;
+    CPoint pt(rc.left + 11, nClientTop + 2);
+    if (rc.CenterPoint().y - nClientTop >= 2 * nThird)
+        pt.y = nClientBottom;
+    else if (rc.CenterPoint().y - nClientTop >= nThird)
+        pt.y = nClientTop + (nClientBottom - nClientTop) / 2;
+    return pt;
 }
 
 void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
@@ -317,6 +366,8 @@ BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars || !m_bTabsVisible || (::GetKeyState(VK_CONTROL) & 0x8000))
         return FALSE;
+    if (nKey == VK_MENU)
+        return FocusTabRow();
     CKTRibbonTab* pTab = FindTabByAccessKey(nKey);
     if (!pTab)
         return FALSE;
@@ -324,6 +375,21 @@ BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
         pCommandBars->ClosePopups();
     pCommandBars->ShowKeyboardCues(TRUE);
     OpenTabByKeyboard(pTab);
+    return TRUE;
+}
+
+// Alt alone: the keyboard on the tab row, or on the first control of a minimised ribbon.
+BOOL CKTRibbonBar::FocusTabRow()
+{
+    if (!m_pControlTab || m_pControlTab->GetItemCount() == 0)
+        return FALSE;
+    // The bars' own focus takes the first control; a full ribbon moves on to its tabs.
+    GetCommandBars()->SetToolBarFocus(this);
+    if (!m_bMinimized)
+    {
+        SetSelected(m_pControlTab->GetIndex(), 2);
+        m_pControlTab->SetKeyboardFocus(TRUE);
+    }
     return TRUE;
 }
 
@@ -337,21 +403,8 @@ void CKTRibbonBar::EnsureControlVisible(CKTControl* pControl)
         m_pControlTab->SetSelectedItem(pGroup->GetRibbonTab());
         OnRecalcLayout();
     }
-    CKTControl* pLeft = m_scroller.GetScrollButton(TRUE);
-    CKTControl* pRight = m_scroller.GetScrollButton(FALSE);
-    if (!pLeft->IsVisible() && !pRight->IsVisible())
-        return;
-    const CRect rc = pControl->GetRect();
-    int nOffset = m_scroller.GetOffset();
-    if (rc.left < m_rcGroups.left + KT_ENSURE_VISIBLE_MARGIN)
-        nOffset -= m_rcGroups.left + KT_ENSURE_VISIBLE_MARGIN - rc.left;
-    else if (rc.right > m_rcGroups.right - KT_ENSURE_VISIBLE_MARGIN)
-        nOffset += rc.right - (m_rcGroups.right - KT_ENSURE_VISIBLE_MARGIN);
-    nOffset = std::max(0, nOffset);
-    if (nOffset == m_scroller.GetOffset())
-        return;
-    m_scroller.SetOffset(nOffset);
-    OnRecalcLayout();
+    if (m_scroller.ScrollIntoView(pControl->GetRect(), m_rcGroups))
+        OnRecalcLayout();
 }
 
 BOOL CKTRibbonBar::CanHighlightGroup() const

@@ -9,6 +9,7 @@
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
 
@@ -93,8 +94,8 @@ BOOL CKTRibbonBar::PlaceQuickAccessRow(int nWidth, int xTabRow)
     if (m_bQuickAccessBelow)
         m_rcQuickAccess.SetRect(0, m_rcGroups.bottom, nWidth, m_rcGroups.bottom + nQuick);
     else
-        m_rcQuickAccess.SetRect(nQuick + nTabs, GetFrameBorder() - 2, bCaption ? m_rcCaption.right : nWidth,
-                                nQuick + GetFrameBorder() - 3);
+        m_rcQuickAccess.SetRect(GetQuickAccessCaptionLeft(nQuick + nTabs), GetFrameBorder() - 2,
+                                bCaption ? m_rcCaption.right : nWidth, nQuick + GetFrameBorder() - 3);
     // Without a caption strip the toolbar takes the tab row's left end.
     const BOOL bInTabRow = m_bQuickAccessVisible && !m_bQuickAccessBelow && !bCaption;
     if (bInTabRow)
@@ -149,6 +150,9 @@ BOOL CKTRibbonBar::IsAllowQuickAccessControl(CKTControl* pControl) const
         return FALSE;
     if (!m_bAllowQuickAccessDuplicates && m_pQuickAccess->FindDuplicate(pControl))
         return FALSE;
+    // A group's button stands for its group: it goes on the toolbar when the group has a command id.
+    if (pControl->IsKindOf(RUNTIME_CLASS(CKTRibbonGroupControlPopup)))
+        return pControl->GetID() > 0;
     return !(pControl->GetFlags() & ktFlagNoMovable);
 }
 

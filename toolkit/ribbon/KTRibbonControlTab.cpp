@@ -3,6 +3,8 @@
 
 #include "KTCommandBars.h"
 #include "KTControls.h"
+#include "KTImageManager.h"
+#include "KTMouseHookManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabPopupToolBar.h"
@@ -37,7 +39,13 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
     if (pTab && !m_bKeyboardFocus && !pBar->IsRibbonMinimized())
         if (CKTCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->ClosePopups();
-    if (pItem == GetSelectedItem() || pBar->OnTabChanging(pTab))
+    if (pItem == GetSelectedItem())
+        return;
+    // The tips of the old tab's controls would stand over the new tab's.
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && pCommandBars->GetKeyboardTipsLevel() > 1)
+        pCommandBars->HideKeyboardTips();
+    if (pBar->OnTabChanging(pTab))
         return;
     pBar->LockRedraw();
     pBar->ShowTabGroups(pTab);
@@ -151,8 +159,26 @@ void CKTRibbonControlTab::RedrawControl(LPCRECT lpRect, BOOL bAnimate)
         pBar->Redraw(lpRect, bAnimate);
 }
 
-// Tabs show their captions only: the ribbon gives them no images.
-BOOL CKTRibbonControlTab::DrawIcon(CDC*, CPoint, CKTTabManagerItem*, BOOL, CSize&) const { return FALSE; }
+BOOL CKTRibbonControlTab::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
+{
+    CKTTabPainter* pPainter = GetPaintManager();
+    CKTImageManager* pImages = CKTControlPopup::GetImageManager();
+    if (pItem->GetImage() == -1 || !pPainter || !pPainter->m_bShowIcons || !pImages)
+        return FALSE;
+    CKTImageManagerIcon* pIcon = pImages->GetImage(pItem->GetImage(), szIcon.cx);
+    if (!pIcon)
+        return FALSE;
+    if (bDraw)
+        pIcon->DrawNormal(pDC, pt, szIcon);
+    return TRUE;
+}
+
+// While a popup of the bars tracks the mouse the tabs light nothing and show no tips.
+BOOL CKTRibbonControlTab::IsMouseLocked() const
+{
+    CKTCommandBar* pTracked = CKTMouseHookManager::Instance()->GetTopTrackedBar();
+    return pTracked && pTracked->IsPopupBar();
+}
 
 CString CKTRibbonControlTab::GetItemTooltip(const CKTTabManagerItem* pItem) const
 {

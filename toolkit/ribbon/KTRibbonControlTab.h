@@ -31,6 +31,7 @@ public:
     void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;
     BOOL DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const override;
     CString GetItemTooltip(const CKTTabManagerItem* pItem) const override;
+    BOOL IsMouseLocked() const override;
 
     // The ribbon draws the strip with the bar.
     void Draw(CDC*) override {}

@@ -38,11 +38,26 @@ CKTControl* CKTRibbonQuickAccessControls::AddQuickAccess(CKTSmartPtr<CKTControl>
     if (pControl.IsNull())
         return NULL;
     m_controls.push_back(pControl);
-    const int nBefore = GetCount() - 1 + (m_pRibbon->GetSystemButton() ? 1 : 0);
-    m_pRibbon->GetControls()->InsertAt(pControl, nBefore);
+    m_pRibbon->GetControls()->InsertAt(pControl, RibbonIndexForNext());
     if (m_pRibbon->GetSafeHwnd())
+    {
+        m_pRibbon->IdleUpdate(TRUE, TRUE);
         m_pRibbon->OnRecalcLayout();
+    }
     return pControl;
+}
+
+// Right after the toolbar's last control in the ribbon's controls, else after the system button, else first: the
+// ribbon's controls may hold others before them (the menu bar puts a maximised child's icon first).
+int CKTRibbonQuickAccessControls::RibbonIndexForNext() const
+{
+    CKTControls* pRibbonControls = m_pRibbon->GetControls();
+    auto indexInRibbon = [pRibbonControls](CKTControl* pControl)
+    { return pControl && pRibbonControls->GetAt(pControl->GetIndex()) == pControl ? pControl->GetIndex() : -1; };
+    for (int i = GetCount() - 2; i >= 0; i--)
+        if (indexInRibbon(GetAt(i)) >= 0)
+            return indexInRibbon(GetAt(i)) + 1;
+    return indexInRibbon(m_pRibbon->GetSystemButton()) + 1;
 }
 
 void CKTRibbonQuickAccessControls::RemoveQuickAccess(CKTControl* pControl)

@@ -31,6 +31,9 @@ protected:
     void RefreshIndexes() override {}
 
 private:
+    // Where the last added control goes among the ribbon's controls.
+    int RibbonIndexForNext() const;
+
     CKTRibbonBar* m_pRibbon;  // the owner
 };
 

@@ -20,7 +20,8 @@ CKTRibbonScrollButton::CKTRibbonScrollButton(CKTRibbonGroupsScroller* pScroller,
 
 void CKTRibbonScrollButton::Draw(CDC* pDC)
 {
-    if (CKTRibbonBar* pRibbon = dynamic_cast<CKTRibbonBar*>(m_pParent))
+    // The ribbon's painter, also on the dropped-down tab of a minimised ribbon.
+    if (CKTRibbonBar* pRibbon = m_pScroller->GetRibbonBar())
         pRibbon->GetRibbonPainter()->DrawGroupsScrollButton(pDC, this, m_bLeft);
 }
 

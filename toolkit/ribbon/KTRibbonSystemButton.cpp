@@ -66,6 +66,14 @@ CKTControl* CKTRibbonBar::AddSystemButton(LPCSTR lpszCaption, CKTCommandBar* pSy
     return m_pSystemButton;
 }
 
+// A small system button in the caption keeps the toolbar 15 pixels away; else it starts after the large one's room.
+int CKTRibbonBar::GetQuickAccessCaptionLeft(int nLargeButtonRoom) const
+{
+    if (!IsCaptionVisible() || m_bTabsVisible || !m_pSystemButton || !m_pSystemButton->IsVisible())
+        return nLargeButtonRoom;
+    return m_pSystemButton->GetRect().right + 15;
+}
+
 int CKTRibbonBar::LayoutSystemButton()
 {
     if (!m_pSystemButton)

@@ -54,6 +54,9 @@ public:
     BOOL IsCaptionVisible() const override { return TRUE; }
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    // Small buttons whatever the menu's sizes.
+    CSize GetButtonSize() const override { return CSize(22, 22); }
+    CSize GetIconSize() const override { return CSize(16, 16); }
 };
 
 // One entry of the second column.

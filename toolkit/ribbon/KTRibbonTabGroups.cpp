@@ -17,6 +17,7 @@ const int KT_GROUP_GAP = 7;       // between two groups of the row
 const int KT_SCROLL_STEP = 40;    // one press of a scroll button
 const int KT_SCROLL_BUTTON = 13;  // width of a scroll button
 const int KT_LAST_LEVEL = 3;
+const int KT_ENSURE_VISIBLE_MARGIN = 12;  // room kept beside a control scrolled into view
 
 int RowWidth(const std::vector<int>& widths)
 {
@@ -27,7 +28,8 @@ int RowWidth(const std::vector<int>& widths)
 }
 }  // namespace
 
-CKTRibbonGroupsScroller::CKTRibbonGroupsScroller(CKTCommandBar* pBar) : m_pBar(pBar)
+CKTRibbonGroupsScroller::CKTRibbonGroupsScroller(CKTCommandBar* pBar, CKTRibbonBar* pRibbon)
+    : m_pBar(pBar), m_pRibbon(pRibbon)
 {
     m_pLeft = pBar->GetControls()->Add(KTMakeCounted<CKTRibbonScrollButton>(this, TRUE), 0);
     m_pRight = pBar->GetControls()->Add(KTMakeCounted<CKTRibbonScrollButton>(this, FALSE), 0);
@@ -37,13 +39,32 @@ CKTRibbonGroupsScroller::CKTRibbonGroupsScroller(CKTCommandBar* pBar) : m_pBar(p
 
 void CKTRibbonGroupsScroller::ScrollStep(BOOL bLeft)
 {
-    if (CKTCommandBars* pCommandBars = m_pBar->GetCommandBars())
+    // A dropped-down tab scrolls in place: only what it opened itself closes.
+    if (m_pBar->IsPopupBar())
+        m_pBar->SetPopuped(-1);
+    else if (CKTCommandBars* pCommandBars = m_pBar->GetCommandBars())
         pCommandBars->ClosePopups();
     const int nOffset = bLeft ? std::max(0, m_nOffset - KT_SCROLL_STEP) : m_nOffset + KT_SCROLL_STEP;
     if (nOffset == m_nOffset)
         return;
     m_nOffset = nOffset;
     m_pBar->OnRecalcLayout();
+}
+
+BOOL CKTRibbonGroupsScroller::ScrollIntoView(CRect rcControl, CRect rcGroups)
+{
+    if (!m_pLeft->IsVisible() && !m_pRight->IsVisible())
+        return FALSE;
+    int nOffset = m_nOffset;
+    if (rcControl.left < rcGroups.left + KT_ENSURE_VISIBLE_MARGIN)
+        nOffset -= rcGroups.left + KT_ENSURE_VISIBLE_MARGIN - rcControl.left;
+    else if (rcControl.right > rcGroups.right - KT_ENSURE_VISIBLE_MARGIN)
+        nOffset += rcControl.right - (rcGroups.right - KT_ENSURE_VISIBLE_MARGIN);
+    nOffset = std::max(0, nOffset);
+    if (nOffset == m_nOffset)
+        return FALSE;
+    m_nOffset = nOffset;
+    return TRUE;
 }
 
 void CKTRibbonGroupsScroller::ShowScrollButtons(BOOL bLeft, BOOL bRight, CRect rcGroups)

@@ -11,6 +11,7 @@
 
 class CKTCommandBar;
 class CKTControl;
+class CKTRibbonBar;
 class CKTRibbonGroup;
 class CKTRibbonTab;
 
@@ -18,12 +19,17 @@ class CKTRibbonTab;
 class CKTRibbonGroupsScroller
 {
 public:
-    explicit CKTRibbonGroupsScroller(CKTCommandBar* pBar);
+    // The buttons are the bar's controls; the ribbon draws them.
+    CKTRibbonGroupsScroller(CKTCommandBar* pBar, CKTRibbonBar* pRibbon);
     virtual ~CKTRibbonGroupsScroller() = default;
 
     int GetOffset() const { return m_nOffset; }
     void SetOffset(int nOffset) { m_nOffset = nOffset; }
     CKTControl* GetScrollButton(BOOL bLeft) const { return bLeft ? m_pLeft : m_pRight; }
+    CKTRibbonBar* GetRibbonBar() const { return m_pRibbon; }
+    // Moves the offset so that the control lies inside the groups with room beside it, while the row scrolls;
+    // TRUE when it moved (the caller lays out again).
+    BOOL ScrollIntoView(CRect rcControl, CRect rcGroups);
     // Moves the row one step; re-lays out the bar when the offset changed.
     virtual void ScrollStep(BOOL bLeft);
     // The buttons at the groups rectangle's edges, or hidden.
@@ -31,7 +37,8 @@ public:
 
 private:
     int m_nOffset = 0;
-    CKTCommandBar* m_pBar;  // the owner
+    CKTCommandBar* m_pBar;    // the owner
+    CKTRibbonBar* m_pRibbon;  // the owner, or the ribbon that opened it
     CKTControl* m_pLeft = NULL;
     CKTControl* m_pRight = NULL;
 };

@@ -10,7 +10,7 @@
 #include "KTRibbonTab.h"
 
 CKTRibbonTabPopupToolBar::CKTRibbonTabPopupToolBar(CKTRibbonTab* pTab)
-    : m_scroller(this), m_pRibbonBar(pTab->GetRibbonBar())
+    : m_scroller(this, pTab->GetRibbonBar()), m_pRibbonBar(pTab->GetRibbonBar())
 {
     CObject* pObject = pTab->GetRuntimeClass()->CreateObject();
     m_pTabCopy = CKTSmartPtr<CKTRibbonTab>::Adopt(dynamic_cast<CKTRibbonTab*>(pObject));
@@ -36,7 +36,7 @@ CSize CKTRibbonTabPopupToolBar::CalcDynamicLayout(int, DWORD)
 {
     if (!m_pRibbonBar || !m_pRibbonBar->GetSafeHwnd() || m_pTabCopy.IsNull())
         return CSize(0, 0);
-    const CSize sz(CKTWindowRect(m_pRibbonBar).Width(), m_pRibbonBar->CalcGroupHeight());
+    const CSize sz = PlaceBelowTabRow();
     m_bLayoutLock = TRUE;
     UpdateShortcuts();
     m_rcGroups.SetRect(0, 0, sz.cx, sz.cy);
@@ -45,6 +45,58 @@ CSize CKTRibbonTabPopupToolBar::CalcDynamicLayout(int, DWORD)
     m_pTabCopy->GetGroups()->Layout(&dc, sz.cx, CRect(4, 3, 6, 3), &m_scroller, m_rcGroups);
     m_bLayoutLock = FALSE;
     return sz;
+}
+
+// Sets where the popup goes and gives its size.
+CSize CKTRibbonTabPopupToolBar::PlaceBelowTabRow()
+{
+    const CRect rcRibbon = CKTWindowRect(m_pRibbonBar);
+    CSize sz(rcRibbon.Width(), m_pRibbonBar->CalcGroupHeight());
+    m_ptPlace = CPoint(rcRibbon.left, m_rcExclude.bottom);
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetMonitorInfo(::MonitorFromRect(m_rcExclude, MONITOR_DEFAULTTONEAREST), &info))
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    const CRect rcWork = info.rcWork;
+    if (m_ptPlace.x < rcWork.left)
+    {
+        sz.cx -= rcWork.left - m_ptPlace.x;
+        m_ptPlace.x = rcWork.left;
+    }
+    if (m_ptPlace.x + sz.cx > rcWork.right)
+        sz.cx = rcWork.right - m_ptPlace.x - 4;
+    if (m_ptPlace.y + sz.cy > rcWork.bottom)
+        m_ptPlace.y = m_rcExclude.top - sz.cy;
+    return sz;
+}
+
+CRect CKTRibbonTabPopupToolBar::CalcPopupRect(int cx, int cy)
+{
+    if (!m_pRibbonBar || !m_pRibbonBar->GetSafeHwnd())
+        return CKTPopupToolBar::CalcPopupRect(cx, cy);
+    return CRect(m_ptPlace, CSize(cx, cy));
+}
+
+CSize CKTRibbonTabPopupToolBar::GetIconSize() const
+{
+    return m_pRibbonBar ? m_pRibbonBar->GetIconSize() : CKTPopupToolBar::GetIconSize();
+}
+
+CSize CKTRibbonTabPopupToolBar::GetButtonSize() const
+{
+    return m_pRibbonBar ? m_pRibbonBar->GetButtonSize() : CKTPopupToolBar::GetButtonSize();
+}
+
+void CKTRibbonTabPopupToolBar::CreateKeyboardTips()
+{
+    if (m_pRibbonBar && !m_pTabCopy.IsNull())
+        m_pRibbonBar->AddGroupKeyboardTips(m_pTabCopy, m_rcGroups);
+}
+
+void CKTRibbonTabPopupToolBar::EnsureControlVisible(CKTControl* pControl)
+{
+    if (pControl && pControl->GetRibbonGroup() && m_scroller.ScrollIntoView(pControl->GetRect(), m_rcGroups))
+        OnRecalcLayout();
 }
 
 void CKTRibbonTabPopupToolBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)

@@ -18,12 +18,23 @@ public:
 
     CKTRibbonTab* GetTabCopy() const { return m_pTabCopy; }
     CRect GetGroupsRect() const { return m_rcGroups; }
+    CKTRibbonGroupsScroller* GetGroupsScroller() { return &m_scroller; }
 
-    // As wide as the ribbon and as tall as its groups row.
+    // As wide as the ribbon and as tall as its groups row, kept inside the work area; below the tab row, or above
+    // it where the work area ends.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    CRect CalcPopupRect(int cx, int cy) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
+    // The copied groups look and answer as the ribbon's own.
+    CSize GetIconSize() const override;
+    CSize GetButtonSize() const override;
+    void CreateKeyboardTips() override;
+    void EnsureControlVisible(CKTControl* pControl) override;
 
 private:
+    CSize PlaceBelowTabRow();
+
+    CPoint m_ptPlace;  // screen top-left chosen by the last layout
     CKTRibbonGroupsScroller m_scroller;
     CKTSmartPtr<CKTRibbonTab> m_pTabCopy;
     CKTRibbonBar* m_pRibbonBar;  // not held: it opened the popup

@@ -139,8 +139,9 @@ public:
     CKTImageManager* GetImageManager() const;
     virtual CSize GetSize(CDC* pDC);
     virtual void Draw(CDC* pDC);
-    CSize GetIconSize() const;
-    CSize GetButtonSize() const;
+    // The bar's sizes; a control of fixed look answers its own.
+    virtual CSize GetIconSize() const;
+    virtual CSize GetButtonSize() const;
 
     void RedrawParent(BOOL bAnimate = TRUE);
     void DelayLayoutParent();

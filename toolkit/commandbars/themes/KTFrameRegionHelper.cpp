@@ -72,6 +72,16 @@ CKTThemeStyle5* CKTFrameRegionHelper::GetFrameTheme() const
 
 BOOL CKTFrameRegionHelper::QueryComposition() const { return Composition().IsCompositionEnabled(); }
 
+LRESULT CKTFrameRegionHelper::HitTestComposition(CPoint ptScreen) const
+{
+    HWND hFrame = m_pFrame ? m_pFrame->GetSafeHwnd() : NULL;
+    LRESULT lResult = 0;
+    if (!hFrame ||
+        Composition().DefWindowProc(hFrame, WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y), &lResult) != S_OK)
+        return 0;
+    return lResult;
+}
+
 int CKTFrameRegionHelper::MeasureFrameBorder() const
 {
     HWND hFrame = m_pFrame ? m_pFrame->GetSafeHwnd() : NULL;

@@ -76,6 +76,9 @@ public:
 
     std::vector<KT_FRAMECAPTIONBUTTON> m_buttons;  // in drawing order
 
+    // The system's hit code on the frame's glass (its own caption buttons) at a screen point; 0 for none.
+    virtual LRESULT HitTestComposition(CPoint ptScreen) const;
+
 protected:
     // The system's answer; a seam for frames that know better.
     virtual BOOL QueryComposition() const;

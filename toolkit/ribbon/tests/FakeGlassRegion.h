@@ -24,7 +24,14 @@ public:
         return pRegion;
     }
 
+    // The system's own caption buttons on the glass, in screen co-ordinates, as the system would answer for them.
+    LRESULT HitTestComposition(CPoint ptScreen) const override
+    {
+        return m_bGlass && m_rcCloseButton.PtInRect(ptScreen) ? HTCLOSE : 0;
+    }
+
     BOOL m_bGlass;
+    CRect m_rcCloseButton;
 
 protected:
     BOOL QueryComposition() const override { return m_bGlass; }

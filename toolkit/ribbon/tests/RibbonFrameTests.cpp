@@ -300,3 +300,20 @@ TEST(RibbonFrameGlass, TheQuickAccessToolbarStopsShortOfTheSystemsButtons)
     EXPECT_LE(nRight, rcBar.right - 115);
     EXPECT_GT(nRight + nWidth, rcBar.right - 115) << "the next one would not have fitted";
 }
+
+// On glass the system's own buttons lie under the ribbon's caption strip: the mouse goes through to the frame there.
+TEST_F(RibbonFrame, OnGlassTheSystemsCaptionButtonsTakeTheMouseThroughTheRibbon)
+{
+    CFakeGlassRegion* pRegion = CFakeGlassRegion::Attach(m_pBar, TRUE);
+    PumpMessages();
+    CPoint ptClose(m_pBar->GetCaptionRect().right - 20, m_pBar->GetCaptionRect().CenterPoint().y);
+    m_pBar->ClientToScreen(&ptClose);
+    pRegion->m_rcCloseButton = CRect(ptClose.x - 10, ptClose.y - 5, ptClose.x + 10, ptClose.y + 5);
+    const LPARAM lPoint = MAKELPARAM(ptClose.x, ptClose.y);
+    EXPECT_EQ(HTTRANSPARENT, m_pBar->SendMessage(WM_NCHITTEST, 0, lPoint));
+    CPoint ptElsewhere = ptClose - CSize(60, 0);
+    EXPECT_NE(HTTRANSPARENT, m_pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptElsewhere.x, ptElsewhere.y)));
+    pRegion->m_bGlass = FALSE;
+    pRegion->RefreshFrame();
+    EXPECT_NE(HTTRANSPARENT, m_pBar->SendMessage(WM_NCHITTEST, 0, lPoint)) << "without glass the ribbon answers";
+}

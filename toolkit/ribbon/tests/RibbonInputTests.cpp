@@ -8,6 +8,8 @@
 #include "KTRibbonControlTab.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
+#include "KTToolTipController.h"
+#include "InputBuilder.h"
 #include "LoopInput.h"
 #include "LoopTranslation.h"
 #include "MessagePump.h"
@@ -208,4 +210,92 @@ TEST_F(RibbonInput, AHeldScrollButtonRepeatsAndEnsureVisibleScrollsAControlIn)
     m_pBar->EnsureControlVisible(pOther->GetAt(0));
     EXPECT_EQ(m_pTabs->GetTab(2), m_pBar->GetSelectedTab());
     EXPECT_TRUE(pOther->GetAt(0)->IsVisible());
+}
+
+TEST_F(RibbonInput, TabsAnswerTooltipsFirstAndAGroupsControlPlacesItsTipByTheGroups)
+{
+    CTestRibbonGroup* pGroup = m_frame.AddGroup(0, {"Paste"}, 200);
+    m_pTabs->GetTab(1)->SetTooltip("Tables and pictures");
+    PumpMessages();
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(1, m_pBar->OnToolHitTest(m_pTabs->GetTab(1)->GetRect().CenterPoint(), &ti));
+    EXPECT_STREQ("Tables and pictures", ti.lpszText);
+    EXPECT_EQ(m_pTabs->GetTab(1)->GetRect(), CRect(ti.rect));
+    CKTToolTipController::FreeToolInfo(&ti);
+    ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(0, m_pBar->OnToolHitTest(m_pTabs->GetTab(0)->GetRect().CenterPoint(), &ti)) << "the caption";
+    EXPECT_STREQ("&Home", ti.lpszText);
+    CKTToolTipController::FreeToolInfo(&ti);
+
+    CKTControl* pPaste = pGroup->GetAt(0);
+    ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(200, m_pBar->OnToolHitTest(pPaste->GetRect().CenterPoint(), &ti));
+    EXPECT_EQ(m_pBar->GetGroupsRect(), CRect(ti.rect));
+    CKTToolTipController::FreeToolInfo(&ti);
+}
+
+TEST_F(RibbonInput, TheCaptionsTopEdgeShowsTheFramesSizingCursor)
+{
+    CPoint pt = CaptionPoint(1);
+    m_pBar->ClientToScreen(&pt);
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, pt);
+    ASSERT_TRUE(m_input.Send(inputs));
+    HCURSOR hSize = ::LoadCursor(NULL, IDC_SIZENS);
+    EXPECT_TRUE(PumpUntil([hSize] { return ::GetCursor() == hSize; }));
+    pt = CaptionPoint(8);
+    m_pBar->ClientToScreen(&pt);
+    inputs.clear();
+    InputBuilder::AddMove(inputs, pt);
+    ASSERT_TRUE(m_input.Send(inputs));
+    EXPECT_TRUE(PumpUntil([hSize] { return ::GetCursor() != hSize; })) << "lower down the caption moves the frame";
+}
+
+TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
+{
+    m_pBar->AddToQuickAccess(m_frame.AddGroup(0, {"Paste"}, 200)->GetAt(0));
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
+    EXPECT_TRUE(m_pTabs->IsKeyboardFocus());
+    EXPECT_EQ(1, m_pCommandBars->GetKeyboardTipsLevel());
+    m_pBar->SetTrackingMode(0);
+    m_pCommandBars->HideKeyboardTips();
+
+    // A minimised ribbon takes it on its first control.
+    m_pBar->SetMinimized(TRUE);
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() != -1; }));
+    EXPECT_EQ(m_pBar->GetControls()->GetNext(-1, +1), m_pBar->GetSelected());
+    EXPECT_FALSE(m_pTabs->IsKeyboardFocus());
+    m_pBar->SetTrackingMode(0);
+}
+
+TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
+{
+    std::vector<CTestRibbonGroup*> groups;
+    for (int i = 0; i < 6; i++)
+        groups.push_back(m_frame.AddGroup(0, {"One"}, 200 + 10 * i));
+    for (auto* pGroup : groups)
+        pGroup->m_nWidth = 150;
+    m_pBar->OnRecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(m_pBar->GetGroupsScroller()->GetScrollButton(FALSE)->IsVisible());
+    ASSERT_TRUE(m_pBar->SetTrackingMode(TRUE, FALSE, TRUE));
+    m_pBar->SetSelected(groups[0]->GetAt(0)->GetIndex(), 2);
+    const CRect rcGroups = m_pBar->GetGroupsRect();
+    for (int i = 1; i < 6; i++)
+    {
+        CKTControl* pNext = groups[i]->GetAt(0);
+        ASSERT_TRUE(m_input.Key(VK_RIGHT));
+        ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == pNext->GetIndex(); })) << i;
+        EXPECT_GE(pNext->GetRect().left, rcGroups.left) << i;
+        EXPECT_LE(pNext->GetRect().right, rcGroups.right) << i;
+    }
+    EXPECT_GT(m_pBar->GetGroupsScroller()->GetOffset(), 0);
+    m_pBar->SetTrackingMode(0);
 }

@@ -1,9 +1,12 @@
 // RibbonQuickAccessTests.cpp: the quick access toolbar under real input: adding and removing controls through their
 // context menus, the drop-down's menu moving the toolbar, and the "more" button's popup.
 #include "KTCommandBars.h"
+#include "KTControlMDIButton.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTMenuBar.h"
 #include "KTRibbonBar.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
 #include "KTToolBar.h"
@@ -262,4 +265,35 @@ TEST_F(RibbonQuickAccessNarrow, ControlsWithoutRoomGoToTheMoreButtonsPopup)
     EXPECT_EQ((int)expected.size(), pMore->GetCommandBar()->GetControlCount());
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !pMore->GetCommandBar()->IsVisible(); }));
+}
+
+TEST_F(RibbonQuickAccess, AGroupsButtonMayJoinTheToolbarWhenItHasACommandId)
+{
+    CKTControl* pGroupButton = m_pGroup->GetControlPopup();
+    ASSERT_TRUE(pGroupButton != NULL);
+    // Even one that may not move elsewhere.
+    pGroupButton->SetFlags(pGroupButton->GetFlags() | ktFlagNoMovable);
+    pGroupButton->SetID(500);
+    EXPECT_TRUE(m_pBar->IsAllowQuickAccessControl(pGroupButton));
+    pGroupButton->SetID(0);
+    EXPECT_FALSE(m_pBar->IsAllowQuickAccessControl(pGroupButton));
+}
+
+TEST_F(RibbonQuickAccess, ControlsAddedAfterAMaximisedChildsIconKeepTheirOrder)
+{
+    CKTControl* pFirst = m_pBar->AddToQuickAccess(m_pGroup->GetAt(0));
+    m_pBar->SetFlags(KT_MENUBAR_SHOWSYSMENU);
+    CMDIChildWnd* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(NULL, "Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               m_frame.GetWindow()));
+    pChild->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([this] { return m_pBar->GetControls()->FindControl(KT_ID_MDI_SYSMENU) != NULL; }));
+    ASSERT_EQ(0, m_pBar->GetControls()->FindControl(KT_ID_MDI_SYSMENU)->GetIndex());
+    CKTControl* pSecond = m_pBar->AddToQuickAccess(m_pGroup->GetAt(1));
+    CKTControl* pThird = m_pBar->AddToQuickAccess(m_pGroup->GetAt(2));
+    EXPECT_EQ(pFirst->GetIndex() + 1, pSecond->GetIndex());
+    EXPECT_EQ(pSecond->GetIndex() + 1, pThird->GetIndex());
+    PumpMessages();
+    EXPECT_LT(pFirst->GetRect().left, pSecond->GetRect().left) << "shown in the toolbar's order";
+    EXPECT_LT(pSecond->GetRect().left, pThird->GetRect().left);
 }

@@ -1,10 +1,13 @@
 // RibbonSystemMenuTests.cpp: the system button and its menu: the recent files of the application, the bottom row
 // placed from the right edge, a pick running its command, Esc closing it, a double click closing the frame.
+#include "KTControlPopup.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonSystemButton.h"
+#include "KTRibbonSystemPopupBarPage.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "RibbonInputFrame.h"
@@ -175,4 +178,59 @@ TEST(RibbonSystemMenu, ADoubleClickOnTheButtonClosesTheFrame)
     ASSERT_TRUE(input.DoubleClick(pButton->GetRect().CenterPoint()));
     ASSERT_TRUE(PumpUntil([&] { return !frame.GetSafeHwnd(); }));
     EXPECT_EQ((std::vector<UINT>{SC_CLOSE}), frame.m_sysCommands);
+}
+
+TEST(RibbonSystemMenu, ACommandsPageOpensBesideItLevelWithTheFirstRowAndCoversTheColumn)
+{
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    for (int i = 0; i < 6; i++)
+        pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 240 + i, NULL, 1);
+    CKTSmartPtr<CKTRibbonSystemPopupBarPage> pPage = KTMakeCounted<CKTRibbonSystemPopupBarPage>();
+    pPage->SetCommandBars(pBar->GetCommandBars());
+    pPage->GetControls()->Add(ktControlButton, 270, "Quick print");
+    auto* pPrint = static_cast<CKTControlPopup*>(pMenu->GetControls()->Add(ktControlPopup, 251, "&Print", 1));
+    pPrint->SetCommandBar(pPage);
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    CTestInput menuInput(pMenu->GetSafeHwnd());
+    ASSERT_TRUE(menuInput.Click(pPrint->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pPage->IsVisible(); }));
+
+    const CRect rcMenu = CKTWindowRect(pMenu), rcPage = CKTWindowRect(pPage);
+    CRect rcPrint = pPrint->GetRect();
+    pMenu->ClientToScreen(rcPrint);
+    CPoint ptFirstRow(0, CKTRibbonSystemPopupBar::s_rcBorders.top + 1);
+    pMenu->ClientToScreen(&ptFirstRow);
+    EXPECT_EQ(ptFirstRow.y, rcPage.top) << "level with the menu's first row, not with the command";
+    EXPECT_EQ(rcPrint.right, rcPage.left) << "beside the command, over the menu's edge";
+    EXPECT_GE(rcPage.Height(), rcMenu.Height() - 29 - 18 - 2) << "as tall as the menu's inside";
+    pBar->GetCommandBars()->ClosePopups();
+}
+
+namespace
+{
+class CLargeMenu : public CKTRibbonSystemPopupBar
+{
+public:
+    CSize GetIconSize() const override { return CSize(32, 32); }
+    CSize GetButtonSize() const override { return CSize(40, 40); }
+};
+}  // namespace
+
+TEST(RibbonSystemMenu, BottomRowButtonsKeepSmallSizesInAMenuOfLargeOnes)
+{
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CLargeMenu> pMenu = KTMakeCounted<CLargeMenu>();
+    pMenu->SetCommandBars(frame.GetCommandBars());
+    CKTControl* pExit = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarButton>(), 280);
+    CKTControl* pItem = pMenu->GetControls()->Add(ktControlButton, 281);
+    EXPECT_EQ(CSize(22, 22), pExit->GetButtonSize());
+    EXPECT_EQ(CSize(16, 16), pExit->GetIconSize());
+    EXPECT_EQ(CSize(40, 40), pItem->GetButtonSize()) << "other controls take the menu's";
 }

@@ -1,11 +1,19 @@
 // RibbonTabTests.cpp: the tab row under real clicks: selection and its notifications, minimising, accessibility.
 #include "AccessibleClient.h"
+#include "KTCommandBarKeyboardTip.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControls.h"
+#include "KTImageManager.h"
+#include "KTPopupBar.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabPopupToolBar.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
+#include "PixelImage.h"
 #include "RibbonTestFrame.h"
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
@@ -225,4 +233,197 @@ TEST(RibbonFrames, AClosedFrameLeavesTheNextOneWhole)
     ASSERT_TRUE(pBar != NULL);
     pBar->GetControlTab()->GetTab(1)->SetCaption("&Insert");
     EXPECT_EQ(pBar->GetCaptionHeight() + pBar->GetTabsHeight() + pBar->GetGroupsHeight(), CKTWindowRect(pBar).Height());
+}
+
+// A ribbon of larger icons than the bars' own.
+class CLargeIconRibbon : public CKTRibbonBar
+{
+    DECLARE_DYNCREATE(CLargeIconRibbon)
+public:
+    CSize GetIconSize() const override { return CSize(24, 24); }
+};
+IMPLEMENT_DYNCREATE(CLargeIconRibbon, CKTRibbonBar)
+
+namespace
+{
+
+class RibbonTabPopup : public ::testing::Test
+{
+protected:
+    RibbonTabPopup()
+        : m_frame(500, 400, RUNTIME_CLASS(CLargeIconRibbon)), m_pBar(m_frame.GetRibbon()),
+          m_pTabs(m_pBar->GetControlTab()), m_input(m_pBar->GetSafeHwnd())
+    {
+        m_pMenu = CKTPopupBar::CreatePopupBar(m_pBar->GetCommandBars());
+        m_pBar->AddSystemButton("&File", m_pMenu);
+        for (int i = 0; i < 5; i++)
+        {
+            auto* pGroup = static_cast<CTestRibbonGroup*>(
+                m_pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Wide", i + 1));
+            pGroup->m_nWidth = 150;
+            for (int j = 0; j < 3; j++)
+                pGroup->AddControl(ktControlButton, 300 + 10 * i + j)->SetCaption("Item");
+        }
+        m_pBar->SetMinimized(TRUE);
+        PumpMessages();
+    }
+
+    // Opens tab 1's drop-down with a click and gives it once it shows.
+    CKTRibbonTabPopupToolBar* Open()
+    {
+        if (!m_input.Click(m_pTabs->GetTab(1)->GetRect().CenterPoint()))
+            return NULL;
+        auto shown = [this]
+        {
+            CKTCommandBar* pPopup = m_pTabs->GetCommandBar();
+            return pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible();
+        };
+        if (!PumpUntil(shown))
+            return NULL;
+        PumpMessages();
+        return static_cast<CKTRibbonTabPopupToolBar*>(m_pTabs->GetCommandBar());
+    }
+
+    CRibbonTestFrame m_frame;
+    CKTRibbonBar* m_pBar;
+    CKTRibbonControlTab* m_pTabs;
+    CTestInput m_input;
+    CKTSmartPtr<CKTPopupBar> m_pMenu;
+};
+}  // namespace
+
+TEST_F(RibbonTabPopup, DropsDownUnderTheWholeRibbonAndScrollsWithItsButtonsStayingOpen)
+{
+    CKTRibbonTabPopupToolBar* pPopup = Open();
+    ASSERT_TRUE(pPopup != NULL);
+    // Under the tab row from the ribbon's left edge, not from the tabs' (they start after the system button).
+    const CRect rcRibbon = CKTWindowRect(m_pBar), rcPopup = CKTWindowRect(pPopup);
+    ASSERT_GT(m_pTabs->GetRect().left, 10);
+    EXPECT_EQ(rcRibbon.left, rcPopup.left);
+    EXPECT_EQ(rcRibbon.Width(), rcPopup.Width());
+
+    // Its groups do not fit: its own scroll button shows, drawn, and a click scrolls in place.
+    CKTRibbonGroupsScroller* pScroller = pPopup->GetGroupsScroller();
+    CKTControl* pRight = pScroller->GetScrollButton(FALSE);
+    ASSERT_TRUE(pRight->IsVisible());
+    const CRect rcClient = CKTClientRect(pPopup);
+    auto draw = [&]
+    { return DrawOffScreen(rcClient.Size(), [&](CDC* pDC) { pPopup->DrawCommandBar(pDC, rcClient); }); };
+    const CPixelImage withButton = draw();
+    pRight->SetHideFlag(ktHideScroll, TRUE);
+    const CPixelImage withoutButton = draw();
+    pRight->SetHideFlag(ktHideScroll, FALSE);
+    EXPECT_GT(withButton.CountDiffering(withoutButton), 0) << "the button is drawn";
+
+    CTestInput popupInput(pPopup->GetSafeHwnd());
+    ASSERT_TRUE(popupInput.Click(pRight->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([pScroller] { return pScroller->GetOffset() > 0; }));
+    EXPECT_EQ(40, pScroller->GetOffset());
+    EXPECT_TRUE(pPopup->GetSafeHwnd() && pPopup->IsWindowVisible()) << "still open";
+    EXPECT_EQ(pPopup, m_pTabs->GetCommandBar());
+    m_pBar->GetCommandBars()->ClosePopups();
+}
+
+TEST_F(RibbonTabPopup, ItsGroupsTakeTheRibbonsSizesTipsAndScrollAControlIntoView)
+{
+    CKTRibbonTabPopupToolBar* pPopup = Open();
+    ASSERT_TRUE(pPopup != NULL);
+    EXPECT_EQ(CSize(24, 24), pPopup->GetIconSize());
+    EXPECT_EQ(m_pBar->GetButtonSize(), pPopup->GetButtonSize());
+
+    // The copied groups' tips stand where the ribbon puts its own groups' tips.
+    CKTCommandBars* pCommandBars = m_pBar->GetCommandBars();
+    pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+    pCommandBars->ShowKeyboardTips(pPopup, 1);
+    CKTRibbonGroup* pFirstGroup = pPopup->GetTabCopy()->GetGroups()->GetAt(0);
+    CKTControl* pFirst = pFirstGroup->GetAt(0);
+    ASSERT_FALSE(pCommandBars->GetKeyboardTips().empty());
+    CKTCommandBarKeyboardTip* pTip = pCommandBars->GetKeyboardTips().front().get();
+    EXPECT_EQ(pFirst, pTip->GetTarget());
+    EXPECT_EQ(CPoint(pFirst->GetRect().left + 11, pFirstGroup->GetRect().top + 2), pTip->GetAnchor());
+    pCommandBars->HideKeyboardTips();
+
+    // The last control comes into view with room beside it.
+    CKTControl* pLast = pPopup->GetTabCopy()->GetGroups()->GetAt(4)->GetAt(2);
+    ASSERT_GT(pLast->GetRect().right, pPopup->GetGroupsRect().right);
+    pPopup->EnsureControlVisible(pLast);
+    EXPECT_EQ(pPopup->GetGroupsRect().right - 12, pLast->GetRect().right);
+    pCommandBars->ClosePopups();
+}
+
+TEST_F(RibbonTabs, ANewTabHidesTheOldTabsControlTipsAndShowsItsIcon)
+{
+    CKTCommandBars* pCommandBars = m_pBar->GetCommandBars();
+    pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+    CKTRibbonGroup* pGroup = m_pTabs->GetTab(0)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Clipboard", 1);
+    pGroup->AddControl(ktControlButton, 300)->SetCaption("Paste");
+    m_pBar->OnRecalcLayout();
+    PumpMessages();
+    pCommandBars->ShowKeyboardTips(m_pBar, 2);
+    ASSERT_EQ(2, pCommandBars->GetKeyboardTipsLevel());
+    m_pTabs->SetSelectedItem(m_pTabs->GetTab(1));
+    EXPECT_EQ(0, pCommandBars->GetKeyboardTipsLevel());
+    EXPECT_TRUE(pCommandBars->GetKeyboardTips().empty());
+
+    // A tab with an image shows it before its caption.
+    const UINT nImage = 9250;
+    BYTE andMask[32] = {}, xorMask[32];
+    memset(xorMask, 0, sizeof(xorMask));
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(m_pBar->GetImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nImage, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    CKTRibbonTab* pTab = m_pTabs->GetTab(2);
+    const int nPlainWidth = pTab->GetRect().Width();
+    pTab->SetImage(nImage);
+    m_pBar->OnRecalcLayout();
+    EXPECT_GT(pTab->GetRect().Width(), nPlainWidth);
+    const CRect rc = CKTClientRect(m_pBar);
+    const CPixelImage drawn = DrawOffScreen(rc.Size(), [&](CDC* pDC) { m_pBar->DrawCommandBar(pDC, rc); });
+    int nBlack = 0;
+    const CPoint ptTab = pTab->GetRect().TopLeft();
+    for (int y = pTab->GetRect().CenterPoint().y - 8; y < pTab->GetRect().CenterPoint().y + 8; y++)
+        for (int x = ptTab.x; x < ptTab.x + 24; x++)
+            nBlack += drawn.Pixel(x, y) == RGB(0, 0, 0);
+    EXPECT_GE(nBlack, 200) << "the black icon";
+}
+
+TEST_F(RibbonTabs, WhileAPopupTracksTheTabsAreLocked)
+{
+    EXPECT_FALSE(m_pTabs->IsMouseLocked());
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pBar->GetCommandBars());
+    pPopup->GetControls()->Add(ktControlButton, 300, "Item");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->IsVisible(); }));
+    EXPECT_TRUE(m_pTabs->IsMouseLocked());
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(-1, m_pTabs->CKTTabManager::OnToolHitTest(m_pBar->GetSafeHwnd(), TabPoint(1), &ti)) << "no tip";
+    m_pBar->GetCommandBars()->ClosePopups();
+    EXPECT_FALSE(m_pTabs->IsMouseLocked());
+}
+
+TEST_F(RibbonTabPopup, StaysInsideTheWorkAreaOpeningAboveTheTabRowAtItsFoot)
+{
+    // The frame hangs off the work area's left edge and down to its foot, its tab row still inside.
+    CRect rcWork;
+    ASSERT_TRUE(::SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0));
+    CWnd* pFrame = m_frame.GetWindow();
+    const CRect rcFrame = CKTWindowRect(pFrame);
+    CRect rcRow = m_pTabs->GetRect();
+    m_pBar->ClientToScreen(rcRow);
+    const CPoint ptNew(rcWork.left - 40, rcWork.bottom - (rcRow.bottom - rcFrame.top) - 20);
+    pFrame->SetWindowPos(NULL, ptNew.x, ptNew.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(pFrame).TopLeft() == ptNew; }));
+    PumpMessages();
+
+    CKTRibbonTabPopupToolBar* pPopup = Open();
+    ASSERT_TRUE(pPopup != NULL);
+    rcRow = m_pTabs->GetRect();
+    m_pBar->ClientToScreen(rcRow);
+    const CRect rcRibbon = CKTWindowRect(m_pBar), rcPopup = CKTWindowRect(pPopup);
+    EXPECT_EQ(rcWork.left, rcPopup.left);
+    EXPECT_EQ(rcRibbon.right - rcWork.left, rcPopup.Width()) << "narrowed by what lies outside";
+    EXPECT_EQ(rcRow.top, rcPopup.bottom) << "above the tab row";
+    m_pBar->GetCommandBars()->ClosePopups();
 }

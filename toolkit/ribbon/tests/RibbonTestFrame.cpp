@@ -2,6 +2,7 @@
 #include "RibbonTestFrame.h"
 
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTRibbonBar.h"
 #include "MessagePump.h"
 
@@ -36,6 +37,8 @@ int CRibbonFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CKTMDIFrameWnd::OnCreate(lpcs) == -1 || !InitCommandBars())
         return -1;
+    // The frame handles few of the commands its tests give controls: they stay enabled, as before any update.
+    GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = FALSE;
     CKTRibbonBar* pRibbon = static_cast<CKTRibbonBar*>(GetCommandBars()->SetMenu("Ribbon", 0, m_pRibbonClass));
     if (!pRibbon)
         return -1;

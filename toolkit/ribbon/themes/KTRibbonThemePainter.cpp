@@ -106,6 +106,7 @@ CKTSmartPtr<CKTTabPainter> CKTRibbonThemePainter::CreateTabPainter()
     pPainter->m_nClientFrame = ktTabClientFrameNone;
     pPainter->m_bDrawFocusRect = FALSE;
     pPainter->m_bSelectOnButtonDown = TRUE;
+    pPainter->m_nToolTipMode = 1;
     pPainter->RefreshMetrics();
     return pPainter;
 }
