@@ -2,11 +2,13 @@
 #include "KTCommandBar.h"
 
 #include "KTAccessible.h"
+#include "KTBarDropTarget.h"
 #include "KTCommandBarAnimator.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTCustomizeDropSource.h"
+#include "KTCustomizeMode.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
@@ -39,7 +41,8 @@ ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 ON_MESSAGE(WM_GETOBJECT, OnGetObject)
 END_MESSAGE_MAP()
 
-CKTCommandBar::CKTCommandBar() : m_hookSink(this), m_pAnimator(new CKTCommandBarAnimator(this))
+CKTCommandBar::CKTCommandBar()
+    : m_hookSink(this), m_pAnimator(new CKTCommandBarAnimator(this)), m_pDropTarget(new CKTBarDropTarget(this))
 {
     SetControls(CKTSmartPtr<CKTControls>::Adopt(new CKTControls));
 }
@@ -343,7 +346,7 @@ void CKTCommandBar::OnDestroy()
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars && m_nBarPosition != ktBarListBox)
-        pCommandBars->GetDropSource()->Unregister(this);
+        pCommandBars->GetCustomize()->GetDropSource()->Unregister(this);
     if (m_nTrackingMode != ktTrackingNone)
         SetTrackingMode(ktTrackingNone, TRUE, FALSE);
     m_pAnimator->OnDestroyWindow();

@@ -13,6 +13,7 @@
 #include <memory>
 
 class CKTAccessible;
+class CKTBarDropTarget;
 class CKTCommandBarAnimator;
 class CKTCommandBarKeyboardTip;
 class CKTCommandBarList;
@@ -82,6 +83,7 @@ public:
     // Captions go below the icons of its buttons.
     virtual BOOL IsTextBelowIcons() const { return FALSE; }
     BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
+    BOOL IsVerticalLayout() const { return IsVerticalPosition() || IsPopupBar(); }
     virtual BOOL IsKeyboardCuesVisible() const;
     virtual CSize GetIconSize() const;
     virtual CSize GetButtonSize() const;
@@ -153,16 +155,8 @@ public:
     virtual void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
     // Links the loaded popup controls to the loaded bars they name.
     virtual void RestoreCommandBarList(CKTCommandBarList* pList);
-    // A control dragged while customising: over the bar it shows where it would land, and dropped it is cloned
-    // there. Enter answers whether the bar takes the control; the effect (KTCustomizeDropEffect) may be changed
-    // by the drop.
-    virtual BOOL OnCustomizeDragEnter(CKTControl* pDragged, CPoint pt);
-    virtual void OnCustomizeDragOver(CKTControl* pDragged, CPoint pt);
-    virtual void OnCustomizeDragLeave();
-    virtual void OnCustomizeDrop(CKTControl* pDragged, int& nEffect, CPoint ptDrop, CPoint ptStart);
-    // Where a drop would insert: the control index and the marker drawn there, empty while nothing is dragged.
-    int GetDropIndex() const { return m_nDropIndex; }
-    CRect GetDropMarker() const { return m_rcMarker; }
+    // The bar as the target of a control dragged while customising.
+    CKTBarDropTarget* GetDropTarget() const { return m_pDropTarget.get(); }
     // Creates the bar as a child strip of the parent.
     BOOL CreateBarWindow(LPCSTR lpszClass, CWnd* pParent, UINT nId);
 
@@ -218,10 +212,6 @@ protected:
     void DrawCustomizeMarks(CDC* pDC);
     // Alt and a press on a toolbar's control, outside customise mode: the control is dragged as if customising.
     BOOL AltDragControl(CKTControl* pControl, CPoint point);
-    BOOL IsVerticalLayout() const { return IsVerticalPosition() || IsPopupBar(); }
-    // The insertion index for a point and the marker that shows it.
-    int FindDropIndex(CPoint pt, CRect& rcMarker) const;
-    void SetDropMarker(int nIndex, const CRect& rcMarker);
     BOOL IsMouseLocked() const;
     BOOL IsActive() const;
     void UpdateCommandUI(CWnd* pOwner, BOOL bDisableIfNoHandler);
@@ -279,7 +269,6 @@ protected:
     CSize m_szButtons = CSize(0, 0);
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
     BOOL m_bCustomizable = TRUE;
-    CRect m_rcMarker = CRect(0, 0, 0, 0);  // the customise insertion marker
-    int m_nDropIndex = -1;                 // where a customise drop inserts; -1 when nothing is dragged over
-    int m_nTextBelowIcons = 2;             // 2: as the options say
+    std::unique_ptr<CKTBarDropTarget> m_pDropTarget;
+    int m_nTextBelowIcons = 2;  // 2: as the options say
 };

@@ -8,6 +8,7 @@
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
+#include "KTKeyboardTips.h"
 #include "KTToolBar.h"
 
 namespace
@@ -77,8 +78,8 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
         return HandleNavigationCode(nCode);
     if (::MapVirtualKey(nChar, 2) == 0)
         return TRUE;
-    if (pCommandBars && pCommandBars->GetKeyboardTipsBar() == this && !IsKeyDown(VK_CONTROL))
-        return pCommandBars->OnKeyboardTipKey(this, nChar);
+    if (pCommandBars && pCommandBars->GetKeyboardTips()->GetBar() == this && !IsKeyDown(VK_CONTROL))
+        return pCommandBars->GetKeyboardTips()->OnKey(this, nChar);
     BOOL bAmbiguous = FALSE;
     int nIndex = IsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
     if (nIndex != -1)
@@ -141,7 +142,7 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
         nCode = ktNavPopup;
     CKTCommandBars* pCommandBars = GetCommandBars();
     if ((nCode == ktNavNext || nCode == ktNavPrevious) && pCommandBars)
-        pCommandBars->HideKeyboardTips();
+        pCommandBars->GetKeyboardTips()->Hide();
     switch (nCode)
     {
     case ktNavNext:
@@ -163,9 +164,9 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
             return FALSE;
         return SetPopuped(m_nSelected, TRUE);
     case ktNavEscape:
-        if (pCommandBars && pCommandBars->GetKeyboardTipsLevel() > 1)
+        if (pCommandBars && pCommandBars->GetKeyboardTips()->GetLevel() > 1)
         {
-            pCommandBars->ShowKeyboardTips(this, pCommandBars->GetKeyboardTipsLevel() - 1);
+            pCommandBars->GetKeyboardTips()->Show(this, pCommandBars->GetKeyboardTips()->GetLevel() - 1);
             return TRUE;
         }
         if (CKTCommandBar* pParent = GetParentCommandBar())

@@ -7,6 +7,7 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTCustomizeDropSource.h"
+#include "KTCustomizeMode.h"
 #include "KTDrawHelpers.h"
 #include "KTToolTipController.h"
 
@@ -18,7 +19,7 @@ int CKTCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return 0;
     if (CKTCommandBars* pCommandBars = GetCommandBars())
     {
-        pCommandBars->GetDropSource()->Register(this);
+        pCommandBars->GetCustomize()->GetDropSource()->Register(this);
         m_pToolTipContext = pCommandBars->GetToolTipContext();
     }
     else if (!IsPopupBar())

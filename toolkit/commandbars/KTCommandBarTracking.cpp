@@ -9,6 +9,7 @@
 #include "KTControls.h"
 #include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
+#include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
 #include "KTPopupBar.h"
 
@@ -297,7 +298,7 @@ void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == KT_TIMER_KEYBOARDTIPS)
     {
         if (CKTCommandBars* pCommandBars = GetCommandBars())
-            pCommandBars->OnKeyboardTipsTimer(this);
+            pCommandBars->GetKeyboardTips()->OnRequest(this);
         return;
     }
     if (nIDEvent == KT_TIMER_EXPAND)

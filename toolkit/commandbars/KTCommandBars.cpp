@@ -3,16 +3,19 @@
 
 #include "KTAcceleratorManager.h"
 #include "KTCommandBarList.h"
+#include "KTCommandBarsState.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
-#include "KTCustomizeDropSource.h"
+#include "KTCustomizeMode.h"
 #include "KTDockBar.h"
 #include "KTImageManager.h"
+#include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
+#include "KTPopupBar.h"
 #include "KTReBar.h"
 #include "KTSoundPlayer.h"
 #include "KTToolTipController.h"
@@ -52,14 +55,16 @@ CKTCommandBars::CKTCommandBars()
     m_pToolTipContext = KTMakeCounted<CKTToolTipController>();
     m_pToolTipContext->ModifyToolTipStyle(0, 2);
     m_pContextMenus = KTMakeCounted<CKTCommandBarList>();
-    m_pDropSource.reset(new CKTCustomizeDropSource(this));
+    m_pCustomize = std::make_unique<CKTCustomizeMode>(this);
+    m_pKeyboardTips = std::make_unique<CKTKeyboardTips>(this);
+    m_pState = std::make_unique<CKTCommandBarsState>(this);
 }
 
 CKTCommandBars::~CKTCommandBars()
 {
     KTSystemChange()->Unadvise(this);
-    HideKeyboardTips();
-    m_pCustomizeSelection.Release();
+    m_pKeyboardTips->Hide();
+    m_pCustomize->ReleaseSelection();
     m_pContextMenus->RemoveAll();
     RemoveAll();
     for (auto& pDock : m_pDocks)
@@ -103,6 +108,27 @@ CKTToolBar* CKTCommandBars::AppendBar(CKTSmartPtr<CKTToolBar> pBar)
 {
     m_bars.push_back(pBar);
     return pBar;
+}
+
+BOOL CKTCommandBars::IsCustomizeMode() const { return m_pCustomize->IsOn(); }
+
+void CKTCommandBars::AddLoadedBar(CKTToolBar* pLoaded)
+{
+    const int nPosition = pLoaded->GetPosition();
+    AppendBar(pLoaded);
+    if (!pLoaded->SetPosition(nPosition))
+    {
+        Remove(pLoaded);
+        return;
+    }
+    OnToolBarAdded(pLoaded);
+}
+
+void CKTCommandBars::AddContextMenu(CKTPopupBar* pPopup)
+{
+    pPopup->SetContextMenu(TRUE);
+    pPopup->SetCommandBars(this);
+    m_pContextMenus->Add(pPopup);
 }
 
 CKTMenuBar* CKTCommandBars::SetMenu(LPCSTR lpszName, UINT nMenuId, CRuntimeClass* pMenuBarClass)
@@ -328,7 +354,7 @@ void CKTCommandBars::ClosePopups() { GetMouseManager()->CloseAllTracked(); }
 
 void CKTCommandBars::ShowKeyboardCues(BOOL bShow)
 {
-    if (m_bCustomizeMode)
+    if (IsCustomizeMode())
         bShow = TRUE;
     if (m_bKeyboardCuesUse)
         SetKeyboardCuesVisible(bShow);
@@ -348,13 +374,7 @@ void CKTCommandBars::OnTrackingModeChanged(CKTCommandBar*, int nMode)
 {
     if (nMode == ktTrackingNone && !GetMouseManager()->HasTrackedBars() && m_bKeyboardCuesUse)
         ShowKeyboardCues(FALSE);
-    if (m_nKeyboardTipsLevel < 1 || !m_pOptions->bShowKeyboardTips)
-        return;
-    HideKeyboardTips();
-    // The innermost bar shows its own tips once the change that opened or closed it is done.
-    CKTCommandBar* pLast = GetMouseManager()->GetTopTrackedBar();
-    if (pLast && pLast->GetKeyboardSelection() && pLast->GetSafeHwnd())
-        pLast->PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
+    m_pKeyboardTips->OnTrackingModeChanged();
 }
 
 BOOL CKTCommandBars::IsCommandHidden(UINT nId) const { return m_pOptions->IsCommandHidden(nId); }

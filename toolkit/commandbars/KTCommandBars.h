@@ -5,7 +5,6 @@
 
 #include <afxwin.h>
 
-#include "KTCommandBarKeyboardTip.h"
 #include "KTSmartPtr.h"
 #include "KTSystemChange.h"
 #include "KTToolTipController.h"
@@ -18,18 +17,18 @@ class CKTCommandBar;
 class CKTCommandBarList;
 class CKTCommandBars;
 class CKTCommandBarsOptions;
+class CKTCommandBarsState;
 class CKTControl;
 class CKTControlAction;
 class CKTControlActions;
-class CKTCustomizeDropSource;
+class CKTCustomizeMode;
 class CKTDockBar;
 class CKTImageManager;
+class CKTKeyboardTips;
 class CKTMenuBar;
 class CKTMouseHookManager;
 class CKTPaintManager;
 class CKTPopupBar;
-class CKTPropExchange;
-struct KT_PROPEXCHANGE_PARAMS;
 class CKTReBar;
 class CKTToolBar;
 
@@ -129,20 +128,15 @@ public:
     UINT TrackPopupMenuEx(CMenu* pMenu, UINT nFlags, int x, int y, CWnd* pWndOwner = NULL, LPTPMPARAMS lptpm = NULL);
     CKTToolTipController* GetToolTipContext() const { return m_pToolTipContext; }
 
-    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
-    // Customising: a press on a bar's control drags it between the bars instead of running it.
-    void SetCustomizeMode(BOOL bMode);
-    // The control customising acts on, framed on its bar; the site hears of each change.
-    void SetCustomizeSelection(CKTControl* pControl);
-    CKTControl* GetCustomizeSelection() const { return m_pCustomizeSelection; }
-    CKTCustomizeDropSource* GetDropSource() const { return m_pDropSource.get(); }
-    // The site runs the customise command, so Alt may drag a control outside customise mode.
-    BOOL IsCustomizeCommandAvailable() const;
+    // Customise mode, its selection and its drag and drop.
+    CKTCustomizeMode* GetCustomize() const { return m_pCustomize.get(); }
+    BOOL IsCustomizeMode() const;
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
     // Shows or hides the cues while they follow Alt and keyboard navigation.
     void ShowKeyboardCues(BOOL bShow);
     void SetKeyboardCuesVisible(BOOL bVisible);
     void SetKeyboardCuesInUse(BOOL bInUse) { m_bKeyboardCuesUse = bInUse; }
+    BOOL IsKeyboardCuesInUse() const { return m_bKeyboardCuesUse; }
     BOOL IsLayoutRTL() const { return m_bRightToLeft; }
     void SetHelpId(int nId) { m_nHelpId = nId; }
     int GetHelpId() const { return m_nHelpId; }
@@ -161,17 +155,7 @@ public:
     // The bar takes the keyboard with its first control selected.
     void SetToolBarFocus(CKTCommandBar* pBar);
 
-    // Keyboard tips: labels over the controls of the bar that holds the keyboard, narrowed as keys are typed.
-    void ShowKeyboardTips(CKTCommandBar* pBar, int nLevel);
-    void HideKeyboardTips();
-    void AddKeyboardTip(std::unique_ptr<CKTCommandBarKeyboardTip> pTip);
-    const std::vector<std::unique_ptr<CKTCommandBarKeyboardTip>>& GetKeyboardTips() const { return m_keyboardTips; }
-    CKTCommandBar* GetKeyboardTipsBar() const { return m_pKeyboardTipsBar; }
-    int GetKeyboardTipsLevel() const { return m_nKeyboardTipsLevel; }
-    // A key typed on the bar that shows tips: narrows them or runs the one typed whole.
-    BOOL OnKeyboardTipKey(CKTCommandBar* pBar, UINT nKey);
-    // The posted request of a bar that took the keyboard: tips for it when it is the innermost tracked bar.
-    void OnKeyboardTipsTimer(CKTCommandBar* pBar);
+    CKTKeyboardTips* GetKeyboardTips() const { return m_pKeyboardTips.get(); }
 
     void SetTabClient(IKTTabClient* pTabClient) { m_pTabClient = pTabClient; }
 
@@ -179,15 +163,10 @@ public:
     CKTCommandBarList* GetContextMenus() const { return m_pContextMenus; }
     void AddContextMenu(CKTPopupBar* pPopup);
 
-    // Saved state of the toolbars, context menus and the popups they reach, at the exchange's schema.
-    BOOL SaveCommandBars(CKTPropExchange* pPX, BOOL bSaveOnlyCustomized = FALSE, BOOL bSaveOriginalControls = TRUE);
-    // Checks the whole state before using any of it: a damaged one gives FALSE and changes nothing. With
-    // bSilent a built-in toolbar whose program layout changed keeps the new layout without asking.
-    BOOL LoadCommandBars(CKTPropExchange* pPX, BOOL bSilent = FALSE);
-    virtual void GenerateCommandBarList(CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
-    void SaveCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList);
-    BOOL LoadCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList);
-    virtual void RestoreCommandBarList(CKTCommandBarList* pList, BOOL bSilent = FALSE);
+    // A loaded toolbar that no bar of the frame had, at its saved position; dropped when it cannot go there.
+    void AddLoadedBar(CKTToolBar* pLoaded);
+    // Saved state of the toolbars, context menus and the popups they reach.
+    CKTCommandBarsState* GetState() const { return m_pState.get(); }
 
 private:
     CKTToolBar* AppendBar(CKTSmartPtr<CKTToolBar> pBar);
@@ -203,20 +182,10 @@ private:
     void NoteAltClick(const MSG* pMsg);
     CKTCommandBar* GetAccessKeyBar() const;
     CKTReBar* GetSiteReBar() const;
-    void AssignTipTexts();
-    void MakeTipTextsUnique();
-    BOOL CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCommandBarKeyboardTip& tip);
-    void NarrowKeyboardTips(const CString& strTyped);
-    void RestoreToolBar(CKTToolBar* pLoaded, CKTCommandBarList* pList, BOOL bSilent);
-    void RestoreContextMenu(CKTPopupBar* pLoaded, CKTCommandBarList* pList);
-    // Whether a built-in bar should take a loaded one whose program layout may have changed since.
-    BOOL AcceptsLoadedToolBar(CKTToolBar* pExisting, CKTToolBar* pLoaded, BOOL bSilent) const;
 
-    // First, so that it is gone last: every bar window leaves it as it is destroyed.
-    std::unique_ptr<CKTCustomizeDropSource> m_pDropSource;
+    // First, so that it is gone last: every bar window leaves its drop source as it is destroyed.
+    std::unique_ptr<CKTCustomizeMode> m_pCustomize;
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
-    BOOL m_bCustomizeMode = FALSE;
-    CKTSmartPtr<CKTControl> m_pCustomizeSelection;
     UINT m_nDefaultMenuId = 0;
     CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
     std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order
@@ -234,10 +203,8 @@ private:
     BOOL m_bKeyboardCuesUse = FALSE;
     BOOL m_bRightToLeft = FALSE;
     IKTTabClient* m_pTabClient = NULL;  // not owned
-    std::vector<std::unique_ptr<CKTCommandBarKeyboardTip>> m_keyboardTips;
-    CKTCommandBar* m_pKeyboardTipsBar = NULL;  // the bar whose tips show; not held
-    int m_nKeyboardTipsLevel = 0;              // 0: tips off; 1 once a bar took the keyboard
-    int m_nKeyboardTipsTyped = 0;              // characters of a tip typed so far
+    std::unique_ptr<CKTKeyboardTips> m_pKeyboardTips;
+    std::unique_ptr<CKTCommandBarsState> m_pState;
     CKTSmartPtr<CKTCommandBarList> m_pContextMenus;
     std::vector<CKTSmartPtr<CKTToolBar>> m_removedBars;  // released at the next idle time
 };

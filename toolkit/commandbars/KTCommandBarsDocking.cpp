@@ -4,6 +4,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTToolBar.h"
@@ -109,6 +110,6 @@ void CKTCommandBars::AddToolbarListControls(CKTToolBar* pBar, CKTCommandBar* pPo
         pList->SetCaption(pRowBar->GetTitle());
         pRowBar->FillAddRemoveList(pList->GetCommandBar());
     }
-    if (IsCustomizeCommandAvailable())
+    if (m_pCustomize->IsCommandAvailable())
         pPopup->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE)->SetBeginGroup(TRUE);
 }

@@ -2,8 +2,8 @@
 #include "KTCommandBars.h"
 
 #include "KTAcceleratorManager.h"
-#include "KTCommandBar.h"
 #include "KTCustomizeDropSource.h"
+#include "KTCustomizeMode.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -54,7 +54,7 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
         return LOWORD(wParam) == ID_HELP && OnFrameHelp(pResult);
     case WM_CLOSE:
         // The drag loop holds the bars and their controls: the frame waits until it ends.
-        if (!m_pDropSource->IsDragging())
+        if (!m_pCustomize->GetDropSource()->IsDragging())
             return FALSE;
         *pResult = 0;
         return TRUE;
@@ -91,7 +91,7 @@ BOOL CKTCommandBars::OnFrameSysCommand(WPARAM wParam, LPARAM lParam, LRESULT* pR
         *pResult = 0;
         return TRUE;
     }
-    if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !m_bCustomizeMode)
+    if ((wParam & 0xFFF0) != SC_KEYMENU && !(wParam && LOWORD(wParam) == 0) && !IsCustomizeMode())
         ClosePopups();
     return FALSE;
 }

@@ -1,13 +1,16 @@
-// KTCommandBarsFrameKeys.cpp: Alt+letter, Alt and F10 reach the bars before the frame sees them.
+// KTCommandBarsFrameKeys.cpp: Alt+letter, Alt and F10 reach the bars before the frame sees them; Ctrl+Tab moves
+// the keyboard to the next toolbar.
 #include "KTCommandBars.h"
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
+#include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTMouseMonitor.h"
+#include "KTToolBar.h"
 
 namespace
 {
@@ -76,7 +79,7 @@ BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
         return FALSE;
     ClosePopups();
     ShowKeyboardCues(TRUE);
-    m_nKeyboardTipsLevel = 1;
+    m_pKeyboardTips->Arm();
     pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
     pBar->SetSelected(nIndex, ktSelectionKeyboard);
     if (!bAmbiguous)
@@ -99,10 +102,30 @@ BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     CKTCommandBar* pBar = GetAccessKeyBar();
-    if (!pBar || m_bCustomizeMode || (::GetKeyState(VK_SHIFT) & 0x8000))
+    if (!pBar || IsCustomizeMode() || (::GetKeyState(VK_SHIFT) & 0x8000))
         return FALSE;
     // A bar may take Alt alone its own way (the ribbon puts the focus on its tabs).
     if (!pBar->ProcessAccessKey(VK_MENU))
         SetToolBarFocus(pBar);
     return TRUE;
+}
+
+BOOL CKTCommandBars::ActivateNextToolBar(CKTCommandBar* pBar, int nDirection)
+{
+    if (!nDirection || GetCount() < 2)
+        return FALSE;
+    CKTToolBar* pNext = GetAt(GetNextVisibleBar(FindIndex(pBar ? pBar->AsToolBar() : NULL), nDirection));
+    if (!pNext || pNext == pBar)
+        return FALSE;
+    SetToolBarFocus(pNext);
+    return TRUE;
+}
+
+void CKTCommandBars::SetToolBarFocus(CKTCommandBar* pBar)
+{
+    ClosePopups();
+    ShowKeyboardCues(TRUE);
+    m_pKeyboardTips->Arm();
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    pBar->SetSelected(pBar->GetControls()->GetNext(-1, 1), ktSelectionKeyboard);
 }

@@ -93,7 +93,7 @@ UINT CKTCommandBars::TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int
 
 void CKTCommandBars::ContextMenu(WPARAM wParam, int x, int y)
 {
-    if (m_bCustomizeMode)
+    if (IsCustomizeMode())
         return;
     CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(this);
     pPopup->GetControls()->Add(ktControlButton, KT_ID_TOOLBARS_LIST);

@@ -3,6 +3,7 @@
 
 #include "KTCommandBars.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 
 CKTMenuBar::COwnMenuScope::COwnMenuScope(CKTMenuBar* pBar) : m_pBar(pBar), m_nShown(pBar ? pBar->m_nCurrentMenuId : 0)
 {
@@ -25,7 +26,7 @@ void CKTMenuBar::SwitchMDIMenu(UINT nId, CMenu* pMenu)
     if (!pEntry && !pMenu)
         return;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pEntry && !(pCommandBars && pCommandBars->IsCustomizeCommandAvailable()))
+    if (!pEntry && !(pCommandBars && pCommandBars->GetCustomize()->IsCommandAvailable()))
     {
         // Nobody can customise the menus: one set of controls, rebuilt for each type, compared with its own menu.
         LoadMenu(pMenu, TRUE);

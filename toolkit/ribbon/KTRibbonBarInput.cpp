@@ -8,6 +8,7 @@
 #include "KTControlAction.h"
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
+#include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
@@ -230,7 +231,7 @@ void CKTRibbonBar::CreateKeyboardTips()
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars)
         return;
-    if (pCommandBars->GetKeyboardTipsLevel() > 1)
+    if (pCommandBars->GetKeyboardTips()->GetLevel() > 1)
     {
         CreateGroupKeyboardTips(GetSelectedTab());
         return;
@@ -249,7 +250,7 @@ void CKTRibbonBar::CreateKeyboardTips()
             std::make_unique<CKTCommandBarKeyboardTip>(pCommandBars, pControl, strTip, rc.CenterPoint().x,
                                                        rc.bottom - 11, ktTipAlignCenterHorz, pControl->IsEnabled());
         pTip->SetTipText(strTip);
-        pCommandBars->AddKeyboardTip(std::move(pTip));
+        pCommandBars->GetKeyboardTips()->Add(std::move(pTip));
     }
     for (int i = 0; m_pControlTab && m_bTabsVisible && i < m_pControlTab->GetItemCount(); i++)
     {
@@ -257,13 +258,13 @@ void CKTRibbonBar::CreateKeyboardTips()
         if (!pTab->IsVisible() || !pTab->IsEnabled() || pTab->GetCaption().IsEmpty())
             continue;
         const CRect rc = pTab->GetRect();
-        pCommandBars->AddKeyboardTip(std::make_unique<CKTCommandBarKeyboardTip>(
+        pCommandBars->GetKeyboardTips()->Add(std::make_unique<CKTCommandBarKeyboardTip>(
             pCommandBars, pTab, pTab->GetCaption(), rc.CenterPoint().x, rc.bottom - 9, ktTipAlignCenterHorz, TRUE));
     }
     if (m_pSystemButton && m_pSystemButton->IsVisible())
     {
         const CPoint c = m_pSystemButton->GetRect().CenterPoint();
-        pCommandBars->AddKeyboardTip(std::make_unique<CKTCommandBarKeyboardTip>(
+        pCommandBars->GetKeyboardTips()->Add(std::make_unique<CKTCommandBarKeyboardTip>(
             pCommandBars, m_pSystemButton, m_pSystemButton->GetCaption(), c.x, c.y,
             ktTipAlignCenterHorz | ktTipAlignCenterVert, m_pSystemButton->IsEnabled()));
     }
@@ -294,7 +295,7 @@ void CKTRibbonBar::AddGroupKeyboardTips(CKTRibbonTab* pTab, CRect rcGroups) cons
             if (CKTControlAction* pAction = pControl->GetAction())
                 if (!pAction->GetKeyboardTip().IsEmpty())
                     pTip->SetTipText(pAction->GetKeyboardTip());
-            pCommandBars->AddKeyboardTip(std::move(pTip));
+            pCommandBars->GetKeyboardTips()->Add(std::move(pTip));
         }
     }
 }
@@ -343,7 +344,7 @@ void CKTRibbonBar::OpenTabByKeyboard(CKTRibbonTab* pTab)
     SetTrackingMode(ktTrackingOn, FALSE, TRUE);
     SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
     if (!m_bMinimized)
-        GetCommandBars()->ShowKeyboardTips(this, 2);
+        GetCommandBars()->GetKeyboardTips()->Show(this, 2);
 }
 
 CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const

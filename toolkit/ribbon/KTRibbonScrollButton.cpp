@@ -2,7 +2,6 @@
 #include "KTRibbonScrollButton.h"
 
 #include "KTCaptureLoop.h"
-#include "KTCommandBar.h"
 #include "KTPressRepeat.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTabGroups.h"

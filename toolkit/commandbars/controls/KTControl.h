@@ -190,13 +190,8 @@ public:
     CKTControl* Clone(BOOL bRecursive);
 
     // Customising: a press in customise mode drags the control to another place, another bar or off every bar
-    // (where it is deleted); a press on the edge of a resizable control drags its width instead.
+    // (where it is deleted); a press on the edge of a resizable control drags its width instead (CKTCustomizeMode).
     BOOL IsCustomizeMovable() const;
-    void CustomizeStartDrag(CPoint pt);
-    // TRUE when the point was on a resizable edge and the width loop ran.
-    BOOL CustomizeStartResize(CPoint pt);
-    // -1 for the left edge, 1 for the right, 0 elsewhere: where a press starts a width drag.
-    int HitTestCustomizeEdge(CPoint pt) const;
     virtual BOOL IsCustomizeResizeAllow() const { return FALSE; }
     virtual int GetCustomizeMinWidth() const { return 0; }
     // Dragged over this control of a bar: the base closes the bar's open popup and clears its selection.

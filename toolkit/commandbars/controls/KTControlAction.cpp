@@ -1,7 +1,6 @@
 // KTControlAction.cpp: shared command state and the sorted set of it.
 #include "KTControlAction.h"
 
-#include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
 #include "KTControl.h"

@@ -1,7 +1,6 @@
 // KTControlMDIButton.cpp: the window buttons of a maximised MDI child, drawn with Marlett glyphs.
 #include "KTControlMDIButton.h"
 
-#include "KTCommandBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"

@@ -2,7 +2,9 @@
 #include "KTControlPopup.h"
 
 #include "KTCommandBar.h"
+#include "KTCommandBars.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTShadowWindow.h"
@@ -98,7 +100,8 @@ void CKTControlPopup::OnCustomizeClickPopup(CPoint pt)
         m_pParent->SetTrackingMode(ktTrackingNone);
     else if (!m_pCommandBar.IsNull() && m_pCommandBar->IsCustomizable())
         m_pParent->SetPopuped(m_nIndex, FALSE);
-    CustomizeStartDrag(pt);
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->GetCustomize()->DragControl(this, pt);
 }
 
 void CKTControlPopup::OnCustomizeDragOver(CKTControl* pDragged, CPoint pt)

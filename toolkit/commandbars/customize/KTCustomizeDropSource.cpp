@@ -1,6 +1,7 @@
 // KTCustomizeDropSource.cpp: the bars a customise drag can reach, and its modal loop.
 #include "KTCustomizeDropSource.h"
 
+#include "KTBarDropTarget.h"
 #include "KTCaptureLoop.h"
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
@@ -109,7 +110,7 @@ int CKTCustomizeDropSource::Drop()
     m_pTarget = NULL;
     pTarget->ScreenToClient(&ptDrop);
     pTarget->ScreenToClient(&ptStart);
-    pTarget->OnCustomizeDrop(m_pControl, nEffect, ptDrop, ptStart);
+    pTarget->GetDropTarget()->OnDrop(m_pControl, nEffect, ptDrop, ptStart);
     return nEffect;
 }
 
@@ -119,7 +120,7 @@ void CKTCustomizeDropSource::LeaveTarget()
         return;
     CKTCommandBar* pTarget = m_pTarget;
     m_pTarget = NULL;
-    pTarget->OnCustomizeDragLeave();
+    pTarget->GetDropTarget()->OnDragLeave();
 }
 
 CKTCommandBar* CKTCustomizeDropSource::FindBarAt(CPoint ptScreen) const
@@ -145,11 +146,11 @@ void CKTCustomizeDropSource::DragOver(CPoint ptScreen)
     if (pBar)
         pBar->ScreenToClient(&ptClient);
     if (pBar && pBar == m_pTarget)
-        pBar->OnCustomizeDragOver(m_pControl, ptClient);
+        pBar->GetDropTarget()->OnDragOver(m_pControl, ptClient);
     else
     {
         LeaveTarget();
-        if (pBar && pBar->OnCustomizeDragEnter(m_pControl, ptClient))
+        if (pBar && pBar->GetDropTarget()->OnDragEnter(m_pControl, ptClient))
             m_pTarget = pBar;
     }
     UpdateCursor();

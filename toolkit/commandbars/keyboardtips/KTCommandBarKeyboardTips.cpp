@@ -7,6 +7,7 @@
 #include "KTControlAction.h"
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
+#include "KTKeyboardTips.h"
 #include "KTToolBar.h"
 
 namespace
@@ -39,7 +40,7 @@ void CKTCommandBar::CreateKeyboardTips()
         CKTControlAction* pAction = pControl->GetAction();
         if (pAction && !pAction->GetKeyboardTip().IsEmpty())
             pTip->SetTipText(pAction->GetKeyboardTip());
-        pCommandBars->AddKeyboardTip(std::move(pTip));
+        pCommandBars->GetKeyboardTips()->Add(std::move(pTip));
     }
     if (GetParentCommandBar())
         return;
@@ -50,7 +51,7 @@ void CKTCommandBar::CreateKeyboardTips()
             continue;
         CRect rc;
         pBar->GetWindowRect(rc);
-        pCommandBars->AddKeyboardTip(
+        pCommandBars->GetKeyboardTips()->Add(
             std::make_unique<CKTCommandBarKeyboardTip>(pCommandBars, pBar, pBar->GetTitle(), rc.left, rc.top, 0, TRUE));
     }
 }

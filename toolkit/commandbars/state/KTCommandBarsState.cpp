@@ -1,7 +1,8 @@
 // KTCommandBarsState.cpp: saving the bars' state into an exchange and restoring it, all or nothing.
-#include "KTCommandBars.h"
+#include "KTCommandBarsState.h"
 
 #include "KTCommandBarList.h"
+#include "KTCommandBars.h"
 #include "KTCommandBarsRes.h"
 #include "KTControl.h"
 #include "KTControls.h"
@@ -49,16 +50,9 @@ void CollectCustomIcons(CKTControls* pControls, std::set<UINT>& ids)
 
 }  // namespace
 
-void CKTCommandBars::AddContextMenu(CKTPopupBar* pPopup)
+BOOL CKTCommandBarsState::SaveCommandBars(CKTPropExchange* pPX, BOOL bSaveOnlyCustomized, BOOL bSaveOriginalControls)
 {
-    pPopup->SetContextMenu(TRUE);
-    pPopup->SetCommandBars(this);
-    m_pContextMenus->Add(pPopup);
-}
-
-BOOL CKTCommandBars::SaveCommandBars(CKTPropExchange* pPX, BOOL bSaveOnlyCustomized, BOOL bSaveOriginalControls)
-{
-    KT_PROPEXCHANGE_PARAMS params = {this, bSaveOnlyCustomized, bSaveOriginalControls, NULL};
+    KT_PROPEXCHANGE_PARAMS params = {m_pCommandBars, bSaveOnlyCustomized, bSaveOriginalControls, NULL};
     pPX->m_pParams = &params;
     CKTCommandBarList list;
     GenerateCommandBarList(&list, &params);
@@ -67,10 +61,10 @@ BOOL CKTCommandBars::SaveCommandBars(CKTPropExchange* pPX, BOOL bSaveOnlyCustomi
     return !pPX->IsFailed();
 }
 
-BOOL CKTCommandBars::LoadCommandBars(CKTPropExchange* pPX, BOOL bSilent)
+BOOL CKTCommandBarsState::LoadCommandBars(CKTPropExchange* pPX, BOOL bSilent)
 {
     CKTImageManager loadedIcons;
-    KT_PROPEXCHANGE_PARAMS params = {this, FALSE, FALSE, &loadedIcons};
+    KT_PROPEXCHANGE_PARAMS params = {m_pCommandBars, FALSE, FALSE, &loadedIcons};
     pPX->m_pParams = &params;
     CKTCommandBarList list;
     BOOL bSound = LoadCommandBarList(pPX, &list) && KTIsCommandBarListSound(list);
@@ -81,31 +75,35 @@ BOOL CKTCommandBars::LoadCommandBars(CKTPropExchange* pPX, BOOL bSilent)
     for (int i = 0; i < list.GetCount(); i++)
         CollectCustomIcons(list.GetAt(i)->GetControls(), iconIds);
     for (UINT nId : iconIds)
-        GetImageManager()->TakeIconSet(loadedIcons, nId);
+        m_pCommandBars->GetImageManager()->TakeIconSet(loadedIcons, nId);
     {
         // The menu bar takes the loaded state into its own menu's controls, whatever document is active.
-        CKTMenuBar::COwnMenuScope own(GetMenuBar());
+        CKTMenuBar::COwnMenuScope own(m_pCommandBars->GetMenuBar());
         RestoreCommandBarList(&list, bSilent);
     }
-    RecalcFrameLayout();
+    m_pCommandBars->RecalcFrameLayout();
     return TRUE;
 }
 
-void CKTCommandBars::GenerateCommandBarList(CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams)
+void CKTCommandBarsState::GenerateCommandBarList(CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams)
 {
     DWORD nId = 0x1000000;
-    for (const auto& pBar : m_bars)
+    for (int i = 0; i < m_pCommandBars->GetCount(); i++)
+    {
+        CKTToolBar* pBar = m_pCommandBars->GetAt(i);
         if (!pParams->bSaveOnlyCustomized || !pBar->IsBuiltIn() || pBar->IsCustomized())
             pBar->GenerateCommandBarList(nId, pList, pParams);
-    for (int i = 0; i < m_pContextMenus->GetCount(); i++)
+    }
+    CKTCommandBarList* pContextMenus = m_pCommandBars->GetContextMenus();
+    for (int i = 0; i < pContextMenus->GetCount(); i++)
     {
-        CKTCommandBar* pMenu = m_pContextMenus->GetAt(i);
+        CKTCommandBar* pMenu = pContextMenus->GetAt(i);
         if (!pParams->bSaveOnlyCustomized || pMenu->GetControls()->IsChanged())
             pMenu->GenerateCommandBarList(nId, pList, pParams);
     }
 }
 
-void CKTCommandBars::SaveCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList)
+void CKTCommandBarsState::SaveCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList)
 {
     CKTPropExchangeSection section(pPX->GetSection("CommandBars"));
     CEnumeratorPtr pEnum = GetEnumerator(section, "CommandBar");
@@ -119,7 +117,7 @@ void CKTCommandBars::SaveCommandBarList(CKTPropExchange* pPX, CKTCommandBarList*
     }
 }
 
-BOOL CKTCommandBars::LoadCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList)
+BOOL CKTCommandBarsState::LoadCommandBarList(CKTPropExchange* pPX, CKTCommandBarList* pList)
 {
     CKTPropExchangeSection section(pPX->GetSection("CommandBars"));
     CEnumeratorPtr pEnum = GetEnumerator(section, "CommandBar");
@@ -138,7 +136,7 @@ BOOL CKTCommandBars::LoadCommandBarList(CKTPropExchange* pPX, CKTCommandBarList*
     return !pPX->IsFailed();
 }
 
-void CKTCommandBars::RestoreCommandBarList(CKTCommandBarList* pList, BOOL bSilent)
+void CKTCommandBarsState::RestoreCommandBarList(CKTCommandBarList* pList, BOOL bSilent)
 {
     for (int i = 0; i < pList->GetCount(); i++)
     {
@@ -151,9 +149,9 @@ void CKTCommandBars::RestoreCommandBarList(CKTCommandBarList* pList, BOOL bSilen
     }
 }
 
-void CKTCommandBars::RestoreToolBar(CKTToolBar* pLoaded, CKTCommandBarList* pList, BOOL bSilent)
+void CKTCommandBarsState::RestoreToolBar(CKTToolBar* pLoaded, CKTCommandBarList* pList, BOOL bSilent)
 {
-    CKTToolBar* pExisting = GetToolBar(pLoaded->GetBarID());
+    CKTToolBar* pExisting = m_pCommandBars->GetToolBar(pLoaded->GetBarID());
     pLoaded->RestoreCommandBarList(pList);
     if (pExisting)
     {
@@ -161,17 +159,10 @@ void CKTCommandBars::RestoreToolBar(CKTToolBar* pLoaded, CKTCommandBarList* pLis
             pExisting->TakeSavedState(pLoaded);
         return;
     }
-    const int nPosition = pLoaded->GetPosition();
-    AppendBar(pLoaded);
-    if (!pLoaded->SetPosition(nPosition))
-    {
-        Remove(pLoaded);
-        return;
-    }
-    OnToolBarAdded(pLoaded);
+    m_pCommandBars->AddLoadedBar(pLoaded);
 }
 
-BOOL CKTCommandBars::AcceptsLoadedToolBar(CKTToolBar* pExisting, CKTToolBar* pLoaded, BOOL bSilent) const
+BOOL CKTCommandBarsState::AcceptsLoadedToolBar(CKTToolBar* pExisting, CKTToolBar* pLoaded, BOOL bSilent) const
 {
     CKTControls* pOldOriginal = pLoaded->GetControls()->GetOriginalControls();
     CKTControls* pNewOriginal = pExisting->GetControls() ? pExisting->GetControls()->GetOriginalControls() : NULL;
@@ -189,13 +180,14 @@ BOOL CKTCommandBars::AcceptsLoadedToolBar(CKTToolBar* pExisting, CKTToolBar* pLo
     return TRUE;
 }
 
-void CKTCommandBars::RestoreContextMenu(CKTPopupBar* pLoaded, CKTCommandBarList* pList)
+void CKTCommandBarsState::RestoreContextMenu(CKTPopupBar* pLoaded, CKTCommandBarList* pList)
 {
-    CKTCommandBar* pExisting = m_pContextMenus->FindBar(pLoaded->GetBarID());
+    CKTCommandBarList* pContextMenus = m_pCommandBars->GetContextMenus();
+    CKTCommandBar* pExisting = pContextMenus->FindBar(pLoaded->GetBarID());
     pLoaded->RestoreCommandBarList(pList);
     if (!pExisting)
     {
-        m_pContextMenus->Add(pLoaded);
+        pContextMenus->Add(pLoaded);
         if (!pLoaded->GetControls()->GetOriginalControls())
             pLoaded->GetControls()->CreateOriginalControls();
         return;

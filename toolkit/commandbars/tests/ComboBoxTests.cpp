@@ -2,7 +2,6 @@
 // completion from the list and closing by an outside click.
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
-#include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"

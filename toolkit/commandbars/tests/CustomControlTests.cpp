@@ -1,7 +1,6 @@
 // CustomControlTests.cpp: a child edit box of the frame hosted on a tool bar moves, hides and enables with it.
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
-#include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlCustom.h"
 #include "KTControls.h"

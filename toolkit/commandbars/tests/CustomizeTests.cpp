@@ -2,6 +2,7 @@
 // are customised, with real input in the test frame.
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
+#include "KTBarDropTarget.h"
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlButton.h"
@@ -9,6 +10,7 @@
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTCustomizeDropSource.h"
+#include "KTCustomizeMode.h"
 #include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
 #include "KTPopupBar.h"
@@ -47,11 +49,11 @@ protected:
         for (auto [nId, lpszCaption] : {std::pair<int, LPCSTR>{ID_EDIT_CUT, "Cut"}, {ID_EDIT_COPY, "Copy"}})
             m_pSecond->GetControls()->Add(ktControlButton, nId)->SetCaption(lpszCaption);
         Relayout();
-        m_pCommandBars->SetCustomizeMode(TRUE);
+        m_pCommandBars->GetCustomize()->SetOn(TRUE);
     }
     void TearDown() override
     {
-        m_pCommandBars->SetCustomizeMode(FALSE);
+        m_pCommandBars->GetCustomize()->SetOn(FALSE);
         CFrameFixture::TearDown();
     }
     void Relayout()
@@ -76,7 +78,7 @@ protected:
         pFrom->ScreenToClient(&pt);
         return pt;
     }
-    CKTCustomizeDropSource* Source() const { return m_pCommandBars->GetDropSource(); }
+    CKTCustomizeDropSource* Source() const { return m_pCommandBars->GetCustomize()->GetDropSource(); }
     // Right of the control's centre, in the second bar: a drop there inserts after it.
     CPoint AfterOn(CKTCommandBar* pBar, int nId) const
     {
@@ -117,10 +119,10 @@ TEST_F(CustomizeTest, AButtonDraggedToAnotherBarMovesWhereTheMarkerShows)
                     .Await(
                         [&]
                         {
-                            rcMarker = m_pSecond->GetDropMarker();
+                            rcMarker = m_pSecond->GetDropTarget()->GetMarker();
                             hCursor = ShownCursor();
                             return Source()->GetTarget() == m_pSecond &&
-                                   m_pSecond->GetDropIndex() == Find(m_pSecond, ID_EDIT_COPY)->GetIndex();
+                                   m_pSecond->GetDropTarget()->GetIndex() == Find(m_pSecond, ID_EDIT_COPY)->GetIndex();
                         })
                     .Release()
                     .AwaitNoCapture()
@@ -130,8 +132,8 @@ TEST_F(CustomizeTest, AButtonDraggedToAnotherBarMovesWhereTheMarkerShows)
         << "a 6-pixel band at the edge between Cut and Copy";
     EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_SAVE}), Ids(m_pStandard));
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_FILE_OPEN, ID_EDIT_COPY}), Ids(m_pSecond));
-    EXPECT_EQ(Find(m_pSecond, ID_FILE_OPEN), m_pCommandBars->GetCustomizeSelection()) << "the dropped control";
-    EXPECT_TRUE(m_pSecond->GetDropMarker().IsRectEmpty());
+    EXPECT_EQ(Find(m_pSecond, ID_FILE_OPEN), m_pCommandBars->GetCustomize()->GetSelection()) << "the dropped control";
+    EXPECT_TRUE(m_pSecond->GetDropTarget()->GetMarker().IsRectEmpty());
     EXPECT_EQ(Source()->GetDropCursor(), hCursor);
     EXPECT_GT(m_pFrame->m_nCustomizeSelections, 0);
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "customising runs no command";
@@ -188,7 +190,7 @@ TEST_F(CustomizeTest, AButtonDroppedOffEveryBarIsDeletedAndItsGroupPassesOn)
     EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_SAVE}), Ids(m_pStandard));
     EXPECT_TRUE(Find(m_pStandard, ID_FILE_SAVE)->GetBeginGroup());
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_EDIT_COPY}), Ids(m_pSecond));
-    EXPECT_EQ(NULL, m_pCommandBars->GetCustomizeSelection());
+    EXPECT_EQ(NULL, m_pCommandBars->GetCustomize()->GetSelection());
     EXPECT_EQ(Source()->GetNoDropCursor(), hCursor);
 }
 
@@ -210,7 +212,7 @@ TEST_P(CustomizeCancelTest, ACancelledDragLeavesEveryBarAsItWas)
     PumpMessages();
     EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}), Ids(m_pStandard));
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_EDIT_COPY}), Ids(m_pSecond));
-    EXPECT_TRUE(m_pSecond->GetDropMarker().IsRectEmpty()) << "the marker goes with the drag";
+    EXPECT_TRUE(m_pSecond->GetDropTarget()->GetMarker().IsRectEmpty()) << "the marker goes with the drag";
     EXPECT_FALSE(Source()->IsDragging());
 }
 
@@ -268,7 +270,7 @@ TEST_F(CustomizeTest, DraggedOverAPopupTheMenuOpensAndTakesTheButton)
                     .Await(
                         [&]
                         {
-                            rcMarker = pMenu->GetDropMarker();
+                            rcMarker = pMenu->GetDropTarget()->GetMarker();
                             return Source()->GetTarget() == pMenu.GetInterface();
                         })
                     .Release()
@@ -309,7 +311,7 @@ TEST_F(CustomizeTest, DraggingAnEditControlsEdgeResizesItNeverBelowItsMinimum)
     pEdit->SetHasLabel(TRUE);
     pEdit->SetWidth(100);
     Relayout();
-    m_pCommandBars->SetCustomizeSelection(pEdit);
+    m_pCommandBars->GetCustomize()->SetSelection(pEdit);
     const CRect rc = pEdit->GetRect();
     const CPoint ptEdge(rc.right - 1, rc.CenterPoint().y);
     CPoint ptScreen = ptEdge;
@@ -352,7 +354,7 @@ TEST_F(CustomizeTest, DraggingAnEditControlsEdgeResizesItNeverBelowItsMinimum)
 // Outside customise mode Alt and a drag move a button when the frame runs the customise command.
 TEST_F(CustomizeTest, AltDragMovesAButtonOutsideCustomiseMode)
 {
-    m_pCommandBars->SetCustomizeMode(FALSE);
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
     m_pFrame->m_bCustomizeCommand = TRUE;
     const CPoint ptOpen = Find(m_pStandard, ID_FILE_OPEN)->GetRect().CenterPoint();
     CLoopInput input(m_pStandard->GetSafeHwnd());
@@ -398,9 +400,9 @@ protected:
         CKTSmartPtr<CKTControl> pCommand = KTMakeCounted<CKTControlButton>();
         pCommand->SetID(ID_EDIT_REDO);
         pCommand->SetCaption("Redo");
-        m_pCommandBars->GetDropSource()->SetOwnerWindow(this);
-        m_nEffect = m_pCommandBars->GetDropSource()->DoDragDrop(pCommand);
-        m_pCommandBars->GetDropSource()->SetOwnerWindow(NULL);
+        m_pCommandBars->GetCustomize()->GetDropSource()->SetOwnerWindow(this);
+        m_nEffect = m_pCommandBars->GetCustomize()->GetDropSource()->DoDragDrop(pCommand);
+        m_pCommandBars->GetCustomize()->GetDropSource()->SetOwnerWindow(NULL);
     }
     DECLARE_MESSAGE_MAP()
 };

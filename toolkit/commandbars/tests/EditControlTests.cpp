@@ -1,7 +1,6 @@
 // EditControlTests.cpp: edit controls on a tool bar of the test frame: typing, Enter, Esc, the spin buttons and
 // their arithmetic, the edit keys passed through a tracking bar and the shell's completion.
 #include "FrameFixture.h"
-#include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlEdit.h"
 #include "KTControls.h"

@@ -2,6 +2,7 @@
 #include "CommandBarsTestsRes.h"
 #include "KTCommandBarList.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsState.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
 #include "KTControlCustom.h"
@@ -42,7 +43,7 @@ protected:
             {
                 pPX->m_nSchema = nSchema;
                 pPX->m_pParams = &params;
-                m_pCommandBars->SaveCommandBarList(pPX, &stored);
+                m_pCommandBars->GetState()->SaveCommandBarList(pPX, &stored);
             });
         m_loaded.RemoveAll();
         BOOL bLoaded = LoadState(bytes,
@@ -50,7 +51,7 @@ protected:
                                  {
                                      pPX->m_nSchema = nSchema;
                                      pPX->m_pParams = &params;
-                                     return m_pCommandBars->LoadCommandBarList(pPX, &m_loaded);
+                                     return m_pCommandBars->GetState()->LoadCommandBarList(pPX, &m_loaded);
                                  });
         if (!bLoaded || m_loaded.GetCount() == 0)
             return NULL;

@@ -7,6 +7,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
@@ -33,17 +34,17 @@ protected:
     // Waits until the bar shows its tips, then gives their texts in order.
     std::vector<CString> TipsOf(CKTCommandBar* pBar)
     {
-        PumpUntil([this, pBar] { return m_pCommandBars->GetKeyboardTipsBar() == pBar; }, kColdWineDeadlineMs);
+        PumpUntil([this, pBar] { return m_pCommandBars->GetKeyboardTips()->GetBar() == pBar; }, kColdWineDeadlineMs);
         PumpMessages();
         std::vector<CString> texts;
-        for (auto& pTip : m_pCommandBars->GetKeyboardTips())
+        for (auto& pTip : m_pCommandBars->GetKeyboardTips()->GetTips())
             texts.push_back(pTip->GetTipText());
         return texts;
     }
 
     CKTCommandBarKeyboardTip* TipFor(CCmdTarget* pTarget) const
     {
-        for (auto& pTip : m_pCommandBars->GetKeyboardTips())
+        for (auto& pTip : m_pCommandBars->GetKeyboardTips()->GetTips())
             if (pTip->GetTarget() == pTarget)
                 return pTip.get();
         return NULL;
@@ -93,14 +94,14 @@ TEST_F(KeyboardTipTest, AltLabelsTheMenusAndTheOtherBarsAndTypingALetterOpensIts
     EXPECT_TRUE(pUndo->GetExStyle() & WS_EX_LAYERED) << "drawn translucent";
     ASSERT_TRUE(input.Key('U'));
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "a disabled tip runs nothing";
-    EXPECT_EQ(4u, m_pCommandBars->GetKeyboardTips().size());
+    EXPECT_EQ(4u, m_pCommandBars->GetKeyboardTips()->GetTips().size());
 
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     EXPECT_EQ(-1, pMenuBar->GetPopuped());
     EXPECT_EQ((std::vector<CString>{"F", "E", "T", "S"}), TipsOf(pMenuBar)) << "Esc steps back to the menu bar's tips";
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     EXPECT_EQ(0, pMenuBar->GetTrackingMode());
-    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty());
+    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips()->GetTips().empty());
     EXPECT_EQ(NULL, ::FindWindowEx(NULL, NULL, NULL, "F")) << "every tip window is gone";
     EXPECT_EQ(0, guard.Refused());
 }
@@ -120,7 +121,7 @@ TEST_F(KeyboardTipTest, SharedLettersGrowUntilUniqueAndEachTypedKeyNarrowsTheTip
     ASSERT_TRUE(input.Key('F'));
     EXPECT_EQ((std::vector<CString>{"FF", "FO"}), TipsOf(pBar));
     ASSERT_TRUE(input.Key('X'));
-    EXPECT_EQ(2u, m_pCommandBars->GetKeyboardTips().size()) << "a key no tip has keeps them all";
+    EXPECT_EQ(2u, m_pCommandBars->GetKeyboardTips()->GetTips().size()) << "a key no tip has keeps them all";
     ASSERT_TRUE(input.Key('O'));
     PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
     EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "FO runs Format";

@@ -7,6 +7,7 @@
 #include "KTControlSelector.h"
 #include "KTControlWindowList.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
@@ -199,9 +200,9 @@ TEST_F(SpecialListTest, TheToolbarListWouldShowExactlyWhenItExpandsIntoItems)
         pList->OnCalcDynamicSize(0);
         EXPECT_EQ(bListed, anyShown());
     }
-    m_pCommandBars->SetCustomizeMode(TRUE);
+    m_pCommandBars->GetCustomize()->SetOn(TRUE);
     EXPECT_TRUE(pList->WouldShow());
     pList->OnCalcDynamicSize(0);
     EXPECT_TRUE(anyShown());
-    m_pCommandBars->SetCustomizeMode(FALSE);
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
 }

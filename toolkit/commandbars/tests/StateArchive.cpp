@@ -2,6 +2,7 @@
 #include "StateArchive.h"
 
 #include "CommandBarsTestsRes.h"
+#include "KTCommandBarsState.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
 #include "KTControlCustom.h"
@@ -69,7 +70,7 @@ CStateBytes SaveBars(CKTCommandBars* pCommandBars)
         [&](CKTPropExchange* pPX)
         {
             pPX->ExchangeSchema();
-            pCommandBars->SaveCommandBars(pPX);
+            pCommandBars->GetState()->SaveCommandBars(pPX);
         });
 }
 
@@ -79,7 +80,7 @@ BOOL LoadBars(CKTCommandBars* pCommandBars, const CStateBytes& bytes)
                      [&](CKTPropExchange* pPX)
                      {
                          pPX->ExchangeSchema();
-                         return pCommandBars->LoadCommandBars(pPX, TRUE);
+                         return pCommandBars->GetState()->LoadCommandBars(pPX, TRUE);
                      });
 }
 

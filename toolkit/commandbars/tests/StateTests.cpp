@@ -3,6 +3,7 @@
 #include "FrameFixture.h"
 #include "KTCommandBarList.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsState.h"
 #include "KTControl.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
@@ -33,14 +34,14 @@ void RoundTripList(CKTCommandBars* pCommandBars, CKTCommandBarList& stored, UINT
         {
             pPX->m_nSchema = nSchema;
             pPX->m_pParams = &params;
-            pCommandBars->SaveCommandBarList(pPX, &stored);
+            pCommandBars->GetState()->SaveCommandBarList(pPX, &stored);
         });
     ASSERT_TRUE(LoadState(bytes,
                           [&](CKTPropExchange* pPX)
                           {
                               pPX->m_nSchema = nSchema;
                               pPX->m_pParams = &params;
-                              return pCommandBars->LoadCommandBarList(pPX, &loaded);
+                              return pCommandBars->GetState()->LoadCommandBarList(pPX, &loaded);
                           }));
 }
 
@@ -63,7 +64,7 @@ TEST_F(CommandBarState, RoundTripRestoresCustomisedBarsAndTheSharedPopupOnce)
     const CString strSaved = DescribeBars(m_pCommandBars);
     KT_PROPEXCHANGE_PARAMS params = {m_pCommandBars, FALSE, TRUE, NULL};
     CKTCommandBarList list;
-    m_pCommandBars->GenerateCommandBarList(&list, &params);
+    m_pCommandBars->GetState()->GenerateCommandBarList(&list, &params);
     int nShared = 0;
     for (int i = 0; i < list.GetCount(); i++)
         nShared += list.GetAt(i) == m_pShared ? 1 : 0;
@@ -116,12 +117,12 @@ TEST_F(CommandBarState, SaveOnlyCustomizedLeavesUntouchedBarsOut)
 {
     KT_PROPEXCHANGE_PARAMS params = {m_pCommandBars, TRUE, TRUE, NULL};
     CKTCommandBarList list;
-    m_pCommandBars->GenerateCommandBarList(&list, &params);
+    m_pCommandBars->GetState()->GenerateCommandBarList(&list, &params);
     EXPECT_FALSE(list.Lookup(m_pStandard));
     EXPECT_FALSE(list.Lookup(m_pSecond));
     m_pSecond->GetControls()->Add(ktControlButton, ID_EDIT_CUT);
     list.RemoveAll();
-    m_pCommandBars->GenerateCommandBarList(&list, &params);
+    m_pCommandBars->GetState()->GenerateCommandBarList(&list, &params);
     EXPECT_TRUE(list.Lookup(m_pSecond));
     EXPECT_FALSE(list.Lookup(m_pStandard));
 }
@@ -197,7 +198,7 @@ TEST_F(CommandBarState, InconsistentArchivesFailAndChangeNothing)
             {
                 pPX->ExchangeSchema();
                 pPX->m_pParams = &params;
-                m_pCommandBars->SaveCommandBarList(pPX, &list);
+                m_pCommandBars->GetState()->SaveCommandBarList(pPX, &list);
             });
     };
     CKTCommandBarList linkToMissingBar;

@@ -1,7 +1,6 @@
 // KTDialogBarCaption.cpp: drawing and clicks of a dialog bar's caption strip.
 #include "KTDialogBarCaption.h"
 
-#include "KTCommandBar.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 

@@ -6,6 +6,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTKeyboardTips.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroupControlPopup.h"
@@ -145,12 +146,12 @@ TEST_F(RibbonGroupPopup, TheButtonHasTheGroupsKeyboardTipAndItsLetterOpensThePop
     m_pReduced->SetCaption("&Font");
     PumpMessages();
     ASSERT_TRUE(m_input.Key(VK_MENU));
-    ASSERT_TRUE(PumpUntil([&] { return pCommandBars->GetKeyboardTipsLevel() == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return pCommandBars->GetKeyboardTips()->GetLevel() == 1; }));
     ASSERT_TRUE(m_input.Key('H'));
-    ASSERT_TRUE(PumpUntil([&] { return pCommandBars->GetKeyboardTipsLevel() == 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return pCommandBars->GetKeyboardTips()->GetLevel() == 2; }));
     // The reduced group's buttons are out of sight: its button stands for them.
     std::vector<CKTControl*> targets;
-    for (auto& pTip : pCommandBars->GetKeyboardTips())
+    for (auto& pTip : pCommandBars->GetKeyboardTips()->GetTips())
         targets.push_back(dynamic_cast<CKTControl*>(pTip->GetTarget()));
     EXPECT_EQ((std::vector<CKTControl*>{m_pWide->GetAt(0), m_pWide->GetAt(1), Button()}), targets);
 

@@ -4,6 +4,7 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControls.h"
+#include "KTKeyboardTips.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonQuickAccess.h"
@@ -39,14 +40,15 @@ protected:
     std::vector<CString> Tips(int nLevel)
     {
         PumpUntil(
-            [&] {
-                return m_pCommandBars->GetKeyboardTipsBar() == m_pBar &&
-                       m_pCommandBars->GetKeyboardTipsLevel() == nLevel;
+            [&]
+            {
+                return m_pCommandBars->GetKeyboardTips()->GetBar() == m_pBar &&
+                       m_pCommandBars->GetKeyboardTips()->GetLevel() == nLevel;
             },
             kColdWineDeadlineMs);
         PumpMessages();
         std::vector<CString> texts;
-        for (auto& pTip : m_pCommandBars->GetKeyboardTips())
+        for (auto& pTip : m_pCommandBars->GetKeyboardTips()->GetTips())
             texts.push_back(pTip->GetTipText());
         return texts;
     }
@@ -76,7 +78,7 @@ TEST_F(RibbonInput, AltLabelsTheToolbarAndTheTabsATabsLetterShowsItsControlsAndE
     PumpMessages();
     ASSERT_TRUE(m_input.Key(VK_MENU));
     ASSERT_EQ((std::vector<CString>{"1", "2", "H", "I", "V"}), Tips(1));
-    CKTCommandBarKeyboardTip* pTab = m_pCommandBars->GetKeyboardTips()[3].get();
+    CKTCommandBarKeyboardTip* pTab = m_pCommandBars->GetKeyboardTips()->GetTips()[3].get();
     EXPECT_EQ(m_pTabs->GetTab(1), pTab->GetTarget());
     EXPECT_EQ(CPoint(m_pTabs->GetTab(1)->GetRect().CenterPoint().x, m_pTabs->GetTab(1)->GetRect().bottom - 9),
               pTab->GetAnchor());
@@ -84,13 +86,13 @@ TEST_F(RibbonInput, AltLabelsTheToolbarAndTheTabsATabsLetterShowsItsControlsAndE
     ASSERT_TRUE(m_input.Key('I'));
     ASSERT_EQ((std::vector<CString>{"T", "P"}), Tips(2));
     EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
-    EXPECT_EQ(pGroup->GetAt(0), m_pCommandBars->GetKeyboardTips()[0]->GetTarget());
+    EXPECT_EQ(pGroup->GetAt(0), m_pCommandBars->GetKeyboardTips()->GetTips()[0]->GetTarget());
 
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     EXPECT_EQ((std::vector<CString>{"1", "2", "H", "I", "V"}), Tips(1));
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
-    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty());
+    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips()->GetTips().empty());
 }
 
 TEST_F(RibbonInput, AltAndATabsLetterOpenItStraightAwayButNotWithCtrl)

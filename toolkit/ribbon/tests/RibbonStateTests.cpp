@@ -1,6 +1,7 @@
 // RibbonStateTests.cpp: the ribbon's saved state: the quick access controls, the toolbar's place and the minimised
 // state round-trip; "Minimized" only above schema 18; a damaged state changes nothing.
 #include "KTCommandBars.h"
+#include "KTCommandBarsState.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
@@ -154,9 +155,10 @@ TEST_F(RibbonState, AllTheBarsSavedAndLoadedKeepTheToolbarAndTheTargetsOwnTabsAn
     pItems->GetControls()->Add(ktControlButton, 211);
     pMenu->SetCommandBar(pItems);
     m_pSaved->AddToQuickAccess(pMenu);
-    const CBytes bytes = Store([pSaved](CKTPropExchange* pPX) { pSaved->SaveCommandBars(pPX); });
+    const CBytes bytes = Store([pSaved](CKTPropExchange* pPX) { pSaved->GetState()->SaveCommandBars(pPX); });
     CKTCommandBars* pTarget = m_target.GetCommandBars();
-    ASSERT_TRUE(Load([pTarget](CKTPropExchange* pPX) { ASSERT_TRUE(pTarget->LoadCommandBars(pPX)); }, bytes));
+    ASSERT_TRUE(
+        Load([pTarget](CKTPropExchange* pPX) { ASSERT_TRUE(pTarget->GetState()->LoadCommandBars(pPX)); }, bytes));
     EXPECT_EQ(m_pTarget, pTarget->GetMenuBar()) << "the ribbon stays the frame's";
     EXPECT_EQ("201 Cut 1|200 Paste 1|210 Menu 1|below 1 minimised 1", Describe(m_pTarget));
     CKTCommandBar* pLoadedItems = m_pTarget->GetQuickAccessControls()->GetAt(2)->GetCommandBar();

@@ -1,16 +1,14 @@
-// KTCommandBarsKeyboardTips.cpp: the keyboard tips over a bar: made unique, placed, narrowed as keys are typed,
-// and the move to the next toolbar by keyboard.
-#include "KTCommandBars.h"
+// KTKeyboardTips.cpp: the keyboard tips over a bar: made unique, placed, narrowed as keys are typed.
+#include "KTKeyboardTips.h"
 
 #include "KTAcceleratorManager.h"
 #include "KTCommandBar.h"
 #include "KTCommandBarKeyboardTip.h"
+#include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
-#include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
-#include "KTToolBar.h"
 
 #include <algorithm>
 
@@ -43,73 +41,72 @@ CRect PlaceTip(const CKTCommandBarKeyboardTip& tip, CSize sz, CPoint ptAnchor, B
 }
 }  // namespace
 
-void CKTCommandBars::AddKeyboardTip(std::unique_ptr<CKTCommandBarKeyboardTip> pTip)
-{
-    m_keyboardTips.push_back(std::move(pTip));
-}
+CKTKeyboardTips::~CKTKeyboardTips() { Hide(); }
 
-void CKTCommandBars::HideKeyboardTips()
+void CKTKeyboardTips::Add(std::unique_ptr<CKTCommandBarKeyboardTip> pTip) { m_tips.push_back(std::move(pTip)); }
+
+void CKTKeyboardTips::Hide()
 {
-    for (auto& pTip : m_keyboardTips)
+    for (auto& pTip : m_tips)
         if (pTip->GetSafeHwnd())
             pTip->DestroyWindow();
-    m_keyboardTips.clear();
-    m_pKeyboardTipsBar = NULL;
-    m_nKeyboardTipsLevel = 0;
-    m_nKeyboardTipsTyped = 0;
+    m_tips.clear();
+    m_pBar = NULL;
+    m_nLevel = 0;
+    m_nTyped = 0;
 }
 
-void CKTCommandBars::ShowKeyboardTips(CKTCommandBar* pBar, int nLevel)
+void CKTKeyboardTips::Show(CKTCommandBar* pBar, int nLevel)
 {
-    HideKeyboardTips();
-    if (!m_pOptions->bShowKeyboardTips || !pBar || !pBar->GetSafeHwnd())
+    Hide();
+    if (!m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips || !pBar || !pBar->GetSafeHwnd())
         return;
     pBar->UpdateWindow();
-    m_pKeyboardTipsBar = pBar;
-    m_nKeyboardTipsLevel = nLevel;
+    m_pBar = pBar;
+    m_nLevel = nLevel;
     pBar->CreateKeyboardTips();
-    if (m_keyboardTips.empty())
+    if (m_tips.empty())
     {
-        m_pKeyboardTipsBar = NULL;
+        m_pBar = NULL;
         return;
     }
     CClientDC dc(pBar);
-    CKTFontDC font(&dc, GetPaintManager()->GetStatusFont());
+    CKTFontDC font(&dc, m_pCommandBars->GetPaintManager()->GetStatusFont());
     AssignTipTexts();
     MakeTipTextsUnique();
-    for (auto it = m_keyboardTips.begin(); it != m_keyboardTips.end();)
-        it = CreateTipWindow(pBar, dc, **it) ? it + 1 : m_keyboardTips.erase(it);
-    for (auto& pTip : m_keyboardTips)
+    for (auto it = m_tips.begin(); it != m_tips.end();)
+        it = CreateTipWindow(pBar, dc, **it) ? it + 1 : m_tips.erase(it);
+    for (auto& pTip : m_tips)
         pTip->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0,
                            SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
 }
 
 // A tip with neither text nor caption is dropped; a caption alone gives its key.
-void CKTCommandBars::AssignTipTexts()
+void CKTKeyboardTips::AssignTipTexts()
 {
-    for (auto it = m_keyboardTips.end(); it != m_keyboardTips.begin();)
+    for (auto it = m_tips.end(); it != m_tips.begin();)
     {
         --it;
         CKTCommandBarKeyboardTip& tip = **it;
         if (!tip.GetTipText().IsEmpty())
             continue;
         if (tip.GetCaption().IsEmpty())
-            it = m_keyboardTips.erase(it);
+            it = m_tips.erase(it);
         else
             tip.SetTipText(DefaultTipText(tip.GetCaption()));
     }
 }
 
 // Tips that share a text each take one more character of their caption that no other of the group took.
-void CKTCommandBars::MakeTipTextsUnique()
+void CKTKeyboardTips::MakeTipTextsUnique()
 {
-    for (size_t i = 0; i < m_keyboardTips.size(); i++)
+    for (size_t i = 0; i < m_tips.size(); i++)
     {
-        CString strText = m_keyboardTips[i]->GetTipText();
+        CString strText = m_tips[i]->GetTipText();
         std::vector<CKTCommandBarKeyboardTip*> group;
-        for (size_t j = i; j < m_keyboardTips.size(); j++)
-            if (m_keyboardTips[j]->GetTipText() == strText)
-                group.push_back(m_keyboardTips[j].get());
+        for (size_t j = i; j < m_tips.size(); j++)
+            if (m_tips[j]->GetTipText() == strText)
+                group.push_back(m_tips[j].get());
         if (group.size() < 2)
             continue;
         CString strUsed = "& ";
@@ -132,7 +129,7 @@ void CKTCommandBars::MakeTipTextsUnique()
     }
 }
 
-BOOL CKTCommandBars::CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCommandBarKeyboardTip& tip)
+BOOL CKTKeyboardTips::CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCommandBarKeyboardTip& tip)
 {
     CSize szText = dcMeasure.GetTextExtent(tip.GetTipText());
     CSize sz(std::max<int>(szText.cx + 6, 16), std::max<int>(szText.cy + 2, 15));
@@ -143,14 +140,13 @@ BOOL CKTCommandBars::CreateTipWindow(CKTCommandBar* pBar, CDC& dcMeasure, CKTCom
     return tip.CreateTip(rc, !tip.IsEnabled());
 }
 
-BOOL CKTCommandBars::OnKeyboardTipKey(CKTCommandBar* pBar, UINT nKey)
+BOOL CKTKeyboardTips::OnKey(CKTCommandBar* pBar, UINT nKey)
 {
     CKTCommandBarKeyboardTip* pMatch = NULL;
-    for (auto& pTip : m_keyboardTips)
+    for (auto& pTip : m_tips)
     {
         const CString& strText = pTip->GetTipText();
-        if (strText.GetLength() > m_nKeyboardTipsTyped &&
-            CKTAcceleratorManager::CompareAccelKey(strText[m_nKeyboardTipsTyped], nKey))
+        if (strText.GetLength() > m_nTyped && CKTAcceleratorManager::CompareAccelKey(strText[m_nTyped], nKey))
         {
             pMatch = pTip.get();
             break;
@@ -162,7 +158,7 @@ BOOL CKTCommandBars::OnKeyboardTipKey(CKTCommandBar* pBar, UINT nKey)
             ::MessageBeep(0);
         return TRUE;
     }
-    if (pMatch->GetTipText().GetLength() == m_nKeyboardTipsTyped + 1)
+    if (pMatch->GetTipText().GetLength() == m_nTyped + 1)
     {
         if (pMatch->IsEnabled())
             pBar->OnKeyboardTip(pMatch);
@@ -170,13 +166,13 @@ BOOL CKTCommandBars::OnKeyboardTipKey(CKTCommandBar* pBar, UINT nKey)
             ::MessageBeep(0);
         return TRUE;
     }
-    NarrowKeyboardTips(pMatch->GetTipText().Left(++m_nKeyboardTipsTyped));
+    Narrow(pMatch->GetTipText().Left(++m_nTyped));
     return TRUE;
 }
 
-void CKTCommandBars::NarrowKeyboardTips(const CString& strTyped)
+void CKTKeyboardTips::Narrow(const CString& strTyped)
 {
-    for (auto it = m_keyboardTips.begin(); it != m_keyboardTips.end();)
+    for (auto it = m_tips.begin(); it != m_tips.end();)
     {
         if ((*it)->GetTipText().Left(strTyped.GetLength()) == strTyped)
         {
@@ -184,33 +180,24 @@ void CKTCommandBars::NarrowKeyboardTips(const CString& strTyped)
             continue;
         }
         (*it)->DestroyWindow();
-        it = m_keyboardTips.erase(it);
+        it = m_tips.erase(it);
     }
 }
 
-BOOL CKTCommandBars::ActivateNextToolBar(CKTCommandBar* pBar, int nDirection)
+void CKTKeyboardTips::OnRequest(CKTCommandBar* pBar)
 {
-    if (!nDirection || GetCount() < 2)
-        return FALSE;
-    CKTToolBar* pNext = GetAt(GetNextVisibleBar(FindIndex(pBar ? pBar->AsToolBar() : NULL), nDirection));
-    if (!pNext || pNext == pBar)
-        return FALSE;
-    SetToolBarFocus(pNext);
-    return TRUE;
-}
-
-void CKTCommandBars::SetToolBarFocus(CKTCommandBar* pBar)
-{
-    ClosePopups();
-    ShowKeyboardCues(TRUE);
-    m_nKeyboardTipsLevel = 1;
-    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
-    pBar->SetSelected(pBar->GetControls()->GetNext(-1, 1), ktSelectionKeyboard);
-}
-
-void CKTCommandBars::OnKeyboardTipsTimer(CKTCommandBar* pBar)
-{
-    if (m_pKeyboardTipsBar || CKTMouseHookManager::Instance()->GetTopTrackedBar() != pBar)
+    if (m_pBar || CKTMouseHookManager::Instance()->GetTopTrackedBar() != pBar)
         return;
-    ShowKeyboardTips(pBar, 1);
+    Show(pBar, 1);
+}
+
+void CKTKeyboardTips::OnTrackingModeChanged()
+{
+    if (m_nLevel < 1 || !m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips)
+        return;
+    Hide();
+    // The innermost bar shows its own tips once the change that opened or closed it is done.
+    CKTCommandBar* pLast = m_pCommandBars->GetMouseManager()->GetTopTrackedBar();
+    if (pLast && pLast->GetKeyboardSelection() && pLast->GetSafeHwnd())
+        pLast->PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
 }

@@ -1,0 +1,52 @@
+// KTCustomizeMode.cpp: the customise mode of a frame's bars and the control it acts on.
+#include "KTCustomizeMode.h"
+
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
+#include "KTControl.h"
+#include "KTCustomizeDropSource.h"
+#include "KTToolBar.h"
+
+CKTCustomizeMode::CKTCustomizeMode(CKTCommandBars* pCommandBars)
+    : m_pCommandBars(pCommandBars), m_pDropSource(new CKTCustomizeDropSource(pCommandBars))
+{
+}
+
+CKTCustomizeMode::~CKTCustomizeMode() = default;
+
+void CKTCustomizeMode::ReleaseSelection() { m_pSelection.Release(); }
+
+void CKTCustomizeMode::SetOn(BOOL bOn)
+{
+    m_pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
+    m_bOn = bOn;
+    SetSelection(NULL);
+    m_pCommandBars->ClosePopups();
+    if (m_pCommandBars->IsKeyboardCuesInUse())
+        m_pCommandBars->SetKeyboardCuesVisible(bOn || m_pCommandBars->IsKeyboardCuesVisible());
+    for (int i = 0; i < m_pCommandBars->GetCount(); i++)
+        m_pCommandBars->GetAt(i)->Redraw(NULL, FALSE);
+}
+
+void CKTCustomizeMode::SetSelection(CKTControl* pControl)
+{
+    if (m_pSelection == pControl)
+        return;
+    CKTSmartPtr<CKTControl> pOld = m_pSelection;
+    m_pSelection = pControl;
+    for (CKTControl* pRedraw : {pOld.GetInterface(), pControl})
+        if (pRedraw)
+            pRedraw->RedrawParent(FALSE);
+    CWnd* pSite = m_pCommandBars->GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(KTWM_CUSTOMIZESELECTION, 0, 0);
+}
+
+BOOL CKTCustomizeMode::IsCommandAvailable() const
+{
+    CWnd* pSite = m_pCommandBars->GetSite();
+    if (!pSite || !pSite->GetSafeHwnd())
+        return FALSE;
+    AFX_CMDHANDLERINFO info = {};
+    return pSite->OnCmdMsg(KT_ID_CUSTOMIZE, CN_COMMAND, NULL, &info);
+}
