@@ -4,6 +4,7 @@
 #include "KTCommandBars.h"
 #include "KTControls.h"
 #include "KTImageManager.h"
+#include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonTab.h"
@@ -43,8 +44,8 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
         return;
     // The tips of the old tab's controls would stand over the new tab's.
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars && pCommandBars->GetKeyboardTipsLevel() > 1)
-        pCommandBars->HideKeyboardTips();
+    if (pCommandBars && pCommandBars->GetKeyboardTips()->GetLevel() > 1)
+        pCommandBars->GetKeyboardTips()->Hide();
     if (pBar->OnTabChanging(pTab))
         return;
     pBar->LockRedraw();

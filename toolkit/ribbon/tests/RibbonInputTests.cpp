@@ -263,9 +263,9 @@ TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
     ASSERT_TRUE(m_input.Key(VK_MENU));
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
     EXPECT_TRUE(m_pTabs->IsKeyboardFocus());
-    EXPECT_EQ(1, m_pCommandBars->GetKeyboardTipsLevel());
+    EXPECT_EQ(1, m_pCommandBars->GetKeyboardTips()->GetLevel());
     m_pBar->SetTrackingMode(0);
-    m_pCommandBars->HideKeyboardTips();
+    m_pCommandBars->GetKeyboardTips()->Hide();
 
     // A minimised ribbon takes it on its first control.
     m_pBar->SetMinimized(TRUE);

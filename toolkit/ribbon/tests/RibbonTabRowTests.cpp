@@ -1,10 +1,12 @@
 // RibbonTabRowTests.cpp: what the ribbon places and draws beside its tabs: a maximised child's icon and buttons, a
 // menu's own controls, their separators, the customise marks, the quick access toolbar beside a small system
 // button, and the command state of controls the layout shows again.
+#include "KTBarDropTarget.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControlMDIButton.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "KTRibbonBar.h"
@@ -141,23 +143,23 @@ TEST_F(RibbonTabRow, CustomisingFramesTheSelectedControlAndDrawsTheDropMarkerLas
     m_pBar->OnRecalcLayout();
     CKTCommandBars* pCommandBars = m_pBar->GetCommandBars();
     const CPixelImage before = Drawn(m_pBar);
-    pCommandBars->SetCustomizeMode(TRUE);
-    pCommandBars->SetCustomizeSelection(pButton);
+    pCommandBars->GetCustomize()->SetOn(TRUE);
+    pCommandBars->GetCustomize()->SetSelection(pButton);
     const CPixelImage framed = Drawn(m_pBar);
     const CRect rc = pButton->GetRect();
     EXPECT_EQ(RGB(0, 0, 0), framed.Pixel(rc.left, rc.CenterPoint().y));
     EXPECT_EQ(RGB(0, 0, 0), framed.Pixel(rc.left + 1, rc.CenterPoint().y));
     EXPECT_EQ(RGB(0, 0, 0), framed.Pixel(rc.CenterPoint().x, rc.bottom - 2));
 
-    pCommandBars->SetCustomizeSelection(NULL);
+    pCommandBars->GetCustomize()->SetSelection(NULL);
     const CPixelImage unframed = Drawn(m_pBar);
     // The ribbon takes no drop, but a marker set over it is drawn over everything.
-    m_pBar->OnCustomizeDragOver(pButton, CPoint(rc.right - 2, rc.CenterPoint().y));
-    const CRect rcMarker = m_pBar->GetDropMarker();
+    m_pBar->GetDropTarget()->OnDragOver(pButton, CPoint(rc.right - 2, rc.CenterPoint().y));
+    const CRect rcMarker = m_pBar->GetDropTarget()->GetMarker();
     ASSERT_FALSE(rcMarker.IsRectEmpty());
     EXPECT_NE(unframed.Pixel(rcMarker.left, rcMarker.top), Drawn(m_pBar).Pixel(rcMarker.left, rcMarker.top));
-    m_pBar->OnCustomizeDragLeave();
-    pCommandBars->SetCustomizeMode(FALSE);
+    m_pBar->GetDropTarget()->OnDragLeave();
+    pCommandBars->GetCustomize()->SetOn(FALSE);
     EXPECT_EQ(0, before.CountDiffering(Drawn(m_pBar)));
 }
 

@@ -5,6 +5,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControls.h"
 #include "KTImageManager.h"
+#include "KTKeyboardTips.h"
 #include "KTPopupBar.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
@@ -334,14 +335,14 @@ TEST_F(RibbonTabPopup, ItsGroupsTakeTheRibbonsSizesTipsAndScrollAControlIntoView
     // The copied groups' tips stand where the ribbon puts its own groups' tips.
     CKTCommandBars* pCommandBars = m_pBar->GetCommandBars();
     pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
-    pCommandBars->ShowKeyboardTips(pPopup, 1);
+    pCommandBars->GetKeyboardTips()->Show(pPopup, 1);
     CKTRibbonGroup* pFirstGroup = pPopup->GetTabCopy()->GetGroups()->GetAt(0);
     CKTControl* pFirst = pFirstGroup->GetAt(0);
-    ASSERT_FALSE(pCommandBars->GetKeyboardTips().empty());
-    CKTCommandBarKeyboardTip* pTip = pCommandBars->GetKeyboardTips().front().get();
+    ASSERT_FALSE(pCommandBars->GetKeyboardTips()->GetTips().empty());
+    CKTCommandBarKeyboardTip* pTip = pCommandBars->GetKeyboardTips()->GetTips().front().get();
     EXPECT_EQ(pFirst, pTip->GetTarget());
     EXPECT_EQ(CPoint(pFirst->GetRect().left + 11, pFirstGroup->GetRect().top + 2), pTip->GetAnchor());
-    pCommandBars->HideKeyboardTips();
+    pCommandBars->GetKeyboardTips()->Hide();
 
     // The last control comes into view with room beside it.
     CKTControl* pLast = pPopup->GetTabCopy()->GetGroups()->GetAt(4)->GetAt(2);
@@ -359,11 +360,11 @@ TEST_F(RibbonTabs, ANewTabHidesTheOldTabsControlTipsAndShowsItsIcon)
     pGroup->AddControl(ktControlButton, 300)->SetCaption("Paste");
     m_pBar->OnRecalcLayout();
     PumpMessages();
-    pCommandBars->ShowKeyboardTips(m_pBar, 2);
-    ASSERT_EQ(2, pCommandBars->GetKeyboardTipsLevel());
+    pCommandBars->GetKeyboardTips()->Show(m_pBar, 2);
+    ASSERT_EQ(2, pCommandBars->GetKeyboardTips()->GetLevel());
     m_pTabs->SetSelectedItem(m_pTabs->GetTab(1));
-    EXPECT_EQ(0, pCommandBars->GetKeyboardTipsLevel());
-    EXPECT_TRUE(pCommandBars->GetKeyboardTips().empty());
+    EXPECT_EQ(0, pCommandBars->GetKeyboardTips()->GetLevel());
+    EXPECT_TRUE(pCommandBars->GetKeyboardTips()->GetTips().empty());
 
     // A tab with an image shows it before its caption.
     const UINT nImage = 9250;
