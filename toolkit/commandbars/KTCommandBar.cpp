@@ -32,6 +32,7 @@ ON_WM_NCMOUSEMOVE()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_LBUTTONDBLCLK()
+ON_WM_RBUTTONDOWN()
 ON_WM_RBUTTONUP()
 ON_WM_TIMER()
 ON_WM_SETCURSOR()
@@ -186,7 +187,13 @@ CSize CKTCommandBar::GetButtonSize() const
 int CKTCommandBar::IsPointInside(int x, int y) const
 {
     CRect rc = CKTWindowRect(this);
-    return rc.PtInRect(CPoint(x, y)) ? 1 : 0;
+    if (!rc.PtInRect(CPoint(x, y)))
+        return 0;
+    // A popup of a shaped window counts only inside its region.
+    CRgn rgn;
+    if (m_nBarPosition != ktBarPopup || !rgn.CreateRectRgn(0, 0, 0, 0) || ::GetWindowRgn(m_hWnd, rgn) == ERROR)
+        return 1;
+    return rgn.PtInRegion(x - rc.left, y - rc.top) ? 1 : 0;
 }
 
 void CKTCommandBar::OnControlsChanged()
@@ -331,6 +338,8 @@ void CKTCommandBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
     m_dwFlags = pFrom->m_dwFlags;
     m_dwStyle = pFrom->m_dwStyle;
     m_strTitle = pFrom->m_strTitle;
+    m_bCustomizable = pFrom->m_bCustomizable;
+    m_nMRUWidth = pFrom->m_nMRUWidth;
     m_pCommandBars = pFrom->m_pCommandBars;
     SetControls(CKTSmartPtr<CKTControls>::Adopt(pFrom->m_pControls->Duplicate(bRecursive)));
 }

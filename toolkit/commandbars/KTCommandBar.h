@@ -53,6 +53,12 @@ public:
     CWnd* GetOwnerSite() const;
     CFrameWnd* GetFrameSite() const;
     void SetCommandOwner(CWnd* pOwner) { m_pCommandOwner = pOwner; }
+    // The TrackPopupMenu flags a tracked popup keeps: TPM_RIGHTBUTTON, TPM_NONOTIFY and TPM_RECURSE.
+    void SetTrackPopupFlags(UINT nFlags)
+    {
+        m_nTrackPopupFlags = nFlags & (TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RECURSE);
+    }
+    UINT GetTrackPopupFlags() const { return m_nTrackPopupFlags; }
     BOOL IsCustomizeMode() const;
 
     int GetType() const { return m_nBarType; }
@@ -165,8 +171,9 @@ public:
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
     // One of KTNavigationCode; FALSE lets the key go on to the next tracking bar.
     virtual BOOL HandleNavigationCode(int nCode);
-    // The control whose access key is the key, searching after the selection; -1 for none.
-    int FindAccessKey(UINT nChar, BOOL* pAmbiguous) const;
+    // The control whose access key is the key, searching after the selection; -1 for none. Without
+    // bFirstLetter only an '&' letter matches.
+    int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE) const;
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);
@@ -196,6 +203,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
@@ -221,6 +229,10 @@ protected:
     int HitTestIndex(CPoint pt) const;
     // What an arrow, Home or End key means on this bar; -1 for other keys.
     int KeyToNavigationCode(UINT nChar) const;
+    BOOL OnCharacterKey(UINT nChar);
+    BOOL NotifySiteOfKey(UINT nChar, LPARAM lParam);
+    void FocusSelectedField();
+    BOOL MoveToRow(int nDirection);
 
     // Passes hook messages to the bar.
     class CBarHookSink : public CKTHookSink
@@ -256,6 +268,7 @@ protected:
     int m_nBarPosition = ktBarNone;
     CKTCommandBars* m_pCommandBars = NULL;  // not held: the command bars hold the bar
     CWnd* m_pCommandOwner = NULL;
+    UINT m_nTrackPopupFlags = 0;
     int m_nLockRecurse = 0;
     int m_nKeyboardSelection = 0;  // how the tracking began; 0 mouse
     int m_nLockRedraw = 0;

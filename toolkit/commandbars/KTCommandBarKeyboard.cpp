@@ -47,20 +47,24 @@ int CKTCommandBar::KeyToNavigationCode(UINT nChar) const
     return -1;
 }
 
-BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
+BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
     if (IsCustomizeMode())
         return FALSE;
     if (m_nLockRecurse > 0 || !GetSafeHwnd())
         return TRUE;
     CKTSmartPtr<CKTCommandBar> pHold(this);
+    if (!NotifySiteOfKey(nChar, lParam))
+        return TRUE;
     CKTCommandBars* pCommandBars = GetCommandBars();
     switch (nChar)
     {
     case VK_TAB:
         if (IsKeyDown(VK_CONTROL) && pCommandBars && GetRootParent()->AsToolBar())
-            return pCommandBars->ActivateNextToolBar(this, IsKeyDown(VK_SHIFT) ? -1 : 1) || TRUE;
-        return HandleNavigationCode(IsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext) || TRUE;
+            return pCommandBars->ActivateNextToolBar(GetRootParent(), IsKeyDown(VK_SHIFT) ? -1 : 1) || TRUE;
+        HandleNavigationCode(IsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext);
+        FocusSelectedField();
+        return TRUE;
     case VK_RETURN:
         return HandleNavigationCode(ktNavReturn) || TRUE;
     case VK_ESCAPE:
@@ -73,13 +77,28 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
         }
         break;
     }
+    HWND hFocus = ::GetFocus();
+    if (hFocus && ::IsChild(m_hWnd, hFocus))
+        return FALSE;
     int nCode = KeyToNavigationCode(nChar);
     if (nCode != -1)
         return HandleNavigationCode(nCode);
     if (::MapVirtualKey(nChar, 2) == 0)
         return TRUE;
+    return OnCharacterKey(nChar);
+}
+
+// A key with a character: keyboard tips, a frame access key on a toolbar, then the bar's own access keys.
+BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
     if (pCommandBars && pCommandBars->GetKeyboardTips()->GetBar() == this && !IsKeyDown(VK_CONTROL))
         return pCommandBars->GetKeyboardTips()->OnKey(this, nChar);
+    if (pCommandBars && m_nBarType == ktBarTypeNormal && AsToolBar() && pCommandBars->OnFrameAccessKey(nChar))
+    {
+        CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+        return TRUE;
+    }
     BOOL bAmbiguous = FALSE;
     int nIndex = IsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
     if (nIndex != -1)
@@ -92,6 +111,25 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM)
     if (nChar != VK_SHIFT && nChar != VK_CONTROL)
         ::MessageBeep(0);
     return TRUE;
+}
+
+// FALSE when the bar's window went away while the site looked at the key.
+BOOL CKTCommandBar::NotifySiteOfKey(UINT nChar, LPARAM lParam)
+{
+    CWnd* pSite = GetSite();
+    if (!pSite || !pSite->GetSafeHwnd())
+        return TRUE;
+    KT_BARKEYDOWN key = {nChar, lParam};
+    pSite->SendMessage(KTWM_BARKEYDOWN, 0, (LPARAM)&key);
+    return GetSafeHwnd() != NULL && ::IsWindow(GetSafeHwnd());
+}
+
+// Tab onto a field hands it the keyboard focus.
+void CKTCommandBar::FocusSelectedField()
+{
+    CKTControl* pSelected = GetControl(m_nSelected);
+    if (pSelected && pSelected->IsFocusable() && !pSelected->IsFocused())
+        pSelected->SetFocused(TRUE);
 }
 
 // The system menu opens once the bars let the keyboard go.
@@ -110,7 +148,7 @@ void CKTCommandBar::ClickByKey(CKTControl* pControl)
     pControl->OnClick(TRUE);
 }
 
-int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous) const
+int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter) const
 {
     int nCount = GetControlCount(), nExplicit = -1, nFirstLetter = -1;
     *pAmbiguous = FALSE;
@@ -122,7 +160,8 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous) const
         if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty())
             continue;
         BOOL bExplicit = FALSE;
-        if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar))
+        if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar) ||
+            (!bExplicit && !bFirstLetter))
             continue;
         int& nMatch = bExplicit ? nExplicit : nFirstLetter;
         if (nMatch == -1)
@@ -136,13 +175,23 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous) const
 BOOL CKTCommandBar::HandleNavigationCode(int nCode)
 {
     CKTControl* pSelected = GetControl(m_nSelected);
-    BOOL bTopLevel = GetParentCommandBar() == NULL;
-    if (nCode == ktNavBack && m_nPopuped == -1 && pSelected && bTopLevel && pSelected->IsEnabled() &&
-        pSelected->AsControlPopup())
-        nCode = ktNavPopup;
+    BOOL bPopupToolBar = m_nBarPosition == ktBarPopup && m_nBarType == ktBarTypeNormal;
     CKTCommandBars* pCommandBars = GetCommandBars();
     if ((nCode == ktNavNext || nCode == ktNavPrevious) && pCommandBars)
         pCommandBars->GetKeyboardTips()->Hide();
+    if (bPopupToolBar && pSelected && m_nSelected == m_nPopuped)
+    {
+        if (nCode == ktNavNext)
+            return FALSE;
+        if (nCode == ktNavPrevious)
+            nCode = ktNavBack;
+    }
+    BOOL bOpensPopup = pSelected && pSelected->IsEnabled() && pSelected->AsControlPopup();
+    if (nCode == ktNavBack && m_nPopuped == -1 && bOpensPopup && (bPopupToolBar || GetParentCommandBar() == NULL))
+        nCode = ktNavPopup;
+    BOOL bRows = bPopupToolBar || m_nBarPosition == ktBarFloating;
+    if ((nCode == ktNavBack || nCode == ktNavPopup) && m_nPopuped == -1 && bRows && !bOpensPopup)
+        return MoveToRow(nCode == ktNavPopup ? 1 : -1) || TRUE;
     switch (nCode)
     {
     case ktNavNext:
@@ -179,4 +228,35 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
         return TRUE;
     }
     return FALSE;
+}
+
+// Up and Down across the rows of a multi-row bar: the control of the next row in the direction that starts
+// nearest at or before the selection's left edge, else that row's leftmost one.
+BOOL CKTCommandBar::MoveToRow(int nDirection)
+{
+    int nKeyboard = nDirection > 0 ? ktSelectionKeyboard : ktSelectionKeyboardBack;
+    CKTControl* pSelected = GetControl(m_nSelected);
+    if (!pSelected)
+        return SetSelected(m_pControls->GetNext(-1, nDirection), nKeyboard);
+    const int nTop = pSelected->GetRowRect().top, nLeft = pSelected->GetRect().left;
+    int nRowTop = nTop;
+    for (int i = m_pControls->GetNext(m_nSelected, nDirection); i != -1 && i != m_nSelected && nRowTop == nTop;
+         i = m_pControls->GetNext(i, nDirection))
+        if (!GetControl(i)->GetRect().IsRectEmpty())
+            nRowTop = GetControl(i)->GetRowRect().top;
+    if (nRowTop == nTop)
+        return FALSE;
+    int nBefore = -1, nLeftmost = -1;
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CKTControl* pControl = GetControl(i);
+        CRect rc = pControl->GetRect();
+        if (!pControl->IsVisible() || rc.IsRectEmpty() || pControl->GetRowRect().top != nRowTop)
+            continue;
+        if (rc.left <= nLeft && (nBefore == -1 || GetControl(nBefore)->GetRect().left < rc.left))
+            nBefore = i;
+        if (nLeftmost == -1 || rc.left < GetControl(nLeftmost)->GetRect().left)
+            nLeftmost = i;
+    }
+    return SetSelected(nBefore != -1 ? nBefore : nLeftmost, nKeyboard);
 }

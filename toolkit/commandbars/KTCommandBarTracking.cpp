@@ -9,6 +9,7 @@
 #include "KTControls.h"
 #include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
+#include "KTCustomizeMode.h"
 #include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
 #include "KTPopupBar.h"
@@ -47,6 +48,8 @@ BOOL CKTCommandBar::SetSelected(int nSelected, int nKeyboard)
         if (nKeyboard)
             EnsureControlVisible(pNew);
     }
+    if (m_nTrackingMode != ktTrackingNone)
+        ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, m_nSelected + 1);
     CKTMouseHookManager::Instance()->SetLastSelectedBar(this);
     if (m_nSelected == -1)
         KillTimer(KT_TIMER_HOVER);
@@ -269,6 +272,18 @@ void CKTCommandBar::OnLButtonDblClk(UINT, CPoint point)
         pControl->OnLButtonDblClk(point);
 }
 
+void CKTCommandBar::OnRButtonDown(UINT, CPoint point)
+{
+    CKTControl* pControl = m_pControls->HitTest(point);
+    if (!pControl || pControl->OnRButtonDown(point))
+        return;
+    if (!IsCustomizeMode() || !m_bCustomizable || !pControl->IsVisible() || !pControl->IsCustomizeMovable())
+        return;
+    SetPopuped(-1);
+    SetSelected(-1);
+    GetCommandBars()->GetCustomize()->SetSelection(pControl);
+}
+
 void CKTCommandBar::OnRButtonUp(UINT, CPoint point)
 {
     if (IsCustomizeMode())
@@ -277,6 +292,13 @@ void CKTCommandBar::OnRButtonUp(UINT, CPoint point)
     CWnd* pSite = GetSite();
     if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_BARRBUTTONUP, (WPARAM)&point, (LPARAM)pControl) == 1)
         return;
+    if (!pControl)
+        return;
+    // A menu tracked for the right button runs its entries on that button too.
+    if (GetRootParent()->GetTrackPopupFlags() & TPM_RIGHTBUTTON)
+        pControl->OnLButtonUp(point);
+    else
+        pControl->OnRButtonUp(point);
 }
 
 void CKTCommandBar::OnTimer(UINT_PTR nIDEvent)

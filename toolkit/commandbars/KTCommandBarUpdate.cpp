@@ -69,7 +69,7 @@ void CKTCommandBar::IdleUpdate(BOOL, BOOL)
                 DelayLayout();
     }
     CWnd* pOwner = GetOwnerSite();
-    if (pOwner)
+    if (pOwner && !(GetRootParent()->GetTrackPopupFlags() & TPM_NONOTIFY))
     {
         CKTCommandBars* pCommandBars = GetCommandBars();
         BOOL bDisable = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bDisableCommandIfNoHandler;

@@ -318,6 +318,8 @@ void CKTCommandBars::RedrawCommandBars()
     m_bLockLayout = TRUE;
     for (auto& pBar : m_bars)
     {
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+            pBar->GetControl(i)->OnThemeChanged();
         if (pBar->IsVisible())
             pBar->OnRecalcLayout();
         pBar->Redraw(NULL, FALSE);
@@ -341,7 +343,15 @@ CKTPaintManager* CKTCommandBars::GetPaintManager() const
 
 void CKTCommandBars::SetPaintManager(CKTPaintManager* pPaintManager) { m_pPaintManager = pPaintManager; }
 
-CKTImageManager* CKTCommandBars::GetImageManager() const { return KTImageManager(); }
+CKTImageManager* CKTCommandBars::GetImageManager() const
+{
+    return m_pImageManager ? m_pImageManager.get() : KTImageManager();
+}
+
+void CKTCommandBars::SetImageManager(std::unique_ptr<CKTImageManager> pImageManager)
+{
+    m_pImageManager = std::move(pImageManager);
+}
 
 CKTMouseHookManager* CKTCommandBars::GetMouseManager()
 {

@@ -116,6 +116,8 @@ public:
     CKTPaintManager* GetPaintManager() const;
     void SetPaintManager(CKTPaintManager* pPaintManager);
     CKTImageManager* GetImageManager() const;
+    // Icons of these bars alone; NULL goes back to the global images.
+    void SetImageManager(std::unique_ptr<CKTImageManager> pImageManager);
     CKTMouseHookManager* GetMouseManager();
     CKTCommandBarsOptions* GetCommandBarsOptions() const { return m_pOptions; }
     CKTAcceleratorManager* GetAcceleratorManager() const { return m_pAccelManager; }
@@ -137,6 +139,9 @@ public:
     void SetKeyboardCuesVisible(BOOL bVisible);
     void SetKeyboardCuesInUse(BOOL bInUse) { m_bKeyboardCuesUse = bInUse; }
     BOOL IsKeyboardCuesInUse() const { return m_bKeyboardCuesUse; }
+    // Alt+Shift+letter then is no frame access key.
+    void SetShiftIgnoresAccessKeys(BOOL bIgnore) { m_bShiftIgnoresAccessKeys = bIgnore; }
+    BOOL GetShiftIgnoresAccessKeys() const { return m_bShiftIgnoresAccessKeys; }
     BOOL IsLayoutRTL() const { return m_bRightToLeft; }
     void SetHelpId(int nId) { m_nHelpId = nId; }
     int GetHelpId() const { return m_nHelpId; }
@@ -181,11 +186,18 @@ private:
     BOOL OnKeyMenu(WPARAM wParam, LPARAM lParam);
     void NoteAltClick(const MSG* pMsg);
     CKTCommandBar* GetAccessKeyBar() const;
+    // The site's top-level window is the active one (TRUE without a site).
+    BOOL IsSiteActive() const;
+    // The bars an Alt+letter searches: the first one, then, when toolbars answer access keys, the visible
+    // bars after it.
+    std::vector<CKTCommandBar*> GetAccessKeyBars(CKTCommandBar* pFirst) const;
     CKTReBar* GetSiteReBar() const;
 
     // First, so that it is gone last: every bar window leaves its drop source as it is destroyed.
     std::unique_ptr<CKTCustomizeMode> m_pCustomize;
-    CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
+    CKTSmartPtr<CKTPaintManager> m_pPaintManager;      // own drawer, usually none
+    std::unique_ptr<CKTImageManager> m_pImageManager;  // own images, usually none
+    BOOL m_bShiftIgnoresAccessKeys = FALSE;
     UINT m_nDefaultMenuId = 0;
     CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
     std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order

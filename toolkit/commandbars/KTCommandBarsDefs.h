@@ -13,6 +13,7 @@ enum KTSiteMessage : UINT
     KTWM_CUSTOMIZESELECTION = 0x2857,
     KTWM_MENUBARTRACKING = 0x2858,
     KTWM_BARRBUTTONUP = 0x2859,
+    KTWM_BARKEYDOWN = 0x285A,  // lParam: KT_BARKEYDOWN
     KTWM_INITCOMMANDSPOPUP = 0x285B,
     KTWM_TOOLBARSCONTEXTMENU = 0x285C,
     KTWM_UNINITCOMMANDSPOPUP = 0x285D,
@@ -22,6 +23,13 @@ enum KTSiteMessage : UINT
     KTWM_CONTROLNOTIFY = 0x2862,
     KTWM_BARRESET = 0x2864,
     KTWM_TEAROFF = 0x2867,
+};
+
+// What a tracking bar tells its site of each key before it acts on it.
+struct KT_BARKEYDOWN
+{
+    UINT nKey;
+    LPARAM lParam;
 };
 
 // The header of every control notification to the site; longer records begin with it.

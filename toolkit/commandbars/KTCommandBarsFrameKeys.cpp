@@ -3,6 +3,7 @@
 #include "KTCommandBars.h"
 
 #include "KTCommandBar.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
@@ -11,6 +12,8 @@
 #include "KTMouseHookManager.h"
 #include "KTMouseMonitor.h"
 #include "KTToolBar.h"
+
+#include <vector>
 
 namespace
 {
@@ -36,13 +39,15 @@ BOOL CKTCommandBars::PreTranslateFrameKeys(MSG* pMsg)
     NoteAltClick(pMsg);
     BOOL bTracking = IsAnyBarTracking();
     if (pMsg->message == WM_SYSKEYDOWN && (pMsg->lParam & KT_ALT_CONTEXT) && !bTracking &&
-        !GetMouseManager()->IsLocked())
+        !GetMouseManager()->IsLocked() && IsSiteActive())
     {
         if (pMsg->wParam == VK_MENU)
         {
             ShowKeyboardCues(TRUE);
             return FALSE;
         }
+        if (m_bShiftIgnoresAccessKeys && ::GetKeyState(VK_SHIFT) < 0)
+            return FALSE;
         return pMsg->wParam && OnFrameAccessKey((UINT)pMsg->wParam);
     }
     if ((pMsg->message == WM_SYSKEYUP || pMsg->message == WM_KEYUP) && !bTracking && m_bKeyboardCuesUse &&
@@ -58,32 +63,96 @@ BOOL CKTCommandBars::PreTranslateFrameKeys(MSG* pMsg)
 
 CKTCommandBar* CKTCommandBars::GetAccessKeyBar() const
 {
+    if (CKTCommandBar* pTracked = CKTMouseHookManager::Instance()->GetTopTrackedBar())
+        return pTracked;
     CKTMenuBar* pMenuBar = GetMenuBar();
     if (pMenuBar && pMenuBar->GetSafeHwnd() && pMenuBar->IsVisible())
         return pMenuBar;
+    if (m_pOptions->nKeyboardCuesUse & ktCuesToolBarAccessKeys)
+        return GetAt(GetNextVisibleBar(-1, 1));
     return NULL;
+}
+
+std::vector<CKTCommandBar*> CKTCommandBars::GetAccessKeyBars(CKTCommandBar* pFirst) const
+{
+    std::vector<CKTCommandBar*> bars{pFirst};
+    int nFirst = FindIndex(pFirst->AsToolBar());
+    if (nFirst == -1 || !(m_pOptions->nKeyboardCuesUse & ktCuesToolBarAccessKeys))
+        return bars;
+    for (int i = GetNextVisibleBar(nFirst, 1); i != -1 && i != nFirst; i = GetNextVisibleBar(i, 1))
+        bars.push_back(GetAt(i));
+    return bars;
+}
+
+namespace
+{
+struct CAccessKeyMatch
+{
+    CKTCommandBar* pBar = NULL;
+    int nIndex = -1;
+    BOOL bAmbiguous = FALSE;
+};
+
+// Over the bars in order: the first '&' letter wins, a second one makes it ambiguous; with none, the first
+// letter of a caption, where the bar allows it.
+CAccessKeyMatch FindFrameAccessKey(const std::vector<CKTCommandBar*>& bars, UINT nKey, BOOL bFirstLetters)
+{
+    CAccessKeyMatch match;
+    for (BOOL bFirstLetter : {FALSE, TRUE})
+    {
+        for (CKTCommandBar* pBar : bars)
+        {
+            BOOL bAllowed = !bFirstLetter || (bFirstLetters && (pBar->AsMenuBar() || pBar->GetTrackingMode()));
+            BOOL bAmbiguous = FALSE;
+            int nIndex = bAllowed ? pBar->FindAccessKey(nKey, &bAmbiguous, bFirstLetter) : -1;
+            if (nIndex == -1)
+                continue;
+            if (match.pBar)
+            {
+                match.bAmbiguous = TRUE;
+                return match;
+            }
+            match = {pBar, nIndex, bAmbiguous};
+        }
+        if (match.pBar)
+            return match;
+    }
+    return match;
+}
+
+BOOL IsNumPadKey(UINT nKey) { return nKey >= VK_NUMPAD0 && nKey <= VK_NUMPAD9; }
+}  // namespace
+
+BOOL CKTCommandBars::IsSiteActive() const
+{
+    if (!m_pSite || !m_pSite->GetSafeHwnd())
+        return TRUE;
+    HWND hTop = ::GetAncestor(m_pSite->GetSafeHwnd(), GA_ROOT);
+    return ::GetActiveWindow() == hTop;
 }
 
 BOOL CKTCommandBars::OnFrameAccessKey(UINT nKey)
 {
-    if (::MapVirtualKey(nKey, 2) == 0)
+    const int nCuesUse = m_pOptions->nKeyboardCuesUse;
+    if (nCuesUse == ktCuesNoAccessKeys || (IsNumPadKey(nKey) && !m_pOptions->bUseNumPadKeys) ||
+        ::MapVirtualKey(nKey, 2) == 0)
         return FALSE;
     CKTCommandBar* pBar = GetAccessKeyBar();
     if (!pBar)
         return FALSE;
     if (pBar->ProcessAccessKey(nKey))
         return TRUE;
-    BOOL bAmbiguous = FALSE;
-    int nIndex = pBar->FindAccessKey(nKey, &bAmbiguous);
-    if (nIndex == -1)
+    CAccessKeyMatch match = FindFrameAccessKey(GetAccessKeyBars(pBar), nKey, !(nCuesUse & ktCuesNoFirstLetter));
+    if (!match.pBar)
         return FALSE;
-    ClosePopups();
+    if (!match.pBar->GetTrackingMode())
+        ClosePopups();
     ShowKeyboardCues(TRUE);
     m_pKeyboardTips->Arm();
-    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
-    pBar->SetSelected(nIndex, ktSelectionKeyboard);
-    if (!bAmbiguous)
-        pBar->GetControl(nIndex)->OnClick(TRUE);
+    match.pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    match.pBar->SetSelected(match.nIndex, ktSelectionKeyboard);
+    if (!match.bAmbiguous)
+        match.pBar->GetControl(match.nIndex)->OnKeyboardTip();
     return TRUE;
 }
 

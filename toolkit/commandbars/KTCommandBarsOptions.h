@@ -11,6 +11,14 @@ class CKTCommandBars;
 class CKTControl;
 class CKTPropExchange;
 
+// "KeyboardCuesUse": the value 2 turns frame access keys off; any other value is read by its bits.
+enum KTKeyboardCuesUse
+{
+    ktCuesToolBarAccessKeys = 1,  // toolbars answer access keys as well as the menu bar
+    ktCuesNoAccessKeys = 2,
+    ktCuesNoFirstLetter = 4,  // outside a tracking menu, a caption without '&' is not found by its first letter
+};
+
 class CKTCommandBarsOptions : public CCmdTarget
 {
 public:

@@ -4,6 +4,7 @@
 #include "KTControls.h"
 #include "KTMouseHookManager.h"
 #include "KTPopupBar.h"
+#include "KTPopupPlacement.h"
 
 #include <afxpriv.h>
 
@@ -65,6 +66,20 @@ public:
 private:
     BOOL m_bRecurse;
 };
+
+BOOL IsRightToLeft(CWnd* pWnd)
+{
+    return pWnd && pWnd->GetSafeHwnd() && (pWnd->GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RIGHT));
+}
+
+// A menu asked for with the keyboard's menu key shows its access keys.
+void ShowCuesForKeyboardMenu(CKTPopupBar* pPopup)
+{
+    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+    CKTCommandBars* pCommandBars = pPopup->GetCommandBars();
+    if (pCommandBars && msg.message == WM_CONTEXTMENU && msg.lParam == (LPARAM)-1)
+        pCommandBars->ShowKeyboardCues(TRUE);
+}
 }  // namespace
 
 UINT CKTCommandBars::TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lprcExclude,
@@ -80,14 +95,19 @@ UINT CKTCommandBars::TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int
     if (nFlags & TPM_RETURNCMD)
         pCommand = std::make_shared<UINT>(0);
     pPopup->SetReturnCommand(pCommand);
+    pPopup->SetTrackPopupFlags(nFlags);
+    ShowCuesForKeyboardMenu(pPopup);
     CTrackedBarsLock lock((nFlags & TPM_RECURSE) != 0);
-    if (!pPopup->PopupAt(x, y, lprcExclude))
+    BOOL bRightAlign = (nFlags & TPM_RIGHTALIGN) || IsRightToLeft(pOwner);
+    if (!pPopup->PopupAt(x, y, lprcExclude, ktPopupVertical | (bRightAlign ? ktPopupLeftwards : 0)))
     {
         pPopup->SetReturnCommand(NULL);
+        pPopup->SetTrackPopupFlags(0);
         return FALSE;
     }
     RunPopupLoop(pPopup);
     pPopup->SetReturnCommand(NULL);
+    pPopup->SetTrackPopupFlags(0);
     return pCommand ? *pCommand : TRUE;
 }
 

@@ -64,10 +64,11 @@ struct SeenMenu
     char szFirstItem[64] = "";
     int nProbeEnabled = -1;  // -1 while the item was not seen
     bool bSeen = false;
+    bool bRightClick = false;  // the chosen item is clicked with the right button
 };
 SeenMenu g_seenMenu;
 
-void ClickScreen(POINT pt)
+void ClickScreen(POINT pt, bool bRight = false)
 {
     const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT inputs[3] = {};
@@ -79,8 +80,8 @@ void ClickScreen(POINT pt)
         input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
     }
     inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    inputs[1].mi.dwFlags |= bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     ::SendInput(3, inputs, sizeof(INPUT));
 }
 
@@ -111,7 +112,7 @@ void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
             continue;
         CRect rcItem = pPopup->GetControl(i)->GetRect();
         pPopup->ClientToScreen(&rcItem);
-        ClickScreen(rcItem.CenterPoint());
+        ClickScreen(rcItem.CenterPoint(), g_seenMenu.bRightClick);
     }
 }
 
@@ -303,6 +304,24 @@ TEST_F(EditorTest, TheMenuKeyOpensTheEditMenuInsideTheViewsCorner)
     ASSERT_TRUE(OpenContextMenuByKey(pCtrl->GetSafeHwnd(), ID_EDIT_SELECT_ALL));
     EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->HasSelection() != FALSE; }, 3000))
         << "the chosen command reaches the view";
+}
+
+TEST_F(EditorTest, ARightClickInTheTextOpensTheEditMenuAndARightClickOnAnEntryRunsIt)
+{
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditCtrl* pCtrl = ViewOf(pDoc)->GetEditCtrl();
+    ASSERT_FALSE(pCtrl->HasSelection());
+    g_seenMenu = SeenMenu();
+    g_seenMenu.nChoose = ID_EDIT_SELECT_ALL;
+    g_seenMenu.bRightClick = true;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, HandleOpenMenu);
+    CTestInput input(pCtrl->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(40, 40), true));
+    EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->HasSelection() != FALSE; }, 3000))
+        << "the entry right-clicked runs as a left click would";
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_TRUE(g_seenMenu.bSeen);
 }
 
 TEST_F(EditorTest, CtrlGAsksForALineAndGoesThere)

@@ -277,6 +277,7 @@ void CKTControl::SetAction(CKTControlAction* pAction)
     m_strCaption.Empty();
     m_strTooltip.Empty();
     m_strDescription.Empty();
+    m_strCategory.Empty();
     m_strShortcutText.Empty();
 }
 
@@ -396,9 +397,6 @@ void CKTControl::ExecuteCommand()
 {
     if (m_nId == 0 || !m_pParent)
         return;
-    CKTPopupBar* pPopup = m_pParent->AsPopupBar();
-    if (pPopup && pPopup->TakeReturnCommand(m_nId))
-        return;
     if (NotifySite(KTN_EXECUTE))
         return;
     CWnd* pSite = m_pParent->GetOwnerSite();
@@ -406,16 +404,41 @@ void CKTControl::ExecuteCommand()
         pSite->SendMessage(WM_COMMAND, (WPARAM)m_nId, 0);
 }
 
+BOOL CKTControl::ReturnCommand()
+{
+    CKTPopupBar* pPopup = m_nId && m_pParent ? m_pParent->AsPopupBar() : NULL;
+    if (!pPopup || !pPopup->TakeReturnCommand(m_nId))
+        return FALSE;
+    // The caller's loop waits for the chain to close, whatever the control's own close setting.
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->ClosePopups();
+    else
+        pPopup->GetRootParent()->SetTrackingMode(ktTrackingNone);
+    return TRUE;
+}
+
+void CKTControl::MarkUsed()
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return;
+    pCommandBars->SetCommandUsed(m_nId);
+    CKTPopupBar* pPopup = m_pParent ? m_pParent->AsPopupBar() : NULL;
+    if (CKTControl* pOpening = pPopup ? pPopup->GetOpeningControl() : NULL)
+        pCommandBars->SetCommandUsed(pOpening->GetID());
+}
+
 void CKTControl::OnExecute()
 {
+    KTSoundPlayer()->Play(ktSoundMenuCommand);
     m_nPressed = m_pParent && m_pParent->GetPosition() == ktBarPopup ? 0 : 2;
+    if (ReturnCommand())
+        return;
     CKTSmartPtr<CKTControl> pHold(this);
-    if (CKTCommandBars* pCommandBars = GetCommandBars())
-        pCommandBars->SetCommandUsed(m_nId);
+    MarkUsed();
     if (m_bCloseSubMenuOnClick && m_pParent)
         if (CKTCommandBars* pCommandBars = GetCommandBars())
             pCommandBars->ClosePopups();
-    KTSoundPlayer()->Play(ktSoundMenuCommand);
     ExecuteCommand();
     if (!m_bCloseSubMenuOnClick || m_nPressed)
     {
@@ -446,13 +469,14 @@ void CKTControl::Copy(CKTControl* pFrom, BOOL bRecursive)
     m_nHelpId = pFrom->m_nHelpId;
     m_bTemporary = pFrom->m_bTemporary;
     m_strCustomCaption = pFrom->m_strCustomCaption;
+    m_strCategory = pFrom->m_strCategory;
     m_dwHideFlags = pFrom->m_dwHideFlags;
     m_bDefaultItem = pFrom->m_bDefaultItem;
     m_nEnabled = pFrom->m_nEnabled;
     m_nChecked = pFrom->m_nChecked;
     m_nCustomStyle = pFrom->m_nCustomStyle;
     m_nStyle = pFrom->m_nStyle;
-    m_nWidth = pFrom->m_nWidth;
+    m_nWidth = std::max(pFrom->m_nWidth, GetCustomizeMinWidth());
     m_nHeight = pFrom->m_nHeight;
     m_bBeginGroup = pFrom->m_bBeginGroup;
     m_bCloseSubMenuOnClick = pFrom->m_bCloseSubMenuOnClick;

@@ -162,9 +162,14 @@ public:
     // Its keyboard tip was typed whole.
     virtual void OnKeyboardTip() { OnExecute(); }
     virtual void OnLButtonUp(CPoint pt) {}
+    // The right button over the control; TRUE when the control took the press.
+    virtual BOOL OnRButtonDown(CPoint pt) { return FALSE; }
+    virtual void OnRButtonUp(CPoint pt) {}
     virtual BOOL OnLButtonDblClk(CPoint pt);
     virtual void OnMouseMove(CPoint pt) {}
     virtual void OnMouseHover();
+    // The paint manager's look or the system's colours or settings changed.
+    virtual void OnThemeChanged() {}
     virtual void OnRemoved();
 
     // Controls with a window of their own (edit fields, combo boxes) hold the keyboard focus on their bar.
@@ -218,6 +223,10 @@ protected:
     // One message of that loop: the pressed look following the mouse, or any other.
     void OnClickLoopMessage(const MSG& msg, HWND hWndBar, const CRect& rcActive, BOOL& bInside);
     void ExecuteCommand();
+    // A popup tracked for a returned command takes the id and its chain closes; FALSE when not so tracked.
+    BOOL ReturnCommand();
+    // Records the command, and the popup entry that opened its bar, as used in personalised menus.
+    void MarkUsed();
     // The custom icon's images, loaded beside the bars' own.
     void ExchangeCustomIcon(CKTPropExchange* pPX, CKTCommandBars* pCommandBars);
     // The press of a customise-mode click: the bar's popup closes, its selection clears and the drag runs.

@@ -77,15 +77,10 @@ void CKTBarSizeTracker::StartResize(int nHitTest, CPoint pt)
     m_nTrackingMode = nHitTest;
     m_ptLast = pt;
     m_rcWindow = CKTWindowRect(m_pBar);
-    const CRect rcBefore = m_rcWindow;
-    const BOOL bReleased = Track();
+    // Esc ends the resize as a release does: the bar keeps the size it reached.
+    Track();
     if (!m_pBar->GetSafeHwnd())
         return;
-    if (!bReleased)
-    {
-        RestoreSize(rcBefore);
-        return;
-    }
     const CRect rcNow = CKTWindowRect(m_pBar);
     if (m_pBar->GetPosition() == ktBarFloating)
         m_ptFloating = rcNow.TopLeft();
@@ -110,23 +105,6 @@ BOOL CKTBarSizeTracker::Track()
     }
     MarkOptionsChanged(pCommandBars);
     return bReleased;
-}
-
-// The rows are laid out again for the old width, so the buttons fit the old size.
-void CKTBarSizeTracker::RestoreSize(const CRect& rcBefore)
-{
-    if (CKTWindowRect(m_pBar) == rcBefore)
-        return;
-    // A bar that sizes in two dimensions keeps its own sizes: it takes the old rectangle as a resize.
-    if (m_pBar->IsResizable())
-    {
-        m_pBar->Resize(rcBefore, m_nTrackingMode);
-        return;
-    }
-    m_pBar->CalcDynamicLayout(rcBefore.Width(), LM_COMMIT | LM_HORZ);
-    m_rcWindow = rcBefore;
-    m_pBar->MoveWindow(rcBefore);
-    m_pBar->Redraw(NULL, TRUE);
 }
 
 // Keys other than Esc are dropped: they must not reach the frame while the bar follows the mouse.

@@ -39,8 +39,6 @@ private:
     void OnResizeMove(CPoint pt);
     void OnResizeBothMove(CPoint pt);
     void FloatAt(CPoint pt);
-    // A cancelled resize: the bar takes its size from before the press again.
-    void RestoreSize(const CRect& rcBefore);
     // The bar's window rectangle in its dock bar's client coordinates.
     CRect GetRectInDockBar() const;
     // Leaves at least a few pixels of the rectangle inside the work area under the cursor.

@@ -106,9 +106,10 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     return GetSafeHwnd() != NULL;
 }
 
-BOOL CKTPopupBar::PopupAt(int x, int y, LPCRECT lprcExclude)
+BOOL CKTPopupBar::PopupAt(int x, int y, LPCRECT lprcExclude, DWORD dwPlacement)
 {
     m_ptPopup = CPoint(x, y);
+    m_dwPopupFlags = dwPlacement;
     m_rcExclude = lprcExclude ? CRect(lprcExclude) : CRect(0, 0, 0, 0);
     return Popup(NULL, FALSE);
 }

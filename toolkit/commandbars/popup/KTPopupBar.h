@@ -46,8 +46,9 @@ public:
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
-    // Shows the bar at a screen point, keeping clear of the exclude rectangle.
-    BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL);
+    // Shows the bar at a screen point, keeping clear of the exclude rectangle; dwPlacement holds
+    // KTPopupPlacementFlags (leftwards: the bar's right edge at the point).
+    BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL, DWORD dwPlacement = 0);
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnRecalcLayout() override;

@@ -390,3 +390,35 @@ TEST(ControlsLayout, GroupRowsAndABalancedShapeForTallBlocks)
     EXPECT_LT(szBalanced.cy, 9 * szButton.cy) << "not a single column";
     EXPECT_LT(szBalanced.cx, 9 * szButton.cx) << "not a single row";
 }
+
+TEST(ControlCopies, ActionsTakeTheCategoryCopiesKeepItAndAFieldsWidthStaysAboveItsMinimum)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    pCommandBars->EnableActions();
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetCommandBars(pCommandBars);
+    CKTControl* pControl = pBar->GetControls()->Add(ktControlButton, 0);
+    pControl->SetCategory("File");
+    CKTControl* pCopy = pBar->GetControls()->Add(ktControlButton, 0);
+    pCopy->Copy(pControl, FALSE);
+    EXPECT_EQ(CString("File"), pCopy->GetCategory());
+    pControl->SetAction(pCommandBars->GetActions()->Add(600));
+    EXPECT_EQ(CString(""), pControl->GetCategory()) << "the action's category shows";
+
+    CKTControl* pEdit = pBar->GetControls()->Add(ktControlEdit, 601);
+    pEdit->SetWidth(1);
+    CKTControl* pEditCopy = pBar->GetControls()->Add(ktControlEdit, 601);
+    pEditCopy->Copy(pEdit, FALSE);
+    EXPECT_EQ(pEdit->GetCustomizeMinWidth(), pEditCopy->GetWidth());
+    EXPECT_GT(pEditCopy->GetWidth(), 1);
+}
+
+TEST(BarCopies, ACopyKeepsTheCustomizableSwitchAndTheFloatingWidth)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetCustomizable(FALSE);
+    pBar->SetMRUWidth(140);
+    CKTSmartPtr<CKTCommandBar> pCopy = CKTSmartPtr<CKTCommandBar>::Adopt(pBar->Clone(FALSE));
+    EXPECT_FALSE(pCopy->IsCustomizable());
+    EXPECT_EQ(140, pCopy->GetMRUWidth());
+}

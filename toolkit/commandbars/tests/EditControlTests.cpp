@@ -272,3 +272,18 @@ TEST_F(EditControlTest, ShellSuggestionListIsWatchedAndTakesTheMovingKeys)
     suggest.DestroyWindow();
     ::UnregisterClassA("Auto-Suggest Dropdown", ::GetModuleHandle(NULL));
 }
+
+TEST_F(EditControlTest, TabOntoAFieldOfATrackingBarGivesItTheFocus)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    m_pCommandBars->SetToolBarFocus(Bar());
+    CTestInput bar(Bar()->GetSafeHwnd());
+    for (int i = 0; i < Bar()->GetControlCount() && Bar()->GetSelected() != pEdit->GetIndex(); i++)
+        ASSERT_TRUE(bar.Key(VK_TAB));
+    ASSERT_EQ(pEdit->GetIndex(), Bar()->GetSelected());
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    EXPECT_EQ(Field(pEdit), ::GetFocus());
+    ASSERT_TRUE(bar.Text("ab"));
+    EXPECT_EQ(CString("ab"), pEdit->GetEditText()) << "typing goes into the field";
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+}

@@ -16,6 +16,7 @@
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
 #include "KTPaintManager.h"
+#include "KTToolBar.h"
 #include "KTToolTipController.h"
 #include "KTPopupBar.h"
 #include "LoopInput.h"
@@ -28,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -607,4 +609,32 @@ TEST(HiddenFrameLayout, TheBarsTakeTheirRoomBeforeTheFrameShowsAndShowingItMoves
     EXPECT_EQ(rcClient, inFrame(pFrame->m_hWndMDIClient));
     pFrame->DestroyWindow();
     PumpMessages();
+}
+
+namespace
+{
+class CThemeCountingControl : public CKTControl
+{
+public:
+    void OnThemeChanged() override { m_nThemeChanges++; }
+    int m_nThemeChanges = 0;
+};
+}  // namespace
+
+TEST_F(CFrameFixture, TheBarsOwnImagesServeTheirBarsAndARefreshTellsEachControlOfTheTheme)
+{
+    CKTCommandBars* pCommandBars = m_pCommandBars;
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    EXPECT_EQ(KTImageManager(), pBar->GetImageManager());
+    auto pOwn = std::make_unique<CKTImageManager>();
+    CKTImageManager* pImages = pOwn.get();
+    pCommandBars->SetImageManager(std::move(pOwn));
+    EXPECT_EQ(pImages, pBar->GetImageManager());
+    pCommandBars->SetImageManager(nullptr);
+    EXPECT_EQ(KTImageManager(), pBar->GetImageManager());
+
+    auto* pCounting = static_cast<CThemeCountingControl*>(
+        pBar->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(new CThemeCountingControl)));
+    pCommandBars->RedrawCommandBars();
+    EXPECT_EQ(1, pCounting->m_nThemeChanges);
 }

@@ -144,6 +144,14 @@ TEST_F(KeyboardTipTest, CtrlTabMovesToTheNextToolbarAndSpaceOnTheMenuBarAsksForT
     ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl | CTestInput::kShift));
     EXPECT_EQ(1, pMenuBar->GetTrackingMode()) << "and back, wrapping";
 
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    ASSERT_NE(-1, pMenuBar->GetPopuped()) << "a menu is open";
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl));
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+    EXPECT_EQ(1, pBar->GetTrackingMode()) << "from an open menu, the toolbar after the menu bar";
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl | CTestInput::kShift));
+    ASSERT_EQ(1, pMenuBar->GetTrackingMode());
+
     CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {WM_SYSCOMMAND});
     ASSERT_TRUE(input.Key(VK_SPACE));
     PumpUntil([&recorder] { return !recorder.Messages().empty(); }, kColdWineDeadlineMs);
@@ -151,4 +159,41 @@ TEST_F(KeyboardTipTest, CtrlTabMovesToTheNextToolbarAndSpaceOnTheMenuBarAsksForT
     ASSERT_FALSE(recorder.Messages().empty());
     EXPECT_EQ((WPARAM)SC_KEYMENU, recorder.Messages()[0].wParam);
     EXPECT_EQ((LPARAM)' ', recorder.Messages()[0].lParam) << "the system menu";
+}
+
+TEST_F(KeyboardTipTest, AltLetterRunsAToolbarsAmpersandLetterUnlessTheCuesOptionOrShiftTurnsFrameKeysOff)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    AddBar("Keys", {{ID_TEST_ENABLED, "&Query"}, {ID_TEST_ENABLED, "Zoom"}, {ID_TEST_ENABLED, "&b"}});
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('Q', CTestInput::kAlt));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "toolbars answer '&' letters too";
+    m_pFrame->m_commands.clear();
+    EXPECT_FALSE(m_pCommandBars->OnFrameAccessKey('Z')) << "a toolbar's first letter is no access key";
+
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->nKeyboardCuesUse = ktCuesNoAccessKeys;
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
+    EXPECT_EQ(-1, pMenuBar->GetPopuped()) << "no frame access keys at all";
+    EXPECT_FALSE(m_pCommandBars->OnFrameAccessKey('Q'));
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+
+    pOptions->nKeyboardCuesUse = ktCuesNoFirstLetter;
+    EXPECT_FALSE(m_pCommandBars->OnFrameAccessKey('Q')) << "without bit 0 the menu bar alone answers";
+    pOptions->nKeyboardCuesUse = 1;
+    // The keypad's 2 has the code of a lower-case b.
+    EXPECT_FALSE(m_pCommandBars->OnFrameAccessKey(VK_NUMPAD2)) << "keypad keys take no part unless asked";
+    pOptions->bUseNumPadKeys = TRUE;
+    EXPECT_EQ(::MapVirtualKey(VK_NUMPAD2, 2) != 0, m_pCommandBars->OnFrameAccessKey(VK_NUMPAD2) != FALSE);
+    pOptions->bUseNumPadKeys = FALSE;
+    m_pCommandBars->ClosePopups();
+    m_pFrame->m_commands.clear();
+    m_pCommandBars->SetShiftIgnoresAccessKeys(TRUE);
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt | CTestInput::kShift));
+    EXPECT_EQ(-1, pMenuBar->GetPopuped()) << "Alt+Shift+F is left to the frame";
+    m_pCommandBars->ClosePopups();
 }

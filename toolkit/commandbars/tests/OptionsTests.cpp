@@ -4,12 +4,14 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTPropExchange.h"
 
 #include <afx.h>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace
@@ -117,4 +119,31 @@ TEST(Options, PopupsWhoseItemsAreAllHiddenHideWhenAsked)
     pCommandBars->SetCommandUsed(301);
     EXPECT_FALSE(pCommandBars->IsControlHidden(pPopup)) << "a used command brings its popup back";
     EXPECT_TRUE(pOptions->bDirty);
+}
+
+TEST(Options, AnEntryRunMarksItselfAndTheEntryThatOpenedItsMenuUsedButAReturnedCommandMarksNothing)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetCommandBars(pCommandBars);
+    CKTControl* pOpening = pBar->GetControls()->Add(ktControlPopup, 400);
+    CKTPopupBar* pPopup = pOpening->GetCommandBar()->AsPopupBar();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->SetOpeningControl(pOpening);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 401);
+    for (UINT nId : {400u, 401u})
+        pOptions->SetCommandHidden(nId);
+
+    auto pCommand = std::make_shared<UINT>(0);
+    pPopup->SetReturnCommand(pCommand);
+    pEntry->OnExecute();
+    EXPECT_EQ(401u, *pCommand);
+    EXPECT_TRUE(pOptions->IsCommandHidden(401)) << "a command returned to the caller was not run";
+    EXPECT_TRUE(pOptions->IsCommandHidden(400));
+
+    pPopup->SetReturnCommand(NULL);
+    pEntry->OnExecute();
+    EXPECT_FALSE(pOptions->IsCommandHidden(401));
+    EXPECT_FALSE(pOptions->IsCommandHidden(400)) << "the entry that opened the menu is used too";
 }

@@ -8,6 +8,7 @@
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTSoundPlayer.h"
+#include "KTToolBar.h"
 #include "SystemMenuGuard.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
@@ -51,7 +52,7 @@ protected:
     explicit PopupBarTest(int nTheme = 0, BOOL bLoadStandard = FALSE) : CFrameFixture(nTheme, bLoadStandard) {}
 
     // Runs a context menu (an entry without a handler, then an enabled one) at the point while the keys arrive.
-    UINT TrackMenu(CPoint pt, std::vector<WORD> keys)
+    UINT TrackMenu(CPoint pt, std::vector<WORD> keys, UINT nFlags = 0)
     {
         CMenu menu;
         menu.CreatePopupMenu();
@@ -69,7 +70,7 @@ protected:
                     input.Key(wKey);
                 return TRUE;
             });
-        return m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, pt.x, pt.y);
+        return m_pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, pt.x, pt.y);
     }
 
     CRect m_rcPopup;
@@ -95,6 +96,96 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
 
     EXPECT_EQ(0u, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_ESCAPE}));
     EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
+}
+
+// Right-clicks the second entry of a tracked menu, then presses the keys (to end a menu the click left open).
+UINT RightClickSecondEntry(CKTCommandBars* pCommandBars, UINT nFlags, std::vector<WORD> keys)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+    menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+    RunFromTimer(
+        [keys]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup)
+                return FALSE;
+            CRect rc;
+            ::GetClientRect(hPopup, rc);
+            CTestInput input(hPopup);
+            input.Click(CPoint(rc.Width() / 2, rc.Height() * 3 / 4), true);
+            for (WORD wKey : keys)
+                input.Key(wKey);
+            return TRUE;
+        });
+    return pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, 200, 200);
+}
+
+TEST_F(PopupBarTest, ARightClickRunsAnEntryOnlyInAMenuTrackedForTheRightButton)
+{
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, RightClickSecondEntry(m_pCommandBars, TPM_RIGHTBUTTON, {VK_ESCAPE}));
+    EXPECT_EQ(0u, RightClickSecondEntry(m_pCommandBars, 0, {VK_ESCAPE}));
+}
+
+TEST_F(PopupBarTest, AnEntryThatKeepsItsMenuOpenStillEndsAMenuTrackedToReturnACommand)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    pPopup->GetControl(0)->SetCloseSubMenuOnClick(FALSE);
+    bool bClosedByChoice = false;
+    RunFromTimer(
+        [this, &bClosedByChoice]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup)
+                return FALSE;
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_DOWN);
+            input.Key(VK_RETURN);
+            bClosedByChoice = PumpUntil([] { return ::FindWindow("KTPopupBar", NULL) == NULL; }, 3000);
+            if (!bClosedByChoice)
+                input.Key(VK_ESCAPE);
+            return TRUE;
+        });
+    EXPECT_EQ((UINT)ID_TEST_ENABLED,
+              CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame, NULL, NULL));
+    EXPECT_TRUE(bClosedByChoice);
+}
+
+TEST_F(PopupBarTest, ARightAlignedMenuEndsAtThePointAndARightToLeftOwnerAlignsItSo)
+{
+    EXPECT_EQ(0u, TrackMenu(CPoint(400, 200), {VK_ESCAPE}, TPM_RIGHTALIGN));
+    EXPECT_EQ(CPoint(400, 200), CPoint(m_rcPopup.right, m_rcPopup.top));
+    EXPECT_EQ(0u, TrackMenu(CPoint(400, 200), {VK_ESCAPE}));
+    EXPECT_EQ(CPoint(400, 200), m_rcPopup.TopLeft());
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    EXPECT_EQ(0u, TrackMenu(CPoint(400, 200), {VK_ESCAPE}));
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    EXPECT_EQ(400, m_rcPopup.right) << "a right-to-left owner's menu opens leftwards";
+}
+
+TEST_F(PopupBarTest, AMenuTrackedWithoutNotifyingRunsNoCommandUpdate)
+{
+    for (UINT nFlags : {0u, (UINT)TPM_NONOTIFY})
+    {
+        int nEnabled = -2;
+        RunFromTimer(
+            [this, &nEnabled]
+            {
+                auto* pPopup = dynamic_cast<CKTPopupBar*>(CWnd::FromHandlePermanent(::FindWindow("KTPopupBar", NULL)));
+                if (!pPopup || !::IsWindowVisible(pPopup->GetSafeHwnd()))
+                    return FALSE;
+                nEnabled = pPopup->GetControl(0)->GetEnabled();
+                CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+                return TRUE;
+            });
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+        m_pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, 200, 200);
+        EXPECT_EQ(nFlags ? TRUE : FALSE, nEnabled) << "an entry without a handler is greyed only by the update";
+    }
 }
 
 TEST_F(PopupBarTest, AMenuNearTheBottomOpensAboveThePoint)
@@ -168,6 +259,28 @@ TEST_F(PopupBarTest, AltLetterOpensItsMenuAndF10SelectsTheFirst)
     EXPECT_EQ(1, pMenuBar->GetSelected());
     input.Key(VK_ESCAPE);
     EXPECT_EQ(0, guard.Refused());
+}
+
+TEST_F(PopupBarTest, ALetterATrackingToolbarLacksOpensTheMenuBarsEntryAndTheSiteHearsOfEachKey)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTToolBar* pBar = m_pCommandBars->Add("Keys", ktBarTop);
+    pBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Query");
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {KTWM_BARKEYDOWN});
+    m_pCommandBars->SetToolBarFocus(pBar);
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F'));
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    EXPECT_EQ(0, pMenuBar->GetPopuped()) << "File opens";
+    EXPECT_EQ(0, pBar->GetTrackingMode());
+    ASSERT_FALSE(recorder.Messages().empty());
+    EXPECT_EQ((WPARAM)0, recorder.Messages()[0].wParam);
+    input.Key(VK_ESCAPE);
+    input.Key(VK_ESCAPE);
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
 }
 
 TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
