@@ -15,7 +15,6 @@
 #include "KTTabColorSet.h"
 #include "KTTabPainter.h"
 #include "GuiLeakCheck.h"
-#include "InputBuilder.h"
 #include "KTDockingPaneAutoHideTabManager.h"
 #include "KTTabManagerItem.h"
 #include "KTTabManagerNavigateButton.h"
@@ -103,55 +102,6 @@ bool PumpPastTheLeaveDelay()
     g_bMarkerFired = false;
     return ::SetTimer(NULL, 0, 3 * 6 * CShortLeaveDelay::kTick, OnMarker) && PumpUntil([] { return g_bMarkerFired; });
 }
-
-// Another program's topmost window over a screen rectangle, for as long as the object lives.
-class COtherProgramWindow
-{
-public:
-    explicit COtherProgramWindow(const CRect& rc)
-    {
-        char szPath[MAX_PATH] = {};
-        ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-        CString strExe(szPath);
-        strExe = strExe.Left(strExe.ReverseFind('\\') + 1) + "ktk_docking_other_window.exe";
-        CString strCommand;
-        strCommand.Format("\"%s\" %ld %ld %ld %ld", (LPCSTR)strExe, rc.left, rc.top, rc.right, rc.bottom);
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        if (!::CreateProcessA(strExe, strCommand.GetBuffer(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
-            return;
-        // A cold Wine may take seconds to start a process; the window is found before it shows.
-        const DWORD dwStart = ::GetTickCount();
-        while (!IsShown() && ::GetTickCount() - dwStart < 30000)
-            if (::WaitForSingleObject(m_process.hProcess, 20) == WAIT_OBJECT_0)
-                break;
-    }
-    ~COtherProgramWindow()
-    {
-        if (!m_process.hProcess)
-            return;
-        if (m_hWnd)
-            ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
-        if (::WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
-            ::TerminateProcess(m_process.hProcess, 1);
-        ::CloseHandle(m_process.hThread);
-        ::CloseHandle(m_process.hProcess);
-    }
-    COtherProgramWindow(const COtherProgramWindow&) = delete;
-    COtherProgramWindow& operator=(const COtherProgramWindow&) = delete;
-
-    HWND GetHwnd() const { return m_hWnd && ::IsWindowVisible(m_hWnd) ? m_hWnd : NULL; }
-
-private:
-    bool IsShown()
-    {
-        m_hWnd = ::FindWindowA("KestovaOtherProgramWindow", NULL);
-        return GetHwnd() != NULL;
-    }
-
-    PROCESS_INFORMATION m_process = {};
-    HWND m_hWnd = NULL;
-};
 
 int MeasuredCaptionHeight()
 {
@@ -561,9 +511,7 @@ TEST_F(DockingCaption, ThePointerLeavingStraightOntoAnotherProgramsWindowSlidesT
     COtherProgramWindow other(rcOther);
     ASSERT_TRUE(other.GetHwnd()) << "the other program shows its window";
     // A jump straight from the pane onto it: no mouse message of this program sees the pointer leave.
-    std::vector<INPUT> inputs;
-    InputBuilder::AddMove(inputs, rcOther.CenterPoint());
-    ASSERT_EQ(1u, ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)));
+    ASSERT_TRUE(other.MovePointerOnto());
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hWndSlide); })) << "the pane slid back meanwhile";
     EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 702));
 }
