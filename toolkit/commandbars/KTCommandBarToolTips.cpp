@@ -36,7 +36,7 @@ BOOL CKTCommandBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
     CKTControl* pControl = m_pControls->HitTest(point);
-    if (!pControl || pControl->GetID() == 0)
+    if (!pControl)
         return -1;
     CKTCommandBars* pCommandBars = GetCommandBars();
     CKTCommandBarsOptions* pOptions = pCommandBars ? pCommandBars->GetCommandBarsOptions() : NULL;
@@ -44,6 +44,11 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return -1;
     BOOL bPopupTips = pOptions && pOptions->bShowPopupBarToolTips;
     if (IsPopupBar() && !bPopupTips && !(pControl->GetFlags() & ktFlagTooltipInPopup))
+        return -1;
+    INT_PTR nHit = -1;
+    if (pControl->OnToolHitTest(point, pTI, nHit))
+        return nHit;
+    if (pControl->GetID() == 0)
         return -1;
     CString strTip = pControl->GetTooltip();
     if (strTip.IsEmpty())

@@ -41,6 +41,11 @@ public:
     CKTDockingPane* HitTest(CPoint pt) const;
     // The tab of a pane, in client coordinates; empty when the pane has no tab here.
     CRect GetTabRect(const CKTDockingPane* pPane) const;
+    // One per group, as the last layout made them.
+    const std::vector<std::unique_ptr<CKTDockingPaneAutoHideTabManager>>& GetTabManagers() const
+    {
+        return m_tabManagers;
+    }
 
     HWND GetPaneHwnd() const override { return GetSafeHwnd(); }
     void RemovePane(CKTDockingPaneNode* pNode) override;

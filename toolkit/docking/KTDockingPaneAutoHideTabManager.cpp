@@ -3,10 +3,19 @@
 
 #include "KTDockingPane.h"
 #include "KTDockingPaneAutoHidePanel.h"
+#include "KTDockingPaneManager.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneTabRow.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTTabManagerNavigateButton.h"
 #include "KTTabPainter.h"
+
+CKTDockingPaneAutoHideTabManager::CKTDockingPaneAutoHideTabManager(CKTDockingPaneAutoHidePanel* pPanel)
+    : m_pPanel(pPanel)
+{
+    FindNavigateButton(ktNavigateButtonLeft)->SetMode(ktNavigateButtonNone);
+    FindNavigateButton(ktNavigateButtonRight)->SetMode(ktNavigateButtonNone);
+}
 
 void CKTDockingPaneAutoHideTabManager::Fill(CKTDockingPaneTabbedContainer* pGroup)
 {
@@ -21,6 +30,14 @@ void CKTDockingPaneAutoHideTabManager::Fill(CKTDockingPaneTabbedContainer* pGrou
         if (pPane == pGroup->GetSelected())
             SetSelectedItem(pItem);
     }
+}
+
+CWnd* CKTDockingPaneAutoHideTabManager::GetStripWindow() const { return m_pPanel; }
+
+CWnd* CKTDockingPaneAutoHideTabManager::GetSiteWindow() const
+{
+    CKTDockingPaneManager* pManager = m_pPanel->GetDockingPaneManager();
+    return pManager ? pManager->GetSite() : nullptr;
 }
 
 void CKTDockingPaneAutoHideTabManager::RedrawControl(LPCRECT lpRect, BOOL)

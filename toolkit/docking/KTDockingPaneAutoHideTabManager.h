@@ -3,18 +3,23 @@
 // Classes: CKTDockingPaneAutoHideTabManager.
 #pragma once
 
+#include "KTDockingPaneTabStrip.h"
 #include "KTTabManager.h"
 
 class CKTDockingPaneAutoHidePanel;
 class CKTDockingPaneTabbedContainer;
 
-class CKTDockingPaneAutoHideTabManager : public CKTTabManager
+class CKTDockingPaneAutoHideTabManager : public CKTTabManager, public IKTDockingPaneTabStrip
 {
 public:
-    explicit CKTDockingPaneAutoHideTabManager(CKTDockingPaneAutoHidePanel* pPanel) : m_pPanel(pPanel) {}
+    // The strip shows every tab at its share of the length, so it has no scroll buttons.
+    explicit CKTDockingPaneAutoHideTabManager(CKTDockingPaneAutoHidePanel* pPanel);
 
     // One tab per pane of the group, its selected pane's tab selected.
     void Fill(CKTDockingPaneTabbedContainer* pGroup);
+
+    CWnd* GetStripWindow() const override;
+    CWnd* GetSiteWindow() const override;
 
     // The strip lays its groups out itself.
     void Reposition() override {}

@@ -13,6 +13,7 @@
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
 #include "KTResourceManager.h"
 
@@ -108,8 +109,8 @@ BOOL CKTDockingPaneAutoHideWnd::CreateSlideWindow()
     ApplyStep();
     m_pContainer->CWnd::ShowWindow(SW_SHOW);
     m_pointer.Start({m_hWnd, m_pPanel->GetSafeHwnd()});
-    if (!m_pointer.IsOver())
-        StartLeaveDelay();
+    m_nLeaveTicks = ktLeaveTicks;
+    SetTimer(ktTimerLeaveCheck, UINT(std::max(1, m_nLeaveCheckInterval)), NULL);
     return TRUE;
 }
 
@@ -213,8 +214,8 @@ void CKTDockingPaneAutoHideWnd::OnTimer(UINT_PTR nIDEvent)
         OnSlideOutTick();
     else if (nIDEvent == ktTimerSlideBack)
         OnSlideBackTick();
-    else if (nIDEvent == ktTimerLeaveDelay)
-        OnLeaveDelay();
+    else if (nIDEvent == ktTimerLeaveCheck)
+        OnLeaveCheck();
 }
 
 void CKTDockingPaneAutoHideWnd::OnSlideOutTick()
@@ -246,14 +247,12 @@ void CKTDockingPaneAutoHideWnd::OnSlideBackTick()
     CloseWindow();
 }
 
+// Coming back over the window or its strip turns a slide back round at once, before the next check.
 void CKTDockingPaneAutoHideWnd::OnPointerOver(BOOL bOver)
 {
     if (!bOver)
-    {
-        StartLeaveDelay();
         return;
-    }
-    KillTimer(ktTimerLeaveDelay);
+    m_nLeaveTicks = ktLeaveTicks;
     SlideOutAgain();
 }
 
@@ -261,14 +260,6 @@ void CKTDockingPaneAutoHideWnd::OnContainerFocus(BOOL bActive)
 {
     if (bActive)
         SlideOutAgain();
-    else if (!m_pointer.IsOver())
-        StartLeaveDelay();
-}
-
-void CKTDockingPaneAutoHideWnd::StartLeaveDelay()
-{
-    if (!m_bCollapsing && m_pContainer)
-        SetTimer(ktTimerLeaveDelay, UINT(std::max(1, m_nLeaveCheckInterval) * ktLeaveTicks), NULL);
 }
 
 void CKTDockingPaneAutoHideWnd::SlideOutAgain()
@@ -280,18 +271,31 @@ void CKTDockingPaneAutoHideWnd::SlideOutAgain()
     SetTimer(ktTimerSlideOut, UINT(std::max(1, m_nSlideInterval)), NULL);
 }
 
-void CKTDockingPaneAutoHideWnd::OnLeaveDelay()
+// The cursor itself is read: a pointer gone straight to another program's window moves over none of ours.
+BOOL CKTDockingPaneAutoHideWnd::IsCursorOver() const
 {
-    KillTimer(ktTimerLeaveDelay);
-    // Meanwhile the pointer came back, the focus went in or the edge is being dragged: the window stays.
-    if (m_bResizing || m_bCollapsing || m_pointer.IsOver() || m_pContainer->IsActive() || !m_bCloseOnLeave)
+    CPoint pt;
+    if (!::GetCursorPos(&pt))
+        return FALSE;
+    return CKTWindowRect(m_hWnd).PtInRect(pt) || (m_pPanel && CKTWindowRect(m_pPanel->GetSafeHwnd()).PtInRect(pt));
+}
+
+void CKTDockingPaneAutoHideWnd::OnLeaveCheck()
+{
+    if (m_bResizing)
         return;
-    // Kept out by the owner, it is asked again after another delay.
-    if (GetManager()->NotifyAction(ktActionCollapsing, m_pContainer->GetSelected()))
+    if (m_pContainer->IsActive() || IsCursorOver())
     {
-        StartLeaveDelay();
+        m_nLeaveTicks = ktLeaveTicks;
+        SlideOutAgain();
         return;
     }
+    if (m_bCollapsing || --m_nLeaveTicks > 0)
+        return;
+    // Kept out by the owner or by the option, the window counts the delay again.
+    m_nLeaveTicks = ktLeaveTicks;
+    if (!m_bCloseOnLeave || GetManager()->NotifyAction(ktActionCollapsing, m_pContainer->GetSelected()))
+        return;
     m_bCollapsing = TRUE;
     SetTimer(ktTimerSlideBack, UINT(std::max(1, m_nSlideInterval)), NULL);
 }

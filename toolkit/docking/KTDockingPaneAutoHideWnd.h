@@ -52,7 +52,7 @@ protected:
 private:
     enum
     {
-        ktTimerLeaveDelay = 1,
+        ktTimerLeaveCheck = 1,
         ktTimerSlideOut = 2,
         ktTimerSlideBack = 3,
         ktTimerClose = 4,
@@ -68,9 +68,9 @@ private:
     void OnSlideOutTick();
     void OnSlideBackTick();
     void OnPointerOver(BOOL bOver) override;
-    // Starts the delay after which a window the pointer left slides back.
-    void StartLeaveDelay();
-    void OnLeaveDelay();
+    BOOL IsCursorOver() const;
+    // Every tick while out: once the cursor has been away for the countdown, the window slides back.
+    void OnLeaveCheck();
     // Turns a window sliding back round.
     void SlideOutAgain();
     BOOL IsPanelBefore() const;
@@ -86,7 +86,6 @@ private:
     void ApplyEdge(const CRect& rcEdgeScreen);
     // The window fully out at the rectangle (site client coordinates) and the group's size without the edge.
     void ApplySize(const CRect& rc, int nDockedSize);
-    int DockedSize() const;
     void ReleaseContainer();
     CKTDockingPaneManager* GetManager() const { return m_pManager; }
     BOOL IsVerticalSliding() const { return m_nDirection >= 2; }
@@ -99,7 +98,8 @@ private:
     int m_nStep = 0;
     int m_nStepCount = 1;
     BOOL m_bCollapsing = FALSE;
-    CRect m_rcFull;                   // fully out, in the site's client coordinates
-    BOOL m_bResizing = FALSE;         // while the edge is dragged the window stays out
-    CKTPointerWatch m_pointer{this};  // over the window or its strip
+    CRect m_rcFull;                    // fully out, in the site's client coordinates
+    BOOL m_bResizing = FALSE;          // while the edge is dragged the window stays out
+    int m_nLeaveTicks = ktLeaveTicks;  // leave checks left before the window slides back
+    CKTPointerWatch m_pointer{this};   // the pointer coming back over the window or its strip
 };

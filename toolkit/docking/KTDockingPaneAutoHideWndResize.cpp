@@ -85,8 +85,6 @@ void CKTDockingPaneAutoHideWnd::OnLButtonDown(UINT, CPoint point)
     else
         TrackLive(rcEdge, nLow, nHigh, point);
     m_bResizing = FALSE;
-    if (!m_pointer.IsOver())
-        StartLeaveDelay();
 }
 
 void CKTDockingPaneAutoHideWnd::TrackWithOutline(CRect rcEdge, int nLow, int nHigh, CPoint ptScreen)
@@ -106,8 +104,6 @@ void CKTDockingPaneAutoHideWnd::TrackLive(CRect rcEdge, int nLow, int nHigh, CPo
     BOOL bVertical = IsVerticalSliding();
     int nStart = bVertical ? rcEdge.top : rcEdge.left;
     int nGrip = (bVertical ? ptScreen.y : ptScreen.x) - nStart;
-    const CRect rcFullBefore = m_rcFull;
-    const int nSizeBefore = DockedSize();
     CKTCaptureLoop loop(m_hWnd, ktLoopPaintFirst);
     MSG msg;
     while (loop.Next(msg))
@@ -124,16 +120,6 @@ void CKTDockingPaneAutoHideWnd::TrackLive(CRect rcEdge, int nLow, int nHigh, CPo
         rcMoved.OffsetRect(bVertical ? 0 : nAt - nStart, bVertical ? nAt - nStart : 0);
         ApplyEdge(rcMoved);
     }
-    if (!loop.IsReleased() && m_rcFull != rcFullBefore)
-        ApplySize(rcFullBefore, nSizeBefore);
-}
-
-int CKTDockingPaneAutoHideWnd::DockedSize() const
-{
-    CKTDockingPane* pPane = m_pContainer ? m_pContainer->GetSelected() : NULL;
-    if (!pPane)
-        return 0;
-    return IsVerticalSliding() ? pPane->m_nDockedHeight : pPane->m_nDockedWidth;
 }
 
 void CKTDockingPaneAutoHideWnd::ApplyEdge(const CRect& rcEdgeScreen)

@@ -108,7 +108,13 @@ BOOL CKTDockingPaneKeyboardHook::RunSelector(CKTDockingPaneManager* pManager, UI
         CKTDockingPaneWindowSelect*& pRunning;
         ~CRunning() { pRunning = nullptr; }
     };
-    auto pSelector = std::make_unique<CKTDockingPaneWindowSelect>();
+    CRuntimeClass* pClass = pManager->m_pWindowSelectClass;
+    if (!pClass || !pClass->IsDerivedFrom(RUNTIME_CLASS(CKTDockingPaneWindowSelect)))
+        return FALSE;
+    std::unique_ptr<CKTDockingPaneWindowSelect> pSelector(
+        static_cast<CKTDockingPaneWindowSelect*>(pClass->CreateObject()));
+    if (!pSelector)
+        return FALSE;
     pSelector->SetManager(pManager);
     pSelector->SetOpeningKey(nKey);
     CRunning running{m_pRunning};

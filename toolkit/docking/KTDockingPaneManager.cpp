@@ -14,6 +14,7 @@
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneSplitterWnd.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "KTDockingPaneWindowSelect.h"
 #include "KTDrawHelpers.h"
 
 BEGIN_MESSAGE_MAP(CKTDockingPaneManager, CWnd)
@@ -29,7 +30,9 @@ ON_WM_SYSCOLORCHANGE()
 ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
-CKTDockingPaneManager::CKTDockingPaneManager() : m_pContext(std::make_unique<CKTDockingPaneContext>(this))
+CKTDockingPaneManager::CKTDockingPaneManager()
+    : m_pWindowSelectClass(RUNTIME_CLASS(CKTDockingPaneWindowSelect)),
+      m_pContext(std::make_unique<CKTDockingPaneContext>(this))
 {
     SetTheme(ktDockingPaneThemeDefault);
     RegisterWindowClasses();
@@ -86,7 +89,8 @@ void CKTDockingPaneManager::SetTheme(KTDockingPaneTheme nTheme)
 
 LRESULT CKTDockingPaneManager::NotifyOwner(UINT nCode, LPARAM lParam)
 {
-    HWND hWndOwner = GetSafeHwnd() ? ::GetWindow(m_hWnd, GW_OWNER) : NULL;
+    // A child window has no system owner: the owner is the one given to SetOwner.
+    HWND hWndOwner = ::IsWindow(m_hWndOwner) ? m_hWndOwner : NULL;
     if (!hWndOwner && m_pSite)
         hWndOwner = m_pSite->GetSafeHwnd();
     return hWndOwner ? ::SendMessage(hWndOwner, KT_WM_DOCKINGPANENOTIFY, nCode, lParam) : 0;

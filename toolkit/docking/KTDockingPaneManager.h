@@ -120,6 +120,8 @@ public:
     int m_nFloatingFramesAlpha = 255;      // of an inactive floating frame
     BOOL m_bThemedFloatingFrames = FALSE;  // frames draw their own caption and border and can roll up
     CString m_strFloatingFrameCaption;     // of a floating frame holding several groups
+    // The Ctrl+Tab selector is made from this class, which an application may derive.
+    CRuntimeClass* m_pWindowSelectClass;  // CKTDockingPaneWindowSelect unless set
 
 protected:
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);

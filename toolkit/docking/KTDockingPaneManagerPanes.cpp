@@ -240,11 +240,7 @@ void CKTDockingPaneManager::ShowNode(CKTDockingPaneNode* pNode)
     if (auto* pFloating = dynamic_cast<CKTDockingPaneMiniWnd*>(pGroup->GetDockingSite()))
         if (pFloating->GetSafeHwnd())
             pFloating->BringWindowToTop();
-    if (!pGroup->IsHidden())
-        return;
-    auto* pPanel = static_cast<CKTDockingPaneAutoHidePanel*>(pGroup->GetParentContainer());
-    if (pGroup->GetSelected() && (!pPanel->GetActiveWnd() || pPanel->GetActiveWnd()->GetContainer() != pGroup))
-        pPanel->ShowPane(pGroup->GetSelected(), FALSE);
+    pGroup->Show(FALSE);
 }
 
 std::vector<CKTSmartPtr<CKTDockingPane>> CKTDockingPaneManager::GetHeldPanes(CKTDockingPaneNode* pNode)

@@ -210,8 +210,6 @@ void CKTDockingPaneMiniWnd::OnFocusChanged()
     m_bHoldsFocus = bHoldsFocus;
     RedrawPane();
     UpdateTransparency();
-    if (!m_bHoldsFocus && !m_pointer.IsOver())
-        StartLeaveDelay();
 }
 
 void CKTDockingPaneMiniWnd::UpdateTransparency()

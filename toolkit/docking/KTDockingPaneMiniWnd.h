@@ -105,9 +105,9 @@ private:
     void SetFrameHeight(int nHeight);
     void StopSlide();
     void OnPointerOver(BOOL bOver) override;
-    // Rolled up but slid open, the frame rolls up again once the pointer has been away for the delay.
-    void StartLeaveDelay();
-    void OnLeaveDelay();
+    BOOL IsCursorOver() const;
+    // Every tick while slid open: once the cursor has been away for the countdown, the frame rolls up again.
+    void OnLeaveCheck();
     void OnSlideTimer();
 
     BOOL m_bHoldsFocus = FALSE;       // the focus is in the frame or a window it owns
@@ -118,6 +118,6 @@ private:
     int m_nExpandedHeight = 0;        // the height to open to
     int m_nStepCount = 1;             // slide steps from closed to open
     int m_nStep = 0;                  // the slide's step, 0 closed
-    int m_nLeaveTicks = 0;            // tenths of a second the pointer stays away before the frame rolls up again
-    CKTPointerWatch m_pointer{this};  // over the frame, while it is rolled up
+    int m_nLeaveTicks = 0;            // leave-check ticks the pointer stays away before the frame rolls up again
+    CKTPointerWatch m_pointer{this};  // the pointer coming back, while it is rolled up
 };

@@ -289,8 +289,7 @@ void CKTDockingPaneMiniWnd::ToggleCollapse()
         m_bSlidOpen = TRUE;
         m_nLeaveTicks = kTicksAfterToggle;
         m_pointer.Start({m_hWnd});
-        if (!m_pointer.IsOver())
-            StartLeaveDelay();
+        SetTimer(kLeaveTimer, kLeaveTick, nullptr);
     }
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
     ReportEveryPane(bExpanding ? ktActionPinned : ktActionUnpinned);
@@ -308,8 +307,7 @@ void CKTDockingPaneMiniWnd::Expand()
     m_bSlidOpen = TRUE;
     SetFrameHeight(m_nExpandedHeight);
     m_nLeaveTicks = kTicksAfterExpand;
-    if (!m_pointer.IsOver())
-        StartLeaveDelay();
+    SetTimer(kLeaveTimer, kLeaveTick, nullptr);
     ReportEveryPane(ktActionExpanded);
 }
 
@@ -318,7 +316,7 @@ void CKTDockingPaneMiniWnd::OnTimer(UINT_PTR nIDEvent)
     switch (nIDEvent)
     {
     case kLeaveTimer:
-        OnLeaveDelay();
+        OnLeaveCheck();
         break;
     case kSlideTimer:
         OnSlideTimer();
@@ -329,36 +327,33 @@ void CKTDockingPaneMiniWnd::OnTimer(UINT_PTR nIDEvent)
     }
 }
 
+// The pointer coming back gives the frame its whole delay again once it leaves.
 void CKTDockingPaneMiniWnd::OnPointerOver(BOOL bOver)
 {
-    if (bOver)
-        KillTimer(kLeaveTimer);
-    else
-        StartLeaveDelay();
+    if (bOver && m_bSlidOpen && !m_bSliding)
+        m_nLeaveTicks = kTicksAfterExpand;
 }
 
-void CKTDockingPaneMiniWnd::StartLeaveDelay()
+// The cursor itself is read: a pointer gone straight to another program's window moves over none of ours.
+BOOL CKTDockingPaneMiniWnd::IsCursorOver() const
 {
-    if (m_bCollapsed && m_bSlidOpen && !m_bSliding)
-        SetTimer(kLeaveTimer, kLeaveTick * UINT(m_nLeaveTicks), nullptr);
+    CPoint pt;
+    CRect rcWindow;
+    CWnd::GetWindowRect(&rcWindow);
+    return ::GetCursorPos(&pt) && rcWindow.PtInRect(pt);
 }
 
-void CKTDockingPaneMiniWnd::OnLeaveDelay()
+void CKTDockingPaneMiniWnd::OnLeaveCheck()
 {
-    KillTimer(kLeaveTimer);
-    if (m_bHoldsFocus || m_bSliding || m_pointer.IsOver())
+    // A drag still holds the mouse (the frame's own move among them): the frame waits for its end.
+    if (m_bHoldsFocus || m_bSliding || IsCursorOver() || ::GetCapture())
         return;
-    // A drag still holds the mouse (the frame's own move among them): asked again after another delay.
-    if (::GetCapture())
-    {
-        StartLeaveDelay();
+    if (--m_nLeaveTicks > 0)
         return;
-    }
     CKTSmartPtr<CKTDockingPaneMiniWnd> keepAlive(this);
     if (!AskEveryPane(ktActionCollapsing))
     {
         m_nLeaveTicks = kTicksAfterToggle;
-        StartLeaveDelay();
         return;
     }
     CRect rcWindow;

@@ -163,14 +163,12 @@ BOOL CKTDockingPaneSplitterWnd::MoveBarTo(int nBarNear)
     return TRUE;
 }
 
+// Every end of the drag, Esc among them, leaves the bar where it is: the frame is laid out at each move.
 void CKTDockingPaneSplitterWnd::TrackLive(CPoint ptScreen, int nNear, int nFar)
 {
     CRect rcBar;
     GetWindowRect(&rcBar);
     int nOffset = Along(ptScreen, m_bHorizontalBar) - (m_bHorizontalBar ? rcBar.top : rcBar.left);
-    int CKTDockingPaneNode::*docked =
-        m_bHorizontalBar ? &CKTDockingPaneNode::m_nDockedHeight : &CKTDockingPaneNode::m_nDockedWidth;
-    const int nBefore = m_pBefore->*docked, nAfter = m_pAfter->*docked;
     CKTCaptureLoop loop(GetSafeHwnd(), ktLoopPaintFirst);
     MSG msg;
     while (loop.Next(msg))
@@ -184,11 +182,6 @@ void CKTDockingPaneSplitterWnd::TrackLive(CPoint ptScreen, int nNear, int nFar)
         ::GetCursorPos(&pt);
         MoveBarTo(std::max(nNear, std::min(Along(pt, m_bHorizontalBar) - nOffset, nFar)));
     }
-    if (loop.IsReleased() || (m_pBefore->*docked == nBefore && m_pAfter->*docked == nAfter))
-        return;
-    m_pBefore->*docked = nBefore;
-    m_pAfter->*docked = nAfter;
-    m_pManager->RecalcFrameLayout(m_pOwner, FALSE);
 }
 
 BOOL CKTDockingPaneSplitterWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

@@ -22,6 +22,10 @@ void CKTDockingPaneTabRow::RedrawControl(LPCRECT lpRect, BOOL)
         m_pOwner->InvalidateRect(lpRect, FALSE);
 }
 
+CWnd* CKTDockingPaneTabRow::GetStripWindow() const { return m_pOwner; }
+
+CWnd* CKTDockingPaneTabRow::GetSiteWindow() const { return m_pOwner->GetDockingSite(); }
+
 CKTTabPainter* CKTDockingPaneTabRow::GetPaintManager() const
 {
     CKTDockingPanePaintManager* pPaintManager = m_pOwner->GetPaintManager();
@@ -33,7 +37,10 @@ BOOL KTDrawPaneTabIcon(const CKTTabManager* pTabs, CDC* pDC, CPoint pt, CKTTabMa
 {
     CKTTabPainter* pPainter = pTabs->GetPaintManager();
     auto* pPane = pItem ? reinterpret_cast<CKTDockingPane*>(pItem->GetData()) : nullptr;
-    return pPane && pPainter && pPainter->m_bShowIcons && pPane->DrawIcon(pDC, pt, szIcon, bDraw);
+    CKTImageManagerIcon* pIcon = pPane && pPainter && pPainter->m_bShowIcons ? pPane->GetIcon(szIcon.cx) : nullptr;
+    if (pIcon && bDraw)
+        pItem->DrawImage(pDC, pt, szIcon, pIcon);
+    return pIcon != nullptr;
 }
 
 BOOL CKTDockingPaneTabRow::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "KTDockingPaneTabStrip.h"
 #include "KTTabManager.h"
 
 class CKTDockingPane;
@@ -15,10 +16,13 @@ class CKTDockingPaneTabbedContainer;
 BOOL KTDrawPaneTabIcon(const CKTTabManager* pTabs, CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw,
                        CSize szIcon);
 
-class CKTDockingPaneTabRow : public CKTTabManager
+class CKTDockingPaneTabRow : public CKTTabManager, public IKTDockingPaneTabStrip
 {
 public:
     explicit CKTDockingPaneTabRow(CKTDockingPaneTabbedContainer* pOwner) : m_pOwner(pOwner) {}
+
+    CWnd* GetStripWindow() const override;
+    CWnd* GetSiteWindow() const override;
 
     void Reposition() override;
     void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;

@@ -4,10 +4,12 @@
 #include <algorithm>
 
 #include "KTDockingPane.h"
+#include "KTDockingPaneAutoHidePanel.h"
 #include "KTDockingPaneAutoHideWnd.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPaneLayoutData.h"
 #include "KTDockingPaneManager.h"
+#include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneRes.h"
 #include "KTDockingPaneSplitterContainer.h"
@@ -152,9 +154,20 @@ BOOL CKTDockingPaneTabbedContainer::IsTitleVisible() const
            pPaintManager->m_bShowCaption;
 }
 
-void CKTDockingPaneTabbedContainer::Show(BOOL)
+// A docked group is already in view; a hidden one slides out of its strip, and a rolled-up frame opens.
+void CKTDockingPaneTabbedContainer::Show(BOOL bActivate)
 {
-    // Sliding a hidden group out belongs to its panel; a docked group is already in view.
+    if (IsHidden())
+    {
+        auto* pPanel = static_cast<CKTDockingPaneAutoHidePanel*>(GetParentContainer());
+        CKTDockingPaneAutoHideWnd* pOut = pPanel->GetActiveWnd();
+        if (GetSelected() && (!pOut || pOut->GetContainer() != this))
+            pPanel->ShowPane(GetSelected(), bActivate);
+        return;
+    }
+    auto* pFloating = dynamic_cast<CKTDockingPaneMiniWnd*>(GetDockingSite());
+    if (pFloating && pFloating->GetSafeHwnd() && pFloating->IsCollapsed())
+        pFloating->Expand();
 }
 
 BOOL CKTDockingPaneTabbedContainer::IsHidden() const

@@ -19,9 +19,9 @@ public:
 };
 
 // While started, every mouse message of the thread tells whether the pointer lies in one of the watched windows'
-// rectangles (their children included, which TrackMouseEvent counts as leaving). No timer reads the cursor: a
-// pointer that leaves straight onto another program's window is seen when it next moves over one of this
-// thread's windows.
+// rectangles (their children included, which TrackMouseEvent counts as leaving). A pointer that leaves straight
+// onto another program's window is seen only when it next moves over one of this thread's windows: a window that
+// must notice that leave reads the cursor itself.
 class CKTPointerWatch : private IKTMouseHookSink
 {
 public:

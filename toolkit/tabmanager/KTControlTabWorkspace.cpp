@@ -6,7 +6,7 @@
 #include "KTTabClientWnd.h"
 #include "KTTabPainter.h"
 
-IMPLEMENT_DYNCREATE(CKTControlTabWorkspace, CKTControlButton)
+IMPLEMENT_SERIAL(CKTControlTabWorkspace, CKTControlButton, 1)
 
 CKTControlTabWorkspace::CKTControlTabWorkspace() : CKTTabClientGroup(NULL)
 {
@@ -108,6 +108,16 @@ void CKTControlTabWorkspace::OnRemoved()
     if (CKTTabClientWnd* pClient = GetTabClient())
         pClient->ForgetWorkspace(this);
     CKTControlButton::OnRemoved();
+}
+
+BOOL CKTControlTabWorkspace::OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const
+{
+    if (!GetTabClient())
+        return FALSE;
+    nHit = IsMouseLocked() ? -1 : ItemToolHitTest(GetBarHwnd(), point, pTI);
+    if (nHit >= 0)
+        pTI->uId = UINT_PTR(++nHit);
+    return TRUE;
 }
 
 void CKTControlTabWorkspace::Reposition()

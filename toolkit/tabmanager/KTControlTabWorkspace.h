@@ -10,7 +10,7 @@
 // client it is a plain button.
 class CKTControlTabWorkspace : public CKTControlButton, public CKTTabClientGroup
 {
-    DECLARE_DYNCREATE(CKTControlTabWorkspace)
+    DECLARE_SERIAL(CKTControlTabWorkspace)
 public:
     CKTControlTabWorkspace();
     ~CKTControlTabWorkspace() override;
@@ -24,6 +24,8 @@ public:
     void OnLButtonUp(CPoint pt) override;
     void OnMouseMove(CPoint pt) override;
     void OnRemoved() override;
+    // With a tab client, the tab under the point: tool id its index + 1.
+    BOOL OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const override;
 
     void Reposition() override;
     void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;

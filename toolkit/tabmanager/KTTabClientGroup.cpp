@@ -107,7 +107,7 @@ void CKTTabClientGroup::TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
 {
     CItemPtr pItem(pTab);
     m_pSelected = pItem;
-    m_pOwner->SetActiveGroup(this);
+    m_pOwner->SetActiveGroupLocked(this);
     if (GetPaintManager()->m_bHotTracking)
         m_pHighlighted = pItem;
     std::vector<CRect> arrRects = CopyItemRects();

@@ -1,6 +1,8 @@
 // KTTabClientWnd.cpp: attaching to a frame's MDI client, and keeping one tab per visible MDI child.
 #include "KTTabClientWnd.h"
 
+#include <utility>
+
 #include "KTAlphaBitmap.h"
 #include "KTFoundationRes.h"
 #include "KTImageManager.h"
@@ -54,11 +56,12 @@ CKTTabClientWnd::~CKTTabClientWnd()
 // A refused attach changes nothing, not even the groups option.
 BOOL CKTTabClientWnd::Attach(CMDIFrameWnd* pFrame, BOOL bEnableGroups)
 {
+    // The flag is taken before any refusal.
+    m_bEnableGroups = bEnableGroups;
     if (m_pFrame || !pFrame || !pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) || !pFrame->m_hWndMDIClient)
         return FALSE;
     if (!SubclassWindow(pFrame->m_hWndMDIClient))
         return FALSE;
-    m_bEnableGroups = bEnableGroups;
     SendMessage(m_nMsgUpdateSkinState);
     m_pFrame = pFrame;
     KTSystemChange()->Advise(this);
@@ -161,6 +164,13 @@ void CKTTabClientWnd::SetActiveGroup(CKTTabClientGroup* pGroup)
     m_pActiveGroup = pGroup;
     if (pGroup)
         pGroup->SetActive(TRUE);
+}
+
+void CKTTabClientWnd::SetActiveGroupLocked(CKTTabClientGroup* pGroup)
+{
+    const BOOL bLocked = std::exchange(m_bLockRedraw, TRUE);
+    SetActiveGroup(pGroup);
+    m_bLockRedraw = bLocked;
 }
 
 void CKTTabClientWnd::UpdateContents()

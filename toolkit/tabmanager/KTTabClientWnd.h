@@ -109,6 +109,8 @@ public:
     int FindGroup(const CKTTabManager* pGroup) const;
     CKTTabClientGroup* GetActiveGroup() const { return m_pActiveGroup; }
     void SetActiveGroup(CKTTabClientGroup* pGroup);
+    // As SetActiveGroup under the redraw lock: the groups' new look waits for the next reposition.
+    void SetActiveGroupLocked(CKTTabClientGroup* pGroup);
     BOOL IsSplitHorizontal() const { return m_bHorizSplitting; }
     BOOL IsRedrawLocked() const { return m_bLockRedraw; }
     CKTToolTipController* GetToolTipController() const { return m_pToolTip; }

@@ -21,10 +21,12 @@ void CKTTabClientWnd::Reposition()
     LayoutGroups();
 }
 
+// The appearance set adjusts the client rectangle for the groups as it adjusts the window's client area.
 CRect CKTTabClientWnd::GroupsRect() const
 {
     CRect rc;
     GetClientRect(rc);
+    m_pPainter->GetAppearanceSet()->DrawWorkspacePart(NULL, rc, 1);
     return rc;
 }
 
@@ -103,12 +105,14 @@ void CKTTabClientWnd::LayoutGroups()
         dTotal = 1;
     CKTScreenDC dc;
     double dSum = 0;
-    int nStart = 0;
+    const int nOrigin = m_bHorizSplitting ? rcClient.top : rcClient.left;
+    int nStart = nOrigin;
     for (int i = 0; i < nCount; i++)
     {
         CKTTabClientGroup* pGroup = shown[i];
         dSum += pGroup->m_dSize;
-        int nEnd = i == nCount - 1 ? nLength : static_cast<int>(nAvailable * dSum / dTotal) + i * m_nSplitterSize;
+        int nEnd =
+            nOrigin + (i == nCount - 1 ? nLength : static_cast<int>(nAvailable * dSum / dTotal) + i * m_nSplitterSize);
         CRect rcGroup = rcClient, rcSplitter = rcClient;
         if (m_bHorizSplitting)
             rcGroup.top = nStart, rcGroup.bottom = nEnd, rcSplitter.top = nEnd,
@@ -181,12 +185,11 @@ void CKTTabClientWnd::TrackSplitter(int nSplitter, CPoint pt)
     Reposition();
 }
 
-// The groups follow the pointer until the release; a cancel puts them back, as it does for a tracked splitter.
+// The groups follow the pointer; any end of the drag, Esc among them, leaves them as they are.
 void CKTTabClientWnd::DragSplitterLive(CKTTabClientGroup* pFirst, CKTTabClientGroup* pSecond, CPoint pt,
                                        const CRect& rcLimits)
 {
     const CRect rcStart = pFirst->m_rcSplitter;
-    const double dFirst = pFirst->m_dSize, dSecond = pSecond->m_dSize;
     CRect rcShown = rcStart;
     CKTCaptureLoop loop(m_hWnd);
     MSG msg;
@@ -212,11 +215,6 @@ void CKTTabClientWnd::DragSplitterLive(CKTTabClientGroup* pFirst, CKTTabClientGr
         ShareSizes(pFirst, pSecond, rcSplitter, rcLimits);
         Reposition();
     }
-    if (loop.IsReleased())
-        return;
-    pFirst->m_dSize = dFirst;
-    pSecond->m_dSize = dSecond;
-    Reposition();
 }
 
 void CKTTabClientWnd::ShareSizes(CKTTabClientGroup* pFirst, CKTTabClientGroup* pSecond, const CRect& rcSplitter,

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class CKTImageManagerIcon;
 class CKTTabManager;
 class CKTTabManagerNavigateButton;
 
@@ -56,6 +57,9 @@ public:
 
     void Select();
     void Remove();
+    // The icon's image for the tab's state (disabled, hot, selected, normal) at the point and size; a square one
+    // is turned on a side strip when the paint manager asks for it, to read along the strip as the caption does.
+    void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon) const;
 
     // The tab's own buttons (a per-tab close button), owned.
     std::vector<std::unique_ptr<CKTTabManagerNavigateButton>>& GetNavigateButtons() { return m_arrNavigateButtons; }

@@ -54,6 +54,8 @@ CString CKTControl::GetTooltip() const
     return m_pAction->GetTooltip();
 }
 
+BOOL CKTControl::OnToolHitTest(CPoint, TOOLINFO*, INT_PTR&) const { return FALSE; }
+
 CString CKTControl::GetShortcutText() const
 {
     if (!m_strShortcutText.IsEmpty())

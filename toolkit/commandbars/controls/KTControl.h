@@ -35,6 +35,9 @@ public:
     virtual CString GetCaption() const;
     virtual CString GetDescription() const;
     virtual CString GetTooltip() const;
+    // A control whose parts have tips of their own answers the bar's tool hit test (point in the bar's client
+    // coordinates) itself: TRUE, with the tool id or -1 for none in nHit. FALSE leaves the bar's tip of the control.
+    virtual BOOL OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const;
     CString GetShortcutText() const;
     void SetCaption(LPCSTR lpszCaption);
     void SetCaptionFromResource(UINT nId);

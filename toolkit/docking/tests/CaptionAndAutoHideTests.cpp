@@ -15,6 +15,9 @@
 #include "KTTabColorSet.h"
 #include "KTTabPainter.h"
 #include "GuiLeakCheck.h"
+#include "KTDockingPaneAutoHideTabManager.h"
+#include "KTTabManagerItem.h"
+#include "KTTabManagerNavigateButton.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "NearColor.h"
@@ -50,6 +53,19 @@ protected:
     }
 
     CKTDockingPaneAutoHidePanel* Panel(int nSide) { return m_frame.m_manager.GetLayout()->GetPanel(nSide); }
+
+    // Hides pane 702 into the left strip and points at its tab: the window slid out, NULL when none came.
+    HWND SlideOutUnderThePointer()
+    {
+        ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+        CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+        if (!pPanel || !pPanel->GetSafeHwnd())
+            return NULL;
+        const CPoint ptTab = pPanel->GetTabRect(m_frame.m_manager.FindPane(702)).CenterPoint();
+        if (!MoveTo(pPanel->GetSafeHwnd(), ptTab, [&] { return m_frame.CountActions(ktActionExpanded, 702) > 0; }))
+            return NULL;
+        return pPanel->GetActiveWnd() ? pPanel->GetActiveWnd()->GetSafeHwnd() : NULL;
+    }
 
     // Slides the pane out of its strip and waits until it is all out.
     CKTDockingPaneAutoHideWnd* SlideOut(CKTDockingPaneAutoHidePanel* pPanel, int nID)
@@ -258,8 +274,8 @@ class DockingCaptionCancel : public DockingCaption, public ::testing::WithParamI
 {
 };
 
-// A live resize of the slide-out window is undone by every cancel: window and group keep their old size.
-TEST_P(DockingCaptionCancel, ACancelledLiveEdgeDragPutsTheOldSizeBack)
+// A live resize of the slide-out window ends where it is, whatever ends it: Esc does not put the old size back.
+TEST_P(DockingCaptionCancel, ALiveEdgeDragEndedEarlyKeepsTheSizeReached)
 {
     CKTDockingPaneManager& manager = m_frame.m_manager;
     manager.m_bSplitterTracker = FALSE;
@@ -278,9 +294,9 @@ TEST_P(DockingCaptionCancel, ACancelledLiveEdgeDragPutsTheOldSizeBack)
                     .CancelAndRelease(GetParam())
                     .AwaitNoCapture()
                     .Run());
-    EXPECT_EQ(nWidth, CKTWindowRect(hWndSlide).Width());
-    EXPECT_EQ(nWidth, pSlide->GetFullRect().Width());
-    EXPECT_EQ(nDocked, p702->m_nDockedWidth);
+    EXPECT_EQ(nWidth + 60, CKTWindowRect(hWndSlide).Width());
+    EXPECT_EQ(nWidth + 60, pSlide->GetFullRect().Width());
+    EXPECT_EQ(nDocked + 60, p702->m_nDockedWidth);
     EXPECT_EQ(nullptr, CWnd::GetCapture());
 }
 
@@ -480,4 +496,64 @@ TEST_F(DockingCaption, TheSlidOutPaneHoldingTheFocusStaysAfterThePointerLeftUnti
     m_frame.m_manager.UpdatePanesFocus();
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hWndSlide); })) << "with the focus gone, the pointer away decides";
     EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 702));
+}
+
+TEST_F(DockingCaption, ThePointerLeavingStraightOntoAnotherProgramsWindowSlidesThePaneBack)
+{
+    CShortLeaveDelay shortDelay;
+    const HWND hWndSlide = SlideOutUnderThePointer();
+    ASSERT_TRUE(hWndSlide);
+
+    // The other program's window lies over the editors, clear of the pane and its strip.
+    CRect rcOther = CKTWindowRect(m_frame.EditorArea());
+    rcOther.DeflateRect(rcOther.Width() / 4, rcOther.Height() / 4);
+    ASSERT_FALSE(CRect().IntersectRect(rcOther, CKTWindowRect(hWndSlide)));
+    COtherProgramWindow other(rcOther);
+    ASSERT_TRUE(other.GetHwnd()) << "the other program shows its window";
+    // A jump straight from the pane onto it: no mouse message of this program sees the pointer leave.
+    ASSERT_TRUE(other.MovePointerOnto());
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hWndSlide); })) << "the pane slid back meanwhile";
+    EXPECT_EQ(1, m_frame.CountActions(ktActionCollapsed, 702));
+}
+
+// An overflowing strip shows no scroll arrows: its tabs share the strip's length instead.
+TEST_F(DockingCaption, AnOverflowingStripHasNoScrollArrows)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    m_frame.SetWindowPos(NULL, 0, 0, 400, 260, SWP_NOMOVE | SWP_NOZORDER);
+    // One group of twenty panes, hidden into the left strip.
+    for (int nID = 720; nID < 740; ++nID)
+    {
+        CKTDockingPane* pPane = manager.CreatePane(nID, CRect(0, 0, 150, 100), ktDockLeft);
+        pPane->SetTitle("A pane with a rather long title");
+        if (nID > 720)
+            manager.AttachPane(pPane, Group(720));
+    }
+    manager.GetLayout()->Normalize();
+    manager.HidePane(Group(720));
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    pPanel->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    ASSERT_EQ(1u, pPanel->GetTabManagers().size());
+    int nTabsLength = 0;
+    for (int i = 0; i < pPanel->GetTabManagers()[0]->GetItemCount(); ++i)
+        nTabsLength += pPanel->GetTabManagers()[0]->GetItem(i)->GetFullLength();
+    ASSERT_GT(nTabsLength, CKTClientRect(pPanel).Height()) << "the tabs would need more than the strip has";
+    int nChecked = 0;
+    for (const auto& pTabs : pPanel->GetTabManagers())
+        for (UINT nButton : {ktNavigateButtonLeft, ktNavigateButtonRight})
+        {
+            CKTTabManagerNavigateButton* pButton = pTabs->FindNavigateButton(nButton);
+            ASSERT_NE(nullptr, pButton);
+            EXPECT_EQ(ktNavigateButtonNone, pButton->GetMode());
+            EXPECT_TRUE(pButton->GetRect().IsRectEmpty()) << "no arrow drawn";
+            ++nChecked;
+        }
+    EXPECT_GT(nChecked, 0);
+    // Moving over the strip's far end finds a tab, not an arrow.
+    const CRect rcPanel = CKTClientRect(pPanel);
+    ASSERT_TRUE(MoveTo(pPanel->GetSafeHwnd(), {rcPanel.CenterPoint().x, rcPanel.bottom - 6}, [] { return true; }));
+    for (const auto& pTabs : pPanel->GetTabManagers())
+        EXPECT_EQ(nullptr, pTabs->GetHighlightedButton());
 }

@@ -160,3 +160,47 @@ bool MoveTo(HWND hWnd, POINT pt, const std::function<bool()>& bDone)
     InputBuilder::AddMove(inputs, ToScreenPoint(hWnd, pt));
     return SendAndWait(hWnd, std::move(inputs), bDone);
 }
+
+COtherProgramWindow::COtherProgramWindow(const CRect& rc) : m_rc(rc)
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    CString strExe(szPath);
+    strExe = strExe.Left(strExe.ReverseFind('\\') + 1) + "ktk_docking_other_window.exe";
+    CString strCommand;
+    strCommand.Format("\"%s\" %ld %ld %ld %ld", (LPCSTR)strExe, rc.left, rc.top, rc.right, rc.bottom);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    if (!::CreateProcessA(strExe, strCommand.GetBuffer(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
+        return;
+    // A cold Wine may take seconds to start a process; the window is found before it shows.
+    const DWORD dwStart = ::GetTickCount();
+    while (!IsShown() && ::GetTickCount() - dwStart < 30000)
+        if (::WaitForSingleObject(m_process.hProcess, 20) == WAIT_OBJECT_0)
+            break;
+}
+
+COtherProgramWindow::~COtherProgramWindow()
+{
+    if (!m_process.hProcess)
+        return;
+    if (m_hWnd)
+        ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0)
+        ::TerminateProcess(m_process.hProcess, 1);
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+bool COtherProgramWindow::IsShown()
+{
+    m_hWnd = ::FindWindowA("KestovaOtherProgramWindow", NULL);
+    return GetHwnd() != NULL;
+}
+
+bool COtherProgramWindow::MovePointerOnto() const
+{
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, m_rc.CenterPoint());
+    return ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}

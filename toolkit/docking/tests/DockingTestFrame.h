@@ -60,3 +60,25 @@ void PumpDocking();
 bool DragAtOnce(HWND hWnd, POINT ptFrom, POINT ptTo, const std::function<bool()>& bDone);
 // Moves the cursor to a client point of the window with real input, pumping until bDone holds.
 bool MoveTo(HWND hWnd, POINT pt, const std::function<bool()>& bDone);
+
+// Another program's topmost window over a screen rectangle, for as long as the object lives.
+class COtherProgramWindow
+{
+public:
+    explicit COtherProgramWindow(const CRect& rc);
+    ~COtherProgramWindow();
+    COtherProgramWindow(const COtherProgramWindow&) = delete;
+    COtherProgramWindow& operator=(const COtherProgramWindow&) = delete;
+
+    // The window once it shows, else NULL.
+    HWND GetHwnd() const { return m_hWnd && ::IsWindowVisible(m_hWnd) ? m_hWnd : NULL; }
+    // The pointer jumps onto the window's centre in one move.
+    bool MovePointerOnto() const;
+
+private:
+    bool IsShown();
+
+    PROCESS_INFORMATION m_process = {};
+    HWND m_hWnd = NULL;
+    CRect m_rc;
+};

@@ -10,8 +10,10 @@
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDockingPaneTheme9.h"
+#include "KTDrawObjects.h"
 #include "KTPropExchange.h"
 #include "NearColor.h"
+#include "MessagePump.h"
 #include "PixelImage.h"
 #include "TestInput.h"
 
@@ -353,4 +355,27 @@ TEST_F(ThemedFloatingFrame, ThePinRollsTheFrameUpHoverSlidesItOpenAndCloseHidesI
     PumpDocking();
     EXPECT_TRUE(Pane(703)->IsHidden());
     EXPECT_EQ(1, m_frame.CountNotifies(ktDockingPaneClosed, 703));
+}
+
+TEST_F(ThemedFloatingFrame, ARolledOpenFrameRollsUpWhenThePointerLeavesStraightOntoAnotherProgramsWindow)
+{
+    ASSERT_NE(nullptr, m_pFrame);
+    const int nFullHeight = WindowHeight();
+    {
+        CTestInput input(m_pFrame->GetSafeHwnd());
+        ASSERT_TRUE(input.Click(ButtonPoint(KT_IDS_DOCKING_AUTOHIDE)));
+    }
+    PumpDocking();
+    ASSERT_TRUE(m_pFrame->IsCollapsed());
+    ASSERT_EQ(nFullHeight, WindowHeight()) << "open while the mouse is on it";
+    ::SetFocus(m_frame.EditorArea());
+    Manager().UpdatePanesFocus();
+
+    // Beside the frame, and the pointer jumps there from the pin: no mouse message of this program sees it leave.
+    const CRect rcFrame = CKTWindowRect(m_pFrame->GetSafeHwnd());
+    COtherProgramWindow other(CRect(rcFrame.right + 20, rcFrame.top, rcFrame.right + 220, rcFrame.top + 150));
+    ASSERT_TRUE(other.GetHwnd()) << "the other program shows its window";
+    ASSERT_TRUE(other.MovePointerOnto());
+    EXPECT_TRUE(PumpUntil([&] { return !m_pFrame->IsSlidOpen(); })) << "rolled up meanwhile";
+    EXPECT_EQ(CaptionSize() + 8, WindowHeight());
 }

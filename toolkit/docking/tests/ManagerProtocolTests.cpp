@@ -7,6 +7,7 @@
 #include "KTDockingPaneRes.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneTabbedContainer.h"
+#include "MessageRecorder.h"
 
 TEST(DockingProtocol, ClosedPaneReturnsToItsGroupWhenShown)
 {
@@ -67,4 +68,27 @@ TEST(DockingProtocol, CaptionButtonLoopGivesAQuitBackToTheOuterLoop)
     MSG msg;
     ASSERT_TRUE(::PeekMessage(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the quit is posted again";
     EXPECT_EQ(WPARAM(42), msg.wParam);
+}
+
+// An owner given with SetOwner hears the notifications instead of the site frame.
+TEST(DockingProtocol, TheOwnerSetWithSetOwnerGetsTheNotifications)
+{
+    CDockingTestFrame frame(800, 600);
+    frame.m_bHideOnClose = FALSE;
+    CKTDockingPaneManager& manager = frame.m_manager;
+    CKTDockingPane* pPane = manager.CreatePane(5, CRect(0, 0, 120, 100), ktDockLeft);
+    frame.Layout();
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    manager.SetOwner(&owner);
+    {
+        CMessageRecorder recorder({owner.GetSafeHwnd()}, {KT_WM_DOCKINGPANENOTIFY});
+        manager.ClosePane(pPane);
+        EXPECT_TRUE(recorder.Matches({{KT_WM_DOCKINGPANENOTIFY, kSent | kWParam, ktDockingPaneClosed}}));
+    }
+    EXPECT_EQ(0, frame.CountNotifies(ktDockingPaneClosed, 5)) << "the site frame is not told";
+    owner.DestroyWindow();
+    manager.ShowPane(pPane, FALSE);
+    manager.ClosePane(pPane);
+    EXPECT_EQ(1, frame.CountNotifies(ktDockingPaneClosed, 5)) << "without a living owner the site is told";
 }

@@ -5,6 +5,8 @@
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneRes.h"
+#include "KTDrawObjects.h"
+#include "KTTabColorSet.h"
 #include "KTTabPainter.h"
 #include "NearColor.h"
 #include "PixelImage.h"
@@ -157,7 +159,13 @@ TEST_F(DockingTabRow, RowIsDrawnUnderThePaneAndFollowsTheSelection)
     EXPECT_GT(count(after, rcInside, ::GetSysColor(COLOR_WINDOWTEXT)), 0);
     CRect rcOther = rcFirst;
     rcOther.DeflateRect(3, 3);
-    EXPECT_LT(count(after, rcOther, ::GetSysColor(COLOR_WINDOW)), rcOther.Width() * rcOther.Height() / 4);
+    // Unfilled, the other tab shows the header behind it: each of its rows in the header's colour past the tabs.
+    const int xHeader = m_pGroup->GetTabRow().m_rcHeaderRect.right - 3;
+    int nHeader = 0;
+    for (int y = rcOther.top; y < rcOther.bottom; ++y)
+        for (int x = rcOther.left; x < rcOther.right; ++x)
+            nHeader += after.Pixel(x, y) == after.Pixel(xHeader, y);
+    EXPECT_GT(nHeader, rcOther.Width() * rcOther.Height() / 2);
     EXPECT_GT(count(after, rcOther, ::GetSysColor(COLOR_3DDKSHADOW)), 0);
 }
 
@@ -300,4 +308,40 @@ TEST_F(DockingTabRow, DoubleClickOnATabFloatsItsPaneAlone)
     EXPECT_TRUE(Pane(702)->IsFloating());
     EXPECT_FALSE(Pane(701)->IsFloating());
     EXPECT_EQ((std::vector<int>{701}), TabOrder());
+}
+
+// The theme's header is one gradient over the whole site frame: two rows at different heights take its colours at
+// their own heights, so that rows side by side or one above the other line up.
+TEST_F(DockingTabRow, TheHeaderGradientSpansTheSiteSoTwoRowsLineUp)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.CreatePane(704, CRect(0, 0, 150, 120), ktDockTop);
+    manager.AttachPane(manager.CreatePane(705, CRect(0, 0, 150, 120), ktDockTop), Pane(704));
+    manager.GetLayout()->Normalize();
+    m_frame.Layout();
+    CKTDockingPaneTabbedContainer* pTop = Pane(704)->GetTabbedContainer();
+    ASSERT_TRUE(m_pGroup->IsTabsVisible() && pTop->IsTabsVisible());
+    const COLORREF clrDark = RGB(255, 0, 0), clrLight = RGB(0, 0, 255);
+    CKTTabColorSet* pColors = manager.GetPaintManager()->GetContainerTabPainter()->GetColorSet();
+    pColors->m_clrHeaderFace.SetCustomValue(clrLight, clrDark);
+    const CRect rcSite = CKTWindowRect(m_frame.GetSafeHwnd());
+    int nRows = 0;
+    for (CKTDockingPaneTabbedContainer* pGroup : {m_pGroup, pTop})
+    {
+        pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        const CRect rcHeader = pGroup->GetTabRow().m_rcHeaderRect;
+        ASSERT_FALSE(rcHeader.IsRectEmpty());
+        // Past the last tab, halfway down the header.
+        CPoint pt(rcHeader.right - 3, rcHeader.CenterPoint().y);
+        const COLORREF clrShown = CPixelImage::FromWindow(pGroup->GetSafeHwnd()).Pixel(pt.x, pt.y);
+        pGroup->ClientToScreen(&pt);
+        // A bottom row runs from the light colour at the site's top to the dark one, at the client side, at its
+        // bottom.
+        const double dAt = double(pt.y - rcSite.top) / rcSite.Height();
+        const COLORREF clrExpected = RGB(int(255 * dAt), 0, int(255 * (1 - dAt)));
+        EXPECT_TRUE(NearColor(clrExpected, clrShown, 10))
+            << "row " << nRows << " at " << dAt << ": " << std::hex << clrShown << " for " << clrExpected;
+        ++nRows;
+    }
+    EXPECT_EQ(2, nRows);
 }

@@ -1,14 +1,17 @@
 // The window selector opened by real Ctrl+Tab and Alt+F7 over the test application's documents.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "HeldKeys.h"
 #include "InputBuilder.h"
+#include "KTDrawObjects.h"
 #include "KTDockingPane.h"
 #include "KTDockingPaneKeyboardHook.h"
 #include "KTDockingPaneManager.h"
+#include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneWindowSelect.h"
 #include "TestApp.h"
 #include "TestInput.h"
@@ -92,6 +95,19 @@ protected:
         ::SetFocus(children.back());
         PumpPending();
         return children;
+    }
+
+    // Presses the key while the modifier is held; from then on, each time a timer fires while the selector shows,
+    // the work runs until it returns TRUE. The caller's wait pumps the timer.
+    static void WhileSelectorShows(WORD wKey, std::function<BOOL(CKTDockingPaneWindowSelect*)> work)
+    {
+        SendKeys({{wKey, true}, {wKey, false}});
+        RunFromTimer(
+            [work]
+            {
+                CKTDockingPaneWindowSelect* pSelector = ShownSelector();
+                return pSelector && work(pSelector);
+            });
     }
 
     HWND ActiveChild() const
@@ -247,4 +263,114 @@ TEST_F(WindowSelectTest, AltF6MovesToTheNextPane)
     RunIdle();
     ASSERT_TRUE(input.Key(VK_F6, CTestInput::kAlt | CTestInput::kShift));
     EXPECT_TRUE(WaitFor([&] { return ::GetFocus() == m_paneWindows[0]->GetSafeHwnd(); })) << "Shift goes back";
+}
+
+namespace
+{
+// A selector of the application's own, counted as the hook makes it.
+class CCountedWindowSelect : public CKTDockingPaneWindowSelect
+{
+    DECLARE_DYNCREATE(CCountedWindowSelect)
+public:
+    CCountedWindowSelect() { ++s_nMade; }
+    static int s_nMade;
+};
+int CCountedWindowSelect::s_nMade = 0;
+IMPLEMENT_DYNCREATE(CCountedWindowSelect, CKTDockingPaneWindowSelect)
+
+// Pane 703 floats in a themed frame that is rolled up to its caption, the pointer and the focus away from it.
+class RolledUpPaneTest : public WindowSelectTest
+{
+protected:
+    void SetUp() override
+    {
+        WindowSelectTest::SetUp();
+        m_pManager->m_bThemedFloatingFrames = TRUE;
+        m_pFloating = m_pManager->FloatPane(m_pManager->FindPane(703), CRect(300, 300, 560, 500));
+        ASSERT_NE(nullptr, m_pFloating);
+        PumpPending();
+        m_nFullHeight = Height();
+    }
+
+    void RollUp()
+    {
+        m_pFrame->SetForegroundWindow();
+        ::SetFocus(ActiveChild());
+        m_pManager->UpdatePanesFocus();
+        // Over the document, clear of the frame: the display gives the keys to the window under the pointer.
+        CPoint ptAway(10, 10);
+        ::ClientToScreen(ActiveChild(), &ptAway);
+        ASSERT_FALSE(CKTWindowRect(m_pFloating->GetSafeHwnd()).PtInRect(ptAway));
+        ::SetCursorPos(ptAway.x, ptAway.y);
+        if (!m_pFloating->IsCollapsed())
+            m_pFloating->ToggleCollapse();
+        ASSERT_TRUE(WaitFor([&] { return !m_pFloating->IsSlidOpen(); })) << "rolled up once the pointer is away";
+        ASSERT_LT(Height(), m_nFullHeight);
+    }
+    int Height() const { return CKTWindowRect(m_pFloating->GetSafeHwnd()).Height(); }
+
+    CKTDockingPaneMiniWnd* m_pFloating = nullptr;
+    int m_nFullHeight = 0;
+};
+}  // namespace
+
+TEST_F(WindowSelectTest, TheSelectorIsMadeFromTheManagersClass)
+{
+    const std::vector<HWND> children = OpenDocuments(2);
+    m_pManager->m_pWindowSelectClass = RUNTIME_CLASS(CCountedWindowSelect);
+    const int nMadeBefore = CCountedWindowSelect::s_nMade;
+    BOOL bDerived = FALSE;
+    CHeldKeys ctrl(CTestInput::kControl);
+    ASSERT_TRUE(ctrl.IsHeld());
+    WhileSelectorShows(VK_TAB,
+                       [&](CKTDockingPaneWindowSelect* pSelector)
+                       {
+                           bDerived = pSelector->IsKindOf(RUNTIME_CLASS(CCountedWindowSelect));
+                           ctrl.Release();
+                           return TRUE;
+                       });
+    EXPECT_TRUE(WaitForActive(children[0]));
+    EXPECT_TRUE(bDerived);
+    EXPECT_EQ(nMadeBefore + 1, CCountedWindowSelect::s_nMade);
+}
+
+TEST_F(RolledUpPaneTest, TheSelectorOpensARolledUpFrame)
+{
+    OpenDocuments(1);
+    RollUp();
+    CHeldKeys alt(CTestInput::kAlt);
+    ASSERT_TRUE(alt.IsHeld());
+    CKTDockingPane* pFloatingPane = m_pManager->FindPane(703);
+    int nDownFrom = -1;
+    WhileSelectorShows(VK_F7,
+                       [&](CKTDockingPaneWindowSelect* pSelector)
+                       {
+                           const CKTDockingPaneWindowSelectLayout& layout = pSelector->GetLayout();
+                           if (layout.GetSelectedItem() && layout.GetSelectedItem()->pPane == pFloatingPane)
+                           {
+                               alt.Release();
+                               return TRUE;
+                           }
+                           // Down once for each selection seen, until the floating pane is the selected one.
+                           if (layout.GetSelectedIndex() != nDownFrom)
+                           {
+                               nDownFrom = layout.GetSelectedIndex();
+                               SendKeys({{VK_DOWN, true}, {VK_DOWN, false}});
+                           }
+                           return FALSE;
+                       });
+    EXPECT_TRUE(WaitFor([&] { return ::GetFocus() == m_paneWindows[0]->GetSafeHwnd(); }));
+    EXPECT_TRUE(m_pFloating->IsSlidOpen());
+    EXPECT_EQ(m_nFullHeight, Height()) << "the selector opened the frame";
+}
+
+TEST_F(RolledUpPaneTest, AltF6OpensARolledUpFrame)
+{
+    OpenDocuments(1);
+    RollUp();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_F6, CTestInput::kAlt));
+    EXPECT_TRUE(WaitFor([&] { return ::GetFocus() == m_paneWindows[0]->GetSafeHwnd(); })) << "the floating pane";
+    EXPECT_TRUE(m_pFloating->IsSlidOpen());
+    EXPECT_EQ(m_nFullHeight, Height()) << "Alt+F6 opened the frame";
 }

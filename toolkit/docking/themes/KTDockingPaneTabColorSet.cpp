@@ -2,8 +2,13 @@
 #include "KTDockingPaneTabColorSet.h"
 
 #include "KTColorManager.h"
+#include "KTDockingPaneTabStrip.h"
 #include "KTDockingPaneTheme6.h"
+#include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
+#include "KTTabManager.h"
 #include "KTTabManagerItem.h"
+#include "KTTabPainter.h"
 
 namespace
 {
@@ -64,4 +69,21 @@ COLORREF CKTDockingPaneTabColorSet::FillItem(CDC* pDC, CRect rc, CKTTabManagerIt
     if (m_bTransparentTabs && !(m_bFilledSelectedTab && pItem->IsSelected()))
         return COLORREF(-1);
     return m_bSchemeColors ? CKTTabColorSet4::FillItem(pDC, rc, pItem) : CKTTabColorSet::FillItem(pDC, rc, pItem);
+}
+
+void CKTDockingPaneTabColorSet::FillHeader(CDC* pDC, CRect rc, CKTTabManager* pManager)
+{
+    auto* pStrip = dynamic_cast<IKTDockingPaneTabStrip*>(pManager);
+    CWnd* pWindow = pStrip ? pStrip->GetStripWindow() : nullptr;
+    CWnd* pSite = pStrip ? pStrip->GetSiteWindow() : nullptr;
+    if (!pWindow || !pSite || !pWindow->GetSafeHwnd() || !pSite->GetSafeHwnd())
+    {
+        CKTTabColorSet::FillHeader(pDC, rc, pManager);
+        return;
+    }
+    CRect rcSite = CKTWindowRect(pSite->GetSafeHwnd());
+    pWindow->ScreenToClient(&rcSite);
+    const int nPosition = m_pPainter->GetDrawPosition(pManager);
+    const BOOL bHorizontalStrip = nPosition == ktTabPositionTop || nPosition == ktTabPositionBottom;
+    KTDrawHelpers()->GradientFill(pDC, rcSite, m_clrHeaderFace, !bHorizontalStrip, rc);
 }

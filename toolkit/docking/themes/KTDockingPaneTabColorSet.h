@@ -18,6 +18,8 @@ public:
     void RefreshMetrics() override;
     // -1 for a tab left unfilled.
     COLORREF FillItem(CDC* pDC, CRect rc, CKTTabManagerItem* pItem) override;
+    // One gradient over the whole window of the strip's docking site, so that neighbouring strips line up.
+    void FillHeader(CDC* pDC, CRect rc, CKTTabManager* pManager) override;
 
 private:
     void ApplyDockingScheme(int nScheme);

@@ -49,6 +49,12 @@ CTabTestChild* CTabClientFrame::AddChild(LPCSTR lpszTitle)
     return pChild;
 }
 
+void CTabClientFrame::RecalcLayout(BOOL bNotify)
+{
+    ++m_nLayouts;
+    CKTMDIFrameWnd::RecalcLayout(bNotify);
+}
+
 LRESULT CTabClientFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == KT_TABCLIENT_ITEMCREATED)

@@ -36,6 +36,9 @@ public:
     std::vector<CKTTabManagerItem*> m_arrReported;  // tabs the client said it made
     std::atomic<HWND> m_hWndPopup{NULL};            // the popup bar opened last, read by the input thread too
     std::vector<CString> m_arrPopupCaptions;        // its entries as it opened
+    std::atomic<int> m_nLayouts{0};                 // frame layouts so far, read by the input thread too
+
+    void RecalcLayout(BOOL bNotify = TRUE) override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -41,6 +41,16 @@ std::function<bool()> CursorIs(HCURSOR hCursor)
     };
 }
 
+// The client rectangle as the appearance set adjusts it for the groups: without the static frame the groups reach
+// two pixels past each edge, where the window's own edge would be.
+CRect GroupsRect(CTabClientFrame& frame)
+{
+    CRect rc;
+    frame.m_wndClient.GetClientRect(rc);
+    frame.m_wndClient.GetPaintManager()->GetAppearanceSet()->DrawWorkspacePart(NULL, rc, 1);
+    return rc;
+}
+
 // Through the frame, which routes the group commands to its MDI client.
 void Command(CTabClientFrame& frame, UINT nID)
 {
@@ -188,15 +198,13 @@ TEST_F(TabClient, GroupsOfHiddenTabsGiveTheirRoomToTheOthersUntilATabShowsAgain)
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
     ASSERT_EQ(3, client.GetGroupCount());
     ASSERT_EQ("2", Captions(frame.Group(1)));
-    CRect rcClient;
-    client.GetClientRect(rcClient);
     const CPoint ptMiddle = frame.Group(1)->m_rcClient.CenterPoint();
     CKTTabManagerItem* pMiddle = frame.Group(1)->GetItem(0);
     pMiddle->SetVisible(FALSE);
     PumpMessages();
     ASSERT_EQ(3, client.GetGroupCount());
     EXPECT_TRUE(frame.Group(1)->m_rcControl.IsRectEmpty());
-    EXPECT_EQ(rcClient.Width(), frame.Group(0)->m_rcControl.Width() + 5 + frame.Group(2)->m_rcControl.Width());
+    EXPECT_EQ(GroupsRect(frame).Width(), frame.Group(0)->m_rcControl.Width() + 5 + frame.Group(2)->m_rcControl.Width());
     CPoint ptScreen = ptMiddle;
     client.ClientToScreen(&ptScreen);
     const HWND hAtMiddle = ::WindowFromPoint(ptScreen);
@@ -217,7 +225,7 @@ TEST_F(TabClient, GroupsOfHiddenTabsGiveTheirRoomToTheOthersUntilATabShowsAgain)
     ASSERT_EQ(2, client.GetGroupCount());
     EXPECT_EQ("31", Captions(frame.Group(1))) << "past the group of hidden tabs";
     EXPECT_FALSE(client.IsGroupCommandEnabled(KT_ID_TABWORKSPACE_MOVEPREVIOUS));
-    EXPECT_EQ(rcClient, frame.Group(1)->m_rcControl);
+    EXPECT_EQ(GroupsRect(frame), frame.Group(1)->m_rcControl);
 
     pMiddle->SetVisible(TRUE);
     PumpMessages();
@@ -354,7 +362,7 @@ TEST_P(TabClientCancel, ADragOutOfTheHeaderDropsNothing)
     EXPECT_EQ("321", Captions(frame.Group(0)));
 }
 
-TEST_P(TabClientCancel, ALiveSplitterPutsTheGroupsBack)
+TEST_P(TabClientCancel, ALiveSplitterEndedEarlyLeavesTheGroupsWhereTheyAre)
 {
     frame.m_wndClient.m_bTrackSplitter = FALSE;
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
@@ -369,7 +377,7 @@ TEST_P(TabClientCancel, ALiveSplitterPutsTheGroupsBack)
                     .Await([&] { return CKTWindowRect(hSecond).Width() != rcChild.Width(); })  // still pressed
                     .CancelAndRelease(GetParam())
                     .Run());
-    EXPECT_EQ(nSecond, frame.Group(1)->m_rcControl.Width());
+    EXPECT_NEAR(nSecond + 60, frame.Group(1)->m_rcControl.Width(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cancels, TabClientCancel, AllLoopCancels(), LoopCancelCaseName);
@@ -417,7 +425,7 @@ TEST_F(TabClient, DraggingTheSplitterSharesTheRoomAnew)
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
 }
 
-TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheReleaseAndEscapePutsThemBack)
+TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheReleaseAndEscapeEndsItWhereItIs)
 {
     frame.m_wndClient.m_bTrackSplitter = FALSE;
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
@@ -441,14 +449,18 @@ TEST_F(TabClient, ALiveSplitterMovesTheGroupsBeforeTheReleaseAndEscapePutsThemBa
                     .Await(secondWidthNear(nChild + 60))  // still pressed
                     .Move(CPoint(-500, ptSplitter.y))     // held at the first group's far edge
                     .Await(secondWidthNear(nChild + nFirst))
+                    .Move(CPoint(ptSplitter.x - 90, ptSplitter.y))
+                    .Await(secondWidthNear(nChild + 90))
                     .Key(VK_ESCAPE)
                     .Release()
                     .Run());
-    EXPECT_EQ(nSecond, frame.Group(1)->m_rcControl.Width());
+    EXPECT_NEAR(nSecond + 90, frame.Group(1)->m_rcControl.Width(), 2) << "Esc ends the drag where it is";
+    const int nWide = frame.Group(1)->m_rcControl.Width();
+    ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
     CLoopInput released(frame.m_wndClient.GetSafeHwnd());
     ASSERT_TRUE(
-        released.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x - 30, ptSplitter.y)).Release().Run());
-    EXPECT_NEAR(nSecond + 30, frame.Group(1)->m_rcControl.Width(), 2);
+        released.Press(ptSplitter).AwaitCapture().Move(CPoint(ptSplitter.x + 30, ptSplitter.y)).Release().Run());
+    EXPECT_NEAR(nWide - 30, frame.Group(1)->m_rcControl.Width(), 2);
     EXPECT_EQ(frame.Group(0)->m_rcControl.right + 5, frame.Group(1)->m_rcControl.left);
 }
 
@@ -456,11 +468,11 @@ TEST_F(TabClient, ASplitterBetweenTwoSqueezedGroupsKeepsTheirSizes)
 {
     Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
     ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
-    CRect rcClient, rcWindow;
-    frame.m_wndClient.GetClientRect(rcClient);
+    CRect rcWindow;
     frame.m_wndClient.GetWindowRect(rcWindow);
     {
-        CSqueezingBar bar(&frame, 5 - (rcClient.Width() - rcWindow.Width()));  // the splitter's width alone
+        // The splitter's width alone for the groups.
+        CSqueezingBar bar(&frame, 5 - (GroupsRect(frame).Width() - rcWindow.Width()));
         PumpMessages();
         ASSERT_EQ(0, frame.Group(0)->m_rcControl.Width());
         CPoint ptSplitter = frame.Group(0)->m_rcSplitter.CenterPoint();
@@ -469,11 +481,10 @@ TEST_F(TabClient, ASplitterBetweenTwoSqueezedGroupsKeepsTheirSizes)
     }
     frame.RecalcLayout();
     PumpMessages();
-    frame.m_wndClient.GetClientRect(rcClient);
     int nFirst = frame.Group(0)->m_rcControl.Width(), nSecond = frame.Group(1)->m_rcControl.Width();
     EXPECT_GT(nFirst, 0);
     EXPECT_GT(nSecond, 0);
-    EXPECT_EQ(rcClient.Width(), nFirst + 5 + nSecond);
+    EXPECT_EQ(GroupsRect(frame).Width(), nFirst + 5 + nSecond);
 }
 
 TEST_F(TabClient, EveryTabHasATooltipThatFallsBackToItsCaption)
@@ -490,9 +501,39 @@ TEST_F(TabClient, EveryTabHasATooltipThatFallsBackToItsCaption)
     EXPECT_EQ(-1, frame.m_wndClient.OnToolHitTest(rcClient.CenterPoint(), &ti));  // over a child's area
 }
 
-TEST_F(TabClient, ARefusedSecondAttachChangesNothing)
+// The press makes the tab's group the active one under the redraw lock: the groups are laid out once, as the drag
+// starts, not again for each group whose active look changed.
+TEST_F(TabClient, ADragFromAnInactiveGroupLaysTheGroupsOutOnceAsItStarts)
+{
+    Command(frame, KT_ID_TABWORKSPACE_NEWVERTICAL);
+    ASSERT_EQ(2, frame.m_wndClient.GetGroupCount());
+    ASSERT_EQ(frame.Group(1), frame.m_wndClient.GetActiveGroup());
+    const CPoint pt = frame.CentreOf(frame.Group(0)->GetItem(0));
+    const int nBefore = frame.m_nLayouts;
+    int nAtCapture = -1;
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(pt)
+                    .AwaitCapture()
+                    .Await(
+                        [&]
+                        {
+                            nAtCapture = frame.m_nLayouts;
+                            return true;
+                        })
+                    .Release()
+                    .Run());
+    EXPECT_EQ(nBefore + 1, nAtCapture);
+    EXPECT_EQ(frame.Group(0), frame.m_wndClient.GetActiveGroup());
+    EXPECT_FALSE(frame.m_wndClient.IsRedrawLocked());
+}
+
+// The groups flag is taken before the refusal; the tabs and the attached frame stay.
+TEST_F(TabClient, ARefusedSecondAttachKeepsOnlyItsGroupsFlag)
 {
     EXPECT_FALSE(frame.m_wndClient.Attach(&frame, FALSE));
+    EXPECT_FALSE(frame.m_wndClient.IsGroupsEnabled());
+    EXPECT_EQ(3, frame.m_wndClient.GetItemCount());
+    EXPECT_FALSE(frame.m_wndClient.Attach(nullptr, TRUE));
     EXPECT_TRUE(frame.m_wndClient.IsGroupsEnabled());
     EXPECT_EQ(3, frame.m_wndClient.GetItemCount());
 }

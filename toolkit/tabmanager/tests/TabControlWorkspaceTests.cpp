@@ -5,7 +5,9 @@
 #include <afxpriv.h>
 
 #include "KTControlTabWorkspace.h"
+#include "KTCommandBars.h"
 #include "KTControls.h"
+#include "KTPropExchange.h"
 #include "KTToolBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
@@ -105,4 +107,63 @@ TEST_F(TabControlWorkspace, RemovedFromItsBarTheControlIsForgottenAndNewChildren
 
     m_frame.m_wndClient.SetSingleWorkspace(NULL);
     EXPECT_EQ(4, m_frame.m_wndClient.GetItemCount()) << "given its own strip back, the client shows every child";
+}
+
+TEST_F(TabControlWorkspace, EachTabIsATooltipOfItsOwnWithItsIndexPlusOneAsTheToolId)
+{
+    CKTTabManagerItem* pSecond = m_pWorkspace->GetItem(1);
+    ASSERT_NE(nullptr, pSecond);
+    const CPoint ptSecond = pSecond->GetRect().CenterPoint();
+    m_frame.m_wndClient.EnableToolTips(1);
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(2, m_pBar->OnToolHitTest(ptSecond, &ti));
+    EXPECT_EQ(2u, ti.uId);
+    EXPECT_EQ(m_pBar->GetSafeHwnd(), ti.hwnd);
+    EXPECT_EQ(pSecond->GetRect(), CRect(ti.rect));
+    ASSERT_NE(nullptr, ti.lpszText);
+    EXPECT_STREQ(m_pWorkspace->GetItemTooltip(pSecond), ti.lpszText);
+    free(ti.lpszText);
+
+    // Mode 2 only for a cut tab, and these are whole; mode 0 never.
+    for (int nMode : {2, 0})
+    {
+        m_frame.m_wndClient.EnableToolTips(nMode);
+        TOOLINFO none = {};
+        none.cbSize = sizeof(none);
+        EXPECT_EQ(-1, m_pBar->OnToolHitTest(ptSecond, &none)) << "mode " << nMode;
+    }
+}
+
+// The bars' saved state holds the control by its class, and a load makes it again.
+TEST_F(TabControlWorkspace, TheControlIsSavedAndLoadedWithTheBars)
+{
+    EXPECT_TRUE(m_pWorkspace->IsSerializable());
+    const CKTControlTabWorkspace* pSaved = m_pWorkspace;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        CKTPropExchangeArchive px(ar);
+        px.ExchangeSchema();
+        ASSERT_TRUE(m_frame.GetCommandBars()->SaveCommandBars(&px));
+    }
+    file.SeekToBegin();
+    {
+        CArchive ar(&file, CArchive::load);
+        CKTPropExchangeArchive px(ar);
+        px.ExchangeSchema();
+        ASSERT_TRUE(m_frame.GetCommandBars()->LoadCommandBars(&px, TRUE));
+    }
+    m_pWorkspace = nullptr;
+    int nFound = 0;
+    for (int i = 0; i < m_frame.GetCommandBars()->GetCount(); ++i)
+    {
+        CKTToolBar* pBar = m_frame.GetCommandBars()->GetAt(i);
+        for (int j = 0; j < pBar->GetControlCount(); ++j)
+        {
+            CKTControl* pControl = pBar->GetControl(j);
+            nFound += pControl != pSaved && pControl->IsKindOf(RUNTIME_CLASS(CKTControlTabWorkspace)) ? 1 : 0;
+        }
+    }
+    EXPECT_GE(nFound, 1) << "made again from the saved state";
 }
