@@ -54,6 +54,13 @@ CString CKTControl::GetTooltip() const
     return m_pAction->GetTooltip();
 }
 
+CString CKTControl::GetTooltip(CPoint, CRect* pRect, INT_PTR* pToolId) const
+{
+    *pRect = m_rcControl;
+    *pToolId = m_nId;
+    return GetTooltip();
+}
+
 CString CKTControl::GetShortcutText() const
 {
     if (!m_strShortcutText.IsEmpty())

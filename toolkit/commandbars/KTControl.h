@@ -35,6 +35,8 @@ public:
     virtual CString GetCaption() const;
     virtual CString GetDescription() const;
     virtual CString GetTooltip() const;
+    // The tip at a point of the control, with the rectangle it holds for and its tool id.
+    virtual CString GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const;
     CString GetShortcutText() const;
     void SetCaption(LPCSTR lpszCaption);
     void SetCaptionFromResource(UINT nId);
@@ -134,6 +136,8 @@ public:
 
     CKTControlAction* GetAction() const { return m_pAction; }
     virtual void SetAction(CKTControlAction* pAction);
+    // A property of its action changed (KTActionProperty).
+    virtual void OnActionChanged(int nProperty) {}
 
     CKTPaintManager* GetPaintManager() const;
     CKTImageManager* GetImageManager() const;

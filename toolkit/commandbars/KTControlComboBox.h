@@ -51,6 +51,7 @@ public:
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL OnSetPopup(BOOL bPopup) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnKeyboardTip() override { m_field.TakeKeyboardTip(); }
     BOOL OnSetSelected(int nSelected) override;
     BOOL IsCustomizeResizeAllow() const override { return TRUE; }
     // Its list is no place to drop controls: a drag over the box leaves it closed.

@@ -2,7 +2,9 @@
 #include "KTEditField.h"
 
 #include "KTCommandBar.h"
+#include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTControlAction.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTShellAutoComplete.h"
@@ -154,10 +156,19 @@ void CKTEditField::SetEditText(const CString& strText)
 CString CKTEditField::GetUserText()
 {
     CString strText = GetEditText();
-    return strText == m_strHint ? CString() : strText;
+    return strText == GetEditHint() ? CString() : strText;
 }
 
-void CKTEditField::SetEditTextOrHint(const CString& strText) { SetEditText(strText.IsEmpty() ? m_strHint : strText); }
+CString CKTEditField::GetEditHint() const
+{
+    CKTControlAction* pAction = m_pOwner->GetFieldControl()->GetAction();
+    return m_strHint.IsEmpty() && pAction ? pAction->GetEditHint() : m_strHint;
+}
+
+void CKTEditField::SetEditTextOrHint(const CString& strText)
+{
+    SetEditText(strText.IsEmpty() ? GetEditHint() : strText);
+}
 
 void CKTEditField::SaveWindowText()
 {
@@ -283,6 +294,14 @@ void CKTEditField::ApplyCharFormat()
     m_pWnd->SendMessage(EM_SETBKGNDCOLOR, 0, cf.crBackColor);
 }
 
+void CKTEditField::TakeKeyboardTip()
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    if (CKTCommandBars* pCommandBars = pControl->GetCommandBars())
+        pCommandBars->HideKeyboardTips();
+    pControl->SetFocused(TRUE);
+}
+
 void CKTEditField::EnterFocusMode()
 {
     CKTControl* pControl = m_pOwner->GetFieldControl();
@@ -330,8 +349,8 @@ void CKTEditField::BeginFocus()
 
 void CKTEditField::EndFocus()
 {
-    if (!m_strHint.IsEmpty() && GetEditText().IsEmpty())
-        SetEditText(m_strHint);
+    if (!GetEditHint().IsEmpty() && GetEditText().IsEmpty())
+        SetEditText(GetEditHint());
     if (m_pShellHook)
         m_pShellHook->Uninstall();
 }
