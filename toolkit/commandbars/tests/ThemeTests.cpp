@@ -500,6 +500,24 @@ TEST(Theme1Popups, TheBorderStaysOpenWhereThePopupTouchesItsControl)
     pBar->OnRemoved();
 }
 
+// A label's fill starts where its own icon column ends, wherever the label stands on the popup.
+TEST(Theme1Popups, ALabelIsFilledFromTheEndOfItsIconColumn)
+{
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pLabel = pPopup->GetControls()->Add(ktControlLabel, 0);
+    pLabel->SetCaption("Group");
+    pLabel->SetRect(CRect(40, 5, 190, 25));
+    CTestSurface surface(200, 30, kPaper);
+    pTheme->DrawControlPopupParent(surface.DC(), pLabel, TRUE);
+    const int nColumn = std::max<int>(pLabel->GetIconSize().cx + 4, pTheme->GetTextHeight() + 4);
+    EXPECT_NE(Distinct(56), surface.Pixel(41, 6)) << "the column stays clear";
+    EXPECT_EQ(Distinct(56), surface.Pixel(40 + nColumn, 6));
+    EXPECT_EQ(Distinct(56), surface.Pixel(188, 6));
+    pPopup->OnRemoved();
+}
+
 TEST(ToolBarControls, CheckBoxMarksSitBesideTheirCaptions)
 {
     auto pTheme = CKTSmartPtr<CKTThemeStyle1>::Adopt(new CKTThemeStyle1);

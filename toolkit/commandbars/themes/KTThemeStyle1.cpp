@@ -325,7 +325,7 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
         nColumn = 0;
 
     if (pControl->GetType() == ktControlLabel)
-        FillPopupLabel(pDC, CRect(std::max<int>(rc.left, nColumn), rc.top, rc.right, rc.bottom));
+        FillPopupLabel(pDC, CRect(rc.left + nColumn, rc.top, rc.right, rc.bottom));
     else
     {
         KT_CONTROLSTATE entry;
