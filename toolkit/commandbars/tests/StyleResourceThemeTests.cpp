@@ -1,6 +1,7 @@
 // StyleResourceThemeTests.cpp: theme 5 takes its colours from the tests' style module, keeps what a style
 // does not name, and draws bars with or without a module.
 #include "KTCommandBars.h"
+#include "KTDrawHelpers.h"
 #include "KTMenuBar.h"
 #include "KTStyleResourceSet.h"
 #include "KTThemeStyle5.h"
@@ -124,6 +125,29 @@ TEST(StyleResourceTheme, EachStyleKeyLandsInItsEntry)
     EXPECT_FLOAT_EQ(0.5f, pTheme->m_grcHot.fGradientFactor);
     EXPECT_EQ(pTheme->m_grcPopuped.clrDark.GetColor(), pTheme->m_grcBall.clrDark.GetColor()) << "the ball follows";
     EXPECT_EQ(pTheme->m_clrFaceShadow.GetColor(), pTheme->GetColor(52)) << "the bar edge copied";
+}
+
+// The caption keeps the system's face unless the standard face is asked for; the standard font alone is no ask.
+TEST(StyleResourceTheme, TheCaptionFontTakesTheStandardFaceOnlyWhenAsked)
+{
+    const auto face = [](CKTThemeStyle5& theme)
+    {
+        LOGFONT lf = {};
+        theme.GetFrameCaptionFont()->GetLogFont(&lf);
+        return CString(lf.lfFaceName);
+    };
+    const CString strStandard = CKTDrawHelpers::GetDefaultFontName(TRUE);
+    if (!CKTDrawHelpers::FontExists(strStandard))
+        GTEST_SKIP() << "the system lists no face to take";
+    CKTSmartPtr<CKTThemeStyle5> pTheme = KTMakeCounted<CKTThemeStyle5>();
+    pTheme->SetStandardFontFace(strStandard);
+    pTheme->m_bUseStandardFont = TRUE;
+    pTheme->m_bUseStandardFace = FALSE;
+    pTheme->RefreshMetrics();
+    ASSERT_NE(strStandard, face(*pTheme)) << "the system's caption face must differ for the test";
+    pTheme->m_bUseStandardFace = TRUE;
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(strStandard, face(*pTheme));
 }
 
 TEST(StyleResourceTheme, FixedColoursHoldWithAndWithoutAStyle)
