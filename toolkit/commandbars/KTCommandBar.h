@@ -167,6 +167,8 @@ public:
     CKTHookSink* GetHookSink() { return &m_hookSink; }
     virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
+    // The wheel turned while the bar tracks on top; TRUE when the bar took it.
+    virtual BOOL OnHookMouseWheel(int nDelta, CPoint ptScreen) { return FALSE; }
     // One of KTNavigationCode; FALSE lets the key go on to the next tracking bar.
     virtual BOOL HandleNavigationCode(int nCode);
     // The control whose access key is the key, searching after the selection; -1 for none.

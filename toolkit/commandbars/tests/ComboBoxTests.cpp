@@ -114,6 +114,23 @@ TEST_F(ComboBoxTest, AnOutsideClickClosesTheListAndCancels)
     EXPECT_EQ(0, pCombo->GetCurSel()) << "the selection stays as it was";
 }
 
+// The wheel over the open list scrolls it, as a list box scrolls, and the list stays open.
+TEST_F(ComboBoxTest, TheWheelOverTheOpenListScrollsIt)
+{
+    CKTControlComboBox* pCombo = AddCombo(FALSE, {});
+    for (int i = 0; i < 30; i++)
+        List(pCombo)->AddString(CString('a' + (char)(i % 26), 3));
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    ASSERT_EQ(0, (int)List(pCombo)->SendMessage(LB_GETTOPINDEX));
+    ASSERT_TRUE(bar.Wheel(RowPoint(pCombo, 2), -WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return List(pCombo)->SendMessage(LB_GETTOPINDEX) > 0; }));
+    EXPECT_TRUE(IsListShown(pCombo));
+    ASSERT_TRUE(bar.Wheel(RowPoint(pCombo, 2), WHEEL_DELTA));
+    EXPECT_TRUE(PumpUntil([&] { return List(pCombo)->SendMessage(LB_GETTOPINDEX) == 0; })) << "and back";
+}
+
 TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)
 {
     CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two", "three"});
