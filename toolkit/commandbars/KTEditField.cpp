@@ -29,9 +29,19 @@ BOOL CKTControlEditWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
     case WM_DESTROY:
         m_pOwner->GetField()->SaveWindowText();
         break;
-    case WM_RBUTTONDOWN:
-        if (pControl->IsCustomizeMode())
+    case WM_LBUTTONDOWN:
+        if (!pControl->IsCustomizeMode())
             break;
+        if (pControl->IsCustomizeMovable())
+            pControl->OnClick(FALSE, ToBar(lParam));
+        return TRUE;
+    case WM_RBUTTONDOWN:
+        if (pControl->IsCustomizeMode() && pControl->GetParent())
+        {
+            const CPoint pt = ToBar(lParam);
+            pControl->GetParent()->SendMessage(WM_RBUTTONDOWN, wParam, MAKELPARAM(pt.x, pt.y));
+            return TRUE;
+        }
         OnRButtonDown(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         return TRUE;
     case WM_MOUSEMOVE:
@@ -60,9 +70,20 @@ void CKTControlEditWnd::OnSetFocus(HWND hWndOld)
     PostMessage(EM_SETSEL, 0, -1);
 }
 
+// A point of the field's window in its bar's client coordinates.
+CPoint CKTControlEditWnd::ToBar(LPARAM lParam)
+{
+    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
+    MapWindowPoints(m_pOwner->GetFieldControl()->GetParent(), &pt, 1);
+    return pt;
+}
+
 void CKTControlEditWnd::OnRButtonDown(CPoint pt)
 {
     CKTControl* pControl = m_pOwner->GetFieldControl();
+    // The combo's open list goes: the field's menu takes its place.
+    if (CKTCommandBar* pBar = pControl->GetParent())
+        pBar->SetPopuped(-1);
     pControl->SetFocused(TRUE);
     if (!ShowContextMenu(pControl, pt))
         Default();
@@ -74,8 +95,7 @@ void CKTControlEditWnd::ForwardMouseMove(LPARAM lParam)
     CKTCommandBar* pBar = m_pOwner->GetFieldControl()->GetParent();
     if (!pBar || !pBar->GetSafeHwnd())
         return;
-    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-    MapWindowPoints(pBar, &pt, 1);
+    const CPoint pt = ToBar(lParam);
     pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
 }
 

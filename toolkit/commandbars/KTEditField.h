@@ -49,6 +49,7 @@ protected:
 
 private:
     void OnSetFocus(HWND hWndOld);
+    CPoint ToBar(LPARAM lParam);
     void OnRButtonDown(CPoint pt);
     void ForwardMouseMove(LPARAM lParam);
 

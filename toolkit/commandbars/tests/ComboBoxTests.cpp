@@ -8,6 +8,7 @@
 #include "KTControlComboBoxList.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -129,6 +130,31 @@ TEST_F(ComboBoxTest, TheWheelOverTheOpenListScrollsIt)
     EXPECT_TRUE(IsListShown(pCombo));
     ASSERT_TRUE(bar.Wheel(RowPoint(pCombo, 2), WHEEL_DELTA));
     EXPECT_TRUE(PumpUntil([&] { return List(pCombo)->SendMessage(LB_GETTOPINDEX) == 0; })) << "and back";
+}
+
+// A right press on the text field closes the open list before the field's own menu comes.
+TEST_F(ComboBoxTest, ARightPressOnTheFieldClosesTheList)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    BOOL bClosed = FALSE, bFocused = FALSE;
+    CLoopInput menu(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(menu.Press(FieldPoint(pCombo), true)
+                    .Release(true)
+                    .Await(
+                        [&]
+                        {
+                            bClosed = !IsListShown(pCombo) && !pCombo->IsPopuped();
+                            bFocused = pCombo->IsFocused();
+                            return bClosed;
+                        })
+                    .Key(VK_ESCAPE)
+                    .Run());
+    PumpMessages();
+    EXPECT_TRUE(bClosed);
+    EXPECT_TRUE(bFocused) << "the field holds the keys for its menu";
 }
 
 TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)
