@@ -4,6 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlComboBoxList.h"
+#include "KTImageManager.h"
 #include "KTPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CKTControlComboBox, CKTControlPopup)
@@ -82,9 +83,23 @@ void CKTControlComboBox::SetEnabled(int nEnabled)
     m_field.UpdateEnabled();
 }
 
+void CKTControlComboBox::SetEditIconId(int nId)
+{
+    m_nEditIconId = nId;
+    m_field.DelayReposition();
+    DelayLayoutParent();
+}
+
+CKTImageManagerIcon* CKTControlComboBox::GetEditIcon() const
+{
+    CKTImageManager* pImages = GetImageManager();
+    return m_nEditIconId && pImages ? pImages->GetImage(m_nEditIconId, 0) : NULL;
+}
+
 void CKTControlComboBox::SetRect(CRect rc)
 {
-    m_field.Layout(rc, m_nThumbWidth + 3);
+    CKTImageManagerIcon* pIcon = GetEditIcon();
+    m_field.Layout(rc, m_nThumbWidth + 3, pIcon ? pIcon->m_nWidth + 2 : 0);
     m_rcControl = rc;
     m_field.UpdateVisibility();
 }
@@ -371,6 +386,12 @@ void CKTControlComboBox::DrawEditText(CDC* pDC, CRect rc)
     if (!GetEditCtrl() && bEnabled && m_bFocused)
         pDC->FillSolidRect(CRect(rc.left - 1, rc.top + 1, rc.right - 1, rc.bottom - 1),
                            pPaintManager->GetColor(COLOR_HIGHLIGHT));
+    if (CKTImageManagerIcon* pIcon = GetEditIcon())
+    {
+        const CPoint pt(rc.left, (rc.top + rc.bottom) / 2 - pIcon->m_nHeight / 2);
+        pIcon->Draw(pDC, pt, bEnabled ? pIcon->GetIcon() : pIcon->GetDisabledIcon());
+        rc.left += pIcon->m_nWidth + 2;
+    }
     if (GetEditCtrl())
         return;
     CString strText = GetListBoxText();

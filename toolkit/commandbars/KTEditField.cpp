@@ -260,9 +260,9 @@ void CKTEditField::SetLabelWidth(int nWidth)
     m_bDelayReposition = TRUE;
 }
 
-BOOL CKTEditField::Layout(CRect rcControl, int nRightInset)
+BOOL CKTEditField::Layout(CRect rcControl, int nRightInset, int nLeftInset)
 {
-    CRect rcField(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - nRightInset,
+    CRect rcField(rcControl.left + m_nLabelWidth + 4 + nLeftInset, rcControl.top + 3, rcControl.right - nRightInset,
                   rcControl.bottom - 3);
     BOOL bMoved = Place(rcControl, rcField, m_bDelayReposition);
     m_bDelayReposition = FALSE;

@@ -100,9 +100,9 @@ public:
     void SetLabelWidth(int nWidth);
     // The next Layout moves the window even when the control's rectangle stays.
     void DelayReposition() { m_bDelayReposition = TRUE; }
-    // Lays the window over the control's rectangle between the label and the right inset, making it first when
-    // needed; FALSE when nothing moved.
-    BOOL Layout(CRect rcControl, int nRightInset);
+    // Lays the window over the control's rectangle between the label (and the left inset after it) and the right
+    // inset, making it first when needed; FALSE when nothing moved.
+    BOOL Layout(CRect rcControl, int nRightInset, int nLeftInset = 0);
     // The window takes the control's enabled state and its colours.
     void UpdateEnabled();
     // Takes the other field's window style, text, hint and shell completion.

@@ -8,6 +8,8 @@
 #include "KTControlComboBoxList.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
+#include "KTImageManager.h"
+#include "TestSurface.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -155,6 +157,40 @@ TEST_F(ComboBoxTest, ARightPressOnTheFieldClosesTheList)
     PumpMessages();
     EXPECT_TRUE(bClosed);
     EXPECT_TRUE(bFocused) << "the field holds the keys for its menu";
+}
+
+// The edit icon stands at the left of the text area, dimmed with the control, and the text field makes room for it.
+TEST_F(ComboBoxTest, TheEditIconStandsBeforeTheText)
+{
+    const UINT nId = 9211;
+    BYTE andMask[32] = {}, xorMask[32] = {};  // all black
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    CKTControlComboBox* pList = AddCombo(FALSE, {"alpha"});
+    pList->SetEditIconId(nId);
+    CTestSurface surface(100, 20, RGB(255, 255, 255));
+    pList->DrawEditText(surface.DC(), CRect(0, 0, 100, 20));
+    EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(8, 10)) << "the icon, centred in the height";
+    pList->SetEnabled(FALSE);
+    pList->DrawEditText(surface.DC(), CRect(0, 0, 100, 20));
+    EXPECT_NE(RGB(0, 0, 0), surface.Pixel(8, 10)) << "the disabled image";
+
+    CKTControlComboBox* pPlain = AddCombo(TRUE, {});
+    CKTControlComboBox* pIconic = AddCombo(TRUE, {});
+    pIconic->SetEditIconId(nId);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    const auto fieldInset = [&](CKTControlComboBox* pCombo)
+    {
+        CRect rc;
+        pCombo->GetEditCtrl()->GetWindowRect(&rc);
+        Bar()->ScreenToClient(&rc);
+        return rc.left - pCombo->GetRect().left;
+    };
+    EXPECT_EQ(fieldInset(pPlain) + 16 + 2, fieldInset(pIconic));
+    KTImageManager()->RemoveIcon(nId);
 }
 
 TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)
