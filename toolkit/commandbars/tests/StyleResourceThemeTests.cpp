@@ -150,6 +150,24 @@ TEST(StyleResourceTheme, TheCaptionFontTakesTheStandardFaceOnlyWhenAsked)
     EXPECT_EQ(strStandard, face(*pTheme));
 }
 
+TEST(StyleResourceTheme, TheFramesLargeIconIsItsOwnElseItsClasss)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    wc.lpszClassName = "KTLargeIconFrame";
+    ASSERT_TRUE(::RegisterClassA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
+    HWND hWnd =
+        ::CreateWindowA("KTLargeIconFrame", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL, wc.hInstance, NULL);
+    ASSERT_TRUE(hWnd != NULL);
+    EXPECT_EQ(wc.hIcon, CKTThemeStyle5::GetFrameLargeIcon(CWnd::FromHandle(hWnd))) << "the class's";
+    HICON hOwn = ::LoadIcon(NULL, IDI_WARNING);
+    ::SendMessage(hWnd, WM_SETICON, ICON_BIG, (LPARAM)hOwn);
+    EXPECT_EQ(hOwn, CKTThemeStyle5::GetFrameLargeIcon(CWnd::FromHandle(hWnd))) << "its own first";
+    ::DestroyWindow(hWnd);
+}
+
 TEST(StyleResourceTheme, FixedColoursHoldWithAndWithoutAStyle)
 {
     for (BOOL bStyle : {FALSE, TRUE})
