@@ -104,6 +104,19 @@ void CKTControlComboBox::SetRect(CRect rc)
     m_field.UpdateVisibility();
 }
 
+BOOL CKTControlComboBox::Compare(CKTControl* pOther)
+{
+    CKTControlComboBox* pCombo = dynamic_cast<CKTControlComboBox*>(pOther);
+    if (!pCombo || !CKTControlPopup::Compare(pOther))
+        return FALSE;
+    CKTEditField& other = pCombo->m_field;
+    return m_bDropDown == pCombo->m_bDropDown && m_nComboStyle == pCombo->m_nComboStyle &&
+           m_bAutoComplete == pCombo->m_bAutoComplete && m_nEditIconId == pCombo->m_nEditIconId &&
+           m_nDropDownItemCount == pCombo->m_nDropDownItemCount && m_field.GetOwnEditHint() == other.GetOwnEditHint() &&
+           m_field.GetShellAutoCompleteFlags() == other.GetShellAutoCompleteFlags() &&
+           m_field.GetEditStyle() == other.GetEditStyle();
+}
+
 BOOL CKTControlComboBox::IsCaptionVisible() const
 {
     return CKTControlPopup::IsCaptionVisible() || (m_nComboStyle == 1 && !GetCaption().IsEmpty());

@@ -45,6 +45,8 @@ public:
     BOOL IsFocusable() const override { return TRUE; }
     void SetRect(CRect rc) override;
     BOOL IsCaptionVisible() const override;
+    // Also the keys the saved state keeps of a combo box.
+    BOOL Compare(CKTControl* pOther) override;
     void OnExecute() override;
     void OnCalcDynamicSize(DWORD dwMode) override;
     void DelayReposition() override { m_field.DelayReposition(); }

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace
 {
@@ -191,6 +192,30 @@ TEST_F(ComboBoxTest, TheEditIconStandsBeforeTheText)
     };
     EXPECT_EQ(fieldInset(pPlain) + 16 + 2, fieldInset(pIconic));
     KTImageManager()->RemoveIcon(nId);
+}
+
+// A combo box matches another only with the same saved keys: a changed one is told from the bar's original.
+TEST_F(ComboBoxTest, CombosCompareByTheirKeys)
+{
+    CKTControlComboBox* pFirst = AddCombo(TRUE, {});
+    CKTControlComboBox* pSecond = AddCombo(TRUE, {});
+    ASSERT_TRUE(pFirst->Compare(pSecond));
+    const std::vector<std::function<void(CKTControlComboBox*)>> changes = {
+        [](CKTControlComboBox* p) { p->SetDropDown(FALSE); },
+        [](CKTControlComboBox* p) { p->SetComboStyle(1); },
+        [](CKTControlComboBox* p) { p->SetEditHint("Find"); },
+        [](CKTControlComboBox* p) { p->SetAutoComplete(TRUE); },
+        [](CKTControlComboBox* p) { p->SetEditIconId(5); },
+        [](CKTControlComboBox* p) { p->SetDropDownItemCount(3); },
+        [](CKTControlComboBox* p) { p->GetField()->SetEditStyle(ES_UPPERCASE); },
+    };
+    for (size_t i = 0; i < changes.size(); i++)
+    {
+        CKTSmartPtr<CKTControl> pChanged = CKTSmartPtr<CKTControl>::Adopt(pFirst->Clone(FALSE));
+        changes[i](static_cast<CKTControlComboBox*>(pChanged.GetInterface()));
+        EXPECT_FALSE(pChanged->Compare(pFirst)) << "change " << i;
+    }
+    EXPECT_TRUE(CKTSmartPtr<CKTControl>::Adopt(pFirst->Clone(FALSE))->Compare(pFirst)) << "a copy matches";
 }
 
 TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)
