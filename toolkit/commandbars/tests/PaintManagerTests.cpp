@@ -1,6 +1,9 @@
 // PaintManagerTests.cpp: the drawer's colour table, fonts, metrics, glyphs and popup animations.
 #include "KTPaintManager.h"
+#include "KTControl.h"
+#include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
 #include "TestSurface.h"
 
@@ -183,6 +186,39 @@ TEST(PaintManagerFonts, FaceNamesAreCutToTheFaceField)
     CKTPaintManager::CopyFaceName(lf, "A face name far longer than any font field could hold");
     EXPECT_EQ(LF_FACESIZE - 1, (int)strlen(lf.lfFaceName));
     EXPECT_EQ(7, lf.lfItalic) << "fields before the face are untouched";
+}
+
+// A style 5 entry shows its caption in bold and its description wrapped below it, about half as wide as one line.
+TEST(PaintManagerEntries, ADescribedEntryWrapsItsDescriptionBelowTheCaption)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pOpen = pPopup->GetControls()->Add(ktControlButton, 0);
+    pOpen->SetCaption("Open");
+    pOpen->SetStyle(ktButtonCaptionAndDescription);
+    const CString strDescription = "Opens a saved design from a folder on this machine or on the network";
+    pOpen->SetDescription(strDescription);
+    CTestSurface surface(600, 200, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    const int nOneLine = surface.DC()->GetTextExtent(strDescription).cx;
+    CRect rcWrapped(0, 0, (nOneLine + 20) / 2, 0);
+    surface.DC()->DrawText(strDescription, rcWrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const int nCaption = surface.DC()->GetTextExtent("Open").cy;
+    ASSERT_GT(rcWrapped.Height(), nCaption) << "the description takes more than one line";
+
+    const CSize sz = pTheme->DrawControlPopupParent(surface.DC(), pOpen, FALSE);
+    EXPECT_EQ(nCaption + rcWrapped.Height() + 19, sz.cy);
+    pOpen->SetRect(CRect(CPoint(0, 0), sz));
+    surface.DC()->SetTextColor(RGB(0, 0, 0));
+    surface.DC()->SetBkMode(TRANSPARENT);
+    pTheme->DrawControlPopupParent(surface.DC(), pOpen, TRUE);
+    int nInk = 0;
+    for (int y = sz.cy - 8 - nCaption; y < sz.cy - 8; y++)
+        for (int x = 0; x < sz.cx; x++)
+            nInk += surface.Pixel(x, y) != kPaper;
+    EXPECT_GT(nInk, 0) << "the description's last line, just above the bottom margin";
+    pPopup->OnRemoved();
 }
 
 TEST(PaintManagerGlyphs, CheckMarkTickPixels)

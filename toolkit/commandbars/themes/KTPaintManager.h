@@ -99,6 +99,15 @@ public:
     // Measures (bDraw FALSE) or draws a control; the size is the same either way.
     CSize DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // A menu entry of style 5: what it shows and where.
+    struct CKTDescribedEntry
+    {
+        CString strCaption, strShortcut, strDescription;
+        CRect rcText;  // from the end of the icon column to the entry's right
+        UINT nFlags;
+        BOOL bDraw, bSelected, bEnabled;
+    };
+    CSize DrawCaptionAndDescription(CDC* pDC, const CKTDescribedEntry& entry);
     // Edit fields: the label is measured and drawn here, the text by the field's window.
     virtual CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw);

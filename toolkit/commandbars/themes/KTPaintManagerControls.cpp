@@ -162,6 +162,18 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
     CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
     UINT nFlags = DT_END_ELLIPSIS | (bCues ? 0 : DT_NOPREFIX);
     CRect rcText(rc.left + m_nPopupBarTextPadding + nColumn, rc.top, rc.right, rc.bottom);
+    const CString strDescription = pControl->GetDescription();
+    if (pControl->GetStyle() == ktButtonCaptionAndDescription && !strDescription.IsEmpty())
+    {
+        CKTDescribedEntry entry = {strCaption, strShortcut, strDescription, rcText, nFlags, bDraw, bSelected, bEnabled};
+        CSize szTexts = DrawCaptionAndDescription(pDC, entry);
+        CSize sz(szTexts.cx + m_nPopupBarTextPadding + nColumn + 32, std::max<int>(szCell.cy, szTexts.cy + 19));
+        if (pControl->GetWidth() > 0)
+            sz.cx = pControl->GetWidth();
+        if (pControl->GetHeight() > 0)
+            sz.cy = pControl->GetHeight();
+        return sz;
+    }
     CSize szText = DrawControlText(pDC, strCaption, rcText, nFlags, bDraw, bSelected, bEnabled);
     CSize szShortcut(0, 0);
     if (!strShortcut.IsEmpty())
@@ -175,6 +187,35 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
     if (pControl->GetHeight() > 0)
         sz.cy = pControl->GetHeight();
     return sz;
+}
+
+// The caption (and shortcut) in bold with the description wrapped below it to about half its one-line width;
+// the texts' width and height.
+CSize CKTPaintManager::DrawCaptionAndDescription(CDC* pDC, const CKTDescribedEntry& entry)
+{
+    const int nTop = entry.rcText.top + 8;
+    CSize szCaption, szShortcut(0, 0);
+    {
+        CKTFontDC bold(pDC, &m_fontRegularBold);
+        CRect rcCaption(entry.rcText.left, nTop, entry.rcText.right, nTop);
+        szCaption =
+            DrawControlText(pDC, entry.strCaption, rcCaption, entry.nFlags, FALSE, entry.bSelected, entry.bEnabled);
+        rcCaption.bottom = nTop + szCaption.cy;
+        if (entry.bDraw)
+            DrawControlText(pDC, entry.strCaption, rcCaption, entry.nFlags, TRUE, entry.bSelected, entry.bEnabled);
+        if (!entry.strShortcut.IsEmpty())
+        {
+            CRect rcShortcut(entry.rcText.left, nTop, entry.rcText.right - 19, rcCaption.bottom);
+            szShortcut = DrawControlText(pDC, entry.strShortcut, rcShortcut, entry.nFlags | DT_RIGHT, entry.bDraw,
+                                         entry.bSelected, entry.bEnabled);
+        }
+    }
+    const int nOneLine = pDC->GetTextExtent(entry.strDescription).cx;
+    CRect rcDescription(entry.rcText.left, nTop + szCaption.cy + 3, entry.rcText.left + (nOneLine + 20) / 2, 0);
+    pDC->DrawText(entry.strDescription, rcDescription, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    if (entry.bDraw)
+        pDC->DrawText(entry.strDescription, rcDescription, DT_WORDBREAK | DT_NOPREFIX);
+    return CSize(std::max<int>(szCaption.cx + szShortcut.cx, nOneLine / 2), szCaption.cy + rcDescription.Height());
 }
 
 CSize CKTPaintManager::MeasureToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, BOOL bVertical,
