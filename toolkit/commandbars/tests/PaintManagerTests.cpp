@@ -1,5 +1,6 @@
 // PaintManagerTests.cpp: the drawer's colour table, fonts, metrics, glyphs and popup animations.
 #include "KTPaintManager.h"
+#include "KTCommandBar.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
@@ -219,6 +220,52 @@ TEST(PaintManagerEntries, ADescribedEntryWrapsItsDescriptionBelowTheCaption)
             nInk += surface.Pixel(x, y) != kPaper;
     EXPECT_GT(nInk, 0) << "the description's last line, just above the bottom margin";
     pPopup->OnRemoved();
+}
+
+// Below an icon a caption takes two lines, broken at the space nearest its middle, when the option is on.
+TEST(PaintManagerEntries, CaptionsBelowIconsBreakIntoTwoLines)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPaintManager(pTheme);
+    pBar->SetPosition(ktBarTop);
+    CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, 0);
+    pButton->SetCaption("Generate dissector code");
+    pButton->SetStyle(ktButtonIconAndCaptionBelow);
+    CTestSurface surface(300, 100, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    const CSize szFirst = surface.DC()->GetTextExtent("Generate");
+    const int nSecond = surface.DC()->GetTextExtent("dissector code").cx;
+    pTheme->m_bWrapCaptionBelowText = FALSE;
+    const CSize szOneLine = pTheme->DrawControlToolBarParent(surface.DC(), pButton, FALSE);
+    pTheme->m_bWrapCaptionBelowText = TRUE;
+    const CSize szTwoLines = pTheme->DrawControlToolBarParent(surface.DC(), pButton, FALSE);
+    EXPECT_EQ(std::max<int>(std::max<int>(42, 2 * std::max(22, pTheme->GetTextHeight()) - 3),
+                            std::max<int>(szFirst.cx, nSecond) + 5),
+              szTwoLines.cx);
+    EXPECT_LT(szTwoLines.cx, szOneLine.cx);
+
+    pButton->SetRect(CRect(CPoint(0, 0), szTwoLines));
+    surface.DC()->SetBkMode(TRANSPARENT);
+    pTheme->DrawControlToolBarParent(surface.DC(), pButton, TRUE);
+    const CSize szIcon = pButton->GetIconSize();
+    const int nTop = szIcon.cy + 3 + (szTwoLines.cy - szIcon.cy - 3 - 2 * szFirst.cy) / 2;
+    const auto inkInRows = [&](int y0, int y1)
+    {
+        int nInk = 0;
+        for (int y = y0; y < y1; y++)
+            for (int x = 0; x < szTwoLines.cx; x++)
+                nInk += surface.Pixel(x, y) == pTheme->GetColor(COLOR_BTNTEXT);
+        return nInk;
+    };
+    EXPECT_GT(inkInRows(nTop, nTop + szFirst.cy), 0) << "the first line";
+    EXPECT_GT(inkInRows(nTop + szFirst.cy, nTop + 2 * szFirst.cy), 0) << "the second line";
+    pBar->OnRemoved();
+
+    EXPECT_EQ(-1, CKTPaintManager::FindCaptionLineBreak("Open")) << "no space: one line";
+    EXPECT_EQ(-1, CKTPaintManager::FindCaptionLineBreak("A bcdefgh")) << "the space lies outside the window";
+    EXPECT_EQ(7, CKTPaintManager::FindCaptionLineBreak("Save as copy")) << "the space nearest the middle";
+    EXPECT_EQ(4, CKTPaintManager::FindCaptionLineBreak("abcd efgh"));
 }
 
 TEST(PaintManagerGlyphs, CheckMarkTickPixels)

@@ -116,6 +116,8 @@ public:
     // The colour slot of the label before a field on a tool bar: always drawn as enabled here.
     virtual int GetFieldLabelTextColor(CKTControl* pControl);
     virtual CSize DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // Where a caption below an icon breaks into two lines: the space ending the first; -1 for one line.
+    static int FindCaptionLineBreak(const CString& strCaption);
     virtual void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) = 0;
     virtual void DrawControlState(CDC* pDC, CKTControl* pControl);
