@@ -500,22 +500,51 @@ TEST(Theme1Popups, TheBorderStaysOpenWhereThePopupTouchesItsControl)
     pBar->OnRemoved();
 }
 
-// A label's fill starts where its own icon column ends, wherever the label stands on the popup.
-TEST(Theme1Popups, ALabelIsFilledFromTheEndOfItsIconColumn)
+// A label's fill starts where the bar's icon column ends: after the bar's border, not at the column's width.
+TEST(Theme1Popups, ALabelIsFilledFromTheEndOfTheIconColumn)
 {
     auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
     CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
     pPopup->SetPaintManager(pTheme);
+    const int nBorder = pTheme->GetCommandBarBorders(pPopup).left;
+    ASSERT_GT(nBorder, 0);
     CKTControl* pLabel = pPopup->GetControls()->Add(ktControlLabel, 0);
     pLabel->SetCaption("Group");
-    pLabel->SetRect(CRect(40, 5, 190, 25));
+    pLabel->SetRect(CRect(nBorder, 5, 190, 25));
     CTestSurface surface(200, 30, kPaper);
     pTheme->DrawControlPopupParent(surface.DC(), pLabel, TRUE);
     const int nColumn = std::max<int>(pLabel->GetIconSize().cx + 4, pTheme->GetTextHeight() + 4);
-    EXPECT_NE(Distinct(56), surface.Pixel(41, 6)) << "the column stays clear";
-    EXPECT_EQ(Distinct(56), surface.Pixel(40 + nColumn, 6));
+    EXPECT_NE(Distinct(56), surface.Pixel(nColumn, 6)) << "the column stays clear";
+    EXPECT_EQ(Distinct(56), surface.Pixel(nBorder + nColumn, 6));
     EXPECT_EQ(Distinct(56), surface.Pixel(188, 6));
     pPopup->OnRemoved();
+}
+
+// Rarely used commands shown by an expanded menu: theme 0 fills the entry in colour 22, theme 1 the icon column
+// beside it in colour 42.
+TEST(ThemePopups, RarelyUsedCommandsStandOutInAnExpandedMenu)
+{
+    auto pTheme0 = MakeThemeWithDistinctColours<CKTThemeStyle0>();
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    for (CKTPaintManager* pTheme : {(CKTPaintManager*)pTheme0, (CKTPaintManager*)pTheme1})
+    {
+        CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+        pPopup->SetPaintManager(pTheme);
+        const int nBorder = pTheme->GetCommandBarBorders(pPopup).left;
+        CKTControl* pRare = pPopup->GetControls()->Add(ktControlButton, 0);
+        pRare->SetCaption("Rare");
+        pRare->SetRect(CRect(nBorder, 0, 150, 22));
+        CTestSurface plain(160, 22, kPaper);
+        pTheme->DrawControlPopupParent(plain.DC(), pRare, TRUE);
+        pRare->SetExpandedShown(TRUE);
+        CTestSurface rare(160, 22, kPaper);
+        pTheme->DrawControlPopupParent(rare.DC(), pRare, TRUE);
+        const COLORREF clrRare = pTheme == pTheme0 ? Distinct(COLOR_3DLIGHT) : Distinct(42);
+        const int x = pTheme == pTheme0 ? 140 : nBorder + 2;
+        EXPECT_NE(clrRare, plain.Pixel(x, 1));
+        EXPECT_EQ(clrRare, rare.Pixel(x, 1)) << (pTheme == pTheme0 ? "theme 0" : "theme 1");
+        pPopup->OnRemoved();
+    }
 }
 
 TEST(ToolBarControls, CheckBoxMarksSitBesideTheirCaptions)

@@ -252,6 +252,8 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     KT_CONTROLSTATE state = GetControlState(pControl);
     CRect rc = pControl->GetRect();
     int nColumn = GetPopupBarImageSize(pBar).cx;
+    if (pControl->IsExpandedShown())
+        pDC->FillSolidRect(rc, GetColor(COLOR_3DLIGHT));
     pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
     if (state.bSelected)
     {

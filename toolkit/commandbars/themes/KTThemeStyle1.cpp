@@ -323,9 +323,13 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     int nColumn = std::max<int>(szIcon.cx + 4, m_nTextHeight + 4);
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
+    // The column area runs from the bar's left border; a control of a further column starts right of it.
+    const int nColumnEnd = (pControl->GetParent() ? GetCommandBarBorders(pControl->GetParent()).left : 0) + nColumn;
+    if (pControl->IsExpandedShown() && rc.left < nColumnEnd)
+        DrawPopupBarGripper(pDC, rc.left - 1, rc.top, nColumnEnd - rc.left + 1, rc.Height(), TRUE);
 
     if (pControl->GetType() == ktControlLabel)
-        FillPopupLabel(pDC, CRect(rc.left + nColumn, rc.top, rc.right, rc.bottom));
+        FillPopupLabel(pDC, CRect(std::max<int>(rc.left, nColumnEnd), rc.top, rc.right, rc.bottom));
     else
     {
         KT_CONTROLSTATE entry;
