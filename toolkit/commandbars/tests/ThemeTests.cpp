@@ -547,6 +547,63 @@ TEST(ThemePopups, RarelyUsedCommandsStandOutInAnExpandedMenu)
     }
 }
 
+// The customise list shows a control as an entry: the theme's fill, the highlight when selected, a field at the
+// right for a combo box.
+TEST(ThemeListBox, CommandListEntriesByTheme)
+{
+    auto pTheme0 = MakeThemeWithDistinctColours<CKTThemeStyle0>();
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    CKTControl* pCombo = pBar->GetControls()->Add(ktControlComboBox, 0);
+    pCombo->SetCaption("Font");
+    const CRect rc(0, 0, 200, 24);
+    struct
+    {
+        CKTPaintManager* pTheme;
+        BOOL bSelected;
+        int nText;  // the colour right of the icon column
+    } cases[] = {
+        {pTheme0, FALSE, COLOR_BTNFACE}, {pTheme0, TRUE, COLOR_HIGHLIGHT}, {pTheme1, FALSE, 41}, {pTheme1, TRUE, 41}};
+    for (const auto& c : cases)
+    {
+        CTestSurface surface(200, 24, kPaper);
+        EXPECT_EQ(rc.Size(), c.pTheme->DrawListBoxControl(surface.DC(), pCombo, rc, c.bSelected, TRUE, NULL));
+        const int nColumn = c.pTheme->GetListBoxIconColumn(NULL);
+        EXPECT_EQ(Distinct(c.nText), surface.Pixel(nColumn + 2, 1)) << c.nText;
+        CKTFontDC font(surface.DC(), c.pTheme->GetRegularFont());
+        const int nField = 200 - surface.DC()->GetTextExtent("Font0").cx;
+        EXPECT_EQ(Distinct(COLOR_WINDOW), surface.Pixel(nField + 2, 12)) << "the field";
+    }
+    pBar->OnRemoved();
+}
+
+// Every popup entry's text rectangle passes the theme's hook before the caption is drawn.
+TEST(ThemeListBox, PopupEntriesOfferTheirTextRectangle)
+{
+    class CHookedTheme : public CKTThemeStyle0
+    {
+    public:
+        void AdjustPopupTextRect(CRect& rc) override
+        {
+            m_rcSeen = rc;
+            rc.left += 40;
+        }
+        CRect m_rcSeen;
+    };
+    CKTSmartPtr<CHookedTheme> pTheme = CKTSmartPtr<CHookedTheme>::Adopt(new CHookedTheme);
+    pTheme->RefreshMetrics();
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 0);
+    pEntry->SetCaption("Entry");
+    pEntry->SetRect(CRect(2, 0, 150, 22));
+    CTestSurface surface(160, 22, kPaper);
+    pTheme->DrawControlPopupParent(surface.DC(), pEntry, TRUE);
+    EXPECT_EQ(22, pTheme->m_rcSeen.Height()) << "asked with the entry's text rectangle";
+    EXPECT_EQ(150, pTheme->m_rcSeen.right);
+    pPopup->OnRemoved();
+}
+
 TEST(ToolBarControls, CheckBoxMarksSitBesideTheirCaptions)
 {
     auto pTheme = CKTSmartPtr<CKTThemeStyle1>::Adopt(new CKTThemeStyle1);

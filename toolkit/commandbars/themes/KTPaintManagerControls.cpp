@@ -174,6 +174,8 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
             sz.cy = pControl->GetHeight();
         return sz;
     }
+    if (bDraw)
+        AdjustPopupTextRect(rcText);
     CSize szText = DrawControlText(pDC, strCaption, rcText, nFlags, bDraw, bSelected, bEnabled);
     CSize szShortcut(0, 0);
     if (!strShortcut.IsEmpty())

@@ -407,3 +407,25 @@ KT_TAB_LOOK CKTThemeStyle1::GetTabLook() const
     look.nClientFrame = ktTabClientFrameLine;
     return look;
 }
+
+CSize CKTThemeStyle1::DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                                         CKTCommandBars* pCommandBars)
+{
+    if (!bDraw)
+        return rc.Size();
+    pDC->FillSolidRect(rc, GetColor(KTCOLOR_POPUP_FACE));
+    const CRect rcColumn(rc.left, rc.top, rc.left + GetListBoxIconColumn(pCommandBars), rc.bottom);
+    if (bSelected)
+    {
+        KT_CONTROLSTATE hot;
+        hot.bSelected = TRUE;
+        hot.nBarType = ktBarTypePopup;
+        hot.nBarPosition = ktBarPopup;
+        DrawControlEntry(pDC, rcColumn, hot);
+    }
+    DrawListBoxIcon(pDC, pControl, rcColumn, bSelected);
+    const CRect rcText(rcColumn.right, rc.top, rc.right, rc.bottom);
+    DrawListBoxEntryText(pDC, pControl, rcText, bSelected,
+                         {bSelected ? 45 : 44, bSelected ? 32 : 16, bSelected ? 32 : 15, -1});
+    return rc.Size();
+}
