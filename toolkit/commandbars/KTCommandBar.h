@@ -81,6 +81,8 @@ public:
     virtual BOOL IsResizable() const { return FALSE; }
     // Captions go below the icons of its buttons.
     virtual BOOL IsTextBelowIcons() const { return FALSE; }
+    // A popup bar that shows its icons in two columns, the check marks beside the icons.
+    virtual BOOL IsDoubleGripper() const { return FALSE; }
     BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
     virtual BOOL IsKeyboardCuesVisible() const;
     virtual CSize GetIconSize() const;

@@ -268,6 +268,25 @@ TEST(PaintManagerEntries, CaptionsBelowIconsBreakIntoTwoLines)
     EXPECT_EQ(4, CKTPaintManager::FindCaptionLineBreak("abcd efgh"));
 }
 
+// A popup showing two columns, check marks beside icons, doubles its icon column and moves its captions past it.
+TEST(PaintManagerEntries, APopupWithTwoColumnsDoublesItsIconColumn)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 0);
+    pEntry->SetCaption("Entry");
+    const int nCell = pTheme->GetPopupBarImageSize(pPopup).cx;
+    CTestSurface surface(300, 30, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    const CSize szSingle = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE);
+    EXPECT_EQ(nCell + 1, pTheme->GetPopupBarGripperWidth(pPopup));
+    pPopup->SetDoubleGripper(TRUE);
+    EXPECT_EQ(2 * nCell + 1, pTheme->GetPopupBarGripperWidth(pPopup));
+    EXPECT_EQ(szSingle.cx + nCell, pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx);
+    pPopup->OnRemoved();
+}
+
 TEST(PaintManagerGlyphs, CheckMarkTickPixels)
 {
     CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);

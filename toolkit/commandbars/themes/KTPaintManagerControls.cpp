@@ -110,7 +110,8 @@ int CKTPaintManager::GetPopupBarGripperWidth(CKTCommandBar* pBar)
 {
     if (!pBar || pBar->GetType() != ktBarTypePopup)
         return 0;
-    return GetPopupBarImageSize(pBar).cx + 1;
+    const int cx = GetPopupBarImageSize(pBar).cx;
+    return (pBar->IsDoubleGripper() ? 2 * cx : cx) + 1;
 }
 
 BOOL CKTPaintManager::IsKeyboardCuesVisible(CKTCommandBar* pBar) const
@@ -145,7 +146,7 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
 {
     CKTCommandBar* pBar = pControl->GetParent();
     CSize szCell = GetPopupBarImageSize(pBar);
-    int nColumn = szCell.cx;
+    int nColumn = pBar && pBar->IsDoubleGripper() ? 2 * szCell.cx : szCell.cx;
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
     if (pControl->GetType() == ktControlLabel && pControl->GetStyle() == ktButtonCaption)

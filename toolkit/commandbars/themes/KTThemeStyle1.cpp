@@ -321,6 +321,8 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     CSize szIcon = pControl->GetIconSize();
     CKTImageManagerIcon* pIcon = pControl->GetStyle() != ktButtonCaption ? pControl->GetImage(szIcon.cx) : NULL;
     int nColumn = std::max<int>(szIcon.cx + 4, m_nTextHeight + 4);
+    if (pControl->GetParent() && pControl->GetParent()->IsDoubleGripper())
+        nColumn *= 2;
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
     // The column area runs from the bar's left border; a control of a further column starts right of it.
