@@ -8,6 +8,7 @@
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
 #include "KTDrawObjects.h"
+#include "KTImageManager.h"
 #include "KTPopupBar.h"
 #include "KTStatusBar.h"
 #include "TestSurface.h"
@@ -441,6 +442,28 @@ TEST(ThemeStatusBar, PaneFillsItsBackgroundAndPadsItsText)
     pTheme->DrawStatusBarPane(surface.DC(), CRect(0, 0, 80, 20), &pane);
     EXPECT_EQ(RGB(10, 20, 30), surface.Pixel(1, 0));
     EXPECT_EQ(RGB(10, 20, 30), surface.Pixel(79, 19));
+}
+
+TEST(ThemeStatusBar, APaneDrawsItsIconBeforeItsText)
+{
+    const UINT nId = 9212;
+    BYTE andMask[32] = {}, xorMask[32] = {};  // all black
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTStatusBarPane pane(0);
+    pane.SetIconId(nId);
+    CTestSurface surface(80, 20, kPaper);
+    pTheme->DrawStatusBarPane(surface.DC(), CRect(0, 0, 80, 20), &pane);
+    EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(2 + 8, 10)) << "inside the padding, centred in the height";
+    pane.SetStyle(SBPS_DISABLED);
+    CTestSurface disabled(80, 20, kPaper);
+    pTheme->DrawStatusBarPane(disabled.DC(), CRect(0, 0, 80, 20), &pane);
+    EXPECT_NE(RGB(0, 0, 0), disabled.Pixel(2 + 8, 10)) << "the disabled image";
+    EXPECT_NE(kPaper, disabled.Pixel(2 + 8, 10));
+    KTImageManager()->RemoveIcon(nId);
 }
 
 TEST(PopupExpanding, BandsEndAsTheFinishedPicture)
