@@ -11,12 +11,14 @@
 #include "KTControlGallery.h"
 #include "KTControls.h"
 #include "KTGalleryPaintManager.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
 #include "KTToolTipController.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
+#include "TestSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +135,28 @@ TEST(BarScrollBar, ThumbTrackAndPositionsFollowTheScrollData)
     CFixedScrollBar fullPage(CRect(0, 0, 16, 100), 9, 10);
     fullPage.CalcScrollBar();
     EXPECT_EQ(fullPage.GetPosInfo().pxMin - 1, fullPage.GetPosInfo().pxThumbTop);
+}
+
+// Style 2 draws flat arrow buttons: the face, a thin raised frame and the "Marlett" arrow, grey when disabled.
+TEST(BarScrollBar, FlatArrowsAreFramedFacesWithAGlyph)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(0);
+    pTheme->RefreshMetrics();
+    CKTGalleryPaintManager painter(pTheme);
+    painter.RefreshMetrics();
+    CFixedScrollBar bar(CRect(0, 0, 17, 100), 99, 10);
+    bar.SetScrollBarStyle(2);
+    bar.CalcScrollBar();
+    CTestSurface surface(17, 100, RGB(1, 2, 3));
+    painter.DrawScrollBar(surface.DC(), &bar);
+    EXPECT_EQ(pTheme->GetColor(COLOR_3DHIGHLIGHT), surface.Pixel(0, 0));
+    EXPECT_EQ(pTheme->GetColor(COLOR_BTNSHADOW), surface.Pixel(16, 16));
+    EXPECT_EQ(pTheme->GetColor(COLOR_BTNFACE), surface.Pixel(2, 2));
+    int nGlyph = 0;
+    for (int y = 1; y < 16; y++)
+        for (int x = 1; x < 16; x++)
+            nGlyph += surface.Pixel(x, y) == RGB(0, 0, 0);
+    EXPECT_GT(nGlyph, 0) << "the up arrow's glyph";
 }
 
 TEST_F(GalleryTest, ItemsLayOutInRowsWithLabelsBetween)
