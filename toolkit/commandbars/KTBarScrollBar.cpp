@@ -239,7 +239,8 @@ BOOL CKTBarScrollBar::BeginThumbDrag(int px, BOOL bPage)
     m_pTracking->rcSnap = m_spi.rc;
     m_pTracking->rcSnap.InflateRect(m_spi.fVert ? 8 * nAcross : nAlong, m_spi.fVert ? nAlong : 8 * nAcross);
     m_spi.pxStart = m_spi.pxThumbTop;
-    m_pTracking->nGrabOffset = m_spi.pxThumbTop - px - (bPage ? m_spi.cpxThumb / 2 : 0);
+    // A direct page press centres the thumb on the pointer; a thumb press keeps the grab point.
+    m_pTracking->nGrabOffset = bPage ? -(m_spi.cpxThumb / 2) : m_spi.pxThumbTop - px;
     DoScroll(SB_THUMBTRACK, m_pTracking->nPos);
     return TRUE;
 }

@@ -88,6 +88,8 @@ public:
     virtual BOOL IsResizable() const { return FALSE; }
     // Captions go below the icons of its buttons.
     virtual BOOL IsTextBelowIcons() const { return FALSE; }
+    // A popup bar that shows its icons in two columns, the check marks beside the icons.
+    virtual BOOL IsDoubleGripper() const { return FALSE; }
     BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
     BOOL IsVerticalLayout() const { return IsVerticalPosition() || IsPopupBar(); }
     virtual BOOL IsKeyboardCuesVisible() const;
@@ -169,6 +171,8 @@ public:
     CKTHookSink* GetHookSink() { return &m_hookSink; }
     virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
+    // The wheel turned while the bar tracks on top; TRUE when the bar took it.
+    virtual BOOL OnHookMouseWheel(int nDelta, CPoint ptScreen) { return FALSE; }
     // One of KTNavigationCode; FALSE lets the key go on to the next tracking bar.
     virtual BOOL HandleNavigationCode(int nCode);
     // The control whose access key is the key, searching after the selection; -1 for none. Without

@@ -50,7 +50,9 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return nHit;
     if (pControl->GetID() == 0)
         return -1;
-    CString strTip = pControl->GetTooltip();
+    CRect rcTip = pControl->GetRect();
+    INT_PTR nToolId = pControl->GetID();
+    CString strTip = pControl->GetTooltip(point, &rcTip, &nToolId);
     if (strTip.IsEmpty())
     {
         strTip = pControl->GetCaption();
@@ -61,6 +63,6 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         strTip += " (" + strShortcut + ")";
     if (strTip.IsEmpty())
         return -1;
-    CKTToolTipController::FillInToolInfo(pTI, m_hWnd, pControl->GetRect(), pControl->GetID(), strTip);
-    return pControl->GetID();
+    CKTToolTipController::FillInToolInfo(pTI, m_hWnd, rcTip, nToolId, strTip);
+    return nToolId;
 }

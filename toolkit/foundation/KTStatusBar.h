@@ -35,6 +35,8 @@ public:
     int GetTextAlignment() const { return m_nAlignment; }
     // The background colour, -1 for none.
     DWORD KTGetDwordMember() const { return m_clrBackground; }
+    // The image manager's icon shown before the text; 0 for none.
+    UINT GetIconId() const { return m_nIconId; }
 
     void SetText(LPCSTR lpszText) { m_strText = lpszText; }
     void SetStyle(UINT nStyle) { m_nStyle = nStyle; }
@@ -42,6 +44,7 @@ public:
     void SetPadding(const CRect& rcPadding) { m_rcPadding = rcPadding; }
     void SetTextAlignment(int nAlignment) { m_nAlignment = nAlignment; }
     void SetBackgroundColor(COLORREF clr) { m_clrBackground = clr; }
+    void SetIconId(UINT nIconId) { m_nIconId = nIconId; }
 
 private:
     UINT m_nID;                // command id; 0 for the message pane
@@ -51,6 +54,7 @@ private:
     CRect m_rcPadding;         // space around the text
     int m_nAlignment;          // 0 left, 1 centre, 2 right
     COLORREF m_clrBackground;  // -1 for the bar's own
+    UINT m_nIconId = 0;        // image manager icon before the text
 };
 
 // Panes run left to right; the stretching pane takes what the fixed ones

@@ -56,6 +56,13 @@ CString CKTControl::GetTooltip() const
 
 BOOL CKTControl::OnToolHitTest(CPoint, TOOLINFO*, INT_PTR&) const { return FALSE; }
 
+CString CKTControl::GetTooltip(CPoint, CRect* pRect, INT_PTR* pToolId) const
+{
+    *pRect = m_rcControl;
+    *pToolId = m_nId;
+    return GetTooltip();
+}
+
 CString CKTControl::GetShortcutText() const
 {
     if (!m_strShortcutText.IsEmpty())

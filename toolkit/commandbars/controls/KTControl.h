@@ -38,6 +38,8 @@ public:
     // A control whose parts have tips of their own answers the bar's tool hit test (point in the bar's client
     // coordinates) itself: TRUE, with the tool id or -1 for none in nHit. FALSE leaves the bar's tip of the control.
     virtual BOOL OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const;
+    // The tip at a point of the control, with the rectangle it holds for and its tool id.
+    virtual CString GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const;
     CString GetShortcutText() const;
     void SetCaption(LPCSTR lpszCaption);
     void SetCaptionFromResource(UINT nId);
@@ -137,6 +139,8 @@ public:
 
     CKTControlAction* GetAction() const { return m_pAction; }
     virtual void SetAction(CKTControlAction* pAction);
+    // A property of its action changed (KTActionProperty).
+    virtual void OnActionChanged(int nProperty) {}
 
     CKTPaintManager* GetPaintManager() const;
     CKTImageManager* GetImageManager() const;

@@ -4,11 +4,14 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
 #include "KTControl.h"
+#include "KTControlGalleryItems.h"
 #include "KTResourceManager.h"
 
 #include <algorithm>
 
 CKTControlAction::CKTControlAction(CKTControlActions* pActions) : m_pActions(pActions) {}
+
+CKTControlAction::~CKTControlAction() = default;
 
 BOOL CKTControlAction::GetEnabled() const
 {
@@ -47,6 +50,15 @@ void CKTControlAction::SetVisible(BOOL bVisible)
     m_bVisible = bVisible;
     for (CKTControl* pControl : m_controls)
         pControl->DelayLayoutParent();
+}
+
+void CKTControlAction::SetGalleryItems(CKTControlGalleryItems* pItems)
+{
+    if (m_pGalleryItems == pItems)
+        return;
+    m_pGalleryItems = pItems;
+    for (CKTControl* pControl : m_controls)
+        pControl->OnActionChanged(ktActionGalleryItems);
 }
 
 void CKTControlAction::SetCaption(LPCSTR lpszCaption)

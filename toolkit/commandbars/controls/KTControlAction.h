@@ -12,11 +12,19 @@
 class CKTCommandBars;
 class CKTControl;
 class CKTControlActions;
+class CKTControlGalleryItems;
+
+// What changed on an action, as its controls hear it.
+enum KTActionProperty
+{
+    ktActionGalleryItems = 10,
+};
 
 class CKTControlAction : public CCmdTarget
 {
 public:
     explicit CKTControlAction(CKTControlActions* pActions);
+    ~CKTControlAction() override;
 
     int GetID() const { return m_nId; }
     void SetID(int nId) { m_nId = nId; }
@@ -41,6 +49,12 @@ public:
     // The keys its controls' keyboard tips show instead of their caption's letter.
     const CString& GetKeyboardTip() const { return m_strKeyboardTip; }
     void SetKeyboardTip(LPCSTR lpszKeys) { m_strKeyboardTip = lpszKeys; }
+    // The grey text its fields show while empty.
+    const CString& GetEditHint() const { return m_strEditHint; }
+    void SetEditHint(LPCSTR lpszHint) { m_strEditHint = lpszHint; }
+    // The items its galleries show; kept with the action, so a gallery rebuilt from saved state finds them.
+    CKTControlGalleryItems* GetGalleryItems() const { return m_pGalleryItems; }
+    void SetGalleryItems(CKTControlGalleryItems* pItems);
 
     void AddControl(CKTControl* pControl);
     void RemoveControl(CKTControl* pControl);
@@ -60,6 +74,8 @@ private:
     CString m_strDescription;
     CString m_strShortcutText;
     CString m_strKeyboardTip;
+    CString m_strEditHint;
+    CKTSmartPtr<CKTControlGalleryItems> m_pGalleryItems;
     std::vector<CKTControl*> m_controls;  // attached; not counted
     CKTControlActions* m_pActions;        // the owner
 };

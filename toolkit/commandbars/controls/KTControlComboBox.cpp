@@ -4,6 +4,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlComboBoxList.h"
+#include "KTImageManager.h"
 #include "KTPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CKTControlComboBox, CKTControlPopup)
@@ -82,11 +83,38 @@ void CKTControlComboBox::SetEnabled(int nEnabled)
     m_field.UpdateEnabled();
 }
 
+void CKTControlComboBox::SetEditIconId(int nId)
+{
+    m_nEditIconId = nId;
+    m_field.DelayReposition();
+    DelayLayoutParent();
+}
+
+CKTImageManagerIcon* CKTControlComboBox::GetEditIcon() const
+{
+    CKTImageManager* pImages = GetImageManager();
+    return m_nEditIconId && pImages ? pImages->GetImage(m_nEditIconId, 0) : NULL;
+}
+
 void CKTControlComboBox::SetRect(CRect rc)
 {
-    m_field.Layout(rc, m_nThumbWidth + 3);
+    CKTImageManagerIcon* pIcon = GetEditIcon();
+    m_field.Layout(rc, m_nThumbWidth + 3, pIcon ? pIcon->m_nWidth + 2 : 0);
     m_rcControl = rc;
     m_field.UpdateVisibility();
+}
+
+BOOL CKTControlComboBox::Compare(CKTControl* pOther)
+{
+    CKTControlComboBox* pCombo = dynamic_cast<CKTControlComboBox*>(pOther);
+    if (!pCombo || !CKTControlPopup::Compare(pOther))
+        return FALSE;
+    CKTEditField& other = pCombo->m_field;
+    return m_bDropDown == pCombo->m_bDropDown && m_nComboStyle == pCombo->m_nComboStyle &&
+           m_bAutoComplete == pCombo->m_bAutoComplete && m_nEditIconId == pCombo->m_nEditIconId &&
+           m_nDropDownItemCount == pCombo->m_nDropDownItemCount && m_field.GetOwnEditHint() == other.GetOwnEditHint() &&
+           m_field.GetShellAutoCompleteFlags() == other.GetShellAutoCompleteFlags() &&
+           m_field.GetEditStyle() == other.GetEditStyle();
 }
 
 BOOL CKTControlComboBox::IsCaptionVisible() const
@@ -371,6 +399,12 @@ void CKTControlComboBox::DrawEditText(CDC* pDC, CRect rc)
     if (!GetEditCtrl() && bEnabled && m_bFocused)
         pDC->FillSolidRect(CRect(rc.left - 1, rc.top + 1, rc.right - 1, rc.bottom - 1),
                            pPaintManager->GetColor(COLOR_HIGHLIGHT));
+    if (CKTImageManagerIcon* pIcon = GetEditIcon())
+    {
+        const CPoint pt(rc.left, (rc.top + rc.bottom) / 2 - pIcon->m_nHeight / 2);
+        pIcon->Draw(pDC, pt, bEnabled ? pIcon->GetIcon() : pIcon->GetDisabledIcon());
+        rc.left += pIcon->m_nWidth + 2;
+    }
     if (GetEditCtrl())
         return;
     CString strText = GetListBoxText();

@@ -7,6 +7,7 @@
 #include "KTEditField.h"
 
 class CKTControlComboBoxPopupBar;
+class CKTImageManagerIcon;
 
 class CKTControlComboBox : public CKTControlPopup, public IKTEditFieldOwner
 {
@@ -32,6 +33,9 @@ public:
     int GetDropDownItemCount() const { return m_nDropDownItemCount; }
     void SetDropDownItemCount(int nCount) { m_nDropDownItemCount = nCount; }
     CKTControlEditWnd* GetEditCtrl() const { return m_field.GetSafeHwnd() ? m_field.GetWnd() : NULL; }
+    // The icon drawn at the left of the text area, before the text field.
+    void SetEditIconId(int nId);
+    int GetEditIconId() const { return m_nEditIconId; }
     int GetThumbWidth() const { return m_nThumbWidth; }
     void SetThumbWidth(int nWidth);
 
@@ -41,6 +45,8 @@ public:
     BOOL IsFocusable() const override { return TRUE; }
     void SetRect(CRect rc) override;
     BOOL IsCaptionVisible() const override;
+    // Also the keys the saved state keeps of a combo box.
+    BOOL Compare(CKTControl* pOther) override;
     void OnExecute() override;
     void OnCalcDynamicSize(DWORD dwMode) override;
     void DelayReposition() override { m_field.DelayReposition(); }
@@ -51,6 +57,7 @@ public:
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL OnSetPopup(BOOL bPopup) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnKeyboardTip() override { m_field.TakeKeyboardTip(); }
     BOOL OnSetSelected(int nSelected) override;
     BOOL IsCustomizeResizeAllow() const override { return TRUE; }
     // Its list is no place to drop controls: a drag over the box leaves it closed.
@@ -76,6 +83,8 @@ public:
     void OnSuggestShown() override;
 
 private:
+    // The edit icon in the image manager; NULL without one.
+    CKTImageManagerIcon* GetEditIcon() const;
     // Completes the typed text from the list when the caret stands at its end.
     void CompleteFromList();
 
@@ -91,5 +100,5 @@ private:
     int m_nDropDownItemCount = 12;         // most rows the list shows
     int m_nCurSel = -1;                    // kept here when the popup is no combo list
     BOOL m_bSyncLock = FALSE;              // the text is being set from the list
-    int m_nEditIconId = 0;                 // kept with the saved state; no theme draws it yet
+    int m_nEditIconId = 0;                 // drawn at the left of the text area; 0: none
 };

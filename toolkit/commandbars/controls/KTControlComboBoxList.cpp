@@ -174,6 +174,15 @@ BOOL CKTControlComboBoxList::OnHookKeyDown(UINT nChar, LPARAM lParam)
     return CKTControlComboBoxPopupBar::OnHookKeyDown(nChar, lParam);
 }
 
+BOOL CKTControlComboBoxList::OnHookMouseWheel(int nDelta, CPoint ptScreen)
+{
+    if (!GetSafeHwnd() || !IsWindowVisible())
+        return FALSE;
+    // The list box's own procedure scrolls it; the bars' handling would only move the choice.
+    DefWindowProc(WM_MOUSEWHEEL, MAKEWPARAM(0, nDelta), MAKELPARAM(ptScreen.x, ptScreen.y));
+    return TRUE;
+}
+
 void CKTControlComboBoxList::RunListKey(UINT nChar, LPARAM lParam, BOOL bWithEdit)
 {
     if (bWithEdit)

@@ -53,6 +53,8 @@ public:
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
+    // The open list scrolls as a list box does.
+    BOOL OnHookMouseWheel(int nDelta, CPoint ptScreen) override;
     void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
     void DoPropExchange(CKTPropExchange* pPX) override;
 

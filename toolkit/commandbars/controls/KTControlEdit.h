@@ -53,6 +53,7 @@ public:
     void SetParent(CKTCommandBar* pParent) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnKeyboardTip() override { m_field.TakeKeyboardTip(); }
     void OnMouseMove(CPoint pt) override;
     void OnMouseHover() override;
     BOOL OnSetSelected(int nSelected) override;

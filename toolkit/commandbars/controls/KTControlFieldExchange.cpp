@@ -1,10 +1,12 @@
-// KTControlFieldExchange.cpp: the saved form of the edit, combo-box and custom controls and of the combo's list.
+// KTControlFieldExchange.cpp: the saved form of the edit, combo-box, gallery and custom controls and of the combo's
+// list.
 #include "KTCommandBarList.h"
 #include "KTCommandBars.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
+#include "KTControlGallery.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
 
@@ -41,7 +43,7 @@ HWND FindHostedWindow(CKTCommandBars* pCommandBars, int nControlId)
 // The hint and the shell's completion, set through the field so that a loaded field completes.
 void ExchangeHintAndCompletion(CKTPropExchange* pPX, CKTEditField& field)
 {
-    CString strHint = field.GetEditHint();
+    CString strHint = field.GetOwnEditHint();
     PX_String(pPX, "EditHint", strHint, "");
     DWORD dwShellFlags = field.GetShellAutoCompleteFlags();
     PX_Flags(pPX, "ShellAutoCompleteFlags", dwShellFlags);
@@ -159,4 +161,15 @@ void CKTControlCustom::RestoreCommandBarList(CKTCommandBarList* pList)
     if (HWND hWnd = FindHostedWindow(pCommandBars, m_nSavedControlId))
         SetControl(hWnd);
     m_nSavedControlId = 0;
+}
+
+void CKTControlGallery::DoPropExchange(CKTPropExchange* pPX)
+{
+    CKTControlPopup::DoPropExchange(pPX);
+    PX_Bool(pPX, "ShowLabels", m_bShowLabels, TRUE);
+    PX_Bool(pPX, "ShowBorders", m_bShowBorders, TRUE);
+    PX_Bool(pPX, "ShowScrollBar", m_bShowScrollBar, TRUE);
+    PX_Rect(pPX, "GalleryMargin", m_rcMargin, CRect(0, 0, 0, 0));
+    if (pPX->IsLoading())
+        RepositionItems();
 }

@@ -2,6 +2,7 @@
 #include "KTControlGallery.h"
 
 #include "KTCommandBar.h"
+#include "KTControlAction.h"
 #include "KTControlGalleryAccessible.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
@@ -35,7 +36,36 @@ std::unique_ptr<CKTAccessible> CKTControlGallery::CreateAccessible()
 
 void CKTControlGallery::SetItems(CKTControlGalleryItems* pItems)
 {
-    m_pItems = pItems;
+    if (m_pAction)
+        m_pAction->SetGalleryItems(pItems);
+    else
+        m_pItems = pItems;
+    RepositionItems();
+}
+
+CKTControlGalleryItems* CKTControlGallery::GetItems() const
+{
+    CKTControlGalleryItems* pActionItems = m_pAction ? m_pAction->GetGalleryItems() : NULL;
+    return pActionItems ? pActionItems : m_pItems.GetInterface();
+}
+
+void CKTControlGallery::SetAction(CKTControlAction* pAction)
+{
+    CKTControlPopup::SetAction(pAction);
+    RepositionItems();
+}
+
+void CKTControlGallery::OnActionChanged(int nProperty)
+{
+    if (nProperty != ktActionGalleryItems)
+        return;
+    RepositionItems();
+    RedrawParent(FALSE);
+}
+
+void CKTControlGallery::SetMargin(CRect rcMargin)
+{
+    m_rcMargin = rcMargin;
     RepositionItems();
 }
 
@@ -77,14 +107,32 @@ CRect CKTControlGallery::GetItemsRect() const
 
 BOOL CKTControlGallery::IsSelectable(int nIndex) const
 {
+    // Items added since the last layout have no record yet: not reachable until laid out.
+    if (nIndex < 0 || nIndex >= (int)m_layout.size())
+        return FALSE;
     CKTControlGalleryItem* pItem = GetItem(nIndex);
     return pItem && !pItem->IsLabel();
+}
+
+BOOL CKTControlGallery::IsLayoutCurrent() const
+{
+    if ((int)m_layout.size() != GetItemCount())
+        return FALSE;
+    for (int i = 0; i < (int)m_layout.size(); i++)
+        if (m_layout[i].pItem != GetItem(i))
+            return FALSE;
+    return TRUE;
 }
 
 void CKTControlGallery::RepositionItems()
 {
     if (!IsGalleryStyle() || !m_pParent)
+    {
+        // Off a bar the items may change freely: keep no record that could outlive them.
+        m_layout.clear();
+        m_nContentHeight = 0;
         return;
+    }
     const CRect rcItems = GetItemsRect();
     m_layout.assign(GetItemCount(), CItemLayout());
     int x = rcItems.left, y = rcItems.top, nRowHeight = 0;
@@ -128,7 +176,7 @@ void CKTControlGallery::RepositionItems()
 
 void CKTControlGallery::SetRect(CRect rc)
 {
-    if (rc == m_rcControl)
+    if (rc == m_rcControl && IsLayoutCurrent())
         return;
     m_rcControl = rc;
     RepositionItems();
@@ -429,6 +477,18 @@ BOOL CKTControlGallery::OnSetSelected(int nSelected)
 }
 
 BOOL CKTControlGallery::IsFocused() const { return IsGalleryStyle() && m_nSelected != ktSelectionNone; }
+
+CString CKTControlGallery::GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const
+{
+    if (!IsGalleryStyle())
+        return CKTControlPopup::GetTooltip(pt, pRect, pToolId);
+    const int nIndex = HitTestItem(pt);
+    if (nIndex == -1)
+        return CString();
+    *pRect = GetItemDrawRect(nIndex);
+    *pToolId = GetItem(nIndex)->GetID() + 1;
+    return GetItem(nIndex)->GetTooltip();
+}
 
 void CKTControlGallery::OnExecute()
 {

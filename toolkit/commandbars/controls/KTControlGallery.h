@@ -26,14 +26,21 @@ public:
     CKTControlGallery();
     ~CKTControlGallery() override;
 
+    // Puts the items on the gallery's action, which every gallery of the command shows; a gallery without an
+    // action keeps them itself.
     void SetItems(CKTControlGalleryItems* pItems);
-    CKTControlGalleryItems* GetItems() const { return m_pItems; }
-    int GetItemCount() const { return m_pItems ? m_pItems->GetItemCount() : 0; }
-    CKTControlGalleryItem* GetItem(int nIndex) const { return m_pItems ? m_pItems->GetItem(nIndex) : NULL; }
+    CKTControlGalleryItems* GetItems() const;
+    int GetItemCount() const { return GetItems() ? GetItems()->GetItemCount() : 0; }
+    CKTControlGalleryItem* GetItem(int nIndex) const { return GetItems() ? GetItems()->GetItem(nIndex) : NULL; }
     void ShowLabels(BOOL bShow) { m_bShowLabels = bShow; }
+    BOOL IsShowLabels() const { return m_bShowLabels; }
     void ShowScrollBar(BOOL bShow) { m_bShowScrollBar = bShow; }
+    BOOL IsShowScrollBar() const { return m_bShowScrollBar; }
     void ShowBorders(BOOL bShow) { m_bShowBorders = bShow; }
     BOOL IsShowBorders() const { return m_bShowBorders; }
+    // Room kept free on each side of the items and the scroll bar.
+    void SetMargin(CRect rcMargin);
+    CRect GetMargin() const { return m_rcMargin; }
     // Stands on a popup bar, unframed, with another visible control after it.
     BOOL IsFollowedOnPopup() const;
     void SetChosenItem(int nId) { m_nChosen = nId; }
@@ -58,7 +65,12 @@ public:
     int GetRowNeighbour(int nIndex, int nStep) const;
     int GetColumnNeighbour(int nIndex, int nStep) const;
 
+    using CKTControlPopup::GetTooltip;
+    CString GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const override;
     BOOL IsFocused() const override;
+    void SetAction(CKTControlAction* pAction) override;
+    void OnActionChanged(int nProperty) override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
     void SetRect(CRect rc) override;
     void OnExecute() override;
     CSize GetSize(CDC* pDC) override;
@@ -99,13 +111,15 @@ private:
     BOOL IsInPlace() const;
     BOOL IsSelectable(int nIndex) const;
     void RepositionItems();
+    // The records match the items shown, one for one.
+    BOOL IsLayoutCurrent() const;
     void RedrawItems(int nOld, int nNew);
     void OnMouseLeave();
     void BeginPreview();
     void EndPreview(int nCode);
     void DrawItems(CDC* pDC);
 
-    CKTSmartPtr<CKTControlGalleryItems> m_pItems;  // shown
+    CKTSmartPtr<CKTControlGalleryItems> m_pItems;  // shown while the action carries none
     int m_nChosen = -1;                            // id of the item shown as chosen
     int m_nHotItem = -1;
     BOOL m_bHideHot = FALSE;      // the mouse left: the hot item stays, not shown

@@ -2,7 +2,9 @@
 #include "KTEditField.h"
 
 #include "KTCommandBar.h"
+#include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTControlAction.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTShellAutoComplete.h"
@@ -27,9 +29,19 @@ BOOL CKTControlEditWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
     case WM_DESTROY:
         m_pOwner->GetField()->SaveWindowText();
         break;
-    case WM_RBUTTONDOWN:
-        if (pControl->IsCustomizeMode())
+    case WM_LBUTTONDOWN:
+        if (!pControl->IsCustomizeMode())
             break;
+        if (pControl->IsCustomizeMovable())
+            pControl->OnClick(FALSE, ToBar(lParam));
+        return TRUE;
+    case WM_RBUTTONDOWN:
+        if (pControl->IsCustomizeMode() && pControl->GetParent())
+        {
+            const CPoint pt = ToBar(lParam);
+            pControl->GetParent()->SendMessage(WM_RBUTTONDOWN, wParam, MAKELPARAM(pt.x, pt.y));
+            return TRUE;
+        }
         OnRButtonDown(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         return TRUE;
     case WM_MOUSEMOVE:
@@ -58,9 +70,20 @@ void CKTControlEditWnd::OnSetFocus(HWND hWndOld)
     PostMessage(EM_SETSEL, 0, -1);
 }
 
+// A point of the field's window in its bar's client coordinates.
+CPoint CKTControlEditWnd::ToBar(LPARAM lParam)
+{
+    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
+    MapWindowPoints(m_pOwner->GetFieldControl()->GetParent(), &pt, 1);
+    return pt;
+}
+
 void CKTControlEditWnd::OnRButtonDown(CPoint pt)
 {
     CKTControl* pControl = m_pOwner->GetFieldControl();
+    // The combo's open list goes: the field's menu takes its place.
+    if (CKTCommandBar* pBar = pControl->GetParent())
+        pBar->SetPopuped(-1);
     pControl->SetFocused(TRUE);
     if (!ShowContextMenu(pControl, pt))
         Default();
@@ -72,8 +95,7 @@ void CKTControlEditWnd::ForwardMouseMove(LPARAM lParam)
     CKTCommandBar* pBar = m_pOwner->GetFieldControl()->GetParent();
     if (!pBar || !pBar->GetSafeHwnd())
         return;
-    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-    MapWindowPoints(pBar, &pt, 1);
+    const CPoint pt = ToBar(lParam);
     pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
 }
 
@@ -154,10 +176,19 @@ void CKTEditField::SetEditText(const CString& strText)
 CString CKTEditField::GetUserText()
 {
     CString strText = GetEditText();
-    return strText == m_strHint ? CString() : strText;
+    return strText == GetEditHint() ? CString() : strText;
 }
 
-void CKTEditField::SetEditTextOrHint(const CString& strText) { SetEditText(strText.IsEmpty() ? m_strHint : strText); }
+CString CKTEditField::GetEditHint() const
+{
+    CKTControlAction* pAction = m_pOwner->GetFieldControl()->GetAction();
+    return m_strHint.IsEmpty() && pAction ? pAction->GetEditHint() : m_strHint;
+}
+
+void CKTEditField::SetEditTextOrHint(const CString& strText)
+{
+    SetEditText(strText.IsEmpty() ? GetEditHint() : strText);
+}
 
 void CKTEditField::SaveWindowText()
 {
@@ -229,9 +260,9 @@ void CKTEditField::SetLabelWidth(int nWidth)
     m_bDelayReposition = TRUE;
 }
 
-BOOL CKTEditField::Layout(CRect rcControl, int nRightInset)
+BOOL CKTEditField::Layout(CRect rcControl, int nRightInset, int nLeftInset)
 {
-    CRect rcField(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - nRightInset,
+    CRect rcField(rcControl.left + m_nLabelWidth + 4 + nLeftInset, rcControl.top + 3, rcControl.right - nRightInset,
                   rcControl.bottom - 3);
     BOOL bMoved = Place(rcControl, rcField, m_bDelayReposition);
     m_bDelayReposition = FALSE;
@@ -283,6 +314,14 @@ void CKTEditField::ApplyCharFormat()
     m_pWnd->SendMessage(EM_SETBKGNDCOLOR, 0, cf.crBackColor);
 }
 
+void CKTEditField::TakeKeyboardTip()
+{
+    CKTControl* pControl = m_pOwner->GetFieldControl();
+    if (CKTCommandBars* pCommandBars = pControl->GetCommandBars())
+        pCommandBars->HideKeyboardTips();
+    pControl->SetFocused(TRUE);
+}
+
 void CKTEditField::EnterFocusMode()
 {
     CKTControl* pControl = m_pOwner->GetFieldControl();
@@ -330,8 +369,8 @@ void CKTEditField::BeginFocus()
 
 void CKTEditField::EndFocus()
 {
-    if (!m_strHint.IsEmpty() && GetEditText().IsEmpty())
-        SetEditText(m_strHint);
+    if (!GetEditHint().IsEmpty() && GetEditText().IsEmpty())
+        SetEditText(GetEditHint());
     if (m_pShellHook)
         m_pShellHook->Uninstall();
 }

@@ -49,6 +49,7 @@ protected:
 
 private:
     void OnSetFocus(HWND hWndOld);
+    CPoint ToBar(LPARAM lParam);
     void OnRButtonDown(CPoint pt);
     void ForwardMouseMove(LPARAM lParam);
 
@@ -72,12 +73,14 @@ public:
 
     CString GetEditText();
     void SetEditText(const CString& strText);
-    CString GetEditHint() const { return m_strHint; }
+    // The field's own hint, else its command's.
+    CString GetEditHint() const;
+    CString GetOwnEditHint() const { return m_strHint; }
     void SetEditHint(const CString& strHint) { m_strHint = strHint; }
     // The text without the hint standing in for an empty one.
     CString GetUserText();
     void SetEditTextOrHint(const CString& strText);
-    BOOL IsShowingHint() { return !m_strHint.IsEmpty() && GetEditText() == m_strHint; }
+    BOOL IsShowingHint() { return !GetEditHint().IsEmpty() && GetEditText() == GetEditHint(); }
     void MarkStale() { m_bTextStale = TRUE; }
     // Keeps the window's text while the window goes.
     void SaveWindowText();
@@ -97,9 +100,9 @@ public:
     void SetLabelWidth(int nWidth);
     // The next Layout moves the window even when the control's rectangle stays.
     void DelayReposition() { m_bDelayReposition = TRUE; }
-    // Lays the window over the control's rectangle between the label and the right inset, making it first when
-    // needed; FALSE when nothing moved.
-    BOOL Layout(CRect rcControl, int nRightInset);
+    // Lays the window over the control's rectangle between the label (and the left inset after it) and the right
+    // inset, making it first when needed; FALSE when nothing moved.
+    BOOL Layout(CRect rcControl, int nRightInset, int nLeftInset = 0);
     // The window takes the control's enabled state and its colours.
     void UpdateEnabled();
     // Takes the other field's window style, text, hint and shell completion.
@@ -108,6 +111,8 @@ public:
     void UpdateVisibility();
     // Grey for the hint and a disabled control, on the field's background colour.
     void ApplyCharFormat();
+    // Its keyboard tip was typed: the tips go and the field takes the keys.
+    void TakeKeyboardTip();
     // The bar's keys go to the field: the window takes the focus, the bar tracks with the control selected and
     // releases outside do not end it.
     void EnterFocusMode();

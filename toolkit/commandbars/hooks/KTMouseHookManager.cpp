@@ -143,8 +143,10 @@ void CKTMouseHookManager::OnMouseLeaveTick(HWND hWnd)
     ::PostMessage(hWndLeft, WM_MOUSELEAVE, 0, 0);
 }
 
-BOOL CKTMouseHookManager::OnHookWheel(int nDelta)
+BOOL CKTMouseHookManager::OnHookWheel(int nDelta, POINT pt)
 {
+    if (m_trackedBars.back()->OnHookMouseWheel(nDelta, pt))
+        return TRUE;
     for (auto it = m_trackedBars.rbegin(); it != m_trackedBars.rend(); ++it)
     {
         CKTControl* pControl = (*it)->GetControl((*it)->GetSelected());
@@ -158,7 +160,7 @@ BOOL CKTMouseHookManager::OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& info
 {
     // The wheel's turn comes with the extended record.
     if (nMessage == WM_MOUSEWHEEL && HasTrackedBars())
-        return OnHookWheel((short)HIWORD(reinterpret_cast<const MOUSEHOOKSTRUCTEX&>(info).mouseData));
+        return OnHookWheel((short)HIWORD(reinterpret_cast<const MOUSEHOOKSTRUCTEX&>(info).mouseData), info.pt);
     const POINT pt = info.pt;
     if (nMessage == WM_LBUTTONDOWN || nMessage == WM_RBUTTONDOWN)
         m_bIgnoreButtonUp = FALSE;

@@ -47,7 +47,7 @@ private:
     static void CALLBACK MouseLeaveTimerProc(HWND hWnd, UINT nMessage, UINT_PTR nIDEvent, DWORD dwTime);
     BOOL OnHookMessage(UINT nMessage, POINT pt);
     // The wheel turns a control that holds the keyboard on the innermost tracked bar; TRUE when one took it.
-    BOOL OnHookWheel(int nDelta);
+    BOOL OnHookWheel(int nDelta, POINT pt);
     // A move outside the tracked bars reaches each of them, so that they follow the mouse.
     void ForwardMove(POINT pt);
     void OnMouseLeaveTick(HWND hWnd);

@@ -17,6 +17,8 @@ public:
 
     // A fresh popup bar of the command bars, held by the caller.
     static CKTSmartPtr<CKTPopupBar> CreatePopupBar(CKTCommandBars* pCommandBars);
+    BOOL IsDoubleGripper() const override { return m_bDoubleGripper; }
+    void SetDoubleGripper(BOOL bDouble) { m_bDoubleGripper = bDouble; }
     BOOL IsPopupBar() const override { return TRUE; }
     CKTPopupBar* AsPopupBar() override { return this; }
     BOOL IsVisible() const override { return GetSafeHwnd() && IsWindowVisible(); }

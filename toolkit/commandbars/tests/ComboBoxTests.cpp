@@ -7,12 +7,16 @@
 #include "KTControlComboBoxList.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
+#include "KTImageManager.h"
+#include "TestSurface.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace
 {
@@ -111,6 +115,106 @@ TEST_F(ComboBoxTest, AnOutsideClickClosesTheListAndCancels)
     EXPECT_TRUE(std::count(codes.begin(), codes.end(), (UINT)CBN_CLOSEUP) == 1);
     EXPECT_TRUE(std::count(codes.begin(), codes.end(), (UINT)CBN_SELENDCANCEL) == 1);
     EXPECT_EQ(0, pCombo->GetCurSel()) << "the selection stays as it was";
+}
+
+// The wheel over the open list scrolls it, as a list box scrolls, and the list stays open.
+TEST_F(ComboBoxTest, TheWheelOverTheOpenListScrollsIt)
+{
+    CKTControlComboBox* pCombo = AddCombo(FALSE, {});
+    for (int i = 0; i < 30; i++)
+        List(pCombo)->AddString(CString('a' + (char)(i % 26), 3));
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    ASSERT_EQ(0, (int)List(pCombo)->SendMessage(LB_GETTOPINDEX));
+    ASSERT_TRUE(bar.Wheel(RowPoint(pCombo, 2), -WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return List(pCombo)->SendMessage(LB_GETTOPINDEX) > 0; }));
+    EXPECT_TRUE(IsListShown(pCombo));
+    ASSERT_TRUE(bar.Wheel(RowPoint(pCombo, 2), WHEEL_DELTA));
+    EXPECT_TRUE(PumpUntil([&] { return List(pCombo)->SendMessage(LB_GETTOPINDEX) == 0; })) << "and back";
+}
+
+// A right press on the text field closes the open list before the field's own menu comes.
+TEST_F(ComboBoxTest, ARightPressOnTheFieldClosesTheList)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    BOOL bClosed = FALSE, bFocused = FALSE;
+    CLoopInput menu(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(menu.Press(FieldPoint(pCombo), true)
+                    .Release(true)
+                    .Await(
+                        [&]
+                        {
+                            bClosed = !IsListShown(pCombo) && !pCombo->IsPopuped();
+                            bFocused = pCombo->IsFocused();
+                            return bClosed;
+                        })
+                    .Key(VK_ESCAPE)
+                    .Run());
+    PumpMessages();
+    EXPECT_TRUE(bClosed);
+    EXPECT_TRUE(bFocused) << "the field holds the keys for its menu";
+}
+
+// The edit icon stands at the left of the text area, dimmed with the control, and the text field makes room for it.
+TEST_F(ComboBoxTest, TheEditIconStandsBeforeTheText)
+{
+    const UINT nId = 9211;
+    BYTE andMask[32] = {}, xorMask[32] = {};  // all black
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    CKTControlComboBox* pList = AddCombo(FALSE, {"alpha"});
+    pList->SetEditIconId(nId);
+    CTestSurface surface(100, 20, RGB(255, 255, 255));
+    pList->DrawEditText(surface.DC(), CRect(0, 0, 100, 20));
+    EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(8, 10)) << "the icon, centred in the height";
+    pList->SetEnabled(FALSE);
+    pList->DrawEditText(surface.DC(), CRect(0, 0, 100, 20));
+    EXPECT_NE(RGB(0, 0, 0), surface.Pixel(8, 10)) << "the disabled image";
+
+    CKTControlComboBox* pPlain = AddCombo(TRUE, {});
+    CKTControlComboBox* pIconic = AddCombo(TRUE, {});
+    pIconic->SetEditIconId(nId);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    const auto fieldInset = [&](CKTControlComboBox* pCombo)
+    {
+        CRect rc;
+        pCombo->GetEditCtrl()->GetWindowRect(&rc);
+        Bar()->ScreenToClient(&rc);
+        return rc.left - pCombo->GetRect().left;
+    };
+    EXPECT_EQ(fieldInset(pPlain) + 16 + 2, fieldInset(pIconic));
+    KTImageManager()->RemoveIcon(nId);
+}
+
+// A combo box matches another only with the same saved keys: a changed one is told from the bar's original.
+TEST_F(ComboBoxTest, CombosCompareByTheirKeys)
+{
+    CKTControlComboBox* pFirst = AddCombo(TRUE, {});
+    CKTControlComboBox* pSecond = AddCombo(TRUE, {});
+    ASSERT_TRUE(pFirst->Compare(pSecond));
+    const std::vector<std::function<void(CKTControlComboBox*)>> changes = {
+        [](CKTControlComboBox* p) { p->SetDropDown(FALSE); },
+        [](CKTControlComboBox* p) { p->SetComboStyle(1); },
+        [](CKTControlComboBox* p) { p->SetEditHint("Find"); },
+        [](CKTControlComboBox* p) { p->SetAutoComplete(TRUE); },
+        [](CKTControlComboBox* p) { p->SetEditIconId(5); },
+        [](CKTControlComboBox* p) { p->SetDropDownItemCount(3); },
+        [](CKTControlComboBox* p) { p->GetField()->SetEditStyle(ES_UPPERCASE); },
+    };
+    for (size_t i = 0; i < changes.size(); i++)
+    {
+        CKTSmartPtr<CKTControl> pChanged = CKTSmartPtr<CKTControl>::Adopt(pFirst->Clone(FALSE));
+        changes[i](static_cast<CKTControlComboBox*>(pChanged.GetInterface()));
+        EXPECT_FALSE(pChanged->Compare(pFirst)) << "change " << i;
+    }
+    EXPECT_TRUE(CKTSmartPtr<CKTControl>::Adopt(pFirst->Clone(FALSE))->Compare(pFirst)) << "a copy matches";
 }
 
 TEST_F(ComboBoxTest, AltDownAndF4OpenTheListOfAFocusedField)

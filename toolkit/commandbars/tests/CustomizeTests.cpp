@@ -18,6 +18,7 @@
 #include "KTToolBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -349,6 +350,39 @@ TEST_F(CustomizeTest, DraggingAnEditControlsEdgeResizesItNeverBelowItsMinimum)
                     .Run());
     PumpMessages();
     EXPECT_EQ(pEdit->GetCustomizeMinWidth(), pEdit->GetWidth()) << "Esc keeps the width";
+}
+
+// In customise mode the field's window is part of its control: a press there drags the control, a right press
+// is the bar's.
+TEST_F(CustomizeTest, PressesOnAFieldsWindowAreTheControlsAndTheBars)
+{
+    auto* pEdit = static_cast<CKTControlEdit*>(m_pStandard->GetControls()->Add(ktControlEdit, ID_EDIT_FIND));
+    pEdit->SetWidth(100);
+    Relayout();
+    CRect rcField;
+    pEdit->GetEditCtrl()->GetWindowRect(&rcField);
+    m_pStandard->ScreenToClient(&rcField);
+    const CPoint ptField = rcField.CenterPoint();
+    ASSERT_EQ(pEdit->GetEditCtrl()->GetSafeHwnd(), m_pStandard->ChildWindowFromPoint(ptField)->GetSafeHwnd());
+
+    CMessageRecorder recorder({m_pStandard->GetSafeHwnd()}, {WM_RBUTTONDOWN});
+    CTestInput bar(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ptField, true));
+    ASSERT_FALSE(recorder.Messages().empty()) << "the right press reaches the bar";
+    EXPECT_EQ(MAKELPARAM(ptField.x, ptField.y), recorder.Messages()[0].lParam);
+
+    const CPoint ptOver = Across(m_pStandard, m_pSecond, AfterOn(m_pSecond, ID_EDIT_CUT));
+    CLoopInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptField)
+                    .AwaitCapture(m_pFrame->GetSafeHwnd())
+                    .Move(ptField + CSize(5, 0))
+                    .Move(ptOver)
+                    .Await([&] { return Source()->GetTarget() == m_pSecond; })
+                    .Release()
+                    .AwaitNoCapture()
+                    .Run());
+    PumpMessages();
+    EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_EDIT_FIND, ID_EDIT_COPY}), Ids(m_pSecond)) << "dragged by its field";
 }
 
 // Outside customise mode Alt and a drag move a button when the frame runs the customise command.

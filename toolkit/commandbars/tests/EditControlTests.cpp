@@ -2,6 +2,7 @@
 // their arithmetic, the edit keys passed through a tracking bar and the shell's completion.
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTControlAction.h"
 #include "KTControlEdit.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
@@ -51,6 +52,13 @@ protected:
         return std::count(m_pFrame->m_notifyCodes.begin(), m_pFrame->m_notifyCodes.end(), nCode);
     }
 };
+
+CString WindowText(HWND hWnd)
+{
+    CString strText;
+    CWnd::FromHandle(hWnd)->GetWindowText(strText);
+    return strText;
+}
 
 CString ClipboardText()
 {
@@ -125,6 +133,23 @@ TEST_F(EditControlTest, TypingEnterRunsTheCommandAndEscRestoresTheText)
     EXPECT_NE(Field(pEdit), ::GetFocus());
     EXPECT_EQ(0, Bar()->GetTrackingMode());
     EXPECT_GE(CountCode(EN_KILLFOCUS), 1u);
+}
+
+// A field without a hint of its own shows its command's, and takes it away while the user types.
+TEST_F(EditControlTest, AFieldWithoutAHintShowsItsActionsHint)
+{
+    m_pCommandBars->EnableActions(TRUE);
+    m_pCommandBars->CreateAction(ID_TEST_ENABLED)->SetEditHint("Search");
+    CKTControlEdit* pEdit = AddEdit();
+    EXPECT_EQ(CString("Search"), pEdit->GetEditHint());
+    EXPECT_EQ(CString("Search"), WindowText(Field(pEdit))) << "shown grey in the empty field";
+    EXPECT_EQ(CString(), pEdit->GetUserText());
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    EXPECT_EQ(CString(), WindowText(Field(pEdit))) << "gone while the field has the focus";
+    pEdit->SetEditHint("Own");
+    EXPECT_EQ(CString("Own"), pEdit->GetEditHint()) << "its own hint first";
 }
 
 TEST_F(EditControlTest, EditKeysReachTheFieldWhileTheBarTracks)

@@ -7,6 +7,7 @@
 #include "KTControlComboBoxList.h"
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
+#include "KTControlGallery.h"
 #include "KTControls.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
@@ -123,6 +124,30 @@ TEST_F(FieldState, ARoundTripBringsBackEachFieldsKeysItemsAndHostedWindow)
     ASSERT_TRUE(pCustom != NULL);
     EXPECT_EQ(m_hosted.GetSafeHwnd(), pCustom->GetControl());
     EXPECT_TRUE(m_hosted.IsWindowVisible()) << "the state's copy of the control leaves the window shown";
+}
+
+// The items stay with the command's action: a gallery rebuilt from the state shows them, laid out in its own
+// margins and borders.
+TEST_F(FieldState, ARestoredGalleryShowsItsActionsItemsAndKeepsItsKeys)
+{
+    AddGallery();
+    CStateBytes bytes = SaveBars(m_pCommandBars);
+    m_pSecond->GetControls()->RemoveAll();
+    m_pSecond->GetControls()->Add(ktControlButton, ID_FILE_NEW);
+    ASSERT_TRUE(LoadBars(m_pCommandBars, bytes));
+    PumpMessages();
+
+    auto* pGallery = Find<CKTControlGallery>(m_pSecond, ID_TEST_ENABLED);
+    ASSERT_TRUE(pGallery != NULL);
+    EXPECT_FALSE(pGallery->IsShowLabels());
+    EXPECT_TRUE(pGallery->IsShowBorders());
+    EXPECT_FALSE(pGallery->IsShowScrollBar());
+    EXPECT_EQ(CRect(1, 2, 3, 4), pGallery->GetMargin());
+    ASSERT_EQ(3, pGallery->GetItemCount());
+    EXPECT_EQ(CString("Blue"), pGallery->GetItem(2)->GetCaption());
+    const CRect rc = pGallery->GetRect();
+    EXPECT_EQ(CRect(rc.left + 2, rc.top + 3, rc.left + 32, rc.top + 23), pGallery->GetItemDrawRect(0))
+        << "laid out inside the border and the margin";
 }
 
 // Older states lack the later keys: each field keeps its defaults for what its schema did not store.

@@ -2,6 +2,7 @@
 // picking, and a combo box whose drop-down is a gallery; the scroll bar's arithmetic on its own.
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
+#include "HeldKeys.h"
 #include "KTBarScrollBar.h"
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
@@ -10,11 +11,14 @@
 #include "KTControlGallery.h"
 #include "KTControls.h"
 #include "KTGalleryPaintManager.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
+#include "KTToolTipController.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
+#include "TestSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -133,6 +137,28 @@ TEST(BarScrollBar, ThumbTrackAndPositionsFollowTheScrollData)
     EXPECT_EQ(fullPage.GetPosInfo().pxMin - 1, fullPage.GetPosInfo().pxThumbTop);
 }
 
+// Style 2 draws flat arrow buttons: the face, a thin raised frame and the "Marlett" arrow, grey when disabled.
+TEST(BarScrollBar, FlatArrowsAreFramedFacesWithAGlyph)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(0);
+    pTheme->RefreshMetrics();
+    CKTGalleryPaintManager painter(pTheme);
+    painter.RefreshMetrics();
+    CFixedScrollBar bar(CRect(0, 0, 17, 100), 99, 10);
+    bar.SetScrollBarStyle(2);
+    bar.CalcScrollBar();
+    CTestSurface surface(17, 100, RGB(1, 2, 3));
+    painter.DrawScrollBar(surface.DC(), &bar);
+    EXPECT_EQ(pTheme->GetColor(COLOR_3DHIGHLIGHT), surface.Pixel(0, 0));
+    EXPECT_EQ(pTheme->GetColor(COLOR_BTNSHADOW), surface.Pixel(16, 16));
+    EXPECT_EQ(pTheme->GetColor(COLOR_BTNFACE), surface.Pixel(2, 2));
+    int nGlyph = 0;
+    for (int y = 1; y < 16; y++)
+        for (int x = 1; x < 16; x++)
+            nGlyph += surface.Pixel(x, y) == RGB(0, 0, 0);
+    EXPECT_GT(nGlyph, 0) << "the up arrow's glyph";
+}
+
 TEST_F(GalleryTest, ItemsLayOutInRowsWithLabelsBetween)
 {
     CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
@@ -222,6 +248,52 @@ TEST_F(GalleryTest, TheScrollBarPagesAndRepeatsWhileHeld)
     EXPECT_EQ(400 - 60 - 3 * 20, pGallery->GetScrollPos());
 }
 
+TEST_F(GalleryTest, AShiftClickOnThePageAreaCentresTheThumbOnThePointer)
+{
+    // Held before the popup opens, on the window that has the keys: the popup's tracking takes keys that come
+    // while it is open.
+    CTestInput bar(Bar()->GetSafeHwnd());
+    CHeldKeys shift(CTestInput::kShift);
+    ASSERT_TRUE(shift.IsHeld());
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(40, CSize(40, 20));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(80 + ::GetSystemMetrics(SM_CXVSCROLL), 60));
+    const KT_SCROLLBARPOSINFO spi = pGallery->GetPosInfo();
+    const int pxClick = (spi.pxThumbBottom + spi.pxDownArrow) / 2;
+    ASSERT_GT(pxClick - spi.cpxThumb / 2, spi.pxThumbBottom) << "the jump must be told from a page";
+    ASSERT_TRUE(bar.Click(InBar(CPoint(spi.rc.CenterPoint().x, pxClick))));
+    EXPECT_EQ(pGallery->PosFromPx(pxClick - spi.cpxThumb / 2), pGallery->GetScrollPos());
+    EXPECT_EQ(pxClick - spi.cpxThumb / 2, pGallery->GetPosInfo().pxThumbTop);
+}
+
+// Over an item the tip is the item's, for the item's rectangle, and moving to another item makes a new tip.
+TEST_F(GalleryTest, EachItemHasATooltipOfItsOwn)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(3, CSize(40, 20));
+    pItems->GetItem(0)->SetTooltip("First item");
+    pItems->GetItem(1)->SetTooltip("Second item");
+    auto* pGallery = static_cast<CKTControlGallery*>(Bar()->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+    pGallery->SetItems(pItems);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    const auto hover = [&](int nItem)
+    {
+        CPoint pt = pGallery->GetItemDrawRect(nItem).CenterPoint();
+        Bar()->ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        return PumpUntil([&] { return pTips->GetLastHit() == 101 + nItem; });
+    };
+    ASSERT_TRUE(hover(1)) << "the tool is the item: its id + 1";
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    const CPoint pt = pGallery->GetItemDrawRect(1).CenterPoint();
+    ASSERT_EQ(101 + 1, Bar()->OnToolHitTest(pt, &ti));
+    EXPECT_STREQ("Second item", ti.lpszText);
+    EXPECT_EQ(pGallery->GetItemDrawRect(1), CRect(ti.rect));
+    CKTToolTipController::FreeToolInfo(&ti);
+    ASSERT_TRUE(hover(0)) << "a new item, a new tip";
+}
+
 TEST_F(GalleryTest, KeysMoveTheHotItemByRowsAndColumns)
 {
     CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(6, CSize(40, 30));
@@ -239,6 +311,28 @@ TEST_F(GalleryTest, KeysMoveTheHotItemByRowsAndColumns)
     ASSERT_TRUE(bar.Key(VK_END));
     EXPECT_EQ(5, pGallery->GetHotItem());
     EXPECT_GT(pGallery->GetScrollPos(), 0) << "the hot item is scrolled into view";
+}
+
+// Items that changed since the last layout: the keys never read a record an item lacks, and a gallery given new
+// items off its bar lays them out when placed again, even where it stood before.
+TEST_F(GalleryTest, ItemsChangedSinceTheLayoutAreLaidOutBeforeUse)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(3, CSize(40, 30));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(120 + ::GetSystemMetrics(SM_CXVSCROLL), 40));
+    pItems->AddItem("Late", 200);
+    EXPECT_EQ(0, pGallery->GetColumnNeighbour(3, 1)) << "an item without a record starts from the first";
+    EXPECT_EQ(pGallery->GetPageItem(-1, -1), pGallery->GetPageItem(3, -1));
+
+    const CRect rc = pGallery->GetRect();
+    CKTCommandBar* pBar = pGallery->GetParent();
+    pGallery->SetParent(NULL);
+    pGallery->SetItems(MakeItems(5, CSize(40, 30)));
+    pItems = NULL;
+    pGallery->SetParent(pBar);
+    pGallery->SetRect(rc);
+    const CPoint o = pGallery->GetItemsRect().TopLeft();
+    EXPECT_EQ(CRect(o.x + 40, o.y + 30, o.x + 80, o.y + 40), pGallery->GetItemDrawRect(4));
+    EXPECT_EQ(60, pGallery->GetContentHeight());
 }
 
 TEST_F(GalleryTest, AComboBoxGalleryPreviewsTheHoveredItemAndTakesThePick)

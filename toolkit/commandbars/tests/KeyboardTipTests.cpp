@@ -6,6 +6,8 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
+#include "KTControlComboBox.h"
+#include "KTControlEdit.h"
 #include "KTControls.h"
 #include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
@@ -125,6 +127,41 @@ TEST_F(KeyboardTipTest, SharedLettersGrowUntilUniqueAndEachTypedKeyNarrowsTheTip
     ASSERT_TRUE(input.Key('O'));
     PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
     EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "FO runs Format";
+}
+
+// A field's tip puts the caret in the field: the tips go, nothing runs and no list drops.
+TEST_F(KeyboardTipTest, TypingAFieldsTipFocusesTheField)
+{
+    CLoopTranslation translation;
+    CKTToolBar* pBar = AddBar("Tips", {});
+    auto* pEdit = static_cast<CKTControlEdit*>(pBar->GetControls()->Add(ktControlEdit, ID_TEST_ENABLED));
+    pEdit->SetCaption("&Find");
+    auto* pCombo = static_cast<CKTControlComboBox*>(pBar->GetControls()->Add(ktControlComboBox, ID_TEST_DESCRIBED));
+    pCombo->SetCaption("&Go");
+    pCombo->SetDropDown(TRUE);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    for (CKTControl* pField : std::vector<CKTControl*>{pEdit, pCombo})
+    {
+        m_pCommandBars->SetToolBarFocus(pBar);
+        std::vector<CString> tips = TipsOf(pBar);
+        CKTCommandBarKeyboardTip* pTip = TipFor(pField);
+        ASSERT_TRUE(pTip != NULL);
+        const CString strKeys = pTip->GetTipText();
+        for (int i = 0; i < strKeys.GetLength(); i++)
+            ASSERT_TRUE(input.Key((WORD)strKeys[i]));
+        const HWND hField =
+            pField == pEdit ? pEdit->GetEditCtrl()->GetSafeHwnd() : pCombo->GetEditCtrl()->GetSafeHwnd();
+        ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == hField; }, kColdWineDeadlineMs)) << (LPCSTR)strKeys;
+        EXPECT_TRUE(pField->IsFocused());
+        EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty()) << "the tips are gone";
+        EXPECT_TRUE(m_pFrame->m_commands.empty()) << "nothing runs";
+        EXPECT_FALSE(pCombo->IsPopuped()) << "no list drops";
+        ASSERT_TRUE(input.Key(VK_ESCAPE));
+        PumpUntil([&] { return !pField->IsFocused(); }, kColdWineDeadlineMs);
+    }
 }
 
 TEST_F(KeyboardTipTest, CtrlTabMovesToTheNextToolbarAndSpaceOnTheMenuBarAsksForTheSystemMenu)

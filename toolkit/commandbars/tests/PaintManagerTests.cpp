@@ -1,6 +1,10 @@
 // PaintManagerTests.cpp: the drawer's colour table, fonts, metrics, glyphs and popup animations.
 #include "KTPaintManager.h"
+#include "KTCommandBar.h"
+#include "KTControl.h"
+#include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
 #include "TestSurface.h"
 
@@ -183,6 +187,104 @@ TEST(PaintManagerFonts, FaceNamesAreCutToTheFaceField)
     CKTPaintManager::CopyFaceName(lf, "A face name far longer than any font field could hold");
     EXPECT_EQ(LF_FACESIZE - 1, (int)strlen(lf.lfFaceName));
     EXPECT_EQ(7, lf.lfItalic) << "fields before the face are untouched";
+}
+
+// A style 5 entry shows its caption in bold and its description wrapped below it, about half as wide as one line.
+TEST(PaintManagerEntries, ADescribedEntryWrapsItsDescriptionBelowTheCaption)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pOpen = pPopup->GetControls()->Add(ktControlButton, 0);
+    pOpen->SetCaption("Open");
+    pOpen->SetStyle(ktButtonCaptionAndDescription);
+    const CString strDescription = "Opens a saved design from a folder on this machine or on the network";
+    pOpen->SetDescription(strDescription);
+    CTestSurface surface(600, 200, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    const int nOneLine = surface.DC()->GetTextExtent(strDescription).cx;
+    CRect rcWrapped(0, 0, (nOneLine + 20) / 2, 0);
+    surface.DC()->DrawText(strDescription, rcWrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    const int nCaption = surface.DC()->GetTextExtent("Open").cy;
+    ASSERT_GT(rcWrapped.Height(), nCaption) << "the description takes more than one line";
+
+    const CSize sz = pTheme->DrawControlPopupParent(surface.DC(), pOpen, FALSE);
+    EXPECT_EQ(nCaption + rcWrapped.Height() + 19, sz.cy);
+    pOpen->SetRect(CRect(CPoint(0, 0), sz));
+    surface.DC()->SetTextColor(RGB(0, 0, 0));
+    surface.DC()->SetBkMode(TRANSPARENT);
+    pTheme->DrawControlPopupParent(surface.DC(), pOpen, TRUE);
+    int nInk = 0;
+    for (int y = sz.cy - 8 - nCaption; y < sz.cy - 8; y++)
+        for (int x = 0; x < sz.cx; x++)
+            nInk += surface.Pixel(x, y) != kPaper;
+    EXPECT_GT(nInk, 0) << "the description's last line, just above the bottom margin";
+    pPopup->OnRemoved();
+}
+
+// Below an icon a caption takes two lines, broken at the space nearest its middle, when the option is on.
+TEST(PaintManagerEntries, CaptionsBelowIconsBreakIntoTwoLines)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPaintManager(pTheme);
+    pBar->SetPosition(ktBarTop);
+    CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, 0);
+    pButton->SetCaption("Generate dissector code");
+    pButton->SetStyle(ktButtonIconAndCaptionBelow);
+    CTestSurface surface(300, 100, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    const CSize szFirst = surface.DC()->GetTextExtent("Generate");
+    const int nSecond = surface.DC()->GetTextExtent("dissector code").cx;
+    pTheme->m_bWrapCaptionBelowText = FALSE;
+    const CSize szOneLine = pTheme->DrawControlToolBarParent(surface.DC(), pButton, FALSE);
+    pTheme->m_bWrapCaptionBelowText = TRUE;
+    const CSize szTwoLines = pTheme->DrawControlToolBarParent(surface.DC(), pButton, FALSE);
+    EXPECT_EQ(std::max<int>(std::max<int>(42, 2 * std::max(22, pTheme->GetTextHeight()) - 3),
+                            std::max<int>(szFirst.cx, nSecond) + 5),
+              szTwoLines.cx);
+    EXPECT_LT(szTwoLines.cx, szOneLine.cx);
+
+    pButton->SetRect(CRect(CPoint(0, 0), szTwoLines));
+    surface.DC()->SetBkMode(TRANSPARENT);
+    pTheme->DrawControlToolBarParent(surface.DC(), pButton, TRUE);
+    const CSize szIcon = pButton->GetIconSize();
+    const int nTop = szIcon.cy + 3 + (szTwoLines.cy - szIcon.cy - 3 - 2 * szFirst.cy) / 2;
+    const auto inkInRows = [&](int y0, int y1)
+    {
+        int nInk = 0;
+        for (int y = y0; y < y1; y++)
+            for (int x = 0; x < szTwoLines.cx; x++)
+                nInk += surface.Pixel(x, y) == pTheme->GetColor(COLOR_BTNTEXT);
+        return nInk;
+    };
+    EXPECT_GT(inkInRows(nTop, nTop + szFirst.cy), 0) << "the first line";
+    EXPECT_GT(inkInRows(nTop + szFirst.cy, nTop + 2 * szFirst.cy), 0) << "the second line";
+    pBar->OnRemoved();
+
+    EXPECT_EQ(-1, CKTPaintManager::FindCaptionLineBreak("Open")) << "no space: one line";
+    EXPECT_EQ(-1, CKTPaintManager::FindCaptionLineBreak("A bcdefgh")) << "the space lies outside the window";
+    EXPECT_EQ(7, CKTPaintManager::FindCaptionLineBreak("Save as copy")) << "the space nearest the middle";
+    EXPECT_EQ(4, CKTPaintManager::FindCaptionLineBreak("abcd efgh"));
+}
+
+// A popup showing two columns, check marks beside icons, doubles its icon column and moves its captions past it.
+TEST(PaintManagerEntries, APopupWithTwoColumnsDoublesItsIconColumn)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 0);
+    pEntry->SetCaption("Entry");
+    const int nCell = pTheme->GetPopupBarImageSize(pPopup).cx;
+    CTestSurface surface(300, 30, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    const CSize szSingle = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE);
+    EXPECT_EQ(nCell + 1, pTheme->GetPopupBarGripperWidth(pPopup));
+    pPopup->SetDoubleGripper(TRUE);
+    EXPECT_EQ(2 * nCell + 1, pTheme->GetPopupBarGripperWidth(pPopup));
+    EXPECT_EQ(szSingle.cx + nCell, pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx);
+    pPopup->OnRemoved();
 }
 
 TEST(PaintManagerGlyphs, CheckMarkTickPixels)

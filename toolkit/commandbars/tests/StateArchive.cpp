@@ -3,10 +3,12 @@
 
 #include "CommandBarsTestsRes.h"
 #include "KTCommandBarsState.h"
+#include "KTControlAction.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
+#include "KTControlGallery.h"
 #include "KTControlPopup.h"
 #include "MessagePump.h"
 #include "KTCommandBarList.h"
@@ -181,6 +183,24 @@ void CStateFixture::AddFields()
     pCustom->SetVerticalOptions(CKTControlCustom::ktVertHideWindow);
     m_pCommandBars->RecalcFrameLayout();
     PumpMessages();
+}
+
+CKTControlGallery* CStateFixture::AddGallery()
+{
+    m_pCommandBars->EnableActions(TRUE);
+    CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+    pItems->SetItemSize(CSize(30, 20));
+    for (LPCSTR lpszItem : {"Red", "Green", "Blue"})
+        pItems->AddItem(lpszItem, 10 + pItems->GetItemCount());
+    m_pCommandBars->CreateAction(ID_TEST_ENABLED)->SetGalleryItems(pItems);
+    auto* pGallery = static_cast<CKTControlGallery*>(m_pSecond->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+    pGallery->ShowLabels(FALSE);
+    pGallery->ShowBorders(TRUE);
+    pGallery->ShowScrollBar(FALSE);
+    pGallery->SetMargin(CRect(1, 2, 3, 4));
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    return pGallery;
 }
 
 CKTToolBar* CStateFixture::AddUserBars()

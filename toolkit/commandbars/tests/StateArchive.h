@@ -14,6 +14,7 @@
 
 class CKTCommandBar;
 class CKTCommandBars;
+class CKTControlGallery;
 class CKTPropExchange;
 class CKTToolBar;
 
@@ -44,6 +45,8 @@ protected:
     // An edit, a combo box with three items and a custom control hosting the frame's child window kHostedId, on
     // Second, each with keys away from their defaults.
     void AddFields();
+    // A gallery on Second, its three items carried by its command's action, each of its keys away from its default.
+    CKTControlGallery* AddGallery();
 
     static const int kHostedId = 4242;
     CWnd m_hosted;

@@ -28,7 +28,7 @@
 namespace
 {
 
-const char* const kCorpus[] = {"customised.bin", "user-bars.bin", "fields.bin", "document-menu.bin"};
+const char* const kCorpus[] = {"customised.bin", "user-bars.bin", "fields.bin", "document-menu.bin", "gallery.bin"};
 
 CStateBytes ReadCorpusFile(const char* pszName)
 {
@@ -131,6 +131,14 @@ TEST_F(StateFuzz, DISABLED_WriteDocumentMenuCorpus)
     WriteCorpusFile(kCorpus[3], SaveBars(m_pCommandBars));
 }
 
+// Writes the corpus's gallery state (run by hand once; it leaves the older inputs as they were).
+TEST_F(StateFuzz, DISABLED_WriteGalleryCorpus)
+{
+    AddFields();
+    AddGallery();
+    WriteCorpusFile(kCorpus[4], SaveBars(m_pCommandBars));
+}
+
 // Writes the corpus anew from the bars as the tests set them up (run by hand after a deliberate format change).
 TEST_F(StateFuzz, DISABLED_WriteCorpus)
 {
@@ -141,4 +149,6 @@ TEST_F(StateFuzz, DISABLED_WriteCorpus)
     WriteCorpusFile(kCorpus[1], SaveBars(m_pCommandBars));
     AddFields();
     WriteCorpusFile(kCorpus[2], SaveBars(m_pCommandBars));
+    AddGallery();
+    WriteCorpusFile(kCorpus[4], SaveBars(m_pCommandBars));
 }

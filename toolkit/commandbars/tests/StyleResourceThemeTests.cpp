@@ -1,6 +1,7 @@
 // StyleResourceThemeTests.cpp: theme 5 takes its colours from the tests' style module, keeps what a style
 // does not name, and draws bars with or without a module.
 #include "KTCommandBars.h"
+#include "KTDrawHelpers.h"
 #include "KTMenuBar.h"
 #include "KTStyleResourceSet.h"
 #include "KTThemeStyle5.h"
@@ -124,6 +125,54 @@ TEST(StyleResourceTheme, EachStyleKeyLandsInItsEntry)
     EXPECT_FLOAT_EQ(0.5f, pTheme->m_grcHot.fGradientFactor);
     EXPECT_EQ(pTheme->m_grcPopuped.clrDark.GetColor(), pTheme->m_grcBall.clrDark.GetColor()) << "the ball follows";
     EXPECT_EQ(pTheme->m_clrFaceShadow.GetColor(), pTheme->GetColor(52)) << "the bar edge copied";
+}
+
+// The caption keeps the system's face unless the standard face is asked for; the standard font alone is no ask.
+TEST(StyleResourceTheme, TheCaptionFontTakesTheStandardFaceOnlyWhenAsked)
+{
+    const auto face = [](CKTThemeStyle5& theme)
+    {
+        LOGFONT lf = {};
+        theme.GetFrameCaptionFont()->GetLogFont(&lf);
+        return CString(lf.lfFaceName);
+    };
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    ASSERT_TRUE(::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+    CString strStandard;
+    for (LPCSTR lpszFace : {"Tahoma", "Marlett", "Courier New", "Times New Roman", "Arial"})
+        if (strStandard.IsEmpty() && lstrcmpiA(lpszFace, ncm.lfCaptionFont.lfFaceName) != 0 &&
+            CKTDrawHelpers::FontExists(lpszFace))
+            strStandard = lpszFace;
+    if (strStandard.IsEmpty())
+        GTEST_SKIP() << "the system lists no face other than the caption's";
+    CKTSmartPtr<CKTThemeStyle5> pTheme = KTMakeCounted<CKTThemeStyle5>();
+    pTheme->SetStandardFontFace(strStandard);
+    pTheme->m_bUseStandardFont = TRUE;
+    pTheme->m_bUseStandardFace = FALSE;
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(CString(ncm.lfCaptionFont.lfFaceName), face(*pTheme));
+    pTheme->m_bUseStandardFace = TRUE;
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(strStandard, face(*pTheme));
+}
+
+TEST(StyleResourceTheme, TheFramesLargeIconIsItsOwnElseItsClasss)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.hIcon = ::LoadIcon(NULL, IDI_APPLICATION);
+    wc.lpszClassName = "KTLargeIconFrame";
+    ASSERT_TRUE(::RegisterClassA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS);
+    HWND hWnd =
+        ::CreateWindowA("KTLargeIconFrame", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL, wc.hInstance, NULL);
+    ASSERT_TRUE(hWnd != NULL);
+    EXPECT_EQ(wc.hIcon, CKTThemeStyle5::GetFrameLargeIcon(CWnd::FromHandle(hWnd))) << "the class's";
+    HICON hOwn = ::LoadIcon(NULL, IDI_WARNING);
+    ::SendMessage(hWnd, WM_SETICON, ICON_BIG, (LPARAM)hOwn);
+    EXPECT_EQ(hOwn, CKTThemeStyle5::GetFrameLargeIcon(CWnd::FromHandle(hWnd))) << "its own first";
+    ::DestroyWindow(hWnd);
 }
 
 TEST(StyleResourceTheme, FixedColoursHoldWithAndWithoutAStyle)

@@ -8,6 +8,7 @@
 #include "KTThemeStyle2.h"
 #include "KTThemeStyle4.h"
 #include "KTDrawObjects.h"
+#include "KTImageManager.h"
 #include "KTPopupBar.h"
 #include "KTStatusBar.h"
 #include "TestSurface.h"
@@ -443,6 +444,28 @@ TEST(ThemeStatusBar, PaneFillsItsBackgroundAndPadsItsText)
     EXPECT_EQ(RGB(10, 20, 30), surface.Pixel(79, 19));
 }
 
+TEST(ThemeStatusBar, APaneDrawsItsIconBeforeItsText)
+{
+    const UINT nId = 9212;
+    BYTE andMask[32] = {}, xorMask[32] = {};  // all black
+    HICON hIcon = ::CreateIcon(NULL, 16, 16, 1, 1, andMask, xorMask);
+    ASSERT_TRUE(hIcon != NULL);
+    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(16, 16)));
+    ::DestroyIcon(hIcon);
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTStatusBarPane pane(0);
+    pane.SetIconId(nId);
+    CTestSurface surface(80, 20, kPaper);
+    pTheme->DrawStatusBarPane(surface.DC(), CRect(0, 0, 80, 20), &pane);
+    EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(2 + 8, 10)) << "inside the padding, centred in the height";
+    pane.SetStyle(SBPS_DISABLED);
+    CTestSurface disabled(80, 20, kPaper);
+    pTheme->DrawStatusBarPane(disabled.DC(), CRect(0, 0, 80, 20), &pane);
+    EXPECT_NE(RGB(0, 0, 0), disabled.Pixel(2 + 8, 10)) << "the disabled image";
+    EXPECT_NE(kPaper, disabled.Pixel(2 + 8, 10));
+    KTImageManager()->RemoveIcon(nId);
+}
+
 TEST(PopupExpanding, BandsEndAsTheFinishedPicture)
 {
     CTestParent parent;
@@ -498,6 +521,110 @@ TEST(Theme1Popups, TheBorderStaysOpenWhereThePopupTouchesItsControl)
     EXPECT_EQ(Distinct(41), surface.Pixel(20, 5));
     pPopup->OnRemoved();
     pBar->OnRemoved();
+}
+
+// A label's fill starts where the bar's icon column ends: after the bar's border, not at the column's width.
+TEST(Theme1Popups, ALabelIsFilledFromTheEndOfTheIconColumn)
+{
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    const int nBorder = pTheme->GetCommandBarBorders(pPopup).left;
+    ASSERT_GT(nBorder, 0);
+    CKTControl* pLabel = pPopup->GetControls()->Add(ktControlLabel, 0);
+    pLabel->SetCaption("Group");
+    pLabel->SetRect(CRect(nBorder, 5, 190, 25));
+    CTestSurface surface(200, 30, kPaper);
+    pTheme->DrawControlPopupParent(surface.DC(), pLabel, TRUE);
+    const int nColumn = std::max<int>(pLabel->GetIconSize().cx + 4, pTheme->GetTextHeight() + 4);
+    EXPECT_NE(Distinct(56), surface.Pixel(nColumn, 6)) << "the column stays clear";
+    EXPECT_EQ(Distinct(56), surface.Pixel(nBorder + nColumn, 6));
+    EXPECT_EQ(Distinct(56), surface.Pixel(188, 6));
+    pPopup->OnRemoved();
+}
+
+// Rarely used commands shown by an expanded menu: theme 0 fills the entry in colour 22, theme 1 the icon column
+// beside it in colour 42.
+TEST(ThemePopups, RarelyUsedCommandsStandOutInAnExpandedMenu)
+{
+    auto pTheme0 = MakeThemeWithDistinctColours<CKTThemeStyle0>();
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    for (CKTPaintManager* pTheme : {(CKTPaintManager*)pTheme0, (CKTPaintManager*)pTheme1})
+    {
+        CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+        pPopup->SetPaintManager(pTheme);
+        const int nBorder = pTheme->GetCommandBarBorders(pPopup).left;
+        CKTControl* pRare = pPopup->GetControls()->Add(ktControlButton, 0);
+        pRare->SetCaption("Rare");
+        pRare->SetRect(CRect(nBorder, 0, 150, 22));
+        CTestSurface plain(160, 22, kPaper);
+        pTheme->DrawControlPopupParent(plain.DC(), pRare, TRUE);
+        pRare->SetExpandedShown(TRUE);
+        CTestSurface rare(160, 22, kPaper);
+        pTheme->DrawControlPopupParent(rare.DC(), pRare, TRUE);
+        const COLORREF clrRare = pTheme == pTheme0 ? Distinct(COLOR_3DLIGHT) : Distinct(42);
+        const int x = pTheme == pTheme0 ? 140 : nBorder + 2;
+        EXPECT_NE(clrRare, plain.Pixel(x, 1));
+        EXPECT_EQ(clrRare, rare.Pixel(x, 1)) << (pTheme == pTheme0 ? "theme 0" : "theme 1");
+        pPopup->OnRemoved();
+    }
+}
+
+// The customise list shows a control as an entry: the theme's fill, the highlight when selected, a field at the
+// right for a combo box.
+TEST(ThemeListBox, CommandListEntriesByTheme)
+{
+    auto pTheme0 = MakeThemeWithDistinctColours<CKTThemeStyle0>();
+    auto pTheme1 = MakeThemeWithDistinctColours<CKTThemeStyle1>();
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    CKTControl* pCombo = pBar->GetControls()->Add(ktControlComboBox, 0);
+    pCombo->SetCaption("Font");
+    const CRect rc(0, 0, 200, 24);
+    struct
+    {
+        CKTPaintManager* pTheme;
+        BOOL bSelected;
+        int nText;  // the colour right of the icon column
+    } cases[] = {
+        {pTheme0, FALSE, COLOR_BTNFACE}, {pTheme0, TRUE, COLOR_HIGHLIGHT}, {pTheme1, FALSE, 41}, {pTheme1, TRUE, 41}};
+    for (const auto& c : cases)
+    {
+        CTestSurface surface(200, 24, kPaper);
+        EXPECT_EQ(rc.Size(), c.pTheme->DrawListBoxControl(surface.DC(), pCombo, rc, c.bSelected, TRUE, NULL));
+        const int nColumn = c.pTheme->GetListBoxIconColumn(NULL);
+        EXPECT_EQ(Distinct(c.nText), surface.Pixel(nColumn + 2, 1)) << c.nText;
+        CKTFontDC font(surface.DC(), c.pTheme->GetRegularFont());
+        const int nField = 200 - surface.DC()->GetTextExtent("Font0").cx;
+        EXPECT_EQ(Distinct(COLOR_WINDOW), surface.Pixel(nField + 2, 12)) << "the field";
+    }
+    pBar->OnRemoved();
+}
+
+// Every popup entry's text rectangle passes the theme's hook before the caption is drawn.
+TEST(ThemeListBox, PopupEntriesOfferTheirTextRectangle)
+{
+    class CHookedTheme : public CKTThemeStyle0
+    {
+    public:
+        void AdjustPopupTextRect(CRect& rc) override
+        {
+            m_rcSeen = rc;
+            rc.left += 40;
+        }
+        CRect m_rcSeen;
+    };
+    CKTSmartPtr<CHookedTheme> pTheme = CKTSmartPtr<CHookedTheme>::Adopt(new CHookedTheme);
+    pTheme->RefreshMetrics();
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 0);
+    pEntry->SetCaption("Entry");
+    pEntry->SetRect(CRect(2, 0, 150, 22));
+    CTestSurface surface(160, 22, kPaper);
+    pTheme->DrawControlPopupParent(surface.DC(), pEntry, TRUE);
+    EXPECT_EQ(22, pTheme->m_rcSeen.Height()) << "asked with the entry's text rectangle";
+    EXPECT_EQ(150, pTheme->m_rcSeen.right);
+    pPopup->OnRemoved();
 }
 
 TEST(ToolBarControls, CheckBoxMarksSitBesideTheirCaptions)

@@ -7,6 +7,8 @@
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 
+#include <algorithm>
+
 namespace
 {
 // Colour-table slots of the gallery's parts.
@@ -107,6 +109,24 @@ void CKTGalleryPaintManager::DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScr
         m_themeScrollBar.DrawThemeBackground(hDC, spi.fVert ? 9 : 8, state(ktScrollThumb), parts.rcThumb, NULL);
 }
 
+// A flat arrow button: the face, a thin 3-D frame, and the arrow as the "Marlett" glyph.
+void CKTGalleryPaintManager::DrawFlatArrow(CDC* pDC, CRect rc, char chGlyph, BOOL bPressed, BOOL bEnabled)
+{
+    pDC->FillSolidRect(rc, m_pPaintManager->GetColor(COLOR_BTNFACE));
+    m_pPaintManager->Draw3dRect(pDC, rc, bPressed ? COLOR_BTNSHADOW : COLOR_3DHIGHLIGHT,
+                                bPressed ? COLOR_3DHIGHLIGHT : COLOR_BTNSHADOW);
+    const int nSize = std::min(rc.Width(), rc.Height());
+    if (nSize < 6)
+        return;
+    CFont font;
+    if (!font.CreateFont(nSize - 4, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, 0, 0, 0, 0, "Marlett"))
+        return;
+    CKTFontDC select(pDC, &font, bEnabled ? RGB(0, 0, 0) : m_pPaintManager->GetColor(COLOR_BTNSHADOW));
+    pDC->SetBkMode(TRANSPARENT);
+    CRect rcGlyph = rc + CPoint(2, 2);
+    pDC->DrawText(CString(chGlyph), rcGlyph, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
 void CKTGalleryPaintManager::DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat)
 {
     const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
@@ -118,9 +138,13 @@ void CKTGalleryPaintManager::DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pSc
     const CRect rcArrows[2] = {parts.rcUp, parts.rcDown};
     for (int i = 0; i < 2; i++)
     {
-        UINT nState = nArrows[i] | (nPressed == ktScrollUpArrow + i ? DFCS_PUSHED : 0) | (bEnabled ? 0 : DFCS_INACTIVE);
+        const BOOL bPressed = nPressed == ktScrollUpArrow + i;
         CRect rc = rcArrows[i];
-        pDC->DrawFrameControl(rc, DFC_SCROLL, nState | (bFlat ? DFCS_FLAT : 0));
+        if (bFlat)
+            DrawFlatArrow(pDC, rc, spi.fVert ? (i ? '6' : '5') : (i ? '4' : '3'), bPressed, bEnabled);
+        else
+            pDC->DrawFrameControl(rc, DFC_SCROLL,
+                                  nArrows[i] | (bPressed ? DFCS_PUSHED : 0) | (bEnabled ? 0 : DFCS_INACTIVE));
     }
     CBrush brushTrack(::GetSysColor(COLOR_SCROLLBAR));
     pDC->FillRect(parts.rcPageUp, &brushTrack);

@@ -47,6 +47,7 @@ protected:
     static BOOL IsScrollBarActive(CKTBarScrollBar* pScrollBar);
     // The arrows, track and thumb of the bar in the classic or flat look.
     void DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat);
+    void DrawFlatArrow(CDC* pDC, CRect rc, char chGlyph, BOOL bPressed, BOOL bEnabled);
     void DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar);
 
     CKTPaintManager* m_pPaintManager;  // the owner

@@ -27,6 +27,7 @@ enum KTCommandBarsTheme : int
 };
 
 class CKTCommandBar;
+class CKTCommandBars;
 class CKTCommandBarKeyboardTip;
 class CKTControl;
 class CKTDockBar;
@@ -99,6 +100,34 @@ public:
     // Measures (bDraw FALSE) or draws a control; the size is the same either way.
     CSize DrawControl(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // A popup entry's text rectangle, just before the caption is drawn in it.
+    virtual void AdjustPopupTextRect(CRect& rc) {}
+    // The control as an entry of the customise command list: the plain look is its caption.
+    virtual CSize DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                                     CKTCommandBars* pCommandBars);
+    // The colour indexes of a command-list entry's parts.
+    struct KT_LISTBOXLOOK
+    {
+        int nCaption;      // caption, popup mark and drop-down line
+        int nLine;         // the split popup's line
+        int nFieldFrame;   // an edit or combo field's frame
+        int nButtonFrame;  // a selected combo button's frame; -1: the hot entry look
+    };
+    // The icon column of a command-list entry: the icon size + 4, at least the text height.
+    int GetListBoxIconColumn(CKTCommandBars* pCommandBars) const;
+    // The control's icon centred in a command-list entry's icon column.
+    void DrawListBoxIcon(CDC* pDC, CKTControl* pControl, CRect rcColumn, BOOL bSelected);
+    // The caption, popup mark and field of a command-list entry right of its icon column.
+    void DrawListBoxEntryText(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, const KT_LISTBOXLOOK& look);
+    // A menu entry of style 5: what it shows and where.
+    struct CKTDescribedEntry
+    {
+        CString strCaption, strShortcut, strDescription;
+        CRect rcText;  // from the end of the icon column to the entry's right
+        UINT nFlags;
+        BOOL bDraw, bSelected, bEnabled;
+    };
+    CSize DrawCaptionAndDescription(CDC* pDC, const CKTDescribedEntry& entry);
     // Edit fields: the label is measured and drawn here, the text by the field's window.
     virtual CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw);
     virtual CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw);
@@ -107,6 +136,8 @@ public:
     // The colour slot of the label before a field on a tool bar: always drawn as enabled here.
     virtual int GetFieldLabelTextColor(CKTControl* pControl);
     virtual CSize DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw);
+    // Where a caption below an icon breaks into two lines: the space ending the first; -1 for one line.
+    static int FindCaptionLineBreak(const CString& strCaption);
     virtual void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) = 0;
     virtual void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) = 0;
     virtual void DrawControlState(CDC* pDC, CKTControl* pControl);

@@ -110,7 +110,8 @@ int CKTPaintManager::GetPopupBarGripperWidth(CKTCommandBar* pBar)
 {
     if (!pBar || pBar->GetType() != ktBarTypePopup)
         return 0;
-    return GetPopupBarImageSize(pBar).cx + 1;
+    const int cx = GetPopupBarImageSize(pBar).cx;
+    return (pBar->IsDoubleGripper() ? 2 * cx : cx) + 1;
 }
 
 BOOL CKTPaintManager::IsKeyboardCuesVisible(CKTCommandBar* pBar) const
@@ -145,7 +146,7 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
 {
     CKTCommandBar* pBar = pControl->GetParent();
     CSize szCell = GetPopupBarImageSize(pBar);
-    int nColumn = szCell.cx;
+    int nColumn = pBar && pBar->IsDoubleGripper() ? 2 * szCell.cx : szCell.cx;
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
     if (pControl->GetType() == ktControlLabel && pControl->GetStyle() == ktButtonCaption)
@@ -162,6 +163,20 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
     CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
     UINT nFlags = DT_END_ELLIPSIS | (bCues ? 0 : DT_NOPREFIX);
     CRect rcText(rc.left + m_nPopupBarTextPadding + nColumn, rc.top, rc.right, rc.bottom);
+    const CString strDescription = pControl->GetDescription();
+    if (pControl->GetStyle() == ktButtonCaptionAndDescription && !strDescription.IsEmpty())
+    {
+        CKTDescribedEntry entry = {strCaption, strShortcut, strDescription, rcText, nFlags, bDraw, bSelected, bEnabled};
+        CSize szTexts = DrawCaptionAndDescription(pDC, entry);
+        CSize sz(szTexts.cx + m_nPopupBarTextPadding + nColumn + 32, std::max<int>(szCell.cy, szTexts.cy + 19));
+        if (pControl->GetWidth() > 0)
+            sz.cx = pControl->GetWidth();
+        if (pControl->GetHeight() > 0)
+            sz.cy = pControl->GetHeight();
+        return sz;
+    }
+    if (bDraw)
+        AdjustPopupTextRect(rcText);
     CSize szText = DrawControlText(pDC, strCaption, rcText, nFlags, bDraw, bSelected, bEnabled);
     CSize szShortcut(0, 0);
     if (!strShortcut.IsEmpty())
@@ -175,6 +190,35 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
     if (pControl->GetHeight() > 0)
         sz.cy = pControl->GetHeight();
     return sz;
+}
+
+// The caption (and shortcut) in bold with the description wrapped below it to about half its one-line width;
+// the texts' width and height.
+CSize CKTPaintManager::DrawCaptionAndDescription(CDC* pDC, const CKTDescribedEntry& entry)
+{
+    const int nTop = entry.rcText.top + 8;
+    CSize szCaption, szShortcut(0, 0);
+    {
+        CKTFontDC bold(pDC, &m_fontRegularBold);
+        CRect rcCaption(entry.rcText.left, nTop, entry.rcText.right, nTop);
+        szCaption =
+            DrawControlText(pDC, entry.strCaption, rcCaption, entry.nFlags, FALSE, entry.bSelected, entry.bEnabled);
+        rcCaption.bottom = nTop + szCaption.cy;
+        if (entry.bDraw)
+            DrawControlText(pDC, entry.strCaption, rcCaption, entry.nFlags, TRUE, entry.bSelected, entry.bEnabled);
+        if (!entry.strShortcut.IsEmpty())
+        {
+            CRect rcShortcut(entry.rcText.left, nTop, entry.rcText.right - 19, rcCaption.bottom);
+            szShortcut = DrawControlText(pDC, entry.strShortcut, rcShortcut, entry.nFlags | DT_RIGHT, entry.bDraw,
+                                         entry.bSelected, entry.bEnabled);
+        }
+    }
+    const int nOneLine = pDC->GetTextExtent(entry.strDescription).cx;
+    CRect rcDescription(entry.rcText.left, nTop + szCaption.cy + 3, entry.rcText.left + (nOneLine + 20) / 2, 0);
+    pDC->DrawText(entry.strDescription, rcDescription, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    if (entry.bDraw)
+        pDC->DrawText(entry.strDescription, rcDescription, DT_WORDBREAK | DT_NOPREFIX);
+    return CSize(std::max<int>(szCaption.cx + szShortcut.cx, nOneLine / 2), szCaption.cy + rcDescription.Height());
 }
 
 CSize CKTPaintManager::MeasureToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, BOOL bVertical,
@@ -250,13 +294,32 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
     return sz;
 }
 
+// The space that ends the first of two caption lines, searched outwards from the middle; -1 for one line.
+int CKTPaintManager::FindCaptionLineBreak(const CString& strCaption)
+{
+    const int m = strCaption.GetLength() / 2;
+    for (int k = 0; k <= m - 2; k++)
+    {
+        if (strCaption[m - k] == ' ')
+            return m - k;
+        if (m + k + 1 < strCaption.GetLength() && strCaption[m + k + 1] == ' ')
+            return m + k + 1;
+    }
+    return -1;
+}
+
 CSize CKTPaintManager::DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw)
 {
     int h = std::max(22, m_nTextHeight);
     int d = GetSplitDropDownSize();
     CSize sz(std::max(42, 2 * h - 3), m_nFixedControlHeight > 0 ? 3 * m_nFixedControlHeight : szIcon.cy + d + 7);
-    CString strCaption = pControl->GetCaption();
-    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    const CString strCaption = pControl->GetCaption();
+    const int nSplit = m_bWrapCaptionBelowText ? FindCaptionLineBreak(strCaption) : -1;
+    const CString strLines[2] = {nSplit < 0 ? strCaption : strCaption.Left(nSplit),
+                                 nSplit < 0 ? CString() : strCaption.Mid(nSplit + 1)};
+    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strLines[0], FALSE, FALSE);
+    if (nSplit >= 0)
+        szCaption.cx = std::max<int>(szCaption.cx, MeasureToolBarCaption(pDC, pControl, strLines[1], FALSE, FALSE).cx);
     sz.cx = std::max<int>(sz.cx, szCaption.cx + 5);
     CKTImageManagerIcon* pIcon = pControl->GetImage(szIcon.cx);
     if (bDraw)
@@ -265,7 +328,16 @@ CSize CKTPaintManager::DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, C
             DrawImage(pDC, CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 3), szIcon, pIcon,
                       GetControlState(pControl), TRUE);
         CRect rcText(rc.left, rc.top + szIcon.cy + 3, rc.right, rc.bottom);
-        DrawToolBarCaption(pDC, pControl, strCaption, rcText, TRUE);
+        if (nSplit < 0)
+            DrawToolBarCaption(pDC, pControl, strCaption, rcText, TRUE);
+        else
+        {
+            const int nTop = rcText.top + (rcText.Height() - 2 * szCaption.cy) / 2;
+            for (int i = 0; i < 2; i++)
+                DrawToolBarCaption(pDC, pControl, strLines[i],
+                                   CRect(rc.left, nTop + i * szCaption.cy, rc.right, nTop + (i + 1) * szCaption.cy),
+                                   TRUE);
+        }
     }
     CKTCommandBar* pBar = pControl->GetParent();
     return pBar && pBar->IsVerticalPosition() ? CSize(sz.cy, sz.cx) : sz;

@@ -2,6 +2,7 @@
 #include "KTPaintManager.h"
 
 #include "KTDrawObjects.h"
+#include "KTImageManager.h"
 #include "KTStatusBar.h"
 
 namespace
@@ -51,11 +52,17 @@ void CKTPaintManager::DrawStatusBarPane(CDC* pDC, CRect rc, CKTStatusBarPane* pP
         pDC->FillSolidRect(rc, pPane->KTGetDwordMember());
     CRect rcPadding = pPane->GetPadding();
     rc.DeflateRect(rcPadding.left, rcPadding.top, rcPadding.right, rcPadding.bottom);
+    const BOOL bDisabled = (pPane->GetStyle() & SBPS_DISABLED) != 0;
+    if (CKTImageManagerIcon* pIcon = pPane->GetIconId() ? KTImageManager()->GetImage(pPane->GetIconId(), 0) : NULL)
+    {
+        const CPoint pt(rc.left, (rc.top + rc.bottom) / 2 - pIcon->m_nHeight / 2);
+        pIcon->Draw(pDC, pt, bDisabled ? pIcon->GetDisabledIcon() : pIcon->GetIcon());
+        rc.left += pIcon->m_nWidth + 2;
+    }
     static const UINT alignments[] = {DT_LEFT, DT_CENTER, DT_RIGHT};
     int nAlignment = pPane->GetTextAlignment();
     UINT nFormat = alignments[nAlignment >= 0 && nAlignment <= 2 ? nAlignment : 0];
-    CKTFontDC font(pDC, &m_fontStatus,
-                   (pPane->GetStyle() & SBPS_DISABLED) ? GetColor(COLOR_GRAYTEXT) : m_clrStatusTextColor);
+    CKTFontDC font(pDC, &m_fontStatus, bDisabled ? GetColor(COLOR_GRAYTEXT) : m_clrStatusTextColor);
     pDC->SetBkMode(TRANSPARENT);
     pDC->DrawText(pPane->GetText(), rc, nFormat | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }

@@ -252,6 +252,8 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     KT_CONTROLSTATE state = GetControlState(pControl);
     CRect rc = pControl->GetRect();
     int nColumn = GetPopupBarImageSize(pBar).cx;
+    if (pControl->IsExpandedShown())
+        pDC->FillSolidRect(rc, GetColor(COLOR_3DLIGHT));
     pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
     if (state.bSelected)
     {
@@ -288,4 +290,26 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     }
     pDC->SetBkMode(TRANSPARENT);
     return CKTPaintManager::DrawControlPopupParent(pDC, pControl, TRUE);
+}
+
+CSize CKTThemeStyle0::DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                                         CKTCommandBars* pCommandBars)
+{
+    if (!bDraw)
+        return rc.Size();
+    pDC->FillSolidRect(rc, GetColor(COLOR_BTNFACE));
+    const CRect rcColumn(rc.left, rc.top, rc.left + GetListBoxIconColumn(pCommandBars), rc.bottom);
+    KT_CONTROLSTATE button;
+    button.bSelected = bSelected;
+    button.nBarType = ktBarTypeNormal;
+    button.nBarPosition = ktBarPopup;
+    DrawControlEntry(pDC, rcColumn, button);
+    DrawListBoxIcon(pDC, pControl, rcColumn, bSelected);
+    const CRect rcText(rcColumn.right, rc.top, rc.right, rc.bottom);
+    if (bSelected)
+        pDC->FillSolidRect(rcText, GetColor(COLOR_HIGHLIGHT));
+    const int nCaption = bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT;
+    DrawListBoxEntryText(pDC, pControl, rcText, bSelected,
+                         {nCaption, nCaption, bSelected ? COLOR_HIGHLIGHT : COLOR_BTNFACE, COLOR_HIGHLIGHT});
+    return rc.Size();
 }

@@ -11,6 +11,8 @@ public:
     CKTThemeStyle0();
 
     CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    CSize DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                             CKTCommandBars* pCommandBars) override;
     void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
     void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) override;
     int GetRectangleTextColor(const KT_CONTROLSTATE& state) override;

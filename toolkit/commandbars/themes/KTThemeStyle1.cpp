@@ -321,11 +321,17 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     CSize szIcon = pControl->GetIconSize();
     CKTImageManagerIcon* pIcon = pControl->GetStyle() != ktButtonCaption ? pControl->GetImage(szIcon.cx) : NULL;
     int nColumn = std::max<int>(szIcon.cx + 4, m_nTextHeight + 4);
+    if (pControl->GetParent() && pControl->GetParent()->IsDoubleGripper())
+        nColumn *= 2;
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
+    // The column area runs from the bar's left border; a control of a further column starts right of it.
+    const int nColumnEnd = (pControl->GetParent() ? GetCommandBarBorders(pControl->GetParent()).left : 0) + nColumn;
+    if (pControl->IsExpandedShown() && rc.left < nColumnEnd)
+        DrawPopupBarGripper(pDC, rc.left - 1, rc.top, nColumnEnd - rc.left + 1, rc.Height(), TRUE);
 
     if (pControl->GetType() == ktControlLabel)
-        FillPopupLabel(pDC, CRect(std::max<int>(rc.left, nColumn), rc.top, rc.right, rc.bottom));
+        FillPopupLabel(pDC, CRect(std::max<int>(rc.left, nColumnEnd), rc.top, rc.right, rc.bottom));
     else
     {
         KT_CONTROLSTATE entry;
@@ -402,4 +408,26 @@ KT_TAB_LOOK CKTThemeStyle1::GetTabLook() const
     look.bStaticFrame = TRUE;
     look.nClientFrame = ktTabClientFrameLine;
     return look;
+}
+
+CSize CKTThemeStyle1::DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                                         CKTCommandBars* pCommandBars)
+{
+    if (!bDraw)
+        return rc.Size();
+    pDC->FillSolidRect(rc, GetColor(KTCOLOR_POPUP_FACE));
+    const CRect rcColumn(rc.left, rc.top, rc.left + GetListBoxIconColumn(pCommandBars), rc.bottom);
+    if (bSelected)
+    {
+        KT_CONTROLSTATE hot;
+        hot.bSelected = TRUE;
+        hot.nBarType = ktBarTypePopup;
+        hot.nBarPosition = ktBarPopup;
+        DrawControlEntry(pDC, rcColumn, hot);
+    }
+    DrawListBoxIcon(pDC, pControl, rcColumn, bSelected);
+    const CRect rcText(rcColumn.right, rc.top, rc.right, rc.bottom);
+    DrawListBoxEntryText(pDC, pControl, rcText, bSelected,
+                         {bSelected ? 45 : 44, bSelected ? 32 : 16, bSelected ? 32 : 15, -1});
+    return rc.Size();
 }

@@ -13,6 +13,8 @@ public:
     void RefreshMetrics() override;
 
     CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    CSize DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
+                             CKTCommandBars* pCommandBars) override;
     void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
     void FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar) override;
     int GetRectangleTextColor(const KT_CONTROLSTATE& state) override;

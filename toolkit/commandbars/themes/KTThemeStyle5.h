@@ -40,6 +40,8 @@ public:
     CKTStyleResourceSet* GetImages() const { return m_pImages; }
     CKTStyleImage* LoadImage(LPCSTR lpszName) const;
     static HICON GetFrameSmallIcon(CWnd* pFrame);
+    // The frame's own large icon, else its class's.
+    static HICON GetFrameLargeIcon(CWnd* pFrame);
     // The glyph a caption button of this command and width shows.
     static CString CaptionGlyphName(UINT nId, int cx);
 

@@ -69,7 +69,7 @@ void CKTThemeStyle5::CreateCaptionFont()
     lf.lfWeight = FW_NORMAL;
     if (m_bClearTypeTextQuality && KTOsVersionInfo()->IsWinXPOrLater())
         lf.lfQuality = CLEARTYPE_NATURAL_QUALITY;
-    if (m_bUseStandardFont && CKTDrawHelpers::FontExists(m_strStandardFontFace))
+    if (m_bUseStandardFace && CKTDrawHelpers::FontExists(m_strStandardFontFace))
         CopyFaceName(lf, m_strStandardFontFace);
     if (lf.lfHeight >= -10 && lf.lfHeight <= -1)
         lf.lfHeight = -11;

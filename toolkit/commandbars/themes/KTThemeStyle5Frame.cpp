@@ -285,3 +285,10 @@ HICON CKTThemeStyle5::GetFrameSmallIcon(CWnd* pFrame)
         return reinterpret_cast<HICON>(dwResult);
     return ::LoadIcon(NULL, IDI_WINLOGO);
 }
+
+HICON CKTThemeStyle5::GetFrameLargeIcon(CWnd* pFrame)
+{
+    HWND hWnd = pFrame->GetSafeHwnd();
+    HICON hIcon = reinterpret_cast<HICON>(::SendMessage(hWnd, WM_GETICON, ICON_BIG, 0));
+    return hIcon ? hIcon : reinterpret_cast<HICON>(::GetClassLongPtr(hWnd, GCLP_HICON));
+}
