@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
+#include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTShellAutoComplete.h"
@@ -318,7 +319,7 @@ void CKTEditField::TakeKeyboardTip()
 {
     CKTControl* pControl = m_pOwner->GetFieldControl();
     if (CKTCommandBars* pCommandBars = pControl->GetCommandBars())
-        pCommandBars->HideKeyboardTips();
+        pCommandBars->GetKeyboardTips()->Hide();
     pControl->SetFocused(TRUE);
 }
 

@@ -156,7 +156,7 @@ TEST_F(KeyboardTipTest, TypingAFieldsTipFocusesTheField)
             pField == pEdit ? pEdit->GetEditCtrl()->GetSafeHwnd() : pCombo->GetEditCtrl()->GetSafeHwnd();
         ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == hField; }, kColdWineDeadlineMs)) << (LPCSTR)strKeys;
         EXPECT_TRUE(pField->IsFocused());
-        EXPECT_TRUE(m_pCommandBars->GetKeyboardTips().empty()) << "the tips are gone";
+        EXPECT_TRUE(m_pCommandBars->GetKeyboardTips()->GetTips().empty()) << "the tips are gone";
         EXPECT_TRUE(m_pFrame->m_commands.empty()) << "nothing runs";
         EXPECT_FALSE(pCombo->IsPopuped()) << "no list drops";
         ASSERT_TRUE(input.Key(VK_ESCAPE));

@@ -6,6 +6,7 @@
 
 #include "KTControlTabWorkspace.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsState.h"
 #include "KTControls.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
@@ -145,14 +146,14 @@ TEST_F(TabControlWorkspace, TheControlIsSavedAndLoadedWithTheBars)
         CArchive ar(&file, CArchive::store);
         CKTPropExchangeArchive px(ar);
         px.ExchangeSchema();
-        ASSERT_TRUE(m_frame.GetCommandBars()->SaveCommandBars(&px));
+        ASSERT_TRUE(m_frame.GetCommandBars()->GetState()->SaveCommandBars(&px));
     }
     file.SeekToBegin();
     {
         CArchive ar(&file, CArchive::load);
         CKTPropExchangeArchive px(ar);
         px.ExchangeSchema();
-        ASSERT_TRUE(m_frame.GetCommandBars()->LoadCommandBars(&px, TRUE));
+        ASSERT_TRUE(m_frame.GetCommandBars()->GetState()->LoadCommandBars(&px, TRUE));
     }
     m_pWorkspace = nullptr;
     int nFound = 0;
