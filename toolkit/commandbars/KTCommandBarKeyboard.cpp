@@ -195,9 +195,9 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
     switch (nCode)
     {
     case ktNavNext:
-        return SetSelected(m_pControls->GetNext(m_nSelected, 1), 2) || TRUE;
+        return SetSelected(m_pControls->GetNext(m_nSelected, 1), ktSelectionKeyboard) || TRUE;
     case ktNavPrevious:
-        return SetSelected(m_pControls->GetNext(m_nSelected, -1), 3) || TRUE;
+        return SetSelected(m_pControls->GetNext(m_nSelected, -1), ktSelectionKeyboardBack) || TRUE;
     case ktNavHome:
         return SetSelected(m_pControls->GetNext(-1, 1), ktSelectionKeyboard) || TRUE;
     case ktNavEnd:

@@ -304,6 +304,7 @@ int CKTRibbonBar::LayoutTabRowControls(int nWidth, int x, int& xRight)
             x += 6;
         pControl->SetRect(CRect(CPoint(bRight ? xRight : x, rcRow.top + (rcRow.Height() - sz.cy) / 2), sz));
         pControl->SetRowRect(rcRow);
+        pControl->SetWrap(bRight);  // each right-hand control starts a column of its own
         if (!bRight)
             x += sz.cx;
     };

@@ -388,7 +388,7 @@ BOOL CKTRibbonBar::FocusTabRow()
     GetCommandBars()->SetToolBarFocus(this);
     if (!m_bMinimized)
     {
-        SetSelected(m_pControlTab->GetIndex(), 2);
+        SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
         m_pControlTab->SetKeyboardFocus(TRUE);
     }
     return TRUE;

@@ -6,7 +6,9 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTPropertyGridView.h"
+#include "KTTabAppearanceSet.h"
 #include "KTTabClientGroup.h"
+#include "KTTabPainter.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -193,7 +195,9 @@ TEST_F(TreeSelectionTest, AGroupOfAnotherProjectsTabsGivesItsRoomToTheEditorsOnS
     ClickItem(ProjectItem("beta"));
     ASSERT_EQ((std::vector<std::string>{"beta_api.h", "beta_api.c", "beta_api_demo.c", "beta.diagram"}), ShownTabs());
     EXPECT_STREQ("beta", EditorAt(ptFirst).Left(4)) << "not a blank group";
-    EXPECT_EQ(rcClient, Tabs().GetGroup(1)->m_rcControl);
+    CRect rcGroups = rcClient;  // the client area as the tab look lays groups out in it
+    Tabs().GetPaintManager()->GetAppearanceSet()->DrawWorkspacePart(NULL, rcGroups, 1);
+    EXPECT_EQ(rcGroups, Tabs().GetGroup(1)->m_rcControl);
 
     ClickItem(ProjectItem("alpha"));
     EXPECT_STREQ("alpha_api.h", EditorAt(ptFirst));

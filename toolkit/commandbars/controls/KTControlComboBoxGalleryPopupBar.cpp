@@ -102,7 +102,7 @@ BOOL CKTControlComboBoxGalleryPopupBar::SetTrackingMode(int nMode, BOOL bSelectF
 
 BOOL CKTControlComboBoxGalleryPopupBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (m_pCombo && nChar == VK_RETURN && GetSelected() == 0)
+    if (m_pCombo && nChar == VK_RETURN && GetSelected() == ktSelectionNone)
     {
         m_pCombo->OnExecute();
         return TRUE;

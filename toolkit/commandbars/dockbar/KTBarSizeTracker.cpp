@@ -58,7 +58,7 @@ void CKTBarSizeTracker::StartDrag(CPoint pt)
         SetDocked(m_pBar->GetPosition(), GetRectInDockBar());
     const CRect rcDocked = m_rcDocked;
     const int nDockedPosition = m_nDockedPosition;
-    m_nTrackingMode = 1;
+    m_nTrackingMode = kDragging;
     m_rcWindow = CKTWindowRect(m_pBar);
     ContainPoint(m_rcWindow, pt);
     m_rcDrag = m_rcWindow;
@@ -114,7 +114,7 @@ void CKTBarSizeTracker::OnTrackMessage(const MSG& msg)
         return;
     if (msg.message != WM_MOUSEMOVE || CPoint(msg.pt) == m_ptLast)
         ::DispatchMessage(&msg);
-    else if (m_nTrackingMode == 1)
+    else if (m_nTrackingMode == kDragging)
         OnDragMove(msg.pt);
     else if (m_pBar->IsResizable())
         OnResizeBothMove(msg.pt);

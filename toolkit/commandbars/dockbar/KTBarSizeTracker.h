@@ -44,8 +44,9 @@ private:
     // Leaves at least a few pixels of the rectangle inside the work area under the cursor.
     static void KeepOnScreen(CRect& rc);
 
-    CKTToolBar* m_pBar;       // the owner
-    int m_nTrackingMode = 0;  // 1 while dragging, else the hit code of the edge being sized
+    CKTToolBar* m_pBar;              // the owner
+    static const int kDragging = 1;  // no edge's hit code
+    int m_nTrackingMode = 0;         // kDragging while dragging, else the hit code of the edge being sized
     CPoint m_ptLast;
     int m_nDockedPosition = 0;
     CRect m_rcDocked = CRect(0, 0, 0, 0);

@@ -46,7 +46,7 @@ KT_CONTROLSTATE CKTPaintManager::GetControlState(CKTControl* pControl) const
 {
     KT_CONTROLSTATE state;
     state.nSelected = pControl->GetSelected();
-    state.bSelected = state.nSelected != 0;
+    state.bSelected = state.nSelected != ktSelectionNone;
     state.nPressed = pControl->GetPressed();
     state.bEnabled = IsDrawnEnabled(pControl);
     state.nChecked = std::max(0, pControl->GetChecked());
@@ -158,7 +158,7 @@ CSize CKTPaintManager::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BO
         CKTDrawHelpers::StripMnemonics(strCaption);
     CString strShortcut = pControl->GetType() == ktControlButton ? pControl->GetShortcutText() : CString();
     BOOL bEnabled = IsDrawnEnabled(pControl);
-    BOOL bSelected = pControl->GetSelected() != 0;
+    BOOL bSelected = pControl->GetSelected() != ktSelectionNone;
 
     CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
     UINT nFlags = DT_END_ELLIPSIS | (bCues ? 0 : DT_NOPREFIX);
@@ -243,7 +243,8 @@ void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const C
         nFlags |= DT_NOPREFIX;
     if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strCaption, rc, nFlags))
         return;
-    DrawControlText(pDC, strCaption, rc, nFlags, TRUE, pControl->GetSelected() != 0, IsDrawnEnabled(pControl));
+    DrawControlText(pDC, strCaption, rc, nFlags, TRUE, pControl->GetSelected() != ktSelectionNone,
+                    IsDrawnEnabled(pControl));
 }
 
 CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw)

@@ -77,7 +77,7 @@ void CKTPaintManager::DrawEditField(CDC* pDC, CKTControl* pControl, CRect rcFiel
 
 void CKTPaintManager::DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField)
 {
-    BOOL bHot = pControl->GetSelected() != 0 && pControl->IsEnabled();
+    BOOL bHot = pControl->GetSelected() != ktSelectionNone && pControl->IsEnabled();
     Draw3dRect(pDC, rcField, bHot ? COLOR_BTNSHADOW : COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT);
 }
 

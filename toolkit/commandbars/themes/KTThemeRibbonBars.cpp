@@ -12,7 +12,7 @@ const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kPopupLine = 0xC5C5C5;
 const COLORREF kPopupLineLight = 0xF5F5F5;
 
-BOOL IsMouseOrKeyboardSelection(const KT_CONTROLSTATE& state) { return state.nSelected == 2 || state.nSelected == 3; }
+BOOL IsMouseOrKeyboardSelection(const KT_CONTROLSTATE& state) { return KTIsKeyboardSelection(state.nSelected); }
 
 // The tool-bar button image's part for a state; -1 draws nothing.
 int ToolBarEntryPart(const KT_CONTROLSTATE& state)

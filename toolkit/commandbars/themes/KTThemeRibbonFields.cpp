@@ -18,7 +18,7 @@ BOOL IsOnPopupBar(CKTControl* pControl)
 // The spin image's part for one half: the up half takes parts 0-4, the down half 5-9.
 int SpinPart(CKTControl* pControl, int nHalf)
 {
-    const int nBase = nHalf == 3 ? 0 : 5;
+    const int nBase = nHalf == ktSelectionSpinUp ? 0 : 5;
     if (!pControl->IsEnabled())
         return nBase + 4;
     const int nSelected = pControl->GetSelected();
@@ -92,7 +92,7 @@ CSize CKTThemeRibbon::DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw
     CRect rcFill(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1);
     if (!pControl->IsEnabled())
     {
-        nFrame = nSelected == 2 || nSelected == 3 ? KTCOLOR_HIGHLIGHT_BORDER : KTCOLOR_POPUP_EDIT;
+        nFrame = KTIsKeyboardSelection(nSelected) ? KTCOLOR_HIGHLIGHT_BORDER : KTCOLOR_POPUP_EDIT;
         rcFill.left++;
     }
     if (pControl->IsEnabled() && !nSelected && IsOnPopupBar(pControl))
@@ -109,9 +109,9 @@ void CKTThemeRibbon::DrawEditSpin(CDC* pDC, CKTControl* pControl, CRect rc)
 {
     const int nMid = (rc.top + rc.bottom) / 2;
     DrawStyleImage(pDC, "TOOLBARBUTTONSPIN", CRect(rc.right - 18, rc.top + 1, rc.right - 1, nMid),
-                   SpinPart(pControl, 3), 10, CRect(0, 0, 0, 0), kMagenta);
+                   SpinPart(pControl, ktSelectionSpinUp), 10, CRect(0, 0, 0, 0), kMagenta);
     DrawStyleImage(pDC, "TOOLBARBUTTONSPIN", CRect(rc.right - 18, nMid, rc.right - 1, rc.bottom - 1),
-                   SpinPart(pControl, 4), 10, CRect(0, 0, 0, 0), kMagenta);
+                   SpinPart(pControl, ktSelectionSpinDown), 10, CRect(0, 0, 0, 0), kMagenta);
 }
 
 CSize CKTThemeRibbon::DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw)

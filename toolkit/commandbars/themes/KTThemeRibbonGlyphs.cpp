@@ -30,7 +30,7 @@ CSize CKTThemeRibbon::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
         return CSize(0, 0);
     }
     CRect rc = pControl->GetRect();
-    const BOOL bOpen = pControl->IsPopuped(), bHot = pControl->GetSelected() != 0;
+    const BOOL bOpen = pControl->IsPopuped(), bHot = pControl->GetSelected() != ktSelectionNone;
     DrawStyleImage(pDC, lpszImage, rc, OpenHotPart(bOpen, bHot), 3, CRect(3, 3, 3, 3));
     DrawToolBarExpandGlyph(pDC, bAcross, rc + CPoint(1, 1), bHiddenExists, GetColor(COLOR_BTNHIGHLIGHT));
     DrawToolBarExpandGlyph(pDC, bAcross, rc, bHiddenExists,

@@ -47,10 +47,10 @@ std::pair<BOOL, BOOL> CKTThemeRibbon::JoinedRunPlace(CKTControl* pControl)
 int CKTThemeRibbon::JoinedButtonState(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped, BOOL bEnabled)
 {
     if (!bEnabled)
-        return nSelected == 2 || nSelected == 3 ? 1 : 0;
+        return KTIsKeyboardSelection(nSelected) ? 1 : 0;
     if (bPopuped)
         return 3;
-    const BOOL bSelected = nSelected != 0, bPressed = nPressed != 0;
+    const BOOL bSelected = nSelected != ktSelectionNone, bPressed = nPressed != 0;
     if (bChecked && !bPressed)
         return bSelected ? 4 : 3;
     if (nPressed == 2 || nPressed == 3 || (bSelected && bPressed))

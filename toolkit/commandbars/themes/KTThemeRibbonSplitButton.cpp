@@ -10,13 +10,14 @@ namespace
 std::pair<int, int> EnabledSplitParts(int nSelected, int nPressed, BOOL bChecked, BOOL bPopuped)
 {
     BOOL bHeld = nPressed == 2 || nPressed == 3;
-    int nDropHot = nSelected == 4 ? 0 : 4;
+    int nDropHot = nSelected == ktSelectionArrowPart ? 0 : 4;
     if (bPopuped)
         return {5, 2};
     if (!nSelected && !nPressed)
         return bChecked ? std::make_pair(2, 4) : std::make_pair(-1, -1);
     if (nSelected && !nPressed)
-        return {bChecked ? 3 : (nSelected == 3 ? 0 : 5), bChecked || nSelected != 3 ? nDropHot : 4};
+        return {bChecked ? 3 : (nSelected == ktSelectionCommandPart ? 0 : 5),
+                bChecked || nSelected != ktSelectionCommandPart ? nDropHot : 4};
     if (bHeld || nSelected)
         return {1, 0};
     return {bChecked ? 2 : 5, 4};
@@ -28,7 +29,7 @@ std::pair<int, int> CKTThemeRibbon::SplitButtonParts(int nSelected, int nPressed
 {
     if (!nEnabled)
     {
-        BOOL bShown = nSelected == 2 || nSelected == 3;
+        BOOL bShown = KTIsKeyboardSelection(nSelected);
         return {bShown ? 5 : -1, bShown ? 4 : -1};
     }
     std::pair<int, int> parts = EnabledSplitParts(nSelected, nPressed, bChecked, bPopuped);

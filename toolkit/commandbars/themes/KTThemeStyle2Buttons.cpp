@@ -64,7 +64,7 @@ CSize CKTThemeStyle2::DrawExpandButton(CDC* pDC, int nKind, CKTControl* pControl
         return rc.Size();
     }
     CRect rc = pControl->GetRect();
-    BOOL bOpen = pControl->IsPopuped(), bHot = pControl->GetSelected() != 0;
+    BOOL bOpen = pControl->IsPopuped(), bHot = pControl->GetSelected() != ktSelectionNone;
     CKTDrawHelpers::ExcludeCorners(pDC, rc);
     BOOL bHorzGradient = pBar && pBar->IsVerticalPosition();
     if (bOpen)

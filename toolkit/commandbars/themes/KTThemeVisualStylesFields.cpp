@@ -48,8 +48,8 @@ void CKTThemeVisualStyles::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, C
         return CKTThemeStyle0::DrawEditSpinButtons(pDC, pControl, rcSpin);
     int nMid = (rcSpin.top + rcSpin.bottom) / 2;
     HDC hDC = pDC->GetSafeHdc();
-    m_themeSpin.DrawThemeBackground(hDC, ktSpinUp, SpinHalfState(pControl, 3),
+    m_themeSpin.DrawThemeBackground(hDC, ktSpinUp, SpinHalfState(pControl, ktSelectionSpinUp),
                                     CRect(rcSpin.left, rcSpin.top, rcSpin.right, nMid), NULL);
-    m_themeSpin.DrawThemeBackground(hDC, ktSpinDown, SpinHalfState(pControl, 4),
+    m_themeSpin.DrawThemeBackground(hDC, ktSpinDown, SpinHalfState(pControl, ktSelectionSpinDown),
                                     CRect(rcSpin.left, nMid, rcSpin.right, rcSpin.bottom), NULL);
 }

@@ -87,6 +87,9 @@ TEST_F(RibbonTabRow, AMaximisedChildsIconAndButtonsStandAtTheTabRowsEnds)
     EXPECT_EQ(nWidth, pClose->GetRect().right);
     EXPECT_EQ(pClose->GetRect().left, pRestore->GetRect().right);
     EXPECT_EQ(pRestore->GetRect().left, pMinimize->GetRect().right);
+    // Each right-hand control starts a column of its own; the icon on the left does not.
+    EXPECT_TRUE(pMinimize->GetWrap() && pRestore->GetWrap() && pClose->GetWrap());
+    EXPECT_FALSE(pIcon->GetWrap());
     for (CKTControl* pControl : {pIcon, pMinimize, pRestore, pClose})
         EXPECT_TRUE(Centred(pControl)) << pControl->GetID();
     // The tabs take the room between them.
