@@ -28,6 +28,8 @@ public:
     BOOL IsCollapsedPresent() const { return m_bCollapsedPresent; }
     BOOL IsExpanded() const { return m_bExpanded; }
     void ExpandBar();
+    // The first visible default item: its index when by position, else its id; -1 when there is none.
+    int GetDefaultItem(UINT nFlags, BOOL bByPosition) const;
     // A gripper at the top tears the popup off into a floating toolbar of that title and id.
     void SetTearOffPopup(LPCSTR lpszCaption, UINT nId, int nWidth = 0);
     BOOL IsTearOffPopup() const { return m_bTearOffPopup; }
@@ -77,9 +79,9 @@ protected:
 
 protected:
     // A band that scrolls the run while the mouse rests in it.
-    struct CScrollArea
+    struct CKTPopupScrollArea
     {
-        explicit CScrollArea(UINT_PTR nId) : nTimerId(nId) {}
+        explicit CKTPopupScrollArea(UINT_PTR nId) : nTimerId(nId) {}
         CRect rc = CRect(0, 0, 0, 0);  // client coordinates; empty while not needed
         BOOL bRunning = FALSE;
         UINT_PTR nTimerId;
@@ -87,7 +89,7 @@ protected:
     // Stacks the run in one column from the first visible control down, or from the end one up.
     void LayoutScrolled(BOOL bFromEnd);
     void StopScrollTimers();
-    void DrawScrollArea(CDC* pDC, const CScrollArea& area, BOOL bDown);
+    void DrawScrollArea(CDC* pDC, const CKTPopupScrollArea& area, BOOL bDown);
 
     BOOL CreatePopupWindow();
     void ShowAt(const CRect& rc);
@@ -132,6 +134,6 @@ protected:
     int m_nFirstVisible = 0;
     int m_nEndVisible = 0;
     CRect m_rcScrollClient;  // the client area the run is laid out in
-    CScrollArea m_scrollDown = CScrollArea(5001);
-    CScrollArea m_scrollUp = CScrollArea(5002);
+    CKTPopupScrollArea m_scrollDown = CKTPopupScrollArea(5001);
+    CKTPopupScrollArea m_scrollUp = CKTPopupScrollArea(5002);
 };

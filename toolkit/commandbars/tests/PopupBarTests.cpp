@@ -2,6 +2,7 @@
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
+#include "InputBuilder.h"
 #include "KTCommandBars.h"
 #include "KTControls.h"
 #include "KTMenuBar.h"
@@ -212,6 +213,50 @@ TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
     for (const CRecordedMessage& m : recorder.Messages())
         bHoverTimer |= m.wParam == 112223;
     EXPECT_TRUE(bHoverTimer);
+}
+
+TEST_F(PopupBarTest, ADiagonalMoveAcrossASiblingIntoTheSubMenuKeepsTheSubMenuOpen)
+{
+    CMenu sub, menu;
+    sub.CreatePopupMenu();
+    for (int i = 0; i < 4; i++)
+        sub.AppendMenu(MF_STRING, ID_TEST_ENABLED, "Sub-menu entry");
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&Sibling");
+    menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Last");
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->LoadMenu(&menu, TRUE);
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    auto moveTo = [&](CRect rc, CKTCommandBar* pBar)
+    {
+        pBar->ClientToScreen(rc);
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, rc.CenterPoint());
+        return input.Send(inputs);
+    };
+    CKTCommandBar* pSub = pPopup->GetControl(0)->GetCommandBar();
+    ASSERT_TRUE(moveTo(pPopup->GetControl(0)->GetRect(), pPopup));
+    ASSERT_TRUE(PumpUntil([pSub] { return pSub->IsVisible(); }, 3000)) << "the sub-menu opened on hover";
+    ASSERT_TRUE(moveTo(pPopup->GetControl(1)->GetRect(), pPopup));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSelected() == 1; }, 2000));
+
+    CMessageRecorder recorder({pPopup->GetSafeHwnd()}, {WM_TIMER});
+    ASSERT_TRUE(moveTo(pSub->GetControl(1)->GetRect(), pSub));
+    EXPECT_TRUE(PumpUntil([&] { return pPopup->GetSelected() == 0; }, 2000)) << "the sub-menu's entry again";
+    auto hovered = [&]
+    {
+        for (const CRecordedMessage& m : recorder.Messages())
+            if (m.wParam == 112223)
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(PumpUntil(hovered, 3000));
+    PumpMessages();
+    EXPECT_TRUE(pSub->IsVisible()) << "the hover timer kept the sub-menu open";
+    pPopup->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
