@@ -22,6 +22,7 @@ class CKTControls;
 class CKTImageManager;
 class CKTMenuBar;
 class CKTPaintManager;
+struct KT_CONTROLCREATION;
 class CKTPopupBar;
 class CKTPropExchange;
 class CKTRibbonBar;
@@ -83,7 +84,10 @@ public:
     virtual BOOL IsTextBelowIcons() const { return FALSE; }
     BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
     virtual BOOL IsKeyboardCuesVisible() const;
+    // The bar's own icon size, else the options' (large when switched on), else the paint manager's.
     virtual CSize GetIconSize() const;
+    // The size of large icons (captions below them): the options', else the automatic or twice the small one.
+    CSize GetLargeIconSize(BOOL bAutomatic) const;
     virtual CSize GetButtonSize() const;
     int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
     int GetMRUWidth() const { return m_nMRUWidth; }
@@ -116,6 +120,7 @@ public:
     // Buttons from the tool-bar resource of the id, and its bitmap's images; FALSE when the resource is unusable.
     virtual BOOL LoadToolBar(UINT nId, BOOL bLoadImages = TRUE);
     // A button per id; a 0 starts a group.
+    // The site hears of each button (0x285E, 0x285F) and may replace it; 0 starts a group.
     void SetButtons(const UINT* pIds, int nCount);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual void OnRecalcLayout();
@@ -188,6 +193,8 @@ public:
     CKTAccessible* GetAccessible();
 
 protected:
+    // One button of SetButtons: the site's control, or one of the record's type and style.
+    CKTControl* AddButton(KT_CONTROLCREATION& cs);
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
