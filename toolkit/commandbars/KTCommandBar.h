@@ -89,6 +89,13 @@ public:
     // The size of large icons (captions below them): the options', else the automatic or twice the small one.
     CSize GetLargeIconSize(BOOL bAutomatic) const;
     virtual CSize GetButtonSize() const;
+    // Whether the popup opening now may animate; asking clears it.
+    BOOL TakePopupAnimation()
+    {
+        const BOOL bAnimate = m_bAnimatePopup;
+        m_bAnimatePopup = FALSE;
+        return bAnimate;
+    }
     int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
     int GetMRUWidth() const { return m_nMRUWidth; }
     void SetMRUWidth(int nWidth) { m_nMRUWidth = nWidth; }
@@ -275,6 +282,7 @@ protected:
     int m_nKeyboardSelection = 0;  // how the tracking began; 0 mouse
     int m_nLockRedraw = 0;
     BOOL m_bHoverOpen = TRUE;
+    BOOL m_bAnimatePopup = FALSE;                  // the popup opening next may animate; taken by it
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     std::unique_ptr<CKTCommandBarAnimator> m_pAnimator;
     CKTSmartPtr<CKTToolTipController> m_pToolTipContext;  // the command bars' own, or the bar's

@@ -98,8 +98,7 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     }
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
     IdleUpdate();
-    if (CKTPaintManager* pPaintManager = GetPaintManager())
-        pPaintManager->AdjustPopupBar(this);
+    ShowAnimated();
     KTSoundPlayer()->Play(ktSoundMenuPopup);
     CastShadow();
     UnlockRedraw();

@@ -47,6 +47,8 @@ public:
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
+    // The options' animation as it plays now: the system's choice and the random one resolved.
+    int ResolveAnimationType() const;
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     // Shows the bar at a screen point, keeping clear of the exclude rectangle.
     BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL);
@@ -93,6 +95,8 @@ protected:
 
     BOOL CreatePopupWindow();
     void ShowAt(const CRect& rc);
+    // The shown popup's first picture, played from the screen under it when an animation applies.
+    void ShowAnimated();
     void NotifySite(UINT nMessage);
     // Shadows beside the shown popup, leaving its opening control clear.
     void CastShadow();

@@ -4,7 +4,9 @@
 #include "FrameFixture.h"
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
@@ -20,7 +22,11 @@
 #include <afxres.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <set>
+#include <thread>
 #include <memory>
 
 namespace
@@ -454,4 +460,87 @@ TEST_F(DesignerFrameTest, AMenuReadsAsAMenuWithItsTextInTheSystemsMenuAndGreyedC
     EXPECT_GE(Brightness(clrFace), Brightness(::GetSysColor(COLOR_BTNFACE))) << std::hex << clrFace;
     EXPECT_EQ(::GetSysColor(COLOR_MENUTEXT), DarkestIn(*pImage, rcItems[1]));
     EXPECT_EQ(::GetSysColor(COLOR_GRAYTEXT), DarkestIn(*pImage, rcItems[0]));
+}
+
+namespace
+{
+class PopupAnimationTest : public PopupBarTest, public ::testing::WithParamInterface<int>
+{
+protected:
+    // A popup of a few entries at a fixed point, shown with the animation of the options.
+    CKTSmartPtr<CKTPopupBar> OpenAt(int nAnimation)
+    {
+        m_pCommandBars->GetCommandBarsOptions()->nAnimationType = nAnimation;
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        for (LPCSTR lpszCaption : {"&First entry", "&Second entry", "&Third entry", "&Fourth entry"})
+            pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption(lpszCaption);
+        // Over the frame, which paints the screen again once the popup goes.
+        const CRect rcFrame = CKTWindowRect(m_pFrame);
+        EXPECT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+        PumpMessages();
+        return pPopup;
+    }
+};
+}  // namespace
+
+TEST_P(PopupAnimationTest, EachKindShowsFramesBetweenTheScreenAndThePopupAndEndsAsWithoutAnimation)
+{
+    CKTSmartPtr<CKTPopupBar> pStill = OpenAt(ktAnimationNone);
+    const CRect rc = CKTWindowRect(pStill);
+    const CPixelImage still = CPixelImage::FromScreen(rc);
+    pStill->SetTrackingMode(ktTrackingNone);
+    m_pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    const CPixelImage before = CPixelImage::FromScreen(rc);
+    ASSERT_GT(still.CountDiffering(before), 0);
+
+    // Frames are read from another thread while this one plays the animation.
+    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
+    const int nTime = pPaintManager->m_nAnimationTime;
+    pPaintManager->m_nAnimationTime = 600;
+    std::atomic<bool> bStop(false);
+    std::vector<CPixelImage> frames;
+    std::thread reader(
+        [&]
+        {
+            while (!bStop)
+                frames.push_back(CPixelImage::FromScreen(rc));
+        });
+    CKTSmartPtr<CKTPopupBar> pAnimated = OpenAt(GetParam());
+    bStop = true;
+    reader.join();
+    pPaintManager->m_nAnimationTime = nTime;
+    EXPECT_EQ(rc, CKTWindowRect(pAnimated));
+    EXPECT_EQ(0, CPixelImage::FromScreen(rc).CountDiffering(still)) << "the last picture is the still one";
+    const size_t nBetween = std::count_if(
+        frames.begin(), frames.end(),
+        [&](const CPixelImage& frame) { return frame.CountDiffering(still) > 0 && frame.CountDiffering(before) > 0; });
+    EXPECT_GT(nBetween, 0u) << "of " << frames.size() << " frames read during the animation";
+    pAnimated->SetTrackingMode(ktTrackingNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PopupAnimationTest,
+                         ::testing::Values(ktAnimationUnfold, ktAnimationSlide, ktAnimationFade));
+
+TEST_F(PopupBarTest, TheAnimationOptionFollowsTheSystemOrPicksAtRandom)
+{
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    BOOL bAnimation = FALSE, bFade = FALSE;
+    ::SystemParametersInfo(SPI_GETMENUANIMATION, 0, &bAnimation, 0);
+    ::SystemParametersInfo(SPI_GETMENUFADE, 0, &bFade, 0);
+    pOptions->nAnimationType = ktAnimationSystem;
+    EXPECT_EQ(!bAnimation ? ktAnimationNone
+              : bFade     ? ktAnimationFade
+                          : ktAnimationSlide,
+              pPopup->ResolveAnimationType());
+    pOptions->nAnimationType = ktAnimationRandom;
+    std::set<int> kinds;
+    for (int i = 0; i < 60; i++)
+        kinds.insert(pPopup->ResolveAnimationType());
+    EXPECT_EQ(std::set<int>({ktAnimationUnfold, ktAnimationSlide, ktAnimationFade}), kinds);
+    pOptions->nAnimationType = ktAnimationFade;
+    EXPECT_EQ(ktAnimationFade, pPopup->ResolveAnimationType());
+    EXPECT_EQ(ktAnimationNone, CKTPopupBar::CreatePopupBar(NULL)->ResolveAnimationType()) << "no command bars";
+    pOptions->nAnimationType = ktAnimationSystem;
 }
