@@ -47,6 +47,7 @@ public:
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
+    BOOL DestroyWindow() override;
     // The options' animation as it plays now: the system's choice and the random one resolved.
     int ResolveAnimationType() const;
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
@@ -77,6 +78,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 protected:

@@ -19,6 +19,7 @@
 #include "TestInput.h"
 
 #include <afxadv.h>
+#include <afxpriv.h>
 #include <afxres.h>
 #include <gtest/gtest.h>
 
@@ -543,4 +544,43 @@ TEST_F(PopupBarTest, TheAnimationOptionFollowsTheSystemOrPicksAtRandom)
     EXPECT_EQ(ktAnimationFade, pPopup->ResolveAnimationType());
     EXPECT_EQ(ktAnimationNone, CKTPopupBar::CreatePopupBar(NULL)->ResolveAnimationType()) << "no command bars";
     pOptions->nAnimationType = ktAnimationSystem;
+}
+
+namespace
+{
+std::vector<DWORD> s_menuEvents;
+
+void CALLBACK RecordMenuEvent(HWINEVENTHOOK, DWORD dwEvent, HWND, LONG lObject, LONG, DWORD, DWORD)
+{
+    if (lObject == OBJID_MENU)
+        s_menuEvents.push_back(dwEvent);
+}
+}  // namespace
+
+TEST_F(PopupBarTest, APopupKeepsTheFrameActiveTellsOfOpeningAndClosingAndHandsHostedWindowsToTheSite)
+{
+    s_menuEvents.clear();
+    HWINEVENTHOOK hHook =
+        ::SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, NULL, RecordMenuEvent,
+                          ::GetCurrentProcessId(), ::GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(hHook != NULL);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Entry");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    PumpMessages();
+    EXPECT_EQ(TRUE, pPopup->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE, 0));
+    EXPECT_EQ(FALSE, pPopup->SendMessage(WM_FLOATSTATUS, FS_SHOW, 0));
+
+    CWnd hosted;
+    ASSERT_TRUE(hosted.Create("STATIC", "hosted", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pPopup, 1));
+    // The closing event names a window that is gone by the time an out-of-context hook would hear of it.
+    EXPECT_TRUE(PumpUntil([] { return !s_menuEvents.empty(); }, 2000));
+    pPopup->SetTrackingMode(ktTrackingNone);
+    ::UnhookWinEvent(hHook);
+    ASSERT_FALSE(s_menuEvents.empty());
+    EXPECT_EQ((DWORD)EVENT_SYSTEM_MENUPOPUPSTART, s_menuEvents.front());
+    ASSERT_TRUE(::IsWindow(hosted.GetSafeHwnd())) << "the hosted window outlived the popup";
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetParent(hosted.GetSafeHwnd()));
+    EXPECT_FALSE(hosted.IsWindowVisible());
+    hosted.DestroyWindow();
 }
