@@ -3,12 +3,14 @@
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 
@@ -193,4 +195,32 @@ TEST_F(ToolBarResourceTest, TheSiteReplacesButtonsOfTheResourceWithAComboBoxOrAC
     ASSERT_TRUE(input.Click(pStandard->GetControl(1)->GetRect().CenterPoint()));
     ASSERT_TRUE(PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, 2000));
     EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]) << "the site's own control runs its command";
+}
+
+TEST_F(ToolBarResourceTest, HidingAPlainToolBarLetsItsPaneLayOutAndHidingAFrameBarEndsTrackingAndMarksTheOptions)
+{
+    CWnd pane;
+    ASSERT_TRUE(pane.Create("STATIC", NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 60), m_pFrame, 1234));
+    CKTToolBar bar;
+    ASSERT_TRUE(bar.CreateToolBar(WS_CHILD | WS_VISIBLE, &pane, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TESTFRAME));
+    {
+        CMessageRecorder recorder({pane.GetSafeHwnd()}, {WM_SIZE});
+        bar.SetVisible(FALSE);
+        ASSERT_EQ(1u, recorder.Messages().size()) << "the pane hears that its bar went";
+        EXPECT_EQ(MAKELPARAM(400, 60), recorder.Messages()[0].lParam);
+        EXPECT_FALSE(bar.IsWindowVisible());
+        recorder.Clear();
+        bar.SetVisible(TRUE);
+        EXPECT_EQ(1u, recorder.Messages().size()) << "and that it came back";
+    }
+
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->bDirty = FALSE;
+    pStandard->SetTrackingMode(ktTrackingOn);
+    pStandard->SetVisible(FALSE);
+    EXPECT_EQ(ktTrackingNone, pStandard->GetTrackingMode());
+    EXPECT_TRUE(pOptions->bDirty) << "the bar's visibility is saved with the layout";
+    pStandard->SetVisible(TRUE);
 }
