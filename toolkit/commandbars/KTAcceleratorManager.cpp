@@ -200,16 +200,24 @@ BOOL CKTAcceleratorManager::GetShortcutText(UINT nId, CString& strShortcut) cons
 void CKTAcceleratorManager::DoPropExchange(CKTPropExchange* pPX)
 {
     if (!pPX->IsPropExchangeArchive())
-        return;
-    if (!pPX->IsLoading())
-    {
-        std::vector<ACCEL> entries = CopyEntries(m_hAccelTable);
-        pPX->WriteCount((DWORD)entries.size());
-        BYTE* pData = reinterpret_cast<BYTE*>(entries.data());
-        DWORD nBytes = (DWORD)(entries.size() * sizeof(ACCEL));
-        pPX->ExchangeBlobProp("Data", pData, nBytes);
-        return;
-    }
+        ExchangeSections(pPX);
+    else if (pPX->IsLoading())
+        LoadBlob(pPX);
+    else
+        StoreBlob(pPX);
+}
+
+void CKTAcceleratorManager::StoreBlob(CKTPropExchange* pPX)
+{
+    std::vector<ACCEL> entries = CopyEntries(m_hAccelTable);
+    pPX->WriteCount((DWORD)entries.size());
+    BYTE* pData = reinterpret_cast<BYTE*>(entries.data());
+    DWORD nBytes = (DWORD)(entries.size() * sizeof(ACCEL));
+    pPX->ExchangeBlobProp("Data", pData, nBytes);
+}
+
+void CKTAcceleratorManager::LoadBlob(CKTPropExchange* pPX)
+{
     DWORD nCount = pPX->ReadCount();
     BYTE* pData = NULL;
     DWORD nBytes = 0;
@@ -222,6 +230,30 @@ void CKTAcceleratorManager::DoPropExchange(CKTPropExchange* pPX)
     std::vector<ACCEL> entries(nCount);
     memcpy(entries.data(), pData, nBytes);
     ReplaceTable(entries);
+}
+
+void CKTAcceleratorManager::ExchangeSections(CKTPropExchange* pPX)
+{
+    std::unique_ptr<CKTPropExchangeEnumerator, void (*)(CKTPropExchangeEnumerator*)> pEnum(
+        pPX->GetEnumerator("Accel"), [](CKTPropExchangeEnumerator* p) { p->Release(); });
+    std::vector<ACCEL> entries = pPX->IsLoading() ? std::vector<ACCEL>() : CopyEntries(m_hAccelTable);
+    POSITION pos = pEnum->GetPosition((DWORD)entries.size(), FALSE);
+    for (size_t i = 0; pos; i++)
+    {
+        CKTPropExchangeSection section(pEnum->GetNext(pos));
+        if (!section)
+            return;
+        if (pPX->IsLoading())
+            entries.push_back(ACCEL{});
+        short nId = (short)entries[i].cmd, nKey = (short)entries[i].key;
+        BYTE fVirt = entries[i].fVirt;
+        PX_Short(section, "Id", nId, 0);
+        PX_Byte(section, "virt", fVirt, 0);
+        PX_Short(section, "key", nKey, 0);
+        entries[i] = ACCEL{fVirt, (WORD)nKey, (WORD)nId};
+    }
+    if (pPX->IsLoading() && !entries.empty() && !pPX->IsFailed())
+        ReplaceTable(entries);
 }
 
 namespace

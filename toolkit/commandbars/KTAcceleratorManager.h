@@ -40,6 +40,11 @@ public:
 
 private:
     static std::vector<ACCEL> CopyEntries(HACCEL hAccel);
+    // The compact form: the count, then the raw entries as one blob.
+    void StoreBlob(CKTPropExchange* pPX);
+    void LoadBlob(CKTPropExchange* pPX);
+    // The named form: an "Accel" section per entry with its "Id", "virt" and "key".
+    void ExchangeSections(CKTPropExchange* pPX);
     // Replaces the current table by one made of the entries; nothing when it cannot be made.
     BOOL ReplaceTable(const std::vector<ACCEL>& entries);
     HACCEL GetLookupTable() const;

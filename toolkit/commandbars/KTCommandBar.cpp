@@ -5,6 +5,7 @@
 #include "KTBarDropTarget.h"
 #include "KTCommandBarAnimator.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTCustomizeDropSource.h"
@@ -174,7 +175,39 @@ BOOL CKTCommandBar::IsKeyboardCuesVisible() const
     return !pCommandBars || pCommandBars->IsKeyboardCuesVisible();
 }
 
-CSize CKTCommandBar::GetIconSize() const { return m_szIcons.cx > 0 ? m_szIcons : CSize(16, 16); }
+namespace
+{
+CSize FirstSet(CSize sz, CSize szElse) { return sz.cx > 0 ? sz : szElse; }
+CSize Twice(CSize sz) { return CSize(2 * sz.cx, 2 * sz.cy); }
+}  // namespace
+
+CSize CKTCommandBar::GetIconSize() const
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return FirstSet(m_szIcons, CSize(16, 16));
+    const CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    const CSize szAuto = GetPaintManager()->GetAutoIconSize(FALSE);
+    if (IsPopupBar())
+        return FirstSet(m_szIcons, FirstSet(pOptions->szPopupIcons, szAuto));
+    if (pOptions->bLargeIcons && m_szButtons.cx <= 0)
+        return FirstSet(pOptions->szLargeIcons, GetPaintManager()->GetAutoIconSize(TRUE));
+    return FirstSet(m_szIcons, FirstSet(pOptions->szIcons, szAuto));
+}
+
+CSize CKTCommandBar::GetLargeIconSize(BOOL bAutomatic) const
+{
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    if (!pCommandBars)
+        return Twice(FirstSet(m_szIcons, CSize(16, 16)));
+    const CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    const CSize szBase = FirstSet(m_szIcons, FirstSet(pOptions->szIcons, CSize(16, 16)));
+    if (m_szButtons.cx > 0)
+        return szBase;
+    if (pOptions->szLargeIcons.cx > 0)
+        return pOptions->szLargeIcons;
+    return bAutomatic ? GetPaintManager()->GetAutoIconSize(TRUE) : Twice(szBase);
+}
 
 CSize CKTCommandBar::GetButtonSize() const
 {

@@ -23,6 +23,7 @@ class CKTControls;
 class CKTImageManager;
 class CKTMenuBar;
 class CKTPaintManager;
+struct KT_CONTROLCREATION;
 class CKTPopupBar;
 class CKTPropExchange;
 class CKTRibbonBar;
@@ -93,8 +94,18 @@ public:
     BOOL IsVerticalPosition() const { return m_nBarPosition == ktBarLeft || m_nBarPosition == ktBarRight; }
     BOOL IsVerticalLayout() const { return IsVerticalPosition() || IsPopupBar(); }
     virtual BOOL IsKeyboardCuesVisible() const;
+    // The bar's own icon size, else the options' (large when switched on), else the paint manager's.
     virtual CSize GetIconSize() const;
+    // The size of large icons (captions below them): the options', else the automatic or twice the small one.
+    CSize GetLargeIconSize(BOOL bAutomatic) const;
     virtual CSize GetButtonSize() const;
+    // Whether the popup opening now may animate; asking clears it.
+    BOOL TakePopupAnimation()
+    {
+        const BOOL bAnimate = m_bAnimatePopup;
+        m_bAnimatePopup = FALSE;
+        return bAnimate;
+    }
     int GetDefaultButtonStyle() const { return m_nDefaultButtonStyle; }
     int GetMRUWidth() const { return m_nMRUWidth; }
     void SetMRUWidth(int nWidth) { m_nMRUWidth = nWidth; }
@@ -128,6 +139,7 @@ public:
     // Buttons from the tool-bar resource of the id, and its bitmap's images; FALSE when the resource is unusable.
     virtual BOOL LoadToolBar(UINT nId, BOOL bLoadImages = TRUE);
     // A button per id; a 0 starts a group.
+    // The site hears of each button (0x285E, 0x285F) and may replace it; 0 starts a group.
     void SetButtons(const UINT* pIds, int nCount);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
     virtual void OnRecalcLayout();
@@ -195,6 +207,8 @@ public:
     CKTAccessible* GetAccessible();
 
 protected:
+    // One button of SetButtons: the site's control, or one of the record's type and style.
+    CKTControl* AddButton(KT_CONTROLCREATION& cs);
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -277,6 +291,7 @@ protected:
     int m_nKeyboardSelection = 0;  // how the tracking began; 0 mouse
     int m_nLockRedraw = 0;
     BOOL m_bHoverOpen = TRUE;
+    BOOL m_bAnimatePopup = FALSE;                  // the popup opening next may animate; taken by it
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
     std::unique_ptr<CKTCommandBarAnimator> m_pAnimator;
     CKTSmartPtr<CKTToolTipController> m_pToolTipContext;  // the command bars' own, or the bar's

@@ -29,6 +29,7 @@ std::vector<UINT> ReadToolBarResource(UINT nId, CSize& szButton)
 
 void CKTCommandBar::SetButtons(const UINT* pIds, int nCount)
 {
+    m_pControls->RemoveAll();
     BOOL bBeginGroup = FALSE;
     for (int i = 0; i < nCount; i++)
     {
@@ -37,11 +38,39 @@ void CKTCommandBar::SetButtons(const UINT* pIds, int nCount)
             bBeginGroup = TRUE;
             continue;
         }
-        CKTControl* pControl = m_pControls->Add(ktControlButton, (int)pIds[i]);
+        KT_CONTROLCREATION cs;
+        cs.nId = pIds[i];
+        cs.nIndex = i;
+        cs.nType = ktControlButton;
+        cs.pCommandBar = this;
+        cs.strCaption = m_strTitle;
+        CKTControl* pControl = AddButton(cs);
         if (pControl && bBeginGroup)
             pControl->SetBeginGroup(TRUE);
         bBeginGroup = FALSE;
+        CWnd* pSite = GetSite();
+        if (pControl && pSite && pSite->GetSafeHwnd())
+            pSite->SendMessage(KTWM_CONTROLCREATED, 0, (LPARAM)&cs);
     }
+}
+
+CKTControl* CKTCommandBar::AddButton(KT_CONTROLCREATION& cs)
+{
+    // The site may put a control of its own in the button's place, or ask for another type or style.
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECONTROL, 0, (LPARAM)&cs) && cs.pControl)
+        return m_pControls->InsertAt(CKTSmartPtr<CKTControl>::Adopt(cs.pControl));
+    cs.pControl = m_pControls->Add(cs.nType, (int)cs.nId);
+    if (!cs.pControl)
+        return NULL;
+    if (cs.nStyle != 0)
+    {
+        cs.pControl->SetStyle(cs.nStyle);
+        cs.pControl->DelayLayoutParent();
+    }
+    if (cs.nType == ktControlPopup)
+        cs.pControl->SetIconId((int)cs.nId);
+    return cs.pControl;
 }
 
 BOOL CKTCommandBar::LoadToolBar(UINT nId, BOOL bLoadImages)

@@ -75,6 +75,8 @@ BOOL CKTCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
     int nTrackingBefore = m_nTrackingMode;
     SetTrackingMode(ktTrackingPopup, FALSE, bKeyboard);
     SetSelected(nPopuped, bKeyboard);
+    // A menu dropped afresh animates; moving along the bar from one open menu to the next does not.
+    m_bAnimatePopup = nTrackingBefore != ktTrackingPopup;
     if (!pControl->OnSetPopup(TRUE))
     {
         m_nPopuped = -1;

@@ -62,6 +62,17 @@ enum KTNavigationCode
 const int KTN_EXECUTE = 100;
 
 // What a bar is doing with the keyboard and the mouse (CKTCommandBar::GetTrackingMode).
+// How a popup opens (the options' "Animation").
+enum KTAnimationType
+{
+    ktAnimationSystem = 0,  // as the system's menu settings say
+    ktAnimationRandom = 1,  // one of the three below, chosen each time
+    ktAnimationUnfold = 2,
+    ktAnimationSlide = 3,
+    ktAnimationFade = 4,
+    ktAnimationNone = 5,
+};
+
 enum KTTrackingMode
 {
     ktTrackingNone = 0,

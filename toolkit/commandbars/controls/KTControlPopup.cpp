@@ -149,6 +149,33 @@ void CKTControlPopup::OnMouseMove(CPoint pt)
     }
 }
 
+BOOL CKTControlPopup::OnLButtonDblClk(CPoint pt)
+{
+    if ((m_nType != ktControlPopup && m_nType != ktControlButtonPopup) || !m_pCommandBar)
+        return CKTControlButton::OnLButtonDblClk(pt);
+    if (!m_bPopuped)
+        OnClick(FALSE, pt);
+    CKTPopupBar* pPopup = m_bPopuped ? m_pCommandBar->AsPopupBar() : NULL;
+    if (!pPopup)
+        return FALSE;
+    if (CKTControl* pDefault = pPopup->GetControl(pPopup->GetDefaultItem(0, TRUE)))
+    {
+        pDefault->OnExecute();
+        return TRUE;
+    }
+    if (!pPopup->IsCollapsedPresent() || pPopup->IsExpanded())
+        return FALSE;
+    ExpandCommandBar();
+    return TRUE;
+}
+
+void CKTControlPopup::ExpandCommandBar()
+{
+    CKTPopupBar* pPopup = m_pCommandBar ? m_pCommandBar->AsPopupBar() : NULL;
+    if (m_nType == ktControlPopup && m_bPopuped && pPopup)
+        pPopup->ExpandBar();
+}
+
 void CKTControlPopup::OnMouseHover()
 {
     if (IsEnabled() && m_pParent &&

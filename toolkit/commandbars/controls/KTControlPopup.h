@@ -26,6 +26,9 @@ public:
     BOOL IsCustomizeDropAllowed(CKTCommandBar* pBar) const override;
     void OnMouseMove(CPoint pt) override;
     void OnMouseHover() override;
+    // A double click runs the open popup's default item, or shows the commands a collapsed menu hides.
+    BOOL OnLButtonDblClk(CPoint pt) override;
+    void ExpandCommandBar();
     BOOL OnSetSelected(int nSelected) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL Compare(CKTControl* pOther) override;

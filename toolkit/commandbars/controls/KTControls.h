@@ -24,8 +24,10 @@ struct KT_CONTROLCREATION
     UINT nId = 0;
     int nType = 0;
     CString strCaption;
-    CKTControl* pControl = NULL;  // out: a control of the site's
-    CWnd* pWnd = NULL;            // told when the control was made
+    CKTControl* pControl = NULL;        // out: a control of the site's
+    CWnd* pWnd = NULL;                  // told when the control was made
+    CKTCommandBar* pCommandBar = NULL;  // a bar's buttons: the bar (its title in strCaption)
+    int nStyle = 0;                     // the site may ask for another button style
 };
 
 // The record of a bar wanted for an id; the site may put its own in pCommandBar.

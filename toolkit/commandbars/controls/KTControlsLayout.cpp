@@ -238,6 +238,76 @@ void AlignRows(std::vector<KT_LAYOUTRECORD>& records, BOOL bVert)
         nRowFirst = i;
     }
 }
+
+int Start(const CRect& rc, BOOL bVert) { return bVert ? rc.top : rc.left; }
+int End(const CRect& rc, BOOL bVert) { return bVert ? rc.bottom : rc.right; }
+void Shift(CRect& rc, int n, BOOL bVert) { rc.OffsetRect(bVert ? CPoint(0, n) : CPoint(n, 0)); }
+
+// The placed records of each row, in order.
+std::vector<std::vector<KT_LAYOUTRECORD*>> PlacedRows(std::vector<KT_LAYOUTRECORD>& records)
+{
+    std::vector<std::vector<KT_LAYOUTRECORD*>> rows(1);
+    for (KT_LAYOUTRECORD& r : records)
+    {
+        if (!r.bVisible || r.bHidden)
+            continue;
+        if (r.bWrap && !rows.back().empty())
+            rows.emplace_back();
+        rows.back().push_back(&r);
+    }
+    return rows;
+}
+
+// Right-aligned controls at the row's end go to the bar's far end; returns how many moved.
+size_t PushToEnd(std::vector<KT_LAYOUTRECORD*>& row, int nEnd, BOOL bVert)
+{
+    size_t nPushed = 0;
+    for (auto it = row.rbegin(); it != row.rend() && ((*it)->pControl->GetFlags() & ktFlagRightAlign); ++it)
+    {
+        const int nShift = nEnd - End((*it)->rc, bVert);
+        if (nShift < 0)
+            break;
+        Shift((*it)->rc, nShift, bVert);
+        nEnd = Start((*it)->rc, bVert);
+        nPushed++;
+    }
+    return nPushed;
+}
+
+// The row's spare length shared equally among its stretched controls, those after them moving along.
+void ShareSpare(std::vector<KT_LAYOUTRECORD*>& row, size_t nCount, int nEnd, BOOL bVert)
+{
+    if (nCount == 0)
+        return;
+    const int nStretched =
+        (int)std::count_if(row.begin(), row.begin() + nCount,
+                           [](KT_LAYOUTRECORD* r) { return (r->pControl->GetFlags() & ktFlagControlStretched) != 0; });
+    const int nSpare = nEnd - End(row[nCount - 1]->rc, bVert);
+    if (nStretched == 0 || nSpare <= 0)
+        return;
+    int nMoved = 0, nIndex = 0;
+    for (size_t i = 0; i < nCount; i++)
+    {
+        CRect& rc = row[i]->rc;
+        Shift(rc, nMoved, bVert);
+        if (!(row[i]->pControl->GetFlags() & ktFlagControlStretched))
+            continue;
+        const int nGrow = nSpare / nStretched + (nIndex++ < nSpare % nStretched ? 1 : 0);
+        (bVert ? rc.bottom : rc.right) += nGrow;
+        nMoved += nGrow;
+    }
+}
+
+// Right-aligned controls to the far end of each row, then the rest of the row to its stretched controls.
+void FillRows(std::vector<KT_LAYOUTRECORD>& records, int nEnd, BOOL bVert)
+{
+    for (std::vector<KT_LAYOUTRECORD*>& row : PlacedRows(records))
+    {
+        const size_t nPushed = PushToEnd(row, nEnd, bVert);
+        const size_t nRest = row.size() - nPushed;
+        ShareSpare(row, nRest, nPushed ? Start(row[nRest]->rc, bVert) : nEnd, bVert);
+    }
+}
 }  // namespace
 
 CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
@@ -293,6 +363,7 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
         for (KT_LAYOUTRECORD& r : records)
             r.rc.OffsetRect(rcBorder.left, rcBorder.top);
         AlignRows(records, bVert);
+        FillRows(records, Along(sz, bVert) - (bVert ? rcBorder.bottom : rcBorder.right), bVert);
         for (KT_LAYOUTRECORD& r : records)
         {
             r.pControl->SetHideFlag(ktHideWrap, r.bHidden);

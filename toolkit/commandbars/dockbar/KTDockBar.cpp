@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
+#include "KTMenuBar.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -19,6 +20,8 @@ ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 ON_WM_RBUTTONDOWN()
+ON_WM_NCHITTEST()
+ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
 
 namespace
@@ -94,6 +97,7 @@ int CKTDockBar::Insert(CKTToolBar* pBar, CPoint ptCentre)
 {
     const BOOL bHorz = IsHorizontal();
     const int c = bHorz ? ptCentre.y : ptCentre.x;
+    const BOOL bFirstRowTakesBars = !HoldsRibbon();
     int nFar = 0, nPreviousFar = 0, nRowStart = 0;
     for (int i = 0; i < (int)m_bars.size(); i++)
     {
@@ -107,7 +111,7 @@ int CKTDockBar::Insert(CKTToolBar* pBar, CPoint ptCentre)
             }
             continue;
         }
-        if (c < nFar)
+        if (c < nFar && (bFirstRowTakesBars || nRowStart > 0))
         {
             // On the very edge between rows, or before the first: a row of its own there.
             if (i == 0 || c == nPreviousFar)
@@ -124,6 +128,12 @@ int CKTDockBar::Insert(CKTToolBar* pBar, CPoint ptCentre)
     }
     m_bars.insert(m_bars.end(), {pBar, nullptr});
     return (int)m_bars.size() - 2;
+}
+
+BOOL CKTDockBar::HoldsRibbon() const
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars ? m_pCommandBars->GetMenuBar() : NULL;
+    return pMenuBar && pMenuBar->IsRibbonBar() && HasBar(pMenuBar);
 }
 
 void CKTDockBar::RemoveCommandBar(CKTToolBar* pBar, int nSkip)
@@ -215,6 +225,35 @@ void CKTDockBar::OnPaint()
     CPaintDC dc(this);
     CKTPaintManager* pPaintManager = m_pCommandBars ? m_pCommandBars->GetPaintManager() : CKTPaintManager::GetGlobal();
     pPaintManager->FillDockBar(&dc, this);
+}
+
+LRESULT CKTDockBar::OnNcHitTest(CPoint point)
+{
+    // The ribbon reaches into the frame's caption: the caption's hits pass through to the frame.
+    if (GetPosition() == ktBarTop && HoldsRibbon())
+        return HTTRANSPARENT;
+    return CWnd::OnNcHitTest(point);
+}
+
+LRESULT CKTDockBar::OnPrintClient(WPARAM wParam, LPARAM lParam)
+{
+    CDC* pDC = CDC::FromHandle((HDC)wParam);
+    CKTPaintManager* pPaintManager = m_pCommandBars ? m_pCommandBars->GetPaintManager() : CKTPaintManager::GetGlobal();
+    pPaintManager->FillDockBar(pDC, this);
+    if (!(lParam & PRF_CHILDREN))
+        return 0;
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow())
+    {
+        if (!pChild->IsWindowVisible())
+            continue;
+        const CRect rc = CKTWindowRect(pChild);
+        CPoint pt = rc.TopLeft();
+        ScreenToClient(&pt);
+        const CPoint ptOrigin = pDC->OffsetViewportOrg(pt.x, pt.y);
+        pChild->SendMessage(WM_PRINTCLIENT, wParam, lParam);
+        pDC->SetViewportOrg(ptOrigin);
+    }
+    return 0;
 }
 
 void CKTDockBar::OnRButtonDown(UINT, CPoint point)

@@ -41,21 +41,27 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
     struct CLayoutRecord;
+    // The records of the bars of one line as it is laid out.
+    using CKTDockBarRows = std::vector<CLayoutRecord>;
     // Puts the bar into the row the centre falls in (a row of its own on a row's edge); its index.
     int Insert(CKTToolBar* pBar, CPoint ptCentre);
+    // The command bars' menu bar is a ribbon held here: its row takes no other bars.
+    BOOL HoldsRibbon() const;
     // A stretched bar sits alone in its row.
     void IsolateStretchedBars();
     // One row, wrapping bars that do not fit onto further lines; the row's thickness.
     int LayoutRow(std::vector<CKTToolBar*> bars, int nOffset, int nLength, BOOL bCommit);
     // One line of bars, or -1 with the bar to take out in pOut.
     int LayoutLine(const std::vector<CKTToolBar*>& bars, int nOffset, int nLength, BOOL bCommit, CKTToolBar*& pOut);
-    void PlaceRecords(std::vector<CLayoutRecord>& records, int nLength) const;
-    BOOL ShrinkRecords(std::vector<CLayoutRecord>& records, int nLength, CKTToolBar*& pOut) const;
-    void CommitRecords(std::vector<CLayoutRecord>& records, int nLength);
+    void PlaceRecords(CKTDockBarRows& records, int nLength) const;
+    BOOL ShrinkRecords(CKTDockBarRows& records, int nLength, CKTToolBar*& pOut) const;
+    void CommitRecords(CKTDockBarRows& records, int nLength);
     DWORD GetBaseMode(CKTToolBar* pBar) const;
 
     DWORD m_dwStyle = 0;                    // the creation style's bar bits

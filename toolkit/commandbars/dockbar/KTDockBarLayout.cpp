@@ -85,7 +85,7 @@ int CKTDockBar::LayoutLine(const std::vector<CKTToolBar*>& bars, int nOffset, in
                            CKTToolBar*& pOut)
 {
     const BOOL bHorz = IsHorizontal();
-    std::vector<CLayoutRecord> records;
+    CKTDockBarRows records;
     for (CKTToolBar* pBar : bars)
     {
         const DWORD dwMode = GetBaseMode(pBar);
@@ -111,7 +111,7 @@ int CKTDockBar::LayoutLine(const std::vector<CKTToolBar*>& bars, int nOffset, in
     return nThickness;
 }
 
-void CKTDockBar::PlaceRecords(std::vector<CLayoutRecord>& records, int nLength) const
+void CKTDockBar::PlaceRecords(CKTDockBarRows& records, int nLength) const
 {
     // Forward: an overlapping bar moves on when it came later in the list, or while others are being pushed.
     int nPreviousRight = 0, nPreviousIndex = -1;
@@ -145,7 +145,7 @@ void CKTDockBar::PlaceRecords(std::vector<CLayoutRecord>& records, int nLength) 
     }
 }
 
-BOOL CKTDockBar::ShrinkRecords(std::vector<CLayoutRecord>& records, int nLength, CKTToolBar*& pOut) const
+BOOL CKTDockBar::ShrinkRecords(CKTDockBarRows& records, int nLength, CKTToolBar*& pOut) const
 {
     const BOOL bHorz = IsHorizontal();
     int nPrefix = 0;
@@ -176,7 +176,7 @@ BOOL CKTDockBar::ShrinkRecords(std::vector<CLayoutRecord>& records, int nLength,
     return TRUE;
 }
 
-void CKTDockBar::CommitRecords(std::vector<CLayoutRecord>& records, int nLength)
+void CKTDockBar::CommitRecords(CKTDockBarRows& records, int nLength)
 {
     const BOOL bHorz = IsHorizontal();
     for (size_t i = 0; i < records.size(); i++)

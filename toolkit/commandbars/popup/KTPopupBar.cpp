@@ -11,6 +11,8 @@
 #include "KTShadowWindow.h"
 #include "KTSoundPlayer.h"
 
+#include <afxpriv.h>
+
 IMPLEMENT_DYNCREATE(CKTPopupBar, CKTCommandBar)
 
 BEGIN_MESSAGE_MAP(CKTPopupBar, CKTCommandBar)
@@ -18,6 +20,7 @@ ON_WM_MOUSEACTIVATE()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
 ON_WM_TIMER()
+ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 END_MESSAGE_MAP()
 
 namespace
@@ -56,6 +59,27 @@ BOOL CKTPopupBar::CreatePopupWindow()
     if (pCommandBars && pCommandBars->IsLayoutRTL())
         dwExStyle |= WS_EX_LAYOUTRTL;
     return CreateEx(dwExStyle, "KTPopupBar", m_strTitle, KT_POPUP_STYLE, CRect(0, 0, 0, 0), GetSite(), 0);
+}
+
+LRESULT CKTPopupBar::OnFloatStatus(WPARAM wParam, LPARAM)
+{
+    // The frame keeps its active caption while the popup is open.
+    return (wParam & FS_SYNCACTIVE) && (GetStyle() & MFS_SYNCACTIVE) ? TRUE : FALSE;
+}
+
+BOOL CKTPopupBar::DestroyWindow()
+{
+    // Windows hosted in the popup outlive it: they go back to the site, hidden.
+    CWnd* pSite = GetSite();
+    HWND hSite = pSite ? pSite->GetSafeHwnd() : NULL;
+    for (HWND hChild = GetSafeHwnd() && hSite ? ::GetWindow(m_hWnd, GW_CHILD) : NULL; hChild;
+         hChild = ::GetWindow(m_hWnd, GW_CHILD))
+    {
+        ::ShowWindow(hChild, SW_HIDE);
+        if (!::SetParent(hChild, hSite))
+            break;
+    }
+    return CKTCommandBar::DestroyWindow();
 }
 
 void CKTPopupBar::NotifySite(UINT nMessage)
@@ -98,8 +122,7 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     }
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
     IdleUpdate();
-    if (CKTPaintManager* pPaintManager = GetPaintManager())
-        pPaintManager->AdjustPopupBar(this);
+    ShowAnimated();
     KTSoundPlayer()->Play(ktSoundMenuPopup);
     CastShadow();
     UnlockRedraw();
@@ -117,10 +140,17 @@ BOOL CKTPopupBar::PopupAt(int x, int y, LPCRECT lprcExclude, DWORD dwPlacement)
 BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
 {
     CKTSmartPtr<CKTPopupBar> pHold(this);
+    const BOOL bWasTracking = m_nTrackingMode != ktTrackingNone;
     if (!CKTCommandBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard))
         return FALSE;
     if (nMode != ktTrackingNone)
+    {
+        if (!bWasTracking && GetSafeHwnd())
+            ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, m_hWnd, OBJID_MENU, CHILDID_SELF);
         return TRUE;
+    }
+    if (GetSafeHwnd())
+        ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, m_hWnd, OBJID_MENU, CHILDID_SELF);
     StopScrollTimers();
     KTShadowManager()->RemoveShadow(this);
     if (GetSafeHwnd())

@@ -30,6 +30,8 @@ public:
     BOOL IsCollapsedPresent() const { return m_bCollapsedPresent; }
     BOOL IsExpanded() const { return m_bExpanded; }
     void ExpandBar();
+    // The first visible default item: its index when by position, else its id; -1 when there is none.
+    int GetDefaultItem(UINT nFlags, BOOL bByPosition) const;
     // A gripper at the top tears the popup off into a floating toolbar of that title and id.
     void SetTearOffPopup(LPCSTR lpszCaption, UINT nId, int nWidth = 0);
     BOOL IsTearOffPopup() const { return m_bTearOffPopup; }
@@ -47,6 +49,9 @@ public:
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
+    BOOL DestroyWindow() override;
+    // The options' animation as it plays now: the system's choice and the random one resolved.
+    int ResolveAnimationType() const;
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     // Shows the bar at a screen point, keeping clear of the exclude rectangle; dwPlacement holds
     // KTPopupPlacementFlags (leftwards: the bar's right edge at the point).
@@ -76,13 +81,14 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 protected:
     // A band that scrolls the run while the mouse rests in it.
-    struct CScrollArea
+    struct CKTPopupScrollArea
     {
-        explicit CScrollArea(UINT_PTR nId) : nTimerId(nId) {}
+        explicit CKTPopupScrollArea(UINT_PTR nId) : nTimerId(nId) {}
         CRect rc = CRect(0, 0, 0, 0);  // client coordinates; empty while not needed
         BOOL bRunning = FALSE;
         UINT_PTR nTimerId;
@@ -90,10 +96,12 @@ protected:
     // Stacks the run in one column from the first visible control down, or from the end one up.
     void LayoutScrolled(BOOL bFromEnd);
     void StopScrollTimers();
-    void DrawScrollArea(CDC* pDC, const CScrollArea& area, BOOL bDown);
+    void DrawScrollArea(CDC* pDC, const CKTPopupScrollArea& area, BOOL bDown);
 
     BOOL CreatePopupWindow();
     void ShowAt(const CRect& rc);
+    // The shown popup's first picture, played from the screen under it when an animation applies.
+    void ShowAnimated();
     void NotifySite(UINT nMessage);
     // Shadows beside the shown popup, leaving its opening control clear.
     void CastShadow();
@@ -135,6 +143,6 @@ protected:
     int m_nFirstVisible = 0;
     int m_nEndVisible = 0;
     CRect m_rcScrollClient;  // the client area the run is laid out in
-    CScrollArea m_scrollDown = CScrollArea(5001);
-    CScrollArea m_scrollUp = CScrollArea(5002);
+    CKTPopupScrollArea m_scrollDown = CKTPopupScrollArea(5001);
+    CKTPopupScrollArea m_scrollUp = CKTPopupScrollArea(5002);
 };

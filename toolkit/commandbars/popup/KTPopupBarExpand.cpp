@@ -52,6 +52,17 @@ void CKTPopupBar::UpdateExpandingState()
     }
 }
 
+int CKTPopupBar::GetDefaultItem(UINT, BOOL bByPosition) const
+{
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CKTControl* pControl = GetControl(i);
+        if (pControl->IsVisible() && pControl->IsItemDefault())
+            return bByPosition ? i : pControl->GetID();
+    }
+    return -1;
+}
+
 void CKTPopupBar::ExpandBar()
 {
     if (m_bExpanded || !m_bCollapsedPresent)

@@ -70,7 +70,7 @@ void CKTPopupBar::LayoutScrolled(BOOL bFromEnd)
 
 void CKTPopupBar::StopScrollTimers()
 {
-    for (CScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
+    for (CKTPopupScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
     {
         if (pArea->bRunning && GetSafeHwnd())
             KillTimer(pArea->nTimerId);
@@ -82,6 +82,11 @@ void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_nLockRecurse > 0)
         return;
+    // The pointer reached the sub-menu, perhaps across a sibling of its item: the item is selected again so
+    // that the sibling's hover timer does not close the sub-menu under the pointer.
+    CKTCommandBar* pParent = GetParentCommandBar();
+    if (pParent && m_pControlPopup && CKTClientRect(this).PtInRect(point))
+        pParent->SetSelected(m_pControlPopup->GetIndex());
     if (m_bTearOffPopup && !IsCustomizeMode() && m_rcGripper.PtInRect(point) && !m_bGripperHot)
     {
         SetSelected(-1);
@@ -90,7 +95,7 @@ void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
     }
     if (m_bScrolling)
     {
-        for (CScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
+        for (CKTPopupScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
         {
             const BOOL bInside = pArea->rc.PtInRect(point);
             if (bInside && !pArea->bRunning)
@@ -129,7 +134,7 @@ void CKTPopupBar::OnTimer(UINT_PTR nIDEvent)
         CKTCommandBar::OnTimer(nIDEvent);
         return;
     }
-    CScrollArea& area = bDown ? m_scrollDown : m_scrollUp;
+    CKTPopupScrollArea& area = bDown ? m_scrollDown : m_scrollUp;
     const BOOL bMore = bDown ? m_nEndVisible < GetControlCount() : m_nFirstVisible > 0;
     if (!bMore)
     {
@@ -179,7 +184,7 @@ void CKTPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     DrawScrollArea(pDC, m_scrollUp, FALSE);
 }
 
-void CKTPopupBar::DrawScrollArea(CDC* pDC, const CScrollArea& area, BOOL bDown)
+void CKTPopupBar::DrawScrollArea(CDC* pDC, const CKTPopupScrollArea& area, BOOL bDown)
 {
     if (area.rc.IsRectEmpty())
         return;

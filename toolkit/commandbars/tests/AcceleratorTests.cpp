@@ -39,6 +39,29 @@ void Load(CKTAcceleratorManager& manager, std::vector<BYTE>& bytes)
     CKTPropExchangeArchive px(ar);
     manager.DoPropExchange(&px);
 }
+// A named exchange over an archive: the values go in call order as in the compact form, and the names of the
+// values and sections asked for are kept, as a store of named sections would see them.
+class CNamedExchange : public CKTPropExchangeArchive
+{
+public:
+    CNamedExchange(CArchive& ar, std::vector<CString>& names) : CKTPropExchangeArchive(ar), m_ar(ar), m_names(names) {}
+
+    BOOL IsPropExchangeArchive() const override { return FALSE; }
+    CKTPropExchange* GetSection(LPCSTR lpszSection) override
+    {
+        m_names.push_back(CString("[") + lpszSection + "]");
+        return new CNamedExchange(m_ar, m_names);
+    }
+    BOOL ExchangeProp(LPCSTR lpszName, VARTYPE vtProp, void* pvProp, const void* pvDefault) override
+    {
+        m_names.push_back(lpszName);
+        return CKTPropExchangeArchive::ExchangeProp(lpszName, vtProp, pvProp, pvDefault);
+    }
+
+private:
+    CArchive& m_ar;
+    std::vector<CString>& m_names;
+};
 }  // namespace
 
 TEST(ShortcutTexts, ModifiersInTheirOrderThenTheKey)
@@ -170,4 +193,40 @@ TEST(AccessLetters, CharactersMatchTheirKeysInEitherCase)
     EXPECT_TRUE(CKTAcceleratorManager::CompareAccelKey('7', '7'));
     EXPECT_FALSE(CKTAcceleratorManager::CompareAccelKey('g', 'F'));
     EXPECT_FALSE(CKTAcceleratorManager::CompareAccelKey('f', VK_F1)) << "a key without a character";
+}
+
+TEST(AcceleratorTable, TheNamedFormStoresASectionPerEntryAndLoadsTheTableBack)
+{
+    const std::vector<ACCEL> entries = {{FVIRTKEY | FCONTROL, 'S', 57603}, {FVIRTKEY, VK_F5, 32771}};
+    CKTAcceleratorManager saved(NULL);
+    HACCEL hTable = MakeTable(entries);
+    saved.SetAcceleratorTable(hTable);
+    ::DestroyAcceleratorTable(hTable);
+    CMemFile file;
+    std::vector<CString> names;
+    {
+        CArchive ar(&file, CArchive::store);
+        CNamedExchange px(ar, names);
+        saved.DoPropExchange(&px);
+    }
+    const std::vector<CString> expected = {"[Accel]", "[Item0]", "Id", "virt", "key", "[Item1]", "Id", "virt", "key"};
+    EXPECT_EQ(expected, names);
+
+    file.SeekToBegin();
+    CKTAcceleratorManager loaded(NULL);
+    std::vector<CString> loadNames;
+    {
+        CArchive ar(&file, CArchive::load);
+        CNamedExchange px(ar, loadNames);
+        loaded.DoPropExchange(&px);
+    }
+    ASSERT_EQ(2, CountEntries(loaded.GetDefaultAccelerator()));
+    std::vector<ACCEL> back(2);
+    ::CopyAcceleratorTable(loaded.GetDefaultAccelerator(), back.data(), 2);
+    for (size_t i = 0; i < entries.size(); i++)
+    {
+        EXPECT_EQ(entries[i].cmd, back[i].cmd);
+        EXPECT_EQ(entries[i].key, back[i].key);
+        EXPECT_EQ(entries[i].fVirt, back[i].fVirt & ~0x80) << "Windows marks the last entry";
+    }
 }

@@ -181,6 +181,32 @@ TEST(ControlsLayout, ShortRowsWrapAtGroupsOrHideTheOverflow)
     EXPECT_TRUE(pControls->GetAt(2)->IsVisible(ktHideWrap));
 }
 
+TEST(ControlsLayout, RightAlignedControlsGoToTheFarEndAndStretchedOnesShareTheSpareLength)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 4; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    const CRect rcBorder(2, 1, 3, 1);
+    pControls->GetAt(2)->SetFlags(ktFlagRightAlign);
+    pControls->GetAt(3)->SetFlags(ktFlagRightAlign);
+    pControls->CalcDynamicSize(400, LM_HORZDOCK | LM_STRETCH | LM_COMMIT, rcBorder);
+    const int nWidth = pControls->GetAt(0)->GetRect().Width();
+    EXPECT_EQ(400 - rcBorder.right, pControls->GetAt(3)->GetRect().right);
+    EXPECT_EQ(pControls->GetAt(3)->GetRect().left, pControls->GetAt(2)->GetRect().right);
+    EXPECT_EQ(rcBorder.left + 2 * nWidth, pControls->GetAt(1)->GetRect().right) << "the others stay where they were";
+
+    // The gap before the right-aligned pair goes to the stretched controls, split equally.
+    pControls->GetAt(0)->SetFlags(ktFlagControlStretched);
+    pControls->GetAt(1)->SetFlags(ktFlagControlStretched);
+    pControls->CalcDynamicSize(401, LM_HORZDOCK | LM_STRETCH | LM_COMMIT, rcBorder);
+    const CRect rcFirst = pControls->GetAt(0)->GetRect(), rcSecond = pControls->GetAt(1)->GetRect();
+    EXPECT_EQ(rcFirst.right, rcSecond.left);
+    EXPECT_EQ(pControls->GetAt(2)->GetRect().left, rcSecond.right) << "no gap is left";
+    EXPECT_LE(abs(rcFirst.Width() - rcSecond.Width()), 1);
+    EXPECT_GT(rcFirst.Width(), nWidth);
+}
+
 TEST(ControlsCopy, PopupsShareTheirBarOrCloneIt)
 {
     CKTSmartPtr<CKTCommandBar> pBar = MakeBar();

@@ -638,3 +638,50 @@ TEST_F(CFrameFixture, TheBarsOwnImagesServeTheirBarsAndARefreshTellsEachControlO
     pCommandBars->RedrawCommandBars();
     EXPECT_EQ(1, pCounting->m_nThemeChanges);
 }
+
+namespace
+{
+class IconSizeTest : public CFrameFixture
+{
+protected:
+    IconSizeTest() : CFrameFixture(0, TRUE) {}
+};
+}  // namespace
+
+TEST_F(IconSizeTest, LargeIconsSwitchedOnInTheOptionsGrowTheButtonsWhoseWholeFaceThenTakesClicks)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    CKTCommandBar* pMenu = m_pCommandBars->GetMenuBar()->GetControl(0)->GetCommandBar();
+    EXPECT_EQ(CSize(16, 16), pStandard->GetIconSize());
+    EXPECT_EQ(CSize(32, 32), pStandard->GetLargeIconSize(FALSE)) << "twice the small size";
+    pOptions->szIcons = CSize(20, 20);
+    pOptions->szPopupIcons = CSize(24, 24);
+    EXPECT_EQ(CSize(20, 20), pStandard->GetIconSize());
+    EXPECT_EQ(CSize(24, 24), pMenu->GetIconSize()) << "popups have a size of their own";
+    EXPECT_EQ(CSize(40, 40), pStandard->GetLargeIconSize(FALSE));
+    pOptions->szIcons = pOptions->szPopupIcons = CSize(0, 0);
+
+    const int nCut = pStandard->GetControls()->FindControl(ID_EDIT_CUT)->GetIndex();
+    const CRect rcSmall = pStandard->GetControl(nCut)->GetRect();
+    pOptions->bLargeIcons = TRUE;
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    EXPECT_EQ(CSize(32, 32), pStandard->GetIconSize());
+    EXPECT_EQ(CSize(16, 16), pMenu->GetIconSize()) << "menus keep small icons";
+    const CRect rcLarge = pStandard->GetControl(nCut)->GetRect();
+    ASSERT_GE(rcLarge.Height(), 32);
+    ASSERT_GT(rcLarge.Height(), rcSmall.Height());
+
+    m_pFrame->m_commands.clear();
+    CTestInput input(pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(rcLarge.right - 3, rcLarge.bottom - 3)));
+    ASSERT_TRUE(PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, 2000));
+    EXPECT_EQ((UINT)ID_EDIT_CUT, m_pFrame->m_commands[0]) << "the large button's corner is the button";
+
+    pOptions->szLargeIcons = CSize(24, 24);
+    EXPECT_EQ(CSize(24, 24), pStandard->GetIconSize());
+    EXPECT_EQ(CSize(24, 24), pStandard->GetLargeIconSize(TRUE));
+    pOptions->bLargeIcons = FALSE;
+    pOptions->szLargeIcons = CSize(0, 0);
+}

@@ -60,6 +60,10 @@ TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClo
     expected.insert(expected.end(), menus.begin(), menus.end());
     expected.insert(expected.end(), {KT_ID_MDI_MINIMIZE, KT_ID_MDI_RESTORE, KT_ID_MDI_CLOSE});
     EXPECT_EQ(expected, Ids());
+    // The window buttons sit at the bar's right edge, well clear of the last menu.
+    const CRect rcBar = CKTClientRect(m_pMenuBar);
+    EXPECT_GE(Find(KT_ID_MDI_CLOSE)->GetRect().right, rcBar.right - 8);
+    EXPECT_GT(Find(KT_ID_MDI_MINIMIZE)->GetRect().left, Find(menus.back())->GetRect().right + 100);
     EXPECT_EQ(NULL, ::GetMenu(m_pFrame->GetSafeHwnd())) << "the frame still shows no menu of its own";
     auto* pIcon = dynamic_cast<CKTControlMDISysMenuPopup*>(Find(KT_ID_MDI_SYSMENU));
     ASSERT_TRUE(pIcon != NULL);
@@ -103,4 +107,22 @@ TEST_F(MenuBarMDITest, AChildWithoutAMinimiseBoxGetsNoMinimiseButtonAndRestoring
     EXPECT_EQ(NULL, Find(KT_ID_MDI_SYSMENU));
     pChild->MDIDestroy();
     PumpMessages();
+}
+
+TEST_F(MenuBarMDITest, ADoubleClickOnTheChildsIconRunsTheDefaultItemOfItsSystemMenuAndClosesTheChild)
+{
+    CMDIChildWnd* pChild = OpenChild();
+    ASSERT_TRUE(pChild != NULL);
+    HWND hChild = pChild->GetSafeHwnd();
+    pChild->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_SYSMENU) != NULL; }, 2000));
+    auto* pIcon = static_cast<CKTControlPopup*>(Find(KT_ID_MDI_SYSMENU));
+    auto* pMenu = static_cast<CKTPopupBar*>(pIcon->GetCommandBar());
+    ASSERT_EQ(SC_CLOSE, pMenu->GetDefaultItem(0, FALSE)) << "the system menu's bold item";
+    EXPECT_EQ(pMenu->GetControls()->FindControl(SC_CLOSE)->GetIndex(), pMenu->GetDefaultItem(0, TRUE));
+
+    CTestInput input(m_pMenuBar->GetSafeHwnd());
+    ASSERT_TRUE(input.DoubleClick(pIcon->GetRect().CenterPoint()));
+    EXPECT_TRUE(PumpUntil([hChild] { return !::IsWindow(hChild); }, 2000)) << "the double click closed the child";
+    EXPECT_TRUE(PumpUntil([this] { return ::FindWindow("KTPopupBar", NULL) == NULL; }, 2000));
 }

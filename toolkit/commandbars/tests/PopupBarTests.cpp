@@ -2,8 +2,11 @@
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
+#include "InputBuilder.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
@@ -17,10 +20,15 @@
 #include "TestInput.h"
 
 #include <afxadv.h>
+#include <afxpriv.h>
 #include <afxres.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <set>
+#include <thread>
 #include <memory>
 
 namespace
@@ -327,6 +335,50 @@ TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
     EXPECT_TRUE(bHoverTimer);
 }
 
+TEST_F(PopupBarTest, ADiagonalMoveAcrossASiblingIntoTheSubMenuKeepsTheSubMenuOpen)
+{
+    CMenu sub, menu;
+    sub.CreatePopupMenu();
+    for (int i = 0; i < 4; i++)
+        sub.AppendMenu(MF_STRING, ID_TEST_ENABLED, "Sub-menu entry");
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&Sibling");
+    menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Last");
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->LoadMenu(&menu, TRUE);
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    auto moveTo = [&](CRect rc, CKTCommandBar* pBar)
+    {
+        pBar->ClientToScreen(rc);
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, rc.CenterPoint());
+        return input.Send(inputs);
+    };
+    CKTCommandBar* pSub = pPopup->GetControl(0)->GetCommandBar();
+    ASSERT_TRUE(moveTo(pPopup->GetControl(0)->GetRect(), pPopup));
+    ASSERT_TRUE(PumpUntil([pSub] { return pSub->IsVisible(); }, 3000)) << "the sub-menu opened on hover";
+    ASSERT_TRUE(moveTo(pPopup->GetControl(1)->GetRect(), pPopup));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSelected() == 1; }, 2000));
+
+    CMessageRecorder recorder({pPopup->GetSafeHwnd()}, {WM_TIMER});
+    ASSERT_TRUE(moveTo(pSub->GetControl(1)->GetRect(), pSub));
+    EXPECT_TRUE(PumpUntil([&] { return pPopup->GetSelected() == 0; }, 2000)) << "the sub-menu's entry again";
+    auto hovered = [&]
+    {
+        for (const CRecordedMessage& m : recorder.Messages())
+            if (m.wParam == 112223)
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(PumpUntil(hovered, 3000));
+    PumpMessages();
+    EXPECT_TRUE(pSub->IsVisible()) << "the hover timer kept the sub-menu open";
+    pPopup->SetTrackingMode(ktTrackingNone);
+}
+
 TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
 {
     CWinApp* pApp = AfxGetApp();
@@ -522,4 +574,126 @@ TEST_F(DesignerFrameTest, AMenuReadsAsAMenuWithItsTextInTheSystemsMenuAndGreyedC
     EXPECT_GE(Brightness(clrFace), Brightness(::GetSysColor(COLOR_BTNFACE))) << std::hex << clrFace;
     EXPECT_EQ(::GetSysColor(COLOR_MENUTEXT), DarkestIn(*pImage, rcItems[1]));
     EXPECT_EQ(::GetSysColor(COLOR_GRAYTEXT), DarkestIn(*pImage, rcItems[0]));
+}
+
+namespace
+{
+class PopupAnimationTest : public PopupBarTest, public ::testing::WithParamInterface<int>
+{
+protected:
+    // A popup of a few entries at a fixed point, shown with the animation of the options.
+    CKTSmartPtr<CKTPopupBar> OpenAt(int nAnimation)
+    {
+        m_pCommandBars->GetCommandBarsOptions()->nAnimationType = nAnimation;
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        for (LPCSTR lpszCaption : {"&First entry", "&Second entry", "&Third entry", "&Fourth entry"})
+            pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption(lpszCaption);
+        // Over the frame, which paints the screen again once the popup goes.
+        const CRect rcFrame = CKTWindowRect(m_pFrame);
+        EXPECT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+        PumpMessages();
+        return pPopup;
+    }
+};
+}  // namespace
+
+TEST_P(PopupAnimationTest, EachKindShowsFramesBetweenTheScreenAndThePopupAndEndsAsWithoutAnimation)
+{
+    CKTSmartPtr<CKTPopupBar> pStill = OpenAt(ktAnimationNone);
+    const CRect rc = CKTWindowRect(pStill);
+    const CPixelImage still = CPixelImage::FromScreen(rc);
+    pStill->SetTrackingMode(ktTrackingNone);
+    m_pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    const CPixelImage before = CPixelImage::FromScreen(rc);
+    ASSERT_GT(still.CountDiffering(before), 0);
+
+    // Frames are read from another thread while this one plays the animation.
+    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
+    const int nTime = pPaintManager->m_nAnimationTime;
+    pPaintManager->m_nAnimationTime = 600;
+    std::atomic<bool> bStop(false);
+    std::vector<CPixelImage> frames;
+    std::thread reader(
+        [&]
+        {
+            while (!bStop)
+                frames.push_back(CPixelImage::FromScreen(rc));
+        });
+    CKTSmartPtr<CKTPopupBar> pAnimated = OpenAt(GetParam());
+    bStop = true;
+    reader.join();
+    pPaintManager->m_nAnimationTime = nTime;
+    EXPECT_EQ(rc, CKTWindowRect(pAnimated));
+    EXPECT_EQ(0, CPixelImage::FromScreen(rc).CountDiffering(still)) << "the last picture is the still one";
+    const size_t nBetween = std::count_if(
+        frames.begin(), frames.end(),
+        [&](const CPixelImage& frame) { return frame.CountDiffering(still) > 0 && frame.CountDiffering(before) > 0; });
+    EXPECT_GT(nBetween, 0u) << "of " << frames.size() << " frames read during the animation";
+    pAnimated->SetTrackingMode(ktTrackingNone);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PopupAnimationTest,
+                         ::testing::Values(ktAnimationUnfold, ktAnimationSlide, ktAnimationFade));
+
+TEST_F(PopupBarTest, TheAnimationOptionFollowsTheSystemOrPicksAtRandom)
+{
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    BOOL bAnimation = FALSE, bFade = FALSE;
+    ::SystemParametersInfo(SPI_GETMENUANIMATION, 0, &bAnimation, 0);
+    ::SystemParametersInfo(SPI_GETMENUFADE, 0, &bFade, 0);
+    pOptions->nAnimationType = ktAnimationSystem;
+    EXPECT_EQ(!bAnimation ? ktAnimationNone
+              : bFade     ? ktAnimationFade
+                          : ktAnimationSlide,
+              pPopup->ResolveAnimationType());
+    pOptions->nAnimationType = ktAnimationRandom;
+    std::set<int> kinds;
+    for (int i = 0; i < 60; i++)
+        kinds.insert(pPopup->ResolveAnimationType());
+    EXPECT_EQ(std::set<int>({ktAnimationUnfold, ktAnimationSlide, ktAnimationFade}), kinds);
+    pOptions->nAnimationType = ktAnimationFade;
+    EXPECT_EQ(ktAnimationFade, pPopup->ResolveAnimationType());
+    EXPECT_EQ(ktAnimationNone, CKTPopupBar::CreatePopupBar(NULL)->ResolveAnimationType()) << "no command bars";
+    pOptions->nAnimationType = ktAnimationSystem;
+}
+
+namespace
+{
+std::vector<DWORD> s_menuEvents;
+
+void CALLBACK RecordMenuEvent(HWINEVENTHOOK, DWORD dwEvent, HWND, LONG lObject, LONG, DWORD, DWORD)
+{
+    if (lObject == OBJID_MENU)
+        s_menuEvents.push_back(dwEvent);
+}
+}  // namespace
+
+TEST_F(PopupBarTest, APopupKeepsTheFrameActiveTellsOfOpeningAndClosingAndHandsHostedWindowsToTheSite)
+{
+    s_menuEvents.clear();
+    HWINEVENTHOOK hHook =
+        ::SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND, NULL, RecordMenuEvent,
+                          ::GetCurrentProcessId(), ::GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(hHook != NULL);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Entry");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    PumpMessages();
+    EXPECT_EQ(TRUE, pPopup->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE, 0));
+    EXPECT_EQ(FALSE, pPopup->SendMessage(WM_FLOATSTATUS, FS_SHOW, 0));
+
+    CWnd hosted;
+    ASSERT_TRUE(hosted.Create("STATIC", "hosted", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pPopup, 1));
+    // The closing event names a window that is gone by the time an out-of-context hook would hear of it.
+    EXPECT_TRUE(PumpUntil([] { return !s_menuEvents.empty(); }, 2000));
+    pPopup->SetTrackingMode(ktTrackingNone);
+    ::UnhookWinEvent(hHook);
+    ASSERT_FALSE(s_menuEvents.empty());
+    EXPECT_EQ((DWORD)EVENT_SYSTEM_MENUPOPUPSTART, s_menuEvents.front());
+    ASSERT_TRUE(::IsWindow(hosted.GetSafeHwnd())) << "the hosted window outlived the popup";
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), ::GetParent(hosted.GetSafeHwnd()));
+    EXPECT_FALSE(hosted.IsWindowVisible());
+    hosted.DestroyWindow();
 }

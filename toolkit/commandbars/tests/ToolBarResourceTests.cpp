@@ -3,12 +3,14 @@
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 
@@ -135,4 +137,90 @@ TEST_F(ToolBarResourceTest, APlainToolBarStaysInItsPaneAndNeverMoves)
     EXPECT_EQ(rcBefore, CKTWindowRect(&bar));
     EXPECT_EQ(&pane, bar.GetParent());
     EXPECT_EQ(NULL, ::GetCapture());
+}
+
+namespace
+{
+// The frame's window procedure while a test answers the button-creation messages itself.
+WNDPROC s_pFrameProc = NULL;
+std::vector<CKTControl*> s_created;  // the controls told of by 0x285F, in order
+
+LRESULT CALLBACK ReplacingSiteProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* pcs = reinterpret_cast<KT_CONTROLCREATION*>(lParam);
+    if (message == KTWM_CREATECONTROL && pcs->nId == ID_EDIT_CUT)
+    {
+        pcs->nType = ktControlComboBox;
+        return TRUE;
+    }
+    if (message == KTWM_CREATECONTROL && pcs->nId == ID_FILE_OPEN)
+    {
+        pcs->pControl = new CCountedButton;
+        pcs->pControl->SetID(ID_TEST_ENABLED);
+        pcs->pControl->SetCaption("Site's own");
+        return TRUE;
+    }
+    if (message == KTWM_CONTROLCREATED)
+        s_created.push_back(pcs->pControl);
+    return ::CallWindowProc(s_pFrameProc, hWnd, message, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(ToolBarResourceTest, TheSiteReplacesButtonsOfTheResourceWithAComboBoxOrAControlOfItsOwn)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    s_created.clear();
+    s_pFrameProc = (WNDPROC)::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)ReplacingSiteProc);
+    const BOOL bLoaded = pStandard->LoadToolBar(IDR_TESTFRAME);
+    ::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)s_pFrameProc);
+    ASSERT_TRUE(bLoaded);
+    EXPECT_EQ(std::vector<UINT>({ID_FILE_NEW, ID_TEST_ENABLED, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}),
+              Ids(pStandard));
+    ASSERT_EQ(5u, s_created.size()) << "the site heard of every button it got";
+    EXPECT_EQ(pStandard->GetControl(1), s_created[1]);
+    EXPECT_TRUE(pStandard->GetControl(1)->IsKindOf(RUNTIME_CLASS(CCountedButton))) << "added unchanged";
+    CKTControl* pCut = pStandard->GetControl(2);
+    ASSERT_EQ(ktControlComboBox, pCut->GetType());
+    EXPECT_TRUE(pCut->GetBeginGroup()) << "the separator before it still counts";
+
+    // The combo box in the cut button's place opens its list on a real click.
+    m_pFrame->GetCommandBars()->RecalcFrameLayout();
+    PumpMessages();
+    CTestInput input(pStandard->GetSafeHwnd());
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(input.Click(CPoint(pCut->GetRect().right - 4, pCut->GetRect().CenterPoint().y)));
+    EXPECT_TRUE(PumpUntil([pCut] { return pCut->IsPopuped(); }, 2000)) << "a combo box, not a button";
+    m_pFrame->GetCommandBars()->ClosePopups();
+    ASSERT_TRUE(input.Click(pStandard->GetControl(1)->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, 2000));
+    EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]) << "the site's own control runs its command";
+}
+
+TEST_F(ToolBarResourceTest, HidingAPlainToolBarLetsItsPaneLayOutAndHidingAFrameBarEndsTrackingAndMarksTheOptions)
+{
+    CWnd pane;
+    ASSERT_TRUE(pane.Create("STATIC", NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 60), m_pFrame, 1234));
+    CKTToolBar bar;
+    ASSERT_TRUE(bar.CreateToolBar(WS_CHILD | WS_VISIBLE, &pane, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TESTFRAME));
+    {
+        CMessageRecorder recorder({pane.GetSafeHwnd()}, {WM_SIZE});
+        bar.SetVisible(FALSE);
+        ASSERT_EQ(1u, recorder.Messages().size()) << "the pane hears that its bar went";
+        EXPECT_EQ(MAKELPARAM(400, 60), recorder.Messages()[0].lParam);
+        EXPECT_FALSE(bar.IsWindowVisible());
+        recorder.Clear();
+        bar.SetVisible(TRUE);
+        EXPECT_EQ(1u, recorder.Messages().size()) << "and that it came back";
+    }
+
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->bDirty = FALSE;
+    pStandard->SetTrackingMode(ktTrackingOn);
+    pStandard->SetVisible(FALSE);
+    EXPECT_EQ(ktTrackingNone, pStandard->GetTrackingMode());
+    EXPECT_TRUE(pOptions->bDirty) << "the bar's visibility is saved with the layout";
+    pStandard->SetVisible(TRUE);
 }

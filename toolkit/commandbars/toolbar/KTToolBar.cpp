@@ -182,6 +182,8 @@ void CKTToolBar::OnRecalcLayout()
     }
     else if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->RecalcFrameLayout();
+    else
+        ResizeHolder();
     Redraw(NULL, FALSE);
 }
 
@@ -189,10 +191,19 @@ void CKTToolBar::SetVisible(BOOL bVisible)
 {
     if (bVisible == m_bVisible)
         return;
+    if (!bVisible)
+        SetTrackingMode(ktTrackingNone);
     CKTCommandBar::SetVisible(bVisible);
     CKTCommandBars* pCommandBars = GetCommandBars();
     if (!pCommandBars)
+    {
+        if (!bVisible && m_nBarPosition <= ktBarRight)
+            ResizeHolder();
+        else if (bVisible)
+            OnRecalcLayout();
         return;
+    }
+    pCommandBars->GetCommandBarsOptions()->bDirty = TRUE;
     if (m_nBarPosition <= ktBarRight)
         pCommandBars->RecalcFrameLayout();
     else if (bVisible)
@@ -202,6 +213,16 @@ void CKTToolBar::SetVisible(BOOL bVisible)
         pSite->SendMessage(KTWM_BARVISIBLECHANGED, (WPARAM)this, bVisible);
     if (!bVisible && m_bTearOff && pCommandBars->FindIndex(this) >= 0)
         pCommandBars->RemoveLater(this);
+}
+
+void CKTToolBar::ResizeHolder()
+{
+    // A plain toolbar's window lays its children out on WM_SIZE.
+    CWnd* pHolder = GetParent();
+    if (!pHolder || !pHolder->GetSafeHwnd())
+        return;
+    const CRect rc = CKTClientRect(pHolder);
+    pHolder->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.Width(), rc.Height()));
 }
 
 BOOL CKTToolBar::IsTextBelowIcons() const

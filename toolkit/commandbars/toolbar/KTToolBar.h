@@ -83,6 +83,8 @@ protected:
 
 protected:
     CRect GetRowBorders();
+    // Without command bars the window holding the bar re-lays itself out.
+    void ResizeHolder();
     // A floating bar's frame: its caption strip above the controls.
     CRect GetFloatingBorders();
 

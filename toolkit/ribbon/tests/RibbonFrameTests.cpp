@@ -1,6 +1,11 @@
 // RibbonFrameTests.cpp: the ribbon drawing its frame's caption: the frame's non-client area and region, the caption
 // metrics with and without (faked) glass, the caption buttons and the title beside the context headers.
 #include "FakeGlassRegion.h"
+#include "InputBuilder.h"
+#include "KTCommandBars.h"
+#include "KTDockBar.h"
+#include "KTDrawObjects.h"
+#include "KTToolBar.h"
 #include "KTControls.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
@@ -12,6 +17,7 @@
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
 
+#include <afxres.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -316,4 +322,33 @@ TEST_F(RibbonFrame, OnGlassTheSystemsCaptionButtonsTakeTheMouseThroughTheRibbon)
     pRegion->m_bGlass = FALSE;
     pRegion->RefreshFrame();
     EXPECT_NE(HTTRANSPARENT, m_pBar->SendMessage(WM_NCHITTEST, 0, lPoint)) << "without glass the ribbon answers";
+}
+
+TEST_F(RibbonFrame, AToolBarDraggedOntoTheRibbonsRowLandsInTheRowAfterItAndTheDockBarPassesTheCaptionsHits)
+{
+    CKTCommandBars* pCommandBars = m_frame.GetCommandBars();
+    CKTToolBar* pBar = pCommandBars->Add("Dropped", ktBarTop);
+    ASSERT_TRUE(pBar != NULL);
+    pBar->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetCaption("Wide caption");
+    pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    const CRect rcRibbon = CKTWindowRect(m_pBar), rcBar = CKTWindowRect(pBar);
+    ASSERT_GE(rcBar.top, rcRibbon.bottom);
+
+    // By its gripper onto the middle of the ribbon's row.
+    const CPoint ptFrom(rcBar.left + 3, rcBar.CenterPoint().y);
+    const CPoint ptTo(rcRibbon.left + 200, rcRibbon.CenterPoint().y);
+    CTestInput input(Frame()->GetSafeHwnd());
+    std::vector<INPUT> inputs;
+    InputBuilder::AddDrag(inputs, ptFrom, ptTo, 4);
+    ASSERT_TRUE(input.Send(inputs));
+    ASSERT_TRUE(PumpUntil([] { return !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000) && ::GetCapture() == NULL; }, 5000));
+    pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    EXPECT_EQ(ktBarTop, pBar->GetPosition());
+    EXPECT_GE(CKTWindowRect(pBar).top, CKTWindowRect(m_pBar).bottom) << "after the ribbon's row, not above it";
+
+    CKTDockBar* pTop = pCommandBars->GetDockBar(ktBarTop);
+    const CPoint ptOverRibbon = CKTWindowRect(m_pBar).CenterPoint();
+    EXPECT_EQ(HTTRANSPARENT, (int)pTop->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptOverRibbon.x, ptOverRibbon.y)));
 }
