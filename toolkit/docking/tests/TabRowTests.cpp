@@ -310,7 +310,7 @@ TEST_F(DockingTabRow, DoubleClickOnATabFloatsItsPaneAlone)
     EXPECT_EQ((std::vector<int>{701}), TabOrder());
 }
 
-// The theme's header is one gradient over the whole site frame: two rows at different heights take its colours at
+// The themes' header is one gradient over the whole site frame: two rows at different heights take its colours at
 // their own heights, so that rows side by side or one above the other line up.
 TEST_F(DockingTabRow, TheHeaderGradientSpansTheSiteSoTwoRowsLineUp)
 {
@@ -322,26 +322,32 @@ TEST_F(DockingTabRow, TheHeaderGradientSpansTheSiteSoTwoRowsLineUp)
     CKTDockingPaneTabbedContainer* pTop = Pane(704)->GetTabbedContainer();
     ASSERT_TRUE(m_pGroup->IsTabsVisible() && pTop->IsTabsVisible());
     const COLORREF clrDark = RGB(255, 0, 0), clrLight = RGB(0, 0, 255);
-    CKTTabColorSet* pColors = manager.GetPaintManager()->GetContainerTabPainter()->GetColorSet();
-    pColors->m_clrHeaderFace.SetCustomValue(clrLight, clrDark);
-    const CRect rcSite = CKTWindowRect(m_frame.GetSafeHwnd());
-    int nRows = 0;
-    for (CKTDockingPaneTabbedContainer* pGroup : {m_pGroup, pTop})
+    for (KTDockingPaneTheme nTheme : {ktDockingPaneThemeStickers, ktDockingPaneThemeFlat})
     {
-        pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        const CRect rcHeader = pGroup->GetTabRow().m_rcHeaderRect;
-        ASSERT_FALSE(rcHeader.IsRectEmpty());
-        // Past the last tab, halfway down the header.
-        CPoint pt(rcHeader.right - 3, rcHeader.CenterPoint().y);
-        const COLORREF clrShown = CPixelImage::FromWindow(pGroup->GetSafeHwnd()).Pixel(pt.x, pt.y);
-        pGroup->ClientToScreen(&pt);
-        // A bottom row runs from the light colour at the site's top to the dark one, at the client side, at its
-        // bottom.
-        const double dAt = double(pt.y - rcSite.top) / rcSite.Height();
-        const COLORREF clrExpected = RGB(int(255 * dAt), 0, int(255 * (1 - dAt)));
-        EXPECT_TRUE(NearColor(clrExpected, clrShown, 10))
-            << "row " << nRows << " at " << dAt << ": " << std::hex << clrShown << " for " << clrExpected;
-        ++nRows;
+        manager.SetTheme(nTheme);
+        m_frame.Layout();
+        CKTTabColorSet* pColors = manager.GetPaintManager()->GetContainerTabPainter()->GetColorSet();
+        pColors->m_clrHeaderFace.SetCustomValue(clrLight, clrDark);
+        const CRect rcSite = CKTWindowRect(m_frame.GetSafeHwnd());
+        int nRows = 0;
+        for (CKTDockingPaneTabbedContainer* pGroup : {m_pGroup, pTop})
+        {
+            pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+            const CRect rcHeader = pGroup->GetTabRow().m_rcHeaderRect;
+            ASSERT_FALSE(rcHeader.IsRectEmpty());
+            // Past the last tab, halfway down the header.
+            CPoint pt(rcHeader.right - 3, rcHeader.CenterPoint().y);
+            const COLORREF clrShown = CPixelImage::FromWindow(pGroup->GetSafeHwnd()).Pixel(pt.x, pt.y);
+            pGroup->ClientToScreen(&pt);
+            // A bottom row runs from the light colour at the site's top to the dark one, at the client side, at
+            // its bottom.
+            const double dAt = double(pt.y - rcSite.top) / rcSite.Height();
+            const COLORREF clrExpected = RGB(int(255 * dAt), 0, int(255 * (1 - dAt)));
+            EXPECT_TRUE(NearColor(clrExpected, clrShown, 10))
+                << "theme " << nTheme << ", row " << nRows << " at " << dAt << ": " << std::hex << clrShown << " for "
+                << clrExpected;
+            ++nRows;
+        }
+        EXPECT_EQ(2, nRows);
     }
-    EXPECT_EQ(2, nRows);
 }

@@ -2,6 +2,23 @@
 #include "KTDockingPaneTheme6.h"
 
 #include "KTColorManager.h"
+#include "KTDockingPaneTabColorSet.h"
+#include "KTTabAppearanceSetFlat.h"
+#include "KTTabPainter.h"
+
+namespace
+{
+// Flat tabs whose outlines all reach the client, on the docking colours rather than the scheme's own.
+void UseFlatDockingLook(CKTTabPainter* pPainter, BOOL bFilledSelectedTab)
+{
+    pPainter->SetAppearance(2);
+    static_cast<CKTTabAppearanceSet2*>(pPainter->GetAppearanceSet())->m_bSelectedReachesClient = FALSE;
+    pPainter->SetColorSetObject(
+        std::make_unique<CKTDockingPaneTabColorSet>(FALSE, bFilledSelectedTab, FALSE).release());
+    pPainter->m_bDisableLunaColors = TRUE;
+    pPainter->m_bHotTracking = FALSE;
+}
+}  // namespace
 
 CKTDockingPaneTheme6::CKTDockingPaneTheme6()
 {
@@ -10,6 +27,13 @@ CKTDockingPaneTheme6::CKTDockingPaneTheme6()
     m_rcCaptionMargin.SetRect(0, 0, 0, 0);
     m_bGradientCaption = TRUE;
     m_bBoldCaption = FALSE;
+    m_nDrawOption = 0;
+    CKTTabPainter* pContainerPainter = GetContainerTabPainter();
+    UseFlatDockingLook(pContainerPainter, TRUE);
+    pContainerPainter->m_nClientFrame = ktTabClientFrameNone;
+    CKTTabPainter* pPanelPainter = GetPanelTabPainter();
+    UseFlatDockingLook(pPanelPainter, FALSE);
+    pPanelPainter->SetLayout(ktTabLayoutNormal);
 }
 
 int CKTDockingPaneTheme6::CurrentScheme()
