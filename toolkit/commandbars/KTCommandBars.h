@@ -133,6 +133,9 @@ public:
     // Customise mode, its selection and its drag and drop.
     CKTCustomizeMode* GetCustomize() const { return m_pCustomize.get(); }
     BOOL IsCustomizeMode() const;
+    // Customising may then move every control, whatever its bar or its flags say.
+    void SetCustomizeMoveAll(BOOL bMoveAll) { m_bCustomizeMoveAll = bMoveAll; }
+    BOOL IsCustomizeMoveAll() const { return m_bCustomizeMoveAll; }
     BOOL IsKeyboardCuesVisible() const { return m_bKeyboardCuesVisible; }
     // Shows or hides the cues while they follow Alt and keyboard navigation.
     void ShowKeyboardCues(BOOL bShow);
@@ -198,6 +201,7 @@ private:
     CKTSmartPtr<CKTPaintManager> m_pPaintManager;      // own drawer, usually none
     std::unique_ptr<CKTImageManager> m_pImageManager;  // own images, usually none
     BOOL m_bShiftIgnoresAccessKeys = FALSE;
+    BOOL m_bCustomizeMoveAll = FALSE;
     UINT m_nDefaultMenuId = 0;
     CKTSmartPtr<CKTCommandBarsOptions> m_pOptions;
     std::vector<CKTSmartPtr<CKTToolBar>> m_bars;  // in creation order

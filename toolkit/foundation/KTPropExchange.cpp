@@ -112,6 +112,7 @@ void CKTPropExchange::CopyStateTo(CKTPropExchange* pChild) const
     pChild->m_nSchema = m_nSchema;
     pChild->m_pParams = m_pParams;
     pChild->m_pCallerData = m_pCallerData;
+    pChild->m_bUseBlob = m_bUseBlob;
 }
 
 BOOL CKTPropExchange::ExchangeProp(LPCSTR /*lpszName*/, VARTYPE vtProp, void* pvProp, const void* pvDefault)

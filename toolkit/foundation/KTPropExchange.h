@@ -69,6 +69,9 @@ public:
     virtual BOOL IsPropExchangeArchive() const { return FALSE; }
     // Whether a value equal to its default may be left out on storing.
     virtual BOOL IsAllowDefaultValues() const { return FALSE; }
+    // Whether maps go whole, serialised as one value, instead of item by item in a section.
+    BOOL IsUseBlob() const { return m_bUseBlob; }
+    void SetUseBlob(BOOL bUseBlob) { m_bUseBlob = bUseBlob; }
 
     BOOL m_bLoading;                    // TRUE while reading
     UINT m_nSchema;                     // gates optional keys
@@ -80,6 +83,7 @@ protected:
     void CopyStateTo(CKTPropExchange* pChild) const;
 
     std::shared_ptr<CKTPropExchangeStream> m_pStream;  // shared with the sections
+    BOOL m_bUseBlob = FALSE;                           // off: stored files hold the item-by-item form
 };
 
 // Numbered child sections of one section.

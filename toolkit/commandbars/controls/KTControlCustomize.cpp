@@ -7,7 +7,12 @@
 
 BOOL CKTControl::IsCustomizeMovable() const
 {
-    return m_pParent && m_pParent->IsCustomizable() && !(m_dwFlags & ktFlagNoMovable);
+    if (!m_pParent)
+        return FALSE;
+    if (m_pParent->IsCustomizable() && !(m_dwFlags & ktFlagNoMovable))
+        return TRUE;
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars && pCommandBars->IsCustomizeMoveAll();
 }
 
 void CKTControl::OnCustomizeClick(CPoint pt)

@@ -5,15 +5,44 @@
 #include "KTPaintManager.h"
 #include "KTPropExchange.h"
 
+#include <afxtempl.h>
+
 namespace
 {
 const int kSchema = 23;
+
+// The commands as one serialised id-to-BOOL map; loading keeps the ids marked TRUE.
+void ExchangeCommandsBlob(CKTPropExchange* pPX, LPCSTR lpszName, std::set<UINT>& commands)
+{
+    CMap<UINT, UINT, BOOL, BOOL> map;
+    if (!pPX->IsLoading())
+    {
+        for (UINT nId : commands)
+            map.SetAt(nId, TRUE);
+        PX_Serialize(pPX, lpszName, &map);
+        return;
+    }
+    // A damaged blob leaves the commands as they were.
+    if (!PX_Serialize(pPX, lpszName, &map))
+        return;
+    commands.clear();
+    UINT nId = 0;
+    BOOL bValue = FALSE;
+    for (POSITION pos = map.GetStartPosition(); pos;)
+    {
+        map.GetNextAssoc(pos, nId, bValue);
+        if (bValue)
+            commands.insert(nId);
+    }
+}
 }  // namespace
 
 void CKTCommandBarsOptions::ExchangeCommands(CKTPropExchange* pPX, LPCSTR lpszName, std::set<UINT>& commands)
 {
     if (!pPX->IsLoading() && pPX->IsAllowDefaultValues() && commands.empty())
         return;
+    if (pPX->IsUseBlob())
+        return ExchangeCommandsBlob(pPX, lpszName, commands);
     CKTPropExchangeSection section(pPX->GetSection(lpszName));
     if (!section)
         return;

@@ -448,3 +448,21 @@ TEST(BarCopies, ACopyKeepsTheCustomizableSwitchAndTheFloatingWidth)
     EXPECT_FALSE(pCopy->IsCustomizable());
     EXPECT_EQ(140, pCopy->GetMRUWidth());
 }
+
+TEST(ControlCustomize, MovingEverythingFreesFixedControlsAndControlsOfFixedBars)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetCommandBars(pCommandBars);
+    CKTControl* pFree = pBar->GetControls()->Add(ktControlButton, 500);
+    CKTControl* pFixed = pBar->GetControls()->Add(ktControlButton, 501);
+    pFixed->SetFlags(ktFlagNoMovable);
+    EXPECT_TRUE(pFree->IsCustomizeMovable());
+    EXPECT_FALSE(pFixed->IsCustomizeMovable());
+    pBar->SetCustomizable(FALSE);
+    EXPECT_FALSE(pFree->IsCustomizeMovable());
+
+    pCommandBars->SetCustomizeMoveAll(TRUE);
+    EXPECT_TRUE(pFree->IsCustomizeMovable()) << "on a bar that is not customisable";
+    EXPECT_TRUE(pFixed->IsCustomizeMovable());
+}

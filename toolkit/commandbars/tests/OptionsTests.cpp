@@ -10,6 +10,7 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -146,4 +147,43 @@ TEST(Options, AnEntryRunMarksItselfAndTheEntryThatOpenedItsMenuUsedButAReturnedC
     pEntry->OnExecute();
     EXPECT_FALSE(pOptions->IsCommandHidden(401));
     EXPECT_FALSE(pOptions->IsCommandHidden(400)) << "the entry that opened the menu is used too";
+}
+
+TEST(Options, AnExchangeThatStoresBlobsTakesTheCommandsAsOneSerialisedMap)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pOptions = pCommandBars->GetCommandBarsOptions();
+    pOptions->SetCommandHidden(0x1234);
+    pOptions->SetCommandHidden(0x5678);
+    pOptions->SetCommandUsed(0x5678);
+    auto storeWith = [&](BOOL bBlob)
+    {
+        return Store(
+            [&](CKTPropExchange* pPX)
+            {
+                pPX->SetUseBlob(bBlob);
+                pOptions->DoPropExchange(pPX);
+            });
+    };
+    std::vector<BYTE> bytes = storeWith(TRUE);
+    // A map's own form: a 16-bit count, then each id with its BOOL.
+    auto contains = [&bytes](const std::vector<BYTE>& run)
+    { return std::search(bytes.begin(), bytes.end(), run.begin(), run.end()) != bytes.end(); };
+    EXPECT_TRUE(contains({1, 0, 0x78, 0x56, 0, 0, 1, 0, 0, 0})) << "the used commands";
+    EXPECT_TRUE(contains({0x34, 0x12, 0, 0, 1, 0, 0, 0})) << "the hidden commands";
+    EXPECT_NE(storeWith(FALSE), bytes) << "an exchange without blobs keeps the item form";
+
+    CKTSmartPtr<CKTCommandBars> pOther = KTMakeCounted<CKTCommandBars>();
+    CKTCommandBarsOptions* pLoaded = pOther->GetCommandBarsOptions();
+    pLoaded->SetCommandHidden(0x9999);
+    Load(bytes,
+         [&](CKTPropExchange* pPX)
+         {
+             pPX->SetUseBlob(TRUE);
+             pLoaded->DoPropExchange(pPX);
+             EXPECT_FALSE(pPX->IsFailed());
+         });
+    EXPECT_TRUE(pLoaded->IsCommandHidden(0x1234));
+    EXPECT_FALSE(pLoaded->IsCommandHidden(0x5678)) << "used once, shown again";
+    EXPECT_FALSE(pLoaded->IsCommandHidden(0x9999)) << "the loaded map replaces the old one";
 }

@@ -697,3 +697,139 @@ TEST_F(PopupBarTest, APopupKeepsTheFrameActiveTellsOfOpeningAndClosingAndHandsHo
     EXPECT_FALSE(hosted.IsWindowVisible());
     hosted.DestroyWindow();
 }
+
+namespace
+{
+struct CFocusEvent
+{
+    HWND hWnd;
+    LONG lObject;
+    LONG lChild;
+};
+std::vector<CFocusEvent> s_focusEvents;
+
+void CALLBACK RecordFocusEvent(HWINEVENTHOOK, DWORD, HWND hWnd, LONG lObject, LONG lChild, DWORD, DWORD)
+{
+    s_focusEvents.push_back({hWnd, lObject, lChild});
+}
+
+// Counts the focus events of the window, each as its child number.
+std::vector<LONG> FocusChildrenOf(HWND hWnd)
+{
+    std::vector<LONG> children;
+    for (const CFocusEvent& event : s_focusEvents)
+        if (event.hWnd == hWnd && event.lObject == OBJID_MENU)
+            children.push_back(event.lChild);
+    return children;
+}
+}  // namespace
+
+TEST_F(PopupBarTest, ATrackedBarTellsAccessibilityOfEachNewSelectionAndAnIdleBarDoesNot)
+{
+    s_focusEvents.clear();
+    HWINEVENTHOOK hHook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, ::GetModuleHandle(NULL), RecordFocusEvent,
+                          ::GetCurrentProcessId(), ::GetCurrentThreadId(), WINEVENT_INCONTEXT);
+    ASSERT_TRUE(hHook != NULL);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER)->SetCaption("&First");
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Second");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    HWND hPopup = pPopup->GetSafeHwnd();
+    CTestInput(hPopup).Key(VK_DOWN);
+    EXPECT_TRUE(PumpUntil([&] { return pPopup->GetSelected() == 0; }, 2000));
+    CTestInput(hPopup).Key(VK_DOWN);
+    EXPECT_TRUE(PumpUntil([&] { return pPopup->GetSelected() == 1; }, 2000));
+    pPopup->SetSelected(1, ktSelectionKeyboard);
+    EXPECT_EQ((std::vector<LONG>{1, 2}), FocusChildrenOf(hPopup)) << "one event per change, numbered from 1";
+
+    CKTToolBar* pToolBar = m_pCommandBars->Add("Idle", ktBarTop);
+    ASSERT_TRUE(pToolBar != NULL);
+    pToolBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Idle");
+    ASSERT_EQ(ktTrackingNone, pToolBar->GetTrackingMode());
+    pToolBar->SetSelected(0);
+    pToolBar->SetSelected(-1);
+    EXPECT_TRUE(FocusChildrenOf(pToolBar->GetSafeHwnd()).empty()) << "hovering an idle toolbar moves no focus";
+    pPopup->SetTrackingMode(ktTrackingNone);
+    ::UnhookWinEvent(hHook);
+}
+
+TEST_F(PopupBarTest, APointCountsInsideAShapedPopupOnlyWithinItsRegion)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("A long enough &entry");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    CRect rc;
+    pPopup->GetWindowRect(rc);
+    CPoint ptLeft(rc.left + 2, rc.CenterPoint().y);
+    CPoint ptRight(rc.right - 2, rc.CenterPoint().y);
+    EXPECT_EQ(1, pPopup->IsPointInside(ptRight.x, ptRight.y));
+
+    HRGN hLeftHalf = ::CreateRectRgn(0, 0, rc.Width() / 2, rc.Height());
+    ASSERT_TRUE(hLeftHalf != NULL);
+    ASSERT_TRUE(::SetWindowRgn(pPopup->GetSafeHwnd(), hLeftHalf, FALSE));  // the window owns it now
+    EXPECT_EQ(1, pPopup->IsPointInside(ptLeft.x, ptLeft.y));
+    EXPECT_EQ(0, pPopup->IsPointInside(ptRight.x, ptRight.y)) << "cut away by the region";
+    EXPECT_EQ(0, pPopup->IsPointInside(rc.right + 5, ptLeft.y));
+    pPopup->SetTrackingMode(ktTrackingNone);
+}
+
+namespace
+{
+// A window that opens a context menu where its WM_CONTEXTMENU asks, noting whether cues showed meanwhile.
+class CContextMenuWnd : public CWnd
+{
+public:
+    explicit CContextMenuWnd(CKTCommandBars* pCommandBars) : m_pCommandBars(pCommandBars) {}
+
+    BOOL m_bCuesWhileOpen = FALSE;
+
+protected:
+    afx_msg void OnContextMenu(CWnd*, CPoint pt)
+    {
+        if (pt == CPoint(-1, -1))
+            pt = CPoint(200, 200);
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+        CKTCommandBars* pCommandBars = m_pCommandBars;
+        BOOL* pbCues = &m_bCuesWhileOpen;
+        RunFromTimer(
+            [pCommandBars, pbCues]
+            {
+                HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+                if (!hPopup)
+                    return FALSE;
+                *pbCues = pCommandBars->IsKeyboardCuesVisible();
+                CTestInput(hPopup).Key(VK_ESCAPE);
+                return TRUE;
+            });
+        m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, pt.x, pt.y, this);
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CKTCommandBars* m_pCommandBars;
+};
+
+BEGIN_MESSAGE_MAP(CContextMenuWnd, CWnd)
+ON_WM_CONTEXTMENU()
+END_MESSAGE_MAP()
+}  // namespace
+
+TEST_F(PopupBarTest, AContextMenuAskedForFromTheKeyboardShowsItsAccessKeys)
+{
+    m_pCommandBars->SetKeyboardCuesInUse(TRUE);
+    m_pCommandBars->SetKeyboardCuesVisible(FALSE);
+    CContextMenuWnd wnd(m_pCommandBars);
+    ASSERT_TRUE(wnd.Create(NULL, "context", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), m_pFrame, 1));
+
+    wnd.SendMessage(WM_CONTEXTMENU, (WPARAM)wnd.GetSafeHwnd(), MAKELPARAM(200, 200));
+    EXPECT_FALSE(wnd.m_bCuesWhileOpen) << "a mouse-opened menu keeps the cues hidden";
+    wnd.SendMessage(WM_CONTEXTMENU, (WPARAM)wnd.GetSafeHwnd(), (LPARAM)-1);
+    EXPECT_TRUE(wnd.m_bCuesWhileOpen);
+    EXPECT_FALSE(m_pCommandBars->IsKeyboardCuesVisible()) << "the cues go with the menu";
+    wnd.DestroyWindow();
+    m_pCommandBars->SetKeyboardCuesInUse(FALSE);
+    m_pCommandBars->SetKeyboardCuesVisible(TRUE);
+}
