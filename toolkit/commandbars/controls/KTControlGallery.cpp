@@ -271,7 +271,7 @@ void CKTControlGallery::GetScrollInfo(SCROLLINFO* pSI)
 
 void CKTControlGallery::DoScroll(int nCode, int nPos)
 {
-    const int nItem = m_pItems ? m_pItems->GetItemSize().cy : 0, nPage = GetItemsRect().Height();
+    const int nItem = GetDefaultItemSize().cy, nPage = GetItemsRect().Height();
     int nNew = m_nScrollPos;
     switch (nCode)
     {
@@ -336,6 +336,9 @@ void CKTControlGallery::Draw(CDC* pDC)
 
 void CKTControlGallery::DrawItems(CDC* pDC)
 {
+    CKTControlGalleryItems* pItems = GetItems();
+    if (!pItems)
+        return;
     const CRect rcItems = GetItemsRect();
     CKTClipDC clip(pDC, rcItems);
     for (int i = 0; i < (int)m_layout.size(); i++)
@@ -353,14 +356,15 @@ void CKTControlGallery::DrawItems(CDC* pDC)
         }
         BOOL bHot = i == GetShownHotItem(), bPressed = bHot && m_bPressed;
         BOOL bChosen = layout.pItem->GetID() == m_nChosen, bEnabled = IsEnabled();
-        if (!m_pItems->PreDrawItem(pDC, this, layout.pItem, rc, bEnabled, bHot, bPressed, bChosen))
+        if (!pItems->PreDrawItem(pDC, this, layout.pItem, rc, bEnabled, bHot, bPressed, bChosen))
             layout.pItem->Draw(pDC, this, rc, bEnabled, bHot, bPressed, bChosen);
     }
 }
 
 void CKTControlGallery::RedrawItems(int nOld, int nNew)
 {
-    if (!m_pItems || !m_pItems->IsClipItems() || !m_pParent || !m_pParent->GetSafeHwnd())
+    CKTControlGalleryItems* pItems = GetItems();
+    if (!pItems || !pItems->IsClipItems() || !m_pParent || !m_pParent->GetSafeHwnd())
     {
         RedrawParent(FALSE);
         return;
@@ -565,8 +569,7 @@ void CKTControlGallery::OnLButtonUp(CPoint pt)
 
 int CKTControlGallery::OnHookMouseWheel(int nDelta)
 {
-    const int nItem = m_pItems ? m_pItems->GetItemSize().cy : 0;
-    SetScrollPos(m_nScrollPos + (nDelta > 0 ? -3 : 3) * nItem);
+    SetScrollPos(m_nScrollPos + (nDelta > 0 ? -3 : 3) * GetDefaultItemSize().cy);
     return ktHookHandled;
 }
 

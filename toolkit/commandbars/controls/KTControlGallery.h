@@ -107,6 +107,8 @@ private:
     };
     int GetShownHotItem() const { return m_bHideHot ? -1 : m_nHotItem; }
     BOOL IsGalleryStyle() const { return GetStyle() == ktButtonAutomatic; }
+    // The collection's default item size; its height is a line of scrolling.
+    CSize GetDefaultItemSize() const { return GetItems() ? GetItems()->GetItemSize() : CSize(0, 0); }
     // Stands on a bar with its popup: three buttons instead of a scroll bar.
     BOOL IsInPlace() const;
     BOOL IsSelectable(int nIndex) const;

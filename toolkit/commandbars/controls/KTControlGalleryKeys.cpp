@@ -33,7 +33,7 @@ int CKTControlGallery::GetPageItem(int nIndex, int nStep) const
 
 int CKTControlGallery::GetRowNeighbour(int nIndex, int nStep) const
 {
-    const int nWidth = m_pItems ? m_pItems->GetItemSize().cx : 0;
+    const int nWidth = GetDefaultItemSize().cx;
     if (nWidth == 0 || 2 * nWidth > GetItemsRect().Width() || nIndex < 0 || nIndex >= (int)m_layout.size())
         return nIndex;
     // The row of the item: from its first record to the record before the next row.

@@ -6,6 +6,7 @@
 #include "KTBarScrollBar.h"
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
+#include "KTControlAction.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxGalleryPopupBar.h"
 #include "KTControlGallery.h"
@@ -17,6 +18,7 @@
 #include "KTToolTipController.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 #include "TestSurface.h"
 
@@ -57,17 +59,34 @@ private:
     CKTGalleryPaintManager m_metrics;
 };
 
+const COLORREF kMarked = RGB(200, 30, 140);
+
+// Draws the even items itself in one colour and leaves the odd ones to their own drawing.
+class CMarkedItems : public CKTControlGalleryItems
+{
+public:
+    BOOL PreDrawItem(CDC* pDC, CKTControlGallery*, CKTControlGalleryItem* pItem, CRect rc, BOOL, BOOL, BOOL,
+                     BOOL) override
+    {
+        if (pItem->GetIndex() % 2)
+            return FALSE;
+        pDC->FillSolidRect(rc, kMarked);
+        return TRUE;
+    }
+};
+
 class GalleryTest : public CFrameFixture
 {
 protected:
     CKTToolBar* Bar() const { return m_pFrame->m_pStandard; }
-    // A gallery of the items on a popup bar shown under the tool bar.
+    // A gallery of the items on a popup bar shown under the tool bar; without items it shows its action's.
     CKTControlGallery* ShowGallery(CKTControlGalleryItems* pItems, CSize szGallery)
     {
         m_pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
         CKTControlGallery* pGallery =
             static_cast<CKTControlGallery*>(m_pPopup->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
-        pGallery->SetItems(pItems);
+        if (pItems)
+            pGallery->SetItems(pItems);
         pGallery->SetWidth(szGallery.cx);
         pGallery->SetHeight(szGallery.cy);
         CRect rc;
@@ -76,9 +95,10 @@ protected:
         PumpMessages();
         return pGallery;
     }
+    template <class TItems = CKTControlGalleryItems>
     CKTSmartPtr<CKTControlGalleryItems> MakeItems(int nCount, CSize szItem)
     {
-        CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+        CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<TItems>();
         pItems->SetItemSize(szItem);
         for (int i = 0; i < nCount; i++)
         {
@@ -333,6 +353,55 @@ TEST_F(GalleryTest, ItemsChangedSinceTheLayoutAreLaidOutBeforeUse)
     const CPoint o = pGallery->GetItemsRect().TopLeft();
     EXPECT_EQ(CRect(o.x + 40, o.y + 30, o.x + 80, o.y + 40), pGallery->GetItemDrawRect(4));
     EXPECT_EQ(60, pGallery->GetContentHeight());
+}
+
+// The items on the command's action, none on the gallery: they are drawn, scrolled by and moved through alike.
+TEST_F(GalleryTest, AGalleryShowsTheItemsItsActionCarries)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems<CMarkedItems>(40, CSize(40, 20));
+    m_pCommandBars->EnableActions(TRUE);
+    m_pCommandBars->CreateAction(ID_TEST_ENABLED)->SetGalleryItems(pItems);
+    CKTControlGallery* pGallery = ShowGallery(NULL, CSize(80 + ::GetSystemMetrics(SM_CXVSCROLL), 60));
+    ASSERT_EQ(pItems.GetInterface(), pGallery->GetItems());
+    ASSERT_EQ(400, pGallery->GetContentHeight());
+
+    {
+        // Whatever the screen held there before must not pass for the items.
+        CClientDC dc(m_pPopup);
+        dc.FillSolidRect(pGallery->GetItemsRect(), RGB(0, 255, 0));
+    }
+    m_pPopup->Invalidate(FALSE);
+    CPixelImage image = CPixelImage::FromWindow(m_pPopup->GetSafeHwnd());
+    const CRect rcFirst = pGallery->GetItemDrawRect(0), rcSecond = pGallery->GetItemDrawRect(1);
+    EXPECT_EQ(kMarked, image.Pixel(rcFirst.CenterPoint().x, rcFirst.CenterPoint().y)) << "the collection's drawing";
+    int nCaption = 0;
+    for (int y = rcSecond.top + 1; y < rcSecond.bottom - 1; y++)
+        for (int x = rcSecond.left + 1; x < rcSecond.right - 1; x++)
+            nCaption += image.Pixel(x, y) != image.Pixel(rcSecond.left + 1, rcSecond.top + 1);
+    EXPECT_GT(nCaption, 0) << "the item's own drawing, its caption";
+
+    m_pPopup->SetSelected(0, 2);
+    ASSERT_EQ(0, pGallery->GetHotItem());
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Key(VK_RIGHT));
+    EXPECT_EQ(1, pGallery->GetHotItem()) << "two to a row";
+    ASSERT_TRUE(bar.Key(VK_RIGHT));
+    EXPECT_EQ(0, pGallery->GetHotItem()) << "past the row's end, back to its start";
+    ASSERT_TRUE(bar.Key(VK_LEFT));
+    EXPECT_EQ(1, pGallery->GetHotItem());
+
+    // Only the two items whose look changed are drawn again.
+    m_pPopup->ValidateRect(NULL);
+    pGallery->SetHotItem(0);
+    CRect rcUpdate;
+    m_pPopup->GetUpdateRect(&rcUpdate);
+    EXPECT_EQ(rcFirst | rcSecond, rcUpdate);
+
+    const KT_SCROLLBARPOSINFO& spi = pGallery->GetPosInfo();
+    ASSERT_TRUE(bar.Click(InBar(CPoint(spi.rc.CenterPoint().x, spi.pxBottom - 3))));
+    EXPECT_EQ(20, pGallery->GetScrollPos()) << "an arrow moves one item";
+    ASSERT_TRUE(bar.Wheel(InBar(pGallery->GetItemsRect().CenterPoint()), -WHEEL_DELTA));
+    EXPECT_EQ(20 + 3 * 20, pGallery->GetScrollPos()) << "a notch moves three";
 }
 
 TEST_F(GalleryTest, AComboBoxGalleryPreviewsTheHoveredItemAndTakesThePick)
