@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace
 {
@@ -36,7 +37,7 @@ public:
     {
         m_metrics.m_cyVScroll = 17;
     }
-    BOOL IsScrollBarEnabled() const override { return TRUE; }
+    BOOL IsScrollBarEnabled() const override { return m_bEnabled; }
     CKTCommandBar* GetParentCommandBar() const override { return NULL; }
     CRect GetScrollBarRect() override { return m_rc; }
     void GetScrollInfo(SCROLLINFO* pSI) override
@@ -47,11 +48,18 @@ public:
         pSI->nPos = 0;
     }
     void DoScroll(int, int) override {}
-    void RedrawScrollBar() override {}
+    void RedrawScrollBar() override
+    {
+        if (m_onRedraw)
+            m_onRedraw();
+    }
     CKTGalleryPaintManager* GetGalleryPaintManager() const override
     {
         return const_cast<CKTGalleryPaintManager*>(&m_metrics);
     }
+
+    BOOL m_bEnabled = TRUE;
+    std::function<void()> m_onRedraw;
 
 private:
     CRect m_rc;
@@ -157,7 +165,8 @@ TEST(BarScrollBar, ThumbTrackAndPositionsFollowTheScrollData)
     EXPECT_EQ(fullPage.GetPosInfo().pxMin - 1, fullPage.GetPosInfo().pxThumbTop);
 }
 
-// Style 2 draws flat arrow buttons: the face, a thin raised frame and the "Marlett" arrow, grey when disabled.
+// Style 2 draws flat arrow buttons: the face, a thin raised frame and the "Marlett" arrow, grey when disabled; a
+// held arrow's frame is sunk.
 TEST(BarScrollBar, FlatArrowsAreFramedFacesWithAGlyph)
 {
     CKTSmartPtr<CKTPaintManager> pTheme = CKTPaintManager::CreateTheme(0);
@@ -167,16 +176,50 @@ TEST(BarScrollBar, FlatArrowsAreFramedFacesWithAGlyph)
     CFixedScrollBar bar(CRect(0, 0, 17, 100), 99, 10);
     bar.SetScrollBarStyle(2);
     bar.CalcScrollBar();
+    const int yDown = bar.GetPosInfo().pxDownArrow;
+    const COLORREF clrLight = pTheme->GetColor(COLOR_3DHIGHLIGHT), clrDark = pTheme->GetColor(COLOR_BTNSHADOW);
+    // Pixels of the colour inside the up arrow's frame: its glyph.
+    const auto glyph = [](CTestSurface& surface, COLORREF clr)
+    {
+        int nCount = 0;
+        for (int y = 1; y < 16; y++)
+            for (int x = 1; x < 16; x++)
+                nCount += surface.Pixel(x, y) == clr;
+        return nCount;
+    };
     CTestSurface surface(17, 100, RGB(1, 2, 3));
     painter.DrawScrollBar(surface.DC(), &bar);
-    EXPECT_EQ(pTheme->GetColor(COLOR_3DHIGHLIGHT), surface.Pixel(0, 0));
-    EXPECT_EQ(pTheme->GetColor(COLOR_BTNSHADOW), surface.Pixel(16, 16));
+    EXPECT_EQ(clrLight, surface.Pixel(0, 0));
+    EXPECT_EQ(clrDark, surface.Pixel(16, 16));
     EXPECT_EQ(pTheme->GetColor(COLOR_BTNFACE), surface.Pixel(2, 2));
-    int nGlyph = 0;
-    for (int y = 1; y < 16; y++)
-        for (int x = 1; x < 16; x++)
-            nGlyph += surface.Pixel(x, y) == RGB(0, 0, 0);
-    EXPECT_GT(nGlyph, 0) << "the up arrow's glyph";
+    EXPECT_GT(glyph(surface, RGB(0, 0, 0)), 0) << "the up arrow's glyph";
+    EXPECT_EQ(0, glyph(surface, clrDark));
+    EXPECT_EQ(clrLight, surface.Pixel(0, yDown));
+
+    bar.m_bEnabled = FALSE;
+    CTestSurface disabled(17, 100, RGB(1, 2, 3));
+    painter.DrawScrollBar(disabled.DC(), &bar);
+    EXPECT_EQ(0, glyph(disabled, RGB(0, 0, 0)));
+    EXPECT_GT(glyph(disabled, clrDark), 0) << "a disabled bar's glyph is grey";
+
+    // Drawn while the press on the down arrow holds it.
+    bar.m_bEnabled = TRUE;
+    CTestParent window;
+    CTestSurface pressed(17, 100, RGB(1, 2, 3));
+    BOOL bPressedDrawn = FALSE;
+    bar.m_onRedraw = [&]
+    {
+        if (bPressedDrawn || bar.GetPressedPart() != ktScrollDownArrow)
+            return;
+        painter.DrawScrollBar(pressed.DC(), &bar);
+        bPressedDrawn = TRUE;
+    };
+    const CPoint ptDown(8, 90);
+    ASSERT_TRUE(window.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptDown.x, ptDown.y)));
+    bar.PerformTrackInit(window.GetSafeHwnd(), ptDown, FALSE);
+    ASSERT_TRUE(bPressedDrawn);
+    EXPECT_EQ(clrDark, pressed.Pixel(0, yDown)) << "the dark edge above and left";
+    EXPECT_EQ(clrLight, pressed.Pixel(16, 99)) << "the light edge below and right";
 }
 
 TEST_F(GalleryTest, ItemsLayOutInRowsWithLabelsBetween)
