@@ -96,10 +96,15 @@ CKTImageManagerIcon* CKTControlComboBox::GetEditIcon() const
     return m_nEditIconId && pImages ? pImages->GetImage(m_nEditIconId, 0) : NULL;
 }
 
+void CKTControlComboBox::AdjustEditRect(CRect& rcField)
+{
+    if (CKTImageManagerIcon* pIcon = GetEditIcon())
+        rcField.left += pIcon->m_nWidth + 2;
+}
+
 void CKTControlComboBox::SetRect(CRect rc)
 {
-    CKTImageManagerIcon* pIcon = GetEditIcon();
-    m_field.Layout(rc, m_nThumbWidth + 3, pIcon ? pIcon->m_nWidth + 2 : 0);
+    m_field.Layout(rc, m_nThumbWidth + 3);
     m_rcControl = rc;
     m_field.UpdateVisibility();
 }

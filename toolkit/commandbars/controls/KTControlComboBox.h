@@ -81,6 +81,8 @@ public:
     void OnEditKillFocus() override;
     void OnEditChanged() override;
     void OnSuggestShown() override;
+    // The text field stands after the edit icon.
+    void AdjustEditRect(CRect& rcField) override;
 
 private:
     // The edit icon in the image manager; NULL without one.

@@ -261,10 +261,11 @@ void CKTEditField::SetLabelWidth(int nWidth)
     m_bDelayReposition = TRUE;
 }
 
-BOOL CKTEditField::Layout(CRect rcControl, int nRightInset, int nLeftInset)
+BOOL CKTEditField::Layout(CRect rcControl, int nRightInset)
 {
-    CRect rcField(rcControl.left + m_nLabelWidth + 4 + nLeftInset, rcControl.top + 3, rcControl.right - nRightInset,
+    CRect rcField(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - nRightInset,
                   rcControl.bottom - 3);
+    m_pOwner->AdjustEditRect(rcField);
     BOOL bMoved = Place(rcControl, rcField, m_bDelayReposition);
     m_bDelayReposition = FALSE;
     if (m_pWnd)

@@ -25,6 +25,8 @@ public:
     virtual void OnEditChanged() = 0;
     // The shell's suggestion list appeared under the field.
     virtual void OnSuggestShown() {}
+    // Narrows the field's rectangle for what the control draws beside the field.
+    virtual void AdjustEditRect(CRect& rcField) {}
 
     CString GetEditText();
     void SetEditText(const CString& strText);
@@ -100,9 +102,9 @@ public:
     void SetLabelWidth(int nWidth);
     // The next Layout moves the window even when the control's rectangle stays.
     void DelayReposition() { m_bDelayReposition = TRUE; }
-    // Lays the window over the control's rectangle between the label (and the left inset after it) and the right
-    // inset, making it first when needed; FALSE when nothing moved.
-    BOOL Layout(CRect rcControl, int nRightInset, int nLeftInset = 0);
+    // Lays the window over the control's rectangle between the label and the right inset, as the owner adjusts
+    // it, making it first when needed; FALSE when nothing moved.
+    BOOL Layout(CRect rcControl, int nRightInset);
     // The window takes the control's enabled state and its colours.
     void UpdateEnabled();
     // Takes the other field's window style, text, hint and shell completion.

@@ -20,12 +20,25 @@
 
 namespace
 {
+// Keeps room of its own before the text field.
+class CIndentedCombo : public CKTControlComboBox
+{
+public:
+    void AdjustEditRect(CRect& rcField) override
+    {
+        CKTControlComboBox::AdjustEditRect(rcField);
+        rcField.left += 30;
+    }
+};
+
 class ComboBoxTest : public CFrameFixture
 {
 protected:
-    CKTControlComboBox* AddCombo(BOOL bDropDown, std::initializer_list<LPCSTR> items)
+    CKTControlComboBox* AddCombo(BOOL bDropDown, std::initializer_list<LPCSTR> items,
+                                 CKTSmartPtr<CKTControlComboBox> pNew = NULL)
     {
-        CKTControl* pControl = Bar()->GetControls()->Add(ktControlComboBox, ID_TEST_ENABLED);
+        CKTControl* pControl = pNew ? Bar()->GetControls()->Add(pNew.GetInterface(), ID_TEST_ENABLED)
+                                    : Bar()->GetControls()->Add(ktControlComboBox, ID_TEST_ENABLED);
         CKTControlComboBox* pCombo = static_cast<CKTControlComboBox*>(pControl);
         pCombo->SetWidth(150);
         pCombo->SetDropDown(bDropDown);
@@ -64,6 +77,14 @@ protected:
         return pt;
     }
     std::vector<UINT> Codes() const { return m_pFrame->m_notifyCodes; }
+    // From the control's left edge to its text field's.
+    int FieldInset(CKTControlComboBox* pCombo) const
+    {
+        CRect rc;
+        pCombo->GetEditCtrl()->GetWindowRect(&rc);
+        Bar()->ScreenToClient(&rc);
+        return rc.left - pCombo->GetRect().left;
+    }
 };
 }  // namespace
 
@@ -182,14 +203,15 @@ TEST_F(ComboBoxTest, TheEditIconStandsBeforeTheText)
     pIconic->SetEditIconId(nId);
     m_pCommandBars->RecalcFrameLayout();
     PumpMessages();
-    const auto fieldInset = [&](CKTControlComboBox* pCombo)
-    {
-        CRect rc;
-        pCombo->GetEditCtrl()->GetWindowRect(&rc);
-        Bar()->ScreenToClient(&rc);
-        return rc.left - pCombo->GetRect().left;
-    };
-    EXPECT_EQ(fieldInset(pPlain) + 16 + 2, fieldInset(pIconic));
+    EXPECT_EQ(FieldInset(pPlain) + 16 + 2, FieldInset(pIconic));
+
+    // The room is the combo's to adjust: a derived one keeps more, after the icon's.
+    CKTControlComboBox* pIndented = AddCombo(TRUE, {}, KTMakeCounted<CIndentedCombo>());
+    EXPECT_EQ(FieldInset(pPlain) + 30, FieldInset(pIndented));
+    pIndented->SetEditIconId(nId);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    EXPECT_EQ(FieldInset(pPlain) + 16 + 2 + 30, FieldInset(pIndented));
     KTImageManager()->RemoveIcon(nId);
 }
 
