@@ -120,9 +120,8 @@ TEST_F(GroupReduction, RunsOfThreeInOneGroupGoSmallFirstThenWholeGroupsThenCapti
     Lay(Extent(m_pBar) - 1);
     EXPECT_EQ(std::vector<int>({S, S, S, I, I}), Styles(m_pBar));
 
-    const CSize szLeast = Lay(0);
+    Lay(0);
     EXPECT_EQ(std::vector<int>({I, I, I, I, I}), Styles(m_pBar)) << "as far as it goes";
-    EXPECT_GT(szLeast.cx, 0);
     Lay(32767);
     EXPECT_EQ(std::vector<int>({L, L, L, L, L}), Styles(m_pBar)) << "a longer row grows back";
 }
@@ -238,7 +237,4 @@ TEST_F(GroupLayoutFrameTest, AShorterRowTurnsTheLargeButtonsIntoAColumnOfSmallOn
     const CPixelImage image = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
     EXPECT_TRUE(NearColor(kIconColour, image.Pixel(rcA.left + 3 + kIconSize / 2, rcA.CenterPoint().y), 8))
         << "the icon beside its caption";
-
-    SetRowLength(nFull + 40);
-    EXPECT_TRUE(PumpUntil([&] { return Button(0)->GetStyle() == L; }, 2000)) << "room again";
 }
