@@ -1,8 +1,9 @@
-// KTControlsLayout.cpp: controls laid out in rows (columns on vertical bars) at a given length.
+// KTControlsLayout.cpp: controls laid out in rows (columns on vertical bars), or as groups, at a given length.
 #include "KTControls.h"
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTControlsGroupLayout.h"
 #include "KTPaintManager.h"
 #include "KTDrawObjects.h"
 
@@ -10,17 +11,6 @@
 
 namespace
 {
-// One control during a layout.
-struct KT_LAYOUTRECORD
-{
-    CKTControl* pControl;
-    CSize sz;
-    CRect rc;
-    BOOL bVisible;
-    BOOL bWrap = FALSE;
-    BOOL bHidden = FALSE;
-};
-
 // Along and across the layout axis.
 int Along(CSize sz, BOOL bVert) { return bVert ? sz.cy : sz.cx; }
 int Across(CSize sz, BOOL bVert) { return bVert ? sz.cx : sz.cy; }
@@ -214,8 +204,8 @@ private:
     BOOL m_bBroke = FALSE;
 };
 
-// Centres each control across the thickness of its row and stores the row.
-void AlignRows(std::vector<KT_LAYOUTRECORD>& records, BOOL bVert)
+// Centres each control across the thickness of its row, unless its bar lays out groups, and stores the row.
+void AlignRows(std::vector<KT_LAYOUTRECORD>& records, BOOL bVert, BOOL bCentre)
 {
     size_t nRowFirst = 0;
     for (size_t i = 0; i <= records.size(); i++)
@@ -230,10 +220,12 @@ void AlignRows(std::vector<KT_LAYOUTRECORD>& records, BOOL bVert)
         for (size_t j = nRowFirst; j < i; j++)
         {
             KT_LAYOUTRECORD& r = records[j];
+            r.pControl->SetRowRect(rcRow);
+            if (!bCentre)
+                continue;
             int nShift = ((bVert ? rcRow.Width() : rcRow.Height()) - Across(r.sz, bVert)) / 2;
             r.rc.OffsetRect(bVert ? CPoint(rcRow.left - r.rc.left + nShift, 0)
                                   : CPoint(0, rcRow.top - r.rc.top + nShift));
-            r.pControl->SetRowRect(rcRow);
         }
         nRowFirst = i;
     }
@@ -308,6 +300,34 @@ void FillRows(std::vector<KT_LAYOUTRECORD>& records, int nEnd, BOOL bVert)
         ShareSpare(row, nRest, nPushed ? Start(row[nRest]->rc, bVert) : nEnd, bVert);
     }
 }
+
+// Rows (columns on vertical bars) as the mode asks; a docked row that had to break or hide tells so.
+CSize LayOutRows(std::vector<KT_LAYOUTRECORD>& records, CSize szSeparator, DWORD dwMode, int nLength, CSize szBorders,
+                 int nMRUWidth, BOOL& bBroke)
+{
+    const BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
+    const BOOL bDocked = (dwMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0;
+    CLayout layout(records, szSeparator, bVert);
+    if (dwMode & KT_LM_MRUGROUPS)
+        layout.WrapGroups(nMRUWidth);
+    else if (bDocked)
+        layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
+    else if (dwMode & LM_LENGTHY)
+        layout.Wrap(layout.FitHeight(nLength - szBorders.cy), FALSE);
+    else
+        layout.Wrap(layout.FitSameRows(nLength - szBorders.cx), FALSE);
+    bBroke = bDocked && layout.HasBroken();
+    return layout.Position();
+}
+
+// Groups in one row; a row that had to be reduced tells so.
+CSize LayOutGroups(std::vector<KT_LAYOUTRECORD>& records, int nGroupGap, CDC* pDC, int nLength, BOOL& bBroke)
+{
+    CKTGroupLayout layout(records, nGroupGap, pDC);
+    const CSize szExtent = layout.Fit(nLength);
+    bBroke = layout.IsReduced();
+    return szExtent;
+}
 }  // namespace
 
 CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
@@ -319,7 +339,9 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
     // themselves, so the count is read again each time.
     for (int i = 0; i < GetCount(); i++)
         GetAt(i)->OnCalcDynamicSize(dwMode);
-    BOOL bVert = (dwMode & LM_VERTDOCK) != 0;
+    // Groups always run along a row.
+    const BOOL bGroups = (pBar->GetFlags() & ktBarFlagGroupLayout) != 0;
+    BOOL bVert = (dwMode & LM_VERTDOCK) && !bGroups;
     CKTScreenDC screen;
     CDC* pDC = &screen;
     std::vector<KT_LAYOUTRECORD> records;
@@ -341,28 +363,20 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
         return sz;
     }
     CSize szSeparator = pBar->GetPaintManager()->DrawCommandBarSeparator(NULL, pBar, m_controls.front(), FALSE);
-    CLayout layout(records, szSeparator, bVert);
     if (dwMode & LM_MRUWIDTH)
         nLength = pBar->GetMRUWidth();
-    BOOL bDocked = (dwMode & (LM_HORZDOCK | LM_VERTDOCK)) != 0;
-    if (dwMode & KT_LM_MRUGROUPS)
-        layout.WrapGroups(pBar->GetMRUWidth());
-    else if (bDocked)
-        layout.Wrap(nLength - Along(szBorders, bVert), (dwMode & KT_LM_HIDEWRAP) != 0);
-    else if (dwMode & LM_LENGTHY)
-        layout.Wrap(layout.FitHeight(nLength - szBorders.cy), FALSE);
-    else
-        layout.Wrap(layout.FitSameRows(nLength - szBorders.cx), FALSE);
-    BOOL bStretch = (dwMode & LM_STRETCH) || (bDocked && layout.HasBroken());
-    CSize szExtent = layout.Position();
+    BOOL bBroke = FALSE;
+    CSize szExtent = bGroups
+                         ? LayOutGroups(records, szSeparator.cx, pDC, nLength - szBorders.cx, bBroke)
+                         : LayOutRows(records, szSeparator, dwMode, nLength, szBorders, pBar->GetMRUWidth(), bBroke);
     CSize sz = szExtent + szBorders;
-    if (bStretch)
+    if ((dwMode & LM_STRETCH) || bBroke)
         (bVert ? sz.cy : sz.cx) = std::max<int>(nLength, Along(sz, bVert));
     if (dwMode & LM_COMMIT)
     {
         for (KT_LAYOUTRECORD& r : records)
             r.rc.OffsetRect(rcBorder.left, rcBorder.top);
-        AlignRows(records, bVert);
+        AlignRows(records, bVert, !bGroups);
         FillRows(records, Along(sz, bVert) - (bVert ? rcBorder.bottom : rcBorder.right), bVert);
         for (KT_LAYOUTRECORD& r : records)
         {

@@ -6,9 +6,7 @@
 #include <afxwin.h>
 
 #include "KTHookSink.h"
-
-#include <memory>
-#include <vector>
+#include "KTShadowList.h"
 
 class CKTCommandBar;
 class CKTControl;
@@ -54,14 +52,15 @@ public:
     void RemoveShadow(CKTCommandBar* pBar);
     void RemoveShadow(CKTShadowWindow* pShadow);
     BOOL IsLayered() const { return m_bLayered; }
-    const std::vector<std::unique_ptr<CKTShadowWindow>>& GetShadows() const { return m_shadows; }
+    const CKTShadowList& GetShadows() const { return m_shadows; }
 
 private:
     CKTShadowWindow* CreateShadow(BOOL bHorizontal, const CRect& rcOwner, const CRect& rcExclude,
                                   CKTCommandBar* pOwner);
     void MeetOtherStrips(CKTShadowWindow* pShadow);
+    void ExcludeOwners(CKTShadowWindow* pShadow);
 
-    std::vector<std::unique_ptr<CKTShadowWindow>> m_shadows;  // in creation order
+    CKTShadowList m_shadows;  // in creation order; each strip is deleted as it leaves
     BOOL m_bLayered = FALSE;
 };
 

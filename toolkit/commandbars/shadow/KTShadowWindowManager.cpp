@@ -9,7 +9,7 @@
 #include "KTShadowImage.h"
 #include "KTWindowHookManager.h"
 
-#include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -37,7 +37,12 @@ CKTShadowWindowManager::CKTShadowWindowManager()
         ::ReleaseDC(NULL, hScreen);
 }
 
-CKTShadowWindowManager::~CKTShadowWindowManager() = default;
+// Popups remove their strips as they hide, so only a popup never hidden before exit leaves any here.
+CKTShadowWindowManager::~CKTShadowWindowManager()
+{
+    while (!m_shadows.IsEmpty())
+        delete m_shadows.RemoveHead();
+}
 
 void CKTShadowWindowManager::SetShadow(CKTCommandBar* pBar, LPCRECT lprcExclude)
 {
@@ -78,18 +83,12 @@ CKTShadowWindow* CKTShadowWindowManager::CreateShadow(BOOL bHorizontal, const CR
     CRect rc = StripRect(bHorizontal, rcOwner, m_bLayered ? KT_SHADOW_WIDTH : KT_PLAIN_SHADOW_WIDTH);
     pShadow->MoveWindow(rc, FALSE);
     MeetOtherStrips(pShadow.get());
-    CKTShadowWindow* pNew = pShadow.get();
-    m_shadows.push_back(std::move(pShadow));
+    // From here the list holds the strip and RemoveShadow deletes it.
+    CKTShadowWindow* pNew = pShadow.release();
+    m_shadows.AddTail(pNew);
     if (pOwner->GetPaintManager()->m_dwShadowOptions & 2)
         pNew->ExcludeRect(rcExclude);
-    for (const auto& pOther : m_shadows)
-        if (CKTCommandBar* pOtherOwner = pOther->GetOwnerBar())
-            if (pOtherOwner->GetSafeHwnd())
-            {
-                CRect rcOther;
-                pOtherOwner->GetWindowRect(rcOther);
-                pNew->ExcludeRect(rcOther);
-            }
+    ExcludeOwners(pNew);
     pNew->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, KT_SHOW_TOPMOST);
     CKTWindowHookManager::Instance()->SetHook(pOwner->GetSafeHwnd(), pNew);
     return pNew;
@@ -98,8 +97,9 @@ CKTShadowWindow* CKTShadowWindowManager::CreateShadow(BOOL bHorizontal, const CR
 // A strip that starts inside a neighbour's strip of the other direction grows to meet it.
 void CKTShadowWindowManager::MeetOtherStrips(CKTShadowWindow* pShadow)
 {
-    for (const auto& pOther : m_shadows)
+    for (POSITION pos = m_shadows.GetHeadPosition(); pos;)
     {
+        CKTShadowWindow* pOther = m_shadows.GetNext(pos);
         if (pOther->IsHorizontal() == pShadow->IsHorizontal())
             continue;
         CRect t, o;
@@ -113,28 +113,41 @@ void CKTShadowWindowManager::MeetOtherStrips(CKTShadowWindow* pShadow)
     }
 }
 
+// No strip darkens a popup that casts shadows itself, its own owner included.
+void CKTShadowWindowManager::ExcludeOwners(CKTShadowWindow* pShadow)
+{
+    for (POSITION pos = m_shadows.GetHeadPosition(); pos;)
+    {
+        CKTCommandBar* pOwner = m_shadows.GetNext(pos)->GetOwnerBar();
+        if (!pOwner || !pOwner->GetSafeHwnd())
+            continue;
+        CRect rcOwner;
+        pOwner->GetWindowRect(rcOwner);
+        pShadow->ExcludeRect(rcOwner);
+    }
+}
+
 void CKTShadowWindowManager::RemoveShadow(CKTCommandBar* pBar)
 {
-    std::vector<CKTShadowWindow*> owned;
-    for (const auto& pShadow : m_shadows)
+    for (POSITION pos = m_shadows.GetHeadPosition(); pos;)
+    {
+        // The next position is taken first: removing the strip frees its node.
+        CKTShadowWindow* pShadow = m_shadows.GetNext(pos);
         if (pShadow->GetOwnerBar() == pBar)
-            owned.push_back(pShadow.get());
-    for (CKTShadowWindow* pShadow : owned)
-        RemoveShadow(pShadow);
+            RemoveShadow(pShadow);
+    }
 }
 
 void CKTShadowWindowManager::RemoveShadow(CKTShadowWindow* pShadow)
 {
-    auto it = std::find_if(m_shadows.begin(), m_shadows.end(), [pShadow](const auto& p) { return p.get() == pShadow; });
-    if (it == m_shadows.end())
+    if (!m_shadows.Remove(pShadow))
         return;
-    std::unique_ptr<CKTShadowWindow> pGone = std::move(*it);
-    m_shadows.erase(it);
-    CKTWindowHookManager::Instance()->RemoveAll(pGone.get());
-    if (pGone->GetSafeHwnd())
+    std::unique_ptr<CKTShadowWindow> pGone(pShadow);
+    CKTWindowHookManager::Instance()->RemoveAll(pShadow);
+    if (pShadow->GetSafeHwnd())
     {
-        pGone->ShowWindow(SW_HIDE);
-        pGone->DestroyWindow();
+        pShadow->ShowWindow(SW_HIDE);
+        pShadow->DestroyWindow();
     }
-    pGone->Detach();
+    pShadow->Detach();
 }

@@ -1,6 +1,8 @@
 // ShadowTests.cpp: popup shadows: the strips' places and styles on a themed frame, and their alpha ramps.
 #include "CommandBarsTestApp.h"
+#include "CommandBarsTestsRes.h"
 #include "KTCommandBars.h"
+#include "KTControl.h"
 #include "KTControls.h"
 #include "KTMenuBar.h"
 #include "KTShadowImage.h"
@@ -10,9 +12,21 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace
 {
 DWORD Alpha(DWORD dw) { return dw >> 24; }
+
+// The live strips in the order they were made.
+std::vector<CKTShadowWindow*> Strips()
+{
+    std::vector<CKTShadowWindow*> strips;
+    const CKTShadowList& list = KTShadowManager()->GetShadows();
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        strips.push_back(list.GetNext(pos));
+    return strips;
+}
 
 // Turns the system's drop shadows on for the test, as a user with shadows would have them.
 class CDropShadowSetting
@@ -61,7 +75,7 @@ TEST(PopupShadows, AnOpenPopupCastsLayeredStripsBesideItAndTheyGoWithIt)
     CRect rcPopup;
     pPopup->GetWindowRect(rcPopup);
 
-    const auto& strips = KTShadowManager()->GetShadows();
+    const std::vector<CKTShadowWindow*> strips = Strips();
     ASSERT_EQ(4u, strips.size()) << "the popup's two strips, then its menu entry's";
     ASSERT_TRUE(KTShadowManager()->IsLayered());
     CRect rcBelow, rcRight, rcEntryRight;
@@ -73,14 +87,14 @@ TEST(PopupShadows, AnOpenPopupCastsLayeredStripsBesideItAndTheyGoWithIt)
     pMenuBar->ClientToScreen(rcEntry);
     strips[3]->GetWindowRect(rcEntryRight);
     EXPECT_EQ(CRect(rcEntry.right, rcEntry.top + 4, rcEntry.right + 4, rcEntry.bottom), rcEntryRight);
-    for (const auto& pStrip : strips)
+    for (CKTShadowWindow* pStrip : strips)
     {
         EXPECT_EQ((DWORD)(WS_EX_LAYERED | WS_EX_TOOLWINDOW), pStrip->GetExStyle() & (WS_EX_LAYERED | WS_EX_TOOLWINDOW));
         EXPECT_TRUE(pStrip->IsWindowVisible());
     }
 
     pMenuBar->SetPopuped(-1);
-    EXPECT_TRUE(KTShadowManager()->GetShadows().empty()) << "closing the popup removes its strips";
+    EXPECT_TRUE(KTShadowManager()->GetShadows().IsEmpty()) << "closing the popup removes its strips";
     pFrame->DestroyWindow();
     PumpMessages();
 }
@@ -99,7 +113,35 @@ TEST(PopupShadows, TheSystemMenuIconOfAMaximisedChildCastsNoShadowOfItsOwn)
         PumpUntil([pMenuBar] { return pMenuBar->GetControls()->FindControl(KT_ID_MDI_SYSMENU) != NULL; }, 2000));
     CKTControl* pIcon = pMenuBar->GetControls()->FindControl(KT_ID_MDI_SYSMENU);
     ASSERT_TRUE(pMenuBar->SetPopuped(pIcon->GetIndex()));
-    EXPECT_EQ(2u, KTShadowManager()->GetShadows().size()) << "only the menu's own strips";
+    EXPECT_EQ(2u, Strips().size()) << "only the menu's own strips";
+    pMenuBar->SetPopuped(-1);
+    pFrame->DestroyWindow();
+    PumpMessages();
+}
+
+TEST(PopupShadows, ClosingASubMenuRemovesOnlyItsStripsAndLeavesTheOthersInOrder)
+{
+    CDropShadowSetting shadows;
+    CTestFrame* pFrame = CTestFrame::Create(4);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages();
+    CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+    CKTCommandBar* pPopup = pMenuBar->GetControl(0)->GetCommandBar();
+    CKTControl* pSubEntry = pPopup->GetControls()->Add(ktControlPopup, 0);
+    pSubEntry->SetCaption("More");
+    pSubEntry->GetCommandBar()->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Enabled");
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    const std::vector<CKTShadowWindow*> before = Strips();
+    ASSERT_EQ(4u, before.size());
+
+    ASSERT_TRUE(pPopup->SetPopuped(pSubEntry->GetIndex()));
+    const std::vector<CKTShadowWindow*> opened = Strips();
+    ASSERT_EQ(6u, opened.size()) << "the sub-menu's two strips follow";
+    EXPECT_EQ(before, std::vector<CKTShadowWindow*>(opened.begin(), opened.begin() + 4));
+    EXPECT_EQ(pSubEntry->GetCommandBar(), opened[4]->GetOwnerBar());
+
+    pPopup->SetPopuped(-1);
+    EXPECT_EQ(before, Strips()) << "the menu's strips stay, in the order they were made";
     pMenuBar->SetPopuped(-1);
     pFrame->DestroyWindow();
     PumpMessages();

@@ -1,0 +1,52 @@
+// KTControlsGroupLayout.h: a bar's controls laid out as groups: large buttons a column each, small ones stacked.
+//
+// Classes: CKTGroupLayout; records: KT_LAYOUTRECORD.
+#pragma once
+
+#include <afxwin.h>
+
+#include <vector>
+
+class CKTControl;
+
+// One control during a layout.
+struct KT_LAYOUTRECORD
+{
+    CKTControl* pControl;
+    CSize sz;
+    CRect rc;
+    BOOL bVisible;
+    BOOL bWrap = FALSE;
+    BOOL bHidden = FALSE;
+};
+
+// Lays the records out in one row of groups: large controls take the group's height, small ones stack three to a
+// column; while the row is too long, the last large controls turn small, then the last small ones lose captions.
+class CKTGroupLayout
+{
+public:
+    CKTGroupLayout(std::vector<KT_LAYOUTRECORD>& records, int nGroupGap, CDC* pDC)
+        : m_records(records), m_nGroupGap(nGroupGap), m_pDC(pDC)
+    {
+    }
+
+    // Places the records no longer than the length where reducing allows; returns the extent.
+    CSize Fit(int nLength);
+    // Some control had to be made smaller to fit.
+    BOOL IsReduced() const { return m_bReduced; }
+
+private:
+    void StartLarge();
+    BOOL Reduce();
+    BOOL ShrinkRunOfThree();
+    BOOL ShrinkLastLargeGroup();
+    BOOL DropLastCaptions();
+    void Measure();
+    CSize Position();
+    std::vector<KT_LAYOUTRECORD*> Visible() const;
+
+    std::vector<KT_LAYOUTRECORD>& m_records;
+    int m_nGroupGap;  // between two groups
+    CDC* m_pDC;       // measures the controls
+    BOOL m_bReduced = FALSE;
+};
