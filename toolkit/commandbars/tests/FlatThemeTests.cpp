@@ -1,8 +1,14 @@
-// FlatThemeTests.cpp: the flat themes' fields, menu cells and floating icon column, in pixels.
+// FlatThemeTests.cpp: the flat themes' fields, menu cells, floating icon column and dialog-bar gripper, in pixels.
+#include "FrameFixture.h"
+#include "KTCommandBars.h"
 #include "KTControls.h"
+#include "KTDialogBar.h"
+#include "KTDrawObjects.h"
 #include "KTImageManager.h"
 #include "KTPopupBar.h"
 #include "KTThemeStyle1.h"
+#include "KTThemeStyle2.h"
+#include "MessagePump.h"
 #include "PixelImage.h"
 #include "StatedControls.h"
 #include "TestSurface.h"
@@ -282,4 +288,77 @@ TEST(FlatThemeGrippers, AFloatingPopupKeepsItsIconColumnBelowItsCaption)
         EXPECT_EQ(kPaper, surface.Pixel(x, 88)) << "inside the frame";
     }
     pPopup->OnRemoved();
+}
+
+// The gradient theme sets the pale face from its dock bars' pale end.
+TEST(FlatThemeColours, ThePaleFaceIsTheDockBarsPaleEnd)
+{
+    CKTSmartPtr<CKTThemeStyle2> pTheme = KTMakeCounted<CKTThemeStyle2>();
+    pTheme->m_nSystemTheme = ktSystemThemeNone;
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(pTheme->m_grcDockBar.clrDark.GetColor(), pTheme->GetColor(KTCOLOR_FACE_PALE));
+    pTheme->m_grcDockBar.SetCustomValue(RGB(1, 2, 3), RGB(4, 5, 6));
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(RGB(4, 5, 6), pTheme->GetColor(KTCOLOR_FACE_PALE));
+}
+
+namespace
+{
+class FlatThemeDialogBarTest : public CFrameFixture
+{
+protected:
+    void SetUp() override
+    {
+        CFrameFixture::SetUp();
+        CKTCommandBar* pBar = m_pCommandBars->Add("Find", ktBarLeft, RUNTIME_CLASS(CKTDialogBar));
+        ASSERT_TRUE(pBar && pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)));
+        m_pBar = static_cast<CKTDialogBar*>(pBar);
+        ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), m_pBar, 100));
+        m_pBar->SetChild(&m_edit);
+        m_pCommandBars->RecalcFrameLayout();
+        PumpMessages();
+    }
+    void TearDown() override
+    {
+        m_edit.DestroyWindow();
+        CFrameFixture::TearDown();
+    }
+    // Focus into the bar's child or onto the frame; the bar notices at its idle update.
+    void SetActive(BOOL bActive)
+    {
+        ::SetFocus(bActive ? m_edit.GetSafeHwnd() : m_pFrame->GetSafeHwnd());
+        m_pBar->IdleUpdate();
+        ASSERT_EQ(bActive, m_pBar->IsActive());
+    }
+    COLORREF GripperPixel(CKTThemeStyle2* pTheme)
+    {
+        CRect rc = CKTClientRect(m_pBar);
+        CTestSurface surface(rc.Width(), rc.Height(), kPaper);
+        pTheme->DrawAltGripper(surface.DC(), m_pBar, TRUE);
+        return surface.Pixel(rc.Width() / 2, 6);
+    }
+
+    CKTDialogBar* m_pBar = NULL;
+    CEdit m_edit;
+};
+}  // namespace
+
+TEST_F(FlatThemeDialogBarTest, TheGripperLightsUpWhileTheFocusIsInTheBar)
+{
+    auto pTheme = MakeTheme<CKTThemeStyle2>();
+    SetActive(FALSE);
+    const COLORREF clrIdle = GripperPixel(pTheme);
+    EXPECT_TRUE(IsBetween(clrIdle, pTheme->m_grcToolBar.clrLight, pTheme->m_grcToolBar.clrDark));
+    SetActive(TRUE);
+    EXPECT_EQ(Distinct(36), GripperPixel(pTheme)) << "no scheme: the checked colour";
+
+    CKTSmartPtr<CKTThemeStyle2> pScheme = KTMakeCounted<CKTThemeStyle2>();
+    pScheme->m_nSystemTheme = ktSystemThemeBlue;
+    pScheme->RefreshMetrics();
+    ASSERT_TRUE(pScheme->m_bLunaColors);
+    const COLORREF clrActive = GripperPixel(pScheme);
+    EXPECT_TRUE(IsBetween(clrActive, pScheme->m_grcChecked.clrLight, pScheme->m_grcChecked.clrDark));
+    EXPECT_FALSE(IsBetween(clrActive, pScheme->m_grcToolBar.clrLight, pScheme->m_grcToolBar.clrDark));
+    SetActive(FALSE);
+    EXPECT_TRUE(IsBetween(GripperPixel(pScheme), pScheme->m_grcToolBar.clrLight, pScheme->m_grcToolBar.clrDark));
 }
