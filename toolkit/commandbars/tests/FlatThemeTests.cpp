@@ -6,7 +6,6 @@
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
 #include "KTPopupBar.h"
-#include "KTThemeStyle1.h"
 #include "KTThemeStyle2.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
@@ -15,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace
@@ -36,235 +34,138 @@ CKTSmartPtr<T> MakeTheme()
     return pTheme;
 }
 
-// A black icon of the given size under an id of the process-wide image manager, removed again at the end.
-class CBlackIcon
+// A black icon under an id of the process-wide image manager.
+bool SetBlackIcon(UINT nId, CSize sz)
 {
-public:
-    CBlackIcon(UINT nId, CSize sz) : m_nId(nId)
-    {
-        std::vector<BYTE> andMask(sz.cx / 8 * sz.cy), xorMask(sz.cx / 8 * sz.cy);
-        HICON hIcon = ::CreateIcon(NULL, sz.cx, sz.cy, 1, 1, andMask.data(), xorMask.data());
-        m_bMade = hIcon && KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, sz);
-        if (hIcon)
-            ::DestroyIcon(hIcon);
-    }
-    ~CBlackIcon() { KTImageManager()->RemoveIcon(m_nId); }
-    BOOL IsMade() const { return m_bMade; }
-
-private:
-    UINT m_nId;
-    BOOL m_bMade = FALSE;
-};
-
-// A popup bar without a window holding one entry along its left border.
-class CMenuEntry
-{
-public:
-    CMenuEntry(CKTPaintManager* pTheme, int nType, int nId = 0)
-    {
-        m_pPopup = KTMakeCounted<CKTPopupBar>();
-        m_pPopup->SetPaintManager(pTheme);
-        m_nBorder = pTheme->GetCommandBarBorders(m_pPopup).left;
-        m_pControl = m_pPopup->GetControls()->Add(nType, nId);
-        m_pControl->SetCaption("Entry");
-        m_pControl->SetRect(CRect(m_nBorder, 0, 190, 22));
-    }
-    ~CMenuEntry() { m_pPopup->OnRemoved(); }
-
-    CKTSmartPtr<CKTPopupBar> m_pPopup;
-    CKTControl* m_pControl = NULL;
-    int m_nBorder = 0;
-};
-
-int MenuColumn(CKTPaintManager* pTheme, CKTControl* pControl)
-{
-    return std::max<int>(pControl->GetIconSize().cx + 4, pTheme->GetTextHeight() + 4);
+    std::vector<BYTE> andMask(sz.cx / 8 * sz.cy), xorMask(sz.cx / 8 * sz.cy);
+    HICON hIcon = ::CreateIcon(NULL, sz.cx, sz.cy, 1, 1, andMask.data(), xorMask.data());
+    bool bSet = hIcon && KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, sz);
+    ::DestroyIcon(hIcon);
+    return bSet;
 }
+
+// A menu entry of a windowless popup bar, drawn; the column width and the entry's left.
+struct CDrawnEntry
+{
+    CDrawnEntry(CKTPaintManager* pTheme, int nType, int nId, BOOL bChecked, BOOL bTwoColumns, BOOL bIconColumn)
+        : surface(200, 22, kPaper), pPopup(KTMakeCounted<CKTPopupBar>())
+    {
+        pPopup->SetPaintManager(pTheme);
+        pPopup->SetDoubleGripper(bTwoColumns);
+        pPopup->SetShowGripper(bIconColumn);
+        nLeft = pTheme->GetCommandBarBorders(pPopup).left;
+        CKTControl* pControl = pPopup->GetControls()->Add(nType, nId);
+        pControl->SetChecked(bChecked);
+        pControl->SetRect(CRect(nLeft, 0, 190, 22));
+        nColumn = std::max<int>(pControl->GetIconSize().cx + 4, pTheme->GetTextHeight() + 4);
+        pTheme->DrawControlPopupParent(surface.DC(), pControl, TRUE);
+    }
+    ~CDrawnEntry() { pPopup->OnRemoved(); }
+
+    CTestSurface surface;
+    CKTSmartPtr<CKTPopupBar> pPopup;
+    int nLeft = 0, nColumn = 0;
+};
 }  // namespace
 
-TEST(FlatThemeFields, EditFieldsAreWindowColouredAndFramedWhenHotOrInAMenu)
+TEST(FlatThemeFields, EditFramesAndSpinHalvesByState)
 {
     auto pTheme = MakeTheme<CKTThemeStyle1>();
-    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
-    pEdit->ShowSpinButtons(FALSE);
+    CKTSmartPtr<CKTPopupBar> pMenu = KTMakeCounted<CKTPopupBar>();
     const struct
     {
-        BOOL bEnabled;
-        int nSelected;
-        COLORREF clrFrame, clrFill;
-        const char* pszRow;
+        BOOL bEnabled, bInMenu;
+        int nSelected, nPressed, nFrame, nFill, nUpperHalf;  // -1: untouched
     } rows[] = {
-        {TRUE, 0, kPaper, Distinct(COLOR_WINDOW), "idle on a tool bar: no frame"},
-        {TRUE, 1, Distinct(32), Distinct(COLOR_WINDOW), "hot"},
-        {FALSE, 0, Distinct(40), Distinct(COLOR_BTNFACE), "disabled"},
-        {FALSE, 2, Distinct(32), Distinct(COLOR_BTNFACE), "disabled, the keyboard on it"},
+        {TRUE, FALSE, 0, 0, -1, COLOR_WINDOW, -1},   {TRUE, FALSE, 1, 4, 32, COLOR_WINDOW, 31},
+        {TRUE, FALSE, 3, 3, 32, COLOR_WINDOW, 33},   {TRUE, TRUE, 0, 0, 53, COLOR_WINDOW, -1},
+        {FALSE, FALSE, 0, 0, 40, COLOR_BTNFACE, 15}, {FALSE, FALSE, 2, 0, 32, COLOR_BTNFACE, 15},
     };
     for (const auto& row : rows)
     {
-        pEdit->SetState(row.bEnabled, row.nSelected, 0);
-        CTestSurface surface(120, 24, kPaper);
+        CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 200, 24));
+        pEdit->SetParent(row.bInMenu ? static_cast<CKTPopupBar*>(pMenu) : NULL);
+        pEdit->SetState(row.bEnabled, row.nSelected, row.nPressed);
+        CTestSurface surface(200, 24, kPaper);
         pTheme->DrawControlEdit(surface.DC(), pEdit, TRUE);
-        const int x = pEdit->GetLabelWidth() + 10;
-        EXPECT_EQ(row.clrFrame, surface.Pixel(x, 0)) << row.pszRow;
-        EXPECT_EQ(row.clrFrame, surface.Pixel(119, 12)) << row.pszRow;
-        EXPECT_EQ(row.clrFill, surface.Pixel(x, 12)) << row.pszRow;
+        const int x = pEdit->GetLabelWidth() + 10, nSpin = pEdit->GetSpinButtonsRect().left;
+        auto colour = [](int n) { return n == -1 ? kPaper : Distinct(n); };
+        EXPECT_EQ(colour(row.nFrame), surface.Pixel(x, 0)) << row.nSelected;
+        EXPECT_EQ(colour(row.nFill), surface.Pixel(x, 12)) << row.nSelected;
+        EXPECT_EQ(colour(row.nUpperHalf), surface.Pixel(nSpin + 3, 3)) << row.nSelected;
+        EXPECT_EQ(Distinct(row.bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT), surface.Pixel(nSpin + 8, 7));
+        pEdit->SetParent(NULL);
     }
-
-    CMenuEntry menu(pTheme, ktControlButton);
-    CKTSmartPtr<CStatedEdit> pMenuEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 200, 24));
-    pMenuEdit->ShowSpinButtons(FALSE);
-    pMenuEdit->SetParent(menu.m_pPopup);
-    CTestSurface surface(200, 24, kPaper);
-    pTheme->DrawControlEdit(surface.DC(), pMenuEdit, TRUE);
-    const int x = pMenuEdit->GetLabelWidth() + 10;
-    EXPECT_EQ(Distinct(53), surface.Pixel(x, 0)) << "an idle field in a menu keeps a frame";
-    EXPECT_EQ(Distinct(COLOR_WINDOW), surface.Pixel(x, 12));
-    pMenuEdit->SetParent(NULL);
+    pMenu->OnRemoved();
 }
 
-TEST(FlatThemeFields, SpinHalvesLightUpWhileTheFieldIsHot)
+TEST(FlatThemeFields, TheComboButtonAndArrowFollowTheBox)
 {
     auto pTheme = MakeTheme<CKTThemeStyle1>();
-    CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(CRect(0, 0, 120, 24));
-    const CRect rcSpin = pEdit->GetSpinButtonsRect();
-    const int nMid = (rcSpin.top + rcSpin.bottom) / 2;
-    const CPoint ptUpper(rcSpin.left + 3, rcSpin.top + 2), ptLower(rcSpin.left + 3, rcSpin.bottom - 2);
-    const CPoint ptUpGlyph(rcSpin.left + rcSpin.Width() / 2, (rcSpin.top + nMid) / 2 + 1);
-
-    pEdit->SetState(TRUE, ktSelectionSpinDown, 4);
-    CTestSurface held(120, 24, kPaper);
-    pTheme->DrawControlEdit(held.DC(), pEdit, TRUE);
-    EXPECT_EQ(Distinct(31), held.Pixel(ptUpper.x, ptUpper.y));
-    EXPECT_EQ(Distinct(33), held.Pixel(ptLower.x, ptLower.y)) << "the held half";
-    EXPECT_EQ(Distinct(32), held.Pixel(rcSpin.left, ptUpper.y)) << "the line down the left edge";
-    EXPECT_EQ(Distinct(32), held.Pixel(rcSpin.left + 8, nMid)) << "the line across the middle";
-    EXPECT_EQ(Distinct(COLOR_BTNTEXT), held.Pixel(ptUpGlyph.x, ptUpGlyph.y));
-    EXPECT_EQ(Distinct(COLOR_WINDOW), held.Pixel(rcSpin.left - 2, 12)) << "the field stops before the buttons";
-
-    pEdit->SetState(TRUE, 0, 0);
-    CTestSurface idle(120, 24, kPaper);
-    pTheme->DrawControlEdit(idle.DC(), pEdit, TRUE);
-    EXPECT_EQ(Distinct(COLOR_WINDOW), idle.Pixel(rcSpin.left, ptUpper.y)) << "framed in the window colour";
-    EXPECT_EQ(kPaper, idle.Pixel(ptUpper.x, ptUpper.y));
-
-    pEdit->SetState(FALSE, 0, 0);
-    CTestSurface disabled(120, 24, kPaper);
-    pTheme->DrawControlEdit(disabled.DC(), pEdit, TRUE);
-    EXPECT_EQ(Distinct(COLOR_GRAYTEXT), disabled.Pixel(ptUpGlyph.x, ptUpGlyph.y));
-}
-
-TEST(FlatThemeFields, TheComboButtonAndArrowFollowTheBoxState)
-{
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
+    CKTSmartPtr<CKTPopupBar> pMenu = KTMakeCounted<CKTPopupBar>();
     CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(CRect(0, 0, 120, 24));
     pTheme->DrawControlComboBox(CTestSurface(1, 1).DC(), pCombo, FALSE);
-    const int cxButton = pCombo->GetThumbWidth();
-    ASSERT_GT(cxButton, 6);
-    CRect rcArrow(120 - cxButton, 0, 120, 24);
+    CRect rcArrow(120 - pCombo->GetThumbWidth(), 0, 120, 24);
     rcArrow.DeflateRect(1, 1);
-    const CPoint ptArrow = rcArrow.CenterPoint(), ptButton(118, 3);
     const struct
     {
-        BOOL bEnabled;
+        BOOL bEnabled, bInMenu;
         int nSelected;
         BOOL bDropped;
-        COLORREF clrBox, clrButton;
+        COLORREF clrBox, clrButtonEdge, clrButton;
         int nArrow;
-        const char* pszRow;
     } rows[] = {
-        {TRUE, 0, FALSE, kPaper, kPaper, 46, "idle: only the button is framed"},
-        {TRUE, 1, FALSE, Distinct(32), Distinct(31), 45, "hot"},
-        {TRUE, 1, TRUE, Distinct(32), Distinct(33), 47, "dropped"},
-        {FALSE, 0, FALSE, Distinct(40), Distinct(COLOR_BTNFACE), 40, "disabled"},
+        {TRUE, FALSE, 0, FALSE, kPaper, Distinct(COLOR_WINDOW), kPaper, 46},
+        {TRUE, FALSE, 1, FALSE, Distinct(32), Distinct(31), Distinct(31), 45},
+        {TRUE, FALSE, 1, TRUE, Distinct(32), Distinct(33), Distinct(33), 47},
+        {TRUE, TRUE, 0, FALSE, Distinct(53), Distinct(COLOR_WINDOW), Distinct(53), 46},
+        {FALSE, FALSE, 0, FALSE, Distinct(40), Distinct(COLOR_BTNFACE), Distinct(COLOR_BTNFACE), 40},
     };
     for (const auto& row : rows)
     {
+        pCombo->SetParent(row.bInMenu ? static_cast<CKTPopupBar*>(pMenu) : NULL);
         pCombo->SetState(row.bEnabled, row.nSelected, row.bDropped);
         CTestSurface surface(120, 24, kPaper);
         pTheme->DrawControlComboBox(surface.DC(), pCombo, TRUE);
-        EXPECT_EQ(row.clrBox, surface.Pixel(10, 0)) << row.pszRow;
-        EXPECT_EQ(row.clrButton, surface.Pixel(ptButton.x - 1, ptButton.y + 1)) << row.pszRow;
-        EXPECT_EQ(Distinct(row.nArrow), surface.Pixel(ptArrow.x, ptArrow.y)) << row.pszRow;
-        if (row.bEnabled)
-            EXPECT_EQ(Distinct(COLOR_WINDOW), surface.Pixel(10, 12)) << row.pszRow;
+        EXPECT_EQ(row.clrBox, surface.Pixel(pCombo->GetLabelWidth() + 4, 0)) << row.nArrow;
+        EXPECT_EQ(row.clrButtonEdge, surface.Pixel(rcArrow.left, 4)) << row.nArrow;
+        EXPECT_EQ(row.clrButton, surface.Pixel(rcArrow.right - 2, 4)) << row.nArrow;
+        EXPECT_EQ(Distinct(row.nArrow), surface.Pixel(rcArrow.CenterPoint().x, rcArrow.CenterPoint().y));
     }
-    pCombo->SetState(TRUE, 0, FALSE);
-    CTestSurface idle(120, 24, kPaper);
-    pTheme->DrawControlComboBox(idle.DC(), pCombo, TRUE);
-    EXPECT_EQ(Distinct(COLOR_WINDOW), idle.Pixel(rcArrow.left, 12)) << "the idle button's frame";
-
-    CMenuEntry menu(pTheme, ktControlButton);
-    pCombo->SetParent(menu.m_pPopup);
-    CTestSurface inMenu(120, 24, kPaper);
-    pTheme->DrawControlComboBox(inMenu.DC(), pCombo, TRUE);
-    EXPECT_EQ(Distinct(53), inMenu.Pixel(pCombo->GetLabelWidth() + 4, 0)) << "the box in a menu";
-    EXPECT_EQ(Distinct(53), inMenu.Pixel(ptButton.x - 1, ptButton.y + 1)) << "the button filled alike";
-    EXPECT_EQ(Distinct(COLOR_WINDOW), inMenu.Pixel(rcArrow.left, 12)) << "and framed in the window colour";
     pCombo->SetParent(NULL);
+    pMenu->OnRemoved();
 }
 
-// With a check column the mark stands in the first column and the icon in the second, on one checked cell.
-TEST(FlatThemeMenus, ACheckColumnKeepsTheMarkBesideTheIcon)
+// Two columns keep the mark and the icon apart; without the icon column the checked cell widens by half the
+// text gap, inside the entry, and a label fills from the entry's left; an image keeps its proportions.
+TEST(FlatThemeMenus, CellsFollowTheColumnsAndImagesKeepTheirShape)
 {
-    const UINT nId = 9213;
-    CBlackIcon icon(nId, CSize(16, 16));
-    ASSERT_TRUE(icon.IsMade());
+    ASSERT_TRUE(SetBlackIcon(9213, CSize(16, 16)));
+    ASSERT_TRUE(SetBlackIcon(9214, CSize(32, 16)));
     auto pTheme = MakeTheme<CKTThemeStyle1>();
-    CMenuEntry entry(pTheme, ktControlButton, nId);
-    entry.m_pPopup->SetDoubleGripper(TRUE);
-    entry.m_pControl->SetChecked(TRUE);
-    const int nColumn = MenuColumn(pTheme, entry.m_pControl), nLeft = entry.m_nBorder;
-    CTestSurface surface(200, 22, kPaper);
-    pTheme->DrawControlPopupParent(surface.DC(), entry.m_pControl, TRUE);
-
-    EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(nLeft + nColumn + nColumn / 2, 11)) << "the icon in the second column";
-    CPixelImage first = CPixelImage::FromDC(surface.DC()->GetSafeHdc(), CRect(nLeft, 0, nLeft + nColumn, 22));
-    EXPECT_GT(first.CountNear(Distinct(COLOR_BTNTEXT), 0), 3) << "the mark in the first";
-    EXPECT_EQ(0, first.CountNear(RGB(0, 0, 0), 0));
-    EXPECT_EQ(Distinct(36), surface.Pixel(nLeft + 2 * nColumn - 3, 2)) << "one checked cell over both";
-    EXPECT_EQ(Distinct(37), surface.Pixel(nLeft, 11));
-}
-
-// A popup without its icon column widens the checked cell by half the text gap on each side, inside the entry,
-// and fills a label from the entry's own left.
-TEST(FlatThemeMenus, WithoutTheIconColumnTheCellWidensAndLabelsFillFromTheLeft)
-{
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
-    CMenuEntry entry(pTheme, ktControlButton);
-    entry.m_pPopup->SetShowGripper(FALSE);
-    entry.m_pControl->SetChecked(TRUE);
-    const int nColumn = MenuColumn(pTheme, entry.m_pControl), nLeft = entry.m_nBorder;
-    const int nHalfGap = pTheme->m_nPopupBarTextPadding / 2;
-    ASSERT_GT(nHalfGap, 1);
-    CTestSurface surface(200, 22, kPaper);
-    pTheme->DrawControlPopupParent(surface.DC(), entry.m_pControl, TRUE);
-    EXPECT_EQ(Distinct(36), surface.Pixel(nLeft + nColumn + nHalfGap - 2, 11));
-    EXPECT_EQ(Distinct(37), surface.Pixel(nLeft + nColumn + nHalfGap - 1, 11));
-    EXPECT_EQ(Distinct(37), surface.Pixel(nLeft, 11)) << "cut at the entry's left";
-    EXPECT_EQ(kPaper, surface.Pixel(nLeft - 1, 11));
-
-    CMenuEntry label(pTheme, ktControlLabel);
-    label.m_pPopup->SetShowGripper(FALSE);
-    CTestSurface labelled(200, 22, kPaper);
-    pTheme->DrawControlPopupParent(labelled.DC(), label.m_pControl, TRUE);
-    EXPECT_EQ(Distinct(56), labelled.Pixel(label.m_nBorder + 1, 2));
-}
-
-TEST(FlatThemeMenus, AnImageOfAnotherShapeKeepsItsProportions)
-{
-    const UINT nId = 9214;
-    CBlackIcon icon(nId, CSize(32, 16));
-    ASSERT_TRUE(icon.IsMade());
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
-    CMenuEntry entry(pTheme, ktControlButton, nId);
-    ASSERT_EQ(16, entry.m_pControl->GetIconSize().cx);
-    const int x = entry.m_nBorder + MenuColumn(pTheme, entry.m_pControl) / 2;
-    CTestSurface surface(200, 22, kPaper);
-    pTheme->DrawControlPopupParent(surface.DC(), entry.m_pControl, TRUE);
-    const COLORREF clrBack = surface.Pixel(x, 1);
-    EXPECT_NE(clrBack, surface.Pixel(x, 11)) << "16 x 8, centred";
-    EXPECT_EQ(clrBack, surface.Pixel(x, 5)) << "not stretched to 16 x 16";
-    EXPECT_EQ(clrBack, surface.Pixel(x, 16));
+    {
+        CDrawnEntry two(pTheme, ktControlButton, 9213, TRUE, TRUE, TRUE);
+        const int x = two.nLeft, w = two.nColumn;
+        EXPECT_EQ(RGB(0, 0, 0), two.surface.Pixel(x + w + w / 2, 11)) << "the icon in the second column";
+        CPixelImage first = CPixelImage::FromDC(two.surface.DC()->GetSafeHdc(), CRect(x, 0, x + w, 22));
+        EXPECT_GT(first.CountNear(Distinct(COLOR_BTNTEXT), 0), 3) << "the mark in the first";
+        EXPECT_EQ(Distinct(36), two.surface.Pixel(x + 2 * w - 3, 2)) << "one checked cell over both";
+    }
+    {
+        CDrawnEntry bare(pTheme, ktControlButton, 0, TRUE, FALSE, FALSE);
+        const int nRight = bare.nLeft + bare.nColumn + pTheme->m_nPopupBarTextPadding / 2;
+        EXPECT_EQ(Distinct(36), bare.surface.Pixel(nRight - 2, 11));
+        EXPECT_EQ(Distinct(37), bare.surface.Pixel(nRight - 1, 11));
+        EXPECT_EQ(kPaper, bare.surface.Pixel(bare.nLeft - 1, 11)) << "cut at the entry's left";
+        CDrawnEntry label(pTheme, ktControlLabel, 0, FALSE, FALSE, FALSE);
+        EXPECT_EQ(Distinct(56), label.surface.Pixel(label.nLeft + 1, 2));
+    }
+    CDrawnEntry wide(pTheme, ktControlButton, 9214, FALSE, FALSE, TRUE);
+    const int x = wide.nLeft + wide.nColumn / 2;
+    EXPECT_NE(kPaper, wide.surface.Pixel(x, 11)) << "16 x 8, centred";
+    EXPECT_EQ(kPaper, wide.surface.Pixel(x, 5)) << "not stretched to 16 x 16";
+    KTImageManager()->RemoveIcon(9213);
+    KTImageManager()->RemoveIcon(9214);
 }
 
 TEST(FlatThemeGrippers, AFloatingPopupKeepsItsIconColumnBelowItsCaption)
@@ -272,7 +173,6 @@ TEST(FlatThemeGrippers, AFloatingPopupKeepsItsIconColumnBelowItsCaption)
     CTestParent parent(300, 200);
     auto pTheme = MakeTheme<CKTThemeStyle1>();
     CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
-    pPopup->SetPaintManager(pTheme);
     pPopup->CreateBarWindow("KTTestBar", &parent, 2);
     pPopup->MoveWindow(10, 20, 120, 90);
     pPopup->SetPosition(ktBarFloating);
@@ -281,22 +181,17 @@ TEST(FlatThemeGrippers, AFloatingPopupKeepsItsIconColumnBelowItsCaption)
     {
         pPopup->SetShowGripper(bColumn);
         CTestSurface surface(120, 90, kPaper);
-        const CSize szCaption = pTheme->DrawCommandBarGripper(surface.DC(), pPopup, TRUE);
-        ASSERT_GT(szCaption.cy, 0);
-        EXPECT_EQ(bColumn ? Distinct(30) : kPaper, surface.Pixel(x, 3 + szCaption.cy + 4)) << bColumn;
-        EXPECT_EQ(bColumn ? Distinct(30) : kPaper, surface.Pixel(x, 86)) << bColumn;
+        const int nCaption = pTheme->DrawCommandBarGripper(surface.DC(), pPopup, TRUE).cy;
+        EXPECT_EQ(bColumn ? Distinct(30) : kPaper, surface.Pixel(x, 3 + nCaption + 4));
+        EXPECT_EQ(bColumn ? Distinct(30) : kPaper, surface.Pixel(x, 87));
         EXPECT_EQ(kPaper, surface.Pixel(x, 88)) << "inside the frame";
     }
     pPopup->OnRemoved();
 }
 
-// The gradient theme sets the pale face from its dock bars' pale end.
 TEST(FlatThemeColours, ThePaleFaceIsTheDockBarsPaleEnd)
 {
     CKTSmartPtr<CKTThemeStyle2> pTheme = KTMakeCounted<CKTThemeStyle2>();
-    pTheme->m_nSystemTheme = ktSystemThemeNone;
-    pTheme->RefreshMetrics();
-    EXPECT_EQ(pTheme->m_grcDockBar.clrDark.GetColor(), pTheme->GetColor(KTCOLOR_FACE_PALE));
     pTheme->m_grcDockBar.SetCustomValue(RGB(1, 2, 3), RGB(4, 5, 6));
     pTheme->RefreshMetrics();
     EXPECT_EQ(RGB(4, 5, 6), pTheme->GetColor(KTCOLOR_FACE_PALE));
@@ -323,19 +218,15 @@ protected:
         m_edit.DestroyWindow();
         CFrameFixture::TearDown();
     }
-    // Focus into the bar's child or onto the frame; the bar notices at its idle update.
-    void SetActive(BOOL bActive)
+    // The gripper's fill with the focus in the bar's child or on the frame, as the bar's idle update saw it.
+    COLORREF GripperFill(CKTThemeStyle2* pTheme, BOOL bFocusInside)
     {
-        ::SetFocus(bActive ? m_edit.GetSafeHwnd() : m_pFrame->GetSafeHwnd());
+        ::SetFocus(bFocusInside ? m_edit.GetSafeHwnd() : m_pFrame->GetSafeHwnd());
         m_pBar->IdleUpdate();
-        ASSERT_EQ(bActive, m_pBar->IsActive());
-    }
-    COLORREF GripperPixel(CKTThemeStyle2* pTheme)
-    {
-        CRect rc = CKTClientRect(m_pBar);
-        CTestSurface surface(rc.Width(), rc.Height(), kPaper);
+        EXPECT_EQ(bFocusInside, m_pBar->IsActive());
+        CTestSurface surface(CKTClientRect(m_pBar).Width(), 40, kPaper);
         pTheme->DrawAltGripper(surface.DC(), m_pBar, TRUE);
-        return surface.Pixel(rc.Width() / 2, 6);
+        return surface.Pixel(CKTClientRect(m_pBar).Width() / 2, 6);
     }
 
     CKTDialogBar* m_pBar = NULL;
@@ -346,19 +237,13 @@ protected:
 TEST_F(FlatThemeDialogBarTest, TheGripperLightsUpWhileTheFocusIsInTheBar)
 {
     auto pTheme = MakeTheme<CKTThemeStyle2>();
-    SetActive(FALSE);
-    const COLORREF clrIdle = GripperPixel(pTheme);
-    EXPECT_TRUE(IsBetween(clrIdle, pTheme->m_grcToolBar.clrLight, pTheme->m_grcToolBar.clrDark));
-    SetActive(TRUE);
-    EXPECT_EQ(Distinct(36), GripperPixel(pTheme)) << "no scheme: the checked colour";
+    const auto& face = pTheme->m_grcToolBar;
+    EXPECT_TRUE(IsBetween(GripperFill(pTheme, FALSE), face.clrLight, face.clrDark));
+    EXPECT_EQ(Distinct(36), GripperFill(pTheme, TRUE)) << "no scheme: the checked colour";
 
     CKTSmartPtr<CKTThemeStyle2> pScheme = KTMakeCounted<CKTThemeStyle2>();
     pScheme->m_nSystemTheme = ktSystemThemeBlue;
     pScheme->RefreshMetrics();
-    ASSERT_TRUE(pScheme->m_bLunaColors);
-    const COLORREF clrActive = GripperPixel(pScheme);
-    EXPECT_TRUE(IsBetween(clrActive, pScheme->m_grcChecked.clrLight, pScheme->m_grcChecked.clrDark));
-    EXPECT_FALSE(IsBetween(clrActive, pScheme->m_grcToolBar.clrLight, pScheme->m_grcToolBar.clrDark));
-    SetActive(FALSE);
-    EXPECT_TRUE(IsBetween(GripperPixel(pScheme), pScheme->m_grcToolBar.clrLight, pScheme->m_grcToolBar.clrDark));
+    const auto& checked = pScheme->m_grcChecked;
+    EXPECT_TRUE(IsBetween(GripperFill(pScheme, TRUE), checked.clrLight, checked.clrDark)) << "a scheme: its gradient";
 }
