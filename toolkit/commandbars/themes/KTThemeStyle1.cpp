@@ -133,7 +133,12 @@ CSize CKTThemeStyle1::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL 
         return CSize(0, 0);
     }
     if (nPosition == ktBarFloating)
-        return CKTPaintManager::DrawCommandBarGripper(pDC, pBar, bDraw);
+    {
+        CSize szCaption = CKTPaintManager::DrawCommandBarGripper(pDC, pBar, bDraw);
+        if (pDC && bDraw && pBar->GetType() == ktBarTypePopup && pBar->GetShowGripper())
+            DrawFloatingIconColumn(pDC, pBar, 3 + szCaption.cy);  // the caption strip starts 3 pixels in
+        return szCaption;
+    }
     if (nPosition == ktBarLeft || nPosition == ktBarRight)
     {
         if (pDC && bDraw)
@@ -149,6 +154,15 @@ CSize CKTThemeStyle1::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL 
         return CSize(6, 0);
     }
     return CSize(0, 0);
+}
+
+void CKTThemeStyle1::DrawFloatingIconColumn(CDC* pDC, CKTCommandBar* pBar, int nCaptionBottom)
+{
+    CRect rc = CKTClientRect(pBar);
+    CRect rcBorders = GetCommandBarBorders(pBar);
+    // Inside the double frame of the floating bar.
+    DrawPopupBarGripper(pDC, rcBorders.left, nCaptionBottom, GetPopupBarGripperWidth(pBar),
+                        rc.bottom - 2 - nCaptionBottom, FALSE);
 }
 
 CSize CKTThemeStyle1::DrawCommandBarSeparator(CDC* pDC, CKTCommandBar* pBar, CKTControl* pControl, BOOL bDraw)
@@ -312,58 +326,82 @@ void CKTThemeStyle1::DrawPopupGlyph(CDC* pDC, CKTControl* pControl)
     Triangle(pDC, CPoint(rc.right - 11, cy - 3), CPoint(rc.right - 8, cy), CPoint(rc.right - 11, cy + 3), clr);
 }
 
+void CKTThemeStyle1::FillPopupEntry(CDC* pDC, CKTControl* pControl, const KT_CONTROLSTATE& state, int nLabelLeft)
+{
+    CRect rc = pControl->GetRect();
+    if (pControl->GetType() == ktControlLabel)
+    {
+        FillPopupLabel(pDC, CRect(nLabelLeft, rc.top, rc.right, rc.bottom));
+        return;
+    }
+    KT_CONTROLSTATE entry;
+    entry.bSelected = state.bSelected;
+    entry.bEnabled = state.bEnabled;
+    entry.nBarType = ktBarTypePopup;
+    entry.nBarPosition = ktBarPopup;
+    DrawControlEntry(pDC, rc, entry);
+}
+
+void CKTThemeStyle1::DrawPopupEntryMark(CDC* pDC, CKTControl* pControl, const KT_CONTROLSTATE& state, CRect rcCell,
+                                        CRect rcMark)
+{
+    KT_CONTROLSTATE checked;
+    checked.bSelected = state.bSelected;
+    checked.bEnabled = state.bEnabled;
+    checked.nChecked = state.nChecked;
+    checked.nBarType = ktBarTypePopup;
+    checked.nBarPosition = ktBarPopup;
+    DrawControlEntry(pDC, rcCell, checked);
+    if (rcMark.IsRectEmpty())
+        return;
+    COLORREF clr = GetColor(state.bEnabled ? COLOR_BTNTEXT : KTCOLOR_DISABLED_ICON);
+    if (pControl->GetType() == ktControlRadioButton)
+        DrawRadioDot(pDC, rcMark, clr);
+    else
+        DrawCheckMark(pDC, rcMark, clr);
+}
+
 CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
     if (!bDraw)
         return CKTPaintManager::DrawControlPopupParent(pDC, pControl, FALSE);
     KT_CONTROLSTATE state = GetControlState(pControl);
-    CRect rc = pControl->GetRect();
-    CSize szIcon = pControl->GetIconSize();
+    const CRect rc = pControl->GetRect();
+    CKTCommandBar* pBar = pControl->GetParent();
+    const BOOL bIconColumn = !pBar || pBar->GetShowGripper();
+    const BOOL bCheckColumn = pBar && pBar->IsDoubleGripper();
+    const CSize szIcon = pControl->GetIconSize();
     CKTImageManagerIcon* pIcon = pControl->GetStyle() != ktButtonCaption ? pControl->GetImage(szIcon.cx) : NULL;
     int nColumn = std::max<int>(szIcon.cx + 4, m_nTextHeight + 4);
-    if (pControl->GetParent() && pControl->GetParent()->IsDoubleGripper())
-        nColumn *= 2;
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
     // The column area runs from the bar's left border; a control of a further column starts right of it.
-    const int nColumnEnd = (pControl->GetParent() ? GetCommandBarBorders(pControl->GetParent()).left : 0) + nColumn;
+    const int nColumnEnd = (pBar ? GetCommandBarBorders(pBar).left : 0) + (bCheckColumn ? 2 * nColumn : nColumn);
     if (pControl->IsExpandedShown() && rc.left < nColumnEnd)
         DrawPopupBarGripper(pDC, rc.left - 1, rc.top, nColumnEnd - rc.left + 1, rc.Height(), TRUE);
+    FillPopupEntry(pDC, pControl, state, bIconColumn ? std::max<int>(rc.left, nColumnEnd) : rc.left);
 
-    if (pControl->GetType() == ktControlLabel)
-        FillPopupLabel(pDC, CRect(std::max<int>(rc.left, nColumnEnd), rc.top, rc.right, rc.bottom));
-    else
-    {
-        KT_CONTROLSTATE entry;
-        entry.bSelected = state.bSelected;
-        entry.bEnabled = state.bEnabled;
-        entry.nBarType = ktBarTypePopup;
-        entry.nBarPosition = ktBarPopup;
-        DrawControlEntry(pDC, rc, entry);
-    }
-    CRect rcCell(rc.left, rc.top, rc.left + nColumn, rc.bottom);
+    // A check column stands before the icon column: the mark and the icon each keep a column of their own
+    // rather than one drawn over the other.
+    const CRect rcFirst(rc.left, rc.top, rc.left + nColumn, rc.bottom);
+    const CRect rcIcon = bCheckColumn ? rcFirst + CPoint(nColumn, 0) : rcFirst;
     if (state.nChecked)
     {
-        KT_CONTROLSTATE checked;
-        checked.bSelected = state.bSelected;
-        checked.bEnabled = state.bEnabled;
-        checked.nChecked = state.nChecked;
-        checked.nBarType = ktBarTypePopup;
-        checked.nBarPosition = ktBarPopup;
-        DrawControlEntry(pDC, rcCell, checked);
+        CRect rcCell = rcFirst;
+        if (!bIconColumn)
+            rcCell.InflateRect(m_nPopupBarTextPadding / 2, 0);
+        if (bCheckColumn)
+            rcCell.right += nColumn;
+        rcCell.left = std::max(rcCell.left, rc.left);  // never over the bar's border
+        DrawPopupEntryMark(pDC, pControl, state, rcCell, bCheckColumn || !pIcon ? rcFirst : CRect(0, 0, 0, 0));
     }
     if (pIcon)
     {
-        CPoint pt(rcCell.left + (nColumn - szIcon.cx) / 2, rcCell.top + (rc.Height() - szIcon.cy) / 2);
-        DrawImage(pDC, pt, szIcon, pIcon, state, FALSE);
-    }
-    else if (state.nChecked)
-    {
-        COLORREF clr = GetColor(state.bEnabled ? COLOR_BTNTEXT : KTCOLOR_DISABLED_ICON);
-        if (pControl->GetType() == ktControlRadioButton)
-            DrawRadioDot(pDC, rcCell, clr);
-        else
-            DrawCheckMark(pDC, rcCell, clr);
+        // An image of another shape keeps it: as wide as the bar's icons, as high as its proportions say.
+        const CSize szImage(szIcon.cx,
+                            pIcon->m_nWidth > 0 ? ::MulDiv(szIcon.cx, pIcon->m_nHeight, pIcon->m_nWidth) : szIcon.cy);
+        CPoint pt(rcIcon.left + (rcIcon.Width() - szImage.cx) / 2, rcIcon.top + (rcIcon.Height() - szImage.cy) / 2);
+        DrawImage(pDC, pt, szImage, pIcon, state, FALSE);
     }
     pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
     pDC->SetBkMode(TRANSPARENT);

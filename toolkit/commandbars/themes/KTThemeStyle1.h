@@ -13,6 +13,8 @@ public:
     void RefreshMetrics() override;
 
     CSize DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    CSize DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
+    CSize DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL bDraw) override;
     CSize DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
                              CKTCommandBars* pCommandBars) override;
     void DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc) override;
@@ -40,6 +42,16 @@ public:
     virtual void FillPopupLabel(CDC* pDC, CRect rc);
 
 protected:
+    // A disabled field: the face colour from one pixel in, framed.
+    void DrawDisabledField(CDC* pDC, CKTControl* pControl, CRect rcField);
+    // A menu entry's background: a label's fill from the given left, any other entry's state rectangle.
+    void FillPopupEntry(CDC* pDC, CKTControl* pControl, const KT_CONTROLSTATE& state, int nLabelLeft);
+    // The checked background of an entry's cell, with the mark unless rcMark is empty.
+    void DrawPopupEntryMark(CDC* pDC, CKTControl* pControl, const KT_CONTROLSTATE& state, CRect rcCell, CRect rcMark);
+    void DrawFlatSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
+    void DrawFlatComboButton(CDC* pDC, CKTControl* pControl, CRect rcBox, CRect rcButton);
+    // The icon column of a popup bar that floats, below its caption.
+    void DrawFloatingIconColumn(CDC* pDC, CKTCommandBar* pBar, int nCaptionBottom);
     // The strip of a tear-off gripper, filled and inset; the grip's centre and half length.
     CRect FillTearOffStrip(CDC* pDC, CRect rc);
     void DrawMarkBox(CDC* pDC, CRect rc, BOOL bSelected, BOOL bPressed, BOOL bEnabled, BOOL bRadio);

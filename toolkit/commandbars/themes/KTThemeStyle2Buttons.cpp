@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTDialogBar.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 
@@ -112,7 +113,14 @@ CSize CKTThemeStyle2::DrawAltGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
     CRect rc = CKTClientRect(pBar);
     rc.DeflateRect(3, 3);
     rc.bottom = std::min<int>(rc.bottom, rc.top + nHeight);
-    GradientFill(pDC, rc, m_grcToolBar, FALSE);
+    // A dialog bar lights its gripper up while the focus is in it.
+    BOOL bActive = pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)) && static_cast<CKTDialogBar*>(pBar)->IsActive();
+    if (!bActive)
+        GradientFill(pDC, rc, m_grcToolBar, FALSE);
+    else if (m_bLunaColors)
+        GradientFill(pDC, rc, m_grcChecked, FALSE);
+    else
+        pDC->FillSolidRect(rc, GetColor(KTCOLOR_HIGHLIGHT_CHECKED));
     for (int y = rc.top + 4; y < rc.bottom - 5; y += 4)
     {
         pDC->FillSolidRect(6, y + 1, 2, 2, GetColor(COLOR_WINDOW));

@@ -144,6 +144,10 @@ void CKTThemeStyle2::RefreshMetrics()
     m_bLunaColors = FALSE;
     m_grcBall.SetStandardValue(K(KTCOLOR_POPUP_FACE), B(K(COLOR_WINDOW), K(COLOR_BTNFACE), 550));
     m_clrPaneBorder.SetStandardValue(B(K(COLOR_BTNFACE), K(COLOR_WINDOW), 70));
+    // The pale face follows the dock bars' pale end, its custom value included.
+    const int nPaleFace = KTCOLOR_FACE_PALE;
+    const COLORREF clrPaleFace = m_grcDockBar.clrDark;
+    SetColors(1, &nPaleFace, &clrPaleFace);
 
     if (CKTColorManager::IsLowResolution())
     {
