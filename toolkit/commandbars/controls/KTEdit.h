@@ -33,6 +33,20 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
+    // What a field on a bar does with the pointer and the focus, for the windows of the bar's fields.
+    // The focus taken with the whole text selected once it has settled: a click's own selection comes in between.
+    void TakeFocusSelectingAll();
+    // A point of this window in the client coordinates of the control's bar.
+    CPoint PointOnBar(CKTControl* pControl, LPARAM lParam);
+    // Hot tracking goes on over the field.
+    void ForwardMouseMoveToBar(CKTControl* pControl, LPARAM lParam);
+    // Customising: a left press drags the control when it may move; TRUE when the press was customising's.
+    BOOL OnCustomizeLeftPress(CKTControl* pControl, LPARAM lParam);
+    // Customising: a right press is the bar's; TRUE when it went there.
+    BOOL OnCustomizeRightPress(CKTControl* pControl, WPARAM wParam, LPARAM lParam);
+    // The control takes the focus and the field's menu shows; without a menu the window's own handling runs.
+    void ShowFieldMenu(CKTControl* pControl, LPARAM lParam);
+
     BOOL m_bComposing = FALSE;  // between the IME's start and end of a composition
     BOOL m_bOpaqueFix = FALSE;  // the window lies on a frame caption drawn on glass
 };
