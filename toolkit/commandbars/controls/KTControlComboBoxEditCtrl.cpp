@@ -6,6 +6,7 @@
 
 BOOL CKTControlComboBoxEditCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    ShowToBarTips(m_pCombo, message, wParam, lParam);
     switch (message)
     {
     case WM_SETFOCUS:

@@ -6,6 +6,7 @@
 
 BOOL CKTControlEditWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
+    ShowToBarTips(m_pControl, message, wParam, lParam);
     switch (message)
     {
     case WM_SETFOCUS:

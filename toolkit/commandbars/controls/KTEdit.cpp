@@ -170,6 +170,13 @@ void CKTEdit::TakeFocusSelectingAll()
     PostMessage(EM_SETSEL, 0, -1);
 }
 
+void CKTEdit::ShowToBarTips(CKTControl* pControl, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    if (pBar && message != WM_MOUSEMOVE)
+        CKTToolTipController::FilterToolTipMessage(pBar->GetToolTipContext(), pBar, message, wParam, lParam);
+}
+
 CPoint CKTEdit::PointOnBar(CKTControl* pControl, LPARAM lParam)
 {
     CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));

@@ -36,6 +36,9 @@ protected:
     // What a field on a bar does with the pointer and the focus, for the windows of the bar's fields.
     // The focus taken with the whole text selected once it has settled: a click's own selection comes in between.
     void TakeFocusSelectingAll();
+    // The bar's tips see the field's messages as the bar's own, so a press or a key in the field ends a tip; moves
+    // reach them through the bar.
+    void ShowToBarTips(CKTControl* pControl, UINT message, WPARAM wParam, LPARAM lParam);
     // A point of this window in the client coordinates of the control's bar.
     CPoint PointOnBar(CKTControl* pControl, LPARAM lParam);
     // Hot tracking goes on over the field.
