@@ -64,7 +64,7 @@ void CKTControlComboBox::SetDropDown(BOOL bDropDown)
     if (!bDropDown)
         m_field.SetWnd(NULL);
     else if (!m_field.GetWnd())
-        m_field.SetWnd(std::unique_ptr<CKTControlEditWnd>(new CKTControlEditWnd(this)));
+        m_field.SetWnd(std::unique_ptr<CKTEdit>(new CKTControlComboBoxEditCtrl(this)));
     m_field.DelayReposition();
     DelayLayoutParent();
 }
@@ -190,7 +190,7 @@ void CKTControlComboBox::UpdatePopupSelection()
 void CKTControlComboBox::CompleteFromList()
 {
     CKTControlComboBoxPopupBar* pPopup = GetComboPopup();
-    CKTControlEditWnd* pEdit = GetEditCtrl();
+    CKTControlComboBoxEditCtrl* pEdit = GetEditCtrl();
     CString strTyped = GetEditText();
     int nStart = 0, nEnd = 0;
     pEdit->GetSel(nStart, nEnd);
@@ -269,12 +269,10 @@ void CKTControlComboBox::OnEditKillFocus()
 {
     m_field.EndFocus();
     SetFocused(FALSE);
-    if (IsPopuped() && m_pParent)
-        m_pParent->SetPopuped(-1);
+    CloseList();
 }
 
-// The shell's list and ours never show together.
-void CKTControlComboBox::OnSuggestShown()
+void CKTControlComboBox::CloseList()
 {
     if (IsPopuped() && m_pParent)
         m_pParent->SetPopuped(-1);
@@ -308,7 +306,7 @@ BOOL CKTControlComboBox::OnSetPopup(BOOL bPopup)
         pShellHook->HideSuggestWindow();
     if (CKTControlComboBoxPopupBar* pPopup = GetComboPopup())
         pPopup->SetComboBox(this);
-    if (CKTControlEditWnd* pEdit = GetEditCtrl())
+    if (CKTControlComboBoxEditCtrl* pEdit = GetEditCtrl())
         if (::GetFocus() != pEdit->GetSafeHwnd())
             pEdit->SetFocus();
     return CKTControlPopup::OnSetPopup(TRUE);
@@ -316,7 +314,7 @@ BOOL CKTControlComboBox::OnSetPopup(BOOL bPopup)
 
 void CKTControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    CKTControlEditWnd* pEdit = GetEditCtrl();
+    CKTControlComboBoxEditCtrl* pEdit = GetEditCtrl();
     if ((pEdit && pEdit->IsComposing()) || !m_pParent)
         return;
     if (IsCustomizeMode())
@@ -347,7 +345,7 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
     if (!m_bFocused)
         return ktHookContinue;
     m_bSuppressAutoComplete = nChar == VK_DELETE || nChar == VK_BACK;
-    CKTControlEditWnd* pEdit = GetEditCtrl();
+    CKTControlComboBoxEditCtrl* pEdit = GetEditCtrl();
     CKTShellAutoCompleteHook* pShellHook = m_field.GetShellHook();
     const BOOL bAlt = IsKeyDown(VK_MENU);
     if (pEdit && pEdit->IsComposing())
@@ -359,8 +357,7 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
     if (nChar == VK_ESCAPE)
     {
         BOOL bPopupBar = m_pParent->GetType() == ktBarTypePopup;
-        if (IsPopuped())
-            m_pParent->SetPopuped(-1);
+        CloseList();
         SetCurSel(m_nSavedSel);
         SetEditTextOrHint(m_field.GetSavedText());
         SetFocused(FALSE);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "KTControlPopup.h"
+#include "KTControlComboBoxEditCtrl.h"
 #include "KTEditField.h"
 
 class CKTControlComboBoxPopupBar;
@@ -32,7 +33,10 @@ public:
     void SetComboStyle(int nStyle) { m_nComboStyle = nStyle; }
     int GetDropDownItemCount() const { return m_nDropDownItemCount; }
     void SetDropDownItemCount(int nCount) { m_nDropDownItemCount = nCount; }
-    CKTControlEditWnd* GetEditCtrl() const { return m_field.GetSafeHwnd() ? m_field.GetWnd() : NULL; }
+    CKTControlComboBoxEditCtrl* GetEditCtrl() const
+    {
+        return m_field.GetSafeHwnd() ? static_cast<CKTControlComboBoxEditCtrl*>(m_field.GetWnd()) : NULL;
+    }
     // The icon drawn at the left of the text area, before the text field.
     void SetEditIconId(int nId);
     int GetEditIconId() const { return m_nEditIconId; }
@@ -80,9 +84,10 @@ public:
     void OnEditSetFocus(HWND hWndOld) override;
     void OnEditKillFocus() override;
     void OnEditChanged() override;
-    void OnSuggestShown() override;
     // The text field stands after the edit icon.
     void AdjustEditRect(CRect& rcField) override;
+    // The open list goes: the shell's list or the field's menu takes its place.
+    void CloseList();
 
 private:
     // The edit icon in the image manager; NULL without one.

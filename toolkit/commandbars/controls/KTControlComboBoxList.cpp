@@ -42,7 +42,7 @@ BOOL CKTControlComboBoxPopupBar::ProcessHookKeyDown(CKTControlComboBox* pCombo, 
     if (GetCurSel() == nSelected)
         return TRUE;
     pCombo->OnSelChanged();
-    if (CKTControlEditWnd* pEdit = pCombo->GetEditCtrl())
+    if (CKTControlComboBoxEditCtrl* pEdit = pCombo->GetEditCtrl())
     {
         pEdit->SetSel(0, -1);
         pEdit->SendMessage(EM_SCROLLCARET);

@@ -16,7 +16,7 @@ CKTControlEdit::CKTControlEdit() : m_field(this)
 {
     m_nType = ktControlEdit;
     m_nWidth = 100;
-    m_field.SetWnd(std::unique_ptr<CKTControlEditWnd>(new CKTControlEditWnd(this)));
+    m_field.SetWnd(std::unique_ptr<CKTEdit>(new CKTControlEditWnd(this)));
 }
 
 CKTControlEdit::~CKTControlEdit() = default;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "KTControl.h"
+#include "KTControlEditWnd.h"
 #include "KTEditField.h"
 
 // The spin request to the site (CKTControl::NotifySiteEx), with a KT_NMCONTROLSPIN; a non-zero answer means the
@@ -37,7 +38,7 @@ public:
     void ShowSpinButtons(BOOL bShow);
     // The spin buttons' area at the right of the control; empty without them.
     CRect GetSpinButtonsRect() const;
-    CKTControlEditWnd* GetEditCtrl() const { return m_field.GetWnd(); }
+    CKTControlEditWnd* GetEditCtrl() const { return static_cast<CKTControlEditWnd*>(m_field.GetWnd()); }
 
     void SetEnabled(int nEnabled) override;
     void SetFocused(BOOL bFocused) override;

@@ -161,3 +161,59 @@ BOOL CKTEdit::ShowContextMenu(CKTControl* pControl, CPoint pt)
     }
     return TRUE;
 }
+
+void CKTEdit::TakeFocusSelectingAll()
+{
+    Default();
+    SetSel(0, 0);
+    SendMessage(EM_SCROLLCARET);
+    PostMessage(EM_SETSEL, 0, -1);
+}
+
+void CKTEdit::ShowToBarTips(CKTControl* pControl, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    if (pBar && message != WM_MOUSEMOVE)
+        CKTToolTipController::FilterToolTipMessage(pBar->GetToolTipContext(), pBar, message, wParam, lParam);
+}
+
+CPoint CKTEdit::PointOnBar(CKTControl* pControl, LPARAM lParam)
+{
+    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
+    MapWindowPoints(pControl->GetParent(), &pt, 1);
+    return pt;
+}
+
+void CKTEdit::ForwardMouseMoveToBar(CKTControl* pControl, LPARAM lParam)
+{
+    CKTCommandBar* pBar = pControl->GetParent();
+    if (!pBar || !pBar->GetSafeHwnd())
+        return;
+    const CPoint pt = PointOnBar(pControl, lParam);
+    pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+BOOL CKTEdit::OnCustomizeLeftPress(CKTControl* pControl, LPARAM lParam)
+{
+    if (!pControl->IsCustomizeMode())
+        return FALSE;
+    if (pControl->IsCustomizeMovable())
+        pControl->OnClick(FALSE, PointOnBar(pControl, lParam));
+    return TRUE;
+}
+
+BOOL CKTEdit::OnCustomizeRightPress(CKTControl* pControl, WPARAM wParam, LPARAM lParam)
+{
+    if (!pControl->IsCustomizeMode() || !pControl->GetParent())
+        return FALSE;
+    const CPoint pt = PointOnBar(pControl, lParam);
+    pControl->GetParent()->SendMessage(WM_RBUTTONDOWN, wParam, MAKELPARAM(pt.x, pt.y));
+    return TRUE;
+}
+
+void CKTEdit::ShowFieldMenu(CKTControl* pControl, LPARAM lParam)
+{
+    pControl->SetFocused(TRUE);
+    if (!ShowContextMenu(pControl, CPoint((short)LOWORD(lParam), (short)HIWORD(lParam))))
+        Default();
+}

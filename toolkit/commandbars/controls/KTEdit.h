@@ -33,6 +33,23 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
+    // What a field on a bar does with the pointer and the focus, for the windows of the bar's fields.
+    // The focus taken with the whole text selected once it has settled: a click's own selection comes in between.
+    void TakeFocusSelectingAll();
+    // The bar's tips see the field's messages as the bar's own, so a press or a key in the field ends a tip; moves
+    // reach them through the bar.
+    void ShowToBarTips(CKTControl* pControl, UINT message, WPARAM wParam, LPARAM lParam);
+    // A point of this window in the client coordinates of the control's bar.
+    CPoint PointOnBar(CKTControl* pControl, LPARAM lParam);
+    // Hot tracking goes on over the field.
+    void ForwardMouseMoveToBar(CKTControl* pControl, LPARAM lParam);
+    // Customising: a left press drags the control when it may move; TRUE when the press was customising's.
+    BOOL OnCustomizeLeftPress(CKTControl* pControl, LPARAM lParam);
+    // Customising: a right press is the bar's; TRUE when it went there.
+    BOOL OnCustomizeRightPress(CKTControl* pControl, WPARAM wParam, LPARAM lParam);
+    // The control takes the focus and the field's menu shows; without a menu the window's own handling runs.
+    void ShowFieldMenu(CKTControl* pControl, LPARAM lParam);
+
     BOOL m_bComposing = FALSE;  // between the IME's start and end of a composition
     BOOL m_bOpaqueFix = FALSE;  // the window lies on a frame caption drawn on glass
 };

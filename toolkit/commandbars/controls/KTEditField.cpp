@@ -1,4 +1,4 @@
-// KTEditField.cpp: the field window's messages, and the text, placing and completion of the field.
+// KTEditField.cpp: the text, placing, focus and completion of a field.
 #include "KTEditField.h"
 
 #include "KTCommandBar.h"
@@ -12,109 +12,15 @@
 
 #include <richedit.h>
 
-BOOL CKTControlEditWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+void CKTEditField::OnTextChanged()
 {
-    CKTControl* pControl = m_pOwner->GetFieldControl();
-    switch (message)
-    {
-    case WM_SETFOCUS:
-        if (pControl->IsCustomizeMode())
-            break;
-        OnSetFocus((HWND)wParam);
-        return TRUE;
-    case WM_KILLFOCUS:
-        m_bComposing = FALSE;
-        Default();
-        m_pOwner->OnEditKillFocus();
-        return TRUE;
-    case WM_DESTROY:
-        m_pOwner->GetField()->SaveWindowText();
-        break;
-    case WM_LBUTTONDOWN:
-        if (!pControl->IsCustomizeMode())
-            break;
-        if (pControl->IsCustomizeMovable())
-            pControl->OnClick(FALSE, ToBar(lParam));
-        return TRUE;
-    case WM_RBUTTONDOWN:
-        if (pControl->IsCustomizeMode() && pControl->GetParent())
-        {
-            const CPoint pt = ToBar(lParam);
-            pControl->GetParent()->SendMessage(WM_RBUTTONDOWN, wParam, MAKELPARAM(pt.x, pt.y));
-            return TRUE;
-        }
-        OnRButtonDown(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
-        return TRUE;
-    case WM_MOUSEMOVE:
-        ForwardMouseMove(lParam);
-        break;
-    case WM_CONTEXTMENU:
-        *pResult = 0;
-        return TRUE;
-    case KTWM_ISBARPART:
-        *pResult = 1;
-        return TRUE;
-    case KTWM_SUGGESTSHOWN:
-        m_pOwner->OnSuggestShown();
-        return TRUE;
-    }
-    return CKTEdit::OnWndMsg(message, wParam, lParam, pResult);
-}
-
-// The whole text ends up selected once the focus has settled: a click's own selection comes in between.
-void CKTControlEditWnd::OnSetFocus(HWND hWndOld)
-{
-    m_pOwner->OnEditSetFocus(hWndOld);
-    Default();
-    SetSel(0, 0);
-    SendMessage(EM_SCROLLCARET);
-    PostMessage(EM_SETSEL, 0, -1);
-}
-
-// A point of the field's window in its bar's client coordinates.
-CPoint CKTControlEditWnd::ToBar(LPARAM lParam)
-{
-    CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-    MapWindowPoints(m_pOwner->GetFieldControl()->GetParent(), &pt, 1);
-    return pt;
-}
-
-void CKTControlEditWnd::OnRButtonDown(CPoint pt)
-{
-    CKTControl* pControl = m_pOwner->GetFieldControl();
-    // The combo's open list goes: the field's menu takes its place.
-    if (CKTCommandBar* pBar = pControl->GetParent())
-        pBar->SetPopuped(-1);
-    pControl->SetFocused(TRUE);
-    if (!ShowContextMenu(pControl, pt))
-        Default();
-}
-
-// Hot tracking goes on over the field.
-void CKTControlEditWnd::ForwardMouseMove(LPARAM lParam)
-{
-    CKTCommandBar* pBar = m_pOwner->GetFieldControl()->GetParent();
-    if (!pBar || !pBar->GetSafeHwnd())
-        return;
-    const CPoint pt = ToBar(lParam);
-    pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-}
-
-BOOL CKTControlEditWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE)
-        return CKTEdit::OnChildNotify(message, wParam, lParam, pResult);
-    CKTEditField* pField = m_pOwner->GetField();
-    pField->MarkStale();
-    if (::GetFocus() == m_hWnd)
+    m_bTextStale = TRUE;
+    if (HasFocus())
         m_pOwner->OnEditChanged();
-    if (m_hWnd)
-    {
-        SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        pField->ApplyCharFormat();
-    }
-    *pResult = 0;
-    return TRUE;
+    if (!GetSafeHwnd())
+        return;
+    m_pWnd->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ApplyCharFormat();
 }
 
 CString IKTEditFieldOwner::GetEditText() { return GetField()->GetEditText(); }
@@ -133,7 +39,7 @@ CKTEditField::~CKTEditField()
     DestroyWindow();
 }
 
-void CKTEditField::SetWnd(std::unique_ptr<CKTControlEditWnd> pWnd)
+void CKTEditField::SetWnd(std::unique_ptr<CKTEdit> pWnd)
 {
     DestroyWindow();
     m_pWnd = std::move(pWnd);

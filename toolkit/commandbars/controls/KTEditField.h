@@ -1,7 +1,7 @@
 // KTEditField.h: the text field that edit and combo-box controls lay over their rectangle: its window, its text
 // and hint, the text kept for Esc, and the shell's completion.
 //
-// Classes: IKTEditFieldOwner, CKTControlEditWnd, CKTEditField.
+// Classes: IKTEditFieldOwner, CKTEditField.
 #pragma once
 
 #include "KTEdit.h"
@@ -23,8 +23,6 @@ public:
     virtual void OnEditSetFocus(HWND hWndOld) = 0;
     virtual void OnEditKillFocus() = 0;
     virtual void OnEditChanged() = 0;
-    // The shell's suggestion list appeared under the field.
-    virtual void OnSuggestShown() {}
     // Narrows the field's rectangle for what the control draws beside the field.
     virtual void AdjustEditRect(CRect& rcField) {}
 
@@ -39,25 +37,6 @@ public:
     void SetLabelWidth(int nWidth);
 };
 
-// The window of an edit control's field; the combo box's derives from it.
-class CKTControlEditWnd : public CKTEdit
-{
-public:
-    explicit CKTControlEditWnd(IKTEditFieldOwner* pOwner) : m_pOwner(pOwner) {}
-
-protected:
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-private:
-    void OnSetFocus(HWND hWndOld);
-    CPoint ToBar(LPARAM lParam);
-    void OnRButtonDown(CPoint pt);
-    void ForwardMouseMove(LPARAM lParam);
-
-    IKTEditFieldOwner* m_pOwner;  // owns this window
-};
-
 class CKTEditField
 {
 public:
@@ -66,10 +45,10 @@ public:
     CKTEditField(const CKTEditField&) = delete;
     CKTEditField& operator=(const CKTEditField&) = delete;
 
-    // The window object; its window is made by the first Place.
-    CKTControlEditWnd* GetWnd() const { return m_pWnd.get(); }
+    // The window object, of the control's own class; its window is made by the first Place.
+    CKTEdit* GetWnd() const { return m_pWnd.get(); }
     HWND GetSafeHwnd() const { return m_pWnd ? m_pWnd->GetSafeHwnd() : NULL; }
-    void SetWnd(std::unique_ptr<CKTControlEditWnd> pWnd);
+    void SetWnd(std::unique_ptr<CKTEdit> pWnd);
     void DestroyWindow();
     BOOL HasFocus() const;
 
@@ -83,7 +62,9 @@ public:
     CString GetUserText();
     void SetEditTextOrHint(const CString& strText);
     BOOL IsShowingHint() { return !GetEditHint().IsEmpty() && GetEditText() == GetEditHint(); }
-    void MarkStale() { m_bTextStale = TRUE; }
+    // The window's text changed: read again when asked, reported to the control while typed, and its margins and
+    // colours put back as the window resets them.
+    void OnTextChanged();
     // Keeps the window's text while the window goes.
     void SaveWindowText();
 
@@ -139,7 +120,7 @@ private:
     BOOL Place(CRect rcControl, CRect rcField, BOOL bForce);
 
     IKTEditFieldOwner* m_pOwner;                             // the control; owns this field
-    std::unique_ptr<CKTControlEditWnd> m_pWnd;               // made by the control
+    std::unique_ptr<CKTEdit> m_pWnd;                         // made by the control
     std::unique_ptr<CKTShellAutoCompleteHook> m_pShellHook;  // while the shell completes the field
     CString m_strText;                                       // the window's text when last read
     BOOL m_bTextStale = TRUE;                                // the window's text changed since

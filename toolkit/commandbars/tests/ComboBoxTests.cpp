@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
+#include "KTControlEdit.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
 #include "KTImageManager.h"
@@ -178,6 +179,27 @@ TEST_F(ComboBoxTest, ARightPressOnTheFieldClosesTheList)
     PumpMessages();
     EXPECT_TRUE(bClosed);
     EXPECT_TRUE(bFocused) << "the field holds the keys for its menu";
+}
+
+// The shell's suggestion list shows under a field: a combo box's field closes the box's open list, so that the
+// two lists never show together; an edit field, with no list of its own, lets the box's list be.
+TEST_F(ComboBoxTest, OnlyTheBoxsOwnFieldClosesItsListForTheShellsList)
+{
+    CKTControlEdit* pEdit = static_cast<CKTControlEdit*>(Bar()->GetControls()->Add(ktControlEdit, ID_TEST_ENABLED));
+    pEdit->SetWidth(80);
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    ASSERT_TRUE(pCombo->GetEditCtrl() != NULL && pEdit->GetEditCtrl()->GetSafeHwnd() != NULL);
+    EXPECT_EQ(pCombo, pCombo->GetEditCtrl()->GetComboBox());
+    EXPECT_EQ(pEdit, pEdit->GetEditCtrl()->GetControlEdit());
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+
+    pEdit->GetEditCtrl()->SendMessage(KTWM_SUGGESTSHOWN);
+    PumpMessages();
+    EXPECT_TRUE(IsListShown(pCombo) && pCombo->IsPopuped());
+    pCombo->GetEditCtrl()->SendMessage(KTWM_SUGGESTSHOWN);
+    EXPECT_TRUE(PumpUntil([&] { return !IsListShown(pCombo) && !pCombo->IsPopuped(); }));
 }
 
 // The edit icon stands at the left of the text area, dimmed with the control, and the text field makes room for it.

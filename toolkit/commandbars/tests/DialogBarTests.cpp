@@ -6,9 +6,12 @@
 #include "KTDialogBarCaption.h"
 #include "KTDrawObjects.h"
 #include "KTPopupBar.h"
+#include "KTThemeStyle0.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
+#include "NearColor.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 
 #include <afxres.h>
@@ -43,6 +46,7 @@ protected:
         PumpMessages();
     }
     CKTControl* Control(UINT nId) const { return m_pBar->GetControls()->FindControl(nId); }
+    int GripperWidth() const { return m_pBar->GetPaintManager()->DrawAltGripper(NULL, m_pBar, FALSE).cx; }
     LRESULT HitTest(CPoint ptScreen) const
     {
         return m_pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y));
@@ -69,7 +73,7 @@ TEST_F(DialogBarTest, TheChildFillsTheRoomBelowTheCaptionAndTheCloseButtonEndsIt
     ASSERT_TRUE(pCaption != NULL);
     EXPECT_EQ(CString("Find"), pCaption->GetCaption()) << "the bar's title when it has no caption";
     EXPECT_FALSE(pCaption->IsCaptionEnabled()) << "an empty caption popup offers nothing";
-    EXPECT_EQ(3, pCaption->GetRect().left);
+    EXPECT_EQ(3 + GripperWidth(), pCaption->GetRect().left) << "after the gripper";
     EXPECT_EQ(pClose->GetRect().left, pCaption->GetRect().right);
     CRect rcCaption = CKTWindowRect(m_pBar);
     EXPECT_EQ(1, m_pBar->IsPointInside(rcCaption.left + 5, rcCaption.top + 5));
@@ -154,4 +158,31 @@ TEST_F(DialogBarTest, ADockedBarSizesFromTheEdgeFacingTheFrame)
     CPoint ptEdge(rc.right - 1, rc.CenterPoint().y);
     ASSERT_TRUE(DragAtOnce(m_pBar->GetSafeHwnd(), ptEdge, ptEdge + CSize(40, 0)));
     EXPECT_EQ(CSize(160, 150), m_pBar->GetDockedSize());
+}
+
+// The theme's dialog-bar gripper stands raised at the left of the caption strip, which starts after it; a bar
+// without a gripper gives the strip the room.
+TEST_F(DialogBarTest, TheGripperStandsBeforeTheCaption)
+{
+    CKTSmartPtr<CKTThemeStyle0> pTheme = KTMakeCounted<CKTThemeStyle0>();
+    pTheme->RefreshMetrics();
+    m_pBar->SetPaintManager(pTheme);
+    Relayout();
+    const CSize szGripper = pTheme->DrawAltGripper(NULL, m_pBar, FALSE);
+    ASSERT_EQ(6, szGripper.cx);
+    EXPECT_EQ(3 + szGripper.cx, Control(KT_ID_DIALOGBAR_CAPTION)->GetRect().left);
+    const COLORREF clrLight = pTheme->GetColor(COLOR_BTNHIGHLIGHT), clrShadow = pTheme->GetColor(COLOR_BTNSHADOW);
+    ASSERT_FALSE(NearColor(clrLight, clrShadow));
+    const int y = 3 + m_pBar->GetCaptionHeight() / 2;
+    CPixelImage shown = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
+    EXPECT_TRUE(NearColor(clrLight, shown.Pixel(3, y)));
+    EXPECT_TRUE(NearColor(clrShadow, shown.Pixel(5, y)));
+    EXPECT_TRUE(NearColor(clrLight, shown.Pixel(4, 3)));
+
+    m_pBar->SetShowGripper(FALSE);
+    Relayout();
+    EXPECT_EQ(3, Control(KT_ID_DIALOGBAR_CAPTION)->GetRect().left);
+    CPixelImage bare = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
+    EXPECT_FALSE(NearColor(clrShadow, bare.Pixel(5, y)));
+    m_pBar->SetPaintManager(NULL);
 }

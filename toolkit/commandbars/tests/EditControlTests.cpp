@@ -6,6 +6,7 @@
 #include "KTControlEdit.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
+#include "KTToolTipController.h"
 #include "CommandBarsTestsRes.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
@@ -310,5 +311,24 @@ TEST_F(EditControlTest, TabOntoAFieldOfATrackingBarGivesItTheFocus)
     EXPECT_EQ(Field(pEdit), ::GetFocus());
     ASSERT_TRUE(bar.Text("ab"));
     EXPECT_EQ(CString("ab"), pEdit->GetEditText()) << "typing goes into the field";
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+}
+
+// The field's tip ends at a key typed into the field, as at a key on the bar itself.
+TEST_F(EditControlTest, AKeyInTheFieldEndsTheBarsTip)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetCaption("Find");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    CPoint pt = FieldPoint(pEdit) + CPoint(10, 0);
+    Bar()->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_TRUE(PumpUntil([&] { return pTips->GetLastHit() == ID_TEST_ENABLED; }));
+    ASSERT_TRUE(bar.Key('A'));
+    EXPECT_EQ(-1, pTips->GetLastHit());
+    EXPECT_EQ(CString("A"), pEdit->GetEditText().MakeUpper()) << "the key still reaches the field";
     ASSERT_TRUE(bar.Key(VK_ESCAPE));
 }

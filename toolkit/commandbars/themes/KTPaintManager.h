@@ -321,6 +321,8 @@ protected:
     virtual void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton);
     // Up over the upper half, down over the lower; the control's selected and pressed 3 and 4 name the halves.
     virtual void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
+    // The small filled arrow of one spin half, moved one pixel while its half is held.
+    void DrawSpinArrow(CDC* pDC, CRect rcHalf, BOOL bUp, BOOL bPressed, COLORREF clr);
 
     // The small caption, icon-title (and its bold) and status fonts, where they follow the system.
     void RecreateSystemFonts(const NONCLIENTMETRICS& ncm, const LOGFONT& lfIcon);

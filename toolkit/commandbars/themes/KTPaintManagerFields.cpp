@@ -106,11 +106,15 @@ void CKTPaintManager::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect 
         BOOL bPressed = pControl->GetPressed() == 3 + i;
         Draw3dRect(pDC, rcHalf, bPressed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT,
                    bPressed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
-        CPoint pt = rcHalf.CenterPoint() + (bPressed ? CPoint(1, 1) : CPoint(0, 0));
-        int nDir = i == 0 ? -1 : 1;
-        Triangle(pDC, CPoint(pt.x - 2, pt.y - nDir), CPoint(pt.x + 2, pt.y - nDir), CPoint(pt.x, pt.y + nDir),
-                 clrGlyph);
+        DrawSpinArrow(pDC, rcHalf, i == 0, bPressed, clrGlyph);
     }
+}
+
+void CKTPaintManager::DrawSpinArrow(CDC* pDC, CRect rcHalf, BOOL bUp, BOOL bPressed, COLORREF clr)
+{
+    CPoint pt = rcHalf.CenterPoint() + (bPressed ? CPoint(1, 1) : CPoint(0, 0));
+    int nDir = bUp ? -1 : 1;
+    Triangle(pDC, CPoint(pt.x - 2, pt.y - nDir), CPoint(pt.x + 2, pt.y - nDir), CPoint(pt.x, pt.y + nDir), clr);
 }
 
 CSize CKTPaintManager::DrawControlEdit(CDC* pDC, CKTControl* pControl, BOOL bDraw)

@@ -288,6 +288,8 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
         Triangle(pDC, CPoint(rc.right - 11, cy - 3), CPoint(rc.right - 8, cy), CPoint(rc.right - 11, cy + 3),
                  pDC->GetTextColor());
     }
+    if (pControl->GetType() == ktControlSplitButtonPopup)
+        DrawSplitPopupSeparator(pDC, rc, state, pDC->GetTextColor());
     pDC->SetBkMode(TRANSPARENT);
     return CKTPaintManager::DrawControlPopupParent(pDC, pControl, TRUE);
 }

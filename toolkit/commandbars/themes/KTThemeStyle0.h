@@ -29,6 +29,10 @@ public:
     void DrawImage(CDC* pDC, CPoint pt, CSize sz, CKTImageManagerIcon* pIcon, const KT_CONTROLSTATE& state,
                    BOOL bToolBarImage) override;
     int GetCurrentTheme() const override { return 0; }
+    // Fields: flat until hot, then sunken, with a ring of button face inside.
+    void DrawEditFrame(CDC* pDC, CKTControl* pControl, CRect rcField) override;
+    void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton) override;
+    void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin) override;
     int GetScrollBarStyle() const override { return 2; }
     CSize GetPopupBarImageSize(CKTCommandBar* pBar) override;
 
@@ -40,4 +44,6 @@ public:
 private:
     void DrawRaised(CDC* pDC, CRect rc) { Draw3dRect(pDC, rc, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW); }
     void DrawSunken(CDC* pDC, CRect rc) { Draw3dRect(pDC, rc, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT); }
+    // The drop-down part of a split popup's menu entry: framed while it can be chosen, else set off by a line.
+    void DrawSplitPopupSeparator(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state, COLORREF clrText);
 };

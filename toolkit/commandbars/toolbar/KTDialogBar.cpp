@@ -57,8 +57,9 @@ CSize CKTDialogBar::CalcBarLayout(CSize szClient)
     CSize szText = dc.GetTextExtent(GetCaption().IsEmpty() ? CString("X") : GetCaption());
     m_nCaptionHeight = m_rcMargins.top + szText.cy;
     sz.cy += m_nCaptionHeight;
-    // The caption keeps room for its text, its drop-down mark and the close button.
-    sz.cx = std::max<int>(sz.cx, m_rcMargins.left + szText.cx + 15 + kCaptionButtonSize + m_rcMargins.right);
+    // The caption keeps room for the gripper, its text, its drop-down mark and the close button.
+    sz.cx = std::max<int>(sz.cx, m_rcMargins.left + GetGripperWidth() + szText.cx + 15 + kCaptionButtonSize +
+                                     m_rcMargins.right);
     LayoutCaption(sz, szText.cy);
     return sz;
 }
@@ -90,7 +91,12 @@ void CKTDialogBar::LayoutCaption(CSize szBar, int nTextHeight)
     pCaption->SetHideFlags(0);
     pCaption->SetCaptionEnabled(IsCaptionPopupEnabled());
     pCaption->SetCaption(GetCaption());
-    pCaption->SetRect(CRect(m_rcMargins.left, nTop, nRight, nTop + kCaptionButtonSize));
+    pCaption->SetRect(CRect(m_rcMargins.left + GetGripperWidth(), nTop, nRight, nTop + kCaptionButtonSize));
+}
+
+int CKTDialogBar::GetGripperWidth()
+{
+    return GetShowGripper() ? GetPaintManager()->DrawAltGripper(NULL, this, FALSE).cx : 0;
 }
 
 int CKTDialogBar::IsPointInside(int x, int y) const
@@ -192,7 +198,10 @@ void CKTDialogBar::IdleUpdate(BOOL bUpdate, BOOL bDisableIfNoHandler)
 
 void CKTDialogBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
 {
-    GetPaintManager()->FillCommandBarEntry(pDC, this);
+    CKTPaintManager* pPaintManager = GetPaintManager();
+    pPaintManager->FillCommandBarEntry(pDC, this);
+    if (GetShowGripper())
+        pPaintManager->DrawAltGripper(pDC, this, TRUE);
     pDC->SetBkMode(TRANSPARENT);
     DrawControls(pDC, rcClipBox);
 }

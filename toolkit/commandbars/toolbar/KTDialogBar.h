@@ -55,6 +55,8 @@ private:
     // The window size around a client size, with the caption strip laid out on top.
     CSize CalcBarLayout(CSize szClient);
     void LayoutCaption(CSize szBar, int nTextHeight);
+    // The room the theme's dialog-bar gripper takes before the caption; 0 without a gripper.
+    int GetGripperWidth();
     LRESULT HitTestFloating(CPoint point, const CRect& rc) const;
     LRESULT HitTestDocked(CPoint point, const CRect& rc) const;
     BOOL IsFocusInside() const;
