@@ -28,14 +28,6 @@ int ButtonPart(const CKTControl* pControl)
     return pControl->GetSelected() ? 1 : 0;
 }
 
-// 2 popped up, 1 hot, else 0: buttons that open a popup.
-int PopupPart(const CKTControl* pControl)
-{
-    if (pControl->IsPopuped())
-        return 2;
-    return pControl->GetSelected() ? 1 : 0;
-}
-
 int ContextColorOf(const CKTRibbonTab* pTab) { return pTab ? static_cast<int>(pTab->GetContextColor()) : 0; }
 
 CString ContextImageName(LPCSTR lpszFormat, int nColor)
@@ -61,6 +53,13 @@ BOOL IsStripTracking(CKTRibbonTab* pTab)
 }  // namespace
 
 CKTRibbonThemePainter::CKTRibbonThemePainter() : m_pTabPainter(CreateTabPainter()) {}
+
+int CKTRibbonThemePainter::PopupPart(const CKTControl* pControl)
+{
+    if (pControl->IsPopuped())
+        return 2;
+    return pControl->GetSelected() ? 1 : 0;
+}
 
 LPCSTR CKTRibbonThemePainter::ContextColorName(int nColor)
 {
@@ -350,13 +349,6 @@ void CKTRibbonThemePainter::DrawQuickAccessButton(CDC* pDC, CKTControl* pButton,
     if (!DrawImage(pDC, bMore ? "RIBBONQUICKACCESSMORE" : "RIBBONQUICKACCESSBUTTON", pButton->GetRect(),
                    PopupPart(pButton), 4, CRect(2, 2, 2, 2), kMagenta))
         CKTRibbonPlainPainter::DrawQuickAccessButton(pDC, pButton, bMore);
-}
-
-void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc)
-{
-    const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
-    if (!DrawImage(pDC, "FRAMESYSTEMBUTTON", rc, nPart, 3, CRect(), kMagenta))
-        CKTRibbonPlainPainter::DrawSystemButton(pDC, pButton, rc);
 }
 
 void CKTRibbonThemePainter::FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar)
