@@ -12,6 +12,7 @@
 #include "KTImageManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonSystemButton.h"
 #include "KTRibbonTab.h"
@@ -979,4 +980,28 @@ TEST_F(RibbonLook, WithoutTheFramesCaptionTheApplicationButtonIsAnOrdinaryButton
     // The button keeps the keyboard's selection until a second Esc.
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     LeaveBar(frame);
+}
+
+// A collapsed group's button is as wide as two lines of text less 3, at least 42, and three controls high.
+TEST_F(RibbonLook, ACollapsedGroupsButtonTakesTheThemesSize)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CTestRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 900);
+    pGroup->m_bCollapsible = true;
+    Relayout(pBar);
+    ASSERT_TRUE(pGroup->IsCollapsed());
+    const CKTPaintManager* pTheme = pBar->GetPaintManager();
+    EXPECT_EQ(CSize(std::max(2 * pTheme->GetTextHeight() - 3, 42), 3 * pTheme->m_nFixedControlHeight),
+              pGroup->GetControlPopup()->GetRect().Size());
+
+    // A large font widens it beyond the least width.
+    CKTSmartPtr<CKTThemeRibbon> pLarge = KTMakeCounted<CKTThemeRibbon>();
+    pLarge->m_nFontHeight = 30;
+    pLarge->RefreshMetrics();
+    CKTRibbonThemePainter painter;
+    painter.SetTheme(pLarge);
+    CKTScreenDC dc;
+    EXPECT_EQ(CSize(2 * pLarge->GetTextHeight() - 3, 3 * pLarge->m_nFixedControlHeight),
+              painter.DrawGroupPopupButton(&dc, pGroup->GetControlPopup(), FALSE));
 }

@@ -14,6 +14,7 @@
 #include "KTStyleResourceSet.h"
 #include "KTWinThemeWrapper.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -307,8 +308,10 @@ void CKTRibbonThemePainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton
 CSize CKTRibbonThemePainter::DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
 {
     CKTRibbonGroup* pGroup = pButton->GetRibbonGroup();
-    if (!m_pTheme || !bDraw)
+    if (!m_pTheme || (!bDraw && !pGroup))
         return CKTRibbonPlainPainter::DrawGroupPopupButton(pDC, pButton, bDraw);
+    if (!bDraw)
+        return CSize(std::max(2 * m_pTheme->GetTextHeight() - 3, 42), 3 * m_pTheme->m_nFixedControlHeight);
     const CRect rc = pButton->GetRect();
     if (!pGroup)
     {
