@@ -308,16 +308,18 @@ void CKTRibbonThemePainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton
 CSize CKTRibbonThemePainter::DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
 {
     CKTRibbonGroup* pGroup = pButton->GetRibbonGroup();
-    if (!m_pTheme || (!bDraw && !pGroup))
+    if (!m_pTheme)
         return CKTRibbonPlainPainter::DrawGroupPopupButton(pDC, pButton, bDraw);
+    // A group put on the quick access toolbar is one of its buttons, over a face of its own.
+    if (!pGroup)
+    {
+        if (bDraw)
+            DrawImage(pDC, "RIBBONGROUPQUICKACCESS", pButton->GetRect(), PopupPart(pButton), 3, CRect(), kMagenta);
+        return m_pTheme->DrawControlToolBarParent(pDC, pButton, bDraw);
+    }
     if (!bDraw)
         return CSize(std::max(2 * m_pTheme->GetTextHeight() - 3, 42), 3 * m_pTheme->m_nFixedControlHeight);
     const CRect rc = pButton->GetRect();
-    if (!pGroup)
-    {
-        DrawImage(pDC, "RIBBONGROUPQUICKACCESS", rc, PopupPart(pButton), 3, CRect(), kMagenta);
-        return m_pTheme->DrawControlToolBarParent(pDC, pButton, TRUE);
-    }
     const CString strName =
         ColoredImageName("CONTEXTTAB%sGROUPBUTTON", "RIBBONGROUPBUTTON", ContextColorOf(pGroup->GetRibbonTab()));
     if (!DrawImage(pDC, strName, rc, PopupPart(pButton), 3, CRect()))
