@@ -21,7 +21,10 @@ CKTRibbonGroupControlPopup::CKTRibbonGroupControlPopup()
 
 CKTRibbonBar* CKTRibbonGroupControlPopup::GetGroupRibbonBar() const
 {
-    return GetRibbonGroup() ? GetRibbonGroup()->GetRibbonBar() : NULL;
+    if (GetRibbonGroup())
+        return GetRibbonGroup()->GetRibbonBar();
+    // A copy on the quick access toolbar has no group, but its look is still the ribbon's.
+    return GetParent() ? GetParent()->AsRibbonBar() : NULL;
 }
 
 BOOL CKTRibbonGroupControlPopup::IsVisible(DWORD dwSkipFlags) const

@@ -11,6 +11,7 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonTab.h"
 #include "KTWinThemeWrapper.h"
 #include "LoadedStyle.h"
@@ -26,8 +27,14 @@
 
 namespace
 {
-const DWORD kBackground = 0x00123456;                      // what the surface holds before the bar draws: no alpha
-const COLORREF kQuickAccessButtonIdle = RGB(60, 20, 160);  // RIBBONQUICKACCESSBUTTON part 0
+const DWORD kBackground = 0x00123456;                        // what the surface holds before the bar draws: no alpha
+const COLORREF kQuickAccessButtonIdle = RGB(60, 20, 160);    // RIBBONQUICKACCESSBUTTON part 0
+const COLORREF kQuickAccessAreaOnGlass = RGB(40, 140, 180);  // RIBBONQUICKACCESSAREADWM
+const COLORREF kGroupOnToolbar = RGB(45, 170, 50);           // RIBBONGROUPQUICKACCESS part 0
+// Split button images by state: TOOLBARBUTTONSSPLIT22 and TOOLBARBUTTONSSPLITDROPDOWN22; TOOLBARBUTTONDROPDOWNGLYPH.
+COLORREF SplitCommand(int nState) { return RGB(30 + 35 * nState, 115, 235); }
+COLORREF SplitDropDown(int nState) { return RGB(235, 115, 30 + 35 * nState); }
+COLORREF DropDownGlyph(int nPart) { return RGB(230, 30 + 40 * nPart, 160); }
 
 // The bar drawn into a 32-bit surface of its client size over a known background.
 class CGlassPicture
@@ -214,4 +221,37 @@ TEST_F(RibbonGlassLook, AnEditOnTheToolbarIsMadeOpaqueOnGlass)
 
     SetGlass(FALSE);
     EXPECT_FALSE(pField->GetWnd()->IsOpaqueFix()) << "the glass went";
+}
+
+// The images in the caption strip keep their alpha on glass, and their transparent corners (magenta in the tests'
+// images) show the area behind them: a group put on the toolbar, and a split button's halves and glyph.
+TEST_F(RibbonGlassLook, AGroupAndASplitButtonOnTheToolbarKeepTheirImagesOnGlass)
+{
+    CKTControl* pGroupCopy = m_pBar->AddToQuickAccess(m_pGroup->GetControlPopup());
+    CKTControl* pSplit = AddToToolbar(ktControlSplitButtonPopup, 102);
+    pSplit->SetChecked(1);
+    SetGlass(TRUE);
+    ASSERT_TRUE(pGroupCopy && pGroupCopy->IsVisible() && pSplit->IsVisible());
+    ASSERT_TRUE(pGroupCopy->IsOnCompositedCaption() && pSplit->IsOnCompositedCaption());
+    CGlassPicture picture(m_pBar);
+    auto expectOpaque = [&](CPoint pt, COLORREF clr, const char* lpszWhat)
+    {
+        const DWORD dw = picture.Pixel(pt);
+        EXPECT_EQ(clr, CGlassPicture::Color(dw)) << lpszWhat;
+        EXPECT_EQ(255, CGlassPicture::Alpha(dw)) << lpszWhat;
+    };
+
+    const CRect rcGroup = pGroupCopy->GetRect();
+    expectOpaque(CPoint(rcGroup.left + 1, rcGroup.bottom - 2), kGroupOnToolbar, "the group's own face");
+    expectOpaque(rcGroup.TopLeft(), kQuickAccessAreaOnGlass, "the face's transparent corner");
+
+    // Checked and idle: command state 2, drop-down state 4.
+    const CRect rcSplit = pSplit->GetRect();
+    const CPoint ptDropDown(rcSplit.right - 2, rcSplit.bottom - 3);
+    expectOpaque(CPoint(rcSplit.left + 2, rcSplit.bottom - 3), SplitCommand(2), "the command half");
+    expectOpaque(ptDropDown, SplitDropDown(4), "the drop-down half");
+    expectOpaque(rcSplit.TopLeft(), kQuickAccessAreaOnGlass, "the command half's transparent corner");
+    expectOpaque(
+        CPoint(rcSplit.right - m_pBar->GetPaintManager()->m_nSplitButtonDropDownWidth / 2, rcSplit.CenterPoint().y),
+        DropDownGlyph(0), "the drop-down glyph");
 }

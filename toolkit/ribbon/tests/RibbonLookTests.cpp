@@ -9,8 +9,10 @@
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTImageManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
+#include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonSystemButton.h"
 #include "KTRibbonTab.h"
@@ -103,6 +105,12 @@ const COLORREF kQuickAccessAreaOnGlass = RGB(40, 140, 180);
 const COLORREF kContextSeparator = RGB(33, 66, 99);
 COLORREF GroupButton(int nPart) { return RGB(70, 30 + 60 * nPart, 30); }
 COLORREF OptionButton(int nPart) { return RGB(210, 120, 30 + 50 * nPart); }
+// The application button's faces: FRAMESYSTEMBUTTON's parts are 38 pixels square, FRAMESYSTEMBUTTON52's 52.
+COLORREF SystemFace(int nPart) { return RGB(25, 90 + 60 * nPart, 215); }
+COLORREF LargeSystemFace(int nPart) { return RGB(215, 90 + 60 * nPart, 25); }
+const int kSystemFace = 38;
+COLORREF ToolBarButton22(int nPart) { return RGB(60 + 40 * nPart, 10, 200); }
+COLORREF ToolBarButton50(int nPart) { return RGB(60 + 40 * nPart, 90, 200); }
 // The joined row's images: 0 single, 1 left, 2 right, 3 centre; 22 rows a state.
 COLORREF Joined(int nImage, int nState) { return RGB(40 + 50 * nImage, 210, 20 + 40 * nState); }
 // A joined split button's command image from the run's left end and drop-down image at its right end, by row.
@@ -131,13 +139,13 @@ COLORREF GroupsBackgroundPixel(CKTRibbonBar* pBar, CPoint pt)
     return DrawOffScreen(CKTClientRect(pBar).Size(), fill).Pixel(pt.x, pt.y);
 }
 
-// A small icon of one colour, destroyed with the object.
+// An icon of one colour, small unless a size is given, destroyed with the object.
 class CSolidIcon
 {
 public:
-    explicit CSolidIcon(COLORREF clr)
+    explicit CSolidIcon(COLORREF clr, int cx = ::GetSystemMetrics(SM_CXSMICON),
+                        int cy = ::GetSystemMetrics(SM_CYSMICON))
     {
-        const int cx = ::GetSystemMetrics(SM_CXSMICON), cy = ::GetSystemMetrics(SM_CYSMICON);
         const std::vector<DWORD> colour(static_cast<size_t>(cx) * cy,
                                         (GetRValue(clr) << 16) | (GetGValue(clr) << 8) | GetBValue(clr));
         const std::vector<BYTE> mask(static_cast<size_t>((cx + 15) / 16 * 2) * cy, 0);
@@ -861,4 +869,139 @@ TEST(RibbonLookWithoutStyle, ADroppedDownTabFillsPlainly)
     const COLORREF clrShown = DroppedDownTabPixel(clrPlain);
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
     EXPECT_EQ(clrPlain, clrShown);
+}
+
+// The application button on a caption the ribbon draws: the style's face at its own size, centred, by state, and the
+// frame's large icon over it.
+TEST_F(RibbonLook, TheApplicationButtonShowsItsFaceByStateUnderTheFramesLargeIcon)
+{
+    CRibbonTestFrame frame(600, 400);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion::Attach(pBar, FALSE);
+    const COLORREF clrIcon = RGB(13, 77, 201);
+    CSolidIcon icon(clrIcon, 32, 32);
+    ASSERT_TRUE(icon.Get());
+    frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    Relayout(pBar);
+
+    const CRect rc = pButton->GetRect();
+    ASSERT_GT(rc.Height(), kSystemFace + 2) << "room around the face";
+    ASSERT_LE(rc.Height(), 54) << "the small face";
+    const CPoint ptCentre = rc.CenterPoint();
+    const CPoint ptFace(ptCentre.x - 18, ptCentre.y);  // on the face, clear of the 32-pixel icon
+    EXPECT_EQ(clrIcon, WaitForPixel(pBar, ptCentre, clrIcon));
+    EXPECT_EQ(SystemFace(0), WaitForPixel(pBar, ptFace, SystemFace(0)));
+    EXPECT_NE(SystemFace(0), CPixelImage::FromWindow(pBar->GetSafeHwnd()).Pixel(ptCentre.x - 20, ptCentre.y))
+        << "the face is not stretched";
+
+    MoveMouse(pBar, ptCentre);
+    EXPECT_EQ(SystemFace(1), WaitForPixel(pBar, ptFace, SystemFace(1)));
+    LeaveBar(frame);
+    EXPECT_EQ(SystemFace(0), WaitForPixel(pBar, ptFace, SystemFace(0)));
+    frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, 0);
+}
+
+// Given room beyond 54 pixels both ways the button takes the large face; a control's own icon replaces the frame's,
+// and one wider than 32 pixels stands alone.
+TEST_F(RibbonLook, TheApplicationButtonsLargeFaceAndTheControlsOwnIcon)
+{
+    CRibbonTestFrame frame(600, 400);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion::Attach(pBar, FALSE);
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    auto draw = [&](CRect rc)
+    {
+        return DrawOffScreen(CSize(60, 60),
+                             [&](CDC* pDC) { pBar->GetRibbonPainter()->DrawSystemButton(pDC, pButton, rc); });
+    };
+    // 56 x 56: the 52-pixel face from x = 2; 55 x 54: the small face from x = 8.
+    const CPixelImage large = draw(CRect(0, 0, 56, 56));
+    EXPECT_EQ(LargeSystemFace(0), large.Pixel(3, 28));
+    EXPECT_EQ(RGB(0, 0, 0), large.Pixel(1, 28));
+    const CPixelImage small = draw(CRect(0, 0, 55, 54));
+    EXPECT_EQ(SystemFace(0), small.Pixel(9, 27));
+    EXPECT_EQ(RGB(0, 0, 0), small.Pixel(3, 27));
+
+    const UINT nIcon = 9251;
+    pButton->SetIconId(nIcon);
+    const COLORREF clrOwn = RGB(201, 13, 77), clrWide = RGB(77, 201, 13);
+    CSolidIcon own(clrOwn, 32, 32), wide(clrWide, 48, 48);
+    ASSERT_TRUE(pBar->GetImageManager()->SetIcon(CKTImageManagerIconHandle(own.Get()), nIcon, CSize(32, 32)));
+    const CPixelImage withIcon = draw(CRect(0, 0, 56, 56));
+    EXPECT_EQ(clrOwn, withIcon.Pixel(28, 28));
+    EXPECT_EQ(LargeSystemFace(0), withIcon.Pixel(3, 28));
+
+    ASSERT_TRUE(pBar->GetImageManager()->SetIcon(CKTImageManagerIconHandle(wide.Get()), nIcon, CSize(48, 48)));
+    const CPixelImage alone = draw(CRect(0, 0, 56, 56));
+    EXPECT_EQ(clrWide, alone.Pixel(28, 28));
+    EXPECT_EQ(clrWide, alone.Pixel(5, 28));
+    EXPECT_EQ(RGB(0, 0, 0), alone.Pixel(3, 28)) << "no face behind an icon that fills it";
+    pBar->GetImageManager()->RemoveIcon(nIcon);
+}
+
+// While the frame keeps its own caption the application button is one of the bar's buttons, there and where the
+// system menu draws it again over its top.
+TEST_F(RibbonLook, WithoutTheFramesCaptionTheApplicationButtonIsAnOrdinaryButton)
+{
+    CRibbonTestFrame frame(600, 400);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250)->SetCaption("&New");
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    Relayout(pBar);
+    ASSERT_FALSE(pBar->IsFrameThemeEnabled());
+    const CRect rc = pButton->GetRect();
+    auto entry = [&](int nPart) { return rc.Height() < 33 ? ToolBarButton22(nPart) : ToolBarButton50(nPart); };
+    const CPoint ptCorner = rc.TopLeft() + CPoint(1, 1);
+    ASSERT_GE(ptCorner.y, 0);
+    EXPECT_EQ(kCaptionCenterActive, WaitForPixel(pBar, ptCorner, kCaptionCenterActive)) << "idle: no face of its own";
+    EXPECT_EQ(0, CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(SystemFace(0), 0));
+    MoveMouse(pBar, rc.CenterPoint());
+    EXPECT_EQ(entry(0), WaitForPixel(pBar, ptCorner, entry(0)));
+
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rc.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    CRect rcInMenu = rc;
+    pBar->ClientToScreen(&rcInMenu);
+    pMenu->ScreenToClient(&rcInMenu);
+    ASSERT_GT(rcInMenu.bottom, 2) << "the menu reaches up over the button";
+    EXPECT_EQ(entry(2), WaitForPixel(pMenu, CPoint(rcInMenu.left + 1, rcInMenu.bottom - 2), entry(2)));
+    EXPECT_NE(entry(2), CPixelImage::FromWindow(pMenu->GetSafeHwnd()).Pixel(rcInMenu.left + 1, rcInMenu.bottom + 1))
+        << "drawn where the button lies, not at its place on the ribbon";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
+    // The button keeps the keyboard's selection until a second Esc.
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    LeaveBar(frame);
+}
+
+// A collapsed group's button is as wide as two lines of text less 3, at least 42, and three controls high.
+TEST_F(RibbonLook, ACollapsedGroupsButtonTakesTheThemesSize)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CTestRibbonGroup* pGroup = AddGroup(pBar->GetControlTab()->GetTab(0), 900);
+    pGroup->m_bCollapsible = true;
+    Relayout(pBar);
+    ASSERT_TRUE(pGroup->IsCollapsed());
+    const CKTPaintManager* pTheme = pBar->GetPaintManager();
+    EXPECT_EQ(CSize(std::max(2 * pTheme->GetTextHeight() - 3, 42), 3 * pTheme->m_nFixedControlHeight),
+              pGroup->GetControlPopup()->GetRect().Size());
+
+    // A large font widens it beyond the least width.
+    CKTSmartPtr<CKTThemeRibbon> pLarge = KTMakeCounted<CKTThemeRibbon>();
+    pLarge->m_nFontHeight = 30;
+    pLarge->RefreshMetrics();
+    CKTRibbonThemePainter painter;
+    painter.SetTheme(pLarge);
+    CKTScreenDC dc;
+    EXPECT_EQ(CSize(2 * pLarge->GetTextHeight() - 3, 3 * pLarge->m_nFixedControlHeight),
+              painter.DrawGroupPopupButton(&dc, pGroup->GetControlPopup(), FALSE));
 }

@@ -14,6 +14,7 @@
 #include "KTStyleResourceSet.h"
 #include "KTWinThemeWrapper.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -24,14 +25,6 @@ const COLORREF kMagenta = RGB(255, 0, 255);
 int ButtonPart(const CKTControl* pControl)
 {
     if (pControl->GetPressed())
-        return 2;
-    return pControl->GetSelected() ? 1 : 0;
-}
-
-// 2 popped up, 1 hot, else 0: buttons that open a popup.
-int PopupPart(const CKTControl* pControl)
-{
-    if (pControl->IsPopuped())
         return 2;
     return pControl->GetSelected() ? 1 : 0;
 }
@@ -61,6 +54,13 @@ BOOL IsStripTracking(CKTRibbonTab* pTab)
 }  // namespace
 
 CKTRibbonThemePainter::CKTRibbonThemePainter() : m_pTabPainter(CreateTabPainter()) {}
+
+int CKTRibbonThemePainter::PopupPart(const CKTControl* pControl)
+{
+    if (pControl->IsPopuped())
+        return 2;
+    return pControl->GetSelected() ? 1 : 0;
+}
 
 LPCSTR CKTRibbonThemePainter::ContextColorName(int nColor)
 {
@@ -308,14 +308,18 @@ void CKTRibbonThemePainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton
 CSize CKTRibbonThemePainter::DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
 {
     CKTRibbonGroup* pGroup = pButton->GetRibbonGroup();
-    if (!m_pTheme || !bDraw)
+    if (!m_pTheme)
         return CKTRibbonPlainPainter::DrawGroupPopupButton(pDC, pButton, bDraw);
-    const CRect rc = pButton->GetRect();
+    // A group put on the quick access toolbar is one of its buttons, over a face of its own.
     if (!pGroup)
     {
-        DrawImage(pDC, "RIBBONGROUPQUICKACCESS", rc, PopupPart(pButton), 3, CRect(), kMagenta);
-        return m_pTheme->DrawControlToolBarParent(pDC, pButton, TRUE);
+        if (bDraw)
+            DrawImage(pDC, "RIBBONGROUPQUICKACCESS", pButton->GetRect(), PopupPart(pButton), 3, CRect(), kMagenta);
+        return m_pTheme->DrawControlToolBarParent(pDC, pButton, bDraw);
     }
+    if (!bDraw)
+        return CSize(std::max(2 * m_pTheme->GetTextHeight() - 3, 42), 3 * m_pTheme->m_nFixedControlHeight);
+    const CRect rc = pButton->GetRect();
     const CString strName =
         ColoredImageName("CONTEXTTAB%sGROUPBUTTON", "RIBBONGROUPBUTTON", ContextColorOf(pGroup->GetRibbonTab()));
     if (!DrawImage(pDC, strName, rc, PopupPart(pButton), 3, CRect()))
@@ -350,13 +354,6 @@ void CKTRibbonThemePainter::DrawQuickAccessButton(CDC* pDC, CKTControl* pButton,
     if (!DrawImage(pDC, bMore ? "RIBBONQUICKACCESSMORE" : "RIBBONQUICKACCESSBUTTON", pButton->GetRect(),
                    PopupPart(pButton), 4, CRect(2, 2, 2, 2), kMagenta))
         CKTRibbonPlainPainter::DrawQuickAccessButton(pDC, pButton, bMore);
-}
-
-void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc)
-{
-    const int nPart = pButton->IsPopuped() ? 2 : ButtonPart(pButton);
-    if (!DrawImage(pDC, "FRAMESYSTEMBUTTON", rc, nPart, 3, CRect(), kMagenta))
-        CKTRibbonPlainPainter::DrawSystemButton(pDC, pButton, rc);
 }
 
 void CKTRibbonThemePainter::FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar)

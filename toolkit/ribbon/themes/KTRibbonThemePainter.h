@@ -6,6 +6,7 @@
 #include "KTRibbonPainter.h"
 #include "KTThemeRibbon.h"
 
+class CKTImageManagerIcon;
 class CKTStyleImage;
 
 class CKTRibbonThemePainter : public CKTRibbonPlainPainter
@@ -52,6 +53,8 @@ public:
     static LPCSTR ContextColorName(int nColor);
 
 private:
+    // 2 popped up, 1 hot, else 0: buttons that open a popup.
+    static int PopupPart(const CKTControl* pControl);
     CKTSmartPtr<CKTTabPainter> CreateTabPainter();
     // The theme's font and the style's text colours, applied when the theme or its font changed.
     void SyncTabPainter();
@@ -74,6 +77,12 @@ private:
     void DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar);
     // The frame's small icon at the caption's left, where no system button stands.
     static void DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pFrame);
+    // The application button's face by state, centred at the image's own size; FALSE when the style has none.
+    BOOL DrawSystemButtonFace(CDC* pDC, CKTControl* pButton, const CRect& rc);
+    // The control's largest icon centred, else the frame's large icon at 32 x 32.
+    void DrawSystemButtonIcon(CDC* pDC, CKTControl* pButton, CKTImageManagerIcon* pIcon, const CRect& rc);
+    // As the bars draw any button, moved from the control's own rectangle to the one given.
+    void DrawToolBarButtonAt(CDC* pDC, CKTControl* pButton, const CRect& rc);
 
     CKTThemeRibbon* m_pTheme = NULL;  // not held: the theme owns this painter
     CKTSmartPtr<CKTTabPainter> m_pTabPainter;
