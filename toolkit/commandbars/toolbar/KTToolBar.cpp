@@ -31,6 +31,8 @@ ON_WM_NCLBUTTONDOWN()
 ON_WM_SETCURSOR()
 ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 ON_WM_NCACTIVATE()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this))
@@ -233,10 +235,18 @@ BOOL CKTToolBar::IsTextBelowIcons() const
     return pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons;
 }
 
-void CKTToolBar::OnRButtonDown(UINT, CPoint point)
+void CKTToolBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    if (IsCustomizeMode())
+    {
+        CKTCommandBar::OnRButtonDown(nFlags, point);
+        return;
+    }
+    CKTControl* pControl = m_pControls->HitTest(point);
+    if (pControl && pControl->OnRButtonDown(point))
+        return;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars || IsCustomizeMode())
+    if (!pCommandBars)
         return;
     SetTrackingMode(ktTrackingNone);
     SetSelected(-1);
