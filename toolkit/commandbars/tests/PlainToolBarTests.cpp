@@ -43,6 +43,25 @@ public:
     int m_nPresses = 0;
 };
 
+// A window that lays its bar out again whenever it is sized, counting the sizes.
+class CRelayingHolder : public CWnd
+{
+public:
+    CKTToolBar* m_pBar = NULL;
+    int m_nSizes = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SIZE && m_pBar)
+        {
+            m_nSizes++;
+            m_pBar->OnRecalcLayout();
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 CRect RectIn(CWnd* pWnd, CWnd* pParent)
 {
     CRect rc = CKTWindowRect(pWnd);
@@ -157,6 +176,27 @@ TEST_F(PlainToolBarFrameTest, HidingAndShowingTheBarLaysTheFrameOutAgain)
     m_bar.SetVisible(TRUE);
     EXPECT_EQ(CRect(0, nHeight, rcClient.right, rcClient.bottom), RectIn(&m_pane, m_pFrame));
     EXPECT_EQ(CRect(0, 0, rcClient.right, nHeight), RectIn(&m_bar, m_pFrame));
+}
+
+TEST(PlainToolBarHolderTest, AHolderThatLaysTheBarOutOnEverySizeIsSizedOnceAndNotForAHiddenBar)
+{
+    CRelayingHolder holder;
+    ASSERT_TRUE(holder.CreateEx(0, AfxRegisterWndClass(0), "Holder", WS_POPUP | WS_VISIBLE, CRect(200, 200, 500, 300),
+                                NULL, 0));
+    CKTToolBar bar;
+    ASSERT_TRUE(bar.CreateToolBar(WS_CHILD | WS_VISIBLE, &holder, AFX_IDW_TOOLBAR));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TESTFRAME));
+    holder.m_pBar = &bar;
+    holder.m_nSizes = 0;
+    bar.OnRecalcLayout();
+    EXPECT_EQ(1, holder.m_nSizes);
+    bar.SetVisible(FALSE);
+    holder.m_nSizes = 0;
+    bar.OnRecalcLayout();
+    EXPECT_EQ(0, holder.m_nSizes) << "a hidden bar takes no room";
+    holder.m_pBar = NULL;
+    bar.DestroyWindow();
+    holder.DestroyWindow();
 }
 
 TEST_F(PlainToolBarFrameTest, ARightPressGoesToTheControlsOwnHandler)

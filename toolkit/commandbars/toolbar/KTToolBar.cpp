@@ -177,7 +177,11 @@ CRect CKTToolBar::GetFloatingBorders()
 
 void CKTToolBar::OnRecalcLayout()
 {
-    if (m_nBarPosition == ktBarFloating && GetSafeHwnd() && IsVisible())
+    // The holder's layout, run from here, may ask the bar again.
+    if (!GetSafeHwnd() || !IsVisible() || m_bInRecalcLayout)
+        return;
+    m_bInRecalcLayout = TRUE;
+    if (m_nBarPosition == ktBarFloating)
     {
         const CRect rc = CKTWindowRect(this);
         MoveWindow(CRect(rc.TopLeft(), CalcDynamicLayout(-1, LM_COMMIT | LM_HORZ | LM_MRUWIDTH)));
@@ -187,6 +191,7 @@ void CKTToolBar::OnRecalcLayout()
     else
         ResizeHolder();
     Redraw(NULL, FALSE);
+    m_bInRecalcLayout = FALSE;
 }
 
 void CKTToolBar::SetVisible(BOOL bVisible)

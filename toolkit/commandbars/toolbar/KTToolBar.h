@@ -102,6 +102,7 @@ protected:
     BOOL m_bTearOff = FALSE;  // made by tearing a popup off
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bCustomizeDialogPresent = TRUE;
+    BOOL m_bInRecalcLayout = FALSE;  // OnRecalcLayout runs
 
     // Whether a reset may go ahead: asks the user, when told to, with the bar's title.
     BOOL ConfirmReset(BOOL bAsk) const;
