@@ -250,6 +250,8 @@ protected:
     BOOL OnCharacterKey(UINT nChar);
     BOOL NotifySiteOfKey(UINT nChar, LPARAM lParam);
     void FocusSelectedField();
+    // Gives the focus to the parent's next (or previous) tab stop, as a dialog's Tab does.
+    void MoveFocusToTabStop(BOOL bPrevious);
     BOOL MoveToRow(int nDirection);
 
     // Passes hook messages to the bar.

@@ -132,6 +132,14 @@ void CKTCommandBar::FocusSelectedField()
         pSelected->SetFocused(TRUE);
 }
 
+void CKTCommandBar::MoveFocusToTabStop(BOOL bPrevious)
+{
+    CWnd* pParent = GetParent();
+    CWnd* pNext = pParent ? pParent->GetNextDlgTabItem(this, bPrevious) : NULL;
+    if (pNext && pNext != this)
+        pNext->SetFocus();
+}
+
 // The system menu opens once the bars let the keyboard go.
 void CKTCommandBar::OpenSystemMenu(CKTCommandBars* pCommandBars)
 {

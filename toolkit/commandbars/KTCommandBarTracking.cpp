@@ -114,6 +114,9 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
             ::ShowCaret(m_hwndFocus);
         m_hwndFocus = NULL;
         Redraw(NULL, TRUE);
+        // A bar is no place for the focus once it no longer takes the keys.
+        if (m_hWnd && ::GetFocus() == m_hWnd)
+            MoveFocusToTabStop(FALSE);
         m_nLockRecurse = 0;
         if (!GetParentCommandBar())
             CKTPopupBar::EndMenuLoop();
@@ -125,8 +128,10 @@ BOOL CKTCommandBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard
                 pSite->SendMessage(KTWM_MENUBARTRACKING, (WPARAM)this, 0);
         m_nKeyboardSelection = bKeyboard;
         HWND hWndFocus = ::GetFocus();
-        // A field of the bar that takes the keys keeps its caret.
-        if (m_bHideCaret && !(hWndFocus && ::IsChild(GetSafeHwnd(), hWndFocus)))
+        // A field of the bar that takes the keys keeps its caret; a bar holding the focus itself has no caret to
+        // hide and keeps the window the focus came from.
+        const BOOL bFocusInBar = hWndFocus && (hWndFocus == m_hWnd || ::IsChild(m_hWnd, hWndFocus));
+        if (m_bHideCaret && !bFocusInBar)
         {
             m_hwndFocus = hWndFocus ? hWndFocus : GetSite()->GetSafeHwnd();
             ::HideCaret(m_hwndFocus);

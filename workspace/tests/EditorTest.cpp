@@ -272,6 +272,45 @@ TEST_F(EditorTest, EditorsShowAsTabsTheNewestFirst)
     EXPECT_EQ(2, tabs.GetGroupCount());
 }
 
+// The designer always shows its editors in tab groups and has no switch for them; taken off the MDI client, the
+// tab client leaves the editors as plain MDI children, as the frame allows (see TabClientOf).
+void TakeTabClientOff(CMainFrame& frame)
+{
+    const HWND hClient = frame.m_wndTabClient.UnsubclassWindow();
+    frame.GetCommandBars()->SetTabClient(nullptr);
+    ::SetWindowPos(hClient, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    frame.RecalcLayout();
+}
+
+TEST_F(EditorTest, AMaximisedEditorWithoutTabGroupsHasItsWindowButtonsAtTheMenuBarsRightEdge)
+{
+    TakeTabClientOff(*m_pFrame);
+    CwrenfoldDoc* pDoc = Open(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c");
+    ASSERT_NE(nullptr, pDoc);
+    auto* pChild = static_cast<CMDIChildWnd*>(ViewOf(pDoc)->GetParentFrame());
+    pChild->MDIMaximize();
+    CKTMenuBar* pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
+    CKTControls* pControls = pMenuBar->GetControls();
+    ASSERT_TRUE(PumpUntil([&] { return pControls->FindControl(KT_ID_MDI_CLOSE) != nullptr; }, 3000));
+    PumpIdle();
+
+    const CRect rcBar = CKTClientRect(pMenuBar);
+    const CRect rcClose = pControls->FindControl(KT_ID_MDI_CLOSE)->GetRect();
+    const CRect rcRestore = pControls->FindControl(KT_ID_MDI_RESTORE)->GetRect();
+    const CRect rcMinimise = pControls->FindControl(KT_ID_MDI_MINIMIZE)->GetRect();
+    CKTControl* pLastMenu = pControls->GetAt(pControls->FindControl(KT_ID_MDI_MINIMIZE)->GetIndex() - 1);
+    EXPECT_GE(rcClose.right, rcBar.right - 8) << "the close button ends the bar";
+    EXPECT_LE(rcRestore.right, rcClose.left);
+    EXPECT_LE(rcMinimise.right, rcRestore.left);
+    EXPECT_GT(rcMinimise.left, pLastMenu->GetRect().right + 100) << "clear of the last menu";
+
+    // The restore button is there to be pressed: the editor comes back to its own size.
+    CTestInput input(pMenuBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcRestore.CenterPoint()));
+    EXPECT_TRUE(PumpUntil([pChild] { return !pChild->IsZoomed(); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return pControls->FindControl(KT_ID_MDI_CLOSE) == nullptr; }, 3000));
+}
+
 // Opens the context menu with the menu key; the menu is seen, then closed or the command chosen.
 bool OpenContextMenuByKey(HWND hEdit, UINT nChoose, UINT nProbe = 0)
 {

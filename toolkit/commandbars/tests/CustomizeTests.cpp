@@ -385,6 +385,14 @@ TEST_F(CustomizeTest, PressesOnAFieldsWindowAreTheControlsAndTheBars)
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_EDIT_FIND, ID_EDIT_COPY}), Ids(m_pSecond)) << "dragged by its field";
 }
 
+TEST_F(CustomizeTest, ARightPressOnAToolBarButtonMakesItTheCustomiseSelection)
+{
+    CKTControl* pOpen = Find(m_pStandard, ID_FILE_OPEN);
+    CTestInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pOpen->GetRect().CenterPoint(), true));
+    EXPECT_EQ(pOpen, m_pCommandBars->GetCustomize()->GetSelection());
+}
+
 // Outside customise mode Alt and a drag move a button when the frame runs the customise command.
 TEST_F(CustomizeTest, AltDragMovesAButtonOutsideCustomiseMode)
 {

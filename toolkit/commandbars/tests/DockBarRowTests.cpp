@@ -5,13 +5,17 @@
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
+#include "PixelImage.h"
 #include "TestFrame.h"
 
 #include <afxres.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace
 {
@@ -46,6 +50,25 @@ protected:
     CKTDockBar* m_pTop = NULL;
     CKTToolBar* m_pSecond = NULL;
 };
+
+const COLORREF kUnpainted = RGB(255, 0, 255);
+
+// What the drawing leaves on a picture of the window's client size that starts out unpainted.
+CPixelImage Drawn(CWnd* pWnd, const std::function<void(CDC*)>& draw)
+{
+    const CRect rc = CKTClientRect(pWnd);
+    CKTDibSection dib(rc.Size());
+    CKTCompatibleDC dc(NULL, dib.GetHandle());
+    dc.FillSolidRect(rc, kUnpainted);
+    draw(&dc);
+    ::GdiFlush();
+    return CPixelImage::FromDC(dc.GetSafeHdc(), rc);
+}
+
+CPixelImage Printed(CWnd* pWnd, LPARAM lFlags)
+{
+    return Drawn(pWnd, [&](CDC* pDC) { pWnd->SendMessage(WM_PRINTCLIENT, (WPARAM)pDC->GetSafeHdc(), lFlags); });
+}
 }  // namespace
 
 TEST_F(DockBarRowTest, ABarDroppedBesideAnotherSharesItsRowAndLeavingRemovesItsOwnRow)
@@ -135,4 +158,28 @@ TEST_F(DockBarRowTest, TheExpandButtonListsTheClippedControlsAndTheBarsOfTheWhol
     ASSERT_EQ(2, pPopup->GetControlCount());
     EXPECT_EQ(CString("Standard"), pPopup->GetControl(0)->GetCaption());
     EXPECT_EQ(CString("Second"), pPopup->GetControl(1)->GetCaption());
+}
+
+TEST_F(DockBarRowTest, PrintingTheDockBarDrawsItsFaceAndWithItsChildrenEachBarInItsPlace)
+{
+    const CPixelImage face =
+        Drawn(m_pTop, [this](CDC* pDC) { m_pCommandBars->GetPaintManager()->FillDockBar(pDC, m_pTop); });
+    const CPixelImage printed = Printed(m_pTop, PRF_CLIENT);
+    EXPECT_EQ(0, printed.CountNear(kUnpainted, 0)) << "the whole face is printed";
+    EXPECT_EQ(0, printed.CountDiffering(face));
+
+    const CPixelImage bar = Printed(m_pSecond, PRF_CLIENT);
+    const CPixelImage withBars = Printed(m_pTop, PRF_CLIENT | PRF_CHILDREN);
+    CRect rcBar = Rect(m_pSecond);
+    m_pTop->ScreenToClient(&rcBar);
+    int nDiffering = 0, nOverFace = 0;
+    for (int y = 0; y < bar.Height(); y++)
+        for (int x = 0; x < bar.Width(); x++)
+        {
+            const COLORREF clr = withBars.Pixel(rcBar.left + x, rcBar.top + y);
+            nDiffering += clr != bar.Pixel(x, y);
+            nOverFace += clr != face.Pixel(rcBar.left + x, rcBar.top + y);
+        }
+    EXPECT_EQ(0, nDiffering) << "the bar prints at its place in the dock bar";
+    EXPECT_GT(nOverFace, 0) << "over the face";
 }

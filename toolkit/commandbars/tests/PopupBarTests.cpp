@@ -700,6 +700,46 @@ TEST_F(PopupBarTest, APopupKeepsTheFrameActiveTellsOfOpeningAndClosingAndHandsHo
 
 namespace
 {
+struct CMenuEvent
+{
+    DWORD dwEvent;
+    HWND hWnd;
+    BOOL bWindowStands;  // the window still stood when the event was told
+};
+std::vector<CMenuEvent> s_toldMenuEvents;
+
+void CALLBACK RecordMenuEventInContext(HWINEVENTHOOK, DWORD dwEvent, HWND hWnd, LONG lObject, LONG, DWORD, DWORD)
+{
+    if (lObject == OBJID_MENU)
+        s_toldMenuEvents.push_back({dwEvent, hWnd, ::IsWindow(hWnd)});
+}
+}  // namespace
+
+// Told in the process, as a screen reader's hook hears it: the closing event comes while the popup can still be
+// asked about.
+TEST_F(PopupBarTest, EscapeClosesAPopupWithAClosingEventThatNamesItsStandingWindow)
+{
+    s_toldMenuEvents.clear();
+    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_SYSTEM_MENUPOPUPSTART, EVENT_SYSTEM_MENUPOPUPEND,
+                                            ::GetModuleHandle(NULL), RecordMenuEventInContext, ::GetCurrentProcessId(),
+                                            ::GetCurrentThreadId(), WINEVENT_INCONTEXT);
+    ASSERT_TRUE(hHook != NULL);
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Entry");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    CTestInput(hPopup).Key(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([hPopup] { return !::IsWindow(hPopup); }, 2000));
+    ::UnhookWinEvent(hHook);
+    ASSERT_EQ(2u, s_toldMenuEvents.size());
+    EXPECT_EQ((DWORD)EVENT_SYSTEM_MENUPOPUPSTART, s_toldMenuEvents[0].dwEvent);
+    EXPECT_EQ((DWORD)EVENT_SYSTEM_MENUPOPUPEND, s_toldMenuEvents[1].dwEvent);
+    EXPECT_EQ(hPopup, s_toldMenuEvents[1].hWnd);
+    EXPECT_TRUE(s_toldMenuEvents[1].bWindowStands);
+}
+
+namespace
+{
 struct CFocusEvent
 {
     HWND hWnd;

@@ -31,6 +31,8 @@ ON_WM_NCLBUTTONDOWN()
 ON_WM_SETCURSOR()
 ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 ON_WM_NCACTIVATE()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 CKTToolBar::CKTToolBar() : m_pDockContext(new CKTBarSizeTracker(this))
@@ -175,7 +177,11 @@ CRect CKTToolBar::GetFloatingBorders()
 
 void CKTToolBar::OnRecalcLayout()
 {
-    if (m_nBarPosition == ktBarFloating && GetSafeHwnd() && IsVisible())
+    // The holder's layout, run from here, may ask the bar again.
+    if (!GetSafeHwnd() || !IsVisible() || m_bInRecalcLayout)
+        return;
+    m_bInRecalcLayout = TRUE;
+    if (m_nBarPosition == ktBarFloating)
     {
         const CRect rc = CKTWindowRect(this);
         MoveWindow(CRect(rc.TopLeft(), CalcDynamicLayout(-1, LM_COMMIT | LM_HORZ | LM_MRUWIDTH)));
@@ -185,6 +191,7 @@ void CKTToolBar::OnRecalcLayout()
     else
         ResizeHolder();
     Redraw(NULL, FALSE);
+    m_bInRecalcLayout = FALSE;
 }
 
 void CKTToolBar::SetVisible(BOOL bVisible)
@@ -233,10 +240,18 @@ BOOL CKTToolBar::IsTextBelowIcons() const
     return pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowTextBelowIcons;
 }
 
-void CKTToolBar::OnRButtonDown(UINT, CPoint point)
+void CKTToolBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    if (IsCustomizeMode())
+    {
+        CKTCommandBar::OnRButtonDown(nFlags, point);
+        return;
+    }
+    CKTControl* pControl = m_pControls->HitTest(point);
+    if (pControl && pControl->OnRButtonDown(point))
+        return;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars || IsCustomizeMode())
+    if (!pCommandBars)
         return;
     SetTrackingMode(ktTrackingNone);
     SetSelected(-1);

@@ -29,6 +29,8 @@ public:
     // The row in a dock bar; controls that do not fit go behind the expand button.
     virtual CSize CalcDockingLayout(int nLength, DWORD dwMode);
     void OnRecalcLayout() override;
+    // A bar that never docks passes Tab on to its parent's next control.
+    BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     BOOL IsTextBelowIcons() const override;
     CKTDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CKTDockBar* pDockBar) { m_pDockBar = pDockBar; }
@@ -79,6 +81,9 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    // A bar placed straight in a frame takes the top of what the frame has left.
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
     DECLARE_MESSAGE_MAP()
 
 protected:
@@ -97,6 +102,7 @@ protected:
     BOOL m_bTearOff = FALSE;  // made by tearing a popup off
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bCustomizeDialogPresent = TRUE;
+    BOOL m_bInRecalcLayout = FALSE;  // OnRecalcLayout runs
 
     // Whether a reset may go ahead: asks the user, when told to, with the bar's title.
     BOOL ConfirmReset(BOOL bAsk) const;
