@@ -30,6 +30,7 @@ public:
         int nRows = 1;
         int nSum = 0;
         BOOL bFirst = TRUE;
+        size_t nFirst = 0;
         for (KT_LAYOUTRECORD& r : m_records)
             r.bWrap = r.bHidden = FALSE;
         for (size_t i = 0; i < m_records.size(); i++)
@@ -37,6 +38,8 @@ public:
             KT_LAYOUTRECORD& r = m_records[i];
             if (!r.bVisible)
                 continue;
+            if (bFirst)
+                nFirst = i;
             int nGap = r.pControl->GetBeginGroup() && !bFirst ? Along(m_szSeparator, m_bVert) : 0;
             if (r.pControl->GetFlags() & ktFlagWrapRow && !bFirst)
             {
@@ -51,7 +54,7 @@ public:
             {
                 m_bBroke = TRUE;
                 // The rows after the next forced row break still have their own length to keep.
-                i = bHideOverflow ? HideFrom(i) : BreakBefore(i);
+                i = bHideOverflow ? HideFrom(i) : BreakBefore(i, nFirst);
                 if (i == m_records.size())
                     break;
                 nRows++;
@@ -194,10 +197,10 @@ private:
         return i;
     }
 
-    // The new row starts at the nearest group start at or before i.
-    size_t BreakBefore(size_t i)
+    // The new row starts at the nearest group start at or before i; the first control never leaves the first row.
+    size_t BreakBefore(size_t i, size_t nFirst)
     {
-        for (size_t j = i; j > 0; j--)
+        for (size_t j = i; j > nFirst; j--)
         {
             if (m_records[j].bWrap)
                 break;

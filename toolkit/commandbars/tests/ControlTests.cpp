@@ -200,6 +200,28 @@ TEST(ControlsLayout, AForcedRowBreakAfterHiddenOverflowStartsARowThatHidesItsOwn
     EXPECT_EQ(pControls->GetAt(3)->GetRect().top, pControls->GetAt(4)->GetRect().top) << "the second row";
 }
 
+TEST(ControlsLayout, ARowBreaksAtItsLastGroupButNeverBeforeTheFirstShownControl)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 5; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    const int nWidth = pControls->GetAt(1)->GetRect().Width();
+    pControls->GetAt(0)->SetVisible(FALSE);
+    pControls->GetAt(1)->SetBeginGroup(TRUE);
+    pControls->GetAt(3)->SetBeginGroup(TRUE);
+
+    pControls->CalcDynamicSize(3 * nWidth, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap()) << "the row breaks at the group it overflows in";
+    EXPECT_FALSE(pControls->GetAt(4)->GetWrap());
+
+    pControls->CalcDynamicSize(nWidth + 2, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_FALSE(pControls->GetAt(1)->GetWrap()) << "no empty row above the first shown control";
+    EXPECT_EQ(0, pControls->GetAt(1)->GetRect().top);
+    EXPECT_TRUE(pControls->GetAt(2)->GetWrap());
+}
+
 TEST(ControlsLayout, AVerticalBarPlacesItsColumnsFromRightToLeft)
 {
     CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
