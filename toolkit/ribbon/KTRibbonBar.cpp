@@ -196,7 +196,7 @@ void CKTRibbonBar::SetMinimized(BOOL bMinimized)
     OnRecalcLayout();
 }
 
-CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode)
+CSize CKTRibbonBar::CalcDockingLayout(int nLength, DWORD dwMode, int)
 {
     m_bUpdatePending = FALSE;
     CFrameWnd* pFrame = GetFrameSite();

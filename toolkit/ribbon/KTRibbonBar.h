@@ -94,7 +94,7 @@ public:
 
     // Theme 6 shows the selected tab apart while the bar tracks the keyboard.
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
-    CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
+    CSize CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength = 0) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
     void OnRemoved() override;
     BOOL IsRibbonBar() const override { return TRUE; }

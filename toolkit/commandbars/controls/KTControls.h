@@ -87,8 +87,9 @@ public:
     void GenerateCommandBarList(DWORD& nId, CKTCommandBarList* pList, KT_PROPEXCHANGE_PARAMS* pParams);
     void RestoreCommandBarList(CKTCommandBarList* pList);
 
-    // Lays the controls out in rows at a length; mode bits as the frame's layout.
-    CSize CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder);
+    // Lays the controls out in rows at a length; mode bits as the frame's layout. A minimum length (borders
+    // included) makes a docked bar at least that thick, so the bars of one dock row match.
+    CSize CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder, int nMinLength = 0);
     // Lays a popup bar's controls out in columns no taller than the work area.
     CSize CalcPopupSize(CRect rcBorder);
     // Part of the work area's right edge a menu entry may be wide; 0 or less for no cap.

@@ -84,7 +84,7 @@ std::vector<KT_LAYOUTRECORD*> LastGroupWith(const std::vector<KT_LAYOUTRECORD*>&
 }
 }  // namespace
 
-CSize CKTGroupLayout::Fit(int nLength)
+CSize CKTGroupLayout::Fit(int nLength, BOOL bHideOverflow)
 {
     StartLarge();
     Measure();
@@ -93,6 +93,11 @@ CSize CKTGroupLayout::Fit(int nLength)
     {
         m_bReduced = TRUE;
         Measure();
+        sz = Position();
+    }
+    if (sz.cx > nLength && bHideOverflow && HideOverflow(nLength))
+    {
+        m_bReduced = TRUE;
         sz = Position();
     }
     return sz;
@@ -148,6 +153,17 @@ BOOL CKTGroupLayout::DropLastCaptions()
     return !group.empty();
 }
 
+// The first control past the length and all after it are hidden; the first control always stays.
+BOOL CKTGroupLayout::HideOverflow(int nLength)
+{
+    const std::vector<KT_LAYOUTRECORD*> visible = Visible();
+    auto it = std::find_if(visible.begin() + (visible.empty() ? 0 : 1), visible.end(),
+                           [nLength](const KT_LAYOUTRECORD* r) { return r->rc.right > nLength; });
+    for (auto hide = it; hide != visible.end(); ++hide)
+        (*hide)->bHidden = TRUE;
+    return it != visible.end();
+}
+
 void CKTGroupLayout::Measure()
 {
     for (KT_LAYOUTRECORD* r : Visible())
@@ -180,7 +196,7 @@ std::vector<KT_LAYOUTRECORD*> CKTGroupLayout::Visible() const
 {
     std::vector<KT_LAYOUTRECORD*> visible;
     for (KT_LAYOUTRECORD& r : m_records)
-        if (r.bVisible)
+        if (r.bVisible && !r.bHidden)
             visible.push_back(&r);
     return visible;
 }

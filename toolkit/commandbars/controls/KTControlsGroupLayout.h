@@ -21,7 +21,8 @@ struct KT_LAYOUTRECORD
 };
 
 // Lays the records out in one row of groups: large controls take the group's height, small ones stack three to a
-// column; while the row is too long, the last large controls turn small, then the last small ones lose captions.
+// column; while the row is too long, the last large controls turn small, then the last small ones lose captions;
+// when asked, what still does not fit is hidden.
 class CKTGroupLayout
 {
 public:
@@ -30,8 +31,8 @@ public:
     {
     }
 
-    // Places the records no longer than the length where reducing allows; returns the extent.
-    CSize Fit(int nLength);
+    // Places the records no longer than the length where reducing (or hiding) allows; returns the extent.
+    CSize Fit(int nLength, BOOL bHideOverflow);
     // Some control had to be made smaller to fit.
     BOOL IsReduced() const { return m_bReduced; }
 
@@ -41,6 +42,7 @@ private:
     BOOL ShrinkRunOfThree();
     BOOL ShrinkLastLargeGroup();
     BOOL DropLastCaptions();
+    BOOL HideOverflow(int nLength);
     void Measure();
     CSize Position();
     std::vector<KT_LAYOUTRECORD*> Visible() const;

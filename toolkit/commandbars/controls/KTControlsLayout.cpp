@@ -30,12 +30,16 @@ public:
         int nRows = 1;
         int nSum = 0;
         BOOL bFirst = TRUE;
+        size_t nFirst = 0;
+        for (KT_LAYOUTRECORD& r : m_records)
+            r.bWrap = r.bHidden = FALSE;
         for (size_t i = 0; i < m_records.size(); i++)
         {
             KT_LAYOUTRECORD& r = m_records[i];
-            r.bWrap = r.bHidden = FALSE;
             if (!r.bVisible)
                 continue;
+            if (bFirst)
+                nFirst = i;
             int nGap = r.pControl->GetBeginGroup() && !bFirst ? Along(m_szSeparator, m_bVert) : 0;
             if (r.pControl->GetFlags() & ktFlagWrapRow && !bFirst)
             {
@@ -49,12 +53,10 @@ public:
             if ((nSum > nLength || bGroupBreak) && !bFirst)
             {
                 m_bBroke = TRUE;
-                if (bHideOverflow)
-                {
-                    HideFrom(i);
-                    return nRows;
-                }
-                i = BreakBefore(i);
+                // The rows after the next forced row break still have their own length to keep.
+                i = bHideOverflow ? HideFrom(i) : BreakBefore(i, nFirst);
+                if (i == m_records.size())
+                    break;
                 nRows++;
                 nSum = Along(m_records[i].sz, m_bVert);
             }
@@ -139,7 +141,7 @@ public:
         return nHigh;
     }
 
-    // Places the rows one after another; returns the extent.
+    // Places the rows one after another, columns from right to left; returns the extent.
     CSize Position()
     {
         CSize szExtent(0, 0);
@@ -164,27 +166,41 @@ public:
             szExtent.cy = std::max<int>(szExtent.cy, r.rc.bottom);
             bFirst = FALSE;
         }
+        if (m_bVert)
+            MirrorColumns(szExtent.cx);
         return szExtent;
     }
 
 private:
-    void HideFrom(size_t i)
+    void MirrorColumns(int nWidth)
+    {
+        for (KT_LAYOUTRECORD& r : m_records)
+            if (r.bVisible && !r.bHidden)
+                r.rc.OffsetRect(nWidth - r.rc.right - r.rc.left, 0);
+    }
+
+    // Hides up to the next visible control that starts a row of its own; returns that control (or the end).
+    size_t HideFrom(size_t i)
     {
         for (; i < m_records.size(); i++)
         {
-            if (m_records[i].pControl->GetFlags() & ktFlagWrapRow)
+            KT_LAYOUTRECORD& r = m_records[i];
+            if (!r.bVisible)
+                continue;
+            if (r.pControl->GetFlags() & ktFlagWrapRow)
             {
-                m_records[i].bWrap = TRUE;
-                return;
+                r.bWrap = TRUE;
+                return i;
             }
-            m_records[i].bHidden = TRUE;
+            r.bHidden = TRUE;
         }
+        return i;
     }
 
-    // The new row starts at the nearest group start at or before i.
-    size_t BreakBefore(size_t i)
+    // The new row starts at the nearest group start at or before i; the first control never leaves the first row.
+    size_t BreakBefore(size_t i, size_t nFirst)
     {
-        for (size_t j = i; j > 0; j--)
+        for (size_t j = i; j > nFirst; j--)
         {
             if (m_records[j].bWrap)
                 break;
@@ -320,17 +336,27 @@ CSize LayOutRows(std::vector<KT_LAYOUTRECORD>& records, CSize szSeparator, DWORD
     return layout.Position();
 }
 
-// Groups in one row; a row that had to be reduced tells so.
-CSize LayOutGroups(std::vector<KT_LAYOUTRECORD>& records, int nGroupGap, CDC* pDC, int nLength, BOOL& bBroke)
+// Groups in one row; a row that had to be reduced (or lose what did not fit) tells so.
+CSize LayOutGroups(std::vector<KT_LAYOUTRECORD>& records, int nGroupGap, CDC* pDC, int nLength, BOOL bHideOverflow,
+                   BOOL& bBroke)
 {
     CKTGroupLayout layout(records, nGroupGap, pDC);
-    const CSize szExtent = layout.Fit(nLength);
+    const CSize szExtent = layout.Fit(nLength, bHideOverflow);
     bBroke = layout.IsReduced();
     return szExtent;
 }
+// A docked bar at least as thick as the minimum, its borders left out.
+void KeepMinimumThickness(CSize& szInner, DWORD dwMode, int nMinLength, CSize szBorders)
+{
+    if (nMinLength <= 0 || !(dwMode & (LM_HORZDOCK | LM_VERTDOCK)))
+        return;
+    const BOOL bVertDock = (dwMode & LM_VERTDOCK) != 0;
+    LONG& nThickness = bVertDock ? szInner.cx : szInner.cy;
+    nThickness = std::max<LONG>(nThickness, nMinLength - (bVertDock ? szBorders.cx : szBorders.cy));
+}
 }  // namespace
 
-CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
+CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder, int nMinLength)
 {
     CKTCommandBar* pBar = m_pParent;
     if (!pBar)
@@ -357,7 +383,9 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
     CSize szBorders(rcBorder.left + rcBorder.right, rcBorder.top + rcBorder.bottom);
     if (!bAnyVisible)
     {
-        CSize sz(szBorders.cx + 23, szBorders.cy + 22);
+        CSize sz(23, 22);
+        KeepMinimumThickness(sz, dwMode, nMinLength, szBorders);
+        sz += szBorders;
         if (dwMode & LM_STRETCH)
             (bVert ? sz.cy : sz.cx) = nLength;
         return sz;
@@ -366,9 +394,11 @@ CSize CKTControls::CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder)
     if (dwMode & LM_MRUWIDTH)
         nLength = pBar->GetMRUWidth();
     BOOL bBroke = FALSE;
+    const BOOL bHideOverflow = (dwMode & KT_LM_HIDEWRAP) != 0;
     CSize szExtent = bGroups
-                         ? LayOutGroups(records, szSeparator.cx, pDC, nLength - szBorders.cx, bBroke)
+                         ? LayOutGroups(records, szSeparator.cx, pDC, nLength - szBorders.cx, bHideOverflow, bBroke)
                          : LayOutRows(records, szSeparator, dwMode, nLength, szBorders, pBar->GetMRUWidth(), bBroke);
+    KeepMinimumThickness(szExtent, dwMode, nMinLength, szBorders);
     CSize sz = szExtent + szBorders;
     if ((dwMode & LM_STRETCH) || bBroke)
         (bVert ? sz.cy : sz.cx) = std::max<int>(nLength, Along(sz, bVert));

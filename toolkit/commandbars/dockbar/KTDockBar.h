@@ -61,7 +61,7 @@ private:
     int LayoutLine(const std::vector<CKTToolBar*>& bars, int nOffset, int nLength, BOOL bCommit, CKTToolBar*& pOut);
     void PlaceRecords(CKTDockBarRows& records, int nLength) const;
     BOOL ShrinkRecords(CKTDockBarRows& records, int nLength, CKTToolBar*& pOut) const;
-    void CommitRecords(CKTDockBarRows& records, int nLength);
+    void CommitRecords(CKTDockBarRows& records, int nLength, int nThickness);
     DWORD GetBaseMode(CKTToolBar* pBar) const;
 
     DWORD m_dwStyle = 0;                    // the creation style's bar bits

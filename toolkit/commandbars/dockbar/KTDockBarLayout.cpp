@@ -107,7 +107,7 @@ int CKTDockBar::LayoutLine(const std::vector<CKTToolBar*>& bars, int nOffset, in
         nThickness = std::max<int>(nThickness, bHorz ? sz.cy : sz.cx);
     }
     if (bCommit)
-        CommitRecords(records, nLength);
+        CommitRecords(records, nLength, nThickness);
     return nThickness;
 }
 
@@ -176,7 +176,7 @@ BOOL CKTDockBar::ShrinkRecords(CKTDockBarRows& records, int nLength, CKTToolBar*
     return TRUE;
 }
 
-void CKTDockBar::CommitRecords(CKTDockBarRows& records, int nLength)
+void CKTDockBar::CommitRecords(CKTDockBarRows& records, int nLength, int nThickness)
 {
     const BOOL bHorz = IsHorizontal();
     for (size_t i = 0; i < records.size(); i++)
@@ -190,7 +190,7 @@ void CKTDockBar::CommitRecords(CKTDockBarRows& records, int nLength)
             rc.left = std::min<int>(rc.left, i > 0 ? records[i - 1].rc.right : 0);
             dwMode |= LM_STRETCH;
         }
-        const CSize sz = r.pBar->CalcDockingLayout(rc.Width(), dwMode);
+        const CSize sz = r.pBar->CalcDockingLayout(rc.Width(), dwMode, nThickness);
         const CRect rcBar = bHorz ? CRect(rc.TopLeft(), sz) : CRect(CPoint(rc.top, rc.left), sz);
         if (CKTBarSizeTracker* pContext = r.pBar->GetDockContext())
             pContext->SetDockedPosition(GetPosition());

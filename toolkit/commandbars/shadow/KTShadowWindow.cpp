@@ -3,6 +3,8 @@
 
 #include "KTColorManager.h"
 #include "KTCommandBar.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTShadowImage.h"
@@ -18,11 +20,14 @@ CKTShadowWindow::CKTShadowWindow(BOOL bHorizontal, CKTCommandBar* pOwner)
 {
 }
 
-BOOL CKTShadowWindow::Create(BOOL bLayered)
+BOOL CKTShadowWindow::Create(PFNUPDATELAYEREDWINDOW pfnUpdateLayeredWindow)
 {
-    m_bLayered = bLayered;
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_SAVEBITS | CS_OWNDC, ::LoadCursor(NULL, IDC_ARROW));
-    DWORD dwExStyle = WS_EX_TOOLWINDOW | (bLayered ? WS_EX_LAYERED : 0);
+    m_pfnUpdateLayeredWindow = pfnUpdateLayeredWindow;
+    // The options may turn saved bits off for systems that draw them badly.
+    CKTCommandBars* pCommandBars = m_pOwner->GetCommandBars();
+    const BOOL bSaveBits = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bUseSystemSaveBitsStyle;
+    LPCTSTR lpszClass = AfxRegisterWndClass(bSaveBits ? CS_SAVEBITS | CS_OWNDC : 0, ::LoadCursor(NULL, IDC_ARROW));
+    DWORD dwExStyle = WS_EX_TOOLWINDOW | (pfnUpdateLayeredWindow ? WS_EX_LAYERED : 0);
     if (!CreateEx(dwExStyle, lpszClass, NULL, WS_POPUP, CRect(0, 0, 0, 0), m_pOwner->GetSite(), 0))
         return FALSE;
     ::SetWindowRgn(m_hWnd, NULL, FALSE);
@@ -55,7 +60,7 @@ void CKTShadowWindow::ExcludeRect(const CRect& rcScreen)
 void CKTShadowWindow::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    if (cx && cy && m_bLayered && m_pOwner)
+    if (cx && cy && m_pfnUpdateLayeredWindow && m_pOwner)
         UpdateLayeredImage(cx, cy);
 }
 
@@ -73,7 +78,7 @@ void CKTShadowWindow::UpdateLayeredImage(int cx, int cy)
     SIZE size = {cx, cy};
     POINT ptSource = {0, 0};
     BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    ::UpdateLayeredWindow(m_hWnd, NULL, NULL, &size, dc.GetSafeHdc(), &ptSource, 0, &blend, ULW_ALPHA);
+    m_pfnUpdateLayeredWindow(m_hWnd, NULL, NULL, &size, dc.GetSafeHdc(), &ptSource, 0, &blend, ULW_ALPHA);
 }
 
 void CKTShadowWindow::OnPaint()
@@ -81,7 +86,7 @@ void CKTShadowWindow::OnPaint()
     CPaintDC dc(this);
     CRect rc;
     GetClientRect(rc);
-    dc.FillSolidRect(rc, m_bLayered ? RGB(0, 0, 0) : KTColorManager()->GetColor(COLOR_BTNSHADOW));
+    dc.FillSolidRect(rc, m_pfnUpdateLayeredWindow ? RGB(0, 0, 0) : KTColorManager()->GetColor(COLOR_BTNSHADOW));
 }
 
 int CKTShadowWindow::OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM&, LRESULT&)

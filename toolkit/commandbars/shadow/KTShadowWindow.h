@@ -11,12 +11,15 @@
 class CKTCommandBar;
 class CKTControl;
 
+typedef BOOL(WINAPI* PFNUPDATELAYEREDWINDOW)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD);
+
 class CKTShadowWindow : public CWnd, public CKTHookSink
 {
 public:
     CKTShadowWindow(BOOL bHorizontal, CKTCommandBar* pOwner);
 
-    BOOL Create(BOOL bLayered);
+    // Layered when given the system's UpdateLayeredWindow, plain otherwise.
+    BOOL Create(PFNUPDATELAYEREDWINDOW pfnUpdateLayeredWindow);
     BOOL IsHorizontal() const { return m_bHorizontal; }
     CKTCommandBar* GetOwnerBar() const { return m_pOwner; }
     void Detach() { m_pOwner = NULL; }
@@ -32,15 +35,18 @@ protected:
     void UpdateLayeredImage(int cx, int cy);
 
     BOOL m_bHorizontal;
-    DWORD m_dwFlags = 0;             // the owner's paint manager shadow options
-    CKTCommandBar* m_pOwner = NULL;  // the popup the strip follows; not held
-    BOOL m_bLayered = FALSE;
+    DWORD m_dwFlags = 0;                                     // the owner's paint manager shadow options
+    CKTCommandBar* m_pOwner = NULL;                          // the popup the strip follows; not held
+    PFNUPDATELAYEREDWINDOW m_pfnUpdateLayeredWindow = NULL;  // NULL for a plain strip
 };
 
 class CKTShadowWindowManager
 {
 public:
+    // Looks the layered-window function up in the system, which may lack it.
     CKTShadowWindowManager();
+    // Strips drawn through the given function; NULL makes plain strips.
+    explicit CKTShadowWindowManager(PFNUPDATELAYEREDWINDOW pfnUpdateLayeredWindow);
     ~CKTShadowWindowManager();
     CKTShadowWindowManager(const CKTShadowWindowManager&) = delete;
     CKTShadowWindowManager& operator=(const CKTShadowWindowManager&) = delete;
@@ -61,7 +67,8 @@ private:
     void ExcludeOwners(CKTShadowWindow* pShadow);
 
     CKTShadowList m_shadows;  // in creation order; each strip is deleted as it leaves
-    BOOL m_bLayered = FALSE;
+    PFNUPDATELAYEREDWINDOW m_pfnUpdateLayeredWindow = NULL;
+    BOOL m_bLayered = FALSE;  // the function exists and the screen has more than 256 colours
 };
 
 // The process's one shadow manager.

@@ -21,6 +21,14 @@ CRect StripRect(BOOL bHorizontal, const CRect& rc, int w)
     return bHorizontal ? CRect(rc.left + w, rc.bottom, rc.right + w, rc.bottom + w)
                        : CRect(rc.right, rc.top + w, rc.right + w, rc.bottom);
 }
+
+PFNUPDATELAYEREDWINDOW SystemUpdateLayeredWindow()
+{
+    HMODULE hUser = ::GetModuleHandleA("USER32");
+    return hUser ? reinterpret_cast<PFNUPDATELAYEREDWINDOW>(
+                       reinterpret_cast<void*>(::GetProcAddress(hUser, "UpdateLayeredWindow")))
+                 : NULL;
+}
 }  // namespace
 
 CKTShadowWindowManager* KTShadowManager()
@@ -29,12 +37,12 @@ CKTShadowWindowManager* KTShadowManager()
     return &s_manager;
 }
 
-CKTShadowWindowManager::CKTShadowWindowManager()
+CKTShadowWindowManager::CKTShadowWindowManager() : CKTShadowWindowManager(SystemUpdateLayeredWindow()) {}
+
+CKTShadowWindowManager::CKTShadowWindowManager(PFNUPDATELAYEREDWINDOW pfnUpdateLayeredWindow)
+    : m_pfnUpdateLayeredWindow(pfnUpdateLayeredWindow),
+      m_bLayered(pfnUpdateLayeredWindow && !CKTColorManager::IsLowResolution(NULL))
 {
-    HDC hScreen = ::GetDC(NULL);
-    m_bLayered = hScreen && ::GetDeviceCaps(hScreen, BITSPIXEL) > 8;
-    if (hScreen)
-        ::ReleaseDC(NULL, hScreen);
 }
 
 // Popups remove their strips as they hide, so only a popup never hidden before exit leaves any here.
@@ -78,7 +86,7 @@ CKTShadowWindow* CKTShadowWindowManager::CreateShadow(BOOL bHorizontal, const CR
     if (!pOwner->GetPaintManager()->m_bShowShadow)
         return NULL;
     auto pShadow = std::make_unique<CKTShadowWindow>(bHorizontal, pOwner);
-    if (!pShadow->Create(m_bLayered))
+    if (!pShadow->Create(m_bLayered ? m_pfnUpdateLayeredWindow : NULL))
         return NULL;
     CRect rc = StripRect(bHorizontal, rcOwner, m_bLayered ? KT_SHADOW_WIDTH : KT_PLAIN_SHADOW_WIDTH);
     pShadow->MoveWindow(rc, FALSE);

@@ -181,6 +181,88 @@ TEST(ControlsLayout, ShortRowsWrapAtGroupsOrHideTheOverflow)
     EXPECT_TRUE(pControls->GetAt(2)->IsVisible(ktHideWrap));
 }
 
+TEST(ControlsLayout, AForcedRowBreakAfterHiddenOverflowStartsARowThatHidesItsOwnOverflow)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 6; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    pControls->GetAt(3)->SetFlags(ktFlagWrapRow);
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    const int nWidth = pControls->GetAt(0)->GetRect().Width();
+
+    pControls->CalcDynamicSize(2 * nWidth + 2, LM_HORZDOCK | LM_COMMIT | KT_LM_HIDEWRAP, CRect(0, 0, 0, 0));
+    std::vector<DWORD> hidden;
+    for (int i = 0; i < 6; i++)
+        hidden.push_back(pControls->GetAt(i)->GetHideFlags());
+    EXPECT_EQ(std::vector<DWORD>({0, 0, ktHideWrap, 0, 0, ktHideWrap}), hidden);
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap());
+    EXPECT_EQ(pControls->GetAt(3)->GetRect().top, pControls->GetAt(4)->GetRect().top) << "the second row";
+}
+
+TEST(ControlsLayout, ARowBreaksAtItsLastGroupButNeverBeforeTheFirstShownControl)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 5; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    pControls->CalcDynamicSize(32767, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    const int nWidth = pControls->GetAt(1)->GetRect().Width();
+    pControls->GetAt(0)->SetVisible(FALSE);
+    pControls->GetAt(1)->SetBeginGroup(TRUE);
+    pControls->GetAt(3)->SetBeginGroup(TRUE);
+
+    pControls->CalcDynamicSize(3 * nWidth, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(pControls->GetAt(3)->GetWrap()) << "the row breaks at the group it overflows in";
+    EXPECT_FALSE(pControls->GetAt(4)->GetWrap());
+
+    pControls->CalcDynamicSize(nWidth + 2, LM_HORZDOCK | LM_COMMIT, CRect(0, 0, 0, 0));
+    EXPECT_FALSE(pControls->GetAt(1)->GetWrap()) << "no empty row above the first shown control";
+    EXPECT_EQ(0, pControls->GetAt(1)->GetRect().top);
+    EXPECT_TRUE(pControls->GetAt(2)->GetWrap());
+}
+
+TEST(ControlsLayout, AVerticalBarPlacesItsColumnsFromRightToLeft)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 3; nId++)
+        pControls->Add(ktControlButton, nId)->SetCaption("Button");
+    pControls->GetAt(2)->SetCaption("A longer caption");
+    const CRect rcBorder(2, 1, 3, 4);
+    const CSize szOne = pControls->CalcDynamicSize(32767, LM_VERTDOCK | LM_COMMIT, rcBorder);
+    const int nHeight = pControls->GetAt(0)->GetRect().Height();
+
+    const CSize sz = pControls->CalcDynamicSize(2 * nHeight + 5, LM_VERTDOCK | LM_COMMIT, rcBorder);
+    const CRect rcFirst = pControls->GetAt(0)->GetRect(), rcWrapped = pControls->GetAt(2)->GetRect();
+    ASSERT_TRUE(pControls->GetAt(2)->GetWrap());
+    EXPECT_EQ(rcBorder.top, rcWrapped.top);
+    EXPECT_EQ(rcFirst.left, rcWrapped.right) << "the second column at the left of the first";
+    EXPECT_EQ(rcBorder.left, rcWrapped.left);
+    EXPECT_EQ(sz.cx - rcBorder.right, pControls->GetAt(0)->GetRowRect().right);
+    EXPECT_GT(sz.cx, szOne.cx);
+}
+
+TEST(ControlsLayout, AMinimumLengthMakesADockedBarAtLeastThatThick)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    pControls->Add(ktControlButton, 1)->SetCaption("Button");
+    const CRect rcBorder(2, 1, 3, 4);
+    const CSize szNatural = pControls->CalcDynamicSize(400, LM_HORZDOCK, rcBorder);
+    const CSize szRow = pControls->CalcDynamicSize(400, LM_HORZDOCK, rcBorder, szNatural.cy + 9);
+    EXPECT_EQ(CSize(szNatural.cx, szNatural.cy + 9), szRow) << "borders included in the minimum";
+    EXPECT_EQ(szNatural, pControls->CalcDynamicSize(400, LM_HORZDOCK, rcBorder, szNatural.cy - 5))
+        << "never thinner than the controls";
+
+    const CSize szColumn = pControls->CalcDynamicSize(400, LM_VERTDOCK, rcBorder);
+    EXPECT_EQ(CSize(szColumn.cx + 7, szColumn.cy),
+              pControls->CalcDynamicSize(400, LM_VERTDOCK, rcBorder, szColumn.cx + 7));
+
+    pControls->GetAt(0)->SetVisible(FALSE);
+    EXPECT_EQ(30, pControls->CalcDynamicSize(400, LM_HORZDOCK, rcBorder, 30).cy) << "an empty bar too";
+}
+
 TEST(ControlsLayout, RightAlignedControlsGoToTheFarEndAndStretchedOnesShareTheSpareLength)
 {
     CKTSmartPtr<CKTCommandBar> pBar = MakeBar();

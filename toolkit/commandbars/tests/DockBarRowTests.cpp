@@ -1,6 +1,7 @@
 // DockBarRowTests.cpp: bars dropped on the top dock bar share rows, start rows of their own, and wrap.
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTControlCustom.h"
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
@@ -122,6 +123,22 @@ TEST_F(DockBarRowTest, ARowTooShortForBarsThatCannotShrinkWrapsItsLastBarOntoAFu
     Relayout();
     EXPECT_EQ(Rect(pStandard).bottom, Rect(m_pSecond).top) << "the last bar went to the next line";
     EXPECT_LE(Rect(m_pSecond).right, Rect(m_pTop).right) << "on its own line it keeps its dropped place if it can";
+}
+
+TEST_F(DockBarRowTest, BarsSharingARowAreAllAsThickAsItsThickestBar)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    const int nThin = Rect(pStandard).Height();
+    CWnd field;
+    ASSERT_TRUE(field.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 10, 10), m_pFrame, 0));
+    auto* pTall = static_cast<CKTControlCustom*>(m_pSecond->GetControls()->Add(ktControlCustom, 1001));
+    pTall->SetControl(field.GetSafeHwnd());
+    pTall->SetSize(CSize(40, nThin + 12));
+    DockSecondAt(CPoint(Rect(pStandard).right + 30, Rect(pStandard).top));
+    ASSERT_EQ(Rect(pStandard).top, Rect(m_pSecond).top) << "one row";
+    ASSERT_GT(Rect(m_pSecond).Height(), nThin);
+    EXPECT_EQ(Rect(m_pSecond).Height(), Rect(pStandard).Height());
+    m_pSecond->GetControls()->Remove(pTall);
 }
 
 TEST_F(DockBarRowTest, DraggingABarOntoAnotherRowJoinsIt)

@@ -73,12 +73,13 @@ std::vector<int> Styles(CKTCommandBar* pBar)
 // The styles by their looks: large (caption below), small (caption beside), icon only.
 const int L = ktButtonIconAndCaptionBelow, S = ktButtonIconAndCaption, I = ktButtonIcon;
 
-// How far right the controls reach.
+// How far right the shown controls reach.
 int Extent(CKTCommandBar* pBar)
 {
     int nRight = 0;
     for (int i = 0; i < pBar->GetControlCount(); i++)
-        nRight = std::max<int>(nRight, pBar->GetControl(i)->GetRect().right);
+        if (pBar->GetControl(i)->IsVisible())
+            nRight = std::max<int>(nRight, pBar->GetControl(i)->GetRect().right);
     return nRight;
 }
 
@@ -133,6 +134,26 @@ TEST_F(GroupReduction, AControlWithoutAnIconStaysSmallAndKeepsItsCaption)
     EXPECT_EQ(std::vector<int>({L, L, L, L, S}), Styles(m_pBar));
     Lay(0);
     EXPECT_EQ(std::vector<int>({I, I, I, I, S}), Styles(m_pBar));
+}
+
+TEST_F(GroupReduction, WhenAskedWhatStillDoesNotFitIsHiddenAfterEveryReduction)
+{
+    Lay(0);
+    const int nSmallest = Extent(m_pBar);
+    const CSize sz = m_pBar->GetControls()->CalcDynamicSize(nSmallest - 1, LM_HORZDOCK | LM_COMMIT | KT_LM_HIDEWRAP,
+                                                            CRect(0, 0, 0, 0));
+    EXPECT_EQ(std::vector<int>({I, I, I, I, I}), Styles(m_pBar)) << "reduced as far as it goes first";
+    std::vector<DWORD> hidden;
+    for (int i = 0; i < 5; i++)
+        hidden.push_back(m_pBar->GetControl(i)->GetHideFlags());
+    EXPECT_EQ(std::vector<DWORD>({0, 0, 0, ktHideWrap, ktHideWrap}), hidden) << "the whole column past the end";
+    EXPECT_LE(Extent(m_pBar), nSmallest - 1);
+    EXPECT_EQ(nSmallest - 1, sz.cx) << "a row that lost controls takes the whole length";
+
+    m_pBar->GetControls()->CalcDynamicSize(1, LM_HORZDOCK | LM_COMMIT | KT_LM_HIDEWRAP, CRect(0, 0, 0, 0));
+    EXPECT_TRUE(m_pBar->GetControl(0)->IsVisible()) << "the first control always stays";
+    for (int i = 1; i < 5; i++)
+        EXPECT_EQ((DWORD)ktHideWrap, m_pBar->GetControl(i)->GetHideFlags());
 }
 
 namespace

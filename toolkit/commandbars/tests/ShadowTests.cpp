@@ -1,13 +1,18 @@
 // ShadowTests.cpp: popup shadows: the strips' places and styles on a themed frame, and their alpha ramps.
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
+#include "KTColorManager.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTMenuBar.h"
+#include "KTPaintManager.h"
 #include "KTShadowImage.h"
 #include "KTShadowWindow.h"
 #include "MessagePump.h"
+#include "NearColor.h"
+#include "PixelImage.h"
 #include "TestFrame.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +24,10 @@ namespace
 DWORD Alpha(DWORD dw) { return dw >> 24; }
 
 // The live strips in the order they were made.
-std::vector<CKTShadowWindow*> Strips()
+std::vector<CKTShadowWindow*> Strips(CKTShadowWindowManager* pManager = KTShadowManager())
 {
     std::vector<CKTShadowWindow*> strips;
-    const CKTShadowList& list = KTShadowManager()->GetShadows();
+    const CKTShadowList& list = pManager->GetShadows();
     for (POSITION pos = list.GetHeadPosition(); pos;)
         strips.push_back(list.GetNext(pos));
     return strips;
@@ -43,6 +48,57 @@ public:
 
 private:
     BOOL m_bOld = FALSE;
+};
+
+// The sizes a stand-in for the system's layered-window update was asked to draw.
+std::vector<CSize> g_layeredSizes;
+
+BOOL WINAPI RecordLayeredUpdate(HWND, HDC, POINT*, SIZE* pSize, HDC, POINT*, COLORREF, BLENDFUNCTION*, DWORD dwFlags)
+{
+    if (pSize && dwFlags == ULW_ALPHA)
+        g_layeredSizes.push_back(CSize(*pSize));
+    return TRUE;
+}
+
+// A frame with its first menu open, the paint manager's shadow options changed for the test.
+class CShadowFrame
+{
+public:
+    explicit CShadowFrame(DWORD dwShadowOptions) : m_pFrame(CTestFrame::Create(4))
+    {
+        if (!m_pFrame)
+            return;
+        m_dwOldOptions = PaintManager()->m_dwShadowOptions;
+        PaintManager()->m_dwShadowOptions = dwShadowOptions;
+    }
+    ~CShadowFrame()
+    {
+        if (!m_pFrame)
+            return;
+        PaintManager()->m_dwShadowOptions = m_dwOldOptions;
+        m_pFrame->GetCommandBars()->GetMenuBar()->SetPopuped(-1);
+        m_pFrame->DestroyWindow();
+        PumpMessages();
+    }
+    CShadowFrame(const CShadowFrame&) = delete;
+    CShadowFrame& operator=(const CShadowFrame&) = delete;
+
+    // The open popup, or NULL when it would not open.
+    CKTCommandBar* OpenMenu()
+    {
+        if (!m_pFrame)
+            return NULL;
+        PumpMessages();
+        CKTMenuBar* pMenuBar = m_pFrame->GetCommandBars()->GetMenuBar();
+        return pMenuBar->SetPopuped(0) ? pMenuBar->GetControl(0)->GetCommandBar() : NULL;
+    }
+
+    CKTPaintManager* PaintManager() const { return m_pFrame->GetCommandBars()->GetPaintManager(); }
+
+    CTestFrame* m_pFrame;
+
+private:
+    DWORD m_dwOldOptions = 0;
 };
 }  // namespace
 
@@ -145,4 +201,60 @@ TEST(PopupShadows, ClosingASubMenuRemovesOnlyItsStripsAndLeavesTheOthersInOrder)
     pMenuBar->SetPopuped(-1);
     pFrame->DestroyWindow();
     PumpMessages();
+}
+
+TEST(PopupShadowManager, StripsAreDrawnThroughTheLayeredFunctionItFoundOrArePlainWithoutOne)
+{
+    CDropShadowSetting shadows;
+    CShadowFrame frame(0);
+    CKTCommandBar* pPopup = frame.OpenMenu();
+    ASSERT_TRUE(pPopup != NULL);
+    CRect rcPopup;
+    pPopup->GetWindowRect(rcPopup);
+
+    g_layeredSizes.clear();
+    CKTShadowWindowManager layered(RecordLayeredUpdate);
+    layered.SetShadow(pPopup, NULL);
+    ASSERT_EQ(2u, Strips(&layered).size());
+    EXPECT_EQ(std::vector<CSize>({CSize(rcPopup.Width(), 4), CSize(4, rcPopup.Height() - 4)}), g_layeredSizes)
+        << "each strip's image goes through the function given";
+    layered.RemoveShadow(pPopup);
+
+    // A system without the function: no strips, unless the options ask for shadows anyway.
+    CKTShadowWindowManager plain(NULL);
+    EXPECT_FALSE(plain.IsLayered());
+    plain.SetShadow(pPopup, NULL);
+    EXPECT_TRUE(Strips(&plain).empty());
+    frame.PaintManager()->m_dwShadowOptions = 1;
+    plain.SetShadow(pPopup, NULL);
+    const std::vector<CKTShadowWindow*> strips = Strips(&plain);
+    ASSERT_EQ(2u, strips.size());
+    CRect rcRight;
+    strips[1]->GetWindowRect(rcRight);
+    EXPECT_EQ(CRect(rcPopup.right, rcPopup.top + 2, rcPopup.right + 2, rcPopup.bottom), rcRight) << "two pixels wide";
+    EXPECT_EQ(0u, strips[1]->GetExStyle() & WS_EX_LAYERED);
+    const CPixelImage image = CPixelImage::FromWindow(strips[1]->GetSafeHwnd());
+    EXPECT_TRUE(NearColor(KTColorManager()->GetColor(COLOR_BTNSHADOW), image.Pixel(1, rcRight.Height() / 2), 8));
+    plain.RemoveShadow(pPopup);
+    EXPECT_TRUE(Strips(&plain).empty());
+}
+
+TEST(PopupShadows, StripsKeepTheirSavedBitsOnlyWhileTheOptionsAllowThem)
+{
+    CDropShadowSetting shadows;
+    CShadowFrame frame(0);
+    ASSERT_TRUE(frame.m_pFrame != NULL);
+    CKTCommandBarsOptions* pOptions = frame.m_pFrame->GetCommandBars()->GetCommandBarsOptions();
+    for (BOOL bSaveBits : {TRUE, FALSE})
+    {
+        pOptions->bUseSystemSaveBitsStyle = bSaveBits;
+        ASSERT_TRUE(frame.OpenMenu() != NULL);
+        const std::vector<CKTShadowWindow*> strips = Strips();
+        ASSERT_FALSE(strips.empty());
+        for (CKTShadowWindow* pStrip : strips)
+            EXPECT_EQ(bSaveBits ? (DWORD)(CS_SAVEBITS | CS_OWNDC) : 0u,
+                      ::GetClassLong(pStrip->GetSafeHwnd(), GCL_STYLE) & (CS_SAVEBITS | CS_OWNDC))
+                << "saved bits " << bSaveBits;
+        frame.m_pFrame->GetCommandBars()->GetMenuBar()->SetPopuped(-1);
+    }
 }

@@ -38,7 +38,7 @@ BOOL CKTDialogBar::IsCaptionPopupEnabled() const
 
 CSize CKTDialogBar::CalcDynamicLayout(int, DWORD) { return CalcBarLayout(m_szFloating); }
 
-CSize CKTDialogBar::CalcDockingLayout(int, DWORD) { return CalcBarLayout(m_szDocked); }
+CSize CKTDialogBar::CalcDockingLayout(int, DWORD, int) { return CalcBarLayout(m_szDocked); }
 
 CSize CKTDialogBar::CalcBarLayout(CSize szClient)
 {

@@ -39,7 +39,7 @@ public:
 
     BOOL IsResizable() const override { return m_bResizable; }
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
+    CSize CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength = 0) override;
     int IsPointInside(int x, int y) const override;
     void IdleUpdate(BOOL bUpdate = TRUE, BOOL bDisableIfNoHandler = TRUE) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;

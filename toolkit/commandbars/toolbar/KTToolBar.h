@@ -27,7 +27,8 @@ public:
     BOOL DockAt(CKTDockBar* pDock, const CRect& rcScreen);
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     // The row in a dock bar; controls that do not fit go behind the expand button.
-    virtual CSize CalcDockingLayout(int nLength, DWORD dwMode);
+    // A minimum length makes the bar at least as thick as its dock row.
+    virtual CSize CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength = 0);
     void OnRecalcLayout() override;
     // A bar that never docks passes Tab on to its parent's next control.
     BOOL OnHookKeyDown(UINT nChar, LPARAM lParam) override;

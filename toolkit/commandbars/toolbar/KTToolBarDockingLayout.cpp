@@ -33,14 +33,14 @@ CRect CKTToolBar::GetRowBorders()
     return rcBorder;
 }
 
-CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
+CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength)
 {
     // The close button belongs to a floating caption.
     if (CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE))
         pClose->SetHideFlags(ktHideGeneric);
     CRect rcBorder = GetRowBorders();
     if (!m_bExpandButtonAllowed)
-        return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder);
+        return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
     dwMode |= KT_LM_HIDEWRAP;
     if (CKTControl* pOld = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
         pOld->SetHideFlags(ktHideGeneric);
@@ -50,7 +50,7 @@ CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
                        pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
     if (!bShowAlways)
     {
-        CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder);
+        CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
         if (!HasClippedControl(this))
             return sz;
     }
@@ -59,7 +59,7 @@ CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode)
     BOOL bHorz = (dwMode & LM_HORZDOCK) != 0;
     CRect rcInner = rcBorder;
     (bHorz ? rcBorder.right : rcBorder.bottom) += KT_EXPAND_BUTTON_SIZE;
-    CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder);
+    CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
     pExpand->SetHideFlags(0);
     pExpand->SetRect(bHorz
                          ? CRect(sz.cx - rcBorder.right, rcInner.top, sz.cx - rcInner.right, sz.cy - rcInner.bottom)
