@@ -286,17 +286,19 @@ TEST_F(KeyboardTipTest, AltAndAFirstLetterRunsAMenuBarEntryWithoutAmpersandUnles
     m_pCommandBars->ClosePopups();
 }
 
-TEST_F(KeyboardTipTest, AltLetterInAnotherTopLevelWindowOfTheThreadLeavesTheFramesMenusAlone)
+TEST_F(KeyboardTipTest, AltLetterWhileAnotherTopLevelWindowIsActiveLeavesTheFramesMenusAlone)
 {
-    CLoopTranslation translation;
     CSystemMenuGuard guard;
     CWnd other;
     ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                CRect(400, 300, 600, 400), NULL, 0));
-    CTestInput input(other.GetSafeHwnd());
-    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
-    PumpMessages();
+    other.SetActiveWindow();
+    ASSERT_EQ(other.GetSafeHwnd(), ::GetActiveWindow());
+    // As the thread's loop hands it to the frame first.
+    MSG msg = {other.GetSafeHwnd(), WM_SYSKEYDOWN, 'F', (LPARAM)(1 << 29) | 1};
+    EXPECT_FALSE(m_pCommandBars->PreTranslateFrameMessage(&msg));
     EXPECT_EQ(-1, m_pCommandBars->GetMenuBar()->GetPopuped()) << "the frame is not the active window";
     EXPECT_EQ(0, m_pCommandBars->GetMenuBar()->GetTrackingMode());
     other.DestroyWindow();
+    m_pCommandBars->ClosePopups();
 }
