@@ -111,9 +111,19 @@ void CKTCommandBar::SetPaintManager(CKTPaintManager* pPaintManager) { m_pPaintMa
 
 CKTImageManager* CKTCommandBar::GetImageManager() const
 {
+    if (m_pImageManager)
+        return m_pImageManager.get();
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         return pCommandBars->GetImageManager();
+    CKTCommandBar* pRoot = GetRootParent();
+    if (pRoot != this && pRoot->m_pImageManager)
+        return pRoot->m_pImageManager.get();
     return KTImageManager();
+}
+
+void CKTCommandBar::SetImageManager(std::unique_ptr<CKTImageManager> pImageManager)
+{
+    m_pImageManager = std::move(pImageManager);
 }
 
 CWnd* CKTCommandBar::GetSite() const

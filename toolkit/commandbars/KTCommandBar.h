@@ -50,6 +50,8 @@ public:
     CKTPaintManager* GetPaintManager() const;
     void SetPaintManager(CKTPaintManager* pPaintManager);
     CKTImageManager* GetImageManager() const;
+    // Images of the bar's own, before those of its command bars; NULL goes back to theirs.
+    void SetImageManager(std::unique_ptr<CKTImageManager> pImageManager);
     CWnd* GetSite() const;
     CWnd* GetOwnerSite() const;
     CFrameWnd* GetFrameSite() const;
@@ -182,6 +184,8 @@ public:
 
     CKTHookSink* GetHookSink() { return &m_hookSink; }
     virtual int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
+    // TRUE took the key; ktHookStopHere lets it through to the window with the focus; FALSE leaves it to the
+    // next tracking bar.
     virtual BOOL OnHookKeyDown(UINT nChar, LPARAM lParam);
     // The wheel turned while the bar tracks on top; TRUE when the bar took it.
     virtual BOOL OnHookMouseWheel(int nDelta, CPoint ptScreen) { return FALSE; }
@@ -193,6 +197,7 @@ public:
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);
+    void TipByKey(CKTControl* pControl);
     // Adds to the command bars a tip per reachable control and, on a top-level bar, one per other visible bar.
     virtual void CreateKeyboardTips();
     // The tip was typed whole: runs its control or activates its bar.
@@ -248,7 +253,7 @@ protected:
     // What an arrow, Home or End key means on this bar; -1 for other keys.
     int KeyToNavigationCode(UINT nChar) const;
     BOOL OnCharacterKey(UINT nChar);
-    BOOL NotifySiteOfKey(UINT nChar, LPARAM lParam);
+    BOOL NotifySiteOfKey(UINT& nChar, LPARAM lParam);
     void FocusSelectedField();
     // Gives the focus to the parent's next (or previous) tab stop, as a dialog's Tab does.
     void MoveFocusToTabStop(BOOL bPrevious);
@@ -293,8 +298,9 @@ protected:
     int m_nKeyboardSelection = 0;  // how the tracking began; 0 mouse
     int m_nLockRedraw = 0;
     BOOL m_bHoverOpen = TRUE;
-    BOOL m_bAnimatePopup = FALSE;                  // the popup opening next may animate; taken by it
-    CKTSmartPtr<CKTPaintManager> m_pPaintManager;  // own drawer, usually none
+    BOOL m_bAnimatePopup = FALSE;                      // the popup opening next may animate; taken by it
+    CKTSmartPtr<CKTPaintManager> m_pPaintManager;      // own drawer, usually none
+    std::unique_ptr<CKTImageManager> m_pImageManager;  // own images, usually none
     std::unique_ptr<CKTCommandBarAnimator> m_pAnimator;
     CKTSmartPtr<CKTToolTipController> m_pToolTipContext;  // the command bars' own, or the bar's
     int m_nStatusIndex = -1;

@@ -28,7 +28,7 @@ int CKTCommandBar::KeyToNavigationCode(UINT nChar) const
 {
     BOOL bHorizontal = m_nBarPosition == ktBarTop || m_nBarPosition == ktBarBottom || m_nBarPosition == ktBarFloating ||
                        (m_nBarPosition == ktBarPopup && m_nBarType == ktBarTypeNormal);
-    BOOL bRTL = GetSafeHwnd() && (GetExStyle() & WS_EX_LAYOUTRTL);
+    BOOL bRTL = IsLayoutRTL();
     switch (nChar)
     {
     case VK_HOME:
@@ -79,7 +79,7 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
     }
     HWND hFocus = ::GetFocus();
     if (hFocus && ::IsChild(m_hWnd, hFocus))
-        return FALSE;
+        return ktHookStopHere;
     int nCode = KeyToNavigationCode(nChar);
     if (nCode != -1)
         return HandleNavigationCode(nCode);
@@ -105,7 +105,7 @@ BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
     {
         SetSelected(nIndex, ktSelectionKeyboard);
         if (!bAmbiguous)
-            ClickByKey(GetControl(nIndex));
+            TipByKey(GetControl(nIndex));
         return TRUE;
     }
     if (nChar != VK_SHIFT && nChar != VK_CONTROL)
@@ -113,15 +113,17 @@ BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
     return TRUE;
 }
 
-// FALSE when the bar's window went away while the site looked at the key.
-BOOL CKTCommandBar::NotifySiteOfKey(UINT nChar, LPARAM lParam)
+// The site may put another key in place of this one, or take it by zeroing it: FALSE then, and when the bar's
+// window went away while the site looked at the key.
+BOOL CKTCommandBar::NotifySiteOfKey(UINT& nChar, LPARAM lParam)
 {
     CWnd* pSite = GetSite();
     if (!pSite || !pSite->GetSafeHwnd())
         return TRUE;
     KT_BARKEYDOWN key = {nChar, lParam};
-    pSite->SendMessage(KTWM_BARKEYDOWN, 0, (LPARAM)&key);
-    return GetSafeHwnd() != NULL && ::IsWindow(GetSafeHwnd());
+    pSite->SendMessage(KTWM_BARKEYDOWN, (WPARAM)&key, (LPARAM)this);
+    nChar = key.nKey;
+    return nChar != 0 && GetSafeHwnd() != NULL && ::IsWindow(GetSafeHwnd());
 }
 
 // Tab onto a field hands it the keyboard focus.
@@ -154,6 +156,13 @@ void CKTCommandBar::ClickByKey(CKTControl* pControl)
 {
     CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
     pControl->OnClick(TRUE);
+}
+
+// An access key does what the control's keyboard tip does: a split button opens its menu rather than run.
+void CKTCommandBar::TipByKey(CKTControl* pControl)
+{
+    CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    pControl->OnKeyboardTip();
 }
 
 int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter) const

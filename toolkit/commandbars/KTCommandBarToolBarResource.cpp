@@ -57,8 +57,11 @@ void CKTCommandBar::SetButtons(const UINT* pIds, int nCount)
 CKTControl* CKTCommandBar::AddButton(KT_CONTROLCREATION& cs)
 {
     // The site may put a control of its own in the button's place, or ask for another type or style.
+    // A control put in the record counts whatever the answer, or it would be lost.
     CWnd* pSite = GetSite();
-    if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECONTROL, 0, (LPARAM)&cs) && cs.pControl)
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(KTWM_CREATECONTROL, 0, (LPARAM)&cs);
+    if (cs.pControl)
         return m_pControls->InsertAt(CKTSmartPtr<CKTControl>::Adopt(cs.pControl));
     cs.pControl = m_pControls->Add(cs.nType, (int)cs.nId);
     if (!cs.pControl)

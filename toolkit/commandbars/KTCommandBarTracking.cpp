@@ -197,7 +197,8 @@ int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARA
         if (nAnswer != ktHookContinue)
             return nAnswer;
     }
-    return OnHookKeyDown((UINT)wParam, lParam) ? ktHookHandled : ktHookContinue;
+    const BOOL nAnswer = OnHookKeyDown((UINT)wParam, lParam);
+    return nAnswer == ktHookStopHere ? ktHookStopHere : nAnswer ? ktHookHandled : ktHookContinue;
 }
 
 void CKTCommandBar::OnMouseMove(UINT, CPoint point)

@@ -165,8 +165,9 @@ BOOL CKTControlPopup::OnLButtonDblClk(CPoint pt)
     }
     if (!pPopup->IsCollapsedPresent() || pPopup->IsExpanded())
         return FALSE;
-    ExpandCommandBar();
-    return TRUE;
+    // Straight to the bar: a split popup expands too, where ExpandCommandBar acts only for a plain popup.
+    pPopup->ExpandBar();
+    return pPopup->IsExpanded();
 }
 
 void CKTControlPopup::ExpandCommandBar()

@@ -4,8 +4,11 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
+#include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
+#include "KTKeyboardTips.h"
 #include "KTPaintManager.h"
 #include "KTPopupPlacement.h"
 #include "KTShadowWindow.h"
@@ -56,7 +59,7 @@ BOOL CKTPopupBar::CreatePopupWindow()
     BOOL bSaveBits = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bUseSystemSaveBitsStyle;
     CKTDrawHelpers::RegisterWndClass(NULL, "KTPopupBar", bSaveBits ? CS_DBLCLKS | CS_SAVEBITS : CS_DBLCLKS);
     DWORD dwExStyle = WS_EX_TOOLWINDOW;
-    if (pCommandBars && pCommandBars->IsLayoutRTL())
+    if (m_bLayoutRTL || (pCommandBars && pCommandBars->IsLayoutRTL()))
         dwExStyle |= WS_EX_LAYOUTRTL;
     return CreateEx(dwExStyle, "KTPopupBar", m_strTitle, KT_POPUP_STYLE, CRect(0, 0, 0, 0), GetSite(), 0);
 }
@@ -147,6 +150,7 @@ BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
     {
         if (!bWasTracking && GetSafeHwnd())
             ::NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, m_hWnd, OBJID_MENU, CHILDID_SELF);
+        UpdateSite();
         return TRUE;
     }
     if (GetSafeHwnd())
@@ -159,7 +163,16 @@ BOOL CKTPopupBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
         pParent->SetPopuped(-1);
     NotifySite(KTWM_UNINITCOMMANDSPOPUP);
     m_pControlPopup = NULL;
+    UpdateSite();
     return TRUE;
+}
+
+// What the popup covered or uncovered is painted at once, not after the menu loop's next wait.
+void CKTPopupBar::UpdateSite()
+{
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->UpdateWindow();
 }
 
 BOOL CKTPopupBar::TakeReturnCommand(UINT nId)
@@ -196,17 +209,30 @@ void CKTPopupBar::OnRecalcLayout()
         return;
     UpdateLocation();
     CSize sz = CalcDynamicLayout(0, 0);
-    CRect rcNew = CalcPopupRect(sz.cx, sz.cy), rcOld;
-    GetWindowRect(rcOld);
-    if (rcNew != rcOld || m_bExpanding)
+    const CRect rcNew = CalcPopupRect(sz.cx, sz.cy);
+    if (rcNew == CKTWindowRect(this) && !m_bExpanding)
     {
-        KTShadowManager()->RemoveShadow(this);
+        Redraw(NULL, TRUE);
+        return;
+    }
+    // Tips would stand over the old places of the controls: they come back once the bar is laid out.
+    CKTKeyboardTips* pTips = GetCommandBars() ? GetCommandBars()->GetKeyboardTips() : NULL;
+    const BOOL bTips = pTips && pTips->GetBar() != NULL;
+    if (bTips)
+        pTips->Hide();
+    KTShadowManager()->RemoveShadow(this);
+    if (!m_bExpanding || !PlayExpanding(rcNew))
+    {
         SetWindowPos(NULL, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
         GetPaintManager()->AdjustPopupBar(this);
-        CastShadow();
     }
+    CastShadow();
+    if (CKTControlPopup* pOpening = m_pControlPopup ? m_pControlPopup->AsControlPopup() : NULL)
+        pOpening->UpdateShadow();
     Redraw(NULL, TRUE);
+    if (bTips)
+        PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
 }
 
 void CKTPopupBar::OnControlsChanged()

@@ -47,6 +47,8 @@ public:
     void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
     void DoPropExchange(CKTPropExchange* pPX) override;
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
+    // Right-to-left whatever the command bars are; taken when the window is made.
+    void SetLayoutRTL(BOOL bRTL) { m_bLayoutRTL = bRTL; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
     BOOL DestroyWindow() override;
@@ -85,13 +87,16 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    // A band that scrolls the run while the mouse rests in it.
+    // A band that scrolls the run while the mouse rests in it, on a timer of the bar's window.
     struct CKTPopupScrollArea
     {
-        explicit CKTPopupScrollArea(UINT_PTR nId) : nTimerId(nId) {}
+        CKTPopupScrollArea(CKTPopupBar* pOwner, UINT nId) : pBar(pOwner), nTimerId(nId) {}
+        void Start();
+        void Stop();
         CRect rc = CRect(0, 0, 0, 0);  // client coordinates; empty while not needed
-        BOOL bRunning = FALSE;
-        UINT_PTR nTimerId;
+        UINT_PTR nTimer = 0;           // the running timer, 0 while stopped
+        CKTPopupBar* pBar;             // the owner
+        UINT nTimerId;
     };
     // Stacks the run in one column from the first visible control down, or from the end one up.
     void LayoutScrolled(BOOL bFromEnd);
@@ -102,7 +107,11 @@ protected:
     void ShowAt(const CRect& rc);
     // The shown popup's first picture, played from the screen under it when an animation applies.
     void ShowAnimated();
+    // Moves the window to the new rectangle while the newly shown controls grow into place; FALSE, with nothing
+    // done, when no animation applies.
+    BOOL PlayExpanding(const CRect& rcNew);
     void NotifySite(UINT nMessage);
+    void UpdateSite();
     // Shadows beside the shown popup, leaving its opening control clear.
     void CastShadow();
     // Marks the rarely used controls and hides them unless the bar is expanded.
@@ -124,6 +133,7 @@ protected:
     BOOL m_bLayoutLock = FALSE;
     BOOL m_bShowShadow = TRUE;
     BOOL m_bContextMenu = FALSE;
+    BOOL m_bLayoutRTL = FALSE;     // asked for by the caller
     BOOL m_bTearOffPopup = FALSE;  // shows a gripper that tears it off as a toolbar
     CString m_strTearOffCaption;   // the torn-off toolbar's title
     UINT m_nTearOffId = 0;         // the torn-off toolbar's bar id
@@ -143,6 +153,6 @@ protected:
     int m_nFirstVisible = 0;
     int m_nEndVisible = 0;
     CRect m_rcScrollClient;  // the client area the run is laid out in
-    CKTPopupScrollArea m_scrollDown = CKTPopupScrollArea(5001);
-    CKTPopupScrollArea m_scrollUp = CKTPopupScrollArea(5002);
+    CKTPopupScrollArea m_scrollDown = CKTPopupScrollArea(this, 5001);
+    CKTPopupScrollArea m_scrollUp = CKTPopupScrollArea(this, 5002);
 };

@@ -1,12 +1,19 @@
-// KTPopupBarAnimation.cpp: the popup's opening animation, from the screen under it to its first picture.
+// KTPopupBarAnimation.cpp: the popup's animations: opening, from the screen under it to its first picture, and
+// expanding, the rarely used controls growing into place.
 #include "KTPopupBar.h"
 
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
+#include "KTSoundPlayer.h"
 
 #include <cstdlib>
+
+namespace
+{
+BOOL Animates(int nType) { return nType == ktAnimationUnfold || nType == ktAnimationSlide || nType == ktAnimationFade; }
+}  // namespace
 
 int CKTPopupBar::ResolveAnimationType() const
 {
@@ -36,7 +43,7 @@ void CKTPopupBar::ShowAnimated()
     const BOOL bParentAllows = !pParent || pParent->TakePopupAnimation();
     const BOOL bAllowed = bParentAllows && !IsCustomizeMode() && !::GetWindow(m_hWnd, GW_CHILD);
     const int nType = bAllowed ? ResolveAnimationType() : ktAnimationNone;
-    if (nType != ktAnimationUnfold && nType != ktAnimationSlide && nType != ktAnimationFade)
+    if (!Animates(nType))
     {
         pPaintManager->AdjustPopupBar(this);
         return;
@@ -60,4 +67,34 @@ void CKTPopupBar::ShowAnimated()
     ::SetLayout(dc.GetSafeHdc(), dwLayout);
     pPaintManager->AdjustPopupBar(this);
     pPaintManager->Animate(&dc, &picture, rc, nType);
+}
+
+BOOL CKTPopupBar::PlayExpanding(const CRect& rcNew)
+{
+    if (!Animates(ResolveAnimationType()))
+        return FALSE;
+    const CRect rcOld = CKTWindowRect(this);
+    const CSize szOld = CKTClientRect(this).Size();
+    CClientDC dcOld(this);
+    CBitmap bmpOld;
+    if (!bmpOld.CreateCompatibleBitmap(&dcOld, szOld.cx, szOld.cy))
+        return FALSE;
+    CKTCompatibleDC dcOldImage(&dcOld, &bmpOld);
+    dcOldImage.BitBlt(0, 0, szOld.cx, szOld.cy, &dcOld, 0, 0, SRCCOPY);
+    // A popup that opened upwards keeps its bottom edge and grows towards the top.
+    const BOOL bDownward = rcNew.bottom != rcOld.bottom || rcNew.top >= rcOld.top;
+    SetWindowPos(NULL, rcNew.left, rcNew.top, rcNew.Width(), rcNew.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER | SWP_NOREDRAW);
+    CClientDC dc(this);
+    const CRect rc = CKTClientRect(this);
+    dc.BitBlt(0, bDownward ? 0 : rc.Height() - szOld.cy, szOld.cx, szOld.cy, &dcOldImage, 0, 0, SRCCOPY);
+    CBitmap bmpPicture;
+    if (!bmpPicture.CreateCompatibleBitmap(&dc, rc.Width(), rc.Height()))
+        return TRUE;
+    CKTCompatibleDC picture(&dc, &bmpPicture);
+    DrawCommandBar(&picture, rc);
+    GetPaintManager()->AdjustPopupBar(this);
+    GetPaintManager()->AnimateExpanding(this, &dc, &picture, bDownward);
+    KTSoundPlayer()->Play(ktSoundMenuPopup);
+    return TRUE;
 }

@@ -68,14 +68,23 @@ void CKTPopupBar::LayoutScrolled(BOOL bFromEnd)
                           : CRect(0, 0, 0, 0);
 }
 
+void CKTPopupBar::CKTPopupScrollArea::Start()
+{
+    if (nTimer == 0 && pBar->GetSafeHwnd())
+        nTimer = pBar->SetTimer(nTimerId, KT_SCROLL_INTERVAL, NULL);
+}
+
+void CKTPopupBar::CKTPopupScrollArea::Stop()
+{
+    if (nTimer != 0 && pBar->GetSafeHwnd())
+        pBar->KillTimer(nTimer);
+    nTimer = 0;
+}
+
 void CKTPopupBar::StopScrollTimers()
 {
-    for (CKTPopupScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
-    {
-        if (pArea->bRunning && GetSafeHwnd())
-            KillTimer(pArea->nTimerId);
-        pArea->bRunning = FALSE;
-    }
+    m_scrollDown.Stop();
+    m_scrollUp.Stop();
 }
 
 void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
@@ -98,13 +107,10 @@ void CKTPopupBar::OnMouseMove(UINT nFlags, CPoint point)
         for (CKTPopupScrollArea* pArea : {&m_scrollDown, &m_scrollUp})
         {
             const BOOL bInside = pArea->rc.PtInRect(point);
-            if (bInside && !pArea->bRunning)
-                pArea->bRunning = SetTimer(pArea->nTimerId, KT_SCROLL_INTERVAL, NULL) != 0;
-            else if (!bInside && pArea->bRunning)
-            {
-                KillTimer(pArea->nTimerId);
-                pArea->bRunning = FALSE;
-            }
+            if (bInside)
+                pArea->Start();
+            else
+                pArea->Stop();
             // The run moves under an open sub-menu's item: close it.
             if (bInside && m_nPopuped != -1)
                 SetPopuped(-1);
@@ -138,8 +144,7 @@ void CKTPopupBar::OnTimer(UINT_PTR nIDEvent)
     const BOOL bMore = bDown ? m_nEndVisible < GetControlCount() : m_nFirstVisible > 0;
     if (!bMore)
     {
-        KillTimer(nIDEvent);
-        area.bRunning = FALSE;
+        area.Stop();
         return;
     }
     if (bDown)

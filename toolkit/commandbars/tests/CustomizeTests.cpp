@@ -35,6 +35,18 @@ HCURSOR ShownCursor()
     return ::GetCursorInfo(&info) ? info.hCursor : NULL;
 }
 
+// A menu entry that answers right presses itself.
+class CRightPressTaker : public CKTControlButton
+{
+public:
+    BOOL OnRButtonDown(CPoint) override
+    {
+        m_nPresses++;
+        return TRUE;
+    }
+    int m_nPresses = 0;
+};
+
 class CustomizeTest : public CFrameFixture
 {
 protected:
@@ -508,4 +520,22 @@ TEST_F(CustomizeTest, TheFrameStaysOpenWhenAskedToCloseDuringADrag)
     PumpMessages();
     ASSERT_TRUE(::IsWindow(hFrame));
     EXPECT_EQ((std::vector<int>{ID_EDIT_CUT, ID_FILE_OPEN, ID_EDIT_COPY}), Ids(m_pSecond)) << "the drag went on";
+}
+
+TEST_F(CustomizeTest, ARightPressOnAnOpenMenusItemSelectsItUnlessTheItemTakesThePressItself)
+{
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControlPopup* pTools = AddToolsMenu(pMenu);
+    auto* pTaker =
+        static_cast<CRightPressTaker*>(pMenu->GetControls()->Add(KTMakeCounted<CRightPressTaker>(), ID_EDIT_COPY));
+    pTaker->SetCaption("Own");
+    ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));
+    CKTControl* pUndo = Find(pMenu, ID_EDIT_UNDO);
+    CTestInput input(pMenu->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pUndo->GetRect().CenterPoint(), true));
+    EXPECT_EQ(pUndo, m_pCommandBars->GetCustomize()->GetSelection());
+    ASSERT_TRUE(input.Click(pTaker->GetRect().CenterPoint(), true));
+    EXPECT_EQ(1, pTaker->m_nPresses);
+    EXPECT_EQ(pUndo, m_pCommandBars->GetCustomize()->GetSelection()) << "the item took the press";
 }

@@ -639,6 +639,35 @@ TEST_F(CFrameFixture, TheBarsOwnImagesServeTheirBarsAndARefreshTellsEachControlO
     EXPECT_EQ(1, pCounting->m_nThemeChanges);
 }
 
+TEST_F(CFrameFixture, ABarsOwnImagesComeBeforeItsCommandBarsAndServeTheBarsBelowARootWithoutCommandBars)
+{
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    auto pShared = std::make_unique<CKTImageManager>();
+    CKTImageManager* pSharedImages = pShared.get();
+    m_pCommandBars->SetImageManager(std::move(pShared));
+    auto pOwn = std::make_unique<CKTImageManager>();
+    CKTImageManager* pOwnImages = pOwn.get();
+    pBar->SetImageManager(std::move(pOwn));
+    CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED);
+    EXPECT_EQ(pOwnImages, pBar->GetImageManager());
+    EXPECT_EQ(pOwnImages, pButton->GetImageManager()) << "its controls draw from them";
+    pBar->SetImageManager(nullptr);
+    EXPECT_EQ(pSharedImages, pBar->GetImageManager());
+    m_pCommandBars->SetImageManager(nullptr);
+
+    // A menu of no command bars whose sub-menu takes the images of the menu at the top.
+    CKTSmartPtr<CKTPopupBar> pRoot = CKTPopupBar::CreatePopupBar(NULL);
+    auto pRootOwn = std::make_unique<CKTImageManager>();
+    CKTImageManager* pRootImages = pRootOwn.get();
+    pRoot->SetImageManager(std::move(pRootOwn));
+    CKTControl* pEntry = pRoot->GetControls()->Add(ktControlPopup, 0);
+    CKTSmartPtr<CKTPopupBar> pSub = CKTPopupBar::CreatePopupBar(NULL);
+    pSub->SetOpeningControl(pEntry);
+    EXPECT_EQ(pRootImages, pSub->GetImageManager());
+    pSub->SetOpeningControl(NULL);
+    EXPECT_EQ(KTImageManager(), pSub->GetImageManager());
+}
+
 namespace
 {
 class IconSizeTest : public CFrameFixture

@@ -108,6 +108,34 @@ TEST_F(KeyboardTipTest, AltLabelsTheMenusAndTheOtherBarsAndTypingALetterOpensIts
     EXPECT_EQ(0, guard.Refused());
 }
 
+TEST_F(KeyboardTipTest, AMenuThatExpandsShowsItsTipsAgainOverEveryEntry)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    m_pCommandBars->GetCommandBarsOptions()->SetCommandHidden(ID_EDIT_CUT);
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_MENU));
+    TipsOf(pMenuBar);
+    ASSERT_TRUE(input.Key('E'));
+    CKTCommandBar* pEdit = pMenuBar->GetControl(1)->GetCommandBar();
+    const std::vector<CString> collapsed = TipsOf(pEdit);
+    EXPECT_EQ((std::vector<CString>{"U", "C", "P"}), collapsed) << "Cut hides as rarely used";
+
+    ASSERT_TRUE(input.Key(VK_DOWN, CTestInput::kControl));
+    ASSERT_TRUE(pEdit->GetControls()->FindControl(ID_EDIT_CUT)->IsVisible());
+    EXPECT_EQ((std::vector<CString>{"U", "T", "C", "P"}), TipsOf(pEdit));
+    CKTControl* pPaste = pEdit->GetControls()->FindControl(ID_EDIT_PASTE);
+    CKTCommandBarKeyboardTip* pTip = TipFor(pPaste);
+    ASSERT_TRUE(pTip != NULL);
+    CRect rcPaste = pPaste->GetRect(), rcTip;
+    pEdit->ClientToScreen(rcPaste);
+    pTip->GetWindowRect(rcTip);
+    EXPECT_TRUE(rcTip.top >= rcPaste.top && rcTip.top < rcPaste.bottom) << "over the entry where it stands now";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+}
+
 TEST_F(KeyboardTipTest, SharedLettersGrowUntilUniqueAndEachTypedKeyNarrowsTheTips)
 {
     CLoopTranslation translation;
@@ -232,5 +260,45 @@ TEST_F(KeyboardTipTest, AltLetterRunsAToolbarsAmpersandLetterUnlessTheCuesOption
     m_pCommandBars->SetShiftIgnoresAccessKeys(TRUE);
     ASSERT_TRUE(input.Key('F', CTestInput::kAlt | CTestInput::kShift));
     EXPECT_EQ(-1, pMenuBar->GetPopuped()) << "Alt+Shift+F is left to the frame";
+    m_pCommandBars->ClosePopups();
+}
+
+TEST_F(KeyboardTipTest, AltAndAFirstLetterRunsAMenuBarEntryWithoutAmpersandUnlessTheCuesOptionSaysNo)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    pMenuBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Zoom");
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    pOptions->nKeyboardCuesUse = ktCuesNoFirstLetter;
+    ASSERT_TRUE(input.Key('Z', CTestInput::kAlt));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "no first-letter match";
+    m_pCommandBars->ClosePopups();
+
+    pOptions->nKeyboardCuesUse = 0;
+    ASSERT_TRUE(input.Key('Z', CTestInput::kAlt));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "the first letter of the menu bar's entry";
+    m_pCommandBars->ClosePopups();
+}
+
+TEST_F(KeyboardTipTest, AltLetterWhileAnotherTopLevelWindowIsActiveLeavesTheFramesMenusAlone)
+{
+    CSystemMenuGuard guard;
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               CRect(400, 300, 600, 400), NULL, 0));
+    other.SetActiveWindow();
+    ASSERT_EQ(other.GetSafeHwnd(), ::GetActiveWindow());
+    // As the thread's loop hands it to the frame first.
+    MSG msg = {other.GetSafeHwnd(), WM_SYSKEYDOWN, 'F', (LPARAM)(1 << 29) | 1};
+    EXPECT_FALSE(m_pCommandBars->PreTranslateFrameMessage(&msg));
+    EXPECT_EQ(-1, m_pCommandBars->GetMenuBar()->GetPopuped()) << "the frame is not the active window";
+    EXPECT_EQ(0, m_pCommandBars->GetMenuBar()->GetTrackingMode());
+    other.DestroyWindow();
     m_pCommandBars->ClosePopups();
 }

@@ -5,6 +5,7 @@
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
@@ -285,10 +286,179 @@ TEST_F(PopupBarTest, ALetterATrackingToolbarLacksOpensTheMenuBarsEntryAndTheSite
     EXPECT_EQ(0, pMenuBar->GetPopuped()) << "File opens";
     EXPECT_EQ(0, pBar->GetTrackingMode());
     ASSERT_FALSE(recorder.Messages().empty());
-    EXPECT_EQ((WPARAM)0, recorder.Messages()[0].wParam);
+    EXPECT_NE((WPARAM)0, recorder.Messages()[0].wParam) << "the key's record";
+    EXPECT_EQ((LPARAM)pBar, recorder.Messages()[0].lParam);
     input.Key(VK_ESCAPE);
     input.Key(VK_ESCAPE);
     EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+}
+
+namespace
+{
+// The frame's window procedure while a test answers the key notices itself: 'X' becomes 'Q', 'F' is taken.
+WNDPROC s_pKeySiteProc = NULL;
+
+LRESULT CALLBACK KeyChangingSiteProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == KTWM_BARKEYDOWN)
+    {
+        auto* pKey = reinterpret_cast<KT_BARKEYDOWN*>(wParam);
+        if (pKey->nKey == 'X')
+            pKey->nKey = 'Q';
+        else if (pKey->nKey == 'F')
+            pKey->nKey = 0;
+        return 0;
+    }
+    return ::CallWindowProc(s_pKeySiteProc, hWnd, message, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(PopupBarTest, TheSiteChangesTheKeyATrackingBarActsOnOrTakesItAway)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTToolBar* pBar = m_pCommandBars->Add("Keys", ktBarTop);
+    pBar->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER)->SetCaption("&Anything");
+    pBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Query");
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    s_pKeySiteProc = (WNDPROC)::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)KeyChangingSiteProc);
+    m_pCommandBars->SetToolBarFocus(pBar);
+    m_pFrame->m_commands.clear();
+    CTestInput input(hFrame);
+    input.Key('F');
+    const int nMenuTracking = m_pCommandBars->GetMenuBar()->GetTrackingMode();
+    const int nBarTracking = pBar->GetTrackingMode();
+    input.Key('X');
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, 2000);
+    ::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)s_pKeySiteProc);
+    EXPECT_EQ(0, nMenuTracking) << "a taken key opens no menu";
+    EXPECT_NE(0, nBarTracking);
+    EXPECT_EQ(std::vector<UINT>({ID_TEST_ENABLED}), m_pFrame->m_commands) << "the changed key ran its entry";
+    pBar->SetTrackingMode(ktTrackingNone);
+}
+
+TEST_F(PopupBarTest, KeysTypedIntoAWindowInsideATrackingBarReachTheWindow)
+{
+    CLoopTranslation translation;
+    CKTToolBar* pBar = m_pCommandBars->Add("Host", ktBarTop);
+    pBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Query");
+    pBar->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER)->SetCaption("&Anything");
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(200, 2, 280, 20), pBar, 1234));
+    m_pCommandBars->SetToolBarFocus(pBar);
+    const int nSelected = pBar->GetSelected();
+    m_pFrame->m_commands.clear();
+    CTestInput input(edit.GetSafeHwnd());
+    ASSERT_TRUE(input.Key('Q'));
+    ASSERT_TRUE(input.Key(VK_RIGHT));
+    ASSERT_TRUE(input.Key('A'));
+    PumpMessages();
+    CString strText;
+    edit.GetWindowText(strText);
+    EXPECT_EQ(CString("qa"), strText) << "letters and arrows went to the window";
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "no access key ran";
+    EXPECT_EQ(nSelected, pBar->GetSelected());
+    EXPECT_NE(ktTrackingNone, pBar->GetTrackingMode());
+    pBar->SetTrackingMode(ktTrackingNone);
+}
+
+TEST_F(PopupBarTest, TheToolbarsMenuOfARightToLeftFrameIsRightToLeft)
+{
+    // Turned right-to-left after its bars were made: the menu follows the frame as it is now.
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    DWORD dwExStyle = 0;
+    RunFromTimer(
+        [this, &dwExStyle]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup || !::IsWindowVisible(hPopup))
+                return FALSE;
+            dwExStyle = (DWORD)::GetWindowLong(hPopup, GWL_EXSTYLE);
+            CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+            return TRUE;
+        });
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    m_pCommandBars->ContextMenu(0, rcFrame.left + 200, rcFrame.top + 120);
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    EXPECT_EQ((DWORD)WS_EX_LAYOUTRTL, dwExStyle & WS_EX_LAYOUTRTL);
+}
+
+TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
+{
+    CMenu sub, menu;
+    sub.CreatePopupMenu();
+    sub.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
+    menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
+    int nPopups = 0;
+    RunFromTimer(
+        [this, &nPopups]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup || !::IsWindowVisible(hPopup))
+                return FALSE;
+            ::SetWindowLong(hPopup, GWL_EXSTYLE, ::GetWindowLong(hPopup, GWL_EXSTYLE) | WS_EX_RTLREADING);
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_DOWN);
+            input.Key(VK_LEFT);
+            for (HWND h = ::FindWindow("KTPopupBar", NULL); h; h = ::FindWindowEx(NULL, h, "KTPopupBar", NULL))
+                nPopups++;
+            input.Key(VK_ESCAPE);
+            input.Key(VK_ESCAPE);
+            return TRUE;
+        });
+    EXPECT_EQ(0u, m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200));
+    EXPECT_EQ(2, nPopups) << "Left goes towards the sub-menu";
+}
+
+TEST_F(PopupBarTest, TheAccessKeyOfASplitEntryInAMenuOpensItsSubMenuAsItsKeyboardTipWould)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER)->SetCaption("&Other");
+    auto* pSplit =
+        static_cast<CKTControlPopup*>(pPopup->GetControls()->Add(ktControlSplitButtonPopup, ID_TEST_ENABLED));
+    pSplit->SetCaption("&Split");
+    CKTSmartPtr<CKTPopupBar> pSub = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pSub->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER)->SetCaption("&Inside");
+    pSplit->SetCommandBar(pSub);
+    BOOL bOpened = FALSE;
+    RunFromTimer(
+        [this, pSplit, &bOpened]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup || !::IsWindowVisible(hPopup))
+                return FALSE;
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key('S');
+            bOpened = pSplit->IsPopuped();
+            input.Key(VK_ESCAPE);
+            input.Key(VK_ESCAPE);
+            return TRUE;
+        });
+    EXPECT_EQ(0u, CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame));
+    EXPECT_TRUE(bOpened) << "the sub-menu opened, the command did not run";
+}
+
+TEST_F(PopupBarTest, OpeningOrClosingAPopupPaintsWhatWaitsInTheFrameAtOnce)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    PumpMessages();
+    ::RedrawWindow(hFrame, NULL, NULL, RDW_INVALIDATE | RDW_FRAME);
+    ASSERT_TRUE(::GetUpdateRect(hFrame, NULL, FALSE));
+    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+    EXPECT_FALSE(::GetUpdateRect(hFrame, NULL, FALSE)) << "painted before the popup returned";
+    ::RedrawWindow(hFrame, NULL, NULL, RDW_INVALIDATE | RDW_FRAME);
+    ASSERT_TRUE(::GetUpdateRect(hFrame, NULL, FALSE));
+    pPopup->SetTrackingMode(ktTrackingNone);
+    EXPECT_FALSE(::GetUpdateRect(hFrame, NULL, FALSE)) << "painted as the popup closed";
 }
 
 TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)

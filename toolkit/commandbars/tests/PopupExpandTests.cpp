@@ -9,16 +9,23 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "KTPaintManager.h"
 #include "KTPopupBar.h"
+#include "KTShadowWindow.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "ModalDrag.h"
+#include "PixelImage.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 
 #include <afxres.h>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -50,6 +57,19 @@ protected:
             !PumpUntil([this, nEntry] { return m_pMenuBar->GetPopuped() == nEntry; }, 2000))
             return NULL;
         return dynamic_cast<CKTPopupBar*>(m_pMenuBar->GetControl(nEntry)->GetCommandBar());
+    }
+
+    // A real click on the expand row, waited for until the popup shows everything.
+    bool ClickExpandRow(CKTPopupBar* pPopup)
+    {
+        CKTControl* pExpand = pPopup->GetControls()->FindControl(KT_ID_POPUPBAR_EXPAND);
+        if (!pExpand)
+            return false;
+        CPoint pt = pExpand->GetRect().CenterPoint();
+        pPopup->ClientToScreen(&pt);
+        m_pMenuBar->ScreenToClient(&pt);
+        return CTestInput(m_pMenuBar->GetSafeHwnd()).Click(pt) &&
+               PumpUntil([pPopup] { return pPopup->IsExpanded(); }, 2000);
     }
 
     CKTMenuBar* m_pMenuBar = NULL;
@@ -119,6 +139,104 @@ TEST_F(PopupExpandTest, AMenuOfOnlyRarelyUsedCommandsShowsThemAll)
     EXPECT_FALSE(pPopup->IsCollapsedPresent());
     EXPECT_EQ(NULL, pPopup->GetControls()->FindControl(KT_ID_POPUPBAR_EXPAND));
     EXPECT_TRUE(pPopup->GetControls()->FindControl(ID_TEST_ENABLED)->IsVisible());
+}
+
+TEST_F(PopupExpandTest, ADoubleClickOnAMenuOrADropDownButtonShowsTheWholeMenu)
+{
+    CTestInput input(m_pMenuBar->GetSafeHwnd());
+    ASSERT_TRUE(input.DoubleClick(m_pMenuBar->GetControl(kEdit)->GetRect().CenterPoint()));
+    auto* pEdit = static_cast<CKTPopupBar*>(m_pMenuBar->GetControl(kEdit)->GetCommandBar());
+    EXPECT_TRUE(PumpUntil([pEdit] { return pEdit->IsExpanded(); }, 2000)) << "the menu bar's entry";
+    EXPECT_EQ(kEdit, m_pMenuBar->GetPopuped());
+    EXPECT_TRUE(pEdit->GetControls()->FindControl(ID_EDIT_CUT)->IsVisible());
+    m_pMenuBar->SetTrackingMode(ktTrackingNone);
+
+    CKTToolBar* pBar = m_pCommandBars->Add("Drop-down", ktBarTop);
+    auto* pButton = static_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlButtonPopup, ID_TEST_ENABLED));
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_CUT)->SetCaption("Cu&t");
+    pMenu->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    pButton->SetCommandBar(pMenu);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput bar(pBar->GetSafeHwnd());
+    ASSERT_TRUE(bar.DoubleClick(pButton->GetRect().CenterPoint()));
+    EXPECT_TRUE(PumpUntil([&pMenu] { return pMenu->IsExpanded(); }, 2000)) << "a drop-down button";
+    EXPECT_TRUE(pButton->IsPopuped());
+    EXPECT_TRUE(pMenu->GetControls()->FindControl(ID_EDIT_CUT)->IsVisible());
+    pBar->SetTrackingMode(ktTrackingNone);
+}
+
+TEST_F(PopupExpandTest, ExpandingPlaysFramesThatGrowTheHiddenEntriesAndEndsAsWithoutAnimation)
+{
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->nAnimationType = ktAnimationNone;
+    CKTPopupBar* pPopup = OpenEntry(kEdit);
+    ASSERT_TRUE(pPopup && ClickExpandRow(pPopup));
+    PumpMessages();
+    const CRect rc = CKTWindowRect(pPopup);
+    const CPixelImage still = CPixelImage::FromScreen(rc);
+    m_pMenuBar->SetTrackingMode(ktTrackingNone);
+    PumpMessages();
+    pPopup = OpenEntry(kEdit);
+    ASSERT_TRUE(pPopup && !pPopup->IsExpanded());
+    PumpMessages();
+    const CPixelImage before = CPixelImage::FromScreen(rc);
+    ASSERT_GT(still.CountDiffering(before), 0);
+
+    // Frames are read from another thread while this one plays the animation.
+    pOptions->nAnimationType = ktAnimationSlide;
+    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
+    const int nTime = pPaintManager->m_nAnimationTime;
+    pPaintManager->m_nAnimationTime = 600;
+    std::atomic<bool> bStop(false);
+    std::vector<CPixelImage> frames;
+    std::thread reader(
+        [&]
+        {
+            while (!bStop)
+                frames.push_back(CPixelImage::FromScreen(rc));
+        });
+    const bool bExpanded = ClickExpandRow(pPopup);
+    bStop = true;
+    reader.join();
+    pPaintManager->m_nAnimationTime = nTime;
+    ASSERT_TRUE(bExpanded);
+    PumpMessages();
+    EXPECT_EQ(rc, CKTWindowRect(pPopup));
+    EXPECT_EQ(0, CPixelImage::FromScreen(rc).CountDiffering(still)) << "the last picture is the still one";
+    // Moving the window alone can show one passing picture; the steps of the growth show several.
+    std::vector<const CPixelImage*> between;
+    for (const CPixelImage& frame : frames)
+        if (frame.CountDiffering(still) > 0 && frame.CountDiffering(before) > 0 &&
+            (between.empty() || frame.CountDiffering(*between.back()) > 0))
+            between.push_back(&frame);
+    EXPECT_GE(between.size(), 3u) << "of " << frames.size() << " frames read during the expansion";
+}
+
+// The theme whose menus cast shadows beside their entries too.
+TEST(PopupExpandShadows, AMenuThatExpandsCastsItsStripsAndItsEntrysAgain)
+{
+    CTestFrame* pFrame = CTestFrame::Create(4);
+    ASSERT_TRUE(pFrame != NULL);
+    pFrame->GetCommandBars()->GetCommandBarsOptions()->SetCommandHidden(ID_EDIT_CUT);
+    PumpMessages();
+    CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(kEdit));
+    CKTPopupBar* pPopup = pMenuBar->GetControl(kEdit)->GetCommandBar()->AsPopupBar();
+    ASSERT_TRUE(pPopup->IsCollapsedPresent());
+    ASSERT_EQ(4u, KTShadowManager()->GetShadows().size()) << "the popup's two strips, then its menu entry's";
+    pPopup->ExpandBar();
+    ASSERT_TRUE(pPopup->IsExpanded());
+    const auto& strips = KTShadowManager()->GetShadows();
+    ASSERT_EQ(4u, strips.size());
+    EXPECT_EQ(CKTWindowRect(pPopup).bottom, CKTWindowRect(strips[0].get()).top) << "below the grown popup";
+    CRect rcEntry = pMenuBar->GetControl(kEdit)->GetRect();
+    pMenuBar->ClientToScreen(rcEntry);
+    EXPECT_EQ(CRect(rcEntry.right, rcEntry.top + 4, rcEntry.right + 4, rcEntry.bottom), CKTWindowRect(strips[3].get()));
+    pMenuBar->SetPopuped(-1);
+    pFrame->DestroyWindow();
+    PumpMessages();
 }
 
 TEST_F(PopupExpandTest, DraggingTheGripperTearsThePopupOffAndClosingTheBarDeletesIt)

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -20,14 +21,22 @@ class PopupToolBarTest : public CFrameFixture
 {
 protected:
     // A toolbar entry whose popup is a palette of buttons 100 pixels wide, opened by a click.
-    CKTSmartPtr<CKTPopupToolBar> OpenPalette(int nButtons)
+    CKTSmartPtr<CKTPopupToolBar> OpenPalette(int nButtons) { return OpenPalette(std::vector<LPCSTR>(nButtons, "Ab")); }
+    CKTSmartPtr<CKTPopupToolBar> OpenPalette(const std::vector<LPCSTR>& captions, CKTPopupBar* pSubMenu = NULL)
     {
         CKTToolBar* pBar = m_pCommandBars->Add("Palette", ktBarTop);
         auto* pOpener = dynamic_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
         pOpener->SetCaption("&Colours");
         CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
-        for (int i = 0; i < nButtons; i++)
-            pPalette->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Ab");
+        for (LPCSTR lpszCaption : captions)
+            pPalette->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption(lpszCaption);
+        // The sub-menu's entry comes second.
+        if (pSubMenu)
+        {
+            auto* pEntry = static_cast<CKTControlPopup*>(pPalette->GetControls()->Add(ktControlPopup, 0, NULL, 1));
+            pEntry->SetCaption("More");
+            pEntry->SetCommandBar(pSubMenu);
+        }
         pPalette->SetMRUWidth(100);
         pOpener->SetCommandBar(pPalette);
         m_pFrame->RecalcLayout();
@@ -38,6 +47,37 @@ protected:
         return pPalette;
     }
 };
+
+// Captions that make buttons of many widths.
+const std::vector<LPCSTR> kMixedWidths = {"A", "Wide entry", "Bb", "C", "Longer one", "D", "Eee", "F", "Widest", "G"};
+
+// The rule for a move between rows: the control of the row at nRowTop that starts nearest at or before nLeft,
+// else the row's leftmost one.
+int ControlOfRow(CKTCommandBar* pBar, int nRowTop, int nLeft)
+{
+    int nBefore = -1, nLeftmost = -1;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        const CRect rc = pBar->GetControl(i)->GetRect();
+        if (pBar->GetControl(i)->GetRowRect().top != nRowTop || rc.IsRectEmpty())
+            continue;
+        if (rc.left <= nLeft && (nBefore == -1 || pBar->GetControl(nBefore)->GetRect().left < rc.left))
+            nBefore = i;
+        if (nLeftmost == -1 || rc.left < pBar->GetControl(nLeftmost)->GetRect().left)
+            nLeftmost = i;
+    }
+    return nBefore != -1 ? nBefore : nLeftmost;
+}
+
+// The last control of the first row whose left edge no control of the second row shares.
+int UnalignedEndOfFirstRow(CKTCommandBar* pBar)
+{
+    const int nFirstTop = pBar->GetControl(0)->GetRowRect().top;
+    int nEnd = 0;
+    while (nEnd + 1 < pBar->GetControlCount() && pBar->GetControl(nEnd + 1)->GetRowRect().top == nFirstTop)
+        nEnd++;
+    return nEnd;
+}
 }  // namespace
 
 TEST_F(PopupToolBarTest, APopupToolBarOfTwelveButtonsWrapsAtItsWidthAndAClickRunsOne)
@@ -82,6 +122,79 @@ TEST_F(PopupToolBarTest, UpAndDownMoveBetweenTheRowsOfAPopupToolBar)
     EXPECT_EQ(nSecondRow + 1, pPalette->GetSelected()) << "the button below";
     ASSERT_TRUE(palette.Key(VK_UP));
     EXPECT_EQ(1, pPalette->GetSelected()) << "and back up";
+    EXPECT_TRUE(pPalette->IsVisible());
+    ASSERT_TRUE(palette.Key(VK_ESCAPE));
+}
+
+TEST_F(PopupToolBarTest, RowsOfButtonsOfManyWidthsMoveToTheButtonStartingNearestAtOrBeforeTheSelection)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = OpenPalette(kMixedWidths);
+    ASSERT_TRUE(pPalette->IsVisible());
+    const int nFrom = UnalignedEndOfFirstRow(pPalette);
+    ASSERT_LT(nFrom + 1, pPalette->GetControlCount()) << "two rows at least";
+    CTestInput palette(pPalette->GetSafeHwnd());
+    ASSERT_TRUE(palette.Key(VK_DOWN));
+    for (int i = 0; i < nFrom; i++)
+        ASSERT_TRUE(palette.Key(VK_RIGHT));
+    ASSERT_EQ(nFrom, pPalette->GetSelected());
+    const int nSecondTop = pPalette->GetControl(nFrom + 1)->GetRowRect().top;
+    const int nBelow = ControlOfRow(pPalette, nSecondTop, pPalette->GetControl(nFrom)->GetRect().left);
+    ASSERT_TRUE(palette.Key(VK_DOWN));
+    EXPECT_EQ(nBelow, pPalette->GetSelected());
+    ASSERT_TRUE(palette.Key(VK_ESCAPE));
+}
+
+TEST_F(PopupToolBarTest, AFloatingBarOfRowsMovesBetweenThemWithUpAndDown)
+{
+    CKTToolBar* pBar = m_pCommandBars->Add("Rows", ktBarFloating);
+    for (LPCSTR lpszCaption : kMixedWidths)
+        pBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption(lpszCaption);
+    pBar->SetMRUWidth(120);
+    m_pCommandBars->RecalcFrameLayout();
+    pBar->OnRecalcLayout();
+    PumpMessages();
+    ASSERT_EQ(ktBarFloating, pBar->GetPosition());
+    const int nFrom = UnalignedEndOfFirstRow(pBar);
+    ASSERT_LT(nFrom + 1, pBar->GetControlCount()) << "two rows at least";
+
+    m_pCommandBars->SetToolBarFocus(pBar);
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    while (pBar->GetSelected() != nFrom && pBar->GetSelected() < pBar->GetControlCount() - 1)
+        ASSERT_TRUE(input.Key(VK_RIGHT));
+    ASSERT_EQ(nFrom, pBar->GetSelected());
+    const int nFirstTop = pBar->GetControl(0)->GetRowRect().top;
+    const int nSecondTop = pBar->GetControl(nFrom + 1)->GetRowRect().top;
+    const int nBelow = ControlOfRow(pBar, nSecondTop, pBar->GetControl(nFrom)->GetRect().left);
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    EXPECT_EQ(nBelow, pBar->GetSelected()) << "the row below";
+    ASSERT_TRUE(input.Key(VK_UP));
+    EXPECT_EQ(ControlOfRow(pBar, nFirstTop, pBar->GetControl(nBelow)->GetRect().left), pBar->GetSelected())
+        << "and back up";
+    EXPECT_NE(ktTrackingNone, pBar->GetTrackingMode());
+    pBar->SetTrackingMode(ktTrackingNone);
+}
+
+TEST_F(PopupToolBarTest, UpOpensAPalettesMenuEntryAndLeftClosesItKeepingTheEntry)
+{
+    CKTSmartPtr<CKTPopupBar> pSubMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pSubMenu->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Inside");
+    CKTSmartPtr<CKTPopupToolBar> pPalette = OpenPalette({"Ab", "Cd", "Ef"}, pSubMenu);
+    ASSERT_TRUE(pPalette->IsVisible());
+    CKTControl* pEntry = pPalette->GetControl(1);
+    CTestInput palette(pPalette->GetSafeHwnd());
+    ASSERT_TRUE(palette.Key(VK_DOWN));
+    ASSERT_TRUE(palette.Key(VK_RIGHT));
+    ASSERT_EQ(1, pPalette->GetSelected());
+    ASSERT_FALSE(pEntry->IsPopuped());
+
+    ASSERT_TRUE(palette.Key(VK_UP));
+    EXPECT_TRUE(pEntry->IsPopuped()) << "Up on a menu entry opens it";
+    EXPECT_TRUE(pSubMenu->IsVisible());
+    EXPECT_FALSE(pPalette->HandleNavigationCode(ktNavNext)) << "the open entry keeps the selection";
+    EXPECT_EQ(1, pPalette->GetSelected());
+    ASSERT_TRUE(palette.Key(VK_LEFT));
+    EXPECT_FALSE(pEntry->IsPopuped()) << "Left goes back out of the menu";
+    EXPECT_EQ(1, pPalette->GetSelected());
     EXPECT_TRUE(pPalette->IsVisible());
     ASSERT_TRUE(palette.Key(VK_ESCAPE));
 }

@@ -160,6 +160,13 @@ LRESULT CALLBACK ReplacingSiteProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
         pcs->pControl->SetCaption("Site's own");
         return TRUE;
     }
+    if (message == KTWM_CREATECONTROL && pcs->nId == ID_EDIT_COPY)
+    {
+        // Put in the record with a zero answer: still the site's.
+        pcs->pControl = new CCountedButton;
+        pcs->pControl->SetID(ID_TEST_NO_HANDLER);
+        return 0;
+    }
     if (message == KTWM_CONTROLCREATED)
         s_created.push_back(pcs->pControl);
     return ::CallWindowProc(s_pFrameProc, hWnd, message, wParam, lParam);
@@ -175,11 +182,12 @@ TEST_F(ToolBarResourceTest, TheSiteReplacesButtonsOfTheResourceWithAComboBoxOrAC
     const BOOL bLoaded = pStandard->LoadToolBar(IDR_TESTFRAME);
     ::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)s_pFrameProc);
     ASSERT_TRUE(bLoaded);
-    EXPECT_EQ(std::vector<UINT>({ID_FILE_NEW, ID_TEST_ENABLED, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}),
+    EXPECT_EQ(std::vector<UINT>({ID_FILE_NEW, ID_TEST_ENABLED, ID_EDIT_CUT, ID_TEST_NO_HANDLER, ID_EDIT_PASTE}),
               Ids(pStandard));
     ASSERT_EQ(5u, s_created.size()) << "the site heard of every button it got";
     EXPECT_EQ(pStandard->GetControl(1), s_created[1]);
     EXPECT_TRUE(pStandard->GetControl(1)->IsKindOf(RUNTIME_CLASS(CCountedButton))) << "added unchanged";
+    EXPECT_EQ(pStandard->GetControl(3), s_created[3]) << "taken though the site answered 0";
     CKTControl* pCut = pStandard->GetControl(2);
     ASSERT_EQ(ktControlComboBox, pCut->GetType());
     EXPECT_TRUE(pCut->GetBeginGroup()) << "the separator before it still counts";
