@@ -558,6 +558,27 @@ TEST_F(DockingCaption, AnOverflowingStripHasNoScrollArrows)
         EXPECT_EQ(nullptr, pTabs->GetHighlightedButton());
 }
 
+// The strip tabs of a group of two panes, hidden into the left strip: the application's theme names both panes, the
+// one shown and the other.
+TEST_F(DockingCaption, TheApplicationThemesStripNamesEveryPaneOfAGroup)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
+    manager.GetLayout()->Normalize();
+    manager.HidePane(Group(701));
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, manager.GetPaintManager()->GetPanelTabPainter()->GetFont(FALSE));
+    for (int nID : {701, 702})
+    {
+        CKTDockingPane* pPane = manager.FindPane(nID);
+        EXPECT_GT(pPanel->GetTabRect(pPane).Height(), dc.GetTextExtent(pPane->GetTitle()).cx) << "pane " << nID;
+    }
+}
+
 // The gradient theme's strip tabs are captioned in the dark shadow colour, not in the button text's.
 TEST_F(DockingCaption, TheGradientThemesStripTabsAreCaptionedInTheDarkShadow)
 {
