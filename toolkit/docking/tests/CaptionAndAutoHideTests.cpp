@@ -557,3 +557,47 @@ TEST_F(DockingCaption, AnOverflowingStripHasNoScrollArrows)
     for (const auto& pTabs : pPanel->GetTabManagers())
         EXPECT_EQ(nullptr, pTabs->GetHighlightedButton());
 }
+
+// The strip tabs of a group of two panes, hidden into the left strip: the application's theme names both panes, the
+// one shown and the other.
+TEST_F(DockingCaption, TheApplicationThemesStripNamesEveryPaneOfAGroup)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
+    manager.GetLayout()->Normalize();
+    manager.HidePane(Group(701));
+    m_frame.Layout();
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, manager.GetPaintManager()->GetPanelTabPainter()->GetFont(FALSE));
+    for (int nID : {701, 702})
+    {
+        CKTDockingPane* pPane = manager.FindPane(nID);
+        EXPECT_GT(pPanel->GetTabRect(pPane).Height(), dc.GetTextExtent(pPane->GetTitle()).cx) << "pane " << nID;
+    }
+}
+
+// The gradient theme's strip tabs are captioned in the dark shadow colour, not in the button text's.
+TEST_F(DockingCaption, TheGradientThemesStripTabsAreCaptionedInTheDarkShadow)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    manager.SetTheme(ktDockingPaneThemeGradient);
+    ClickButton(Group(702), KT_IDS_DOCKING_CLOSE);
+    CKTDockingPaneAutoHidePanel* pPanel = Panel(ktDockLeft);
+    ASSERT_TRUE(pPanel && pPanel->GetSafeHwnd());
+    pPanel->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const CPixelImage image = CPixelImage::FromWindow(pPanel->GetSafeHwnd());
+    CRect rcTab = pPanel->GetTabRect(manager.FindPane(702));
+    rcTab.DeflateRect(2, 2);
+    int nShadow = 0, nBlack = 0;
+    for (int y = rcTab.top; y < rcTab.bottom; ++y)
+        for (int x = rcTab.left; x < rcTab.right; ++x)
+        {
+            nShadow += NearColor(image.Pixel(x, y), ::GetSysColor(COLOR_3DDKSHADOW), 8);
+            nBlack += NearColor(image.Pixel(x, y), ::GetSysColor(COLOR_BTNTEXT), 8);
+        }
+    EXPECT_GT(nShadow, 0);
+    EXPECT_EQ(0, nBlack);
+}

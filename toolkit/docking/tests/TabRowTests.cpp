@@ -2,6 +2,7 @@
 // moved to reorder the panes or leave the row, right clicks, help and tooltips, and what the row looks like.
 #include "DockingGroupTest.h"
 #include "InputBuilder.h"
+#include "KTColorManager.h"
 #include "KTDockingPaneCaptionButton.h"
 #include "KTDockingPanePaintManager.h"
 #include "KTDockingPaneRes.h"
@@ -350,4 +351,24 @@ TEST_F(DockingTabRow, TheHeaderGradientSpansTheSiteSoTwoRowsLineUp)
         }
         EXPECT_EQ(2, nRows);
     }
+}
+
+// The gradient theme's row: the selected tab framed light above and dark below, the others parted by separators, on
+// the flat looks' header colour.
+TEST_F(DockingTabRow, TheGradientThemesRowFramesTheSelectedTabAndPartsTheOthers)
+{
+    m_frame.m_manager.SetTheme(ktDockingPaneThemeGradient);
+    m_frame.Layout();
+    ASSERT_TRUE(m_pGroup->IsTabsVisible());
+    m_pGroup->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const CPixelImage image = CPixelImage::FromWindow(m_pGroup->GetSafeHwnd());
+    const CRect rcSelected = TabRect(0), rcOther = TabRect(1);
+    const int yMiddle = rcSelected.CenterPoint().y;
+
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), image.Pixel(rcSelected.left, yMiddle));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), image.Pixel(rcSelected.CenterPoint().x, rcSelected.bottom - 1));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), image.Pixel(rcOther.right - 1, yMiddle)) << "the separator";
+    const COLORREF clrHeader = KTColorManager()->GetColor(KTCOLOR_TAB_HEADER_FACE);
+    EXPECT_EQ(clrHeader, image.Pixel(rcOther.right - 1, rcOther.top + 1)) << "the separator stops short of the ends";
+    EXPECT_EQ(clrHeader, image.Pixel(m_pGroup->GetTabRow().m_rcHeaderRect.right - 2, yMiddle));
 }

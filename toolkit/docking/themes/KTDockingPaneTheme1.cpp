@@ -1,15 +1,41 @@
 // KTDockingPaneTheme1.cpp: gradient captions, and the caption drawing the application's theme shares.
 #include "KTDockingPaneTheme1.h"
 
+#include <memory>
+
 #include "KTColorManager.h"
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTDrawHelpers.h"
 #include "KTSystemInfo.h"
+#include "KTTabColorSet2.h"
+#include "KTTabPainter.h"
+
+namespace
+{
+// The flat looks' colours, with the auto-hide tabs' captions in the dark shadow so that they read as muted.
+class CPanelTabColorSet : public CKTTabColorSet2
+{
+public:
+    void RefreshMetrics() override
+    {
+        CKTTabColorSet2::RefreshMetrics();
+        if (GetAppearance() != 6)
+            return;
+        COLORREF clrText = KTColorManager()->GetColor(COLOR_3DDKSHADOW);
+        m_clrTextNormal.SetStandardValue(clrText);
+        m_clrTextSelected.SetStandardValue(clrText);
+    }
+};
+}  // namespace
 
 CKTDockingPaneTheme1::CKTDockingPaneTheme1()
 {
     m_nCaptionButtonStyle = 1;
     m_bBoldCaption = FALSE;
+    GetContainerTabPainter()->SetAppearance(5);
+    CKTTabPainter* pPanelPainter = GetPanelTabPainter();
+    pPanelPainter->SetAppearance(6);
+    pPanelPainter->SetColorSetObject(std::make_unique<CPanelTabColorSet>().release());
 }
 
 void CKTDockingPaneTheme1::RefreshMetrics()

@@ -28,8 +28,6 @@ CKTDockingPaneTheme9::CKTDockingPaneTheme9()
     pContainerPainter->m_rcClientMargin.top = 1;
     CKTTabPainter* pPanelPainter = GetPanelTabPainter();
     UseDockingLook(pPanelPainter, FALSE, FALSE);
-    // Unlike the flat theme's, the application's auto-hide tabs name only the selected pane.
-    pPanelPainter->SetLayout(ktTabLayoutSelectedCaption);
     pPanelPainter->m_bRotateImagesOnVerticalStrips = TRUE;
 }
 

@@ -184,7 +184,8 @@ void LeaveBar(CRibbonTestFrame& frame)
     frame.GetWindow()->GetClientRect(rc);
     MoveMouse(frame.GetWindow(), CPoint(rc.left + 10, rc.bottom - 10));
     CKTRibbonBar* pBar = frame.GetRibbon();
-    PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; });
+    EXPECT_TRUE(PumpUntil([&] { return !pBar->GetControlTab()->GetHighlightedItem() && pBar->GetSelected() == -1; }))
+        << "the bar still has a hot tab or a selected control";
 }
 
 // What a minimised ribbon's second tab, dropped down, shows right of its one group once it shows the colour.
@@ -212,10 +213,23 @@ COLORREF DroppedDownTabPixel(COLORREF clr)
     return clrShown;
 }
 
+// Moves the pointer to the screen's far corner, clear of every test frame, so that no test starts with its bar under
+// the pointer where an earlier test left it.
+bool ParkPointer()
+{
+    std::vector<INPUT> inputs;
+    InputBuilder::AddMove(inputs, {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
+    return ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
 class RibbonLook : public ::testing::Test
 {
 protected:
-    RibbonLook() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
+    RibbonLook()
+    {
+        EXPECT_TRUE(ParkPointer());
+        CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    }
     ~RibbonLook() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     static CTestRibbonGroup* AddGroup(CKTRibbonTab* pTab, int nWidth)
@@ -354,6 +368,9 @@ TEST_F(RibbonLook, TheQuickAccessDropDownTakesItsPartByState)
     expectPart(2);
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !pDropDown->IsPopuped(); }));
+    // The bar takes tracking back with the drop-down selected; a second Esc ends it.
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetTrackingMode() == 0; }));
     LeaveBar(frame);
 
     // The "more" button draws from its own image the same way.
