@@ -165,8 +165,11 @@ BOOL CKTControlPopup::OnLButtonDblClk(CPoint pt)
     }
     if (!pPopup->IsCollapsedPresent() || pPopup->IsExpanded())
         return FALSE;
-    // Straight to the bar: a split popup expands too, where ExpandCommandBar acts only for a plain popup.
-    pPopup->ExpandBar();
+    // A button popup's menu expands too, where ExpandCommandBar keeps to a plain popup's.
+    if (m_nType == ktControlPopup)
+        ExpandCommandBar();
+    else
+        pPopup->ExpandBar();
     return pPopup->IsExpanded();
 }
 

@@ -225,15 +225,16 @@ TEST(PopupExpandShadows, AMenuThatExpandsCastsItsStripsAndItsEntrysAgain)
     ASSERT_TRUE(pMenuBar->SetPopuped(kEdit));
     CKTPopupBar* pPopup = pMenuBar->GetControl(kEdit)->GetCommandBar()->AsPopupBar();
     ASSERT_TRUE(pPopup->IsCollapsedPresent());
-    ASSERT_EQ(4u, KTShadowManager()->GetShadows().size()) << "the popup's two strips, then its menu entry's";
+    ASSERT_EQ(4, KTShadowManager()->GetShadows().GetCount()) << "the popup's two strips, then its menu entry's";
     pPopup->ExpandBar();
     ASSERT_TRUE(pPopup->IsExpanded());
-    const auto& strips = KTShadowManager()->GetShadows();
-    ASSERT_EQ(4u, strips.size());
-    EXPECT_EQ(CKTWindowRect(pPopup).bottom, CKTWindowRect(strips[0].get()).top) << "below the grown popup";
+    const CKTShadowList& strips = KTShadowManager()->GetShadows();
+    ASSERT_EQ(4, strips.GetCount());
+    EXPECT_EQ(CKTWindowRect(pPopup).bottom, CKTWindowRect(strips.GetHead()).top) << "below the grown popup";
     CRect rcEntry = pMenuBar->GetControl(kEdit)->GetRect();
     pMenuBar->ClientToScreen(rcEntry);
-    EXPECT_EQ(CRect(rcEntry.right, rcEntry.top + 4, rcEntry.right + 4, rcEntry.bottom), CKTWindowRect(strips[3].get()));
+    EXPECT_EQ(CRect(rcEntry.right, rcEntry.top + 4, rcEntry.right + 4, rcEntry.bottom),
+              CKTWindowRect(strips.GetTail()));
     pMenuBar->SetPopuped(-1);
     pFrame->DestroyWindow();
     PumpMessages();
