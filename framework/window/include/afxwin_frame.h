@@ -142,6 +142,9 @@ protected:
     DWORD RunHelpLoop();
     // FALSE ends the loop; a click on one of the frame's windows sets *pContext.
     BOOL ProcessHelpMsg(MSG& msg, DWORD* pContext);
+    BOOL ProcessHelpMouse(MSG& msg, DWORD* pContext);
+    // A click on a menu (a window's own, or a bar's popup entry) opens it; FALSE when that closed the frame.
+    BOOL OpenMenuForHelp(HWND hWndHit, int nHit, POINT point);
     // The capture and the help cursor while the point is over the frame's own windows; the window there, or NULL.
     HWND SetHelpCapture(POINT point, BOOL* pbOwnWindow);
     // What WM_HELPHITTEST answers at the point, from the window under it up to the frame.

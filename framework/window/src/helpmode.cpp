@@ -122,11 +122,14 @@ BOOL CFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
         }
         return TRUE;
     }
-    if (!IsMouseMessage(msg.message))
-    {
-        ::DispatchMessage(&msg);
-        return TRUE;
-    }
+    if (IsMouseMessage(msg.message))
+        return ProcessHelpMouse(msg, pContext);
+    ::DispatchMessage(&msg);
+    return TRUE;
+}
+
+BOOL CFrameWnd::ProcessHelpMouse(MSG& msg, DWORD* pContext)
+{
     BOOL bOwnWindow = FALSE;
     HWND hWndHit = SetHelpCapture(msg.pt, &bOwnWindow);
     if (!bOwnWindow)
@@ -138,21 +141,23 @@ BOOL CFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
         return TRUE;
     int nHit = (int)::SendMessage(hWndHit, WM_NCHITTEST, 0, MAKELPARAM(msg.pt.x, msg.pt.y));
     if (nHit == HTMENU || nHit == HTSYSMENU)
-    {
-        // A menu opens as it would without help mode, so that the topic of one of its entries can be asked for.
-        HWND hWnd = m_hWnd;
-        ::ReleaseCapture();
-        ::SendMessage(hWndHit, WM_NCLBUTTONDOWN, nHit, MAKELPARAM(msg.pt.x, msg.pt.y));
-        if (!::IsWindow(hWnd))
-            return FALSE;
-        POINT pt;
-        ::GetCursorPos(&pt);
-        SetHelpCapture(pt, nullptr);
-        return TRUE;
-    }
+        return OpenMenuForHelp(hWndHit, nHit, msg.pt);
     *pContext = nHit == HTCLIENT ? MapClientArea(hWndHit, msg.pt) : kNonClientBase + nHit;
     SwallowRelease(m_hWnd);
     return FALSE;
+}
+
+// The menu opens as it would without help mode, so that the topic of one of its entries can be asked for.
+BOOL CFrameWnd::OpenMenuForHelp(HWND hWndHit, int nHit, POINT point)
+{
+    HWND hWnd = m_hWnd;
+    ::ReleaseCapture();
+    ::SendMessage(hWndHit, WM_NCLBUTTONDOWN, nHit, MAKELPARAM(point.x, point.y));
+    if (!::IsWindow(hWnd))
+        return FALSE;
+    ::GetCursorPos(&point);
+    SetHelpCapture(point, nullptr);
+    return TRUE;
 }
 
 HWND CFrameWnd::SetHelpCapture(POINT point, BOOL* pbOwnWindow)
