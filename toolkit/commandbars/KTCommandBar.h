@@ -223,6 +223,9 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    // In the site's context-help mode a popup control answers as a menu, so that help mode opens it.
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
@@ -245,6 +248,8 @@ protected:
     BOOL AltDragControl(CKTControl* pControl, CPoint point);
     BOOL IsMouseLocked() const;
     BOOL IsActive() const;
+    // The site frame waits for a click that names a help topic.
+    BOOL IsSiteInHelpMode() const;
     void UpdateCommandUI(CWnd* pOwner, BOOL bDisableIfNoHandler);
     // What F1 over the control asks help for.
     static int GetControlHelpId(CKTControl* pControl);

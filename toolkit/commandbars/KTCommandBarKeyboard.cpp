@@ -49,8 +49,6 @@ int CKTCommandBar::KeyToNavigationCode(UINT nChar) const
 
 BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (IsCustomizeMode())
-        return FALSE;
     if (m_nLockRecurse > 0 || !GetSafeHwnd())
         return TRUE;
     CKTSmartPtr<CKTCommandBar> pHold(this);

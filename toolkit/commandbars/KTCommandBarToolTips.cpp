@@ -45,14 +45,11 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     BOOL bPopupTips = pOptions && pOptions->bShowPopupBarToolTips;
     if (IsPopupBar() && !bPopupTips && !(pControl->GetFlags() & ktFlagTooltipInPopup))
         return -1;
-    INT_PTR nHit = -1;
-    if (pControl->OnToolHitTest(point, pTI, nHit))
-        return nHit;
-    if (pControl->GetID() == 0)
-        return -1;
     CRect rcTip = pControl->GetRect();
     INT_PTR nToolId = pControl->GetID();
     CString strTip = pControl->GetTooltip(point, &rcTip, &nToolId);
+    if (nToolId == 0)
+        return -1;
     if (strTip.IsEmpty())
     {
         strTip = pControl->GetCaption();

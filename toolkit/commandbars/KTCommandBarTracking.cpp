@@ -188,9 +188,12 @@ int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARA
 {
     if (hWnd || nMessage != WM_KEYDOWN)
         return ktHookContinue;
+    // Customising and context help leave the keys to the windows.
+    if (IsCustomizeMode() || IsSiteInHelpMode())
+        return ktHookStopHere;
     // A control holding the focus sees its keys before the bar navigates with them.
     CKTControl* pFocused = GetControl(m_nSelected);
-    if (pFocused && pFocused->IsFocused() && !IsCustomizeMode())
+    if (pFocused && pFocused->IsFocused())
     {
         CKTSmartPtr<CKTControl> pHold(pFocused);
         int nAnswer = pFocused->OnHookKeyDown((UINT)wParam, lParam);
@@ -247,6 +250,34 @@ void CKTCommandBar::OnNcMouseMove(UINT, CPoint)
 {
     OnMouseLeave();
     Default();
+}
+
+BOOL CKTCommandBar::IsSiteInHelpMode() const
+{
+    CFrameWnd* pFrame = GetFrameSite();
+    return pFrame && pFrame->m_bHelpMode;
+}
+
+LRESULT CKTCommandBar::OnNcHitTest(CPoint point)
+{
+    if (!IsSiteInHelpMode())
+        return CWnd::OnNcHitTest(point);
+    ScreenToClient(&point);
+    CKTControl* pControl = m_pControls->HitTest(point);
+    if (!pControl || pControl->GetID() > 0)
+        return HTCLIENT;
+    return KTIsPopupType(pControl->GetType()) ? HTMENU : HTCLIENT;
+}
+
+void CKTCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (!IsSiteInHelpMode())
+    {
+        CWnd::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    ScreenToClient(&point);
+    SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
 }
 
 void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)

@@ -110,14 +110,16 @@ void CKTControlTabWorkspace::OnRemoved()
     CKTControlButton::OnRemoved();
 }
 
-BOOL CKTControlTabWorkspace::OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const
+CString CKTControlTabWorkspace::GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const
 {
     if (!GetTabClient())
-        return FALSE;
-    nHit = IsMouseLocked() ? -1 : ItemToolHitTest(GetBarHwnd(), point, pTI);
-    if (nHit >= 0)
-        pTI->uId = UINT_PTR(++nHit);
-    return TRUE;
+        return CKTControlButton::GetTooltip(pt, pRect, pToolId);
+    CKTTabManagerItem* pItem = IsMouseLocked() ? NULL : FindTooltipItem(pt);
+    *pToolId = pItem ? pItem->GetIndex() + 1 : 0;
+    if (!pItem)
+        return CString();
+    *pRect = pItem->GetRect();
+    return GetItemTooltip(pItem);
 }
 
 void CKTControlTabWorkspace::Reposition()

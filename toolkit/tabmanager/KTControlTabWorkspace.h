@@ -24,8 +24,9 @@ public:
     void OnLButtonUp(CPoint pt) override;
     void OnMouseMove(CPoint pt) override;
     void OnRemoved() override;
-    // With a tab client, the tab under the point: tool id its index + 1.
-    BOOL OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const override;
+    using CKTControlButton::GetTooltip;
+    // With a tab client, the tip of the tab under the point: tool id its index + 1, none (0) without a tip.
+    CString GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const override;
 
     void Reposition() override;
     void RedrawControl(LPCRECT lpRect, BOOL bAnimate) override;

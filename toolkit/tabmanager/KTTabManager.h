@@ -125,7 +125,9 @@ protected:
     void RedrawItem(CKTTabManagerItem* pItem, BOOL bAnimate);
     void ResetRows();
     std::vector<CRect> CopyItemRects() const;
-    INT_PTR ItemToolHitTest(HWND hWnd, CPoint pt, TOOLINFOA* pTI) const;
+    // The tab under the point whose tip shows there: a tab with a tip has it always (tooltip mode 1) or only while
+    // it is cut (mode 2); NULL for none.
+    CKTTabManagerItem* FindTooltipItem(CPoint pt) const;
 
     CKTTabManagerItem* m_pSelected = NULL;
     CKTTabManagerItem* m_pHighlighted = NULL;

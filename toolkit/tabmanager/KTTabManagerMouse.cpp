@@ -243,20 +243,19 @@ INT_PTR CKTTabManager::OnToolHitTest(HWND hWnd, CPoint pt, TOOLINFOA* pTI) const
         CKTToolTipController::FillInToolInfo(pTI, hWnd, pButton->GetRect(), nHit, strTip);
         return nHit;
     }
-    return ItemToolHitTest(hWnd, pt, pTI);
+    CKTTabManagerItem* pItem = FindTooltipItem(pt);
+    if (!pItem)
+        return -1;
+    CKTToolTipController::FillInToolInfoEx(pTI, hWnd, pItem->GetRect(), pItem->GetIndex(), GetItemTooltip(pItem),
+                                           GetItemCaption(pItem), NULL, 0);
+    return pItem->GetIndex();
 }
 
-// A tab has a tooltip always (mode 1) or only while it is cut (mode 2).
-INT_PTR CKTTabManager::ItemToolHitTest(HWND hWnd, CPoint pt, TOOLINFOA* pTI) const
+CKTTabManagerItem* CKTTabManager::FindTooltipItem(CPoint pt) const
 {
     CKTTabManagerItem* pItem = HitTest(pt);
     int nMode = GetPaintManager()->m_nToolTipMode;
     if (!pItem || nMode == 0 || (nMode == 2 && pItem->GetLength() >= pItem->GetFullLength()))
-        return -1;
-    CString strTip = GetItemTooltip(pItem);
-    if (strTip.IsEmpty())
-        return -1;
-    CKTToolTipController::FillInToolInfoEx(pTI, hWnd, pItem->GetRect(), pItem->GetIndex(), strTip,
-                                           GetItemCaption(pItem), NULL, 0);
-    return pItem->GetIndex();
+        return NULL;
+    return GetItemTooltip(pItem).IsEmpty() ? NULL : pItem;
 }

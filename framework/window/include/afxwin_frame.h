@@ -49,8 +49,14 @@ public:
     UINT m_nIDTracking = 0;  // command whose prompt the status bar shows
     UINT m_nIDLastMessage = 0;
     BOOL m_bInRecalcLayout = FALSE;
-    // Context help (Shift+F1) is not offered: a frame is never in help mode.
-    BOOL m_bHelpMode = FALSE;
+    // Context help: m_bHelpMode is non-zero from ID_CONTEXT_HELP until the click that names a topic.
+    enum
+    {
+        helpInactive = 0,
+        helpActive = 1,
+        helpEntering = 2  // asked for; starts once the message that asked has been handled
+    };
+    BOOL m_bHelpMode = helpInactive;
 
     CFrameWnd() = default;
     ~CFrameWnd() override;
@@ -117,6 +123,9 @@ public:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    // Context help: the help cursor until a click names what to explain (its help is run), or Esc or
+    // WM_EXITHELPMODE ends it. A frame that offers it maps ID_CONTEXT_HELP here and binds Shift+F1 to that id.
+    afx_msg void OnContextHelp();
 
 protected:
     CView* m_pViewActive = nullptr;  // the view commands go to first
@@ -129,6 +138,17 @@ protected:
     LPCTSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
     // Routes to the active view, then to the frame's own map.
     BOOL RouteToViewAndSelf(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    // Help mode's message loop: the topic of the click, 0 when the mode ended without one.
+    DWORD RunHelpLoop();
+    // FALSE ends the loop; a click on one of the frame's windows sets *pContext.
+    BOOL ProcessHelpMsg(MSG& msg, DWORD* pContext);
+    BOOL ProcessHelpMouse(MSG& msg, DWORD* pContext);
+    // A click on a menu (a window's own, or a bar's popup entry) opens it; FALSE when that closed the frame.
+    BOOL OpenMenuForHelp(HWND hWndHit, int nHit, POINT point);
+    // The capture and the help cursor while the point is over the frame's own windows; the window there, or NULL.
+    HWND SetHelpCapture(POINT point, BOOL* pbOwnWindow);
+    // What WM_HELPHITTEST answers at the point, from the window under it up to the frame.
+    DWORD MapClientArea(HWND hWndHit, POINT point);
     DECLARE_MESSAGE_MAP()
 };
 

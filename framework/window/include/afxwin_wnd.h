@@ -317,6 +317,9 @@ public:
     // Enables the control standing in for the bar, else shows or hides the own bar.
     void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
 
+    // Shows the application's help file (its m_pszHelpFilePath) at the topic; nothing without a help file.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+
     // Tooltips
     // The tool under point, or -1. pTI->lpszText is LPSTR_TEXTCALLBACK or a
     // copy from the C heap (malloc, _strdup) that whoever asked frees.

@@ -54,8 +54,6 @@ CString CKTControl::GetTooltip() const
     return m_pAction->GetTooltip();
 }
 
-BOOL CKTControl::OnToolHitTest(CPoint, TOOLINFO*, INT_PTR&) const { return FALSE; }
-
 CString CKTControl::GetTooltip(CPoint, CRect* pRect, INT_PTR* pToolId) const
 {
     *pRect = m_rcControl;

@@ -35,10 +35,8 @@ public:
     virtual CString GetCaption() const;
     virtual CString GetDescription() const;
     virtual CString GetTooltip() const;
-    // A control whose parts have tips of their own answers the bar's tool hit test (point in the bar's client
-    // coordinates) itself: TRUE, with the tool id or -1 for none in nHit. FALSE leaves the bar's tip of the control.
-    virtual BOOL OnToolHitTest(CPoint point, TOOLINFO* pTI, INT_PTR& nHit) const;
-    // The tip at a point of the control, with the rectangle it holds for and its tool id.
+    // The tip at a point of the control (in the bar's client coordinates), with the rectangle it holds for and its
+    // tool id; a control whose parts have tips of their own answers for the part there, tool id 0 for no tip.
     virtual CString GetTooltip(CPoint pt, CRect* pRect, INT_PTR* pToolId) const;
     CString GetShortcutText() const;
     void SetCaption(LPCSTR lpszCaption);

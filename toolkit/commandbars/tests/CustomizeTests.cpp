@@ -539,3 +539,21 @@ TEST_F(CustomizeTest, ARightPressOnAnOpenMenusItemSelectsItUnlessTheItemTakesThe
     EXPECT_EQ(1, pTaker->m_nPresses);
     EXPECT_EQ(pUndo, m_pCommandBars->GetCustomize()->GetSelection()) << "the item took the press";
 }
+
+// A menu opened while customising tracks the mouse, but the keys stay with the window that has the focus.
+TEST_F(CustomizeTest, KeysReachTheFocusedFieldWhileAMenuOpenedInCustomiseModeTracks)
+{
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControlPopup* pTools = AddToolsMenu(pMenu);
+    CEdit field;  // stands in for a field of a customise dialog
+    ASSERT_TRUE(field.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 80, 200, 110), m_pFrame, 0x7301));
+    CTestInput input(field.GetSafeHwnd());
+    ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
+    ASSERT_NE(ktTrackingNone, pMenu->GetTrackingMode());
+    ASSERT_TRUE(input.Text("k"));
+    CString strText;
+    field.GetWindowText(strText);
+    EXPECT_EQ(CString("k"), strText);
+    m_pSecond->SetPopuped(-1);
+    field.DestroyWindow();
+}

@@ -42,14 +42,17 @@ public:
     std::vector<CString> m_messageStrings;  // status texts asked for
     int m_nTheme = 0;
     BOOL m_bLoadStandard = FALSE;
-    LPARAM m_lHelpRequest = 0;         // lParam of the last WM_COMMANDHELP
-    std::vector<UINT> m_notifyCodes;   // codes of the control notifications in arrival order
-    std::vector<int> m_spinSteps;      // the steps that spin requests asked for
-    LRESULT m_lNotifyAnswer = 0;       // the answer to every control notification
-    BOOL m_bToggled = FALSE;           // flipped by its command, shown as its check
-    BOOL m_bCustomizeCommand = FALSE;  // the frame answers that it runs the customise command
-    int m_nCustomizeSelections = 0;    // customise-selection notices received
-    int m_nResets = 0;                 // bar-reset notices received
+    LPARAM m_lHelpRequest = 0;            // lParam of the last WM_COMMANDHELP
+    std::vector<DWORD_PTR> m_helpTopics;  // the topics context help showed, in order
+    std::vector<UINT> m_notifyCodes;      // codes of the control notifications in arrival order
+    std::vector<int> m_spinSteps;         // the steps that spin requests asked for
+    LRESULT m_lNotifyAnswer = 0;          // the answer to every control notification
+    BOOL m_bToggled = FALSE;              // flipped by its command, shown as its check
+    BOOL m_bCustomizeCommand = FALSE;     // the frame answers that it runs the customise command
+    int m_nCustomizeSelections = 0;       // customise-selection notices received
+    int m_nResets = 0;                    // bar-reset notices received
+
+    void WinHelp(DWORD_PTR dwData, UINT) override { m_helpTopics.push_back(dwData); }
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

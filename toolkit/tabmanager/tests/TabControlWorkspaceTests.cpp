@@ -126,7 +126,8 @@ TEST_F(TabControlWorkspace, EachTabIsATooltipOfItsOwnWithItsIndexPlusOneAsTheToo
     EXPECT_STREQ(m_pWorkspace->GetItemTooltip(pSecond), ti.lpszText);
     free(ti.lpszText);
 
-    // Mode 2 only for a cut tab, and these are whole; mode 0 never.
+    // Mode 2 only for a cut tab, and these are whole; mode 0 never, nor does the control's own caption stand in.
+    m_pWorkspace->SetCaption("Files");
     for (int nMode : {2, 0})
     {
         m_frame.m_wndClient.EnableToolTips(nMode);
