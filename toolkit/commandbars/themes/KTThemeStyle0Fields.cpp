@@ -47,9 +47,8 @@ void CKTThemeStyle0::DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, C
 void CKTThemeStyle0::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin)
 {
     const BOOL bEnabled = pControl->IsEnabled();
-    const int nMid = (rcSpin.top + rcSpin.bottom) / 2;
-    const CRect rcHalves[2] = {CRect(rcSpin.left, rcSpin.top, rcSpin.right, nMid),
-                               CRect(rcSpin.left, nMid, rcSpin.right, rcSpin.bottom)};
+    CRect rcHalves[2];
+    SplitSpinHalves(rcSpin, rcHalves);
     const BOOL bHot = bEnabled && IsHot(pControl);
     if (bHot)
         pDC->FillSolidRect(rcSpin, GetColor(COLOR_BTNFACE));
