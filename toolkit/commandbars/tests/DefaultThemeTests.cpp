@@ -138,9 +138,9 @@ TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
     pPopup->GetControls()->Add(CKTSmartPtr<CKTControl>(pSplit), 0, NULL, -1, TRUE);
     pSplit->SetCaption("Split");
     pSplit->SetRect(rc);
-    auto picture = [&](BOOL bEnabled, int nSelected)
+    auto picture = [&](BOOL bEnabled, int nSelected, BOOL bOpen = FALSE)
     {
-        pSplit->SetState(bEnabled, nSelected, FALSE);
+        pSplit->SetState(bEnabled, nSelected, bOpen);
         CTestSurface surface(160, 22, kPaper);
         pTheme->DrawControlPopupParent(surface.DC(), pSplit, TRUE);
         return CPixelImage::FromDC(surface.DC()->GetSafeHdc(), CRect(0, 0, 160, 22));
@@ -155,6 +155,9 @@ TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
     EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x, y)) << "a sunken frame round the part";
     EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x + 5, rc.top));
     EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), selected.Pixel(rc.right - 1, y));
+    CPixelImage open = picture(TRUE, ktSelectionHot, TRUE);
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), open.Pixel(x + 5, rc.top)) << "still framed while its submenu is open";
+    EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), open.Pixel(rc.right - 1, y));
 
     EXPECT_EQ(Distinct(COLOR_GRAYTEXT), picture(FALSE, ktSelectionHot).Pixel(x, y)) << "disabled: its text colour";
     pPopup->OnRemoved();

@@ -294,6 +294,18 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     return CKTPaintManager::DrawControlPopupParent(pDC, pControl, TRUE);
 }
 
+void CKTThemeStyle0::DrawSplitPopupSeparator(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state, COLORREF clrText)
+{
+    const CRect rcDrop(rc.right - 20, rc.top, rc.right, rc.bottom);
+    if (state.bSelected && state.bEnabled)
+    {
+        DrawSunken(pDC, rcDrop);
+        return;
+    }
+    const COLORREF clr = !state.bEnabled ? clrText : GetColor(state.bSelected ? COLOR_BTNSHADOW : m_nPopupTextColor);
+    VerticalLine(pDC, rcDrop.left, rc.top + 1, rc.bottom - 1, clr);
+}
+
 CSize CKTThemeStyle0::DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
                                          CKTCommandBars* pCommandBars)
 {

@@ -68,15 +68,3 @@ void CKTThemeStyle0::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect r
         DrawSpinArrow(pDC, rcHalves[i], i == 0, bPressed, clrArrow);
     }
 }
-
-void CKTThemeStyle0::DrawSplitPopupSeparator(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state, COLORREF clrText)
-{
-    const CRect rcDrop(rc.right - 20, rc.top, rc.right, rc.bottom);
-    if (state.bSelected && state.bEnabled && !state.bPopuped)
-    {
-        DrawSunken(pDC, rcDrop);
-        return;
-    }
-    const COLORREF clr = !state.bEnabled ? clrText : GetColor(state.bSelected ? COLOR_BTNSHADOW : m_nPopupTextColor);
-    VerticalLine(pDC, rcDrop.left, rc.top + 1, rc.bottom - 1, clr);
-}
