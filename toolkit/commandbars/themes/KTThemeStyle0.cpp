@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTDialogBar.h"
 #include "KTDrawObjects.h"
 #include "KTIconState.h"
 #include "KTImageManager.h"
@@ -101,6 +102,8 @@ void CKTThemeStyle0::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
 
 CSize CKTThemeStyle0::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
 {
+    if (pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)))
+        return DrawAltGripper(pDC, pBar, pDC && bDraw);
     int nPosition = pBar->GetPosition();
     if (nPosition == ktBarFloating)
         return CKTPaintManager::DrawCommandBarGripper(pDC, pBar, bDraw);
