@@ -6,39 +6,12 @@
 
 BOOL CKTControlComboBoxEditCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    ShowToBarTips(m_pCombo, message, wParam, lParam);
+    if (OnFieldMessage(m_pCombo, message, wParam, lParam, pResult))
+        return TRUE;
     switch (message)
     {
-    case WM_SETFOCUS:
-        if (m_pCombo->IsCustomizeMode())
-            break;
-        m_pCombo->OnEditSetFocus((HWND)wParam);
-        TakeFocusSelectingAll();
-        return TRUE;
-    case WM_KILLFOCUS:
-        m_bComposing = FALSE;
-        Default();
-        m_pCombo->OnEditKillFocus();
-        return TRUE;
-    case WM_DESTROY:
-        m_pCombo->GetField()->SaveWindowText();
-        break;
-    case WM_LBUTTONDOWN:
-        if (OnCustomizeLeftPress(m_pCombo, lParam))
-            return TRUE;
-        break;
     case WM_RBUTTONDOWN:
         OnRButtonDown(wParam, lParam);
-        return TRUE;
-    case WM_MOUSEMOVE:
-        ForwardMouseMoveToBar(m_pCombo, lParam);
-        break;
-    case WM_CONTEXTMENU:
-        // The field's menu came with the press; the bar must not add its own.
-        *pResult = 0;
-        return TRUE;
-    case KTWM_ISBARPART:
-        *pResult = 1;
         return TRUE;
     case KTWM_SUGGESTSHOWN:
         // The shell's list and the box's never show together.
@@ -58,9 +31,6 @@ void CKTControlComboBoxEditCtrl::OnRButtonDown(WPARAM wParam, LPARAM lParam)
 
 BOOL CKTControlComboBoxEditCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE)
-        return CKTEdit::OnChildNotify(message, wParam, lParam, pResult);
-    m_pCombo->GetField()->OnTextChanged();
-    *pResult = 0;
-    return TRUE;
+    return OnFieldChildNotify(m_pCombo, message, wParam, pResult) ||
+           CKTEdit::OnChildNotify(message, wParam, lParam, pResult);
 }

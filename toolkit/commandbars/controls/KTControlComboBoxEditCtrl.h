@@ -11,7 +11,6 @@ class CKTControlComboBoxEditCtrl : public CKTEdit
 {
 public:
     explicit CKTControlComboBoxEditCtrl(CKTControlComboBox* pCombo) : m_pCombo(pCombo) {}
-    CKTControlComboBox* GetComboBox() const { return m_pCombo; }
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -11,7 +11,6 @@ class CKTControlEditWnd : public CKTEdit
 {
 public:
     explicit CKTControlEditWnd(CKTControlEdit* pControl) : m_pControl(pControl) {}
-    CKTControlEdit* GetControlEdit() const { return m_pControl; }
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

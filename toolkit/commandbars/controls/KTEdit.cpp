@@ -6,6 +6,7 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTEditField.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
@@ -159,6 +160,51 @@ BOOL CKTEdit::ShowContextMenu(CKTControl* pControl, CPoint pt)
         pBar->Redraw();
         pBar->UpdateWindow();
     }
+    return TRUE;
+}
+
+BOOL CKTEdit::OnFieldMessage(IKTEditFieldOwner* pOwner, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    CKTControl* pControl = pOwner->GetFieldControl();
+    ShowToBarTips(pControl, message, wParam, lParam);
+    switch (message)
+    {
+    case WM_SETFOCUS:
+        if (pControl->IsCustomizeMode())
+            return FALSE;
+        pOwner->OnEditSetFocus((HWND)wParam);
+        TakeFocusSelectingAll();
+        return TRUE;
+    case WM_KILLFOCUS:
+        m_bComposing = FALSE;
+        Default();
+        pOwner->OnEditKillFocus();
+        return TRUE;
+    case WM_DESTROY:
+        pOwner->GetField()->SaveWindowText();
+        return FALSE;
+    case WM_LBUTTONDOWN:
+        return OnCustomizeLeftPress(pControl, lParam);
+    case WM_MOUSEMOVE:
+        ForwardMouseMoveToBar(pControl, lParam);
+        return FALSE;
+    case WM_CONTEXTMENU:
+        // The field's menu came with the press; the bar must not add its own.
+        *pResult = 0;
+        return TRUE;
+    case KTWM_ISBARPART:
+        *pResult = 1;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CKTEdit::OnFieldChildNotify(IKTEditFieldOwner* pOwner, UINT message, WPARAM wParam, LRESULT* pResult)
+{
+    if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE)
+        return FALSE;
+    pOwner->GetField()->OnTextChanged();
+    *pResult = 0;
     return TRUE;
 }
 

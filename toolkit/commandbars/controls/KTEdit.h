@@ -7,6 +7,7 @@
 #include <afxwin.h>
 
 class CKTControl;
+class IKTEditFieldOwner;
 
 class CKTEdit : public CEdit
 {
@@ -33,7 +34,19 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
-    // What a field on a bar does with the pointer and the focus, for the windows of the bar's fields.
+    // What every field window on a bar does alike with the focus, the pointer and its owner's text; TRUE when the
+    // message was handled (then *pResult holds the answer). The windows keep only what differs between them.
+    BOOL OnFieldMessage(IKTEditFieldOwner* pOwner, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL OnFieldChildNotify(IKTEditFieldOwner* pOwner, UINT message, WPARAM wParam, LRESULT* pResult);
+    // Customising: a right press is the bar's; TRUE when it went there.
+    BOOL OnCustomizeRightPress(CKTControl* pControl, WPARAM wParam, LPARAM lParam);
+    // The control takes the focus and the field's menu shows; without a menu the window's own handling runs.
+    void ShowFieldMenu(CKTControl* pControl, LPARAM lParam);
+
+    BOOL m_bComposing = FALSE;  // between the IME's start and end of a composition
+    BOOL m_bOpaqueFix = FALSE;  // the window lies on a frame caption drawn on glass
+
+private:
     // The focus taken with the whole text selected once it has settled: a click's own selection comes in between.
     void TakeFocusSelectingAll();
     // The bar's tips see the field's messages as the bar's own, so a press or a key in the field ends a tip; moves
@@ -45,11 +58,4 @@ protected:
     void ForwardMouseMoveToBar(CKTControl* pControl, LPARAM lParam);
     // Customising: a left press drags the control when it may move; TRUE when the press was customising's.
     BOOL OnCustomizeLeftPress(CKTControl* pControl, LPARAM lParam);
-    // Customising: a right press is the bar's; TRUE when it went there.
-    BOOL OnCustomizeRightPress(CKTControl* pControl, WPARAM wParam, LPARAM lParam);
-    // The control takes the focus and the field's menu shows; without a menu the window's own handling runs.
-    void ShowFieldMenu(CKTControl* pControl, LPARAM lParam);
-
-    BOOL m_bComposing = FALSE;  // between the IME's start and end of a composition
-    BOOL m_bOpaqueFix = FALSE;  // the window lies on a frame caption drawn on glass
 };

@@ -1,5 +1,6 @@
 // DefaultThemeTests.cpp: the default theme's fields (frame, drop button, spin halves) and its split popup entries,
 // read back pixel by pixel in colours that name their index.
+#include "DistinctColours.h"
 #include "KTControls.h"
 #include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
@@ -12,20 +13,6 @@
 
 namespace
 {
-const COLORREF kPaper = RGB(255, 255, 255);
-
-// A distinct colour for every toolkit index, so each pixel names its index.
-COLORREF Distinct(int nIndex) { return RGB(nIndex * 4, 255 - nIndex * 3, (nIndex * 37) % 256); }
-
-CKTSmartPtr<CKTThemeStyle0> MakeTheme()
-{
-    CKTSmartPtr<CKTThemeStyle0> pTheme = KTMakeCounted<CKTThemeStyle0>();
-    pTheme->RefreshMetrics();
-    for (int i = 0; i < KTCOLOR_COUNT; i++)
-        pTheme->SetCustomColor(i, Distinct(i));
-    return pTheme;
-}
-
 const CRect kField(0, 0, 120, 24);
 
 // The pixels of one control drawn on paper by the theme, measured first as a bar would.
@@ -43,7 +30,7 @@ using CStatedSplitPopup = CStatedOpen<CKTControlPopup, ktControlSplitButtonPopup
 
 TEST(DefaultThemeFields, TheFrameSinksWhenHotInsideARingOfButtonFace)
 {
-    auto pTheme = MakeTheme();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle0>();
     CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(kField);
     pEdit->ShowSpinButtons(FALSE);
     auto picture = [&](BOOL bEnabled, int nSelected, int nPressed)
@@ -70,7 +57,7 @@ TEST(DefaultThemeFields, TheFrameSinksWhenHotInsideARingOfButtonFace)
 
 TEST(DefaultThemeFields, TheDropButtonStandsOutByStateAndKeepsItsArrowDark)
 {
-    auto pTheme = MakeTheme();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle0>();
     CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(kField);
     auto picture = [&](BOOL bEnabled, int nSelected, BOOL bDropped)
     {
@@ -105,7 +92,7 @@ TEST(DefaultThemeFields, TheDropButtonStandsOutByStateAndKeepsItsArrowDark)
 
 TEST(DefaultThemeFields, SpinHalvesRiseWhenHotAndTheHeldOneSinks)
 {
-    auto pTheme = MakeTheme();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle0>();
     CKTSmartPtr<CStatedEdit> pEdit = KTMakeCounted<CStatedEdit>(kField);
     auto picture = [&](BOOL bEnabled, int nSelected, int nPressed)
     {
@@ -142,7 +129,7 @@ TEST(DefaultThemeFields, SpinHalvesRiseWhenHotAndTheHeldOneSinks)
 // by a line in the colour of the entry's state.
 TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
 {
-    auto pTheme = MakeTheme();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle0>();
     CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
     pPopup->SetPaintManager(pTheme);
     const int nBorder = pTheme->GetCommandBarBorders(pPopup).left;
@@ -151,9 +138,9 @@ TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
     pPopup->GetControls()->Add(CKTSmartPtr<CKTControl>(pSplit), 0, NULL, -1, TRUE);
     pSplit->SetCaption("Split");
     pSplit->SetRect(rc);
-    auto picture = [&](BOOL bEnabled, int nSelected)
+    auto picture = [&](BOOL bEnabled, int nSelected, BOOL bOpen = FALSE)
     {
-        pSplit->SetState(bEnabled, nSelected, FALSE);
+        pSplit->SetState(bEnabled, nSelected, bOpen);
         CTestSurface surface(160, 22, kPaper);
         pTheme->DrawControlPopupParent(surface.DC(), pSplit, TRUE);
         return CPixelImage::FromDC(surface.DC()->GetSafeHdc(), CRect(0, 0, 160, 22));
@@ -168,6 +155,9 @@ TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
     EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x, y)) << "a sunken frame round the part";
     EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x + 5, rc.top));
     EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), selected.Pixel(rc.right - 1, y));
+    CPixelImage open = picture(TRUE, ktSelectionHot, TRUE);
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), open.Pixel(x + 5, rc.top)) << "still framed while its submenu is open";
+    EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), open.Pixel(rc.right - 1, y));
 
     EXPECT_EQ(Distinct(COLOR_GRAYTEXT), picture(FALSE, ktSelectionHot).Pixel(x, y)) << "disabled: its text colour";
     pPopup->OnRemoved();

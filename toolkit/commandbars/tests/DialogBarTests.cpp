@@ -1,4 +1,5 @@
 // DialogBarTests.cpp: a dialog bar hosting an edit box: its caption strip, edges and sizes, with real input.
+#include "DistinctColours.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTControls.h"
@@ -7,12 +8,14 @@
 #include "KTDrawObjects.h"
 #include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
+#include "KTThemeStyle1.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
 #include "NearColor.h"
 #include "PixelImage.h"
 #include "TestInput.h"
+#include "TestSurface.h"
 
 #include <afxres.h>
 
@@ -185,4 +188,29 @@ TEST_F(DialogBarTest, TheGripperStandsBeforeTheCaption)
     CPixelImage bare = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
     EXPECT_FALSE(NearColor(clrShadow, bare.Pixel(5, y)));
     m_pBar->SetPaintManager(NULL);
+}
+
+// Whoever asks a theme for a bar's gripper gets the dialog-bar gripper for a dialog bar, in its size and its pixels,
+// not the docked tool bar's.
+TEST_F(DialogBarTest, TheBarGripperOfADialogBarIsItsOwnGripper)
+{
+    auto check = [&](CKTPaintManager* pTheme, const char* pszTheme)
+    {
+        const CSize szAlt = pTheme->DrawAltGripper(NULL, m_pBar, FALSE);
+        EXPECT_EQ(szAlt, pTheme->DrawCommandBarGripper(NULL, m_pBar, FALSE)) << pszTheme;
+        CTestSurface alt(40, 40, kPaper), bar(40, 40, kPaper);
+        pTheme->DrawAltGripper(alt.DC(), m_pBar, TRUE);
+        pTheme->DrawCommandBarGripper(bar.DC(), m_pBar, TRUE);
+        int nDrawn = 0, nDiffering = 0;
+        for (int y = 0; y < 40; y++)
+            for (int x = 0; x < 40; x++)
+            {
+                nDrawn += alt.Pixel(x, y) != kPaper;
+                nDiffering += alt.Pixel(x, y) != bar.Pixel(x, y);
+            }
+        EXPECT_GT(nDrawn, 0) << pszTheme;
+        EXPECT_EQ(0, nDiffering) << pszTheme;
+    };
+    check(MakeThemeWithDistinctColours<CKTThemeStyle0>(), "default");
+    check(MakeThemeWithDistinctColours<CKTThemeStyle1>(), "flat");
 }

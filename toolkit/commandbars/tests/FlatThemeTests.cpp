@@ -1,4 +1,5 @@
 // FlatThemeTests.cpp: the flat themes' fields, menu cells, floating icon column and dialog-bar gripper, in pixels.
+#include "DistinctColours.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTControls.h"
@@ -18,22 +19,6 @@
 
 namespace
 {
-const COLORREF kPaper = RGB(255, 255, 255);
-
-// A distinct colour for every toolkit index, so each pixel names its index.
-COLORREF Distinct(int nIndex) { return RGB(nIndex * 4, 255 - nIndex * 3, (nIndex * 37) % 256); }
-
-template <class T>
-CKTSmartPtr<T> MakeTheme()
-{
-    CKTSmartPtr<T> pTheme = KTMakeCounted<T>();
-    pTheme->m_nSystemTheme = ktSystemThemeNone;
-    pTheme->RefreshMetrics();
-    for (int i = 0; i < KTCOLOR_COUNT; i++)
-        pTheme->SetCustomColor(i, Distinct(i));
-    return pTheme;
-}
-
 // A black icon under an id of the process-wide image manager.
 bool SetBlackIcon(UINT nId, CSize sz)
 {
@@ -70,7 +55,7 @@ struct CDrawnEntry
 
 TEST(FlatThemeFields, EditFramesAndSpinHalvesByState)
 {
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
     CKTSmartPtr<CKTPopupBar> pMenu = KTMakeCounted<CKTPopupBar>();
     const struct
     {
@@ -101,7 +86,7 @@ TEST(FlatThemeFields, EditFramesAndSpinHalvesByState)
 
 TEST(FlatThemeFields, TheComboButtonAndArrowFollowTheBox)
 {
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
     CKTSmartPtr<CKTPopupBar> pMenu = KTMakeCounted<CKTPopupBar>();
     CKTSmartPtr<CStatedCombo> pCombo = KTMakeCounted<CStatedCombo>(CRect(0, 0, 120, 24));
     pTheme->DrawControlComboBox(CTestSurface(1, 1).DC(), pCombo, FALSE);
@@ -142,7 +127,7 @@ TEST(FlatThemeMenus, CellsFollowTheColumnsAndImagesKeepTheirShape)
 {
     ASSERT_TRUE(SetBlackIcon(9213, CSize(16, 16)));
     ASSERT_TRUE(SetBlackIcon(9214, CSize(32, 16)));
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
     {
         CDrawnEntry two(pTheme, ktControlButton, 9213, TRUE, TRUE, TRUE);
         const int x = two.nLeft, w = two.nColumn;
@@ -171,7 +156,7 @@ TEST(FlatThemeMenus, CellsFollowTheColumnsAndImagesKeepTheirShape)
 TEST(FlatThemeGrippers, AFloatingPopupKeepsItsIconColumnBelowItsCaption)
 {
     CTestParent parent(300, 200);
-    auto pTheme = MakeTheme<CKTThemeStyle1>();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle1>();
     CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
     pPopup->CreateBarWindow("KTTestBar", &parent, 2);
     pPopup->MoveWindow(10, 20, 120, 90);
@@ -236,7 +221,7 @@ protected:
 
 TEST_F(FlatThemeDialogBarTest, TheGripperLightsUpWhileTheFocusIsInTheBar)
 {
-    auto pTheme = MakeTheme<CKTThemeStyle2>();
+    auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle2>();
     const auto& face = pTheme->m_grcToolBar;
     EXPECT_TRUE(IsBetween(GripperFill(pTheme, FALSE), face.clrLight, face.clrDark));
     EXPECT_EQ(Distinct(36), GripperFill(pTheme, TRUE)) << "no scheme: the checked colour";

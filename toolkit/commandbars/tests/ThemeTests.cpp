@@ -1,4 +1,5 @@
 // ThemeTests.cpp: the state backgrounds, grippers, separators and colours of themes 0, 1, 2 and 4.
+#include "DistinctColours.h"
 #include "KTColorManager.h"
 #include "KTCommandBar.h"
 #include "KTControl.h"
@@ -18,22 +19,6 @@
 
 namespace
 {
-const COLORREF kPaper = RGB(255, 255, 255);
-
-// A distinct colour for every toolkit index, so each pixel names its index.
-COLORREF Distinct(int nIndex) { return RGB(nIndex * 4, 255 - nIndex * 3, (nIndex * 37) % 256); }
-
-template <class T>
-CKTSmartPtr<T> MakeThemeWithDistinctColours()
-{
-    CKTSmartPtr<T> pTheme = CKTSmartPtr<T>::Adopt(new T);
-    pTheme->m_nSystemTheme = ktSystemThemeNone;
-    pTheme->RefreshMetrics();
-    for (int i = 0; i < KTCOLOR_COUNT; i++)
-        pTheme->SetCustomColor(i, Distinct(i));
-    return pTheme;
-}
-
 KT_CONTROLSTATE State(BOOL bSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopuped,
                       int nPosition = ktBarTop)
 {

@@ -321,6 +321,8 @@ protected:
     virtual void DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, CRect rcButton);
     // Up over the upper half, down over the lower; the control's selected and pressed 3 and 4 name the halves.
     virtual void DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin);
+    // The upper and the lower half of a spin rectangle, split at its vertical middle.
+    static void SplitSpinHalves(const CRect& rcSpin, CRect (&rcHalves)[2]);
     // The small filled arrow of one spin half, moved one pixel while its half is held.
     void DrawSpinArrow(CDC* pDC, CRect rcHalf, BOOL bUp, BOOL bPressed, COLORREF clr);
 

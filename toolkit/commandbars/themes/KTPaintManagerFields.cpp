@@ -95,9 +95,8 @@ void CKTPaintManager::DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, 
 void CKTPaintManager::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin)
 {
     BOOL bEnabled = pControl->IsEnabled();
-    int nMid = (rcSpin.top + rcSpin.bottom) / 2;
-    const CRect rcHalves[2] = {CRect(rcSpin.left, rcSpin.top, rcSpin.right, nMid),
-                               CRect(rcSpin.left, nMid, rcSpin.right, rcSpin.bottom)};
+    CRect rcHalves[2];
+    SplitSpinHalves(rcSpin, rcHalves);
     pDC->FillSolidRect(rcSpin, GetColor(COLOR_BTNFACE));
     COLORREF clrGlyph = GetColor(bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
     for (int i = 0; i < 2; i++)
@@ -108,6 +107,13 @@ void CKTPaintManager::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect 
                    bPressed ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
         DrawSpinArrow(pDC, rcHalf, i == 0, bPressed, clrGlyph);
     }
+}
+
+void CKTPaintManager::SplitSpinHalves(const CRect& rcSpin, CRect (&rcHalves)[2])
+{
+    const int nMid = (rcSpin.top + rcSpin.bottom) / 2;
+    rcHalves[0].SetRect(rcSpin.left, rcSpin.top, rcSpin.right, nMid);
+    rcHalves[1].SetRect(rcSpin.left, nMid, rcSpin.right, rcSpin.bottom);
 }
 
 void CKTPaintManager::DrawSpinArrow(CDC* pDC, CRect rcHalf, BOOL bUp, BOOL bPressed, COLORREF clr)

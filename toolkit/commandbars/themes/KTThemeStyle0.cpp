@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTDialogBar.h"
 #include "KTDrawObjects.h"
 #include "KTIconState.h"
 #include "KTImageManager.h"
@@ -101,6 +102,8 @@ void CKTThemeStyle0::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
 
 CSize CKTThemeStyle0::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
 {
+    if (pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)))
+        return DrawAltGripper(pDC, pBar, pDC && bDraw);
     int nPosition = pBar->GetPosition();
     if (nPosition == ktBarFloating)
         return CKTPaintManager::DrawCommandBarGripper(pDC, pBar, bDraw);
@@ -292,6 +295,18 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
         DrawSplitPopupSeparator(pDC, rc, state, pDC->GetTextColor());
     pDC->SetBkMode(TRANSPARENT);
     return CKTPaintManager::DrawControlPopupParent(pDC, pControl, TRUE);
+}
+
+void CKTThemeStyle0::DrawSplitPopupSeparator(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state, COLORREF clrText)
+{
+    const CRect rcDrop(rc.right - 20, rc.top, rc.right, rc.bottom);
+    if (state.bSelected && state.bEnabled)
+    {
+        DrawSunken(pDC, rcDrop);
+        return;
+    }
+    const COLORREF clr = !state.bEnabled ? clrText : GetColor(state.bSelected ? COLOR_BTNSHADOW : m_nPopupTextColor);
+    VerticalLine(pDC, rcDrop.left, rc.top + 1, rc.bottom - 1, clr);
 }
 
 CSize CKTThemeStyle0::DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,

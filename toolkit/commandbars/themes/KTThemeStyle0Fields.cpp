@@ -47,9 +47,8 @@ void CKTThemeStyle0::DrawComboDropButton(CDC* pDC, CKTControlComboBox* pCombo, C
 void CKTThemeStyle0::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin)
 {
     const BOOL bEnabled = pControl->IsEnabled();
-    const int nMid = (rcSpin.top + rcSpin.bottom) / 2;
-    const CRect rcHalves[2] = {CRect(rcSpin.left, rcSpin.top, rcSpin.right, nMid),
-                               CRect(rcSpin.left, nMid, rcSpin.right, rcSpin.bottom)};
+    CRect rcHalves[2];
+    SplitSpinHalves(rcSpin, rcHalves);
     const BOOL bHot = bEnabled && IsHot(pControl);
     if (bHot)
         pDC->FillSolidRect(rcSpin, GetColor(COLOR_BTNFACE));
@@ -68,16 +67,4 @@ void CKTThemeStyle0::DrawEditSpinButtons(CDC* pDC, CKTControl* pControl, CRect r
                        bPressed ? COLOR_WINDOW : COLOR_BTNSHADOW);
         DrawSpinArrow(pDC, rcHalves[i], i == 0, bPressed, clrArrow);
     }
-}
-
-void CKTThemeStyle0::DrawSplitPopupSeparator(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state, COLORREF clrText)
-{
-    const CRect rcDrop(rc.right - 20, rc.top, rc.right, rc.bottom);
-    if (state.bSelected && state.bEnabled && !state.bPopuped)
-    {
-        DrawSunken(pDC, rcDrop);
-        return;
-    }
-    const COLORREF clr = !state.bEnabled ? clrText : GetColor(state.bSelected ? COLOR_BTNSHADOW : m_nPopupTextColor);
-    VerticalLine(pDC, rcDrop.left, rc.top + 1, rc.bottom - 1, clr);
 }

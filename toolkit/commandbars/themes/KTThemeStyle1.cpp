@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTDialogBar.h"
 #include "KTDrawObjects.h"
 #include "KTIconState.h"
 #include "KTImageManager.h"
@@ -120,6 +121,8 @@ void CKTThemeStyle1::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
 
 CSize CKTThemeStyle1::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
 {
+    if (pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)))
+        return DrawAltGripper(pDC, pBar, pDC && bDraw);
     CRect rc = CKTClientRect(pBar);
     int nPosition = pBar->GetPosition();
     if (pBar->GetType() == ktBarTypePopup && nPosition == ktBarPopup)

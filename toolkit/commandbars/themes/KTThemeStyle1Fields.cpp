@@ -26,9 +26,8 @@ void CKTThemeStyle1::DrawDisabledField(CDC* pDC, CKTControl* pControl, CRect rcF
 void CKTThemeStyle1::DrawFlatSpinButtons(CDC* pDC, CKTControl* pControl, CRect rcSpin)
 {
     KT_CONTROLSTATE state = GetControlState(pControl);
-    const int nMid = (rcSpin.top + rcSpin.bottom) / 2;
-    const CRect rcHalves[2] = {CRect(rcSpin.left, rcSpin.top, rcSpin.right, nMid),
-                               CRect(rcSpin.left, nMid, rcSpin.right, rcSpin.bottom)};
+    CRect rcHalves[2];
+    SplitSpinHalves(rcSpin, rcHalves);
     if (state.bEnabled && state.bSelected)
     {
         pDC->FillSolidRect(rcSpin, GetColor(KTCOLOR_HIGHLIGHT));
@@ -37,7 +36,7 @@ void CKTThemeStyle1::DrawFlatSpinButtons(CDC* pDC, CKTControl* pControl, CRect r
                 pDC->FillSolidRect(rcHalves[i], GetColor(KTCOLOR_HIGHLIGHT_PUSHED));
         COLORREF clrLine = GetColor(KTCOLOR_HIGHLIGHT_BORDER);
         VerticalLine(pDC, rcSpin.left, rcSpin.top, rcSpin.bottom, clrLine);
-        HorizontalLine(pDC, rcSpin.left, nMid, rcSpin.right, clrLine);
+        HorizontalLine(pDC, rcSpin.left, rcHalves[1].top, rcSpin.right, clrLine);
     }
     else
         Rectangle(pDC, rcSpin, COLOR_WINDOW, -1);

@@ -5,6 +5,7 @@
 #include "KTCommandBar.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTDialogBar.h"
 #include "KTDockBar.h"
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
@@ -174,7 +175,8 @@ void CKTThemeStyle2::FillDockBar(CDC* pDC, CKTDockBar* pBar)
 CSize CKTThemeStyle2::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar, BOOL bDraw)
 {
     int nPosition = pBar->GetPosition();
-    if (pBar->GetType() == ktBarTypePopup || nPosition == ktBarFloating || nPosition > ktBarFloating)
+    if (pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)) || pBar->GetType() == ktBarTypePopup ||
+        nPosition == ktBarFloating || nPosition > ktBarFloating)
         return CKTThemeStyle1::DrawCommandBarGripper(pDC, pBar, bDraw);
     CRect rc = CKTClientRect(pBar);
     BOOL bVert = nPosition == ktBarLeft || nPosition == ktBarRight;

@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTDialogBar.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTVisualStyleParts.h"
@@ -108,6 +109,8 @@ CSize CKTThemeVisualStyles::DrawCommandBarGripper(CDC* pDC, CKTCommandBar* pBar,
 {
     if (!IsThemed())
         return CKTThemeStyle0::DrawCommandBarGripper(pDC, pBar, bDraw);
+    if (pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar)))
+        return DrawAltGripper(pDC, pBar, pDC && bDraw);
     int nPosition = pBar->GetPosition();
     if (nPosition == ktBarFloating)
         return DrawFloatingCaption(pDC, pBar, bDraw);

@@ -96,7 +96,7 @@ void CKTDialogBar::LayoutCaption(CSize szBar, int nTextHeight)
 
 int CKTDialogBar::GetGripperWidth()
 {
-    return GetShowGripper() ? GetPaintManager()->DrawAltGripper(NULL, this, FALSE).cx : 0;
+    return GetShowGripper() ? GetPaintManager()->DrawCommandBarGripper(NULL, this, FALSE).cx : 0;
 }
 
 int CKTDialogBar::IsPointInside(int x, int y) const
@@ -201,7 +201,7 @@ void CKTDialogBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     CKTPaintManager* pPaintManager = GetPaintManager();
     pPaintManager->FillCommandBarEntry(pDC, this);
     if (GetShowGripper())
-        pPaintManager->DrawAltGripper(pDC, this, TRUE);
+        pPaintManager->DrawCommandBarGripper(pDC, this, TRUE);
     pDC->SetBkMode(TRANSPARENT);
     DrawControls(pDC, rcClipBox);
 }

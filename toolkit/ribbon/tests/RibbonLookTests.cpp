@@ -888,6 +888,37 @@ TEST(RibbonLookWithoutStyle, ADroppedDownTabFillsPlainly)
     EXPECT_EQ(clrPlain, clrShown);
 }
 
+// A style without the application button's faces leaves only the face out: the button's icon still shows, on nothing.
+TEST(RibbonLookWithoutStyle, TheApplicationButtonKeepsItsIconWithoutItsFaces)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    COLORREF clrCentre = CLR_INVALID, clrAside = CLR_INVALID;
+    const COLORREF clrOwn = RGB(201, 13, 77);
+    const UINT nIcon = 9252;
+    {
+        CRibbonTestFrame frame(600, 400);
+        CKTRibbonBar* pBar = frame.GetRibbon();
+        CFakeGlassRegion::Attach(pBar, FALSE);
+        CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+        pMenu->SetCommandBars(pBar->GetCommandBars());
+        CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+        pButton->SetIconId(nIcon);
+        CSolidIcon own(clrOwn, 32, 32);
+        if (pBar->GetImageManager()->SetIcon(CKTImageManagerIconHandle(own.Get()), nIcon, CSize(32, 32)))
+        {
+            const CPixelImage shown =
+                DrawOffScreen(CSize(56, 56), [&](CDC* pDC)
+                              { pBar->GetRibbonPainter()->DrawSystemButton(pDC, pButton, CRect(0, 0, 56, 56)); });
+            clrCentre = shown.Pixel(28, 28);
+            clrAside = shown.Pixel(3, 28);
+        }
+        pBar->GetImageManager()->RemoveIcon(nIcon);
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+    EXPECT_EQ(clrOwn, clrCentre);
+    EXPECT_EQ(RGB(0, 0, 0), clrAside) << "no face and no plain button behind it";
+}
+
 // The application button on a caption the ribbon draws: the style's face at its own size, centred, by state, and the
 // frame's large icon over it.
 TEST_F(RibbonLook, TheApplicationButtonShowsItsFaceByStateUnderTheFramesLargeIcon)

@@ -77,8 +77,8 @@ private:
     void DrawFrameQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar);
     // The frame's small icon at the caption's left, where no system button stands.
     static void DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pFrame);
-    // The application button's face by state, centred at the image's own size; FALSE when the style has none.
-    BOOL DrawSystemButtonFace(CDC* pDC, CKTControl* pButton, const CRect& rc);
+    // The application button's face by state, centred at the image's own size; nothing when the style has none.
+    void DrawSystemButtonFace(CDC* pDC, CKTControl* pButton, const CRect& rc);
     // The control's largest icon centred, else the frame's large icon at 32 x 32.
     void DrawSystemButtonIcon(CDC* pDC, CKTControl* pButton, CKTImageManagerIcon* pIcon, const CRect& rc);
     // As the bars draw any button, moved from the control's own rectangle to the one given.

@@ -33,25 +33,21 @@ void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRec
     }
     CKTImageManagerIcon* pIcon = pButton->GetImage(1);  // the largest
     const BOOL bIconAlone = pIcon && pIcon->m_nWidth > kLargeIcon;
-    if (!bIconAlone && !DrawSystemButtonFace(pDC, pButton, rc))
-    {
-        CKTRibbonPlainPainter::DrawSystemButton(pDC, pButton, rc);
-        return;
-    }
+    if (!bIconAlone)
+        DrawSystemButtonFace(pDC, pButton, rc);
     DrawSystemButtonIcon(pDC, pButton, pIcon, rc);
 }
 
-BOOL CKTRibbonThemePainter::DrawSystemButtonFace(CDC* pDC, CKTControl* pButton, const CRect& rc)
+void CKTRibbonThemePainter::DrawSystemButtonFace(CDC* pDC, CKTControl* pButton, const CRect& rc)
 {
     CKTStyleImage* pFace =
         rc.Width() > kLargeFaceRoom && rc.Height() > kLargeFaceRoom ? Image("FRAMESYSTEMBUTTON52") : NULL;
     if (!pFace)
         pFace = Image("FRAMESYSTEMBUTTON");
     if (!pFace)
-        return FALSE;
+        return;
     const CRect rcSource = pFace->GetSource(PopupPart(pButton), 3);
     pFace->DrawImage(pDC, CentredIn(rc, rcSource.Size()), rcSource, CRect());
-    return TRUE;
 }
 
 void CKTRibbonThemePainter::DrawSystemButtonIcon(CDC* pDC, CKTControl* pButton, CKTImageManagerIcon* pIcon,
