@@ -214,23 +214,10 @@ COLORREF DroppedDownTabPixel(COLORREF clr)
     return clrShown;
 }
 
-// Moves the pointer to the screen's far corner, clear of every test frame, so that no test starts with its bar under
-// the pointer where an earlier test left it.
-bool ParkPointer()
-{
-    std::vector<INPUT> inputs;
-    InputBuilder::AddMove(inputs, {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
-    return ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
-}
-
 class RibbonLook : public ::testing::Test
 {
 protected:
-    RibbonLook()
-    {
-        EXPECT_TRUE(ParkPointer());
-        CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
-    }
+    RibbonLook() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
     ~RibbonLook() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     static CTestRibbonGroup* AddGroup(CKTRibbonTab* pTab, int nWidth)
