@@ -464,6 +464,8 @@ void CKTRibbonBar::OnMouseLeave()
 
 BOOL CKTRibbonBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
 {
+    if (m_pControlTab && GetSafeHwnd())
+        m_pControlTab->PerformMouseMove(GetSafeHwnd(), CPoint(-1, -1));
     SetHighlightedGroup(NULL);
     const BOOL bWasTracking = GetTrackingMode() != ktTrackingNone;
     const BOOL bResult = CKTMenuBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard);

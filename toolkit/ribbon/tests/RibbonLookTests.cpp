@@ -313,6 +313,21 @@ TEST_F(RibbonLook, TheHotTabAndAMinimisedRibbonShowTheirParts)
     LeaveBar(frame);
 }
 
+// From the keys on, the bar leads and the tab under the pointer goes out, so that it is not taken for the one the
+// keys reach.
+TEST_F(RibbonLook, EnteringTrackingPutsTheHotTabOut)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonControlTab* pTabs = pBar->GetControlTab();
+    MoveMouse(pBar, pTabs->GetTab(1)->GetRect().CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetHighlightedItem() == pTabs->GetTab(1); }));
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    EXPECT_EQ(NULL, pTabs->GetHighlightedItem());
+    pBar->SetTrackingMode(ktTrackingNone);
+    LeaveBar(frame);
+}
+
 TEST_F(RibbonLook, ScrollButtonsTakeTheirPartAndGlyphByState)
 {
     CRibbonTestFrame frame(300, 300);
