@@ -1,6 +1,7 @@
 // RibbonLookTests.cpp: theme 6 draws the ribbon's face, tabs, groups, their buttons, the quick access toolbar's
 // area and band and the caption from the tests' style images (each part one colour), the caption on faked glass too;
-// switching themes leaves no GDI objects, and without a style everything draws plainly.
+// switching themes leaves no GDI objects, and without a style everything draws plainly. A tab lit under the pointer
+// goes out once the pointer moves on, leaves the bar or the bar enters tracking.
 #include "FakeGlassRegion.h"
 #include "GuiLeakCheck.h"
 #include "InputBuilder.h"
