@@ -447,17 +447,25 @@ void CKTRibbonBar::OnMouseMove(UINT nFlags, CPoint point)
         // A control that holds the bar keeps its group lit, but not once the mouse has left that group.
         SetHighlightedGroup(NULL);
     }
+    // The strip hears every move, not only those the bar passes to its hot control: a tab lit before the controls
+    // were renumbered is no longer the bar's selection, and nothing else would put it out.
+    if (m_pControlTab && !IsCustomizeMode() && !CKTMouseHookManager::Instance()->IsTrackedLock(this))
+        m_pControlTab->PerformMouseMove(GetSafeHwnd(), point);
     CKTMenuBar::OnMouseMove(nFlags, point);
 }
 
 void CKTRibbonBar::OnMouseLeave()
 {
+    if (m_pControlTab)
+        m_pControlTab->PerformMouseMove(GetSafeHwnd(), CPoint(-1, -1));
     SetHighlightedGroup(NULL);
     CKTMenuBar::OnMouseLeave();
 }
 
 BOOL CKTRibbonBar::SetTrackingMode(int nMode, BOOL bSelectFirst, BOOL bKeyboard)
 {
+    if (m_pControlTab && GetSafeHwnd())
+        m_pControlTab->PerformMouseMove(GetSafeHwnd(), CPoint(-1, -1));
     SetHighlightedGroup(NULL);
     const BOOL bWasTracking = GetTrackingMode() != ktTrackingNone;
     const BOOL bResult = CKTMenuBar::SetTrackingMode(nMode, bSelectFirst, bKeyboard);

@@ -1,6 +1,7 @@
 // RibbonLookTests.cpp: theme 6 draws the ribbon's face, tabs, groups, their buttons, the quick access toolbar's
 // area and band and the caption from the tests' style images (each part one colour), the caption on faked glass too;
-// switching themes leaves no GDI objects, and without a style everything draws plainly.
+// switching themes leaves no GDI objects, and without a style everything draws plainly. A tab lit under the pointer
+// goes out once the pointer moves on, leaves the bar or the bar enters tracking.
 #include "FakeGlassRegion.h"
 #include "GuiLeakCheck.h"
 #include "InputBuilder.h"
@@ -29,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 // Draws through the ribbon's painter as a collapsed group's button or a group's option button does.
@@ -213,23 +215,10 @@ COLORREF DroppedDownTabPixel(COLORREF clr)
     return clrShown;
 }
 
-// Moves the pointer to the screen's far corner, clear of every test frame, so that no test starts with its bar under
-// the pointer where an earlier test left it.
-bool ParkPointer()
-{
-    std::vector<INPUT> inputs;
-    InputBuilder::AddMove(inputs, {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1});
-    return ::SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
-}
-
 class RibbonLook : public ::testing::Test
 {
 protected:
-    RibbonLook()
-    {
-        EXPECT_TRUE(ParkPointer());
-        CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
-    }
+    RibbonLook() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
     ~RibbonLook() override { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
 
     static CTestRibbonGroup* AddGroup(CKTRibbonTab* pTab, int nWidth)
@@ -322,6 +311,21 @@ TEST_F(RibbonLook, TheHotTabAndAMinimisedRibbonShowTheirParts)
     const COLORREF clrHighlight = StyleColor("MinimizedFrameEdgeHighLight");
     EXPECT_EQ(clrShadow, WaitForPixel(pBar, CPoint(rc.right - 3, rc.bottom - 2), clrShadow));
     EXPECT_EQ(clrHighlight, WaitForPixel(pBar, CPoint(rc.right - 3, rc.bottom - 1), clrHighlight));
+    LeaveBar(frame);
+}
+
+// From the keys on, the bar leads and the tab under the pointer goes out, so that it is not taken for the one the
+// keys reach.
+TEST_F(RibbonLook, EnteringTrackingPutsTheHotTabOut)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonControlTab* pTabs = pBar->GetControlTab();
+    MoveMouse(pBar, pTabs->GetTab(1)->GetRect().CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetHighlightedItem() == pTabs->GetTab(1); }));
+    pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    EXPECT_EQ(NULL, pTabs->GetHighlightedItem());
+    pBar->SetTrackingMode(ktTrackingNone);
     LeaveBar(frame);
 }
 
@@ -950,6 +954,75 @@ TEST_F(RibbonLook, TheApplicationButtonShowsItsFaceByStateUnderTheFramesLargeIco
     LeaveBar(frame);
     EXPECT_EQ(SystemFace(0), WaitForPixel(pBar, ptFace, SystemFace(0)));
     frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, 0);
+}
+
+namespace
+{
+// A ribbon frame that comes up under the resting pointer, which lights the tab there; the frame's caption and the
+// application button then move the row, so that the lit tab no longer lies under the pointer.
+class RibbonLookUnderThePointer : public RibbonLook
+{
+protected:
+    RibbonLookUnderThePointer()
+    {
+        CRibbonTestFrame probe;
+        CKTRibbonBar* pProbe = probe.GetRibbon();
+        MoveMouse(pProbe, pProbe->GetControlTab()->GetTab(1)->GetRect().CenterPoint());
+    }
+
+    // FALSE when the tab never lit or still lies under the pointer.
+    bool ComeUpUnderThePointer()
+    {
+        m_pFrame = std::make_unique<CRibbonTestFrame>();
+        m_pBar = m_pFrame->GetRibbon();
+        CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
+        // The system tells a window that appears under the pointer so; Wine waits for the pointer to move and drops
+        // a move to where it already is, so the pointer steps a pixel aside and back.
+        CPoint ptRest;
+        ::GetCursorPos(&ptRest);
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, ptRest + CPoint(1, 0));
+        InputBuilder::AddMove(inputs, ptRest);
+        if (!CTestInput(m_pBar->GetSafeHwnd()).Send(inputs) ||
+            !PumpUntil([&] { return pTabs->GetHighlightedItem() == pTabs->GetTab(1); }))
+            return false;
+        CFakeGlassRegion::Attach(m_pBar, FALSE);
+        m_pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+        m_pMenu->SetCommandBars(m_pBar->GetCommandBars());
+        m_pButton = m_pBar->AddSystemButton("&File", m_pMenu);
+        Relayout(m_pBar);
+        m_pBar->ScreenToClient(&ptRest);
+        return !pTabs->GetTab(1)->GetRect().PtInRect(ptRest);
+    }
+
+    bool TabGoesOut() const
+    {
+        return PumpUntil([&] { return !m_pBar->GetControlTab()->GetHighlightedItem(); });
+    }
+
+    std::unique_ptr<CRibbonTestFrame> m_pFrame;
+    CKTRibbonBar* m_pBar = NULL;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> m_pMenu;
+    CKTControl* m_pButton = NULL;
+};
+}  // namespace
+
+TEST_F(RibbonLookUnderThePointer, TheLitTabGoesOutOnTheApplicationButtonAndOffTheBar)
+{
+    ASSERT_TRUE(ComeUpUnderThePointer());
+    MoveMouse(m_pBar, m_pButton->GetRect().CenterPoint());
+    EXPECT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pButton->GetIndex(); }));
+    EXPECT_TRUE(TabGoesOut()) << "lit with the pointer on the application button";
+    LeaveBar(*m_pFrame);
+}
+
+TEST_F(RibbonLookUnderThePointer, TheLitTabGoesOutWhenThePointerLeavesTheBarStraightAway)
+{
+    ASSERT_TRUE(ComeUpUnderThePointer());
+    CRect rc;
+    m_pFrame->GetWindow()->GetClientRect(rc);
+    MoveMouse(m_pFrame->GetWindow(), CPoint(rc.left + 10, rc.bottom - 10));
+    EXPECT_TRUE(TabGoesOut());
 }
 
 // Given room beyond 54 pixels both ways the button takes the large face; a control's own icon replaces the frame's,
