@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControlComboBoxList.h"
 #include "KTImageManager.h"
+#include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 
 IMPLEMENT_DYNCREATE(CKTControlComboBox, CKTControlPopup)
@@ -338,6 +339,14 @@ void CKTControlComboBox::OnClick(BOOL bKeyboard, CPoint pt)
         return;
     }
     CKTControlPopup::OnClick(FALSE, pt);
+}
+
+void CKTControlComboBox::OnMouseHover()
+{
+    // The field's focus takes the bar from its open-popup mode, so a hover that began with the click on the drop
+    // button would take the list just opened for a stray popup and close it.
+    if (!CKTMouseHookManager::Instance()->IsLocked())
+        CKTControlPopup::OnMouseHover();
 }
 
 int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)

@@ -61,6 +61,7 @@ public:
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     BOOL OnSetPopup(BOOL bPopup) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    void OnMouseHover() override;
     void OnKeyboardTip() override { m_field.TakeKeyboardTip(); }
     BOOL OnSetSelected(int nSelected) override;
     BOOL IsCustomizeResizeAllow() const override { return TRUE; }

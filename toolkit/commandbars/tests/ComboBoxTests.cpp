@@ -3,6 +3,7 @@
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsDefs.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
 #include "KTControlEdit.h"
@@ -12,6 +13,7 @@
 #include "TestSurface.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -156,16 +158,34 @@ TEST_F(ComboBoxTest, TheWheelOverTheOpenListScrollsIt)
     EXPECT_TRUE(PumpUntil([&] { return List(pCombo)->SendMessage(LB_GETTOPINDEX) == 0; })) << "and back";
 }
 
-// A right press on the text field closes the open list before the field's own menu comes. The list is opened from
-// the keyboard, where it stays open until something closes it.
+// A click on the drop button of a box with a text field opens the list and gives the field the focus; the list
+// stays open once the bar's hover delay, which began with the pointer's arrival on the button, has run out.
+TEST_F(ComboBoxTest, TheListOpenedByTheDropButtonOutlastsTheHoverDelay)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    CMessageRecorder timers({Bar()->GetSafeHwnd()}, {WM_TIMER});
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    auto hovered = [&]
+    {
+        const std::vector<CRecordedMessage>& messages = timers.Messages();
+        return std::any_of(messages.begin(), messages.end(),
+                           [](const CRecordedMessage& m) { return m.wParam == KT_TIMER_HOVER; });
+    };
+    ASSERT_TRUE(PumpUntil(hovered));
+    EXPECT_TRUE(IsListShown(pCombo) && pCombo->IsPopuped());
+    EXPECT_TRUE(pCombo->IsFocused());
+    EXPECT_EQ(pCombo->GetEditCtrl()->GetSafeHwnd(), ::GetFocus()) << "the keys go to the field";
+}
+
+// A right press on the text field closes the open list before the field's own menu comes.
 TEST_F(ComboBoxTest, ARightPressOnTheFieldClosesTheList)
 {
     CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
     CTestInput bar(Bar()->GetSafeHwnd());
-    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
-    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
-    ASSERT_TRUE(bar.Key(VK_DOWN, CTestInput::kAlt));
-    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo) && pCombo->IsFocused(); }));
     BOOL bClosed = FALSE, bFocused = FALSE;
     CLoopInput menu(Bar()->GetSafeHwnd());
     ASSERT_TRUE(menu.Press(FieldPoint(pCombo), true)
