@@ -78,10 +78,14 @@ void CwrenfoldView::OnContextMenu(CWnd*, CPoint point)
         point = CPoint(kKeyboardMenuInset, kKeyboardMenuInset);
         ClientToScreen(&point);
     }
+    // A right click leaves the focus where it was; the menu's text commands must act on this editor.
+    CKTSyntaxEditCtrl* pEdit = GetEditCtrl();
+    if (pEdit && ::GetFocus() != pEdit->GetSafeHwnd())
+        pEdit->SetFocus();
     CKTMDIFrameWnd* pFrame = dynamic_cast<CKTMDIFrameWnd*>(AfxGetMainWnd());
     CMenu menu;
     if (!pFrame || !pFrame->GetCommandBars() || !menu.LoadMenu(IDR_MAINFRAME))
         return;
-    if (CMenu* pEdit = menu.GetSubMenu(kEditMenuPosition))
-        pFrame->GetCommandBars()->TrackPopupMenuEx(pEdit, TPM_RIGHTBUTTON, point.x, point.y, nullptr, nullptr);
+    if (CMenu* pEditMenu = menu.GetSubMenu(kEditMenuPosition))
+        pFrame->GetCommandBars()->TrackPopupMenuEx(pEditMenu, TPM_RIGHTBUTTON, point.x, point.y, nullptr, nullptr);
 }

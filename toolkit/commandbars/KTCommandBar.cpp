@@ -243,9 +243,21 @@ int CKTCommandBar::IsPointInside(int x, int y) const
 
 void CKTCommandBar::OnControlsChanged()
 {
+    ForgetSelection();
+    DelayLayout();
+}
+
+void CKTCommandBar::ForgetSelection()
+{
     m_nSelected = -1;
     m_nPopuped = -1;
-    DelayLayout();
+    // Found by its own state, since its index may now name another control.
+    for (int i = 0; i < m_pControls->GetCount(); i++)
+    {
+        CKTControl* pControl = m_pControls->GetAt(i);
+        if (pControl->GetSelected() != ktSelectionNone)
+            pControl->OnSetSelected(ktSelectionNone);
+    }
 }
 
 BOOL CKTCommandBar::LoadMenu(CMenu* pMenu, BOOL bRemoveAll)

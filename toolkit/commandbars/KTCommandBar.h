@@ -133,6 +133,8 @@ public:
     int GetKeyboardSelection() const { return m_nKeyboardSelection; }
     virtual void OnControlSelected(BOOL bSelected, CKTControl* pControl);
     virtual void OnControlsChanged();
+    // The indexes moved: no control is selected or open any more, and the one that was selected is told.
+    void ForgetSelection();
     void SetStatusIndex(int nIndex) { m_nStatusIndex = nIndex; }
     virtual int IsPointInside(int x, int y) const;
 

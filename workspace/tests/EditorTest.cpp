@@ -110,6 +110,12 @@ void CALLBACK HandleOpenMenu(HWND, UINT, UINT_PTR, DWORD)
     {
         if (pPopup->GetControl(i)->GetID() != (int)g_seenMenu.nChoose)
             continue;
+        if (!pPopup->GetControl(i)->IsEnabled())
+        {
+            // A click on a greyed entry leaves the menu open: close it so the test fails rather than waits.
+            static_cast<CKTMDIFrameWnd*>(AfxGetMainWnd())->GetCommandBars()->ClosePopups();
+            return;
+        }
         CRect rcItem = pPopup->GetControl(i)->GetRect();
         pPopup->ClientToScreen(&rcItem);
         ClickScreen(rcItem.CenterPoint(), g_seenMenu.bRightClick);
@@ -355,8 +361,13 @@ TEST_F(EditorTest, ARightClickInTheTextOpensTheEditMenuAndARightClickOnAnEntryRu
     g_seenMenu.nChoose = ID_EDIT_SELECT_ALL;
     g_seenMenu.bRightClick = true;
     const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, HandleOpenMenu);
-    CTestInput input(pCtrl->GetSafeHwnd());
-    ASSERT_TRUE(input.Click(CPoint(40, 40), true));
+    // The focus stays in the tree: the right click itself must bring it, or the text commands stay off.
+    CWnd& tree = m_pFrame->m_wndProjectTree.m_wndTree;
+    CTestInput input(tree.GetSafeHwnd());
+    CPoint pt(40, 40);
+    pCtrl->ClientToScreen(&pt);
+    tree.ScreenToClient(&pt);
+    ASSERT_TRUE(input.Click(pt, true));
     EXPECT_TRUE(PumpUntil([pCtrl] { return pCtrl->HasSelection() != FALSE; }, 3000))
         << "the entry right-clicked runs as a left click would";
     ::KillTimer(nullptr, nTimer);

@@ -237,8 +237,7 @@ void CKTPopupBar::OnRecalcLayout()
 
 void CKTPopupBar::OnControlsChanged()
 {
-    m_nSelected = -1;
-    m_nPopuped = -1;
+    ForgetSelection();
     OnRecalcLayout();
 }
 

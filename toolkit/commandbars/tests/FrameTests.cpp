@@ -393,6 +393,19 @@ TEST_F(FrameTest, DoubleBufferedBarsPaintTheSameThroughTheirCache)
     pBar->EnableDoubleBuffer(FALSE);
 }
 
+// A control put before the selected one renumbers the bar: the control that was selected goes plain.
+TEST_F(FrameTest, AControlInsertedBeforeTheSelectionLeavesNoControlLit)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTCommandBar* pBar = m_pFrame->m_pStandard;
+    pBar->SetSelected(pCut->GetIndex());
+    ASSERT_NE(ktSelectionNone, pCut->GetSelected());
+    CKTControl* pNew = pBar->GetControls()->Add(ktControlButton, ID_FILE_NEW, "", 0);
+    ASSERT_EQ(0, pNew->GetIndex());
+    EXPECT_EQ(-1, pBar->GetSelected());
+    EXPECT_EQ(ktSelectionNone, pCut->GetSelected()) << "the control that was lit is told";
+}
+
 TEST_F(FrameTest, ExpandPopupsListClippedControlsAndTheRowsBars)
 {
     CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
