@@ -6,6 +6,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlButton.h"
+#include "RightPressButton.h"
 #include "KTControlEdit.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
@@ -36,17 +37,6 @@ HCURSOR ShownCursor()
 }
 
 // A menu entry that answers right presses itself.
-class CRightPressTaker : public CKTControlButton
-{
-public:
-    BOOL OnRButtonDown(CPoint) override
-    {
-        m_nPresses++;
-        return TRUE;
-    }
-    int m_nPresses = 0;
-};
-
 class CustomizeTest : public CFrameFixture
 {
 protected:
@@ -527,7 +517,7 @@ TEST_F(CustomizeTest, ARightPressOnAnOpenMenusItemSelectsItUnlessTheItemTakesThe
     CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
     CKTControlPopup* pTools = AddToolsMenu(pMenu);
     auto* pTaker =
-        static_cast<CRightPressTaker*>(pMenu->GetControls()->Add(KTMakeCounted<CRightPressTaker>(), ID_EDIT_COPY));
+        static_cast<CRightPressButton*>(pMenu->GetControls()->Add(KTMakeCounted<CRightPressButton>(), ID_EDIT_COPY));
     pTaker->SetCaption("Own");
     ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
     ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));

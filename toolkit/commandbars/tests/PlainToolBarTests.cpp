@@ -2,6 +2,7 @@
 // and Tab among a dialog's controls, and right presses, with real input.
 #include "CommandBarsTestsRes.h"
 #include "KTControlButton.h"
+#include "RightPressButton.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTToolBar.h"
@@ -32,17 +33,6 @@ protected:
 };
 
 // A button that keeps the right press for itself.
-class CRightPressButton : public CKTControlButton
-{
-public:
-    BOOL OnRButtonDown(CPoint) override
-    {
-        m_nPresses++;
-        return TRUE;
-    }
-    int m_nPresses = 0;
-};
-
 // A window that lays its bar out again whenever it is sized, counting the sizes.
 class CRelayingHolder : public CWnd
 {

@@ -1,6 +1,7 @@
 // PopupBarTests.cpp: popup bars on a real frame, driven by real keys.
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
+#include "AnimationFrames.h"
 #include "FrameFixture.h"
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
@@ -778,22 +779,9 @@ TEST_P(PopupAnimationTest, EachKindShowsFramesBetweenTheScreenAndThePopupAndEnds
     const CPixelImage before = CPixelImage::FromScreen(rc);
     ASSERT_GT(still.CountDiffering(before), 0);
 
-    // Frames are read from another thread while this one plays the animation.
-    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
-    const int nTime = pPaintManager->m_nAnimationTime;
-    pPaintManager->m_nAnimationTime = 600;
-    std::atomic<bool> bStop(false);
-    std::vector<CPixelImage> frames;
-    std::thread reader(
-        [&]
-        {
-            while (!bStop)
-                frames.push_back(CPixelImage::FromScreen(rc));
-        });
+    CAnimationFrames reading(m_pCommandBars->GetPaintManager(), rc);
     CKTSmartPtr<CKTPopupBar> pAnimated = OpenAt(GetParam());
-    bStop = true;
-    reader.join();
-    pPaintManager->m_nAnimationTime = nTime;
+    const std::vector<CPixelImage>& frames = reading.Stop();
     EXPECT_EQ(rc, CKTWindowRect(pAnimated));
     EXPECT_EQ(0, CPixelImage::FromScreen(rc).CountDiffering(still)) << "the last picture is the still one";
     const size_t nBetween = std::count_if(

@@ -1,5 +1,6 @@
 // PopupExpandTests.cpp: personalised menus behind the expand button, and popups torn off into toolbars.
 #include "CommandBarsTestsRes.h"
+#include "AnimationFrames.h"
 #include "FrameFixture.h"
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
@@ -184,23 +185,10 @@ TEST_F(PopupExpandTest, ExpandingPlaysFramesThatGrowTheHiddenEntriesAndEndsAsWit
     const CPixelImage before = CPixelImage::FromScreen(rc);
     ASSERT_GT(still.CountDiffering(before), 0);
 
-    // Frames are read from another thread while this one plays the animation.
     pOptions->nAnimationType = ktAnimationSlide;
-    CKTPaintManager* pPaintManager = m_pCommandBars->GetPaintManager();
-    const int nTime = pPaintManager->m_nAnimationTime;
-    pPaintManager->m_nAnimationTime = 600;
-    std::atomic<bool> bStop(false);
-    std::vector<CPixelImage> frames;
-    std::thread reader(
-        [&]
-        {
-            while (!bStop)
-                frames.push_back(CPixelImage::FromScreen(rc));
-        });
+    CAnimationFrames reading(m_pCommandBars->GetPaintManager(), rc);
     const bool bExpanded = ClickExpandRow(pPopup);
-    bStop = true;
-    reader.join();
-    pPaintManager->m_nAnimationTime = nTime;
+    const std::vector<CPixelImage>& frames = reading.Stop();
     ASSERT_TRUE(bExpanded);
     PumpMessages();
     EXPECT_EQ(rc, CKTWindowRect(pPopup));
