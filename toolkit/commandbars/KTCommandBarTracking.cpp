@@ -200,7 +200,7 @@ int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARA
         if (nAnswer != ktHookContinue)
             return nAnswer;
     }
-    const BOOL nAnswer = OnHookKeyDown((UINT)wParam, lParam);
+    const int nAnswer = OnHookKeyDown((UINT)wParam, lParam);  // a bar may stop the chain here
     return nAnswer == ktHookStopHere ? ktHookStopHere : nAnswer ? ktHookHandled : ktHookContinue;
 }
 
