@@ -51,9 +51,6 @@ BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
     if (m_nLockRecurse > 0 || !GetSafeHwnd())
         return TRUE;
-    CKTSmartPtr<CKTCommandBar> pHold(this);
-    if (!NotifySiteOfKey(nChar, lParam))
-        return TRUE;
     CKTCommandBars* pCommandBars = GetCommandBars();
     switch (nChar)
     {

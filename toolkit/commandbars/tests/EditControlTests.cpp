@@ -314,6 +314,44 @@ TEST_F(EditControlTest, TabOntoAFieldOfATrackingBarGivesItTheFocus)
     ASSERT_TRUE(bar.Key(VK_ESCAPE));
 }
 
+namespace
+{
+// The frame's window procedure while a test answers the key notices itself: 'F' is taken, other letters noted.
+WNDPROC s_pFieldSiteProc = NULL;
+CString s_strFieldKeyNotices;  // the letters the site heard of
+
+LRESULT CALLBACK FieldKeySiteProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != KTWM_BARKEYDOWN)
+        return ::CallWindowProc(s_pFieldSiteProc, hWnd, message, wParam, lParam);
+    auto* pKey = reinterpret_cast<KT_BARKEYDOWN*>(wParam);
+    if (pKey->nKey == 'F')
+        pKey->nKey = 0;
+    else if (pKey->nKey >= 'A' && pKey->nKey <= 'Z')
+        s_strFieldKeyNotices += (TCHAR)pKey->nKey;
+    return 0;
+}
+}  // namespace
+
+// The site hears of a key before the field that holds the focus, and may take it from the field too.
+TEST_F(EditControlTest, TheSiteHearsOfKeysTypedIntoAFieldBeforeTheFieldAndMayTakeThem)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    s_strFieldKeyNotices.Empty();
+    s_pFieldSiteProc = (WNDPROC)::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)FieldKeySiteProc);
+    const BOOL bTyped = bar.Text("af") && bar.Text("b");
+    ::SetWindowLongPtr(hFrame, GWLP_WNDPROC, (LONG_PTR)s_pFieldSiteProc);
+    ASSERT_TRUE(bTyped);
+    EXPECT_EQ(CString("AB"), pEdit->GetEditText().MakeUpper()) << "the key the site took never reached the field";
+    EXPECT_EQ(CString("AB"), s_strFieldKeyNotices);
+    EXPECT_TRUE(pEdit->IsFocused());
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+}
+
 // The field's tip ends at a key typed into the field, as at a key on the bar itself.
 TEST_F(EditControlTest, AKeyInTheFieldEndsTheBarsTip)
 {
