@@ -259,6 +259,7 @@ protected:
     int HitTestIndex(CPoint pt) const;
     // What an arrow, Home or End key means on this bar; -1 for other keys.
     int KeyToNavigationCode(UINT nChar) const;
+    BOOL OnBarKey(UINT nChar);
     BOOL OnCharacterKey(UINT nChar);
     BOOL NotifySiteOfKey(UINT& nChar, LPARAM lParam);
     void FocusSelectedField();

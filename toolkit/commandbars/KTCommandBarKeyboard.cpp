@@ -49,8 +49,30 @@ int CKTCommandBar::KeyToNavigationCode(UINT nChar) const
 
 BOOL CKTCommandBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (m_nLockRecurse > 0 || !GetSafeHwnd())
+    // Customising and context help leave the keys to the windows.
+    if (IsCustomizeMode() || IsSiteInHelpMode())
+        return ktHookStopHere;
+    if (m_nLockRecurse > 0)
         return TRUE;
+    CKTSmartPtr<CKTCommandBar> pHold(this);
+    // The site hears of every key first, those typed into a field of the bar included.
+    if (!NotifySiteOfKey(nChar, lParam))
+        return TRUE;
+    // A control holding the focus sees its keys before the bar navigates with them.
+    CKTControl* pFocused = GetControl(m_nSelected);
+    if (pFocused && pFocused->IsFocused())
+    {
+        CKTSmartPtr<CKTControl> pHoldControl(pFocused);
+        const int nAnswer = pFocused->OnHookKeyDown(nChar, lParam);
+        if (nAnswer != ktHookContinue)
+            return nAnswer;
+    }
+    return GetSafeHwnd() ? OnBarKey(nChar) : TRUE;
+}
+
+// The bar's own keys, once the site and a focused field have let the key go on.
+BOOL CKTCommandBar::OnBarKey(UINT nChar)
+{
     CKTCommandBars* pCommandBars = GetCommandBars();
     switch (nChar)
     {
@@ -103,8 +125,7 @@ BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
             TipByKey(GetControl(nIndex));
         return TRUE;
     }
-    if (nChar != VK_SHIFT && nChar != VK_CONTROL)
-        ::MessageBeep(0);
+    ::MessageBeep(0);
     return TRUE;
 }
 
@@ -163,7 +184,7 @@ void CKTCommandBar::TipByKey(CKTControl* pControl)
 int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter) const
 {
     int nCount = GetControlCount(), nExplicit = -1, nFirstLetter = -1;
-    *pAmbiguous = FALSE;
+    int nExplicitMatches = 0, nFirstLetterMatches = 0;
     for (int i = 1; i <= nCount; i++)
     {
         int nIndex = (m_nSelected + i + nCount) % nCount;
@@ -178,9 +199,10 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
         int& nMatch = bExplicit ? nExplicit : nFirstLetter;
         if (nMatch == -1)
             nMatch = nIndex;
-        else if (bExplicit || nExplicit == -1)
-            *pAmbiguous = TRUE;
+        ++(bExplicit ? nExplicitMatches : nFirstLetterMatches);
     }
+    // First letters count only where no '&' letter matched.
+    *pAmbiguous = nExplicitMatches > 1 || (nExplicitMatches == 0 && nFirstLetterMatches > 1);
     return nExplicit != -1 ? nExplicit : nFirstLetter;
 }
 

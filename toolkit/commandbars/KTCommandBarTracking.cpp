@@ -188,26 +188,7 @@ int CKTCommandBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARA
 {
     if (hWnd || nMessage != WM_KEYDOWN)
         return ktHookContinue;
-    // Customising and context help leave the keys to the windows.
-    if (IsCustomizeMode() || IsSiteInHelpMode())
-        return ktHookStopHere;
-    if (m_nLockRecurse > 0)
-        return ktHookHandled;
-    CKTSmartPtr<CKTCommandBar> pHold(this);
-    // The site hears of every key first, those typed into a field of the bar included.
-    UINT nChar = (UINT)wParam;
-    if (!NotifySiteOfKey(nChar, lParam))
-        return ktHookHandled;
-    // A control holding the focus sees its keys before the bar navigates with them.
-    CKTControl* pFocused = GetControl(m_nSelected);
-    if (pFocused && pFocused->IsFocused())
-    {
-        CKTSmartPtr<CKTControl> pHoldControl(pFocused);
-        int nAnswer = pFocused->OnHookKeyDown(nChar, lParam);
-        if (nAnswer != ktHookContinue)
-            return nAnswer;
-    }
-    const int nAnswer = OnHookKeyDown(nChar, lParam);  // a bar may stop the chain here
+    const int nAnswer = OnHookKeyDown((UINT)wParam, lParam);  // a bar may stop the chain here
     return nAnswer == ktHookStopHere ? ktHookStopHere : nAnswer ? ktHookHandled : ktHookContinue;
 }
 

@@ -154,8 +154,7 @@ BOOL CKTKeyboardTips::OnKey(CKTCommandBar* pBar, UINT nKey)
     }
     if (!pMatch)
     {
-        if (nKey != VK_SHIFT && nKey != VK_CONTROL)
-            ::MessageBeep(0);
+        ::MessageBeep(0);
         return TRUE;
     }
     if (pMatch->GetTipText().GetLength() == m_nTyped + 1)

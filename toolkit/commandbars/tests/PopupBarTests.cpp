@@ -64,10 +64,15 @@ protected:
     // Runs a context menu (an entry without a handler, then an enabled one) at the point while the keys arrive.
     UINT TrackMenu(CPoint pt, std::vector<WORD> keys, UINT nFlags = 0)
     {
+        return TrackEntries({{ID_TEST_NO_HANDLER, "&No handler"}, {ID_TEST_ENABLED, "&Enabled"}}, pt, keys, nFlags);
+    }
+
+    UINT TrackEntries(std::vector<std::pair<UINT, LPCSTR>> entries, CPoint pt, std::vector<WORD> keys, UINT nFlags = 0)
+    {
         CMenu menu;
         menu.CreatePopupMenu();
-        menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
-        menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+        for (const auto& entry : entries)
+            menu.AppendMenu(MF_STRING, entry.first, entry.second);
         RunFromTimer(
             [this, keys]
             {
@@ -106,6 +111,24 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
 
     EXPECT_EQ(0u, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_ESCAPE}));
     EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
+}
+
+// A letter picks the entry that has it after '&' over those that only begin with it; two entries with the same
+// '&' letter are picked in turn and neither runs until Enter.
+TEST_F(PopupBarTest, AnAmpersandLetterRunsItsEntryAndALetterSharedByTwoEntriesOnlyMovesBetweenThem)
+{
+    const CPoint pt(200, 200);
+    EXPECT_EQ(
+        (UINT)ID_TEST_ENABLED,
+        TrackEntries({{ID_HELP, "Bold"}, {ID_TEST_TOGGLE, "Black"}, {ID_TEST_ENABLED, "&Blue"}}, pt, {'B', VK_ESCAPE}))
+        << "entries that only begin with the letter make no choice ambiguous";
+    EXPECT_EQ((UINT)ID_HELP, TrackEntries({{ID_HELP, "Bold"}, {ID_TEST_ENABLED, "Black"}}, pt, {'B', VK_RETURN}))
+        << "without an '&' letter the first entry that begins with it is picked and waits";
+    EXPECT_EQ((UINT)ID_TEST_TOGGLE,
+              TrackEntries({{ID_HELP, "&Save"}, {ID_TEST_TOGGLE, "&Send"}, {ID_TEST_ENABLED, "&Enabled"}}, pt,
+                           {'S', 'S', VK_RETURN}));
+    EXPECT_EQ(0u, TrackEntries({{ID_HELP, "&Save"}, {ID_TEST_TOGGLE, "&Send"}}, pt, {'S', VK_ESCAPE}))
+        << "a shared letter runs nothing";
 }
 
 // Right-clicks the second entry of a tracked menu, then presses the keys (to end a menu the click left open).
