@@ -171,6 +171,7 @@ void CKTCommandBar::OpenSystemMenu(CKTCommandBars* pCommandBars)
 void CKTCommandBar::ClickByKey(CKTControl* pControl)
 {
     CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    const CKTSmartPtr<CKTControl> pHold(pControl);
     pControl->OnClick(TRUE);
 }
 
@@ -178,6 +179,7 @@ void CKTCommandBar::ClickByKey(CKTControl* pControl)
 void CKTCommandBar::TipByKey(CKTControl* pControl)
 {
     CKTKeyboardHookManager::Instance()->DiscardCurrentKey();
+    const CKTSmartPtr<CKTControl> pHold(pControl);
     pControl->OnKeyboardTip();
 }
 

@@ -268,9 +268,12 @@ void CKTCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
     SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(point.x, point.y));
 }
 
+// A control's action may take it off its bar: the bar holds the control it hands input to until the handler returns.
+CKTSmartPtr<CKTControl> CKTCommandBar::HeldControlAt(CPoint point) const { return m_pControls->HitTest(point); }
+
 void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    CKTControl* pControl = m_pControls->HitTest(point);
+    const CKTSmartPtr<CKTControl> pControl = HeldControlAt(point);
     if (!pControl)
     {
         Default();
@@ -285,7 +288,7 @@ void CKTCommandBar::OnLButtonUp(UINT, CPoint point)
 {
     if (IsCustomizeMode())
         return;
-    if (CKTControl* pControl = m_pControls->HitTest(point))
+    if (const CKTSmartPtr<CKTControl> pControl = HeldControlAt(point))
         pControl->OnLButtonUp(point);
     else
         Default();
@@ -295,13 +298,13 @@ void CKTCommandBar::OnLButtonDblClk(UINT, CPoint point)
 {
     if (IsCustomizeMode())
         return;
-    if (CKTControl* pControl = m_pControls->HitTest(point))
+    if (const CKTSmartPtr<CKTControl> pControl = HeldControlAt(point))
         pControl->OnLButtonDblClk(point);
 }
 
 void CKTCommandBar::OnRButtonDown(UINT, CPoint point)
 {
-    CKTControl* pControl = m_pControls->HitTest(point);
+    const CKTSmartPtr<CKTControl> pControl = HeldControlAt(point);
     if (!pControl || pControl->OnRButtonDown(point))
         return;
     if (!IsCustomizeMode() || !m_bCustomizable || !pControl->IsVisible() || !pControl->IsCustomizeMovable())
@@ -315,9 +318,10 @@ void CKTCommandBar::OnRButtonUp(UINT, CPoint point)
 {
     if (IsCustomizeMode())
         return;
-    CKTControl* pControl = m_pControls->HitTest(point);
+    const CKTSmartPtr<CKTControl> pControl = HeldControlAt(point);
     CWnd* pSite = GetSite();
-    if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_BARRBUTTONUP, (WPARAM)&point, (LPARAM)pControl) == 1)
+    if (pSite && pSite->GetSafeHwnd() &&
+        pSite->SendMessage(KTWM_BARRBUTTONUP, (WPARAM)&point, (LPARAM)pControl.GetInterface()) == 1)
         return;
     if (!pControl)
         return;

@@ -261,6 +261,38 @@ TEST_F(FrameTest, ClosingTheFrameReleasesEveryBarAndControl)
     EXPECT_EQ(nBarsBefore - 1, CCountedToolBar::s_nLive);
 }
 
+namespace
+{
+// A button whose command takes it off its bar, as a torn-off bar's close button takes the whole bar.
+class CSelfRemovingButton : public CCountedButton
+{
+public:
+    static int s_nLiveAtCommand;  // the buttons alive once the command ran, while the click still runs
+
+protected:
+    void OnExecute() override
+    {
+        m_pParent->GetControls()->Remove(this);
+        s_nLiveAtCommand = s_nLive;
+    }
+};
+int CSelfRemovingButton::s_nLiveAtCommand = -1;
+}  // namespace
+
+TEST_F(FrameTest, AButtonWhoseCommandTakesItOffItsBarOutlivesItsOwnClick)
+{
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    const int nLive = CCountedButton::s_nLive;
+    CKTControl* pButton =
+        pBar->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(new CSelfRemovingButton), ID_TEST_ENABLED);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    EXPECT_EQ(nLive + 1, CSelfRemovingButton::s_nLiveAtCommand) << "the bar holds the button its click runs";
+    EXPECT_EQ(nLive, CCountedButton::s_nLive) << "and lets it go after";
+}
+
 TEST_F(FrameTest, CommandBarsHeldPastTheirFrameGoQuietlyWithEveryBar)
 {
     int nBarsBefore = CCountedToolBar::s_nLive;
