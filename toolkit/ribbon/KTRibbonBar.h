@@ -168,6 +168,7 @@ public:
     // The same for the groups of a copy of a tab, laid out in the rectangle (the dropped-down tab's).
     void AddGroupKeyboardTips(CKTRibbonTab* pTab, CRect rcGroups) const;
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+    BOOL OnHookMouseWheel(int nDelta, CPoint ptScreen) override;
     // The tab strip's tips first; a control of a group places its tip by the whole groups row.
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 

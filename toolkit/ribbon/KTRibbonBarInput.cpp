@@ -198,18 +198,23 @@ void CKTRibbonBar::SelectAdjacentTab(BOOL bNext)
         m_pControlTab->PerformKeyDown(GetSafeHwnd(), bNext ? VK_RIGHT : VK_LEFT);
 }
 
+// While the ribbon holds the keyboard with no popup over it, the wheel moves between its tabs.
+BOOL CKTRibbonBar::OnHookMouseWheel(int nDelta, CPoint)
+{
+    SelectAdjacentTab(nDelta <= 0);
+    return TRUE;
+}
+
 int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult)
 {
     if (!hWnd || !GetSafeHwnd() || !IsWindowVisible())
         return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
     if (nMessage == WM_MOUSEWHEEL)
     {
-        // Over the tab row, or while the ribbon holds the keyboard, the wheel moves between tabs.
+        // Over the tab row the wheel moves between tabs; while a bar tracks, the mouse hook has taken it before.
         CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         ScreenToClient(&pt);
-        CKTMouseHookManager* pMouse = GetCommandBars() ? GetCommandBars()->GetMouseManager() : NULL;
-        const BOOL bPopup = pMouse && pMouse->GetTopTrackedBar() && pMouse->GetTopTrackedBar() != this;
-        if (bPopup || (m_nTrackingMode == ktTrackingNone && !m_rcTabRow.PtInRect(pt)))
+        if (!m_rcTabRow.PtInRect(pt))
             return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
         SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
         lResult = 0;

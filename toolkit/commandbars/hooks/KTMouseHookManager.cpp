@@ -143,17 +143,19 @@ void CKTMouseHookManager::OnMouseLeaveTick(HWND hWnd)
     ::PostMessage(hWndLeft, WM_MOUSELEAVE, 0, 0);
 }
 
+// While a bar tracks the wheel is the innermost bar's: nothing beneath the menus scrolls. The shell's suggestion
+// list, which a focused field opens, scrolls itself.
 BOOL CKTMouseHookManager::OnHookWheel(int nDelta, POINT pt)
 {
-    if (m_trackedBars.back()->OnHookMouseWheel(nDelta, pt))
+    if (IsInExcludedWindow(pt))
+        return FALSE;
+    CKTCommandBar* pTop = m_trackedBars.back();
+    if (pTop->OnHookMouseWheel(nDelta, pt))
         return TRUE;
-    for (auto it = m_trackedBars.rbegin(); it != m_trackedBars.rend(); ++it)
-    {
-        CKTControl* pControl = (*it)->GetControl((*it)->GetSelected());
-        if (pControl && pControl->IsFocused())
-            return pControl->OnHookMouseWheel(nDelta) != ktHookContinue;
-    }
-    return FALSE;
+    CKTControl* pControl = pTop->GetControl(pTop->GetSelected());
+    if (pControl && pControl->IsFocused())
+        pControl->OnHookMouseWheel(nDelta);
+    return TRUE;
 }
 
 BOOL CKTMouseHookManager::OnHookMouse(UINT nMessage, const MOUSEHOOKSTRUCT& info)

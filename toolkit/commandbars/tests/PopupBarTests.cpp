@@ -69,20 +69,33 @@ protected:
 
     UINT TrackEntries(std::vector<std::pair<UINT, LPCSTR>> entries, CPoint pt, std::vector<WORD> keys, UINT nFlags = 0)
     {
+        return TrackEntriesWhile(
+            entries, pt,
+            [keys](CTestInput& input)
+            {
+                for (WORD wKey : keys)
+                    input.Key(wKey);
+            },
+            nFlags);
+    }
+
+    // Runs the menu while the user acts on the frame, once the menu shows.
+    UINT TrackEntriesWhile(std::vector<std::pair<UINT, LPCSTR>> entries, CPoint pt,
+                           std::function<void(CTestInput&)> act, UINT nFlags = 0)
+    {
         CMenu menu;
         menu.CreatePopupMenu();
         for (const auto& entry : entries)
             menu.AppendMenu(MF_STRING, entry.first, entry.second);
         RunFromTimer(
-            [this, keys]
+            [this, act]
             {
                 HWND hPopup = ::FindWindow("KTPopupBar", NULL);
                 if (!hPopup)
                     return FALSE;
                 ::GetWindowRect(hPopup, m_rcPopup);
                 CTestInput input(m_pFrame->GetSafeHwnd());
-                for (WORD wKey : keys)
-                    input.Key(wKey);
+                act(input);
                 return TRUE;
             });
         return m_pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, pt.x, pt.y);
@@ -129,6 +142,27 @@ TEST_F(PopupBarTest, AnAmpersandLetterRunsItsEntryAndALetterSharedByTwoEntriesOn
                            {'S', 'S', VK_RETURN}));
     EXPECT_EQ(0u, TrackEntries({{ID_HELP, "&Save"}, {ID_TEST_TOGGLE, "&Send"}}, pt, {'S', VK_ESCAPE}))
         << "a shared letter runs nothing";
+}
+
+// As with the system's menus, a wheel turned while a menu is open scrolls nothing beneath it.
+TEST_F(PopupBarTest, WhileAMenuIsOpenTheWheelReachesNothingBeneathIt)
+{
+    HWND hFrame = m_pFrame->GetSafeHwnd();
+    CRect rcClient;
+    m_pFrame->GetClientRect(rcClient);
+    const CPoint ptBeneath(rcClient.right - 20, rcClient.bottom - 20);
+    CMessageRecorder recorder({hFrame, m_pFrame->m_hWndMDIClient}, {WM_MOUSEWHEEL});
+    EXPECT_EQ(0u, TrackEntriesWhile({{ID_TEST_ENABLED, "&Enabled"}}, CPoint(200, 200),
+                                    [&](CTestInput& input)
+                                    {
+                                        input.Wheel(ptBeneath, -WHEEL_DELTA);
+                                        input.Key(VK_ESCAPE);
+                                    }));
+    EXPECT_TRUE(recorder.Messages().empty());
+
+    CTestInput input(hFrame);
+    ASSERT_TRUE(input.Wheel(ptBeneath, -WHEEL_DELTA));
+    EXPECT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); })) << "with no menu open the wheel goes on";
 }
 
 // Right-clicks the second entry of a tracked menu, then presses the keys (to end a menu the click left open).

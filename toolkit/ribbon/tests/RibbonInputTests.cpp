@@ -150,6 +150,14 @@ TEST_F(RibbonInput, TheWheelOverTheTabRowSelectsTheAdjacentTab)
     ASSERT_TRUE(m_input.Wheel(m_pBar->GetGroupsRect().CenterPoint(), -WHEEL_DELTA));
     PumpMessages();
     EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+
+    // While the ribbon holds the keyboard, the wheel is the tabs' wherever it turns.
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() != 0; }));
+    ASSERT_TRUE(m_input.Wheel(m_pBar->GetGroupsRect().CenterPoint(), -WHEEL_DELTA));
+    EXPECT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(2); }));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
 }
 
 TEST_F(RibbonInput, TheCaptionStripAnswersAsTheFramesCaption)
