@@ -260,6 +260,7 @@ protected:
     // What an arrow, Home or End key means on this bar; -1 for other keys.
     int KeyToNavigationCode(UINT nChar) const;
     BOOL OnBarKey(UINT nChar);
+    void ReselectByKeyboard();
     CKTSmartPtr<CKTControl> HeldControlAt(CPoint point) const;
     BOOL OnCharacterKey(UINT nChar);
     BOOL NotifySiteOfKey(UINT& nChar, LPARAM lParam);

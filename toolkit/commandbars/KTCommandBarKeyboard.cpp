@@ -183,6 +183,14 @@ void CKTCommandBar::TipByKey(CKTControl* pControl)
     pControl->OnKeyboardTip();
 }
 
+// An entry the pointer chose shows the keyboard's selection once a key opens it.
+void CKTCommandBar::ReselectByKeyboard()
+{
+    const int nSelected = m_nSelected;
+    SetSelected(-1);
+    SetSelected(nSelected, ktSelectionKeyboard);
+}
+
 int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter) const
 {
     int nCount = GetControlCount(), nExplicit = -1, nFirstLetter = -1;
@@ -247,6 +255,7 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
     case ktNavPopup:
         if (!pSelected || m_nPopuped == m_nSelected)
             return FALSE;
+        ReselectByKeyboard();
         return SetPopuped(m_nSelected, TRUE);
     case ktNavEscape:
         if (pCommandBars && pCommandBars->GetKeyboardTips()->GetLevel() > 1)

@@ -289,6 +289,28 @@ TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
     EXPECT_EQ(0, pMenuBar->GetTrackingMode());
 }
 
+// Down on an entry the pointer moved to opens it as the keyboard does: the entry itself and its menu's first item
+// show the keyboard's selection.
+TEST_F(PopupBarTest, DownOnAMenuBarEntryThePointerChoseOpensItAsTheKeyboardWould)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    CKTControl* pEdit = pMenuBar->GetControl(1);
+    CPoint pt = pEdit->GetRect().CenterPoint();
+    pMenuBar->ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    ASSERT_TRUE(PumpUntil([&] { return pMenuBar->GetSelected() == 1; }));
+    ASSERT_FALSE(KTIsKeyboardSelection(pEdit->GetSelected()));
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    EXPECT_EQ(1, pMenuBar->GetPopuped());
+    EXPECT_EQ(ktSelectionKeyboard, pEdit->GetSelected());
+    EXPECT_EQ(0, pEdit->GetCommandBar()->GetSelected()) << "the menu's first item";
+    input.Key(VK_ESCAPE);
+    input.Key(VK_ESCAPE);
+    EXPECT_EQ(0, pMenuBar->GetTrackingMode());
+}
+
 TEST_F(PopupBarTest, TheSoundThreadStartsWithAPopupAndEndsWithTheFrame)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
