@@ -82,6 +82,17 @@ std::vector<KT_LAYOUTRECORD*> LastGroupWith(const std::vector<KT_LAYOUTRECORD*>&
     }
     return found;
 }
+
+// The controls that pass the test in the last group holding one take the style; FALSE when no group holds one.
+template <class TTest>
+BOOL RestyleLastGroupWith(const std::vector<KT_LAYOUTRECORD*>& visible, TTest test, int nStyle)
+{
+    const std::vector<KT_LAYOUTRECORD*> group = LastGroupWith(visible, test);
+    for (KT_LAYOUTRECORD* r : group)
+        if (test(r))
+            r->pControl->SetStyle(nStyle);
+    return !group.empty();
+}
 }  // namespace
 
 CSize CKTGroupLayout::Fit(int nLength, BOOL bHideOverflow)
@@ -134,24 +145,10 @@ BOOL CKTGroupLayout::ShrinkRunOfThree()
 }
 
 // Large controls left over from runs of three go small a whole group at a time.
-BOOL CKTGroupLayout::ShrinkLastLargeGroup()
-{
-    const std::vector<KT_LAYOUTRECORD*> group = LastGroupWith(Visible(), IsLarge);
-    for (KT_LAYOUTRECORD* r : group)
-        if (IsLarge(r))
-            r->pControl->SetStyle(ktButtonIconAndCaption);
-    return !group.empty();
-}
+BOOL CKTGroupLayout::ShrinkLastLargeGroup() { return RestyleLastGroupWith(Visible(), IsLarge, ktButtonIconAndCaption); }
 
 // Small controls of the last captioned group keep only their icons; a control without an icon keeps its caption.
-BOOL CKTGroupLayout::DropLastCaptions()
-{
-    const std::vector<KT_LAYOUTRECORD*> group = LastGroupWith(Visible(), IsCaptioned);
-    for (KT_LAYOUTRECORD* r : group)
-        if (IsCaptioned(r))
-            r->pControl->SetStyle(ktButtonIcon);
-    return !group.empty();
-}
+BOOL CKTGroupLayout::DropLastCaptions() { return RestyleLastGroupWith(Visible(), IsCaptioned, ktButtonIcon); }
 
 // The first control past the length and all after it are hidden; the first control always stays.
 BOOL CKTGroupLayout::HideOverflow(int nLength)
