@@ -56,6 +56,20 @@ void RunFromTimer(std::function<BOOL()> work)
     ::SetTimer(NULL, 0, 50, RunTimerWork);
 }
 
+// Runs work with the first popup once it shows, from a timer inside whatever loop runs then.
+void WhenPopupShows(std::function<void(HWND hPopup)> work)
+{
+    RunFromTimer(
+        [work]
+        {
+            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
+            if (!hPopup || !::IsWindowVisible(hPopup))
+                return FALSE;
+            work(hPopup);
+            return TRUE;
+        });
+}
+
 class PopupBarTest : public CFrameFixture
 {
 protected:
@@ -87,16 +101,12 @@ protected:
         menu.CreatePopupMenu();
         for (const auto& entry : entries)
             menu.AppendMenu(MF_STRING, entry.first, entry.second);
-        RunFromTimer(
-            [this, act]
+        WhenPopupShows(
+            [this, act](HWND hPopup)
             {
-                HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-                if (!hPopup)
-                    return FALSE;
                 ::GetWindowRect(hPopup, m_rcPopup);
                 CTestInput input(m_pFrame->GetSafeHwnd());
                 act(input);
-                return TRUE;
             });
         return m_pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, pt.x, pt.y);
     }
@@ -172,19 +182,15 @@ UINT RightClickSecondEntry(CKTCommandBars* pCommandBars, UINT nFlags, std::vecto
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
     menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
-    RunFromTimer(
-        [keys]
+    WhenPopupShows(
+        [keys](HWND hPopup)
         {
-            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-            if (!hPopup)
-                return FALSE;
             CRect rc;
             ::GetClientRect(hPopup, rc);
             CTestInput input(hPopup);
             input.Click(CPoint(rc.Width() / 2, rc.Height() * 3 / 4), true);
             for (WORD wKey : keys)
                 input.Key(wKey);
-            return TRUE;
         });
     return pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, 200, 200);
 }
@@ -201,19 +207,15 @@ TEST_F(PopupBarTest, AnEntryThatKeepsItsMenuOpenStillEndsAMenuTrackedToReturnACo
     pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
     pPopup->GetControl(0)->SetCloseSubMenuOnClick(FALSE);
     bool bClosedByChoice = false;
-    RunFromTimer(
-        [this, &bClosedByChoice]
+    WhenPopupShows(
+        [this, &bClosedByChoice](HWND)
         {
-            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-            if (!hPopup)
-                return FALSE;
             CTestInput input(m_pFrame->GetSafeHwnd());
             input.Key(VK_DOWN);
             input.Key(VK_RETURN);
             bClosedByChoice = PumpUntil([] { return ::FindWindow("KTPopupBar", NULL) == NULL; }, 3000);
             if (!bClosedByChoice)
                 input.Key(VK_ESCAPE);
-            return TRUE;
         });
     EXPECT_EQ((UINT)ID_TEST_ENABLED,
               CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame, NULL, NULL));
@@ -451,15 +453,11 @@ TEST_F(PopupBarTest, TheToolbarsMenuOfARightToLeftFrameIsRightToLeft)
     // Turned right-to-left after its bars were made: the menu follows the frame as it is now.
     m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
     DWORD dwExStyle = 0;
-    RunFromTimer(
-        [this, &dwExStyle]
+    WhenPopupShows(
+        [this, &dwExStyle](HWND hPopup)
         {
-            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-            if (!hPopup || !::IsWindowVisible(hPopup))
-                return FALSE;
             dwExStyle = (DWORD)::GetWindowLong(hPopup, GWL_EXSTYLE);
             CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
-            return TRUE;
         });
     const CRect rcFrame = CKTWindowRect(m_pFrame);
     m_pCommandBars->ContextMenu(0, rcFrame.left + 200, rcFrame.top + 120);
@@ -476,12 +474,9 @@ TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
     menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
     menu.AppendMenu(MF_STRING, ID_TEST_NO_HANDLER, "&No handler");
     int nPopups = 0;
-    RunFromTimer(
-        [this, &nPopups]
+    WhenPopupShows(
+        [this, &nPopups](HWND hPopup)
         {
-            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-            if (!hPopup || !::IsWindowVisible(hPopup))
-                return FALSE;
             ::SetWindowLong(hPopup, GWL_EXSTYLE, ::GetWindowLong(hPopup, GWL_EXSTYLE) | WS_EX_RTLREADING);
             CTestInput input(m_pFrame->GetSafeHwnd());
             input.Key(VK_DOWN);
@@ -490,7 +485,6 @@ TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
                 nPopups++;
             input.Key(VK_ESCAPE);
             input.Key(VK_ESCAPE);
-            return TRUE;
         });
     EXPECT_EQ(0u, m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200));
     EXPECT_EQ(2, nPopups) << "Left goes towards the sub-menu";
@@ -507,18 +501,14 @@ TEST_F(PopupBarTest, TheAccessKeyOfASplitEntryInAMenuOpensItsSubMenuAsItsKeyboar
     pSub->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER)->SetCaption("&Inside");
     pSplit->SetCommandBar(pSub);
     BOOL bOpened = FALSE;
-    RunFromTimer(
-        [this, pSplit, &bOpened]
+    WhenPopupShows(
+        [this, pSplit, &bOpened](HWND)
         {
-            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-            if (!hPopup || !::IsWindowVisible(hPopup))
-                return FALSE;
             CTestInput input(m_pFrame->GetSafeHwnd());
             input.Key('S');
             bOpened = pSplit->IsPopuped();
             input.Key(VK_ESCAPE);
             input.Key(VK_ESCAPE);
-            return TRUE;
         });
     EXPECT_EQ(0u, CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame));
     EXPECT_TRUE(bOpened) << "the sub-menu opened, the command did not run";
@@ -551,12 +541,9 @@ TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
     menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
     CMessageRecorder recorder({}, {WM_TIMER});
     int nPopups = 0;
-    RunFromTimer(
-        [this, &nPopups]
+    WhenPopupShows(
+        [this, &nPopups](HWND hPopup)
         {
-            HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-            if (!hPopup)
-                return FALSE;
             CRect rc;
             ::GetWindowRect(hPopup, rc);
             // The second entry's row, a little below the middle.
@@ -575,7 +562,6 @@ TEST_F(PopupBarTest, HoveringASubMenuEntryOpensItOnTheHoverTimer)
             CTestInput input(m_pFrame->GetSafeHwnd());
             input.Key(VK_ESCAPE);
             input.Key(VK_ESCAPE);
-            return TRUE;
         });
     EXPECT_EQ(0u, m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200));
     EXPECT_EQ(2, nPopups) << "the sub-menu opened beside its entry";
@@ -1071,15 +1057,11 @@ protected:
         menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
         CKTCommandBars* pCommandBars = m_pCommandBars;
         BOOL* pbCues = &m_bCuesWhileOpen;
-        RunFromTimer(
-            [pCommandBars, pbCues]
+        WhenPopupShows(
+            [pCommandBars, pbCues](HWND hPopup)
             {
-                HWND hPopup = ::FindWindow("KTPopupBar", NULL);
-                if (!hPopup)
-                    return FALSE;
                 *pbCues = pCommandBars->IsKeyboardCuesVisible();
                 CTestInput(hPopup).Key(VK_ESCAPE);
-                return TRUE;
             });
         m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, pt.x, pt.y, this);
     }

@@ -256,6 +256,14 @@ protected:
 
     CLoadedStyle m_style{"STYLE_INI"};
 };
+
+// The application button, with an empty menu that the button holds.
+CKTControl* AddApplicationButton(CKTRibbonBar* pBar)
+{
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
+    pMenu->SetCommandBars(pBar->GetCommandBars());
+    return pBar->AddSystemButton("&File", pMenu);
+}
 }  // namespace
 
 TEST_F(RibbonLook, FaceTabsAndGroupsComeFromTheStyleImages)
@@ -672,9 +680,7 @@ TEST_F(RibbonLook, TheFramesSmallIconStandsInTheCaptionWithoutASystemButton)
     const CPoint ptIcon(rc.left + 10 + ::GetSystemMetrics(SM_CXSMICON) / 2, rc.CenterPoint().y);
     EXPECT_EQ(clrIcon, WaitForPixel(pBar, ptIcon, clrIcon));
 
-    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
-    pMenu->SetCommandBars(pBar->GetCommandBars());
-    pBar->AddSystemButton("&File", pMenu);
+    AddApplicationButton(pBar);
     Relayout(pBar);
     EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(pBar->GetSafeHwnd()).CountNear(clrIcon, 0) == 0; }));
     frame.GetWindow()->SendMessage(WM_SETICON, ICON_SMALL, 0);
@@ -903,9 +909,7 @@ TEST(RibbonLookWithoutStyle, TheApplicationButtonKeepsItsIconWithoutItsFaces)
         CRibbonTestFrame frame(600, 400);
         CKTRibbonBar* pBar = frame.GetRibbon();
         CFakeGlassRegion::Attach(pBar, FALSE);
-        CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
-        pMenu->SetCommandBars(pBar->GetCommandBars());
-        CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+        CKTControl* pButton = AddApplicationButton(pBar);
         pButton->SetIconId(nIcon);
         CSolidIcon own(clrOwn, 32, 32);
         if (pBar->GetImageManager()->SetIcon(CKTImageManagerIconHandle(own.Get()), nIcon, CSize(32, 32)))
@@ -934,9 +938,7 @@ TEST_F(RibbonLook, TheApplicationButtonShowsItsFaceByStateUnderTheFramesLargeIco
     CSolidIcon icon(clrIcon, 32, 32);
     ASSERT_TRUE(icon.Get());
     frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
-    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
-    pMenu->SetCommandBars(pBar->GetCommandBars());
-    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    CKTControl* pButton = AddApplicationButton(pBar);
     Relayout(pBar);
 
     const CRect rc = pButton->GetRect();
@@ -1032,9 +1034,7 @@ TEST_F(RibbonLook, TheApplicationButtonsLargeFaceAndTheControlsOwnIcon)
     CRibbonTestFrame frame(600, 400);
     CKTRibbonBar* pBar = frame.GetRibbon();
     CFakeGlassRegion::Attach(pBar, FALSE);
-    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
-    pMenu->SetCommandBars(pBar->GetCommandBars());
-    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    CKTControl* pButton = AddApplicationButton(pBar);
     auto draw = [&](CRect rc)
     {
         return DrawOffScreen(CSize(60, 60),
