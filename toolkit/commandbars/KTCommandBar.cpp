@@ -13,6 +13,7 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTImageManager.h"
+#include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTWindowHookManager.h"
@@ -26,6 +27,7 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_PAINT()
 ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_PRINT, OnPrintClient)
 ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
@@ -315,6 +317,18 @@ void CKTCommandBar::Redraw(LPCRECT lpRect, BOOL bAnimate)
         m_dwPendingUpdate &= ~ktPendingRedraw;
     if (GetSafeHwnd() && IsWindowVisible())
         m_pAnimator->Redraw(lpRect, bAnimate);
+}
+
+void CKTCommandBar::RedrawWithParents()
+{
+    for (CKTCommandBar* pBar = this; pBar; pBar = pBar->GetParentCommandBar())
+        pBar->Redraw(NULL, TRUE);
+}
+
+void CKTCommandBar::HideKeyboardTips()
+{
+    if (CKTCommandBars* pCommandBars = GetCommandBars())
+        pCommandBars->GetKeyboardTips()->Hide();
 }
 
 void CKTCommandBar::EnableAnimation(BOOL bEnable)

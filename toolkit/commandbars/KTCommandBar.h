@@ -153,6 +153,9 @@ public:
     void EnableDoubleBuffer(BOOL bEnable = TRUE);
     BOOL HasPaintCache() const;
     // Parts that change cross-fade from their old look to the new one.
+    // Redraws the bar and each bar it opened from.
+    void RedrawWithParents();
+    void HideKeyboardTips();
     void EnableAnimation(BOOL bEnable);
     BOOL IsAnimationEnabled() const;
     const CKTCommandBarAnimator* GetAnimator() const { return m_pAnimator.get(); }
@@ -262,6 +265,7 @@ protected:
     BOOL OnBarKey(UINT nChar);
     void ReselectByKeyboard();
     CKTSmartPtr<CKTControl> HeldControlAt(CPoint point) const;
+    void ClosePopupOfSelection();
     BOOL OnCharacterKey(UINT nChar);
     BOOL NotifySiteOfKey(UINT& nChar, LPARAM lParam);
     void FocusSelectedField();

@@ -221,8 +221,8 @@ BOOL CKTCommandBar::HandleNavigationCode(int nCode)
     CKTControl* pSelected = GetControl(m_nSelected);
     BOOL bPopupToolBar = m_nBarPosition == ktBarPopup && m_nBarType == ktBarTypeNormal;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if ((nCode == ktNavNext || nCode == ktNavPrevious) && pCommandBars)
-        pCommandBars->GetKeyboardTips()->Hide();
+    if (nCode == ktNavNext || nCode == ktNavPrevious)
+        HideKeyboardTips();
     if (bPopupToolBar && pSelected && m_nSelected == m_nPopuped)
     {
         if (nCode == ktNavNext)

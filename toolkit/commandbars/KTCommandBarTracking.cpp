@@ -274,6 +274,10 @@ CKTSmartPtr<CKTControl> CKTCommandBar::HeldControlAt(CPoint point) const { retur
 void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     const CKTSmartPtr<CKTControl> pControl = HeldControlAt(point);
+    // In a palette, a click on another control closes the menu opened from it.
+    if (m_nBarPosition == ktBarPopup && m_nBarType == ktBarTypeNormal && pControl && m_nPopuped != -1 &&
+        pControl != GetControl(m_nPopuped))
+        ClosePopupOfSelection();
     if (!pControl)
     {
         Default();
@@ -282,6 +286,15 @@ void CKTCommandBar::OnLButtonDown(UINT nFlags, CPoint point)
     if (IsCustomizeMode() ? !pControl->IsCustomizeMovable() : AltDragControl(pControl, point))
         return;
     pControl->OnClick(FALSE, point);
+}
+
+// Closes the open popup; the control it opened from, when selected, is selected no more.
+void CKTCommandBar::ClosePopupOfSelection()
+{
+    const BOOL bSelectedOpen = m_nSelected == m_nPopuped;
+    SetPopuped(-1);
+    if (bSelectedOpen)
+        SetSelected(-1);
 }
 
 void CKTCommandBar::OnLButtonUp(UINT, CPoint point)

@@ -74,6 +74,7 @@ void CKTCommandBar::IdleUpdate(BOOL, BOOL)
         CKTCommandBars* pCommandBars = GetCommandBars();
         BOOL bDisable = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bDisableCommandIfNoHandler;
         UpdateCommandUI(pOwner, bDisable);
+        UpdateDialogControls(pOwner, bDisable);
     }
     if (m_dwPendingUpdate & ktPendingRedraw)
         Redraw(NULL, TRUE);

@@ -293,6 +293,30 @@ TEST_F(FrameTest, AButtonWhoseCommandTakesItOffItsBarOutlivesItsOwnClick)
     EXPECT_EQ(nLive, CCountedButton::s_nLive) << "and lets it go after";
 }
 
+// The idle update reaches the windows a bar holds, as a dialog's controls; printing the bar draws it.
+TEST_F(FrameTest, AnIdleUpdateReachesTheWindowsInsideABarAndPrintingDrawsTheBar)
+{
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    CButton button;
+    ASSERT_TRUE(button.Create("Off", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(300, 2, 340, 20), pBar,
+                              ID_TEST_DISABLED_BY_HANDLER));
+    pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(button.IsWindowEnabled()) << "the frame's update handler reached the window";
+    button.DestroyWindow();
+
+    const CRect rc = CKTClientRect(pBar);
+    CClientDC screen(pBar);
+    CDC dc;
+    CBitmap bitmap;
+    ASSERT_TRUE(dc.CreateCompatibleDC(&screen) && bitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height()));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    const COLORREF clrUnpainted = RGB(1, 2, 3);
+    dc.FillSolidRect(rc, clrUnpainted);
+    EXPECT_EQ(1, pBar->SendMessage(WM_PRINT, (WPARAM)dc.GetSafeHdc(), PRF_CLIENT));
+    EXPECT_NE(clrUnpainted, dc.GetPixel(1, 1));
+    dc.SelectObject(pOld);
+}
+
 TEST_F(FrameTest, CommandBarsHeldPastTheirFrameGoQuietlyWithEveryBar)
 {
     int nBarsBefore = CCountedToolBar::s_nLive;

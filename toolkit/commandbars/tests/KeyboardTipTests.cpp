@@ -108,6 +108,18 @@ TEST_F(KeyboardTipTest, AltLabelsTheMenusAndTheOtherBarsAndTypingALetterOpensIts
     EXPECT_EQ(0, guard.Refused());
 }
 
+TEST_F(KeyboardTipTest, AnyBarPutsAwayTheTipsShown)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_MENU));
+    ASSERT_FALSE(TipsOf(m_pCommandBars->GetMenuBar()).empty());
+    m_pFrame->m_pStandard->HideKeyboardTips();
+    EXPECT_TRUE(m_pCommandBars->GetKeyboardTips()->GetTips().empty());
+    input.Key(VK_ESCAPE);
+}
+
 TEST_F(KeyboardTipTest, AMenuThatExpandsShowsItsTipsAgainOverEveryEntry)
 {
     CLoopTranslation translation;

@@ -198,3 +198,28 @@ TEST_F(PopupToolBarTest, UpOpensAPalettesMenuEntryAndLeftClosesItKeepingTheEntry
     EXPECT_TRUE(pPalette->IsVisible());
     ASSERT_TRUE(palette.Key(VK_ESCAPE));
 }
+
+// A click on another control of the palette closes the menu opened from it, even one that runs nothing.
+TEST_F(PopupToolBarTest, AClickOnAnotherControlOfAPaletteClosesTheMenuOpenedFromIt)
+{
+    CKTSmartPtr<CKTPopupBar> pSubMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pSubMenu->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Inside");
+    CKTSmartPtr<CKTPopupToolBar> pPalette = OpenPalette({"Ab", "Cd", "Ef"}, pSubMenu);
+    ASSERT_TRUE(pPalette->IsVisible());
+    CKTControl* pEntry = pPalette->GetControl(1);
+    CKTControl* pOff = pPalette->GetControl(0);
+    pOff->SetFlags(pOff->GetFlags() | ktFlagManualUpdate);
+    pOff->SetEnabled(FALSE);
+    CTestInput palette(pPalette->GetSafeHwnd());
+    ASSERT_TRUE(palette.Key(VK_DOWN));
+    ASSERT_TRUE(palette.Key(VK_RIGHT));
+    ASSERT_TRUE(palette.Key(VK_UP));
+    ASSERT_TRUE(pEntry->IsPopuped());
+
+    ASSERT_TRUE(palette.Click(pOff->GetRect().CenterPoint()));
+    EXPECT_FALSE(pEntry->IsPopuped());
+    EXPECT_FALSE(pSubMenu->IsVisible());
+    EXPECT_NE(1, pPalette->GetSelected()) << "the entry whose menu closed is no longer selected";
+    EXPECT_TRUE(pPalette->IsVisible());
+    palette.Key(VK_ESCAPE);
+}
