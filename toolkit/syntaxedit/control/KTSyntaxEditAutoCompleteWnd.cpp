@@ -16,8 +16,6 @@ const int kIconWidth = 16;
 const int kTextIndent = 19;  // the icon's column, then the text area
 const int kPlaceLeft = 21;   // the list opens this far left of the caret, so its text lines up with the word
 
-BOOL IsMoveKey(UINT nChar) { return nChar == VK_UP || nChar == VK_DOWN || (nChar >= VK_PRIOR && nChar <= VK_HOME); }
-
 const unsigned char* Bytes(const CString& str) { return reinterpret_cast<const unsigned char*>(LPCSTR(str)); }
 
 // <0, 0, >0 as the item sorts before, begins with or sorts after the prefix.
@@ -314,12 +312,33 @@ void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 
 // --- Keys the control hands over ---------------------------------------------------
 
-// A list that opened by itself points at an entry only once the user moves to one or types a word that has
-// one: until then Enter, Tab and the close tags pass it by and type as ever.
-void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+// A list that opened by itself leaves Home and End to the caret.
+BOOL CKTSyntaxEditAutoCompleteWnd::MovesSelection(UINT nChar) const
 {
-    if (!m_bOpenedByTag || IsMoveKey(nChar))
+    if (nChar == VK_HOME || nChar == VK_END)
+        return !m_bOpenedByTag;
+    return nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT;
+}
+
+BOOL CKTSyntaxEditAutoCompleteWnd::SelectedBeginsWord() const
+{
+    return m_nSelected >= 0 && m_nSelected < GetShownCount() &&
+           ComparePrefix(GetShownText(m_nSelected), m_strTyped) == 0;
+}
+
+// A list that opened by itself chooses only an entry the user moved to, so that every other key types as ever.
+// A list asked for points at its selection once a key comes, unless the word has left that entry.
+BOOL CKTSyntaxEditAutoCompleteWnd::KeyDown(UINT nChar, int nRepCnt)
+{
+    BOOL bMove = MovesSelection(nChar);
+    if (bMove || (!m_bOpenedByTag && SelectedBeginsWord()))
         m_bHighlight = TRUE;
+    Invalidate(FALSE);
+    if (bMove)
+    {
+        MoveSelection(nChar, nRepCnt);
+        return TRUE;
+    }
     switch (nChar)
     {
     case VK_RETURN:
@@ -334,13 +353,19 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
     case VK_ESCAPE:
     case VK_LEFT:
     case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
         Hide();
         break;
     default:
-        MoveSelection(nChar, int(nRepCnt));
         break;
     }
-    Invalidate(FALSE);
+    return FALSE;
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyDown(nChar, int(nRepCnt));
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
@@ -388,8 +413,10 @@ void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
             Hide();
         return;
     }
-    m_bHighlight = TRUE;
+    // Typing points a list asked for at the first entry the word begins. One that opened by itself waits for a
+    // move, and never takes a whole word typed, in whatever case, for its entry.
+    m_bHighlight = !m_bOpenedByTag;
     SelectAndScroll(nMatch);
-    if (m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(strWord) == 0)
+    if (m_bHighlight && m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(strWord) == 0)
         Choose(TRUE);
 }
