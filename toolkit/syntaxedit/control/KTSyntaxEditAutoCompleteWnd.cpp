@@ -144,7 +144,8 @@ void CKTSyntaxEditAutoCompleteWnd::Layout()
     int nCount = GetShownCount();
     BOOL bScroll = nCount * m_nRowHeight > ktMaxHeight;
     m_nVisibleRows = bScroll ? ktMaxHeight / m_nRowHeight : nCount;
-    ShowScrollBar(SB_VERT, bScroll);
+    if (!(GetStyle() & WS_VSCROLL) != !bScroll)
+        ShowScrollBar(SB_VERT, bScroll);
     if (!bScroll)
         return;
     SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, nCount - 1, UINT(m_nVisibleRows), m_nTop, 0};
@@ -167,8 +168,12 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText,
     if (m_nSelected + m_nVisibleRows <= GetShownCount())
         ScrollTo(m_nSelected);
     int nHeight = m_nVisibleRows * m_nRowHeight + m_nFrameHeight;
-    SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    Invalidate(FALSE);
+    // Shown again below the same row at the same size, it stays put: placing it anew makes the text it uncovers
+    // paint again, which typing one tag after another would pay for at every key.
+    CKTWindowRect rcNow(this);
+    if (!m_bVisible || rcNow.top != ptScreen.y || rcNow.Height() != nHeight)
+        SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RedrawIfChanged();
     m_bVisible = TRUE;
     m_bOpenedWithText = !strText.IsEmpty() || bByTag;
     m_bOpenedByTag = bByTag;
@@ -188,8 +193,21 @@ void CKTSyntaxEditAutoCompleteWnd::Hide()
 
 void CKTSyntaxEditAutoCompleteWnd::ScrollTo(int nTop)
 {
-    m_nTop = std::max(0, std::min(nTop, GetShownCount() - m_nVisibleRows));
-    SetScrollPos(SB_VERT, m_nTop, TRUE);
+    nTop = std::max(0, std::min(nTop, GetShownCount() - m_nVisibleRows));
+    if (nTop != m_nTop || GetScrollPos(SB_VERT) != nTop)
+        SetScrollPos(SB_VERT, nTop, TRUE);
+    m_nTop = nTop;
+    RedrawIfChanged();
+}
+
+// Painting the list costs as much as typing the key that changed it: only what shows differently is painted again.
+void CKTSyntaxEditAutoCompleteWnd::RedrawIfChanged()
+{
+    CPainted now = {m_arShown, m_nTop, m_nSelected, m_bHighlight};
+    if (now.arShown == m_painted.arShown && now.nTop == m_painted.nTop && now.nSelected == m_painted.nSelected &&
+        now.bHighlight == m_painted.bHighlight)
+        return;
+    m_painted = std::move(now);
     Invalidate(FALSE);
 }
 
@@ -202,7 +220,7 @@ void CKTSyntaxEditAutoCompleteWnd::SelectAndScroll(int nIndex)
         ScrollTo(m_nSelected);
     else if (m_nSelected >= m_nTop + m_nVisibleRows)
         ScrollTo(m_nSelected - m_nVisibleRows + 1);
-    Invalidate(FALSE);
+    RedrawIfChanged();
 }
 
 // Hidden before the sink hears of it: the replacement it makes is no word for the list to follow. A close tag
@@ -333,7 +351,7 @@ BOOL CKTSyntaxEditAutoCompleteWnd::KeyDown(UINT nChar, int nRepCnt)
     BOOL bMove = MovesSelection(nChar);
     if (bMove || (!m_bOpenedByTag && SelectedBeginsWord()))
         m_bHighlight = TRUE;
-    Invalidate(FALSE);
+    RedrawIfChanged();
     if (bMove)
     {
         MoveSelection(nChar, nRepCnt);
@@ -369,10 +387,12 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
-// The control hands over each character before it types it.
+// The control hands over each character before it types it. A close tag that chooses nothing and opens the list
+// again leaves it shown, to be started over where it stands.
 void CKTSyntaxEditAutoCompleteWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (IsCloseTag(CString(char(nChar))))
+    const CString strChar(static_cast<char>(nChar));
+    if (IsCloseTag(strChar) && (m_bHighlight || !IsOpenTag(strChar)))
         Choose(FALSE);
     CWnd::OnChar(nChar, nRepCnt, nFlags);
 }
@@ -408,7 +428,7 @@ void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
     if (nMatch < 0)
     {
         m_bHighlight = FALSE;
-        Invalidate(FALSE);
+        RedrawIfChanged();
         if (m_bOpenedWithText)
             Hide();
         return;

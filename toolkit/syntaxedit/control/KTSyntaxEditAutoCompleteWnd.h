@@ -76,6 +76,7 @@ protected:
     void Layout();
     void SelectAndScroll(int nIndex);
     void ScrollTo(int nTop);
+    void RedrawIfChanged();
     void Choose(BOOL bLastCharRule);
     BOOL MovesSelection(UINT nChar) const;
     BOOL SelectedBeginsWord() const;
@@ -116,5 +117,12 @@ protected:
     BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened, or a tag opened it
     BOOL m_bOpenedByTag = FALSE;     // a typed tag opened the list: only an entry the user moves to is chosen
     BOOL m_bHighlight = FALSE;       // the selection is drawn and chosen by the choosing keys
+    struct CPainted                  // what the window shows, or is about to once it paints
+    {
+        std::vector<size_t> arShown;
+        int nTop = 0;
+        int nSelected = -1;
+        BOOL bHighlight = FALSE;
+    } m_painted;
     CImageList m_imlIcons;
 };

@@ -61,7 +61,6 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
     CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
     if (!pBuffer || !m_wndList.GetSafeHwnd())
         return FALSE;
-    Close();
     RefreshWords();
     const CString& strTags = m_wndList.GetTags();
     CString strRow = pBuffer->GetLineTextEx(m_ctrl.GetCurrentRow()).Left(m_ctrl.GetCurrentChar() - 1);
@@ -73,7 +72,10 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
     CPoint pt = m_ctrl.GetCaretPoint();
     pt.y += m_ctrl.GetRowHeight();
     m_ctrl.ClientToScreen(&pt);
-    return m_wndList.Show(pt, strRow.Mid(nStart), bAtTag);
+    if (m_wndList.Show(pt, strRow.Mid(nStart), bAtTag))
+        return TRUE;
+    Close();
+    return FALSE;
 }
 
 void CKTSyntaxEditCompletion::OpenAtTag(UINT nChar)
