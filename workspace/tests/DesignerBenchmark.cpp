@@ -1,8 +1,8 @@
 // The designer's long work timed in its real frame under Wine: Generate Code into the open editors,
 // Save All after it and Close with nothing changed, on the chat example and on a design of
 // 1,000 packets of 30 fields; the program's start-up to its frame and to its full tree painted,
-// beside the system's notepad to its window and to its text; the memory the designer holds
-// with the big design open and after Generate Code; and a key typed into a big C file.
+// beside the system's notepad to its window and to its text; and the memory the designer holds
+// with the big design open and after Generate Code.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
@@ -15,20 +15,16 @@
 #include <sstream>
 #include <string>
 
-#include "FrameKeys.h"
 #include "Generator.h"
-#include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditDoc.h"
 #include "KTSyntaxEditLexParser.h"
 #include "KTSyntaxEditLexParserAdapter.h"
-#include "KTSyntaxEditView.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "ProjectTreeItems.h"
 #include "SampleDesigns.h"
 #include "TestFolder.h"
-#include "TestInput.h"
 #include "WorkspaceRes.h"
 #include "TreeView.h"
 #include "WrenfoldApp.h"
@@ -426,71 +422,6 @@ void BM_MemoryOfTheBigDesign(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MemoryOfTheBigDesign)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
-
-// A C file of at least 12 MB: the program's runtime source over and over.
-std::string BigCSource()
-{
-    std::ifstream file(std::string(CKTSyntaxEditCtrl::GetModuleFolder()) + "lib\\dravolint.c", std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    std::string strAll;
-    while (!bytes.str().empty() && strAll.size() < 12u * 1000 * 1000)
-        strAll += bytes.str();
-    return strAll;
-}
-
-// The row emptied again and the caret at its start, the list closed.
-void ClearRow(CKTSyntaxEditCtrl& ctrl, int nRow)
-{
-    ctrl.GetCompletion().Close();
-    ctrl.Select(nRow, 1, nRow, ctrl.GetDisplayColumn(nRow, ctrl.GetBuffer()->GetLineLength(nRow) + 1), FALSE);
-    ctrl.ReplaceSelection("", TRUE);
-    ctrl.SetCurrentPosition(nRow, 1, FALSE, TRUE);
-    CDesignerFrame::Settle();
-}
-
-// Keys typed into a 12 MB C file in the designer's editor, each handled as the program's loop handles it: the
-// frame's keys first, then the idle update. The line's spaces and punctuation open the word list as they do for
-// a user. One iteration is one key; the CPU time is the window thread's.
-void BM_TypedKeyIntoBigCEditor(benchmark::State& state)
-{
-    static const char kLine[] = "if (e) c = d; int x = a*b; return (s); /*T*/";
-    CTestFolder folder("bench-typing");
-    if (!folder.Write("big.c", BigCSource()))
-        return state.SkipWithError("the C file could not be written");
-    CDesignerFrame frame("");
-    CDocument* pDoc = theApp.GetEditorTemplate()->OpenDocumentFile(folder.Path("big.c").c_str());
-    POSITION pos = pDoc ? pDoc->GetFirstViewPosition() : nullptr;
-    auto* pView = pos ? dynamic_cast<CKTSyntaxEditView*>(pDoc->GetNextView(pos)) : nullptr;
-    if (!pView || !PumpUntil([] { return !EditorsParsing(); }, 120000))
-        return state.SkipWithError("the C file did not open and colour");
-    CKTSyntaxEditCtrl& ctrl = *pView->GetEditCtrl();
-    const int nRow = ctrl.GetRowCount() / 2;
-    ctrl.InsertString("\r\n", nRow, 1);
-    ctrl.SetTopRow(nRow - 10);
-    ClearRow(ctrl, nRow);
-    CFrameKeys keys;
-    CTestInput input(ctrl.GetSafeHwnd());
-    const char* pszNext = kLine;
-    for (auto _ : state)
-    {
-        if (!*pszNext)
-        {
-            state.PauseTiming();
-            ClearRow(ctrl, nRow);
-            pszNext = kLine;
-            state.ResumeTiming();
-        }
-        const SHORT nScan = ::VkKeyScanA(*pszNext++);
-        if (!input.Key(LOBYTE(nScan), HIBYTE(nScan)))
-            return state.SkipWithError("a key was not handled");
-        for (LONG nIdle = 0; theApp.OnIdle(nIdle); ++nIdle)
-        {
-        }
-    }
-    state.counters["rows"] = ctrl.GetRowCount();
-}
-BENCHMARK(BM_TypedKeyIntoBigCEditor)->Unit(benchmark::kMillisecond)->Iterations(440);
 
 }  // namespace
 
