@@ -183,6 +183,7 @@ private:
     BOOL IsAnyBarTracking() const;
     BOOL PreTranslateFrameKeys(MSG* pMsg);
     // F1 on a frame that runs the help command: help on the bars' topic.
+    BOOL OnFieldCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL OnFrameHelp(LRESULT* pResult);
     BOOL OnFrameSysCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Alt or F10 alone: the menu bar takes the keyboard; TRUE when the request was used up.

@@ -21,6 +21,7 @@
 #include "KTPopupBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "PixelImage.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -166,6 +167,29 @@ TEST_F(FrameTest, MouseMoveSelectsAndShowsTheDescriptionClickSendsTheCommand)
     EXPECT_EQ((UINT)ID_EDIT_CUT, m_pFrame->m_commands[0]);
 }
 
+// A bar given an owner window sends its commands there, and so do the popups opened from it.
+TEST_F(FrameTest, ABarsOwnerWindowTakesItsCommands)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0));
+    m_pFrame->m_pStandard->SetOwner(&owner);
+    CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    pMenuBar->SetOwner(&owner);
+    EXPECT_EQ(owner.GetSafeHwnd(), MenuPopup(0)->GetOwnerSite()->GetSafeHwnd()) << "the parent bar's owner";
+
+    CMessageRecorder recorder({owner.GetSafeHwnd()}, {WM_COMMAND});
+    m_pFrame->m_commands.clear();
+    CTestInput bar(m_pFrame->m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(Centre(pCut)));
+    ASSERT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }));
+    EXPECT_EQ((WPARAM)ID_EDIT_CUT, recorder.Messages()[0].wParam);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    m_pFrame->m_pStandard->SetOwner(NULL);
+    pMenuBar->SetOwner(NULL);
+    owner.DestroyWindow();
+}
+
 class FrameTestCancel : public FrameTest, public ::testing::WithParamInterface<ELoopCancel>
 {
 };
@@ -245,6 +269,23 @@ TEST_F(FrameTest, RealCtrlXReachesTheFrameAsTheCutCommand)
               std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), (UINT)ID_EDIT_CUT));
     EXPECT_EQ(NULL, m_pFrame->m_hAccelTable) << "the bars translate, not the frame";
     EXPECT_TRUE(m_pCommandBars->GetAcceleratorManager()->IsTranslating());
+}
+
+TEST_F(FrameTest, PrintPreviewTurnsTheFramesShortcutsOff)
+{
+    CLoopTranslation translation;
+    CTestInput input(m_hFrame());
+    m_pCommandBars->OnSetPreviewMode(TRUE);
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(input.Key('X', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_FALSE(m_pFrame->m_pStandard->IsVisible());
+
+    m_pCommandBars->OnSetPreviewMode(FALSE);
+    ASSERT_TRUE(input.Key('X', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_EQ(1, std::count(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), (UINT)ID_EDIT_CUT));
 }
 
 TEST_F(FrameTest, ClosingTheFrameReleasesEveryBarAndControl)

@@ -719,6 +719,25 @@ TEST_F(DesignerFrameTest, AClickOnAMenuEntryOpensItsPopupBelowIt)
     EXPECT_FALSE(::IsWindowVisible(hPopup));
 }
 
+TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScreen)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(pMenuBar->GetControl(2)->GetCommandBar());
+    ASSERT_TRUE(pPopup != NULL);
+    const int nItems = 60;
+    pPopup->GetControls()->RemoveAll();
+    for (int i = 0; i < nItems; i++)
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Item");
+    pPopup->SetNoScrolling(TRUE);
+    ASSERT_TRUE(pMenuBar->SetPopuped(2, TRUE));
+    EXPECT_FALSE(pPopup->IsScrolling());
+    EXPECT_TRUE(pPopup->GetControl(nItems - 1)->IsVisible());
+    CRect rcPopup;
+    pPopup->GetWindowRect(rcPopup);
+    EXPECT_GT(rcPopup.Height(), WorkArea().Height());
+    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
+}
+
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
