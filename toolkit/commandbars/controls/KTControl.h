@@ -137,7 +137,8 @@ public:
 
     CKTControlAction* GetAction() const { return m_pAction; }
     virtual void SetAction(CKTControlAction* pAction);
-    // A property of its action changed (KTActionProperty).
+    // A property of its action changes, then changed (KTActionProperty).
+    virtual void OnActionChanging(int nProperty) {}
     virtual void OnActionChanged(int nProperty) {}
 
     CKTPaintManager* GetPaintManager() const;

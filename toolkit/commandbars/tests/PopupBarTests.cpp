@@ -136,6 +136,41 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
     EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
 }
 
+// A menu run from inside an open menu (or a capture loop) keeps both: the bars beneath it neither move on keys nor
+// open on hover until it ends.
+TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0, TRUE));
+    m_pFrame->SetCapture();
+    HWND hCapture = NULL;
+    int nLock = 0, nKeyAnswer = 0, nSelectedAfterKey = -1, nPopupedAfterHover = -1;
+    UINT nCommand = TrackEntriesWhile(
+        {{ID_TEST_ENABLED, "&Enabled"}}, CPoint(300, 300),
+        [&](CTestInput& input)
+        {
+            hCapture = ::GetCapture();
+            nLock = pMenuBar->GetRecursionLock();
+            nKeyAnswer = pMenuBar->OnHookKeyDown(VK_RIGHT, 0);
+            nSelectedAfterKey = pMenuBar->GetSelected();
+            pMenuBar->SetSelected(1, 0);
+            pMenuBar->SendMessage(WM_TIMER, KT_TIMER_HOVER);
+            nPopupedAfterHover = pMenuBar->GetPopuped();
+            input.Key(VK_ESCAPE);
+        },
+        TPM_RECURSE);
+    EXPECT_EQ(0u, nCommand);
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), hCapture);
+    EXPECT_EQ(1, nLock);
+    EXPECT_EQ(TRUE, nKeyAnswer) << "the key is taken and does nothing";
+    EXPECT_EQ(0, nSelectedAfterKey);
+    EXPECT_EQ(0, nPopupedAfterHover) << "the hover timer opened nothing";
+    EXPECT_EQ(0, pMenuBar->GetRecursionLock());
+    EXPECT_EQ(0, pMenuBar->GetPopuped()) << "the menu beneath stays open";
+    ::ReleaseCapture();
+    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
+}
+
 // A letter picks the entry that has it after '&' over those that only begin with it; two entries with the same
 // '&' letter are picked in turn and neither runs until Enter.
 TEST_F(PopupBarTest, AnAmpersandLetterRunsItsEntryAndALetterSharedByTwoEntriesOnlyMovesBetweenThem)

@@ -111,6 +111,28 @@ TEST_F(PopupExpandTest, ARarelyUsedCommandHidesBehindTheExpandRowUntilItIsClicke
     EXPECT_TRUE(pTestPopup->GetControls()->FindControl(ID_TEST_NO_HANDLER)->IsVisible());
 }
 
+// The keys walk what the collapsed menu shows: a hidden entry is never selected, so Enter never runs it.
+TEST_F(PopupExpandTest, DownInACollapsedMenuSkipsTheHiddenEntriesAndExpandsItWhenItWraps)
+{
+    CTestInput keys(m_pFrame->GetSafeHwnd());
+    m_pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    ASSERT_TRUE(keys.Key(VK_RIGHT));
+    ASSERT_TRUE(keys.Key(VK_DOWN));
+    ASSERT_TRUE(PumpUntil([this] { return m_pMenuBar->GetPopuped() == kEdit; }, 2000));
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(m_pMenuBar->GetControl(kEdit)->GetCommandBar());
+    CKTControls* pItems = pPopup->GetControls();
+    ASSERT_EQ(pItems->FindControl(ID_EDIT_UNDO)->GetIndex(), pPopup->GetSelected());
+    ASSERT_FALSE(pItems->FindControl(ID_EDIT_CUT)->IsVisible());
+
+    ASSERT_TRUE(keys.Key(VK_DOWN));
+    EXPECT_EQ(pItems->FindControl(ID_EDIT_COPY)->GetIndex(), pPopup->GetSelected()) << "Cut is hidden";
+    EXPECT_FALSE(pPopup->IsExpanded());
+    for (int i = 0; i < 4 && !pPopup->IsExpanded(); i++)
+        ASSERT_TRUE(keys.Key(VK_DOWN));
+    EXPECT_TRUE(pPopup->IsExpanded()) << "past the end the whole menu shows";
+    EXPECT_TRUE(pItems->FindControl(ID_EDIT_CUT)->IsVisible());
+}
+
 TEST_F(PopupExpandTest, RestingOnTheExpandRowShowsTheFullMenuOnItsTimer)
 {
     CKTPopupBar* pPopup = OpenEntry(kEdit);
