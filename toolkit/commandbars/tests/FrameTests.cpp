@@ -11,6 +11,8 @@
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTKeyboardHookManager.h"
+#include "KTWindowHookManager.h"
+#include "KTHookSink.h"
 #include "KTMenuBar.h"
 #include "GuiLeakCheck.h"
 #include "KTDrawObjects.h"
@@ -188,6 +190,76 @@ TEST_F(FrameTest, ABarsOwnerWindowTakesItsCommands)
     m_pFrame->m_pStandard->SetOwner(NULL);
     pMenuBar->SetOwner(NULL);
     owner.DestroyWindow();
+}
+
+namespace
+{
+// Counts the right-button releases that reach it.
+class CRightReleaseButton : public CKTControlButton
+{
+public:
+    void OnRButtonUp(CPoint) override { m_nReleases++; }
+    int m_nReleases = 0;
+};
+
+// Answers one message to the frame itself, noting the parameters it came with.
+class CAnsweringSink : public CKTHookSink
+{
+public:
+    CAnsweringSink(UINT nMessage, LRESULT lAnswer) : m_nMessage(nMessage), m_lAnswer(lAnswer) {}
+    int OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override
+    {
+        if (nMessage != m_nMessage)
+            return ktHookContinue;
+        m_lParams.push_back(lParam);
+        lResult = m_lAnswer;
+        return ktHookHandled;
+    }
+    std::vector<LPARAM> m_lParams;
+
+private:
+    UINT m_nMessage;
+    LRESULT m_lAnswer;
+};
+}  // namespace
+
+TEST_F(FrameTest, TheSiteHearsWhenTheMenuBarStartsTracking)
+{
+    CMessageRecorder recorder({m_hFrame()}, {KTWM_MENUBARTRACKING});
+    m_pFrame->m_pStandard->SetTrackingMode(1, FALSE, FALSE);
+    m_pFrame->m_pStandard->SetTrackingMode(0);
+    EXPECT_TRUE(recorder.Messages().empty()) << "a tool bar does not tell";
+    CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    ASSERT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ((WPARAM)pMenuBar, recorder.Messages()[0].wParam);
+    pMenuBar->SetTrackingMode(0);
+}
+
+// A right-button release on a bar is the site's first; an answer of 1 keeps it from the control.
+TEST_F(FrameTest, TheSiteHearsOfARightReleaseOnABarAndMayTakeIt)
+{
+    auto* pButton = new CRightReleaseButton;
+    m_pFrame->m_pStandard->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(pButton), ID_EDIT_CUT);
+    pButton->SetCaption("Cut");
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CTestInput bar(m_pFrame->m_pStandard->GetSafeHwnd());
+    CAnsweringSink passes(KTWM_BARRBUTTONUP, 0), takes(KTWM_BARRBUTTONUP, 1);
+    CKTWindowHookManager* pHooks = CKTWindowHookManager::Instance();
+    pHooks->SetHook(m_hFrame(), &passes);
+    ASSERT_TRUE(bar.Click(Centre(pButton), true));
+    ASSERT_TRUE(PumpUntil([&] { return pButton->m_nReleases == 1; }));
+    ASSERT_EQ(1u, passes.m_lParams.size());
+    EXPECT_EQ((LPARAM)(CKTControl*)pButton, passes.m_lParams[0]);
+
+    pHooks->SetHook(m_hFrame(), &takes);
+    ASSERT_TRUE(bar.Click(Centre(pButton), true));
+    ASSERT_TRUE(PumpUntil([&] { return takes.m_lParams.size() == 1; }));
+    PumpMessages();
+    EXPECT_EQ(1, pButton->m_nReleases) << "the site took it";
+    pHooks->RemoveAll(&takes);
+    pHooks->RemoveAll(&passes);
 }
 
 class FrameTestCancel : public FrameTest, public ::testing::WithParamInterface<ELoopCancel>

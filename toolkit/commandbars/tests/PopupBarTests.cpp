@@ -14,6 +14,8 @@
 #include "KTPopupBar.h"
 #include "KTSoundPlayer.h"
 #include "KTToolBar.h"
+#include "KTWindowHookManager.h"
+#include "KTHookSink.h"
 #include "SystemMenuGuard.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
@@ -481,6 +483,43 @@ TEST_F(PopupBarTest, KeysTypedIntoAWindowInsideATrackingBarReachTheWindow)
     EXPECT_EQ(nSelected, pBar->GetSelected());
     EXPECT_NE(ktTrackingNone, pBar->GetTrackingMode());
     pBar->SetTrackingMode(ktTrackingNone);
+}
+
+namespace
+{
+// A site that adds its own entry to the toolbars menu and notes the caller's argument.
+class CToolbarsMenuSite : public CKTHookSink
+{
+public:
+    int OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT&) override
+    {
+        if (nMessage != KTWM_TOOLBARSCONTEXTMENU)
+            return ktHookContinue;
+        m_wParam = wParam;
+        reinterpret_cast<CKTPopupBar*>(lParam)->GetControls()->Add(ktControlButton, ID_TEST_ENABLED);
+        return ktHookStopHere;
+    }
+    WPARAM m_wParam = 0;
+};
+}  // namespace
+
+TEST_F(PopupBarTest, TheSiteMayAddEntriesToTheToolbarsMenu)
+{
+    CToolbarsMenuSite site;
+    CKTWindowHookManager::Instance()->SetHook(m_pFrame->GetSafeHwnd(), &site);
+    BOOL bOwnEntry = FALSE;
+    WhenPopupShows(
+        [this, &bOwnEntry](HWND hPopup)
+        {
+            auto* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(hPopup));
+            bOwnEntry = pPopup && pPopup->GetControls()->FindControl(ID_TEST_ENABLED) != NULL;
+            CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+        });
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    m_pCommandBars->ContextMenu(77, rcFrame.left + 200, rcFrame.top + 120);
+    CKTWindowHookManager::Instance()->RemoveAll(&site);
+    EXPECT_EQ(77u, site.m_wParam);
+    EXPECT_TRUE(bOwnEntry);
 }
 
 TEST_F(PopupBarTest, TheToolbarsMenuOfARightToLeftFrameIsRightToLeft)

@@ -153,6 +153,31 @@ TEST_F(PopupExpandTest, RestingOnTheExpandRowShowsTheFullMenuOnItsTimer)
     EXPECT_TRUE(bExpandTimer);
 }
 
+// The full menu after a delay shows only while the pointer still rests on the entry that opened it.
+TEST_F(PopupExpandTest, TheShowFullTimerExpandsTheOpenMenuWhileThePointerRestsOnItsEntry)
+{
+    CKTPopupBar* pPopup = OpenEntry(kEdit);
+    ASSERT_TRUE(pPopup != NULL);
+    ASSERT_TRUE(pPopup->IsCollapsedPresent());
+    CPoint ptEntry = m_pMenuBar->GetControl(kEdit)->GetRect().CenterPoint();
+    m_pMenuBar->ClientToScreen(&ptEntry);
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    ::SetCursorPos(rcFrame.right - 20, rcFrame.bottom - 20);
+    PumpMessages();
+    m_pMenuBar->SendMessage(WM_TIMER, KT_TIMER_EXPAND);
+    EXPECT_FALSE(pPopup->IsExpanded()) << "the pointer left the entry";
+
+    ::SetCursorPos(ptEntry.x, ptEntry.y);
+    PumpMessages();
+    ASSERT_EQ(kEdit, m_pMenuBar->GetPopuped());
+    m_pMenuBar->LockRecursion(1);
+    m_pMenuBar->SendMessage(WM_TIMER, KT_TIMER_EXPAND);
+    m_pMenuBar->LockRecursion(-1);
+    EXPECT_FALSE(pPopup->IsExpanded()) << "a bar beneath a nested menu waits";
+    m_pMenuBar->SendMessage(WM_TIMER, KT_TIMER_EXPAND);
+    EXPECT_TRUE(pPopup->IsExpanded());
+}
+
 TEST_F(PopupExpandTest, AMenuOfOnlyRarelyUsedCommandsShowsThemAll)
 {
     for (UINT nId : {ID_TEST_DISABLED_BY_HANDLER, ID_TEST_NO_HANDLER, ID_TEST_ENABLED})
