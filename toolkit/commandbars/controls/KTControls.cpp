@@ -94,6 +94,8 @@ CKTControl* CKTControls::InsertAt(CKTSmartPtr<CKTControl> pControl, int nBefore)
     return pControl;
 }
 
+CKTControl* CKTControls::Append(CKTSmartPtr<CKTControl> pControl) { return InsertAt(pControl); }
+
 CKTControl* CKTControls::AddClone(CKTControl* pControl, int nBefore, BOOL bRecursive)
 {
     return InsertAt(CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(bRecursive)), nBefore);

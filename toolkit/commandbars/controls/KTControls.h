@@ -67,7 +67,7 @@ public:
 
     // Adds a control before an index (at the end for -1), taking the caller's reference.
     CKTControl* InsertAt(CKTSmartPtr<CKTControl> pControl, int nBefore = -1);
-    CKTControl* Append(CKTSmartPtr<CKTControl> pControl) { return InsertAt(pControl); }
+    CKTControl* Append(CKTSmartPtr<CKTControl> pControl);
     // Adds a clone of the control (its popup bar cloned too when recursive).
     CKTControl* AddClone(CKTControl* pControl, int nBefore = -1, BOOL bRecursive = FALSE);
     CKTControl* Add(CKTSmartPtr<CKTControl> pControl, int nId, LPCSTR lpszParameter = NULL, int nBefore = -1,

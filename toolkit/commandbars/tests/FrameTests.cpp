@@ -178,7 +178,9 @@ TEST_F(FrameTest, ABarsOwnerWindowTakesItsCommands)
     m_pFrame->m_pStandard->SetOwner(&owner);
     CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
     pMenuBar->SetOwner(&owner);
+    ASSERT_TRUE(pMenuBar->SetPopuped(0, TRUE));
     EXPECT_EQ(owner.GetSafeHwnd(), MenuPopup(0)->GetOwnerSite()->GetSafeHwnd()) << "the parent bar's owner";
+    pMenuBar->SetTrackingMode(0);
 
     CMessageRecorder recorder({owner.GetSafeHwnd()}, {WM_COMMAND});
     m_pFrame->m_commands.clear();
@@ -194,10 +196,11 @@ TEST_F(FrameTest, ABarsOwnerWindowTakesItsCommands)
 
 namespace
 {
-// Counts the right-button releases that reach it.
+// Takes right presses, so that the bar's menu stays away, and counts the releases that reach it.
 class CRightReleaseButton : public CKTControlButton
 {
 public:
+    BOOL OnRButtonDown(CPoint) override { return TRUE; }
     void OnRButtonUp(CPoint) override { m_nReleases++; }
     int m_nReleases = 0;
 };

@@ -104,7 +104,7 @@ TEST_F(HelpModeTest, InHelpModeAPopupControlWithoutAnIdAnswersAsAMenuAndEveryOth
 
 TEST_F(HelpModeTest, TheHelpIdOfAControlsActionNamesItsTopic)
 {
-    ASSERT_TRUE(m_pButton->GetAction() != NULL);
+    m_pButton->SetAction(m_pCommandBars->GetActions()->Add(ID_TEST_ENABLED));
     const CPoint pt = Centre(m_pButton);
     EXPECT_EQ(ID_TEST_ENABLED + 0x10000, Bar()->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
     m_pButton->GetAction()->SetHelpId(4242);

@@ -138,12 +138,17 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
     EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
 }
 
-// A menu run from inside an open menu (or a capture loop) keeps both: the bars beneath it neither move on keys nor
-// open on hover until it ends.
+// A menu run from inside an open menu (or a capture loop) keeps both: the menus beneath it neither move on keys nor
+// open a sub-menu on hover until it ends.
 TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CKTCommandBar* pFile = pMenuBar->GetControl(0)->GetCommandBar();
+    CKTControl* pMore = pFile->GetControls()->Add(ktControlPopup, 0);
+    pMore->SetCaption("More");
+    pMore->GetCommandBar()->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Enabled");
     ASSERT_TRUE(pMenuBar->SetPopuped(0, TRUE));
+    ASSERT_EQ(0, pFile->GetSelected());
     m_pFrame->SetCapture();
     HWND hCapture = NULL;
     int nLock = 0, nKeyAnswer = 0, nSelectedAfterKey = -1, nPopupedAfterHover = -1;
@@ -152,12 +157,12 @@ TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
         [&](CTestInput& input)
         {
             hCapture = ::GetCapture();
-            nLock = pMenuBar->GetRecursionLock();
-            nKeyAnswer = pMenuBar->OnHookKeyDown(VK_RIGHT, 0);
-            nSelectedAfterKey = pMenuBar->GetSelected();
-            pMenuBar->SetSelected(1, 0);
-            pMenuBar->SendMessage(WM_TIMER, KT_TIMER_HOVER);
-            nPopupedAfterHover = pMenuBar->GetPopuped();
+            nLock = pFile->GetRecursionLock();
+            nKeyAnswer = pFile->OnHookKeyDown(VK_DOWN, 0);
+            nSelectedAfterKey = pFile->GetSelected();
+            pFile->SetSelected(pMore->GetIndex(), 0);
+            pFile->SendMessage(WM_TIMER, KT_TIMER_HOVER);
+            nPopupedAfterHover = pFile->GetPopuped();
             input.Key(VK_ESCAPE);
         },
         TPM_RECURSE);
@@ -166,8 +171,8 @@ TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
     EXPECT_EQ(1, nLock);
     EXPECT_EQ(TRUE, nKeyAnswer) << "the key is taken and does nothing";
     EXPECT_EQ(0, nSelectedAfterKey);
-    EXPECT_EQ(0, nPopupedAfterHover) << "the hover timer opened nothing";
-    EXPECT_EQ(0, pMenuBar->GetRecursionLock());
+    EXPECT_EQ(-1, nPopupedAfterHover) << "the hover timer opened nothing";
+    EXPECT_EQ(0, pFile->GetRecursionLock());
     EXPECT_EQ(0, pMenuBar->GetPopuped()) << "the menu beneath stays open";
     ::ReleaseCapture();
     pMenuBar->SetTrackingMode(0, TRUE, FALSE);
