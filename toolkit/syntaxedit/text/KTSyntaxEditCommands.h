@@ -159,7 +159,7 @@ public:
     DWORD UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl) override;
     // The edit itself, done once by whoever made the command with the new rows; the caller tells
     // the parser.
-    void SwapRows() { m_pBufferMgr->SwapRows(*m_pRows, m_nLineEndStyle); }
+    void SwapRows();
 
 private:
     DWORD SwapTexts(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo, CKTSyntaxEditCaretHost* pCtrl);
