@@ -54,13 +54,14 @@ void ClearSystemError()
 }
 
 // The system's words for a failed write, with a full disk said plainly. A write
-// that comes back short with no error at all is what a full disk gives on Wine.
+// that comes back short with no system error is what a full disk gives on Wine;
+// its C library then sets EINVAL for the missing error, which is no reason.
 CString WriteFailureText()
 {
 #ifdef _WIN32
     const DWORD code = GetLastError();
-    const bool full = code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL || errno == ENOSPC ||
-                      (code == ERROR_SUCCESS && errno == 0);
+    const bool full =
+        code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL || code == ERROR_SUCCESS || errno == ENOSPC;
 #else
     const bool full = errno == ENOSPC || errno == 0;
 #endif

@@ -23,7 +23,7 @@ long long g_room = -1;
 // How the stand-in's write fails once the room is used up.
 enum class Full
 {
-    ShortWithNoError,  // as Wine's writes do: fewer bytes, no error set
+    ShortWithNoError,  // as Wine's writes do: fewer bytes, no system error (its C library says EINVAL)
     WithError,         // the system's own disk-full error
 } g_full = Full::ShortWithNoError;
 
@@ -78,9 +78,14 @@ std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
     const std::size_t fits = std::min<std::size_t>(size, static_cast<std::size_t>(g_room));
     const std::size_t written = std::fwrite(data, 1, fits, file);
     g_room -= static_cast<long long>(written);
-    if (written == size || g_full == Full::ShortWithNoError)
+    if (written == size)
         return written;
-    SetDiskFullError();
+    if (g_full == Full::WithError)
+        SetDiskFullError();
+#ifdef _WIN32
+    else
+        errno = EINVAL;
+#endif
     return written;
 }
 
