@@ -20,8 +20,10 @@ public:
     // needs memory is done here, and the editor still shows what it did. FALSE when no editor has the
     // file open. Throws std::bad_alloc when memory runs out.
     virtual BOOL PrepareText(const CString& strPath, const std::string& text) = 0;
-    // Puts each prepared text into its editor, as one step the user can undo; asks for no memory.
+    // Puts each prepared text into its editor, as one step the user can undo; every editor has its
+    // text before any is redrawn.
     virtual void ShowPreparedTexts() = 0;
+    // Lets go of the prepared texts: each editor keeps what it shows.
     virtual void DropPreparedTexts() = 0;
     // Saves every open editor of the project; FALSE when one could not be saved.
     virtual BOOL SaveAll() = 0;
