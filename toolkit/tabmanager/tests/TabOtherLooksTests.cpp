@@ -121,6 +121,21 @@ TEST(TabOtherLooks, StackedBarsLeaveTheSelectedPageBetweenThem)
     EXPECT_TRUE(host.m_rcHeaderRect.IsRectEmpty());
 }
 
+// Too short for every bar below the page: the page keeps one row and the bars after it run on past the bottom.
+TEST(TabOtherLooks, StackedBarsInAShortGroupLeaveThePageOneRow)
+{
+    CTabHostWindow host(5, CSize(100, 100));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(8);
+    host.SetCurSel(1);
+    int H = pPainter->GetAppearanceSet()->GetButtonHeight(&host);
+    ASSERT_LT(100 - 3 * H, 1 + 3 * H) << "the group must be short";
+    CRect rcPage = pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 100), &host);
+    EXPECT_EQ(CRect(1, 2 * H + 1, 99, 3 * H + 1), rcPage);
+    for (int i = 2; i < 5; i++)
+        EXPECT_EQ(rcPage.bottom + (i - 2) * H, host.GetItem(i)->GetRect().top) << "bar " << i;
+}
+
 TEST(TabOtherColors, TheVisualStyleSetLetsTheStyleDrawTheTabs)
 {
     CTabHostWindow host;
