@@ -89,7 +89,8 @@ TEST(TabCaption, ATurnedCaptionTooLongForItsTabEndsInDots)
         std::vector<CTextRun> runs = caption.Runs();
         ASSERT_GE(runs.size(), 4u);
         EXPECT_EQ(int(runs.size()) - 3, DotsAt(runs)) << "the last three stretches are the dots";
-        EXPECT_FALSE(runs.front().IsDot()) << "the caption starts whole";
+        EXPECT_FALSE(runs.front().IsDot());
+        EXPECT_EQ(runs[1].nLength, runs[0].nLength) << "the first letter is whole, as the second";
     }
 }
 

@@ -179,7 +179,7 @@ void CKTTabPainter::DrawCaption(CDC* pDC, CKTTabManagerItem* pItem, CRect rcText
 
 // The turned font writes downwards with the glyph tops to the right: the text starts at the top right
 // corner of its band, centred along the tab. DrawText lays turned text out as if it ran across, so the band's
-// length along the tab is the width it is given to fit, and what still overflows is clipped to the band.
+// length along the tab is the width it is given to fit; uncut, the text is clipped to the band.
 void CKTTabPainter::DrawVerticalCaption(CDC* pDC, CString strCaption, CRect rcText)
 {
     if (rcText.Height() <= 8)
@@ -190,12 +190,16 @@ void CKTTabPainter::DrawVerticalCaption(CDC* pDC, CString strCaption, CRect rcTe
     int y = rcText.top + std::max<int>(rcText.Height() - szText.cx, 0) / 2;
     int x = rcText.CenterPoint().x + szText.cy / 2;
     CRect rcAlong(x, y, x + rcText.bottom - y, y + szText.cy);
-    CKTClipDC clip(pDC, rcText);
     const UINT nFormat = DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
     if (m_bMiddleEllipsis)
         DrawMiddleEllipsis(pDC, strCaption, rcAlong, nFormat);
+    else if (m_bEndEllipsis)
+        pDC->DrawText(strCaption, rcAlong, nFormat | DT_END_ELLIPSIS);
     else
-        pDC->DrawText(strCaption, rcAlong, nFormat | (m_bEndEllipsis ? DT_END_ELLIPSIS : 0));
+    {
+        CKTClipDC clip(pDC, rcText);
+        pDC->DrawText(strCaption, rcAlong, nFormat);
+    }
 }
 
 void CKTTabPainter::DrawMiddleEllipsis(CDC* pDC, const CString& strCaption, CRect rcText, UINT nFormat)
