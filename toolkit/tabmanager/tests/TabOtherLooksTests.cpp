@@ -65,6 +65,25 @@ TEST(TabOtherLooks, TrapezoidsReachIntoTheirNeighbours)
     EXPECT_EQ(70 - k / 2 + k + 1, rcDrawn.right);  // past the tab's own end
 }
 
+// The slants of the first tab need half a row, icons included, before it.
+TEST(TabOtherLooks, TrapezoidLooksKeepHalfARowBeforeTheFirstTab)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    for (int nAppearance : {7, 9})
+    {
+        SCOPED_TRACE(nAppearance);
+        pPainter->SetAppearance(nAppearance);
+        CKTTabAppearanceSet* pSet = pPainter->GetAppearanceSet();
+        int H = pSet->GetButtonHeight(&host);
+        ASSERT_GT(H, pSet->GetTextHeight()) << "the icons make the row taller than the text";
+        EXPECT_EQ(2 + H / 2, pSet->GetHeaderMargin().left);
+        EXPECT_EQ(host.m_rcHeaderRect.left + 2 + H / 2, host.GetItem(0)->GetRect().left);
+    }
+    EXPECT_EQ(2 + pPainter->GetAppearanceSet()->GetButtonHeight(&host) / 2,
+              pPainter->SetAppearance(7)->GetHeaderMargin().right);
+}
+
 TEST(TabOtherLooks, WithoutStyleResourcesTheResourceLookShowsNoTab)
 {
     CTabHostWindow host;
