@@ -10,6 +10,8 @@
 #include "CommandBarsTestsRes.h"
 #include "LoopInput.h"
 #include "LoopTranslation.h"
+#include "SystemMenuGuard.h"
+#include "KTMenuBar.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -204,6 +206,22 @@ TEST_F(EditControlTest, FrameShortcutsTypedIntoAFieldStayInTheField)
     ASSERT_TRUE(bar.Text("x"));
     EXPECT_EQ(CString("x"), pEdit->GetEditText()) << "Ctrl+A selected the field's text";
     EXPECT_TRUE(m_pFrame->m_commands.empty());
+}
+
+// Alt+letter is no key the field edits with: from the field it still opens the menu bar's entry.
+TEST_F(EditControlTest, AltLetterInAFieldStillOpensTheMenu)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(bar.Key('F', CTestInput::kAlt));
+    EXPECT_EQ(0, pMenuBar->GetPopuped()) << "Alt+F opens File";
+    EXPECT_EQ(0, guard.Refused());
+    pMenuBar->SetTrackingMode(0);
 }
 
 // Cut from the frame's menus while a field has the focus cuts the field's text.
