@@ -327,7 +327,7 @@ protected:
     CSize m_szButtons = CSize(0, 0);
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
     BOOL m_bCustomizable = TRUE;
-    BOOL m_bNoScrolling = FALSE;
+    BOOL m_bNoScrolling = FALSE;  // never scrolls as a popup; drops only across its controls
     std::unique_ptr<CKTBarDropTarget> m_pDropTarget;
     int m_nTextBelowIcons = 2;  // 2: as the options say
 };

@@ -103,8 +103,8 @@ protected:
     BOOL m_bHiddenTemporarily = FALSE;
     BOOL m_bShownBeforeHiding = FALSE;  // comes back when HideTemporarily ends
     BOOL m_bBuiltIn = TRUE;
-    BOOL m_bSaveAlways = FALSE;
-    BOOL m_bTearOff = FALSE;  // made by tearing a popup off
+    BOOL m_bSaveAlways = FALSE;  // saved even when only customised bars are
+    BOOL m_bTearOff = FALSE;     // made by tearing a popup off
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bCustomizeDialogPresent = TRUE;
     BOOL m_bInRecalcLayout = FALSE;  // OnRecalcLayout runs
