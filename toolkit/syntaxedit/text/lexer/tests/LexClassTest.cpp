@@ -242,7 +242,8 @@ TEST(LexMatching, SpecialTokensAndNegation)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = word\nparent = file\nstart:tag = @alpha\n"
                                               "end:separators = @alpha:not\n");
-    EXPECT_EQ(Parse(*schema, "ab 7c+d"), (std::vector<std::string>{"word 1:0-1:1", "word 1:4-1:4", "word 1:6-1:7"}));
+    // The line end streamed after the last row ends the last word as any separator would.
+    EXPECT_EQ(Parse(*schema, "ab 7c+d"), (std::vector<std::string>{"word 1:0-1:1", "word 1:4-1:4", "word 1:6-1:6"}));
     auto unknown = Schema(std::string(kFile) + "lexClass:\nname = u\nparent = file\nstart:tag = @nothing\n");
     EXPECT_TRUE(Parse(*unknown, "abc").empty());
 }
@@ -254,10 +255,10 @@ TEST(LexMatching, SingleCharacterTagsBeforeThePosition)
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = n\nparent = file\nprevious:tag = 'X', @eol\n"
                                               "start:tag = @digit\nend:separators = @digit:not\n");
     EXPECT_EQ(Parse(*schema, "1 x2 X3\n4"),
-              (std::vector<std::string>{"n 1:0-1:0", "n 1:3-1:3", "n 1:6-1:6", "n 2:0-2:1"}));
+              (std::vector<std::string>{"n 1:0-1:0", "n 1:3-1:3", "n 1:6-1:6", "n 2:0-2:0"}));
     auto exact = Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = n\nparent = file\n"
                                              "previous:tag = 'X'\nstart:tag = @digit\nend:separators = @digit:not\n");
-    EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:7"}));
+    EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:6"}));
 }
 
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
@@ -311,7 +312,33 @@ TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
     schema->GetCollapsableBlocks(-1, folds);
     ASSERT_EQ(folds.size(), 1u);
     EXPECT_EQ(folds[0].strCollapsedText, "[..]");
-    EXPECT_EQ(Parse(*schema, "/* open"), (std::vector<std::string>{"cm 1:0-1:7"}));
+    // Open at the end of the text: it runs over the line ends streamed after the last row.
+    EXPECT_EQ(Parse(*schema, "/* open"), (std::vector<std::string>{"cm 1:0-1:11"}));
+}
+
+// After the last row come its own line end and one more, so that a word
+// whose end must be followed by a separator ends there as on any other row.
+TEST(LexCursor, StreamsTheLastRowsLineEndAndOneMore)
+{
+    CTestText text("ab\nc", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    std::string streamed;
+    for (int guard = 0; !cursor.IsEnd() && guard < 20; ++guard, cursor.SeekNextChar())
+        streamed += cursor.GetChar();
+    EXPECT_EQ(streamed, "ab\r\nc\r\n\r\n");
+    EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{2, 5}));
+}
+
+TEST(LexMatching, TagsMatchAcrossTheEndOfTheRow)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = pair\nparent = file\n"
+                                              "token:tag = 'a\\r\\nb'\n");
+    EXPECT_EQ(Parse(*schema, "xa\nb\na"), (std::vector<std::string>{"pair 1:1-2:0"}));
+    // Seeking reads ahead as walking does.
+    CTestText text("xa\nb", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    ASSERT_TRUE(cursor.Seek({1, 1}));
+    EXPECT_STREQ(cursor.GetText(), "a\r\nb\r\n\r\n");
 }
 
 }  // namespace
