@@ -181,6 +181,7 @@ TEST_F(CMouseTest, DoubleClickAndCtrlClickSelectWords)
     ASSERT_TRUE(m_input->Click(At(1, 20)));
     ASSERT_TRUE(m_input->DoubleClick(At(3, 3)));
     EXPECT_FALSE(Ctrl().HasSelection());
+    ASSERT_TRUE(m_input->Click(At(1, 20)));
     {
         CHeldKeys ctrl(CTestInput::kControl);
         ASSERT_TRUE(ctrl.IsHeld());
