@@ -20,14 +20,16 @@ CKTSyntaxEditLexCursor::CKTSyntaxEditLexCursor(const IKTLexTextSource& source, i
     m_nRows = std::max(m_nRows, 1);
     if (m_strLineEnd.empty())
         m_strLineEnd = "\r\n";
-    LoadRow(1);
+    m_buffer.reserve(size_t(m_nBackOffset + kReadAhead + 256));
+    // The rows after it are read once the cursor is placed: most runs seek elsewhere first.
+    LoadRow(1, false);
 }
 
 // The next row is in the buffer already; any other row reads its look-back
 // from the rows before it.
-void CKTSyntaxEditLexCursor::LoadRow(int row)
+void CKTSyntaxEditLexCursor::LoadRow(int row, bool readAhead)
 {
-    if (row == m_pos.nRow + 1 && !m_aheadSpans.empty())
+    if (row == m_pos.nRow + 1 && m_nAhead > 0)
     {
         MoveToNextRow();
     }
@@ -35,12 +37,14 @@ void CKTSyntaxEditLexCursor::LoadRow(int row)
     {
         ReadLookBack(row);
         m_nBack = int(m_buffer.size());
-        m_aheadSpans.clear();
+        m_nAhead = 0;
         m_nRowSpan = AppendRow(row);
         m_nNextRow = row + 1;
     }
     m_pos = {row, 0};
-    ReadAhead();
+    if (readAhead)
+        ReadAhead();
+    UpdateRowView();
 }
 
 void CKTSyntaxEditLexCursor::MoveToNextRow()
@@ -51,8 +55,9 @@ void CKTSyntaxEditLexCursor::MoveToNextRow()
         ++from;  // half a character is no text to match
     m_nBack = rowEnd;
     m_nBackText = rowEnd - from;
-    m_nRowSpan = m_aheadSpans.front();
-    m_aheadSpans.pop_front();
+    m_nRowSpan = m_aheadSpans[m_nAheadFirst];
+    m_nAheadFirst = (m_nAheadFirst + 1) % m_aheadSpans.size();
+    --m_nAhead;
     if (from > kDropThreshold)
         DropConsumed(from);
 }
@@ -83,8 +88,16 @@ int CKTSyntaxEditLexCursor::AppendRow(int row)
 void CKTSyntaxEditLexCursor::ReadAhead()
 {
     const int rowEnd = m_nBack + m_nRowSpan;
+    // Every row read ahead holds at least its line end, so the ring never overflows.
     while (m_nNextRow <= m_nRows && int(m_buffer.size()) - rowEnd < kReadAhead)
-        m_aheadSpans.push_back(AppendRow(m_nNextRow++));
+        m_aheadSpans[(m_nAheadFirst + m_nAhead++) % m_aheadSpans.size()] = AppendRow(m_nNextRow++);
+}
+
+// Appending may move the buffer.
+void CKTSyntaxEditLexCursor::UpdateRowView()
+{
+    m_pRow = m_buffer.c_str() + m_nBack;
+    m_nReadable = int(m_buffer.size()) - m_nBack;
 }
 
 void CKTSyntaxEditLexCursor::ReadLookBack(int row)
@@ -171,7 +184,14 @@ bool CKTSyntaxEditLexCursor::Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* b
     if (breakFlag && breakFlag->load())
         return false;
     if (pos.nRow != m_pos.nRow)
-        LoadRow(pos.nRow);
+    {
+        LoadRow(pos.nRow, true);
+    }
+    else
+    {
+        ReadAhead();
+        UpdateRowView();
+    }
     m_pos.nCol = std::clamp(pos.nCol, 0, m_nRowSpan);
     return true;
 }
@@ -184,7 +204,7 @@ void CKTSyntaxEditLexCursor::SeekNext(int chars)
         m_pos.nCol += step;
         chars -= step;
         if (m_pos.nCol >= m_nRowSpan && m_pos.nRow < m_nRows)
-            LoadRow(m_pos.nRow + 1);
+            LoadRow(m_pos.nRow + 1, true);
         else if (step == 0)
             break;
     }
@@ -192,8 +212,7 @@ void CKTSyntaxEditLexCursor::SeekNext(int chars)
 
 const char* CKTSyntaxEditLexCursor::GetText() const
 {
-    int at = std::clamp(m_pos.nCol + m_nLookAhead, -m_nBack, int(m_buffer.size()) - m_nBack);
-    return m_buffer.c_str() + m_nBack + at;
+    return m_pRow + std::clamp(m_pos.nCol + m_nLookAhead, -m_nBack, m_nReadable);
 }
 
 int CKTSyntaxEditLexCursor::GetAvailableBefore() const { return m_pos.nCol + m_nLookAhead + m_nBackText; }

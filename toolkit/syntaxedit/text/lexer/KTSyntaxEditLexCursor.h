@@ -2,8 +2,8 @@
 // Defines: CKTSyntaxEditLexCursor.
 #pragma once
 
+#include <array>
 #include <atomic>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -28,7 +28,8 @@ public:
     void SeekNextChar() { SeekNext(GetCharLength()); }
     // The text at the position plus the look-ahead offset, zero-terminated
     // at least kReadAhead bytes past the end of the row's line end (or at the
-    // end of the text), so that a tag can reach into the next rows.
+    // end of the text) once the cursor was placed with Seek, so that a tag
+    // can reach into the next rows.
     const char* GetText() const;
     char GetChar() const { return *GetText(); }
     // Bytes of the character at, and of the character just before, the
@@ -52,15 +53,16 @@ public:
     const std::string& GetFileType() const { return m_strFileType; }
     int GetRowCount() const { return m_nRows; }
 
-    // Bytes of text kept readable after the current row.
-    static const int kReadAhead = 512;
+    // Bytes of text kept readable after the current row: a tag reaches that far into the next rows.
+    static const int kReadAhead = 64;
 
 private:
-    void LoadRow(int row);
+    void LoadRow(int row, bool readAhead);
     void MoveToNextRow();
     void ReadLookBack(int row);
     int AppendRow(int row);
     void ReadAhead();
+    void UpdateRowView();
     void DropConsumed(int from);
     int RowSpan(int row) const;
     void MarkTrailBytes(size_t from);
@@ -80,8 +82,12 @@ private:
     int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a zero byte before it)
     int m_nRowSpan = 0;                   // with the line end
     int m_nNextRow = 1;                   // the next row to read ahead
-    std::deque<int> m_aheadSpans;         // spans of the rows read ahead, in order
-    std::vector<bool> m_trail;            // trail bytes of m_buffer; empty when it has no double-byte character
+    std::array<int, kReadAhead + 2> m_aheadSpans;  // ring of the spans of the rows read ahead, in order
+    size_t m_nAheadFirst = 0;
+    size_t m_nAhead = 0;
+    const char* m_pRow = nullptr;  // the row's start in m_buffer
+    int m_nReadable = 0;           // bytes of m_buffer from the row's start
+    std::vector<bool> m_trail;     // trail bytes of m_buffer; empty when it has no double-byte character
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;
 };
