@@ -42,7 +42,8 @@ BOOL CKTRibbonBar::IsOnCaption(CPoint pt) const { return HitTestCaption(pt) == H
 
 int CKTRibbonBar::HitTestCaption(CPoint pt) const
 {
-    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
+    // A strip under the frame's own caption is no caption of the frame's.
+    if (IsCustomizeMode() || !m_pFrameRegion || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
         m_contextHeaders.HitTest(pt))
         return 0;
     CFrameWnd* pFrame = GetFrameSite();
@@ -145,21 +146,25 @@ void CKTRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         pFrame->PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, lPoint);
 }
 
-void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
+void CKTRibbonBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    // Customising, a right press picks the control out as on any bar.
     if (IsCustomizeMode())
     {
-        Default();
+        CKTMenuBar::OnRButtonDown(nFlags, point);
         return;
     }
     SetTrackingMode(ktTrackingNone);
     SetSelected(-1);
     if (HitTestCaption(point))
         return;
+    const CKTSmartPtr<CKTControl> pControl = m_pControls->HitTest(point);
+    if (pControl && pControl->OnRButtonDown(point))
+        return;
     // The caption line stands for the group, its option button too.
     if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
         ShowContextMenu(point, pGroup->GetControlPopup());
-    else if (CKTControl* pControl = m_pControls->HitTest(point))
+    else if (pControl)
         ShowContextMenu(point, pControl);
 }
 
@@ -211,10 +216,11 @@ int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM
         return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
     if (nMessage == WM_MOUSEWHEEL)
     {
-        // Over the tab row the wheel moves between tabs; while a bar tracks, the mouse hook has taken it before.
+        // Over the tab row the wheel moves between tabs, but not under an open popup: the wheel is the popup's.
         CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         ScreenToClient(&pt);
-        if (!m_rcTabRow.PtInRect(pt))
+        CKTCommandBar* pTracked = CKTMouseHookManager::Instance()->GetTopTrackedBar();
+        if (!m_rcTabRow.PtInRect(pt) || (pTracked && pTracked != this))
             return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
         SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
         lResult = 0;
@@ -345,6 +351,10 @@ void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
 
 void CKTRibbonBar::OpenTabByKeyboard(CKTRibbonTab* pTab)
 {
+    GetCommandBars()->GetKeyboardTips()->Arm();
+    // Minimised, the tab drops down: tracking by keyboard first, its popup takes the keys and brings its tips.
+    if (m_bMinimized)
+        SetTrackingMode(ktTrackingOn, FALSE, TRUE);
     m_pControlTab->SetSelectedItem(pTab);
     SetTrackingMode(ktTrackingOn, FALSE, TRUE);
     SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
