@@ -216,11 +216,10 @@ int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM
         return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
     if (nMessage == WM_MOUSEWHEEL)
     {
-        // Over the tab row the wheel moves between tabs, but not under an open popup: the wheel is the popup's.
+        // Over the tab row the wheel moves between tabs; while a bar tracks, the mouse hook has taken it before.
         CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         ScreenToClient(&pt);
-        CKTCommandBar* pTracked = CKTMouseHookManager::Instance()->GetTopTrackedBar();
-        if (!m_rcTabRow.PtInRect(pt) || (pTracked && pTracked != this))
+        if (!m_rcTabRow.PtInRect(pt))
             return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
         SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
         lResult = 0;
@@ -351,15 +350,25 @@ void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
 
 void CKTRibbonBar::OpenTabByKeyboard(CKTRibbonTab* pTab)
 {
-    GetCommandBars()->GetKeyboardTips()->Arm();
-    // Minimised, the tab drops down: tracking by keyboard first, its popup takes the keys and brings its tips.
     if (m_bMinimized)
-        SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    {
+        DropTabDownByKeyboard(pTab);
+        return;
+    }
     m_pControlTab->SetSelectedItem(pTab);
     SetTrackingMode(ktTrackingOn, FALSE, TRUE);
     SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
-    if (!m_bMinimized)
-        GetCommandBars()->GetKeyboardTips()->Show(this, 2);
+    GetCommandBars()->GetKeyboardTips()->Show(this, 2);
+}
+
+// Tracking by keyboard with the tips at their first level before the tab drops down: its popup takes the keys
+// and brings the tips of its controls.
+void CKTRibbonBar::DropTabDownByKeyboard(CKTRibbonTab* pTab)
+{
+    SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    GetCommandBars()->GetKeyboardTips()->Arm();
+    m_pControlTab->SetSelectedItem(pTab);
+    SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
 }
 
 CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const

@@ -403,18 +403,21 @@ TEST_F(RibbonInput, ATabsLetterOnAMinimisedRibbonDropsItDownWithItsTips)
     m_pBar->SetTrackingMode(0);
 }
 
-// While a popup is open the wheel is the popup's: the tabs stay.
+// While a popup is open the wheel is the popup's: the tabs stay, and so does the popup.
 TEST_F(RibbonInput, TheWheelOverTheRibbonWhileAPopupIsOpenDoesNothing)
 {
-    CKTControl* pDropDown = m_pBar->GetQuickAccessPopup();
-    ASSERT_TRUE(m_input.Click(pDropDown->GetRect().CenterPoint()));
-    ASSERT_TRUE(PumpUntil([&] { return m_frame.IsMenuShown(); }));
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, 240)->SetCaption("Entry");
+    CRect rcFrame;
+    m_frame.GetWindow()->GetWindowRect(rcFrame);
+    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 20, rcFrame.bottom - 60));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSafeHwnd() && pPopup->IsWindowVisible(); }));
     for (CPoint pt : {m_pTabs->GetTab(0)->GetRect().CenterPoint(), m_pBar->GetGroupsRect().CenterPoint()})
     {
         ASSERT_TRUE(m_input.Wheel(pt, -WHEEL_DELTA));
         PumpMessages();
         EXPECT_EQ(m_pTabs->GetTab(0), m_pBar->GetSelectedTab());
     }
-    EXPECT_TRUE(m_frame.IsMenuShown());
+    EXPECT_TRUE(pPopup->IsWindowVisible());
     m_pCommandBars->ClosePopups();
 }

@@ -307,3 +307,25 @@ TEST(RibbonSystemMenu, AnEntrysAmpersandMarksItsKeyAndAPathsOwnShowsOnce)
                       });
     EXPECT_EQ(0, once.CountDiffering(plain));
 }
+
+// In the frame's help mode the menu answers as any bar: an entry that opens a popup and has no topic of its own is
+// a menu.
+TEST(RibbonSystemMenu, InHelpModeTheMenuAnswersTheHitTestAsAnyBar)
+{
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pSend = pMenu->GetControls()->Add(ktControlPopup, 0, NULL, 1);
+    pSend->SetCaption("&Send");
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    CPoint pt = pSend->GetRect().CenterPoint();
+    pMenu->ClientToScreen(&pt);
+    frame.GetWindow()->m_bHelpMode = CFrameWnd::helpActive;
+    EXPECT_EQ(HTMENU, (int)pMenu->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+    frame.GetWindow()->m_bHelpMode = CFrameWnd::helpInactive;
+    pBar->GetCommandBars()->ClosePopups();
+}
