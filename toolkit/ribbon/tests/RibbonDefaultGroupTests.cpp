@@ -130,10 +130,13 @@ TEST_F(RibbonDefaultGroup, ItsButtonsStandLargeSideBySideWithTheirIconsAboveThei
         EXPECT_EQ(ktButtonIconAndCaptionBelow, pControl->GetStyle());
         EXPECT_GE(rc.left, nRight) << "side by side";
         EXPECT_GT(rc.Height(), rcGroup.Height() / 2) << "as tall as the group's client";
+        // The bar's large icon, made from the small one.
         const CRect box = IconBox(image, rc);
-        EXPECT_EQ(CSize(kIconSize, kIconSize), box.Size());
+        EXPECT_GE(box.Width(), kIconSize);
+        EXPECT_EQ(box.Width(), box.Height());
         EXPECT_LE(std::abs(box.CenterPoint().x - rc.CenterPoint().x), 1) << "centred";
-        EXPECT_LT(box.bottom, rc.CenterPoint().y) << "above the caption";
+        EXPECT_LT(box.CenterPoint().y, rc.CenterPoint().y) << "in the upper half";
+        EXPECT_LT(box.bottom + 8, rc.bottom) << "the caption below it";
         nRight = rc.right;
     }
     EXPECT_LE(nRight, rcGroup.right);
