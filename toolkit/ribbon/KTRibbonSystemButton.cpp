@@ -263,7 +263,8 @@ void CKTRibbonControlSystemPopupBarListCaption::Draw(CDC* pDC)
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
     CRect rc = m_rcControl;
     rc.left += 7;
-    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER);
+    // At the top, clear of the two lines along the bottom.
+    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE);
     pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 2, m_rcControl.Width(), 1,
                        MenuStyleColor(m_pParent, "RecentFileListEdgeShadow", COLOR_3DSHADOW));
     pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 1, m_rcControl.Width(), 1,

@@ -329,3 +329,24 @@ TEST(RibbonSystemMenu, InHelpModeTheMenuAnswersTheHitTestAsAnyBar)
     frame.GetWindow()->m_bHelpMode = CFrameWnd::helpInactive;
     pBar->GetCommandBars()->ClosePopups();
 }
+
+// The column's caption stands at its top, over its two lines.
+TEST(RibbonSystemMenu, TheColumnsCaptionStandsAtItsTop)
+{
+    CKTSmartPtr<CKTControl> pCaption = KTMakeCounted<CKTRibbonControlSystemPopupBarListCaption>();
+    pCaption->SetCaption("Recent Documents");
+    pCaption->SetRect(CRect(0, 0, 300, 27));
+    const CPixelImage drawn = DrawOffScreen(CSize(300, 27),
+                                            [&](CDC* pDC)
+                                            {
+                                                pDC->SetBkMode(OPAQUE);
+                                                pDC->SetBkColor(RGB(255, 255, 255));
+                                                pCaption->Draw(pDC);
+                                            });
+    int nFirst = -1;
+    for (int y = 0; y < 27 && nFirst < 0; y++)
+        for (int x = 0; x < 300 && nFirst < 0; x++)
+            if (drawn.Pixel(x, y) != RGB(0, 0, 0))
+                nFirst = y;
+    EXPECT_EQ(0, nFirst);
+}
