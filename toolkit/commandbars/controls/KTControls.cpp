@@ -91,6 +91,7 @@ CKTControl* CKTControls::InsertAt(CKTSmartPtr<CKTControl> pControl, int nBefore)
         nBefore = GetCount();
     m_controls.insert(m_controls.begin() + nBefore, pControl);
     RefreshIndexes();
+    OnControlAdded(pControl);
     return pControl;
 }
 

@@ -106,6 +106,8 @@ public:
 protected:
     // A kept control survives Remove and RemoveAll: a bar's own controls that its layout relies on.
     virtual BOOL ShouldKeep(CKTControl*) const { return FALSE; }
+    // The control has joined the array, its index set.
+    virtual void OnControlAdded(CKTControl*) {}
     // The control has left the array: it loses its links and hears OnRemoved.
     virtual void OnControlRemoved(CKTControl* pControl);
     virtual void RefreshIndexes();
