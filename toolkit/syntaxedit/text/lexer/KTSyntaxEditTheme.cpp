@@ -8,13 +8,15 @@ void CKTSyntaxEditTheme::Load(const std::string& path)
 {
     m_mapSections.clear();
     m_strFileName = path;
-    // One read of the file; a section named twice takes the lines of both.
-    for (const auto& found : CKTSyntaxEditIniReader::ReadSections(path))
+    for (const std::string& found : CKTSyntaxEditIniReader::GetSectionNames(path))
     {
-        std::string name = ktlex::Lower(found.first);
-        CKTSyntaxEditThemeSection& section = m_mapSections.try_emplace(name, name).first->second;
-        for (const KT_EDIT_INI_ENTRY& entry : found.second)
-            section.SetValue(entry.strKey, entry.strValue);
+        std::string name = ktlex::Lower(found);
+        CKTSyntaxEditThemeSection section(name);
+        // From the last line to the first, so that the first of two equal keys wins.
+        CKTSyntaxEditIniReader::Entries entries = CKTSyntaxEditIniReader::ReadSection(found, path);
+        for (auto it = entries.rbegin(); it != entries.rend(); ++it)
+            section.SetValue(it->strKey, it->strValue);
+        m_mapSections.insert_or_assign(name, std::move(section));
     }
 }
 
