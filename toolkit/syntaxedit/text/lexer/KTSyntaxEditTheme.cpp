@@ -8,15 +8,16 @@ void CKTSyntaxEditTheme::Load(const std::string& path)
 {
     m_mapSections.clear();
     m_strFileName = path;
-    for (const std::string& found : CKTSyntaxEditIniReader::GetSectionNames(path))
+    // One read of the file; as with the system's profile reading, a section
+    // named again is not seen, and the first of two equal keys wins.
+    for (const auto& found : CKTSyntaxEditIniReader::ReadSections(path))
     {
-        std::string name = ktlex::Lower(found);
-        CKTSyntaxEditThemeSection section(name);
-        // From the last line to the first, so that the first of two equal keys wins.
-        CKTSyntaxEditIniReader::Entries entries = CKTSyntaxEditIniReader::ReadSection(found, path);
-        for (auto it = entries.rbegin(); it != entries.rend(); ++it)
-            section.SetValue(it->strKey, it->strValue);
-        m_mapSections.insert_or_assign(name, std::move(section));
+        std::string name = ktlex::Lower(found.first);
+        auto added = m_mapSections.try_emplace(name, name);
+        if (!added.second)
+            continue;
+        for (auto it = found.second.rbegin(); it != found.second.rend(); ++it)
+            added.first->second.SetValue(it->strKey, it->strValue);
     }
 }
 
