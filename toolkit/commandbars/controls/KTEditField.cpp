@@ -138,7 +138,7 @@ void CKTEditField::DropStaleWindow(CKTCommandBar* pBar)
 {
     if (!GetSafeHwnd())
         return;
-    // A window left on another bar, or mirrored, is made again.
+    // A window marked for it, left on another bar, or mirrored, is made again.
     BOOL bStale = m_bPendingDestroy || !IsWindowPlacedOn(pBar) || (m_pWnd->GetExStyle() & WS_EX_LAYOUTRTL);
     m_bPendingDestroy = FALSE;
     if (bStale)
