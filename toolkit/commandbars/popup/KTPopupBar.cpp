@@ -194,7 +194,7 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
         UpdateExpandingState();
         UpdateShortcuts();
     }
-    CRect rcBorders = GetPaintManager()->GetCommandBarBorders(this);
+    CRect rcBorders = GetBorders();
     int nExpandHeight = 0;
     ReserveSpecialRows(rcBorders, nExpandHeight);
     CSize sz = m_pControls->CalcPopupSize(rcBorders);
@@ -202,6 +202,8 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
     m_bLayoutLock = FALSE;
     return sz;
 }
+
+CRect CKTPopupBar::GetBorders() { return GetPaintManager()->GetCommandBarBorders(this); }
 
 void CKTPopupBar::OnRecalcLayout()
 {

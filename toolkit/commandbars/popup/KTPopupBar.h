@@ -60,6 +60,9 @@ public:
     BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL, DWORD dwPlacement = 0);
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // The inside edges that the layout, the scrolling and the theme's columns keep to: the theme's, unless the
+    // bar has its own.
+    virtual CRect GetBorders();
     void OnRecalcLayout() override;
     void OnControlsChanged() override;
     virtual void UpdateLocation();

@@ -17,7 +17,7 @@ const UINT KT_SCROLL_INTERVAL = 80;
 
 void CKTPopupBar::LayoutScrolled(BOOL bFromEnd)
 {
-    const CRect rcBorder = GetPaintManager()->GetCommandBarBorders(this);
+    const CRect rcBorder = GetBorders();
     const CRect rcInner(m_rcScrollClient.left + rcBorder.left, m_rcScrollClient.top + rcBorder.top,
                         m_rcScrollClient.right - rcBorder.right, m_rcScrollClient.bottom - rcBorder.bottom);
     const int nCount = GetControlCount();
