@@ -17,6 +17,7 @@
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +147,14 @@ TEST_F(ComboBoxTest, TheOpenListDrawsItsRowsIntoTheBarsPicture)
         for (int y = rcRow.top; y < rcRow.bottom; y++)
             nText += IsNear(surface.Pixel(x, y), ::GetSysColor(COLOR_WINDOWTEXT), 80);
     EXPECT_GT(nText, 0) << "the second row's text";
+    // And so on the screen, through the bar's own painting.
+    EXPECT_TRUE(PumpUntil(
+        [&]
+        {
+            CPixelImage screen = CPixelImage::FromWindow(List(pCombo)->GetSafeHwnd());
+            return screen.Pixel(rcClient.right - 2, rcClient.bottom - 1) == clrWindow &&
+                   screen.CountNear(::GetSysColor(COLOR_WINDOWTEXT), 80) > 0;
+        }));
 }
 
 TEST_F(ComboBoxTest, AnOutsideClickClosesTheListAndCancels)
