@@ -49,7 +49,10 @@ void CKTControlAction::SetVisible(BOOL bVisible)
         return;
     m_bVisible = bVisible;
     for (CKTControl* pControl : m_controls)
+    {
+        pControl->OnActionChanged(ktActionVisible);
         pControl->DelayLayoutParent();
+    }
 }
 
 void CKTControlAction::SetGalleryItems(CKTControlGalleryItems* pItems)

@@ -17,6 +17,7 @@ class CKTControlGalleryItems;
 // What changed on an action, as its controls hear it.
 enum KTActionProperty
 {
+    ktActionVisible = 2,
     ktActionGalleryItems = 10,
 };
 

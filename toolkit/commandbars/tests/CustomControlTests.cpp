@@ -2,6 +2,7 @@
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTControlAction.h"
 #include "KTControlCustom.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
@@ -108,4 +109,16 @@ TEST_F(CustomControlTest, AVerticalBarDropsTheControlOrOnlyItsWindow)
     Relayout();
     EXPECT_FALSE(m_pCustom->GetHideFlags() & ktHideDockingVertical) << "the control keeps its place";
     EXPECT_FALSE(m_edit.IsWindowVisible());
+}
+
+TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)
+{
+    CKTControlAction* pAction = m_pCustom->GetAction();
+    ASSERT_TRUE(pAction != NULL);
+    pAction->SetVisible(FALSE);
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "the control left the layout; its window goes with it";
+    pAction->SetVisible(TRUE);
+    Relayout();
+    EXPECT_TRUE(m_edit.IsWindowVisible());
 }
