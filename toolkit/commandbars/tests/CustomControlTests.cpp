@@ -5,6 +5,7 @@
 #include "KTControlAction.h"
 #include "KTControlCustom.h"
 #include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -113,12 +114,20 @@ TEST_F(CustomControlTest, AVerticalBarDropsTheControlOrOnlyItsWindow)
 
 TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)
 {
-    CKTControlAction* pAction = m_pCustom->GetAction();
+    CKTControlAction* pAction = m_pCommandBars->CreateAction(1001);
     ASSERT_TRUE(pAction != NULL);
+    m_pCustom->SetAction(pAction);
     pAction->SetVisible(FALSE);
     Relayout();
     EXPECT_FALSE(m_edit.IsWindowVisible()) << "the control left the layout; its window goes with it";
     pAction->SetVisible(TRUE);
     Relayout();
     EXPECT_TRUE(m_edit.IsWindowVisible());
+}
+
+TEST_F(CustomControlTest, OnlyAMenuTakesTheControlInACustomiseDrop)
+{
+    EXPECT_FALSE(m_pCustom->IsCustomizeDropAllowed(Bar()));
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    EXPECT_TRUE(m_pCustom->IsCustomizeDropAllowed(pMenu));
 }
