@@ -2,6 +2,7 @@
 #include "KBTabCtrl.h"
 
 #include "KBTabBaseTheme.h"
+#include "KBTabBaseThemeFactory.h"
 #include "KBTabCtrlArrowWnd.h"
 #include "KTDrawObjects.h"
 #include "KTGlobalAuxData.h"
@@ -31,7 +32,10 @@ ON_NOTIFY_REFLECT(TCN_SELCHANGING, OnSelChanging)
 ON_NOTIFY_REFLECT(TCN_SELCHANGE, OnSelChange)
 END_MESSAGE_MAP()
 
-CKBTabCtrl::CKBTabCtrl() : CKBTabBase(this) {}
+CKBTabCtrl::CKBTabCtrl(CRuntimeClass* pThemeFactory)
+    : CKBTabBase(this, pThemeFactory ? pThemeFactory : RUNTIME_CLASS(CKBTabBaseThemeFactory))
+{
+}
 
 CKBTabCtrl::~CKBTabCtrl() = default;
 

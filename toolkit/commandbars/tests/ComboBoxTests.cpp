@@ -4,6 +4,7 @@
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsDefs.h"
+#include "KTControlAction.h"
 #include "KTControlComboBox.h"
 #include "KTControlComboBoxList.h"
 #include "KTControlEdit.h"
@@ -65,10 +66,7 @@ protected:
     }
     CPoint FieldPoint(CKTControlComboBox* pCombo) const
     {
-        CRect rc;
-        pCombo->GetEditCtrl()->GetWindowRect(&rc);
-        Bar()->ScreenToClient(&rc);
-        return rc.CenterPoint();
+        return FieldInBar(pCombo->GetEditCtrl()->GetSafeHwnd()).CenterPoint();
     }
     // The centre of a list row, in the bar's client coordinates.
     CPoint RowPoint(CKTControlComboBox* pCombo, int nRow) const
@@ -80,13 +78,18 @@ protected:
         return pt;
     }
     std::vector<UINT> Codes() const { return m_pFrame->m_notifyCodes; }
+    // A text field's window in the bar's client coordinates.
+    CRect FieldInBar(HWND hField) const
+    {
+        CRect rc;
+        ::GetWindowRect(hField, &rc);
+        Bar()->ScreenToClient(&rc);
+        return rc;
+    }
     // From the control's left edge to its text field's.
     int FieldInset(CKTControlComboBox* pCombo) const
     {
-        CRect rc;
-        pCombo->GetEditCtrl()->GetWindowRect(&rc);
-        Bar()->ScreenToClient(&rc);
-        return rc.left - pCombo->GetRect().left;
+        return FieldInBar(pCombo->GetEditCtrl()->GetSafeHwnd()).left - pCombo->GetRect().left;
     }
 };
 }  // namespace
@@ -259,6 +262,34 @@ TEST_F(ComboBoxTest, TheEditIconStandsBeforeTheText)
     PumpMessages();
     EXPECT_EQ(FieldInset(pPlain) + 16 + 2 + 30, FieldInset(pIndented));
     KTImageManager()->RemoveIcon(nId);
+}
+
+// Fields follow their command's visibility: hidden through the action, neither text window stays over the
+// controls that close the gap; shown again, both come back where the bar puts them.
+TEST_F(ComboBoxTest, FieldsHiddenThroughTheirActionHideTheirWindowsAndShowThemAgain)
+{
+    m_pCommandBars->EnableActions(TRUE);
+    CKTControlAction* pAction = m_pCommandBars->CreateAction(ID_TEST_ENABLED);
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"alpha"});
+    CKTControlEdit* pEdit = static_cast<CKTControlEdit*>(Bar()->GetControls()->Add(ktControlEdit, ID_TEST_ENABLED));
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    ASSERT_EQ(pAction, pEdit->GetAction());
+    HWND hCombo = pCombo->GetEditCtrl()->GetSafeHwnd(), hEdit = pEdit->GetEditCtrl()->GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hCombo) && ::IsWindowVisible(hEdit));
+
+    pAction->SetVisible(FALSE);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    EXPECT_FALSE(::IsWindowVisible(hCombo));
+    EXPECT_FALSE(::IsWindowVisible(hEdit));
+
+    pAction->SetVisible(TRUE);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    EXPECT_TRUE(::IsWindowVisible(hCombo));
+    EXPECT_TRUE(::IsWindowVisible(hEdit));
+    EXPECT_EQ(pEdit->GetRect().left + pEdit->GetLabelWidth() + 4, FieldInBar(hEdit).left);
 }
 
 // A combo box matches another only with the same saved keys: a changed one is told from the bar's original.

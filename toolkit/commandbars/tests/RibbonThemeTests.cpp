@@ -1,6 +1,7 @@
 // RibbonThemeTests.cpp: theme 6 draws bars, entries, marks and the status bar from the tests' style images,
 // takes the ribbon's colours, and sizes its tab strip from the font.
 #include "KTCommandBarKeyboardTip.h"
+#include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "KTThemeRibbon.h"
 #include "LoadedStyle.h"
@@ -483,4 +484,43 @@ TEST(RibbonTheme, AnEditsLabelOnAPopupLightsUpWithItsField)
     EXPECT_FALSE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_TEXT));
     pEdit->SetState(FALSE, 3, 0);
     EXPECT_TRUE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_DISABLED_TEXT)) << "a disabled one does not";
+}
+
+// On the menu bar only an idle entry takes the menu bar's own text colour; a hot, pressed or disabled one is written
+// as on the tool bars.
+TEST(RibbonTheme, MenuBarEntriesTakeTheToolBarTextOnceTouched)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CKTMenuBar> pMenuBar = KTMakeCounted<CKTMenuBar>();
+    pMenuBar->SetPaintManager(pTheme);
+    CKTSmartPtr<CStatedPopup> pEntry = KTMakeCounted<CStatedPopup>(CRect(0, 0, 60, 22));
+    pEntry->SetCaption("WWW");
+    pEntry->SetParent(pMenuBar);
+    const COLORREF clrMenuBar = pTheme->m_clrMenuBarText.GetColor();
+    const auto shows = [&](COLORREF clr)
+    {
+        CTestSurface surface(60, 22);
+        pTheme->DrawControlToolBarParent(surface.DC(), pEntry, TRUE);
+        for (int x = 0; x < 60; x++)
+            for (int y = 0; y < 22; y++)
+                if (IsNear(surface.Pixel(x, y), clr, 24))
+                    return true;
+        return false;
+    };
+    const COLORREF clrText = pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT);
+    for (COLORREF clrOther : {clrMenuBar, pTheme->GetColor(KTCOLOR_HIGHLIGHT_TEXT),
+                              pTheme->GetColor(KTCOLOR_HIGHLIGHT_PUSHED_TEXT), pTheme->GetColor(KTCOLOR_DISABLED_TEXT)})
+        ASSERT_FALSE(IsNear(clrText, clrOther, 48));
+    EXPECT_TRUE(shows(clrMenuBar)) << "idle";
+    pEntry->SetState(TRUE, 3, FALSE);
+    EXPECT_TRUE(shows(clrText)) << "hot";
+    EXPECT_FALSE(shows(pTheme->GetColor(KTCOLOR_HIGHLIGHT_TEXT))) << "hot";
+    pEntry->SetPressed(1);
+    EXPECT_TRUE(shows(clrText)) << "pressed";
+    EXPECT_FALSE(shows(pTheme->GetColor(KTCOLOR_HIGHLIGHT_PUSHED_TEXT))) << "pressed";
+    pEntry->SetPressed(0);
+    pEntry->SetState(FALSE, 3, FALSE);
+    EXPECT_TRUE(shows(pTheme->GetColor(KTCOLOR_DISABLED_TEXT))) << "disabled";
+    pEntry->SetParent(NULL);
 }

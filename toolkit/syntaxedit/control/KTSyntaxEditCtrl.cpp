@@ -339,11 +339,24 @@ BOOL CKTSyntaxEditCtrl::ReplaceAllText(CKTSyntaxEditNewText& text)
 {
     if (!m_pBuffer || !CanEditDoc())
         return FALSE;
+    KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
+    if (SwapInAllText(*m_pBuffer->PrepareReplaceAll(text), lcOldEnd, lcNewEnd))
+        AllTextReplaced(lcOldEnd, lcNewEnd);
+    return TRUE;
+}
+
+BOOL CKTSyntaxEditCtrl::SwapInAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_TEXTPOS& lcOldEnd,
+                                      KT_EDIT_TEXTPOS& lcNewEnd)
+{
+    if (!m_pBuffer || !CanEditDoc())
+        return FALSE;
     if (m_bSyntaxColor && m_pBuffer->GetLexParser())
         m_pBuffer->GetLexParser()->BreakParsing();
-    KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
-    if (!m_pBuffer->ReplaceAllText(text, lcOldEnd, lcNewEnd))
-        return TRUE;
+    return m_pBuffer->ReplaceAllText(text, lcOldEnd, lcNewEnd);
+}
+
+void CKTSyntaxEditCtrl::AllTextReplaced(const KT_EDIT_TEXTPOS& lcOldEnd, const KT_EDIT_TEXTPOS& lcNewEnd)
+{
     m_bSelection = FALSE;
     m_nForcedColumn = 0;
     OnTextEdited(1, 1, lcOldEnd.nLine, lcOldEnd.nCol, CKTSyntaxEditLexParserLink::editDeleted);
@@ -356,7 +369,6 @@ BOOL CKTSyntaxEditCtrl::ReplaceAllText(CKTSyntaxEditNewText& text)
     RecalcScrollBars();
     SetRedrawRow(-1);
     Invalidate(FALSE);
-    return TRUE;
 }
 
 LRESULT CKTSyntaxEditCtrl::OnGetFont(WPARAM, LPARAM)

@@ -116,6 +116,11 @@ public:
     // The whole text replaced by one that may have been split aside, as one edit the user can undo;
     // FALSE when the text cannot be edited. WM_SETTEXT does the same with a text split at once.
     BOOL ReplaceAllText(CKTSyntaxEditNewText& text);
+    // The same in two halves, for several editors that take their texts all or none: a text prepared
+    // by the buffer swapped in, asking for no memory (FALSE, with nothing changed, when the text cannot
+    // be edited or nothing would change), then the rest of the control told of it.
+    BOOL SwapInAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
+    void AllTextReplaced(const KT_EDIT_TEXTPOS& lcOldEnd, const KT_EDIT_TEXTPOS& lcNewEnd);
 
     // Display rows (KTSyntaxEditCtrlRows.cpp).
     int GetRowAtDisplayOffset(int nStartRow, int n) const;

@@ -65,6 +65,25 @@ TEST(TabOtherLooks, TrapezoidsReachIntoTheirNeighbours)
     EXPECT_EQ(70 - k / 2 + k + 1, rcDrawn.right);  // past the tab's own end
 }
 
+// The slants of the first tab need half a row, icons included, before it.
+TEST(TabOtherLooks, TrapezoidLooksKeepHalfARowBeforeTheFirstTab)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    for (int nAppearance : {7, 9})
+    {
+        SCOPED_TRACE(nAppearance);
+        pPainter->SetAppearance(nAppearance);
+        CKTTabAppearanceSet* pSet = pPainter->GetAppearanceSet();
+        int H = pSet->GetButtonHeight(&host);
+        ASSERT_GT(H, pSet->GetTextHeight()) << "the icons make the row taller than the text";
+        EXPECT_EQ(2 + H / 2, pSet->GetHeaderMargin().left);
+        EXPECT_EQ(host.m_rcHeaderRect.left + 2 + H / 2, host.GetItem(0)->GetRect().left);
+    }
+    EXPECT_EQ(2 + pPainter->GetAppearanceSet()->GetButtonHeight(&host) / 2,
+              pPainter->SetAppearance(7)->GetHeaderMargin().right);
+}
+
 TEST(TabOtherLooks, WithoutStyleResourcesTheResourceLookShowsNoTab)
 {
     CTabHostWindow host;
@@ -119,6 +138,21 @@ TEST(TabOtherLooks, StackedBarsLeaveTheSelectedPageBetweenThem)
     EXPECT_EQ(CRect(1, 2 * H + 1, 99, 200 - 3 * H),
               pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 200), &host));
     EXPECT_TRUE(host.m_rcHeaderRect.IsRectEmpty());
+}
+
+// Too short for every bar below the page: the page keeps one row and the bars after it run on past the bottom.
+TEST(TabOtherLooks, StackedBarsInAShortGroupLeaveThePageOneRow)
+{
+    CTabHostWindow host(5, CSize(100, 100));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(8);
+    host.SetCurSel(1);
+    int H = pPainter->GetAppearanceSet()->GetButtonHeight(&host);
+    ASSERT_LT(100 - 3 * H, 1 + 3 * H) << "the group must be short";
+    CRect rcPage = pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 100), &host);
+    EXPECT_EQ(CRect(1, 2 * H + 1, 99, 3 * H + 1), rcPage);
+    for (int i = 2; i < 5; i++)
+        EXPECT_EQ(rcPage.bottom + (i - 2) * H, host.GetItem(i)->GetRect().top) << "bar " << i;
 }
 
 TEST(TabOtherColors, TheVisualStyleSetLetsTheStyleDrawTheTabs)

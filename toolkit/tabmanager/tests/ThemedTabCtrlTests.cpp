@@ -18,6 +18,24 @@
 #include "TestApp.h"
 #include "TestInput.h"
 
+// A look that notes every record it was told of, as it stood then.
+class CRecordingTabTheme : public CKBTabBaseTheme
+{
+public:
+    using CKBTabBaseTheme::CKBTabBaseTheme;
+    void OnItemInserted(CKBTabCtrlItem& item) override { s_told.push_back(item); }
+    static std::vector<CKBTabCtrlItem> s_told;
+};
+std::vector<CKBTabCtrlItem> CRecordingTabTheme::s_told;
+
+class CRecordingTabThemeFactory : public CKBThemeManagerStyleFactory
+{
+    DECLARE_DYNCREATE(CRecordingTabThemeFactory)
+public:
+    CKBThemeManagerStyle* CreateTheme(int nTheme) override { return new CRecordingTabTheme(nTheme); }
+};
+IMPLEMENT_DYNCREATE(CRecordingTabThemeFactory, CKBThemeManagerStyleFactory)
+
 namespace
 {
 const UINT kTabCtrlId = 1012;
@@ -235,4 +253,68 @@ TEST_F(ThemedTabCtrl, AQuitDuringAnArrowPressEndsThePressAndReachesTheOuterLoop)
     EXPECT_EQ(7u, nCode);
     EXPECT_GT(m_tabs.HitTest(CPoint(5, 10)), 0) << "the held arrow scrolled the row";
     EXPECT_EQ(0u, pArrows->GetButtonState(CKBTabBaseTheme::kbButtonRight) & CKBTabBaseTheme::kbButtonPressed);
+}
+
+TEST_F(ThemedTabCtrl, TheControlsOwnScrollArrowsBecomeTheArrowWindowAndGoBackWithTheDefaultLook)
+{
+    ThemeScope theme(kbThemeFlat);
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    CKBTabCtrlArrowWnd* pArrows = m_tabs.GetArrowWnd();
+    ASSERT_TRUE(pArrows->GetSafeHwnd()) << "a window of its own while every tab fits";
+    for (int i = 0; i < 8; ++i)
+        AddPage("Another page");
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HWND hOwnArrows = ::FindWindowEx(m_tabs.GetSafeHwnd(), nullptr, UPDOWN_CLASS, nullptr);
+    ASSERT_TRUE(hOwnArrows) << "the overflowing row made the control's own arrows";
+    EXPECT_EQ(hOwnArrows, pArrows->GetSafeHwnd());
+    int nShown = 0;
+    for (HWND hChild = ::GetWindow(m_tabs.GetSafeHwnd(), GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        nShown += ::IsWindowVisible(hChild) ? 1 : 0;
+    EXPECT_EQ(2, nShown) << "the shown page and one set of arrows";
+
+    KBThemeManager()->SetTheme(kbThemeDefault);
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(nullptr, pArrows->GetSafeHwnd());
+    EXPECT_TRUE(::IsWindow(hOwnArrows));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hOwnArrows)) << "the control has its arrows back";
+}
+
+TEST_F(ThemedTabCtrl, ATabsRecordKeepsItsWindowsStylesAndATooltipThatStartsAsTheLabel)
+{
+    const CKBTabCtrlItem* pFirst = m_tabs.GetItem(0);
+    EXPECT_EQ("First", pFirst->m_strTooltip);
+    EXPECT_TRUE(pFirst->m_dwStyle & WS_VISIBLE) << "noted as the window was when added";
+    EXPECT_FALSE(m_pages[0]->GetStyle() & WS_VISIBLE) << "though it is hidden now";
+    EXPECT_EQ(m_pages[0]->GetExStyle(), pFirst->m_dwExStyle);
+    for (COLORREF clr : pFirst->m_arrColors)
+        EXPECT_EQ(COLORREF(-1), clr);
+
+    EXPECT_TRUE(m_tabs.SetItemLabel(1, "Renamed", "The renamed tab"));
+    EXPECT_EQ("Renamed", m_tabs.GetItemLabel(m_pages[1].get())) << "the label of a window's tab";
+    EXPECT_EQ("The renamed tab", m_tabs.GetItem(1)->m_strTooltip);
+    EXPECT_EQ("Renamed", Shown(1));
+    EXPECT_TRUE(m_tabs.SetItemLabel(1, "Again"));
+    EXPECT_EQ("Again", m_tabs.GetItem(1)->m_strTooltip) << "without a tooltip it follows the label";
+    EXPECT_EQ("", m_tabs.GetItemLabel(&m_host)) << "a window without a tab";
+    EXPECT_FALSE(m_tabs.SetItemLabel(3, "None"));
+}
+
+TEST(ThemedTabCtrlTheme, IsToldOfEveryNewTabsRecord)
+{
+    CRecordingTabTheme::s_told.clear();
+    CString strClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), HBRUSH(COLOR_BTNFACE + 1));
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, strClass, "Tabs", WS_POPUP | WS_VISIBLE, CRect(100, 100, 400, 300), nullptr, 0));
+    CKBTabCtrl tabs(RUNTIME_CLASS(CRecordingTabThemeFactory));
+    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &host, kTabCtrlId));
+    CEdit first, second;
+    ASSERT_TRUE(first.Create(WS_CHILD, CRect(0, 0, 10, 10), &host, 100));
+    ASSERT_TRUE(second.Create(WS_CHILD, CRect(0, 0, 10, 10), &host, 101));
+    ASSERT_TRUE(tabs.InsertItem(-1, "Second", &second));
+    ASSERT_TRUE(tabs.InsertItem(0, "First", &first));
+    ASSERT_EQ(2u, CRecordingTabTheme::s_told.size());
+    EXPECT_EQ(&second, CRecordingTabTheme::s_told[0].m_pWnd);
+    EXPECT_EQ(&first, CRecordingTabTheme::s_told[1].m_pWnd);
+    EXPECT_EQ("First", CRecordingTabTheme::s_told[1].m_strTooltip) << "told of the record as it is made";
+    host.DestroyWindow();
 }

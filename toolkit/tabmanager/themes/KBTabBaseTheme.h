@@ -9,6 +9,8 @@
 #include "KBThemeManager.h"
 #include "KTWinThemeWrapper.h"
 
+class CKBTabCtrlItem;
+
 // Where the tabs stand, from the control style.
 enum KBTabPosition
 {
@@ -49,6 +51,8 @@ public:
     virtual void DrawControlBorder(CDC* pDC, const CRect& rcClient);
     virtual void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition);
     virtual void DrawTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition, const CRect& rcClient);
+    // A tab joined the control; its record is the theme's to fill.
+    virtual void OnItemInserted(CKBTabCtrlItem&) {}
     // The frame around the display area, grown by one pixel.
     virtual void DrawChildFrame(CDC*, const CRect&) {}
     // Fills the arrow window; returns the colour of the glyphs.

@@ -59,7 +59,7 @@ CKTTabAppearanceSet9::CKTTabAppearanceSet9() { m_bLeftToRightOrder = TRUE; }
 CRect CKTTabAppearanceSet9::GetHeaderMargin() const
 {
     CRect rc = m_rcHeaderMargin;
-    rc.left += m_nTextHeight / 2;
+    rc.left += GetButtonHeight(NULL) / 2;
     return rc;
 }
 

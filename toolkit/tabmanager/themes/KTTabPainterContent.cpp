@@ -178,7 +178,8 @@ void CKTTabPainter::DrawCaption(CDC* pDC, CKTTabManagerItem* pItem, CRect rcText
 }
 
 // The turned font writes downwards with the glyph tops to the right: the text starts at the top right
-// corner of its band, centred along the tab and clipped to it.
+// corner of its band, centred along the tab. DrawText lays turned text out as if it ran across, so the band's
+// length along the tab is the width it is given to fit; uncut, the text is clipped to the band.
 void CKTTabPainter::DrawVerticalCaption(CDC* pDC, CString strCaption, CRect rcText)
 {
     if (rcText.Height() <= 8)
@@ -186,10 +187,19 @@ void CKTTabPainter::DrawVerticalCaption(CDC* pDC, CString strCaption, CRect rcTe
     if (!m_bNoPrefix)
         CKTDrawHelpers::StripMnemonics(strCaption);
     CSize szText = pDC->GetTextExtent(strCaption);
-    int nLength = std::min<int>(szText.cx, rcText.Height());
-    int y = rcText.top + (rcText.Height() - nLength) / 2;
+    int y = rcText.top + std::max<int>(rcText.Height() - szText.cx, 0) / 2;
     int x = rcText.CenterPoint().x + szText.cy / 2;
-    pDC->ExtTextOut(x, y, ETO_CLIPPED, CRect(rcText.left, y, rcText.right, y + nLength), strCaption, NULL);
+    CRect rcAlong(x, y, x + rcText.bottom - y, y + szText.cy);
+    const UINT nFormat = DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
+    if (m_bMiddleEllipsis)
+        DrawMiddleEllipsis(pDC, strCaption, rcAlong, nFormat);
+    else if (m_bEndEllipsis)
+        pDC->DrawText(strCaption, rcAlong, nFormat | DT_END_ELLIPSIS);
+    else
+    {
+        CKTClipDC clip(pDC, rcText);
+        pDC->DrawText(strCaption, rcAlong, nFormat);
+    }
 }
 
 void CKTTabPainter::DrawMiddleEllipsis(CDC* pDC, const CString& strCaption, CRect rcText, UINT nFormat)
