@@ -376,3 +376,19 @@ TEST_F(ToolBarResize, TheLeftEdgeMovesAndTheRightStays)
     EXPECT_EQ(m_rcBefore.right, rcAfter.right) << "the edge opposite the dragged one stays";
     EXPECT_EQ(m_rcBefore.top, rcAfter.top);
 }
+
+// Dragged by its gripper to the screen's edge, the bar floats and keeps ten pixels inside the work area. The frame
+// stands at that edge: under the test display a drag that leaves the program's windows never sees its release.
+TEST_F(ToolBarTrackerTest, ABarDraggedOffScreenKeepsTenPixelsInside)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetMonitorInfo(::MonitorFromWindow(m_pFrame->GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &info));
+    const CRect rcWork = info.rcWork;
+    m_pFrame->MoveWindow(rcWork.right - 640, rcWork.top + 40, 640, 400);
+    m_pStandard->SetFlags(0, 1u << ktBarRight);  // no docking at the right: the drag floats it there
+    PumpMessages();
+    ASSERT_TRUE(DragAtOnce(GripperPoint(), CPoint(rcWork.right - 2, rcWork.top + 300)));
+    ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition());
+    EXPECT_EQ(rcWork.right - 10, CKTWindowRect(m_pStandard).left) << "the gripper lay less than ten pixels inside";
+}
