@@ -9,6 +9,7 @@
 #include "KBTabBaseTheme.h"
 #include "KBTabCtrlArrowWnd.h"
 #include "KTGlobalAuxData.h"
+#include "KTSystemInfo.h"
 
 namespace
 {
@@ -384,7 +385,12 @@ void CKBTabBase::ApplyFont()
 {
     CKTGlobalAuxData* pData = KTGlobalAuxData();
     CFont& font = (m_pTabCtrl->GetStyle() & TCS_VERTICAL) ? pData->fntVert : pData->fntNormal;
-    m_pTabCtrl->SendMessage(WM_SETFONT, WPARAM(font.GetSafeHandle()), TRUE);
+    const WPARAM wFont = WPARAM(font.GetSafeHandle());
+    // Windows 95 gets the font only once the message at hand is done.
+    if (KTOsVersionInfo()->IsWin95())
+        m_pTabCtrl->PostMessage(WM_SETFONT, wFont, TRUE);
+    else
+        m_pTabCtrl->SendMessage(WM_SETFONT, wFont, TRUE);
 }
 
 CFrameWnd* CKBTabBase::FindParentFrame() const

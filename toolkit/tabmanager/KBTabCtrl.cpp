@@ -174,7 +174,7 @@ void CKBTabCtrl::Paint(CDC* pDC)
     if (CTabCtrl::GetItemCount() > 0)
     {
         const int nPosition = CKBTabBaseTheme::PositionOf(dwStyle);
-        pTheme->DrawHeader(pDC, GetHeaderRect(rcClient), nPosition);
+        pTheme->DrawHeader(pDC, GetHeaderRect(rcClient), nPosition, rcClient);
         const int nSelected = GetCurSel();
         for (int i = 0; i < CTabCtrl::GetItemCount(); ++i)
             DrawTabItem(pDC, pTheme, i, i == nSelected, rcClient);

@@ -18,6 +18,7 @@ class CKTControlGalleryItems;
 enum KTActionProperty
 {
     ktActionVisible = 2,
+    ktActionCaption = 3,
     ktActionGalleryItems = 10,
 };
 
@@ -32,6 +33,8 @@ public:
     int GetIconId() const { return m_nIconId; }
     void SetIconId(int nId) { m_nIconId = nId; }
     int GetHelpId() const { return m_nHelpId; }
+    // Above 0, what F1 on its controls asks help for instead of the command.
+    void SetHelpId(int nId) { m_nHelpId = nId; }
     // Enabled, or always while the bars are customised.
     BOOL GetEnabled() const;
     void SetEnabled(BOOL bEnabled);

@@ -26,8 +26,6 @@ public:
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
     CKTControl* GetOpeningControl() const { return m_pControlPopup; }
     BOOL IsShowShadow() const { return m_bShowShadow; }
-    // Round the controls of a popup tool bar; a menu's come from the paint manager.
-    CRect GetBorders();
     void SetBorders(const CRect& rcBorders) { m_rcBorders = rcBorders; }
     // Rarely used commands: hidden behind the expand button until the bar is expanded.
     BOOL IsCollapsedPresent() const { return m_bCollapsedPresent; }
@@ -63,6 +61,9 @@ public:
     BOOL PopupAt(int x, int y, LPCRECT lprcExclude = NULL, DWORD dwPlacement = 0);
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // The inside edges that the layout, the scrolling and the theme's columns keep to: the theme's, unless the
+    // bar has its own; a popup tool bar keeps its Borders.
+    virtual CRect GetBorders();
     void OnRecalcLayout() override;
     void OnControlsChanged() override;
     virtual void UpdateLocation();

@@ -96,7 +96,8 @@ CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
     placement.m_ptPopup = m_ptPopup;
     placement.m_dwFlags = m_dwPopupFlags;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    placement.m_bNoScroll = pCommandBars && pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling;
+    placement.m_bNoScroll =
+        (pCommandBars && pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling) || IsNoScrolling();
     CRect rc = placement.Place(cx, cy);
     m_ptPopup = placement.m_ptPopup;
     m_dwPopupFlags = placement.m_dwFlags;

@@ -143,6 +143,23 @@ TEST_F(CustomizeTest, AButtonDraggedToAnotherBarMovesWhereTheMarkerShows)
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "customising runs no command";
 }
 
+// Above every control a drag goes to the nearest one, unless the bar keeps to the controls across the pointer.
+TEST_F(CustomizeTest, ABarThatMayNotScrollTakesDropsOnlyAcrossItsControls)
+{
+    CKTControl* pCut = Find(m_pSecond, ID_EDIT_CUT);
+    const CRect rcCut = pCut->GetRect();
+    ASSERT_GT(rcCut.top, 0);
+    const CPoint ptAbove(rcCut.right - 2, 0);
+    CKTBarDropTarget* pTarget = m_pSecond->GetDropTarget();
+    pTarget->OnDragOver(pCut, ptAbove);
+    EXPECT_EQ(pCut->GetIndex() + 1, pTarget->GetIndex()) << "after the nearest";
+
+    m_pSecond->SetNoScrolling(TRUE);
+    pTarget->OnDragOver(pCut, ptAbove);
+    EXPECT_EQ(m_pSecond->GetControlCount(), pTarget->GetIndex()) << "no control across the pointer: the end";
+    pTarget->OnDragLeave();
+}
+
 TEST_F(CustomizeTest, HoldingCtrlCopiesTheButton)
 {
     CKTControl* pOpen = Find(m_pStandard, ID_FILE_OPEN);

@@ -16,6 +16,8 @@
 #include "KTSoundPlayer.h"
 #include "KTToolBar.h"
 #include "KTToolTipController.h"
+#include "KTWindowHookManager.h"
+#include "KTHookSink.h"
 #include "SystemMenuGuard.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
@@ -139,6 +141,46 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
 
     EXPECT_EQ(0u, TrackMenu(CPoint(200, 200), {VK_DOWN, VK_ESCAPE}));
     EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
+}
+
+// A menu run from inside an open menu (or a capture loop) keeps both: the menus beneath it neither move on keys nor
+// open a sub-menu on hover until it ends.
+TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CKTCommandBar* pFile = pMenuBar->GetControl(0)->GetCommandBar();
+    CKTControl* pMore = pFile->GetControls()->Add(ktControlPopup, 0);
+    pMore->SetCaption("More");
+    pMore->GetCommandBar()->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Enabled");
+    ASSERT_TRUE(pMenuBar->SetPopuped(0, TRUE));
+    ASSERT_EQ(0, pFile->GetSelected());
+    m_pFrame->SetCapture();
+    HWND hCapture = NULL;
+    int nLock = 0, nKeyAnswer = 0, nSelectedAfterKey = -1, nPopupedAfterHover = -1;
+    UINT nCommand = TrackEntriesWhile(
+        {{ID_TEST_ENABLED, "&Enabled"}}, CPoint(300, 300),
+        [&](CTestInput& input)
+        {
+            hCapture = ::GetCapture();
+            nLock = pFile->GetRecursionLock();
+            nKeyAnswer = pFile->OnHookKeyDown(VK_DOWN, 0);
+            nSelectedAfterKey = pFile->GetSelected();
+            pFile->SetSelected(pMore->GetIndex(), 0);
+            pFile->SendMessage(WM_TIMER, KT_TIMER_HOVER);
+            nPopupedAfterHover = pFile->GetPopuped();
+            input.Key(VK_ESCAPE);
+        },
+        TPM_RECURSE);
+    EXPECT_EQ(0u, nCommand);
+    EXPECT_EQ(m_pFrame->GetSafeHwnd(), hCapture);
+    EXPECT_EQ(1, nLock);
+    EXPECT_EQ(TRUE, nKeyAnswer) << "the key is taken and does nothing";
+    EXPECT_EQ(0, nSelectedAfterKey);
+    EXPECT_EQ(-1, nPopupedAfterHover) << "the hover timer opened nothing";
+    EXPECT_EQ(0, pFile->GetRecursionLock());
+    EXPECT_EQ(0, pMenuBar->GetPopuped()) << "the menu beneath stays open";
+    ::ReleaseCapture();
+    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
 }
 
 // A letter picks the entry that has it after '&' over those that only begin with it; two entries with the same
@@ -453,6 +495,43 @@ TEST_F(PopupBarTest, KeysTypedIntoAWindowInsideATrackingBarReachTheWindow)
     pBar->SetTrackingMode(ktTrackingNone);
 }
 
+namespace
+{
+// A site that adds its own entry to the toolbars menu and notes the caller's argument.
+class CToolbarsMenuSite : public CKTHookSink
+{
+public:
+    int OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT&) override
+    {
+        if (nMessage != KTWM_TOOLBARSCONTEXTMENU)
+            return ktHookContinue;
+        m_wParam = wParam;
+        reinterpret_cast<CKTPopupBar*>(lParam)->GetControls()->Add(ktControlButton, ID_TEST_ENABLED);
+        return ktHookStopHere;
+    }
+    WPARAM m_wParam = 0;
+};
+}  // namespace
+
+TEST_F(PopupBarTest, TheSiteMayAddEntriesToTheToolbarsMenu)
+{
+    CToolbarsMenuSite site;
+    CKTWindowHookManager::Instance()->SetHook(m_pFrame->GetSafeHwnd(), &site);
+    BOOL bOwnEntry = FALSE;
+    WhenPopupShows(
+        [this, &bOwnEntry](HWND hPopup)
+        {
+            auto* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(hPopup));
+            bOwnEntry = pPopup && pPopup->GetControls()->FindControl(ID_TEST_ENABLED) != NULL;
+            CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE);
+        });
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    m_pCommandBars->ContextMenu(77, rcFrame.left + 200, rcFrame.top + 120);
+    CKTWindowHookManager::Instance()->RemoveAll(&site);
+    EXPECT_EQ(77u, site.m_wParam);
+    EXPECT_TRUE(bOwnEntry);
+}
+
 TEST_F(PopupBarTest, TheToolbarsMenuOfARightToLeftFrameIsRightToLeft)
 {
     // Turned right-to-left after its bars were made: the menu follows the frame as it is now.
@@ -722,6 +801,25 @@ TEST_F(DesignerFrameTest, AClickOnAMenuEntryOpensItsPopupBelowIt)
     ASSERT_TRUE(input.Click(ptEntry));
     EXPECT_TRUE(PumpUntil([pMenuBar] { return pMenuBar->GetPopuped() == -1; }, 2000)) << "a second click closes it";
     EXPECT_FALSE(::IsWindowVisible(hPopup));
+}
+
+TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScreen)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(pMenuBar->GetControl(2)->GetCommandBar());
+    ASSERT_TRUE(pPopup != NULL);
+    const int nItems = 60;
+    pPopup->GetControls()->RemoveAll();
+    for (int i = 0; i < nItems; i++)
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Item");
+    pPopup->SetNoScrolling(TRUE);
+    ASSERT_TRUE(pMenuBar->SetPopuped(2, TRUE));
+    EXPECT_FALSE(pPopup->IsScrolling());
+    EXPECT_TRUE(pPopup->GetControl(nItems - 1)->IsVisible());
+    CRect rcPopup;
+    pPopup->GetWindowRect(rcPopup);
+    EXPECT_GT(rcPopup.Height(), WorkArea().Height());
+    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
 }
 
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)

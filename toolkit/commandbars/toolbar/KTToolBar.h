@@ -45,6 +45,9 @@ public:
     // Built in by the program, as opposed to made by the user.
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
     void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
+    // A built-in bar with this set is saved even when only customised bars are, so that where it stands comes back.
+    BOOL IsSaveAlways() const { return m_bSaveAlways; }
+    void SetSaveAlways(BOOL bSaveAlways) { m_bSaveAlways = bSaveAlways; }
     BOOL IsTearOff() const { return m_bTearOff; }
     // Hiding a bar made by tearing a popup off removes it; the site hears of every change.
     void SetVisible(BOOL bVisible) override;
@@ -58,7 +61,7 @@ public:
     virtual BOOL IsCustomized() const;
     void DoPropExchange(CKTPropExchange* pPX) override;
     void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
-    // A built-in bar takes the customised controls and look of a loaded one.
+    // A built-in bar takes a loaded one whole: its controls, look, place and floating width.
     virtual void TakeSavedState(CKTToolBar* pLoaded);
 
     // Also keeps the loaded controls as the ones Reset brings back.
@@ -101,7 +104,8 @@ protected:
     BOOL m_bHiddenTemporarily = FALSE;
     BOOL m_bShownBeforeHiding = FALSE;  // comes back when HideTemporarily ends
     BOOL m_bBuiltIn = TRUE;
-    BOOL m_bTearOff = FALSE;  // made by tearing a popup off
+    BOOL m_bSaveAlways = FALSE;  // saved even when only customised bars are
+    BOOL m_bTearOff = FALSE;     // made by tearing a popup off
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bCustomizeDialogPresent = TRUE;
     BOOL m_bInRecalcLayout = FALSE;  // OnRecalcLayout runs

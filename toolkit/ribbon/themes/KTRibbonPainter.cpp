@@ -34,6 +34,8 @@ CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter()
     // The groups below are the tabs' client: only the header row is the strip's.
     m_pTabPainter->m_nClientFrame = ktTabClientFrameNone;
     m_pTabPainter->m_bSelectOnButtonDown = TRUE;
+    // Captions carry their access letter after '&', as the keys that reach the tabs need.
+    m_pTabPainter->m_bNoPrefix = FALSE;
     // Every tab tells what it holds, cut or not.
     m_pTabPainter->m_nToolTipMode = 1;
     return m_pTabPainter;

@@ -106,6 +106,8 @@ CKTSmartPtr<CKTTabPainter> CKTRibbonThemePainter::CreateTabPainter()
     pPainter->m_nClientFrame = ktTabClientFrameNone;
     pPainter->m_bDrawFocusRect = FALSE;
     pPainter->m_bSelectOnButtonDown = TRUE;
+    // Captions carry their access letter after '&', as the keys that reach the tabs need.
+    pPainter->m_bNoPrefix = FALSE;
     pPainter->m_nToolTipMode = 1;
     pPainter->RefreshMetrics();
     return pPainter;

@@ -293,7 +293,7 @@ protected:
     void SetBarPos(int nBar, int nPos, BOOL bRedraw);
     void EnableBar(int nBar, BOOL bEnable);
     void AfterScrollMessage(BOOL bMoved);
-    void ReplayUndo(BOOL bRedo, int nCount);
+    BOOL ReplayUndo(BOOL bRedo, int nCount);
     void DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2);
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;

@@ -277,27 +277,16 @@ BOOL CKTSyntaxEditCtrl::CanUndo() const { return m_pBuffer && m_pBuffer->GetUndo
 
 BOOL CKTSyntaxEditCtrl::CanRedo() const { return m_pBuffer && m_pBuffer->GetUndoRedoManager()->CanRedo(); }
 
-BOOL CKTSyntaxEditCtrl::Undo(int nCount)
-{
-    if (!CanUndo())
-        return FALSE;
-    ReplayUndo(FALSE, nCount);
-    return TRUE;
-}
+BOOL CKTSyntaxEditCtrl::Undo(int nCount) { return CanUndo() && ReplayUndo(FALSE, nCount); }
 
-BOOL CKTSyntaxEditCtrl::Redo(int nCount)
-{
-    if (!CanRedo())
-        return FALSE;
-    ReplayUndo(TRUE, nCount);
-    return TRUE;
-}
+BOOL CKTSyntaxEditCtrl::Redo(int nCount) { return CanRedo() && ReplayUndo(TRUE, nCount); }
 
-void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
+// FALSE when the notify window keeps the text as it is.
+BOOL CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
 {
     CWaitCursor wait;
     if (!CanEditDoc())
-        return;
+        return FALSE;
     m_bSelection = FALSE;
     m_nForcedColumn = 0;
     CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
@@ -335,4 +324,5 @@ void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
     NotifyViewChanged(KT_EDIT_VIEW_VERT | KT_EDIT_VIEW_HORZ | KT_EDIT_VIEW_LAYOUT);
     NotifyModified(m_pBuffer->IsModified());
     Invalidate(FALSE);
+    return TRUE;
 }

@@ -1,5 +1,6 @@
 // The themed tab control in a window: the keys that walk its tabs, clicks and the notifications they send, caption
-// cutting, the arrow window's place under each look, deleting tabs, and a quit during an arrow press.
+// cutting, the arrow window's place under each look, deleting tabs, and a quit during an arrow press; the default
+// look's styled tabs and pane, drawn into memory bitmaps.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,8 +14,10 @@
 #include "KBThemeManager.h"
 #include "KTDrawObjects.h"
 #include "LoopInput.h"
+#include "MemoryCanvas.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "NearColor.h"
 #include "TestApp.h"
 #include "TestInput.h"
 
@@ -317,4 +320,73 @@ TEST(ThemedTabCtrlTheme, IsToldOfEveryNewTabsRecord)
     EXPECT_EQ(&first, CRecordingTabTheme::s_told[1].m_pWnd);
     EXPECT_EQ("First", CRecordingTabTheme::s_told[1].m_strTooltip) << "told of the record as it is made";
     host.DestroyWindow();
+}
+
+namespace
+{
+std::unique_ptr<CKBTabBaseTheme> StyledDefaultLook()
+{
+    auto pTheme = std::make_unique<CKBTabBaseTheme>(kbThemeDefault);
+    pTheme->RefreshMetrics();
+    return pTheme;
+}
+}  // namespace
+
+// The control paints itself with top tabs only; for the other sides the look draws the tab a top tab would
+// show, turned so that its outer edge faces away from the page.
+TEST(ThemedTabCtrlTheme, TheStyledDefaultLookTurnsTheTopTabToEachSide)
+{
+    std::unique_ptr<CKBTabBaseTheme> pTheme = StyledDefaultLook();
+    ASSERT_FALSE(pTheme->PaintsNatively(TCS_BOTTOM)) << "the prefix runs with visual styles on";
+    const CRect rcTop(10, 10, 60, 30), rcClient(0, 0, 80, 80);
+    CMemoryCanvas top(CSize(80, 80));
+    top.DC()->FillSolidRect(rcTop, pTheme->m_clrPage);
+    pTheme->DrawTab(top.DC(), rcTop, TRUE, kbTabTop, rcClient);
+    CPixelImage upright = top.Image();
+    const struct
+    {
+        int nPosition;
+        CRect rc;
+        CPoint (*at)(int nAlong, int nOut);  // where a pixel of the upright tab lands
+    } sides[] = {
+        {kbTabBottom, CRect(10, 10, 60, 30), [](int a, int o) { return CPoint(10 + a, 29 - o); }},
+        {kbTabLeft, CRect(10, 10, 30, 60), [](int a, int o) { return CPoint(10 + o, 10 + a); }},
+        {kbTabRight, CRect(10, 10, 30, 60), [](int a, int o) { return CPoint(29 - o, 10 + a); }},
+    };
+    for (const auto& side : sides)
+    {
+        CMemoryCanvas canvas(CSize(80, 80));
+        pTheme->DrawTab(canvas.DC(), side.rc, TRUE, side.nPosition, rcClient);
+        CPixelImage image = canvas.Image();
+        int nDiffering = 0;
+        for (int a = 0; a < rcTop.Width(); a++)
+            for (int o = 0; o < rcTop.Height(); o++)
+            {
+                CPoint pt = side.at(a, o);
+                nDiffering += !NearColor(upright.Pixel(rcTop.left + a, rcTop.top + o), image.Pixel(pt.x, pt.y), 4);
+            }
+        EXPECT_EQ(0, nDiffering) << "side " << side.nPosition;
+        EXPECT_EQ(side.rc, canvas.Drawn()) << "side " << side.nPosition;
+    }
+}
+
+TEST(ThemedTabCtrlTheme, TheStyledDefaultLookLaysThePaneOverTheWholeControlAndPastItsTabSide)
+{
+    std::unique_ptr<CKBTabBaseTheme> pTheme = StyledDefaultLook();
+    const CRect rcClient(10, 10, 110, 90);
+    const struct
+    {
+        int nPosition;
+        CRect rcHeader, rcPane;
+    } sides[] = {
+        {kbTabBottom, CRect(10, 70, 110, 90), CRect(10, 10, 110, 91)},
+        {kbTabLeft, CRect(10, 10, 30, 90), CRect(9, 10, 110, 90)},
+        {kbTabRight, CRect(90, 10, 110, 90), CRect(10, 10, 111, 90)},
+    };
+    for (const auto& side : sides)
+    {
+        CMemoryCanvas canvas(CSize(120, 100));
+        pTheme->DrawHeader(canvas.DC(), side.rcHeader, side.nPosition, rcClient);
+        EXPECT_EQ(side.rcPane, canvas.Drawn()) << "side " << side.nPosition;
+    }
 }

@@ -18,6 +18,13 @@ int CaptionWidth(CDC* pDC, const CString& strCaption, UINT nPrefix)
 }
 
 int Along(CSize sz, BOOL bVertical) { return bVertical ? sz.cy : sz.cx; }
+
+// The icon stands one pixel before the content start and the caption two pixels after the icon.
+const int kIconLead = 1;
+const int kCaptionGap = 2;
+
+// What the icon takes of the tab's length, with the gap to a caption that follows it.
+int IconRoom(int nIcon, int nCaption) { return nIcon && nCaption ? nIcon - kIconLead + kCaptionGap : nIcon; }
 }  // namespace
 
 CFont* CKTTabPainter::ItemFont(CKTTabManagerItem* pItem, BOOL bVertical)
@@ -68,11 +75,14 @@ int CKTTabPainter::MeasureContent(CDC* pDC, CKTTabManagerItem* pItem, int nIcon,
     if (m_nLayout == ktTabLayoutSelectedCaption && !pItem->IsSelected())
         return nMargins + 8 + nIcon;
     if (m_nLayout == ktTabLayoutSelectedCaption)
-        return nMargins + nSpacing + nIcon + nButtons + WidestCaption(pDC, pItem->GetTabManager());
+    {
+        int nWidest = WidestCaption(pDC, pItem->GetTabManager());
+        return nMargins + nSpacing + IconRoom(nIcon, nWidest) + nButtons + nWidest;
+    }
     // Captions measure the same in either direction, so the horizontal font serves both.
     CKTFontDC font(pDC, ItemFont(pItem, FALSE));
-    return nSpacing + nMargins + nIcon + CaptionWidth(pDC, pItem->GetCaption(), m_bNoPrefix ? DT_NOPREFIX : 0) +
-           nButtons;
+    int nCaption = CaptionWidth(pDC, pItem->GetCaption(), m_bNoPrefix ? DT_NOPREFIX : 0);
+    return nSpacing + nMargins + IconRoom(nIcon, nCaption) + nCaption + nButtons;
 }
 
 int CKTTabPainter::DrawItemContent(CDC* pDC, CKTTabManagerItem* pItem, CRect rcItem, int nMode)
@@ -115,20 +125,20 @@ int CKTTabPainter::DrawItemContent(CDC* pDC, CKTTabManagerItem* pItem, CRect rcI
     return 0;
 }
 
-// The icon sits one pixel before the content start, centred across; the caption follows one pixel after it,
-// within the room the measure gave the icon, so a caption that was measured to fit is not cut.
+// The measure gave the icon its room with the gap after it, so a caption measured to fit is not cut.
 void CKTTabPainter::DrawItemIcon(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcContent, CSize szIcon, BOOL bVertical)
 {
-    CPoint pt = bVertical ? CPoint(rcContent.CenterPoint().x - szIcon.cx / 2, rcContent.top - 1)
-                          : CPoint(rcContent.left - 1, rcContent.CenterPoint().y - szIcon.cy / 2);
+    CPoint pt = bVertical ? CPoint(rcContent.CenterPoint().x - szIcon.cx / 2, rcContent.top - kIconLead)
+                          : CPoint(rcContent.left - kIconLead, rcContent.CenterPoint().y - szIcon.cy / 2);
     int nRoom = bVertical ? rcContent.Height() : rcContent.Width();
     if (nRoom < Along(szIcon, bVertical))
         return;
     pItem->GetTabManager()->DrawIcon(pDC, pt, pItem, TRUE, szIcon);
+    int nTaken = Along(szIcon, bVertical) - kIconLead + kCaptionGap;
     if (bVertical)
-        rcContent.top += szIcon.cy;
+        rcContent.top += nTaken;
     else
-        rcContent.left += szIcon.cx;
+        rcContent.left += nTaken;
 }
 
 void CKTTabPainter::DrawInnerButtons(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcContent, BOOL bVertical)

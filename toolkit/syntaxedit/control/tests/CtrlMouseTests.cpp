@@ -176,6 +176,18 @@ TEST_F(CMouseTest, DoubleClickAndCtrlClickSelectWords)
         ASSERT_TRUE(m_input->Click(At(1, 2)));
     }
     ExpectSelection(1, 1, 1, 5);
+
+    // Below the last row there is no word.
+    ASSERT_TRUE(m_input->Click(At(1, 20)));
+    ASSERT_TRUE(m_input->DoubleClick(At(3, 3)));
+    EXPECT_FALSE(Ctrl().HasSelection());
+    ASSERT_TRUE(m_input->Click(At(1, 20)));
+    {
+        CHeldKeys ctrl(CTestInput::kControl);
+        ASSERT_TRUE(ctrl.IsHeld());
+        ASSERT_TRUE(m_input->Click(At(4, 2)));
+    }
+    EXPECT_FALSE(Ctrl().HasSelection());
 }
 
 TEST_F(CMouseTest, TheLineNumberColumnSelectsWholeRows)

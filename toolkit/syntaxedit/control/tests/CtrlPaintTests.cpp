@@ -357,6 +357,21 @@ TEST(CtrlPaintTyping, TheReparseRecoloursTheRowsAfterTheTypedOne)
     EXPECT_TRUE(PumpUntil(rowsAfterAreComment, kColdWineDeadlineMs));
 }
 
+// The last text of a new document, with no line end after it, is a keyword
+// like any other once the edit is parsed, not only when the next character comes.
+TEST(CtrlPaintTyping, AKeywordTypedIntoANewTextIsColoured)
+{
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.SetConfigFile(ConfigIniPath());
+    window.Buffer()->SetFileExt(".c");
+    PumpMessages();
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Text("int"));
+    CRect rcWord = CellOf(ctrl, 1, 1) | CellOf(ctrl, 1, 3);
+    EXPECT_TRUE(PumpUntil([&] { return CountNear(Showing(ctrl), rcWord, RGB(0, 0, 255)) > 0; }, kColdWineDeadlineMs));
+}
+
 // Without colouring no parse ever repaints the window: the key itself shows
 // the character.
 TEST(CtrlPaintTyping, ATypedCharacterShowsWithColouringOff)

@@ -8,6 +8,8 @@
 CKTSyntaxEditConfigurationManager::CKTSyntaxEditConfigurationManager(int monitorPeriodMs) : m_monitor(monitorPeriodMs)
 {
     m_monitor.SetHandler([this](const std::string& path, int kind, int change) { OnFileChanged(path, kind, change); });
+    // The files are read and watched anew.
+    m_monitor.SetFaultHandler([this] { ReloadConfigAsync(); });
 }
 
 CKTSyntaxEditConfigurationManager::~CKTSyntaxEditConfigurationManager() { Close(); }
@@ -149,7 +151,45 @@ bool CKTSyntaxEditConfigurationManager::ReloadConfigAsync()
     return true;
 }
 
+// A fault inside a reload ends this thread only, never the program.
 void CKTSyntaxEditConfigurationManager::ReloadThreadMain()
+{
+    try
+    {
+        RunReloads();
+        return;
+    }
+    catch (...)
+    {
+    }
+    try
+    {
+        OnReloadFailed();
+    }
+    catch (...)
+    {
+    }
+}
+
+// What the failed reload loaded stays; the watch goes on, so that the next change of a file reloads, and
+// the owners hear that the reload ended, so that they take what there is.
+void CKTSyntaxEditConfigurationManager::OnReloadFailed()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_reloadLock);
+        m_bReloadRunning = false;
+        m_bReloadAgain = false;
+        if (m_bStopReload)
+            return;
+    }
+    {
+        std::lock_guard<std::mutex> serial(m_serialLock);
+        m_monitor.Start();
+    }
+    Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr()}});
+}
+
+void CKTSyntaxEditConfigurationManager::RunReloads()
 {
     for (;;)
     {

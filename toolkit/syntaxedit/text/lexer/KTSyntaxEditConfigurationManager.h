@@ -88,6 +88,8 @@ private:
     void ApplyThemeToAll();
     void Send(const std::vector<Event>& events);
     void ReloadThreadMain();
+    void RunReloads();
+    void OnReloadFailed();
 
     std::string m_strConfigFile;
     CKTSyntaxEditFileChangesMonitor m_monitor;

@@ -9,6 +9,7 @@
 #include <deque>
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -259,6 +260,45 @@ TEST_F(ConfigParserTest, ReloadsRequestedDuringAReloadAreNotLost)
         ++reloads;
     EXPECT_GE(reloads, 2);
     EXPECT_TRUE(m_config->GetSchemaForFileType(".c"));
+}
+
+// A receiver that fails once on one code, as a fault inside a thread's work would.
+class CFailingReceiver : public IKTSyntaxEditConfigEvents
+{
+public:
+    void FailOn(int code) { m_nFailOn = code; }
+    void OnConfigEvent(int code, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&) override
+    {
+        if (code == m_nFailOn.exchange(0))
+            throw std::runtime_error("fault");
+    }
+
+private:
+    std::atomic<int> m_nFailOn{0};
+};
+
+// The thread ends, not the program; the owners hear a reload ended, and the files are watched again.
+TEST_F(ConfigParserTest, AFaultInsideTheReloadOrTheMonitorEndsOnlyItsThread)
+{
+    CFailingReceiver failing;
+    m_config->Advise(&failing);
+    failing.FailOn(IKTSyntaxEditConfigEvents::ktReloaded);
+    ASSERT_TRUE(m_config->ReloadConfigAsync());
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "the reload";
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "its fault";
+    std::string scheme = ReadTestFile(Scheme("c.scheme"));
+    WriteTestFile(Scheme("c.scheme"), scheme + "\r\n// changed\r\n");
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+
+    failing.FailOn(IKTSyntaxEditConfigEvents::ktSchemeChanged);
+    WriteTestFile(Scheme("c.scheme"), scheme);
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "read anew after the fault";
+    WriteTestFile(Scheme("c.scheme"), scheme + "\r\n// again\r\n");
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+    EXPECT_TRUE(m_config->ReloadConfigAsync());
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0);
+    m_config->Unadvise(&failing);
 }
 
 // Edits land anywhere while the worker waits or parses; once it is done, the
