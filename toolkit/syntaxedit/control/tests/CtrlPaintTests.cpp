@@ -378,23 +378,14 @@ class CPaperBitmap
 public:
     CPaperBitmap(int cx, int cy) : m_size(cx, cy)
     {
-        m_dc.CreateCompatibleDC(NULL);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = cx;
-        info.bmiHeader.biHeight = -cy;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* pBits = NULL;
-        m_hBitmap = ::CreateDIBSection(m_dc.GetSafeHdc(), &info, DIB_RGB_COLORS, &pBits, NULL, 0);
-        m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
+        CWindowDC dcScreen(NULL);
+        m_dc.CreateCompatibleDC(&dcScreen);
+        m_bitmap.CreateCompatibleBitmap(&dcScreen, cx, cy);
+        m_pOld = m_dc.SelectObject(&m_bitmap);
+        m_dc.FillSolidRect(0, 0, cx, cy, RGB(0, 0, 0));
         m_dc.m_bPrinting = TRUE;
     }
-    ~CPaperBitmap()
-    {
-        ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
-        ::DeleteObject(m_hBitmap);
-    }
+    ~CPaperBitmap() { m_dc.SelectObject(m_pOld); }
     CPaperBitmap(const CPaperBitmap&) = delete;
     CPaperBitmap& operator=(const CPaperBitmap&) = delete;
     CDC* DC() { return &m_dc; }
@@ -402,9 +393,9 @@ public:
 
 private:
     CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOld = NULL;
     CSize m_size;
-    HBITMAP m_hBitmap = NULL;
-    HGDIOBJ m_hOld = NULL;
 };
 
 int CALLBACK CountBoldFonts(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
