@@ -69,31 +69,37 @@ public:
                 return false;
             });
     }
-    BOOL ReplaceText(const CString& strPath, const std::string& text) override
+    BOOL PrepareText(const CString& strPath, const std::string& text) override
     {
         CDocument* pDoc = FindEditor([&](CDocument& doc) { return doc.GetPathName().CompareNoCase(strPath) == 0; });
         auto* pEditor = dynamic_cast<CKTSyntaxEditDoc*>(pDoc);
         CKTSyntaxEditView* pView = pEditor ? pEditor->GetFirstView() : nullptr;
-        if (!pView)
+        if (!pView || !pView->GetEditCtrl()->CanEditDoc())
             return FALSE;
         // An edit of the editor's text, not of its file: it shows as a change the user can undo or save.
         const CString strStep = "Putting the new text into " + pDoc->GetTitle() + "...";
-        const auto ahead = m_aheads.find(strPath);
-        if (ahead != m_aheads.end() && ahead->second->IsOf(text))
-            return TakeSplit(*pView, *ahead->second, strStep);
-        // A big text is split in slices, the window answering between them and the status bar saying
-        // how far it is; the editor takes the rows at the end, in one step.
-        CKTSyntaxEditNewText newText(text.c_str(), int(text.size()));
-        CLongWork step(m_statusBar, strStep);
-        step.RunInSlices(
-            [&]
-            {
-                const BOOL bMore = newText.ReadRows(kRowsPerSlice);
-                step.SetProgress(newText.GetPercentRead());
-                return bMore;
-            });
-        return TakeRows(*pView, newText);
+        PreparedText prepared;
+        prepared.pView = pView;
+        prepared.pText = Prepare(*pEditor->GetDataManager(), strPath, text, strStep);
+        m_prepared.push_back(std::move(prepared));
+        return TRUE;
     }
+    // Every editor has its text before any is told of it, so that a failure while one redraws
+    // leaves no editor with an old text beside the others' new ones.
+    void ShowPreparedTexts() override
+    {
+        for (PreparedText& prepared : m_prepared)
+            prepared.bSwapped =
+                prepared.pView->GetEditCtrl()->SwapInAllText(*prepared.pText, prepared.lcOldEnd, prepared.lcNewEnd);
+        for (PreparedText& prepared : m_prepared)
+            if (prepared.bSwapped)
+            {
+                CRedrawHeld held(prepared.pView);
+                prepared.pView->GetEditCtrl()->AllTextReplaced(prepared.lcOldEnd, prepared.lcNewEnd);
+            }
+        m_prepared.clear();
+    }
+    void DropPreparedTexts() override { m_prepared.clear(); }
     BOOL SaveAll() override
     {
         std::vector<CString> failures;
@@ -124,25 +130,49 @@ private:
         }
         return nullptr;
     }
+    // The text in the buffer's form: split in slices, the window answering between them and the status
+    // bar saying how far it is, or taken from its split aside.
+    std::unique_ptr<CKTSyntaxEditPreparedText> Prepare(CKTSyntaxEditBufferManager& buffer, const CString& strPath,
+                                                       const std::string& text, const CString& strStep)
+    {
+        const auto ahead = m_aheads.find(strPath);
+        if (ahead != m_aheads.end() && ahead->second->IsOf(text))
+            return buffer.PrepareReplaceAll(TakeSplit(*ahead->second, strStep));
+        CKTSyntaxEditNewText newText(text.c_str(), int(text.size()));
+        CLongWork step(m_statusBar, strStep);
+        step.RunInSlices(
+            [&]
+            {
+                const BOOL bMore = newText.ReadRows(kRowsPerSlice);
+                step.SetProgress(newText.GetPercentRead());
+                return bMore;
+            });
+        return buffer.PrepareReplaceAll(newText);
+    }
     // The split is mostly over by now; the window answers while the rest of it runs.
-    BOOL TakeSplit(CKTSyntaxEditView& view, CTextAhead& ahead, const CString& strStep)
+    CKTSyntaxEditNewText& TakeSplit(CTextAhead& ahead, const CString& strStep)
     {
         if (ahead.Split().IsDone())
             ahead.Split().Join();
         else
             CLongWork(m_statusBar, strStep).Wait(ahead.Split(), FALSE);
-        return TakeRows(view, ahead.NewText());
+        return ahead.NewText();
     }
-    static BOOL TakeRows(CKTSyntaxEditView& view, CKTSyntaxEditNewText& newText)
+
+    // A text ready for its editor, and where it ended once swapped in.
+    struct PreparedText
     {
-        CRedrawHeld held(&view);
-        return view.GetEditCtrl()->ReplaceAllText(newText);
-    }
+        CKTSyntaxEditView* pView = nullptr;  // not owned; no editor closes while a command runs
+        std::unique_ptr<CKTSyntaxEditPreparedText> pText;
+        KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
+        BOOL bSwapped = FALSE;
+    };
 
     const ProjectRecord& m_project;
     CKTStatusBar& m_statusBar;
     std::vector<CString> m_openPaths;  // of the editors open when the build began
     std::map<CString, std::unique_ptr<CTextAhead>> m_aheads;
+    std::vector<PreparedText> m_prepared;  // in the order the build gave them
 };
 
 // The frame keeps painting while the generators run, and its status bar says what they do.

@@ -66,11 +66,16 @@ bool GenerateWithinMemory(
         return generated;
     discard();
     output = Output();
-    error = std::string("Error: project ") + project.name + ": not enough memory to generate the " + what + "!";
+    error = NotEnoughMemoryError(project, what);
     return false;
 }
 
 }  // namespace
+
+std::string NotEnoughMemoryError(const ProjectRecord& project, const char* what)
+{
+    return std::string("Error: project ") + project.name + ": not enough memory to generate the " + what + "!";
+}
 
 bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string& error, SourceListener* pListener)
 {

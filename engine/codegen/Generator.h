@@ -38,6 +38,8 @@ bool GenerateCode(const ProjectRecord& project, GeneratedCode& code, std::string
                   SourceListener* pListener = nullptr);
 bool GenerateMakefile(const ProjectRecord& project, std::string& makefile, std::string& error);
 bool GenerateDiagram(const ProjectRecord& project, std::string& diagram, std::string& error);
+// The one line that says memory ran out generating what ("code", "Makefile", "diagram").
+std::string NotEnoughMemoryError(const ProjectRecord& project, const char* what);
 
 // The generated files' names for a project name.
 std::string HeaderFileName(const std::string& project);   // <name>_api.h

@@ -1,6 +1,7 @@
 // AtomicFile.cpp: write-beside-then-rename replacement of a file.
 #include "AtomicFile.h"
 
+#include "FileWrite.h"
 #include "SystemError.h"
 
 #include <cerrno>
@@ -42,18 +43,29 @@ bool FlushToDisk(std::FILE* file)
 #endif
 }
 
-// The system's words for a failed write, with a full disk said plainly.
+// Clears the error the system set last, so that a write which stops short without
+// setting one can be told from one that failed with its own reason.
+void ClearSystemError()
+{
+    errno = 0;
+#ifdef _WIN32
+    SetLastError(ERROR_SUCCESS);
+#endif
+}
+
+// The system's words for a failed write, with a full disk said plainly. A write
+// that comes back short with no system error is what a full disk gives on Wine;
+// its C library then sets EINVAL for the missing error, which is no reason.
 CString WriteFailureText()
 {
 #ifdef _WIN32
     const DWORD code = GetLastError();
-    if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL || errno == ENOSPC)
-        return "disk full";
+    const bool full =
+        code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL || code == ERROR_SUCCESS || errno == ENOSPC;
 #else
-    if (errno == ENOSPC)
-        return "disk full";
+    const bool full = errno == ENOSPC || errno == 0;
 #endif
-    return LastSystemErrorText();
+    return full ? CString("the disk is full") : LastSystemErrorText();
 }
 
 // Gathers small pieces into one block and writes big ones through; after the
@@ -90,8 +102,8 @@ private:
     {
         if (size == 0 || !m_failure.IsEmpty())
             return;
-        errno = 0;
-        if (std::fwrite(data, 1, size, m_file) != size)
+        ClearSystemError();
+        if (WriteToFile(m_file, data, size) != size)
             m_failure = WriteFailureText();
     }
 
@@ -139,6 +151,7 @@ bool WriteInPieces(const char* path, const ContentsSource& produce, bool* create
         *error = made ? CString("cannot write ") + path + ": " + why : why;
         return false;
     }
+    ClearSystemError();
     if (!FlushToDisk(file.get()))
     {
         *error = CString("cannot write ") + path + ": " + WriteFailureText();

@@ -28,7 +28,7 @@ using ContentsSource = std::function<bool(const PieceWriter& write, CString* why
 // ReplaceFileWith for contents made a piece at a time: a big file is never
 // held whole in memory, only a block of kPieceBlockSize bytes besides. Memory
 // running out while the contents are made fails with "not enough memory", a
-// full disk with "disk full"; a source that fails gives its own why as the
+// full disk with "the disk is full"; a source that fails gives its own why as the
 // error, and path stays as it was.
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error);
 

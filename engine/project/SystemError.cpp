@@ -8,10 +8,20 @@
 #include <windows.h>
 #endif
 
+namespace
+{
+
+// A failure with no error set must not read as the system's "Success".
+const char kNoReason[] = "the system gave no reason";
+
+}  // namespace
+
 #ifdef _WIN32
 
 CString SystemErrorText(unsigned long code)
 {
+    if (code == ERROR_SUCCESS)
+        return kNoReason;
     char message[512] = "";
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
                                         message, sizeof message, nullptr);
@@ -27,7 +37,10 @@ CString LastSystemErrorText() { return SystemErrorText(GetLastError()); }
 
 #else
 
-CString SystemErrorText(unsigned long code) { return CString(std::strerror(static_cast<int>(code))); }
+CString SystemErrorText(unsigned long code)
+{
+    return code == 0 ? CString(kNoReason) : CString(std::strerror(static_cast<int>(code)));
+}
 
 CString LastSystemErrorText() { return SystemErrorText(static_cast<unsigned long>(errno)); }
 

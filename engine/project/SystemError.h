@@ -6,6 +6,7 @@
 // On Windows "Access is denied. (system error 5)": the system's sentence for
 // the GetLastError code and the code itself, so a user can read it and a
 // supporter can look it up. Elsewhere the C library's text for the errno code.
+// Code 0, which a failed call should never leave, says that no reason was given.
 CString SystemErrorText(unsigned long code);
 
 // The same for the error the system set last.

@@ -87,7 +87,7 @@ void CKTAcceleratorManager::Reset() { ReplaceTable(CopyEntries(m_hOriginalAccelT
 
 BOOL CKTAcceleratorManager::TranslateAccelerator(HWND hWnd, MSG* pMsg) const
 {
-    if (m_nLockAccelerators > 0 || !m_hAccelTable)
+    if (m_nLockAccelerators > 0 || m_bHiddenTemporarily || !m_hAccelTable)
         return FALSE;
     return ::TranslateAccelerator(hWnd, m_hAccelTable, pMsg);
 }

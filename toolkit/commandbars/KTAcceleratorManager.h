@@ -23,6 +23,8 @@ public:
     BOOL IsTranslating() const { return m_hOriginalAccelTable != NULL; }
     BOOL TranslateAccelerator(HWND hWnd, MSG* pMsg) const;
     void LockAccelerators(BOOL bLock) { m_nLockAccelerators += bLock ? 1 : -1; }
+    // Print preview hides the bars, and their shortcuts with them.
+    void HideTemporarily(BOOL bHide) { m_bHiddenTemporarily = bHide; }
     void Reset();
 
     // The command's shortcut text; a caller's text that names one of its shortcuts stays.
@@ -51,6 +53,7 @@ private:
     CString GetDriverKeyName(UINT nVirtKey, BOOL bExtended) const;
 
     int m_nLockAccelerators = 0;
+    BOOL m_bHiddenTemporarily = FALSE;    // while the frame shows a print preview
     CKTCommandBars* m_pCommandBars;       // the owner
     HACCEL m_hAccelTable = NULL;          // owned
     HACCEL m_hOriginalAccelTable = NULL;  // owned; kept for Reset

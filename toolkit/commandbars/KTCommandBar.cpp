@@ -148,6 +148,9 @@ CWnd* CKTCommandBar::GetOwnerSite() const
     for (const CKTCommandBar* pBar = this; pBar; pBar = pBar->GetParentCommandBar())
         if (pBar->m_pCommandOwner)
             return pBar->m_pCommandOwner;
+    for (const CKTCommandBar* pBar = this; pBar; pBar = pBar->GetParentCommandBar())
+        if (pBar->m_hWndOwner)
+            return CWnd::FromHandle(pBar->m_hWndOwner);
     return GetSite();
 }
 

@@ -173,6 +173,10 @@ public:
     virtual void Copy(CKTCommandBar* pFrom, BOOL bRecursive);
     BOOL IsCustomizable() const { return m_bCustomizable; }
     void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
+    // Set: as a popup the bar does not scroll when it does not fit, and a customise drop takes only the controls
+    // across the pointer.
+    void SetNoScrolling(BOOL bNoScrolling) { m_bNoScrolling = bNoScrolling; }
+    BOOL IsNoScrolling() const { return m_bNoScrolling; }
     // TRUE or FALSE overrides the options' text-below-icons; 2 follows them.
     void SetTextBelowIcons(int nTextBelowIcons) { m_nTextBelowIcons = nTextBelowIcons; }
 
@@ -252,6 +256,8 @@ protected:
     // Alt and a press on a toolbar's control, outside customise mode: the control is dragged as if customising.
     BOOL AltDragControl(CKTControl* pControl, CPoint point);
     BOOL IsMouseLocked() const;
+    // No tips while a menu of the bar is open, the keyboard tracks it or another bar tracks.
+    BOOL IsToolTipPaused() const;
     BOOL IsActive() const;
     // The site frame waits for a click that names a help topic.
     BOOL IsSiteInHelpMode() const;
@@ -323,6 +329,7 @@ protected:
     CSize m_szButtons = CSize(0, 0);
     std::unique_ptr<CKTAccessible> m_pAccessible;  // made on first use
     BOOL m_bCustomizable = TRUE;
+    BOOL m_bNoScrolling = FALSE;  // never scrolls as a popup; drops only across its controls
     std::unique_ptr<CKTBarDropTarget> m_pDropTarget;
     int m_nTextBelowIcons = 2;  // 2: as the options say
 };

@@ -263,6 +263,7 @@ void CKTCommandBars::RemoveAll()
 
 void CKTCommandBars::OnSetPreviewMode(BOOL bPreview)
 {
+    m_pAccelManager->HideTemporarily(bPreview);
     for (const auto& pBar : m_bars)
         pBar->HideTemporarily(bPreview);
 }

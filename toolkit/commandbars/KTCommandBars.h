@@ -182,6 +182,8 @@ private:
     void IdleUpdateFloatingBars();
     BOOL IsAnyBarTracking() const;
     BOOL PreTranslateFrameKeys(MSG* pMsg);
+    // A command the bar's field that has the focus handles itself; TRUE when it took it.
+    BOOL OnFieldCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // F1 on a frame that runs the help command: help on the bars' topic.
     BOOL OnFrameHelp(LRESULT* pResult);
     BOOL OnFrameSysCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult);

@@ -4,6 +4,7 @@
 #include "KTAcceleratorManager.h"
 #include "KTCustomizeDropSource.h"
 #include "KTCustomizeMode.h"
+#include "KTEdit.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
@@ -51,6 +52,8 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
         KTSystemChange()->ApplyMessage(nMessage);
         return FALSE;
     case WM_COMMAND:
+        if (OnFieldCommand(wParam, lParam, pResult))
+            return TRUE;
         return LOWORD(wParam) == ID_HELP && OnFrameHelp(pResult);
     case WM_CLOSE:
         // The drag loop holds the bars and their controls: the frame waits until it ends.
@@ -70,6 +73,16 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
         return FALSE;
     }
     return FALSE;
+}
+
+// Cut, Copy and Paste from the menus act on the bar's field that has the focus, not on the document.
+BOOL CKTCommandBars::OnFieldCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    CKTEdit* pField = dynamic_cast<CKTEdit*>(CWnd::FromHandlePermanent(::GetFocus()));
+    if (!pField || !pField->TakeCommand(wParam, lParam))
+        return FALSE;
+    *pResult = 1;
+    return TRUE;
 }
 
 BOOL CKTCommandBars::OnFrameHelp(LRESULT* pResult)

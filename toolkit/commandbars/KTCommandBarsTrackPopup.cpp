@@ -46,13 +46,16 @@ public:
     {
         CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
         if (!bRecurse)
+        {
             pMouse->CloseAllTracked();
+            ::ReleaseCapture();
+        }
         else
         {
+            // The caller may be inside a capture loop of its own, which goes on after the popup.
             pMouse->CloseUnlockedBars();
             pMouse->LockTrackedBars(TRUE);
         }
-        ::ReleaseCapture();
         pMouse->SetIgnoreButtonUp();
     }
     ~CTrackedBarsLock()

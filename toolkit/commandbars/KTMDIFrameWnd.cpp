@@ -3,6 +3,7 @@
 
 #include "KTAcceleratorManager.h"
 #include "KTCommandBars.h"
+#include "KTEdit.h"
 #include "KTMenuBar.h"
 
 IMPLEMENT_DYNCREATE(CKTMDIFrameWnd, CMDIFrameWnd)
@@ -35,8 +36,22 @@ void CKTMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
     CMDIFrameWnd::OnSetPreviewMode(bPreview, pState);
 }
 
+// A field on a bar passes on the keys it does not edit itself: they are its own all the same, and no frame shortcut
+// may take them. Enter, Tab and Esc still go the bars' way.
+static BOOL IsFieldKey(const MSG* pMsg)
+{
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+        return FALSE;
+    if (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB || pMsg->wParam == VK_ESCAPE)
+        return FALSE;
+    CWnd* pFocus = CWnd::FromHandlePermanent(::GetFocus());
+    return dynamic_cast<CKTEdit*>(pFocus) != NULL;
+}
+
 BOOL CKTMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (IsFieldKey(pMsg))
+        return FALSE;
     if (CMDIFrameWnd::PreTranslateMessage(pMsg))
         return TRUE;
     return !m_pCommandBars.IsNull() && m_pCommandBars->PreTranslateFrameMessage(pMsg);

@@ -64,7 +64,7 @@ CKTRibbonBar::~CKTRibbonBar()
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
-    m_pQuickAccess->RemoveAllQuickAccess();
+    m_pQuickAccess->RemoveAll();
     m_pControls->SetParent(NULL);
     m_pControls->RemoveAll();
 }
@@ -76,7 +76,7 @@ void CKTRibbonBar::OnRemoved()
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
-    m_pQuickAccess->RemoveAllQuickAccess();
+    m_pQuickAccess->RemoveAll();
     CKTMenuBar::OnRemoved();
 }
 
@@ -350,13 +350,17 @@ void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     if (rcPart.IntersectRect(rcClipBox, m_rcCaption))
     {
         pPainter->DrawRibbonCaption(pDC, this);
-        for (int i = 0; i < m_contextHeaders.GetCount(); i++)
-            pPainter->DrawContextHeader(pDC, m_contextHeaders.GetAt(i));
+        pPainter->DrawContextHeaders(pDC, this);
     }
     if (IsGroupsVisible())
         pPainter->FillRibbonGroups(pDC, GetSelectedTab(), m_rcGroups);
     if (m_pControlTab && m_bTabsVisible && rcPart.IntersectRect(rcClipBox, m_rcTabRow))
-        pPainter->GetRibbonTabPainter()->DrawTabControl(m_pControlTab, pDC, m_pControlTab->GetRect());
+    {
+        CKTTabPainter* pTabPainter = pPainter->GetRibbonTabPainter();
+        // The tabs' access letters are underlined only while the cues show; hidden, their '&' goes unseen.
+        pTabPainter->m_bStripMnemonics = !IsKeyboardCuesVisible();
+        pTabPainter->DrawTabControl(m_pControlTab, pDC, m_pControlTab->GetRect());
+    }
     DrawGroups(pDC, rcClipBox);
 }
 

@@ -210,6 +210,7 @@ private:
     CPoint GroupTipAnchor(CKTRibbonGroup* pGroup, CKTControl* pControl, DWORD& dwAlign) const;
     // Selects the tab and takes the keyboard there, showing its controls' tips unless minimised.
     void OpenTabByKeyboard(CKTRibbonTab* pTab);
+    void DropTabDownByKeyboard(CKTRibbonTab* pTab);
     BOOL FocusTabRow();
     CKTRibbonTab* FindTabByAccessKey(UINT nKey) const;
     // Whether the group under the mouse may light: not while a popup, the keyboard or a control holds the bar.

@@ -55,9 +55,9 @@ BOOL CKTRibbonBar::LoadQuickAccess(CKTPropExchange* pPX)
 void CKTRibbonBar::TakeQuickAccess(const CKTControls* pControls, BOOL bRecursive, BOOL bBelow, BOOL bMinimized)
 {
     LockRedraw();
-    m_pQuickAccess->RemoveAllQuickAccess();
+    m_pQuickAccess->RemoveAll();
     for (int i = 0; i < pControls->GetCount(); i++)
-        m_pQuickAccess->AddQuickAccess(CKTSmartPtr<CKTControl>::Adopt(pControls->GetAt(i)->Clone(bRecursive)));
+        m_pQuickAccess->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pControls->GetAt(i)->Clone(bRecursive)));
     m_bQuickAccessBelow = bBelow;
     SetMinimized(bMinimized);
     UnlockRedraw();

@@ -42,7 +42,8 @@ BOOL CKTRibbonBar::IsOnCaption(CPoint pt) const { return HitTestCaption(pt) == H
 
 int CKTRibbonBar::HitTestCaption(CPoint pt) const
 {
-    if (IsCustomizeMode() || !IsCaptionVisible() || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
+    // A strip under the frame's own caption is no caption of the frame's.
+    if (IsCustomizeMode() || !m_pFrameRegion || !m_rcCaption.PtInRect(pt) || m_pControls->HitTest(pt) ||
         m_contextHeaders.HitTest(pt))
         return 0;
     CFrameWnd* pFrame = GetFrameSite();
@@ -145,21 +146,25 @@ void CKTRibbonBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         pFrame->PostMessage(WM_SYSCOMMAND, SC_MAXIMIZE | HTCAPTION, lPoint);
 }
 
-void CKTRibbonBar::OnRButtonDown(UINT, CPoint point)
+void CKTRibbonBar::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    // Customising, a right press picks the control out as on any bar.
     if (IsCustomizeMode())
     {
-        Default();
+        CKTMenuBar::OnRButtonDown(nFlags, point);
         return;
     }
     SetTrackingMode(ktTrackingNone);
     SetSelected(-1);
     if (HitTestCaption(point))
         return;
+    const CKTSmartPtr<CKTControl> pControl = m_pControls->HitTest(point);
+    if (pControl && pControl->OnRButtonDown(point))
+        return;
     // The caption line stands for the group, its option button too.
     if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
         ShowContextMenu(point, pGroup->GetControlPopup());
-    else if (CKTControl* pControl = m_pControls->HitTest(point))
+    else if (pControl)
         ShowContextMenu(point, pControl);
 }
 
@@ -345,11 +350,25 @@ void CKTRibbonBar::OnKeyboardTip(CKTCommandBarKeyboardTip* pTip)
 
 void CKTRibbonBar::OpenTabByKeyboard(CKTRibbonTab* pTab)
 {
+    if (m_bMinimized)
+    {
+        DropTabDownByKeyboard(pTab);
+        return;
+    }
     m_pControlTab->SetSelectedItem(pTab);
     SetTrackingMode(ktTrackingOn, FALSE, TRUE);
     SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
-    if (!m_bMinimized)
-        GetCommandBars()->GetKeyboardTips()->Show(this, 2);
+    GetCommandBars()->GetKeyboardTips()->Show(this, 2);
+}
+
+// Tracking by keyboard with the tips at their first level before the tab drops down: its popup takes the keys
+// and brings the tips of its controls.
+void CKTRibbonBar::DropTabDownByKeyboard(CKTRibbonTab* pTab)
+{
+    SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    GetCommandBars()->GetKeyboardTips()->Arm();
+    m_pControlTab->SetSelectedItem(pTab);
+    SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
 }
 
 CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const

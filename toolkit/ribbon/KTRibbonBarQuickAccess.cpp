@@ -124,7 +124,7 @@ int CKTRibbonBar::PlaceQuickAccessControls(int x, int nLimit, BOOL bInTabRow)
         if (!pControl->IsVisible())
             continue;
         const CSize sz = pControl->GetSize(&dc);
-        if (pControl == m_pQuickAccessPopup && nPlaced > 0 && !bInTabRow)
+        if (pControl == m_pQuickAccessPopup && nPlaced > 0 && !bInTabRow && !m_bQuickAccessBelow)
             x += 12;
         const int y = m_rcQuickAccess.top + (m_rcQuickAccess.Height() - sz.cy + 1) / 2 +
                       (!bEnd && !bInTabRow && !m_bQuickAccessBelow ? 2 : 0);
@@ -163,7 +163,7 @@ CKTControl* CKTRibbonBar::AddToQuickAccess(CKTControl* pControl)
     pClone->SetBeginGroup(FALSE);
     pClone->SetHideFlags(0);
     pClone->SetStyle(pControl->GetType() == ktControlGallery ? ktButtonIcon : ktButtonAutomatic);
-    return m_pQuickAccess->AddQuickAccess(pClone);
+    return m_pQuickAccess->InsertAt(pClone);
 }
 
 CKTSmartPtr<CKTPopupBar> CKTRibbonBar::CreateControlContextMenu(CKTControl* pControl)
@@ -284,7 +284,7 @@ LRESULT CKTRibbonBar::OnControlNotify(WPARAM wParam, LPARAM lParam)
             AddToQuickAccess(pControl);
         return TRUE;
     case KT_ID_RIBBON_REMOVEQUICKACCESS:
-        m_pQuickAccess->RemoveQuickAccess(pControl);
+        m_pQuickAccess->Remove(pControl);
         return TRUE;
     case KT_ID_RIBBON_MINIMIZE:
         SetMinimized(!m_bMinimized);

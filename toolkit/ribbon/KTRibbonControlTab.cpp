@@ -164,7 +164,7 @@ BOOL CKTRibbonControlTab::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem
 {
     CKTTabPainter* pPainter = GetPaintManager();
     CKTImageManager* pImages = CKTControlPopup::GetImageManager();
-    if (pItem->GetImage() == -1 || !pPainter || !pPainter->m_bShowIcons || !pImages)
+    if (!pItem || pItem->GetImage() == -1 || !pPainter || !pPainter->m_bShowIcons || !pImages)
         return FALSE;
     CKTImageManagerIcon* pIcon = pImages->GetImage(pItem->GetImage(), szIcon.cx);
     if (!pIcon)

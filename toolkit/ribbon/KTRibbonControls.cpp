@@ -33,7 +33,7 @@ void CKTRibbonControls::OnControlRemoved(CKTControl* pControl)
     {
         if (pControl == pRibbon->GetSystemButton())
             pRibbon->ForgetSystemButton();
-        pRibbon->GetQuickAccessControls()->RemoveQuickAccess(pControl);
+        pRibbon->GetQuickAccessControls()->Remove(pControl);
     }
     CKTControls::OnControlRemoved(pControl);
 }

@@ -2,6 +2,7 @@
 #include "KTRibbonGroup.h"
 
 #include "KTCommandBar.h"
+#include "KTCommandBarsDefs.h"
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
@@ -21,6 +22,7 @@ namespace
 {
 const int KT_COLLAPSE_LEVEL = 3;       // the last reduction level
 const int KT_OPTION_BUTTON_INSET = 3;  // between the option button and the group's right edge
+const int KT_CONTROL_GROUP_GAP = 4;    // before a control that begins a group of the group's controls
 }  // namespace
 
 CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateOfClass(CRuntimeClass* pClass)
@@ -281,11 +283,45 @@ void CKTRibbonGroup::OnRemoved()
         RemoveControl(pOwn);
 }
 
+void CKTRibbonGroup::BeginLayout(CDC* pDC)
+{
+    ResetLayout();
+    ArrangeControls(pDC);
+}
+
 // Every layout starts from the whole group; the reduction steps narrow it again.
-void CKTRibbonGroup::BeginLayout(CDC*)
+void CKTRibbonGroup::ResetLayout()
 {
     m_records.clear();
+    m_arranged.clear();
     m_bCollapsed = FALSE;
+}
+
+void CKTRibbonGroup::ArrangeControls(CDC* pDC)
+{
+    for (CKTControl* pControl : m_controls)
+        m_arranged.push_back(
+            {pControl, CSize(), CRect(), pControl->IsVisible(KT_HIDE_RIBBONCOLLAPSED | KT_HIDE_RIBBONTAB)});
+    CKTGroupLayout(m_arranged, KT_CONTROL_GROUP_GAP, pDC).Start();
+    TakeArrangement();
+}
+
+void CKTRibbonGroup::TakeArrangement()
+{
+    m_records.clear();
+    const int nClientHeight = m_pRibbonBar ? m_pRibbonBar->CalcGroupHeight() - 7 -
+                                                 m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight() - 3
+                                           : 0;
+    for (const KT_LAYOUTRECORD& r : m_arranged)
+    {
+        if (!r.bVisible || r.bHidden)
+            continue;
+        CRect rc = r.rc;
+        // As tall as the client, a large button's column has nothing to spread.
+        if (r.pControl->GetStyle() == ktButtonIconAndCaptionBelow && nClientHeight > 0)
+            rc.bottom = rc.top + nClientHeight;
+        m_records.push_back({r.pControl, rc, CRect()});
+    }
 }
 
 void CKTRibbonGroup::EndLayout()
@@ -326,7 +362,23 @@ int CKTRibbonGroup::CalcWidth(CDC*)
     return nWidth;
 }
 
-BOOL CKTRibbonGroup::ReduceStep(int nLevel)
+BOOL CKTRibbonGroup::ReduceStep(int nLevel) { return ReduceArrangement(nLevel) || ReduceToPopup(nLevel); }
+
+BOOL CKTRibbonGroup::ReduceArrangement(int nLevel)
+{
+    if (nLevel >= KT_COLLAPSE_LEVEL || m_bCollapsed || m_arranged.empty())
+        return FALSE;
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, m_pParentBar->GetPaintManager()->GetRegularFont());
+    CSize szExtent;
+    if (!CKTGroupLayout(m_arranged, KT_CONTROL_GROUP_GAP, &dc)
+             .ReduceOnce(static_cast<CKTGroupLayout::KTReduction>(nLevel), szExtent))
+        return FALSE;
+    TakeArrangement();
+    return TRUE;
+}
+
+BOOL CKTRibbonGroup::ReduceToPopup(int nLevel)
 {
     if (nLevel < KT_COLLAPSE_LEVEL || m_bCollapsed || !m_pControlPopup)
         return FALSE;

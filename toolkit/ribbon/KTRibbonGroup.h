@@ -5,6 +5,7 @@
 
 #include <afxwin.h>
 
+#include "KTControlsGroupLayout.h"
 #include "KTSmartPtr.h"
 
 #include <vector>
@@ -86,17 +87,27 @@ public:
     virtual void Draw(CDC* pDC, CRect rcClip);
     virtual void OnAdded();
     virtual void OnRemoved();
-    // The group class fills the layout records here, for its current reduction.
+    // Fills the layout records for the whole group: large buttons (icon above caption) a column each, small ones
+    // three to a column. A group class of its own arrangement fills them itself.
     virtual void BeginLayout(CDC* pDC);
     // Gives every control the rectangle of its record.
     virtual void EndLayout();
     virtual int CalcWidth(CDC* pDC);
-    // One step narrower at the level 0-3; FALSE when none is left there. The last level reduces the group to
-    // its popup button.
+    // One step narrower at the level 0-3; FALSE when none is left there. Level 0 turns a run of three large
+    // buttons into a column of small ones, level 1 the other large ones small, level 2 drops the small ones'
+    // captions, and the last level reduces the group to its popup button.
     virtual BOOL ReduceStep(int nLevel);
 
 protected:
     friend class CKTRibbonTabGroups;
+
+    // Every layout starts from the whole group, no records yet.
+    void ResetLayout();
+    void ArrangeControls(CDC* pDC);
+    BOOL ReduceArrangement(int nLevel);
+    BOOL ReduceToPopup(int nLevel);
+    // The records from the arrangement: a large button takes the group's whole client height.
+    void TakeArrangement();
 
     void SpreadColumns(int nClientHeight);
     // The drawing reads the joined look from the control itself.
@@ -124,6 +135,7 @@ protected:
     BOOL m_bControlsJoined = FALSE;
     CString m_strCaption;
     std::vector<KT_RIBBON_LAYOUT_RECORD> m_records;
+    std::vector<KT_LAYOUTRECORD> m_arranged;             // the controls as the bars' group layout places them
     CKTRibbonGroupControlPopup* m_pControlPopup = NULL;  // held by the parent bar's controls
     BOOL m_bCollapsed = FALSE;                           // reduced to the popup button by this layout
     CKTControl* m_pOptionButton = NULL;                  // held by the parent bar's controls

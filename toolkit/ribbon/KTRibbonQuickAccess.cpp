@@ -33,49 +33,45 @@ BOOL CKTRibbonQuickAccessControls::Contains(const CKTControl* pControl) const
                                    [pControl](const CKTSmartPtr<CKTControl>& p) { return p == pControl; });
 }
 
-CKTControl* CKTRibbonQuickAccessControls::AddQuickAccess(CKTSmartPtr<CKTControl> pControl)
+void CKTRibbonQuickAccessControls::OnControlAdded(CKTControl* pControl)
 {
-    if (pControl.IsNull())
-        return NULL;
-    m_controls.push_back(pControl);
-    m_pRibbon->GetControls()->InsertAt(pControl, RibbonIndexForNext());
-    if (m_pRibbon->GetSafeHwnd())
-    {
-        m_pRibbon->IdleUpdate(TRUE, TRUE);
-        m_pRibbon->OnRecalcLayout();
-    }
-    return pControl;
+    m_pRibbon->GetControls()->InsertAt(pControl, RibbonIndexFor(pControl));
+    RelayoutRibbon(TRUE);
 }
 
-// Right after the toolbar's last control in the ribbon's controls, else after the system button, else first: the
-// ribbon's controls may hold others before them (the menu bar puts a maximised child's icon first).
-int CKTRibbonQuickAccessControls::RibbonIndexForNext() const
+// The ribbon's controls may hold others before the toolbar's (the menu bar puts a maximised child's icon first):
+// a control goes after the toolbar's control before it, else before the one after it, else after the system
+// button, else first.
+int CKTRibbonQuickAccessControls::RibbonIndexFor(const CKTControl* pControl) const
 {
     CKTControls* pRibbonControls = m_pRibbon->GetControls();
-    auto indexInRibbon = [pRibbonControls](CKTControl* pControl)
-    { return pControl && pRibbonControls->GetAt(pControl->GetIndex()) == pControl ? pControl->GetIndex() : -1; };
-    for (int i = GetCount() - 2; i >= 0; i--)
+    auto indexInRibbon = [pRibbonControls](CKTControl* p)
+    { return p && pRibbonControls->GetAt(p->GetIndex()) == p ? p->GetIndex() : -1; };
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
+                                 [pControl](const CKTSmartPtr<CKTControl>& p) { return p == pControl; });
+    const int nAt = (int)(it - m_controls.begin());
+    for (int i = nAt - 1; i >= 0; i--)
         if (indexInRibbon(GetAt(i)) >= 0)
             return indexInRibbon(GetAt(i)) + 1;
+    for (int i = nAt + 1; i < GetCount(); i++)
+        if (indexInRibbon(GetAt(i)) >= 0)
+            return indexInRibbon(GetAt(i));
     return indexInRibbon(m_pRibbon->GetSystemButton()) + 1;
 }
 
-void CKTRibbonQuickAccessControls::RemoveQuickAccess(CKTControl* pControl)
+void CKTRibbonQuickAccessControls::OnControlRemoved(CKTControl* pControl)
 {
-    if (!Contains(pControl))
-        return;
-    CKTSmartPtr<CKTControl> pHold(pControl);
-    m_controls.erase(std::find_if(m_controls.begin(), m_controls.end(),
-                                  [pControl](const CKTSmartPtr<CKTControl>& p) { return p == pControl; }));
     m_pRibbon->GetControls()->Remove(pControl);
-    if (m_pRibbon->GetSafeHwnd())
-        m_pRibbon->OnRecalcLayout();
+    RelayoutRibbon(FALSE);
 }
 
-void CKTRibbonQuickAccessControls::RemoveAllQuickAccess()
+void CKTRibbonQuickAccessControls::RelayoutRibbon(BOOL bUpdate)
 {
-    while (!m_controls.empty())
-        RemoveQuickAccess(m_controls.back());
+    if (!m_pRibbon->GetSafeHwnd())
+        return;
+    if (bUpdate)
+        m_pRibbon->IdleUpdate(TRUE, TRUE);
+    m_pRibbon->OnRecalcLayout();
 }
 
 CKTControl* CKTRibbonQuickAccessControls::FindDuplicate(const CKTControl* pControl) const
@@ -169,5 +165,5 @@ void CKTRibbonControlQuickAccessCommand::OnExecute()
     if (m_pExisting.IsNull())
         m_pRibbon->AddToQuickAccess(m_pDefault);
     else
-        m_pRibbon->GetQuickAccessControls()->RemoveQuickAccess(m_pExisting);
+        m_pRibbon->GetQuickAccessControls()->Remove(m_pExisting);
 }

@@ -12,27 +12,27 @@
 
 class CKTRibbonBar;
 
+// Whatever joins or leaves the list (Add, InsertAt, Remove, RemoveAll) joins or leaves the ribbon's controls too.
 class CKTRibbonQuickAccessControls : public CKTControls
 {
 public:
     explicit CKTRibbonQuickAccessControls(CKTRibbonBar* pRibbon);
 
-    // Appends the control here and at the end of the quick access part of the ribbon's controls.
-    CKTControl* AddQuickAccess(CKTSmartPtr<CKTControl> pControl);
-    // Takes the control out of both lists; one that is not here is ignored.
-    void RemoveQuickAccess(CKTControl* pControl);
-    void RemoveAllQuickAccess();
     BOOL Contains(const CKTControl* pControl) const;
     // The first visible control of the same id and type, NULL for none.
     CKTControl* FindDuplicate(const CKTControl* pControl) const;
 
 protected:
+    void OnControlAdded(CKTControl* pControl) override;
+    // The ribbon's removal clears the control's links, whichever list lets it go first.
+    void OnControlRemoved(CKTControl* pControl) override;
     // The controls keep the ribbon's indexes: those are what the bar selects and hit-tests by.
     void RefreshIndexes() override {}
 
 private:
-    // Where the last added control goes among the ribbon's controls.
-    int RibbonIndexForNext() const;
+    // Where the control goes among the ribbon's controls: after the toolbar's control before it.
+    int RibbonIndexFor(const CKTControl* pControl) const;
+    void RelayoutRibbon(BOOL bUpdate);
 
     CKTRibbonBar* m_pRibbon;  // the owner
 };

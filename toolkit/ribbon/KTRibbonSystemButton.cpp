@@ -133,7 +133,7 @@ void CKTRibbonControlSystemButton::AdjustExcludeRect(CRect& rc, BOOL bVertical)
     CKTControlPopup::AdjustExcludeRect(rc, bVertical);
 }
 
-CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD)
+CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
     std::vector<CKTControl*> buttons;
     for (int i = 0; i < GetControlCount(); i++)
@@ -142,16 +142,7 @@ CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD)
             buttons.push_back(GetControl(i));
             GetControl(i)->SetHideFlag(KT_HIDE_BOTTOMROW, TRUE);
         }
-    m_bLayoutLock = TRUE;
-    if (nLength == 0)
-    {
-        // Place holders add items after themselves, so the count is read again each time.
-        for (int i = 0; i < GetControlCount(); i++)
-            GetControl(i)->OnCalcDynamicSize(0);
-        UpdateShortcuts();
-    }
-    const CSize sz = m_pControls->CalcPopupSize(s_rcBorders);
-    m_bLayoutLock = FALSE;
+    const CSize sz = CKTPopupBar::CalcDynamicLayout(nLength, dwMode);
     if (buttons.empty())
         return sz;
     CClientDC dc(this);
@@ -225,7 +216,7 @@ LRESULT CKTRibbonSystemPopupBar::OnNcHitTest(CPoint point)
         if (rc.PtInRect(point))
             return HTTRANSPARENT;
     }
-    return (LRESULT)Default();
+    return CKTPopupBar::OnNcHitTest(point);
 }
 
 CSize CKTRibbonControlSystemPopupBarButton::GetSize(CDC* pDC)
@@ -254,7 +245,8 @@ void CKTRibbonControlSystemPopupBarListItem::Draw(CDC* pDC)
     pDC->SetTextColor(pPaintManager->GetColor(pPaintManager->GetControlTextColor(this)));
     CRect rc = m_rcControl;
     rc.left += 7;
-    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    // The caption's '&' marks the entry's access key, as the recent files' numbers are built.
+    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER);
 }
 
 CKTRibbonControlSystemPopupBarListCaption::CKTRibbonControlSystemPopupBarListCaption()
@@ -271,7 +263,8 @@ void CKTRibbonControlSystemPopupBarListCaption::Draw(CDC* pDC)
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
     CRect rc = m_rcControl;
     rc.left += 7;
-    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE | DT_VCENTER);
+    // At the top, clear of the two lines along the bottom.
+    pDC->DrawText(GetCaption(), rc, DT_SINGLELINE);
     pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 2, m_rcControl.Width(), 1,
                        MenuStyleColor(m_pParent, "RecentFileListEdgeShadow", COLOR_3DSHADOW));
     pDC->FillSolidRect(m_rcControl.left, m_rcControl.bottom - 1, m_rcControl.Width(), 1,

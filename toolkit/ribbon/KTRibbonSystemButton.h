@@ -34,6 +34,7 @@ public:
 
     // The popup bar's own layout, then the bottom-row buttons from the right edge leftwards.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    CRect GetBorders() override { return s_rcBorders; }
     // The style's menu face; opened by a ribbon's system button, that button again over the menu and the second
     // column in the recent-file colour.
     void FillCommandBarEntry(CDC* pDC) override;

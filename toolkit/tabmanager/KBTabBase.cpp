@@ -7,17 +7,17 @@
 #include <algorithm>
 
 #include "KBTabBaseTheme.h"
-#include "KBTabBaseThemeFactory.h"
 #include "KBTabCtrlArrowWnd.h"
 #include "KTGlobalAuxData.h"
+#include "KTSystemInfo.h"
 
 namespace
 {
 const UINT kFirstViewId = 0xE900;
 }  // namespace
 
-CKBTabBase::CKBTabBase(CTabCtrl* pTabCtrl)
-    : CKBThemeManagerStyleHost(RUNTIME_CLASS(CKBTabBaseThemeFactory)), m_pTabCtrl(pTabCtrl),
+CKBTabBase::CKBTabBase(CTabCtrl* pTabCtrl, CRuntimeClass* pThemeFactory)
+    : CKBThemeManagerStyleHost(pThemeFactory), m_pTabCtrl(pTabCtrl),
       m_pArrowWnd(std::make_unique<CKBTabCtrlArrowWnd>(this))
 {
 }
@@ -36,7 +36,7 @@ BOOL CKBTabBase::InsertItem(int nIndex, LPCTSTR lpszLabel, CWnd* pWnd, int nImag
     if (!pWnd || !pWnd->GetSafeHwnd() || !m_pTabCtrl->GetSafeHwnd())
         return FALSE;
     pWnd->SetParent(m_pTabCtrl);
-    auto pItem = std::make_unique<CKBTabCtrlItem>(pWnd, lpszLabel);
+    auto pItem = std::make_unique<CKBTabCtrlItem>(m_pTabCtrl->GetItemCount(), pWnd, lpszLabel);
     if (nIndex < 0 || nIndex > GetItemCount())
         nIndex = GetItemCount();
     TCITEM tci = {};
@@ -45,9 +45,11 @@ BOOL CKBTabBase::InsertItem(int nIndex, LPCTSTR lpszLabel, CWnd* pWnd, int nImag
     tci.iImage = nImage < 0 ? nIndex : nImage;
     if (m_pTabCtrl->CTabCtrl::InsertItem(nIndex, &tci) < 0)
         return FALSE;
-    m_items.insert(m_items.begin() + nIndex, std::move(pItem));
+    CKBTabCtrlItem* pAdded = m_items.insert(m_items.begin() + nIndex, std::move(pItem))->get();
     if (m_nActiveIndex >= nIndex)
         ++m_nActiveIndex;
+    if (CKBTabBaseTheme* pTheme = GetTheme())
+        pTheme->OnItemInserted(*pAdded);
     Renumber();
     return ActivateItem(nIndex);
 }
@@ -149,12 +151,13 @@ CString CKBTabBase::GetItemLabel(int nIndex) const
     return pItem ? pItem->m_strLabel : CString();
 }
 
-BOOL CKBTabBase::SetItemLabel(int nIndex, LPCTSTR lpszLabel)
+BOOL CKBTabBase::SetItemLabel(int nIndex, LPCTSTR lpszLabel, LPCTSTR lpszTooltip)
 {
     if (!GetItem(nIndex))
         return FALSE;
     CKBTabCtrlItem& item = *m_items[size_t(nIndex)];
     item.m_strLabel = item.m_strDisplay = lpszLabel;
+    item.m_strTooltip = lpszTooltip ? lpszTooltip : lpszLabel;
     TCITEM tci = {};
     tci.mask = TCIF_TEXT;
     tci.pszText = const_cast<LPTSTR>(lpszLabel);
@@ -382,7 +385,12 @@ void CKBTabBase::ApplyFont()
 {
     CKTGlobalAuxData* pData = KTGlobalAuxData();
     CFont& font = (m_pTabCtrl->GetStyle() & TCS_VERTICAL) ? pData->fntVert : pData->fntNormal;
-    m_pTabCtrl->SendMessage(WM_SETFONT, WPARAM(font.GetSafeHandle()), TRUE);
+    const WPARAM wFont = WPARAM(font.GetSafeHandle());
+    // Windows 95 gets the font only once the message at hand is done.
+    if (KTOsVersionInfo()->IsWin95())
+        m_pTabCtrl->PostMessage(WM_SETFONT, wFont, TRUE);
+    else
+        m_pTabCtrl->SendMessage(WM_SETFONT, wFont, TRUE);
 }
 
 CFrameWnd* CKBTabBase::FindParentFrame() const

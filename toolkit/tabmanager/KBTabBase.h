@@ -25,7 +25,8 @@ public:
         kbTabNotifyChanging = 0x2741
     };
 
-    explicit CKBTabBase(CTabCtrl* pTabCtrl);
+    // The looks come from the factory's themes, by the basic controls' theme id.
+    CKBTabBase(CTabCtrl* pTabCtrl, CRuntimeClass* pThemeFactory);
     ~CKBTabBase() override;
 
     // Adds a tab for an existing window; nIndex -1 appends, nImage -1 uses the tab's position.
@@ -40,7 +41,9 @@ public:
     // NULL unless the tab's window is alive.
     CWnd* GetItemWnd(int nIndex) const;
     CString GetItemLabel(int nIndex) const;
-    BOOL SetItemLabel(int nIndex, LPCTSTR lpszLabel);
+    CString GetItemLabel(const CWnd* pWnd) const { return GetItemLabel(FindIndex(pWnd)); }
+    // A tooltip of NULL follows the label, as on a new tab.
+    BOOL SetItemLabel(int nIndex, LPCTSTR lpszLabel, LPCTSTR lpszTooltip = nullptr);
     // The tab at a client point; (0, 0) asks for the tab under the cursor.
     int HitTest(CPoint pt = CPoint(0, 0)) const;
     BOOL ActivateItem(int nIndex);

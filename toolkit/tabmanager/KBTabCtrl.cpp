@@ -2,6 +2,7 @@
 #include "KBTabCtrl.h"
 
 #include "KBTabBaseTheme.h"
+#include "KBTabBaseThemeFactory.h"
 #include "KBTabCtrlArrowWnd.h"
 #include "KTDrawObjects.h"
 #include "KTGlobalAuxData.h"
@@ -31,7 +32,10 @@ ON_NOTIFY_REFLECT(TCN_SELCHANGING, OnSelChanging)
 ON_NOTIFY_REFLECT(TCN_SELCHANGE, OnSelChange)
 END_MESSAGE_MAP()
 
-CKBTabCtrl::CKBTabCtrl() : CKBTabBase(this) {}
+CKBTabCtrl::CKBTabCtrl(CRuntimeClass* pThemeFactory)
+    : CKBTabBase(this, pThemeFactory ? pThemeFactory : RUNTIME_CLASS(CKBTabBaseThemeFactory))
+{
+}
 
 CKBTabCtrl::~CKBTabCtrl() = default;
 
@@ -170,7 +174,7 @@ void CKBTabCtrl::Paint(CDC* pDC)
     if (CTabCtrl::GetItemCount() > 0)
     {
         const int nPosition = CKBTabBaseTheme::PositionOf(dwStyle);
-        pTheme->DrawHeader(pDC, GetHeaderRect(rcClient), nPosition);
+        pTheme->DrawHeader(pDC, GetHeaderRect(rcClient), nPosition, rcClient);
         const int nSelected = GetCurSel();
         for (int i = 0; i < CTabCtrl::GetItemCount(); ++i)
             DrawTabItem(pDC, pTheme, i, i == nSelected, rcClient);

@@ -10,7 +10,7 @@ class CKBTabCtrl : public CTabCtrl, public CKBTabBase
 {
     DECLARE_DYNAMIC(CKBTabCtrl)
 public:
-    CKBTabCtrl();
+    explicit CKBTabCtrl(CRuntimeClass* pThemeFactory = nullptr);
     ~CKBTabCtrl() override;
 
     // The tabs are the windows' tabs, not bare captions.

@@ -2,6 +2,8 @@
 // the row while it is held.
 #include "KBTabCtrlArrowWnd.h"
 
+#include <commctrl.h>
+
 #include "KBTabBase.h"
 #include "KBTabBaseTheme.h"
 #include "KTCaptureLoop.h"
@@ -31,12 +33,31 @@ ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
+// The control's own scroll arrows, once it has made them, become this window, so that one set of arrows shows.
 BOOL CKBTabCtrlArrowWnd::EnsureWindow()
 {
+    HWND hTabCtrl = m_pTabBase->GetTabCtrl()->GetSafeHwnd();
+    HWND hOwnArrows = ::FindWindowEx(hTabCtrl, NULL, UPDOWN_CLASS, NULL);
+    if (GetSafeHwnd() && (!hOwnArrows || m_hWnd == hOwnArrows))
+        return TRUE;
     if (GetSafeHwnd())
+        DestroyWindow();
+    m_bOwnArrows = hOwnArrows && SubclassWindow(hOwnArrows);
+    if (m_bOwnArrows)
         return TRUE;
     CKTDrawHelpers::RegisterWndClass(NULL, kArrowClass, 0);
     return CreateEx(0, kArrowClass, "", WS_CHILD, CRect(0, 0, 0, 0), m_pTabBase->GetTabCtrl(), 0);
+}
+
+// The control's own arrows go back to it, to show them as it needs; a window of our own only hides.
+void CKBTabCtrlArrowWnd::Hide()
+{
+    if (!GetSafeHwnd())
+        return;
+    if (m_bOwnArrows)
+        UnsubclassWindow();
+    else
+        ShowWindow(SW_HIDE);
 }
 
 void CKBTabCtrlArrowWnd::Update(BOOL bShow)
@@ -44,8 +65,7 @@ void CKBTabCtrlArrowWnd::Update(BOOL bShow)
     CTabCtrl* pTabCtrl = m_pTabBase->GetTabCtrl();
     if (!bShow || pTabCtrl->GetItemCount() == 0)
     {
-        if (GetSafeHwnd())
-            ShowWindow(SW_HIDE);
+        Hide();
         return;
     }
     if (!EnsureWindow())

@@ -38,6 +38,7 @@ protected:
 
 private:
     BOOL EnsureWindow();
+    void Hide();
     int ButtonAt(CPoint pt) const;
     BOOL IsButtonShown(int nButton) const;
     void TrackButton(int nButton, CPoint pt);
@@ -48,4 +49,5 @@ private:
     CKBTabBase* m_pTabBase;  // the control's part this window serves
     int m_nHot = -1;
     int m_nPressed = -1;
+    BOOL m_bOwnArrows = FALSE;  // the window is the control's own scroll arrows, subclassed
 };

@@ -31,9 +31,9 @@ void CKTTabClientActiveFilesButton::Reposition(CRect& rcStrip)
 }
 
 // A small arrow down; a bar above it when tabs lie beyond the strip.
-void CKTTabClientActiveFilesButton::DrawEntry(CDC* pDC, CRect)
+void CKTTabClientActiveFilesButton::DrawEntry(CDC* pDC, CRect rc)
 {
-    CPoint c = Centre();
+    CPoint c = rc.CenterPoint();
     const POINT arrow[4] = {{c.x - 4, c.y}, {c.x - 1, c.y + 3}, {c.x, c.y + 3}, {c.x + 3, c.y}};
     pDC->Polygon(arrow, 4);
     if (m_bOverflow)

@@ -27,7 +27,7 @@ BOOL CKTTabClientGroup::HasShownTab() const
     return FALSE;
 }
 
-CKTTabPainter* CKTTabClientGroup::GetPaintManager() const { return m_pOwner->GetPaintManager(); }
+CKTTabPainter* CKTTabClientGroup::GetPaintManager() const { return m_pOwner ? m_pOwner->GetPaintManager() : NULL; }
 
 int CKTTabClientGroup::GetItemImage(const CKTTabManagerItem* pItem) const
 {

@@ -53,7 +53,6 @@ CKTTabClientWnd::~CKTTabClientWnd()
         UnsubclassWindow();
 }
 
-// A refused attach changes nothing, not even the groups option.
 BOOL CKTTabClientWnd::Attach(CMDIFrameWnd* pFrame, BOOL bEnableGroups)
 {
     // The flag is taken before any refusal.

@@ -27,8 +27,6 @@ int CKTTabManagerNavigateButton::Extent() const
     return IsVerticalStrip() ? sz.cy : sz.cx;
 }
 
-CPoint CKTTabManagerNavigateButton::Centre() const { return m_rcButton.CenterPoint(); }
-
 void CKTTabManagerNavigateButton::AdjustWidth(int& nLength)
 {
     if (m_nMode == ktNavigateButtonAlways)
@@ -102,9 +100,9 @@ void CKTTabManagerNavigateButtonScrollLeft::Reposition(CRect& rcStrip)
     PlaceScroll(rcStrip);
 }
 
-void CKTTabManagerNavigateButtonScrollLeft::DrawEntry(CDC* pDC, CRect)
+void CKTTabManagerNavigateButtonScrollLeft::DrawEntry(CDC* pDC, CRect rc)
 {
-    CPoint c = Centre();
+    CPoint c = rc.CenterPoint();
     if (IsVerticalStrip())
         CKTDrawHelpers::Triangle(pDC, {c.x - 5, c.y + 2}, {c.x - 1, c.y - 2}, {c.x + 3, c.y + 2});
     else
@@ -132,9 +130,9 @@ void CKTTabManagerNavigateButtonScrollRight::Reposition(CRect& rcStrip)
     PlaceScroll(rcStrip);
 }
 
-void CKTTabManagerNavigateButtonScrollRight::DrawEntry(CDC* pDC, CRect)
+void CKTTabManagerNavigateButtonScrollRight::DrawEntry(CDC* pDC, CRect rc)
 {
-    CPoint c = Centre();
+    CPoint c = rc.CenterPoint();
     if (IsVerticalStrip())
         CKTDrawHelpers::Triangle(pDC, {c.x - 5, c.y - 2}, {c.x - 1, c.y + 2}, {c.x + 3, c.y - 2});
     else
@@ -159,9 +157,9 @@ void CKTTabManagerNavigateButtonClose::AdjustWidth(int& nLength)
         nLength -= Extent();
 }
 
-void CKTTabManagerNavigateButtonClose::DrawEntry(CDC* pDC, CRect)
+void CKTTabManagerNavigateButtonClose::DrawEntry(CDC* pDC, CRect rc)
 {
-    CPoint c = Centre();
+    CPoint c = rc.CenterPoint();
     const POINT lines[4][2] = {{{c.x - 4, c.y - 3}, {c.x + 3, c.y + 4}},
                                {{c.x - 3, c.y - 3}, {c.x + 4, c.y + 4}},
                                {{c.x - 4, c.y + 3}, {c.x + 3, c.y - 4}},

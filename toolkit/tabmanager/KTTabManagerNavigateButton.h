@@ -52,6 +52,7 @@ public:
     virtual void PerformClick(HWND hWnd, CPoint pt);
     // Places the button at the far end of the strip and takes its room off it.
     virtual void Reposition(CRect& rcStrip);
+    // The glyph, centred on rc: the face as the colour set left it, moved while pressed.
     virtual void DrawEntry(CDC* pDC, CRect rc) = 0;
     // bTick: an auto-repeat tick while held; FALSE for the final release inside the button.
     virtual void OnExecute(BOOL bTick) = 0;
@@ -59,7 +60,6 @@ public:
 protected:
     void Place(CRect& rcStrip);
     int Extent() const;
-    CPoint Centre() const;
     BOOL IsVerticalStrip() const;
 
     UINT m_nID;

@@ -7,6 +7,8 @@
 #include "project/AtomicFile.h"
 #include "project/ProjectPaths.h"
 
+#include <new>
+
 namespace
 {
 
@@ -61,6 +63,33 @@ private:
     const File m_files[3];
 };
 
+// Prepared texts that are not shown are dropped: the editors keep what they held.
+class CPreparedTexts
+{
+public:
+    explicit CPreparedTexts(IProjectEditors& editors) : m_editors(editors) {}
+    ~CPreparedTexts() { Drop(); }
+    CPreparedTexts(const CPreparedTexts&) = delete;
+    CPreparedTexts& operator=(const CPreparedTexts&) = delete;
+
+    void Show()
+    {
+        m_editors.ShowPreparedTexts();
+        m_bSettled = TRUE;
+    }
+    // Early, so that the memory they hold is free again before anything else is asked for.
+    void Drop()
+    {
+        if (!m_bSettled)
+            m_editors.DropPreparedTexts();
+        m_bSettled = TRUE;
+    }
+
+private:
+    IProjectEditors& m_editors;
+    BOOL m_bSettled = FALSE;  // shown or dropped
+};
+
 }  // namespace
 
 CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output,
@@ -80,15 +109,45 @@ BOOL CProjectBuild::WriteFile(const CString& strPath, const std::string& text)
     return FALSE;
 }
 
-BOOL CProjectBuild::PlaceText(const std::string& fileName, const std::string& text)
+// All the texts or none reach the editors: each is made ready in its editor's form before any editor
+// shows one, and a text that no editor shows goes to its file.
+BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat)
 {
-    CString strPath, strError;
-    if (!ProjectPathOf(m_project, fileName.c_str(), &strPath, &strError))
+    CPreparedTexts prepared(m_editors);
+    std::vector<FileText> toFiles;
+    try
     {
-        Report("Error: " + std::string((LPCTSTR)strError));
+        if (!PrepareTexts(texts, toFiles))
+            return FALSE;
+    }
+    catch (const std::bad_alloc&)
+    {
+        prepared.Drop();
+        Report(codegen::NotEnoughMemoryError(m_project, pszWhat));
         return FALSE;
     }
-    return m_editors.ReplaceText(strPath, text) || WriteFile(strPath, text);
+    for (const auto& [strPath, pText] : toFiles)
+        if (!WriteFile(strPath, *pText))
+            return FALSE;
+    prepared.Show();
+    return TRUE;
+}
+
+// FALSE, with why, when a file has no place in the project's folder.
+BOOL CProjectBuild::PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<FileText>& toFiles)
+{
+    for (const GeneratedText& text : texts)
+    {
+        CString strPath, strError;
+        if (!ProjectPathOf(m_project, text.fileName.c_str(), &strPath, &strError))
+        {
+            Report("Error: " + std::string((LPCTSTR)strError));
+            return FALSE;
+        }
+        if (!m_editors.PrepareText(strPath, *text.pText))
+            toFiles.emplace_back(strPath, text.pText);
+    }
+    return TRUE;
 }
 
 BOOL CProjectBuild::RunGenerator(const char* pszWhat, const std::function<bool(std::string& error)>& generate)
@@ -115,8 +174,10 @@ void CProjectBuild::GenerateCode()
                       [&](std::string& error) { return codegen::GenerateCode(m_project, code, error, &toEditors); }))
         return;
     const std::string name(m_project.name);
-    if (PlaceText(codegen::HeaderFileName(name), code.header) &&
-        PlaceText(codegen::SourceFileName(name), code.source) && PlaceText(codegen::DemoFileName(name), code.demo))
+    if (PlaceTexts({{codegen::HeaderFileName(name), &code.header},
+                    {codegen::SourceFileName(name), &code.source},
+                    {codegen::DemoFileName(name), &code.demo}},
+                   "code"))
         Report("Successfully Generated!");
 }
 
@@ -127,7 +188,7 @@ void CProjectBuild::GenerateMakefile(const CString& strProgramFolder)
     if (!RunGenerator("Makefile",
                       [&](std::string& error) { return codegen::GenerateMakefile(m_project, makefile, error); }))
         return;
-    if (PlaceText(codegen::MakefileName(), makefile) && CopyRuntime(strProgramFolder))
+    if (PlaceTexts({{codegen::MakefileName(), &makefile}}, "Makefile") && CopyRuntime(strProgramFolder))
         Report("Successfully Generated!");
 }
 
@@ -138,7 +199,7 @@ void CProjectBuild::GenerateDiagram()
     if (!RunGenerator("diagram",
                       [&](std::string& error) { return codegen::GenerateDiagram(m_project, diagram, error); }))
         return;
-    if (PlaceText(codegen::DiagramFileName(std::string(m_project.name)), diagram))
+    if (PlaceTexts({{codegen::DiagramFileName(std::string(m_project.name)), &diagram}}, "diagram"))
         Report("Successfully Generated!");
 }
 

@@ -8,17 +8,26 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 // The project's open editors, as the build commands see them.
 class IProjectEditors
 {
 public:
     virtual ~IProjectEditors() = default;
-    // Puts the text into the editor that has the file open; FALSE when none has.
-    virtual BOOL ReplaceText(const CString& strPath, const std::string& text) = 0;
+    // Makes the text ready, in the editor's own form, for the editor that has the file open: all that
+    // needs memory is done here, and the editor still shows what it did. FALSE when no editor has the
+    // file open. Throws std::bad_alloc when memory runs out.
+    virtual BOOL PrepareText(const CString& strPath, const std::string& text) = 0;
+    // Puts each prepared text into its editor, as one step the user can undo; every editor has its
+    // text before any is redrawn.
+    virtual void ShowPreparedTexts() = 0;
+    // Lets go of the prepared texts: each editor keeps what it shows.
+    virtual void DropPreparedTexts() = 0;
     // Saves every open editor of the project; FALSE when one could not be saved.
     virtual BOOL SaveAll() = 0;
-    // Told from the generator's thread of a text that ReplaceText will be given for the file, as soon
+    // Told from the generator's thread of a text that PrepareText will be given for the file, as soon
     // as it is complete: an editor may take it in aside meanwhile. The text stays where it lies until
     // ForgetTexts returns.
     virtual void TextComing(const CString& /*strPath*/, const std::string& /*text*/) {}
@@ -50,7 +59,8 @@ public:
                   IWorkRunner* pRunner = nullptr);
 
     // Each generated file goes into its open editor, where the user can undo it or save it, or
-    // else to the disk, so that every generated file holds what the success line promises.
+    // else to the disk, so that every generated file holds what the success line promises. The
+    // editors take all the texts or, when one cannot be placed, none.
     void GenerateCode();
     // The Makefile includes the shared rules and builds the runtime: both are copied beside it.
     void GenerateMakefile(const CString& strProgramFolder);
@@ -63,7 +73,15 @@ public:
 private:
     // Runs the checks and the generator as long work; reports their error.
     BOOL RunGenerator(const char* pszWhat, const std::function<bool(std::string& error)>& generate);
-    BOOL PlaceText(const std::string& fileName, const std::string& text);
+    struct GeneratedText
+    {
+        std::string fileName;
+        const std::string* pText;
+    };
+    using FileText = std::pair<CString, const std::string*>;  // a path and the text for it
+    // pszWhat names the texts in the line that says memory ran out.
+    BOOL PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat);
+    BOOL PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<FileText>& toFiles);
     BOOL WriteFile(const CString& strPath, const std::string& text);
     BOOL SaveEditors();
     BOOL CopyRuntime(const CString& strProgramFolder);

@@ -3,6 +3,7 @@
 // the new text.
 #include "DesignerFrameTest.h"
 
+#include "AllocationFault.h"
 #include "FrameKeys.h"
 #include "Generator.h"
 #include "LongWork.h"
@@ -26,6 +27,7 @@
 #include <thread>
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -108,6 +110,40 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+// Each editor's new rows go into blocks of a quarter megabyte, far more than the small design's
+// generator asks for at once: with no block that big to be had, memory runs out making the texts
+// ready for their editors, after the generator is done.
+TEST_F(GenerateIntoEditorsTest, MemoryRunningOutPuttingTheTextsInLeavesEveryEditorAsItWasAndSaysSo)
+{
+    const std::vector<std::string> files = {"gen_api.h", "gen_api.c", "gen_api_demo.c"};
+    for (const std::string& file : files)
+        m_folder.Write(file, "old " + file + "\r\n");
+    const ProjectRecord& project = OpenAndSelect("gen");
+    {
+        AllocationLimit limit(std::size_t(128) << 10);
+        RunCommand(ID_BUILD_GENERATE_CODE);
+    }
+    CString strOutput;
+    m_pFrame->m_wndOutput.GetWindowText(strOutput);
+    EXPECT_EQ(CString("Start Generating...\r\nError: project gen: not enough memory to generate the code!\r\n"),
+              strOutput);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    for (const std::string& file : files)
+    {
+        ASSERT_NE(nullptr, EditorOf(file)) << file;
+        EXPECT_EQ("old " + file + "\n", EditorText(EditorOf(file))) << file;
+        EXPECT_FALSE(EditorOf(file)->IsModified()) << file;
+        EXPECT_EQ("old " + file + "\r\n", m_folder.Read(file)) << file;
+    }
+
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    const codegen::GeneratedCode code = Expected(project);
+    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
 }
 
 // The example designs share one folder: one project's Save and Close touch no editor of another there.

@@ -366,6 +366,12 @@ void CKTControl::OnMouseHover()
         m_pParent->SetTrackingMode(ktTrackingNone);
 }
 
+void CKTControl::OnActionChanged(int nProperty)
+{
+    if (nProperty == ktActionVisible)
+        UpdateWindowVisibility();
+}
+
 void CKTControl::OnRemoved()
 {
     SetAction(NULL);

@@ -137,8 +137,10 @@ public:
 
     CKTControlAction* GetAction() const { return m_pAction; }
     virtual void SetAction(CKTControlAction* pAction);
-    // A property of its action changed (KTActionProperty).
-    virtual void OnActionChanged(int nProperty) {}
+    // A property of its action changes (KTActionProperty), then changed; the base keeps the control's own window
+    // in step with the action's visibility.
+    virtual void OnActionChanging(int nProperty) {}
+    virtual void OnActionChanged(int nProperty);
 
     CKTPaintManager* GetPaintManager() const;
     CKTImageManager* GetImageManager() const;

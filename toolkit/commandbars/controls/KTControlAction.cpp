@@ -49,7 +49,10 @@ void CKTControlAction::SetVisible(BOOL bVisible)
         return;
     m_bVisible = bVisible;
     for (CKTControl* pControl : m_controls)
+    {
+        pControl->OnActionChanged(ktActionVisible);
         pControl->DelayLayoutParent();
+    }
 }
 
 void CKTControlAction::SetGalleryItems(CKTControlGalleryItems* pItems)
@@ -69,9 +72,14 @@ void CKTControlAction::SetCaption(LPCSTR lpszCaption)
         strCaption = strCaption.Left(nTab);
     if (strCaption == m_strCaption)
         return;
+    for (CKTControl* pControl : m_controls)
+        pControl->OnActionChanging(ktActionCaption);
     m_strCaption = strCaption;
     for (CKTControl* pControl : m_controls)
+    {
+        pControl->OnActionChanged(ktActionCaption);
         pControl->DelayLayoutParent();
+    }
 }
 
 void CKTControlAction::SetPrompt(LPCSTR lpszPrompt)

@@ -17,6 +17,8 @@ class CKTControlGalleryItems;
 // What changed on an action, as its controls hear it.
 enum KTActionProperty
 {
+    ktActionVisible = 2,
+    ktActionCaption = 3,
     ktActionGalleryItems = 10,
 };
 
@@ -31,6 +33,8 @@ public:
     int GetIconId() const { return m_nIconId; }
     void SetIconId(int nId) { m_nIconId = nId; }
     int GetHelpId() const { return m_nHelpId; }
+    // Above 0, what F1 on its controls asks help for instead of the command.
+    void SetHelpId(int nId) { m_nHelpId = nId; }
     // Enabled, or always while the bars are customised.
     BOOL GetEnabled() const;
     void SetEnabled(BOOL bEnabled);

@@ -32,8 +32,7 @@ void CKTControlComboBoxGalleryPopupBar::SetTopIndex(int nIndex)
     CKTControlGallery* pGallery = GetGallery();
     if (!pGallery || nIndex < 0 || nIndex >= pGallery->GetItemCount())
         return;
-    CRect rc = pGallery->GetItemDrawRect(nIndex);
-    pGallery->SetScrollPos(pGallery->GetScrollPos() + rc.top - pGallery->GetItemsRect().top);
+    pGallery->SetScrollPos(pGallery->GetItemLayoutRect(nIndex).top - pGallery->GetItemsRect().top);
 }
 
 BOOL CKTControlComboBoxGalleryPopupBar::GetText(int nIndex, CString& strText) const

@@ -195,6 +195,13 @@ CSize CKTControlGallery::GetSize(CDC* pDC)
     return sz;
 }
 
+CRect CKTControlGallery::GetItemLayoutRect(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= (int)m_layout.size())
+        return CRect(0, 0, 0, 0);
+    return m_layout[nIndex].rc;
+}
+
 CRect CKTControlGallery::GetItemDrawRect(int nIndex) const
 {
     if (nIndex < 0 || nIndex >= (int)m_layout.size())

@@ -58,6 +58,8 @@ public:
     int HitTestItem(CPoint pt) const;
     // The item's rectangle as shown: scrolled, and cut to the items rectangle.
     CRect GetItemDrawRect(int nIndex) const;
+    // The item's rectangle as laid out, before scrolling: whole, wherever the view stands.
+    CRect GetItemLayoutRect(int nIndex) const;
     void EnsureVisible(int nIndex);
 
     int GetNextItem(int nIndex, int nStep) const;

@@ -51,16 +51,25 @@ CKTControl* CKTControls::HitTest(CPoint pt) const
     return NULL;
 }
 
-int CKTControls::GetNext(int nIndex, int nDirection, BOOL bSkipFocus, BOOL bSkipTemporary) const
+int CKTControls::GetNext(int nIndex, int nDirection, BOOL bSkipFocus, BOOL bSkipTemporary, BOOL bNarrowMask) const
 {
+    // Scrolled out of view still counts: selecting it scrolls it back.
+    const DWORD dwIgnored = bNarrowMask ? ktHideScroll : (ktHideScroll | ktHideExpand);
     auto accept = [&](int nNext)
     {
         CKTControl* pControl = m_controls[nNext];
         BOOL bSkip =
             (bSkipFocus && (pControl->GetFlags() & ktFlagSkipFocus)) || (bSkipTemporary && pControl->IsTemporary());
-        return pControl->IsVisible(ktHideScroll | ktHideExpand) && !bSkip;
+        return pControl->IsVisible(dwIgnored) && !bSkip;
     };
     return KTNextWrapped(nIndex, nDirection, GetCount(), accept);
+}
+
+int CKTControls::GetVisibleCount(BOOL bIncludeWrapped) const
+{
+    const DWORD dwIgnored = bIncludeWrapped ? ktHideWrap : 0;
+    return (int)std::count_if(m_controls.begin(), m_controls.end(),
+                              [dwIgnored](const CKTSmartPtr<CKTControl>& p) { return p->IsVisible(dwIgnored); });
 }
 
 void CKTControls::RefreshIndexes()
@@ -82,7 +91,15 @@ CKTControl* CKTControls::InsertAt(CKTSmartPtr<CKTControl> pControl, int nBefore)
         nBefore = GetCount();
     m_controls.insert(m_controls.begin() + nBefore, pControl);
     RefreshIndexes();
+    OnControlAdded(pControl);
     return pControl;
+}
+
+CKTControl* CKTControls::Append(CKTSmartPtr<CKTControl> pControl) { return InsertAt(pControl); }
+
+CKTControl* CKTControls::AddClone(CKTControl* pControl, int nBefore, BOOL bRecursive)
+{
+    return InsertAt(CKTSmartPtr<CKTControl>::Adopt(pControl->Clone(bRecursive)), nBefore);
 }
 
 void CKTControls::AttachAction(CKTControl* pControl, int nId, LPCSTR lpszCaption)
@@ -123,6 +140,8 @@ void CKTControls::Remove(CKTControl* pControl)
         return;
     if (m_pParent && m_pParent->GetSelected() == pControl->GetIndex())
         m_pParent->SetSelected(-1);
+    if (ShouldKeep(pControl))
+        return;
     CKTSmartPtr<CKTControl> pHold = *it;
     m_controls.erase(it);
     OnControlRemoved(pControl);
@@ -140,8 +159,7 @@ void CKTControls::OnControlRemoved(CKTControl* pControl)
 void CKTControls::RemoveAll()
 {
     for (int i = GetCount() - 1; i >= 0; i = std::min(i, GetCount()) - 1)
-        if (!ShouldKeep(m_controls[i]))
-            Remove(m_controls[i]);
+        Remove(m_controls[i]);
 }
 
 CKTControls* CKTControls::Duplicate(BOOL bRecursive) const

@@ -58,10 +58,18 @@ public:
     // -1 finds the first control.
     CKTControl* FindControl(int nId) const;
     CKTControl* HitTest(CPoint pt) const;
-    int GetNext(int nIndex, int nDirection, BOOL bSkipFocus = TRUE, BOOL bSkipTemporary = FALSE) const;
+    // The next control the keyboard may select. The narrow walk skips what a collapsed menu leaves out; the wide
+    // one takes it as shown.
+    int GetNext(int nIndex, int nDirection, BOOL bSkipFocus = TRUE, BOOL bSkipTemporary = FALSE,
+                BOOL bNarrowMask = TRUE) const;
+    // The controls shown; with bIncludeWrapped also those a row had no room for.
+    int GetVisibleCount(BOOL bIncludeWrapped) const;
 
     // Adds a control before an index (at the end for -1), taking the caller's reference.
     CKTControl* InsertAt(CKTSmartPtr<CKTControl> pControl, int nBefore = -1);
+    CKTControl* Append(CKTSmartPtr<CKTControl> pControl);
+    // Adds a clone of the control (its popup bar cloned too when recursive).
+    CKTControl* AddClone(CKTControl* pControl, int nBefore = -1, BOOL bRecursive = FALSE);
     CKTControl* Add(CKTSmartPtr<CKTControl> pControl, int nId, LPCSTR lpszParameter = NULL, int nBefore = -1,
                     BOOL bTemporary = FALSE);
     // The control factory: a control of the type, for the id.
@@ -96,8 +104,10 @@ public:
     static double s_dMaxPopupWidthRatio;
 
 protected:
-    // A kept control survives RemoveAll: a bar's own controls that its layout relies on.
+    // A kept control survives Remove and RemoveAll: a bar's own controls that its layout relies on.
     virtual BOOL ShouldKeep(CKTControl*) const { return FALSE; }
+    // The control has joined the array, its index set.
+    virtual void OnControlAdded(CKTControl*) {}
     // The control has left the array: it loses its links and hears OnRemoved.
     virtual void OnControlRemoved(CKTControl* pControl);
     virtual void RefreshIndexes();

@@ -95,11 +95,29 @@ BOOL RestyleLastGroupWith(const std::vector<KT_LAYOUTRECORD*>& visible, TTest te
 }
 }  // namespace
 
-CSize CKTGroupLayout::Fit(int nLength, BOOL bHideOverflow)
+CSize CKTGroupLayout::Start()
 {
     StartLarge();
     Measure();
-    CSize sz = Position();
+    return Position();
+}
+
+BOOL CKTGroupLayout::ReduceOnce(KTReduction nKind, CSize& szExtent)
+{
+    const BOOL bDone = nKind == ktReduceRunOfThree   ? ShrinkRunOfThree()
+                       : nKind == ktReduceLargeGroup ? ShrinkLastLargeGroup()
+                                                     : DropLastCaptions();
+    if (!bDone)
+        return FALSE;
+    m_bReduced = TRUE;
+    Measure();
+    szExtent = Position();
+    return TRUE;
+}
+
+CSize CKTGroupLayout::Fit(int nLength, BOOL bHideOverflow)
+{
+    CSize sz = Start();
     while (sz.cx > nLength && Reduce())
     {
         m_bReduced = TRUE;

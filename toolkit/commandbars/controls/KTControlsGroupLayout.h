@@ -36,6 +36,18 @@ public:
     // Some control had to be made smaller to fit.
     BOOL IsReduced() const { return m_bReduced; }
 
+    // The reductions one at a time, for a caller that narrows the row step by step.
+    enum KTReduction
+    {
+        ktReduceRunOfThree,   // three large controls in a row become a column of small ones
+        ktReduceLargeGroup,   // the large controls of the last group holding one go small
+        ktReduceLastCaptions  // the small controls of the last captioned group keep only their icons
+    };
+    // Every control as large as it can show, placed; returns the extent.
+    CSize Start();
+    // One reduction of the kind, the controls placed again; FALSE when none of the kind is left.
+    BOOL ReduceOnce(KTReduction nKind, CSize& szExtent);
+
 private:
     void StartLarge();
     BOOL Reduce();

@@ -96,10 +96,12 @@ int CKTBarDropTarget::Find(CPoint pt, CRect& rcMarker) const
 {
     const BOOL bVertical = m_pBar->IsVerticalLayout();
     const CKTControls* pControls = m_pBar->GetControls();
-    // The controls of the row under the point compete; a point beside every row takes the nearest of all.
+    // The controls of the row under the point compete; a point beside every row takes the nearest of all, unless
+    // the bar keeps to what lies across the pointer.
     CKTControl* pNearest = NULL;
     const int nCount = pControls ? pControls->GetCount() : 0;
-    for (int nPass = 0; nPass < 2 && !pNearest; nPass++)
+    const int nPasses = m_pBar->IsNoScrolling() ? 1 : 2;
+    for (int nPass = 0; nPass < nPasses && !pNearest; nPass++)
     {
         int nBest = INT_MAX;
         for (int i = 0; i < nCount; i++)

@@ -80,8 +80,30 @@ void CKTWindowHookManager::RemoveAll(CKTHookSink* pSink)
 
 void CKTWindowHookManager::RemoveAll() { m_items.clear(); }
 
+namespace
+{
+// The thread's current message is the hooked one while its sinks run, so that a sink's Default() answers it.
+class CCurrentMessage
+{
+public:
+    CCurrentMessage(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+        : m_pState(AfxGetThreadState()), m_saved(m_pState->m_lastSentMsg)
+    {
+        m_pState->m_lastSentMsg = {hWnd, nMessage, wParam, lParam, 0, {0, 0}};
+    }
+    ~CCurrentMessage() { m_pState->m_lastSentMsg = m_saved; }
+    CCurrentMessage(const CCurrentMessage&) = delete;
+    CCurrentMessage& operator=(const CCurrentMessage&) = delete;
+
+private:
+    _AFX_THREAD_STATE* m_pState;
+    MSG m_saved;
+};
+}  // namespace
+
 LRESULT CALLBACK CKTWindowHookManager::HookWndProc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
+    CCurrentMessage current(hWnd, nMessage, wParam, lParam);
     return Instance()->Dispatch(hWnd, nMessage, wParam, lParam);
 }
 

@@ -38,17 +38,22 @@ BOOL IsBarComboBox(CKTControl* pControl)
 {
     return pControl->GetTraits().bDropsList && !pControl->GetParent()->IsPopupBar();
 }
+}  // namespace
 
-// The control's rectangle, in its bar's coordinates, as the control lets its popup cover it.
-CRect ExcludeRectOf(CKTControl* pControl, BOOL bVertical)
+void CKTPopupBar::AdjustExcludeRect(CRect& rc, BOOL bVertical)
+{
+    CKTControlPopup* pPopup = m_pControlPopup ? m_pControlPopup->AsControlPopup() : NULL;
+    if (pPopup)
+        pPopup->AdjustExcludeRect(rc, bVertical);
+}
+
+CRect CKTPopupBar::ExcludeRectOf(CKTControl* pControl, BOOL bVertical)
 {
     CRect rc = pControl->GetRect();
-    CKTControlPopup* pPopup = pControl->AsControlPopup();
-    if (pPopup && !IsBarComboBox(pControl))
-        pPopup->AdjustExcludeRect(rc, bVertical);
+    if (!IsBarComboBox(pControl))
+        AdjustExcludeRect(rc, bVertical);
     return rc;
 }
-}  // namespace
 
 void CKTPopupBar::UpdateLocation()
 {
@@ -91,7 +96,8 @@ CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
     placement.m_ptPopup = m_ptPopup;
     placement.m_dwFlags = m_dwPopupFlags;
     CKTCommandBars* pCommandBars = GetCommandBars();
-    placement.m_bNoScroll = pCommandBars && pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling;
+    placement.m_bNoScroll =
+        (pCommandBars && pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling) || IsNoScrolling();
     CRect rc = placement.Place(cx, cy);
     m_ptPopup = placement.m_ptPopup;
     m_dwPopupFlags = placement.m_dwFlags;

@@ -106,6 +106,10 @@ BOOL CKTToolBar::IsCustomized() const { return m_pControls.IsNull() || m_pContro
 void CKTToolBar::TakeSavedState(CKTToolBar* pLoaded)
 {
     m_strTitle = pLoaded->m_strTitle;
+    m_dwFlags = pLoaded->m_dwFlags;
+    m_dwStyle = pLoaded->m_dwStyle;
+    m_nMRUWidth = pLoaded->m_nMRUWidth;
+    m_bCloseable = pLoaded->m_bCloseable;
     m_bCustomizable = pLoaded->m_bCustomizable;
     m_szIcons = pLoaded->m_szIcons;
     m_szButtons = pLoaded->m_szButtons;
@@ -118,7 +122,9 @@ void CKTToolBar::TakeSavedState(CKTToolBar* pLoaded)
     // A state saved without its original controls compares against the program's own.
     if (!pControls->GetOriginalControls() && !pOriginal.IsNull())
         pControls->SetOriginalControls(pOriginal);
-    OnRecalcLayout();
+    // A bar that cannot go where it was saved stays where the program put it.
+    if (pLoaded->m_nBarPosition == m_nBarPosition || !SetPosition(pLoaded->m_nBarPosition))
+        OnRecalcLayout();
 }
 
 void CKTPopupBar::DoPropExchange(CKTPropExchange* pPX)

@@ -91,7 +91,7 @@ void CKTCommandBarsState::GenerateCommandBarList(CKTCommandBarList* pList, KT_PR
     for (int i = 0; i < m_pCommandBars->GetCount(); i++)
     {
         CKTToolBar* pBar = m_pCommandBars->GetAt(i);
-        if (!pParams->bSaveOnlyCustomized || !pBar->IsBuiltIn() || pBar->IsCustomized())
+        if (!pParams->bSaveOnlyCustomized || !pBar->IsBuiltIn() || pBar->IsSaveAlways() || pBar->IsCustomized())
             pBar->GenerateCommandBarList(nId, pList, pParams);
     }
     CKTCommandBarList* pContextMenus = m_pCommandBars->GetContextMenus();

@@ -3,6 +3,7 @@
 #include "KTCommandBars.h"
 #include "KTControl.h"
 #include "KTControlAction.h"
+#include "KTControlButton.h"
 #include "KTControlComboBox.h"
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
@@ -131,6 +132,45 @@ TEST(ControlActions, ActionsShareStateAndIconsFallBackToTheirId)
     EXPECT_EQ(pAction, pCommandBars->FindAction(500));
 }
 
+namespace
+{
+// Notes the action's caption as it hears of the change before and after.
+class CCaptionWatcher : public CKTControlButton
+{
+public:
+    std::vector<CString> m_heard;
+
+protected:
+    void OnActionChanging(int nProperty) override { m_heard.push_back(Heard("changing", nProperty)); }
+    void OnActionChanged(int nProperty) override { m_heard.push_back(Heard("changed", nProperty)); }
+
+private:
+    CString Heard(LPCSTR lpszWhen, int nProperty)
+    {
+        CString strHeard;
+        strHeard.Format("%s %d %s", lpszWhen, nProperty, (LPCSTR)GetAction()->GetCaption());
+        return strHeard;
+    }
+};
+}  // namespace
+
+TEST(ControlActions, EveryControlHearsOfACaptionChangeBeforeAndAfter)
+{
+    CKTSmartPtr<CKTCommandBars> pCommandBars = KTMakeCounted<CKTCommandBars>();
+    pCommandBars->EnableActions();
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetCommandBars(pCommandBars);
+    auto* pWatcher = new CCaptionWatcher;
+    pBar->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(pWatcher), 500);
+    pWatcher->GetAction()->SetCaption("Old");
+    pWatcher->m_heard.clear();
+    pWatcher->GetAction()->SetCaption("New");
+    EXPECT_EQ((std::vector<CString>{"changing 3 Old", "changed 3 New"}), pWatcher->m_heard);
+    pWatcher->GetAction()->SetCaption("New\tCtrl+N");
+    EXPECT_EQ(2u, pWatcher->m_heard.size()) << "an unchanged caption is no change";
+    pBar->OnRemoved();
+}
+
 TEST(ControlActions, FindActionOnlyLooksInTheActionRange)
 {
     CKTControlActions actions(NULL);
@@ -158,6 +198,54 @@ TEST(ControlsWalk, FindAndNextWrapAroundVisibleControls)
     EXPECT_EQ(0, pControls->GetNext(3, 1)) << "wraps once";
     EXPECT_EQ(1, pControls->GetNext(0, 1, FALSE));
     EXPECT_EQ(-1, CKTControls().GetNext(-1, 1));
+}
+
+TEST(ControlsWalk, TheNarrowWalkSkipsCollapsedEntriesAndCountsLeaveOutTheHidden)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    CKTControls* pControls = pBar->GetControls();
+    for (int nId = 1; nId <= 4; nId++)
+        pControls->Add(ktControlButton, nId);
+    pControls->GetAt(1)->SetHideFlags(ktHideExpand);
+    pControls->GetAt(2)->SetHideFlags(ktHideScroll);
+    pControls->GetAt(3)->SetHideFlags(ktHideWrap);
+    EXPECT_EQ(2, pControls->GetNext(0, 1)) << "collapsed skipped, scrolled out still walked";
+    EXPECT_EQ(1, pControls->GetNext(0, 1, TRUE, FALSE, FALSE)) << "the wide walk takes collapsed entries";
+    EXPECT_EQ(2, pControls->GetNext(-1, -1)) << "wrapped away is not walked";
+    EXPECT_EQ(1, pControls->GetVisibleCount(FALSE));
+    EXPECT_EQ(2, pControls->GetVisibleCount(TRUE));
+}
+
+namespace
+{
+// Keeps its first control, as a bar keeps a control its layout relies on.
+class CKeepingControls : public CKTControls
+{
+protected:
+    BOOL ShouldKeep(CKTControl* pControl) const override { return pControl->GetIndex() == 0; }
+};
+}  // namespace
+
+TEST(ControlsAdding, AppendAndAddCloneInsertAndAKeptControlSurvivesRemove)
+{
+    CKTSmartPtr<CKTCommandBar> pBar = MakeBar();
+    pBar->SetControls(KTMakeCounted<CKeepingControls>());
+    CKTControls* pControls = pBar->GetControls();
+    CKTControl* pFirst = pControls->Append(CKTSmartPtr<CKTControl>::Adopt(new CKTControlButton));
+    pFirst->SetID(7);
+    pFirst->SetCaption("Seven");
+    CKTControl* pClone = pControls->AddClone(pFirst, 0);
+    ASSERT_EQ(2, pControls->GetCount());
+    EXPECT_EQ(pClone, pControls->GetAt(0));
+    EXPECT_NE(pFirst, pClone);
+    EXPECT_EQ(CString("Seven"), pClone->GetCaption());
+    EXPECT_EQ(pBar.GetInterface(), pClone->GetParent());
+
+    pControls->Remove(pClone);
+    EXPECT_EQ(pClone, pControls->GetAt(0)) << "kept";
+    pControls->Remove(pFirst);
+    EXPECT_EQ(1, pControls->GetCount());
+    pBar->OnRemoved();
 }
 
 TEST(ControlsLayout, ShortRowsWrapAtGroupsOrHideTheOverflow)

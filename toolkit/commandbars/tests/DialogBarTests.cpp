@@ -9,6 +9,7 @@
 #include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
 #include "KTThemeStyle1.h"
+#include "KTThemeVisualStyles.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
@@ -132,6 +133,27 @@ TEST_F(DialogBarTest, AFloatingBarSizesFromItsCornersButNeverBelowItsMinimum)
     ASSERT_TRUE(
         DragAtOnce(m_pBar->GetSafeHwnd(), CPoint(rc.right - 1, rc.top + 60), CPoint(rc.right - 60, rc.top + 60)));
     EXPECT_EQ(rc.Width() - 59, CKTWindowRect(m_pBar).Width()) << "while a smaller step is taken";
+}
+
+// Under the visual styles a floating dialog bar keeps the classic body, a raised face within a dark edge, rather
+// than the tool bar's styled face in a small window frame.
+TEST_F(DialogBarTest, UnderTheVisualStylesAFloatingBarKeepsTheClassicBody)
+{
+    CKTSmartPtr<CKTThemeVisualStyles> pTheme = MakeThemeWithDistinctColours<CKTThemeVisualStyles>();
+    ASSERT_TRUE(pTheme->IsThemed()) << "this system runs with visual styles on";
+    m_pBar->SetPaintManager(pTheme);
+    ASSERT_TRUE(m_pCommandBars->FloatCommandBar(m_pBar));
+    PumpMessages();
+    m_pBar->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CPixelImage shown = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
+    const CSize sz = CKTClientRect(m_pBar).Size();
+    ASSERT_EQ(sz, CSize(shown.Width(), shown.Height()));
+    EXPECT_EQ(Distinct(COLOR_BTNFACE), shown.Pixel(0, sz.cy / 2)) << "the outer edge, light side";
+    EXPECT_EQ(Distinct(COLOR_3DDKSHADOW), shown.Pixel(sz.cx - 1, sz.cy / 2)) << "the outer edge, dark side";
+    EXPECT_EQ(Distinct(COLOR_3DDKSHADOW), shown.Pixel(sz.cx / 2, sz.cy - 1));
+    EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), shown.Pixel(1, sz.cy / 2)) << "raised within it";
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), shown.Pixel(sz.cx - 2, sz.cy / 2));
+    m_pBar->SetPaintManager(NULL);
 }
 
 TEST_F(DialogBarTest, EscapeDuringACornerDragLeavesTheBarAtTheSizeItReached)

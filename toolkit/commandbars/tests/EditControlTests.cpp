@@ -9,6 +9,9 @@
 #include "KTToolTipController.h"
 #include "CommandBarsTestsRes.h"
 #include "LoopInput.h"
+#include "LoopTranslation.h"
+#include "SystemMenuGuard.h"
+#include "KTMenuBar.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -181,6 +184,63 @@ TEST_F(EditControlTest, EditKeysReachTheFieldWhileTheBarTracks)
     ASSERT_TRUE(bar.Key(VK_DELETE));
     EXPECT_EQ(CString("hell"), pEdit->GetEditText()) << "arrows move in the field, not across the bar";
     EXPECT_TRUE(pEdit->IsFocused());
+}
+
+// The field passes on the keys it does not edit; they still are not the frame's shortcuts.
+TEST_F(EditControlTest, FrameShortcutsTypedIntoAFieldStayInTheField)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetEditText("abc");
+    CLoopTranslation translation;
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    ASSERT_TRUE(bar.Key(VK_END));
+
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(bar.Key('N', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "Ctrl+N is the frame's New, but the field has the key";
+    EXPECT_TRUE(pEdit->IsFocused());
+    ASSERT_TRUE(bar.Key('A', CTestInput::kControl));
+    ASSERT_TRUE(bar.Text("x"));
+    EXPECT_EQ(CString("x"), pEdit->GetEditText()) << "Ctrl+A selected the field's text";
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+}
+
+// Alt+letter is no key the field edits with: from the field it still opens the menu bar's entry.
+TEST_F(EditControlTest, AltLetterInAFieldStillOpensTheMenu)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(bar.Key('F', CTestInput::kAlt));
+    EXPECT_EQ(0, pMenuBar->GetPopuped()) << "Alt+F opens File";
+    EXPECT_EQ(0, guard.Refused());
+    pMenuBar->SetTrackingMode(0);
+}
+
+// Cut from the frame's menus while a field has the focus cuts the field's text.
+TEST_F(EditControlTest, TheFramesCutCommandGoesToTheFocusedField)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetEditText("hello");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    pEdit->GetEditCtrl()->SetSel(0, -1);
+
+    m_pFrame->m_commands.clear();
+    EXPECT_EQ(1, m_pFrame->SendMessage(WM_COMMAND, ID_EDIT_CUT));
+    EXPECT_EQ(CString(""), pEdit->GetEditText());
+    EXPECT_EQ(CString("hello"), ClipboardText());
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "the frame's own handling does not run";
+    m_pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    EXPECT_EQ(1u, m_pFrame->m_commands.size()) << "the field takes only its own commands";
 }
 
 TEST_F(EditControlTest, SpinButtonsStepAndRepeatWhileHeld)

@@ -11,6 +11,8 @@
 #include "KTControls.h"
 #include "KTDockBar.h"
 #include "KTKeyboardHookManager.h"
+#include "KTWindowHookManager.h"
+#include "KTHookSink.h"
 #include "KTMenuBar.h"
 #include "GuiLeakCheck.h"
 #include "KTDrawObjects.h"
@@ -21,6 +23,7 @@
 #include "KTPopupBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "PixelImage.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -166,6 +169,102 @@ TEST_F(FrameTest, MouseMoveSelectsAndShowsTheDescriptionClickSendsTheCommand)
     EXPECT_EQ((UINT)ID_EDIT_CUT, m_pFrame->m_commands[0]);
 }
 
+// A bar given an owner window sends its commands there, and so do the popups opened from it.
+TEST_F(FrameTest, ABarsOwnerWindowTakesItsCommands)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, "STATIC", "", WS_POPUP, CRect(0, 0, 1, 1), NULL, 0));
+    m_pFrame->m_pStandard->SetOwner(&owner);
+    CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    pMenuBar->SetOwner(&owner);
+    ASSERT_TRUE(pMenuBar->SetPopuped(0, TRUE));
+    EXPECT_EQ(owner.GetSafeHwnd(), MenuPopup(0)->GetOwnerSite()->GetSafeHwnd()) << "the parent bar's owner";
+    pMenuBar->SetTrackingMode(0);
+
+    CMessageRecorder recorder({owner.GetSafeHwnd()}, {WM_COMMAND});
+    m_pFrame->m_commands.clear();
+    CTestInput bar(m_pFrame->m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(Centre(pCut)));
+    ASSERT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }));
+    EXPECT_EQ((WPARAM)ID_EDIT_CUT, recorder.Messages()[0].wParam);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    m_pFrame->m_pStandard->SetOwner(NULL);
+    pMenuBar->SetOwner(NULL);
+    owner.DestroyWindow();
+}
+
+namespace
+{
+// Takes right presses, so that the bar's menu stays away, and counts the releases that reach it.
+class CRightReleaseButton : public CKTControlButton
+{
+public:
+    BOOL OnRButtonDown(CPoint) override { return TRUE; }
+    void OnRButtonUp(CPoint) override { m_nReleases++; }
+    int m_nReleases = 0;
+};
+
+// Answers one message to the frame itself, noting the parameters it came with.
+class CAnsweringSink : public CKTHookSink
+{
+public:
+    CAnsweringSink(UINT nMessage, LRESULT lAnswer) : m_nMessage(nMessage), m_lAnswer(lAnswer) {}
+    int OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override
+    {
+        if (nMessage != m_nMessage)
+            return ktHookContinue;
+        m_lParams.push_back(lParam);
+        lResult = m_lAnswer;
+        return ktHookHandled;
+    }
+    std::vector<LPARAM> m_lParams;
+
+private:
+    UINT m_nMessage;
+    LRESULT m_lAnswer;
+};
+}  // namespace
+
+TEST_F(FrameTest, TheSiteHearsWhenTheMenuBarStartsTracking)
+{
+    CMessageRecorder recorder({m_hFrame()}, {KTWM_MENUBARTRACKING});
+    m_pFrame->m_pStandard->SetTrackingMode(1, FALSE, FALSE);
+    m_pFrame->m_pStandard->SetTrackingMode(0);
+    EXPECT_TRUE(recorder.Messages().empty()) << "a tool bar does not tell";
+    CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    ASSERT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ((WPARAM)pMenuBar, recorder.Messages()[0].wParam);
+    pMenuBar->SetTrackingMode(0);
+}
+
+// A right-button release on a bar is the site's first; an answer of 1 keeps it from the control.
+TEST_F(FrameTest, TheSiteHearsOfARightReleaseOnABarAndMayTakeIt)
+{
+    auto* pButton = new CRightReleaseButton;
+    m_pFrame->m_pStandard->GetControls()->Add(CKTSmartPtr<CKTControl>::Adopt(pButton), ID_EDIT_CUT);
+    pButton->SetCaption("Cut");
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CTestInput bar(m_pFrame->m_pStandard->GetSafeHwnd());
+    CAnsweringSink passes(KTWM_BARRBUTTONUP, 0), takes(KTWM_BARRBUTTONUP, 1);
+    CKTWindowHookManager* pHooks = CKTWindowHookManager::Instance();
+    pHooks->SetHook(m_hFrame(), &passes);
+    ASSERT_TRUE(bar.Click(Centre(pButton), true));
+    ASSERT_TRUE(PumpUntil([&] { return pButton->m_nReleases == 1; }));
+    ASSERT_EQ(1u, passes.m_lParams.size());
+    EXPECT_EQ((LPARAM)(CKTControl*)pButton, passes.m_lParams[0]);
+
+    pHooks->SetHook(m_hFrame(), &takes);
+    ASSERT_TRUE(bar.Click(Centre(pButton), true));
+    ASSERT_TRUE(PumpUntil([&] { return takes.m_lParams.size() == 1; }));
+    PumpMessages();
+    EXPECT_EQ(1, pButton->m_nReleases) << "the site took it";
+    pHooks->RemoveAll(&takes);
+    pHooks->RemoveAll(&passes);
+}
+
 class FrameTestCancel : public FrameTest, public ::testing::WithParamInterface<ELoopCancel>
 {
 };
@@ -245,6 +344,23 @@ TEST_F(FrameTest, RealCtrlXReachesTheFrameAsTheCutCommand)
               std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), (UINT)ID_EDIT_CUT));
     EXPECT_EQ(NULL, m_pFrame->m_hAccelTable) << "the bars translate, not the frame";
     EXPECT_TRUE(m_pCommandBars->GetAcceleratorManager()->IsTranslating());
+}
+
+TEST_F(FrameTest, PrintPreviewTurnsTheFramesShortcutsOff)
+{
+    CLoopTranslation translation;
+    CTestInput input(m_hFrame());
+    m_pCommandBars->OnSetPreviewMode(TRUE);
+    m_pFrame->m_commands.clear();
+    ASSERT_TRUE(input.Key('X', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_FALSE(m_pFrame->m_pStandard->IsVisible());
+
+    m_pCommandBars->OnSetPreviewMode(FALSE);
+    ASSERT_TRUE(input.Key('X', CTestInput::kControl));
+    PumpMessages();
+    EXPECT_EQ(1, std::count(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), (UINT)ID_EDIT_CUT));
 }
 
 TEST_F(FrameTest, ClosingTheFrameReleasesEveryBarAndControl)
@@ -620,6 +736,50 @@ TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
     TOOLINFO tiOff = {};
     tiOff.cbSize = sizeof(tiOff);
     EXPECT_EQ(-1, m_pFrame->m_pStandard->OnToolHitTest(pt, &tiOff));
+}
+
+TEST_F(FrameTest, ABarTipShowsTheDescriptionLineAndNoneShowWhileTheBarIsBusy)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
+    pCut->SetDescription("Moves the selection to the clipboard");
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    MoveCursorTo(pBar, Centre(pNew));
+    MoveCursorTo(pBar, Centre(pCut));
+    ASSERT_TRUE(PumpUntil([&] { return pTips->GetLastHit() == ID_EDIT_CUT; }, 2000));
+    char szText[256] = "";
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = pBar->GetSafeHwnd();
+    ti.uId = ID_EDIT_CUT;
+    ti.lpszText = szText;
+    ::SendMessageA(pTips->GetToolTipWnd(), TTM_GETTEXTA, sizeof(szText), LPARAM(&ti));
+    EXPECT_NE(nullptr, strstr(szText, "Cut")) << szText;
+    EXPECT_NE(nullptr, strstr(szText, "Moves the selection to the clipboard")) << szText;
+
+    const CPoint pt = Centre(pCut);
+    auto hit = [pBar, pt]
+    {
+        TOOLINFO info = {};
+        info.cbSize = sizeof(info);
+        INT_PTR nHit = pBar->OnToolHitTest(pt, &info);
+        CKTToolTipController::FreeToolInfo(&info);
+        return nHit;
+    };
+    pBar->SetTrackingMode(ktTrackingOn, TRUE, TRUE);
+    EXPECT_EQ(-1, hit()) << "the keyboard tracks the bar";
+    pBar->SetTrackingMode(ktTrackingNone);
+    EXPECT_EQ(ID_EDIT_CUT, hit());
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    EXPECT_EQ(-1, hit()) << "another bar tracks";
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    EXPECT_EQ(-1, pMenuBar->OnToolHitTest(Centre(pMenuBar->GetControl(0)), &info)) << "its menu is open";
+    CKTToolTipController::FreeToolInfo(&info);
+    pMenuBar->SetPopuped(-1);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(FrameTest, APopupThatCannotOpenLeavesNoTracking)

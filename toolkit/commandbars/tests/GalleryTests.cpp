@@ -116,6 +116,24 @@ protected:
         }
         return pItems;
     }
+    // A combo box on the tool bar whose drop-down is a gallery of the items in so many columns, 48 pixels high.
+    CKTControlComboBox* AddComboGallery(CKTControlGalleryItems* pItems, int nColumns)
+    {
+        CKTControlComboBox* pCombo =
+            static_cast<CKTControlComboBox*>(Bar()->GetControls()->Add(ktControlComboBox, ID_TEST_ENABLED));
+        pCombo->SetWidth(150);
+        CKTSmartPtr<CKTControlComboBoxGalleryPopupBar> pPopup = KTMakeCounted<CKTControlComboBoxGalleryPopupBar>();
+        pPopup->SetCommandBars(m_pCommandBars);
+        CKTControlGallery* pGallery =
+            static_cast<CKTControlGallery*>(pPopup->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+        pGallery->SetItems(pItems);
+        pGallery->SetWidth(nColumns * pItems->GetItemSize().cx + ::GetSystemMetrics(SM_CXVSCROLL));
+        pGallery->SetHeight(48);
+        pCombo->SetCommandBar(pPopup);
+        m_pCommandBars->RecalcFrameLayout();
+        PumpMessages();
+        return pCombo;
+    }
     // A point of the popup in the tool bar's client coordinates, for input sent there.
     CPoint InBar(CPoint pt) const
     {
@@ -449,20 +467,10 @@ TEST_F(GalleryTest, AGalleryShowsTheItemsItsActionCarries)
 
 TEST_F(GalleryTest, AComboBoxGalleryPreviewsTheHoveredItemAndTakesThePick)
 {
-    CKTControlComboBox* pCombo =
-        static_cast<CKTControlComboBox*>(Bar()->GetControls()->Add(ktControlComboBox, ID_TEST_ENABLED));
-    pCombo->SetWidth(150);
-    CKTSmartPtr<CKTControlComboBoxGalleryPopupBar> pPopup = KTMakeCounted<CKTControlComboBoxGalleryPopupBar>();
-    pPopup->SetCommandBars(m_pCommandBars);
-    CKTControlGallery* pGallery =
-        static_cast<CKTControlGallery*>(pPopup->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
     CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(4, CSize(50, 24));
-    pGallery->SetItems(pItems);
-    pGallery->SetWidth(100 + ::GetSystemMetrics(SM_CXVSCROLL));
-    pGallery->SetHeight(48);
-    pCombo->SetCommandBar(pPopup);
-    m_pCommandBars->RecalcFrameLayout();
-    PumpMessages();
+    CKTControlComboBox* pCombo = AddComboGallery(pItems, 2);
+    auto* pPopup = static_cast<CKTControlComboBoxGalleryPopupBar*>(pCombo->GetCommandBar());
+    CKTControlGallery* pGallery = pPopup->GetGallery();
 
     CTestInput bar(Bar()->GetSafeHwnd());
     CRect rcCombo = pCombo->GetRect();
@@ -490,4 +498,35 @@ TEST_F(GalleryTest, AComboBoxGalleryPreviewsTheHoveredItemAndTakesThePick)
     ASSERT_FALSE(m_pFrame->m_commands.empty());
     EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands.back()) << "the combo box's command";
     EXPECT_EQ(1u, Count(CBN_SELENDOK));
+}
+
+// Typing the start of an item below the view scrolls the drop-down so that the item stands at its top.
+TEST_F(GalleryTest, AComboBoxGalleryBringsTheItemTypedBelowTheViewToItsTop)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+    pItems->SetItemSize(CSize(80, 24));
+    int nId = 100;
+    for (LPCSTR lpszCaption : {"alpha", "bravo", "charlie", "delta", "echo", "foxtrot", "golf", "hotel", "india"})
+        pItems->AddItem(lpszCaption, nId++);
+    CKTControlComboBox* pCombo = AddComboGallery(pItems, 1);
+    pCombo->SetDropDown(TRUE);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    auto* pPopup = static_cast<CKTControlComboBoxGalleryPopupBar*>(pCombo->GetCommandBar());
+    CKTControlGallery* pGallery = pPopup->GetGallery();
+
+    CTestInput bar(Bar()->GetSafeHwnd());
+    CRect rcField;
+    pCombo->GetEditCtrl()->GetWindowRect(&rcField);
+    Bar()->ScreenToClient(&rcField);
+    ASSERT_TRUE(bar.Click(rcField.CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Key(VK_DOWN, CTestInput::kAlt));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->IsVisible(); }));
+    ASSERT_EQ(0, pGallery->GetScrollPos());
+    ASSERT_TRUE(bar.Text("g"));
+    ASSERT_TRUE(PumpUntil([&] { return pGallery->GetScrollPos() != 0; }));
+    EXPECT_EQ(pGallery->GetItemsRect().top, pGallery->GetItemDrawRect(6).top) << "golf at the top";
+    EXPECT_EQ(6 * 24, pGallery->GetScrollPos());
+    EXPECT_EQ(-1, pGallery->GetHotItem()) << "in view, not chosen";
 }

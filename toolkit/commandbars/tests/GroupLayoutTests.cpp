@@ -9,6 +9,7 @@
 #include "MessagePump.h"
 #include "NearColor.h"
 #include "PixelImage.h"
+#include "SolidIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -21,31 +22,15 @@ const COLORREF kIconColour = RGB(230, 20, 30);
 const UINT kFirstId = 9260;  // ids that take no shared action
 const int kIconSize = 16;
 
-// A square of one colour as the id's icon at the bars' size.
-void SetSolidIcon(UINT nId)
-{
-    std::vector<DWORD> colour(kIconSize * kIconSize, 0xFF000000 | (GetRValue(kIconColour) << 16) |
-                                                         (GetGValue(kIconColour) << 8) | GetBValue(kIconColour));
-    std::vector<BYTE> mask(kIconSize * kIconSize / 8, 0);
-    ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()),
-                     ::CreateBitmap(kIconSize, kIconSize, 1, 32, colour.data())};
-    ASSERT_TRUE(info.hbmMask && info.hbmColor);
-    HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmMask);
-    ::DeleteObject(info.hbmColor);
-    ASSERT_TRUE(hIcon != NULL);
-    ASSERT_TRUE(KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), nId, CSize(kIconSize, kIconSize)));
-    ::DestroyIcon(hIcon);
-}
-
-// Buttons with the ids from kFirstId on, icons for the first nWithIcons; a group begins at nGroupStart.
+// Buttons with the ids from kFirstId on, small and large icons for the first nWithIcons; a group begins at nGroupStart.
 void AddButtons(CKTCommandBar* pBar, int nCount, int nWithIcons, int nGroupStart)
 {
     static const char* const captions[] = {"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta"};
     for (int i = 0; i < nCount; i++)
     {
         if (i < nWithIcons)
-            SetSolidIcon(kFirstId + i);
+            ASSERT_TRUE(SetSolidIcon(kFirstId + i, kIconSize, kIconColour) &&
+                        SetSolidIcon(kFirstId + i, 2 * kIconSize, kIconColour));
         CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, kFirstId + i);
         pButton->SetCaption(captions[i]);
         pButton->SetFlags(ktFlagManualUpdate);
@@ -231,10 +216,13 @@ TEST_F(GroupLayoutFrameTest, LargeButtonsShowTheirCaptionBelowAndSmallOnesStackT
 
     const CPixelImage image = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
     const COLORREF clrBack = image.Pixel(rcA.left + 1, rcA.top + 1);
-    const CPoint ptIcon(rcA.left + (rcA.Width() - kIconSize) / 2 + kIconSize / 2, rcA.top + 3 + kIconSize / 2);
-    EXPECT_TRUE(NearColor(kIconColour, image.Pixel(ptIcon.x, ptIcon.y), 8)) << "the icon centred at the top";
-    EXPECT_TRUE(NearColor(clrBack, image.Pixel(rcA.left + 3 + kIconSize / 2, rcA.CenterPoint().y), 8));
-    EXPECT_GT(CountInk(image, CRect(rcA.left, rcA.top + 3 + kIconSize, rcA.right, rcA.bottom), clrBack), 0)
+    const CSize szLarge = m_pBar->GetLargeIconSize(TRUE);
+    const CRect rcIcon(CPoint(rcA.left + (rcA.Width() - szLarge.cx) / 2, rcA.top + 3), szLarge);
+    EXPECT_TRUE(NearColor(kIconColour, image.Pixel(rcIcon.left, rcIcon.top), 8)) << "the large icon centred at the top";
+    EXPECT_TRUE(NearColor(kIconColour, image.Pixel(rcIcon.right - 1, rcIcon.bottom - 1), 8));
+    EXPECT_TRUE(NearColor(clrBack, image.Pixel(rcIcon.left - 1, rcIcon.CenterPoint().y), 8));
+    EXPECT_TRUE(NearColor(clrBack, image.Pixel(rcIcon.CenterPoint().x, rcIcon.bottom), 8));
+    EXPECT_GT(CountInk(image, CRect(rcA.left, rcIcon.bottom, rcA.right, rcA.bottom), clrBack), 0)
         << "the caption under the icon";
 }
 

@@ -4,6 +4,7 @@
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControlAction.h"
 #include "KTControls.h"
 #include "KTToolBar.h"
 #include "LoopInput.h"
@@ -99,6 +100,16 @@ TEST_F(HelpModeTest, InHelpModeAPopupControlWithoutAnIdAnswersAsAMenuAndEveryOth
     m_pTools->SetID(ID_TEST_ENABLED);
     EXPECT_EQ(HTCLIENT, hitAt(Centre(m_pTools))) << "a popup with an id has a topic of its own";
     m_pFrame->m_bHelpMode = CFrameWnd::helpInactive;
+}
+
+TEST_F(HelpModeTest, TheHelpIdOfAControlsActionNamesItsTopic)
+{
+    m_pButton->SetAction(m_pCommandBars->GetActions()->Add(ID_TEST_ENABLED));
+    const CPoint pt = Centre(m_pButton);
+    EXPECT_EQ(ID_TEST_ENABLED + 0x10000, Bar()->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+    m_pButton->GetAction()->SetHelpId(4242);
+    EXPECT_EQ(4242 + 0x10000, Bar()->SendMessage(WM_HELPHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+    m_pButton->GetAction()->SetHelpId(0);
 }
 
 TEST_F(HelpModeTest, AClickOnAButtonAfterShiftF1ShowsItsTopicAndRunsNothing)

@@ -115,6 +115,37 @@ TEST(WindowHooks, TheLaterSinkSeesFirstAndItsStopSkipsTheEarlier)
 
 namespace
 {
+// Notes which message the thread reports as current while it sees the probe.
+class CCurrentMessageSink : public CKTHookSink
+{
+public:
+    UINT m_nSeen = 0;
+    int OnHookMessage(HWND, UINT nMessage, WPARAM&, LPARAM&, LRESULT&) override
+    {
+        if (nMessage == kProbe)
+            m_nSeen = CWnd::GetCurrentMessage()->message;
+        return ktHookContinue;
+    }
+};
+}  // namespace
+
+// A sink that falls back on the window's default handling must get its own message there.
+TEST(WindowHooks, SinksSeeTheirMessageAsTheThreadsCurrentOneUntilItIsAnswered)
+{
+    std::vector<std::string> log;
+    CProbeWindow window(log);
+    CCurrentMessageSink sink;
+    CKTWindowHookManager::Instance()->SetHook(window.GetSafeHwnd(), &sink);
+    const UINT nBefore = AfxGetThreadState()->m_lastSentMsg.message;
+    ASSERT_NE(kProbe, nBefore);
+    window.SendMessage(kProbe);
+    EXPECT_EQ(kProbe, sink.m_nSeen);
+    EXPECT_EQ(nBefore, AfxGetThreadState()->m_lastSentMsg.message) << "the outer message is current again";
+    CKTWindowHookManager::Instance()->RemoveAll(&sink);
+}
+
+namespace
+{
 WNDPROC s_pfnBelowOuter = NULL;
 
 // A procedure that subclasses a window over the hook manager's, as a window object attaching later does.

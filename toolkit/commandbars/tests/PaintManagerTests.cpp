@@ -2,10 +2,13 @@
 #include "KTPaintManager.h"
 #include "KTCommandBar.h"
 #include "KTControl.h"
+#include "KTControlGalleryItems.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
+#include "KTGalleryPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
+#include "SolidIcon.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
@@ -248,7 +251,7 @@ TEST(PaintManagerEntries, CaptionsBelowIconsBreakIntoTwoLines)
     pButton->SetRect(CRect(CPoint(0, 0), szTwoLines));
     surface.DC()->SetBkMode(TRANSPARENT);
     pTheme->DrawControlToolBarParent(surface.DC(), pButton, TRUE);
-    const CSize szIcon = pButton->GetIconSize();
+    const CSize szIcon = pBar->GetLargeIconSize(TRUE);
     const int nTop = szIcon.cy + 3 + (szTwoLines.cy - szIcon.cy - 3 - 2 * szFirst.cy) / 2;
     const auto inkInRows = [&](int y0, int y1)
     {
@@ -268,6 +271,111 @@ TEST(PaintManagerEntries, CaptionsBelowIconsBreakIntoTwoLines)
     EXPECT_EQ(4, CKTPaintManager::FindCaptionLineBreak("abcd efgh"));
 }
 
+// Where pixels that pass the test lie in the surface; empty when none do.
+template <class Test>
+CRect FindPixels(const CTestSurface& surface, CSize sz, Test test)
+{
+    CRect rc(0, 0, 0, 0);
+    for (int y = 0; y < sz.cy; y++)
+        for (int x = 0; x < sz.cx; x++)
+            if (test(surface.Pixel(x, y)))
+                rc = rc.IsRectEmpty() ? CRect(x, y, x + 1, y + 1) : (rc | CRect(x, y, x + 1, y + 1));
+    return rc;
+}
+
+// Below its caption a button shows its bar's large icon. On a bar docked at a side the button turns: the icon stands
+// past the drop-down strip, centred along the bar, the caption turned in the strip, and a long caption lengthens it.
+TEST(PaintManagerEntries, CaptionsBelowIconsShowTheLargeIconAndTurnOnSideBars)
+{
+    const UINT nId = 9290;
+    const COLORREF clrSmall = RGB(20, 200, 40), clrLarge = RGB(230, 20, 30);
+    ASSERT_TRUE(SetSolidIcon(nId, 16, clrSmall));
+    ASSERT_TRUE(SetSolidIcon(nId, 32, clrLarge));
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPaintManager(pTheme);
+    pBar->SetPosition(ktBarTop);
+    CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, nId);
+    pButton->SetCaption("Go");
+    pButton->SetStyle(ktButtonIconAndCaptionBelow);
+    ASSERT_EQ(CSize(32, 32), pBar->GetLargeIconSize(TRUE));
+    const int d = pTheme->GetSplitDropDownSize();
+    const int nAlong = std::max(42, 2 * std::max(22, pTheme->GetTextHeight()) - 3);
+    const COLORREF clrText = pTheme->GetColor(COLOR_BTNTEXT);
+    CTestSurface surface(300, 300, kPaper);
+    const auto draw = [&]
+    {
+        surface.DC()->FillSolidRect(0, 0, 300, 300, kPaper);
+        const CSize sz = pTheme->DrawControlToolBarParent(surface.DC(), pButton, FALSE);
+        pButton->SetRect(CRect(CPoint(0, 0), sz));
+        pTheme->DrawControlToolBarParent(surface.DC(), pButton, TRUE);
+        return sz;
+    };
+    const auto is = [](COLORREF clr) { return [clr](COLORREF pixel) { return IsNear(pixel, clr, 8); }; };
+
+    CSize sz = draw();
+    EXPECT_EQ(CSize(nAlong, 32 + d + 7), sz);
+    EXPECT_EQ(CRect(CPoint((sz.cx - 32) / 2, 3), CSize(32, 32)), FindPixels(surface, sz, is(clrLarge)));
+    EXPECT_TRUE(FindPixels(surface, sz, is(clrSmall)).IsRectEmpty());
+
+    pBar->SetPosition(ktBarLeft);
+    sz = draw();
+    EXPECT_EQ(CSize(32 + d + 7, nAlong), sz);
+    EXPECT_EQ(CRect(CPoint(d + 4, (sz.cy - 32) / 2), CSize(32, 32)), FindPixels(surface, sz, is(clrLarge)));
+    CRect rcText = FindPixels(surface, CSize(300, 300), is(clrText));
+    ASSERT_FALSE(rcText.IsRectEmpty());
+    EXPECT_GE(rcText.left, 0);
+    EXPECT_LE(rcText.right, d + 4) << "the turned caption stands in the strip beside the icon";
+    EXPECT_GT(rcText.Height(), rcText.Width()) << "turned";
+    EXPECT_NEAR(sz.cy / 2, rcText.CenterPoint().y, 2) << "centred along the button";
+
+    pButton->SetCaption("Generate dissector code");
+    pTheme->m_bWrapCaptionBelowText = FALSE;
+    CSize szCaption;
+    {
+        CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+        szCaption = surface.DC()->GetTextExtent(pButton->GetCaption());
+    }
+    sz = draw();
+    EXPECT_EQ(szCaption.cx + 6, sz.cy) << "lengthened for the caption";
+    rcText = FindPixels(surface, CSize(300, 300), is(clrText));
+    EXPECT_LE(rcText.right, d + 4);
+    EXPECT_GE(rcText.top, 0);
+    EXPECT_LE(rcText.bottom, sz.cy);
+    pBar->OnRemoved();
+    KTImageManager()->RemoveIcon(nId);
+}
+
+// A gallery's group label is written in the bold font: its ink spans the bold caption's width.
+TEST(PaintManagerEntries, GalleryLabelsAreBold)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTControlGalleryItem label;
+    label.SetCaption("Recently used colours");
+    CTestSurface surface(300, 24, kPaper);
+    const auto width = [&](CFont* pFont)
+    {
+        CKTFontDC font(surface.DC(), pFont);
+        return surface.DC()->GetTextExtent(label.GetCaption()).cx;
+    };
+    const int nBold = width(pTheme->GetRegularBoldFont()), nRegular = width(pTheme->GetRegularFont());
+    ASSERT_GT(nBold - nRegular, 4);
+    pTheme->GetGalleryPaintManager()->DrawLabel(surface.DC(), &label, CRect(0, 0, 300, 24));
+    const COLORREF clrText = pTheme->GetColor(44);
+    int nFirst = -1, nLast = -1;
+    for (int x = 0; x < 300; x++)
+        for (int y = 0; y < 23; y++)
+            if (surface.Pixel(x, y) == clrText)
+            {
+                nFirst = nFirst < 0 ? x : nFirst;
+                nLast = x;
+            }
+    ASSERT_NEAR(10, nFirst, 2) << "ten pixels in";
+    const int nInk = nLast + 1 - nFirst;
+    EXPECT_GT(nInk, nRegular) << "wider than the regular caption could be; bold " << nBold;
+    EXPECT_LE(nInk, nBold);
+}
+
 // A popup showing two columns, check marks beside icons, doubles its icon column and moves its captions past it.
 TEST(PaintManagerEntries, APopupWithTwoColumnsDoublesItsIconColumn)
 {
@@ -284,6 +392,24 @@ TEST(PaintManagerEntries, APopupWithTwoColumnsDoublesItsIconColumn)
     pPopup->SetDoubleGripper(TRUE);
     EXPECT_EQ(2 * nCell + 1, pTheme->GetPopupBarGripperWidth(pPopup));
     EXPECT_EQ(szSingle.cx + nCell, pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx);
+    pPopup->OnRemoved();
+}
+
+// Without the cues an entry shows its caption's ampersand as it is, and makes room for it.
+TEST(PaintManagerEntries, AnEntryWithoutCuesMeasuresTheAmpersandItShows)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    pTheme->m_nShowKeyboardCues = 0;
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 0);
+    CTestSurface surface(300, 30, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    pEntry->SetCaption("Save Exit");
+    const int cxPlain = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx;
+    pEntry->SetCaption("Save && Exit");
+    const int cxShown = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx;
+    EXPECT_EQ(surface.DC()->GetTextExtent("& ").cx, cxShown - cxPlain);
     pPopup->OnRemoved();
 }
 

@@ -111,6 +111,28 @@ TEST_F(PopupExpandTest, ARarelyUsedCommandHidesBehindTheExpandRowUntilItIsClicke
     EXPECT_TRUE(pTestPopup->GetControls()->FindControl(ID_TEST_NO_HANDLER)->IsVisible());
 }
 
+// The keys walk what the collapsed menu shows: a hidden entry is never selected, so Enter never runs it.
+TEST_F(PopupExpandTest, DownInACollapsedMenuSkipsTheHiddenEntriesAndExpandsItWhenItWraps)
+{
+    CTestInput keys(m_pFrame->GetSafeHwnd());
+    m_pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    ASSERT_TRUE(keys.Key(VK_RIGHT));
+    ASSERT_TRUE(keys.Key(VK_DOWN));
+    ASSERT_TRUE(PumpUntil([this] { return m_pMenuBar->GetPopuped() == kEdit; }, 2000));
+    auto* pPopup = dynamic_cast<CKTPopupBar*>(m_pMenuBar->GetControl(kEdit)->GetCommandBar());
+    CKTControls* pItems = pPopup->GetControls();
+    ASSERT_EQ(pItems->FindControl(ID_EDIT_UNDO)->GetIndex(), pPopup->GetSelected());
+    ASSERT_FALSE(pItems->FindControl(ID_EDIT_CUT)->IsVisible());
+
+    ASSERT_TRUE(keys.Key(VK_DOWN));
+    EXPECT_EQ(pItems->FindControl(ID_EDIT_COPY)->GetIndex(), pPopup->GetSelected()) << "Cut is hidden";
+    EXPECT_FALSE(pPopup->IsExpanded());
+    for (int i = 0; i < 4 && !pPopup->IsExpanded(); i++)
+        ASSERT_TRUE(keys.Key(VK_DOWN));
+    EXPECT_TRUE(pPopup->IsExpanded()) << "past the end the whole menu shows";
+    EXPECT_TRUE(pItems->FindControl(ID_EDIT_CUT)->IsVisible());
+}
+
 TEST_F(PopupExpandTest, RestingOnTheExpandRowShowsTheFullMenuOnItsTimer)
 {
     CKTPopupBar* pPopup = OpenEntry(kEdit);
@@ -129,6 +151,31 @@ TEST_F(PopupExpandTest, RestingOnTheExpandRowShowsTheFullMenuOnItsTimer)
     for (const CRecordedMessage& m : recorder.Messages())
         bExpandTimer |= m.wParam == 5004;
     EXPECT_TRUE(bExpandTimer);
+}
+
+// The full menu after a delay shows only while the pointer still rests on the entry that opened it.
+TEST_F(PopupExpandTest, TheShowFullTimerExpandsTheOpenMenuWhileThePointerRestsOnItsEntry)
+{
+    CKTPopupBar* pPopup = OpenEntry(kEdit);
+    ASSERT_TRUE(pPopup != NULL);
+    ASSERT_TRUE(pPopup->IsCollapsedPresent());
+    CPoint ptEntry = m_pMenuBar->GetControl(kEdit)->GetRect().CenterPoint();
+    m_pMenuBar->ClientToScreen(&ptEntry);
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    ::SetCursorPos(rcFrame.right - 20, rcFrame.bottom - 20);
+    PumpMessages();
+    m_pMenuBar->SendMessage(WM_TIMER, KT_TIMER_EXPAND);
+    EXPECT_FALSE(pPopup->IsExpanded()) << "the pointer left the entry";
+
+    ::SetCursorPos(ptEntry.x, ptEntry.y);
+    PumpMessages();
+    ASSERT_EQ(kEdit, m_pMenuBar->GetPopuped());
+    m_pMenuBar->LockRecursion(1);
+    m_pMenuBar->SendMessage(WM_TIMER, KT_TIMER_EXPAND);
+    m_pMenuBar->LockRecursion(-1);
+    EXPECT_FALSE(pPopup->IsExpanded()) << "a bar beneath a nested menu waits";
+    m_pMenuBar->SendMessage(WM_TIMER, KT_TIMER_EXPAND);
+    EXPECT_TRUE(pPopup->IsExpanded());
 }
 
 TEST_F(PopupExpandTest, AMenuOfOnlyRarelyUsedCommandsShowsThemAll)
@@ -273,4 +320,32 @@ TEST_F(PopupExpandTest, DraggingTheGripperTearsThePopupOffAndClosingTheBarDelete
     ASSERT_TRUE(close.Click(pClose->GetRect().CenterPoint()));
     ASSERT_TRUE(PumpUntil([this] { return m_pCommandBars->GetToolBar(400) == NULL; }, 2000));
     EXPECT_FALSE(::IsWindow(hTorn));
+}
+
+// Too tall for the screen, a tear-off menu with rarely used commands scrolls its items between the gripper above
+// and the expand row below.
+TEST_F(PopupExpandTest, AScrolledMenuKeepsItsGripperAndExpandRowClearOfItsItems)
+{
+    auto* pEditMenu = dynamic_cast<CKTPopupBar*>(m_pMenuBar->GetControl(kEdit)->GetCommandBar());
+    ASSERT_TRUE(pEditMenu != NULL);
+    pEditMenu->SetTearOffPopup("Edit", 300);
+    for (int i = 0; i < 60; i++)
+        pEditMenu->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Item");
+    CKTPopupBar* pPopup = OpenEntry(kEdit);
+    ASSERT_EQ(pEditMenu, pPopup);
+    ASSERT_TRUE(pPopup->IsScrolling());
+    int nFirst = pPopup->GetFirstVisible();
+    while (!pPopup->GetControl(nFirst)->IsVisible())
+        nFirst++;
+    CKTControl* pFirst = pPopup->GetControl(nFirst);
+    EXPECT_GE(pFirst->GetRect().top, pPopup->GetGripperRect().bottom) << "the first item starts below the gripper";
+
+    CKTControl* pExpand = pPopup->GetControls()->FindControl(KT_ID_POPUPBAR_EXPAND);
+    ASSERT_TRUE(pExpand != NULL);
+    EXPECT_TRUE(pExpand->IsVisible());
+    const CRect rcExpand = pExpand->GetRect(), rcClient = CKTClientRect(pPopup);
+    EXPECT_LE(rcExpand.bottom, rcClient.bottom) << "inside the popup";
+    EXPECT_GE(rcExpand.top, pPopup->GetScrollDownArea().bottom) << "below the band";
+    CKTControl* pLastShown = pPopup->GetControl(pPopup->GetEndVisible() - 1);
+    EXPECT_LE(pLastShown->GetRect().bottom, pPopup->GetScrollDownArea().top);
 }

@@ -1,6 +1,7 @@
 // RibbonThemeTests.cpp: theme 6 draws bars, entries, marks and the status bar from the tests' style images,
 // takes the ribbon's colours, and sizes its tab strip from the font.
 #include "KTCommandBarKeyboardTip.h"
+#include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "KTThemeRibbon.h"
 #include "LoadedStyle.h"
@@ -39,6 +40,8 @@ KT_CONTROLSTATE State(BOOL bSelected, int nPressed, BOOL bEnabled = TRUE, int nC
     state.nBarType = ktBarTypeNormal;
     return state;
 }
+
+using CStatedSplit = CStatedOpen<CKTControlPopup, ktControlSplitButtonPopup>;
 
 COLORREF ToolBarPart(int nPart, BOOL bTall = FALSE) { return RGB(60 + nPart * 40, bTall ? 90 : 10, 200); }
 
@@ -261,6 +264,29 @@ TEST(RibbonTheme, SplitButtonHalvesFollowTheirStates)
             << c.nSelected << " " << c.nPressed << " " << c.bChecked << " " << c.bPopuped << " " << c.nEnabled;
 }
 
+// The style's images are the button's whole frame: without them the theme draws none of its own.
+TEST(RibbonTheme, ASplitButtonDrawsItsFrameOnlyFromBothImages)
+{
+    CLoadedStyle style("STYLE_INI");  // the side-by-side images only
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedSplit> pSplit = KTMakeCounted<CStatedSplit>(CRect(0, 0, 40, 60));
+    pSplit->SetState(TRUE, 3, FALSE);
+    const COLORREF clrBack = RGB(1, 2, 3);
+    auto drawnPixels = [&]
+    {
+        CTestSurface surface(40, 60, clrBack);
+        pTheme->DrawSplitButtonFrame(surface.DC(), pSplit, CRect(0, 0, 40, 60));
+        int nDrawn = 0;
+        for (int y = 0; y < 60; y++)
+            for (int x = 0; x < 40; x++)
+                nDrawn += surface.Pixel(x, y) != clrBack;
+        return nDrawn;
+    };
+    EXPECT_GT(drawnPixels(), 0);
+    pSplit->SetStyle(ktButtonIconAndCaptionBelow);
+    EXPECT_EQ(0, drawnPixels());
+}
+
 TEST(RibbonTheme, EditFieldsAndTheirSpinHalvesFollowTheirStates)
 {
     CLoadedStyle style("STYLE_INI");
@@ -326,6 +352,10 @@ TEST(RibbonTheme, ComboDropButtonsTakeTheirPartAndTheFieldItsFill)
             row.nFill < 0 ? KTStyleResourceSet()->GetColor("Ribbon", "ControlEditNormal") : pTheme->GetColor(row.nFill);
         EXPECT_EQ(clrFill, surface.Pixel(pCombo->GetLabelWidth() + 10, 12));
         EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_EDIT), surface.Pixel(pCombo->GetLabelWidth() + 10, 23));
+        // The frame closes the field before the button and leaves the button's edges to its image.
+        EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_EDIT), surface.Pixel(120 - pCombo->GetThumbWidth() - 1, 12));
+        EXPECT_EQ(RGB(30 + 40 * row.nPart, 220, 120), surface.Pixel(xButton, 0));
+        EXPECT_EQ(RGB(30 + 40 * row.nPart, 220, 120), surface.Pixel(119, 12));
     }
 }
 
@@ -483,4 +513,43 @@ TEST(RibbonTheme, AnEditsLabelOnAPopupLightsUpWithItsField)
     EXPECT_FALSE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_TEXT));
     pEdit->SetState(FALSE, 3, 0);
     EXPECT_TRUE(LabelHas(*pTheme, pEdit, KTCOLOR_POPUP_DISABLED_TEXT)) << "a disabled one does not";
+}
+
+// On the menu bar only an idle entry takes the menu bar's own text colour; a hot, pressed or disabled one is written
+// as on the tool bars.
+TEST(RibbonTheme, MenuBarEntriesTakeTheToolBarTextOnceTouched)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CKTMenuBar> pMenuBar = KTMakeCounted<CKTMenuBar>();
+    pMenuBar->SetPaintManager(pTheme);
+    CKTSmartPtr<CStatedPopup> pEntry = KTMakeCounted<CStatedPopup>(CRect(0, 0, 60, 22));
+    pEntry->SetCaption("WWW");
+    pEntry->SetParent(pMenuBar);
+    const COLORREF clrMenuBar = pTheme->m_clrMenuBarText.GetColor();
+    const auto shows = [&](COLORREF clr)
+    {
+        CTestSurface surface(60, 22);
+        pTheme->DrawControlToolBarParent(surface.DC(), pEntry, TRUE);
+        for (int x = 0; x < 60; x++)
+            for (int y = 0; y < 22; y++)
+                if (IsNear(surface.Pixel(x, y), clr, 24))
+                    return true;
+        return false;
+    };
+    const COLORREF clrText = pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT);
+    for (COLORREF clrOther : {clrMenuBar, pTheme->GetColor(KTCOLOR_HIGHLIGHT_TEXT),
+                              pTheme->GetColor(KTCOLOR_HIGHLIGHT_PUSHED_TEXT), pTheme->GetColor(KTCOLOR_DISABLED_TEXT)})
+        ASSERT_FALSE(IsNear(clrText, clrOther, 48));
+    EXPECT_TRUE(shows(clrMenuBar)) << "idle";
+    pEntry->SetState(TRUE, 3, FALSE);
+    EXPECT_TRUE(shows(clrText)) << "hot";
+    EXPECT_FALSE(shows(pTheme->GetColor(KTCOLOR_HIGHLIGHT_TEXT))) << "hot";
+    pEntry->SetPressed(1);
+    EXPECT_TRUE(shows(clrText)) << "pressed";
+    EXPECT_FALSE(shows(pTheme->GetColor(KTCOLOR_HIGHLIGHT_PUSHED_TEXT))) << "pressed";
+    pEntry->SetPressed(0);
+    pEntry->SetState(FALSE, 3, FALSE);
+    EXPECT_TRUE(shows(pTheme->GetColor(KTCOLOR_DISABLED_TEXT))) << "disabled";
+    pEntry->SetParent(NULL);
 }

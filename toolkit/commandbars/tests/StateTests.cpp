@@ -125,6 +125,35 @@ TEST_F(CommandBarState, SaveOnlyCustomizedLeavesUntouchedBarsOut)
     m_pCommandBars->GetState()->GenerateCommandBarList(&list, &params);
     EXPECT_TRUE(list.Lookup(m_pSecond));
     EXPECT_FALSE(list.Lookup(m_pStandard));
+    m_pStandard->SetSaveAlways(TRUE);
+    list.RemoveAll();
+    m_pCommandBars->GetState()->GenerateCommandBarList(&list, &params);
+    EXPECT_TRUE(list.Lookup(m_pStandard)) << "a bar that asks to be saved always is";
+}
+
+// The program's own bar comes back where the user put it, as wide as it floated and as it looked.
+TEST_F(CommandBarState, ABuiltInBarTakesItsSavedPlaceWidthAndLook)
+{
+    ASSERT_TRUE(m_pSecond->SetPosition(ktBarLeft));
+    m_pSecond->SetMRUWidth(150);
+    m_pSecond->SetShowGripper(FALSE);
+    m_pSecond->SetCloseable(FALSE);
+    m_pSecond->SetFlags(0, 16);
+    const DWORD dwFlags = m_pSecond->GetFlags();
+    const Bytes bytes = SaveBars(m_pCommandBars);
+
+    ASSERT_TRUE(m_pSecond->SetPosition(ktBarTop));
+    m_pSecond->SetMRUWidth(32767);
+    m_pSecond->SetShowGripper(TRUE);
+    m_pSecond->SetCloseable(TRUE);
+    m_pSecond->SetFlags(16, 0);
+    ASSERT_TRUE(LoadBars(m_pCommandBars, bytes));
+    EXPECT_EQ(ktBarLeft, m_pSecond->GetPosition());
+    EXPECT_EQ(m_pCommandBars->GetDockBar(ktBarLeft), m_pSecond->GetDockBar());
+    EXPECT_EQ(150, m_pSecond->GetMRUWidth());
+    EXPECT_FALSE(m_pSecond->GetShowGripper());
+    EXPECT_FALSE(m_pSecond->IsCloseable());
+    EXPECT_EQ(dwFlags, m_pSecond->GetFlags());
 }
 
 TEST_F(CommandBarState, GeneratedIdsNumberBarsWithoutOneAndKeepOwnIdsUnlessTaken)

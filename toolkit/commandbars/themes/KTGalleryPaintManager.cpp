@@ -60,7 +60,7 @@ void CKTGalleryPaintManager::DrawLabel(CDC* pDC, CKTControlGalleryItem* pLabel, 
 {
     pDC->FillSolidRect(rc, m_pPaintManager->GetColor(kLabelFace));
     pDC->FillSolidRect(CRect(rc.left, rc.bottom - 1, rc.right, rc.bottom), m_pPaintManager->GetColor(kGalleryFrame));
-    CKTFontDC font(pDC, m_pPaintManager->GetRegularFont(), m_pPaintManager->GetColor(kLabelText));
+    CKTFontDC font(pDC, m_pPaintManager->GetRegularBoldFont(), m_pPaintManager->GetColor(kLabelText));
     pDC->SetBkMode(TRANSPARENT);
     CRect rcText(rc.left + 10, rc.top, rc.right - 10, rc.bottom);
     pDC->DrawText(pLabel->GetCaption(), rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);

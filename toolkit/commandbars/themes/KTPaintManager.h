@@ -73,6 +73,16 @@ struct KT_CONTROLSTATE
 
     BOOL IsPopupBar() const { return nBarType == ktBarTypePopup; }
     BOOL IsPressedOpen() const { return nPressed == 2 || nPressed == 3; }
+    // Enabled, and neither hot, pressed, checked nor open.
+    BOOL IsIdle() const { return bEnabled && !bSelected && !nPressed && !nChecked && !bPopuped; }
+};
+
+// A caption below an icon, cut into one or two lines, each with its size as measured unturned: cx along the line.
+struct KT_CAPTIONLINES
+{
+    CString str[2];
+    int nCount = 1;
+    CSize sz[2] = {CSize(0, 0), CSize(0, 0)};
 };
 
 // How icons are drawn; the command-bars options store the first three.
@@ -234,6 +244,7 @@ public:
     static void CopyFaceName(LOGFONT& lf, LPCSTR lpszFace);
 
     CFont* GetRegularFont() { return &m_fontRegular; }
+    CFont* GetRegularBoldFont() { return &m_fontRegularBold; }
     CFont* GetSmallCaptionFont() { return &m_fontSmCaption; }
     CFont* GetIconFont() { return &m_fontIcon; }
     CFont* GetIconBoldFont() { return &m_fontIconBold; }
@@ -334,7 +345,18 @@ protected:
 private:
     std::shared_ptr<IKTRibbonPainter> m_pRibbonPainter;  // made by the ribbon module, which knows its type
 
+    // A button's icon size on a tool bar: the bar's large one below a caption.
+    static CSize GetToolBarIconSize(CKTControl* pControl);
+    // The caption cut where the two-line option breaks it, each line measured unturned.
+    KT_CAPTIONLINES CutCaptionBelow(CDC* pDC, CKTControl* pControl);
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
+    void DrawCaptionLines(CDC* pDC, CKTControl* pControl, const KT_CAPTIONLINES& lines, CRect rc);
+    void DrawTurnedCaptionLines(CDC* pDC, CKTControl* pControl, const KT_CAPTIONLINES& lines, CRect rc);
+    // A disabled caption that is not hot is first written one pixel down and right in the highlight, when wanted.
+    BOOL IsEmbossedText(BOOL bSelected, BOOL bEnabled) const
+    {
+        return !bEnabled && !bSelected && m_bEmbossedDisabledText;
+    }
     // A check-box or radio control: its mark with the caption beside it.
     CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);
     CSize LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, CKTImageManagerIcon* pIcon,

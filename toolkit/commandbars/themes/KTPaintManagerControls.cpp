@@ -131,7 +131,7 @@ CSize CKTPaintManager::DrawControlText(CDC* pDC, const CString& strText, CRect r
         return rcCalc.Size();
     }
     nFlags |= DT_SINGLELINE | DT_VCENTER;
-    if (!bEnabled && !bSelected && m_bEmbossedDisabledText)
+    if (IsEmbossedText(bSelected, bEnabled))
     {
         COLORREF clrOld = pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
         CRect rcEmboss = rc + CPoint(1, 1);
@@ -254,7 +254,7 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
     BOOL bVertical = pBar && pBar->IsVerticalPosition();
     CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
     int nStyle = pControl->GetStyle();
-    CSize szIcon = pControl->GetIconSize();
+    CSize szIcon = GetToolBarIconSize(pControl);
     BOOL bIconStyle = (nStyle == ktButtonAutomatic && pControl->GetType() != ktControlPopup) ||
                       nStyle == ktButtonIcon || nStyle == ktButtonIconAndCaption ||
                       nStyle == ktButtonIconAndCaptionBelow;
@@ -293,55 +293,6 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
     if (nFixedY > 0)
         sz.cy = nFixedY;
     return sz;
-}
-
-// The space that ends the first of two caption lines, searched outwards from the middle; -1 for one line.
-int CKTPaintManager::FindCaptionLineBreak(const CString& strCaption)
-{
-    const int m = strCaption.GetLength() / 2;
-    for (int k = 0; k <= m - 2; k++)
-    {
-        if (strCaption[m - k] == ' ')
-            return m - k;
-        if (m + k + 1 < strCaption.GetLength() && strCaption[m + k + 1] == ' ')
-            return m + k + 1;
-    }
-    return -1;
-}
-
-CSize CKTPaintManager::DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw)
-{
-    int h = std::max(22, m_nTextHeight);
-    int d = GetSplitDropDownSize();
-    CSize sz(std::max(42, 2 * h - 3), m_nFixedControlHeight > 0 ? 3 * m_nFixedControlHeight : szIcon.cy + d + 7);
-    const CString strCaption = pControl->GetCaption();
-    const int nSplit = m_bWrapCaptionBelowText ? FindCaptionLineBreak(strCaption) : -1;
-    const CString strLines[2] = {nSplit < 0 ? strCaption : strCaption.Left(nSplit),
-                                 nSplit < 0 ? CString() : strCaption.Mid(nSplit + 1)};
-    CSize szCaption = MeasureToolBarCaption(pDC, pControl, strLines[0], FALSE, FALSE);
-    if (nSplit >= 0)
-        szCaption.cx = std::max<int>(szCaption.cx, MeasureToolBarCaption(pDC, pControl, strLines[1], FALSE, FALSE).cx);
-    sz.cx = std::max<int>(sz.cx, szCaption.cx + 5);
-    CKTImageManagerIcon* pIcon = pControl->GetImage(szIcon.cx);
-    if (bDraw)
-    {
-        if (pIcon)
-            DrawImage(pDC, CPoint(rc.left + (rc.Width() - szIcon.cx) / 2, rc.top + 3), szIcon, pIcon,
-                      GetControlState(pControl), TRUE);
-        CRect rcText(rc.left, rc.top + szIcon.cy + 3, rc.right, rc.bottom);
-        if (nSplit < 0)
-            DrawToolBarCaption(pDC, pControl, strCaption, rcText, TRUE);
-        else
-        {
-            const int nTop = rcText.top + (rcText.Height() - 2 * szCaption.cy) / 2;
-            for (int i = 0; i < 2; i++)
-                DrawToolBarCaption(pDC, pControl, strLines[i],
-                                   CRect(rc.left, nTop + i * szCaption.cy, rc.right, nTop + (i + 1) * szCaption.cy),
-                                   TRUE);
-        }
-    }
-    CKTCommandBar* pBar = pControl->GetParent();
-    return pBar && pBar->IsVerticalPosition() ? CSize(sz.cy, sz.cx) : sz;
 }
 
 CSize CKTPaintManager::LayoutToolBarDefault(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon,

@@ -80,7 +80,8 @@ void CKTPaintManager::DrawListBoxEntryText(CDC* pDC, CKTControl* pControl, CRect
         return;
     rcField.DeflateRect(0, 2);
     pDC->FillSolidRect(rcField, GetColor(look.nFieldFrame));
-    pDC->FillSolidRect(CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1), GetColor(5));
+    pDC->FillSolidRect(CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1),
+                       GetColor(COLOR_WINDOW));
     if (nType != ktControlComboBox)
         return;
     CRect rcButton(rcField.right - 13, rcField.top + 1, rcField.right - 1, rcField.bottom - 1);
@@ -88,7 +89,7 @@ void CKTPaintManager::DrawListBoxEntryText(CDC* pDC, CKTControl* pControl, CRect
     {
         pDC->FillSolidRect(rcButton, GetColor(look.nButtonFrame));
         rcButton.DeflateRect(1, 1);
-        pDC->FillSolidRect(rcButton, GetColor(15));
+        pDC->FillSolidRect(rcButton, GetColor(COLOR_BTNFACE));
     }
     else if (bSelected)
     {
@@ -100,6 +101,6 @@ void CKTPaintManager::DrawListBoxEntryText(CDC* pDC, CKTControl* pControl, CRect
     }
     else
         pDC->FillSolidRect(CRect(rcButton.left + 2, rcButton.top + 2, rcButton.right - 2, rcButton.bottom - 2),
-                           GetColor(15));
-    DrawPopupArrow(pDC, rcButton, GetColor(18));
+                           GetColor(COLOR_BTNFACE));
+    DrawPopupArrow(pDC, rcButton, GetColor(COLOR_BTNTEXT));
 }

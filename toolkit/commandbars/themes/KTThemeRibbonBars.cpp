@@ -57,7 +57,7 @@ void CKTThemeRibbon::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
 
 int CKTThemeRibbon::GetRectangleTextColor(const KT_CONTROLSTATE& state)
 {
-    if (state.nBarType == ktBarTypeMenuBar)
+    if (state.nBarType == ktBarTypeMenuBar && state.IsIdle())
         return CKTThemeStyle5::GetRectangleTextColor(state);
     if (state.nBarType == ktBarTypePopup)
         return state.bEnabled ? KTCOLOR_POPUP_TEXT : KTCOLOR_POPUP_DISABLED_TEXT;

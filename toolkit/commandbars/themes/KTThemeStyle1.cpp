@@ -379,7 +379,9 @@ CSize CKTThemeStyle1::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
     if (pControl->GetType() == ktControlLabel && !m_bOffsetPopupLabelText)
         nColumn = 0;
     // The column area runs from the bar's left border; a control of a further column starts right of it.
-    const int nColumnEnd = (pBar ? GetCommandBarBorders(pBar).left : 0) + (bCheckColumn ? 2 * nColumn : nColumn);
+    CKTPopupBar* pPopup = pBar ? pBar->AsPopupBar() : NULL;
+    const int nBorder = pPopup ? pPopup->GetBorders().left : pBar ? GetCommandBarBorders(pBar).left : 0;
+    const int nColumnEnd = nBorder + (bCheckColumn ? 2 * nColumn : nColumn);
     if (pControl->IsExpandedShown() && rc.left < nColumnEnd)
         DrawPopupBarGripper(pDC, rc.left - 1, rc.top, nColumnEnd - rc.left + 1, rc.Height(), TRUE);
     FillPopupEntry(pDC, pControl, state, bIconColumn ? std::max<int>(rc.left, nColumnEnd) : rc.left);

@@ -18,8 +18,7 @@ CKTThemeStyle5::CKTThemeStyle5()
 
 int CKTThemeStyle5::GetRectangleTextColor(const KT_CONTROLSTATE& state)
 {
-    BOOL bIdle = state.bEnabled && !state.bSelected && !state.nPressed && !state.nChecked && !state.bPopuped;
-    if (state.nBarType == ktBarTypeMenuBar && bIdle)
+    if (state.nBarType == ktBarTypeMenuBar && state.IsIdle())
         return KTColorArgument(m_clrMenuBarText.GetColor());
     return CKTThemeStyle2::GetRectangleTextColor(state);
 }

@@ -33,10 +33,11 @@ void CKTThemeVisualStyles::FillDockBar(CDC* pDC, CKTDockBar* pBar)
 
 void CKTThemeVisualStyles::FillCommandBarEntry(CDC* pDC, CKTCommandBar* pBar)
 {
-    if (!IsThemed())
+    int nPosition = pBar->GetPosition();
+    // A floating dialog bar has a caption strip of its own, not the small window caption the frame parts match.
+    if (!IsThemed() || (nPosition == ktBarFloating && pBar->IsKindOf(RUNTIME_CLASS(CKTDialogBar))))
         return CKTThemeStyle0::FillCommandBarEntry(pDC, pBar);
     CRect rc = CKTClientRect(pBar);
-    int nPosition = pBar->GetPosition();
     if (nPosition == ktBarPopup)
         FillPopupFrame(pDC, rc);
     else if (nPosition == ktBarFloating)

@@ -45,6 +45,9 @@ public:
     // Built in by the program, as opposed to made by the user.
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
     void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
+    // A built-in bar with this set is saved even when only customised bars are, so that where it stands comes back.
+    BOOL IsSaveAlways() const { return m_bSaveAlways; }
+    void SetSaveAlways(BOOL bSaveAlways) { m_bSaveAlways = bSaveAlways; }
     BOOL IsTearOff() const { return m_bTearOff; }
     // Hiding a bar made by tearing a popup off removes it; the site hears of every change.
     void SetVisible(BOOL bVisible) override;
@@ -57,7 +60,8 @@ public:
     // The controls differ from the ones the bar was first built with.
     virtual BOOL IsCustomized() const;
     void DoPropExchange(CKTPropExchange* pPX) override;
-    // A built-in bar takes the customised controls and look of a loaded one.
+    void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
+    // A built-in bar takes a loaded one whole: its controls, look, place and floating width.
     virtual void TakeSavedState(CKTToolBar* pLoaded);
 
     // Also keeps the loaded controls as the ones Reset brings back.
@@ -100,7 +104,8 @@ protected:
     BOOL m_bHiddenTemporarily = FALSE;
     BOOL m_bShownBeforeHiding = FALSE;  // comes back when HideTemporarily ends
     BOOL m_bBuiltIn = TRUE;
-    BOOL m_bTearOff = FALSE;  // made by tearing a popup off
+    BOOL m_bSaveAlways = FALSE;  // saved even when only customised bars are
+    BOOL m_bTearOff = FALSE;     // made by tearing a popup off
     BOOL m_bContextMenuPresent = TRUE;
     BOOL m_bCustomizeDialogPresent = TRUE;
     BOOL m_bInRecalcLayout = FALSE;  // OnRecalcLayout runs
@@ -114,10 +119,11 @@ private:
     // Puts the buttons the user removed back in, hidden, so that the list can offer them again.
     void RestoreRemovedControls();
     BOOL Float();
+    BOOL IsFocusInMiniFrame() const;
     // Hides a floating bar while its frame is inactive, and brings it back with the frame.
     void SyncWithFrame(WPARAM wParam);
-    // The caption's close button, a square of the caption's height at its right end.
-    void PlaceCloseButton(CSize szBar, int nCaptionHeight);
+    // Squares of the caption's height at its right end: the close button, and the expand button left of it.
+    void PlaceCaptionButtons(CSize szBar, int nCaptionHeight, CKTControl* pClose, CKTControl* pExpand);
     // The bar's window as a child of the dock bar, at its edge.
     BOOL EnterDockBar(CKTDockBar* pDock);
     BOOL BecomePopup(CWnd* pOwner);

@@ -3,7 +3,9 @@
 #include "KTCommandBarKeyboardTip.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTControlButton.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTKeyboardTips.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
@@ -51,6 +53,23 @@ protected:
         for (auto& pTip : m_pCommandBars->GetKeyboardTips()->GetTips())
             texts.push_back(pTip->GetTipText());
         return texts;
+    }
+
+    // The ribbon takes the frame's caption.
+    void DrawTheFrame()
+    {
+        m_pBar->EnableFrameTheme(TRUE);
+        ASSERT_TRUE(m_pBar->GetFrameRegion());
+        CWnd* pFrame = m_frame.GetWindow();
+        ASSERT_TRUE(PumpUntil(
+            [pFrame]
+            {
+                CRect rcWindow, rcClient;
+                pFrame->GetWindowRect(rcWindow);
+                pFrame->GetClientRect(rcClient);
+                pFrame->ClientToScreen(rcClient);
+                return rcClient.top == rcWindow.top;
+            }));
     }
 
     // A point of the caption strip away from its controls.
@@ -160,8 +179,24 @@ TEST_F(RibbonInput, TheWheelOverTheTabRowSelectsTheAdjacentTab)
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
 }
 
+// Under the frame's own caption the strip is the ribbon's: a press, a double click or a right click there does
+// nothing to the frame.
+TEST_F(RibbonInput, TheCaptionStripIsNoFramesCaptionWhileTheFrameDrawsItsOwn)
+{
+    for (int y : {2, 5, 8})
+        EXPECT_EQ(0, m_pBar->HitTestCaption(CaptionPoint(y))) << y;
+    ASSERT_TRUE(m_input.Click(CaptionPoint(8)));
+    ASSERT_TRUE(m_input.DoubleClick(CaptionPoint(8)));
+    ASSERT_TRUE(m_input.Click(CaptionPoint(8), true));
+    PumpMessages();
+    EXPECT_TRUE(m_frame.m_sysCommands.empty());
+    EXPECT_TRUE(m_frame.m_systemMenuPoints.empty());
+    EXPECT_FALSE(m_frame.IsZoomed());
+}
+
 TEST_F(RibbonInput, TheCaptionStripAnswersAsTheFramesCaption)
 {
+    DrawTheFrame();
     EXPECT_EQ(HTTOP, m_pBar->HitTestCaption(CaptionPoint(2)));
     EXPECT_EQ(HTCAPTION, m_pBar->HitTestCaption(CaptionPoint(5)));
     EXPECT_EQ(0, m_pBar->HitTestCaption(m_pBar->GetQuickAccessPopup()->GetRect().CenterPoint())) << "a control";
@@ -249,6 +284,7 @@ TEST_F(RibbonInput, TabsAnswerTooltipsFirstAndAGroupsControlPlacesItsTipByTheGro
 
 TEST_F(RibbonInput, TheCaptionsTopEdgeShowsTheFramesSizingCursor)
 {
+    DrawTheFrame();
     CPoint pt = CaptionPoint(1);
     m_pBar->ClientToScreen(&pt);
     std::vector<INPUT> inputs;
@@ -308,4 +344,86 @@ TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
     }
     EXPECT_GT(m_pBar->GetGroupsScroller()->GetOffset(), 0);
     m_pBar->SetTrackingMode(0);
+}
+
+namespace
+{
+// Takes right presses itself, counting them.
+class CRightPressButton : public CKTControlButton
+{
+public:
+    BOOL OnRButtonDown(CPoint) override
+    {
+        m_nPresses++;
+        return TRUE;
+    }
+    int m_nPresses = 0;
+};
+}  // namespace
+
+// A right press asks the control first; customising, it picks the control out rather than opening a menu.
+TEST_F(RibbonInput, ARightPressIsTheControlsOwnFirstAndCustomisingPicksTheControl)
+{
+    auto* pOwn =
+        static_cast<CRightPressButton*>(m_pBar->GetControls()->Add(KTMakeCounted<CRightPressButton>(), 230, "Own"));
+    CKTControl* pPaste = m_frame.AddGroup(0, {"Paste"}, 200)->GetAt(0);
+    m_pBar->OnRecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(pOwn->IsVisible());
+    // A menu that opened all the same is closed again by the Esc.
+    m_frame.m_pShownMenu = NULL;
+    CLoopInput loop(m_pBar->GetSafeHwnd());
+    loop.Press(pOwn->GetRect().CenterPoint(), true)
+        .Release(true)
+        .Await([&] { return pOwn->m_nPresses > 0 || m_frame.IsMenuShown(); })
+        .Key(VK_ESCAPE);
+    ASSERT_TRUE(loop.Run());
+    EXPECT_EQ(1, pOwn->m_nPresses);
+    EXPECT_EQ(NULL, m_frame.m_pShownMenu.load()) << "the control took the press";
+
+    m_pCommandBars->GetCustomize()->SetOn(TRUE);
+    ASSERT_TRUE(m_input.Click(pPaste->GetRect().CenterPoint(), true));
+    EXPECT_TRUE(PumpUntil([&] { return m_pCommandBars->GetCustomize()->GetSelection() == pPaste; }));
+    EXPECT_FALSE(m_frame.IsMenuShown());
+    m_pCommandBars->GetCustomize()->SetSelection(NULL);
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
+}
+
+// A tab's letter on a minimised ribbon drops the tab down with the tips of its controls.
+TEST_F(RibbonInput, ATabsLetterOnAMinimisedRibbonDropsItDownWithItsTips)
+{
+    CLoopTranslation translation;
+    m_frame.AddGroup(1, {"&Table", "&Picture"}, 200);
+    m_pBar->SetMinimized(TRUE);
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key('I', CTestInput::kAlt));
+    CKTKeyboardTips* pTips = m_pCommandBars->GetKeyboardTips();
+    ASSERT_TRUE(
+        PumpUntil([&] { return pTips->GetBar() && pTips->GetBar() == m_pTabs->GetCommandBar(); }, kColdWineDeadlineMs));
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    std::vector<CString> texts;
+    for (auto& pTip : pTips->GetTips())
+        texts.push_back(pTip->GetTipText());
+    EXPECT_EQ((std::vector<CString>{"T", "P"}), texts);
+    m_pCommandBars->ClosePopups();
+    m_pBar->SetTrackingMode(0);
+}
+
+// While a popup is open the wheel is the popup's: the tabs stay, and so does the popup.
+TEST_F(RibbonInput, TheWheelOverTheRibbonWhileAPopupIsOpenDoesNothing)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, 240)->SetCaption("Entry");
+    CRect rcFrame;
+    m_frame.GetWindow()->GetWindowRect(rcFrame);
+    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 20, rcFrame.bottom - 60));
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSafeHwnd() && pPopup->IsWindowVisible(); }));
+    for (CPoint pt : {m_pTabs->GetTab(0)->GetRect().CenterPoint(), m_pBar->GetGroupsRect().CenterPoint()})
+    {
+        ASSERT_TRUE(m_input.Wheel(pt, -WHEEL_DELTA));
+        PumpMessages();
+        EXPECT_EQ(m_pTabs->GetTab(0), m_pBar->GetSelectedTab());
+    }
+    EXPECT_TRUE(pPopup->IsWindowVisible());
+    m_pCommandBars->ClosePopups();
 }

@@ -128,12 +128,14 @@ TEST_F(RibbonQuickAccess, TheDropDownsMenuMovesTheToolbarBelowTheRibbonAndBack)
               CKTWindowRect(m_pBar).Height());
     EXPECT_TRUE(rcQuick.PtInRect(Quick()->GetAt(0)->GetRect().CenterPoint()));
     EXPECT_TRUE(rcQuick.PtInRect(pDropDown->GetRect().CenterPoint()));
+    EXPECT_EQ(Quick()->GetAt(0)->GetRect().right, pDropDown->GetRect().left) << "no gap under the groups";
 
     ASSERT_TRUE(MenuKey(pDropDown, false, 'S'));
     EXPECT_FALSE(MenuEntry(KT_ID_RIBBON_QUICKACCESSBELOW)->IsVisible());
     EXPECT_FALSE(m_pBar->IsQuickAccessBelowRibbon());
     ASSERT_TRUE(PumpUntil([&] { return CKTWindowRect(m_pBar).Height() == nAbove; }));
     EXPECT_TRUE(m_pBar->GetCaptionRect().PtInRect(Quick()->GetAt(0)->GetRect().CenterPoint()));
+    EXPECT_EQ(Quick()->GetAt(0)->GetRect().right + 12, pDropDown->GetRect().left) << "a gap in the caption row";
 }
 
 TEST_F(RibbonQuickAccess, TheDropDownListsTheDefaultCommandsCheckedWhileShownAndAPickTogglesOne)
@@ -296,4 +298,39 @@ TEST_F(RibbonQuickAccess, ControlsAddedAfterAMaximisedChildsIconKeepTheirOrder)
     PumpMessages();
     EXPECT_LT(pFirst->GetRect().left, pSecond->GetRect().left) << "shown in the toolbar's order";
     EXPECT_LT(pSecond->GetRect().left, pThird->GetRect().left);
+}
+
+// The toolbar's list used as any bar's controls: what joins it shows in its place and takes the mouse, what leaves
+// it is gone from the ribbon.
+TEST_F(RibbonQuickAccess, ControlsAddedToAndRemovedFromTheToolbarsOwnListShowAndGo)
+{
+    CKTControl* pSecond = Quick()->Add(ktControlButton, 211);
+    CKTControl* pFirst = Quick()->Add(ktControlButton, 210, NULL, 0);
+    PumpMessages();
+    CKTControls* pRibbonControls = m_pBar->GetControls();
+    ASSERT_EQ(pFirst, pRibbonControls->GetAt(pFirst->GetIndex()));
+    ASSERT_EQ(pSecond, pRibbonControls->GetAt(pSecond->GetIndex()));
+    EXPECT_EQ(pFirst->GetIndex() + 1, pSecond->GetIndex()) << "in the toolbar's order";
+    for (CKTControl* pControl : {pFirst, pSecond})
+    {
+        EXPECT_TRUE(pControl->IsVisible());
+        EXPECT_TRUE(m_pBar->GetCaptionRect().PtInRect(pControl->GetRect().CenterPoint()));
+        EXPECT_EQ(pControl, pRibbonControls->HitTest(pControl->GetRect().CenterPoint()));
+    }
+    EXPECT_LT(pFirst->GetRect().right, pSecond->GetRect().right);
+
+    const CPoint ptFirst = pFirst->GetRect().CenterPoint();
+    CKTSmartPtr<CKTControl> pHeld(pFirst);
+    Quick()->Remove(pFirst);
+    PumpMessages();
+    EXPECT_FALSE(Quick()->Contains(pFirst));
+    EXPECT_NE(pFirst, pRibbonControls->HitTest(ptFirst));
+    EXPECT_NE(pFirst, pRibbonControls->GetAt(pFirst->GetIndex()));
+    EXPECT_EQ(pSecond, pRibbonControls->HitTest(ptFirst)) << "the next control takes its place";
+
+    Quick()->RemoveAll();
+    PumpMessages();
+    for (int i = 0; i < pRibbonControls->GetCount(); i++)
+        EXPECT_NE(211, pRibbonControls->GetAt(i)->GetID());
+    EXPECT_TRUE(m_pBar->GetQuickAccessPopup()->IsVisible());
 }

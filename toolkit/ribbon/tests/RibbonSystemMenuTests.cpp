@@ -1,5 +1,8 @@
 // RibbonSystemMenuTests.cpp: the system button and its menu: the recent files of the application, the bottom row
 // placed from the right edge, a pick running its command, Esc closing it, a double click closing the frame.
+#include "KTCommandBars.h"
+#include "KTCommandBarsDefs.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
@@ -9,12 +12,17 @@
 #include "KTRibbonSystemButton.h"
 #include "KTRibbonSystemPopupBarPage.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
 #include "PixelImage.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
 
 #include <afxadv.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <utility>
 
 namespace
 {
@@ -82,6 +90,28 @@ TEST(RibbonSystemMenu, BottomRowButtonsStandFromTheRightEdgeLeftwards)
     pPlain->SetCommandBars(frame.GetCommandBars());
     pPlain->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250);
     EXPECT_EQ(CSize(6 + 300 + 6, 18 + 21 + 29), pPlain->CalcDynamicLayout(0, 0));
+}
+
+// Its layout is a popup bar's inside the menu's own borders: a rarely used command waits behind the expand row.
+TEST(RibbonSystemMenu, ARarelyUsedCommandWaitsBehindTheExpandRowInsideTheMenusBorders)
+{
+    CRibbonInputFrame frame;
+    CKTCommandBarsOptions* pOptions = frame.GetCommandBars()->GetCommandBarsOptions();
+    pOptions->bAlwaysShowFullMenus = FALSE;
+    pOptions->SetCommandHidden(251);
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 300 - 12);
+    CKTControl* pRare = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 251);
+    const CSize sz = pMenu->CalcDynamicLayout(0, 0);
+    EXPECT_FALSE(pRare->IsVisible());
+    CKTControl* pExpand = pMenu->GetControls()->FindControl(KT_ID_POPUPBAR_EXPAND);
+    ASSERT_TRUE(pExpand != NULL);
+    EXPECT_TRUE(pExpand->IsVisible());
+    const CRect rcBorders = CKTRibbonSystemPopupBar::s_rcBorders;
+    EXPECT_EQ(rcBorders.left, pExpand->GetRect().left);
+    EXPECT_EQ(sz.cx - rcBorders.right, pExpand->GetRect().right);
+    EXPECT_EQ(sz.cy - rcBorders.bottom, pExpand->GetRect().bottom) << "above the bottom row";
+    EXPECT_EQ(CPoint(rcBorders.left, rcBorders.top), pMenu->GetControl(0)->GetRect().TopLeft());
+    EXPECT_EQ(sz.cy - 3, pMenu->GetControl(3)->GetRect().bottom) << "the bottom row keeps its place";
 }
 
 TEST(RibbonSystemMenu, AClickShowsTheRecentFilesAndAPickRunsIt)
@@ -233,4 +263,90 @@ TEST(RibbonSystemMenu, BottomRowButtonsKeepSmallSizesInAMenuOfLargeOnes)
     EXPECT_EQ(CSize(22, 22), pExit->GetButtonSize());
     EXPECT_EQ(CSize(16, 16), pExit->GetIconSize());
     EXPECT_EQ(CSize(40, 40), pItem->GetButtonSize()) << "other controls take the menu's";
+}
+
+namespace
+{
+CPixelImage DrawnEntry(CKTControl* pItem, LPCSTR lpszCaption)
+{
+    pItem->SetCaption(lpszCaption);
+    return DrawOffScreen(pItem->GetRect().Size(), [pItem](CDC* pDC) { pItem->Draw(pDC); });
+}
+}  // namespace
+
+// A recent file's number is its access key: the entry differs from the plain number by the underline alone. An
+// '&' of the path, doubled in the caption, shows once.
+TEST(RibbonSystemMenu, AnEntrysAmpersandMarksItsKeyAndAPathsOwnShowsOnce)
+{
+    CRibbonInputFrame frame;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(frame.GetRibbon(), 300);
+    CKTControl* pItem = pMenu->GetControl(0);
+    pItem->SetRect(CRect(0, 0, 300, 21));
+    const CPixelImage shown = DrawnEntry(pItem, "&1 C:\\a&&b.kst");
+    const CPixelImage plain = DrawnEntry(pItem, "1 C:\\a&&b.kst");
+    int nTop = INT_MAX, nBottom = INT_MIN;
+    for (int y = 0; y < shown.Height(); y++)
+        for (int x = 0; x < shown.Width(); x++)
+            if (shown.Pixel(x, y) != plain.Pixel(x, y))
+                nTop = std::min(nTop, y), nBottom = std::max(nBottom, y);
+    ASSERT_LE(nTop, nBottom) << "no underline";
+    EXPECT_LE(nBottom - nTop, 1);
+
+    CKTPaintManager* pTheme = pItem->GetPaintManager();
+    const CPixelImage once =
+        DrawOffScreen(pItem->GetRect().Size(),
+                      [&](CDC* pDC)
+                      {
+                          pItem->SetCaption("");
+                          pItem->Draw(pDC);
+                          CKTFontDC font(pDC, pTheme->GetRegularFont());
+                          pDC->SetTextColor(pTheme->GetColor(pTheme->GetControlTextColor(pItem)));
+                          CRect rc = pItem->GetRect();
+                          rc.left += 7;
+                          pDC->DrawText("1 C:\\a&b.kst", rc, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+                      });
+    EXPECT_EQ(0, once.CountDiffering(plain));
+}
+
+// In the frame's help mode the menu answers as any bar: an entry that opens a popup and has no topic of its own is
+// a menu.
+TEST(RibbonSystemMenu, InHelpModeTheMenuAnswersTheHitTestAsAnyBar)
+{
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pSend = pMenu->GetControls()->Add(ktControlPopup, 0, NULL, 1);
+    pSend->SetCaption("&Send");
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    CPoint pt = pSend->GetRect().CenterPoint();
+    pMenu->ClientToScreen(&pt);
+    frame.GetWindow()->m_bHelpMode = CFrameWnd::helpActive;
+    EXPECT_EQ(HTMENU, (int)pMenu->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)));
+    frame.GetWindow()->m_bHelpMode = CFrameWnd::helpInactive;
+    pBar->GetCommandBars()->ClosePopups();
+}
+
+// The column's caption stands at its top, over its two lines.
+TEST(RibbonSystemMenu, TheColumnsCaptionStandsAtItsTop)
+{
+    CKTSmartPtr<CKTControl> pCaption = KTMakeCounted<CKTRibbonControlSystemPopupBarListCaption>();
+    pCaption->SetCaption("Recent Documents");
+    pCaption->SetRect(CRect(0, 0, 300, 27));
+    const CPixelImage drawn = DrawOffScreen(CSize(300, 27),
+                                            [&](CDC* pDC)
+                                            {
+                                                pDC->SetBkMode(OPAQUE);
+                                                pDC->SetBkColor(RGB(255, 255, 255));
+                                                pCaption->Draw(pDC);
+                                            });
+    int nFirst = -1;
+    for (int y = 0; y < 27 && nFirst < 0; y++)
+        for (int x = 0; x < 300 && nFirst < 0; x++)
+            if (drawn.Pixel(x, y) != RGB(0, 0, 0))
+                nFirst = y;
+    EXPECT_EQ(0, nFirst);
 }

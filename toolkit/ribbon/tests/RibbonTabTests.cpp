@@ -5,6 +5,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControls.h"
 #include "KTImageManager.h"
+#include "KTPaintManager.h"
 #include "KTKeyboardTips.h"
 #include "KTPopupBar.h"
 #include "KTDrawObjects.h"
@@ -12,6 +13,7 @@
 #include "KTRibbonControlTab.h"
 #include "KTRibbonTab.h"
 #include "KTRibbonTabPopupToolBar.h"
+#include "LoadedStyle.h"
 #include "MessagePump.h"
 #include "OffScreenImage.h"
 #include "PixelImage.h"
@@ -20,6 +22,9 @@
 #include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
 
 namespace
 {
@@ -427,4 +432,52 @@ TEST_F(RibbonTabPopup, StaysInsideTheWorkAreaOpeningAboveTheTabRowAtItsFoot)
     EXPECT_EQ(rcRibbon.right - rcWork.left, rcPopup.Width()) << "narrowed by what lies outside";
     EXPECT_EQ(rcRow.top, rcPopup.bottom) << "above the tab row";
     m_pBar->GetCommandBars()->ClosePopups();
+}
+
+namespace
+{
+// The ribbon as drawn with its first tab captioned as given, the cues shown or hidden.
+CPixelImage DrawnWithFirstTab(CKTRibbonBar* pBar, LPCSTR lpszCaption, BOOL bCues)
+{
+    pBar->GetControlTab()->GetTab(0)->SetCaption(lpszCaption);
+    pBar->GetCommandBars()->SetKeyboardCuesVisible(bCues);
+    pBar->OnRecalcLayout();
+    PumpMessages();
+    const CRect rc = CKTClientRect(pBar);
+    return DrawOffScreen(rc.Size(), [&](CDC* pDC) { pBar->DrawCommandBar(pDC, rc); });
+}
+
+// Where two drawings differ.
+CRect DifferingBounds(const CPixelImage& a, const CPixelImage& b)
+{
+    CRect rc(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    for (int y = 0; y < a.Height(); y++)
+        for (int x = 0; x < a.Width(); x++)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                rc.SetRect(std::min<int>(rc.left, x), std::min<int>(rc.top, y), std::max<int>(rc.right, x + 1),
+                           std::max<int>(rc.bottom, y + 1));
+    return rc;
+}
+}  // namespace
+
+// "&Home" reads Home under either theme: its H underlined while the cues show, plain while they are hidden.
+TEST_F(RibbonTabs, ATabsAccessLetterIsUnderlinedOnlyWhileTheCuesShow)
+{
+    CLoadedStyle style("STYLE_INI");
+    for (KTCommandBarsTheme nTheme : {ktCommandBarsThemeClassic, ktCommandBarsThemeRibbon})
+    {
+        SCOPED_TRACE(nTheme);
+        CKTPaintManager::SetTheme(nTheme);
+        EXPECT_EQ(0,
+                  DrawnWithFirstTab(m_pBar, "&Home", FALSE).CountDiffering(DrawnWithFirstTab(m_pBar, "Home", FALSE)));
+
+        const CRect rcDiffer =
+            DifferingBounds(DrawnWithFirstTab(m_pBar, "&Home", TRUE), DrawnWithFirstTab(m_pBar, "Home", TRUE));
+        const CRect rcTab = m_pTabs->GetTab(0)->GetRect();
+        ASSERT_FALSE(rcDiffer.IsRectEmpty()) << "no underline";
+        EXPECT_LE(rcDiffer.Height(), 2) << "only the underline differs";
+        EXPECT_TRUE(rcTab.PtInRect(rcDiffer.TopLeft()));
+        EXPECT_LT(rcDiffer.Width(), rcTab.Width() / 3) << "under the first letter alone";
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }

@@ -7,9 +7,9 @@ IMPLEMENT_DYNCREATE(CTestRibbonGroup, CKTRibbonGroup)
 
 std::vector<std::pair<int, int>> CTestRibbonGroup::s_reductions;
 
-void CTestRibbonGroup::BeginLayout(CDC* pDC)
+void CTestRibbonGroup::BeginLayout(CDC*)
 {
-    CKTRibbonGroup::BeginLayout(pDC);
+    ResetLayout();
     for (int i = 0; i < GetCount(); i++)
     {
         const int x = i / 3 * kButton, y = i % 3 * kRowHeight;
@@ -20,7 +20,7 @@ void CTestRibbonGroup::BeginLayout(CDC* pDC)
 BOOL CTestRibbonGroup::ReduceStep(int nLevel)
 {
     if (m_steps[nLevel] == 0)
-        return m_bCollapsible && CKTRibbonGroup::ReduceStep(nLevel);
+        return m_bCollapsible && ReduceToPopup(nLevel);
     m_steps[nLevel]--;
     m_nWidth -= m_nStep;
     s_reductions.push_back({GetIndex(), nLevel});

@@ -34,6 +34,8 @@ CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter()
     // The groups below are the tabs' client: only the header row is the strip's.
     m_pTabPainter->m_nClientFrame = ktTabClientFrameNone;
     m_pTabPainter->m_bSelectOnButtonDown = TRUE;
+    // Captions carry their access letter after '&', as the keys that reach the tabs need.
+    m_pTabPainter->m_bNoPrefix = FALSE;
     // Every tab tells what it holds, cut or not.
     m_pTabPainter->m_nToolTipMode = 1;
     return m_pTabPainter;
@@ -88,13 +90,19 @@ void CKTRibbonPlainPainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
     pDC->DrawText(strTitle, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-void CKTRibbonPlainPainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
+void CKTRibbonPlainPainter::DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar)
 {
-    pDC->FillSolidRect(pHeader->rc, pHeader->clr);
+    const CKTRibbonContextHeaders& headers = pBar->GetContextHeaders();
     CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
-    CRect rcText = pHeader->rc;
-    pDC->DrawText(pHeader->strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    for (int i = 0; i < headers.GetCount(); i++)
+    {
+        KT_RIBBONCONTEXTHEADER* pHeader = headers.GetAt(i);
+        pDC->FillSolidRect(pHeader->rc, pHeader->clr);
+        CRect rcText = pHeader->rc;
+        pDC->DrawText(pHeader->strCaption, rcText,
+                      DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
 }
 
 void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)

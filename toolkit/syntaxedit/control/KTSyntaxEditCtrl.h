@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "KTSyntaxEditCommands.h"
@@ -116,6 +117,11 @@ public:
     // The whole text replaced by one that may have been split aside, as one edit the user can undo;
     // FALSE when the text cannot be edited. WM_SETTEXT does the same with a text split at once.
     BOOL ReplaceAllText(CKTSyntaxEditNewText& text);
+    // The same in two halves, for several editors that take their texts all or none: a text prepared
+    // by the buffer swapped in, asking for no memory (FALSE, with nothing changed, when the text cannot
+    // be edited or nothing would change), then the rest of the control told of it.
+    BOOL SwapInAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
+    void AllTextReplaced(const KT_EDIT_TEXTPOS& lcOldEnd, const KT_EDIT_TEXTPOS& lcNewEnd);
 
     // Display rows (KTSyntaxEditCtrlRows.cpp).
     int GetRowAtDisplayOffset(int nStartRow, int n) const;
@@ -187,6 +193,10 @@ public:
     BOOL GetRowColor(int nRow, COLORREF& clr) const;
     // The row's colour runs as painted, the selection aside.
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
+    // The text of a row as painted; FALSE for a row below 1. nFlag is the text's shift to the right on paper.
+    BOOL DrawRowText(int nFirstRow, int nRow, CDC* pDC, int nFlag);
+    // While a page prints, the rows are measured by the printer's font: it swaps its metrics in and back.
+    void SwapTextMetrics(TEXTMETRIC& tm) { std::swap(m_tm, tm); }
 
     // Editing (KTSyntaxEditCtrlEdit.cpp).
     BOOL InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection = FALSE, BOOL bRedraw = TRUE);
@@ -202,6 +212,8 @@ public:
     BOOL Undo(int nCount = 1);
     BOOL Redo(int nCount = 1);
     void OnTextEdited(int nRow1, int nCol1, int nRow2, int nCol2, int nAction);
+    // Breaks off the background parse while colouring is on.
+    void OnParserBreak();
     void InvalidateRowRange(int nFirstRow, int nLastRow);
     void TrimScreenCache(int nRow);
 
@@ -280,6 +292,7 @@ protected:
     void SetCaretChar(int nRow, int nCharPos);
     void UpdateCaretColumns();
     LRESULT Notify(NMHDR* pHeader, int nCode);
+    BOOL HasNotifyWindow() const;
     CWnd* ScrollBarOwner() const;
     DWORD OwnScrollBarStyles() const;
     HWND BarWindow(int nBar, int& nWhich) const;
@@ -288,7 +301,7 @@ protected:
     void SetBarPos(int nBar, int nPos, BOOL bRedraw);
     void EnableBar(int nBar, BOOL bEnable);
     void AfterScrollMessage(BOOL bMoved);
-    void ReplayUndo(BOOL bRedo, int nCount);
+    BOOL ReplayUndo(BOOL bRedo, int nCount);
     void DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2);
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
@@ -297,10 +310,12 @@ protected:
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
+    void DrawRowTextAt(CDC* pDC, int nRow, int y, int nLeft);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
     void ToggleMark(int nRow, LPCSTR pszType);
     void GoToBookmark(BOOL bNext);
+    void OpenFoldsHiding(int nRow);
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
@@ -332,6 +347,7 @@ protected:
     void MergeSpacesIntoTabs(CTyped& typed);
     int MeasureIndentWidth(int nRow, BOOL& bBlankBefore);
     BOOL GetBlockRows(int& nFirst, int& nLast) const;
+    void IndentRows(int nFirst, int nLast);
     void WidenToRows(int nFirst, int nLast);
     void FinishBlockIndent(BOOL bChanged);
     void UnindentRow(int nRow, BOOL& bAny);

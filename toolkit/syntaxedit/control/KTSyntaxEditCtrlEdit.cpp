@@ -107,8 +107,7 @@ BOOL CKTSyntaxEditCtrl::DeleteRange(int nRow1, int nCol1, int nRow2, int nCol2, 
         std::swap(nCol1, nCol2);
     if (!m_pBuffer || !CanEditDoc())
         return FALSE;
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     int nChar1 = nCol1, nChar2 = nCol2;
     if (nFlags & ktDelDisplayColumns)
     {
@@ -195,8 +194,7 @@ BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bD
     if (!pszText || !*pszText)
         return FALSE;
     KT_EDIT_TEXTPOS start(m_nCurrentRow, m_nCurrentChar);
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     if (m_bAutoIndent && m_nForcedColumn >= 1)
     {
         CString strIndent = CString('\t', m_nIndentTabs) + CString(' ', m_nIndentSpaces);
@@ -277,27 +275,16 @@ BOOL CKTSyntaxEditCtrl::CanUndo() const { return m_pBuffer && m_pBuffer->GetUndo
 
 BOOL CKTSyntaxEditCtrl::CanRedo() const { return m_pBuffer && m_pBuffer->GetUndoRedoManager()->CanRedo(); }
 
-BOOL CKTSyntaxEditCtrl::Undo(int nCount)
-{
-    if (!CanUndo())
-        return FALSE;
-    ReplayUndo(FALSE, nCount);
-    return TRUE;
-}
+BOOL CKTSyntaxEditCtrl::Undo(int nCount) { return CanUndo() && ReplayUndo(FALSE, nCount); }
 
-BOOL CKTSyntaxEditCtrl::Redo(int nCount)
-{
-    if (!CanRedo())
-        return FALSE;
-    ReplayUndo(TRUE, nCount);
-    return TRUE;
-}
+BOOL CKTSyntaxEditCtrl::Redo(int nCount) { return CanRedo() && ReplayUndo(TRUE, nCount); }
 
-void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
+// FALSE when the notify window keeps the text as it is.
+BOOL CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
 {
     CWaitCursor wait;
     if (!CanEditDoc())
-        return;
+        return FALSE;
     m_bSelection = FALSE;
     m_nForcedColumn = 0;
     CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
@@ -335,4 +322,5 @@ void CKTSyntaxEditCtrl::ReplayUndo(BOOL bRedo, int nCount)
     NotifyViewChanged(KT_EDIT_VIEW_VERT | KT_EDIT_VIEW_HORZ | KT_EDIT_VIEW_LAYOUT);
     NotifyModified(m_pBuffer->IsModified());
     Invalidate(FALSE);
+    return TRUE;
 }

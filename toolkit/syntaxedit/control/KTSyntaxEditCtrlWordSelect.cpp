@@ -32,10 +32,14 @@ void WordAround(const CString& strRow, int i, int& nFirst, int& nEnd)
 
 BOOL CKTSyntaxEditCtrl::WordAtPoint(CPoint point, KT_EDIT_TEXTPOS& start, KT_EDIT_TEXTPOS& end)
 {
-    int nRow = 0, nCol = 0;
+    int nRow = 0, nCol = 0, nDisplayOffset = 0;
     if (!m_pBuffer || GetRowCount() == 0)
         return FALSE;
-    HitTest(point.x, point.y, nRow, nCol);
+    // Above or below the rows the hit test clamps to the nearest row, which holds no word there; left of
+    // the text it clamps only the column.
+    if (HitTest(point.x, point.y, nRow, nCol, &nDisplayOffset) &&
+        nRow != GetRowAtDisplayOffset(m_nTopRow, nDisplayOffset))
+        return FALSE;
     CString strRow = m_pBuffer->GetLineTextEx(nRow);
     int i = GetCharPosition(nRow, SnapDisplayColumn(nRow, std::max(nCol, 1))) - 1;
     int nFirst = 0, nEnd = 0;

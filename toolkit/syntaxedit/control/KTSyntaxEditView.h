@@ -137,6 +137,8 @@ protected:
     COleDropTarget m_dropTarget;
 
 private:
+    UINT CountPagesForDialog();
+    int CountPages(CDC* pDC, BOOL bPageOfDC);
     void EndDrag(DROPEFFECT dropEffect);
     BOOL DropText(COleDataObject* pDataObject);
 };

@@ -1,6 +1,8 @@
 // Printing of the view: the control draws each page; the view gives it the page, the font and the mapping.
 #include "KTSyntaxEditView.h"
 
+#include <afxdlgs.h>
+
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -58,22 +60,45 @@ BOOL CKTSyntaxEditView::OnPreparePrinting(CPrintInfo* pInfo)
     if (!pFont->GetSafeHandle() || !pFont->GetLogFont(&m_lfPrintFont))
         return FALSE;
     lstrcpyn(m_lfPrintFont.lfFaceName, kPrintFace, LF_FACESIZE);
+    pInfo->SetMaxPage(CountPagesForDialog());
     return DoPreparePrinting(pInfo);
 }
 
-// The page count needs the printer's own metrics: it is made here, on the job's DC, with the loop's rule.
+// The dialog offers the pages on the default printer, or, without one, the pages of the last page size
+// measured on the screen's DC; the job counts again on the printer chosen.
+UINT CKTSyntaxEditView::CountPagesForDialog()
+{
+    CPrintDialog defaults(FALSE);
+    if (defaults.GetDefaults() && defaults.m_pd.hDC)
+        return (UINT)CountPages(CDC::FromHandle(defaults.m_pd.hDC), TRUE);  // the dialog deletes its DC
+    CWindowDC dcScreen(NULL);
+    return (UINT)CountPages(&dcScreen, FALSE);
+}
+
+// With the loop's rule, so that the count is the number of pages printed.
+int CKTSyntaxEditView::CountPages(CDC* pDC, BOOL bPageOfDC)
+{
+    CKTSyntaxEditPrinter& printer = GetEditCtrl()->GetPrinter();
+    const int nSavedDC = pDC->SaveDC();
+    OnPrepareDC(pDC, NULL);
+    CPrintFontScope font(m_lfPrintFont);
+    if (bPageOfDC)
+    {
+        const CRect rcArea = PrintableArea(pDC);
+        printer.SetPageSize(rcArea.Width(), rcArea.Height());
+    }
+    const int nPages = printer.CalcPages(pDC);
+    pDC->RestoreDC(nSavedDC);
+    return nPages;
+}
+
+// The page count needs the printer's own metrics: it is made again on the job's DC.
 void CKTSyntaxEditView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
     CKTSyntaxEditCtrl* pCtrl = GetEditCtrl();
     pCtrl->SetRedraw(FALSE);
     m_nSavedTopRow = pCtrl->GetTopRow();
-    const int nSavedDC = pDC->SaveDC();
-    OnPrepareDC(pDC, NULL);
-    CPrintFontScope font(m_lfPrintFont);
-    const CRect rcArea = PrintableArea(pDC);
-    pCtrl->GetPrinter().SetPageSize(rcArea.Width(), rcArea.Height());
-    pInfo->SetMaxPage(pCtrl->GetPrinter().CalcPages(pDC));
-    pDC->RestoreDC(nSavedDC);
+    pInfo->SetMaxPage((UINT)CountPages(pDC, TRUE));
 }
 
 void CKTSyntaxEditView::OnPrint(CDC* pDC, CPrintInfo* pInfo)

@@ -363,15 +363,38 @@ BOOL CKTSyntaxEditBufferManager::ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS&
 BOOL CKTSyntaxEditBufferManager::ReplaceAllText(CKTSyntaxEditNewText& text, KT_EDIT_TEXTPOS& lcOldEnd,
                                                 KT_EDIT_TEXTPOS& lcNewEnd)
 {
+    return ReplaceAllText(*PrepareReplaceAll(text), lcOldEnd, lcNewEnd);
+}
+
+std::unique_ptr<CKTSyntaxEditPreparedText> CKTSyntaxEditBufferManager::PrepareReplaceAll(CKTSyntaxEditNewText& text)
+{
+    std::unique_ptr<CKTSyntaxEditLineArray> pRows = text.TakeRows();
+    const int nLineEndStyle = text.GetLineEndStyle() >= 0 ? text.GetLineEndStyle() : m_nLineEndStyle;
+    return std::make_unique<CKTSyntaxEditPreparedText>(
+        std::make_unique<CKTSyntaxEditReplaceAllCommand>(this, std::move(pRows), nLineEndStyle), text.IsEmpty());
+}
+
+BOOL CKTSyntaxEditBufferManager::ReplaceAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_TEXTPOS& lcOldEnd,
+                                                KT_EDIT_TEXTPOS& lcNewEnd)
+{
     lcOldEnd = GetEndPos();
     if (text.IsEmpty() && GetRowCount() <= 1 && GetLineLength(1) == 0)
         return FALSE;
-    std::unique_ptr<CKTSyntaxEditLineArray> pRows = text.TakeRows();
-    int nLineEndStyle = text.GetLineEndStyle() >= 0 ? text.GetLineEndStyle() : m_nLineEndStyle;
-    SwapRows(*pRows, nLineEndStyle);
+    text.Command().SwapRows();
     lcNewEnd = GetEndPos();
-    m_UndoRedoManager.AddCommand(new CKTSyntaxEditReplaceAllCommand(this, std::move(pRows), nLineEndStyle));
+    m_UndoRedoManager.AddPrepared(text.Step());
     return TRUE;
+}
+
+CKTSyntaxEditPreparedText::CKTSyntaxEditPreparedText(std::unique_ptr<CKTSyntaxEditReplaceAllCommand> pCommand,
+                                                     BOOL bEmpty)
+    : m_step(std::move(pCommand)), m_bEmpty(bEmpty)
+{
+}
+
+CKTSyntaxEditReplaceAllCommand& CKTSyntaxEditPreparedText::Command() const
+{
+    return static_cast<CKTSyntaxEditReplaceAllCommand&>(m_step.Command());
 }
 
 // Orders the two ends and clips them to the text; FALSE when nothing is left.

@@ -24,6 +24,21 @@
 // CKTSyntaxEditBufferIterator, which does so for each row it copies.
 class CKTSyntaxEditLexTextSchema;
 
+// A whole new text made ready aside to replace every row of one buffer: split, and with the undo step
+// that will keep the old rows already made, so that putting it in asks for no memory.
+class CKTSyntaxEditPreparedText
+{
+public:
+    CKTSyntaxEditPreparedText(std::unique_ptr<CKTSyntaxEditReplaceAllCommand> pCommand, BOOL bEmpty);
+    BOOL IsEmpty() const { return m_bEmpty; }
+    CKTSyntaxEditReplaceAllCommand& Command() const;
+    CKTSyntaxEditUndoRedoManager::CPreparedStep& Step() { return m_step; }
+
+private:
+    CKTSyntaxEditUndoRedoManager::CPreparedStep m_step;  // holds the command with the new rows
+    BOOL m_bEmpty;                                       // the new text has no characters
+};
+
 class CKTSyntaxEditBufferManager : public CCmdTarget
 {
     DECLARE_DYNCREATE(CKTSyntaxEditBufferManager)
@@ -110,6 +125,11 @@ public:
     BOOL ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
     // The same with a text split aside; what is left of it is split first.
     BOOL ReplaceAllText(CKTSyntaxEditNewText& text, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
+    // Everything ReplaceAllText needs memory for, done before the buffer changes: several buffers can
+    // then take their new texts all or none. Throws std::bad_alloc with the buffer as it was.
+    std::unique_ptr<CKTSyntaxEditPreparedText> PrepareReplaceAll(CKTSyntaxEditNewText& text);
+    // The prepared text put in, once; asks for no memory.
+    BOOL ReplaceAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
     // Puts the rows and the style in the buffer's place and the buffer's into them; for replaying a
     // replacement.
     void SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle);

@@ -265,6 +265,8 @@ DWORD CKTSyntaxEditReplaceAllCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT
     return SwapTexts(lcFrom, lcTo, pCtrl);
 }
 
+void CKTSyntaxEditReplaceAllCommand::SwapRows() { m_pBufferMgr->SwapRows(*m_pRows, m_nLineEndStyle); }
+
 // The parser hears of it as the removal of the old text and the insertion of the new.
 DWORD CKTSyntaxEditReplaceAllCommand::SwapTexts(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
                                                 CKTSyntaxEditCaretHost* pCtrl)

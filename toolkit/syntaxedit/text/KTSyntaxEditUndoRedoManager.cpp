@@ -58,6 +58,24 @@ void CKTSyntaxEditUndoRedoManager::Append(CKTSyntaxEditCommand* pCommand)
     SetLastToTail();
 }
 
+CKTSyntaxEditUndoRedoManager::CPreparedStep::CPreparedStep(std::unique_ptr<CKTSyntaxEditCommand> pCommand)
+{
+    m_entry.push_back(Entry{kNoEntry, std::move(pCommand)});
+}
+
+CKTSyntaxEditCommand& CKTSyntaxEditUndoRedoManager::CPreparedStep::Command() const { return *m_entry.front().pCommand; }
+
+// Splicing moves the prepared node in: nothing is allocated.
+void CKTSyntaxEditUndoRedoManager::AddPrepared(CPreparedStep& step) noexcept
+{
+    if (step.m_entry.empty())
+        return;
+    TrimRedoTail();
+    step.m_entry.front().id = m_nNextId++;
+    m_CommandList.splice(m_CommandList.end(), step.m_entry);
+    SetLastToTail();
+}
+
 CKTSyntaxEditBatchCommand* CKTSyntaxEditUndoRedoManager::TailBatch() const
 {
     if (m_CommandList.empty())

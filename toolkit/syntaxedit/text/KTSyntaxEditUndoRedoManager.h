@@ -9,7 +9,22 @@
 
 class CKTSyntaxEditUndoRedoManager
 {
+    struct Entry;
+
 public:
+    // A step made before its edit, with the history's room for it, so that adding it once the edit
+    // is done asks for no memory and cannot fail.
+    class CPreparedStep
+    {
+    public:
+        explicit CPreparedStep(std::unique_ptr<CKTSyntaxEditCommand> pCommand);
+        CKTSyntaxEditCommand& Command() const;
+
+    private:
+        friend class CKTSyntaxEditUndoRedoManager;
+        std::list<Entry> m_entry;  // the one entry, moved into the history whole
+    };
+
     CKTSyntaxEditUndoRedoManager() = default;
     CKTSyntaxEditUndoRedoManager(const CKTSyntaxEditUndoRedoManager&) = delete;
     CKTSyntaxEditUndoRedoManager& operator=(const CKTSyntaxEditUndoRedoManager&) = delete;
@@ -21,6 +36,8 @@ public:
 
     // Takes ownership of the command.
     void AddCommand(CKTSyntaxEditCommand* pCommand);
+    // Adds the step as one of its own, whatever the group mode; the step is empty afterwards.
+    void AddPrepared(CPreparedStep& step) noexcept;
     void SetGroupInsertMode(BOOL bOn);
     BOOL IsGroupInsertMode() const { return m_bGroupInsertMode; }
     void ChainLastCommand();

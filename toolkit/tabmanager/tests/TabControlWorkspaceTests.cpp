@@ -169,3 +169,12 @@ TEST_F(TabControlWorkspace, TheControlIsSavedAndLoadedWithTheBars)
     }
     EXPECT_GE(nFound, 1) << "made again from the saved state";
 }
+
+// A control no client has lent itself to, or whose client is gone, draws as a plain button.
+TEST(TabControlWorkspaceAlone, WithoutAClientTheStripHasNoPaintManager)
+{
+    CKTControlTabWorkspace control;
+    EXPECT_EQ(nullptr, static_cast<CKTTabClientGroup&>(control).GetPaintManager());
+    CKTTabClientGroup group(nullptr);
+    EXPECT_EQ(nullptr, group.GetPaintManager());
+}

@@ -54,6 +54,12 @@ void CTabHostWindow::RedrawControl(LPCRECT lpRect, BOOL) { InvalidateRect(lpRect
 
 BOOL CTabHostWindow::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
 {
+    if (!pItem)
+    {
+        if (m_szOwnIcon.cx > 0)
+            szIcon = m_szOwnIcon;
+        return m_bIcons;
+    }
     size_t nIndex = static_cast<size_t>(pItem->GetIndex());
     if (nIndex < m_arrIconWidths.size())
     {

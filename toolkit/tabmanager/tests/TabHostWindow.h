@@ -33,6 +33,7 @@ public:
     int m_nQuitCode = -1;                 // a quit found waiting once a press was handled, -1 for none
     BOOL m_bIcons = FALSE;                // tabs show a 16-pixel icon
     std::vector<int> m_arrIconWidths;     // room an undrawn icon takes in each tab, to give tabs known lengths
+    CSize m_szOwnIcon = CSize(0, 0);      // the icon size the strip answers when asked without a tab; 0: none
 
 protected:
     afx_msg void OnPaint();

@@ -2,10 +2,15 @@
 // back, the sets made by id and the turned fonts of vertical strips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <typeinfo>
+#include <utility>
 
 #include "KTTabAppearanceSet0.h"
 #include "KTTabColorSetDefault.h"
+#include "MemoryCanvas.h"
+#include "NearColor.h"
 #include "TabHostWindow.h"
 
 namespace
@@ -31,6 +36,46 @@ TEST(TabLayout, TheRowStandsInsideTheHeaderMarginsAtTheHeightOfTextOrIcon)
     host.Reposition();
     EXPECT_EQ(nText + 3, RowHeight(host));
     EXPECT_EQ(host.GetItem(0)->GetFullLength() + 0, host.GetItem(0)->GetLength());
+}
+
+TEST(TabLayout, AStripThatAnswersItsOwnIconSizeGetsRowsTallEnoughForIt)
+{
+    CTabHostWindow host;
+    host.m_szOwnIcon = CSize(24, 32);
+    host.Reposition();
+    EXPECT_EQ(32 + 4, RowHeight(host));
+    EXPECT_EQ(32 + 4, host.GetItem(0)->GetRect().Height());
+    host.GetPaintManager()->m_bShowIcons = FALSE;
+    EXPECT_EQ(host.GetPaintManager()->GetAppearanceSet()->GetTextHeight(), RowHeight(host));
+}
+
+TEST(TabLayout, ACaptionStartsTwoPixelsAfterItsIconAndTheTabIsMeasuredForIt)
+{
+    CTabHostWindow host(3);
+    host.m_arrIconWidths = {16};  // the first tab's icon takes room but draws nothing
+    host.GetItem(1)->SetCaption("Tab 1");
+    host.SetCurSel(2);  // both unselected: the selected tab stands taller
+    host.Reposition();
+    const int nIconRoom = 16 - 1 + 2;  // from one pixel before the content start to two after the icon
+    EXPECT_EQ(host.GetItem(1)->GetLength() + nIconRoom, host.GetItem(0)->GetLength());
+    CMemoryCanvas canvas(CSize(400, 60));
+    host.GetPaintManager()->DrawTabControl(&host, canvas.DC(), host.m_rcControl);
+    CPixelImage image = canvas.Image();
+    const COLORREF clrText = host.GetPaintManager()->GetColorSet()->m_clrTextNormal;
+    auto textColumns = [&](int nTab)
+    {
+        CRect rc = host.GetItem(nTab)->GetRect();
+        int nFirst = INT_MAX, nLast = INT_MIN;
+        for (int x = 3; x < rc.Width() - 3; x++)
+            for (int y = rc.top + 3; y < rc.bottom - 3; y++)
+                if (NearColor(image.Pixel(rc.left + x, y), clrText, 40))
+                    nFirst = std::min(nFirst, x), nLast = std::max(nLast, x);
+        return std::make_pair(nFirst, nLast);
+    };
+    auto withIcon = textColumns(0), without = textColumns(1);
+    ASSERT_LE(without.first, without.second);
+    EXPECT_EQ(without.first + nIconRoom, withIcon.first);
+    EXPECT_EQ(without.second - without.first, withIcon.second - withIcon.first) << "the whole caption shows";
 }
 
 TEST(TabLayout, ABottomStripStandsItsRowAtTheBottom)

@@ -7,9 +7,11 @@
 #include "KTTabColorSet16.h"
 #include "GuiLeakCheck.h"
 #include "KTTabColorSet4.h"
+#include "KTTabManagerNavigateButton.h"
 #include "NearColor.h"
 #include "MemoryCanvas.h"
 #include "PixelImage.h"
+#include "SchemeScope.h"
 #include "TabHostWindow.h"
 
 namespace
@@ -41,13 +43,16 @@ CPixelImage DrawWhole(CTabHostWindow& host)
     return canvas.Image();
 }
 
-// Forces a colour scheme for one scope.
-class CSchemeScope
+// The smallest rectangle holding every pixel of the colour.
+CRect BoundsOf(const CPixelImage& image, const CRect& rcWithin, COLORREF clr)
 {
-public:
-    explicit CSchemeScope(int nScheme) { KTColorManager()->SetLunaTheme(nScheme); }
-    ~CSchemeScope() { KTColorManager()->SetLunaTheme(ktSystemThemeAuto); }
-};
+    CRect rc(0, 0, 0, 0);
+    for (int y = rcWithin.top; y < rcWithin.bottom; y++)
+        for (int x = rcWithin.left; x < rcWithin.right; x++)
+            if (image.Pixel(x, y) == clr)
+                rc = rc.IsRectEmpty() ? CRect(x, y, x + 1, y + 1) : (rc | CRect(x, y, x + 1, y + 1));
+    return rc;
+}
 }  // namespace
 
 TEST(TabLook, TheRaisedSelectedTabGrowsByTwoAndOpensIntoTheClient)
@@ -85,6 +90,55 @@ TEST(TabLook, ANormalTabKeepsItsRectangleAndTheSlantedLookReachesBack)
     EXPECT_EQ(30 + 8 - 20 - 1, rcDrawn.left);  // the slant's foot, a tab's height back
     EXPECT_EQ(80, rcDrawn.right);
     EXPECT_EQ(12, rcDrawn.top);
+}
+
+TEST(TabLook, TheSlantedTabIsOutlinedWithItsInnerLineAlongTheSlantAndItsFaceLineUnderTheTopAndDownTheRight)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(3);
+    CKTTabColorSet* pColors = pPainter->GetColorSet();
+    const COLORREF clrOuter = RGB(200, 0, 0), clrInner = RGB(0, 200, 0), clrFace = RGB(0, 0, 200);
+    pColors->m_clrEdgeOuter.SetCustomValue(clrOuter);
+    pColors->m_clrEdgeInner.SetCustomValue(clrInner);
+    pColors->m_clrEdgeFace.SetCustomValue(clrFace);
+    host.SetCurSel(0);
+    CKTTabManagerItem* pItem = host.GetItem(2);
+    pItem->SetRect(CRect(30, 10, 80, 30));  // the slant's foot lies a tab's height back, at 17
+    CMemoryCanvas canvas(CSize(100, 40));
+    pPainter->GetAppearanceSet()->DrawSingleButton(canvas.DC(), pItem);
+    CPixelImage image = canvas.Image();
+    EXPECT_EQ(clrOuter, image.Pixel(24, 22)) << "up the slant";
+    EXPECT_EQ(clrOuter, image.Pixel(32, 13)) << "round the left shoulder";
+    EXPECT_EQ(clrOuter, image.Pixel(50, 12)) << "along the top";
+    EXPECT_EQ(clrOuter, image.Pixel(79, 20)) << "down the right side";
+    EXPECT_EQ(clrInner, image.Pixel(25, 22)) << "inside the slant";
+    EXPECT_EQ(clrFace, image.Pixel(35, 13)) << "under the top";
+    EXPECT_EQ(clrFace, image.Pixel(78, 20)) << "inside the right side";
+}
+
+TEST(TabLook, APressedNavigateButtonsGlyphMovesWithItsFace)
+{
+    CTabHostWindow host(8, CSize(200, 60));  // too many tabs: the scroll buttons show
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    CKTTabManagerNavigateButton* pButton = host.FindNavigateButton(ktNavigateButtonRight);
+    ASSERT_NE(nullptr, pButton);
+    const CRect rcButton = pButton->GetRect();
+    ASSERT_TRUE(pButton->IsEnabled());
+    const COLORREF clrGlyph = KTColorManager()->GetColor(COLOR_BTNTEXT);
+    CRect rcGlyph[2];
+    for (BOOL bPressed : {FALSE, TRUE})
+    {
+        pButton->SetPressed(bPressed);
+        CMemoryCanvas canvas(CSize(200, 60));
+        pPainter->DrawNavigateButton(canvas.DC(), pButton, rcButton);
+        CRect rcInside = rcButton;
+        rcInside.DeflateRect(1, 1);  // the frame
+        rcGlyph[bPressed] = BoundsOf(canvas.Image(), rcInside, clrGlyph);
+    }
+    pButton->SetPressed(FALSE);
+    ASSERT_FALSE(rcGlyph[0].IsRectEmpty());
+    EXPECT_EQ(rcGlyph[0] + CPoint(1, 1), rcGlyph[1]);
 }
 
 TEST(TabLook, ALeftStripDrawsTheSameTabTurned)

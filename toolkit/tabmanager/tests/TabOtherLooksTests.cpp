@@ -6,7 +6,10 @@
 #include "KTStyleResourceSet.h"
 #include "KTTabColorSet4.h"
 #include "LoadedStyle.h"
+#include "KTTabManagerNavigateButton.h"
 #include "MemoryCanvas.h"
+#include "NearColor.h"
+#include "SchemeScope.h"
 #include "TabHostWindow.h"
 
 namespace
@@ -65,6 +68,25 @@ TEST(TabOtherLooks, TrapezoidsReachIntoTheirNeighbours)
     EXPECT_EQ(70 - k / 2 + k + 1, rcDrawn.right);  // past the tab's own end
 }
 
+// The slants of the first tab need half a row, icons included, before it.
+TEST(TabOtherLooks, TrapezoidLooksKeepHalfARowBeforeTheFirstTab)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    for (int nAppearance : {7, 9})
+    {
+        SCOPED_TRACE(nAppearance);
+        pPainter->SetAppearance(nAppearance);
+        CKTTabAppearanceSet* pSet = pPainter->GetAppearanceSet();
+        int H = pSet->GetButtonHeight(&host);
+        ASSERT_GT(H, pSet->GetTextHeight()) << "the icons make the row taller than the text";
+        EXPECT_EQ(2 + H / 2, pSet->GetHeaderMargin().left);
+        EXPECT_EQ(host.m_rcHeaderRect.left + 2 + H / 2, host.GetItem(0)->GetRect().left);
+    }
+    EXPECT_EQ(2 + pPainter->GetAppearanceSet()->GetButtonHeight(&host) / 2,
+              pPainter->SetAppearance(7)->GetHeaderMargin().right);
+}
+
 TEST(TabOtherLooks, WithoutStyleResourcesTheResourceLookShowsNoTab)
 {
     CTabHostWindow host;
@@ -121,6 +143,21 @@ TEST(TabOtherLooks, StackedBarsLeaveTheSelectedPageBetweenThem)
     EXPECT_TRUE(host.m_rcHeaderRect.IsRectEmpty());
 }
 
+// Too short for every bar below the page: the page keeps one row and the bars after it run on past the bottom.
+TEST(TabOtherLooks, StackedBarsInAShortGroupLeaveThePageOneRow)
+{
+    CTabHostWindow host(5, CSize(100, 100));
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(8);
+    host.SetCurSel(1);
+    int H = pPainter->GetAppearanceSet()->GetButtonHeight(&host);
+    ASSERT_LT(100 - 3 * H, 1 + 3 * H) << "the group must be short";
+    CRect rcPage = pPainter->GetAppearanceSet()->GetClientRect(CRect(0, 0, 100, 100), &host);
+    EXPECT_EQ(CRect(1, 2 * H + 1, 99, 3 * H + 1), rcPage);
+    for (int i = 2; i < 5; i++)
+        EXPECT_EQ(rcPage.bottom + (i - 2) * H, host.GetItem(i)->GetRect().top) << "bar " << i;
+}
+
 TEST(TabOtherColors, TheVisualStyleSetLetsTheStyleDrawTheTabs)
 {
     CTabHostWindow host;
@@ -146,6 +183,26 @@ TEST(TabOtherLooks, SteepTrapezoidsReachHalfTheirHeightIntoBothNeighbours)
     EXPECT_EQ(30 - 10 + 4, rcDrawn.left);
     EXPECT_EQ(80 + 10 - 4 + 1, rcDrawn.right);
     EXPECT_EQ(10, rcDrawn.top);
+}
+
+TEST(TabOtherLooks, SteepTrapezoidsCarryAnInnerLineUpTheLeftAndAFaceLineUnderTheTop)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetAppearance(9);
+    CKTTabColorSet* pColors = pPainter->GetColorSet();
+    const COLORREF clrOuter = RGB(200, 0, 0), clrInner = RGB(0, 200, 0), clrFace = RGB(0, 0, 200);
+    pColors->m_clrEdgeOuter.SetCustomValue(clrOuter);
+    pColors->m_clrEdgeInner.SetCustomValue(clrInner);
+    pColors->m_clrEdgeFace.SetCustomValue(clrFace);
+    host.SetCurSel(0);
+    CMemoryCanvas canvas(CSize(120, 50));
+    pPainter->GetAppearanceSet()->DrawSingleButton(canvas.DC(), Place(host, 2, CRect(30, 10, 80, 30)));
+    CPixelImage image = canvas.Image();
+    EXPECT_EQ(clrOuter, image.Pixel(28, 22)) << "the left side";
+    EXPECT_EQ(clrInner, image.Pixel(29, 22)) << "inside the left side";
+    EXPECT_EQ(clrInner, image.Pixel(35, 12)) << "inside the left corner";
+    EXPECT_EQ(clrFace, image.Pixel(60, 11)) << "under the top";
 }
 
 namespace
@@ -225,10 +282,33 @@ TEST(TabOtherColors, TheResourceSetReadsTheStyleAndKeepsWhatItLacks)
         EXPECT_EQ(set.GetColor("Ribbon", "TabSelectedText"), COLORREF(pColors->m_clrTextSelected));
         EXPECT_EQ(set.GetColor("Ribbon", "TabNormalText"), COLORREF(pColors->m_clrTextNormal));
     }
-    // A style without these keys once wrote -1 into them.
+    // A style without these keys once wrote -1 into them; what it lacks keeps the scheme's colours.
+    CSchemeScope olive(ktSystemThemeOlive);
     CLoadedStyle partial("STYLE_PARTIAL_INI");
     auto* pColors = static_cast<CKTTabColorSet4*>(pPainter->SetColor(32));
-    EXPECT_EQ(COLORREF(0x9C613B), COLORREF(pColors->m_clrFrameBorder)) << "the blue scheme's";
+    EXPECT_EQ(COLORREF(0x588060), COLORREF(pColors->m_clrFrameBorder)) << "the olive scheme's";
+    EXPECT_EQ(COLORREF(0x4B8EFE), COLORREF(pColors->m_clrPressedTab)) << "the scheme's pressed tab";
+    EXPECT_EQ(COLORREF(0), COLORREF(pColors->m_clrTextHot)) << "cleared before the style is read";
     EXPECT_NE(COLORREF(-1), COLORREF(pColors->m_clrHeaderFace.clrLight));
     EXPECT_NE(COLORREF(-1), COLORREF(pColors->m_clrTextSelected));
+    EXPECT_TRUE(pColors->m_bLunaColors);
+}
+
+TEST(TabOtherColors, TheResourceSetsPressedNavigateButtonShowsTheFirstOfTheTwoButtonImageParts)
+{
+    CLoadedStyle style("STYLE_INI");
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetColor(32);
+    CKTTabManagerNavigateButton* pButton = host.FindNavigateButton(ktNavigateButtonRight);
+    ASSERT_NE(nullptr, pButton);
+    pButton->SetEnabled(TRUE);
+    pButton->SetPressed(TRUE);
+    CMemoryCanvas canvas(CSize(40, 40));
+    pPainter->DrawNavigateButton(canvas.DC(), pButton, CRect(10, 10, 24, 32));
+    pButton->SetPressed(FALSE);
+    CPixelImage image = canvas.Image();
+    // The tests' image holds four 22-pixel states; its first half is the first of two parts.
+    EXPECT_TRUE(NearColor(RGB(60, 10, 200), image.Pixel(11, 11))) << std::hex << image.Pixel(11, 11);
+    EXPECT_TRUE(NearColor(RGB(100, 10, 200), image.Pixel(11, 30))) << std::hex << image.Pixel(11, 30);
 }

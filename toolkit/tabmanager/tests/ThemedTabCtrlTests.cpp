@@ -1,5 +1,6 @@
 // The themed tab control in a window: the keys that walk its tabs, clicks and the notifications they send, caption
-// cutting, the arrow window's place under each look, deleting tabs, and a quit during an arrow press.
+// cutting, the arrow window's place under each look, deleting tabs, and a quit during an arrow press; the default
+// look's styled tabs and pane, drawn into memory bitmaps.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,10 +14,30 @@
 #include "KBThemeManager.h"
 #include "KTDrawObjects.h"
 #include "LoopInput.h"
+#include "MemoryCanvas.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "NearColor.h"
 #include "TestApp.h"
 #include "TestInput.h"
+
+// A look that notes every record it was told of, as it stood then.
+class CRecordingTabTheme : public CKBTabBaseTheme
+{
+public:
+    using CKBTabBaseTheme::CKBTabBaseTheme;
+    void OnItemInserted(CKBTabCtrlItem& item) override { s_told.push_back(item); }
+    static std::vector<CKBTabCtrlItem> s_told;
+};
+std::vector<CKBTabCtrlItem> CRecordingTabTheme::s_told;
+
+class CRecordingTabThemeFactory : public CKBThemeManagerStyleFactory
+{
+    DECLARE_DYNCREATE(CRecordingTabThemeFactory)
+public:
+    CKBThemeManagerStyle* CreateTheme(int nTheme) override { return new CRecordingTabTheme(nTheme); }
+};
+IMPLEMENT_DYNCREATE(CRecordingTabThemeFactory, CKBThemeManagerStyleFactory)
 
 namespace
 {
@@ -235,4 +256,137 @@ TEST_F(ThemedTabCtrl, AQuitDuringAnArrowPressEndsThePressAndReachesTheOuterLoop)
     EXPECT_EQ(7u, nCode);
     EXPECT_GT(m_tabs.HitTest(CPoint(5, 10)), 0) << "the held arrow scrolled the row";
     EXPECT_EQ(0u, pArrows->GetButtonState(CKBTabBaseTheme::kbButtonRight) & CKBTabBaseTheme::kbButtonPressed);
+}
+
+TEST_F(ThemedTabCtrl, TheControlsOwnScrollArrowsBecomeTheArrowWindowAndGoBackWithTheDefaultLook)
+{
+    ThemeScope theme(kbThemeFlat);
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    CKBTabCtrlArrowWnd* pArrows = m_tabs.GetArrowWnd();
+    ASSERT_TRUE(pArrows->GetSafeHwnd()) << "a window of its own while every tab fits";
+    for (int i = 0; i < 8; ++i)
+        AddPage("Another page");
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    HWND hOwnArrows = ::FindWindowEx(m_tabs.GetSafeHwnd(), nullptr, UPDOWN_CLASS, nullptr);
+    ASSERT_TRUE(hOwnArrows) << "the overflowing row made the control's own arrows";
+    EXPECT_EQ(hOwnArrows, pArrows->GetSafeHwnd());
+    int nShown = 0;
+    for (HWND hChild = ::GetWindow(m_tabs.GetSafeHwnd(), GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        nShown += ::IsWindowVisible(hChild) ? 1 : 0;
+    EXPECT_EQ(2, nShown) << "the shown page and one set of arrows";
+
+    KBThemeManager()->SetTheme(kbThemeDefault);
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(nullptr, pArrows->GetSafeHwnd());
+    EXPECT_TRUE(::IsWindow(hOwnArrows));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hOwnArrows)) << "the control has its arrows back";
+}
+
+TEST_F(ThemedTabCtrl, ATabsRecordKeepsItsWindowsStylesAndATooltipThatStartsAsTheLabel)
+{
+    const CKBTabCtrlItem* pFirst = m_tabs.GetItem(0);
+    EXPECT_EQ("First", pFirst->m_strTooltip);
+    EXPECT_TRUE(pFirst->m_dwStyle & WS_VISIBLE) << "noted as the window was when added";
+    EXPECT_FALSE(m_pages[0]->GetStyle() & WS_VISIBLE) << "though it is hidden now";
+    EXPECT_EQ(m_pages[0]->GetExStyle(), pFirst->m_dwExStyle);
+    for (COLORREF clr : pFirst->m_arrColors)
+        EXPECT_EQ(COLORREF(-1), clr);
+
+    EXPECT_TRUE(m_tabs.SetItemLabel(1, "Renamed", "The renamed tab"));
+    EXPECT_EQ("Renamed", m_tabs.GetItemLabel(m_pages[1].get())) << "the label of a window's tab";
+    EXPECT_EQ("The renamed tab", m_tabs.GetItem(1)->m_strTooltip);
+    EXPECT_EQ("Renamed", Shown(1));
+    EXPECT_TRUE(m_tabs.SetItemLabel(1, "Again"));
+    EXPECT_EQ("Again", m_tabs.GetItem(1)->m_strTooltip) << "without a tooltip it follows the label";
+    EXPECT_EQ("", m_tabs.GetItemLabel(&m_host)) << "a window without a tab";
+    EXPECT_FALSE(m_tabs.SetItemLabel(3, "None"));
+}
+
+TEST(ThemedTabCtrlTheme, IsToldOfEveryNewTabsRecord)
+{
+    CRecordingTabTheme::s_told.clear();
+    CString strClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW), HBRUSH(COLOR_BTNFACE + 1));
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, strClass, "Tabs", WS_POPUP | WS_VISIBLE, CRect(100, 100, 400, 300), nullptr, 0));
+    CKBTabCtrl tabs(RUNTIME_CLASS(CRecordingTabThemeFactory));
+    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &host, kTabCtrlId));
+    CEdit first, second;
+    ASSERT_TRUE(first.Create(WS_CHILD, CRect(0, 0, 10, 10), &host, 100));
+    ASSERT_TRUE(second.Create(WS_CHILD, CRect(0, 0, 10, 10), &host, 101));
+    ASSERT_TRUE(tabs.InsertItem(-1, "Second", &second));
+    ASSERT_TRUE(tabs.InsertItem(0, "First", &first));
+    ASSERT_EQ(2u, CRecordingTabTheme::s_told.size());
+    EXPECT_EQ(&second, CRecordingTabTheme::s_told[0].m_pWnd);
+    EXPECT_EQ(&first, CRecordingTabTheme::s_told[1].m_pWnd);
+    EXPECT_EQ("First", CRecordingTabTheme::s_told[1].m_strTooltip) << "told of the record as it is made";
+    host.DestroyWindow();
+}
+
+namespace
+{
+std::unique_ptr<CKBTabBaseTheme> StyledDefaultLook()
+{
+    auto pTheme = std::make_unique<CKBTabBaseTheme>(kbThemeDefault);
+    pTheme->RefreshMetrics();
+    return pTheme;
+}
+}  // namespace
+
+// The control paints itself with top tabs only; for the other sides the look draws the tab a top tab would
+// show, turned so that its outer edge faces away from the page.
+TEST(ThemedTabCtrlTheme, TheStyledDefaultLookTurnsTheTopTabToEachSide)
+{
+    std::unique_ptr<CKBTabBaseTheme> pTheme = StyledDefaultLook();
+    ASSERT_FALSE(pTheme->PaintsNatively(TCS_BOTTOM)) << "the prefix runs with visual styles on";
+    const CRect rcTop(10, 10, 60, 30), rcClient(0, 0, 80, 80);
+    CMemoryCanvas top(CSize(80, 80));
+    top.DC()->FillSolidRect(rcTop, pTheme->m_clrPage);
+    pTheme->DrawTab(top.DC(), rcTop, TRUE, kbTabTop, rcClient);
+    CPixelImage upright = top.Image();
+    const struct
+    {
+        int nPosition;
+        CRect rc;
+        CPoint (*at)(int nAlong, int nOut);  // where a pixel of the upright tab lands
+    } sides[] = {
+        {kbTabBottom, CRect(10, 10, 60, 30), [](int a, int o) { return CPoint(10 + a, 29 - o); }},
+        {kbTabLeft, CRect(10, 10, 30, 60), [](int a, int o) { return CPoint(10 + o, 10 + a); }},
+        {kbTabRight, CRect(10, 10, 30, 60), [](int a, int o) { return CPoint(29 - o, 10 + a); }},
+    };
+    for (const auto& side : sides)
+    {
+        CMemoryCanvas canvas(CSize(80, 80));
+        pTheme->DrawTab(canvas.DC(), side.rc, TRUE, side.nPosition, rcClient);
+        CPixelImage image = canvas.Image();
+        int nDiffering = 0;
+        for (int a = 0; a < rcTop.Width(); a++)
+            for (int o = 0; o < rcTop.Height(); o++)
+            {
+                CPoint pt = side.at(a, o);
+                nDiffering += !NearColor(upright.Pixel(rcTop.left + a, rcTop.top + o), image.Pixel(pt.x, pt.y), 4);
+            }
+        EXPECT_EQ(0, nDiffering) << "side " << side.nPosition;
+        EXPECT_EQ(side.rc, canvas.Drawn()) << "side " << side.nPosition;
+    }
+}
+
+TEST(ThemedTabCtrlTheme, TheStyledDefaultLookLaysThePaneOverTheWholeControlAndPastItsTabSide)
+{
+    std::unique_ptr<CKBTabBaseTheme> pTheme = StyledDefaultLook();
+    const CRect rcClient(10, 10, 110, 90);
+    const struct
+    {
+        int nPosition;
+        CRect rcHeader, rcPane;
+    } sides[] = {
+        {kbTabBottom, CRect(10, 70, 110, 90), CRect(10, 10, 110, 91)},
+        {kbTabLeft, CRect(10, 10, 30, 90), CRect(9, 10, 110, 90)},
+        {kbTabRight, CRect(90, 10, 110, 90), CRect(10, 10, 111, 90)},
+    };
+    for (const auto& side : sides)
+    {
+        CMemoryCanvas canvas(CSize(120, 100));
+        pTheme->DrawHeader(canvas.DC(), side.rcHeader, side.nPosition, rcClient);
+        EXPECT_EQ(side.rcPane, canvas.Drawn()) << "side " << side.nPosition;
+    }
 }

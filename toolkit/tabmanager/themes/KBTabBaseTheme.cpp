@@ -3,6 +3,8 @@
 
 #include "KTColorManager.h"
 #include "KTDrawObjects.h"
+#include "KTTabPainter.h"
+#include "KTTabTurnedDC.h"
 
 namespace
 {
@@ -10,6 +12,21 @@ const int kTabPane = 9;
 const int kTabItem = 1;
 const int kStateSelected = 3;
 const int kStateNormal = 1;
+
+int TurnedPosition(int nPosition)
+{
+    switch (nPosition)
+    {
+    case kbTabBottom:
+        return ktTabPositionBottom;
+    case kbTabLeft:
+        return ktTabPositionLeft;
+    case kbTabRight:
+        return ktTabPositionRight;
+    default:
+        return ktTabPositionTop;
+    }
+}
 }  // namespace
 
 CKBTabBaseTheme::CKBTabBaseTheme(int nTheme) : CKBThemeManagerStyle(nTheme) {}
@@ -41,16 +58,14 @@ void CKBTabBaseTheme::DrawControlBorder(CDC* pDC, const CRect& rcClient)
     pDC->Draw3dRect(rc, pColors->GetColor(COLOR_3DFACE), pColors->GetColor(COLOR_3DSHADOW));
 }
 
-void CKBTabBaseTheme::DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition)
+void CKBTabBaseTheme::DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition, const CRect& rcClient)
 {
     if (IsStyled())
     {
-        CRect rc = rcHeader;
-        // One pixel more on the tab side, so that the pane's edge lies under the tabs.
-        (nPosition == kbTabTop      ? rc.top
-         : nPosition == kbTabBottom ? rc.bottom
-         : nPosition == kbTabLeft   ? rc.left
-                                    : rc.right) += (nPosition == kbTabTop || nPosition == kbTabLeft) ? -1 : 1;
+        // The pane's edge on the tab side lies one pixel outside, under the tabs' feet.
+        CRect rc = rcClient;
+        rc.InflateRect(nPosition == kbTabLeft, nPosition == kbTabTop, nPosition == kbTabRight,
+                       nPosition == kbTabBottom);
         m_themeTab.DrawThemeBackground(pDC->GetSafeHdc(), kTabPane, 0, rc, NULL);
         return;
     }
@@ -61,13 +76,18 @@ void CKBTabBaseTheme::DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition)
 
 void CKBTabBaseTheme::DrawTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition, const CRect&)
 {
-    if (IsStyled() && nPosition == kbTabTop)
-    {
-        m_themeTab.DrawThemeBackground(pDC->GetSafeHdc(), kTabItem, bSelected ? kStateSelected : kStateNormal, rcTab,
-                                       NULL);
-        return;
-    }
-    DrawClassicTab(pDC, rcTab, bSelected, nPosition);
+    if (IsStyled())
+        DrawStyledTab(pDC, rcTab, bSelected, nPosition);
+    else
+        DrawClassicTab(pDC, rcTab, bSelected, nPosition);
+}
+
+void CKBTabBaseTheme::DrawStyledTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition)
+{
+    const int nState = bSelected ? kStateSelected : kStateNormal;
+    CKTTabTurnedDC turned(pDC, rcTab, TurnedPosition(nPosition), m_clrPage);
+    CRect rc = turned.ToTop(rcTab);
+    m_themeTab.DrawThemeBackground(turned.GetDC()->GetSafeHdc(), kTabItem, nState, rc, NULL);
 }
 
 void CKBTabBaseTheme::DrawClassicTab(CDC* pDC, CRect rc, BOOL bSelected, int nPosition) const

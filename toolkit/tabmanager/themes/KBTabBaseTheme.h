@@ -9,6 +9,8 @@
 #include "KBThemeManager.h"
 #include "KTWinThemeWrapper.h"
 
+class CKBTabCtrlItem;
+
 // Where the tabs stand, from the control style.
 enum KBTabPosition
 {
@@ -47,8 +49,10 @@ public:
     virtual BOOL ShowsArrows() const { return FALSE; }
     // The frame drawn around the whole control before the tabs.
     virtual void DrawControlBorder(CDC* pDC, const CRect& rcClient);
-    virtual void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition);
+    virtual void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition, const CRect& rcClient);
     virtual void DrawTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition, const CRect& rcClient);
+    // A tab joined the control; its record is the theme's to fill.
+    virtual void OnItemInserted(CKBTabCtrlItem&) {}
     // The frame around the display area, grown by one pixel.
     virtual void DrawChildFrame(CDC*, const CRect&) {}
     // Fills the arrow window; returns the colour of the glyphs.
@@ -72,4 +76,6 @@ protected:
 
 private:
     void DrawClassicTab(CDC* pDC, CRect rc, BOOL bSelected, int nPosition) const;
+    // The styled tab as it would stand on top, turned to its side.
+    void DrawStyledTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition);
 };

@@ -15,7 +15,7 @@ void CKBTabBaseThemeFlat::RefreshMetrics()
     m_clrTextSelected = Color(KTCOLOR_TAB_TEXT);
 }
 
-void CKBTabBaseThemeFlat::DrawHeader(CDC* pDC, const CRect& rc, int nPosition)
+void CKBTabBaseThemeFlat::DrawHeader(CDC* pDC, const CRect& rc, int nPosition, const CRect&)
 {
     pDC->FillSolidRect(rc, Color(KTCOLOR_TAB_HEADER_FACE));
     switch (nPosition)

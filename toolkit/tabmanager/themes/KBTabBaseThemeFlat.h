@@ -16,7 +16,7 @@ public:
     BOOL DrawsChildFrame() const override { return TRUE; }
     BOOL ShowsArrows() const override { return TRUE; }
     void DrawControlBorder(CDC*, const CRect&) override {}
-    void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition) override;
+    void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition, const CRect& rcClient) override;
     void DrawTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition, const CRect& rcClient) override;
     void DrawChildFrame(CDC* pDC, const CRect& rc) override;
     COLORREF DrawArrowBackground(CDC* pDC, const CRect& rc, DWORD dwStyle) override;

@@ -42,7 +42,7 @@ void CKBTabBaseThemeGradient::RefreshMetrics()
     }
 }
 
-void CKBTabBaseThemeGradient::DrawHeader(CDC* pDC, const CRect& rc, int nPosition)
+void CKBTabBaseThemeGradient::DrawHeader(CDC* pDC, const CRect& rc, int nPosition, const CRect&)
 {
     const BOOL bAcross = nPosition == kbTabLeft || nPosition == kbTabRight;
     KTDrawHelpers()->GradientFill(pDC, rc, m_grcHeader, bAcross);

@@ -13,7 +13,7 @@ public:
     using CKBTabBaseThemeFlat::CKBTabBaseThemeFlat;
 
     void RefreshMetrics() override;
-    void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition) override;
+    void DrawHeader(CDC* pDC, const CRect& rcHeader, int nPosition, const CRect& rcClient) override;
     void DrawTab(CDC* pDC, const CRect& rcTab, BOOL bSelected, int nPosition, const CRect& rcClient) override;
     void DrawChildFrame(CDC* pDC, const CRect& rc) override;
     COLORREF DrawArrowBackground(CDC* pDC, const CRect& rc, DWORD dwStyle) override;

@@ -75,7 +75,8 @@ int CKTTabAppearanceSet::GetButtonLength(CDC* pDC, CKTTabManagerItem* pItem)
     return m_pPainter->DrawItemContent(pDC, pItem, CRect(0, 0, 0, 0), 0);
 }
 
-// Without a manager (a strip's thickness asked before it has tabs) no minimum applies.
+// Without a manager (a strip's thickness asked before it has tabs) no minimum applies. Asked without a tab,
+// a manager may answer an icon size of its own.
 int CKTTabAppearanceSet::GetButtonHeight(const CKTTabManager* pManager) const
 {
     const CRect& rcMargin = m_pPainter->m_rcButtonMargin;
@@ -87,6 +88,8 @@ int CKTTabAppearanceSet::GetButtonHeight(const CKTTabManager* pManager) const
     if (m_pPainter->m_bShowIcons)
     {
         CSize szIcon = m_pPainter->m_szIcon;
+        if (pManager)
+            pManager->DrawIcon(NULL, CPoint(0, 0), NULL, FALSE, szIcon);
         nHeight = std::max(nHeight, std::max<int>(szIcon.cx, szIcon.cy) + 4 + nMargins);
     }
     return nHeight;

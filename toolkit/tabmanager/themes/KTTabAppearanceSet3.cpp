@@ -30,7 +30,8 @@ CRect CKTTabAppearanceSet3::FillClient(CDC* pDC, CRect rcControl, CKTTabManager*
     return FillFramedClient(pDC, rcControl, pManager, clrEdge, clrEdge);
 }
 
-// Outline, inner line and face line, each a run of steps; the selected tab's inner lines are white.
+// The outline runs up the slant, over two soft shoulders and down the right side; inside it, the inner line
+// follows the slant to the left shoulder and the face line goes on under the top and down the right side.
 void CKTTabAppearanceSet3::DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect rc)
 {
     CKTTabColorSet* pColors = GetColorSet();
@@ -43,13 +44,14 @@ void CKTTabAppearanceSet3::DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect r
     COLORREF clrFace = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeFace);
     if (m_bHotOutline && pItem->IsHighlighted())
         clrOuter = clrInner = clrFace = pColors->m_clrButtonSelectedBorder.clrDark;
-    int nSlant = h - 4;
-    const POINT outline[6] = {{l + 7 - h, b - 1}, {nSlant, -nSlant}, {1, -1}, {r - l - 6, 0}, {1, 1}, {0, nSlant}};
-    const POINT inner[2] = {{l + 8 - h, b - 1}, {nSlant - 1, -(nSlant - 1)}};
-    const POINT face[2] = {{l + 5, t + 3}, {r - l - 7, 0}};
-    DrawPolyLine(pDC, clrOuter, outline, 6);
-    DrawPolyLine(pDC, clrInner, inner, 2);
-    DrawPolyLine(pDC, clrFace, face, 2);
+    int nSlant = h - 6;
+    const POINT outline[7] = {{l + 7 - h, b - 1}, {nSlant, -nSlant}, {1, -2}, {2, -1}, {r - l - 7, 0}, {2, 1},
+                              {0, h - 4}};
+    const POINT inner[3] = {{l + 8 - h, b - 1}, {nSlant, -nSlant}, {1, -2}};
+    const POINT face[4] = {{l + 3, t + 3}, {r - l - 6, 0}, {1, 1}, {0, h - 6}};
+    DrawPolyLine(pDC, clrOuter, outline, 7);
+    DrawPolyLine(pDC, clrInner, inner, 3);
+    DrawPolyLine(pDC, clrFace, face, 4);
     if (bSelected && clrFill != COLORREF(-1))
         FillHorizontal(pDC, l + 8 - h, b - 1, r - l - 9 + h, clrFill);
 }
@@ -59,7 +61,7 @@ CKTTabAppearanceSet9::CKTTabAppearanceSet9() { m_bLeftToRightOrder = TRUE; }
 CRect CKTTabAppearanceSet9::GetHeaderMargin() const
 {
     CRect rc = m_rcHeaderMargin;
-    rc.left += m_nTextHeight / 2;
+    rc.left += GetButtonHeight(NULL) / 2;
     return rc;
 }
 
@@ -93,8 +95,12 @@ void CKTTabAppearanceSet9::DrawShape(CDC* pDC, CKTTabManagerItem* pItem, CRect r
     COLORREF clrFill = DrawPolygonTab(pDC, pItem, shape, 8, pColors);
     BOOL bSelected = pItem->IsSelected();
     DrawPolyLine(pDC, bSelected ? COLORREF(pColors->m_clrEdgeMiddle) : COLORREF(pColors->m_clrEdgeOuter), steps, 8);
+    // One pixel inside the outline: the left corner and side in the inner colour, the top in the face colour.
     COLORREF clrInner = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeInner);
-    FillHorizontal(pDC, shape[4].x, shape[4].y + 1, shape[3].x - shape[4].x, clrInner);
+    COLORREF clrFace = bSelected ? 0xFFFFFF : COLORREF(pColors->m_clrEdgeFace);
+    const POINT inner[4] = {{shape[4].x, shape[4].y + 1}, {-3, 1}, {-2, 2}, steps[7]};
+    DrawPolyLine(pDC, clrInner, inner, 4);
+    FillHorizontal(pDC, shape[4].x, shape[4].y + 1, shape[3].x - shape[4].x, clrFace);
     if (bSelected && clrFill != COLORREF(-1))
         FillHorizontal(pDC, shape[7].x + 1, rc.bottom - 1, shape[0].x - shape[7].x - 1, clrFill);
 }

@@ -23,7 +23,7 @@ CRect CKTTabAppearanceSet8::GetClientRect(CRect rcControl, CKTTabManager* pManag
     return rc;
 }
 
-// Bars run down from the top to the selected one; the rest stand at the bottom, below the selected bar.
+// Bars run down from the top to the selected one; the rest stand at the bottom, a page's row below the selected bar.
 void CKTTabAppearanceSet8::RepositionTabControl(CKTTabManager* pManager, CDC*, CRect rcControl, KT_TAB_LAYOUT&)
 {
     CKTTabPainter::DeflateRectByPosition(rcControl, m_pPainter->m_rcControlMargin, ktTabPositionTop);
@@ -34,8 +34,9 @@ void CKTTabAppearanceSet8::RepositionTabControl(CKTTabManager* pManager, CDC*, C
     {
         if (i == nSelected + 1)
         {
+            // The selected page keeps at least one row, even in a group too short for every bar.
             int nBottom = rcControl.bottom - (nCount - nSelected - 1) * nHeight;
-            y = std::min<int>(std::max(nBottom, y), rcControl.bottom - 1);
+            y = std::min<int>(std::max(nBottom, y + nHeight), rcControl.bottom - 1);
         }
         pManager->GetItem(i)->SetRect(CRect(nLeft, y, rcControl.right, y + nHeight));
         y += nHeight;

@@ -53,7 +53,7 @@ CKTTabAppearanceSet7::CKTTabAppearanceSet7() { m_rcHeaderMargin.SetRect(2, 3, 2,
 CRect CKTTabAppearanceSet7::GetHeaderMargin() const
 {
     CRect rc = m_rcHeaderMargin;
-    int nHalf = m_nTextHeight / 2;
+    int nHalf = GetButtonHeight(NULL) / 2;
     rc.left += nHalf;
     rc.right += nHalf;
     return rc;

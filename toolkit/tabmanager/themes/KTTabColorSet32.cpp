@@ -6,15 +6,18 @@
 #include "KTTabManager.h"
 #include "KTTabManagerNavigateButton.h"
 
-// Without style resources the blue scheme's colours stand.
+// Without style resources the blue scheme's colours stand; with them, the style overrides the scheme's.
 void CKTTabColorSet32::RefreshMetrics()
 {
     CKTTabColorSet4::RefreshMetrics();
-    ApplySchemeColors(ktSystemThemeBlue);
-    m_clrPressedTab.SetStandardValue(KTColorManager()->GetColor(KTCOLOR_HIGHLIGHT_PUSHED));
-    m_clrTextHot.SetStandardValue(KTColorManager()->GetColor(COLOR_BTNTEXT));
     if (KTStyleResourceSet()->IsLoaded())
         ReadStyleColors();
+    else
+    {
+        ApplySchemeColors(ktSystemThemeBlue);
+        m_clrPressedTab.SetStandardValue(KTColorManager()->GetColor(KTCOLOR_HIGHLIGHT_PUSHED));
+        m_clrTextHot.SetStandardValue(KTColorManager()->GetColor(COLOR_BTNTEXT));
+    }
     m_bLunaColors = TRUE;
 }
 
@@ -57,7 +60,6 @@ void CKTTabColorSet32::FillNavigateButton(CDC* pDC, CKTTabManagerNavigateButton*
     CKTStyleImage* pImage = KTStyleResourceSet()->GetImage("TOOLBARBUTTONS22");
     if (!pImage || !pButton->IsEnabled() || (!pButton->IsPressed() && !bHot))
         return;
-    // The hot part of the bars' button image, which holds four states.
-    pImage->DrawImage(pDC, rc, pImage->GetSource(0, 4), CRect(0, 0, 0, 0));
+    pImage->DrawImage(pDC, rc, pImage->GetSource(0, 2), CRect(0, 0, 0, 0));
     pDC->SetTextColor(0);
 }

@@ -18,6 +18,13 @@ int CaptionWidth(CDC* pDC, const CString& strCaption, UINT nPrefix)
 }
 
 int Along(CSize sz, BOOL bVertical) { return bVertical ? sz.cy : sz.cx; }
+
+// The icon stands one pixel before the content start and the caption two pixels after the icon.
+const int kIconLead = 1;
+const int kCaptionGap = 2;
+
+// What the icon takes of the tab's length, with the gap to a caption that follows it.
+int IconRoom(int nIcon, int nCaption) { return nIcon && nCaption ? nIcon - kIconLead + kCaptionGap : nIcon; }
 }  // namespace
 
 CFont* CKTTabPainter::ItemFont(CKTTabManagerItem* pItem, BOOL bVertical)
@@ -68,11 +75,14 @@ int CKTTabPainter::MeasureContent(CDC* pDC, CKTTabManagerItem* pItem, int nIcon,
     if (m_nLayout == ktTabLayoutSelectedCaption && !pItem->IsSelected())
         return nMargins + 8 + nIcon;
     if (m_nLayout == ktTabLayoutSelectedCaption)
-        return nMargins + nSpacing + nIcon + nButtons + WidestCaption(pDC, pItem->GetTabManager());
+    {
+        int nWidest = WidestCaption(pDC, pItem->GetTabManager());
+        return nMargins + nSpacing + IconRoom(nIcon, nWidest) + nButtons + nWidest;
+    }
     // Captions measure the same in either direction, so the horizontal font serves both.
     CKTFontDC font(pDC, ItemFont(pItem, FALSE));
-    return nSpacing + nMargins + nIcon + CaptionWidth(pDC, pItem->GetCaption(), m_bNoPrefix ? DT_NOPREFIX : 0) +
-           nButtons;
+    int nCaption = CaptionWidth(pDC, pItem->GetCaption(), m_bNoPrefix ? DT_NOPREFIX : 0);
+    return nSpacing + nMargins + IconRoom(nIcon, nCaption) + nCaption + nButtons;
 }
 
 int CKTTabPainter::DrawItemContent(CDC* pDC, CKTTabManagerItem* pItem, CRect rcItem, int nMode)
@@ -115,20 +125,20 @@ int CKTTabPainter::DrawItemContent(CDC* pDC, CKTTabManagerItem* pItem, CRect rcI
     return 0;
 }
 
-// The icon sits one pixel before the content start, centred across; the caption follows one pixel after it,
-// within the room the measure gave the icon, so a caption that was measured to fit is not cut.
+// The measure gave the icon its room with the gap after it, so a caption measured to fit is not cut.
 void CKTTabPainter::DrawItemIcon(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcContent, CSize szIcon, BOOL bVertical)
 {
-    CPoint pt = bVertical ? CPoint(rcContent.CenterPoint().x - szIcon.cx / 2, rcContent.top - 1)
-                          : CPoint(rcContent.left - 1, rcContent.CenterPoint().y - szIcon.cy / 2);
+    CPoint pt = bVertical ? CPoint(rcContent.CenterPoint().x - szIcon.cx / 2, rcContent.top - kIconLead)
+                          : CPoint(rcContent.left - kIconLead, rcContent.CenterPoint().y - szIcon.cy / 2);
     int nRoom = bVertical ? rcContent.Height() : rcContent.Width();
     if (nRoom < Along(szIcon, bVertical))
         return;
     pItem->GetTabManager()->DrawIcon(pDC, pt, pItem, TRUE, szIcon);
+    int nTaken = Along(szIcon, bVertical) - kIconLead + kCaptionGap;
     if (bVertical)
-        rcContent.top += szIcon.cy;
+        rcContent.top += nTaken;
     else
-        rcContent.left += szIcon.cx;
+        rcContent.left += nTaken;
 }
 
 void CKTTabPainter::DrawInnerButtons(CDC* pDC, CKTTabManagerItem* pItem, CRect& rcContent, BOOL bVertical)
@@ -178,7 +188,8 @@ void CKTTabPainter::DrawCaption(CDC* pDC, CKTTabManagerItem* pItem, CRect rcText
 }
 
 // The turned font writes downwards with the glyph tops to the right: the text starts at the top right
-// corner of its band, centred along the tab and clipped to it.
+// corner of its band, centred along the tab. DrawText lays turned text out as if it ran across, so the band's
+// length along the tab is the width it is given to fit; uncut, the text is clipped to the band.
 void CKTTabPainter::DrawVerticalCaption(CDC* pDC, CString strCaption, CRect rcText)
 {
     if (rcText.Height() <= 8)
@@ -186,10 +197,19 @@ void CKTTabPainter::DrawVerticalCaption(CDC* pDC, CString strCaption, CRect rcTe
     if (!m_bNoPrefix)
         CKTDrawHelpers::StripMnemonics(strCaption);
     CSize szText = pDC->GetTextExtent(strCaption);
-    int nLength = std::min<int>(szText.cx, rcText.Height());
-    int y = rcText.top + (rcText.Height() - nLength) / 2;
+    int y = rcText.top + std::max<int>(rcText.Height() - szText.cx, 0) / 2;
     int x = rcText.CenterPoint().x + szText.cy / 2;
-    pDC->ExtTextOut(x, y, ETO_CLIPPED, CRect(rcText.left, y, rcText.right, y + nLength), strCaption, NULL);
+    CRect rcAlong(x, y, x + rcText.bottom - y, y + szText.cy);
+    const UINT nFormat = DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX;
+    if (m_bMiddleEllipsis)
+        DrawMiddleEllipsis(pDC, strCaption, rcAlong, nFormat);
+    else if (m_bEndEllipsis)
+        pDC->DrawText(strCaption, rcAlong, nFormat | DT_END_ELLIPSIS);
+    else
+    {
+        CKTClipDC clip(pDC, rcText);
+        pDC->DrawText(strCaption, rcAlong, nFormat);
+    }
 }
 
 void CKTTabPainter::DrawMiddleEllipsis(CDC* pDC, const CString& strCaption, CRect rcText, UINT nFormat)

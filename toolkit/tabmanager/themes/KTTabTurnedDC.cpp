@@ -29,27 +29,45 @@ private:
 CKTTabTurnedDC::CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea, int nPosition)
     : m_pPainter(pPainter), m_pDestDC(pDestDC), m_rcArea(rcArea), m_nPosition(nPosition), m_pDC(pDestDC)
 {
-    if (m_nPosition == ktTabPositionTop || rcArea.IsRectEmpty())
-        return;
+    if (Begin(CLR_INVALID))
+        m_pPainter->SetDrawingTurned(TRUE);
+}
+
+CKTTabTurnedDC::CKTTabTurnedDC(CDC* pDestDC, const CRect& rcArea, int nPosition, COLORREF clrBackground)
+    : m_pPainter(NULL), m_pDestDC(pDestDC), m_rcArea(rcArea), m_nPosition(nPosition), m_pDC(pDestDC)
+{
+    Begin(clrBackground);
+}
+
+BOOL CKTTabTurnedDC::Begin(COLORREF clrBackground)
+{
+    if (m_nPosition == ktTabPositionTop || m_rcArea.IsRectEmpty())
+        return FALSE;
     m_pTop = std::make_unique<CKTDibSection>(TopSize());
-    m_pTopDC = std::make_unique<CKTCompatibleDC>(pDestDC, m_pTop->GetHandle());
+    m_pTopDC = std::make_unique<CKTCompatibleDC>(m_pDestDC, m_pTop->GetHandle());
     if (!m_pTop->GetBits() || !m_pTopDC->GetSafeHdc())
-        return;
-    CAreaPixels area(pDestDC, rcArea);
-    if (!area.IsValid())
-        return;
-    area.ReadFrom(pDestDC);
-    ::GdiFlush();
-    Turn(area.Bits(), TopBits(), FALSE);
+        return FALSE;
+    if (clrBackground != CLR_INVALID)
+        m_pTopDC->FillSolidRect(CRect(CPoint(0, 0), TopSize()), clrBackground);
+    else
+    {
+        CAreaPixels area(m_pDestDC, m_rcArea);
+        if (!area.IsValid())
+            return FALSE;
+        area.ReadFrom(m_pDestDC);
+        ::GdiFlush();
+        Turn(area.Bits(), TopBits(), FALSE);
+    }
     m_pDC = m_pTopDC.get();
-    m_pPainter->SetDrawingTurned(TRUE);
+    return TRUE;
 }
 
 CKTTabTurnedDC::~CKTTabTurnedDC()
 {
     if (!IsTurned())
         return;
-    m_pPainter->SetDrawingTurned(FALSE);
+    if (m_pPainter)
+        m_pPainter->SetDrawingTurned(FALSE);
     CAreaPixels area(m_pDestDC, m_rcArea);
     if (!area.IsValid())
         return;

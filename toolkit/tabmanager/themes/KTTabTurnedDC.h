@@ -14,11 +14,13 @@ class CKTCompatibleDC;
 
 // Copies the area under the tab into a bitmap turned to the top position; at the end the bitmap is turned
 // back and copied over the area. On the top position it draws straight into the destination. Meanwhile the
-// painter's colour set fills for the top position.
+// painter's colour set, if there is a painter, fills for the top position.
 class CKTTabTurnedDC
 {
 public:
     CKTTabTurnedDC(CKTTabPainter* pPainter, CDC* pDestDC, const CRect& rcArea, int nPosition);
+    // Without a painter; the turned bitmap starts as a fill of the colour instead of the area's pixels.
+    CKTTabTurnedDC(CDC* pDestDC, const CRect& rcArea, int nPosition, COLORREF clrBackground);
     ~CKTTabTurnedDC();
     CKTTabTurnedDC(const CKTTabTurnedDC&) = delete;
     CKTTabTurnedDC& operator=(const CKTTabTurnedDC&) = delete;
@@ -29,11 +31,13 @@ public:
     CRect ToTop(const CRect& rc) const;
 
 private:
+    // CLR_INVALID: start from the area's pixels.
+    BOOL Begin(COLORREF clrBackground);
     void Turn(const uint32_t* pFrom, uint32_t* pTo, BOOL bBack) const;
     CSize TopSize() const;
     uint32_t* TopBits() const;
 
-    CKTTabPainter* m_pPainter;  // not owned
+    CKTTabPainter* m_pPainter;  // not owned; may be NULL
     CDC* m_pDestDC;             // not owned
     CRect m_rcArea;
     int m_nPosition;

@@ -8,20 +8,25 @@
 #include "project/ProjectFile.h"
 
 #include <map>
+#include <new>
+#include <set>
 #include <vector>
 
 namespace
 {
 
-// Editors open on some of the project's files; saving writes their text.
+// Editors open on some of the project's files; saving writes the text of those that are modified.
 class CFakeEditors : public IProjectEditors
 {
 public:
     std::map<CString, std::string> m_open;  // path -> text shown
+    std::set<CString> m_modified;           // paths whose editors show a change not saved
     int m_nSaves = 0;
-    std::vector<CString> m_calls;                    // "coming ", "replace " and the path, or "forget"
+    std::vector<CString> m_calls;                    // "coming ", "prepare " and the path, "show" or "forget"
     std::map<CString, const std::string*> m_coming;  // path -> the text told of
     std::map<CString, size_t> m_comingLengths;       // its length when told of
+    std::map<CString, std::string> m_prepared;       // path -> text ready to show
+    CString m_strNoMemoryFor;                        // preparing this path runs out of memory
     BOOL m_bTextsIntactWhenForgotten = TRUE;
     BOOL m_bGivenTheTextToldOf = TRUE;
 
@@ -38,21 +43,34 @@ public:
             m_bTextsIntactWhenForgotten &= pText->size() == m_comingLengths[strPath];
         m_coming.clear();
     }
-    BOOL ReplaceText(const CString& strPath, const std::string& text) override
+    BOOL PrepareText(const CString& strPath, const std::string& text) override
     {
-        m_calls.push_back("replace " + strPath);
+        m_calls.push_back("prepare " + strPath);
         m_bGivenTheTextToldOf &= m_coming.count(strPath) && m_coming[strPath] == &text;
-        auto it = m_open.find(strPath);
-        if (it == m_open.end())
+        if (strPath == m_strNoMemoryFor)
+            throw std::bad_alloc();
+        if (!m_open.count(strPath))
             return FALSE;
-        it->second = text;
+        m_prepared[strPath] = text;
         return TRUE;
     }
+    void ShowPreparedTexts() override
+    {
+        m_calls.push_back("show");
+        for (const auto& [strPath, text] : m_prepared)
+        {
+            m_open[strPath] = text;
+            m_modified.insert(strPath);
+        }
+        m_prepared.clear();
+    }
+    void DropPreparedTexts() override { m_prepared.clear(); }
     BOOL SaveAll() override
     {
         m_nSaves++;
-        for (const auto& [strPath, text] : m_open)
-            WriteAll(strPath, text);
+        for (const CString& strPath : m_modified)
+            WriteAll(strPath, m_open[strPath]);
+        m_modified.clear();
         return TRUE;
     }
 };
@@ -120,9 +138,10 @@ TEST_F(ProjectBuildTest, GenerateCodeTellsTheEditorsOfEachTextAheadAndHasThemLet
                   strDemo = PathOf(codegen::DemoFileName(name));
     m_editors.m_open[strSource] = "old text";
     CProjectBuild(m_project, m_editors, m_output).GenerateCode();
-    EXPECT_EQ((std::vector<CString>{"coming " + strHeader, "coming " + strSource, "coming " + strDemo,
-                                    "replace " + strHeader, "replace " + strSource, "replace " + strDemo, "forget"}),
-              m_editors.m_calls);
+    EXPECT_EQ(
+        (std::vector<CString>{"coming " + strHeader, "coming " + strSource, "coming " + strDemo, "prepare " + strHeader,
+                              "prepare " + strSource, "prepare " + strDemo, "show", "forget"}),
+        m_editors.m_calls);
     EXPECT_TRUE(m_editors.m_bGivenTheTextToldOf);
     EXPECT_TRUE(m_editors.m_bTextsIntactWhenForgotten);
     EXPECT_EQ(Expected().source, m_editors.m_open[strSource]);
@@ -133,6 +152,48 @@ TEST_F(ProjectBuildTest, GenerateCodeTellsTheEditorsOfEachTextAheadAndHasThemLet
     m_project.packets.Add(copy);
     CProjectBuild(m_project, m_editors, m_output).GenerateCode();
     EXPECT_EQ(std::vector<CString>{"forget"}, m_editors.m_calls) << "a refused design tells of no text";
+}
+
+// Memory running out while any one text is made ready for its editor leaves every editor with its old
+// text and its mark, says so, and Save All then writes no mixed set; with memory enough all change.
+TEST_F(ProjectBuildTest, GenerateCodePutsAllTheTextsIntoTheEditorsOrNoneWhenMemoryRunsOut)
+{
+    const std::string name(m_project.name);
+    const std::vector<std::string> files = {codegen::HeaderFileName(name), codegen::SourceFileName(name),
+                                            codegen::DemoFileName(name)};
+    for (const std::string& failing : files)
+    {
+        SCOPED_TRACE(failing);
+        CFakeEditors editors;
+        for (const std::string& file : files)
+        {
+            editors.m_open[PathOf(file)] = "old " + file;
+            WriteAll(PathOf(file), "old " + file);
+        }
+        editors.m_strNoMemoryFor = PathOf(failing);
+        CLines output;
+        CProjectBuild(m_project, editors, output).GenerateCode();
+        EXPECT_EQ((std::vector<std::string>{"Start Generating...",
+                                            "Error: project " + name + ": not enough memory to generate the code!"}),
+                  output.m_lines);
+        EXPECT_TRUE(editors.m_modified.empty());
+        editors.SaveAll();
+        for (const std::string& file : files)
+        {
+            EXPECT_EQ("old " + file, editors.m_open[PathOf(file)]);
+            EXPECT_EQ("old " + file, ReadAll(PathOf(file)));
+        }
+    }
+
+    const codegen::GeneratedCode code = Expected();
+    for (const std::string& file : files)
+        m_editors.m_open[PathOf(file)] = "old " + file;
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    EXPECT_EQ(3u, m_editors.m_modified.size());
+    m_editors.SaveAll();
+    EXPECT_EQ(code.header, ReadAll(PathOf(files[0])));
+    EXPECT_EQ(code.source, ReadAll(PathOf(files[1])));
+    EXPECT_EQ(code.demo, ReadAll(PathOf(files[2])));
 }
 
 TEST_F(ProjectBuildTest, BrokenDesignGivesOneErrorLine)

@@ -136,6 +136,17 @@ TEST(CtrlNotify, TheTextMayChangeOnlyWhenTheNotifyWindowAgrees)
     EXPECT_FALSE(window.Ctrl().InsertString("refused", 1, 1));
     EXPECT_EQ(window.Text(), strBefore);
     EXPECT_FALSE(window.Buffer()->IsModified());
+
+    window.Parent().m_nCanEditAnswer = 0;
+    ASSERT_TRUE(window.Ctrl().InsertString("typed", 1, 1));
+    window.Parent().m_nCanEditAnswer = 1;
+    EXPECT_FALSE(window.Ctrl().Undo()) << "nothing was undone";
+    EXPECT_TRUE(window.Ctrl().CanUndo());
+    window.Parent().m_nCanEditAnswer = 0;
+    ASSERT_TRUE(window.Ctrl().Undo());
+    window.Parent().m_nCanEditAnswer = 1;
+    EXPECT_FALSE(window.Ctrl().Redo(2));
+    EXPECT_EQ(window.Text(), strBefore);
 }
 
 // A stored font is taken only when it is a whole LOGFONT with a terminated

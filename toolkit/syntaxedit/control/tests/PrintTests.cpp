@@ -79,13 +79,13 @@ public:
 class CPrintTest : public CEditorAppTest
 {
 protected:
-    void OpenRows(int nRows)
+    void OpenRows(int nRows, const std::string& name = "print.c")
     {
         std::string text;
         for (int i = 1; i <= nRows; i++)
             text += "row " + std::to_string(i) + "\r\n";
-        ASSERT_TRUE(m_folder.Write("print.c", text));
-        m_pDoc = Open(m_folder.Path("print.c"));
+        ASSERT_TRUE(m_folder.Write(name, text));
+        m_pDoc = Open(m_folder.Path(name));
         ASSERT_NE(m_pDoc, nullptr);
         m_pView = ViewOf(m_pDoc);
     }
@@ -183,6 +183,25 @@ TEST_F(CPrintTest, TheScreenFontStandsBetweenThePagesOfAJob)
     m_pView->OnEndPrinting(&dcJob, &info);
     EXPECT_EQ(face(), "Tahoma");
     KTSyntaxEditPaintManager()->SetFontText(&lfOriginal);
+}
+
+// Counted before the dialog opens, on the screen here (there is no printer): the dialog is given the pages of
+// the text, not the framework's 1 to 65535. Printing directly shows no dialog but fills in the same record.
+TEST_F(CPrintTest, ThePrintDialogOffersThePagesOfTheText)
+{
+    auto offered = [this](int nRows)
+    {
+        OpenRows(nRows, "rows" + std::to_string(nRows) + ".c");
+        CPrintInfo info;
+        info.m_bDirect = TRUE;
+        m_pView->OnPreparePrinting(&info);
+        EXPECT_EQ(info.GetMinPage(), 1u);
+        return info.GetMaxPage();
+    };
+    const UINT nShort = offered(300);
+    EXPECT_GE(nShort, 2u);
+    EXPECT_LT(nShort, 300u);
+    EXPECT_GE(offered(600), 2 * nShort - 1) << "twice the rows, about twice the pages";
 }
 
 TEST_F(CPrintTest, APageShorterThanARowPrintsOneRowAPage)

@@ -94,11 +94,33 @@ void CKTSyntaxEditFileChangesMonitor::Stop()
     m_files.clear();
 }
 
+// A fault while checking or reporting ends this thread only, never the program: the owner hears of it
+// and decides how to go on (a fault of its own there is dropped with the thread).
 void CKTSyntaxEditFileChangesMonitor::ThreadMain()
 {
 #ifdef _WIN32
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
 #endif
+    try
+    {
+        Watch();
+        return;
+    }
+    catch (...)
+    {
+    }
+    try
+    {
+        if (m_faultHandler)
+            m_faultHandler();
+    }
+    catch (...)
+    {
+    }
+}
+
+void CKTSyntaxEditFileChangesMonitor::Watch()
+{
     std::unique_lock<std::mutex> lock(m_stopLock);
     while (!m_stopSignal.wait_for(lock, std::chrono::milliseconds(m_nPeriodMs), [this] { return m_bStop; }))
     {

@@ -31,11 +31,14 @@ public:
     };
     // (path, kind, change); called on the monitor's thread.
     using Handler = std::function<void(const std::string&, int, int)>;
+    // Called on the monitor's thread when a fault ends it; the thread is over once it returns.
+    using FaultHandler = std::function<void()>;
 
     explicit CKTSyntaxEditFileChangesMonitor(int periodMs = 3000) : m_nPeriodMs(periodMs) {}
     ~CKTSyntaxEditFileChangesMonitor() { Stop(); }
 
     void SetHandler(Handler handler) { m_handler = std::move(handler); }
+    void SetFaultHandler(FaultHandler handler) { m_faultHandler = std::move(handler); }
     void SetBaseFolder(const std::string& folder) { m_strBaseFolder = folder; }
     const std::string& GetBaseFolder() const { return m_strBaseFolder; }
     // Resolves path in place (also against the base folder) and watches it;
@@ -48,10 +51,12 @@ public:
 
 private:
     void ThreadMain();
+    void Watch();
 
     int m_nPeriodMs;
     std::string m_strBaseFolder;
     Handler m_handler;
+    FaultHandler m_faultHandler;
     std::vector<KT_EDIT_MONITOREDFILE> m_files;  // changed only while the thread is stopped
     std::thread m_thread;
     std::mutex m_stopLock;

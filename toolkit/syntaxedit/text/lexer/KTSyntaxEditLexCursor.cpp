@@ -3,43 +3,101 @@
 
 #include <algorithm>
 
+namespace
+{
+// After the last row's own line end one more stands, so a tag that must be
+// followed by a line end also matches at the end of a text without one.
+const char kFinalLineEnd[] = "\r\n";
+// Text before the look-back is dropped once it grows past this many bytes.
+const int kDropThreshold = 4096;
+}  // namespace
+
 CKTSyntaxEditLexCursor::CKTSyntaxEditLexCursor(const IKTLexTextSource& source, int backOffset)
     : m_source(source), m_strLineEnd(source.GetLineEnd()), m_strFileType(source.GetFileType()),
-      m_nRows(std::max(1, source.GetRowCount())), m_nBackOffset(std::max(backOffset, int(kMinBackOffset)))
+      m_nRows(source.GetRowCount()), m_nBackOffset(std::max(backOffset, int(kMinBackOffset)))
 {
+    m_bNoRows = m_nRows < 1;
+    m_nRows = std::max(m_nRows, 1);
     if (m_strLineEnd.empty())
         m_strLineEnd = "\r\n";
-    LoadRow(1);
-    m_pos = {1, 0};
+    m_buffer.reserve(size_t(m_nBackOffset + kReadAhead + 256));
+    // The rows after it are read once the cursor is placed: most runs seek elsewhere first.
+    LoadRow(1, false);
 }
 
-// The next row keeps the end of what the cursor holds as its look-back; any
-// other row reads its look-back from the rows before it.
-void CKTSyntaxEditLexCursor::LoadRow(int row)
+// The next row is in the buffer already; any other row reads its look-back
+// from the rows before it.
+void CKTSyntaxEditLexCursor::LoadRow(int row, bool readAhead)
 {
-    if (row == m_pos.nRow + 1 && !m_buffer.empty())
-        KeepLookBack();
+    if (row == m_pos.nRow + 1 && m_nAhead > 0)
+    {
+        MoveToNextRow();
+    }
     else
+    {
         ReadLookBack(row);
-    m_nBack = int(m_buffer.size());
+        m_nBack = int(m_buffer.size());
+        m_nAhead = 0;
+        m_nRowSpan = AppendRow(row);
+        m_nNextRow = row + 1;
+    }
+    m_pos = {row, 0};
+    if (readAhead)
+        ReadAhead();
+    UpdateRowView();
+}
+
+void CKTSyntaxEditLexCursor::MoveToNextRow()
+{
+    int rowEnd = m_nBack + m_nRowSpan;
+    int from = rowEnd - std::min(m_nBackOffset, m_nBackText + m_nRowSpan);
+    if (IsTrailByte(from))
+        ++from;  // half a character is no text to match
+    m_nBack = rowEnd;
+    m_nBackText = rowEnd - from;
+    m_nRowSpan = m_aheadSpans[m_nAheadFirst];
+    m_nAheadFirst = (m_nAheadFirst + 1) % m_aheadSpans.size();
+    --m_nAhead;
+    if (from > kDropThreshold)
+        DropConsumed(from);
+}
+
+void CKTSyntaxEditLexCursor::DropConsumed(int from)
+{
+    m_buffer.erase(0, size_t(from));
+    if (!m_trail.empty())
+        m_trail.erase(m_trail.begin(), m_trail.begin() + from);
+    m_nBack -= from;
+}
+
+// Appends the row with its line end; returns the bytes appended.
+int CKTSyntaxEditLexCursor::AppendRow(int row)
+{
+    size_t at = m_buffer.size();
     if (!m_source.GetRowText(row, m_row))
         m_row.clear();
     m_buffer += m_row;
-    if (row < m_nRows)
+    if (!m_bNoRows)
         m_buffer += m_strLineEnd;
-    m_nRowSpan = int(m_buffer.size()) - m_nBack;
-    m_pos = {row, 0};
-    MarkTrailBytes();
+    if (!m_bNoRows && row == m_nRows)
+        m_buffer += kFinalLineEnd;
+    MarkTrailBytes(at);
+    return int(m_buffer.size() - at);
 }
 
-void CKTSyntaxEditLexCursor::KeepLookBack()
+void CKTSyntaxEditLexCursor::ReadAhead()
 {
-    int keep = std::min(m_nBackOffset, m_nBackText + m_nRowSpan);
-    int from = int(m_buffer.size()) - keep;
-    if (IsTrailByte(from))
-        ++from;  // half a character is no text to match
-    m_buffer.erase(0, size_t(from));
-    m_nBackText = int(m_buffer.size());
+    const int rowEnd = m_nBack + m_nRowSpan;
+    // Every row read ahead holds at least its line end, so the ring never overflows.
+    while (m_nNextRow <= m_nRows && int(m_buffer.size()) - rowEnd < kReadAhead)
+        m_aheadSpans[(m_nAheadFirst + m_nAhead++) % m_aheadSpans.size()] = AppendRow(m_nNextRow++);
+}
+
+// Appending may move the buffer.
+void CKTSyntaxEditLexCursor::UpdateRowView()
+{
+    m_pRow = m_buffer.c_str() + m_nBack;
+    m_nReadable = int(m_buffer.size()) - m_nBack;
 }
 
 void CKTSyntaxEditLexCursor::ReadLookBack(int row)
@@ -69,25 +127,28 @@ void CKTSyntaxEditLexCursor::ReadLookBack(int row)
     m_nBackText = int(m_buffer.size());
     if (m_buffer.empty())
         m_buffer.assign(1, '\0');  // the text's start: nothing to read before it
+    m_trail.clear();
+    MarkTrailBytes(0);
 }
 
 // Looks behind the position see a double-byte character whole, so its trail
-// byte never passes for a character of its own.
-void CKTSyntaxEditLexCursor::MarkTrailBytes()
+// byte never passes for a character of its own. from is a character start.
+void CKTSyntaxEditLexCursor::MarkTrailBytes(size_t from)
 {
-    m_trail.clear();
+    if (!m_trail.empty())
+        m_trail.resize(m_buffer.size(), false);
     if (!CKTLexLeadBytes::Any())
         return;
     const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     const char* text = m_buffer.c_str();
-    const int size = int(m_buffer.size());
-    int i = 0;
+    const size_t size = m_buffer.size();
+    size_t i = from;
     while (i < size && !leadBytes.Contains(text[i]))
         ++i;
     if (i == size)
         return;  // most rows: no lead byte at all
-    m_trail.assign(m_buffer.size(), false);
-    for (; i < size; i += KTLexCharLength(text + i, leadBytes))
+    m_trail.resize(size, false);
+    for (; i < size; i += size_t(KTLexCharLength(text + i, leadBytes)))
         if (KTLexCharLength(text + i, leadBytes) == 2)
             m_trail[i + 1] = true;
 }
@@ -109,7 +170,9 @@ int CKTSyntaxEditLexCursor::RowSpan(int row) const
         return m_nRowSpan;
     std::string text;
     m_source.GetRowText(row, text);
-    return int(text.size()) + (row < m_nRows ? int(m_strLineEnd.size()) : 0);
+    if (m_bNoRows)
+        return 0;
+    return int(text.size() + m_strLineEnd.size()) + (row == m_nRows ? int(sizeof kFinalLineEnd - 1) : 0);
 }
 
 bool CKTSyntaxEditLexCursor::IsEnd() const { return m_pos.nRow >= m_nRows && m_pos.nCol >= m_nRowSpan; }
@@ -121,7 +184,14 @@ bool CKTSyntaxEditLexCursor::Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* b
     if (breakFlag && breakFlag->load())
         return false;
     if (pos.nRow != m_pos.nRow)
-        LoadRow(pos.nRow);
+    {
+        LoadRow(pos.nRow, true);
+    }
+    else
+    {
+        ReadAhead();
+        UpdateRowView();
+    }
     m_pos.nCol = std::clamp(pos.nCol, 0, m_nRowSpan);
     return true;
 }
@@ -134,7 +204,7 @@ void CKTSyntaxEditLexCursor::SeekNext(int chars)
         m_pos.nCol += step;
         chars -= step;
         if (m_pos.nCol >= m_nRowSpan && m_pos.nRow < m_nRows)
-            LoadRow(m_pos.nRow + 1);
+            LoadRow(m_pos.nRow + 1, true);
         else if (step == 0)
             break;
     }
@@ -142,8 +212,7 @@ void CKTSyntaxEditLexCursor::SeekNext(int chars)
 
 const char* CKTSyntaxEditLexCursor::GetText() const
 {
-    int at = std::clamp(m_pos.nCol + m_nLookAhead, -m_nBack, m_nRowSpan);
-    return m_buffer.c_str() + m_nBack + at;
+    return m_pRow + std::clamp(m_pos.nCol + m_nLookAhead, -m_nBack, m_nReadable);
 }
 
 int CKTSyntaxEditLexCursor::GetAvailableBefore() const { return m_pos.nCol + m_nLookAhead + m_nBackText; }

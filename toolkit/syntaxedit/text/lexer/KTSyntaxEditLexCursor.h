@@ -2,6 +2,7 @@
 // Defines: CKTSyntaxEditLexCursor.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <string>
 #include <vector>
@@ -25,8 +26,10 @@ public:
     // Moves over bytes; the run step moves over whole characters with SeekNextChar.
     void SeekNext(int chars);
     void SeekNextChar() { SeekNext(GetCharLength()); }
-    // The text at the position plus the look-ahead offset, zero-terminated at
-    // the end of the row's line end.
+    // The text at the position plus the look-ahead offset, zero-terminated
+    // at least kReadAhead bytes past the end of the row's line end (or at the
+    // end of the text) once the cursor was placed with Seek, so that a tag
+    // can reach into the next rows.
     const char* GetText() const;
     char GetChar() const { return *GetText(); }
     // Bytes of the character at, and of the character just before, the
@@ -39,7 +42,8 @@ public:
     // Characters readable before the position plus the look-ahead offset:
     // the row's own and up to the look-back's worth of the rows before it.
     int GetAvailableBefore() const;
-    // Characters from the position to the end of its row's line end.
+    // Characters from the position to the end of its row's line end (after
+    // the last row, its line end and one more).
     int GetRowRemaining() const { return m_nRowSpan - m_pos.nCol; }
     void SetLookAhead(int offset) { m_nLookAhead = offset; }
     void ClearLookAhead() { m_nLookAhead = 0; }
@@ -49,12 +53,19 @@ public:
     const std::string& GetFileType() const { return m_strFileType; }
     int GetRowCount() const { return m_nRows; }
 
+    // Bytes of text kept readable after the current row: a tag reaches that far into the next rows.
+    static const int kReadAhead = 64;
+
 private:
-    void LoadRow(int row);
-    void KeepLookBack();
+    void LoadRow(int row, bool readAhead);
+    void MoveToNextRow();
     void ReadLookBack(int row);
+    int AppendRow(int row);
+    void ReadAhead();
+    void UpdateRowView();
+    void DropConsumed(int from);
     int RowSpan(int row) const;
-    void MarkTrailBytes();
+    void MarkTrailBytes(size_t from);
     bool IsTrailByte(int index) const;
     int TextIndex() const;
 
@@ -62,14 +73,21 @@ private:
     std::string m_strLineEnd;
     std::string m_strFileType;
     int m_nRows = 1;
+    bool m_bNoRows = false;               // the source has no row: nothing to stream, not even a line end
     std::string m_row;                    // the row as read; kept so that its memory serves the next row
     std::vector<std::string> m_backRows;  // the rows a seek reads for its look-back, last first
-    std::string m_buffer;                 // the look-back, the row, its line end
+    std::string m_buffer;                 // text before the look-back, the look-back, the row, the rows read ahead
     int m_nBackOffset;                    // look-back wanted, in bytes
     int m_nBack = 0;                      // bytes before the row in m_buffer
-    int m_nBackText = 0;                  // of those, bytes of text (row 1 has a zero byte before it and no text)
+    int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a zero byte before it)
     int m_nRowSpan = 0;                   // with the line end
-    std::vector<bool> m_trail;            // trail bytes of m_buffer; empty when the row has no double-byte character
+    int m_nNextRow = 1;                   // the next row to read ahead
+    std::array<int, kReadAhead + 2> m_aheadSpans;  // ring of the spans of the rows read ahead, in order
+    size_t m_nAheadFirst = 0;
+    size_t m_nAhead = 0;
+    const char* m_pRow = nullptr;  // the row's start in m_buffer
+    int m_nReadable = 0;           // bytes of m_buffer from the row's start
+    std::vector<bool> m_trail;     // trail bytes of m_buffer; empty when it has no double-byte character
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;
 };

@@ -13,7 +13,7 @@ CKTSyntaxEditLexTextSchema::CKTSyntaxEditLexTextSchema(std::string name)
 
 bool CKTSyntaxEditLexTextSchema::LoadClasses(const CKTSyntaxEditLexClassInfoArray& infos)
 {
-    std::lock_guard<std::mutex> classes(m_classLock);
+    std::lock_guard<std::timed_mutex> classes(m_classLock);
     DropParseResults();
     bool loaded = m_classes.Load(infos);
     m_bNestedChain = !m_classes.StartsByClassAlone();
@@ -22,8 +22,14 @@ bool CKTSyntaxEditLexTextSchema::LoadClasses(const CKTSyntaxEditLexClassInfoArra
 
 CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::Clone() const
 {
+    std::lock_guard<std::timed_mutex> classes(m_classLock);
+    return CopyClasses();
+}
+
+// The class lock is held.
+CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::CopyClasses() const
+{
     Ptr copy = KTMakeCounted<CKTSyntaxEditLexTextSchema>(m_strName);
-    std::lock_guard<std::mutex> classes(m_classLock);
     m_classes.CopyTo(copy->m_classes);
     copy->m_bNestedChain = m_bNestedChain.load();
     return copy;
@@ -31,7 +37,7 @@ CKTSyntaxEditLexTextSchema::Ptr CKTSyntaxEditLexTextSchema::Clone() const
 
 CKTSyntaxEditLexClass::Ptr CKTSyntaxEditLexTextSchema::FindFileClass(const std::string& fileType) const
 {
-    std::lock_guard<std::mutex> classes(m_classLock);
+    std::lock_guard<std::timed_mutex> classes(m_classLock);
     for (const CKTSyntaxEditLexClass::Ptr& top : m_classes.GetClassTree(false))
     {
         CKTSyntaxEditLexValue answer;
@@ -71,7 +77,7 @@ void CKTSyntaxEditLexTextSchema::ApplyThemeTo(const CKTSyntaxEditLexClass::List&
 
 void CKTSyntaxEditLexTextSchema::ApplyTheme(const KTLexThemeLookup& theme)
 {
-    std::lock_guard<std::mutex> classes(m_classLock);
+    std::lock_guard<std::timed_mutex> classes(m_classLock);
     auto data = LockData();
     for (bool background : {false, true})
     {

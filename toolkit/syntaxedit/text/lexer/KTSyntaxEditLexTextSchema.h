@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -128,14 +129,16 @@ private:
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
-    // The on-screen parse waits for the background run's data only briefly.
-    std::unique_lock<std::timed_mutex> LockDataForScreen() const;
+    // The on-screen parse waits for the background run's locks only until a deadline.
+    using ScreenDeadline = std::chrono::steady_clock::time_point;
+    std::unique_lock<std::timed_mutex> LockDataForScreen(ScreenDeadline deadline) const;
+    Ptr CopyClasses() const;
     // The blocks open at the start of the row, outermost first; the data lock is held.
     std::vector<const CKTSyntaxEditLexTextBlock*> OpenBlocksAt(int row) const;
-    bool HasOpenBlocksAt(int row) const;
-    bool IsUnparsedStart(int firstRow) const;
+    bool HasOpenBlocksAt(int row, ScreenDeadline deadline) const;
+    bool IsUnparsedStart(int firstRow, ScreenDeadline deadline) const;
     CKTLexBlockPtr FindStartClass(CKTSyntaxEditLexCursor& cursor);
-    bool CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const;
+    bool CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen, ScreenDeadline deadline) const;
     static size_t FirstBlockAfter(const CKTLexBlockChain& chain, KT_EDIT_LEXPOS pos);
     size_t FirstBlockAfter(KT_EDIT_LEXPOS pos) const { return FirstBlockAfter(m_chain, pos); }
 
@@ -144,8 +147,8 @@ private:
     CKTSmartPtr<CKTSyntaxEditLexBlockPool> m_ptrBlockPool;  // for the blocks of this schema's runs
     IKTLexSchemaEvents* m_pEvents = nullptr;
 
-    mutable std::mutex m_classLock;       // held by runs and class changes; taken before the data lock
-    mutable std::timed_mutex m_dataLock;  // guards the chain and block positions
+    mutable std::timed_mutex m_classLock;  // held by runs and class changes; taken before the data lock
+    mutable std::timed_mutex m_dataLock;   // guards the chain and block positions
     std::atomic<bool> m_bBreak{false};
 
     CKTLexBlockChain m_chain;  // the first is the file's block

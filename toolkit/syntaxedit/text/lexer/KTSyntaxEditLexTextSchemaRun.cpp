@@ -84,7 +84,7 @@ int CKTSyntaxEditLexTextSchema::RunParseUpdate(bool background, CKTSyntaxEditLex
 int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start,
                                          const KT_EDIT_LEXPOS* end)
 {
-    std::lock_guard<std::mutex> classes(m_classLock);
+    std::lock_guard<std::timed_mutex> classes(m_classLock);
     if (m_classes.GetClassTree(background).empty())
         return CKTSyntaxEditLexClass::ktRangeDone;
     m_bSynced = false;
@@ -322,9 +322,9 @@ bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const C
     return skipped < left;
 }
 
-std::unique_lock<std::timed_mutex> CKTSyntaxEditLexTextSchema::LockDataForScreen() const
+std::unique_lock<std::timed_mutex> CKTSyntaxEditLexTextSchema::LockDataForScreen(ScreenDeadline deadline) const
 {
-    return std::unique_lock<std::timed_mutex>(m_dataLock, std::chrono::milliseconds(30));
+    return std::unique_lock<std::timed_mutex>(m_dataLock, deadline);
 }
 
 std::vector<const CKTSyntaxEditLexTextBlock*> CKTSyntaxEditLexTextSchema::OpenBlocksAt(int row) const
@@ -341,20 +341,21 @@ std::vector<const CKTSyntaxEditLexTextBlock*> CKTSyntaxEditLexTextSchema::OpenBl
 
 // Until the text is parsed (a whole new text) no block reaches the screen, and cloning the schema
 // only to find that costs more than drawing the row.
-bool CKTSyntaxEditLexTextSchema::HasOpenBlocksAt(int row) const
+bool CKTSyntaxEditLexTextSchema::HasOpenBlocksAt(int row, ScreenDeadline deadline) const
 {
-    std::unique_lock<std::timed_mutex> data = LockDataForScreen();
+    std::unique_lock<std::timed_mutex> data = LockDataForScreen(deadline);
     return data.owns_lock() && !OpenBlocksAt(row).empty();
 }
 
 // Copies of the blocks open at the start of a row, outermost first, each
 // with the class of the screen's full tree that has its "ClassID"; the
 // screen's chain receives them, made in its own pool.
-bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen) const
+bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSchema& screen,
+                                                ScreenDeadline deadline) const
 {
     const CKTSyntaxEditLexClass::List& full = screen.m_classes.GetClassTree(false);
     CKTLexBlockChain& copies = screen.m_chain;
-    std::unique_lock<std::timed_mutex> data = LockDataForScreen();
+    std::unique_lock<std::timed_mutex> data = LockDataForScreen(deadline);
     if (!data.owns_lock())
         return false;
     for (const CKTSyntaxEditLexTextBlock* b : OpenBlocksAt(row))
@@ -385,9 +386,9 @@ CKTLexBlockPtr CKTSyntaxEditLexTextSchema::FindStartClass(CKTSyntaxEditLexCursor
     return CKTLexBlockPtr();
 }
 
-bool CKTSyntaxEditLexTextSchema::IsUnparsedStart(int firstRow) const
+bool CKTSyntaxEditLexTextSchema::IsUnparsedStart(int firstRow, ScreenDeadline deadline) const
 {
-    std::unique_lock<std::timed_mutex> data = LockDataForScreen();
+    std::unique_lock<std::timed_mutex> data = LockDataForScreen(deadline);
     return data.owns_lock() && firstRow == 1 && m_chain.empty();
 }
 
@@ -397,15 +398,24 @@ bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int
     chain.clear();
     if (firstRow < 1 || lastRow < firstRow)
         return false;
-    bool unparsed = IsUnparsedStart(firstRow);
-    if (!unparsed && !HasOpenBlocksAt(firstRow))
+    // The background run holds its locks for a whole pass: painting waits for them this long in all, then
+    // draws what it has and is repainted when the pass reports.
+    const ScreenDeadline deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(30);
+    bool unparsed = IsUnparsedStart(firstRow, deadline);
+    if (!unparsed && !HasOpenBlocksAt(firstRow, deadline))
         return false;
     // A private copy runs the parse, so the background run's state stays untouched.
-    Ptr screen = Clone();
+    Ptr screen;
+    {
+        std::unique_lock<std::timed_mutex> classes(m_classLock, deadline);
+        if (!classes.owns_lock())
+            return false;
+        screen = CopyClasses();
+    }
     if (!cursor.Seek({firstRow, 0}))
         return false;
     screen->m_nStopRow = lastRow;
-    std::lock_guard<std::mutex> classes(screen->m_classLock);
+    std::lock_guard<std::timed_mutex> classes(screen->m_classLock);
     if (unparsed)
     {
         CKTLexBlockPtr outermost = screen->FindStartClass(cursor);
@@ -413,7 +423,7 @@ bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int
             return false;
         screen->m_chain.push_back(outermost);
     }
-    else if (!CopyOpenBlocks(firstRow, *screen))
+    else if (!CopyOpenBlocks(firstRow, *screen, deadline))
     {
         return false;
     }

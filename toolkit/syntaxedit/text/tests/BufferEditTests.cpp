@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "AllocationFault.h"
 #include "TextTestHelpers.h"
 
 using kttest::BufferPtr;
@@ -281,6 +284,47 @@ TEST(BufferReplaceAll, ATextSplitInPartsGivesTheSameRowsAndStaysOneStep)
     ASSERT_TRUE(parts->GetUndoRedoManager()->DoUndo(from, to, NULL));
     EXPECT_EQ(Rows(*parts), (Strings{"old one", "old two"}));
     EXPECT_FALSE(parts->GetUndoRedoManager()->CanUndo());
+}
+
+// Editors that take their texts all or none prepare each first: memory running out at any allocation of
+// the preparation leaves the buffer as it was, and putting the prepared text in asks for none at all.
+TEST(BufferReplaceAll, APreparationThatRunsOutOfMemoryChangesNothingAndAPreparedTextGoesInWithNone)
+{
+    std::string text;
+    for (int i = 0; i < 300; ++i)
+        text += "row " + std::to_string(i) + "\r\n";
+    BufferPtr buffer = NewBuffer();
+    LoadBytes(*buffer, "old one\nold two");
+    std::unique_ptr<CKTSyntaxEditPreparedText> prepared;
+    for (long nSucceeding = 0; !prepared; ++nSucceeding)
+    {
+        CKTSyntaxEditNewText newText(text.data(), int(text.size()));
+        try
+        {
+            AllocationFault fault(nSucceeding);
+            prepared = buffer->PrepareReplaceAll(newText);
+        }
+        catch (const std::bad_alloc&)
+        {
+            ASSERT_TRUE(AllocationFault::Happened()) << nSucceeding;
+        }
+        ASSERT_EQ(Rows(*buffer), (Strings{"old one", "old two"})) << nSucceeding;
+        ASSERT_FALSE(buffer->IsModified()) << nSucceeding;
+        ASSERT_FALSE(buffer->GetUndoRedoManager()->CanUndo()) << nSucceeding;
+    }
+
+    KT_EDIT_TEXTPOS oldEnd, newEnd;
+    {
+        AllocationFault fault(0);
+        ASSERT_TRUE(buffer->ReplaceAllText(*prepared, oldEnd, newEnd));
+        EXPECT_EQ(0, AllocationFault::Made());
+    }
+    EXPECT_EQ(KT_EDIT_TEXTPOS(301, 1), newEnd);
+    EXPECT_TRUE(buffer->IsModified());
+    KT_EDIT_TEXTPOS from, to;
+    ASSERT_TRUE(buffer->GetUndoRedoManager()->DoUndo(from, to, NULL));
+    EXPECT_EQ(Rows(*buffer), (Strings{"old one", "old two"}));
+    EXPECT_FALSE(buffer->IsModified());
 }
 
 // A new text is split where it lies, loading reads a file in chunks: both end rows alike at every

@@ -75,6 +75,21 @@ TEST_F(CSchemeTest, ColoursLineCommentsToTheirLineEnd)
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 2), "0-4:0000FF 4-7:-");
 }
 
+// Typed into a new text: the keyword is coloured at once, not when the next character comes.
+TEST_F(CSchemeTest, AKeywordAtTheEndOfATextWithoutALineEndIsColoured)
+{
+    m_text.SetText("");
+    Parse(*m_schema, nullptr, nullptr);
+    KT_EDIT_LEXPOS at{1, 0};
+    for (char c : std::string("int"))
+    {
+        Insert(at, std::string(1, c));
+        ++at.nCol;
+    }
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 1), "0-3:0000FF");
+    ExpectSameAsFreshParse("typed int");
+}
+
 TEST_F(CSchemeTest, EmptyRowHasOneDefaultPiece) { EXPECT_EQ(DescribeRow(*m_schema, m_text, 3), "0-0:-"); }
 
 TEST_F(CSchemeTest, ReparseAfterTypingInsideAComment)

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <thread>
 
 #include "KTSyntaxEditLexTextSchema.h"
 #include "TestText.h"
@@ -73,6 +76,38 @@ TEST(LexClass, AttributeValuesAreTyped)
     EXPECT_EQ(c->GetTextAttributes().nWeight, 255);
     EXPECT_EQ(c->GetAttribute("collapsedtext", false)->GetString(), "{..}");
     EXPECT_TRUE(c->IsEndClassParentThis());
+}
+
+// "RestartRunLoop" is the class's own and true unless written otherwise; a
+// working tag list written in a file is no attribute and is built anew.
+TEST(LexClass, RestartRunLoopAndWrittenActiveTags)
+{
+    auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nRestartRunLoop = 0\n"
+                         "lexClass:\nname = c\nparent = file\nstart:tag = 'a'\n_active_tags = 'zz'\n");
+    auto& tree = schema->GetClassSet().GetClassTree(false);
+    auto* c = TreeClass(tree, "c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(TreeClass(tree, "file")->IsRestartRunLoop());
+    EXPECT_TRUE(c->IsRestartRunLoop());
+    EXPECT_EQ(c->GetAttribute("_active_tags", false), nullptr);
+    CKTSyntaxEditLexValue active;
+    ASSERT_TRUE(c->GetPropertyValue("_active_tags", active));
+    EXPECT_EQ(active.GetList().size(), 1u);
+    EXPECT_EQ(active.GetList()[0].GetStrings(), std::vector<std::string>{"a"});
+}
+
+TEST(LexClass, CloseLeavesAnEmptyClass)
+{
+    auto schema =
+        Schema(std::string(kFile) + "lexClass:\nname = c\nparent = file\nstart:tag = 'a'\nDisplayName = 'C'\n");
+    CKTSyntaxEditLexClass::Ptr file = schema->GetClassSet().GetClassTree(false).at(0);
+    CKTSyntaxEditLexClass::Ptr c = file->GetChildren().at(0);
+    file->Close();
+    c->Close();
+    EXPECT_TRUE(file->GetChildren().empty());
+    EXPECT_EQ(c->GetParent(), nullptr);
+    EXPECT_FALSE(c->GetProperty(CKTSyntaxEditLexClass::ktStartTag).TakesPart());
+    EXPECT_TRUE(c->GetAttributes().empty());
 }
 
 TEST(LexClass, QuotedEndClassParentIsStoredWithoutItsQuotes)
@@ -242,7 +277,8 @@ TEST(LexMatching, SpecialTokensAndNegation)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = word\nparent = file\nstart:tag = @alpha\n"
                                               "end:separators = @alpha:not\n");
-    EXPECT_EQ(Parse(*schema, "ab 7c+d"), (std::vector<std::string>{"word 1:0-1:1", "word 1:4-1:4", "word 1:6-1:7"}));
+    // The line end streamed after the last row ends the last word as any separator would.
+    EXPECT_EQ(Parse(*schema, "ab 7c+d"), (std::vector<std::string>{"word 1:0-1:1", "word 1:4-1:4", "word 1:6-1:6"}));
     auto unknown = Schema(std::string(kFile) + "lexClass:\nname = u\nparent = file\nstart:tag = @nothing\n");
     EXPECT_TRUE(Parse(*unknown, "abc").empty());
 }
@@ -254,10 +290,10 @@ TEST(LexMatching, SingleCharacterTagsBeforeThePosition)
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = n\nparent = file\nprevious:tag = 'X', @eol\n"
                                               "start:tag = @digit\nend:separators = @digit:not\n");
     EXPECT_EQ(Parse(*schema, "1 x2 X3\n4"),
-              (std::vector<std::string>{"n 1:0-1:0", "n 1:3-1:3", "n 1:6-1:6", "n 2:0-2:1"}));
+              (std::vector<std::string>{"n 1:0-1:0", "n 1:3-1:3", "n 1:6-1:6", "n 2:0-2:0"}));
     auto exact = Schema(std::string(kFile) + "CaseSensitive = 1\nlexClass:\nname = n\nparent = file\n"
                                              "previous:tag = 'X'\nstart:tag = @digit\nend:separators = @digit:not\n");
-    EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:7"}));
+    EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:6"}));
 }
 
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
@@ -311,7 +347,33 @@ TEST(LexMatching, EndTagsSetTheEndAtTheirLastCharacter)
     schema->GetCollapsableBlocks(-1, folds);
     ASSERT_EQ(folds.size(), 1u);
     EXPECT_EQ(folds[0].strCollapsedText, "[..]");
-    EXPECT_EQ(Parse(*schema, "/* open"), (std::vector<std::string>{"cm 1:0-1:7"}));
+    // Open at the end of the text: it runs over the line ends streamed after the last row.
+    EXPECT_EQ(Parse(*schema, "/* open"), (std::vector<std::string>{"cm 1:0-1:11"}));
+}
+
+// After the last row come its own line end and one more, so that a word
+// whose end must be followed by a separator ends there as on any other row.
+TEST(LexCursor, StreamsTheLastRowsLineEndAndOneMore)
+{
+    CTestText text("ab\nc", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    std::string streamed;
+    for (int guard = 0; !cursor.IsEnd() && guard < 20; ++guard, cursor.SeekNextChar())
+        streamed += cursor.GetChar();
+    EXPECT_EQ(streamed, "ab\r\nc\r\n\r\n");
+    EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{2, 5}));
+}
+
+TEST(LexMatching, TagsMatchAcrossTheEndOfTheRow)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = pair\nparent = file\n"
+                                              "token:tag = 'a\\r\\nb'\n");
+    EXPECT_EQ(Parse(*schema, "xa\nb\na"), (std::vector<std::string>{"pair 1:1-2:0"}));
+    // Seeking reads ahead as walking does.
+    CTestText text("xa\nb", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    ASSERT_TRUE(cursor.Seek({1, 1}));
+    EXPECT_STREQ(cursor.GetText(), "a\r\nb\r\n\r\n");
 }
 
 }  // namespace
@@ -389,6 +451,76 @@ TEST(LexOnScreen, TheFirstScreenOfATextNotParsedYetIsColoured)
     EXPECT_EQ(pieces[1].nEnd, 4);
     EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
     EXPECT_FALSE(schema->RunOnScreen(cursor, 2, 2, screen));  // only the text's start is known without a parse
+}
+
+// A text whose reader stops at one row until it is let go, so that a
+// background pass reading it holds the schema's classes meanwhile. It lets
+// go by itself after a long wait, which shows that someone waited for the pass.
+class CHeldText : public CTestText
+{
+public:
+    CHeldText(const std::string& text, int heldRow) : CTestText(text, ".t"), m_nHeldRow(heldRow) {}
+    bool GetRowText(int row, std::string& text) const override
+    {
+        if (row == m_nHeldRow)
+        {
+            std::unique_lock<std::mutex> lock(m_holdLock);
+            m_bHolding = true;
+            m_changed.notify_all();
+            m_bTimedOut = !m_changed.wait_for(lock, std::chrono::seconds(10), [this] { return m_bReleased; });
+        }
+        return CTestText::GetRowText(row, text);
+    }
+    bool WaitUntilHolding()
+    {
+        std::unique_lock<std::mutex> lock(m_holdLock);
+        return m_changed.wait_for(lock, std::chrono::seconds(10), [this] { return m_bHolding; });
+    }
+    bool HasTimedOut()
+    {
+        std::lock_guard<std::mutex> lock(m_holdLock);
+        return m_bTimedOut;
+    }
+    void Release()
+    {
+        std::lock_guard<std::mutex> lock(m_holdLock);
+        m_bReleased = true;
+        m_changed.notify_all();
+    }
+
+private:
+    const int m_nHeldRow;
+    mutable std::mutex m_holdLock;
+    mutable std::condition_variable m_changed;
+    mutable bool m_bHolding = false;
+    mutable bool m_bTimedOut = false;
+    bool m_bReleased = false;
+};
+
+TEST(LexOnScreen, APaintDoesNotWaitForABackgroundPassToEnd)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
+    std::string rows;
+    for (int i = 0; i < 200; ++i)
+        rows += "{ a }\n";
+    CTestText text(rows, ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+
+    CHeldText held(rows, 150);
+    std::thread pass(
+        [&]
+        {
+            CKTSyntaxEditLexCursor reader(held);
+            schema->RunParseUpdate(true, reader, nullptr, nullptr, false);
+        });
+    ASSERT_TRUE(held.WaitUntilHolding());
+    CKTLexBlockChain screen;
+    EXPECT_FALSE(schema->RunOnScreen(cursor, 3, 10, screen));
+    EXPECT_FALSE(held.HasTimedOut()) << "the paint waited for the pass";
+    held.Release();
+    pass.join();
+    EXPECT_TRUE(schema->RunOnScreen(cursor, 3, 10, screen)) << "once the pass is over the screen is parsed";
 }
 
 }  // namespace

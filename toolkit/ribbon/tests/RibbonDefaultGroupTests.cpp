@@ -1,0 +1,188 @@
+// RibbonDefaultGroupTests.cpp: a group of the ribbon's own class: large buttons with their captions below, turned
+// into small ones three to a column as the row narrows, then into icons alone, and drawn where it put them.
+#include "KTCommandBarsDefs.h"
+#include "KTControl.h"
+#include "KTImageManager.h"
+#include "KTRibbonBar.h"
+#include "KTRibbonControlTab.h"
+#include "KTRibbonGroup.h"
+#include "KTRibbonTab.h"
+#include "MessagePump.h"
+#include "PixelImage.h"
+#include "RibbonTestFrame.h"
+#include "TestRibbonGroup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+const COLORREF kIconColour = RGB(230, 20, 30);
+const int kIconSize = 16;
+const int kFirstId = 300;
+
+// The id's icon: a square of one colour at the ribbon's icon size, taken away with the object.
+class CSolidIcons
+{
+public:
+    explicit CSolidIcons(int nCount) : m_nCount(nCount)
+    {
+        std::vector<DWORD> colour(kIconSize * kIconSize, 0xFF000000 | (GetRValue(kIconColour) << 16) |
+                                                             (GetGValue(kIconColour) << 8) | GetBValue(kIconColour));
+        std::vector<BYTE> mask(kIconSize * kIconSize / 8, 0);
+        ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()),
+                         ::CreateBitmap(kIconSize, kIconSize, 1, 32, colour.data())};
+        HICON hIcon = ::CreateIconIndirect(&info);
+        ::DeleteObject(info.hbmMask);
+        ::DeleteObject(info.hbmColor);
+        for (int i = 0; hIcon && i < nCount; i++)
+            KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), kFirstId + i, CSize(kIconSize, kIconSize));
+        if (hIcon)
+            ::DestroyIcon(hIcon);
+    }
+    ~CSolidIcons()
+    {
+        for (int i = 0; i < m_nCount; i++)
+            KTImageManager()->RemoveIcon(kFirstId + i);
+    }
+    CSolidIcons(const CSolidIcons&) = delete;
+    CSolidIcons& operator=(const CSolidIcons&) = delete;
+
+private:
+    int m_nCount;
+};
+
+// Where the icon's colour shows inside the rectangle; empty when it does not.
+CRect IconBox(const CPixelImage& image, const CRect& rc)
+{
+    CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            if (image.Pixel(x, y) == kIconColour)
+                box.SetRect(std::min<int>(box.left, x), std::min<int>(box.top, y), std::max<int>(box.right, x + 1),
+                            std::max<int>(box.bottom, y + 1));
+    return box.left == INT_MAX ? CRect() : box;
+}
+
+class RibbonDefaultGroup : public ::testing::Test
+{
+protected:
+    RibbonDefaultGroup() : m_icons(3), m_frame(600, 300)
+    {
+        m_pBar = m_frame.GetRibbon();
+        CKTRibbonTabGroups* pGroups = m_pBar->GetControlTab()->GetTab(0)->GetGroups();
+        // A group that never narrows fills the row, so that the row's width decides the other group's look.
+        auto* pFixed = static_cast<CTestRibbonGroup*>(pGroups->Add(RUNTIME_CLASS(CTestRibbonGroup), "Fixed", 1));
+        pFixed->m_nWidth = kFixedWidth;
+        m_pGroup = pGroups->Add(NULL, "&Clipboard", 2);
+        for (const char* pszCaption : {"Paste", "Cut", "Copy"})
+        {
+            CKTControl* pControl = m_pGroup->AddControl(ktControlButton, kFirstId + m_pGroup->GetCount());
+            pControl->SetCaption(pszCaption);
+        }
+        m_pBar->OnRecalcLayout();
+        PumpMessages();
+    }
+
+    // The ribbon's pixels once the group's icons show at their places.
+    CPixelImage Shown()
+    {
+        CPixelImage image = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
+        PumpUntil(
+            [&]
+            {
+                image = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
+                for (int i = 0; i < m_pGroup->GetCount(); i++)
+                    if (IconBox(image, m_pGroup->GetAt(i)->GetRect()).IsRectEmpty())
+                        return false;
+                return true;
+            });
+        return image;
+    }
+
+    // The group's width as the row placed it.
+    int Width() const { return m_pGroup->GetRect().Width() - 5; }
+    // The client width at which the row lacks a pixel to show the group as wide as it is.
+    int NarrowerThanNow() const { return kFixedWidth + 7 + Width() + 4 + 6 - 1; }
+
+    static const int kFixedWidth = 300;
+    CSolidIcons m_icons;
+    CRibbonTestFrame m_frame;
+    CKTRibbonBar* m_pBar;
+    CKTRibbonGroup* m_pGroup;
+};
+}  // namespace
+
+TEST_F(RibbonDefaultGroup, ItsButtonsStandLargeSideBySideWithTheirIconsAboveTheirCaptions)
+{
+    const CPixelImage image = Shown();
+    const CRect rcGroup = m_pGroup->GetRect();
+    int nRight = rcGroup.left;
+    for (int i = 0; i < m_pGroup->GetCount(); i++)
+    {
+        SCOPED_TRACE(i);
+        CKTControl* pControl = m_pGroup->GetAt(i);
+        const CRect rc = pControl->GetRect();
+        EXPECT_EQ(ktButtonIconAndCaptionBelow, pControl->GetStyle());
+        EXPECT_GE(rc.left, nRight) << "side by side";
+        EXPECT_GT(rc.Height(), rcGroup.Height() / 2) << "as tall as the group's client";
+        // The bar's large icon, made from the small one.
+        const CRect box = IconBox(image, rc);
+        EXPECT_GE(box.Width(), kIconSize);
+        EXPECT_EQ(box.Width(), box.Height());
+        EXPECT_LE(std::abs(box.CenterPoint().x - rc.CenterPoint().x), 1) << "centred";
+        EXPECT_LT(box.CenterPoint().y, rc.CenterPoint().y) << "in the upper half";
+        EXPECT_LT(box.bottom + 8, rc.bottom) << "the caption below it";
+        nRight = rc.right;
+    }
+    EXPECT_LE(nRight, rcGroup.right);
+}
+
+TEST_F(RibbonDefaultGroup, ANarrowRowStacksThemSmallInOneColumnThenLeavesTheirIconsAlone)
+{
+    const int nWhole = Width();
+    m_frame.SetClientWidth(NarrowerThanNow());
+    const CPixelImage image = Shown();
+    const CRect rcFirst = m_pGroup->GetAt(0)->GetRect();
+    EXPECT_LT(Width(), nWhole);
+    int nBottom = rcFirst.top;
+    for (int i = 0; i < m_pGroup->GetCount(); i++)
+    {
+        SCOPED_TRACE(i);
+        CKTControl* pControl = m_pGroup->GetAt(i);
+        const CRect rc = pControl->GetRect();
+        EXPECT_EQ(ktButtonIconAndCaption, pControl->GetStyle());
+        EXPECT_EQ(rcFirst.left, rc.left) << "one column";
+        EXPECT_GE(rc.top, nBottom) << "stacked";
+        const CRect box = IconBox(image, rc);
+        EXPECT_EQ(CSize(kIconSize, kIconSize), box.Size());
+        EXPECT_LT(box.left, rc.left + 6) << "at the left, the caption beside it";
+        EXPECT_LT(box.right + 10, rc.right);
+        nBottom = rc.bottom;
+    }
+    EXPECT_LE(nBottom, m_pGroup->GetRect().bottom - m_pBar->GetRibbonPainter()->GetGroupCaptionHeight());
+
+    // Narrower still: the icons alone, in the same column.
+    const int nSmall = Width();
+    m_frame.SetClientWidth(NarrowerThanNow());
+    const CPixelImage icons = Shown();
+    for (int i = 0; i < m_pGroup->GetCount(); i++)
+    {
+        SCOPED_TRACE(i);
+        CKTControl* pControl = m_pGroup->GetAt(i);
+        EXPECT_EQ(ktButtonIcon, pControl->GetStyle());
+        EXPECT_EQ(m_pGroup->GetAt(0)->GetRect().left, pControl->GetRect().left);
+        EXPECT_LT(pControl->GetRect().Width(), kIconSize + 12);
+        EXPECT_EQ(CSize(kIconSize, kIconSize), IconBox(icons, pControl->GetRect()).Size());
+    }
+    EXPECT_LT(Width(), nSmall);
+
+    // Wide again, whole again.
+    m_frame.SetClientWidth(600);
+    EXPECT_EQ(ktButtonIconAndCaptionBelow, m_pGroup->GetAt(0)->GetStyle());
+    EXPECT_EQ(nWhole, Width());
+}
