@@ -16,6 +16,17 @@ void AddKey(std::vector<INPUT>& inputs, WORD wVirtualKey, bool bDown)
     inputs.push_back(input);
 }
 
+void AddChar(std::vector<INPUT>& inputs, char ch)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<unsigned char>(ch);
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs.push_back(input);
+    input.ki.dwFlags |= KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+}
+
 void AddModifiers(std::vector<INPUT>& inputs, unsigned nModifiers, bool bDown)
 {
     static const struct

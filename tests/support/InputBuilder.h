@@ -8,6 +8,8 @@
 namespace InputBuilder
 {
 void AddKey(std::vector<INPUT>& inputs, WORD wVirtualKey, bool bDown);
+// A character pressed and released as itself, for one the keyboard layout has no key for.
+void AddChar(std::vector<INPUT>& inputs, char ch);
 void AddModifiers(std::vector<INPUT>& inputs, unsigned nModifiers, bool bDown);
 void AddMove(std::vector<INPUT>& inputs, POINT ptScreen);
 void AddButton(std::vector<INPUT>& inputs, DWORD dwFlags);

@@ -128,8 +128,17 @@ bool CTestInput::Text(const char* pszText)
 {
     for (; *pszText; ++pszText)
     {
+        // The display's layout here has no key for some characters, '(' among them.
         const SHORT nScan = ::VkKeyScanA(*pszText);
-        if (nScan == -1 || !Key(LOBYTE(nScan), HIBYTE(nScan)))
+        if (nScan == -1)
+        {
+            std::vector<INPUT> inputs;
+            AddChar(inputs, *pszText);
+            if (!Send(inputs))
+                return false;
+            continue;
+        }
+        if (!Key(LOBYTE(nScan), HIBYTE(nScan)))
             return false;
     }
     return true;
