@@ -245,6 +245,7 @@ void CKTToolBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
     if (!pToolBar)
         return;
     m_bBuiltIn = pToolBar->m_bBuiltIn;
+    m_bSaveAlways = pToolBar->m_bSaveAlways;
     m_bTearOff = pToolBar->m_bTearOff;
     m_bCloseable = pToolBar->m_bCloseable;
 }
