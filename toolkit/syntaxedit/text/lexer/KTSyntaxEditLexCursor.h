@@ -79,7 +79,7 @@ private:
     std::string m_buffer;                 // text before the look-back, the look-back, the row, the rows read ahead
     int m_nBackOffset;                    // look-back wanted, in bytes
     int m_nBack = 0;                      // bytes before the row in m_buffer
-    int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a zero byte before it)
+    int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a line end before it)
     int m_nRowSpan = 0;                   // with the line end
     int m_nNextRow = 1;                   // the next row to read ahead
     std::array<int, kReadAhead + 2> m_aheadSpans;  // ring of the spans of the rows read ahead, in order

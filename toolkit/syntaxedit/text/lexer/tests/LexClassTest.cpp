@@ -264,6 +264,21 @@ TEST(LexMatching, SingleCharacterTagsBeforeThePosition)
     EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:6"}));
 }
 
+// The start of the text reads as a row start: a line end stands before it,
+// so line-end tags and negated classes match there as on any later row.
+TEST(LexMatching, ALineEndStandsBeforeTheText)
+{
+    for (const char* tag : {"'\\n'", "'\\r\\n'", "@digit:not", "@eol"})
+    {
+        auto schema = Schema(std::string(kFile) + "lexClass:\nname = n\nparent = file\nprevious:tag = " + tag +
+                             "\nstart:tag = @digit\nend:separators = @digit:not\n");
+        EXPECT_EQ(Parse(*schema, "1\n23"), (std::vector<std::string>{"n 1:0-1:0", "n 2:0-2:1"})) << tag;
+    }
+    auto spaced = Schema(std::string(kFile) + "lexClass:\nname = w\nparent = file\ntoken:tag = 'if'\n"
+                                              "token:start:separators = ' '\n");
+    EXPECT_EQ(Parse(*spaced, "if if\nif"), (std::vector<std::string>{"w 1:3-1:4"}));
+}
+
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
 {
     auto schema =
