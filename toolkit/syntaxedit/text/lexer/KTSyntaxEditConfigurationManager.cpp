@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "KTLexStrings.h"
+#include "KTLexThreadEnd.h"
 
 CKTSyntaxEditConfigurationManager::CKTSyntaxEditConfigurationManager(int monitorPeriodMs) : m_monitor(monitorPeriodMs)
 {
@@ -213,13 +214,18 @@ void CKTSyntaxEditConfigurationManager::Close()
         m_bStopReload = true;
         reload = std::move(m_reloadThread);
     }
-    if (reload.joinable())
-        reload.join();  // it stops at its next entry and sends nothing
-    {
-        std::lock_guard<std::mutex> serial(m_serialLock);
-        m_monitor.Stop();
-    }
-    std::lock_guard<std::mutex> lock(m_lockData);
+    // It stops at its next entry and sends nothing; one stuck longer is cut off.
+    bool ended = KTLexEndThread(reload, m_nReloadStopWaitMs);
+    // A thread cut off may have died holding these locks; no other thread runs then.
+    std::unique_lock<std::mutex> serial(m_serialLock, std::defer_lock);
+    if (ended)
+        serial.lock();
+    ended = m_monitor.Stop() && ended;
+    if (serial.owns_lock())
+        serial.unlock();
+    std::unique_lock<std::mutex> lock(m_lockData, std::defer_lock);
+    if (ended)
+        lock.lock();
     ClearData();
 }
 

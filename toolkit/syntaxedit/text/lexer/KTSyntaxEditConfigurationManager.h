@@ -53,7 +53,14 @@ public:
     // Reloads on a worker thread; a request during a reload reloads once more after it.
     bool ReloadConfigAsync();
     // Ends the threads and drops themes and schemes; called when the last text goes.
+    // The reload is given 30 s and the monitor 20 s before they are terminated.
     void Close();
+    // Tests shorten the waits.
+    void SetStopWaits(int reloadMs, int monitorMs)
+    {
+        m_nReloadStopWaitMs = reloadMs;
+        m_monitor.SetStopWait(monitorMs);
+    }
 
     void SetTheme(const std::string& name);
     std::string GetThemeName() const;
@@ -102,6 +109,7 @@ private:
 
     std::mutex m_reloadLock;  // the reload thread's state
     std::thread m_reloadThread;
+    int m_nReloadStopWaitMs = 30000;
     bool m_bReloadRunning = false;
     bool m_bReloadAgain = false;
     bool m_bClosing = false;
