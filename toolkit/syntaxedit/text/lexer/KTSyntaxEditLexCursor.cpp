@@ -196,7 +196,7 @@ bool CKTSyntaxEditLexCursor::Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* b
         UpdateRowView();
     }
     m_pos.nCol = std::clamp(pos.nCol, 0, m_nRowSpan);
-    return true;
+    return m_pos.nCol == pos.nCol;
 }
 
 void CKTSyntaxEditLexCursor::SeekNext(int chars)

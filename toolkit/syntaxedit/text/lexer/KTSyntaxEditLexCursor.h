@@ -21,7 +21,9 @@ public:
 
     KT_EDIT_LEXPOS GetPosition() const { return m_pos; }
     bool IsEnd() const;
-    // Moves to a position; FALSE when the row does not exist or a break was asked for.
+    // Moves to a position; FALSE when it was not reached exactly: the row does not
+    // exist, a break was asked for, or the column lies past the row (the cursor
+    // then stands at the row's end).
     bool Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* breakFlag = nullptr);
     // Moves over bytes; the run step moves over whole characters with SeekNextChar.
     void SeekNext(int chars);

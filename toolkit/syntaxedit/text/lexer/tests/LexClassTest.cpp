@@ -347,6 +347,22 @@ TEST(LexCursor, StreamsTheLastRowsLineEndAndOneMore)
     EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{2, 5}));
 }
 
+// A seek says whether it reached the very position, so that a caller can tell
+// a column past the row's end (the cursor stops at the row's end) from a hit.
+TEST(LexCursor, SeekReportsWhetherItReachedThePosition)
+{
+    CTestText text("ab\nc", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    EXPECT_TRUE(cursor.Seek({2, 1}));
+    EXPECT_EQ(cursor.GetChar(), '\r');
+    EXPECT_FALSE(cursor.Seek({1, 9}));
+    EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{1, 4}));
+    EXPECT_FALSE(cursor.Seek({3, 0}));
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(cursor.Seek({2, 0}, &cancel));
+    EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{1, 4}));
+}
+
 TEST(LexMatching, TagsMatchAcrossTheEndOfTheRow)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = pair\nparent = file\n"
