@@ -215,16 +215,16 @@ void CKTSyntaxEditConfigurationManager::Close()
         reload = std::move(m_reloadThread);
     }
     // It stops at its next entry and sends nothing; one stuck longer is cut off.
-    bool ended = KTLexEndThread(reload, m_nReloadStopWaitMs);
+    m_bThreadCutOff = !KTLexEndThread(reload, m_nReloadStopWaitMs) || m_bThreadCutOff;
     // A thread cut off may have died holding these locks; no other thread runs then.
     std::unique_lock<std::mutex> serial(m_serialLock, std::defer_lock);
-    if (ended)
+    if (!m_bThreadCutOff)
         serial.lock();
-    ended = m_monitor.Stop() && ended;
+    m_bThreadCutOff = !m_monitor.Stop() || m_bThreadCutOff;
     if (serial.owns_lock())
         serial.unlock();
     std::unique_lock<std::mutex> lock(m_lockData, std::defer_lock);
-    if (ended)
+    if (!m_bThreadCutOff)
         lock.lock();
     ClearData();
 }

@@ -110,6 +110,7 @@ private:
     std::mutex m_reloadLock;  // the reload thread's state
     std::thread m_reloadThread;
     int m_nReloadStopWaitMs = 30000;
+    bool m_bThreadCutOff = false;  // a thread was terminated: locks it held stay taken
     bool m_bReloadRunning = false;
     bool m_bReloadAgain = false;
     bool m_bClosing = false;

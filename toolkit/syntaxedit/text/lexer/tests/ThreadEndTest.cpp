@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "KTLexThreadEnd.h"
+#include "KTSyntaxEditConfigurationManager.h"
 #include "KTSyntaxEditFileChangesMonitor.h"
 #include "KTSyntaxEditLexParser.h"
 #include "TestFolder.h"
@@ -156,6 +157,34 @@ TEST(LexFileMonitor, AHandlerThatDoesNotReturnIsCutOffAtTheStop)
     std::filesystem::remove(path);
     ASSERT_TRUE(gate->WaitReached());
     EXPECT_FALSE(monitor.Stop());
+}
+
+// A reload stuck in a receiver is cut off, and the configuration is still
+// dropped. The receiver stays advised: the reload died holding their lock.
+TEST(LexConfigClose, AReloadThatDoesNotReturnIsCutOff)
+{
+    class CStuckReceiver : public IKTSyntaxEditConfigEvents
+    {
+    public:
+        void OnConfigEvent(int, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&) override
+        {
+            gate->Reach();
+        }
+        std::shared_ptr<CGate> gate = std::make_shared<CGate>();
+    };
+    CTestFolder folder("reload-stop");
+    std::filesystem::copy(KT_TEST_CONFIG_DIR, folder.Path("config"), std::filesystem::copy_options::recursive);
+    auto config = KTMakeCounted<CKTSyntaxEditConfigurationManager>(1000);
+    config->SetConfigFile(folder.Path("config/SyntaxEdit.ini"));
+    ASSERT_FALSE(config->GetSchemeNames().empty());
+    CStuckReceiver stuck;
+    config->Advise(&stuck);
+    ASSERT_TRUE(config->ReloadConfigAsync());
+    ASSERT_TRUE(stuck.gate->WaitReached());
+    config->SetStopWaits(1, 1);
+    config->Close();
+    EXPECT_TRUE(config->GetSchemeNames().empty());
+    config->Close();  // again, as the destructor does: nothing waits on a lock the reload kept
 }
 
 #endif
