@@ -174,7 +174,8 @@ TEST(LexConfigClose, AReloadThatDoesNotReturnIsCutOff)
     class CStuckReceiver : public IKTSyntaxEditConfigEvents
     {
     public:
-        void OnConfigEvent(int, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&) override
+        void OnConfigEvent(int, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&,
+                           const CKTSyntaxEditThemeSet::ThemePtr&) override
         {
             gate->Reach();
         }
