@@ -256,6 +256,8 @@ protected:
     // Alt and a press on a toolbar's control, outside customise mode: the control is dragged as if customising.
     BOOL AltDragControl(CKTControl* pControl, CPoint point);
     BOOL IsMouseLocked() const;
+    // No tips while a menu of the bar is open, the keyboard tracks it or another bar tracks.
+    BOOL IsToolTipPaused() const;
     BOOL IsActive() const;
     // The site frame waits for a click that names a help topic.
     BOOL IsSiteInHelpMode() const;

@@ -9,6 +9,7 @@
 #include "KTCustomizeDropSource.h"
 #include "KTCustomizeMode.h"
 #include "KTDrawHelpers.h"
+#include "KTMouseHookManager.h"
 #include "KTToolTipController.h"
 
 int CKTCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -33,9 +34,17 @@ BOOL CKTCommandBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return CWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
+BOOL CKTCommandBar::IsToolTipPaused() const
+{
+    // A tip would stand over the open menu, beside the keyboard's selection or over another bar's tracking.
+    if (m_nPopuped != -1 || (!IsPopupBar() && m_nTrackingMode == ktTrackingOn && m_nKeyboardSelection))
+        return TRUE;
+    return CKTMouseHookManager::Instance()->IsTrackedLock(this);
+}
+
 INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    CKTControl* pControl = m_pControls->HitTest(point);
+    CKTControl* pControl = IsToolTipPaused() ? NULL : m_pControls->HitTest(point);
     if (!pControl)
         return -1;
     CKTCommandBars* pCommandBars = GetCommandBars();
@@ -60,6 +69,7 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         strTip += " (" + strShortcut + ")";
     if (strTip.IsEmpty())
         return -1;
-    CKTToolTipController::FillInToolInfo(pTI, m_hWnd, rcTip, nToolId, strTip);
+    CKTToolTipController::FillInToolInfoEx(pTI, m_hWnd, rcTip, nToolId, strTip, NULL, pControl->GetDescription(),
+                                           pControl->GetIconId());
     return nToolId;
 }

@@ -54,9 +54,10 @@ DWORD WINAPI CKTSoundPlayer::SoundThreadProc(LPVOID pParam)
     CKTSoundPlayer* pPlayer = static_cast<CKTSoundPlayer*>(pParam);
     // The sound library loads with the first sound rather than with the program; without it the
     // requests are taken and nothing plays.
-    CKTSystemLibrary winmm("winmm.dll");
-    decltype(&::PlaySoundA) pfnPlaySound = NULL;
-    winmm.GetProc("PlaySoundA", pfnPlaySound);
+    CKTSystemLibrary winmm(pPlayer->m_pfnPlay ? NULL : "winmm.dll");
+    PlayFunction pfnPlaySound = pPlayer->m_pfnPlay;
+    if (!pfnPlaySound)
+        winmm.GetProc("PlaySoundA", pfnPlaySound);
     while (!pPlayer->m_bStop)
     {
         // Taken and cleared in one step, so a request made meanwhile is not lost.

@@ -15,7 +15,12 @@ enum KTMenuSound : LONG
 class CKTSoundPlayer
 {
 public:
+    // Plays a sound alias as the system's PlaySound does.
+    using PlayFunction = BOOL(WINAPI*)(LPCSTR lpszSound, HMODULE hModule, DWORD dwFlags);
+
     CKTSoundPlayer() = default;
+    // Plays through the function instead of the system's sound library.
+    explicit CKTSoundPlayer(PlayFunction pfnPlay) : m_pfnPlay(pfnPlay) {}
     ~CKTSoundPlayer() { StopThread(); }
     CKTSoundPlayer(const CKTSoundPlayer&) = delete;
     CKTSoundPlayer& operator=(const CKTSoundPlayer&) = delete;
@@ -33,7 +38,8 @@ private:
     volatile LONG m_nPending = ktSoundNone;
     volatile LONG m_bStop = FALSE;
     BOOL m_bEnabled = TRUE;
-    HANDLE m_hThread = NULL;  // closed by StopThread
+    HANDLE m_hThread = NULL;        // closed by StopThread
+    PlayFunction m_pfnPlay = NULL;  // NULL: the system's, looked up by the thread
 };
 
 // The process's one sound player.

@@ -351,8 +351,7 @@ void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     if (rcPart.IntersectRect(rcClipBox, m_rcCaption))
     {
         pPainter->DrawRibbonCaption(pDC, this);
-        for (int i = 0; i < m_contextHeaders.GetCount(); i++)
-            pPainter->DrawContextHeader(pDC, m_contextHeaders.GetAt(i));
+        pPainter->DrawContextHeaders(pDC, this);
     }
     if (IsGroupsVisible())
         pPainter->FillRibbonGroups(pDC, GetSelectedTab(), m_rcGroups);

@@ -3,7 +3,6 @@
 
 #include "KTControl.h"
 #include "KTDrawObjects.h"
-#include "KTPopupPlacement.h"
 #include "KTRibbonSystemButton.h"
 
 #include <algorithm>
@@ -29,21 +28,11 @@ CSize CKTRibbonSystemPopupBarPage::CalcDynamicLayout(int nLength, DWORD dwMode)
     return sz;
 }
 
-void CKTRibbonSystemPopupBarPage::UpdateLocation()
+void CKTRibbonSystemPopupBarPage::AdjustExcludeRect(CRect& rc, BOOL bVertical)
 {
-    CKTPopupBar::UpdateLocation();
-    CKTRibbonSystemPopupBar* pMenu = GetSystemMenu();
-    if (!pMenu || !pMenu->GetSafeHwnd())
+    CKTPopupBar::AdjustExcludeRect(rc, bVertical);
+    if (!GetSystemMenu())
         return;
-    pMenu->ScreenToClient(m_rcExclude);
-    AdjustExcludeRect(m_rcExclude);
-    pMenu->ClientToScreen(m_rcExclude);
-    m_ptPopup = (m_dwPopupFlags & ktPopupVertical) ? CPoint(m_rcExclude.left, m_rcExclude.bottom)
-                                                   : CPoint(m_rcExclude.right, m_rcExclude.top);
-}
-
-void CKTRibbonSystemPopupBarPage::AdjustExcludeRect(CRect& rc) const
-{
     rc.top = CKTRibbonSystemPopupBar::s_rcBorders.top + 1;
     rc.right += 1;
 }

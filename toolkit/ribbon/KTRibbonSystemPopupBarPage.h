@@ -13,11 +13,8 @@ class CKTRibbonSystemPopupBarPage : public CKTPopupBar
 public:
     // At least as tall as the menu's inside, so that it covers the second column.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    void UpdateLocation() override;
-
-protected:
     // Beside the opening command and level with the menu's first row.
-    void AdjustExcludeRect(CRect& rc) const;
+    void AdjustExcludeRect(CRect& rc, BOOL bVertical) override;
 
 private:
     // The system menu whose command opened the page; NULL when something else opened it.

@@ -40,26 +40,3 @@ void CKTControlButton::OnLButtonUp(CPoint pt)
     if (m_pParent->GetType() == ktBarTypePopup || m_pParent->GetPosition() == ktBarPopup)
         OnExecute();
 }
-
-void CKTControlButton::RemoveListItems(const std::function<BOOL(CKTControl*)>& isItem)
-{
-    CKTControls* pControls = m_pParent->GetControls();
-    while (CKTControl* pNext = pControls->GetAt(m_nIndex + 1))
-    {
-        if (!pNext->IsTemporary() || !isItem(pNext))
-            return;
-        pControls->Remove(pNext);
-    }
-}
-
-BOOL CKTControlButton::ClearListForItems(const std::function<BOOL(CKTControl*)>& isItem)
-{
-    RemoveListItems(isItem);
-    if (IsCustomizeMode())
-    {
-        SetHideFlags(0);
-        return FALSE;
-    }
-    SetHideFlag(ktHideGeneric, TRUE);
-    return TRUE;
-}

@@ -107,7 +107,6 @@ void CKTControlComboBox::SetRect(CRect rc)
 {
     m_field.Layout(rc, m_nThumbWidth + 3);
     m_rcControl = rc;
-    m_field.UpdateVisibility();
 }
 
 BOOL CKTControlComboBox::Compare(CKTControl* pOther)

@@ -14,7 +14,6 @@ IMPLEMENT_DYNCREATE(CKTControlComboBoxList, CKTControlComboBoxPopupBar)
 
 BEGIN_MESSAGE_MAP(CKTControlComboBoxList, CKTControlComboBoxPopupBar)
 ON_WM_NCPAINT()
-ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
@@ -205,6 +204,12 @@ void CKTControlComboBoxList::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
     for (int i = 0; i < pList->GetCount(); i++)
         if (pList->GetText(i, strText))
             AddString(strText);
+}
+
+void CKTControlComboBoxList::DrawCommandBar(CDC* pDC, CRect)
+{
+    pDC->FillSolidRect(CKTClientRect(this), GetPaintManager()->GetColor(COLOR_WINDOW));
+    DefWindowProc(WM_PAINT, (WPARAM)pDC->GetSafeHdc(), 0);
 }
 
 void CKTControlComboBoxList::OnNcPaint()

@@ -57,11 +57,12 @@ public:
     BOOL OnHookMouseWheel(int nDelta, CPoint ptScreen) override;
     void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
     void DoPropExchange(CKTPropExchange* pPX) override;
+    // The rows are the list box's own, painted into the bar's device context.
+    void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
 
 protected:
     void RunListKey(UINT nChar, LPARAM lParam, BOOL bWithEdit) override;
     afx_msg void OnNcPaint();
-    afx_msg void OnPaint() { Default(); }
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return (BOOL)Default(); }
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point) {}
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);

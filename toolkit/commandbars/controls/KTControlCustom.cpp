@@ -106,6 +106,8 @@ void CKTControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
     CKTControlButton::OnClick(bKeyboard, pt);
 }
 
+BOOL CKTControlCustom::IsCustomizeDropAllowed(CKTCommandBar* pBar) const { return pBar->GetType() == ktBarTypePopup; }
+
 int CKTControlCustom::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM&, LPARAM& lParam, LRESULT&)
 {
     if (nMessage != WM_MOUSEMOVE || !m_pParent || !m_pParent->GetSafeHwnd())

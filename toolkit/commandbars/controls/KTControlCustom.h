@@ -34,6 +34,7 @@ public:
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
+    BOOL IsCustomizeDropAllowed(CKTCommandBar* pBar) const override;
     void DoPropExchange(CKTPropExchange* pPX) override;
     void UpdateWindowVisibility() override;
     void RestoreCommandBarList(CKTCommandBarList* pList) override;

@@ -63,7 +63,6 @@ void CKTControlEdit::SetRect(CRect rc)
     if (m_field.Layout(rc, m_bShowSpinButtons ? 20 : 3))
         m_field.GetWnd()->SendMessage(EM_SETREADONLY, m_bReadOnly);
     m_rcControl = rc;
-    m_field.UpdateVisibility();
 }
 
 BOOL CKTControlEdit::IsCaptionVisible() const

@@ -9,7 +9,7 @@
 #include "KTControlPopup.h"
 #include "KTControls.h"
 
-IMPLEMENT_DYNCREATE(CKTControlOleItems, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTControlOleItems, CKTControlListPlaceholder)
 
 namespace
 {

@@ -3,11 +3,11 @@
 // Classes: CKTControlOleItems.
 #pragma once
 
-#include "KTControlButton.h"
+#include "KTControlListPlaceholder.h"
 
 class COleClientItem;
 
-class CKTControlOleItems : public CKTControlButton
+class CKTControlOleItems : public CKTControlListPlaceholder
 {
     DECLARE_DYNCREATE(CKTControlOleItems)
 public:

@@ -8,7 +8,7 @@
 
 #include <afxadv.h>
 
-IMPLEMENT_DYNCREATE(CKTControlRecentFileList, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTControlRecentFileList, CKTControlListPlaceholder)
 
 namespace
 {
@@ -46,7 +46,7 @@ void CKTControlRecentFileList::OnCalcDynamicSize(DWORD)
         CKTControl* pItem = m_pParent->GetControls()->Add(KTMakeCounted<CKTControlButton>(), KT_ID_FILE_MRU_FIRST + i,
                                                           NULL, m_nIndex + 1 + i, TRUE);
         pItem->SetCaption(CKTControlWindowList::ConstructCaption(strName, i + 1));
-        pItem->SetFlags(pItem->GetFlags() | 8);
+        pItem->SetFlags(pItem->GetFlags() | ktFlagManualUpdate | (i == 0 ? (m_dwFlags & ktFlagWrapRow) : 0));
         if (i == 0)
             pItem->SetBeginGroup(m_nIndex > 0);
     }

@@ -3,9 +3,9 @@
 // Classes: CKTControlRecentFileList.
 #pragma once
 
-#include "KTControlButton.h"
+#include "KTControlListPlaceholder.h"
 
-class CKTControlRecentFileList : public CKTControlButton
+class CKTControlRecentFileList : public CKTControlListPlaceholder
 {
     DECLARE_DYNCREATE(CKTControlRecentFileList)
 public:

@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTPaintManager.h"
+#include "KTPropExchange.h"
 
 #include <algorithm>
 
@@ -115,4 +116,12 @@ void CKTControlSelector::Copy(CKTControl* pFrom, BOOL bRecursive)
         m_szItem = pSelector->m_szItem;
     }
     CKTControl::Copy(pFrom, bRecursive);
+}
+
+void CKTControlSelector::DoPropExchange(CKTPropExchange* pPX)
+{
+    CKTControl::DoPropExchange(pPX);
+    PX_Size(pPX, "ItemsCount", m_szItemsCount, CSize(0, 0));
+    PX_Size(pPX, "ItemsMax", m_szItemsMax, CSize(0, 0));
+    PX_Size(pPX, "ItemSize", m_szItem, CSize(0, 0));
 }

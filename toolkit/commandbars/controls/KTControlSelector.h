@@ -12,6 +12,9 @@ public:
     void SetItemsCount(CSize sz) { m_szItemsCount = sz; }
     void SetItemsMax(CSize sz) { m_szItemsMax = sz; }
     void SetItemSize(CSize sz) { m_szItem = sz; }
+    CSize GetItemsCount() const { return m_szItemsCount; }
+    CSize GetItemsMax() const { return m_szItemsMax; }
+    CSize GetItemSize() const { return m_szItem; }
     // Columns and rows under the pointer.
     CSize GetSelected() const { return m_szSelected; }
     // The size picked when the control last ran its command.
@@ -24,6 +27,7 @@ public:
     void OnLButtonUp(CPoint pt) override;
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
+    void DoPropExchange(CKTPropExchange* pPX) override;
 
 protected:
     // Derived selectors draw into each cell.

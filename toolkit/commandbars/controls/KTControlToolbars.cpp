@@ -7,7 +7,7 @@
 #include "KTControls.h"
 #include "KTToolBar.h"
 
-IMPLEMENT_DYNCREATE(CKTControlToolbars, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTControlToolbars, CKTControlListPlaceholder)
 
 namespace
 {

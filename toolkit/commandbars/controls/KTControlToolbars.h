@@ -3,9 +3,9 @@
 // Classes: CKTControlToolbars, CKTControlToolbar.
 #pragma once
 
-#include "KTControlButton.h"
+#include "KTControlListPlaceholder.h"
 
-class CKTControlToolbars : public CKTControlButton
+class CKTControlToolbars : public CKTControlListPlaceholder
 {
     DECLARE_DYNCREATE(CKTControlToolbars)
 public:

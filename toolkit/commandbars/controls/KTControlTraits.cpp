@@ -20,7 +20,7 @@ namespace
 // A few command ids stand for lists that the button type fills in itself.
 CKTControl* CreateButton(int nId)
 {
-    if (nId == (int)KT_ID_FILE_MRU_FIRST)
+    if (nId == (int)KT_ID_FILE_MRU_FIRST || nId == (int)KT_ID_RECENT_FILE_LIST)
         return new CKTControlRecentFileList;
     if (nId == (int)KT_ID_TOOLBARS_LIST)
         return new CKTControlToolbars;

@@ -6,7 +6,7 @@
 #include "KTControls.h"
 #include "KTResourceManager.h"
 
-IMPLEMENT_DYNCREATE(CKTControlWindowList, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTControlWindowList, CKTControlListPlaceholder)
 
 UINT CKTControlWindowList::s_nFirstChildId = KT_ID_FIRST_MDICHILD;
 BOOL CKTControlWindowList::s_bRadioItems = FALSE;
@@ -16,8 +16,8 @@ namespace
 const int kMaxWindowItems = 9;
 // The help and prompt of a window item.
 const UINT kWindowItemHelpId = 0xEF1F;
-// What the frame's MDI handling opens its dialog of all windows for, past the ninth.
-const UINT kMoreWindowsOffset = 9;
+// The frame numbers its children from the first id on; hidden ones leave gaps between the listed ones.
+const UINT kChildIdSpan = 0x2F;
 }  // namespace
 
 CString CKTControlWindowList::ConstructCaption(const CString& strTitle, int nNumber)
@@ -54,7 +54,7 @@ void CKTControlWindowList::OnCalcDynamicSize(DWORD)
         return;
     const UINT nFirst = s_nFirstChildId;
     auto isItem = [nFirst](CKTControl* pItem)
-    { return (UINT)pItem->GetID() >= nFirst && (UINT)pItem->GetID() <= nFirst + kMoreWindowsOffset; };
+    { return (UINT)pItem->GetID() >= nFirst && (UINT)pItem->GetID() < nFirst + kChildIdSpan; };
     CKTCommandBars* pCommandBars = GetCommandBars();
     CMDIFrameWnd* pFrame = pCommandBars ? pCommandBars->GetMDIFrameSite() : NULL;
     if (!pFrame)
@@ -77,10 +77,7 @@ void CKTControlWindowList::OnCalcDynamicSize(DWORD)
         if (!::IsWindowVisible(hWndChild))
             continue;
         if (nNumber == kMaxWindowItems)
-        {
-            AddMoreWindowsItem(m_nIndex + 1 + nNumber);
             break;
-        }
         nNumber++;
         AddWindowItem(CWnd::FromHandle(hWndChild), nNumber, m_nIndex + nNumber, hWndChild == hWndActive);
     }
@@ -100,12 +97,4 @@ void CKTControlWindowList::AddWindowItem(CWnd* pChild, int nNumber, int nIndex, 
     CString strPrompt;
     if (KTResourceManager()->LoadString(&strPrompt, kWindowItemHelpId))
         pItem->SetPrompt(strPrompt);
-}
-
-void CKTControlWindowList::AddMoreWindowsItem(int nIndex)
-{
-    CKTControl* pItem =
-        m_pParent->GetControls()->Add(ktControlButton, s_nFirstChildId + kMoreWindowsOffset, "", nIndex, TRUE);
-    pItem->SetCaption("&More Windows...");
-    pItem->SetFlags(pItem->GetFlags() | ktFlagManualUpdate);
 }

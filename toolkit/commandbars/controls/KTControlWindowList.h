@@ -4,9 +4,9 @@
 // Classes: CKTControlWindowList.
 #pragma once
 
-#include "KTControlButton.h"
+#include "KTControlListPlaceholder.h"
 
-class CKTControlWindowList : public CKTControlButton
+class CKTControlWindowList : public CKTControlListPlaceholder
 {
     DECLARE_DYNCREATE(CKTControlWindowList)
 public:
@@ -21,7 +21,6 @@ public:
 private:
     // One item for a visible child: checked when active.
     void AddWindowItem(CWnd* pChild, int nNumber, int nIndex, BOOL bActive);
-    void AddMoreWindowsItem(int nIndex);
 
     static UINT s_nFirstChildId;  // the id of the first MDI child, as the frame numbers them
     static BOOL s_bRadioItems;

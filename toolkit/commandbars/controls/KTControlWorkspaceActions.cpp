@@ -7,7 +7,7 @@
 #include "KTCommandBars.h"
 #include "KTControls.h"
 
-IMPLEMENT_DYNCREATE(CKTControlWorkspaceActions, CKTControlButton)
+IMPLEMENT_DYNCREATE(CKTControlWorkspaceActions, CKTControlListPlaceholder)
 
 namespace
 {

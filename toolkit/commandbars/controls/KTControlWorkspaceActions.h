@@ -3,12 +3,12 @@
 // Classes: CKTControlWorkspaceActions.
 #pragma once
 
-#include "KTControlButton.h"
+#include "KTControlListPlaceholder.h"
 
 const int KT_ID_WORKSPACE_ACTIONS = 35002;
 
 // Expands into the tab-group commands the MDI client reports enabled, when it shows its children as tab groups.
-class CKTControlWorkspaceActions : public CKTControlButton
+class CKTControlWorkspaceActions : public CKTControlListPlaceholder
 {
     DECLARE_DYNCREATE(CKTControlWorkspaceActions)
 public:

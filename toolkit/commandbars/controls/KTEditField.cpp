@@ -134,15 +134,24 @@ void CKTEditField::CreateFieldWindow(CKTCommandBar* pBar)
         SetShellAutoComplete(m_dwShellFlags);
 }
 
-BOOL CKTEditField::Place(CRect rcControl, CRect rcField, BOOL bForce)
+void CKTEditField::DropStaleWindow(CKTCommandBar* pBar)
+{
+    if (!GetSafeHwnd())
+        return;
+    // A window marked for it, left on another bar, or mirrored, is made again.
+    BOOL bStale = m_bPendingDestroy || !IsWindowPlacedOn(pBar) || (m_pWnd->GetExStyle() & WS_EX_LAYOUTRTL);
+    m_bPendingDestroy = FALSE;
+    if (bStale)
+        DestroyWindow();
+}
+
+BOOL CKTEditField::Place(CRect rcControl, CRect rcField)
 {
     CKTControl* pControl = m_pOwner->GetFieldControl();
     CKTCommandBar* pBar = GetBar();
     CString strText = GetUserText();
-    // A window left on another bar, or mirrored, is made again.
-    if (GetSafeHwnd() && (!IsWindowPlacedOn(pBar) || (m_pWnd->GetExStyle() & WS_EX_LAYOUTRTL)))
-        DestroyWindow();
-    if (!m_pWnd || (rcControl == pControl->GetRect() && !bForce && IsWindowPlacedOn(pBar)))
+    DropStaleWindow(pBar);
+    if (!m_pWnd || (rcControl == pControl->GetRect() && !m_bDelayReposition && IsWindowPlacedOn(pBar)))
         return FALSE;
     if (!pBar || !pBar->GetSafeHwnd())
         return FALSE;
@@ -172,11 +181,17 @@ BOOL CKTEditField::Layout(CRect rcControl, int nRightInset)
     CRect rcField(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - nRightInset,
                   rcControl.bottom - 3);
     m_pOwner->AdjustEditRect(rcField);
-    BOOL bMoved = Place(rcControl, rcField, m_bDelayReposition);
+    BOOL bPlaced = Place(rcControl, rcField);
+    // Glass comes and goes under a field that stays where it is. Judged on the rectangle being laid out: the
+    // control stores it only after.
+    CKTCommandBar* pBar = GetBar();
+    if (GetSafeHwnd())
+        m_pWnd->SetOpaqueFix(pBar && pBar->IsCompositedCaptionRect(rcControl));
+    if (!bPlaced)
+        return FALSE;
+    UpdateVisibility();
     m_bDelayReposition = FALSE;
-    if (m_pWnd)
-        m_pWnd->SetOpaqueFix(m_pOwner->GetFieldControl()->IsOnCompositedCaption());
-    return bMoved;
+    return TRUE;
 }
 
 void CKTEditField::UpdateEnabled()

@@ -83,8 +83,11 @@ public:
     void SetLabelWidth(int nWidth);
     // The next Layout moves the window even when the control's rectangle stays.
     void DelayReposition() { m_bDelayReposition = TRUE; }
-    // Lays the window over the control's rectangle between the label and the right inset, as the owner adjusts
-    // it, making it first when needed; FALSE when nothing moved.
+    // The next Layout destroys the window and makes it again.
+    void SetPendingDestroy(BOOL bPending) { m_bPendingDestroy = bPending; }
+    BOOL IsPendingDestroy() const { return m_bPendingDestroy; }
+    // Lays the window over the control's rectangle (before the control stores it) between the label and the right
+    // inset, as the owner adjusts it, making it first when needed, and shows it; FALSE when nothing moved.
     BOOL Layout(CRect rcControl, int nRightInset);
     // The window takes the control's enabled state and its colours.
     void UpdateEnabled();
@@ -116,8 +119,10 @@ private:
     CKTCommandBar* GetBar() const;
     BOOL IsWindowPlacedOn(CKTCommandBar* pBar) const;
     void CreateFieldWindow(CKTCommandBar* pBar);
-    // FALSE when nothing moved; forced, it moves although the control's rectangle stayed.
-    BOOL Place(CRect rcControl, CRect rcField, BOOL bForce);
+    // Destroys a window that is to be made again.
+    void DropStaleWindow(CKTCommandBar* pBar);
+    // FALSE when nothing moved.
+    BOOL Place(CRect rcControl, CRect rcField);
 
     IKTEditFieldOwner* m_pOwner;                             // the control; owns this field
     std::unique_ptr<CKTEdit> m_pWnd;                         // made by the control
@@ -130,4 +135,5 @@ private:
     DWORD m_dwEditStyle = 0;                                 // extra styles of the window
     int m_nLabelWidth = 0;                                   // written by the paint manager
     BOOL m_bDelayReposition = FALSE;                         // the next Layout moves the window
+    BOOL m_bPendingDestroy = FALSE;                          // the next Layout makes the window again
 };

@@ -85,6 +85,26 @@ BOOL CKTPopupBar::DestroyWindow()
     return CKTCommandBar::DestroyWindow();
 }
 
+void CKTPopupBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
+{
+    CKTCommandBar::Copy(pFrom, bRecursive);
+    CKTPopupBar* pPopup = pFrom->AsPopupBar();
+    if (!pPopup)
+        return;
+    m_bTearOffPopup = pPopup->m_bTearOffPopup;
+    m_strTearOffCaption = pPopup->m_strTearOffCaption;
+    m_nTearOffId = pPopup->m_nTearOffId;
+    m_nTearOffWidth = pPopup->m_nTearOffWidth;
+    m_bShowShadow = pPopup->m_bShowShadow;
+    m_rcBorders = pPopup->m_rcBorders;
+    m_bContextMenu = pPopup->m_bContextMenu;
+}
+
+CRect CKTPopupBar::GetBorders()
+{
+    return m_nBarType == ktBarTypeNormal ? m_rcBorders : GetPaintManager()->GetCommandBarBorders(this);
+}
+
 void CKTPopupBar::NotifySite(UINT nMessage)
 {
     CWnd* pSite = GetSite();
@@ -107,6 +127,8 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
         m_pReturnCommand = pParentPopup->m_pReturnCommand;
     if (!CreatePopupWindow())
         return FALSE;
+    if (GetToolTipContext())
+        GetToolTipContext()->CancelToolTips();
     LockRedraw();
     NotifySite(KTWM_INITCOMMANDSPOPUP);
     m_bGripperHot = FALSE;
@@ -125,6 +147,12 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     }
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
     IdleUpdate();
+    // An update handler may have closed the popup: nothing is left to show or to sound.
+    if (!GetSafeHwnd())
+    {
+        UnlockRedraw();
+        return FALSE;
+    }
     ShowAnimated();
     KTSoundPlayer()->Play(ktSoundMenuPopup);
     CastShadow();
@@ -202,8 +230,6 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
     m_bLayoutLock = FALSE;
     return sz;
 }
-
-CRect CKTPopupBar::GetBorders() { return GetPaintManager()->GetCommandBarBorders(this); }
 
 void CKTPopupBar::OnRecalcLayout()
 {

@@ -26,6 +26,7 @@ public:
     void SetOpeningControl(CKTControl* pControl) { m_pControlPopup = pControl; }
     CKTControl* GetOpeningControl() const { return m_pControlPopup; }
     BOOL IsShowShadow() const { return m_bShowShadow; }
+    void SetBorders(const CRect& rcBorders) { m_rcBorders = rcBorders; }
     // Rarely used commands: hidden behind the expand button until the bar is expanded.
     BOOL IsCollapsedPresent() const { return m_bCollapsedPresent; }
     BOOL IsExpanded() const { return m_bExpanded; }
@@ -61,12 +62,15 @@ public:
     BOOL SetTrackingMode(int nMode, BOOL bSelectFirst = TRUE, BOOL bKeyboard = FALSE) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     // The inside edges that the layout, the scrolling and the theme's columns keep to: the theme's, unless the
-    // bar has its own.
+    // bar has its own; a popup tool bar keeps its Borders.
     virtual CRect GetBorders();
     void OnRecalcLayout() override;
     void OnControlsChanged() override;
     virtual void UpdateLocation();
     virtual CRect CalcPopupRect(int cx, int cy);
+    // The opening control's rectangle, in its bar's coordinates, as much of it as the popup must leave clear.
+    virtual void AdjustExcludeRect(CRect& rc, BOOL bVertical);
+    void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
 
     BOOL SetSelected(int nSelected, int nKeyboard = FALSE) override;
     void DrawCommandBar(CDC* pDC, CRect rcClipBox) override;
@@ -103,9 +107,13 @@ protected:
     };
     // Stacks the run in one column from the first visible control down, or from the end one up.
     void LayoutScrolled(BOOL bFromEnd);
+    // The controls that scroll: all but the expand button.
+    int GetScrolledCount() const;
     void StopScrollTimers();
     void DrawScrollArea(CDC* pDC, const CKTPopupScrollArea& area, BOOL bDown);
 
+    // The control's rectangle, in its bar's coordinates, as the control lets its popup cover it.
+    CRect ExcludeRectOf(CKTControl* pControl, BOOL bVertical);
     BOOL CreatePopupWindow();
     void ShowAt(const CRect& rc);
     // The shown popup's first picture, played from the screen under it when an animation applies.

@@ -38,17 +38,22 @@ BOOL IsBarComboBox(CKTControl* pControl)
 {
     return pControl->GetTraits().bDropsList && !pControl->GetParent()->IsPopupBar();
 }
+}  // namespace
 
-// The control's rectangle, in its bar's coordinates, as the control lets its popup cover it.
-CRect ExcludeRectOf(CKTControl* pControl, BOOL bVertical)
+void CKTPopupBar::AdjustExcludeRect(CRect& rc, BOOL bVertical)
+{
+    CKTControlPopup* pPopup = m_pControlPopup ? m_pControlPopup->AsControlPopup() : NULL;
+    if (pPopup)
+        pPopup->AdjustExcludeRect(rc, bVertical);
+}
+
+CRect CKTPopupBar::ExcludeRectOf(CKTControl* pControl, BOOL bVertical)
 {
     CRect rc = pControl->GetRect();
-    CKTControlPopup* pPopup = pControl->AsControlPopup();
-    if (pPopup && !IsBarComboBox(pControl))
-        pPopup->AdjustExcludeRect(rc, bVertical);
+    if (!IsBarComboBox(pControl))
+        AdjustExcludeRect(rc, bVertical);
     return rc;
 }
-}  // namespace
 
 void CKTPopupBar::UpdateLocation()
 {

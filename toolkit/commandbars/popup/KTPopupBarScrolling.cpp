@@ -15,12 +15,23 @@ const int KT_SCROLL_BAND = 16;
 const UINT KT_SCROLL_INTERVAL = 80;
 }  // namespace
 
+int CKTPopupBar::GetScrolledCount() const
+{
+    const int nCount = GetControlCount();
+    CKTControl* pLast = GetControl(nCount - 1);
+    return pLast && pLast->GetID() == (int)KT_ID_POPUPBAR_EXPAND ? nCount - 1 : nCount;
+}
+
 void CKTPopupBar::LayoutScrolled(BOOL bFromEnd)
 {
-    const CRect rcBorder = GetBorders();
+    // The gripper above the run and the expand button below it stay where the full layout puts them.
+    CRect rcBorder = GetBorders();
+    int nExpandHeight = 0;
+    ReserveSpecialRows(rcBorder, nExpandHeight);
+    PlaceSpecialRows(m_rcScrollClient.Size(), rcBorder, nExpandHeight);
     const CRect rcInner(m_rcScrollClient.left + rcBorder.left, m_rcScrollClient.top + rcBorder.top,
                         m_rcScrollClient.right - rcBorder.right, m_rcScrollClient.bottom - rcBorder.bottom);
-    const int nCount = GetControlCount();
+    const int nCount = GetScrolledCount();
     const int nSeparator = nCount ? GetPaintManager()->DrawCommandBarSeparator(NULL, this, GetControl(0), FALSE).cy : 0;
     if (m_nFirstVisible == 1)
         m_nFirstVisible = 0;
@@ -141,7 +152,7 @@ void CKTPopupBar::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     CKTPopupScrollArea& area = bDown ? m_scrollDown : m_scrollUp;
-    const BOOL bMore = bDown ? m_nEndVisible < GetControlCount() : m_nFirstVisible > 0;
+    const BOOL bMore = bDown ? m_nEndVisible < GetScrolledCount() : m_nFirstVisible > 0;
     if (!bMore)
     {
         area.Stop();

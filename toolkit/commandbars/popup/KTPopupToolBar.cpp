@@ -19,8 +19,7 @@ CSize CKTPopupToolBar::CalcDynamicLayout(int, DWORD)
 {
     m_bLayoutLock = TRUE;
     UpdateShortcuts();
-    CSize sz = m_pControls->CalcDynamicSize(m_nMRUWidth, LM_COMMIT | LM_HORZ | KT_LM_MRUGROUPS,
-                                            GetPaintManager()->GetCommandBarBorders(this));
+    CSize sz = m_pControls->CalcDynamicSize(m_nMRUWidth, LM_COMMIT | LM_HORZ | KT_LM_MRUGROUPS, GetBorders());
     m_bLayoutLock = FALSE;
     return sz;
 }

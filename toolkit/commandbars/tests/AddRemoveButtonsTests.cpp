@@ -5,6 +5,7 @@
 #include "InputBuilder.h"
 #include "KTCommandBars.h"
 #include "KTControl.h"
+#include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTPopupBar.h"
@@ -232,4 +233,28 @@ TEST_F(AddRemoveButtonsTest, ABarWithoutFirstButtonsOffersNoResetAndResetLoadsIt
     m_pStandard->SetBuiltIn(FALSE);
     m_pStandard->GetControls()->RemoveAll();
     EXPECT_FALSE(m_pStandard->Reset(FALSE)) << "a bar of the user's has nothing to go back to";
+}
+
+// The bar's first buttons hold copies of its menus: a reset brings back a tear-off menu with its gripper.
+TEST_F(AddRemoveButtonsTest, AResetBringsBackATearOffMenuWithItsGripper)
+{
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pMenu->GetControls()->Add(ktControlButton, ID_EDIT_PASTE)->SetCaption("Paste");
+    pMenu->SetTearOffPopup("Torn", 300, 120);
+    auto* pTools = static_cast<CKTControlPopup*>(m_pStandard->GetControls()->Add(ktControlPopup, 0));
+    pTools->SetCaption("Tools");
+    pTools->SetCommandBar(pMenu);
+    m_pStandard->GetControls()->CreateOriginalControls();
+    m_pStandard->GetControls()->Remove(pTools);
+    ASSERT_TRUE(m_pStandard->Reset(FALSE));
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+
+    CKTCommandBar* pOpened = OpenPopup(FindCaption(m_pStandard, "Tools"));
+    ASSERT_TRUE(pOpened != NULL);
+    ASSERT_TRUE(pOpened->AsPopupBar() != NULL);
+    EXPECT_NE(pMenu.GetInterface(), pOpened) << "a copy of the first buttons' menu";
+    EXPECT_TRUE(pOpened->AsPopupBar()->IsTearOffPopup());
+    EXPECT_FALSE(pOpened->AsPopupBar()->GetGripperRect().IsRectEmpty()) << "the gripper shows";
+    m_pCommandBars->ClosePopups();
 }

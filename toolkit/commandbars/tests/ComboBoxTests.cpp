@@ -9,12 +9,15 @@
 #include "KTControlComboBoxList.h"
 #include "KTControlEdit.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTToolBar.h"
 #include "KTImageManager.h"
+#include "KTPaintManager.h"
 #include "TestSurface.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +128,35 @@ TEST_F(ComboBoxTest, ClickOpensTheListAndAPickSendsTheCommand)
     EXPECT_EQ((UINT)ID_TEST_ENABLED, m_pFrame->m_commands[0]);
 }
 
+// The open list draws as its bar: the window's colour with the list box's rows on it, as in a bar's picture.
+TEST_F(ComboBoxTest, TheOpenListDrawsItsRowsIntoTheBarsPicture)
+{
+    CKTControlComboBox* pCombo = AddCombo(FALSE, {"WWWWWW", "WWWWWW"});
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    const CRect rcClient = CKTClientRect(List(pCombo));
+    CRect rcRow;
+    List(pCombo)->SendMessage(LB_GETITEMRECT, 1, (LPARAM)&rcRow);
+    CTestSurface surface(rcClient.Width(), rcClient.Height(), RGB(255, 0, 255));
+    List(pCombo)->SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC()->GetSafeHdc(), PRF_CLIENT);
+    const COLORREF clrWindow = Bar()->GetPaintManager()->GetColor(COLOR_WINDOW);
+    EXPECT_EQ(clrWindow, surface.Pixel(rcClient.right - 2, rcClient.bottom - 1));
+    int nText = 0;
+    for (int x = rcRow.left; x < rcRow.left + 40; x++)
+        for (int y = rcRow.top; y < rcRow.bottom; y++)
+            nText += IsNear(surface.Pixel(x, y), ::GetSysColor(COLOR_WINDOWTEXT), 80);
+    EXPECT_GT(nText, 0) << "the second row's text";
+    // And so on the screen, through the bar's own painting.
+    EXPECT_TRUE(PumpUntil(
+        [&]
+        {
+            CPixelImage screen = CPixelImage::FromWindow(List(pCombo)->GetSafeHwnd());
+            return screen.Pixel(rcClient.right - 2, rcClient.bottom - 1) == clrWindow &&
+                   screen.CountNear(::GetSysColor(COLOR_WINDOWTEXT), 80) > 0;
+        }));
+}
+
 TEST_F(ComboBoxTest, AnOutsideClickClosesTheListAndCancels)
 {
     CKTControlComboBox* pCombo = AddCombo(FALSE, {"alpha", "beta"});
@@ -230,6 +262,45 @@ TEST_F(ComboBoxTest, OnlyTheBoxsOwnFieldClosesItsListForTheShellsList)
 }
 
 // The edit icon stands at the left of the text area, dimmed with the control, and the text field makes room for it.
+// A field marked for it gets a new window at the next layout, in the same place and with its text; only once.
+TEST_F(ComboBoxTest, APendingDestroyMakesTheFieldsWindowAgain)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"alpha"});
+    pCombo->SetEditText("typed");
+    CKTEditField* pField = static_cast<IKTEditFieldOwner*>(pCombo)->GetField();
+    HWND hOld = pField->GetSafeHwnd();
+    const CRect rcOld = FieldInBar(hOld);
+    pField->SetPendingDestroy(TRUE);
+    pCombo->SetRect(pCombo->GetRect());
+    HWND hNew = pField->GetSafeHwnd();
+    EXPECT_FALSE(::IsWindow(hOld));
+    ASSERT_TRUE(::IsWindow(hNew));
+    EXPECT_TRUE(::IsWindowVisible(hNew));
+    EXPECT_EQ(rcOld, FieldInBar(hNew));
+    EXPECT_EQ(CString("typed"), pCombo->GetEditText());
+    EXPECT_FALSE(pField->IsPendingDestroy());
+    pCombo->SetRect(pCombo->GetRect());
+    EXPECT_EQ(hNew, pField->GetSafeHwnd());
+}
+
+// Laid out again where it is, a field's window is left alone: neither moved nor shown again.
+TEST_F(ComboBoxTest, AnUnchangedLayoutLeavesTheFieldsWindowAlone)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"alpha"});
+    CKTControlEdit* pEdit = static_cast<CKTControlEdit*>(Bar()->GetControls()->Add(ktControlEdit, ID_TEST_ENABLED));
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    HWND hCombo = pCombo->GetEditCtrl()->GetSafeHwnd(), hEdit = pEdit->GetEditCtrl()->GetSafeHwnd();
+    ASSERT_TRUE(::IsWindowVisible(hCombo) && ::IsWindowVisible(hEdit));
+    CMessageRecorder recorder({hCombo, hEdit}, {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED});
+    pCombo->SetRect(pCombo->GetRect());
+    pEdit->SetRect(pEdit->GetRect());
+    EXPECT_TRUE(recorder.Messages().empty());
+    pCombo->DelayReposition();
+    pCombo->SetRect(pCombo->GetRect());
+    EXPECT_FALSE(recorder.Messages().empty()) << "a reposition asked for moves it all the same";
+}
+
 TEST_F(ComboBoxTest, TheEditIconStandsBeforeTheText)
 {
     const UINT nId = 9211;

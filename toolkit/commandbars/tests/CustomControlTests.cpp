@@ -2,8 +2,10 @@
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTControlAction.h"
 #include "KTControlCustom.h"
 #include "KTControls.h"
+#include "KTPopupBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
 #include "TestInput.h"
@@ -108,4 +110,24 @@ TEST_F(CustomControlTest, AVerticalBarDropsTheControlOrOnlyItsWindow)
     Relayout();
     EXPECT_FALSE(m_pCustom->GetHideFlags() & ktHideDockingVertical) << "the control keeps its place";
     EXPECT_FALSE(m_edit.IsWindowVisible());
+}
+
+TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)
+{
+    CKTControlAction* pAction = m_pCommandBars->CreateAction(1001);
+    ASSERT_TRUE(pAction != NULL);
+    m_pCustom->SetAction(pAction);
+    pAction->SetVisible(FALSE);
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "the control left the layout; its window goes with it";
+    pAction->SetVisible(TRUE);
+    Relayout();
+    EXPECT_TRUE(m_edit.IsWindowVisible());
+}
+
+TEST_F(CustomControlTest, OnlyAMenuTakesTheControlInACustomiseDrop)
+{
+    EXPECT_FALSE(m_pCustom->IsCustomizeDropAllowed(Bar()));
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    EXPECT_TRUE(m_pCustom->IsCustomizeDropAllowed(pMenu));
 }

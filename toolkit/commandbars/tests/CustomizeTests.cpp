@@ -8,6 +8,7 @@
 #include "KTControlButton.h"
 #include "RightPressButton.h"
 #include "KTControlEdit.h"
+#include "KTControlWindowList.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTCustomizeDropSource.h"
@@ -321,6 +322,34 @@ TEST_F(CustomizeTest, AnItemDraggedOutOfAnOpenMenuMovesToTheBar)
     PumpMessages();
     EXPECT_EQ((std::vector<int>{ID_EDIT_UNDO}), Ids(pMenu));
     EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EDIT_PASTE}), Ids(m_pStandard));
+}
+
+// A place holder's items belong in a menu: no tool bar takes it, and released there it leaves its menu as if
+// dropped off every bar.
+TEST_F(CustomizeTest, AListPlaceHolderDraggedOverAToolBarIsRefused)
+{
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControlPopup* pTools = AddToolsMenu(pMenu);
+    CKTControl* pList = pMenu->GetControls()->Add(ktControlButton, KT_ID_WINDOW_LIST);
+    ASSERT_TRUE(pList->IsKindOf(RUNTIME_CLASS(CKTControlWindowList)));
+    pList->SetCaption("Windows");
+    ASSERT_TRUE(m_pSecond->SetPopuped(pTools->GetIndex()));
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }));
+    const CPoint ptList = pList->GetRect().CenterPoint();
+    CLoopInput input(pMenu->GetSafeHwnd());
+    ASSERT_TRUE(
+        input.Press(ptList)
+            .AwaitCapture(m_pFrame->GetSafeHwnd())
+            .Move(ptList + CSize(0, 3))
+            .Await([&] { return Source()->GetTarget() == pMenu.GetInterface(); })
+            .Move(Across(pMenu, m_pStandard, AfterOn(m_pStandard, ID_FILE_SAVE)))
+            .Await([&] { return Source()->GetTarget() == NULL && ShownCursor() == Source()->GetNoDropCursor(); })
+            .Release()
+            .AwaitNoCapture()
+            .Run());
+    PumpMessages();
+    EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}), Ids(m_pStandard));
+    EXPECT_EQ(NULL, m_pStandard->GetControls()->FindControl(KT_ID_WINDOW_LIST));
 }
 
 // The width follows the dragged edge, and stops at the control's minimum however far the edge goes.

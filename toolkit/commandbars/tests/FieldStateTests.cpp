@@ -8,6 +8,7 @@
 #include "KTControlCustom.h"
 #include "KTControlEdit.h"
 #include "KTControlGallery.h"
+#include "KTControlSelector.h"
 #include "KTControls.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
@@ -199,4 +200,23 @@ TEST_F(FieldState, ARefusedLoadLeavesTheHostedWindowWhereItIs)
     EXPECT_FALSE(LoadBars(m_pCommandBars, bytes));
     EXPECT_EQ(hParentBefore, ::GetParent(m_hosted.GetSafeHwnd()));
     EXPECT_EQ(0, m_pSecond->GetControlCount());
+}
+
+TEST_F(FieldState, ASelectorKeepsItsGrid)
+{
+    CKTSmartPtr<CKTControlSelector> pSelector = KTMakeCounted<CKTControlSelector>();
+    pSelector->SetItemsCount(CSize(3, 2));
+    pSelector->SetItemsMax(CSize(8, 6));
+    pSelector->SetItemSize(CSize(20, 18));
+    m_pSecond->GetControls()->Add(CKTSmartPtr<CKTControl>(pSelector), ID_TEST_ENABLED);
+    CStateBytes bytes = SaveBars(m_pCommandBars);
+    m_pSecond->GetControls()->RemoveAll();
+    ASSERT_TRUE(LoadBars(m_pCommandBars, bytes));
+    PumpMessages();
+
+    auto* pLoaded = Find<CKTControlSelector>(m_pSecond, ID_TEST_ENABLED);
+    ASSERT_TRUE(pLoaded != NULL);
+    EXPECT_EQ(CSize(3, 2), pLoaded->GetItemsCount());
+    EXPECT_EQ(CSize(8, 6), pLoaded->GetItemsMax());
+    EXPECT_EQ(CSize(20, 18), pLoaded->GetItemSize());
 }

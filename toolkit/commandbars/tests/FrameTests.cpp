@@ -738,6 +738,50 @@ TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
     EXPECT_EQ(-1, m_pFrame->m_pStandard->OnToolHitTest(pt, &tiOff));
 }
 
+TEST_F(FrameTest, ABarTipShowsTheDescriptionLineAndNoneShowWhileTheBarIsBusy)
+{
+    CKTControl* pCut = AddButton(ID_EDIT_CUT, "Cut");
+    CKTControl* pNew = AddButton(ID_FILE_NEW, "New");
+    pCut->SetDescription("Moves the selection to the clipboard");
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    MoveCursorTo(pBar, Centre(pNew));
+    MoveCursorTo(pBar, Centre(pCut));
+    ASSERT_TRUE(PumpUntil([&] { return pTips->GetLastHit() == ID_EDIT_CUT; }, 2000));
+    char szText[256] = "";
+    TOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = pBar->GetSafeHwnd();
+    ti.uId = ID_EDIT_CUT;
+    ti.lpszText = szText;
+    ::SendMessageA(pTips->GetToolTipWnd(), TTM_GETTEXTA, sizeof(szText), LPARAM(&ti));
+    EXPECT_NE(nullptr, strstr(szText, "Cut")) << szText;
+    EXPECT_NE(nullptr, strstr(szText, "Moves the selection to the clipboard")) << szText;
+
+    const CPoint pt = Centre(pCut);
+    auto hit = [pBar, pt]
+    {
+        TOOLINFO info = {};
+        info.cbSize = sizeof(info);
+        INT_PTR nHit = pBar->OnToolHitTest(pt, &info);
+        CKTToolTipController::FreeToolInfo(&info);
+        return nHit;
+    };
+    pBar->SetTrackingMode(ktTrackingOn, TRUE, TRUE);
+    EXPECT_EQ(-1, hit()) << "the keyboard tracks the bar";
+    pBar->SetTrackingMode(ktTrackingNone);
+    EXPECT_EQ(ID_EDIT_CUT, hit());
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(0));
+    EXPECT_EQ(-1, hit()) << "another bar tracks";
+    TOOLINFO info = {};
+    info.cbSize = sizeof(info);
+    EXPECT_EQ(-1, pMenuBar->OnToolHitTest(Centre(pMenuBar->GetControl(0)), &info)) << "its menu is open";
+    CKTToolTipController::FreeToolInfo(&info);
+    pMenuBar->SetPopuped(-1);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
+}
+
 TEST_F(FrameTest, APopupThatCannotOpenLeavesNoTracking)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();

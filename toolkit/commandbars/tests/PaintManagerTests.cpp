@@ -395,6 +395,24 @@ TEST(PaintManagerEntries, APopupWithTwoColumnsDoublesItsIconColumn)
     pPopup->OnRemoved();
 }
 
+// Without the cues an entry shows its caption's ampersand as it is, and makes room for it.
+TEST(PaintManagerEntries, AnEntryWithoutCuesMeasuresTheAmpersandItShows)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    pTheme->m_nShowKeyboardCues = 0;
+    CKTSmartPtr<CKTPopupBar> pPopup = KTMakeCounted<CKTPopupBar>();
+    pPopup->SetPaintManager(pTheme);
+    CKTControl* pEntry = pPopup->GetControls()->Add(ktControlButton, 0);
+    CTestSurface surface(300, 30, kPaper);
+    CKTFontDC font(surface.DC(), pTheme->GetRegularFont());
+    pEntry->SetCaption("Save Exit");
+    const int cxPlain = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx;
+    pEntry->SetCaption("Save && Exit");
+    const int cxShown = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx;
+    EXPECT_EQ(surface.DC()->GetTextExtent("& ").cx, cxShown - cxPlain);
+    pPopup->OnRemoved();
+}
+
 TEST(PaintManagerGlyphs, CheckMarkTickPixels)
 {
     CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);

@@ -7,6 +7,7 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControlPopup.h"
+#include "KTControlRecentFileList.h"
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
@@ -14,6 +15,7 @@
 #include "KTPopupBar.h"
 #include "KTSoundPlayer.h"
 #include "KTToolBar.h"
+#include "KTToolTipController.h"
 #include "KTWindowHookManager.h"
 #include "KTHookSink.h"
 #include "SystemMenuGuard.h"
@@ -34,6 +36,9 @@
 #include <set>
 #include <thread>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -1189,4 +1194,143 @@ TEST_F(PopupBarTest, AContextMenuAskedForFromTheKeyboardShowsItsAccessKeys)
     wnd.DestroyWindow();
     m_pCommandBars->SetKeyboardCuesInUse(FALSE);
     m_pCommandBars->SetKeyboardCuesVisible(TRUE);
+}
+
+// The list's own id makes a place holder too; a place holder that starts a row passes that on to its first item.
+TEST_F(PopupBarTest, TheRecentFileListsOwnIdMakesItsPlaceHolderWhoseFirstItemTakesTheRowStart)
+{
+    CWinApp* pApp = AfxGetApp();
+    ASSERT_TRUE(pApp->m_pRecentFileList == NULL);
+    pApp->m_pRecentFileList = new CRecentFileList(0, "Recent Files Test", "File%d", 4);
+    pApp->AddToRecentFileList("C:\\kt\\one.kpd");
+    pApp->AddToRecentFileList("C:\\kt\\two.kpd");
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControl* pHolder = pPopup->GetControls()->Add(ktControlButton, KT_ID_RECENT_FILE_LIST);
+    EXPECT_TRUE(pHolder->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));
+    pHolder->SetFlags(pHolder->GetFlags() | ktFlagWrapRow);
+    pHolder->OnCalcDynamicSize(0);
+    ASSERT_EQ(3, pPopup->GetControlCount());
+    EXPECT_TRUE(pPopup->GetControl(1)->GetFlags() & ktFlagWrapRow);
+    EXPECT_FALSE(pPopup->GetControl(2)->GetFlags() & ktFlagWrapRow) << "the first item only";
+    delete pApp->m_pRecentFileList;
+    pApp->m_pRecentFileList = NULL;
+}
+
+namespace
+{
+// What a sound player played; each sound waits in the player's thread until the gate opens.
+struct CSoundLog
+{
+    std::mutex lock;
+    std::vector<std::string> played;
+    BOOL bPurged = FALSE;
+    HANDLE hGate = ::CreateEvent(NULL, TRUE, FALSE, NULL);
+    HANDLE hEntered = ::CreateEvent(NULL, FALSE, FALSE, NULL);
+    ~CSoundLog()
+    {
+        ::CloseHandle(hGate);
+        ::CloseHandle(hEntered);
+    }
+};
+CSoundLog* s_pSoundLog = NULL;
+
+BOOL WINAPI RecordSound(LPCSTR lpszSound, HMODULE, DWORD)
+{
+    {
+        std::lock_guard<std::mutex> guard(s_pSoundLog->lock);
+        if (!lpszSound)
+        {
+            s_pSoundLog->bPurged = TRUE;
+            return TRUE;
+        }
+        s_pSoundLog->played.push_back(lpszSound);
+    }
+    ::SetEvent(s_pSoundLog->hEntered);
+    ::WaitForSingleObject(s_pSoundLog->hGate, INFINITE);
+    return TRUE;
+}
+
+class SoundPlayerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { s_pSoundLog = &m_log; }
+    void TearDown() override
+    {
+        m_player.StopThread();
+        s_pSoundLog = NULL;
+    }
+    CSoundLog m_log;
+    CKTSoundPlayer m_player{RecordSound};
+};
+}  // namespace
+
+TEST_F(SoundPlayerTest, OfTwoRequestsMadeWhileASoundPlaysOnlyTheSecondIsPlayed)
+{
+    m_player.Play(ktSoundMenuPopup);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_log.hEntered, 5000));
+    m_player.Play(ktSoundMenuPopup);
+    m_player.Play(ktSoundMenuCommand);
+    ::SetEvent(m_log.hGate);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_log.hEntered, 5000));
+    m_player.StopThread();
+    EXPECT_EQ((std::vector<std::string>{"MenuPopup", "MenuCommand"}), m_log.played);
+    EXPECT_TRUE(m_log.bPurged) << "a thread that ends by itself stops what plays";
+}
+
+TEST_F(SoundPlayerTest, AThreadStuckInASoundIsEndedWhenStopped)
+{
+    m_player.Play(ktSoundMenuCommand);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_log.hEntered, 5000));
+    HANDLE hThread = NULL;
+    ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), m_player.GetThreadHandle(), ::GetCurrentProcess(), &hThread,
+                                  SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, 0));
+    m_player.StopThread();
+    EXPECT_FALSE(m_player.IsThreadRunning());
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 0)) << "ended before StopThread returned";
+    EXPECT_FALSE(m_log.bPurged) << "ended from outside, in the middle of the sound";
+    ::CloseHandle(hThread);
+}
+
+namespace
+{
+// A popup whose update handlers close it, as a site may do while the popup opens.
+class CClosingPopupBar : public CKTPopupBar
+{
+public:
+    void IdleUpdate(BOOL bUpdate, BOOL bDisableIfNoHandler) override
+    {
+        CKTPopupBar::IdleUpdate(bUpdate, bDisableIfNoHandler);
+        SetTrackingMode(ktTrackingNone);
+    }
+};
+}  // namespace
+
+TEST_F(PopupBarTest, APopupClosedWhileItsCommandsUpdateIsNotShownAndMakesNoSound)
+{
+    KTSoundPlayer()->StopThread();
+    CKTSmartPtr<CClosingPopupBar> pPopup = KTMakeCounted<CClosingPopupBar>();
+    pPopup->SetCommandBars(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    EXPECT_FALSE(pPopup->PopupAt(200, 200));
+    EXPECT_FALSE(pPopup->GetSafeHwnd());
+    EXPECT_FALSE(KTSoundPlayer()->IsThreadRunning()) << "no menu sound was asked for";
+}
+
+TEST_F(PopupBarTest, OpeningAPopupPutsAwayTheTipShown)
+{
+    CKTToolBar* pBar = m_pFrame->m_pStandard;
+    CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, ID_TEST_ENABLED);
+    pButton->SetCaption("Enabled");
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CKTToolTipController* pTips = m_pCommandBars->GetToolTipContext();
+    const CPoint pt = pButton->GetRect().CenterPoint();
+    pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    ASSERT_EQ(ID_TEST_ENABLED, pTips->GetLastHit());
+
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    ASSERT_TRUE(pPopup->PopupAt(200, 200));
+    EXPECT_EQ(-1, pTips->GetLastHit());
+    pPopup->SetTrackingMode(ktTrackingNone);
 }

@@ -321,3 +321,31 @@ TEST_F(PopupExpandTest, DraggingTheGripperTearsThePopupOffAndClosingTheBarDelete
     ASSERT_TRUE(PumpUntil([this] { return m_pCommandBars->GetToolBar(400) == NULL; }, 2000));
     EXPECT_FALSE(::IsWindow(hTorn));
 }
+
+// Too tall for the screen, a tear-off menu with rarely used commands scrolls its items between the gripper above
+// and the expand row below.
+TEST_F(PopupExpandTest, AScrolledMenuKeepsItsGripperAndExpandRowClearOfItsItems)
+{
+    auto* pEditMenu = dynamic_cast<CKTPopupBar*>(m_pMenuBar->GetControl(kEdit)->GetCommandBar());
+    ASSERT_TRUE(pEditMenu != NULL);
+    pEditMenu->SetTearOffPopup("Edit", 300);
+    for (int i = 0; i < 60; i++)
+        pEditMenu->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Item");
+    CKTPopupBar* pPopup = OpenEntry(kEdit);
+    ASSERT_EQ(pEditMenu, pPopup);
+    ASSERT_TRUE(pPopup->IsScrolling());
+    int nFirst = pPopup->GetFirstVisible();
+    while (!pPopup->GetControl(nFirst)->IsVisible())
+        nFirst++;
+    CKTControl* pFirst = pPopup->GetControl(nFirst);
+    EXPECT_GE(pFirst->GetRect().top, pPopup->GetGripperRect().bottom) << "the first item starts below the gripper";
+
+    CKTControl* pExpand = pPopup->GetControls()->FindControl(KT_ID_POPUPBAR_EXPAND);
+    ASSERT_TRUE(pExpand != NULL);
+    EXPECT_TRUE(pExpand->IsVisible());
+    const CRect rcExpand = pExpand->GetRect(), rcClient = CKTClientRect(pPopup);
+    EXPECT_LE(rcExpand.bottom, rcClient.bottom) << "inside the popup";
+    EXPECT_GE(rcExpand.top, pPopup->GetScrollDownArea().bottom) << "below the band";
+    CKTControl* pLastShown = pPopup->GetControl(pPopup->GetEndVisible() - 1);
+    EXPECT_LE(pLastShown->GetRect().bottom, pPopup->GetScrollDownArea().top);
+}

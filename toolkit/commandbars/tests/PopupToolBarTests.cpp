@@ -223,3 +223,58 @@ TEST_F(PopupToolBarTest, AClickOnAnotherControlOfAPaletteClosesTheMenuOpenedFrom
     EXPECT_TRUE(pPalette->IsVisible());
     palette.Key(VK_ESCAPE);
 }
+
+// A palette lays its buttons out inside its own borders, and a copy of it (a reset, a customise copy) keeps them
+// with the rest of what makes the popup what it is.
+TEST_F(PopupToolBarTest, APaletteKeepsItsOwnBordersAndACopyKeepsThemWithItsTearOff)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    for (int i = 0; i < 3; i++)
+        pPalette->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Ab");
+    pPalette->SetBorders(CRect(7, 9, 5, 11));
+    pPalette->SetTearOffPopup("Colours", 300, 90);
+    pPalette->SetContextMenu(TRUE);
+    const CSize sz = pPalette->CalcDynamicLayout(0, 0);
+    const CRect rcFirst = pPalette->GetControl(0)->GetRect();
+    EXPECT_EQ(CPoint(7, 9), rcFirst.TopLeft());
+    EXPECT_EQ(sz.cy - 11, rcFirst.bottom);
+
+    CKTSmartPtr<CKTCommandBar> pCopy = CKTSmartPtr<CKTCommandBar>::Adopt(pPalette->Clone(TRUE));
+    CKTPopupBar* pPopupCopy = pCopy->AsPopupBar();
+    ASSERT_TRUE(pPopupCopy != NULL);
+    EXPECT_TRUE(pPopupCopy->IsKindOf(RUNTIME_CLASS(CKTPopupToolBar)));
+    EXPECT_EQ(CRect(7, 9, 5, 11), pPopupCopy->GetBorders());
+    EXPECT_TRUE(pPopupCopy->IsTearOffPopup());
+    EXPECT_TRUE(pPopupCopy->IsContextMenu());
+    EXPECT_EQ(3, pPopupCopy->GetControlCount());
+}
+
+TEST_F(PopupToolBarTest, ACopyOfAToolBarKeepsWhetherItIsBuiltInTornOffAndCloseable)
+{
+    CKTToolBar* pBar = m_pCommandBars->Add("Torn", ktBarFloating);
+    ASSERT_TRUE(pBar != NULL);
+    pBar->SetBuiltIn(FALSE);
+    pBar->SetTearOff(TRUE);
+    pBar->SetCloseable(FALSE);
+    CKTSmartPtr<CKTCommandBar> pCopy = CKTSmartPtr<CKTCommandBar>::Adopt(pBar->Clone(FALSE));
+    CKTToolBar* pToolBarCopy = pCopy->AsToolBar();
+    ASSERT_TRUE(pToolBarCopy != NULL);
+    EXPECT_FALSE(pToolBarCopy->IsBuiltIn());
+    EXPECT_TRUE(pToolBarCopy->IsTearOff());
+    EXPECT_FALSE(pToolBarCopy->IsCloseable());
+}
+
+TEST_F(PopupToolBarTest, ACopyOfAToolBarKeepsWhetherItIsSavedAlways)
+{
+    CKTToolBar* pAlways = m_pCommandBars->Add("Always", ktBarTop);
+    CKTToolBar* pPlain = m_pCommandBars->Add("Plain", ktBarTop);
+    ASSERT_TRUE(pAlways != NULL && pPlain != NULL);
+    pAlways->SetSaveAlways(TRUE);
+    CKTSmartPtr<CKTCommandBar> pCopy = CKTSmartPtr<CKTCommandBar>::Adopt(pAlways->Clone(FALSE));
+    CKTToolBar* pToolBarCopy = pCopy->AsToolBar();
+    ASSERT_TRUE(pToolBarCopy != NULL);
+    EXPECT_TRUE(pToolBarCopy->IsSaveAlways());
+
+    pToolBarCopy->Copy(pPlain, FALSE);
+    EXPECT_FALSE(pToolBarCopy->IsSaveAlways()) << "a copy over a bar takes the source's flag, not the old one";
+}

@@ -41,6 +41,8 @@ KT_CONTROLSTATE State(BOOL bSelected, int nPressed, BOOL bEnabled = TRUE, int nC
     return state;
 }
 
+using CStatedSplit = CStatedOpen<CKTControlPopup, ktControlSplitButtonPopup>;
+
 COLORREF ToolBarPart(int nPart, BOOL bTall = FALSE) { return RGB(60 + nPart * 40, bTall ? 90 : 10, 200); }
 
 // Whether the edit's label, drawn as the theme draws the field, shows the colour.
@@ -262,6 +264,29 @@ TEST(RibbonTheme, SplitButtonHalvesFollowTheirStates)
             << c.nSelected << " " << c.nPressed << " " << c.bChecked << " " << c.bPopuped << " " << c.nEnabled;
 }
 
+// The style's images are the button's whole frame: without them the theme draws none of its own.
+TEST(RibbonTheme, ASplitButtonDrawsItsFrameOnlyFromBothImages)
+{
+    CLoadedStyle style("STYLE_INI");  // the side-by-side images only
+    auto pTheme = RefreshedRibbon();
+    CKTSmartPtr<CStatedSplit> pSplit = KTMakeCounted<CStatedSplit>(CRect(0, 0, 40, 60));
+    pSplit->SetState(TRUE, 3, FALSE);
+    const COLORREF clrBack = RGB(1, 2, 3);
+    auto drawnPixels = [&]
+    {
+        CTestSurface surface(40, 60, clrBack);
+        pTheme->DrawSplitButtonFrame(surface.DC(), pSplit, CRect(0, 0, 40, 60));
+        int nDrawn = 0;
+        for (int y = 0; y < 60; y++)
+            for (int x = 0; x < 40; x++)
+                nDrawn += surface.Pixel(x, y) != clrBack;
+        return nDrawn;
+    };
+    EXPECT_GT(drawnPixels(), 0);
+    pSplit->SetStyle(ktButtonIconAndCaptionBelow);
+    EXPECT_EQ(0, drawnPixels());
+}
+
 TEST(RibbonTheme, EditFieldsAndTheirSpinHalvesFollowTheirStates)
 {
     CLoadedStyle style("STYLE_INI");
@@ -327,6 +352,10 @@ TEST(RibbonTheme, ComboDropButtonsTakeTheirPartAndTheFieldItsFill)
             row.nFill < 0 ? KTStyleResourceSet()->GetColor("Ribbon", "ControlEditNormal") : pTheme->GetColor(row.nFill);
         EXPECT_EQ(clrFill, surface.Pixel(pCombo->GetLabelWidth() + 10, 12));
         EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_EDIT), surface.Pixel(pCombo->GetLabelWidth() + 10, 23));
+        // The frame closes the field before the button and leaves the button's edges to its image.
+        EXPECT_EQ(pTheme->GetColor(KTCOLOR_POPUP_EDIT), surface.Pixel(120 - pCombo->GetThumbWidth() - 1, 12));
+        EXPECT_EQ(RGB(30 + 40 * row.nPart, 220, 120), surface.Pixel(xButton, 0));
+        EXPECT_EQ(RGB(30 + 40 * row.nPart, 220, 120), surface.Pixel(119, 12));
     }
 }
 

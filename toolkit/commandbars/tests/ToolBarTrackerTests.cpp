@@ -9,6 +9,7 @@
 #include "KTMenuBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "ModalDrag.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -30,6 +31,15 @@ protected:
     }
 
     bool DragAtOnce(CPoint ptFrom, CPoint ptTo) { return ::DragAtOnce(m_pStandard->GetSafeHwnd(), ptFrom, ptTo); }
+    // A click at a screen point, whatever window is in front.
+    static bool SendClick(CPoint ptScreen)
+    {
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, ptScreen);
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTDOWN);
+        InputBuilder::AddButton(inputs, MOUSEEVENTF_LEFTUP);
+        return ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)) == inputs.size();
+    }
     CPoint GripperPoint() const
     {
         CRect rc = CKTWindowRect(m_pStandard);
@@ -93,6 +103,90 @@ TEST_F(ToolBarTrackerTest, TheCloseButtonOfAFloatingCaptionHidesTheBar)
     ASSERT_TRUE(input.Click(rcClose.CenterPoint()));
     EXPECT_TRUE(PumpUntil([this] { return !m_pStandard->IsVisible(); }, 2000));
     EXPECT_FALSE(::IsWindowVisible(m_pStandard->GetSafeHwnd()));
+}
+
+TEST_F(ToolBarTrackerTest, TheOptionsButtonOfAFloatingCaptionOpensItsMenu)
+{
+    ASSERT_TRUE(m_pFrame->GetCommandBars()->FloatCommandBar(m_pStandard));
+    PumpMessages();
+    CKTControl* pClose = m_pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_CLOSE);
+    CKTControl* pOptions = m_pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND);
+    ASSERT_TRUE(pClose != NULL && pOptions != NULL);
+    ASSERT_TRUE(pOptions->IsVisible());
+    const CRect rcClose = pClose->GetRect(), rcOptions = pOptions->GetRect();
+    EXPECT_EQ(rcClose.left, rcOptions.right) << "left of the close button";
+    EXPECT_EQ(rcClose.top, rcOptions.top);
+    EXPECT_EQ(rcClose.Size(), rcOptions.Size());
+
+    CTestInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(rcOptions.CenterPoint()));
+    CKTCommandBar* pMenu = pOptions->GetCommandBar();
+    ASSERT_TRUE(PumpUntil([pMenu] { return pMenu->GetSafeHwnd() && pMenu->IsWindowVisible(); }, 2000));
+    CString strCaptions;
+    for (int i = 0; i < pMenu->GetControlCount(); i++)
+        strCaptions += pMenu->GetControl(i)->GetCaption() + ";";
+    EXPECT_NE(-1, strCaptions.Find("&Add or Remove Buttons")) << (LPCSTR)strCaptions;
+    EXPECT_GE(CKTWindowRect(pMenu).top, CKTWindowRect(m_pStandard).top + rcOptions.bottom) << "below the button";
+    m_pFrame->GetCommandBars()->ClosePopups();
+
+    m_pFrame->GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    m_pStandard->OnRecalcLayout();
+    EXPECT_FALSE(pOptions->IsVisible()) << "shown only while the options ask for it";
+}
+
+TEST_F(ToolBarTrackerTest, ABarFloatedFromARightToLeftFrameReadsRightToLeft)
+{
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    CKTToolBar* pBar = m_pFrame->GetCommandBars()->Add("Third", ktBarFloating);
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    ASSERT_TRUE(pBar != NULL && pBar->GetSafeHwnd() != NULL);
+    EXPECT_EQ(ktBarFloating, pBar->GetPosition());
+    EXPECT_TRUE(pBar->GetExStyle() & WS_EX_LAYOUTRTL);
+}
+
+TEST_F(ToolBarTrackerTest, PressingAFloatingBarsEdgeActivatesItsFrame)
+{
+    CKTCommandBars* pCommandBars = m_pFrame->GetCommandBars();
+    pCommandBars->GetCommandBarsOptions()->bSyncFloatingBars = FALSE;
+    ASSERT_TRUE(pCommandBars->FloatCommandBar(m_pStandard));
+    PumpMessages();
+    CWnd other;
+    ASSERT_TRUE(
+        other.CreateEx(0, "STATIC", "Other", WS_POPUP | WS_VISIBLE | WS_CAPTION, CRect(600, 500, 800, 600), NULL, 0));
+    other.SetForegroundWindow();
+    ASSERT_TRUE(PumpUntil([&other] { return ::GetForegroundWindow() == other.GetSafeHwnd(); }, 2000));
+
+    // Sent as it comes, without bringing the frame forward first.
+    const CRect rcBar = CKTWindowRect(m_pStandard);
+    ASSERT_TRUE(SendClick(CPoint(rcBar.left + 1, rcBar.CenterPoint().y)));
+    EXPECT_TRUE(PumpUntil([this] { return ::GetForegroundWindow() == m_pFrame->GetSafeHwnd(); }, 2000));
+    other.DestroyWindow();
+}
+
+// A floating window of the frame that holds the keyboard keeps it when a docked bar is clicked.
+TEST_F(ToolBarTrackerTest, AClickOnADockedBarLeavesTheFocusInAFloatingWindow)
+{
+    m_pStandard->SetFlags(0, ktBarFlagMovable);
+    CMiniFrameWnd* pMini = new CMiniFrameWnd;
+    ASSERT_TRUE(pMini->CreateEx(0, AfxRegisterWndClass(0), "Floating", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                CRect(500, 400, 700, 500), m_pFrame));
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, CRect(5, 5, 150, 25), pMini, 1));
+    pMini->SetForegroundWindow();
+    edit.SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == pMini->GetSafeHwnd(); }, 2000));
+    ASSERT_EQ(edit.GetSafeHwnd(), ::GetFocus());
+
+    CPoint ptGripper(2, CKTClientRect(m_pStandard).CenterPoint().y);
+    ASSERT_EQ(NULL, m_pStandard->GetControls()->HitTest(ptGripper));
+    m_pStandard->ClientToScreen(&ptGripper);
+    CMessageRecorder recorder({m_pStandard->GetSafeHwnd()}, {WM_LBUTTONUP});
+    ASSERT_TRUE(SendClick(ptGripper));
+    ASSERT_TRUE(PumpUntil([&recorder] { return !recorder.Messages().empty(); }, 2000));
+    PumpMessages();
+    EXPECT_EQ(edit.GetSafeHwnd(), ::GetFocus());
+    EXPECT_EQ(pMini->GetSafeHwnd(), ::GetForegroundWindow());
+    pMini->DestroyWindow();
 }
 
 TEST_F(ToolBarTrackerTest, TheGripperShowsTheMoveCursor)
@@ -201,6 +295,101 @@ TEST_F(ToolBarTrackerTest, AFloatingBarHidesWhileItsFrameIsInactiveAndReturnsWit
     other.DestroyWindow();
 }
 
+// Which window is in front while a bar is floated, and the activation the new bar first takes from it.
+enum EFront
+{
+    kFrontFrame,
+    kFrontPlain,
+    kFrontSynced  // a floating window that keeps its owner active
+};
+
+struct FloatedBarCase
+{
+    const char* lpszName;
+    EFront front;
+    BOOL bOwnedByFrame;
+    WPARAM wFirstStatus;
+};
+
+void PrintTo(const FloatedBarCase& floated, std::ostream* pStream) { *pStream << floated.lpszName; }
+
+class FloatedBarActivation : public ToolBarTrackerTest, public ::testing::WithParamInterface<FloatedBarCase>
+{
+protected:
+    void TearDown() override
+    {
+        if (m_pFront)
+            m_pFront->DestroyWindow();
+        ToolBarTrackerTest::TearDown();
+    }
+
+    bool BringForward(const FloatedBarCase& floated)
+    {
+        CWnd* pFront = floated.front == kFrontFrame ? m_pFrame : CreateFront(floated);
+        if (!pFront)
+            return false;
+        pFront->SetForegroundWindow();
+        return PumpUntil([pFront] { return ::GetForegroundWindow() == pFront->GetSafeHwnd(); }, 2000);
+    }
+
+    // What the new bar's window received while the command bars made it floating.
+    std::vector<CRecordedMessage> FloatNewBar()
+    {
+        CMessageRecorder recorder({}, {WM_NCCREATE, WM_FLOATSTATUS, WM_CREATE});
+        CKTToolBar* pBar = m_pFrame->GetCommandBars()->Add("Third", ktBarFloating);
+        std::vector<CRecordedMessage> received;
+        const HWND hBar = pBar ? pBar->GetSafeHwnd() : NULL;
+        for (const CRecordedMessage& message : recorder.Messages())
+            if (message.hWnd == hBar)
+                received.push_back(message);
+        return received;
+    }
+
+private:
+    CWnd* CreateFront(const FloatedBarCase& floated)
+    {
+        const CRect rc(600, 500, 800, 600);
+        CWnd* pOwner = floated.bOwnedByFrame ? m_pFrame : NULL;
+        if (floated.front == kFrontSynced)
+        {
+            auto* pMini = new CMiniFrameWnd;  // deletes itself with its window
+            if (!pMini->CreateEx(0, AfxRegisterWndClass(0), "Floating",
+                                 WS_POPUP | WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE, rc, pOwner))
+            {
+                delete pMini;
+                return NULL;
+            }
+            return m_pFront = pMini;
+        }
+        if (!m_plain.CreateEx(0, "STATIC", "Other", WS_POPUP | WS_VISIBLE | WS_CAPTION, rc, pOwner, 0))
+            return NULL;
+        return m_pFront = &m_plain;
+    }
+
+    CWnd m_plain;
+    CWnd* m_pFront = NULL;
+};
+
+// A new bar has heard none of the frame's activation notices: it takes the state from the window in front.
+TEST_P(FloatedBarActivation, ANewFloatingBarTakesItsFramesActivationFirst)
+{
+    ASSERT_TRUE(BringForward(GetParam()));
+    const std::vector<CRecordedMessage> received = FloatNewBar();
+    EXPECT_TRUE(MatchesSequence(received, {{WM_NCCREATE, kSent, 0, 0, 0},
+                                           {WM_FLOATSTATUS, kSent | kWParam, GetParam().wFirstStatus, 0, 0},
+                                           {WM_CREATE, kSent, 0, 0, 0}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fronts, FloatedBarActivation,
+                         ::testing::Values(FloatedBarCase{"Frame", kFrontFrame, TRUE, FS_ACTIVATE},
+                                           FloatedBarCase{"FramesFloatingWindow", kFrontSynced, TRUE, FS_ACTIVATE},
+                                           FloatedBarCase{"FramesOtherWindow", kFrontPlain, TRUE, FS_DEACTIVATE},
+                                           FloatedBarCase{"OtherProgram", kFrontPlain, FALSE, FS_DEACTIVATE},
+                                           FloatedBarCase{"OtherProgramsFloatingWindow", kFrontSynced, FALSE,
+                                                          FS_DEACTIVATE}),
+                         [](const ::testing::TestParamInfo<FloatedBarCase>& info)
+                         { return std::string(info.param.lpszName); });
+
 class ToolBarResize : public ToolBarTrackerTest
 {
 protected:
@@ -263,3 +452,38 @@ TEST_P(ToolBarResizeCancel, LeavesTheBarAtTheSizeItReached)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cancels, ToolBarResizeCancel, AllLoopCancels(), LoopCancelCaseName);
+
+TEST_F(ToolBarResize, TheLeftEdgeMovesAndTheRightStays)
+{
+    const CPoint ptEdge(0, m_rcBefore.Height() / 2);
+    const HWND hBar = m_pStandard->GetSafeHwnd();
+    const CRect rcBefore = m_rcBefore;
+    CLoopInput input(hBar);
+    ASSERT_TRUE(input.Press(ptEdge)
+                    .AwaitCapture()
+                    .Move(CPoint(ptEdge.x + m_rcBefore.Width() / 2, ptEdge.y))
+                    .Await([hBar, rcBefore] { return CKTWindowRect(hBar).Height() > rcBefore.Height(); })
+                    .Release()
+                    .AwaitNoCapture()
+                    .Run());
+    const CRect rcAfter = CKTWindowRect(m_pStandard);
+    EXPECT_LT(rcAfter.Width(), m_rcBefore.Width());
+    EXPECT_EQ(m_rcBefore.right, rcAfter.right) << "the edge opposite the dragged one stays";
+    EXPECT_EQ(m_rcBefore.top, rcAfter.top);
+}
+
+// Dragged by its gripper to the screen's edge, the bar floats and keeps ten pixels inside the work area. The frame
+// stands at that edge: under the test display a drag that leaves the program's windows never sees its release.
+TEST_F(ToolBarTrackerTest, ABarDraggedOffScreenKeepsTenPixelsInside)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetMonitorInfo(::MonitorFromWindow(m_pFrame->GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &info));
+    const CRect rcWork = info.rcWork;
+    m_pFrame->MoveWindow(rcWork.right - 640, rcWork.top + 40, 640, 400);
+    m_pStandard->SetFlags(0, 1u << ktBarRight);  // no docking at the right: the drag floats it there
+    PumpMessages();
+    ASSERT_TRUE(DragAtOnce(GripperPoint(), CPoint(rcWork.right - 2, rcWork.top + 300)));
+    ASSERT_EQ(ktBarFloating, m_pStandard->GetPosition());
+    EXPECT_EQ(rcWork.right - 10, CKTWindowRect(m_pStandard).left) << "the gripper lay less than ten pixels inside";
+}

@@ -29,6 +29,7 @@ void CKTThemeRibbon::RefreshMetrics()
     KTStyleResourceSet()->ReadColor("Ribbon", "ControlHighlightText", m_clr[KTCOLOR_HIGHLIGHT_TEXT]);
     m_grcBall.SetStandardValue(0xEEEEE9, 0xEEEEE9, 0.5f);
     CreateExpandBallImage();
+    m_nMetricsCount++;
 }
 
 void CKTThemeRibbon::ReadRibbonColors()

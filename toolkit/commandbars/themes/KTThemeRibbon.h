@@ -53,6 +53,8 @@ public:
     // The font of the ribbon's tab strip: the theme's own, even when the ribbon font was replaced; empty until
     // the fonts are first made.
     const LOGFONT& GetTabLogFont() const { return m_lfTabs; }
+    // Moves on with every RefreshMetrics: what the ribbon's painters took from the theme and the style is read again.
+    int GetMetricsCount() const { return m_nMetricsCount; }
 
     // Cuts the window's four corner pixels.
     static void SetCornerRegion(CWnd* pWnd);
@@ -105,4 +107,5 @@ private:
     BOOL DrawJoinedButton(CDC* pDC, CKTControl* pControl);
 
     LOGFONT m_lfTabs = {};
+    int m_nMetricsCount = 0;
 };

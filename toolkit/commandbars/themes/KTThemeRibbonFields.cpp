@@ -122,13 +122,13 @@ CSize CKTThemeRibbon::DrawControlComboBox(CDC* pDC, CKTControl* pControl, BOOL b
     DrawFieldLabel(pDC, pControl, TRUE);
     CKTFontDC font(pDC, GetIconFont());
     CRect rc = pControl->GetRect();
-    CRect rcBox(rc.left + pCombo->GetLabelWidth(), rc.top, rc.right, rc.bottom);
     CRect rcButton(rc.right - pCombo->GetThumbWidth(), rc.top, rc.right, rc.bottom);
+    CRect rcField(rc.left + pCombo->GetLabelWidth(), rc.top, rcButton.left, rc.bottom);
     std::pair<int, int> look = ComboPartAndFill(pCombo);
-    pDC->FillSolidRect(rcBox, look.second < 0 ? m_clrEditNormal.GetColor() : GetColor(look.second));
+    pDC->FillSolidRect(rcField, look.second < 0 ? m_clrEditNormal.GetColor() : GetColor(look.second));
+    pDC->Draw3dRect(rcField, GetColor(KTCOLOR_POPUP_EDIT), GetColor(KTCOLOR_POPUP_EDIT));
     DrawStyleImage(pDC, "TOOLBARBUTTONSCOMBODROPDOWN", rcButton, look.first, 5, CRect(2, 2, 2, 2));
-    pDC->Draw3dRect(rcBox, GetColor(KTCOLOR_POPUP_EDIT), GetColor(KTCOLOR_POPUP_EDIT));
-    pCombo->DrawEditText(pDC, CRect(rcBox.left + 3, rc.top + 1, rcButton.left, rc.bottom - 1));
+    pCombo->DrawEditText(pDC, CRect(rcField.left + 3, rc.top + 1, rcButton.left, rc.bottom - 1));
     DrawDropDownGlyph(pDC, pControl, rcButton.CenterPoint(), GetControlState(pControl), FALSE);
     return CSize(0, 0);
 }

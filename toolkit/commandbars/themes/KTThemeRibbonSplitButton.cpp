@@ -74,12 +74,8 @@ CKTThemeRibbon::SplitImages CKTThemeRibbon::SplitImagesOf(CKTControl* pControl) 
 void CKTThemeRibbon::DrawSplitButtonFrame(CDC* pDC, CKTControl* pControl, CRect rc)
 {
     const SplitImages images = SplitImagesOf(pControl);
-    // Without the style's images the button keeps the plain look rather than showing no frame.
     if (!images.pCommand || !images.pDrop)
-    {
-        CKTThemeStyle5::DrawSplitButtonFrame(pDC, pControl, rc);
         return;
-    }
     int nEnabled = pControl->GetEnabled();
     pDC->SetTextColor(nEnabled ? 0x8B4215 : 0x8D8D8D);
     pDC->SetBkMode(TRANSPARENT);

@@ -11,6 +11,7 @@
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTToolBarCloseButton.h"
+#include "KTToolBarExpandButton.h"
 
 #include <afxpriv.h>
 
@@ -29,6 +30,7 @@ ON_WM_MOUSEACTIVATE()
 ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_SETCURSOR()
+ON_WM_NCCREATE()
 ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 ON_WM_NCACTIVATE()
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
@@ -108,7 +110,13 @@ BOOL CKTToolBar::CreateBarWindow(CWnd* pParent, BOOL bFloating)
     if (!bFloating)
         return CKTCommandBar::CreateBarWindow("KTToolBar", pParent, AFX_IDW_TOOLBAR);
     const CPoint pt = m_pDockContext ? m_pDockContext->GetFloatingPoint() : CPoint(100, 100);
-    if (!CreateEx(0, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE,
+    // A floating bar is no child of the frame: it takes the frame's reading order itself.
+    CKTCommandBars* pCommandBars = GetCommandBars();
+    CWnd* pSite = pCommandBars ? pCommandBars->GetSite() : NULL;
+    const BOOL bRTL = pCommandBars && (pCommandBars->IsLayoutRTL() ||
+                                       (pSite && pSite->GetSafeHwnd() && (pSite->GetExStyle() & WS_EX_LAYOUTRTL)));
+    const DWORD dwExStyle = bRTL ? WS_EX_LAYOUTRTL : 0;
+    if (!CreateEx(dwExStyle, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE,
                   CRect(pt, CSize(0, 0)), pParent, 0))
         return FALSE;
     ShowWindow(SW_SHOWNA);
@@ -147,25 +155,34 @@ CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         return CalcDockingLayout(nLength, dwMode);
     if (m_nBarPosition != ktBarFloating)
         return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
-    // The expand button belongs to a docked row; the close button sits in the caption, not among the buttons.
-    if (CKTControl* pExpand = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
-        pExpand->SetHideFlags(ktHideGeneric);
+    // The caption's buttons are laid out apart from the others.
     CKTControl* pClose = m_bCloseable ? CKTToolBarCloseButton::FindOrCreate(this) : NULL;
-    if (pClose)
-        pClose->SetHideFlags(ktHideGeneric);
+    CKTControl* pExpand =
+        m_bExpandButtonAllowed && GetCommandBars() ? CKTToolBarExpandButton::FindOrCreate(this) : NULL;
+    for (CKTControl* pCaptionButton : {pClose, pExpand})
+        if (pCaptionButton)
+            pCaptionButton->SetHideFlags(ktHideGeneric);
     const CRect rcBorders = GetFloatingBorders();
     const CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorders);
-    if (pClose && (dwMode & LM_COMMIT))
-        PlaceCloseButton(sz, rcBorders.top - kFloatingFrame - 1);
+    if (dwMode & LM_COMMIT)
+        PlaceCaptionButtons(sz, rcBorders.top - kFloatingFrame - 1, pClose, pExpand);
     return sz;
 }
 
-void CKTToolBar::PlaceCloseButton(CSize szBar, int nCaptionHeight)
+void CKTToolBar::PlaceCaptionButtons(CSize szBar, int nCaptionHeight, CKTControl* pClose, CKTControl* pExpand)
 {
-    CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE);
-    pClose->SetHideFlags(0);
-    pClose->SetRect(CRect(CPoint(szBar.cx - kFloatingFrame - nCaptionHeight, kFloatingFrame),
-                          CSize(nCaptionHeight, nCaptionHeight)));
+    int nRight = szBar.cx - kFloatingFrame;
+    auto placeNext = [&nRight, nCaptionHeight](CKTControl* pButton)
+    {
+        pButton->SetHideFlags(0);
+        pButton->SetRect(CRect(CPoint(nRight - nCaptionHeight, kFloatingFrame), CSize(nCaptionHeight, nCaptionHeight)));
+        nRight -= nCaptionHeight;
+    };
+    if (pClose)
+        placeNext(pClose);
+    const BOOL bShowExpand = pExpand && GetCommandBars()->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    if (bShowExpand && nRight - nCaptionHeight >= kFloatingFrame)
+        placeNext(pExpand);
 }
 
 CRect CKTToolBar::GetFloatingBorders()
@@ -220,6 +237,18 @@ void CKTToolBar::SetVisible(BOOL bVisible)
         pSite->SendMessage(KTWM_BARVISIBLECHANGED, (WPARAM)this, bVisible);
     if (!bVisible && m_bTearOff && pCommandBars->FindIndex(this) >= 0)
         pCommandBars->RemoveLater(this);
+}
+
+void CKTToolBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
+{
+    CKTCommandBar::Copy(pFrom, bRecursive);
+    CKTToolBar* pToolBar = pFrom->AsToolBar();
+    if (!pToolBar)
+        return;
+    m_bBuiltIn = pToolBar->m_bBuiltIn;
+    m_bSaveAlways = pToolBar->m_bSaveAlways;
+    m_bTearOff = pToolBar->m_bTearOff;
+    m_bCloseable = pToolBar->m_bCloseable;
 }
 
 void CKTToolBar::ResizeHolder()
@@ -289,9 +318,23 @@ void CKTToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 
 int CKTToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {
-    if (m_nBarPosition == ktBarFloating || IsCustomizeMode())
+    if (m_nBarPosition == ktBarFloating || IsCustomizeMode() || IsFocusInMiniFrame())
         return MA_NOACTIVATE;
     return CKTCommandBar::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+// A floating window of the frame keeps the keyboard while the frame's bars are clicked.
+BOOL CKTToolBar::IsFocusInMiniFrame() const
+{
+    if (!CKTDrawHelpers::IsTopParentActive(m_hWnd))
+        return FALSE;
+    for (HWND hWnd = ::GetFocus(); hWnd; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
+            return TRUE;
+    }
+    return FALSE;
 }
 
 LRESULT CKTToolBar::OnNcHitTest(CPoint point)
@@ -318,6 +361,7 @@ void CKTToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
         CKTCommandBar::OnNcLButtonDown(nHitTest, point);
         return;
     }
+    ActivateTopParent();
     SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     if (CKTCommandBars* pCommandBars = GetCommandBars())
         pCommandBars->ClosePopups();

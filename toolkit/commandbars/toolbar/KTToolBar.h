@@ -60,6 +60,7 @@ public:
     // The controls differ from the ones the bar was first built with.
     virtual BOOL IsCustomized() const;
     void DoPropExchange(CKTPropExchange* pPX) override;
+    void Copy(CKTCommandBar* pFrom, BOOL bRecursive) override;
     // A built-in bar takes a loaded one whole: its controls, look, place and floating width.
     virtual void TakeSavedState(CKTToolBar* pLoaded);
 
@@ -83,6 +84,7 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     // A bar placed straight in a frame takes the top of what the frame has left.
@@ -118,10 +120,11 @@ private:
     // Puts the buttons the user removed back in, hidden, so that the list can offer them again.
     void RestoreRemovedControls();
     BOOL Float();
+    BOOL IsFocusInMiniFrame() const;
     // Hides a floating bar while its frame is inactive, and brings it back with the frame.
     void SyncWithFrame(WPARAM wParam);
-    // The caption's close button, a square of the caption's height at its right end.
-    void PlaceCloseButton(CSize szBar, int nCaptionHeight);
+    // Squares of the caption's height at its right end: the close button, and the expand button left of it.
+    void PlaceCaptionButtons(CSize szBar, int nCaptionHeight, CKTControl* pClose, CKTControl* pExpand);
     // The bar's window as a child of the dock bar, at its edge.
     BOOL EnterDockBar(CKTDockBar* pDock);
     BOOL BecomePopup(CWnd* pOwner);

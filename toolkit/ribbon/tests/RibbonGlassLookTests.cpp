@@ -223,6 +223,25 @@ TEST_F(RibbonGlassLook, AnEditOnTheToolbarIsMadeOpaqueOnGlass)
     EXPECT_FALSE(pField->GetWnd()->IsOpaqueFix()) << "the glass went";
 }
 
+// The layout that moves the edit onto the caption, or off it, decides by where it goes, not where it was.
+TEST_F(RibbonGlassLook, AnEditMovedOntoTheCaptionIsMadeOpaqueByTheMove)
+{
+    CKTControl* pEdit = AddToToolbar(ktControlEdit, 101);
+    m_pBar->SetQuickAccessBelow(TRUE);
+    SetGlass(TRUE);
+    CKTEditField* pField = dynamic_cast<IKTEditFieldOwner*>(pEdit)->GetField();
+    ASSERT_TRUE(pEdit->IsVisible() && pField->GetSafeHwnd());
+    ASSERT_FALSE(pEdit->IsOnCompositedCaption());
+    EXPECT_FALSE(pField->GetWnd()->IsOpaqueFix());
+
+    m_pBar->SetQuickAccessBelow(FALSE);
+    ASSERT_TRUE(pEdit->IsOnCompositedCaption());
+    EXPECT_TRUE(pField->GetWnd()->IsOpaqueFix());
+    m_pBar->SetQuickAccessBelow(TRUE);
+    ASSERT_FALSE(pEdit->IsOnCompositedCaption());
+    EXPECT_FALSE(pField->GetWnd()->IsOpaqueFix());
+}
+
 // The images in the caption strip keep their alpha on glass, and their transparent corners (magenta in the tests'
 // images) show the area behind them: a group put on the toolbar, and a split button's halves and glyph.
 TEST_F(RibbonGlassLook, AGroupAndASplitButtonOnTheToolbarKeepTheirImagesOnGlass)

@@ -105,6 +105,7 @@ const COLORREF kQuickAccessArea = RGB(180, 60, 140);
 const COLORREF kQuickAccessFrame = RGB(15, 200, 200);
 const COLORREF kQuickAccessAreaOnGlass = RGB(40, 140, 180);
 const COLORREF kContextSeparator = RGB(33, 66, 99);
+const COLORREF kContextHeaderBlue = RGB(150, 40, 170);  // the style has no header image of another colour
 COLORREF GroupButton(int nPart) { return RGB(70, 30 + 60 * nPart, 30); }
 COLORREF OptionButton(int nPart) { return RGB(210, 120, 30 + 50 * nPart); }
 // The application button's faces: FRAMESYSTEMBUTTON's parts are 38 pixels square, FRAMESYSTEMBUTTON52's 52.
@@ -455,6 +456,27 @@ TEST_F(RibbonLook, AContextTabTakesItsColoursImages)
               WaitForPixel(pBar, CPoint(rcGroup.right - 2, rcGroup.top + 2), ContextGroupClient(0)));
 }
 
+// The headers are drawn in order while the style has their colour's image; the first it lacks ends them.
+TEST_F(RibbonLook, ContextHeadersStopAtTheFirstColourWithoutAnImage)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    auto blueHeaderShown = [&](int nFirstColour, int nSecondColour)
+    {
+        pBar->GetControlTab()->GetTab(1)->SetContextTab(nFirstColour, "Tools");
+        pBar->GetControlTab()->GetTab(2)->SetContextTab(nSecondColour, "Format");
+        Relayout(pBar);
+        const CKTRibbonContextHeaders& headers = pBar->GetContextHeaders();
+        EXPECT_EQ(2, headers.GetCount());
+        const KT_RIBBONCONTEXTHEADER* pBlue = headers.GetAt(nFirstColour == 1 ? 0 : 1);
+        auto draw = [&](CDC* pDC) { pBar->GetRibbonPainter()->DrawContextHeaders(pDC, pBar); };
+        return DrawOffScreen(CKTClientRect(pBar).Size(), draw).Pixel(pBlue->rc.right - 2, pBlue->rc.top + 2) ==
+               kContextHeaderBlue;
+    };
+    EXPECT_TRUE(blueHeaderShown(1, 7));
+    EXPECT_FALSE(blueHeaderShown(7, 1)) << "after an orange header, which has no image";
+}
+
 TEST_F(RibbonLook, TheFramesCaptionWithAndWithoutGlass)
 {
     CRibbonTestFrame frame(600, 400);
@@ -522,6 +544,20 @@ TEST_F(RibbonLook, TheTabStripFollowsTheThemesHeightFontAndTextColours)
     ASSERT_TRUE(pSmaller->m_fontRibbon.GetLogFont(&lfRibbon));
     ASSERT_TRUE(pTabs->GetFont(FALSE)->GetLogFont(&lfTabs));
     EXPECT_EQ(lfRibbon.lfHeight, lfTabs.lfHeight);
+
+    // Another style under the same theme and font: the theme's refresh reaches the strip's text colours.
+    const COLORREF clrStyleSelected = StyleColor("TabSelectedText");
+    EXPECT_EQ(clrStyleSelected, (COLORREF)pTabs->GetColorSet()->m_clrTextSelected);
+    CLoadedStyle partial("STYLE_PARTIAL_INI");
+    ASSERT_TRUE(partial.IsLoaded());
+    pSmaller->RefreshMetrics();
+    pTabs = painter.GetRibbonTabPainter();
+    CKTRibbonThemePainter fresh;
+    fresh.SetTheme(pSmaller);
+    CKTTabColorSet* pDefaults = fresh.GetRibbonTabPainter()->GetColorSet();
+    EXPECT_EQ((COLORREF)pDefaults->m_clrTextSelected, (COLORREF)pTabs->GetColorSet()->m_clrTextSelected);
+    EXPECT_EQ((COLORREF)pDefaults->m_clrTextNormal, (COLORREF)pTabs->GetColorSet()->m_clrTextNormal);
+    EXPECT_NE(clrStyleSelected, (COLORREF)pDefaults->m_clrTextSelected);
 
     EXPECT_STREQ("", CKTRibbonThemePainter::ContextColorName(0));
     EXPECT_STREQ("BLUE", CKTRibbonThemePainter::ContextColorName(1));

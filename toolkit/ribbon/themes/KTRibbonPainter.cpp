@@ -96,13 +96,19 @@ void CKTRibbonPlainPainter::DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar)
     pDC->DrawText(strTitle, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-void CKTRibbonPlainPainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
+void CKTRibbonPlainPainter::DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar)
 {
-    pDC->FillSolidRect(pHeader->rc, pHeader->clr);
+    const CKTRibbonContextHeaders& headers = pBar->GetContextHeaders();
     CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
-    CRect rcText = pHeader->rc;
-    pDC->DrawText(pHeader->strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    for (int i = 0; i < headers.GetCount(); i++)
+    {
+        KT_RIBBONCONTEXTHEADER* pHeader = headers.GetAt(i);
+        pDC->FillSolidRect(pHeader->rc, pHeader->clr);
+        CRect rcText = pHeader->rc;
+        pDC->DrawText(pHeader->strCaption, rcText,
+                      DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
 }
 
 void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)

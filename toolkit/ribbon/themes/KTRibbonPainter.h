@@ -37,8 +37,8 @@ public:
     // The whole client of a popup that shows the tab's groups.
     virtual void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) = 0;
     virtual void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) = 0;
-    // A context tab's header in the caption, in the tab's colour.
-    virtual void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) = 0;
+    // The headers of the context tabs in the caption, each in its tabs' colour.
+    virtual void DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // The group's frame and caption; its controls draw themselves over it.
     virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
     virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
@@ -75,7 +75,7 @@ public:
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
-    void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
+    void DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;

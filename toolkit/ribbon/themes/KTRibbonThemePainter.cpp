@@ -112,9 +112,11 @@ void CKTRibbonThemePainter::SyncTabPainter()
     if (!m_pTheme || !m_pTheme->GetTabLogFont().lfFaceName[0])
         return;
     const LOGFONTA lf = m_pTheme->GetTabLogFont();
-    if (m_pSyncedTheme == m_pTheme && std::memcmp(&lf, &m_lfSynced, sizeof(lf)) == 0)
+    if (m_pSyncedTheme == m_pTheme && m_nSyncedMetrics == m_pTheme->GetMetricsCount() &&
+        std::memcmp(&lf, &m_lfSynced, sizeof(lf)) == 0)
         return;
     m_pSyncedTheme = m_pTheme;
+    m_nSyncedMetrics = m_pTheme->GetMetricsCount();
     m_lfSynced = lf;
     m_pTabPainter->RefreshMetrics();
     m_pTabPainter->SetFontIndirect(&lf, TRUE);
@@ -427,22 +429,29 @@ void CKTRibbonThemePainter::DrawFrameIcon(CDC* pDC, CKTRibbonBar* pBar, CWnd* pF
     ::DrawIconEx(pDC->GetSafeHdc(), rc.left + 10, rc.top + (rc.Height() - cy) / 2, hIcon, cx, cy, 0, NULL, DI_NORMAL);
 }
 
-void CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader)
+void CKTRibbonThemePainter::DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar)
 {
-    CKTRibbonBar* pBar = pHeader->pFirstTab ? pHeader->pFirstTab->GetRibbonBar() : NULL;
-    if (!m_pTheme || !pBar ||
-        !DrawImage(pDC, ContextImageName("CONTEXTTAB%sHEADER", static_cast<int>(pHeader->clr)), pHeader->rc, 0, 1,
-                   CRect(1, 1, 1, 1)))
-        return;
+    const CKTRibbonContextHeaders& headers = pBar->GetContextHeaders();
+    for (int i = 0; i < headers.GetCount(); i++)
+        if (!DrawContextHeader(pDC, pBar, headers.GetAt(i)))
+            return;
+}
+
+BOOL CKTRibbonThemePainter::DrawContextHeader(CDC* pDC, CKTRibbonBar* pBar, KT_RIBBONCONTEXTHEADER* pHeader)
+{
+    if (!m_pTheme || !DrawImage(pDC, ContextImageName("CONTEXTTAB%sHEADER", static_cast<int>(pHeader->clr)),
+                                pHeader->rc, 0, 1, CRect(1, 1, 1, 1)))
+        return FALSE;
     const int nBorder = pBar->GetFrameRegion() ? pBar->GetFrameRegion()->GetFrameBorder() : 0;
     CRect rcText(pHeader->rc.left + 6, pHeader->rc.top, pHeader->rc.right, pHeader->rc.bottom - 2 + nBorder);
     if (pBar->IsDwmEnabled())
     {
         DrawDwmCaptionText(pDC, rcText, pHeader->strCaption, TRUE, FALSE);
-        return;
+        return TRUE;
     }
     CKTFontDC font(pDC, &m_pTheme->m_fontRibbon, m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT));
     pDC->DrawText(pHeader->strCaption, rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    return TRUE;
 }
 
 void CKTRibbonThemePainter::DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar)

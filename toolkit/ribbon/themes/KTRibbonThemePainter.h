@@ -27,7 +27,8 @@ public:
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) override;
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
-    void DrawContextHeader(CDC* pDC, KT_RIBBONCONTEXTHEADER* pHeader) override;
+    // Stops at the first header whose colour the style has no image of.
+    void DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     // From the style's images by state; the plain look where the style lacks them.
@@ -56,8 +57,10 @@ private:
     // 2 popped up, 1 hot, else 0: buttons that open a popup.
     static int PopupPart(const CKTControl* pControl);
     CKTSmartPtr<CKTTabPainter> CreateTabPainter();
-    // The theme's font and the style's text colours, applied when the theme or its font changed.
+    // The theme's font and the style's text colours, applied when the theme, its font or its metrics changed.
     void SyncTabPainter();
+    // FALSE, drawing nothing, when the style has no image of the header's colour.
+    BOOL DrawContextHeader(CDC* pDC, CKTRibbonBar* pBar, KT_RIBBONCONTEXTHEADER* pHeader);
     CKTStyleImage* Image(LPCSTR lpszName) const;
     // One part of a named image over a rectangle; FALSE when the style has no such image.
     BOOL DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
@@ -88,6 +91,7 @@ private:
     CKTSmartPtr<CKTTabPainter> m_pTabPainter;
     CKTThemeRibbon* m_pSyncedTheme = NULL;  // only compared: the theme the strip's fonts came from
     LOGFONTA m_lfSynced = {};
+    int m_nSyncedMetrics = 0;  // the theme's metrics count when the strip's colours were read
 };
 
 // The ribbon's painters as the paint manager asks for them; the paint manager keeps what it gets.

@@ -198,10 +198,22 @@ LRESULT CKTSyntaxEditCtrl::Notify(NMHDR* pHeader, int nCode)
     pHeader->hwndFrom = m_hWnd;
     pHeader->idFrom = m_hWnd ? UINT_PTR(GetDlgCtrlID()) : 0;
     pHeader->code = UINT(nCode);
-    HWND hNotify = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : NULL;
-    if (!hNotify || !::IsWindow(hNotify))
+    if (!HasNotifyWindow())
         return -1;
-    return ::SendMessage(hNotify, WM_NOTIFY, pHeader->idFrom, LPARAM(pHeader));
+    return ::SendMessage(m_pParentWnd->GetSafeHwnd(), WM_NOTIFY, pHeader->idFrom, LPARAM(pHeader));
+}
+
+// An edit is coming: a parse of the text as it was would only be thrown away.
+void CKTSyntaxEditCtrl::OnParserBreak()
+{
+    if (m_bSyntaxColor && m_pBuffer && m_pBuffer->GetLexParser())
+        m_pBuffer->GetLexParser()->BreakParsing();
+}
+
+BOOL CKTSyntaxEditCtrl::HasNotifyWindow() const
+{
+    HWND hNotify = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : NULL;
+    return hNotify && ::IsWindow(hNotify);
 }
 
 LRESULT CKTSyntaxEditCtrl::SendNotify(int nCode)
@@ -212,8 +224,7 @@ LRESULT CKTSyntaxEditCtrl::SendNotify(int nCode)
 
 BOOL CKTSyntaxEditCtrl::CanEditDoc()
 {
-    HWND hNotify = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : NULL;
-    return GetSafeHwnd() && hNotify && ::IsWindow(hNotify) && SendNotify(KT_EDIT_NM_CANEDIT) == 0;
+    return GetSafeHwnd() && HasNotifyWindow() && SendNotify(KT_EDIT_NM_CANEDIT) == 0;
 }
 
 void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange)
@@ -350,8 +361,7 @@ BOOL CKTSyntaxEditCtrl::SwapInAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_T
 {
     if (!m_pBuffer || !CanEditDoc())
         return FALSE;
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     return m_pBuffer->ReplaceAllText(text, lcOldEnd, lcNewEnd);
 }
 

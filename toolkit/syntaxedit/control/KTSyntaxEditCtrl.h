@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "KTSyntaxEditCommands.h"
@@ -192,6 +193,10 @@ public:
     BOOL GetRowColor(int nRow, COLORREF& clr) const;
     // The row's colour runs as painted, the selection aside.
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
+    // The text of a row as painted; FALSE for a row below 1. nFlag is the text's shift to the right on paper.
+    BOOL DrawRowText(int nFirstRow, int nRow, CDC* pDC, int nFlag);
+    // While a page prints, the rows are measured by the printer's font: it swaps its metrics in and back.
+    void SwapTextMetrics(TEXTMETRIC& tm) { std::swap(m_tm, tm); }
 
     // Editing (KTSyntaxEditCtrlEdit.cpp).
     BOOL InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection = FALSE, BOOL bRedraw = TRUE);
@@ -207,6 +212,8 @@ public:
     BOOL Undo(int nCount = 1);
     BOOL Redo(int nCount = 1);
     void OnTextEdited(int nRow1, int nCol1, int nRow2, int nCol2, int nAction);
+    // Breaks off the background parse while colouring is on.
+    void OnParserBreak();
     void InvalidateRowRange(int nFirstRow, int nLastRow);
     void TrimScreenCache(int nRow);
 
@@ -285,6 +292,7 @@ protected:
     void SetCaretChar(int nRow, int nCharPos);
     void UpdateCaretColumns();
     LRESULT Notify(NMHDR* pHeader, int nCode);
+    BOOL HasNotifyWindow() const;
     CWnd* ScrollBarOwner() const;
     DWORD OwnScrollBarStyles() const;
     HWND BarWindow(int nBar, int& nWhich) const;
@@ -302,10 +310,12 @@ protected:
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
     void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
+    void DrawRowTextAt(CDC* pDC, int nRow, int y, int nLeft);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
     void ToggleMark(int nRow, LPCSTR pszType);
     void GoToBookmark(BOOL bNext);
+    void OpenFoldsHiding(int nRow);
     void MoveWordLeft(int& nRow, int& nPos, BOOL& bBoundary) const;
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
@@ -337,6 +347,7 @@ protected:
     void MergeSpacesIntoTabs(CTyped& typed);
     int MeasureIndentWidth(int nRow, BOOL& bBlankBefore);
     BOOL GetBlockRows(int& nFirst, int& nLast) const;
+    void IndentRows(int nFirst, int nLast);
     void WidenToRows(int nFirst, int nLast);
     void FinishBlockIndent(BOOL bChanged);
     void UnindentRow(int nRow, BOOL& bAny);

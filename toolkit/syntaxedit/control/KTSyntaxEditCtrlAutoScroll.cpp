@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
+// The caret stands at the row's start: at its end a long row would scroll the view aside while rows are picked.
 void CKTSyntaxEditCtrl::SelectRow(int nRow, BOOL bSelect)
 {
-    m_nCurrentChar = 1;
-    m_nDispCol = m_nWantedDispCol = GetRowEndColumn(m_pBuffer ? m_pBuffer->GetLineTextEx(nRow) : CString());
+    m_nCurrentChar = m_nDispCol = m_nWantedDispCol = 1;
     if (!bSelect || !GetSafeHwnd())
     {
         SetCurrentPosition(nRow, 0, FALSE, TRUE);
@@ -28,8 +28,8 @@ void CKTSyntaxEditCtrl::SelectRow(int nRow, BOOL bSelect)
     SetTimer(ktTimerAutoScroll, 100);
 }
 
-// Above the text the target is three rows over the top, below it three
-// rows under the pointer; FALSE while the pointer is over the rows.
+// Above the text the target is three rows over the top, below it three rows under the pointer; FALSE while the
+// pointer is over the whole rows. The part row at the bottom counts as below: its row is not fully shown.
 BOOL CKTSyntaxEditCtrl::AutoScrollTarget(int& nRow, int& nCol) const
 {
     CPoint pt;
@@ -41,7 +41,7 @@ BOOL CKTSyntaxEditCtrl::AutoScrollTarget(int& nRow, int& nCol) const
     HitTest(pt.x, pt.y, nHitRow, nCol);
     if (pt.y < rc.top)
         nRow = std::max(m_nTopRow - 3, 1);
-    else if (pt.y >= rc.bottom)
+    else if (pt.y >= GetVisibleRows() * GetRowHeight())
         nRow = GetRowAtDisplayOffset(m_nTopRow, pt.y / GetRowHeight() + 1) + 3;
     else
         return FALSE;
@@ -68,11 +68,7 @@ void CKTSyntaxEditCtrl::AdvanceAutoScroll()
     m_selEnd = KT_EDIT_TEXTPOS(nRow, nCol);
     m_bSelection = TRUE;
     if (m_bLineSelection && m_nDispCol == 1)
-    {
-        BOOL bAbove = m_nCurrentRow < m_nLineSelectRow;
-        m_selStart = KT_EDIT_TEXTPOS(bAbove ? m_nLineSelectRow + 1 : m_nLineSelectRow, 1);
-        m_selEnd = KT_EDIT_TEXTPOS(bAbove ? m_nCurrentRow : m_nCurrentRow + 1, 1);
-    }
+        SpanWholeRows();
     m_nRedrawRow = -1;
     if (nRow == nOldRow && nCol == nOldCol)
         return;

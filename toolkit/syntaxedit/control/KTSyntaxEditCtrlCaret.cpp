@@ -255,13 +255,14 @@ void CKTSyntaxEditCtrl::SelectAll()
     EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
 }
 
-// y / row height + 1: a point on the top row's first pixel line is on the top row.
+// Rows by the pixel lines they are painted on, rounded down also above the window: a point over it lies on the
+// rows above the top row, which a selection dragged upwards reaches.
 BOOL CKTSyntaxEditCtrl::HitTest(int x, int y, int& nRow, int& nCol, int* pnDisplayOffset, int* pnColOffset) const
 {
     BOOL bClamped = FALSE;
     int rh = GetRowHeight(), cw = std::max(GetCharWidth(), 1);
     int xr = x - m_nTextLeft;
-    int d = y / rh + 1;
+    int d = (y >= 0 ? y / rh : -((rh - 1 - y) / rh)) + 1;
     if (xr < 0)
     {
         nCol = 0;

@@ -167,8 +167,7 @@ BOOL CKTSyntaxEditCtrl::InsertColumnString(LPCSTR pszText, int nRow, int nCol, B
         return FALSE;
     if (!pszText || !*pszText)
         return FALSE;
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     KT_EDIT_TEXTPOS start(m_nCurrentRow, m_nCurrentChar), end;
     if (!m_pBuffer->InsertTextBlock(pszText, start.nLine, start.nCol, TRUE, &end))
         return FALSE;

@@ -64,8 +64,7 @@ BOOL CKTSyntaxEditCtrl::DropSelection(BOOL bCopy)
 
 BOOL CKTSyntaxEditCtrl::InsertDropped(const CString& strText, const KT_EDIT_TEXTPOS& drop, BOOL bCopy)
 {
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
     KT_EDIT_TEXTPOS end;
     BOOL bInserted = m_bColumnSelection ? m_pBuffer->InsertTextBlock(strText, drop.nLine, drop.nCol, TRUE, &end)
@@ -93,7 +92,9 @@ BOOL CKTSyntaxEditCtrl::InsertDropped(const CString& strText, const KT_EDIT_TEXT
     m_nRedrawRow = -1;
     Invalidate(FALSE);
     UpdateWindow();
-    NotifyTextChanged(drop.nLine, end.nLine, KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED);
+    // A block goes into rows that are there: the marks below it keep their rows.
+    NotifyTextChanged(drop.nLine, end.nLine,
+                      m_bColumnSelection ? KT_EDIT_CHANGE_TEXT : KT_EDIT_CHANGE_TEXT | KT_EDIT_CHANGE_ROWS_INSERTED);
     return TRUE;
 }
 

@@ -107,8 +107,7 @@ BOOL CKTSyntaxEditCtrl::DeleteRange(int nRow1, int nCol1, int nRow2, int nCol2, 
         std::swap(nCol1, nCol2);
     if (!m_pBuffer || !CanEditDoc())
         return FALSE;
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     int nChar1 = nCol1, nChar2 = nCol2;
     if (nFlags & ktDelDisplayColumns)
     {
@@ -195,8 +194,7 @@ BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bD
     if (!pszText || !*pszText)
         return FALSE;
     KT_EDIT_TEXTPOS start(m_nCurrentRow, m_nCurrentChar);
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    OnParserBreak();
     if (m_bAutoIndent && m_nForcedColumn >= 1)
     {
         CString strIndent = CString('\t', m_nIndentTabs) + CString(' ', m_nIndentSpaces);

@@ -31,13 +31,17 @@ BOOL CKTSyntaxEditCtrl::IndentSelection()
     }
     if (!CanEditDoc())
         return FALSE;
-    if (bOverwrite)
-    {
-        FinishBlockIndent(FALSE);
-        return TRUE;
-    }
-    if (m_bSyntaxColor && m_pBuffer->GetLexParser())
-        m_pBuffer->GetLexParser()->BreakParsing();
+    // Overwrite mode inserts nothing, yet the rows are picked whole as they would be.
+    if (!bOverwrite)
+        IndentRows(nFirst, nLast);
+    WidenToRows(nFirst, nLast);
+    FinishBlockIndent(!bOverwrite);
+    return TRUE;
+}
+
+void CKTSyntaxEditCtrl::IndentRows(int nFirst, int nLast)
+{
+    OnParserBreak();
     CString strIndent = m_bTabWithSpace ? CString(' ', GetTabSize()) : CString('\t');
     CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
     pUndo->SetGroupInsertMode(FALSE);
@@ -50,9 +54,6 @@ BOOL CKTSyntaxEditCtrl::IndentSelection()
     pUndo->SetGroupInsertMode(FALSE);
     pUndo->SetLastCommandText(KT_IDS_EDIT_INDENT);
     NotifyTextChanged(nFirst, nLast, KT_EDIT_CHANGE_TEXT);
-    WidenToRows(nFirst, nLast);
-    FinishBlockIndent(TRUE);
-    return TRUE;
 }
 
 void CKTSyntaxEditCtrl::UnindentRow(int nRow, BOOL& bAny)

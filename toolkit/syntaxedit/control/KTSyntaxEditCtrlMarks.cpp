@@ -37,9 +37,22 @@ void CKTSyntaxEditCtrl::GoToBookmark(BOOL bNext)
     int nRow = m_folding.FindBookmark(m_nCurrentRow, bNext);
     if (nRow < 1)
         return;
+    OpenFoldsHiding(nRow);
     int nOldRow = m_nCurrentRow;
     SetCurrentPosition(nRow, 1, FALSE, TRUE);
     m_nRedrawRow = nRow;
     m_nPrevRedrawRow = nOldRow;
     Invalidate(FALSE);
+}
+
+// A caret on a row that a fold hides would stand where no text shows, and typing would change hidden text.
+void CKTSyntaxEditCtrl::OpenFoldsHiding(int nRow)
+{
+    int nFold = m_folding.GetFoldHiding(nRow);
+    if (nFold == nRow)
+        return;
+    for (; nFold != nRow; nFold = m_folding.GetFoldHiding(nRow))
+        GetLineMarksManager()->DeleteLineMark(nFold, KT_EDIT_MARK_COLLAPSED);
+    m_nRedrawRow = -1;
+    RecalcScrollBars();
 }

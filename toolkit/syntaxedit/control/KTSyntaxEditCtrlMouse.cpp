@@ -20,6 +20,7 @@ void CKTSyntaxEditCtrl::TestDragPending(CPoint point)
         return;
     int nRow = 0, nCol = 0;
     HitTest(point.x, point.y, nRow, nCol);
+    m_ptDrop = KT_EDIT_TEXTPOS(nRow, nCol);
     if (point.x < m_nTextLeft || !IsInSelection(nRow, nCol))
         return;
     m_ptDrop = KT_EDIT_TEXTPOS(-1, -1);
@@ -72,14 +73,16 @@ int CKTSyntaxEditCtrl::CollapseButtonRowAt(CPoint point)
     return GetCollapseButtonRect(nDisplayRow).PtInRect(point) ? nRow : 0;
 }
 
-// Without an answer from the notify window the margin toggles a breakpoint.
+// Without an answer from the notify window the margin toggles a breakpoint, only on a row that is there: below
+// the last row the click would otherwise land on it.
 void CKTSyntaxEditCtrl::ClickMargin(CPoint point)
 {
     int nRow = 0, nCol = 0, nDisplayRow = 0;
     HitTest(point.x, point.y, nRow, nCol, &nDisplayRow);
     ClearSelection();
     KT_EDIT_NMHDR_POS nm = {{}, nRow, nDisplayRow};
-    if (Notify(&nm.hdr, KT_EDIT_NM_MARGINCLICK) != 0 || GetRowCount() == 0)
+    const BOOL bTaken = Notify(&nm.hdr, KT_EDIT_NM_MARGINCLICK) != 0 && HasNotifyWindow();
+    if (bTaken || GetRowCount() == 0 || GetRowAtDisplayOffset(m_nTopRow, nDisplayRow) != nRow)
         return;
     ToggleBreakpoint(nRow);
     SetCurrentPosition(nRow, 1, FALSE, TRUE);
@@ -100,6 +103,7 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
         ClearSelection();
     if (bShift && !m_bSelection)
         m_selStart = KT_EDIT_TEXTPOS(m_nCurrentRow, m_nDispCol);
+    m_bColumnSelection = bAlt;
     if (!bShift && !bAlt && point.x < m_nTextLeft)
     {
         SelectRow(nRow, TRUE);
@@ -109,7 +113,6 @@ void CKTSyntaxEditCtrl::ClickText(CPoint point, int nRow, int nCol, BOOL bCtrl, 
     m_nPrevRedrawRow = nRow;
     if (!bShift)
         m_selStart = m_selEnd = KT_EDIT_TEXTPOS(nRow, m_nDispCol);
-    m_bColumnSelection = bAlt;
     if (bShift || bAlt)
     {
         m_selEnd = KT_EDIT_TEXTPOS(nRow, m_nDispCol);
@@ -152,21 +155,13 @@ void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     TrackTipPointer(point);
     if (m_bMouseSelecting)
-    {
         ExtendSelectionTo(nFlags, point);
-    }
     else if (m_bMouseDown)
-    {
         StartMouseSelection(point);
-    }
     else if (m_bDragging || m_bNoDragCursor)
-    {
         TrackDrag(point);
-    }
-    else
-    {
-        TestDragPending(point);
-    }
+    // An OLE drag runs inside the press's notification: no move of this gesture reaches here before it ends.
+    TestDragPending(point);
     m_folding.TrackPointer(point);
     CWnd::OnMouseMove(nFlags, point);
 }

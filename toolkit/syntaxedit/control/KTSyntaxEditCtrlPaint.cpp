@@ -115,13 +115,30 @@ void CKTSyntaxEditCtrl::DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, i
     pManager->DrawLineMarks(this, pGutterDC, nDisplayRow, nRow);
     pManager->DrawLineNumber(this, pGutterDC, nDisplayRow, nRow);
     pManager->DrawCollapsedNode(this, pGutterDC, nDisplayRow, dwFoldState);
-    CString strText = GetLineText(nRow);
-    std::vector<KT_EDIT_TEXTATTR> arRuns;
-    GetRowRuns(nRow, strText, arRuns);
-    pManager->DrawLineText(this, pTextDC, strText, nDisplayRow * GetRowHeight(), nRow, arRuns);
+    DrawRowTextAt(pTextDC, nRow, nDisplayRow * GetRowHeight(), 0);
     // Colours set while drawing the marks last only for this paint.
     SetRowColor(nRow, clrText);
     SetRowBkColor(nRow, clrBack);
+}
+
+// Rows are placed by their distance from the first row, folds not counted; on paper below the top margin and
+// nFlag to the right.
+BOOL CKTSyntaxEditCtrl::DrawRowText(int nFirstRow, int nRow, CDC* pDC, int nFlag)
+{
+    if (nRow < 1)
+        return FALSE;
+    const BOOL bPrinting = pDC->IsPrinting();
+    const int y = (nRow - nFirstRow) * GetRowHeight() + (bPrinting ? m_printer.GetMargins().top : 0);
+    DrawRowTextAt(pDC, nRow, y, bPrinting ? nFlag : 0);
+    return TRUE;
+}
+
+void CKTSyntaxEditCtrl::DrawRowTextAt(CDC* pDC, int nRow, int y, int nLeft)
+{
+    CString strText = GetLineText(nRow);
+    std::vector<KT_EDIT_TEXTATTR> arRuns;
+    GetRowRuns(nRow, strText, arRuns);
+    KTSyntaxEditPaintManager()->DrawLineText(this, pDC, strText, y, nRow, arRuns, nLeft);
 }
 
 void CKTSyntaxEditCtrl::GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns)

@@ -233,7 +233,7 @@ int CKTSyntaxEditFolding::FindBookmark(int nFromRow, BOOL bNext) const
     while (nRow >= 1 && GetFoldHiding(nRow) == nFromShown);
     if (nRow < 1)
         nRow = search(bNext ? 1 : INT_MAX - 1);
-    return nRow >= 1 && GetFoldHiding(nRow) != nFromShown ? GetFoldHiding(nRow) : -1;
+    return nRow >= 1 && GetFoldHiding(nRow) != nFromShown ? nRow : -1;
 }
 
 // The first row of the outermost folded block that hides the row, else the row.

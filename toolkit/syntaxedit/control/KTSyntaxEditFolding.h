@@ -46,7 +46,7 @@ public:
 
     // The first row of the outermost folded block that hides the row, else the row.
     int GetFoldHiding(int nRow) const;
-    // The row that shows the nearest bookmark on another display row than nFromRow's, wrapping at the ends of the
+    // The row of the nearest bookmark shown on another display row than nFromRow's, wrapping at the ends of the
     // text; -1 when there is none.
     int FindBookmark(int nFromRow, BOOL bNext) const;
 

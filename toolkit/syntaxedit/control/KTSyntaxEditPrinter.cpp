@@ -3,7 +3,6 @@
 #include "KTSyntaxEditPrinter.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "KTSyntaxEditCtrl.h"
 
@@ -35,6 +34,28 @@ int CKTSyntaxEditPrinter::CalcPages(CDC* pDC)
     return m_nPages;
 }
 
+namespace
+{
+// The control measures its rows by the printer's font while a page prints.
+class CPrintMetricsScope
+{
+public:
+    CPrintMetricsScope(CKTSyntaxEditCtrl& ctrl, const TEXTMETRIC& tm) : m_ctrl(ctrl), m_tm(tm)
+    {
+        m_ctrl.SwapTextMetrics(m_tm);
+    }
+    ~CPrintMetricsScope() { m_ctrl.SwapTextMetrics(m_tm); }
+    CPrintMetricsScope(const CPrintMetricsScope&) = delete;
+    CPrintMetricsScope& operator=(const CPrintMetricsScope&) = delete;
+
+private:
+    CKTSyntaxEditCtrl& m_ctrl;
+    TEXTMETRIC m_tm;
+};
+}  // namespace
+
+// Paper takes the editor's background and the text's colour runs with their fonts; selection, line marks and row
+// colours are the screen's.
 void CKTSyntaxEditPrinter::PrintPage(CDC* pDC)
 {
     CKTFontDC font(pDC, KTSyntaxEditPaintManager()->GetFont());
@@ -46,45 +67,38 @@ void CKTSyntaxEditPrinter::PrintPage(CDC* pDC)
     CString strLastNumber;
     strLastNumber.Format("%d", m_ctrl.GetRowCount());
     const int nNumberWidth = m_ctrl.GetLineNumbers() ? pDC->GetTextExtent(strLastNumber).cx + kNumberGap : 0;
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    FillPage(pDC);
+    CPrintMetricsScope metrics(m_ctrl, tm);
     int nRow = m_ctrl.GetRowCount() > 0 ? m_ctrl.GetRowAtDisplayOffset(1, nFirstDisplayRow) : 0;
     for (int i = 0; i < nRowsPerPage && nRow >= 1 && nRow <= m_ctrl.GetRowCount(); ++i)
     {
-        PrintRow(pDC, nRow, CPoint(m_rcMargins.left, m_rcMargins.top + i * nRowHeight), nNumberWidth);
+        PrintLineNumber(pDC, nRow, CPoint(m_rcMargins.left, m_rcMargins.top + i * nRowHeight), nNumberWidth);
+        // Rows after a fold stand one below the other: the first row is counted back from this one.
+        m_ctrl.DrawRowText(nRow - i, nRow, pDC, m_rcMargins.left + nNumberWidth);
         int nHidden = 0;
         nRow += 1 + (m_ctrl.IsRowCollapsed(nRow, &nHidden) ? std::max(nHidden, 0) : 0);
     }
-    pDC->SetBkMode(nOldMode);
 }
 
-// Selection, line marks and row backgrounds are the screen's: paper shows the text in its colours.
-void CKTSyntaxEditPrinter::PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth)
+// With a brush: on paper a solid fill drawn as text would read as an empty text.
+void CKTSyntaxEditPrinter::FillPage(CDC* pDC)
 {
-    CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
-    if (nNumberWidth > 0)
-    {
-        CString strNumber;
-        strNumber.Format("%d", nRow);
-        const UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
-        pDC->SetTextColor(pManager->GetColor(CKTSyntaxEditPaintManager::ktColorLineNumberText));
-        pDC->TextOut(ptRow.x + nNumberWidth - kNumberGap, ptRow.y, strNumber);
-        pDC->SetTextAlign(nOldAlign);
-    }
-    const CString strText = m_ctrl.GetLineText(nRow);
-    std::vector<KT_EDIT_TEXTATTR> arRuns;
-    m_ctrl.GetRowRuns(nRow, strText, arRuns);
-    const int nCharWidth = pDC->GetTextExtent("X", 1).cx;
-    int nColumn = 0;
-    for (const KT_EDIT_TEXTATTR& run : arRuns)
-    {
-        const int nStart = std::min(run.nStart, strText.GetLength());
-        const int nEnd = std::min(run.nEnd, strText.GetLength());
-        if (nEnd <= nStart)
-            continue;
-        CString strShown;
-        const int nColumns = m_ctrl.GetDisplayText(pDC, (LPCSTR)strText + nStart, nEnd - nStart, nColumn, strShown);
-        pDC->SetTextColor(run.clrSet.clrText.GetColor());
-        pDC->TextOut(ptRow.x + nNumberWidth + nColumn * nCharWidth, ptRow.y, strShown);
-        nColumn += nColumns;
-    }
+    CBrush brush(KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorBack));
+    CRect rcPage(CPoint(0, 0), m_szPage);
+    rcPage.DeflateRect(m_rcMargins);
+    pDC->FillRect(&rcPage, &brush);
+}
+
+void CKTSyntaxEditPrinter::PrintLineNumber(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth)
+{
+    if (nNumberWidth <= 0)
+        return;
+    CString strNumber;
+    strNumber.Format("%d", nRow);
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
+    pDC->SetTextColor(KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorLineNumberText));
+    pDC->TextOut(ptRow.x + nNumberWidth - kNumberGap, ptRow.y, strNumber);
+    pDC->SetTextAlign(nOldAlign);
+    pDC->SetBkMode(nOldMode);
 }

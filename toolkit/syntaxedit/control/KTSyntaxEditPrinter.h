@@ -15,12 +15,14 @@ public:
     void SetPageSize(int cx, int cy) { m_szPage = CSize(cx, cy); }
     void SetPage(int nPage) { m_nPage = nPage; }
     int GetPage() const { return m_nPage; }
+    const CRect& GetMargins() const { return m_rcMargins; }
     int CalcPages(CDC* pDC);
     void PrintPage(CDC* pDC);
 
 private:
     int RowsPerPage(CDC* pDC) const;
-    void PrintRow(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth);
+    void FillPage(CDC* pDC);
+    void PrintLineNumber(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth);
 
     CKTSyntaxEditCtrl& m_ctrl;
     CSize m_szPage{850, 1100};  // printable page, 8.5 x 11 inches

@@ -237,6 +237,22 @@ TEST_F(CKeyTest, PageKeysMoveByAWindowOfRows)
     EXPECT_EQ(Ctrl().GetCurrentRow(), 201);
 }
 
+// Overwrite mode inserts no indentation, yet Tab still picks the rows whole, as Shift+Tab does.
+TEST_F(CKeyTest, TabInOverwriteModeWidensTheBlockToWholeRows)
+{
+    Load("abc\r\ndef\r\nghi\r\njkl");
+    Ctrl().SetOverwriteMode(TRUE);
+    Ctrl().Select(1, 2, 3, 2);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(1), "abc");
+    EXPECT_EQ(Steps(), 0);
+    KT_EDIT_TEXTPOS start, end;
+    ASSERT_TRUE(Ctrl().GetSelection(start, end));
+    EXPECT_EQ(start, KT_EDIT_TEXTPOS(1, 1));
+    EXPECT_EQ(end, KT_EDIT_TEXTPOS(4, 1));
+    EXPECT_EQ(Ctrl().GetCurrentRow(), 4);
+}
+
 TEST_F(CKeyTest, InsertTogglesOverwriteAndEnterThenOnlyMoves)
 {
     Load("one\r\ntwo\r\nthree", 1, 2);

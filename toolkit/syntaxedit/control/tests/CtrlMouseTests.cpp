@@ -229,6 +229,70 @@ TEST_F(CMouseTest, ReleasingARowSelectionLeavesTheCaretAtItsEnd)
     EXPECT_EQ(Ctrl().GetCurrentRow(), 6) << "no row below the last";
 }
 
+// After a column block the row is picked as text, and the caret stays at the row's start while the button is held:
+// at the end of a long row it would scroll the view aside.
+TEST_F(CMouseTest, TheLineNumberColumnPicksTextRowsAtTheirStart)
+{
+    Load("abcdefgh\r\nab\r\nabcdefgh\r\n" + CString('x', 300));
+    ASSERT_TRUE(m_input->Drag(At(1, 3), At(3, 6), CTestInput::kAlt));
+    ASSERT_TRUE(Ctrl().IsColumnSelection());
+    const int x = Ctrl().GetTextLeft() - 4;
+    ASSERT_TRUE(m_input->Click({x, At(2, 1).y}));
+    EXPECT_FALSE(Ctrl().IsColumnSelection());
+    CString strText;
+    ASSERT_TRUE(Ctrl().GetSelectionText(strText));
+    EXPECT_STREQ(strText, "ab\r\n");
+
+    ASSERT_TRUE(SendMouse({x, At(4, 1).y}, MOUSEEVENTF_LEFTDOWN));
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 1);
+    EXPECT_EQ(Ctrl().GetHorzPos(), 0);
+    ASSERT_TRUE(SendMouse({x, At(4, 1).y}, MOUSEEVENTF_LEFTUP));
+}
+
+// Below the last row the margin has no row to mark; without a notify window the click marks the row itself.
+TEST_F(CMouseTest, AMarginClickMarksOnlyARowThatIsThereAndNeedsNoNotifyWindow)
+{
+    Load("a\r\nb\r\nc");
+    const int x = Ctrl().GetSelMarginWidth() / 2;
+    ASSERT_TRUE(m_input->Click({x, At(6, 1).y}));
+    EXPECT_FALSE(Ctrl().GetLineMark(3, KT_EDIT_MARK_BREAKPOINT));
+
+    CRect rc;
+    m_window->Parent().GetWindowRect(&rc);
+    CWnd holder;
+    ASSERT_TRUE(holder.CreateEx(0, "STATIC", "", WS_POPUP | WS_VISIBLE, rc, NULL, 0));
+    Ctrl().SetParent(&holder);
+    m_window->Parent().DestroyWindow();
+    ASSERT_TRUE(m_input->Click({x, At(2, 1).y}));
+    EXPECT_TRUE(Ctrl().GetLineMark(2, KT_EDIT_MARK_BREAKPOINT));
+    m_input.reset();
+    m_window.reset();
+}
+
+// Rows go by the pixel lines they are painted on; over the window lie the rows above the top.
+TEST_F(CMouseTest, PointsAboveTheWindowLieOnTheRowsAboveTheTop)
+{
+    CString strText;
+    for (int i = 0; i < 30; ++i)
+        strText += "text of a row\r\n";
+    Load(strText);
+    ASSERT_TRUE(Ctrl().SetTopRow(5));
+    const int x = At(5, 2).x, rh = Ctrl().GetRowHeight();
+    int nRow = 0, nCol = 0;
+    struct
+    {
+        int y, nRow;
+    } points[] = {{0, 5}, {rh - 1, 5}, {rh, 6}, {-1, 4}, {-rh, 4}, {-rh - 1, 3}};
+    for (const auto& point : points)
+    {
+        EXPECT_FALSE(Ctrl().HitTest(x, point.y, nRow, nCol)) << point.y;
+        EXPECT_EQ(nRow, point.nRow) << point.y;
+    }
+    ASSERT_TRUE(Ctrl().SetTopRow(1));
+    EXPECT_TRUE(Ctrl().HitTest(x, -1, nRow, nCol)) << "clamped to the first row";
+    EXPECT_EQ(nRow, 1);
+}
+
 TEST_F(CMouseTest, AMarginClickTogglesABreakpointUnlessTheNotifyWindowTakesIt)
 {
     Load("a\r\nb\r\nc");
@@ -266,6 +330,48 @@ TEST_F(CMouseTest, HoldingTheButtonBelowTheWindowScrollsTheSelectionOn)
     ASSERT_TRUE(Ctrl().GetSelection(start, end));
     EXPECT_EQ(start.nLine, 1);
     EXPECT_GT(end.nLine, nVisible);
+}
+
+// The part row at the bottom is below the text: holding the pointer there scrolls, and rows picked from the
+// line-number column end at the last row's end.
+TEST_F(CMouseTest, HoldingTheButtonOverThePartRowScrollsRowsToTheLastRowsEnd)
+{
+    CString strText;
+    for (int i = 0; i < 39; ++i)
+        strText += "text of a row\r\n";
+    Load(strText + "last");
+    const int rh = Ctrl().GetRowHeight();
+    Ctrl().MoveWindow(0, 0, 600, 10 * rh + rh / 2);
+    const int x = Ctrl().GetTextLeft() - 4;
+    std::vector<INPUT> press, below, release;
+    InputBuilder::AddMove(press, Screen({x, At(2, 1).y}));
+    InputBuilder::AddButton(press, MOUSEEVENTF_LEFTDOWN);
+    InputBuilder::AddMove(below, Screen({x, 10 * rh + rh / 4}));
+    InputBuilder::AddButton(release, MOUSEEVENTF_LEFTUP);
+    const bool bScrolled = m_input->Send(press) && m_input->Send(below) &&
+                           PumpUntil([&] { return Ctrl().GetCurrentRow() == 40; }, kColdWineDeadlineMs);
+    KT_EDIT_TEXTPOS start, end;
+    const BOOL bSelected = Ctrl().GetSelection(start, end);
+    ASSERT_TRUE(m_input->Send(release));
+    EXPECT_TRUE(bScrolled);
+    ASSERT_TRUE(bSelected);
+    EXPECT_EQ(start, KT_EDIT_TEXTPOS(2, 1));
+    EXPECT_EQ(end, KT_EDIT_TEXTPOS(40, 5));
+}
+
+// A block goes into rows that are there: no row moves, nor the marks on the rows below it.
+TEST_F(CMouseTest, DroppingAColumnBlockLeavesTheMarksBelowOnTheirRows)
+{
+    Load("abcdef\r\nabcdef\r\nabcdef\r\nabcdef\r\nrow five");
+    Ctrl().ToggleBookmark(5);
+    Ctrl().SetColumnSelection(TRUE);
+    ASSERT_TRUE(Ctrl().Select(1, 2, 3, 4, FALSE));
+    Ctrl().SetDropPosition(2, 7);
+    ASSERT_TRUE(Ctrl().DropSelection(TRUE));
+    EXPECT_STREQ(Row(2), "abcdefbc");
+    EXPECT_STREQ(Row(5), "row five");
+    EXPECT_TRUE(Ctrl().GetLineMark(5, KT_EDIT_MARK_BOOKMARK));
+    EXPECT_FALSE(Ctrl().GetLineMark(7, KT_EDIT_MARK_BOOKMARK));
 }
 
 TEST_F(CMouseTest, AltDragMakesAColumnBlockPastShortRows)

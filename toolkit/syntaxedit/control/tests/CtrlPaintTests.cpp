@@ -372,6 +372,74 @@ TEST(CtrlPaintTyping, AKeywordTypedIntoANewTextIsColoured)
     EXPECT_TRUE(PumpUntil([&] { return CountNear(Showing(ctrl), rcWord, RGB(0, 0, 255)) > 0; }, kColdWineDeadlineMs));
 }
 
+// A page drawn into a bitmap as a printer's DC, there being no printer: black until printed on.
+class CPaperBitmap
+{
+public:
+    CPaperBitmap(int cx, int cy) : m_size(cx, cy)
+    {
+        CWindowDC dcScreen(NULL);
+        m_dc.CreateCompatibleDC(&dcScreen);
+        m_bitmap.CreateCompatibleBitmap(&dcScreen, cx, cy);
+        m_pOld = m_dc.SelectObject(&m_bitmap);
+        m_dc.FillSolidRect(0, 0, cx, cy, RGB(0, 0, 0));
+        m_dc.m_bPrinting = TRUE;
+    }
+    ~CPaperBitmap() { m_dc.SelectObject(m_pOld); }
+    CPaperBitmap(const CPaperBitmap&) = delete;
+    CPaperBitmap& operator=(const CPaperBitmap&) = delete;
+    CDC* DC() { return &m_dc; }
+    CPixelImage Image() { return CPixelImage::FromDC(m_dc.GetSafeHdc(), CRect(CPoint(0, 0), m_size)); }
+
+private:
+    CDC m_dc;
+    CBitmap m_bitmap;
+    CBitmap* m_pOld = NULL;
+    CSize m_size;
+};
+
+int CALLBACK CountBoldFonts(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+    if (pRecord->iType == EMR_EXTCREATEFONTINDIRECTW &&
+        reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(pRecord)->elfw.elfLogFont.lfWeight >= FW_BOLD)
+        ++*reinterpret_cast<int*>(lParam);
+    return 1;
+}
+
+// Paper takes the editor's background, and each colour run its background and font, as on screen.
+TEST(CtrlPaintPrint, APageShowsTheBackgroundAndEachRunsBackgroundAndFont)
+{
+    CHeldReparseConfig config;
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    OpenDataFile(config, window);
+    config.EditScheme("DisplayName = 'Keyword'",
+                      "DisplayName = 'Keyword'\r\n\ttxt:colorBK = 0xFFFF00\r\n\ttxt:Bold = 1");
+    const CRect rcRow = TextOfRow(ctrl, 11);  // "static int" of row 12
+    ASSERT_TRUE(PumpUntil([&] { return CountNear(Showing(ctrl), rcRow, RGB(255, 255, 0)) > 0; }, kColdWineDeadlineMs));
+    const int rh = ctrl.GetRowHeight();
+    const CSize szPage(500, 16 * rh);
+    CPaperBitmap paper(szPage.cx, szPage.cy);
+    ctrl.GetPrinter().SetPageSize(szPage.cx, szPage.cy);
+    ctrl.GetPrinter().SetPage(1);
+    ctrl.GetPrinter().PrintPage(paper.DC());
+    CPixelImage image = paper.Image();
+    const COLORREF clrBack = KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorBack);
+    EXPECT_TRUE(NearColor(image.Pixel(szPage.cx - 2, szPage.cy - 2), clrBack)) << "the page is filled";
+    EXPECT_GT(CountNear(image, CRect(0, 11 * rh, szPage.cx, 12 * rh), RGB(255, 255, 0)), 0)
+        << "\"static int\" of row 12 on its keyword background";
+
+    CDC dcMeta;
+    dcMeta.Attach(::CreateEnhMetaFile(NULL, NULL, NULL, NULL));
+    dcMeta.m_bPrinting = TRUE;
+    ctrl.GetPrinter().PrintPage(&dcMeta);
+    HENHMETAFILE hMeta = ::CloseEnhMetaFile(dcMeta.Detach());
+    int nBold = 0;
+    ::EnumEnhMetaFile(NULL, hMeta, CountBoldFonts, &nBold, NULL);
+    ::DeleteEnhMetaFile(hMeta);
+    EXPECT_GT(nBold, 0) << "keywords in bold";
+}
+
 // Without colouring no parse ever repaints the window: the key itself shows
 // the character.
 TEST(CtrlPaintTyping, ATypedCharacterShowsWithColouringOff)

@@ -274,9 +274,11 @@ TEST(CtrlRows, BookmarksWrapBothWaysAndSkipTheCaretsFold)
         ctrl.NextBookmark();
         rows.push_back(ctrl.GetCurrentRow());
     }
-    // 12 is hidden in the caret's fold at first; later the fold's row shows it.
-    EXPECT_EQ(rows, std::vector<int>({30, 60, 4, 10}));
+    // 12 is hidden in the caret's fold at first; later the caret goes onto it, and the fold opens to show it.
+    EXPECT_EQ(rows, std::vector<int>({30, 60, 4, 12}));
     EXPECT_EQ(ctrl.GetCurrentDispCol(), 1);
+    EXPECT_FALSE(ctrl.IsRowCollapsed(10));
+    EXPECT_EQ(ctrl.GetCaretPoint().y, (ctrl.GetDisplayRowCount(ctrl.GetTopRow(), 12) - 1) * ctrl.GetRowHeight());
     ctrl.PrevBookmark();
     ctrl.PrevBookmark();
     EXPECT_EQ(ctrl.GetCurrentRow(), 60) << "wrapped to the last";

@@ -79,7 +79,7 @@ public:
     void DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, DWORD dwFlags);
     void DrawCollapsedTextMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC);
     void DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y, int nRow,
-                      const std::vector<KT_EDIT_TEXTATTR>& arRuns);
+                      const std::vector<KT_EDIT_TEXTATTR>& arRuns, int nLeft = 0);
     static void SplitRunBySelection(int nStart, int nEnd, int nSelStart, int nSelEnd, KT_EDIT_RUNPIECE pieces[3]);
     // With a DC, the new font is selected into it before the old one goes.
     void UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const LOGFONT& lfRun, CDC* pDC = NULL);
@@ -124,6 +124,7 @@ private:
     CPen m_penDotted;       // every other pixel, in m_clrDotted
     COLORREF m_clrDotted = CLR_INVALID;
     int m_nMaxRunChars = 10;  // characters a run may draw on the row being drawn
+    int m_nLeft = 0;          // x of the first column of the row being drawn
 };
 
 CKTSyntaxEditPaintManager* KTSyntaxEditPaintManager();

@@ -11,8 +11,10 @@
 namespace
 {
 const int kNotGiven = 255;
+const int kMaxPrintedChars = 5000;
 
-int FirstVisibleColumn(CKTSyntaxEditCtrl* pCtrl) { return pCtrl->GetHorzPos() + 1; }
+// Paper shows each row from its first column, whatever the screen is scrolled to.
+int FirstVisibleColumn(CKTSyntaxEditCtrl* pCtrl, CDC* pDC) { return pDC->IsPrinting() ? 1 : pCtrl->GetHorzPos() + 1; }
 
 KT_EDIT_COLLAPSED_MARK* CollapsedMarkOf(CKTSyntaxEditCtrl* pCtrl, int nRow)
 {
@@ -113,7 +115,7 @@ void CKTSyntaxEditPaintManager::RecordCollapsedBox(CKTSyntaxEditCtrl* pCtrl, CDC
 {
     int nColumn = pCtrl->GetDisplayColumn(pMark->block.nStartLine, pMark->block.nStartCol);
     int cw = pCtrl->GetCharWidth();
-    int nLeft = (nColumn - FirstVisibleColumn(pCtrl)) * cw;
+    int nLeft = m_nLeft + (nColumn - FirstVisibleColumn(pCtrl, pDC)) * cw;
     int nRight = nLeft + pMark->block.strCollapsedText.GetLength() * cw + 2;
     ::SetRect(&pMark->rcBox, nLeft, y, nRight, y + pCtrl->GetRowHeight());
 }
@@ -126,7 +128,7 @@ int CKTSyntaxEditPaintManager::DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, c
     int nColumns = pCtrl->GetDisplayText(pDC, LPCSTR(strText) + piece.nStart, piece.nEnd - piece.nStart, nStartCol - 1,
                                          strDisplay);
     int cw = std::max(pCtrl->GetCharWidth(), 1);
-    int x = (nStartCol - FirstVisibleColumn(pCtrl)) * cw;
+    int x = (nStartCol - FirstVisibleColumn(pCtrl, pDC)) * cw;
     int nFirst = 0;
     if (x < 0)
     {
@@ -137,6 +139,7 @@ int CKTSyntaxEditPaintManager::DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, c
     if (nCount <= 0)
         return nStartCol + nColumns;
     UpdateTextFont(pCtrl, lfRun, pDC);
+    x += m_nLeft;
     CRect rcCells(x, y, x + nCount * cw, y + pCtrl->GetRowHeight());
     pDC->ExtTextOut(x, y, ETO_OPAQUE, &rcCells, LPCSTR(strDisplay) + nFirst, UINT(nCount), NULL);
     return nStartCol + nColumns;
@@ -157,20 +160,26 @@ void CKTSyntaxEditPaintManager::FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, CD
     if (nToCol <= nEndCol)
         return;
     int cw = pCtrl->GetCharWidth();
-    int x = (nEndCol - FirstVisibleColumn(pCtrl)) * cw;
+    int x = (nEndCol - FirstVisibleColumn(pCtrl, pDC)) * cw;
     int nColor = pCtrl->IsActive() ? ktColorSelBack : ktColorInactiveSelBack;
     pDC->FillSolidRect(x, y, (nToCol - nEndCol) * cw, pCtrl->GetRowHeight(), GetColor(nColor));
 }
 
+// On paper (a printing DC) the page is filled already and the selection is the screen's own; nLeft shifts the text
+// right there.
 void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y,
-                                             int nRow, const std::vector<KT_EDIT_TEXTATTR>& arRuns)
+                                             int nRow, const std::vector<KT_EDIT_TEXTATTR>& arRuns, int nLeft)
 {
+    const BOOL bPrinting = pDC->IsPrinting();
     COLORREF clrRowBack = GetColor(ktColorBack);
     pCtrl->GetRowBkColor(nRow, clrRowBack);
     CRect rcClient;
     pCtrl->GetClientRect(&rcClient);
-    pDC->FillSolidRect(0, y, rcClient.Width(), pCtrl->GetRowHeight(), clrRowBack);
-    m_nMaxRunChars = std::max(10, rcClient.Width() / std::max(pCtrl->GetCharWidth(), 1) + 1);
+    if (!bPrinting)
+        pDC->FillSolidRect(0, y, rcClient.Width(), pCtrl->GetRowHeight(), clrRowBack);
+    m_nMaxRunChars =
+        bPrinting ? kMaxPrintedChars : std::max(10, rcClient.Width() / std::max(pCtrl->GetCharWidth(), 1) + 1);
+    m_nLeft = nLeft;
     if (nRow > pCtrl->GetRowCount())
         return;
     pDC->SetBkMode(OPAQUE);
@@ -178,7 +187,7 @@ void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
     // The row's runs switch the attribute font in place; the DC gets its own back at the end.
     CKTFontDC font(pDC, &m_fontAttr);
     int nSelStart = 0, nSelEnd = 0;
-    if (!SelectionOnRow(pCtrl, strText, nRow, nSelStart, nSelEnd))
+    if (bPrinting || !SelectionOnRow(pCtrl, strText, nRow, nSelStart, nSelEnd))
         nSelStart = nSelEnd = 0;
     KT_EDIT_COLLAPSED_MARK* pMark = CollapsedMarkOf(pCtrl, nRow);
     BOOL bBoxPlaced = FALSE;
@@ -205,6 +214,7 @@ void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
     }
     if (pMark && !bBoxPlaced)
         RecordCollapsedBox(pCtrl, pDC, pMark, y);
-    FillSelectedLineEnd(pCtrl, pDC, strText, y, nRow);
+    if (!bPrinting)
+        FillSelectedLineEnd(pCtrl, pDC, strText, y, nRow);
     pDC->SetTextColor(GetColor(ktColorText));
 }

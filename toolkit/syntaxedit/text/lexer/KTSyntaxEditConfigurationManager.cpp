@@ -5,6 +5,10 @@
 
 #include "KTLexStrings.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 CKTSyntaxEditConfigurationManager::CKTSyntaxEditConfigurationManager(int monitorPeriodMs) : m_monitor(monitorPeriodMs)
 {
     m_monitor.SetHandler([this](const std::string& path, int kind, int change) { OnFileChanged(path, kind, change); });
@@ -33,7 +37,7 @@ void CKTSyntaxEditConfigurationManager::Send(const std::vector<Event>& events)
     std::lock_guard<std::mutex> lock(m_receiverLock);
     for (const Event& event : events)
         for (IKTSyntaxEditConfigEvents* receiver : m_receivers)
-            receiver->OnConfigEvent(event.nCode, event.nChange, event.strName, event.schema);
+            receiver->OnConfigEvent(event.nCode, event.nChange, event.strName, event.schema, event.theme);
 }
 
 void CKTSyntaxEditConfigurationManager::SetConfigFile(const std::string& path)
@@ -124,11 +128,11 @@ void CKTSyntaxEditConfigurationManager::ReloadConfig()
     }
     if (!completed)
         return;  // stopped: no notification, the monitor stays stopped
-    Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr()}});
+    Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr(), nullptr}});
     m_monitor.Start();
 }
 
-bool CKTSyntaxEditConfigurationManager::ReloadConfigAsync()
+bool CKTSyntaxEditConfigurationManager::ReloadConfigAsync(int priority)
 {
     std::unique_lock<std::mutex> lock(m_reloadLock);
     if (m_bClosing)
@@ -147,13 +151,18 @@ bool CKTSyntaxEditConfigurationManager::ReloadConfigAsync()
     }
     m_bReloadRunning = true;
     m_bStopReload = false;
-    m_reloadThread = std::thread(&CKTSyntaxEditConfigurationManager::ReloadThreadMain, this);
+    m_reloadThread = std::thread(&CKTSyntaxEditConfigurationManager::ReloadThreadMain, this, priority);
     return true;
 }
 
 // A fault inside a reload ends this thread only, never the program.
-void CKTSyntaxEditConfigurationManager::ReloadThreadMain()
+void CKTSyntaxEditConfigurationManager::ReloadThreadMain(int priority)
 {
+#ifdef _WIN32
+    SetThreadPriority(GetCurrentThread(), priority);
+#else
+    (void)priority;
+#endif
     try
     {
         RunReloads();
@@ -186,7 +195,7 @@ void CKTSyntaxEditConfigurationManager::OnReloadFailed()
         std::lock_guard<std::mutex> serial(m_serialLock);
         m_monitor.Start();
     }
-    Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr()}});
+    Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr(), nullptr}});
 }
 
 void CKTSyntaxEditConfigurationManager::RunReloads()
@@ -223,11 +232,13 @@ void CKTSyntaxEditConfigurationManager::Close()
     ClearData();
 }
 
-void CKTSyntaxEditConfigurationManager::SetTheme(const std::string& name)
+void CKTSyntaxEditConfigurationManager::SetTheme(const std::string& name, const CKTSyntaxEditLexTextSchema::Ptr& schema)
 {
     std::lock_guard<std::mutex> lock(m_lockData);
     m_strThemeName = name;
     ApplyThemeToAll();
+    if (schema)
+        schema->ApplyTheme(m_themes.MakeLookup(m_strThemeName));
 }
 
 std::string CKTSyntaxEditConfigurationManager::GetThemeName() const
@@ -286,13 +297,14 @@ void CKTSyntaxEditConfigurationManager::OnFileChanged(const std::string& path, i
         {
             if (ktlex::EqualsNoCase(theme, m_strThemeName))
                 ApplyThemeToAll();
-            events.push_back(
-                {IKTSyntaxEditConfigEvents::ktThemeChanged, change, theme, CKTSyntaxEditLexTextSchema::Ptr()});
+            events.push_back({IKTSyntaxEditConfigEvents::ktThemeChanged, change, theme,
+                              CKTSyntaxEditLexTextSchema::Ptr(), m_themes.GetTheme(theme)});
         }
         else if ((kind == 0 || kind == ktKindScheme) &&
                  m_schemes.OnSchemeFileChanged(path, change, m_themes.MakeLookup(m_strThemeName), scheme))
         {
-            events.push_back({IKTSyntaxEditConfigEvents::ktSchemeChanged, change, scheme, m_schemes.GetSchema(scheme)});
+            events.push_back(
+                {IKTSyntaxEditConfigEvents::ktSchemeChanged, change, scheme, m_schemes.GetSchema(scheme), nullptr});
         }
         else
         {

@@ -16,7 +16,8 @@
 #include "KTSyntaxEditThemeSet.h"
 
 // Hears the configuration: 10 a scheme changed (change code; the new schema
-// or none when it is gone), 11 a theme changed (its name), 12 a reload
+// or none when it is gone), 11 a theme changed (its name; the theme, or none
+// when it was removed), 12 a reload
 // ended. Called on the thread that made the change, after every lock of the
 // manager is released; a receiver posts to its own thread, does not block,
 // and neither advises nor unadvises from inside.
@@ -31,7 +32,8 @@ public:
     };
     virtual ~IKTSyntaxEditConfigEvents() = default;
     virtual void OnConfigEvent(int code, int change, const std::string& name,
-                               const CKTSyntaxEditLexTextSchema::Ptr& schema) = 0;
+                               const CKTSyntaxEditLexTextSchema::Ptr& schema,
+                               const CKTSyntaxEditThemeSet::ThemePtr& theme) = 0;
 };
 
 class CKTSyntaxEditConfigurationManager : public CKTLexCounted
@@ -50,12 +52,15 @@ public:
     void SetConfigFile(const std::string& path);
     std::string GetConfigFile() const;
     void ReloadConfig();
-    // Reloads on a worker thread; a request during a reload reloads once more after it.
-    bool ReloadConfigAsync();
+    // Reloads on a worker thread of that priority (the platform's values, 0 normal);
+    // a request during a reload reloads once more after it.
+    bool ReloadConfigAsync(int priority = 0);
     // Ends the threads and drops themes and schemes; called when the last text goes.
     void Close();
 
-    void SetTheme(const std::string& name);
+    // Applies the theme to every schema held, and to a schema the caller holds when one is given.
+    void SetTheme(const std::string& name,
+                  const CKTSyntaxEditLexTextSchema::Ptr& schema = CKTSyntaxEditLexTextSchema::Ptr());
     std::string GetThemeName() const;
     // The values of the theme in force, for schemas the configuration does not hold.
     KTLexThemeLookup GetThemeLookup() const;
@@ -78,6 +83,7 @@ private:
         int nChange;
         std::string strName;
         CKTSyntaxEditLexTextSchema::Ptr schema;
+        CKTSyntaxEditThemeSet::ThemePtr theme;
     };
 
     ~CKTSyntaxEditConfigurationManager() override;
@@ -87,7 +93,7 @@ private:
     void ClearData();
     void ApplyThemeToAll();
     void Send(const std::vector<Event>& events);
-    void ReloadThreadMain();
+    void ReloadThreadMain(int priority);
     void RunReloads();
     void OnReloadFailed();
 

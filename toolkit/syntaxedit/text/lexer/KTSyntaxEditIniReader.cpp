@@ -64,11 +64,11 @@ std::vector<std::string> CKTSyntaxEditIniReader::GetSectionNames(const std::stri
 
 CKTSyntaxEditIniReader::Entries CKTSyntaxEditIniReader::ReadSection(const std::string& section, const std::string& file)
 {
-    Entries entries;
+    // As the system's profile reading does: a later section of the same name is not seen.
     for (const auto& found : ReadSections(file))
         if (ktlex::EqualsNoCase(found.first, section))
-            entries.insert(entries.end(), found.second.begin(), found.second.end());
-    return entries;
+            return found.second;
+    return Entries();
 }
 
 KT_EDIT_INI_ENTRY CKTSyntaxEditIniReader::ParseEntry(const std::string& line)

@@ -23,7 +23,7 @@ public:
     // Every section in file order, read in one pass; a name may come twice.
     static Sections ReadSections(const std::string& file);
     static std::vector<std::string> GetSectionNames(const std::string& file);
-    // The section's lines in file order; section names compare without case.
+    // The lines of the first section of that name, in file order; names compare without case.
     static Entries ReadSection(const std::string& section, const std::string& file);
     static KT_EDIT_INI_ENTRY ParseEntry(const std::string& line);
     static const KT_EDIT_INI_ENTRY* FindByKey(const Entries& entries, const std::string& key);

@@ -179,12 +179,14 @@ bool CKTSyntaxEditLexClass::SetParentChildren(const KT_EDIT_SCHEMAFILEINFO& prop
 bool CKTSyntaxEditLexClass::SetTagProperty(const KT_EDIT_SCHEMAFILEINFO& property, bool& handled)
 {
     int prop = PropertyIndex(ktlex::Join(property.arNameParts, ":"));
-    if (prop < 0 || prop == ktActiveTags)
+    if (prop < 0)
         return true;
     CKTLexValues values = MakeTagValues(property);
     CKTLexValues& target = m_props[prop].values;
     target.insert(target.end(), values.begin(), values.end());
-    m_bGroupEmpty[GroupOf(prop)] = false;
+    // The working tag list belongs to no group; Finish builds it again anyway.
+    if (prop != ktActiveTags)
+        m_bGroupEmpty[GroupOf(prop)] = false;
     handled = true;
     return true;
 }
@@ -253,6 +255,7 @@ void CKTSyntaxEditLexClass::CacheAttributes()
 {
     m_bCaseSensitive = GetAttributeInt("CaseSensitive", true, 0) > 0;
     m_bCollapsable = GetAttributeInt("Collapsable", false, 0) > 0;
+    m_bRestartRunLoop = GetAttributeBool("RestartRunLoop", false, true);
     m_bEndClassParentThis = false;
     const CKTSyntaxEditLexValue* ecp = GetAttribute("End:Class:Parent", false);
     if (ecp && ecp->GetType() == CKTSyntaxEditLexValue::ktStrings)
@@ -348,6 +351,18 @@ void CKTSyntaxEditLexClass::CopyFrom(const CKTSyntaxEditLexClass& source)
     m_arChildren.clear();
     m_arChildren2.clear();
     m_bSelf = false;
+}
+
+void CKTSyntaxEditLexClass::Close()
+{
+    m_arChildren.clear();
+    m_arChildren2.clear();
+    m_bSelf = false;
+    for (CKTSyntaxEditLexProperty& property : m_props)
+        property = CKTSyntaxEditLexProperty();
+    std::fill(std::begin(m_bGroupEmpty), std::end(m_bGroupEmpty), true);
+    m_mapAttributes.clear();
+    m_pParent = nullptr;
 }
 
 CKTSyntaxEditLexClass::Ptr CKTSyntaxEditLexClass::Clone() const

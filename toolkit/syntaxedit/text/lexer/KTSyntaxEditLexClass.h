@@ -115,6 +115,8 @@ public:
     void RemoveAttributes(const std::string& prefix);
     void CopyFrom(const CKTSyntaxEditLexClass& source);
     Ptr Clone() const;
+    // Drops the children, properties, attributes and the parent link.
+    void Close();
     bool AddChild(const Ptr& child, bool secondKind);
     // Orders tag values, fills the character tables and caches the attributes
     // that the run step and painting ask for; called once the tree is built.
@@ -145,6 +147,7 @@ public:
     bool IsCaseSensitive() const { return m_bCaseSensitive; }
     bool StartsByClassAlone() const { return !m_bGroupEmpty[ktGroupStart] && !m_props[ktStartTag].TakesPart(); }
     bool IsCollapsable() const { return m_bCollapsable; }
+    bool IsRestartRunLoop() const { return m_bRestartRunLoop; }
     bool IsEndClassParentThis() const { return m_bEndClassParentThis; }
     bool IsParseOnScreen() const { return GetAttributeBool("ParseOnScreen", false, false); }
     const KT_EDIT_LEXSTYLE& GetTextAttributes() const { return m_style; }
@@ -207,6 +210,7 @@ private:
     // Cached by Finish (inherited values need the parent), read by every thread afterwards.
     bool m_bCaseSensitive = false;
     bool m_bCollapsable = false;
+    bool m_bRestartRunLoop = true;
     bool m_bEndClassParentThis = false;
     KT_EDIT_LEXSTYLE m_style;
     CKTLexCharSet m_startChars;

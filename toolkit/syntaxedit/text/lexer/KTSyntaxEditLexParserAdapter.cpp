@@ -126,11 +126,12 @@ void CKTSyntaxEditLexParserAdapter::UseSchema(const CKTSyntaxEditLexTextSchema* 
 
 // Any thread: the event waits for the buffer's thread, which acts on it.
 void CKTSyntaxEditLexParserAdapter::OnConfigEvent(int code, int change, const std::string& name,
-                                                  const CKTSyntaxEditLexTextSchema::Ptr& schema)
+                                                  const CKTSyntaxEditLexTextSchema::Ptr& schema,
+                                                  const CKTSyntaxEditThemeSet::ThemePtr& theme)
 {
     {
         std::lock_guard<std::mutex> lock(m_configLock);
-        m_configEvents.push_back(KT_CONFIG_EVENT{code, change, name, schema});
+        m_configEvents.push_back(KT_CONFIG_EVENT{code, change, name, schema, theme});
     }
     m_sink.OnEvent(ktConfigChanged, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST);
 }
@@ -144,8 +145,10 @@ void CKTSyntaxEditLexParserAdapter::DeliverConfigEvents()
     }
     for (const KT_CONFIG_EVENT& event : events)
     {
-        WPARAM wParam = event.nCode == ktThemeChanged ? WPARAM(event.strName.c_str()) : WPARAM(event.nChange);
-        m_pBuffer->OnConfigManagerEvent(DWORD(event.nCode), wParam, LPARAM(event.schema.GetInterface()));
+        bool theme = event.nCode == ktThemeChanged;
+        WPARAM wParam = theme ? WPARAM(event.strName.c_str()) : WPARAM(event.nChange);
+        LPARAM lParam = theme ? LPARAM(event.theme.get()) : LPARAM(event.schema.GetInterface());
+        m_pBuffer->OnConfigManagerEvent(DWORD(event.nCode), wParam, lParam);
     }
 }
 

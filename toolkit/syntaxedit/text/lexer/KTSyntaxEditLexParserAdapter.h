@@ -60,10 +60,11 @@ private:
         int nChange;
         std::string strName;
         CKTSyntaxEditLexTextSchema::Ptr schema;
+        CKTSyntaxEditThemeSet::ThemePtr theme;  // held until the buffer has heard of it
     };
 
-    void OnConfigEvent(int code, int change, const std::string& name,
-                       const CKTSyntaxEditLexTextSchema::Ptr& schema) override;
+    void OnConfigEvent(int code, int change, const std::string& name, const CKTSyntaxEditLexTextSchema::Ptr& schema,
+                       const CKTSyntaxEditThemeSet::ThemePtr& theme) override;
     void DeliverConfigEvents();
     bool OnSchemeChanged(const CKTSyntaxEditLexTextSchema* schema);
     bool OnThemeChanged();

@@ -216,14 +216,19 @@ void CKTSyntaxEditSchemaReader::ParseSource(const std::string& text, CKTSyntaxEd
 }
 
 // Reads the words of a property name up to its "="; FALSE when the line has no values.
-bool CKTSyntaxEditSchemaReader::ReadPropertyName(KT_EDIT_SCHEMAFILEINFO& property, bool& isName)
+// The "name" word names the block "name" until a value names it: a name
+// line without a value leaves the naming to the next value of the block.
+bool CKTSyntaxEditSchemaReader::ReadPropertyName(KT_EDIT_LEXCLASSINFO& info, KT_EDIT_SCHEMAFILEINFO& property)
 {
     while (m_strToken != "=" && m_nType != ktTokNone && !IsBlockOpener())
     {
         if (m_nType != ktTokLineEnd)
         {
             if (ktlex::EqualsNoCase(m_strToken, "name"))
-                isName = true;
+            {
+                info.strName = "name";
+                m_bNamePending = true;
+            }
             else
                 property.arNameParts.push_back(m_strToken);
             property.nLine = m_nLine;
@@ -233,17 +238,17 @@ bool CKTSyntaxEditSchemaReader::ReadPropertyName(KT_EDIT_SCHEMAFILEINFO& propert
     return m_strToken == "=" && m_nType != ktTokNone;
 }
 
-void CKTSyntaxEditSchemaReader::ReadPropertyValues(KT_EDIT_LEXCLASSINFO& info, KT_EDIT_SCHEMAFILEINFO& property,
-                                                   bool isName)
+void CKTSyntaxEditSchemaReader::ReadPropertyValues(KT_EDIT_LEXCLASSINFO& info, KT_EDIT_SCHEMAFILEINFO& property)
 {
     GetNextToken();
     int valueStart = ValueStart();
     property.nGap = valueStart - m_nEndOfLastValue;
     while (m_nType != ktTokNone && m_nType != ktTokLineEnd)
     {
-        if (isName)
+        if (m_bNamePending)
         {
             info.strName = m_strToken;
+            m_bNamePending = false;
         }
         else
         {
@@ -267,14 +272,17 @@ void CKTSyntaxEditSchemaReader::ReadClassInfo(KT_EDIT_LEXCLASSINFO& info)
         info.nStartLine = m_nLine;
         info.nEndLine = 0;
     }
+    m_bNamePending = false;
     GetNextToken();
     while (!IsBlockOpener() && m_nType != ktTokNone)
     {
         KT_EDIT_SCHEMAFILEINFO property;
-        bool isName = false;
-        if (ReadPropertyName(property, isName))
-            ReadPropertyValues(info, property, isName);
+        if (ReadPropertyName(info, property))
+            ReadPropertyValues(info, property);
     }
+    // An end mark that is the text's last token was not skipped as a comment.
+    if (ktlex::EqualsNoCase(m_strToken, "//:lexClass"))
+        info.nEndLine = m_nLine;
     if (info.nEndLine == 0)
         info.nEndLine = info.arProperties.empty() ? info.nStartLine : info.arProperties.back().nLine;
 }

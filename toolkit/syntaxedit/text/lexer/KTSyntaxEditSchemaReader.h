@@ -53,8 +53,8 @@ public:
 
 private:
     void ReadClassInfo(KT_EDIT_LEXCLASSINFO& info);
-    bool ReadPropertyName(KT_EDIT_SCHEMAFILEINFO& property, bool& isName);
-    void ReadPropertyValues(KT_EDIT_LEXCLASSINFO& info, KT_EDIT_SCHEMAFILEINFO& property, bool isName);
+    bool ReadPropertyName(KT_EDIT_LEXCLASSINFO& info, KT_EDIT_SCHEMAFILEINFO& property);
+    void ReadPropertyValues(KT_EDIT_LEXCLASSINFO& info, KT_EDIT_SCHEMAFILEINFO& property);
     int GetNextToken();
     int ReadToken();
     int ReadQuoted(char c);
@@ -69,8 +69,9 @@ private:
     int m_nLength = 0;
     int m_nEndOfLastValue = 0;
     int m_nState = ktTokNone;
-    int m_nType = ktTokNone;  // type of the current token
-    bool m_bSkipped = false;  // a character was passed over after the current token's closing quote
+    int m_nType = ktTokNone;      // type of the current token
+    bool m_bNamePending = false;  // the block's next value is its name
+    bool m_bSkipped = false;      // a character was passed over after the current token's closing quote
     const std::string* m_pText = nullptr;
     std::string m_strToken;
 };

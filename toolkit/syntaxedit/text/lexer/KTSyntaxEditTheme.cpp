@@ -8,13 +8,16 @@ void CKTSyntaxEditTheme::Load(const std::string& path)
 {
     m_mapSections.clear();
     m_strFileName = path;
-    // One read of the file; a section named twice takes the lines of both.
+    // One read of the file; as with the system's profile reading, a section
+    // named again is not seen, and the first of two equal keys wins.
     for (const auto& found : CKTSyntaxEditIniReader::ReadSections(path))
     {
         std::string name = ktlex::Lower(found.first);
-        CKTSyntaxEditThemeSection& section = m_mapSections.try_emplace(name, name).first->second;
-        for (const KT_EDIT_INI_ENTRY& entry : found.second)
-            section.SetValue(entry.strKey, entry.strValue);
+        auto added = m_mapSections.try_emplace(name, name);
+        if (!added.second)
+            continue;
+        for (auto it = found.second.rbegin(); it != found.second.rend(); ++it)
+            added.first->second.SetValue(it->strKey, it->strValue);
     }
 }
 

@@ -6,14 +6,19 @@
 #include "KTSyntaxEditFileChangesMonitor.h"
 #include "KTLexStrings.h"
 
+CKTSyntaxEditThemeSet::ThemePtr CKTSyntaxEditThemeSet::ReadTheme(const std::string& path)
+{
+    auto theme = std::make_shared<CKTSyntaxEditTheme>();
+    theme->Load(path);
+    return theme;
+}
+
 void CKTSyntaxEditThemeSet::LoadTheme(const std::string& name, const std::string& path)
 {
     m_arThemeNames.erase(std::remove_if(m_arThemeNames.begin(), m_arThemeNames.end(),
                                         [&](const std::string& n) { return ktlex::EqualsNoCase(n, name); }),
                          m_arThemeNames.end());
-    auto theme = std::make_unique<CKTSyntaxEditTheme>();
-    theme->Load(path);
-    m_mapThemes[name] = std::move(theme);
+    m_mapThemes[name] = ReadTheme(path);
     m_arThemeNames.push_back(name);
     m_mapFileToName[ktlex::Lower(path)] = name;
 }
@@ -33,7 +38,7 @@ std::string CKTSyntaxEditThemeSet::OnThemeFileChanged(const std::string& path, i
         if (change == CKTSyntaxEditFileChangesMonitor::ktRemoved)
             m_mapThemes.erase(it);
         else
-            it->second->Load(path);
+            it->second = ReadTheme(path);
         return name;
     }
     auto known = m_mapFileToName.find(ktlex::Lower(path));
@@ -43,10 +48,10 @@ std::string CKTSyntaxEditThemeSet::OnThemeFileChanged(const std::string& path, i
     return known->second;
 }
 
-const CKTSyntaxEditTheme* CKTSyntaxEditThemeSet::GetTheme(const std::string& name) const
+CKTSyntaxEditThemeSet::ThemePtr CKTSyntaxEditThemeSet::GetTheme(const std::string& name) const
 {
     auto it = m_mapThemes.find(name);
-    return it == m_mapThemes.end() ? nullptr : it->second.get();
+    return it == m_mapThemes.end() ? nullptr : it->second;
 }
 
 void CKTSyntaxEditThemeSet::RemoveAll()
@@ -60,9 +65,9 @@ KTLexThemeLookup CKTSyntaxEditThemeSet::MakeLookup(const std::string& name) cons
 {
     auto resolved = std::make_shared<std::map<std::string, CKTSyntaxEditThemeSection::Values>>();
     std::vector<const CKTSyntaxEditTheme*> visited;  // a circle of parents ends here
-    for (const CKTSyntaxEditTheme* theme = GetTheme(name);
+    for (const CKTSyntaxEditTheme* theme = GetTheme(name).get();
          theme && std::find(visited.begin(), visited.end(), theme) == visited.end();
-         theme = GetTheme(theme->GetParentThemeName()))
+         theme = GetTheme(theme->GetParentThemeName()).get())
     {
         visited.push_back(theme);
         for (const auto& section : theme->GetSections())

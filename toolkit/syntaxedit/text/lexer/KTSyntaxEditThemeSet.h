@@ -14,11 +14,14 @@
 class CKTSyntaxEditThemeSet
 {
 public:
+    // A theme is never changed once loaded, so a receiver may keep one while the set reloads.
+    using ThemePtr = std::shared_ptr<const CKTSyntaxEditTheme>;
+
     void LoadTheme(const std::string& name, const std::string& path);
     void RememberThemeFile(const std::string& name, const std::string& path);
     // The name of the theme that the file change touched, or empty.
     std::string OnThemeFileChanged(const std::string& path, int change);
-    const CKTSyntaxEditTheme* GetTheme(const std::string& name) const;
+    ThemePtr GetTheme(const std::string& name) const;
     const std::vector<std::string>& GetThemeNames() const { return m_arThemeNames; }
     void RemoveAll();
     // Every class section of a theme with the values inherited from its
@@ -26,7 +29,9 @@ public:
     KTLexThemeLookup MakeLookup(const std::string& name) const;
 
 private:
-    std::map<std::string, std::unique_ptr<CKTSyntaxEditTheme>> m_mapThemes;
+    static ThemePtr ReadTheme(const std::string& path);
+
+    std::map<std::string, ThemePtr> m_mapThemes;
     std::vector<std::string> m_arThemeNames;
     std::map<std::string, std::string> m_mapFileToName;  // lower-cased path -> theme name
 };

@@ -21,6 +21,10 @@
 #include "TestFolder.h"
 #include "TestText.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace
 {
 
@@ -31,11 +35,11 @@ const int kPeriodMs = 1000;
 class CReceiver : public IKTSyntaxEditConfigEvents
 {
 public:
-    void OnConfigEvent(int code, int change, const std::string& name,
-                       const CKTSyntaxEditLexTextSchema::Ptr& schema) override
+    void OnConfigEvent(int code, int change, const std::string& name, const CKTSyntaxEditLexTextSchema::Ptr& schema,
+                       const CKTSyntaxEditThemeSet::ThemePtr& theme) override
     {
         std::lock_guard<std::mutex> lock(m_lock);
-        m_events.push_back({code, change, name, schema});
+        m_events.push_back({code, change, name, schema, theme});
         m_signal.notify_all();
     }
 
@@ -45,13 +49,14 @@ public:
         int change;
         std::string name;
         CKTSyntaxEditLexTextSchema::Ptr schema;
+        CKTSyntaxEditThemeSet::ThemePtr theme;
     };
 
     // The first event of a code within the time, or code 0.
     Event Wait(int code, int timeoutMs)
     {
         std::unique_lock<std::mutex> lock(m_lock);
-        Event found{0, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr()};
+        Event found{0, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr(), nullptr};
         m_signal.wait_for(lock, std::chrono::milliseconds(timeoutMs),
                           [&]
                           {
@@ -262,12 +267,67 @@ TEST_F(ConfigParserTest, ReloadsRequestedDuringAReloadAreNotLost)
     EXPECT_TRUE(m_config->GetSchemaForFileType(".c"));
 }
 
+// The theme comes with its notice and stays as it was read, whatever the set does meanwhile.
+TEST_F(ConfigParserTest, AThemeChangeCarriesTheThemeOrNoneWhenRemoved)
+{
+    std::string path = m_folder.Path("config/themes/default.ini");
+    WriteTestFile(path, "[main]\r\nDisplayName = Default\r\n[cKeyword]\r\ntxt:colorFG = 00FF00\r\n");
+    CReceiver::Event changed = m_receiver.Wait(IKTSyntaxEditConfigEvents::ktThemeChanged, 3 * kPeriodMs);
+    ASSERT_EQ(changed.name, "Default");
+    ASSERT_TRUE(changed.theme);
+    EXPECT_EQ(changed.theme->GetSection("ckeyword")->GetValue("txt:colorFG"), "00FF00");
+
+    std::filesystem::remove(path);
+    CReceiver::Event removed = m_receiver.Wait(IKTSyntaxEditConfigEvents::ktThemeChanged, 3 * kPeriodMs);
+    EXPECT_EQ(removed.name, "Default");
+    EXPECT_FALSE(removed.theme);
+    EXPECT_EQ(changed.theme->GetSection("ckeyword")->GetValue("txt:colorFG"), "00FF00");
+}
+
+// A schema the configuration does not hold takes the theme when it is handed over.
+TEST_F(ConfigParserTest, SetThemeAlsoColoursAGivenSchema)
+{
+    WriteTestFile(m_folder.Path("config/themes/default.ini"), "[cKeyword]\r\ntxt:colorFG = 00FF00\r\n");
+    m_config->ReloadConfig();
+    auto own = LoadTestSchema("schemes/c.scheme");
+    m_config->SetTheme("Default", own);
+    CTestText text("int x;");
+    CKTSyntaxEditLexCursor cursor(text);
+    own->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(DescribeRow(*own, text, 1), "0-3:00FF00 3-6:-");
+}
+
+#ifdef _WIN32
+class CPriorityReceiver : public IKTSyntaxEditConfigEvents
+{
+public:
+    void OnConfigEvent(int code, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&,
+                       const CKTSyntaxEditThemeSet::ThemePtr&) override
+    {
+        if (code == ktReloaded)
+            m_nPriority = GetThreadPriority(GetCurrentThread());
+    }
+    std::atomic<int> m_nPriority{THREAD_PRIORITY_ERROR_RETURN};
+};
+
+TEST_F(ConfigParserTest, TheReloadThreadRunsAtThePriorityAskedFor)
+{
+    CPriorityReceiver probe;
+    m_config->Advise(&probe);
+    ASSERT_TRUE(m_config->ReloadConfigAsync(THREAD_PRIORITY_BELOW_NORMAL));
+    ASSERT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0);
+    m_config->Unadvise(&probe);  // waits for the notice to end
+    EXPECT_EQ(probe.m_nPriority.load(), THREAD_PRIORITY_BELOW_NORMAL);
+}
+#endif
+
 // A receiver that fails once on one code, as a fault inside a thread's work would.
 class CFailingReceiver : public IKTSyntaxEditConfigEvents
 {
 public:
     void FailOn(int code) { m_nFailOn = code; }
-    void OnConfigEvent(int code, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&) override
+    void OnConfigEvent(int code, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&,
+                       const CKTSyntaxEditThemeSet::ThemePtr&) override
     {
         if (code == m_nFailOn.exchange(0))
             throw std::runtime_error("fault");

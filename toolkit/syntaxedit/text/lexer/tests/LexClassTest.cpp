@@ -78,6 +78,38 @@ TEST(LexClass, AttributeValuesAreTyped)
     EXPECT_TRUE(c->IsEndClassParentThis());
 }
 
+// "RestartRunLoop" is the class's own and true unless written otherwise; a
+// working tag list written in a file is no attribute and is built anew.
+TEST(LexClass, RestartRunLoopAndWrittenActiveTags)
+{
+    auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nRestartRunLoop = 0\n"
+                         "lexClass:\nname = c\nparent = file\nstart:tag = 'a'\n_active_tags = 'zz'\n");
+    auto& tree = schema->GetClassSet().GetClassTree(false);
+    auto* c = TreeClass(tree, "c");
+    ASSERT_NE(c, nullptr);
+    EXPECT_FALSE(TreeClass(tree, "file")->IsRestartRunLoop());
+    EXPECT_TRUE(c->IsRestartRunLoop());
+    EXPECT_EQ(c->GetAttribute("_active_tags", false), nullptr);
+    CKTSyntaxEditLexValue active;
+    ASSERT_TRUE(c->GetPropertyValue("_active_tags", active));
+    EXPECT_EQ(active.GetList().size(), 1u);
+    EXPECT_EQ(active.GetList()[0].GetStrings(), std::vector<std::string>{"a"});
+}
+
+TEST(LexClass, CloseLeavesAnEmptyClass)
+{
+    auto schema =
+        Schema(std::string(kFile) + "lexClass:\nname = c\nparent = file\nstart:tag = 'a'\nDisplayName = 'C'\n");
+    CKTSyntaxEditLexClass::Ptr file = schema->GetClassSet().GetClassTree(false).at(0);
+    CKTSyntaxEditLexClass::Ptr c = file->GetChildren().at(0);
+    file->Close();
+    c->Close();
+    EXPECT_TRUE(file->GetChildren().empty());
+    EXPECT_EQ(c->GetParent(), nullptr);
+    EXPECT_FALSE(c->GetProperty(CKTSyntaxEditLexClass::ktStartTag).TakesPart());
+    EXPECT_TRUE(c->GetAttributes().empty());
+}
+
 TEST(LexClass, QuotedEndClassParentIsStoredWithoutItsQuotes)
 {
     auto schema = Schema(std::string(kFile) + "lexClass:\nname = c\nparent = file\nEnd:Class:Parent = 'this'\n");

@@ -86,6 +86,24 @@ TEST(SchemaReader, KeepsTheLastValueOfATextWithoutFinalLineEnd)
     EXPECT_EQ(Property(infos, 0, 0).arValues, (std::vector<std::string>{"12"}));
 }
 
+// The end mark is skipped as a comment, unless it is the last token of the text.
+TEST(SchemaReader, AnEndMarkAtTheEndOfTheTextEndsTheBlock)
+{
+    const char text[] = "lexClass:\r\n\tname = a\r\n\tx = 1\r\n\r\n//:lexClass";
+    EXPECT_EQ(Read(text).arClasses.at(0).nEndLine, 5);
+    EXPECT_EQ(Read(std::string(text) + "\r\n").arClasses.at(0).nEndLine, 3);
+}
+
+// A name line without a value leaves the block to be named by its next value.
+TEST(SchemaReader, ANameLineWithoutValueNamesTheBlockByTheNextValue)
+{
+    auto infos = Read("lexClass:\nname =\nx = one two\nlexClass:\nName =\n");
+    ASSERT_EQ(infos.arClasses.size(), 2u);
+    EXPECT_EQ(infos.arClasses[0].strName, "one");
+    EXPECT_EQ(Property(infos, 0, 0).arValues, (std::vector<std::string>{"two"}));
+    EXPECT_EQ(infos.arClasses[1].strName, "name");
+}
+
 TEST(SchemaReader, WordsWithoutEqualsJoinTheNextName)
 {
     auto infos = Read("lexClass:\nname = a\ntxt\n:colorFG = 5\n");

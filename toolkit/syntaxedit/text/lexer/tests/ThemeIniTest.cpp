@@ -34,19 +34,21 @@ TEST(IniReader, ReadsSectionsWithoutRegardToCase)
     EXPECT_EQ(CKTSyntaxEditIniReader::FindByValue(entries, "2")->strKey, "y");
 }
 
-TEST(IniReader, ASectionNamedTwiceGivesTheLinesOfBoth)
+// A later section of a name already seen, and a later line of a key, are not seen.
+TEST(IniReader, TheFirstOfTwoEqualSectionsAndKeysWins)
 {
     CTestFolder folder("ini");
-    WriteTestFile(folder.Path("a.ini"), "orphan=0\r\n[a]\r\nx=1\r\n[b]\r\ny=2\r\n[A]\r\nx=3\r\n");
+    WriteTestFile(folder.Path("a.ini"), "orphan=0\r\n[a]\r\nx=1\r\nX=2\r\n[b]\r\ny=2\r\n[A]\r\nx=3\r\nz=4\r\n");
     EXPECT_EQ(CKTSyntaxEditIniReader::GetSectionNames(folder.Path("a.ini")), (std::vector<std::string>{"a", "b", "A"}));
-    auto entries = CKTSyntaxEditIniReader::ReadSection("a", folder.Path("a.ini"));
+    auto entries = CKTSyntaxEditIniReader::ReadSection("A", folder.Path("a.ini"));
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].strValue, "1");
-    EXPECT_EQ(entries[1].strValue, "3");
+    EXPECT_EQ(entries[1].strValue, "2");
     CKTSyntaxEditTheme theme;
     theme.Load(folder.Path("a.ini"));
     ASSERT_NE(theme.GetSection("A"), nullptr);
-    EXPECT_EQ(theme.GetSection("a")->GetValue("X"), "3");
+    EXPECT_EQ(theme.GetSection("a")->GetValue("X"), "1");
+    EXPECT_EQ(theme.GetSection("a")->GetValue("z"), "");
 }
 
 class ThemeTest : public ::testing::Test
