@@ -156,7 +156,7 @@ public:
     // Input (KTRibbonBarInput.cpp).
     // The frame's hit code for a point of the caption strip, 0 where the ribbon answers itself.
     int HitTestCaption(CPoint pt) const;
-    void SelectAdjacentTab(BOOL bNext);
+    void SelectAdjacentTab(BOOL bNext) override;
     // Selects the control's tab and scrolls the groups row to show it.
     void EnsureControlVisible(CKTControl* pControl) override;
     void CreateKeyboardTips() override;
@@ -184,6 +184,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
+    afx_msg void OnSysColorChange();
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg LRESULT OnNcHitTest(CPoint point);
     DECLARE_MESSAGE_MAP()

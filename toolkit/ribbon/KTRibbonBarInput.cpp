@@ -16,8 +16,6 @@
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <memory>
 
@@ -159,13 +157,15 @@ void CKTRibbonBar::OnRButtonDown(UINT nFlags, CPoint point)
     if (HitTestCaption(point))
         return;
     const CKTSmartPtr<CKTControl> pControl = m_pControls->HitTest(point);
-    if (pControl && pControl->OnRButtonDown(point))
+    if (pControl)
+    {
+        if (!pControl->OnRButtonDown(point))
+            ShowContextMenu(point, pControl);
         return;
-    // The caption line stands for the group, its option button too.
+    }
+    // A bare spot of the caption line stands for the group.
     if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
         ShowContextMenu(point, pGroup->GetControlPopup());
-    else if (pControl)
-        ShowContextMenu(point, pControl);
 }
 
 // The group whose caption line holds the point: it stands for the whole group.
@@ -184,9 +184,7 @@ void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     if (!IsOnCaption(point))
     {
-        // A control's or a group's menu came with the press.
-        if (!m_pControls->HitTest(point) && !GroupCaptionAt(point))
-            CKTMenuBar::OnRButtonUp(nFlags, point);
+        CKTMenuBar::OnRButtonUp(nFlags, point);
         return;
     }
     if (CKTCommandBars* pCommandBars = GetCommandBars())
@@ -214,17 +212,6 @@ int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM
 {
     if (!hWnd || !GetSafeHwnd() || !IsWindowVisible())
         return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
-    if (nMessage == WM_MOUSEWHEEL)
-    {
-        // Over the tab row the wheel moves between tabs; while a bar tracks, the mouse hook has taken it before.
-        CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        ScreenToClient(&pt);
-        if (!m_rcTabRow.PtInRect(pt))
-            return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
-        SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
-        lResult = 0;
-        return ktHookHandled;
-    }
     if (nMessage == WM_CONTEXTMENU && m_nTrackingMode != ktTrackingNone)
     {
         CKTControl* pSelected = GetControl(m_nSelected);
@@ -262,7 +249,7 @@ void CKTRibbonBar::CreateKeyboardTips()
         pTip->SetTipText(strTip);
         pCommandBars->GetKeyboardTips()->Add(std::move(pTip));
     }
-    for (int i = 0; m_pControlTab && m_bTabsVisible && i < m_pControlTab->GetItemCount(); i++)
+    for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
     {
         CKTRibbonTab* pTab = m_pControlTab->GetTab(i);
         if (!pTab->IsVisible() || !pTab->IsEnabled() || pTab->GetCaption().IsEmpty())
@@ -389,7 +376,7 @@ CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const
 BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars || !m_bTabsVisible || (::GetKeyState(VK_CONTROL) & 0x8000))
+    if (!pCommandBars || (::GetKeyState(VK_CONTROL) & 0x8000))
         return FALSE;
     if (nKey == VK_MENU)
         return FocusTabRow();
