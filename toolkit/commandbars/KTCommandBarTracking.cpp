@@ -42,12 +42,13 @@ BOOL CKTCommandBar::SetSelected(int nSelected, int nKeyboard)
         pOld->OnSetSelected(ktSelectionNone);
     }
     m_nSelected = GetControl(nSelected) ? nSelected : -1;
-    if (CKTControl* pNew = GetControl(m_nSelected))
-    {
+    CKTControl* pNew = GetControl(m_nSelected);
+    // In view first, so that the control and those told of its selection see where it stands.
+    if (pNew && nKeyboard)
+        EnsureControlVisible(pNew);
+    // Bringing another tab forward may have closed the bar's tracking, and its selection with it.
+    if (pNew && GetControl(m_nSelected) == pNew)
         pNew->OnSetSelected(nKeyboard ? std::max(nKeyboard, (int)ktSelectionKeyboard) : ktSelectionHot);
-        if (nKeyboard)
-            EnsureControlVisible(pNew);
-    }
     if (m_nTrackingMode != ktTrackingNone)
         ::NotifyWinEvent(EVENT_OBJECT_FOCUS, m_hWnd, OBJID_MENU, m_nSelected + 1);
     CKTMouseHookManager::Instance()->SetLastSelectedBar(this);

@@ -225,7 +225,8 @@ CKTToolBar* CKTCommandBars::AddCustomBar(LPCSTR lpszName, UINT nId, BOOL bTearOf
 {
     CKTSmartPtr<CKTToolBar> pBar = KTMakeCounted<CKTToolBar>();
     pBar->SetCommandBars(this);
-    KT_CREATEBARRECORD record = {pBar, FALSE, FALSE, bTearOff, 0, ktBarTypeNormal, nId};
+    KT_CREATEBARRECORD record = {pBar, FALSE, FALSE, TRUE, bTearOff, {0}, nId};
+    record.lpszName = lpszName;
     if (m_pSite && m_pSite->GetSafeHwnd())
         m_pSite->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&record);
     pBar->SetTitle(lpszName);

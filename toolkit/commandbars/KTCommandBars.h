@@ -182,6 +182,8 @@ private:
     void IdleUpdateFloatingBars();
     BOOL IsAnyBarTracking() const;
     BOOL PreTranslateFrameKeys(MSG* pMsg);
+    // The wheel is the tracking bars'; with none, over a ribbon it turns the ribbon's tabs. TRUE consumes it.
+    BOOL PreTranslateFrameWheel(WPARAM wParam, LPARAM lParam);
     // A command the bar's field that has the focus handles itself; TRUE when it took it.
     BOOL OnFieldCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // F1 on a frame that runs the help command: help on the bars' topic.

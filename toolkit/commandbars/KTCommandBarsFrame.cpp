@@ -5,10 +5,13 @@
 #include "KTCustomizeDropSource.h"
 #include "KTCustomizeMode.h"
 #include "KTEdit.h"
+#include "KTKeyboardHookManager.h"
+#include "KTMenuBar.h"
 #include "KTPaintManager.h"
 #include "KTToolBar.h"
 
 #include <afxpriv.h>
+#include <windowsx.h>
 
 BOOL CKTCommandBars::PreTranslateFrameMessage(MSG* pMsg)
 {
@@ -16,9 +19,27 @@ BOOL CKTCommandBars::PreTranslateFrameMessage(MSG* pMsg)
         return FALSE;
     if (PreTranslateFrameKeys(pMsg))
         return TRUE;
+    if (pMsg->message == WM_MOUSEWHEEL)
+        return PreTranslateFrameWheel(pMsg->wParam, pMsg->lParam);
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
     return m_pAccelManager->TranslateAccelerator(m_pSite->GetSafeHwnd(), pMsg);
+}
+
+BOOL CKTCommandBars::PreTranslateFrameWheel(WPARAM wParam, LPARAM lParam)
+{
+    CKTKeyboardHookManager* pKeys = CKTKeyboardHookManager::Instance();
+    if (pKeys->HasSinks())
+        return pKeys->DispatchKey(WM_MOUSEWHEEL, wParam, lParam);
+    CKTMenuBar* pMenuBar = GetMenuBar();
+    if (!pMenuBar || pMenuBar->GetType() != ktBarTypeRibbon || !pMenuBar->GetSafeHwnd() || !pMenuBar->IsWindowVisible())
+        return FALSE;
+    CRect rcRibbon;
+    pMenuBar->GetWindowRect(rcRibbon);
+    if (!rcRibbon.PtInRect(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))))
+        return FALSE;
+    pMenuBar->SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
+    return TRUE;
 }
 
 void CKTCommandBars::IdleUpdateFloatingBars()

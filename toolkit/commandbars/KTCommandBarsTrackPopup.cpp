@@ -8,6 +8,8 @@
 
 #include <afxpriv.h>
 
+#include <vector>
+
 namespace
 {
 // Dispatches messages until the popup leaves tracking; a quit request is passed on.
@@ -42,7 +44,7 @@ void RunPopupLoop(CKTPopupBar* pPopup)
 class CTrackedBarsLock
 {
 public:
-    explicit CTrackedBarsLock(BOOL bRecurse) : m_bRecurse(bRecurse)
+    explicit CTrackedBarsLock(BOOL bRecurse)
     {
         CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
         if (!bRecurse)
@@ -54,20 +56,17 @@ public:
         {
             // The caller may be inside a capture loop of its own, which goes on after the popup.
             pMouse->CloseUnlockedBars();
-            pMouse->LockTrackedBars(TRUE);
+            m_lockedBars = pMouse->LockTrackedBars();
         }
         pMouse->SetIgnoreButtonUp();
     }
-    ~CTrackedBarsLock()
-    {
-        if (m_bRecurse)
-            CKTMouseHookManager::Instance()->LockTrackedBars(FALSE);
-    }
+    // Bars that began tracking under the popup were never locked by it.
+    ~CTrackedBarsLock() { CKTMouseHookManager::Instance()->UnlockBars(m_lockedBars); }
     CTrackedBarsLock(const CTrackedBarsLock&) = delete;
     CTrackedBarsLock& operator=(const CTrackedBarsLock&) = delete;
 
 private:
-    BOOL m_bRecurse;
+    std::vector<CKTCommandBar*> m_lockedBars;  // not owned
 };
 
 BOOL IsRightToLeft(CWnd* pWnd)
@@ -93,7 +92,8 @@ UINT CKTCommandBars::TrackPopupMenu(CKTPopupBar* pPopup, UINT nFlags, int x, int
     CKTSmartPtr<CKTPopupBar> pHold(pPopup);
     CWnd* pOwner = pWnd ? pWnd : pPopup->GetSite();
     pPopup->SetPopupOwner(pOwner);
-    pPopup->SetCommandOwner(pWndOwner ? pWndOwner : pOwner);
+    // Without a command owner, commands go where the popup's owner site leads: the command bars' frame.
+    pPopup->SetCommandOwner(pWndOwner);
     std::shared_ptr<UINT> pCommand;
     if (nFlags & TPM_RETURNCMD)
         pCommand = std::make_shared<UINT>(0);

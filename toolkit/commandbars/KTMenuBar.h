@@ -33,6 +33,8 @@ public:
 
     CKTMenuBar();
     CKTMenuBar* AsMenuBar() override { return this; }
+    // A menu bar that shows tabs moves to the next one (bNext) or the previous one; the plain bar has none.
+    virtual void SelectAdjacentTab(BOOL bNext) {}
 
     // Converts the menu resource into controls and takes the frame's own
     // menu off the frame; the frame stays that menu's one owner.

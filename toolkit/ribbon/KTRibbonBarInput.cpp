@@ -16,8 +16,6 @@
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <memory>
 
@@ -214,17 +212,6 @@ int CKTRibbonBar::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM
 {
     if (!hWnd || !GetSafeHwnd() || !IsWindowVisible())
         return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
-    if (nMessage == WM_MOUSEWHEEL)
-    {
-        // Over the tab row the wheel moves between tabs; while a bar tracks, the mouse hook has taken it before.
-        CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        ScreenToClient(&pt);
-        if (!m_rcTabRow.PtInRect(pt))
-            return CKTMenuBar::OnHookMessage(hWnd, nMessage, wParam, lParam, lResult);
-        SelectAdjacentTab(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
-        lResult = 0;
-        return ktHookHandled;
-    }
     if (nMessage == WM_CONTEXTMENU && m_nTrackingMode != ktTrackingNone)
     {
         CKTControl* pSelected = GetControl(m_nSelected);

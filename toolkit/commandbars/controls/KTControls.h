@@ -30,15 +30,20 @@ struct KT_CONTROLCREATION
     int nStyle = 0;                     // the site may ask for another button style
 };
 
-// The record of a bar wanted for an id; the site may put its own in pCommandBar.
+// The record of a bar wanted for an id; the site may put its own in pCommandBar. A popup bar asked for a
+// control carries the control's type, a custom toolbar its name.
 struct KT_CREATEBARRECORD
 {
     CKTCommandBar* pCommandBar;
     int bPopup;
     int bExpandBar;
+    int bCustomBar;
     int bTearOff;
-    int bReserved;
-    int nType;
+    union
+    {
+        int nType;
+        LPCSTR lpszName;
+    };
     UINT nId;
 };
 

@@ -81,10 +81,19 @@ void CKTMouseHookManager::CloseAllTracked()
     }
 }
 
-void CKTMouseHookManager::LockTrackedBars(BOOL bLock)
+std::vector<CKTCommandBar*> CKTMouseHookManager::LockTrackedBars()
 {
     for (CKTCommandBar* pBar : m_trackedBars)
-        pBar->LockRecursion(bLock ? 1 : -1);
+        pBar->LockRecursion(1);
+    return m_trackedBars;
+}
+
+// A bar that left tracking meanwhile lost its lock, and may be gone: only the tracked list is asked about it.
+void CKTMouseHookManager::UnlockBars(const std::vector<CKTCommandBar*>& bars)
+{
+    for (CKTCommandBar* pBar : m_trackedBars)
+        if (pBar->GetRecursionLock() > 0 && std::find(bars.begin(), bars.end(), pBar) != bars.end())
+            pBar->LockRecursion(-1);
 }
 
 void CKTMouseHookManager::CloseUnlockedBars()

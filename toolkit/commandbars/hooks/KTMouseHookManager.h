@@ -27,7 +27,10 @@ public:
     // The bar that began tracking last, NULL when none tracks.
     CKTCommandBar* GetTopTrackedBar() const { return m_trackedBars.empty() ? NULL : m_trackedBars.back(); }
     void CloseAllTracked();
-    void LockTrackedBars(BOOL bLock);
+    // Raises the recursion lock of every tracked bar; gives the bars it locked.
+    std::vector<CKTCommandBar*> LockTrackedBars();
+    // Lowers the lock of those of the bars that still track and hold it.
+    void UnlockBars(const std::vector<CKTCommandBar*>& bars);
     void CloseUnlockedBars();
     void Lock() { m_nLock++; }
     void Unlock() { m_nLock--; }

@@ -239,6 +239,51 @@ TEST_F(FrameTest, TheSiteHearsWhenTheMenuBarStartsTracking)
     pMenuBar->SetTrackingMode(0);
 }
 
+namespace
+{
+// A site that fills each custom toolbar it is told of, by the bar's name, noting what the record held.
+class CCustomBarSite : public CKTHookSink
+{
+public:
+    int OnHookMessage(HWND, UINT nMessage, WPARAM&, LPARAM& lParam, LRESULT&) override
+    {
+        if (nMessage != KTWM_CREATECOMMANDBAR)
+            return ktHookContinue;
+        const auto* pRecord = reinterpret_cast<KT_CREATEBARRECORD*>(lParam);
+        m_records.push_back(*pRecord);
+        m_names.push_back(pRecord->bCustomBar ? pRecord->lpszName : "");
+        if (m_names.back() == "Clipboard")
+            pRecord->pCommandBar->GetControls()->Add(ktControlButton, ID_EDIT_CUT);
+        return ktHookContinue;
+    }
+    std::vector<KT_CREATEBARRECORD> m_records;
+    std::vector<CString> m_names;
+};
+}  // namespace
+
+// The site learns a custom bar's name and whether it was torn off, and may fill it before it shows.
+TEST_F(FrameTest, TheSiteFillsACustomBarItKnowsByName)
+{
+    CCustomBarSite site;
+    CKTWindowHookManager::Instance()->SetHook(m_hFrame(), &site);
+    CKTToolBar* pDocked = m_pCommandBars->AddCustomBar("Clipboard", 401, FALSE);
+    CKTToolBar* pTorn = m_pCommandBars->AddCustomBar("Torn", 402, TRUE);
+    CKTWindowHookManager::Instance()->RemoveAll(&site);
+    ASSERT_TRUE(pDocked && pTorn);
+    ASSERT_EQ(2u, site.m_records.size());
+    const KT_CREATEBARRECORD& docked = site.m_records[0];
+    EXPECT_EQ(pDocked, docked.pCommandBar);
+    EXPECT_EQ((std::vector<int>{0, 0, 1, 0}),
+              (std::vector<int>{docked.bPopup, docked.bExpandBar, docked.bCustomBar, docked.bTearOff}));
+    EXPECT_EQ(401u, docked.nId);
+    EXPECT_EQ(CString("Clipboard"), site.m_names[0]);
+    EXPECT_TRUE(site.m_records[1].bTearOff);
+    EXPECT_EQ(CString("Torn"), site.m_names[1]);
+    EXPECT_TRUE(pDocked->GetControls()->FindControl(ID_EDIT_CUT) != NULL);
+    EXPECT_EQ(ktBarTop, pDocked->GetPosition());
+    EXPECT_EQ(ktBarFloating, pTorn->GetPosition());
+}
+
 // A right-button release on a bar is the site's first; an answer of 1 keeps it from the control.
 TEST_F(FrameTest, TheSiteHearsOfARightReleaseOnABarAndMayTakeIt)
 {

@@ -201,6 +201,34 @@ TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
     pMenuBar->SetTrackingMode(0, TRUE, FALSE);
 }
 
+// A bar that begins tracking while a recursive menu runs was not locked by it, and is not unlocked by it either:
+// the next recursive menu still locks it.
+TEST_F(PopupBarTest, ABarThatBeginsTrackingUnderARecursiveMenuStaysLockableByTheNext)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    auto beginTrackingAndClose = [pStandard](CTestInput&)
+    {
+        pStandard->SetTrackingMode(1, FALSE, FALSE);
+        auto* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(::FindWindow("KTPopupBar", NULL)));
+        pPopup->SetTrackingMode(0);
+    };
+    EXPECT_EQ(0u,
+              TrackEntriesWhile({{ID_TEST_ENABLED, "&Enabled"}}, CPoint(300, 300), beginTrackingAndClose, TPM_RECURSE));
+    ASSERT_NE(0, pStandard->GetTrackingMode());
+    EXPECT_EQ(0, pStandard->GetRecursionLock());
+    int nLockBeneath = 0;
+    EXPECT_EQ(0u, TrackEntriesWhile(
+                      {{ID_TEST_ENABLED, "&Enabled"}}, CPoint(300, 300),
+                      [&](CTestInput& input)
+                      {
+                          nLockBeneath = pStandard->GetRecursionLock();
+                          input.Key(VK_ESCAPE);
+                      },
+                      TPM_RECURSE));
+    EXPECT_EQ(1, nLockBeneath);
+    pStandard->SetTrackingMode(0);
+}
+
 // A letter picks the entry that has it after '&' over those that only begin with it; two entries with the same
 // '&' letter are picked in turn and neither runs until Enter.
 TEST_F(PopupBarTest, AnAmpersandLetterRunsItsEntryAndALetterSharedByTwoEntriesOnlyMovesBetweenThem)
@@ -285,6 +313,31 @@ TEST_F(PopupBarTest, AnEntryThatKeepsItsMenuOpenStillEndsAMenuTrackedToReturnACo
     EXPECT_EQ((UINT)ID_TEST_ENABLED,
               CKTCommandBars::TrackPopupMenu(pPopup, TPM_RETURNCMD, 200, 200, m_pFrame, NULL, NULL));
     EXPECT_TRUE(bClosedByChoice);
+}
+
+// A menu shown for a window but given no command owner is updated by, and runs its entry in, the frame.
+TEST_F(PopupBarTest, AMenuShownForAWindowWithoutACommandOwnerRunsItsEntryInTheFrame)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Create(NULL, "shown for", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), m_pFrame, 1));
+    CMessageRecorder recorder({wnd.GetSafeHwnd()}, {WM_COMMAND});
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    m_pFrame->m_commands.clear();
+    WhenPopupShows(
+        [this](HWND)
+        {
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            input.Key(VK_DOWN);
+            input.Key(VK_RETURN);
+            if (!PumpUntil([] { return ::FindWindow("KTPopupBar", NULL) == NULL; }, 3000))
+                input.Key(VK_ESCAPE);
+        });
+    EXPECT_TRUE(CKTCommandBars::TrackPopupMenu(pPopup, 0, 200, 200, &wnd, NULL, NULL));
+    EXPECT_TRUE(PumpUntil([this] { return !m_pFrame->m_commands.empty(); }));
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands);
+    EXPECT_TRUE(recorder.Messages().empty());
+    wnd.DestroyWindow();
 }
 
 TEST_F(PopupBarTest, ARightAlignedMenuEndsAtThePointAndARightToLeftOwnerAlignsItSo)

@@ -300,3 +300,18 @@ TEST_F(PopupToolBarTest, ATearOffPaletteHasAGripperAboveItsButtonsThatTearsItOff
     EXPECT_EQ(4, nButtons) << "the palette's buttons";
     EXPECT_FALSE(pPalette->IsVisible());
 }
+
+TEST_F(PopupToolBarTest, ACopyOfAToolBarKeepsWhetherItIsSavedAlways)
+{
+    CKTToolBar* pAlways = m_pCommandBars->Add("Always", ktBarTop);
+    CKTToolBar* pPlain = m_pCommandBars->Add("Plain", ktBarTop);
+    ASSERT_TRUE(pAlways != NULL && pPlain != NULL);
+    pAlways->SetSaveAlways(TRUE);
+    CKTSmartPtr<CKTCommandBar> pCopy = CKTSmartPtr<CKTCommandBar>::Adopt(pAlways->Clone(FALSE));
+    CKTToolBar* pToolBarCopy = pCopy->AsToolBar();
+    ASSERT_TRUE(pToolBarCopy != NULL);
+    EXPECT_TRUE(pToolBarCopy->IsSaveAlways());
+
+    pToolBarCopy->Copy(pPlain, FALSE);
+    EXPECT_FALSE(pToolBarCopy->IsSaveAlways()) << "a copy over a bar takes the source's flag, not the old one";
+}

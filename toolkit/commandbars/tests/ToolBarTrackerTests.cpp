@@ -295,6 +295,101 @@ TEST_F(ToolBarTrackerTest, AFloatingBarHidesWhileItsFrameIsInactiveAndReturnsWit
     other.DestroyWindow();
 }
 
+// Which window is in front while a bar is floated, and the activation the new bar first takes from it.
+enum EFront
+{
+    kFrontFrame,
+    kFrontPlain,
+    kFrontSynced  // a floating window that keeps its owner active
+};
+
+struct FloatedBarCase
+{
+    const char* lpszName;
+    EFront front;
+    BOOL bOwnedByFrame;
+    WPARAM wFirstStatus;
+};
+
+void PrintTo(const FloatedBarCase& floated, std::ostream* pStream) { *pStream << floated.lpszName; }
+
+class FloatedBarActivation : public ToolBarTrackerTest, public ::testing::WithParamInterface<FloatedBarCase>
+{
+protected:
+    void TearDown() override
+    {
+        if (m_pFront)
+            m_pFront->DestroyWindow();
+        ToolBarTrackerTest::TearDown();
+    }
+
+    bool BringForward(const FloatedBarCase& floated)
+    {
+        CWnd* pFront = floated.front == kFrontFrame ? m_pFrame : CreateFront(floated);
+        if (!pFront)
+            return false;
+        pFront->SetForegroundWindow();
+        return PumpUntil([pFront] { return ::GetForegroundWindow() == pFront->GetSafeHwnd(); }, 2000);
+    }
+
+    // What the new bar's window received while the command bars made it floating.
+    std::vector<CRecordedMessage> FloatNewBar()
+    {
+        CMessageRecorder recorder({}, {WM_NCCREATE, WM_FLOATSTATUS, WM_CREATE});
+        CKTToolBar* pBar = m_pFrame->GetCommandBars()->Add("Third", ktBarFloating);
+        std::vector<CRecordedMessage> received;
+        const HWND hBar = pBar ? pBar->GetSafeHwnd() : NULL;
+        for (const CRecordedMessage& message : recorder.Messages())
+            if (message.hWnd == hBar)
+                received.push_back(message);
+        return received;
+    }
+
+private:
+    CWnd* CreateFront(const FloatedBarCase& floated)
+    {
+        const CRect rc(600, 500, 800, 600);
+        CWnd* pOwner = floated.bOwnedByFrame ? m_pFrame : NULL;
+        if (floated.front == kFrontSynced)
+        {
+            auto* pMini = new CMiniFrameWnd;  // deletes itself with its window
+            if (!pMini->CreateEx(0, AfxRegisterWndClass(0), "Floating",
+                                 WS_POPUP | WS_CAPTION | WS_VISIBLE | MFS_SYNCACTIVE, rc, pOwner))
+            {
+                delete pMini;
+                return NULL;
+            }
+            return m_pFront = pMini;
+        }
+        if (!m_plain.CreateEx(0, "STATIC", "Other", WS_POPUP | WS_VISIBLE | WS_CAPTION, rc, pOwner, 0))
+            return NULL;
+        return m_pFront = &m_plain;
+    }
+
+    CWnd m_plain;
+    CWnd* m_pFront = NULL;
+};
+
+// A new bar has heard none of the frame's activation notices: it takes the state from the window in front.
+TEST_P(FloatedBarActivation, ANewFloatingBarTakesItsFramesActivationFirst)
+{
+    ASSERT_TRUE(BringForward(GetParam()));
+    const std::vector<CRecordedMessage> received = FloatNewBar();
+    EXPECT_TRUE(MatchesSequence(received, {{WM_NCCREATE, kSent, 0, 0, 0},
+                                           {WM_FLOATSTATUS, kSent | kWParam, GetParam().wFirstStatus, 0, 0},
+                                           {WM_CREATE, kSent, 0, 0, 0}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fronts, FloatedBarActivation,
+                         ::testing::Values(FloatedBarCase{"Frame", kFrontFrame, TRUE, FS_ACTIVATE},
+                                           FloatedBarCase{"FramesFloatingWindow", kFrontSynced, TRUE, FS_ACTIVATE},
+                                           FloatedBarCase{"FramesOtherWindow", kFrontPlain, TRUE, FS_DEACTIVATE},
+                                           FloatedBarCase{"OtherProgram", kFrontPlain, FALSE, FS_DEACTIVATE},
+                                           FloatedBarCase{"OtherProgramsFloatingWindow", kFrontSynced, FALSE,
+                                                          FS_DEACTIVATE}),
+                         [](const ::testing::TestParamInfo<FloatedBarCase>& info)
+                         { return std::string(info.param.lpszName); });
+
 class ToolBarResize : public ToolBarTrackerTest
 {
 protected:

@@ -30,6 +30,7 @@ ON_WM_MOUSEACTIVATE()
 ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_SETCURSOR()
+ON_WM_NCCREATE()
 ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
 ON_WM_NCACTIVATE()
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
@@ -245,6 +246,7 @@ void CKTToolBar::Copy(CKTCommandBar* pFrom, BOOL bRecursive)
     if (!pToolBar)
         return;
     m_bBuiltIn = pToolBar->m_bBuiltIn;
+    m_bSaveAlways = pToolBar->m_bSaveAlways;
     m_bTearOff = pToolBar->m_bTearOff;
     m_bCloseable = pToolBar->m_bCloseable;
 }

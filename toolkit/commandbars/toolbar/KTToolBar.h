@@ -84,6 +84,7 @@ protected:
     afx_msg LRESULT OnNcHitTest(CPoint point);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     // A bar placed straight in a frame takes the top of what the frame has left.

@@ -19,12 +19,34 @@ BOOL IsFrameActive(CWnd* pFrame)
            (hActive == pFrame->GetSafeHwnd() || ::GetWindow(hActive, GW_OWNER) == pFrame->GetSafeHwnd());
 }
 
+// The frame, or a floating window of it that keeps the frame active, is in front.
+BOOL IsFrameForeground(CWnd* pFrame)
+{
+    const HWND hForeground = ::GetForegroundWindow();
+    if (!pFrame || !hForeground)
+        return FALSE;
+    if (hForeground == pFrame->GetSafeHwnd())
+        return TRUE;
+    return ::GetLastActivePopup(pFrame->GetSafeHwnd()) == hForeground &&
+           ::SendMessage(hForeground, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0;
+}
+
 BOOL IsForegroundShown()
 {
     HWND hForeground = ::GetForegroundWindow();
     return hForeground && ::IsWindowVisible(hForeground) && !::IsIconic(hForeground);
 }
 }  // namespace
+
+BOOL CKTToolBar::OnNcCreate(LPCREATESTRUCT lpcs)
+{
+    if (!CKTCommandBar::OnNcCreate(lpcs))
+        return FALSE;
+    // A floating bar hears of the frame's activation only when it changes: it starts from the present one.
+    if (GetStyle() & MFS_SYNCACTIVE)
+        SendMessage(WM_FLOATSTATUS, IsFrameForeground(GetTopLevelParent()) ? FS_ACTIVATE : FS_DEACTIVATE);
+    return TRUE;
+}
 
 LRESULT CKTToolBar::OnFloatStatus(WPARAM wParam, LPARAM)
 {

@@ -12,6 +12,8 @@
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 #include "KTToolTipController.h"
+#include "KTWindowHookManager.h"
+#include "KTHookSink.h"
 #include "InputBuilder.h"
 #include "LoopInput.h"
 #include "LoopTranslation.h"
@@ -154,6 +156,7 @@ TEST_F(RibbonInputWide, OnlyTheFirstEighteenToolbarControlsGetTips)
 
 TEST_F(RibbonInput, TheWheelOverTheTabRowSelectsTheAdjacentTab)
 {
+    CLoopTranslation translation;
     const CPoint pt = m_pTabs->GetTab(0)->GetRect().CenterPoint();
     ASSERT_TRUE(m_input.Wheel(pt, -WHEEL_DELTA));
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(1); }));
@@ -165,8 +168,14 @@ TEST_F(RibbonInput, TheWheelOverTheTabRowSelectsTheAdjacentTab)
     ASSERT_TRUE(m_input.Wheel(pt, WHEEL_DELTA));
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(1); }));
 
-    // Elsewhere the wheel is not the tabs'.
+    // Anywhere over the ribbon the wheel is the tabs', and nowhere else.
     ASSERT_TRUE(m_input.Wheel(m_pBar->GetGroupsRect().CenterPoint(), -WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(2); }));
+    ASSERT_TRUE(m_input.Wheel(m_pBar->GetGroupsRect().CenterPoint(), WHEEL_DELTA));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelectedTab() == m_pTabs->GetTab(1); }));
+    CRect rcRibbon;
+    m_pBar->GetClientRect(rcRibbon);
+    ASSERT_TRUE(m_input.Wheel(CPoint(rcRibbon.CenterPoint().x, rcRibbon.bottom + 20), -WHEEL_DELTA));
     PumpMessages();
     EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
 
@@ -321,6 +330,24 @@ TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
     m_pBar->SetTrackingMode(0);
 }
 
+namespace
+{
+// Notes where each group control stood when the frame heard of its selection.
+class CSelectionPlaces : public CKTHookSink
+{
+public:
+    int OnHookMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM&, LRESULT&) override
+    {
+        const auto* pControl = reinterpret_cast<const CKTControl*>(wParam);
+        if (nMessage == KTWM_CONTROLSELECTED && pControl && pControl->GetRibbonGroup())
+            m_places.push_back(pControl->GetRect());
+        return ktHookContinue;
+    }
+    std::vector<CRect> m_places;
+};
+}  // namespace
+
+// The frame hears of each control as it comes into view: it may show the control's description then.
 TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
 {
     std::vector<CTestRibbonGroup*> groups;
@@ -331,6 +358,8 @@ TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
     m_pBar->OnRecalcLayout();
     PumpMessages();
     ASSERT_TRUE(m_pBar->GetGroupsScroller()->GetScrollButton(FALSE)->IsVisible());
+    CSelectionPlaces places;
+    CKTWindowHookManager::Instance()->SetHook(m_frame.GetSafeHwnd(), &places);
     ASSERT_TRUE(m_pBar->SetTrackingMode(TRUE, FALSE, TRUE));
     m_pBar->SetSelected(groups[0]->GetAt(0)->GetIndex(), 2);
     const CRect rcGroups = m_pBar->GetGroupsRect();
@@ -344,6 +373,10 @@ TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
     }
     EXPECT_GT(m_pBar->GetGroupsScroller()->GetOffset(), 0);
     m_pBar->SetTrackingMode(0);
+    CKTWindowHookManager::Instance()->RemoveAll(&places);
+    ASSERT_EQ(6u, places.m_places.size());
+    for (const CRect& rc : places.m_places)
+        EXPECT_TRUE(rc.left >= rcGroups.left && rc.right <= rcGroups.right) << rc.left << ".." << rc.right;
 }
 
 namespace

@@ -16,8 +16,6 @@ const int kIconWidth = 16;
 const int kTextIndent = 19;  // the icon's column, then the text area
 const int kPlaceLeft = 21;   // the list opens this far left of the caret, so its text lines up with the word
 
-BOOL IsMoveKey(UINT nChar) { return nChar == VK_UP || nChar == VK_DOWN || (nChar >= VK_PRIOR && nChar <= VK_HOME); }
-
 const unsigned char* Bytes(const CString& str) { return reinterpret_cast<const unsigned char*>(LPCSTR(str)); }
 
 // <0, 0, >0 as the item sorts before, begins with or sorts after the prefix.
@@ -146,7 +144,8 @@ void CKTSyntaxEditAutoCompleteWnd::Layout()
     int nCount = GetShownCount();
     BOOL bScroll = nCount * m_nRowHeight > ktMaxHeight;
     m_nVisibleRows = bScroll ? ktMaxHeight / m_nRowHeight : nCount;
-    ShowScrollBar(SB_VERT, bScroll);
+    if (!(GetStyle() & WS_VSCROLL) != !bScroll)
+        ShowScrollBar(SB_VERT, bScroll);
     if (!bScroll)
         return;
     SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, nCount - 1, UINT(m_nVisibleRows), m_nTop, 0};
@@ -169,8 +168,12 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText,
     if (m_nSelected + m_nVisibleRows <= GetShownCount())
         ScrollTo(m_nSelected);
     int nHeight = m_nVisibleRows * m_nRowHeight + m_nFrameHeight;
-    SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    Invalidate(FALSE);
+    // Shown again below the same row at the same size, it stays put: placing it anew makes the text it uncovers
+    // paint again, which typing one tag after another would pay for at every key.
+    CKTWindowRect rcNow(this);
+    if (!m_bVisible || rcNow.top != ptScreen.y || rcNow.Height() != nHeight)
+        SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    RedrawIfChanged();
     m_bVisible = TRUE;
     m_bOpenedWithText = !strText.IsEmpty() || bByTag;
     m_bOpenedByTag = bByTag;
@@ -190,8 +193,21 @@ void CKTSyntaxEditAutoCompleteWnd::Hide()
 
 void CKTSyntaxEditAutoCompleteWnd::ScrollTo(int nTop)
 {
-    m_nTop = std::max(0, std::min(nTop, GetShownCount() - m_nVisibleRows));
-    SetScrollPos(SB_VERT, m_nTop, TRUE);
+    nTop = std::max(0, std::min(nTop, GetShownCount() - m_nVisibleRows));
+    if (nTop != m_nTop || GetScrollPos(SB_VERT) != nTop)
+        SetScrollPos(SB_VERT, nTop, TRUE);
+    m_nTop = nTop;
+    RedrawIfChanged();
+}
+
+// Painting the list costs as much as typing the key that changed it: only what shows differently is painted again.
+void CKTSyntaxEditAutoCompleteWnd::RedrawIfChanged()
+{
+    CPainted now = {m_arShown, m_nTop, m_nSelected, m_bHighlight};
+    if (now.arShown == m_painted.arShown && now.nTop == m_painted.nTop && now.nSelected == m_painted.nSelected &&
+        now.bHighlight == m_painted.bHighlight)
+        return;
+    m_painted = std::move(now);
     Invalidate(FALSE);
 }
 
@@ -204,7 +220,7 @@ void CKTSyntaxEditAutoCompleteWnd::SelectAndScroll(int nIndex)
         ScrollTo(m_nSelected);
     else if (m_nSelected >= m_nTop + m_nVisibleRows)
         ScrollTo(m_nSelected - m_nVisibleRows + 1);
-    Invalidate(FALSE);
+    RedrawIfChanged();
 }
 
 // Hidden before the sink hears of it: the replacement it makes is no word for the list to follow. A close tag
@@ -314,12 +330,33 @@ void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 
 // --- Keys the control hands over ---------------------------------------------------
 
-// A list that opened by itself points at an entry only once the user moves to one or types a word that has
-// one: until then Enter, Tab and the close tags pass it by and type as ever.
-void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+// A list that opened by itself leaves Home and End to the caret.
+BOOL CKTSyntaxEditAutoCompleteWnd::MovesSelection(UINT nChar) const
 {
-    if (!m_bOpenedByTag || IsMoveKey(nChar))
+    if (nChar == VK_HOME || nChar == VK_END)
+        return !m_bOpenedByTag;
+    return nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT;
+}
+
+BOOL CKTSyntaxEditAutoCompleteWnd::SelectedBeginsWord() const
+{
+    return m_nSelected >= 0 && m_nSelected < GetShownCount() &&
+           ComparePrefix(GetShownText(m_nSelected), m_strTyped) == 0;
+}
+
+// A list that opened by itself chooses only an entry the user moved to, so that every other key types as ever.
+// A list asked for points at its selection once a key comes, unless the word has left that entry.
+BOOL CKTSyntaxEditAutoCompleteWnd::KeyDown(UINT nChar, int nRepCnt)
+{
+    BOOL bMove = MovesSelection(nChar);
+    if (bMove || (!m_bOpenedByTag && SelectedBeginsWord()))
         m_bHighlight = TRUE;
+    RedrawIfChanged();
+    if (bMove)
+    {
+        MoveSelection(nChar, nRepCnt);
+        return TRUE;
+    }
     switch (nChar)
     {
     case VK_RETURN:
@@ -334,20 +371,28 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
     case VK_ESCAPE:
     case VK_LEFT:
     case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
         Hide();
         break;
     default:
-        MoveSelection(nChar, int(nRepCnt));
         break;
     }
-    Invalidate(FALSE);
+    return FALSE;
+}
+
+void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyDown(nChar, int(nRepCnt));
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
-// The control hands over each character before it types it.
+// The control hands over each character before it types it. A close tag that chooses nothing and opens the list
+// again leaves it shown, to be started over where it stands.
 void CKTSyntaxEditAutoCompleteWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (IsCloseTag(CString(char(nChar))))
+    const CString strChar(static_cast<char>(nChar));
+    if (IsCloseTag(strChar) && (m_bHighlight || !IsOpenTag(strChar)))
         Choose(FALSE);
     CWnd::OnChar(nChar, nRepCnt, nFlags);
 }
@@ -383,13 +428,15 @@ void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
     if (nMatch < 0)
     {
         m_bHighlight = FALSE;
-        Invalidate(FALSE);
+        RedrawIfChanged();
         if (m_bOpenedWithText)
             Hide();
         return;
     }
-    m_bHighlight = TRUE;
+    // Typing points a list asked for at the first entry the word begins. One that opened by itself waits for a
+    // move, and never takes a whole word typed, in whatever case, for its entry.
+    m_bHighlight = !m_bOpenedByTag;
     SelectAndScroll(nMatch);
-    if (m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(strWord) == 0)
+    if (m_bHighlight && m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(strWord) == 0)
         Choose(TRUE);
 }

@@ -53,6 +53,9 @@ public:
     BOOL Show(CPoint ptScreen, const CString& strText, BOOL bByTag = FALSE);
     // The word before the caret now reads strWord: the selection follows it.
     void Follow(const CString& strWord);
+    // A key the control was given while the list shows; TRUE when it moved the selection and is the list's alone.
+    // Enter, Tab and Space choose or close, and say which to the sink.
+    BOOL KeyDown(UINT nChar, int nRepCnt);
     void Hide();
     BOOL IsShown() const { return m_bVisible; }
 
@@ -73,7 +76,10 @@ protected:
     void Layout();
     void SelectAndScroll(int nIndex);
     void ScrollTo(int nTop);
+    void RedrawIfChanged();
     void Choose(BOOL bLastCharRule);
+    BOOL MovesSelection(UINT nChar) const;
+    BOOL SelectedBeginsWord() const;
     void MoveSelection(UINT nChar, int nRepCnt);
     void SelectRowAt(CPoint point);
     void DrawRow(CDC* pDC, int nRow);
@@ -109,7 +115,14 @@ protected:
     int m_nTop = 0;        // first shown item in the window
     BOOL m_bVisible = FALSE;
     BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened, or a tag opened it
-    BOOL m_bOpenedByTag = FALSE;     // a typed tag opened the list: no entry is pointed at until the user does
-    BOOL m_bHighlight = FALSE;       // the selection is drawn (a click, a key or a match)
+    BOOL m_bOpenedByTag = FALSE;     // a typed tag opened the list: only an entry the user moves to is chosen
+    BOOL m_bHighlight = FALSE;       // the selection is drawn and chosen by the choosing keys
+    struct CPainted                  // what the window shows, or is about to once it paints
+    {
+        std::vector<size_t> arShown;
+        int nTop = 0;
+        int nSelected = -1;
+        BOOL bHighlight = FALSE;
+    } m_painted;
     CImageList m_imlIcons;
 };

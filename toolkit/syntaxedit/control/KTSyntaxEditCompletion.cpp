@@ -28,9 +28,6 @@ void ListMissing(CString& strList, const std::vector<std::string>& arTexts)
     }
 }
 
-// Keys the list acts on that the control must not act on as well.
-BOOL IsListKey(UINT nChar) { return nChar == VK_RETURN || nChar == VK_TAB || (nChar >= VK_SPACE && nChar <= VK_HELP); }
-
 // A character that cannot be part of a word ends it; the list then has nothing more to follow.
 BOOL IsWordChar(char ch) { return isalnum(static_cast<unsigned char>(ch)) || ch == '_'; }
 }  // namespace
@@ -75,15 +72,16 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
     CPoint pt = m_ctrl.GetCaretPoint();
     pt.y += m_ctrl.GetRowHeight();
     m_ctrl.ClientToScreen(&pt);
-    return m_wndList.Show(pt, strRow.Mid(nStart), bAtTag);
+    if (m_wndList.Show(pt, strRow.Mid(nStart), bAtTag))
+        return TRUE;
+    Close();
+    return FALSE;
 }
 
 void CKTSyntaxEditCompletion::OpenAtTag(UINT nChar)
 {
-    if (!m_wndList.IsOpenTag(CString(char(nChar))))
-        return;
-    Close();
-    Open(TRUE);
+    if (m_wndList.IsOpenTag(CString(char(nChar))))
+        Open(TRUE);
 }
 
 BOOL CKTSyntaxEditCompletion::GetWord(CString& strWord) const
@@ -103,24 +101,29 @@ void CKTSyntaxEditCompletion::Follow()
     CString strWord;
     if (!GetWord(strWord) || (!strWord.IsEmpty() && !IsWordChar(strWord[strWord.GetLength() - 1])))
         return Close();
-    // Opened on no word and none typed since: nothing to follow, and no entry to point at yet.
-    if (strWord.IsEmpty() && m_wndList.GetTypedText().IsEmpty())
+    // Opened on no word and none typed since: nothing to follow yet. Cut back to no word: nothing left to follow.
+    if (strWord.IsEmpty())
+    {
+        if (!m_wndList.GetTypedText().IsEmpty())
+            Close();
         return;
+    }
     m_wndList.Follow(strWord);
 }
 
-// The list decides on the keys it knows; the character a key made, already queued, is typed only when the key
-// just closed the list: Space or Enter past a list that opened by itself must still reach the text.
-BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags)
+// Ctrl+Space is left to the control, which opens the list anew for the word before the caret. The character of a
+// key that chose an entry, already queued, must not be typed after it.
+BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt)
 {
-    m_bChosen = FALSE;
-    m_wndList.SendMessage(WM_KEYDOWN, nChar, MAKELPARAM(nRepCnt, nFlags));
-    if (!IsListKey(nChar))
+    if (nChar == VK_SPACE && ::GetKeyState(VK_CONTROL) < 0)
         return FALSE;
+    m_bChosen = FALSE;
+    if (m_wndList.KeyDown(nChar, int(nRepCnt)))
+        return TRUE;
     MSG msg;
-    if (m_bChosen && (nChar == VK_RETURN || nChar == VK_TAB || nChar == VK_SPACE))
+    if (m_bChosen)
         ::PeekMessage(&msg, m_ctrl.GetSafeHwnd(), WM_CHAR, WM_CHAR, PM_REMOVE);
-    return TRUE;
+    return m_bChosen;
 }
 
 BOOL CKTSyntaxEditCompletion::HandleChar(UINT nChar)

@@ -17,12 +17,12 @@ public:
     BOOL Create();
     // The lexer's words, and its separators as the characters that end a word and as the open and close tags.
     void RefreshWords();
-    // bAtTag: a tag was just typed, and the word starts at the caret.
+    // Anew, whether it shows or not. bAtTag: a tag was just typed, and the word starts at the caret.
     BOOL Open(BOOL bAtTag = FALSE);
     void Close() { m_wndList.Hide(); }
     BOOL IsOpen() const { return m_wndList.IsShown(); }
     // While the list is open: TRUE when it took the key and the control must not act on it too.
-    BOOL HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags);
+    BOOL HandleKey(UINT nChar, UINT nRepCnt);
     // A character about to be typed: TRUE when it was a close tag that chose an entry, and stands after it already.
     BOOL HandleChar(UINT nChar);
     // A character just typed that is an open tag opens the list on an empty word.

@@ -27,7 +27,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         RefreshCursor();
         return;
     }
-    if (m_pCompletion->IsOpen() && m_pCompletion->HandleKey(nChar, nRepCnt, nFlags))
+    if (m_pCompletion->IsOpen() && m_pCompletion->HandleKey(nChar, nRepCnt))
         return;
     BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
     m_bShiftSelecting = bShift;

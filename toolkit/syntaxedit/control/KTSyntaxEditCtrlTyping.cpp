@@ -45,9 +45,10 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     SendNotify(KT_EDIT_NM_BEFOREINPUT);
-    if (m_pCompletion->HandleChar(nChar))
-        return CWnd::OnChar(nChar, nRepCnt, nFlags);
+    // A character made with Ctrl is never typed, so it closes or chooses nothing either.
     BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;
+    if (!bCtrl && m_pCompletion->HandleChar(nChar))
+        return CWnd::OnChar(nChar, nRepCnt, nFlags);
     BOOL bConsumed = FALSE;
     if (nChar == '\t')
         bConsumed = ::GetKeyState(VK_SHIFT) < 0 ? UnindentSelection() : IndentSelection();

@@ -68,9 +68,7 @@ BOOL CKTSyntaxEditTextReader::LooksLikeUnicode(const BYTE* pData, int nBytes)
         h9 += high[i] < 9;
     if (n >= 10)
         return (dL * 100) / std::max(dH, 1) > 150 || (h9 * 100) / n > 3;
-    // Short ANSI text has varied bytes in both halves; only near-zero high
-    // bytes speak for UTF-16 here.
-    return h9 > 0;
+    return dL > dH || h9 > 0;
 }
 
 BOOL CKTSyntaxEditTextReader::DetectUnicode(CFile* pFile)

@@ -4,6 +4,7 @@
 
 #include "ClipboardText.h"
 #include "EditTestWindow.h"
+#include "InputBuilder.h"
 #include "KTSyntaxEditCompletion.h"
 #include "TestInput.h"
 
@@ -220,8 +221,9 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
     EXPECT_STREQ(RowText(), "x bet");
 }
 
-// A typed open tag opens the list on an empty word. Opened by itself, it points at nothing until a typed word
-// has an entry: Enter still breaks the row, a space stays a space, and a word without entry closes it.
+// A typed open tag opens the list on an empty word. Opened by itself, it chooses only an entry the user moved to:
+// a typed word moves its selection but Enter still breaks the row, a space stays a space, and a word without
+// entry closes it.
 TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
 {
     List().SetTagLists(".~=", ";~,");
@@ -235,16 +237,31 @@ TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
     ExpectFocusKept();
     ASSERT_TRUE(m_input->Text("be"));
     EXPECT_STREQ(Selected(), "Beta");
-    Keys(VK_RETURN);
-    EXPECT_STREQ(RowText(), "x.Beta");
-    EXPECT_EQ(Ctrl().GetRowCount(), 1);
-
-    Row("x");
-    ASSERT_TRUE(m_input->Text("."));
-    ASSERT_TRUE(List().IsShown());
+    EXPECT_FALSE(List().IsHighlighted());
     Keys(VK_RETURN);
     EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.be");
     EXPECT_EQ(Ctrl().GetRowCount(), 2);
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".be"));
+    Keys(VK_DOWN);
+    EXPECT_STREQ(Selected(), "betamax");
+    EXPECT_TRUE(List().IsHighlighted());
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x.betamax");
+    EXPECT_EQ(Ctrl().GetRowCount(), 1);
+
+    // Moved to, then typed on: the entry moved to is no longer the user's choice.
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".b"));
+    Keys(VK_DOWN);
+    ASSERT_TRUE(m_input->Text("e"));
+    EXPECT_FALSE(List().IsHighlighted());
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    EXPECT_STREQ(RowText(), "x.be");
 
     Row("x");
     ASSERT_TRUE(m_input->Text(".be "));
@@ -255,6 +272,96 @@ TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
     ASSERT_TRUE(m_input->Text(".q"));
     EXPECT_FALSE(List().IsShown());
     EXPECT_STREQ(RowText(), "x.q");
+
+    // Typed whole, a word stays as typed.
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".BETA,"));
+    EXPECT_STREQ(RowText(), "x.BETA,");
+}
+
+// Home and End belong to the caret while the list opened by itself; Delete and Left to the caret whichever list.
+TEST_F(CAutoCompleteTest, KeysTheListDoesNotUseReachTheText)
+{
+    List().SetTagLists(".", ";");
+    Row("x bez");
+    Ctrl().SetCurrentPosition(1, 5, FALSE, TRUE);
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_DELETE);
+    EXPECT_STREQ(RowText(), "x be");
+    EXPECT_TRUE(List().IsShown());
+    Keys(VK_LEFT);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 4);
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text("."));
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_HOME);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+}
+
+// Ctrl+Space over a list that opened by itself opens the list asked for, for the word before the caret.
+TEST_F(CAutoCompleteTest, CtrlSpaceOverAnOpenListOpensItForTheWordBeforeTheCaret)
+{
+    List().SetTagLists(" ", ";~ ");
+    Row("x");
+    ASSERT_TRUE(m_input->Text(" be"));
+    ASSERT_TRUE(List().IsShown());
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_STREQ(List().GetTypedText(), "be");
+    EXPECT_EQ(List().GetShownCount(), 2);
+    Keys(VK_RETURN);
+    EXPECT_STREQ(RowText(), "x Beta");
+
+    // Ctrl already down when the list opened, as when Ctrl+Space is pressed twice.
+    Row("x ");
+    ASSERT_TRUE(m_input->Send(
+        []
+        {
+            std::vector<INPUT> inputs;
+            InputBuilder::AddModifiers(inputs, CTestInput::kControl, true);
+            for (int i = 0; i < 2; ++i)
+            {
+                InputBuilder::AddKey(inputs, VK_SPACE, true);
+                InputBuilder::AddKey(inputs, VK_SPACE, false);
+            }
+            InputBuilder::AddModifiers(inputs, CTestInput::kControl, false);
+            return inputs;
+        }()));
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x ");
+}
+
+// Cut back to the empty word, a list keeps no entry to choose: Enter breaks the row.
+TEST_F(CAutoCompleteTest, BackspaceToTheEmptyWordClosesTheList)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(m_input->Text("b"));
+    ASSERT_TRUE(List().IsHighlighted());
+    Keys(VK_BACK);
+    EXPECT_TRUE(PumpUntil([this] { return !List().IsShown(); }));
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    EXPECT_STREQ(RowText(), "x ");
+}
+
+// A list asked for and left by the typed word points at nothing that a key could choose.
+TEST_F(CAutoCompleteTest, AWordWithoutEntryLeavesNothingToChoose)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(m_input->Text("z"));
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_INSERT);
+    Keys(VK_INSERT);
+    EXPECT_FALSE(List().IsHighlighted());
+    Keys(VK_RETURN);
+    EXPECT_EQ(Ctrl().GetRowCount(), 2);
+    EXPECT_STREQ(RowText(), "x z");
 }
 
 // A close tag typed while the list points at an entry takes the entry and stands after it, as one step; with no
@@ -277,8 +384,14 @@ TEST_F(CAutoCompleteTest, ACloseTagChoosesTheEntryAndFollowsIt)
 
     Row("x");
     ASSERT_TRUE(m_input->Text(".de,"));
-    EXPECT_STREQ(RowText(), "x.delta,");
+    EXPECT_STREQ(RowText(), "x.de,");
     EXPECT_FALSE(List().IsShown());
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text(".de"));
+    Keys(VK_UP);
+    ASSERT_TRUE(m_input->Text(","));
+    EXPECT_STREQ(RowText(), "x.betamax,");
 
     Row("x");
     ASSERT_TRUE(m_input->Text(".;"));
@@ -300,8 +413,8 @@ TEST_F(CAutoCompleteTest, TagsAreWholeEntriesOfTheirListsAndATildeIsNone)
 }
 
 // Under the lexer the word sets' separators are the tags: in a C text a typed "." opens the list of its words,
-// and a ";" typed after a word that has an entry takes the entry.
-TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndChooseFromIt)
+// which follows the word typed, and a ";" typed after it stays as typed.
+TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndTypeThemselves)
 {
     CEditTestWindow window;
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
@@ -313,10 +426,10 @@ TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndChooseFromIt)
     ASSERT_TRUE(list.IsShown());
     EXPECT_STREQ(list.GetTypedText(), "");
     ASSERT_TRUE(input.Text("ret"));
-    ASSERT_TRUE(list.IsHighlighted());
+    ASSERT_TRUE(list.IsShown());
+    EXPECT_STREQ(list.GetShownText(list.GetSelected()), "return");
     ASSERT_TRUE(input.Text(";"));
-    EXPECT_FALSE(list.IsShown());
-    EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.return;");
+    EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.ret;");
 }
 
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)

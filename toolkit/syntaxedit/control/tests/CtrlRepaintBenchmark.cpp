@@ -1,5 +1,5 @@
 // Painting of a 50-row window over a coloured big generated C file, scrolled to its middle: a full repaint,
-// a typed character until its row shows it, and a whole new text until its first screen shows.
+// a typed character until its row shows it, keys of a line of C, and a whole new text until its first screen shows.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -171,6 +171,43 @@ BENCHMARK(BM_TypedCharacterShows_50000Rows)->Unit(benchmark::kMillisecond)->UseR
 
 void BM_TypedCharacterShows_12MB(benchmark::State& state) { TypeUntilShown(state, BigEditor()); }
 BENCHMARK(BM_TypedCharacterShows_12MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+// Keys as the keyboard gives them, a key down and then its character, at the end of a row in the middle of the
+// window, with the word list opening on the typed tags as it does for a user. One iteration is one key; the row
+// is put back after each line. The letters alone are the yardstick: their keys open no list.
+void TypeKeys(benchmark::State& state, const char* pszLine)
+{
+    CKTSyntaxEditCtrl& ctrl = BigEditor().ctrl;
+    ctrl.SetFocus();
+    const int nRow = PlaceCaretOnShortRow(ctrl);
+    const int nEnd = ctrl.GetCurrentChar();
+    const char* pszNext = pszLine;
+    for (auto _ : state)
+    {
+        if (!*pszNext)
+        {
+            state.PauseTiming();
+            ctrl.Select(nRow, ctrl.GetDisplayColumn(nRow, nEnd), nRow, ctrl.GetCurrentDispCol(), FALSE);
+            ctrl.ReplaceSelection("", TRUE);
+            PumpMessages();
+            pszNext = pszLine;
+            state.ResumeTiming();
+        }
+        const char ch = *pszNext++;
+        ctrl.SendMessage(WM_KEYDOWN, LOBYTE(::VkKeyScanA(ch)), 1);
+        ctrl.SendMessage(WM_CHAR, WPARAM(BYTE(ch)), 1);
+        PumpMessages();
+    }
+}
+
+void BM_TypedKeyOfCLine_12MB(benchmark::State& state)
+{
+    TypeKeys(state, "if (e) c = d; int x = a*b; return (s); /*T*/");
+}
+BENCHMARK(BM_TypedKeyOfCLine_12MB)->Unit(benchmark::kMillisecond)->Iterations(400);
+
+void BM_TypedKeyOfLetters_12MB(benchmark::State& state) { TypeKeys(state, "ifecdintxabreturnsT"); }
+BENCHMARK(BM_TypedKeyOfLetters_12MB)->Unit(benchmark::kMillisecond)->Iterations(400);
+
 // Rows of the same few words and commas, three quarters of the view wide, as an older generated file
 // may hold; and as many short declarations beside them.
 std::string WideRowsOfWords(int nRows, int nWidth)

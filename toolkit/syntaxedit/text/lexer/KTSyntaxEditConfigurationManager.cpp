@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "KTLexStrings.h"
+#include "KTLexThreadEnd.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -222,13 +223,18 @@ void CKTSyntaxEditConfigurationManager::Close()
         m_bStopReload = true;
         reload = std::move(m_reloadThread);
     }
-    if (reload.joinable())
-        reload.join();  // it stops at its next entry and sends nothing
-    {
-        std::lock_guard<std::mutex> serial(m_serialLock);
-        m_monitor.Stop();
-    }
-    std::lock_guard<std::mutex> lock(m_lockData);
+    // It stops at its next entry and sends nothing; one stuck longer is cut off.
+    m_bThreadCutOff = !KTLexEndThread(reload, m_nReloadStopWaitMs) || m_bThreadCutOff;
+    // A thread cut off may have died holding these locks; no other thread runs then.
+    std::unique_lock<std::mutex> serial(m_serialLock, std::defer_lock);
+    if (!m_bThreadCutOff)
+        serial.lock();
+    m_bThreadCutOff = !m_monitor.Stop() || m_bThreadCutOff;
+    if (serial.owns_lock())
+        serial.unlock();
+    std::unique_lock<std::mutex> lock(m_lockData, std::defer_lock);
+    if (!m_bThreadCutOff)
+        lock.lock();
     ClearData();
 }
 

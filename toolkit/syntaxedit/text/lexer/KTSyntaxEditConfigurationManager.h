@@ -56,7 +56,14 @@ public:
     // a request during a reload reloads once more after it.
     bool ReloadConfigAsync(int priority = 0);
     // Ends the threads and drops themes and schemes; called when the last text goes.
+    // The reload is given 30 s and the monitor 20 s before they are terminated.
     void Close();
+    // Tests shorten the waits.
+    void SetStopWaits(int reloadMs, int monitorMs)
+    {
+        m_nReloadStopWaitMs = reloadMs;
+        m_monitor.SetStopWait(monitorMs);
+    }
 
     // Applies the theme to every schema held, and to a schema the caller holds when one is given.
     void SetTheme(const std::string& name,
@@ -108,6 +115,8 @@ private:
 
     std::mutex m_reloadLock;  // the reload thread's state
     std::thread m_reloadThread;
+    int m_nReloadStopWaitMs = 30000;
+    bool m_bThreadCutOff = false;  // a thread was terminated: locks it held stay taken
     bool m_bReloadRunning = false;
     bool m_bReloadAgain = false;
     bool m_bClosing = false;

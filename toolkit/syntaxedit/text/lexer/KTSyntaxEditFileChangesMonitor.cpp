@@ -1,6 +1,8 @@
 // The file-change monitor's list and polling thread.
 #include "KTSyntaxEditFileChangesMonitor.h"
 
+#include "KTLexThreadEnd.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -80,8 +82,9 @@ void CKTSyntaxEditFileChangesMonitor::Start()
     m_thread = std::thread(&CKTSyntaxEditFileChangesMonitor::ThreadMain, this);
 }
 
-void CKTSyntaxEditFileChangesMonitor::Stop()
+bool CKTSyntaxEditFileChangesMonitor::Stop()
 {
+    bool ended = true;
     if (m_thread.joinable())
     {
         {
@@ -89,9 +92,10 @@ void CKTSyntaxEditFileChangesMonitor::Stop()
             m_bStop = true;
         }
         m_stopSignal.notify_all();
-        m_thread.join();  // its handler never waits for the thread that stops it
+        ended = KTLexEndThread(m_thread, m_nStopWaitMs);  // a handler stuck in a file system call is cut off
     }
     m_files.clear();
+    return ended;
 }
 
 // A fault while checking or reporting ends this thread only, never the program: the owner hears of it

@@ -45,8 +45,11 @@ public:
     // TRUE when the file exists. Only while stopped.
     bool AddFile(std::string& path, int kind);
     void Start();
-    // Ends the thread and empties the list.
-    void Stop();
+    // Ends the thread (terminated when it does not end within the stop wait)
+    // and empties the list; FALSE when it had to be terminated.
+    bool Stop();
+    // 20 s; tests shorten it.
+    void SetStopWait(int waitMs) { m_nStopWaitMs = waitMs; }
     void CheckFiles();
 
 private:
@@ -54,6 +57,7 @@ private:
     void Watch();
 
     int m_nPeriodMs;
+    int m_nStopWaitMs = 20000;
     std::string m_strBaseFolder;
     Handler m_handler;
     FaultHandler m_faultHandler;

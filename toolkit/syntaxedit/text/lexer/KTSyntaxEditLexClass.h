@@ -45,7 +45,6 @@ struct CKTSyntaxEditLexProperty
     // whether a match backwards at the start of the text succeeds.
     bool bSingleCharacters = false;
     CKTLexCharSet singleCharacters;
-    bool bMatchesBeforeText = false;
     bool TakesPart() const { return !values.empty(); }
 };
 

@@ -70,16 +70,11 @@ CKTLexCharSet CKTSyntaxEditLexClass::EndCharacters() const
 void CKTSyntaxEditLexClass::FindSingleCharacters(CKTSyntaxEditLexProperty& property) const
 {
     property.bSingleCharacters = true;
-    property.bMatchesBeforeText = false;
     for (const CKTSyntaxEditLexValue& value : property.values)
     {
         if (value.GetType() == CKTSyntaxEditLexValue::ktStrings)
             for (const std::string& tag : value.GetStrings())
                 property.bSingleCharacters = property.bSingleCharacters && tag.size() <= 1;
-        // The start of the text counts as a line end before it.
-        if (value.GetType() == CKTSyntaxEditLexValue::ktSpecial && !value.GetSpecial().IsNegated() &&
-            value.GetSpecial().nTokenID == CKTSyntaxEditLexSpecialTokens::ktEol)
-            property.bMatchesBeforeText = true;
     }
     property.singleCharacters = FirstCharacters(property.values, m_bCaseSensitive);
 }

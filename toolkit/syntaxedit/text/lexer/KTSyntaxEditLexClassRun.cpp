@@ -74,9 +74,9 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
         return false;
     const CKTSyntaxEditLexSpecialTokens& special = value.GetSpecial();
     length = backward ? 1 : cursor.GetCharLength();
-    // The start of the text counts as a line end before it.
+    // Separators may have walked the whole look-back: nothing is known before it.
     if (backward && available == 0)
-        return special.nTokenID == CKTSyntaxEditLexSpecialTokens::ktEol && !special.IsNegated();
+        return false;
     return special.Matches(backward ? text[-cursor.GetCharLengthBefore()] : text[0]);
 }
 
@@ -97,7 +97,7 @@ bool CKTSyntaxEditLexClass::MatchSingleCharacter(CKTSyntaxEditLexCursor& cursor,
 {
     length = backward ? 1 : cursor.GetCharLength();
     if (backward && cursor.GetAvailableBefore() == 0)
-        return property.bMatchesBeforeText;
+        return false;
     const char* text = cursor.GetText();
     return property.singleCharacters.Contains(backward ? text[-cursor.GetCharLengthBefore()] : text[0]);
 }
@@ -237,9 +237,7 @@ int CKTSyntaxEditLexClass::MatchEnd(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEdi
 bool CKTSyntaxEditLexClass::MatchTokenSeparators(CKTSyntaxEditLexCursor& cursor, int tokenLength) const
 {
     int length = 0;
-    // At the very start of the text nothing can stand before a token.
-    if (m_props[ktTokenStartSep].TakesPart() && cursor.GetAvailableBefore() > 0 &&
-        !MatchTags(cursor, ktTokenStartSep, length, true))
+    if (m_props[ktTokenStartSep].TakesPart() && !MatchTags(cursor, ktTokenStartSep, length, true))
         return false;
     if (!m_props[ktTokenEndSep].TakesPart())
         return true;

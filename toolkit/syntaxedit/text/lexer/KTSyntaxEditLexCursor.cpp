@@ -8,6 +8,9 @@ namespace
 // After the last row's own line end one more stands, so a tag that must be
 // followed by a line end also matches at the end of a text without one.
 const char kFinalLineEnd[] = "\r\n";
+// Before the first row one stands too, so the start of the text reads as
+// the start of any other row to a tag matched backwards.
+const char kFirstLineEnd[] = "\r\n";
 // Text before the look-back is dropped once it grows past this many bytes.
 const int kDropThreshold = 4096;
 }  // namespace
@@ -124,9 +127,9 @@ void CKTSyntaxEditLexCursor::ReadLookBack(int row)
         from = at;
     }
     m_buffer.erase(0, size_t(from));
+    if (row == 1)
+        m_buffer = kFirstLineEnd;
     m_nBackText = int(m_buffer.size());
-    if (m_buffer.empty())
-        m_buffer.assign(1, '\0');  // the text's start: nothing to read before it
     m_trail.clear();
     MarkTrailBytes(0);
 }
@@ -193,7 +196,7 @@ bool CKTSyntaxEditLexCursor::Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* b
         UpdateRowView();
     }
     m_pos.nCol = std::clamp(pos.nCol, 0, m_nRowSpan);
-    return true;
+    return m_pos.nCol == pos.nCol;
 }
 
 void CKTSyntaxEditLexCursor::SeekNext(int chars)

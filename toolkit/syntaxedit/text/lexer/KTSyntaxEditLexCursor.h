@@ -21,7 +21,9 @@ public:
 
     KT_EDIT_LEXPOS GetPosition() const { return m_pos; }
     bool IsEnd() const;
-    // Moves to a position; FALSE when the row does not exist or a break was asked for.
+    // Moves to a position; FALSE when it was not reached exactly: the row does not
+    // exist, a break was asked for, or the column lies past the row (the cursor
+    // then stands at the row's end).
     bool Seek(KT_EDIT_LEXPOS pos, const std::atomic<bool>* breakFlag = nullptr);
     // Moves over bytes; the run step moves over whole characters with SeekNextChar.
     void SeekNext(int chars);
@@ -79,7 +81,7 @@ private:
     std::string m_buffer;                 // text before the look-back, the look-back, the row, the rows read ahead
     int m_nBackOffset;                    // look-back wanted, in bytes
     int m_nBack = 0;                      // bytes before the row in m_buffer
-    int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a zero byte before it)
+    int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a line end before it)
     int m_nRowSpan = 0;                   // with the line end
     int m_nNextRow = 1;                   // the next row to read ahead
     std::array<int, kReadAhead + 2> m_aheadSpans;  // ring of the spans of the rows read ahead, in order

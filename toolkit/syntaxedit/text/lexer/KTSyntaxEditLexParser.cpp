@@ -5,8 +5,11 @@
 #include <new>
 #include <chrono>
 
+#include "KTLexThreadEnd.h"
+
 #ifdef _WIN32
 #include <windows.h>
+#include <pthread.h>
 #endif
 
 namespace
@@ -35,6 +38,8 @@ void CKTSyntaxEditLexParser::Close()
 void CKTSyntaxEditLexParser::SetTextSchema(const CKTSyntaxEditLexTextSchema* schema)
 {
     StopParseInThread();
+    if (m_bWorkerLost)
+        return;
     if (m_ptrSchema)
     {
         m_ptrSchema->DropParseResults();
@@ -89,7 +94,7 @@ int CKTSyntaxEditLexParser::GetBackOffset(const IKTLexTextSource& text)
     return GetSchemaOptions(text.GetFileType()).m_nMaxBackParseOffset;
 }
 
-void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::mutex>& lock)
+void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock)
 {
     if (m_bWorkerRunning || !m_worker.joinable())
         return;
@@ -104,7 +109,7 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
 {
     if (!m_ptrSchema)
         return;
-    std::unique_lock<std::mutex> lock = TakeTaskLock();
+    std::unique_lock<std::timed_mutex> lock = TakeTaskLock();
     JoinFinishedWorker(lock);
     m_taskList.m_pText = text;
     m_taskList.Add(start, end);
@@ -123,9 +128,9 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
 // it busy asks the running parse to stop early, then waits for it. With the
 // lock no pass runs, so the request is taken back: a pass that the worker
 // starts later must not stop at once on it.
-std::unique_lock<std::mutex> CKTSyntaxEditLexParser::TakeTaskLock()
+std::unique_lock<std::timed_mutex> CKTSyntaxEditLexParser::TakeTaskLock()
 {
-    std::unique_lock<std::mutex> lock(m_taskList.m_lock, std::try_to_lock);
+    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, std::try_to_lock);
     if (!lock.owns_lock())
     {
         m_ptrSchema->GetBreakFlag() = true;
@@ -143,39 +148,61 @@ void CKTSyntaxEditLexParser::BreakParsing()
 
 void CKTSyntaxEditLexParser::StopParseInThread()
 {
-    BreakParsing();
-    std::thread worker;
+    if (!m_ptrSchema)
+        return;
+    m_ptrSchema->GetBreakFlag() = true;  // a running pass stops at its next check
+    const auto limit = std::chrono::milliseconds(m_nStopWaitMs) * kStopWaits;
+    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, limit);
+    if (!lock.owns_lock())
     {
-        std::lock_guard<std::mutex> lock(m_taskList.m_lock);
-        if (!m_worker.joinable())
-            return;
-        m_taskList.m_bExit = true;
-        m_taskList.m_bTaskAdded = false;
-        if (m_ptrSchema)
-            m_ptrSchema->GetBreakFlag() = true;
-        worker = std::move(m_worker);
-        m_taskList.m_signal.notify_all();
+        AbandonWorker(std::move(m_worker));  // stuck inside a pass
+        return;
     }
-    // The worker never waits for this thread, so the join ends promptly.
-    worker.join();
-    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    m_ptrSchema->GetBreakFlag() = false;
+    if (!m_worker.joinable())
+        return;
+    m_taskList.m_bExit = true;
+    m_taskList.m_bTaskAdded = false;
+    m_ptrSchema->GetBreakFlag() = true;
+    std::thread worker = std::move(m_worker);
+    m_taskList.m_signal.notify_all();
+    lock.unlock();
+    // The worker never waits for this thread, so it ends promptly unless a pass is stuck.
+    if (!KTLexEndThread(worker, m_nStopWaitMs, kStopWaits))
+    {
+        AbandonWorker(std::move(worker));
+        return;
+    }
+    lock.lock();
     m_taskList.m_bExit = false;
     m_bWorkerRunning = false;
     m_taskList.Clear();
-    if (m_ptrSchema)
-        m_ptrSchema->GetBreakFlag() = false;
+    m_ptrSchema->GetBreakFlag() = false;
+}
+
+// A worker cut off may have died holding the task lock and the schema half
+// written: the schema is let go unreleased and the parser parses no more.
+void CKTSyntaxEditLexParser::AbandonWorker(std::thread worker)
+{
+    KTLexEndThread(worker, 0);
+    m_bWorkerLost = true;
+    m_ptrSchema.Detach();
 }
 
 bool CKTSyntaxEditLexParser::IsWorkerRunning() const
 {
-    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    if (m_bWorkerLost)
+        return false;
+    std::lock_guard<std::timed_mutex> lock(m_taskList.m_lock);
     return m_bWorkerRunning;
 }
 
 // The worker holds the lock through a pass and empties the list only at its end.
 bool CKTSyntaxEditLexParser::HasWork() const
 {
-    std::unique_lock<std::mutex> lock(m_taskList.m_lock, std::try_to_lock);
+    if (m_bWorkerLost)
+        return false;
+    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, std::try_to_lock);
     return !lock.owns_lock() || !m_taskList.IsEmpty();
 }
 
@@ -185,7 +212,7 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
     if (!m_ptrSchema || !text)
         return;
     // The chain moves only while no run reads it.
-    std::unique_lock<std::mutex> lock = TakeTaskLock();
+    std::unique_lock<std::timed_mutex> lock = TakeTaskLock();
     m_ptrSchema->UpdateTextBlocks(start, end, kind);
     m_taskList.Shift(start, end, kind);
     lock.unlock();
@@ -210,13 +237,13 @@ void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text, bool configC
         return;
     }
     BreakParsing();
-    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
+    std::lock_guard<std::timed_mutex> lock(m_taskList.m_lock);
     CKTSyntaxEditLexCursor cursor(*text, options.m_nMaxBackParseOffset);
     m_ptrSchema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
 }
 
 // Waits for a task (FALSE: the thread is to end), then for the edit delay.
-bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::mutex>& lock)
+bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::timed_mutex>& lock)
 {
     for (;;)
     {
@@ -253,39 +280,26 @@ bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::mutex>& lock)
     }
 }
 
-int CKTSyntaxEditLexParser::GetParseInThreadPriority() const
-{
-    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
-    return m_nPriority;
-}
+int CKTSyntaxEditLexParser::GetParseInThreadPriority() const { return m_nPriority; }
 
+// The owner's thread alone starts and ends the worker, so the thread object holds still here.
 void CKTSyntaxEditLexParser::SetParseInThreadPriority(int priority)
 {
-    std::lock_guard<std::mutex> lock(m_taskList.m_lock);
     m_nPriority = priority;
-}
-
-// On the worker, under the task lock.
-void CKTSyntaxEditLexParser::ApplyPriority(int& applied) const
-{
-    if (applied == m_nPriority)
-        return;
-    applied = m_nPriority;
 #ifdef _WIN32
-    SetThreadPriority(GetCurrentThread(), applied);
+    if (m_worker.joinable())
+        SetThreadPriority(static_cast<HANDLE>(pthread_gethandle(m_worker.native_handle())), priority);
 #endif
 }
 
 void CKTSyntaxEditLexParser::WorkerMain()
 {
-    std::unique_lock<std::mutex> lock(m_taskList.m_lock);
-    int applied = 0;
-    ApplyPriority(applied);
+#ifdef _WIN32
+    SetThreadPriority(GetCurrentThread(), m_nPriority);
+#endif
+    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock);
     while (WaitForWork(lock))
-    {
-        ApplyPriority(applied);
         ProcessTasksGuarded();
-    }
     m_bWorkerRunning = false;
 }
 

@@ -5,6 +5,7 @@
 //          KT_EDIT_STRINGSET, CKTSyntaxEditLexParser.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -68,13 +69,17 @@ public:
     // Queues a range (both NULL: only wakes the worker) and starts the worker when needed.
     void StartParseInThread(const IKTLexTextSource* text, const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end,
                             bool parseNow);
+    // Waits up to ten times the stop wait for a pass to let go and as long
+    // for the worker to end, then terminates it; the parser then parses no more.
     void StopParseInThread();
+    // 20 s; tests shorten it.
+    void SetStopWait(int waitMs) { m_nStopWaitMs = waitMs; }
     void BreakParsing();
     bool IsWorkerRunning() const;
     // Whether a range waits for the worker (the edit delay included) or a pass runs.
     bool HasWork() const;
     // The worker's thread priority (the platform's values, 0 normal); a
-    // running worker takes a new one before its next pass.
+    // running worker takes a new one at once.
     int GetParseInThreadPriority() const;
     void SetParseInThreadPriority(int priority);
     // After text was inserted (kind 1) or deleted (kind 2) between start and end.
@@ -98,12 +103,12 @@ private:
     void OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block) override;
     bool ReadSchemaOptions(const std::string& fileType, CKTSyntaxEditLexParserSchemaOptions& options) const;
     void WorkerMain();
-    bool WaitForWork(std::unique_lock<std::mutex>& lock);
+    bool WaitForWork(std::unique_lock<std::timed_mutex>& lock);
     void ProcessTasks();
     void ProcessTasksGuarded();
-    void ApplyPriority(int& applied) const;
-    void JoinFinishedWorker(std::unique_lock<std::mutex>& lock);
-    std::unique_lock<std::mutex> TakeTaskLock();
+    void JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock);
+    std::unique_lock<std::timed_mutex> TakeTaskLock();
+    void AbandonWorker(std::thread worker);
 
     CKTSyntaxEditLexTextSchema::Ptr m_ptrSchema;
     std::mutex m_optionsLock;
@@ -112,8 +117,11 @@ private:
     mutable CKTSyntaxEditParseTaskList m_taskList;
     // Guarded by the task list's lock.
     bool m_bWorkerRunning = false;
-    int m_nPriority = 0;
     std::thread m_worker;
+    static const int kStopWaits = 10;
+    int m_nStopWaitMs = 20000;
+    std::atomic<int> m_nPriority{0};
+    std::atomic<bool> m_bWorkerLost{false};  // its worker was cut off: nothing may take the task lock
 
     std::mutex m_eventLock;
     std::condition_variable m_eventSignal;

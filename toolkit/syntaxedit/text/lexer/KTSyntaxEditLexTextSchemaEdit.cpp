@@ -81,7 +81,8 @@ int CKTSyntaxEditLexTextSchema::RunFromBlock(size_t restart, CKTSyntaxEditLexCur
     m_nKept = restart;
     m_nOldNext = restart;
     m_posSyncAfter = threshold;
-    if (!cursor.Seek(from, &m_bBreak))
+    // A start past its row's end is taken at the row's end: only a break stops the run here.
+    if (!cursor.Seek(from, &m_bBreak) && (m_bBreak || cursor.GetPosition().nRow != from.nRow))
         return CKTSyntaxEditLexClass::ktBroken;
     int result = RunBlock(cursor, root);
     if (m_bSynced)

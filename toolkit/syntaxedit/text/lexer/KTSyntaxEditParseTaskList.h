@@ -19,8 +19,8 @@ struct KT_EDIT_PARSE_TASK
 class CKTSyntaxEditParseTaskList
 {
 public:
-    std::mutex m_lock;
-    std::condition_variable m_signal;           // a task was added, or parse-now or exit asked for
+    std::timed_mutex m_lock;                    // timed: a stop gives up on a worker stuck holding it
+    std::condition_variable_any m_signal;       // a task was added, or parse-now or exit asked for
     const IKTLexTextSource* m_pText = nullptr;  // the text of the latest request
     bool m_bTaskAdded = false;
     bool m_bParseNow = false;

@@ -104,6 +104,15 @@ TEST(BufferFile, UnicodeOfAnotherScriptWithoutMarkIsRecognised)
         CKTSyntaxEditTextReader::LooksLikeUnicode(reinterpret_cast<const BYTE*>(bytes.data()), int(bytes.size())));
 }
 
+// Below ten characters no high byte need be near zero: more varied low bytes
+// than high ones speak for UTF-16 too.
+TEST(BufferFile, ShortUnicodeOfAnotherScriptIsRecognised)
+{
+    std::string bytes = kttest::Utf16(L"\x4e00\x4e8c\x4e09");
+    EXPECT_TRUE(
+        CKTSyntaxEditTextReader::LooksLikeUnicode(reinterpret_cast<const BYTE*>(bytes.data()), int(bytes.size())));
+}
+
 TEST(BufferFile, ShortUnicodeWithoutLineEndIsStillFound)
 {
     std::string bytes = kttest::Utf16(L"abc");

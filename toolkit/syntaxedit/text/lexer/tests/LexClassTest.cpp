@@ -296,6 +296,21 @@ TEST(LexMatching, SingleCharacterTagsBeforeThePosition)
     EXPECT_EQ(Parse(*exact, "1 x2 X3"), (std::vector<std::string>{"n 1:6-1:6"}));
 }
 
+// The start of the text reads as a row start: a line end stands before it,
+// so line-end tags and negated classes match there as on any later row.
+TEST(LexMatching, ALineEndStandsBeforeTheText)
+{
+    for (const char* tag : {"'\\n'", "'\\r\\n'", "@digit:not", "@eol"})
+    {
+        auto schema = Schema(std::string(kFile) + "lexClass:\nname = n\nparent = file\nprevious:tag = " + tag +
+                             "\nstart:tag = @digit\nend:separators = @digit:not\n");
+        EXPECT_EQ(Parse(*schema, "1\n23"), (std::vector<std::string>{"n 1:0-1:0", "n 2:0-2:1"})) << tag;
+    }
+    auto spaced = Schema(std::string(kFile) + "lexClass:\nname = w\nparent = file\ntoken:tag = 'if'\n"
+                                              "token:start:separators = ' '\n");
+    EXPECT_EQ(Parse(*spaced, "if if\nif"), (std::vector<std::string>{"w 1:3-1:4"}));
+}
+
 TEST(LexMatching, PreviousTagsAndClassesGateTheStart)
 {
     auto schema =
@@ -362,6 +377,22 @@ TEST(LexCursor, StreamsTheLastRowsLineEndAndOneMore)
         streamed += cursor.GetChar();
     EXPECT_EQ(streamed, "ab\r\nc\r\n\r\n");
     EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{2, 5}));
+}
+
+// A seek says whether it reached the very position, so that a caller can tell
+// a column past the row's end (the cursor stops at the row's end) from a hit.
+TEST(LexCursor, SeekReportsWhetherItReachedThePosition)
+{
+    CTestText text("ab\nc", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    EXPECT_TRUE(cursor.Seek({2, 1}));
+    EXPECT_EQ(cursor.GetChar(), '\r');
+    EXPECT_FALSE(cursor.Seek({1, 9}));
+    EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{1, 4}));
+    EXPECT_FALSE(cursor.Seek({3, 0}));
+    std::atomic<bool> cancel{true};
+    EXPECT_FALSE(cursor.Seek({2, 0}, &cancel));
+    EXPECT_EQ(cursor.GetPosition(), (KT_EDIT_LEXPOS{1, 4}));
 }
 
 TEST(LexMatching, TagsMatchAcrossTheEndOfTheRow)
@@ -452,50 +483,6 @@ TEST(LexOnScreen, TheFirstScreenOfATextNotParsedYetIsColoured)
     EXPECT_EQ(pieces[1].style.clrText, 0xBB0000u);
     EXPECT_FALSE(schema->RunOnScreen(cursor, 2, 2, screen));  // only the text's start is known without a parse
 }
-
-// A text whose reader stops at one row until it is let go, so that a
-// background pass reading it holds the schema's classes meanwhile. It lets
-// go by itself after a long wait, which shows that someone waited for the pass.
-class CHeldText : public CTestText
-{
-public:
-    CHeldText(const std::string& text, int heldRow) : CTestText(text, ".t"), m_nHeldRow(heldRow) {}
-    bool GetRowText(int row, std::string& text) const override
-    {
-        if (row == m_nHeldRow)
-        {
-            std::unique_lock<std::mutex> lock(m_holdLock);
-            m_bHolding = true;
-            m_changed.notify_all();
-            m_bTimedOut = !m_changed.wait_for(lock, std::chrono::seconds(10), [this] { return m_bReleased; });
-        }
-        return CTestText::GetRowText(row, text);
-    }
-    bool WaitUntilHolding()
-    {
-        std::unique_lock<std::mutex> lock(m_holdLock);
-        return m_changed.wait_for(lock, std::chrono::seconds(10), [this] { return m_bHolding; });
-    }
-    bool HasTimedOut()
-    {
-        std::lock_guard<std::mutex> lock(m_holdLock);
-        return m_bTimedOut;
-    }
-    void Release()
-    {
-        std::lock_guard<std::mutex> lock(m_holdLock);
-        m_bReleased = true;
-        m_changed.notify_all();
-    }
-
-private:
-    const int m_nHeldRow;
-    mutable std::mutex m_holdLock;
-    mutable std::condition_variable m_changed;
-    mutable bool m_bHolding = false;
-    mutable bool m_bTimedOut = false;
-    bool m_bReleased = false;
-};
 
 TEST(LexOnScreen, APaintDoesNotWaitForABackgroundPassToEnd)
 {

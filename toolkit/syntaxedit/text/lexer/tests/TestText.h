@@ -1,6 +1,8 @@
 // An editable in-memory text for the lexer tests, and file helpers.
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -29,6 +31,50 @@ private:
     mutable std::mutex m_lock;  // parser workers read while a test edits
     std::vector<std::string> m_rows;
     std::string m_strFileType;
+};
+
+// A text whose reader stops at one row until it is let go, so that a
+// background pass reading it holds the schema's classes meanwhile. It lets
+// go by itself after a long wait, which shows that someone waited for the pass.
+class CHeldText : public CTestText
+{
+public:
+    CHeldText(const std::string& text, int heldRow) : CTestText(text, ".t"), m_nHeldRow(heldRow) {}
+    bool GetRowText(int row, std::string& text) const override
+    {
+        if (row == m_nHeldRow)
+        {
+            std::unique_lock<std::mutex> lock(m_holdLock);
+            m_bHolding = true;
+            m_changed.notify_all();
+            m_bTimedOut = !m_changed.wait_for(lock, std::chrono::seconds(10), [this] { return m_bReleased; });
+        }
+        return CTestText::GetRowText(row, text);
+    }
+    bool WaitUntilHolding()
+    {
+        std::unique_lock<std::mutex> lock(m_holdLock);
+        return m_changed.wait_for(lock, std::chrono::seconds(10), [this] { return m_bHolding; });
+    }
+    bool HasTimedOut()
+    {
+        std::lock_guard<std::mutex> lock(m_holdLock);
+        return m_bTimedOut;
+    }
+    void Release()
+    {
+        std::lock_guard<std::mutex> lock(m_holdLock);
+        m_bReleased = true;
+        m_changed.notify_all();
+    }
+
+private:
+    const int m_nHeldRow;
+    mutable std::mutex m_holdLock;
+    mutable std::condition_variable m_changed;
+    mutable bool m_bHolding = false;
+    mutable bool m_bTimedOut = false;
+    bool m_bReleased = false;
 };
 
 std::string ReadTestFile(const std::string& path);
