@@ -7,6 +7,7 @@
 #include "KTDrawObjects.h"
 #include "KTRibbonCaptionButton.h"
 #include "KTPaintManager.h"
+#include "KTSystemChange.h"
 
 #include <algorithm>
 
@@ -72,6 +73,9 @@ void CKTRibbonBar::OnWindowPosChanged(WINDOWPOS* pPos)
     if (m_pFrameRegion && (pPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
         m_pFrameRegion->PostRefresh();
 }
+
+// Sent here directly, the change takes the one path that refreshes the paint manager and lays the bars out again.
+void CKTRibbonBar::OnSysColorChange() { KTSystemChange()->Apply(ktSystemChangeColors); }
 
 void CKTRibbonBar::SetVisible(BOOL bVisible)
 {

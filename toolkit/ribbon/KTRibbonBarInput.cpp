@@ -157,13 +157,15 @@ void CKTRibbonBar::OnRButtonDown(UINT nFlags, CPoint point)
     if (HitTestCaption(point))
         return;
     const CKTSmartPtr<CKTControl> pControl = m_pControls->HitTest(point);
-    if (pControl && pControl->OnRButtonDown(point))
+    if (pControl)
+    {
+        if (!pControl->OnRButtonDown(point))
+            ShowContextMenu(point, pControl);
         return;
-    // The caption line stands for the group, its option button too.
+    }
+    // A bare spot of the caption line stands for the group.
     if (CKTRibbonGroup* pGroup = GroupCaptionAt(point))
         ShowContextMenu(point, pGroup->GetControlPopup());
-    else if (pControl)
-        ShowContextMenu(point, pControl);
 }
 
 // The group whose caption line holds the point: it stands for the whole group.
@@ -182,9 +184,7 @@ void CKTRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     if (!IsOnCaption(point))
     {
-        // A control's or a group's menu came with the press.
-        if (!m_pControls->HitTest(point) && !GroupCaptionAt(point))
-            CKTMenuBar::OnRButtonUp(nFlags, point);
+        CKTMenuBar::OnRButtonUp(nFlags, point);
         return;
     }
     if (CKTCommandBars* pCommandBars = GetCommandBars())
@@ -249,7 +249,7 @@ void CKTRibbonBar::CreateKeyboardTips()
         pTip->SetTipText(strTip);
         pCommandBars->GetKeyboardTips()->Add(std::move(pTip));
     }
-    for (int i = 0; m_pControlTab && m_bTabsVisible && i < m_pControlTab->GetItemCount(); i++)
+    for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
     {
         CKTRibbonTab* pTab = m_pControlTab->GetTab(i);
         if (!pTab->IsVisible() || !pTab->IsEnabled() || pTab->GetCaption().IsEmpty())
@@ -376,7 +376,7 @@ CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const
 BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars || !m_bTabsVisible || (::GetKeyState(VK_CONTROL) & 0x8000))
+    if (!pCommandBars || (::GetKeyState(VK_CONTROL) & 0x8000))
         return FALSE;
     if (nKey == VK_MENU)
         return FocusTabRow();

@@ -181,6 +181,18 @@ BOOL CKTRibbonControlTab::IsMouseLocked() const
     return pTracked && pTracked->IsPopupBar();
 }
 
+void CKTRibbonControlTab::OnThemeChanged()
+{
+    if (CKTRibbonBar* pBar = GetRibbonBar())
+        pBar->GetRibbonPainter()->RefreshMetrics();
+}
+
+BOOL CKTRibbonControlTab::HasFocus() const
+{
+    CKTRibbonBar* pBar = GetRibbonBar();
+    return IsEnabled() && pBar && pBar->GetTrackingMode() != ktTrackingNone;
+}
+
 CString CKTRibbonControlTab::GetItemTooltip(const CKTTabManagerItem* pItem) const
 {
     CString strTip = pItem->GetTooltip();

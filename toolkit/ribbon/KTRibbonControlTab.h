@@ -32,6 +32,10 @@ public:
     BOOL DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const override;
     CString GetItemTooltip(const CKTTabManagerItem* pItem) const override;
     BOOL IsMouseLocked() const override;
+    // The strip shows its selected tab as the keyboard's while the ribbon tracks.
+    BOOL HasFocus() const override;
+    // The strip's painter reads the system's colours and fonts again before the bars' layout.
+    void OnThemeChanged() override;
 
     // The ribbon draws the strip with the bar.
     void Draw(CDC*) override {}

@@ -19,19 +19,24 @@ CKTRibbonGroupControlPopup::CKTRibbonGroupControlPopup()
     SetCommandBar(KTMakeCounted<CKTPopupBar>());
 }
 
+CKTRibbonGroup* CKTRibbonGroupControlPopup::GetGroup() const
+{
+    return GetRibbonGroup() ? GetRibbonGroup() : m_pGroup.GetInterface();
+}
+
 CKTRibbonBar* CKTRibbonGroupControlPopup::GetGroupRibbonBar() const
 {
     if (GetRibbonGroup())
         return GetRibbonGroup()->GetRibbonBar();
-    // A copy on the quick access toolbar has no group, but its look is still the ribbon's.
-    return GetParent() ? GetParent()->AsRibbonBar() : NULL;
+    // A copy on the quick access toolbar belongs to no group, but its look is still the ribbon's.
+    return m_pGroup && GetParent() ? GetParent()->AsRibbonBar() : NULL;
 }
 
 BOOL CKTRibbonGroupControlPopup::IsVisible(DWORD dwSkipFlags) const
 {
     if (!CKTControlPopup::IsVisible(dwSkipFlags))
         return FALSE;
-    return !GetRibbonGroup() || GetRibbonGroup()->GetVisible();
+    return !GetGroup() || GetGroup()->GetVisible();
 }
 
 CSize CKTRibbonGroupControlPopup::GetSize(CDC* pDC)
@@ -53,7 +58,7 @@ BOOL CKTRibbonGroupControlPopup::OnSetPopup(BOOL bPopup)
 {
     if (bPopup && !IsPopuped())
     {
-        CKTRibbonGroup* pGroup = GetShownGroup();
+        CKTRibbonGroup* pGroup = GetGroup();
         CKTSmartPtr<CKTPopupToolBar> pPopup =
             pGroup ? KTMakeCounted<CKTRibbonGroupPopupBar>(pGroup) : KTMakeCounted<CKTPopupToolBar>();
         pPopup->SetCommandBars(GetCommandBars());
@@ -66,12 +71,14 @@ void CKTRibbonGroupControlPopup::Copy(CKTControl* pFrom, BOOL bRecursive)
 {
     CKTControlPopup::Copy(pFrom, bRecursive);
     SetRibbonGroup(pFrom->GetRibbonGroup());
+    auto* pSource = dynamic_cast<CKTRibbonGroupControlPopup*>(pFrom);
+    m_pGroup = pSource ? pSource->GetGroup() : NULL;
 }
 
-CKTRibbonGroup* CKTRibbonGroupControlPopup::GetShownGroup() const
+void CKTRibbonGroupControlPopup::RestoreCommandBarList(CKTCommandBarList* pList)
 {
-    if (GetRibbonGroup())
-        return GetRibbonGroup();
+    CKTControlPopup::RestoreCommandBarList(pList);
     CKTRibbonBar* pRibbon = GetParent() ? GetParent()->AsRibbonBar() : NULL;
-    return pRibbon ? pRibbon->FindGroup(GetID()) : NULL;
+    if (!GetRibbonGroup() && pRibbon)
+        m_pGroup = pRibbon->FindGroup(GetID());
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "KTControlPopup.h"
+#include "KTRibbonGroup.h"
 
 class CKTRibbonBar;
 class CKTRibbonGroup;
@@ -21,9 +22,14 @@ public:
     // Opens a copy of the group it stands for in a fresh popup bar each time.
     BOOL OnSetPopup(BOOL bPopup) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
+    // Loaded onto a ribbon, it finds the group of its id again; with none it stays an ordinary control.
+    void RestoreCommandBarList(CKTCommandBarList* pList) override;
+
+    // The group it stands for: the one it belongs to, or for a copy the group of its source.
+    CKTRibbonGroup* GetGroup() const;
 
 private:
     CKTRibbonBar* GetGroupRibbonBar() const;
-    // Its own group; a copy without one (on the quick access toolbar) stands for the ribbon's group of its id.
-    CKTRibbonGroup* GetShownGroup() const;
+
+    CKTSmartPtr<CKTRibbonGroup> m_pGroup;  // a copy's group, which it does not belong to
 };

@@ -7,6 +7,7 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTKeyboardTips.h"
+#include "KTCommandBarList.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroupControlPopup.h"
@@ -177,6 +178,34 @@ TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
     EXPECT_EQ(212, popup()->GetGroupCopy()->GetAt(2)->GetID());
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !popup()->IsVisible(); }));
+}
+
+// The toolbar's copy comes and goes with its group; loaded, it finds its group by id again, or stays without one.
+TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarFollowsTheGroupAndFindsItAgainOnLoading)
+{
+    CKTControl* pQuick = m_pBar->AddToQuickAccess(Button());
+    m_pReduced->SetVisible(FALSE);
+    m_pBar->OnRecalcLayout();
+    EXPECT_FALSE(pQuick->IsVisible());
+    m_pReduced->SetVisible(TRUE);
+    m_pBar->OnRecalcLayout();
+    EXPECT_TRUE(pQuick->IsVisible());
+
+    CKTCommandBarList list;
+    auto loaded = [&](UINT nId)
+    {
+        auto* pLoaded = static_cast<CKTRibbonGroupControlPopup*>(
+            m_pBar->GetQuickAccessControls()->InsertAt(KTMakeCounted<CKTRibbonGroupControlPopup>()));
+        pLoaded->SetID(nId);
+        pLoaded->SetCaption("Loaded");
+        pLoaded->RestoreCommandBarList(&list);
+        return pLoaded;
+    };
+    EXPECT_EQ(m_pReduced, loaded(m_pReduced->GetID())->GetGroup());
+    CKTRibbonGroupControlPopup* pStray = loaded(4321);
+    EXPECT_EQ(NULL, pStray->GetGroup());
+    m_pBar->OnRecalcLayout();
+    EXPECT_TRUE(pStray->IsVisible());
 }
 
 // A right click on a group's caption line offers the group, through its button, to the quick access toolbar.

@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CRibbonInputWnd, CRibbonFrameWnd)
 ON_MESSAGE(KTWM_TOOLBARSCONTEXTMENU, OnToolBarsContextMenu)
 ON_WM_SYSCOMMAND()
 ON_MESSAGE(kPopupSystemMenu, OnPopupSystemMenu)
+ON_MESSAGE(KTWM_BARRBUTTONUP, OnBarRButtonUp)
 ON_COMMAND_RANGE(200, 399, OnRecordedCommand)
 ON_COMMAND_RANGE(0xE110, 0xE11F, OnRecordedCommand)
 END_MESSAGE_MAP()
@@ -47,6 +48,12 @@ void CRibbonInputWnd::OnSysCommand(UINT nId, LPARAM lParam)
 LRESULT CRibbonInputWnd::OnPopupSystemMenu(WPARAM, LPARAM lParam)
 {
     m_pRecorder->m_systemMenuPoints.push_back(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+    return 0;
+}
+
+LRESULT CRibbonInputWnd::OnBarRButtonUp(WPARAM, LPARAM lParam)
+{
+    m_pRecorder->m_rightReleases.push_back(reinterpret_cast<CKTControl*>(lParam));
     return 0;
 }
 

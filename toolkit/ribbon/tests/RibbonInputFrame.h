@@ -11,6 +11,7 @@
 #include <atomic>
 #include <vector>
 
+class CKTControl;
 class CTestRibbonGroup;
 class CRibbonInputFrame;
 
@@ -24,6 +25,7 @@ protected:
     afx_msg LRESULT OnToolBarsContextMenu(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT nId, LPARAM lParam);
     afx_msg LRESULT OnPopupSystemMenu(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnBarRButtonUp(WPARAM wParam, LPARAM lParam);
     afx_msg void OnRecordedCommand(UINT nId);
     DECLARE_MESSAGE_MAP()
 
@@ -49,6 +51,7 @@ public:
 
     std::vector<UINT> m_sysCommands;  // masked with 0xFFF0; a move or size request is recorded, not run
     std::vector<CPoint> m_systemMenuPoints;
+    std::vector<CKTControl*> m_rightReleases;  // the control under each right release a bar reported
     std::vector<UINT> m_commands;
     CKTSmartPtr<CKTPopupBar> m_pMenuHeld;  // keeps the last menu for the test to read
 };

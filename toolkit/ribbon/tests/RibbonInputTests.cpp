@@ -6,6 +6,7 @@
 #include "KTControlButton.h"
 #include "KTControls.h"
 #include "KTCustomizeMode.h"
+#include "KTDrawObjects.h"
 #include "KTKeyboardTips.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
@@ -18,11 +19,14 @@
 #include "LoopInput.h"
 #include "LoopTranslation.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
 #include "RibbonInputFrame.h"
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace
 {
@@ -133,6 +137,22 @@ TEST_F(RibbonInput, AltAndATabsLetterOpenItStraightAwayButNotWithCtrl)
     PumpMessages();
     EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
     EXPECT_EQ(0, m_pBar->GetTrackingMode());
+}
+
+// With the tab row hidden the tabs keep their letters: the keyboard still moves between them.
+TEST_F(RibbonInput, ATabsLetterOpensItWhileTheTabRowIsHidden)
+{
+    CLoopTranslation translation;
+    m_frame.AddGroup(1, {"&Table", "&Picture"}, 200);
+    m_pBar->SetTabsVisible(FALSE);
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key('I', CTestInput::kAlt));
+    ASSERT_EQ((std::vector<CString>{"T", "P"}), Tips(2));
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    EXPECT_EQ((std::vector<CString>{"H", "I", "V"}), Tips(1));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
 }
 
 TEST_F(RibbonInputWide, OnlyTheFirstEighteenToolbarControlsGetTips)
@@ -309,6 +329,32 @@ TEST_F(RibbonInput, TheCaptionsTopEdgeShowsTheFramesSizingCursor)
     EXPECT_TRUE(PumpUntil([hSize] { return ::GetCursor() != hSize; })) << "lower down the caption moves the frame";
 }
 
+// The keyboard on the tab row shows as the selected tab's focus rectangle; the mouse's selection shows none.
+TEST_F(RibbonInput, TheTabRowShowsTheKeyboardsFocusWhileTheRibbonTracks)
+{
+    const CRect rcClient = CKTClientRect(m_pBar);
+    auto draw = [&]
+    { return DrawOffScreen(rcClient.Size(), [&](CDC* pDC) { m_pBar->DrawCommandBar(pDC, rcClient); }); };
+    const CRect rcFocus = m_pTabs->GetTab(0)->GetRect();
+    auto focusLineDiffers = [&](const CPixelImage& a, const CPixelImage& b)
+    {
+        int nDiffering = 0;
+        for (int y = rcFocus.top; y < rcFocus.bottom; y++)
+            for (int x = rcFocus.left; x < rcFocus.right; x++)
+                nDiffering += a.Pixel(x, y) != b.Pixel(x, y);
+        return nDiffering;
+    };
+    const CPixelImage idle = draw();
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
+    EXPECT_TRUE(m_pTabs->HasFocus());
+    EXPECT_GT(focusLineDiffers(idle, draw()), rcFocus.Width() / 3);
+    m_pBar->SetTrackingMode(0);
+    m_pCommandBars->GetKeyboardTips()->Hide();
+    EXPECT_FALSE(m_pTabs->HasFocus());
+    EXPECT_EQ(0, focusLineDiffers(idle, draw()));
+}
+
 TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
 {
     m_pBar->AddToQuickAccess(m_frame.AddGroup(0, {"Paste"}, 200)->GetAt(0));
@@ -381,7 +427,7 @@ TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
 
 namespace
 {
-// Takes right presses itself, counting them.
+// Takes right presses itself, counting them and their releases.
 class CRightPressButton : public CKTControlButton
 {
 public:
@@ -390,7 +436,9 @@ public:
         m_nPresses++;
         return TRUE;
     }
+    void OnRButtonUp(CPoint) override { m_nReleases++; }
     int m_nPresses = 0;
+    std::atomic<int> m_nReleases{0};
 };
 }  // namespace
 
@@ -413,6 +461,9 @@ TEST_F(RibbonInput, ARightPressIsTheControlsOwnFirstAndCustomisingPicksTheContro
     ASSERT_TRUE(loop.Run());
     EXPECT_EQ(1, pOwn->m_nPresses);
     EXPECT_EQ(NULL, m_frame.m_pShownMenu.load()) << "the control took the press";
+    // The release is the frame's to take first, then the control's.
+    EXPECT_TRUE(PumpUntil([&] { return pOwn->m_nReleases == 1; }));
+    EXPECT_EQ((std::vector<CKTControl*>{pOwn}), m_frame.m_rightReleases);
 
     m_pCommandBars->GetCustomize()->SetOn(TRUE);
     ASSERT_TRUE(m_input.Click(pPaste->GetRect().CenterPoint(), true));

@@ -114,12 +114,20 @@ TEST_F(RibbonOptionButton, HiddenWhileItsGroupIsCollapsedOrItsTabIsNotSelectedAn
     EXPECT_TRUE(PumpUntil([&] { return !Option()->IsVisible(); }));
 }
 
-// Its right click is the caption line's: the group's menu, which may put the group on the quick access toolbar.
-TEST_F(RibbonOptionButton, ARightClickOpensTheGroupsMenu)
+// The button answers its own right click, as any control does: its menu keeps it off the quick access toolbar.
+// The caption line beside it is the group's, which may go on the toolbar.
+TEST_F(RibbonOptionButton, ARightClickOpensItsOwnMenuAndTheCaptionLineBesideItTheGroups)
 {
+    auto entry = [&](UINT nId) { return m_frame.m_pMenuHeld->GetControls()->FindControl(nId); };
     ASSERT_TRUE(m_frame.MenuKeys(Option()->GetRect().CenterPoint(), true, {VK_ESCAPE}));
-    CKTControl* pAdd = m_frame.m_pMenuHeld->GetControls()->FindControl(KT_ID_RIBBON_ADDQUICKACCESS);
-    ASSERT_TRUE(pAdd != NULL);
-    EXPECT_TRUE(pAdd->IsEnabled());
+    ASSERT_TRUE(entry(KT_ID_RIBBON_ADDQUICKACCESS) && entry(KT_ID_RIBBON_QUICKACCESSBELOW));
+    EXPECT_FALSE(entry(KT_ID_RIBBON_ADDQUICKACCESS)->IsVisible());
+    EXPECT_TRUE(entry(KT_ID_RIBBON_QUICKACCESSBELOW)->IsVisible());
+
+    const CRect rcOption = Option()->GetRect();
+    ASSERT_TRUE(m_frame.MenuKeys(CPoint(rcOption.left - 10, rcOption.CenterPoint().y), true, {VK_ESCAPE}));
+    ASSERT_TRUE(entry(KT_ID_RIBBON_ADDQUICKACCESS) != NULL);
+    EXPECT_TRUE(entry(KT_ID_RIBBON_ADDQUICKACCESS)->IsVisible());
+    EXPECT_TRUE(entry(KT_ID_RIBBON_ADDQUICKACCESS)->IsEnabled());
     EXPECT_TRUE(m_frame.m_commands.empty());
 }

@@ -3,6 +3,7 @@
 // button, and the command state of controls the layout shows again.
 #include "KTBarDropTarget.h"
 #include "KTCommandBars.h"
+#include "KTColorManager.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControlMDIButton.h"
 #include "KTControls.h"
@@ -12,6 +13,7 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonQuickAccess.h"
+#include "KTRibbonTab.h"
 #include "MessagePump.h"
 #include "OffScreenImage.h"
 #include "PixelImage.h"
@@ -194,4 +196,19 @@ TEST_F(RibbonTabRow, AControlTheLayoutShowsAgainTakesItsCommandStateAtOnce)
     pSource->SetEnabled(TRUE);
     CKTControl* pSecond = m_pBar->AddToQuickAccess(pSource);
     EXPECT_FALSE(pSecond->IsEnabled());
+}
+
+// A colour change sent to the ribbon itself reaches the captions of its tabs, and so does the change back.
+TEST_F(RibbonTabRow, AColourChangeSentToTheRibbonReachesItsTabCaptions)
+{
+    const COLORREF kText = RGB(230, 20, 20);
+    const CRect rcTab = m_pTabs->GetTab(1)->GetRect();
+    ASSERT_EQ(0, CountNear(Drawn(m_pBar), rcTab, kText, 10));
+    KTColorManager()->SetColor(COLOR_BTNTEXT, kText);
+    m_pBar->SendMessage(WM_SYSCOLORCHANGE);
+    const int nChanged = CountNear(Drawn(m_pBar), rcTab, kText, 10);
+    KTColorManager()->SetColor(COLOR_BTNTEXT, (COLORREF)-1);
+    m_pBar->SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_GT(nChanged, 0);
+    EXPECT_EQ(0, CountNear(Drawn(m_pBar), rcTab, kText, 10));
 }

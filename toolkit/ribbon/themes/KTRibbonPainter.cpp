@@ -41,6 +41,12 @@ CKTTabPainter* CKTRibbonPlainPainter::GetRibbonTabPainter()
     return m_pTabPainter;
 }
 
+void CKTRibbonPlainPainter::RefreshMetrics()
+{
+    if (!m_pTabPainter.IsNull())
+        m_pTabPainter->RefreshMetrics();
+}
+
 void CKTRibbonPlainPainter::DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar)
 {
     if (m_pPaintManager)

@@ -31,6 +31,8 @@ public:
     virtual void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // The strip of tabs; the ribbon's tab control lays out and draws through it.
     virtual CKTTabPainter* GetRibbonTabPainter() = 0;
+    // After a change of the system's colours or fonts: what the painter keeps of them is read again.
+    virtual void RefreshMetrics() = 0;
     virtual void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) = 0;
     // The whole client of a popup that shows the tab's groups.
     virtual void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) = 0;
@@ -68,6 +70,7 @@ public:
     int GetRibbonCaptionHeight() override;
     BOOL HighlightsGroups() override { return FALSE; }
     CKTTabPainter* GetRibbonTabPainter() override;
+    void RefreshMetrics() override;
     void DrawQuickAccessFrame(CDC* pDC, CKTRibbonBar* pBar) override;
     void FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups) override;
     void FillGroupsBackground(CDC* pDC, CKTRibbonTab* pTab, CWnd* pWnd) override;

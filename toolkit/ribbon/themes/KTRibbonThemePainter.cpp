@@ -44,13 +44,6 @@ CString ColoredImageName(LPCSTR lpszContextFormat, LPCSTR lpszPlain, int nColor)
     return nColor ? ContextImageName(lpszContextFormat, nColor) : CString(lpszPlain);
 }
 
-// The strip of a ribbon in tracking mode shows its selected tab as keyboard-driven.
-BOOL IsStripTracking(CKTRibbonTab* pTab)
-{
-    CKTRibbonBar* pBar = pTab->GetRibbonBar();
-    return pBar && pBar->GetControlTab() && pBar->GetControlTab()->IsEnabled() &&
-           pBar->GetTrackingMode() != ktTrackingNone;
-}
 }  // namespace
 
 CKTRibbonThemePainter::CKTRibbonThemePainter() : m_pTabPainter(CreateTabPainter()) {}
@@ -229,7 +222,7 @@ void CKTRibbonThemePainter::DrawTab(CDC* pDC, CKTRibbonTab* pTab)
     const int nColor = ContextColorOf(pTab);
     const CRect rc = pTab->GetRect();
     const CRect rcMargins(5, 5, 5, 5);
-    const BOOL bTracking = bSelected && IsStripTracking(pTab);
+    const BOOL bTracking = bSelected && pTab->GetTabManager() && pTab->GetTabManager()->HasFocus();
     if (nColor && (bSelected || bHot))
         DrawImage(pDC, ContextImageName("CONTEXTTAB%s", nColor), rc, bSelected ? (bHot || bTracking ? 4 : 3) : 1, 5,
                   rcMargins, kMagenta);

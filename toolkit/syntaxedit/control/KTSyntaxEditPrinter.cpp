@@ -61,18 +61,16 @@ void CKTSyntaxEditPrinter::PrintPage(CDC* pDC)
     CKTFontDC font(pDC, KTSyntaxEditPaintManager()->GetFont());
     TEXTMETRIC tm{};
     pDC->GetTextMetrics(&tm);
-    const int nRowHeight = std::max<int>(tm.tmHeight + 1, 1);
     const int nRowsPerPage = RowsPerPage(pDC);
     const int nFirstDisplayRow = (std::max(m_nPage, 1) - 1) * nRowsPerPage + 1;
-    CString strLastNumber;
-    strLastNumber.Format("%d", m_ctrl.GetRowCount());
-    const int nNumberWidth = m_ctrl.GetLineNumbers() ? pDC->GetTextExtent(strLastNumber).cx + kNumberGap : 0;
+    // The text starts past the widest number and its separator, in line on every row.
+    const int nNumberWidth = m_ctrl.GetLineNumbers() ? m_ctrl.GetLineNumbersWidth() + kNumberGap : 0;
     FillPage(pDC);
     CPrintMetricsScope metrics(m_ctrl, tm);
     int nRow = m_ctrl.GetRowCount() > 0 ? m_ctrl.GetRowAtDisplayOffset(1, nFirstDisplayRow) : 0;
     for (int i = 0; i < nRowsPerPage && nRow >= 1 && nRow <= m_ctrl.GetRowCount(); ++i)
     {
-        PrintLineNumber(pDC, nRow, CPoint(m_rcMargins.left, m_rcMargins.top + i * nRowHeight), nNumberWidth);
+        KTSyntaxEditPaintManager()->DrawLineNumber(&m_ctrl, pDC, i, nRow);
         // Rows after a fold stand one below the other: the first row is counted back from this one.
         m_ctrl.DrawRowText(nRow - i, nRow, pDC, m_rcMargins.left + nNumberWidth);
         int nHidden = 0;
@@ -87,18 +85,4 @@ void CKTSyntaxEditPrinter::FillPage(CDC* pDC)
     CRect rcPage(CPoint(0, 0), m_szPage);
     rcPage.DeflateRect(m_rcMargins);
     pDC->FillRect(&rcPage, &brush);
-}
-
-void CKTSyntaxEditPrinter::PrintLineNumber(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth)
-{
-    if (nNumberWidth <= 0)
-        return;
-    CString strNumber;
-    strNumber.Format("%d", nRow);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
-    pDC->SetTextColor(KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorLineNumberText));
-    pDC->TextOut(ptRow.x + nNumberWidth - kNumberGap, ptRow.y, strNumber);
-    pDC->SetTextAlign(nOldAlign);
-    pDC->SetBkMode(nOldMode);
 }

@@ -22,7 +22,6 @@ public:
 private:
     int RowsPerPage(CDC* pDC) const;
     void FillPage(CDC* pDC);
-    void PrintLineNumber(CDC* pDC, int nRow, CPoint ptRow, int nNumberWidth);
 
     CKTSyntaxEditCtrl& m_ctrl;
     CSize m_szPage{850, 1100};  // printable page, 8.5 x 11 inches

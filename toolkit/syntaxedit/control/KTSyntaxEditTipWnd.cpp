@@ -21,15 +21,22 @@ CKTSyntaxEditTipWnd::CKTSyntaxEditTipWnd() { SetShowTime(ktShowTime); }
 
 BOOL CKTSyntaxEditTipWnd::Create(CWnd* pOwner) { return CKTTipWnd::Create(pOwner, kClassName, TRUE); }
 
-// A new text on a tip already up is shown at once, in the new size; the same text keeps it up longer.
+// A tip that changed its text under the pointer would jump to a new size: it goes, and the next call brings the new
+// text. The same text keeps it up longer.
 void CKTSyntaxEditTipWnd::Activate(const CString& strText)
 {
     if (!GetSafeHwnd())
         return;
-    BOOL bChanged = strText != GetText() || !IsWindowVisible();
+    const BOOL bVisible = IsShown();
+    const BOOL bNewText = strText != GetText();
     SetText(strText);
+    if (bVisible && bNewText)
+    {
+        Hide();
+        return;
+    }
     SetTextStyle(KTSyntaxEditPaintManager()->GetFontStatus(), kTextFormat, CPoint(kTextInset, kTextInset));
-    ShowAt(bChanged ? Layout() : CKTWindowRect(this));
+    ShowAt(bVisible ? CKTWindowRect(this) : Layout());
 }
 
 CRect CKTSyntaxEditTipWnd::Layout() const

@@ -79,7 +79,7 @@ void CKTSyntaxEditView::SetEditCtrl(CKTSyntaxEditCtrl* pCtrl)
 {
     if (m_wndEdit.GetSafeHwnd())
         m_wndEdit.DestroyWindow();
-    m_pExternalCtrl = pCtrl;
+    m_ptrExternalCtrl = pCtrl;
 }
 
 // The application opens dropped files.

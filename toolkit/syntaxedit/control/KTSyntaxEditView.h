@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "KTSmartPtr.h"
 #include "KTSyntaxEditCtrl.h"
 
 class CKTSyntaxEditDoc;
@@ -23,7 +24,11 @@ public:
     ~CKTSyntaxEditView() override;
 
     CKTSyntaxEditDoc* GetDocument() const;
-    virtual CKTSyntaxEditCtrl* GetEditCtrl() { return m_pExternalCtrl ? m_pExternalCtrl : &m_wndEdit; }
+    virtual CKTSyntaxEditCtrl* GetEditCtrl()
+    {
+        return m_ptrExternalCtrl.IsNull() ? &m_wndEdit : m_ptrExternalCtrl.GetInterface();
+    }
+    // The view holds a reference of its own to pCtrl, so the caller may release its one.
     virtual void SetEditCtrl(CKTSyntaxEditCtrl* pCtrl);
     virtual void OnDropFiles(HDROP hDropInfo);
     virtual BOOL CanEditDocument() { return TRUE; }
@@ -125,7 +130,7 @@ protected:
     int m_nInitialTopRow = 1;      // a new control starts here
     CWnd* m_pParentWnd = NULL;     // not owned
     CKTSyntaxEditCtrl m_wndEdit;
-    CKTSyntaxEditCtrl* m_pExternalCtrl = NULL;             // not owned
+    CKTSmartPtr<CKTSyntaxEditCtrl> m_ptrExternalCtrl;      // serves in place of m_wndEdit when set
     std::unique_ptr<CKTSyntaxEditSearchDlg> m_pSearchDlg;  // keeps the find state between showings
     BOOL m_bInitialised = FALSE;
     LOGFONT m_lfPrintFont = {};  // a "Courier New" copy of the screen's text font

@@ -15,6 +15,12 @@ void RedrawNow(CKTSyntaxEditCtrl* pCtrl)
     pCtrl->Invalidate(FALSE);
     pCtrl->UpdateWindow();
 }
+
+// Kept on the pane's own row, without scrolling it or telling its view.
+void TakeCaretColumn(CKTSyntaxEditCtrl& target, const CKTSyntaxEditCtrl& source)
+{
+    target.SetCurrentPosition(target.GetCurrentRow(), source.GetCurrentDispCol(), TRUE, FALSE);
+}
 }  // namespace
 
 CSplitterWnd* CKTSyntaxEditView::SplitterOf(CView* pView)
@@ -87,13 +93,25 @@ void CKTSyntaxEditView::UpdateSiblingViews(int nMask)
                      {
                          CKTSyntaxEditCtrl* pOther = pPane->GetEditCtrl();
                          BOOL bSameFrame = pPane->GetParentFrame() == pFrame;
-                         // Panes of a row share the vertical bar, panes of a column the horizontal one.
+                         // Panes of a row share the vertical bar, panes of a column the horizontal one. Each
+                         // row keeps its own top row: the caret's every move reports both bits.
                          if ((nMask & KT_EDIT_VIEW_VERT) && cell.y == own.y && bSameFrame)
+                         {
                              pOther->SetTopRow(pCtrl->GetTopRow());
+                         }
                          else if ((nMask & KT_EDIT_VIEW_HORZ) && cell.x == own.x && bSameFrame)
+                         {
                              pOther->SetHorzPos(pCtrl->GetHorzPos(), FALSE);
+                             TakeCaretColumn(*pOther, *pCtrl);
+                         }
                          else if (!(nMask & KT_EDIT_VIEW_LAYOUT))
+                         {
                              return;
+                         }
+                         else if (bSameFrame && cell.x != own.x && cell.y != own.y)
+                         {
+                             TakeCaretColumn(*pOther, *pCtrl);
+                         }
                          pOther->RecalcScrollBars();
                          pOther->SetRedrawRow(-1);
                          RedrawNow(pOther);

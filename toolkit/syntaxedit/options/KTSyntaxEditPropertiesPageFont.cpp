@@ -164,8 +164,6 @@ void CKTSyntaxEditPropertiesPageFont::FillFaceList()
     if (!GetLogFont(lfCurrent))
         return;
     m_strFaceName = FaceOf(*GetCurrentFont(), lfCurrent);
-    // The system may list the face in use under no fixed pitch, or not at all.
-    AddUnique(m_boxFace, m_strFaceName);
     SelectOrSetText(m_boxFace, m_strFaceName);
 }
 

@@ -146,4 +146,30 @@ TEST_F(CEditorDocTest, EditorsAndTheirDialogsLeaveNothingBehind)
         useEditor();
     EXPECT_TRUE(check.NoLeaks());
 }
+
+// A control the application hands to the view lives as long as the view, whoever else lets it go.
+TEST_F(CEditorDocTest, AControlHandedToTheViewLivesAsLongAsTheView)
+{
+    struct CWatchedCtrl : CKTSyntaxEditCtrl
+    {
+        ~CWatchedCtrl() override { *m_pbGone = true; }
+        bool* m_pbGone = nullptr;
+    };
+    bool bGone = false;
+    ASSERT_TRUE(m_folder.Write("e.c", kFileText));
+    CKTSyntaxEditDoc* pDoc = Open(m_folder.Path("e.c"));
+    ASSERT_NE(pDoc, nullptr);
+    CKTSyntaxEditView* pView = ViewOf(pDoc);
+    {
+        CKTSmartPtr<CWatchedCtrl> ptrCtrl = KTMakeCounted<CWatchedCtrl>();
+        ptrCtrl->m_pbGone = &bGone;
+        ASSERT_TRUE(ptrCtrl->Create(pView, TRUE, TRUE, NULL));
+        pView->SetEditCtrl(ptrCtrl);
+    }
+    ASSERT_FALSE(bGone);
+    EXPECT_TRUE(pView->GetEditCtrl()->InsertString("kept", 1, 1));
+    pDoc->OnCloseDocument();
+    PumpPending();
+    EXPECT_TRUE(bGone);
+}
 }  // namespace

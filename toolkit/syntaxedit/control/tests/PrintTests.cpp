@@ -17,6 +17,8 @@ struct PrintedPage
     std::vector<std::string> texts;
     std::vector<int> rows;           // the numbers of the "row N" texts
     std::vector<std::string> faces;  // of the fonts made
+    std::vector<int> textLefts;      // where each text piece starts
+    std::vector<int> lineLefts;      // of the lines drawn
 };
 
 int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
@@ -31,13 +33,17 @@ int CALLBACK CollectText(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, L
         for (DWORD i = 0; i < pText->emrtext.nChars; i++)
             text += (char)pszWide[i];
         pPage->texts.push_back(text);
+        pPage->textLefts.push_back(pText->emrtext.ptlReference.x);
     }
     else if (pRecord->iType == EMR_EXTTEXTOUTA)
     {
         const auto* pText = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord);
         pPage->texts.emplace_back(reinterpret_cast<const char*>(pRecord) + pText->emrtext.offString,
                                   pText->emrtext.nChars);
+        pPage->textLefts.push_back(pText->emrtext.ptlReference.x);
     }
+    if (pRecord->iType == EMR_LINETO)
+        pPage->lineLefts.push_back(reinterpret_cast<const EMRLINETO*>(pRecord)->ptl.x);
     if (pRecord->iType == EMR_EXTCREATEFONTINDIRECTW)
     {
         const WCHAR* pszFace = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(pRecord)->elfw.elfLogFont.lfFaceName;
@@ -144,6 +150,29 @@ TEST_F(CPrintTest, EveryRowOfA300RowFileIsPrintedOnceOnTheCountedPages)
     KTSyntaxEditPaintManager()->GetFont()->GetLogFont(&lfAfter);
     EXPECT_STREQ(lfScreen.lfFaceName, lfAfter.lfFaceName) << "the screen font comes back";
     EXPECT_EQ(40, pCtrl->GetTopRow());
+}
+
+// The numbers on paper stand in their column with the dotted separator between them and the text.
+TEST_F(CPrintTest, EachPrintedNumberIsSetOffFromItsRowByTheSeparator)
+{
+    OpenRows(12);
+    CPrintInfo info;
+    const std::vector<PrintedPage> pages = PrintAll(info);
+    ASSERT_EQ(1u, pages.size());
+    const PrintedPage& page = pages[0];
+    ASSERT_EQ(size_t(m_pView->GetEditCtrl()->GetRowCount()), page.lineLefts.size()) << "one separator a row";
+    size_t nRow = 0;
+    for (size_t i = 1; i < page.texts.size(); ++i)
+    {
+        if (page.texts[i].rfind("row ", 0) != 0)
+            continue;
+        EXPECT_EQ(std::to_string(nRow + 1), page.texts[i - 1]);
+        EXPECT_LT(page.textLefts[i - 1], page.lineLefts[nRow]) << "the number stands left of the separator";
+        EXPECT_LT(page.lineLefts[nRow], page.textLefts[i]) << "the text stands right of it";
+        EXPECT_EQ(page.lineLefts[0], page.lineLefts[nRow]) << "rows 1 to 12 line up";
+        ++nRow;
+    }
+    EXPECT_EQ(12u, nRow);
 }
 
 // The paint manager is every editor's: between the pages of a job, as in a preview left open, it holds the

@@ -31,13 +31,17 @@ class CSplitEditorFrame : public CFrameWnd
 {
 public:
     CSplitterWnd m_wndSplitter;
+    int m_nRows = 1;
+    int m_nCols = 2;
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) override
     {
-        return m_wndSplitter.CreateStatic(this, 1, 2, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL) &&
-               m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CKTSyntaxEditView), CSize(300, 0), pContext) &&
-               m_wndSplitter.CreateView(0, 1, RUNTIME_CLASS(CKTSyntaxEditView), CSize(0, 0), pContext);
+        const CSize first = m_nCols > 1 ? CSize(300, 0) : CSize(0, 150);
+        return m_wndSplitter.CreateStatic(this, m_nRows, m_nCols, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL) &&
+               m_wndSplitter.CreateView(0, 0, RUNTIME_CLASS(CKTSyntaxEditView), first, pContext) &&
+               m_wndSplitter.CreateView(m_nRows - 1, m_nCols - 1, RUNTIME_CLASS(CKTSyntaxEditView), CSize(0, 0),
+                                        pContext);
     }
 };
 
@@ -62,9 +66,9 @@ protected:
         m_pFrame->DestroyWindow();
         PumpPending();
     }
-    CKTSyntaxEditCtrl* Pane(int nCol)
+    CKTSyntaxEditCtrl* Pane(int nCol, int nRow = 0)
     {
-        return static_cast<CKTSyntaxEditView*>(m_pFrame->m_wndSplitter.GetPane(0, nCol))->GetEditCtrl();
+        return static_cast<CKTSyntaxEditView*>(m_pFrame->m_wndSplitter.GetPane(nRow, nCol))->GetEditCtrl();
     }
     // The first text row of a pane, as painted.
     static CPixelImage FirstRow(CKTSyntaxEditCtrl* pCtrl)
@@ -223,5 +227,38 @@ TEST_F(CSplitEditorTest, AColumnsHorizontalBarScrollsOnlyThatColumn)
     EXPECT_EQ(Pane(0)->GetHorzPos(), int(si.nPage));
     EXPECT_EQ(si.nPos, int(si.nPage));
     EXPECT_EQ(Pane(1)->GetHorzPos(), 0);
+}
+
+// One pane above the other: they share the horizontal bar, each keeps its own rows.
+class CSplitRowsTest : public CSplitEditorTest
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame->m_nRows = 2;
+        m_pFrame->m_nCols = 1;
+        CSplitEditorTest::SetUp();
+    }
+};
+
+TEST_F(CSplitRowsTest, TheCaretGoingSidewaysInOnePaneTakesThePaneBelowAlongButNotItsRows)
+{
+    CString strRows;
+    for (int i = 0; i < 60; ++i)
+        strRows += CString('x', 300) + "\r\n";
+    Pane(0)->InsertString(strRows, 1, 1);
+    Pane(0)->SetFocus();
+    Pane(0)->SetCurrentPosition(1, 1, FALSE, TRUE);
+    CKTSyntaxEditCtrl* pBelow = Pane(0, 1);
+    pBelow->SetTopRow(30);
+    pBelow->SetCurrentPosition(35, 1, FALSE, FALSE);
+    PumpPending();
+    ASSERT_TRUE(CTestInput(Pane(0)->GetSafeHwnd()).Key(VK_END));
+    ASSERT_TRUE(PumpUntil([&] { return Pane(0)->GetHorzPos() > 0; }, kColdWineDeadlineMs));
+    EXPECT_EQ(pBelow->GetHorzPos(), Pane(0)->GetHorzPos());
+    EXPECT_EQ(pBelow->GetCurrentDispCol(), Pane(0)->GetCurrentDispCol());
+    EXPECT_EQ(pBelow->GetCurrentRow(), 35);
+    EXPECT_EQ(pBelow->GetTopRow(), 30);
+    EXPECT_EQ(Pane(0)->GetTopRow(), 1);
 }
 }  // namespace

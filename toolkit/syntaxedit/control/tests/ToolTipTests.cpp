@@ -73,7 +73,9 @@ TEST_F(CToolTipTest, ShowsTheTextAtThePointWithoutTakingTheFocus)
     EXPECT_EQ(::GetFocus(), Ctrl().GetSafeHwnd());
     EXPECT_EQ(::GetForegroundWindow(), m_window->Parent().GetSafeHwnd());
 
-    // A second text on a tip that is up shows at once.
+    // A second text on a tip that is up takes it down; the next call shows the text in its own size.
+    Ctrl().ShowTip("x", CPoint(108, 22), CRect(90, 10, 110, 30));
+    EXPECT_FALSE(TipShown());
     Ctrl().ShowTip("x", CPoint(108, 22), CRect(90, 10, 110, 30));
     EXPECT_TRUE(TipShown());
     EXPECT_STREQ(Tip().GetText(), "x");

@@ -110,20 +110,38 @@ int CKTSyntaxEditPaintManager::DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC
 {
     if (!pCtrl || nRow < 1 || !pCtrl->GetLineNumbers())
         return 0;
-    int x = pCtrl->GetSelMargin() ? pCtrl->GetSelMarginWidth() : 0;
-    int y = RowTop(pCtrl, nDisplayRow);
-    CRect rc(x, y, x + pCtrl->GetLineNumbersWidth() - 2, y + pCtrl->GetRowHeight());
     if (nRow > pCtrl->GetRowCount())
         return 0;
     CString strNumber;
     strNumber.Format("%d", nRow);
     CKTFontDC font(pDC, &m_fontLineNumber, GetColor(ktColorLineNumberText));
+    if (pDC->IsPrinting())
+        return PrintLineNumber(pCtrl, pDC, nDisplayRow, strNumber);
+    int x = pCtrl->GetSelMargin() ? pCtrl->GetSelMarginWidth() : 0;
+    int y = RowTop(pCtrl, nDisplayRow);
+    CRect rc(x, y, x + pCtrl->GetLineNumbersWidth() - 2, y + pCtrl->GetRowHeight());
     COLORREF clrOldBk = pDC->SetBkColor(GetColor(ktColorLineNumberBack));
     UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
     pDC->ExtTextOut(rc.right, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, strNumber, NULL);
     pDC->SetTextAlign(nOldAlign);
     pDC->SetBkColor(clrOldBk);
     return 0;
+}
+
+// The screen's column on paper, without its background: the page is filled already.
+int CKTSyntaxEditPaintManager::PrintLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow,
+                                               const CString& strNumber)
+{
+    const CRect& rcMargins = pCtrl->GetPrinter().GetMargins();
+    TEXTMETRIC tm{};
+    pDC->GetTextMetrics(&tm);
+    const int y = rcMargins.top + RowTop(pCtrl, nDisplayRow);
+    CRect rc(rcMargins.left, y, rcMargins.left + pCtrl->GetLineNumbersWidth() - 2, y + tm.tmHeight + 1);
+    COLORREF clrOldBk = pDC->SetBkColor(GetColor(ktColorLineNumberBack));
+    pDC->DrawText(strNumber, rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    pDC->SetBkColor(clrOldBk);
+    DrawDottedLine(pDC, rc.right + 1, rc.top, rc.bottom, GetColor(ktColorLineNumberText));
+    return pDC->GetTextExtent(strNumber).cx + 3;
 }
 
 void CKTSyntaxEditPaintManager::DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, DWORD dwFlags)

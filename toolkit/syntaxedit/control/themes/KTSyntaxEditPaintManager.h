@@ -104,6 +104,7 @@ private:
                     int nStartCol, int y, const LOGFONT& lfRun);
     void FillHalftone(CDC* pDC, const CRect& rc);
     void DrawDottedLine(CDC* pDC, int x, int yTop, int yBottom, COLORREF clr);
+    int PrintLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, const CString& strNumber);
     void FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y, int nRow);
 
     CFont m_fontText;  // the base of every other text font

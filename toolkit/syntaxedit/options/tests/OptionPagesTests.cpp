@@ -287,6 +287,31 @@ TEST_F(COptionPagesTest, TheFontPageSelectsTheFaceTheEditorFontGot)
     EXPECT_NE(CB_ERR, nSelected) << (LPCSTR)strInUse << " is in use, so it is one of the list's";
 }
 
+TEST_F(COptionPagesTest, TheFontPageShowsAProportionalEditorFaceAsTextButDoesNotListIt)
+{
+    LOGFONT lfStored{};
+    ASSERT_TRUE(KTSyntaxEditPaintManager()->GetFont()->GetLogFont(&lfStored));
+    LOGFONT lfProportional = lfStored;
+    lfProportional.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    lstrcpyn(lfProportional.lfFaceName, "Tahoma", LF_FACESIZE);
+    ASSERT_TRUE(KTSyntaxEditPaintManager()->SetFont(&lfProportional));
+    CKTSyntaxEditPropertiesDlg sheet(m_pView);
+    CString strShown;
+    int nListed = 0;
+    RunSheet(sheet, {[&] { return ShowPage(sheet, 1); },
+                     [&]
+                     {
+                         auto* pBox = static_cast<CComboBox*>(sheet.m_pageFont.GetDlgItem(KT_IDC_EDIT_OPT_FACE));
+                         pBox->GetWindowText(strShown);
+                         nListed = pBox->FindStringExact(-1, "Tahoma");
+                         ClickButton(sheet, IDCANCEL);
+                         return true;
+                     }});
+    KTSyntaxEditPaintManager()->SetFont(&lfStored);
+    EXPECT_STREQ("Tahoma", strShown);
+    EXPECT_EQ(CB_ERR, nListed);
+}
+
 TEST_F(COptionPagesTest, TheColourPageWritesAChangedColourIntoTheSchemeFileAndCancelWritesNothing)
 {
     UseTestScheme("C sources");
