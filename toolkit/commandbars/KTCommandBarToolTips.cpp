@@ -64,8 +64,10 @@ INT_PTR CKTCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         strTip = pControl->GetCaption();
         CKTDrawHelpers::StripMnemonics(strTip);
     }
-    CString strShortcut = pControl->GetShortcutText();
-    if (pOptions && pOptions->bToolBarAccelTips && !strShortcut.IsEmpty())
+    // The key comes from the table, not the control: toolbar buttons never get their own key text.
+    CString strShortcut;
+    if (pOptions && pOptions->bToolBarAccelTips &&
+        pCommandBars->GetAcceleratorManager()->GetShortcutText(UINT(pControl->GetID()), strShortcut))
         strTip += " (" + strShortcut + ")";
     if (strTip.IsEmpty())
         return -1;

@@ -8,3 +8,11 @@ CKTControlLabel::CKTControlLabel()
     m_nType = ktControlLabel;
     m_dwFlags = ktFlagSkipFocus | ktFlagManualUpdate | ktFlagNoMovable;
 }
+
+// A press on a label only ever moves it, and only while the bars are customised: it has no command to run.
+void CKTControlLabel::OnClick(BOOL bKeyboard, CPoint pt)
+{
+    if (bKeyboard || !m_pParent || !IsEnabled() || !IsCustomizeMode() || !IsCustomizeMovable())
+        return;
+    OnCustomizeClick(pt);
+}

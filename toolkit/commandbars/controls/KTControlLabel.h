@@ -13,4 +13,5 @@ public:
 
     BOOL OnSetSelected(int nSelected) override { return FALSE; }
     void OnExecute() override {}
+    void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
 };

@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControlWindowList.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTToolBar.h"
 
 IMPLEMENT_DYNCREATE(CKTControlToolbars, CKTControlListPlaceholder)
@@ -23,7 +24,7 @@ void CKTControlToolbars::OnCalcDynamicSize(DWORD)
         return;
     if (!ClearListForItems([](CKTControl* pItem) { return pItem->GetParameter() == KT_TOOLBAR_ITEM; }))
         return;
-    AddToolbarItems(m_pParent, m_nIndex + 1, m_nId, GetBeginGroup());
+    AddToolbarItems(m_pParent, m_nIndex + 1, m_nId, FALSE, GetBeginGroup());
 }
 
 BOOL CKTControlToolbars::WouldShow() const
@@ -41,7 +42,7 @@ BOOL CKTControlToolbars::WouldShow() const
     return FALSE;
 }
 
-void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bBeginGroup)
+void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bAddCustomize, BOOL bBeginGroup)
 {
     CKTCommandBars* pCommandBars = pBar->GetCommandBars();
     if (!pCommandBars)
@@ -61,6 +62,8 @@ void CKTControlToolbars::AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nI
         pAdded->SetFlags(pAdded->GetFlags() | 8);
         pAdded->SetChecked(pToolBar->IsVisible());
     }
+    if (bAddCustomize && pCommandBars->GetCustomize()->IsCommandAvailable())
+        pBar->GetControls()->Add(ktControlButton, KT_ID_CUSTOMIZE, NULL, nIndex, TRUE)->SetBeginGroup(TRUE);
 }
 
 void CKTControlToolbar::OnExecute()

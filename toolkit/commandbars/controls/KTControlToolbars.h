@@ -13,7 +13,8 @@ public:
     void OnCalcDynamicSize(DWORD dwMode) override;
     // At least one toolbar to list, or customise mode, where the place holder shows itself.
     BOOL WouldShow() const override;
-    static void AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bBeginGroup);
+    // With bAddCustomize, the customise command follows the list when the site runs it.
+    static void AddToolbarItems(CKTCommandBar* pBar, int nIndex, int nId, BOOL bAddCustomize, BOOL bBeginGroup);
 };
 
 // An entry of the toolbar list: executing it shows or hides the toolbar of its tag.

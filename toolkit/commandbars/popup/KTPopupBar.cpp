@@ -107,7 +107,7 @@ CRect CKTPopupBar::GetBorders()
 
 void CKTPopupBar::NotifySite(UINT nMessage)
 {
-    CWnd* pSite = GetSite();
+    CWnd* pSite = GetOwnerSite();
     if (pSite && pSite->GetSafeHwnd())
         pSite->SendMessage(nMessage, 0, (LPARAM)this);
 }

@@ -94,6 +94,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
+    // The tear-off gripper's strip across the top, inside the borders.
+    void ReserveGripper(CRect& rcBorders);
+    void PlaceGripper(CSize szBar, const CRect& rcBorders);
+
     // A band that scrolls the run while the mouse rests in it, on a timer of the bar's window.
     struct CKTPopupScrollArea
     {

@@ -83,13 +83,7 @@ void CKTPopupBar::ExpandBar()
 void CKTPopupBar::ReserveSpecialRows(CRect& rcBorders, int& nExpandHeight)
 {
     CKTPaintManager* pPaintManager = GetPaintManager();
-    m_rcGripper.SetRectEmpty();
-    if (m_bTearOffPopup)
-    {
-        const int nHeight = pPaintManager->DrawTearOffGripper(NULL, CRect(0, 0, 0, 0), FALSE, FALSE).cy;
-        m_rcGripper = CRect(rcBorders.left, rcBorders.top, rcBorders.left, rcBorders.top + nHeight);
-        rcBorders.top += nHeight;
-    }
+    ReserveGripper(rcBorders);
     nExpandHeight = 0;
     CKTControl* pExpand = m_pControls->FindControl(KT_ID_POPUPBAR_EXPAND);
     if (m_bCollapsedPresent)
@@ -104,10 +98,25 @@ void CKTPopupBar::ReserveSpecialRows(CRect& rcBorders, int& nExpandHeight)
         pExpand->SetHideFlags(ktHideGeneric);
 }
 
-void CKTPopupBar::PlaceSpecialRows(CSize szBar, const CRect& rcBorders, int nExpandHeight)
+void CKTPopupBar::ReserveGripper(CRect& rcBorders)
+{
+    m_rcGripper.SetRectEmpty();
+    if (!m_bTearOffPopup)
+        return;
+    const int nHeight = GetPaintManager()->DrawTearOffGripper(NULL, CRect(0, 0, 0, 0), FALSE, FALSE).cy;
+    m_rcGripper = CRect(rcBorders.left, rcBorders.top, rcBorders.left, rcBorders.top + nHeight);
+    rcBorders.top += nHeight;
+}
+
+void CKTPopupBar::PlaceGripper(CSize szBar, const CRect& rcBorders)
 {
     if (m_bTearOffPopup)
         m_rcGripper.right = szBar.cx - rcBorders.right;
+}
+
+void CKTPopupBar::PlaceSpecialRows(CSize szBar, const CRect& rcBorders, int nExpandHeight)
+{
+    PlaceGripper(szBar, rcBorders);
     CKTControl* pExpand = m_pControls->FindControl(KT_ID_POPUPBAR_EXPAND);
     if (!pExpand || !m_bCollapsedPresent)
         return;

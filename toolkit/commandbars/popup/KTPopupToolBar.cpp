@@ -19,7 +19,10 @@ CSize CKTPopupToolBar::CalcDynamicLayout(int, DWORD)
 {
     m_bLayoutLock = TRUE;
     UpdateShortcuts();
-    CSize sz = m_pControls->CalcDynamicSize(m_nMRUWidth, LM_COMMIT | LM_HORZ | KT_LM_MRUGROUPS, GetBorders());
+    CRect rcBorders = GetBorders();
+    ReserveGripper(rcBorders);
+    CSize sz = m_pControls->CalcDynamicSize(m_nMRUWidth, LM_COMMIT | LM_HORZ | KT_LM_MRUGROUPS, rcBorders);
+    PlaceGripper(sz, rcBorders);
     m_bLayoutLock = FALSE;
     return sz;
 }

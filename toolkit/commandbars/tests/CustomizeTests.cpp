@@ -215,6 +215,32 @@ TEST_F(CustomizeTest, AButtonDroppedOffEveryBarIsDeletedAndItsGroupPassesOn)
     EXPECT_EQ(Source()->GetNoDropCursor(), hCursor);
 }
 
+// A label is dragged like any control once the bars let every control move: off every bar it is deleted.
+TEST_F(CustomizeTest, ALabelDraggedOffEveryBarIsDeleted)
+{
+    const int nLabelId = 777;
+    m_pStandard->GetControls()->Add(ktControlLabel, nLabelId)->SetCaption("Find:");
+    m_pCommandBars->SetCustomizeMoveAll(TRUE);
+    Relayout();
+    const CPoint ptLabel = Find(m_pStandard, nLabelId)->GetRect().CenterPoint();
+    CRect rcClient;
+    m_pFrame->GetClientRect(&rcClient);
+    CPoint ptAway = rcClient.CenterPoint() + CSize(0, 60);
+    m_pFrame->ClientToScreen(&ptAway);
+    m_pStandard->ScreenToClient(&ptAway);
+    CLoopInput input(m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptLabel)
+                    .AwaitCapture(m_pFrame->GetSafeHwnd())
+                    .Move(ptAway)
+                    .Await([&] { return Source()->IsDragging() && Source()->GetTarget() == NULL; })
+                    .Release()
+                    .AwaitNoCapture()
+                    .Run());
+    PumpMessages();
+    m_pCommandBars->SetCustomizeMoveAll(FALSE);
+    EXPECT_EQ((std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE}), Ids(m_pStandard));
+}
+
 class CustomizeCancelTest : public CustomizeTest, public ::testing::WithParamInterface<ELoopCancel>
 {
 };

@@ -777,6 +777,19 @@ TEST_F(FrameTest, ControlsShowTheirTooltipsWithShortcutsWhenAsked)
     m_pFrame->m_pStandard->OnToolHitTest(pt, &tiAccel);
     EXPECT_STREQ("Cut (Ctrl+X)", tiAccel.lpszText);
     CKTToolTipController::FreeToolInfo(&tiAccel);
+    auto tipOf = [this](CKTControl* pControl)
+    {
+        TOOLINFO info = {};
+        info.cbSize = sizeof(info);
+        m_pFrame->m_pStandard->OnToolHitTest(Centre(pControl), &info);
+        CString strText = info.lpszText;
+        CKTToolTipController::FreeToolInfo(&info);
+        return strText;
+    };
+    EXPECT_EQ(CString("New (Ctrl+N)"), tipOf(AddButton(ID_FILE_NEW, "New"))) << "a button has no key text of its own";
+    CKTControl* pUnbound = AddButton(ID_FILE_SAVE, "Save");
+    pUnbound->SetShortcutText("Ctrl+S");
+    EXPECT_EQ(CString("Save"), tipOf(pUnbound)) << "no key in the table for it";
     m_pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = FALSE;
     TOOLINFO tiOff = {};
     tiOff.cbSize = sizeof(tiOff);

@@ -8,6 +8,7 @@
 #include "KTPopupToolBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
+#include "ModalDrag.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -232,12 +233,12 @@ TEST_F(PopupToolBarTest, APaletteKeepsItsOwnBordersAndACopyKeepsThemWithItsTearO
     for (int i = 0; i < 3; i++)
         pPalette->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Ab");
     pPalette->SetBorders(CRect(7, 9, 5, 11));
-    pPalette->SetTearOffPopup("Colours", 300, 90);
     pPalette->SetContextMenu(TRUE);
     const CSize sz = pPalette->CalcDynamicLayout(0, 0);
     const CRect rcFirst = pPalette->GetControl(0)->GetRect();
     EXPECT_EQ(CPoint(7, 9), rcFirst.TopLeft());
     EXPECT_EQ(sz.cy - 11, rcFirst.bottom);
+    pPalette->SetTearOffPopup("Colours", 300, 90);
 
     CKTSmartPtr<CKTCommandBar> pCopy = CKTSmartPtr<CKTCommandBar>::Adopt(pPalette->Clone(TRUE));
     CKTPopupBar* pPopupCopy = pCopy->AsPopupBar();
@@ -262,6 +263,42 @@ TEST_F(PopupToolBarTest, ACopyOfAToolBarKeepsWhetherItIsBuiltInTornOffAndCloseab
     EXPECT_FALSE(pToolBarCopy->IsBuiltIn());
     EXPECT_TRUE(pToolBarCopy->IsTearOff());
     EXPECT_FALSE(pToolBarCopy->IsCloseable());
+}
+
+// A palette that tears off shows its gripper above the buttons, and dragging the gripper away makes it a toolbar.
+TEST_F(PopupToolBarTest, ATearOffPaletteHasAGripperAboveItsButtonsThatTearsItOff)
+{
+    CKTToolBar* pBar = m_pCommandBars->Add("Palette", ktBarTop);
+    auto* pOpener = dynamic_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
+    pOpener->SetCaption("&Colours");
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    for (int i = 0; i < 4; i++)
+        pPalette->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Ab");
+    pPalette->SetMRUWidth(100);
+    pPalette->SetTearOffPopup("Colours", 401);
+    pOpener->SetCommandBar(pPalette);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(pOpener->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&pPalette] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
+
+    CRect rcGripper = pPalette->GetGripperRect();
+    ASSERT_FALSE(rcGripper.IsRectEmpty());
+    const CRect rcFirst = pPalette->GetControl(0)->GetRect();
+    EXPECT_LE(rcGripper.bottom, rcFirst.top) << "the buttons start below the gripper";
+    EXPECT_GE(rcGripper.right, rcFirst.right);
+    pPalette->ClientToScreen(rcGripper);
+    const CPoint ptFrom = rcGripper.CenterPoint(), ptTo = ptFrom + CSize(150, 200);
+    ASSERT_TRUE(DragAtOnce(m_pFrame->GetSafeHwnd(), ptFrom, ptTo));
+    CKTToolBar* pTorn = m_pCommandBars->GetToolBar(401);
+    ASSERT_TRUE(pTorn != NULL);
+    EXPECT_EQ(ktBarFloating, pTorn->GetPosition());
+    int nButtons = 0;
+    for (int i = 0; i < pTorn->GetControlCount(); i++)
+        nButtons += pTorn->GetControl(i)->GetID() == ID_TEST_ENABLED;
+    EXPECT_EQ(4, nButtons) << "the palette's buttons";
+    EXPECT_FALSE(pPalette->IsVisible());
 }
 
 TEST_F(PopupToolBarTest, ACopyOfAToolBarKeepsWhetherItIsSavedAlways)

@@ -5,6 +5,7 @@
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
 #include "KTControlSelector.h"
+#include "KTControlToolbars.h"
 #include "KTControlWindowList.h"
 #include "KTControls.h"
 #include "KTCustomizeMode.h"
@@ -203,4 +204,25 @@ TEST_F(SpecialListTest, TheToolbarListWouldShowExactlyWhenItExpandsIntoItems)
     pList->OnCalcDynamicSize(0);
     EXPECT_TRUE(anyShown());
     m_pCommandBars->GetCustomize()->SetOn(FALSE);
+}
+
+// The toolbars list that offers the customise command ends with it, in a group of its own, only when the site runs it.
+TEST_F(SpecialListTest, AToolbarListWithTheCustomiseCommandEndsWithItWhenTheSiteRunsIt)
+{
+    for (int i = 0; i < m_pCommandBars->GetCount(); i++)
+        m_pCommandBars->GetAt(i)->SetContextMenuPresent(TRUE);
+    for (const BOOL bRuns : {TRUE, FALSE})
+    {
+        m_pFrame->m_bCustomizeCommand = bRuns;
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        CKTControlToolbars::AddToolbarItems(pPopup, 0, KT_ID_TOOLBARS_LIST, TRUE, FALSE);
+        ASSERT_GT(pPopup->GetControlCount(), 0);
+        CKTControl* pLast = pPopup->GetControl(pPopup->GetControlCount() - 1);
+        EXPECT_EQ(bRuns ? KT_ID_CUSTOMIZE : KT_ID_TOOLBARS_LIST, pLast->GetID());
+        EXPECT_EQ(bRuns, pLast->GetBeginGroup());
+        CKTSmartPtr<CKTPopupBar> pPlain = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        CKTControlToolbars::AddToolbarItems(pPlain, 0, KT_ID_TOOLBARS_LIST, FALSE, FALSE);
+        EXPECT_EQ(NULL, pPlain->GetControls()->FindControl(KT_ID_CUSTOMIZE)) << "not asked for";
+    }
+    m_pFrame->m_bCustomizeCommand = FALSE;
 }
