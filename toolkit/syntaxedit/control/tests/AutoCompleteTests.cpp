@@ -135,6 +135,23 @@ TEST_F(CAutoCompleteTest, EnterOnAnEmptyWordInsertsTheChosenEntryAndNoLineBreak)
     EXPECT_STREQ(RowText(), "x ");
 }
 
+// Chosen where Enter left the caret indented, the entry comes with the indentation: one undo takes both.
+TEST_F(CAutoCompleteTest, AnEntryChosenAtACarriedIndentationIsOneUndoStep)
+{
+    Row("  x");
+    Keys(VK_RETURN);
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_DOWN);
+    int nSteps = Buffer()->GetUndoRedoManager()->GetCount();
+    Keys(VK_RETURN);
+    EXPECT_STREQ(Buffer()->GetLineTextEx(2), "  Beta");
+    EXPECT_EQ(Buffer()->GetUndoRedoManager()->GetCount(), nSteps + 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(Buffer()->GetLineTextEx(2), "");
+    EXPECT_STREQ(RowText(), "  x");
+}
+
 TEST_F(CAutoCompleteTest, EscBackspaceAndAWordWithoutEntryCloseTheListLeavingTheText)
 {
     Row("x b");
