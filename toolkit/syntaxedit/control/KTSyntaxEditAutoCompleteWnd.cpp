@@ -177,7 +177,7 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText,
     m_bVisible = TRUE;
     m_bOpenedWithText = !strText.IsEmpty() || bByTag;
     m_bOpenedByTag = bByTag;
-    m_strTyped = m_strOpened = strText;
+    m_strTyped = strText;
     return TRUE;
 }
 
@@ -419,12 +419,10 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
     }
 }
 
-// A word cut back below the text the list opened with has left the shown entries.
 void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
 {
-    BOOL bShrunk = strWord.GetLength() < m_strOpened.GetLength();
     m_strTyped = strWord;
-    int nMatch = bShrunk ? -1 : FindFirstMatch(strWord);
+    int nMatch = FindFirstMatch(strWord);
     if (nMatch < 0)
     {
         m_bHighlight = FALSE;

@@ -352,6 +352,21 @@ TEST_F(CAutoCompleteTest, CtrlSpaceOverAnOpenListOpensItForTheWordBeforeTheCaret
     EXPECT_STREQ(RowText(), "x ");
 }
 
+// Cut back to a shorter word, the list stays on the entries that word begins.
+TEST_F(CAutoCompleteTest, BackspaceWithinTheWordKeepsTheListOpen)
+{
+    Row("x bet");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_BACK);
+    ASSERT_TRUE(PumpUntil([this] { return List().GetTypedText() == "be"; }));
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_STREQ(Selected(), "Beta");
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x Beta");
+}
+
 // Cut back to the empty word, a list keeps no entry to choose: Enter breaks the row.
 TEST_F(CAutoCompleteTest, BackspaceToTheEmptyWordClosesTheList)
 {
