@@ -317,6 +317,14 @@ TEST_F(CAutoCompleteTest, KeysTheListDoesNotUseReachTheText)
     Keys(VK_HOME);
     EXPECT_FALSE(List().IsShown());
     EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+
+    // Alt, a system key, closes the list too.
+    Row("x be");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_MENU);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x be");
 }
 
 // Ctrl+Space over a list that opened by itself opens the list asked for, for the word before the caret.
