@@ -410,8 +410,8 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
         return SelectAndScroll(m_nSelected == m_nTop ? m_nSelected - m_nVisibleRows : m_nTop);
     case VK_NEXT:
         return SelectAndScroll(m_nSelected == nBottom ? m_nSelected + m_nVisibleRows : nBottom);
-    case VK_HOME:
-        return SelectAndScroll(0);
+    case VK_HOME:  // a list that fits shows its first entry already
+        return GetShownCount() > m_nVisibleRows ? SelectAndScroll(0) : RedrawIfChanged();
     case VK_END:
         return SelectAndScroll(GetShownCount() - 1);
     default:

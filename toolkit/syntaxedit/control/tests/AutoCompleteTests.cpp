@@ -472,6 +472,22 @@ TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndTypeThemselves)
     EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.ret;");
 }
 
+// Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.
+TEST_F(CAutoCompleteTest, HomeInAListThatFitsKeepsTheSelection)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    ASSERT_EQ(List().GetVisibleRows(), List().GetShownCount());
+    Keys(VK_DOWN);
+    Keys(VK_DOWN);
+    Keys(VK_HOME);
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 3);
+    Keys(VK_RETURN);
+    EXPECT_STREQ(RowText(), "x betamax");
+}
+
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
 {
     std::vector<KT_EDIT_AUTOCOMPLETEITEM> items;
