@@ -107,7 +107,7 @@ CRect CKTPopupBar::GetBorders()
 
 void CKTPopupBar::NotifySite(UINT nMessage)
 {
-    CWnd* pSite = GetOwnerSite();
+    CWnd* pSite = GetSite();
     if (pSite && pSite->GetSafeHwnd())
         pSite->SendMessage(nMessage, 0, (LPARAM)this);
 }

@@ -129,24 +129,6 @@ CRect WorkArea()
 }
 }  // namespace
 
-TEST_F(PopupBarTest, TheMenusOwnerHearsItOpenAndCloseInsteadOfTheFrame)
-{
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, 1));
-    CMessageRecorder recorder({m_pFrame->GetSafeHwnd(), owner.GetSafeHwnd()},
-                              {KTWM_INITCOMMANDSPOPUP, KTWM_UNINITCOMMANDSPOPUP});
-    CMenu menu;
-    menu.CreatePopupMenu();
-    menu.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
-    WhenPopupShows([this](HWND) { CTestInput(m_pFrame->GetSafeHwnd()).Key(VK_ESCAPE); });
-    m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200, &owner);
-    EXPECT_TRUE(
-        recorder.Matches({{KTWM_INITCOMMANDSPOPUP, kSent, 0, 0, 0}, {KTWM_UNINITCOMMANDSPOPUP, kSent, 0, 0, 0}}));
-    for (const CRecordedMessage& message : recorder.Messages())
-        EXPECT_EQ(owner.GetSafeHwnd(), message.hWnd) << "the frame did not ask for this menu";
-    owner.DestroyWindow();
-}
-
 TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
 {
     CMessageRecorder recorder({m_pFrame->GetSafeHwnd()}, {KTWM_INITCOMMANDSPOPUP, KTWM_UNINITCOMMANDSPOPUP});
