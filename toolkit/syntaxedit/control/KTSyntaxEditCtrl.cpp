@@ -146,6 +146,7 @@ void CKTSyntaxEditCtrl::OnDestroy()
 {
     KillTimer(ktTimerAutoScroll);
     KillTimer(ktTimerParseRepaint);
+    KillTimer(ktTimerOpenAtTag);
     CWnd::OnDestroy();
 }
 
@@ -332,6 +333,11 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == ktTimerAutoScroll)
     {
         AdvanceAutoScroll();
+        return;
+    }
+    if (nIDEvent == ktTimerOpenAtTag)
+    {
+        m_pCompletion->OpenAtWaitedTag();
         return;
     }
     CWnd::OnTimer(nIDEvent);
