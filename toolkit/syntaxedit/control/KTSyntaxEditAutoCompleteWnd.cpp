@@ -177,7 +177,7 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText,
     m_bVisible = TRUE;
     m_bOpenedWithText = !strText.IsEmpty() || bByTag;
     m_bOpenedByTag = bByTag;
-    m_strTyped = m_strOpened = strText;
+    m_strTyped = strText;
     return TRUE;
 }
 
@@ -410,8 +410,8 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
         return SelectAndScroll(m_nSelected == m_nTop ? m_nSelected - m_nVisibleRows : m_nTop);
     case VK_NEXT:
         return SelectAndScroll(m_nSelected == nBottom ? m_nSelected + m_nVisibleRows : nBottom);
-    case VK_HOME:
-        return SelectAndScroll(0);
+    case VK_HOME:  // a list that fits shows its first entry already
+        return GetShownCount() > m_nVisibleRows ? SelectAndScroll(0) : RedrawIfChanged();
     case VK_END:
         return SelectAndScroll(GetShownCount() - 1);
     default:
@@ -419,12 +419,10 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
     }
 }
 
-// A word cut back below the text the list opened with has left the shown entries.
 void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
 {
-    BOOL bShrunk = strWord.GetLength() < m_strOpened.GetLength();
     m_strTyped = strWord;
-    int nMatch = bShrunk ? -1 : FindFirstMatch(strWord);
+    int nMatch = FindFirstMatch(strWord);
     if (nMatch < 0)
     {
         m_bHighlight = FALSE;

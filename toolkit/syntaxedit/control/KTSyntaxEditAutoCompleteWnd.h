@@ -96,7 +96,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CString m_strTyped;                         // the word last given
-    CString m_strOpened;                        // the word the list opened with, which filtered its entries
     CString m_strTags;                          // characters that end a word
     CString m_strOpenTags;                      // "~"-separated texts that open the list when typed
     CString m_strOpenTag;                       // the last text found among them

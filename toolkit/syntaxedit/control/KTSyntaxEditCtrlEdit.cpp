@@ -195,18 +195,24 @@ BOOL CKTSyntaxEditCtrl::InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bD
         return FALSE;
     KT_EDIT_TEXTPOS start(m_nCurrentRow, m_nCurrentChar);
     OnParserBreak();
+    BOOL bIndented = FALSE;
     if (m_bAutoIndent && m_nForcedColumn >= 1)
     {
         CString strIndent = CString('\t', m_nIndentTabs) + CString(' ', m_nIndentSpaces);
-        m_pBuffer->InsertText(strIndent, m_nCurrentRow, m_nCurrentChar, TRUE);
+        bIndented = m_pBuffer->InsertText(strIndent, m_nCurrentRow, m_nCurrentChar, TRUE);
         m_nCurrentChar = m_nIndentTabs + m_nIndentSpaces + 1;
         m_nForcedColumn = 0;
     }
     KT_EDIT_TEXTPOS end;
     if (!m_pBuffer->InsertText(pszText, m_nCurrentRow, m_nCurrentChar, TRUE, &end))
         return FALSE;
+    // The indentation the caret stood at is part of the text put there: one undo takes both away. Grouped typing
+    // has merged them into its own step already.
+    CKTSyntaxEditUndoRedoManager* pUndo = m_pBuffer->GetUndoRedoManager();
+    if (bIndented && !pUndo->IsGroupInsertMode())
+        pUndo->ChainLastCommand();
     if (bDeleted)
-        m_pBuffer->GetUndoRedoManager()->ChainLastCommand();
+        pUndo->ChainLastCommand();
     SetCaretChar(end.nLine, end.nCol);
     RecalcScrollBars();
     OnTextEdited(start.nLine, start.nCol, end.nLine, end.nCol, CKTSyntaxEditLexParserLink::editInserted);

@@ -61,6 +61,14 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
+// Alt comes as a system key, which would otherwise pass the list by and leave it open over a menu.
+void CKTSyntaxEditCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_MENU && m_pCompletion->IsOpen())
+        m_pCompletion->HandleKey(nChar, nRepCnt);
+    CWnd::OnSysKeyDown(nChar, nRepCnt, nFlags);
+}
+
 // Ctrl let go during a drag turns the copy cursor into the move cursor at once, not at the next move.
 void CKTSyntaxEditCtrl::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
 {

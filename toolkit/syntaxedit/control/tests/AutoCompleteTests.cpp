@@ -136,6 +136,23 @@ TEST_F(CAutoCompleteTest, EnterOnAnEmptyWordInsertsTheChosenEntryAndNoLineBreak)
     EXPECT_STREQ(RowText(), "x ");
 }
 
+// Chosen where Enter left the caret indented, the entry comes with the indentation: one undo takes both.
+TEST_F(CAutoCompleteTest, AnEntryChosenAtACarriedIndentationIsOneUndoStep)
+{
+    Row("  x");
+    Keys(VK_RETURN);
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_DOWN);
+    int nSteps = Buffer()->GetUndoRedoManager()->GetCount();
+    Keys(VK_RETURN);
+    EXPECT_STREQ(Buffer()->GetLineTextEx(2), "  Beta");
+    EXPECT_EQ(Buffer()->GetUndoRedoManager()->GetCount(), nSteps + 1);
+    Ctrl().Undo();
+    EXPECT_STREQ(Buffer()->GetLineTextEx(2), "");
+    EXPECT_STREQ(RowText(), "  x");
+}
+
 TEST_F(CAutoCompleteTest, EscBackspaceAndAWordWithoutEntryCloseTheListLeavingTheText)
 {
     Row("x b");
@@ -301,6 +318,14 @@ TEST_F(CAutoCompleteTest, KeysTheListDoesNotUseReachTheText)
     Keys(VK_HOME);
     EXPECT_FALSE(List().IsShown());
     EXPECT_EQ(Ctrl().GetCurrentChar(), 1);
+
+    // Alt, a system key, closes the list too.
+    Row("x be");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_MENU);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x be");
 }
 
 // Ctrl+Space over a list that opened by itself opens the list asked for, for the word before the caret.
@@ -334,6 +359,21 @@ TEST_F(CAutoCompleteTest, CtrlSpaceOverAnOpenListOpensItForTheWordBeforeTheCaret
         }()));
     EXPECT_TRUE(List().IsShown());
     EXPECT_STREQ(RowText(), "x ");
+}
+
+// Cut back to a shorter word, the list stays on the entries that word begins.
+TEST_F(CAutoCompleteTest, BackspaceWithinTheWordKeepsTheListOpen)
+{
+    Row("x bet");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_BACK);
+    ASSERT_TRUE(PumpUntil([this] { return List().GetTypedText() == "be"; }));
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_STREQ(Selected(), "Beta");
+    Keys(VK_RETURN);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x Beta");
 }
 
 // Cut back to the empty word, a list keeps no entry to choose: Enter breaks the row.
@@ -496,6 +536,22 @@ TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndTypeThemselves)
     EXPECT_STREQ(list.GetShownText(list.GetSelected()), "return");
     ASSERT_TRUE(input.Text(";"));
     EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.ret;");
+}
+
+// Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.
+TEST_F(CAutoCompleteTest, HomeInAListThatFitsKeepsTheSelection)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    ASSERT_EQ(List().GetVisibleRows(), List().GetShownCount());
+    Keys(VK_DOWN);
+    Keys(VK_DOWN);
+    Keys(VK_HOME);
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 3);
+    Keys(VK_RETURN);
+    EXPECT_STREQ(RowText(), "x betamax");
 }
 
 TEST_F(CAutoCompleteTest, ALongListScrollsToKeepTheSelectionInView)
