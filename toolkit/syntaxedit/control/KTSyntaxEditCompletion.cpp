@@ -28,6 +28,15 @@ void ListMissing(CString& strList, const std::vector<std::string>& arTexts)
     }
 }
 
+// Placing the list repaints it and the text under it: typed ahead of the screen, a row of separators that each
+// close and reopen it would wait for every placing.
+BOOL IsKeyWaiting()
+{
+    MSG msg;
+    return ::PeekMessage(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE | PM_NOYIELD) ||
+           ::PeekMessage(&msg, NULL, WM_CHAR, WM_CHAR, PM_NOREMOVE | PM_NOYIELD);
+}
+
 // A character that cannot be part of a word ends it; the list then has nothing more to follow.
 BOOL IsWordChar(char ch) { return isalnum(static_cast<unsigned char>(ch)) || ch == '_'; }
 }  // namespace
@@ -56,6 +65,13 @@ void CKTSyntaxEditCompletion::RefreshWords()
 }
 
 // The word before the caret runs back to a separator of the lexer's words or the row's start.
+void CKTSyntaxEditCompletion::Close()
+{
+    if (m_ctrl.GetSafeHwnd())
+        m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+    m_wndList.Hide();
+}
+
 BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
 {
     CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
@@ -67,6 +83,7 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
     int nStart = strRow.GetLength();
     while (!bAtTag && nStart > 0 && strTags.Find(strRow[nStart - 1]) < 0)
         --nStart;
+    m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
     m_nRow = m_ctrl.GetCurrentRow();
     m_nStart = nStart + 1;
     CPoint pt = m_ctrl.GetCaretPoint();
@@ -78,9 +95,33 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
     return FALSE;
 }
 
+// The timer's message comes only once no input waits.
 void CKTSyntaxEditCompletion::OpenAtTag(UINT nChar)
 {
-    if (m_wndList.IsOpenTag(CString(char(nChar))))
+    m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+    if (!m_wndList.IsOpenTag(CString(char(nChar))))
+        return;
+    if (!IsKeyWaiting())
+    {
+        Open(TRUE);
+        return;
+    }
+    Close();
+    m_nTagRow = m_ctrl.GetCurrentRow();
+    m_nTagChar = m_ctrl.GetCurrentChar();
+    m_chTag = char(nChar);
+    if (!m_ctrl.SetTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag, USER_TIMER_MINIMUM, NULL))
+        Open(TRUE);
+}
+
+void CKTSyntaxEditCompletion::OpenAtWaitedTag()
+{
+    m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+    CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
+    if (!pBuffer || m_ctrl.GetCurrentRow() != m_nTagRow || m_ctrl.GetCurrentChar() != m_nTagChar || m_nTagChar < 2)
+        return;
+    const CString strRow = pBuffer->GetLineTextEx(m_nTagRow);
+    if (strRow.GetLength() >= m_nTagChar - 1 && strRow[m_nTagChar - 2] == m_chTag)
         Open(TRUE);
 }
 

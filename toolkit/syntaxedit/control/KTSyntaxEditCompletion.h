@@ -19,14 +19,16 @@ public:
     void RefreshWords();
     // Anew, whether it shows or not. bAtTag: a tag was just typed, and the word starts at the caret.
     BOOL Open(BOOL bAtTag = FALSE);
-    void Close() { m_wndList.Hide(); }
+    void Close();
     BOOL IsOpen() const { return m_wndList.IsShown(); }
     // While the list is open: TRUE when it took the key and the control must not act on it too.
     BOOL HandleKey(UINT nChar, UINT nRepCnt);
     // A character about to be typed: TRUE when it was a close tag that chose an entry, and stands after it already.
     BOOL HandleChar(UINT nChar);
-    // A character just typed that is an open tag opens the list on an empty word.
+    // A character just typed that is an open tag opens the list on an empty word; while more keys wait, only once
+    // they are handled, and only if the caret still stands just after it.
     void OpenAtTag(UINT nChar);
+    void OpenAtWaitedTag();
     // After a change of the text or the caret, once the change is complete: the list follows the word or closes.
     void Follow();
     // One undo step, and none when the word already reads as the entry.
@@ -43,4 +45,7 @@ private:
     int m_nRow = 0;          // where the word began when the list opened
     int m_nStart = 0;        // its first character
     BOOL m_bChosen = FALSE;  // the list chose an entry while it had a key or a character
+    int m_nTagRow = 0;       // the caret after an open tag typed while more keys waited
+    int m_nTagChar = 0;
+    char m_chTag = 0;
 };

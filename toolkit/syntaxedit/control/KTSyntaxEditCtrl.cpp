@@ -147,6 +147,7 @@ void CKTSyntaxEditCtrl::OnDestroy()
 {
     KillTimer(ktTimerAutoScroll);
     KillTimer(ktTimerParseRepaint);
+    KillTimer(ktTimerOpenAtTag);
     CWnd::OnDestroy();
 }
 
@@ -333,6 +334,11 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == ktTimerAutoScroll)
     {
         AdvanceAutoScroll();
+        return;
+    }
+    if (nIDEvent == ktTimerOpenAtTag)
+    {
+        m_pCompletion->OpenAtWaitedTag();
         return;
     }
     CWnd::OnTimer(nIDEvent);

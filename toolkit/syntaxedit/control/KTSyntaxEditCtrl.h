@@ -38,6 +38,7 @@ public:
     {
         ktTimerAutoScroll = 100,
         ktTimerParseRepaint = 200,
+        ktTimerOpenAtTag = 300,
     };
     enum
     {

@@ -6,6 +6,7 @@
 #include "EditTestWindow.h"
 #include "InputBuilder.h"
 #include "KTSyntaxEditCompletion.h"
+#include "MessagePump.h"
 #include "TestInput.h"
 
 namespace
@@ -437,6 +438,71 @@ TEST_F(CAutoCompleteTest, ACloseTagChoosesTheEntryAndFollowsIt)
     ASSERT_TRUE(m_input->Text(".;"));
     EXPECT_FALSE(List().IsShown());
     EXPECT_STREQ(RowText(), "x.;");
+}
+
+// Counts the times a window is shown, however it is placed.
+class CShowCounter
+{
+public:
+    explicit CShowCounter(HWND hWnd)
+    {
+        s_hWnd = hWnd;
+        s_nShown = 0;
+        m_hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, Hook, NULL, ::GetCurrentThreadId());
+    }
+    ~CShowCounter() { ::UnhookWindowsHookEx(m_hHook); }
+    CShowCounter(const CShowCounter&) = delete;
+    CShowCounter& operator=(const CShowCounter&) = delete;
+    bool IsHooked() const { return m_hHook != NULL; }
+    int Shown() const { return s_nShown; }
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && pMsg->hwnd == s_hWnd && pMsg->message == WM_WINDOWPOSCHANGED &&
+            (reinterpret_cast<const WINDOWPOS*>(pMsg->lParam)->flags & SWP_SHOWWINDOW))
+            ++s_nShown;
+        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    }
+
+    static inline HWND s_hWnd = NULL;
+    static inline int s_nShown = 0;
+    HHOOK m_hHook;
+};
+
+// Typed ahead of the screen, the tags of a row open the list only once the keys are handled, and only where the
+// caret still stands after the last of them.
+TEST_F(CAutoCompleteTest, TagsTypedAheadOpenTheListOnceTheKeysAreHandled)
+{
+    List().SetTagLists(".~(~,", ")~;~,");
+    const auto typeAhead = [this](const char* pszText)
+    {
+        std::vector<INPUT> inputs;
+        for (const char* psz = pszText; *psz; ++psz)
+            InputBuilder::AddChar(inputs, *psz);
+        return m_input->Send(inputs);
+    };
+    Row("x");
+    {
+        CShowCounter shows(List().GetSafeHwnd());
+        ASSERT_TRUE(shows.IsHooked());
+        ASSERT_TRUE(typeAhead("f(a, b, c."));
+        EXPECT_STREQ(RowText(), "xf(a, b, c.");
+        ASSERT_TRUE(PumpUntil([this] { return List().IsShown(); }));
+        EXPECT_EQ(shows.Shown(), 1);
+        EXPECT_STREQ(List().GetTypedText(), "");
+        ExpectFocusKept();
+        ASSERT_TRUE(m_input->Text("be"));
+        EXPECT_STREQ(Selected(), "Beta");
+    }
+
+    Row("x");
+    CShowCounter shows(List().GetSafeHwnd());
+    ASSERT_TRUE(typeAhead("f(a, b, cd"));
+    EXPECT_STREQ(RowText(), "xf(a, b, cd");
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_EQ(shows.Shown(), 0);
 }
 
 TEST_F(CAutoCompleteTest, TagsAreWholeEntriesOfTheirListsAndATildeIsNone)

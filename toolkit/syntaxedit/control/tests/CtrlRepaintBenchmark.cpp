@@ -2,6 +2,7 @@
 // a typed character until its row shows it, keys of a line of C, and a whole new text until its first screen shows.
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -207,6 +208,38 @@ BENCHMARK(BM_TypedKeyOfCLine_12MB)->Unit(benchmark::kMillisecond)->Iterations(40
 
 void BM_TypedKeyOfLetters_12MB(benchmark::State& state) { TypeKeys(state, "ifecdintxabreturnsT"); }
 BENCHMARK(BM_TypedKeyOfLetters_12MB)->Unit(benchmark::kMillisecond)->Iterations(400);
+
+// The same lines typed ahead of the screen: each line's characters are all queued before any is handled, as a fast
+// typist's are. One iteration is one line; the counter is the time per key.
+void TypeQueuedKeys(benchmark::State& state, const char* pszLine)
+{
+    CKTSyntaxEditCtrl& ctrl = BigEditor().ctrl;
+    ctrl.SetFocus();
+    const int nRow = PlaceCaretOnShortRow(ctrl);
+    const int nEnd = ctrl.GetCurrentChar();
+    for (auto _ : state)
+    {
+        for (const char* psz = pszLine; *psz; ++psz)
+            ctrl.PostMessage(WM_CHAR, WPARAM(BYTE(*psz)), 1);
+        PumpMessages();
+        state.PauseTiming();
+        ctrl.Select(nRow, ctrl.GetDisplayColumn(nRow, nEnd), nRow, ctrl.GetCurrentDispCol(), FALSE);
+        ctrl.ReplaceSelection("", TRUE);
+        PumpMessages();
+        state.ResumeTiming();
+    }
+    state.counters["per_key"] = benchmark::Counter(
+        double(strlen(pszLine)), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_QueuedKeysOfCLine_12MB(benchmark::State& state)
+{
+    TypeQueuedKeys(state, "if (e) c = d; int x = a*b; return (s); /*T*/");
+}
+BENCHMARK(BM_QueuedKeysOfCLine_12MB)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_QueuedKeysOfLetters_12MB(benchmark::State& state) { TypeQueuedKeys(state, "ifecdintxabreturnsT"); }
+BENCHMARK(BM_QueuedKeysOfLetters_12MB)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 // Rows of the same few words and commas, three quarters of the view wide, as an older generated file
 // may hold; and as many short declarations beside them.
