@@ -9,11 +9,11 @@
 
 #include "FrameKeys.h"
 #include "KTSyntaxEditCompletion.h"
+#include "LoadedFrame.h"
 #include "MainFrame.h"
 #include "MessagePump.h"
 #include "TestFolder.h"
 #include "TestInput.h"
-#include "WorkspaceRes.h"
 #include "WrenfoldApp.h"
 #include "WrenfoldDoc.h"
 #include "WrenfoldView.h"
@@ -45,11 +45,10 @@ protected:
     }
     void SetUp() override
     {
-        m_pFrame = new CMainFrame;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr));
+        m_pLoaded = std::make_unique<LoadedFrame>();
+        m_pFrame = m_pLoaded->pFrame;
+        ASSERT_TRUE(m_pFrame);
         App().m_pMainWnd = m_pFrame;
-        m_pFrame->ShowWindow(SW_SHOW);
-        m_pFrame->UpdateWindow();
         // With CR LF throughout, as the editor writes a file whose line ends it was given mixed.
         for (char ch : ProgramFile("lib\\dravolint.c"))
             m_strOriginal += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
@@ -71,8 +70,7 @@ protected:
         m_pInput.reset();
         if (m_pDoc)
             m_pDoc->SetModifiedFlag(FALSE);
-        if (m_pFrame)
-            m_pFrame->DestroyWindow();
+        m_pLoaded.reset();
         App().m_pMainWnd = nullptr;
         PumpMessages();
     }
@@ -116,7 +114,8 @@ protected:
     }
 
     CTestFolder m_folder{"workspace-editor-typing"};
-    CMainFrame* m_pFrame = nullptr;
+    std::unique_ptr<LoadedFrame> m_pLoaded;
+    CMainFrame* m_pFrame = nullptr;  // the loaded frame's
     CFrameKeys m_keys;
     std::string m_strOriginal;
     CwrenfoldDoc* m_pDoc = nullptr;

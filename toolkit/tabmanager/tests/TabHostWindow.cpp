@@ -113,3 +113,15 @@ LRESULT CTabHostWindow::OnMouseLeave(WPARAM, LPARAM)
 }
 
 void CTabHostWindow::OnKeyDown(UINT nChar, UINT, UINT) { PerformKeyDown(m_hWnd, nChar); }
+
+CTabHostWindow::CEdgeColours CTabHostWindow::UseDistinctEdges(int nAppearance)
+{
+    const CEdgeColours edges{RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200)};
+    m_pPainter->SetAppearance(nAppearance);
+    CKTTabColorSet* pColors = m_pPainter->GetColorSet();
+    pColors->m_clrEdgeOuter.SetCustomValue(edges.clrOuter);
+    pColors->m_clrEdgeInner.SetCustomValue(edges.clrInner);
+    pColors->m_clrEdgeFace.SetCustomValue(edges.clrFace);
+    SetCurSel(0);
+    return edges;
+}

@@ -27,6 +27,14 @@ public:
     CPoint CentreOf(int nTab) const { return GetItem(nTab)->GetRect().CenterPoint(); }
     CString Order() const;  // the captions' numbers in list order, e.g. "21345"
 
+    // Three edge colours told apart, so a test reads which line a look draws where.
+    struct CEdgeColours
+    {
+        COLORREF clrOuter, clrInner, clrFace;
+    };
+    // Takes that look with the three edge colours and selects the first tab.
+    CEdgeColours UseDistinctEdges(int nAppearance);
+
     std::vector<int> m_arrClicked;        // indexes given to OnItemClick
     std::vector<UINT> m_arrButtonClicks;  // ids of navigate buttons clicked
     std::vector<int> m_arrOffsets;        // scroll offsets as the layouts saw them change

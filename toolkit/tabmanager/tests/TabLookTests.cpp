@@ -95,14 +95,8 @@ TEST(TabLook, ANormalTabKeepsItsRectangleAndTheSlantedLookReachesBack)
 TEST(TabLook, TheSlantedTabIsOutlinedWithItsInnerLineAlongTheSlantAndItsFaceLineUnderTheTopAndDownTheRight)
 {
     CTabHostWindow host;
+    const auto [clrOuter, clrInner, clrFace] = host.UseDistinctEdges(3);
     CKTTabPainter* pPainter = host.GetPaintManager();
-    pPainter->SetAppearance(3);
-    CKTTabColorSet* pColors = pPainter->GetColorSet();
-    const COLORREF clrOuter = RGB(200, 0, 0), clrInner = RGB(0, 200, 0), clrFace = RGB(0, 0, 200);
-    pColors->m_clrEdgeOuter.SetCustomValue(clrOuter);
-    pColors->m_clrEdgeInner.SetCustomValue(clrInner);
-    pColors->m_clrEdgeFace.SetCustomValue(clrFace);
-    host.SetCurSel(0);
     CKTTabManagerItem* pItem = host.GetItem(2);
     pItem->SetRect(CRect(30, 10, 80, 30));  // the slant's foot lies a tab's height back, at 17
     CMemoryCanvas canvas(CSize(100, 40));

@@ -188,14 +188,8 @@ TEST(TabOtherLooks, SteepTrapezoidsReachHalfTheirHeightIntoBothNeighbours)
 TEST(TabOtherLooks, SteepTrapezoidsCarryAnInnerLineUpTheLeftAndAFaceLineUnderTheTop)
 {
     CTabHostWindow host;
+    const auto [clrOuter, clrInner, clrFace] = host.UseDistinctEdges(9);
     CKTTabPainter* pPainter = host.GetPaintManager();
-    pPainter->SetAppearance(9);
-    CKTTabColorSet* pColors = pPainter->GetColorSet();
-    const COLORREF clrOuter = RGB(200, 0, 0), clrInner = RGB(0, 200, 0), clrFace = RGB(0, 0, 200);
-    pColors->m_clrEdgeOuter.SetCustomValue(clrOuter);
-    pColors->m_clrEdgeInner.SetCustomValue(clrInner);
-    pColors->m_clrEdgeFace.SetCustomValue(clrFace);
-    host.SetCurSel(0);
     CMemoryCanvas canvas(CSize(120, 50));
     pPainter->GetAppearanceSet()->DrawSingleButton(canvas.DC(), Place(host, 2, CRect(30, 10, 80, 30)));
     CPixelImage image = canvas.Image();
