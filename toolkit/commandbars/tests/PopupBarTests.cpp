@@ -118,6 +118,20 @@ protected:
         return m_pCommandBars->TrackPopupMenuEx(&menu, nFlags | TPM_RETURNCMD, pt.x, pt.y);
     }
 
+    // The menu bar's third menu, its entries replaced by that many lettered ones.
+    CKTPopupBar* ThirdMenuWithItems(int nItems)
+    {
+        auto* pPopup = dynamic_cast<CKTPopupBar*>(m_pCommandBars->GetMenuBar()->GetControl(2)->GetCommandBar());
+        if (!pPopup)
+            return NULL;
+        pPopup->GetControls()->RemoveAll();
+        for (int i = 0; i < nItems; i++)
+            pPopup->GetControls()
+                ->Add(ktControlButton, ID_TEST_ENABLED)
+                ->SetCaption(CString("Item ") + char('A' + i % 26));
+        return pPopup;
+    }
+
     CRect m_rcPopup;
 };
 
@@ -859,12 +873,9 @@ TEST_F(DesignerFrameTest, AClickOnAMenuEntryOpensItsPopupBelowIt)
 TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScreen)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
-    auto* pPopup = dynamic_cast<CKTPopupBar*>(pMenuBar->GetControl(2)->GetCommandBar());
-    ASSERT_TRUE(pPopup != NULL);
     const int nItems = 60;
-    pPopup->GetControls()->RemoveAll();
-    for (int i = 0; i < nItems; i++)
-        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("Item");
+    CKTPopupBar* pPopup = ThirdMenuWithItems(nItems);
+    ASSERT_TRUE(pPopup != NULL);
     pPopup->SetNoScrolling(TRUE);
     ASSERT_TRUE(pMenuBar->SetPopuped(2, TRUE));
     EXPECT_FALSE(pPopup->IsScrolling());
@@ -878,12 +889,9 @@ TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScree
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
-    auto* pPopup = dynamic_cast<CKTPopupBar*>(pMenuBar->GetControl(2)->GetCommandBar());
-    ASSERT_TRUE(pPopup != NULL);
     const int nItems = 60;
-    pPopup->GetControls()->RemoveAll();
-    for (int i = 0; i < nItems; i++)
-        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption(CString("Item ") + char('A' + i % 26));
+    CKTPopupBar* pPopup = ThirdMenuWithItems(nItems);
+    ASSERT_TRUE(pPopup != NULL);
     CTestInput input(m_pFrame->GetSafeHwnd());
     ASSERT_TRUE(pMenuBar->SetPopuped(2, TRUE));
     ASSERT_TRUE(pPopup->IsScrolling());
