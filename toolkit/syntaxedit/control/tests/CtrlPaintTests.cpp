@@ -372,6 +372,37 @@ TEST(CtrlPaintTyping, AKeywordTypedIntoANewTextIsColoured)
     EXPECT_TRUE(PumpUntil([&] { return CountNear(Showing(ctrl), rcWord, RGB(0, 0, 255)) > 0; }, kColdWineDeadlineMs));
 }
 
+// Typed key by key at the end of a new text, as a user fills a new file:
+// each run shows its own colour once the parse ends.
+TEST(CtrlPaintTyping, TextTypedAtTheEndOfANewTextTakesEachRunsColour)
+{
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    ctrl.SetConfigFile(ConfigIniPath());
+    window.Buffer()->SetFileExt(".c");
+    PumpMessages();
+    CTestInput input(ctrl.GetSafeHwnd());
+    for (const char* row : {"int x = a*b;", "if (e) c = d;"})
+    {
+        ASSERT_TRUE(input.Text(row));
+        ASSERT_TRUE(input.Key(VK_RETURN));
+    }
+    ASSERT_TRUE(input.Text("/*T*/ return (s);"));
+    const COLORREF kKeyword = RGB(0, 0, 255);
+    const auto coloured = [&]
+    {
+        CPixelImage image = Showing(ctrl);
+        const auto cells = [&](int row, int first, int last)
+        { return CellOf(ctrl, row, first) | CellOf(ctrl, row, last); };
+        return CountNear(image, cells(1, 1, 3), kKeyword) > 0 && CountNear(image, cells(1, 4, 12), kKeyword) == 0 &&
+               CountNear(image, cells(2, 1, 2), kKeyword) > 0 && CountNear(image, cells(2, 3, 13), kKeyword) == 0 &&
+               CountNear(image, cells(3, 1, 5), kCommentText) > 0 && CountNear(image, cells(3, 7, 12), kKeyword) > 0 &&
+               CountNear(image, cells(3, 13, 17), kKeyword) == 0;
+    };
+    EXPECT_TRUE(PumpUntil(coloured, kColdWineDeadlineMs));
+    EXPECT_EQ(window.Buffer()->GetLineTextEx(3), "/*T*/ return (s);");
+}
+
 // A page drawn into a bitmap as a printer's DC, there being no printer: black until printed on.
 class CPaperBitmap
 {

@@ -327,6 +327,9 @@ std::unique_lock<std::timed_mutex> CKTSyntaxEditLexTextSchema::LockDataForScreen
     return std::unique_lock<std::timed_mutex>(m_dataLock, deadline);
 }
 
+// A block that starts at the row's start is not open there: the run of its
+// parent from there finds it again. Only the outermost block has no parent to
+// find it, so it counts wherever it starts.
 std::vector<const CKTSyntaxEditLexTextBlock*> CKTSyntaxEditLexTextSchema::OpenBlocksAt(int row) const
 {
     KT_EDIT_LEXPOS at{row, 0};
@@ -334,7 +337,7 @@ std::vector<const CKTSyntaxEditLexTextBlock*> CKTSyntaxEditLexTextSchema::OpenBl
     size_t next = FirstBlockAfter({row, 1});
     for (const CKTSyntaxEditLexTextBlock* b = next ? m_chain[next - 1].GetInterface() : nullptr; b;
          b = b->m_ptrParent.GetInterface())
-        if (b->IsOpen() || b->m_posEnd >= at)
+        if ((b->IsOpen() || b->m_posEnd >= at) && (b->m_posStart < at || !b->m_ptrParent))
             open.insert(open.begin(), b);
     return open;
 }

@@ -50,6 +50,37 @@ protected:
             ASSERT_EQ(DescribeRow(*m_schema, m_text, row), DescribeRow(*fresh, m_text, row)) << step << ", row " << row;
     }
 
+    // A screen parsed from the top of any row from the first on shows what the whole parse shows.
+    void ExpectScreensAsParsed(const std::string& step, int firstRow = 1)
+    {
+        CKTSyntaxEditLexCursor cursor(m_text);
+        for (int first = firstRow; first <= m_text.GetRowCount(); ++first)
+        {
+            CKTLexBlockChain screen;
+            ASSERT_TRUE(m_schema->RunOnScreen(cursor, first, m_text.GetRowCount(), screen)) << step;
+            for (int row = first; row <= m_text.GetRowCount(); ++row)
+                ASSERT_EQ(DescribeRow(*m_schema, m_text, row, &screen), DescribeRow(*m_schema, m_text, row))
+                    << step << ", screen from row " << first << ", row " << row;
+        }
+    }
+
+    // Types at the end of the text key by key ("\n" a line end), comparing after each key the
+    // re-parse with a fresh parse and the screens from the row on with the parse.
+    void TypeAtTheEnd(const std::string& keys, int firstScreenRow)
+    {
+        const int last = m_text.GetRowCount();
+        std::string row;
+        m_text.GetRowText(last, row);
+        KT_EDIT_LEXPOS at{last, int(row.size())};
+        for (char c : keys)
+        {
+            Insert(at, std::string(1, c));
+            at = c == '\n' ? KT_EDIT_LEXPOS{at.nRow + 1, 0} : KT_EDIT_LEXPOS{at.nRow, at.nCol + 1};
+            ExpectSameAsFreshParse(std::string("typed ") + c);
+            ExpectScreensAsParsed(std::string("typed ") + c, firstScreenRow);
+        }
+    }
+
     CKTSyntaxEditLexTextSchema::Ptr m_schema;
     CTestText m_text;
 };
@@ -65,6 +96,18 @@ TEST_F(CSchemeTest, ColoursRowsOfAGeneratedSource)
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 77),
               "0-2:- 2-6:0000FF 6-7:- 7-9:0000FF 9-16:- 16-18:09885A 18-26:- 26-29:09885A 29-30:-");
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 88), "0-43:- 43-44:09885A 44-47:-");
+}
+
+// Rows that start with a keyword, a comment or a string, broken ones among them.
+TEST_F(CSchemeTest, AScreenParsedFromAnyRowShowsWhatTheWholeParseShows)
+{
+    ExpectScreensAsParsed("generated source");
+    for (unsigned seed = 1; seed <= 5; ++seed)
+    {
+        m_text.SetText(GenerateCText(60, seed));
+        Parse(*m_schema, nullptr, nullptr);
+        ExpectScreensAsParsed("C text of seed " + std::to_string(seed));
+    }
 }
 
 TEST_F(CSchemeTest, ColoursLineCommentsToTheirLineEnd)
@@ -88,6 +131,29 @@ TEST_F(CSchemeTest, AKeywordAtTheEndOfATextWithoutALineEndIsColoured)
     }
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 1), "0-3:0000FF");
     ExpectSameAsFreshParse("typed int");
+}
+
+// Typed key by key at the end of a text that has no final line end, as a
+// user fills a file: every run takes its colour once typed, on screen too.
+TEST_F(CSchemeTest, TextTypedAtTheEndOfATextIsColouredAsTyped)
+{
+    m_text.SetText("");
+    Parse(*m_schema, nullptr, nullptr);
+    TypeAtTheEnd("int x = a*b;\nif (e) c = d;\n/*T*/ return (s);", 1);
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 1), "0-3:0000FF 3-12:-");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 2), "0-2:0000FF 2-13:-");
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 3), "0-5:008000 5-6:- 6-12:0000FF 12-17:-");
+
+    const int rows = m_text.GetRowCount();
+    TypeAtTheEnd("\nint y = a*b; /* c */", rows);
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, rows + 1), "0-3:0000FF 3-13:- 13-20:008000");
+}
+
+TEST_F(CSchemeTest, ARowTypedAfterAGeneratedSourceIsColouredAsTyped)
+{
+    const int rows = m_text.GetRowCount();
+    TypeAtTheEnd("\nint y = a*b; /* c */", rows - 2);
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, rows + 1), "0-3:0000FF 3-13:- 13-20:008000");
 }
 
 TEST_F(CSchemeTest, EmptyRowHasOneDefaultPiece) { EXPECT_EQ(DescribeRow(*m_schema, m_text, 3), "0-0:-"); }
@@ -152,6 +218,7 @@ TEST_F(CSchemeTest, ReparseAfterRandomEdits)
         if (HasFatalFailure())
             return;
     }
+    ExpectScreensAsParsed("after the edits");
 }
 
 // Blocks and colours as recorded before the parser was made faster: any

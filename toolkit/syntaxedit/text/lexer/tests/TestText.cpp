@@ -98,12 +98,13 @@ void PrintTo(const KT_EDIT_LEXBLOCKINFO& block, std::ostream* out)
          << ":" << block.posEnd.nCol << " depth " << block.nDepth;
 }
 
-std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row)
+std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row,
+                        const CKTLexBlockChain* chain)
 {
     std::string line;
     text.GetRowText(row, line);
     std::vector<KT_EDIT_LEXPIECE> pieces;
-    schema.GetRowColors(row, int(line.size()), KT_EDIT_LEXSTYLE(), pieces);
+    schema.GetRowColors(row, int(line.size()), KT_EDIT_LEXSTYLE(), pieces, chain);
     std::string out;
     for (const KT_EDIT_LEXPIECE& piece : pieces)
     {

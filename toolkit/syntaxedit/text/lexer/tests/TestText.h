@@ -84,8 +84,10 @@ std::string ConfigPath(const std::string& relative);
 CKTSyntaxEditLexTextSchema::Ptr LoadTestSchema(const std::string& relative);
 // Blocks print readably when a comparison fails.
 void PrintTo(const KT_EDIT_LEXBLOCKINFO& block, std::ostream* out);
-// Colour of each column of a row, as "start-end:RRGGBB" runs ("-" for none).
-std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row);
+// Colour of each column of a row, as "start-end:RRGGBB" runs ("-" for none),
+// from the schema's own blocks or from a chain an on-screen parse made.
+std::string DescribeRow(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text, int row,
+                        const CKTLexBlockChain* chain = nullptr);
 // Every block of the chain, one a line, then every row's colours.
 std::string DescribeParse(const CKTSyntaxEditLexTextSchema& schema, const CTestText& text);
 // A C-like text from a fixed seed: every kind of piece the C scheme colours,
