@@ -324,36 +324,50 @@ void CKTSyntaxEditLexParser::ProcessTasksGuarded()
     }
 }
 
+// The newest range first, task by task, until the list is done or a pass is
+// broken off (a save, an edit): what is left runs once the breaker lets go,
+// edit or not.
 void CKTSyntaxEditLexParser::ProcessTasks()
 {
     CKTSyntaxEditLexTextSchema* schema = m_ptrSchema.GetInterface();
     if (!schema || !m_taskList.m_pText)
         return;
-    if (schema->GetBreakFlag().exchange(false))
-    {
-        // Broken before it began: the tasks stay queued and run once the breaker lets go.
-        m_taskList.m_bTaskAdded = true;
-        return;
-    }
-    KT_EDIT_PARSE_TASK range = m_taskList.GetRange();
-    bool whole = !range.start.IsValid() || range.start == KT_EDIT_LEXPOS{1, 0};
     CKTSyntaxEditLexCursor cursor(*m_taskList.m_pText, GetBackOffset(*m_taskList.m_pText));
-    int result =
-        schema->RunParseUpdate(true, cursor, whole ? nullptr : &range.start, whole ? nullptr : &range.end, true);
+    bool ran = false;
+    while (!schema->GetBreakFlag().exchange(false))
+    {
+        ran = true;
+        if (!RunLastTask(*schema, cursor) || m_taskList.IsEmpty())
+            break;
+    }
+    if (!ran || !m_taskList.IsEmpty())
+        m_taskList.m_bTaskAdded = true;
+}
+
+// Parses the newest task, or the whole text when none is queued; FALSE when
+// the pass was broken off or its range is not done, which leaves it queued.
+bool CKTSyntaxEditLexParser::RunLastTask(CKTSyntaxEditLexTextSchema& schema, CKTSyntaxEditLexCursor& cursor)
+{
+    KT_EDIT_PARSE_TASK task;
+    bool queued = m_taskList.GetLast(task);
+    bool whole = !queued || !task.start.IsValid() || task.start == KT_EDIT_LEXPOS{1, 0};
+    const KT_EDIT_LEXPOS* end = task.end.IsValid() ? &task.end : nullptr;
+    int result = schema.RunParseUpdate(true, cursor, whole ? nullptr : &task.start, whole ? nullptr : end, true);
     if (result & CKTSyntaxEditLexClass::ktStop)
     {
-        schema->DropParseResults();
-        whole = true;
-        result = schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+        schema.DropParseResults();
+        result = schema.RunParseUpdate(true, cursor, nullptr, nullptr, false);
+        m_taskList.Clear();
+        queued = false;
     }
-    schema->GetBreakFlag() = false;
-    m_taskList.Clear();
-    if (!(result & CKTSyntaxEditLexClass::ktRangeDone) || (result & CKTSyntaxEditLexClass::ktBroken))
-    {
-        // Broken off (a save, an edit): the range is parsed again once the breaker lets go, edit or not.
-        m_taskList.Requeue(whole ? KT_EDIT_PARSE_TASK() : range);
-        m_taskList.m_bTaskAdded = true;
-    }
+    // A range done but broken off while it took the old chain back leaves old colours after it.
+    bool done = (result & CKTSyntaxEditLexClass::ktRangeDone) && !(result & CKTSyntaxEditLexClass::ktBroken);
+    if (done && queued)
+        m_taskList.RemoveLast();
+    if (!done && !queued)
+        m_taskList.Requeue(KT_EDIT_PARSE_TASK());  // the whole text
+    bool broken = schema.GetBreakFlag().exchange(false);
+    return done && !broken;
 }
 
 void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block)

@@ -105,6 +105,7 @@ private:
     void WorkerMain();
     bool WaitForWork(std::unique_lock<std::timed_mutex>& lock);
     void ProcessTasks();
+    bool RunLastTask(CKTSyntaxEditLexTextSchema& schema, CKTSyntaxEditLexCursor& cursor);
     void ProcessTasksGuarded();
     void JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock);
     std::unique_lock<std::timed_mutex> TakeTaskLock();

@@ -52,16 +52,10 @@ void CKTSyntaxEditParseTaskList::Shift(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end,
     }
 }
 
-// One range, so that no re-parse can take old blocks back over a range still waiting.
-KT_EDIT_PARSE_TASK CKTSyntaxEditParseTaskList::GetRange() const
+bool CKTSyntaxEditParseTaskList::GetLast(KT_EDIT_PARSE_TASK& task) const
 {
-    KT_EDIT_PARSE_TASK range = m_tasks.empty() ? KT_EDIT_PARSE_TASK() : m_tasks.front();
-    for (const KT_EDIT_PARSE_TASK& task : m_tasks)
-    {
-        if (!task.start.IsValid() || !range.start.IsValid())
-            return KT_EDIT_PARSE_TASK();  // the whole text
-        range.start = std::min(range.start, task.start);
-        range.end = std::max(range.end, task.end.IsValid() ? task.end : task.start);
-    }
-    return range;
+    if (m_tasks.empty())
+        return false;
+    task = m_tasks.back();
+    return true;
 }

@@ -30,8 +30,9 @@ public:
     void Add(const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end);
     // Queued ranges follow the text as the blocks do.
     void Shift(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind);
-    // All queued ranges as one, from the first edit to the last.
-    KT_EDIT_PARSE_TASK GetRange() const;
+    // The newest range is parsed first: FALSE when none is queued.
+    bool GetLast(KT_EDIT_PARSE_TASK& task) const;
+    void RemoveLast() { m_tasks.pop_back(); }
     void Requeue(const KT_EDIT_PARSE_TASK& task) { m_tasks.push_back(task); }
     bool IsEmpty() const { return m_tasks.empty(); }
     void Clear() { m_tasks.clear(); }

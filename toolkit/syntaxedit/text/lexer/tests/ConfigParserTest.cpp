@@ -547,6 +547,48 @@ TEST(LexParserThread, WorkIsSeenFromTheRequestUntilItsPassEnds)
     EXPECT_TRUE(settled());
 }
 
+// Edits apart in the text are parsed each in a pass of its own, the newest
+// first, and end like a fresh parse.
+TEST(LexParserThread, RangesApartAreParsedNewestFirst)
+{
+    auto schema = EditedCScheme({{"EditReparceTimeout_ms = 500", "EditReparceTimeout_ms = 60000"}});
+    CBuffer buffer(ReadTestFile(std::string(KT_TEST_DATA_DIR) + "/chat_api.c"), ".c");
+    buffer.Install(schema);
+    ASSERT_TRUE(buffer.WaitParsed(5000));
+    for (int row : {10, 70})
+    {  // held in the edit delay, both wait together
+        KT_EDIT_LEXPOS at{row, 0};
+        KT_EDIT_LEXPOS end = buffer.text.Insert(at, "/* c */ int q; ");
+        buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    }
+    buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
+    std::vector<int> parsedRows;  // of the last block each pass announced
+    int lastRow = 0;
+    for (auto until = Clock::now() + std::chrono::seconds(5); parsedRows.size() < 2 && Clock::now() < until;)
+    {
+        buffer.parser->WaitForEvents(50);
+        for (const KT_EDIT_LEXPARSEREVENT& event : buffer.parser->TakeEvents())
+        {
+            if (event.nCode == CKTSyntaxEditLexParser::ktEditOnTextBlockParsed)
+                lastRow = event.block->m_posStart.nRow;
+            if (event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+                parsedRows.push_back(lastRow);
+        }
+    }
+    ASSERT_EQ(parsedRows.size(), 2u);
+    auto until = Clock::now() + std::chrono::seconds(5);
+    while (buffer.parser->HasWork() && Clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    for (const KT_EDIT_LEXPARSEREVENT& event : buffer.parser->TakeEvents())
+        EXPECT_NE(event.nCode, CKTSyntaxEditLexParser::ktEditOnParserEnded) << "a third pass";
+    EXPECT_GE(parsedRows[0], 70);
+    EXPECT_LT(parsedRows[1], 70);
+    auto fresh = schema->Clone();
+    CKTSyntaxEditLexCursor cursor(buffer.text);
+    fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
+}
+
 TEST(LexParserThread, IdleWorkersEndAndStartAgain)
 {
     auto schema = EditedCScheme({{"ParserThreadIdleLifeTime_sec = 60", "ParserThreadIdleLifeTime_sec = 1"}});
