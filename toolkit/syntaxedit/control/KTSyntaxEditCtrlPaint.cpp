@@ -20,6 +20,19 @@ COLORREF StyleColor(uint32_t clr, COLORREF clrDefault)
 {
     return clr == KT_EDIT_LEXSTYLE::ktNoColor ? clrDefault : COLORREF(clr);
 }
+
+// The screens parsed while it lives share one wait for a running pass.
+class CScreenPaint
+{
+public:
+    explicit CScreenPaint(CKTSyntaxEditScreenCache& cache) : m_cache(cache) { m_cache.BeginPaint(); }
+    ~CScreenPaint() { m_cache.EndPaint(); }
+    CScreenPaint(const CScreenPaint&) = delete;
+    CScreenPaint& operator=(const CScreenPaint&) = delete;
+
+private:
+    CKTSyntaxEditScreenCache& m_cache;
+};
 }  // namespace
 
 // An editor behind another (a tab not shown) is told to paint as well when its text changes: nothing
@@ -85,7 +98,10 @@ void CKTSyntaxEditCtrl::Draw(CDC* pDC)
     int nVisibleRows = m_tm.tmHeight > 0 ? rc.Height() / GetRowHeight() + 1 : 0;
     if (nVisibleRows == 0)
         dcText.FillSolidRect(&rc, KTSyntaxEditPaintManager()->GetColor(CKTSyntaxEditPaintManager::ktColorBack));
-    DrawRows(&dcText, &dcGutter, nVisibleRows);
+    {
+        CScreenPaint screens(m_ScreenCache);
+        DrawRows(&dcText, &dcGutter, nVisibleRows);
+    }
     m_nRedrawRow = 0;
     KTSyntaxEditPaintManager()->DrawCollapsedTextMarks(this, &dcText);
     pDC->BitBlt(m_nTextLeft, 0, rc.Width(), rc.Height(), &dcText, 0, 0, SRCCOPY);
@@ -196,7 +212,7 @@ const CKTLexBlockChain* CKTSyntaxEditCtrl::GetScreenBlocks(int nRow)
     m_ScreenCache.ChooseRange(nRow, GetVisibleRows(), m_folding.GetShownRows(), nStart, nEnd);
     CKTSyntaxEditLexCursor cursor(pLink->GetText(), options.m_nMaxBackParseOffset);
     CKTLexBlockChain chain;
-    if (!pSchema->RunOnScreen(cursor, nStart, nEnd, chain))
+    if (!pSchema->RunOnScreen(cursor, nStart, nEnd, chain, m_ScreenCache.GetDeadline()))
         return NULL;
     return m_ScreenCache.Add(nStart, nEnd, std::move(chain), dwNow);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "KTSyntaxEditLexTextSchema.h"
@@ -25,6 +26,15 @@ public:
     void Clear() { m_arEntries.clear(); }
     int GetCount() const { return int(m_arEntries.size()); }
 
+    // A running pass holds the classes for its whole length: the screens of
+    // one paint share one wait for it, so that a paint never waits per row.
+    void BeginPaint() { m_paintDeadline = CKTSyntaxEditLexTextSchema::GetScreenDeadline(); }
+    void EndPaint() { m_paintDeadline.reset(); }
+    CKTSyntaxEditLexTextSchema::ScreenDeadline GetDeadline() const
+    {
+        return m_paintDeadline ? *m_paintDeadline : CKTSyntaxEditLexTextSchema::GetScreenDeadline();
+    }
+
 private:
     struct Entry
     {
@@ -35,5 +45,6 @@ private:
     };
 
     std::vector<Entry> m_arEntries;
-    DWORD m_dwLastCheck = 0;  // tick of the last expiry pass
+    DWORD m_dwLastCheck = 0;                                                    // tick of the last expiry pass
+    std::optional<CKTSyntaxEditLexTextSchema::ScreenDeadline> m_paintDeadline;  // set while a paint runs
 };

@@ -89,8 +89,14 @@ public:
 
     // The quick parse of visible rows on the full class tree, so that the
     // on-screen-only classes take part: copies of the blocks open at the
-    // first row run to the last row. The chain belongs to the caller.
+    // first row run to the last row. The chain belongs to the caller. It
+    // waits for the background run's locks until the deadline at most (one
+    // paint gives all its screens one deadline), else 30 ms from now.
+    using ScreenDeadline = std::chrono::steady_clock::time_point;
+    static ScreenDeadline GetScreenDeadline();
     bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain) const;
+    bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain,
+                     ScreenDeadline deadline) const;
 
     // Colouring (KTSyntaxEditLexTextSchemaColors.cpp); the chain of an on-screen parse, or the schema's own.
     void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults, std::vector<KT_EDIT_LEXPIECE>& pieces,
@@ -129,8 +135,6 @@ private:
     void Announce(const CKTLexBlockPtr& block);
     void Notify(int code, int value, const CKTLexBlockPtr& block);
     void ApplyThemeTo(const CKTSyntaxEditLexClass::List& classes, const KTLexThemeLookup& theme);
-    // The on-screen parse waits for the background run's locks only until a deadline.
-    using ScreenDeadline = std::chrono::steady_clock::time_point;
     std::unique_lock<std::timed_mutex> LockDataForScreen(ScreenDeadline deadline) const;
     Ptr CopyClasses() const;
     // The blocks open at the start of the row, outermost first; the data lock is held.

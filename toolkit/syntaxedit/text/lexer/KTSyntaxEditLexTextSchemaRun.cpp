@@ -102,6 +102,9 @@ int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor
         KT_EDIT_LEXPOS threshold = (end && *end > *start) ? *end : *start;
         result = RunFromBlock(restart, cursor, threshold);
         EndReparse();
+        // Ended without a verdict (the file's own class ended before the text): the range is done.
+        if (!(result & (kResultMask | CKTSyntaxEditLexClass::ktRangeDone)))
+            result = CKTSyntaxEditLexClass::ktRangeDone;
     }
     return result;
 }
@@ -395,15 +398,25 @@ bool CKTSyntaxEditLexTextSchema::IsUnparsedStart(int firstRow, ScreenDeadline de
     return data.owns_lock() && firstRow == 1 && m_chain.empty();
 }
 
+// The background run holds its locks for a whole pass: painting waits for them this long in all, then
+// draws what it has and is repainted when the pass reports.
+CKTSyntaxEditLexTextSchema::ScreenDeadline CKTSyntaxEditLexTextSchema::GetScreenDeadline()
+{
+    return std::chrono::steady_clock::now() + std::chrono::milliseconds(30);
+}
+
 bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow,
                                              CKTLexBlockChain& chain) const
+{
+    return RunOnScreen(cursor, firstRow, lastRow, chain, GetScreenDeadline());
+}
+
+bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow,
+                                             CKTLexBlockChain& chain, ScreenDeadline deadline) const
 {
     chain.clear();
     if (firstRow < 1 || lastRow < firstRow)
         return false;
-    // The background run holds its locks for a whole pass: painting waits for them this long in all, then
-    // draws what it has and is repainted when the pass reports.
-    const ScreenDeadline deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(30);
     bool unparsed = IsUnparsedStart(firstRow, deadline);
     if (!unparsed && !HasOpenBlocksAt(firstRow, deadline))
         return false;

@@ -510,6 +510,53 @@ TEST(LexOnScreen, APaintDoesNotWaitForABackgroundPassToEnd)
     EXPECT_TRUE(schema->RunOnScreen(cursor, 3, 10, screen)) << "once the pass is over the screen is parsed";
 }
 
+// A re-parse after the file's own class has ended reaches no end of text and
+// no range end, yet its range is done: kept queued, the worker would parse it
+// again and again.
+TEST(LexReparse, AnEditAfterTheFilesClassEndedIsDone)
+{
+    auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nend:tag = 'END'\n"
+                         "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
+    CTestText text("{ a }\n{ b }\nEND\n{ d }\n{ e }\n", ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS at{4, 1};
+    KT_EDIT_LEXPOS end = text.Insert(at, "x");
+    schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+    EXPECT_EQ(schema->RunParseUpdate(true, cursor, &at, &end, false), CKTSyntaxEditLexClass::ktRangeDone);
+}
+
+// The screens of one paint share its deadline: once it has passed, a pass
+// still running is not waited for again, and a free schema is still parsed.
+TEST(LexOnScreen, AScreenPastThePaintsDeadlineDoesNotWaitForAPass)
+{
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
+    std::string rows;
+    for (int i = 0; i < 200; ++i)
+        rows += "{ a }\n";
+    CTestText text(rows, ".t");
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    const auto passed = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+
+    CHeldText held(rows, 150);
+    std::thread pass(
+        [&]
+        {
+            CKTSyntaxEditLexCursor reader(held);
+            schema->RunParseUpdate(true, reader, nullptr, nullptr, false);
+        });
+    ASSERT_TRUE(held.WaitUntilHolding());
+    CKTLexBlockChain screen;
+    // A screen that waited 30 ms each would outlast the held row's own limit, and the pass would end.
+    for (int i = 0; i < 400; ++i)
+        ASSERT_FALSE(schema->RunOnScreen(cursor, 3 + i % 180, 13 + i % 180, screen, passed)) << i;
+    EXPECT_FALSE(held.HasTimedOut()) << "the screens waited for the pass";
+    held.Release();
+    pass.join();
+    EXPECT_TRUE(schema->RunOnScreen(cursor, 3, 10, screen, passed)) << "no pass holds the schema";
+}
+
 }  // namespace
 
 namespace
