@@ -2,8 +2,9 @@
 #include "KTSyntaxEditLexParser.h"
 
 #include <algorithm>
-#include <new>
 #include <chrono>
+#include <new>
+#include <system_error>
 
 #include "KTLexThreadEnd.h"
 
@@ -113,15 +114,28 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
     JoinFinishedWorker(lock);
     m_taskList.m_pText = text;
     m_taskList.Add(start, end);
-    if (!m_bWorkerRunning)
-    {
-        m_taskList.m_bExit = false;
-        m_bWorkerRunning = true;
-        m_worker = std::thread(&CKTSyntaxEditLexParser::WorkerMain, this);
-    }
+    if (!m_bWorkerRunning && !StartWorker())
+        return;
     m_taskList.m_bParseNow = m_taskList.m_bParseNow || parseNow;
     m_taskList.m_bTaskAdded = true;
     m_taskList.m_signal.notify_all();
+}
+
+// A thread the system cannot make leaves the task queued: the next request tries again.
+bool CKTSyntaxEditLexParser::StartWorker()
+{
+    m_taskList.m_bExit = false;
+    m_bWorkerRunning = true;
+    try
+    {
+        m_worker = std::thread(&CKTSyntaxEditLexParser::WorkerMain, this);
+        return true;
+    }
+    catch (const std::system_error&)
+    {
+        m_bWorkerRunning = false;
+        return false;
+    }
 }
 
 // The worker holds the task lock through a whole pass: a caller that finds

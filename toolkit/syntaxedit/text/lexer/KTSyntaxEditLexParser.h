@@ -102,6 +102,7 @@ private:
 
     void OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block) override;
     bool ReadSchemaOptions(const std::string& fileType, CKTSyntaxEditLexParserSchemaOptions& options) const;
+    bool StartWorker();
     void WorkerMain();
     bool WaitForWork(std::unique_lock<std::timed_mutex>& lock);
     void ProcessTasks();

@@ -23,6 +23,12 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #endif
 
 namespace
@@ -588,6 +594,45 @@ TEST(LexParserThread, RangesApartAreParsedNewestFirst)
     fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
     EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
 }
+
+#ifndef _WIN32
+// Bytes of address space the process uses now.
+rlim_t UsedAddressSpace()
+{
+    unsigned long pages = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm)
+    {
+        if (std::fscanf(statm, "%lu", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    return rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE));
+}
+
+// With no address space left for a thread's stack the request keeps its work
+// and says nothing; the next request makes the worker, which parses it.
+TEST(LexParserThreadDeathTest, AWorkerTheSystemCannotMakeIsMadeOnTheNextRequest)
+{
+    const auto run = []
+    {
+        CBuffer buffer("int a;", ".c");
+        buffer.parser->SetTextSchema(LoadTestSchema("schemes/c.scheme").GetInterface());
+        rlimit old{};
+        getrlimit(RLIMIT_AS, &old);
+        rlimit tight{UsedAddressSpace() + (1 << 20), old.rlim_max};
+        setrlimit(RLIMIT_AS, &tight);
+        KT_EDIT_LEXPOS start{1, 0};
+        buffer.parser->StartParseInThread(&buffer.text, &start, nullptr, true);
+        bool running = buffer.parser->IsWorkerRunning();
+        setrlimit(RLIMIT_AS, &old);
+        buffer.parser->StartParseInThread(&buffer.text, nullptr, nullptr, true);
+        bool parsed = buffer.WaitParsed(5000) && buffer.Row(1) == "0-3:0000FF 3-6:-";
+        std::exit(!running && parsed ? 0 : 1);
+    };
+    EXPECT_EXIT(run(), ::testing::ExitedWithCode(0), "");
+}
+#endif
 
 TEST(LexParserThread, IdleWorkersEndAndStartAgain)
 {
