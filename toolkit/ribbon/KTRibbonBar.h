@@ -149,7 +149,7 @@ public:
     CKTFrameRegionHelper* GetFrameRegion() const { return m_pFrameRegion.get(); }
     BOOL IsDrawingFrameCaption() const override;
     // The bar's own window is not hidden, whatever its frame's state; without a window its flag alone counts.
-    BOOL IsWindowShown() const;
+    BOOL IsWindowShown() const { return !GetSafeHwnd() || m_bWindowShown; }
     void RedrawFrameCaption() override { Redraw(); }
     void SetVisible(BOOL bVisible) override;
 
@@ -183,6 +183,7 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnWindowPosChanged(WINDOWPOS* pPos);
     afx_msg void OnSysColorChange();
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
@@ -237,6 +238,8 @@ private:
     void LayoutCaptionButton(UINT nCommand, BOOL bWanted);
     void LayoutCaptionTitle();
     void RemoveCaptionButtons();
+    // Stores the window's new visibility; TRUE when it changed.
+    BOOL StoreWindowShown(BOOL bShown);
 
     CKTRibbonGroupsScroller m_scroller;
     CKTRibbonContextHeaders m_contextHeaders;
@@ -244,6 +247,9 @@ private:
     CRect m_rcCaptionText, m_rcCaptionClient;
     std::unique_ptr<CKTFrameRegionHelper> m_pFrameRegion;  // while the ribbon draws the frame's caption
     BOOL m_bShown = TRUE;
+    // The window's visibility as last shown or hidden: its style changes only after WM_SHOWWINDOW, when the frame
+    // has already been laid out for the new state.
+    BOOL m_bWindowShown = TRUE;
     BOOL m_bRibbonVisible = TRUE;
     BOOL m_bTabsVisible = TRUE;
     BOOL m_bMinimized = FALSE;

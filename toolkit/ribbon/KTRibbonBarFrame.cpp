@@ -63,15 +63,33 @@ BOOL CKTRibbonBar::IsDrawingFrameCaption() const
     return IsVisible() && IsWindowShown() && m_bShown && GetPosition() == ktBarTop;
 }
 
-BOOL CKTRibbonBar::IsWindowShown() const { return !GetSafeHwnd() || (GetStyle() & WS_VISIBLE); }
+// Refreshed before the system shows or hides the window, so that the frame has its caption and layout right when
+// ShowWindow returns.
+void CKTRibbonBar::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CKTMenuBar::OnShowWindow(bShow, nStatus);
+    if (StoreWindowShown(bShow) && m_pFrameRegion)
+        m_pFrameRegion->RefreshFrame();
+}
 
-// Its window shown or hidden alone, the ribbon takes the frame's caption or gives it back. Posted: the frame's
-// layout must not run inside the bar's own move, and a change of the bar's flag refreshes at once anyway.
+// Shown or hidden by SetWindowPos alone, which sends no WM_SHOWWINDOW. Posted: the frame's layout must not run
+// inside the bar's own move.
 void CKTRibbonBar::OnWindowPosChanged(WINDOWPOS* pPos)
 {
     CKTMenuBar::OnWindowPosChanged(pPos);
-    if (m_pFrameRegion && (pPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+    if (!(pPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+        return;
+    if (StoreWindowShown((pPos->flags & SWP_SHOWWINDOW) != 0) && m_pFrameRegion)
         m_pFrameRegion->PostRefresh();
+}
+
+BOOL CKTRibbonBar::StoreWindowShown(BOOL bShown)
+{
+    bShown = bShown != FALSE;
+    if (bShown == m_bWindowShown)
+        return FALSE;
+    m_bWindowShown = bShown;
+    return TRUE;
 }
 
 // Sent here directly, the change takes the one path that refreshes the paint manager and lays the bars out again.
@@ -79,9 +97,10 @@ void CKTRibbonBar::OnSysColorChange() { KTSystemChange()->Apply(ktSystemChangeCo
 
 void CKTRibbonBar::SetVisible(BOOL bVisible)
 {
-    const BOOL bWasVisible = IsVisible();
+    const BOOL bWasVisible = IsVisible(), bWindowWasShown = IsWindowShown();
     CKTMenuBar::SetVisible(bVisible);
-    if (m_pFrameRegion && bWasVisible != IsVisible())
+    // A window that showed or hid has refreshed the frame already.
+    if (m_pFrameRegion && bWasVisible != IsVisible() && bWindowWasShown == IsWindowShown())
         m_pFrameRegion->RefreshFrame();
 }
 

@@ -23,6 +23,7 @@ namespace
 const int KT_COLLAPSE_LEVEL = 3;       // the last reduction level
 const int KT_OPTION_BUTTON_INSET = 3;  // between the option button and the group's right edge
 const int KT_CONTROL_GROUP_GAP = 4;    // before a control that begins a group of the group's controls
+const int KT_GROUP_RECT_EXTRA = 5;     // a placed group's rectangle is this much wider than its width
 }  // namespace
 
 CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateOfClass(CRuntimeClass* pClass)
@@ -171,7 +172,7 @@ void CKTRibbonGroup::PlaceGroup(int nWidth, int x, int y)
     }
     if (m_bSpread && !m_bSpreadBlocked)
         SpreadColumns(nRowHeight - nCaption - 3);
-    SetRect(x, y, x + nWidth + 5, y + nRowHeight);
+    SetRect(x, y, x + nWidth + KT_GROUP_RECT_EXTRA, y + nRowHeight);
 }
 
 // Each run of records with one left edge is a column; its free height goes in equal gaps around the records.
@@ -354,12 +355,16 @@ void CKTRibbonGroup::PlaceOptionButton()
     m_pOptionButton->SetRect(CRect(pt, sz));
 }
 
-int CKTRibbonGroup::CalcWidth(CDC*)
+// Never narrower than its whole caption, which a collapsed group does not show.
+int CKTRibbonGroup::CalcWidth(CDC* pDC)
 {
     int nWidth = 0;
     for (const KT_RIBBON_LAYOUT_RECORD& r : m_records)
         nWidth = std::max<int>(nWidth, r.rcControl.right);
-    return nWidth;
+    if (m_bCollapsed || !m_pRibbonBar)
+        return nWidth;
+    const int nCaption = m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionWidth(pDC, this) - KT_GROUP_RECT_EXTRA;
+    return std::max(nWidth, nCaption);
 }
 
 BOOL CKTRibbonGroup::ReduceStep(int nLevel) { return ReduceArrangement(nLevel) || ReduceToPopup(nLevel); }

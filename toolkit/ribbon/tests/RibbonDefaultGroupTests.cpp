@@ -1,8 +1,11 @@
 // RibbonDefaultGroupTests.cpp: a group of the ribbon's own class: large buttons with their captions below, turned
-// into small ones three to a column as the row narrows, then into icons alone, and drawn where it put them.
+// into small ones three to a column as the row narrows, then into icons alone, and drawn where it put them; never
+// narrower than its caption.
 #include "KTCommandBarsDefs.h"
 #include "KTControl.h"
+#include "KTDrawObjects.h"
 #include "KTImageManager.h"
+#include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
@@ -17,6 +20,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace
@@ -68,6 +72,32 @@ CRect IconBox(const CPixelImage& image, const CRect& rc)
     return box.left == INT_MAX ? CRect() : box;
 }
 
+// The columns where text of the colour shows inside the rectangle, as (left, right); (0, 0) for none.
+std::pair<int, int> InkColumns(const CPixelImage& image, const CRect& rc, COLORREF clrText)
+{
+    std::pair<int, int> ink(INT_MAX, INT_MIN);
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            if (image.Pixel(x, y) == clrText)
+                ink = {std::min(ink.first, x), std::max(ink.second, x + 1)};
+    return ink.first == INT_MAX ? std::make_pair(0, 0) : ink;
+}
+
+// How wide the text's ink is, drawn whole in the font.
+int WholeTextInk(CFont* pFont, LPCSTR lpszText)
+{
+    const CRect rc(0, 0, 600, 40);
+    CKTDibSection dib(rc.Size());
+    CKTCompatibleDC dc(NULL, dib.GetHandle());
+    dc.FillSolidRect(rc, RGB(255, 255, 255));
+    CKTFontDC font(&dc, pFont, ::GetSysColor(COLOR_BTNTEXT));
+    CRect rcText = rc;
+    dc.DrawText(lpszText, rcText, DT_SINGLELINE | DT_VCENTER);
+    const std::pair<int, int> ink =
+        InkColumns(CPixelImage::FromDC(dc.GetSafeHdc(), rc), rc, ::GetSysColor(COLOR_BTNTEXT));
+    return ink.second - ink.first;
+}
+
 class RibbonDefaultGroup : public ::testing::Test
 {
 protected:
@@ -78,7 +108,7 @@ protected:
         // A group that never narrows fills the row, so that the row's width decides the other group's look.
         auto* pFixed = static_cast<CTestRibbonGroup*>(pGroups->Add(RUNTIME_CLASS(CTestRibbonGroup), "Fixed", 1));
         pFixed->m_nWidth = kFixedWidth;
-        m_pGroup = pGroups->Add(NULL, "&Clipboard", 2);
+        m_pGroup = pGroups->Add(NULL, "&Edit", 2);
         for (const char* pszCaption : {"Paste", "Cut", "Copy"})
         {
             CKTControl* pControl = m_pGroup->AddControl(ktControlButton, kFirstId + m_pGroup->GetCount());
@@ -185,4 +215,40 @@ TEST_F(RibbonDefaultGroup, ANarrowRowStacksThemSmallInOneColumnThenLeavesTheirIc
     m_frame.SetClientWidth(600);
     EXPECT_EQ(ktButtonIconAndCaptionBelow, m_pGroup->GetAt(0)->GetStyle());
     EXPECT_EQ(nWhole, Width());
+}
+
+// A caption longer than the group's buttons widens the group at a common width: the whole caption shows, clear of
+// the option button beside it.
+TEST_F(RibbonDefaultGroup, ALongCaptionShowsWholeBesideTheOptionButton)
+{
+    const char* const kCaption = "Clipboard and Paste Special Options";
+    const int nWhole = WholeTextInk(m_pBar->GetPaintManager()->GetRegularFont(), kCaption);
+    const int nButtons = Width();
+    ASSERT_GT(nWhole, nButtons + 20) << "the test wants a caption wider than the buttons";
+    m_pGroup->SetCaption(kCaption);
+    m_pGroup->ShowOptionButton(TRUE);
+    m_pBar->OnRecalcLayout();
+
+    // The option button draws its glyph in the text's colour too: the caption's ink is looked for left of it.
+    const COLORREF clrText = ::GetSysColor(COLOR_BTNTEXT);
+    CKTControl* pOption = m_pGroup->GetControlOptionButton();
+    ASSERT_TRUE(pOption);
+    std::pair<int, int> ink;
+    CRect rcBand;
+    PumpUntil(
+        [&]
+        {
+            const CRect rcGroup = m_pGroup->GetRect();
+            rcBand.SetRect(rcGroup.left, rcGroup.bottom - m_pBar->GetRibbonPainter()->GetGroupCaptionHeight(),
+                           pOption->GetRect().left, rcGroup.bottom);
+            ink = InkColumns(CPixelImage::FromWindow(m_pBar->GetSafeHwnd()), rcBand, clrText);
+            return ink.second - ink.first >= nWhole;
+        });
+    EXPECT_TRUE(pOption->IsVisible());
+    EXPECT_GE(ink.second - ink.first, nWhole) << "not cut short";
+    EXPECT_GT(ink.first, rcBand.left);
+    EXPECT_LT(ink.second, rcBand.right);
+    // The buttons keep their own size; only the group grew.
+    EXPECT_EQ(ktButtonIconAndCaptionBelow, m_pGroup->GetAt(0)->GetStyle());
+    EXPECT_GT(Width(), nButtons);
 }

@@ -12,6 +12,7 @@
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonTab.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "RibbonInputFrame.h"
 #include "RibbonTestFrame.h"
 #include "TestInput.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace
 {
@@ -276,6 +278,50 @@ TEST_F(RibbonFrame, TheCaptionFollowsTheRibbonsWindow)
     EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == nOwnCaption; }));
     m_pBar->SetVisible(TRUE);
     EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == 0 && mdiClientTop() == nRibbonHeight; }));
+}
+
+// The ribbon's window shown or hidden refreshes the frame once, before ShowWindow returns; a call that leaves the
+// visibility as it was refreshes nothing, and the bar's own flag refreshes once though its window shows or hides.
+TEST_F(RibbonFrame, ItsWindowShownOrHiddenRefreshesTheFrameOncePerChange)
+{
+    const int nOwnCaption = ClientTopInset();
+    m_pBar->EnableFrameTheme(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return ClientTopInset() == 0; }));
+    PumpMessages();
+    // A refresh recomputes the frame's non-client area; a message posted after a change arrives after any refresh
+    // the change posted.
+    const UINT kAfterChange = WM_APP + 77;
+    CMessageRecorder recorder({Frame()->GetSafeHwnd()}, {WM_NCCALCSIZE, kAfterChange});
+    auto countRefreshes = [&](const std::function<void()>& change)
+    {
+        recorder.Clear();
+        change();
+        Frame()->PostMessage(kAfterChange);
+        EXPECT_TRUE(PumpUntil(
+            [&] { return !recorder.Messages().empty() && recorder.Messages().back().message == kAfterChange; }));
+        return std::count_if(recorder.Messages().begin(), recorder.Messages().end(),
+                             [](const CRecordedMessage& m) { return m.message == WM_NCCALCSIZE; });
+    };
+    const auto nOneRefresh = countRefreshes([&] { m_pBar->GetFrameRegion()->RefreshFrame(); });
+    ASSERT_GT(nOneRefresh, 0);
+
+    const auto hide = [&]
+    {
+        m_pBar->ShowWindow(SW_HIDE);
+        EXPECT_EQ(nOwnCaption, ClientTopInset()) << "the frame takes its caption back at once";
+    };
+    const auto show = [&]
+    {
+        m_pBar->ShowWindow(SW_SHOWNA);
+        EXPECT_EQ(0, ClientTopInset()) << "the ribbon takes the caption at once";
+    };
+    EXPECT_EQ(nOneRefresh, countRefreshes(hide));
+    EXPECT_EQ(0, countRefreshes([&] { m_pBar->ShowWindow(SW_HIDE); }));
+    EXPECT_EQ(nOneRefresh, countRefreshes(show));
+    EXPECT_EQ(0, countRefreshes([&] { m_pBar->ShowWindow(SW_SHOWNA); }));
+    EXPECT_EQ(nOneRefresh, countRefreshes([&] { m_pBar->SetVisible(FALSE); }));
+    EXPECT_EQ(nOneRefresh, countRefreshes([&] { m_pBar->SetVisible(TRUE); }));
+    EXPECT_EQ(0, ClientTopInset());
 }
 
 // On glass the quick access toolbar in the caption keeps clear of the system's caption buttons.

@@ -119,6 +119,9 @@ COLORREF Joined(int nImage, int nState) { return RGB(40 + 50 * nImage, 210, 20 +
 // A joined split button's command image from the run's left end and drop-down image at its right end, by row.
 COLORREF JoinedSplitCommand(int nRow) { return RGB(100, 20 + 30 * nRow, 170); }
 COLORREF JoinedSplitDropDown(int nRow) { return RGB(160, 20 + 30 * nRow, 100); }
+// The same inside a run: the command image where the button does not start it, the drop-down where it does not end it.
+COLORREF JoinedSplitCommandInside(int nRow) { return RGB(40, 20 + 30 * nRow, 170); }
+COLORREF JoinedSplitDropDownInside(int nRow) { return RGB(160, 20 + 30 * nRow, 40); }
 
 COLORREF StyleColor(LPCSTR lpszKey) { return KTStyleResourceSet()->GetColor("Ribbon", lpszKey); }
 
@@ -869,6 +872,53 @@ TEST_F(RibbonLook, AJoinedSplitButtonTakesItsRunsImagesOneRowDown)
     EXPECT_EQ(JoinedSplitCommand(1), WaitForPixel(pBar, ptCommand, JoinedSplitCommand(1)));
     EXPECT_EQ(JoinedSplitDropDown(5), WaitForPixel(pBar, ptDropDown, JoinedSplitDropDown(5)));
     LeaveBar(frame);
+}
+
+// A run of three split buttons: each half's image by the button's place in the run, a state row lower than the plain
+// images'; a large button in the run splits side by side too.
+TEST_F(RibbonLook, AJoinedRunOfSplitButtonsTakesTheImagesOfEachPlace)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTRibbonGroup* pGroup = AddButtonsGroup(pBar->GetControlTab()->GetTab(0));
+    for (int i = 0; i < 3; i++)
+        pGroup->AddControl(ktControlSplitButtonPopup, 300 + i)->SetChecked(TRUE);
+    pGroup->GetAt(2)->SetStyle(ktButtonIconAndCaptionBelow);
+    pGroup->SetControlsJoined(TRUE);
+    Relayout(pBar);
+    // Checked and idle: command state 2 and drop-down state 4, so rows 3 and 5.
+    const COLORREF commands[] = {JoinedSplitCommand(3), JoinedSplitCommandInside(3), JoinedSplitCommandInside(3)};
+    const COLORREF dropDowns[] = {JoinedSplitDropDownInside(5), JoinedSplitDropDownInside(5), JoinedSplitDropDown(5)};
+    for (int i = 0; i < 3; i++)
+    {
+        SCOPED_TRACE(i);
+        const CRect rc = pGroup->GetAt(i)->GetRect();
+        for (const int y : {rc.top + 3, rc.bottom - 4})
+        {
+            EXPECT_EQ(commands[i], WaitForPixel(pBar, CPoint(rc.left + 3, y), commands[i]));
+            EXPECT_EQ(dropDowns[i], WaitForPixel(pBar, CPoint(rc.right - 3, y), dropDowns[i]));
+        }
+    }
+}
+
+// Theme 6 writes a group's caption in its ribbon font, without the access-key mark: a long caption widens the group
+// just enough to show it whole.
+TEST_F(RibbonLook, AGroupIsAsWideAsItsCaptionInTheRibbonFont)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    auto* pPainter = dynamic_cast<CKTRibbonThemePainter*>(pBar->GetRibbonPainter());
+    ASSERT_TRUE(pPainter && pPainter->GetTheme());
+    CKTRibbonGroup* pGroup =
+        pBar->GetControlTab()->GetTab(0)->GetGroups()->Add(NULL, "&Paragraph and Line Spacing", 40);
+    pGroup->AddControl(ktControlButton, 300);
+    Relayout(pBar);
+    CKTScreenDC dc;
+    CKTFontDC font(&dc, &pPainter->GetTheme()->m_fontRibbon);
+    const int nText = dc.GetTextExtent("Paragraph and Line Spacing").cx;
+    ASSERT_GT(nText, pGroup->GetAt(0)->GetRect().Width() + 20) << "the test wants a caption wider than the button";
+    EXPECT_GE(pGroup->GetRect().Width(), nText);
+    EXPECT_LT(pGroup->GetRect().Width(), nText + 20);
 }
 
 TEST_F(RibbonLook, AGroupPopupFillsItsClientFromTheTabsGroupsImage)

@@ -11,6 +11,12 @@
 
 #include <algorithm>
 
+namespace
+{
+const int KT_PLAIN_GROUP_GAP = 3;        // the plain frame stops short of the group's right edge
+const int KT_GROUP_CAPTION_PADDING = 5;  // on either side of a caption, clear of the band's edges
+}  // namespace
+
 int CKTRibbonPlainPainter::GetFontHeight() const
 {
     LOGFONTA lf = {};
@@ -114,7 +120,7 @@ void CKTRibbonPlainPainter::DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar)
 void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
 {
     CRect rc = pGroup->GetRect();
-    rc.right -= 3;
+    rc.right -= KT_PLAIN_GROUP_GAP;
     pDC->Draw3dRect(rc, ::GetSysColor(COLOR_3DLIGHT), ::GetSysColor(COLOR_3DSHADOW));
     CRect rcCaption(rc.left, rc.bottom - GetGroupCaptionHeight(), rc.right, rc.bottom);
     pDC->FillSolidRect(rcCaption.left + 1, rcCaption.top, rcCaption.Width() - 2, rcCaption.Height() - 1,
@@ -125,6 +131,22 @@ void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
     if (pGroup->IsOptionButtonVisible())
         rcCaption.right -= rcCaption.Height() + 1;
     pDC->DrawText(pGroup->GetCaption(), rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}
+
+int CKTRibbonPlainPainter::GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup)
+{
+    CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
+    return GroupCaptionBandWidth(pDC, pGroup, pGroup->GetCaption(), DT_SINGLELINE) + KT_PLAIN_GROUP_GAP;
+}
+
+int CKTRibbonPlainPainter::GroupCaptionBandWidth(CDC* pDC, CKTRibbonGroup* pGroup, const CString& strText, UINT nFormat)
+{
+    CRect rcText(0, 0, 0, 0);
+    pDC->DrawText(strText, rcText, nFormat | DT_CALCRECT);
+    int nWidth = rcText.Width() + 2 * KT_GROUP_CAPTION_PADDING;
+    if (pGroup->IsOptionButtonVisible())
+        nWidth += GetGroupCaptionHeight() + 1;
+    return nWidth;
 }
 
 void CKTRibbonPlainPainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft)

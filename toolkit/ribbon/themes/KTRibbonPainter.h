@@ -41,6 +41,8 @@ public:
     virtual void DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar) = 0;
     // The group's frame and caption; its controls draw themselves over it.
     virtual void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
+    // How wide the group's rectangle must be for DrawGroup to show its whole caption.
+    virtual int GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup) = 0;
     virtual void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) = 0;
     // The button that stands for a collapsed group (or for a group put on the quick access toolbar);
     // measures only when bDraw is FALSE.
@@ -77,6 +79,7 @@ public:
     void DrawRibbonCaption(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
+    int GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
     CSize DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
@@ -89,6 +92,9 @@ public:
     COLORREF GetRibbonStyleColor(LPCSTR) override { return CLR_NONE; }
 
 protected:
+    // The caption band's width for the text as DrawText shows it in the DC's font with those flags: some room on
+    // either side, and the option button's at the right.
+    int GroupCaptionBandWidth(CDC* pDC, CKTRibbonGroup* pGroup, const CString& strText, UINT nFormat);
     // The band of a quick access toolbar shown below the ribbon, when it shows.
     void DrawQuickAccessBand(CDC* pDC, CKTRibbonBar* pBar);
     // A collapsed group's button: wide enough for its caption, as high as the group less its inset.

@@ -276,8 +276,6 @@ void CKTRibbonThemePainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
               CRect(rc.left, rc.top, rc.right, rcCaption.top), nPart, 2, rcMargins);
     DrawImage(pDC, bContext ? "CONTEXTTABGROUPCAPTION" : "RIBBONGROUPCAPTION", rcCaption, nPart, 2, rcMargins);
 
-    CString strCaption = pGroup->GetCaption();
-    CKTDrawHelpers::StripMnemonics(strCaption);
     const CKTPaintManagerColor& clrText = m_pTheme->m_clrGroupCaptionText;
     CKTFontDC font(pDC, &m_pTheme->m_fontRibbon,
                    clrText.IsDefaultValue() ? m_pTheme->GetColor(KTCOLOR_TOOLBAR_TEXT) : COLORREF(clrText));
@@ -285,7 +283,23 @@ void CKTRibbonThemePainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
     rcText.OffsetRect(0, -1);
     if (pGroup->IsOptionButtonVisible())
         rcText.right -= m_pTheme->m_nGroupCaptionHeight + 1;
-    pDC->DrawText(strCaption, rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    pDC->DrawText(GroupCaptionText(pGroup), rcText,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+int CKTRibbonThemePainter::GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup)
+{
+    if (!m_pTheme)
+        return CKTRibbonPlainPainter::GetGroupCaptionWidth(pDC, pGroup);
+    CKTFontDC font(pDC, &m_pTheme->m_fontRibbon);
+    return GroupCaptionBandWidth(pDC, pGroup, GroupCaptionText(pGroup), DT_SINGLELINE | DT_NOPREFIX);
+}
+
+CString CKTRibbonThemePainter::GroupCaptionText(CKTRibbonGroup* pGroup)
+{
+    CString strCaption = pGroup->GetCaption();
+    CKTDrawHelpers::StripMnemonics(strCaption);
+    return strCaption;
 }
 
 void CKTRibbonThemePainter::DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft)

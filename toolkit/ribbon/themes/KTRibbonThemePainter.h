@@ -30,6 +30,7 @@ public:
     // Stops at the first header whose colour the style has no image of.
     void DrawContextHeaders(CDC* pDC, CKTRibbonBar* pBar) override;
     void DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup) override;
+    int GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup) override;
     void DrawGroupsScrollButton(CDC* pDC, CKTControl* pButton, BOOL bLeft) override;
     // From the style's images by state; the plain look where the style lacks them.
     CSize DrawGroupPopupButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
@@ -66,6 +67,8 @@ private:
     BOOL DrawImage(CDC* pDC, LPCSTR lpszName, const CRect& rc, int nPart, int nParts, const CRect& rcMargins,
                    COLORREF clrTransparent = static_cast<COLORREF>(-1)) const;
     void DrawTabSeparator(CDC* pDC, CKTRibbonTab* pTab);
+    // The caption as a group shows it: without its access-key marks.
+    static CString GroupCaptionText(CKTRibbonGroup* pGroup);
     // 5 selected while the ribbon tracks the keyboard, 4 selected and hot, 3 selected, 2 hot and pressed, 1 hot.
     static int PlainTabPart(CKTRibbonTab* pTab, BOOL bTracking);
     // The edges of a run of context tabs under one header.
