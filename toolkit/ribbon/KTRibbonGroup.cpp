@@ -361,7 +361,7 @@ int CKTRibbonGroup::CalcWidth(CDC* pDC)
     int nWidth = 0;
     for (const KT_RIBBON_LAYOUT_RECORD& r : m_records)
         nWidth = std::max<int>(nWidth, r.rcControl.right);
-    if (m_bCollapsed || !m_pRibbonBar)
+    if (m_bCollapsed || !m_pRibbonBar || !pDC)
         return nWidth;
     const int nCaption = m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionWidth(pDC, this) - KT_GROUP_RECT_EXTRA;
     return std::max(nWidth, nCaption);
