@@ -39,7 +39,15 @@ END_MESSAGE_MAP()
 
 CKTSyntaxEditAutoCompleteWnd::CKTSyntaxEditAutoCompleteWnd()
 {
-    CKTDrawHelpers::RegisterWndClass(NULL, kClassName, CS_DBLCLKS | CS_SAVEBITS);
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS | CS_SAVEBITS;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kClassName;
+    if (!AfxRegisterClass(&wc))  // registers only when the class is not there yet
+        AfxThrowResourceException();
 }
 
 CKTSyntaxEditAutoCompleteWnd::~CKTSyntaxEditAutoCompleteWnd()
@@ -53,6 +61,7 @@ CKTSyntaxEditAutoCompleteWnd::~CKTSyntaxEditAutoCompleteWnd()
 BOOL CKTSyntaxEditAutoCompleteWnd::Create(CWnd* pOwner, IKTSyntaxEditWordListSink* pSink)
 {
     m_pSink = pSink;
+    m_hWndOwner = pOwner ? pOwner->GetSafeHwnd() : NULL;
     CWnd* pTop = pOwner ? pOwner->GetTopLevelParent() : NULL;
     if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_DLGFRAME | WS_VSCROLL, 0, 0,
                   ktWidth, ktMaxHeight, pTop ? pTop->GetSafeHwnd() : NULL, NULL))
@@ -189,6 +198,9 @@ void CKTSyntaxEditAutoCompleteWnd::Hide()
     m_bOpenedWithText = m_bOpenedByTag = FALSE;
     if (GetSafeHwnd())  // gone already when its owner frame went first
         ShowWindow(SW_HIDE);
+    // Ends a mouse capture the control may still hold; the control ignores it while the button is still down.
+    if (::IsWindow(m_hWndOwner))
+        ::PostMessage(m_hWndOwner, WM_LBUTTONUP, 0, 0);
 }
 
 void CKTSyntaxEditAutoCompleteWnd::ScrollTo(int nTop)
@@ -279,22 +291,19 @@ BOOL CKTSyntaxEditAutoCompleteWnd::OnSetCursor(CWnd*, UINT, UINT)
 
 int CKTSyntaxEditAutoCompleteWnd::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
-void CKTSyntaxEditAutoCompleteWnd::SelectRowAt(CPoint point)
+// Through the record of what is painted, so that a later change back to the state before the click paints too.
+void CKTSyntaxEditAutoCompleteWnd::SelectRowAt(CPoint point, BOOL bHighlight)
 {
     int nIndex = m_nRowHeight > 0 ? m_nTop + point.y / m_nRowHeight : -1;
-    if (nIndex < 0 || nIndex >= GetShownCount())
-        return;
-    m_nSelected = nIndex;
-    Invalidate(FALSE);
+    if (nIndex >= 0 && nIndex < GetShownCount())
+        m_nSelected = nIndex;
+    m_bHighlight = m_bHighlight || bHighlight;
+    RedrawIfChanged();
 }
 
-void CKTSyntaxEditAutoCompleteWnd::OnLButtonDown(UINT, CPoint point)
-{
-    SelectRowAt(point);
-    m_bHighlight = TRUE;
-}
+void CKTSyntaxEditAutoCompleteWnd::OnLButtonDown(UINT, CPoint point) { SelectRowAt(point, TRUE); }
 
-void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point) { SelectRowAt(point); }
+void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point) { SelectRowAt(point, FALSE); }
 
 void CKTSyntaxEditAutoCompleteWnd::OnLButtonDblClk(UINT, CPoint point)
 {

@@ -81,7 +81,7 @@ protected:
     BOOL MovesSelection(UINT nChar) const;
     BOOL SelectedBeginsWord() const;
     void MoveSelection(UINT nChar, int nRepCnt);
-    void SelectRowAt(CPoint point);
+    void SelectRowAt(CPoint point, BOOL bHighlight);
     void DrawRow(CDC* pDC, int nRow);
 
     afx_msg void OnPaint();
@@ -102,6 +102,7 @@ protected:
     CString m_strCloseTags;                     // "~"-separated texts that choose the entry when typed
     CString m_strCloseTag;                      // the last text found among them: it follows the chosen entry
     IKTSyntaxEditWordListSink* m_pSink = NULL;  // not owned
+    HWND m_hWndOwner = NULL;                    // the control: told of each hiding
     CFont* m_pFont = NULL;                      // the stock GUI font, taken on each show
     COLORREF m_clrBack = 0, m_clrSelBack = 0;   // read on each show
     COLORREF m_clrText = 0, m_clrSelText = 0;

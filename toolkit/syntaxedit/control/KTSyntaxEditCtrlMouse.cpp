@@ -256,9 +256,11 @@ void CKTSyntaxEditCtrl::EndRowSelectionAtItsEnd()
     SetCaretChar(m_nCurrentRow + 1, 1);
 }
 
+// The word list posts a button-up when it hides, to end a capture left here: while the button is still held it is
+// not the user's, and must not end the gesture under way.
 void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (GetCapture() != this || ::GetFocus() != m_hWnd)
+    if (GetCapture() != this || ::GetFocus() != m_hWnd || IsDown(VK_LBUTTON))
     {
         CWnd::OnLButtonUp(nFlags, point);
         return;

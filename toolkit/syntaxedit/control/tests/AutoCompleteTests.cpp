@@ -7,6 +7,8 @@
 #include "InputBuilder.h"
 #include "KTSyntaxEditCompletion.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 
 namespace
@@ -51,6 +53,17 @@ protected:
         return pt;
     }
     CString Selected() { return List().GetShownText(List().GetSelected()); }
+    // A move to the character of the first row, then the button action, if any.
+    std::vector<INPUT> Mouse(int nCol, DWORD dwButton)
+    {
+        CPoint pt(Ctrl().GetTextLeft() + (nCol - 1) * Ctrl().GetCharWidth() + 1, Ctrl().GetRowHeight() / 2);
+        Ctrl().ClientToScreen(&pt);
+        std::vector<INPUT> inputs;
+        InputBuilder::AddMove(inputs, pt);
+        if (dwButton != MOUSEEVENTF_MOVE)
+            InputBuilder::AddButton(inputs, dwButton);
+        return inputs;
+    }
     void ExpectFocusKept()
     {
         EXPECT_EQ(::GetFocus(), Ctrl().GetSafeHwnd());
@@ -208,6 +221,65 @@ TEST_F(CAutoCompleteTest, AClickSelectsAndADoubleClickChoosesWithoutTakingTheFoc
     EXPECT_FALSE(List().IsShown());
     EXPECT_STREQ(RowText(), "x delta");
     ExpectFocusKept();
+}
+
+// The list tells the control when it hides, to end a capture left there; that neither selects text after a click
+// in the list nor cuts short a selection the user drags in the text while the list shows.
+TEST_F(CAutoCompleteTest, HidingTellsTheControlWithoutTouchingTheSelection)
+{
+    Row("x ");
+    Open();
+    ASSERT_TRUE(m_input->Click(OnList(2)));
+    CMessageRecorder recorder({Ctrl().GetSafeHwnd()}, {WM_LBUTTONUP});
+    Keys(VK_RETURN);
+    ASSERT_TRUE(PumpUntil([&recorder] { return !recorder.Messages().empty(); }));
+    EXPECT_EQ(recorder.Messages()[0].nFlags & kPosted, unsigned(kPosted));
+    ASSERT_TRUE(m_input->Text("ab"));
+    EXPECT_STREQ(RowText(), "x betamaxab");
+    EXPECT_FALSE(Ctrl().HasSelection());
+
+    Row("x alpha be");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    // Step by step, so that no move is merged into the next: the press, then a move on each character.
+    ASSERT_TRUE(m_input->Send(Mouse(1, MOUSEEVENTF_LEFTDOWN)));
+    EXPECT_FALSE(List().IsShown());
+    for (int nCol = 2; nCol <= 6; ++nCol)
+        ASSERT_TRUE(m_input->Send(Mouse(nCol, MOUSEEVENTF_MOVE)));
+    ASSERT_TRUE(m_input->Send(Mouse(6, MOUSEEVENTF_LEFTUP)));
+    CString strSelected;
+    ASSERT_TRUE(Ctrl().GetSelectionText(strSelected));
+    EXPECT_STREQ(strSelected, "x alp");
+}
+
+TEST_F(CAutoCompleteTest, TheListsClassPaintsInTheWindowColour)
+{
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(AfxGetInstanceHandle(), "ZiduzuduSEAutoCompleteWnd", &wc));
+    EXPECT_EQ(wc.hbrBackground, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+}
+
+// A click highlights an entry; a paste from a menu, which leaves the list open, takes the word back to the entry
+// selected before the click, unhighlighted as it was: the window must show that too.
+TEST_F(CAutoCompleteTest, AfterAClickAndAPasteTheListShowsWhatItHolds)
+{
+    List().SetTagLists(".", ";");
+    Row("x");
+    ASSERT_TRUE(m_input->Text("."));
+    ASSERT_TRUE(List().IsShown());
+    const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_EQ(CPixelImage::FromWindow(List().GetSafeHwnd()).CountNear(clrHighlight), 0);
+    ASSERT_TRUE(m_input->Click(OnList(2)));
+    ASSERT_TRUE(List().IsHighlighted());
+    EXPECT_GT(CPixelImage::FromWindow(List().GetSafeHwnd()).CountNear(clrHighlight), 0);
+
+    ASSERT_TRUE(SetClipboardText(NULL, "al"));
+    Ctrl().Paste();
+    ASSERT_TRUE(PumpUntil([this] { return List().GetTypedText() == "al"; }));
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_EQ(List().GetSelected(), 0);
+    EXPECT_FALSE(List().IsHighlighted());
+    EXPECT_EQ(CPixelImage::FromWindow(List().GetSafeHwnd()).CountNear(clrHighlight), 0);
 }
 
 // The word is read from the row when an entry is chosen, however it came to read so.
