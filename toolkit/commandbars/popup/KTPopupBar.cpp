@@ -105,11 +105,11 @@ CRect CKTPopupBar::GetBorders()
     return m_nBarType == ktBarTypeNormal ? m_rcBorders : GetPaintManager()->GetCommandBarBorders(this);
 }
 
-void CKTPopupBar::NotifySite(UINT nMessage)
+void CKTPopupBar::NotifySite(UINT nMessage, WPARAM wParam)
 {
-    CWnd* pSite = GetSite();
+    CWnd* pSite = GetOwnerSite();
     if (pSite && pSite->GetSafeHwnd())
-        pSite->SendMessage(nMessage, 0, (LPARAM)this);
+        pSite->SendMessage(nMessage, wParam, (LPARAM)this);
 }
 
 void CKTPopupBar::ShowAt(const CRect& rc)

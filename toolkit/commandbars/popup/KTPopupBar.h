@@ -125,7 +125,8 @@ protected:
     // Moves the window to the new rectangle while the newly shown controls grow into place; FALSE, with nothing
     // done, when no animation applies.
     BOOL PlayExpanding(const CRect& rcNew);
-    void NotifySite(UINT nMessage);
+    // Opening, closing and tearing off are told to the window that asked for the menu, else the bars' frame.
+    void NotifySite(UINT nMessage, WPARAM wParam = 0);
     void UpdateSite();
     // Shadows beside the shown popup, leaving its opening control clear.
     void CastShadow();

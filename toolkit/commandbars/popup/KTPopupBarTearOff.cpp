@@ -104,9 +104,7 @@ void CKTPopupBar::TearOff(BOOL bBack, CPoint pt)
     m_pTornOffBar = MakeTornOffBar();
     if (!m_pTornOffBar)
         return;
-    if (CWnd* pSite = GetSite())
-        if (pSite->GetSafeHwnd())
-            pSite->SendMessage(KTWM_TEAROFF, (WPARAM)m_pTornOffBar, (LPARAM)this);
+    NotifySite(KTWM_TEAROFF, (WPARAM)m_pTornOffBar);
     m_szTorn = m_pTornOffBar->CalcDynamicLayout(-1, LM_MRUWIDTH | LM_HORZ | LM_COMMIT);
     m_pTornOffBar->MoveWindow(pt.x - m_szTorn.cx / 2, pt.y - 10, m_szTorn.cx, m_szTorn.cy, TRUE);
     m_pTornOffBar->IdleUpdate();

@@ -1,8 +1,10 @@
 // DockBarRowTests.cpp: bars dropped on the top dock bar share rows, start rows of their own, and wrap.
 #include "FrameFixture.h"
 #include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTControlCustom.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
@@ -64,6 +66,21 @@ CPixelImage Drawn(CWnd* pWnd, const std::function<void(CDC*)>& draw)
     draw(&dc);
     ::GdiFlush();
     return CPixelImage::FromDC(dc.GetSafeHdc(), rc);
+}
+
+// The controls a bar hides because its row is too short for them.
+int CountHiddenForRoom(CKTCommandBar* pBar)
+{
+    int nHidden = 0;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+        nHidden += pBar->GetControl(i)->GetHideFlags() == ktHideWrap;
+    return nHidden;
+}
+
+bool ShowsExpandButton(CKTCommandBar* pBar)
+{
+    CKTControl* pExpand = pBar->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND);
+    return pExpand && pExpand->IsVisible();
 }
 
 CPixelImage Printed(CWnd* pWnd, LPARAM lFlags)
@@ -199,4 +216,42 @@ TEST_F(DockBarRowTest, PrintingTheDockBarDrawsItsFaceAndWithItsChildrenEachBarIn
         }
     EXPECT_EQ(0, nDiffering) << "the bar prints at its place in the dock bar";
     EXPECT_GT(nOverFace, 0) << "over the face";
+}
+
+// Only a toolbar shows the options button whatever room it has; a menu bar shows none while its entries fit.
+TEST_F(DockBarRowTest, TheMenuBarLeavesOutTheOptionsButtonThatToolbarsAlwaysShow)
+{
+    ASSERT_TRUE(m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways);
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_EQ(0, CountHiddenForRoom(pMenuBar));
+    ASSERT_EQ(0, CountHiddenForRoom(m_pFrame->m_pStandard));
+    EXPECT_TRUE(ShowsExpandButton(m_pFrame->m_pStandard));
+    EXPECT_FALSE(ShowsExpandButton(pMenuBar));
+}
+
+// A too narrow frame: Standard, which may hide what does not fit, hides it behind its options button; the menu bar
+// may not, and wraps its entries; while the bars are customised every control stays in reach, wrapped.
+TEST_F(DockBarRowTest, ANarrowRowHidesOnlyForBarsThatMayHideAndOutsideCustomising)
+{
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    for (LPCSTR lpszEntry : {"&View", "&Window"})
+        pMenuBar->GetControls()->Add(ktControlPopup, 0)->SetCaption(lpszEntry);
+    Relayout();
+    const int nMenuRow = Rect(pMenuBar).Height(), nStandardRow = Rect(pStandard).Height();
+    m_pFrame->SetWindowPos(NULL, 0, 0, 120, 400, SWP_NOMOVE | SWP_NOZORDER);
+    Relayout();
+    EXPECT_GT(CountHiddenForRoom(pStandard), 0);
+    EXPECT_EQ(nStandardRow, Rect(pStandard).Height());
+    EXPECT_EQ(0, CountHiddenForRoom(pMenuBar));
+    EXPECT_GT(Rect(pMenuBar).Height(), nMenuRow) << "the entries wrap onto further rows";
+    EXPECT_FALSE(ShowsExpandButton(pMenuBar));
+
+    m_pCommandBars->GetCustomize()->SetOn(TRUE);
+    Relayout();
+    EXPECT_EQ(0, CountHiddenForRoom(pStandard));
+    EXPECT_GT(Rect(pStandard).Height(), nStandardRow);
+    m_pCommandBars->GetCustomize()->SetOn(FALSE);
+    Relayout();
+    EXPECT_GT(CountHiddenForRoom(pStandard), 0);
 }

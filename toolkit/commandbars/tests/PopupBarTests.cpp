@@ -157,6 +157,34 @@ TEST_F(PopupBarTest, KeysChooseFromATrackedMenuAndEscapeCancels)
     EXPECT_EQ(NULL, ::FindWindow("KTPopupBar", NULL)) << "the popup's window goes with its tracking";
 }
 
+// The window a menu was asked for hears it and its sub-menu open and close; the frame, which did not ask, does not.
+TEST_F(PopupBarTest, TheWindowAMenuWasAskedForHearsItAndItsSubMenuOpenAndClose)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.Create(NULL, "asked for", WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, 1));
+    CMenu sub, menu;
+    sub.CreatePopupMenu();
+    sub.AppendMenu(MF_STRING, ID_TEST_ENABLED, "&Enabled");
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_POPUP, (UINT_PTR)sub.Detach(), "&More");
+    CMessageRecorder recorder({}, {KTWM_INITCOMMANDSPOPUP, KTWM_UNINITCOMMANDSPOPUP});
+    WhenPopupShows(
+        [this](HWND)
+        {
+            CTestInput input(m_pFrame->GetSafeHwnd());
+            for (WORD wKey : {VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE})
+                input.Key(wKey);
+        });
+    EXPECT_EQ(0u, m_pCommandBars->TrackPopupMenuEx(&menu, TPM_RETURNCMD, 200, 200, &owner));
+    EXPECT_TRUE(recorder.Matches({{KTWM_INITCOMMANDSPOPUP, kSent, 0, 0, 0},
+                                  {KTWM_INITCOMMANDSPOPUP, kSent, 0, 0, 0},
+                                  {KTWM_UNINITCOMMANDSPOPUP, kSent, 0, 0, 0},
+                                  {KTWM_UNINITCOMMANDSPOPUP, kSent, 0, 0, 0}}));
+    for (const CRecordedMessage& message : recorder.Messages())
+        EXPECT_EQ(owner.GetSafeHwnd(), message.hWnd) << std::hex << message.message;
+    owner.DestroyWindow();
+}
+
 // A menu run from inside an open menu (or a capture loop) keeps both: the menus beneath it neither move on keys nor
 // open a sub-menu on hover until it ends.
 TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)

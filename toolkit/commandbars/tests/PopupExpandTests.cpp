@@ -322,6 +322,33 @@ TEST_F(PopupExpandTest, DraggingTheGripperTearsThePopupOffAndClosingTheBarDelete
     EXPECT_FALSE(::IsWindow(hTorn));
 }
 
+// A menu asked for by a window tells that window, not the frame, of the bar torn off it.
+TEST_F(PopupExpandTest, AMenuAskedForByAWindowTellsThatWindowOfTheBarTornOffIt)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.Create(NULL, "asked for", WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, 1));
+    CKTSmartPtr<CKTPopupBar> pTools = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pTools->SetTearOffPopup("Tools", 401);
+    pTools->GetControls()->Add(ktControlButton, ID_EDIT_COPY);
+    pTools->SetCommandOwner(&owner);  // as tracking the menu for that window leaves it
+    ASSERT_TRUE(pTools->PopupAt(200, 200));
+    CRect rcGripper = pTools->GetGripperRect();
+    ASSERT_FALSE(rcGripper.IsRectEmpty());
+    pTools->ClientToScreen(rcGripper);
+    CMessageRecorder recorder({}, {KTWM_TEAROFF});
+    ASSERT_TRUE(
+        DragAtOnce(m_pFrame->GetSafeHwnd(), rcGripper.CenterPoint(), rcGripper.CenterPoint() + CSize(150, 200)));
+
+    CKTToolBar* pTorn = m_pCommandBars->GetToolBar(401);
+    ASSERT_TRUE(pTorn != NULL);
+    ASSERT_EQ(1u, recorder.Messages().size());
+    EXPECT_EQ(owner.GetSafeHwnd(), recorder.Messages()[0].hWnd);
+    EXPECT_EQ((WPARAM)pTorn, recorder.Messages()[0].wParam);
+    EXPECT_EQ((LPARAM)pTools.GetInterface(), recorder.Messages()[0].lParam);
+    pTorn->SetVisible(FALSE);
+    owner.DestroyWindow();
+}
+
 // Too tall for the screen, a tear-off menu with rarely used commands scrolls its items between the gripper above
 // and the expand row below.
 TEST_F(PopupExpandTest, AScrolledMenuKeepsItsGripperAndExpandRowClearOfItsItems)

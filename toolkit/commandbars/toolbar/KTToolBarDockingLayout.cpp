@@ -41,7 +41,7 @@ CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength)
     CRect rcBorder = GetRowBorders();
     if (!m_bExpandButtonAllowed)
         return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
-    dwMode |= KT_LM_HIDEWRAP;
+    // Whether the row hides what does not fit or wraps it is the holder's choice (the bar's flags, customising).
     if (CKTControl* pOld = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
         pOld->SetHideFlags(ktHideGeneric);
     // A menu bar shows the button only when its entries do not fit.

@@ -34,7 +34,7 @@ protected:
             .Await(
                 [pFrame]
                 {
-                    HWND hPopup = pFrame->m_hWndPopup;
+                    HWND hPopup = pFrame->m_wndClient.m_hWndPopup;
                     return hPopup && ::IsWindowVisible(hPopup);
                 });
     }
@@ -72,8 +72,8 @@ TEST_F(ActiveFiles, TheListNamesEveryTabInOrderAndAPickBringsItsChildToTheFront)
     ASSERT_TRUE(input.Run());
     PumpMessages();
     // New tabs come first in this frame.
-    EXPECT_EQ((std::vector<CString>{"gamma.kvs", "beta.h", "alpha.c"}), m_frame.m_arrPopupCaptions);
-    EXPECT_FALSE(::IsWindow(m_frame.m_hWndPopup)) << "the list went with the pick";
+    EXPECT_EQ((std::vector<CString>{"gamma.kvs", "beta.h", "alpha.c"}), m_frame.m_wndClient.m_arrPopupCaptions);
+    EXPECT_FALSE(::IsWindow(m_frame.m_wndClient.m_hWndPopup)) << "the list went with the pick";
     EXPECT_EQ(m_arrChildren.front()->GetSafeHwnd(), Active()) << "the third entry is the first child";
     m_frame.m_wndClient.SendMessage(WM_IDLEUPDATECMDUI);  // the application's idle pass
     EXPECT_EQ(m_arrChildren.front()->GetSafeHwnd(), m_frame.Group(0)->GetSelectedItem()->GetHandle());
@@ -88,9 +88,9 @@ TEST_F(ActiveFiles, EscapeClosesTheListAndLeavesTheActiveChild)
     OpenList(input).Key(VK_DOWN).Key(VK_ESCAPE);
     ASSERT_TRUE(input.Run()) << "Esc ends the list's loop";
     PumpMessages();
-    EXPECT_FALSE(::IsWindow(m_frame.m_hWndPopup));
+    EXPECT_FALSE(::IsWindow(m_frame.m_wndClient.m_hWndPopup));
     EXPECT_EQ(hActive, Active());
-    EXPECT_EQ(3u, m_frame.m_arrPopupCaptions.size());
+    EXPECT_EQ(3u, m_frame.m_wndClient.m_arrPopupCaptions.size());
 }
 
 TEST_F(ActiveFiles, WithoutTheOptionTheButtonIsHiddenAndTheOverflowShowsOnlyWhenTabsDoNotFit)

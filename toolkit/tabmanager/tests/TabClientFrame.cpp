@@ -15,6 +15,19 @@ LRESULT CTabTestChild::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CMDIChildWnd::WindowProc(message, wParam, lParam);
 }
 
+LRESULT CTabTestClient::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == KTWM_INITCOMMANDSPOPUP)
+    {
+        auto* pPopup = reinterpret_cast<CKTPopupBar*>(lParam);
+        m_arrPopupCaptions.clear();
+        for (int i = 0; i < pPopup->GetControlCount(); i++)
+            m_arrPopupCaptions.push_back(pPopup->GetControl(i)->GetCaption());
+        m_hWndPopup = pPopup->GetSafeHwnd();
+    }
+    return CKTTabClientWnd::WindowProc(message, wParam, lParam);
+}
+
 CTabClientFrame::CTabClientFrame(int nCommandBarsTheme, BOOL bGroups)
 {
     Create(NULL, "Kestova tab client test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 670, 510));
@@ -59,13 +72,5 @@ LRESULT CTabClientFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == KT_TABCLIENT_ITEMCREATED)
         m_arrReported.push_back(reinterpret_cast<CKTTabManagerItem*>(wParam));
-    if (message == KTWM_INITCOMMANDSPOPUP)
-    {
-        auto* pPopup = reinterpret_cast<CKTPopupBar*>(lParam);
-        m_arrPopupCaptions.clear();
-        for (int i = 0; i < pPopup->GetControlCount(); i++)
-            m_arrPopupCaptions.push_back(pPopup->GetControl(i)->GetCaption());
-        m_hWndPopup = pPopup->GetSafeHwnd();
-    }
     return CKTMDIFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -19,6 +19,17 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
+// The client as the designer attaches it; the lists it opens tell it of their opening.
+class CTabTestClient : public CKTTabClientWnd
+{
+public:
+    std::atomic<HWND> m_hWndPopup{NULL};      // the popup bar opened last, read by the input thread too
+    std::vector<CString> m_arrPopupCaptions;  // its entries as it opened
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 class CTabClientFrame : public CKTMDIFrameWnd
 {
 public:
@@ -32,10 +43,8 @@ public:
     // The tab's centre in the MDI client's co-ordinates.
     CPoint CentreOf(CKTTabManagerItem* pItem) const { return pItem->GetRect().CenterPoint(); }
 
-    CKTTabClientWnd m_wndClient;
+    CTabTestClient m_wndClient;
     std::vector<CKTTabManagerItem*> m_arrReported;  // tabs the client said it made
-    std::atomic<HWND> m_hWndPopup{NULL};            // the popup bar opened last, read by the input thread too
-    std::vector<CString> m_arrPopupCaptions;        // its entries as it opened
     std::atomic<int> m_nLayouts{0};                 // frame layouts so far, read by the input thread too
 
     void RecalcLayout(BOOL bNotify = TRUE) override;

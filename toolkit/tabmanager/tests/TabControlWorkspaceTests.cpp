@@ -85,7 +85,7 @@ TEST_F(TabControlWorkspace, ActiveFilesOnTheControlPicksAChild)
         .Await(
             [pFrame]
             {
-                HWND hPopup = pFrame->m_hWndPopup;
+                HWND hPopup = pFrame->m_wndClient.m_hWndPopup;
                 return hPopup && ::IsWindowVisible(hPopup);
             })
         .Key(VK_DOWN)
@@ -94,7 +94,7 @@ TEST_F(TabControlWorkspace, ActiveFilesOnTheControlPicksAChild)
         .Key(VK_ESCAPE);  // ends the list should the pick fail, rather than holding the test in its loop
     ASSERT_TRUE(input.Run());
     PumpMessages();
-    EXPECT_EQ(3u, m_frame.m_arrPopupCaptions.size());
+    EXPECT_EQ(3u, m_frame.m_wndClient.m_arrPopupCaptions.size());
     EXPECT_EQ(m_arrChildren[1]->GetSafeHwnd(), Active()) << "the second entry: new tabs come first";
 }
 
