@@ -357,15 +357,21 @@ TEST(CtrlPaintTyping, TheReparseRecoloursTheRowsAfterTheTypedOne)
     EXPECT_TRUE(PumpUntil(rowsAfterAreComment, kColdWineDeadlineMs));
 }
 
+// An empty window's text made a new C text, coloured by the program folder's configuration.
+CKTSyntaxEditCtrl& MakeNewCText(CEditTestWindow& window)
+{
+    window.Ctrl().SetConfigFile(ConfigIniPath());
+    window.Buffer()->SetFileExt(".c");
+    PumpMessages();
+    return window.Ctrl();
+}
+
 // The last text of a new document, with no line end after it, is a keyword
 // like any other once the edit is parsed, not only when the next character comes.
 TEST(CtrlPaintTyping, AKeywordTypedIntoANewTextIsColoured)
 {
     CEditTestWindow window(FALSE);
-    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ctrl.SetConfigFile(ConfigIniPath());
-    window.Buffer()->SetFileExt(".c");
-    PumpMessages();
+    CKTSyntaxEditCtrl& ctrl = MakeNewCText(window);
     CTestInput input(ctrl.GetSafeHwnd());
     ASSERT_TRUE(input.Text("int"));
     CRect rcWord = CellOf(ctrl, 1, 1) | CellOf(ctrl, 1, 3);
@@ -377,10 +383,7 @@ TEST(CtrlPaintTyping, AKeywordTypedIntoANewTextIsColoured)
 TEST(CtrlPaintTyping, TextTypedAtTheEndOfANewTextTakesEachRunsColour)
 {
     CEditTestWindow window(FALSE);
-    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ctrl.SetConfigFile(ConfigIniPath());
-    window.Buffer()->SetFileExt(".c");
-    PumpMessages();
+    CKTSyntaxEditCtrl& ctrl = MakeNewCText(window);
     CTestInput input(ctrl.GetSafeHwnd());
     for (const char* row : {"int x = a*b;", "if (e) c = d;"})
     {

@@ -484,30 +484,51 @@ TEST(LexOnScreen, TheFirstScreenOfATextNotParsedYetIsColoured)
     EXPECT_FALSE(schema->RunOnScreen(cursor, 2, 2, screen));  // only the text's start is known without a parse
 }
 
-TEST(LexOnScreen, APaintDoesNotWaitForABackgroundPassToEnd)
+// A parsed text of 200 rows whose next background pass stops at row 150 until released.
+class LexOnScreenHeld : public ::testing::Test
 {
-    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
-    std::string rows;
-    for (int i = 0; i < 200; ++i)
-        rows += "{ a }\n";
-    CTestText text(rows, ".t");
-    CKTSyntaxEditLexCursor cursor(text);
-    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+protected:
+    void SetUp() override
+    {
+        m_schema->RunParseUpdate(true, m_cursor, nullptr, nullptr, false);
+        m_pass = std::thread(
+            [this]
+            {
+                CKTSyntaxEditLexCursor reader(m_held);
+                m_schema->RunParseUpdate(true, reader, nullptr, nullptr, false);
+            });
+        ASSERT_TRUE(m_held.WaitUntilHolding());
+    }
+    void TearDown() override { ReleasePass(); }
+    void ReleasePass()
+    {
+        m_held.Release();
+        if (m_pass.joinable())
+            m_pass.join();
+    }
+    static std::string Rows()
+    {
+        std::string rows;
+        for (int i = 0; i < 200; ++i)
+            rows += "{ a }\n";
+        return rows;
+    }
 
-    CHeldText held(rows, 150);
-    std::thread pass(
-        [&]
-        {
-            CKTSyntaxEditLexCursor reader(held);
-            schema->RunParseUpdate(true, reader, nullptr, nullptr, false);
-        });
-    ASSERT_TRUE(held.WaitUntilHolding());
-    CKTLexBlockChain screen;
-    EXPECT_FALSE(schema->RunOnScreen(cursor, 3, 10, screen));
-    EXPECT_FALSE(held.HasTimedOut()) << "the paint waited for the pass";
-    held.Release();
-    pass.join();
-    EXPECT_TRUE(schema->RunOnScreen(cursor, 3, 10, screen)) << "once the pass is over the screen is parsed";
+    CKTSyntaxEditLexTextSchema::Ptr m_schema =
+        Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
+    CTestText m_text{Rows(), ".t"};
+    CKTSyntaxEditLexCursor m_cursor{m_text};
+    CHeldText m_held{Rows(), 150};
+    std::thread m_pass;
+    CKTLexBlockChain m_screen;
+};
+
+TEST_F(LexOnScreenHeld, APaintDoesNotWaitForABackgroundPassToEnd)
+{
+    EXPECT_FALSE(m_schema->RunOnScreen(m_cursor, 3, 10, m_screen));
+    EXPECT_FALSE(m_held.HasTimedOut()) << "the paint waited for the pass";
+    ReleasePass();
+    EXPECT_TRUE(m_schema->RunOnScreen(m_cursor, 3, 10, m_screen)) << "once the pass is over the screen is parsed";
 }
 
 // A re-parse after the file's own class has ended reaches no end of text and
@@ -528,33 +549,15 @@ TEST(LexReparse, AnEditAfterTheFilesClassEndedIsDone)
 
 // The screens of one paint share its deadline: once it has passed, a pass
 // still running is not waited for again, and a free schema is still parsed.
-TEST(LexOnScreen, AScreenPastThePaintsDeadlineDoesNotWaitForAPass)
+TEST_F(LexOnScreenHeld, AScreenPastThePaintsDeadlineDoesNotWaitForAPass)
 {
-    auto schema = Schema(std::string(kFile) + "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
-    std::string rows;
-    for (int i = 0; i < 200; ++i)
-        rows += "{ a }\n";
-    CTestText text(rows, ".t");
-    CKTSyntaxEditLexCursor cursor(text);
-    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
     const auto passed = std::chrono::steady_clock::now() - std::chrono::seconds(1);
-
-    CHeldText held(rows, 150);
-    std::thread pass(
-        [&]
-        {
-            CKTSyntaxEditLexCursor reader(held);
-            schema->RunParseUpdate(true, reader, nullptr, nullptr, false);
-        });
-    ASSERT_TRUE(held.WaitUntilHolding());
-    CKTLexBlockChain screen;
     // A screen that waited 30 ms each would outlast the held row's own limit, and the pass would end.
     for (int i = 0; i < 400; ++i)
-        ASSERT_FALSE(schema->RunOnScreen(cursor, 3 + i % 180, 13 + i % 180, screen, passed)) << i;
-    EXPECT_FALSE(held.HasTimedOut()) << "the screens waited for the pass";
-    held.Release();
-    pass.join();
-    EXPECT_TRUE(schema->RunOnScreen(cursor, 3, 10, screen, passed)) << "no pass holds the schema";
+        ASSERT_FALSE(m_schema->RunOnScreen(m_cursor, 3 + i % 180, 13 + i % 180, m_screen, passed)) << i;
+    EXPECT_FALSE(m_held.HasTimedOut()) << "the screens waited for the pass";
+    ReleasePass();
+    EXPECT_TRUE(m_schema->RunOnScreen(m_cursor, 3, 10, m_screen, passed)) << "no pass holds the schema";
 }
 
 }  // namespace
