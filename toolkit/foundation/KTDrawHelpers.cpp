@@ -160,7 +160,8 @@ LOGFONTA CKTDrawHelpers::GetNonClientFont(LOGFONTA NONCLIENTMETRICSA::*pFont)
     return lf;
 }
 
-BOOL CKTDrawHelpers::RegisterWndClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle, HICON hIcon)
+BOOL CKTDrawHelpers::RegisterWndClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle, HICON hIcon,
+                                      HBRUSH hbrBackground)
 {
     if (!hInstance)
         hInstance = AfxGetInstanceHandle();
@@ -172,6 +173,7 @@ BOOL CKTDrawHelpers::RegisterWndClass(HINSTANCE hInstance, LPCSTR lpszClassName,
     wc.hInstance = hInstance;
     wc.hIcon = hIcon;
     wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
+    wc.hbrBackground = hbrBackground;
     wc.lpszClassName = lpszClassName;
     return AfxRegisterClass(&wc);
 }

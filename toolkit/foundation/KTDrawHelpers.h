@@ -50,7 +50,8 @@ public:
 
     // Registers a class with the default window procedure and the arrow
     // cursor unless one of that name exists; NULL instance: the application's.
-    static BOOL RegisterWndClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle, HICON hIcon = NULL);
+    static BOOL RegisterWndClass(HINSTANCE hInstance, LPCSTR lpszClassName, UINT nStyle, HICON hIcon = NULL,
+                                 HBRUSH hbrBackground = NULL);
     // The foreground window is the last active popup of the window's top-level parent.
     static BOOL IsTopParentActive(HWND hWnd);
     // Left and right swap in a right-to-left window.

@@ -39,14 +39,8 @@ END_MESSAGE_MAP()
 
 CKTSyntaxEditAutoCompleteWnd::CKTSyntaxEditAutoCompleteWnd()
 {
-    WNDCLASSA wc = {};
-    wc.style = CS_DBLCLKS | CS_SAVEBITS;
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kClassName;
-    if (!AfxRegisterClass(&wc))  // registers only when the class is not there yet
+    if (!CKTDrawHelpers::RegisterWndClass(NULL, kClassName, CS_DBLCLKS | CS_SAVEBITS, NULL,
+                                          reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
         AfxThrowResourceException();
 }
 

@@ -362,11 +362,10 @@ void CKTSyntaxEditLexParser::ProcessTasks()
 // the pass was broken off or its range is not done, which leaves it queued.
 bool CKTSyntaxEditLexParser::RunLastTask(CKTSyntaxEditLexTextSchema& schema, CKTSyntaxEditLexCursor& cursor)
 {
-    KT_EDIT_PARSE_TASK task;
+    KT_EDIT_PARSE_TASK task;  // its start, absent or at the text's start, parses the whole text
     bool queued = m_taskList.GetLast(task);
-    bool whole = !queued || !task.start.IsValid() || task.start == KT_EDIT_LEXPOS{1, 0};
     const KT_EDIT_LEXPOS* end = task.end.IsValid() ? &task.end : nullptr;
-    int result = schema.RunParseUpdate(true, cursor, whole ? nullptr : &task.start, whole ? nullptr : end, true);
+    int result = schema.RunParseUpdate(true, cursor, queued ? &task.start : nullptr, end, true);
     if (result & CKTSyntaxEditLexClass::ktStop)
     {
         schema.DropParseResults();

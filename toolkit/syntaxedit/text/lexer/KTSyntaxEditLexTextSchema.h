@@ -94,9 +94,8 @@ public:
     // paint gives all its screens one deadline), else 30 ms from now.
     using ScreenDeadline = std::chrono::steady_clock::time_point;
     static ScreenDeadline GetScreenDeadline();
-    bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain) const;
     bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain,
-                     ScreenDeadline deadline) const;
+                     ScreenDeadline deadline = GetScreenDeadline()) const;
 
     // Colouring (KTSyntaxEditLexTextSchemaColors.cpp); the chain of an on-screen parse, or the schema's own.
     void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults, std::vector<KT_EDIT_LEXPIECE>& pieces,

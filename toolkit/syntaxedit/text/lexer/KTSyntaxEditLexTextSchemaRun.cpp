@@ -406,12 +406,6 @@ CKTSyntaxEditLexTextSchema::ScreenDeadline CKTSyntaxEditLexTextSchema::GetScreen
 }
 
 bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow,
-                                             CKTLexBlockChain& chain) const
-{
-    return RunOnScreen(cursor, firstRow, lastRow, chain, GetScreenDeadline());
-}
-
-bool CKTSyntaxEditLexTextSchema::RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow,
                                              CKTLexBlockChain& chain, ScreenDeadline deadline) const
 {
     chain.clear();
