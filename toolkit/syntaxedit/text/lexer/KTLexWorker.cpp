@@ -1,6 +1,7 @@
 // A background thread with a stop deadline and a fault handler.
 #include "KTLexWorker.h"
 
+#include <new>
 #include <system_error>
 
 #include "KTLexThreadEnd.h"
@@ -24,6 +25,10 @@ bool CKTLexWorker::Start(std::function<void()> body, std::function<void()> onFau
         return true;
     }
     catch (const std::system_error&)
+    {
+        return false;
+    }
+    catch (const std::bad_alloc&)
     {
         return false;
     }

@@ -25,7 +25,7 @@ public:
 
     // Runs body on a new thread at the priority set, with no stop asked; when the body throws, onFault
     // runs on that thread after it (a fault there is dropped). FALSE when a thread is held already or
-    // the system makes none.
+    // the system makes none, for want of memory too.
     bool Start(std::function<void()> body, std::function<void()> onFault = nullptr);
     // Asks the body to return: IsStopRequested turns TRUE and WaitForStop returns.
     void RequestStop();

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "AllocationFault.h"
 #include "KTLexThreadEnd.h"
 #include "KTLexWorker.h"
 #include "KTSyntaxEditConfigurationManager.h"
@@ -130,6 +131,20 @@ TEST(LexWorker, ABodyAskedToStopEndsWithinTheDeadline)
     EXPECT_TRUE(ran);  // the earlier request was taken back
 }
 
+TEST(LexWorker, AThreadTheSystemCannotMakeLeavesNoneStarted)
+{
+    CKTLexWorker worker(60000);
+    std::atomic<int> runs{0};
+    {
+        AllocationFault fault(0);
+        EXPECT_FALSE(worker.Start([&] { ++runs; }));
+    }
+    EXPECT_FALSE(worker.IsStarted());
+    ASSERT_TRUE(worker.Start([&] { ++runs; }));
+    worker.Join();
+    EXPECT_EQ(runs.load(), 1);
+}
+
 // The fault ends the thread only; the owner hears of it there, and a fault of its own is dropped.
 TEST(LexWorker, ABodyThatThrowsEndsItsThreadAndTheOwnerHearsOfIt)
 {
@@ -192,6 +207,23 @@ TEST(LexParserThread, AFaultInAPassEndsTheWorkerAndTheNextRequestStartsAnother)
     ASSERT_TRUE(WaitForParserEnded(*parser));
     EXPECT_FALSE(parser->IsWorkerRunning());
     EXPECT_TRUE(parser->GetTextSchema()->GetBlocks().empty());
+    parser->StartParseInThread(&text, nullptr, nullptr, true);
+    ASSERT_TRUE(WaitForParserEnded(*parser));
+    EXPECT_FALSE(parser->GetTextSchema()->GetBlocks().empty());
+    parser->Close();
+}
+
+// The request stays queued, and the next one makes the worker.
+TEST(LexParserThread, AWorkerTheSystemCannotMakeIsTriedAgainAtTheNextRequest)
+{
+    CTestText text("int x;\r\nint y;", ".c");
+    auto parser = KTMakeCounted<CKTSyntaxEditLexParser>();
+    parser->SetTextSchema(LoadTestSchema("schemes/c.scheme").GetInterface());
+    {
+        AllocationFault fault(0);
+        parser->StartParseInThread(&text, nullptr, nullptr, true);
+    }
+    EXPECT_FALSE(parser->IsWorkerRunning());
     parser->StartParseInThread(&text, nullptr, nullptr, true);
     ASSERT_TRUE(WaitForParserEnded(*parser));
     EXPECT_FALSE(parser->GetTextSchema()->GetBlocks().empty());
