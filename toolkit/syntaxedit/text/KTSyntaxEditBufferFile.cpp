@@ -111,8 +111,8 @@ BOOL CKTSyntaxEditBufferManager::Store(const std::function<void(const void*, siz
     }
     if (pWhy)
         *pWhy = CString("The text was not saved over ") + (pszPath ? pszPath : "its file") +
-                ": that UTF-16 file holds characters that this editor shows as others, and saving the "
-                "changed text would lose them there. Save it under another name to keep the file as it is.";
+                ": that UTF-16 file holds characters this editor cannot keep, and saving the changed text "
+                "would replace them. Save it under another name to keep the file as it is.";
     return FALSE;
 }
 

@@ -148,7 +148,7 @@ public:
     void Load(CFile* pFile, LPCSTR pszFileType = NULL);
     // Storing throws CKTSyntaxEditStoreRefused where Store refuses.
     void Serialize(CArchive& ar) override;
-    // The bytes a save to another file would write; then MarkStored once they are.
+    // The bytes a save to another file would write (none where Store refuses); then MarkStored once they are.
     std::string GetFileImage() const;
     // The bytes a save to the path writes, handed to write a piece at a time, for a text too big to copy
     // whole. A UTF-16 file whose characters did not all fit the rows is written back as it was while the
