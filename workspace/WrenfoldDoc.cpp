@@ -43,13 +43,12 @@ BOOL CwrenfoldDoc::WriteRows(LPCTSTR lpszPathName, CString* pError)
     const std::string path(lpszPathName);
     const CString strName = CString(lpszPathName).Mid(CString(lpszPathName).ReverseFind('\\') + 1);
     bool bWritten = false;
-    const auto storeRows = [pBuffer](const PieceWriter& write, CString*)
+    const auto storeRows = [pBuffer, lpszPathName](const PieceWriter& write, CString* why)
     {
         if (!pBuffer)
             return true;
         CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
-        pBuffer->Store(write);
-        return true;
+        return pBuffer->Store(write, lpszPathName, why) != FALSE;
     };
     static_cast<CwrenfoldApp*>(AfxGetApp())
         ->RunLongWork("Saving " + strName + "...",

@@ -103,3 +103,23 @@ TEST_F(SaveUnderFaultsTest, ASaveOutOfMemoryNamesTheFileWritesTheDesignKeepsTheM
     EXPECT_TRUE(::IsWindow(hFrame)) << "an answer that is neither Try Again nor Continue keeps the program";
     EXPECT_TRUE(pDoc->IsModified());
 }
+
+// A UTF-16 source holding a character the rows have no form for is not written over once changed: Save
+// All names the file and why, the file keeps its characters, and the editor stays unsaved.
+TEST_F(SaveUnderFaultsTest, AChangedTextThatWouldLoseCharactersOfItsUnicodeFileIsNotSavedOverIt)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "big").c_str());
+    const std::string bytes("\xFF\xFE/\0/\0 \0\x2D\x4E\r\0\n\0i\0n\0t\0 \0a\0;\0", 26);
+    const std::string strPath = m_folder.Path("big_api.c");
+    ASSERT_TRUE(m_folder.Write("big_api.c", bytes));
+    auto* pDoc = dynamic_cast<CwrenfoldDoc*>(DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(strPath.c_str()));
+    ASSERT_NE(nullptr, pDoc);
+    ASSERT_TRUE(pDoc->GetDataManager()->InsertText("x", 2, 1, TRUE));
+    pDoc->SetModifiedFlag(TRUE);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_NE(std::string::npos, Message(0).find("not saved over " + strPath)) << Message(0);
+    EXPECT_NE(std::string::npos, Message(0).find("another name")) << Message(0);
+    EXPECT_TRUE(m_folder.Read("big_api.c") == bytes);
+    EXPECT_TRUE(pDoc->IsModified());
+}

@@ -2,6 +2,7 @@
 #include "KTSyntaxEditBufferManager.h"
 
 #include "KTSyntaxEditTextFile.h"
+#include "KTSyntaxEditUnicodeOriginal.h"
 
 #include <algorithm>
 #include <cstring>
@@ -36,10 +37,11 @@ void CKTSyntaxEditBufferManager::ClearText()
         m_Lines.RemoveAll();
         m_strFileExt.Empty();
     }
+    m_pUnicodeOriginal.reset();
     m_UndoRedoManager.Clear();
 }
 
-void CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
+BOOL CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
 {
     CKTSyntaxEditTextReader reader(pFile, m_bUnicodeFile);
     CString strLine;
@@ -59,6 +61,16 @@ void CKTSyntaxEditBufferManager::ReadRows(CFile* pFile)
     }
     if (row > 0 && nLastStyle >= 0)
         m_Lines.SetAt(++row, "");
+    return reader.HasLostCharacters();
+}
+
+void CKTSyntaxEditBufferManager::KeepUnicodeOriginal(CFile* pFile)
+{
+    std::string bytes(size_t(pFile->GetLength()), '\0');
+    pFile->SeekToBegin();
+    bytes.resize(pFile->Read(&bytes[0], UINT(bytes.size())));
+    m_pUnicodeOriginal = std::make_unique<CKTSyntaxEditUnicodeOriginal>(std::move(bytes), m_Lines, m_nLineEndStyle,
+                                                                        pFile->GetFilePath());
 }
 
 // A freshly loaded text is at its saved state: nothing to save yet.
@@ -71,14 +83,40 @@ void CKTSyntaxEditBufferManager::Load(CFile* pFile, LPCSTR pszFileType)
     {
         m_bUnicodeFile = CKTSyntaxEditTextReader::DetectUnicode(pFile);
         CKTSyntaxEditRowWriteLock lock(m_RowLock);
-        ReadRows(pFile);
+        if (ReadRows(pFile))
+            KeepUnicodeOriginal(pFile);
     }
     m_UndoRedoManager.MarkSaved();
     if (pFile)
         SetFileExt(pszFileType ? CString(pszFileType) : ExtensionOf(pFile->GetFileName()));
 }
 
-void CKTSyntaxEditBufferManager::Store(const std::function<void(const void*, size_t)>& write) const
+BOOL CKTSyntaxEditBufferManager::Store(const std::function<void(const void*, size_t)>& write, LPCSTR pszPath,
+                                       CString* pWhy) const
+{
+    if (!m_pUnicodeOriginal)
+    {
+        StoreRows(write);
+        return TRUE;
+    }
+    if (m_pUnicodeOriginal->IsUnchanged(m_Lines, m_nLineEndStyle))
+    {
+        write(m_pUnicodeOriginal->GetBytes().data(), m_pUnicodeOriginal->GetBytes().size());
+        return TRUE;
+    }
+    if (!m_pUnicodeOriginal->IsReadFrom(pszPath))
+    {
+        StoreRows(write);
+        return TRUE;
+    }
+    if (pWhy)
+        *pWhy = CString("The text was not saved over ") + (pszPath ? pszPath : "its file") +
+                ": that UTF-16 file holds characters this editor cannot keep, and saving the changed text "
+                "would replace them. Save it under another name to keep the file as it is.";
+    return FALSE;
+}
+
+void CKTSyntaxEditBufferManager::StoreRows(const std::function<void(const void*, size_t)>& write) const
 {
     static const BYTE kMark[] = {0xFF, 0xFE};
     if (m_bUnicodeFile)
@@ -110,7 +148,8 @@ std::string CKTSyntaxEditBufferManager::GetFileImage() const
 {
     std::string image;
     image.reserve(size_t(EstimateTextSize(1, GetRowCount())));
-    Store([&image](const void* pData, size_t nBytes) { image.append(static_cast<const char*>(pData), nBytes); });
+    Store([&image](const void* pData, size_t nBytes) { image.append(static_cast<const char*>(pData), nBytes); }, NULL,
+          NULL);
     return image;
 }
 
@@ -129,8 +168,12 @@ void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
     }
     if (m_bSyntaxColor && m_pLexParser)
         m_pLexParser->BreakParsing();
-    Store([&ar](const void* pData, size_t nBytes) { ar.Write(pData, UINT(nBytes)); });
+    CFile* pFile = ar.GetFile();
+    CString strWhy;
+    if (!Store([&ar](const void* pData, size_t nBytes) { ar.Write(pData, UINT(nBytes)); },
+               pFile ? LPCSTR(pFile->GetFilePath()) : NULL, &strWhy))
+        throw new CKTSyntaxEditStoreRefused(strWhy);
     m_UndoRedoManager.MarkSaved();
-    if (CFile* pFile = ar.GetFile())
+    if (pFile)
         SetFileExt(ExtensionOf(pFile->GetFileName()));
 }

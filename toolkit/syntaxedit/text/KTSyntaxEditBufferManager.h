@@ -5,6 +5,7 @@
 #include <afxwin.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "KTSyntaxEditNewText.h"
 #include "KTSyntaxEditRowLock.h"
 #include "KTSyntaxEditTextPos.h"
+#include "KTSyntaxEditUnicodeOriginal.h"
 #include "KTSyntaxEditUndoRedoManager.h"
 
 // Rows, the line-end style and the file type change only on the thread that
@@ -144,16 +146,22 @@ public:
 
     void Close();
     void Load(CFile* pFile, LPCSTR pszFileType = NULL);
+    // Storing throws CKTSyntaxEditStoreRefused where Store refuses.
     void Serialize(CArchive& ar) override;
-    // The bytes a save would write, for writing them elsewhere; then MarkStored once they are.
+    // The bytes a save to another file would write (none where Store refuses); then MarkStored once they are.
     std::string GetFileImage() const;
-    // The same bytes handed to write a piece at a time, for a text too big to copy whole.
-    void Store(const std::function<void(const void*, size_t)>& write) const;
+    // The bytes a save to the path writes, handed to write a piece at a time, for a text too big to copy
+    // whole. A UTF-16 file whose characters did not all fit the rows is written back as it was while the
+    // rows are unchanged; changed, they are not written over it: FALSE then, with nothing written and why.
+    BOOL Store(const std::function<void(const void*, size_t)>& write, LPCSTR pszPath, CString* pWhy) const;
     void MarkStored(LPCSTR pszPathName);
 
 private:
     void ClearText();
-    void ReadRows(CFile* pFile);
+    // Whether a character of a UTF-16 file had no ANSI form.
+    BOOL ReadRows(CFile* pFile);
+    void KeepUnicodeOriginal(CFile* pFile);
+    void StoreRows(const std::function<void(const void*, size_t)>& write) const;
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
     KT_EDIT_TEXTPOS PlaceOtherPieces(int nRow, const std::vector<CString>& pieces, BOOL bEndsWithLineEnd,
                                      const CString& strTail);
@@ -172,7 +180,9 @@ private:
     int m_nLineEndStyle = lesCRLF;                           // one style for the whole text
     UINT m_nCodePage = 0;                                    // 0: the system ANSI code page
     BOOL m_bUnicodeFile = FALSE;                             // loaded from and stored as UTF-16
-    BOOL m_bOverwriteMode = FALSE;                           // insertion overwrites what follows
+    // Only when the rows lost characters of the UTF-16 file they were read from.
+    std::unique_ptr<CKTSyntaxEditUnicodeOriginal> m_pUnicodeOriginal;
+    BOOL m_bOverwriteMode = FALSE;  // insertion overwrites what follows
     CKTSyntaxEditUndoRedoManager m_UndoRedoManager;
     CKTSyntaxEditLineMarksManager m_LineMarksManager;
     CKTSyntaxEditLexParserLink* m_pLexParser = NULL;  // created by the factory, released here

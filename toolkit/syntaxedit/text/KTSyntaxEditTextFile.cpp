@@ -39,6 +39,19 @@ int SkipPlainBytes(const BYTE* pData, int nAhead, int nBuffered)
     }
 }
 
+// A best-fit character ('a' for an 'a' with a macron) is no more the file's than a default '?', so the
+// test is the way back, not the converter's default-character flag.
+BOOL ConvertsBack(const std::vector<WCHAR>& wide, const std::vector<char>& ansi)
+{
+    const int nUnits = ansi.empty() ? 0 : MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), NULL, 0);
+    if (nUnits != int(wide.size()))
+        return FALSE;
+    std::vector<WCHAR> back(wide.size());
+    if (nUnits > 0)
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), back.data(), nUnits);
+    return back == wide;
+}
+
 BOOL IsPlainTextByte(BYTE b) { return (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\r' || b == '\n'; }
 
 // Latin UTF-16 holds zero bytes and other scripts bytes outside printable ASCII,
@@ -159,6 +172,7 @@ void CKTSyntaxEditTextReader::AppendUnits(CString& strLine, int nUnits)
         if (nBytes > 0)
             WideCharToMultiByte(CP_ACP, 0, wide.data(), nUnits, ansi.data(), nBytes, NULL, NULL);
         strLine.Append(ansi.data(), nBytes);
+        m_bLost = m_bLost || !ConvertsBack(wide, ansi);
     }
     Skip(nUnits);
 }

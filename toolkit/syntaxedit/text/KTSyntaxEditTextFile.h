@@ -30,6 +30,8 @@ public:
     BOOL ReadLine(LPCSTR& pLine, int& nLength, int& nStyle);
     // Bytes of a text in memory taken by the lines read so far.
     int GetOffset() const { return m_nHead; }
+    // Whether a UTF-16 character read so far has no ANSI form and came out as another one.
+    BOOL HasLostCharacters() const { return m_bLost; }
 
 private:
     enum
@@ -55,5 +57,6 @@ private:
     std::vector<BYTE> m_arBuffer;  // what was read of the file
     const BYTE* m_pData = NULL;    // the buffer, or the text in memory
     size_t m_nSize = 0;
-    int m_nHead = 0;  // next unread byte of the data
+    int m_nHead = 0;       // next unread byte of the data
+    BOOL m_bLost = FALSE;  // see HasLostCharacters
 };

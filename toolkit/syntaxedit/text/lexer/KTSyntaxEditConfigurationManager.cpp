@@ -4,11 +4,6 @@
 #include <algorithm>
 
 #include "KTLexStrings.h"
-#include "KTLexThreadEnd.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 CKTSyntaxEditConfigurationManager::CKTSyntaxEditConfigurationManager(int monitorPeriodMs) : m_monitor(monitorPeriodMs)
 {
@@ -82,7 +77,7 @@ bool CKTSyntaxEditConfigurationManager::LoadEntries(const std::string& config)
     CKTSyntaxEditIniReader::Entries themes = CKTSyntaxEditIniReader::ReadSection("themes", config);
     for (auto it = themes.rbegin(); it != themes.rend(); ++it)
     {
-        if (m_bStopReload)
+        if (m_reloadWorker.IsStopRequested())
             return false;
         std::string path = it->strValue;
         if (m_monitor.AddFile(path, ktKindTheme))
@@ -94,7 +89,7 @@ bool CKTSyntaxEditConfigurationManager::LoadEntries(const std::string& config)
     KTLexThemeLookup theme = m_themes.MakeLookup(m_strThemeName);
     for (auto it = schemes.rbegin(); it != schemes.rend(); ++it)
     {
-        if (m_bStopReload)
+        if (m_reloadWorker.IsStopRequested())
             return false;
         KT_EDIT_INI_ENTRY entry = *it;
         if (m_monitor.AddFile(entry.strValue, ktKindScheme))
@@ -133,52 +128,28 @@ void CKTSyntaxEditConfigurationManager::ReloadConfig()
     m_monitor.Start();
 }
 
+// A reload thread that cannot be made leaves the manager as it was.
 bool CKTSyntaxEditConfigurationManager::ReloadConfigAsync(int priority)
 {
     std::unique_lock<std::mutex> lock(m_reloadLock);
-    if (m_bClosing)
-        return false;
-    if (m_bReloadRunning)
+    for (;;)
     {
-        m_bReloadAgain = true;  // the running reload goes once more, so no request is lost
-        return true;
-    }
-    if (m_reloadThread.joinable())
-    {
-        std::thread finished = std::move(m_reloadThread);
+        if (m_bClosing)
+            return false;
+        if (m_bReloadRunning)
+        {
+            m_bReloadAgain = true;  // the running reload goes once more, so no request is lost
+            return true;
+        }
+        if (!m_reloadWorker.IsStarted())
+            break;
         lock.unlock();
-        finished.join();
+        m_reloadWorker.Join();  // done: only its return is left
         lock.lock();
     }
-    m_bReloadRunning = true;
-    m_bStopReload = false;
-    m_reloadThread = std::thread(&CKTSyntaxEditConfigurationManager::ReloadThreadMain, this, priority);
-    return true;
-}
-
-// A fault inside a reload ends this thread only, never the program.
-void CKTSyntaxEditConfigurationManager::ReloadThreadMain(int priority)
-{
-#ifdef _WIN32
-    SetThreadPriority(GetCurrentThread(), priority);
-#else
-    (void)priority;
-#endif
-    try
-    {
-        RunReloads();
-        return;
-    }
-    catch (...)
-    {
-    }
-    try
-    {
-        OnReloadFailed();
-    }
-    catch (...)
-    {
-    }
+    m_reloadWorker.SetPriority(priority);
+    m_bReloadRunning = m_reloadWorker.Start([this] { RunReloads(); }, [this] { OnReloadFailed(); });
+    return m_bReloadRunning;
 }
 
 // What the failed reload loaded stays; the watch goes on, so that the next change of a file reloads, and
@@ -189,7 +160,7 @@ void CKTSyntaxEditConfigurationManager::OnReloadFailed()
         std::lock_guard<std::mutex> lock(m_reloadLock);
         m_bReloadRunning = false;
         m_bReloadAgain = false;
-        if (m_bStopReload)
+        if (m_reloadWorker.IsStopRequested())
             return;
     }
     {
@@ -205,7 +176,7 @@ void CKTSyntaxEditConfigurationManager::RunReloads()
     {
         ReloadConfig();
         std::lock_guard<std::mutex> lock(m_reloadLock);
-        if (!m_bReloadAgain || m_bStopReload)
+        if (!m_bReloadAgain || m_reloadWorker.IsStopRequested())
         {
             m_bReloadRunning = false;
             return;
@@ -216,24 +187,21 @@ void CKTSyntaxEditConfigurationManager::RunReloads()
 
 void CKTSyntaxEditConfigurationManager::Close()
 {
-    std::thread reload;
     {
         std::lock_guard<std::mutex> lock(m_reloadLock);
         m_bClosing = true;
-        m_bStopReload = true;
-        reload = std::move(m_reloadThread);
     }
     // It stops at its next entry and sends nothing; one stuck longer is cut off.
-    m_bThreadCutOff = !KTLexEndThread(reload, m_nReloadStopWaitMs) || m_bThreadCutOff;
+    m_reloadWorker.Stop();
     // A thread cut off may have died holding these locks; no other thread runs then.
     std::unique_lock<std::mutex> serial(m_serialLock, std::defer_lock);
-    if (!m_bThreadCutOff)
+    if (!WasThreadCutOff())
         serial.lock();
-    m_bThreadCutOff = !m_monitor.Stop() || m_bThreadCutOff;
+    m_monitor.Stop();
     if (serial.owns_lock())
         serial.unlock();
     std::unique_lock<std::mutex> lock(m_lockData, std::defer_lock);
-    if (!m_bThreadCutOff)
+    if (!WasThreadCutOff())
         lock.lock();
     ClearData();
 }

@@ -3,12 +3,11 @@
 // Defines: IKTSyntaxEditConfigEvents, CKTSyntaxEditConfigurationManager.
 #pragma once
 
-#include <atomic>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "KTLexWorker.h"
 #include "KTSyntaxEditFileChangesMonitor.h"
 #include "KTSyntaxEditIniReader.h"
 #include "KTSyntaxEditLexTextSchema.h"
@@ -61,7 +60,7 @@ public:
     // Tests shorten the waits.
     void SetStopWaits(int reloadMs, int monitorMs)
     {
-        m_nReloadStopWaitMs = reloadMs;
+        m_reloadWorker.SetStopWait(reloadMs);
         m_monitor.SetStopWait(monitorMs);
     }
 
@@ -100,9 +99,10 @@ private:
     void ClearData();
     void ApplyThemeToAll();
     void Send(const std::vector<Event>& events);
-    void ReloadThreadMain(int priority);
     void RunReloads();
     void OnReloadFailed();
+    // A thread was cut off: locks it held stay taken.
+    bool WasThreadCutOff() const { return m_reloadWorker.WasCutOff() || m_monitor.WasCutOff(); }
 
     std::string m_strConfigFile;
     CKTSyntaxEditFileChangesMonitor m_monitor;
@@ -114,13 +114,10 @@ private:
     std::mutex m_serialLock;  // one reload at a time, with the monitor's stop and start
 
     std::mutex m_reloadLock;  // the reload thread's state
-    std::thread m_reloadThread;
-    int m_nReloadStopWaitMs = 30000;
-    bool m_bThreadCutOff = false;  // a thread was terminated: locks it held stay taken
+    CKTLexWorker m_reloadWorker{30000};
     bool m_bReloadRunning = false;
     bool m_bReloadAgain = false;
     bool m_bClosing = false;
-    std::atomic<bool> m_bStopReload{false};
 
     std::mutex m_receiverLock;
     std::vector<IKTSyntaxEditConfigEvents*> m_receivers;

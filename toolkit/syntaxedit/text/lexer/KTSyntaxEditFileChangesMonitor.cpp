@@ -1,12 +1,6 @@
 // The file-change monitor's list and polling thread.
 #include "KTSyntaxEditFileChangesMonitor.h"
 
-#include "KTLexThreadEnd.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace
 {
 
@@ -74,62 +68,21 @@ void CKTSyntaxEditFileChangesMonitor::CheckFiles()
     }
 }
 
+// A fault while checking or reporting ends the thread only: the owner hears of it and decides how to go on.
 void CKTSyntaxEditFileChangesMonitor::Start()
 {
-    if (m_thread.joinable())
-        return;
-    m_bStop = false;
-    m_thread = std::thread(&CKTSyntaxEditFileChangesMonitor::ThreadMain, this);
+    m_worker.Start([this] { Watch(); }, m_faultHandler);
 }
 
 bool CKTSyntaxEditFileChangesMonitor::Stop()
 {
-    bool ended = true;
-    if (m_thread.joinable())
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_stopLock);
-            m_bStop = true;
-        }
-        m_stopSignal.notify_all();
-        ended = KTLexEndThread(m_thread, m_nStopWaitMs);  // a handler stuck in a file system call is cut off
-    }
+    const bool ended = m_worker.Stop();  // a handler stuck in a file system call is cut off
     m_files.clear();
     return ended;
 }
 
-// A fault while checking or reporting ends this thread only, never the program: the owner hears of it
-// and decides how to go on (a fault of its own there is dropped with the thread).
-void CKTSyntaxEditFileChangesMonitor::ThreadMain()
-{
-#ifdef _WIN32
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST);
-#endif
-    try
-    {
-        Watch();
-        return;
-    }
-    catch (...)
-    {
-    }
-    try
-    {
-        if (m_faultHandler)
-            m_faultHandler();
-    }
-    catch (...)
-    {
-    }
-}
-
 void CKTSyntaxEditFileChangesMonitor::Watch()
 {
-    std::unique_lock<std::mutex> lock(m_stopLock);
-    while (!m_stopSignal.wait_for(lock, std::chrono::milliseconds(m_nPeriodMs), [this] { return m_bStop; }))
-    {
-        lock.unlock();
+    while (!m_worker.WaitForStop(m_nPeriodMs))
         CheckFiles();
-        lock.lock();
-    }
 }

@@ -3,14 +3,12 @@
 // Defines: KT_EDIT_MONITOREDFILE, CKTSyntaxEditFileChangesMonitor.
 #pragma once
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "KTLexFiles.h"
+#include "KTLexWorker.h"
 
 struct KT_EDIT_MONITOREDFILE
 {
@@ -34,7 +32,10 @@ public:
     // Called on the monitor's thread when a fault ends it; the thread is over once it returns.
     using FaultHandler = std::function<void()>;
 
-    explicit CKTSyntaxEditFileChangesMonitor(int periodMs = 3000) : m_nPeriodMs(periodMs) {}
+    explicit CKTSyntaxEditFileChangesMonitor(int periodMs = 3000) : m_nPeriodMs(periodMs)
+    {
+        m_worker.SetPriority(CKTLexWorker::kLowestPriority);
+    }
     ~CKTSyntaxEditFileChangesMonitor() { Stop(); }
 
     void SetHandler(Handler handler) { m_handler = std::move(handler); }
@@ -49,21 +50,18 @@ public:
     // and empties the list; FALSE when it had to be terminated.
     bool Stop();
     // 20 s; tests shorten it.
-    void SetStopWait(int waitMs) { m_nStopWaitMs = waitMs; }
+    void SetStopWait(int waitMs) { m_worker.SetStopWait(waitMs); }
+    // A thread was cut off: a lock its handler held may stay taken.
+    bool WasCutOff() const { return m_worker.WasCutOff(); }
     void CheckFiles();
 
 private:
-    void ThreadMain();
     void Watch();
 
     int m_nPeriodMs;
-    int m_nStopWaitMs = 20000;
     std::string m_strBaseFolder;
     Handler m_handler;
     FaultHandler m_faultHandler;
     std::vector<KT_EDIT_MONITOREDFILE> m_files;  // changed only while the thread is stopped
-    std::thread m_thread;
-    std::mutex m_stopLock;
-    std::condition_variable m_stopSignal;
-    bool m_bStop = false;
+    CKTLexWorker m_worker{20000};
 };

@@ -4,14 +4,6 @@
 #include <algorithm>
 #include <chrono>
 #include <new>
-#include <system_error>
-
-#include "KTLexThreadEnd.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#include <pthread.h>
-#endif
 
 namespace
 {
@@ -39,7 +31,7 @@ void CKTSyntaxEditLexParser::Close()
 void CKTSyntaxEditLexParser::SetTextSchema(const CKTSyntaxEditLexTextSchema* schema)
 {
     StopParseInThread();
-    if (m_bWorkerLost)
+    if (m_worker.WasCutOff())
         return;
     if (m_ptrSchema)
     {
@@ -97,11 +89,10 @@ int CKTSyntaxEditLexParser::GetBackOffset(const IKTLexTextSource& text)
 
 void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock)
 {
-    if (m_bWorkerRunning || !m_worker.joinable())
+    if (m_bWorkerRunning || !m_worker.IsStarted())
         return;
-    std::thread finished = std::move(m_worker);
     lock.unlock();
-    finished.join();  // it has let go of everything; only its return is left
+    m_worker.Join();  // it has let go of everything; only its return is left
     lock.lock();
 }
 
@@ -124,18 +115,8 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
 // A thread the system cannot make leaves the task queued: the next request tries again.
 bool CKTSyntaxEditLexParser::StartWorker()
 {
-    m_taskList.m_bExit = false;
-    m_bWorkerRunning = true;
-    try
-    {
-        m_worker = std::thread(&CKTSyntaxEditLexParser::WorkerMain, this);
-        return true;
-    }
-    catch (const std::system_error&)
-    {
-        m_bWorkerRunning = false;
-        return false;
-    }
+    m_bWorkerRunning = m_worker.Start([this] { WorkerMain(); }, [this] { OnWorkerFault(); });
+    return m_bWorkerRunning;
 }
 
 // The worker holds the task lock through a whole pass: a caller that finds
@@ -164,31 +145,43 @@ void CKTSyntaxEditLexParser::StopParseInThread()
 {
     if (!m_ptrSchema)
         return;
-    m_ptrSchema->GetBreakFlag() = true;  // a running pass stops at its next check
-    const auto limit = std::chrono::milliseconds(m_nStopWaitMs) * kStopWaits;
-    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, limit);
+    std::unique_lock<std::timed_mutex> lock = BreakPassWithinStopLimit();
     if (!lock.owns_lock())
     {
-        AbandonWorker(std::move(m_worker));  // stuck inside a pass
+        AbandonWorker();  // stuck inside a pass
         return;
     }
-    m_ptrSchema->GetBreakFlag() = false;
-    if (!m_worker.joinable())
+    EndWorker(lock);
+}
+
+// The task lock once the running pass, asked to break off, has let go of it; not owned when the pass
+// holds it past the stop's whole limit.
+std::unique_lock<std::timed_mutex> CKTSyntaxEditLexParser::BreakPassWithinStopLimit()
+{
+    m_ptrSchema->GetBreakFlag() = true;  // a running pass stops at its next check
+    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, m_worker.GetStopLimit());
+    if (lock.owns_lock())
+        m_ptrSchema->GetBreakFlag() = false;
+    return lock;
+}
+
+// Under the task lock, with no pass running; the queued ranges go with the worker.
+void CKTSyntaxEditLexParser::EndWorker(std::unique_lock<std::timed_mutex>& lock)
+{
+    if (!m_worker.IsStarted())
         return;
-    m_taskList.m_bExit = true;
+    m_worker.RequestStop();
     m_taskList.m_bTaskAdded = false;
     m_ptrSchema->GetBreakFlag() = true;
-    std::thread worker = std::move(m_worker);
     m_taskList.m_signal.notify_all();
     lock.unlock();
     // The worker never waits for this thread, so it ends promptly unless a pass is stuck.
-    if (!KTLexEndThread(worker, m_nStopWaitMs, kStopWaits))
+    if (!m_worker.End())
     {
-        AbandonWorker(std::move(worker));
+        AbandonWorker();
         return;
     }
     lock.lock();
-    m_taskList.m_bExit = false;
     m_bWorkerRunning = false;
     m_taskList.Clear();
     m_ptrSchema->GetBreakFlag() = false;
@@ -196,16 +189,15 @@ void CKTSyntaxEditLexParser::StopParseInThread()
 
 // A worker cut off may have died holding the task lock and the schema half
 // written: the schema is let go unreleased and the parser parses no more.
-void CKTSyntaxEditLexParser::AbandonWorker(std::thread worker)
+void CKTSyntaxEditLexParser::AbandonWorker()
 {
-    KTLexEndThread(worker, 0);
-    m_bWorkerLost = true;
+    m_worker.CutOff();
     m_ptrSchema.Detach();
 }
 
 bool CKTSyntaxEditLexParser::IsWorkerRunning() const
 {
-    if (m_bWorkerLost)
+    if (m_worker.WasCutOff())
         return false;
     std::lock_guard<std::timed_mutex> lock(m_taskList.m_lock);
     return m_bWorkerRunning;
@@ -214,7 +206,7 @@ bool CKTSyntaxEditLexParser::IsWorkerRunning() const
 // The worker holds the lock through a pass and empties the list only at its end.
 bool CKTSyntaxEditLexParser::HasWork() const
 {
-    if (m_bWorkerLost)
+    if (m_worker.WasCutOff())
         return false;
     std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, std::try_to_lock);
     return !lock.owns_lock() || !m_taskList.IsEmpty();
@@ -263,12 +255,12 @@ bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::timed_mutex>& loc
     {
         std::string fileType = m_taskList.m_pText ? m_taskList.m_pText->GetFileType() : std::string();
         CKTSyntaxEditLexParserSchemaOptions options = GetSchemaOptions(fileType);
-        auto woken = [this] { return m_taskList.m_bTaskAdded || m_taskList.m_bExit; };
+        auto woken = [this] { return m_taskList.m_bTaskAdded || m_worker.IsStopRequested(); };
         bool signalled = options.m_nParserThreadIdleLifeTime_ms < 0
                              ? (m_taskList.m_signal.wait(lock, woken), true)
                              : m_taskList.m_signal.wait_for(
                                    lock, std::chrono::milliseconds(options.m_nParserThreadIdleLifeTime_ms), woken);
-        if (m_taskList.m_bExit)
+        if (m_worker.IsStopRequested())
             return false;
         if (!signalled)
         {
@@ -283,9 +275,9 @@ bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::timed_mutex>& loc
             m_taskList.m_bTaskAdded = false;
             if (!m_taskList.m_signal.wait_for(
                     lock, delay,
-                    [this] { return m_taskList.m_bTaskAdded || m_taskList.m_bExit || m_taskList.m_bParseNow; }))
+                    [this] { return m_taskList.m_bTaskAdded || m_worker.IsStopRequested() || m_taskList.m_bParseNow; }))
                 break;
-            if (m_taskList.m_bExit)
+            if (m_worker.IsStopRequested())
                 return false;
         }
         m_taskList.m_bTaskAdded = false;
@@ -294,27 +286,27 @@ bool CKTSyntaxEditLexParser::WaitForWork(std::unique_lock<std::timed_mutex>& loc
     }
 }
 
-int CKTSyntaxEditLexParser::GetParseInThreadPriority() const { return m_nPriority; }
-
-// The owner's thread alone starts and ends the worker, so the thread object holds still here.
-void CKTSyntaxEditLexParser::SetParseInThreadPriority(int priority)
-{
-    m_nPriority = priority;
-#ifdef _WIN32
-    if (m_worker.joinable())
-        SetThreadPriority(static_cast<HANDLE>(pthread_gethandle(m_worker.native_handle())), priority);
-#endif
-}
-
 void CKTSyntaxEditLexParser::WorkerMain()
 {
-#ifdef _WIN32
-    SetThreadPriority(GetCurrentThread(), m_nPriority);
-#endif
     std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock);
     while (WaitForWork(lock))
         ProcessTasksGuarded();
     m_bWorkerRunning = false;
+}
+
+// Any other fault ends the worker: its ranges and half-built colours go, the owner hears the run
+// ended, and the next request starts a new one.
+void CKTSyntaxEditLexParser::OnWorkerFault()
+{
+    std::lock_guard<std::timed_mutex> lock(m_taskList.m_lock);
+    m_bWorkerRunning = false;
+    m_taskList.Clear();
+    if (m_ptrSchema)
+    {
+        m_ptrSchema->DropParseResults();
+        m_ptrSchema->GetBreakFlag() = false;
+    }
+    OnSchemaEvent(ktEditOnParserEnded, 0, CKTLexBlockPtr());
 }
 
 // Memory running out while colouring a big text must not end the program:

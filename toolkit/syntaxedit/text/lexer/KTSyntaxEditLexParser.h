@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "KTLexWorker.h"
 #include "KTSyntaxEditLexTextSchema.h"
 #include "KTSyntaxEditParseTaskList.h"
 
@@ -73,15 +74,15 @@ public:
     // for the worker to end, then terminates it; the parser then parses no more.
     void StopParseInThread();
     // 20 s; tests shorten it.
-    void SetStopWait(int waitMs) { m_nStopWaitMs = waitMs; }
+    void SetStopWait(int waitMs) { m_worker.SetStopWait(waitMs); }
     void BreakParsing();
     bool IsWorkerRunning() const;
     // Whether a range waits for the worker (the edit delay included) or a pass runs.
     bool HasWork() const;
     // The worker's thread priority (the platform's values, 0 normal); a
     // running worker takes a new one at once.
-    int GetParseInThreadPriority() const;
-    void SetParseInThreadPriority(int priority);
+    int GetParseInThreadPriority() const { return m_worker.GetPriority(); }
+    void SetParseInThreadPriority(int priority) { m_worker.SetPriority(priority); }
     // After text was inserted (kind 1) or deleted (kind 2) between start and end.
     void OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind, const IKTLexTextSource* text);
     // Parses the whole text: in the worker or at once, as the schema's options
@@ -108,9 +109,12 @@ private:
     void ProcessTasks();
     bool RunLastTask(CKTSyntaxEditLexTextSchema& schema, CKTSyntaxEditLexCursor& cursor);
     void ProcessTasksGuarded();
+    void OnWorkerFault();
     void JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock);
     std::unique_lock<std::timed_mutex> TakeTaskLock();
-    void AbandonWorker(std::thread worker);
+    std::unique_lock<std::timed_mutex> BreakPassWithinStopLimit();
+    void EndWorker(std::unique_lock<std::timed_mutex>& lock);
+    void AbandonWorker();
 
     CKTSyntaxEditLexTextSchema::Ptr m_ptrSchema;
     std::mutex m_optionsLock;
@@ -119,11 +123,8 @@ private:
     mutable CKTSyntaxEditParseTaskList m_taskList;
     // Guarded by the task list's lock.
     bool m_bWorkerRunning = false;
-    std::thread m_worker;
-    static const int kStopWaits = 10;
-    int m_nStopWaitMs = 20000;
-    std::atomic<int> m_nPriority{0};
-    std::atomic<bool> m_bWorkerLost{false};  // its worker was cut off: nothing may take the task lock
+    // Started and ended by the owner's thread alone. Cut off, it leaves the task lock taken for good.
+    CKTLexWorker m_worker{20000, 10};
 
     std::mutex m_eventLock;
     std::condition_variable m_eventSignal;

@@ -20,11 +20,10 @@ class CKTSyntaxEditParseTaskList
 {
 public:
     std::timed_mutex m_lock;                    // timed: a stop gives up on a worker stuck holding it
-    std::condition_variable_any m_signal;       // a task was added, or parse-now or exit asked for
+    std::condition_variable_any m_signal;       // a task was added, or parse-now or a stop asked for
     const IKTLexTextSource* m_pText = nullptr;  // the text of the latest request
     bool m_bTaskAdded = false;
     bool m_bParseNow = false;
-    bool m_bExit = false;
 
     // Queues a range (both NULL: nothing); a range near a queued one merges into it.
     void Add(const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end);

@@ -174,3 +174,105 @@ TEST(BufferFile, LongRowsCrossTheReadChunks)
     EXPECT_EQ(StoreBytes(*buffer), row + "\r\n" + row);
 }
 }  // namespace
+
+namespace
+{
+// Saves as a document does: into a file beside the target that takes its place once written. The
+// message of a refused save, "" when it was saved.
+std::string SaveOver(CKTSyntaxEditBufferManager& buffer, const std::string& path)
+{
+    const std::string aside = path + ".new";
+    try
+    {
+        CFile target(aside.c_str(), CFile::modeCreate | CFile::modeWrite);
+        target.SetFilePath(path.c_str());
+        CArchive ar(&target, CArchive::store);
+        buffer.Serialize(ar);
+        ar.Close();
+        target.Close();
+    }
+    catch (CException* e)
+    {
+        char szWhy[512] = "";
+        e->GetErrorMessage(szWhy, sizeof szWhy);
+        e->Delete();
+        ::DeleteFileA(aside.c_str());
+        return szWhy[0] ? szWhy : "refused without a message";
+    }
+    EXPECT_TRUE(::MoveFileExA(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
+    return "";
+}
+
+void LoadFile(CKTSyntaxEditBufferManager& buffer, const std::string& path)
+{
+    CFile source(path.c_str(), CFile::modeRead | CFile::shareDenyNone);
+    buffer.Load(&source);
+}
+
+// Characters code page 1252 has no form for: one it has nothing like, one it would give a look-alike
+// for, one outside the 16-bit range; with and without the mark, and with mixed line ends, which a
+// save of the rows would make one style.
+const std::wstring kLossyTexts[] = {L"\xFEFF// \x4e2d\r\nint a;\r\n", L"\xFEFFint \x0101;\nb\r\n",
+                                    L"\xFEFF\xD83D\xDE00 x\r\ny", L"// \x4e2d\x6587\r\nint a;\r\n"};
+
+TEST(BufferFileLossyUnicode, AnUnchangedTextIsSavedBackByteForByte)
+{
+    for (const std::wstring& text : kLossyTexts)
+    {
+        const std::string bytes = kttest::Utf16(text);
+        kttest::TempFile file("wide.c");
+        file.Write(bytes);
+        BufferPtr buffer = NewBuffer();
+        LoadFile(*buffer, file.Path());
+        ASSERT_TRUE(buffer->IsUnicodeFile());
+        EXPECT_EQ(SaveOver(*buffer, file.Path()), "");
+        EXPECT_EQ(file.Read(), bytes);
+        // An edit undone leaves the rows as they were read.
+        buffer->InsertText("x", 1, 1, TRUE);
+        KT_EDIT_TEXTPOS from, to;
+        buffer->GetUndoRedoManager()->DoUndo(from, to, NULL);
+        EXPECT_EQ(StoreBytes(*buffer), bytes);
+    }
+}
+
+TEST(BufferFileLossyUnicode, AChangedTextIsNotSavedOverItsFile)
+{
+    const std::string bytes = kttest::Utf16(kLossyTexts[0]);
+    kttest::TempFile file("wide.c");
+    file.Write(bytes);
+    BufferPtr buffer = NewBuffer();
+    LoadFile(*buffer, file.Path());
+    buffer->InsertText("int b;", 2, 7, TRUE);
+
+    const std::string why = SaveOver(*buffer, file.Path());
+    EXPECT_NE(why.find("not saved over " + file.Path()), std::string::npos) << why;
+    EXPECT_NE(why.find("another name"), std::string::npos) << why;
+    EXPECT_EQ(file.Read(), bytes);
+    EXPECT_TRUE(buffer->IsModified());
+
+    CString strWhy;
+    std::string written;
+    EXPECT_FALSE(buffer->Store([&written](const void* p, size_t n) { written.append(static_cast<const char*>(p), n); },
+                               file.Path().c_str(), &strWhy));
+    EXPECT_EQ(written, "");
+    EXPECT_EQ(std::string(strWhy), why);
+
+    // Another file gets the text as the editor shows it, and the original keeps its characters.
+    const std::string stored = StoreBytes(*buffer, "copy.c");
+    EXPECT_EQ(stored.substr(0, 2), "\xFF\xFE");
+    EXPECT_NE(stored.find(kttest::Utf16(L"int a;int b;")), std::string::npos);
+    EXPECT_EQ(file.Read(), bytes);
+}
+
+TEST(BufferFileLossyUnicode, AFileThatConvertsWholeIsEditedAndSavedAsBefore)
+{
+    const std::string bytes = "\xFF\xFE" + kttest::Utf16(L"caf\xe9\r\nx");
+    kttest::TempFile file("latin.c");
+    file.Write(bytes);
+    BufferPtr buffer = NewBuffer();
+    LoadFile(*buffer, file.Path());
+    buffer->InsertText("!", 2, 2, TRUE);
+    EXPECT_EQ(SaveOver(*buffer, file.Path()), "");
+    EXPECT_EQ(file.Read(), "\xFF\xFE" + kttest::Utf16(L"caf\xe9\r\nx!"));
+}
+}  // namespace

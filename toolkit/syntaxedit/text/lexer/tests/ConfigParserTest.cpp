@@ -367,6 +367,18 @@ TEST_F(ConfigParserTest, AFaultInsideTheReloadOrTheMonitorEndsOnlyItsThread)
     m_config->Unadvise(&failing);
 }
 
+// A reload thread that cannot be made leaves the manager as it was, and a later request reloads.
+TEST_F(ConfigParserTest, AReloadThreadThatCannotBeMadeLeavesTheManagerAsItWas)
+{
+    {
+        AllocationFault fault(0);
+        EXPECT_FALSE(m_config->ReloadConfigAsync());
+    }
+    EXPECT_EQ(m_config->GetSchemeNames(), (std::vector<std::string>{"Diagram", "C"}));
+    ASSERT_TRUE(m_config->ReloadConfigAsync());
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0);
+}
+
 // Edits land anywhere while the worker waits or parses; once it is done, the
 // chain equals a fresh parse of the final text.
 TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)

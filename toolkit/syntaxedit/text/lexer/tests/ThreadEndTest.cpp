@@ -5,9 +5,13 @@
 #include <atomic>
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
+#include "AllocationFault.h"
 #include "KTLexThreadEnd.h"
+#include "KTLexWorker.h"
 #include "KTSyntaxEditConfigurationManager.h"
 #include "KTSyntaxEditFileChangesMonitor.h"
 #include "KTSyntaxEditLexParser.h"
@@ -92,6 +96,140 @@ TEST(LexThreadEnd, AThreadThatEndsIsJoinedAndOneStuckIsCutOff)
 #endif
 }
 
+// A body that returns when asked ends within the deadline, at the priority it was given, and a new
+// thread can start after it; one stopped early never runs its body past the request.
+TEST(LexWorker, ABodyAskedToStopEndsWithinTheDeadline)
+{
+    CKTLexWorker worker(60000);
+    worker.SetPriority(CKTLexWorker::kLowestPriority);
+    std::atomic<int> priority{0};
+    std::atomic<int> passes{0};
+    auto gate = std::make_shared<CGate>();
+    ASSERT_TRUE(worker.Start(
+        [&]
+        {
+#ifdef _WIN32
+            priority = GetThreadPriority(GetCurrentThread());
+#else
+            priority = CKTLexWorker::kLowestPriority;
+#endif
+            gate->Reach();
+            while (!worker.WaitForStop(1))
+                ++passes;
+        }));
+    ASSERT_TRUE(gate->WaitReached());
+    EXPECT_FALSE(worker.Start([] {}));  // one thread at a time
+    gate->Open();
+    EXPECT_TRUE(worker.Stop());
+    EXPECT_FALSE(worker.WasCutOff());
+    EXPECT_FALSE(worker.IsStarted());
+    EXPECT_EQ(priority.load(), CKTLexWorker::kLowestPriority);
+
+    std::atomic<bool> ran{false};
+    ASSERT_TRUE(worker.Start([&] { ran = !worker.IsStopRequested(); }));
+    worker.Join();
+    EXPECT_TRUE(ran);  // the earlier request was taken back
+}
+
+TEST(LexWorker, AThreadTheSystemCannotMakeLeavesNoneStarted)
+{
+    CKTLexWorker worker(60000);
+    std::atomic<int> runs{0};
+    {
+        AllocationFault fault(0);
+        EXPECT_FALSE(worker.Start([&] { ++runs; }));
+    }
+    EXPECT_FALSE(worker.IsStarted());
+    ASSERT_TRUE(worker.Start([&] { ++runs; }));
+    worker.Join();
+    EXPECT_EQ(runs.load(), 1);
+}
+
+// The fault ends the thread only; the owner hears of it there, and a fault of its own is dropped.
+TEST(LexWorker, ABodyThatThrowsEndsItsThreadAndTheOwnerHearsOfIt)
+{
+    CKTLexWorker worker(60000);
+    std::atomic<std::thread::id> heardOn{};
+    std::thread::id ranOn;
+    ASSERT_TRUE(worker.Start(
+        [&]
+        {
+            ranOn = std::this_thread::get_id();
+            throw std::runtime_error("fault");
+        },
+        [&]
+        {
+            heardOn = std::this_thread::get_id();
+            throw 1;
+        }));
+    worker.Join();
+    EXPECT_EQ(heardOn.load(), ranOn);
+    EXPECT_FALSE(worker.WasCutOff());
+    ASSERT_TRUE(worker.Start([] { throw std::bad_alloc(); }));  // without a handler
+    EXPECT_TRUE(worker.Stop());
+}
+
+namespace
+{
+bool WaitForParserEnded(CKTSyntaxEditLexParser& parser)
+{
+    for (int i = 0; i < 200; ++i)
+    {
+        parser.WaitForEvents(50);
+        for (const KT_EDIT_LEXPARSEREVENT& event : parser.TakeEvents())
+            if (event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+                return true;
+    }
+    return false;
+}
+}  // namespace
+
+// A fault inside a pass ends the worker only: the owner hears the run ended, and the next request
+// starts a new worker that colours the text.
+TEST(LexParserThread, AFaultInAPassEndsTheWorkerAndTheNextRequestStartsAnother)
+{
+    class CFaultyText : public CTestText
+    {
+    public:
+        using CTestText::CTestText;
+        bool GetRowText(int row, std::string& text) const override
+        {
+            if (row == 2 && m_bFail.exchange(false))
+                throw std::runtime_error("fault");
+            return CTestText::GetRowText(row, text);
+        }
+        mutable std::atomic<bool> m_bFail{true};
+    };
+    CFaultyText text("int x;\r\nint y;", ".c");
+    auto parser = KTMakeCounted<CKTSyntaxEditLexParser>();
+    parser->SetTextSchema(LoadTestSchema("schemes/c.scheme").GetInterface());
+    parser->StartParseInThread(&text, nullptr, nullptr, true);
+    ASSERT_TRUE(WaitForParserEnded(*parser));
+    EXPECT_FALSE(parser->IsWorkerRunning());
+    EXPECT_TRUE(parser->GetTextSchema()->GetBlocks().empty());
+    parser->StartParseInThread(&text, nullptr, nullptr, true);
+    ASSERT_TRUE(WaitForParserEnded(*parser));
+    EXPECT_FALSE(parser->GetTextSchema()->GetBlocks().empty());
+    parser->Close();
+}
+
+// The request stays queued, and the next one makes the worker.
+TEST(LexParserThread, AWorkerTheSystemCannotMakeIsTriedAgainAtTheNextRequest)
+{
+    CTestText text("int x;\r\nint y;", ".c");
+    auto parser = KTMakeCounted<CKTSyntaxEditLexParser>();
+    parser->SetTextSchema(LoadTestSchema("schemes/c.scheme").GetInterface());
+    {
+        AllocationFault fault(0);
+        parser->StartParseInThread(&text, nullptr, nullptr, true);
+    }
+    EXPECT_FALSE(parser->IsWorkerRunning());
+    parser->StartParseInThread(&text, nullptr, nullptr, true);
+    ASSERT_TRUE(WaitForParserEnded(*parser));
+    EXPECT_FALSE(parser->GetTextSchema()->GetBlocks().empty());
+    parser->Close();
+}
+
 // Terminating is real on Windows only; natively a worker left running would
 // outlive the objects it reads.
 #ifdef _WIN32
@@ -149,6 +287,19 @@ TEST(LexParserThread, ANewPriorityReachesARunningWorkerAtOnce)
     }
     EXPECT_EQ(held.m_nPriority.load(), THREAD_PRIORITY_LOWEST);
     parser->Close();
+}
+
+TEST(LexWorker, AThreadThatOverrunsTheDeadlineIsCutOffAndSaysSo)
+{
+    auto gate = KeptGate();
+    CKTLexWorker worker(60000, 3);
+    ASSERT_TRUE(worker.Start([gate] { gate->Reach(); }));
+    ASSERT_TRUE(gate->WaitReached());
+    worker.SetStopWait(1);
+    EXPECT_EQ(worker.GetStopLimit(), std::chrono::milliseconds(3));
+    EXPECT_FALSE(worker.Stop());
+    EXPECT_TRUE(worker.WasCutOff());
+    EXPECT_FALSE(worker.IsStarted());
 }
 
 TEST(LexFileMonitor, AHandlerThatDoesNotReturnIsCutOffAtTheStop)
