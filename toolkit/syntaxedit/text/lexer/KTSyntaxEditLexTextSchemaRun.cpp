@@ -294,7 +294,7 @@ void CKTSyntaxEditLexTextSchema::StepToActiveTag(CKTSyntaxEditLexCursor& cursor,
     for (int passes = 1; !cursor.IsEnd(); ++passes)
     {
         int length = 0;
-        if (table.MayStartWith(cursor.GetChar()) && table.Match(cursor.GetText(), true, length))
+        if (table.MayStartWith(cursor.GetChar()) && table.Match(cursor.GetText(table.GetLongest()), true, length))
             return;
         cursor.SeekNextChar();
         if (passes % 10 == 0 && m_bBreak)
@@ -314,8 +314,8 @@ bool CKTSyntaxEditLexTextSchema::IsScanStop(const CKTSyntaxEditLexClass& cls, co
 // TRUE at a stop in the rest of the row; else the cursor moves to the next row.
 bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls)
 {
-    const char* text = cursor.GetText();
     int left = cursor.GetRowRemaining();
+    const char* text = cursor.GetText(left + cls.GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.GetLongest());
     int skipped = 0;
     const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     const bool bDoubleByte = CKTLexLeadBytes::Any();

@@ -407,6 +407,25 @@ TEST(LexMatching, TagsMatchAcrossTheEndOfTheRow)
     EXPECT_STREQ(cursor.GetText(), "a\r\nb\r\n\r\n");
 }
 
+// Tags that reach far into later rows match wherever they begin: the
+// list matcher's start, skip and end tags, and a character table's tokens.
+TEST(LexMatching, TagsReachFarIntoLaterRows)
+{
+    const std::string row(90, 'r');
+    auto tag = [&](char first, char last)
+    { return std::string(1, first) + "\\r\\n" + row + "\\r\\n" + row + "\\r\\n" + last; };
+    auto text = [&](char first, char last) { return std::string(1, first) + "\n" + row + "\n" + row + "\n" + last; };
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = long\nparent = file\nstart:tag = '" + tag('<', '<') +
+                         "'\nskip:tag = '" + tag('(', ')') + "'\nend:tag = '" + tag('>', '>') + "'\n" +
+                         "lexClass:\nname = big\nparent = file\ntoken:tag = '[\\r\\n" + row + "\\r\\n]'\n");
+    EXPECT_EQ(Parse(*schema, text('<', '<') + text('(', ')') + text('>', '>') + "\n[\n" + row + "\n]"),
+              (std::vector<std::string>{"long 1:0-10:0", "big 11:0-13:0"}));
+    CTestText source("a\n" + row + "\n" + row, ".t");
+    CKTSyntaxEditLexCursor cursor(source);
+    ASSERT_TRUE(cursor.Seek({1, 0}));
+    EXPECT_EQ(std::string(cursor.GetText(200)), "a\r\n" + row + "\r\n" + row + "\r\n\r\n");
+}
+
 }  // namespace
 
 namespace
