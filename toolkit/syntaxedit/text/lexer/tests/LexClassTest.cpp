@@ -677,6 +677,17 @@ protected:
         Reparse(&start, &end);
     }
 
+    // The edit and the blocks' update, without the re-parse; the update's flags.
+    int Update(KT_EDIT_LEXPOS at, const std::string& what)
+    {
+        return m_schema->UpdateTextBlocks(at, m_text.Insert(at, what), CKTSyntaxEditLexTextSchema::ktInsert);
+    }
+    int Remove(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end)
+    {
+        m_text.Delete(start, end);
+        return m_schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+    }
+
     void Reparse(const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end)
     {
         CKTSyntaxEditLexCursor cursor(m_text);
@@ -734,6 +745,36 @@ TEST_F(LexEdits, AnEditWithinARowMovesTheBlocksThatHoldIt)
     ExpectSameAsFreshParse("delete across blocks");
     Insert({4, 1}, " 1 ");
     ExpectSameAsFreshParse("insert in a block whose end is on a later row");
+}
+
+// Before the re-parse, which waits for the edit delay, the blocks that an
+// edit breaks show it: a second pane repaints from them at once. Text
+// inside a block moves its end only on the end's row; a broken end tag
+// reopens the block; a deleted start tag empties it.
+TEST_F(LexEdits, TheBlocksAnEditBreaksChangeBeforeTheReparse)
+{
+    std::string text;
+    for (int row = 1; row <= 100; ++row)
+        text += row == 10 ? "/* c\n" : row == 100 ? "c */ x\n" : "c\n";
+    const std::string comment =
+        "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\ntxt:colorFG = 0x0000AA\n";
+    Load(comment, text);
+    auto ends = [&] { return m_schema->GetBlocks().at(1).posEnd; };
+    EXPECT_EQ(Update({100, 1}, "ab"), 0x100);
+    EXPECT_EQ(ends(), (KT_EDIT_LEXPOS{100, 5}));
+    EXPECT_EQ(Update({50, 0}, "ab"), 0x100);
+    EXPECT_EQ(ends(), (KT_EDIT_LEXPOS{100, 5}));
+    EXPECT_EQ(Update({100, 5}, "x"), 0x102);
+    EXPECT_FALSE(ends().IsValid());
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 50), "0-3:0000AA");
+
+    Load(comment, text);
+    EXPECT_EQ(Remove({10, 0}, {10, 2}), 0x102);
+    EXPECT_LT(ends(), m_schema->GetBlocks().at(1).posStart);
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 50), "0-1:-");
+    KT_EDIT_LEXPOS at{10, 0};
+    Reparse(&at, &at);
+    ExpectSameAsFreshParse("the comment's start deleted");
 }
 
 }  // namespace
