@@ -227,16 +227,20 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
         return;
     // The chain moves only while no run reads it.
     std::unique_lock<std::timed_mutex> lock = TakeTaskLock();
-    m_ptrSchema->UpdateTextBlocks(start, end, kind);
+    // A chain that painting held too long to move no longer matches the text: only a whole parse mends it.
+    bool stale = m_ptrSchema->UpdateTextBlocks(start, end, kind) == 1;
     m_taskList.Shift(start, end, kind);
     lock.unlock();
+    const KT_EDIT_LEXPOS whole{1, 0};
+    const KT_EDIT_LEXPOS* from = stale ? &whole : &start;
+    const KT_EDIT_LEXPOS* to = stale ? nullptr : &end;
     if (GetSchemaOptions(text->GetFileType()).m_bEditReparceInSeparateThread)
     {
-        StartParseInThread(text, &start, &end, false);
+        StartParseInThread(text, from, to, false);
         return;
     }
     CKTSyntaxEditLexCursor cursor(*text, GetBackOffset(*text));
-    m_ptrSchema->RunParseUpdate(true, cursor, &start, &end, false);
+    m_ptrSchema->RunParseUpdate(true, cursor, from, to, false);
 }
 
 void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text, bool configChanged)
