@@ -396,10 +396,7 @@ void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBloc
         // a wake per block would flood its message queue during a long parse.
         if (m_events.empty())
             wake = m_fnWake;
-        if (code == ktEditOnTextBlockParsed && !m_events.empty() && m_events.back().nCode == code)
-            m_events.back().block = block;
-        else
-            m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
+        m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
     }
     m_eventSignal.notify_all();
     if (wake)

@@ -221,7 +221,8 @@ TEST_F(ConfigParserTest, TwoTextsParseInTheirWorkersAndFollowSchemeChanges)
 }
 
 // The owner takes every queued event per wake: waking it once per parsed
-// block would flood its message queue while a long text parses.
+// block would flood its message queue while a long text parses. Each
+// parsed block is announced all the same.
 TEST_F(ConfigParserTest, OneWakeAnnouncesEachBatchOfEvents)
 {
     std::atomic<int> wakes{0};
@@ -233,14 +234,19 @@ TEST_F(ConfigParserTest, OneWakeAnnouncesEachBatchOfEvents)
     source.Install(m_config->GetSchemaForFileType(".c"));
     int takes = 0;
     bool ended = false;
+    size_t parsed = 0;
     for (auto until = Clock::now() + std::chrono::seconds(10); !ended && Clock::now() < until; ++takes)
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (const KT_EDIT_LEXPARSEREVENT& event : source.parser->TakeEvents())
+        {
             ended = ended || event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded;
+            parsed += event.nCode == CKTSyntaxEditLexParser::ktEditOnTextBlockParsed ? 1 : 0;
+        }
     }
     ASSERT_TRUE(ended);
     EXPECT_LE(wakes.load(), takes + 1);
+    EXPECT_EQ(parsed, source.parser->GetTextSchema()->GetBlocks().size());
 }
 
 TEST_F(ConfigParserTest, TouchingTheConfigurationReloadsIt)
