@@ -146,7 +146,7 @@ void CKTSyntaxEditCtrl::OnSystemChange(KTSystemChangeKind)
 void CKTSyntaxEditCtrl::OnDestroy()
 {
     KillTimer(ktTimerAutoScroll);
-    KillTimer(ktTimerParseRepaint);
+    StopParseRepaint();
     KillTimer(ktTimerOpenAtTag);
     CWnd::OnDestroy();
 }
@@ -327,8 +327,7 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == ktTimerParseRepaint)
     {
-        KillTimer(ktTimerParseRepaint);
-        RepaintNow();
+        OnParseRepaintTimer();
         return;
     }
     if (nIDEvent == ktTimerAutoScroll)

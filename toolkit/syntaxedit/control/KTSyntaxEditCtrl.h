@@ -307,6 +307,9 @@ protected:
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
     void RepaintNow();
+    void DelayParseRepaint(DWORD dwDelay);
+    void StopParseRepaint();
+    void OnParseRepaintTimer();
     void InvalidateRow(int nRow);
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);

@@ -313,9 +313,44 @@ void CKTSyntaxEditCtrl::OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lPara
     default:
         return;
     }
-    KillTimer(ktTimerParseRepaint);
     if (bReady)
+    {
+        StopParseRepaint();
         RepaintNow();
+    }
     else
-        SetTimer(ktTimerParseRepaint, 5 * dwDelay);
+    {
+        DelayParseRepaint(5 * dwDelay);
+    }
+}
+
+// Each block parsed on screen pushes the repaint back; the timer runs once
+// for all of them, since a long parse announces thousands in a row.
+void CKTSyntaxEditCtrl::DelayParseRepaint(DWORD dwDelay)
+{
+    m_dwParseRepaintDue = ::GetTickCount() + dwDelay;
+    if (m_bParseRepaintTimer)
+        return;
+    SetTimer(ktTimerParseRepaint, dwDelay);
+    m_bParseRepaintTimer = TRUE;
+}
+
+void CKTSyntaxEditCtrl::StopParseRepaint()
+{
+    if (!m_bParseRepaintTimer)
+        return;
+    KillTimer(ktTimerParseRepaint);
+    m_bParseRepaintTimer = FALSE;
+}
+
+void CKTSyntaxEditCtrl::OnParseRepaintTimer()
+{
+    LONG nLeft = LONG(m_dwParseRepaintDue - ::GetTickCount());
+    if (nLeft > 0)
+    {
+        SetTimer(ktTimerParseRepaint, DWORD(nLeft));
+        return;
+    }
+    StopParseRepaint();
+    RepaintNow();
 }

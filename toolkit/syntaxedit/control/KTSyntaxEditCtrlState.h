@@ -94,9 +94,11 @@ protected:
     CKTSyntaxEditScreenCache m_ScreenCache;
     int m_nPaintTimeSlots = 100;
     int m_nPaintTimeNext = 0;
-    std::vector<UINT> m_arPaintTimes;  // ms of the last paints, a ring
-    DWORD m_dwLastParseRepaint = 0;    // tick of the last repaint caused by parsing
-    CBitmap m_bmPaintText;             // off-screen rows, kept while the size stays
+    std::vector<UINT> m_arPaintTimes;   // ms of the last paints, a ring
+    DWORD m_dwLastParseRepaint = 0;     // tick of the last repaint caused by parsing
+    DWORD m_dwParseRepaintDue = 0;      // tick when the delayed parse repaint is due
+    BOOL m_bParseRepaintTimer = FALSE;  // the timer of the delayed parse repaint runs
+    CBitmap m_bmPaintText;              // off-screen rows, kept while the size stays
     CBitmap m_bmPaintGutter;
     CSize m_szPaintText;
     CSize m_szPaintGutter;

@@ -315,6 +315,38 @@ TEST(CtrlPaintTyping, ATypedCharacterShowsInItsColourBeforeAnyReparse)
     EXPECT_EQ(window.Buffer()->GetLineTextEx(nRow).Left(12), "/* ReturnsW ");
 }
 
+// A comment whose "/*" is deleted shows as text again wherever it is
+// painted next, while the re-parse of the edit still waits: scrolled to
+// rows it covered far below, which no paint since the key has seen, the
+// view does not show them in its colour.
+TEST(CtrlPaintTyping, RowsOfACommentWhoseStartIsDeletedLoseItsColourBeforeAnyReparse)
+{
+    CHeldReparseConfig config;
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    OpenDataFile(config, window);
+    CString strComment = "/* a\r\n";
+    for (int i = 0; i < 150; ++i)
+        strComment += "comment row\r\n";
+    ctrl.InsertString(strComment + "*/\r\n", 3, 1);
+    ctrl.InvalidateRows();  // parsed at once on this thread
+    PumpMessages();
+    const CRect rcTop = TextOfRow(ctrl, 0);
+    ctrl.SetTopRow(100);
+    Repaint(ctrl);
+    ASSERT_GT(CountNear(Showing(ctrl), rcTop, kCommentText), 0);
+    ctrl.SetCurrentPosition(3, 1, FALSE, TRUE);
+    window.Parent().Clear();
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_DELETE) && input.Key(VK_DELETE));
+    ASSERT_EQ(window.Buffer()->GetLineTextEx(3), " a");
+    ctrl.SetTopRow(100);
+    Repaint(ctrl);
+    EXPECT_EQ(CountNear(Showing(ctrl), rcTop, kCommentText), 0);
+    EXPECT_EQ(ParseStartsOf(window), 0);
+}
+
 // A scheme change parsed at once on the window's thread reports no parse:
 // the control learns of it from the buffer and paints the new colours.
 TEST(CtrlPaintTyping, ASchemeChangeParsedAtOnceRepaintsTheControl)

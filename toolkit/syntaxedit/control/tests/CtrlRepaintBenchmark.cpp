@@ -1,5 +1,6 @@
 // Painting of a 50-row window over a coloured big generated C file, scrolled to its middle: a full repaint,
-// a typed character until its row shows it, keys of a line of C, and a whole new text until its first screen shows.
+// the parse's announcement of a block on screen, a typed character until its row shows it, keys of a line of C,
+// and a whole new text until its first screen shows.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -126,6 +127,23 @@ void BM_RepaintMiddleOfLargeFile(benchmark::State& state)
     state.counters["parsed"] = pEditor->parent.m_nParseEnds;
 }
 BENCHMARK(BM_RepaintMiddleOfLargeFile)->Unit(benchmark::kMillisecond);
+
+// The control's share of a background parse: a run starts, then blocks parsed on screen
+// arrive, each its own event; one iteration is one block.
+void BM_ParsedBlockOnScreen(benchmark::State& state)
+{
+    CKTSyntaxEditCtrl& ctrl = RowsEditor().ctrl;
+    CKTLexBlockPtr block = ctrl.GetTextSchema()->NewBlock();
+    block->m_posStart = {ctrl.GetTopRow(), 0};
+    block->m_posEnd = {ctrl.GetTopRow() + 1, 0};
+    CKTNotificationConnection* pConnection = ctrl.GetBuffer()->GetConnection();
+    pConnection->SendEvent(CKTSyntaxEditLexParser::ktEditOnParserStarted, 0, 0);
+    for (auto _ : state)
+        pConnection->SendEvent(CKTSyntaxEditLexParser::ktEditOnTextBlockParsed, WPARAM(block.GetInterface()), 0);
+    pConnection->SendEvent(CKTSyntaxEditLexParser::ktEditOnParserEnded, 0, 0);
+    PumpMessages();
+}
+BENCHMARK(BM_ParsedBlockOnScreen)->Unit(benchmark::kMicrosecond);
 
 // The window's pixels of one character cell show more than the row's background.
 bool CellShowsInk(CKTSyntaxEditCtrl& ctrl, const CRect& rcCell)

@@ -45,7 +45,10 @@ struct CKTSyntaxEditLexProperty
     // whether a match backwards at the start of the text succeeds.
     bool bSingleCharacters = false;
     CKTLexCharSet singleCharacters;
+    int nTagBytes = 0;  // the longest tag that can match, in bytes
     bool TakesPart() const { return !values.empty(); }
+    // The list matcher compares tags of up to this many bytes; longer ones never match.
+    static const int kLongestTag = 512;
 };
 
 using CKTLexBlockPtr = CKTSmartPtr<CKTSyntaxEditLexTextBlock>;
@@ -188,7 +191,7 @@ private:
                     const CKTSyntaxEditLexTextBlock* parent, CKTLexBlockPtr& found) const;
     static bool MatchSingleCharacter(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexProperty& property,
                                      int& length, bool backward);
-    void FindSingleCharacters(CKTSyntaxEditLexProperty& property) const;
+    void MeasureTags(CKTSyntaxEditLexProperty& property) const;
     bool MatchValue(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexValue& value, int& length,
                     bool backward) const;
 

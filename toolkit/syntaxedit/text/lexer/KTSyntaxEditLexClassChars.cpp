@@ -1,5 +1,7 @@
 // The characters at which a lex class can act: the run step asks a class
 // only where one of its tags could begin, and skips text where none could.
+#include <algorithm>
+
 #include "KTLexStrings.h"
 #include "KTSyntaxEditLexClass.h"
 
@@ -67,14 +69,22 @@ CKTLexCharSet CKTSyntaxEditLexClass::EndCharacters() const
     return chars;
 }
 
-void CKTSyntaxEditLexClass::FindSingleCharacters(CKTSyntaxEditLexProperty& property) const
+void CKTSyntaxEditLexClass::MeasureTags(CKTSyntaxEditLexProperty& property) const
 {
     property.bSingleCharacters = true;
+    property.nTagBytes = 0;
     for (const CKTSyntaxEditLexValue& value : property.values)
     {
-        if (value.GetType() == CKTSyntaxEditLexValue::ktStrings)
-            for (const std::string& tag : value.GetStrings())
-                property.bSingleCharacters = property.bSingleCharacters && tag.size() <= 1;
+        if (value.GetType() == CKTSyntaxEditLexValue::ktSpecial)
+            property.nTagBytes = std::max(property.nTagBytes, 2);  // one character, maybe of two bytes
+        if (value.GetType() != CKTSyntaxEditLexValue::ktStrings)
+            continue;
+        for (const std::string& tag : value.GetStrings())
+        {
+            property.bSingleCharacters = property.bSingleCharacters && tag.size() <= 1;
+            if (int(tag.size()) <= CKTSyntaxEditLexProperty::kLongestTag)
+                property.nTagBytes = std::max(property.nTagBytes, std::max(int(tag.size()), 2));
+        }
     }
     property.singleCharacters = FirstCharacters(property.values, m_bCaseSensitive);
 }
@@ -83,7 +93,7 @@ void CKTSyntaxEditLexClass::FindSingleCharacters(CKTSyntaxEditLexProperty& prope
 void CKTSyntaxEditLexClass::BuildCharacterSets()
 {
     for (CKTSyntaxEditLexProperty& property : m_props)
-        FindSingleCharacters(property);
+        MeasureTags(property);
     m_startChars = StartCharacters();
     // Where a run inside a block can skip, end or start a child.
     CKTLexCharSet step = EndCharacters();

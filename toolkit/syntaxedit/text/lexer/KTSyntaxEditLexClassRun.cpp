@@ -54,7 +54,7 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
     {
         for (const std::string& tag : value.GetStrings())
         {
-            if (tag.empty())
+            if (tag.empty() || int(tag.size()) > CKTSyntaxEditLexProperty::kLongestTag)
                 continue;
             int size = int(tag.size());
             // Backward, the text must begin a character: a trail byte ending the
@@ -83,6 +83,8 @@ bool CKTSyntaxEditLexClass::MatchValue(CKTSyntaxEditLexCursor& cursor, const CKT
 bool CKTSyntaxEditLexClass::MatchTags(CKTSyntaxEditLexCursor& cursor, Prop prop, int& length, bool backward) const
 {
     const CKTSyntaxEditLexProperty& property = m_props[prop];
+    if (!backward)
+        cursor.GetText(property.nTagBytes);
     if (property.bSingleCharacters)
         return MatchSingleCharacter(cursor, property, length, backward);
     for (const CKTSyntaxEditLexValue& value : property.values)
@@ -251,7 +253,8 @@ int CKTSyntaxEditLexClass::MatchToken(CKTSyntaxEditLexCursor& cursor, CKTSyntaxE
                                       CKTLexBlockPtr& block)
 {
     int length = 0;
-    if (!m_props[ktTokenTag].TakesPart() || !m_props[ktTokenTag].table.Match(cursor.GetText(), false, length))
+    const CKTSyntaxEditLexTagTable& tokens = m_props[ktTokenTag].table;
+    if (!m_props[ktTokenTag].TakesPart() || !tokens.Match(cursor.GetText(tokens.GetLongest()), false, length))
         return 0;
     if (!MatchTokenSeparators(cursor, length))
         return 0;

@@ -32,7 +32,7 @@ CKTSyntaxEditLexCursor::CKTSyntaxEditLexCursor(const IKTLexTextSource& source, i
 // from the rows before it.
 void CKTSyntaxEditLexCursor::LoadRow(int row, bool readAhead)
 {
-    if (row == m_pos.nRow + 1 && m_nAhead > 0)
+    if (row == m_pos.nRow + 1 && !m_aheadSpans.empty())
     {
         MoveToNextRow();
     }
@@ -40,7 +40,7 @@ void CKTSyntaxEditLexCursor::LoadRow(int row, bool readAhead)
     {
         ReadLookBack(row);
         m_nBack = int(m_buffer.size());
-        m_nAhead = 0;
+        m_aheadSpans.clear();
         m_nRowSpan = AppendRow(row);
         m_nNextRow = row + 1;
     }
@@ -58,9 +58,8 @@ void CKTSyntaxEditLexCursor::MoveToNextRow()
         ++from;  // half a character is no text to match
     m_nBack = rowEnd;
     m_nBackText = rowEnd - from;
-    m_nRowSpan = m_aheadSpans[m_nAheadFirst];
-    m_nAheadFirst = (m_nAheadFirst + 1) % m_aheadSpans.size();
-    --m_nAhead;
+    m_nRowSpan = m_aheadSpans.front();
+    m_aheadSpans.pop_front();
     if (from > kDropThreshold)
         DropConsumed(from);
 }
@@ -88,12 +87,12 @@ int CKTSyntaxEditLexCursor::AppendRow(int row)
     return int(m_buffer.size() - at);
 }
 
-void CKTSyntaxEditLexCursor::ReadAhead()
+// bytes: readable past the end of the row's line end.
+void CKTSyntaxEditLexCursor::ReadAhead(int bytes)
 {
     const int rowEnd = m_nBack + m_nRowSpan;
-    // Every row read ahead holds at least its line end, so the ring never overflows.
-    while (m_nNextRow <= m_nRows && int(m_buffer.size()) - rowEnd < kReadAhead)
-        m_aheadSpans[(m_nAheadFirst + m_nAhead++) % m_aheadSpans.size()] = AppendRow(m_nNextRow++);
+    while (m_nNextRow <= m_nRows && int(m_buffer.size()) - rowEnd < bytes)
+        m_aheadSpans.push_back(AppendRow(m_nNextRow++));
 }
 
 // Appending may move the buffer.
@@ -216,6 +215,17 @@ void CKTSyntaxEditLexCursor::SeekNext(int chars)
 const char* CKTSyntaxEditLexCursor::GetText() const
 {
     return m_pRow + std::clamp(m_pos.nCol + m_nLookAhead, -m_nBack, m_nReadable);
+}
+
+const char* CKTSyntaxEditLexCursor::GetText(int bytes)
+{
+    int wanted = m_pos.nCol + m_nLookAhead + bytes;
+    if (wanted > m_nReadable && m_nNextRow <= m_nRows)
+    {
+        ReadAhead(wanted - m_nRowSpan);
+        UpdateRowView();
+    }
+    return GetText();
 }
 
 int CKTSyntaxEditLexCursor::GetAvailableBefore() const { return m_pos.nCol + m_nLookAhead + m_nBackText; }

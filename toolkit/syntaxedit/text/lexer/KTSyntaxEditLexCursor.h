@@ -2,8 +2,8 @@
 // Defines: CKTSyntaxEditLexCursor.
 #pragma once
 
-#include <array>
 #include <atomic>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -33,6 +33,9 @@ public:
     // end of the text) once the cursor was placed with Seek, so that a tag
     // can reach into the next rows.
     const char* GetText() const;
+    // The same text with at least that many bytes readable (fewer only at
+    // the end of the text): a tag as long as that reaches into later rows.
+    const char* GetText(int bytes);
     char GetChar() const { return *GetText(); }
     // Bytes of the character at, and of the character just before, the
     // position plus the look-ahead offset.
@@ -55,7 +58,7 @@ public:
     const std::string& GetFileType() const { return m_strFileType; }
     int GetRowCount() const { return m_nRows; }
 
-    // Bytes of text kept readable after the current row: a tag reaches that far into the next rows.
+    // Bytes of text kept readable after the current row without asking for more.
     static const int kReadAhead = 64;
 
 private:
@@ -63,7 +66,7 @@ private:
     void MoveToNextRow();
     void ReadLookBack(int row);
     int AppendRow(int row);
-    void ReadAhead();
+    void ReadAhead(int bytes = kReadAhead);
     void UpdateRowView();
     void DropConsumed(int from);
     int RowSpan(int row) const;
@@ -84,12 +87,10 @@ private:
     int m_nBackText = 0;                  // of those, bytes of look-back text (row 1 has a line end before it)
     int m_nRowSpan = 0;                   // with the line end
     int m_nNextRow = 1;                   // the next row to read ahead
-    std::array<int, kReadAhead + 2> m_aheadSpans;  // ring of the spans of the rows read ahead, in order
-    size_t m_nAheadFirst = 0;
-    size_t m_nAhead = 0;
-    const char* m_pRow = nullptr;  // the row's start in m_buffer
-    int m_nReadable = 0;           // bytes of m_buffer from the row's start
-    std::vector<bool> m_trail;     // trail bytes of m_buffer; empty when it has no double-byte character
+    std::deque<int> m_aheadSpans;         // the spans of the rows read ahead, in order
+    const char* m_pRow = nullptr;         // the row's start in m_buffer
+    int m_nReadable = 0;                  // bytes of m_buffer from the row's start
+    std::vector<bool> m_trail;            // trail bytes of m_buffer; empty when it has no double-byte character
     KT_EDIT_LEXPOS m_pos;
     int m_nLookAhead = 0;
 };

@@ -219,16 +219,20 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
         return;
     // The chain moves only while no run reads it.
     std::unique_lock<std::timed_mutex> lock = TakeTaskLock();
-    m_ptrSchema->UpdateTextBlocks(start, end, kind);
+    // A chain that painting held too long to move no longer matches the text: only a whole parse mends it.
+    bool stale = m_ptrSchema->UpdateTextBlocks(start, end, kind) == 1;
     m_taskList.Shift(start, end, kind);
     lock.unlock();
+    const KT_EDIT_LEXPOS whole{1, 0};
+    const KT_EDIT_LEXPOS* from = stale ? &whole : &start;
+    const KT_EDIT_LEXPOS* to = stale ? nullptr : &end;
     if (GetSchemaOptions(text->GetFileType()).m_bEditReparceInSeparateThread)
     {
-        StartParseInThread(text, &start, &end, false);
+        StartParseInThread(text, from, to, false);
         return;
     }
     CKTSyntaxEditLexCursor cursor(*text, GetBackOffset(*text));
-    m_ptrSchema->RunParseUpdate(true, cursor, &start, &end, false);
+    m_ptrSchema->RunParseUpdate(true, cursor, from, to, false);
 }
 
 void CKTSyntaxEditLexParser::ParseAll(const IKTLexTextSource* text, bool configChanged)
@@ -384,10 +388,7 @@ void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBloc
         // a wake per block would flood its message queue during a long parse.
         if (m_events.empty())
             wake = m_fnWake;
-        if (code == ktEditOnTextBlockParsed && !m_events.empty() && m_events.back().nCode == code)
-            m_events.back().block = block;
-        else
-            m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
+        m_events.push_back(KT_EDIT_LEXPARSEREVENT{code, value, block});
     }
     m_eventSignal.notify_all();
     if (wake)

@@ -92,7 +92,7 @@ public:
 
     // Events reach the owner's thread: the worker calls the wake function
     // after queueing one (the owner posts itself a message), and the owner
-    // takes them there. Consecutive "block parsed" events fold into one.
+    // takes them there, every parsed block its own event.
     void SetWakeFunction(std::function<void()> wake);
     std::vector<KT_EDIT_LEXPARSEREVENT> TakeEvents();
     // For owners without a message loop: waits for a queued event.

@@ -13,6 +13,7 @@ void CKTSyntaxEditLexTagTable::Clear()
     m_nPlainRoot = -1;
     m_nNegatedRoot = -1;
     m_bLowered = false;
+    m_nLongest = 0;
     std::memset(m_bNegatedAll, 0, sizeof(m_bNegatedAll));
     std::memset(m_bFirst, 0, sizeof(m_bFirst));
     std::fill(std::begin(m_nRootEdge), std::end(m_nRootEdge), -1);
@@ -77,8 +78,9 @@ void CKTSyntaxEditLexTagTable::Build(const CKTLexValues& values, bool lowered)
     }
     for (const std::string& tag : plain)
     {
-        if (tag.empty())
+        if (tag.empty() || int(tag.size()) > kLongestTag)
             continue;
+        m_nLongest = std::max(m_nLongest, std::max(int(tag.size()), 2));
         if (m_nPlainRoot < 0)
             m_nPlainRoot = NewMap();
         Insert(m_nPlainRoot, tag);
@@ -91,6 +93,7 @@ void CKTSyntaxEditLexTagTable::Build(const CKTLexValues& values, bool lowered)
     for (const std::string& tag : negated)
     {
         m_nNegatedRoot = 0;
+        m_nLongest = std::max(m_nLongest, 2);  // one character, maybe of two bytes
         m_bNegatedAll[static_cast<unsigned char>(tag[0])] = true;
     }
     if (m_nPlainRoot >= 0)

@@ -20,6 +20,10 @@ public:
     void Build(const CKTLexValues& values, bool lowered);
     void Clear();
     bool IsEmpty() const { return m_nPlainRoot < 0 && m_nNegatedRoot < 0; }
+    // Bytes of the longest tag the table holds: a match reads no further.
+    int GetLongest() const { return m_nLongest; }
+    // Tags of more bytes are left out: they never match.
+    static const int kLongestTag = 1024;
     // TRUE when a tag begins at text; length receives its character count.
     // firstOnly stops at the first tag that ends, else the longest wins.
     bool Match(const char* text, bool firstOnly, int& length) const;
@@ -50,6 +54,7 @@ private:
     int m_nPlainRoot;
     int m_nNegatedRoot;
     bool m_bLowered;
+    int m_nLongest;
     bool m_bNegatedAll[256];  // characters that a negated token excludes
     bool m_bFirst[256];       // characters that begin a plain tag
     int m_nRootEdge[256];     // the plain root's edge of each character, -1 when none

@@ -116,14 +116,19 @@ private:
     int RunParse(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start,
                  const KT_EDIT_LEXPOS* end);
     int RunFromStart(bool background, CKTSyntaxEditLexCursor& cursor);
-    int RunFromBlock(size_t restart, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold);
+    int RunTopClasses(bool background, CKTSyntaxEditLexCursor& cursor);
+    int RunFromBlock(size_t restart, bool background, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold,
+                     KT_EDIT_LEXPOS& reached);
     size_t FindRestart(KT_EDIT_LEXPOS start) const;
+    bool IsInChain(const CKTSyntaxEditLexTextBlock* block) const;
     int OfferClasses(const CKTSyntaxEditLexClass::List& classes, CKTSyntaxEditLexTextBlock* parent,
                      CKTSyntaxEditLexCursor& cursor);
     void LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
-    bool TrySync(const CKTLexBlockPtr& block);
-    void SpliceNewBlocks(size_t oldEnd);
-    void EndReparse();
+    bool TrySync(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
+    bool GetOldParentEnd(const CKTSyntaxEditLexTextBlock* parent, const CKTSyntaxEditLexTextBlock* oldParent,
+                         KT_EDIT_LEXPOS& end, int& endTagLength) const;
+    size_t SpliceNewBlocks(size_t oldEnd);
+    void EndReparse(bool complete, KT_EDIT_LEXPOS reached);
     bool IsReparsing() const { return m_nKept != SIZE_MAX; }
     static bool EndNewerBlocks(const CKTLexBlockChain& chain, size_t count, const CKTSyntaxEditLexTextBlock& block);
     void EndChildren(CKTSyntaxEditLexTextBlock& block);
@@ -160,6 +165,10 @@ private:
     size_t m_nKept = SIZE_MAX;
     CKTLexBlockChain m_newBlocks;
     size_t m_nOldNext = 0;  // the first old block that may still be taken back
+    // The top block a re-parse runs inside from its restart, and its end before the run.
+    CKTSyntaxEditLexTextBlock* m_pRunParent = nullptr;
+    KT_EDIT_LEXPOS m_posRunParentEnd;
+    int m_nRunParentEndTagLen = 0;
     // No class starts by class alone, so blocks lie inside their parents and apart from the rest.
     std::atomic<bool> m_bNestedChain{true};
     KT_EDIT_LEXPOS m_posSyncAfter;  // old blocks may be taken back after this row

@@ -1,142 +1,183 @@
-// What an edit does to a text schema's chain: the blocks move with the
-// text, and a re-parse from a known state before the edit collects new
-// blocks until they meet the old chain again, then puts them in its place.
+// What an edit does to a text schema's chain before the re-parse: blocks
+// after it move with the text, blocks that hold it end further on or
+// sooner, and blocks whose start or end tag it breaks are emptied or
+// reopened, so that painting shows at once what the re-parse will find.
 #include <algorithm>
 #include <chrono>
-#include <climits>
 
 #include "KTSyntaxEditLexTextSchema.h"
 
 namespace
 {
 
-// Whether the block holds text of the edit.
-bool HoldsEdit(const CKTSyntaxEditLexTextBlock& block, KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
+// One edit: its range, and how positions after it move.
+class CEditShift
 {
-    KT_EDIT_LEXPOS before = kind == CKTSyntaxEditLexTextSchema::ktInsert ? start : end;
-    return block.m_posStart < before && (block.IsOpen() || block.m_posEnd >= start);
-}
+public:
+    enum Effect
+    {
+        ktUntouched,
+        ktEmptied,
+        ktReopened,
+        ktEndMoves
+    };
 
-void ShiftBlock(CKTSyntaxEditLexTextBlock& block, KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
-{
-    block.m_posStart = KTLexShiftPos(block.m_posStart, start, end, kind);
-    block.m_posEnd = KTLexShiftPos(block.m_posEnd, start, end, kind);
-}
+    CEditShift(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
+        : m_start(start), m_end(end), m_bDelete(kind == CKTSyntaxEditLexTextSchema::ktDelete),
+          m_nRows(end.nRow - start.nRow), m_nCols(end.nCol - start.nCol), m_nRefRow(m_bDelete ? start.nRow : end.nRow)
+    {
+        if (m_bDelete)
+        {
+            m_nRows = -m_nRows;
+            m_nCols = -m_nCols;
+        }
+    }
+
+    // later: the block comes after the last one that starts before the edit.
+    Effect Classify(const CKTSyntaxEditLexTextBlock& block, bool later) const
+    {
+        if (!block.IsOpen() && block.m_posEnd < block.m_posStart)  // emptied by an earlier edit
+            return m_bDelete && m_start <= block.m_posStart && block.m_posStart < m_end ? ktEmptied : ktUntouched;
+        const long start = block.m_posStart.GetPackedKey();
+        const long end = block.IsOpen() ? 0 : block.m_posEnd.GetPackedKey();
+        const long afterStartTag = start + block.m_nStartTagLen;
+        const long endIn = end - std::max(block.m_nEndTagLen, 0);   // where the end tag begins
+        const long endOut = end - std::min(block.m_nEndTagLen, 0);  // past it
+        const long s = m_start.GetPackedKey();
+        const long e = m_end.GetPackedKey();
+        bool startLost = m_bDelete ? (later ? block.m_posStart < m_end && s < afterStartTag
+                                            : m_start <= block.m_posStart && block.m_posStart < m_end)
+                                   : block.m_posStart < m_start && s < afterStartTag;
+        if (startLost)
+            return ktEmptied;
+        const long reach = m_bDelete ? e : s;  // the last text the edit touches
+        if (afterStartTag <= s && reach <= endIn)
+            return ktEndMoves;
+        if (reach <= endIn)
+            return ktUntouched;
+        return s <= endOut ? ktReopened : ktUntouched;
+    }
+
+    // A deleted start stands where the deleted text was, so the chain stays in order.
+    void Empty(CKTSyntaxEditLexTextBlock& block) const
+    {
+        if (m_bDelete && block.m_posStart >= m_start)
+            block.m_posStart = m_start;
+        block.m_posEnd = {block.m_posStart.nRow, block.m_posStart.nCol - 1};
+    }
+
+    static void Reopen(CKTSyntaxEditLexTextBlock& block)
+    {
+        block.m_posEnd = KT_EDIT_LEXPOS();
+        block.m_nEndTagLen = 0;
+    }
+
+    // FALSE when the end falls before the start: the block is emptied instead.
+    bool MoveEnd(CKTSyntaxEditLexTextBlock& block) const
+    {
+        block.m_posEnd.nRow += m_nRows;
+        if (block.m_posEnd.nRow < block.m_posStart.nRow)
+            return false;
+        if (block.m_posEnd.nRow == m_nRefRow)
+            block.m_posEnd.nCol = std::max(0, block.m_posEnd.nCol + m_nCols);
+        return true;
+    }
+
+    bool IsAfter(const CKTSyntaxEditLexTextBlock& block) const
+    {
+        return block.m_posStart >= (m_bDelete ? m_end : m_start);
+    }
+
+    // An edit within a row moves nothing that neither starts nor ends on it.
+    bool MovesNothingFrom(const CKTSyntaxEditLexTextBlock& block) const
+    {
+        return m_nRows == 0 && block.m_posStart.nRow != m_nRefRow && block.m_posEnd.nRow != m_nRefRow;
+    }
+
+    void MoveWhole(CKTSyntaxEditLexTextBlock& block) const
+    {
+        Move(block.m_posStart);
+        if (!block.IsOpen())
+            Move(block.m_posEnd);
+    }
+
+private:
+    void Move(KT_EDIT_LEXPOS& pos) const
+    {
+        pos.nRow += m_nRows;
+        if (pos.nRow == m_nRefRow)
+            pos.nCol += m_nCols;
+    }
+
+    KT_EDIT_LEXPOS m_start;
+    KT_EDIT_LEXPOS m_end;
+    bool m_bDelete;
+    int m_nRows;
+    int m_nCols;
+    int m_nRefRow;
+};
+
+// Flags of UpdateTextBlocks.
+const int kMustReparse = 0x2;
+const int kFirstChanged = 0x100;
 
 }  // namespace
 
-// Only blocks that begin before the edit and end after it, and blocks that
-// begin after it, move. When blocks nest as their parent links say, the
-// first are the last block before the edit and its parents; and an edit
-// within one row moves nothing that begins on a later row.
+// b0 is the first block at the last start at or before the edit: it and
+// the blocks that hold it, then the blocks after it, each as the edit
+// touches it. When blocks nest as their parent links say, only b0's
+// parents can hold the edit among the blocks before it.
 int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind)
 {
     std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(5000));
     if (!data.owns_lock())
         return 1;
-    if (m_chain.empty())
+    size_t after = FirstBlockAfter({start.nRow, start.nCol + 1});
+    if (after == 0)
         return 0;
-    size_t first = FirstBlockAfter(start);
-    bool touched = false;
-    auto update = [&](CKTSyntaxEditLexTextBlock& block)
+    const size_t first = FirstBlockAfter(m_chain[after - 1]->m_posStart);
+    CKTSyntaxEditLexTextBlock* const b0 = m_chain[first];
+    const CEditShift edit(start, end, kind);
+    int flags = 0;
+    auto apply = [&](CKTSyntaxEditLexTextBlock& block, bool later)
     {
-        touched = touched || HoldsEdit(block, start, end, kind);
-        ShiftBlock(block, start, end, kind);
+        const int changed = &block == b0 ? kFirstChanged : 0;
+        switch (edit.Classify(block, later))
+        {
+        case CEditShift::ktEmptied:
+            edit.Empty(block);
+            flags |= kMustReparse | changed;
+            return true;
+        case CEditShift::ktReopened:
+            CEditShift::Reopen(block);
+            flags |= kMustReparse | changed;
+            return true;
+        case CEditShift::ktEndMoves:
+            flags |= changed;
+            if (!edit.MoveEnd(block))
+            {
+                edit.Empty(block);
+                flags |= kMustReparse;
+            }
+            return true;
+        default:
+            return false;
+        }
     };
-    if (!m_bNestedChain)
-        std::for_each(m_chain.begin(), m_chain.begin() + long(first), [&](const CKTLexBlockPtr& b) { update(*b); });
-    else if (first > 0)
-        for (CKTSyntaxEditLexTextBlock* b = m_chain[first - 1]; b; b = b->m_ptrParent)
-            update(*b);
-    bool oneRow = start.nRow == end.nRow;
-    for (size_t i = first; i < m_chain.size() && !(oneRow && m_chain[i]->m_posStart.nRow > end.nRow); ++i)
-        update(*m_chain[i]);
-    return touched ? 0x102 : 0x2;
-}
-
-// The last block directly inside the file's block that starts on a row
-// before the edit: the parse state there is known, so a re-parse can begin
-// there. It must be the first block at its place: a block that began where
-// an earlier one began is made again only by a run that makes that one too.
-size_t CKTSyntaxEditLexTextSchema::FindRestart(KT_EDIT_LEXPOS start) const
-{
-    if (m_chain.size() < 2 || m_chain[0]->m_ptrParent)
-        return SIZE_MAX;
-    const CKTSyntaxEditLexTextBlock* root = m_chain[0];
-    for (size_t i = FirstBlockAfter({start.nRow, 0}); i-- > 1;)
-        if (m_chain[i]->m_ptrParent == root && m_chain[i - 1]->m_posStart < m_chain[i]->m_posStart)
-            return i;
-    return SIZE_MAX;
-}
-
-// The old chain stays in place, for painting, until the new blocks replace its part.
-int CKTSyntaxEditLexTextSchema::RunFromBlock(size_t restart, CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS threshold)
-{
-    CKTLexBlockPtr root = m_chain[0];
-    KT_EDIT_LEXPOS from = m_chain[restart]->m_posStart;
-    {
-        auto data = LockData();
-        root->m_posEnd = KT_EDIT_LEXPOS();
-    }
-    m_nKept = restart;
-    m_nOldNext = restart;
-    m_posSyncAfter = threshold;
-    // A start past its row's end is taken at the row's end: only a break stops the run here.
-    if (!cursor.Seek(from, &m_bBreak) && (m_bBreak || cursor.GetPosition().nRow != from.nRow))
-        return CKTSyntaxEditLexClass::ktBroken;
-    int result = RunBlock(cursor, root);
-    if (m_bSynced)
-    {
-        cursor.Seek({cursor.GetRowCount(), INT_MAX});
-        auto data = LockData();
-        root->m_posEnd = cursor.GetPosition();
-        return CKTSyntaxEditLexClass::ktRangeDone;
-    }
-    return result;
-}
-
-// Past the edited rows, a new block that the old chain has at the same
-// place, of the same class, directly inside the file's block, begins a part
-// that a re-parse would only repeat: the old chain is taken back from there.
-bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block)
-{
-    if (block->m_posStart.nRow <= m_posSyncAfter.nRow)
-        return false;
-    while (m_nOldNext < m_chain.size() && m_chain[m_nOldNext]->m_posStart < block->m_posStart)
-        ++m_nOldNext;
-    const CKTSyntaxEditLexTextBlock* root = m_chain[0];
-    for (size_t j = m_nOldNext; j < m_chain.size() && m_chain[j]->m_posStart == block->m_posStart; ++j)
-    {
-        const CKTSyntaxEditLexTextBlock& old = *m_chain[j];
-        if (old.m_ptrParent != root || old.m_ptrClass != block->m_ptrClass || old.IsOpen())
-            continue;
-        SpliceNewBlocks(j);
-        m_bSynced = true;
-        return true;
-    }
-    return false;
-}
-
-// The new blocks take the place of the old ones before index oldEnd.
-void CKTSyntaxEditLexTextSchema::SpliceNewBlocks(size_t oldEnd)
-{
-    auto data = LockData();
-    auto kept = m_chain.begin() + long(m_nKept);
-    size_t replaced = oldEnd - m_nKept;
-    size_t common = std::min(replaced, m_newBlocks.size());
-    std::move(m_newBlocks.begin(), m_newBlocks.begin() + long(common), kept);
-    if (replaced > common)
-        m_chain.erase(kept + long(common), m_chain.begin() + long(oldEnd));
+    if (m_bNestedChain)
+        for (CKTSyntaxEditLexTextBlock* b = b0; b; b = b->m_ptrParent)
+            apply(*b, false);
     else
-        m_chain.insert(kept + long(common), std::make_move_iterator(m_newBlocks.begin() + long(common)),
-                       std::make_move_iterator(m_newBlocks.end()));
-    m_newBlocks.clear();
-    m_nKept = SIZE_MAX;
-}
-
-// A re-parse that did not meet the old chain again replaces all of it.
-void CKTSyntaxEditLexTextSchema::EndReparse()
-{
-    if (IsReparsing())
-        SpliceNewBlocks(m_chain.size());
+        for (size_t i = 0; i <= first; ++i)
+            apply(*m_chain[i], false);
+    for (size_t i = (flags & kFirstChanged) ? first + 1 : first; i < m_chain.size(); ++i)
+    {
+        CKTSyntaxEditLexTextBlock& block = *m_chain[i];
+        if (apply(block, true) || !edit.IsAfter(block))
+            continue;
+        if (edit.MovesNothingFrom(block))
+            break;
+        edit.MoveWhole(block);
+    }
+    return flags;
 }

@@ -100,11 +100,9 @@ int CKTSyntaxEditLexTextSchema::RunParse(bool background, CKTSyntaxEditLexCursor
     else
     {
         KT_EDIT_LEXPOS threshold = (end && *end > *start) ? *end : *start;
-        result = RunFromBlock(restart, cursor, threshold);
-        EndReparse();
-        // Ended without a verdict (the file's own class ended before the text): the range is done.
-        if (!(result & (kResultMask | CKTSyntaxEditLexClass::ktRangeDone)))
-            result = CKTSyntaxEditLexClass::ktRangeDone;
+        KT_EDIT_LEXPOS reached;
+        result = RunFromBlock(restart, background, cursor, threshold, reached);
+        EndReparse(!(result & kResultMask), reached);
     }
     return result;
 }
@@ -121,6 +119,13 @@ int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCu
     DropParseResults();
     if (!cursor.Seek({1, 0}, &m_bBreak))
         return CKTSyntaxEditLexClass::ktBroken;
+    return RunTopClasses(background, cursor);
+}
+
+// The top classes are offered the text up to its end, the first time even
+// at the end, so that an empty text has its file's block.
+int CKTSyntaxEditLexTextSchema::RunTopClasses(bool background, CKTSyntaxEditLexCursor& cursor)
+{
     const CKTSyntaxEditLexClass::List& tree = m_classes.GetClassTree(background);
     do
     {
@@ -130,7 +135,7 @@ int CKTSyntaxEditLexTextSchema::RunFromStart(bool background, CKTSyntaxEditLexCu
         int result = OfferClasses(tree, nullptr, cursor);
         if (result & kResultMask)
             return result;
-        if (m_bTooDeep)
+        if (m_bTooDeep || m_bSynced)
             return CKTSyntaxEditLexClass::ktRangeDone;
         if (!cursor.IsEnd() && cursor.GetPosition() == before)
             cursor.SeekNextChar();
@@ -236,7 +241,7 @@ void CKTSyntaxEditLexTextSchema::LinkBlock(const CKTLexBlockPtr& block, CKTSynta
         m_chain.push_back(block);
         return;
     }
-    if (parent && parent == m_chain[0].GetInterface() && TrySync(block))
+    if (TrySync(block, parent))
         return;
     block->m_ptrParent = parent;  // not seen outside the run before the splice
     m_newBlocks.push_back(block);
@@ -294,7 +299,7 @@ void CKTSyntaxEditLexTextSchema::StepToActiveTag(CKTSyntaxEditLexCursor& cursor,
     for (int passes = 1; !cursor.IsEnd(); ++passes)
     {
         int length = 0;
-        if (table.MayStartWith(cursor.GetChar()) && table.Match(cursor.GetText(), true, length))
+        if (table.MayStartWith(cursor.GetChar()) && table.Match(cursor.GetText(table.GetLongest()), true, length))
             return;
         cursor.SeekNextChar();
         if (passes % 10 == 0 && m_bBreak)
@@ -314,8 +319,8 @@ bool CKTSyntaxEditLexTextSchema::IsScanStop(const CKTSyntaxEditLexClass& cls, co
 // TRUE at a stop in the rest of the row; else the cursor moves to the next row.
 bool CKTSyntaxEditLexTextSchema::ScanRow(CKTSyntaxEditLexCursor& cursor, const CKTSyntaxEditLexClass& cls)
 {
-    const char* text = cursor.GetText();
     int left = cursor.GetRowRemaining();
+    const char* text = cursor.GetText(left + cls.GetProperty(CKTSyntaxEditLexClass::ktActiveTags).table.GetLongest());
     int skipped = 0;
     const CKTLexCharSet& leadBytes = CKTLexLeadBytes::Get();
     const bool bDoubleByte = CKTLexLeadBytes::Any();

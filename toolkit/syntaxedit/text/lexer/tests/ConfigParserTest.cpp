@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <deque>
 #include <filesystem>
+#include <future>
 #include <random>
 #include <stdexcept>
 #include <thread>
@@ -220,7 +221,8 @@ TEST_F(ConfigParserTest, TwoTextsParseInTheirWorkersAndFollowSchemeChanges)
 }
 
 // The owner takes every queued event per wake: waking it once per parsed
-// block would flood its message queue while a long text parses.
+// block would flood its message queue while a long text parses. Each
+// parsed block is announced all the same.
 TEST_F(ConfigParserTest, OneWakeAnnouncesEachBatchOfEvents)
 {
     std::atomic<int> wakes{0};
@@ -232,14 +234,19 @@ TEST_F(ConfigParserTest, OneWakeAnnouncesEachBatchOfEvents)
     source.Install(m_config->GetSchemaForFileType(".c"));
     int takes = 0;
     bool ended = false;
+    size_t parsed = 0;
     for (auto until = Clock::now() + std::chrono::seconds(10); !ended && Clock::now() < until; ++takes)
     {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         for (const KT_EDIT_LEXPARSEREVENT& event : source.parser->TakeEvents())
+        {
             ended = ended || event.nCode == CKTSyntaxEditLexParser::ktEditOnParserEnded;
+            parsed += event.nCode == CKTSyntaxEditLexParser::ktEditOnTextBlockParsed ? 1 : 0;
+        }
     }
     ASSERT_TRUE(ended);
     EXPECT_LE(wakes.load(), takes + 1);
+    EXPECT_EQ(parsed, source.parser->GetTextSchema()->GetBlocks().size());
 }
 
 TEST_F(ConfigParserTest, TouchingTheConfigurationReloadsIt)
@@ -417,6 +424,37 @@ TEST(LexParserThread, EditsDuringParsingEndLikeAFreshParse)
     while (buffer.WaitParsed(800))
     {
     }
+    auto fresh = schema->Clone();
+    CKTSyntaxEditLexCursor cursor(buffer.text);
+    fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);
+    EXPECT_EQ(buffer.parser->GetTextSchema()->GetBlocks(), fresh->GetBlocks());
+}
+
+// An edit while painting holds the blocks past the update's wait leaves
+// them where they were: the parse after it is a whole one, not one built on them.
+TEST(LexParserThread, BlocksThatCouldNotFollowAnEditAreParsedAnew)
+{
+    auto schema = EditedCScheme({{"EditReparceInSeparateThread = 1", "EditReparceInSeparateThread = 0"}});
+    std::string rows;
+    for (int i = 0; i < 40; ++i)
+        rows += "int x;\n";
+    CBuffer buffer(rows, ".c");
+    buffer.parser->SetTextSchema(schema.GetInterface());
+    CKTSyntaxEditLexCursor first(buffer.text);
+    buffer.parser->GetTextSchema()->RunParseUpdate(true, first, nullptr, nullptr, false);
+    std::promise<void> holding;
+    std::thread painter(
+        [&]
+        {
+            auto data = buffer.parser->GetTextSchema()->LockData();
+            holding.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5500));
+        });
+    holding.get_future().wait();
+    KT_EDIT_LEXPOS at{10, 0};
+    KT_EDIT_LEXPOS end = buffer.text.Insert(at, "\n\n\n");
+    buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
+    painter.join();
     auto fresh = schema->Clone();
     CKTSyntaxEditLexCursor cursor(buffer.text);
     fresh->RunParseUpdate(true, cursor, nullptr, nullptr, false);

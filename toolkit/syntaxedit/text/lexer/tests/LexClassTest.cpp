@@ -407,6 +407,25 @@ TEST(LexMatching, TagsMatchAcrossTheEndOfTheRow)
     EXPECT_STREQ(cursor.GetText(), "a\r\nb\r\n\r\n");
 }
 
+// Tags that reach far into later rows match wherever they begin: the
+// list matcher's start, skip and end tags, and a character table's tokens.
+TEST(LexMatching, TagsReachFarIntoLaterRows)
+{
+    const std::string row(90, 'r');
+    auto tag = [&](char first, char last)
+    { return std::string(1, first) + "\\r\\n" + row + "\\r\\n" + row + "\\r\\n" + last; };
+    auto text = [&](char first, char last) { return std::string(1, first) + "\n" + row + "\n" + row + "\n" + last; };
+    auto schema = Schema(std::string(kFile) + "lexClass:\nname = long\nparent = file\nstart:tag = '" + tag('<', '<') +
+                         "'\nskip:tag = '" + tag('(', ')') + "'\nend:tag = '" + tag('>', '>') + "'\n" +
+                         "lexClass:\nname = big\nparent = file\ntoken:tag = '[\\r\\n" + row + "\\r\\n]'\n");
+    EXPECT_EQ(Parse(*schema, text('<', '<') + text('(', ')') + text('>', '>') + "\n[\n" + row + "\n]"),
+              (std::vector<std::string>{"long 1:0-10:0", "big 11:0-13:0"}));
+    CTestText source("a\n" + row + "\n" + row, ".t");
+    CKTSyntaxEditLexCursor cursor(source);
+    ASSERT_TRUE(cursor.Seek({1, 0}));
+    EXPECT_EQ(std::string(cursor.GetText(200)), "a\r\n" + row + "\r\n" + row + "\r\n\r\n");
+}
+
 }  // namespace
 
 namespace
@@ -531,20 +550,87 @@ TEST_F(LexOnScreenHeld, APaintDoesNotWaitForABackgroundPassToEnd)
     EXPECT_TRUE(m_schema->RunOnScreen(m_cursor, 3, 10, m_screen)) << "once the pass is over the screen is parsed";
 }
 
-// A re-parse after the file's own class has ended reaches no end of text and
-// no range end, yet its range is done: kept queued, the worker would parse it
-// again and again.
+// A file whose own class ends before the text: a re-parse after an edit
+// there, or before the end with the rest taken back, equals a fresh parse,
+// and its range is done (kept queued, the worker would parse it again and again).
 TEST(LexReparse, AnEditAfterTheFilesClassEndedIsDone)
 {
-    auto schema = Schema("lexClass:\nname = file\nparent:file = <*.t>\nend:tag = 'END'\n"
-                         "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n");
-    CTestText text("{ a }\n{ b }\nEND\n{ d }\n{ e }\n", ".t");
-    CKTSyntaxEditLexCursor cursor(text);
-    schema->RunParseUpdate(true, cursor, nullptr, nullptr, false);
-    KT_EDIT_LEXPOS at{4, 1};
-    KT_EDIT_LEXPOS end = text.Insert(at, "x");
+    const std::string classes = "lexClass:\nname = file\nparent:file = <*.t>\nend:tag = 'END'\n"
+                                "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n";
+    auto schema = Schema(classes);
+    CTestText text("x { a }\n{ b }\n{ c }\nEND\n{ d }\n{ e }\n{ f }\n", ".t");
+    CKTSyntaxEditLexCursor first(text);
+    schema->RunParseUpdate(true, first, nullptr, nullptr, false);
+    auto reparsed = [&](KT_EDIT_LEXPOS at, const std::string& what)
+    {
+        KT_EDIT_LEXPOS end = text.Insert(at, what);
+        schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+        CKTSyntaxEditLexCursor cursor(text);
+        EXPECT_EQ(schema->RunParseUpdate(true, cursor, &at, &end, false), CKTSyntaxEditLexClass::ktRangeDone);
+        auto fresh = Schema(classes);
+        CKTSyntaxEditLexCursor whole(text);
+        fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+        return schema->GetBlocks() == fresh->GetBlocks();
+    };
+    EXPECT_TRUE(reparsed({5, 1}, "x")) << "after the file's class ended";
+    EXPECT_TRUE(reparsed({3, 1}, "y")) << "before its end, the rest taken back after it";
+    EXPECT_TRUE(reparsed({2, 1}, "y")) << "before its end, the rest taken back before it";
+    EXPECT_TRUE(reparsed({2, 1}, "\n")) << "a row more before its end";
+    EXPECT_TRUE(reparsed({5, 1}, "N")) << "inside the end tag";
+}
+
+// A re-parse broken off keeps what it linked and the old chain after the
+// place it reached, so rows below keep their colours; run again, it ends
+// like a fresh parse.
+TEST(LexReparse, ABreakKeepsTheOldChainBehindTheNewBlocks)
+{
+    const std::string classes = std::string(kFile) +
+                                "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n"
+                                "txt:colorFG = 0x0000AA\n"
+                                "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n";
+    auto schema = Schema(classes);
+    std::string rows;
+    for (int i = 0; i < 200; ++i)
+        rows += "{ a }\n";
+    CTestText text(rows, ".t");
+    CHeldText held(rows, 150);
+    CKTSyntaxEditLexCursor first(text);
+    schema->RunParseUpdate(true, first, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS at{5, 0};
+    KT_EDIT_LEXPOS end = text.Insert(at, "/*");
+    held.Insert(at, "/*");
     schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
-    EXPECT_EQ(schema->RunParseUpdate(true, cursor, &at, &end, false), CKTSyntaxEditLexClass::ktRangeDone);
+    int result = 0;
+    std::thread pass(
+        [&]
+        {
+            CKTSyntaxEditLexCursor cursor(held);
+            result = schema->RunParseUpdate(true, cursor, &at, &end, false);
+        });
+    EXPECT_TRUE(held.WaitUntilHolding());
+    schema->GetBreakFlag() = true;
+    held.Release();
+    pass.join();
+    schema->GetBreakFlag() = false;
+    EXPECT_TRUE(result & CKTSyntaxEditLexClass::ktBroken);
+    std::vector<KT_EDIT_LEXBLOCKINFO> blocks = schema->GetBlocks();
+    EXPECT_TRUE(std::is_sorted(blocks.begin(), blocks.end(),
+                               [](const KT_EDIT_LEXBLOCKINFO& a, const KT_EDIT_LEXBLOCKINFO& b)
+                               { return a.posStart < b.posStart; }));
+    EXPECT_EQ(std::count_if(blocks.begin(), blocks.end(),
+                            [](const KT_EDIT_LEXBLOCKINFO& b) { return b.strClass == "cm" && b.posStart.nRow == 5; }),
+              1);
+    EXPECT_EQ(std::count_if(blocks.begin(), blocks.end(),
+                            [](const KT_EDIT_LEXBLOCKINFO& b) { return b.strClass == "br" && b.posStart.nRow >= 160; }),
+              41);
+    EXPECT_EQ(DescribeRow(*schema, text, 180), "0-5:0000AA");
+
+    CKTSyntaxEditLexCursor again(text);
+    EXPECT_EQ(schema->RunParseUpdate(true, again, &at, &end, false), CKTSyntaxEditLexClass::ktRangeDone);
+    auto fresh = Schema(classes);
+    CKTSyntaxEditLexCursor whole(text);
+    fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+    EXPECT_EQ(schema->GetBlocks(), fresh->GetBlocks());
 }
 
 // The screens of one paint share its deadline: once it has passed, a pass
@@ -589,6 +675,17 @@ protected:
         m_text.Delete(start, end);
         m_schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
         Reparse(&start, &end);
+    }
+
+    // The edit and the blocks' update, without the re-parse; the update's flags.
+    int Update(KT_EDIT_LEXPOS at, const std::string& what)
+    {
+        return m_schema->UpdateTextBlocks(at, m_text.Insert(at, what), CKTSyntaxEditLexTextSchema::ktInsert);
+    }
+    int Remove(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end)
+    {
+        m_text.Delete(start, end);
+        return m_schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
     }
 
     void Reparse(const KT_EDIT_LEXPOS* start, const KT_EDIT_LEXPOS* end)
@@ -648,6 +745,36 @@ TEST_F(LexEdits, AnEditWithinARowMovesTheBlocksThatHoldIt)
     ExpectSameAsFreshParse("delete across blocks");
     Insert({4, 1}, " 1 ");
     ExpectSameAsFreshParse("insert in a block whose end is on a later row");
+}
+
+// Before the re-parse, which waits for the edit delay, the blocks that an
+// edit breaks show it: a second pane repaints from them at once. Text
+// inside a block moves its end only on the end's row; a broken end tag
+// reopens the block; a deleted start tag empties it.
+TEST_F(LexEdits, TheBlocksAnEditBreaksChangeBeforeTheReparse)
+{
+    std::string text;
+    for (int row = 1; row <= 100; ++row)
+        text += row == 10 ? "/* c\n" : row == 100 ? "c */ x\n" : "c\n";
+    const std::string comment =
+        "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\ntxt:colorFG = 0x0000AA\n";
+    Load(comment, text);
+    auto ends = [&] { return m_schema->GetBlocks().at(1).posEnd; };
+    EXPECT_EQ(Update({100, 1}, "ab"), 0x100);
+    EXPECT_EQ(ends(), (KT_EDIT_LEXPOS{100, 5}));
+    EXPECT_EQ(Update({50, 0}, "ab"), 0x100);
+    EXPECT_EQ(ends(), (KT_EDIT_LEXPOS{100, 5}));
+    EXPECT_EQ(Update({100, 5}, "x"), 0x102);
+    EXPECT_FALSE(ends().IsValid());
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 50), "0-3:0000AA");
+
+    Load(comment, text);
+    EXPECT_EQ(Remove({10, 0}, {10, 2}), 0x102);
+    EXPECT_LT(ends(), m_schema->GetBlocks().at(1).posStart);
+    EXPECT_EQ(DescribeRow(*m_schema, m_text, 50), "0-1:-");
+    KT_EDIT_LEXPOS at{10, 0};
+    Reparse(&at, &at);
+    ExpectSameAsFreshParse("the comment's start deleted");
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // Fuzzes the re-parse after edits: the input drives inserts and deletes in
-// a C text, and after each the incremental result must equal a fresh parse;
-// with the C scheme and with classes that start and end by class, each once
-// in single-byte text and once with lead bytes, whose edits may split a
-// double-byte character.
+// a text, and after each the incremental result must equal a fresh parse;
+// with the C scheme on a C text, with classes that start and end by class,
+// and with a file class that ends before the text among tags longer than a
+// row, each once in single-byte text and once with lead bytes, whose edits
+// may split a double-byte character.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,19 +30,39 @@ const char kByClass[] = "lexClass:\nname = file\nparent:file = <*.c>\n"
                         "token:start:separators = ' ', @eol\ntoken:end:separators = ' ', '('\n"
                         "lexClass:\nname = use\nparent = file\nstart:class = word\nend:class = str\n";
 
-CKTSyntaxEditLexTextSchema::Ptr MakeByClassSchema()
+// The file's class ends at each END; the rest of the text is parsed in
+// further blocks of it. A start tag and a token reach over whole rows.
+const std::string kRow(70, '=');
+const std::string kEnding = "lexClass:\nname = file\nparent:file = <*.c>\nend:tag = 'END'\n"
+                            "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
+                            "lexClass:\nname = br\nparent = file, br\nstart:tag = '{'\nend:tag = '}'\n"
+                            "lexClass:\nname = long\nparent = file\nstart:tag = '<<\\r\\n" +
+                            kRow + "\\r\\n'\nend:tag = '>>'\n" +
+                            "lexClass:\nname = rule\nparent = br\ntoken:tag = '#\\r\\n" + kRow + "\\r\\n#'\n";
+const std::string kEndingSample =
+    "{ a }\n/* b */ END\n{ c\n}\n<<\n" + kRow + "\nq >> { #\n" + kRow + "\n# }\nEND\nx { y }\n/* z\n*/\n";
+
+CKTSyntaxEditLexTextSchema::Ptr MakeSchema(const std::string& source)
 {
     CKTSyntaxEditLexClassInfoArray infos;
-    CKTSyntaxEditSchemaReader().ParseSource(kByClass, infos);
-    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("by class");
+    CKTSyntaxEditSchemaReader().ParseSource(source, infos);
+    auto schema = KTMakeCounted<CKTSyntaxEditLexTextSchema>("fuzzed");
     schema->LoadClasses(infos);
     return schema;
 }
 
-const CKTSyntaxEditLexTextSchema::Ptr& Schema(int which)
+struct KT_FUZZ_SCHEME
 {
-    static const CKTSyntaxEditLexTextSchema::Ptr schemas[] = {LoadTestSchema("schemes/c.scheme"), MakeByClassSchema()};
-    return schemas[which];
+    CKTSyntaxEditLexTextSchema::Ptr schema;
+    std::string sample;
+};
+
+const KT_FUZZ_SCHEME& Scheme(int which)
+{
+    static const KT_FUZZ_SCHEME schemes[] = {{LoadTestSchema("schemes/c.scheme"), kSample},
+                                             {MakeSchema(kByClass), kSample},
+                                             {MakeSchema(kEnding), kEndingSample}};
+    return schemes[which];
 }
 
 KT_EDIT_LEXPOS PositionFrom(const CTestText& text, uint8_t row, uint8_t col)
@@ -52,9 +73,10 @@ KT_EDIT_LEXPOS PositionFrom(const CTestText& text, uint8_t row, uint8_t col)
     return {r, int(col % (line.size() + 1))};
 }
 
-void FuzzEdits(const CKTSyntaxEditLexTextSchema& original, const uint8_t* data, size_t size)
+void FuzzEdits(const KT_FUZZ_SCHEME& scheme, const uint8_t* data, size_t size)
 {
-    CTestText text(kSample);
+    const CKTSyntaxEditLexTextSchema& original = *scheme.schema;
+    CTestText text(scheme.sample);
     auto schema = original.Clone();
     CKTSyntaxEditLexCursor first(text);
     schema->RunParseUpdate(true, first, nullptr, nullptr, false);
@@ -72,9 +94,10 @@ void FuzzEdits(const CKTSyntaxEditLexTextSchema& original, const uint8_t* data, 
         }
         else
         {
-            static const char* const pieces[] = {"/*", "*/",   "\"", "'", "\n",     "x",      "#",     "//",
-                                                 "1",  "int ", "\\", " ", "\x82\"", "\x95\\", "\x81/", "\x82"};
-            end = text.Insert(at, pieces[data[i + 2] % 16]);
+            static const char* const pieces[] = {"/*",  "*/",   "\"", "'",  "\n",     "x",      "#",     "//",
+                                                 "1",   "int ", "\\", " ",  "\x82\"", "\x95\\", "\x81/", "\x82",
+                                                 "END", "{",    "}",  "<<", "=",      "E"};
+            end = text.Insert(at, pieces[data[i + 2] % (sizeof pieces / sizeof pieces[0])]);
             schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
         }
         CKTSyntaxEditLexCursor cursor(text);
@@ -107,8 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const CKTLexCharSet& leadBytes : {CKTLexCharSet(), ShiftJisLeadBytes()})
     {
         CKTLexLeadBytes::Set(leadBytes);
-        FuzzEdits(*Schema(0), data, size);
-        FuzzEdits(*Schema(1), data, size);
+        for (int scheme = 0; scheme < 3; ++scheme)
+            FuzzEdits(Scheme(scheme), data, size);
     }
     return 0;
 }
