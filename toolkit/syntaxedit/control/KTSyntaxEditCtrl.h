@@ -18,6 +18,7 @@
 class CKTSyntaxEditCompletion;
 class CKTSyntaxEditTipWnd;
 class CKTSyntaxEditLexTextSchema;
+struct KT_EDIT_DRAWTARGET;
 
 class CKTSyntaxEditCtrl : public CWnd,
                           public CKTSyntaxEditCaretHost,
@@ -112,7 +113,7 @@ public:
     int GetCharPosition(int nRow, int nDisplayCol) const;
     int SnapDisplayColumn(int nRow, int nDisplayCol) const;
     int GetRowEndColumn(const CString& strText) const;
-    int GetDisplayText(CDC* pDC, LPCSTR pszText, int nLength, int nStartCol, CString& strResult) const;
+    int GetDisplayText(BOOL bPaper, LPCSTR pszText, int nLength, int nStartCol, CString& strResult) const;
     BOOL GetSelectionText(CString& strText) const;
     HGLOBAL GetSelectionData(UINT nFormat) const;
     // The whole text replaced by one that may have been split aside, as one edit the user can undo;
@@ -194,10 +195,8 @@ public:
     BOOL GetRowColor(int nRow, COLORREF& clr) const;
     // The row's colour runs as painted, the selection aside.
     void GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns);
-    // The text of a row as painted; FALSE for a row below 1. nFlag is the text's shift to the right on paper.
-    BOOL DrawRowText(int nFirstRow, int nRow, CDC* pDC, int nFlag);
-    // While a page prints, the rows are measured by the printer's font: it swaps its metrics in and back.
-    void SwapTextMetrics(TEXTMETRIC& tm) { std::swap(m_tm, tm); }
+    // The text of a row as painted, its top at y; FALSE for a row below 1.
+    BOOL DrawRowText(const KT_EDIT_DRAWTARGET& target, int nRow, int y);
 
     // Editing (KTSyntaxEditCtrlEdit.cpp).
     BOOL InsertString(LPCSTR pszText, int nRow, int nCol, BOOL bDeleteSelection = FALSE, BOOL bRedraw = TRUE);
@@ -313,8 +312,7 @@ protected:
     void InvalidateRow(int nRow);
     BOOL PreparePaintBitmaps(CDC* pDC, CSize size);
     void DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows);
-    void DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow);
-    void DrawRowTextAt(CDC* pDC, int nRow, int y, int nLeft);
+    void DrawRow(const KT_EDIT_DRAWTARGET& text, CDC* pGutterDC, int nDisplayRow, int nRow);
     void FinishFolding(int nRow);
     int CollapseButtonRowAt(CPoint point);
     void ToggleMark(int nRow, LPCSTR pszType);

@@ -111,16 +111,17 @@ void CKTSyntaxEditCtrl::Draw(CDC* pDC)
 // Rows inside a folded block are passed over: the display row is used again.
 void CKTSyntaxEditCtrl::DrawRows(CDC* pTextDC, CDC* pGutterDC, int nVisibleRows)
 {
+    const KT_EDIT_DRAWTARGET text = KT_EDIT_DRAWTARGET::Screen(*this, pTextDC);
     int nRow = m_nTopRow;
     for (int i = 0; i < nVisibleRows && nRow >= 1; ++i)
     {
-        DrawRow(pTextDC, pGutterDC, i, nRow);
+        DrawRow(text, pGutterDC, i, nRow);
         int nHidden = 0;
         nRow += 1 + (IsRowCollapsed(nRow, &nHidden) ? std::max(nHidden, 0) : 0);
     }
 }
 
-void CKTSyntaxEditCtrl::DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, int nRow)
+void CKTSyntaxEditCtrl::DrawRow(const KT_EDIT_DRAWTARGET& text, CDC* pGutterDC, int nDisplayRow, int nRow)
 {
     CKTSyntaxEditPaintManager* pManager = KTSyntaxEditPaintManager();
     DWORD dwFoldState = m_folding.GetRowState(nRow);
@@ -131,30 +132,21 @@ void CKTSyntaxEditCtrl::DrawRow(CDC* pTextDC, CDC* pGutterDC, int nDisplayRow, i
     pManager->DrawLineMarks(this, pGutterDC, nDisplayRow, nRow);
     pManager->DrawLineNumber(this, pGutterDC, nDisplayRow, nRow);
     pManager->DrawCollapsedNode(this, pGutterDC, nDisplayRow, dwFoldState);
-    DrawRowTextAt(pTextDC, nRow, nDisplayRow * GetRowHeight(), 0);
+    DrawRowText(text, nRow, nDisplayRow * text.nRowHeight);
     // Colours set while drawing the marks last only for this paint.
     SetRowColor(nRow, clrText);
     SetRowBkColor(nRow, clrBack);
 }
 
-// Rows are placed by their distance from the first row, folds not counted; on paper below the top margin and
-// nFlag to the right.
-BOOL CKTSyntaxEditCtrl::DrawRowText(int nFirstRow, int nRow, CDC* pDC, int nFlag)
+BOOL CKTSyntaxEditCtrl::DrawRowText(const KT_EDIT_DRAWTARGET& target, int nRow, int y)
 {
     if (nRow < 1)
         return FALSE;
-    const BOOL bPrinting = pDC->IsPrinting();
-    const int y = (nRow - nFirstRow) * GetRowHeight() + (bPrinting ? m_printer.GetMargins().top : 0);
-    DrawRowTextAt(pDC, nRow, y, bPrinting ? nFlag : 0);
-    return TRUE;
-}
-
-void CKTSyntaxEditCtrl::DrawRowTextAt(CDC* pDC, int nRow, int y, int nLeft)
-{
     CString strText = GetLineText(nRow);
     std::vector<KT_EDIT_TEXTATTR> arRuns;
     GetRowRuns(nRow, strText, arRuns);
-    KTSyntaxEditPaintManager()->DrawLineText(this, pDC, strText, y, nRow, arRuns, nLeft);
+    KTSyntaxEditPaintManager()->DrawLineText(this, target, strText, y, nRow, arRuns);
+    return TRUE;
 }
 
 void CKTSyntaxEditCtrl::GetRowRuns(int nRow, const CString& strText, std::vector<KT_EDIT_TEXTATTR>& arRuns)

@@ -65,9 +65,10 @@ int CKTSyntaxEditCtrl::GetRowEndColumn(const CString& strText) const
     return nColumn + 1;
 }
 
-int CKTSyntaxEditCtrl::GetDisplayText(CDC* pDC, LPCSTR pszText, int nLength, int nStartCol, CString& strResult) const
+// Paper shows blanks as blanks.
+int CKTSyntaxEditCtrl::GetDisplayText(BOOL bPaper, LPCSTR pszText, int nLength, int nStartCol, CString& strResult) const
 {
-    BOOL bVisible = m_bShowWhitespace && !(pDC && pDC->IsPrinting());
+    BOOL bVisible = m_bShowWhitespace && !bPaper;
     int nTab = GetTabSize();
     // A tab takes at most nTab cells: the result is sized once.
     LPSTR pszOut = strResult.GetBuffer(nLength * nTab + 1);

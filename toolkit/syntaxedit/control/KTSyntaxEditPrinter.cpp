@@ -7,6 +7,7 @@
 #include "KTSyntaxEditCtrl.h"
 
 #include "KTDrawObjects.h"
+#include "themes/KTSyntaxEditDrawTarget.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -34,45 +35,26 @@ int CKTSyntaxEditPrinter::CalcPages(CDC* pDC)
     return m_nPages;
 }
 
-namespace
-{
-// The control measures its rows by the printer's font while a page prints.
-class CPrintMetricsScope
-{
-public:
-    CPrintMetricsScope(CKTSyntaxEditCtrl& ctrl, const TEXTMETRIC& tm) : m_ctrl(ctrl), m_tm(tm)
-    {
-        m_ctrl.SwapTextMetrics(m_tm);
-    }
-    ~CPrintMetricsScope() { m_ctrl.SwapTextMetrics(m_tm); }
-    CPrintMetricsScope(const CPrintMetricsScope&) = delete;
-    CPrintMetricsScope& operator=(const CPrintMetricsScope&) = delete;
-
-private:
-    CKTSyntaxEditCtrl& m_ctrl;
-    TEXTMETRIC m_tm;
-};
-}  // namespace
-
 // Paper takes the editor's background and the text's colour runs with their fonts; selection, line marks and row
-// colours are the screen's.
+// colours are the screen's. The rows are measured by the printer's font, the screen's metrics left alone.
 void CKTSyntaxEditPrinter::PrintPage(CDC* pDC)
 {
     CKTFontDC font(pDC, KTSyntaxEditPaintManager()->GetFont());
-    TEXTMETRIC tm{};
-    pDC->GetTextMetrics(&tm);
     const int nRowsPerPage = RowsPerPage(pDC);
     const int nFirstDisplayRow = (std::max(m_nPage, 1) - 1) * nRowsPerPage + 1;
     // The text starts past the widest number and its separator, in line on every row.
-    const int nNumberWidth = m_ctrl.GetLineNumbers() ? m_ctrl.GetLineNumbersWidth() + kNumberGap : 0;
+    const BOOL bNumbers = m_ctrl.GetLineNumbers();
+    const int nNumberWidth = bNumbers ? m_ctrl.GetLineNumbersWidth() + kNumberGap : 0;
+    const KT_EDIT_DRAWTARGET paper = KT_EDIT_DRAWTARGET::Paper(pDC, m_rcMargins.left + nNumberWidth);
     FillPage(pDC);
-    CPrintMetricsScope metrics(m_ctrl, tm);
     int nRow = m_ctrl.GetRowCount() > 0 ? m_ctrl.GetRowAtDisplayOffset(1, nFirstDisplayRow) : 0;
     for (int i = 0; i < nRowsPerPage && nRow >= 1 && nRow <= m_ctrl.GetRowCount(); ++i)
     {
-        KTSyntaxEditPaintManager()->DrawLineNumber(&m_ctrl, pDC, i, nRow);
-        // Rows after a fold stand one below the other: the first row is counted back from this one.
-        m_ctrl.DrawRowText(nRow - i, nRow, pDC, m_rcMargins.left + nNumberWidth);
+        const int y = m_rcMargins.top + i * paper.nRowHeight;
+        if (bNumbers)
+            KTSyntaxEditPaintManager()->DrawPaperLineNumber(
+                pDC, CRect(m_rcMargins.left, y, paper.nLeft - kNumberGap - 2, y + paper.nRowHeight), nRow);
+        m_ctrl.DrawRowText(paper, nRow, y);
         int nHidden = 0;
         nRow += 1 + (m_ctrl.IsRowCollapsed(nRow, &nHidden) ? std::max(nHidden, 0) : 0);
     }

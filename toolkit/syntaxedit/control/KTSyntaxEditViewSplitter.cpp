@@ -69,6 +69,8 @@ void CKTSyntaxEditView::SyncSplitterPanes(const KT_EDIT_NMHDR_ROWS* pRecord)
                          pCtrl->SetRedrawRow(pRecord ? pRecord->nFirstRow : -1);
                          if (pRecord)
                              pCtrl->TrimScreenCache(pRecord->nFirstRow);
+                         else
+                             pCtrl->ResetSelectionFlag();  // the user acts in another pane now
                          RedrawNow(pCtrl);
                      });
 }

@@ -10,6 +10,7 @@
 #include "TestInput.h"
 
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -43,6 +44,40 @@ void MoveTo(HWND hWnd, POINT pt)
     input.mi.dy = pt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     ::SendInput(1, &input, sizeof(input));
+}
+
+// The texts a metafile page drew, one after the other.
+int CALLBACK CollectTexts(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+    auto* pTexts = reinterpret_cast<std::string*>(lParam);
+    const BYTE* pBytes = reinterpret_cast<const BYTE*>(pRecord);
+    if (pRecord->iType == EMR_EXTTEXTOUTW)
+    {
+        const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord)->emrtext;
+        const auto* pszWide = reinterpret_cast<const WCHAR*>(pBytes + text.offString);
+        pTexts->append(pszWide, pszWide + text.nChars);
+    }
+    else if (pRecord->iType == EMR_EXTTEXTOUTA)
+    {
+        const EMRTEXT& text = reinterpret_cast<const EMREXTTEXTOUTA*>(pRecord)->emrtext;
+        pTexts->append(reinterpret_cast<const char*>(pBytes + text.offString), text.nChars);
+    }
+    return 1;
+}
+
+// Page 1 printed into a metafile, as the view prints it on a printer's DC.
+std::string PrintFirstPage(CKTSyntaxEditCtrl& ctrl)
+{
+    CDC dc;
+    dc.Attach(::CreateEnhMetaFile(NULL, NULL, NULL, NULL));
+    dc.m_bPrinting = TRUE;
+    ctrl.GetPrinter().SetPage(1);
+    ctrl.GetPrinter().PrintPage(&dc);
+    HENHMETAFILE hFile = ::CloseEnhMetaFile(dc.Detach());
+    std::string strTexts;
+    ::EnumEnhMetaFile(NULL, hFile, CollectTexts, &strTexts, NULL);
+    ::DeleteEnhMetaFile(hFile);
+    return strTexts;
 }
 
 class CFoldTest : public ::testing::Test
@@ -152,6 +187,25 @@ TEST_F(CFoldTest, HoveringTheBoxShowsTheHiddenTextFlushLeftUntilAKeyOrAMoveAway)
     ASSERT_TRUE(PumpUntil([&] { return tip.IsWindowVisible() != FALSE; }));
     MoveTo(Ctrl().GetSafeHwnd(), ptAway);
     EXPECT_TRUE(PumpUntil([&] { return !tip.IsWindowVisible(); }));
+}
+
+// Paper has no mouse: a folded row shows its box on the page, and the box the mouse finds on the screen stays where
+// the screen drew it.
+TEST_F(CFoldTest, PrintingAFoldedRowShowsItsBoxOnPaperAndLeavesTheScreensBoxWhereItWas)
+{
+    Ctrl().ToggleCollapse(2);
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const POINT ptBox = {Ctrl().GetTextLeft() + 9 * Ctrl().GetCharWidth(), Ctrl().GetRowHeight() * 3 / 2};
+    KT_EDIT_COLLAPSED_MARK* pMark = Ctrl().GetFolding().HitTestBox(ptBox);
+    ASSERT_NE(pMark, nullptr);
+    const CRect rcScreen(pMark->rcBox);
+    const std::string strBox(LPCSTR(pMark->block.strCollapsedText));
+
+    const std::string strPage = PrintFirstPage(Ctrl());
+    EXPECT_EQ(CRect(pMark->rcBox), rcScreen);
+    EXPECT_EQ(Ctrl().GetFolding().HitTestBox(ptBox), pMark);
+    EXPECT_NE(strPage.find("int x; " + strBox + "5int b;"), std::string::npos)
+        << strPage << ": the box follows the cut text of its row, and the next number is the row after the fold";
 }
 
 // The system repeats the last move when windows change under a resting pointer; only a move of the pointer itself

@@ -13,6 +13,7 @@
 #include "KTSyntaxEditNotify.h"
 #include "PixelImage.h"
 #include "TestInput.h"
+#include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
 {
@@ -143,6 +144,40 @@ TEST_F(CSplitEditorTest, TypingInOnePaneRepaintsTheOther)
     m_pFrame->m_wndSplitter.GetPane(0, 0)->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
     EXPECT_STREQ(m_pDoc->GetDataManager()->GetLineTextEx(1), "");
     EXPECT_TRUE(ChangesOnScreen(pRight, typed));
+}
+
+// A selection stays in the pane where it was made: acting in another pane, by a click or an undo, leaves none
+// drawn over text that may have moved meanwhile.
+TEST_F(CSplitEditorTest, AClickOrAnUndoInOnePaneClearsTheSelectionShownInTheOther)
+{
+    FillRows(10);
+    CKTSyntaxEditCtrl* pLeft = Pane(0);
+    CKTSyntaxEditCtrl* pRight = Pane(1);
+    auto selected = [](CKTSyntaxEditCtrl* pCtrl)
+    {
+        const CKTSyntaxEditPaintManager* pPaint = KTSyntaxEditPaintManager();
+        CPixelImage row = FirstRow(pCtrl);
+        return row.CountNear(pPaint->GetColor(CKTSyntaxEditPaintManager::ktColorSelBack)) +
+               row.CountNear(pPaint->GetColor(CKTSyntaxEditPaintManager::ktColorInactiveSelBack));
+    };
+    auto selectInLeft = [&]
+    {
+        pLeft->Select(1, 1, 1, 12);
+        pLeft->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        ASSERT_TRUE(PumpUntil([&] { return selected(pLeft) > 0; }, kColdWineDeadlineMs));
+    };
+
+    selectInLeft();
+    CTestInput input(pRight->GetSafeHwnd());
+    ASSERT_TRUE(input.Click({pRight->GetTextLeft() + 20, pRight->GetRowHeight() * 3}));
+    EXPECT_FALSE(pLeft->HasSelection());
+    EXPECT_TRUE(PumpUntil([&] { return selected(pLeft) == 0; }, kColdWineDeadlineMs)) << "after a click";
+
+    ASSERT_TRUE(input.Text("q"));
+    selectInLeft();
+    m_pFrame->m_wndSplitter.GetPane(0, 1)->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    EXPECT_FALSE(pLeft->HasSelection());
+    EXPECT_TRUE(PumpUntil([&] { return selected(pLeft) == 0; }, kColdWineDeadlineMs)) << "after an undo";
 }
 
 TEST_F(CSplitEditorTest, PanesOfARowShareTheTopRow)

@@ -106,17 +106,13 @@ void CKTSyntaxEditPaintManager::DrawLineMark(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
                        ILD_NORMAL);
 }
 
-int CKTSyntaxEditPaintManager::DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow)
+void CKTSyntaxEditPaintManager::DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow)
 {
-    if (!pCtrl || nRow < 1 || !pCtrl->GetLineNumbers())
-        return 0;
-    if (nRow > pCtrl->GetRowCount())
-        return 0;
+    if (!pCtrl || nRow < 1 || !pCtrl->GetLineNumbers() || nRow > pCtrl->GetRowCount())
+        return;
     CString strNumber;
     strNumber.Format("%d", nRow);
     CKTFontDC font(pDC, &m_fontLineNumber, GetColor(ktColorLineNumberText));
-    if (pDC->IsPrinting())
-        return PrintLineNumber(pCtrl, pDC, nDisplayRow, strNumber);
     int x = pCtrl->GetSelMargin() ? pCtrl->GetSelMarginWidth() : 0;
     int y = RowTop(pCtrl, nDisplayRow);
     CRect rc(x, y, x + pCtrl->GetLineNumbersWidth() - 2, y + pCtrl->GetRowHeight());
@@ -125,23 +121,18 @@ int CKTSyntaxEditPaintManager::DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC
     pDC->ExtTextOut(rc.right, rc.top, ETO_OPAQUE | ETO_CLIPPED, &rc, strNumber, NULL);
     pDC->SetTextAlign(nOldAlign);
     pDC->SetBkColor(clrOldBk);
-    return 0;
 }
 
-// The screen's column on paper, without its background: the page is filled already.
-int CKTSyntaxEditPaintManager::PrintLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow,
-                                               const CString& strNumber)
+void CKTSyntaxEditPaintManager::DrawPaperLineNumber(CDC* pDC, const CRect& rc, int nRow)
 {
-    const CRect& rcMargins = pCtrl->GetPrinter().GetMargins();
-    TEXTMETRIC tm{};
-    pDC->GetTextMetrics(&tm);
-    const int y = rcMargins.top + RowTop(pCtrl, nDisplayRow);
-    CRect rc(rcMargins.left, y, rcMargins.left + pCtrl->GetLineNumbersWidth() - 2, y + tm.tmHeight + 1);
+    CString strNumber;
+    strNumber.Format("%d", nRow);
+    CKTFontDC font(pDC, &m_fontLineNumber, GetColor(ktColorLineNumberText));
     COLORREF clrOldBk = pDC->SetBkColor(GetColor(ktColorLineNumberBack));
-    pDC->DrawText(strNumber, rc, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    CRect rcText(rc);  // DrawText may write to it
+    pDC->DrawText(strNumber, rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     pDC->SetBkColor(clrOldBk);
     DrawDottedLine(pDC, rc.right + 1, rc.top, rc.bottom, GetColor(ktColorLineNumberText));
-    return pDC->GetTextExtent(strNumber).cx + 3;
 }
 
 void CKTSyntaxEditPaintManager::DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, DWORD dwFlags)
@@ -188,21 +179,26 @@ void CKTSyntaxEditPaintManager::DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC*
 
 void CKTSyntaxEditPaintManager::DrawCollapsedTextMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC)
 {
-    CKTFontDC font(pDC, &m_fontText, ::GetSysColor(COLOR_BTNSHADOW));
-    COLORREF clrBack = GetColor(ktColorBack);
-    COLORREF clrOldBk = pDC->SetBkColor(clrBack);
     pCtrl->GetFolding().ForEachShownFold(
         [&](KT_EDIT_COLLAPSED_MARK& mark)
         {
-            CRect rc(mark.rcBox);
-            CRect rcInner(rc);
-            rcInner.DeflateRect(1, 1);
-            pDC->FillSolidRect(&rcInner, clrBack);
-            pDC->DrawText(mark.block.strCollapsedText, &rcInner, 0);
-            CRect rcFrame(rc.left, rc.top, rc.right, rc.bottom + 1);
-            CBrush brush(::GetSysColor(COLOR_BTNSHADOW));
-            pDC->FrameRect(&rcFrame, &brush);
+            DrawCollapsedBox(pDC, mark.rcBox, mark.block.strCollapsedText);
             return TRUE;
         });
+}
+
+// The replacement text in shadow colour, framed one pixel taller than the row.
+void CKTSyntaxEditPaintManager::DrawCollapsedBox(CDC* pDC, const CRect& rcBox, const CString& strText)
+{
+    CKTFontDC font(pDC, &m_fontText, ::GetSysColor(COLOR_BTNSHADOW));
+    COLORREF clrBack = GetColor(ktColorBack);
+    COLORREF clrOldBk = pDC->SetBkColor(clrBack);
+    CRect rcInner(rcBox);
+    rcInner.DeflateRect(1, 1);
+    pDC->FillSolidRect(&rcInner, clrBack);
+    pDC->DrawText(strText, &rcInner, 0);
+    CRect rcFrame(rcBox.left, rcBox.top, rcBox.right, rcBox.bottom + 1);
+    CBrush brush(::GetSysColor(COLOR_BTNSHADOW));
+    pDC->FrameRect(&rcFrame, &brush);
     pDC->SetBkColor(clrOldBk);
 }

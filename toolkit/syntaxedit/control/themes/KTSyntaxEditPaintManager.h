@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "KTResourceCursor.h"
+#include "KTSyntaxEditDrawTarget.h"
 #include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditTextPos.h"
 
@@ -75,11 +76,13 @@ public:
     void DrawGutterBackground(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nHeight);
     void DrawLineMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow);
     void DrawLineMark(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CRect& rcMargin, int nRow);
-    int DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow);
+    void DrawLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, int nRow);
+    // The number in rc on a page filled already, with the separator after it.
+    void DrawPaperLineNumber(CDC* pDC, const CRect& rc, int nRow);
     void DrawCollapsedNode(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, DWORD dwFlags);
     void DrawCollapsedTextMarks(CKTSyntaxEditCtrl* pCtrl, CDC* pDC);
-    void DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y, int nRow,
-                      const std::vector<KT_EDIT_TEXTATTR>& arRuns, int nLeft = 0);
+    void DrawLineText(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target, const CString& strText, int y,
+                      int nRow, const std::vector<KT_EDIT_TEXTATTR>& arRuns);
     static void SplitRunBySelection(int nStart, int nEnd, int nSelStart, int nSelEnd, KT_EDIT_RUNPIECE pieces[3]);
     // With a DC, the new font is selected into it before the old one goes.
     void UpdateTextFont(CKTSyntaxEditCtrl* pCtrl, const LOGFONT& lfRun, CDC* pDC = NULL);
@@ -99,13 +102,15 @@ private:
     BOOL SaveColor(int nIndex, COLORREF clr, LPCSTR pszKey, BOOL bSave);
     RunColors ColorsOfRun(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_TEXTATTR& run, int nRow) const;
     BOOL SelectionOnRow(CKTSyntaxEditCtrl* pCtrl, const CString& strText, int nRow, int& nSelStart, int& nSelEnd) const;
-    void RecordCollapsedBox(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, KT_EDIT_COLLAPSED_MARK* pMark, int y);
-    int DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, const KT_EDIT_RUNPIECE& piece,
-                    int nStartCol, int y, const LOGFONT& lfRun);
+    void PlaceCollapsedBox(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target, KT_EDIT_COLLAPSED_MARK* pMark,
+                           int y);
+    void DrawCollapsedBox(CDC* pDC, const CRect& rcBox, const CString& strText);
+    int DrawTextRun(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target, const CString& strText,
+                    const KT_EDIT_RUNPIECE& piece, int nStartCol, int y, const LOGFONT& lfRun);
     void FillHalftone(CDC* pDC, const CRect& rc);
     void DrawDottedLine(CDC* pDC, int x, int yTop, int yBottom, COLORREF clr);
-    int PrintLineNumber(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, int nDisplayRow, const CString& strNumber);
-    void FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y, int nRow);
+    void FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target, const CString& strText, int y,
+                             int nRow);
 
     CFont m_fontText;  // the base of every other text font
     CFont m_fontAttr;  // the text font with the current run's weight, italic and underline
@@ -124,8 +129,6 @@ private:
     LOGFONT m_lfAttr = {};  // what m_fontAttr was made from: runs alike reuse it
     CPen m_penDotted;       // every other pixel, in m_clrDotted
     COLORREF m_clrDotted = CLR_INVALID;
-    int m_nMaxRunChars = 10;  // characters a run may draw on the row being drawn
-    int m_nLeft = 0;          // x of the first column of the row being drawn
 };
 
 CKTSyntaxEditPaintManager* KTSyntaxEditPaintManager();

@@ -13,9 +13,6 @@ namespace
 const int kNotGiven = 255;
 const int kMaxPrintedChars = 5000;
 
-// Paper shows each row from its first column, whatever the screen is scrolled to.
-int FirstVisibleColumn(CKTSyntaxEditCtrl* pCtrl, CDC* pDC) { return pDC->IsPrinting() ? 1 : pCtrl->GetHorzPos() + 1; }
-
 KT_EDIT_COLLAPSED_MARK* CollapsedMarkOf(CKTSyntaxEditCtrl* pCtrl, int nRow)
 {
     CKTSyntaxEditLineMarksManager* pMarks = pCtrl->GetLineMarksManager();
@@ -25,6 +22,34 @@ KT_EDIT_COLLAPSED_MARK* CollapsedMarkOf(CKTSyntaxEditCtrl* pCtrl, int nRow)
     return KT_EDIT_COLLAPSED_MARK::FromParam(param);
 }
 }  // namespace
+
+KT_EDIT_DRAWTARGET KT_EDIT_DRAWTARGET::Screen(const CKTSyntaxEditCtrl& ctrl, CDC* pDC)
+{
+    KT_EDIT_DRAWTARGET target;
+    target.pDC = pDC;
+    target.nFirstColumn = ctrl.GetHorzPos() + 1;
+    target.nRowHeight = ctrl.GetRowHeight();
+    target.nCharWidth = ctrl.GetCharWidth();
+    CRect rcClient;
+    ctrl.GetClientRect(&rcClient);
+    target.nMaxChars = std::max(10, rcClient.Width() / std::max(target.nCharWidth, 1) + 1);
+    return target;
+}
+
+// Paper shows each row from its first column, whatever the screen is scrolled to.
+KT_EDIT_DRAWTARGET KT_EDIT_DRAWTARGET::Paper(CDC* pDC, int nLeft)
+{
+    TEXTMETRIC tm{};
+    pDC->GetTextMetrics(&tm);
+    KT_EDIT_DRAWTARGET target;
+    target.pDC = pDC;
+    target.bPaper = TRUE;
+    target.nLeft = nLeft;
+    target.nRowHeight = tm.tmHeight + 1;
+    target.nCharWidth = tm.tmAveCharWidth;
+    target.nMaxChars = kMaxPrintedChars;
+    return target;
+}
 
 void CKTSyntaxEditPaintManager::SplitRunBySelection(int nStart, int nEnd, int nSelStart, int nSelEnd,
                                                     KT_EDIT_RUNPIECE pieces[3])
@@ -110,43 +135,48 @@ BOOL CKTSyntaxEditPaintManager::SelectionOnRow(CKTSyntaxEditCtrl* pCtrl, const C
     return nSelEnd > nSelStart;
 }
 
-void CKTSyntaxEditPaintManager::RecordCollapsedBox(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, KT_EDIT_COLLAPSED_MARK* pMark,
-                                                   int y)
+// The screen keeps the box where the mouse finds it again; paper has no mouse, so the box is drawn at once.
+void CKTSyntaxEditPaintManager::PlaceCollapsedBox(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target,
+                                                  KT_EDIT_COLLAPSED_MARK* pMark, int y)
 {
     int nColumn = pCtrl->GetDisplayColumn(pMark->block.nStartLine, pMark->block.nStartCol);
-    int cw = pCtrl->GetCharWidth();
-    int nLeft = m_nLeft + (nColumn - FirstVisibleColumn(pCtrl, pDC)) * cw;
-    int nRight = nLeft + pMark->block.strCollapsedText.GetLength() * cw + 2;
-    ::SetRect(&pMark->rcBox, nLeft, y, nRight, y + pCtrl->GetRowHeight());
+    int cw = target.nCharWidth;
+    int nLeft = target.nLeft + (nColumn - target.nFirstColumn) * cw;
+    CRect rcBox(nLeft, y, nLeft + pMark->block.strCollapsedText.GetLength() * cw + 2, y + target.nRowHeight);
+    if (target.bPaper)
+        DrawCollapsedBox(target.pDC, rcBox, pMark->block.strCollapsedText);
+    else
+        pMark->rcBox = rcBox;
 }
 
 // One opaque call fills the cells and the row's last pixel line under them.
-int CKTSyntaxEditPaintManager::DrawTextRun(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText,
-                                           const KT_EDIT_RUNPIECE& piece, int nStartCol, int y, const LOGFONT& lfRun)
+int CKTSyntaxEditPaintManager::DrawTextRun(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target,
+                                           const CString& strText, const KT_EDIT_RUNPIECE& piece, int nStartCol, int y,
+                                           const LOGFONT& lfRun)
 {
     CString strDisplay;
-    int nColumns = pCtrl->GetDisplayText(pDC, LPCSTR(strText) + piece.nStart, piece.nEnd - piece.nStart, nStartCol - 1,
-                                         strDisplay);
-    int cw = std::max(pCtrl->GetCharWidth(), 1);
-    int x = (nStartCol - FirstVisibleColumn(pCtrl, pDC)) * cw;
+    int nColumns = pCtrl->GetDisplayText(target.bPaper, LPCSTR(strText) + piece.nStart, piece.nEnd - piece.nStart,
+                                         nStartCol - 1, strDisplay);
+    int cw = std::max(target.nCharWidth, 1);
+    int x = (nStartCol - target.nFirstColumn) * cw;
     int nFirst = 0;
     if (x < 0)
     {
         nFirst = -x / cw;
         x = 0;
     }
-    int nCount = std::min(m_nMaxRunChars, strDisplay.GetLength() - nFirst);
+    int nCount = std::min(target.nMaxChars, strDisplay.GetLength() - nFirst);
     if (nCount <= 0)
         return nStartCol + nColumns;
-    UpdateTextFont(pCtrl, lfRun, pDC);
-    x += m_nLeft;
-    CRect rcCells(x, y, x + nCount * cw, y + pCtrl->GetRowHeight());
-    pDC->ExtTextOut(x, y, ETO_OPAQUE, &rcCells, LPCSTR(strDisplay) + nFirst, UINT(nCount), NULL);
+    UpdateTextFont(pCtrl, lfRun, target.pDC);
+    x += target.nLeft;
+    CRect rcCells(x, y, x + nCount * cw, y + target.nRowHeight);
+    target.pDC->ExtTextOut(x, y, ETO_OPAQUE, &rcCells, LPCSTR(strDisplay) + nFirst, UINT(nCount), NULL);
     return nStartCol + nColumns;
 }
 
-void CKTSyntaxEditPaintManager::FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y,
-                                                    int nRow)
+void CKTSyntaxEditPaintManager::FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target,
+                                                    const CString& strText, int y, int nRow)
 {
     KT_EDIT_TEXTPOS start, end;
     if (!pCtrl->GetSelection(start, end) || nRow < start.nLine || nRow > end.nLine)
@@ -159,27 +189,26 @@ void CKTSyntaxEditPaintManager::FillSelectedLineEnd(CKTSyntaxEditCtrl* pCtrl, CD
         return;
     if (nToCol <= nEndCol)
         return;
-    int cw = pCtrl->GetCharWidth();
-    int x = (nEndCol - FirstVisibleColumn(pCtrl, pDC)) * cw;
+    int cw = target.nCharWidth;
+    int x = target.nLeft + (nEndCol - target.nFirstColumn) * cw;
     int nColor = pCtrl->IsActive() ? ktColorSelBack : ktColorInactiveSelBack;
-    pDC->FillSolidRect(x, y, (nToCol - nEndCol) * cw, pCtrl->GetRowHeight(), GetColor(nColor));
+    target.pDC->FillSolidRect(x, y, (nToCol - nEndCol) * cw, target.nRowHeight, GetColor(nColor));
 }
 
-// On paper (a printing DC) the page is filled already and the selection is the screen's own; nLeft shifts the text
-// right there.
-void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC, const CString& strText, int y,
-                                             int nRow, const std::vector<KT_EDIT_TEXTATTR>& arRuns, int nLeft)
+// Paper is filled already and shows no selection: the selection is the screen's own.
+void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, const KT_EDIT_DRAWTARGET& target,
+                                             const CString& strText, int y, int nRow,
+                                             const std::vector<KT_EDIT_TEXTATTR>& arRuns)
 {
-    const BOOL bPrinting = pDC->IsPrinting();
-    COLORREF clrRowBack = GetColor(ktColorBack);
-    pCtrl->GetRowBkColor(nRow, clrRowBack);
-    CRect rcClient;
-    pCtrl->GetClientRect(&rcClient);
-    if (!bPrinting)
-        pDC->FillSolidRect(0, y, rcClient.Width(), pCtrl->GetRowHeight(), clrRowBack);
-    m_nMaxRunChars =
-        bPrinting ? kMaxPrintedChars : std::max(10, rcClient.Width() / std::max(pCtrl->GetCharWidth(), 1) + 1);
-    m_nLeft = nLeft;
+    CDC* pDC = target.pDC;
+    if (!target.bPaper)
+    {
+        COLORREF clrRowBack = GetColor(ktColorBack);
+        pCtrl->GetRowBkColor(nRow, clrRowBack);
+        CRect rcClient;
+        pCtrl->GetClientRect(&rcClient);
+        pDC->FillSolidRect(0, y, rcClient.Width(), target.nRowHeight, clrRowBack);
+    }
     if (nRow > pCtrl->GetRowCount())
         return;
     pDC->SetBkMode(OPAQUE);
@@ -187,7 +216,7 @@ void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
     // The row's runs switch the attribute font in place; the DC gets its own back at the end.
     CKTFontDC font(pDC, &m_fontAttr);
     int nSelStart = 0, nSelEnd = 0;
-    if (bPrinting || !SelectionOnRow(pCtrl, strText, nRow, nSelStart, nSelEnd))
+    if (target.bPaper || !SelectionOnRow(pCtrl, strText, nRow, nSelStart, nSelEnd))
         nSelStart = nSelEnd = 0;
     KT_EDIT_COLLAPSED_MARK* pMark = CollapsedMarkOf(pCtrl, nRow);
     BOOL bBoxPlaced = FALSE;
@@ -196,7 +225,7 @@ void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
     {
         if (pMark && run.nStart >= pMark->block.nStartCol - 1)
         {
-            RecordCollapsedBox(pCtrl, pDC, pMark, y);
+            PlaceCollapsedBox(pCtrl, target, pMark, y);
             bBoxPlaced = TRUE;
             break;
         }
@@ -209,12 +238,12 @@ void CKTSyntaxEditPaintManager::DrawLineText(CKTSyntaxEditCtrl* pCtrl, CDC* pDC,
                 continue;
             pDC->SetTextColor(i == 1 ? colors.clrSelText : colors.clrText);
             pDC->SetBkColor(i == 1 ? colors.clrSelBack : colors.clrBack);
-            nColumn = DrawTextRun(pCtrl, pDC, strText, pieces[i], nColumn, y, run.lf);
+            nColumn = DrawTextRun(pCtrl, target, strText, pieces[i], nColumn, y, run.lf);
         }
     }
     if (pMark && !bBoxPlaced)
-        RecordCollapsedBox(pCtrl, pDC, pMark, y);
-    if (!bPrinting)
-        FillSelectedLineEnd(pCtrl, pDC, strText, y, nRow);
+        PlaceCollapsedBox(pCtrl, target, pMark, y);
+    if (!target.bPaper)
+        FillSelectedLineEnd(pCtrl, target, strText, y, nRow);
     pDC->SetTextColor(GetColor(ktColorText));
 }
