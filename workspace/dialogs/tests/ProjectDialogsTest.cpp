@@ -100,12 +100,18 @@ TEST(ProjectProperties, ListsCurrentValuesFirstAndAppliesOnlyTheSettings)
     CProjectProperties dlg(MainFrameForTests(), project);
     std::vector<std::string> platforms;
     bool bUdpChecked = false;
-    std::string strLocation;
+    std::string strLocation, strTypedName, strTypedLocation;
     DialogRun run = RunDialog(dlg, {[&](HWND h)
                                     {
                                         platforms = ListOf(h, IDC_COMBO_PLATFORM);
                                         bUdpChecked = ::IsDlgButtonChecked(h, IDC_RADIO_UDP) == BST_CHECKED;
                                         strLocation = TextOf(h, IDC_EDIT_LOCATION);
+                                        // The dialog neither renames nor moves a project: what is typed there
+                                        // would be dropped on OK, so the boxes take no typing.
+                                        for (int nId : {IDC_EDIT_NAME, IDC_EDIT_LOCATION})
+                                            ::SendDlgItemMessage(h, nId, WM_CHAR, 'z', 0);
+                                        strTypedName = TextOf(h, IDC_EDIT_NAME);
+                                        strTypedLocation = TextOf(h, IDC_EDIT_LOCATION);
                                         ::SetDlgItemText(h, IDC_EDIT_NAME, "");
                                     },
                                     [](HWND h)
@@ -116,6 +122,8 @@ TEST(ProjectProperties, ListsCurrentValuesFirstAndAppliesOnlyTheSettings)
     EXPECT_EQ((std::vector<std::string>{"Unix(Linux)", "Windows"}), platforms);
     EXPECT_TRUE(bUdpChecked);
     EXPECT_EQ("C:\\work\\smpp33\\", strLocation);
+    EXPECT_EQ("smpp33", strTypedName);
+    EXPECT_EQ(strLocation, strTypedLocation);
     EXPECT_EQ(std::vector<std::string>{"please input a protocol name!"}, run.refusals);
     ASSERT_EQ(IDOK, run.nResult);
     dlg.ApplyTo(project);
