@@ -84,13 +84,17 @@ public:
         m_prepared.push_back(std::move(prepared));
         return TRUE;
     }
-    // Every editor has its text before any is told of it, so that a failure while one redraws
-    // leaves no editor with an old text beside the others' new ones.
+    // Every editor has its text, and every document its mark, before any editor is told of it: a
+    // failure while one redraws leaves no editor with an old text beside the others' new ones, and no
+    // new text that Save All would not write.
     void ShowPreparedTexts() override
     {
         for (PreparedText& prepared : m_prepared)
             prepared.bSwapped =
                 prepared.pView->GetEditCtrl()->SwapInAllText(*prepared.pText, prepared.lcOldEnd, prepared.lcNewEnd);
+        for (PreparedText& prepared : m_prepared)
+            if (prepared.bSwapped)
+                prepared.pView->GetDocument()->SetModifiedFlag(TRUE);
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
             {

@@ -43,9 +43,10 @@ std::uint64_t DigestOf(const ProjectRecord& project)
     return digest == 0 ? 1 : digest;
 }
 
-// A save killed midway leaves its "<file>.tmp" beside the file. Only the temporaries of the project's own
-// files go: any other ".tmp" in the folder may be the user's. A folder of that name is not one of ours,
-// and DeleteFile leaves it.
+// A save killed midway leaves its "<file>.tmp" beside the file, and a Generate killed while its files
+// went in may leave an old file set aside as "<file>.old": it goes back where its file is missing, else it
+// is a spare copy. Only the project's own files are looked at: any other ".tmp" or ".old" in the folder
+// may be the user's. A folder of such a name is not one of ours, and DeleteFile leaves it.
 void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strProjectFile)
 {
     // Without its file the project has no folder of its own, and the current one is not ours to clean.
@@ -55,8 +56,12 @@ void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strP
     for (const std::string& name : codegen::ProjectFileNames(std::string(project.name)))
     {
         CString strPath, strError;
-        if (ProjectPathOf(project, name.c_str(), &strPath, &strError))
-            ::DeleteFile(TemporaryPathOf(strPath));
+        if (!ProjectPathOf(project, name.c_str(), &strPath, &strError))
+            continue;
+        ::DeleteFile(TemporaryPathOf(strPath));
+        const CString strAside = SetAsidePathOf(strPath);
+        if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES || !::MoveFile(strAside, strPath))
+            ::DeleteFile(strAside);
     }
 }
 

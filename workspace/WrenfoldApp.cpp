@@ -8,6 +8,7 @@
 
 #include "afxadv.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -70,9 +71,13 @@ std::unique_ptr<CProjectReading> CwrenfoldApp::ReadCommandLineProject()
     return std::make_unique<CProjectReading>(info.m_strFileName);
 }
 
+// Keeps the editors' files out by their names alone: a project in a folder like "chat.kvs.d" has editor
+// files too, and they would push the projects out of the list.
 void CwrenfoldApp::AddToRecentFileList(LPCTSTR lpszPathName)
 {
-    if (strstr(lpszPathName, ".kvs"))
+    const CString strPath(lpszPathName);
+    const int nNameStart = std::max(strPath.ReverseFind('\\'), strPath.ReverseFind('/')) + 1;
+    if (strPath.Mid(nNameStart).Find(".kvs") >= 0)
         CWinApp::AddToRecentFileList(lpszPathName);
 }
 

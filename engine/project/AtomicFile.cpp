@@ -10,6 +10,7 @@
 #include <memory>
 #include <new>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -133,12 +134,21 @@ bool WriteContents(std::FILE* file, const ContentsSource& produce, bool* made, C
     return false;
 }
 
-bool WriteInPieces(const char* path, const ContentsSource& produce, bool* created, CString* error)
+// "cannot write <path> while replacing it: <why>": the user's own file is named, never the temporary.
+CString WriteError(const char* path, const CString& why)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "wb"));
+    return CString("cannot write ") + path + " while replacing it: " + why;
+}
+
+// Writes the new contents of path to its temporary file.
+bool WriteInPieces(const char* path, const char* temporary, const ContentsSource& produce, bool* created,
+                   CString* error)
+{
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(temporary, "wb"));
     if (!file)
     {
-        *error = SystemError("cannot create", path);
+        // The temporary is named here alone: whatever holds its place is what the user must move.
+        *error = WriteError(path, SystemError("cannot create", temporary));
         return false;
     }
     *created = true;
@@ -148,18 +158,18 @@ bool WriteInPieces(const char* path, const ContentsSource& produce, bool* create
     bool made = true;
     if (!WriteContents(file.get(), produce, &made, &why))
     {
-        *error = made ? CString("cannot write ") + path + ": " + why : why;
+        *error = made ? WriteError(path, why) : why;
         return false;
     }
     ClearSystemError();
     if (!FlushToDisk(file.get()))
     {
-        *error = CString("cannot write ") + path + ": " + WriteFailureText();
+        *error = WriteError(path, WriteFailureText());
         return false;
     }
     if (std::fclose(file.release()) != 0)
     {
-        *error = SystemError("cannot close", path);
+        *error = WriteError(path, LastSystemErrorText());
         return false;
     }
     return true;
@@ -170,15 +180,16 @@ void ReplaceError(const char* path, CString* error) { *error = SystemError("cann
 
 // The ANSI file functions refuse a longer path, and the C library may create
 // a file that they then cannot rename or remove: nothing is begun.
-bool FitsPathLimit(const char* temporary, CString* error)
+bool FitsPathLimit(const char* path, const char* temporary, CString* error)
 {
 #ifdef _WIN32
     if (std::strlen(temporary) < MAX_PATH)
         return true;
     SetLastError(ERROR_FILENAME_EXCED_RANGE);
-    *error = SystemError("cannot create", temporary);
+    *error = WriteError(path, LastSystemErrorText());
     return false;
 #else
+    (void)path;
     (void)temporary;
     (void)error;
     return true;
@@ -208,58 +219,142 @@ bool IsReadOnly(const char* path)
     return true;
 }
 
-bool RenameOver(const char* from, const char* to, CString* error)
+bool Exists(const char* path)
 {
 #ifdef _WIN32
-    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 #else
-    if (std::rename(from, to) == 0)
-        return true;
+    struct stat info;
+    return stat(path, &info) == 0;
 #endif
-    ReplaceError(to, error);
-    return false;
+}
+
+// Moves from over to, replacing it; false with the system's error set.
+bool MoveOver(const char* from, const char* to)
+{
+#ifdef _WIN32
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+#else
+    return std::rename(from, to) == 0;
+#endif
+}
+
+// One file of a group on its way in, and what has been done to it so far.
+class CPlacing
+{
+public:
+    explicit CPlacing(const NewFileContents& file)
+        : m_file(file), m_temporary(TemporaryPathOf(file.path)), m_aside(SetAsidePathOf(file.path))
+    {
+    }
+
+    // Its new contents written beside it; nothing else is touched.
+    bool WriteTemporary(CString* error)
+    {
+        if (IsReadOnly(m_file.path))
+        {
+            ReplaceError(m_file.path, error);
+            return false;
+        }
+        return FitsPathLimit(m_file.path, m_temporary, error) &&
+               WriteInPieces(m_file.path, m_temporary, m_file.produce, &m_created, error);
+    }
+    // The old file goes aside first when a later file may still fail and want it back; the last one is
+    // replaced in one step.
+    bool PutInPlace(bool keepOld, CString* error)
+    {
+        if (keepOld && Exists(m_file.path))
+        {
+            if (!MoveOver(m_file.path, m_aside))
+            {
+                ReplaceError(m_file.path, error);
+                return false;
+            }
+            m_setAside = true;
+        }
+        if (!MoveOver(m_temporary, m_file.path))
+        {
+            ReplaceError(m_file.path, error);
+            return false;
+        }
+        m_created = false;
+        m_placed = true;
+        return true;
+    }
+    // The group failed: the file as it was, nothing left beside it. Says so in error when the old file
+    // cannot go back, and leaves it aside rather than lose it.
+    void PutBack(CString* error)
+    {
+        if (m_created)
+            std::remove(m_temporary);
+        if (m_placed && !m_setAside)
+            std::remove(m_file.path);
+        if (m_setAside && !MoveOver(m_aside, m_file.path))
+            *error += CString("; ") + m_file.path + " could not be put back, its old contents are in " + m_aside +
+                      ": " + LastSystemErrorText();
+    }
+    // The group is in: the old file is no longer wanted.
+    void Settle()
+    {
+        if (m_setAside)
+            std::remove(m_aside);
+    }
+
+private:
+    const NewFileContents& m_file;
+    const CString m_temporary;
+    const CString m_aside;
+    bool m_created = false;   // the temporary exists
+    bool m_setAside = false;  // the old file waits at m_aside
+    bool m_placed = false;    // the new contents are at the file's path
+};
+
+bool PlaceAll(std::vector<CPlacing>& placings, CString* error)
+{
+    for (CPlacing& placing : placings)
+        if (!placing.WriteTemporary(error))
+            return false;
+    for (std::size_t i = 0; i < placings.size(); i++)
+        if (!placings[i].PutInPlace(i + 1 < placings.size(), error))
+            return false;
+    return true;
 }
 
 }  // namespace
 
 CString TemporaryPathOf(const char* path) { return CString(path) + ".tmp"; }
 
-bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* error)
+CString SetAsidePathOf(const char* path) { return CString(path) + ".old"; }
+
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error)
 {
-    if (IsReadOnly(path))
+    std::vector<CPlacing> placings(files.begin(), files.end());
+    if (PlaceAll(placings, error))
     {
-        ReplaceError(path, error);
-        return false;
-    }
-    const CString temporary = TemporaryPathOf(path);
-    if (!FitsPathLimit(temporary, error))
-        return false;
-    bool created = false;
-    if (write(temporary, &created, error) && RenameOver(temporary, path, error))
+        for (CPlacing& placing : placings)
+            placing.Settle();
         return true;
-    if (created)
-        std::remove(temporary);
+    }
+    for (auto placing = placings.rbegin(); placing != placings.rend(); ++placing)
+        placing->PutBack(error);
     return false;
 }
 
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)
 {
-    return ReplaceFileWith(
-        path,
-        [&](const char* temporary, bool* created, CString* failure)
-        { return WriteInPieces(temporary, produce, created, failure); },
-        error);
+    return ReplaceFilesTogether({{path, produce}}, error);
+}
+
+ContentsSource ContentsOf(const char* data, std::size_t size)
+{
+    return [data, size](const PieceWriter& write, CString*)
+    {
+        write(data, size);
+        return true;
+    };
 }
 
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error)
 {
-    return ReplaceFileInPieces(
-        path,
-        [&](const PieceWriter& write, CString*)
-        {
-            write(data, size);
-            return true;
-        },
-        error);
+    return ReplaceFileInPieces(path, ContentsOf(data, size), error);
 }

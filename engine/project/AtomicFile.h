@@ -5,19 +5,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
-// "<path>.tmp": the one file beside path that replacing it writes.
+// "<path>.tmp": the file beside path that replacing it writes first.
 CString TemporaryPathOf(const char* path);
-
-// Writes the whole new contents to the temporary path and flushes them to the
-// disk; sets created once the file exists, and says why when it fails.
-using TemporaryWriter = std::function<bool(const char* temporary, bool* created, CString* error)>;
-
-// Has write fill "<path>.tmp" beside the file, then renames it over path. A
-// read-only path is refused, and so is a temporary path longer than Windows'
-// file functions take. On failure path is untouched, the temporary file is
-// removed and error says what went wrong.
-bool ReplaceFileWith(const char* path, const TemporaryWriter& write, CString* error);
+// "<path>.old": where a file of a group waits while the rest of the group goes in; as long as
+// TemporaryPathOf, so that a path that fits one fits both.
+CString SetAsidePathOf(const char* path);
 
 // Takes the next piece of the new contents; pieces may have any size.
 using PieceWriter = std::function<void(const void* data, std::size_t size)>;
@@ -25,15 +19,35 @@ using PieceWriter = std::function<void(const void* data, std::size_t size)>;
 // when they cannot all be made.
 using ContentsSource = std::function<bool(const PieceWriter& write, CString* why)>;
 
-// ReplaceFileWith for contents made a piece at a time: a big file is never
-// held whole in memory, only a block of kPieceBlockSize bytes besides. Memory
-// running out while the contents are made fails with "not enough memory", a
-// full disk with "the disk is full"; a source that fails gives its own why as the
-// error, and path stays as it was.
+// Writes the new contents to "<path>.tmp" beside the file, then renames it over
+// path: a big file is never held whole in memory, only a block of
+// kPieceBlockSize bytes besides. A read-only path is refused, and so is a
+// temporary path longer than Windows' file functions take. On failure path is
+// untouched, the temporary file is removed and error names path and says why:
+// "cannot write <path> while replacing it: the disk is full" (or "not enough
+// memory"), "cannot replace <path>: <the system's words>" when the rename is
+// refused; a source that fails gives its own why as the error.
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error);
+
+// One file of a group and where its new contents come from.
+struct NewFileContents
+{
+    CString path;
+    ContentsSource produce;
+};
+
+// Replaces all the files or none: every new contents is written beside its
+// file first, and only then are they put in place, each old file set aside
+// until the last is in. When one cannot be written or put in place, each file
+// already replaced gets its old contents back, nothing is left beside the
+// files, and error says what failed as ReplaceFileInPieces does.
+bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
+
+// A source that gives size bytes at data, which must outlive it.
+ContentsSource ContentsOf(const char* data, std::size_t size);
 
 // The most bytes ReplaceFileInPieces gathers before writing them.
 const std::size_t kPieceBlockSize = std::size_t(1) << 20;
 
-// ReplaceFileWith for contents already in memory.
+// ReplaceFileInPieces for contents already in memory.
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error);

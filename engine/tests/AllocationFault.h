@@ -13,14 +13,21 @@
 class AllocationFault
 {
 public:
-    explicit AllocationFault(long succeeding);
+    // Whose allocations count: those of every thread, or only of the one
+    // that sets the fault, where others run on their own time.
+    enum class Threads
+    {
+        All,
+        ThisOne,
+    };
+    explicit AllocationFault(long succeeding, Threads threads = Threads::All);
     ~AllocationFault();
     AllocationFault(const AllocationFault&) = delete;
     AllocationFault& operator=(const AllocationFault&) = delete;
 
     // True once the chosen allocation has been refused.
     static bool Happened();
-    // The allocations asked for since the fault was set.
+    // The allocations asked for since the fault was set, on the threads that count.
     static long Made();
 };
 

@@ -33,6 +33,17 @@ bool IsOwn(HWND hWnd)
     return dwProcess == ::GetCurrentProcessId();
 }
 
+// Windows the system makes for a thread on its own: the input method's default window with the thread's
+// first window, and the COM apartment's window, which Wine's input method makes when it starts COM for the
+// thread at its first activation. That activation may come late, from the display's focus event, so the
+// window appears whenever it does; both go with the thread's last window. No code under test makes them.
+bool IsMadeBySystem(HWND hWnd)
+{
+    char szClass[64] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    return lstrcmpA(szClass, "IME") == 0 || lstrcmpA(szClass, "OleMainThreadWndClass") == 0;
+}
+
 BOOL CALLBACK CountChild(HWND hWnd, LPARAM lParam)
 {
     ++*reinterpret_cast<int*>(lParam);
@@ -42,7 +53,7 @@ BOOL CALLBACK CountChild(HWND hWnd, LPARAM lParam)
 // A top-level window and all its descendants.
 BOOL CALLBACK CountTree(HWND hWnd, LPARAM lParam)
 {
-    if (!IsOwn(hWnd))
+    if (!IsOwn(hWnd) || IsMadeBySystem(hWnd))
         return TRUE;
     ++*reinterpret_cast<int*>(lParam);
     ::EnumChildWindows(hWnd, CountChild, lParam);

@@ -7,7 +7,8 @@
 #include <string>
 
 // GetGuiResources is a stub under Wine. GDI objects are found by asking the type of every handle
-// index (a handle's low word selects its table entry); windows by enumeration; menus by index.
+// index (a handle's low word selects its table entry); windows by enumeration, without those the system
+// makes for a thread on its own time; menus by index.
 struct CGuiHandleCount
 {
     std::map<DWORD, int> gdiByType;  // GetObjectType's OBJ_* value -> objects of that type

@@ -100,17 +100,22 @@ CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& edit
 
 void CProjectBuild::Report(const std::string& line) { m_output.AddLine(line.c_str()); }
 
-BOOL CProjectBuild::WriteFile(const CString& strPath, const std::string& text)
+// All the files or none: a header of one design beside sources of another would build.
+BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
 {
+    std::vector<NewFileContents> files;
+    for (const auto& [strPath, pText] : toFiles)
+        files.push_back({strPath, ContentsOf(pText->data(), pText->size())});
     CString strError;
-    if (ReplaceFileContents(strPath, text.data(), text.size(), &strError))
+    if (ReplaceFilesTogether(files, &strError))
         return TRUE;
-    Report("Error: " + std::string((LPCTSTR)strError));
+    Report("Error: nothing was generated: " + std::string((LPCTSTR)strError));
     return FALSE;
 }
 
-// All the texts or none reach the editors: each is made ready in its editor's form before any editor
-// shows one, and a text that no editor shows goes to its file.
+// All the texts or none reach the editors and the files: each is made ready in its editor's form before
+// any editor shows one, the texts that no editor shows go to their files together, and only then do
+// the editors show theirs.
 BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat)
 {
     CPreparedTexts prepared(m_editors);
@@ -126,9 +131,8 @@ BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const ch
         Report(codegen::NotEnoughMemoryError(m_project, pszWhat));
         return FALSE;
     }
-    for (const auto& [strPath, pText] : toFiles)
-        if (!WriteFile(strPath, *pText))
-            return FALSE;
+    if (!WriteFiles(toFiles))
+        return FALSE;
     prepared.Show();
     return TRUE;
 }

@@ -60,7 +60,7 @@ public:
 
     // Each generated file goes into its open editor, where the user can undo it or save it, or
     // else to the disk, so that every generated file holds what the success line promises. The
-    // editors take all the texts or, when one cannot be placed, none.
+    // editors and the files take all the texts or, when one cannot be placed, none.
     void GenerateCode();
     // The Makefile includes the shared rules and builds the runtime: both are copied beside it.
     void GenerateMakefile(const CString& strProgramFolder);
@@ -82,7 +82,7 @@ private:
     // pszWhat names the texts in the line that says memory ran out.
     BOOL PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat);
     BOOL PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<FileText>& toFiles);
-    BOOL WriteFile(const CString& strPath, const std::string& text);
+    BOOL WriteFiles(const std::vector<FileText>& toFiles);
     BOOL SaveEditors();
     BOOL CopyRuntime(const CString& strProgramFolder);
     BOOL PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder);

@@ -9,6 +9,7 @@
 #include "LongWork.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTSyntaxEditDoc.h"
+#include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditView.h"
 #include "KTTabClientGroup.h"
 #include "MessagePump.h"
@@ -24,6 +25,7 @@
 #include "project/ProjectFile.h"
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include <algorithm>
@@ -144,6 +146,102 @@ TEST_F(GenerateIntoEditorsTest, MemoryRunningOutPuttingTheTextsInLeavesEveryEdit
     const codegen::GeneratedCode code = Expected(project);
     EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
+}
+
+namespace
+{
+
+// Memory runs out while the first of two editors redraws with its new text: the allocation that comes
+// nSucceeding after its view heard that the old rows went fails, on the window's thread.
+class CRedrawFault
+{
+public:
+    CRedrawFault(HWND hFirstView, HWND hSecondView, long nSucceeding)
+        : m_views{{hFirstView, Subclass(hFirstView)}, {hSecondView, Subclass(hSecondView)}}, m_nSucceeding(nSucceeding)
+    {
+        s_pThis = this;
+    }
+    ~CRedrawFault()
+    {
+        for (const View& view : m_views)
+            ::SetWindowLongPtr(view.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(view.pfnOld));
+        s_pThis = nullptr;
+    }
+    CRedrawFault(const CRedrawFault&) = delete;
+    CRedrawFault& operator=(const CRedrawFault&) = delete;
+
+    // The fault was met before the second editor began to redraw.
+    bool MetInFirst() const { return m_bMetInFirst; }
+
+private:
+    struct View
+    {
+        HWND hWnd;
+        WNDPROC pfnOld;
+    };
+    static WNDPROC Subclass(HWND hWnd)
+    {
+        return reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+    {
+        CRedrawFault& self = *s_pThis;
+        const bool bFirst = hWnd == self.m_views[0].hWnd;
+        const bool bTextChanged =
+            nMessage == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == UINT(KT_EDIT_NM_TEXTCHANGED);
+        if (bTextChanged && !bFirst && self.m_fault && !self.m_bSecondBegun)
+        {
+            self.m_bSecondBegun = true;
+            self.m_bMetInFirst = AllocationFault::Happened();
+        }
+        const LRESULT lResult = ::CallWindowProc(self.m_views[bFirst ? 0 : 1].pfnOld, hWnd, nMessage, wParam, lParam);
+        if (bTextChanged && bFirst && !self.m_fault)
+            self.m_fault.emplace(self.m_nSucceeding, AllocationFault::Threads::ThisOne);
+        return lResult;
+    }
+
+    static inline CRedrawFault* s_pThis = nullptr;
+    const View m_views[2];
+    long m_nSucceeding;
+    std::optional<AllocationFault> m_fault;
+    bool m_bSecondBegun = false;
+    bool m_bMetInFirst = false;
+};
+
+}  // namespace
+
+// Before, an allocation failing while the first editor redrew could end the program. The editors' marks
+// are all set before any editor redraws, so that no failure there leaves a new text that Save All would
+// not write. Each allocation of the first editor's redraw fails in turn; the design changes each time,
+// so that every editor takes a new text.
+TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileAnEditorRedrawsLeavesEveryNewTextMarkedForSaveAll)
+{
+    const std::vector<std::string> files = {"gen_api.h", "gen_api.c", "gen_api_demo.c"};
+    ProjectRecord& project = OpenAndSelect("gen");
+    for (const std::string& file : files)
+        ASSERT_NE(nullptr, EditorOf(file)) << file;
+    bool bMet = true;
+    for (long nSucceeding = 0; bMet; nSucceeding++)
+    {
+        SCOPED_TRACE("allocation " + std::to_string(nSucceeding));
+        project.basedProtocol ^= 1;
+        {
+            CRedrawFault fault(ViewOf(EditorOf(files[0]))->GetSafeHwnd(), ViewOf(EditorOf(files[1]))->GetSafeHwnd(),
+                               nSucceeding);
+            m_pFrame->SendMessage(WM_COMMAND, ID_BUILD_GENERATE_CODE);
+            bMet = fault.MetInFirst();
+        }
+        ASSERT_LE(DesignerTestApp().m_messages.size(), 1u);
+        if (!DesignerTestApp().m_messages.empty())
+            EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("not enough memory"));
+        DesignerTestApp().m_messages.clear();
+        for (const std::string& file : files)
+            ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        for (const std::string& file : files)
+            ASSERT_EQ(EditorText(EditorOf(file)), Written(file)) << file;
+        ASSERT_TRUE(DesignerTestApp().m_messages.empty());
+    }
 }
 
 // The example designs share one folder: one project's Save and Close touch no editor of another there.

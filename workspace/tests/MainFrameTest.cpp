@@ -166,9 +166,12 @@ TEST(RecentFiles, OnlyProjectFilesAreKeptAndAGoneFileIsDroppedWithAMessageWhenCh
     theApp.AddToRecentFileList(strGone.c_str());
     theApp.AddToRecentFileList(folder.Path("chat_api.c").c_str());
     theApp.AddToRecentFileList(folder.Path("chat.kvs.bak").c_str());
+    // A project in a folder named like a project file: its editors' files are not projects either.
+    theApp.AddToRecentFileList(folder.Path("x.kvs.d\\chat_api.c").c_str());
+    theApp.AddToRecentFileList(folder.Path("x.kvs.d/chat_api.h").c_str());
     EXPECT_NE(-1, recent[0].Find("chat.kvs.bak"));
     EXPECT_NE(-1, recent[1].Find("gone.kvs"));
-    EXPECT_TRUE(recent[2].IsEmpty()) << "the editor's file is not recorded";
+    EXPECT_TRUE(recent[2].IsEmpty()) << "the editors' files are not recorded";
 
     LoadedFrame frame;
     ASSERT_TRUE(frame.pFrame);

@@ -122,6 +122,23 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }
 
+// Killed while its files went in, Generate may leave an old file set aside as "<file>.old" with the
+// file itself missing: the next open puts it back, and drops a spare one whose file is there.
+TEST_F(ProjectFolderTest, AnOldFileSetAsideByAKilledGenerateGoesBackWhereItsFileIsMissing)
+{
+    ASSERT_TRUE(m_folder.Write("chat_api.h", "new header"));
+    ASSERT_TRUE(m_folder.Write("chat_api.h.old", "old header"));
+    ASSERT_TRUE(m_folder.Write("chat_api.c.old", "old source"));
+    ASSERT_TRUE(m_folder.Write("notes.old", "the user's"));
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    EXPECT_EQ("new header", m_folder.Read("chat_api.h"));
+    EXPECT_FALSE(Exists(m_folder.Path("chat_api.h.old")));
+    EXPECT_EQ("old source", m_folder.Read("chat_api.c")) << "no file of the project is lost";
+    EXPECT_FALSE(Exists(m_folder.Path("chat_api.c.old")));
+    EXPECT_EQ("the user's", m_folder.Read("notes.old"));
+}
+
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.
 // Wine's move would replace a read-only file, which Windows refuses: the editor refuses it too.
 TEST_F(ProjectFolderTest, AnEditorIsWrittenThroughItsTemporaryAndAReadOnlyFileIsRefusedInTheSystemsWords)
@@ -144,7 +161,9 @@ TEST_F(ProjectFolderTest, AnEditorIsWrittenThroughItsTemporaryAndAReadOnlyFileIs
     for (std::string strLine; std::getline(message, strLine);)
         lines.push_back(strLine);
     for (const auto& [strStart, strNumber] :
-         {std::pair<std::string, const char*>{"cannot create " + strBlocker + ": ", " (system error 5)"},
+         {std::pair<std::string, const char*>{"cannot write " + m_folder.Path("chat_api_demo.c") +
+                                                  " while replacing it: cannot create " + strBlocker + ": ",
+                                              " (system error 5)"},
           {"cannot replace " + strApi + ": ", " (system error 5)"}})
     {
         const auto found = std::find_if(lines.begin(), lines.end(),

@@ -3,25 +3,15 @@
 // usage: kengine_generate PROJECT.kvs OUTPUT_FOLDER [NAME]
 // NAME renames the project, so that two builds of one design can be linked together.
 #include "Generator.h"
+#include "project/AtomicFile.h"
 #include "project/ProjectFile.h"
 
 #include <cstdio>
-#include <fstream>
 #include <string>
+#include <vector>
 
 namespace
 {
-
-bool WriteFile(const std::string& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-    file.close();
-    if (file.good())
-        return true;
-    std::fprintf(stderr, "cannot write %s\n", path.c_str());
-    return false;
-}
 
 int Generate(const char* projectPath, const std::string& folder, const char* name)
 {
@@ -42,13 +32,21 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
         std::fprintf(stderr, "%s: %s\n", projectPath, error.c_str());
         return 1;
     }
+    // All or none: a build must never see a header of one run beside sources of another.
     const std::string projectName(project.name);
-    bool written = WriteFile(folder + codegen::HeaderFileName(projectName), code.header) &&
-                   WriteFile(folder + codegen::SourceFileName(projectName), code.source) &&
-                   WriteFile(folder + codegen::DemoFileName(projectName), code.demo) &&
-                   WriteFile(folder + codegen::MakefileName(), makefile) &&
-                   WriteFile(folder + codegen::DiagramFileName(projectName), diagram);
-    return written ? 0 : 1;
+    const auto file = [&folder](const std::string& name, const std::string& text) {
+        return NewFileContents{(folder + name).c_str(), ContentsOf(text.data(), text.size())};
+    };
+    CString failure;
+    if (ReplaceFilesTogether({file(codegen::HeaderFileName(projectName), code.header),
+                              file(codegen::SourceFileName(projectName), code.source),
+                              file(codegen::DemoFileName(projectName), code.demo),
+                              file(codegen::MakefileName(), makefile),
+                              file(codegen::DiagramFileName(projectName), diagram)},
+                             &failure))
+        return 0;
+    std::fprintf(stderr, "nothing was generated: %s\n", static_cast<const char*>(failure));
+    return 1;
 }
 
 }  // namespace

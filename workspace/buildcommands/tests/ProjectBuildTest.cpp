@@ -5,9 +5,13 @@
 #include "ProjectBuild.h"
 #include "StubTools.h"
 #include "TestFolder.h"
+#include "project/FileWrite.h"
 #include "project/ProjectFile.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
+#include <memory>
 #include <new>
 #include <set>
 #include <vector>
@@ -113,7 +117,141 @@ protected:
     CString WriteStubTools() const { return ::WriteStubTools(m_strFolder); }
 };
 
+// Bytes the stand-in disk still takes; negative: as many as the real disk takes.
+long long g_room = -1;
+
+// A disk with room bytes left, for as long as it lives.
+class CNearlyFullDisk
+{
+public:
+    explicit CNearlyFullDisk(long long room) { g_room = room; }
+    ~CNearlyFullDisk() { g_room = -1; }
+    CNearlyFullDisk(const CNearlyFullDisk&) = delete;
+    CNearlyFullDisk& operator=(const CNearlyFullDisk&) = delete;
+};
+
+// Another program holding the file open without sharing it: it cannot be moved or replaced.
+class CHeldOpen
+{
+public:
+    explicit CHeldOpen(const CString& strPath)
+        : m_hFile(::CreateFile(strPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+        EXPECT_NE(INVALID_HANDLE_VALUE, m_hFile) << (LPCTSTR)strPath;
+    }
+    ~CHeldOpen() { ::CloseHandle(m_hFile); }
+    CHeldOpen(const CHeldOpen&) = delete;
+    CHeldOpen& operator=(const CHeldOpen&) = delete;
+
+private:
+    HANDLE m_hFile;
+};
+
+// The generated files of Generate Code, each with an old text on the disk.
+class GenerateAllOrNoneTest : public ProjectBuildTest
+{
+protected:
+    std::vector<CString> m_paths;
+    std::vector<const std::string*> m_texts;
+    codegen::GeneratedCode m_code;
+
+    void SetUp() override
+    {
+        ProjectBuildTest::SetUp();
+        const std::string name(m_project.name);
+        m_code = Expected();
+        m_paths = {PathOf(codegen::HeaderFileName(name)), PathOf(codegen::SourceFileName(name)),
+                   PathOf(codegen::DemoFileName(name))};
+        m_texts = {&m_code.header, &m_code.source, &m_code.demo};
+        for (const CString& strPath : m_paths)
+            WriteAll(strPath, "old " + std::string((LPCTSTR)strPath));
+    }
+    std::vector<std::string> OutputOf(CFakeEditors& editors)
+    {
+        CLines output;
+        CProjectBuild(m_project, editors, output).GenerateCode();
+        return output.m_lines;
+    }
+    // Every file and editor as before, and nothing beside the files.
+    void ExpectNothingGenerated(const CFakeEditors& editors, const CFakeEditors& before) const
+    {
+        for (const CString& strPath : m_paths)
+            EXPECT_TRUE(ReadAll(strPath) == "old " + std::string((LPCTSTR)strPath)) << (LPCTSTR)strPath << " changed";
+        EXPECT_EQ(before.m_open, editors.m_open);
+        EXPECT_EQ(before.m_modified, editors.m_modified);
+        EXPECT_EQ(0, std::count(editors.m_calls.begin(), editors.m_calls.end(), CString("show")));
+        EXPECT_EQ(3, std::distance(std::filesystem::directory_iterator(m_folder.Path()),
+                                   std::filesystem::directory_iterator()))
+            << "nothing left beside the files";
+    }
+    // Runs Generate Code with each file that no editor shows failing in turn, as fail() makes it fail
+    // for as long as what it returns lives.
+    template <typename Failure>
+    void ExpectEachFailureGeneratesNothing(const CFakeEditors& editors, Failure fail, const std::string& why)
+    {
+        long long nBefore = 0;  // the bytes of the files written before the failing one
+        for (std::size_t i = 0; i < m_paths.size(); i++)
+        {
+            if (editors.m_open.count(m_paths[i]))
+                continue;
+            SCOPED_TRACE((LPCTSTR)m_paths[i]);
+            CFakeEditors tried = editors;
+            std::vector<std::string> lines;
+            {
+                const auto failure = fail(i, nBefore);
+                lines = OutputOf(tried);
+            }
+            ASSERT_EQ(2u, lines.size());
+            EXPECT_EQ("Start Generating...", lines[0]);
+            const std::string start = "Error: nothing was generated: ";
+            EXPECT_EQ(0u, lines[1].find(start + why + std::string((LPCTSTR)m_paths[i]))) << lines[1];
+            EXPECT_EQ(std::string::npos, lines[1].find(".tmp")) << lines[1];
+            ExpectNothingGenerated(tried, editors);
+            nBefore += static_cast<long long>(m_texts[i]->size());
+        }
+    }
+};
+
 }  // namespace
+
+// Stands in for the writer's call to the disk: a full disk writes short and gives no error, as Wine's does.
+std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
+{
+    if (g_room < 0)
+        return std::fwrite(data, 1, size, file);
+    const std::size_t written = std::fwrite(data, 1, std::min<std::size_t>(size, std::size_t(g_room)), file);
+    g_room -= static_cast<long long>(written);
+    return written;
+}
+
+TEST_F(GenerateAllOrNoneTest, WithTheEditorsClosedAFullDiskOrAHeldFileAtAnyFileGeneratesNothingAndSaysWhy)
+{
+    const CFakeEditors closed;
+    ExpectEachFailureGeneratesNothing(
+        closed, [](std::size_t, long long nBefore) { return std::make_unique<CNearlyFullDisk>(nBefore + 10); },
+        "cannot write ");
+    ExpectEachFailureGeneratesNothing(
+        closed, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
+        "cannot replace ");
+
+    CFakeEditors editors;
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(editors));
+    for (std::size_t i = 0; i < m_paths.size(); i++)
+        EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
+}
+
+// Before, the files before the failing one were replaced while the prepared editor texts were dropped.
+TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAndTheOtherFilesAsTheyWere)
+{
+    CFakeEditors editors;
+    editors.m_open[m_paths[1]] = "old text in the editor";
+    ExpectEachFailureGeneratesNothing(
+        editors, [](std::size_t, long long nBefore) { return std::make_unique<CNearlyFullDisk>(nBefore + 10); },
+        "cannot write ");
+    ExpectEachFailureGeneratesNothing(
+        editors, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
+        "cannot replace ");
+}
 
 TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
 {
