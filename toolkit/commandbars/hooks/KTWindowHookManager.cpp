@@ -118,8 +118,17 @@ LRESULT CKTWindowHookManager::Dispatch(HWND hWnd, UINT nMessage, WPARAM wParam, 
         m_items.erase(it);
         return ::CallWindowProc(pfnOldProc, hWnd, nMessage, wParam, lParam);
     }
-    // A sink may unhook while it runs: walk a copy.
-    std::vector<CKTHookSink*> sinks = it->second->m_sinks;
+    // A sink may unhook while it runs: walk a copy. Without memory for it the
+    // window still gets its message, as it would with no sink listening.
+    std::vector<CKTHookSink*> sinks;
+    try
+    {
+        sinks = it->second->m_sinks;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return ::CallWindowProc(pfnOldProc, hWnd, nMessage, wParam, lParam);
+    }
     for (auto pSink = sinks.rbegin(); pSink != sinks.rend(); ++pSink)
     {
         LRESULT lResult = 0;

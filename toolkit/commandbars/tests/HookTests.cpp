@@ -1,4 +1,5 @@
 // HookTests.cpp: sinks on subclassed windows, the keyboard hook while a bar tracks, and tracked bars.
+#include "AllocationFault.h"
 #include "KTCommandBar.h"
 #include "KTHookSink.h"
 #include "KTKeyboardHookManager.h"
@@ -130,6 +131,24 @@ public:
 }  // namespace
 
 // A sink that falls back on the window's default handling must get its own message there.
+TEST(WindowHooks, AWindowGetsItsMessageWhenNoMemoryIsLeftToCopyTheSinks)
+{
+    std::vector<std::string> log;
+    log.reserve(4);
+    CProbeWindow window(log);
+    CRecordingSink sink(log, "sink", ktHookContinue);
+    CKTWindowHookManager::Instance()->SetHook(window.GetSafeHwnd(), &sink);
+    LRESULT lResult = 0;
+    {
+        AllocationFault fault(0, AllocationFault::Threads::ThisOne);
+        lResult = window.SendMessage(kProbe);
+        EXPECT_TRUE(AllocationFault::Happened());
+    }
+    EXPECT_EQ(1, lResult);
+    EXPECT_EQ(std::vector<std::string>{"window"}, log);
+    CKTWindowHookManager::Instance()->RemoveAll(&sink);
+}
+
 TEST(WindowHooks, SinksSeeTheirMessageAsTheThreadsCurrentOneUntilItIsAnswered)
 {
     std::vector<std::string> log;

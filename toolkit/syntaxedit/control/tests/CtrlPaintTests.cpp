@@ -120,6 +120,20 @@ TEST(CtrlPaint, SyntaxColoursOfTheProjectsSchemeShowOnceTheParserReports)
     EXPECT_EQ(CountNear(image, TextOfRow(ctrl, 11), RGB(0, 128, 0)), 0);
 }
 
+// A subscriber reads how a run ended from the event's first value.
+TEST(CtrlPaint, TheEndOfAParseCarriesTheRunsResultFirst)
+{
+    CEditTestWindow window;
+    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, kColdWineDeadlineMs));
+    for (const CRecordedNotify& event : window.Parent().Of(KT_EDIT_NM_PARSEREVENT))
+    {
+        if (event.nFirst != CKTSyntaxEditLexParser::ktEditOnParserEnded)
+            continue;
+        EXPECT_NE(event.nSecond, 0);
+        EXPECT_EQ(event.nThird, 0);
+    }
+}
+
 TEST(CtrlPaint, AFoldedBlockShowsItsBoxAndTheRowAfterIt)
 {
     CEditTestWindow window;

@@ -227,9 +227,13 @@ CKTSmartPtr<CKTSyntaxEditLexTextSchema> CKTSyntaxEditBufferManager::GetSchemaFor
     return link->GetConfig()->GetSchemaForFileType(pszType ? pszType : "");
 }
 
+// A parsed block comes as the first value; every other event's value, the
+// run's result flags among them, stands there in its place.
 void CKTSyntaxEditLexParserAdapter::DeliverParserEvents()
 {
     for (const KT_EDIT_LEXPARSEREVENT& event : m_ptrParser->TakeEvents())
-        m_pBuffer->GetConnection()->SendEvent(DWORD(event.nCode), WPARAM(event.block.GetInterface()),
-                                              LPARAM(event.nValue), 0);
+    {
+        const WPARAM first = event.block ? WPARAM(event.block.GetInterface()) : WPARAM(event.nValue);
+        m_pBuffer->GetConnection()->SendEvent(DWORD(event.nCode), first, 0, 0);
+    }
 }
