@@ -15,6 +15,12 @@
 class CKTSyntaxEditCtrlState
 {
 protected:
+    enum
+    {
+        ktTimerAutoScroll = 100,
+        ktTimerParseRepaint = 200,
+    };
+
     // What one typed character puts into the text and where the caret goes.
     struct CTyped
     {
