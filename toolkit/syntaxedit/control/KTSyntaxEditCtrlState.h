@@ -15,6 +15,7 @@
 class CKTSyntaxEditCtrlState
 {
 protected:
+    // The control's own timers; the word list's is the word list's.
     enum
     {
         ktTimerAutoScroll = 100,
