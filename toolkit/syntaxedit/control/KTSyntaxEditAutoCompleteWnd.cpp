@@ -55,7 +55,6 @@ CKTSyntaxEditAutoCompleteWnd::~CKTSyntaxEditAutoCompleteWnd()
 BOOL CKTSyntaxEditAutoCompleteWnd::Create(CWnd* pOwner, IKTSyntaxEditWordListSink* pSink)
 {
     m_pSink = pSink;
-    m_hWndOwner = pOwner ? pOwner->GetSafeHwnd() : NULL;
     CWnd* pTop = pOwner ? pOwner->GetTopLevelParent() : NULL;
     if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "", WS_POPUP | WS_DLGFRAME | WS_VSCROLL, 0, 0,
                   ktWidth, ktMaxHeight, pTop ? pTop->GetSafeHwnd() : NULL, NULL))
@@ -116,7 +115,8 @@ int CKTSyntaxEditAutoCompleteWnd::Filter(const CString& strText)
     return int(m_arShown.size());
 }
 
-// The first shown item that begins with the text; -1 when none does.
+// The first shown item that begins with the text; among the words of a case-sensitive scheme the first written as
+// typed, so that "be" points at "betamax" before "Beta". -1 when none begins with it.
 int CKTSyntaxEditAutoCompleteWnd::FindFirstMatch(const CString& strText) const
 {
     if (strText.IsEmpty())
@@ -126,6 +126,13 @@ int CKTSyntaxEditAutoCompleteWnd::FindFirstMatch(const CString& strText) const
                                { return ComparePrefix(m_arItems[nItem].strText, str) < 0; });
     if (it == m_arShown.end() || ComparePrefix(m_arItems[*it].strText, strText) != 0)
         return -1;
+    for (auto itSame = it; itSame != m_arShown.end() && ComparePrefix(m_arItems[*itSame].strText, strText) == 0;
+         ++itSame)
+    {
+        const KT_EDIT_AUTOCOMPLETEITEM& item = m_arItems[*itSame];
+        if (!item.bCaseSensitive || item.strText.Left(strText.GetLength()) == strText)
+            return int(itSame - m_arShown.begin());
+    }
     return int(it - m_arShown.begin());
 }
 
@@ -155,7 +162,7 @@ void CKTSyntaxEditAutoCompleteWnd::Layout()
     SetScrollInfo(SB_VERT, &si, TRUE);
 }
 
-BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText, BOOL bByTag)
+BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText, BOOL bByItself)
 {
     if (!GetSafeHwnd() || !m_pSink || Filter(strText) == 0)
         return FALSE;
@@ -164,24 +171,30 @@ BOOL CKTSyntaxEditAutoCompleteWnd::Show(CPoint ptScreen, const CString& strText,
     m_clrSelBack = ::GetSysColor(COLOR_HIGHLIGHT);
     m_clrText = ::GetSysColor(COLOR_WINDOWTEXT);
     m_clrSelText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    m_nOpening = bByItself ? ktOpenedByItself : strText.IsEmpty() ? ktAskedFor : ktAskedForWithText;
     m_nTop = 0;
     m_nSelected = std::max(0, FindFirstMatch(strText));
-    m_bHighlight = FALSE;
+    m_bHighlight = m_nOpening == ktAskedForWithText;
     Layout();
     if (m_nSelected + m_nVisibleRows <= GetShownCount())
         ScrollTo(m_nSelected);
-    int nHeight = m_nVisibleRows * m_nRowHeight + m_nFrameHeight;
-    // Shown again below the same row at the same size, it stays put: placing it anew makes the text it uncovers
-    // paint again, which typing one tag after another would pay for at every key.
-    CKTWindowRect rcNow(this);
-    if (!m_bVisible || rcNow.top != ptScreen.y || rcNow.Height() != nHeight)
-        SetWindowPos(&wndTop, ptScreen.x - kPlaceLeft, ptScreen.y, ktWidth, nHeight, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    Place(ptScreen);
     RedrawIfChanged();
     m_bVisible = TRUE;
-    m_bOpenedWithText = !strText.IsEmpty() || bByTag;
-    m_bOpenedByTag = bByTag;
     m_strTyped = strText;
     return TRUE;
+}
+
+// Each show stands the list at the caret, but one that stays where it is is not placed anew: placing it makes the
+// text it uncovers paint again, which typing would pay for at every key.
+void CKTSyntaxEditAutoCompleteWnd::Place(CPoint ptScreen)
+{
+    const CRect rcPlace(CPoint(ptScreen.x - kPlaceLeft, ptScreen.y),
+                        CSize(ktWidth, m_nVisibleRows * m_nRowHeight + m_nFrameHeight));
+    if (m_bVisible && CKTWindowRect(this) == rcPlace)
+        return;
+    SetWindowPos(&wndTop, rcPlace.left, rcPlace.top, rcPlace.Width(), rcPlace.Height(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void CKTSyntaxEditAutoCompleteWnd::Hide()
@@ -189,12 +202,10 @@ void CKTSyntaxEditAutoCompleteWnd::Hide()
     if (!m_bVisible)
         return;
     m_bVisible = FALSE;
-    m_bOpenedWithText = m_bOpenedByTag = FALSE;
     if (GetSafeHwnd())  // gone already when its owner frame went first
         ShowWindow(SW_HIDE);
-    // Ends a mouse capture the control may still hold; the control ignores it while the button is still down.
-    if (::IsWindow(m_hWndOwner))
-        ::PostMessage(m_hWndOwner, WM_LBUTTONUP, 0, 0);
+    if (m_pSink)
+        m_pSink->OnListHidden();
 }
 
 void CKTSyntaxEditAutoCompleteWnd::ScrollTo(int nTop)
@@ -231,14 +242,34 @@ void CKTSyntaxEditAutoCompleteWnd::SelectAndScroll(int nIndex)
 
 // Hidden before the sink hears of it: the replacement it makes is no word for the list to follow. A close tag
 // typed to choose follows the entry.
-void CKTSyntaxEditAutoCompleteWnd::Choose(BOOL bTypedWhole)
+void CKTSyntaxEditAutoCompleteWnd::Choose()
 {
-    BOOL bChosen = m_bHighlight && m_nSelected >= 0 && m_nSelected < GetShownCount() && m_pSink;
-    CString strText = bChosen ? GetShownText(m_nSelected) + m_strCloseTag : CString();
+    CString strText = GetShownText(m_nSelected) + m_strCloseTag;
     m_strCloseTag.Empty();
     Hide();
-    if (bChosen)
-        m_pSink->OnWordChosen(strText, bTypedWhole);
+    m_pSink->OnWordChosen(strText);
+}
+
+// The one rule of choosing. A list that opened by itself leaves every key to the text, so that typing goes on as
+// if it were not there; a list asked for chooses with Enter and Tab, with Space only when it opened on no word, and
+// takes a word typed whole for its entry only when the scheme would read it so, in the entry's own spelling.
+BOOL CKTSyntaxEditAutoCompleteWnd::CanChoose(KTChooser nBy) const
+{
+    if (!m_bVisible || !m_bHighlight || m_nSelected < 0 || m_nSelected >= GetShownCount() || !m_pSink)
+        return FALSE;
+    const KT_EDIT_AUTOCOMPLETEITEM& item = m_arItems[m_arShown[size_t(m_nSelected)]];
+    switch (nBy)
+    {
+    case ktByDoubleClick:
+        return TRUE;
+    case ktBySpace:
+        return m_nOpening == ktAskedFor;
+    case ktByWholeWord:
+        return m_nOpening == ktAskedForWithText &&
+               (item.bCaseSensitive ? item.strText == m_strTyped : item.strText.CompareNoCase(m_strTyped) == 0);
+    default:
+        return m_nOpening != ktOpenedByItself;
+    }
 }
 
 // --- Painting -------------------------------------------------------------------
@@ -302,7 +333,8 @@ void CKTSyntaxEditAutoCompleteWnd::OnRButtonDown(UINT, CPoint point) { SelectRow
 void CKTSyntaxEditAutoCompleteWnd::OnLButtonDblClk(UINT, CPoint point)
 {
     OnLButtonDown(0, point);
-    Choose(FALSE);
+    if (CanChoose(ktByDoubleClick))
+        Choose();
 }
 
 void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
@@ -333,30 +365,21 @@ void CKTSyntaxEditAutoCompleteWnd::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 
 // --- Keys the control hands over ---------------------------------------------------
 
-// A list that opened by itself leaves Home and End to the caret.
+// Only a list asked for takes the keys that move the caret; Left and Right always stay the caret's.
 BOOL CKTSyntaxEditAutoCompleteWnd::MovesSelection(UINT nChar) const
 {
-    if (nChar == VK_HOME || nChar == VK_END)
-        return !m_bOpenedByTag;
-    return nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT;
+    if (m_nOpening == ktOpenedByItself)
+        return FALSE;
+    return nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT || nChar == VK_HOME ||
+           nChar == VK_END;
 }
 
-BOOL CKTSyntaxEditAutoCompleteWnd::SelectedBeginsWord() const
-{
-    return m_nSelected >= 0 && m_nSelected < GetShownCount() &&
-           ComparePrefix(GetShownText(m_nSelected), m_strTyped) == 0;
-}
-
-// A list that opened by itself chooses only an entry the user moved to, so that every other key types as ever.
-// A list asked for points at its selection once a key comes, unless the word has left that entry.
+// A key that moves the selection points at it; every other key finds the highlight as it was drawn.
 BOOL CKTSyntaxEditAutoCompleteWnd::KeyDown(UINT nChar, int nRepCnt)
 {
-    BOOL bMove = MovesSelection(nChar);
-    if (bMove || (!m_bOpenedByTag && SelectedBeginsWord()))
-        m_bHighlight = TRUE;
-    RedrawIfChanged();
-    if (bMove)
+    if (MovesSelection(nChar))
     {
+        m_bHighlight = TRUE;
         MoveSelection(nChar, nRepCnt);
         return TRUE;
     }
@@ -364,16 +387,20 @@ BOOL CKTSyntaxEditAutoCompleteWnd::KeyDown(UINT nChar, int nRepCnt)
     {
     case VK_RETURN:
     case VK_TAB:
-        Choose(FALSE);
+        CanChoose(ktByEnterOrTab) ? Choose() : Hide();
         break;
     case VK_SPACE:
-        m_bOpenedWithText ? Hide() : Choose(FALSE);
+        CanChoose(ktBySpace) ? Choose() : Hide();
         break;
     case VK_CONTROL:
     case VK_MENU:
     case VK_ESCAPE:
     case VK_LEFT:
     case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
     case VK_HOME:
     case VK_END:
         Hide();
@@ -395,8 +422,13 @@ void CKTSyntaxEditAutoCompleteWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFla
 void CKTSyntaxEditAutoCompleteWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     const CString strChar(static_cast<char>(nChar));
-    if (IsCloseTag(strChar) && (m_bHighlight || !IsOpenTag(strChar)))
-        Choose(FALSE);
+    if (IsCloseTag(strChar))
+    {
+        if (CanChoose(ktByCloseTag))
+            Choose();
+        else if (!IsOpenTag(strChar))
+            Hide();
+    }
     CWnd::OnChar(nChar, nRepCnt, nFlags);
 }
 
@@ -422,6 +454,8 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
     }
 }
 
+// Typing points a list asked for at the entry the word begins; one that opened by itself only moves its selection.
+// A word that begins no entry closes the list, unless it was asked for on no word and waits for more.
 void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
 {
     m_strTyped = strWord;
@@ -430,14 +464,12 @@ void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
     {
         m_bHighlight = FALSE;
         RedrawIfChanged();
-        if (m_bOpenedWithText)
+        if (m_nOpening != ktAskedFor)
             Hide();
         return;
     }
-    // Typing points a list asked for at the first entry the word begins. One that opened by itself waits for a
-    // move, and never takes a whole word typed, in whatever case, for its entry.
-    m_bHighlight = !m_bOpenedByTag;
+    m_bHighlight = m_nOpening != ktOpenedByItself;
     SelectAndScroll(nMatch);
-    if (m_bHighlight && m_bOpenedWithText && GetShownText(nMatch).CompareNoCase(strWord) == 0)
-        Choose(TRUE);
+    if (CanChoose(ktByWholeWord))
+        Choose();
 }

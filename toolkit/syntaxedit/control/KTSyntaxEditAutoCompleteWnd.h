@@ -11,14 +11,15 @@ struct KT_EDIT_AUTOCOMPLETEITEM
 {
     int nIcon = 0;  // into the window's image list; past its end the last icon
     CString strText;
+    BOOL bCaseSensitive = FALSE;  // a word typed whole is this entry only when it is written the same
 };
 
-// Told of the entry chosen; the word it replaces is the teller's to find. bTypedWhole: the last character of the
-// word was typed, not chosen, and stays as typed.
+// Told of the entry chosen, whose word it replaces is the teller's to find, and of each hiding.
 class IKTSyntaxEditWordListSink
 {
 public:
-    virtual void OnWordChosen(const CString& strEntry, BOOL bTypedWhole) = 0;
+    virtual void OnWordChosen(const CString& strEntry) = 0;
+    virtual void OnListHidden() = 0;
 
 protected:
     ~IKTSyntaxEditWordListSink() = default;
@@ -32,6 +33,22 @@ public:
     {
         ktWidth = 160,
         ktMaxHeight = 160,
+    };
+    // How the list came to show: the keys it takes and the ways it may choose follow from it alone.
+    enum KTOpening
+    {
+        ktOpenedByItself,    // after a typed open tag: every key stays the text's and only a double click chooses
+        ktAskedFor,          // Ctrl+Space on no word
+        ktAskedForWithText,  // Ctrl+Space after a word: the entry matched is pointed at, and typing it whole takes it
+    };
+    // What may put the highlighted entry in place of the word.
+    enum KTChooser
+    {
+        ktByEnterOrTab,
+        ktBySpace,
+        ktByCloseTag,
+        ktByWholeWord,
+        ktByDoubleClick,
     };
 
     CKTSyntaxEditAutoCompleteWnd();
@@ -49,15 +66,17 @@ public:
     BOOL IsOpenTag(const CString& strText) { return MatchTag(m_strOpenTags, strText, m_strOpenTag); }
     BOOL IsCloseTag(const CString& strText) { return MatchTag(m_strCloseTags, strText, m_strCloseTag); }
     // Opens below ptScreen with the items that begin with strText; FALSE (and stays hidden) when none does.
-    // bByTag: a typed tag opened it, so only an entry the user came to is chosen by a key.
-    BOOL Show(CPoint ptScreen, const CString& strText, BOOL bByTag = FALSE);
+    BOOL Show(CPoint ptScreen, const CString& strText, BOOL bByItself = FALSE);
     // The word before the caret now reads strWord: the selection follows it.
     void Follow(const CString& strWord);
     // A key the control was given while the list shows; TRUE when it moved the selection and is the list's alone.
     // Enter, Tab and Space choose or close, and say which to the sink.
     BOOL KeyDown(UINT nChar, int nRepCnt);
+    // Only an entry drawn highlighted before the key or click came can be chosen, and only as the opening allows.
+    BOOL CanChoose(KTChooser nBy) const;
     void Hide();
     BOOL IsShown() const { return m_bVisible; }
+    KTOpening GetOpening() const { return m_nOpening; }
 
     int GetShownCount() const { return int(m_arShown.size()); }
     const CString& GetShownText(int nIndex) const { return m_arItems[m_arShown[size_t(nIndex)]].strText; }
@@ -74,12 +93,12 @@ protected:
     int Filter(const CString& strText);
     int FindFirstMatch(const CString& strText) const;
     void Layout();
+    void Place(CPoint ptScreen);
     void SelectAndScroll(int nIndex);
     void ScrollTo(int nTop);
     void RedrawIfChanged();
-    void Choose(BOOL bLastCharRule);
+    void Choose();
     BOOL MovesSelection(UINT nChar) const;
-    BOOL SelectedBeginsWord() const;
     void MoveSelection(UINT nChar, int nRepCnt);
     void SelectRowAt(CPoint point, BOOL bHighlight);
     void DrawRow(CDC* pDC, int nRow);
@@ -102,7 +121,6 @@ protected:
     CString m_strCloseTags;                     // "~"-separated texts that choose the entry when typed
     CString m_strCloseTag;                      // the last text found among them: it follows the chosen entry
     IKTSyntaxEditWordListSink* m_pSink = NULL;  // not owned
-    HWND m_hWndOwner = NULL;                    // the control: told of each hiding
     CFont* m_pFont = NULL;                      // the stock GUI font, taken on each show
     COLORREF m_clrBack = 0, m_clrSelBack = 0;   // read on each show
     COLORREF m_clrText = 0, m_clrSelText = 0;
@@ -114,10 +132,9 @@ protected:
     int m_nSelected = -1;  // into m_arShown
     int m_nTop = 0;        // first shown item in the window
     BOOL m_bVisible = FALSE;
-    BOOL m_bOpenedWithText = FALSE;  // a word was typed already when the list opened, or a tag opened it
-    BOOL m_bOpenedByTag = FALSE;     // a typed tag opened the list: only an entry the user moves to is chosen
-    BOOL m_bHighlight = FALSE;       // the selection is drawn and chosen by the choosing keys
-    struct CPainted                  // what the window shows, or is about to once it paints
+    KTOpening m_nOpening = ktOpenedByItself;
+    BOOL m_bHighlight = FALSE;  // the selection is drawn highlighted: what the user points at
+    struct CPainted             // what the window shows, or is about to once it paints
     {
         std::vector<size_t> arShown;
         int nTop = 0;

@@ -54,7 +54,7 @@ void CKTSyntaxEditCompletion::RefreshWords()
     for (const KT_EDIT_STRINGSET& set : arSets)
     {
         for (const std::string& strWord : set.arTokens)
-            arItems.push_back({0, CString(strWord.c_str())});
+            arItems.push_back({0, CString(strWord.c_str()), BOOL(set.bCaseSensitive)});
         AppendMissing(strTags, set.arStartSeparators);
         AppendMissing(strTags, set.arEndSeparators);
         ListMissing(strOpenTags, set.arStartSeparators);
@@ -64,14 +64,14 @@ void CKTSyntaxEditCompletion::RefreshWords()
     m_wndList.SetTagLists(strOpenTags, strCloseTags);
 }
 
-// The word before the caret runs back to a separator of the lexer's words or the row's start.
 void CKTSyntaxEditCompletion::Close()
 {
     if (m_ctrl.GetSafeHwnd())
-        m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+        m_ctrl.KillTimer(ktTimerOpenAtTag);
     m_wndList.Hide();
 }
 
+// The word before the caret runs back to a separator of the lexer's words or the row's start.
 BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
 {
     CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
@@ -83,7 +83,7 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
     int nStart = strRow.GetLength();
     while (!bAtTag && nStart > 0 && strTags.Find(strRow[nStart - 1]) < 0)
         --nStart;
-    m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+    m_ctrl.KillTimer(ktTimerOpenAtTag);
     m_nRow = m_ctrl.GetCurrentRow();
     m_nStart = nStart + 1;
     CPoint pt = m_ctrl.GetCaretPoint();
@@ -98,7 +98,7 @@ BOOL CKTSyntaxEditCompletion::Open(BOOL bAtTag)
 // The timer's message comes only once no input waits.
 void CKTSyntaxEditCompletion::OpenAtTag(UINT nChar)
 {
-    m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+    m_ctrl.KillTimer(ktTimerOpenAtTag);
     if (!m_wndList.IsOpenTag(CString(char(nChar))))
         return;
     if (!IsKeyWaiting())
@@ -110,13 +110,21 @@ void CKTSyntaxEditCompletion::OpenAtTag(UINT nChar)
     m_nTagRow = m_ctrl.GetCurrentRow();
     m_nTagChar = m_ctrl.GetCurrentChar();
     m_chTag = char(nChar);
-    if (!m_ctrl.SetTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag, USER_TIMER_MINIMUM, NULL))
+    if (!m_ctrl.SetTimer(ktTimerOpenAtTag, USER_TIMER_MINIMUM, NULL))
         Open(TRUE);
+}
+
+BOOL CKTSyntaxEditCompletion::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != ktTimerOpenAtTag)
+        return FALSE;
+    OpenAtWaitedTag();
+    return TRUE;
 }
 
 void CKTSyntaxEditCompletion::OpenAtWaitedTag()
 {
-    m_ctrl.KillTimer(CKTSyntaxEditCtrl::ktTimerOpenAtTag);
+    m_ctrl.KillTimer(ktTimerOpenAtTag);
     CKTSyntaxEditBufferManager* pBuffer = m_ctrl.GetBuffer();
     if (!pBuffer || m_ctrl.GetCurrentRow() != m_nTagRow || m_ctrl.GetCurrentChar() != m_nTagChar || m_nTagChar < 2)
         return;
@@ -133,6 +141,20 @@ BOOL CKTSyntaxEditCompletion::GetWord(CString& strWord) const
         return FALSE;
     strWord = pBuffer->GetLineTextEx(m_nRow).Mid(m_nStart - 1, nEnd - m_nStart);
     return strWord.GetLength() == nEnd - m_nStart;
+}
+
+// An edit reports its caret and rows while it is still under way: the list reads the word once it is over.
+void CKTSyntaxEditCompletion::PostFollow()
+{
+    if (m_bFollowPosted || !IsOpen())
+        return;
+    m_bFollowPosted = m_ctrl.PostMessage(ktMsgFollowWord);
+}
+
+void CKTSyntaxEditCompletion::OnFollowPosted()
+{
+    m_bFollowPosted = FALSE;
+    Follow();
 }
 
 void CKTSyntaxEditCompletion::Follow()
@@ -176,18 +198,17 @@ BOOL CKTSyntaxEditCompletion::HandleChar(UINT nChar)
     return m_bChosen;
 }
 
-void CKTSyntaxEditCompletion::OnWordChosen(const CString& strEntry, BOOL bTypedWhole)
+void CKTSyntaxEditCompletion::OnWordChosen(const CString& strEntry)
 {
     CString strWord;
     if (!GetWord(strWord))
         return;
     m_bChosen = TRUE;
-    int nEnd = m_nStart + strWord.GetLength();
-    if (!bTypedWhole)
-        return Replace(m_nStart, nEnd, strEntry);
-    if (!strWord.IsEmpty())
-        Replace(m_nStart, nEnd - 1, strEntry.Left(strEntry.GetLength() - 1));
+    Replace(m_nStart, m_nStart + strWord.GetLength(), strEntry);
 }
+
+// A gesture whose button-up the control never saw must not outlive the list; one still under way stays.
+void CKTSyntaxEditCompletion::OnListHidden() { m_ctrl.EndCaptureWithoutButton(); }
 
 void CKTSyntaxEditCompletion::Replace(int nStartChar, int nEndChar, const CString& strText)
 {

@@ -12,6 +12,12 @@ class CKTSyntaxEditCtrl;
 class CKTSyntaxEditCompletion : public IKTSyntaxEditWordListSink
 {
 public:
+    enum
+    {
+        ktTimerOpenAtTag = 300,           // the control's timer: the keys that waited are handled
+        ktMsgFollowWord = WM_USER + 100,  // posted to the control: the edit that changed the word is complete
+    };
+
     explicit CKTSyntaxEditCompletion(CKTSyntaxEditCtrl& ctrl) : m_ctrl(ctrl) {}
 
     BOOL Create();
@@ -28,24 +34,30 @@ public:
     // A character just typed that is an open tag opens the list on an empty word; while more keys wait, only once
     // they are handled, and only if the caret still stands just after it.
     void OpenAtTag(UINT nChar);
-    void OpenAtWaitedTag();
-    // After a change of the text or the caret, once the change is complete: the list follows the word or closes.
-    void Follow();
+    // The control's timer; FALSE when it is none of the list's.
+    BOOL OnTimer(UINT_PTR nIDEvent);
+    // After a change of the text or the caret: the list follows the word or closes once the change is complete.
+    void PostFollow();
+    void OnFollowPosted();
     // One undo step, and none when the word already reads as the entry.
     void Replace(int nStartChar, int nEndChar, const CString& strText);
     CKTSyntaxEditAutoCompleteWnd& GetList() { return m_wndList; }
 
 private:
-    void OnWordChosen(const CString& strEntry, BOOL bTypedWhole) override;
+    void OnWordChosen(const CString& strEntry) override;
+    void OnListHidden() override;
+    void OpenAtWaitedTag();
+    void Follow();
     // The word from where the list opened to the caret; FALSE when the caret has left it.
     BOOL GetWord(CString& strWord) const;
 
     CKTSyntaxEditCtrl& m_ctrl;
     CKTSyntaxEditAutoCompleteWnd m_wndList;
-    int m_nRow = 0;          // where the word began when the list opened
-    int m_nStart = 0;        // its first character
-    BOOL m_bChosen = FALSE;  // the list chose an entry while it had a key or a character
-    int m_nTagRow = 0;       // the caret after an open tag typed while more keys waited
+    int m_nRow = 0;                // where the word began when the list opened
+    int m_nStart = 0;              // its first character
+    BOOL m_bChosen = FALSE;        // the list chose an entry while it had a key or a character
+    BOOL m_bFollowPosted = FALSE;  // a ktMsgFollowWord is on its way
+    int m_nTagRow = 0;             // the caret after an open tag typed while more keys waited
     int m_nTagChar = 0;
     char m_chTag = 0;
 };

@@ -48,7 +48,8 @@ ON_COMMAND(CKTSyntaxEditCtrl::ktCmdDropMove, OnDropMove)
 ON_COMMAND(CKTSyntaxEditCtrl::ktCmdDropCopy, OnDropCopy)
 ON_MESSAGE(WM_SETTEXT, OnSetText)
 ON_MESSAGE(WM_GETFONT, OnGetFont)
-ON_MESSAGE(CKTSyntaxEditCtrl::ktMsgFollowWord, OnFollowWord)
+// posted by the word list to itself through the control
+AFX_MSG_ENTRY(CKTSyntaxEditCompletion::ktMsgFollowWord, p_->m_pCompletion->OnFollowPosted(); return TRUE;)
 END_MESSAGE_MAP()
 
 CKTSyntaxEditCtrl::CKTSyntaxEditCtrl()
@@ -147,7 +148,7 @@ void CKTSyntaxEditCtrl::OnDestroy()
 {
     KillTimer(ktTimerAutoScroll);
     StopParseRepaint();
-    KillTimer(ktTimerOpenAtTag);
+    m_pCompletion->Close();
     CWnd::OnDestroy();
 }
 
@@ -231,7 +232,7 @@ BOOL CKTSyntaxEditCtrl::CanEditDoc()
 
 void CKTSyntaxEditCtrl::NotifyTextChanged(int nFirstRow, int nLastRow, DWORD dwChange)
 {
-    PostFollowWord();
+    m_pCompletion->PostFollow();
     if (dwChange & (KT_EDIT_CHANGE_ROWS_INSERTED | KT_EDIT_CHANGE_ROWS_DELETED))
     {
         BOOL bDeleted = (dwChange & KT_EDIT_CHANGE_ROWS_DELETED) != 0;
@@ -255,7 +256,7 @@ void CKTSyntaxEditCtrl::NotifyModified(BOOL bModified)
 
 void CKTSyntaxEditCtrl::NotifyCaretMoved(int nRow, int nCol)
 {
-    PostFollowWord();
+    m_pCompletion->PostFollow();
     KT_EDIT_NMHDR_POS nm = {{}, nRow, nCol};
     Notify(&nm.hdr, KT_EDIT_NM_CARETMOVED);
 }
@@ -335,12 +336,8 @@ void CKTSyntaxEditCtrl::OnTimer(UINT_PTR nIDEvent)
         AdvanceAutoScroll();
         return;
     }
-    if (nIDEvent == ktTimerOpenAtTag)
-    {
-        m_pCompletion->OpenAtWaitedTag();
-        return;
-    }
-    CWnd::OnTimer(nIDEvent);
+    if (!m_pCompletion->OnTimer(nIDEvent))
+        CWnd::OnTimer(nIDEvent);
 }
 
 LRESULT CKTSyntaxEditCtrl::OnSetText(WPARAM, LPARAM lParam)
@@ -390,21 +387,4 @@ void CKTSyntaxEditCtrl::AllTextReplaced(const KT_EDIT_TEXTPOS& lcOldEnd, const K
 LRESULT CKTSyntaxEditCtrl::OnGetFont(WPARAM, LPARAM)
 {
     return LRESULT(KTSyntaxEditPaintManager()->GetFont()->GetSafeHandle());
-}
-
-// --- Word list ----------------------------------------------------------------------
-
-// An edit reports its caret and rows while it is still under way: the list reads the word once it is over.
-void CKTSyntaxEditCtrl::PostFollowWord()
-{
-    if (m_bFollowPosted || !m_pCompletion->IsOpen())
-        return;
-    m_bFollowPosted = PostMessage(ktMsgFollowWord);
-}
-
-LRESULT CKTSyntaxEditCtrl::OnFollowWord(WPARAM, LPARAM)
-{
-    m_bFollowPosted = FALSE;
-    m_pCompletion->Follow();
-    return 0;
 }

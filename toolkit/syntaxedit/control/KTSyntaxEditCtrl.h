@@ -35,16 +35,6 @@ public:
         ktDelColumnBlock = 4,
         ktDelDisplayColumns = 8,
     };
-    enum
-    {
-        ktTimerAutoScroll = 100,
-        ktTimerParseRepaint = 200,
-        ktTimerOpenAtTag = 300,
-    };
-    enum
-    {
-        ktMsgFollowWord = WM_USER + 100,  // posted: the word list follows a change once it is complete
-    };
 
     CKTSyntaxEditCtrl();
     ~CKTSyntaxEditCtrl() override;
@@ -230,8 +220,6 @@ public:
 
     // Tooltip (KTSyntaxEditCtrlToolTip.cpp): its top left at ptClient, up while the pointer stays in rcHot.
     void ShowTip(const CString& strText, CPoint ptClient, const CRect& rcHot);
-    void HideTip();
-    BOOL IsTipShownFor(const CRect& rcHot) const;
     CKTSyntaxEditTipWnd& GetTipWnd();
 
     // Mouse (KTSyntaxEditCtrlMouse.cpp, KTSyntaxEditCtrlWordSelect.cpp, KTSyntaxEditCtrlDrag.cpp).
@@ -241,6 +229,7 @@ public:
     // After the view's OLE drag: the press that started it is over; TRUE when it was the right button's. When
     // the drop into this text follows (ShowDropMenu), the right button's drag is kept for it to ask.
     BOOL EndOleDrag(BOOL bDropFollows);
+    void EndCaptureWithoutButton();
     void SetDropPosition(int nRow, int nDispCol) { m_ptDrop = KT_EDIT_TEXTPOS(nRow, nDispCol); }
 
     // Clipboard and drops (KTSyntaxEditCtrlClipboard.cpp, KTSyntaxEditCtrlDrop.cpp).
@@ -322,9 +311,6 @@ protected:
     void MoveWordRight(int& nRow, int& nPos, BOOL& bBoundary) const;
     void AdvanceAutoScroll();
     BOOL AutoScrollTarget(int& nRow, int& nCol) const;
-
-    void TrackTipPointer(CPoint point);
-    void PostFollowWord();
     BOOL IsMouseBusy() const { return m_bDragging || m_bNoDragCursor || m_bMouseSelecting || m_bMouseDown; }
     // The cursor as the mouse gesture under way and the keys held now choose it.
     void RefreshCursor() { SendMessage(WM_SETCURSOR, WPARAM(m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)); }
@@ -404,14 +390,11 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
-    afx_msg LRESULT OnFollowWord(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CKTSyntaxEditEventSink m_Sink;
     std::unique_ptr<CKTSyntaxEditCompletion> m_pCompletion;  // the word list and the word it replaces
-    BOOL m_bFollowPosted = FALSE;                            // a ktMsgFollowWord is on its way
     CKTSyntaxEditFolding m_folding;                          // the folds, their marks and boxes
     CKTSyntaxEditPrinter m_printer;                          // the pages on paper
     std::unique_ptr<CKTSyntaxEditTipWnd> m_pToolTip;
-    CRect m_rcTipHot;  // client area the pointer may roam while the tip is up
 };

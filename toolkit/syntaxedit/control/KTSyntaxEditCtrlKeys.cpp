@@ -3,6 +3,7 @@
 
 #include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditTipWnd.h"
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ int LeadingBlanks(const CString& strText)
 
 void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    HideTip();
+    m_pToolTip->Hide();
     if (IsMouseBusy())
     {
         RefreshCursor();

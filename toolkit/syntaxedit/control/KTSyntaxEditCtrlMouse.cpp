@@ -4,6 +4,7 @@
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditTipWnd.h"
 
 #include <algorithm>
 
@@ -141,7 +142,7 @@ void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
         // The box stands on its folded row; the mark goes with the fold.
         int nRow = 0, nCol = 0;
         HitTest(point.x, point.y, nRow, nCol);
-        HideTip();
+        m_pToolTip->Hide();
         ToggleCollapse(nRow);
         return;
     }
@@ -153,7 +154,7 @@ void CKTSyntaxEditCtrl::OnLButtonDblClk(UINT, CPoint point)
 
 void CKTSyntaxEditCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
-    TrackTipPointer(point);
+    m_pToolTip->TrackPointer(point);
     if (m_bMouseSelecting)
         ExtendSelectionTo(nFlags, point);
     else if (m_bMouseDown)
@@ -260,7 +261,7 @@ void CKTSyntaxEditCtrl::EndRowSelectionAtItsEnd()
 // not the user's, and must not end the gesture under way.
 void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (GetCapture() != this || ::GetFocus() != m_hWnd || IsDown(VK_LBUTTON))
+    if (GetCapture() != this || ::GetFocus() != m_hWnd)
     {
         CWnd::OnLButtonUp(nFlags, point);
         return;
@@ -278,6 +279,13 @@ void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
     Invalidate(FALSE);
     EnsureVisible(m_nCurrentRow, m_nDispCol, TRUE, TRUE);
     UpdateWindow();
+}
+
+// A capture held with no button down belongs to a gesture whose button-up went elsewhere: it ends as a lost one.
+void CKTSyntaxEditCtrl::EndCaptureWithoutButton()
+{
+    if (GetSafeHwnd() && GetCapture() == this && !IsDown(VK_LBUTTON))
+        ::ReleaseCapture();
 }
 
 void CKTSyntaxEditCtrl::ReleaseOwnCapture()

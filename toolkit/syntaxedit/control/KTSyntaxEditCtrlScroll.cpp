@@ -3,6 +3,7 @@
 
 #include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
+#include "KTSyntaxEditTipWnd.h"
 
 #include <afxwin_splitter.h>
 
@@ -326,7 +327,7 @@ void CKTSyntaxEditCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 BOOL CKTSyntaxEditCtrl::OnMouseWheel(UINT, short zDelta, CPoint)
 {
     m_pCompletion->Close();
-    HideTip();
+    m_pToolTip->Hide();
     Scroll(0, zDelta < 0 ? m_nWheelRows : -m_nWheelRows);
     return TRUE;
 }

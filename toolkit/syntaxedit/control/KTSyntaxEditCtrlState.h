@@ -15,6 +15,13 @@
 class CKTSyntaxEditCtrlState
 {
 protected:
+    // The control's own timers; the word list's is the word list's.
+    enum
+    {
+        ktTimerAutoScroll = 100,
+        ktTimerParseRepaint = 200,
+    };
+
     // What one typed character puts into the text and where the caret goes.
     struct CTyped
     {

@@ -7,27 +7,17 @@ void CKTSyntaxEditCtrl::ShowTip(const CString& strText, CPoint ptClient, const C
 {
     if (!m_pToolTip->GetSafeHwnd())
         return;
-    m_rcTipHot = rcHot;
+    m_pToolTip->SetHotArea(rcHot);
     CPoint ptScreen = ptClient;
     ClientToScreen(&ptScreen);
     m_pToolTip->SetPosition(ptScreen);
     m_pToolTip->Activate(strText);
 }
 
-void CKTSyntaxEditCtrl::HideTip() { m_pToolTip->Hide(); }
-
 CKTSyntaxEditTipWnd& CKTSyntaxEditCtrl::GetTipWnd() { return *m_pToolTip; }
-
-BOOL CKTSyntaxEditCtrl::IsTipShownFor(const CRect& rcHot) const { return m_pToolTip->IsShown() && m_rcTipHot == rcHot; }
-
-void CKTSyntaxEditCtrl::TrackTipPointer(CPoint point)
-{
-    if (m_pToolTip->IsShown() && !m_rcTipHot.PtInRect(point))
-        HideTip();
-}
 
 void CKTSyntaxEditCtrl::OnMouseLeave()
 {
-    HideTip();
+    m_pToolTip->Hide();
     CWnd::OnMouseLeave();
 }

@@ -4,6 +4,7 @@
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditLexTextSchema.h"
+#include "KTSyntaxEditTipWnd.h"
 
 #include <algorithm>
 #include <climits>
@@ -257,7 +258,7 @@ int CKTSyntaxEditFolding::GetFoldHiding(int nRow) const
 // that is no hover, or a fold made under the pointer would show its tip at once.
 void CKTSyntaxEditFolding::HoldTip()
 {
-    m_ctrl.HideTip();
+    m_ctrl.GetTipWnd().Hide();
     m_bTipHeld = ::GetCursorPos(&m_ptHeld) && m_ctrl.GetSafeHwnd();
     if (m_bTipHeld)
         m_ctrl.ScreenToClient(&m_ptHeld);
@@ -274,7 +275,7 @@ void CKTSyntaxEditFolding::TrackPointer(CPoint point)
         return;
     CRect rcBox(pMark->rcBox);
     rcBox.OffsetRect(m_ctrl.GetTextLeft(), 0);
-    if (m_ctrl.IsTipShownFor(rcBox))
+    if (m_ctrl.GetTipWnd().IsShownFor(rcBox))
         return;
     m_ctrl.ShowTip(WithoutLastIndent(GetHiddenText(pMark, kTipRows)), point + kTipOffset, rcBox);
 }

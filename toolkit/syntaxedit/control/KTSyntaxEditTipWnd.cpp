@@ -39,6 +39,12 @@ void CKTSyntaxEditTipWnd::Activate(const CString& strText)
     ShowAt(bVisible ? CKTWindowRect(this) : Layout());
 }
 
+void CKTSyntaxEditTipWnd::TrackPointer(CPoint ptClient)
+{
+    if (IsShown() && !m_rcHot.PtInRect(ptClient))
+        Hide();
+}
+
 CRect CKTSyntaxEditTipWnd::Layout() const
 {
     RECT rcWork = KTMultiMonitor()->GetWorkAreaAtCursor();

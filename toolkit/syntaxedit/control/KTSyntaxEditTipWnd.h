@@ -18,10 +18,16 @@ public:
     // The tip's top left corner in screen coordinates, taken by the next layout.
     void SetPosition(CPoint ptScreen) { m_ptTopLeft = ptScreen; }
     void Activate(const CString& strText);
+    // Up while the pointer stays in rcHot, in the owner's client coordinates.
+    void SetHotArea(const CRect& rcHot) { m_rcHot = rcHot; }
+    BOOL IsShownFor(const CRect& rcHot) const { return IsShown() && m_rcHot == rcHot; }
+    // The pointer now at ptClient: the tip goes once it leaves the area.
+    void TrackPointer(CPoint ptClient);
 
 protected:
     // As wide as the text needs, wrapped before the work area's right edge.
     CRect Layout() const;
 
     CPoint m_ptTopLeft;  // screen position of the tip
+    CRect m_rcHot;       // owner's client area the pointer may roam while the tip is up
 };

@@ -42,6 +42,31 @@ protected:
         Ctrl().SetCurrentPosition(1, int(strlen(pszText)) + 1, FALSE, TRUE);
     }
     CString RowText() { return Buffer()->GetLineTextEx(1); }
+    // Several rows, the caret at the end of the one given.
+    void Rows(LPCSTR pszText, int nCaretRow)
+    {
+        Row(pszText);
+        Ctrl().SetCurrentPosition(nCaretRow, Buffer()->GetLineLength(nCaretRow) + 1, FALSE, TRUE);
+    }
+    // The rows joined by "|".
+    CString AllText()
+    {
+        CString str;
+        for (int nRow = 1; nRow <= Ctrl().GetRowCount(); ++nRow)
+            str += (nRow > 1 ? "|" : "") + Buffer()->GetLineTextEx(nRow);
+        return str;
+    }
+    int HighlightedPixels()
+    {
+        return CPixelImage::FromWindow(List().GetSafeHwnd()).CountNear(::GetSysColor(COLOR_HIGHLIGHT));
+    }
+    void CaseSensitiveWords()
+    {
+        std::vector<KT_EDIT_AUTOCOMPLETEITEM> items = Words({"int", "inline", "Beta", "betamax"});
+        for (KT_EDIT_AUTOCOMPLETEITEM& item : items)
+            item.bCaseSensitive = TRUE;
+        List().SetDataList(items, kTags);
+    }
     void Keys(WORD wKey, unsigned nMods = CTestInput::kNone) { ASSERT_TRUE(m_input->Key(wKey, nMods)); }
     void Open() { Keys(VK_SPACE, CTestInput::kControl); }
     // The middle of a row of the list, in the control's coordinates: the list itself is never made foreground.
@@ -75,6 +100,37 @@ protected:
 
     std::unique_ptr<CEditTestWindow> m_window;
     std::unique_ptr<CTestInput> m_input;
+};
+
+// Counts the times a window is shown, however it is placed.
+class CShowCounter
+{
+public:
+    explicit CShowCounter(HWND hWnd)
+    {
+        s_hWnd = hWnd;
+        s_nShown = 0;
+        m_hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, Hook, NULL, ::GetCurrentThreadId());
+    }
+    ~CShowCounter() { ::UnhookWindowsHookEx(m_hHook); }
+    CShowCounter(const CShowCounter&) = delete;
+    CShowCounter& operator=(const CShowCounter&) = delete;
+    bool IsHooked() const { return m_hHook != NULL; }
+    int Shown() const { return s_nShown; }
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && pMsg->hwnd == s_hWnd && pMsg->message == WM_WINDOWPOSCHANGED &&
+            (reinterpret_cast<const WINDOWPOS*>(pMsg->lParam)->flags & SWP_SHOWWINDOW))
+            ++s_nShown;
+        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+    }
+
+    static inline HWND s_hWnd = NULL;
+    static inline int s_nShown = 0;
+    HHOOK m_hHook;
 };
 
 TEST_F(CAutoCompleteTest, CtrlSpaceOpensBelowTheCaretWithTheWordsOfTheTypedPrefix)
@@ -119,13 +175,73 @@ TEST_F(CAutoCompleteTest, TypingFollowsTheWordAndTabReplacesItAsOneStep)
     Ctrl().Undo();
     EXPECT_STREQ(RowText(), "x bet");
     ExpectFocusKept();
+}
 
-    // Typing a whole entry takes it as written in the list, and the list closes.
+// Typed whole, a word of a scheme that ignores case is the entry and takes its spelling; in a scheme that reads
+// case it is the entry only as written. No word comes out in a case the user did not type.
+TEST_F(CAutoCompleteTest, AWordTypedWholeTakesTheEntryOnlyAsTheSchemeReadsIt)
+{
     Row("x BE");
     Open();
     ASSERT_TRUE(m_input->Text("TA"));
     EXPECT_FALSE(List().IsShown());
-    EXPECT_STREQ(RowText(), "x BetA");
+    EXPECT_STREQ(RowText(), "x Beta");
+
+    CaseSensitiveWords();
+    Row("I");
+    Open();
+    ASSERT_TRUE(m_input->Text("NT"));
+    EXPECT_STREQ(RowText(), "INT");
+    EXPECT_TRUE(List().IsShown());
+    Keys(VK_ESCAPE);
+
+    Row("i");
+    Open();
+    ASSERT_TRUE(m_input->Text("nt"));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "int");
+
+    // Of the entries the word begins, the one written as typed is pointed at.
+    Row("x b");
+    Open();
+    EXPECT_STREQ(Selected(), "betamax");
+    Keys(VK_RETURN);
+    EXPECT_STREQ(RowText(), "x betamax");
+}
+
+// Shown again along the row, the list stands where the caret is now; shown again where it stands, it is not placed
+// anew.
+TEST_F(CAutoCompleteTest, TheListStandsAtTheCaretEachTimeItShows)
+{
+    List().SetTagLists(" ~(~=", ";");
+    const auto offset = [this]
+    {
+        CPoint ptCaret = Ctrl().GetCaretPoint();
+        Ctrl().ClientToScreen(&ptCaret);
+        CRect rcList;
+        List().GetWindowRect(&rcList);
+        EXPECT_EQ(rcList.top, ptCaret.y + Ctrl().GetRowHeight());
+        return rcList.left - ptCaret.x;
+    };
+    Row("for");
+    ASSERT_TRUE(m_input->Text(" "));
+    ASSERT_TRUE(List().IsShown());
+    const int nOffset = offset();
+    EXPECT_LT(nOffset, 0);
+    ASSERT_TRUE(m_input->Text("("));
+    ASSERT_TRUE(List().IsShown());
+    EXPECT_EQ(offset(), nOffset);
+    ASSERT_TRUE(m_input->Text("i ="));
+    ASSERT_TRUE(PumpUntil([this] { return List().IsShown() && Ctrl().GetCurrentChar() == 9; }));
+    EXPECT_EQ(offset(), nOffset);
+
+    Row("x b");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    CShowCounter shows(List().GetSafeHwnd());
+    ASSERT_TRUE(shows.IsHooked());
+    ASSERT_TRUE(Ctrl().GetCompletion().Open());
+    EXPECT_EQ(shows.Shown(), 0);
 }
 
 TEST_F(CAutoCompleteTest, EnterOnAnEmptyWordInsertsTheChosenEntryAndNoLineBreak)
@@ -147,6 +263,40 @@ TEST_F(CAutoCompleteTest, EnterOnAnEmptyWordInsertsTheChosenEntryAndNoLineBreak)
     EXPECT_STREQ(RowText(), "x Beta");
     Ctrl().Undo();
     EXPECT_STREQ(RowText(), "x ");
+}
+
+// Asked for on no word, the list points at nothing until the user moves: no key chooses an entry it did not see
+// highlighted, so each types as it would without the list.
+TEST_F(CAutoCompleteTest, AListAskedForOnNoWordChoosesNothingWithTheFirstKey)
+{
+    List().SetTagLists(".", ";");
+    const struct
+    {
+        const char* pszText;
+        WORD wKey;
+        const char* pszAfter;
+    } keys[] = {{";", 0, "x ;"}, {NULL, VK_RETURN, "x |"}, {NULL, VK_TAB, "x\t"}, {NULL, VK_SPACE, "x  "}};
+    for (const auto& key : keys)
+    {
+        Row("x ");
+        Open();
+        ASSERT_TRUE(List().IsShown());
+        EXPECT_EQ(HighlightedPixels(), 0);
+        if (key.pszText)
+            ASSERT_TRUE(m_input->Text(key.pszText));
+        else
+            Keys(key.wKey);
+        EXPECT_FALSE(List().IsShown());
+        EXPECT_STREQ(AllText(), key.pszAfter);
+    }
+
+    // Moved to, the entry is drawn highlighted and the next key takes it.
+    Row("x ");
+    Open();
+    Keys(VK_DOWN);
+    EXPECT_TRUE(PumpUntil([this] { return HighlightedPixels() > 0; }));
+    ASSERT_TRUE(m_input->Text(";"));
+    EXPECT_STREQ(RowText(), "x Beta;");
 }
 
 // Chosen where Enter left the caret indented, the entry comes with the indentation: one undo takes both.
@@ -223,20 +373,30 @@ TEST_F(CAutoCompleteTest, AClickSelectsAndADoubleClickChoosesWithoutTakingTheFoc
     ExpectFocusKept();
 }
 
-// The list tells the control when it hides, to end a capture left there; that neither selects text after a click
-// in the list nor cuts short a selection the user drags in the text while the list shows.
+// Hiding, the list has the control end a capture it holds with no button down, and makes up no button-up for it;
+// that neither selects text after a click in the list nor cuts short a selection the user drags in the text while
+// the list shows.
 TEST_F(CAutoCompleteTest, HidingTellsTheControlWithoutTouchingTheSelection)
 {
     Row("x ");
     Open();
     ASSERT_TRUE(m_input->Click(OnList(2)));
-    CMessageRecorder recorder({Ctrl().GetSafeHwnd()}, {WM_LBUTTONUP});
-    Keys(VK_RETURN);
-    ASSERT_TRUE(PumpUntil([&recorder] { return !recorder.Messages().empty(); }));
-    EXPECT_EQ(recorder.Messages()[0].nFlags & kPosted, unsigned(kPosted));
-    ASSERT_TRUE(m_input->Text("ab"));
+    {
+        CMessageRecorder recorder({Ctrl().GetSafeHwnd()}, {WM_LBUTTONUP});
+        Keys(VK_RETURN);
+        ASSERT_TRUE(m_input->Text("ab"));
+        EXPECT_TRUE(recorder.Messages().empty());
+    }
     EXPECT_STREQ(RowText(), "x betamaxab");
     EXPECT_FALSE(Ctrl().HasSelection());
+
+    // A gesture whose button-up went elsewhere.
+    Row("x ");
+    Open();
+    Ctrl().SetCapture();
+    Keys(VK_ESCAPE);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_NE(::GetCapture(), Ctrl().GetSafeHwnd());
 
     Row("x alpha be");
     Open();
@@ -311,9 +471,8 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
     EXPECT_STREQ(RowText(), "x bet");
 }
 
-// A typed open tag opens the list on an empty word. Opened by itself, it chooses only an entry the user moved to:
-// a typed word moves its selection but Enter still breaks the row, a space stays a space, and a word without
-// entry closes it.
+// A typed open tag opens the list on an empty word. Opened by itself, it never chooses by a key: a typed word
+// moves its selection but Enter still breaks the row, a space stays a space, and a word without entry closes it.
 TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
 {
     List().SetTagLists(".~=", ";~,");
@@ -333,25 +492,13 @@ TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
     EXPECT_STREQ(RowText(), "x.be");
     EXPECT_EQ(Ctrl().GetRowCount(), 2);
 
+    // Down is the caret's: it closes the list, and Enter breaks the row.
     Row("x");
     ASSERT_TRUE(m_input->Text(".be"));
     Keys(VK_DOWN);
-    EXPECT_STREQ(Selected(), "betamax");
-    EXPECT_TRUE(List().IsHighlighted());
-    Keys(VK_RETURN);
     EXPECT_FALSE(List().IsShown());
-    EXPECT_STREQ(RowText(), "x.betamax");
-    EXPECT_EQ(Ctrl().GetRowCount(), 1);
-
-    // Moved to, then typed on: the entry moved to is no longer the user's choice.
-    Row("x");
-    ASSERT_TRUE(m_input->Text(".b"));
-    Keys(VK_DOWN);
-    ASSERT_TRUE(m_input->Text("e"));
-    EXPECT_FALSE(List().IsHighlighted());
     Keys(VK_RETURN);
-    EXPECT_EQ(Ctrl().GetRowCount(), 2);
-    EXPECT_STREQ(RowText(), "x.be");
+    EXPECT_STREQ(AllText(), "x.be|");
 
     Row("x");
     ASSERT_TRUE(m_input->Text(".be "));
@@ -367,6 +514,39 @@ TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
     Row("x");
     ASSERT_TRUE(m_input->Text(".BETA,"));
     EXPECT_STREQ(RowText(), "x.BETA,");
+}
+
+// A list that opened by itself leaves every caret key to the text and closes: the caret moves as without the list,
+// Enter then breaks the row it came to and Tab types a tab.
+TEST_F(CAutoCompleteTest, AListThatOpenedByItselfLeavesTheCaretKeysToTheText)
+{
+    List().SetTagLists(";~=", ",");
+    const struct
+    {
+        WORD wKey;
+        const char* pszAfter;
+    } moves[] = {{VK_DOWN, "top|x = 1;|end|"},
+                 {VK_UP, "top||x = 1;|end"},
+                 {VK_NEXT, "top|x = 1;|end|"},
+                 {VK_PRIOR, "top||x = 1;|end"}};
+    for (const auto& move : moves)
+    {
+        Rows("top\r\nx = 1\r\nend", 2);
+        ASSERT_TRUE(m_input->Text(";"));
+        ASSERT_TRUE(List().IsShown());
+        Keys(move.wKey);
+        EXPECT_FALSE(List().IsShown());
+        EXPECT_NE(Ctrl().GetCurrentRow(), 2);
+        Keys(VK_RETURN);
+        EXPECT_STREQ(AllText(), move.pszAfter);
+    }
+
+    Row("x");
+    ASSERT_TRUE(m_input->Text("="));
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_TAB);
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x=\t");
 }
 
 // Home and End belong to the caret while the list opened by itself; Delete and Left to the caret whichever list.
@@ -500,48 +680,18 @@ TEST_F(CAutoCompleteTest, ACloseTagChoosesTheEntryAndFollowsIt)
     EXPECT_STREQ(RowText(), "x.de,");
     EXPECT_FALSE(List().IsShown());
 
-    Row("x");
-    ASSERT_TRUE(m_input->Text(".de"));
+    Row("x ");
+    Open();
+    ASSERT_TRUE(m_input->Text("de"));
     Keys(VK_UP);
     ASSERT_TRUE(m_input->Text(","));
-    EXPECT_STREQ(RowText(), "x.betamax,");
+    EXPECT_STREQ(RowText(), "x betamax,");
 
     Row("x");
     ASSERT_TRUE(m_input->Text(".;"));
     EXPECT_FALSE(List().IsShown());
     EXPECT_STREQ(RowText(), "x.;");
 }
-
-// Counts the times a window is shown, however it is placed.
-class CShowCounter
-{
-public:
-    explicit CShowCounter(HWND hWnd)
-    {
-        s_hWnd = hWnd;
-        s_nShown = 0;
-        m_hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, Hook, NULL, ::GetCurrentThreadId());
-    }
-    ~CShowCounter() { ::UnhookWindowsHookEx(m_hHook); }
-    CShowCounter(const CShowCounter&) = delete;
-    CShowCounter& operator=(const CShowCounter&) = delete;
-    bool IsHooked() const { return m_hHook != NULL; }
-    int Shown() const { return s_nShown; }
-
-private:
-    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (nCode == HC_ACTION && pMsg->hwnd == s_hWnd && pMsg->message == WM_WINDOWPOSCHANGED &&
-            (reinterpret_cast<const WINDOWPOS*>(pMsg->lParam)->flags & SWP_SHOWWINDOW))
-            ++s_nShown;
-        return ::CallNextHookEx(NULL, nCode, wParam, lParam);
-    }
-
-    static inline HWND s_hWnd = NULL;
-    static inline int s_nShown = 0;
-    HHOOK m_hHook;
-};
 
 // Typed ahead of the screen, the tags of a row open the list only once the keys are handled, and only where the
 // caret still stands after the last of them.
@@ -608,6 +758,22 @@ TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndTypeThemselves)
     EXPECT_STREQ(list.GetShownText(list.GetSelected()), "return");
     ASSERT_TRUE(input.Text(";"));
     EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 1), "x.ret;");
+
+    // C reads case: a keyword typed in capitals is no keyword, and stays as typed.
+    ASSERT_TRUE(input.Key(VK_RETURN));
+    ASSERT_TRUE(input.Text("I"));
+    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    ASSERT_TRUE(input.Text("NT"));
+    EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 2), "INT");
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+
+    // Asked for on no word, the list takes nothing for the separator typed next.
+    ASSERT_TRUE(input.Text(" "));
+    ASSERT_TRUE(input.Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    ASSERT_TRUE(input.Text(";"));
+    EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 2), "INT ;");
 }
 
 // Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <new>
 
+#include "KTLexStrings.h"
+
 namespace
 {
 
@@ -14,6 +16,20 @@ void CopyNonEmpty(const CKTLexValues& values, std::vector<std::string>& strings)
         for (const std::string& s : value.GetStrings())
             if (!s.empty())
                 strings.push_back(s);
+}
+
+// Whether a class reads its tokens with case: as it says, else as the nearest parent that says.
+bool ReadsCase(const CKTSyntaxEditLexClassSet& classes, CKTSyntaxEditLexClass::Ptr cls)
+{
+    const int kMaxParents = 64;  // parents named in a ring would never end
+    for (int i = 0; cls && i < kMaxParents; ++i)
+    {
+        if (const CKTSyntaxEditLexValue* value = cls->GetAttribute("CaseSensitive", false))
+            return value->GetType() == CKTSyntaxEditLexValue::ktInt && value->GetInt() > 0;
+        const std::vector<std::string>& names = cls->GetParentNames();
+        cls = names.empty() ? CKTSyntaxEditLexClass::Ptr() : classes.FindClass(ktlex::Trim(names[0]));
+    }
+    return false;
 }
 
 }  // namespace
@@ -429,6 +445,7 @@ bool CKTSyntaxEditLexParser::GetSchemaClassesInfo(std::vector<KT_EDIT_STRINGSET>
         CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenTag).values, set.arTokens);
         CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenStartSep).values, set.arStartSeparators);
         CopyNonEmpty(cls->GetProperty(CKTSyntaxEditLexClass::ktTokenEndSep).values, set.arEndSeparators);
+        set.bCaseSensitive = ReadsCase(m_ptrSchema->GetClassSet(), cls);
         sets.push_back(set);
     }
     return true;

@@ -45,6 +45,7 @@ struct KT_EDIT_STRINGSET
     std::vector<std::string> arTokens;
     std::vector<std::string> arStartSeparators;
     std::vector<std::string> arEndSeparators;
+    bool bCaseSensitive = false;  // the class reads its tokens only as written
 };
 
 class CKTSyntaxEditLexParser : public CKTLexCounted, private IKTLexSchemaEvents
