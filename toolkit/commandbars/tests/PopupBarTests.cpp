@@ -644,6 +644,19 @@ TEST_F(PopupBarTest, TheToolbarsMenuOfARightToLeftFrameIsRightToLeft)
     EXPECT_EQ((DWORD)WS_EX_LAYOUTRTL, dwExStyle & WS_EX_LAYOUTRTL);
 }
 
+TEST_F(PopupBarTest, AMenuOfAFrameTurnedRightToLeftAfterItsBarsWereMadeReadsRightToLeft)
+{
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(1, TRUE));
+    CKTCommandBar* pPopup = pMenuBar->GetControl(1)->GetCommandBar();
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSafeHwnd() && pPopup->IsWindowVisible(); }));
+    const DWORD dwExStyle = pPopup->GetExStyle();
+    pMenuBar->SetTrackingMode(ktTrackingNone);
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    EXPECT_EQ((DWORD)WS_EX_LAYOUTRTL, dwExStyle & WS_EX_LAYOUTRTL);
+}
+
 TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
 {
     CMenu sub, menu;
