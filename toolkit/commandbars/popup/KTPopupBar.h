@@ -63,6 +63,8 @@ public:
     // bar has its own; a popup tool bar keeps its Borders.
     virtual CRect GetBorders();
     void OnRecalcLayout() override;
+    // No idle time passes while a menu is open: a changed control shows at once.
+    void DelayLayout() override { Redraw(NULL, TRUE); }
     void OnControlsChanged() override;
     virtual void UpdateLocation();
     virtual CRect CalcPopupRect(int cx, int cy);

@@ -657,6 +657,31 @@ TEST_F(PopupBarTest, AMenuOfAFrameTurnedRightToLeftAfterItsBarsWereMadeReadsRigh
     EXPECT_EQ((DWORD)WS_EX_LAYOUTRTL, dwExStyle & WS_EX_LAYOUTRTL);
 }
 
+// No idle time passes while a menu is open: what changes in it shows without the mouse passing over it.
+TEST_F(PopupBarTest, AnOpenMenuShowsARenamedOrHiddenEntryAtOnce)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControl* pFirst = pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED);
+    pFirst->SetCaption("&Enabled");
+    CKTControl* pSecond = pPopup->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER);
+    pSecond->SetCaption("&No handler");
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    ::SetCursorPos(rcFrame.right - 2, rcFrame.bottom - 2);
+    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+    HWND hPopup = pPopup->GetSafeHwnd();
+    PumpMessages();
+    const CPixelImage before = CPixelImage::FromWindow(hPopup);
+
+    pFirst->SetCaption("&Wrapped");
+    EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(hPopup).CountDiffering(before) > 0; }, 2000))
+        << "the new caption shows";
+    const CPixelImage renamed = CPixelImage::FromWindow(hPopup);
+    pSecond->SetVisible(FALSE);
+    EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(hPopup).CountDiffering(renamed) > 0; }, 2000))
+        << "the hidden entry goes";
+    pPopup->SetTrackingMode(ktTrackingNone);
+}
+
 TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
 {
     CMenu sub, menu;
