@@ -263,6 +263,12 @@ void CKTPopupBar::OnRecalcLayout()
         PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
 }
 
+void CKTPopupBar::DelayLayout()
+{
+    CKTCommandBar::DelayLayout();
+    Redraw(NULL, TRUE);
+}
+
 void CKTPopupBar::OnControlsChanged()
 {
     ForgetSelection();

@@ -63,8 +63,9 @@ public:
     // bar has its own; a popup tool bar keeps its Borders.
     virtual CRect GetBorders();
     void OnRecalcLayout() override;
-    // No idle time passes while a menu is open: a changed control shows at once.
-    void DelayLayout() override { Redraw(NULL, TRUE); }
+    // No idle time passes while a menu is open: a changed control shows at once. The update run as the popup
+    // opens still lays it out anew, so that a caption its handler set has room.
+    void DelayLayout() override;
     void OnControlsChanged() override;
     virtual void UpdateLocation();
     virtual CRect CalcPopupRect(int cx, int cy);

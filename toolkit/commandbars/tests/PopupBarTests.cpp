@@ -682,6 +682,25 @@ TEST_F(PopupBarTest, AnOpenMenuShowsARenamedOrHiddenEntryAtOnce)
     pPopup->SetTrackingMode(ktTrackingNone);
 }
 
+TEST_F(PopupBarTest, AnEntryRenamedByItsUpdateHandlerAsTheMenuOpensHasRoomForItsNewCaption)
+{
+    const CString strLong = "An entry named at length as the menu opens";
+    auto openWidth = [this](LPCSTR lpszCaption)
+    {
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_RENAMED)->SetCaption(lpszCaption);
+        const CRect rcFrame = CKTWindowRect(m_pFrame);
+        EXPECT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+        const int nWidth = CKTWindowRect(pPopup).Width();
+        pPopup->SetTrackingMode(ktTrackingNone);
+        return nWidth;
+    };
+    m_pFrame->m_strRenamed = strLong;
+    const int nNamedFirst = openWidth(strLong);
+    EXPECT_EQ(nNamedFirst, openWidth("&Short")) << "as wide as when it had that caption from the start";
+}
+
 TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
 {
     CMenu sub, menu;
