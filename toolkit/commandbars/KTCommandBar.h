@@ -159,7 +159,8 @@ public:
     void EnableAnimation(BOOL bEnable);
     BOOL IsAnimationEnabled() const;
     const CKTCommandBarAnimator* GetAnimator() const { return m_pAnimator.get(); }
-    void DelayLayout() { m_dwPendingUpdate |= ktPendingLayout; }
+    // Lays the bar out at the next idle time.
+    virtual void DelayLayout() { m_dwPendingUpdate |= ktPendingLayout; }
     void LockRedraw() { m_nLockRedraw++; }
     void UnlockRedraw();
     virtual void DrawCommandBar(CDC* pDC, CRect rcClipBox);

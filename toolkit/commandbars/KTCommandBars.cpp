@@ -86,6 +86,11 @@ void CKTCommandBars::SetSite(CWnd* pSite)
     m_bRightToLeft = (pSite->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
 }
 
+BOOL CKTCommandBars::IsLayoutRTL() const
+{
+    return m_bRightToLeft || (m_pSite && m_pSite->GetSafeHwnd() && (m_pSite->GetExStyle() & WS_EX_LAYOUTRTL));
+}
+
 void CKTCommandBars::EnableDocking()
 {
     for (int i = 0; i < 4; i++)

@@ -145,7 +145,8 @@ public:
     // Alt+Shift+letter then is no frame access key.
     void SetShiftIgnoresAccessKeys(BOOL bIgnore) { m_bShiftIgnoresAccessKeys = bIgnore; }
     BOOL GetShiftIgnoresAccessKeys() const { return m_bShiftIgnoresAccessKeys; }
-    BOOL IsLayoutRTL() const { return m_bRightToLeft; }
+    // The site reads right to left now, or did when it was set.
+    BOOL IsLayoutRTL() const;
     void SetHelpId(int nId) { m_nHelpId = nId; }
     int GetHelpId() const { return m_nHelpId; }
     virtual void OnTrackingModeChanged(CKTCommandBar* pBar, int nMode);

@@ -124,7 +124,6 @@ void CKTCommandBars::ContextMenu(WPARAM wParam, int x, int y)
         m_pSite->SendMessage(KTWM_TOOLBARSCONTEXTMENU, wParam, (LPARAM)pPopup.GetInterface());
     if (pPopup->GetControlCount() == 0)
         return;
-    pPopup->SetLayoutRTL(m_pSite && m_pSite->GetSafeHwnd() && (m_pSite->GetExStyle() & WS_EX_LAYOUTRTL));
     ClosePopups();
     if (pPopup->PopupAt(x, y))
         RunPopupLoop(pPopup);

@@ -304,8 +304,12 @@ TEST_F(EditorTest, AMaximisedEditorWithoutTabGroupsHasItsWindowButtonsAtTheMenuB
     const CRect rcClose = pControls->FindControl(KT_ID_MDI_CLOSE)->GetRect();
     const CRect rcRestore = pControls->FindControl(KT_ID_MDI_RESTORE)->GetRect();
     const CRect rcMinimise = pControls->FindControl(KT_ID_MDI_MINIMIZE)->GetRect();
-    CKTControl* pLastMenu = pControls->GetAt(pControls->FindControl(KT_ID_MDI_MINIMIZE)->GetIndex() - 1);
-    EXPECT_GE(rcClose.right, rcBar.right - 8) << "the close button ends the bar";
+    CKTControl* pOptions = pControls->FindControl(KT_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(nullptr, pOptions);
+    CKTControl* pLastMenu = pControls->GetAt(pOptions->GetIndex() - 1);
+    EXPECT_GE(rcClose.right, pOptions->GetRect().left - 8)
+        << "the close button ends the bar, before its options button";
+    EXPECT_LE(pOptions->GetRect().right, rcBar.right);
     EXPECT_LE(rcRestore.right, rcClose.left);
     EXPECT_LE(rcMinimise.right, rcRestore.left);
     EXPECT_GT(rcMinimise.left, pLastMenu->GetRect().right + 100) << "clear of the last menu";

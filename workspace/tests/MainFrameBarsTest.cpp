@@ -52,7 +52,8 @@ TEST(MainFrameBars, TheThemedMenuBarAndTheStandardToolbarTakeThePlaceOfTheWindow
     ASSERT_TRUE(pBars);
     CKTMenuBar* pMenuBar = pBars->GetMenuBar();
     ASSERT_TRUE(pMenuBar);
-    ASSERT_EQ(6, pMenuBar->GetControlCount());
+    ASSERT_EQ(7, pMenuBar->GetControlCount()) << "six menus and the options button";
+    EXPECT_EQ((UINT)KT_ID_TOOLBAR_EXPAND, pMenuBar->GetControl(6)->GetID());
     EXPECT_EQ("&File", pMenuBar->GetControl(0)->GetCaption());
     EXPECT_EQ("&Help", pMenuBar->GetControl(5)->GetCaption());
 

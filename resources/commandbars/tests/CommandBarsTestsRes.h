@@ -7,6 +7,7 @@
 #define ID_TEST_ENABLED 9202
 #define ID_TEST_DESCRIBED 9203
 #define ID_TEST_TOGGLE 9204
+#define ID_TEST_RENAMED 9205
 #define IDR_SHORTTOOLBAR 9210
 // Two document types, each with a menu of its own.
 #define IDR_TEXTDOC 9220

@@ -5,6 +5,7 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDrawHelpers.h"
+#include "KTDrawObjects.h"
 #include "KTPopupBar.h"
 
 namespace
@@ -165,21 +166,29 @@ HRESULT CKTCommandBarAccessible::GetAccessibleChildCount(long* pcountChildren)
     return S_OK;
 }
 
+CKTControl* CKTCommandBarAccessible::ChildOf(const VARIANT& varChild) const
+{
+    return m_pBar->GetControl(GetChildIndex(&varChild) - 1);
+}
+
 HRESULT CKTCommandBarAccessible::GetAccessibleChild(VARIANT varChild, IDispatch** ppdispChild)
 {
-    CKTControl* pControl = m_pBar->GetControl(GetChildIndex(&varChild) - 1);
+    CKTControl* pControl = ChildOf(varChild);
     return pControl ? PutObject(pControl->GetAccessible(), ppdispChild) : E_INVALIDARG;
 }
 
 HRESULT CKTCommandBarAccessible::GetAccessibleName(VARIANT varChild, BSTR* pszName)
 {
-    return IsSelf(varChild) ? PutText(m_pBar->GetTitle(), pszName) : E_INVALIDARG;
+    if (IsSelf(varChild))
+        return PutText(m_pBar->GetTitle(), pszName);
+    CKTControl* pControl = ChildOf(varChild);
+    return pControl ? PutText(CKTControlAccessible::NameOf(pControl), pszName) : E_INVALIDARG;
 }
 
 HRESULT CKTCommandBarAccessible::GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole)
 {
     if (!IsSelf(varChild))
-        return E_INVALIDARG;
+        return ChildOf(varChild) ? PutLong(ROLE_SYSTEM_MENUITEM, pvarRole) : E_INVALIDARG;
     switch (m_pBar->GetType())
     {
     case ktBarTypeMenuBar:
@@ -192,7 +201,31 @@ HRESULT CKTCommandBarAccessible::GetAccessibleRole(VARIANT varChild, VARIANT* pv
 
 HRESULT CKTCommandBarAccessible::GetAccessibleState(VARIANT varChild, VARIANT* pvarState)
 {
-    return IsSelf(varChild) ? PutLong(IsBarHidden(m_pBar) ? STATE_SYSTEM_INVISIBLE : 0, pvarState) : E_INVALIDARG;
+    long nState = IsBarHidden(m_pBar) ? STATE_SYSTEM_INVISIBLE : 0;
+    if (IsSelf(varChild))
+        return PutLong(nState, pvarState);
+    CKTControl* pControl = ChildOf(varChild);
+    if (!pControl)
+        return E_INVALIDARG;
+    nState |= STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    if (pControl->GetIndex() == m_pBar->GetSelected())
+        nState |= kStateSelected;
+    return PutLong(nState, pvarState);
+}
+
+HRESULT CKTCommandBarAccessible::AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight,
+                                                    VARIANT varChild)
+{
+    if (IsSelf(varChild))
+        return CKTWindowAccessible::AccessibleLocation(pxLeft, pyTop, pcxWidth, pcyHeight, varChild);
+    CKTControl* pControl = ChildOf(varChild);
+    if (!pControl)
+        return E_INVALIDARG;
+    if (!m_pBar->GetSafeHwnd())
+        return E_FAIL;
+    CRect rc = pControl->GetRect();
+    rc.OffsetRect(CKTWindowRect(m_pBar).TopLeft());
+    return PutLocation(rc, pxLeft, pyTop, pcxWidth, pcyHeight);
 }
 
 HRESULT CKTCommandBarAccessible::AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild)

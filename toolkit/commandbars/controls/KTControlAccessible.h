@@ -52,8 +52,12 @@ protected:
     HRESULT GetAccessibleName(VARIANT varChild, BSTR* pszName) override;
     HRESULT GetAccessibleRole(VARIANT varChild, VARIANT* pvarRole) override;
     HRESULT GetAccessibleState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT AccessibleLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
     HRESULT AccessibleHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
 
 private:
+    // The control a child id names (1 the first), NULL for the bar itself or an id out of range.
+    CKTControl* ChildOf(const VARIANT& varChild) const;
+
     CKTCommandBar* m_pBar;  // owner
 };

@@ -59,7 +59,7 @@ BOOL CKTPopupBar::CreatePopupWindow()
     BOOL bSaveBits = !pCommandBars || pCommandBars->GetCommandBarsOptions()->bUseSystemSaveBitsStyle;
     CKTDrawHelpers::RegisterWndClass(NULL, "KTPopupBar", bSaveBits ? CS_DBLCLKS | CS_SAVEBITS : CS_DBLCLKS);
     DWORD dwExStyle = WS_EX_TOOLWINDOW;
-    if (m_bLayoutRTL || (pCommandBars && pCommandBars->IsLayoutRTL()))
+    if (pCommandBars && pCommandBars->IsLayoutRTL())
         dwExStyle |= WS_EX_LAYOUTRTL;
     return CreateEx(dwExStyle, "KTPopupBar", m_strTitle, KT_POPUP_STYLE, CRect(0, 0, 0, 0), GetSite(), 0);
 }
@@ -261,6 +261,12 @@ void CKTPopupBar::OnRecalcLayout()
     Redraw(NULL, TRUE);
     if (bTips)
         PostMessage(WM_TIMER, KT_TIMER_KEYBOARDTIPS, 0);
+}
+
+void CKTPopupBar::DelayLayout()
+{
+    CKTCommandBar::DelayLayout();
+    Redraw(NULL, TRUE);
 }
 
 void CKTPopupBar::OnControlsChanged()

@@ -48,8 +48,6 @@ public:
     void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
     void DoPropExchange(CKTPropExchange* pPX) override;
     void SetPopupOwner(CWnd* pOwner) { m_pPopupOwner = pOwner; }
-    // Right-to-left whatever the command bars are; taken when the window is made.
-    void SetLayoutRTL(BOOL bRTL) { m_bLayoutRTL = bRTL; }
 
     BOOL Popup(CKTControl* pControlPopup, BOOL bSelectFirst) override;
     BOOL DestroyWindow() override;
@@ -65,6 +63,9 @@ public:
     // bar has its own; a popup tool bar keeps its Borders.
     virtual CRect GetBorders();
     void OnRecalcLayout() override;
+    // No idle time passes while a menu is open: a changed control shows at once. The update run as the popup
+    // opens still lays it out anew, so that a caption its handler set has room.
+    void DelayLayout() override;
     void OnControlsChanged() override;
     virtual void UpdateLocation();
     virtual CRect CalcPopupRect(int cx, int cy);
@@ -149,7 +150,6 @@ protected:
     BOOL m_bLayoutLock = FALSE;
     BOOL m_bShowShadow = TRUE;
     BOOL m_bContextMenu = FALSE;
-    BOOL m_bLayoutRTL = FALSE;     // asked for by the caller
     BOOL m_bTearOffPopup = FALSE;  // shows a gripper that tears it off as a toolbar
     CString m_strTearOffCaption;   // the torn-off toolbar's title
     UINT m_nTearOffId = 0;         // the torn-off toolbar's bar id

@@ -27,10 +27,8 @@ DWORD FlagsForParent(CKTCommandBar* pParent, DWORD dwFlags, DWORD dwParentPopupF
         return ktPopupLeftwards;
     if (!IsBesideParent(pParent))
         return dwFlags | ktPopupVertical;
-    // Only a parent that opened beside its control leftwards leads on that way; a dropped-down one that is merely
-    // aligned on its control's right edge leaves its own popups free to open rightwards.
-    const BOOL bParentLeftwards = (dwParentPopupFlags & (ktPopupLeftwards | ktPopupVertical)) == ktPopupLeftwards;
-    return pParent->IsPopupBar() && bParentLeftwards ? (DWORD)ktPopupLeftwards : dwFlags;
+    // Sub-menus keep the way their menu took; placement turns them back where the screen ends.
+    return pParent->IsPopupBar() && (dwParentPopupFlags & ktPopupLeftwards) ? (DWORD)ktPopupLeftwards : dwFlags;
 }
 
 // A combo box's list drops over nothing but the box itself.

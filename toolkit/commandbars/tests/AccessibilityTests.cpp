@@ -7,6 +7,7 @@
 #include "KTCommandBars.h"
 #include "KTControlGallery.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
@@ -75,6 +76,50 @@ TEST_F(AccessibilityTest, AToolBarReadsAsButtonsWithNamesStatesAndPlaces)
     Bar()->GetControl(nCut)->SetEnabled(FALSE);
     Bar()->GetControl(nCut)->SetChecked(TRUE);
     EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED, AccState(cut.p));
+}
+
+TEST_F(AccessibilityTest, ABarAnswersForEachControlByChildId)
+{
+    CComHolder<IAccessible> bar;
+    AccClientObject(Bar()->GetSafeHwnd(), bar);
+    const int nCut = IndexOf(Bar(), ID_EDIT_CUT);
+    ASSERT_GE(nCut, 0);
+    const long nChild = nCut + 1;
+    EXPECT_EQ(CString("Cut"), AccName(bar.p, nChild));
+    EXPECT_EQ(ROLE_SYSTEM_MENUITEM, AccRole(bar.p, nChild));
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE, AccState(bar.p, nChild));
+    CRect rcCut = Bar()->GetControl(nCut)->GetRect();
+    rcCut.OffsetRect(CKTWindowRect(Bar()).TopLeft());
+    EXPECT_EQ(rcCut, AccLocation(bar.p, nChild));
+
+    Bar()->SetSelected(nCut, TRUE);
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED |
+                  STATE_SYSTEM_HOTTRACKED,
+              AccState(bar.p, nChild));
+    EXPECT_EQ(STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE, AccState(bar.p, nChild + 1)) << "only the selected";
+    Bar()->SetSelected(-1, FALSE);
+
+    BSTR bstr = nullptr;
+    VARIANT var = {};
+    const long nPastEnd = Bar()->GetControlCount() + 1;
+    EXPECT_EQ(E_INVALIDARG, bar->get_accName(AccChild(nPastEnd), &bstr));
+    EXPECT_EQ(E_INVALIDARG, bar->get_accRole(AccChild(nPastEnd), &var));
+    EXPECT_EQ(E_INVALIDARG, bar->get_accState(AccChild(-1), &var));
+    long x = 0, y = 0, cx = 0, cy = 0;
+    EXPECT_EQ(E_INVALIDARG, bar->accLocation(&x, &y, &cx, &cy, AccChild(nPastEnd)));
+}
+
+TEST_F(AccessibilityTest, AMenuNamesItsItemsWithTheirShortcuts)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(1, TRUE));
+    CKTCommandBar* pPopup = pMenuBar->GetControl(1)->GetCommandBar();
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSafeHwnd() && pPopup->IsWindowVisible(); }));
+    CComHolder<IAccessible> items;
+    AccClientObject(pPopup->GetSafeHwnd(), items);
+    EXPECT_EQ(CString("Undo\tCtrl+Z"), AccName(items.p, 1));
+    EXPECT_EQ(ROLE_SYSTEM_MENUITEM, AccRole(items.p, 1));
+    pMenuBar->SetTrackingMode(0);
 }
 
 TEST_F(AccessibilityTest, TheMenuBarReadsAsMenusWhoseDefaultActionOpensThem)

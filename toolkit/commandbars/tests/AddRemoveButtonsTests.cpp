@@ -167,9 +167,10 @@ TEST_F(AddRemoveButtonsTest, TheListTicksEachButtonAndAPickShowsOrHidesItAtOnce)
     m_pCommandBars->ClosePopups();
 }
 
-TEST_F(AddRemoveButtonsTest, TheMenusBesideTheExpandMenuOpenOnItsRightWhereThereIsRoom)
+// The expand menu opens leftwards, aligned on its button's right edge: the menus beside it keep that way while there
+// is room, and turn at the screen's edge.
+TEST_F(AddRemoveButtonsTest, TheMenusBesideTheExpandMenuOpenOnItsLeftAndTurnAtTheScreenEdge)
 {
-    // Far enough from the screen's left that the expand menu stays aligned on its button's right edge.
     ASSERT_TRUE(m_pFrame->SetWindowPos(NULL, 400, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     CKTCommandBar* pOptions = OpenPopup(m_pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND));
     ASSERT_TRUE(pOptions != NULL);
@@ -177,9 +178,21 @@ TEST_F(AddRemoveButtonsTest, TheMenusBesideTheExpandMenuOpenOnItsRightWhereThere
     ASSERT_TRUE(pBars != NULL);
     CKTCommandBar* pList = OpenPopup(FindCaption(pBars, "Standard"));
     ASSERT_TRUE(pList != NULL);
-    ASSERT_LT(CKTWindowRect(pList).right, ::GetSystemMetrics(SM_CXSCREEN)) << "the test needs room on the right";
-    EXPECT_GE(CKTWindowRect(pBars).left, CKTWindowRect(pOptions).right - 4);
-    EXPECT_GE(CKTWindowRect(pList).left, CKTWindowRect(pBars).right - 4);
+    ASSERT_GE(CKTWindowRect(pList).left, 0) << "the test needs room on the left";
+    EXPECT_LE(CKTWindowRect(pBars).right, CKTWindowRect(pOptions).left + 4);
+    EXPECT_LE(CKTWindowRect(pList).right, CKTWindowRect(pBars).left + 4);
+    const int nOptionsLeft = CKTWindowRect(pOptions).left;
+    m_pCommandBars->ClosePopups();
+
+    // The expand menu now starts a few pixels from the screen's left edge.
+    ASSERT_TRUE(
+        m_pFrame->SetWindowPos(NULL, 400 - nOptionsLeft + 4, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+    pOptions = OpenPopup(m_pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND));
+    ASSERT_TRUE(pOptions != NULL);
+    pBars = OpenPopup(FindCaption(pOptions, "&Add or Remove Buttons"));
+    ASSERT_TRUE(pBars != NULL);
+    ASSERT_LT(CKTWindowRect(pOptions).left, CKTWindowRect(pBars).Width()) << "no room on the left";
+    EXPECT_GE(CKTWindowRect(pBars).left, CKTWindowRect(pOptions).right - 4) << "on the screen, beside its menu";
     m_pCommandBars->ClosePopups();
 }
 

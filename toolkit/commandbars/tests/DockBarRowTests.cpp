@@ -218,15 +218,71 @@ TEST_F(DockBarRowTest, PrintingTheDockBarDrawsItsFaceAndWithItsChildrenEachBarIn
     EXPECT_GT(nOverFace, 0) << "over the face";
 }
 
-// Only a toolbar shows the options button whatever room it has; a menu bar shows none while its entries fit.
-TEST_F(DockBarRowTest, TheMenuBarLeavesOutTheOptionsButtonThatToolbarsAlwaysShow)
+// The options button that toolbars show whatever room they have: the menu bar shows it too.
+TEST_F(DockBarRowTest, TheMenuBarShowsTheOptionsButtonAsToolbarsDo)
 {
     ASSERT_TRUE(m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways);
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
     ASSERT_EQ(0, CountHiddenForRoom(pMenuBar));
     ASSERT_EQ(0, CountHiddenForRoom(m_pFrame->m_pStandard));
     EXPECT_TRUE(ShowsExpandButton(m_pFrame->m_pStandard));
-    EXPECT_FALSE(ShowsExpandButton(pMenuBar));
+    ASSERT_TRUE(ShowsExpandButton(pMenuBar));
+    CKTControl* pExpand = pMenuBar->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND);
+    const CRect rcExpand = pExpand->GetRect();
+    EXPECT_GE(rcExpand.left, pMenuBar->GetControl(pMenuBar->GetControlCount() - 2)->GetRect().right)
+        << "after the entries";
+    EXPECT_LE(rcExpand.right, CKTClientRect(pMenuBar).right);
+
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    Relayout();
+    EXPECT_FALSE(ShowsExpandButton(pMenuBar)) << "its entries fit";
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = TRUE;
+}
+
+// A measured row knows nothing of what its last commit clipped: grown in one step, the bars of a row that was
+// too short stand side by side at once.
+TEST_F(DockBarRowTest, BarsOfAClippedRowThatGrowsInOneStepStandSideBySide)
+{
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    DockSecondAt(Rect(pStandard).TopLeft());
+    ASSERT_EQ(Rect(pStandard).top, Rect(m_pSecond).top);
+    CKTToolBar* pFirst = Rect(pStandard).left < Rect(m_pSecond).left ? pStandard : m_pSecond;
+    CKTToolBar* pNext = pFirst == pStandard ? m_pSecond : pStandard;
+    ASSERT_EQ(Rect(pFirst).right, Rect(pNext).left);
+    const CRect rcFrame = Rect(m_pFrame);
+
+    m_pFrame->SetWindowPos(NULL, 0, 0, 160, rcFrame.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    Relayout();
+    ASSERT_GT(CountHiddenForRoom(pFirst), 0) << "the first bar is clipped";
+    ASSERT_TRUE(ShowsExpandButton(pFirst));
+
+    m_pFrame->SetWindowPos(NULL, 0, 0, rcFrame.Width() + 400, rcFrame.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(0, CountHiddenForRoom(pFirst));
+    EXPECT_FALSE(ShowsExpandButton(pFirst));
+    EXPECT_EQ(Rect(pFirst).right, Rect(pNext).left) << "no gap left for an options button that went";
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = TRUE;
+}
+
+// Measuring a bar leaves its options button as the last commit placed it.
+TEST_F(DockBarRowTest, MeasuringAClippedBarLeavesItsOptionsButtonAlone)
+{
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    const CRect rcFrame = Rect(m_pFrame);
+    m_pFrame->SetWindowPos(NULL, 0, 0, 100, rcFrame.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    Relayout();
+    ASSERT_TRUE(ShowsExpandButton(pStandard));
+    CKTControl* pExpand = pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND);
+    const CRect rcExpand = pExpand->GetRect();
+
+    const CSize szWide = pStandard->CalcDockingLayout(2000, LM_HORZ | LM_HORZDOCK | KT_LM_HIDEWRAP);
+    EXPECT_TRUE(pExpand->IsVisible()) << "the commit's button stays";
+    EXPECT_EQ(rcExpand, pExpand->GetRect());
+    EXPECT_EQ(szWide, pStandard->CalcDockingLayout(2000, LM_HORZ | LM_HORZDOCK | KT_LM_HIDEWRAP | LM_COMMIT))
+        << "what was measured is what the commit takes";
+    EXPECT_FALSE(pExpand->IsVisible());
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = TRUE;
 }
 
 // A too narrow frame: Standard, which may hide what does not fit, hides it behind its options button; the menu bar
@@ -245,7 +301,7 @@ TEST_F(DockBarRowTest, ANarrowRowHidesOnlyForBarsThatMayHideAndOutsideCustomisin
     EXPECT_EQ(nStandardRow, Rect(pStandard).Height());
     EXPECT_EQ(0, CountHiddenForRoom(pMenuBar));
     EXPECT_GT(Rect(pMenuBar).Height(), nMenuRow) << "the entries wrap onto further rows";
-    EXPECT_FALSE(ShowsExpandButton(pMenuBar));
+    EXPECT_TRUE(ShowsExpandButton(pMenuBar)) << "the options button shows always, nothing hides behind it";
 
     m_pCommandBars->GetCustomize()->SetOn(TRUE);
     Relayout();

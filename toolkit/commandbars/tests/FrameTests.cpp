@@ -98,7 +98,8 @@ TEST_F(FrameTest, InitCommandBarsMakesTheFourDockBars)
 TEST_F(FrameTest, MenuResourceBecomesPopupsWithCaptionsAndShortcuts)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
-    ASSERT_EQ(3, pMenuBar->GetControlCount());
+    ASSERT_EQ(4, pMenuBar->GetControlCount()) << "the three menus and the options button";
+    EXPECT_EQ((UINT)KT_ID_TOOLBAR_EXPAND, pMenuBar->GetControl(3)->GetID());
     const char* captions[] = {"&File", "&Edit", "&Test"};
     for (int i = 0; i < 3; i++)
     {

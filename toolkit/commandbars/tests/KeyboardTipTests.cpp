@@ -71,7 +71,8 @@ TEST_F(KeyboardTipTest, AltLabelsTheMenusAndTheOtherBarsAndTypingALetterOpensIts
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
     CTestInput input(m_pFrame->GetSafeHwnd());
     ASSERT_TRUE(input.Key(VK_MENU));
-    EXPECT_EQ((std::vector<CString>{"F", "E", "T", "S"}), TipsOf(pMenuBar)) << "the menus, then the Standard bar";
+    EXPECT_EQ((std::vector<CString>{"F", "E", "TT", "TO", "S"}), TipsOf(pMenuBar))
+        << "the menus and the options button, then the Standard bar";
 
     CKTControl* pFile = pMenuBar->GetControl(0);
     CKTCommandBarKeyboardTip* pTip = TipFor(pFile);
@@ -100,7 +101,8 @@ TEST_F(KeyboardTipTest, AltLabelsTheMenusAndTheOtherBarsAndTypingALetterOpensIts
 
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     EXPECT_EQ(-1, pMenuBar->GetPopuped());
-    EXPECT_EQ((std::vector<CString>{"F", "E", "T", "S"}), TipsOf(pMenuBar)) << "Esc steps back to the menu bar's tips";
+    EXPECT_EQ((std::vector<CString>{"F", "E", "TT", "TO", "S"}), TipsOf(pMenuBar))
+        << "Esc steps back to the menu bar's tips";
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     EXPECT_EQ(0, pMenuBar->GetTrackingMode());
     EXPECT_TRUE(m_pCommandBars->GetKeyboardTips()->GetTips().empty());

@@ -60,10 +60,12 @@ TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClo
     expected.insert(expected.end(), menus.begin(), menus.end());
     expected.insert(expected.end(), {KT_ID_MDI_MINIMIZE, KT_ID_MDI_RESTORE, KT_ID_MDI_CLOSE});
     EXPECT_EQ(expected, Ids());
-    // The window buttons sit at the bar's right edge, well clear of the last menu.
-    const CRect rcBar = CKTClientRect(m_pMenuBar);
-    EXPECT_GE(Find(KT_ID_MDI_CLOSE)->GetRect().right, rcBar.right - 8);
-    EXPECT_GT(Find(KT_ID_MDI_MINIMIZE)->GetRect().left, Find(menus.back())->GetRect().right + 100);
+    // The window buttons sit at the bar's end, before its options button, well clear of the last menu.
+    CKTControl* pOptions = Find(KT_ID_TOOLBAR_EXPAND);
+    ASSERT_TRUE(pOptions != NULL && pOptions->IsVisible());
+    ASSERT_EQ(KT_ID_TOOLBAR_EXPAND, menus.back());
+    EXPECT_GE(Find(KT_ID_MDI_CLOSE)->GetRect().right, pOptions->GetRect().left - 8);
+    EXPECT_GT(Find(KT_ID_MDI_MINIMIZE)->GetRect().left, Find(menus[menus.size() - 2])->GetRect().right + 100);
     EXPECT_EQ(NULL, ::GetMenu(m_pFrame->GetSafeHwnd())) << "the frame still shows no menu of its own";
     auto* pIcon = dynamic_cast<CKTControlMDISysMenuPopup*>(Find(KT_ID_MDI_SYSMENU));
     ASSERT_TRUE(pIcon != NULL);

@@ -644,6 +644,63 @@ TEST_F(PopupBarTest, TheToolbarsMenuOfARightToLeftFrameIsRightToLeft)
     EXPECT_EQ((DWORD)WS_EX_LAYOUTRTL, dwExStyle & WS_EX_LAYOUTRTL);
 }
 
+TEST_F(PopupBarTest, AMenuOfAFrameTurnedRightToLeftAfterItsBarsWereMadeReadsRightToLeft)
+{
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pMenuBar->SetPopuped(1, TRUE));
+    CKTCommandBar* pPopup = pMenuBar->GetControl(1)->GetCommandBar();
+    ASSERT_TRUE(PumpUntil([&] { return pPopup->GetSafeHwnd() && pPopup->IsWindowVisible(); }));
+    const DWORD dwExStyle = pPopup->GetExStyle();
+    pMenuBar->SetTrackingMode(ktTrackingNone);
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    EXPECT_EQ((DWORD)WS_EX_LAYOUTRTL, dwExStyle & WS_EX_LAYOUTRTL);
+}
+
+// No idle time passes while a menu is open: what changes in it shows without the mouse passing over it.
+TEST_F(PopupBarTest, AnOpenMenuShowsARenamedOrHiddenEntryAtOnce)
+{
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTControl* pFirst = pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED);
+    pFirst->SetCaption("&Enabled");
+    CKTControl* pSecond = pPopup->GetControls()->Add(ktControlButton, ID_TEST_NO_HANDLER);
+    pSecond->SetCaption("&No handler");
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    ::SetCursorPos(rcFrame.right - 2, rcFrame.bottom - 2);
+    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+    HWND hPopup = pPopup->GetSafeHwnd();
+    PumpMessages();
+    const CPixelImage before = CPixelImage::FromWindow(hPopup);
+
+    pFirst->SetCaption("&Wrapped");
+    EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(hPopup).CountDiffering(before) > 0; }, 2000))
+        << "the new caption shows";
+    const CPixelImage renamed = CPixelImage::FromWindow(hPopup);
+    pSecond->SetVisible(FALSE);
+    EXPECT_TRUE(PumpUntil([&] { return CPixelImage::FromWindow(hPopup).CountDiffering(renamed) > 0; }, 2000))
+        << "the hidden entry goes";
+    pPopup->SetTrackingMode(ktTrackingNone);
+}
+
+TEST_F(PopupBarTest, AnEntryRenamedByItsUpdateHandlerAsTheMenuOpensHasRoomForItsNewCaption)
+{
+    const CString strLong = "An entry named at length as the menu opens";
+    auto openWidth = [this](LPCSTR lpszCaption)
+    {
+        CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+        pPopup->GetControls()->Add(ktControlButton, ID_TEST_RENAMED)->SetCaption(lpszCaption);
+        const CRect rcFrame = CKTWindowRect(m_pFrame);
+        EXPECT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+        const int nWidth = CKTWindowRect(pPopup).Width();
+        pPopup->SetTrackingMode(ktTrackingNone);
+        return nWidth;
+    };
+    m_pFrame->m_strRenamed = strLong;
+    const int nNamedFirst = openWidth(strLong);
+    EXPECT_EQ(nNamedFirst, openWidth("&Short")) << "as wide as when it had that caption from the start";
+}
+
 TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
 {
     CMenu sub, menu;

@@ -1,6 +1,7 @@
 // StyleResourceThemeTests.cpp: theme 5 takes its colours from the tests' style module, keeps what a style
 // does not name, and draws bars with or without a module.
 #include "KTCommandBars.h"
+#include "KTControls.h"
 #include "KTDrawHelpers.h"
 #include "KTMenuBar.h"
 #include "KTStyleResourceSet.h"
@@ -268,10 +269,12 @@ TEST(StyleResourceTheme, FrameBarsDrawWithAndWithoutAModule)
             auto* pTheme = dynamic_cast<CKTThemeStyle5*>(CKTPaintManager::GetGlobal());
             ASSERT_TRUE(pTheme != NULL);
             ASSERT_EQ(nTheme, pTheme->GetCurrentTheme());
-            // Past its last entry the (flat) menu bar shows its dock bar's face.
-            CPixelImage menu = CPixelImage::FromWindow(pFrame->GetCommandBars()->GetMenuBar()->GetSafeHwnd());
-            ASSERT_GT(menu.Width(), 20);
-            COLORREF clrFace = menu.Pixel(menu.Width() - 5, menu.Height() / 2);
+            // Past its last entry, up to its options button, the (flat) menu bar shows its dock bar's face.
+            CKTMenuBar* pMenuBar = pFrame->GetCommandBars()->GetMenuBar();
+            CPixelImage menu = CPixelImage::FromWindow(pMenuBar->GetSafeHwnd());
+            const int xEnd = pMenuBar->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND)->GetRect().left - 5;
+            ASSERT_GT(xEnd, 20);
+            COLORREF clrFace = menu.Pixel(xEnd, menu.Height() / 2);
             const auto& dock = pTheme->m_grcDockBar;
             EXPECT_TRUE(IsBetween(clrFace, dock.clrLight, dock.clrDark, 3))
                 << std::hex << clrFace << (bStyle ? " with" : " without") << " a style";

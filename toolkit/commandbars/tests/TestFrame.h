@@ -51,6 +51,7 @@ public:
     BOOL m_bCustomizeCommand = FALSE;     // the frame answers that it runs the customise command
     int m_nCustomizeSelections = 0;       // customise-selection notices received
     int m_nResets = 0;                    // bar-reset notices received
+    CString m_strRenamed = "&Renamed";    // the caption the update handler gives its entry
 
     void WinHelp(DWORD_PTR dwData, UINT) override { m_helpTopics.push_back(dwData); }
 
@@ -81,5 +82,6 @@ protected:
     afx_msg void OnToggle() { m_bToggled = !m_bToggled; }
     afx_msg void OnUpdateToggle(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bToggled); }
     afx_msg void OnUpdateEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    afx_msg void OnUpdateRenamed(CCmdUI* pCmdUI) { pCmdUI->SetText(m_strRenamed); }
     DECLARE_MESSAGE_MAP()
 };

@@ -112,10 +112,7 @@ BOOL CKTToolBar::CreateBarWindow(CWnd* pParent, BOOL bFloating)
     const CPoint pt = m_pDockContext ? m_pDockContext->GetFloatingPoint() : CPoint(100, 100);
     // A floating bar is no child of the frame: it takes the frame's reading order itself.
     CKTCommandBars* pCommandBars = GetCommandBars();
-    CWnd* pSite = pCommandBars ? pCommandBars->GetSite() : NULL;
-    const BOOL bRTL = pCommandBars && (pCommandBars->IsLayoutRTL() ||
-                                       (pSite && pSite->GetSafeHwnd() && (pSite->GetExStyle() & WS_EX_LAYOUTRTL)));
-    const DWORD dwExStyle = bRTL ? WS_EX_LAYOUTRTL : 0;
+    const DWORD dwExStyle = pCommandBars && pCommandBars->IsLayoutRTL() ? WS_EX_LAYOUTRTL : 0;
     if (!CreateEx(dwExStyle, "KTToolBar", m_strTitle, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE,
                   CRect(pt, CSize(0, 0)), pParent, 0))
         return FALSE;

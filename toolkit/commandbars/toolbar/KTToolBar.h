@@ -94,6 +94,8 @@ protected:
 
 protected:
     CRect GetRowBorders();
+    // The docked size asked for before the row is committed.
+    CSize MeasureRow(int nLength, DWORD dwMode, const CRect& rcBorder, int nMinLength);
     // Without command bars the window holding the bar re-lays itself out.
     void ResizeHolder();
     // A floating bar's frame: its caption strip above the controls.

@@ -8,6 +8,8 @@
 #include "KTPaintManager.h"
 #include "KTToolBarExpandButton.h"
 
+#include <algorithm>
+
 namespace
 {
 const int KT_EXPAND_BUTTON_SIZE = 11;  // the expand button's strip at the end of the row
@@ -18,6 +20,15 @@ BOOL HasClippedControl(CKTCommandBar* pBar)
         if (pBar->GetControl(i)->GetHideFlags() == ktHideWrap)
             return TRUE;
     return FALSE;
+}
+
+// Controls that show when the row is long enough; what the last commit clipped counts.
+int CountShowable(CKTCommandBar* pBar)
+{
+    int nShowable = 0;
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+        nShowable += pBar->GetControl(i)->IsVisible(ktHideWrap) ? 1 : 0;
+    return nShowable;
 }
 }  // namespace
 
@@ -42,12 +53,20 @@ CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength)
     if (!m_bExpandButtonAllowed)
         return m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
     // Whether the row hides what does not fit or wraps it is the holder's choice (the bar's flags, customising).
-    if (CKTControl* pOld = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND))
+    CKTControl* pOld = m_pControls->FindControl(KT_ID_TOOLBAR_EXPAND);
+    const DWORD dwOldHide = pOld ? pOld->GetHideFlags() : 0;
+    if (pOld)
         pOld->SetHideFlags(ktHideGeneric);
-    // A menu bar shows the button only when its entries do not fit.
     CKTCommandBars* pCommandBars = GetCommandBars();
-    BOOL bShowAlways = m_nBarType != ktBarTypeMenuBar && pCommandBars &&
-                       pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    const BOOL bShowAlways = pCommandBars && pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways;
+    if (!bShowAlways && !(dwMode & LM_COMMIT))
+    {
+        const CSize sz = MeasureRow(nLength, dwMode, rcBorder, nMinLength);
+        // The button stays as the last commit left it, until the row is committed.
+        if (pOld)
+            pOld->SetHideFlags(dwOldHide);
+        return sz;
+    }
     if (!bShowAlways)
     {
         CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
@@ -64,5 +83,20 @@ CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength)
     pExpand->SetRect(bHorz
                          ? CRect(sz.cx - rcBorder.right, rcInner.top, sz.cx - rcInner.right, sz.cy - rcInner.bottom)
                          : CRect(rcInner.left, sz.cy - rcBorder.bottom, sz.cx - rcInner.right, sz.cy - rcInner.bottom));
+    return sz;
+}
+
+// What fits is only known when the row is committed: a measured row keeps room for the first control and the
+// expand button, whatever the last commit clipped.
+CSize CKTToolBar::MeasureRow(int nLength, DWORD dwMode, const CRect& rcBorder, int nMinLength)
+{
+    CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
+    if (CountShowable(this) <= 1)
+        return sz;
+    const CSize szMin = m_pControls->CalcDynamicSize(1, dwMode, rcBorder, nMinLength);
+    if (dwMode & LM_HORZDOCK)
+        sz.cx = std::max<int>(sz.cx, szMin.cx + KT_EXPAND_BUTTON_SIZE);
+    else
+        sz.cy = std::max<int>(sz.cy, szMin.cy + KT_EXPAND_BUTTON_SIZE);
     return sz;
 }
