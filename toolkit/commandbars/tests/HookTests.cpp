@@ -130,7 +130,7 @@ public:
 };
 }  // namespace
 
-// A sink that falls back on the window's default handling must get its own message there.
+// Without memory to copy its sinks the window still answers its message, as with no sink.
 TEST(WindowHooks, AWindowGetsItsMessageWhenNoMemoryIsLeftToCopyTheSinks)
 {
     std::vector<std::string> log;
@@ -149,6 +149,7 @@ TEST(WindowHooks, AWindowGetsItsMessageWhenNoMemoryIsLeftToCopyTheSinks)
     CKTWindowHookManager::Instance()->RemoveAll(&sink);
 }
 
+// A sink that falls back on the window's default handling must get its own message there.
 TEST(WindowHooks, SinksSeeTheirMessageAsTheThreadsCurrentOneUntilItIsAnswered)
 {
     std::vector<std::string> log;

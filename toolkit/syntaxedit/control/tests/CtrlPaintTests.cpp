@@ -120,18 +120,26 @@ TEST(CtrlPaint, SyntaxColoursOfTheProjectsSchemeShowOnceTheParserReports)
     EXPECT_EQ(CountNear(image, TextOfRow(ctrl, 11), RGB(0, 128, 0)), 0);
 }
 
-// A subscriber reads how a run ended from the event's first value.
+// A subscriber reads how a run ended from the event's first value: the re-parse after an edit
+// says it did the edited range.
 TEST(CtrlPaint, TheEndOfAParseCarriesTheRunsResultFirst)
 {
     CEditTestWindow window;
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
     ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, kColdWineDeadlineMs));
-    for (const CRecordedNotify& event : window.Parent().Of(KT_EDIT_NM_PARSEREVENT))
+    window.Parent().Clear();
+    ctrl.InsertString("int y;\r\n", 2, 1);
+    const auto rangeDone = [&]
     {
-        if (event.nFirst != CKTSyntaxEditLexParser::ktEditOnParserEnded)
-            continue;
-        EXPECT_NE(event.nSecond, 0);
-        EXPECT_EQ(event.nThird, 0);
-    }
+        for (const CRecordedNotify& event : window.Parent().Of(KT_EDIT_NM_PARSEREVENT))
+        {
+            if (event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserEnded &&
+                (event.nSecond & CKTSyntaxEditLexClass::ktRangeDone))
+                return event.nThird == 0;
+        }
+        return false;
+    };
+    EXPECT_TRUE(PumpUntil(rangeDone, kColdWineDeadlineMs));
 }
 
 TEST(CtrlPaint, AFoldedBlockShowsItsBoxAndTheRowAfterIt)

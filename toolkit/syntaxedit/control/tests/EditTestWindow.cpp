@@ -66,9 +66,9 @@ BOOL CNotifyWindow::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     const NMHDR* pHeader = reinterpret_cast<const NMHDR*>(lParam);
     int nCode = int(pHeader->code);
     CRecordedNotify record = {nCode, 0, 0, 0};
-    if (nCode == KT_EDIT_NM_TEXTCHANGED)
+    if (nCode == KT_EDIT_NM_TEXTCHANGED || nCode == KT_EDIT_NM_PARSEREVENT)
         record = {nCode, ValueAt(pHeader, 0), ValueAt(pHeader, 1), ValueAt(pHeader, 2)};
-    else if (nCode == KT_EDIT_NM_MODIFIED || nCode == KT_EDIT_NM_VIEWCHANGED || nCode == KT_EDIT_NM_PARSEREVENT)
+    else if (nCode == KT_EDIT_NM_MODIFIED || nCode == KT_EDIT_NM_VIEWCHANGED)
         record = {nCode, ValueAt(pHeader, 0), 0, 0};
     else if (nCode == KT_EDIT_NM_CARETMOVED)
         record = {nCode, ValueAt(pHeader, 0), ValueAt(pHeader, 1), 0};
