@@ -153,8 +153,16 @@ std::string CKTSyntaxEditBufferManager::GetFileImage() const
     return image;
 }
 
+// Rows as they were read were stored as the file's own bytes: the file saved to holds them now.
+void CKTSyntaxEditBufferManager::NoteStoredTo(LPCSTR pszPathName)
+{
+    if (m_pUnicodeOriginal && pszPathName && m_pUnicodeOriginal->IsUnchanged(m_Lines, m_nLineEndStyle))
+        m_pUnicodeOriginal->NoteSavedTo(pszPathName);
+}
+
 void CKTSyntaxEditBufferManager::MarkStored(LPCSTR pszPathName)
 {
+    NoteStoredTo(pszPathName);
     m_UndoRedoManager.MarkSaved();
     SetFileExt(ExtensionOf(pszPathName));
 }
@@ -174,6 +182,8 @@ void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
                pFile ? LPCSTR(pFile->GetFilePath()) : NULL, &strWhy))
         throw new CKTSyntaxEditStoreRefused(strWhy);
     m_UndoRedoManager.MarkSaved();
-    if (pFile)
-        SetFileExt(ExtensionOf(pFile->GetFileName()));
+    if (!pFile)
+        return;
+    NoteStoredTo(pFile->GetFilePath());
+    SetFileExt(ExtensionOf(pFile->GetFileName()));
 }
