@@ -123,3 +123,30 @@ TEST_F(SaveUnderFaultsTest, AChangedTextThatWouldLoseCharactersOfItsUnicodeFileI
     EXPECT_TRUE(m_folder.Read("big_api.c") == bytes);
     EXPECT_TRUE(pDoc->IsModified());
 }
+
+// Saved back unchanged, the source is a new file renamed over the old one: it still holds the characters,
+// and the changed text saved next is refused over it all the same.
+TEST_F(SaveUnderFaultsTest, AChangedTextIsNotSavedOverItsUnicodeFileAfterAnUnchangedSaveReplacedIt)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "big").c_str());
+    const std::string bytes("\xFF\xFE/\0/\0 \0\x2D\x4E\r\0\n\0i\0n\0t\0 \0a\0;\0", 26);
+    const std::string strPath = m_folder.Path("big_api.c");
+    ASSERT_TRUE(m_folder.Write("big_api.c", bytes));
+    auto* pDoc = dynamic_cast<CwrenfoldDoc*>(DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(strPath.c_str()));
+    ASSERT_NE(nullptr, pDoc);
+    CKTSyntaxEditBufferManager* pBuffer = pDoc->GetDataManager();
+    ASSERT_TRUE(pBuffer->InsertText("x", 2, 1, TRUE));
+    ASSERT_TRUE(pBuffer->DeleteText(2, 1, 2, 2, TRUE, FALSE));
+    pDoc->SetModifiedFlag(TRUE);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(DesignerTestApp().m_messages.empty()) << Message(0);
+    EXPECT_TRUE(m_folder.Read("big_api.c") == bytes);
+
+    ASSERT_TRUE(pBuffer->InsertText("y", 2, 7, TRUE));
+    pDoc->SetModifiedFlag(TRUE);
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_NE(std::string::npos, Message(0).find("not saved over " + strPath)) << Message(0);
+    EXPECT_TRUE(m_folder.Read("big_api.c") == bytes);
+    EXPECT_TRUE(pDoc->IsModified());
+}

@@ -1,6 +1,8 @@
 // Loading a buffer from a file, storing it back, and emptying it.
 #include "KTSyntaxEditBufferManager.h"
 
+#include "KTResourceManager.h"
+#include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditTextFile.h"
 #include "KTSyntaxEditUnicodeOriginal.h"
 
@@ -17,6 +19,22 @@ CString ExtensionOf(const CString& strName)
     int nSlash = std::max(strName.ReverseFind('\\'), strName.ReverseFind('/'));
     int nDot = strName.ReverseFind('.');
     return nDot > nSlash ? strName.Mid(nDot) : CString();
+}
+
+CString LoadText(UINT nID)
+{
+    CString strText;
+    KTResourceManager()->LoadString(&strText, nID);
+    return strText;
+}
+
+// Why a changed text was not saved over the UTF-16 file it came from.
+CString RefusalText(LPCSTR pszPath)
+{
+    const CString strFile = pszPath && *pszPath ? CString(pszPath) : LoadText(KT_IDS_EDIT_ITS_FILE);
+    CString strWhy;
+    strWhy.Format(LoadText(KT_IDS_EDIT_NOT_SAVED_OVER), LPCSTR(strFile));
+    return strWhy;
 }
 }  // namespace
 
@@ -110,9 +128,7 @@ BOOL CKTSyntaxEditBufferManager::Store(const std::function<void(const void*, siz
         return TRUE;
     }
     if (pWhy)
-        *pWhy = CString("The text was not saved over ") + (pszPath ? pszPath : "its file") +
-                ": that UTF-16 file holds characters this editor cannot keep, and saving the changed text "
-                "would replace them. Save it under another name to keep the file as it is.";
+        *pWhy = RefusalText(pszPath);
     return FALSE;
 }
 
@@ -153,8 +169,16 @@ std::string CKTSyntaxEditBufferManager::GetFileImage() const
     return image;
 }
 
+// Rows as they were read were stored as the file's own bytes: the file saved to holds them now.
+void CKTSyntaxEditBufferManager::NoteStoredTo(LPCSTR pszPathName)
+{
+    if (m_pUnicodeOriginal && pszPathName && m_pUnicodeOriginal->IsUnchanged(m_Lines, m_nLineEndStyle))
+        m_pUnicodeOriginal->NoteSavedTo(pszPathName);
+}
+
 void CKTSyntaxEditBufferManager::MarkStored(LPCSTR pszPathName)
 {
+    NoteStoredTo(pszPathName);
     m_UndoRedoManager.MarkSaved();
     SetFileExt(ExtensionOf(pszPathName));
 }
@@ -174,6 +198,8 @@ void CKTSyntaxEditBufferManager::Serialize(CArchive& ar)
                pFile ? LPCSTR(pFile->GetFilePath()) : NULL, &strWhy))
         throw new CKTSyntaxEditStoreRefused(strWhy);
     m_UndoRedoManager.MarkSaved();
-    if (pFile)
-        SetFileExt(ExtensionOf(pFile->GetFileName()));
+    if (!pFile)
+        return;
+    NoteStoredTo(pFile->GetFilePath());
+    SetFileExt(ExtensionOf(pFile->GetFileName()));
 }

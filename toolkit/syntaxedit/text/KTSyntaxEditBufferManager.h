@@ -162,6 +162,7 @@ private:
     BOOL ReadRows(CFile* pFile);
     void KeepUnicodeOriginal(CFile* pFile);
     void StoreRows(const std::function<void(const void*, size_t)>& write) const;
+    void NoteStoredTo(LPCSTR pszPathName);
     void PlaceFirstPiece(int nRow, int nOffset, const CString& strPiece, CString& strTail, CString& strOverwritten);
     KT_EDIT_TEXTPOS PlaceOtherPieces(int nRow, const std::vector<CString>& pieces, BOOL bEndsWithLineEnd,
                                      const CString& strTail);

@@ -1,6 +1,7 @@
 // What a UTF-16 file held that its ANSI rows could not.
 #include "KTSyntaxEditUnicodeOriginal.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -19,6 +20,20 @@ BOOL GetFileIdentity(LPCSTR pszPath, BY_HANDLE_FILE_INFORMATION& info)
     const BOOL bGot = ::GetFileInformationByHandle(hFile, &info);
     ::CloseHandle(hFile);
     return bGot;
+}
+
+// The path as the system would open it, to know it again however it was written; "" when it has none.
+CString FullPathOf(LPCSTR pszPath)
+{
+    if (!pszPath || !*pszPath)
+        return CString();
+    char szFull[MAX_PATH];
+    const DWORD nLength = ::GetFullPathNameA(pszPath, MAX_PATH, szFull, NULL);
+    if (nLength == 0 || nLength >= MAX_PATH)
+        return CString(pszPath);
+    char szLong[MAX_PATH];
+    const DWORD nLong = ::GetLongPathNameA(szFull, szLong, MAX_PATH);
+    return nLong > 0 && nLong < MAX_PATH ? CString(szLong) : CString(szFull);
 }
 }  // namespace
 
@@ -51,13 +66,31 @@ BOOL CKTSyntaxEditUnicodeOriginal::IsUnchanged(const CKTSyntaxEditLineArray& row
     return TRUE;
 }
 
+// A save that writes a new file and renames it over the old one gives the path a new file: the
+// identity read at load knows only the first, the paths saved to know the others.
 BOOL CKTSyntaxEditUnicodeOriginal::IsReadFrom(LPCSTR pszPath) const
 {
     if (!m_bIdentity)
         return TRUE;
     BY_HANDLE_FILE_INFORMATION info;
-    return GetFileIdentity(pszPath, info) && info.dwVolumeSerialNumber == m_dwVolume &&
-           info.nFileIndexHigh == m_dwIndexHigh && info.nFileIndexLow == m_dwIndexLow;
+    return (GetFileIdentity(pszPath, info) && info.dwVolumeSerialNumber == m_dwVolume &&
+            info.nFileIndexHigh == m_dwIndexHigh && info.nFileIndexLow == m_dwIndexLow) ||
+           IsSavedTo(FullPathOf(pszPath));
+}
+
+// Noted before the file is in place too: a save may rename it over the path only after.
+void CKTSyntaxEditUnicodeOriginal::NoteSavedTo(LPCSTR pszPath)
+{
+    const CString strPath = FullPathOf(pszPath);
+    if (!strPath.IsEmpty() && !IsSavedTo(strPath))
+        m_savedTo.push_back(strPath);
+}
+
+BOOL CKTSyntaxEditUnicodeOriginal::IsSavedTo(const CString& strFullPath) const
+{
+    return !strFullPath.IsEmpty() &&
+           std::any_of(m_savedTo.begin(), m_savedTo.end(),
+                       [&strFullPath](const CString& strSaved) { return strSaved.CompareNoCase(strFullPath) == 0; });
 }
 
 BOOL CKTSyntaxEditStoreRefused::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const

@@ -5,6 +5,7 @@
 #include <afx.h>
 
 #include <string>
+#include <vector>
 
 #include "KTSyntaxEditLineArray.h"
 
@@ -20,11 +21,15 @@ public:
 
     const std::string& GetBytes() const { return m_bytes; }
     BOOL IsUnchanged(const CKTSyntaxEditLineArray& rows, int nLineEndStyle) const;
-    // Whether writing to the path would replace the file the text was read from; TRUE when that file is
-    // not known, since nothing then tells the two apart.
+    // Whether writing to the path would replace the file the text was read from, or a file these bytes
+    // were saved to since; TRUE when the first is not known, since nothing then tells the files apart.
     BOOL IsReadFrom(LPCSTR pszPath) const;
+    // The bytes were saved to the path: a save that replaces the file there by another keeps them there.
+    void NoteSavedTo(LPCSTR pszPath);
 
 private:
+    BOOL IsSavedTo(const CString& strFullPath) const;
+
     std::string m_bytes;  // the whole file, mark included
     std::string m_rows;   // each row read, followed by a LF (rows hold none)
     int m_nRowCount;
@@ -33,6 +38,7 @@ private:
     DWORD m_dwVolume = 0;
     DWORD m_dwIndexHigh = 0;
     DWORD m_dwIndexLow = 0;
+    std::vector<CString> m_savedTo;  // full paths
 };
 
 // Thrown by a save through an archive that was refused; its message says why.

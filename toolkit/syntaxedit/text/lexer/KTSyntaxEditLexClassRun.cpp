@@ -31,16 +31,16 @@ bool SameText(const std::string& tag, const char* text, bool caseSensitive)
 }
 
 // Moves past a tag that closes a block: the block ends on the tag's last
-// character (an empty token's on its own position) and counts its end tag from "from".
-void CloseAfterTag(CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS from, int length, bool stepBack,
-                   CKTSyntaxEditLexTextBlock& block)
+// character (an empty token's on its own position) and its end tag begins
+// at "from". Returns the position past the tag.
+KT_EDIT_LEXPOS CloseAfterTag(CKTSyntaxEditLexCursor& cursor, KT_EDIT_LEXPOS from, int length, bool stepBack,
+                             CKTSyntaxEditLexTextBlock& block)
 {
     cursor.SeekNext(length);
-    KT_EDIT_LEXPOS end = cursor.GetPosition();
-    if (stepBack)
-        end = cursor.StepBack(end);
-    block.m_posEnd = end;
-    block.m_nEndTagLen = int(end.GetPackedKey() - from.GetPackedKey());
+    const KT_EDIT_LEXPOS past = cursor.GetPosition();
+    block.m_posEnd = stepBack ? cursor.StepBack(past) : past;
+    block.SetEndTagStart(from);
+    return past;
 }
 
 }  // namespace
@@ -176,13 +176,13 @@ int CKTSyntaxEditLexClass::MatchStart(CKTSyntaxEditLexCursor& cursor, CKTSyntaxE
     if (byTag || !found)
     {
         block->m_posStart = cursor.GetPosition();
-        block->m_nStartTagLen = length;
         cursor.SeekNext(length);
+        block->SetStartTagEnd(cursor.GetPosition());
         return result | (length ? int(ktConsumed) : 0);
     }
     auto lock = schema.LockData();
     block->m_posStart = found->m_posStart;
-    block->m_nStartTagLen = found->m_nStartTagLen;
+    block->m_startTag = found->m_startTag;
     return result;
 }
 
@@ -231,7 +231,7 @@ int CKTSyntaxEditLexClass::MatchEnd(CKTSyntaxEditLexCursor& cursor, CKTSyntaxEdi
     else
     {
         block.m_posEnd = found->m_posEnd;
-        block.m_nEndTagLen = found->m_nEndTagLen;
+        block.m_endTag = found->m_endTag;
     }
     return ktEnded | ktConsumed;
 }
@@ -261,8 +261,7 @@ int CKTSyntaxEditLexClass::MatchToken(CKTSyntaxEditLexCursor& cursor, CKTSyntaxE
     block = schema.NewBlock();
     block->m_ptrClass = this;
     block->m_posStart = cursor.GetPosition();
-    block->m_nStartTagLen = length;
-    CloseAfterTag(cursor, block->m_posStart, length, length != 0, *block);
+    block->SetStartTagEnd(CloseAfterTag(cursor, block->m_posStart, length, length != 0, *block));
     return ktStarted | ktEnded | ktConsumed;
 }
 

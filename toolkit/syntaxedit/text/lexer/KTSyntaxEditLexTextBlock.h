@@ -10,15 +10,24 @@
 #include "KTSyntaxEditLexClass.h"
 #include "KTSyntaxEditLexCursor.h"
 
+// Where a tag ends or begins, seen from a block's start or end: rows apart, and columns apart within
+// one row or the column itself on another. Tags are short, so both fit a short; an edit outside the tag
+// leaves it true wherever the block moves.
+struct KT_EDIT_LEXREACH
+{
+    short nRows = 0;
+    short nCol = 0;
+};
+
 class CKTSyntaxEditLexTextBlock : public CKTLexCounted
 {
 public:
     CKTSyntaxEditLexClass::Ptr m_ptrClass;
     CKTLexBlockPtr m_ptrParent;
     KT_EDIT_LEXPOS m_posStart;
-    KT_EDIT_LEXPOS m_posEnd;  // the last character; not valid while the block is open
-    int m_nStartTagLen = 0;
-    int m_nEndTagLen = 0;
+    KT_EDIT_LEXPOS m_posEnd;      // the last character; not valid while the block is open
+    KT_EDIT_LEXREACH m_startTag;  // to the position past the start tag
+    KT_EDIT_LEXREACH m_endTag;    // back to where the end tag begins, which may follow the end
 
     // Blocks live in the pool of the schema that made them.
     static void* operator new(std::size_t size, CKTSyntaxEditLexBlockPool& pool) { return pool.Allocate(size); }
@@ -29,6 +38,11 @@ public:
     bool IsSameClass(const CKTSyntaxEditLexTextBlock& other) const;
     // Inclusive at both ends; both ends must be known.
     bool Contains(const CKTSyntaxEditLexTextBlock& other) const;
+    KT_EDIT_LEXPOS GetStartTagEnd() const;
+    void SetStartTagEnd(KT_EDIT_LEXPOS past);
+    // The end must be known.
+    KT_EDIT_LEXPOS GetEndTagStart() const;
+    void SetEndTagStart(KT_EDIT_LEXPOS from);
 
 private:
     ~CKTSyntaxEditLexTextBlock() override = default;

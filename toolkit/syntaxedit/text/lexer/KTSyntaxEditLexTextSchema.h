@@ -126,7 +126,7 @@ private:
     void LinkBlock(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
     bool TrySync(const CKTLexBlockPtr& block, CKTSyntaxEditLexTextBlock* parent);
     bool GetOldParentEnd(const CKTSyntaxEditLexTextBlock* parent, const CKTSyntaxEditLexTextBlock* oldParent,
-                         KT_EDIT_LEXPOS& end, int& endTagLength) const;
+                         KT_EDIT_LEXPOS& end, KT_EDIT_LEXREACH& endTag) const;
     size_t SpliceNewBlocks(size_t oldEnd);
     void EndReparse(bool complete, KT_EDIT_LEXPOS reached);
     bool IsReparsing() const { return m_nKept != SIZE_MAX; }
@@ -168,7 +168,7 @@ private:
     // The top block a re-parse runs inside from its restart, and its end before the run.
     CKTSyntaxEditLexTextBlock* m_pRunParent = nullptr;
     KT_EDIT_LEXPOS m_posRunParentEnd;
-    int m_nRunParentEndTagLen = 0;
+    KT_EDIT_LEXREACH m_runParentEndTag;
     // No class starts by class alone, so blocks lie inside their parents and apart from the rest.
     std::atomic<bool> m_bNestedChain{true};
     KT_EDIT_LEXPOS m_posSyncAfter;  // old blocks may be taken back after this row

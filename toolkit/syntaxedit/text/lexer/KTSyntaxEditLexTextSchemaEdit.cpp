@@ -38,24 +38,24 @@ public:
     {
         if (!block.IsOpen() && block.m_posEnd < block.m_posStart)  // emptied by an earlier edit
             return m_bDelete && m_start <= block.m_posStart && block.m_posStart < m_end ? ktEmptied : ktUntouched;
-        const long start = block.m_posStart.GetPackedKey();
-        const long end = block.IsOpen() ? 0 : block.m_posEnd.GetPackedKey();
-        const long afterStartTag = start + block.m_nStartTagLen;
-        const long endIn = end - std::max(block.m_nEndTagLen, 0);   // where the end tag begins
-        const long endOut = end - std::min(block.m_nEndTagLen, 0);  // past it
-        const long s = m_start.GetPackedKey();
-        const long e = m_end.GetPackedKey();
-        bool startLost = m_bDelete ? (later ? block.m_posStart < m_end && s < afterStartTag
-                                            : m_start <= block.m_posStart && block.m_posStart < m_end)
-                                   : block.m_posStart < m_start && s < afterStartTag;
+        const KT_EDIT_LEXPOS afterStartTag = block.GetStartTagEnd();
+        const bool startLost = m_bDelete ? (later ? block.m_posStart < m_end && m_start < afterStartTag
+                                                  : m_start <= block.m_posStart && block.m_posStart < m_end)
+                                         : block.m_posStart < m_start && m_start < afterStartTag;
         if (startLost)
             return ktEmptied;
-        const long reach = m_bDelete ? e : s;  // the last text the edit touches
-        if (afterStartTag <= s && reach <= endIn)
+        if (block.IsOpen())
+            return ktUntouched;
+        // The end tag may stand after the block's last character (an empty tag that follows it).
+        const KT_EDIT_LEXPOS endTag = block.GetEndTagStart();
+        const KT_EDIT_LEXPOS endIn = std::min(block.m_posEnd, endTag);
+        const KT_EDIT_LEXPOS endOut = std::max(block.m_posEnd, endTag);
+        const KT_EDIT_LEXPOS reach = m_bDelete ? m_end : m_start;  // the last text the edit touches
+        if (afterStartTag <= m_start && reach <= endIn)
             return ktEndMoves;
         if (reach <= endIn)
             return ktUntouched;
-        return s <= endOut ? ktReopened : ktUntouched;
+        return m_start <= endOut ? ktReopened : ktUntouched;
     }
 
     // A deleted start stands where the deleted text was, so the chain stays in order.
@@ -69,17 +69,20 @@ public:
     static void Reopen(CKTSyntaxEditLexTextBlock& block)
     {
         block.m_posEnd = KT_EDIT_LEXPOS();
-        block.m_nEndTagLen = 0;
+        block.m_endTag = KT_EDIT_LEXREACH();
     }
 
     // FALSE when the end falls before the start: the block is emptied instead.
     bool MoveEnd(CKTSyntaxEditLexTextBlock& block) const
     {
+        KT_EDIT_LEXPOS endTag = block.GetEndTagStart();
         block.m_posEnd.nRow += m_nRows;
         if (block.m_posEnd.nRow < block.m_posStart.nRow)
             return false;
         if (block.m_posEnd.nRow == m_nRefRow)
             block.m_posEnd.nCol = std::max(0, block.m_posEnd.nCol + m_nCols);
+        Move(endTag);
+        block.SetEndTagStart(endTag);
         return true;
     }
 
@@ -94,11 +97,17 @@ public:
         return m_nRows == 0 && block.m_posStart.nRow != m_nRefRow && block.m_posEnd.nRow != m_nRefRow;
     }
 
+    // The start tag's reach holds wherever the block moves; the end tag's may start on another row than
+    // the end, which the edit's row moves alone.
     void MoveWhole(CKTSyntaxEditLexTextBlock& block) const
     {
         Move(block.m_posStart);
-        if (!block.IsOpen())
-            Move(block.m_posEnd);
+        if (block.IsOpen())
+            return;
+        KT_EDIT_LEXPOS endTag = block.GetEndTagStart();
+        Move(block.m_posEnd);
+        Move(endTag);
+        block.SetEndTagStart(endTag);
     }
 
 private:

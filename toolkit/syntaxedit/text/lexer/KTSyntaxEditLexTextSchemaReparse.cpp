@@ -42,7 +42,7 @@ int CKTSyntaxEditLexTextSchema::RunFromBlock(size_t restart, bool background, CK
     reached = m_chain[restart]->m_posStart;
     m_pRunParent = parent;
     m_posRunParentEnd = parent->m_posEnd;
-    m_nRunParentEndTagLen = parent->m_nEndTagLen;
+    m_runParentEndTag = parent->m_endTag;
     {
         auto data = LockData();
         parent->m_posEnd = KT_EDIT_LEXPOS();
@@ -81,16 +81,16 @@ bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block, CKTSyntaxE
         const CKTSyntaxEditLexTextBlock& old = *m_chain[j];
         CKTLexBlockPtr oldParent = old.m_ptrParent;  // held: the splice may drop the chain's reference
         KT_EDIT_LEXPOS end;
-        int endTagLength = 0;
+        KT_EDIT_LEXREACH endTag;
         if (old.m_ptrClass != block->m_ptrClass || old.IsOpen() ||
-            !GetOldParentEnd(parent, oldParent.GetInterface(), end, endTagLength))
+            !GetOldParentEnd(parent, oldParent.GetInterface(), end, endTag))
             continue;
         size_t taken = SpliceNewBlocks(j);
         auto data = LockData();
         if (parent)
         {
             parent->m_posEnd = end;
-            parent->m_nEndTagLen = endTagLength;
+            parent->m_endTag = endTag;
         }
         if (oldParent != parent)
             for (size_t k = taken; k < m_chain.size(); ++k)
@@ -105,18 +105,18 @@ bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block, CKTSyntaxE
 // Whether the old block's parent stood where the new block's does, and where it ended.
 bool CKTSyntaxEditLexTextSchema::GetOldParentEnd(const CKTSyntaxEditLexTextBlock* parent,
                                                  const CKTSyntaxEditLexTextBlock* oldParent, KT_EDIT_LEXPOS& end,
-                                                 int& endTagLength) const
+                                                 KT_EDIT_LEXREACH& endTag) const
 {
     if (!parent || !oldParent)
         return !parent && !oldParent;
     if (parent == oldParent)
     {
         end = m_posRunParentEnd;
-        endTagLength = m_nRunParentEndTagLen;
+        endTag = m_runParentEndTag;
         return parent == m_pRunParent && end.IsValid();
     }
     end = oldParent->m_posEnd;
-    endTagLength = oldParent->m_nEndTagLen;
+    endTag = oldParent->m_endTag;
     return !oldParent->m_ptrParent && oldParent->m_ptrClass == parent->m_ptrClass &&
            oldParent->m_posStart == parent->m_posStart && end.IsValid() && IsInChain(oldParent);
 }
@@ -158,7 +158,7 @@ void CKTSyntaxEditLexTextSchema::EndReparse(bool complete, KT_EDIT_LEXPOS reache
         {
             auto data = LockData();
             m_pRunParent->m_posEnd = m_posRunParentEnd;
-            m_pRunParent->m_nEndTagLen = m_nRunParentEndTagLen;
+            m_pRunParent->m_endTag = m_runParentEndTag;
         }
     }
     SpliceNewBlocks(oldEnd);

@@ -268,7 +268,7 @@ bool CKTSyntaxEditLexTextSchema::EndNewerBlocks(const CKTLexBlockChain& chain, s
         if (newer.IsOpen())
         {
             newer.m_posEnd = block.m_posEnd;
-            newer.m_nEndTagLen = block.m_nEndTagLen;
+            newer.m_endTag = block.m_endTag;
         }
     }
     return false;
@@ -377,7 +377,7 @@ bool CKTSyntaxEditLexTextSchema::CopyOpenBlocks(int row, CKTSyntaxEditLexTextSch
         if (!copy->m_ptrClass)
             return false;
         copy->m_posStart = b->m_posStart;
-        copy->m_nStartTagLen = b->m_nStartTagLen;
+        copy->m_startTag = b->m_startTag;
         copy->m_ptrParent = copies.empty() ? CKTLexBlockPtr() : copies.back();
         copies.push_back(copy);
     }

@@ -777,4 +777,50 @@ TEST_F(LexEdits, TheBlocksAnEditBreaksChangeBeforeTheReparse)
     ExpectSameAsFreshParse("the comment's start deleted");
 }
 
+// Columns past 4096 are columns like any other: an edit right of a block
+// that ends on its row leaves it be, and an edit inside a block whose end
+// tag stands past column 4096 moves that end.
+TEST_F(LexEdits, AnEditInARowLongerThan4096ColumnsTouchesOnlyTheBlocksItReaches)
+{
+    const std::string braces = "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n";
+    Load(braces, "{" + std::string(299, ' ') + "}" + std::string(4000, 'a') + "\n");
+    EXPECT_EQ(Update({1, 4200}, "x") & 0x2, 0);
+    EXPECT_EQ(m_schema->GetBlocks().at(1).posEnd, (KT_EDIT_LEXPOS{1, 300}));
+    KT_EDIT_LEXPOS at{1, 4200};
+    Reparse(&at, &at);
+    ExpectSameAsFreshParse("typed right of the block");
+
+    const std::string comment = "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n";
+    Load(comment, "/* a\n" + std::string(4096, 'c') + "*/ x\n");
+    ASSERT_EQ(m_schema->GetBlocks().at(1).posEnd, (KT_EDIT_LEXPOS{2, 4097}));
+    EXPECT_EQ(Update({2, 1}, "x") & 0x2, 0);
+    EXPECT_EQ(m_schema->GetBlocks().at(1).posEnd, (KT_EDIT_LEXPOS{2, 4098}));
+    at = {2, 1};
+    Reparse(&at, &at);
+    ExpectSameAsFreshParse("typed near the start of the comment's last row");
+}
+
+// A start tag that reaches into later rows is broken by an edit on any of
+// its rows: the block is emptied at once, and the re-parse finds no block.
+TEST_F(LexEdits, AnEditInsideAStartTagThatReachesIntoLaterRowsEmptiesItsBlock)
+{
+    const std::string heredoc = "lexClass:\nname = hd\nparent = file\nstart:tag = '<<\\r\\nab'\nend:tag = '>>'\n";
+    const std::string text = "x\n<<\nab c >>\ny\n";
+    Load(heredoc, text);
+    ASSERT_EQ(m_schema->GetBlocks().at(1).posStart, (KT_EDIT_LEXPOS{2, 0}));
+    EXPECT_NE(Update({3, 1}, "z") & 0x2, 0);
+    EXPECT_LT(m_schema->GetBlocks().at(1).posEnd, m_schema->GetBlocks().at(1).posStart);
+    KT_EDIT_LEXPOS at{3, 1};
+    KT_EDIT_LEXPOS end{3, 2};
+    Reparse(&at, &end);
+    ExpectSameAsFreshParse("typed inside the start tag");
+
+    Load(heredoc, text);
+    EXPECT_NE(Remove({3, 1}, {3, 2}) & 0x2, 0);
+    EXPECT_LT(m_schema->GetBlocks().at(1).posEnd, m_schema->GetBlocks().at(1).posStart);
+    at = {3, 1};
+    Reparse(&at, &at);
+    ExpectSameAsFreshParse("deleted inside the start tag");
+}
+
 }  // namespace
