@@ -433,7 +433,8 @@ void RecoverFilesTogether(const std::vector<CString>& paths)
     if (!allBack)
         return;
     for (const CString& path : paths)
-        std::remove(TemporaryPathOf(path));
+        if (IsFile(TemporaryPathOf(path)))
+            std::remove(TemporaryPathOf(path));
 }
 
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)
