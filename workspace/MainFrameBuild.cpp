@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace
@@ -86,8 +87,9 @@ public:
     }
     // Every editor has its text, and every document its mark, before any editor is told of it: a
     // failure while one redraws leaves no editor with an old text beside the others' new ones, and no
-    // new text that Save All would not write.
-    void ShowPreparedTexts() override
+    // new text that Save All would not write. Each editor is told even when one before it failed, so
+    // that none keeps rows, scroll bars or colours of its old text.
+    BOOL ShowPreparedTexts() override
     {
         for (PreparedText& prepared : m_prepared)
             prepared.bSwapped =
@@ -95,13 +97,12 @@ public:
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
                 prepared.pView->GetDocument()->SetModifiedFlag(TRUE);
+        BOOL bAllTold = TRUE;
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
-            {
-                CRedrawHeld held(prepared.pView);
-                prepared.pView->GetEditCtrl()->AllTextReplaced(prepared.lcOldEnd, prepared.lcNewEnd);
-            }
+                bAllTold &= Tell(prepared);
         m_prepared.clear();
+        return bAllTold;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
     BOOL SaveAll() override
@@ -171,6 +172,21 @@ private:
         KT_EDIT_TEXTPOS lcOldEnd, lcNewEnd;
         BOOL bSwapped = FALSE;
     };
+
+    // FALSE when memory ran out while the editor redrew.
+    static BOOL Tell(PreparedText& prepared)
+    {
+        try
+        {
+            CRedrawHeld held(prepared.pView);
+            prepared.pView->GetEditCtrl()->AllTextReplaced(prepared.lcOldEnd, prepared.lcNewEnd);
+            return TRUE;
+        }
+        catch (const std::bad_alloc&)
+        {
+            return FALSE;
+        }
+    }
 
     const ProjectRecord& m_project;
     CKTStatusBar& m_statusBar;

@@ -8,6 +8,7 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -44,25 +45,23 @@ std::uint64_t DigestOf(const ProjectRecord& project)
 }
 
 // A save killed midway leaves its "<file>.tmp" beside the file, and a Generate killed while its files
-// went in may leave an old file set aside as "<file>.old": it goes back where its file is missing, else it
-// is a spare copy. Only the project's own files are looked at: any other ".tmp" or ".old" in the folder
-// may be the user's. A folder of such a name is not one of ours, and DeleteFile leaves it.
+// went in leaves old files set aside beside new ones: the group is made whole again. Only the project's
+// own files are looked at: any other ".tmp" in the folder may be the user's. A folder of such a name is
+// not one of ours, and DeleteFile leaves it.
 void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strProjectFile)
 {
     // Without its file the project has no folder of its own, and the current one is not ours to clean.
     if (strProjectFile.IsEmpty() || project.folder.IsEmpty())
         return;
     ::DeleteFile(TemporaryPathOf(strProjectFile));
+    std::vector<CString> paths;
     for (const std::string& name : codegen::ProjectFileNames(std::string(project.name)))
     {
         CString strPath, strError;
-        if (!ProjectPathOf(project, name.c_str(), &strPath, &strError))
-            continue;
-        ::DeleteFile(TemporaryPathOf(strPath));
-        const CString strAside = SetAsidePathOf(strPath);
-        if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES || !::MoveFile(strAside, strPath))
-            ::DeleteFile(strAside);
+        if (ProjectPathOf(project, name.c_str(), &strPath, &strError))
+            paths.push_back(strPath);
     }
+    RecoverFilesTogether(paths);
 }
 
 }  // namespace

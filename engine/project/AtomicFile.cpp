@@ -4,6 +4,7 @@
 #include "FileWrite.h"
 #include "SystemError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -229,6 +230,18 @@ bool Exists(const char* path)
 #endif
 }
 
+// A file, not a folder, stands at path: a folder of a temporary's name is not one of ours.
+bool IsFile(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+#else
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISREG(info.st_mode);
+#endif
+}
+
 // Moves from over to, replacing it; false with the system's error set.
 bool MoveOver(const char* from, const char* to)
 {
@@ -239,16 +252,35 @@ bool MoveOver(const char* from, const char* to)
 #endif
 }
 
+// Whether the two files hold the same bytes; false when either cannot be read.
+bool SameContents(const char* first, const char* second)
+{
+    std::unique_ptr<std::FILE, FileCloser> one(std::fopen(first, "rb"));
+    std::unique_ptr<std::FILE, FileCloser> other(std::fopen(second, "rb"));
+    if (!one || !other)
+        return false;
+    char left[4096], right[sizeof left];
+    for (;;)
+    {
+        const std::size_t size = std::fread(left, 1, sizeof left, one.get());
+        if (std::fread(right, 1, sizeof right, other.get()) != size || std::memcmp(left, right, size) != 0)
+            return false;
+        if (size < sizeof left)
+            return std::ferror(one.get()) == 0 && std::ferror(other.get()) == 0;
+    }
+}
+
 // One file of a group on its way in, and what has been done to it so far.
 class CPlacing
 {
 public:
-    explicit CPlacing(const NewFileContents& file)
-        : m_file(file), m_temporary(TemporaryPathOf(file.path)), m_aside(SetAsidePathOf(file.path))
+    CPlacing(const NewFileContents& file, bool keepOld)
+        : m_file(file), m_temporary(TemporaryPathOf(file.path)), m_aside(SetAsidePathOf(file.path)), m_keepOld(keepOld)
     {
     }
 
-    // Its new contents written beside it; nothing else is touched.
+    // Its new contents written beside it; nothing else is touched. An old file already waiting aside is
+    // never replaced: a failed group may have told the user it is there.
     bool WriteTemporary(CString* error)
     {
         if (IsReadOnly(m_file.path))
@@ -256,14 +288,19 @@ public:
             ReplaceError(m_file.path, error);
             return false;
         }
+        if (m_keepOld && Exists(m_aside))
+        {
+            *error = CString("cannot replace ") + m_file.path + ": " + m_aside + " already holds an old copy of it";
+            return false;
+        }
         return FitsPathLimit(m_file.path, m_temporary, error) &&
                WriteInPieces(m_file.path, m_temporary, m_file.produce, &m_created, error);
     }
     // The old file goes aside first when a later file may still fail and want it back; the last one is
     // replaced in one step.
-    bool PutInPlace(bool keepOld, CString* error)
+    bool PutInPlace(CString* error)
     {
-        if (keepOld && Exists(m_file.path))
+        if (m_keepOld && Exists(m_file.path))
         {
             if (!MoveOver(m_file.path, m_aside))
             {
@@ -281,17 +318,22 @@ public:
         m_placed = true;
         return true;
     }
-    // The group failed: the file as it was, nothing left beside it. Says so in error when the old file
-    // cannot go back, and leaves it aside rather than lose it.
+    // The group failed: the file as it was. Says so in error when the old file cannot go back, and
+    // leaves it aside rather than lose it.
     void PutBack(CString* error)
     {
-        if (m_created)
-            std::remove(m_temporary);
         if (m_placed && !m_setAside)
             std::remove(m_file.path);
         if (m_setAside && !MoveOver(m_aside, m_file.path))
             *error += CString("; ") + m_file.path + " could not be put back, its old contents are in " + m_aside +
                       ": " + LastSystemErrorText();
+    }
+    // Last of a failed group: while a temporary remains, a group cut off here is known to be unfinished.
+    void RemoveTemporary()
+    {
+        if (m_created)
+            std::remove(m_temporary);
+        m_created = false;
     }
     // The group is in: the old file is no longer wanted.
     void Settle()
@@ -304,6 +346,7 @@ private:
     const NewFileContents& m_file;
     const CString m_temporary;
     const CString m_aside;
+    const bool m_keepOld;     // not the last of its group: the old file waits aside until the group is in
     bool m_created = false;   // the temporary exists
     bool m_setAside = false;  // the old file waits at m_aside
     bool m_placed = false;    // the new contents are at the file's path
@@ -314,30 +357,84 @@ bool PlaceAll(std::vector<CPlacing>& placings, CString* error)
     for (CPlacing& placing : placings)
         if (!placing.WriteTemporary(error))
             return false;
-    for (std::size_t i = 0; i < placings.size(); i++)
-        if (!placings[i].PutInPlace(i + 1 < placings.size(), error))
+    for (CPlacing& placing : placings)
+        if (!placing.PutInPlace(error))
             return false;
     return true;
+}
+
+// Every old file goes back before any temporary goes: cut off midway, the group still shows unfinished.
+void PutAllBack(std::vector<CPlacing>& placings, CString* error)
+{
+    for (auto placing = placings.rbegin(); placing != placings.rend(); ++placing)
+    {
+        try
+        {
+            placing->PutBack(error);
+        }
+        catch (const std::bad_alloc&)
+        {
+            // The old file is back or waits aside all the same; only the words about it are lost.
+        }
+    }
+    for (CPlacing& placing : placings)
+        placing.RemoveTemporary();
+}
+
+// The old file of a group cut off before it was all in goes back over the new one.
+bool PutAsideBack(const CString& path)
+{
+    const CString aside = SetAsidePathOf(path);
+    return !Exists(aside) || MoveOver(aside, path);
 }
 
 }  // namespace
 
 CString TemporaryPathOf(const char* path) { return CString(path) + ".tmp"; }
 
-CString SetAsidePathOf(const char* path) { return CString(path) + ".old"; }
+CString SetAsidePathOf(const char* path) { return CString(path) + ".tmo"; }
 
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error)
 {
-    std::vector<CPlacing> placings(files.begin(), files.end());
-    if (PlaceAll(placings, error))
+    std::vector<CPlacing> placings;
+    try
     {
-        for (CPlacing& placing : placings)
-            placing.Settle();
-        return true;
+        placings.reserve(files.size());
+        for (const NewFileContents& file : files)
+            placings.emplace_back(file, placings.size() + 1 < files.size());
+        if (PlaceAll(placings, error))
+        {
+            for (CPlacing& placing : placings)
+                placing.Settle();
+            return true;
+        }
     }
-    for (auto placing = placings.rbegin(); placing != placings.rend(); ++placing)
-        placing->PutBack(error);
+    catch (const std::bad_alloc&)
+    {
+        *error = "not enough memory";
+    }
+    PutAllBack(placings, error);
     return false;
+}
+
+void RecoverFilesTogether(const std::vector<CString>& paths)
+{
+    const bool unfinished =
+        std::any_of(paths.begin(), paths.end(), [](const CString& path) { return IsFile(TemporaryPathOf(path)); });
+    bool allBack = true;
+    for (const CString& path : paths)
+    {
+        if (unfinished)
+            allBack &= PutAsideBack(path);
+        else if (SameContents(SetAsidePathOf(path), path))
+            std::remove(SetAsidePathOf(path));
+    }
+    // Kept while an old file could not go back, so that the next try still knows the group unfinished.
+    if (!allBack)
+        return;
+    for (const CString& path : paths)
+        if (IsFile(TemporaryPathOf(path)))
+            std::remove(TemporaryPathOf(path));
 }
 
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)

@@ -9,8 +9,9 @@
 
 // "<path>.tmp": the file beside path that replacing it writes first.
 CString TemporaryPathOf(const char* path);
-// "<path>.old": where a file of a group waits while the rest of the group goes in; as long as
-// TemporaryPathOf, so that a path that fits one fits both.
+// "<path>.tmo": where a file of a group waits while the rest of the group goes in. A name of the
+// writer's own, never one a user picks for a copy of their own, and as long as TemporaryPathOf, so that
+// a path that fits one fits both.
 CString SetAsidePathOf(const char* path);
 
 // Takes the next piece of the new contents; pieces may have any size.
@@ -37,11 +38,22 @@ struct NewFileContents
 };
 
 // Replaces all the files or none: every new contents is written beside its
-// file first, and only then are they put in place, each old file set aside
-// until the last is in. When one cannot be written or put in place, each file
-// already replaced gets its old contents back, nothing is left beside the
-// files, and error says what failed as ReplaceFileInPieces does.
+// file first, and only then are they put in place, each old file but the
+// last's set aside until the last is in. When one cannot be written or put in
+// place, each file already replaced gets its old contents back, nothing is
+// left beside the files, and error says what failed as ReplaceFileInPieces
+// does. An old file already set aside is never replaced: the group is refused.
+// Cut off at any point, the temporaries of the group outlive its set-aside
+// files until the group is all in, or all back, so RecoverFilesTogether can
+// tell which it was.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
+
+// Makes whole a group of files whose replacing was cut off, the program ended
+// midway: while a temporary of the group remains the group never went in, and
+// every set-aside file goes back over its file, then the temporaries go. With
+// no temporary left the group was all in, or a failure left an old file aside
+// and said where: a set-aside file goes only when it holds what its file does.
+void RecoverFilesTogether(const std::vector<CString>& paths);
 
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);

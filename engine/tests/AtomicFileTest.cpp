@@ -202,7 +202,8 @@ private:
 class CReplaceRefused
 {
 public:
-    CReplaceRefused(const std::string& path, bool last) : m_blocker(last ? path : path + ".old")
+    CReplaceRefused(const std::string& path, bool last)
+        : m_blocker(last ? path : std::string(SetAsidePathOf(path.c_str())))
     {
         std::filesystem::create_directories(m_blocker / "inside");
     }
@@ -263,4 +264,130 @@ TEST_F(FileGroupTest, AReplaceRefusedAtAnyFilePutsBackThoseAlreadyReplaced)
             std::filesystem::remove(PathOf(i));  // what held its place
         ExpectAllOld();
     }
+}
+
+namespace
+{
+
+// What a kill leaves of a group of three old files being replaced, the files named h, c and d: at each
+// point of writing the temporaries, placing the files, settling and putting them back after a failure.
+struct KilledAt
+{
+    const char* where;
+    std::vector<std::string> files;  // name=contents; "x.tmp" and "x.tmo" stand for the temporary and set-aside
+    bool allNew;                     // the group was all in
+};
+
+const std::vector<KilledAt> kKillPoints = {
+    {"writing the first temporary", {"h=old h", "c=old c", "d=old d", "h.tmp=ne"}, false},
+    {"writing the last temporary", {"h=old h", "c=old c", "d=old d", "h.tmp=new h", "c.tmp=new c", "d.tmp=ne"}, false},
+    {"setting the first aside",
+     {"h.tmo=old h", "c=old c", "d=old d", "h.tmp=new h", "c.tmp=new c", "d.tmp=new d"},
+     false},
+    {"after the first is in", {"h=new h", "h.tmo=old h", "c=old c", "d=old d", "c.tmp=new c", "d.tmp=new d"}, false},
+    {"setting the second aside",
+     {"h=new h", "h.tmo=old h", "c.tmo=old c", "d=old d", "c.tmp=new c", "d.tmp=new d"},
+     false},
+    {"after the second is in", {"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=old d", "d.tmp=new d"}, false},
+    {"after the last is in", {"h=new h", "h.tmo=old h", "c=new c", "c.tmo=old c", "d=new d"}, true},
+    {"settling", {"h=new h", "c=new c", "c.tmo=old c", "d=new d"}, true},
+    {"putting the files back", {"h=new h", "h.tmo=old h", "c=old c", "d=old d", "d.tmp=ne"}, false},
+    {"removing the temporaries of a failed group", {"h=old h", "c=old c", "d=old d", "c.tmp=new c"}, false},
+};
+
+class RecoveryTest : public ::testing::Test
+{
+protected:
+    CTestFolder m_folder{"group_recovery"};
+
+    void Plant(const std::vector<std::string>& files) const
+    {
+        for (const std::string& file : files)
+        {
+            const std::size_t equals = file.find('=');
+            ASSERT_TRUE(m_folder.Write(file.substr(0, equals), file.substr(equals + 1)));
+        }
+    }
+    void Recover() const
+    {
+        std::vector<CString> paths;
+        for (const char* name : {"h", "c", "d"})
+            paths.push_back(m_folder.Path(name).c_str());
+        RecoverFilesTogether(paths);
+    }
+    // The names in the folder, each with its contents.
+    std::vector<std::string> Entries() const
+    {
+        std::vector<std::string> entries;
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
+        {
+            const std::string name = entry.path().filename().string();
+            entries.push_back(name + "=" + m_folder.Read(name));
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+};
+
+}  // namespace
+
+// Before, a set-aside file went back only where its file was missing: killed after the first file was
+// in, the next open kept the new header beside the old sources.
+TEST_F(RecoveryTest, AGroupCutOffAtAnyPointIsMadeAllOldOrAllNew)
+{
+    for (const KilledAt& kill : kKillPoints)
+    {
+        SCOPED_TRACE(kill.where);
+        std::filesystem::remove_all(m_folder.Path());
+        std::filesystem::create_directories(m_folder.Path());
+        Plant(kill.files);
+        Recover();
+        std::vector<std::string> entries = Entries();
+        // Left with the group all in: it may be the old file a failure message named.
+        entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                     [&](const std::string& entry)
+                                     { return kill.allNew && entry.find(".tmo=old") != std::string::npos; }),
+                      entries.end());
+        const std::string age = kill.allNew ? "new" : "old";
+        EXPECT_EQ((std::vector<std::string>{"c=" + age + " c", "d=" + age + " d", "h=" + age + " h"}), entries);
+    }
+}
+
+// Before, the set-aside files were "<file>.old", as users name their own copies: Generate replaced and
+// then removed such a copy, and every open removed it beside its file. An old file a failure left aside
+// and named stays until it is no longer needed.
+TEST_F(RecoveryTest, TheUsersCopiesAndAnOldFileAFailureNamedAreKept)
+{
+    Plant({"h=old h", "c=old c", "h.old=the user's", "c.old=the user's", "d.tmo=old d", "d=new d", "c.tmo=old c"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c=old c", "d.tmo=old d", "d=new d", "h.old=the user's",
+                                        "h=old h"}),
+              Entries())
+        << "c.tmo held what c does: no longer needed";
+
+    const std::string header(300, 'h'), source(500, 'c');
+    CString error;
+    EXPECT_TRUE(ReplaceFilesTogether({{m_folder.Path("h").c_str(), ContentsOf(header.data(), header.size())},
+                                      {m_folder.Path("c").c_str(), ContentsOf(source.data(), source.size())}},
+                                     &error))
+        << error;
+    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c=" + source, "d.tmo=old d", "d=new d", "h.old=the user's",
+                                        "h=" + header}),
+              Entries());
+}
+
+// A group whose set-aside name is taken is refused before anything is touched, so the old file there
+// is never replaced.
+TEST_F(RecoveryTest, AGroupWhoseOldFileWouldReplaceOneAlreadyAsideIsRefused)
+{
+    Plant({"h=old h", "c=old c", "h.tmo=older h"});
+    const std::string header(300, 'h'), source(500, 'c');
+    CString error;
+    EXPECT_FALSE(ReplaceFilesTogether({{m_folder.Path("h").c_str(), ContentsOf(header.data(), header.size())},
+                                       {m_folder.Path("c").c_str(), ContentsOf(source.data(), source.size())}},
+                                      &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + m_folder.Path("h.tmo") +
+                  " already holds an old copy of it",
+              std::string(error));
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=older h", "h=old h"}), Entries());
 }

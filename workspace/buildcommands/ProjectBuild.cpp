@@ -72,10 +72,10 @@ public:
     CPreparedTexts(const CPreparedTexts&) = delete;
     CPreparedTexts& operator=(const CPreparedTexts&) = delete;
 
-    void Show()
+    BOOL Show()
     {
-        m_editors.ShowPreparedTexts();
         m_bSettled = TRUE;
+        return m_editors.ShowPreparedTexts();
     }
     // Early, so that the memory they hold is free again before anything else is asked for.
     void Drop()
@@ -119,10 +119,10 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
 BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat)
 {
     CPreparedTexts prepared(m_editors);
-    std::vector<FileText> toFiles;
     try
     {
-        if (!PrepareTexts(texts, toFiles))
+        std::vector<FileText> toFiles;
+        if (!PrepareTexts(texts, toFiles) || !WriteFiles(toFiles))
             return FALSE;
     }
     catch (const std::bad_alloc&)
@@ -131,10 +131,11 @@ BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const ch
         Report(codegen::NotEnoughMemoryError(m_project, pszWhat));
         return FALSE;
     }
-    if (!WriteFiles(toFiles))
-        return FALSE;
-    prepared.Show();
-    return TRUE;
+    if (prepared.Show())
+        return TRUE;
+    Report(std::string("Error: project ") + m_project.name + ": not enough memory to redraw the editors of the " +
+           pszWhat + ", which hold the new text!");
+    return FALSE;
 }
 
 // FALSE, with why, when a file has no place in the project's folder.

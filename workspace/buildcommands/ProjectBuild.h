@@ -21,8 +21,9 @@ public:
     // file open. Throws std::bad_alloc when memory runs out.
     virtual BOOL PrepareText(const CString& strPath, const std::string& text) = 0;
     // Puts each prepared text into its editor, as one step the user can undo; every editor has its
-    // text before any is redrawn.
-    virtual void ShowPreparedTexts() = 0;
+    // text before any is redrawn. FALSE when memory ran out while one redrew: every editor still holds
+    // its new text and has been told of it.
+    virtual BOOL ShowPreparedTexts() = 0;
     // Lets go of the prepared texts: each editor keeps what it shows.
     virtual void DropPreparedTexts() = 0;
     // Saves every open editor of the project; FALSE when one could not be saved.

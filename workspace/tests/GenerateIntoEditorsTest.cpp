@@ -151,14 +151,16 @@ TEST_F(GenerateIntoEditorsTest, MemoryRunningOutPuttingTheTextsInLeavesEveryEdit
 namespace
 {
 
-// Memory runs out while the first of two editors redraws with its new text: the allocation that comes
-// nSucceeding after its view heard that the old rows went fails, on the window's thread.
+// Memory runs out while the first of the editors redraws with its new text: the allocation that comes
+// nSucceeding after its view heard that the old rows went fails, on the window's thread. Each view's
+// last rows that it heard were inserted are kept.
 class CRedrawFault
 {
 public:
-    CRedrawFault(HWND hFirstView, HWND hSecondView, long nSucceeding)
-        : m_views{{hFirstView, Subclass(hFirstView)}, {hSecondView, Subclass(hSecondView)}}, m_nSucceeding(nSucceeding)
+    CRedrawFault(const std::vector<HWND>& views, long nSucceeding) : m_nSucceeding(nSucceeding)
     {
+        for (HWND hView : views)
+            m_views.push_back({hView, Subclass(hView)});
         s_pThis = this;
     }
     ~CRedrawFault()
@@ -172,12 +174,15 @@ public:
 
     // The fault was met before the second editor began to redraw.
     bool MetInFirst() const { return m_bMetInFirst; }
+    // The last row of the rows the view heard were inserted; 0 when it heard of none.
+    int RowsInsertedUpTo(std::size_t nView) const { return m_views[nView].nInsertedUpTo; }
 
 private:
     struct View
     {
         HWND hWnd;
         WNDPROC pfnOld;
+        int nInsertedUpTo = 0;
     };
     static WNDPROC Subclass(HWND hWnd)
     {
@@ -186,7 +191,9 @@ private:
     static LRESULT CALLBACK Proc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
     {
         CRedrawFault& self = *s_pThis;
-        const bool bFirst = hWnd == self.m_views[0].hWnd;
+        View& view = *std::find_if(self.m_views.begin(), self.m_views.end(),
+                                   [hWnd](const View& each) { return each.hWnd == hWnd; });
+        const bool bFirst = &view == &self.m_views[0];
         const bool bTextChanged =
             nMessage == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == UINT(KT_EDIT_NM_TEXTCHANGED);
         if (bTextChanged && !bFirst && self.m_fault && !self.m_bSecondBegun)
@@ -194,47 +201,72 @@ private:
             self.m_bSecondBegun = true;
             self.m_bMetInFirst = AllocationFault::Happened();
         }
-        const LRESULT lResult = ::CallWindowProc(self.m_views[bFirst ? 0 : 1].pfnOld, hWnd, nMessage, wParam, lParam);
+        if (bTextChanged)
+        {
+            const auto* pRows = reinterpret_cast<const KT_EDIT_NMHDR_ROWS*>(lParam);
+            if (pRows->nFlags & KT_EDIT_CHANGE_ROWS_INSERTED)
+                view.nInsertedUpTo = pRows->nLastRow;
+        }
+        const LRESULT lResult = ::CallWindowProc(view.pfnOld, hWnd, nMessage, wParam, lParam);
         if (bTextChanged && bFirst && !self.m_fault)
             self.m_fault.emplace(self.m_nSucceeding, AllocationFault::Threads::ThisOne);
         return lResult;
     }
 
     static inline CRedrawFault* s_pThis = nullptr;
-    const View m_views[2];
+    std::vector<View> m_views;
     long m_nSucceeding;
     std::optional<AllocationFault> m_fault;
     bool m_bSecondBegun = false;
     bool m_bMetInFirst = false;
 };
 
+// What the last Generate wrote to the output pane.
+std::string LastGenerateOutput(CMainFrame& frame)
+{
+    CString strOutput;
+    frame.m_wndOutput.GetWindowText(strOutput);
+    const std::string output(strOutput);
+    return output.substr(output.rfind("Start Generating..."));
+}
+
 }  // namespace
 
-// Before, an allocation failing while the first editor redrew could end the program. The editors' marks
-// are all set before any editor redraws, so that no failure there leaves a new text that Save All would
-// not write. Each allocation of the first editor's redraw fails in turn; the design changes each time,
-// so that every editor takes a new text.
+// Before, an allocation failing while the first editor redrew could end the program, and then left the
+// later editors untold of their new text, their rows, scroll bars and colours those of the old one,
+// with a message box and no line in the output. The editors' marks are all set before any editor
+// redraws, so that no failure there leaves a new text that Save All would not write. Each allocation
+// of the first editor's redraw fails in turn; the design changes each time, so that every editor takes
+// a new text.
 TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileAnEditorRedrawsLeavesEveryNewTextMarkedForSaveAll)
 {
     const std::vector<std::string> files = {"gen_api.h", "gen_api.c", "gen_api_demo.c"};
     ProjectRecord& project = OpenAndSelect("gen");
+    std::vector<HWND> views;
     for (const std::string& file : files)
+    {
         ASSERT_NE(nullptr, EditorOf(file)) << file;
+        views.push_back(ViewOf(EditorOf(file))->GetSafeHwnd());
+    }
     bool bMet = true;
     for (long nSucceeding = 0; bMet; nSucceeding++)
     {
         SCOPED_TRACE("allocation " + std::to_string(nSucceeding));
         project.basedProtocol ^= 1;
         {
-            CRedrawFault fault(ViewOf(EditorOf(files[0]))->GetSafeHwnd(), ViewOf(EditorOf(files[1]))->GetSafeHwnd(),
-                               nSucceeding);
+            CRedrawFault fault(views, nSucceeding);
             m_pFrame->SendMessage(WM_COMMAND, ID_BUILD_GENERATE_CODE);
             bMet = fault.MetInFirst();
+            for (std::size_t nLater = 1; nLater < files.size(); nLater++)
+                ASSERT_EQ(ViewOf(EditorOf(files[nLater]))->GetEditCtrl()->GetRowCount(), fault.RowsInsertedUpTo(nLater))
+                    << files[nLater] << " was told of all its new rows";
         }
-        ASSERT_LE(DesignerTestApp().m_messages.size(), 1u);
-        if (!DesignerTestApp().m_messages.empty())
-            EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("not enough memory"));
-        DesignerTestApp().m_messages.clear();
+        ASSERT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCTSTR)DesignerTestApp().m_messages[0];
+        const std::string output = LastGenerateOutput(*m_pFrame);
+        if (output.find("Successfully Generated!") == std::string::npos)
+            ASSERT_EQ("Start Generating...\r\nError: project gen: not enough memory to redraw the editors of the "
+                      "code, which hold the new text!\r\n",
+                      output);
         for (const std::string& file : files)
             ASSERT_TRUE(EditorOf(file)->IsModified()) << file;
         RunCommand(ID_PROJECT_SAVE_ALL);

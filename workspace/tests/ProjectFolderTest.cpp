@@ -122,21 +122,29 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }
 
-// Killed while its files went in, Generate may leave an old file set aside as "<file>.old" with the
-// file itself missing: the next open puts it back, and drops a spare one whose file is there.
-TEST_F(ProjectFolderTest, AnOldFileSetAsideByAKilledGenerateGoesBackWhereItsFileIsMissing)
+// Killed after its header went in, Generate leaves the new header, its old one set aside, the old
+// sources and their temporaries: the next open puts the old header back, so that no header of one design
+// stands beside sources of another. Copies the user keeps as "<file>.old" are not the designer's.
+TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersOldCopiesAreKept)
 {
-    ASSERT_TRUE(m_folder.Write("chat_api.h", "new header"));
-    ASSERT_TRUE(m_folder.Write("chat_api.h.old", "old header"));
-    ASSERT_TRUE(m_folder.Write("chat_api.c.old", "old source"));
-    ASSERT_TRUE(m_folder.Write("notes.old", "the user's"));
+    const std::vector<std::pair<std::string, std::string>> killed = {
+        {"chat_api.h", "new header"},     {"chat_api.h.tmo", "old header"},     {"chat_api.c", "old source"},
+        {"chat_api.c.tmp", "new source"}, {"chat_api_demo.c", "old demo"},      {"chat_api_demo.c.tmp", "new demo"},
+        {"Makefile", "the user's rules"}, {"Makefile.old", "the user's older"}, {"chat_api.c.old", "the user's"},
+        {"chat_api.h.old", "the user's"}};
+    for (const auto& [strFile, strText] : killed)
+        ASSERT_TRUE(m_folder.Write(strFile, strText));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
-    EXPECT_EQ("new header", m_folder.Read("chat_api.h"));
-    EXPECT_FALSE(Exists(m_folder.Path("chat_api.h.old")));
-    EXPECT_EQ("old source", m_folder.Read("chat_api.c")) << "no file of the project is lost";
-    EXPECT_FALSE(Exists(m_folder.Path("chat_api.c.old")));
-    EXPECT_EQ("the user's", m_folder.Read("notes.old"));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h"));
+    EXPECT_EQ("old source", m_folder.Read("chat_api.c"));
+    EXPECT_EQ("old demo", m_folder.Read("chat_api_demo.c"));
+    for (const char* pszLeft : {"chat_api.h.tmo", "chat_api.c.tmp", "chat_api_demo.c.tmp"})
+        EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+    for (const char* pszUsers : {"Makefile", "Makefile.old", "chat_api.c.old", "chat_api.h.old"})
+        EXPECT_NE(std::string::npos, m_folder.Read(pszUsers).find("the user's")) << pszUsers;
 }
 
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Before, each file was written as it came: a diagram that could not be written stopped the tool with a
@@ -28,4 +29,24 @@ TEST(GenerateTool, AFileThatCannotBeReplacedLeavesEveryFileOfTheRunBefore)
     EXPECT_EQ(names.size() + 1, std::size_t(std::distance(std::filesystem::directory_iterator(folder.Path()),
                                                           std::filesystem::directory_iterator())))
         << "nothing left beside the files";
+}
+
+// Killed after its header went in, a run leaves the old header set aside beside the sources'
+// temporaries: the next run puts it back before it begins, rather than refusing to set it aside again.
+TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
+{
+    CTestFolder folder("generate_tool_killed");
+    for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{{"chat_api.h", "new header"},
+                                                                                     {"chat_api.h.tmo", "old header"},
+                                                                                     {"chat_api.c", "old source"},
+                                                                                     {"chat_api.c.tmp", "new so"}})
+        ASSERT_TRUE(folder.Write(name, text));
+    std::string output;
+    EXPECT_EQ(0, codegen::testing::RunCommand(std::string(KESTOVA_GENERATE_TOOL) + " " + KESTOVA_SOURCE_DIR +
+                                                  "/program/example/chat.kvs " + folder.Path(),
+                                              &output))
+        << output;
+    EXPECT_NE(std::string::npos, folder.Read("chat_api.c").find("chat_api.h"));
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        EXPECT_EQ(std::string::npos, entry.path().filename().string().find(".tm")) << entry.path();
 }

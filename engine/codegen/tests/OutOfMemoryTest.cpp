@@ -3,11 +3,14 @@
 #include "Generator.h"
 #include "SampleDesigns.h"
 #include "TestFolder.h"
+#include "project/AtomicFile.h"
 #include "project/ProjectFile.h"
 #include "xml/XmlLog.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -89,6 +92,42 @@ TEST(OutOfMemory, GeneratingRefusesWithOneLineAndEmptyOutput)
                              [&](bool generated, long) { expectRefused("Makefile", generated, text); });
     FailEachAllocationInTurn([&]() { return codegen::GenerateDiagram(design, text, error); },
                              [&](bool generated, long) { expectRefused("diagram", generated, text); });
+}
+
+// Before, memory running out while a group of generated files went in could leave a new header beside
+// old sources, and an old file set aside.
+TEST(OutOfMemory, ReplacingAGroupOfFilesLeavesThemAllOldOrAllNewAndNothingBeside)
+{
+    CTestFolder folder("kengine-out-of-memory-group");
+    const std::vector<std::string> names = {"a.h", "a.c", "a_demo.c"};
+    const auto put = [&](const std::string& age)
+    {
+        for (const std::string& name : names)
+            ASSERT_TRUE(folder.Write(name, age + " " + name));
+    };
+    put("old");
+    std::vector<std::string> texts;
+    std::vector<NewFileContents> files;
+    for (const std::string& name : names)
+        texts.push_back("new " + name);
+    for (std::size_t i = 0; i < names.size(); i++)
+        files.push_back({folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
+    CString error;
+    FailEachAllocationInTurn([&]() { return ReplaceFilesTogether(files, &error); },
+                             [&](bool replaced, long succeeding)
+                             {
+                                 std::vector<std::string> entries;
+                                 for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+                                     entries.push_back(entry.path().filename().string() + "=" +
+                                                       folder.Read(entry.path().filename().string()));
+                                 std::sort(entries.begin(), entries.end());
+                                 const std::string age = replaced ? "new" : "old";
+                                 EXPECT_EQ((std::vector<std::string>{"a.c=" + age + " a.c", "a.h=" + age + " a.h",
+                                                                     "a_demo.c=" + age + " a_demo.c"}),
+                                           entries)
+                                     << succeeding;
+                                 put("old");
+                             });
 }
 
 // A listener may still be reading a source it heard of: the sources are freed only after it was

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -34,16 +35,23 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
     }
     // All or none: a build must never see a header of one run beside sources of another.
     const std::string projectName(project.name);
-    const auto file = [&folder](const std::string& name, const std::string& text) {
-        return NewFileContents{(folder + name).c_str(), ContentsOf(text.data(), text.size())};
-    };
+    const std::vector<std::pair<std::string, const std::string*>> texts = {
+        {codegen::HeaderFileName(projectName), &code.header},
+        {codegen::SourceFileName(projectName), &code.source},
+        {codegen::DemoFileName(projectName), &code.demo},
+        {codegen::MakefileName(), &makefile},
+        {codegen::DiagramFileName(projectName), &diagram}};
+    std::vector<NewFileContents> files;
+    std::vector<CString> paths;
+    for (const auto& [fileName, text] : texts)
+    {
+        paths.push_back((folder + fileName).c_str());
+        files.push_back({paths.back(), ContentsOf(text->data(), text->size())});
+    }
+    // A run killed while its files went in is undone or finished first.
+    RecoverFilesTogether(paths);
     CString failure;
-    if (ReplaceFilesTogether({file(codegen::HeaderFileName(projectName), code.header),
-                              file(codegen::SourceFileName(projectName), code.source),
-                              file(codegen::DemoFileName(projectName), code.demo),
-                              file(codegen::MakefileName(), makefile),
-                              file(codegen::DiagramFileName(projectName), diagram)},
-                             &failure))
+    if (ReplaceFilesTogether(files, &failure))
         return 0;
     std::fprintf(stderr, "nothing was generated: %s\n", static_cast<const char*>(failure));
     return 1;

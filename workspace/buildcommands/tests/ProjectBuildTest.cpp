@@ -31,6 +31,7 @@ public:
     std::map<CString, size_t> m_comingLengths;       // its length when told of
     std::map<CString, std::string> m_prepared;       // path -> text ready to show
     CString m_strNoMemoryFor;                        // preparing this path runs out of memory
+    BOOL m_bRedrawFails = FALSE;                     // memory runs out while an editor redraws
     BOOL m_bTextsIntactWhenForgotten = TRUE;
     BOOL m_bGivenTheTextToldOf = TRUE;
 
@@ -58,7 +59,7 @@ public:
         m_prepared[strPath] = text;
         return TRUE;
     }
-    void ShowPreparedTexts() override
+    BOOL ShowPreparedTexts() override
     {
         m_calls.push_back("show");
         for (const auto& [strPath, text] : m_prepared)
@@ -67,6 +68,7 @@ public:
             m_modified.insert(strPath);
         }
         m_prepared.clear();
+        return !m_bRedrawFails;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
     BOOL SaveAll() override
@@ -332,6 +334,22 @@ TEST_F(ProjectBuildTest, GenerateCodePutsAllTheTextsIntoTheEditorsOrNoneWhenMemo
     EXPECT_EQ(code.header, ReadAll(PathOf(files[0])));
     EXPECT_EQ(code.source, ReadAll(PathOf(files[1])));
     EXPECT_EQ(code.demo, ReadAll(PathOf(files[2])));
+}
+
+// The editors hold their new texts, marked for Save All, though one could not be drawn again: the
+// output says so, and claims no success.
+TEST_F(ProjectBuildTest, MemoryRunningOutWhileAnEditorRedrawsIsOneErrorLine)
+{
+    const std::string header = codegen::HeaderFileName(std::string(m_project.name));
+    m_editors.m_open[PathOf(header)] = "old";
+    m_editors.m_bRedrawFails = TRUE;
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...",
+                                        "Error: project " + std::string(m_project.name) +
+                                            ": not enough memory to redraw the editors of the code, which hold the "
+                                            "new text!"}),
+              m_output.m_lines);
+    EXPECT_EQ(Expected().header, m_editors.m_open[PathOf(header)]);
 }
 
 TEST_F(ProjectBuildTest, BrokenDesignGivesOneErrorLine)
