@@ -178,7 +178,7 @@ void CKTSyntaxEditCompletion::Follow()
 // key that chose an entry, already queued, must not be typed after it.
 BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt)
 {
-    if (nChar == VK_SPACE && ::GetKeyState(VK_CONTROL) < 0)
+    if (nChar == VK_SPACE && IsCommandCtrl())
         return FALSE;
     m_bChosen = FALSE;
     if (m_wndList.KeyDown(nChar, int(nRepCnt)))

@@ -47,7 +47,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         KeyDelete(bCtrl);
         break;
     case VK_SPACE:
-        if (bCtrl)
+        if (CKTSyntaxEditCompletion::IsCommandCtrl())
             m_pCompletion->Open();
         break;
     case VK_INSERT:

@@ -45,9 +45,8 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     SendNotify(KT_EDIT_NM_BEFOREINPUT);
-    // A character made with Ctrl is never typed, so it closes or chooses nothing either. AltGr reports Ctrl and Alt
-    // together: a character made with both is the layout's own and is typed.
-    BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0;
+    // A character made with Ctrl as a command is never typed, so it closes or chooses nothing either.
+    BOOL bCtrl = CKTSyntaxEditCompletion::IsCommandCtrl();
     if (!bCtrl && m_pCompletion->HandleChar(nChar))
         return CWnd::OnChar(nChar, nRepCnt, nFlags);
     BOOL bConsumed = FALSE;

@@ -613,6 +613,21 @@ TEST_F(CAutoCompleteTest, CtrlSpaceOverAnOpenListOpensItForTheWordBeforeTheCaret
     EXPECT_STREQ(RowText(), "x ");
 }
 
+// Ctrl and Alt together are AltGr, which makes the layout's own characters: Space with them asks for no list, and
+// over an open list is a Space like any other.
+TEST_F(CAutoCompleteTest, SpaceWithCtrlAndAltAsksForNoList)
+{
+    Row("x be");
+    Keys(VK_SPACE, CTestInput::kControl | CTestInput::kAlt);
+    EXPECT_FALSE(List().IsShown());
+
+    Row("x be");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_SPACE, CTestInput::kControl | CTestInput::kAlt);
+    EXPECT_FALSE(List().IsShown());
+}
+
 // Cut back to a shorter word, the list stays on the entries that word begins.
 TEST_F(CAutoCompleteTest, BackspaceWithinTheWordKeepsTheListOpen)
 {
