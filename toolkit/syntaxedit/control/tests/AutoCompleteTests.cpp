@@ -791,6 +791,44 @@ TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndTypeThemselves)
     EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 2), "INT ;");
 }
 
+// A C text (the shipped scheme) with a new last row holding the text, the caret at its end.
+class CAutoCompleteSchemeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd()); }
+    void NewRow(LPCSTR pszText)
+    {
+        List().Hide();
+        const int nLast = Ctrl().GetRowCount();
+        ASSERT_TRUE(
+            Ctrl().InsertString(CString("\r\n") + pszText, nLast, Buffer()->GetLineTextEx(nLast).GetLength() + 1));
+        ASSERT_EQ(Ctrl().GetCurrentRow(), nLast + 1);
+    }
+    CString LastRow() { return Buffer()->GetLineTextEx(Ctrl().GetRowCount()); }
+    void Open() { ASSERT_TRUE(m_input->Key(VK_SPACE, CTestInput::kControl)); }
+    void Type(const char* psz) { ASSERT_TRUE(m_input->Text(psz)); }
+    CKTSyntaxEditCtrl& Ctrl() { return m_window.Ctrl(); }
+    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetCompletion().GetList(); }
+    CKTSyntaxEditBufferManager* Buffer() { return m_window.Buffer(); }
+
+    CEditTestWindow m_window;
+    std::unique_ptr<CTestInput> m_input;
+};
+
+// A Space that chooses the entry pointed at is typed after it, as a close tag is.
+TEST_F(CAutoCompleteSchemeTest, ASpaceThatChoosesTheEntryFollowsIt)
+{
+    NewRow("x = ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Type("i");
+    ASSERT_TRUE(List().IsHighlighted());
+    ASSERT_STREQ(List().GetShownText(List().GetSelected()), "if");
+    Type(" ");
+    EXPECT_STREQ(LastRow(), "x = if ");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 8);
+}
+
 // Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.
 TEST_F(CAutoCompleteTest, HomeInAListThatFitsKeepsTheSelection)
 {
