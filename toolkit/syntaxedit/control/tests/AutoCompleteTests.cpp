@@ -177,14 +177,23 @@ TEST_F(CAutoCompleteTest, TypingFollowsTheWordAndTabReplacesItAsOneStep)
     ExpectFocusKept();
 }
 
-// Typed whole, a word of a scheme that ignores case is the entry and takes its spelling; in a scheme that reads
-// case it is the entry only as written. No word comes out in a case the user did not type.
-TEST_F(CAutoCompleteTest, AWordTypedWholeTakesTheEntryOnlyAsTheSchemeReadsIt)
+// Typed whole, a word of a scheme that ignores case is the entry and closes the list; in a scheme that reads case
+// it is the entry only as written. Either way it stays as typed: no word comes out in a case the user did not type.
+TEST_F(CAutoCompleteTest, AWordTypedWholeIsTheEntryOnlyAsTheSchemeReadsItAndStaysAsTyped)
 {
     Row("x BE");
     Open();
     ASSERT_TRUE(m_input->Text("TA"));
     EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x BETA");
+    ASSERT_TRUE(m_input->Text("MAX"));
+    EXPECT_STREQ(RowText(), "x BETAMAX");
+
+    // Tab still gives the entry's own spelling.
+    Row("x BE");
+    Open();
+    ASSERT_TRUE(m_input->Text("T"));
+    Keys(VK_TAB);
     EXPECT_STREQ(RowText(), "x Beta");
 
     CaseSensitiveWords();
