@@ -840,6 +840,25 @@ TEST_F(CAutoCompleteSchemeTest, ASpaceThatChoosesTheEntryFollowsIt)
 
 // Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.
 TEST_F(CAutoCompleteTest, HomeInAListThatFitsKeepsTheSelection)
+// C reads case, and so does its word list: a keyword typed whole in capitals is no keyword, leaves the list open on
+// it and stays as typed.
+TEST_F(CAutoCompleteSchemeTest, AKeywordOfACaseReadingSchemeIsTheEntryOnlyAsWritten)
+{
+    NewRow("I");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Type("NT");
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_STREQ(List().GetShownText(List().GetSelected()), "int");
+    EXPECT_STREQ(LastRow(), "INT");
+
+    NewRow("i");
+    Open();
+    Type("nt");
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(LastRow(), "int");
+}
+
 {
     Row("x ");
     Open();
