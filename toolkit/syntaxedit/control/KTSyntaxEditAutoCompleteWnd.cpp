@@ -465,7 +465,7 @@ void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
     {
         m_bHighlight = FALSE;
         RedrawIfChanged();
-        if (m_nOpening != ktAskedFor)
+        if (m_nOpening == ktAskedForWithText)
             Hide();
         return;
     }

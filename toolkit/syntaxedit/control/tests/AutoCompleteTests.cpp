@@ -481,7 +481,7 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
 }
 
 // A typed open tag opens the list on an empty word. Opened by itself, it never chooses by a key: a typed word
-// moves its selection but Enter still breaks the row, a space stays a space, and a word without entry closes it.
+// moves its selection but Enter still breaks the row, a space stays a space, and a word without entry keeps it.
 TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
 {
     List().SetTagLists(".~=", ";~,");
@@ -514,9 +514,11 @@ TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
     EXPECT_FALSE(List().IsShown());
     EXPECT_STREQ(RowText(), "x.be ");
 
+    // Opened by itself, the list waits on a word no entry begins, pointing at nothing.
     Row("x");
     ASSERT_TRUE(m_input->Text(".q"));
-    EXPECT_FALSE(List().IsShown());
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_FALSE(List().IsHighlighted());
     EXPECT_STREQ(RowText(), "x.q");
 
     // Typed whole, a word stays as typed.
@@ -838,8 +840,6 @@ TEST_F(CAutoCompleteSchemeTest, ASpaceThatChoosesTheEntryFollowsIt)
     EXPECT_EQ(Ctrl().GetCurrentChar(), 8);
 }
 
-// Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.
-TEST_F(CAutoCompleteTest, HomeInAListThatFitsKeepsTheSelection)
 // C reads case, and so does its word list: a keyword typed whole in capitals is no keyword, leaves the list open on
 // it and stays as typed.
 TEST_F(CAutoCompleteSchemeTest, AKeywordOfACaseReadingSchemeIsTheEntryOnlyAsWritten)
@@ -859,6 +859,8 @@ TEST_F(CAutoCompleteSchemeTest, AKeywordOfACaseReadingSchemeIsTheEntryOnlyAsWrit
     EXPECT_STREQ(LastRow(), "int");
 }
 
+// Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.
+TEST_F(CAutoCompleteTest, HomeInAListThatFitsKeepsTheSelection)
 {
     Row("x ");
     Open();
