@@ -148,17 +148,18 @@ BOOL CKTSyntaxEditCtrl::ComposeTypedText(const CString& strText, CTyped& typed)
     m_nDispCol = GetDisplayColumn(m_nCurrentRow, m_nCurrentChar);
     typed.strText = strText;
     typed.nRow = typed.nFirstRow = typed.nLastRow = m_nCurrentRow;
+    // A tab reaches the next stop after the pending indentation, which goes in first.
+    int nTypedCol = m_nDispCol;
     if (m_bAutoIndent && m_nForcedColumn > m_nDispCol)
     {
         CString strIndent;
-        int nDispCol = m_nDispCol;
-        BuildIndentation(nDispCol, strIndent, FALSE);
+        BuildIndentation(nTypedCol, strIndent, FALSE);
         typed.strText = strIndent + strText;
     }
     m_nForcedColumn = 0;
     BOOL bTab = strText == "\t";
     if (bTab && m_bTabWithSpace)
-        typed.strText.Replace("\t", CString(' ', GetTabSize() - (m_nDispCol - 1) % GetTabSize()));
+        typed.strText.Replace("\t", CString(' ', GetTabSize() - (nTypedCol - 1) % GetTabSize()));
     else if (bTab && typed.strText == "\t" && m_nCurrentChar > 1)
         MergeSpacesIntoTabs(typed);
     CString strBefore = m_pBuffer->GetLineTextEx(m_nCurrentRow).Left(m_nCurrentChar - 1);

@@ -338,6 +338,18 @@ TEST_F(CKeyTest, ACharacterMadeWithCtrlAndAltIsTypedWhileCtrlAloneTypesNothing)
     EXPECT_STREQ(Row(1), "x{@\\~") << "Ctrl without Alt is a command";
 }
 
+// With spaces for tabs, a Tab typed at a pending indentation goes to the first stop after it.
+TEST_F(CKeyTest, ATabAtAPendingIndentationReachesTheNextStopAfterIt)
+{
+    Load("      x", 1, 8);
+    Ctrl().SetTabWithSpace(TRUE);
+    Keys(VK_RETURN);
+    ASSERT_EQ(Ctrl().GetForcedColumn(), 7);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(2), "        ");
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 9);
+}
+
 TEST_F(CKeyTest, ARefusingNotifyWindowKeepsTheTextButLetsTheCaretMove)
 {
     Load("text");
