@@ -252,7 +252,7 @@ void CKTSyntaxEditAutoCompleteWnd::Choose()
 
 // The one rule of choosing. A list that opened by itself leaves every key to the text, so that typing goes on as
 // if it were not there; a list asked for chooses with Enter and Tab, with Space only when it opened on no word, and
-// takes a word typed whole for its entry only when the scheme would read it so, in the entry's own spelling.
+// takes a word typed whole for its entry only when the scheme would read it so; as typed, it needs no replacing.
 BOOL CKTSyntaxEditAutoCompleteWnd::CanChoose(KTChooser nBy) const
 {
     if (!m_bVisible || !m_bHighlight || m_nSelected < 0 || m_nSelected >= GetShownCount() || !m_pSink)
@@ -455,7 +455,8 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
 }
 
 // Typing points a list asked for at the entry the word begins; one that opened by itself only moves its selection.
-// A word that begins no entry closes the list, unless it was asked for on no word and waits for more.
+// A word that begins no entry closes a list asked for after a word; any other waits for more, pointing at nothing.
+// A word typed whole that the scheme reads as the entry is done with, and stays as typed.
 void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
 {
     m_strTyped = strWord;
@@ -464,12 +465,12 @@ void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
     {
         m_bHighlight = FALSE;
         RedrawIfChanged();
-        if (m_nOpening != ktAskedFor)
+        if (m_nOpening == ktAskedForWithText)
             Hide();
         return;
     }
     m_bHighlight = m_nOpening != ktOpenedByItself;
     SelectAndScroll(nMatch);
     if (CanChoose(ktByWholeWord))
-        Choose();
+        Hide();
 }

@@ -47,7 +47,7 @@ public:
         ktByEnterOrTab,
         ktBySpace,
         ktByCloseTag,
-        ktByWholeWord,
+        ktByWholeWord,  // the word needs no replacing: the list only closes
         ktByDoubleClick,
     };
 

@@ -174,17 +174,17 @@ void CKTSyntaxEditCompletion::Follow()
     m_wndList.Follow(strWord);
 }
 
-// Ctrl+Space is left to the control, which opens the list anew for the word before the caret. The character of a
-// key that chose an entry, already queued, must not be typed after it.
+// Ctrl+Space is left to the control, which opens the list anew for the word before the caret. The character of an
+// Enter or Tab that chose an entry, already queued, must not be typed after it; a Space is typed after the entry.
 BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt)
 {
-    if (nChar == VK_SPACE && ::GetKeyState(VK_CONTROL) < 0)
+    if (nChar == VK_SPACE && IsCommandCtrl())
         return FALSE;
     m_bChosen = FALSE;
     if (m_wndList.KeyDown(nChar, int(nRepCnt)))
         return TRUE;
     MSG msg;
-    if (m_bChosen)
+    if (m_bChosen && nChar != VK_SPACE)
         ::PeekMessage(&msg, m_ctrl.GetSafeHwnd(), WM_CHAR, WM_CHAR, PM_REMOVE);
     return m_bChosen;
 }

@@ -11,6 +11,12 @@ namespace
 {
 BOOL IsDown(int nKey) { return ::GetKeyState(nKey) < 0; }
 
+BOOL IsCaretKey(UINT nChar)
+{
+    return nChar == VK_PRIOR || nChar == VK_NEXT || nChar == VK_HOME || nChar == VK_END || nChar == VK_LEFT ||
+           nChar == VK_RIGHT || nChar == VK_UP || nChar == VK_DOWN;
+}
+
 int LeadingBlanks(const CString& strText)
 {
     int i = 0;
@@ -47,7 +53,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         KeyDelete(bCtrl);
         break;
     case VK_SPACE:
-        if (bCtrl)
+        if (CKTSyntaxEditCompletion::IsCommandCtrl())
             m_pCompletion->Open();
         break;
     case VK_INSERT:
@@ -62,9 +68,12 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
-// Alt comes as a system key, which would otherwise pass the list by and leave it open over a menu.
+// Alt comes as a system key, which would otherwise pass the list by and leave it open over a menu. With Alt and
+// Shift held, the caret keys select a column; every other Alt key stays the menu's.
 void CKTSyntaxEditCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    if (IsDown(VK_SHIFT) && IsCaretKey(nChar))
+        return OnKeyDown(nChar, nRepCnt, nFlags);
     if (nChar == VK_MENU && m_pCompletion->IsOpen())
         m_pCompletion->HandleKey(nChar, nRepCnt);
     CWnd::OnSysKeyDown(nChar, nRepCnt, nFlags);

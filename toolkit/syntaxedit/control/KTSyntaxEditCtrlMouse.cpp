@@ -257,8 +257,6 @@ void CKTSyntaxEditCtrl::EndRowSelectionAtItsEnd()
     SetCaretChar(m_nCurrentRow + 1, 1);
 }
 
-// The word list posts a button-up when it hides, to end a capture left here: while the button is still held it is
-// not the user's, and must not end the gesture under way.
 void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (GetCapture() != this || ::GetFocus() != m_hWnd)
@@ -284,7 +282,12 @@ void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
 // A capture held with no button down belongs to a gesture whose button-up went elsewhere: it ends as a lost one.
 void CKTSyntaxEditCtrl::EndCaptureWithoutButton()
 {
-    if (GetSafeHwnd() && GetCapture() == this && !IsDown(VK_LBUTTON))
+    for (int nButton : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2})
+    {
+        if (IsDown(nButton))
+            return;
+    }
+    if (GetSafeHwnd() && GetCapture() == this)
         ::ReleaseCapture();
 }
 

@@ -45,9 +45,8 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     }
     SendNotify(KT_EDIT_NM_BEFOREINPUT);
-    // A character made with Ctrl is never typed, so it closes or chooses nothing either. AltGr reports Ctrl and Alt
-    // together: a character made with both is the layout's own and is typed.
-    BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0;
+    // A character made with Ctrl as a command is never typed, so it closes or chooses nothing either.
+    BOOL bCtrl = CKTSyntaxEditCompletion::IsCommandCtrl();
     if (!bCtrl && m_pCompletion->HandleChar(nChar))
         return CWnd::OnChar(nChar, nRepCnt, nFlags);
     BOOL bConsumed = FALSE;
@@ -149,17 +148,18 @@ BOOL CKTSyntaxEditCtrl::ComposeTypedText(const CString& strText, CTyped& typed)
     m_nDispCol = GetDisplayColumn(m_nCurrentRow, m_nCurrentChar);
     typed.strText = strText;
     typed.nRow = typed.nFirstRow = typed.nLastRow = m_nCurrentRow;
+    // A tab reaches the next stop after the pending indentation, which goes in first.
+    int nTypedCol = m_nDispCol;
     if (m_bAutoIndent && m_nForcedColumn > m_nDispCol)
     {
         CString strIndent;
-        int nDispCol = m_nDispCol;
-        BuildIndentation(nDispCol, strIndent, FALSE);
+        BuildIndentation(nTypedCol, strIndent, FALSE);
         typed.strText = strIndent + strText;
     }
     m_nForcedColumn = 0;
     BOOL bTab = strText == "\t";
     if (bTab && m_bTabWithSpace)
-        typed.strText.Replace("\t", CString(' ', GetTabSize() - (m_nDispCol - 1) % GetTabSize()));
+        typed.strText.Replace("\t", CString(' ', GetTabSize() - (nTypedCol - 1) % GetTabSize()));
     else if (bTab && typed.strText == "\t" && m_nCurrentChar > 1)
         MergeSpacesIntoTabs(typed);
     CString strBefore = m_pBuffer->GetLineTextEx(m_nCurrentRow).Left(m_nCurrentChar - 1);

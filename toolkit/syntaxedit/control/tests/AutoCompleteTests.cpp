@@ -177,14 +177,23 @@ TEST_F(CAutoCompleteTest, TypingFollowsTheWordAndTabReplacesItAsOneStep)
     ExpectFocusKept();
 }
 
-// Typed whole, a word of a scheme that ignores case is the entry and takes its spelling; in a scheme that reads
-// case it is the entry only as written. No word comes out in a case the user did not type.
-TEST_F(CAutoCompleteTest, AWordTypedWholeTakesTheEntryOnlyAsTheSchemeReadsIt)
+// Typed whole, a word of a scheme that ignores case is the entry and closes the list; in a scheme that reads case
+// it is the entry only as written. Either way it stays as typed: no word comes out in a case the user did not type.
+TEST_F(CAutoCompleteTest, AWordTypedWholeIsTheEntryOnlyAsTheSchemeReadsItAndStaysAsTyped)
 {
     Row("x BE");
     Open();
     ASSERT_TRUE(m_input->Text("TA"));
     EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(RowText(), "x BETA");
+    ASSERT_TRUE(m_input->Text("MAX"));
+    EXPECT_STREQ(RowText(), "x BETAMAX");
+
+    // Tab still gives the entry's own spelling.
+    Row("x BE");
+    Open();
+    ASSERT_TRUE(m_input->Text("T"));
+    Keys(VK_TAB);
     EXPECT_STREQ(RowText(), "x Beta");
 
     CaseSensitiveWords();
@@ -472,7 +481,7 @@ TEST_F(CAutoCompleteTest, AfterTypingUndoAndPasteTheChoiceReplacesTheWordAsItSta
 }
 
 // A typed open tag opens the list on an empty word. Opened by itself, it never chooses by a key: a typed word
-// moves its selection but Enter still breaks the row, a space stays a space, and a word without entry closes it.
+// moves its selection but Enter still breaks the row, a space stays a space, and a word without entry keeps it.
 TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
 {
     List().SetTagLists(".~=", ";~,");
@@ -505,9 +514,11 @@ TEST_F(CAutoCompleteTest, ATypedOpenTagOpensTheListOnAnEmptyWord)
     EXPECT_FALSE(List().IsShown());
     EXPECT_STREQ(RowText(), "x.be ");
 
+    // Opened by itself, the list waits on a word no entry begins, pointing at nothing.
     Row("x");
     ASSERT_TRUE(m_input->Text(".q"));
-    EXPECT_FALSE(List().IsShown());
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_FALSE(List().IsHighlighted());
     EXPECT_STREQ(RowText(), "x.q");
 
     // Typed whole, a word stays as typed.
@@ -611,6 +622,21 @@ TEST_F(CAutoCompleteTest, CtrlSpaceOverAnOpenListOpensItForTheWordBeforeTheCaret
         }()));
     EXPECT_TRUE(List().IsShown());
     EXPECT_STREQ(RowText(), "x ");
+}
+
+// Ctrl and Alt together are AltGr, which makes the layout's own characters: Space with them asks for no list, and
+// over an open list is a Space like any other.
+TEST_F(CAutoCompleteTest, SpaceWithCtrlAndAltAsksForNoList)
+{
+    Row("x be");
+    Keys(VK_SPACE, CTestInput::kControl | CTestInput::kAlt);
+    EXPECT_FALSE(List().IsShown());
+
+    Row("x be");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Keys(VK_SPACE, CTestInput::kControl | CTestInput::kAlt);
+    EXPECT_FALSE(List().IsShown());
 }
 
 // Cut back to a shorter word, the list stays on the entries that word begins.
@@ -774,6 +800,63 @@ TEST(CAutoCompleteLexerTest, TheLexersSeparatorsOpenTheListAndTypeThemselves)
     ASSERT_TRUE(list.IsShown());
     ASSERT_TRUE(input.Text(";"));
     EXPECT_STREQ(window.Buffer()->GetLineTextEx(nLast + 2), "INT ;");
+}
+
+// A C text (the shipped scheme) with a new last row holding the text, the caret at its end.
+class CAutoCompleteSchemeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_input = std::make_unique<CTestInput>(Ctrl().GetSafeHwnd()); }
+    void NewRow(LPCSTR pszText)
+    {
+        List().Hide();
+        const int nLast = Ctrl().GetRowCount();
+        ASSERT_TRUE(
+            Ctrl().InsertString(CString("\r\n") + pszText, nLast, Buffer()->GetLineTextEx(nLast).GetLength() + 1));
+        ASSERT_EQ(Ctrl().GetCurrentRow(), nLast + 1);
+    }
+    CString LastRow() { return Buffer()->GetLineTextEx(Ctrl().GetRowCount()); }
+    void Open() { ASSERT_TRUE(m_input->Key(VK_SPACE, CTestInput::kControl)); }
+    void Type(const char* psz) { ASSERT_TRUE(m_input->Text(psz)); }
+    CKTSyntaxEditCtrl& Ctrl() { return m_window.Ctrl(); }
+    CKTSyntaxEditAutoCompleteWnd& List() { return Ctrl().GetCompletion().GetList(); }
+    CKTSyntaxEditBufferManager* Buffer() { return m_window.Buffer(); }
+
+    CEditTestWindow m_window;
+    std::unique_ptr<CTestInput> m_input;
+};
+
+// A Space that chooses the entry pointed at is typed after it, as a close tag is.
+TEST_F(CAutoCompleteSchemeTest, ASpaceThatChoosesTheEntryFollowsIt)
+{
+    NewRow("x = ");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Type("i");
+    ASSERT_TRUE(List().IsHighlighted());
+    ASSERT_STREQ(List().GetShownText(List().GetSelected()), "if");
+    Type(" ");
+    EXPECT_STREQ(LastRow(), "x = if ");
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 8);
+}
+
+// C reads case, and so does its word list: a keyword typed whole in capitals is no keyword, leaves the list open on
+// it and stays as typed.
+TEST_F(CAutoCompleteSchemeTest, AKeywordOfACaseReadingSchemeIsTheEntryOnlyAsWritten)
+{
+    NewRow("I");
+    Open();
+    ASSERT_TRUE(List().IsShown());
+    Type("NT");
+    EXPECT_TRUE(List().IsShown());
+    EXPECT_STREQ(List().GetShownText(List().GetSelected()), "int");
+    EXPECT_STREQ(LastRow(), "INT");
+
+    NewRow("i");
+    Open();
+    Type("nt");
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(LastRow(), "int");
 }
 
 // Home moves the selection only in a list that scrolls; in one that fits it leaves the entry moved to.

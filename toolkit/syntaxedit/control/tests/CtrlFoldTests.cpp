@@ -169,6 +169,25 @@ TEST_F(CFoldTest, TheCollapseButtonFoldsAndUnfoldsAndADoubleClickOnTheBoxOpensIt
     EXPECT_FALSE(Ctrl().HasSelection());
 }
 
+// The box is three pixels wider than its text: its frame's last column is drawn and opens the block too.
+TEST_F(CFoldTest, TheBoxReachesToItsFramesLastColumn)
+{
+    ASSERT_TRUE(m_input->Click(Button(1)));
+    ASSERT_TRUE(PumpUntil([this] { return Ctrl().IsRowCollapsed(2); }));
+    Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const int cw = Ctrl().GetCharWidth(), y = Ctrl().GetRowHeight() + Ctrl().GetRowHeight() / 2;
+    const KT_EDIT_COLLAPSED_MARK* pMark = Ctrl().GetFolding().HitTestBox(CPoint(Ctrl().GetTextLeft() + 8 * cw, y));
+    ASSERT_NE(pMark, nullptr);
+    const int nLast = Ctrl().GetTextLeft() + 7 * cw + pMark->block.strCollapsedText.GetLength() * cw + 2;
+    const CPixelImage image = CPixelImage::FromWindow(Ctrl().GetSafeHwnd());
+    EXPECT_EQ(image.Pixel(nLast, y), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_NE(image.Pixel(nLast + 1, y), ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(Ctrl().GetFolding().HitTestBox(CPoint(nLast + 1, y)), nullptr);
+
+    ASSERT_TRUE(m_input->DoubleClick({nLast, y}));
+    EXPECT_TRUE(PumpUntil([this] { return !Ctrl().IsRowCollapsed(2); }));
+}
+
 TEST_F(CFoldTest, HoveringTheBoxShowsTheHiddenTextFlushLeftUntilAKeyOrAMoveAway)
 {
     Ctrl().ToggleCollapse(2);

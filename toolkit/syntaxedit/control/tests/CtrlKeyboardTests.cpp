@@ -338,6 +338,37 @@ TEST_F(CKeyTest, ACharacterMadeWithCtrlAndAltIsTypedWhileCtrlAloneTypesNothing)
     EXPECT_STREQ(Row(1), "x{@\\~") << "Ctrl without Alt is a command";
 }
 
+// With spaces for tabs, a Tab typed at a pending indentation goes to the first stop after it.
+TEST_F(CKeyTest, ATabAtAPendingIndentationReachesTheNextStopAfterIt)
+{
+    Load("      x", 1, 8);
+    Ctrl().SetTabWithSpace(TRUE);
+    Keys(VK_RETURN);
+    ASSERT_EQ(Ctrl().GetForcedColumn(), 7);
+    Keys(VK_TAB);
+    EXPECT_STREQ(Row(2), "        ");
+    EXPECT_EQ(Ctrl().GetCurrentDispCol(), 9);
+}
+
+// Alt and Shift with a caret key select a column, as Alt with a drag does; Alt without Shift moves nothing.
+TEST_F(CKeyTest, AltShiftWithTheCaretKeysSelectsAColumn)
+{
+    Load("abcdef\r\nab\r\nabcdef", 1, 2);
+    Keys(VK_DOWN, CTestInput::kShift | CTestInput::kAlt);
+    Keys(VK_DOWN, CTestInput::kShift | CTestInput::kAlt);
+    for (int i = 0; i < 3; ++i)
+        Keys(VK_RIGHT, CTestInput::kShift | CTestInput::kAlt);
+    EXPECT_TRUE(Ctrl().IsColumnSelection());
+    CString strText;
+    Ctrl().GetSelectionText(strText);
+    EXPECT_STREQ(strText, "bcd\r\nb  \r\nbcd\r\n");
+
+    Load("abcdef", 1, 2);
+    Keys(VK_RIGHT, CTestInput::kAlt);
+    EXPECT_EQ(Ctrl().GetCurrentChar(), 2);
+    EXPECT_FALSE(Ctrl().HasSelection());
+}
+
 TEST_F(CKeyTest, ARefusingNotifyWindowKeepsTheTextButLetsTheCaretMove)
 {
     Load("text");

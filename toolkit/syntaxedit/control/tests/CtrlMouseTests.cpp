@@ -5,6 +5,7 @@
 #include "HeldKeys.h"
 #include "InputBuilder.h"
 #include "KTSyntaxEditCollapsedMark.h"
+#include "KTSyntaxEditCompletion.h"
 #include "MessageRecorder.h"
 #include "TestInput.h"
 #include "themes/KTSyntaxEditPaintManager.h"
@@ -67,6 +68,7 @@ protected:
             InputBuilder::AddButton(inputs, dwButton);
         return m_input->Send(inputs);
     }
+    void RightDragOneToTheEndAndCopy();
     void ExpectSelection(int r1, int c1, int r2, int c2)
     {
         KT_EDIT_TEXTPOS start, end;
@@ -439,10 +441,10 @@ void CALLBACK PressMenuKey(HWND, UINT, UINT_PTR idEvent, DWORD)
     SendRaw(INPUT_KEYBOARD, 'C', KEYEVENTF_KEYUP);
 }
 
-TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
+// The selection "one" of "one two three" dragged with the right button to the row's end and copied there by the
+// drop menu.
+void CMouseTest::RightDragOneToTheEndAndCopy()
 {
-    Load("one two three");
-    Ctrl().Select(1, 1, 1, 4);
     ::Sleep(::GetDoubleClickTime() + 50);
     SendRaw(INPUT_MOUSE, 0, 0, Screen(At(1, 2)));
     SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTDOWN, Screen(At(1, 2)));
@@ -453,7 +455,27 @@ TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
     ::SetTimer(NULL, 0, 300, PressMenuKey);
     SendRaw(INPUT_MOUSE, 0, MOUSEEVENTF_RIGHTUP, Screen(At(1, 14)));
     EXPECT_TRUE(PumpUntil([this] { return Row(1) == "one two threeone"; }, kColdWineDeadlineMs));
+}
+
+TEST_F(CMouseTest, ARightButtonDragEndsInTheDropMenu)
+{
+    Load("one two three");
+    Ctrl().Select(1, 1, 1, 4);
+    RightDragOneToTheEndAndCopy();
     EXPECT_EQ(Steps(), 1);
+}
+
+// The word list closing under a drag held with the right button leaves the drag its capture: the drop menu ends it.
+TEST_F(CMouseTest, TheWordListClosingMidDragLeavesTheRightButtonItsDrag)
+{
+    Load("one two three");
+    CKTSyntaxEditAutoCompleteWnd& list = Ctrl().GetCompletion().GetList();
+    list.SetDataList({{0, "oneway"}}, " ");
+    Ctrl().Select(1, 1, 1, 4);
+    ASSERT_TRUE(m_input->Key(VK_SPACE, CTestInput::kControl));
+    ASSERT_TRUE(list.IsShown());
+    RightDragOneToTheEndAndCopy();
+    EXPECT_FALSE(list.IsShown());
 }
 
 TEST_F(CMouseTest, ARightClickAsksTheNotifyWindowForItsMenu)

@@ -142,7 +142,7 @@ void CKTSyntaxEditPaintManager::PlaceCollapsedBox(CKTSyntaxEditCtrl* pCtrl, cons
     int nColumn = pCtrl->GetDisplayColumn(pMark->block.nStartLine, pMark->block.nStartCol);
     int cw = target.nCharWidth;
     int nLeft = target.nLeft + (nColumn - target.nFirstColumn) * cw;
-    CRect rcBox(nLeft, y, nLeft + pMark->block.strCollapsedText.GetLength() * cw + 2, y + target.nRowHeight);
+    CRect rcBox(nLeft, y, nLeft + pMark->block.strCollapsedText.GetLength() * cw + 3, y + target.nRowHeight);
     if (target.bPaper)
         DrawCollapsedBox(target.pDC, rcBox, pMark->block.strCollapsedText);
     else
