@@ -42,6 +42,8 @@ struct KT_NMCONTROL
 
 // A child window of a bar answers it with 1 to count as part of the bar.
 const UINT KTWM_ISBARPART = 0x2A48;
+// Whether the window says it is part of a bar (the fields of edit and combo box controls).
+inline BOOL KTIsBarPart(HWND hWnd) { return hWnd && ::SendMessage(hWnd, KTWM_ISBARPART, 0, 0) == 1; }
 // Posted to an edit field when the shell's suggestion list appears.
 const UINT KTWM_SUGGESTSHOWN = 0x2872;
 

@@ -4,7 +4,7 @@
 #include "KTAcceleratorManager.h"
 #include "KTCustomizeDropSource.h"
 #include "KTCustomizeMode.h"
-#include "KTEdit.h"
+#include "KTCommandBarsDefs.h"
 #include "KTKeyboardHookManager.h"
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"
@@ -32,7 +32,7 @@ BOOL CKTCommandBars::PreTranslateFrameWheel(WPARAM wParam, LPARAM lParam)
     if (pKeys->HasSinks())
         return pKeys->DispatchKey(WM_MOUSEWHEEL, wParam, lParam);
     CKTMenuBar* pMenuBar = GetMenuBar();
-    if (!pMenuBar || pMenuBar->GetType() != ktBarTypeRibbon || !pMenuBar->GetSafeHwnd() || !pMenuBar->IsWindowVisible())
+    if (!pMenuBar || !pMenuBar->ShowsTabs() || !pMenuBar->GetSafeHwnd() || !pMenuBar->IsWindowVisible())
         return FALSE;
     CRect rcRibbon;
     pMenuBar->GetWindowRect(rcRibbon);
@@ -99,8 +99,9 @@ BOOL CKTCommandBars::HandleFrameMessage(UINT nMessage, WPARAM wParam, LPARAM lPa
 // Cut, Copy and Paste from the menus act on the bar's field that has the focus, not on the document.
 BOOL CKTCommandBars::OnFieldCommand(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    CKTEdit* pField = dynamic_cast<CKTEdit*>(CWnd::FromHandlePermanent(::GetFocus()));
-    if (!pField || !pField->TakeCommand(wParam, lParam))
+    HWND hFocus = ::GetFocus();
+    CWnd* pField = KTIsBarPart(hFocus) ? CWnd::FromHandlePermanent(hFocus) : NULL;
+    if (!pField || !pField->OnCmdMsg(LOWORD(wParam), CN_COMMAND, NULL, NULL))
         return FALSE;
     *pResult = 1;
     return TRUE;

@@ -3,7 +3,7 @@
 
 #include "KTAcceleratorManager.h"
 #include "KTCommandBars.h"
-#include "KTEdit.h"
+#include "KTCommandBarsDefs.h"
 #include "KTMenuBar.h"
 
 IMPLEMENT_DYNCREATE(CKTMDIFrameWnd, CMDIFrameWnd)
@@ -44,8 +44,7 @@ static BOOL IsFieldKey(const MSG* pMsg)
         return FALSE;
     if (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_TAB || pMsg->wParam == VK_ESCAPE)
         return FALSE;
-    CWnd* pFocus = CWnd::FromHandlePermanent(::GetFocus());
-    return dynamic_cast<CKTEdit*>(pFocus) != NULL;
+    return KTIsBarPart(::GetFocus());
 }
 
 BOOL CKTMDIFrameWnd::PreTranslateMessage(MSG* pMsg)

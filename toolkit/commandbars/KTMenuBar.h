@@ -33,7 +33,9 @@ public:
 
     CKTMenuBar();
     CKTMenuBar* AsMenuBar() override { return this; }
-    // A menu bar that shows tabs moves to the next one (bNext) or the previous one; the plain bar has none.
+    // A menu bar that shows tabs moves to the next one (bNext) or the previous one, as the frame's wheel does over
+    // it; the plain bar has none.
+    virtual BOOL ShowsTabs() const { return FALSE; }
     virtual void SelectAdjacentTab(BOOL bNext) {}
 
     // Converts the menu resource into controls and takes the frame's own

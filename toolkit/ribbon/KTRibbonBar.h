@@ -156,6 +156,7 @@ public:
     // Input (KTRibbonBarInput.cpp).
     // The frame's hit code for a point of the caption strip, 0 where the ribbon answers itself.
     int HitTestCaption(CPoint pt) const;
+    BOOL ShowsTabs() const override { return TRUE; }
     void SelectAdjacentTab(BOOL bNext) override;
     // Selects the control's tab and scrolls the groups row to show it.
     void EnsureControlVisible(CKTControl* pControl) override;

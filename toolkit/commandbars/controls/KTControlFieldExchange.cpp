@@ -34,7 +34,7 @@ HWND FindHostedWindow(CKTCommandBars* pCommandBars, int nControlId)
     {
         HWND hBar = pCommandBars->GetAt(i)->GetSafeHwnd();
         HWND hWnd = hBar ? ::GetDlgItem(hBar, nControlId) : NULL;
-        if (hWnd && ::SendMessage(hWnd, KTWM_ISBARPART, 0, 0) != 1)
+        if (hWnd && !KTIsBarPart(hWnd))
             return hWnd;
     }
     return NULL;

@@ -91,11 +91,16 @@ CRect CKTControlGallery::GetBorders() const
     if (m_bShowBorders)
         rc = CRect(1, 1, 1, 1);
     if (m_bShowScrollBar)
-        rc.right += IsInPlace() ? 16 : ::GetSystemMetrics(SM_CXVSCROLL);
+        rc.right += GetScrollBarWidth();
     if (IsFollowedOnPopup())
         rc.bottom += 2;
     return CRect(rc.left + m_rcMargin.left, rc.top + m_rcMargin.top, rc.right + m_rcMargin.right,
                  rc.bottom + m_rcMargin.bottom);
+}
+
+int CKTControlGallery::GetScrollBarWidth() const
+{
+    return IsInPlace() ? GetGalleryPaintManager()->m_cxPopup : ::GetSystemMetrics(SM_CXVSCROLL);
 }
 
 CRect CKTControlGallery::GetItemsRect() const
@@ -263,7 +268,7 @@ CRect CKTControlGallery::GetScrollBarRect()
     if (!m_bShowScrollBar)
         return CRect(0, 0, 0, 0);
     int nBorder = m_bShowBorders ? 1 : 0;
-    int nWidth = IsInPlace() ? 16 : ::GetSystemMetrics(SM_CXVSCROLL);
+    int nWidth = GetScrollBarWidth();
     return CRect(m_rcControl.right - nBorder - nWidth, m_rcControl.top + nBorder, m_rcControl.right - nBorder,
                  m_rcControl.bottom - nBorder);
 }
@@ -312,10 +317,8 @@ void CKTControlGallery::RedrawScrollBar() { RedrawParent(FALSE); }
 void CKTControlGallery::CalcScrollBarPosInfo(CRect rc, KT_SCROLLBARPOSINFO* pInfo, const SCROLLINFO& si)
 {
     CKTBarScrollBar::CalcScrollBarPosInfo(rc, pInfo, si);
-    if (!IsInPlace())
-        return;
-    pInfo->pxUpArrow = pInfo->pxDownArrow = pInfo->pxTop + 19;
-    pInfo->pxPopup = pInfo->pxTop + 38;
+    if (IsInPlace())
+        GetGalleryPaintManager()->LayOutScrollButtons(pInfo);
 }
 
 CKTGalleryPaintManager* CKTControlGallery::GetGalleryPaintManager() const

@@ -113,6 +113,8 @@ private:
     CSize GetDefaultItemSize() const { return GetItems() ? GetItems()->GetItemSize() : CSize(0, 0); }
     // Stands on a bar with its popup: three buttons instead of a scroll bar.
     BOOL IsInPlace() const;
+    // The column of the buttons of a gallery on a bar, or a system scroll bar's width.
+    int GetScrollBarWidth() const;
     BOOL IsSelectable(int nIndex) const;
     void RepositionItems();
     // The records match the items shown, one for one.

@@ -91,6 +91,14 @@ BOOL CKTEdit::IsCommandEnabled(UINT nId) const
 
 BOOL CKTEdit::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
+    if (IsEditCommand(nID) && nCode == CN_COMMAND)
+    {
+        // A frame hands its Cut, Copy and Paste to the field that has the focus; asked only whether it handles
+        // them, the field says so.
+        if (!pHandlerInfo)
+            OnCommand(nID, 0);
+        return TRUE;
+    }
     if (!IsEditCommand(nID) || nCode != CN_UPDATE_COMMAND_UI || !pExtra)
         return CEdit::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     static_cast<CCmdUI*>(pExtra)->Enable(IsCommandEnabled(nID));

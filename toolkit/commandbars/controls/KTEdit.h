@@ -28,9 +28,8 @@ public:
 
     // Cut and Copy with a selection, Paste with text on the clipboard.
     BOOL IsCommandEnabled(UINT nId) const;
+    // Runs Cut, Copy and Paste routed to it as commands, and tells their state.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-    // A command the frame received while this window has the focus; TRUE when the window handled it.
-    BOOL TakeCommand(WPARAM wParam, LPARAM lParam) { return OnCommand(wParam, lParam); }
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

@@ -151,7 +151,7 @@ TEST_F(AccessibilityTest, TheMenuBarReadsAsMenusWhoseDefaultActionOpensThem)
     CComHolder<IAccessible> back;
     AccParentObject(items.p, back);
     EXPECT_EQ(CString("Edit"), AccName(back.p)) << "a menu's parent is the item that opened it";
-    pMenuBar->SetTrackingMode(0);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(AccessibilityTest, AGalleryReadsAsAListOfItems)
@@ -193,5 +193,5 @@ TEST_F(AccessibilityTest, AGalleryReadsAsAListOfItems)
     ASSERT_EQ(S_OK, gallery->accHitTest(rcItem.CenterPoint().x, rcItem.CenterPoint().y, &var));
     EXPECT_EQ(VT_I4, var.vt);
     EXPECT_EQ(2, var.lVal);
-    pPopup->SetTrackingMode(0);
+    pPopup->SetTrackingMode(ktTrackingNone);
 }

@@ -125,8 +125,8 @@ TEST(DefaultThemeFields, SpinHalvesRiseWhenHotAndTheHeldOneSinks)
     EXPECT_GT(rest.CountNear(Distinct(COLOR_BTNTEXT), 0), 3);
 }
 
-// A split popup in a menu sets its drop-down part (the last 20 pixels) off: framed while it can be chosen, else
-// by a line in the colour of the entry's state.
+// A split popup in a menu sets its drop-down part (the last 20 pixels) off: framed while it is hot with its submenu
+// open, else by a line in the colour of the entry's state.
 TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
 {
     auto pTheme = MakeThemeWithDistinctColours<CKTThemeStyle0>();
@@ -152,12 +152,14 @@ TEST(DefaultThemePopups, ASplitPopupSetsItsDropDownPartOff)
     EXPECT_EQ(kPaper, plain.Pixel(x - 1, y));
 
     CPixelImage selected = picture(TRUE, ktSelectionHot);
-    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x, y)) << "a sunken frame round the part";
-    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x + 5, rc.top));
-    EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), selected.Pixel(rc.right - 1, y));
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x, y)) << "hot with its submenu shut: a line";
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), selected.Pixel(x, rc.top + 1));
+    EXPECT_EQ(Distinct(COLOR_HIGHLIGHT), selected.Pixel(x + 5, rc.top)) << "no frame";
+    EXPECT_EQ(Distinct(COLOR_HIGHLIGHT), selected.Pixel(rc.right - 1, y));
     CPixelImage open = picture(TRUE, ktSelectionHot, TRUE);
-    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), open.Pixel(x + 5, rc.top)) << "still framed while its submenu is open";
+    EXPECT_EQ(Distinct(COLOR_BTNSHADOW), open.Pixel(x + 5, rc.top)) << "a sunken frame while its submenu is open";
     EXPECT_EQ(Distinct(COLOR_BTNHIGHLIGHT), open.Pixel(rc.right - 1, y));
+    EXPECT_EQ(kPaper, picture(TRUE, ktSelectionNone, TRUE).Pixel(x + 5, rc.top)) << "open but not hot: no frame";
 
     EXPECT_EQ(Distinct(COLOR_GRAYTEXT), picture(FALSE, ktSelectionHot).Pixel(x, y)) << "disabled: its text colour";
     pPopup->OnRemoved();

@@ -221,7 +221,7 @@ TEST_F(EditControlTest, AltLetterInAFieldStillOpensTheMenu)
     ASSERT_TRUE(bar.Key('F', CTestInput::kAlt));
     EXPECT_EQ(0, pMenuBar->GetPopuped()) << "Alt+F opens File";
     EXPECT_EQ(0, guard.Refused());
-    pMenuBar->SetTrackingMode(0);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
 }
 
 // Cut from the frame's menus while a field has the focus cuts the field's text.

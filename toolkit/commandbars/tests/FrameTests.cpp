@@ -181,7 +181,7 @@ TEST_F(FrameTest, ABarsOwnerWindowTakesItsCommands)
     pMenuBar->SetOwner(&owner);
     ASSERT_TRUE(pMenuBar->SetPopuped(0, TRUE));
     EXPECT_EQ(owner.GetSafeHwnd(), MenuPopup(0)->GetOwnerSite()->GetSafeHwnd()) << "the parent bar's owner";
-    pMenuBar->SetTrackingMode(0);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
 
     CMessageRecorder recorder({owner.GetSafeHwnd()}, {WM_COMMAND});
     m_pFrame->m_commands.clear();
@@ -230,14 +230,14 @@ private:
 TEST_F(FrameTest, TheSiteHearsWhenTheMenuBarStartsTracking)
 {
     CMessageRecorder recorder({m_hFrame()}, {KTWM_MENUBARTRACKING});
-    m_pFrame->m_pStandard->SetTrackingMode(1, FALSE, FALSE);
-    m_pFrame->m_pStandard->SetTrackingMode(0);
+    m_pFrame->m_pStandard->SetTrackingMode(ktTrackingOn, FALSE, FALSE);
+    m_pFrame->m_pStandard->SetTrackingMode(ktTrackingNone);
     EXPECT_TRUE(recorder.Messages().empty()) << "a tool bar does not tell";
     CKTCommandBar* pMenuBar = m_pCommandBars->GetMenuBar();
-    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    pMenuBar->SetTrackingMode(ktTrackingOn, TRUE, TRUE);
     ASSERT_EQ(1u, recorder.Messages().size());
     EXPECT_EQ((WPARAM)pMenuBar, recorder.Messages()[0].wParam);
-    pMenuBar->SetTrackingMode(0);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
 }
 
 namespace
@@ -861,10 +861,10 @@ TEST_F(FrameTest, FrameMessagesRefreshColoursAndClosePopups)
     pPaintManager->SetCustomColor(COLOR_BTNFACE, static_cast<COLORREF>(-1));
 
     CKTCommandBar* pBar = m_pFrame->m_pStandard;
-    ASSERT_TRUE(pBar->SetTrackingMode(1, FALSE, FALSE));
+    ASSERT_TRUE(pBar->SetTrackingMode(ktTrackingOn, FALSE, FALSE));
     m_pFrame->SendMessage(WM_ACTIVATEAPP, FALSE);
     EXPECT_EQ(0, pBar->GetTrackingMode()) << "losing the application closes popups";
-    ASSERT_TRUE(pBar->SetTrackingMode(1, FALSE, FALSE));
+    ASSERT_TRUE(pBar->SetTrackingMode(ktTrackingOn, FALSE, FALSE));
     m_pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
     EXPECT_EQ(0, pBar->GetTrackingMode()) << "and so does a system command";
 }

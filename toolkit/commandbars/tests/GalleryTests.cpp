@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace
 {
@@ -147,7 +148,7 @@ protected:
     void TearDown() override
     {
         if (!m_pPopup.IsNull())
-            m_pPopup->SetTrackingMode(0);
+            m_pPopup->SetTrackingMode(ktTrackingNone);
         m_pPopup = NULL;
         CFrameFixture::TearDown();
     }
@@ -327,6 +328,35 @@ TEST_F(GalleryTest, TheScrollBarPagesAndRepeatsWhileHeld)
     m_pPopup->SetSelected(0, 2);
     ASSERT_TRUE(bar.Wheel(InBar(pGallery->GetItemsRect().CenterPoint()), WHEEL_DELTA));
     EXPECT_EQ(400 - 60 - 3 * 20, pGallery->GetScrollPos());
+}
+
+// The flat and the classic looks fill the track as the bar window's default procedure asks: the system's checkered
+// face and highlight, not a plain scroll-bar colour.
+TEST_F(GalleryTest, TheTrackIsCheckeredInFaceAndHighlight)
+{
+    CKTSmartPtr<CKTControlGalleryItems> pItems = MakeItems(40, CSize(40, 20));
+    CKTControlGallery* pGallery = ShowGallery(pItems, CSize(80 + ::GetSystemMetrics(SM_CXVSCROLL), 90));
+    const KT_SCROLLBARPOSINFO& spi = pGallery->GetPosInfo();
+    ASSERT_GT(spi.pxDownArrow - spi.pxThumbBottom, 4);
+    const CPoint pt(spi.rc.CenterPoint().x, (spi.pxThumbBottom + spi.pxDownArrow) / 2);
+    const std::vector<COLORREF> checkered{::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DHIGHLIGHT)};
+    for (int nStyle : {1, 2})
+    {
+        pGallery->SetScrollBarStyle(nStyle);
+        CTestSurface surface(spi.rc.right + 2, spi.rc.bottom + 2, RGB(1, 2, 3));
+        surface.DC()->SetTextColor(RGB(9, 8, 7));
+        pGallery->GetGalleryPaintManager()->DrawScrollBar(surface.DC(), pGallery);
+        std::vector<COLORREF> pixels{surface.Pixel(pt.x, pt.y), surface.Pixel(pt.x + 1, pt.y)};
+        std::vector<COLORREF> below{surface.Pixel(pt.x, pt.y + 1), surface.Pixel(pt.x + 1, pt.y + 1)};
+        std::sort(pixels.begin(), pixels.end());
+        std::sort(below.begin(), below.end());
+        std::vector<COLORREF> expected = checkered;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(expected, pixels) << "style " << nStyle;
+        EXPECT_EQ(expected, below) << "style " << nStyle;
+        EXPECT_NE(surface.Pixel(pt.x, pt.y), surface.Pixel(pt.x, pt.y + 1)) << "one pixel apart: a checkerboard";
+        EXPECT_EQ(RGB(9, 8, 7), surface.DC()->GetTextColor()) << "the DC's colours are put back";
+    }
 }
 
 TEST_F(GalleryTest, AShiftClickOnThePageAreaCentresTheThumbOnThePointer)
@@ -530,3 +560,71 @@ TEST_F(GalleryTest, AComboBoxGalleryBringsTheItemTypedBelowTheViewToItsTop)
     EXPECT_EQ(6 * 24, pGallery->GetScrollPos());
     EXPECT_EQ(-1, pGallery->GetHotItem()) << "in view, not chosen";
 }
+
+// A gallery on a tool bar under the themes that draw it from the style's images: its up and down buttons are drawn
+// 21 and 19 pixels high in a column 15 wide, and a press or a hover on their lowest pixels is theirs.
+class InPlaceGalleryTest : public CFrameFixture, public ::testing::WithParamInterface<int>
+{
+protected:
+    InPlaceGalleryTest() : CFrameFixture(GetParam()) {}
+    void TearDown() override
+    {
+        if (!m_pPopup.IsNull())
+            m_pPopup->SetTrackingMode(ktTrackingNone);
+        m_pPopup = NULL;
+        CFrameFixture::TearDown();
+    }
+    CKTControlGallery* AddGallery()
+    {
+        CKTToolBar* pBar = m_pFrame->m_pStandard;
+        auto* pGallery = static_cast<CKTControlGallery*>(pBar->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+        CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+        pItems->SetItemSize(CSize(40, 20));
+        for (int i = 0; i < 30; i++)
+            pItems->AddItem("Item", 100 + i);
+        pGallery->SetItems(pItems);
+        m_pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        pGallery->SetCommandBar(m_pPopup);
+        pGallery->SetWidth(100);
+        pGallery->SetHeight(60);
+        m_pCommandBars->RecalcFrameLayout();
+        PumpMessages();
+        return pGallery;
+    }
+    // Puts the cursor over the point of the bar and waits until the gallery lights the part.
+    BOOL HoverLights(CKTControlGallery* pGallery, CPoint pt, int nPart)
+    {
+        m_pFrame->m_pStandard->ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        return PumpUntil([&] { return pGallery->GetHotPart() == nPart; });
+    }
+
+    CKTSmartPtr<CKTPopupBar> m_pPopup;
+};
+
+TEST_P(InPlaceGalleryTest, TheLowestPixelsOfEachButtonAreThatButtons)
+{
+    CKTControlGallery* pGallery = AddGallery();
+    const KT_SCROLLBARPOSINFO& spi = pGallery->GetPosInfo();
+    ASSERT_EQ(15, spi.rc.Width()) << "three buttons in the drawn column";
+    const int x = spi.rc.CenterPoint().x, yUp = spi.pxTop + 20, yDown = spi.pxTop + 21 + 18;
+    ASSERT_GT(spi.pxBottom, yDown + 1);
+
+    EXPECT_TRUE(HoverLights(pGallery, CPoint(x, yUp), ktScrollUpArrow));
+    EXPECT_TRUE(HoverLights(pGallery, CPoint(x, yDown), ktScrollDownArrow));
+    EXPECT_TRUE(HoverLights(pGallery, CPoint(x, yDown + 1), ktScrollPopup));
+
+    pGallery->SetScrollPos(100);
+    CTestInput input(m_pFrame->m_pStandard->GetSafeHwnd());
+    ASSERT_TRUE(input.Click(CPoint(x, yUp)));
+    ASSERT_TRUE(PumpUntil([&] { return pGallery->GetScrollPos() != 100; }));
+    EXPECT_LT(pGallery->GetScrollPos(), 100) << "the up button scrolls up";
+    const int nPos = pGallery->GetScrollPos();
+    ASSERT_TRUE(input.Click(CPoint(x, yDown)));
+    ASSERT_TRUE(PumpUntil([&] { return pGallery->GetScrollPos() != nPos || m_pPopup->IsWindowVisible(); }));
+    EXPECT_GT(pGallery->GetScrollPos(), nPos) << "the down button scrolls down";
+    EXPECT_FALSE(m_pPopup->IsWindowVisible()) << "and opens no popup";
+}
+
+INSTANTIATE_TEST_SUITE_P(StyleImageThemes, InPlaceGalleryTest,
+                         ::testing::Values(ktCommandBarsThemeStyleResources, ktCommandBarsThemeRibbon));

@@ -232,13 +232,13 @@ TEST(KeyboardHooks, AltClosesTrackedBarsAndEscapeLeavesTracking)
 {
     CTrackedBar bar;
     CTestInput input(bar.m_parent.GetSafeHwnd());
-    ASSERT_TRUE(bar->SetTrackingMode(1, FALSE, TRUE));
+    ASSERT_TRUE(bar->SetTrackingMode(ktTrackingOn, FALSE, TRUE));
     EXPECT_TRUE(CKTKeyboardHookManager::Instance()->HasSinks());
     ASSERT_TRUE(input.Key(VK_MENU));
     EXPECT_EQ(0, bar->GetTrackingMode()) << "Alt closes every tracked bar";
     EXPECT_FALSE(CKTKeyboardHookManager::Instance()->HasSinks()) << "hooks go with the last sink";
 
-    ASSERT_TRUE(bar->SetTrackingMode(1, FALSE, TRUE));
+    ASSERT_TRUE(bar->SetTrackingMode(ktTrackingOn, FALSE, TRUE));
     ASSERT_TRUE(input.Key(VK_ESCAPE));
     EXPECT_EQ(0, bar->GetTrackingMode());
 }
@@ -249,7 +249,7 @@ TEST(MouseHooks, AClickOutsideClosesTrackedBarsUnlessExcluded)
     CTestInput input(bar.m_parent.GetSafeHwnd());
     CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
     pMouse->AddExcludedWindow(bar.m_parent.GetSafeHwnd());
-    ASSERT_TRUE(bar->SetTrackingMode(1, FALSE, FALSE));
+    ASSERT_TRUE(bar->SetTrackingMode(ktTrackingOn, FALSE, FALSE));
     ASSERT_TRUE(input.Click(CPoint(200, 100)));
     EXPECT_EQ(1, bar->GetTrackingMode()) << "the excluded window keeps popups open";
     pMouse->RemoveExcludedWindow(bar.m_parent.GetSafeHwnd());
@@ -263,7 +263,7 @@ TEST(MouseHooks, TrackedLockAsksWhetherAnotherBarHoldsTheMouse)
     CTrackedBar tracked, other;
     CKTMouseHookManager* pMouse = CKTMouseHookManager::Instance();
     EXPECT_FALSE(pMouse->IsTrackedLock(other));
-    tracked->SetTrackingMode(1, FALSE, FALSE);
+    tracked->SetTrackingMode(ktTrackingOn, FALSE, FALSE);
     EXPECT_TRUE(pMouse->IsTrackedLock(other));
     EXPECT_FALSE(pMouse->IsTrackedLock(tracked));
     EXPECT_TRUE(pMouse->IsTrackedLock(NULL));

@@ -134,7 +134,7 @@ TEST_F(OleVerbListTest, TheSelectedObjectsVerbsOpenFromItsEntryAndAPickRunsTheVe
     ASSERT_TRUE(pPopup->PopupAt(100, 100));
     PumpMessages();
     EXPECT_EQ(4, pControls->GetCount()) << "the entry is made again, not added twice";
-    pPopup->SetTrackingMode(0);
+    pPopup->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(OleVerbListTest, VerbsShowTheirOwnNamesWhenControlsShareActions)
@@ -148,7 +148,7 @@ TEST_F(OleVerbListTest, VerbsShowTheirOwnNamesWhenControlsShareActions)
     ASSERT_TRUE(pVerbs != NULL);
     EXPECT_EQ(CString("&Edit"), pVerbs->GetControl(0)->GetCaption());
     EXPECT_EQ(CString("&Play"), pVerbs->GetControl(2)->GetCaption());
-    pPopup->SetTrackingMode(0);
+    pPopup->SetTrackingMode(ktTrackingNone);
     m_pCommandBars->EnableActions(FALSE);
 }
 
@@ -165,7 +165,7 @@ TEST_F(OleVerbListTest, WithoutASelectedObjectTheEntryStandsDisabledAndRunsNothi
     ASSERT_TRUE(input.Click(Centre(pPopup, pEntry)));
     PumpMessages();
     EXPECT_TRUE(VerbsRun().empty());
-    pPopup->SetTrackingMode(0);
+    pPopup->SetTrackingMode(ktTrackingNone);
 
     // A picture-only object offers no verbs either.
     m_pItem->MakeStatic();
@@ -173,7 +173,7 @@ TEST_F(OleVerbListTest, WithoutASelectedObjectTheEntryStandsDisabledAndRunsNothi
     pPopup = ShowEditMenu();
     ASSERT_EQ(4, pPopup->GetControls()->GetCount());
     EXPECT_FALSE(pPopup->GetControls()->GetAt(2)->GetEnabled());
-    pPopup->SetTrackingMode(0);
+    pPopup->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(SingleVerbListTest, AnObjectWithOneVerbGetsOneEntryThatRunsIt)

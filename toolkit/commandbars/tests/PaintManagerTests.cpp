@@ -9,6 +9,7 @@
 #include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
 #include "SolidIcon.h"
+#include "SystemColours.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,27 @@ TEST(PaintManagerColors, IndexesOutsideTheTableAreReadyColours)
     EXPECT_EQ(RGB(1, 2, 3), pTheme->GetColor(COLOR_BTNFACE)) << "custom values survive a refresh";
     pTheme->SetCustomColor(COLOR_BTNFACE, static_cast<COLORREF>(-1));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pTheme->GetColor(COLOR_BTNFACE));
+}
+
+// A caller that changes the system's colours and then sets a theme, or refreshes a drawer, gets the new colours at
+// once, whether or not the change has come round its windows yet; after the change is undone, the old ones.
+TEST(PaintManagerColors, ARefreshReadsTheSystemColoursAfresh)
+{
+    const COLORREF clrOld = ::GetSysColor(COLOR_BTNFACE), clrNew = RGB(201, 13, 77);
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(1);
+    {
+        CSystemColours colours({{COLOR_BTNFACE, clrNew}});
+        ASSERT_TRUE(colours.IsSet());
+        CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+        EXPECT_EQ(clrNew, CKTPaintManager::GetGlobal()->GetColor(COLOR_BTNFACE));
+        pTheme->RefreshMetrics();
+        EXPECT_EQ(clrNew, pTheme->GetColor(COLOR_BTNFACE));
+    }
+    pTheme->RefreshMetrics();
+    pTheme->RefreshMetrics();
+    EXPECT_EQ(clrOld, pTheme->GetColor(COLOR_BTNFACE)) << "refreshing again is harmless";
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+    EXPECT_EQ(clrOld, CKTPaintManager::GetGlobal()->GetColor(COLOR_BTNFACE));
 }
 
 TEST(PaintManagerThemes, UnknownIdsDrawAsTheDefaultThemeAndKeepTheirId)

@@ -222,7 +222,7 @@ TEST_F(PopupBarTest, ARecursiveMenuKeepsTheCaptureAndLocksTheBarsBeneathIt)
     EXPECT_EQ(0, pFile->GetRecursionLock());
     EXPECT_EQ(0, pMenuBar->GetPopuped()) << "the menu beneath stays open";
     ::ReleaseCapture();
-    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
+    pMenuBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
 }
 
 // A bar that begins tracking while a recursive menu runs was not locked by it, and is not unlocked by it either:
@@ -232,9 +232,9 @@ TEST_F(PopupBarTest, ABarThatBeginsTrackingUnderARecursiveMenuStaysLockableByThe
     CKTToolBar* pStandard = m_pFrame->m_pStandard;
     auto beginTrackingAndClose = [pStandard](CTestInput&)
     {
-        pStandard->SetTrackingMode(1, FALSE, FALSE);
+        pStandard->SetTrackingMode(ktTrackingOn, FALSE, FALSE);
         auto* pPopup = dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(::FindWindow("KTPopupBar", NULL)));
-        pPopup->SetTrackingMode(0);
+        pPopup->SetTrackingMode(ktTrackingNone);
     };
     EXPECT_EQ(0u,
               TrackEntriesWhile({{ID_TEST_ENABLED, "&Enabled"}}, CPoint(300, 300), beginTrackingAndClose, TPM_RECURSE));
@@ -250,7 +250,7 @@ TEST_F(PopupBarTest, ABarThatBeginsTrackingUnderARecursiveMenuStaysLockableByThe
                       },
                       TPM_RECURSE));
     EXPECT_EQ(1, nLockBeneath);
-    pStandard->SetTrackingMode(0);
+    pStandard->SetTrackingMode(ktTrackingNone);
 }
 
 // A letter picks the entry that has it after '&' over those that only begin with it; two entries with the same
@@ -412,7 +412,7 @@ TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
     CTestInput input(m_pFrame->GetSafeHwnd());
-    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    pMenuBar->SetTrackingMode(ktTrackingOn, TRUE, TRUE);
     ASSERT_EQ(0, pMenuBar->GetSelected());
     input.Key(VK_DOWN);
     HWND hPopup = ::FindWindow("KTPopupBar", NULL);
@@ -438,7 +438,7 @@ TEST_F(PopupBarTest, MenuBarEntriesOpenBelowWithKeysAndArrowsMoveBetweenThem)
 TEST_F(PopupBarTest, DownOnAMenuBarEntryThePointerChoseOpensItAsTheKeyboardWould)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
-    pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    pMenuBar->SetTrackingMode(ktTrackingOn, TRUE, TRUE);
     CKTControl* pEdit = pMenuBar->GetControl(1);
     CPoint pt = pEdit->GetRect().CenterPoint();
     pMenuBar->ClientToScreen(&pt);
@@ -968,7 +968,7 @@ TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScree
     CRect rcPopup;
     pPopup->GetWindowRect(rcPopup);
     EXPECT_GT(rcPopup.Height(), WorkArea().Height());
-    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
+    pMenuBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
 }
 
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)

@@ -47,7 +47,7 @@ protected:
     void TearDown() override
     {
         if (m_pMenuBar)
-            m_pMenuBar->SetTrackingMode(0);
+            m_pMenuBar->SetTrackingMode(ktTrackingNone);
         CFrameFixture::TearDown();
     }
 
@@ -115,7 +115,7 @@ TEST_F(PopupExpandTest, ARarelyUsedCommandHidesBehindTheExpandRowUntilItIsClicke
 TEST_F(PopupExpandTest, DownInACollapsedMenuSkipsTheHiddenEntriesAndExpandsItWhenItWraps)
 {
     CTestInput keys(m_pFrame->GetSafeHwnd());
-    m_pMenuBar->SetTrackingMode(1, TRUE, TRUE);
+    m_pMenuBar->SetTrackingMode(ktTrackingOn, TRUE, TRUE);
     ASSERT_TRUE(keys.Key(VK_RIGHT));
     ASSERT_TRUE(keys.Key(VK_DOWN));
     ASSERT_TRUE(PumpUntil([this] { return m_pMenuBar->GetPopuped() == kEdit; }, 2000));

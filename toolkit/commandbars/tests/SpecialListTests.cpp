@@ -111,7 +111,7 @@ TEST_F(WindowListTest, TwelveChildrenGiveNineNumberedItems)
     EXPECT_EQ(10, pControls->GetCount()) << "the items are made again, not added twice";
     EXPECT_TRUE(pControls->GetAt(5)->GetChecked());
     EXPECT_FALSE(pControls->GetAt(2)->GetChecked());
-    pPopup->SetTrackingMode(0);
+    pPopup->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(SpecialListTest, CheckBoxAndRadioButtonDrawTheirStateAndToggle)

@@ -63,6 +63,14 @@ class CStatedGallery : public CKTControlGallery
 public:
     explicit CStatedGallery(CRect rc) { m_rcControl = rc; }
     void SetSelectedState(int nSelected) { m_nSelected = nSelected; }
+    // The buttons' column at the right as a gallery on a bar lays it out.
+    void LayOutButtons(const CKTGalleryPaintManager& drawer)
+    {
+        m_spi.rc = CRect(m_rcControl.right - drawer.m_cxPopup, m_rcControl.top, m_rcControl.right, m_rcControl.bottom);
+        m_spi.pxTop = m_rcControl.top;
+        m_spi.pxBottom = m_rcControl.bottom;
+        drawer.LayOutScrollButtons(&m_spi);
+    }
 };
 
 // A vertical bar of a page of 20 in 0 to 100, at the top, in the style's look.
@@ -74,7 +82,7 @@ public:
         SetScrollBarStyle(5);
         CalcScrollBar();
     }
-    BOOL IsScrollBarEnabled() const override { return TRUE; }
+    BOOL IsScrollBarEnabled() const override { return m_bEnabled; }
     CKTCommandBar* GetParentCommandBar() const override { return NULL; }
     CRect GetScrollBarRect() override { return CRect(0, 0, 16, 160); }
     void GetScrollInfo(SCROLLINFO* pSI) override
@@ -87,6 +95,8 @@ public:
     void DoScroll(int, int) override {}
     void RedrawScrollBar() override {}
     CKTGalleryPaintManager* GetGalleryPaintManager() const override { return m_pMetrics; }
+
+    BOOL m_bEnabled = TRUE;
 
 private:
     CKTGalleryPaintManager* m_pMetrics;
@@ -366,6 +376,7 @@ TEST(StyleImageTheme, GalleryScrollButtonsTakeTheirPartByState)
     auto pTheme = RefreshedTheme();
     CKTGalleryPaintManager* pDrawer = pTheme->GetGalleryPaintManager();
     CKTSmartPtr<CStatedGallery> pGallery = KTMakeCounted<CStatedGallery>(CRect(0, 0, 80, 60));
+    pGallery->LayOutButtons(*pDrawer);
     auto parts = [&](int nHot)
     {
         pGallery->SetHotPart(nHot);
@@ -420,6 +431,14 @@ TEST(StyleImageTheme, GalleryScrollBarDrawsItsPartsFromTheImages)
     draw(hotUp, ktScrollUpArrow);
     EXPECT_EQ(ArrowsPart(2), hotUp.Pixel(1, yUp));
     EXPECT_EQ(GlyphCell(6), hotUp.Pixel(8, (spi.pxDownArrow + spi.pxBottom) / 2)) << "the down glyph, active";
+
+    bar.m_bEnabled = FALSE;
+    CTestSurface disabled(16, 160);
+    draw(disabled, ktScrollThumb);
+    EXPECT_EQ(ThumbPart(0), disabled.Pixel(8, spi.pxThumbTop + 2)) << "a disabled bar keeps its thumb, plain";
+    EXPECT_EQ(GripperPart(0), disabled.Pixel(8, yThumb));
+    EXPECT_EQ(GlyphCell(4), disabled.Pixel(8, yUp)) << "and disabled arrows";
+    bar.m_bEnabled = TRUE;
 
     bar.SetScrollBarStyle(2);
     CTestSurface classic(16, 160);

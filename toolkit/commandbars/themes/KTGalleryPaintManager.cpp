@@ -38,6 +38,18 @@ CKTGalleryPaintManager::KT_SCROLLPARTS CKTGalleryPaintManager::ScrollPartsOf(con
             span(spi.pxThumbBottom, spi.pxDownArrow), span(spi.pxThumbTop, spi.pxThumbBottom)};
 }
 
+CKTGalleryPaintManager::KT_SCROLLBUTTONS CKTGalleryPaintManager::ScrollButtonsOf(const KT_SCROLLBARPOSINFO& spi)
+{
+    auto span = [&spi](int nFrom, int nTo) { return CRect(spi.rc.left, nFrom, spi.rc.right, nTo); };
+    return {span(spi.pxTop, spi.pxUpArrow), span(spi.pxDownArrow, spi.pxPopup), span(spi.pxPopup, spi.pxBottom)};
+}
+
+void CKTGalleryPaintManager::LayOutScrollButtons(KT_SCROLLBARPOSINFO* pInfo) const
+{
+    pInfo->pxUpArrow = pInfo->pxDownArrow = pInfo->pxTop + m_cyPopupUp;
+    pInfo->pxPopup = pInfo->pxDownArrow + m_cyPopupDown;
+}
+
 BOOL CKTGalleryPaintManager::IsScrollBarActive(CKTBarScrollBar* pScrollBar)
 {
     const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
@@ -127,6 +139,25 @@ void CKTGalleryPaintManager::DrawFlatArrow(CDC* pDC, CRect rc, char chGlyph, BOO
     pDC->DrawText(CString(chGlyph), rcGlyph, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
+// As a scroll bar window's owner fills it: with the brush, and in the colours, that the bar window's default
+// procedure gives (the system's checkered face and highlight), the DC's colours put back after.
+void CKTGalleryPaintManager::FillTrack(CDC* pDC, CKTBarScrollBar* pScrollBar, std::initializer_list<CRect> rects)
+{
+    CKTCommandBar* pBar = pScrollBar->GetParentCommandBar();
+    HWND hWnd = pBar ? pBar->GetSafeHwnd() : NULL;
+    if (!hWnd)
+        return;
+    const COLORREF clrText = pDC->GetTextColor(), clrBack = pDC->GetBkColor();
+    // The system's brush: not ours to free.
+    HBRUSH hBrush = reinterpret_cast<HBRUSH>(::DefWindowProc(
+        hWnd, WM_CTLCOLORSCROLLBAR, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()), reinterpret_cast<LPARAM>(hWnd)));
+    if (hBrush)
+        for (const CRect& rc : rects)
+            ::FillRect(pDC->GetSafeHdc(), rc, hBrush);
+    pDC->SetTextColor(clrText);
+    pDC->SetBkColor(clrBack);
+}
+
 void CKTGalleryPaintManager::DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat)
 {
     const KT_SCROLLBARPOSINFO& spi = pScrollBar->GetPosInfo();
@@ -146,9 +177,7 @@ void CKTGalleryPaintManager::DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pSc
             pDC->DrawFrameControl(rc, DFC_SCROLL,
                                   nArrows[i] | (bPressed ? DFCS_PUSHED : 0) | (bEnabled ? 0 : DFCS_INACTIVE));
     }
-    CBrush brushTrack(::GetSysColor(COLOR_SCROLLBAR));
-    pDC->FillRect(parts.rcPageUp, &brushTrack);
-    pDC->FillRect(parts.rcPageDown, &brushTrack);
+    FillTrack(pDC, pScrollBar, {parts.rcPageUp, parts.rcPageDown});
     if (nPressed == ktScrollPageUp)
         pDC->InvertRect(parts.rcPageUp);
     if (nPressed == ktScrollPageDown)
@@ -168,17 +197,17 @@ void CKTGalleryPaintManager::DrawScrollButtons(CDC* pDC, CKTControlGallery* pGal
     const KT_SCROLLBARPOSINFO& spi = pGallery->GetPosInfo();
     pDC->FillSolidRect(spi.rc, m_pPaintManager->GetColor(kButtonsFace));
     BOOL bEnabled = pGallery->IsEnabled();
+    const KT_SCROLLBUTTONS rects = ScrollButtonsOf(spi);
     const struct
     {
         CRect rc;
         int nPart;
         BOOL bEnabled;
     } buttons[3] = {
-        {CRect(spi.rc.left, spi.pxTop, spi.rc.right, spi.pxUpArrow), ktScrollUpArrow,
-         bEnabled && pGallery->GetScrollPos() > 0},
-        {CRect(spi.rc.left, spi.pxUpArrow, spi.rc.right, spi.pxPopup), ktScrollDownArrow,
+        {rects.rcUp, ktScrollUpArrow, bEnabled && pGallery->GetScrollPos() > 0},
+        {rects.rcDown, ktScrollDownArrow,
          bEnabled && pGallery->GetScrollPos() < pGallery->GetContentHeight() - pGallery->GetItemsRect().Height()},
-        {CRect(spi.rc.left, spi.pxPopup, spi.rc.right, spi.pxBottom), ktScrollPopup, bEnabled},
+        {rects.rcPopup, ktScrollPopup, bEnabled},
     };
     for (const auto& button : buttons)
     {

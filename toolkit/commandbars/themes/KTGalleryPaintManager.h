@@ -7,6 +7,8 @@
 
 #include "KTWinThemeWrapper.h"
 
+#include <initializer_list>
+
 class CKTBarScrollBar;
 class CKTControlGallery;
 class CKTControlGalleryItem;
@@ -31,10 +33,16 @@ public:
     int m_cyHScroll = 0;
     int m_cyVScroll = 0;
     int m_cxVScroll = 0;
+    // The up, down and popup buttons of a gallery that stands on a bar: a column m_cxPopup wide, buttons
+    // m_cyPopupUp and m_cyPopupDown high, the popup button to the bottom. The hit test and the drawing both take
+    // them from here.
     int m_cyPopupUp = 19;
     int m_cyPopupDown = 19;
     int m_cxPopup = 16;
     CKTWinThemeWrapper m_themeScrollBar;
+
+    // Stacks the three buttons down the bar's extent.
+    void LayOutScrollButtons(KT_SCROLLBARPOSINFO* pInfo) const;
 
 protected:
     // The pieces of a scroll bar, across the whole bar, in client coordinates.
@@ -43,10 +51,17 @@ protected:
         CRect rcUp, rcDown, rcPageUp, rcPageDown, rcThumb;
     };
     static KT_SCROLLPARTS ScrollPartsOf(const KT_SCROLLBARPOSINFO& spi);
+    // The up, down and popup buttons as the layout stacked them.
+    struct KT_SCROLLBUTTONS
+    {
+        CRect rcUp, rcDown, rcPopup;
+    };
+    static KT_SCROLLBUTTONS ScrollButtonsOf(const KT_SCROLLBARPOSINFO& spi);
     // Something to scroll, and the bar lets it.
     static BOOL IsScrollBarActive(CKTBarScrollBar* pScrollBar);
     // The arrows, track and thumb of the bar in the classic or flat look.
     void DrawClassicScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar, BOOL bFlat);
+    static void FillTrack(CDC* pDC, CKTBarScrollBar* pScrollBar, std::initializer_list<CRect> rects);
     void DrawFlatArrow(CDC* pDC, CRect rc, char chGlyph, BOOL bPressed, BOOL bEnabled);
     void DrawThemedScrollBar(CDC* pDC, CKTBarScrollBar* pScrollBar);
 

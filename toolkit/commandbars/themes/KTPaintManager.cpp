@@ -107,6 +107,9 @@ CSize CKTPaintManager::GetAutoIconSize(BOOL bLarge) const
 void CKTPaintManager::RefreshMetrics()
 {
     UpdateFonts();
+    // A caller that changed the system's colours and refreshes us directly gets them too; after the system-change
+    // path this reads the same colours again.
+    KTRefreshColors();
     CKTColorManager* pColors = KTColorManager();
     for (int i = 0; i < KTCOLOR_COUNT; i++)
         m_clr[i].SetStandardValue(pColors->GetColor(i));

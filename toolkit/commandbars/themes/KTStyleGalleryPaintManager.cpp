@@ -13,7 +13,7 @@ namespace
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kSeparator = 0xC5C5C5;
 const int kGlyphSize = 9;
-const int kButtonsWidth = 15;
+const int kButtonsWidth = 15;  // the column of a gallery's buttons on a bar
 
 // Part of an image of n states: 4 disabled, 3 pressed, 2 hot, 1 while another part is, 0 when none is.
 int ButtonPart(BOOL bEnabled, int nPart, int nPressed, int nHot)
@@ -25,6 +25,14 @@ int ButtonPart(BOOL bEnabled, int nPart, int nPressed, int nHot)
     if (nHot)
         return nHot == nPart ? 2 : 1;
     return 0;
+}
+
+// The thumb's part of three: 2 pressed, 1 hot, else 0; a disabled bar's thumb stays plain.
+int ThumbPart(BOOL bActive, int nPressed, int nHot)
+{
+    if (!bActive)
+        return 0;
+    return nPressed == ktScrollThumb ? 2 : nHot == ktScrollThumb ? 1 : 0;
 }
 
 // The glyph column's cell (from 1) for an arrow: up or left first, normal, active, disabled.
@@ -40,6 +48,7 @@ void CKTStyleGalleryPaintManager::RefreshMetrics()
     CKTGalleryPaintManager::RefreshMetrics();
     m_cyPopupUp = 21;
     m_cyPopupDown = 19;
+    m_cxPopup = kButtonsWidth;
     const CKTStyleResourceSet& style = *KTStyleResourceSet();
     style.ReadColor("Toolbar", "ControlGallerySelected", m_clrSelected);
     style.ReadColor("Toolbar", "ControlGalleryNormal", m_clrNormal);
@@ -79,9 +88,7 @@ void CKTStyleGalleryPaintManager::FillControl(CDC* pDC, CKTControlGallery* pGall
 
 void CKTStyleGalleryPaintManager::DrawScrollButtons(CDC* pDC, CKTControlGallery* pGallery)
 {
-    CRect rc = pGallery->GetRect();
-    const int x = rc.right - kButtonsWidth;
-    const int yDown = rc.top + m_cyPopupUp, yPopup = yDown + m_cyPopupDown;
+    const KT_SCROLLBUTTONS rects = ScrollButtonsOf(pGallery->GetPosInfo());
     const BOOL bEnabled = pGallery->IsEnabled();
     const int nPressed = pGallery->GetPressedPart();
     const int nHot = nPressed ? 0 : pGallery->GetHotPart();
@@ -92,11 +99,10 @@ void CKTStyleGalleryPaintManager::DrawScrollButtons(CDC* pDC, CKTControlGallery*
         int nPart;
         BOOL bEnabled;
     } buttons[3] = {
-        {"CONTROLGALLERYUP", CRect(x, rc.top, rc.right, yDown), ktScrollUpArrow,
-         bEnabled && pGallery->GetScrollPos() > 0},
-        {"CONTROLGALLERYDOWN", CRect(x, yDown, rc.right, yPopup), ktScrollDownArrow,
+        {"CONTROLGALLERYUP", rects.rcUp, ktScrollUpArrow, bEnabled && pGallery->GetScrollPos() > 0},
+        {"CONTROLGALLERYDOWN", rects.rcDown, ktScrollDownArrow,
          bEnabled && pGallery->GetScrollPos() < pGallery->GetContentHeight() - pGallery->GetItemsRect().Height()},
-        {"CONTROLGALLERYPOPUP", CRect(x, yPopup, rc.right, rc.bottom), ktScrollPopup, bEnabled},
+        {"CONTROLGALLERYPOPUP", rects.rcPopup, ktScrollPopup, bEnabled},
     };
     for (const auto& button : buttons)
         DrawImagePart(pDC, button.lpszImage, button.rc, ButtonPart(button.bEnabled, button.nPart, nPressed, nHot), 5,
@@ -130,9 +136,10 @@ void CKTStyleGalleryPaintManager::DrawStyledScrollBar(CDC* pDC, CKTBarScrollBar*
     if (nPressed == ktScrollPageUp || nPressed == ktScrollPageDown)
         DrawImagePart(pDC, strTrack, nPressed == ktScrollPageUp ? parts.rcPageUp : parts.rcPageDown, 1, 2,
                       rcTrackMargins);
-    if (parts.rcThumb.IsRectEmpty() || !IsScrollBarActive(pScrollBar))
+    // A disabled bar still shows where its view stands.
+    if (parts.rcThumb.IsRectEmpty() || spi.pxThumbBottom > spi.pxDownArrow)
         return;
-    const int nThumbPart = nPressed == ktScrollThumb ? 2 : pScrollBar->GetHotPart() == ktScrollThumb ? 1 : 0;
+    const int nThumbPart = ThumbPart(IsScrollBarActive(pScrollBar), nPressed, pScrollBar->GetHotPart());
     DrawImagePart(pDC, "CONTROLGALLERYSCROLLTHUMB" + strAxis, parts.rcThumb, nThumbPart, 3, CRect(5, 5, 5, 5));
     if (spi.cpxThumb <= 10)
         return;

@@ -300,7 +300,7 @@ CSize CKTThemeStyle0::DrawControlPopupParent(CDC* pDC, CKTControl* pControl, BOO
 void CKTThemeStyle0::DrawSplitPopupSeparator(CDC* pDC, CRect rc, const KT_CONTROLSTATE& state, COLORREF clrText)
 {
     const CRect rcDrop(rc.right - 20, rc.top, rc.right, rc.bottom);
-    if (state.bSelected && state.bEnabled)
+    if (state.bSelected && state.bPopuped && state.bEnabled)
     {
         DrawSunken(pDC, rcDrop);
         return;

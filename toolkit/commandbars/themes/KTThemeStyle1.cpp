@@ -471,6 +471,8 @@ CSize CKTThemeStyle1::DrawListBoxControl(CDC* pDC, CKTControl* pControl, CRect r
     DrawListBoxIcon(pDC, pControl, rcColumn, bSelected);
     const CRect rcText(rcColumn.right, rc.top, rc.right, rc.bottom);
     DrawListBoxEntryText(pDC, pControl, rcText, bSelected,
-                         {bSelected ? 45 : 44, bSelected ? 32 : 16, bSelected ? 32 : 15, -1});
+                         {bSelected ? KTCOLOR_HIGHLIGHT_TEXT : KTCOLOR_POPUP_TEXT,
+                          bSelected ? KTCOLOR_HIGHLIGHT_BORDER : COLOR_BTNSHADOW,
+                          bSelected ? KTCOLOR_HIGHLIGHT_BORDER : COLOR_BTNFACE, -1});
     return rc.Size();
 }

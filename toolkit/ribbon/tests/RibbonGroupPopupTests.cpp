@@ -160,7 +160,7 @@ TEST_F(RibbonGroupPopup, TheButtonHasTheGroupsKeyboardTipAndItsLetterOpensThePop
     ASSERT_TRUE(PumpUntil([&] { return IsPopupShown(); }));
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !IsPopupShown(); }));
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
 }
 
 // The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.

@@ -349,7 +349,7 @@ TEST_F(RibbonInput, TheTabRowShowsTheKeyboardsFocusWhileTheRibbonTracks)
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
     EXPECT_TRUE(m_pTabs->HasFocus());
     EXPECT_GT(focusLineDiffers(idle, draw()), rcFocus.Width() / 3);
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
     m_pCommandBars->GetKeyboardTips()->Hide();
     EXPECT_FALSE(m_pTabs->HasFocus());
     EXPECT_EQ(0, focusLineDiffers(idle, draw()));
@@ -363,7 +363,7 @@ TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
     EXPECT_TRUE(m_pTabs->IsKeyboardFocus());
     EXPECT_EQ(1, m_pCommandBars->GetKeyboardTips()->GetLevel());
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
     m_pCommandBars->GetKeyboardTips()->Hide();
 
     // A minimised ribbon takes it on its first control.
@@ -373,7 +373,7 @@ TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() != -1; }));
     EXPECT_EQ(m_pBar->GetControls()->GetNext(-1, +1), m_pBar->GetSelected());
     EXPECT_FALSE(m_pTabs->IsKeyboardFocus());
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
 }
 
 namespace
@@ -418,7 +418,7 @@ TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
         EXPECT_LE(pNext->GetRect().right, rcGroups.right) << i;
     }
     EXPECT_GT(m_pBar->GetGroupsScroller()->GetOffset(), 0);
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
     CKTWindowHookManager::Instance()->RemoveAll(&places);
     ASSERT_EQ(6u, places.m_places.size());
     for (const CRect& rc : places.m_places)
@@ -490,7 +490,7 @@ TEST_F(RibbonInput, ATabsLetterOnAMinimisedRibbonDropsItDownWithItsTips)
         texts.push_back(pTip->GetTipText());
     EXPECT_EQ((std::vector<CString>{"T", "P"}), texts);
     m_pCommandBars->ClosePopups();
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
 }
 
 // While a popup is open the wheel is the popup's: the tabs stay, and so does the popup.

@@ -521,6 +521,29 @@ TEST(RibbonPainterChoice, ThePaintManagerKeepsOnePainterAndTheRibbonThemeDrawsWi
     EXPECT_TRUE(pThemed->HighlightsGroups());
 }
 
+// A window's client filled with the face takes the ribbon's face, all of it and only it; without the style's face,
+// the bars' face.
+TEST_F(RibbonLook, AClientFilledWithTheFaceTakesTheRibbonsFace)
+{
+    CKTSmartPtr<CKTThemeRibbon> pTheme = KTMakeCounted<CKTThemeRibbon>();
+    pTheme->RefreshMetrics();
+    CKTRibbonThemePainter painter;
+    painter.SetTheme(pTheme);
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    const CRect rc = CKTClientRect(pBar);
+    ASSERT_FALSE(rc.IsRectEmpty());
+    auto fill = [&]
+    { return DrawOffScreen(rc.Size() + CSize(2, 2), [&](CDC* pDC) { painter.FillClientFace(pDC, pBar); }); };
+    CPixelImage image = fill();
+    EXPECT_EQ(StyleColor("RibbonFace"), image.Pixel(0, 0));
+    EXPECT_EQ(StyleColor("RibbonFace"), image.Pixel(rc.right - 1, rc.bottom - 1));
+    EXPECT_EQ(RGB(0, 0, 0), image.Pixel(rc.right, rc.bottom)) << "nothing beyond the client";
+
+    pTheme->m_clrRibbonFace.SetStandardValue(CKTPaintManagerColor::COLORREF_NULL);
+    EXPECT_EQ(pTheme->GetColor(COLOR_BTNFACE), fill().Pixel(rc.CenterPoint().x, rc.CenterPoint().y));
+}
+
 TEST_F(RibbonLook, TheTabStripFollowsTheThemesHeightFontAndTextColours)
 {
     CKTSmartPtr<CKTThemeRibbon> pTheme = KTMakeCounted<CKTThemeRibbon>();

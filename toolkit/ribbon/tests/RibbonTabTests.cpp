@@ -157,7 +157,7 @@ TEST_F(RibbonTabs, ArrowKeysMoveAlongTheRowAndDownIntoTheGroups)
     ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == pPaste->GetIndex(); }));
     EXPECT_EQ(2, pPaste->GetSelected());
     EXPECT_FALSE(m_pTabs->IsKeyboardFocus());
-    m_pBar->SetTrackingMode(0);
+    m_pBar->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)

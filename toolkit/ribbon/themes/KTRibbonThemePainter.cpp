@@ -190,6 +190,15 @@ void CKTRibbonThemePainter::FillRibbonFace(CDC* pDC, CKTRibbonBar* pBar)
         pDC->FillSolidRect(FaceRect(pBar), m_pTheme->m_clrRibbonFace);
 }
 
+void CKTRibbonThemePainter::FillClientFace(CDC* pDC, CWnd* pWnd)
+{
+    if (!m_pTheme)
+        return;
+    const CKTPaintManagerColor& face = m_pTheme->m_clrRibbonFace;
+    pDC->FillSolidRect(CKTClientRect(pWnd),
+                       face.IsDefaultValue() ? m_pTheme->GetColor(COLOR_BTNFACE) : face.GetColor());
+}
+
 void CKTRibbonThemePainter::FillRibbonGroups(CDC* pDC, CKTRibbonTab* pTab, CRect rcGroups)
 {
     DrawImage(pDC, GroupsImageName(pTab), rcGroups, 0, 1, CRect(8, 8, 8, 8));

@@ -48,6 +48,8 @@ public:
     void DrawFrameCaption(CDC* pDC, CKTRibbonBar* pBar);
     // The caption strip inside a frame that draws its own caption.
     void DrawQuickAccessArea(CDC* pDC, CKTRibbonBar* pBar);
+    // The window's whole client in the ribbon's face; in the bars' face where the style has none.
+    void FillClientFace(CDC* pDC, CWnd* pWnd);
     // Caption text on glass: white on a maximised frame, else glowing through the visual styles.
     void DrawDwmCaptionText(CDC* pDC, CRect rc, const CString& strText, BOOL bActive, BOOL bMaximized);
 

@@ -12,6 +12,7 @@
 #include "MemoryCanvas.h"
 #include "PixelImage.h"
 #include "SchemeScope.h"
+#include "SystemColours.h"
 #include "TabHostWindow.h"
 
 namespace
@@ -257,6 +258,23 @@ TEST(TabColors, TheDesignerSetWithoutSchemeColoursUsesPlainFaces)
     pSet16 = static_cast<CKTTabColorSet16*>(pPainter->SetColor(16));
     EXPECT_TRUE(pSet16->m_bGradientTabs);
     EXPECT_EQ(COLORREF(0xF8F5F5), COLORREF(pSet16->m_clrNormalTab));
+}
+
+// A strip refreshed after the system's colours changed takes them, whether or not the change came its way.
+TEST(TabColors, ARefreshReadsTheSystemColoursAfresh)
+{
+    CTabHostWindow host;
+    CKTTabPainter* pPainter = host.GetPaintManager();
+    pPainter->SetColor(1);
+    const COLORREF clrOld = ::GetSysColor(COLOR_BTNFACE), clrNew = RGB(201, 13, 77);
+    {
+        CSystemColours colours({{COLOR_BTNFACE, clrNew}});
+        ASSERT_TRUE(colours.IsSet());
+        pPainter->RefreshMetrics();
+        EXPECT_EQ(clrNew, COLORREF(pPainter->GetColorSet()->m_clrNormalTab));
+    }
+    pPainter->RefreshMetrics();
+    EXPECT_EQ(clrOld, COLORREF(pPainter->GetColorSet()->m_clrNormalTab));
 }
 
 TEST(TabLook, RepaintingEveryLookLeavesNoHandleBehind)

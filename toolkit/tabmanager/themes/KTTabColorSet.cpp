@@ -14,6 +14,8 @@ COLORREF Sys(int nIndex) { return KTColorManager()->GetColor(nIndex); }
 
 void CKTTabColorSet::RefreshMetrics()
 {
+    // Fresh system colours for a caller that refreshes the strip without the system-change path.
+    KTRefreshColors();
     m_clrHeaderFace.SetStandardValue(Sys(COLOR_BTNFACE), Sys(COLOR_BTNFACE));
     m_clrFrameBorder.SetStandardValue(Sys(COLOR_BTNSHADOW));
     m_clrClientFace.SetStandardValue(Sys(COLOR_BTNFACE));
