@@ -95,6 +95,13 @@ TEST(ControlTexts, PromptGivesDescriptionTooltipAndMissingCaption)
     plain.SetPrompt("Only a description");
     EXPECT_EQ(CString("Only a description"), plain.GetDescription());
     EXPECT_TRUE(plain.GetCaption().IsEmpty());
+    CKTControl tipped;
+    tipped.SetPrompt("Finds\nFind");
+    tipped.SetCaption("");
+    tipped.SetPrompt("Finds a word");
+    EXPECT_EQ(CString("Finds a word"), tipped.GetDescription());
+    EXPECT_EQ(CString("Find"), tipped.GetTooltip());
+    EXPECT_EQ(CString("Find"), tipped.GetCaption()) << "without a line feed the tooltip names the control";
 }
 
 TEST(ControlStyles, EffectiveStyleFallsBackToTheBarsDefault)
