@@ -25,7 +25,7 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     if (!traits.pfnCreate)
         return pControl;
     pControl = CKTSmartPtr<CKTControl>::Adopt(traits.pfnCreate(nId));
-    pControl->SetType(nType);
+    pControl->SetType(KTStoredControlType(nType));
     return pControl;
 }
 
