@@ -202,8 +202,8 @@ public:
     // One of KTNavigationCode; FALSE lets the key go on to the next tracking bar.
     virtual BOOL HandleNavigationCode(int nCode);
     // The control whose access key is the key, searching after the selection; -1 for none. Without
-    // bFirstLetter only an '&' letter matches.
-    int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE) const;
+    // bFirstLetter only an '&' letter matches; with bShownCaptionsOnly only controls that draw their caption.
+    int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE, BOOL bShownCaptionsOnly = FALSE) const;
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);

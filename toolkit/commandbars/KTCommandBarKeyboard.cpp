@@ -191,7 +191,7 @@ void CKTCommandBar::ReselectByKeyboard()
     SetSelected(nSelected, ktSelectionKeyboard);
 }
 
-int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter) const
+int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter, BOOL bShownCaptionsOnly) const
 {
     int nCount = GetControlCount(), nExplicit = -1, nFirstLetter = -1;
     int nExplicitMatches = 0, nFirstLetterMatches = 0;
@@ -200,7 +200,8 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
         int nIndex = (m_nSelected + i + nCount) % nCount;
         CKTControl* pControl = GetControl(nIndex);
         CString strCaption = pControl->GetCaption();
-        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty())
+        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() ||
+            (bShownCaptionsOnly && !pControl->IsCaptionVisible()))
             continue;
         BOOL bExplicit = FALSE;
         if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar) ||

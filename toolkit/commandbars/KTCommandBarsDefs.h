@@ -179,6 +179,10 @@ const KT_CONTROL_TRAITS& KTControlTraits(int nType);
 
 inline BOOL KTIsPopupType(int nType) { return KTControlTraits(nType).bPopup; }
 
+// The type a control made for a type keeps: the hosted-window control stands on its bar as a button (measured,
+// drawn and saved as one); its class alone tells it apart.
+inline int KTStoredControlType(int nType) { return nType == ktControlCustom ? ktControlButton : nType; }
+
 enum KTButtonStyle
 {
     ktButtonAutomatic = 0,

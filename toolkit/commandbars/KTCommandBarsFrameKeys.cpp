@@ -94,17 +94,20 @@ struct CAccessKeyMatch
 };
 
 // Over the bars in order: the first '&' letter wins, a second one makes it ambiguous; with none, the first
-// letter of a caption, where the bar allows it.
+// letter of a caption, where the bar allows it. A letter shared with a toolbar never takes the first bar's (the
+// menu bar's) letter away: a match there wins, ambiguous only among its own controls. A toolbar's letter counts
+// only where its caption, and so its underline, shows: an icon-only button is run by no unseen letter.
 CAccessKeyMatch FindFrameAccessKey(const std::vector<CKTCommandBar*>& bars, UINT nKey, BOOL bFirstLetters)
 {
-    CAccessKeyMatch match;
     for (BOOL bFirstLetter : {FALSE, TRUE})
     {
+        CAccessKeyMatch match;
         for (CKTCommandBar* pBar : bars)
         {
             BOOL bAllowed = !bFirstLetter || (bFirstLetters && (pBar->AsMenuBar() || pBar->GetTrackingMode()));
+            BOOL bShownOnly = !pBar->AsMenuBar() && !pBar->IsPopupBar();
             BOOL bAmbiguous = FALSE;
-            int nIndex = bAllowed ? pBar->FindAccessKey(nKey, &bAmbiguous, bFirstLetter) : -1;
+            int nIndex = bAllowed ? pBar->FindAccessKey(nKey, &bAmbiguous, bFirstLetter, bShownOnly) : -1;
             if (nIndex == -1)
                 continue;
             if (match.pBar)
@@ -113,11 +116,13 @@ CAccessKeyMatch FindFrameAccessKey(const std::vector<CKTCommandBar*>& bars, UINT
                 return match;
             }
             match = {pBar, nIndex, bAmbiguous};
+            if (pBar == bars.front())
+                return match;
         }
         if (match.pBar)
             return match;
     }
-    return match;
+    return CAccessKeyMatch();
 }
 
 BOOL IsNumPadKey(UINT nKey) { return nKey >= VK_NUMPAD0 && nKey <= VK_NUMPAD9; }

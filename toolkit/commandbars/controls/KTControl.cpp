@@ -102,6 +102,8 @@ void CKTControl::SetPrompt(LPCSTR lpszPrompt)
 {
     CString strPrompt = lpszPrompt;
     int nLineFeed = strPrompt.Find('\n');
+    CString strThird;
+    BOOL bThird = FALSE;
     if (nLineFeed < 0)
         m_strDescription = strPrompt;
     else
@@ -109,10 +111,13 @@ void CKTControl::SetPrompt(LPCSTR lpszPrompt)
         m_strDescription = strPrompt.Left(nLineFeed);
         CString strRest = strPrompt.Mid(nLineFeed + 1);
         int nSecond = strRest.Find('\n');
-        m_strTooltip = nSecond < 0 ? strRest : strRest.Left(nSecond);
-        if (m_strCaption.IsEmpty())
-            m_strCaption = nSecond < 0 ? m_strTooltip : strRest.Mid(nSecond + 1);
+        bThird = nSecond >= 0;
+        m_strTooltip = bThird ? strRest.Left(nSecond) : strRest;
+        strThird = strRest.Mid(nSecond + 1);
     }
+    // A control without a caption of its own still gets a name to show.
+    if (m_strCaption.IsEmpty())
+        m_strCaption = bThird ? strThird : m_strTooltip;
 }
 
 void CKTControl::SetID(int nId)

@@ -6,11 +6,7 @@
 
 IMPLEMENT_DYNCREATE(CKTControlCustom, CKTControlButton)
 
-CKTControlCustom::CKTControlCustom()
-{
-    m_nType = ktControlCustom;
-    m_dwFlags |= ktFlagNoMovable;
-}
+CKTControlCustom::CKTControlCustom() { m_dwFlags |= ktFlagNoMovable; }
 
 CKTControlCustom::~CKTControlCustom() { SetControl(NULL); }
 

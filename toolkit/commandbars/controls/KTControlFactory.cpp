@@ -25,7 +25,7 @@ CKTSmartPtr<CKTControl> CKTControls::CreateControl(int nType, int nId)
     if (!traits.pfnCreate)
         return pControl;
     pControl = CKTSmartPtr<CKTControl>::Adopt(traits.pfnCreate(nId));
-    pControl->SetType(nType);
+    pControl->SetType(KTStoredControlType(nType));
     return pControl;
 }
 
@@ -37,10 +37,19 @@ CWnd* CKTControls::GetSite() const
     return pCommandBars ? pCommandBars->GetSite() : NULL;
 }
 
+// Controls that carry their own command bars (a loaded bar's, a document type's menu) ask those bars' site, whoever
+// their bar reports to.
+CWnd* CKTControls::GetPopupBarSite() const
+{
+    if (m_pCommandBars)
+        return m_pCommandBars->GetSite();
+    return m_pParent ? m_pParent->GetOwnerSite() : NULL;
+}
+
 CKTSmartPtr<CKTCommandBar> CKTControls::CreatePopupBarFor(int nType, int nId)
 {
     KT_CREATEBARRECORD record = {NULL, 1, 0, 0, 0, nType, (UINT)nId};
-    CWnd* pSite = GetSite();
+    CWnd* pSite = GetPopupBarSite();
     // A bar the site supplies comes with the reference it was made with.
     if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(KTWM_CREATECOMMANDBAR, 0, (LPARAM)&record) &&
         record.pCommandBar && record.pCommandBar->AsPopupBar())

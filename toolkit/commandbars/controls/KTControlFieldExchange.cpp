@@ -140,6 +140,9 @@ void CKTControlComboBoxList::DoPropExchange(CKTPropExchange* pPX)
 void CKTControlCustom::DoPropExchange(CKTPropExchange* pPX)
 {
     CKTControlButton::DoPropExchange(pPX);
+    // Earlier versions saved these controls with the type they were asked for.
+    if (pPX->IsLoading())
+        m_nType = KTStoredControlType(m_nType);
     PX_Rect(pPX, "Borders", m_rcBorders, CRect(0, 0, 0, 0));
     PX_Size(pPX, "ControlSize", m_szControl, CSize(0, 0));
     PX_Int(pPX, "VerticalOptions", m_nVertOptions, ktVertHideControl);

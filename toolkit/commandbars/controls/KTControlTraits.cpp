@@ -45,7 +45,7 @@ const KT_CONTROL_TRAITS g_traits[] = {
     {ktControlSplitButtonPopup, ktAutoCaptionWithoutIcon, TRUE, FALSE, Create<CKTControlPopup>},
     {ktControlComboBox, ktAutoCaptionNever, FALSE, TRUE, Create<CKTControlComboBox>},
     {ktControlEdit, ktAutoCaptionNever, FALSE, FALSE, Create<CKTControlEdit>},
-    {ktControlCustom, ktAutoCaptionNever, FALSE, FALSE, Create<CKTControlCustom>},
+    {ktControlCustom, ktAutoCaptionWithoutIcon, FALSE, FALSE, Create<CKTControlCustom>},
     {ktControlLabel, ktAutoCaptionAlways, FALSE, FALSE, Create<CKTControlLabel>},
     {ktControlCheckBox, ktAutoCaptionAlways, FALSE, FALSE, Create<CKTControlCheckBox>},
     {ktControlGallery, ktAutoCaptionNever, FALSE, FALSE, Create<CKTControlGallery>},

@@ -187,7 +187,7 @@ CKTControl* CKTControls::SetControlType(CKTControl* pControl, int nType)
     if (!pNew)
         return NULL;
     pNew->Copy(pControl, FALSE);
-    pNew->SetType(nType);
+    pNew->SetType(KTStoredControlType(nType));
     Remove(pControl);
     return pNew;
 }

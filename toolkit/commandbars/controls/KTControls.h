@@ -124,11 +124,13 @@ protected:
     CKTSmartPtr<CKTControl> CreateMenuControl(const KT_CONTROLCREATION& cs, CMenu* pSubMenu);
     CKTSmartPtr<CKTCommandBar> CreatePopupBarFor(int nType, int nId);
     void AttachAction(CKTControl* pControl, int nId, LPCSTR lpszCaption);
+    // Asked for the controls a menu makes, and for the bars of popups.
     CWnd* GetSite() const;
+    CWnd* GetPopupBarSite() const;
 
     CKTCommandBar* m_pParent = NULL;                  // the owning bar
     std::vector<CKTSmartPtr<CKTControl>> m_controls;  // in order
-    CKTCommandBars* m_pCommandBars = NULL;            // when there is no parent bar
+    CKTCommandBars* m_pCommandBars = NULL;            // its own link, for controls away from a bar or loaded
     CKTSmartPtr<CKTControls> m_pOriginalControls;     // as first built
     int m_nCopyDepth = 0;                             // loading: how deep in nested copies this one is
 };

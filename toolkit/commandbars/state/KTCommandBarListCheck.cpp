@@ -43,8 +43,11 @@ BOOL CollectLinks(const CKTControls* pControls, const CKTCommandBarList& list, s
             const UINT nBarId = pPopup ? pPopup->GetSavedCommandBarId() : 0;
             if (nBarId == 0)
                 continue;
+            // A bar the list lacks is no damage: the control keeps the popup bar it has.
             CKTCommandBar* pTarget = list.FindBar(nBarId);
-            if (!pTarget || !pTarget->IsPopupBar())
+            if (!pTarget)
+                continue;
+            if (!pTarget->IsPopupBar())
                 return FALSE;
             for (int j = 0; j < list.GetCount(); j++)
                 if (list.GetAt(j) == pTarget)

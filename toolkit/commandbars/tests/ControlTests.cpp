@@ -95,6 +95,13 @@ TEST(ControlTexts, PromptGivesDescriptionTooltipAndMissingCaption)
     plain.SetPrompt("Only a description");
     EXPECT_EQ(CString("Only a description"), plain.GetDescription());
     EXPECT_TRUE(plain.GetCaption().IsEmpty());
+    CKTControl tipped;
+    tipped.SetPrompt("Finds\nFind");
+    tipped.SetCaption("");
+    tipped.SetPrompt("Finds a word");
+    EXPECT_EQ(CString("Finds a word"), tipped.GetDescription());
+    EXPECT_EQ(CString("Find"), tipped.GetTooltip());
+    EXPECT_EQ(CString("Find"), tipped.GetCaption()) << "without a line feed the tooltip names the control";
 }
 
 TEST(ControlStyles, EffectiveStyleFallsBackToTheBarsDefault)
@@ -460,21 +467,27 @@ TEST(ControlsTypes, TheFactoryMakesEachTypeItKnows)
         EXPECT_EQ(nType, pControl->GetType());
         EXPECT_EQ(KTIsPopupType(nType), pControl->GetCommandBar() != NULL) << nType;
     }
+    // The hosted-window control is a button to its bar.
     const struct
     {
         int nType;
         CRuntimeClass* pClass;
-    } fields[] = {{ktControlComboBox, RUNTIME_CLASS(CKTControlComboBox)},
-                  {ktControlEdit, RUNTIME_CLASS(CKTControlEdit)},
-                  {ktControlCustom, RUNTIME_CLASS(CKTControlCustom)},
-                  {ktControlGallery, RUNTIME_CLASS(CKTControlGallery)}};
+        int nKeptType;
+    } fields[] = {{ktControlComboBox, RUNTIME_CLASS(CKTControlComboBox), ktControlComboBox},
+                  {ktControlEdit, RUNTIME_CLASS(CKTControlEdit), ktControlEdit},
+                  {ktControlCustom, RUNTIME_CLASS(CKTControlCustom), ktControlButton},
+                  {ktControlGallery, RUNTIME_CLASS(CKTControlGallery), ktControlGallery}};
     for (const auto& field : fields)
     {
         CKTControl* pControl = pControls->Add(field.nType, 700);
         ASSERT_TRUE(pControl != NULL) << field.nType;
         EXPECT_TRUE(pControl->IsKindOf(field.pClass)) << field.nType;
-        EXPECT_EQ(field.nType, pControl->GetType());
+        EXPECT_EQ(field.nKeptType, pControl->GetType()) << field.nType;
     }
+    CKTControl* pChanged = pControls->SetControlType(pControls->Add(ktControlButton, 800), ktControlCustom);
+    ASSERT_TRUE(pChanged != NULL);
+    EXPECT_TRUE(pChanged->IsKindOf(RUNTIME_CLASS(CKTControlCustom)));
+    EXPECT_EQ(ktControlButton, pChanged->GetType()) << "a change of type keeps the factory's rule";
     EXPECT_EQ(NULL, pControls->Add(99, 700)) << "an unknown type";
     EXPECT_TRUE(
         pControls->Add(ktControlButton, KT_ID_FILE_MRU_FIRST)->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));

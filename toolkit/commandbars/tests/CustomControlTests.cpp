@@ -8,6 +8,8 @@
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
+#include "NearColor.h"
+#include "PixelImage.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +112,31 @@ TEST_F(CustomControlTest, AVerticalBarDropsTheControlOrOnlyItsWindow)
     Relayout();
     EXPECT_FALSE(m_pCustom->GetHideFlags() & ktHideDockingVertical) << "the control keeps its place";
     EXPECT_FALSE(m_edit.IsWindowVisible());
+}
+
+// Without its window the control is an ordinary button: a caption and no icon, so the caption shows.
+TEST_F(CustomControlTest, WithoutItsWindowTheControlShowsItsCaptionLikeAButton)
+{
+    m_pCustom->SetCaption("Find");
+    m_pCustom->SetVerticalOptions(CKTControlCustom::ktVertHideWindow);
+    m_pCommandBars->DockCommandBar(Bar(), ktBarLeft);
+    Relayout();
+    ASSERT_FALSE(m_edit.IsWindowVisible());
+    EXPECT_EQ(ktControlButton, m_pCustom->GetType());
+    EXPECT_TRUE(m_pCustom->IsCaptionVisible()) << "its window hidden on a vertical bar";
+
+    m_pCustom->SetControl(NULL);
+    m_edit.ShowWindow(SW_HIDE);
+    m_pCommandBars->DockCommandBar(Bar(), ktBarTop);
+    Relayout();
+    const CPixelImage image = CPixelImage::FromWindow(Bar()->GetSafeHwnd());
+    const CRect rc = m_pCustom->GetRect();
+    const COLORREF clrBack = image.Pixel(rc.left + 1, rc.top + 1);
+    int nInk = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nInk += !NearColor(image.Pixel(x, y), clrBack, 24);
+    EXPECT_GT(nInk, 10) << "no window: the caption is drawn";
 }
 
 TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)

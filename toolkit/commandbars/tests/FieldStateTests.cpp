@@ -127,6 +127,18 @@ TEST_F(FieldState, ARoundTripBringsBackEachFieldsKeysItemsAndHostedWindow)
     EXPECT_TRUE(m_hosted.IsWindowVisible()) << "the state's copy of the control leaves the window shown";
 }
 
+// Earlier versions saved the hosted-window control with type 7; it comes back as the button it stands for.
+TEST_F(FieldState, AHostedWindowControlSavedWithItsOldTypeLoadsAsAButton)
+{
+    Find<CKTControlCustom>(m_pSecond, ID_FILE_SAVE)->SetType(ktControlCustom);
+    ASSERT_TRUE(LoadBars(m_pCommandBars, SaveBars(m_pCommandBars)));
+    PumpMessages();
+    auto* pCustom = Find<CKTControlCustom>(m_pSecond, ID_FILE_SAVE);
+    ASSERT_TRUE(pCustom != NULL);
+    EXPECT_EQ(ktControlButton, pCustom->GetType());
+    EXPECT_EQ(m_hosted.GetSafeHwnd(), pCustom->GetControl());
+}
+
 // The items stay with the command's action: a gallery rebuilt from the state shows them, laid out in its own
 // margins and borders.
 TEST_F(FieldState, ARestoredGalleryShowsItsActionsItemsAndKeepsItsKeys)

@@ -285,6 +285,31 @@ TEST_F(FrameTest, TheSiteFillsACustomBarItKnowsByName)
     EXPECT_EQ(ktBarFloating, pTorn->GetPosition());
 }
 
+// A popup's bar is asked of the window its bar reports to, unless the controls carry command bars of their own:
+// then those bars' site answers.
+TEST_F(FrameTest, APopupsBarIsAskedOfTheCommandBarsSiteWhenTheControlsCarryThem)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, 0));
+    CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pPopup->SetCommandOwner(&owner);
+    CCustomBarSite frameSite, ownerSite;
+    CKTWindowHookManager* pHooks = CKTWindowHookManager::Instance();
+    pHooks->SetHook(m_hFrame(), &frameSite);
+    pHooks->SetHook(owner.GetSafeHwnd(), &ownerSite);
+    pPopup->GetControls()->Add(ktControlPopup, 0);
+    EXPECT_EQ(1u, ownerSite.m_records.size()) << "the bar's owner";
+    EXPECT_EQ(0u, frameSite.m_records.size());
+    pPopup->GetControls()->SetCommandBars(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlPopup, 0);
+    pHooks->RemoveAll(&frameSite);
+    pHooks->RemoveAll(&ownerSite);
+    EXPECT_EQ(1u, ownerSite.m_records.size());
+    ASSERT_EQ(1u, frameSite.m_records.size()) << "the command bars' site";
+    EXPECT_TRUE(frameSite.m_records[0].bPopup);
+    owner.DestroyWindow();
+}
+
 // A right-button release on a bar is the site's first; an answer of 1 keeps it from the control.
 TEST_F(FrameTest, TheSiteHearsOfARightReleaseOnABarAndMayTakeIt)
 {

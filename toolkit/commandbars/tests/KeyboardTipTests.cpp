@@ -277,6 +277,33 @@ TEST_F(KeyboardTipTest, AltLetterRunsAToolbarsAmpersandLetterUnlessTheCuesOption
     m_pCommandBars->ClosePopups();
 }
 
+// A toolbar that shares a menu's letter takes nothing from the menu bar, and a letter no one can see runs nothing
+// (no tips show it either).
+TEST_F(KeyboardTipTest, AMenusLetterWinsOverAToolbarsAndAnUnseenLetterRunsNothing)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    CKTToolBar* pBar = AddBar("Keys", {{ID_TEST_ENABLED, "&Extract"}, {ID_TEST_ENABLED, "&Quick"}});
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        CKTControl* pControl = pBar->GetControl(i);
+        if (pControl->GetCaption() == "&Extract" || pControl->GetCaption() == "&Quick")
+            pControl->SetStyle(pControl->GetCaption() == "&Quick" ? ktButtonIcon : ktButtonIconAndCaption);
+    }
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_EQ(CString("&Edit"), pMenuBar->GetControl(1)->GetCaption());
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('Q', CTestInput::kAlt));
+    ASSERT_TRUE(input.Key('E', CTestInput::kAlt));
+    EXPECT_TRUE(PumpUntil([pMenuBar] { return pMenuBar->GetPopuped() == 1; }, kColdWineDeadlineMs))
+        << "the Edit menu opens";
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "neither the toolbar's Extract nor its unseen Quick ran";
+    m_pCommandBars->ClosePopups();
+}
+
 TEST_F(KeyboardTipTest, AltAndAFirstLetterRunsAMenuBarEntryWithoutAmpersandUnlessTheCuesOptionSaysNo)
 {
     CLoopTranslation translation;

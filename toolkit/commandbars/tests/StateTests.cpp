@@ -230,11 +230,7 @@ TEST_F(CommandBarState, InconsistentArchivesFailAndChangeNothing)
                 m_pCommandBars->GetState()->SaveCommandBarList(pPX, &list);
             });
     };
-    CKTCommandBarList linkToMissingBar;
-    linkToMissingBar.Add(m_pStandard);  // its popup control names a bar the archive lacks
     m_pShared->SetBarID(0x1000000);
-    EXPECT_FALSE(LoadBars(m_pCommandBars, storeList(linkToMissingBar)));
-
     CKTControlPopup* pLoop = static_cast<CKTControlPopup*>(m_pShared->GetControls()->Add(ktControlPopup, 0));
     pLoop->SetCommandBar(m_pShared);
     CKTCommandBarList cycle;
@@ -248,6 +244,37 @@ TEST_F(CommandBarState, InconsistentArchivesFailAndChangeNothing)
     popupAsToolBar.Add(m_pShared);
     EXPECT_FALSE(LoadBars(m_pCommandBars, storeList(popupAsToolBar)));
     EXPECT_EQ(strBefore, DescribeBars(m_pCommandBars));
+}
+
+// A popup control naming a bar the archive lacks costs only that popup's contents, not the user's other changes.
+TEST_F(CommandBarState, ALinkToAMissingBarKeepsTheRestOfTheState)
+{
+    Customise();
+    const int nControls = m_pStandard->GetControlCount();
+    KT_PROPEXCHANGE_PARAMS params = {m_pCommandBars, FALSE, TRUE, NULL};
+    CKTCommandBarList linkToMissingBar;
+    linkToMissingBar.Add(m_pStandard);
+    m_pShared->SetBarID(0x1000000);
+    const Bytes bytes = StoreState(
+        [&](CKTPropExchange* pPX)
+        {
+            pPX->ExchangeSchema();
+            pPX->m_pParams = &params;
+            m_pCommandBars->GetState()->SaveCommandBarList(pPX, &linkToMissingBar);
+        });
+    m_pStandard->GetControls()->RemoveAll();
+    ASSERT_TRUE(LoadBars(m_pCommandBars, bytes));
+    ASSERT_EQ(nControls, m_pStandard->GetControlCount()) << "the customised bar came back";
+    int nPopup = 0;
+    while (nPopup < nControls && m_pStandard->GetControl(nPopup)->GetCaption() != "Clipboard")
+        nPopup++;
+    ASSERT_LT(nPopup, nControls);
+    EXPECT_EQ(NULL, m_pStandard->GetControl(nPopup)->GetCommandBar()) << "no bar of that id to open";
+    m_pStandard->SetTrackingMode(ktTrackingOn, FALSE, TRUE);
+    m_pStandard->SetSelected(nPopup, ktSelectionKeyboard);
+    m_pStandard->SetPopuped(nPopup);
+    EXPECT_EQ(-1, m_pStandard->GetPopuped()) << "opening it opens nothing";
+    m_pStandard->SetTrackingMode(ktTrackingNone);
 }
 
 // Truncations all through a real archive fail the load and changes nothing; the fuzzer tries the rest.
