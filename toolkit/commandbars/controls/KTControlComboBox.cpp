@@ -362,6 +362,12 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return ktHookContinue;
     if (nChar == VK_RETURN)
         return ktHookContinue;
+    if (nChar == VK_ESCAPE && IsPopuped())
+    {
+        // Only the list goes: the text typed stays for a second Esc to cancel.
+        CloseList();
+        return ktHookHandled;
+    }
     if (nChar == VK_ESCAPE)
     {
         BOOL bPopupBar = m_pParent->GetType() == ktBarTypePopup;

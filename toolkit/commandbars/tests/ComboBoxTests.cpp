@@ -460,3 +460,24 @@ TEST_F(ComboBoxTest, TheListShowsAtMostItsRowCount)
         ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
     }
 }
+
+TEST_F(ComboBoxTest, EscWithTheListOpenClosesOnlyTheListAndASecondEscCancels)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("foo"));
+    ASSERT_TRUE(bar.Key(VK_F4));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
+    EXPECT_EQ(CString("foo"), pCombo->GetEditText()) << "the typed text stays";
+    EXPECT_TRUE(pCombo->IsFocused());
+    EXPECT_EQ(pCombo->GetEditCtrl()->GetSafeHwnd(), ::GetFocus());
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pCombo->IsFocused(); }));
+    EXPECT_EQ(CString(""), pCombo->GetEditText()) << "the second Esc cancels the edit";
+}
