@@ -362,9 +362,11 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return ktHookContinue;
     if (nChar == VK_RETURN)
         return ktHookContinue;
+    // Esc first takes down the shell's suggestions, then the list, sparing the typed text.
+    if (nChar == VK_ESCAPE && m_field.HideSuggestions())
+        return ktHookHandled;
     if (nChar == VK_ESCAPE && IsPopuped())
     {
-        // Only the list goes: the text typed stays for a second Esc to cancel.
         CloseList();
         return ktHookHandled;
     }

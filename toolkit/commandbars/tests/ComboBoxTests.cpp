@@ -18,9 +18,11 @@
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "PixelImage.h"
+#include "StandInSuggestList.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <functional>
@@ -480,4 +482,22 @@ TEST_F(ComboBoxTest, EscWithTheListOpenClosesOnlyTheListAndASecondEscCancels)
     ASSERT_TRUE(bar.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !pCombo->IsFocused(); }));
     EXPECT_EQ(CString(""), pCombo->GetEditText()) << "the second Esc cancels the edit";
+}
+
+TEST_F(ComboBoxTest, EscWhileTheSuggestionListShowsHidesOnlyTheList)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    pCombo->SetShellAutoComplete(SHACF_FILESYSTEM);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("foo"));
+    CStandInSuggestList standIn;
+    standIn.Wnd().ShowWindow(SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->GetField()->GetShellHook()->GetSuggestWindow() != NULL; }));
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !standIn.Wnd().IsWindowVisible(); }));
+    EXPECT_EQ(CString("foo"), pCombo->GetEditText()) << "the typed text stays";
+    EXPECT_TRUE(pCombo->IsFocused());
 }
