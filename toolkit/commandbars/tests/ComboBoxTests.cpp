@@ -501,3 +501,19 @@ TEST_F(ComboBoxTest, EscWhileTheSuggestionListShowsHidesOnlyTheList)
     EXPECT_EQ(CString("foo"), pCombo->GetEditText()) << "the typed text stays";
     EXPECT_TRUE(pCombo->IsFocused());
 }
+
+TEST_F(ComboBoxTest, AClickInAnEmptyListLeavesTheTextAndSendsNothing)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {});
+    pCombo->SetEditText("kept");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    m_pFrame->m_commands.clear();
+    CPoint ptInList = CKTClientRect(List(pCombo)).CenterPoint();
+    List(pCombo)->MapWindowPoints(Bar(), &ptInList, 1);
+    ASSERT_TRUE(bar.Click(ptInList));
+    EXPECT_EQ(CString("kept"), pCombo->GetEditText());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_TRUE(IsListShown(pCombo));
+}
