@@ -199,8 +199,10 @@ void CKTControlComboBox::CompleteFromList()
     CString strItem;
     if (!pPopup->GetText(pPopup->FindString(0, strTyped), strItem))
         return;
-    SetEditText(strItem);
-    pEdit->SetSel(strItem.GetLength(), strTyped.GetLength());
+    // The match ignores case: the letters typed stay as typed, only the rest comes from the item.
+    CString strCompleted = strTyped + strItem.Mid(strTyped.GetLength());
+    SetEditText(strCompleted);
+    pEdit->SetSel(strCompleted.GetLength(), strTyped.GetLength());
     pEdit->SendMessage(EM_SCROLLCARET);
 }
 

@@ -517,3 +517,20 @@ TEST_F(ComboBoxTest, AClickInAnEmptyListLeavesTheTextAndSendsNothing)
     EXPECT_TRUE(m_pFrame->m_commands.empty());
     EXPECT_TRUE(IsListShown(pCombo));
 }
+
+TEST_F(ComboBoxTest, CompletionKeepsTheLettersAsTyped)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"hello"});
+    pCombo->SetAutoComplete(TRUE);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("He"));
+    EXPECT_EQ(CString("Hello"), pCombo->GetEditText());
+    int nStart = 0, nEnd = 0;
+    pCombo->GetEditCtrl()->GetSel(nStart, nEnd);
+    EXPECT_EQ(2, std::min(nStart, nEnd)) << "the completed part is selected";
+    EXPECT_EQ(5, std::max(nStart, nEnd));
+    ASSERT_TRUE(bar.Text("p"));
+    EXPECT_EQ(CString("Hep"), pCombo->GetEditText());
+}
