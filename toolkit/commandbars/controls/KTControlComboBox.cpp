@@ -199,8 +199,10 @@ void CKTControlComboBox::CompleteFromList()
     CString strItem;
     if (!pPopup->GetText(pPopup->FindString(0, strTyped), strItem))
         return;
-    SetEditText(strItem);
-    pEdit->SetSel(strItem.GetLength(), strTyped.GetLength());
+    // The match ignores case: the letters typed stay as typed, only the rest comes from the item.
+    CString strCompleted = strTyped + strItem.Mid(strTyped.GetLength());
+    SetEditText(strCompleted);
+    pEdit->SetSel(strCompleted.GetLength(), strTyped.GetLength());
     pEdit->SendMessage(EM_SCROLLCARET);
 }
 
@@ -362,6 +364,14 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return ktHookContinue;
     if (nChar == VK_RETURN)
         return ktHookContinue;
+    // Esc first takes down the shell's suggestions, then the list, sparing the typed text.
+    if (nChar == VK_ESCAPE && m_field.HideSuggestions())
+        return ktHookHandled;
+    if (nChar == VK_ESCAPE && IsPopuped())
+    {
+        CloseList();
+        return ktHookHandled;
+    }
     if (nChar == VK_ESCAPE)
     {
         BOOL bPopupBar = m_pParent->GetType() == ktBarTypePopup;

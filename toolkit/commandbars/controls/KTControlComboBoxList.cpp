@@ -231,9 +231,11 @@ void CKTControlComboBoxList::OnMouseMove(UINT, CPoint point)
         SetCurSel(LOWORD(dwHit));
 }
 
-void CKTControlComboBoxList::OnLButtonUp(UINT, CPoint)
+void CKTControlComboBoxList::OnLButtonUp(UINT, CPoint point)
 {
-    if (!m_pCombo)
+    // A release on no row (an empty list is one blank row high) picks nothing.
+    DWORD dwHit = (DWORD)SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    if (!m_pCombo || HIWORD(dwHit) != 0 || (int)LOWORD(dwHit) >= GetCount())
         return;
     CKTSmartPtr<CKTControl> pHold(m_pCombo);
     m_pCombo->OnSelChanged();

@@ -157,6 +157,9 @@ int CKTControlEdit::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return ktHookContinue;
     if (m_field.GetWnd()->IsComposing())
         return ktHookStopHere;
+    // Esc first takes down the shell's suggestions, sparing the typed text.
+    if (nChar == VK_ESCAPE && m_field.HideSuggestions())
+        return ktHookHandled;
     switch (nChar)
     {
     case VK_TAB:

@@ -41,6 +41,7 @@ CKTSmartPtr<CKTControlMDISysMenuPopup> CKTControlMDISysMenuPopup::Create(CKTComm
     CKTSmartPtr<CKTControlMDISysMenuPopup> pControl = KTMakeCounted<CKTControlMDISysMenuPopup>();
     CKTSmartPtr<CKTMDISysMenuPopupBar> pBar = KTMakeCounted<CKTMDISysMenuPopupBar>();
     pBar->SetCommandBars(pCommandBars);
+    pBar->SetCustomizable(FALSE);
     pControl->SetCommandBar(pBar);
     pControl->Rebuild(hChild, hSysMenu);
     return pControl;

@@ -298,6 +298,8 @@ void CKTEditField::EndFocus()
         m_pShellHook->Uninstall();
 }
 
+BOOL CKTEditField::HideSuggestions() { return m_pShellHook && m_pShellHook->HideSuggestWindow(); }
+
 int CKTEditField::PassKey(UINT nChar, LPARAM lParam)
 {
     if (m_pShellHook && m_pShellHook->ProcessKey(nChar, lParam))

@@ -75,6 +75,8 @@ public:
     void SetShellAutoComplete(DWORD dwFlags);
     DWORD GetShellAutoCompleteFlags() const { return m_dwShellFlags; }
     CKTShellAutoCompleteHook* GetShellHook() const { return m_pShellHook.get(); }
+    // TRUE when the shell's suggestion list showed and is now hidden.
+    BOOL HideSuggestions();
     DWORD GetEditStyle() const { return m_dwEditStyle; }
     void SetEditStyle(DWORD dwStyle) { m_dwEditStyle = dwStyle; }
 

@@ -60,10 +60,12 @@ void CKTShellAutoCompleteHook::ForgetSuggestWindow()
     m_hWndSuggest = NULL;
 }
 
-void CKTShellAutoCompleteHook::HideSuggestWindow()
+BOOL CKTShellAutoCompleteHook::HideSuggestWindow()
 {
-    if (m_hWndSuggest && ::IsWindowVisible(m_hWndSuggest))
-        ::ShowWindow(m_hWndSuggest, SW_HIDE);
+    if (!m_hWndSuggest || !::IsWindowVisible(m_hWndSuggest))
+        return FALSE;
+    ::ShowWindow(m_hWndSuggest, SW_HIDE);
+    return TRUE;
 }
 
 BOOL CKTShellAutoCompleteHook::ProcessKey(UINT nChar, LPARAM lParam)

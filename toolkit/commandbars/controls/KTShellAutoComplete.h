@@ -24,7 +24,8 @@ public:
     void Install();
     void Uninstall();
     HWND GetSuggestWindow() const { return m_hWndSuggest; }
-    void HideSuggestWindow();
+    // TRUE when a suggestion list showed.
+    BOOL HideSuggestWindow();
     // Up, Down, Page Up and Page Down go to a suggestion list that shows; TRUE when it took the key.
     BOOL ProcessKey(UINT nChar, LPARAM lParam);
 

@@ -18,9 +18,11 @@
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "PixelImage.h"
+#include "StandInSuggestList.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <algorithm>
 #include <functional>
@@ -459,4 +461,76 @@ TEST_F(ComboBoxTest, TheListShowsAtMostItsRowCount)
         ASSERT_TRUE(bar.Key(VK_ESCAPE));
         ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
     }
+}
+
+TEST_F(ComboBoxTest, EscWithTheListOpenClosesOnlyTheListAndASecondEscCancels)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("foo"));
+    ASSERT_TRUE(bar.Key(VK_F4));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !IsListShown(pCombo); }));
+    EXPECT_EQ(CString("foo"), pCombo->GetEditText()) << "the typed text stays";
+    EXPECT_TRUE(pCombo->IsFocused());
+    EXPECT_EQ(pCombo->GetEditCtrl()->GetSafeHwnd(), ::GetFocus());
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pCombo->IsFocused(); }));
+    EXPECT_EQ(CString(""), pCombo->GetEditText()) << "the second Esc cancels the edit";
+}
+
+TEST_F(ComboBoxTest, EscWhileTheSuggestionListShowsHidesOnlyTheList)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"one", "two"});
+    pCombo->SetShellAutoComplete(SHACF_FILESYSTEM);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("foo"));
+    CStandInSuggestList standIn;
+    standIn.Wnd().ShowWindow(SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->GetField()->GetShellHook()->GetSuggestWindow() != NULL; }));
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !standIn.Wnd().IsWindowVisible(); }));
+    EXPECT_EQ(CString("foo"), pCombo->GetEditText()) << "the typed text stays";
+    EXPECT_TRUE(pCombo->IsFocused());
+}
+
+TEST_F(ComboBoxTest, AClickInAnEmptyListLeavesTheTextAndSendsNothing)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {});
+    pCombo->SetEditText("kept");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(ButtonPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return IsListShown(pCombo); }));
+    m_pFrame->m_commands.clear();
+    CPoint ptInList = CKTClientRect(List(pCombo)).CenterPoint();
+    List(pCombo)->MapWindowPoints(Bar(), &ptInList, 1);
+    ASSERT_TRUE(bar.Click(ptInList));
+    EXPECT_EQ(CString("kept"), pCombo->GetEditText());
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_TRUE(IsListShown(pCombo));
+}
+
+TEST_F(ComboBoxTest, CompletionKeepsTheLettersAsTyped)
+{
+    CKTControlComboBox* pCombo = AddCombo(TRUE, {"hello"});
+    pCombo->SetAutoComplete(TRUE);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pCombo)));
+    ASSERT_TRUE(PumpUntil([&] { return pCombo->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("He"));
+    EXPECT_EQ(CString("Hello"), pCombo->GetEditText());
+    int nStart = 0, nEnd = 0;
+    pCombo->GetEditCtrl()->GetSel(nStart, nEnd);
+    EXPECT_EQ(2, std::min(nStart, nEnd)) << "the completed part is selected";
+    EXPECT_EQ(5, std::max(nStart, nEnd));
+    ASSERT_TRUE(bar.Text("p"));
+    EXPECT_EQ(CString("Hep"), pCombo->GetEditText());
 }

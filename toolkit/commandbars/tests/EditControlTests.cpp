@@ -10,6 +10,7 @@
 #include "CommandBarsTestsRes.h"
 #include "LoopInput.h"
 #include "LoopTranslation.h"
+#include "StandInSuggestList.h"
 #include "SystemMenuGuard.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
@@ -76,12 +77,6 @@ CString ClipboardText()
     }
     ::CloseClipboard();
     return strText;
-}
-
-// As the shell's list, clicks on it never take the activation.
-LRESULT CALLBACK SuggestWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return message == WM_MOUSEACTIVATE ? MA_NOACTIVATE : ::DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
 CString SpunFrom(LPCSTR lpszText, int nCount, int nDirection)
@@ -326,16 +321,10 @@ TEST_F(EditControlTest, ShellSuggestionListIsWatchedAndTakesTheMovingKeys)
     ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
     ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
 
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = SuggestWndProc;
-    wc.hInstance = ::GetModuleHandle(NULL);
-    wc.lpszClassName = "Auto-Suggest Dropdown";
-    ::RegisterClassA(&wc);
-    CWnd suggest;
-    ASSERT_TRUE(
-        suggest.CreateEx(WS_EX_TOOLWINDOW, "Auto-Suggest Dropdown", "", WS_POPUP, CRect(300, 300, 500, 400), NULL, 0));
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY, CRect(0, 0, 200, 60), &suggest, 1));
+    CStandInSuggestList standIn;
+    CWnd& suggest = standIn.Wnd();
+    CListBox& list = standIn.List();
+    ASSERT_TRUE(list.GetSafeHwnd() != NULL);
     for (LPCSTR lpszItem : {"c:\\windows", "c:\\windows\\system32", "c:\\windows\\temp"})
         list.AddString(lpszItem);
     list.SetCurSel(0);
@@ -355,8 +344,28 @@ TEST_F(EditControlTest, ShellSuggestionListIsWatchedAndTakesTheMovingKeys)
     suggest.ShowWindow(SW_HIDE);
     PumpMessages();
     EXPECT_EQ(NULL, pEdit->GetField()->GetShellHook()->GetSuggestWindow());
-    suggest.DestroyWindow();
-    ::UnregisterClassA("Auto-Suggest Dropdown", ::GetModuleHandle(NULL));
+}
+
+TEST_F(EditControlTest, EscWhileTheSuggestionListShowsHidesOnlyTheList)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetShellAutoComplete(SHACF_FILESYSTEM);
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    ASSERT_TRUE(bar.Text("c:\\win"));
+    CStandInSuggestList standIn;
+    standIn.Wnd().ShowWindow(SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->GetField()->GetShellHook()->GetSuggestWindow() != NULL; }));
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !standIn.Wnd().IsWindowVisible(); }));
+    EXPECT_EQ(CString("c:\\win"), pEdit->GetEditText()) << "the typed text stays";
+    EXPECT_TRUE(pEdit->IsFocused());
+
+    ASSERT_TRUE(bar.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pEdit->IsFocused(); }));
+    EXPECT_EQ(CString(""), pEdit->GetEditText()) << "the second Esc cancels the edit";
 }
 
 TEST_F(EditControlTest, TabOntoAFieldOfATrackingBarGivesItTheFocus)

@@ -5,7 +5,10 @@
 #include "KTControlMDISysMenuPopup.h"
 #include "KTDrawObjects.h"
 #include "KTControls.h"
+#include "KTCustomizeDropSource.h"
+#include "KTCustomizeMode.h"
 #include "KTMenuBar.h"
+#include "LoopInput.h"
 #include "MessagePump.h"
 #include "TestFrame.h"
 #include "TestInput.h"
@@ -65,6 +68,7 @@ TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClo
     ASSERT_TRUE(pOptions != NULL && pOptions->IsVisible());
     ASSERT_EQ(KT_ID_TOOLBAR_EXPAND, menus.back());
     EXPECT_GE(Find(KT_ID_MDI_CLOSE)->GetRect().right, pOptions->GetRect().left - 8);
+    EXPECT_LE(Find(KT_ID_MDI_CLOSE)->GetRect().right, pOptions->GetRect().left) << "the two do not overlap";
     EXPECT_GT(Find(KT_ID_MDI_MINIMIZE)->GetRect().left, Find(menus[menus.size() - 2])->GetRect().right + 100);
     EXPECT_EQ(NULL, ::GetMenu(m_pFrame->GetSafeHwnd())) << "the frame still shows no menu of its own";
     auto* pIcon = dynamic_cast<CKTControlMDISysMenuPopup*>(Find(KT_ID_MDI_SYSMENU));
@@ -92,6 +96,46 @@ TEST_F(MenuBarMDITest, MaximisingAChildAddsItsIconAndButtonsAndTheCloseButtonClo
     ASSERT_TRUE(PumpUntil([hChild] { return !::IsWindow(hChild); }, 2000)) << "the close button closed the child";
     EXPECT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_CLOSE) == NULL; }, 2000));
     EXPECT_EQ(menus, Ids()) << "the icon and the buttons went with the child";
+}
+
+// The system menu is the child's, not the user's: in customise mode it never opens, neither to a click when every
+// control may move nor under a control dragged over the icon, so nothing is taken from it or dropped into it.
+TEST_F(MenuBarMDITest, InCustomiseModeTheChildsSystemMenuStaysShut)
+{
+    const std::vector<int> menus = Ids();
+    CMDIChildWnd* pChild = OpenChild();
+    ASSERT_TRUE(pChild != NULL);
+    pChild->MDIMaximize();
+    ASSERT_TRUE(PumpUntil([this] { return Find(KT_ID_MDI_SYSMENU) != NULL; }, 2000));
+    CKTControl* pIcon = Find(KT_ID_MDI_SYSMENU);
+    CKTCommandBar* pSysMenu = pIcon->GetCommandBar();
+    auto isOpen = [pSysMenu] { return pSysMenu->GetSafeHwnd() && pSysMenu->IsWindowVisible(); };
+    CKTCustomizeMode* pCustomize = m_pCommandBars->GetCustomize();
+    pCustomize->SetOn(TRUE);
+    const CPoint ptIcon = pIcon->GetRect().CenterPoint();
+
+    m_pCommandBars->SetCustomizeMoveAll(TRUE);
+    CLoopInput click(m_pMenuBar->GetSafeHwnd());
+    ASSERT_TRUE(click.Press(ptIcon).AwaitCapture(m_pFrame->GetSafeHwnd()).Release().AwaitNoCapture().Run());
+    EXPECT_FALSE(isOpen()) << "a click";
+    m_pCommandBars->SetCustomizeMoveAll(FALSE);
+
+    BOOL bOpened = FALSE;
+    CLoopInput drag(m_pMenuBar->GetSafeHwnd());
+    ASSERT_TRUE(drag.Press(Find(menus[0])->GetRect().CenterPoint())
+                    .AwaitCapture(m_pFrame->GetSafeHwnd())
+                    .Move(ptIcon)
+                    .Await(
+                        [&]
+                        {
+                            bOpened = isOpen();
+                            return pCustomize->GetDropSource()->GetTarget() == m_pMenuBar;
+                        })
+                    .Release()
+                    .AwaitNoCapture()
+                    .Run());
+    EXPECT_FALSE(bOpened) << "a control dragged over the icon";
+    pCustomize->SetOn(FALSE);
 }
 
 TEST_F(MenuBarMDITest, AChildWithoutAMinimiseBoxGetsNoMinimiseButtonAndRestoringRemovesTheRest)
