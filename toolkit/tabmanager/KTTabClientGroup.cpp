@@ -110,8 +110,9 @@ void CKTTabClientGroup::TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
     m_pOwner->SetActiveGroupLocked(this);
     if (GetPaintManager()->m_bHotTracking)
         m_pHighlighted = pItem;
-    std::vector<CRect> arrRects = CopyItemRects();
+    // The pressed tab may now draw bold and wider: the swap test needs the rectangles the screen shows.
     Reposition();
+    std::vector<CRect> arrRects = CopyItemRects();
     CKTTabClientDragOutline outline(m_pOwner);
     int nDropMode = ktTabDropNone;
     CKTTabClientGroup* pTarget = NULL;
