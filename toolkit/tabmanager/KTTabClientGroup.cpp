@@ -51,14 +51,17 @@ BOOL CKTTabClientGroup::IsAllowReorder() const { return m_pOwner->m_bAllowReorde
 
 void CKTTabClientGroup::SetAllowReorder(BOOL bAllowReorder) { m_pOwner->m_bAllowReorder = bAllowReorder; }
 
+// Without a client there is no paint manager: no frame and no icons.
 BOOL CKTTabClientGroup::IsDrawFrame() const
 {
-    return GetPaintManager()->m_bStaticFrame && !m_pOwner->IsGroupsEnabled();
+    const CKTTabPainter* pPainter = GetPaintManager();
+    return pPainter && pPainter->m_bStaticFrame && !m_pOwner->IsGroupsEnabled();
 }
 
 BOOL CKTTabClientGroup::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
 {
-    if (!GetPaintManager()->m_bShowIcons)
+    const CKTTabPainter* pPainter = GetPaintManager();
+    if (!pPainter || !pPainter->m_bShowIcons)
         return FALSE;
     if (!bDraw)
         return TRUE;
