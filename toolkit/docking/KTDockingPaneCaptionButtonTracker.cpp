@@ -34,10 +34,11 @@ BOOL KTTrackCaptionButton(CWnd* pWnd, CKTDockingPaneCaptionButton* pButton, CPoi
         MSG msg;
         while (loop.Next(msg))
         {
+            // Keys go nowhere while the button is held: a letter must not reach the focused pane.
             if (msg.message == WM_MOUSEMOVE)
                 pt = WindowPoint(hWnd, msg.lParam, bClientPoints);
-            else if (msg.message != WM_NCMOUSEMOVE)
-                CKTCaptureLoop::Dispatch(msg);
+            else if (msg.message != WM_NCMOUSEMOVE && msg.message != WM_KEYDOWN)
+                ::DispatchMessage(&msg);
             pButton->SetPressed(rcButton.PtInRect(pt));
         }
         bClicked = loop.IsReleased() && pButton->IsPressed();

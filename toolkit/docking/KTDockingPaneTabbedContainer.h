@@ -26,6 +26,9 @@ public:
     virtual BOOL IsCaptionVertical() const;
     virtual BOOL IsTabsVisible() const;
     virtual void OnCaptionLButtonDown(CPoint ptScreen);
+    // Whether a point is where the group is taken to be dragged: its caption strip (the whole docking site when
+    // the title is hidden), else the tab row along the bottom. rc and the point in the same co-ordinates.
+    virtual BOOL IsDragArea(CRect rc, int x, int y) const;
     virtual void OnCaptionButtonClick(CKTDockingPaneCaptionButton* pButton);
     virtual void Copy(CKTDockingPaneTabbedContainer* pSource, CKTDockingPaneCloneMap* pMap, DWORD dwFlags);
     virtual void UpdateTabs();

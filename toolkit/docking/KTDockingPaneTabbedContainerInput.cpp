@@ -66,6 +66,32 @@ int CKTDockingPaneTabbedContainer::HitTest(CPoint pt) const
     return pItem ? pItem->GetIndex() : -1;
 }
 
+BOOL CKTDockingPaneTabbedContainer::IsDragArea(CRect rc, int x, int y) const
+{
+    CKTDockingPanePaintManager* pPaintManager = GetPaintManager();
+    if (!pPaintManager)
+        return FALSE;
+    const CPoint pt(x, y);
+    if (IsTitleVisible())
+    {
+        CRect rcCaption = rc;
+        const int nCaption = pPaintManager->GetCaptionHeight() + 3;
+        if (IsCaptionVertical())
+            rcCaption.right = rcCaption.left + nCaption;
+        else
+            rcCaption.bottom = rcCaption.top + nCaption;
+        if (rcCaption.PtInRect(pt))
+            return TRUE;
+    }
+    else if (m_pDockingSite && CKTWindowRect(m_pDockingSite).PtInRect(pt))
+        return TRUE;
+    if (!IsTabsVisible())
+        return FALSE;
+    CRect rcTabs = rc;
+    rcTabs.top = rcTabs.bottom - pPaintManager->GetTabRowHeight();
+    return rcTabs.PtInRect(pt);
+}
+
 CKTDockingPaneCaptionButton* CKTDockingPaneTabbedContainer::CaptionButtonAt(CPoint pt) const
 {
     for (const auto& pButton : m_captionButtons)

@@ -221,6 +221,9 @@ void CKTDockingPaneWindowSelect::OnKeyDown(UINT nChar, UINT, UINT)
     case VK_RIGHT:
         m_layout.SelectColumn(nChar == VK_RIGHT);
         break;
+    case VK_ESCAPE:
+        // The user backs out: nothing is activated and the focus goes back where it was.
+        return End(IDCANCEL);
     default:
         return End(IDOK);
     }

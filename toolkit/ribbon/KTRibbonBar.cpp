@@ -73,8 +73,8 @@ CKTRibbonBar::~CKTRibbonBar()
 
 void CKTRibbonBar::OnRemoved()
 {
-    RemoveCaptionButtons();
-    m_pFrameRegion.reset();
+    // The frame gets its own caption and region back, as when the frame look is switched off.
+    EnableFrameTheme(FALSE);
     m_contextHeaders.RemoveAll();
     if (m_pControlTab)
         m_pControlTab->DeleteAllItems();
@@ -102,10 +102,12 @@ CKTRibbonGroup* CKTRibbonBar::FindGroup(UINT nId) const
 
 CKTRibbonTab* CKTRibbonBar::GetSelectedTab() const { return m_pControlTab ? m_pControlTab->GetSelectedTab() : NULL; }
 
-IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter() const
+IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter() const { return GetRibbonPainter(GetPaintManager()); }
+
+IKTRibbonPainter* CKTRibbonBar::GetRibbonPainter(CKTPaintManager* pPaintManager)
 {
     CKTRibbonPainterMaker maker;
-    return GetPaintManager()->GetRibbonPainter(maker);
+    return pPaintManager->GetRibbonPainter(maker);
 }
 
 LRESULT CKTRibbonBar::NotifyTabChange(int nCode, CKTRibbonTab* pTab)
@@ -161,6 +163,16 @@ CSize CKTRibbonBar::GetButtonSize() const
         return m_szButtons;
     const int nSide = std::max(22, GetPaintManager()->GetControlHeight());
     return CSize(nSide, nSide);
+}
+
+CSize CKTRibbonBar::GetIconSize() const
+{
+    if (m_szIcons.cx > 0)
+        return m_szIcons;
+    const CKTCommandBars* pCommandBars = GetCommandBars();
+    if (pCommandBars && pCommandBars->GetCommandBarsOptions()->szIcons.cx > 0)
+        return pCommandBars->GetCommandBarsOptions()->szIcons;
+    return GetPaintManager()->GetAutoIconSize(FALSE);
 }
 
 void CKTRibbonBar::SetCaptionVisible(BOOL bVisible)

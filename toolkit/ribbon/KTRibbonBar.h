@@ -47,6 +47,8 @@ public:
     void ShowTabGroups(CKTRibbonTab* pTab);
     // The ribbon operations of the paint manager, or the plain stand-in when it has none.
     IKTRibbonPainter* GetRibbonPainter() const;
+    // The same for any bar of the paint manager, a ribbon's or not.
+    static IKTRibbonPainter* GetRibbonPainter(CKTPaintManager* pPaintManager);
 
     // Sizes.
     virtual int GetTabsHeight() const;
@@ -100,6 +102,8 @@ public:
     BOOL IsRibbonBar() const override { return TRUE; }
     CKTRibbonBar* AsRibbonBar() override { return this; }
     CSize GetButtonSize() const override;
+    // The large-icons option is not the ribbon's: its small buttons and popups keep the small size.
+    CSize GetIconSize() const override;
 
     // Quick access toolbar (KTRibbonBarQuickAccess.cpp).
     CKTRibbonQuickAccessControls* GetQuickAccessControls() const { return m_pQuickAccess; }

@@ -358,16 +358,31 @@ void CKTRibbonBar::DropTabDownByKeyboard(CKTRibbonTab* pTab)
     SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
 }
 
+namespace
+{
+// The letter after the caption's first single '&', as the tab underlines it ("&&" stands for '&'); 0 for none.
+TCHAR AccessLetterOf(const CString& strCaption)
+{
+    for (int i = 0; i + 1 < strCaption.GetLength(); i++)
+    {
+        if (strCaption[i] != '&')
+            continue;
+        if (strCaption[i + 1] != '&')
+            return strCaption[i + 1];
+        i++;
+    }
+    return 0;
+}
+}  // namespace
+
 CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const
 {
     for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
     {
         CKTRibbonTab* pTab = m_pControlTab->GetTab(i);
-        const CString strCaption = pTab->GetCaption();
-        const int nAmp = strCaption.Find('&');
-        if (!pTab->IsVisible() || !pTab->IsEnabled() || nAmp < 0 || nAmp + 1 >= strCaption.GetLength())
-            continue;
-        if (CKTAcceleratorManager::CompareAccelKey(strCaption[nAmp + 1], nKey))
+        const TCHAR chLetter = AccessLetterOf(pTab->GetCaption());
+        if (pTab->IsVisible() && pTab->IsEnabled() && chLetter &&
+            CKTAcceleratorManager::CompareAccelKey(chLetter, nKey))
             return pTab;
     }
     return NULL;

@@ -24,6 +24,8 @@ const int KT_COLLAPSE_LEVEL = 3;       // the last reduction level
 const int KT_OPTION_BUTTON_INSET = 3;  // between the option button and the group's right edge
 const int KT_CONTROL_GROUP_GAP = 4;    // before a control that begins a group of the group's controls
 const int KT_GROUP_RECT_EXTRA = 5;     // a placed group's rectangle is this much wider than its width
+const int KT_GROUP_ROW_MARGIN = 7;     // the groups row is this much taller than a group
+const int KT_GROUP_CLIENT_FOOT = 3;    // between the controls' client height and the caption
 }  // namespace
 
 CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateOfClass(CRuntimeClass* pClass)
@@ -159,20 +161,31 @@ CKTControl* CKTRibbonGroup::GetAt(int nIndex) const
     return nIndex >= 0 && nIndex < GetCount() ? m_controls[nIndex] : NULL;
 }
 
+int CKTRibbonGroup::GetRowHeight() const
+{
+    return m_pRibbonBar ? m_pRibbonBar->CalcGroupHeight() - KT_GROUP_ROW_MARGIN : 0;
+}
+
+int CKTRibbonGroup::GetClientHeight() const
+{
+    if (!m_pRibbonBar)
+        return 0;
+    return GetRowHeight() - m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight() - KT_GROUP_CLIENT_FOOT;
+}
+
 void CKTRibbonGroup::PlaceGroup(int nWidth, int x, int y)
 {
-    const int nRowHeight = m_pRibbonBar->CalcGroupHeight() - 7;
-    const int nCaption = m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight();
+    const int nClientHeight = GetClientHeight();
     for (KT_RIBBON_LAYOUT_RECORD& r : m_records)
     {
         if (r.bSkip)
             continue;
         r.rcControl.OffsetRect(x + 2, y + 2);
-        r.rcClient.SetRect(x, y, x + nWidth, y + nRowHeight - nCaption);
+        r.rcClient.SetRect(x, y, x + nWidth, y + nClientHeight + KT_GROUP_CLIENT_FOOT);
     }
     if (m_bSpread && !m_bSpreadBlocked)
-        SpreadColumns(nRowHeight - nCaption - 3);
-    SetRect(x, y, x + nWidth + KT_GROUP_RECT_EXTRA, y + nRowHeight);
+        SpreadColumns(nClientHeight);
+    SetRect(x, y, x + nWidth + KT_GROUP_RECT_EXTRA, y + GetRowHeight());
 }
 
 // Each run of records with one left edge is a column; its free height goes in equal gaps around the records.
@@ -310,9 +323,7 @@ void CKTRibbonGroup::ArrangeControls(CDC* pDC)
 void CKTRibbonGroup::TakeArrangement()
 {
     m_records.clear();
-    const int nClientHeight = m_pRibbonBar ? m_pRibbonBar->CalcGroupHeight() - 7 -
-                                                 m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight() - 3
-                                           : 0;
+    const int nClientHeight = GetClientHeight();
     for (const KT_LAYOUTRECORD& r : m_arranged)
     {
         if (!r.bVisible || r.bHidden)

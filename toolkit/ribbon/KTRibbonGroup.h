@@ -80,6 +80,10 @@ public:
 
     // Moves the records to the group's place, spreads its columns and takes the group's rectangle.
     void PlaceGroup(int nWidth, int x, int y);
+    // The group's height: the groups row less the room around a group; 0 without a ribbon.
+    int GetRowHeight() const;
+    // Where its controls stand: the row height less the caption and the foot under the controls.
+    int GetClientHeight() const;
     const std::vector<KT_RIBBON_LAYOUT_RECORD>& GetLayoutRecords() const { return m_records; }
 
     virtual void SetRect(int nLeft, int nTop, int nRight, int nBottom);

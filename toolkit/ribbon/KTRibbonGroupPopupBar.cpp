@@ -6,11 +6,6 @@
 #include "KTRibbonBar.h"
 #include "KTRibbonGroup.h"
 
-namespace
-{
-const int KT_GROUP_FRAME = 7;  // what a group keeps of the groups row's height for its frame
-}  // namespace
-
 CKTRibbonGroupPopupBar::CKTRibbonGroupPopupBar(CKTRibbonGroup* pGroup) : m_pRibbonBar(pGroup->GetRibbonBar())
 {
     m_pGroupCopy = CKTRibbonGroup::CreateCopy(pGroup, this);
@@ -40,7 +35,7 @@ CSize CKTRibbonGroupPopupBar::CalcDynamicLayout(int, DWORD)
     m_pGroupCopy->PlaceGroup(nWidth, 0, 0);
     m_pGroupCopy->EndLayout();
     m_bLayoutLock = FALSE;
-    return CSize(m_rcBorders.left + m_rcBorders.right + nWidth, m_pRibbonBar->CalcGroupHeight() - KT_GROUP_FRAME);
+    return CSize(m_rcBorders.left + m_rcBorders.right + nWidth, m_pGroupCopy->GetRowHeight());
 }
 
 void CKTRibbonGroupPopupBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)

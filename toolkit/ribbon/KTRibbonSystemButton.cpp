@@ -45,11 +45,16 @@ CKTRibbonBar* RibbonOfMenu(const CKTCommandBar* pBar)
     return dynamic_cast<CKTRibbonControlSystemButton*>(pOpening) ? RibbonOf(pOpening) : NULL;
 }
 
+// The menu's look is the style's wherever the menu opens, from a ribbon or not.
+IKTRibbonPainter* MenuPainter(const CKTCommandBar* pMenu)
+{
+    return CKTRibbonBar::GetRibbonPainter(pMenu->GetPaintManager());
+}
+
 // A colour of the style's ribbon section, else the system colour.
 COLORREF MenuStyleColor(const CKTCommandBar* pMenu, LPCSTR lpszKey, int nSysColor)
 {
-    CKTRibbonBar* pRibbon = RibbonOfMenu(pMenu);
-    const COLORREF clr = pRibbon ? pRibbon->GetRibbonPainter()->GetRibbonStyleColor(lpszKey) : CLR_NONE;
+    const COLORREF clr = pMenu ? MenuPainter(pMenu)->GetRibbonStyleColor(lpszKey) : CLR_NONE;
     return clr != CLR_NONE ? clr : ::GetSysColor(nSysColor);
 }
 }  // namespace
@@ -160,14 +165,12 @@ CSize CKTRibbonSystemPopupBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 
 void CKTRibbonSystemPopupBar::FillCommandBarEntry(CDC* pDC)
 {
+    IKTRibbonPainter* pPainter = MenuPainter(this);
+    pPainter->FillSystemMenu(pDC, this);
+    // The large button and the recent files' column belong to a menu that a ribbon's button opened.
     CKTRibbonBar* pRibbon = RibbonOfMenu(this);
     if (!pRibbon)
-    {
-        CKTPopupBar::FillCommandBarEntry(pDC);
         return;
-    }
-    IKTRibbonPainter* pPainter = pRibbon->GetRibbonPainter();
-    pPainter->FillSystemMenu(pDC, this);
     DrawOpeningButton(pDC, pRibbon);
     const COLORREF clrColumn = pPainter->GetRibbonStyleColor("RecentFileListBackground");
     const CRect rcColumn = SecondColumnRect();
@@ -226,8 +229,8 @@ CSize CKTRibbonControlSystemPopupBarButton::GetSize(CDC* pDC)
 
 void CKTRibbonControlSystemPopupBarButton::Draw(CDC* pDC)
 {
-    if (CKTRibbonBar* pRibbon = RibbonOfMenu(m_pParent))
-        pRibbon->GetRibbonPainter()->DrawSystemMenuButton(pDC, this);
+    if (m_pParent)
+        MenuPainter(m_pParent)->DrawSystemMenuButton(pDC, this);
     GetPaintManager()->DrawControlToolBarParent(pDC, this, TRUE);
 }
 

@@ -51,14 +51,17 @@ BOOL CKTTabClientGroup::IsAllowReorder() const { return m_pOwner->m_bAllowReorde
 
 void CKTTabClientGroup::SetAllowReorder(BOOL bAllowReorder) { m_pOwner->m_bAllowReorder = bAllowReorder; }
 
+// Without a client there is no paint manager: no frame and no icons.
 BOOL CKTTabClientGroup::IsDrawFrame() const
 {
-    return GetPaintManager()->m_bStaticFrame && !m_pOwner->IsGroupsEnabled();
+    const CKTTabPainter* pPainter = GetPaintManager();
+    return pPainter && pPainter->m_bStaticFrame && !m_pOwner->IsGroupsEnabled();
 }
 
 BOOL CKTTabClientGroup::DrawIcon(CDC* pDC, CPoint pt, CKTTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
 {
-    if (!GetPaintManager()->m_bShowIcons)
+    const CKTTabPainter* pPainter = GetPaintManager();
+    if (!pPainter || !pPainter->m_bShowIcons)
         return FALSE;
     if (!bDraw)
         return TRUE;
@@ -110,8 +113,9 @@ void CKTTabClientGroup::TrackDrag(HWND hWnd, CPoint pt, CKTTabManagerItem* pTab)
     m_pOwner->SetActiveGroupLocked(this);
     if (GetPaintManager()->m_bHotTracking)
         m_pHighlighted = pItem;
-    std::vector<CRect> arrRects = CopyItemRects();
+    // The pressed tab may now draw bold and wider: the swap test needs the rectangles the screen shows.
     Reposition();
+    std::vector<CRect> arrRects = CopyItemRects();
     CKTTabClientDragOutline outline(m_pOwner);
     int nDropMode = ktTabDropNone;
     CKTTabClientGroup* pTarget = NULL;

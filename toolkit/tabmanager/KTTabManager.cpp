@@ -153,8 +153,9 @@ CKTTabManagerItem* CKTTabManager::InsertItem(int nIndex, CKTTabManagerItem* pIte
     if (nIndex < 0 || nIndex > GetItemCount())
         nIndex = GetItemCount();
     m_arrItems.insert(m_arrItems.begin() + nIndex, pHeld);
+    // A strip without a paint manager yet gives every tab the first automatic colour.
     CKTTabPainter* pPainter = GetPaintManager();
-    pHeld->m_clrItem = ktTabColorIndexFirst + (pPainter->m_nAutoColorIndex++ % 8);
+    pHeld->m_clrItem = ktTabColorIndexFirst + (pPainter ? pPainter->m_nAutoColorIndex++ % 8 : 0);
     if (m_nPerTabCloseMode != ktNavigateButtonNone)
     {
         auto pClose = std::make_unique<CKTTabManagerNavigateButtonClose>(this, m_nPerTabCloseMode);

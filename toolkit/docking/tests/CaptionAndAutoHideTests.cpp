@@ -142,6 +142,56 @@ TEST_F(DockingCaption, ThemeLaysOutTheCaptionFromItsFont)
     EXPECT_TRUE(ButtonRect(pGroup, KT_IDS_DOCKING_RESTORE).IsRectEmpty());
 }
 
+// While a caption button is held, keys are swallowed: a letter typed then is not a character for the focused pane.
+TEST_F(DockingCaption, ALetterTypedWhileACaptionButtonIsHeldReachesNoPane)
+{
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    const CRect rcClose = ButtonRect(pGroup, KT_IDS_DOCKING_CLOSE);
+    ASSERT_FALSE(rcClose.IsRectEmpty());
+    const HWND hWndEdit = m_frame.PaneWindow(701)->GetSafeHwnd();
+    CLoopInput input(pGroup->GetSafeHwnd());
+    ASSERT_TRUE(input.Press(rcClose.CenterPoint())
+                    .AwaitCapture()
+                    .Key('K')
+                    .Move(CPoint(rcClose.left - 40, rcClose.bottom + 40))
+                    .Release()
+                    .Run());
+    PumpDocking();
+    EXPECT_EQ(hWndEdit, ::GetFocus()) << "the press gave the pane the focus";
+    EXPECT_EQ(0, ::GetWindowTextLength(hWndEdit));
+    EXPECT_EQ(0, m_frame.CountNotifies(ktDockingPaneClosed, 701)) << "released away from the button";
+}
+
+TEST_F(DockingCaption, TheDragAreaIsTheCaptionStripTheWholeSiteWithoutATitleAndTheTabRowAlongTheBottom)
+{
+    CKTDockingPaneManager& manager = m_frame.m_manager;
+    CKTDockingPaneTabbedContainer* pGroup = Group(701);
+    const CRect rc = CKTWindowRect(pGroup->GetSafeHwnd());
+    const int nStrip = manager.GetPaintManager()->GetCaptionHeight() + 3;
+    const int nTabs = manager.GetPaintManager()->GetTabRowHeight();
+    const int x = rc.CenterPoint().x;
+    ASSERT_FALSE(pGroup->IsTabsVisible());
+    EXPECT_TRUE(pGroup->IsDragArea(rc, x, rc.top + nStrip - 1));
+    EXPECT_FALSE(pGroup->IsDragArea(rc, x, rc.top + nStrip));
+    EXPECT_FALSE(pGroup->IsDragArea(rc, x, rc.bottom - 1)) << "no tab row";
+
+    manager.AttachPane(manager.FindPane(702), manager.FindPane(701));
+    m_frame.Layout();
+    ASSERT_TRUE(pGroup->IsTabsVisible());
+    EXPECT_TRUE(pGroup->IsDragArea(rc, x, rc.bottom - 1));
+    EXPECT_TRUE(pGroup->IsDragArea(rc, x, rc.bottom - nTabs));
+    EXPECT_FALSE(pGroup->IsDragArea(rc, x, rc.bottom - nTabs - 1));
+
+    pGroup->ShowTitle(FALSE);
+    const CRect rcSite = CKTWindowRect(m_frame.GetSafeHwnd());
+    EXPECT_TRUE(pGroup->IsDragArea(rc, x, rc.top + nStrip + 10)) << "anywhere in the docking site";
+    // The caller's rectangle beside the site: only its tab row counts.
+    CRect rcBeside = rc;
+    rcBeside.OffsetRect(rcSite.right + 10 - rc.left, 0);
+    EXPECT_FALSE(pGroup->IsDragArea(rcBeside, rcBeside.CenterPoint().x, rcBeside.top + 1));
+    EXPECT_TRUE(pGroup->IsDragArea(rcBeside, rcBeside.CenterPoint().x, rcBeside.bottom - 1)) << "the tab row";
+}
+
 TEST_F(DockingCaption, ClassicSchemeCaptionShowsTheSystemCaptionColours)
 {
     if (KTColorManager()->GetCurrentSystemTheme() != ktSystemThemeNone)

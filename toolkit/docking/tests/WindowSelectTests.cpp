@@ -251,6 +251,30 @@ TEST_F(WindowSelectTest, MoreThanFifteenDocumentsMakeASecondColumnAndALetterConf
     EXPECT_EQ(3 * 175 + 4, sizeSelector.cx);
 }
 
+TEST_F(WindowSelectTest, EscWithCtrlStillHeldCancelsAndTheFocusStaysInTheActiveDocument)
+{
+    const std::vector<HWND> children = OpenDocuments(2);
+    const HWND hWndFocus = ::GetFocus();
+    ASSERT_TRUE(hWndFocus == children[1] || ::IsChild(children[1], hWndFocus));
+    BOOL bShown = FALSE;
+    SendKeys({{VK_CONTROL, true}, {VK_TAB, true}, {VK_TAB, false}});
+    RunFromTimer(
+        [&]
+        {
+            if (!ShownSelector())
+                return FALSE;
+            bShown = TRUE;
+            SendKeys({{VK_ESCAPE, true}, {VK_ESCAPE, false}});
+            return TRUE;
+        });
+    ASSERT_TRUE(WaitFor([&] { return bShown && !KTDockingPaneKeyboardHook()->GetRunningSelector(); }));
+    SendKeys({{VK_CONTROL, false}});
+    PumpPending();
+    EXPECT_EQ(children[1], ActiveChild()) << "Esc activated nothing";
+    EXPECT_EQ(hWndFocus, ::GetFocus()) << "back where it was";
+    EXPECT_TRUE(m_pFrame->IsWindowEnabled());
+}
+
 TEST_F(WindowSelectTest, AltF6MovesToTheNextPane)
 {
     OpenDocuments(1);

@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
+#include "KTPaintManager.h"
 #include "KTToolBar.h"
 #include "KTControls.h"
 #include "KTRibbonBar.h"
@@ -107,6 +108,34 @@ TEST_F(RibbonFrame, TheRibbonTakesTheCaptionAndGivesItBack)
     EXPECT_TRUE(PumpUntil([&] { return ClientTopInset() == nOwnCaption; }));
     EXPECT_FALSE(Button(SC_CLOSE));
     EXPECT_TRUE(m_pBar->GetCaptionTextRect().IsRectEmpty());
+}
+
+// Under the ribbon theme the frame is cut to rounded corners while the ribbon draws it.
+TEST(RibbonFrameRemoval, ARibbonRemovedWhileItDrawsTheFrameGivesTheFrameItsCaptionAndShapeBack)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    {
+        CRibbonTestFrame frame;
+        const HWND hWndFrame = frame.GetWindow()->GetSafeHwnd();
+        auto hasRegion = [hWndFrame]
+        {
+            HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+            const BOOL bRegion = ::GetWindowRgn(hWndFrame, hRgn) != ERROR;
+            ::DeleteObject(hRgn);
+            return bRegion;
+        };
+        frame.GetRibbon()->EnableFrameTheme(TRUE);
+        ASSERT_TRUE(PumpUntil(hasRegion));
+        frame.GetCommandBars()->Remove(frame.GetRibbon());
+        PumpMessages();
+        EXPECT_FALSE(hasRegion()) << "the frame is no longer cut";
+        CRect rcWindow, rcClient;
+        ::GetWindowRect(hWndFrame, rcWindow);
+        ::GetClientRect(hWndFrame, rcClient);
+        ::MapWindowPoints(hWndFrame, NULL, reinterpret_cast<POINT*>(&rcClient), 2);
+        EXPECT_GT(rcClient.top - rcWindow.top, 0) << "its own caption is back";
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }
 
 TEST_F(RibbonFrame, AMaximisedFrameWithoutGlassIsCutToItsInsideBorder)

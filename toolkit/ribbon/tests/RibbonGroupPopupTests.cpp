@@ -110,7 +110,7 @@ TEST_F(RibbonGroupPopup, TheButtonOpensTheWholeGroupAndAPickRunsItsCommand)
     Button()->AdjustExcludeRect(rcButton, FALSE);
     m_pBar->ClientToScreen(&rcButton);
     const CRect rcPopup = CKTWindowRect(Popup());
-    EXPECT_EQ(CSize(2 + 3 + 350, m_pBar->CalcGroupHeight() - 7), rcPopup.Size());
+    EXPECT_EQ(CSize(2 + 3 + 350, pCopy->GetRowHeight()), rcPopup.Size());
     EXPECT_EQ(rcButton.bottom, rcPopup.top);
     EXPECT_EQ(rcButton.left, rcPopup.left);
     EXPECT_EQ(CRect(0, 0, 355, rcPopup.Height()), pCopy->GetRect());

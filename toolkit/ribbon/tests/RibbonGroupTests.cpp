@@ -139,10 +139,17 @@ TEST_F(RibbonGroups, AColumnSpreadsItsFreeHeightInEqualGaps)
     CTestRibbonGroup* pGroup = AddGroup(100, 0, 0);
     CTestRibbonGroup* pPlain = AddGroup(100, 0, 0);
     pPlain->SetSpreadControls(FALSE);
-    // Three rows of 20 in a client height of 100 leave 40 free.
+    // A group is 7 short of the groups row; its controls stand in that less its caption and 3 below them.
     const int nCaption = m_pBar->GetRibbonPainter()->GetGroupCaptionHeight();
-    m_pBar->SetGroupsHeight(3 * CTestRibbonGroup::kRowHeight + 40 + 3 + 7 + nCaption);
+    m_pBar->SetGroupsHeight(200);
     Relayout();
+    EXPECT_EQ(200 - 7, pGroup->GetRowHeight());
+    EXPECT_EQ(200 - 7 - nCaption - 3, pGroup->GetClientHeight());
+    EXPECT_EQ(pGroup->GetRowHeight(), pGroup->GetRect().Height());
+    // Three rows of 20 in a client height of 100 leave 40 free.
+    m_pBar->SetGroupsHeight(200 + 3 * CTestRibbonGroup::kRowHeight + 40 - pGroup->GetClientHeight());
+    Relayout();
+    ASSERT_EQ(3 * CTestRibbonGroup::kRowHeight + 40, pGroup->GetClientHeight());
     for (int k = 0; k < 3; k++)
     {
         const int nUnspread = pPlain->GetAt(k)->GetRect().top;

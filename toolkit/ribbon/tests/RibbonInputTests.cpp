@@ -139,6 +139,21 @@ TEST_F(RibbonInput, AltAndATabsLetterOpenItStraightAwayButNotWithCtrl)
     EXPECT_EQ(0, m_pBar->GetTrackingMode());
 }
 
+// "&&" shows a '&': the letter that the single '&' underlines is the one that opens the tab.
+TEST_F(RibbonInput, AltAndTheLetterAfterTheSingleAmpersandOpenATabWhoseCaptionHoldsADoubledOne)
+{
+    CLoopTranslation translation;
+    m_frame.AddGroup(2, {"&Zoom"}, 300);
+    m_pTabs->GetTab(2)->SetCaption("R&&D &Tools");
+    PumpMessages();
+    ASSERT_TRUE(m_input.Key('T', CTestInput::kAlt));
+    ASSERT_EQ((std::vector<CString>{"Z"}), Tips(2));
+    EXPECT_EQ(m_pTabs->GetTab(2), m_pBar->GetSelectedTab());
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(m_input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
+}
+
 // With the tab row hidden the tabs keep their letters: the keyboard still moves between them.
 TEST_F(RibbonInput, ATabsLetterOpensItWhileTheTabRowIsHidden)
 {

@@ -1,5 +1,7 @@
 // RibbonLayoutTests.cpp: the ribbon's height at its minimum width and its layout as the frame changes size.
 #include "KTDrawObjects.h"
+#include "KTCommandBars.h"
+#include "KTCommandBarsOptions.h"
 #include "KTPaintManager.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
@@ -44,6 +46,21 @@ TEST(RibbonLayout, ShowsFromItsMinimumWidth)
     EXPECT_TRUE(pBar->IsRibbonShown());
     EXPECT_EQ(FullHeight(pBar), BarHeight(pBar));
     EXPECT_EQ(250, CKTWindowRect(pBar).Width());
+}
+
+TEST(RibbonLayout, TheLargeIconsOptionLeavesTheRibbonSmallIconsAndTheSmallIconsOptionSetsThem)
+{
+    CRibbonTestFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTCommandBarsOptions* pOptions = frame.GetCommandBars()->GetCommandBarsOptions();
+    const CSize szSmall = pBar->GetPaintManager()->GetAutoIconSize(FALSE);
+    ASSERT_NE(szSmall, pBar->GetPaintManager()->GetAutoIconSize(TRUE));
+    pOptions->bLargeIcons = TRUE;
+    EXPECT_EQ(szSmall, pBar->GetIconSize());
+    pOptions->szIcons = CSize(20, 20);
+    EXPECT_EQ(CSize(20, 20), pBar->GetIconSize());
+    pOptions->szIcons = CSize(0, 0);
+    pOptions->bLargeIcons = FALSE;
 }
 
 TEST(RibbonLayout, RowsStackUnderTheCaption)

@@ -634,40 +634,76 @@ TEST(RibbonLookWithoutStyle, TheFaceIsTheBarsFace)
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }
 
+namespace
+{
+// A system menu of an entry, the recent files' caption and a bottom-row button.
+struct CStyledSystemMenu
+{
+    explicit CStyledSystemMenu(CKTRibbonBar* pBar) : pMenu(KTMakeCounted<CKTRibbonSystemPopupBar>())
+    {
+        pMenu->SetCommandBars(pBar->GetCommandBars());
+        pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250)->SetCaption("&New");
+        pCaption = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListCaption>(), 0);
+        pCaption->SetCaption("Recent");
+        pExit = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarButton>(), 251);
+        pExit->SetCaption("E&xit");
+    }
+
+    // The face along the bottom border, the caption's two edge lines and the bottom-row button's image.
+    void ExpectStyledParts()
+    {
+        const CRect rcClient = CKTClientRect(pMenu);
+        EXPECT_EQ(kSystemMenu, WaitForPixel(pMenu, CPoint(20, rcClient.bottom - 8), kSystemMenu)) << "the border";
+        const CRect rcCaption = pCaption->GetRect();
+        for (int nLine : {2, 1})
+        {
+            const COLORREF clrLine =
+                StyleColor(nLine == 2 ? "RecentFileListEdgeShadow" : "RecentFileListEdgeHighLight");
+            EXPECT_EQ(clrLine, WaitForPixel(pMenu, CPoint(rcCaption.right - 3, rcCaption.bottom - nLine), clrLine))
+                << "the caption's edge " << nLine;
+        }
+        const CRect rcExit = pExit->GetRect();
+        EXPECT_EQ(kSystemMenuButton, WaitForPixel(pMenu, rcExit.TopLeft() + CPoint(1, 1), kSystemMenuButton));
+    }
+
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu;
+    CKTControl* pCaption = nullptr;
+    CKTControl* pExit = nullptr;
+};
+}  // namespace
+
 TEST_F(RibbonLook, TheSystemMenuShowsItsFaceItsRecentFileColumnAndItsBottomRowButtons)
 {
     CRibbonTestFrame frame;
     CKTRibbonBar* pBar = frame.GetRibbon();
-    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = KTMakeCounted<CKTRibbonSystemPopupBar>();
-    pMenu->SetCommandBars(pBar->GetCommandBars());
-    pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListItem>(), 250)->SetCaption("&New");
-    CKTControl* pCaption = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarListCaption>(), 0);
-    pCaption->SetCaption("Recent");
-    CKTControl* pExit = pMenu->GetControls()->Add(KTMakeCounted<CKTRibbonControlSystemPopupBarButton>(), 251);
-    pExit->SetCaption("E&xit");
-    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    CStyledSystemMenu menu(pBar);
+    CKTControl* pButton = pBar->AddSystemButton("&File", menu.pMenu);
     PumpMessages();
     CTestInput input(pBar->GetSafeHwnd());
     ASSERT_TRUE(input.Click(pButton->GetRect().CenterPoint()));
-    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); }));
+    ASSERT_TRUE(PumpUntil([&] { return menu.pMenu->IsVisible(); }));
 
-    const CRect rcClient = CKTClientRect(pMenu);
-    EXPECT_EQ(kSystemMenu, WaitForPixel(pMenu, CPoint(20, rcClient.bottom - 8), kSystemMenu)) << "the bottom border";
-    const CRect rcCaption = pCaption->GetRect();
-    ASSERT_GT(rcCaption.left, pMenu->GetControl(0)->GetRect().left) << "the caption starts the second column";
+    menu.ExpectStyledParts();
+    const CRect rcCaption = menu.pCaption->GetRect();
+    ASSERT_GT(rcCaption.left, menu.pMenu->GetControl(0)->GetRect().left) << "the caption starts the second column";
     const COLORREF clrColumn = StyleColor("RecentFileListBackground");
-    EXPECT_EQ(clrColumn, WaitForPixel(pMenu, CPoint(rcCaption.right - 3, rcCaption.top + 3), clrColumn))
+    EXPECT_EQ(clrColumn, WaitForPixel(menu.pMenu, CPoint(rcCaption.right - 3, rcCaption.top + 3), clrColumn))
         << "under the caption's text";
-    for (int nLine : {2, 1})
-    {
-        const COLORREF clrLine = StyleColor(nLine == 2 ? "RecentFileListEdgeShadow" : "RecentFileListEdgeHighLight");
-        EXPECT_EQ(clrLine, WaitForPixel(pMenu, CPoint(rcCaption.right - 3, rcCaption.bottom - nLine), clrLine))
-            << "the caption's edge " << nLine;
-    }
-    const CRect rcExit = pExit->GetRect();
-    EXPECT_EQ(kSystemMenuButton, WaitForPixel(pMenu, rcExit.TopLeft() + CPoint(1, 1), kSystemMenuButton));
     ASSERT_TRUE(input.Key(VK_ESCAPE));
-    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !menu.pMenu->IsVisible(); }));
+}
+
+TEST_F(RibbonLook, ASystemMenuOpenedByNoRibbonKeepsItsFaceItsCaptionsEdgeAndItsButtonsImage)
+{
+    CRibbonTestFrame frame;
+    CStyledSystemMenu menu(frame.GetRibbon());
+    const CRect rcFrame = CKTWindowRect(frame.GetWindow());
+    ASSERT_TRUE(menu.pMenu->PopupAt(rcFrame.left + 40, rcFrame.top + 60));
+    ASSERT_TRUE(PumpUntil([&] { return menu.pMenu->IsVisible(); }));
+    ASSERT_EQ(nullptr, menu.pMenu->GetOpeningControl());
+    menu.ExpectStyledParts();
+    frame.GetCommandBars()->ClosePopups();
+    ASSERT_TRUE(PumpUntil([&] { return !menu.pMenu->IsVisible(); }));
 }
 
 TEST_F(RibbonLook, TheMoreButtonsPopupTakesItsOwnFrameImage)

@@ -81,6 +81,21 @@ TEST_F(RibbonTabs, ASelectedTabShowsItsGroupsOnly)
     EXPECT_TRUE(m_pBar->GetGroupsRect().PtInRect(pView->GetRect().TopLeft()));
 }
 
+TEST_F(RibbonTabs, HidingTheSelectedTabSelectsTheFirstVisibleEnabledOneAndWithNoneLeftKeepsIt)
+{
+    CKTRibbonGroup* pInsert = m_pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Table", 1);
+    CKTControl* pTable = pInsert->AddControl(ktControlButton, 300);
+    m_pTabs->SetSelectedItem(m_pTabs->GetTab(2));
+    m_pTabs->GetTab(0)->SetEnabled(FALSE);
+    m_pTabs->GetTab(2)->SetVisible(FALSE);
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab()) << "past the disabled first tab";
+    m_pBar->OnRecalcLayout();
+    EXPECT_TRUE(pTable->IsVisible());
+
+    m_pTabs->GetTab(1)->SetVisible(FALSE);
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab()) << "no tab is left to take the selection";
+}
+
 TEST_F(RibbonTabs, ADoubleClickOnTheSelectedTabMinimises)
 {
     const int nFull = CKTWindowRect(m_pBar).Height();

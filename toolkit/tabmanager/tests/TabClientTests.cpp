@@ -298,6 +298,30 @@ TEST_F(TabClient, DraggingATabIntoAnotherGroupMovesItsChild)
     EXPECT_EQ(frame.Group(1)->m_rcClient, rcChild);
 }
 
+// The pressed tab turns bold and wider as the drag starts: a few pixels past its old edge the pointer is still over
+// it, and nothing swaps.
+TEST(TabClientReorder, ATabPressedAtItsEdgeGrowsBoldAndASmallMoveKeepsTheOrder)
+{
+    CTabClientFrame frame;
+    CTabTestChild* pRight = frame.AddChild("Child 1");
+    frame.AddChild("Child 2");
+    pRight->MDIActivate();
+    PumpMessages();
+    CKTTabClientGroup* pGroup = frame.Group(0);
+    ASSERT_EQ("21", Captions(pGroup));
+    ASSERT_TRUE(pGroup->GetItem(1)->IsSelected());
+    const CRect rcLeft = pGroup->GetItem(0)->GetRect();
+    const CPoint ptPress(rcLeft.right - 1, rcLeft.CenterPoint().y);
+    const CPoint ptMoved(ptPress.x + 3, ptPress.y);
+    ASSERT_TRUE(pGroup->GetItem(1)->GetRect().PtInRect(ptMoved)) << "over the right tab as it was drawn";
+    CLoopInput input(frame.m_wndClient.GetSafeHwnd());
+    ASSERT_TRUE(input.Press(ptPress).AwaitCapture().Move(ptMoved).Release().Run());
+    PumpMessages();
+    EXPECT_EQ("21", Captions(pGroup));
+    EXPECT_TRUE(pGroup->GetItem(0)->GetRect().PtInRect(ptMoved)) << "the bold tab reaches past the move";
+    EXPECT_EQ(pGroup->GetItem(0)->GetHandle(), ActiveChild(frame));
+}
+
 TEST_F(TabClient, ADraggedTabShowsItsOwnCursorsInsideAndOutsideTheClient)
 {
     HCURSOR hDrag = frame.m_wndClient.GetDragCursor(TRUE), hNoDrop = frame.m_wndClient.GetDragCursor(FALSE);

@@ -9,6 +9,7 @@
 #include "KTCommandBarsState.h"
 #include "KTControls.h"
 #include "KTPropExchange.h"
+#include "KTTabPainter.h"
 #include "KTToolBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
@@ -174,7 +175,16 @@ TEST_F(TabControlWorkspace, TheControlIsSavedAndLoadedWithTheBars)
 TEST(TabControlWorkspaceAlone, WithoutAClientTheStripHasNoPaintManager)
 {
     CKTControlTabWorkspace control;
-    EXPECT_EQ(nullptr, static_cast<CKTTabClientGroup&>(control).GetPaintManager());
+    CKTTabClientGroup& strip = control;
+    EXPECT_EQ(nullptr, strip.GetPaintManager());
     CKTTabClientGroup group(nullptr);
     EXPECT_EQ(nullptr, group.GetPaintManager());
+
+    // Nothing it is asked then reaches for the missing paint manager.
+    CKTTabManagerItem* pItem = strip.InsertItem(0, nullptr);
+    ASSERT_NE(nullptr, pItem);
+    EXPECT_EQ(ktTabColorIndexFirst, pItem->GetStoredColor());
+    EXPECT_FALSE(strip.IsDrawFrame());
+    CSize szIcon(16, 16);
+    EXPECT_FALSE(strip.DrawIcon(nullptr, CPoint(0, 0), pItem, TRUE, szIcon));
 }
