@@ -46,7 +46,8 @@ void CKTRibbonBar::SetFrameRegion(std::unique_ptr<CKTFrameRegionHelper> pFrameRe
     RemoveCaptionButtons();
     std::unique_ptr<CKTFrameRegionHelper> pOld = std::move(m_pFrameRegion);
     m_pFrameRegion = std::move(pFrameRegion);
-    if (pOld && !m_pFrameRegion)
+    // A frame already gone (the bars may outlive it) has nothing to get back, and its object is not to be read.
+    if (pOld && !m_pFrameRegion && GetFrameSite())
         pOld->RestoreFrame();
     if (m_pFrameRegion)
         m_pFrameRegion->RefreshFrame();

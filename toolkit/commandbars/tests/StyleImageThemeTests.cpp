@@ -88,7 +88,7 @@ public:
     void GetScrollInfo(SCROLLINFO* pSI) override
     {
         pSI->nMin = 0;
-        pSI->nMax = 100;
+        pSI->nMax = m_nMax;
         pSI->nPage = 20;
         pSI->nPos = 0;
     }
@@ -97,6 +97,7 @@ public:
     CKTGalleryPaintManager* GetGalleryPaintManager() const override { return m_pMetrics; }
 
     BOOL m_bEnabled = TRUE;
+    int m_nMax = 100;
 
 private:
     CKTGalleryPaintManager* m_pMetrics;
@@ -444,4 +445,22 @@ TEST(StyleImageTheme, GalleryScrollBarDrawsItsPartsFromTheImages)
     CTestSurface classic(16, 160);
     draw(classic, 0);
     EXPECT_NE(RGB(120, 240, 30), classic.Pixel(8, yPage)) << "other styles are the base's";
+}
+
+TEST(StyleImageTheme, GalleryScrollBarWithNothingToScrollDrawsNoThumb)
+{
+    CLoadedStyle style("STYLE_INI");
+    auto pTheme = RefreshedTheme();
+    CTestScrollBar bar(pTheme->GetGalleryPaintManager());
+    bar.m_nMax = 19;  // twenty rows in a page of twenty
+    bar.CalcScrollBar();
+    const KT_SCROLLBARPOSINFO& spi = bar.GetPosInfo();
+    for (BOOL bEnabled : {TRUE, FALSE})
+    {
+        bar.m_bEnabled = bEnabled;
+        CTestSurface surface(16, 160);
+        pTheme->GetGalleryPaintManager()->DrawScrollBar(surface.DC(), &bar);
+        EXPECT_EQ(RGB(120, 240, 30), surface.Pixel(8, (spi.pxUpArrow + spi.pxDownArrow) / 2)) << bEnabled;
+        EXPECT_NE(ThumbPart(0), surface.Pixel(8, spi.pxUpArrow - 1)) << bEnabled;
+    }
 }

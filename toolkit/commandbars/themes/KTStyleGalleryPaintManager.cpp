@@ -35,6 +35,9 @@ int ThumbPart(BOOL bActive, int nPressed, int nHot)
     return nPressed == ktScrollThumb ? 2 : nHot == ktScrollThumb ? 1 : 0;
 }
 
+// A view its content exactly fills has nothing to scroll.
+BOOL HasRangeToScroll(const KT_SCROLLBARPOSINFO& spi) { return spi.posMax - spi.page - spi.posMin + 1 > 0; }
+
 // The glyph column's cell (from 1) for an arrow: up or left first, normal, active, disabled.
 int GlyphCell(BOOL bVertical, BOOL bUp, BOOL bEnabled, BOOL bActive)
 {
@@ -136,8 +139,8 @@ void CKTStyleGalleryPaintManager::DrawStyledScrollBar(CDC* pDC, CKTBarScrollBar*
     if (nPressed == ktScrollPageUp || nPressed == ktScrollPageDown)
         DrawImagePart(pDC, strTrack, nPressed == ktScrollPageUp ? parts.rcPageUp : parts.rcPageDown, 1, 2,
                       rcTrackMargins);
-    // A disabled bar still shows where its view stands.
-    if (parts.rcThumb.IsRectEmpty() || spi.pxThumbBottom > spi.pxDownArrow)
+    // A disabled bar still shows where its view stands; with nothing to scroll there is no thumb.
+    if (!HasRangeToScroll(spi) || parts.rcThumb.IsRectEmpty() || spi.pxThumbBottom > spi.pxDownArrow)
         return;
     const int nThumbPart = ThumbPart(IsScrollBarActive(pScrollBar), nPressed, pScrollBar->GetHotPart());
     DrawImagePart(pDC, "CONTROLGALLERYSCROLLTHUMB" + strAxis, parts.rcThumb, nThumbPart, 3, CRect(5, 5, 5, 5));

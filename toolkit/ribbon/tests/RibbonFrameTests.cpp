@@ -138,6 +138,32 @@ TEST(RibbonFrameRemoval, ARibbonRemovedWhileItDrawsTheFrameGivesTheFrameItsCapti
     CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
 }
 
+// The bars may outlive their frame; the region object's frame pointer then names a window that is gone. A live
+// stand-in window behind that pointer shows whether the removal still reaches through it.
+TEST(RibbonFrameRemoval, ARibbonRemovedAfterItsFrameIsGoneLeavesTheFrameAlone)
+{
+    CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon);
+    {
+        CWnd standIn;
+        ASSERT_TRUE(standIn.Attach(::CreateWindowEx(0, "STATIC", "", WS_POPUP, 0, 0, 80, 60, NULL, NULL, NULL, NULL)));
+        CRibbonTestFrame frame;
+        CKTSmartPtr<CKTCommandBars> pHeld(frame.GetCommandBars());
+        CKTRibbonBar* pRibbon = frame.GetRibbon();
+        pRibbon->SetFrameRegion(
+            std::unique_ptr<CKTFrameRegionHelper>(new CKTFrameRegionHelper(&standIn, pHeld, pRibbon)));
+        ASSERT_NE(0, ::SetWindowRgn(standIn.GetSafeHwnd(), ::CreateRectRgn(0, 0, 40, 30), FALSE));
+        frame.GetWindow()->DestroyWindow();
+        ASSERT_TRUE(PumpUntil([&] { return frame.GetWindow() == NULL; }));
+        pHeld->Remove(pRibbon);
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        EXPECT_NE(ERROR, ::GetWindowRgn(standIn.GetSafeHwnd(), hRgn)) << "the gone frame is not restored";
+        ::DeleteObject(hRgn);
+        pHeld.Release();
+        standIn.DestroyWindow();
+    }
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
 TEST_F(RibbonFrame, AMaximisedFrameWithoutGlassIsCutToItsInsideBorder)
 {
     m_pBar->EnableFrameTheme(TRUE);
