@@ -225,7 +225,7 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
     CRect rcBorders = GetBorders();
     int nExpandHeight = 0;
     ReserveSpecialRows(rcBorders, nExpandHeight);
-    CSize sz = m_pControls->CalcPopupSize(rcBorders);
+    CSize sz = m_pControls->CalcPopupSize(rcBorders, nLength);
     PlaceSpecialRows(sz, rcBorders, nExpandHeight);
     m_bLayoutLock = FALSE;
     return sz;

@@ -971,6 +971,34 @@ TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScree
     pMenuBar->SetTrackingMode(0, TRUE, FALSE);
 }
 
+// Kept from scrolling by the options only, a menu too tall for the work area re-flows into columns that fit it,
+// every entry in reach.
+TEST_F(PopupBarTest, AMenuTheOptionsKeepFromScrollingReflowsIntoColumnsWithinTheWorkArea)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    const int nItems = 60;
+    CKTPopupBar* pPopup = ThirdMenuWithItems(nItems);
+    ASSERT_TRUE(pPopup != NULL);
+    m_pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling = TRUE;
+    const BOOL bOpened = pMenuBar->SetPopuped(2, TRUE);
+    m_pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling = FALSE;
+    ASSERT_TRUE(bOpened);
+    EXPECT_FALSE(pPopup->IsScrolling());
+    const CRect rcWork = WorkArea();
+    const CRect rcPopup = CKTWindowRect(pPopup);
+    EXPECT_GE(rcPopup.top, rcWork.top);
+    EXPECT_LE(rcPopup.bottom, rcWork.bottom);
+    int nOutside = 0;
+    for (int i = 0; i < nItems; i++)
+    {
+        CRect rcItem = pPopup->GetControl(i)->GetRect();
+        pPopup->ClientToScreen(&rcItem);
+        nOutside += !pPopup->GetControl(i)->IsVisible() || rcItem.top < rcWork.top || rcItem.bottom > rcWork.bottom;
+    }
+    EXPECT_EQ(0, nOutside);
+    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
+}
+
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
