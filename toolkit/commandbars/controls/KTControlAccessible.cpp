@@ -5,7 +5,6 @@
 #include "KTControl.h"
 #include "KTControls.h"
 #include "KTDrawHelpers.h"
-#include "KTDrawObjects.h"
 #include "KTPopupBar.h"
 
 namespace
@@ -224,7 +223,8 @@ HRESULT CKTCommandBarAccessible::AccessibleLocation(long* pxLeft, long* pyTop, l
     if (!m_pBar->GetSafeHwnd())
         return E_FAIL;
     CRect rc = pControl->GetRect();
-    rc.OffsetRect(CKTWindowRect(m_pBar).TopLeft());
+    // Mapped, not offset: a right-to-left bar's client x runs from its right edge.
+    m_pBar->ClientToScreen(&rc);
     return PutLocation(rc, pxLeft, pyTop, pcxWidth, pcyHeight);
 }
 

@@ -103,8 +103,9 @@ public:
     // Lays the controls out in rows at a length; mode bits as the frame's layout. A minimum length (borders
     // included) makes a docked bar at least that thick, so the bars of one dock row match.
     CSize CalcDynamicSize(int nLength, DWORD dwMode, CRect rcBorder, int nMinLength = 0);
-    // Lays a popup bar's controls out in columns no taller than the work area.
-    CSize CalcPopupSize(CRect rcBorder);
+    // Lays a popup bar's controls out in columns no taller than the work area, or, given a height, in columns
+    // that keep the whole bar (borders included) within it.
+    CSize CalcPopupSize(CRect rcBorder, int nHeight = 0);
     // Part of the work area's right edge a menu entry may be wide; 0 or less for no cap.
     static double s_dMaxPopupWidthRatio;
 

@@ -24,7 +24,7 @@ void CloseColumn(const std::vector<CKTControl*>& column, int nLeft, int nWidth, 
 }
 }  // namespace
 
-CSize CKTControls::CalcPopupSize(CRect rcBorder)
+CSize CKTControls::CalcPopupSize(CRect rcBorder, int nHeight)
 {
     CKTPaintManager* pPaintManager = m_pParent ? m_pParent->GetPaintManager() : CKTPaintManager::GetGlobal();
     CRect rcWork;
@@ -32,6 +32,7 @@ CSize CKTControls::CalcPopupSize(CRect rcBorder)
     int nMaxWidth = s_dMaxPopupWidthRatio > 0 ? (int)(rcWork.right * s_dMaxPopupWidthRatio) : INT_MAX;
     int nSeparator =
         m_controls.empty() ? 0 : pPaintManager->DrawCommandBarSeparator(NULL, m_pParent, m_controls.front(), FALSE).cy;
+    const int nColumnBottom = nHeight > 0 ? nHeight - rcBorder.bottom : rcWork.Height();
     CKTScreenDC screen;
     int x = rcBorder.left, y = rcBorder.top, nColumnWidth = 0, nBottom = rcBorder.top;
     std::vector<CKTControl*> column;
@@ -44,7 +45,7 @@ CSize CKTControls::CalcPopupSize(CRect rcBorder)
         CSize sz = pControl->GetSize(&screen);
         sz.cx = std::min<int>(sz.cx, nMaxWidth);
         pControl->SetWrap(FALSE);
-        BOOL bBreak = !column.empty() && ((pControl->GetFlags() & ktFlagWrapRow) || y + sz.cy > rcWork.Height());
+        BOOL bBreak = !column.empty() && ((pControl->GetFlags() & ktFlagWrapRow) || y + sz.cy > nColumnBottom);
         if (bBreak)
         {
             CloseColumn(column, x, nColumnWidth, rcBorder.top, nBottom);

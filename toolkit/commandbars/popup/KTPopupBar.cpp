@@ -146,6 +146,8 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
         return FALSE;
     }
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
+    // Just laid out: only what the update handlers change asks for another layout.
+    m_dwPendingUpdate &= ~ktPendingLayout;
     IdleUpdate();
     // An update handler may have closed the popup: nothing is left to show or to sound.
     if (!GetSafeHwnd())
@@ -156,6 +158,7 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     ShowAnimated();
     KTSoundPlayer()->Play(ktSoundMenuPopup);
     CastShadow();
+    m_dwPendingUpdate |= ktPendingLayout;
     UnlockRedraw();
     return GetSafeHwnd() != NULL;
 }
@@ -225,7 +228,7 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
     CRect rcBorders = GetBorders();
     int nExpandHeight = 0;
     ReserveSpecialRows(rcBorders, nExpandHeight);
-    CSize sz = m_pControls->CalcPopupSize(rcBorders);
+    CSize sz = m_pControls->CalcPopupSize(rcBorders, nLength);
     PlaceSpecialRows(sz, rcBorders, nExpandHeight);
     m_bLayoutLock = FALSE;
     return sz;

@@ -96,6 +96,9 @@ CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
     CKTCommandBars* pCommandBars = GetCommandBars();
     placement.m_bNoScroll =
         (pCommandBars && pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling) || IsNoScrolling();
+    // A bar that itself refuses to scroll keeps its layout; one held by the options alone re-flows into columns.
+    if (!IsNoScrolling() && m_nBarType == ktBarTypePopup)
+        placement.m_reflow = [this](int nHeight) { return CalcDynamicLayout(nHeight, 0); };
     CRect rc = placement.Place(cx, cy);
     m_ptPopup = placement.m_ptPopup;
     m_dwPopupFlags = placement.m_dwFlags;

@@ -12,12 +12,12 @@ CRect CKTPopupPlacement::Place(int cx, int cy)
 {
     m_rcWork.bottom -= KT_BOTTOM_MARGIN;
     m_bScroll = FALSE;
-    PlaceVertically(cy);
+    PlaceVertically(cx, cy);
     PlaceHorizontally(cx);
     return CRect(m_ptPopup, CSize(cx, cy));
 }
 
-void CKTPopupPlacement::PlaceVertically(int& cy)
+void CKTPopupPlacement::PlaceVertically(int& cx, int& cy)
 {
     const CRect& W = m_rcWork;
     const CRect& E = m_rcExclude;
@@ -63,11 +63,27 @@ void CKTPopupPlacement::PlaceVertically(int& cy)
     else
         P.y = W.bottom - cy;
     P.y = std::max(P.y, W.top);
-    if (P.y + cy > W.bottom && !m_bNoScroll)
+    if (P.y + cy > W.bottom)
+        FitTooTall(cx, cy);
+}
+
+void CKTPopupPlacement::FitTooTall(int& cx, int& cy)
+{
+    const CRect& W = m_rcWork;
+    CPoint& P = m_ptPopup;
+    if (!m_bNoScroll)
     {
         cy = W.bottom - P.y;
         m_bScroll = TRUE;
+        return;
     }
+    if (!m_reflow)
+        return;
+    const CSize sz = m_reflow(W.Height());
+    cx = sz.cx;
+    cy = sz.cy;
+    // Moved up as far as needed, so its last entries stay in reach.
+    P.y = std::max<int>(W.top, std::min<int>(P.y, W.bottom - cy));
 }
 
 void CKTPopupPlacement::PlaceHorizontally(int cx)

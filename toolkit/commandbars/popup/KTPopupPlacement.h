@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include <functional>
+
 enum KTPopupPlacementFlags
 {
     ktPopupLeftwards = 1,  // the popup's right edge meets the exclude rectangle's left
@@ -21,11 +23,14 @@ public:
     DWORD m_dwFlags = 0;      // KTPopupPlacementFlags, rewritten by Place
     BOOL m_bNoScroll = FALSE;
     BOOL m_bScroll = FALSE;  // set by Place when the height was cut to fit
+    // When set, a popup that may not scroll and is too tall re-flows to this layout for the work area's height.
+    std::function<CSize(int nHeight)> m_reflow;
 
-    // The popup's screen rectangle; cy may shrink when it scrolls.
+    // The popup's screen rectangle; cy may shrink when it scrolls, both may change when it re-flows.
     CRect Place(int cx, int cy);
 
 private:
-    void PlaceVertically(int& cy);
+    void PlaceVertically(int& cx, int& cy);
+    void FitTooTall(int& cx, int& cy);
     void PlaceHorizontally(int cx);
 };

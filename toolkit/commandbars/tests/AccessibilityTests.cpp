@@ -109,6 +109,32 @@ TEST_F(AccessibilityTest, ABarAnswersForEachControlByChildId)
     EXPECT_EQ(E_INVALIDARG, bar->accLocation(&x, &y, &cx, &cy, AccChild(nPastEnd)));
 }
 
+// A right-to-left bar's client x runs from its right edge: its children are where they are drawn, as the
+// controls themselves report.
+TEST_F(AccessibilityTest, ARightToLeftBarPlacesItsChildrenWhereTheControlsSay)
+{
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    CKTToolBar* pBar = m_pCommandBars->Add("Third", ktBarFloating);
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    ASSERT_TRUE(pBar != NULL && pBar->GetSafeHwnd() != NULL);
+    ASSERT_TRUE(pBar->GetExStyle() & WS_EX_LAYOUTRTL);
+    pBar->GetControls()->Add(ktControlButton, ID_EDIT_CUT)->SetCaption("First wide caption");
+    pBar->GetControls()->Add(ktControlButton, ID_EDIT_COPY)->SetCaption("Second wide caption");
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+
+    CComHolder<IAccessible> bar;
+    AccClientObject(pBar->GetSafeHwnd(), bar);
+    const int nCut = IndexOf(pBar, ID_EDIT_CUT);
+    ASSERT_GE(nCut, 0);
+    CComHolder<IAccessible> cut;
+    AccChildObject(bar.p, nCut + 1, cut);
+    CRect rcDrawn = pBar->GetControl(nCut)->GetRect();
+    pBar->ClientToScreen(&rcDrawn);
+    EXPECT_EQ(rcDrawn, AccLocation(bar.p, nCut + 1));
+    EXPECT_EQ(AccLocation(cut.p), AccLocation(bar.p, nCut + 1));
+}
+
 TEST_F(AccessibilityTest, AMenuNamesItsItemsWithTheirShortcuts)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();

@@ -285,6 +285,25 @@ TEST_F(DockBarRowTest, MeasuringAClippedBarLeavesItsOptionsButtonAlone)
     m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = TRUE;
 }
 
+// A measured row keeps room for its first control and the options button, so that the shortest row it is
+// given holds both once committed; a bar with a single control needs no such room.
+TEST_F(DockBarRowTest, TheShortestMeasuredRowHoldsTheFirstControlAndTheOptionsButton)
+{
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    const DWORD dwMode = LM_HORZ | LM_HORZDOCK | KT_LM_HIDEWRAP;
+    const CSize szMeasured = m_pSecond->CalcDockingLayout(1, dwMode);
+    const CSize szCommitted = m_pSecond->CalcDockingLayout(1, dwMode | LM_COMMIT);
+    ASSERT_TRUE(ShowsExpandButton(m_pSecond));
+    EXPECT_EQ(szCommitted, szMeasured);
+
+    while (m_pSecond->GetControlCount() > 1)
+        m_pSecond->GetControls()->Remove(m_pSecond->GetControl(m_pSecond->GetControlCount() - 1));
+    const CSize szAlone = m_pSecond->CalcDockingLayout(1, dwMode | LM_COMMIT);
+    EXPECT_FALSE(ShowsExpandButton(m_pSecond));
+    EXPECT_EQ(szAlone, m_pSecond->CalcDockingLayout(1, dwMode));
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = TRUE;
+}
+
 // A too narrow frame: Standard, which may hide what does not fit, hides it behind its options button; the menu bar
 // may not, and wraps its entries; while the bars are customised every control stays in reach, wrapped.
 TEST_F(DockBarRowTest, ANarrowRowHidesOnlyForBarsThatMayHideAndOutsideCustomising)

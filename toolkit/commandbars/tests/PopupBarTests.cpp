@@ -701,6 +701,35 @@ TEST_F(PopupBarTest, AnEntryRenamedByItsUpdateHandlerAsTheMenuOpensHasRoomForIts
     EXPECT_EQ(nNamedFirst, openWidth("&Short")) << "as wide as when it had that caption from the start";
 }
 
+namespace
+{
+class CCountingPopupBar : public CKTPopupBar
+{
+public:
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override
+    {
+        m_nLayouts++;
+        return CKTPopupBar::CalcDynamicLayout(nLength, dwMode);
+    }
+    int m_nLayouts = 0;
+};
+}  // namespace
+
+// A layout asked for before the popup opens is the one the opening makes; the next idle update lays it out anew.
+TEST_F(PopupBarTest, OpeningLaysAPopupOutOnceEvenWithALayoutPending)
+{
+    CKTSmartPtr<CCountingPopupBar> pPopup = KTMakeCounted<CCountingPopupBar>();
+    pPopup->SetCommandBars(m_pCommandBars);
+    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
+    pPopup->GetControl(0)->SetCaption("&Enabled at length");
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
+    EXPECT_EQ(1, pPopup->m_nLayouts);
+    pPopup->IdleUpdate();
+    EXPECT_EQ(2, pPopup->m_nLayouts);
+    pPopup->SetTrackingMode(ktTrackingNone);
+}
+
 TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
 {
     CMenu sub, menu;
@@ -969,6 +998,34 @@ TEST_F(PopupBarTest, AMenuThatMayNotScrollShowsAllItsItemsEvenTooTallForTheScree
     pPopup->GetWindowRect(rcPopup);
     EXPECT_GT(rcPopup.Height(), WorkArea().Height());
     pMenuBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
+}
+
+// Kept from scrolling by the options only, a menu too tall for the work area re-flows into columns that fit it,
+// every entry in reach.
+TEST_F(PopupBarTest, AMenuTheOptionsKeepFromScrollingReflowsIntoColumnsWithinTheWorkArea)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    const int nItems = 60;
+    CKTPopupBar* pPopup = ThirdMenuWithItems(nItems);
+    ASSERT_TRUE(pPopup != NULL);
+    m_pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling = TRUE;
+    const BOOL bOpened = pMenuBar->SetPopuped(2, TRUE);
+    m_pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling = FALSE;
+    ASSERT_TRUE(bOpened);
+    EXPECT_FALSE(pPopup->IsScrolling());
+    const CRect rcWork = WorkArea();
+    const CRect rcPopup = CKTWindowRect(pPopup);
+    EXPECT_GE(rcPopup.top, rcWork.top);
+    EXPECT_LE(rcPopup.bottom, rcWork.bottom);
+    int nOutside = 0;
+    for (int i = 0; i < nItems; i++)
+    {
+        CRect rcItem = pPopup->GetControl(i)->GetRect();
+        pPopup->ClientToScreen(&rcItem);
+        nOutside += !pPopup->GetControl(i)->IsVisible() || rcItem.top < rcWork.top || rcItem.bottom > rcWork.bottom;
+    }
+    EXPECT_EQ(0, nOutside);
+    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
 }
 
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)

@@ -60,3 +60,23 @@ TEST(PopupPlacement, SubMenusFlipLeftAtTheRightEdgeAndTallMenusScroll)
     EXPECT_FALSE(tall.m_bScroll);
     EXPECT_EQ(50, rcBeside.left) << "without scrolling it goes beside the control";
 }
+
+TEST(PopupPlacement, ATooTallPopupThatMayNotScrollReflowsToTheWorkAreasHeight)
+{
+    CRect rcWork(0, 100, 1280, 1000);
+    CKTPopupPlacement placement = Placement(rcWork, CRect(0, 0, 0, 0), CPoint(50, 300), 0);
+    placement.m_bNoScroll = TRUE;
+    int nAsked = 0;
+    placement.m_reflow = [&nAsked](int nHeight)
+    {
+        nAsked = nHeight;
+        return CSize(300, nHeight - 20);
+    };
+    EXPECT_EQ(CRect(50, 100, 350, 975), placement.Place(100, 1200));
+    EXPECT_EQ(895, nAsked) << "the work area less its bottom margin";
+    EXPECT_FALSE(placement.m_bScroll);
+
+    CKTPopupPlacement kept = Placement(rcWork, CRect(0, 0, 0, 0), CPoint(50, 300), 0);
+    kept.m_bNoScroll = TRUE;
+    EXPECT_EQ(CRect(50, 100, 150, 1300), kept.Place(100, 1200)) << "nothing to re-flow with: left as it is";
+}
