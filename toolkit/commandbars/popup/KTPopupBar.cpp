@@ -146,8 +146,6 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
         return FALSE;
     }
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
-    // Just laid out: only what the update handlers change asks for another layout.
-    m_dwPendingUpdate &= ~ktPendingLayout;
     IdleUpdate();
     // An update handler may have closed the popup: nothing is left to show or to sound.
     if (!GetSafeHwnd())
@@ -158,7 +156,6 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     ShowAnimated();
     KTSoundPlayer()->Play(ktSoundMenuPopup);
     CastShadow();
-    m_dwPendingUpdate |= ktPendingLayout;
     UnlockRedraw();
     return GetSafeHwnd() != NULL;
 }

@@ -701,35 +701,6 @@ TEST_F(PopupBarTest, AnEntryRenamedByItsUpdateHandlerAsTheMenuOpensHasRoomForIts
     EXPECT_EQ(nNamedFirst, openWidth("&Short")) << "as wide as when it had that caption from the start";
 }
 
-namespace
-{
-class CCountingPopupBar : public CKTPopupBar
-{
-public:
-    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override
-    {
-        m_nLayouts++;
-        return CKTPopupBar::CalcDynamicLayout(nLength, dwMode);
-    }
-    int m_nLayouts = 0;
-};
-}  // namespace
-
-// A layout asked for before the popup opens is the one the opening makes; the next idle update lays it out anew.
-TEST_F(PopupBarTest, OpeningLaysAPopupOutOnceEvenWithALayoutPending)
-{
-    CKTSmartPtr<CCountingPopupBar> pPopup = KTMakeCounted<CCountingPopupBar>();
-    pPopup->SetCommandBars(m_pCommandBars);
-    pPopup->GetControls()->Add(ktControlButton, ID_TEST_ENABLED)->SetCaption("&Enabled");
-    pPopup->GetControl(0)->SetCaption("&Enabled at length");
-    const CRect rcFrame = CKTWindowRect(m_pFrame);
-    ASSERT_TRUE(pPopup->PopupAt(rcFrame.left + 60, rcFrame.top + 120));
-    EXPECT_EQ(1, pPopup->m_nLayouts);
-    pPopup->IdleUpdate();
-    EXPECT_EQ(2, pPopup->m_nLayouts);
-    pPopup->SetTrackingMode(ktTrackingNone);
-}
-
 TEST_F(PopupBarTest, LeftInAMenuThatReadsRightToLeftOpensTheSubMenu)
 {
     CMenu sub, menu;
