@@ -5,6 +5,8 @@
 
 #include <afxwin.h>
 
+#include "MessagePump.h"
+
 #include <utility>
 #include <vector>
 
@@ -25,6 +27,7 @@ public:
     {
         if (m_bSet)
             ::SetSysColors(static_cast<int>(m_indexes.size()), m_indexes.data(), m_old.data());
+        PumpMessages();  // the windows repaint in the usual look before later tests read them
     }
     CSystemColours(const CSystemColours&) = delete;
     CSystemColours& operator=(const CSystemColours&) = delete;

@@ -12,6 +12,7 @@
 #include "KTDockingPaneTabbedContainer.h"
 #include "KTMDIFrameWnd.h"
 #include "KTSyntaxEditView.h"
+#include "SystemColours.h"
 #include "KTTabClientGroup.h"
 #include "MessagePump.h"
 #include "PixelImage.h"
@@ -19,38 +20,6 @@
 
 namespace
 {
-
-// Sets system colours for its lifetime and puts the old ones back, so that later tests see the usual look.
-class CSystemColours
-{
-public:
-    explicit CSystemColours(const std::vector<std::pair<int, COLORREF>>& colours)
-    {
-        for (const auto& colour : colours)
-        {
-            m_indexes.push_back(colour.first);
-            m_old.push_back(::GetSysColor(colour.first));
-            m_new.push_back(colour.second);
-        }
-        m_bSet = ::SetSysColors(static_cast<int>(m_indexes.size()), m_indexes.data(), m_new.data());
-    }
-    ~CSystemColours()
-    {
-        if (m_bSet)
-            ::SetSysColors(static_cast<int>(m_indexes.size()), m_indexes.data(), m_old.data());
-        PumpMessages();
-    }
-    CSystemColours(const CSystemColours&) = delete;
-    CSystemColours& operator=(const CSystemColours&) = delete;
-
-    BOOL IsSet() const { return m_bSet; }
-
-private:
-    std::vector<int> m_indexes;
-    std::vector<COLORREF> m_old;
-    std::vector<COLORREF> m_new;
-    BOOL m_bSet = FALSE;
-};
 
 CRect ScreenRect(HWND hWnd)
 {
