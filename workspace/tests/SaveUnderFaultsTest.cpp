@@ -31,6 +31,20 @@ std::string BigText(std::size_t nBytes)
 class SaveUnderFaultsTest : public DesignerFrameTest
 {
 protected:
+    // The project "big" loaded and its source, a UTF-16 file holding a character the rows have no form
+    // for, open in an editor.
+    static std::string UnicodeSource()
+    {
+        return std::string("\xFF\xFE/\0/\0 \0\x2D\x4E\r\0\n\0i\0n\0t\0 \0a\0;\0", 26);
+    }
+    CwrenfoldDoc* OpenUnicodeSource()
+    {
+        m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "big").c_str());
+        const std::string strPath = m_folder.Path("big_api.c");
+        EXPECT_TRUE(m_folder.Write("big_api.c", UnicodeSource()));
+        return dynamic_cast<CwrenfoldDoc*>(DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(strPath.c_str()));
+    }
+
     // The project "big" loaded and its source open in an editor with the text, which its file has no
     // longer: the save must write it.
     CwrenfoldDoc* OpenBigEditor(const std::string& text)
@@ -108,11 +122,9 @@ TEST_F(SaveUnderFaultsTest, ASaveOutOfMemoryNamesTheFileWritesTheDesignKeepsTheM
 // All names the file and why, the file keeps its characters, and the editor stays unsaved.
 TEST_F(SaveUnderFaultsTest, AChangedTextThatWouldLoseCharactersOfItsUnicodeFileIsNotSavedOverIt)
 {
-    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "big").c_str());
-    const std::string bytes("\xFF\xFE/\0/\0 \0\x2D\x4E\r\0\n\0i\0n\0t\0 \0a\0;\0", 26);
+    const std::string bytes = UnicodeSource();
     const std::string strPath = m_folder.Path("big_api.c");
-    ASSERT_TRUE(m_folder.Write("big_api.c", bytes));
-    auto* pDoc = dynamic_cast<CwrenfoldDoc*>(DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(strPath.c_str()));
+    CwrenfoldDoc* pDoc = OpenUnicodeSource();
     ASSERT_NE(nullptr, pDoc);
     ASSERT_TRUE(pDoc->GetDataManager()->InsertText("x", 2, 1, TRUE));
     pDoc->SetModifiedFlag(TRUE);
@@ -128,11 +140,9 @@ TEST_F(SaveUnderFaultsTest, AChangedTextThatWouldLoseCharactersOfItsUnicodeFileI
 // and the changed text saved next is refused over it all the same.
 TEST_F(SaveUnderFaultsTest, AChangedTextIsNotSavedOverItsUnicodeFileAfterAnUnchangedSaveReplacedIt)
 {
-    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "big").c_str());
-    const std::string bytes("\xFF\xFE/\0/\0 \0\x2D\x4E\r\0\n\0i\0n\0t\0 \0a\0;\0", 26);
+    const std::string bytes = UnicodeSource();
     const std::string strPath = m_folder.Path("big_api.c");
-    ASSERT_TRUE(m_folder.Write("big_api.c", bytes));
-    auto* pDoc = dynamic_cast<CwrenfoldDoc*>(DesignerTestApp().GetEditorTemplate()->OpenDocumentFile(strPath.c_str()));
+    CwrenfoldDoc* pDoc = OpenUnicodeSource();
     ASSERT_NE(nullptr, pDoc);
     CKTSyntaxEditBufferManager* pBuffer = pDoc->GetDataManager();
     ASSERT_TRUE(pBuffer->InsertText("x", 2, 1, TRUE));
