@@ -251,7 +251,8 @@ void CKTSyntaxEditAutoCompleteWnd::Choose()
 }
 
 // The one rule of choosing. A list that opened by itself leaves every key to the text, so that typing goes on as
-// if it were not there; a list asked for chooses with Enter and Tab, with Space only when it opened on no word, and
+// if it were not there, until an entry is clicked; a list asked for, or clicked into, chooses with Enter and Tab,
+// with Space only when it opened on no word, and
 // takes a word typed whole for its entry only when the scheme would read it so; as typed, it needs no replacing.
 BOOL CKTSyntaxEditAutoCompleteWnd::CanChoose(KTChooser nBy) const
 {
@@ -263,7 +264,7 @@ BOOL CKTSyntaxEditAutoCompleteWnd::CanChoose(KTChooser nBy) const
     case ktByDoubleClick:
         return TRUE;
     case ktBySpace:
-        return m_nOpening == ktAskedFor;
+        return m_nOpening == ktAskedFor || m_nOpening == ktClickedInto;
     case ktByWholeWord:
         return m_nOpening == ktAskedForWithText &&
                (item.bCaseSensitive ? item.strText == m_strTyped : item.strText.CompareNoCase(m_strTyped) == 0);
@@ -317,11 +318,16 @@ BOOL CKTSyntaxEditAutoCompleteWnd::OnSetCursor(CWnd*, UINT, UINT)
 int CKTSyntaxEditAutoCompleteWnd::OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
 // Through the record of what is painted, so that a later change back to the state before the click paints too.
+// A left click on an entry is the user's choice even in a list that opened by itself.
 void CKTSyntaxEditAutoCompleteWnd::SelectRowAt(CPoint point, BOOL bHighlight)
 {
     int nIndex = m_nRowHeight > 0 ? m_nTop + point.y / m_nRowHeight : -1;
     if (nIndex >= 0 && nIndex < GetShownCount())
+    {
         m_nSelected = nIndex;
+        if (bHighlight && m_nOpening == ktOpenedByItself)
+            m_nOpening = ktClickedInto;
+    }
     m_bHighlight = m_bHighlight || bHighlight;
     RedrawIfChanged();
 }
@@ -459,6 +465,13 @@ void CKTSyntaxEditAutoCompleteWnd::MoveSelection(UINT nChar, int nRepCnt)
 // A word typed whole that the scheme reads as the entry is done with, and stays as typed.
 void CKTSyntaxEditAutoCompleteWnd::Follow(const CString& strWord)
 {
+    // A click chose for the word as it stood; typing on leaves the keys to the text again.
+    if (m_nOpening == ktClickedInto)
+    {
+        if (strWord == m_strTyped)
+            return;
+        m_nOpening = ktOpenedByItself;
+    }
     m_strTyped = strWord;
     int nMatch = FindFirstMatch(strWord);
     if (nMatch < 0)

@@ -37,7 +37,9 @@ public:
     // How the list came to show: the keys it takes and the ways it may choose follow from it alone.
     enum KTOpening
     {
-        ktOpenedByItself,    // after a typed open tag: every key stays the text's and only a double click chooses
+        ktOpenedByItself,    // after a typed open tag: every key stays the text's until an entry is clicked
+        ktClickedInto,       // opened by itself, then an entry clicked: the user's choice, taken as by a list asked
+                             // for on no word until the word changes
         ktAskedFor,          // Ctrl+Space on no word
         ktAskedForWithText,  // Ctrl+Space after a word: the entry matched is pointed at, and typing it whole takes it
     };

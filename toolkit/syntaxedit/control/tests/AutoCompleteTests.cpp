@@ -23,6 +23,16 @@ std::vector<KT_EDIT_AUTOCOMPLETEITEM> Words(std::initializer_list<const char*> w
     return items;
 }
 
+// The middle of a row of the control's list, in the control's coordinates: the list itself is never made foreground.
+CPoint OnList(CKTSyntaxEditCtrl& ctrl, int nRow)
+{
+    CKTSyntaxEditAutoCompleteWnd& list = ctrl.GetCompletion().GetList();
+    CPoint pt = list.GetRowRect(nRow).CenterPoint();
+    list.ClientToScreen(&pt);
+    ctrl.ScreenToClient(&pt);
+    return pt;
+}
+
 // A control without a lexer, so the words stay those the test gives, with one row and the caret at its end.
 class CAutoCompleteTest : public ::testing::Test
 {
@@ -69,14 +79,7 @@ protected:
     }
     void Keys(WORD wKey, unsigned nMods = CTestInput::kNone) { ASSERT_TRUE(m_input->Key(wKey, nMods)); }
     void Open() { Keys(VK_SPACE, CTestInput::kControl); }
-    // The middle of a row of the list, in the control's coordinates: the list itself is never made foreground.
-    CPoint OnList(int nRow)
-    {
-        CPoint pt = List().GetRowRect(nRow).CenterPoint();
-        List().ClientToScreen(&pt);
-        Ctrl().ScreenToClient(&pt);
-        return pt;
-    }
+    CPoint OnList(int nRow) { return ::OnList(Ctrl(), nRow); }
     CString Selected() { return List().GetShownText(List().GetSelected()); }
     // A move to the character of the first row, then the button action, if any.
     std::vector<INPUT> Mouse(int nCol, DWORD dwButton)
@@ -838,6 +841,50 @@ TEST_F(CAutoCompleteSchemeTest, ASpaceThatChoosesTheEntryFollowsIt)
     Type(" ");
     EXPECT_STREQ(LastRow(), "x = if ");
     EXPECT_EQ(Ctrl().GetCurrentChar(), 8);
+}
+
+// A click in a list that opened by itself is the user's choice: Enter, Tab, Space and a close tag then take the
+// clicked entry as in a list asked for, a double click at once; the focus stays in the text throughout.
+TEST_F(CAutoCompleteSchemeTest, AnEntryClickedInAListThatOpenedByItselfIsChosen)
+{
+    ASSERT_TRUE(List().IsCloseTag(";"));
+    const struct
+    {
+        WORD wKey;  // 0: the text after the entry is typed
+        const char* pszAfter;
+    } keys[] = {{VK_RETURN, ""}, {VK_TAB, ""}, {VK_SPACE, " "}, {0, ";"}};
+    for (const auto& key : keys)
+    {
+        NewRow("x");
+        Type(".");
+        ASSERT_TRUE(List().IsShown());
+        ASSERT_EQ(List().GetOpening(), CKTSyntaxEditAutoCompleteWnd::ktOpenedByItself);
+        ASSERT_TRUE(m_input->Click(OnList(Ctrl(), 2)));
+        const CString strEntry = List().GetShownText(List().GetSelected());
+        const int nRows = Ctrl().GetRowCount();
+        ASSERT_TRUE(key.wKey ? m_input->Key(key.wKey) : m_input->Text(key.pszAfter));
+        EXPECT_EQ(Ctrl().GetRowCount(), nRows) << key.pszAfter;
+        EXPECT_STREQ(LastRow(), "x." + strEntry + key.pszAfter) << key.pszAfter;
+        EXPECT_EQ(::GetFocus(), Ctrl().GetSafeHwnd());
+    }
+
+    NewRow("x");
+    Type(".");
+    ASSERT_TRUE(List().IsShown());
+    const CString strEntry = List().GetShownText(3);
+    ASSERT_TRUE(m_input->DoubleClick(OnList(Ctrl(), 3)));
+    EXPECT_FALSE(List().IsShown());
+    EXPECT_STREQ(LastRow(), "x." + strEntry);
+    EXPECT_EQ(::GetFocus(), Ctrl().GetSafeHwnd());
+
+    // Typing on after the click is the text's again: Enter breaks the row.
+    NewRow("x");
+    Type(".");
+    ASSERT_TRUE(m_input->Click(OnList(Ctrl(), 2)));
+    Type("r");
+    const int nRows = Ctrl().GetRowCount();
+    ASSERT_TRUE(m_input->Key(VK_RETURN));
+    EXPECT_EQ(Ctrl().GetRowCount(), nRows + 1);
 }
 
 // C reads case, and so does its word list: a keyword typed whole in capitals is no keyword, leaves the list open on
