@@ -6,6 +6,8 @@
 #include "DialogInput.h"
 #include "FrameKeys.h"
 #include "KestovaDialogsRes.h"
+#include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "ProjectTreeItems.h"
 #include "SampleDesigns.h"
 #include "TestInput.h"
@@ -153,6 +155,42 @@ TEST_F(DesignCommandsTest, AddPacketTakesTheTypeTypedAfterTabAndEnterConfirmsIt)
     ASSERT_EQ(nPackets + 1, project.packets.GetSize());
     EXPECT_STREQ("Ciao", project.packets[nPackets].name);
     EXPECT_STREQ("0x22222222", project.packets[nPackets].packetType);
+}
+
+// A keyboard user's road to the packet and field commands: Alt, the menu's letter, then the entry's.
+TEST_F(DesignCommandsTest, ThePacketAndFieldMenusOpenTheirAddDialogsByTheirLetters)
+{
+    OpenProject();
+    const struct
+    {
+        const char* pszBranch;
+        WORD wMenuLetter;
+        const char* pszDialog;
+        UINT nCommand;
+    } menus[] = {{"Packet", 'A', "Add Packet", ID_PACKET_ADD}, {"Head", 'I', "Add Field", ID_FIELD_ADD}};
+    CFrameKeys frameKeys;
+    for (const auto& menu : menus)
+    {
+        Select(BranchOf("design", menu.pszBranch));
+        CTestInput input(Tree().GetSafeHwnd());
+        CMessageRecorder commands({m_pFrame->GetSafeHwnd()}, {WM_COMMAND});
+        const auto ran = [&]
+        {
+            for (const CRecordedMessage& msg : commands.Messages())
+                if (LOWORD(msg.wParam) == menu.nCommand)
+                    return true;
+            return false;
+        };
+        const CRect rcShown = ShownAt(menu.pszDialog,
+                                      [&]
+                                      {
+                                          EXPECT_TRUE(input.Key(VK_MENU));
+                                          EXPECT_TRUE(input.Key(menu.wMenuLetter));
+                                          EXPECT_TRUE(input.Key('A'));
+                                          EXPECT_TRUE(PumpUntil(ran)) << menu.pszDialog;
+                                      });
+        EXPECT_FALSE(rcShown.IsRectEmpty()) << menu.pszDialog;
+    }
 }
 
 // The page on show follows what the project dialogs change, so a later edit starts from the stored values.

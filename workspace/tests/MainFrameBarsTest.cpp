@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <vector>
 
 #include "KTCommandBars.h"
@@ -52,10 +53,18 @@ TEST(MainFrameBars, TheThemedMenuBarAndTheStandardToolbarTakeThePlaceOfTheWindow
     ASSERT_TRUE(pBars);
     CKTMenuBar* pMenuBar = pBars->GetMenuBar();
     ASSERT_TRUE(pMenuBar);
-    ASSERT_EQ(7, pMenuBar->GetControlCount()) << "six menus and the options button";
-    EXPECT_EQ((UINT)KT_ID_TOOLBAR_EXPAND, pMenuBar->GetControl(6)->GetID());
+    ASSERT_EQ(9, pMenuBar->GetControlCount()) << "eight menus and the options button";
+    EXPECT_EQ((UINT)KT_ID_TOOLBAR_EXPAND, pMenuBar->GetControl(8)->GetID());
     EXPECT_EQ("&File", pMenuBar->GetControl(0)->GetCaption());
-    EXPECT_EQ("&Help", pMenuBar->GetControl(5)->GetCaption());
+    EXPECT_EQ("&Help", pMenuBar->GetControl(7)->GetCaption());
+    std::set<char> letters;  // Alt and a letter reaches one menu only
+    for (int i = 0; i < 8; ++i)
+    {
+        const CString strCaption = pMenuBar->GetControl(i)->GetCaption();
+        const int nAmp = strCaption.Find('&');
+        ASSERT_GE(nAmp, 0) << strCaption;
+        EXPECT_TRUE(letters.insert(char(toupper(strCaption[nAmp + 1]))).second) << strCaption;
+    }
 
     CKTToolBar* pStandard = BarTitled(*pBars, "Standard");
     ASSERT_TRUE(pStandard);
