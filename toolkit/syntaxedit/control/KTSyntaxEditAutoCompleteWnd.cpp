@@ -252,8 +252,8 @@ void CKTSyntaxEditAutoCompleteWnd::Choose()
 
 // The one rule of choosing. A list that opened by itself leaves every key to the text, so that typing goes on as
 // if it were not there, until an entry is clicked; a list asked for, or clicked into, chooses with Enter and Tab,
-// with Space only when it opened on no word, and
-// takes a word typed whole for its entry only when the scheme would read it so; as typed, it needs no replacing.
+// with Space only when it opened on no word, and takes a word typed whole for its entry only when the scheme would
+// read it so; as typed, it needs no replacing.
 BOOL CKTSyntaxEditAutoCompleteWnd::CanChoose(KTChooser nBy) const
 {
     if (!m_bVisible || !m_bHighlight || m_nSelected < 0 || m_nSelected >= GetShownCount() || !m_pSink)
