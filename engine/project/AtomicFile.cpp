@@ -444,23 +444,47 @@ bool PutRecordedBack(const RecordedFile& file)
     return true;
 }
 
+// Whether the temporary beside the file is still the run's: one whose file went in is gone, and a file of
+// that name made since is the user's.
+bool TemporaryIsTheRuns(const RecordedFile& file)
+{
+    if (!IsFile(TemporaryPathOf(file.path)))
+        return false;
+    switch (file.placement)
+    {
+    case Placement::SetAside:
+        return !(Exists(SetAsidePathOf(file.path)) && Exists(file.path));
+    case Placement::New:
+        return !Exists(file.path);
+    case Placement::Over:
+        break;
+    }
+    return true;
+}
+
 // A run is all in once its last temporary went in, as it is replaced last; cut off before that, it is
 // undone. False while it cannot be made whole.
 bool FinishOrUndo(const RunContents& run)
 {
     const bool allIn = run.placing && !run.files.empty() && !Exists(TemporaryPathOf(run.files.back().path));
-    bool whole = true;
-    for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
+    if (allIn)
     {
-        if (allIn && file->placement == Placement::SetAside)
-            RemoveIfFile(SetAsidePathOf(file->path));
-        else if (run.placing && !allIn)
-            whole &= PutRecordedBack(*file);
+        for (const RecordedFile& file : run.files)
+            if (file.placement == Placement::SetAside)
+                RemoveIfFile(SetAsidePathOf(file.path));
+        return true;
     }
+    std::vector<CString> temporaries;
+    for (const RecordedFile& file : run.files)
+        if (TemporaryIsTheRuns(file))
+            temporaries.push_back(TemporaryPathOf(file.path));
+    bool whole = true;
+    for (auto file = run.files.rbegin(); run.placing && file != run.files.rend(); ++file)
+        whole &= PutRecordedBack(*file);
     if (!whole)
         return false;
-    for (const RecordedFile& file : run.files)
-        RemoveIfFile(TemporaryPathOf(file.path));
+    for (const CString& temporary : temporaries)
+        RemoveFile(temporary);
     return true;
 }
 

@@ -516,8 +516,12 @@ TEST_F(RecoveryTest, AFinishedRunIsSettledAndALaterSaveCutOffPutsNothingOlderBac
     ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "gen1", Step::Remove, 1)) << "killed removing the first set-aside";
     EXPECT_TRUE(std::filesystem::exists(m_folder.Path("c.tmo")));
 
-    // The next Generate finds the run all in and takes away what it left; the editors save each file.
+    // The next Generate finds the run all in and takes away what it left, and nothing the user made
+    // since; the editors save each file.
+    Plant({"c.tmp=the user's"});
     Recover();
+    EXPECT_EQ((std::vector<std::string>{"c.tmp=the user's", "c=gen1 c", "d=gen1 d", "h=gen1 h"}), Entries());
+    std::filesystem::remove(m_folder.Path("c.tmp"));
     CString error;
     for (const char* name : {"h", "c"})
         EXPECT_TRUE(Replace({name}, "gen2", &error)) << error;
