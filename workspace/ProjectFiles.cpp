@@ -2,13 +2,9 @@
 #include "ProjectFiles.h"
 
 #include "RuntimeFiles.h"
-#include "project/AtomicFile.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectPaths.h"
 
 #include <new>
-#include <string>
-#include <vector>
 
 namespace
 {
@@ -44,24 +40,13 @@ std::uint64_t DigestOf(const ProjectRecord& project)
     return digest == 0 ? 1 : digest;
 }
 
-// A save killed midway leaves its "<file>.tmp" beside the file, and a Generate killed while its files
-// went in leaves old files set aside beside new ones: the group is made whole again. Only the project's
-// own files are looked at: any other ".tmp" in the folder may be the user's. A folder of such a name is
-// not one of ours, and DeleteFile leaves it.
+// A save or a Generate killed midway is finished or undone from the record it left; no file that a
+// record of the designer's own does not name is touched.
 void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strProjectFile)
 {
     // Without its file the project has no folder of its own, and the current one is not ours to clean.
-    if (strProjectFile.IsEmpty() || project.folder.IsEmpty())
-        return;
-    ::DeleteFile(TemporaryPathOf(strProjectFile));
-    std::vector<CString> paths;
-    for (const std::string& name : codegen::ProjectFileNames(std::string(project.name)))
-    {
-        CString strPath, strError;
-        if (ProjectPathOf(project, name.c_str(), &strPath, &strError))
-            paths.push_back(strPath);
-    }
-    RecoverFilesTogether(paths);
+    if (!strProjectFile.IsEmpty())
+        codegen::RecoverProjectFiles(project, strProjectFile);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // RuntimeFiles.h: puts the runtime library and the make rules beside a project's generated sources.
 #pragma once
 
+#include "model/ProtocolRecords.h"
+
+#include <afx.h>
+
 #include <string>
 #include <vector>
 
@@ -17,5 +21,9 @@ bool CopyRuntimeFiles(const std::string& programFolder, const std::string& proje
 // Every file the designer writes into the folder of a project of that name beside its project file:
 // the generated sources, the diagram, the Makefile and the runtime files.
 std::vector<std::string> ProjectFileNames(const std::string& project);
+
+// Finishes or undoes a write of the project's files that was cut off, from its own record; the project
+// file at projectFile is one of them when given. Nothing else is touched.
+void RecoverProjectFiles(const ProjectRecord& project, const CString& projectFile);
 
 }  // namespace codegen

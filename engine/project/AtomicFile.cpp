@@ -1,7 +1,10 @@
 // AtomicFile.cpp: write-beside-then-rename replacement of a file.
 #include "AtomicFile.h"
 
+#include "DiskSteps.h"
+#include "FileFlush.h"
 #include "FileWrite.h"
+#include "RunRecord.h"
 #include "SystemError.h"
 
 #include <algorithm>
@@ -14,7 +17,6 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
 #else
 #include <sys/stat.h>
@@ -32,17 +34,6 @@ struct FileCloser
 CString SystemError(const char* what, const char* path)
 {
     return CString(what) + " " + path + ": " + LastSystemErrorText();
-}
-
-bool FlushToDisk(std::FILE* file)
-{
-    if (std::fflush(file) != 0)
-        return false;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
 }
 
 // Clears the error the system set last, so that a write which stops short without
@@ -176,9 +167,6 @@ bool WriteInPieces(const char* path, const char* temporary, const ContentsSource
     return true;
 }
 
-// Says why path cannot be replaced, from the error the system last set.
-void ReplaceError(const char* path, CString* error) { *error = SystemError("cannot replace", path); }
-
 // The ANSI file functions refuse a longer path, and the C library may create
 // a file that they then cannot rename or remove: nothing is begun.
 bool FitsPathLimit(const char* path, const char* temporary, CString* error)
@@ -242,150 +230,285 @@ bool IsFile(const char* path)
 #endif
 }
 
-// Moves from over to, replacing it; false with the system's error set.
-bool MoveOver(const char* from, const char* to)
+// Moves from over to; false with why when it did not happen. A move the system calls failed may
+// have been done all the same (Wine says "not enough memory" of a drive that went away meanwhile): what
+// is on disk decides.
+bool MovedOver(const char* from, const char* to, CString* why)
 {
-#ifdef _WIN32
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-#else
-    return std::rename(from, to) == 0;
-#endif
+    if (MoveFileOver(from, to))
+        return true;
+    *why = LastSystemErrorText();
+    return !Exists(from) && Exists(to);
 }
 
-// Whether the two files hold the same bytes; false when either cannot be read.
-bool SameContents(const char* first, const char* second)
-{
-    std::unique_ptr<std::FILE, FileCloser> one(std::fopen(first, "rb"));
-    std::unique_ptr<std::FILE, FileCloser> other(std::fopen(second, "rb"));
-    if (!one || !other)
-        return false;
-    char left[4096], right[sizeof left];
-    for (;;)
-    {
-        const std::size_t size = std::fread(left, 1, sizeof left, one.get());
-        if (std::fread(right, 1, sizeof right, other.get()) != size || std::memcmp(left, right, size) != 0)
-            return false;
-        if (size < sizeof left)
-            return std::ferror(one.get()) == 0 && std::ferror(other.get()) == 0;
-    }
-}
+// "cannot replace <path>: <why>".
+CString ReplaceError(const char* path, const CString& why) { return CString("cannot replace ") + path + ": " + why; }
 
 // One file of a group on its way in, and what has been done to it so far.
 class CPlacing
 {
 public:
-    CPlacing(const NewFileContents& file, bool keepOld)
-        : m_file(file), m_temporary(TemporaryPathOf(file.path)), m_aside(SetAsidePathOf(file.path)), m_keepOld(keepOld)
+    CPlacing(const NewFileContents& file, bool last)
+        : m_file(file), m_temporary(TemporaryPathOf(file.path)), m_aside(SetAsidePathOf(file.path)),
+          m_placement(!Exists(file.path) ? Placement::New
+                      : last             ? Placement::Over
+                                         : Placement::SetAside)
     {
     }
 
-    // Its new contents written beside it; nothing else is touched. An old file already waiting aside is
-    // never replaced: a failed group may have told the user it is there.
-    bool WriteTemporary(CString* error)
+    RecordedFile Recorded() const { return {m_placement, m_file.path}; }
+    // A name the run would write is never one a user holds: it is refused, and the user told what to move.
+    bool CheckNames(CString* error) const
     {
         if (IsReadOnly(m_file.path))
         {
-            ReplaceError(m_file.path, error);
+            *error = ReplaceError(m_file.path, LastSystemErrorText());
             return false;
         }
-        if (m_keepOld && Exists(m_aside))
-        {
-            *error = CString("cannot replace ") + m_file.path + ": " + m_aside + " already holds an old copy of it";
+        if (!FitsPathLimit(m_file.path, m_temporary, error))
             return false;
-        }
-        return FitsPathLimit(m_file.path, m_temporary, error) &&
-               WriteInPieces(m_file.path, m_temporary, m_file.produce, &m_created, error);
+        const bool asideTaken = m_placement == Placement::SetAside && Exists(m_aside);
+        if (!Exists(m_temporary) && !asideTaken)
+            return true;
+        *error = ReplaceError(m_file.path, (asideTaken ? m_aside : m_temporary) +
+                                               " is in the way; moving it elsewhere lets the files be written");
+        return false;
+    }
+    // Its new contents written beside it; nothing else is touched.
+    bool WriteTemporary(CString* error)
+    {
+        return WriteInPieces(m_file.path, m_temporary, m_file.produce, &m_created, error);
     }
     // The old file goes aside first when a later file may still fail and want it back; the last one is
     // replaced in one step.
     bool PutInPlace(CString* error)
     {
-        if (m_keepOld && Exists(m_file.path))
+        CString why;
+        if (m_placement == Placement::SetAside)
         {
-            if (!MoveOver(m_file.path, m_aside))
+            if (!MovedOver(m_file.path, m_aside, &why))
             {
-                ReplaceError(m_file.path, error);
+                *error = ReplaceError(m_file.path, why);
                 return false;
             }
             m_setAside = true;
         }
-        if (!MoveOver(m_temporary, m_file.path))
+        if (!MovedOver(m_temporary, m_file.path, &why))
         {
-            ReplaceError(m_file.path, error);
+            *error = ReplaceError(m_file.path, why);
             return false;
         }
         m_created = false;
         m_placed = true;
         return true;
     }
-    // The group failed: the file as it was. Says so in error when the old file cannot go back, and
-    // leaves it aside rather than lose it.
-    void PutBack(CString* error)
+    // The group failed: the file as it was. False, said in error, when the old file could not go back:
+    // it stays aside rather than be lost.
+    bool PutBack(CString* error)
     {
-        if (m_placed && !m_setAside)
-            std::remove(m_file.path);
-        if (m_setAside && !MoveOver(m_aside, m_file.path))
-            *error += CString("; ") + m_file.path + " could not be put back, its old contents are in " + m_aside +
-                      ": " + LastSystemErrorText();
+        CString why;
+        if (m_placed && m_placement == Placement::New && !RemoveFile(m_file.path))
+            return false;
+        if (!m_setAside || MovedOver(m_aside, m_file.path, &why))
+            return true;
+        *error += CString("; ") + m_file.path + " could not be put back yet, its old contents wait in " + m_aside +
+                  " (" + why + ")";
+        return false;
     }
-    // Last of a failed group: while a temporary remains, a group cut off here is known to be unfinished.
     void RemoveTemporary()
     {
         if (m_created)
-            std::remove(m_temporary);
+            RemoveFile(m_temporary);
         m_created = false;
     }
     // The group is in: the old file is no longer wanted.
     void Settle()
     {
         if (m_setAside)
-            std::remove(m_aside);
+            RemoveFile(m_aside);
     }
 
 private:
     const NewFileContents& m_file;
     const CString m_temporary;
     const CString m_aside;
-    const bool m_keepOld;     // not the last of its group: the old file waits aside until the group is in
+    const Placement m_placement;
     bool m_created = false;   // the temporary exists
     bool m_setAside = false;  // the old file waits at m_aside
     bool m_placed = false;    // the new contents are at the file's path
 };
 
-bool PlaceAll(std::vector<CPlacing>& placings, CString* error)
+// The run's record, made before anything is written: only what it names is ever moved or removed by a
+// recovery, and while it is held no other program runs in the folder.
+bool BeginRecord(CRunRecord& record, const char* path, CString* error)
 {
+    const CString at = RecordPathOf(path);
+    switch (record.Create(at))
+    {
+    case CRunRecord::Opened::Held:
+        return true;
+    case CRunRecord::Opened::Busy:
+        *error = ReplaceError(path, "another program is writing the same files at this moment");
+        return false;
+    default:
+        *error = Exists(at) ? ReplaceError(path, at + " is in the way; an interrupted run it records is put right at "
+                                                      "the next Save or opening")
+                            : WriteError(path, SystemError("cannot create", at));
+        return false;
+    }
+}
+
+CString RecordError(const char* path) { return WriteError(path, SystemError("cannot write", RecordPathOf(path))); }
+
+bool PlaceAll(std::vector<CPlacing>& placings, CRunRecord& record, CString* error)
+{
+    std::vector<RecordedFile> recorded;
+    for (const CPlacing& placing : placings)
+    {
+        if (!placing.CheckNames(error))
+            return false;
+        recorded.push_back(placing.Recorded());
+    }
+    const char* first = recorded.front().path;
+    if (!record.Name(recorded))
+    {
+        *error = RecordError(first);
+        return false;
+    }
     for (CPlacing& placing : placings)
         if (!placing.WriteTemporary(error))
             return false;
+    if (!record.MarkPlacing())
+    {
+        *error = RecordError(first);
+        return false;
+    }
     for (CPlacing& placing : placings)
         if (!placing.PutInPlace(error))
             return false;
     return true;
 }
 
-// Every old file goes back before any temporary goes: cut off midway, the group still shows unfinished.
-void PutAllBack(std::vector<CPlacing>& placings, CString* error)
+// Every old file goes back before any temporary goes: while one cannot, the temporaries and the record
+// stay, so that the next recovery still knows the group unfinished. False then.
+bool PutAllBack(std::vector<CPlacing>& placings, CString* error)
 {
+    bool allBack = true;
     for (auto placing = placings.rbegin(); placing != placings.rend(); ++placing)
     {
         try
         {
-            placing->PutBack(error);
+            allBack &= placing->PutBack(error);
         }
         catch (const std::bad_alloc&)
         {
             // The old file is back or waits aside all the same; only the words about it are lost.
+            allBack = false;
         }
+    }
+    if (!allBack)
+    {
+        *error += "; the old files are put back at the next Save or opening";
+        return false;
     }
     for (CPlacing& placing : placings)
         placing.RemoveTemporary();
+    return true;
 }
 
-// The old file of a group cut off before it was all in goes back over the new one.
-bool PutAsideBack(const CString& path)
+bool IsOneOf(const CString& path, const std::vector<CString>& paths)
 {
-    const CString aside = SetAsidePathOf(path);
-    return !Exists(aside) || MoveOver(aside, path);
+    return std::find(paths.begin(), paths.end(), path) != paths.end();
+}
+
+void RemoveIfFile(const CString& path)
+{
+    if (IsFile(path))
+        RemoveFile(path);
+}
+
+// Undoing a run cut off: the file as it was before it. False while its old file cannot go back.
+bool PutRecordedBack(const RecordedFile& file)
+{
+    CString why;
+    switch (file.placement)
+    {
+    case Placement::SetAside:
+        return !Exists(SetAsidePathOf(file.path)) || MovedOver(SetAsidePathOf(file.path), file.path, &why);
+    case Placement::New:
+        // Its temporary gone, the file there is the one the run put in.
+        return Exists(TemporaryPathOf(file.path)) || !IsFile(file.path) || RemoveFile(file.path);
+    case Placement::Over:
+        break;
+    }
+    return true;
+}
+
+// Whether the temporary beside the file is still the run's: one whose file went in is gone, and a file of
+// that name made since is the user's.
+bool TemporaryIsTheRuns(const RecordedFile& file)
+{
+    if (!IsFile(TemporaryPathOf(file.path)))
+        return false;
+    switch (file.placement)
+    {
+    case Placement::SetAside:
+        return !(Exists(SetAsidePathOf(file.path)) && Exists(file.path));
+    case Placement::New:
+        return !Exists(file.path);
+    case Placement::Over:
+        break;
+    }
+    return true;
+}
+
+// A run is all in once its last temporary went in, as it is replaced last; cut off before that, it is
+// undone. False while it cannot be made whole.
+bool FinishOrUndo(const RunContents& run)
+{
+    const bool allIn = run.placing && !run.files.empty() && !Exists(TemporaryPathOf(run.files.back().path));
+    if (allIn)
+    {
+        for (const RecordedFile& file : run.files)
+            if (file.placement == Placement::SetAside)
+                RemoveIfFile(SetAsidePathOf(file.path));
+        return true;
+    }
+    std::vector<CString> temporaries;
+    for (const RecordedFile& file : run.files)
+        if (TemporaryIsTheRuns(file))
+            temporaries.push_back(TemporaryPathOf(file.path));
+    bool whole = true;
+    for (auto file = run.files.rbegin(); run.placing && file != run.files.rend(); ++file)
+        whole &= PutRecordedBack(*file);
+    if (!whole)
+        return false;
+    for (const CString& temporary : temporaries)
+        RemoveFile(temporary);
+    return true;
+}
+
+// The run whose record is at, when it names no file but those of paths: a record of another program's
+// making, or of other files, is left alone.
+void RecoverRun(const CString& at, const std::vector<CString>& paths)
+{
+    CRunRecord record;
+    RunContents run;
+    if (record.Open(at) != CRunRecord::Opened::Held || !record.Read(&run))
+        return;
+    for (const RecordedFile& file : run.files)
+        if (!IsOneOf(file.path, paths))
+            return;
+    if (FinishOrUndo(run))
+        record.Remove();
+}
+
+std::vector<CString> PathsOf(const std::vector<NewFileContents>& files)
+{
+    std::vector<CString> paths;
+    for (const NewFileContents& file : files)
+        paths.push_back(file.path);
+    return paths;
 }
 
 }  // namespace
@@ -396,16 +519,24 @@ CString SetAsidePathOf(const char* path) { return CString(path) + ".tmo"; }
 
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error)
 {
+    if (files.empty())
+        return true;
     std::vector<CPlacing> placings;
+    CRunRecord record;
     try
     {
+        // A run of these files cut off before is put right first, and its record no longer stands in the way.
+        RecoverFilesTogether(PathsOf(files));
+        if (!BeginRecord(record, files.front().path, error))
+            return false;
         placings.reserve(files.size());
         for (const NewFileContents& file : files)
-            placings.emplace_back(file, placings.size() + 1 < files.size());
-        if (PlaceAll(placings, error))
+            placings.emplace_back(file, placings.size() + 1 == files.size());
+        if (PlaceAll(placings, record, error))
         {
             for (CPlacing& placing : placings)
                 placing.Settle();
+            record.Remove();
             return true;
         }
     }
@@ -413,28 +544,19 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
     {
         *error = "not enough memory";
     }
-    PutAllBack(placings, error);
+    if (PutAllBack(placings, error))
+        record.Remove();
     return false;
 }
 
 void RecoverFilesTogether(const std::vector<CString>& paths)
 {
-    const bool unfinished =
-        std::any_of(paths.begin(), paths.end(), [](const CString& path) { return IsFile(TemporaryPathOf(path)); });
-    bool allBack = true;
+    std::vector<CString> records;
     for (const CString& path : paths)
-    {
-        if (unfinished)
-            allBack &= PutAsideBack(path);
-        else if (SameContents(SetAsidePathOf(path), path))
-            std::remove(SetAsidePathOf(path));
-    }
-    // Kept while an old file could not go back, so that the next try still knows the group unfinished.
-    if (!allBack)
-        return;
-    for (const CString& path : paths)
-        if (IsFile(TemporaryPathOf(path)))
-            std::remove(TemporaryPathOf(path));
+        if (!IsOneOf(RecordPathOf(path), records))
+            records.push_back(RecordPathOf(path));
+    for (const CString& at : records)
+        RecoverRun(at, paths);
 }
 
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)

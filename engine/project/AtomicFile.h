@@ -42,17 +42,18 @@ struct NewFileContents
 // last's set aside until the last is in. When one cannot be written or put in
 // place, each file already replaced gets its old contents back, nothing is
 // left beside the files, and error says what failed as ReplaceFileInPieces
-// does. An old file already set aside is never replaced: the group is refused.
-// Cut off at any point, the temporaries of the group outlive its set-aside
-// files until the group is all in, or all back, so RecoverFilesTogether can
-// tell which it was.
+// does; an old file that cannot go back waits aside, said in error, until the
+// next RecoverFilesTogether. Before anything is written the run makes its
+// record (RunRecord.h), held while it runs: another program's run in the same
+// folder is refused, and so is a group whose temporary or set-aside name is
+// taken, naming the file in the way.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
 
-// Makes whole a group of files whose replacing was cut off, the program ended
-// midway: while a temporary of the group remains the group never went in, and
-// every set-aside file goes back over its file, then the temporaries go. With
-// no temporary left the group was all in, or a failure left an old file aside
-// and said where: a set-aside file goes only when it holds what its file does.
+// Makes whole a run whose replacing was cut off, from its record alone: a run
+// cut off before its last file went in is undone, one after it is finished,
+// and then its temporaries, set-aside files and record go. A record of a run
+// still going, one that names a file not among paths, or a file of that name
+// that is not a record, is left alone, and so is every file no record names.
 void RecoverFilesTogether(const std::vector<CString>& paths);
 
 // A source that gives size bytes at data, which must outlive it.

@@ -2,7 +2,10 @@
 // file stays, and no failure is ever worded as the system's "Success". A group of files is replaced
 // whole or not at all.
 #include "project/AtomicFile.h"
+#include "project/DiskSteps.h"
+#include "project/FileFlush.h"
 #include "project/FileWrite.h"
+#include "project/RunRecord.h"
 #include "project/SystemError.h"
 #include "TestFolder.h"
 
@@ -10,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,6 +23,63 @@
 
 namespace
 {
+
+// The writer's steps on the disk, as a test program stands in for them.
+enum class Step
+{
+    Any,
+    Write,   // a piece of a temporary
+    Move,    // a set-aside, a temporary going in, an old file going back
+    Remove,  // a temporary, a set-aside or the record going
+    Record,  // a line of the record
+};
+
+// Stops the writer, as a kill would, at the count-th step of its kind; unwinding only closes its files.
+struct Killed
+{
+};
+
+// What the stand-in disk does to the writer's steps, for the length of one test.
+struct DiskFaults
+{
+    Step killAt = Step::Any;
+    int killCount = 0;     // 0: no kill
+    int movesDone = 0;     // the moves so far, which the faults below count
+    int doneButFails = 0;  // this move is done and then called failed, as Wine does on a drive going away
+    int goneAfter = 0;     // from the move after this one the drive is gone: every step fails; 0: never
+    int kills = 0;         // the steps of the kind counted so far
+} g_faults;
+
+class CDiskFaults
+{
+public:
+    explicit CDiskFaults(const DiskFaults& faults) { g_faults = faults; }
+    ~CDiskFaults() { g_faults = DiskFaults(); }
+    CDiskFaults(const CDiskFaults&) = delete;
+    CDiskFaults& operator=(const CDiskFaults&) = delete;
+};
+
+void SetSystemError(int posix, unsigned long windows)
+{
+    errno = posix;
+#ifdef _WIN32
+    SetLastError(windows);
+#else
+    (void)windows;
+#endif
+}
+
+// Counts a step and kills the writer there when asked; false when the drive is gone.
+bool TakeStep(Step step)
+{
+    if (g_faults.killCount > 0 && (g_faults.killAt == Step::Any || g_faults.killAt == step) &&
+        ++g_faults.kills == g_faults.killCount)
+        throw Killed();
+    if (g_faults.goneAfter == 0 || g_faults.movesDone <= g_faults.goneAfter)
+        return true;
+    SetSystemError(ENOENT, 3 /* ERROR_PATH_NOT_FOUND */);
+    return false;
+}
 
 // Bytes the stand-in disk still takes; negative: as many as the real disk takes.
 long long g_room = -1;
@@ -81,9 +142,37 @@ protected:
 
 }  // namespace
 
+bool MoveFileOver(const char* from, const char* to)
+{
+    const int move = ++g_faults.movesDone;
+    if (!TakeStep(Step::Move))
+        return false;
+#ifdef _WIN32
+    const bool moved = MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != FALSE;
+#else
+    const bool moved = std::rename(from, to) == 0;
+#endif
+    if (!moved || move != g_faults.doneButFails)
+        return moved;
+    SetSystemError(ENOMEM, 8 /* ERROR_NOT_ENOUGH_MEMORY */);
+    return false;
+}
+
+bool RemoveFile(const char* path) { return TakeStep(Step::Remove) && std::remove(path) == 0; }
+
+bool AppendToRecord(std::FILE* record, const char* text)
+{
+    if (!TakeStep(Step::Record))
+        return false;
+    const std::size_t size = std::strlen(text);
+    return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
+}
+
 // Stands in for the writer's call to the disk; without a FullDisk it is the disk.
 std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
 {
+    if (!TakeStep(Step::Write))
+        return 0;
     if (g_room < 0)
         return std::fwrite(data, 1, size, file);
     const std::size_t fits = std::min<std::size_t>(size, static_cast<std::size_t>(g_room));
@@ -308,12 +397,44 @@ protected:
             ASSERT_TRUE(m_folder.Write(file.substr(0, equals), file.substr(equals + 1)));
         }
     }
-    void Recover() const
+    void Recover() const { RecoverFilesTogether(Paths({"h", "c", "d"})); }
+    std::vector<CString> Paths(const std::vector<std::string>& names) const
     {
         std::vector<CString> paths;
-        for (const char* name : {"h", "c", "d"})
+        for (const std::string& name : names)
             paths.push_back(m_folder.Path(name).c_str());
-        RecoverFilesTogether(paths);
+        return paths;
+    }
+    // Each named file replaced by "<age> <name>", together.
+    bool Replace(const std::vector<std::string>& names, const std::string& age, CString* error) const
+    {
+        std::vector<std::string> texts;
+        for (const std::string& name : names)
+            texts.push_back(age + " " + name);
+        std::vector<NewFileContents> files;
+        for (std::size_t i = 0; i < names.size(); i++)
+            files.push_back({m_folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
+        return ReplaceFilesTogether(files, error);
+    }
+    // Replace, stopped as a kill would stop it; false when it ran to its end first.
+    bool ReplaceKilled(const std::vector<std::string>& names, const std::string& age, Step step, int count) const
+    {
+        CDiskFaults faults({step, count});
+        CString error;
+        try
+        {
+            Replace(names, age, &error);
+        }
+        catch (const Killed&)
+        {
+            return true;
+        }
+        return false;
+    }
+    void Reset() const
+    {
+        std::filesystem::remove_all(m_folder.Path());
+        std::filesystem::create_directories(m_folder.Path());
     }
     // The names in the folder, each with its contents.
     std::vector<std::string> Entries() const
@@ -332,25 +453,129 @@ protected:
 }  // namespace
 
 // Before, a set-aside file went back only where its file was missing: killed after the first file was
-// in, the next open kept the new header beside the old sources.
+// in, the next open kept the new header beside the old sources. A kill at each step of a run, then an
+// opening, then the run again: one generation, nothing of the run left, the user's files untouched.
 TEST_F(RecoveryTest, AGroupCutOffAtAnyPointIsMadeAllOldOrAllNew)
+{
+    const std::vector<std::string> users = {"d.tmo=the user's", "h.old=the user's", "x.tmp=the user's"};
+    const std::vector<std::string> names = {"h", "c", "d"};
+    for (int step = 1;; step++)
+    {
+        SCOPED_TRACE("killed at step " + std::to_string(step));
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        Plant(users);
+        if (!ReplaceKilled(names, "new", Step::Any, step))
+            break;
+        Recover();
+        std::vector<std::string> entries = Entries();
+        const bool allNew = std::find(entries.begin(), entries.end(), "d=new d") != entries.end();
+        std::vector<std::string> expected = users;
+        expected.insert(expected.end(), {"c=" + std::string(allNew ? "new c" : "old c"),
+                                         "h=" + std::string(allNew ? "new h" : "old h")});
+        if (allNew)
+            expected.push_back("d=new d");
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(expected, entries);
+
+        CString error;
+        EXPECT_TRUE(Replace(names, "newer", &error)) << error;
+        expected = users;
+        expected.insert(expected.end(), {"c=newer c", "d=newer d", "h=newer h"});
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(expected, Entries());
+    }
+}
+
+// Before, any temporary of a group's names made the next opening put every set-aside back: the user's
+// own "<file>.tmo" replaced their file and their ".tmp" was deleted. Without a record of the designer's
+// run, nothing beside the files is moved or removed.
+TEST_F(RecoveryTest, LeftoversThatNoRecordNamesAreLeftAlone)
 {
     for (const KilledAt& kill : kKillPoints)
     {
         SCOPED_TRACE(kill.where);
-        std::filesystem::remove_all(m_folder.Path());
-        std::filesystem::create_directories(m_folder.Path());
+        Reset();
         Plant(kill.files);
+        const std::vector<std::string> before = Entries();
         Recover();
-        std::vector<std::string> entries = Entries();
-        // Left with the group all in: it may be the old file a failure message named.
-        entries.erase(std::remove_if(entries.begin(), entries.end(),
-                                     [&](const std::string& entry)
-                                     { return kill.allNew && entry.find(".tmo=old") != std::string::npos; }),
-                      entries.end());
-        const std::string age = kill.allNew ? "new" : "old";
-        EXPECT_EQ((std::vector<std::string>{"c=" + age + " c", "d=" + age + " d", "h=" + age + " h"}), entries);
+        EXPECT_EQ(before, Entries());
     }
+    Reset();
+    Plant({"h=old h", "h.tmo=old h", "c=old c", "c.tmp=the user's"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c.tmp=the user's", "c=old c", "h.tmo=old h", "h=old h"}), Entries())
+        << "a copy equal to its file is the user's too";
+}
+
+// Before, a Generate killed after its last file went in left set-asides that a later one-file save's
+// temporary made the next opening put back: two files the generation before last, one the latest.
+TEST_F(RecoveryTest, AFinishedRunIsSettledAndALaterSaveCutOffPutsNothingOlderBack)
+{
+    Plant({"h=gen0 h", "c=gen0 c", "d=gen0 d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "gen1", Step::Remove, 1)) << "killed removing the first set-aside";
+    EXPECT_TRUE(std::filesystem::exists(m_folder.Path("c.tmo")));
+
+    // The next Generate finds the run all in and takes away what it left, and nothing the user made
+    // since; the editors save each file.
+    Plant({"c.tmp=the user's"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c.tmp=the user's", "c=gen1 c", "d=gen1 d", "h=gen1 h"}), Entries());
+    std::filesystem::remove(m_folder.Path("c.tmp"));
+    CString error;
+    for (const char* name : {"h", "c"})
+        EXPECT_TRUE(Replace({name}, "gen2", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=gen2 c", "d=gen1 d", "h=gen2 h"}), Entries());
+
+    ASSERT_TRUE(ReplaceKilled({"d"}, "gen2", Step::Write, 1)) << "a save killed writing its temporary";
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=gen2 c", "d=gen1 d", "h=gen2 h"}), Entries());
+
+    // Killed the same way, the group is put right by its own next run.
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "gen3", Step::Remove, 1));
+    EXPECT_TRUE(Replace({"h", "c", "d"}, "gen4", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=gen4 c", "d=gen4 d", "h=gen4 h"}), Entries());
+}
+
+// Before, the drive going away between two renames left the first file new and the others old, with
+// the rename the system called failed done all the same; only a later save mended it.
+TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    CString error;
+    {
+        // h goes aside (1), h's temporary goes in (2, done but called failed), then the drive is gone.
+        CDiskFaults faults({Step::Any, 0, 0, 2, 2});
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+    }
+    const std::string words(error);
+    EXPECT_EQ(0u, words.find("cannot replace " + m_folder.Path("c") + ": ")) << words;
+    EXPECT_NE(std::string::npos,
+              words.find(m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
+                         m_folder.Path("h.tmo")))
+        << words;
+    EXPECT_NE(std::string::npos, words.find("; the old files are put back at the next Save or opening")) << words;
+
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
+}
+
+// Before, two programs replacing the same files at once were told of the system's errors, as "Sharing
+// violation", and not of each other.
+TEST_F(RecoveryTest, AnotherProgramsRunInTheFolderIsNamedAndLeftAlone)
+{
+    Plant({"h=old h", "c=old c"});
+    CRunRecord other;
+    ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_folder.Path("h").c_str())));
+    ASSERT_TRUE(other.Name({{Placement::SetAside, m_folder.Path("h").c_str()}}));
+    CString error;
+    EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": another program is writing the same files at this moment",
+              std::string(error));
+    Recover();
+    EXPECT_EQ("old h", m_folder.Read("h"));
+    EXPECT_EQ("old c", m_folder.Read("c"));
+    EXPECT_TRUE(std::filesystem::exists(m_folder.Path("replacing.tmr"))) << "the other program's record is its own";
 }
 
 // Before, the set-aside files were "<file>.old", as users name their own copies: Generate replaced and
@@ -360,10 +585,10 @@ TEST_F(RecoveryTest, TheUsersCopiesAndAnOldFileAFailureNamedAreKept)
 {
     Plant({"h=old h", "c=old c", "h.old=the user's", "c.old=the user's", "d.tmo=old d", "d=new d", "c.tmo=old c"});
     Recover();
-    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c=old c", "d.tmo=old d", "d=new d", "h.old=the user's",
-                                        "h=old h"}),
+    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c.tmo=old c", "c=old c", "d.tmo=old d", "d=new d",
+                                        "h.old=the user's", "h=old h"}),
               Entries())
-        << "c.tmo held what c does: no longer needed";
+        << "no record of a run names c.tmo";
 
     const std::string header(300, 'h'), source(500, 'c');
     CString error;
@@ -371,13 +596,13 @@ TEST_F(RecoveryTest, TheUsersCopiesAndAnOldFileAFailureNamedAreKept)
                                       {m_folder.Path("c").c_str(), ContentsOf(source.data(), source.size())}},
                                      &error))
         << error;
-    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c=" + source, "d.tmo=old d", "d=new d", "h.old=the user's",
-                                        "h=" + header}),
+    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c.tmo=old c", "c=" + source, "d.tmo=old d", "d=new d",
+                                        "h.old=the user's", "h=" + header}),
               Entries());
 }
 
 // A group whose set-aside name is taken is refused before anything is touched, so the old file there
-// is never replaced.
+// is never replaced, and the user is told what to move.
 TEST_F(RecoveryTest, AGroupWhoseOldFileWouldReplaceOneAlreadyAsideIsRefused)
 {
     Plant({"h=old h", "c=old c", "h.tmo=older h"});
@@ -387,7 +612,7 @@ TEST_F(RecoveryTest, AGroupWhoseOldFileWouldReplaceOneAlreadyAsideIsRefused)
                                        {m_folder.Path("c").c_str(), ContentsOf(source.data(), source.size())}},
                                       &error));
     EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + m_folder.Path("h.tmo") +
-                  " already holds an old copy of it",
+                  " is in the way; moving it elsewhere lets the files be written",
               std::string(error));
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=older h", "h=old h"}), Entries());
 }

@@ -32,14 +32,18 @@ TEST(GenerateTool, AFileThatCannotBeReplacedLeavesEveryFileOfTheRunBefore)
 }
 
 // Killed after its header went in, a run leaves the old header set aside beside the sources'
-// temporaries: the next run puts it back before it begins, rather than refusing to set it aside again.
+// temporaries, and its record: the next run puts it back before it begins, rather than refusing to set
+// it aside again.
 TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
 {
     CTestFolder folder("generate_tool_killed");
+    const std::string record = "files being replaced together\naside " + folder.Path("chat_api.h") + "\nover " +
+                               folder.Path("chat_api.c") + "\nplacing\n";
     for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{{"chat_api.h", "new header"},
                                                                                      {"chat_api.h.tmo", "old header"},
                                                                                      {"chat_api.c", "old source"},
-                                                                                     {"chat_api.c.tmp", "new so"}})
+                                                                                     {"chat_api.c.tmp", "new so"},
+                                                                                     {"replacing.tmr", record}})
         ASSERT_TRUE(folder.Write(name, text));
     std::string output;
     EXPECT_EQ(0, codegen::testing::RunCommand(std::string(KESTOVA_GENERATE_TOOL) + " " + KESTOVA_SOURCE_DIR +

@@ -7,6 +7,7 @@
 #include "TestFolder.h"
 #include "project/FileWrite.h"
 #include "project/ProjectFile.h"
+#include "project/RunRecord.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -253,6 +254,33 @@ TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAnd
     ExpectEachFailureGeneratesNothing(
         editors, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
         "cannot replace ");
+}
+
+// Before, two designers generating the same files at once were told of "Sharing violation" and the
+// like, and a user's own "<file>.tmo" was called an old copy of the designer's.
+TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayIsSaidAndNothingIsGenerated)
+{
+    const CFakeEditors closed;
+    const std::string start = "Error: nothing was generated: cannot replace " + std::string((LPCTSTR)m_paths[0]);
+    {
+        CRunRecord other;
+        ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_paths[0])));
+        CFakeEditors tried = closed;
+        EXPECT_EQ((std::vector<std::string>{"Start Generating...",
+                                            start + ": another program is writing the same files at this moment"}),
+                  OutputOf(tried));
+        ASSERT_TRUE(other.Remove());
+    }
+    ExpectNothingGenerated(closed, closed);
+
+    const std::string aside = std::string((LPCTSTR)m_paths[0]) + ".tmo";
+    WriteAll(aside.c_str(), "the user's");
+    CFakeEditors tried = closed;
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...",
+                                        start + ": " + aside +
+                                            " is in the way; moving it elsewhere lets the files be written"}),
+              OutputOf(tried));
+    EXPECT_EQ("the user's", ReadAll(aside.c_str()));
 }
 
 TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
