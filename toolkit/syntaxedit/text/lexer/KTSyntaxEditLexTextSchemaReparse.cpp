@@ -82,7 +82,7 @@ bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block, CKTSyntaxE
         CKTLexBlockPtr oldParent = old.m_ptrParent;  // held: the splice may drop the chain's reference
         KT_EDIT_LEXPOS end;
         KT_EDIT_LEXREACH endTag;
-        if (old.m_ptrClass != block->m_ptrClass || old.IsOpen() ||
+        if (old.m_ptrClass != block->m_ptrClass || old.IsOpen() || old.m_posEnd < old.m_posStart ||
             !GetOldParentEnd(parent, oldParent.GetInterface(), end, endTag))
             continue;
         size_t taken = SpliceNewBlocks(j);
@@ -117,8 +117,10 @@ bool CKTSyntaxEditLexTextSchema::GetOldParentEnd(const CKTSyntaxEditLexTextBlock
     }
     end = oldParent->m_posEnd;
     endTag = oldParent->m_endTag;
+    // An edit that emptied the old parent left it no end to take.
     return !oldParent->m_ptrParent && oldParent->m_ptrClass == parent->m_ptrClass &&
-           oldParent->m_posStart == parent->m_posStart && end.IsValid() && IsInChain(oldParent);
+           oldParent->m_posStart == parent->m_posStart && end.IsValid() && !(end < oldParent->m_posStart) &&
+           IsInChain(oldParent);
 }
 
 // The new blocks take the place of the old ones before index oldEnd;

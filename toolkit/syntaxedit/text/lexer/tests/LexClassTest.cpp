@@ -580,6 +580,29 @@ TEST(LexReparse, AnEditAfterTheFilesClassEndedIsDone)
     EXPECT_TRUE(reparsed({5, 1}, "N")) << "inside the end tag";
 }
 
+// A deletion that empties a later block of the file's class: the re-parse
+// makes that block again, and taking the old chain back inside it does not
+// give it the emptied block's end.
+TEST(LexReparse, AFileBlockThatAnEditEmptiedKeepsAnEndOfItsOwn)
+{
+    const std::string classes = "lexClass:\nname = file\nparent:file = <*.t>\nend:tag = 'END'\n"
+                                "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n";
+    auto schema = Schema(classes);
+    CTestText text("x { a }\nq END\nz\nw\n{ c }\nv\n", ".t");
+    CKTSyntaxEditLexCursor first(text);
+    schema->RunParseUpdate(true, first, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS start{2, 5};
+    KT_EDIT_LEXPOS end{3, 0};
+    text.Delete(start, end);
+    schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, &start, &end, false);
+    auto fresh = Schema(classes);
+    CKTSyntaxEditLexCursor whole(text);
+    fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+    EXPECT_EQ(schema->GetBlocks(), fresh->GetBlocks());
+}
+
 // Parses the text, types into it, and runs the re-parse on a copy that holds
 // it at a row, where it is broken off as a key would; the pass's result.
 int ReparseBrokenOff(CKTSyntaxEditLexTextSchema& schema, CTestText& text, int heldRow, KT_EDIT_LEXPOS at,
