@@ -93,7 +93,7 @@ public:
                        const KT_EDIT_LEXPOS* end, bool notify);
     void DropParseResults();
     // While one lives, a run stops at its next check and a run that begins stops at once. Breaks of
-    // several threads overlap: the last to end lets runs go on.
+    // several threads overlap: the last to end lets runs go on (KTSyntaxEditLexTextSchema.cpp).
     class CBreak
     {
     public:
