@@ -17,8 +17,13 @@ bool CKTLexWorker::Start(std::function<void()> body, std::function<void()> onFau
 {
     std::lock_guard<std::mutex> lock(m_lock);
     if (m_thread.joinable())
-        return false;
+    {
+        if (!m_bFinished)
+            return false;
+        m_thread.join();  // only its return is left
+    }
     m_bStop = false;
+    m_bFinished = false;
     try
     {
         m_thread = std::thread(&CKTLexWorker::Run, this, std::move(body), std::move(onFault));
@@ -43,6 +48,7 @@ void CKTLexWorker::Run(const std::function<void()>& body, const std::function<vo
     try
     {
         body();
+        Finish();
         return;
     }
     catch (...)
@@ -56,6 +62,7 @@ void CKTLexWorker::Run(const std::function<void()>& body, const std::function<vo
     catch (...)
     {
     }
+    Finish();
 }
 
 void CKTLexWorker::RequestStop()
@@ -101,17 +108,16 @@ void CKTLexWorker::CutOff()
     m_bCutOff = true;
 }
 
-void CKTLexWorker::Join()
-{
-    std::thread thread = Take();
-    if (thread.joinable())
-        thread.join();
-}
-
 bool CKTLexWorker::IsStarted() const
 {
     std::lock_guard<std::mutex> lock(m_lock);
     return m_thread.joinable();
+}
+
+bool CKTLexWorker::IsRunning() const
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return m_thread.joinable() && !m_bFinished;
 }
 
 void CKTLexWorker::SetPriority(int priority)

@@ -24,9 +24,16 @@ public:
     CKTLexWorker& operator=(const CKTLexWorker&) = delete;
 
     // Runs body on a new thread at the priority set, with no stop asked; when the body throws, onFault
-    // runs on that thread after it (a fault there is dropped). FALSE when a thread is held already or
-    // the system makes none, for want of memory too.
+    // runs on that thread after it (a fault there is dropped). A thread whose body has finished is
+    // joined first: the caller holds no lock that the thread still takes. FALSE when the body still
+    // runs or the system makes no thread, for want of memory too.
     bool Start(std::function<void()> body, std::function<void()> onFault = nullptr);
+    // The body takes no more work. Said under the lock through which its owner hands work over, it
+    // tells the owner at once that the work it hands over next needs a new thread; said by no one, it
+    // holds once the body and the fault handler have returned.
+    void Finish() { m_bFinished = true; }
+    // Started, and the body has not finished.
+    bool IsRunning() const;
     // Asks the body to return: IsStopRequested turns TRUE and WaitForStop returns.
     void RequestStop();
     bool IsStopRequested() const { return m_bStop; }
@@ -39,8 +46,6 @@ public:
     bool Stop();
     // Ends the thread at once, for an owner that knows it is stuck.
     void CutOff();
-    // Joins a thread whose body has returned or is about to; the caller holds no lock the thread needs.
-    void Join();
     // A thread is held: started, and not yet joined or ended.
     bool IsStarted() const;
     // A thread was cut off: locks it held may stay taken for good.
@@ -61,6 +66,7 @@ private:
     std::condition_variable m_stopSignal;
     std::thread m_thread;
     std::atomic<bool> m_bStop{false};
+    std::atomic<bool> m_bFinished{false};
     std::atomic<bool> m_bCutOff{false};
     std::atomic<int> m_nPriority{0};
     std::atomic<int> m_nStopWaitMs;

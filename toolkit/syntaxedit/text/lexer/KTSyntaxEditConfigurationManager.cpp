@@ -131,25 +131,16 @@ void CKTSyntaxEditConfigurationManager::ReloadConfig()
 // A reload thread that cannot be made leaves the manager as it was.
 bool CKTSyntaxEditConfigurationManager::ReloadConfigAsync(int priority)
 {
-    std::unique_lock<std::mutex> lock(m_reloadLock);
-    for (;;)
+    std::lock_guard<std::mutex> lock(m_reloadLock);
+    if (m_bClosing)
+        return false;
+    if (m_reloadWorker.IsRunning())
     {
-        if (m_bClosing)
-            return false;
-        if (m_bReloadRunning)
-        {
-            m_bReloadAgain = true;  // the running reload goes once more, so no request is lost
-            return true;
-        }
-        if (!m_reloadWorker.IsStarted())
-            break;
-        lock.unlock();
-        m_reloadWorker.Join();  // done: only its return is left
-        lock.lock();
+        m_bReloadAgain = true;  // the running reload goes once more, so no request is lost
+        return true;
     }
     m_reloadWorker.SetPriority(priority);
-    m_bReloadRunning = m_reloadWorker.Start([this] { RunReloads(); }, [this] { OnReloadFailed(); });
-    return m_bReloadRunning;
+    return m_reloadWorker.Start([this] { RunReloads(); }, [this] { OnReloadFailed(); });
 }
 
 // What the failed reload loaded stays; the watch goes on, so that the next change of a file reloads, and
@@ -158,7 +149,7 @@ void CKTSyntaxEditConfigurationManager::OnReloadFailed()
 {
     {
         std::lock_guard<std::mutex> lock(m_reloadLock);
-        m_bReloadRunning = false;
+        m_reloadWorker.Finish();
         m_bReloadAgain = false;
         if (m_reloadWorker.IsStopRequested())
             return;
@@ -178,7 +169,7 @@ void CKTSyntaxEditConfigurationManager::RunReloads()
         std::lock_guard<std::mutex> lock(m_reloadLock);
         if (!m_bReloadAgain || m_reloadWorker.IsStopRequested())
         {
-            m_bReloadRunning = false;
+            m_reloadWorker.Finish();
             return;
         }
         m_bReloadAgain = false;

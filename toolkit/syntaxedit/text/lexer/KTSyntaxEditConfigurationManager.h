@@ -115,7 +115,6 @@ private:
 
     std::mutex m_reloadLock;  // the reload thread's state
     CKTLexWorker m_reloadWorker{30000};
-    bool m_bReloadRunning = false;
     bool m_bReloadAgain = false;
     bool m_bClosing = false;
 

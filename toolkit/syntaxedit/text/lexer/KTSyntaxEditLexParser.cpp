@@ -103,25 +103,15 @@ int CKTSyntaxEditLexParser::GetBackOffset(const IKTLexTextSource& text)
     return GetSchemaOptions(text.GetFileType()).m_nMaxBackParseOffset;
 }
 
-void CKTSyntaxEditLexParser::JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock)
-{
-    if (m_bWorkerRunning || !m_worker.IsStarted())
-        return;
-    lock.unlock();
-    m_worker.Join();  // it has let go of everything; only its return is left
-    lock.lock();
-}
-
 void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, const KT_EDIT_LEXPOS* start,
                                                 const KT_EDIT_LEXPOS* end, bool parseNow)
 {
     if (!m_ptrSchema)
         return;
     std::unique_lock<std::timed_mutex> lock = TakeTaskLock();
-    JoinFinishedWorker(lock);
     m_taskList.m_pText = text;
     m_taskList.Add(start, end);
-    if (!m_bWorkerRunning && !StartWorker())
+    if (!m_worker.IsRunning() && !StartWorker())
         return;
     m_taskList.m_bParseNow = m_taskList.m_bParseNow || parseNow;
     m_taskList.m_bTaskAdded = true;
@@ -131,8 +121,7 @@ void CKTSyntaxEditLexParser::StartParseInThread(const IKTLexTextSource* text, co
 // A thread the system cannot make leaves the task queued: the next request tries again.
 bool CKTSyntaxEditLexParser::StartWorker()
 {
-    m_bWorkerRunning = m_worker.Start([this] { WorkerMain(); }, [this] { OnWorkerFault(); });
-    return m_bWorkerRunning;
+    return m_worker.Start([this] { WorkerMain(); }, [this] { OnWorkerFault(); });
 }
 
 // The worker holds the task lock through a whole pass: a caller that finds
@@ -144,10 +133,9 @@ std::unique_lock<std::timed_mutex> CKTSyntaxEditLexParser::TakeTaskLock()
     std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, std::try_to_lock);
     if (!lock.owns_lock())
     {
-        m_ptrSchema->GetBreakFlag() = true;
+        CKTSyntaxEditLexTextSchema::CBreak pass(*m_ptrSchema);
         lock.lock();
     }
-    m_ptrSchema->GetBreakFlag() = false;
     return lock;
 }
 
@@ -157,28 +145,20 @@ void CKTSyntaxEditLexParser::BreakParsing()
         TakeTaskLock();  // returns once no pass runs
 }
 
+// A running pass stops at its next check, and none starts until the worker has ended; a pass that holds
+// the task lock past the stop's whole limit is stuck.
 void CKTSyntaxEditLexParser::StopParseInThread()
 {
     if (!m_ptrSchema)
         return;
-    std::unique_lock<std::timed_mutex> lock = BreakPassWithinStopLimit();
+    CKTSyntaxEditLexTextSchema::CBreak passes(*m_ptrSchema);
+    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, m_worker.GetStopLimit());
     if (!lock.owns_lock())
     {
-        AbandonWorker();  // stuck inside a pass
+        AbandonWorker();
         return;
     }
     EndWorker(lock);
-}
-
-// The task lock once the running pass, asked to break off, has let go of it; not owned when the pass
-// holds it past the stop's whole limit.
-std::unique_lock<std::timed_mutex> CKTSyntaxEditLexParser::BreakPassWithinStopLimit()
-{
-    m_ptrSchema->GetBreakFlag() = true;  // a running pass stops at its next check
-    std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock, m_worker.GetStopLimit());
-    if (lock.owns_lock())
-        m_ptrSchema->GetBreakFlag() = false;
-    return lock;
 }
 
 // Under the task lock, with no pass running; the queued ranges go with the worker.
@@ -188,7 +168,6 @@ void CKTSyntaxEditLexParser::EndWorker(std::unique_lock<std::timed_mutex>& lock)
         return;
     m_worker.RequestStop();
     m_taskList.m_bTaskAdded = false;
-    m_ptrSchema->GetBreakFlag() = true;
     m_taskList.m_signal.notify_all();
     lock.unlock();
     // The worker never waits for this thread, so it ends promptly unless a pass is stuck.
@@ -198,9 +177,7 @@ void CKTSyntaxEditLexParser::EndWorker(std::unique_lock<std::timed_mutex>& lock)
         return;
     }
     lock.lock();
-    m_bWorkerRunning = false;
     m_taskList.Clear();
-    m_ptrSchema->GetBreakFlag() = false;
 }
 
 // A worker cut off may have died holding the task lock and the schema half
@@ -216,7 +193,7 @@ bool CKTSyntaxEditLexParser::IsWorkerRunning() const
     if (m_worker.WasCutOff())
         return false;
     std::lock_guard<std::timed_mutex> lock(m_taskList.m_lock);
-    return m_bWorkerRunning;
+    return m_worker.IsRunning();
 }
 
 // The worker holds the lock through a pass and empties the list only at its end.
@@ -236,7 +213,7 @@ void CKTSyntaxEditLexParser::OnEditChanged(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS 
     // The chain moves only while no run reads it.
     std::unique_lock<std::timed_mutex> lock = TakeTaskLock();
     // A chain that painting held too long to move no longer matches the text: only a whole parse mends it.
-    bool stale = m_ptrSchema->UpdateTextBlocks(start, end, kind) == 1;
+    bool stale = m_ptrSchema->UpdateTextBlocks(start, end, kind) == CKTSyntaxEditLexTextSchema::ktEditTimedOut;
     m_taskList.Shift(start, end, kind);
     lock.unlock();
     const KT_EDIT_LEXPOS whole{1, 0};
@@ -311,7 +288,7 @@ void CKTSyntaxEditLexParser::WorkerMain()
     std::unique_lock<std::timed_mutex> lock(m_taskList.m_lock);
     while (WaitForWork(lock))
         ProcessTasksGuarded();
-    m_bWorkerRunning = false;
+    m_worker.Finish();
 }
 
 // Any other fault ends the worker: its ranges and half-built colours go, the owner hears the run
@@ -319,13 +296,10 @@ void CKTSyntaxEditLexParser::WorkerMain()
 void CKTSyntaxEditLexParser::OnWorkerFault()
 {
     std::lock_guard<std::timed_mutex> lock(m_taskList.m_lock);
-    m_bWorkerRunning = false;
+    m_worker.Finish();
     m_taskList.Clear();
     if (m_ptrSchema)
-    {
         m_ptrSchema->DropParseResults();
-        m_ptrSchema->GetBreakFlag() = false;
-    }
     OnSchemaEvent(ktEditOnParserEnded, 0, CKTLexBlockPtr());
 }
 
@@ -342,10 +316,7 @@ void CKTSyntaxEditLexParser::ProcessTasksGuarded()
     {
         m_taskList.Clear();
         if (m_ptrSchema)
-        {
             m_ptrSchema->DropParseResults();  // a chain cut off mid-pass is not to be built on
-            m_ptrSchema->GetBreakFlag() = false;
-        }
         OnSchemaEvent(ktEditOnParserEnded, 0, CKTLexBlockPtr());
     }
 }
@@ -360,7 +331,7 @@ void CKTSyntaxEditLexParser::ProcessTasks()
         return;
     CKTSyntaxEditLexCursor cursor(*m_taskList.m_pText, GetBackOffset(*m_taskList.m_pText));
     bool ran = false;
-    while (!schema->GetBreakFlag().exchange(false))
+    while (!schema->IsBreakRequested())
     {
         ran = true;
         if (!RunLastTask(*schema, cursor) || m_taskList.IsEmpty())
@@ -391,8 +362,7 @@ bool CKTSyntaxEditLexParser::RunLastTask(CKTSyntaxEditLexTextSchema& schema, CKT
         m_taskList.RemoveLast();
     if (!done && !queued)
         m_taskList.Requeue(KT_EDIT_PARSE_TASK());  // the whole text
-    bool broken = schema.GetBreakFlag().exchange(false);
-    return done && !broken;
+    return done && !schema.IsBreakRequested();
 }
 
 void CKTSyntaxEditLexParser::OnSchemaEvent(int code, int value, const CKTLexBlockPtr& block)

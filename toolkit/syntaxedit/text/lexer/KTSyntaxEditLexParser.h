@@ -111,9 +111,7 @@ private:
     bool RunLastTask(CKTSyntaxEditLexTextSchema& schema, CKTSyntaxEditLexCursor& cursor);
     void ProcessTasksGuarded();
     void OnWorkerFault();
-    void JoinFinishedWorker(std::unique_lock<std::timed_mutex>& lock);
     std::unique_lock<std::timed_mutex> TakeTaskLock();
-    std::unique_lock<std::timed_mutex> BreakPassWithinStopLimit();
     void EndWorker(std::unique_lock<std::timed_mutex>& lock);
     void AbandonWorker();
 
@@ -122,8 +120,6 @@ private:
     std::map<std::string, CKTSyntaxEditLexParserSchemaOptions> m_mapOptions;  // by file type
 
     mutable CKTSyntaxEditParseTaskList m_taskList;
-    // Guarded by the task list's lock.
-    bool m_bWorkerRunning = false;
     // Started and ended by the owner's thread alone. Cut off, it leaves the task lock taken for good.
     CKTLexWorker m_worker{20000, 10};
 

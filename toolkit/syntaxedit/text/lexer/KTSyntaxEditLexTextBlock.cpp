@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <climits>
 
+void CKTSyntaxEditLexTextBlock::Close()
+{
+    m_ptrClass.Release();
+    m_ptrParent.Release();
+}
+
 bool CKTSyntaxEditLexTextBlock::IsSameClass(const CKTSyntaxEditLexTextBlock& other) const
 {
     return m_ptrClass && other.m_ptrClass && ktlex::EqualsNoCase(m_ptrClass->GetName(), other.m_ptrClass->GetName());

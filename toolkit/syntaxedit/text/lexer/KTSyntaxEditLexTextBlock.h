@@ -35,6 +35,10 @@ public:
     static void operator delete(void* block) { CKTSyntaxEditLexBlockPool::Free(block); }
 
     bool IsOpen() const { return !m_posEnd.IsValid(); }
+    // Lets go of the class and the parent: a block that the chain no longer holds may still be held
+    // elsewhere, and must not keep what it pointed at alive.
+    void Close();
+    bool IsUnlinked() const { return !m_ptrClass && !m_ptrParent; }
     bool IsSameClass(const CKTSyntaxEditLexTextBlock& other) const;
     // Inclusive at both ends; both ends must be known.
     bool Contains(const CKTSyntaxEditLexTextBlock& other) const;

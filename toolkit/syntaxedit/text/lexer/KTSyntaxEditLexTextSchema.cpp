@@ -86,3 +86,17 @@ void CKTSyntaxEditLexTextSchema::ApplyTheme(const KTLexThemeLookup& theme)
             top->Finish();  // children cache inherited colours from their parents
     }
 }
+
+CKTSyntaxEditLexTextSchema::CBreak::CBreak(CKTSyntaxEditLexTextSchema& schema) : m_schema(schema)
+{
+    std::lock_guard<std::mutex> lock(m_schema.m_breakLock);
+    if (m_schema.m_nBreaks++ == 0)
+        m_schema.m_bBreak = true;
+}
+
+CKTSyntaxEditLexTextSchema::CBreak::~CBreak()
+{
+    std::lock_guard<std::mutex> lock(m_schema.m_breakLock);
+    if (--m_schema.m_nBreaks == 0)
+        m_schema.m_bBreak = false;
+}

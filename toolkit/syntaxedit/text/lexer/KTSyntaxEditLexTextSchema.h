@@ -66,6 +66,14 @@ public:
         ktInsert = 1,
         ktDelete = 2
     };
+    // What UpdateTextBlocks answers: 0 when no block lies at or before the edit, the time-out alone,
+    // else flags.
+    enum KTEditUpdate
+    {
+        ktEditTimedOut = 0x1,       // the chain was busy too long and did not move
+        ktEditMustReparse = 0x2,    // a block was emptied or reopened
+        ktEditFirstChanged = 0x100  // the block at the edit changed
+    };
     using Ptr = CKTSmartPtr<CKTSyntaxEditLexTextSchema>;
 
     explicit CKTSyntaxEditLexTextSchema(std::string name);
@@ -83,9 +91,21 @@ public:
     // Parsing (KTSyntaxEditLexTextSchemaRun.cpp).
     int RunParseUpdate(bool background, CKTSyntaxEditLexCursor& cursor, const KT_EDIT_LEXPOS* start,
                        const KT_EDIT_LEXPOS* end, bool notify);
-    int UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind);
     void DropParseResults();
-    std::atomic<bool>& GetBreakFlag() { return m_bBreak; }
+    // While one lives, a run stops at its next check and a run that begins stops at once. Breaks of
+    // several threads overlap: the last to end lets runs go on (KTSyntaxEditLexTextSchema.cpp).
+    class CBreak
+    {
+    public:
+        explicit CBreak(CKTSyntaxEditLexTextSchema& schema);
+        ~CBreak();
+        CBreak(const CBreak&) = delete;
+        CBreak& operator=(const CBreak&) = delete;
+
+    private:
+        CKTSyntaxEditLexTextSchema& m_schema;
+    };
+    bool IsBreakRequested() const { return m_bBreak; }
 
     // The quick parse of visible rows on the full class tree, so that the
     // on-screen-only classes take part: copies of the blocks open at the
@@ -96,6 +116,10 @@ public:
     static ScreenDeadline GetScreenDeadline();
     bool RunOnScreen(CKTSyntaxEditLexCursor& cursor, int firstRow, int lastRow, CKTLexBlockChain& chain,
                      ScreenDeadline deadline = GetScreenDeadline()) const;
+
+    // Edits: the chain follows an edit at once (KTSyntaxEditLexTextSchemaEdit.cpp); the re-parse that
+    // follows takes the unchanged rest of it back (KTSyntaxEditLexTextSchemaReparse.cpp). KTEditUpdate flags.
+    int UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_LEXPOS end, int kind);
 
     // Colouring (KTSyntaxEditLexTextSchemaColors.cpp); the chain of an on-screen parse, or the schema's own.
     void GetRowColors(int row, int rowLength, const KT_EDIT_LEXSTYLE& defaults, std::vector<KT_EDIT_LEXPIECE>& pieces,
@@ -129,6 +153,10 @@ private:
                          KT_EDIT_LEXPOS& end, KT_EDIT_LEXREACH& endTag) const;
     size_t SpliceNewBlocks(size_t oldEnd);
     void EndReparse(bool complete, KT_EDIT_LEXPOS reached);
+    // Chain indexes: the open blocks of first..stop end with their parents.
+    void CloseOpenEnds(size_t first, size_t stop);
+    // The blocks from index after whose parents were replaced take the nearest earlier block that holds them.
+    void RelinkOrphanBlocks(size_t after);
     bool IsReparsing() const { return m_nKept != SIZE_MAX; }
     static bool EndNewerBlocks(const CKTLexBlockChain& chain, size_t count, const CKTSyntaxEditLexTextBlock& block);
     void EndChildren(CKTSyntaxEditLexTextBlock& block);
@@ -157,6 +185,8 @@ private:
 
     mutable std::timed_mutex m_classLock;  // held by runs and class changes; taken before the data lock
     mutable std::timed_mutex m_dataLock;   // guards the chain and block positions
+    std::mutex m_breakLock;                // the break count and flag change together
+    int m_nBreaks = 0;
     std::atomic<bool> m_bBreak{false};
 
     CKTLexBlockChain m_chain;  // the first is the file's block

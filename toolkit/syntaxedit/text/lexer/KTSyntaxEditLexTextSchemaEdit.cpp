@@ -126,10 +126,6 @@ private:
     int m_nRefRow;
 };
 
-// Flags of UpdateTextBlocks.
-const int kMustReparse = 0x2;
-const int kFirstChanged = 0x100;
-
 }  // namespace
 
 // b0 is the first block at the last start at or before the edit: it and
@@ -140,7 +136,7 @@ int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_L
 {
     std::unique_lock<std::timed_mutex> data(m_dataLock, std::chrono::milliseconds(5000));
     if (!data.owns_lock())
-        return 1;
+        return ktEditTimedOut;
     size_t after = FirstBlockAfter({start.nRow, start.nCol + 1});
     if (after == 0)
         return 0;
@@ -150,23 +146,23 @@ int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_L
     int flags = 0;
     auto apply = [&](CKTSyntaxEditLexTextBlock& block, bool later)
     {
-        const int changed = &block == b0 ? kFirstChanged : 0;
+        const int changed = &block == b0 ? ktEditFirstChanged : 0;
         switch (edit.Classify(block, later))
         {
         case CEditShift::ktEmptied:
             edit.Empty(block);
-            flags |= kMustReparse | changed;
+            flags |= ktEditMustReparse | changed;
             return true;
         case CEditShift::ktReopened:
             CEditShift::Reopen(block);
-            flags |= kMustReparse | changed;
+            flags |= ktEditMustReparse | changed;
             return true;
         case CEditShift::ktEndMoves:
             flags |= changed;
             if (!edit.MoveEnd(block))
             {
                 edit.Empty(block);
-                flags |= kMustReparse;
+                flags |= ktEditMustReparse;
             }
             return true;
         default:
@@ -179,7 +175,7 @@ int CKTSyntaxEditLexTextSchema::UpdateTextBlocks(KT_EDIT_LEXPOS start, KT_EDIT_L
     else
         for (size_t i = 0; i <= first; ++i)
             apply(*m_chain[i], false);
-    for (size_t i = (flags & kFirstChanged) ? first + 1 : first; i < m_chain.size(); ++i)
+    for (size_t i = (flags & ktEditFirstChanged) ? first + 1 : first; i < m_chain.size(); ++i)
     {
         CKTSyntaxEditLexTextBlock& block = *m_chain[i];
         if (apply(block, true) || !edit.IsAfter(block))

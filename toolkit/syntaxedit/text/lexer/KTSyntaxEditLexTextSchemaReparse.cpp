@@ -82,7 +82,7 @@ bool CKTSyntaxEditLexTextSchema::TrySync(const CKTLexBlockPtr& block, CKTSyntaxE
         CKTLexBlockPtr oldParent = old.m_ptrParent;  // held: the splice may drop the chain's reference
         KT_EDIT_LEXPOS end;
         KT_EDIT_LEXREACH endTag;
-        if (old.m_ptrClass != block->m_ptrClass || old.IsOpen() ||
+        if (old.m_ptrClass != block->m_ptrClass || old.IsOpen() || old.m_posEnd < old.m_posStart ||
             !GetOldParentEnd(parent, oldParent.GetInterface(), end, endTag))
             continue;
         size_t taken = SpliceNewBlocks(j);
@@ -117,8 +117,10 @@ bool CKTSyntaxEditLexTextSchema::GetOldParentEnd(const CKTSyntaxEditLexTextBlock
     }
     end = oldParent->m_posEnd;
     endTag = oldParent->m_endTag;
+    // An edit that emptied the old parent left it no end to take.
     return !oldParent->m_ptrParent && oldParent->m_ptrClass == parent->m_ptrClass &&
-           oldParent->m_posStart == parent->m_posStart && end.IsValid() && IsInChain(oldParent);
+           oldParent->m_posStart == parent->m_posStart && end.IsValid() && !(end < oldParent->m_posStart) &&
+           IsInChain(oldParent);
 }
 
 // The new blocks take the place of the old ones before index oldEnd;
@@ -128,6 +130,9 @@ size_t CKTSyntaxEditLexTextSchema::SpliceNewBlocks(size_t oldEnd)
     auto data = LockData();
     auto kept = m_chain.begin() + long(m_nKept);
     size_t replaced = oldEnd - m_nKept;
+    // Closed, the old blocks show the blocks left behind them that their parent is gone.
+    for (size_t i = m_nKept; i < oldEnd; ++i)
+        m_chain[i]->Close();
     size_t common = std::min(replaced, m_newBlocks.size());
     std::move(m_newBlocks.begin(), m_newBlocks.begin() + long(common), kept);
     if (replaced > common)
@@ -144,6 +149,8 @@ size_t CKTSyntaxEditLexTextSchema::SpliceNewBlocks(size_t oldEnd)
 // A re-parse that did not meet the old chain again replaces the rest of it
 // when it ran to its end; broken off, it replaces what it passed over, and
 // the old chain stays behind it, the top block it ran in with its old end.
+// Until the next pass ends them, the new blocks it left open end with their
+// parents, and the old blocks behind them move into the new ones that hold them.
 void CKTSyntaxEditLexTextSchema::EndReparse(bool complete, KT_EDIT_LEXPOS reached)
 {
     if (!IsReparsing())
@@ -161,5 +168,49 @@ void CKTSyntaxEditLexTextSchema::EndReparse(bool complete, KT_EDIT_LEXPOS reache
             m_pRunParent->m_endTag = m_runParentEndTag;
         }
     }
+    const size_t first = m_nKept;
+    const size_t made = m_newBlocks.size();
     SpliceNewBlocks(oldEnd);
+    if (complete || made == 0)
+        return;
+    CloseOpenEnds(first, first + made - 1);
+    RelinkOrphanBlocks(first + made);
+}
+
+// In chain order a parent comes before its children, so an end handed down reaches every level.
+void CKTSyntaxEditLexTextSchema::CloseOpenEnds(size_t first, size_t stop)
+{
+    auto data = LockData();
+    for (size_t i = first; i <= stop && i < m_chain.size(); ++i)
+    {
+        CKTSyntaxEditLexTextBlock& block = *m_chain[i];
+        const CKTSyntaxEditLexTextBlock* parent = block.m_ptrParent;
+        if (block.IsOpen() && parent && !parent->IsOpen())
+        {
+            block.m_posEnd = parent->m_posEnd;
+            block.m_endTag = parent->m_endTag;
+        }
+    }
+}
+
+// The nearest earlier block that holds a block is the last one before it
+// that ends at or after its end: a stack of the blocks not yet passed by a
+// later one that ends further finds it for every block in one walk.
+void CKTSyntaxEditLexTextSchema::RelinkOrphanBlocks(size_t after)
+{
+    auto data = LockData();
+    auto orphan = [](const CKTLexBlockPtr& b) { return b->m_ptrParent && b->m_ptrParent->IsUnlinked(); };
+    if (after == 0 || std::none_of(m_chain.begin() + long(std::min(after, m_chain.size())), m_chain.end(), orphan))
+        return;
+    std::vector<CKTSyntaxEditLexTextBlock*> holders;
+    for (size_t i = 0; i < m_chain.size(); ++i)
+    {
+        CKTSyntaxEditLexTextBlock& block = *m_chain[i];
+        while (!holders.empty() && !block.IsOpen() && !holders.back()->Contains(block))
+            holders.pop_back();
+        if (i >= after && orphan(m_chain[i]) && !holders.empty() && !block.IsOpen())
+            block.m_ptrParent = holders.back();
+        if (!block.IsOpen())
+            holders.push_back(&block);
+    }
 }

@@ -337,13 +337,14 @@ std::unique_lock<std::timed_mutex> CKTSyntaxEditLexTextSchema::LockDataForScreen
 
 // A block that starts at the row's start is not open there: the run of its
 // parent from there finds it again. Only the outermost block has no parent to
-// find it, so it counts wherever it starts.
+// find it, so it counts wherever it starts. A parent that a broken-off pass
+// replaced, with nothing new around the block, has no class to run.
 std::vector<const CKTSyntaxEditLexTextBlock*> CKTSyntaxEditLexTextSchema::OpenBlocksAt(int row) const
 {
     KT_EDIT_LEXPOS at{row, 0};
     std::vector<const CKTSyntaxEditLexTextBlock*> open;
     size_t next = FirstBlockAfter({row, 1});
-    for (const CKTSyntaxEditLexTextBlock* b = next ? m_chain[next - 1].GetInterface() : nullptr; b;
+    for (const CKTSyntaxEditLexTextBlock* b = next ? m_chain[next - 1].GetInterface() : nullptr; b && !b->IsUnlinked();
          b = b->m_ptrParent.GetInterface())
         if ((b->IsOpen() || b->m_posEnd >= at) && (b->m_posStart < at || !b->m_ptrParent))
             open.insert(open.begin(), b);

@@ -493,8 +493,11 @@ TEST(LexParserThread, APassBrokenBeforeItStartsRunsLater)
     KT_EDIT_LEXPOS at{1, 0};
     KT_EDIT_LEXPOS end = buffer.text.Insert(at, "/* ");
     buffer.parser->OnEditChanged(at, end, CKTSyntaxEditLexTextSchema::ktInsert, &buffer.text);
-    // The worker sits in the edit delay: the break is what it meets first.
-    buffer.parser->GetTextSchema()->GetBreakFlag() = true;
+    // The worker sits in the edit delay: the break is what it meets first, and no pass runs through it.
+    {
+        CKTSyntaxEditLexTextSchema::CBreak save(*buffer.parser->GetTextSchema());
+        EXPECT_FALSE(buffer.WaitParsed(1500));
+    }
     ASSERT_TRUE(buffer.WaitParsed(5000));
     EXPECT_EQ(buffer.Row(2), "0-6:008000");
 }

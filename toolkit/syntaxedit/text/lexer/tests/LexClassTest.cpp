@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <thread>
 
 #include "KTSyntaxEditLexTextSchema.h"
@@ -579,6 +580,67 @@ TEST(LexReparse, AnEditAfterTheFilesClassEndedIsDone)
     EXPECT_TRUE(reparsed({5, 1}, "N")) << "inside the end tag";
 }
 
+// A deletion that empties a later block of the file's class: the re-parse
+// makes that block again, and taking the old chain back inside it does not
+// give it the emptied block's end.
+TEST(LexReparse, AFileBlockThatAnEditEmptiedKeepsAnEndOfItsOwn)
+{
+    const std::string classes = "lexClass:\nname = file\nparent:file = <*.t>\nend:tag = 'END'\n"
+                                "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n";
+    auto schema = Schema(classes);
+    CTestText text("x { a }\nq END\nz\nw\n{ c }\nv\n", ".t");
+    CKTSyntaxEditLexCursor first(text);
+    schema->RunParseUpdate(true, first, nullptr, nullptr, false);
+    KT_EDIT_LEXPOS start{2, 5};
+    KT_EDIT_LEXPOS end{3, 0};
+    text.Delete(start, end);
+    schema->UpdateTextBlocks(start, end, CKTSyntaxEditLexTextSchema::ktDelete);
+    CKTSyntaxEditLexCursor cursor(text);
+    schema->RunParseUpdate(true, cursor, &start, &end, false);
+    auto fresh = Schema(classes);
+    CKTSyntaxEditLexCursor whole(text);
+    fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+    EXPECT_EQ(schema->GetBlocks(), fresh->GetBlocks());
+}
+
+// Parses the text, types into it, and runs the re-parse on a copy that holds
+// it at a row, where it is broken off as a key would; the pass's result.
+int ReparseBrokenOff(CKTSyntaxEditLexTextSchema& schema, CTestText& text, int heldRow, KT_EDIT_LEXPOS at,
+                     const std::string& typed)
+{
+    CKTSyntaxEditLexCursor first(text);
+    schema.RunParseUpdate(true, first, nullptr, nullptr, false);
+    CHeldText held(text.GetText(), heldRow);
+    KT_EDIT_LEXPOS end = held.Insert(at, typed);
+    text.Insert(at, typed);
+    schema.UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
+    int result = 0;
+    std::thread pass(
+        [&]
+        {
+            CKTSyntaxEditLexCursor cursor(held);
+            result = schema.RunParseUpdate(true, cursor, &at, &end, false);
+        });
+    EXPECT_TRUE(held.WaitUntilHolding());
+    CKTSyntaxEditLexTextSchema::CBreak key(schema);
+    held.Release();
+    pass.join();
+    return result;
+}
+
+// A break of the owner and one of a save overlap: runs go on only once both have ended.
+TEST(LexReparse, OverlappingBreaksHoldUntilTheLastEnds)
+{
+    auto schema = Schema(kFile);
+    auto save = std::make_unique<CKTSyntaxEditLexTextSchema::CBreak>(*schema);
+    {
+        CKTSyntaxEditLexTextSchema::CBreak edit(*schema);
+        save.reset();
+        EXPECT_TRUE(schema->IsBreakRequested());
+    }
+    EXPECT_FALSE(schema->IsBreakRequested());
+}
+
 // A re-parse broken off keeps what it linked and the old chain after the
 // place it reached, so rows below keep their colours; run again, it ends
 // like a fresh parse.
@@ -593,25 +655,9 @@ TEST(LexReparse, ABreakKeepsTheOldChainBehindTheNewBlocks)
     for (int i = 0; i < 200; ++i)
         rows += "{ a }\n";
     CTestText text(rows, ".t");
-    CHeldText held(rows, 150);
-    CKTSyntaxEditLexCursor first(text);
-    schema->RunParseUpdate(true, first, nullptr, nullptr, false);
     KT_EDIT_LEXPOS at{5, 0};
-    KT_EDIT_LEXPOS end = text.Insert(at, "/*");
-    held.Insert(at, "/*");
-    schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
-    int result = 0;
-    std::thread pass(
-        [&]
-        {
-            CKTSyntaxEditLexCursor cursor(held);
-            result = schema->RunParseUpdate(true, cursor, &at, &end, false);
-        });
-    EXPECT_TRUE(held.WaitUntilHolding());
-    schema->GetBreakFlag() = true;
-    held.Release();
-    pass.join();
-    schema->GetBreakFlag() = false;
+    int result = ReparseBrokenOff(*schema, text, 150, at, "/*");
+    KT_EDIT_LEXPOS end{5, 2};
     EXPECT_TRUE(result & CKTSyntaxEditLexClass::ktBroken);
     std::vector<KT_EDIT_LEXBLOCKINFO> blocks = schema->GetBlocks();
     EXPECT_TRUE(std::is_sorted(blocks.begin(), blocks.end(),
@@ -631,6 +677,52 @@ TEST(LexReparse, ABreakKeepsTheOldChainBehindTheNewBlocks)
     CKTSyntaxEditLexCursor whole(text);
     fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
     EXPECT_EQ(schema->GetBlocks(), fresh->GetBlocks());
+}
+
+// A comment typed above a long block, the pass broken off halfway down it:
+// the comment shows its fold end, and the rows left behind show the comment
+// around them, in the background colours and on a screen parsed there, as a
+// parse from scratch does.
+TEST(LexReparse, ABreakEndsTheNewBlocksAndMovesTheOldOnesIntoThem)
+{
+    const std::string classes = std::string(kFile) +
+                                "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n"
+                                "txt:colorFG = 0x0000AA\nCollapsable = 1\n"
+                                "lexClass:\nname = kw\nparent = br\ntoken:tag = 'if'\ntoken:start:separators = ' '\n"
+                                "token:end:separators = ' '\ntxt:colorFG = 0x0000BB\n"
+                                "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n"
+                                "txt:colorFG = 0x0000CC\nCollapsable = 1\n";
+    auto schema = Schema(classes);
+    std::string rows = "{ a }\n{ a }\n{ a }\n{ a }\nx\ny\nx\nx\nx\n{\n";
+    for (int row = 11; row < 200; ++row)
+        rows += " a if b\n";
+    rows += "}\n{ a }\n{ a }\n";
+    CTestText text(rows, ".t");
+    int result = ReparseBrokenOff(*schema, text, 100, {6, 0}, "/*");
+    ASSERT_TRUE(result & CKTSyntaxEditLexClass::ktBroken);
+
+    auto fresh = Schema(classes);
+    CKTSyntaxEditLexCursor whole(text);
+    fresh->RunParseUpdate(true, whole, nullptr, nullptr, false);
+    auto folds = [&](const CKTSyntaxEditLexTextSchema& parsed)
+    {
+        std::vector<KT_EDIT_LEXFOLD> found;
+        parsed.GetCollapsableBlocks(-1, found);
+        std::string out;
+        for (const KT_EDIT_LEXFOLD& fold : found)
+            out += std::to_string(fold.posStart.nRow) + ":" + std::to_string(fold.posStart.nCol) + "-" +
+                   std::to_string(fold.posEnd.nRow) + ":" + std::to_string(fold.posEnd.nCol) + " ";
+        return out;
+    };
+    EXPECT_EQ(folds(*schema), folds(*fresh));
+    EXPECT_EQ(DescribeRow(*schema, text, 150), "0-3:0000CC 3-5:0000BB 5-7:0000CC") << "an old keyword in the comment";
+    CKTLexBlockChain screen;
+    CKTLexBlockChain freshScreen;
+    CKTSyntaxEditLexCursor cursor(text);
+    ASSERT_TRUE(schema->RunOnScreen(cursor, 150, 155, screen));
+    ASSERT_TRUE(fresh->RunOnScreen(cursor, 150, 155, freshScreen));
+    for (int row = 150; row <= 155; ++row)
+        EXPECT_EQ(DescribeRow(*schema, text, row, &screen), DescribeRow(*fresh, text, row, &freshScreen)) << row;
 }
 
 // The screens of one paint share its deadline: once it has passed, a pass
@@ -760,16 +852,19 @@ TEST_F(LexEdits, TheBlocksAnEditBreaksChangeBeforeTheReparse)
         "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\ntxt:colorFG = 0x0000AA\n";
     Load(comment, text);
     auto ends = [&] { return m_schema->GetBlocks().at(1).posEnd; };
-    EXPECT_EQ(Update({100, 1}, "ab"), 0x100);
+    // The block at the edit reopened or emptied.
+    const int kChangedHere =
+        CKTSyntaxEditLexTextSchema::ktEditMustReparse | CKTSyntaxEditLexTextSchema::ktEditFirstChanged;
+    EXPECT_EQ(Update({100, 1}, "ab"), CKTSyntaxEditLexTextSchema::ktEditFirstChanged);
     EXPECT_EQ(ends(), (KT_EDIT_LEXPOS{100, 5}));
-    EXPECT_EQ(Update({50, 0}, "ab"), 0x100);
+    EXPECT_EQ(Update({50, 0}, "ab"), CKTSyntaxEditLexTextSchema::ktEditFirstChanged);
     EXPECT_EQ(ends(), (KT_EDIT_LEXPOS{100, 5}));
-    EXPECT_EQ(Update({100, 5}, "x"), 0x102);
+    EXPECT_EQ(Update({100, 5}, "x"), kChangedHere);
     EXPECT_FALSE(ends().IsValid());
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 50), "0-3:0000AA");
 
     Load(comment, text);
-    EXPECT_EQ(Remove({10, 0}, {10, 2}), 0x102);
+    EXPECT_EQ(Remove({10, 0}, {10, 2}), kChangedHere);
     EXPECT_LT(ends(), m_schema->GetBlocks().at(1).posStart);
     EXPECT_EQ(DescribeRow(*m_schema, m_text, 50), "0-1:-");
     KT_EDIT_LEXPOS at{10, 0};
@@ -784,7 +879,7 @@ TEST_F(LexEdits, AnEditInARowLongerThan4096ColumnsTouchesOnlyTheBlocksItReaches)
 {
     const std::string braces = "lexClass:\nname = br\nparent = file\nstart:tag = '{'\nend:tag = '}'\n";
     Load(braces, "{" + std::string(299, ' ') + "}" + std::string(4000, 'a') + "\n");
-    EXPECT_EQ(Update({1, 4200}, "x") & 0x2, 0);
+    EXPECT_EQ(Update({1, 4200}, "x") & CKTSyntaxEditLexTextSchema::ktEditMustReparse, 0);
     EXPECT_EQ(m_schema->GetBlocks().at(1).posEnd, (KT_EDIT_LEXPOS{1, 300}));
     KT_EDIT_LEXPOS at{1, 4200};
     Reparse(&at, &at);
@@ -793,7 +888,7 @@ TEST_F(LexEdits, AnEditInARowLongerThan4096ColumnsTouchesOnlyTheBlocksItReaches)
     const std::string comment = "lexClass:\nname = cm\nparent = file\nstart:tag = '/*'\nend:tag = '*/'\n";
     Load(comment, "/* a\n" + std::string(4096, 'c') + "*/ x\n");
     ASSERT_EQ(m_schema->GetBlocks().at(1).posEnd, (KT_EDIT_LEXPOS{2, 4097}));
-    EXPECT_EQ(Update({2, 1}, "x") & 0x2, 0);
+    EXPECT_EQ(Update({2, 1}, "x") & CKTSyntaxEditLexTextSchema::ktEditMustReparse, 0);
     EXPECT_EQ(m_schema->GetBlocks().at(1).posEnd, (KT_EDIT_LEXPOS{2, 4098}));
     at = {2, 1};
     Reparse(&at, &at);

@@ -3,10 +3,12 @@
 // with the C scheme on a C text, with classes that start and end by class,
 // and with a file class that ends before the text among tags longer than a
 // row, each once in single-byte text and once with lead bytes, whose edits
-// may split a double-byte character.
+// may split a double-byte character. Some re-parses are first broken off
+// part way, as a key pressed then would, and the screens parsed in between.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "KTLexLeadBytes.h"
@@ -65,6 +67,45 @@ const KT_FUZZ_SCHEME& Scheme(int which)
     return schemes[which];
 }
 
+// Breaks off the pass that reads it at its given row read.
+class CBreakingText : public IKTLexTextSource
+{
+public:
+    CBreakingText(const CTestText& text, CKTSyntaxEditLexTextSchema& schema, int reads)
+        : m_text(text), m_schema(schema), m_nReads(reads)
+    {
+    }
+    int GetRowCount() const override { return m_text.GetRowCount(); }
+    bool GetRowText(int row, std::string& line) const override
+    {
+        if (--m_nReads == 0)
+            m_key.emplace(m_schema);
+        return m_text.GetRowText(row, line);
+    }
+    std::string GetLineEnd() const override { return m_text.GetLineEnd(); }
+    std::string GetFileType() const override { return m_text.GetFileType(); }
+
+private:
+    const CTestText& m_text;
+    CKTSyntaxEditLexTextSchema& m_schema;
+    mutable int m_nReads;
+    mutable std::optional<CKTSyntaxEditLexTextSchema::CBreak> m_key;
+};
+
+// A re-parse broken off leaves a chain that painting reads as it stands, below the edit too.
+void ReparseBrokenOff(CKTSyntaxEditLexTextSchema& schema, const CTestText& text, KT_EDIT_LEXPOS at, KT_EDIT_LEXPOS end,
+                      int reads)
+{
+    {
+        CBreakingText broken(text, schema, reads);
+        CKTSyntaxEditLexCursor cursor(broken);
+        schema.RunParseUpdate(true, cursor, &at, &end, false);
+    }
+    CKTSyntaxEditLexCursor cursor(text);
+    CKTLexBlockChain screen;
+    schema.RunOnScreen(cursor, at.nRow, at.nRow + 20, screen);
+}
+
 KT_EDIT_LEXPOS PositionFrom(const CTestText& text, uint8_t row, uint8_t col)
 {
     int r = 1 + row % text.GetRowCount();
@@ -100,6 +141,8 @@ void FuzzEdits(const KT_FUZZ_SCHEME& scheme, const uint8_t* data, size_t size)
             end = text.Insert(at, pieces[data[i + 2] % (sizeof pieces / sizeof pieces[0])]);
             schema->UpdateTextBlocks(at, end, CKTSyntaxEditLexTextSchema::ktInsert);
         }
+        if (data[i + 1] & 0x40)
+            ReparseBrokenOff(*schema, text, at, end, 1 + data[i] % 6);
         CKTSyntaxEditLexCursor cursor(text);
         schema->RunParseUpdate(true, cursor, &at, &end, false);
         auto fresh = original.Clone();

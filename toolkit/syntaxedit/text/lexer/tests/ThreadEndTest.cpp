@@ -127,8 +127,37 @@ TEST(LexWorker, ABodyAskedToStopEndsWithinTheDeadline)
 
     std::atomic<bool> ran{false};
     ASSERT_TRUE(worker.Start([&] { ran = !worker.IsStopRequested(); }));
-    worker.Join();
+    EXPECT_TRUE(worker.End());
     EXPECT_TRUE(ran);  // the earlier request was taken back
+}
+
+// A body that says it is done under its owner's lock is no longer running for the owner that takes the
+// lock after it, and starting again joins its thread and runs the new body.
+TEST(LexWorker, StartingAgainJoinsTheThreadOfAFinishedBody)
+{
+    CKTLexWorker worker(60000);
+    std::mutex ownerLock;
+    auto gate = std::make_shared<CGate>();
+    ASSERT_TRUE(worker.Start(
+        [&, gate]
+        {
+            {
+                std::lock_guard<std::mutex> owner(ownerLock);
+                worker.Finish();
+            }
+            gate->Reach();
+        }));
+    EXPECT_TRUE(worker.IsRunning());
+    ASSERT_TRUE(gate->WaitReached());
+    std::atomic<bool> ran{false};
+    {
+        std::lock_guard<std::mutex> owner(ownerLock);
+        EXPECT_FALSE(worker.IsRunning());
+        gate->Open();
+        EXPECT_TRUE(worker.Start([&] { ran = true; }));
+    }
+    EXPECT_TRUE(worker.End());
+    EXPECT_TRUE(ran);
 }
 
 TEST(LexWorker, AThreadTheSystemCannotMakeLeavesNoneStarted)
@@ -141,7 +170,7 @@ TEST(LexWorker, AThreadTheSystemCannotMakeLeavesNoneStarted)
     }
     EXPECT_FALSE(worker.IsStarted());
     ASSERT_TRUE(worker.Start([&] { ++runs; }));
-    worker.Join();
+    EXPECT_TRUE(worker.End());
     EXPECT_EQ(runs.load(), 1);
 }
 
@@ -162,7 +191,7 @@ TEST(LexWorker, ABodyThatThrowsEndsItsThreadAndTheOwnerHearsOfIt)
             heardOn = std::this_thread::get_id();
             throw 1;
         }));
-    worker.Join();
+    EXPECT_TRUE(worker.End());
     EXPECT_EQ(heardOn.load(), ranOn);
     EXPECT_FALSE(worker.WasCutOff());
     ASSERT_TRUE(worker.Start([] { throw std::bad_alloc(); }));  // without a handler
