@@ -206,6 +206,8 @@ void CKTRibbonBar::SetMinimized(BOOL bMinimized)
             m_pControlTab->SetSelectedItem(NULL);
         else if (!m_pControlTab->GetSelectedItem())
             m_pControlTab->SetSelectedItem(m_pControlTab->FindNextFocusable(-1, +1));
+        else
+            ShowTabGroups(GetSelectedTab());
     }
     OnRecalcLayout();
 }

@@ -279,7 +279,7 @@ void CKTRibbonBar::AddGroupKeyboardTips(CKTRibbonTab* pTab, CRect rcGroups) cons
         CKTRibbonGroup* pGroup = pTab->GetGroups()->GetAt(g);
         if (!pGroup->IsVisible())
             continue;
-        for (CKTControl* pControl : pGroup->GetShownControls())
+        for (CKTControl* pControl : pGroup->GetKeyboardControls())
         {
             CRect rc = pControl->GetRect(), rcInside;
             if (!pControl->IsVisible() || !pControl->IsEnabled() || !rcInside.IntersectRect(rc, rcGroups) ||

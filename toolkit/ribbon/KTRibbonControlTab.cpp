@@ -49,8 +49,11 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
     if (pBar->OnTabChanging(pTab))
         return;
     pBar->LockRedraw();
-    pBar->ShowTabGroups(pTab);
+    // A minimised ribbon's groups show only in the tab's popup, on copies of their controls.
+    pBar->ShowTabGroups(pBar->IsRibbonMinimized() ? NULL : pTab);
     CKTTabManager::SetSelectedItem(pItem);
+    // The controls the tab shows were hidden while their commands changed: they draw with their state at once.
+    pBar->IdleUpdate();
     pBar->UnlockRedraw();
     pBar->OnTabChanged(pTab);
     if (pTab && pBar->IsRibbonMinimized())

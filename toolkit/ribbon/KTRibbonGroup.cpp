@@ -26,6 +26,7 @@ const int KT_CONTROL_GROUP_GAP = 4;    // before a control that begins a group o
 const int KT_GROUP_RECT_EXTRA = 5;     // a placed group's rectangle is this much wider than its width
 const int KT_GROUP_ROW_MARGIN = 7;     // the groups row is this much taller than a group
 const int KT_GROUP_CLIENT_FOOT = 3;    // between the controls' client height and the caption
+const int KT_GROUP_CONTROL_INSET = 2;  // between the group's corner and its controls
 }  // namespace
 
 CKTSmartPtr<CKTRibbonGroup> CKTRibbonGroup::CreateOfClass(CRuntimeClass* pClass)
@@ -115,7 +116,7 @@ CKTControl* CKTRibbonGroup::AddControl(int nType, int nId)
 {
     if (!m_pParentBar)
         return NULL;
-    CKTControl* pControl = m_pParentBar->GetControls()->Add(nType, nId);
+    CKTControl* pControl = m_pParentBar->GetControls()->Add(nType, nId, NULL, GetInsertIndex());
     if (!pControl)
         return NULL;
     pControl->SetRibbonGroup(this);
@@ -156,6 +157,17 @@ void CKTRibbonGroup::RemoveControl(CKTControl* pControl)
         m_pParentBar->GetControls()->Remove(pControl);
 }
 
+// The arrow keys reach the option button after the group's controls.
+int CKTRibbonGroup::GetInsertIndex() const { return m_pOptionButton ? m_pOptionButton->GetIndex() : -1; }
+
+std::vector<CKTControl*> CKTRibbonGroup::GetKeyboardControls() const
+{
+    std::vector<CKTControl*> controls = GetShownControls();
+    if (m_pOptionButton && IsOptionButtonVisible())
+        controls.push_back(m_pOptionButton);
+    return controls;
+}
+
 CKTControl* CKTRibbonGroup::GetAt(int nIndex) const
 {
     return nIndex >= 0 && nIndex < GetCount() ? m_controls[nIndex] : NULL;
@@ -173,6 +185,11 @@ int CKTRibbonGroup::GetClientHeight() const
     return GetRowHeight() - m_pRibbonBar->GetRibbonPainter()->GetGroupCaptionHeight() - KT_GROUP_CLIENT_FOOT;
 }
 
+int CKTRibbonGroup::GetFullControlHeight() const
+{
+    return m_pRibbonBar ? GetRowHeight() - 2 * KT_GROUP_CONTROL_INSET : 0;
+}
+
 void CKTRibbonGroup::PlaceGroup(int nWidth, int x, int y)
 {
     const int nClientHeight = GetClientHeight();
@@ -180,7 +197,7 @@ void CKTRibbonGroup::PlaceGroup(int nWidth, int x, int y)
     {
         if (r.bSkip)
             continue;
-        r.rcControl.OffsetRect(x + 2, y + 2);
+        r.rcControl.OffsetRect(x + KT_GROUP_CONTROL_INSET, y + KT_GROUP_CONTROL_INSET);
         r.rcClient.SetRect(x, y, x + nWidth, y + nClientHeight + KT_GROUP_CLIENT_FOOT);
     }
     if (m_bSpread && !m_bSpreadBlocked)
@@ -230,8 +247,10 @@ void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
     for (CKTControl* pFrom : pSource->m_controls)
     {
         CKTControl* pControl =
-            m_pParentBar->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pFrom->Clone(TRUE)));
+            m_pParentBar->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pFrom->Clone(TRUE)), GetInsertIndex());
         pControl->SetRibbonGroup(this);
+        // The source may be hidden with its tab, as a minimised ribbon's are under its dropped-down copy.
+        pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible());
         m_controls.push_back(pControl);
     }
 }

@@ -73,6 +73,8 @@ public:
     void ShowOptionButton(BOOL bShow);
     // What the group shows: its popup button alone while collapsed, else its controls.
     std::vector<CKTControl*> GetShownControls() const;
+    // What keyboard tips reach: the shown controls and the option button while it shows.
+    std::vector<CKTControl*> GetKeyboardControls() const;
     // A copy of the group, of its class, shown by a bar other than the one that shows the group.
     static CKTSmartPtr<CKTRibbonGroup> CreateCopy(CKTRibbonGroup* pSource, CKTCommandBar* pParentBar);
     // A new group of the class; NULL when the class makes no group.
@@ -84,6 +86,8 @@ public:
     int GetRowHeight() const;
     // Where its controls stand: the row height less the caption and the foot under the controls.
     int GetClientHeight() const;
+    // A control that fills the group: the row height less the inset above and below it.
+    int GetFullControlHeight() const;
     const std::vector<KT_RIBBON_LAYOUT_RECORD>& GetLayoutRecords() const { return m_records; }
 
     virtual void SetRect(int nLeft, int nTop, int nRight, int nBottom);
@@ -122,6 +126,8 @@ protected:
     // The group's own buttons go into the bar that shows the group, named by it.
     void InsertOwnControl(CKTSmartPtr<CKTControl> pControl, DWORD dwHideFlags);
     void PlaceOptionButton();
+    // Where a control of the group goes in the bar's controls: before the option button, else at the end.
+    int GetInsertIndex() const;
     // Shown by its ribbon rather than by a popup's copy.
     BOOL IsOnRibbon() const;
     void DrawControl(CDC* pDC, CRect rcClip, CKTControl* pControl);

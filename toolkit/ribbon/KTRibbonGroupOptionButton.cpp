@@ -6,8 +6,7 @@
 
 IMPLEMENT_DYNCREATE(CKTRibbonGroupOptionButton, CKTControlButton)
 
-// The mouse reaches it; the arrow keys keep to the group's own controls.
-CKTRibbonGroupOptionButton::CKTRibbonGroupOptionButton() { m_dwFlags |= ktFlagSkipFocus | ktFlagNoMovable; }
+CKTRibbonGroupOptionButton::CKTRibbonGroupOptionButton() { m_dwFlags |= ktFlagNoMovable; }
 
 BOOL CKTRibbonGroupOptionButton::Paint(CDC* pDC, BOOL bDraw, CSize& sz)
 {

@@ -78,6 +78,7 @@ TEST_F(RibbonGroupPopup, TheLastGroupIsReducedToItsButtonAndGrowsBack)
     EXPECT_EQ(rcGroup.left + 2, rcButton.left);
     EXPECT_EQ(rcGroup.top + 2, rcButton.top);
     EXPECT_EQ(rcGroup.bottom - 2, rcButton.bottom);
+    EXPECT_EQ(m_pReduced->GetFullControlHeight(), rcButton.Height());
     EXPECT_EQ(rcButton.right + 3, rcGroup.right);
     EXPECT_EQ(CString("Font"), Button()->GetCaption());
     EXPECT_EQ(m_pReduced->GetID(), (UINT)Button()->GetID());

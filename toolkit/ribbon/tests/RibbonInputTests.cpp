@@ -1,5 +1,6 @@
-// RibbonInputTests.cpp: the ribbon under real keys, wheel turns and clicks: keyboard tips on the tabs and the quick
-// access toolbar, the wheel over the tab row, the caption strip, held scroll buttons and bringing a control into view.
+// RibbonInputTests.cpp: the ribbon under real keys, wheel turns and clicks: keyboard tips on the tabs, the quick
+// access toolbar and a group's option button, the wheel over the tab row, the caption strip, held scroll buttons
+// and bringing a control into view.
 #include "KTCommandBarKeyboardTip.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
@@ -389,6 +390,43 @@ TEST_F(RibbonInput, AltAlonePutsTheKeyboardOnTheTabRow)
     EXPECT_EQ(m_pBar->GetControls()->GetNext(-1, +1), m_pBar->GetSelected());
     EXPECT_FALSE(m_pTabs->IsKeyboardFocus());
     m_pBar->SetTrackingMode(ktTrackingNone);
+}
+
+// A group's option button is one of its tab's tips, on the caption line, and the arrow keys reach it after the
+// group's controls; either way it runs the group's command.
+TEST_F(RibbonInput, TheKeyboardReachesAGroupsOptionButtonByItsTipAndByTheArrows)
+{
+    CTestRibbonGroup* pGroup = m_frame.AddGroup(0, {"&Cut", "Co&py"}, 200);
+    pGroup->SetCaption("&Font");
+    pGroup->SetID(300);
+    pGroup->ShowOptionButton(TRUE);
+    m_frame.AddGroup(0, {"&Bold"}, 210);
+    PumpMessages();
+    CKTControl* pOption = pGroup->GetControlOptionButton();
+    ASSERT_TRUE(pOption && pOption->IsVisible());
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_EQ((std::vector<CString>{"H", "I", "V"}), Tips(1));
+    ASSERT_TRUE(m_input.Key('H'));
+    ASSERT_EQ((std::vector<CString>{"C", "P", "F", "B"}), Tips(2));
+    CKTCommandBarKeyboardTip* pTip = m_pCommandBars->GetKeyboardTips()->GetTips()[2].get();
+    EXPECT_EQ(pOption, pTip->GetTarget());
+    EXPECT_EQ(CPoint(pOption->GetRect().CenterPoint().x, pGroup->GetRect().bottom - 6), pTip->GetAnchor());
+    ASSERT_TRUE(m_input.Key('F'));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_commands.empty(); }));
+    EXPECT_EQ(std::vector<UINT>{300}, m_frame.m_commands);
+    m_frame.m_commands.clear();
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetTrackingMode() == 0; }));
+
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
+    for (CKTControl* pNext : {pGroup->GetAt(0), pGroup->GetAt(1), pOption})
+    {
+        ASSERT_TRUE(m_input.Key(pNext == pGroup->GetAt(0) ? VK_DOWN : VK_RIGHT));
+        ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == pNext->GetIndex(); })) << pNext->GetCaption();
+    }
+    ASSERT_TRUE(m_input.Key(VK_RETURN));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_commands.empty(); }));
+    EXPECT_EQ(std::vector<UINT>{300}, m_frame.m_commands);
 }
 
 namespace

@@ -1,6 +1,6 @@
 // RibbonTabRowTests.cpp: what the ribbon places and draws beside its tabs: a maximised child's icon and buttons, a
 // menu's own controls, their separators, the customise marks, the quick access toolbar beside a small system
-// button, and the command state of controls the layout shows again.
+// button, and the command state of controls the layout or a tab's selection shows again.
 #include "KTBarDropTarget.h"
 #include "KTCommandBars.h"
 #include "KTColorManager.h"
@@ -196,6 +196,19 @@ TEST_F(RibbonTabRow, AControlTheLayoutShowsAgainTakesItsCommandStateAtOnce)
     pSource->SetEnabled(TRUE);
     CKTControl* pSecond = m_pBar->AddToQuickAccess(pSource);
     EXPECT_FALSE(pSecond->IsEnabled());
+}
+
+// The controls of a tab just selected draw with their command state at once, before any idle time.
+TEST_F(RibbonTabRow, ASelectedTabsControlsTakeTheirCommandStateAtOnce)
+{
+    m_pBar->GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = TRUE;
+    CKTControl* pOrphan = m_frame.AddGroup(1, {"Orphan"}, 452)->GetAt(0);
+    ASSERT_NE(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    ASSERT_FALSE(pOrphan->IsVisible());
+    pOrphan->SetEnabled(TRUE);
+    m_pTabs->SetSelectedItem(m_pTabs->GetTab(1));
+    ASSERT_TRUE(pOrphan->IsVisible());
+    EXPECT_FALSE(pOrphan->IsEnabled());
 }
 
 // A colour change sent to the ribbon itself reaches the captions of its tabs, and so does the change back.

@@ -178,7 +178,7 @@ TEST_F(RibbonTabs, ArrowKeysMoveAlongTheRowAndDownIntoTheGroups)
 TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
 {
     CKTRibbonGroup* pGroup = m_pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Tables", 1);
-    pGroup->AddControl(ktControlButton, 300);
+    CKTControl* pButton = pGroup->AddControl(ktControlButton, 300);
     m_pBar->SetMinimized(TRUE);
     PumpMessages();
     m_frame.m_tabNotifications.clear();
@@ -208,6 +208,7 @@ TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
     const CRect rcPopup = CKTWindowRect(pPopup);
     EXPECT_EQ(rcRow.bottom, rcPopup.top);
     EXPECT_EQ(m_pBar->CalcGroupHeight(), rcPopup.Height());
+    EXPECT_FALSE(pButton->IsVisible()) << "the ribbon's own button stays hidden under its copy";
 
     // A click outside closes it and the minimised ribbon selects no tab.
     CRect rcClient;
@@ -217,6 +218,14 @@ TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
     ASSERT_TRUE(PumpUntil([&] { return !popupShown(); }));
     EXPECT_EQ(NULL, m_pBar->GetSelectedTab());
     EXPECT_TRUE(m_pBar->IsRibbonMinimized());
+
+    // Restored while a tab is dropped down, the ribbon shows that tab's groups.
+    ASSERT_TRUE(m_input.Click(TabPoint(1)));
+    ASSERT_TRUE(PumpUntil(popupShown));
+    m_pBar->SetMinimized(FALSE);
+    ASSERT_TRUE(PumpUntil([&] { return !popupShown(); }));
+    EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
+    EXPECT_TRUE(pButton->IsVisible());
 }
 
 TEST_F(RibbonTabs, AFullRibbonOpensNoTabPopup)

@@ -5,7 +5,6 @@
 #include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
-#include "KTRibbonBar.h"
 #include "KTRibbonGroup.h"
 
 #include <algorithm>
@@ -52,8 +51,7 @@ void CKTRibbonPlainPainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRec
 CSize CKTRibbonPlainPainter::GroupButtonSize(CDC* pDC, CKTControl* pButton)
 {
     CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
-    CKTRibbonBar* pBar = pButton->GetRibbonGroup()->GetRibbonBar();
-    const int nHeight = pBar ? pBar->CalcGroupHeight() - 7 - 4 : 0;
+    const int nHeight = pButton->GetRibbonGroup()->GetFullControlHeight();
     const int nText = pDC->GetTextExtent(pButton->GetCaption()).cx;
     return CSize(std::max(42, nText + 12), std::max(nHeight, GetFontHeight() + 12));
 }
