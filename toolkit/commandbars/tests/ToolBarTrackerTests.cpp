@@ -7,6 +7,7 @@
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "KTPopupBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
@@ -15,6 +16,7 @@
 #include "TestInput.h"
 
 #include <afxpriv.h>
+#include <afxres.h>
 #include <gtest/gtest.h>
 
 namespace
@@ -142,6 +144,33 @@ TEST_F(ToolBarTrackerTest, ABarFloatedFromARightToLeftFrameReadsRightToLeft)
     ASSERT_TRUE(pBar != NULL && pBar->GetSafeHwnd() != NULL);
     EXPECT_EQ(ktBarFloating, pBar->GetPosition());
     EXPECT_TRUE(pBar->GetExStyle() & WS_EX_LAYOUTRTL);
+}
+
+// A menu copied into a bar draws its controls as menu entries: floating, they stand one under another, as wide as
+// the widest, however long the bar's row would be.
+TEST_F(ToolBarTrackerTest, AMenuCopiedIntoAFloatingBarKeepsItsEntriesInAColumn)
+{
+    CKTCommandBars* pCommandBars = m_pFrame->GetCommandBars();
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(pCommandBars);
+    for (LPCSTR lpszCaption : {"&New", "&Open a long named file", "&Save"})
+        pMenu->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetCaption(lpszCaption);
+    CKTToolBar* pBar = pCommandBars->Add("Menu", ktBarFloating);
+    ASSERT_TRUE(pBar != NULL);
+    pBar->Copy(pMenu, TRUE);
+    ASSERT_TRUE(pBar->SetPosition(ktBarFloating));
+    PumpMessages();
+    ASSERT_EQ(ktBarTypePopup, pBar->GetType());
+
+    const CRect rcFirst = pBar->GetControl(0)->GetRect();
+    for (int i = 1; i < 3; i++)
+    {
+        const CRect rc = pBar->GetControl(i)->GetRect();
+        EXPECT_EQ(pBar->GetControl(i - 1)->GetRect().bottom, rc.top) << i;
+        EXPECT_EQ(rcFirst.left, rc.left) << i;
+        EXPECT_EQ(rcFirst.Width(), rc.Width()) << i;
+    }
+    const CRect rcClient = CKTClientRect(pBar);
+    EXPECT_LE(pBar->GetControl(2)->GetRect().bottom, rcClient.bottom) << "the bar holds the whole column";
 }
 
 TEST_F(ToolBarTrackerTest, PressingAFloatingBarsEdgeActivatesItsFrame)
