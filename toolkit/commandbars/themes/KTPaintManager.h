@@ -359,6 +359,8 @@ private:
     {
         return !bEnabled && !bSelected && m_bEmbossedDisabledText;
     }
+    // The control's font unturned, whatever side its bar is docked at.
+    CFont* GetLevelFont(CKTControl* pControl);
     // A check-box or radio control: its mark with the caption beside it.
     CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);
     CSize LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, CKTImageManagerIcon* pIcon,

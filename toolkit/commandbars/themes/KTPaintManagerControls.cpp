@@ -368,8 +368,15 @@ void CKTPaintManager::DrawTurnedToolBarCaption(CDC* pDC, CKTControl* pControl, c
     DrawTurnedCaptionLines(pDC, pControl, line, rc);
 }
 
+CFont* CKTPaintManager::GetLevelFont(CKTControl* pControl)
+{
+    return pControl->IsItemDefault() ? &m_fontRegularBold : &m_fontRegular;
+}
+
 CSize CKTPaintManager::LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw)
 {
+    // Laid out level on every bar, so written level: a side bar's turned font would put it beside the button.
+    CKTFontDC level(pDC, GetLevelFont(pControl));
     CString strCaption = pControl->GetCaption();
     CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
     CSize sz(13 + 3 + szCaption.cx + 6, std::max<int>(pControl->GetButtonSize().cy, szCaption.cy + 6));
@@ -388,6 +395,7 @@ CSize CKTPaintManager::LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect r
 CSize CKTPaintManager::LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon,
                                            CKTImageManagerIcon* pIcon, BOOL bDraw)
 {
+    CKTFontDC level(pDC, GetLevelFont(pControl));
     CString strCaption = pControl->GetCaption();
     CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
     CSize sz(std::max<int>(szCaption.cx, szIcon.cx + 10), szCaption.cy + szIcon.cy);
