@@ -16,34 +16,31 @@ namespace
 const char KT_OLE_ITEM[] = "OLEMENUPOPUP";
 }  // namespace
 
-BOOL CKTControlOleItems::FindSelectedItem(COleClientItem*& pItem) const
+COleClientItem* CKTControlOleItems::FindSelectedItem() const
 {
-    pItem = NULL;
     CWnd* pSite = m_pParent->GetSite();
     if (!pSite || !pSite->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-        return FALSE;
+        return NULL;
     CFrameWnd* pFrame = static_cast<CFrameWnd*>(pSite)->GetActiveFrame();
     CView* pView = pFrame ? pFrame->GetActiveView() : NULL;
     CDocument* pDoc = pView ? pView->GetDocument() : NULL;
     if (!pDoc || !pDoc->IsKindOf(RUNTIME_CLASS(COleDocument)))
-        return FALSE;
-    pItem = static_cast<COleDocument*>(pDoc)->GetPrimarySelectedItem(pView);
-    if (pItem && pItem->GetType() == OT_STATIC)
-        pItem = NULL;
-    return TRUE;
+        return NULL;
+    COleClientItem* pItem = static_cast<COleDocument*>(pDoc)->GetPrimarySelectedItem(pView);
+    // A picture-only object has no verbs to offer.
+    return pItem && pItem->GetType() != OT_STATIC ? pItem : NULL;
 }
 
 void CKTControlOleItems::OnCalcDynamicSize(DWORD)
 {
     if (!m_pParent || !ClearListForItems([](CKTControl* pItem) { return pItem->GetParameter() == KT_OLE_ITEM; }))
         return;
-    COleClientItem* pItem = NULL;
-    if (!FindSelectedItem(pItem))
+    COleClientItem* pItem = FindSelectedItem();
+    if (!pItem)
         return;
     CMenu menu;
     if (!menu.CreatePopupMenu())
         return;
-    // Without an item the system's menu holds its disabled "Object" entry, which stands for the verbs.
     AfxOleSetEditMenu(pItem, &menu, 0, ID_OLE_VERB_FIRST, ID_OLE_VERB_LAST, 0);
     if (menu.GetMenuItemCount() == 1)
         AddVerbEntry(&menu);
@@ -57,7 +54,7 @@ void CKTControlOleItems::AddVerbEntry(CMenu* pMenu)
     CMenu* pSubMenu = pMenu->GetSubMenu(0);
     if (!pSubMenu)
     {
-        // A single verb, or no object: one entry that runs the verb, or stands disabled.
+        // A single verb: one entry that runs it.
         const UINT nId = pMenu->GetMenuItemID(0);
         CKTControl* pEntry = pControls->Add(ktControlButton, (int)nId, KT_OLE_ITEM, m_nIndex + 1, TRUE);
         pEntry->SetCaption(strCaption);

@@ -17,6 +17,6 @@ public:
 private:
     // The entry the system's verb menu holds: a popup of verbs, or one plain entry.
     void AddVerbEntry(CMenu* pMenu);
-    // The active view's selected item, or NULL; FALSE when the active document holds no OLE items.
-    BOOL FindSelectedItem(COleClientItem*& pItem) const;
+    // The active view's primary selected item when it offers verbs, else NULL.
+    COleClientItem* FindSelectedItem() const;
 };

@@ -24,8 +24,9 @@ BOOL IsBarKindSound(const CKTCommandBar* pBar)
     if (pBar->IsKindOf(RUNTIME_CLASS(CKTMenuBar)))
         return pBar->GetType() == ktBarTypeRibbon ||
                (pBar->GetType() == ktBarTypeMenuBar && nPosition <= ktBarFloating);
+    // A tool bar made from a menu keeps the menu's kind, and floats with its entries in a column.
     if (pBar->IsKindOf(RUNTIME_CLASS(CKTToolBar)))
-        return pBar->GetType() == ktBarTypeNormal && nPosition <= ktBarFloating;
+        return (pBar->GetType() == ktBarTypeNormal || pBar->GetType() == ktBarTypePopup) && nPosition <= ktBarFloating;
     return pBar->IsPopupBar() && pBar->GetType() == ktBarTypePopup;
 }
 

@@ -145,7 +145,7 @@ TEST_F(AccessibilityTest, AMenuNamesItsItemsWithTheirShortcuts)
     AccClientObject(pPopup->GetSafeHwnd(), items);
     EXPECT_EQ(CString("Undo\tCtrl+Z"), AccName(items.p, 1));
     EXPECT_EQ(ROLE_SYSTEM_MENUITEM, AccRole(items.p, 1));
-    pMenuBar->SetTrackingMode(0);
+    pMenuBar->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(AccessibilityTest, TheMenuBarReadsAsMenusWhoseDefaultActionOpensThem)

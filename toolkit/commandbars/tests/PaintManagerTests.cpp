@@ -368,6 +368,83 @@ TEST(PaintManagerEntries, CaptionsBelowIconsShowTheLargeIconAndTurnOnSideBars)
     KTImageManager()->RemoveIcon(nId);
 }
 
+// On a bar docked at a side a caption-only button is as long as its turned caption, and the caption is written
+// turned inside it, centred across the bar; a popup's caption leaves the button's end to its glyph.
+TEST(PaintManagerEntries, ACaptionOnlyButtonOnASideBarShowsItsCaptionTurned)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CKTCommandBar>();
+    pBar->SetPaintManager(pTheme);
+    pBar->SetPosition(ktBarLeft);
+    const COLORREF clrText = pTheme->GetColor(COLOR_BTNTEXT);
+    const auto isText = [clrText](COLORREF pixel) { return IsNear(pixel, clrText, 8); };
+    CTestSurface surface(300, 300, kPaper);
+    for (int nType : {ktControlButton, ktControlPopup})
+    {
+        SCOPED_TRACE(nType);
+        CKTControl* pButton = pBar->GetControls()->Add(nType, 9291);
+        pButton->SetCaption("Generate dissector");
+        pButton->SetStyle(ktButtonCaption);
+        pButton->SetRect(CRect(CPoint(0, 0), pTheme->DrawControlToolBarParent(surface.DC(), pButton, FALSE)));
+        pTheme->DrawControlToolBarParent(surface.DC(), pButton, TRUE);
+        const CRect rcButton = pButton->GetRect();
+        EXPECT_GT(rcButton.Height(), 3 * rcButton.Width()) << "measured turned";
+        const int nTextEnd = nType == ktControlPopup ? rcButton.bottom - 10 : rcButton.bottom;
+        const CRect rcInk = FindPixels(surface, CSize(rcButton.right, nTextEnd), isText);
+        ASSERT_FALSE(rcInk.IsRectEmpty()) << "the caption shows";
+        EXPECT_GT(rcInk.Height(), 3 * rcInk.Width()) << "turned";
+        EXPECT_NEAR(rcButton.CenterPoint().x, rcInk.CenterPoint().x, 2) << "centred across the bar";
+        const CRect rcAll = FindPixels(surface, CSize(300, 300), isText);
+        EXPECT_EQ(rcAll, rcAll & rcButton) << "all of it inside the button";
+        if (nType == ktControlPopup)
+            EXPECT_GT(rcAll.bottom, nTextEnd) << "the glyph below the caption";
+        pBar->GetControls()->Remove(pButton);
+        surface.DC()->FillSolidRect(0, 0, 300, 300, kPaper);
+    }
+    pBar->OnRemoved();
+}
+
+namespace
+{
+// A bar docked at a side that shows its captions below the icons.
+class CSideBarTextBelow : public CKTCommandBar
+{
+public:
+    BOOL IsTextBelowIcons() const override { return TRUE; }
+};
+}  // namespace
+
+// What a bar lays out level whatever its side, a check box's caption beside its mark and a caption below its icon,
+// is written level on a side bar too, within the measured button.
+TEST(PaintManagerEntries, LevelCaptionsOnASideBarShowLevel)
+{
+    const UINT nId = 9294;
+    ASSERT_TRUE(SetSolidIcon(nId, 16, RGB(230, 20, 30)));
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTCommandBar> pBar = KTMakeCounted<CSideBarTextBelow>();
+    pBar->SetPaintManager(pTheme);
+    pBar->SetPosition(ktBarLeft);
+    const COLORREF clrText = pTheme->GetColor(COLOR_BTNTEXT);
+    CTestSurface surface(300, 300, kPaper);
+    for (int nType : {ktControlCheckBox, ktControlButton})
+    {
+        SCOPED_TRACE(nType);
+        CKTControl* pControl = pBar->GetControls()->Add(nType, nId);
+        pControl->SetCaption("Generate dissector");
+        pControl->SetRect(CRect(CPoint(0, 0), pTheme->DrawControlToolBarParent(surface.DC(), pControl, FALSE)));
+        pTheme->DrawControlToolBarParent(surface.DC(), pControl, TRUE);
+        const CRect rcInk =
+            FindPixels(surface, CSize(300, 300), [clrText](COLORREF pixel) { return IsNear(pixel, clrText, 8); });
+        EXPECT_FALSE(rcInk.IsRectEmpty()) << "the caption shows";
+        EXPECT_GT(rcInk.Width(), 3 * rcInk.Height()) << "level";
+        EXPECT_EQ(rcInk, rcInk & pControl->GetRect()) << "inside the button";
+        pBar->GetControls()->Remove(pControl);
+        surface.DC()->FillSolidRect(0, 0, 300, 300, kPaper);
+    }
+    pBar->OnRemoved();
+    KTImageManager()->RemoveIcon(nId);
+}
+
 // A gallery's group label is written in the bold font: its ink spans the bold caption's width.
 TEST(PaintManagerEntries, GalleryLabelsAreBold)
 {

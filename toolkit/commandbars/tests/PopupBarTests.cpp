@@ -996,7 +996,7 @@ TEST_F(PopupBarTest, AMenuTheOptionsKeepFromScrollingReflowsIntoColumnsWithinThe
         nOutside += !pPopup->GetControl(i)->IsVisible() || rcItem.top < rcWork.top || rcItem.bottom > rcWork.bottom;
     }
     EXPECT_EQ(0, nOutside);
-    pMenuBar->SetTrackingMode(0, TRUE, FALSE);
+    pMenuBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
 }
 
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)

@@ -113,6 +113,31 @@ TEST_F(CommandBarState, UserToolBarIsCreatedAndContextMenuAdded)
     EXPECT_TRUE(pLoadedMenu->GetControls()->GetOriginalControls() != NULL) << "the loaded menu becomes the original";
 }
 
+// A bar made from a menu keeps its kind in the saved state: loaded, it floats with its entries in a column again.
+TEST_F(CommandBarState, ABarMadeFromAMenuFloatsAsAColumnWhenLoaded)
+{
+    CKTToolBar* pUser = AddUserBars();
+    ASSERT_TRUE(pUser != NULL);
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    for (LPCSTR lpszCaption : {"&Open", "&Close the whole file"})
+        pMenu->GetControls()->Add(ktControlButton, ID_FILE_OPEN)->SetCaption(lpszCaption);
+    pUser->Copy(pMenu, TRUE);
+    pUser->SetBarID(300);
+    ASSERT_TRUE(pUser->SetPosition(ktBarFloating));
+    Bytes bytes = SaveBars(m_pCommandBars);
+    m_pCommandBars->Remove(pUser);
+
+    ASSERT_TRUE(LoadBars(m_pCommandBars, bytes));
+    CKTToolBar* pLoaded = m_pCommandBars->GetToolBar(300);
+    ASSERT_TRUE(pLoaded != NULL);
+    EXPECT_EQ(ktBarTypePopup, pLoaded->GetType());
+    ASSERT_EQ(ktBarFloating, pLoaded->GetPosition());
+    pLoaded->OnRecalcLayout();
+    const CRect rcFirst = pLoaded->GetControl(0)->GetRect(), rcSecond = pLoaded->GetControl(1)->GetRect();
+    EXPECT_EQ(rcFirst.bottom, rcSecond.top);
+    EXPECT_EQ(rcFirst.left, rcSecond.left);
+}
+
 TEST_F(CommandBarState, SaveOnlyCustomizedLeavesUntouchedBarsOut)
 {
     KT_PROPEXCHANGE_PARAMS params = {m_pCommandBars, TRUE, TRUE, NULL};

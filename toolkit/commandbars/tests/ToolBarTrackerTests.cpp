@@ -7,15 +7,22 @@
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "KTPopupBar.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
 #include "ModalDrag.h"
+#include "NearColor.h"
+#include "PixelImage.h"
+#include "SolidIcon.h"
 #include "TestFrame.h"
 #include "TestInput.h"
 
 #include <afxpriv.h>
+#include <afxres.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -142,6 +149,77 @@ TEST_F(ToolBarTrackerTest, ABarFloatedFromARightToLeftFrameReadsRightToLeft)
     ASSERT_TRUE(pBar != NULL && pBar->GetSafeHwnd() != NULL);
     EXPECT_EQ(ktBarFloating, pBar->GetPosition());
     EXPECT_TRUE(pBar->GetExStyle() & WS_EX_LAYOUTRTL);
+}
+
+// A menu copied into a bar draws its controls as menu entries: floating, they stand one under another, as wide as
+// the widest, however long the bar's row would be.
+TEST_F(ToolBarTrackerTest, AMenuCopiedIntoAFloatingBarKeepsItsEntriesInAColumn)
+{
+    CKTCommandBars* pCommandBars = m_pFrame->GetCommandBars();
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(pCommandBars);
+    for (LPCSTR lpszCaption : {"&New", "&Open a long named file", "&Save"})
+        pMenu->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetCaption(lpszCaption);
+    CKTToolBar* pBar = pCommandBars->Add("Menu", ktBarFloating);
+    ASSERT_TRUE(pBar != NULL);
+    pBar->Copy(pMenu, TRUE);
+    ASSERT_TRUE(pBar->SetPosition(ktBarFloating));
+    PumpMessages();
+    ASSERT_EQ(ktBarTypePopup, pBar->GetType());
+
+    const CRect rcFirst = pBar->GetControl(0)->GetRect();
+    for (int i = 1; i < 3; i++)
+    {
+        const CRect rc = pBar->GetControl(i)->GetRect();
+        EXPECT_EQ(pBar->GetControl(i - 1)->GetRect().bottom, rc.top) << i;
+        EXPECT_EQ(rcFirst.left, rc.left) << i;
+        EXPECT_EQ(rcFirst.Width(), rc.Width()) << i;
+    }
+    const CRect rcClient = CKTClientRect(pBar);
+    EXPECT_LE(pBar->GetControl(2)->GetRect().bottom, rcClient.bottom) << "the bar holds the whole column";
+}
+
+// A right-to-left bar mirrors as a whole: its row starts at its right edge, so the first button shows there, where its
+// mapped rectangle says, and the caption's close button, which the bar made first, stands at its left.
+TEST_F(ToolBarTrackerTest, ARightToLeftFloatingBarShowsItsFirstButtonAtItsRight)
+{
+    const UINT nId = 9293;
+    const COLORREF clrIcon = RGB(20, 200, 40);
+    ASSERT_TRUE(SetSolidIcon(nId, 16, clrIcon));
+    m_pFrame->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    CKTToolBar* pBar = m_pFrame->GetCommandBars()->Add("Third", ktBarFloating);
+    m_pFrame->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    ASSERT_TRUE(pBar != NULL && pBar->GetSafeHwnd() != NULL);
+    CKTControl* pFirst = pBar->GetControls()->Add(ktControlButton, nId);
+    pFirst->SetStyle(ktButtonIcon);
+    pBar->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetStyle(ktButtonIcon);
+    pBar->OnRecalcLayout();
+    pBar->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+
+    const CRect rcBar = CKTWindowRect(pBar);
+    const auto screenRect = [pBar](CKTControl* pControl)
+    {
+        CRect rc = pControl->GetRect();
+        pBar->ClientToScreen(&rc);
+        return rc;
+    };
+    const CRect rcFirst = screenRect(pFirst);
+    EXPECT_GT(rcFirst.CenterPoint().x, rcBar.CenterPoint().x) << "mapped into the right half";
+    CKTControl* pClose = pBar->GetControls()->FindControl(KT_ID_TOOLBAR_CLOSE);
+    ASSERT_TRUE(pClose != NULL);
+    EXPECT_EQ(0, pClose->GetIndex()) << "made with the bar, so the first of its controls";
+    EXPECT_LT(screenRect(pClose).CenterPoint().x, rcBar.CenterPoint().x) << "the caption mirrors too";
+
+    const CPixelImage shown = CPixelImage::FromScreen(rcBar);
+    int nLeftmost = shown.Width();
+    for (int y = 0; y < shown.Height(); y++)
+        for (int x = 0; x < shown.Width(); x++)
+            if (NearColor(shown.Pixel(x, y), clrIcon, 8))
+                nLeftmost = std::min(nLeftmost, x);
+    ASSERT_LT(nLeftmost, shown.Width()) << "the icon shows";
+    EXPECT_GT(nLeftmost, shown.Width() / 2) << "drawn in the right half";
+    EXPECT_NEAR(rcFirst.left, rcBar.left + nLeftmost, 6) << "where the mapped rectangle says";
+    KTImageManager()->RemoveIcon(nId);
 }
 
 TEST_F(ToolBarTrackerTest, PressingAFloatingBarsEdgeActivatesItsFrame)

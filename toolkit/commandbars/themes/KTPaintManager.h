@@ -352,11 +352,15 @@ private:
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
     void DrawCaptionLines(CDC* pDC, CKTControl* pControl, const KT_CAPTIONLINES& lines, CRect rc);
     void DrawTurnedCaptionLines(CDC* pDC, CKTControl* pControl, const KT_CAPTIONLINES& lines, CRect rc);
+    // One caption line, turned as a side bar's font turns it, centred in the rectangle.
+    void DrawTurnedToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc);
     // A disabled caption that is not hot is first written one pixel down and right in the highlight, when wanted.
     BOOL IsEmbossedText(BOOL bSelected, BOOL bEnabled) const
     {
         return !bEnabled && !bSelected && m_bEmbossedDisabledText;
     }
+    // The control's font unturned, whatever side its bar is docked at.
+    CFont* GetLevelFont(CKTControl* pControl);
     // A check-box or radio control: its mark with the caption beside it.
     CSize LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw);
     CSize LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, CKTImageManagerIcon* pIcon,

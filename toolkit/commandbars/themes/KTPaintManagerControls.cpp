@@ -338,23 +338,45 @@ CSize CKTPaintManager::LayoutToolBarDefault(CDC* pDC, CKTControl* pControl, CRec
     if (nType == ktControlSplitButtonPopup)
         sz.cx += m_nSplitButtonDropDownWidth;
 
-    if (bDraw)
+    if (!bDraw)
+        return sz;
+    if (bDropDown)
     {
-        if (bDropDown)
-        {
-            rcText.right -= m_bThinDropDownSpace ? 8 : 10;
-            DrawDropDownGlyph(pDC, pControl, CPoint(rc.right - 8, rc.CenterPoint().y), GetControlState(pControl),
-                              bVertical);
-        }
-        if (nType == ktControlSplitButtonPopup)
-            rcText.right -= m_nSplitButtonDropDownWidth;
-        DrawToolBarCaption(pDC, pControl, strCaption, rcText, !pIcon);
+        // On a side bar the glyph ends the turned caption, below it.
+        const int nGlyphSpace = m_bThinDropDownSpace ? 8 : 10;
+        (bVertical ? rcText.bottom : rcText.right) -= nGlyphSpace;
+        const CPoint ptGlyph =
+            bVertical ? CPoint(rc.CenterPoint().x, rc.bottom - 8) : CPoint(rc.right - 8, rc.CenterPoint().y);
+        DrawDropDownGlyph(pDC, pControl, ptGlyph, GetControlState(pControl), bVertical);
     }
+    if (nType == ktControlSplitButtonPopup)
+        rcText.right -= m_nSplitButtonDropDownWidth;
+    if (bVertical)
+        DrawTurnedToolBarCaption(pDC, pControl, strCaption, rcText);
+    else
+        DrawToolBarCaption(pDC, pControl, strCaption, rcText, !pIcon);
     return sz;
+}
+
+// Text fitted into a rectangle is placed as if unturned, which puts a turned font's text beside the rectangle: a
+// turned caption is written from a point.
+void CKTPaintManager::DrawTurnedToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc)
+{
+    KT_CAPTIONLINES line;
+    line.str[0] = strCaption;
+    line.sz[0] = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
+    DrawTurnedCaptionLines(pDC, pControl, line, rc);
+}
+
+CFont* CKTPaintManager::GetLevelFont(CKTControl* pControl)
+{
+    return pControl->IsItemDefault() ? &m_fontRegularBold : &m_fontRegular;
 }
 
 CSize CKTPaintManager::LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect rc, BOOL bDraw)
 {
+    // Laid out level on every bar, so written level: a side bar's turned font would put it beside the button.
+    CKTFontDC level(pDC, GetLevelFont(pControl));
     CString strCaption = pControl->GetCaption();
     CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
     CSize sz(13 + 3 + szCaption.cx + 6, std::max<int>(pControl->GetButtonSize().cy, szCaption.cy + 6));
@@ -373,6 +395,7 @@ CSize CKTPaintManager::LayoutToolBarMark(CDC* pDC, CKTControl* pControl, CRect r
 CSize CKTPaintManager::LayoutTextBelowIcon(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon,
                                            CKTImageManagerIcon* pIcon, BOOL bDraw)
 {
+    CKTFontDC level(pDC, GetLevelFont(pControl));
     CString strCaption = pControl->GetCaption();
     CSize szCaption = MeasureToolBarCaption(pDC, pControl, strCaption, FALSE, FALSE);
     CSize sz(std::max<int>(szCaption.cx, szIcon.cx + 10), szCaption.cy + szIcon.cy);

@@ -160,7 +160,9 @@ CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         if (pCaptionButton)
             pCaptionButton->SetHideFlags(ktHideGeneric);
     const CRect rcBorders = GetFloatingBorders();
-    const CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorders);
+    // A menu made a bar draws its controls as menu entries, so it keeps them one under another.
+    const CSize sz = m_nBarType == ktBarTypePopup ? m_pControls->CalcPopupSize(rcBorders)
+                                                  : m_pControls->CalcDynamicSize(nLength, dwMode, rcBorders);
     if (dwMode & LM_COMMIT)
         PlaceCaptionButtons(sz, rcBorders.top - kFloatingFrame - 1, pClose, pExpand);
     return sz;
