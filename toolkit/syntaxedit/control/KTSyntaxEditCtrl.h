@@ -293,6 +293,7 @@ protected:
     BOOL ReplayUndo(BOOL bRedo, int nCount);
     void DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2);
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
     void RepaintNow();
     void DelayParseRepaint(DWORD dwDelay);

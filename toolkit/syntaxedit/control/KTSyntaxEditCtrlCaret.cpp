@@ -10,6 +10,7 @@ BOOL CKTSyntaxEditCtrl::SetTopRow(int nRow)
     if (nRow > GetRowCount())
         return FALSE;
     m_nTopRow = std::max(nRow, 1);
+    m_nParseShownRow = -1;
     return TRUE;
 }
 

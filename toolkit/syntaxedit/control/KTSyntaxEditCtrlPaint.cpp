@@ -247,9 +247,17 @@ BOOL CKTSyntaxEditCtrl::GetRowColor(int nRow, COLORREF& clr) const
 
 BOOL CKTSyntaxEditCtrl::IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const
 {
-    int nLastShown = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows() + 4);
+    if (m_nParseShownRow < 0)
+        m_nParseShownRow = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows() + 4);
     int nBlockEnd = pBlock->IsOpen() ? INT_MAX : pBlock->m_posEnd.nRow;
-    return pBlock->m_posStart.nRow <= nLastShown && nBlockEnd >= m_nTopRow;
+    return pBlock->m_posStart.nRow <= m_nParseShownRow && nBlockEnd >= m_nTopRow;
+}
+
+// Whatever reaches the window may scroll, fold or resize it.
+LRESULT CKTSyntaxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    m_nParseShownRow = -1;
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 void CKTSyntaxEditCtrl::RepaintNow()

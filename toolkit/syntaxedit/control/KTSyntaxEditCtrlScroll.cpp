@@ -203,6 +203,7 @@ void CKTSyntaxEditCtrl::RecalcScrollBars()
     if (!HasFont())
         return;
     int v = GetVisibleRows();
+    m_nParseShownRow = -1;
     m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
     m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, v);
     if (!GetSafeHwnd())

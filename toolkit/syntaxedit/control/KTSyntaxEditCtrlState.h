@@ -92,6 +92,9 @@ protected:
     BOOL m_bScrolledByUser = FALSE;  // the view was scrolled by rows or columns
     int m_nFirstVisibleRow = -1;     // cached by RecalcScrollBars
     int m_nLastVisibleRow = -1;
+    // The last row a parsed block may start on to be seen, taken once while nothing moves the view: a long
+    // parse asks for every block it announces. -1: to be taken again.
+    mutable int m_nParseShownRow = -1;
     int m_nHorzPos = 0;         // first visible display column - 1, when the bar is not ours
     BOOL m_abBarShown[2] = {};  // SB_HORZ, SB_VERT: painted with the values they hold
     int m_nPrevRedrawRow = -1;

@@ -31,6 +31,8 @@ public:
 
     BOOL CreateWnd();
     BOOL IsWndCreated() const { return m_wnd.GetSafeHwnd() != NULL; }
+    // The hidden window, for an owner's timer that is to fire on the same thread.
+    HWND GetWndHandle() const { return m_wnd.GetSafeHwnd(); }
     DWORD GetOwnerThreadId() const { return m_dwOwnerThreadId; }
     UINT GetFailedPosts() const { return m_nFailedPosts; }
     size_t GetQueuedCount();

@@ -74,6 +74,8 @@ CKTSyntaxEditLexParserAdapter::~CKTSyntaxEditLexParserAdapter()
 {
     m_ptrConfig->Unadvise(this);
     m_ptrParser->SetWakeFunction(nullptr);
+    if (m_bResumeTimer && !::KillTimer(m_sink.GetWndHandle(), UINT_PTR(this)))
+        TRACE("the parser's delivery timer could not be stopped\n");
     m_ptrParser->Close();  // the worker reads the buffer: it ends before the buffer goes
     m_ptrConfig.Release();
     ReleaseConfiguration();
@@ -227,13 +229,68 @@ CKTSmartPtr<CKTSyntaxEditLexTextSchema> CKTSyntaxEditBufferManager::GetSchemaFor
     return link->GetConfig()->GetSchemaForFileType(pszType ? pszType : "");
 }
 
-// A parsed block comes as the first value; every other event's value, the
-// run's result flags among them, stands there in its place.
+// A long parse announces hundreds of thousands of blocks, and the parser
+// wakes the window again as soon as it has taken them: input and paints
+// queued behind that wake go first, and one wake hands over only a few
+// milliseconds' worth.
 void CKTSyntaxEditLexParserAdapter::DeliverParserEvents()
 {
-    for (const KT_EDIT_LEXPARSEREVENT& event : m_ptrParser->TakeEvents())
+    if (m_bResumeTimer || (InputWaits() && StartResumeTimer()))
+        return;
+    DeliverSlice();
+}
+
+// A parsed block comes as the first value; every other event's value, the
+// run's result flags among them, stands there in its place.
+void CKTSyntaxEditLexParserAdapter::DeliverSlice()
+{
+    for (KT_EDIT_LEXPARSEREVENT& event : m_ptrParser->TakeEvents())
+        m_parserEvents.push_back(std::move(event));
+    const auto start = std::chrono::steady_clock::now();
+    for (int nDelivered = 0; !m_parserEvents.empty(); ++nDelivered)
     {
+        if (IsSliceSpent(nDelivered, start))
+        {
+            if (!InputWaits() || !StartResumeTimer())
+                m_sink.OnEvent(ktWakeParser, 0, 0, KT_NOTIFY_POST | KT_NOTIFY_RETRY_POST);
+            return;
+        }
+        const KT_EDIT_LEXPARSEREVENT event = std::move(m_parserEvents.front());
+        m_parserEvents.pop_front();
         const WPARAM first = event.block ? WPARAM(event.block.GetInterface()) : WPARAM(event.nValue);
         m_pBuffer->GetConnection()->SendEvent(DWORD(event.nCode), first, 0, 0);
+    }
+}
+
+bool CKTSyntaxEditLexParserAdapter::IsSliceSpent(int nDelivered, std::chrono::steady_clock::time_point start) const
+{
+    if (m_nEventsPerWake > 0)
+        return nDelivered >= m_nEventsPerWake;
+    const auto kSlice = std::chrono::milliseconds(4);
+    return nDelivered % 16 == 0 && std::chrono::steady_clock::now() - start >= kSlice;
+}
+
+// A posted wake would come before any input; a timer's comes after it.
+bool CKTSyntaxEditLexParserAdapter::InputWaits() { return HIWORD(::GetQueueStatus(QS_INPUT | QS_PAINT)) != 0; }
+
+bool CKTSyntaxEditLexParserAdapter::StartResumeTimer()
+{
+    m_bResumeTimer = ::SetTimer(m_sink.GetWndHandle(), UINT_PTR(this), USER_TIMER_MINIMUM, OnResumeTimer) != 0;
+    return m_bResumeTimer;
+}
+
+void CALLBACK CKTSyntaxEditLexParserAdapter::OnResumeTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD)
+{
+    auto* self = reinterpret_cast<CKTSyntaxEditLexParserAdapter*>(idEvent);
+    if (!::KillTimer(hWnd, idEvent))
+        TRACE("the parser's delivery timer could not be stopped\n");
+    self->m_bResumeTimer = false;
+    try
+    {
+        self->DeliverSlice();
+    }
+    catch (...)
+    {
+        // A listener's failure must not unwind through the system's dispatcher.
     }
 }

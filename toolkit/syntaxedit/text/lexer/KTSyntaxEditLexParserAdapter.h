@@ -3,6 +3,7 @@
 // Classes: CKTSyntaxEditLexParserAdapter.
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <mutex>
 #include <string>
@@ -45,6 +46,8 @@ public:
     BOOL SetConfigFile(LPCSTR pszPath) override;
     void ReleaseLink() override;
     CKTSyntaxEditConfigurationManager* GetConfig() const { return m_ptrConfig; }
+    // A wake hands over this many events at most instead of a few milliseconds' worth (0: by time).
+    void SetEventsPerWake(int nEvents) { m_nEventsPerWake = nEvents; }
 
 private:
     enum
@@ -74,6 +77,11 @@ private:
     void UseSchema(const CKTSyntaxEditLexTextSchema* schema, bool configChanged);
     void SelectSchema(bool configChanged);
     void DeliverParserEvents();
+    void DeliverSlice();
+    bool IsSliceSpent(int nDelivered, std::chrono::steady_clock::time_point start) const;
+    static bool InputWaits();
+    bool StartResumeTimer();
+    static void CALLBACK OnResumeTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD);
 
     CKTSyntaxEditBufferManager* m_pBuffer;  // owns this link
     CKTSyntaxEditBufferText m_text;
@@ -83,4 +91,7 @@ private:
     CKTNotificationSinkMT m_sink;  // delivers on the thread that made the buffer
     std::mutex m_configLock;       // the configuration's events wait here for the buffer's thread
     std::deque<KT_CONFIG_EVENT> m_configEvents;
+    std::deque<KT_EDIT_LEXPARSEREVENT> m_parserEvents;  // taken from the parser, not yet handed over
+    int m_nEventsPerWake = 0;
+    bool m_bResumeTimer = false;  // the rest waits for the input and paints queued before it
 };

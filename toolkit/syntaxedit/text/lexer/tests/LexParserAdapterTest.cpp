@@ -3,6 +3,7 @@
 // a prompt end of every thread when the last buffer closes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -225,6 +226,83 @@ TEST_F(LexConfigEvents, AConfigurationFileThatAppearsLaterIsLoaded)
     std::filesystem::copy(KT_TEST_CONFIG_DIR, m_folder.Path("later"), std::filesystem::copy_options::recursive);
     EXPECT_TRUE(PumpUntil([&] { return bool(m_source->GetSchemaForFileType(".c")); }, 20000));
     EXPECT_TRUE(PumpUntil([&] { return RowColors(m_source, 1) == "0-3:0000FF 3-7:- 7-17:008000"; }, 20000));
+}
+
+// Counts the parsed blocks handed over, and on the first one puts a message
+// of its own in the thread's queue, as input arriving during a long parse.
+class CBlockCounter : public CKTNotificationSink
+{
+public:
+    static const UINT kInput = WM_APP + 80;
+
+    void OnEvent(DWORD dwCode, WPARAM, LPARAM, DWORD) override
+    {
+        if (dwCode == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+            ++m_nEnded;
+        if (dwCode != CKTSyntaxEditLexParser::ktEditOnTextBlockParsed)
+            return;
+        if (m_nBlocks++ == 0)
+            EXPECT_TRUE(PostThreadMessageA(GetCurrentThreadId(), kInput, 0, 0));
+    }
+
+    int m_nBlocks = 0;
+    int m_nEnded = 0;
+    int m_nBlocksAtInput = -1;  // handed over when the message was handled
+};
+
+// The whole text parsed before the window's thread looks: its first wake
+// finds every block queued, and still hands over only its share.
+TEST(LexParserAdapter, AWakeHandsOverABoundedShareOfTheBlocksAndQueuedMessagesGoBetween)
+{
+    CTestFolder folder("slices");
+    std::filesystem::copy(KT_TEST_CONFIG_DIR, folder.Path("config"), std::filesystem::copy_options::recursive);
+    CKTSyntaxEditLexParserAdapter::Install();
+    auto buffer = KTMakeCounted<CKTSyntaxEditBufferManager>();
+    ASSERT_TRUE(buffer->SetConfigFile(folder.Path("config\\SyntaxEdit.ini").c_str()));
+    std::string text;
+    for (int row = 0; row < 2000; ++row)
+        text += "int a; /* note */\r\n";
+    buffer->InsertText(text.c_str(), 1, 1, FALSE);
+    auto* link = CKTSyntaxEditLexParserAdapter::FromBuffer(buffer);
+    ASSERT_NE(link, nullptr);
+    const int kShare = 50;
+    link->SetEventsPerWake(kShare);
+    CBlockCounter counter;
+    for (DWORD dwCode = CKTSyntaxEditLexParser::ktEditOnParserStarted;
+         dwCode <= CKTSyntaxEditLexParser::ktEditOnParserEnded; ++dwCode)
+        counter.Advise(buffer->GetConnection(), dwCode);
+
+    buffer->SetFileExt(".c");
+    auto until = Clock::now() + std::chrono::seconds(20);
+    while (link->GetParser()->HasWork() && Clock::now() < until)
+        Sleep(5);
+    ASSERT_FALSE(link->GetParser()->HasWork());
+    EXPECT_EQ(counter.m_nBlocks, 0);
+
+    until = Clock::now() + std::chrono::seconds(20);
+    int nMostPerMessage = 0;
+    while (counter.m_nEnded == 0 && Clock::now() < until)
+    {
+        MSG msg;
+        if (!PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            EXPECT_NE(MsgWaitForMultipleObjects(0, NULL, FALSE, 100, QS_ALLINPUT), WAIT_FAILED);
+            continue;
+        }
+        if (msg.message == CBlockCounter::kInput)
+            counter.m_nBlocksAtInput = counter.m_nBlocks;
+        const int nBefore = counter.m_nBlocks;
+        DispatchMessageA(&msg);
+        nMostPerMessage = std::max(nMostPerMessage, counter.m_nBlocks - nBefore);
+    }
+    EXPECT_GT(counter.m_nEnded, 0);
+    EXPECT_GE(counter.m_nBlocks, 2000);
+    EXPECT_LE(nMostPerMessage, kShare);
+    EXPECT_GT(counter.m_nBlocksAtInput, 0);
+    EXPECT_LT(counter.m_nBlocksAtInput, counter.m_nBlocks / 2);
+    counter.UnadviseAll();
+    buffer.Release();
+    CKTSyntaxEditBufferManager::SetLexParserFactory(nullptr);
 }
 
 TEST(LexBufferText, RowsOfAnyLengthComeWithoutTheirLineEnds)
