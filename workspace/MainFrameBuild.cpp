@@ -94,10 +94,10 @@ public:
         for (PreparedText& prepared : m_prepared)
             prepared.bSwapped =
                 prepared.pView->GetEditCtrl()->SwapInAllText(*prepared.pText, prepared.lcOldEnd, prepared.lcNewEnd);
+        BOOL bAllTold = TRUE;
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
-                prepared.pView->GetDocument()->SetModifiedFlag(TRUE);
-        BOOL bAllTold = TRUE;
+                bAllTold &= Mark(*prepared.pView->GetDocument());
         for (PreparedText& prepared : m_prepared)
             if (prepared.bSwapped)
                 bAllTold &= Tell(prepared);
@@ -173,6 +173,21 @@ private:
         BOOL bSwapped = FALSE;
     };
 
+    // The document's flag goes on before its title, which allocates: a title that runs out of memory
+    // still leaves the new text marked for Save All, and the documents after it are marked all the same.
+    // FALSE when memory ran out.
+    static BOOL Mark(CDocument& doc)
+    {
+        try
+        {
+            doc.SetModifiedFlag(TRUE);
+            return TRUE;
+        }
+        catch (const std::bad_alloc&)
+        {
+            return FALSE;
+        }
+    }
     // FALSE when memory ran out while the editor redrew.
     static BOOL Tell(PreparedText& prepared)
     {

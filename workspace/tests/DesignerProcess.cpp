@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "HeldKeys.h"
+#include "InputBuilder.h"
 #include "MessagePump.h"
 #include "TestInput.h"
 
@@ -274,16 +275,20 @@ bool CDesignerProcess::ClickWindow(HWND hWnd) const
     return ClickScreen({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
 }
 
+// Each button carries the point itself. The program hears of the pointer from the display on its own
+// time: a window opened under the pointer hears where it was then, and heard after the pointer was put
+// elsewhere that moved it back, so that a button sent without a point landed on the old place.
 bool CDesignerProcess::ClickScreen(POINT pt) const
 {
     if (!BringForward())
         return false;
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT down = {}, up = {};
-    down.type = up.type = INPUT_MOUSE;
-    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInputs({down, up});
+    std::vector<INPUT> inputs;
+    for (const DWORD dwButton : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+    {
+        InputBuilder::AddMove(inputs, pt);
+        inputs.back().mi.dwFlags |= dwButton;
+    }
+    return SendInputs(inputs);
 }
 
 // A menu the keys opened stays open: the program keeps the foreground while it has it. Keys sent

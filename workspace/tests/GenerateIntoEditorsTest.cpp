@@ -40,6 +40,101 @@ std::string WithoutCarriageReturns(std::string text)
     return text;
 }
 
+// Memory runs out at a chosen moment of a Generate into the editors: the allocation that comes
+// nSucceeding after the moment fails, on the window's thread. A moment is the end of a view's nth
+// notification of a kind from its editor. Each view's last rows that it heard were inserted are kept.
+class CEditorFault
+{
+public:
+    struct Moment
+    {
+        std::size_t nView;
+        int nCode;
+        int nTimes = 1;
+    };
+    CEditorFault(const std::vector<HWND>& views, long nSucceeding, Moment armed, Moment until)
+        : m_nSucceeding(nSucceeding), m_armed(armed), m_until(until)
+    {
+        for (HWND hView : views)
+            m_views.push_back({hView, Subclass(hView)});
+        s_pThis = this;
+    }
+    ~CEditorFault()
+    {
+        for (const View& view : m_views)
+            ::SetWindowLongPtr(view.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(view.pfnOld));
+        s_pThis = nullptr;
+    }
+    CEditorFault(const CEditorFault&) = delete;
+    CEditorFault& operator=(const CEditorFault&) = delete;
+
+    // The fault was met before the moment `until` began, or the moment never came.
+    bool MetBefore() const { return m_bUntilBegun ? m_bMetBefore : m_fault && AllocationFault::Happened(); }
+    // The last row of the rows the view heard were inserted; 0 when it heard of none.
+    int RowsInsertedUpTo(std::size_t nView) const { return m_views[nView].nInsertedUpTo; }
+
+private:
+    struct View
+    {
+        HWND hWnd;
+        WNDPROC pfnOld;
+        int nInsertedUpTo = 0;
+        int nArmedHeard = 0;  // notifications of the armed moment's kind; no allocation once armed
+        int nUntilHeard = 0;
+    };
+    static WNDPROC Subclass(HWND hWnd)
+    {
+        return reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    static bool Is(const Moment& moment, const View& view, const View& momentView, int nCode, int nHeard)
+    {
+        return &view == &momentView && nCode == moment.nCode && nHeard == moment.nTimes;
+    }
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
+    {
+        CEditorFault& self = *s_pThis;
+        View& view = *std::find_if(self.m_views.begin(), self.m_views.end(),
+                                   [hWnd](const View& each) { return each.hWnd == hWnd; });
+        const int nCode = nMessage == WM_NOTIFY ? int(reinterpret_cast<NMHDR*>(lParam)->code) : 0;
+        view.nArmedHeard += nCode == self.m_armed.nCode;
+        view.nUntilHeard += nCode == self.m_until.nCode;
+        const View& armedView = self.m_views[self.m_armed.nView];
+        const View& untilView = self.m_views[self.m_until.nView];
+        if (self.m_fault && !self.m_bUntilBegun && Is(self.m_until, view, untilView, nCode, view.nUntilHeard))
+        {
+            self.m_bUntilBegun = true;
+            self.m_bMetBefore = AllocationFault::Happened();
+        }
+        if (nCode == KT_EDIT_NM_TEXTCHANGED)
+        {
+            const auto* pRows = reinterpret_cast<const KT_EDIT_NMHDR_ROWS*>(lParam);
+            if (pRows->nFlags & KT_EDIT_CHANGE_ROWS_INSERTED)
+                view.nInsertedUpTo = pRows->nLastRow;
+        }
+        const LRESULT lResult = ::CallWindowProc(view.pfnOld, hWnd, nMessage, wParam, lParam);
+        if (!self.m_fault && Is(self.m_armed, view, armedView, nCode, view.nArmedHeard))
+            self.m_fault.emplace(self.m_nSucceeding, AllocationFault::Threads::ThisOne);
+        return lResult;
+    }
+
+    static inline CEditorFault* s_pThis = nullptr;
+    std::vector<View> m_views;
+    long m_nSucceeding;
+    Moment m_armed, m_until;
+    std::optional<AllocationFault> m_fault;
+    bool m_bUntilBegun = false;
+    bool m_bMetBefore = false;
+};
+
+// What the last Generate wrote to the output pane.
+std::string LastGenerateOutput(CMainFrame& frame)
+{
+    CString strOutput;
+    frame.m_wndOutput.GetWindowText(strOutput);
+    const std::string output(strOutput);
+    return output.substr(output.rfind("Start Generating..."));
+}
+
 class GenerateIntoEditorsTest : public DesignerFrameTest
 {
 protected:
@@ -77,6 +172,7 @@ protected:
         Select(ProjectItem("Large"));
         return *m_pFrame->m_projects.back();
     }
+    void GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until);
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
     static CKTSyntaxEditView* ViewOf(CDocument* pDoc) { return static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView(); }
     // The editor's rows, each ended by LF but the last.
@@ -148,97 +244,10 @@ TEST_F(GenerateIntoEditorsTest, MemoryRunningOutPuttingTheTextsInLeavesEveryEdit
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
 }
 
-namespace
-{
-
-// Memory runs out while the first of the editors redraws with its new text: the allocation that comes
-// nSucceeding after its view heard that the old rows went fails, on the window's thread. Each view's
-// last rows that it heard were inserted are kept.
-class CRedrawFault
-{
-public:
-    CRedrawFault(const std::vector<HWND>& views, long nSucceeding) : m_nSucceeding(nSucceeding)
-    {
-        for (HWND hView : views)
-            m_views.push_back({hView, Subclass(hView)});
-        s_pThis = this;
-    }
-    ~CRedrawFault()
-    {
-        for (const View& view : m_views)
-            ::SetWindowLongPtr(view.hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(view.pfnOld));
-        s_pThis = nullptr;
-    }
-    CRedrawFault(const CRedrawFault&) = delete;
-    CRedrawFault& operator=(const CRedrawFault&) = delete;
-
-    // The fault was met before the second editor began to redraw.
-    bool MetInFirst() const { return m_bMetInFirst; }
-    // The last row of the rows the view heard were inserted; 0 when it heard of none.
-    int RowsInsertedUpTo(std::size_t nView) const { return m_views[nView].nInsertedUpTo; }
-
-private:
-    struct View
-    {
-        HWND hWnd;
-        WNDPROC pfnOld;
-        int nInsertedUpTo = 0;
-    };
-    static WNDPROC Subclass(HWND hWnd)
-    {
-        return reinterpret_cast<WNDPROC>(::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
-    }
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam)
-    {
-        CRedrawFault& self = *s_pThis;
-        View& view = *std::find_if(self.m_views.begin(), self.m_views.end(),
-                                   [hWnd](const View& each) { return each.hWnd == hWnd; });
-        const bool bFirst = &view == &self.m_views[0];
-        const bool bTextChanged =
-            nMessage == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == UINT(KT_EDIT_NM_TEXTCHANGED);
-        if (bTextChanged && !bFirst && self.m_fault && !self.m_bSecondBegun)
-        {
-            self.m_bSecondBegun = true;
-            self.m_bMetInFirst = AllocationFault::Happened();
-        }
-        if (bTextChanged)
-        {
-            const auto* pRows = reinterpret_cast<const KT_EDIT_NMHDR_ROWS*>(lParam);
-            if (pRows->nFlags & KT_EDIT_CHANGE_ROWS_INSERTED)
-                view.nInsertedUpTo = pRows->nLastRow;
-        }
-        const LRESULT lResult = ::CallWindowProc(view.pfnOld, hWnd, nMessage, wParam, lParam);
-        if (bTextChanged && bFirst && !self.m_fault)
-            self.m_fault.emplace(self.m_nSucceeding, AllocationFault::Threads::ThisOne);
-        return lResult;
-    }
-
-    static inline CRedrawFault* s_pThis = nullptr;
-    std::vector<View> m_views;
-    long m_nSucceeding;
-    std::optional<AllocationFault> m_fault;
-    bool m_bSecondBegun = false;
-    bool m_bMetInFirst = false;
-};
-
-// What the last Generate wrote to the output pane.
-std::string LastGenerateOutput(CMainFrame& frame)
-{
-    CString strOutput;
-    frame.m_wndOutput.GetWindowText(strOutput);
-    const std::string output(strOutput);
-    return output.substr(output.rfind("Start Generating..."));
-}
-
-}  // namespace
-
-// Before, an allocation failing while the first editor redrew could end the program, and then left the
-// later editors untold of their new text, their rows, scroll bars and colours those of the old one,
-// with a message box and no line in the output. The editors' marks are all set before any editor
-// redraws, so that no failure there leaves a new text that Save All would not write. Each allocation
-// of the first editor's redraw fails in turn; the design changes each time, so that every editor takes
-// a new text.
-TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileAnEditorRedrawsLeavesEveryNewTextMarkedForSaveAll)
+// Generate into the three open editors of "gen" with each allocation after the moment `armed` failing
+// in turn, until none before the moment `until` fails: every editor ends with its new text marked,
+// the later editors told of all their rows, and the output says Generate was done or why not.
+void GenerateIntoEditorsTest::GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until)
 {
     const std::vector<std::string> files = {"gen_api.h", "gen_api.c", "gen_api_demo.c"};
     ProjectRecord& project = OpenAndSelect("gen");
@@ -252,11 +261,13 @@ TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileAnEditorRedrawsLeavesEveryN
     for (long nSucceeding = 0; bMet; nSucceeding++)
     {
         SCOPED_TRACE("allocation " + std::to_string(nSucceeding));
+        // A new design each time, so that every editor takes a new text.
         project.basedProtocol ^= 1;
         {
-            CRedrawFault fault(views, nSucceeding);
+            CEditorFault fault(views, nSucceeding, armed, until);
             m_pFrame->SendMessage(WM_COMMAND, ID_BUILD_GENERATE_CODE);
-            bMet = fault.MetInFirst();
+            bMet = fault.MetBefore();
+            ASSERT_TRUE(bMet || nSucceeding > 0) << "the first allocation after the moment fails";
             for (std::size_t nLater = 1; nLater < files.size(); nLater++)
                 ASSERT_EQ(ViewOf(EditorOf(files[nLater]))->GetEditCtrl()->GetRowCount(), fault.RowsInsertedUpTo(nLater))
                     << files[nLater] << " was told of all its new rows";
@@ -274,6 +285,25 @@ TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileAnEditorRedrawsLeavesEveryN
             ASSERT_EQ(EditorText(EditorOf(file)), Written(file)) << file;
         ASSERT_TRUE(DesignerTestApp().m_messages.empty());
     }
+}
+
+// Before, an allocation failing while the first editor redrew could end the program, and then left the
+// later editors untold of their new text, their rows, scroll bars and colours those of the old one,
+// with a message box and no line in the output. The editors' marks are all set before any editor
+// redraws, so that no failure there leaves a new text that Save All would not write. Each allocation
+// of the first editor's redraw fails in turn.
+TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileAnEditorRedrawsLeavesEveryNewTextMarkedForSaveAll)
+{
+    GenerateWithEachAllocationFailing({0, KT_EDIT_NM_TEXTCHANGED}, {1, KT_EDIT_NM_TEXTCHANGED});
+}
+
+// Marking a document updates its title and frames, which allocates: before, a failure there left the
+// later documents with their new texts and no mark, and went past the output with a message box. Each
+// allocation from the first editor taking its text to its redraw fails in turn; the first editor
+// hears it may be edited once as its text is made ready and once as it takes it.
+TEST_F(GenerateIntoEditorsTest, MemoryRunningOutWhileTheDocumentsAreMarkedLeavesEveryNewTextMarkedAndSaysSo)
+{
+    GenerateWithEachAllocationFailing({0, KT_EDIT_NM_CANEDIT, 2}, {0, KT_EDIT_NM_TEXTCHANGED});
 }
 
 // The example designs share one folder: one project's Save and Close touch no editor of another there.

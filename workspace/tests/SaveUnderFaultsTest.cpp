@@ -160,3 +160,20 @@ TEST_F(SaveUnderFaultsTest, AChangedTextIsNotSavedOverItsUnicodeFileAfterAnUncha
     EXPECT_TRUE(m_folder.Read("big_api.c") == bytes);
     EXPECT_TRUE(pDoc->IsModified());
 }
+
+// Generate puts a whole new text in the UTF-16 source's editor, which keeps none of the characters the
+// rows had no form for: Save All writes it over the file, still UTF-16.
+TEST_F(SaveUnderFaultsTest, GeneratedCodeInTheEditorOfAUnicodeFileIsSavedOverIt)
+{
+    CwrenfoldDoc* pDoc = OpenUnicodeSource();
+    ASSERT_NE(nullptr, pDoc);
+    Select(ProjectItem("big"));
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    ASSERT_TRUE(pDoc->IsModified());
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(DesignerTestApp().m_messages.empty()) << Message(0);
+    EXPECT_FALSE(pDoc->IsModified());
+    const std::string written = m_folder.Read("big_api.c");
+    EXPECT_EQ("\xFF\xFE", written.substr(0, 2));
+    EXPECT_NE(std::string::npos, written.find(std::string("#\0i\0n\0c\0l\0u\0d\0e\0", 16)));
+}

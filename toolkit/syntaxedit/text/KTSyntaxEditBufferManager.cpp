@@ -344,11 +344,15 @@ KT_EDIT_TEXTPOS CKTSyntaxEditBufferManager::GetEndPos() const
     return nRows == 0 ? KT_EDIT_TEXTPOS(1, 1) : KT_EDIT_TEXTPOS(nRows, m_Lines.GetLengthAt(nRows) + 1);
 }
 
-void CKTSyntaxEditBufferManager::SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle)
+// A whole new text keeps nothing of the file's: the bytes kept for the old rows go with them, to come
+// back with them on undo.
+void CKTSyntaxEditBufferManager::SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle,
+                                          std::unique_ptr<CKTSyntaxEditUnicodeOriginal>& pUnicodeOriginal)
 {
     CKTSyntaxEditRowWriteLock lock(m_RowLock);
     m_Lines.Swap(rows);
     std::swap(m_nLineEndStyle, nLineEndStyle);
+    m_pUnicodeOriginal.swap(pUnicodeOriginal);
 }
 
 BOOL CKTSyntaxEditBufferManager::ReplaceAllText(LPCSTR pszText, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd)

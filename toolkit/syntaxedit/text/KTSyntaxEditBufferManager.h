@@ -132,9 +132,10 @@ public:
     std::unique_ptr<CKTSyntaxEditPreparedText> PrepareReplaceAll(CKTSyntaxEditNewText& text);
     // The prepared text put in, once; asks for no memory.
     BOOL ReplaceAllText(CKTSyntaxEditPreparedText& text, KT_EDIT_TEXTPOS& lcOldEnd, KT_EDIT_TEXTPOS& lcNewEnd);
-    // Puts the rows and the style in the buffer's place and the buffer's into them; for replaying a
-    // replacement.
-    void SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle);
+    // Puts the rows, the style and the file's bytes kept with them in the buffer's place and the
+    // buffer's into them; for replaying a replacement.
+    void SwapRows(CKTSyntaxEditLineArray& rows, int& nLineEndStyle,
+                  std::unique_ptr<CKTSyntaxEditUnicodeOriginal>& pUnicodeOriginal);
     // The position after the last character.
     KT_EDIT_TEXTPOS GetEndPos() const;
     BOOL ChangeCase(int nRow, int nDispCol1, int nDispCol2, BOOL bUpper, BOOL bRecordUndo);

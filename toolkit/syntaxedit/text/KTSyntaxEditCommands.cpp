@@ -265,7 +265,10 @@ DWORD CKTSyntaxEditReplaceAllCommand::UnExecute(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT
     return SwapTexts(lcFrom, lcTo, pCtrl);
 }
 
-void CKTSyntaxEditReplaceAllCommand::SwapRows() { m_pBufferMgr->SwapRows(*m_pRows, m_nLineEndStyle); }
+void CKTSyntaxEditReplaceAllCommand::SwapRows()
+{
+    m_pBufferMgr->SwapRows(*m_pRows, m_nLineEndStyle, m_pUnicodeOriginal);
+}
 
 // The parser hears of it as the removal of the old text and the insertion of the new.
 DWORD CKTSyntaxEditReplaceAllCommand::SwapTexts(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT_TEXTPOS& lcTo,
@@ -275,7 +278,7 @@ DWORD CKTSyntaxEditReplaceAllCommand::SwapTexts(KT_EDIT_TEXTPOS& lcFrom, KT_EDIT
         return 0;
     const KT_EDIT_TEXTPOS lcStart(1, 1);
     const KT_EDIT_TEXTPOS lcOldEnd = m_pBufferMgr->GetEndPos();
-    m_pBufferMgr->SwapRows(*m_pRows, m_nLineEndStyle);
+    SwapRows();
     const KT_EDIT_TEXTPOS lcNewEnd = m_pBufferMgr->GetEndPos();
     NotifyParser(m_pBufferMgr, lcStart, lcOldEnd, CKTSyntaxEditLexParserLink::editDeleted);
     NotifyParser(m_pBufferMgr, lcStart, lcNewEnd, CKTSyntaxEditLexParserLink::editInserted);

@@ -11,6 +11,7 @@
 
 #include "KTSyntaxEditLineArray.h"
 #include "KTSyntaxEditTextPos.h"
+#include "KTSyntaxEditUnicodeOriginal.h"
 
 class CKTSyntaxEditBufferManager;
 
@@ -167,4 +168,6 @@ private:
     CKTSyntaxEditBufferManager* m_pBufferMgr;         // not owned: the buffer owns the history
     std::unique_ptr<CKTSyntaxEditLineArray> m_pRows;  // the text the buffer does not show now
     int m_nLineEndStyle;                              // and its line-end style
+    // and its file's bytes when the rows lost characters of them; none for a new text
+    std::unique_ptr<CKTSyntaxEditUnicodeOriginal> m_pUnicodeOriginal;
 };

@@ -335,6 +335,29 @@ TEST(BufferFileLossyUnicode, OnlyAFileThatGotTheOriginalBytesIsKeptFromAChangedT
     EXPECT_EQ(file.Read(), bytes);
 }
 
+// A whole new text keeps none of the file's characters: it is saved over the file in UTF-16. Undone,
+// the rows are those read again, and the file's own bytes are what is saved; redone, the new text.
+TEST(BufferFileLossyUnicode, AWholeNewTextIsSavedOverItsFileAndUndoBringsTheFilesBytesBack)
+{
+    const std::string bytes = kttest::Utf16(kLossyTexts[0]);
+    kttest::TempFile file("wide.c");
+    file.Write(bytes);
+    BufferPtr buffer = NewBuffer();
+    LoadFile(*buffer, file.Path());
+    KT_EDIT_TEXTPOS oldEnd, newEnd;
+    ASSERT_TRUE(buffer->ReplaceAllText("int b;\r\n", oldEnd, newEnd));
+    const std::string replaced = "\xFF\xFE" + kttest::Utf16(L"int b;\r\n");
+    EXPECT_EQ(SaveOver(*buffer, file.Path()), "");
+    EXPECT_EQ(file.Read(), replaced);
+
+    KT_EDIT_TEXTPOS from, to;
+    buffer->GetUndoRedoManager()->DoUndo(from, to, NULL);
+    EXPECT_EQ(SaveOver(*buffer, file.Path()), "");
+    EXPECT_EQ(file.Read(), bytes);
+    buffer->GetUndoRedoManager()->DoRedo(from, to, NULL);
+    EXPECT_EQ(StoreBytes(*buffer), replaced);
+}
+
 TEST(BufferFileLossyUnicode, AFileThatConvertsWholeIsEditedAndSavedAsBefore)
 {
     const std::string bytes = "\xFF\xFE" + kttest::Utf16(L"caf\xe9\r\nx");
