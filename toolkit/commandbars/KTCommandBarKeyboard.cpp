@@ -7,20 +7,20 @@
 #include "KTControl.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
+#include "KTDrawHelpers.h"
+#include "KTKeyState.h"
 #include "KTKeyboardHookManager.h"
 #include "KTKeyboardTips.h"
 #include "KTToolBar.h"
 
 namespace
 {
-BOOL IsKeyDown(int nKey) { return (::GetKeyState(nKey) & 0x8000) != 0; }
-
-// The letter that picks the caption: after its '&', else its first character.
+// The letter that picks the caption: the one it underlines, else its first character.
 TCHAR AccessLetter(const CString& strCaption, BOOL* pExplicit)
 {
-    int nAmp = strCaption.Find('&');
-    *pExplicit = nAmp >= 0 && nAmp < strCaption.GetLength() - 1;
-    return *pExplicit ? strCaption[nAmp + 1] : strCaption[0];
+    const TCHAR chLetter = CKTDrawHelpers::GetAccessLetter(strCaption);
+    *pExplicit = chLetter != 0;
+    return *pExplicit ? chLetter : strCaption[0];
 }
 }  // namespace
 
@@ -77,9 +77,9 @@ BOOL CKTCommandBar::OnBarKey(UINT nChar)
     switch (nChar)
     {
     case VK_TAB:
-        if (IsKeyDown(VK_CONTROL) && pCommandBars && GetRootParent()->AsToolBar())
-            return pCommandBars->ActivateNextToolBar(GetRootParent(), IsKeyDown(VK_SHIFT) ? -1 : 1) || TRUE;
-        HandleNavigationCode(IsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext);
+        if (KTIsKeyDown(VK_CONTROL) && pCommandBars && GetRootParent()->AsToolBar())
+            return pCommandBars->ActivateNextToolBar(GetRootParent(), KTIsKeyDown(VK_SHIFT) ? -1 : 1) || TRUE;
+        HandleNavigationCode(KTIsKeyDown(VK_SHIFT) ? ktNavPrevious : ktNavNext);
         FocusSelectedField();
         return TRUE;
     case VK_RETURN:
@@ -109,7 +109,7 @@ BOOL CKTCommandBar::OnBarKey(UINT nChar)
 BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (pCommandBars && pCommandBars->GetKeyboardTips()->GetBar() == this && !IsKeyDown(VK_CONTROL))
+    if (pCommandBars && pCommandBars->GetKeyboardTips()->GetBar() == this && !KTIsKeyDown(VK_CONTROL))
         return pCommandBars->GetKeyboardTips()->OnKey(this, nChar);
     if (pCommandBars && m_nBarType == ktBarTypeNormal && AsToolBar() && pCommandBars->OnFrameAccessKey(nChar))
     {
@@ -117,7 +117,7 @@ BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
         return TRUE;
     }
     BOOL bAmbiguous = FALSE;
-    int nIndex = IsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
+    int nIndex = KTIsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous, TRUE, IsAccessByShownCaptionOnly());
     if (nIndex != -1)
     {
         SetSelected(nIndex, ktSelectionKeyboard);

@@ -6,11 +6,10 @@
 #include "KTDockingPane.h"
 #include "KTDockingPaneManager.h"
 #include "KTDockingPaneWindowSelect.h"
+#include "KTKeyState.h"
 
 namespace
 {
-BOOL IsKeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
-
 // Bit 31 of the key data is set for a key release, bit 30 when the key was down before.
 BOOL IsKeyPress(LPARAM lParam) { return (lParam & 0x80000000) == 0; }
 
@@ -58,12 +57,12 @@ BOOL CKTDockingPaneKeyboardHook::OnHookKey(UINT nKey, LPARAM lParam)
             m_nOpeningKey = 0;
         return FALSE;
     }
-    const BOOL bAlt = IsKeyDown(VK_MENU);
-    const BOOL bCtrl = IsKeyDown(VK_CONTROL);
+    const BOOL bAlt = KTIsKeyDown(VK_MENU);
+    const BOOL bCtrl = KTIsKeyDown(VK_CONTROL);
     const BOOL bCtrlTab = nKey == VK_TAB && bCtrl && !bAlt;
     const BOOL bAltF7 = nKey == VK_F7 && bAlt && !bCtrl;
     const BOOL bAltF6 = nKey == VK_F6 && bAlt && !bCtrl;
-    const BOOL bAltMinus = (nKey == VK_OEM_MINUS || nKey == VK_SUBTRACT) && bAlt && !bCtrl && !IsKeyDown(VK_SHIFT);
+    const BOOL bAltMinus = (nKey == VK_OEM_MINUS || nKey == VK_SUBTRACT) && bAlt && !bCtrl && !KTIsKeyDown(VK_SHIFT);
     if (bAltMinus && !m_pRunning)
         return OnPaneMenuKey();
     if (!bCtrlTab && !bAltF7 && !bAltF6)
@@ -72,7 +71,7 @@ BOOL CKTDockingPaneKeyboardHook::OnHookKey(UINT nKey, LPARAM lParam)
     {
         // The selector's own loop may meet the press that opened it once more: not a new Tab.
         if (nKey != m_nOpeningKey || IsRepeat(lParam))
-            m_pRunning->SelectNext(IsKeyDown(VK_SHIFT));
+            m_pRunning->SelectNext(KTIsKeyDown(VK_SHIFT));
         return TRUE;
     }
     const SSite* pSite = FindSite();
@@ -82,7 +81,7 @@ BOOL CKTDockingPaneKeyboardHook::OnHookKey(UINT nKey, LPARAM lParam)
         return FALSE;
     if (bAltF6)
     {
-        const WPARAM nCommand = IsKeyDown(VK_SHIFT) ? SC_PREVWINDOW : SC_NEXTWINDOW;
+        const WPARAM nCommand = KTIsKeyDown(VK_SHIFT) ? SC_PREVWINDOW : SC_NEXTWINDOW;
         pSite->pManager->PostMessage(WM_SYSCOMMAND, nCommand, 0);
         return TRUE;
     }

@@ -9,6 +9,7 @@
 #include "KTDockingPaneManager.h"
 #include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
+#include "KTKeyState.h"
 #include "KTResourceManager.h"
 #include "KTSystemInfo.h"
 
@@ -33,8 +34,6 @@ namespace
 {
 
 BOOL IsModifierKey(UINT nChar) { return nChar == VK_SHIFT || nChar == VK_CONTROL || nChar == VK_MENU; }
-
-BOOL IsKeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
 
 CDocument* ActiveDocumentOf(HWND hWnd)
 {
@@ -148,7 +147,7 @@ BOOL CKTDockingPaneWindowSelect::Populate()
     AddFiles();
     if (m_layout.GetItems().empty())
         return FALSE;
-    m_bPanesFirst = m_layout.ChooseInitialSelection(m_bPanesFirst, IsKeyDown(VK_SHIFT));
+    m_bPanesFirst = m_layout.ChooseInitialSelection(m_bPanesFirst, KTIsKeyDown(VK_SHIFT));
     PlaceWindow();
     return TRUE;
 }
@@ -211,7 +210,7 @@ void CKTDockingPaneWindowSelect::OnKeyDown(UINT nChar, UINT, UINT)
     switch (nChar)
     {
     case VK_TAB:
-        m_layout.SelectTab(IsKeyDown(VK_SHIFT));
+        m_layout.SelectTab(KTIsKeyDown(VK_SHIFT));
         break;
     case VK_DOWN:
     case VK_UP:
@@ -242,7 +241,7 @@ void CKTDockingPaneWindowSelect::OnSysKeyUp(UINT, UINT, UINT) { EndWhenModifierR
 void CKTDockingPaneWindowSelect::EndWhenModifierReleased()
 {
     // Releasing the modifier that opened the selector confirms; other keys come up with it still held.
-    if (!IsKeyDown(m_nHeldModifier))
+    if (!KTIsKeyDown(m_nHeldModifier))
         End(IDOK);
 }
 

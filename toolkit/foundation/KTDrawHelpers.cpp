@@ -120,6 +120,19 @@ void CKTDrawHelpers::StripMnemonics(CString& strText)
     strText = strResult;
 }
 
+TCHAR CKTDrawHelpers::GetAccessLetter(const CString& strText)
+{
+    for (int i = 0; i + 1 < strText.GetLength(); i++)
+    {
+        if (strText[i] != '&')
+            continue;
+        if (strText[i + 1] != '&')
+            return strText[i + 1];
+        i++;
+    }
+    return 0;
+}
+
 BOOL CKTDrawHelpers::FontExists(LPCSTR lpszFaceName)
 {
     if (!lpszFaceName || !*lpszFaceName)

@@ -41,6 +41,8 @@ public:
 
     // "&&" becomes "&", single markers and a trailing '&' go.
     static void StripMnemonics(CString& strText);
+    // The letter the caption underlines: after its first '&' that is not part of "&&"; 0 for none.
+    static TCHAR GetAccessLetter(const CString& strText);
     static BOOL FontExists(LPCSTR lpszFaceName);
     // The face for vertical text.
     static CString GetDefaultFontName(BOOL bPreferStandardFace = FALSE);

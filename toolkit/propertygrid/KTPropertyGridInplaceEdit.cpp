@@ -1,6 +1,7 @@
 // KTPropertyGridInplaceEdit.cpp: placing, colouring and driving the grid's in-place edit.
 #include "KTPropertyGridInplaceEdit.h"
 
+#include "KTKeyState.h"
 #include "KTPropertyGrid.h"
 #include "KTDrawObjects.h"
 #include "KTPropertyGridItem.h"
@@ -12,8 +13,6 @@ namespace
 
 // Styles that may differ without recreating the window.
 const DWORD kToleratedStyles = WS_CHILD | WS_VISIBLE | ES_READONLY | ES_RIGHT | ES_CENTER;
-
-BOOL IsKeyDown(int nKey) { return (::GetKeyState(nKey) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -189,7 +188,7 @@ void CKTPropertyGridInplaceEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags
     {
     case VK_TAB:
         if (CKTPropertyGrid* pGrid = m_pItem->GetGrid())
-            pGrid->OnNavigate(ktGridPartInplaceEdit, !IsKeyDown(VK_SHIFT), m_pItem);
+            pGrid->OnNavigate(ktGridPartInplaceEdit, !KTIsKeyDown(VK_SHIFT), m_pItem);
         return;
     case VK_ESCAPE:
         m_bCancelled = TRUE;

@@ -7,6 +7,7 @@
 #include "KTCommandBars.h"
 #include "KTControlAction.h"
 #include "KTControls.h"
+#include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
 #include "KTKeyboardTips.h"
 #include "KTMouseHookManager.h"
@@ -358,29 +359,12 @@ void CKTRibbonBar::DropTabDownByKeyboard(CKTRibbonTab* pTab)
     SetSelected(m_pControlTab->GetIndex(), ktSelectionKeyboard);
 }
 
-namespace
-{
-// The letter after the caption's first single '&', as the tab underlines it ("&&" stands for '&'); 0 for none.
-TCHAR AccessLetterOf(const CString& strCaption)
-{
-    for (int i = 0; i + 1 < strCaption.GetLength(); i++)
-    {
-        if (strCaption[i] != '&')
-            continue;
-        if (strCaption[i + 1] != '&')
-            return strCaption[i + 1];
-        i++;
-    }
-    return 0;
-}
-}  // namespace
-
 CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const
 {
     for (int i = 0; m_pControlTab && i < m_pControlTab->GetItemCount(); i++)
     {
         CKTRibbonTab* pTab = m_pControlTab->GetTab(i);
-        const TCHAR chLetter = AccessLetterOf(pTab->GetCaption());
+        const TCHAR chLetter = CKTDrawHelpers::GetAccessLetter(pTab->GetCaption());
         if (pTab->IsVisible() && pTab->IsEnabled() && chLetter &&
             CKTAcceleratorManager::CompareAccelKey(chLetter, nKey))
             return pTab;

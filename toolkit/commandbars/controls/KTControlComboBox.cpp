@@ -5,6 +5,7 @@
 #include "KTCommandBars.h"
 #include "KTControlComboBoxList.h"
 #include "KTImageManager.h"
+#include "KTKeyState.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 
@@ -12,7 +13,6 @@ IMPLEMENT_DYNCREATE(CKTControlComboBox, CKTControlPopup)
 
 namespace
 {
-BOOL IsKeyDown(int nKey) { return ::GetKeyState(nKey) < 0; }
 BOOL IsMoveKey(UINT nChar) { return nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT; }
 // The shell's completion flag that lets Tab move in its list.
 const DWORD kShellTabMovesSelection = 8;
@@ -357,7 +357,7 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
     m_bSuppressAutoComplete = nChar == VK_DELETE || nChar == VK_BACK;
     CKTControlComboBoxEditCtrl* pEdit = GetEditCtrl();
     CKTShellAutoCompleteHook* pShellHook = m_field.GetShellHook();
-    const BOOL bAlt = IsKeyDown(VK_MENU);
+    const BOOL bAlt = KTIsKeyDown(VK_MENU);
     if (pEdit && pEdit->IsComposing())
         return ktHookStopHere;
     if (nChar == VK_TAB && !(pShellHook && (m_field.GetShellAutoCompleteFlags() & kShellTabMovesSelection)))
@@ -382,7 +382,7 @@ int CKTControlComboBox::OnHookKeyDown(UINT nChar, LPARAM lParam)
         return bPopupBar ? ktHookHandled : ktHookContinue;
     }
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (bAlt && !IsKeyDown(VK_CONTROL) && pEdit && pCommandBars && pCommandBars->OnFrameAccessKey(nChar))
+    if (bAlt && !KTIsKeyDown(VK_CONTROL) && pEdit && pCommandBars && pCommandBars->OnFrameAccessKey(nChar))
         return ktHookHandled;
     if ((nChar == VK_F4 && !bAlt) || ((nChar == VK_UP || nChar == VK_DOWN) && bAlt))
     {

@@ -3,14 +3,10 @@
 
 #include "KTCommandBar.h"
 #include "KTCommandBars.h"
+#include "KTKeyState.h"
 #include "KTMouseHookManager.h"
 
 IMPLEMENT_DYNCREATE(CKTControlEdit, CKTControl)
-
-namespace
-{
-BOOL IsKeyDown(int nKey) { return ::GetKeyState(nKey) < 0; }
-}  // namespace
 
 CKTControlEdit::CKTControlEdit() : m_field(this)
 {
@@ -174,7 +170,7 @@ int CKTControlEdit::OnHookKeyDown(UINT nChar, LPARAM lParam)
     }
     }
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (IsKeyDown(VK_MENU) && !IsKeyDown(VK_CONTROL) && pCommandBars && pCommandBars->OnFrameAccessKey(nChar))
+    if (KTIsKeyDown(VK_MENU) && !KTIsKeyDown(VK_CONTROL) && pCommandBars && pCommandBars->OnFrameAccessKey(nChar))
         return ktHookHandled;
     if (m_bShowSpinButtons && (nChar == VK_UP || nChar == VK_DOWN))
     {

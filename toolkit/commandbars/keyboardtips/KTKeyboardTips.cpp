@@ -6,6 +6,7 @@
 #include "KTCommandBarKeyboardTip.h"
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
+#include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
@@ -14,15 +15,13 @@
 
 namespace
 {
-// A caption's key: the character after its first '&', else its first one.
+// A caption's key: the letter it underlines, else its first character.
 CString DefaultTipText(const CString& strCaption)
 {
-    int nAmp = strCaption.Find('&');
-    CString strUpper = strCaption;
-    strUpper.MakeUpper();
-    if (nAmp >= 0 && nAmp < strUpper.GetLength() - 1)
-        return strUpper.Mid(nAmp + 1, 1);
-    return strUpper.Left(1);
+    const TCHAR chLetter = CKTDrawHelpers::GetAccessLetter(strCaption);
+    CString strText = chLetter ? CString(chLetter) : strCaption.Left(1);
+    strText.MakeUpper();
+    return strText;
 }
 
 CRect PlaceTip(const CKTCommandBarKeyboardTip& tip, CSize sz, CPoint ptAnchor, BOOL bRightToLeft)

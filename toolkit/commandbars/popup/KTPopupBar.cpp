@@ -146,6 +146,8 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
         return FALSE;
     }
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
+    // Just laid out: only what the update handlers change asks for another layout.
+    m_dwPendingUpdate &= ~ktPendingLayout;
     IdleUpdate();
     // An update handler may have closed the popup: nothing is left to show or to sound.
     if (!GetSafeHwnd())
@@ -156,6 +158,8 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
     ShowAnimated();
     KTSoundPlayer()->Play(ktSoundMenuPopup);
     CastShadow();
+    // The next update lays it out anew, so that its lists show what changed meanwhile.
+    m_dwPendingUpdate |= ktPendingLayout;
     UnlockRedraw();
     return GetSafeHwnd() != NULL;
 }
@@ -213,6 +217,11 @@ BOOL CKTPopupBar::TakeReturnCommand(UINT nId)
 
 CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
 {
+    // Place holders take their items away and make them anew, which forgets the selection: the entry the keyboard
+    // lit stays lit.
+    CKTControl* pSelected = GetControl(m_nSelected);
+    const int nKeyboard = pSelected ? pSelected->GetSelected() : ktSelectionNone;
+    const int nKept = KTIsKeyboardSelection(nKeyboard) ? m_nSelected : -1;
     m_bLayoutLock = TRUE;
     if (nLength == 0)
     {
@@ -228,6 +237,9 @@ CSize CKTPopupBar::CalcDynamicLayout(int nLength, DWORD)
     CSize sz = m_pControls->CalcPopupSize(rcBorders, nLength);
     PlaceSpecialRows(sz, rcBorders, nExpandHeight);
     m_bLayoutLock = FALSE;
+    CKTControl* pKept = GetControl(nKept);
+    if (m_nSelected == -1 && pKept && pKept->IsVisible())
+        SetSelected(nKept, nKeyboard);
     return sz;
 }
 

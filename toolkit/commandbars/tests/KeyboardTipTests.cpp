@@ -343,3 +343,66 @@ TEST_F(KeyboardTipTest, AltLetterWhileAnotherTopLevelWindowIsActiveLeavesTheFram
     other.DestroyWindow();
     m_pCommandBars->ClosePopups();
 }
+
+// A tracked toolbar's letter counts only where its caption, and so its letter, shows: a bar of icons is run by none,
+// its '&' letter or first letter alike.
+TEST_F(KeyboardTipTest, ALetterTypedIntoAToolbarOfIconsRunsNothing)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    CKTToolBar* pBar = AddBar("Icons", {{ID_TEST_ENABLED, "&Generate"}, {ID_TEST_ENABLED, "Undo"}});
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+        pBar->GetControl(i)->SetStyle(ktButtonIcon);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_F10));
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl));
+    ASSERT_EQ(1, pBar->GetTrackingMode());
+    ASSERT_EQ(0, pBar->GetSelected());
+    ASSERT_TRUE(input.Key('G'));
+    ASSERT_TRUE(input.Key('U'));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "no unseen letter ran its button";
+    EXPECT_EQ(0, pBar->GetSelected()) << "nor moved to it";
+    m_pCommandBars->ClosePopups();
+    EXPECT_EQ(0, guard.Refused());
+}
+
+// "&&" draws an '&': the letter after the single '&' is the one its tip shows and runs it, from the tips and from a
+// bar tracked by the keyboard.
+TEST_F(KeyboardTipTest, ACaptionsDoubledAmpersandGivesItsTipAndKeysTheLetterAfterTheSingleOne)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    // Without "Toolbar Options", which would share the T.
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    CKTToolBar* pBar = AddBar("Lab", {{ID_TEST_ENABLED, "R&&D &Tools"}});
+    pBar->GetControl(0)->SetStyle(ktButtonCaption);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pCommandBars->GetMenuBar()->GetControl(2)->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key(VK_MENU));
+    ASSERT_FALSE(TipsOf(m_pCommandBars->GetMenuBar()).empty());
+    ASSERT_TRUE(input.Key('L'));
+    EXPECT_EQ((std::vector<CString>{"T", "M"}), TipsOf(pBar)) << "its button's, then the menu bar's";
+    ASSERT_TRUE(input.Key('T'));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "its tip's letter runs it";
+    m_pCommandBars->ClosePopups();
+
+    m_pFrame->m_commands.clear();
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    ASSERT_TRUE(input.Key(VK_F10));
+    ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl));
+    ASSERT_EQ(1, pBar->GetTrackingMode());
+    ASSERT_TRUE(input.Key('T'));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "the tracked bar's letter runs it";
+    m_pCommandBars->ClosePopups();
+    EXPECT_EQ(0, guard.Refused());
+}

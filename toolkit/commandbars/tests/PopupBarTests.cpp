@@ -77,6 +77,28 @@ void WhenPopupShows(std::function<void(HWND hPopup)> work)
         });
 }
 
+// The application's recent-file list for one test, holding these paths, the last one newest.
+class CRecentFilesOfTest
+{
+public:
+    explicit CRecentFilesOfTest(std::vector<LPCSTR> paths)
+    {
+        CWinApp* pApp = AfxGetApp();
+        EXPECT_TRUE(pApp->m_pRecentFileList == NULL);
+        delete pApp->m_pRecentFileList;
+        pApp->m_pRecentFileList = new CRecentFileList(0, "Recent Files Test", "File%d", 4);
+        for (LPCSTR lpszPath : paths)
+            pApp->AddToRecentFileList(lpszPath);
+    }
+    ~CRecentFilesOfTest()
+    {
+        delete AfxGetApp()->m_pRecentFileList;
+        AfxGetApp()->m_pRecentFileList = NULL;
+    }
+    CRecentFilesOfTest(const CRecentFilesOfTest&) = delete;
+    CRecentFilesOfTest& operator=(const CRecentFilesOfTest&) = delete;
+};
+
 class PopupBarTest : public CFrameFixture
 {
 protected:
@@ -853,11 +875,7 @@ TEST_F(PopupBarTest, ADiagonalMoveAcrossASiblingIntoTheSubMenuKeepsTheSubMenuOpe
 
 TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
 {
-    CWinApp* pApp = AfxGetApp();
-    ASSERT_TRUE(pApp->m_pRecentFileList == NULL);
-    pApp->m_pRecentFileList = new CRecentFileList(0, "Recent Files Test", "File%d", 4);
-    pApp->AddToRecentFileList("C:\\kt\\one.kpd");
-    pApp->AddToRecentFileList("C:\\kt\\b&c.kpd");
+    CRecentFilesOfTest recent({"C:\\kt\\one.kpd", "C:\\kt\\b&c.kpd"});
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
     ASSERT_TRUE(pMenuBar->SetPopuped(0));
     CKTControls* pFile = pMenuBar->GetControl(0)->GetCommandBar()->GetControls();
@@ -875,8 +893,29 @@ TEST_F(PopupBarTest, RecentFilesExpandTheirPlaceHolderIntoNumberedItems)
     EXPECT_NE(-1, pSecond->GetCaption().Find("one.kpd"));
     EXPECT_TRUE(pFirst->IsTemporary());
     pMenuBar->SetPopuped(-1);
-    delete pApp->m_pRecentFileList;
-    pApp->m_pRecentFileList = NULL;
+}
+
+// The list is made anew each time its menu is laid out, as the first update after the opening does: the entry the
+// keyboard lit stays lit, and Down moves on from it.
+TEST_F(PopupBarTest, AMenuOpenedByKeyKeepsItsFirstEntryLitAsItsRecentFilesAreMadeAnew)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CRecentFilesOfTest recent({"C:\\kt\\one.kpd", "C:\\kt\\two.kpd"});
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
+    ASSERT_EQ(0, pMenuBar->GetPopuped());
+    CKTCommandBar* pFile = pMenuBar->GetControl(0)->GetCommandBar();
+    ASSERT_NE(nullptr, pFile->GetControls()->FindControl(ID_FILE_MRU_FILE1 + 1)) << "both files are listed";
+    EXPECT_EQ(0, pFile->GetSelected()) << "lit as it opens";
+    pFile->IdleUpdate();
+    ASSERT_EQ(0, pFile->GetSelected()) << "and after the next update";
+    EXPECT_TRUE(KTIsKeyboardSelection(pFile->GetControl(0)->GetSelected()));
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    EXPECT_EQ(1, pFile->GetSelected()) << "Down moves to the second entry";
+    m_pCommandBars->ClosePopups();
+    EXPECT_EQ(0, guard.Refused());
 }
 
 TEST_F(PopupBarTest, RightClickOnAToolBarListsTheBarsAndHidesTheChosenOne)
@@ -1373,11 +1412,7 @@ TEST_F(PopupBarTest, AContextMenuAskedForFromTheKeyboardShowsItsAccessKeys)
 // The list's own id makes a place holder too; a place holder that starts a row passes that on to its first item.
 TEST_F(PopupBarTest, TheRecentFileListsOwnIdMakesItsPlaceHolderWhoseFirstItemTakesTheRowStart)
 {
-    CWinApp* pApp = AfxGetApp();
-    ASSERT_TRUE(pApp->m_pRecentFileList == NULL);
-    pApp->m_pRecentFileList = new CRecentFileList(0, "Recent Files Test", "File%d", 4);
-    pApp->AddToRecentFileList("C:\\kt\\one.kpd");
-    pApp->AddToRecentFileList("C:\\kt\\two.kpd");
+    CRecentFilesOfTest recent({"C:\\kt\\one.kpd", "C:\\kt\\two.kpd"});
     CKTSmartPtr<CKTPopupBar> pPopup = CKTPopupBar::CreatePopupBar(m_pCommandBars);
     CKTControl* pHolder = pPopup->GetControls()->Add(ktControlButton, KT_ID_RECENT_FILE_LIST);
     EXPECT_TRUE(pHolder->IsKindOf(RUNTIME_CLASS(CKTControlRecentFileList)));
@@ -1386,8 +1421,6 @@ TEST_F(PopupBarTest, TheRecentFileListsOwnIdMakesItsPlaceHolderWhoseFirstItemTak
     ASSERT_EQ(3, pPopup->GetControlCount());
     EXPECT_TRUE(pPopup->GetControl(1)->GetFlags() & ktFlagWrapRow);
     EXPECT_FALSE(pPopup->GetControl(2)->GetFlags() & ktFlagWrapRow) << "the first item only";
-    delete pApp->m_pRecentFileList;
-    pApp->m_pRecentFileList = NULL;
 }
 
 namespace

@@ -2,6 +2,7 @@
 // and replacing the word before the caret with the entry chosen.
 #include "KTSyntaxEditCompletion.h"
 
+#include "KTKeyState.h"
 #include "KTSyntaxEditCtrl.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 
@@ -178,7 +179,7 @@ void CKTSyntaxEditCompletion::Follow()
 // Enter or Tab that chose an entry, already queued, must not be typed after it; a Space is typed after the entry.
 BOOL CKTSyntaxEditCompletion::HandleKey(UINT nChar, UINT nRepCnt)
 {
-    if (nChar == VK_SPACE && IsCommandCtrl())
+    if (nChar == VK_SPACE && KTIsCommandCtrl())
         return FALSE;
     m_bChosen = FALSE;
     if (m_wndList.KeyDown(nChar, int(nRepCnt)))

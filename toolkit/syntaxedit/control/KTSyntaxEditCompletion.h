@@ -20,9 +20,6 @@ public:
 
     explicit CKTSyntaxEditCompletion(CKTSyntaxEditCtrl& ctrl) : m_ctrl(ctrl) {}
 
-    // Ctrl makes a key a command only with Alt up: AltGr reports both, and what it makes is the layout's own key.
-    static BOOL IsCommandCtrl() { return ::GetKeyState(VK_CONTROL) < 0 && ::GetKeyState(VK_MENU) >= 0; }
-
     BOOL Create();
     // The lexer's words, and its separators as the characters that end a word and as the open and close tags.
     void RefreshWords();

@@ -1,6 +1,7 @@
 // Keys that move the caret or edit around it: arrows, Home, End, page keys, Backspace, Delete and Insert.
 #include "KTSyntaxEditCtrl.h"
 
+#include "KTKeyState.h"
 #include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditTipWnd.h"
@@ -9,8 +10,6 @@
 
 namespace
 {
-BOOL IsDown(int nKey) { return ::GetKeyState(nKey) < 0; }
-
 BOOL IsCaretKey(UINT nChar)
 {
     return nChar == VK_PRIOR || nChar == VK_NEXT || nChar == VK_HOME || nChar == VK_END || nChar == VK_LEFT ||
@@ -36,11 +35,11 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
     if (m_pCompletion->IsOpen() && m_pCompletion->HandleKey(nChar, nRepCnt))
         return;
-    BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
+    BOOL bCtrl = KTIsKeyDown(VK_CONTROL), bShift = KTIsKeyDown(VK_SHIFT);
     m_bShiftSelecting = bShift;
     if (bShift && !m_bSelection)
     {
-        m_bColumnSelection = IsDown(VK_MENU);
+        m_bColumnSelection = KTIsKeyDown(VK_MENU);
         m_selStart = KT_EDIT_TEXTPOS(m_nCurrentRow, m_nDispCol);
     }
     m_nPrevRedrawRow = m_nCurrentRow;
@@ -53,7 +52,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         KeyDelete(bCtrl);
         break;
     case VK_SPACE:
-        if (CKTSyntaxEditCompletion::IsCommandCtrl())
+        if (KTIsCommandCtrl())
             m_pCompletion->Open();
         break;
     case VK_INSERT:
@@ -72,7 +71,7 @@ void CKTSyntaxEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 // Shift held, the caret keys select a column; every other Alt key stays the menu's.
 void CKTSyntaxEditCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (IsDown(VK_SHIFT) && IsCaretKey(nChar))
+    if (KTIsKeyDown(VK_SHIFT) && IsCaretKey(nChar))
         return OnKeyDown(nChar, nRepCnt, nFlags);
     if (nChar == VK_MENU && m_pCompletion->IsOpen())
         m_pCompletion->HandleKey(nChar, nRepCnt);
@@ -84,7 +83,7 @@ void CKTSyntaxEditCtrl::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (m_bDragging)
         RefreshCursor();
-    else if (!IsDown(VK_SHIFT))
+    else if (!KTIsKeyDown(VK_SHIFT))
         m_bShiftSelecting = FALSE;
     CWnd::OnKeyUp(nChar, nRepCnt, nFlags);
 }

@@ -1,17 +1,13 @@
 // The left button: placing the caret, selecting by characters, words, rows and column blocks, margin clicks.
 #include "KTSyntaxEditCtrl.h"
 
+#include "KTKeyState.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
 #include "KTSyntaxEditTipWnd.h"
 
 #include <algorithm>
-
-namespace
-{
-BOOL IsDown(int nKey) { return ::GetKeyState(nKey) < 0; }
-}  // namespace
 
 // A press inside the selection may start dragging the selected text.
 void CKTSyntaxEditCtrl::TestDragPending(CPoint point)
@@ -59,7 +55,7 @@ void CKTSyntaxEditCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     if (IsInSelMargin(point))
         ClickMargin(point);
     else
-        ClickText(point, nRow, nCol, (nFlags & MK_CONTROL) != 0, (nFlags & MK_SHIFT) != 0, IsDown(VK_MENU));
+        ClickText(point, nRow, nCol, (nFlags & MK_CONTROL) != 0, (nFlags & MK_SHIFT) != 0, KTIsKeyDown(VK_MENU));
 }
 
 // The row whose collapse button holds the point, 0 when the point is on none.
@@ -269,7 +265,7 @@ void CKTSyntaxEditCtrl::OnLButtonUp(UINT nFlags, CPoint point)
     EndRowSelectionAtItsEnd();
     m_bMouseSelecting = m_bMouseDown = FALSE;
     if (m_bDragging && m_bDropState)
-        DropSelection(IsDown(VK_CONTROL));
+        DropSelection(KTIsKeyDown(VK_CONTROL));
     else if (m_bDragging)
         ClearSelection();
     m_bDragging = m_bDropState = m_bDragPending = m_bWordSelecting = FALSE;
@@ -284,7 +280,7 @@ void CKTSyntaxEditCtrl::EndCaptureWithoutButton()
 {
     for (int nButton : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2})
     {
-        if (IsDown(nButton))
+        if (KTIsKeyDown(nButton))
             return;
     }
     if (GetSafeHwnd() && GetCapture() == this)

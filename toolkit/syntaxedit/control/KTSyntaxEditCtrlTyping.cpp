@@ -1,6 +1,7 @@
 // Typed characters: the text a character inserts, automatic indentation after Enter, typing as one undo step.
 #include "KTSyntaxEditCtrl.h"
 
+#include "KTKeyState.h"
 #include "KTSyntaxEditCollapsedMark.h"
 #include "KTSyntaxEditCompletion.h"
 #include "KTSyntaxEditNotify.h"
@@ -46,7 +47,7 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
     SendNotify(KT_EDIT_NM_BEFOREINPUT);
     // A character made with Ctrl as a command is never typed, so it closes or chooses nothing either.
-    BOOL bCtrl = CKTSyntaxEditCompletion::IsCommandCtrl();
+    BOOL bCtrl = KTIsCommandCtrl();
     if (!bCtrl && m_pCompletion->HandleChar(nChar))
         return CWnd::OnChar(nChar, nRepCnt, nFlags);
     BOOL bConsumed = FALSE;
