@@ -203,6 +203,7 @@ TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
     ASSERT_EQ(1, pCopy->GetCount());
     EXPECT_EQ(300, pCopy->GetAt(0)->GetID());
     EXPECT_EQ(pPopup, pCopy->GetAt(0)->GetParent());
+    EXPECT_EQ(m_pTabs->GetTab(1)->GetRect(), pPopup->GetTabCopy()->GetRect());
     CRect rcRow = m_pTabs->GetRect();
     m_pBar->ClientToScreen(&rcRow);
     const CRect rcPopup = CKTWindowRect(pPopup);
