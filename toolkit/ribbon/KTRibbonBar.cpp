@@ -16,6 +16,22 @@
 
 #include <algorithm>
 
+namespace
+{
+// Holds a bar's redraws back for a scope; the last release draws what was asked meanwhile.
+class CKTRedrawLock
+{
+public:
+    explicit CKTRedrawLock(CKTCommandBar* pBar) : m_pBar(pBar) { m_pBar->LockRedraw(); }
+    ~CKTRedrawLock() { m_pBar->UnlockRedraw(); }
+    CKTRedrawLock(const CKTRedrawLock&) = delete;
+    CKTRedrawLock& operator=(const CKTRedrawLock&) = delete;
+
+private:
+    CKTCommandBar* m_pBar;
+};
+}  // namespace
+
 IMPLEMENT_DYNCREATE(CKTRibbonBar, CKTMenuBar)
 
 BEGIN_MESSAGE_MAP(CKTRibbonBar, CKTMenuBar)
@@ -207,7 +223,7 @@ void CKTRibbonBar::SetMinimized(BOOL bMinimized)
         else if (!m_pControlTab->GetSelectedItem())
             m_pControlTab->SetSelectedItem(m_pControlTab->FindNextFocusable(-1, +1));
         else
-            ShowTabGroups(GetSelectedTab());
+            ShowTabGroupsUpdated(GetSelectedTab());
     }
     OnRecalcLayout();
 }
@@ -348,13 +364,25 @@ void CKTRibbonBar::ShowTabGroups(CKTRibbonTab* pTab)
 {
     m_scroller.SetOffset(0);
     m_pHighlightedGroup = NULL;
+    // A minimised ribbon's groups show only in the tab's popup, on copies of their controls.
+    const CKTRibbonTab* pShown = m_bMinimized ? NULL : pTab;
     for (int i = GetControlCount() - 1; i >= 0; i--)
     {
         CKTControl* pControl = GetControl(i);
         CKTRibbonGroup* pGroup = pControl->GetRibbonGroup();
         pControl->SetHideFlag(KT_HIDE_RIBBONTAB,
-                              pGroup && (!pTab || pGroup->GetRibbonTab() != pTab || !pGroup->GetVisible()));
+                              pGroup && (!pShown || pGroup->GetRibbonTab() != pShown || !pGroup->GetVisible()));
     }
+}
+
+void CKTRibbonBar::ShowTabGroupsUpdated(CKTRibbonTab* pTab, const std::function<void()>& fnStep)
+{
+    CKTRedrawLock lock(this);
+    ShowTabGroups(pTab);
+    if (fnStep)
+        fnStep();
+    // Controls hidden while their commands changed draw with their state at once, not after the next idle pass.
+    IdleUpdate();
 }
 
 void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)

@@ -12,6 +12,7 @@
 #include "KTRibbonRes.h"
 #include "KTRibbonTabGroups.h"
 
+#include <functional>
 #include <memory>
 
 class CKTPopupBar;
@@ -43,8 +44,10 @@ public:
     // The first group of that id on any tab; NULL for none.
     CKTRibbonGroup* FindGroup(UINT nId) const;
     CKTRibbonGroupsScroller* GetGroupsScroller() { return &m_scroller; }
-    // Shows the controls of the tab's groups and hides those of the other tabs' (all for NULL).
+    // Shows the controls of the tab's groups and hides those of the other tabs' (all for NULL or while minimised).
     void ShowTabGroups(CKTRibbonTab* pTab);
+    // The same under one redraw, then gives the shown controls their command state; the step runs in between.
+    void ShowTabGroupsUpdated(CKTRibbonTab* pTab, const std::function<void()>& fnStep = nullptr);
     // The ribbon operations of the paint manager, or the plain stand-in when it has none.
     IKTRibbonPainter* GetRibbonPainter() const;
     // The same for any bar of the paint manager, a ribbon's or not.

@@ -48,13 +48,7 @@ void CKTRibbonControlTab::SetSelectedItem(CKTTabManagerItem* pItem)
         pCommandBars->GetKeyboardTips()->Hide();
     if (pBar->OnTabChanging(pTab))
         return;
-    pBar->LockRedraw();
-    // A minimised ribbon's groups show only in the tab's popup, on copies of their controls.
-    pBar->ShowTabGroups(pBar->IsRibbonMinimized() ? NULL : pTab);
-    CKTTabManager::SetSelectedItem(pItem);
-    // The controls the tab shows were hidden while their commands changed: they draw with their state at once.
-    pBar->IdleUpdate();
-    pBar->UnlockRedraw();
+    pBar->ShowTabGroupsUpdated(pTab, [this, pItem] { CKTTabManager::SetSelectedItem(pItem); });
     pBar->OnTabChanged(pTab);
     if (pTab && pBar->IsRibbonMinimized())
         OpenTabPopup(m_bKeyboardFocus);

@@ -98,7 +98,7 @@ void CKTRibbonGroup::SetVisible(BOOL bVisible)
     m_bVisible = bVisible;
     if (IsOnRibbon())
     {
-        m_pRibbonBar->ShowTabGroups(m_pRibbonBar->GetSelectedTab());
+        m_pRibbonBar->ShowTabGroupsUpdated(m_pRibbonBar->GetSelectedTab());
         m_pRibbonBar->OnRecalcLayout();
     }
 }
@@ -120,7 +120,8 @@ CKTControl* CKTRibbonGroup::AddControl(int nType, int nId)
     if (!pControl)
         return NULL;
     pControl->SetRibbonGroup(this);
-    pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible());
+    // A minimised ribbon shows its groups' controls only as copies, in the dropped-down tab.
+    pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible() || (IsOnRibbon() && m_pRibbonBar->IsRibbonMinimized()));
     MarkJoined(pControl);
     m_controls.push_back(pControl);
     return pControl;
@@ -250,7 +251,8 @@ void CKTRibbonGroup::Copy(CKTRibbonGroup* pSource)
             m_pParentBar->GetControls()->InsertAt(CKTSmartPtr<CKTControl>::Adopt(pFrom->Clone(TRUE)), GetInsertIndex());
         pControl->SetRibbonGroup(this);
         // The source may be hidden with its tab, as a minimised ribbon's are under its dropped-down copy.
-        pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible());
+        // A minimised ribbon shows its groups' controls only as copies, in the dropped-down tab.
+        pControl->SetHideFlag(KT_HIDE_RIBBONTAB, !IsVisible() || (IsOnRibbon() && m_pRibbonBar->IsRibbonMinimized()));
         m_controls.push_back(pControl);
     }
 }

@@ -20,6 +20,7 @@ CKTRibbonTabPopupToolBar::CKTRibbonTabPopupToolBar(CKTRibbonTab* pTab)
     {
         m_pTabCopy->SetParentBar(this);
         m_pTabCopy->Copy(pTab);
+        m_pTabCopy->SetRect(pTab->GetRect());
     }
     m_dwFlags |= ktBarFlagGroupLayout;
     if (m_pRibbonBar)

@@ -37,6 +37,26 @@ protected:
     }
 
     CPoint TabPoint(int nIndex) const { return m_pTabs->GetTab(nIndex)->GetRect().CenterPoint(); }
+    bool PopupShown() const
+    {
+        CKTCommandBar* pPopup = m_pTabs->GetCommandBar();
+        return pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible();
+    }
+    // Clicks the tab of the minimised ribbon and waits for its groups to drop down.
+    bool DropDown(int nTab)
+    {
+        return m_input.Click(TabPoint(nTab)) && PumpUntil([this] { return PopupShown(); });
+    }
+    bool MinimiseAndDropDown(int nTab)
+    {
+        m_pBar->SetMinimized(TRUE);
+        PumpMessages();
+        return DropDown(nTab);
+    }
+    CKTRibbonGroup* AddTablesGroup() const
+    {
+        return m_pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Tables", 1);
+    }
 
     CRibbonTestFrame m_frame;
     CKTRibbonBar* m_pBar;
@@ -177,19 +197,13 @@ TEST_F(RibbonTabs, ArrowKeysMoveAlongTheRowAndDownIntoTheGroups)
 
 TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
 {
-    CKTRibbonGroup* pGroup = m_pTabs->GetTab(1)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Tables", 1);
-    CKTControl* pButton = pGroup->AddControl(ktControlButton, 300);
+    CKTControl* pButton = AddTablesGroup()->AddControl(ktControlButton, 300);
     m_pBar->SetMinimized(TRUE);
     PumpMessages();
     m_frame.m_tabNotifications.clear();
 
-    ASSERT_TRUE(m_input.Click(TabPoint(1)));
-    auto popupShown = [&]
-    {
-        CKTCommandBar* pPopup = m_pTabs->GetCommandBar();
-        return pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible();
-    };
-    ASSERT_TRUE(PumpUntil(popupShown));
+    ASSERT_TRUE(DropDown(1));
+    auto popupShown = [this] { return PopupShown(); };
     auto* pPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(m_pTabs->GetCommandBar());
     ASSERT_TRUE(pPopup != NULL);
     EXPECT_TRUE(m_pBar->IsRibbonMinimized());
@@ -203,6 +217,7 @@ TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
     ASSERT_EQ(1, pCopy->GetCount());
     EXPECT_EQ(300, pCopy->GetAt(0)->GetID());
     EXPECT_EQ(pPopup, pCopy->GetAt(0)->GetParent());
+    EXPECT_EQ(m_pTabs->GetTab(1)->GetRect(), pPopup->GetTabCopy()->GetRect());
     CRect rcRow = m_pTabs->GetRect();
     m_pBar->ClientToScreen(&rcRow);
     const CRect rcPopup = CKTWindowRect(pPopup);
@@ -220,12 +235,49 @@ TEST_F(RibbonTabs, AMinimisedRibbonDropsATabsGroupsDownUntilAnOutsideClick)
     EXPECT_TRUE(m_pBar->IsRibbonMinimized());
 
     // Restored while a tab is dropped down, the ribbon shows that tab's groups.
-    ASSERT_TRUE(m_input.Click(TabPoint(1)));
-    ASSERT_TRUE(PumpUntil(popupShown));
+    ASSERT_TRUE(DropDown(1));
     m_pBar->SetMinimized(FALSE);
     ASSERT_TRUE(PumpUntil([&] { return !popupShown(); }));
     EXPECT_EQ(m_pTabs->GetTab(1), m_pBar->GetSelectedTab());
     EXPECT_TRUE(pButton->IsVisible());
+}
+
+// Under a dropped-down tab the ribbon's own controls stay hidden, whatever the program does to their group meanwhile.
+TEST_F(RibbonTabs, ADroppedDownTabsOwnControlsStayHiddenWhileItsGroupChanges)
+{
+    CKTRibbonGroup* pGroup = AddTablesGroup();
+    CKTControl* pButton = pGroup->AddControl(ktControlButton, 300);
+    ASSERT_TRUE(MinimiseAndDropDown(1));
+    pGroup->SetVisible(FALSE);
+    pGroup->SetVisible(TRUE);
+    EXPECT_FALSE(pButton->IsVisible());
+    CKTControl* pAdded = pGroup->AddControl(ktControlButton, 301);
+    EXPECT_FALSE(pAdded->IsVisible());
+
+    m_pBar->SetMinimized(FALSE);
+    EXPECT_TRUE(pButton->IsVisible());
+    EXPECT_TRUE(pAdded->IsVisible());
+}
+
+// Controls shown again by restoring the ribbon with a tab dropped down, or by showing their group, draw with their
+// command state at once, before any idle time.
+TEST_F(RibbonTabs, ControlsShownAgainTakeTheirCommandStateAtOnce)
+{
+    m_pBar->GetCommandBars()->GetCommandBarsOptions()->bDisableCommandIfNoHandler = TRUE;
+    CKTRibbonGroup* pGroup = AddTablesGroup();
+    CKTControl* pOrphan = pGroup->AddControl(ktControlButton, 300);
+    m_pTabs->SetSelectedItem(m_pTabs->GetTab(1));
+    pGroup->SetVisible(FALSE);
+    pOrphan->SetEnabled(TRUE);
+    pGroup->SetVisible(TRUE);
+    ASSERT_TRUE(pOrphan->IsVisible());
+    EXPECT_FALSE(pOrphan->IsEnabled()) << "its group shown";
+
+    ASSERT_TRUE(MinimiseAndDropDown(1));
+    pOrphan->SetEnabled(TRUE);
+    m_pBar->SetMinimized(FALSE);
+    ASSERT_TRUE(pOrphan->IsVisible());
+    EXPECT_FALSE(pOrphan->IsEnabled()) << "restored";
 }
 
 TEST_F(RibbonTabs, AFullRibbonOpensNoTabPopup)
