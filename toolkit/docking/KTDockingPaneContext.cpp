@@ -13,6 +13,7 @@
 #include "KTDockingPaneMiniWnd.h"
 #include "KTDockingPaneSplitterContainer.h"
 #include "KTDockingPaneStickerPicture.h"
+#include "KTKeyState.h"
 
 namespace
 {
@@ -33,7 +34,6 @@ MONITORINFO MonitorInfoAt(CPoint pt)
 
 CRect WorkAreaAt(CPoint pt) { return MonitorInfoAt(pt).rcWork; }
 
-BOOL IsCtrlDown() { return ::GetKeyState(VK_CONTROL) < 0; }
 }  // namespace
 
 CKTDockingPaneContext::CKTDockingPaneContext(CKTDockingPaneManager* pManager) : m_pManager(pManager) {}
@@ -217,7 +217,7 @@ void CKTDockingPaneContext::Move(CPoint pt)
     if (m_pManager->m_bSnapFloatingFrames)
         m_rcFloating = SnapFrame(m_rcFloating);
     ClearTarget();
-    if (!IsCtrlDown() && m_bDockingAllowed)
+    if (!KTIsKeyDown(VK_CONTROL) && m_bDockingAllowed)
         FindTarget(pt);
     m_ptLast = pt;
     if (m_bStickerMode)

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "KTKeyState.h"
+
 namespace
 {
 
@@ -24,8 +26,6 @@ CString ClipboardText(HWND hWnd)
     ::CloseClipboard();
     return strText;
 }
-
-BOOL IsCtrlDown() { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 BOOL IsMouseButtonDown()
 {
@@ -299,7 +299,7 @@ void CKBMaskEditT::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         SendMessage(bShift ? WM_CUT : WM_CLEAR);
     else if (nChar == VK_INSERT && bShift)
         SendMessage(WM_PASTE);
-    else if (nChar == VK_INSERT && IsCtrlDown())
+    else if (nChar == VK_INSERT && KTIsKeyDown(VK_CONTROL))
         SendMessage(WM_COPY);
     else
         Default();
@@ -307,7 +307,7 @@ void CKBMaskEditT::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CKBMaskEditT::PreTranslateMessage(MSG* pMsg)
 {
-    if (m_bUseMask && pMsg->hwnd == m_hWnd && pMsg->message == WM_KEYDOWN && IsCtrlDown())
+    if (m_bUseMask && pMsg->hwnd == m_hWnd && pMsg->message == WM_KEYDOWN && KTIsKeyDown(VK_CONTROL))
     {
         static const struct
         {

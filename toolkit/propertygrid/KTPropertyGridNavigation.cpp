@@ -7,6 +7,7 @@
 
 #include "KTCaptureLoop.h"
 #include "KTDrawObjects.h"
+#include "KTKeyState.h"
 #include "KTPropertyGridInplaceControl.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridItem.h"
@@ -17,8 +18,6 @@ namespace
 
 const int kMinBarTop = 45;     // the view keeps this much above the bar
 const int kBarBottomGap = 20;  // the bar stays this far above the lower limit
-
-BOOL IsShiftDown() { return (::GetKeyState(VK_SHIFT) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -118,7 +117,7 @@ void CKTPropertyGrid::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         StepVerb(FALSE, FALSE);
         return;
     case VK_TAB:
-        StepVerb(!IsShiftDown(), TRUE);
+        StepVerb(!KTIsKeyDown(VK_SHIFT), TRUE);
         return;
     case VK_RETURN:
     {
@@ -160,12 +159,12 @@ void CKTPropertyGrid::OnSetFocus(CWnd* pOldWnd)
     {
         HWND hNext = ::GetNextDlgTabItem(pParent->GetSafeHwnd(), m_hWnd, FALSE);
         HWND hPrev = ::GetNextDlgTabItem(pParent->GetSafeHwnd(), m_hWnd, TRUE);
-        if (hOld == hNext && hNext != m_hWnd && IsShiftDown())
+        if (hOld == hNext && hNext != m_hWnd && KTIsKeyDown(VK_SHIFT))
         {
             OnNavigate(ktGridPartLeave, FALSE, nullptr);
             return;
         }
-        if (hOld == hPrev && hPrev != m_hWnd && !IsShiftDown())
+        if (hOld == hPrev && hPrev != m_hWnd && !KTIsKeyDown(VK_SHIFT))
         {
             OnNavigate(ktGridPartLeaveBackward, TRUE, nullptr);
             return;

@@ -105,7 +105,6 @@ private:
     void UpdateToolTip(CPoint point);
     BOOL GetToolTipTarget(CKTPropertyGridItem* pItem, BOOL bValue, CString& strText, CRect& rcText);
     void HideToolTip();
-    BOOL IsCtrlDown() const;
 
     CKTPropertyGrid* m_pGrid = nullptr;  // owner
     BOOL m_bTracking = FALSE;            // dragging the divider

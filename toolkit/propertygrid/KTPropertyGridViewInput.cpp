@@ -4,13 +4,12 @@
 #include <vector>
 
 #include "KTDrawObjects.h"
+#include "KTKeyState.h"
 #include "KTPropertyGrid.h"
 #include "KTPropertyGridInplaceEdit.h"
 #include "KTPropertyGridItem.h"
 #include "KTPropertyGridPainter.h"
 #include "KTPropertyGridToolTip.h"
-
-BOOL CKTPropertyGridView::IsCtrlDown() const { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 UINT CKTPropertyGridView::OnGetDlgCode() { return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS; }
 
@@ -41,7 +40,7 @@ void CKTPropertyGridView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*
     CKTPropertyGridItem* pSelected = m_pSelected;
     if (m_pFocusedButton && pSelected && m_pFocusedButton->GetItem() == pSelected && m_pFocusedButton->OnKeyDown(nChar))
         return;
-    if (IsCtrlDown() && (nChar == VK_RIGHT || nChar == VK_LEFT))
+    if (KTIsKeyDown(VK_CONTROL) && (nChar == VK_RIGHT || nChar == VK_LEFT))
     {
         MoveDivider(GetDividerPos() + (nChar == VK_RIGHT ? 3 : -3));
         return;

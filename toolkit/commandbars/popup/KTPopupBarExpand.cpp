@@ -5,6 +5,7 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControls.h"
+#include "KTKeyState.h"
 #include "KTPaintManager.h"
 #include "KTPopupBarExpandButton.h"
 
@@ -130,7 +131,7 @@ BOOL CKTPopupBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
     if (nChar == VK_DOWN && m_bCollapsedPresent && !m_bExpanded && !IsCustomizeMode())
     {
         const int nNext = m_pControls->GetNext(m_nSelected, +1);
-        if ((::GetKeyState(VK_CONTROL) & 0x8000) || (m_nSelected != -1 && nNext <= m_nSelected))
+        if (KTIsKeyDown(VK_CONTROL) || (m_nSelected != -1 && nNext <= m_nSelected))
             ExpandBar();
     }
     return CKTCommandBar::OnHookKeyDown(nChar, lParam);

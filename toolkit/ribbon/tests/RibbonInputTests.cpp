@@ -459,7 +459,7 @@ TEST_F(RibbonInput, ArrowsThroughAScrolledRowBringEachControlIntoView)
     ASSERT_TRUE(m_pBar->GetGroupsScroller()->GetScrollButton(FALSE)->IsVisible());
     CSelectionPlaces places;
     CKTWindowHookManager::Instance()->SetHook(m_frame.GetSafeHwnd(), &places);
-    ASSERT_TRUE(m_pBar->SetTrackingMode(TRUE, FALSE, TRUE));
+    ASSERT_TRUE(m_pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE));
     m_pBar->SetSelected(groups[0]->GetAt(0)->GetIndex(), 2);
     const CRect rcGroups = m_pBar->GetGroupsRect();
     for (int i = 1; i < 6; i++)

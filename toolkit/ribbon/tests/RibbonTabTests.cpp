@@ -170,7 +170,7 @@ TEST_F(RibbonTabs, ArrowKeysMoveAlongTheRowAndDownIntoTheGroups)
     CKTRibbonGroup* pGroup = m_pTabs->GetTab(0)->GetGroups()->Add(RUNTIME_CLASS(CTestRibbonGroup), "Clipboard", 1);
     CKTControl* pPaste = pGroup->AddControl(ktControlButton, 300);
     m_pBar->OnRecalcLayout();
-    ASSERT_TRUE(m_pBar->SetTrackingMode(TRUE, FALSE, TRUE));
+    ASSERT_TRUE(m_pBar->SetTrackingMode(ktTrackingOn, FALSE, TRUE));
     m_pBar->SetSelected(m_pTabs->GetIndex(), 2);
     EXPECT_TRUE(m_pTabs->IsKeyboardFocus());
 
