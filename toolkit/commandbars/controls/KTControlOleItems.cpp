@@ -54,11 +54,13 @@ void CKTControlOleItems::AddVerbEntry(CMenu* pMenu)
     CMenu* pSubMenu = pMenu->GetSubMenu(0);
     if (!pSubMenu)
     {
-        // A single verb: one entry that runs it.
+        // A single verb: one entry that runs it. A greyed one says the object's verbs could not be read: a greyed
+        // stand-in would offer nothing to run.
+        if (pMenu->GetMenuState(0, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED))
+            return;
         const UINT nId = pMenu->GetMenuItemID(0);
         CKTControl* pEntry = pControls->Add(ktControlButton, (int)nId, KT_OLE_ITEM, m_nIndex + 1, TRUE);
         pEntry->SetCaption(strCaption);
-        pEntry->SetEnabled((pMenu->GetMenuState(0, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)) == 0);
         pEntry->SetBeginGroup(GetBeginGroup());
         return;
     }

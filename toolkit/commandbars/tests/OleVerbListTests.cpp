@@ -169,6 +169,13 @@ TEST_F(OleVerbListTest, WithoutASelectedObjectWithVerbsTheMenuHoldsNoEntryForThe
     ASSERT_EQ(3, pPopup->GetControls()->GetCount());
     EXPECT_FALSE(pPopup->GetControls()->GetAt(1)->IsVisible());
     pPopup->SetTrackingMode(ktTrackingNone);
+
+    // Nor does one whose verbs cannot be read (no object behind it): no greyed stand-in.
+    m_pView->m_selected = {new CStaticItem(&m_doc)};
+    pPopup = ShowEditMenu();
+    ASSERT_EQ(3, pPopup->GetControls()->GetCount());
+    EXPECT_FALSE(pPopup->GetControls()->GetAt(1)->IsVisible());
+    pPopup->SetTrackingMode(ktTrackingNone);
 }
 
 TEST_F(SingleVerbListTest, AnObjectWithOneVerbGetsOneEntryThatRunsIt)
