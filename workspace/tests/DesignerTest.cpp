@@ -391,6 +391,52 @@ TEST(Designer, AProjectIsSavedToItsOwnFileAndOnlyWhenItChanged)
     EXPECT_EQ(project.packets.GetSize() - 1, saved.packets.GetSize()) << "Exit saved the edit where it came from";
 }
 
+namespace
+{
+
+bool FileMenuOpens(const CDesignerProcess& designer)
+{
+    return designer.Key('F', VK_MENU) &&
+           PumpUntil([&] { return designer.CountShown(kPopupClass) == 1; }, kColdWineDeadlineMs);
+}
+
+bool MenusClose(const CDesignerProcess& designer)
+{
+    for (int i = 0; i < 2; i++)  // the menu, then the bar's own tracking
+        designer.Key(VK_ESCAPE);
+    return PumpUntil([&] { return designer.CountShown(kPopupClass) == 0; }, kColdWineDeadlineMs);
+}
+
+}  // namespace
+
+// A recent project adds numbered entries to the File menu, and the cursor rests where the menu opens, as after
+// a click in the tree: opened by a key, the menu lights its first entry for Enter, and Down moves on from it.
+TEST(Designer, AltFWithARecentProjectLightsNewForEnterAndDownMovesToOpen)
+{
+    CTestFolder folder("designer-recent-keys");
+    const std::string strChat = CopyExample(folder, "chat.kvs");
+    RECT rcMenu = {};
+    {
+        CDesignerProcess first("\"" + strChat + "\"");
+        ASSERT_TRUE(FileMenuOpens(first));
+        ASSERT_TRUE(::GetWindowRect(::FindWindow(kPopupClass, nullptr), &rcMenu));
+        ASSERT_TRUE(MenusClose(first));
+        EXPECT_EQ(0u, first.Close());
+    }
+    // Put there before the program starts, the cursor has never moved as far as the program knows.
+    ASSERT_TRUE(::SetCursorPos((rcMenu.left + rcMenu.right) / 2, (rcMenu.top + rcMenu.bottom) / 2));
+    CDesignerProcess designer;
+    ASSERT_TRUE(FileMenuOpens(designer));
+    ASSERT_TRUE(designer.Key(VK_RETURN));
+    EXPECT_TRUE(DialogCloses(designer, "New Project")) << "Enter runs the first entry";
+    ASSERT_TRUE(PumpUntil([&] { return designer.CountShown(kPopupClass) == 0; }, kColdWineDeadlineMs));
+    ASSERT_TRUE(FileMenuOpens(designer));
+    ASSERT_TRUE(designer.Key(VK_DOWN));
+    ASSERT_TRUE(designer.Key(VK_RETURN));
+    EXPECT_TRUE(DialogCloses(designer, "Open")) << "Down moves to the second";
+    EXPECT_EQ(0u, designer.Close());
+}
+
 // The frame's title names the active editor's file, and only while an editor is open.
 TEST(Designer, TheTitleNamesTheActiveEditorOnlyUntilItsProjectCloses)
 {

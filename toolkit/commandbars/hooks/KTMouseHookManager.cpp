@@ -38,6 +38,10 @@ void CKTMouseHookManager::AddTrackedBar(CKTCommandBar* pBar)
 {
     if (m_trackedBars.empty() && m_pSelectedBar && m_pSelectedBar != pBar)
         m_pSelectedBar->SetSelected(-1);
+    // A menu opening under a resting cursor is told of a move there; only a move the user makes takes the entry the
+    // keyboard lit.
+    if (m_trackedBars.empty() && !::GetCursorPos(&g_ptLastMouse))
+        g_ptLastMouse = {-1, -1};
     if (std::find(m_trackedBars.begin(), m_trackedBars.end(), pBar) == m_trackedBars.end())
         m_trackedBars.push_back(pBar);
 }

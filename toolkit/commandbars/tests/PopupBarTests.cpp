@@ -11,6 +11,7 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
+#include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
 #include "KTSoundPlayer.h"
@@ -914,6 +915,44 @@ TEST_F(PopupBarTest, AMenuOpenedByKeyKeepsItsFirstEntryLitAsItsRecentFilesAreMad
     EXPECT_TRUE(KTIsKeyboardSelection(pFile->GetControl(0)->GetSelected()));
     ASSERT_TRUE(input.Key(VK_DOWN));
     EXPECT_EQ(1, pFile->GetSelected()) << "Down moves to the second entry";
+    m_pCommandBars->ClosePopups();
+    EXPECT_EQ(0, guard.Refused());
+}
+
+// A menu shown under a resting cursor is told of a move there, as a program started with the cursor over the place
+// its menu opens hears of it first then: the entry the keyboard lit stays lit, and Down moves on from it.
+TEST_F(PopupBarTest, AMenuOpenedByKeyUnderARestingCursorKeepsItsFirstEntryLit)
+{
+    CKTMouseHookManager* pHook = CKTMouseHookManager::Instance();
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
+    CKTCommandBar* pFile = pMenuBar->GetControl(0)->GetCommandBar();
+    CPoint pt = pFile->GetControl(1)->GetRect().CenterPoint();
+    pFile->ClientToScreen(&pt);
+    m_pCommandBars->ClosePopups();
+    CMessageRecorder recorder({}, {WM_MOUSEMOVE});
+    ASSERT_TRUE(::SetCursorPos(pt.x, pt.y));
+    ASSERT_TRUE(PumpUntil([&] { return !recorder.Messages().empty(); }));
+    MOUSEHOOKSTRUCT move = {};
+    move.pt = {0, 0};
+    pHook->OnHookMouse(WM_MOUSEMOVE, move);  // the last the program heard of the cursor was elsewhere
+
+    ASSERT_TRUE(input.Key('F', CTestInput::kAlt));
+    ASSERT_EQ(0, pMenuBar->GetPopuped());
+    move.pt = pt;
+    move.hwnd = pFile->GetSafeHwnd();
+    if (!pHook->OnHookMouse(WM_MOUSEMOVE, move))
+    {
+        CPoint ptClient = pt;
+        pFile->ScreenToClient(&ptClient);
+        pFile->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    }
+    EXPECT_EQ(0, pFile->GetSelected()) << "the cursor has not moved";
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    EXPECT_EQ(1, pFile->GetSelected());
     m_pCommandBars->ClosePopups();
     EXPECT_EQ(0, guard.Refused());
 }
