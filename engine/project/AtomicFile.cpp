@@ -293,6 +293,7 @@ public:
             }
             m_setAside = true;
         }
+        m_tried = true;
         if (!MovedOver(m_temporary, m_file.path, &why))
         {
             *error = ReplaceError(m_file.path, why);
@@ -302,6 +303,7 @@ public:
         m_placed = true;
         return true;
     }
+    bool TriedToPlace() const { return m_tried; }
     // The group failed: the file as it was. False, said in error, when the old file could not go back:
     // it stays aside rather than be lost.
     bool PutBack(CString* error)
@@ -340,6 +342,7 @@ private:
     bool m_created = false;   // the temporary exists
     bool m_setAside = false;  // the old file waits at m_aside
     bool m_placed = false;    // the new contents are at the file's path
+    bool m_tried = false;     // its temporary was moved, and may be in although the move was called failed
 };
 
 // A file of the record's name that the designer wrote, and not one of the user's.
@@ -427,7 +430,10 @@ bool PutAllBack(std::vector<CPlacing>& placings, CString* error)
     }
     if (!allBack)
     {
-        *error += "; the old files are put back at the next Save or opening";
+        // Once the last file may be in, only what the disk holds then tells whether the run finished.
+        *error += placings.back().TriedToPlace()
+                      ? "; at the next Save or opening the files are made all old, or all new if the last one went in"
+                      : "; the old files are put back at the next Save or opening";
         return false;
     }
     // The last file's temporary goes last: while it is there, a later recovery knows the run undone.

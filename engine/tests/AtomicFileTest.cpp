@@ -579,6 +579,27 @@ TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
 }
 
+// Before, the last file's move failing with the drive gone was said to leave the old files to be put
+// back, when a move called failed may be done all the same and the next opening then finds the run all in.
+TEST_F(RecoveryTest, ALastFileThatMayBeInIsNotSaidToBePutBack)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    CString error;
+    {
+        // h and c go aside and in (1-4), then the drive is gone as d goes in.
+        CDiskFaults faults({Step::Any, 0, 0, 0, 4, 0, {}});
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+    }
+    const std::string words(error);
+    EXPECT_EQ(std::string::npos, words.find("the old files are put back")) << words;
+    EXPECT_NE(
+        std::string::npos,
+        words.find("; at the next Save or opening the files are made all old, or all new if the last one went in"))
+        << words;
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
+}
+
 // Before, two programs replacing the same files at once were told of the system's errors, as "Sharing
 // violation", and not of each other.
 TEST_F(RecoveryTest, AnotherProgramsRunInTheFolderIsNamedAndLeftAlone)
