@@ -450,6 +450,14 @@ protected:
         }
         return false;
     }
+    // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
+    std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
+    {
+        CDiskFaults faults({Step::Any, 0, 0, doneButFails, goneAfter, 0, {}});
+        CString error;
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+        return std::string(error);
+    }
     void Reset() const
     {
         std::filesystem::remove_all(m_folder.Path());
@@ -561,13 +569,8 @@ TEST_F(RecoveryTest, AFinishedRunIsSettledAndALaterSaveCutOffPutsNothingOlderBac
 TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
 {
     Plant({"h=old h", "c=old c", "d=old d"});
-    CString error;
-    {
-        // h goes aside (1), h's temporary goes in (2, done but called failed), then the drive is gone.
-        CDiskFaults faults({Step::Any, 0, 0, 2, 2, 0, {}});
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-    }
-    const std::string words(error);
+    // h goes aside (1), h's temporary goes in (2, done but called failed), then the drive is gone.
+    const std::string words = ReplaceWithDriveGone(2, 2);
     EXPECT_EQ(0u, words.find("cannot replace " + m_folder.Path("c") + ": ")) << words;
     EXPECT_NE(std::string::npos,
               words.find(m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
@@ -584,13 +587,8 @@ TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
 TEST_F(RecoveryTest, ALastFileThatMayBeInIsNotSaidToBePutBack)
 {
     Plant({"h=old h", "c=old c", "d=old d"});
-    CString error;
-    {
-        // h and c go aside and in (1-4), then the drive is gone as d goes in.
-        CDiskFaults faults({Step::Any, 0, 0, 0, 4, 0, {}});
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-    }
-    const std::string words(error);
+    // h and c go aside and in (1-4), then the drive is gone as d goes in.
+    const std::string words = ReplaceWithDriveGone(0, 4);
     EXPECT_EQ(std::string::npos, words.find("the old files are put back")) << words;
     EXPECT_NE(
         std::string::npos,
