@@ -293,6 +293,7 @@ public:
             }
             m_setAside = true;
         }
+        m_tried = true;
         if (!MovedOver(m_temporary, m_file.path, &why))
         {
             *error = ReplaceError(m_file.path, why);
@@ -302,6 +303,7 @@ public:
         m_placed = true;
         return true;
     }
+    bool TriedToPlace() const { return m_tried; }
     // The group failed: the file as it was. False, said in error, when the old file could not go back:
     // it stays aside rather than be lost.
     bool PutBack(CString* error)
@@ -315,17 +317,21 @@ public:
                   " (" + why + ")";
         return false;
     }
-    void RemoveTemporary()
+    // False while another program holds it.
+    bool RemoveTemporary()
     {
-        if (m_created)
-            RemoveFile(m_temporary);
+        if (m_created && !RemoveFile(m_temporary))
+            return false;
         m_created = false;
+        return true;
     }
-    // The group is in: the old file is no longer wanted.
-    void Settle()
+    // The group is in: the old file is no longer wanted. False while another program holds it.
+    bool Settle()
     {
-        if (m_setAside)
-            RemoveFile(m_aside);
+        if (m_setAside && !RemoveFile(m_aside))
+            return false;
+        m_setAside = false;
+        return true;
     }
 
 private:
@@ -336,7 +342,16 @@ private:
     bool m_created = false;   // the temporary exists
     bool m_setAside = false;  // the old file waits at m_aside
     bool m_placed = false;    // the new contents are at the file's path
+    bool m_tried = false;     // its temporary was moved, and may be in although the move was called failed
 };
+
+// A file of the record's name that the designer wrote, and not one of the user's.
+bool IsRecord(const CString& at)
+{
+    CRunRecord record;
+    RunContents run;
+    return record.Open(at) == CRunRecord::Opened::Held && record.Read(&run);
+}
 
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
 // recovery, and while it is held no other program runs in the folder.
@@ -351,9 +366,13 @@ bool BeginRecord(CRunRecord& record, const char* path, CString* error)
         *error = ReplaceError(path, "another program is writing the same files at this moment");
         return false;
     default:
-        *error = Exists(at) ? ReplaceError(path, at + " is in the way; an interrupted run it records is put right at "
-                                                      "the next Save or opening")
-                            : WriteError(path, SystemError("cannot create", at));
+        if (!Exists(at))
+            *error = WriteError(path, SystemError("cannot create", at));
+        else if (IsRecord(at))
+            *error = ReplaceError(path, at + " is in the way; an interrupted run it records is put right at the next "
+                                             "Save or opening");
+        else
+            *error = ReplaceError(path, at + " is in the way; moving it elsewhere lets the files be written");
         return false;
     }
 }
@@ -393,6 +412,9 @@ bool PlaceAll(std::vector<CPlacing>& placings, CRunRecord& record, CString* erro
 // stay, so that the next recovery still knows the group unfinished. False then.
 bool PutAllBack(std::vector<CPlacing>& placings, CString* error)
 {
+    // Stopped before its first file was looked at, the run touched nothing.
+    if (placings.empty())
+        return true;
     bool allBack = true;
     for (auto placing = placings.rbegin(); placing != placings.rend(); ++placing)
     {
@@ -408,12 +430,17 @@ bool PutAllBack(std::vector<CPlacing>& placings, CString* error)
     }
     if (!allBack)
     {
-        *error += "; the old files are put back at the next Save or opening";
+        // Once the last file may be in, only what the disk holds then tells whether the run finished.
+        *error += placings.back().TriedToPlace()
+                      ? "; at the next Save or opening the files are made all old, or all new if the last one went in"
+                      : "; the old files are put back at the next Save or opening";
         return false;
     }
-    for (CPlacing& placing : placings)
-        placing.RemoveTemporary();
-    return true;
+    // The last file's temporary goes last: while it is there, a later recovery knows the run undone.
+    bool removed = true;
+    for (std::size_t i = 0; i + 1 < placings.size(); i++)
+        removed &= placings[i].RemoveTemporary();
+    return removed && placings.back().RemoveTemporary();
 }
 
 bool IsOneOf(const CString& path, const std::vector<CString>& paths)
@@ -421,11 +448,8 @@ bool IsOneOf(const CString& path, const std::vector<CString>& paths)
     return std::find(paths.begin(), paths.end(), path) != paths.end();
 }
 
-void RemoveIfFile(const CString& path)
-{
-    if (IsFile(path))
-        RemoveFile(path);
-}
+// False while another program holds the file.
+bool RemoveIfFile(const CString& path) { return !IsFile(path) || RemoveFile(path); }
 
 // Undoing a run cut off: the file as it was before it. False while its old file cannot go back.
 bool PutRecordedBack(const RecordedFile& file)
@@ -463,16 +487,20 @@ bool TemporaryIsTheRuns(const RecordedFile& file)
 }
 
 // A run is all in once its last temporary went in, as it is replaced last; cut off before that, it is
-// undone. False while it cannot be made whole.
+// undone. False while it cannot be made whole, or a file of it removed: the record then stays for the
+// next recovery to finish.
 bool FinishOrUndo(const RunContents& run)
 {
-    const bool allIn = run.placing && !run.files.empty() && !Exists(TemporaryPathOf(run.files.back().path));
+    // Said placed, a temporary of the last file's name is one the user made since.
+    const bool allIn =
+        run.placed || (run.placing && !run.files.empty() && !Exists(TemporaryPathOf(run.files.back().path)));
     if (allIn)
     {
+        bool removed = true;
         for (const RecordedFile& file : run.files)
             if (file.placement == Placement::SetAside)
-                RemoveIfFile(SetAsidePathOf(file.path));
-        return true;
+                removed &= RemoveIfFile(SetAsidePathOf(file.path));
+        return removed;
     }
     std::vector<CString> temporaries;
     for (const RecordedFile& file : run.files)
@@ -483,22 +511,21 @@ bool FinishOrUndo(const RunContents& run)
         whole &= PutRecordedBack(*file);
     if (!whole)
         return false;
-    for (const CString& temporary : temporaries)
-        RemoveFile(temporary);
-    return true;
+    // The last file's temporary goes last, as the run's own undoing does.
+    bool removed = true;
+    for (std::size_t i = 0; i + 1 < temporaries.size(); i++)
+        removed &= RemoveFile(temporaries[i]);
+    return removed && (temporaries.empty() || RemoveFile(temporaries.back()));
 }
 
-// The run whose record is at, when it names no file but those of paths: a record of another program's
-// making, or of other files, is left alone.
-void RecoverRun(const CString& at, const std::vector<CString>& paths)
+// The run whose record is at, whichever project it wrote: the record names files of its own folder
+// alone. A file of that name that is not a record, or one a run still holds, is left alone.
+void RecoverRun(const CString& at)
 {
     CRunRecord record;
     RunContents run;
     if (record.Open(at) != CRunRecord::Opened::Held || !record.Read(&run))
         return;
-    for (const RecordedFile& file : run.files)
-        if (!IsOneOf(file.path, paths))
-            return;
     if (FinishOrUndo(run))
         record.Remove();
 }
@@ -534,9 +561,14 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
             placings.emplace_back(file, placings.size() + 1 == files.size());
         if (PlaceAll(placings, record, error))
         {
+            // Unsaid, the last temporary gone still tells a recovery that the run is all in.
+            record.MarkPlaced();
+            // An old file another program holds stays named in the record, for the next run to remove.
+            bool settled = true;
             for (CPlacing& placing : placings)
-                placing.Settle();
-            record.Remove();
+                settled &= placing.Settle();
+            if (settled)
+                record.Remove();
             return true;
         }
     }
@@ -556,7 +588,7 @@ void RecoverFilesTogether(const std::vector<CString>& paths)
         if (!IsOneOf(RecordPathOf(path), records))
             records.push_back(RecordPathOf(path));
     for (const CString& at : records)
-        RecoverRun(at, paths);
+        RecoverRun(at);
 }
 
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)

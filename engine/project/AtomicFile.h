@@ -43,17 +43,18 @@ struct NewFileContents
 // place, each file already replaced gets its old contents back, nothing is
 // left beside the files, and error says what failed as ReplaceFileInPieces
 // does; an old file that cannot go back waits aside, said in error, until the
-// next RecoverFilesTogether. Before anything is written the run makes its
+// next RecoverFilesTogether. The files lie in one folder. Before anything is written the run makes its
 // record (RunRecord.h), held while it runs: another program's run in the same
 // folder is refused, and so is a group whose temporary or set-aside name is
 // taken, naming the file in the way.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
 
-// Makes whole a run whose replacing was cut off, from its record alone: a run
-// cut off before its last file went in is undone, one after it is finished,
-// and then its temporaries, set-aside files and record go. A record of a run
-// still going, one that names a file not among paths, or a file of that name
-// that is not a record, is left alone, and so is every file no record names.
+// Makes whole a run whose replacing was cut off, from its record alone, in
+// each folder of paths: a run cut off before its last file went in is undone,
+// one after it is finished, and then its temporaries, set-aside files and
+// record go; while one of them cannot be removed the record stays for the
+// next recovery. A record of a run still going, or a file of that name that
+// is not a record, is left alone, and so is every file no record names.
 void RecoverFilesTogether(const std::vector<CString>& paths);
 
 // A source that gives size bytes at data, which must outlive it.

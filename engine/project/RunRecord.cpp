@@ -23,6 +23,7 @@ namespace
 // The first line: a file of this name without it is not ours, and is never acted on.
 const char kHeader[] = "files being replaced together\n";
 const char kPlacing[] = "placing";
+const char kPlaced[] = "placed";
 // A record names a few files: anything far bigger is not ours.
 const std::size_t kMostRecordBytes = 64 * 1024;
 
@@ -40,21 +41,37 @@ const char* WordOf(Placement placement)
     return "";
 }
 
-bool ParseEntry(const std::string& line, RunContents* contents)
+// Where the name of a file begins in path.
+const char* NameOf(const char* path)
+{
+    const char* name = path + std::strlen(path);
+    while (name != path && name[-1] != '\\' && name[-1] != '/')
+        --name;
+    return name;
+}
+
+// The folder part of path, with its last separator.
+CString FolderOf(const char* path) { return CString(path, static_cast<int>(NameOf(path) - path)); }
+
+// Each file is found by its name in the record's folder: the folder moved, copied or reached by another
+// drive letter, the record still names its own files, and never one elsewhere.
+bool ParseEntry(const std::string& line, const CString& folder, RunContents* contents)
 {
     if (line == kPlacing)
-    {
-        contents->placing = true;
-        return true;
-    }
+        return !contents->placing && (contents->placing = true);
+    if (line == kPlaced)
+        return contents->placing && !contents->placed && (contents->placed = true);
     const std::size_t space = line.find(' ');
     if (space == std::string::npos || contents->placing)
         return false;
     const std::string word = line.substr(0, space);
+    const char* name = NameOf(line.c_str() + space + 1);
+    if (*name == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+        return false;
     for (const Placement placement : {Placement::SetAside, Placement::Over, Placement::New})
         if (word == WordOf(placement))
         {
-            contents->files.push_back({placement, line.substr(space + 1).c_str()});
+            contents->files.push_back({placement, folder + name});
             return true;
         }
     return false;
@@ -113,13 +130,7 @@ std::FILE* OpenHeld(const CString& path, bool create, CRunRecord::Opened* opened
 
 }  // namespace
 
-CString RecordPathOf(const char* path)
-{
-    const char* end = path + std::strlen(path);
-    while (end != path && end[-1] != '\\' && end[-1] != '/')
-        --end;
-    return CString(path, static_cast<int>(end - path)) + "replacing.tmr";
-}
+CString RecordPathOf(const char* path) { return FolderOf(path) + "replacing.tmr"; }
 
 CRunRecord::~CRunRecord() { Close(); }
 
@@ -180,7 +191,7 @@ bool CRunRecord::Read(RunContents* contents)
     // A line cut off by a kill was never acted on: only whole lines count.
     for (std::size_t begin = sizeof kHeader - 1, end; (end = text.find('\n', begin)) != std::string::npos;
          begin = end + 1)
-        if (!ParseEntry(text.substr(begin, end - begin), contents))
+        if (!ParseEntry(text.substr(begin, end - begin), FolderOf(m_path), contents))
             return false;
     return true;
 }
@@ -189,11 +200,13 @@ bool CRunRecord::Name(const std::vector<RecordedFile>& files)
 {
     CString text;
     for (const RecordedFile& file : files)
-        text += CString(WordOf(file.placement)) + " " + file.path + "\n";
+        text += CString(WordOf(file.placement)) + " " + NameOf(file.path) + "\n";
     return Append(text);
 }
 
 bool CRunRecord::MarkPlacing() { return Append(CString(kPlacing) + "\n"); }
+
+bool CRunRecord::MarkPlaced() { return Append(CString(kPlaced) + "\n"); }
 
 bool CRunRecord::Remove()
 {

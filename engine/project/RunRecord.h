@@ -8,6 +8,7 @@
 #include <vector>
 
 // Where a run writing path keeps its record: one name per folder, so that two programs never run there at once.
+// A run's files all lie in that folder, and the record names them by their names alone.
 CString RecordPathOf(const char* path);
 
 // How a file of a run goes in.
@@ -29,6 +30,7 @@ struct RunContents
 {
     std::vector<RecordedFile> files;
     bool placing = false;  // every temporary was whole and the files began to go in
+    bool placed = false;   // every file went in: only the old ones aside are left to go
 };
 
 // A record on disk, held open so that no other program runs or recovers in its folder meanwhile.
@@ -59,6 +61,7 @@ public:
     // Each adds to the record and flushes it; false when it could not be written.
     bool Name(const std::vector<RecordedFile>& files);
     bool MarkPlacing();
+    bool MarkPlaced();
     // The run is over: the record goes. False when it could not be removed.
     bool Remove();
 

@@ -48,6 +48,7 @@ struct DiskFaults
     int doneButFails = 0;  // this move is done and then called failed, as Wine does on a drive going away
     int goneAfter = 0;     // from the move after this one the drive is gone: every step fails; 0: never
     int kills = 0;         // the steps of the kind counted so far
+    std::string held;      // the name of a file another program holds open: it cannot be removed
 } g_faults;
 
 class CDiskFaults
@@ -58,6 +59,14 @@ public:
     CDiskFaults(const CDiskFaults&) = delete;
     CDiskFaults& operator=(const CDiskFaults&) = delete;
 };
+
+// The disk with name held by another program.
+DiskFaults Holding(const char* name)
+{
+    DiskFaults faults;
+    faults.held = name;
+    return faults;
+}
 
 void SetSystemError(int posix, unsigned long windows)
 {
@@ -158,7 +167,17 @@ bool MoveFileOver(const char* from, const char* to)
     return false;
 }
 
-bool RemoveFile(const char* path) { return TakeStep(Step::Remove) && std::remove(path) == 0; }
+bool RemoveFile(const char* path)
+{
+    const std::string name = path;
+    const std::string& held = g_faults.held;
+    if (!held.empty() && name.size() > held.size() && name.compare(name.size() - held.size(), held.size(), held) == 0)
+    {
+        SetSystemError(EACCES, 32 /* ERROR_SHARING_VIOLATION */);
+        return false;
+    }
+    return TakeStep(Step::Remove) && std::remove(path) == 0;
+}
 
 bool AppendToRecord(std::FILE* record, const char* text)
 {
@@ -419,7 +438,7 @@ protected:
     // Replace, stopped as a kill would stop it; false when it ran to its end first.
     bool ReplaceKilled(const std::vector<std::string>& names, const std::string& age, Step step, int count) const
     {
-        CDiskFaults faults({step, count});
+        CDiskFaults faults({step, count, 0, 0, 0, 0, {}});
         CString error;
         try
         {
@@ -430,6 +449,14 @@ protected:
             return true;
         }
         return false;
+    }
+    // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
+    std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
+    {
+        CDiskFaults faults({Step::Any, 0, 0, doneButFails, goneAfter, 0, {}});
+        CString error;
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+        return std::string(error);
     }
     void Reset() const
     {
@@ -542,13 +569,8 @@ TEST_F(RecoveryTest, AFinishedRunIsSettledAndALaterSaveCutOffPutsNothingOlderBac
 TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
 {
     Plant({"h=old h", "c=old c", "d=old d"});
-    CString error;
-    {
-        // h goes aside (1), h's temporary goes in (2, done but called failed), then the drive is gone.
-        CDiskFaults faults({Step::Any, 0, 0, 2, 2});
-        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
-    }
-    const std::string words(error);
+    // h goes aside (1), h's temporary goes in (2, done but called failed), then the drive is gone.
+    const std::string words = ReplaceWithDriveGone(2, 2);
     EXPECT_EQ(0u, words.find("cannot replace " + m_folder.Path("c") + ": ")) << words;
     EXPECT_NE(std::string::npos,
               words.find(m_folder.Path("h") + " could not be put back yet, its old contents wait in " +
@@ -556,6 +578,22 @@ TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
         << words;
     EXPECT_NE(std::string::npos, words.find("; the old files are put back at the next Save or opening")) << words;
 
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
+}
+
+// Before, the last file's move failing with the drive gone was said to leave the old files to be put
+// back, when a move called failed may be done all the same and the next opening then finds the run all in.
+TEST_F(RecoveryTest, ALastFileThatMayBeInIsNotSaidToBePutBack)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    // h and c go aside and in (1-4), then the drive is gone as d goes in.
+    const std::string words = ReplaceWithDriveGone(0, 4);
+    EXPECT_EQ(std::string::npos, words.find("the old files are put back")) << words;
+    EXPECT_NE(
+        std::string::npos,
+        words.find("; at the next Save or opening the files are made all old, or all new if the last one went in"))
+        << words;
     Recover();
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
 }
@@ -615,4 +653,81 @@ TEST_F(RecoveryTest, AGroupWhoseOldFileWouldReplaceOneAlreadyAsideIsRefused)
                   " is in the way; moving it elsewhere lets the files be written",
               std::string(error));
     EXPECT_EQ((std::vector<std::string>{"c=old c", "h.tmo=older h", "h=old h"}), Entries());
+}
+
+// Before, a record was recovered only while the project it named was open, and only under the paths it
+// was written with: one project's run cut off refused every save of the others in the folder, and so did
+// the folder moved or reached by another drive letter, for good.
+TEST_F(RecoveryTest, ARunOfAnyProjectInTheFolderIsPutRightWhereverTheFolderIsReached)
+{
+    Plant({"x=old x", "y=old y", "h=old h"});
+    ASSERT_TRUE(ReplaceKilled({"x", "y"}, "new", Step::Move, 2)) << "killed after the first file went in";
+    EXPECT_EQ(std::string::npos, m_folder.Read("replacing.tmr").find(m_folder.Path()))
+        << "the files are named without their folder";
+    CString error;
+    EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h", "x=old x", "y=old y"}), Entries());
+
+    Reset();
+    Plant({"x=new x", "x.tmo=old x", "y=old y", "y.tmp=new y",
+           "replacing.tmr=files being replaced together\naside F:\\elsewhere\\x\nover /elsewhere/y\nplacing\n"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"x=old x", "y=old y"}), Entries());
+}
+
+// Before, a file of the record's name that the user made was called an interrupted run that the next
+// Save would put right, and it never was; an empty one was deleted as if it were the designer's.
+TEST_F(RecoveryTest, AFileOfTheRecordsNameThatIsNoRecordIsNamedAsInTheWay)
+{
+    Plant({"h=old h", "replacing.tmr=the user's"});
+    CString error;
+    EXPECT_FALSE(Replace({"h"}, "new", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + m_folder.Path("replacing.tmr") +
+                  " is in the way; moving it elsewhere lets the files be written",
+              std::string(error));
+    EXPECT_EQ((std::vector<std::string>{"h=old h", "replacing.tmr=the user's"}), Entries());
+
+    // A run killed before its first line was whole left these.
+    for (const char* cutOff : {"", "files being repl"})
+    {
+        Reset();
+        Plant({"h=old h", std::string("replacing.tmr=") + cutOff});
+        EXPECT_TRUE(Replace({"h"}, "new", &error)) << error;
+        EXPECT_EQ((std::vector<std::string>{"h=new h"}), Entries());
+    }
+}
+
+// Before, an old file or temporary that another program held was left behind with no record naming
+// it, and the next run blamed the user for it.
+TEST_F(RecoveryTest, AFileOfTheRunThatIsHeldIsRemovedByTheNextRun)
+{
+    Plant({"h=old h", "c=old c"});
+    CString error;
+    {
+        CDiskFaults faults(Holding("h.tmo"));
+        EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+    }
+    EXPECT_TRUE(Replace({"h", "c"}, "newer", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
+
+    Plant({"d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "newest", Step::Move, 4)) << "killed after the second file went in";
+    {
+        CDiskFaults faults(Holding("c.tmp"));
+        Recover();
+    }
+    EXPECT_TRUE(Replace({"h", "c", "d"}, "newest", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=newest c", "d=newest d", "h=newest h"}), Entries());
+}
+
+// Before, a run killed once its last file was in, and a temporary the user then made of that file's
+// name, made the next opening undo the run: the old files came back beside the new last one, and the
+// user's file was deleted.
+TEST_F(RecoveryTest, ARunSaidPlacedIsFinishedWhateverTheUserMadeSince)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Remove, 1)) << "killed removing the first set-aside";
+    Plant({"d.tmp=the user's"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "d.tmp=the user's", "d=new d", "h=new h"}), Entries());
 }

@@ -151,6 +151,31 @@ TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersO
         EXPECT_NE(std::string::npos, m_folder.Read(pszUsers).find("the user's")) << pszUsers;
 }
 
+// Before, the record of another project's run cut off in the same folder, or one written while the
+// folder was reached by another drive letter, was never acted on: every Generate of chat was refused.
+TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNextOpen)
+{
+    const std::string strRecord = "files being replaced together\naside Z:\\moved\\sensor_api.h\nover " +
+                                  m_folder.Path("sensor_api.c") + "\nplacing\n";
+    const std::vector<std::pair<std::string, std::string>> killed = {{"sensor_api.h", "new header"},
+                                                                     {"sensor_api.h.tmo", "old header"},
+                                                                     {"sensor_api.c", "old source"},
+                                                                     {"sensor_api.c.tmp", "new source"},
+                                                                     {"replacing.tmr", strRecord}};
+    for (const auto& [strFile, strText] : killed)
+        ASSERT_TRUE(m_folder.Write(strFile, strText));
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    Select(ProjectItem("chat"));
+    RunCommand(ID_BUILD_GENERATE_CODE);
+
+    EXPECT_EQ(-1, Output().Find("Error")) << (LPCTSTR)Output();
+    EXPECT_EQ("old header", m_folder.Read("sensor_api.h"));
+    EXPECT_EQ("old source", m_folder.Read("sensor_api.c"));
+    for (const char* pszLeft : {"sensor_api.h.tmo", "sensor_api.c.tmp", "replacing.tmr"})
+        EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+}
+
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.
 // Wine's move would replace a read-only file, which Windows refuses: the editor refuses it too.
 TEST_F(ProjectFolderTest, AnEditorIsWrittenThroughItsTemporaryAndAReadOnlyFileIsRefusedInTheSystemsWords)
