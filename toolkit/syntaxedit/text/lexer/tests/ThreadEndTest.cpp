@@ -138,16 +138,20 @@ TEST(LexWorker, StartingAgainJoinsTheThreadOfAFinishedBody)
     CKTLexWorker worker(60000);
     std::mutex ownerLock;
     auto gate = std::make_shared<CGate>();
-    ASSERT_TRUE(worker.Start(
-        [&, gate]
-        {
+    {
+        // Held, the owner's lock keeps the body from saying it is done before it is asked.
+        std::lock_guard<std::mutex> owner(ownerLock);
+        ASSERT_TRUE(worker.Start(
+            [&, gate]
             {
-                std::lock_guard<std::mutex> owner(ownerLock);
-                worker.Finish();
-            }
-            gate->Reach();
-        }));
-    EXPECT_TRUE(worker.IsRunning());
+                {
+                    std::lock_guard<std::mutex> owner(ownerLock);
+                    worker.Finish();
+                }
+                gate->Reach();
+            }));
+        EXPECT_TRUE(worker.IsRunning());
+    }
     ASSERT_TRUE(gate->WaitReached());
     std::atomic<bool> ran{false};
     {
