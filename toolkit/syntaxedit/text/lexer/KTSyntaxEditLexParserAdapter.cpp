@@ -74,8 +74,7 @@ CKTSyntaxEditLexParserAdapter::~CKTSyntaxEditLexParserAdapter()
 {
     m_ptrConfig->Unadvise(this);
     m_ptrParser->SetWakeFunction(nullptr);
-    if (m_bResumeTimer && !::KillTimer(m_sink.GetWndHandle(), UINT_PTR(this)))
-        TRACE("the parser's delivery timer could not be stopped\n");
+    StopResumeTimer();
     m_ptrParser->Close();  // the worker reads the buffer: it ends before the buffer goes
     m_ptrConfig.Release();
     ReleaseConfiguration();
@@ -279,12 +278,17 @@ bool CKTSyntaxEditLexParserAdapter::StartResumeTimer()
     return m_bResumeTimer;
 }
 
-void CALLBACK CKTSyntaxEditLexParserAdapter::OnResumeTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD)
+void CKTSyntaxEditLexParserAdapter::StopResumeTimer()
+{
+    if (m_bResumeTimer && !::KillTimer(m_sink.GetWndHandle(), UINT_PTR(this)))
+        TRACE("the parser's delivery timer could not be stopped\n");
+    m_bResumeTimer = false;
+}
+
+void CALLBACK CKTSyntaxEditLexParserAdapter::OnResumeTimer(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
     auto* self = reinterpret_cast<CKTSyntaxEditLexParserAdapter*>(idEvent);
-    if (!::KillTimer(hWnd, idEvent))
-        TRACE("the parser's delivery timer could not be stopped\n");
-    self->m_bResumeTimer = false;
+    self->StopResumeTimer();
     try
     {
         self->DeliverSlice();

@@ -81,6 +81,7 @@ private:
     bool IsSliceSpent(int nDelivered, std::chrono::steady_clock::time_point start) const;
     static bool InputWaits();
     bool StartResumeTimer();
+    void StopResumeTimer();
     static void CALLBACK OnResumeTimer(HWND hWnd, UINT, UINT_PTR idEvent, DWORD);
 
     CKTSyntaxEditBufferManager* m_pBuffer;  // owns this link
