@@ -143,8 +143,8 @@ void CMainFrame::OnFileOpen() { OpenProjectFrom(nullptr); }
 void CMainFrame::OnLoadExampleProject() { OpenProjectFrom(g_strExampleFolder); }
 
 // The design first: it is the user's work, where the editors' generated files can be made again. A
-// file that fails stops none of the others; why each failed is added to pFailures. A project that
-// cannot be written stays loaded as it is.
+// design that fails stops not the editors, which are written all or none; why each failed is added to
+// pFailures. A project that cannot be written stays loaded as it is.
 void CMainFrame::SaveProjectFiles(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
     CString strError;

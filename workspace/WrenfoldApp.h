@@ -24,8 +24,8 @@ public:
     // Editors are opened only through this template; the framework's own file commands never see it.
     void CreateEditorTemplate();
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
-    // Writes every modified editor of the project; one that fails stops none of the others, and why
-    // it failed (naming its file) is added to pFailures.
+    // Writes the project's modified editors all or none; why they were not (naming the file that
+    // failed) is added to pFailures.
     void SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures);
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);

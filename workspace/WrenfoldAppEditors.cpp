@@ -33,14 +33,16 @@ std::vector<CwrenfoldDoc*> CwrenfoldApp::EditorsOf(const ProjectRecord& project)
     return editors;
 }
 
+// One group: a header saved beside a source of an older Generate would build a mixed set.
 void CwrenfoldApp::SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures)
 {
+    std::vector<CwrenfoldDoc*> modified;
     for (CwrenfoldDoc* pDoc : EditorsOf(project))
-    {
-        CString strError;
-        if (pDoc->IsModified() && !pDoc->SaveTo(pDoc->GetPathName(), &strError))
-            pFailures->push_back(strError);
-    }
+        if (pDoc->IsModified())
+            modified.push_back(pDoc);
+    CString strError;
+    if (!CwrenfoldDoc::SaveTogether(modified, &strError))
+        pFailures->push_back(strError);
 }
 
 BOOL CwrenfoldApp::ReportSaveFailures(const std::vector<CString>& failures)

@@ -9,6 +9,23 @@
 
 IMPLEMENT_DYNCREATE(CwrenfoldDoc, CKTSyntaxEditDoc)
 
+namespace
+{
+
+// The text the rows make, a piece at a time; read under the rows' lock, so no edit changes them meanwhile.
+ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& strPath)
+{
+    return [pBuffer, strPath](const PieceWriter& write, CString* why)
+    {
+        if (!pBuffer)
+            return true;
+        CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
+        return pBuffer->Store(write, strPath, why) != FALSE;
+    };
+}
+
+}  // namespace
+
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
     CString strError;
@@ -18,41 +35,60 @@ BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
     return FALSE;
 }
 
-BOOL CwrenfoldDoc::SaveTo(LPCTSTR lpszPathName, CString* pError)
+BOOL CwrenfoldDoc::SaveTo(LPCTSTR lpszPathName, CString* pError) { return Save({{this, lpszPathName}}, pError); }
+
+BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError)
 {
+    std::vector<Saving> savings;
+    for (CwrenfoldDoc* pDoc : docs)
+        savings.push_back({pDoc, pDoc->GetPathName()});
+    return Save(savings, pError);
+}
+
+BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, CString* pError)
+{
+    if (savings.empty())
+        return TRUE;
+    BOOL bWritten = FALSE;
     try
     {
-        if (!WriteRows(lpszPathName, pError))
-            return FALSE;
+        bWritten = WriteRows(savings, pError);
     }
     catch (const std::bad_alloc&)
     {
-        *pError = CString("cannot save ") + lpszPathName + ": not enough memory";
+        *pError = "cannot save " + savings.front().strPath + ": not enough memory";
+    }
+    if (!bWritten)
+    {
+        if (savings.size() > 1)
+            *pError += "; none of " + NamesOf(savings) + " was written";
         return FALSE;
     }
-    MarkSaved(lpszPathName);
+    for (const Saving& saving : savings)
+        saving.pDoc->MarkSaved(saving.strPath);
     return TRUE;
 }
 
-// Written aside while the window answers, straight from the rows: a big text is never copied whole.
-// Input waits for long work, so no edit waits for the rows meanwhile, and the file gets the text the
-// editor still shows when the write ends.
-BOOL CwrenfoldDoc::WriteRows(LPCTSTR lpszPathName, CString* pError)
+// The files by their names alone, as their editors' tabs show them.
+CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings)
 {
-    const CKTSyntaxEditBufferManager* pBuffer = GetDataManager();
-    const std::string path(lpszPathName);
-    const CString strName = CString(lpszPathName).Mid(CString(lpszPathName).ReverseFind('\\') + 1);
+    CString strNames;
+    for (const Saving& saving : savings)
+        strNames += (strNames.IsEmpty() ? "" : ", ") + saving.strPath.Mid(saving.strPath.ReverseFind('\\') + 1);
+    return strNames;
+}
+
+// Written aside while the window answers, straight from the rows: a big text is never copied whole.
+// Input waits for long work, so no edit waits for the rows meanwhile, and each file gets the text its
+// editor still shows when the write ends.
+BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, CString* pError)
+{
+    std::vector<NewFileContents> files;
+    for (const Saving& saving : savings)
+        files.push_back({saving.strPath, RowsOf(saving.pDoc->GetDataManager(), saving.strPath)});
     bool bWritten = false;
-    const auto storeRows = [pBuffer, lpszPathName](const PieceWriter& write, CString* why)
-    {
-        if (!pBuffer)
-            return true;
-        CKTSyntaxEditRowReadLock lock(pBuffer->GetRowLock());
-        return pBuffer->Store(write, lpszPathName, why) != FALSE;
-    };
     static_cast<CwrenfoldApp*>(AfxGetApp())
-        ->RunLongWork("Saving " + strName + "...",
-                      [&] { bWritten = ReplaceFileInPieces(path.c_str(), storeRows, pError); });
+        ->RunLongWork("Saving " + NamesOf(savings) + "...", [&] { bWritten = ReplaceFilesTogether(files, pError); });
     return bWritten;
 }
 

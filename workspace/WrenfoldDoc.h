@@ -4,6 +4,8 @@
 #pragma once
 #include "KTSyntaxEditDoc.h"
 
+#include <vector>
+
 class CwrenfoldDoc : public CKTSyntaxEditDoc
 {
     DECLARE_DYNCREATE(CwrenfoldDoc)
@@ -15,8 +17,19 @@ public:
     // The same save, silent: FALSE with why (naming the file) when it failed, for a caller that tells
     // the user of several failures at once.
     BOOL SaveTo(LPCTSTR lpszPathName, CString* pError);
+    // Each document to its own file, all or none: the files of one project's generated set belong
+    // together. On failure every file is as it was, every document stays modified, and why names the
+    // file that failed and says that none of the others was written.
+    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError);
 
 private:
-    BOOL WriteRows(LPCTSTR lpszPathName, CString* pError);
+    struct Saving
+    {
+        CwrenfoldDoc* pDoc;
+        CString strPath;
+    };
+    static BOOL Save(const std::vector<Saving>& savings, CString* pError);
+    static CString NamesOf(const std::vector<Saving>& savings);
+    static BOOL WriteRows(const std::vector<Saving>& savings, CString* pError);
     void MarkSaved(LPCTSTR lpszPathName);
 };

@@ -4,6 +4,7 @@
 #include "DesignerFrameTest.h"
 
 #include "AllocationFault.h"
+#include "SaveFaults.h"
 #include "FrameKeys.h"
 #include "Generator.h"
 #include "LongWork.h"
@@ -610,7 +611,7 @@ TEST_F(GenerateIntoEditorsTest, AnEditorIsWrittenAsideWithTheWindowAnsweringAndC
     ASSERT_NE(nullptr, pDoc);
     ASSERT_TRUE(pDoc->IsModified());
     const HWND hChild = ViewOf(pDoc)->GetParentFrame()->GetSafeHwnd();
-    const std::string strStep = "Saving Large_api.c...";
+    const std::string strStep = "Saving Large_api_demo.c, Large_api.c, Large_api.h...";
     std::atomic<bool> bClosedDuring{false};
     CStatusProbe probe(m_pFrame->m_wndStatusBar,
                        [&](const std::string& text)
@@ -639,7 +640,7 @@ TEST_F(GenerateIntoEditorsTest, TheProgramClosedWhileAnEditorIsWrittenEndsAfterI
     const codegen::GeneratedCode code = Expected(OpenAndSelectLarge());
     RunCommand(ID_BUILD_GENERATE_CODE);
     const HWND hFrame = m_pFrame->GetSafeHwnd();
-    const std::string strStep = "Saving Large_api.c...";
+    const std::string strStep = "Saving Large_api_demo.c, Large_api.c, Large_api.h...";
     std::atomic<bool> bClosedDuring{false};
     CStatusProbe probe(m_pFrame->m_wndStatusBar,
                        [&](const std::string& text)
@@ -664,7 +665,7 @@ TEST_F(GenerateIntoEditorsTest, TheProgramClosedWhileAnEditorIsWrittenEndsAfterI
     EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << "nothing was left to ask about";
 }
 
-TEST_F(GenerateIntoEditorsTest, ASaveRefusedByAReadOnlyFileSaysWhyAndTheEditorStaysModifiedUntilASaveWorks)
+TEST_F(GenerateIntoEditorsTest, ASaveRefusedByAReadOnlyFileSaysWhyAndTheEditorsStayModifiedUntilASaveWorks)
 {
     const ProjectRecord& project = OpenAndSelect("gen");
     RunCommand(ID_BUILD_GENERATE_CODE);
@@ -676,13 +677,62 @@ TEST_F(GenerateIntoEditorsTest, ASaveRefusedByAReadOnlyFileSaysWhyAndTheEditorSt
     EXPECT_EQ(0, DesignerTestApp().m_messages[0].Find(("cannot replace " + strPath + ": ").c_str()))
         << (LPCSTR)DesignerTestApp().m_messages[0];
     EXPECT_TRUE(EditorOf("gen_api.c")->IsModified()) << "the new text is still unsaved";
-    EXPECT_FALSE(EditorOf("gen_api.h")->IsModified());
-    EXPECT_EQ("gen_api.h", TitleAndActiveTab(*m_pFrame).second) << "the saved editor's tab lost its mark";
+    EXPECT_TRUE(EditorOf("gen_api.h")->IsModified()) << "saved with the source or not at all";
+    EXPECT_EQ("gen_api.h *", TitleAndActiveTab(*m_pFrame).second);
     EXPECT_EQ("", m_folder.Read("gen_api.c"));
+    EXPECT_EQ("", m_folder.Read("gen_api.h"));
 
     DesignerTestApp().m_messages.clear();
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).source), Written("gen_api.c"));
+}
+
+// Before, Save All wrote each editor on its own: with the source held by another program or the disk
+// filling up, the demo and the header were new beside the old source. A project's modified editors
+// are written all or none, and the message names the file that failed.
+TEST_F(GenerateIntoEditorsTest, SaveAllWritesAProjectsGeneratedEditorsAllOrNone)
+{
+    const std::vector<std::string> files = {"gen_api.h", "gen_api.c", "gen_api_demo.c"};
+    for (const std::string& file : files)
+        m_folder.Write(file, "old " + file + "\r\n");
+    const ProjectRecord& project = OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    const std::string strSource = m_folder.Path("gen_api.c");
+    const auto expectNoneWritten = [&](const std::string& strFailure)
+    {
+        ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+        const std::string message(DesignerTestApp().m_messages[0]);
+        EXPECT_EQ(0u, message.find(strFailure + strSource)) << message;
+        EXPECT_NE(std::string::npos, message.find("; none of gen_api_demo.c, gen_api.c, gen_api.h was written"))
+            << message;
+        for (const std::string& file : files)
+        {
+            EXPECT_TRUE(m_folder.Read(file) == "old " + file + "\r\n") << file << " was written";
+            EXPECT_TRUE(EditorOf(file)->IsModified()) << file;
+        }
+        DesignerTestApp().m_messages.clear();
+    };
+    {
+        CHeldOpen held(strSource.c_str());
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    expectNoneWritten("cannot replace ");
+    {
+        // The demo, written first, fits; the source after it does not.
+        const auto* pDemo = static_cast<CKTSyntaxEditDoc*>(EditorOf("gen_api_demo.c"));
+        CNearlyFullDisk disk(static_cast<long long>(pDemo->GetDataManager()->GetFileImage().size()) + 10);
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    expectNoneWritten("cannot write ");
+
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    const codegen::GeneratedCode code = Expected(project);
+    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
+    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
+    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
+    for (const std::string& file : files)
+        EXPECT_FALSE(EditorOf(file)->IsModified()) << file;
 }

@@ -1,11 +1,11 @@
 // The build commands of an example project: what reaches the editors, the disk, the output and the tools.
 #include <gtest/gtest.h>
 
+#include "SaveFaults.h"
 #include "Generator.h"
 #include "ProjectBuild.h"
 #include "StubTools.h"
 #include "TestFolder.h"
-#include "project/FileWrite.h"
 #include "project/ProjectFile.h"
 #include "project/RunRecord.h"
 
@@ -120,36 +120,6 @@ protected:
     CString WriteStubTools() const { return ::WriteStubTools(m_strFolder); }
 };
 
-// Bytes the stand-in disk still takes; negative: as many as the real disk takes.
-long long g_room = -1;
-
-// A disk with room bytes left, for as long as it lives.
-class CNearlyFullDisk
-{
-public:
-    explicit CNearlyFullDisk(long long room) { g_room = room; }
-    ~CNearlyFullDisk() { g_room = -1; }
-    CNearlyFullDisk(const CNearlyFullDisk&) = delete;
-    CNearlyFullDisk& operator=(const CNearlyFullDisk&) = delete;
-};
-
-// Another program holding the file open without sharing it: it cannot be moved or replaced.
-class CHeldOpen
-{
-public:
-    explicit CHeldOpen(const CString& strPath)
-        : m_hFile(::CreateFile(strPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-        EXPECT_NE(INVALID_HANDLE_VALUE, m_hFile) << (LPCTSTR)strPath;
-    }
-    ~CHeldOpen() { ::CloseHandle(m_hFile); }
-    CHeldOpen(const CHeldOpen&) = delete;
-    CHeldOpen& operator=(const CHeldOpen&) = delete;
-
-private:
-    HANDLE m_hFile;
-};
-
 // The generated files of Generate Code, each with an old text on the disk.
 class GenerateAllOrNoneTest : public ProjectBuildTest
 {
@@ -216,16 +186,6 @@ protected:
 };
 
 }  // namespace
-
-// Stands in for the writer's call to the disk: a full disk writes short and gives no error, as Wine's does.
-std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
-{
-    if (g_room < 0)
-        return std::fwrite(data, 1, size, file);
-    const std::size_t written = std::fwrite(data, 1, std::min<std::size_t>(size, std::size_t(g_room)), file);
-    g_room -= static_cast<long long>(written);
-    return written;
-}
 
 TEST_F(GenerateAllOrNoneTest, WithTheEditorsClosedAFullDiskOrAHeldFileAtAnyFileGeneratesNothingAndSaysWhy)
 {
