@@ -29,13 +29,11 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
     CString strError;
-    if (SaveTo(lpszPathName, &strError))
+    if (Save({{this, lpszPathName}}, &strError))
         return TRUE;
     AfxMessageBox(strError, MB_ICONEXCLAMATION);
     return FALSE;
 }
-
-BOOL CwrenfoldDoc::SaveTo(LPCTSTR lpszPathName, CString* pError) { return Save({{this, lpszPathName}}, pError); }
 
 BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError)
 {

@@ -14,12 +14,9 @@ public:
     // temporary that the next open or save of the project knows as its own and removes. A failed
     // save says why and leaves the document modified.
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
-    // The same save, silent: FALSE with why (naming the file) when it failed, for a caller that tells
-    // the user of several failures at once.
-    BOOL SaveTo(LPCTSTR lpszPathName, CString* pError);
-    // Each document to its own file, all or none: the files of one project's generated set belong
-    // together. On failure every file is as it was, every document stays modified, and why names the
-    // file that failed and says that none of the others was written.
+    // The same save for several documents, each to its own file, silent and all or none: the files of
+    // one project's generated set belong together. On failure every file is as it was, every document
+    // stays modified, and why names the file that failed and says that none of them was written.
     static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError);
 
 private:
