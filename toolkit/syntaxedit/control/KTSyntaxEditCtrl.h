@@ -274,6 +274,7 @@ protected:
     void ReadProfileTabSize();
     BOOL StoreSetting(BOOL& bMember, BOOL bValue, LPCSTR pszKey, BOOL bUpdateReg);
     void CreateEditCaret();
+    void PlaceTopRow(int nRow);
     int ScrollRowIntoView(int nRow);
     int HorzShiftFor(int K, int& x) const;
     void PlaceCaretAtDisplayRow(BOOL bScroll);
@@ -293,7 +294,6 @@ protected:
     BOOL ReplayUndo(BOOL bRedo, int nCount);
     void DeleteColumnBlock(int nRow1, int nCol1, int nRow2, int nCol2);
     void OnParserNotify(DWORD dwCode, WPARAM wParam, LPARAM lParam);
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const;
     void RepaintNow();
     void DelayParseRepaint(DWORD dwDelay);

@@ -9,9 +9,20 @@ BOOL CKTSyntaxEditCtrl::SetTopRow(int nRow)
 {
     if (nRow > GetRowCount())
         return FALSE;
-    m_nTopRow = std::max(nRow, 1);
-    m_nParseShownRow = -1;
+    PlaceTopRow(nRow);
     return TRUE;
+}
+
+// The one way the top row changes, so that the rows remembered as shown
+// change with it; taken again at the same top row when the window's height
+// or the folds change what it shows.
+void CKTSyntaxEditCtrl::PlaceTopRow(int nRow)
+{
+    m_nTopRow = std::max(nRow, 1);
+    int v = GetVisibleRows();
+    m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
+    m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, v);
+    m_nParseShownRow = GetRowAtDisplayOffset(m_nTopRow, v + 4);
 }
 
 BOOL CKTSyntaxEditCtrl::SetRedrawRow(int nRow)
@@ -82,12 +93,12 @@ int CKTSyntaxEditCtrl::ScrollRowIntoView(int nRow)
     int nBottom = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows());
     if (nRow > nBottom)
     {
-        m_nTopRow += nRow - nBottom;
+        PlaceTopRow(m_nTopRow + nRow - nBottom);
     }
     else if (nRow < m_nTopRow)
     {
         m_nPrevRedrawRow = m_nTopRow;
-        m_nTopRow = std::max(nRow, 1);
+        PlaceTopRow(nRow);
     }
     return (GetDisplayRowCount(m_nTopRow, nRow) - 1) * GetRowHeight();
 }
@@ -298,7 +309,7 @@ int CKTSyntaxEditCtrl::MoveUp(int n)
     }
     int t = GetRowAtDisplayOffset(1, std::max(GetDisplayRowCount(1, m_nCurrentRow) - n, 1));
     int nShift = std::min(m_nCurrentRow - t, m_nTopRow - 1);
-    m_nTopRow -= nShift;
+    PlaceTopRow(m_nTopRow - nShift);
     m_nCurrentRow -= nShift;
     m_nRedrawRow = -1;
     return GetCurrentDisplayOffset();
@@ -313,7 +324,7 @@ int CKTSyntaxEditCtrl::MoveDown(int n)
     m_nRedrawRow = nTarget;
     if (nTarget > GetBottomRow(GetVisibleRows()))
     {
-        m_nTopRow = GetRowAtDisplayOffset(m_nTopRow, n + 1);
+        PlaceTopRow(GetRowAtDisplayOffset(m_nTopRow, n + 1));
         m_nRedrawRow = -1;
     }
     return GetCurrentDisplayOffset();

@@ -31,7 +31,7 @@ void CKTSyntaxEditCtrl::ExpandAll()
 void CKTSyntaxEditCtrl::FinishFolding(int nRow)
 {
     m_folding.HoldTip();
-    m_nTopRow = m_folding.GetFoldHiding(m_nTopRow);
+    PlaceTopRow(m_folding.GetFoldHiding(m_nTopRow));
     nRow = m_folding.GetFoldHiding(nRow);
     int nDispCol = std::min(m_nDispCol, GetDisplayColumn(nRow, GetShownLength(nRow) + 1));
     m_nRedrawRow = -1;

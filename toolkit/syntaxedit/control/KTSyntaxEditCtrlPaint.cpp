@@ -102,6 +102,7 @@ void CKTSyntaxEditCtrl::Draw(CDC* pDC)
         CScreenPaint screens(m_ScreenCache);
         DrawRows(&dcText, &dcGutter, nVisibleRows);
     }
+    PlaceTopRow(m_nTopRow);  // the folds drawn took their blocks from the parse again: they may hide other rows
     m_nRedrawRow = 0;
     KTSyntaxEditPaintManager()->DrawCollapsedTextMarks(this, &dcText);
     pDC->BitBlt(m_nTextLeft, 0, rc.Width(), rc.Height(), &dcText, 0, 0, SRCCOPY);
@@ -247,17 +248,8 @@ BOOL CKTSyntaxEditCtrl::GetRowColor(int nRow, COLORREF& clr) const
 
 BOOL CKTSyntaxEditCtrl::IsBlockVisible(const CKTSyntaxEditLexTextBlock* pBlock) const
 {
-    if (m_nParseShownRow < 0)
-        m_nParseShownRow = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows() + 4);
     int nBlockEnd = pBlock->IsOpen() ? INT_MAX : pBlock->m_posEnd.nRow;
     return pBlock->m_posStart.nRow <= m_nParseShownRow && nBlockEnd >= m_nTopRow;
-}
-
-// Whatever reaches the window may scroll, fold or resize it.
-LRESULT CKTSyntaxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    m_nParseShownRow = -1;
-    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 void CKTSyntaxEditCtrl::RepaintNow()

@@ -202,10 +202,8 @@ void CKTSyntaxEditCtrl::RecalcScrollBars()
 {
     if (!HasFont())
         return;
+    PlaceTopRow(m_nTopRow);  // the height, the folds or the text may have changed what is shown
     int v = GetVisibleRows();
-    m_nParseShownRow = -1;
-    m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
-    m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, v);
     if (!GetSafeHwnd())
         v = 20;
     int nTotal = GetDisplayRow(-1);
@@ -277,11 +275,7 @@ void CKTSyntaxEditCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
         break;
     }
     if (bMoved)
-    {
         SetBarPos(SB_VERT, nPos < 0 ? GetDisplayRow(m_nTopRow) : nPos, TRUE);
-        m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
-        m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, GetVisibleRows());
-    }
     AfterScrollMessage(bMoved);
 }
 

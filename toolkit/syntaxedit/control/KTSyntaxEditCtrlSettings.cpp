@@ -197,6 +197,7 @@ void CKTSyntaxEditCtrl::SetFont(const LOGFONT* pLogFont)
     CKTFontDC font(&dc, pFont);
     if (!dc.GetSafeHdc() || !::GetTextMetrics(dc.GetSafeHdc(), &m_tm))
         m_tm = TEXTMETRIC{};
+    PlaceTopRow(m_nTopRow);  // rows of another height
     RecalcGutter();
     if (GetSafeHwnd())
     {

@@ -90,11 +90,11 @@ protected:
     int m_nLineNumbersWidth = 0;
     int m_nCollapseButtonSize = 10;
     BOOL m_bScrolledByUser = FALSE;  // the view was scrolled by rows or columns
-    int m_nFirstVisibleRow = -1;     // cached by RecalcScrollBars
+    // The rows in view, taken with each change of the top row, the window's height or the folds: the first, the
+    // last, and the last a parsed block may start on to be seen (a long parse asks for every block it announces).
+    int m_nFirstVisibleRow = -1;
     int m_nLastVisibleRow = -1;
-    // The last row a parsed block may start on to be seen, taken once while nothing moves the view: a long
-    // parse asks for every block it announces. -1: to be taken again.
-    mutable int m_nParseShownRow = -1;
+    int m_nParseShownRow = -1;
     int m_nHorzPos = 0;         // first visible display column - 1, when the bar is not ours
     BOOL m_abBarShown[2] = {};  // SB_HORZ, SB_VERT: painted with the values they hold
     int m_nPrevRedrawRow = -1;

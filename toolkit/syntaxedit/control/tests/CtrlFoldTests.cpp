@@ -5,7 +5,6 @@
 #include "EditTestWindow.h"
 #include "KTSyntaxEditTipWnd.h"
 #include "KTSyntaxEditCollapsedMark.h"
-#include "KTSyntaxEditLexParser.h"
 #include "KTSyntaxEditLexTextSchema.h"
 #include "TestInput.h"
 
@@ -86,11 +85,7 @@ protected:
     void SetUp() override
     {
         m_window = std::make_unique<CEditTestWindow>(FALSE, 600, 300);
-        std::string strText = FoldText();
-        CMemFile file(reinterpret_cast<BYTE*>(&strText[0]), UINT(strText.size()));
-        m_window->Buffer()->Load(&file, ".c");
-        Ctrl().RecalcScrollBars();
-        Ctrl().InvalidateRows();
+        m_window->LoadText(FoldText());
         ASSERT_TRUE(PumpUntil([this] { return ParseEnded(); }, 20000));
         Ctrl().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
         ASSERT_EQ(Ctrl().GetFolding().GetRowState(2), 0x02u);
@@ -98,15 +93,7 @@ protected:
         Ctrl().SetFocus();
     }
     CKTSyntaxEditCtrl& Ctrl() { return m_window->Ctrl(); }
-    BOOL ParseEnded()
-    {
-        for (const CRecordedNotify& event : m_window->Parent().Of(KT_EDIT_NM_PARSEREVENT))
-        {
-            if (event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserEnded)
-                return TRUE;
-        }
-        return FALSE;
-    }
+    BOOL ParseEnded() { return m_window->ParseEnded(); }
     // The middle of the collapse button of a display row counted from 0 at the top.
     POINT Button(int nDisplayRow) { return Ctrl().GetCollapseButtonRect(nDisplayRow).CenterPoint(); }
     int RowAtDisplayRow(int nDisplayRow)

@@ -36,16 +36,6 @@ CRect TextOfRow(CKTSyntaxEditCtrl& ctrl, int nDisplayRow)
     return CRect(ctrl.GetTextLeft(), y, rc.right, y + ctrl.GetRowHeight());
 }
 
-BOOL ParseEnded(CEditTestWindow& window)
-{
-    for (const CRecordedNotify& event : window.Parent().Of(KT_EDIT_NM_PARSEREVENT))
-    {
-        if (event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserEnded)
-            return TRUE;
-    }
-    return FALSE;
-}
-
 TEST(CtrlPaint, LineNumbersStandInTheirColoursBesideTheMargin)
 {
     CEditTestWindow window;
@@ -110,7 +100,7 @@ TEST(CtrlPaint, SyntaxColoursOfTheProjectsSchemeShowOnceTheParserReports)
     CPixelImage image = Shot(ctrl);
     const auto coloured = [&]
     {
-        if (!ParseEnded(window))
+        if (!window.ParseEnded())
             return false;
         image = Shot(ctrl);
         return CountNear(image, TextOfRow(ctrl, 0), RGB(0, 128, 0)) > 0;  // the comment of row 1
@@ -126,7 +116,7 @@ TEST(CtrlPaint, TheEndOfAParseCarriesTheRunsResultFirst)
 {
     CEditTestWindow window;
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(PumpUntil([&] { return window.ParseEnded(); }, kColdWineDeadlineMs));
     window.Parent().Clear();
     ctrl.InsertString("int y;\r\n", 2, 1);
     const auto rangeDone = [&]
@@ -208,7 +198,7 @@ TEST(CtrlPaintPacing, AParseThatEndsRepaintsAtOnceWhileBlocksWait)
 {
     CEditTestWindow window;
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return window.ParseEnded(); }, 10000));
     CKTSyntaxEditLexTextSchema* pSchema = ctrl.GetTextSchema();
     ASSERT_NE(pSchema, nullptr);
     CKTLexBlockPtr block = pSchema->NewBlock();
@@ -393,14 +383,14 @@ TEST(CtrlPaintTyping, TheReparseRecoloursTheRowsAfterTheTypedOne)
 {
     CEditTestWindow window;
     CKTSyntaxEditCtrl& ctrl = window.Ctrl();
-    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(PumpUntil([&] { return window.ParseEnded(); }, kColdWineDeadlineMs));
     ctrl.SetCurrentPosition(4, 1, FALSE, TRUE);  // "#include <inttypes.h>", rows 5 and 6 alike
     window.Parent().Clear();
 
     CTestInput input(ctrl.GetSafeHwnd());
     ASSERT_TRUE(input.Text("/*"));
     EXPECT_GT(CountNear(Showing(ctrl), TextOfRow(ctrl, 3), kCommentText), 10 * ctrl.GetCharWidth());
-    ASSERT_TRUE(PumpUntil([&] { return ParseEnded(window); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(PumpUntil([&] { return window.ParseEnded(); }, kColdWineDeadlineMs));
     // The parse's end only asks for the repaint.
     const auto rowsAfterAreComment = [&]
     {

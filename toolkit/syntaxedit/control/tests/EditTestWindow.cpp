@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "KTSyntaxEditLexParser.h"
 #include "KTSyntaxEditLexParserAdapter.h"
 #include "NearColor.h"
 
@@ -90,7 +91,12 @@ std::vector<CRecordedNotify> CNotifyWindow::Of(int nCode) const
 }
 
 CEditTestWindow::CEditTestWindow(BOOL bLoadFile, int cx, int cy)
-    : m_pParent(std::make_unique<CNotifyWindow>(cx, cy)), m_pCtrl(std::make_unique<CKTSyntaxEditCtrl>())
+    : CEditTestWindow(std::make_unique<CKTSyntaxEditCtrl>(), bLoadFile, cx, cy)
+{
+}
+
+CEditTestWindow::CEditTestWindow(std::unique_ptr<CKTSyntaxEditCtrl> pCtrl, BOOL bLoadFile, int cx, int cy)
+    : m_pParent(std::make_unique<CNotifyWindow>(cx, cy)), m_pCtrl(std::move(pCtrl))
 {
     m_pCtrl->Create(m_pParent.get(), TRUE, TRUE);
     m_pCtrl->SetConfigFile(ConfigIniPath());
@@ -109,6 +115,24 @@ void CEditTestWindow::LoadDataFile()
         Buffer()->Load(&file, ".c");
     m_pCtrl->RecalcScrollBars();
     m_pCtrl->InvalidateRows();
+}
+
+void CEditTestWindow::LoadText(std::string strText)
+{
+    CMemFile file(reinterpret_cast<BYTE*>(&strText[0]), UINT(strText.size()));
+    Buffer()->Load(&file, ".c");
+    m_pCtrl->RecalcScrollBars();
+    m_pCtrl->InvalidateRows();
+}
+
+BOOL CEditTestWindow::ParseEnded() const
+{
+    for (const CRecordedNotify& event : m_pParent->Of(KT_EDIT_NM_PARSEREVENT))
+    {
+        if (event.nFirst == CKTSyntaxEditLexParser::ktEditOnParserEnded)
+            return TRUE;
+    }
+    return FALSE;
 }
 
 CEditTestWindow::~CEditTestWindow()

@@ -43,13 +43,17 @@ class CEditTestWindow
 {
 public:
     explicit CEditTestWindow(BOOL bLoadFile = TRUE, int cx = 600, int cy = 400);
+    // The same over a control of the test's own kind.
+    CEditTestWindow(std::unique_ptr<CKTSyntaxEditCtrl> pCtrl, BOOL bLoadFile, int cx, int cy);
     ~CEditTestWindow();
 
     CNotifyWindow& Parent() { return *m_pParent; }
     CKTSyntaxEditCtrl& Ctrl() { return *m_pCtrl; }
     CKTSyntaxEditBufferManager* Buffer() { return m_pCtrl->GetBuffer(); }
-    CString Text();       // the whole text with CR LF line ends
-    void LoadDataFile();  // the generated C file, coloured by the configuration in force
+    CString Text();                      // the whole text with CR LF line ends
+    void LoadDataFile();                 // the generated C file, coloured by the configuration in force
+    void LoadText(std::string strText);  // a text of the test's own as a C file, likewise
+    BOOL ParseEnded() const;             // a parse ended since the notify window was last cleared
 
 private:
     std::unique_ptr<CNotifyWindow> m_pParent;
