@@ -187,6 +187,12 @@ void CKTControlGallery::SetRect(CRect rc)
     RepositionItems();
 }
 
+void CKTControlGallery::OnThemeChanged()
+{
+    CKTControlPopup::OnThemeChanged();
+    RepositionItems();
+}
+
 CSize CKTControlGallery::GetSize(CDC* pDC)
 {
     if (IsGalleryStyle())

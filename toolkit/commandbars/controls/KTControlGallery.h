@@ -74,6 +74,8 @@ public:
     void OnActionChanged(int nProperty) override;
     void DoPropExchange(CKTPropExchange* pPX) override;
     void SetRect(CRect rc) override;
+    // The scroll buttons' column and the items' sizes are the theme's: the rows are laid out again.
+    void OnThemeChanged() override;
     void OnExecute() override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;

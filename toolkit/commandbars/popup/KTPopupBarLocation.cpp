@@ -101,6 +101,7 @@ CRect CKTPopupBar::CalcPopupRect(int cx, int cy)
         placement.m_reflow = [this](int nHeight) { return CalcDynamicLayout(nHeight, 0); };
     CRect rc = placement.Place(cx, cy);
     m_ptPopup = placement.m_ptPopup;
+    m_rcExclude = placement.m_rcExclude;
     m_dwPopupFlags = placement.m_dwFlags;
     m_bScrolling = placement.m_bScroll && m_nBarType == ktBarTypePopup;
     m_scrollDown.rc = m_scrollUp.rc = CRect(0, 0, 0, 0);

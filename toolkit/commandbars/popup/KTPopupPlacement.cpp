@@ -42,8 +42,10 @@ void CKTPopupPlacement::PlaceVertically(int& cx, int& cy)
             if (m_bNoScroll)
             {
                 m_dwFlags &= ~ktPopupVertical;
+                // Beside its control it keeps clear of what a popup opening sideways keeps clear of.
+                m_rcExclude = m_rcExcludeBeside;
                 if (!(m_dwFlags & ktPopupLeftwards))
-                    P.x = m_rcExcludeBeside.right;
+                    P.x = E.right;
                 P.y = W.bottom - cy;
             }
             else if ((E.top + E.bottom) / 2 > nMiddle)

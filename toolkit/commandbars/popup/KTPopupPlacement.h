@@ -17,8 +17,8 @@ class CKTPopupPlacement
 {
 public:
     CRect m_rcWork;           // the monitor's work area
-    CRect m_rcExclude;        // screen area the popup must not cover; may be empty
-    CRect m_rcExcludeBeside;  // the same when the popup goes beside its control instead of below it
+    CRect m_rcExclude;        // screen area the popup must not cover; may be empty; rewritten by Place
+    CRect m_rcExcludeBeside;  // what it becomes when the popup goes beside its control instead of below it
     CPoint m_ptPopup;         // the wanted top-left, rewritten by Place
     DWORD m_dwFlags = 0;      // KTPopupPlacementFlags, rewritten by Place
     BOOL m_bNoScroll = FALSE;

@@ -20,6 +20,22 @@
 
 #include <functional>
 
+// A tool bar that counts its whole redraws and tells whether a layout waits for the idle update.
+class CRedrawCountingToolBar : public CKTToolBar
+{
+    DECLARE_DYNCREATE(CRedrawCountingToolBar)
+public:
+    void Redraw(LPCRECT lpRect, BOOL bAnimate) override
+    {
+        m_nWholeRedraws += lpRect == NULL;
+        CKTToolBar::Redraw(lpRect, bAnimate);
+    }
+    BOOL IsLayoutPending() const { return (m_dwPendingUpdate & ktPendingLayout) != 0; }
+
+    int m_nWholeRedraws = 0;
+};
+IMPLEMENT_DYNCREATE(CRedrawCountingToolBar, CKTToolBar)
+
 namespace
 {
 class DockBarRowTest : public CFrameFixture
@@ -329,4 +345,35 @@ TEST_F(DockBarRowTest, ANarrowRowHidesOnlyForBarsThatMayHideAndOutsideCustomisin
     m_pCommandBars->GetCustomize()->SetOn(FALSE);
     Relayout();
     EXPECT_GT(CountHiddenForRoom(pStandard), 0);
+}
+
+// A layout the bar commits is the one its pending layout asked for: the bit clears with one redraw, so the idle
+// update does not lay the frame out again; a layout that only measures leaves it. Docked and floating alike.
+TEST_F(DockBarRowTest, ACommittedLayoutTakesThePendingOneWithOneRedrawAndAMeasureLeavesIt)
+{
+    auto* pBar = static_cast<CRedrawCountingToolBar*>(
+        m_pCommandBars->Add("Counting", ktBarTop, RUNTIME_CLASS(CRedrawCountingToolBar)));
+    ASSERT_TRUE(pBar != NULL);
+    pBar->GetControls()->Add(ktControlButton, ID_FILE_NEW)->SetCaption("New");
+    Relayout();
+    for (const DWORD dwMode : {(DWORD)(LM_HORZ | LM_HORZDOCK), (DWORD)(LM_HORZ | LM_MRUWIDTH)})
+    {
+        SCOPED_TRACE(dwMode & LM_HORZDOCK ? "docked" : "floating");
+        if (!(dwMode & LM_HORZDOCK))
+        {
+            ASSERT_TRUE(pBar->SetPosition(ktBarFloating));
+            PumpMessages();
+        }
+        const int nLength = (dwMode & LM_HORZDOCK) ? Rect(m_pFrame).Width() : -1;
+        pBar->DelayLayout();
+        pBar->m_nWholeRedraws = 0;
+        pBar->CalcDynamicLayout(nLength, dwMode);
+        EXPECT_TRUE(pBar->IsLayoutPending());
+        EXPECT_EQ(0, pBar->m_nWholeRedraws);
+        pBar->CalcDynamicLayout(nLength, dwMode | LM_COMMIT);
+        EXPECT_FALSE(pBar->IsLayoutPending());
+        EXPECT_EQ(1, pBar->m_nWholeRedraws);
+        pBar->CalcDynamicLayout(nLength, dwMode | LM_COMMIT);
+        EXPECT_EQ(1, pBar->m_nWholeRedraws) << "nothing pending, nothing more to redraw";
+    }
 }

@@ -574,12 +574,12 @@ protected:
         m_pPopup = NULL;
         CFrameFixture::TearDown();
     }
-    CKTControlGallery* AddGallery()
+    CKTControlGallery* AddGallery(CSize szItem = CSize(40, 20))
     {
         CKTToolBar* pBar = m_pFrame->m_pStandard;
         auto* pGallery = static_cast<CKTControlGallery*>(pBar->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
         CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
-        pItems->SetItemSize(CSize(40, 20));
+        pItems->SetItemSize(szItem);
         for (int i = 0; i < 30; i++)
             pItems->AddItem("Item", 100 + i);
         pGallery->SetItems(pItems);
@@ -624,6 +624,25 @@ TEST_P(InPlaceGalleryTest, TheLowestPixelsOfEachButtonAreThatButtons)
     ASSERT_TRUE(PumpUntil([&] { return pGallery->GetScrollPos() != nPos || m_pPopup->IsWindowVisible(); }));
     EXPECT_GT(pGallery->GetScrollPos(), nPos) << "the down button scrolls down";
     EXPECT_FALSE(m_pPopup->IsWindowVisible()) << "and opens no popup";
+}
+
+// Switched to the application's theme and back, the gallery's rows take each theme's column of buttons at once,
+// though its own rectangle stays as it was.
+TEST_P(InPlaceGalleryTest, AThemeChangeLaysTheRowsOutForTheNewThemesButtons)
+{
+    CKTControlGallery* pGallery = AddGallery(CSize(0, 20));
+    for (int nTheme : {(int)ktCommandBarsThemeFlatScheme, GetParam()})
+    {
+        SCOPED_TRACE(nTheme);
+        const CRect rcGallery = pGallery->GetRect();
+        CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
+        m_pCommandBars->RedrawCommandBars();
+        ASSERT_EQ(rcGallery, pGallery->GetRect());
+        const int nColumn = nTheme == ktCommandBarsThemeFlatScheme ? 16 : 15;
+        EXPECT_EQ(nColumn, pGallery->GetPosInfo().rc.Width());
+        for (int i : {0, 1, pGallery->GetItemCount() - 1})
+            EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(StyleImageThemes, InPlaceGalleryTest,

@@ -1077,6 +1077,40 @@ TEST_F(PopupBarTest, AMenuTheOptionsKeepFromScrollingReflowsIntoColumnsWithinThe
     pMenuBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
 }
 
+// Too tall for either side of its entry and kept from scrolling, a drop-down goes beside its entry; at the screen's
+// right edge it turns leftwards and meets the entry as each theme keeps a popup opening sideways clear of it:
+// theme 0 leaves the entry whole, theme 1 takes its first pixel.
+TEST_F(PopupBarTest, ADropDownTurnedBesideItsEntryMeetsItAsEachThemeKeepsASidewaysPopupClear)
+{
+    CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(ThirdMenuWithItems(60) != NULL);
+    auto entryOnScreen = [pMenuBar]
+    {
+        CRect rc = pMenuBar->GetControl(2)->GetRect();
+        pMenuBar->ClientToScreen(rc);
+        return rc;
+    };
+    const CRect rcFrame = CKTWindowRect(m_pFrame);
+    const int nShift = WorkArea().right - 4 - entryOnScreen().right;
+    m_pFrame->SetWindowPos(NULL, rcFrame.left + nShift, rcFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    m_pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling = TRUE;
+    for (const auto& theme : {std::make_pair(ktCommandBarsThemeClassic, 0), std::make_pair(ktCommandBarsThemeFlat, 1)})
+    {
+        SCOPED_TRACE(theme.first);
+        CKTPaintManager::SetTheme(theme.first);
+        m_pCommandBars->RedrawCommandBars();
+        PumpMessages();
+        const CRect rcEntry = entryOnScreen();
+        EXPECT_TRUE(pMenuBar->SetPopuped(2, TRUE));
+        auto* pPopup = static_cast<CKTPopupBar*>(pMenuBar->GetControl(2)->GetCommandBar());
+        const CRect rcPopup = CKTWindowRect(pPopup);
+        pMenuBar->SetTrackingMode(ktTrackingNone, TRUE, FALSE);
+        EXPECT_EQ(rcEntry.left + theme.second, rcPopup.right);
+    }
+    m_pCommandBars->GetCommandBarsOptions()->bNoPopupScrolling = FALSE;
+    CKTPaintManager::SetTheme(ktCommandBarsThemeClassic);
+}
+
 TEST_F(PopupBarTest, ASixtyItemMenuScrollsWhileTheMouseRestsOnItsBandsAndKeysBringItemsIntoView)
 {
     CKTMenuBar* pMenuBar = m_pCommandBars->GetMenuBar();

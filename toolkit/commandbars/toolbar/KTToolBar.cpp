@@ -150,8 +150,14 @@ CSize CKTToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 {
     if (dwMode & (LM_HORZDOCK | LM_VERTDOCK))
         return CalcDockingLayout(nLength, dwMode);
-    if (m_nBarPosition != ktBarFloating)
-        return m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
+    const CSize sz = m_nBarPosition == ktBarFloating ? LayoutFloating(nLength, dwMode)
+                                                     : m_pControls->CalcDynamicSize(nLength, dwMode, GetRowBorders());
+    CommitPendingLayout(dwMode);
+    return sz;
+}
+
+CSize CKTToolBar::LayoutFloating(int nLength, DWORD dwMode)
+{
     // The caption's buttons are laid out apart from the others.
     CKTControl* pClose = m_bCloseable ? CKTToolBarCloseButton::FindOrCreate(this) : NULL;
     CKTControl* pExpand =

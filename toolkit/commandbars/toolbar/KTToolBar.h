@@ -119,6 +119,11 @@ protected:
     void FinishReset();
 
 private:
+    // The docked row, and the floating window's controls with its caption buttons.
+    CSize LayoutRow(int nLength, DWORD dwMode, int nMinLength);
+    CSize LayoutFloating(int nLength, DWORD dwMode);
+    // A committed layout does what a pending one asked for: the idle update need not lay the bar out again.
+    void CommitPendingLayout(DWORD dwMode);
     // Puts the buttons the user removed back in, hidden, so that the list can offer them again.
     void RestoreRemovedControls();
     BOOL Float();

@@ -46,6 +46,22 @@ CRect CKTToolBar::GetRowBorders()
 
 CSize CKTToolBar::CalcDockingLayout(int nLength, DWORD dwMode, int nMinLength)
 {
+    const CSize sz = LayoutRow(nLength, dwMode, nMinLength);
+    CommitPendingLayout(dwMode);
+    return sz;
+}
+
+void CKTToolBar::CommitPendingLayout(DWORD dwMode)
+{
+    // A committed layout is the one the idle update would have run.
+    if (!(dwMode & LM_COMMIT) || !(m_dwPendingUpdate & ktPendingLayout))
+        return;
+    m_dwPendingUpdate &= ~ktPendingLayout;
+    Redraw(NULL, TRUE);
+}
+
+CSize CKTToolBar::LayoutRow(int nLength, DWORD dwMode, int nMinLength)
+{
     // The close button belongs to a floating caption.
     if (CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE))
         pClose->SetHideFlags(ktHideGeneric);
