@@ -194,6 +194,16 @@ LRESULT CKTDockBar::OnSizeParent(WPARAM, LPARAM lParam)
     const DWORD dwMode = (pLayout->bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK);
     const CSize sz = CalcFixedLayout(bHorz ? rcSpace.Width() : rcSpace.Height(), dwMode, pLayout->hDWP != NULL);
     const int nThickness = std::min<int>(bHorz ? sz.cy : sz.cx, bHorz ? rcSpace.Height() : rcSpace.Width());
+    if (bHorz)
+    {
+        pLayout->sizeTotal.cy += nThickness;
+        pLayout->sizeTotal.cx = std::max<int>(pLayout->sizeTotal.cx, sz.cx);
+    }
+    else
+    {
+        pLayout->sizeTotal.cx += nThickness;
+        pLayout->sizeTotal.cy = std::max<int>(pLayout->sizeTotal.cy, sz.cy);
+    }
     CRect rcDock = rcSpace;
     switch (GetPosition())
     {

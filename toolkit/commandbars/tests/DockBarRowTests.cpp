@@ -377,3 +377,14 @@ TEST_F(DockBarRowTest, ACommittedLayoutTakesThePendingOneWithOneRedrawAndAMeasur
         EXPECT_EQ(1, pBar->m_nWholeRedraws) << "nothing pending, nothing more to redraw";
     }
 }
+
+TEST_F(DockBarRowTest, AMeasuringPassOfTheFrameCountsTheDockBarsRows)
+{
+    // A frame that snaps to its bars asks for this total: without the rows it would shrink over them.
+    CKTDockBar* pBottom = m_pCommandBars->GetDockBar(ktBarBottom);
+    const int nRows = Rect(m_pTop).Height() + (pBottom->IsWindowVisible() ? Rect(pBottom).Height() : 0);
+    ASSERT_GT(Rect(m_pTop).Height(), 0);
+    CRect rcMeasured;
+    m_pFrame->RepositionBars(0, 0xffff, AFX_IDW_PANE_FIRST, reposQuery, &rcMeasured, NULL, FALSE);
+    EXPECT_EQ(nRows, rcMeasured.Height());
+}

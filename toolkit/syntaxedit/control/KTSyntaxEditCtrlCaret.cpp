@@ -18,11 +18,15 @@ BOOL CKTSyntaxEditCtrl::SetTopRow(int nRow)
 // or the folds change what it shows.
 void CKTSyntaxEditCtrl::PlaceTopRow(int nRow)
 {
+    const int nOldTop = m_nTopRow;
     m_nTopRow = std::max(nRow, 1);
     int v = GetVisibleRows();
     m_nFirstVisibleRow = GetRowAtDisplayOffset(m_nTopRow, 1);
     m_nLastVisibleRow = GetRowAtDisplayOffset(m_nTopRow, v);
     m_nParseShownRow = GetRowAtDisplayOffset(m_nTopRow, v + 4);
+    // The horizontal range is that of the rows shown: other rows may be wider.
+    if (m_nTopRow != nOldTop)
+        UpdateHScrollBar();
 }
 
 BOOL CKTSyntaxEditCtrl::SetRedrawRow(int nRow)

@@ -116,6 +116,31 @@ TEST(CtrlRows, TheHorizontalBarStaysPutForRowsWiderThanHalfTheView)
     EXPECT_TRUE(ctrl.GetStyle() & WS_HSCROLL);
 }
 
+// The bar's range is that of the rows in view: paging down onto wider rows widens it at once.
+TEST(CtrlRows, PagingOntoWiderRowsWidensTheHorizontalBar)
+{
+    CEditTestWindow window(FALSE);
+    CKTSyntaxEditCtrl& ctrl = window.Ctrl();
+    const int nVisible = ctrl.GetVisibleRows();
+    const std::string strWide(300, 'w');
+    std::string strText;
+    for (int i = 0; i < nVisible * 2; ++i)
+        strText += "short row\r\n";
+    for (int i = 0; i < nVisible * 2; ++i)
+        strText += strWide + "\r\n";
+    CMemFile file(reinterpret_cast<BYTE*>(&strText[0]), UINT(strText.size()));
+    window.Buffer()->Load(&file, ".c");
+    ctrl.RecalcScrollBars();
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == ctrl.GetSafeHwnd(); }));
+    ASSERT_LT(BarInfo(ctrl, SB_HORZ).nMax, 300);
+
+    CTestInput input(ctrl.GetSafeHwnd());
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(input.Key(VK_NEXT));
+    ASSERT_TRUE(PumpUntil([&] { return ctrl.GetTopRow() > nVisible * 2; }));
+    EXPECT_EQ(BarInfo(ctrl, SB_HORZ).nMax, 300 + ctrl.GetVisibleColumns() / 2);
+}
+
 TEST(CtrlRows, TheMouseWheelScrollsFourRowsPerNotch)
 {
     CEditTestWindow window;
