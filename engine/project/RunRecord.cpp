@@ -83,8 +83,13 @@ bool ParseStep(const std::string& line, const CString& folder, RunContents* cont
 // a file, and only its "placed" tells that the run got every file in.
 bool ParseLegacyStep(const std::string& line, const CString& folder, RunContents* contents)
 {
+    // Said once every temporary was whole: from then on its files were set aside.
     if (line == "placing")
+    {
+        for (RecordedFile& file : contents->files)
+            file.aside = file.existed;
         return true;
+    }
     if (line == kPlaced)
         return contents->placed = true;
     const std::size_t space = line.find(' ');
@@ -96,7 +101,8 @@ bool ParseLegacyStep(const std::string& line, const CString& folder, RunContents
         return false;
     RecordedFile file(path);
     file.reserved = true;
-    file.existed = word != "new";
+    // Only a file it set aside had a name beside it of the run's: one replaced in one step had none.
+    file.existed = word == "aside";
     contents->files.push_back(file);
     return true;
 }
@@ -200,10 +206,15 @@ CString RecordPathOf(const char* path) { return FolderOf(path) + "replacing.tmr"
 
 CString RecordPathIn(const char* folder)
 {
+#ifdef _WIN32
+    const char* separator = "\\";
+#else
+    const char* separator = "/";
+#endif
     const CString text(folder);
     if (text.IsEmpty() || text.Right(1) == "\\" || text.Right(1) == "/")
         return text + "replacing.tmr";
-    return RecordPathOf(text + "\\x");
+    return text + separator + "replacing.tmr";
 }
 
 bool RunContents::Take(RunStep step, const CString& path)

@@ -19,12 +19,13 @@
 //
 //   record        recovery
 //   placed        removes each old NAME.tmo: the run is finished
-//   not placed    undoes: an old NAME gets its NAME.tmo back (over NAME, or where NAME is missing; an empty
-//                 NAME.tmo beside NAME is only the run's reserved name and goes), a new NAME goes, and
-//                 NAME.tmp goes unless "in NAME"; a name no line proves is left, and a later run names it
-//                 as in the way
-//   the header of a designer before these lines: "placed" settles it; otherwise only an old file that
-//                 is missing gets its NAME.tmo back, and the rest is left for the user, named as in the way
+//   not placed    undoes: an old NAME said aside gets its NAME.tmo back over it; one not said aside gets it
+//                 back only where NAME is missing, and beside NAME an empty NAME.tmo (the name the run
+//                 reserved) goes while one written since is left; a new NAME goes; NAME.tmp goes unless
+//                 "in NAME". A name no line proves is left, and a later run names it as in the way
+//   a designer's before these lines (first line "files being replaced together"): "placed" settles it;
+//                 otherwise its temporaries go and, once it said "placing", each file it set aside gets its
+//                 NAME.tmo back; a file it called new or replaced last is left as it is
 //
 // A file of the run that cannot be put right keeps the record, with "done" for those that were, for the
 // next recovery.

@@ -18,38 +18,28 @@ bool RemoveIfFile(const CString& path, CString* why)
     return false;
 }
 
-// The old contents of a file the run set aside, or was setting aside, back at its path. An empty set-aside
-// beside the file is only the name the run reserved: the old file never left.
-bool PutBack(const RecordedFile& file, CString* why)
+// The old contents of a file the run set aside back at its path; *oldWaits is set while they cannot go
+// back. Not said set aside, the old file left only where it is missing; beside it the set-aside is the
+// name the run reserved, empty unless someone wrote into it since, and then it is theirs.
+bool PutBack(const RecordedFile& file, CString* why, bool* oldWaits)
 {
     if (!IsFile(file.setAside))
         return true;
-    if (!file.aside && Exists(file.path) && IsEmptyFile(file.setAside))
-        return RemoveIfFile(file.setAside, why);
-    return MovedOver(file.setAside, file.path, why);
+    if (!file.aside && Exists(file.path))
+        return !IsEmptyFile(file.setAside) || RemoveIfFile(file.setAside, why);
+    *oldWaits = !MovedOver(file.setAside, file.path, why);
+    return !*oldWaits;
 }
 
-// A designer before these records named its files before it touched them: only an old file that is
-// missing gets its set-aside back, and what else it left the user is told of as in the way.
-bool PutLegacyBack(const RecordedFile& file, CString* why)
-{
-    return !file.existed || Exists(file.path) || !IsFile(file.setAside) || MovedOver(file.setAside, file.path, why);
-}
-
-// Each file of a run that did not commit as it was before the run. *oldWaits is set when its old
-// contents could not go back.
+// Each file of a run that did not commit as it was before the run. A designer before these records named
+// its files before it touched them: only a file it said it set aside gets its old contents back, and
+// neither a file it called new nor an old one's set-aside name is touched otherwise.
 bool Undo(const RecordedFile& file, bool legacy, CString* why, bool* oldWaits)
 {
-    if (legacy)
-    {
-        *oldWaits = !PutLegacyBack(file, why);
-        return !*oldWaits;
-    }
-    if (file.existed ? !PutBack(file, why) : !RemoveIfFile(file.path, why))
-    {
-        *oldWaits = file.existed;
+    if (legacy         ? file.aside && !PutBack(file, why, oldWaits)
+        : file.existed ? !PutBack(file, why, oldWaits)
+                       : !RemoveIfFile(file.path, why))
         return false;
-    }
     return file.in || RemoveIfFile(file.temporary, why);
 }
 
