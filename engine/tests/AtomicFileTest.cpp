@@ -289,29 +289,6 @@ bool EndsWithAny(const std::string& name, std::initializer_list<const char*> end
     return false;
 }
 
-// The names a run made after its last line of record: no line proves them its own, so they are left for
-// the user, and named as in the way by the next run.
-std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done)
-{
-    std::vector<std::string> names;
-    for (const std::string& step : done)
-        if (step.rfind("record ", 0) == 0)
-            names.clear();
-        else if (step.rfind("create ", 0) == 0)
-            names.push_back(step.substr(7));
-    return names;
-}
-
-// Every name a run made a file at.
-std::set<std::string> NamesMade(const std::vector<std::string>& done)
-{
-    std::set<std::string> names;
-    for (const std::string& step : done)
-        if (step.rfind("create ", 0) == 0 || step.rfind("move ", 0) == 0)
-            names.insert(step.substr(step.find(' ') + 1));
-    return names;
-}
-
 class RecoveryTest : public ::testing::Test
 {
 protected:

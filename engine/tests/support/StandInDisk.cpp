@@ -132,3 +132,23 @@ bool CStandInDisk::Append(std::FILE* record, const char* text)
     m_done.push_back("record " + std::string(text, size - (size > 0 && text[size - 1] == '\n')));
     return true;
 }
+
+std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done)
+{
+    std::vector<std::string> names;
+    for (const std::string& step : done)
+        if (step.rfind("record ", 0) == 0)
+            names.clear();
+        else if (step.rfind("create ", 0) == 0)
+            names.push_back(step.substr(7));
+    return names;
+}
+
+std::set<std::string> NamesMade(const std::vector<std::string>& done)
+{
+    std::set<std::string> names;
+    for (const std::string& step : done)
+        if (step.rfind("create ", 0) == 0 || step.rfind("move ", 0) == 0)
+            names.insert(step.substr(step.find(' ') + 1));
+    return names;
+}

@@ -6,6 +6,7 @@
 
 #include "project/DiskSteps.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -76,3 +77,8 @@ private:
 
 // The name of a file in path.
 std::string NameIn(const char* path);
+// The names a run made, in done, after its last line of record: no line proves them its own, so a kill
+// there leaves them for the user, and the next run names them as in the way.
+std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done);
+// Every name a run made a file at, in done.
+std::set<std::string> NamesMade(const std::vector<std::string>& done);
