@@ -31,20 +31,39 @@ bool PutBack(const RecordedFile& file, CString* why, bool* oldWaits)
     return !*oldWaits;
 }
 
-// Each file of a run that did not commit as it was before the run. A designer before these records named
-// its files before it touched them: only a file it said it set aside gets its old contents back, and
-// neither a file it called new nor an old one's set-aside name is touched otherwise.
-bool Undo(const RecordedFile& file, bool legacy, CString* why, bool* oldWaits)
+// Each file of a run that did not commit as it was before the run, the file and its temporary each marked
+// once they are no longer the run's. A designer before these records named its files before it touched
+// them: only a file it said it set aside gets its old contents back, and neither a file it called new nor
+// an old one's set-aside name is touched otherwise.
+bool Undo(RecordedFile& file, bool legacy, CString* why, bool* oldWaits)
 {
-    if (legacy         ? file.aside && !PutBack(file, why, oldWaits)
-        : file.existed ? !PutBack(file, why, oldWaits)
-                       : !RemoveIfFile(file.path, why))
-        return false;
-    return file.in || RemoveIfFile(file.temporary, why);
+    if (!file.done)
+        file.done = legacy         ? !file.aside || PutBack(file, why, oldWaits)
+                    : file.existed ? PutBack(file, why, oldWaits)
+                                   : RemoveIfFile(file.path, why);
+    if (!file.in && !file.dropped)
+        file.dropped = RemoveIfFile(file.temporary, why);
+    return file.done && (file.in || file.dropped);
 }
 
 // The run committed: the old contents go.
-bool Settle(const RecordedFile& file, CString* why) { return !file.existed || RemoveIfFile(file.setAside, why); }
+bool Settle(RecordedFile& file, CString* why)
+{
+    file.done = file.done || !file.existed || RemoveIfFile(file.setAside, why);
+    return file.done;
+}
+
+// A record that stays says what is no longer the run's, so that no later recovery touches it again.
+void NoteWhatIsRight(CRunRecord& record, RunContents& run)
+{
+    for (const RecordedFile& file : run.files)
+    {
+        if (file.done)
+            record.Note(RunStep::Done, file.path, &run);
+        if (file.dropped)
+            record.Note(RunStep::Dropped, file.path, &run);
+    }
+}
 
 }  // namespace
 
@@ -53,15 +72,12 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error)
     bool whole = true, anyWaits = false;
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
-        if (file->done || !file->reserved)
+        if (!file->reserved)
             continue;
         CString why;
         bool oldWaits = false;
         if (run.placed ? Settle(*file, &why) : Undo(*file, run.legacy, &why, &oldWaits))
-        {
-            file->done = true;
             continue;
-        }
         whole = false;
         anyWaits |= oldWaits;
         if (oldWaits && error)
@@ -70,10 +86,8 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error)
     }
     if (anyWaits && error)
         *error += "; the old files are put back at the next Save or opening";
-    // Only a record that stays needs to say which files are no longer the run's.
-    for (const RecordedFile& file : run.files)
-        if (!whole && file.done)
-            record.Note(RunStep::Done, file.path, &run);
+    if (!whole)
+        NoteWhatIsRight(record, run);
     return whole;
 }
 
