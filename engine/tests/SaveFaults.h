@@ -1,18 +1,8 @@
-// SaveFaults.h: faults a test puts under the designer's writer: a disk that fills, a file another
-// program holds. A program that links SaveFaults.cpp writes through its stand-in disk.
+// SaveFaults.h: a file another program holds, as a test puts it under the designer's writer; a disk that
+// fills comes from the stand-in disk (StandInDisk.h).
 //
-// Classes: CNearlyFullDisk, CHeldOpen.
+// Classes: CHeldOpen.
 #pragma once
-
-// A disk with room bytes left, for as long as it lives; then as many as the real disk takes.
-class CNearlyFullDisk
-{
-public:
-    explicit CNearlyFullDisk(long long room);
-    ~CNearlyFullDisk();
-    CNearlyFullDisk(const CNearlyFullDisk&) = delete;
-    CNearlyFullDisk& operator=(const CNearlyFullDisk&) = delete;
-};
 
 // Another program holding the file open without sharing it: it cannot be moved or replaced.
 class CHeldOpen

@@ -106,8 +106,6 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     std::vector<NewFileContents> files;
     for (const auto& [strPath, pText] : toFiles)
         files.push_back({strPath, ContentsOf(pText->data(), pText->size())});
-    // A Generate cut off before is finished or undone first: its record may name files not written now.
-    codegen::RecoverProjectFiles(m_project, CString());
     CString strError;
     if (ReplaceFilesTogether(files, &strError))
         return TRUE;

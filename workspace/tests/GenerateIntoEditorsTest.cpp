@@ -5,6 +5,7 @@
 
 #include "AllocationFault.h"
 #include "SaveFaults.h"
+#include "StandInDisk.h"
 #include "FrameKeys.h"
 #include "Generator.h"
 #include "LongWork.h"
@@ -722,7 +723,9 @@ TEST_F(GenerateIntoEditorsTest, SaveAllWritesAProjectsGeneratedEditorsAllOrNone)
     {
         // The demo, written first, fits; the source after it does not.
         const auto* pDemo = static_cast<CKTSyntaxEditDoc*>(EditorOf("gen_api_demo.c"));
-        CNearlyFullDisk disk(static_cast<long long>(pDemo->GetDataManager()->GetFileImage().size()) + 10);
+        DiskFaults faults;
+        faults.room = static_cast<long long>(pDemo->GetDataManager()->GetFileImage().size()) + 10;
+        const CStandInDisk disk(faults);
         RunCommand(ID_PROJECT_SAVE_ALL);
     }
     expectNoneWritten("cannot write ");

@@ -4,10 +4,12 @@
 #include "SaveFaults.h"
 #include "Generator.h"
 #include "ProjectBuild.h"
+#include "StandInDisk.h"
 #include "StubTools.h"
 #include "TestFolder.h"
 #include "project/ProjectFile.h"
 #include "project/RunRecord.h"
+#include "project/RunRepair.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -120,6 +122,14 @@ protected:
     CString WriteStubTools() const { return ::WriteStubTools(m_strFolder); }
 };
 
+// The stand-in disk with room bytes left: a full disk writes short and gives no error, as Wine's does.
+std::unique_ptr<CStandInDisk> NearlyFullDisk(long long room)
+{
+    DiskFaults faults;
+    faults.room = room;
+    return std::make_unique<CStandInDisk>(faults);
+}
+
 // The generated files of Generate Code, each with an old text on the disk.
 class GenerateAllOrNoneTest : public ProjectBuildTest
 {
@@ -191,8 +201,7 @@ TEST_F(GenerateAllOrNoneTest, WithTheEditorsClosedAFullDiskOrAHeldFileAtAnyFileG
 {
     const CFakeEditors closed;
     ExpectEachFailureGeneratesNothing(
-        closed, [](std::size_t, long long nBefore) { return std::make_unique<CNearlyFullDisk>(nBefore + 10); },
-        "cannot write ");
+        closed, [](std::size_t, long long nBefore) { return NearlyFullDisk(nBefore + 10); }, "cannot write ");
     ExpectEachFailureGeneratesNothing(
         closed, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
         "cannot replace ");
@@ -209,8 +218,7 @@ TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAnd
     CFakeEditors editors;
     editors.m_open[m_paths[1]] = "old text in the editor";
     ExpectEachFailureGeneratesNothing(
-        editors, [](std::size_t, long long nBefore) { return std::make_unique<CNearlyFullDisk>(nBefore + 10); },
-        "cannot write ");
+        editors, [](std::size_t, long long nBefore) { return NearlyFullDisk(nBefore + 10); }, "cannot write ");
     ExpectEachFailureGeneratesNothing(
         editors, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
         "cannot replace ");
@@ -241,6 +249,60 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
                                             " is in the way; moving it elsewhere lets the files be written"}),
               OutputOf(tried));
     EXPECT_EQ("the user's", ReadAll(aside.c_str()));
+}
+
+// A Generate killed at any step of writing its files, then the project opened again: the files are all of
+// one generation, what the kill left that no record proves the run's is named by the next Generate, and
+// once the user has moved it the next Generate writes them all.
+TEST_F(GenerateAllOrNoneTest, AGenerateKilledAtAnyStepIsOneGenerationAtTheNextOpening)
+{
+    for (int step = 1;; step++)
+    {
+        SCOPED_TRACE("killed at step " + std::to_string(step));
+        for (const CString& strPath : m_paths)
+            WriteAll(strPath, "old " + std::string((LPCTSTR)strPath));
+        DiskFaults faults;
+        faults.killCount = step;
+        std::vector<std::string> done;
+        {
+            CStandInDisk disk(faults);
+            CFakeEditors closed;
+            try
+            {
+                OutputOf(closed);
+            }
+            catch (const Killed&)
+            {
+            }
+            if (!disk.Stopped())
+                break;
+            done = disk.Done();
+        }
+        RecoverInterruptedRun(m_strFolder);
+        std::size_t nNew = 0;
+        for (std::size_t i = 0; i < m_paths.size(); i++)
+            nNew += ReadAll(m_paths[i]) == *m_texts[i];
+        EXPECT_TRUE(nNew == 0 || nNew == m_paths.size()) << nNew << " of the files are new";
+        const std::vector<std::string> left = UnrecordedNames(done);
+        EXPECT_EQ(m_paths.size() + left.size(),
+                  std::size_t(std::distance(std::filesystem::directory_iterator(m_folder.Path()),
+                                            std::filesystem::directory_iterator())))
+            << "nothing but what no record proves the run's is left beside the files";
+        CFakeEditors closed;
+        if (!left.empty())
+        {
+            const std::string line = OutputOf(closed).back();
+            EXPECT_TRUE(std::any_of(left.begin(), left.end(),
+                                    [&](const std::string& name)
+                                    { return line.find(name + " is in the way") != std::string::npos; }))
+                << line;
+            for (const std::string& name : left)
+                std::filesystem::remove(m_folder.Path(name));
+        }
+        EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(closed));
+        for (std::size_t i = 0; i < m_paths.size(); i++)
+            EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
+    }
 }
 
 TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
