@@ -8,6 +8,7 @@
 #include "KTControls.h"
 #include "KTKeyboardHookManager.h"
 #include "KTKeyboardTips.h"
+#include "KTKeyState.h"
 #include "KTMenuBar.h"
 #include "KTMouseHookManager.h"
 #include "KTMouseMonitor.h"
@@ -28,7 +29,7 @@ BOOL CKTCommandBars::IsAnyBarTracking() const { return CKTKeyboardHookManager::I
 void CKTCommandBars::NoteAltClick(const MSG* pMsg)
 {
     if (CKTMouseMonitor::IsPress(pMsg->message))
-        m_bAltClicked = m_bAltClicked || ::GetKeyState(VK_MENU) < 0;
+        m_bAltClicked = m_bAltClicked || KTIsKeyDown(VK_MENU);
     else if ((pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN) &&
              !(pMsg->wParam == VK_MENU && (pMsg->lParam & KT_KEY_WAS_DOWN)))
         m_bAltClicked = FALSE;
@@ -46,7 +47,7 @@ BOOL CKTCommandBars::PreTranslateFrameKeys(MSG* pMsg)
             ShowKeyboardCues(TRUE);
             return FALSE;
         }
-        if (m_bShiftIgnoresAccessKeys && ::GetKeyState(VK_SHIFT) < 0)
+        if (m_bShiftIgnoresAccessKeys && KTIsKeyDown(VK_SHIFT))
             return FALSE;
         return pMsg->wParam && OnFrameAccessKey((UINT)pMsg->wParam);
     }
@@ -176,7 +177,7 @@ BOOL CKTCommandBars::OnKeyMenu(WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     CKTCommandBar* pBar = GetAccessKeyBar();
-    if (!pBar || IsCustomizeMode() || (::GetKeyState(VK_SHIFT) & 0x8000))
+    if (!pBar || IsCustomizeMode() || KTIsKeyDown(VK_SHIFT))
         return FALSE;
     // A bar may take Alt alone its own way (the ribbon puts the focus on its tabs).
     if (!pBar->ProcessAccessKey(VK_MENU))

@@ -294,7 +294,7 @@ void CKBMaskEditT::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         Default();
         return;
     }
-    BOOL bShift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    BOOL bShift = KTIsKeyDown(VK_SHIFT);
     if (nChar == VK_DELETE)
         SendMessage(bShift ? WM_CUT : WM_CLEAR);
     else if (nChar == VK_INSERT && bShift)
@@ -307,7 +307,7 @@ void CKBMaskEditT::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 BOOL CKBMaskEditT::PreTranslateMessage(MSG* pMsg)
 {
-    if (m_bUseMask && pMsg->hwnd == m_hWnd && pMsg->message == WM_KEYDOWN && KTIsKeyDown(VK_CONTROL))
+    if (m_bUseMask && pMsg->hwnd == m_hWnd && pMsg->message == WM_KEYDOWN && KTIsCommandCtrl())
     {
         static const struct
         {

@@ -90,7 +90,7 @@ void CKTPropertyGridView::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     }
     if (nChar == VK_TAB)
     {
-        BOOL bForward = (::GetKeyState(VK_SHIFT) & 0x8000) == 0;
+        BOOL bForward = !KTIsKeyDown(VK_SHIFT);
         int nPart = !m_pFocusedButton ? ktGridPartView : bForward ? ktGridPartInplaceEdit : ktGridPartRows;
         if (m_pGrid)
             m_pGrid->OnNavigate(nPart, bForward, pSelected);

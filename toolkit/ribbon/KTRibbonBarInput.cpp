@@ -10,6 +10,7 @@
 #include "KTDrawHelpers.h"
 #include "KTKeyboardHookManager.h"
 #include "KTKeyboardTips.h"
+#include "KTKeyState.h"
 #include "KTMouseHookManager.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroup.h"
@@ -375,7 +376,7 @@ CKTRibbonTab* CKTRibbonBar::FindTabByAccessKey(UINT nKey) const
 BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars || (::GetKeyState(VK_CONTROL) & 0x8000))
+    if (!pCommandBars || KTIsKeyDown(VK_CONTROL))
         return FALSE;
     if (nKey == VK_MENU)
         return FocusTabRow();

@@ -9,6 +9,7 @@
 #include "KBTabBaseTheme.h"
 #include "KBTabCtrlArrowWnd.h"
 #include "KTGlobalAuxData.h"
+#include "KTKeyState.h"
 #include "KTSystemInfo.h"
 
 namespace
@@ -286,10 +287,10 @@ BOOL CKBTabBase::TranslateTabKey(const MSG* pMsg)
 {
     if (pMsg->message != WM_KEYDOWN)
         return FALSE;
-    BOOL bControl = ::GetKeyState(VK_CONTROL) < 0;
+    BOOL bControl = KTIsKeyDown(VK_CONTROL);
     if (!(pMsg->wParam == VK_TAB && bControl) && pMsg->wParam != VK_F6)
         return FALSE;
-    if (::GetKeyState(VK_SHIFT) < 0)
+    if (KTIsKeyDown(VK_SHIFT))
         PrevItem();
     else
         NextItem();

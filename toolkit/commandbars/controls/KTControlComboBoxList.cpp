@@ -4,6 +4,7 @@
 #include "KTCommandBars.h"
 #include "KTControlComboBox.h"
 #include "KTDrawObjects.h"
+#include "KTKeyState.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 
@@ -32,7 +33,7 @@ BOOL CKTControlComboBoxPopupBar::ProcessHookKeyDown(CKTControlComboBox* pCombo, 
 {
     const int nSelected = GetCurSel();
     const BOOL bEdit = pCombo->GetEditCtrl() != NULL;
-    const BOOL bAlt = ::GetKeyState(VK_MENU) < 0;
+    const BOOL bAlt = KTIsKeyDown(VK_MENU);
     if (bEdit && (!IsMoveKey(nChar) || bAlt))
         return FALSE;
     if (!bEdit && ((nChar == VK_F4 && !bAlt) || ((nChar == VK_UP || nChar == VK_DOWN) && bAlt)))

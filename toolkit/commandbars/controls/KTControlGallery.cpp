@@ -7,6 +7,7 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTGalleryPaintManager.h"
+#include "KTKeyState.h"
 #include "KTPaintManager.h"
 
 #include <algorithm>
@@ -558,7 +559,7 @@ void CKTControlGallery::OnClick(BOOL bKeyboard, CPoint pt)
     }
     if (nPart != ktScrollNowhere)
     {
-        PerformTrackInit(m_pParent->GetSafeHwnd(), pt, ::GetKeyState(VK_SHIFT) < 0);
+        PerformTrackInit(m_pParent->GetSafeHwnd(), pt, KTIsKeyDown(VK_SHIFT));
         return;
     }
     m_pParent->SetPopuped(-1);

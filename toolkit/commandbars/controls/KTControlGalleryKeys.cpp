@@ -3,6 +3,7 @@
 
 #include "KTCommandBar.h"
 #include "KTControlComboBoxList.h"
+#include "KTKeyState.h"
 #include "KTWrapSearch.h"
 
 int CKTControlGallery::GetNextItem(int nIndex, int nStep) const
@@ -76,7 +77,7 @@ int CKTControlGallery::OnHookKeyDown(UINT nChar, LPARAM)
     {
     case VK_TAB:
     {
-        int nStep = ::GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+        int nStep = KTIsKeyDown(VK_SHIFT) ? -1 : 1;
         nNew = GetNextItem(nHot, nStep);
         // Past the last item the keys leave the gallery.
         if (nNew == -1 || (nHot != -1 && (nStep > 0 ? nNew <= nHot : nNew >= nHot)))

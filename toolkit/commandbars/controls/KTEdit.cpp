@@ -7,6 +7,7 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTEditField.h"
+#include "KTKeyState.h"
 #include "KTMouseHookManager.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
@@ -49,6 +50,12 @@ public:
 const UINT kEditCommands[] = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
 
 BOOL IsEditCommand(UINT nId) { return nId == ID_EDIT_CUT || nId == ID_EDIT_COPY || nId == ID_EDIT_PASTE; }
+
+// AltGr reports Ctrl and Alt held; the keys it makes characters with are typed, never the edit's Ctrl commands.
+BOOL IsAltGrCharacter(UINT nKey)
+{
+    return KTIsKeyDown(VK_CONTROL) && KTIsKeyDown(VK_MENU) && ::MapVirtualKey(nKey, MAPVK_VK_TO_CHAR) >= ' ';
+}
 }  // namespace
 
 UINT CKTEdit::GetCharFormatSize()
@@ -70,7 +77,7 @@ BOOL CKTEdit::CreateEdit(DWORD dwStyle, const RECT& rc, CWnd* pParent)
 
 BOOL CKTEdit::ProcessKey(UINT nChar, LPARAM lParam)
 {
-    BOOL bControl = ::GetKeyState(VK_CONTROL) < 0;
+    BOOL bControl = KTIsCommandCtrl();
     BOOL bEditing = nChar == VK_BACK || (nChar >= VK_PRIOR && nChar <= VK_DELETE);
     BOOL bClipboard = bControl && (nChar == 'C' || nChar == 'V' || nChar == 'X' || nChar == 'Z');
     if (!bEditing && !bClipboard)
@@ -128,6 +135,12 @@ BOOL CKTEdit::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
         m_bComposing = TRUE;
     else if (message == WM_IME_ENDCOMPOSITION || message == WM_KILLFOCUS)
         m_bComposing = FALSE;
+    // A rich edit may take Ctrl with Alt for its own commands and cut or paste; the character comes as WM_CHAR.
+    if (message == WM_KEYDOWN && IsAltGrCharacter((UINT)wParam))
+    {
+        *pResult = 0;
+        return TRUE;
+    }
     if (message == WM_PAINT && m_bOpaqueFix)
     {
         *pResult = Default();

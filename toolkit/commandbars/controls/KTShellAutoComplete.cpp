@@ -3,6 +3,7 @@
 
 #include "KTCommandBarsDefs.h"
 #include "KTKeyboardHookManager.h"
+#include "KTKeyState.h"
 #include "KTMouseHookManager.h"
 #include "KTSystemLibrary.h"
 
@@ -71,7 +72,7 @@ BOOL CKTShellAutoCompleteHook::HideSuggestWindow()
 BOOL CKTShellAutoCompleteHook::ProcessKey(UINT nChar, LPARAM lParam)
 {
     BOOL bMoves = nChar == VK_UP || nChar == VK_DOWN || nChar == VK_PRIOR || nChar == VK_NEXT;
-    if (!m_hWndSuggest || !::IsWindowVisible(m_hWndSuggest) || !bMoves || ::GetKeyState(VK_MENU) < 0)
+    if (!m_hWndSuggest || !::IsWindowVisible(m_hWndSuggest) || !bMoves || KTIsKeyDown(VK_MENU))
         return FALSE;
     HWND hWndList = ::GetWindow(::GetWindow(m_hWndSuggest, GW_CHILD), GW_HWNDLAST);
     if (!hWndList)

@@ -11,6 +11,7 @@
 #include "KTCustomizeMode.h"
 #include "KTDrawObjects.h"
 #include "KTFoundationRes.h"
+#include "KTKeyState.h"
 #include "KTResourceManager.h"
 
 #include <cstdlib>
@@ -32,7 +33,7 @@ BOOL CKTCommandBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 BOOL CKTCommandBar::AltDragControl(CKTControl* pControl, CPoint point)
 {
     CKTCommandBars* pCommandBars = GetCommandBars();
-    if (!pCommandBars || IsPopupBar() || ::GetKeyState(VK_MENU) >= 0 || IsCustomizeMode() ||
+    if (!pCommandBars || IsPopupBar() || !KTIsKeyDown(VK_MENU) || IsCustomizeMode() ||
         !pCommandBars->GetCommandBarsOptions()->bAltDragCustomization ||
         !pCommandBars->GetCustomize()->IsCommandAvailable())
         return FALSE;

@@ -7,6 +7,7 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsRes.h"
 #include "KTControl.h"
+#include "KTKeyState.h"
 #include "KTResourceCursor.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ int CKTCustomizeDropSource::DoDragDrop(CKTControl* pControl)
     if (IsDragging() || !pControl || !pOwner || !pOwner->GetSafeHwnd())
         return ktDropEffectCancel;
     m_hWndCapture = pOwner->GetSafeHwnd();
-    m_bMove = ::GetKeyState(VK_CONTROL) >= 0;
+    m_bMove = !KTIsKeyDown(VK_CONTROL);
     m_pTarget = NULL;
     m_pControl = pControl;
     m_pSource = pControl->GetParent() ? pControl : NULL;

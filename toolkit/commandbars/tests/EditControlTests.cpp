@@ -7,6 +7,7 @@
 #include "KTControls.h"
 #include "KTToolBar.h"
 #include "KTToolTipController.h"
+#include "ClipboardText.h"
 #include "CommandBarsTestsRes.h"
 #include "LoopInput.h"
 #include "LoopTranslation.h"
@@ -14,6 +15,7 @@
 #include "SystemMenuGuard.h"
 #include "KTMenuBar.h"
 #include "MessagePump.h"
+#include "MessageRecorder.h"
 #include "TestInput.h"
 
 #include <gtest/gtest.h>
@@ -438,4 +440,38 @@ TEST_F(EditControlTest, AKeyInTheFieldEndsTheBarsTip)
     EXPECT_EQ(-1, pTips->GetLastHit());
     EXPECT_EQ(CString("A"), pEdit->GetEditText().MakeUpper()) << "the key still reaches the field";
     ASSERT_TRUE(bar.Key(VK_ESCAPE));
+}
+
+// AltGr reports Ctrl and Alt held: with it C, X, V and Z type the layout's letters. The keys reach the field
+// from the thread's queue, where the loop's translation makes their characters, and run no clipboard command.
+TEST_F(EditControlTest, AltGrLettersInAFieldAreTypedNotClipboardCommands)
+{
+    CKTControlEdit* pEdit = AddEdit();
+    pEdit->SetEditText("hello");
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(FieldPoint(pEdit)));
+    ASSERT_TRUE(PumpUntil([&] { return pEdit->IsFocused(); }));
+    ASSERT_TRUE(Bar()->GetTrackingMode() != 0);
+    ASSERT_TRUE(SetClipboardText(m_pFrame->GetSafeHwnd(), "clip"));
+    const unsigned nAltGr = CTestInput::kControl | CTestInput::kAlt;
+
+    pEdit->GetEditCtrl()->SetSel(0, -1);
+    CMessageRecorder recorder({Field(pEdit)}, {WM_KEYDOWN});
+    ASSERT_TRUE(bar.Key('C', nAltGr));
+    EXPECT_TRUE(recorder.Matches({{WM_KEYDOWN, kPosted | kWParam, VK_CONTROL},
+                                  {WM_KEYDOWN, kPosted | kWParam, VK_MENU},
+                                  {WM_KEYDOWN, kPosted | kWParam, 'C'}}))
+        << "the key is not taken on the way";
+    ASSERT_TRUE(bar.Key('X', nAltGr));
+    EXPECT_EQ(CString("clip"), ClipboardText()) << "nothing copied or cut";
+    ASSERT_TRUE(bar.Key('V', nAltGr));
+    EXPECT_EQ(-1, pEdit->GetEditText().Find("clip")) << "nothing pasted";
+    EXPECT_EQ(0, pEdit->GetEditText().Find("hello"));
+
+    ASSERT_TRUE(bar.Key(VK_END));
+    ASSERT_TRUE(bar.Text("ab"));
+    const CString strTyped = pEdit->GetEditText();
+    ASSERT_TRUE(bar.Key('Z', nAltGr));
+    EXPECT_EQ(0, pEdit->GetEditText().Find(strTyped)) << "the typing is not undone";
+    EXPECT_TRUE(pEdit->IsFocused());
 }

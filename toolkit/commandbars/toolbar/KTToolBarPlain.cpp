@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "KTKeyState.h"
+
 LRESULT CKTToolBar::OnSizeParent(WPARAM, LPARAM lParam)
 {
     auto* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
@@ -47,7 +49,7 @@ BOOL CKTToolBar::OnHookKeyDown(UINT nChar, LPARAM lParam)
     if (nChar != VK_TAB || m_pDockContext || IsCustomizeMode())
         return CKTCommandBar::OnHookKeyDown(nChar, lParam);
     // The focus goes first, so that leaving the tracking does not pass it on a second time.
-    MoveFocusToTabStop((::GetKeyState(VK_SHIFT) & 0x8000) != 0);
+    MoveFocusToTabStop(KTIsKeyDown(VK_SHIFT));
     SetTrackingMode(ktTrackingNone);
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "KBMaskEdit.h"
+#include "LoopTranslation.h"
 #include "TestInput.h"
 #include "TestWindows.h"
 
@@ -200,6 +201,24 @@ TEST_F(MaskEditTest, ReadOnlyRefusesEveryChange)
     ASSERT_TRUE(m_pInput->Key(VK_DELETE));
     Type("\b9");
     EXPECT_STREQ("f2ab", Text());
+}
+
+// Ctrl with C, X, V or Z edits through the loop's pre-translation, before any frame shortcut sees the key; AltGr
+// reports Ctrl and Alt held, and with it those keys type the layout's letters, never the commands.
+TEST_F(MaskEditTest, CtrlLettersEditAndAltGrLettersDoNot)
+{
+    ASSERT_TRUE(m_edit.SetEditMask("HHHH", "____", "12ab"));
+    ASSERT_TRUE(SetClipboardText(m_parent.GetSafeHwnd(), "ffff"));
+    CLoopTranslation translation;
+    m_edit.SetSel(0, -1);
+    for (WORD wKey : {'X', 'V', 'Z'})
+        ASSERT_TRUE(m_pInput->Key(wKey, CTestInput::kControl | CTestInput::kAlt));
+    EXPECT_STREQ("12ab", Text());
+    EXPECT_EQ("ffff", ClipboardText(m_parent.GetSafeHwnd())) << "nothing cut";
+
+    m_edit.SetSel(0, -1);
+    ASSERT_TRUE(m_pInput->Key('V', CTestInput::kControl));
+    EXPECT_STREQ("ffff", Text()) << "Ctrl alone pastes";
 }
 
 namespace

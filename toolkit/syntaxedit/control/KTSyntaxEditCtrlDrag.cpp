@@ -1,6 +1,7 @@
 // Carrying the selected text with the mouse, the right button, the mouse cursor and the context menu.
 #include "KTSyntaxEditCtrl.h"
 
+#include "KTKeyState.h"
 #include "KTSyntaxEditNotify.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
@@ -42,7 +43,7 @@ BOOL CKTSyntaxEditCtrl::OnSetCursor(CWnd*, UINT, UINT)
     if (m_bDragging && point.x < m_nTextLeft)
         hCursor = pPaint->GetNoDropCursor();
     else if (m_bDragging)
-        hCursor = ::GetKeyState(VK_CONTROL) < 0 ? pPaint->GetDragCopyCursor() : pPaint->GetDragMoveCursor();
+        hCursor = KTIsKeyDown(VK_CONTROL) ? pPaint->GetDragCopyCursor() : pPaint->GetDragMoveCursor();
     else if (point.x >= m_nTextLeft && !m_bDragPending && !m_bNoDragCursor && !m_folding.HitTestBox(point))
         hCursor = pPaint->GetTextCursor();
     else if (!IsInSelMargin(point) && point.x < m_nTextLeft && !CollapseButtonRowAt(point))

@@ -52,7 +52,7 @@ void CKTSyntaxEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return CWnd::OnChar(nChar, nRepCnt, nFlags);
     BOOL bConsumed = FALSE;
     if (nChar == '\t')
-        bConsumed = ::GetKeyState(VK_SHIFT) < 0 ? UnindentSelection() : IndentSelection();
+        bConsumed = KTIsKeyDown(VK_SHIFT) ? UnindentSelection() : IndentSelection();
     if (nChar == 12 && bCtrl)
     {
         DeleteLines(m_nCurrentRow);

@@ -1,6 +1,7 @@
 // The view's find commands: the proposal for the dialog, Find Next from the caret, and Replace All as one step.
 #include "KTSyntaxEditView.h"
 
+#include "KTKeyState.h"
 #include "KTResourceManager.h"
 #include "KTSyntaxEditRes.h"
 #include "KTSyntaxEditUndoText.h"
@@ -32,7 +33,7 @@ void CKTSyntaxEditView::OpenSearch(BOOL bReplace)
 void CKTSyntaxEditView::OnEditRepeat()
 {
     const CKTSyntaxEditSearchDlg& dlg = *m_pSearchDlg;
-    BOOL bDown = ::GetKeyState(VK_SHIFT) >= 0;
+    BOOL bDown = !KTIsKeyDown(VK_SHIFT);
     if (GetEditCtrl()->Find(dlg.GetFindText(), dlg.GetMatchWholeWord(), dlg.GetMatchCase(), bDown, TRUE))
     {
         GetEditCtrl()->Invalidate(FALSE);
