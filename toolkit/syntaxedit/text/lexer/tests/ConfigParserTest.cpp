@@ -334,15 +334,20 @@ TEST_F(ConfigParserTest, TheReloadThreadRunsAtThePriorityAskedFor)
 }
 #endif
 
-// A receiver that fails once on one code, as a fault inside a thread's work would.
-class CFailingReceiver : public IKTSyntaxEditConfigEvents
+// Advised after the fixture's receiver, so an event it has taken has reached every receiver: only then does the
+// test arm the next fault, which the event still being delivered cannot take. It fails once on the next event
+// of the armed code, as a fault inside a thread's work would.
+class CFailingReceiver : public CReceiver
 {
 public:
     void FailOn(int code) { m_nFailOn = code; }
-    void OnConfigEvent(int code, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&,
-                       const CKTSyntaxEditThemeSet::ThemePtr&) override
+    void OnConfigEvent(int code, int change, const std::string& name, const CKTSyntaxEditLexTextSchema::Ptr& schema,
+                       const CKTSyntaxEditThemeSet::ThemePtr& theme) override
     {
-        if (code == m_nFailOn.exchange(0))
+        int armed = code;
+        const bool fail = m_nFailOn.compare_exchange_strong(armed, 0);
+        CReceiver::OnConfigEvent(code, change, name, schema, theme);
+        if (fail)
             throw std::runtime_error("fault");
     }
 
@@ -357,20 +362,20 @@ TEST_F(ConfigParserTest, AFaultInsideTheReloadOrTheMonitorEndsOnlyItsThread)
     m_config->Advise(&failing);
     failing.FailOn(IKTSyntaxEditConfigEvents::ktReloaded);
     ASSERT_TRUE(m_config->ReloadConfigAsync());
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "the reload";
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "its fault";
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "the reload";
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "its fault";
     std::string scheme = ReadTestFile(Scheme("c.scheme"));
     WriteTestFile(Scheme("c.scheme"), scheme + "\r\n// changed\r\n");
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
 
     failing.FailOn(IKTSyntaxEditConfigEvents::ktSchemeChanged);
     WriteTestFile(Scheme("c.scheme"), scheme);
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "read anew after the fault";
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0) << "read anew after the fault";
     WriteTestFile(Scheme("c.scheme"), scheme + "\r\n// again\r\n");
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
     EXPECT_TRUE(m_config->ReloadConfigAsync());
-    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0);
+    EXPECT_NE(failing.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0);
     m_config->Unadvise(&failing);
 }
 
