@@ -21,6 +21,7 @@
 #include "KTLexStrings.h"
 #include "TestFolder.h"
 #include "TestText.h"
+#include "WatchLoss.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -389,6 +390,20 @@ TEST_F(ConfigParserTest, AReloadThreadThatCannotBeMadeLeavesTheManagerAsItWas)
     EXPECT_EQ(m_config->GetSchemeNames(), (std::vector<std::string>{"Diagram", "C"}));
     ASSERT_TRUE(m_config->ReloadConfigAsync());
     EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktReloaded, 5000).code, 0);
+}
+
+// A watch the system cannot start is said, not passed over; what was read stays, and the next reload
+// that can start it follows the files again.
+TEST_F(ConfigParserTest, AWatchTheSystemCannotStartIsReportedAndTheNextReloadStartsIt)
+{
+    m_config->Unadvise(&m_receiver);  // its queue would make each reload's allocations differ
+    EXPECT_TRUE(ReloadLosingTheWatch(*m_config, [] {}));
+    m_config->Advise(&m_receiver);
+    EXPECT_EQ(m_config->GetSchemeNames(), (std::vector<std::string>{"Diagram", "C"}));
+    EXPECT_TRUE(m_config->ReloadConfig());
+    EXPECT_FALSE(m_config->IsWatchLost());
+    WriteTestFile(Scheme("c.scheme"), ReadTestFile(Scheme("c.scheme")) + "\r\n// changed\r\n");
+    EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
 }
 
 // Edits land anywhere while the worker waits or parses; once it is done, the
