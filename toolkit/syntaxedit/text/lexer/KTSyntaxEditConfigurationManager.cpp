@@ -8,8 +8,13 @@
 CKTSyntaxEditConfigurationManager::CKTSyntaxEditConfigurationManager(int monitorPeriodMs) : m_monitor(monitorPeriodMs)
 {
     m_monitor.SetHandler([this](const std::string& path, int kind, int change) { OnFileChanged(path, kind, change); });
-    // The files are read and watched anew.
-    m_monitor.SetFaultHandler([this] { ReloadConfigAsync(); });
+    // The files are read and watched anew; without a reload thread the watch stays lost.
+    m_monitor.SetFaultHandler(
+        [this]
+        {
+            if (!ReloadConfigAsync())
+                m_bWatchLost = true;
+        });
 }
 
 CKTSyntaxEditConfigurationManager::~CKTSyntaxEditConfigurationManager() { Close(); }

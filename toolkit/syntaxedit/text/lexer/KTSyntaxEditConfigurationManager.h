@@ -78,8 +78,8 @@ public:
     // Every scheme the configuration names, loaded or not: name, full path, comment.
     CKTSyntaxEditIniReader::Entries GetSchemeEntries() const;
     std::vector<std::string> GetThemeNames() const;
-    // The system could not start the watch on the files at the last reload: changes on disk are not followed
-    // until a reload starts it.
+    // The watch on the files is lost: the system could not start its thread, or a fault ended it and no reload
+    // thread could be made. Changes on disk are not followed until a reload starts it.
     bool IsWatchLost() const { return m_bWatchLost; }
     // The monitor's report: kind 0 tries theme, scheme and configuration in turn.
     void OnFileChanged(const std::string& path, int kind, int change);

@@ -9,6 +9,7 @@
 #include <deque>
 #include <filesystem>
 #include <future>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <thread>
@@ -404,6 +405,35 @@ TEST_F(ConfigParserTest, AWatchTheSystemCannotStartIsReportedAndTheNextReloadSta
     EXPECT_FALSE(m_config->IsWatchLost());
     WriteTestFile(Scheme("c.scheme"), ReadTestFile(Scheme("c.scheme")) + "\r\n// changed\r\n");
     EXPECT_NE(m_receiver.Wait(IKTSyntaxEditConfigEvents::ktSchemeChanged, 3 * kPeriodMs).code, 0);
+}
+
+// A fault that ends the watch when no reload thread can be made leaves the watch lost, and says so.
+TEST_F(ConfigParserTest, AWatchEndedByAFaultWithoutAReloadIsReportedLost)
+{
+    class CFaultOutOfMemory : public IKTSyntaxEditConfigEvents
+    {
+    public:
+        void OnConfigEvent(int code, int, const std::string&, const CKTSyntaxEditLexTextSchema::Ptr&,
+                           const CKTSyntaxEditThemeSet::ThemePtr&) override
+        {
+            if (code != ktSchemeChanged || m_fault)
+                return;
+            std::runtime_error fault("fault");
+            m_fault.emplace(0, AllocationFault::Threads::ThisOne);  // the next on this thread: the reload thread
+            throw fault;
+        }
+        std::optional<AllocationFault> m_fault;
+    } failing;
+    m_config->Advise(&failing);
+    WriteTestFile(Scheme("c.scheme"), ReadTestFile(Scheme("c.scheme")) + "\r\n// changed\r\n");
+    const auto until = Clock::now() + std::chrono::seconds(10);
+    while (!m_config->IsWatchLost() && Clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(m_config->IsWatchLost());
+    m_config->Unadvise(&failing);
+    failing.m_fault.reset();
+    EXPECT_TRUE(m_config->ReloadConfig());
+    EXPECT_FALSE(m_config->IsWatchLost());
 }
 
 // Edits land anywhere while the worker waits or parses; once it is done, the
