@@ -161,8 +161,7 @@ BOOL CKTSyntaxEditCtrl::SetConfigFile(LPCSTR pszPath)
     DWORD dwAttributes = ::GetFileAttributesA(m_strConfigFile);
     if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return FALSE;
-    pConfig->SetConfigFile(std::string(LPCSTR(m_strConfigFile)));
-    return TRUE;
+    return pConfig->SetConfigFile(std::string(LPCSTR(m_strConfigFile)));
 }
 
 CString CKTSyntaxEditCtrl::GetConfigFile() const

@@ -42,6 +42,7 @@ public:
     BOOL Create(CWnd* pParentWnd, BOOL bHorzScroll, BOOL bVertScroll, CKTSyntaxEditBufferManager* pBuffer = NULL,
                 CCreateContext* pContext = NULL);
     CKTSyntaxEditBufferManager* GetBuffer() const { return m_pBuffer; }
+    // FALSE when the file is missing or the system cannot start the watch on the configuration's files.
     BOOL SetConfigFile(LPCSTR pszPath);
     CString GetConfigFile() const;
     static CString GetModuleFolder();

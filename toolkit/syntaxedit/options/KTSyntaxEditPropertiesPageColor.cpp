@@ -364,7 +364,19 @@ BOOL CKTSyntaxEditPropertiesPageColor::OnApply()
             file.second.bModified = false;
     }
     m_bModified = FALSE;
+    BringWrittenFilesIn();
     return TRUE;
+}
+
+// The editors take written files from the configuration's watch. Without one they take them now, and the user
+// hears that changes made to the files elsewhere are not followed.
+void CKTSyntaxEditPropertiesPageColor::BringWrittenFilesIn()
+{
+    if (!m_ptrConfig || !m_ptrConfig->IsWatchLost() || m_ptrConfig->ReloadConfig())
+        return;
+    CString strMessage;
+    KTResourceManager()->LoadString(&strMessage, KT_IDS_EDIT_WATCH_LOST);
+    AfxMessageBox(strMessage, MB_OK | MB_ICONWARNING);
 }
 
 void CKTSyntaxEditPropertiesPageColor::OnContextMenu(CWnd*, CPoint point)

@@ -47,6 +47,7 @@ protected:
     void PickColor(CKTSyntaxEditColorComboBox& box, COLORREF& clr, const char* pszName);
     void ChangeFlag(const int& nValue, const char* pszName);
     void OpenSchemaFile();
+    void BringWrittenFilesIn();
 
     afx_msg void OnFileTypeChange();
     afx_msg void OnAttributeChange();

@@ -97,7 +97,8 @@ public:
     BOOL IsModified() const { return m_UndoRedoManager.IsModified(); }
 
     // The shared syntax configuration. A file that does not exist yet is
-    // watched until it appears; FALSE only without a configuration.
+    // watched until it appears; FALSE without a configuration, or when the
+    // system cannot start the watch on its files.
     CString GetConfigFile() const;
     BOOL SetConfigFile(LPCSTR pszPath);
     // The configuration's schema for a file type; none without one. Built

@@ -38,6 +38,7 @@ public:
     virtual int GetMaxBackParseOffset() = 0;
     // The shared configuration's file; "" and FALSE without one.
     virtual CString GetConfigFile() const = 0;
+    // FALSE when the system cannot start the watch on the configuration's files.
     virtual BOOL SetConfigFile(LPCSTR pszPath) = 0;
     // The buffer lets go of the parser it created.
     virtual void ReleaseLink() = 0;

@@ -16,6 +16,7 @@
 #include "Screenshot.h"
 #include "TestInput.h"
 #include "KTSyntaxEditPropertiesDlg.h"
+#include "WatchLoss.h"
 #include "themes/KTSyntaxEditPaintManager.h"
 
 namespace
@@ -128,6 +129,34 @@ protected:
         ASSERT_TRUE(m_folder.Write("SyntaxEdit.ini",
                                    std::string("[Themes]\r\n[Schemes]\r\nC = c.scheme ; ") + pszComment + "\r\n"));
         Ctrl()->SetConfigFile(m_folder.Path("SyntaxEdit.ini").c_str());
+    }
+    // Runs the sheet, picks the colour for the "Keyword" class on the colour page and ends the sheet with the
+    // button; strShown gets the colour the page showed before the pick.
+    INT_PTR PickKeywordColor(const char* pszColor, int nEndButton, CString& strShown)
+    {
+        CKTSyntaxEditPropertiesDlg sheet(m_pView);
+        return RunSheet(sheet, {[&] { return ShowPage(sheet, 2); },
+                                [&]
+                                {
+                                    CListBox* pList = static_cast<CListBox*>(
+                                        sheet.m_pageColor.GetDlgItem(KT_IDC_EDIT_OPT_ATTRIBUTES));
+                                    const int nItem = pList->FindStringExact(-1, "Keyword");
+                                    CRect rcItem;
+                                    pList->GetItemRect(nItem, &rcItem);
+                                    CTestInput input(pList->GetSafeHwnd());
+                                    EXPECT_TRUE(input.Click(rcItem.CenterPoint()));
+                                    sheet.m_pageColor.GetDlgItem(KT_IDC_EDIT_OPT_TEXT_COLOR)->GetWindowText(strShown);
+                                    ChooseColor(sheet.m_pageColor, KT_IDC_EDIT_OPT_TEXT_COLOR, pszColor);
+                                    ClickButton(sheet, nEndButton);
+                                    return true;
+                                }});
+    }
+    // The text colour of the "Keyword" class as the configuration holds it for C files; -1 without one.
+    static int KeywordColor(const CKTSyntaxEditConfigurationManager& config)
+    {
+        CKTSyntaxEditLexTextSchema::Ptr schema = config.GetSchemaForFileType(".c");
+        CKTSyntaxEditLexClass::Ptr keyword = schema ? schema->GetClassSet().FindClass("cKeyword") : nullptr;
+        return keyword ? keyword->GetAttributeInt("txt:colorFG", false, -1) : -2;
     }
     void TearDown() override
     {
@@ -315,35 +344,33 @@ TEST_F(COptionPagesTest, TheFontPageShowsAProportionalEditorFaceAsTextButDoesNot
 TEST_F(COptionPagesTest, TheColourPageWritesAChangedColourIntoTheSchemeFileAndCancelWritesNothing)
 {
     UseTestScheme("C sources");
-    const auto chooseRed = [this](bool bConfirm)
+    const auto chooseRed = [this](int nEndButton)
     {
-        CKTSyntaxEditPropertiesDlg sheet(m_pView);
         CString strShown;
-        const INT_PTR nResult =
-            RunSheet(sheet, {[&] { return ShowPage(sheet, 2); },
-                             [&]
-                             {
-                                 CListBox* pList =
-                                     static_cast<CListBox*>(sheet.m_pageColor.GetDlgItem(KT_IDC_EDIT_OPT_ATTRIBUTES));
-                                 const int nItem = pList->FindStringExact(-1, "Keyword");
-                                 CRect rcItem;
-                                 pList->GetItemRect(nItem, &rcItem);
-                                 CTestInput input(pList->GetSafeHwnd());
-                                 EXPECT_TRUE(input.Click(rcItem.CenterPoint()));
-                                 sheet.m_pageColor.GetDlgItem(KT_IDC_EDIT_OPT_TEXT_COLOR)->GetWindowText(strShown);
-                                 ChooseColor(sheet.m_pageColor, KT_IDC_EDIT_OPT_TEXT_COLOR, "Red");
-                                 ClickButton(sheet, bConfirm ? IDOK : IDCANCEL);
-                                 return true;
-                             }});
-        EXPECT_EQ(bConfirm ? IDOK : IDCANCEL, nResult);
+        EXPECT_EQ(nEndButton, PickKeywordColor("Red", nEndButton, strShown));
         EXPECT_EQ("Blue", strShown) << "the file's 0x0000FF";
     };
-    chooseRed(false);
+    chooseRed(IDCANCEL);
     EXPECT_EQ(kScheme, FileText("c.scheme"));
-    chooseRed(true);
+    chooseRed(IDOK);
     std::string strExpected = kScheme;
     strExpected.replace(strExpected.find("0x0000FF"), 8, "0xFF0000");
     EXPECT_EQ(strExpected, FileText("c.scheme"));
+}
+
+// The open editors take applied colours from the watch on the scheme files; with that watch lost, Apply
+// brings them in at once and starts the watch again.
+TEST_F(COptionPagesTest, WithTheWatchOnTheSchemeFilesLostApplyBringsTheColoursInAtOnce)
+{
+    UseTestScheme("C sources");
+    CKTSyntaxEditConfigurationManager* pConfig = CKTSyntaxEditLexParserAdapter::GetConfiguration();
+    ASSERT_TRUE(ReloadLosingTheWatch(*pConfig, [] { PumpPending(); }));
+    ASSERT_EQ(int(RGB(0, 0, 255)), KeywordColor(*pConfig));
+    CString strShown;
+    EXPECT_EQ(IDOK, PickKeywordColor("Red", IDOK, strShown));
+    EXPECT_EQ(int(RGB(255, 0, 0)), KeywordColor(*pConfig));
+    EXPECT_FALSE(pConfig->IsWatchLost());
+    EXPECT_TRUE(theApp.m_messages.empty());
 }
 
 TEST_F(COptionPagesTest, AListItemCutByTheListsEdgeShowsItsWholeTextInATip)

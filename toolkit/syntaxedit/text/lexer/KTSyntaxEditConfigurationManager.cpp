@@ -8,8 +8,13 @@
 CKTSyntaxEditConfigurationManager::CKTSyntaxEditConfigurationManager(int monitorPeriodMs) : m_monitor(monitorPeriodMs)
 {
     m_monitor.SetHandler([this](const std::string& path, int kind, int change) { OnFileChanged(path, kind, change); });
-    // The files are read and watched anew.
-    m_monitor.SetFaultHandler([this] { ReloadConfigAsync(); });
+    // The files are read and watched anew; without a reload thread the watch stays lost.
+    m_monitor.SetFaultHandler(
+        [this]
+        {
+            if (!ReloadConfigAsync())
+                m_bWatchLost = true;
+        });
 }
 
 CKTSyntaxEditConfigurationManager::~CKTSyntaxEditConfigurationManager() { Close(); }
@@ -36,13 +41,13 @@ void CKTSyntaxEditConfigurationManager::Send(const std::vector<Event>& events)
             receiver->OnConfigEvent(event.nCode, event.nChange, event.strName, event.schema, event.theme);
 }
 
-void CKTSyntaxEditConfigurationManager::SetConfigFile(const std::string& path)
+bool CKTSyntaxEditConfigurationManager::SetConfigFile(const std::string& path)
 {
     {
         std::lock_guard<std::mutex> lock(m_lockData);
         m_strConfigFile = path;
     }
-    ReloadConfig();
+    return ReloadConfig();
 }
 
 std::string CKTSyntaxEditConfigurationManager::GetConfigFile() const
@@ -105,7 +110,7 @@ bool CKTSyntaxEditConfigurationManager::LoadEntries(const std::string& config)
     return true;
 }
 
-void CKTSyntaxEditConfigurationManager::ReloadConfig()
+bool CKTSyntaxEditConfigurationManager::ReloadConfig()
 {
     std::lock_guard<std::mutex> serial(m_serialLock);
     m_monitor.Stop();  // before the data lock: the monitor's handler takes it
@@ -123,9 +128,17 @@ void CKTSyntaxEditConfigurationManager::ReloadConfig()
         }
     }
     if (!completed)
-        return;  // stopped: no notification, the monitor stays stopped
+        return false;  // stopped: no notification, the monitor stays stopped
     Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr(), nullptr}});
-    m_monitor.Start();
+    return StartWatch();
+}
+
+// Under the serial lock. A watch the system cannot start is kept as lost, for the owners to tell the user;
+// the next reload tries again.
+bool CKTSyntaxEditConfigurationManager::StartWatch()
+{
+    m_bWatchLost = !m_monitor.Start();
+    return !m_bWatchLost;
 }
 
 // A reload thread that cannot be made leaves the manager as it was.
@@ -156,7 +169,7 @@ void CKTSyntaxEditConfigurationManager::OnReloadFailed()
     }
     {
         std::lock_guard<std::mutex> serial(m_serialLock);
-        m_monitor.Start();
+        StartWatch();
     }
     Send({Event{IKTSyntaxEditConfigEvents::ktReloaded, 0, std::string(), CKTSyntaxEditLexTextSchema::Ptr(), nullptr}});
 }

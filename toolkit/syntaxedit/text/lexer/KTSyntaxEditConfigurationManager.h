@@ -3,6 +3,7 @@
 // Defines: IKTSyntaxEditConfigEvents, CKTSyntaxEditConfigurationManager.
 #pragma once
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -47,10 +48,11 @@ public:
 
     explicit CKTSyntaxEditConfigurationManager(int monitorPeriodMs = 3000);
 
-    // Stores the path and reloads on the calling thread.
-    void SetConfigFile(const std::string& path);
+    // Stores the path and reloads on the calling thread; ReloadConfig's answer.
+    bool SetConfigFile(const std::string& path);
     std::string GetConfigFile() const;
-    void ReloadConfig();
+    // FALSE when it was stopped, or when the files it read cannot be watched (IsWatchLost).
+    bool ReloadConfig();
     // Reloads on a worker thread of that priority (the platform's values, 0 normal);
     // a request during a reload reloads once more after it.
     bool ReloadConfigAsync(int priority = 0);
@@ -76,6 +78,9 @@ public:
     // Every scheme the configuration names, loaded or not: name, full path, comment.
     CKTSyntaxEditIniReader::Entries GetSchemeEntries() const;
     std::vector<std::string> GetThemeNames() const;
+    // The watch on the files is lost: the system could not start its thread, or a fault ended it and no reload
+    // thread could be made. Changes on disk are not followed until a reload starts it.
+    bool IsWatchLost() const { return m_bWatchLost; }
     // The monitor's report: kind 0 tries theme, scheme and configuration in turn.
     void OnFileChanged(const std::string& path, int kind, int change);
 
@@ -99,6 +104,7 @@ private:
     void ClearData();
     void ApplyThemeToAll();
     void Send(const std::vector<Event>& events);
+    bool StartWatch();
     void RunReloads();
     void OnReloadFailed();
     // A thread was cut off: locks it held stay taken.
@@ -112,6 +118,7 @@ private:
     mutable std::mutex m_lockData;  // themes, schemes, entries
 
     std::mutex m_serialLock;  // one reload at a time, with the monitor's stop and start
+    std::atomic<bool> m_bWatchLost{false};
 
     std::mutex m_reloadLock;  // the reload thread's state
     CKTLexWorker m_reloadWorker{30000};

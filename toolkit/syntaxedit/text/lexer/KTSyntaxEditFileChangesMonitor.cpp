@@ -69,9 +69,9 @@ void CKTSyntaxEditFileChangesMonitor::CheckFiles()
 }
 
 // A fault while checking or reporting ends the thread only: the owner hears of it and decides how to go on.
-void CKTSyntaxEditFileChangesMonitor::Start()
+bool CKTSyntaxEditFileChangesMonitor::Start()
 {
-    m_worker.Start([this] { Watch(); }, m_faultHandler);
+    return m_worker.Start([this] { Watch(); }, m_faultHandler);
 }
 
 bool CKTSyntaxEditFileChangesMonitor::Stop()

@@ -45,7 +45,8 @@ public:
     // Resolves path in place (also against the base folder) and watches it;
     // TRUE when the file exists. Only while stopped.
     bool AddFile(std::string& path, int kind);
-    void Start();
+    // FALSE when the system makes no thread (or the last one still runs): nothing is watched then.
+    [[nodiscard]] bool Start();
     // Ends the thread (terminated when it does not end within the stop wait)
     // and empties the list; FALSE when it had to be terminated.
     bool Stop();

@@ -215,8 +215,7 @@ CString CKTSyntaxEditLexParserAdapter::GetConfigFile() const { return CString(m_
 
 BOOL CKTSyntaxEditLexParserAdapter::SetConfigFile(LPCSTR pszPath)
 {
-    m_ptrConfig->SetConfigFile(pszPath ? pszPath : "");
-    return TRUE;
+    return m_ptrConfig->SetConfigFile(pszPath ? pszPath : "");
 }
 
 // The buffer's own look-up, here where the schema is known.
