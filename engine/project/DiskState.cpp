@@ -45,8 +45,9 @@ bool IsEmptyFile(const char* path)
 
 bool MovedOver(const char* from, const char* to, CString* why)
 {
+    const bool toFree = !Exists(to);
     if (MoveFileOver(from, to))
         return true;
     *why = LastSystemErrorText();
-    return !Exists(from) && Exists(to);
+    return toFree && !Exists(from) && Exists(to);
 }

@@ -10,6 +10,6 @@ bool IsFile(const char* path);
 // A file of no bytes stands at path.
 bool IsEmptyFile(const char* path);
 // Moves from over to; false with why when it did not happen. A move the system calls failed may have been
-// done all the same (Wine says "not enough memory" of a drive that went away meanwhile): what is on disk
-// decides.
+// done all the same (Wine says "not enough memory" of a drive that went away meanwhile): it counts as done
+// only onto a name that was free, where the file there can only be the one moved; over a file, never.
 bool MovedOver(const char* from, const char* to, CString* why);

@@ -49,6 +49,31 @@ std::FILE* CreateNewStream(const char* path)
 }
 #endif
 
+#ifdef _WIN32
+bool EmptyOnDisk(const char* path)
+{
+    const HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool flushed = FlushFileBuffers(file) != FALSE;
+    const DWORD code = GetLastError();
+    CloseHandle(file);
+    SetLastError(code);
+    return flushed;
+}
+#else
+bool EmptyOnDisk(const char* path)
+{
+    const int descriptor = open(path, O_WRONLY | O_TRUNC);
+    if (descriptor == -1)
+        return false;
+    const bool flushed = fsync(descriptor) == 0;
+    close(descriptor);
+    return flushed;
+}
+#endif
+
 class CSystemDiskSteps : public IDiskSteps
 {
 public:
@@ -66,6 +91,7 @@ public:
 #endif
     }
     bool Remove(const char* path) override { return std::remove(path) == 0; }
+    bool Empty(const char* path) override { return EmptyOnDisk(path); }
     bool Append(std::FILE* record, const char* text) override
     {
         const std::size_t size = std::strlen(text);

@@ -19,6 +19,8 @@ public:
     virtual bool MoveOver(const char* from, const char* to) = 0;
     // Removes the file; false with the system's error set.
     virtual bool Remove(const char* path) = 0;
+    // Cuts a file that is there to no bytes, on the disk; false with the system's error set.
+    virtual bool Empty(const char* path) = 0;
     // Adds the text to the end of the open record and flushes it to the disk; false when it did not all go.
     virtual bool Append(std::FILE* record, const char* text) = 0;
 };
@@ -50,4 +52,5 @@ inline std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t si
 }
 inline bool MoveFileOver(const char* from, const char* to) { return DiskSteps().MoveOver(from, to); }
 inline bool RemoveFile(const char* path) { return DiskSteps().Remove(path); }
+inline bool EmptyFile(const char* path) { return DiskSteps().Empty(path); }
 inline bool AppendToRecord(std::FILE* record, const char* text) { return DiskSteps().Append(record, text); }

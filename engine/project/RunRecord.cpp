@@ -34,9 +34,11 @@ struct StepWord
     RunStep step;
     const char* word;
 };
-const StepWord kStepWords[] = {{RunStep::Old, "old"},     {RunStep::New, "new"},   {RunStep::Aside, "aside"},
-                               {RunStep::In, "in"},       {RunStep::Done, "done"}, {RunStep::Dropped, "dropped"},
-                               {RunStep::Placed, kPlaced}};
+const StepWord kStepWords[] = {{RunStep::Old, "old"},         {RunStep::New, "new"},
+                               {RunStep::Aside, "aside"},     {RunStep::In, "in"},
+                               {RunStep::Done, "done"},       {RunStep::Dropped, "dropped"},
+                               {RunStep::Putting, "putting"}, {RunStep::Dropping, "dropping"},
+                               {RunStep::Kept, "kept"},       {RunStep::Placed, kPlaced}};
 
 const char* WordOf(RunStep step)
 {
@@ -242,6 +244,15 @@ bool RunContents::Take(RunStep step, const CString& path)
         return file && file->reserved && (file->done = true);
     case RunStep::Dropped:
         return file && file->reserved && !file->in && (file->dropped = true);
+    case RunStep::Putting:
+        return file && file->reserved && !file->done && (file->putting = true);
+    case RunStep::Dropping:
+        return file && file->reserved && !file->in && !file->dropped && (file->dropping = true);
+    case RunStep::Kept:
+        if (!file || !file->reserved)
+            return false;
+        file->putting = file->dropping = false;
+        return true;
     case RunStep::Placed:
         break;
     }

@@ -3,33 +3,43 @@
 //
 // Classes: RunContents, CRunRecord.
 //
-// Each line is appended and flushed after the step it tells of, so a line proves a file the run made:
+// The run appends and flushes each line after the step it tells of, so a line proves a file the run made:
 //
 //   line          written after the run                      proves
 //   old NAME      made NAME.tmp and an empty NAME.tmo         both are the run's; NAME was there before
-//   new NAME      made NAME.tmp and an empty NAME             both are the run's; NAME was not there before
+//   new NAME      made NAME.tmp and an empty NAME             both are the run's, NAME only while empty
 //   aside NAME    moved NAME over its NAME.tmo                NAME.tmo holds the old contents
-//   in NAME       moved NAME.tmp over NAME                    NAME.tmp is gone; a file of that name is not the run's
+//   in NAME       moved NAME.tmp over NAME                    NAME is the run's; a NAME.tmp is not
 //   placed        had every file in                           the one commit point of the run
-//   done NAME     put NAME right, at a recovery that could    NAME and its NAME.tmo are no longer the run's
-//                 not finish every file
-//   dropped NAME  removed NAME.tmp, at such a recovery        a NAME.tmp is no longer the run's
 //
-// What recovery does, by the record alone, file by file (a file whose step the system called failed is
-// acted on as the disk then shows it):
+// Recovery frees names a user may fill again; a file of the run's that a step ends is first emptied, then
+// the step is said before it is taken and after:
+//
+//   dropping NAME NAME.tmp was emptied, to be removed         a NAME.tmp with contents is not the run's
+//   dropped NAME  NAME.tmp went, or is not the run's          a NAME.tmp is not the run's
+//   putting NAME  the file a step on NAME ends was emptied    a file there with contents is not the run's
+//   done NAME     NAME was put right, or left                 NAME and NAME.tmo are no longer the run's
+//   kept NAME     the step said begun was not taken           as before "dropping" or "putting"
+//
+// What recovery does, by the record and what stands at the names the record proves the run's:
 //
 //   record        recovery
 //   placed        removes each old NAME.tmo: the run is finished
-//   not placed    undoes: an old NAME said aside gets its NAME.tmo back over it; one not said aside gets it
-//                 back only where NAME is missing, and beside NAME an empty NAME.tmo (the name the run
-//                 reserved) goes while one written since is left; a new NAME goes; NAME.tmp goes unless
-//                 "in NAME". A name no line proves is left, and a later run names it as in the way
+//   not placed    undoes each file:
+//     NAME.tmp    removed unless "in", or unless the move in may have been taken unsaid (an old file said
+//                 aside or a new one, with NAME there and not empty): then left, with NAME. Gone without a
+//                 line beside such a NAME, it went in: "in" is said now
+//     old NAME    said aside: NAME.tmo back over NAME where NAME is missing, empty (the designer makes a
+//                 selected missing file empty) or "in"; otherwise both are left. Not said aside: NAME.tmo
+//                 back only where NAME is missing; beside NAME, an empty NAME.tmo (the name the run
+//                 reserved) goes and one written since is left
+//     new NAME    removed where empty, or once "in"; written since, it is the user's and is left
 //   a designer's before these lines (first line "files being replaced together"): "placed" settles it;
 //                 otherwise its temporaries go and, once it said "placing", each file it set aside gets its
 //                 NAME.tmo back; a file it called new or replaced last is left as it is
 //
-// A file of the run that cannot be put right keeps the record, with "done" for those that were, for the
-// next recovery.
+// What is left is no longer the run's, and the next run names it as in the way. A file of the run that
+// cannot be put right keeps the record, for the next recovery.
 #pragma once
 
 #include "AtomicFile.h"
@@ -57,6 +67,9 @@ enum class RunStep
     Placed,
     Done,
     Dropped,
+    Putting,
+    Dropping,
+    Kept,
 };
 
 // What the record proves of one file of its run.
@@ -73,6 +86,8 @@ struct RecordedFile
     bool in = false;        // the temporary was moved over path
     bool done = false;      // put right at path: the file there is no longer the run's to touch
     bool dropped = false;   // the temporary was removed: a file of that name is not the run's
+    bool putting = false;   // recovery began to put path right: its names may have been freed and taken since
+    bool dropping = false;  // recovery began to remove the temporary: a file of that name may be taken since
 };
 
 // What a record says of its run.

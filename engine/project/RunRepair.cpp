@@ -18,57 +18,154 @@ bool RemoveIfFile(const CString& path, CString* why)
     return false;
 }
 
-// The old contents of a file the run set aside back at its path; *oldWaits is set while they cannot go
-// back. Not said set aside, the old file left only where it is missing; beside it the set-aside is the
-// name the run reserved, empty unless someone wrote into it since, and then it is theirs.
-bool PutBack(const RecordedFile& file, CString* why, bool* oldWaits)
+bool IsMissingOrEmpty(const CString& path) { return !Exists(path) || IsEmptyFile(path); }
+
+// The record of the run being put right, and what it says.
+struct Righting
 {
-    if (!IsFile(file.setAside))
+    CRunRecord& record;
+    RunContents& run;
+
+    // A line of a designer's record before these lines is never written: it would no longer be read.
+    bool Note(RunStep step, const RecordedFile& file) const { return run.legacy || record.Note(step, file.path, &run); }
+    // Takes a step that frees source. The file of the run's that the step ends (source, or the run's new
+    // file a move back lands on) is emptied first and then said to be (begin): a kill after the step and
+    // before its end, and a file made there since, which has contents, is never taken for the run's. False,
+    // with why, while source stays.
+    template <typename TakeStep>
+    bool Freeing(const RecordedFile& file, RunStep begin, RunStep end, const CString& emptied, const CString& source,
+                 CString* why, TakeStep take) const
+    {
+        if ((IsFile(emptied) && !EmptyFile(emptied)) || !Note(begin, file))
+        {
+            *why = LastSystemErrorText();
+            return false;
+        }
+        take();
+        const bool freed = !Exists(source);
+        Note(freed ? end : RunStep::Kept, file);
+        return freed;
+    }
+    bool Remove(const RecordedFile& file, RunStep begin, RunStep end, const CString& path, CString* why) const
+    {
+        return Freeing(file, begin, end, path, path, why, [&] { RemoveIfFile(path, why); });
+    }
+    // The old contents back at the file's path, over the run's new file there; *oldWaits while they cannot go.
+    bool MoveBack(const RecordedFile& file, CString* why, bool* oldWaits) const
+    {
+        *oldWaits = !Freeing(file, RunStep::Putting, RunStep::Done, file.in ? file.path : CString(), file.setAside, why,
+                             [&] { MovedOver(file.setAside, file.path, why); });
+        return !*oldWaits;
+    }
+    // The file is left as it stands: its names are no longer the run's.
+    bool Leave(const RecordedFile& file, RunStep step) const
+    {
+        Note(step, file);
         return true;
-    if (!file.aside && Exists(file.path))
-        return !IsEmptyFile(file.setAside) || RemoveIfFile(file.setAside, why);
-    *oldWaits = !MovedOver(file.setAside, file.path, why);
-    return !*oldWaits;
+    }
+};
+
+// Whether the temporary may have gone in with no line to say so: never before the old file went aside,
+// nor once recovery took a step on the file.
+bool MayHaveGoneIn(const RecordedFile& file)
+{
+    return !file.in && !file.done && !file.putting && (file.aside || !file.existed);
 }
 
-// Each file of a run that did not commit as it was before the run, the file and its temporary each marked
-// once they are no longer the run's. A designer before these records named its files before it touched
-// them: only a file it said it set aside gets its old contents back, and neither a file it called new nor
-// an old one's set-aside name is touched otherwise.
-bool Undo(RecordedFile& file, bool legacy, CString* why, bool* oldWaits)
+// The temporary, removed while the record proves it the run's. Gone beside a file written since the run
+// began, it went in before a kill could say so, and "in" is said now; there beside such a file, either
+// may be one the user made since: both are left, and the next run names them as in the way.
+bool DropTemporary(const Righting& righting, RecordedFile& file, CString* why)
 {
+    if (righting.run.legacy)
+        return RemoveIfFile(file.temporary, why);
+    if (file.in || file.dropped)
+        return true;
+    const bool mayBeIn = MayHaveGoneIn(file) && !IsMissingOrEmpty(file.path);
+    if (!IsFile(file.temporary))
+        return righting.Leave(file, mayBeIn && !file.dropping ? RunStep::In : RunStep::Dropped);
+    if (file.dropping ? !IsEmptyFile(file.temporary) : mayBeIn)
+        return righting.Leave(file, RunStep::Dropped);
+    return righting.Remove(file, RunStep::Dropping, RunStep::Dropped, file.temporary, why);
+}
+
+enum class OldFile
+{
+    MoveBack,
+    RemoveAside,  // the set-aside is the empty name the run reserved
+    Leave,        // either file may be one the user made since
+};
+
+// What putting an old file back takes. Set aside, it goes back where its path is missing, empty (the
+// designer makes a selected missing file empty) or the run's new file; not said set aside, only where its
+// path is missing, as the set-aside was the name the run reserved, empty unless the user wrote into it.
+OldFile PutBackStep(const RecordedFile& file)
+{
+    const bool free = !Exists(file.path);
+    if (file.putting)
+        return free                         ? OldFile::MoveBack
+               : IsEmptyFile(file.setAside) ? OldFile::RemoveAside
+               : IsEmptyFile(file.path)     ? OldFile::MoveBack
+                                            : OldFile::Leave;
+    if (!file.aside)
+        return free ? OldFile::MoveBack : IsEmptyFile(file.setAside) ? OldFile::RemoveAside : OldFile::Leave;
+    return free || file.in || IsEmptyFile(file.path) ? OldFile::MoveBack : OldFile::Leave;
+}
+
+bool PutBack(const Righting& righting, const RecordedFile& file, CString* why, bool* oldWaits)
+{
+    if (!IsFile(file.setAside))
+        return righting.Leave(file, RunStep::Done);
+    switch (PutBackStep(file))
+    {
+    case OldFile::MoveBack:
+        return righting.MoveBack(file, why, oldWaits);
+    case OldFile::RemoveAside:
+        return righting.Remove(file, RunStep::Putting, RunStep::Done, file.setAside, why);
+    case OldFile::Leave:
+        break;
+    }
+    return righting.Leave(file, RunStep::Done);
+}
+
+// "new NAME" proves only that the run made NAME empty: written since, it is the run's only once its
+// temporary went in.
+bool RemoveNew(const Righting& righting, const RecordedFile& file, CString* why)
+{
+    if (!Exists(file.path) || !(IsEmptyFile(file.path) || (file.in && !file.putting)))
+        return righting.Leave(file, RunStep::Done);
+    return righting.Remove(file, RunStep::Putting, RunStep::Done, file.path, why);
+}
+
+// Each file of a run that did not commit as it was before the run, as far as the record proves the files
+// the run's. A designer before these records named its files before it touched them: only a file it said
+// it set aside gets its old contents back, and neither a file it called new nor an old one's set-aside
+// name is touched otherwise.
+bool Undo(const Righting& righting, RecordedFile& file, CString* why, bool* oldWaits)
+{
+    const bool dropped = DropTemporary(righting, file, why);
     if (!file.done)
-        file.done = legacy         ? !file.aside || PutBack(file, why, oldWaits)
-                    : file.existed ? PutBack(file, why, oldWaits)
-                                   : RemoveIfFile(file.path, why);
-    if (!file.in && !file.dropped)
-        file.dropped = RemoveIfFile(file.temporary, why);
-    return file.done && (file.in || file.dropped);
+        file.done = righting.run.legacy ? !file.aside || righting.MoveBack(file, why, oldWaits)
+                    : file.existed      ? PutBack(righting, file, why, oldWaits)
+                                        : RemoveNew(righting, file, why);
+    return dropped && file.done;
 }
 
 // The run committed: the old contents go.
-bool Settle(RecordedFile& file, CString* why)
+bool Settle(const Righting& righting, RecordedFile& file, CString* why)
 {
-    file.done = file.done || !file.existed || RemoveIfFile(file.setAside, why);
-    return file.done;
-}
-
-// A record that stays says what is no longer the run's, so that no later recovery touches it again.
-void NoteWhatIsRight(CRunRecord& record, RunContents& run)
-{
-    for (const RecordedFile& file : run.files)
-    {
-        if (file.done)
-            record.Note(RunStep::Done, file.path, &run);
-        if (file.dropped)
-            record.Note(RunStep::Dropped, file.path, &run);
-    }
+    if (file.done || !file.existed)
+        return true;
+    if (!IsFile(file.setAside) || (file.putting && !IsEmptyFile(file.setAside)))
+        return righting.Leave(file, RunStep::Done);
+    return righting.Remove(file, RunStep::Putting, RunStep::Done, file.setAside, why);
 }
 
 }  // namespace
 
 bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error)
 {
+    const Righting righting{record, run};
     bool whole = true, anyWaits = false;
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
@@ -76,7 +173,7 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error)
             continue;
         CString why;
         bool oldWaits = false;
-        if (run.placed ? Settle(*file, &why) : Undo(*file, run.legacy, &why, &oldWaits))
+        if (run.placed ? Settle(righting, *file, &why) : Undo(righting, *file, &why, &oldWaits))
             continue;
         whole = false;
         anyWaits |= oldWaits;
@@ -86,8 +183,6 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error)
     }
     if (anyWaits && error)
         *error += "; the old files are put back at the next Save or opening";
-    if (!whole)
-        NoteWhatIsRight(record, run);
     return whole;
 }
 

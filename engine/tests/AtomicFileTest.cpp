@@ -334,19 +334,6 @@ protected:
     {
         return ReplaceOn(KillingAt(step, count), names, age).killed;
     }
-    // The opening's recovery stopped at its count-th step; false when it ran to its end first.
-    bool RecoverKilled(int count) const
-    {
-        CStandInDisk disk(KillingAt(Step::Any, count));
-        try
-        {
-            Recover();
-        }
-        catch (const Killed&)
-        {
-        }
-        return disk.Stopped();
-    }
     // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
     std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
     {
@@ -375,17 +362,62 @@ protected:
         std::sort(entries.begin(), entries.end());
         return entries;
     }
-    // The user's own file at each name of the run's that is free and that the run never made a file at,
-    // as a user could make after the kill.
-    std::vector<std::string> MakeLaterFiles(const std::vector<std::string>& done) const
+    // The user's own file at each name of the run's that is free, as a user could make after a kill: only
+    // at names the run never made a file at unless atNamesMade.
+    std::vector<std::string> MakeLaterFiles(const std::vector<std::string>& done, bool atNamesMade) const
     {
         const std::set<std::string> made = NamesMade(done);
         std::vector<std::string> later;
         for (const char* name : {"h.tmp", "c.tmp", "d.tmp", "h.tmo", "c.tmo", "d.tmo"})
-            if (!made.count(name) && !std::filesystem::exists(m_folder.Path(name)))
+            if ((atNamesMade || !made.count(name)) && !std::filesystem::exists(m_folder.Path(name)))
                 later.push_back(std::string(name) + "=the user's later " + name);
         Plant(later);
         return later;
+    }
+    // The opening's recovery stopped at its count-th step; false when it ran to its end first. The names it
+    // made or freed, in done.
+    bool RecoverKilled(int count, std::vector<std::string>* done) const
+    {
+        CStandInDisk disk(KillingAt(Step::Any, count));
+        try
+        {
+            Recover();
+        }
+        catch (const Killed&)
+        {
+        }
+        *done = disk.Done();
+        return disk.Stopped();
+    }
+    // What a kill left where the record could not tell the run's file from one the user may have made since:
+    // beside the user's files byte for byte, only the run's own contents at the run's names, and no old
+    // contents lost. Those left beside the files, which the next run names as in the way.
+    std::vector<std::string> ExpectNothingLost(const std::vector<std::string>& users) const
+    {
+        std::vector<std::string> entries = Entries(), leftovers;
+        for (const std::string& user : users)
+        {
+            const auto at = std::find(entries.begin(), entries.end(), user);
+            EXPECT_NE(entries.end(), at) << user << " is lost";
+            if (at != entries.end())
+                entries.erase(at);
+        }
+        const auto has = [&entries](const std::string& entry)
+        { return std::find(entries.begin(), entries.end(), entry) != entries.end(); };
+        for (const std::string& entry : entries)
+        {
+            const std::string name = entry.substr(0, entry.find('=')), file = name.substr(0, 1);
+            const std::string contents = entry.substr(entry.find('=') + 1);
+            EXPECT_TRUE(contents.empty() || contents == "old " + file || std::string("new " + file).find(contents) == 0)
+                << entry << " is no file of the run's";
+            if (name.size() > 1)
+                leftovers.push_back(entry);
+        }
+        if (!has("d=new d"))
+            for (const char* file : {"h", "c"})
+                EXPECT_TRUE(has(std::string(file) + "=old " + file) || has(std::string(file) + ".tmo=old " + file))
+                    << "the old " << file << " is lost";
+        return leftovers;
     }
     // h, c and the new d all old or all new beside the user's files byte for byte, and what no line of the
     // record proves the run's, as the kill left it.
@@ -428,35 +460,69 @@ protected:
         EXPECT_EQ(expected, Entries());
     }
     // A run of h, c and the new d on a disk with those faults, killed at each of its steps, its opening's
-    // recovery killed at each of its own, then the opening again and the next Generate.
+    // recovery killed at each of its own, the user making files at the run's free names after each kill or
+    // not, then the opening again and the next Generate.
     void KillEachStepThenOpen(DiskFaults faults) const
     {
-        const std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
         for (faults.killCount = 1;; faults.killCount++)
             for (int recoveryKill = 0;; recoveryKill++)
             {
-                SCOPED_TRACE("run killed at step " + std::to_string(faults.killCount) + ", its recovery at step " +
-                             std::to_string(recoveryKill));
-                Reset();
-                Plant({"h=old h", "c=old c"});
-                Plant(users);
-                const KilledRun run = ReplaceOn(faults, {"h", "c", "d"}, "new");
-                if (!run.killed)
-                    return;
-                const std::vector<std::string> later = MakeLaterFiles(run.done);
-                if (recoveryKill > 0 && !RecoverKilled(recoveryKill))
+                Ended ended = Ended::Neither;
+                for (const bool atNamesMade : {false, true})
+                {
+                    SCOPED_TRACE("run killed at step " + std::to_string(faults.killCount) + ", its recovery at step " +
+                                 std::to_string(recoveryKill) + (atNamesMade ? ", the user's files at its names" : ""));
+                    ended = KillThenOpen(faults, recoveryKill, atNamesMade);
+                    if (ended == Ended::Run)
+                        return;
+                }
+                if (ended == Ended::Recovery)
                     break;
-                Recover();
-                std::vector<std::string> kept = users;
-                kept.insert(kept.end(), later.begin(), later.end());
-                const std::vector<std::string> unrecorded = UnrecordedNames(run.done);
-                ExpectOneGeneration(kept, unrecorded);
-                std::vector<std::string> inTheWay = later;
-                for (const std::string& name : unrecorded)
-                    if (EndsWithAny(name, {".tmp", ".tmo"}))
-                        inTheWay.push_back(name);
-                ExpectTheNextRunWhole(users, inTheWay);
             }
+    }
+    enum class Ended
+    {
+        Neither,
+        Run,       // the run ran to its end before the kill
+        Recovery,  // the recovery did
+    };
+    Ended KillThenOpen(const DiskFaults& faults, int recoveryKill, bool atNamesMade) const
+    {
+        const std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        Plant(users);
+        const KilledRun run = ReplaceOn(faults, {"h", "c", "d"}, "new");
+        if (!run.killed)
+            return Ended::Run;
+        std::vector<std::string> later = MakeLaterFiles(run.done, atNamesMade);
+        std::vector<std::string> recovered;
+        if (recoveryKill > 0)
+        {
+            if (!RecoverKilled(recoveryKill, &recovered))
+                return Ended::Recovery;
+            const std::vector<std::string> more = MakeLaterFiles(recovered, atNamesMade);
+            later.insert(later.end(), more.begin(), more.end());
+        }
+        Recover();
+        std::vector<std::string> kept = users;
+        kept.insert(kept.end(), later.begin(), later.end());
+        std::vector<std::string> inTheWay = later;
+        if (atNamesMade || recoveryKill > 0)
+        {
+            const std::vector<std::string> leftovers = ExpectNothingLost(kept);
+            inTheWay.insert(inTheWay.end(), leftovers.begin(), leftovers.end());
+        }
+        else
+        {
+            const std::vector<std::string> unrecorded = UnrecordedNames(run.done);
+            ExpectOneGeneration(kept, unrecorded);
+            for (const std::string& name : unrecorded)
+                if (EndsWithAny(name, {".tmp", ".tmo"}))
+                    inTheWay.push_back(name);
+        }
+        ExpectTheNextRunWhole(users, inTheWay);
+        return Ended::Neither;
     }
 };
 
@@ -564,7 +630,7 @@ TEST_F(RecoveryTest, AGroupWhosePlacedLineCannotBeWrittenIsUndone)
     Plant({"h=old h", "c=old c"});
     DiskFaults faults;
     faults.refusedLine = "placed";
-    faults.doneButFails = 5;  // the new d goes in, and the system calls its move failed
+    faults.doneButFails = 4;  // c goes in, and the system calls its move failed
     CString error;
     {
         CStandInDisk disk(faults);
@@ -710,6 +776,43 @@ TEST_F(RecoveryTest, ARunSaidPlacedIsFinishedWhateverTheUserMadeSince)
     EXPECT_EQ((std::vector<std::string>{"c=new c", "d.tmp=the user's", "d=new d", "h=new h"}), Entries());
 }
 
+// Before, recovery said what it had put right only when it could not finish: a kill inside it left the
+// record calling names the run's that it had already freed, and a file the user then made there was
+// moved over the old one or deleted at the next opening.
+TEST_F(RecoveryTest, AFileTheUserMakesAfterAKillInsideTheRecoveryIsKept)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults faults = KillingAt(Step::Move, 7);  // putting h back, after c's set-aside went back over c
+    faults.refusedMove = 5;                        // the new d going in
+    ASSERT_TRUE(ReplaceOn(faults, {"h", "c", "d"}, "new").killed);
+    Plant({"c.tmo=the user's c"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c.tmo=the user's c", "c=old c", "h=old h"}), Entries());
+
+    Reset();
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Remove, 2)) << "settling, after d's set-aside went";
+    Plant({"d.tmo=the user's d"});
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "d.tmo=the user's d", "d=new d", "h=new h"}), Entries());
+}
+
+// Before, a move the system called failed counted as done once its source was gone: with the temporary of
+// a new file deleted meanwhile, the run said it had replaced the files and left that file empty.
+TEST_F(RecoveryTest, ATemporaryDeletedBeforeItGoesInFailsTheRun)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults faults;
+    faults.deletedFirst = "d.tmp";
+    CString error;
+    {
+        CStandInDisk disk(faults);
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+    }
+    EXPECT_EQ(0u, std::string(error).find("cannot replace " + m_folder.Path("d") + ": ")) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+}
+
 namespace
 {
 
@@ -834,8 +937,60 @@ TEST_F(RecoveryTest, ALineAKillCutOffIsCutAwayBeforeTheNextLine)
         CStandInDisk disk(Holding("h.tmp"));
         Recover();
     }
-    EXPECT_EQ(record + "done h\n", m_folder.Read("replacing.tmr"));
+    EXPECT_EQ(record + "putting h\ndone h\n", m_folder.Read("replacing.tmr"));
     CString error;
     EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
     EXPECT_EQ(std::vector<std::string>{"h=newer h"}, Entries());
+}
+
+// Before, killed as sensor_api.h went in, after it went aside, a header the user then wrote had the old
+// one moved over it at the next opening. Only a missing or empty header (the editor makes a selected missing
+// file empty) gets the old one back; beside the user's own, the old header and the run's temporary are
+// left, and the next Generate names them.
+TEST_F(UserAfterKillTest, AHeaderTheUserWritesWhereTheOldOneWentAsideIsKept)
+{
+    for (const std::string header : {"the user's h", ""})
+    {
+        SCOPED_TRACE(header.empty() ? "the header made empty" : "the user's header");
+        Reset();
+        SetUp();
+        Generate(Step::Move, 2);
+        Plant({"sensor_api.h=" + header});
+        Recover();
+        if (header.empty())
+        {
+            ExpectAllOldBeside({});
+            continue;
+        }
+        EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h.tmo=old h", "sensor_api.h.tmp=new sensor_api.h",
+                          "sensor_api.h=the user's h"}),
+                  Entries());
+        CString error;
+        EXPECT_FALSE(Replace(m_names, "newer", &error));
+        EXPECT_NE(std::string::npos, std::string(error).find(" is in the way")) << error;
+    }
+}
+
+// Before, "new" was taken to prove the whole file the run's: killed while the temporaries were written, a
+// demo the user then copied over the empty one the run had made was deleted at the next opening.
+TEST_F(UserAfterKillTest, AFileTheUserCopiesOverANewEmptyOneIsKept)
+{
+    Generate(Step::Write, 3);
+    ASSERT_TRUE(std::filesystem::is_empty(m_folder.Path("sensor_api_demo.c")));
+    Plant({"sensor_api_demo.c=the user's demo"});
+    Recover();
+    ExpectAllOldBeside({"sensor_api_demo.c=the user's demo", "sensor_api_demo.c.tmp="});
+}
+
+// Before, killed after sensor_api.h went in and before the record said so, a sensor_api.h.tmp the user then
+// made was deleted at the next opening. The new header may be the user's as well: all three are left.
+TEST_F(UserAfterKillTest, ATemporaryTheUserMakesAfterItsFileWentInUnsaidIsKept)
+{
+    Generate(Step::Record, 6);  // the header's "in", after its move
+    ASSERT_FALSE(std::filesystem::exists(m_folder.Path("sensor_api.h.tmp")));
+    Plant({"sensor_api.h.tmp=the user's h"});
+    Recover();
+    EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h.tmo=old h", "sensor_api.h.tmp=the user's h",
+                      "sensor_api.h=new sensor_api.h"}),
+              Entries());
 }

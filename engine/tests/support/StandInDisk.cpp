@@ -94,6 +94,8 @@ bool CStandInDisk::MoveOver(const char* from, const char* to)
         SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
         return false;
     }
+    if (EndsWith(from, m_faults.deletedFirst))
+        std::remove(from);
     const bool moved = SystemDiskSteps().MoveOver(from, to);
     if (moved)
         m_done.push_back("move " + NameIn(to));
@@ -113,6 +115,19 @@ bool CStandInDisk::Remove(const char* path)
     if (!TakeStep(Step::Remove) || std::remove(path) != 0)
         return false;
     m_done.push_back("remove " + NameIn(path));
+    return true;
+}
+
+bool CStandInDisk::Empty(const char* path)
+{
+    if (EndsWith(path, m_faults.held))
+    {
+        SetSystemError(EACCES, 32 /* ERROR_SHARING_VIOLATION */);
+        return false;
+    }
+    if (!TakeStep(Step::Empty) || !SystemDiskSteps().Empty(path))
+        return false;
+    m_done.push_back("empty " + NameIn(path));
     return true;
 }
 

@@ -18,6 +18,7 @@ enum class Step
     Write,   // a piece of a temporary
     Move,    // a set-aside, a temporary going in, an old file going back
     Remove,  // a temporary, a set-aside or the record going
+    Empty,   // a file of the run's cut to no bytes before it goes
     Record,  // a line of the record
 };
 
@@ -36,13 +37,14 @@ enum class Full
 struct DiskFaults
 {
     Step killAt = Step::Any;
-    int killCount = 0;        // the writer is stopped at the killCount-th step of that kind; 0: never
-    int doneButFails = 0;     // this move is done and then called failed, as Wine does on a drive going away
-    int goneAfter = 0;        // from the move after this one the drive is gone: every step fails; 0: never
-    int refusedMove = 0;      // this move is refused, as over a file another program holds; 0: none
-    std::string refusedLine;  // a line of the record that begins so cannot be written
-    std::string held;         // the name of a file another program holds open: it cannot be removed
-    long long room = -1;      // bytes the disk still takes; negative: as many as the real disk takes
+    int killCount = 0;         // the writer is stopped at the killCount-th step of that kind; 0: never
+    int doneButFails = 0;      // this move is done and then called failed, as Wine does on a drive going away
+    int goneAfter = 0;         // from the move after this one the drive is gone: every step fails; 0: never
+    int refusedMove = 0;       // this move is refused, as over a file another program holds; 0: none
+    std::string refusedLine;   // a line of the record that begins so cannot be written
+    std::string held;          // the name of a file another program holds open: it cannot be removed
+    std::string deletedFirst;  // the name of a file the user deletes just before the writer moves it
+    long long room = -1;       // bytes the disk still takes; negative: as many as the real disk takes
     Full full = Full::ShortWithNoError;
 };
 
@@ -56,10 +58,11 @@ public:
     std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
     bool MoveOver(const char* from, const char* to) override;
     bool Remove(const char* path) override;
+    bool Empty(const char* path) override;
     bool Append(std::FILE* record, const char* text) override;
 
     // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
-    // "remove", "record"; writes are not told.
+    // "remove", "empty", "record"; writes are not told.
     const std::vector<std::string>& Done() const { return m_done; }
     // Whether the writer was stopped.
     bool Stopped() const { return m_stopped; }
