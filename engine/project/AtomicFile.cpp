@@ -237,8 +237,12 @@ bool MovedOver(const char* from, const char* to, CString* why)
 {
     if (MoveFileOver(from, to))
         return true;
-    *why = LastSystemErrorText();
-    return !Exists(from) && Exists(to);
+    const unsigned long code = LastSystemError();
+    *why = SystemErrorText(code);
+    const bool done = !Exists(from) && Exists(to);
+    // The move's error stays the one to tell.
+    RestoreSystemError(code);
+    return done;
 }
 
 // "cannot replace <path>: <why>".
@@ -345,36 +349,81 @@ private:
     bool m_tried = false;     // its temporary was moved, and may be in although the move was called failed
 };
 
+// The first file that kept a run cut off from being put right, and the system's error for it.
+struct RunBlocker
+{
+    CString path;  // empty while nothing did
+    unsigned long code = 0;
+};
+
+// Whether the system's error says that another program holds the file open.
+bool IsHeldError(unsigned long code)
+{
+#ifdef _WIN32
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION;
+#else
+    return code == EBUSY || code == ETXTBSY;
+#endif
+}
+
+// Whether another program holds the file open without letting it be moved or removed.
+bool IsHeldOpen(const char* path)
+{
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return file == INVALID_HANDLE_VALUE && IsHeldError(GetLastError());
+#else
+    (void)path;
+    return false;
+#endif
+}
+
+// The first file noted is the one named.
+void Note(const CString& path, unsigned long code, RunBlocker* blocker)
+{
+    if (blocker->path.IsEmpty())
+        *blocker = {path, code};
+}
+
+// done, or else path is noted as what kept the run from being put right.
+bool Noted(bool done, const CString& path, RunBlocker* blocker)
+{
+    if (!done)
+        Note(path, LastSystemError(), blocker);
+    return done;
+}
+
+// The same for a move: of its two files, the one another program holds is named.
+bool NotedMove(bool done, const CString& from, const CString& to, RunBlocker* blocker)
+{
+    if (done)
+        return true;
+    const unsigned long code = LastSystemError();
+    Note(IsHeldError(code) && IsHeldOpen(to) ? to : from, code, blocker);
+    return false;
+}
+
+// Why a run an earlier record names was not put right, and what lets it be.
+CString BlockedRunText(const CString& at, const RunBlocker& blocker)
+{
+    if (blocker.path.IsEmpty())
+        return at + " is in the way; an interrupted run it records is put right at the next Save or opening";
+    const CString run = "an interrupted run that " + at + " records cannot be put right";
+    if (IsHeldError(blocker.code))
+        return run + " while another program holds " + blocker.path +
+               "; closing that program lets the run be put right at the next Save or opening";
+    return run + ", as the folder cannot be written (" + SystemErrorText(blocker.code) + ")";
+}
+
 // A file of the record's name that the designer wrote, and not one of the user's.
 bool IsRecord(const CString& at)
 {
     CRunRecord record;
     RunContents run;
     return record.Open(at) == CRunRecord::Opened::Held && record.Read(&run);
-}
-
-// The run's record, made before anything is written: only what it names is ever moved or removed by a
-// recovery, and while it is held no other program runs in the folder.
-bool BeginRecord(CRunRecord& record, const char* path, CString* error)
-{
-    const CString at = RecordPathOf(path);
-    switch (record.Create(at))
-    {
-    case CRunRecord::Opened::Held:
-        return true;
-    case CRunRecord::Opened::Busy:
-        *error = ReplaceError(path, "another program is writing the same files at this moment");
-        return false;
-    default:
-        if (!Exists(at))
-            *error = WriteError(path, SystemError("cannot create", at));
-        else if (IsRecord(at))
-            *error = ReplaceError(path, at + " is in the way; an interrupted run it records is put right at the next "
-                                             "Save or opening");
-        else
-            *error = ReplaceError(path, at + " is in the way; moving it elsewhere lets the files be written");
-        return false;
-    }
 }
 
 CString RecordError(const char* path) { return WriteError(path, SystemError("cannot write", RecordPathOf(path))); }
@@ -452,16 +501,20 @@ bool IsOneOf(const CString& path, const std::vector<CString>& paths)
 bool RemoveIfFile(const CString& path) { return !IsFile(path) || RemoveFile(path); }
 
 // Undoing a run cut off: the file as it was before it. False while its old file cannot go back.
-bool PutRecordedBack(const RecordedFile& file)
+bool PutRecordedBack(const RecordedFile& file, RunBlocker* blocker)
 {
     CString why;
     switch (file.placement)
     {
     case Placement::SetAside:
-        return !Exists(SetAsidePathOf(file.path)) || MovedOver(SetAsidePathOf(file.path), file.path, &why);
+    {
+        const CString aside = SetAsidePathOf(file.path);
+        return !Exists(aside) || NotedMove(MovedOver(aside, file.path, &why), aside, file.path, blocker);
+    }
     case Placement::New:
         // Its temporary gone, the file there is the one the run put in.
-        return Exists(TemporaryPathOf(file.path)) || !IsFile(file.path) || RemoveFile(file.path);
+        return Exists(TemporaryPathOf(file.path)) || !IsFile(file.path) ||
+               Noted(RemoveFile(file.path), file.path, blocker);
     case Placement::Over:
         break;
     }
@@ -488,8 +541,8 @@ bool TemporaryIsTheRuns(const RecordedFile& file)
 
 // A run is all in once its last temporary went in, as it is replaced last; cut off before that, it is
 // undone. False while it cannot be made whole, or a file of it removed: the record then stays for the
-// next recovery to finish.
-bool FinishOrUndo(const RunContents& run)
+// next recovery to finish, and blocker names what kept it.
+bool FinishOrUndo(const RunContents& run, RunBlocker* blocker)
 {
     // Said placed, a temporary of the last file's name is one the user made since.
     const bool allIn =
@@ -499,7 +552,7 @@ bool FinishOrUndo(const RunContents& run)
         bool removed = true;
         for (const RecordedFile& file : run.files)
             if (file.placement == Placement::SetAside)
-                removed &= RemoveIfFile(SetAsidePathOf(file.path));
+                removed &= Noted(RemoveIfFile(SetAsidePathOf(file.path)), SetAsidePathOf(file.path), blocker);
         return removed;
     }
     std::vector<CString> temporaries;
@@ -508,34 +561,73 @@ bool FinishOrUndo(const RunContents& run)
             temporaries.push_back(TemporaryPathOf(file.path));
     bool whole = true;
     for (auto file = run.files.rbegin(); run.placing && file != run.files.rend(); ++file)
-        whole &= PutRecordedBack(*file);
+        whole &= PutRecordedBack(*file, blocker);
     if (!whole)
         return false;
     // The last file's temporary goes last, as the run's own undoing does.
     bool removed = true;
     for (std::size_t i = 0; i + 1 < temporaries.size(); i++)
-        removed &= RemoveFile(temporaries[i]);
-    return removed && (temporaries.empty() || RemoveFile(temporaries.back()));
+        removed &= Noted(RemoveFile(temporaries[i]), temporaries[i], blocker);
+    return removed && (temporaries.empty() || Noted(RemoveFile(temporaries.back()), temporaries.back(), blocker));
 }
 
 // The run whose record is at, whichever project it wrote: the record names files of its own folder
-// alone. A file of that name that is not a record, or one a run still holds, is left alone.
-void RecoverRun(const CString& at)
+// alone. A file of that name that is not a record, or one a run still holds, is left alone. What kept
+// the run from being put right is in the blocker it gives.
+RunBlocker RecoverRun(const CString& at)
 {
+    RunBlocker blocker;
     CRunRecord record;
     RunContents run;
     if (record.Open(at) != CRunRecord::Opened::Held || !record.Read(&run))
-        return;
-    if (FinishOrUndo(run))
-        record.Remove();
+        return blocker;
+    if (FinishOrUndo(run, &blocker))
+        Noted(record.Remove(), at, &blocker);
+    return blocker;
 }
 
-std::vector<CString> PathsOf(const std::vector<NewFileContents>& files)
+// Another program's run in the folder is most often a neighbour's save, over in a moment: it is waited
+// for, a pause at a time, for about two seconds. A run cut off before, or while this one waited, is put
+// right first, so that its record is no longer in the way; blocker names what kept one from it.
+const int kPausesForAnotherRun = 40;
+
+CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunBlocker* blocker)
 {
-    std::vector<CString> paths;
-    for (const NewFileContents& file : files)
-        paths.push_back(file.path);
-    return paths;
+    for (int pauses = 0;; pauses++)
+    {
+        *blocker = RecoverRun(at);
+        const CRunRecord::Opened opened = record.Create(at);
+        if (opened != CRunRecord::Opened::Busy || pauses == kPausesForAnotherRun)
+            return opened;
+        PauseForAnotherRun();
+    }
+}
+
+// The run's record, made before anything is written: only what it names is ever moved or removed by a
+// recovery, and while it is held no other program runs in the folder.
+bool BeginRecord(CRunRecord& record, const char* path, CString* error)
+{
+    const CString at = RecordPathOf(path);
+    RunBlocker blocker;
+    switch (MakeRecord(record, at, &blocker))
+    {
+    case CRunRecord::Opened::Held:
+        return true;
+    case CRunRecord::Opened::Busy:
+        *error = ReplaceError(path, "another program is saving files in this folder; try again when it is done");
+        return false;
+    default:
+        break;
+    }
+    // Read before the system is asked anything else: its answer would take the error's place.
+    const CString why = LastSystemErrorText();
+    if (!Exists(at))
+        *error = WriteError(path, "cannot create " + at + ": " + why);
+    else if (IsRecord(at))
+        *error = ReplaceError(path, BlockedRunText(at, blocker));
+    else
+        *error = ReplaceError(path, at + " is in the way; moving it elsewhere lets the files be written");
+    return false;
 }
 
 }  // namespace
@@ -552,8 +644,6 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
     CRunRecord record;
     try
     {
-        // A run of these files cut off before is put right first, and its record no longer stands in the way.
-        RecoverFilesTogether(PathsOf(files));
         if (!BeginRecord(record, files.front().path, error))
             return false;
         placings.reserve(files.size());

@@ -45,8 +45,10 @@ struct NewFileContents
 // does; an old file that cannot go back waits aside, said in error, until the
 // next RecoverFilesTogether. The files lie in one folder. Before anything is written the run makes its
 // record (RunRecord.h), held while it runs: another program's run in the same
-// folder is refused, and so is a group whose temporary or set-aside name is
-// taken, naming the file in the way.
+// folder is waited for about two seconds, then refused. A group whose temporary
+// or set-aside name is taken is refused, naming the file in the way, and so is
+// one whose folder holds a run cut off that cannot be put right, naming the
+// file another program holds or saying that the folder cannot be written.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
 
 // Makes whole a run whose replacing was cut off, from its record alone, in

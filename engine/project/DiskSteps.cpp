@@ -7,6 +7,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <time.h>
 #endif
 
 bool MoveFileOver(const char* from, const char* to)
@@ -24,4 +26,14 @@ bool AppendToRecord(std::FILE* record, const char* text)
 {
     const std::size_t size = std::strlen(text);
     return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
+}
+
+void PauseForAnotherRun()
+{
+#ifdef _WIN32
+    Sleep(kRunPauseMs);
+#else
+    const timespec pause = {0, long(kRunPauseMs) * 1000000L};
+    nanosleep(&pause, nullptr);
+#endif
 }

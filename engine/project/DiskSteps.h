@@ -12,3 +12,7 @@ bool MoveFileOver(const char* from, const char* to);
 bool RemoveFile(const char* path);
 // Adds the text to the end of the open record and flushes it to the disk; false when it did not all go.
 bool AppendToRecord(std::FILE* record, const char* text);
+// Waits kRunPauseMs while another program's run holds the folder's record.
+void PauseForAnotherRun();
+
+const unsigned kRunPauseMs = 50;

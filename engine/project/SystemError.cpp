@@ -35,6 +35,10 @@ CString SystemErrorText(unsigned long code)
 
 CString LastSystemErrorText() { return SystemErrorText(GetLastError()); }
 
+unsigned long LastSystemError() { return GetLastError(); }
+
+void RestoreSystemError(unsigned long code) { SetLastError(code); }
+
 #else
 
 CString SystemErrorText(unsigned long code)
@@ -43,5 +47,9 @@ CString SystemErrorText(unsigned long code)
 }
 
 CString LastSystemErrorText() { return SystemErrorText(static_cast<unsigned long>(errno)); }
+
+unsigned long LastSystemError() { return static_cast<unsigned long>(errno); }
+
+void RestoreSystemError(unsigned long code) { errno = static_cast<int>(code); }
 
 #endif

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,12 +45,16 @@ struct Killed
 struct DiskFaults
 {
     Step killAt = Step::Any;
-    int killCount = 0;     // 0: no kill
-    int movesDone = 0;     // the moves so far, which the faults below count
-    int doneButFails = 0;  // this move is done and then called failed, as Wine does on a drive going away
-    int goneAfter = 0;     // from the move after this one the drive is gone: every step fails; 0: never
-    int kills = 0;         // the steps of the kind counted so far
-    std::string held;      // the name of a file another program holds open: it cannot be removed
+    int killCount = 0;              // 0: no kill
+    int movesDone = 0;              // the moves so far, which the faults below count
+    int doneButFails = 0;           // this move is done and then called failed, as Wine does on a drive going away
+    int goneAfter = 0;              // from the move after this one the drive is gone: every step fails; 0: never
+    int kills = 0;                  // the steps of the kind counted so far
+    std::string held;               // the name of a file another program holds open: it cannot be removed
+    bool readOnly = false;          // the folder cannot be written: every move and removal is refused
+    bool recordRefused = false;     // the record's lines are refused, as a drive that cannot be written refuses it
+    std::function<void()> onPause;  // what another program does while the writer waits for its run to end
+    int pauses = 0;                 // the writer's pauses so far
 } g_faults;
 
 class CDiskFaults
@@ -76,6 +82,25 @@ void SetSystemError(int posix, unsigned long windows)
 #else
     (void)windows;
 #endif
+}
+
+// The system's error for a file or folder that cannot be written.
+unsigned long AccessDenied()
+{
+#ifdef _WIN32
+    return 5;  // ERROR_ACCESS_DENIED
+#else
+    return EACCES;
+#endif
+}
+
+// False, with the system's error set, when the folder cannot be written.
+bool Writable()
+{
+    if (!g_faults.readOnly)
+        return true;
+    SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+    return false;
 }
 
 // Counts a step and kills the writer there when asked; false when the drive is gone.
@@ -154,7 +179,7 @@ protected:
 bool MoveFileOver(const char* from, const char* to)
 {
     const int move = ++g_faults.movesDone;
-    if (!TakeStep(Step::Move))
+    if (!Writable() || !TakeStep(Step::Move))
         return false;
 #ifdef _WIN32
     const bool moved = MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != FALSE;
@@ -173,18 +198,31 @@ bool RemoveFile(const char* path)
     const std::string& held = g_faults.held;
     if (!held.empty() && name.size() > held.size() && name.compare(name.size() - held.size(), held.size(), held) == 0)
     {
-        SetSystemError(EACCES, 32 /* ERROR_SHARING_VIOLATION */);
+        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
         return false;
     }
-    return TakeStep(Step::Remove) && std::remove(path) == 0;
+    return Writable() && TakeStep(Step::Remove) && std::remove(path) == 0;
 }
 
 bool AppendToRecord(std::FILE* record, const char* text)
 {
+    if (g_faults.recordRefused)
+    {
+        SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+        return false;
+    }
     if (!TakeStep(Step::Record))
         return false;
     const std::size_t size = std::strlen(text);
     return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
+}
+
+// No time passes: what the other program does meanwhile is done at once.
+void PauseForAnotherRun()
+{
+    g_faults.pauses++;
+    if (g_faults.onPause)
+        g_faults.onPause();
 }
 
 // Stands in for the writer's call to the disk; without a FullDisk it is the disk.
@@ -438,7 +476,10 @@ protected:
     // Replace, stopped as a kill would stop it; false when it ran to its end first.
     bool ReplaceKilled(const std::vector<std::string>& names, const std::string& age, Step step, int count) const
     {
-        CDiskFaults faults({step, count, 0, 0, 0, 0, {}});
+        DiskFaults kill;
+        kill.killAt = step;
+        kill.killCount = count;
+        CDiskFaults faults(kill);
         CString error;
         try
         {
@@ -453,7 +494,10 @@ protected:
     // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
     std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
     {
-        CDiskFaults faults({Step::Any, 0, 0, doneButFails, goneAfter, 0, {}});
+        DiskFaults gone;
+        gone.doneButFails = doneButFails;
+        gone.goneAfter = goneAfter;
+        CDiskFaults faults(gone);
         CString error;
         EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
         return std::string(error);
@@ -599,21 +643,113 @@ TEST_F(RecoveryTest, ALastFileThatMayBeInIsNotSaidToBePutBack)
 }
 
 // Before, two programs replacing the same files at once were told of the system's errors, as "Sharing
-// violation", and not of each other.
+// violation", and not of each other; then, that the other wrote the same files when it wrote its own.
 TEST_F(RecoveryTest, AnotherProgramsRunInTheFolderIsNamedAndLeftAlone)
 {
     Plant({"h=old h", "c=old c"});
     CRunRecord other;
     ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_folder.Path("h").c_str())));
-    ASSERT_TRUE(other.Name({{Placement::SetAside, m_folder.Path("h").c_str()}}));
+    ASSERT_TRUE(other.Name({{Placement::SetAside, m_folder.Path("x").c_str()}}));
     CString error;
-    EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": another program is writing the same files at this moment",
+    {
+        CDiskFaults faults({});
+        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        EXPECT_LT(0, g_faults.pauses) << "refused only after a wait";
+    }
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") +
+                  ": another program is saving files in this folder; try again when it is done",
               std::string(error));
     Recover();
     EXPECT_EQ("old h", m_folder.Read("h"));
     EXPECT_EQ("old c", m_folder.Read("c"));
     EXPECT_TRUE(std::filesystem::exists(m_folder.Path("replacing.tmr"))) << "the other program's record is its own";
+}
+
+// Before, a designer saving its own project in the folder refused the other's Save and Generate at once.
+// The run waits for the other's to end, or be cut off, and then goes on.
+TEST_F(RecoveryTest, AnotherProgramsRunThatEndsWhileTheRunWaitsLetsItGoOn)
+{
+    Plant({"h=old h", "c=old c"});
+    const CString at = RecordPathOf(m_folder.Path("h").c_str());
+    auto other = std::make_unique<CRunRecord>();
+    ASSERT_EQ(CRunRecord::Opened::Held, other->Create(at));
+    CString error;
+    {
+        DiskFaults ends;
+        ends.onPause = [&other] { EXPECT_TRUE(other->Remove()); };
+        CDiskFaults faults(ends);
+        EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+        EXPECT_EQ(1, g_faults.pauses);
+    }
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
+
+    // Killed meanwhile, its record stays behind unheld: it is put right, and the run goes on.
+    other = std::make_unique<CRunRecord>();
+    ASSERT_EQ(CRunRecord::Opened::Held, other->Create(at));
+    ASSERT_TRUE(other->Name({{Placement::New, m_folder.Path("x").c_str()}}));
+    {
+        DiskFaults killed;
+        killed.onPause = [&other] { other.reset(); };
+        CDiskFaults faults(killed);
+        EXPECT_TRUE(Replace({"h", "c"}, "newer", &error)) << error;
+    }
+    EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
+}
+
+// Before, a run cut off whose temporary another program held kept its record, and every later save in
+// the folder was refused with "replacing.tmr is in the way", naming neither the file nor what to do.
+TEST_F(RecoveryTest, ARunCutOffThatAHeldFileKeepsNamesThatFileUntilItIsFree)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 2)) << "killed after the first set-aside";
+    CString error;
+    {
+        CDiskFaults faults(Holding("c.tmp"));
+        EXPECT_FALSE(Replace({"p"}, "new", &error));
+    }
+    EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                  " records cannot be put right while another program holds " + m_folder.Path("c.tmp") +
+                  "; closing that program lets the run be put right at the next Save or opening",
+              std::string(error));
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path("p")));
+
+    EXPECT_TRUE(Replace({"p"}, "new", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h", "p=new p"}), Entries());
+}
+
+// Before, a folder made read-only after a kill kept the run's mixed files, and every save was told that
+// the next Save or opening would put the run right, which it never could.
+TEST_F(RecoveryTest, ARunCutOffInAFolderThatCannotBeWrittenSaysSo)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 3)) << "killed after the first file went in";
+    const std::vector<std::string> killed = Entries();
+    DiskFaults readOnly;
+    readOnly.readOnly = true;
+    CDiskFaults faults(readOnly);
+    CString error;
+    EXPECT_FALSE(Replace({"p"}, "new", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                  " records cannot be put right, as the folder cannot be written (" +
+                  std::string(SystemErrorText(AccessDenied())) + ")",
+              std::string(error));
+    EXPECT_EQ(killed, Entries());
+}
+
+// Before, a record that could not be made, as on a drive that cannot be written, was said to fail with
+// "File not found": asking whether it existed took the place of the system's error.
+TEST_F(RecoveryTest, ARecordThatCannotBeMadeGivesTheSystemsOwnReason)
+{
+    Plant({"h=old h"});
+    DiskFaults refused;
+    refused.recordRefused = true;
+    CDiskFaults faults(refused);
+    CString error;
+    EXPECT_FALSE(Replace({"h"}, "new", &error));
+    EXPECT_EQ("cannot write " + m_folder.Path("h") + " while replacing it: cannot create " +
+                  m_folder.Path("replacing.tmr") + ": " + std::string(SystemErrorText(AccessDenied())),
+              std::string(error));
+    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
 }
 
 // Before, the set-aside files were "<file>.old", as users name their own copies: Generate replaced and
