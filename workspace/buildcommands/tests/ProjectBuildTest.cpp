@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <new>
@@ -122,6 +123,23 @@ protected:
 
 // Bytes the stand-in disk still takes; negative: as many as the real disk takes.
 long long g_room = -1;
+// Pieces written while no long work ran, the window waiting for them.
+int g_nWritesOutsideWork = 0;
+bool g_bInWork = false;
+
+// Long work as the designer runs it, told apart from the window's own time.
+class CWorkRunner : public IWorkRunner
+{
+public:
+    std::vector<CString> m_steps;
+    void Run(const CString& strStep, const std::function<void()>& work) override
+    {
+        m_steps.push_back(strStep);
+        g_bInWork = true;
+        work();
+        g_bInWork = false;
+    }
+};
 
 // A disk with room bytes left, for as long as it lives.
 class CNearlyFullDisk
@@ -220,6 +238,7 @@ protected:
 // Stands in for the writer's call to the disk: a full disk writes short and gives no error, as Wine's does.
 std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
 {
+    g_nWritesOutsideWork += g_bInWork ? 0 : 1;
     if (g_room < 0)
         return std::fwrite(data, 1, size, file);
     const std::size_t written = std::fwrite(data, 1, std::min<std::size_t>(size, std::size_t(g_room)), file);
@@ -257,7 +276,8 @@ TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAnd
 }
 
 // Before, two designers generating the same files at once were told of "Sharing violation" and the
-// like, and a user's own "<file>.tmo" was called an old copy of the designer's.
+// like, then that the other wrote the same files whatever it wrote; a user's own "<file>.tmo" was called
+// an old copy of the designer's.
 TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayIsSaidAndNothingIsGenerated)
 {
     const CFakeEditors closed;
@@ -267,7 +287,8 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
         ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_paths[0])));
         CFakeEditors tried = closed;
         EXPECT_EQ((std::vector<std::string>{"Start Generating...",
-                                            start + ": another program is writing the same files at this moment"}),
+                                            start + ": another program is saving files in this folder; try again "
+                                                    "when it is done"}),
                   OutputOf(tried));
         ASSERT_TRUE(other.Remove());
     }
@@ -281,6 +302,58 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
                                             " is in the way; moving it elsewhere lets the files be written"}),
               OutputOf(tried));
     EXPECT_EQ("the user's", ReadAll(aside.c_str()));
+}
+
+// Before, a Generate cut off whose old header another program then held was refused at every later
+// Generate with "replacing.tmr is in the way", naming neither the file nor what to do.
+TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUntilItIsClosed)
+{
+    const CString strRecord = RecordPathOf(m_paths[0]);
+    const CString strAside = m_paths[0] + ".tmo";
+    {
+        CRunRecord killed;  // left as a kill after the first file went in leaves it
+        ASSERT_EQ(CRunRecord::Opened::Held, killed.Create(strRecord));
+        ASSERT_TRUE(killed.Name({{Placement::SetAside, m_paths[0]}}));
+        ASSERT_TRUE(killed.MarkPlacing());
+    }
+    WriteAll(strAside, "old " + std::string((LPCTSTR)m_paths[0]));
+    WriteAll(m_paths[0], "the run's new header");
+    const CFakeEditors closed;
+    {
+        CHeldOpen held(strAside);
+        CFakeEditors tried = closed;
+        EXPECT_EQ((std::vector<std::string>{
+                      "Start Generating...",
+                      "Error: nothing was generated: cannot replace " + std::string((LPCTSTR)m_paths[0]) +
+                          ": an interrupted run that " + std::string((LPCTSTR)strRecord) +
+                          " records cannot be put right while another program holds " + std::string((LPCTSTR)strAside) +
+                          "; closing that program lets the run be put right at the next "
+                          "Save or opening"}),
+                  OutputOf(tried));
+    }
+    CFakeEditors tried = closed;
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(tried));
+    for (std::size_t i = 0; i < m_paths.size(); i++)
+        EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
+    EXPECT_EQ(
+        3, std::distance(std::filesystem::directory_iterator(m_folder.Path()), std::filesystem::directory_iterator()));
+}
+
+// Before, the generated files and the runtime were written while the window waited: a wait for another
+// program's run in the folder froze it.
+TEST_F(ProjectBuildTest, GenerateWritesItsFilesAsLongWorkSoTheWindowAnswersMeanwhile)
+{
+    m_project.targetPlatform = 1;
+    CWorkRunner runner;
+    CProjectBuild build(m_project, m_editors, m_output, &runner);
+    g_nWritesOutsideWork = 0;
+    build.GenerateCode();
+    build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!", "Start Generating...",
+                                        "Successfully Generated!"}),
+              m_output.m_lines);
+    EXPECT_EQ(0, g_nWritesOutsideWork);
+    EXPECT_FALSE(ReadAll(PathOf("Make.rules")).empty());
 }
 
 TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
