@@ -1,8 +1,8 @@
 // ProjectFiles.cpp: saving a project to the file it came from, and only when its design changed.
 #include "ProjectFiles.h"
 
-#include "RuntimeFiles.h"
 #include "project/ProjectFile.h"
+#include "project/RunRepair.h"
 
 #include <new>
 
@@ -40,15 +40,6 @@ std::uint64_t DigestOf(const ProjectRecord& project)
     return digest == 0 ? 1 : digest;
 }
 
-// A save or a Generate killed midway is finished or undone from the record it left; no file that a
-// record of the designer's own does not name is touched.
-void RemoveLeftoverTemporaries(const ProjectRecord& project, const CString& strProjectFile)
-{
-    // Without its file the project has no folder of its own, and the current one is not ours to clean.
-    if (!strProjectFile.IsEmpty())
-        codegen::RecoverProjectFiles(project, strProjectFile);
-}
-
 }  // namespace
 
 std::uint64_t CProjectFiles::Digest(const ProjectRecord& project) { return DigestOf(project); }
@@ -56,7 +47,9 @@ std::uint64_t CProjectFiles::Digest(const ProjectRecord& project) { return Diges
 void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
 {
     m_files[&project] = {strPath, digest};
-    RemoveLeftoverTemporaries(project, strPath);
+    // Without its file the project has no folder of its own, and the current one is not ours to put right.
+    if (!strPath.IsEmpty())
+        RecoverInterruptedRun(FolderOf(strPath));
 }
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }
@@ -64,7 +57,6 @@ void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&projec
 BOOL CProjectFiles::Save(const ProjectRecord& project, CString* pError)
 {
     SavedFile& saved = m_files[&project];
-    RemoveLeftoverTemporaries(project, saved.strPath);
     const std::uint64_t digest = DigestOf(project);
     if (digest != 0 && digest == saved.digest)
         return TRUE;

@@ -3,8 +3,6 @@
 
 #include "FileCopy.h"
 #include "Generator.h"
-#include "project/AtomicFile.h"
-#include "project/ProjectPaths.h"
 
 #include <initializer_list>
 #include <utility>
@@ -61,23 +59,6 @@ std::vector<std::string> ProjectFileNames(const std::string& project)
 {
     return {HeaderFileName(project), SourceFileName(project), DemoFileName(project), DiagramFileName(project),
             MakefileName(),          kLibraryHeader.second,   kLibrarySource.second, kMakeRules.second};
-}
-
-void RecoverProjectFiles(const ProjectRecord& project, const CString& projectFile)
-{
-    // Without a folder of its own the project has none to put right, and the current one is not ours.
-    if (project.folder.IsEmpty())
-        return;
-    std::vector<CString> paths;
-    if (!projectFile.IsEmpty())
-        paths.push_back(projectFile);
-    for (const std::string& name : ProjectFileNames(std::string(project.name)))
-    {
-        CString path, error;
-        if (ProjectPathOf(project, name.c_str(), &path, &error))
-            paths.push_back(path);
-    }
-    RecoverFilesTogether(paths);
 }
 
 }  // namespace codegen

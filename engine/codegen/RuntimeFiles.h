@@ -22,8 +22,4 @@ bool CopyRuntimeFiles(const std::string& programFolder, const std::string& proje
 // the generated sources, the diagram, the Makefile and the runtime files.
 std::vector<std::string> ProjectFileNames(const std::string& project);
 
-// Finishes or undoes a write of the project's files that was cut off, from its own record; the project
-// file at projectFile is one of them when given. Nothing else is touched.
-void RecoverProjectFiles(const ProjectRecord& project, const CString& projectFile);
-
 }  // namespace codegen

@@ -3,8 +3,9 @@
 
 #include "DiskSteps.h"
 #include "FileFlush.h"
-#include "FileWrite.h"
+#include "DiskState.h"
 #include "RunRecord.h"
+#include "RunRepair.h"
 #include "SystemError.h"
 
 #include <algorithm>
@@ -132,39 +133,23 @@ CString WriteError(const char* path, const CString& why)
     return CString("cannot write ") + path + " while replacing it: " + why;
 }
 
-// Writes the new contents of path to its temporary file.
-bool WriteInPieces(const char* path, const char* temporary, const ContentsSource& produce, bool* created,
-                   CString* error)
+// Writes the new contents of path to its open temporary file and puts them on the disk.
+bool WriteInPieces(const char* path, std::FILE* file, const ContentsSource& produce, CString* error)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(temporary, "wb"));
-    if (!file)
-    {
-        // The temporary is named here alone: whatever holds its place is what the user must move.
-        *error = WriteError(path, SystemError("cannot create", temporary));
-        return false;
-    }
-    *created = true;
     // Blocks go straight to the system: the library's own buffer would copy each once more.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    std::setvbuf(file, nullptr, _IONBF, 0);
     CString why;
     bool made = true;
-    if (!WriteContents(file.get(), produce, &made, &why))
+    if (!WriteContents(file, produce, &made, &why))
     {
         *error = made ? WriteError(path, why) : why;
         return false;
     }
     ClearSystemError();
-    if (!FlushToDisk(file.get()))
-    {
-        *error = WriteError(path, WriteFailureText());
-        return false;
-    }
-    if (std::fclose(file.release()) != 0)
-    {
-        *error = WriteError(path, LastSystemErrorText());
-        return false;
-    }
-    return true;
+    if (FlushToDisk(file))
+        return true;
+    *error = WriteError(path, WriteFailureText());
+    return false;
 }
 
 // The ANSI file functions refuse a longer path, and the C library may create
@@ -208,215 +193,96 @@ bool IsReadOnly(const char* path)
     return true;
 }
 
-bool Exists(const char* path)
-{
-#ifdef _WIN32
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-#else
-    struct stat info;
-    return stat(path, &info) == 0;
-#endif
-}
-
-// A file, not a folder, stands at path: a folder of a temporary's name is not one of ours.
-bool IsFile(const char* path)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode);
-#endif
-}
-
-// Moves from over to; false with why when it did not happen. A move the system calls failed may
-// have been done all the same (Wine says "not enough memory" of a drive that went away meanwhile): what
-// is on disk decides.
-bool MovedOver(const char* from, const char* to, CString* why)
-{
-    if (MoveFileOver(from, to))
-        return true;
-    const unsigned long code = LastSystemError();
-    *why = SystemErrorText(code);
-    const bool done = !Exists(from) && Exists(to);
-    // The move's error stays the one to tell.
-    RestoreSystemError(code);
-    return done;
-}
-
 // "cannot replace <path>: <why>".
 CString ReplaceError(const char* path, const CString& why) { return CString("cannot replace ") + path + ": " + why; }
 
-// One file of a group on its way in, and what has been done to it so far.
+CString RecordError(const char* path) { return WriteError(path, SystemError("cannot write", RecordPathOf(path))); }
+
+// One file of a group on its way in. Each step it takes on the disk is told to the run's record as soon
+// as it is taken, and so to the run's own contents, from which a failure is undone as a recovery would.
 class CPlacing
 {
 public:
-    CPlacing(const NewFileContents& file, bool last)
-        : m_file(file), m_temporary(TemporaryPathOf(file.path)), m_aside(SetAsidePathOf(file.path)),
-          m_placement(!Exists(file.path) ? Placement::New
-                      : last             ? Placement::Over
-                                         : Placement::SetAside)
-    {
-    }
+    explicit CPlacing(const RecordedFile& file, const ContentsSource& produce) : m_file(file), m_produce(produce) {}
 
-    RecordedFile Recorded() const { return {m_placement, m_file.path}; }
     // A name the run would write is never one a user holds: it is refused, and the user told what to move.
     bool CheckNames(CString* error) const
     {
-        if (IsReadOnly(m_file.path))
+        const char* path = m_file.path;
+        if (IsReadOnly(path))
         {
-            *error = ReplaceError(m_file.path, LastSystemErrorText());
+            *error = ReplaceError(path, LastSystemErrorText());
             return false;
         }
-        if (!FitsPathLimit(m_file.path, m_temporary, error))
+        if (!FitsPathLimit(path, m_file.temporary, error))
             return false;
-        const bool asideTaken = m_placement == Placement::SetAside && Exists(m_aside);
-        if (!Exists(m_temporary) && !asideTaken)
+        const bool asideTaken = m_file.existed && Exists(m_file.setAside);
+        if (!Exists(m_file.temporary) && !asideTaken)
             return true;
-        *error = ReplaceError(m_file.path, (asideTaken ? m_aside : m_temporary) +
-                                               " is in the way; moving it elsewhere lets the files be written");
+        *error = ReplaceError(path, (asideTaken ? m_file.setAside : m_file.temporary) +
+                                        " is in the way; moving it elsewhere lets the files be written");
         return false;
     }
-    // Its new contents written beside it; nothing else is touched.
-    bool WriteTemporary(CString* error)
+    // Makes its temporary and reserves the name its old file goes to (for a file not there before, its
+    // own name), each refusing a name taken since, and only then records them as the run's; then writes
+    // the new contents.
+    bool WriteTemporary(CRunRecord& record, RunContents& run, CString* error) const
     {
-        return WriteInPieces(m_file.path, m_temporary, m_file.produce, &m_created, error);
+        const char* path = m_file.path;
+        std::unique_ptr<std::FILE, FileCloser> file(CreateNewFile(m_file.temporary));
+        if (!file)
+        {
+            // The temporary is named here alone: whatever holds its place is what the user must move.
+            *error = WriteError(path, SystemError("cannot create", m_file.temporary));
+            return false;
+        }
+        const CString reserved = m_file.existed ? m_file.setAside : m_file.path;
+        std::unique_ptr<std::FILE, FileCloser> reservation(CreateNewFile(reserved));
+        if (!reservation || std::fclose(reservation.release()) != 0)
+        {
+            *error = WriteError(path, SystemError("cannot create", reserved));
+            file.reset();
+            RemoveFile(m_file.temporary);
+            return false;
+        }
+        if (!record.Note(m_file.existed ? RunStep::Old : RunStep::New, path, &run))
+        {
+            *error = RecordError(path);
+            return false;
+        }
+        if (!WriteInPieces(path, file.get(), m_produce, error))
+            return false;
+        if (std::fclose(file.release()) == 0)
+            return true;
+        *error = WriteError(path, LastSystemErrorText());
+        return false;
     }
-    // The old file goes aside first when a later file may still fail and want it back; the last one is
-    // replaced in one step.
-    bool PutInPlace(CString* error)
+    // The old file over its reserved set-aside, then the new one over the file.
+    bool PutInPlace(CRunRecord& record, RunContents& run, CString* error) const
+    {
+        return (!m_file.existed || Move(m_file.path, m_file.setAside, RunStep::Aside, record, run, error)) &&
+               Move(m_file.temporary, m_file.path, RunStep::In, record, run, error);
+    }
+
+private:
+    bool Move(const char* from, const char* to, RunStep step, CRunRecord& record, RunContents& run,
+              CString* error) const
     {
         CString why;
-        if (m_placement == Placement::SetAside)
-        {
-            if (!MovedOver(m_file.path, m_aside, &why))
-            {
-                *error = ReplaceError(m_file.path, why);
-                return false;
-            }
-            m_setAside = true;
-        }
-        m_tried = true;
-        if (!MovedOver(m_temporary, m_file.path, &why))
+        if (!MovedOver(from, to, &why))
         {
             *error = ReplaceError(m_file.path, why);
             return false;
         }
-        m_created = false;
-        m_placed = true;
-        return true;
-    }
-    bool TriedToPlace() const { return m_tried; }
-    // The group failed: the file as it was. False, said in error, when the old file could not go back:
-    // it stays aside rather than be lost.
-    bool PutBack(CString* error)
-    {
-        CString why;
-        if (m_placed && m_placement == Placement::New && !RemoveFile(m_file.path))
-            return false;
-        if (!m_setAside || MovedOver(m_aside, m_file.path, &why))
+        if (record.Note(step, m_file.path, &run))
             return true;
-        *error += CString("; ") + m_file.path + " could not be put back yet, its old contents wait in " + m_aside +
-                  " (" + why + ")";
+        *error = RecordError(m_file.path);
         return false;
     }
-    // False while another program holds it.
-    bool RemoveTemporary()
-    {
-        if (m_created && !RemoveFile(m_temporary))
-            return false;
-        m_created = false;
-        return true;
-    }
-    // The group is in: the old file is no longer wanted. False while another program holds it.
-    bool Settle()
-    {
-        if (m_setAside && !RemoveFile(m_aside))
-            return false;
-        m_setAside = false;
-        return true;
-    }
 
-private:
-    const NewFileContents& m_file;
-    const CString m_temporary;
-    const CString m_aside;
-    const Placement m_placement;
-    bool m_created = false;   // the temporary exists
-    bool m_setAside = false;  // the old file waits at m_aside
-    bool m_placed = false;    // the new contents are at the file's path
-    bool m_tried = false;     // its temporary was moved, and may be in although the move was called failed
+    const RecordedFile& m_file;
+    const ContentsSource& m_produce;
 };
-
-// The first file that kept a run cut off from being put right, and the system's error for it.
-struct RunBlocker
-{
-    CString path;  // empty while nothing did
-    unsigned long code = 0;
-};
-
-// Whether the system's error says that another program holds the file open.
-bool IsHeldError(unsigned long code)
-{
-#ifdef _WIN32
-    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION;
-#else
-    return code == EBUSY || code == ETXTBSY;
-#endif
-}
-
-// Whether another program holds the file open without letting it be moved or removed.
-bool IsHeldOpen(const char* path)
-{
-#ifdef _WIN32
-    const HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    return file == INVALID_HANDLE_VALUE && IsHeldError(GetLastError());
-#else
-    (void)path;
-    return false;
-#endif
-}
-
-// The first file noted is the one named.
-void Note(const CString& path, unsigned long code, RunBlocker* blocker)
-{
-    if (blocker->path.IsEmpty())
-        *blocker = {path, code};
-}
-
-// done, or else path is noted as what kept the run from being put right.
-bool Noted(bool done, const CString& path, RunBlocker* blocker)
-{
-    if (!done)
-        Note(path, LastSystemError(), blocker);
-    return done;
-}
-
-// The same for a move: of its two files, the one another program holds is named.
-bool NotedMove(bool done, const CString& from, const CString& to, RunBlocker* blocker)
-{
-    if (done)
-        return true;
-    const unsigned long code = LastSystemError();
-    Note(IsHeldError(code) && IsHeldOpen(to) ? to : from, code, blocker);
-    return false;
-}
-
-// Why a run an earlier record names was not put right, and what lets it be.
-CString BlockedRunText(const CString& at, const RunBlocker& blocker)
-{
-    if (blocker.path.IsEmpty())
-        return at + " is in the way; an interrupted run it records is put right at the next Save or opening";
-    const CString run = "an interrupted run that " + at + " records cannot be put right";
-    if (IsHeldError(blocker.code))
-        return run + " while another program holds " + blocker.path +
-               "; closing that program lets the run be put right at the next Save or opening";
-    return run + ", as the folder cannot be written (" + SystemErrorText(blocker.code) + ")";
-}
 
 // A file of the record's name that the designer wrote, and not one of the user's.
 bool IsRecord(const CString& at)
@@ -426,164 +292,16 @@ bool IsRecord(const CString& at)
     return record.Open(at) == CRunRecord::Opened::Held && record.Read(&run);
 }
 
-CString RecordError(const char* path) { return WriteError(path, SystemError("cannot write", RecordPathOf(path))); }
-
-bool PlaceAll(std::vector<CPlacing>& placings, CRunRecord& record, CString* error)
+// Why a run an earlier record names was not put right, and what lets it be.
+CString BlockedRunText(const CString& at, const RunBlocker& blocker)
 {
-    std::vector<RecordedFile> recorded;
-    for (const CPlacing& placing : placings)
-    {
-        if (!placing.CheckNames(error))
-            return false;
-        recorded.push_back(placing.Recorded());
-    }
-    const char* first = recorded.front().path;
-    if (!record.Name(recorded))
-    {
-        *error = RecordError(first);
-        return false;
-    }
-    for (CPlacing& placing : placings)
-        if (!placing.WriteTemporary(error))
-            return false;
-    if (!record.MarkPlacing())
-    {
-        *error = RecordError(first);
-        return false;
-    }
-    for (CPlacing& placing : placings)
-        if (!placing.PutInPlace(error))
-            return false;
-    return true;
-}
-
-// Every old file goes back before any temporary goes: while one cannot, the temporaries and the record
-// stay, so that the next recovery still knows the group unfinished. False then.
-bool PutAllBack(std::vector<CPlacing>& placings, CString* error)
-{
-    // Stopped before its first file was looked at, the run touched nothing.
-    if (placings.empty())
-        return true;
-    bool allBack = true;
-    for (auto placing = placings.rbegin(); placing != placings.rend(); ++placing)
-    {
-        try
-        {
-            allBack &= placing->PutBack(error);
-        }
-        catch (const std::bad_alloc&)
-        {
-            // The old file is back or waits aside all the same; only the words about it are lost.
-            allBack = false;
-        }
-    }
-    if (!allBack)
-    {
-        // Once the last file may be in, only what the disk holds then tells whether the run finished.
-        *error += placings.back().TriedToPlace()
-                      ? "; at the next Save or opening the files are made all old, or all new if the last one went in"
-                      : "; the old files are put back at the next Save or opening";
-        return false;
-    }
-    // The last file's temporary goes last: while it is there, a later recovery knows the run undone.
-    bool removed = true;
-    for (std::size_t i = 0; i + 1 < placings.size(); i++)
-        removed &= placings[i].RemoveTemporary();
-    return removed && placings.back().RemoveTemporary();
-}
-
-bool IsOneOf(const CString& path, const std::vector<CString>& paths)
-{
-    return std::find(paths.begin(), paths.end(), path) != paths.end();
-}
-
-// False while another program holds the file.
-bool RemoveIfFile(const CString& path) { return !IsFile(path) || RemoveFile(path); }
-
-// Undoing a run cut off: the file as it was before it. False while its old file cannot go back.
-bool PutRecordedBack(const RecordedFile& file, RunBlocker* blocker)
-{
-    CString why;
-    switch (file.placement)
-    {
-    case Placement::SetAside:
-    {
-        const CString aside = SetAsidePathOf(file.path);
-        return !Exists(aside) || NotedMove(MovedOver(aside, file.path, &why), aside, file.path, blocker);
-    }
-    case Placement::New:
-        // Its temporary gone, the file there is the one the run put in.
-        return Exists(TemporaryPathOf(file.path)) || !IsFile(file.path) ||
-               Noted(RemoveFile(file.path), file.path, blocker);
-    case Placement::Over:
-        break;
-    }
-    return true;
-}
-
-// Whether the temporary beside the file is still the run's: one whose file went in is gone, and a file of
-// that name made since is the user's.
-bool TemporaryIsTheRuns(const RecordedFile& file)
-{
-    if (!IsFile(TemporaryPathOf(file.path)))
-        return false;
-    switch (file.placement)
-    {
-    case Placement::SetAside:
-        return !(Exists(SetAsidePathOf(file.path)) && Exists(file.path));
-    case Placement::New:
-        return !Exists(file.path);
-    case Placement::Over:
-        break;
-    }
-    return true;
-}
-
-// A run is all in once its last temporary went in, as it is replaced last; cut off before that, it is
-// undone. False while it cannot be made whole, or a file of it removed: the record then stays for the
-// next recovery to finish, and blocker names what kept it.
-bool FinishOrUndo(const RunContents& run, RunBlocker* blocker)
-{
-    // Said placed, a temporary of the last file's name is one the user made since.
-    const bool allIn =
-        run.placed || (run.placing && !run.files.empty() && !Exists(TemporaryPathOf(run.files.back().path)));
-    if (allIn)
-    {
-        bool removed = true;
-        for (const RecordedFile& file : run.files)
-            if (file.placement == Placement::SetAside)
-                removed &= Noted(RemoveIfFile(SetAsidePathOf(file.path)), SetAsidePathOf(file.path), blocker);
-        return removed;
-    }
-    std::vector<CString> temporaries;
-    for (const RecordedFile& file : run.files)
-        if (TemporaryIsTheRuns(file))
-            temporaries.push_back(TemporaryPathOf(file.path));
-    bool whole = true;
-    for (auto file = run.files.rbegin(); run.placing && file != run.files.rend(); ++file)
-        whole &= PutRecordedBack(*file, blocker);
-    if (!whole)
-        return false;
-    // The last file's temporary goes last, as the run's own undoing does.
-    bool removed = true;
-    for (std::size_t i = 0; i + 1 < temporaries.size(); i++)
-        removed &= Noted(RemoveFile(temporaries[i]), temporaries[i], blocker);
-    return removed && (temporaries.empty() || Noted(RemoveFile(temporaries.back()), temporaries.back(), blocker));
-}
-
-// The run whose record is at, whichever project it wrote: the record names files of its own folder
-// alone. A file of that name that is not a record, or one a run still holds, is left alone. What kept
-// the run from being put right is in the blocker it gives.
-RunBlocker RecoverRun(const CString& at)
-{
-    RunBlocker blocker;
-    CRunRecord record;
-    RunContents run;
-    if (record.Open(at) != CRunRecord::Opened::Held || !record.Read(&run))
-        return blocker;
-    if (FinishOrUndo(run, &blocker))
-        Noted(record.Remove(), at, &blocker);
-    return blocker;
+    if (blocker.path.IsEmpty())
+        return at + " is in the way; an interrupted run it records is put right at the next Save or opening";
+    const CString run = "an interrupted run that " + at + " records cannot be put right";
+    if (IsHeldFileError(blocker.code))
+        return run + " while another program holds " + blocker.path +
+               "; closing that program lets the run be put right at the next Save or opening";
+    return run + ", as the folder cannot be written (" + SystemErrorText(blocker.code) + ")";
 }
 
 // Another program's run in the folder is most often a neighbour's save, over in a moment: it is waited
@@ -595,7 +313,8 @@ CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunBlocker*
 {
     for (int pauses = 0;; pauses++)
     {
-        *blocker = RecoverRun(at);
+        *blocker = RunBlocker();
+        RecoverInterruptedRun(FolderOf(at), blocker);
         const CRunRecord::Opened opened = record.Create(at);
         if (opened != CRunRecord::Opened::Busy || pauses == kPausesForAnotherRun)
             return opened;
@@ -630,6 +349,39 @@ bool BeginRecord(CRunRecord& record, const char* path, CString* error)
     return false;
 }
 
+bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run, CString* error)
+{
+    for (const CPlacing& placing : placings)
+        if (!placing.CheckNames(error))
+            return false;
+    for (const CPlacing& placing : placings)
+        if (!placing.WriteTemporary(record, run, error))
+            return false;
+    for (const CPlacing& placing : placings)
+        if (!placing.PutInPlace(record, run, error))
+            return false;
+    // The one point after which the run is finished rather than undone.
+    if (record.Note(RunStep::Placed, CString(), &run))
+        return true;
+    *error = RecordError(run.files.front().path);
+    return false;
+}
+
+// Finishes the run once placed, else undoes it, as a recovery would; while a file cannot be put right, the
+// record stays for the next recovery.
+void PutRight(CRunRecord& record, RunContents& run, CString* error)
+{
+    try
+    {
+        if (FinishOrUndo(record, run, error))
+            record.Remove();
+    }
+    catch (const std::bad_alloc&)
+    {
+        // Every step is in the record: the next recovery finishes what was left.
+    }
+}
+
 }  // namespace
 
 CString TemporaryPathOf(const char* path) { return CString(path) + ".tmp"; }
@@ -640,25 +392,25 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
 {
     if (files.empty())
         return true;
-    std::vector<CPlacing> placings;
     CRunRecord record;
+    RunContents run;
     try
     {
+        // A run cut off in the folder is put right first, and another program's run is waited for.
         if (!BeginRecord(record, files.front().path, error))
             return false;
-        placings.reserve(files.size());
+        // Listed before any file is touched: no step of the run then asks for memory to be told of.
+        run.files.reserve(files.size());
         for (const NewFileContents& file : files)
-            placings.emplace_back(file, placings.size() + 1 == files.size());
-        if (PlaceAll(placings, record, error))
+            run.files.emplace_back(file.path).existed = Exists(file.path);
+        std::vector<CPlacing> placings;
+        placings.reserve(files.size());
+        for (std::size_t i = 0; i < files.size(); i++)
+            placings.emplace_back(run.files[i], files[i].produce);
+        if (PlaceAll(placings, record, run, error))
         {
-            // Unsaid, the last temporary gone still tells a recovery that the run is all in.
-            record.MarkPlaced();
             // An old file another program holds stays named in the record, for the next run to remove.
-            bool settled = true;
-            for (CPlacing& placing : placings)
-                settled &= placing.Settle();
-            if (settled)
-                record.Remove();
+            PutRight(record, run, nullptr);
             return true;
         }
     }
@@ -666,19 +418,8 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
     {
         *error = "not enough memory";
     }
-    if (PutAllBack(placings, error))
-        record.Remove();
+    PutRight(record, run, error);
     return false;
-}
-
-void RecoverFilesTogether(const std::vector<CString>& paths)
-{
-    std::vector<CString> records;
-    for (const CString& path : paths)
-        if (!IsOneOf(RecordPathOf(path), records))
-            records.push_back(RecordPathOf(path));
-    for (const CString& at : records)
-        RecoverRun(at);
 }
 
 bool ReplaceFileInPieces(const char* path, const ContentsSource& produce, CString* error)

@@ -38,26 +38,19 @@ struct NewFileContents
 };
 
 // Replaces all the files or none: every new contents is written beside its
-// file first, and only then are they put in place, each old file but the
-// last's set aside until the last is in. When one cannot be written or put in
-// place, each file already replaced gets its old contents back, nothing is
-// left beside the files, and error says what failed as ReplaceFileInPieces
-// does; an old file that cannot go back waits aside, said in error, until the
-// next RecoverFilesTogether. The files lie in one folder. Before anything is written the run makes its
-// record (RunRecord.h), held while it runs: another program's run in the same
-// folder is waited for about two seconds, then refused. A group whose temporary
-// or set-aside name is taken is refused, naming the file in the way, and so is
-// one whose folder holds a run cut off that cannot be put right, naming the
-// file another program holds or saying that the folder cannot be written.
+// file first, and only then are they put in place, each old file set aside
+// until the last is in. When one cannot be written or put in place, each file
+// already replaced gets its old contents back, nothing is left beside the
+// files, and error says what failed as ReplaceFileInPieces does; an old file
+// that cannot go back waits aside, said in error, until the next recovery. The
+// files lie in one folder: a run cut off there before is put right first
+// (RunRepair.h). Before anything is written the run makes its record
+// (RunRecord.h), held while it runs: another program's run in the same folder
+// is waited for about two seconds, then refused. A group whose temporary or
+// set-aside name is taken is refused, naming the file in the way, and so is one
+// whose folder holds a run cut off that cannot be put right, naming the file
+// another program holds or saying that the folder cannot be written.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
-
-// Makes whole a run whose replacing was cut off, from its record alone, in
-// each folder of paths: a run cut off before its last file went in is undone,
-// one after it is finished, and then its temporaries, set-aside files and
-// record go; while one of them cannot be removed the record stays for the
-// next recovery. A record of a run still going, or a file of that name that
-// is not a record, is left alone, and so is every file no record names.
-void RecoverFilesTogether(const std::vector<CString>& paths);
 
 // A source that gives size bytes at data, which must outlive it.
 ContentsSource ContentsOf(const char* data, std::size_t size);

@@ -39,6 +39,8 @@ unsigned long LastSystemError() { return GetLastError(); }
 
 void RestoreSystemError(unsigned long code) { SetLastError(code); }
 
+bool IsHeldFileError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+
 #else
 
 CString SystemErrorText(unsigned long code)
@@ -51,5 +53,7 @@ CString LastSystemErrorText() { return SystemErrorText(static_cast<unsigned long
 unsigned long LastSystemError() { return static_cast<unsigned long>(errno); }
 
 void RestoreSystemError(unsigned long code) { errno = static_cast<int>(code); }
+
+bool IsHeldFileError(unsigned long code) { return code == EBUSY || code == ETXTBSY; }
 
 #endif

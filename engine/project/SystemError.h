@@ -16,3 +16,6 @@ CString LastSystemErrorText();
 // again after calls that may have changed it.
 unsigned long LastSystemError();
 void RestoreSystemError(unsigned long code);
+
+// Whether the error says that another program holds the file open, so that it cannot be moved or removed.
+bool IsHeldFileError(unsigned long code);

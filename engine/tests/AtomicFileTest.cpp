@@ -2,11 +2,10 @@
 // file stays, and no failure is ever worded as the system's "Success". A group of files is replaced
 // whole or not at all.
 #include "project/AtomicFile.h"
-#include "project/DiskSteps.h"
-#include "project/FileFlush.h"
-#include "project/FileWrite.h"
 #include "project/RunRecord.h"
+#include "project/RunRepair.h"
 #include "project/SystemError.h"
+#include "StandInDisk.h"
 #include "TestFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +13,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,45 +25,22 @@
 namespace
 {
 
-// The writer's steps on the disk, as a test program stands in for them.
-enum class Step
+DiskFaults Filling(long long room, Full full)
 {
-    Any,
-    Write,   // a piece of a temporary
-    Move,    // a set-aside, a temporary going in, an old file going back
-    Remove,  // a temporary, a set-aside or the record going
-    Record,  // a line of the record
-};
+    DiskFaults faults;
+    faults.room = room;
+    faults.full = full;
+    return faults;
+}
 
-// Stops the writer, as a kill would, at the count-th step of its kind; unwinding only closes its files.
-struct Killed
+// The disk stopping the writer, as a kill would, at the count-th step of its kind.
+DiskFaults KillingAt(Step step, int count)
 {
-};
-
-// What the stand-in disk does to the writer's steps, for the length of one test.
-struct DiskFaults
-{
-    Step killAt = Step::Any;
-    int killCount = 0;              // 0: no kill
-    int movesDone = 0;              // the moves so far, which the faults below count
-    int doneButFails = 0;           // this move is done and then called failed, as Wine does on a drive going away
-    int goneAfter = 0;              // from the move after this one the drive is gone: every step fails; 0: never
-    int kills = 0;                  // the steps of the kind counted so far
-    std::string held;               // the name of a file another program holds open: it cannot be removed
-    bool readOnly = false;          // the folder cannot be written: every move and removal is refused
-    bool recordRefused = false;     // the record's lines are refused, as a drive that cannot be written refuses it
-    std::function<void()> onPause;  // what another program does while the writer waits for its run to end
-    int pauses = 0;                 // the writer's pauses so far
-} g_faults;
-
-class CDiskFaults
-{
-public:
-    explicit CDiskFaults(const DiskFaults& faults) { g_faults = faults; }
-    ~CDiskFaults() { g_faults = DiskFaults(); }
-    CDiskFaults(const CDiskFaults&) = delete;
-    CDiskFaults& operator=(const CDiskFaults&) = delete;
-};
+    DiskFaults faults;
+    faults.killAt = step;
+    faults.killCount = count;
+    return faults;
+}
 
 // The disk with name held by another program.
 DiskFaults Holding(const char* name)
@@ -74,75 +50,22 @@ DiskFaults Holding(const char* name)
     return faults;
 }
 
-void SetSystemError(int posix, unsigned long windows)
-{
-    errno = posix;
-#ifdef _WIN32
-    SetLastError(windows);
-#else
-    (void)windows;
-#endif
-}
-
-// The system's error for a file or folder that cannot be written.
+// The system's error for a folder that cannot be written, and for a write the drive refuses.
 unsigned long AccessDenied()
 {
 #ifdef _WIN32
-    return 5;  // ERROR_ACCESS_DENIED
+    return ERROR_ACCESS_DENIED;
 #else
     return EACCES;
 #endif
 }
 
-// False, with the system's error set, when the folder cannot be written.
-bool Writable()
+unsigned long WriteFault()
 {
-    if (!g_faults.readOnly)
-        return true;
-    SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
-    return false;
-}
-
-// Counts a step and kills the writer there when asked; false when the drive is gone.
-bool TakeStep(Step step)
-{
-    if (g_faults.killCount > 0 && (g_faults.killAt == Step::Any || g_faults.killAt == step) &&
-        ++g_faults.kills == g_faults.killCount)
-        throw Killed();
-    if (g_faults.goneAfter == 0 || g_faults.movesDone <= g_faults.goneAfter)
-        return true;
-    SetSystemError(ENOENT, 3 /* ERROR_PATH_NOT_FOUND */);
-    return false;
-}
-
-// Bytes the stand-in disk still takes; negative: as many as the real disk takes.
-long long g_room = -1;
-// How the stand-in's write fails once the room is used up.
-enum class Full
-{
-    ShortWithNoError,  // as Wine's writes do: fewer bytes, no system error (its C library says EINVAL)
-    WithError,         // the system's own disk-full error
-} g_full = Full::ShortWithNoError;
-
-// A disk with g_room bytes left, for the length of one test.
-class FullDisk
-{
-public:
-    FullDisk(long long room, Full full)
-    {
-        g_room = room;
-        g_full = full;
-    }
-    ~FullDisk() { g_room = -1; }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-};
-
-void SetDiskFullError()
-{
-    errno = ENOSPC;
 #ifdef _WIN32
-    SetLastError(ERROR_DISK_FULL);
+    return ERROR_WRITE_FAULT;
+#else
+    return EIO;
 #endif
 }
 
@@ -176,76 +99,6 @@ protected:
 
 }  // namespace
 
-bool MoveFileOver(const char* from, const char* to)
-{
-    const int move = ++g_faults.movesDone;
-    if (!Writable() || !TakeStep(Step::Move))
-        return false;
-#ifdef _WIN32
-    const bool moved = MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != FALSE;
-#else
-    const bool moved = std::rename(from, to) == 0;
-#endif
-    if (!moved || move != g_faults.doneButFails)
-        return moved;
-    SetSystemError(ENOMEM, 8 /* ERROR_NOT_ENOUGH_MEMORY */);
-    return false;
-}
-
-bool RemoveFile(const char* path)
-{
-    const std::string name = path;
-    const std::string& held = g_faults.held;
-    if (!held.empty() && name.size() > held.size() && name.compare(name.size() - held.size(), held.size(), held) == 0)
-    {
-        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
-        return false;
-    }
-    return Writable() && TakeStep(Step::Remove) && std::remove(path) == 0;
-}
-
-bool AppendToRecord(std::FILE* record, const char* text)
-{
-    if (g_faults.recordRefused)
-    {
-        SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
-        return false;
-    }
-    if (!TakeStep(Step::Record))
-        return false;
-    const std::size_t size = std::strlen(text);
-    return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
-}
-
-// No time passes: what the other program does meanwhile is done at once.
-void PauseForAnotherRun()
-{
-    g_faults.pauses++;
-    if (g_faults.onPause)
-        g_faults.onPause();
-}
-
-// Stands in for the writer's call to the disk; without a FullDisk it is the disk.
-std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
-{
-    if (!TakeStep(Step::Write))
-        return 0;
-    if (g_room < 0)
-        return std::fwrite(data, 1, size, file);
-    const std::size_t fits = std::min<std::size_t>(size, static_cast<std::size_t>(g_room));
-    const std::size_t written = std::fwrite(data, 1, fits, file);
-    g_room -= static_cast<long long>(written);
-    if (written == size)
-        return written;
-    if (g_full == Full::WithError)
-        SetDiskFullError();
-#ifdef _WIN32
-    else
-        errno = EINVAL;
-#endif
-    return written;
-}
-
 TEST_F(AtomicFileTest, AFullDiskNamesTheFileSaysSoAndKeepsTheOldFile)
 {
     const std::string text(3000, 'x');
@@ -255,7 +108,7 @@ TEST_F(AtomicFileTest, AFullDiskNamesTheFileSaysSoAndKeepsTheOldFile)
             SCOPED_TRACE("room " + std::to_string(room));
             CString error;
             SetEarlierError();
-            FullDisk disk(room, full);
+            CStandInDisk disk(Filling(room, full));
             ExpectFullDiskFailure(ReplaceFileContents(m_path.c_str(), text.data(), text.size(), &error), error);
         }
 }
@@ -271,7 +124,7 @@ TEST_F(AtomicFileTest, AFullDiskInTheMiddleOfABigFileIsNamedTheSameWay)
         return true;
     };
     CString error;
-    FullDisk disk(static_cast<long long>(kPieceBlockSize) * 2 + 5, Full::ShortWithNoError);
+    CStandInDisk disk(Filling(static_cast<long long>(kPieceBlockSize) * 2 + 5, Full::ShortWithNoError));
     ExpectFullDiskFailure(ReplaceFileInPieces(m_path.c_str(), produce, &error), error);
 }
 
@@ -384,7 +237,7 @@ TEST_F(FileGroupTest, TheDiskFillingAtAnyFileLeavesEveryFileAsItWasAndNamesIt)
         SCOPED_TRACE(m_names[i]);
         CString error;
         {
-            FullDisk disk(before + 10, Full::ShortWithNoError);
+            CStandInDisk disk(Filling(before + 10, Full::ShortWithNoError));
             EXPECT_FALSE(Replace(&error));
         }
         EXPECT_EQ("cannot write " + PathOf(i) + " while replacing it: the disk is full", std::string(error));
@@ -441,6 +294,21 @@ const std::vector<KilledAt> kKillPoints = {
     {"removing the temporaries of a failed group", {"h=old h", "c=old c", "d=old d", "c.tmp=new c"}, false},
 };
 
+// What a run stopped as a kill would stop it did on the disk.
+struct KilledRun
+{
+    bool killed = false;
+    std::vector<std::string> done;  // the stand-in disk's steps, "<kind> <name>"
+};
+
+bool EndsWithAny(const std::string& name, std::initializer_list<const char*> ends)
+{
+    for (const char* end : ends)
+        if (name.size() > std::strlen(end) && name.compare(name.size() - std::strlen(end), std::strlen(end), end) == 0)
+            return true;
+    return false;
+}
+
 class RecoveryTest : public ::testing::Test
 {
 protected:
@@ -454,14 +322,8 @@ protected:
             ASSERT_TRUE(m_folder.Write(file.substr(0, equals), file.substr(equals + 1)));
         }
     }
-    void Recover() const { RecoverFilesTogether(Paths({"h", "c", "d"})); }
-    std::vector<CString> Paths(const std::vector<std::string>& names) const
-    {
-        std::vector<CString> paths;
-        for (const std::string& name : names)
-            paths.push_back(m_folder.Path(name).c_str());
-        return paths;
-    }
+    // What opening a project in the folder does first.
+    void Recover() const { RecoverInterruptedRun(m_folder.Path().c_str()); }
     // Each named file replaced by "<age> <name>", together.
     bool Replace(const std::vector<std::string>& names, const std::string& age, CString* error) const
     {
@@ -473,13 +335,10 @@ protected:
             files.push_back({m_folder.Path(names[i]).c_str(), ContentsOf(texts[i].data(), texts[i].size())});
         return ReplaceFilesTogether(files, error);
     }
-    // Replace, stopped as a kill would stop it; false when it ran to its end first.
-    bool ReplaceKilled(const std::vector<std::string>& names, const std::string& age, Step step, int count) const
+    // Replace on a disk with those faults, stopped as a kill would stop it.
+    KilledRun ReplaceOn(const DiskFaults& faults, const std::vector<std::string>& names, const std::string& age) const
     {
-        DiskFaults kill;
-        kill.killAt = step;
-        kill.killCount = count;
-        CDiskFaults faults(kill);
+        CStandInDisk disk(faults);
         CString error;
         try
         {
@@ -487,17 +346,34 @@ protected:
         }
         catch (const Killed&)
         {
-            return true;
         }
-        return false;
+        return {disk.Stopped(), disk.Done()};
+    }
+    // Replace, stopped at the count-th step of its kind; false when it ran to its end first.
+    bool ReplaceKilled(const std::vector<std::string>& names, const std::string& age, Step step, int count) const
+    {
+        return ReplaceOn(KillingAt(step, count), names, age).killed;
+    }
+    // The opening's recovery stopped at its count-th step; false when it ran to its end first.
+    bool RecoverKilled(int count) const
+    {
+        CStandInDisk disk(KillingAt(Step::Any, count));
+        try
+        {
+            Recover();
+        }
+        catch (const Killed&)
+        {
+        }
+        return disk.Stopped();
     }
     // h, c and d replaced with the drive gone after a move, one move done but called failed; the error.
     std::string ReplaceWithDriveGone(int doneButFails, int goneAfter) const
     {
-        DiskFaults gone;
-        gone.doneButFails = doneButFails;
-        gone.goneAfter = goneAfter;
-        CDiskFaults faults(gone);
+        DiskFaults faults;
+        faults.doneButFails = doneButFails;
+        faults.goneAfter = goneAfter;
+        CStandInDisk disk(faults);
         CString error;
         EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
         return std::string(error);
@@ -519,43 +395,104 @@ protected:
         std::sort(entries.begin(), entries.end());
         return entries;
     }
-};
-
-}  // namespace
-
-// Before, a set-aside file went back only where its file was missing: killed after the first file was
-// in, the next open kept the new header beside the old sources. A kill at each step of a run, then an
-// opening, then the run again: one generation, nothing of the run left, the user's files untouched.
-TEST_F(RecoveryTest, AGroupCutOffAtAnyPointIsMadeAllOldOrAllNew)
-{
-    const std::vector<std::string> users = {"d.tmo=the user's", "h.old=the user's", "x.tmp=the user's"};
-    const std::vector<std::string> names = {"h", "c", "d"};
-    for (int step = 1;; step++)
+    // The user's own file at each name of the run's that is free and that the run never made a file at,
+    // as a user could make after the kill.
+    std::vector<std::string> MakeLaterFiles(const std::vector<std::string>& done) const
     {
-        SCOPED_TRACE("killed at step " + std::to_string(step));
-        Reset();
-        Plant({"h=old h", "c=old c"});
-        Plant(users);
-        if (!ReplaceKilled(names, "new", Step::Any, step))
-            break;
-        Recover();
-        std::vector<std::string> entries = Entries();
+        const std::set<std::string> made = NamesMade(done);
+        std::vector<std::string> later;
+        for (const char* name : {"h.tmp", "c.tmp", "d.tmp", "h.tmo", "c.tmo", "d.tmo"})
+            if (!made.count(name) && !std::filesystem::exists(m_folder.Path(name)))
+                later.push_back(std::string(name) + "=the user's later " + name);
+        Plant(later);
+        return later;
+    }
+    // h, c and the new d all old or all new beside the user's files byte for byte, and what no line of the
+    // record proves the run's, as the kill left it.
+    void ExpectOneGeneration(std::vector<std::string> expected, const std::vector<std::string>& unrecorded) const
+    {
+        const std::vector<std::string> entries = Entries();
         const bool allNew = std::find(entries.begin(), entries.end(), "d=new d") != entries.end();
-        std::vector<std::string> expected = users;
-        expected.insert(expected.end(), {"c=" + std::string(allNew ? "new c" : "old c"),
-                                         "h=" + std::string(allNew ? "new h" : "old h")});
+        const std::string age = allNew ? "new" : "old";
+        expected.insert(expected.end(), {"c=" + age + " c", "h=" + age + " h"});
         if (allNew)
             expected.push_back("d=new d");
+        for (const std::string& name : unrecorded)
+            expected.push_back(name + "=");
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(expected, entries);
-
+    }
+    // The next Generate: refused while a name the kill left or the user made is in the way, and once the
+    // user has moved those, all the newer generation, the user's planted files untouched.
+    void ExpectTheNextRunWhole(const std::vector<std::string>& users, const std::vector<std::string>& inTheWay) const
+    {
         CString error;
-        EXPECT_TRUE(Replace(names, "newer", &error)) << error;
-        expected = users;
+        const auto blocks = [this](const std::string& entry)
+        {
+            const std::string name = entry.substr(0, entry.find('='));
+            return EndsWithAny(name, {".tmp"}) ||
+                   (EndsWithAny(name, {".tmo"}) &&
+                    std::filesystem::exists(m_folder.Path(name.substr(0, name.size() - 4))));
+        };
+        if (std::any_of(inTheWay.begin(), inTheWay.end(), blocks))
+        {
+            EXPECT_FALSE(Replace({"h", "c", "d"}, "newer", &error));
+            EXPECT_NE(std::string::npos, std::string(error).find(" is in the way")) << error;
+        }
+        for (const std::string& name : inTheWay)
+            std::filesystem::remove(m_folder.Path(name.substr(0, name.find('='))));
+        EXPECT_TRUE(Replace({"h", "c", "d"}, "newer", &error)) << error;
+        std::vector<std::string> expected = users;
         expected.insert(expected.end(), {"c=newer c", "d=newer d", "h=newer h"});
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(expected, Entries());
     }
+    // A run of h, c and the new d on a disk with those faults, killed at each of its steps, its opening's
+    // recovery killed at each of its own, then the opening again and the next Generate.
+    void KillEachStepThenOpen(DiskFaults faults) const
+    {
+        const std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
+        for (faults.killCount = 1;; faults.killCount++)
+            for (int recoveryKill = 0;; recoveryKill++)
+            {
+                SCOPED_TRACE("run killed at step " + std::to_string(faults.killCount) + ", its recovery at step " +
+                             std::to_string(recoveryKill));
+                Reset();
+                Plant({"h=old h", "c=old c"});
+                Plant(users);
+                const KilledRun run = ReplaceOn(faults, {"h", "c", "d"}, "new");
+                if (!run.killed)
+                    return;
+                const std::vector<std::string> later = MakeLaterFiles(run.done);
+                if (recoveryKill > 0 && !RecoverKilled(recoveryKill))
+                    break;
+                Recover();
+                std::vector<std::string> kept = users;
+                kept.insert(kept.end(), later.begin(), later.end());
+                const std::vector<std::string> unrecorded = UnrecordedNames(run.done);
+                ExpectOneGeneration(kept, unrecorded);
+                std::vector<std::string> inTheWay = later;
+                for (const std::string& name : unrecorded)
+                    if (EndsWithAny(name, {".tmp", ".tmo"}))
+                        inTheWay.push_back(name);
+                ExpectTheNextRunWhole(users, inTheWay);
+            }
+    }
+};
+
+}  // namespace
+
+// Before, a run was taken as finished when its last temporary was gone, and a file of a run's name that a
+// user made after a kill was moved or removed. A kill at each step of a run and then at each step of the
+// opening's own recovery, then an opening and a Generate: one generation, the user's files byte for byte.
+TEST_F(RecoveryTest, AGroupCutOffAtAnyPointIsMadeAllOldOrAllNew) { KillEachStepThenOpen(DiskFaults()); }
+
+// The same for a run whose last file is refused: a kill at each step of its own undoing.
+TEST_F(RecoveryTest, AFailedGroupsOwnUndoingCutOffAtAnyStepIsMadeAllOld)
+{
+    DiskFaults faults;
+    faults.refusedMove = 5;  // d going in, after h and c went aside and in
+    KillEachStepThenOpen(faults);
 }
 
 // Before, any temporary of a group's names made the next opening put every set-aside back: the user's
@@ -626,35 +563,53 @@ TEST_F(RecoveryTest, ADriveGoneBetweenTwoRenamesIsUndoneWhenItComesBack)
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
 }
 
-// Before, the last file's move failing with the drive gone was said to leave the old files to be put
-// back, when a move called failed may be done all the same and the next opening then finds the run all in.
-TEST_F(RecoveryTest, ALastFileThatMayBeInIsNotSaidToBePutBack)
+// Before, the last file's move failing with the drive gone was said to make the files all new at the next
+// opening if it went in: a run is now finished only once its record says so, and undone otherwise.
+TEST_F(RecoveryTest, ALastFileThatMayBeInIsUndoneAndSaidToBePutBack)
 {
     Plant({"h=old h", "c=old c", "d=old d"});
-    // h and c go aside and in (1-4), then the drive is gone as d goes in.
-    const std::string words = ReplaceWithDriveGone(0, 4);
-    EXPECT_EQ(std::string::npos, words.find("the old files are put back")) << words;
-    EXPECT_NE(
-        std::string::npos,
-        words.find("; at the next Save or opening the files are made all old, or all new if the last one went in"))
-        << words;
+    // h, c and d go aside and h and c in (1-5), then the drive is gone as d goes in.
+    const std::string words = ReplaceWithDriveGone(0, 5);
+    EXPECT_EQ(0u, words.find("cannot replace " + m_folder.Path("d") + ": ")) << words;
+    EXPECT_NE(std::string::npos, words.find("; the old files are put back at the next Save or opening")) << words;
+    EXPECT_EQ(std::string::npos, words.find("all new")) << words;
     Recover();
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
 }
 
+// Before, a run whose "placed" could not be written went on as finished: the record's line is the one
+// point at which a run is all in, so without it the run is undone and says why.
+TEST_F(RecoveryTest, AGroupWhosePlacedLineCannotBeWrittenIsUndone)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults faults;
+    faults.refusedLine = "placed";
+    faults.doneButFails = 5;  // the new d goes in, and the system calls its move failed
+    CString error;
+    {
+        CStandInDisk disk(faults);
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+    }
+    EXPECT_EQ(0u, std::string(error).find("cannot write " + m_folder.Path("h") + " while replacing it: cannot write " +
+                                          m_folder.Path("replacing.tmr") + ": "))
+        << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+}
+
 // Before, two programs replacing the same files at once were told of the system's errors, as "Sharing
-// violation", and not of each other; then, that the other wrote the same files when it wrote its own.
+// violation", and not of each other; then, that the other wrote the same files whatever it wrote.
 TEST_F(RecoveryTest, AnotherProgramsRunInTheFolderIsNamedAndLeftAlone)
 {
     Plant({"h=old h", "c=old c"});
     CRunRecord other;
     ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_folder.Path("h").c_str())));
-    ASSERT_TRUE(other.Name({{Placement::SetAside, m_folder.Path("x").c_str()}}));
+    RunContents run;
+    ASSERT_TRUE(other.Note(RunStep::Old, m_folder.Path("x").c_str(), &run));
     CString error;
     {
-        CDiskFaults faults({});
+        CStandInDisk disk;
         EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-        EXPECT_LT(0, g_faults.pauses) << "refused only after a wait";
+        EXPECT_LT(0, disk.Pauses()) << "refused only after a wait";
     }
     EXPECT_EQ("cannot replace " + m_folder.Path("h") +
                   ": another program is saving files in this folder; try again when it is done",
@@ -677,20 +632,21 @@ TEST_F(RecoveryTest, AnotherProgramsRunThatEndsWhileTheRunWaitsLetsItGoOn)
     {
         DiskFaults ends;
         ends.onPause = [&other] { EXPECT_TRUE(other->Remove()); };
-        CDiskFaults faults(ends);
+        CStandInDisk disk(ends);
         EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
-        EXPECT_EQ(1, g_faults.pauses);
+        EXPECT_EQ(1, disk.Pauses());
     }
     EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
 
     // Killed meanwhile, its record stays behind unheld: it is put right, and the run goes on.
     other = std::make_unique<CRunRecord>();
     ASSERT_EQ(CRunRecord::Opened::Held, other->Create(at));
-    ASSERT_TRUE(other->Name({{Placement::New, m_folder.Path("x").c_str()}}));
+    RunContents run;
+    ASSERT_TRUE(other->Note(RunStep::New, m_folder.Path("x").c_str(), &run));
     {
         DiskFaults killed;
         killed.onPause = [&other] { other.reset(); };
-        CDiskFaults faults(killed);
+        CStandInDisk disk(killed);
         EXPECT_TRUE(Replace({"h", "c"}, "newer", &error)) << error;
     }
     EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
@@ -704,7 +660,7 @@ TEST_F(RecoveryTest, ARunCutOffThatAHeldFileKeepsNamesThatFileUntilItIsFree)
     ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 2)) << "killed after the first set-aside";
     CString error;
     {
-        CDiskFaults faults(Holding("c.tmp"));
+        CStandInDisk disk(Holding("c.tmp"));
         EXPECT_FALSE(Replace({"p"}, "new", &error));
     }
     EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
@@ -726,7 +682,7 @@ TEST_F(RecoveryTest, ARunCutOffInAFolderThatCannotBeWrittenSaysSo)
     const std::vector<std::string> killed = Entries();
     DiskFaults readOnly;
     readOnly.readOnly = true;
-    CDiskFaults faults(readOnly);
+    CStandInDisk disk(readOnly);
     CString error;
     EXPECT_FALSE(Replace({"p"}, "new", &error));
     EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
@@ -742,12 +698,12 @@ TEST_F(RecoveryTest, ARecordThatCannotBeMadeGivesTheSystemsOwnReason)
 {
     Plant({"h=old h"});
     DiskFaults refused;
-    refused.recordRefused = true;
-    CDiskFaults faults(refused);
+    refused.refusedLine = "files being replaced together";
+    CStandInDisk disk(refused);
     CString error;
     EXPECT_FALSE(Replace({"h"}, "new", &error));
     EXPECT_EQ("cannot write " + m_folder.Path("h") + " while replacing it: cannot create " +
-                  m_folder.Path("replacing.tmr") + ": " + std::string(SystemErrorText(AccessDenied())),
+                  m_folder.Path("replacing.tmr") + ": " + std::string(SystemErrorText(WriteFault())),
               std::string(error));
     EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
 }
@@ -764,14 +720,13 @@ TEST_F(RecoveryTest, TheUsersCopiesAndAnOldFileAFailureNamedAreKept)
               Entries())
         << "no record of a run names c.tmo";
 
-    const std::string header(300, 'h'), source(500, 'c');
+    // Each old file goes aside as its new one goes in: c's is taken, and replacing c is refused.
     CString error;
-    EXPECT_TRUE(ReplaceFilesTogether({{m_folder.Path("h").c_str(), ContentsOf(header.data(), header.size())},
-                                      {m_folder.Path("c").c_str(), ContentsOf(source.data(), source.size())}},
-                                     &error))
-        << error;
-    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c.tmo=old c", "c=" + source, "d.tmo=old d", "d=new d",
-                                        "h.old=the user's", "h=" + header}),
+    EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+    EXPECT_NE(std::string::npos, std::string(error).find(m_folder.Path("c.tmo") + " is in the way")) << error;
+    EXPECT_TRUE(Replace({"h"}, "new", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c.old=the user's", "c.tmo=old c", "c=old c", "d.tmo=old d", "d=new d",
+                                        "h.old=the user's", "h=new h"}),
               Entries());
 }
 
@@ -840,7 +795,7 @@ TEST_F(RecoveryTest, AFileOfTheRunThatIsHeldIsRemovedByTheNextRun)
     Plant({"h=old h", "c=old c"});
     CString error;
     {
-        CDiskFaults faults(Holding("h.tmo"));
+        CStandInDisk disk(Holding("h.tmo"));
         EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
     }
     EXPECT_TRUE(Replace({"h", "c"}, "newer", &error)) << error;
@@ -849,7 +804,7 @@ TEST_F(RecoveryTest, AFileOfTheRunThatIsHeldIsRemovedByTheNextRun)
     Plant({"d=old d"});
     ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "newest", Step::Move, 4)) << "killed after the second file went in";
     {
-        CDiskFaults faults(Holding("c.tmp"));
+        CStandInDisk disk(Holding("c.tmp"));
         Recover();
     }
     EXPECT_TRUE(Replace({"h", "c", "d"}, "newest", &error)) << error;
@@ -866,4 +821,98 @@ TEST_F(RecoveryTest, ARunSaidPlacedIsFinishedWhateverTheUserMadeSince)
     Plant({"d.tmp=the user's"});
     Recover();
     EXPECT_EQ((std::vector<std::string>{"c=new c", "d.tmp=the user's", "d=new d", "h=new h"}), Entries());
+}
+
+namespace
+{
+
+// A project's three generated files, the header and the source there before, the demo new.
+class UserAfterKillTest : public RecoveryTest
+{
+protected:
+    const std::vector<std::string> m_names = {"sensor_api.h", "sensor_api.c", "sensor_api_demo.c"};
+
+    void SetUp() override { Plant({"sensor_api.h=old h", "sensor_api.c=old c"}); }
+    void Generate(Step step, int count) const { ASSERT_TRUE(ReplaceKilled(m_names, "new", step, count)); }
+    static std::vector<std::string> Sorted(std::vector<std::string> entries)
+    {
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+    // The old header and source beside the user's files, and nothing of the run.
+    void ExpectAllOldBeside(const std::vector<std::string>& users) const
+    {
+        std::vector<std::string> expected = users;
+        expected.insert(expected.end(), {"sensor_api.c=old c", "sensor_api.h=old h"});
+        EXPECT_EQ(Sorted(expected), Entries());
+    }
+};
+
+}  // namespace
+
+// Before, the record named every file before the run touched it: a temporary the user saved after the
+// kill under one of the run's names was deleted at the next opening.
+TEST_F(UserAfterKillTest, ATemporaryTheUserSavesAfterAKillWhileTheFirstIsWrittenIsKept)
+{
+    Generate(Step::Write, 1);
+    Plant({"sensor_api.c.tmp=the user's c", "sensor_api_demo.c.tmp=the user's demo"});
+    Recover();
+    ExpectAllOldBeside({"sensor_api.c.tmp=the user's c", "sensor_api_demo.c.tmp=the user's demo"});
+}
+
+// Before, killed after the second move, a sensor_api.c.tmo the user made was moved over sensor_api.c, and
+// the run's sensor_api.c.tmp was left to refuse every later Generate. Here the set-aside's name was the
+// run's, reserved empty: what the user writes into it stays theirs, and the next Generate names it.
+TEST_F(UserAfterKillTest, ASetAsideTheUserWritesAfterAKillIsLeftAndNamedAndTheRunsTemporaryGoes)
+{
+    Generate(Step::Move, 3);
+    ASSERT_TRUE(std::filesystem::exists(m_folder.Path("sensor_api.c.tmo")));
+    Plant({"sensor_api.c.tmo=the user's c", "sensor_api_demo.c.tmo=the user's demo"});
+    Recover();
+    ExpectAllOldBeside({"sensor_api.c.tmo=the user's c", "sensor_api_demo.c.tmo=the user's demo"});
+    CString error;
+    EXPECT_FALSE(Replace(m_names, "newer", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("sensor_api.c") + ": " + m_folder.Path("sensor_api.c.tmo") +
+                  " is in the way; moving it elsewhere lets the files be written",
+              std::string(error));
+}
+
+// Before, a run whose last temporary was gone was taken as finished: killed after sensor_api.h went aside
+// (and after it went in), the user deleting the temporaries lost its old contents, or left it new
+// beside the old source. The editor opening a missing header makes it empty; the old one comes back.
+TEST_F(UserAfterKillTest, DeletingTheTemporariesAfterAKillLosesNoOldFile)
+{
+    for (const int move : {2, 3})
+        for (const bool onlyTheLast : {false, true})
+            for (const bool madeEmpty : {false, true})
+            {
+                SCOPED_TRACE("killed at move " + std::to_string(move) + (onlyTheLast ? ", the last deleted" : "") +
+                             (madeEmpty ? ", the header made empty" : ""));
+                Reset();
+                SetUp();
+                Generate(Step::Move, move);
+                for (const std::string& name : m_names)
+                    if (!onlyTheLast || name == m_names.back())
+                        std::filesystem::remove(m_folder.Path(name + ".tmp"));
+                if (madeEmpty && !std::filesystem::exists(m_folder.Path("sensor_api.h")))
+                    Plant({"sensor_api.h="});
+                Recover();
+                ExpectAllOldBeside({});
+            }
+}
+
+// One folder, one record: it is found from the folder alone, given with its separator or without.
+TEST_F(RecoveryTest, TheRunCutOffInAFolderIsFoundFromTheFolderAlone)
+{
+    for (const bool separator : {true, false})
+    {
+        Reset();
+        Plant({"h=old h"});
+        ASSERT_TRUE(ReplaceKilled({"h"}, "new", Step::Move, 2));
+        std::string folder = (std::filesystem::path(m_folder.Path()) / "").string();
+        if (!separator)
+            folder.pop_back();
+        RecoverInterruptedRun(folder.c_str());
+        EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
+    }
 }

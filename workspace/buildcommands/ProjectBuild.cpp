@@ -117,12 +117,7 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     CString strError;
     bool bWritten = false;
     RunWork(CString("Writing the generated files of ") + m_project.name + "...",
-            [&]
-            {
-                // A Generate cut off before is finished or undone first: its record may name files not written now.
-                codegen::RecoverProjectFiles(m_project, CString());
-                bWritten = ReplaceFilesTogether(files, &strError);
-            });
+            [&] { bWritten = ReplaceFilesTogether(files, &strError); });
     if (bWritten)
         return TRUE;
     Report("Error: nothing was generated: " + std::string((LPCTSTR)strError));

@@ -5,6 +5,7 @@
 
 #include "WorkspaceRes.h"
 #include "model/FixedText.h"
+#include "project/RunRecord.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -27,6 +28,16 @@ std::set<std::string> EntriesUnder(const std::string& folder)
 }
 
 bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// The record a run of the writer left when it was killed after those steps, each of a file of the folder.
+void LeaveRecord(const CTestFolder& folder, const std::vector<std::pair<RunStep, std::string>>& steps)
+{
+    CRunRecord record;
+    RunContents run;
+    ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathIn(folder.Path().c_str())));
+    for (const auto& [step, strName] : steps)
+        ASSERT_TRUE(record.Note(step, folder.Path(strName).c_str(), &run));
+}
 
 class ProjectFolderTest : public DesignerFrameTest
 {
@@ -93,8 +104,10 @@ TEST_F(ProjectFolderTest, APathMadeFromANameThatLeavesTheFolderIsRefusedAndNothi
     CopyFixedText(m_pFrame->m_projects[0]->name, "chat");
 }
 
-// Killed during a save, the atomic writer leaves "<file>.tmp" beside the file and its record naming it.
-// Only what a record names goes: before, every "<file>.tmp" of the project's names went, the user's too.
+// Killed while writing a save, the atomic writer leaves "<file>.tmp" beside the file, the set-aside name
+// it reserved and its record naming them. Only what a record proves the run's goes: before, every
+// "<file>.tmp" of the project's names went, the user's too. An opening puts it right, and so does the
+// next write into the folder.
 TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndSaveAndNoOthers)
 {
     const std::string strPath = ExampleNamed(m_folder, "chat");
@@ -104,8 +117,8 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
     const auto plant = [&](const std::string& strSaved)
     {
         ASSERT_TRUE(m_folder.Write(strSaved + ".tmp", "half of a file"));
-        ASSERT_TRUE(
-            m_folder.Write("replacing.tmr", "files being replaced together\nover " + m_folder.Path(strSaved) + "\n"));
+        ASSERT_TRUE(m_folder.Write(strSaved + ".tmo", ""));
+        LeaveRecord(m_folder, {{RunStep::Old, strSaved}});
     };
     for (const std::string& strFile : others)
         ASSERT_TRUE(m_folder.Write(strFile, "the user's"));
@@ -113,9 +126,14 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
     m_pFrame->ReadSolutionFile(strPath.c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     EXPECT_FALSE(Exists(m_folder.Path("chat.kvs.tmp"))) << "stays after the open";
+    EXPECT_FALSE(Exists(m_folder.Path("chat.kvs.tmo"))) << "stays after the open";
 
+    ASSERT_TRUE(m_folder.Write("chat_api_demo.c", "old demo"));
     plant("chat_api_demo.c");
+    // A design changed since it was read: saving it writes into the folder.
+    m_pFrame->m_projects[0]->libraryType = 1 - m_pFrame->m_projects[0]->libraryType;
     RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ("old demo", m_folder.Read("chat_api_demo.c"));
     EXPECT_FALSE(Exists(m_folder.Path("chat_api_demo.c.tmp"))) << "stays after the save";
     EXPECT_FALSE(Exists(m_folder.Path("replacing.tmr")));
     for (const std::string& strFile : others)
@@ -124,20 +142,25 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
 }
 
 // Killed after its header went in, Generate leaves the new header, its old one set aside, the old
-// sources, their temporaries and its record: the next open puts the old header back, so that no header of
-// one design stands beside sources of another. Copies the user keeps as "<file>.old" are not the designer's.
+// sources with their temporaries and reserved set-asides, and its record: the next open puts the old
+// header back, so that no header of one design stands beside sources of another. Copies the user keeps as
+// "<file>.old" are not the designer's.
 TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersOldCopiesAreKept)
 {
-    const std::string strRecord = "files being replaced together\naside " + m_folder.Path("chat_api.h") + "\naside " +
-                                  m_folder.Path("chat_api.c") + "\nover " + m_folder.Path("chat_api_demo.c") +
-                                  "\nplacing\n";
     const std::vector<std::pair<std::string, std::string>> killed = {
-        {"chat_api.h", "new header"},     {"chat_api.h.tmo", "old header"},     {"chat_api.c", "old source"},
-        {"chat_api.c.tmp", "new source"}, {"chat_api_demo.c", "old demo"},      {"chat_api_demo.c.tmp", "new demo"},
-        {"Makefile", "the user's rules"}, {"Makefile.old", "the user's older"}, {"chat_api.c.old", "the user's"},
-        {"chat_api.h.old", "the user's"}, {"replacing.tmr", strRecord}};
+        {"chat_api.h", "new header"},     {"chat_api.h.tmo", "old header"},
+        {"chat_api.c", "old source"},     {"chat_api.c.tmo", ""},
+        {"chat_api.c.tmp", "new source"}, {"chat_api_demo.c", "old demo"},
+        {"chat_api_demo.c.tmo", ""},      {"chat_api_demo.c.tmp", "new demo"},
+        {"Makefile", "the user's rules"}, {"Makefile.old", "the user's older"},
+        {"chat_api.c.old", "the user's"}, {"chat_api.h.old", "the user's"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
+    LeaveRecord(m_folder, {{RunStep::Old, "chat_api.h"},
+                           {RunStep::Old, "chat_api.c"},
+                           {RunStep::Old, "chat_api_demo.c"},
+                           {RunStep::Aside, "chat_api.h"},
+                           {RunStep::In, "chat_api.h"}});
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     RunCommand(ID_PROJECT_SAVE_ALL);
@@ -145,25 +168,28 @@ TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersO
     EXPECT_EQ("old header", m_folder.Read("chat_api.h"));
     EXPECT_EQ("old source", m_folder.Read("chat_api.c"));
     EXPECT_EQ("old demo", m_folder.Read("chat_api_demo.c"));
-    for (const char* pszLeft : {"chat_api.h.tmo", "chat_api.c.tmp", "chat_api_demo.c.tmp", "replacing.tmr"})
+    for (const char* pszLeft : {"chat_api.h.tmo", "chat_api.c.tmp", "chat_api.c.tmo", "chat_api_demo.c.tmp",
+                                "chat_api_demo.c.tmo", "replacing.tmr"})
         EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
     for (const char* pszUsers : {"Makefile", "Makefile.old", "chat_api.c.old", "chat_api.h.old"})
         EXPECT_NE(std::string::npos, m_folder.Read(pszUsers).find("the user's")) << pszUsers;
 }
 
-// Before, the record of another project's run cut off in the same folder, or one written while the
-// folder was reached by another drive letter, was never acted on: every Generate of chat was refused.
+// Before, the record of another project's run cut off in the same folder was never acted on: every
+// Generate of chat was refused.
 TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNextOpen)
 {
-    const std::string strRecord = "files being replaced together\naside Z:\\moved\\sensor_api.h\nover " +
-                                  m_folder.Path("sensor_api.c") + "\nplacing\n";
     const std::vector<std::pair<std::string, std::string>> killed = {{"sensor_api.h", "new header"},
                                                                      {"sensor_api.h.tmo", "old header"},
                                                                      {"sensor_api.c", "old source"},
-                                                                     {"sensor_api.c.tmp", "new source"},
-                                                                     {"replacing.tmr", strRecord}};
+                                                                     {"sensor_api.c.tmo", ""},
+                                                                     {"sensor_api.c.tmp", "new source"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
+    LeaveRecord(m_folder, {{RunStep::Old, "sensor_api.h"},
+                           {RunStep::Old, "sensor_api.c"},
+                           {RunStep::Aside, "sensor_api.h"},
+                           {RunStep::In, "sensor_api.h"}});
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     Select(ProjectItem("chat"));
@@ -172,7 +198,7 @@ TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNext
     EXPECT_EQ(-1, Output().Find("Error")) << (LPCTSTR)Output();
     EXPECT_EQ("old header", m_folder.Read("sensor_api.h"));
     EXPECT_EQ("old source", m_folder.Read("sensor_api.c"));
-    for (const char* pszLeft : {"sensor_api.h.tmo", "sensor_api.c.tmp", "replacing.tmr"})
+    for (const char* pszLeft : {"sensor_api.h.tmo", "sensor_api.c.tmp", "sensor_api.c.tmo", "replacing.tmr"})
         EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
 }
 

@@ -1,6 +1,7 @@
 // The generator tool of the build writes all of a design's files or none.
 #include "ProjectFolder.h"
 #include "TestFolder.h"
+#include "project/RunRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -31,20 +32,27 @@ TEST(GenerateTool, AFileThatCannotBeReplacedLeavesEveryFileOfTheRunBefore)
         << "nothing left beside the files";
 }
 
-// Killed after its header went in, a run leaves the old header set aside beside the sources'
-// temporaries, and its record: the next run puts it back before it begins, rather than refusing to set
-// it aside again.
+// Killed after its header went in, a run leaves the old header set aside, the source's temporary and its
+// reserved set-aside, and its record: the next run puts the header back before it begins, rather than
+// refusing to set it aside again.
 TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
 {
     CTestFolder folder("generate_tool_killed");
-    const std::string record = "files being replaced together\naside " + folder.Path("chat_api.h") + "\nover " +
-                               folder.Path("chat_api.c") + "\nplacing\n";
     for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{{"chat_api.h", "new header"},
                                                                                      {"chat_api.h.tmo", "old header"},
                                                                                      {"chat_api.c", "old source"},
-                                                                                     {"chat_api.c.tmp", "new so"},
-                                                                                     {"replacing.tmr", record}})
+                                                                                     {"chat_api.c.tmo", ""},
+                                                                                     {"chat_api.c.tmp", "new so"}})
         ASSERT_TRUE(folder.Write(name, text));
+    {
+        const CString header = folder.Path("chat_api.h").c_str(), source = folder.Path("chat_api.c").c_str();
+        CRunRecord record;
+        RunContents run;
+        ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathOf(header)));
+        for (const auto& [step, path] : std::vector<std::pair<RunStep, CString>>{
+                 {RunStep::Old, header}, {RunStep::Old, source}, {RunStep::Aside, header}, {RunStep::In, header}})
+            ASSERT_TRUE(record.Note(step, path, &run));
+    }
     std::string output;
     EXPECT_EQ(0, codegen::testing::RunCommand(std::string(KESTOVA_GENERATE_TOOL) + " " + KESTOVA_SOURCE_DIR +
                                                   "/program/example/chat.kvs " + folder.Path(),

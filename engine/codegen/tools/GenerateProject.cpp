@@ -42,14 +42,8 @@ int Generate(const char* projectPath, const std::string& folder, const char* nam
         {codegen::MakefileName(), &makefile},
         {codegen::DiagramFileName(projectName), &diagram}};
     std::vector<NewFileContents> files;
-    std::vector<CString> paths;
     for (const auto& [fileName, text] : texts)
-    {
-        paths.push_back((folder + fileName).c_str());
-        files.push_back({paths.back(), ContentsOf(text->data(), text->size())});
-    }
-    // A run killed while its files went in is undone or finished first.
-    RecoverFilesTogether(paths);
+        files.push_back({(folder + fileName).c_str(), ContentsOf(text->data(), text->size())});
     CString failure;
     if (ReplaceFilesTogether(files, &failure))
         return 0;

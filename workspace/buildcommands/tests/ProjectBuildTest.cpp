@@ -3,11 +3,12 @@
 
 #include "Generator.h"
 #include "ProjectBuild.h"
+#include "StandInDisk.h"
 #include "StubTools.h"
 #include "TestFolder.h"
-#include "project/FileWrite.h"
 #include "project/ProjectFile.h"
 #include "project/RunRecord.h"
+#include "project/RunRepair.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -121,34 +122,41 @@ protected:
     CString WriteStubTools() const { return ::WriteStubTools(m_strFolder); }
 };
 
-// Bytes the stand-in disk still takes; negative: as many as the real disk takes.
-long long g_room = -1;
-// Pieces written while no long work ran, the window waiting for them.
-int g_nWritesOutsideWork = 0;
-bool g_bInWork = false;
+// The stand-in disk with room bytes left: a full disk writes short and gives no error, as Wine's does.
+std::unique_ptr<CStandInDisk> NearlyFullDisk(long long room)
+{
+    DiskFaults faults;
+    faults.room = room;
+    return std::make_unique<CStandInDisk>(faults);
+}
 
 // Long work as the designer runs it, told apart from the window's own time.
 class CWorkRunner : public IWorkRunner
 {
 public:
-    std::vector<CString> m_steps;
-    void Run(const CString& strStep, const std::function<void()>& work) override
+    bool m_bInWork = false;
+    void Run(const CString&, const std::function<void()>& work) override
     {
-        m_steps.push_back(strStep);
-        g_bInWork = true;
+        m_bInWork = true;
         work();
-        g_bInWork = false;
+        m_bInWork = false;
     }
 };
 
-// A disk with room bytes left, for as long as it lives.
-class CNearlyFullDisk
+// The disk, counting the pieces written while no long work ran and the window waited for them.
+class CWorkWatchingDisk : public CStandInDisk
 {
 public:
-    explicit CNearlyFullDisk(long long room) { g_room = room; }
-    ~CNearlyFullDisk() { g_room = -1; }
-    CNearlyFullDisk(const CNearlyFullDisk&) = delete;
-    CNearlyFullDisk& operator=(const CNearlyFullDisk&) = delete;
+    explicit CWorkWatchingDisk(const CWorkRunner& runner) : m_runner(runner) {}
+    std::size_t Write(std::FILE* file, const void* data, std::size_t size) override
+    {
+        m_nOutsideWork += m_runner.m_bInWork ? 0 : 1;
+        return CStandInDisk::Write(file, data, size);
+    }
+    int m_nOutsideWork = 0;
+
+private:
+    const CWorkRunner& m_runner;
 };
 
 // Another program holding the file open without sharing it: it cannot be moved or replaced.
@@ -235,23 +243,11 @@ protected:
 
 }  // namespace
 
-// Stands in for the writer's call to the disk: a full disk writes short and gives no error, as Wine's does.
-std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
-{
-    g_nWritesOutsideWork += g_bInWork ? 0 : 1;
-    if (g_room < 0)
-        return std::fwrite(data, 1, size, file);
-    const std::size_t written = std::fwrite(data, 1, std::min<std::size_t>(size, std::size_t(g_room)), file);
-    g_room -= static_cast<long long>(written);
-    return written;
-}
-
 TEST_F(GenerateAllOrNoneTest, WithTheEditorsClosedAFullDiskOrAHeldFileAtAnyFileGeneratesNothingAndSaysWhy)
 {
     const CFakeEditors closed;
     ExpectEachFailureGeneratesNothing(
-        closed, [](std::size_t, long long nBefore) { return std::make_unique<CNearlyFullDisk>(nBefore + 10); },
-        "cannot write ");
+        closed, [](std::size_t, long long nBefore) { return NearlyFullDisk(nBefore + 10); }, "cannot write ");
     ExpectEachFailureGeneratesNothing(
         closed, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
         "cannot replace ");
@@ -268,8 +264,7 @@ TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAnd
     CFakeEditors editors;
     editors.m_open[m_paths[1]] = "old text in the editor";
     ExpectEachFailureGeneratesNothing(
-        editors, [](std::size_t, long long nBefore) { return std::make_unique<CNearlyFullDisk>(nBefore + 10); },
-        "cannot write ");
+        editors, [](std::size_t, long long nBefore) { return NearlyFullDisk(nBefore + 10); }, "cannot write ");
     ExpectEachFailureGeneratesNothing(
         editors, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
         "cannot replace ");
@@ -311,10 +306,12 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
     const CString strRecord = RecordPathOf(m_paths[0]);
     const CString strAside = m_paths[0] + ".tmo";
     {
-        CRunRecord killed;  // left as a kill after the first file went in leaves it
+        // Left as a kill after the header went in leaves it.
+        CRunRecord killed;
+        RunContents run;
         ASSERT_EQ(CRunRecord::Opened::Held, killed.Create(strRecord));
-        ASSERT_TRUE(killed.Name({{Placement::SetAside, m_paths[0]}}));
-        ASSERT_TRUE(killed.MarkPlacing());
+        for (const RunStep step : {RunStep::Old, RunStep::Aside, RunStep::In})
+            ASSERT_TRUE(killed.Note(step, m_paths[0], &run));
     }
     WriteAll(strAside, "old " + std::string((LPCTSTR)m_paths[0]));
     WriteAll(m_paths[0], "the run's new header");
@@ -339,20 +336,70 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
         3, std::distance(std::filesystem::directory_iterator(m_folder.Path()), std::filesystem::directory_iterator()));
 }
 
+// A Generate killed at any step of writing its files, then the project opened again: the files are all of
+// one generation, what the kill left that no record proves the run's is named by the next Generate, and
+// once the user has moved it the next Generate writes them all.
+TEST_F(GenerateAllOrNoneTest, AGenerateKilledAtAnyStepIsOneGenerationAtTheNextOpening)
+{
+    for (int step = 1;; step++)
+    {
+        SCOPED_TRACE("killed at step " + std::to_string(step));
+        for (const CString& strPath : m_paths)
+            WriteAll(strPath, "old " + std::string((LPCTSTR)strPath));
+        DiskFaults faults;
+        faults.killCount = step;
+        std::vector<std::string> done;
+        {
+            CStandInDisk disk(faults);
+            CFakeEditors closed;
+            try
+            {
+                OutputOf(closed);
+            }
+            catch (const Killed&)
+            {
+            }
+            if (!disk.Stopped())
+                break;
+            done = disk.Done();
+        }
+        RecoverInterruptedRun(m_strFolder);
+        std::size_t nNew = 0;
+        for (std::size_t i = 0; i < m_paths.size(); i++)
+            nNew += ReadAll(m_paths[i]) == *m_texts[i];
+        EXPECT_TRUE(nNew == 0 || nNew == m_paths.size()) << nNew << " of the files are new";
+        const std::vector<std::string> left = UnrecordedNames(done);
+        EXPECT_EQ(m_paths.size() + left.size(),
+                  std::size_t(std::distance(std::filesystem::directory_iterator(m_folder.Path()),
+                                            std::filesystem::directory_iterator())))
+            << "nothing but what no record proves the run's is left beside the files";
+        CFakeEditors closed;
+        if (!left.empty())
+        {
+            EXPECT_NE(std::string::npos, OutputOf(closed).back().find(left.front() + " is in the way"));
+            for (const std::string& name : left)
+                std::filesystem::remove(m_folder.Path(name));
+        }
+        EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(closed));
+        for (std::size_t i = 0; i < m_paths.size(); i++)
+            EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
+    }
+}
+
 // Before, the generated files and the runtime were written while the window waited: a wait for another
 // program's run in the folder froze it.
 TEST_F(ProjectBuildTest, GenerateWritesItsFilesAsLongWorkSoTheWindowAnswersMeanwhile)
 {
     m_project.targetPlatform = 1;
     CWorkRunner runner;
+    CWorkWatchingDisk disk(runner);
     CProjectBuild build(m_project, m_editors, m_output, &runner);
-    g_nWritesOutsideWork = 0;
     build.GenerateCode();
     build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
     EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!", "Start Generating...",
                                         "Successfully Generated!"}),
               m_output.m_lines);
-    EXPECT_EQ(0, g_nWritesOutsideWork);
+    EXPECT_EQ(0, disk.m_nOutsideWork);
     EXPECT_FALSE(ReadAll(PathOf("Make.rules")).empty());
 }
 

@@ -1,0 +1,170 @@
+// StandInDisk.cpp: the disk the atomic writer's tests put in place of the system's.
+#include "StandInDisk.h"
+
+#include "project/FileFlush.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace
+{
+
+void SetSystemError(int posix, unsigned long windows)
+{
+    errno = posix;
+#ifdef _WIN32
+    SetLastError(windows);
+#else
+    (void)windows;
+#endif
+}
+
+// False, with the system's error set, when the folder cannot be written.
+bool Writable(const DiskFaults& faults)
+{
+    if (!faults.readOnly)
+        return true;
+    SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+    return false;
+}
+
+bool EndsWith(const std::string& text, const std::string& end)
+{
+    return !end.empty() && text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+}  // namespace
+
+std::string NameIn(const char* path)
+{
+    const std::string text = path;
+    const std::size_t slash = text.find_last_of("\\/");
+    return slash == std::string::npos ? text : text.substr(slash + 1);
+}
+
+CStandInDisk::CStandInDisk(const DiskFaults& faults) : m_faults(faults) {}
+
+bool CStandInDisk::TakeStep(Step step)
+{
+    if (m_faults.killCount > 0 && (m_faults.killAt == Step::Any || m_faults.killAt == step) &&
+        ++m_steps == m_faults.killCount)
+    {
+        m_stopped = true;
+        throw Killed();
+    }
+    if (m_faults.goneAfter == 0 || m_moves <= m_faults.goneAfter)
+        return true;
+    SetSystemError(ENOENT, 3 /* ERROR_PATH_NOT_FOUND */);
+    return false;
+}
+
+std::FILE* CStandInDisk::CreateNew(const char* path)
+{
+    if (!TakeStep(Step::Create))
+        return nullptr;
+    std::FILE* file = SystemDiskSteps().CreateNew(path);
+    if (file)
+        m_done.push_back("create " + NameIn(path));
+    return file;
+}
+
+std::size_t CStandInDisk::Write(std::FILE* file, const void* data, std::size_t size)
+{
+    if (!TakeStep(Step::Write))
+        return 0;
+    if (m_faults.room < 0)
+        return std::fwrite(data, 1, size, file);
+    const std::size_t fits = std::min<std::size_t>(size, static_cast<std::size_t>(m_faults.room));
+    const std::size_t written = std::fwrite(data, 1, fits, file);
+    m_faults.room -= static_cast<long long>(written);
+    if (written == size)
+        return written;
+    if (m_faults.full == Full::WithError)
+        SetSystemError(ENOSPC, 112 /* ERROR_DISK_FULL */);
+#ifdef _WIN32
+    else
+        errno = EINVAL;
+#endif
+    return written;
+}
+
+bool CStandInDisk::MoveOver(const char* from, const char* to)
+{
+    const int move = ++m_moves;
+    if (!Writable(m_faults) || !TakeStep(Step::Move))
+        return false;
+    if (move == m_faults.refusedMove)
+    {
+        SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+        return false;
+    }
+    const bool moved = SystemDiskSteps().MoveOver(from, to);
+    if (moved)
+        m_done.push_back("move " + NameIn(to));
+    if (!moved || move != m_faults.doneButFails)
+        return moved;
+    SetSystemError(ENOMEM, 8 /* ERROR_NOT_ENOUGH_MEMORY */);
+    return false;
+}
+
+bool CStandInDisk::Remove(const char* path)
+{
+    if (EndsWith(path, m_faults.held))
+    {
+        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
+        return false;
+    }
+    if (!Writable(m_faults) || !TakeStep(Step::Remove) || std::remove(path) != 0)
+        return false;
+    m_done.push_back("remove " + NameIn(path));
+    return true;
+}
+
+bool CStandInDisk::Append(std::FILE* record, const char* text)
+{
+    if (!TakeStep(Step::Record))
+        return false;
+    if (!m_faults.refusedLine.empty() &&
+        std::strncmp(text, m_faults.refusedLine.c_str(), m_faults.refusedLine.size()) == 0)
+    {
+        SetSystemError(EIO, 29 /* ERROR_WRITE_FAULT */);
+        return false;
+    }
+    const std::size_t size = std::strlen(text);
+    if (std::fwrite(text, 1, size, record) != size || !FlushToDisk(record))
+        return false;
+    m_done.push_back("record " + std::string(text, size - (size > 0 && text[size - 1] == '\n')));
+    return true;
+}
+
+std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done)
+{
+    std::vector<std::string> names;
+    for (const std::string& step : done)
+        if (step.rfind("record ", 0) == 0)
+            names.clear();
+        else if (step.rfind("create ", 0) == 0)
+            names.push_back(step.substr(7));
+    return names;
+}
+
+std::set<std::string> NamesMade(const std::vector<std::string>& done)
+{
+    std::set<std::string> names;
+    for (const std::string& step : done)
+        if (step.rfind("create ", 0) == 0 || step.rfind("move ", 0) == 0)
+            names.insert(step.substr(step.find(' ') + 1));
+    return names;
+}
+
+void CStandInDisk::Pause()
+{
+    m_pauses++;
+    if (m_faults.onPause)
+        m_faults.onPause();
+}

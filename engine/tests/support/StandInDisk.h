@@ -1,0 +1,92 @@
+// StandInDisk.h: the disk the atomic writer's tests put in place of the system's: it takes every step of the
+// writer and of its recovery, and can stop them at any one as a kill would, fill up, go away, or hold a file.
+//
+// Classes: Killed, DiskFaults, CStandInDisk.
+#pragma once
+
+#include "project/DiskSteps.h"
+
+#include <set>
+#include <functional>
+#include <string>
+#include <vector>
+
+// The writer's steps on the disk, as the stand-in counts them.
+enum class Step
+{
+    Any,
+    Create,  // a temporary or a reserved name made
+    Write,   // a piece of a temporary
+    Move,    // a set-aside, a temporary going in, an old file going back
+    Remove,  // a temporary, a set-aside or the record going
+    Record,  // a line of the record
+};
+
+// Thrown where the writer is stopped as a kill would stop it; unwinding only closes its files.
+struct Killed
+{
+};
+
+// How a write fails once the room is used up.
+enum class Full
+{
+    ShortWithNoError,  // as Wine's writes do: fewer bytes, no system error (its C library says EINVAL)
+    WithError,         // the system's own disk-full error
+};
+
+struct DiskFaults
+{
+    Step killAt = Step::Any;
+    int killCount = 0;              // the writer is stopped at the killCount-th step of that kind; 0: never
+    int doneButFails = 0;           // this move is done and then called failed, as Wine does on a drive going away
+    int goneAfter = 0;              // from the move after this one the drive is gone: every step fails; 0: never
+    int refusedMove = 0;            // this move is refused, as over a file another program holds; 0: none
+    std::string refusedLine;        // a line of the record that begins so cannot be written
+    std::string held;               // the name of a file another program holds open: it cannot be removed
+    bool readOnly = false;          // the folder cannot be written: every move and removal is refused
+    std::function<void()> onPause;  // what another program does while the writer waits for its run to end
+    long long room = -1;            // bytes the disk still takes; negative: as many as the real disk takes
+    Full full = Full::ShortWithNoError;
+};
+
+// In use for as long as it lives. Without faults it is the system's disk.
+class CStandInDisk : public IDiskSteps
+{
+public:
+    explicit CStandInDisk(const DiskFaults& faults = DiskFaults());
+
+    std::FILE* CreateNew(const char* path) override;
+    std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
+    bool MoveOver(const char* from, const char* to) override;
+    bool Remove(const char* path) override;
+    bool Append(std::FILE* record, const char* text) override;
+    // No time passes: what another program does meanwhile is done at once.
+    void Pause() override;
+
+    // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
+    // "remove", "record"; writes are not told.
+    const std::vector<std::string>& Done() const { return m_done; }
+    // Whether the writer was stopped.
+    bool Stopped() const { return m_stopped; }
+    // How often the writer waited for another program's run.
+    int Pauses() const { return m_pauses; }
+
+private:
+    bool TakeStep(Step step);
+
+    DiskFaults m_faults;
+    int m_moves = 0;  // the moves so far, which the faults count
+    int m_steps = 0;  // the steps of the kind killAt so far
+    bool m_stopped = false;
+    int m_pauses = 0;
+    std::vector<std::string> m_done;
+    CDiskStepsInUse m_inUse{*this};
+};
+
+// The name of a file in path.
+std::string NameIn(const char* path);
+// The names a run made, in done, after its last line of record: no line proves them its own, so a kill
+// there leaves them for the user, and the next run names them as in the way.
+std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done);
+// Every name a run made a file at, in done.
+std::set<std::string> NamesMade(const std::vector<std::string>& done);
