@@ -236,7 +236,7 @@ public:
             *error = WriteError(path, SystemError("cannot create", m_file.temporary));
             return false;
         }
-        const CString reserved = m_file.existed ? m_file.setAside : m_file.path;
+        const char* reserved = m_file.existed ? m_file.setAside : m_file.path;
         std::unique_ptr<std::FILE, FileCloser> reservation(CreateNewFile(reserved));
         if (!reservation || std::fclose(reservation.release()) != 0)
         {
@@ -245,7 +245,7 @@ public:
             RemoveFile(m_file.temporary);
             return false;
         }
-        if (!record.Note(m_file.existed ? RunStep::Old : RunStep::New, path, &run))
+        if (!record.Note(m_file.existed ? RunStep::Old : RunStep::New, m_file.path, &run))
         {
             *error = RecordError(path);
             return false;
