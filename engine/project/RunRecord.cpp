@@ -35,8 +35,9 @@ struct StepWord
     RunStep step;
     const char* word;
 };
-const StepWord kStepWords[] = {{RunStep::Old, "old"}, {RunStep::New, "new"},   {RunStep::Aside, "aside"},
-                               {RunStep::In, "in"},   {RunStep::Done, "done"}, {RunStep::Placed, kPlaced}};
+const StepWord kStepWords[] = {{RunStep::Old, "old"},     {RunStep::New, "new"},   {RunStep::Aside, "aside"},
+                               {RunStep::In, "in"},       {RunStep::Done, "done"}, {RunStep::Dropped, "dropped"},
+                               {RunStep::Placed, kPlaced}};
 
 const char* WordOf(RunStep step)
 {
@@ -240,6 +241,8 @@ bool RunContents::Take(RunStep step, const CString& path)
         return file && file->reserved && (file->aside || !file->existed) && !file->in && (file->in = true);
     case RunStep::Done:
         return file && file->reserved && (file->done = true);
+    case RunStep::Dropped:
+        return file && file->reserved && !file->in && (file->dropped = true);
     case RunStep::Placed:
         break;
     }

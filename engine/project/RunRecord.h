@@ -11,8 +11,9 @@
 //   aside NAME    moved NAME over its NAME.tmo                NAME.tmo holds the old contents
 //   in NAME       moved NAME.tmp over NAME                    NAME.tmp is gone; a file of that name is not the run's
 //   placed        had every file in                           the one commit point of the run
-//   done NAME     put NAME right, at a recovery that could    nothing of NAME is left for the run to touch
+//   done NAME     put NAME right, at a recovery that could    NAME and its NAME.tmo are no longer the run's
 //                 not finish every file
+//   dropped NAME  removed NAME.tmp, at such a recovery        a NAME.tmp is no longer the run's
 //
 // What recovery does, by the record alone, file by file (a file whose step the system called failed is
 // acted on as the disk then shows it):
@@ -55,6 +56,7 @@ enum class RunStep
     In,
     Placed,
     Done,
+    Dropped,
 };
 
 // What the record proves of one file of its run.
@@ -69,7 +71,8 @@ struct RecordedFile
     bool existed = false;   // an old file stood at path: the reserved name is setAside, else path itself
     bool aside = false;     // the old file was moved over setAside
     bool in = false;        // the temporary was moved over path
-    bool done = false;      // put right: nothing of it is left to touch
+    bool done = false;      // put right at path: the file there is no longer the run's to touch
+    bool dropped = false;   // the temporary was removed: a file of that name is not the run's
 };
 
 // What a record says of its run.

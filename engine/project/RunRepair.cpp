@@ -17,9 +17,11 @@ struct StepFailure
     unsigned long code = 0;
 };
 
-// False, with the system's error of the step that failed on path.
+// False, with the system's error of the step that failed on path; a file's first failure is the one told.
 bool Failed(const CString& path, StepFailure* failure)
 {
+    if (!failure->path.IsEmpty())
+        return false;
     failure->code = LastSystemError();
     failure->why = SystemErrorText(failure->code);
     failure->path = path;
@@ -57,22 +59,38 @@ bool PutBack(const RecordedFile& file, StepFailure* failure, bool* oldWaits)
     return MoveBackFailed(file, failure);
 }
 
-// Each file of a run that did not commit as it was before the run. A designer before these records named
-// its files before it touched them: only a file it said it set aside gets its old contents back, and
-// neither a file it called new nor an old one's set-aside name is touched otherwise.
-bool Undo(const RecordedFile& file, bool legacy, StepFailure* failure, bool* oldWaits)
+// Each file of a run that did not commit as it was before the run, the file and its temporary each marked
+// once they are no longer the run's. A designer before these records named its files before it touched
+// them: only a file it said it set aside gets its old contents back, and neither a file it called new nor
+// an old one's set-aside name is touched otherwise.
+bool Undo(RecordedFile& file, bool legacy, StepFailure* failure, bool* oldWaits)
 {
-    if (legacy         ? file.aside && !PutBack(file, failure, oldWaits)
-        : file.existed ? !PutBack(file, failure, oldWaits)
-                       : !RemoveIfFile(file.path, failure))
-        return false;
-    return file.in || RemoveIfFile(file.temporary, failure);
+    if (!file.done)
+        file.done = legacy         ? !file.aside || PutBack(file, failure, oldWaits)
+                    : file.existed ? PutBack(file, failure, oldWaits)
+                                   : RemoveIfFile(file.path, failure);
+    if (!file.in && !file.dropped)
+        file.dropped = RemoveIfFile(file.temporary, failure);
+    return file.done && (file.in || file.dropped);
 }
 
 // The run committed: the old contents go.
-bool Settle(const RecordedFile& file, StepFailure* failure)
+bool Settle(RecordedFile& file, StepFailure* failure)
 {
-    return !file.existed || RemoveIfFile(file.setAside, failure);
+    file.done = file.done || !file.existed || RemoveIfFile(file.setAside, failure);
+    return file.done;
+}
+
+// A record that stays says what is no longer the run's, so that no later recovery touches it again.
+void NoteWhatIsRight(CRunRecord& record, RunContents& run)
+{
+    for (const RecordedFile& file : run.files)
+    {
+        if (file.done)
+            record.Note(RunStep::Done, file.path, &run);
+        if (file.dropped)
+            record.Note(RunStep::Dropped, file.path, &run);
+    }
 }
 
 }  // namespace
@@ -82,15 +100,12 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error, RunBlock
     bool whole = true, anyWaits = false;
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
-        if (file->done || !file->reserved)
+        if (!file->reserved)
             continue;
         StepFailure failure;
         bool oldWaits = false;
         if (run.placed ? Settle(*file, &failure) : Undo(*file, run.legacy, &failure, &oldWaits))
-        {
-            file->done = true;
             continue;
-        }
         if (whole && blocker)
             *blocker = {failure.path, failure.code};
         whole = false;
@@ -101,10 +116,8 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error, RunBlock
     }
     if (anyWaits && error)
         *error += "; the old files are put back at the next Save or opening";
-    // Only a record that stays needs to say which files are no longer the run's.
-    for (const RecordedFile& file : run.files)
-        if (!whole && file.done)
-            record.Note(RunStep::Done, file.path, &run);
+    if (!whole)
+        NoteWhatIsRight(record, run);
     return whole;
 }
 

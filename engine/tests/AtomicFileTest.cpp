@@ -916,3 +916,21 @@ TEST_F(RecoveryTest, TheRunCutOffInAFolderIsFoundFromTheFolderAlone)
         EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
     }
 }
+
+// Before, a failed run whose record a held temporary kept had the next run remove the files it had put
+// right once more: a file the user wrote since at a new file's name was deleted with no word.
+TEST_F(RecoveryTest, AFileTheUserWritesAfterAFailedRunWhoseRecordStayedIsKept)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults faults = Holding("d.tmp");
+    faults.refusedMove = 5;  // the new d going in: its temporary stays, held
+    CString error;
+    {
+        CStandInDisk disk(faults);
+        EXPECT_FALSE(Replace({"h", "c", "d"}, "new", &error));
+    }
+    ASSERT_TRUE(std::filesystem::exists(m_folder.Path("replacing.tmr"))) << "kept for the held temporary";
+    Plant({"d=the user's d"});
+    EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=the user's d", "h=newer h"}), Entries());
+}
