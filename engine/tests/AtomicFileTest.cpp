@@ -934,3 +934,21 @@ TEST_F(RecoveryTest, AFileTheUserWritesAfterAFailedRunWhoseRecordStayedIsKept)
     EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=the user's d", "h=newer h"}), Entries());
 }
+
+// A line a kill cut off tells of no step, and the next line goes in its place rather than after it,
+// where the two would read as one line naming no file and the record would stand in the way for good.
+TEST_F(RecoveryTest, ALineAKillCutOffIsCutAwayBeforeTheNextLine)
+{
+    Plant({"h=old h"});
+    ASSERT_TRUE(ReplaceKilled({"h"}, "new", Step::Move, 2)) << "killed as h went in, after it went aside";
+    const std::string record = m_folder.Read("replacing.tmr");
+    ASSERT_TRUE(m_folder.Write("replacing.tmr", record + "in"));
+    {
+        CStandInDisk disk(Holding("h.tmp"));
+        Recover();
+    }
+    EXPECT_EQ(record + "done h\n", m_folder.Read("replacing.tmr"));
+    CString error;
+    EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
+    EXPECT_EQ(std::vector<std::string>{"h=newer h"}, Entries());
+}
