@@ -57,10 +57,19 @@ void CMainFrame::CreateProject(const CNewProject& dialog)
     const int nCreated = ::SHCreateDirectoryEx(nullptr, project.folder, nullptr);
     if (nCreated != ERROR_SUCCESS && nCreated != ERROR_ALREADY_EXISTS)
         return ShowError("the folder " + project.folder + " cannot be created!");
-    if (!WriteProjectFile(project, strPath, &strError))
-        return ShowError(strError);
+    // As long work: another program's run in the folder is waited for while the window answers.
+    bool bWritten = false, bCopied = false;
     std::string error;
-    if (!codegen::CopyRuntimeLibrary((LPCTSTR)CKTSyntaxEditCtrl::GetModuleFolder(), (LPCTSTR)project.folder, error))
+    const std::string programFolder((LPCTSTR)CKTSyntaxEditCtrl::GetModuleFolder());
+    RunLongWork("Making " + strPath + "...",
+                [&]
+                {
+                    bWritten = WriteProjectFile(project, strPath, &strError);
+                    bCopied = bWritten && codegen::CopyRuntimeLibrary(programFolder, (LPCTSTR)project.folder, error);
+                });
+    if (!bWritten)
+        return ShowError(strError);
+    if (!bCopied)
         ShowError(error.c_str());
     OpenAndSelect(strPath);
 }

@@ -292,28 +292,61 @@ bool IsRecord(const CString& at)
     return record.Open(at) == CRunRecord::Opened::Held && record.Read(&run);
 }
 
+// Why a run an earlier record names was not put right, and what lets it be.
+CString BlockedRunText(const CString& at, const RunBlocker& blocker)
+{
+    if (blocker.path.IsEmpty())
+        return at + " is in the way; an interrupted run it records is put right at the next Save or opening";
+    const CString run = "an interrupted run that " + at + " records cannot be put right";
+    if (IsHeldFileError(blocker.code))
+        return run + " while another program holds " + blocker.path +
+               "; closing that program lets the run be put right at the next Save or opening";
+    return run + ", as the folder cannot be written (" + SystemErrorText(blocker.code) + ")";
+}
+
+// Another program's run in the folder is most often a neighbour's save, over in a moment: it is waited
+// for, a pause at a time, for about two seconds. A run cut off before, or while this one waited, is put
+// right first, so that its record is no longer in the way; blocker names what kept one from it.
+const int kPausesForAnotherRun = 40;
+
+CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunBlocker* blocker)
+{
+    for (int pauses = 0;; pauses++)
+    {
+        *blocker = RunBlocker();
+        RecoverInterruptedRun(FolderOf(at), blocker);
+        const CRunRecord::Opened opened = record.Create(at);
+        if (opened != CRunRecord::Opened::Busy || pauses == kPausesForAnotherRun)
+            return opened;
+        PauseForAnotherRun();
+    }
+}
+
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
 // recovery, and while it is held no other program runs in the folder.
 bool BeginRecord(CRunRecord& record, const char* path, CString* error)
 {
     const CString at = RecordPathOf(path);
-    switch (record.Create(at))
+    RunBlocker blocker;
+    switch (MakeRecord(record, at, &blocker))
     {
     case CRunRecord::Opened::Held:
         return true;
     case CRunRecord::Opened::Busy:
-        *error = ReplaceError(path, "another program is writing the same files at this moment");
+        *error = ReplaceError(path, "another program is saving files in this folder; try again when it is done");
         return false;
     default:
-        if (!Exists(at))
-            *error = WriteError(path, SystemError("cannot create", at));
-        else if (IsRecord(at))
-            *error = ReplaceError(path, at + " is in the way; an interrupted run it records is put right at the next "
-                                             "Save or opening");
-        else
-            *error = ReplaceError(path, at + " is in the way; moving it elsewhere lets the files be written");
-        return false;
+        break;
     }
+    // Read before the system is asked anything else: its answer would take the error's place.
+    const CString why = LastSystemErrorText();
+    if (!Exists(at))
+        *error = WriteError(path, "cannot create " + at + ": " + why);
+    else if (IsRecord(at))
+        *error = ReplaceError(path, BlockedRunText(at, blocker));
+    else
+        *error = ReplaceError(path, at + " is in the way; moving it elsewhere lets the files be written");
+    return false;
 }
 
 bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run, CString* error)
@@ -363,8 +396,10 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
     RunContents run;
     try
     {
-        RecoverInterruptedRun(FolderOf(files.front().path));
-        // Listed before anything is touched: no step of the run then asks for memory to be told of.
+        // A run cut off in the folder is put right first, and another program's run is waited for.
+        if (!BeginRecord(record, files.front().path, error))
+            return false;
+        // Listed before any file is touched: no step of the run then asks for memory to be told of.
         run.files.reserve(files.size());
         for (const NewFileContents& file : files)
             run.files.emplace_back(file.path).existed = Exists(file.path);
@@ -372,8 +407,6 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
         placings.reserve(files.size());
         for (std::size_t i = 0; i < files.size(); i++)
             placings.emplace_back(run.files[i], files[i].produce);
-        if (!BeginRecord(record, files.front().path, error))
-            return false;
         if (PlaceAll(placings, record, run, error))
         {
             // An old file another program holds stays named in the record, for the next run to remove.

@@ -46,8 +46,10 @@ struct NewFileContents
 // files lie in one folder: a run cut off there before is put right first
 // (RunRepair.h). Before anything is written the run makes its record
 // (RunRecord.h), held while it runs: another program's run in the same folder
-// is refused, and so is a group whose temporary or set-aside name is taken,
-// naming the file in the way.
+// is waited for about two seconds, then refused. A group whose temporary or
+// set-aside name is taken is refused, naming the file in the way, and so is one
+// whose folder holds a run cut off that cannot be put right, naming the file
+// another program holds or saying that the folder cannot be written.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
 
 // A source that gives size bytes at data, which must outlive it.

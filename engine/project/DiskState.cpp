@@ -48,6 +48,23 @@ bool MovedOver(const char* from, const char* to, CString* why)
     const bool toFree = !Exists(to);
     if (MoveFileOver(from, to))
         return true;
-    *why = LastSystemErrorText();
-    return toFree && !Exists(from) && Exists(to);
+    const unsigned long code = LastSystemError();
+    *why = SystemErrorText(code);
+    const bool done = toFree && !Exists(from) && Exists(to);
+    RestoreSystemError(code);
+    return done;
+}
+
+bool IsHeldOpen(const char* path)
+{
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    return file == INVALID_HANDLE_VALUE && IsHeldFileError(GetLastError());
+#else
+    (void)path;
+    return false;
+#endif
 }

@@ -12,6 +12,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
@@ -96,6 +97,15 @@ public:
     {
         const std::size_t size = std::strlen(text);
         return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
+    }
+    void Pause() override
+    {
+#ifdef _WIN32
+        Sleep(kRunPauseMs);
+#else
+        const timespec pause = {0, long(kRunPauseMs) * 1000000L};
+        nanosleep(&pause, nullptr);
+#endif
     }
 };
 

@@ -23,7 +23,11 @@ public:
     virtual bool Empty(const char* path) = 0;
     // Adds the text to the end of the open record and flushes it to the disk; false when it did not all go.
     virtual bool Append(std::FILE* record, const char* text) = 0;
+    // Waits kRunPauseMs while another program's run holds the folder's record.
+    virtual void Pause() = 0;
 };
+
+const unsigned kRunPauseMs = 50;
 
 // The steps on the system's own disk.
 IDiskSteps& SystemDiskSteps();
@@ -54,3 +58,4 @@ inline bool MoveFileOver(const char* from, const char* to) { return DiskSteps().
 inline bool RemoveFile(const char* path) { return DiskSteps().Remove(path); }
 inline bool EmptyFile(const char* path) { return DiskSteps().Empty(path); }
 inline bool AppendToRecord(std::FILE* record, const char* text) { return DiskSteps().Append(record, text); }
+inline void PauseForAnotherRun() { DiskSteps().Pause(); }

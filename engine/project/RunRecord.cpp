@@ -2,6 +2,7 @@
 #include "RunRecord.h"
 
 #include "DiskSteps.h"
+#include "SystemError.h"
 
 #include <cstdio>
 #include <cstring>
@@ -272,28 +273,23 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
     {
         if (Append(kHeader))
             return Opened::Held;
+        // Why the line did not go in is the reason given, not what removing the file left set.
+        const unsigned long code = LastSystemError();
         Remove();
+        RestoreSystemError(code);
         return Opened::Failed;
     }
     m_path.Empty();
     if (opened != Opened::Failed)
         return opened;
-        // Taken: by a run of another program, which holds it, or by a file nobody holds.
-#ifdef _WIN32
-    const DWORD code = GetLastError();
-#else
-    const int code = errno;
-#endif
+    // Taken: by a run of another program, which holds it, or by a file nobody holds.
+    const unsigned long code = LastSystemError();
     Opened existing = Opened::Failed;
     if (std::FILE* probe = OpenHeld(path, false, &existing))
         std::fclose(probe);
     if (existing == Opened::Busy)
         return Opened::Busy;
-#ifdef _WIN32
-    SetLastError(code);
-#else
-    errno = code;
-#endif
+    RestoreSystemError(code);
     return Opened::Failed;
 }
 

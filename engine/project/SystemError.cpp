@@ -35,6 +35,12 @@ CString SystemErrorText(unsigned long code)
 
 CString LastSystemErrorText() { return SystemErrorText(GetLastError()); }
 
+unsigned long LastSystemError() { return GetLastError(); }
+
+void RestoreSystemError(unsigned long code) { SetLastError(code); }
+
+bool IsHeldFileError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+
 #else
 
 CString SystemErrorText(unsigned long code)
@@ -43,5 +49,11 @@ CString SystemErrorText(unsigned long code)
 }
 
 CString LastSystemErrorText() { return SystemErrorText(static_cast<unsigned long>(errno)); }
+
+unsigned long LastSystemError() { return static_cast<unsigned long>(errno); }
+
+void RestoreSystemError(unsigned long code) { errno = static_cast<int>(code); }
+
+bool IsHeldFileError(unsigned long code) { return code == EBUSY || code == ETXTBSY; }
 
 #endif

@@ -11,3 +11,11 @@ CString SystemErrorText(unsigned long code);
 
 // The same for the error the system set last.
 CString LastSystemErrorText();
+
+// The code of the error the system set last (GetLastError on Windows, errno elsewhere), and setting it
+// again after calls that may have changed it.
+unsigned long LastSystemError();
+void RestoreSystemError(unsigned long code);
+
+// Whether the error says that another program holds the file open, so that it cannot be moved or removed.
+bool IsHeldFileError(unsigned long code);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -47,6 +48,25 @@ DiskFaults Holding(const char* name)
     DiskFaults faults;
     faults.held = name;
     return faults;
+}
+
+// The system's error for a folder that cannot be written, and for a write the drive refuses.
+unsigned long AccessDenied()
+{
+#ifdef _WIN32
+    return ERROR_ACCESS_DENIED;
+#else
+    return EACCES;
+#endif
+}
+
+unsigned long WriteFault()
+{
+#ifdef _WIN32
+    return ERROR_WRITE_FAULT;
+#else
+    return EIO;
+#endif
 }
 
 // An error left over from an earlier call, which is not the reason a later write stops short.
@@ -643,22 +663,123 @@ TEST_F(RecoveryTest, AGroupWhosePlacedLineCannotBeWrittenIsUndone)
 }
 
 // Before, two programs replacing the same files at once were told of the system's errors, as "Sharing
-// violation", and not of each other.
+// violation", and not of each other; then, that the other wrote the same files whatever it wrote.
 TEST_F(RecoveryTest, AnotherProgramsRunInTheFolderIsNamedAndLeftAlone)
 {
     Plant({"h=old h", "c=old c"});
     CRunRecord other;
     ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_folder.Path("h").c_str())));
     RunContents run;
-    ASSERT_TRUE(other.Note(RunStep::Old, m_folder.Path("h").c_str(), &run));
+    ASSERT_TRUE(other.Note(RunStep::Old, m_folder.Path("x").c_str(), &run));
     CString error;
-    EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
-    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": another program is writing the same files at this moment",
+    {
+        CStandInDisk disk;
+        EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        EXPECT_LT(0, disk.Pauses()) << "refused only after a wait";
+    }
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") +
+                  ": another program is saving files in this folder; try again when it is done",
               std::string(error));
     Recover();
     EXPECT_EQ("old h", m_folder.Read("h"));
     EXPECT_EQ("old c", m_folder.Read("c"));
     EXPECT_TRUE(std::filesystem::exists(m_folder.Path("replacing.tmr"))) << "the other program's record is its own";
+}
+
+// Before, a designer saving its own project in the folder refused the other's Save and Generate at once.
+// The run waits for the other's to end, or be cut off, and then goes on.
+TEST_F(RecoveryTest, AnotherProgramsRunThatEndsWhileTheRunWaitsLetsItGoOn)
+{
+    Plant({"h=old h", "c=old c"});
+    const CString at = RecordPathOf(m_folder.Path("h").c_str());
+    auto other = std::make_unique<CRunRecord>();
+    ASSERT_EQ(CRunRecord::Opened::Held, other->Create(at));
+    CString error;
+    {
+        DiskFaults ends;
+        ends.onPause = [&other] { EXPECT_TRUE(other->Remove()); };
+        CStandInDisk disk(ends);
+        EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+        EXPECT_EQ(1, disk.Pauses());
+    }
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
+
+    // Killed meanwhile, its record stays behind unheld: it is put right, and the run goes on.
+    other = std::make_unique<CRunRecord>();
+    ASSERT_EQ(CRunRecord::Opened::Held, other->Create(at));
+    RunContents run;
+    ASSERT_TRUE(other->Note(RunStep::New, m_folder.Path("x").c_str(), &run));
+    {
+        DiskFaults killed;
+        killed.onPause = [&other] { other.reset(); };
+        CStandInDisk disk(killed);
+        EXPECT_TRUE(Replace({"h", "c"}, "newer", &error)) << error;
+    }
+    EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h"}), Entries());
+}
+
+// Before, a run cut off whose temporary another program held kept its record, and every later save in
+// the folder was refused with "replacing.tmr is in the way", naming neither the file nor what to do.
+TEST_F(RecoveryTest, ARunCutOffThatAHeldFileKeepsNamesThatFileUntilItIsFree)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 2)) << "killed after the first set-aside";
+    CString error;
+    {
+        CStandInDisk disk(Holding("c.tmp"));
+        EXPECT_FALSE(Replace({"p"}, "new", &error));
+    }
+    EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                  " records cannot be put right while another program holds " + m_folder.Path("c.tmp") +
+                  "; closing that program lets the run be put right at the next Save or opening",
+              std::string(error));
+    EXPECT_FALSE(std::filesystem::exists(m_folder.Path("p")));
+
+    EXPECT_TRUE(Replace({"p"}, "new", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h", "p=new p"}), Entries());
+}
+
+// Before, a folder made read-only after a kill kept the run's mixed files, and every save was told that
+// the next Save or opening would put the run right, which it never could.
+TEST_F(RecoveryTest, ARunCutOffInAFolderThatCannotBeWrittenSaysSo)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 3)) << "killed after the first file went in";
+    {
+        // Its files can still be written, as in a folder whose own rights were taken: no name can go.
+        DiskFaults readOnly;
+        readOnly.readOnly = true;
+        CStandInDisk disk(readOnly);
+        CString error;
+        EXPECT_FALSE(Replace({"p"}, "new", &error));
+        EXPECT_EQ("cannot replace " + m_folder.Path("p") + ": an interrupted run that " +
+                      m_folder.Path("replacing.tmr") +
+                      " records cannot be put right, as the folder cannot be written (" +
+                      std::string(SystemErrorText(AccessDenied())) + ")",
+                  std::string(error));
+        const std::vector<std::string> entries = Entries();
+        for (const char* kept : {"c=old c", "d=old d", "h.tmo=old h"})
+            EXPECT_NE(entries.end(), std::find(entries.begin(), entries.end(), kept)) << kept;
+    }
+    // Writable again, the next opening makes the files all old.
+    Recover();
+    EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h"}), Entries());
+}
+
+// Before, a record that could not be made, as on a drive that cannot be written, was said to fail with
+// "File not found": asking whether it existed took the place of the system's error.
+TEST_F(RecoveryTest, ARecordThatCannotBeMadeGivesTheSystemsOwnReason)
+{
+    Plant({"h=old h"});
+    DiskFaults refused;
+    refused.refusedLine = "files being replaced together";
+    CStandInDisk disk(refused);
+    CString error;
+    EXPECT_FALSE(Replace({"h"}, "new", &error));
+    EXPECT_EQ("cannot write " + m_folder.Path("h") + " while replacing it: cannot create " +
+                  m_folder.Path("replacing.tmr") + ": " + std::string(SystemErrorText(WriteFault())),
+              std::string(error));
+    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
 }
 
 // Before, the set-aside files were "<file>.old", as users name their own copies: Generate replaced and

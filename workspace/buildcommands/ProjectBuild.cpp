@@ -100,6 +100,14 @@ CProjectBuild::CProjectBuild(const ProjectRecord& project, IProjectEditors& edit
 
 void CProjectBuild::Report(const std::string& line) { m_output.AddLine(line.c_str()); }
 
+void CProjectBuild::RunWork(const CString& strStep, const std::function<void()>& work)
+{
+    if (m_pRunner)
+        m_pRunner->Run(strStep, work);
+    else
+        work();
+}
+
 // All the files or none: a header of one design beside sources of another would build.
 BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
 {
@@ -107,7 +115,10 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
     for (const auto& [strPath, pText] : toFiles)
         files.push_back({strPath, ContentsOf(pText->data(), pText->size())});
     CString strError;
-    if (ReplaceFilesTogether(files, &strError))
+    bool bWritten = false;
+    RunWork(CString("Writing the generated files of ") + m_project.name + "...",
+            [&] { bWritten = ReplaceFilesTogether(files, &strError); });
+    if (bWritten)
         return TRUE;
     Report("Error: nothing was generated: " + std::string((LPCTSTR)strError));
     return FALSE;
@@ -159,12 +170,8 @@ BOOL CProjectBuild::RunGenerator(const char* pszWhat, const std::function<bool(s
 {
     std::string error;
     bool bGenerated = false;
-    const auto work = [&] { bGenerated = generate(error); };
-    if (m_pRunner)
-        m_pRunner->Run(CString("Checking the design and generating the ") + pszWhat + " of " + m_project.name + "...",
-                       work);
-    else
-        work();
+    RunWork(CString("Checking the design and generating the ") + pszWhat + " of " + m_project.name + "...",
+            [&] { bGenerated = generate(error); });
     if (!bGenerated)
         Report(error);
     return bGenerated;
@@ -219,7 +226,10 @@ BOOL CProjectBuild::SaveEditors()
 BOOL CProjectBuild::CopyRuntime(const CString& strProgramFolder)
 {
     std::string error;
-    if (codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error))
+    bool bCopied = false;
+    RunWork("Copying the runtime into " + m_project.folder + "...",
+            [&] { bCopied = codegen::CopyRuntimeFiles((LPCTSTR)strProgramFolder, (LPCTSTR)m_project.folder, error); });
+    if (bCopied)
         return TRUE;
     Report(error);
     return FALSE;

@@ -88,6 +88,8 @@ private:
     BOOL CopyRuntime(const CString& strProgramFolder);
     BOOL PrepareCompile(const CString& strCompilerPath, const CString& strProgramFolder);
     void Report(const std::string& line);
+    // Long work, which may wait for another program's run in the folder: the window answers meanwhile.
+    void RunWork(const CString& strStep, const std::function<void()>& work);
 
     const ProjectRecord& m_project;
     IProjectEditors& m_editors;

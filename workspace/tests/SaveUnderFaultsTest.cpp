@@ -7,6 +7,7 @@
 #include "WorkspaceRes.h"
 #include "WrenfoldDoc.h"
 #include "project/ProjectFile.h"
+#include "project/RunRecord.h"
 
 #include <string>
 
@@ -116,6 +117,38 @@ TEST_F(SaveUnderFaultsTest, ASaveOutOfMemoryNamesTheFileWritesTheDesignKeepsTheM
     EXPECT_NE(std::string::npos, Message(1).find("Try Again")) << Message(1);
     EXPECT_TRUE(::IsWindow(hFrame)) << "an answer that is neither Try Again nor Continue keeps the program";
     EXPECT_TRUE(pDoc->IsModified());
+}
+
+// Before, a Save while another designer saved its own project in the folder was refused at once, saying
+// that it wrote the same files. It is refused only once the other's run outlasts the wait, says so, and
+// the design stays unsaved for the next Save.
+TEST_F(SaveUnderFaultsTest, ASaveThatAnotherProgramsRunOutlastsIsRefusedAndTheDesignStaysUnsaved)
+{
+    const std::string strPath = ExampleNamed(m_folder, "big");
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    ProjectRecord& project = *m_pFrame->m_projects.back();
+    project.tlvSupport = !project.tlvSupport;
+    {
+        CRunRecord other;
+        ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(strPath.c_str())));
+        RunCommand(ID_PROJECT_SAVE_ALL);
+        ASSERT_TRUE(other.Remove());
+    }
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_NE(std::string::npos,
+              Message(0).find("cannot replace " + strPath +
+                              ": another program is saving files in this folder; try again when it is done"))
+        << Message(0);
+    ProjectRecord saved;
+    CString strMessage;
+    ASSERT_TRUE(ReadProjectFile(strPath.c_str(), &saved, &strMessage));
+    EXPECT_NE(project.tlvSupport, saved.tlvSupport) << "nothing was written";
+
+    DesignerTestApp().m_messages.clear();
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    ASSERT_TRUE(DesignerTestApp().m_messages.empty()) << Message(0);
+    ASSERT_TRUE(ReadProjectFile(strPath.c_str(), &saved, &strMessage));
+    EXPECT_EQ(project.tlvSupport, saved.tlvSupport) << "the design still counted as changed";
 }
 
 // A UTF-16 source holding a character the rows have no form for is not written over once changed: Save

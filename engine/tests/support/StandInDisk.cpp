@@ -24,6 +24,15 @@ void SetSystemError(int posix, unsigned long windows)
 #endif
 }
 
+// False, with the system's error set, when the folder cannot be written.
+bool Writable(const DiskFaults& faults)
+{
+    if (!faults.readOnly)
+        return true;
+    SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+    return false;
+}
+
 bool EndsWith(const std::string& text, const std::string& end)
 {
     return !end.empty() && text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -87,7 +96,7 @@ std::size_t CStandInDisk::Write(std::FILE* file, const void* data, std::size_t s
 bool CStandInDisk::MoveOver(const char* from, const char* to)
 {
     const int move = ++m_moves;
-    if (!TakeStep(Step::Move))
+    if (!Writable(m_faults) || !TakeStep(Step::Move))
         return false;
     if (move == m_faults.refusedMove)
     {
@@ -109,10 +118,10 @@ bool CStandInDisk::Remove(const char* path)
 {
     if (EndsWith(path, m_faults.held))
     {
-        SetSystemError(EACCES, 32 /* ERROR_SHARING_VIOLATION */);
+        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
         return false;
     }
-    if (!TakeStep(Step::Remove) || std::remove(path) != 0)
+    if (!Writable(m_faults) || !TakeStep(Step::Remove) || std::remove(path) != 0)
         return false;
     m_done.push_back("remove " + NameIn(path));
     return true;
@@ -122,7 +131,7 @@ bool CStandInDisk::Empty(const char* path)
 {
     if (EndsWith(path, m_faults.held))
     {
-        SetSystemError(EACCES, 32 /* ERROR_SHARING_VIOLATION */);
+        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
         return false;
     }
     if (!TakeStep(Step::Empty) || !SystemDiskSteps().Empty(path))
@@ -166,4 +175,11 @@ std::set<std::string> NamesMade(const std::vector<std::string>& done)
         if (step.rfind("create ", 0) == 0 || step.rfind("move ", 0) == 0)
             names.insert(step.substr(step.find(' ') + 1));
     return names;
+}
+
+void CStandInDisk::Pause()
+{
+    m_pauses++;
+    if (m_faults.onPause)
+        m_faults.onPause();
 }

@@ -7,6 +7,7 @@
 #include "project/DiskSteps.h"
 
 #include <set>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,14 +38,16 @@ enum class Full
 struct DiskFaults
 {
     Step killAt = Step::Any;
-    int killCount = 0;         // the writer is stopped at the killCount-th step of that kind; 0: never
-    int doneButFails = 0;      // this move is done and then called failed, as Wine does on a drive going away
-    int goneAfter = 0;         // from the move after this one the drive is gone: every step fails; 0: never
-    int refusedMove = 0;       // this move is refused, as over a file another program holds; 0: none
-    std::string refusedLine;   // a line of the record that begins so cannot be written
-    std::string held;          // the name of a file another program holds open: it cannot be removed
-    std::string deletedFirst;  // the name of a file the user deletes just before the writer moves it
-    long long room = -1;       // bytes the disk still takes; negative: as many as the real disk takes
+    int killCount = 0;              // the writer is stopped at the killCount-th step of that kind; 0: never
+    int doneButFails = 0;           // this move is done and then called failed, as Wine does on a drive going away
+    int goneAfter = 0;              // from the move after this one the drive is gone: every step fails; 0: never
+    int refusedMove = 0;            // this move is refused, as over a file another program holds; 0: none
+    std::string refusedLine;        // a line of the record that begins so cannot be written
+    std::string held;               // the name of a file another program holds open: it cannot be removed
+    std::string deletedFirst;       // the name of a file the user deletes just before the writer moves it
+    bool readOnly = false;          // the folder cannot be written: every move and removal is refused
+    std::function<void()> onPause;  // what another program does while the writer waits for its run to end
+    long long room = -1;            // bytes the disk still takes; negative: as many as the real disk takes
     Full full = Full::ShortWithNoError;
 };
 
@@ -60,12 +63,16 @@ public:
     bool Remove(const char* path) override;
     bool Empty(const char* path) override;
     bool Append(std::FILE* record, const char* text) override;
+    // No time passes: what another program does meanwhile is done at once.
+    void Pause() override;
 
     // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
     // "remove", "empty", "record"; writes are not told.
     const std::vector<std::string>& Done() const { return m_done; }
     // Whether the writer was stopped.
     bool Stopped() const { return m_stopped; }
+    // How often the writer waited for another program's run.
+    int Pauses() const { return m_pauses; }
 
 private:
     bool TakeStep(Step step);
@@ -74,6 +81,7 @@ private:
     int m_moves = 0;  // the moves so far, which the faults count
     int m_steps = 0;  // the steps of the kind killAt so far
     bool m_stopped = false;
+    int m_pauses = 0;
     std::vector<std::string> m_done;
     CDiskStepsInUse m_inUse{*this};
 };

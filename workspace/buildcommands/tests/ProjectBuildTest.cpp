@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <new>
@@ -130,6 +131,35 @@ std::unique_ptr<CStandInDisk> NearlyFullDisk(long long room)
     return std::make_unique<CStandInDisk>(faults);
 }
 
+// Long work as the designer runs it, told apart from the window's own time.
+class CWorkRunner : public IWorkRunner
+{
+public:
+    bool m_bInWork = false;
+    void Run(const CString&, const std::function<void()>& work) override
+    {
+        m_bInWork = true;
+        work();
+        m_bInWork = false;
+    }
+};
+
+// The disk, counting the pieces written while no long work ran and the window waited for them.
+class CWorkWatchingDisk : public CStandInDisk
+{
+public:
+    explicit CWorkWatchingDisk(const CWorkRunner& runner) : m_runner(runner) {}
+    std::size_t Write(std::FILE* file, const void* data, std::size_t size) override
+    {
+        m_nOutsideWork += m_runner.m_bInWork ? 0 : 1;
+        return CStandInDisk::Write(file, data, size);
+    }
+    int m_nOutsideWork = 0;
+
+private:
+    const CWorkRunner& m_runner;
+};
+
 // The generated files of Generate Code, each with an old text on the disk.
 class GenerateAllOrNoneTest : public ProjectBuildTest
 {
@@ -225,7 +255,8 @@ TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAnd
 }
 
 // Before, two designers generating the same files at once were told of "Sharing violation" and the
-// like, and a user's own "<file>.tmo" was called an old copy of the designer's.
+// like, then that the other wrote the same files whatever it wrote; a user's own "<file>.tmo" was called
+// an old copy of the designer's.
 TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayIsSaidAndNothingIsGenerated)
 {
     const CFakeEditors closed;
@@ -235,7 +266,8 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
         ASSERT_EQ(CRunRecord::Opened::Held, other.Create(RecordPathOf(m_paths[0])));
         CFakeEditors tried = closed;
         EXPECT_EQ((std::vector<std::string>{"Start Generating...",
-                                            start + ": another program is writing the same files at this moment"}),
+                                            start + ": another program is saving files in this folder; try again "
+                                                    "when it is done"}),
                   OutputOf(tried));
         ASSERT_TRUE(other.Remove());
     }
@@ -249,6 +281,43 @@ TEST_F(GenerateAllOrNoneTest, AnotherProgramWritingTheFilesOrAUsersFileInTheWayI
                                             " is in the way; moving it elsewhere lets the files be written"}),
               OutputOf(tried));
     EXPECT_EQ("the user's", ReadAll(aside.c_str()));
+}
+
+// Before, a Generate cut off whose old header another program then held was refused at every later
+// Generate with "replacing.tmr is in the way", naming neither the file nor what to do.
+TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUntilItIsClosed)
+{
+    const CString strRecord = RecordPathOf(m_paths[0]);
+    const CString strAside = m_paths[0] + ".tmo";
+    {
+        // Left as a kill after the header went in leaves it.
+        CRunRecord killed;
+        RunContents run;
+        ASSERT_EQ(CRunRecord::Opened::Held, killed.Create(strRecord));
+        for (const RunStep step : {RunStep::Old, RunStep::Aside, RunStep::In})
+            ASSERT_TRUE(killed.Note(step, m_paths[0], &run));
+    }
+    WriteAll(strAside, "old " + std::string((LPCTSTR)m_paths[0]));
+    WriteAll(m_paths[0], "the run's new header");
+    const CFakeEditors closed;
+    {
+        CHeldOpen held(strAside);
+        CFakeEditors tried = closed;
+        EXPECT_EQ((std::vector<std::string>{
+                      "Start Generating...",
+                      "Error: nothing was generated: cannot replace " + std::string((LPCTSTR)m_paths[0]) +
+                          ": an interrupted run that " + std::string((LPCTSTR)strRecord) +
+                          " records cannot be put right while another program holds " + std::string((LPCTSTR)strAside) +
+                          "; closing that program lets the run be put right at the next "
+                          "Save or opening"}),
+                  OutputOf(tried));
+    }
+    CFakeEditors tried = closed;
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(tried));
+    for (std::size_t i = 0; i < m_paths.size(); i++)
+        EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
+    EXPECT_EQ(
+        3, std::distance(std::filesystem::directory_iterator(m_folder.Path()), std::filesystem::directory_iterator()));
 }
 
 // A Generate killed at any step of writing its files, then the project opened again: the files are all of
@@ -303,6 +372,23 @@ TEST_F(GenerateAllOrNoneTest, AGenerateKilledAtAnyStepIsOneGenerationAtTheNextOp
         for (std::size_t i = 0; i < m_paths.size(); i++)
             EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
     }
+}
+
+// Before, the generated files and the runtime were written while the window waited: a wait for another
+// program's run in the folder froze it.
+TEST_F(ProjectBuildTest, GenerateWritesItsFilesAsLongWorkSoTheWindowAnswersMeanwhile)
+{
+    m_project.targetPlatform = 1;
+    CWorkRunner runner;
+    CWorkWatchingDisk disk(runner);
+    CProjectBuild build(m_project, m_editors, m_output, &runner);
+    build.GenerateCode();
+    build.GenerateMakefile(KESTOVA_PROGRAM_FOLDER);
+    EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!", "Start Generating...",
+                                        "Successfully Generated!"}),
+              m_output.m_lines);
+    EXPECT_EQ(0, disk.m_nOutsideWork);
+    EXPECT_FALSE(ReadAll(PathOf("Make.rules")).empty());
 }
 
 TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
