@@ -195,6 +195,7 @@ BOOL CKTControl::IsCaptionVisible() const
     {
     case ktButtonCaption:
     case ktButtonIconAndCaption:
+    case ktButtonIconAndCaptionBelow:  // a field's label
         return TRUE;
     case ktButtonIcon:
         return FALSE;
