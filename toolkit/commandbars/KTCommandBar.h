@@ -204,8 +204,9 @@ public:
     // The control whose access key is the key, searching after the selection; -1 for none. Without
     // bFirstLetter only an '&' letter matches; with bShownCaptionsOnly only controls that draw their caption.
     int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE, BOOL bShownCaptionsOnly = FALSE) const;
-    // Menus draw every caption; elsewhere a letter counts only where its caption, and so its underline, shows.
-    BOOL IsAccessByShownCaptionOnly() { return !AsMenuBar() && !IsPopupBar(); }
+    // Menus draw every caption; elsewhere, a popup toolbar too, a letter counts only where its caption, and so its
+    // underline, shows.
+    BOOL IsAccessByShownCaptionOnly() { return !AsMenuBar() && m_nBarType != ktBarTypePopup; }
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);

@@ -183,6 +183,16 @@ inline BOOL KTIsPopupType(int nType) { return KTControlTraits(nType).bPopup; }
 // drawn and saved as one); its class alone tells it apart.
 inline int KTStoredControlType(int nType) { return nType == ktControlCustom ? ktControlButton : nType; }
 
+// How a bar other than a popup lays a control out. The paint manager draws by it and IsCaptionVisible answers from
+// it, so that a letter counts exactly where its caption shows.
+enum KTToolBarLayout
+{
+    ktToolBarLayoutByStyle,        // the icon and the caption beside it as the style asks (a field: its label)
+    ktToolBarLayoutCaptionBelow,   // the style's large icon above the caption's lines
+    ktToolBarLayoutMark,           // a check box's or radio button's mark, the caption beside it
+    ktToolBarLayoutTextBelowIcon,  // the bar shows text below icons: the caption below the icon
+};
+
 enum KTButtonStyle
 {
     ktButtonAutomatic = 0,

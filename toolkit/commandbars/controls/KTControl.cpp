@@ -159,17 +159,43 @@ CKTImageManagerIcon* CKTControl::GetImage(int nWidth) const
     return nIconId > 0 && pImageManager ? pImageManager->GetImage(nIconId, nWidth) : NULL;
 }
 
+CKTImageManagerIcon* CKTControl::GetToolBarImage(int nWidth) const
+{
+    const int nStyle = GetStyle();
+    const BOOL bIconStyle = (nStyle == ktButtonAutomatic && GetType() != ktControlPopup) || nStyle == ktButtonIcon ||
+                            nStyle == ktButtonIconAndCaption || nStyle == ktButtonIconAndCaptionBelow;
+    return bIconStyle ? GetImage(nWidth) : NULL;
+}
+
+KTToolBarLayout CKTControl::GetToolBarLayout() const
+{
+    const int nType = GetType();
+    // A field lays out its own label and box.
+    if (nType == ktControlEdit || nType == ktControlComboBox)
+        return ktToolBarLayoutByStyle;
+    if (GetStyle() == ktButtonIconAndCaptionBelow)
+        return ktToolBarLayoutCaptionBelow;
+    if (nType == ktControlCheckBox || nType == ktControlRadioButton)
+        return ktToolBarLayoutMark;
+    if (m_pParent && m_pParent->IsTextBelowIcons() && GetToolBarImage(GetIconSize().cx))
+        return ktToolBarLayoutTextBelowIcon;
+    return ktToolBarLayoutByStyle;
+}
+
 BOOL CKTControl::IsCaptionVisible() const
 {
     if (m_pParent && m_pParent->GetType() == ktBarTypePopup)
         return TRUE;
     if (GetCaption().IsEmpty())
         return FALSE;
+    // Below an icon or beside a mark the caption shows whatever the style says.
+    if (GetToolBarLayout() != ktToolBarLayoutByStyle)
+        return TRUE;
     switch (GetStyle())
     {
     case ktButtonCaption:
     case ktButtonIconAndCaption:
-    case ktButtonIconAndCaptionBelow:
+    case ktButtonIconAndCaptionBelow:  // a field's label
         return TRUE;
     case ktButtonIcon:
         return FALSE;

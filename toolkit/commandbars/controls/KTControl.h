@@ -58,6 +58,9 @@ public:
     int GetIconId() const;
     void SetIconId(int nId) { m_nIconId = nId; }
     virtual CKTImageManagerIcon* GetImage(int nWidth) const;
+    // The icon a bar other than a popup draws: none where the style or type shows the caption alone.
+    CKTImageManagerIcon* GetToolBarImage(int nWidth) const;
+    KTToolBarLayout GetToolBarLayout() const;
     virtual BOOL IsCaptionVisible() const;
 
     // Enabled and checked: -1 takes the action's state.

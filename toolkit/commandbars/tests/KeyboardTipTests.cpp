@@ -1,4 +1,5 @@
-// KeyboardTipTests.cpp: keyboard tips over the bars, typed with real keys; Ctrl+Tab and Space on the bars.
+// KeyboardTipTests.cpp: keyboard tips over the bars, typed with real keys; Ctrl+Tab, Space and access letters on the
+// bars.
 #include "CommandBarsTestApp.h"
 #include "CommandBarsTestsRes.h"
 #include "FrameFixture.h"
@@ -8,12 +9,15 @@
 #include "KTControl.h"
 #include "KTControlComboBox.h"
 #include "KTControlEdit.h"
+#include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
+#include "KTPopupToolBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
 #include "MessageRecorder.h"
+#include "SolidIcon.h"
 #include "SystemMenuGuard.h"
 #include "TestInput.h"
 
@@ -31,6 +35,25 @@ protected:
     {
         CFrameFixture::SetUp();
         m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = TRUE;
+    }
+
+    void TearDown() override
+    {
+        for (UINT nIconId : m_iconIds)
+            KTImageManager()->RemoveIcon(nIconId);
+        CFrameFixture::TearDown();
+    }
+
+    // A button with a solid icon under an id no command has, taken away when the test ends.
+    CKTControl* AddIconButton(CKTCommandBar* pBar, UINT nId, LPCSTR lpszCaption)
+    {
+        const UINT nIconId = 9295 + (UINT)m_iconIds.size();
+        EXPECT_TRUE(SetSolidIcon(nIconId, pBar->GetIconSize().cx, RGB(40, 90, 200)));
+        m_iconIds.push_back(nIconId);
+        CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, nId);
+        pButton->SetCaption(lpszCaption);
+        pButton->SetIconId(nIconId);
+        return pButton;
     }
 
     // Waits until the bar shows its tips, then gives their texts in order.
@@ -61,6 +84,15 @@ protected:
         PumpMessages();
         return pBar;
     }
+
+    // F10, then Ctrl+Tab on to the next bar.
+    void TrackNextBarByKeys(CTestInput& input)
+    {
+        ASSERT_TRUE(input.Key(VK_F10));
+        ASSERT_TRUE(input.Key(VK_TAB, CTestInput::kControl));
+    }
+
+    std::vector<UINT> m_iconIds;
 };
 }  // namespace
 
@@ -367,6 +399,101 @@ TEST_F(KeyboardTipTest, ALetterTypedIntoAToolbarOfIconsRunsNothing)
     PumpMessages();
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "no unseen letter ran its button";
     EXPECT_EQ(0, pBar->GetSelected()) << "nor moved to it";
+    m_pCommandBars->ClosePopups();
+    EXPECT_EQ(0, guard.Refused());
+}
+
+// With text below icons a caption shows below its icon whatever the button's style says: its letter runs it from the
+// tracked bar and by Alt. Without text below icons the same buttons show icons alone, and no letter runs them.
+TEST_F(KeyboardTipTest, ACaptionShownBelowItsIconTakesItsLetterAndAnIconAloneTakesNone)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->bShowKeyboardTips = FALSE;
+    pOptions->bShowTextBelowIcons = TRUE;
+    pOptions->nKeyboardCuesUse = ktCuesToolBarAccessKeys;
+    CKTToolBar* pBar = m_pCommandBars->Add("Files", ktBarTop);
+    CKTControl* pSave = AddIconButton(pBar, ID_TEST_ENABLED, "&Save");
+    AddIconButton(pBar, ID_TEST_TOGGLE, "&Print")->SetStyle(ktButtonIcon);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_GT(pSave->GetRect().Height(), pBar->GetIconSize().cy + 8) << "the caption stands below the icon";
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    const auto run = [&](UINT nKey, unsigned nModifiers)
+    {
+        m_pFrame->m_commands.clear();
+        if (nModifiers == CTestInput::kNone)
+            TrackNextBarByKeys(input);
+        EXPECT_TRUE(input.Key(nKey, nModifiers));
+        PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+        m_pCommandBars->ClosePopups();
+        return m_pFrame->m_commands;
+    };
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), run('S', CTestInput::kNone)) << "automatic style";
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_TOGGLE}), run('P', CTestInput::kNone)) << "the icon style";
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), run('S', CTestInput::kAlt)) << "Alt and the letter";
+
+    pOptions->bShowTextBelowIcons = FALSE;
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    m_pFrame->m_commands.clear();
+    TrackNextBarByKeys(input);
+    ASSERT_EQ(1, pBar->GetTrackingMode());
+    ASSERT_TRUE(input.Key('S'));
+    ASSERT_TRUE(input.Key('P'));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "icons alone: no letter runs a button";
+    m_pCommandBars->ClosePopups();
+    ASSERT_TRUE(input.Key('S', CTestInput::kAlt));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "nor Alt and the letter";
+    m_pCommandBars->ClosePopups();
+}
+
+// A palette of icons shows no caption, so a letter typed into it runs none of its buttons; a menu shows every
+// caption and takes its letters.
+TEST_F(KeyboardTipTest, ALetterInAPopupToolBarOfIconsRunsNothingWhileAMenuTakesIt)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    CKTToolBar* pBar = m_pCommandBars->Add("Colours", ktBarTop);
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    CKTPopupBar* const popups[] = {pPalette, pMenu};
+    CKTControlPopup* openers[2] = {};
+    for (int i = 0; i < 2; i++)
+    {
+        AddIconButton(popups[i], ID_TEST_ENABLED, "&Red");
+        AddIconButton(popups[i], ID_TEST_TOGGLE, "&Green");
+        openers[i] = static_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
+        openers[i]->SetCaption(i == 0 ? "&Palette" : "&Menu");
+        openers[i]->SetCommandBar(popups[i]);
+    }
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    TrackNextBarByKeys(input);
+    ASSERT_EQ(openers[0], pBar->GetControl(pBar->GetSelected()));
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    ASSERT_TRUE(PumpUntil([&pPalette] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(input.Key('R'));
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "no caption shows R in the palette";
+    ASSERT_TRUE(pPalette->IsVisible()) << "the palette stays open";
+
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(input.Key(VK_RIGHT));
+    ASSERT_EQ(openers[1], pBar->GetControl(pBar->GetSelected()));
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    ASSERT_TRUE(PumpUntil([&pMenu] { return pMenu->IsVisible(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(input.Key('R'));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_ENABLED}), m_pFrame->m_commands) << "the menu's Red";
     m_pCommandBars->ClosePopups();
     EXPECT_EQ(0, guard.Refused());
 }

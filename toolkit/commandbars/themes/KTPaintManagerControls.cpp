@@ -253,12 +253,8 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
     CKTCommandBar* pBar = pControl->GetParent();
     BOOL bVertical = pBar && pBar->IsVerticalPosition();
     CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
-    int nStyle = pControl->GetStyle();
     CSize szIcon = GetToolBarIconSize(pControl);
-    BOOL bIconStyle = (nStyle == ktButtonAutomatic && pControl->GetType() != ktControlPopup) ||
-                      nStyle == ktButtonIcon || nStyle == ktButtonIconAndCaption ||
-                      nStyle == ktButtonIconAndCaptionBelow;
-    CKTImageManagerIcon* pIcon = bIconStyle ? pControl->GetImage(szIcon.cx) : NULL;
+    CKTImageManagerIcon* pIcon = pControl->GetToolBarImage(szIcon.cx);
 
     if (bDraw)
     {
@@ -268,16 +264,19 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
             DrawControlState(pDC, pControl);
         pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
     }
-    int nType = pControl->GetType();
     CSize sz;
-    if (nStyle == ktButtonIconAndCaptionBelow)
-        sz = DrawToolBarCaptionBelow(pDC, pControl, rc, szIcon, bDraw);
-    else if (nType == ktControlCheckBox || nType == ktControlRadioButton)
-        sz = LayoutToolBarMark(pDC, pControl, rc, bDraw);
-    else if (pIcon && pBar && pBar->IsTextBelowIcons())
-        sz = LayoutTextBelowIcon(pDC, pControl, rc, szIcon, pIcon, bDraw);
-    else
+    switch (pControl->GetToolBarLayout())
     {
+    case ktToolBarLayoutCaptionBelow:
+        sz = DrawToolBarCaptionBelow(pDC, pControl, rc, szIcon, bDraw);
+        break;
+    case ktToolBarLayoutMark:
+        sz = LayoutToolBarMark(pDC, pControl, rc, bDraw);
+        break;
+    case ktToolBarLayoutTextBelowIcon:
+        sz = LayoutTextBelowIcon(pDC, pControl, rc, szIcon, pIcon, bDraw);
+        break;
+    default:
         sz = LayoutToolBarDefault(pDC, pControl, rc, szIcon, pIcon, bDraw);
         if (pIcon && bDraw)
         {
