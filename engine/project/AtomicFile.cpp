@@ -298,7 +298,7 @@ CString BlockedRunText(const CString& at, const RunBlocker& blocker)
     if (blocker.path.IsEmpty())
         return at + " is in the way; an interrupted run it records is put right at the next Save or opening";
     const CString run = "an interrupted run that " + at + " records cannot be put right";
-    if (IsHeldFileError(blocker.code))
+    if (blocker.held)
         return run + " while another program holds " + blocker.path +
                "; closing that program lets the run be put right at the next Save or opening";
     return run + ", as the folder cannot be written (" + SystemErrorText(blocker.code) + ")";

@@ -15,6 +15,7 @@ struct StepFailure
     CString why;
     CString path;
     unsigned long code = 0;
+    bool held = false;
 };
 
 // False, with the system's error of the step that failed on path; a file's first failure is the one told.
@@ -39,7 +40,10 @@ bool MoveBackFailed(const RecordedFile& file, StepFailure* failure)
 {
     const unsigned long code = LastSystemError();
     const bool fileHeld = IsHeldOpen(file.path);
+    const bool held = fileHeld || IsHeldOpen(file.setAside);
     RestoreSystemError(code);
+    if (failure->path.IsEmpty())
+        failure->held = held;
     return Failed(fileHeld ? file.path : file.setAside, failure);
 }
 
@@ -206,7 +210,7 @@ bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error, RunBlock
         if (run.placed ? Settle(righting, *file, &failure) : Undo(righting, *file, &failure, &oldWaits))
             continue;
         if (whole && blocker)
-            *blocker = {failure.path, failure.code};
+            *blocker = {failure.path, failure.code, failure.held || IsHeldFileError(failure.code)};
         whole = false;
         anyWaits |= oldWaits;
         if (oldWaits && error)
@@ -226,5 +230,8 @@ void RecoverInterruptedRun(const char* folder, RunBlocker* blocker)
     if (record.Open(at) != CRunRecord::Opened::Held || !record.Read(&run))
         return;
     if (FinishOrUndo(record, run, nullptr, blocker) && !record.Remove() && blocker)
-        *blocker = {at, LastSystemError()};
+    {
+        const unsigned long code = LastSystemError();
+        *blocker = {at, code, IsHeldFileError(code)};
+    }
 }

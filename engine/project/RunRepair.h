@@ -11,6 +11,7 @@ struct RunBlocker
 {
     CString path;  // empty while nothing did
     unsigned long code = 0;
+    bool held = false;  // another program holds path: the system may have called it access denied
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), as the table in

@@ -739,6 +739,29 @@ TEST_F(RecoveryTest, ARunCutOffThatAHeldFileKeepsNamesThatFileUntilItIsFree)
     EXPECT_EQ((std::vector<std::string>{"c=old c", "d=old d", "h=old h", "p=new p"}), Entries());
 }
 
+#ifdef _WIN32
+// Moving over a file another program holds is often refused as access denied: the file held is still named.
+TEST_F(RecoveryTest, AnOldFileThatCannotGoBackOverAHeldFileNamesItWhateverTheSystemCallsIt)
+{
+    Plant({"h=old h", "c=old c", "d=old d"});
+    ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 3)) << "killed after the first file went in";
+    const HANDLE held = ::CreateFileA(m_folder.Path("h").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    CString error;
+    {
+        DiskFaults refused;
+        refused.refusedMove = 1;
+        CStandInDisk disk(refused);
+        EXPECT_FALSE(Replace({"p"}, "new", &error));
+    }
+    ::CloseHandle(held);
+    EXPECT_NE(std::string::npos, std::string(error).find(" records cannot be put right while another program holds " +
+                                                         m_folder.Path("h") + ";"))
+        << error;
+}
+#endif
+
 // Before, a folder made read-only after a kill kept the run's mixed files, and every save was told that
 // the next Save or opening would put the run right, which it never could.
 TEST_F(RecoveryTest, ARunCutOffInAFolderThatCannotBeWrittenSaysSo)
