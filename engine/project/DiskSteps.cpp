@@ -24,18 +24,7 @@ std::FILE* CreateNewStream(const char* path)
 {
     const HANDLE file =
         CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return nullptr;
-    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
-    if (descriptor == -1)
-    {
-        CloseHandle(file);
-        return nullptr;
-    }
-    std::FILE* stream = _fdopen(descriptor, "wb");
-    if (!stream)
-        _close(descriptor);
-    return stream;
+    return file == INVALID_HANDLE_VALUE ? nullptr : StreamOfHandle(file, false);
 }
 #else
 std::FILE* CreateNewStream(const char* path)
@@ -129,3 +118,20 @@ IDiskSteps& DiskSteps()
     IDiskSteps* pSteps = g_pSteps;
     return pSteps ? *pSteps : SystemDiskSteps();
 }
+
+#ifdef _WIN32
+std::FILE* StreamOfHandle(void* handle, bool readToo)
+{
+    const int descriptor =
+        _open_osfhandle(reinterpret_cast<intptr_t>(handle), (readToo ? _O_RDWR : _O_WRONLY) | _O_BINARY);
+    if (descriptor == -1)
+    {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(descriptor, readToo ? "r+b" : "wb");
+    if (!stream)
+        _close(descriptor);
+    return stream;
+}
+#endif

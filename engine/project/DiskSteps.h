@@ -59,3 +59,9 @@ inline bool RemoveFile(const char* path) { return DiskSteps().Remove(path); }
 inline bool EmptyFile(const char* path) { return DiskSteps().Empty(path); }
 inline bool AppendToRecord(std::FILE* record, const char* text) { return DiskSteps().Append(record, text); }
 inline void PauseForAnotherRun() { DiskSteps().Pause(); }
+
+#ifdef _WIN32
+// A C stream over a system file handle, which it then owns (closed on failure too); readToo opens it for
+// reading and writing, else for writing alone.
+std::FILE* StreamOfHandle(void* handle, bool readToo);
+#endif

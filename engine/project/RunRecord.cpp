@@ -144,16 +144,7 @@ std::FILE* OpenHeld(const CString& path, bool create, CRunRecord::Opened* opened
                                                   : CRunRecord::Opened::Failed;
         return nullptr;
     }
-    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDWR | _O_BINARY);
-    if (descriptor == -1)
-    {
-        CloseHandle(file);
-        *opened = CRunRecord::Opened::Failed;
-        return nullptr;
-    }
-    std::FILE* stream = _fdopen(descriptor, "r+b");
-    if (!stream)
-        _close(descriptor);
+    std::FILE* stream = StreamOfHandle(file, true);
     *opened = stream ? CRunRecord::Opened::Held : CRunRecord::Opened::Failed;
     return stream;
 }
