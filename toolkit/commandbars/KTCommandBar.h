@@ -206,7 +206,7 @@ public:
     int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE, BOOL bShownCaptionsOnly = FALSE) const;
     // Menus draw every caption; elsewhere, a popup toolbar too, a letter counts only where its caption, and so its
     // underline, shows.
-    BOOL IsAccessByShownCaptionOnly() { return !AsMenuBar() && m_nBarType != ktBarTypePopup; }
+    BOOL IsAccessByShownCaptionOnly() { return !AsMenuBar() && !(IsPopupBar() && m_nBarType == ktBarTypePopup); }
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);
