@@ -257,10 +257,11 @@ TEST_F(KeyboardTipTest, AFieldWithItsCaptionBelowItsIconShowsItsLabelAndTakesIts
     m_pFrame->RecalcLayout();
     PumpMessages();
     EXPECT_GT(pEdit->GetLabelWidth(), 0) << "the label is drawn";
+    ASSERT_TRUE(pEdit->GetEditCtrl() != NULL);
+    const HWND hField = pEdit->GetEditCtrl()->GetSafeHwnd();
     CTestInput input(m_pFrame->GetSafeHwnd());
     TrackNextBarByKeys(input);
     ASSERT_TRUE(input.Key('F'));
-    const HWND hField = pEdit->GetEditCtrl()->GetSafeHwnd();
     EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == hField; }, kColdWineDeadlineMs)) << "F focuses the field";
     EXPECT_TRUE(m_pFrame->m_commands.empty());
     ASSERT_TRUE(input.Key(VK_ESCAPE));
