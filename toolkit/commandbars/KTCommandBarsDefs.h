@@ -191,6 +191,7 @@ enum KTToolBarLayout
     ktToolBarLayoutCaptionBelow,   // the style's large icon above the caption's lines
     ktToolBarLayoutMark,           // a check box's or radio button's mark, the caption beside it
     ktToolBarLayoutTextBelowIcon,  // the bar shows text below icons: the caption below the icon
+    ktToolBarLayoutOwnDrawing,     // the control draws itself (a gallery of items, a hosted window): no caption
 };
 
 enum KTButtonStyle

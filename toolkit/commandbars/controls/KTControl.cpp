@@ -169,6 +169,8 @@ CKTImageManagerIcon* CKTControl::GetToolBarImage(int nWidth) const
 
 KTToolBarLayout CKTControl::GetToolBarLayout() const
 {
+    if (IsDrawnByItself() && !(m_pParent && m_pParent->GetType() == ktBarTypePopup))
+        return ktToolBarLayoutOwnDrawing;
     const int nType = GetType();
     // A field lays out its own label and box.
     if (nType == ktControlEdit || nType == ktControlComboBox)
@@ -188,8 +190,11 @@ BOOL CKTControl::IsCaptionVisible() const
         return TRUE;
     if (GetCaption().IsEmpty())
         return FALSE;
-    // Below an icon or beside a mark the caption shows whatever the style says.
-    if (GetToolBarLayout() != ktToolBarLayoutByStyle)
+    // Below an icon or beside a mark the caption shows whatever the style says; a control drawing itself shows none.
+    const KTToolBarLayout nLayout = GetToolBarLayout();
+    if (nLayout == ktToolBarLayoutOwnDrawing)
+        return FALSE;
+    if (nLayout != ktToolBarLayoutByStyle)
         return TRUE;
     switch (GetStyle())
     {

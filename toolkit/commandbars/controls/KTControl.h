@@ -61,6 +61,8 @@ public:
     // The icon a bar other than a popup draws: none where the style or type shows the caption alone.
     CKTImageManagerIcon* GetToolBarImage(int nWidth) const;
     KTToolBarLayout GetToolBarLayout() const;
+    // The control paints its whole rectangle itself on a bar other than a popup, caption-less.
+    virtual BOOL IsDrawnByItself() const { return FALSE; }
     virtual BOOL IsCaptionVisible() const;
 
     // Enabled and checked: -1 takes the action's state.

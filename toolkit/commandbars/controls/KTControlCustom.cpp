@@ -67,7 +67,7 @@ CSize CKTControlCustom::GetSize(CDC* pDC)
 
 void CKTControlCustom::Draw(CDC* pDC)
 {
-    if (!IsWindowShown())
+    if (!IsDrawnByItself())
         CKTControlButton::Draw(pDC);
 }
 

@@ -31,6 +31,7 @@ public:
     void SetRect(CRect rc) override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    BOOL IsDrawnByItself() const override { return IsWindowShown(); }
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;

@@ -79,6 +79,7 @@ public:
     void OnExecute() override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    BOOL IsDrawnByItself() const override { return IsGalleryStyle(); }
     int OnHookKeyDown(UINT nChar, LPARAM lParam) override;
     int OnHookMouseWheel(int nDelta) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;

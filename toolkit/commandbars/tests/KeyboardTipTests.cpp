@@ -8,11 +8,15 @@
 #include "KTCommandBarsOptions.h"
 #include "KTControl.h"
 #include "KTControlComboBox.h"
+#include "KTControlCustom.h"
 #include "KTControlEdit.h"
+#include "KTControlGallery.h"
+#include "KTControlGalleryItems.h"
 #include "KTControlPopup.h"
 #include "KTControls.h"
 #include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
+#include "KTPopupBar.h"
 #include "KTPopupToolBar.h"
 #include "KTToolBar.h"
 #include "MessagePump.h"
@@ -44,13 +48,13 @@ protected:
         CFrameFixture::TearDown();
     }
 
-    // A button with a solid icon under an id no command has, taken away when the test ends.
-    CKTControl* AddIconButton(CKTCommandBar* pBar, UINT nId, LPCSTR lpszCaption)
+    // A control (a button unless told) with a solid icon under an id no command has, taken away when the test ends.
+    CKTControl* AddIconButton(CKTCommandBar* pBar, UINT nId, LPCSTR lpszCaption, int nType = ktControlButton)
     {
         const UINT nIconId = 9295 + (UINT)m_iconIds.size();
         EXPECT_TRUE(SetSolidIcon(nIconId, pBar->GetIconSize().cx, RGB(40, 90, 200)));
         m_iconIds.push_back(nIconId);
-        CKTControl* pButton = pBar->GetControls()->Add(ktControlButton, nId);
+        CKTControl* pButton = pBar->GetControls()->Add(nType, nId);
         pButton->SetCaption(lpszCaption);
         pButton->SetIconId(nIconId);
         return pButton;
@@ -93,6 +97,7 @@ protected:
     }
 
     std::vector<UINT> m_iconIds;
+    CWnd m_hosted;  // a window a custom control hosts; outlives the frame
 };
 }  // namespace
 
@@ -236,6 +241,31 @@ TEST_F(KeyboardTipTest, TypingAFieldsTipFocusesTheField)
         ASSERT_TRUE(input.Key(VK_ESCAPE));
         PumpUntil([&] { return !pField->IsFocused(); }, kColdWineDeadlineMs);
     }
+}
+
+// A field whose caption stands below its icon keeps the caption as its label, and its letter puts the caret in it.
+TEST_F(KeyboardTipTest, AFieldWithItsCaptionBelowItsIconShowsItsLabelAndTakesItsLetter)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    CKTToolBar* pBar = AddBar("Search", {{ID_TEST_TOGGLE, "&Run"}});
+    auto* pEdit = static_cast<CKTControlEdit*>(pBar->GetControls()->Add(ktControlEdit, ID_TEST_ENABLED));
+    pEdit->SetCaption("&Find");
+    pEdit->SetStyle(ktButtonIconAndCaptionBelow);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    EXPECT_GT(pEdit->GetLabelWidth(), 0) << "the label is drawn";
+    ASSERT_TRUE(pEdit->GetEditCtrl() != NULL);
+    const HWND hField = pEdit->GetEditCtrl()->GetSafeHwnd();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    TrackNextBarByKeys(input);
+    ASSERT_TRUE(input.Key('F'));
+    EXPECT_TRUE(PumpUntil([&] { return ::GetFocus() == hField; }, kColdWineDeadlineMs)) << "F focuses the field";
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    PumpUntil([&] { return !pEdit->IsFocused(); }, kColdWineDeadlineMs);
 }
 
 TEST_F(KeyboardTipTest, CtrlTabMovesToTheNextToolbarAndSpaceOnTheMenuBarAsksForTheSystemMenu)
@@ -450,6 +480,66 @@ TEST_F(KeyboardTipTest, ACaptionShownBelowItsIconTakesItsLetterAndAnIconAloneTak
     PumpMessages();
     EXPECT_TRUE(m_pFrame->m_commands.empty()) << "nor Alt and the letter";
     m_pCommandBars->ClosePopups();
+}
+
+// A hosted window and an in-place gallery paint their rectangles themselves: neither shows its caption, even with
+// text below icons and an icon of their own, so their letters run nothing and go to the button whose caption shows.
+TEST_F(KeyboardTipTest, AControlDrawingItselfShowsNoCaptionAndTakesNoLetter)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->bShowKeyboardTips = FALSE;
+    pOptions->bShowTextBelowIcons = TRUE;
+    pOptions->nKeyboardCuesUse = ktCuesToolBarAccessKeys;
+    ASSERT_TRUE(m_hosted.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_POPUP, CRect(0, 0, 10, 10), m_pFrame, 0));
+    CKTToolBar* pBar = m_pCommandBars->Add("Search", ktBarTop);
+    auto* pFind = static_cast<CKTControlCustom*>(AddIconButton(pBar, ID_TEST_ENABLED, "&Find", ktControlCustom));
+    pFind->SetControl(m_hosted.GetSafeHwnd());
+    pFind->SetSize(CSize(120, 20));
+    AddIconButton(pBar, ID_TEST_TOGGLE, "&Format");
+    auto* pColours =
+        static_cast<CKTControlGallery*>(AddIconButton(pBar, ID_TEST_ENABLED, "&Colours", ktControlGallery));
+    CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+    pItems->SetItemSize(CSize(20, 20));
+    pItems->AddItem("Blue", 100);
+    pColours->SetItems(pItems);
+    CKTSmartPtr<CKTPopupBar> pDropDown = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    pColours->SetCommandBar(pDropDown);
+    pColours->SetWidth(80);
+    pColours->SetHeight(40);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(m_hosted.IsWindowVisible());
+    ASSERT_EQ(CSize(80, 40), pColours->GetRect().Size()) << "the gallery measures itself";
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    // Types the letter into the tracked bar (or with Alt) and gives the commands it ran.
+    const auto type = [&](UINT nKey, unsigned nModifiers, bool bRuns)
+    {
+        m_pFrame->m_commands.clear();
+        if (nModifiers == CTestInput::kNone)
+            TrackNextBarByKeys(input);
+        EXPECT_TRUE(input.Key(nKey, nModifiers));
+        if (bRuns)
+            PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+        PumpMessages();
+        EXPECT_FALSE(pDropDown->IsVisible()) << "the gallery's drop-down stays closed";
+        m_pCommandBars->ClosePopups();
+        return m_pFrame->m_commands;
+    };
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_TOGGLE}), type('F', CTestInput::kNone, true))
+        << "the hosted window shows no caption: F is Format's alone";
+    EXPECT_TRUE(type('C', CTestInput::kNone, false).empty()) << "the gallery shows no caption";
+    EXPECT_TRUE(type('C', CTestInput::kAlt, false).empty()) << "nor by Alt";
+
+    pOptions->bShowTextBelowIcons = FALSE;
+    pFind->SetIconId(ID_TEST_TOGGLE + 7000);  // an id no icon has: the caption would show beside no icon
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(pFind->GetImage(pBar->GetIconSize().cx) == NULL);
+    EXPECT_TRUE(type('F', CTestInput::kNone, false).empty())
+        << "Format shows its icon alone, the hosted window no caption";
 }
 
 // A palette of icons shows no caption, so a letter typed into it runs none of its buttons; a menu shows every

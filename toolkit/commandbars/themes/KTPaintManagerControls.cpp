@@ -249,6 +249,10 @@ void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const C
 
 CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, BOOL bDraw)
 {
+    const KTToolBarLayout nLayout = pControl->GetToolBarLayout();
+    // Its own Draw and GetSize paint and measure a control drawing itself: no frame, icon or caption here.
+    if (nLayout == ktToolBarLayoutOwnDrawing)
+        return CSize(0, 0);
     CKTFontDC font(pDC, GetControlFont(pControl, pControl->IsItemDefault()));
     CKTCommandBar* pBar = pControl->GetParent();
     BOOL bVertical = pBar && pBar->IsVerticalPosition();
@@ -265,7 +269,7 @@ CSize CKTPaintManager::DrawControlToolBarParent(CDC* pDC, CKTControl* pControl, 
         pDC->SetTextColor(GetColor(GetControlTextColor(pControl)));
     }
     CSize sz;
-    switch (pControl->GetToolBarLayout())
+    switch (nLayout)
     {
     case ktToolBarLayoutCaptionBelow:
         sz = DrawToolBarCaptionBelow(pDC, pControl, rc, szIcon, bDraw);
