@@ -675,6 +675,19 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnADroppedDownPalette)
     }
 }
 
+// A theme change ends on a palette holding an entry that drops the palette down again.
+TEST_P(InPlaceGalleryTest, AThemeChangeEndsOnAPaletteThatOpensItselfAgain)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    static_cast<CKTControlPopup*>(m_pFrame->m_pStandard->GetControls()->Add(ktControlPopup, 0))
+        ->SetCommandBar(pPalette);
+    auto* pAgain = static_cast<CKTControlPopup*>(pPalette->GetControls()->Add(ktControlPopup, 0));
+    pAgain->SetCommandBar(pPalette);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlatScheme);
+    m_pCommandBars->RedrawCommandBars();
+    pAgain->SetCommandBar(NULL);  // the bars hold each other
+}
+
 // Scrolled to its end, a gallery made wider holds fewer rows: the view moves up to the new end and shows no empty
 // rows below the last item.
 TEST_P(InPlaceGalleryTest, AWiderGalleryScrolledToItsEndStaysOnItsContent)
