@@ -177,6 +177,8 @@ void CKTControlGallery::RepositionItems()
         bFirstInRow = FALSE;
     }
     m_nContentHeight = GetItemCount() ? y + nRowHeight - rcItems.top : 0;
+    // Shorter content or a taller view: the view stays on the content.
+    m_nScrollPos = ClampScrollPos(m_nScrollPos);
     CalcScrollBar();
 }
 
@@ -234,9 +236,14 @@ int CKTControlGallery::HitTestItem(CPoint pt) const
     return -1;
 }
 
+int CKTControlGallery::ClampScrollPos(int nPos) const
+{
+    return std::max(0, std::min(nPos, m_nContentHeight - GetItemsRect().Height()));
+}
+
 void CKTControlGallery::SetScrollPos(int nPos)
 {
-    nPos = std::max(0, std::min(nPos, m_nContentHeight - GetItemsRect().Height()));
+    nPos = ClampScrollPos(nPos);
     if (nPos == m_nScrollPos)
         return;
     m_nScrollPos = nPos;

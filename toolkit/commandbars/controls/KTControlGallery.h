@@ -120,6 +120,7 @@ private:
     int GetScrollBarWidth() const;
     BOOL IsSelectable(int nIndex) const;
     void RepositionItems();
+    int ClampScrollPos(int nPos) const;
     // The records match the items shown, one for one.
     BOOL IsLayoutCurrent() const;
     void RedrawItems(int nOld, int nNew);

@@ -15,6 +15,16 @@ CKTControlPopup::~CKTControlPopup() = default;
 
 void CKTControlPopup::SetCommandBar(CKTCommandBar* pBar) { m_pCommandBar = pBar; }
 
+void CKTControlPopup::OnThemeChanged()
+{
+    if (m_pCommandBar.IsNull() || m_bPassingThemeChange)
+        return;
+    m_bPassingThemeChange = TRUE;
+    for (int i = 0; i < m_pCommandBar->GetControlCount(); i++)
+        m_pCommandBar->GetControl(i)->OnThemeChanged();
+    m_bPassingThemeChange = FALSE;
+}
+
 BOOL CKTControlPopup::IsOnCommandPart(CPoint pt) const
 {
     return GetPaintManager()->GetSplitButtonCommandRect(const_cast<CKTControlPopup*>(this)).PtInRect(pt);

@@ -34,6 +34,8 @@ public:
     BOOL Compare(CKTControl* pOther) override;
     void DoPropExchange(CKTPropExchange* pPX) override;
     void RestoreCommandBarList(CKTCommandBarList* pList) override;
+    // The popup's controls are laid out for the theme too, though no frame's bar lists them.
+    void OnThemeChanged() override;
     // The bar id read from a saved state, until the bar of that id is linked.
     UINT GetSavedCommandBarId() const { return m_nCommandBarId; }
     // The part of the screen, as the control's rectangle, that its opened popup leaves uncovered.
@@ -50,6 +52,7 @@ private:
 
     BOOL m_bPopuped = FALSE;
     BOOL m_bCastShadow = TRUE;
+    BOOL m_bPassingThemeChange = FALSE;        // a popup that opens itself again, at any depth, hears of it once
     CKTSmartPtr<CKTCommandBar> m_pCommandBar;  // held
     UINT m_nCommandBarId = 0;                  // loaded, not yet linked
 };

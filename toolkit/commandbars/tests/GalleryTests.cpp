@@ -14,6 +14,7 @@
 #include "KTGalleryPaintManager.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
+#include "KTPopupToolBar.h"
 #include "KTToolBar.h"
 #include "KTToolTipController.h"
 #include "LoopInput.h"
@@ -574,9 +575,11 @@ protected:
         m_pPopup = NULL;
         CFrameFixture::TearDown();
     }
-    CKTControlGallery* AddGallery(CSize szItem = CSize(40, 20))
+    // On the standard tool bar unless a bar is named.
+    CKTControlGallery* AddGallery(CSize szItem = CSize(40, 20), CKTCommandBar* pBar = NULL)
     {
-        CKTToolBar* pBar = m_pFrame->m_pStandard;
+        if (!pBar)
+            pBar = m_pFrame->m_pStandard;
         auto* pGallery = static_cast<CKTControlGallery*>(pBar->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
         CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
         pItems->SetItemSize(szItem);
@@ -643,6 +646,63 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysTheRowsOutForTheNewThemesButtons)
         for (int i : {0, 1, pGallery->GetItemCount() - 1})
             EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
     }
+}
+
+// A gallery on a palette that a tool bar's entry drops down is laid out for the new theme too, though no frame's bar
+// lists it and its rectangle in the palette stays as it was.
+TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnADroppedDownPalette)
+{
+    auto* pOpener = static_cast<CKTControlPopup*>(m_pFrame->m_pStandard->GetControls()->Add(ktControlPopup, 0));
+    pOpener->SetCaption("Styles");
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    pOpener->SetCommandBar(pPalette);
+    CKTControlGallery* pGallery = AddGallery(CSize(0, 20), pPalette);
+    CTestInput input(m_pFrame->m_pStandard->GetSafeHwnd());
+    for (int nTheme : {(int)ktCommandBarsThemeFlatScheme, GetParam()})
+    {
+        SCOPED_TRACE(nTheme);
+        CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
+        m_pCommandBars->RedrawCommandBars();
+        PumpMessages();
+        ASSERT_TRUE(input.Click(pOpener->GetRect().CenterPoint()));
+        ASSERT_TRUE(PumpUntil([&] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
+        const int nColumn = nTheme == ktCommandBarsThemeFlatScheme ? 16 : 15;
+        EXPECT_EQ(nColumn, pGallery->GetPosInfo().rc.Width());
+        for (int i : {0, pGallery->GetItemCount() - 1})
+            EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
+        pPalette->SetTrackingMode(ktTrackingNone);
+        ASSERT_TRUE(PumpUntil([&] { return !pPalette->IsVisible(); }, kColdWineDeadlineMs));
+    }
+}
+
+// A theme change ends on a palette holding an entry that drops the palette down again.
+TEST_P(InPlaceGalleryTest, AThemeChangeEndsOnAPaletteThatOpensItselfAgain)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    static_cast<CKTControlPopup*>(m_pFrame->m_pStandard->GetControls()->Add(ktControlPopup, 0))
+        ->SetCommandBar(pPalette);
+    auto* pAgain = static_cast<CKTControlPopup*>(pPalette->GetControls()->Add(ktControlPopup, 0));
+    pAgain->SetCommandBar(pPalette);
+    CKTPaintManager::SetTheme(ktCommandBarsThemeFlatScheme);
+    m_pCommandBars->RedrawCommandBars();
+    pAgain->SetCommandBar(NULL);  // the bars hold each other
+}
+
+// Scrolled to its end, a gallery made wider holds fewer rows: the view moves up to the new end and shows no empty
+// rows below the last item.
+TEST_P(InPlaceGalleryTest, AWiderGalleryScrolledToItsEndStaysOnItsContent)
+{
+    CKTControlGallery* pGallery = AddGallery();
+    pGallery->SetScrollPos(pGallery->GetContentHeight());
+    const int nLast = pGallery->GetItemCount() - 1;
+    ASSERT_GT(pGallery->GetScrollPos(), 0);
+    pGallery->SetWidth(2 * pGallery->GetRect().Width());
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    const int nHeight = pGallery->GetItemsRect().Height();
+    ASSERT_LT(nHeight, pGallery->GetContentHeight()) << "still more rows than shown";
+    EXPECT_EQ(pGallery->GetContentHeight() - nHeight, pGallery->GetScrollPos());
+    EXPECT_EQ(pGallery->GetItemsRect().bottom, pGallery->GetItemDrawRect(nLast).bottom);
 }
 
 INSTANTIATE_TEST_SUITE_P(StyleImageThemes, InPlaceGalleryTest,
