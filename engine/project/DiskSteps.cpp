@@ -30,12 +30,7 @@ std::FILE* CreateNewStream(const char* path)
 std::FILE* CreateNewStream(const char* path)
 {
     const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (descriptor == -1)
-        return nullptr;
-    std::FILE* stream = fdopen(descriptor, "wb");
-    if (!stream)
-        close(descriptor);
-    return stream;
+    return descriptor == -1 ? nullptr : StreamOfDescriptor(descriptor, false);
 }
 #endif
 
@@ -132,6 +127,14 @@ std::FILE* StreamOfHandle(void* handle, bool readToo)
     std::FILE* stream = _fdopen(descriptor, readToo ? "r+b" : "wb");
     if (!stream)
         _close(descriptor);
+    return stream;
+}
+#else
+std::FILE* StreamOfDescriptor(int descriptor, bool readToo)
+{
+    std::FILE* stream = fdopen(descriptor, readToo ? "r+b" : "wb");
+    if (!stream)
+        close(descriptor);
     return stream;
 }
 #endif

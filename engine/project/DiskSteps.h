@@ -64,4 +64,7 @@ inline void PauseForAnotherRun() { DiskSteps().Pause(); }
 // A C stream over a system file handle, which it then owns (closed on failure too); readToo opens it for
 // reading and writing, else for writing alone.
 std::FILE* StreamOfHandle(void* handle, bool readToo);
+#else
+// The same over a file descriptor.
+std::FILE* StreamOfDescriptor(int descriptor, bool readToo);
 #endif

@@ -164,9 +164,7 @@ std::FILE* OpenHeld(const CString& path, bool create, CRunRecord::Opened* opened
         *opened = CRunRecord::Opened::Busy;
         return nullptr;
     }
-    std::FILE* stream = fdopen(descriptor, "r+b");
-    if (!stream)
-        close(descriptor);
+    std::FILE* stream = StreamOfDescriptor(descriptor, true);
     *opened = stream ? CRunRecord::Opened::Held : CRunRecord::Opened::Failed;
     return stream;
 }
