@@ -675,6 +675,33 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnADroppedDownPalette)
     }
 }
 
+// A palette registered only as a context menu, which no control drops down, lays its gallery out for the new theme
+// too: at once when it next opens, with no scroll to make it.
+TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnAContextMenuPalette)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    m_pCommandBars->AddContextMenu(pPalette);
+    CKTControlGallery* pGallery = AddGallery(CSize(0, 20), pPalette);
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    for (int nTheme : {(int)ktCommandBarsThemeFlatScheme, GetParam()})
+    {
+        SCOPED_TRACE(nTheme);
+        CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
+        m_pCommandBars->RedrawCommandBars();
+        PumpMessages();
+        ASSERT_TRUE(pPalette->PopupAt(rcFrame.left + 40, rcFrame.top + 80));
+        ASSERT_TRUE(PumpUntil([&] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
+        ASSERT_EQ(0, pGallery->GetScrollPos());
+        const int nColumn = nTheme == ktCommandBarsThemeFlatScheme ? 16 : 15;
+        EXPECT_EQ(nColumn, pGallery->GetPosInfo().rc.Width());
+        for (int i : {0, pGallery->GetItemCount() - 1})
+            EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
+        pPalette->SetTrackingMode(ktTrackingNone);
+        ASSERT_TRUE(PumpUntil([&] { return !pPalette->IsVisible(); }, kColdWineDeadlineMs));
+    }
+}
+
 // A theme change ends on a palette holding an entry that drops the palette down again.
 TEST_P(InPlaceGalleryTest, AThemeChangeEndsOnAPaletteThatOpensItselfAgain)
 {
