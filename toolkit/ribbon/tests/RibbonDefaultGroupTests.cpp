@@ -13,7 +13,7 @@
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "RibbonTestFrame.h"
-#include "SolidIcons.h"
+#include "SolidIcon.h"
 #include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>

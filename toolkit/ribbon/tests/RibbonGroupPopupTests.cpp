@@ -19,7 +19,7 @@
 #include "MessagePump.h"
 #include "OffScreenImage.h"
 #include "RibbonInputFrame.h"
-#include "SolidIcons.h"
+#include "SolidIcon.h"
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
 
