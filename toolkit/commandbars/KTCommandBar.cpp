@@ -252,6 +252,12 @@ void CKTCommandBar::OnControlsChanged()
     DelayLayout();
 }
 
+void CKTCommandBar::OnThemeChanged()
+{
+    for (int i = 0; i < GetControlCount(); i++)
+        GetControl(i)->OnThemeChanged();
+}
+
 void CKTCommandBar::ForgetSelection()
 {
     m_nSelected = -1;

@@ -169,6 +169,8 @@ public:
     virtual void IdleUpdate(BOOL bUpdate = TRUE, BOOL bDisableIfNoHandler = TRUE);
     // Gives every control, popups included, the shortcut text of its command.
     virtual void UpdateShortcuts();
+    // Each control takes the new theme's metrics; a popup control passes them on to the bar it drops down.
+    void OnThemeChanged();
     virtual void OnRemoved();
     virtual CKTCommandBar* Clone(BOOL bRecursive);
     virtual void Copy(CKTCommandBar* pFrom, BOOL bRecursive);

@@ -325,12 +325,14 @@ void CKTCommandBars::RedrawCommandBars()
     m_bLockLayout = TRUE;
     for (auto& pBar : m_bars)
     {
-        for (int i = 0; i < pBar->GetControlCount(); i++)
-            pBar->GetControl(i)->OnThemeChanged();
+        pBar->OnThemeChanged();
         if (pBar->IsVisible())
             pBar->OnRecalcLayout();
         pBar->Redraw(NULL, FALSE);
     }
+    // A context menu is no bar of the frame's and may be no control's popup; it lays out when it next opens.
+    for (int i = 0; i < m_pContextMenus->GetCount(); i++)
+        m_pContextMenus->GetAt(i)->OnThemeChanged();
     if (m_pTabClient)
         m_pTabClient->Refresh(TRUE);
     if (CWnd* pStatusBar = m_pSite ? m_pSite->GetDlgItem(AFX_IDW_STATUS_BAR) : NULL)

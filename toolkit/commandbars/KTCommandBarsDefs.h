@@ -188,7 +188,7 @@ inline int KTStoredControlType(int nType) { return nType == ktControlCustom ? kt
 enum KTToolBarLayout
 {
     ktToolBarLayoutByStyle,        // the icon and the caption beside it as the style asks (a field: its label)
-    ktToolBarLayoutCaptionBelow,   // the style's large icon above the caption's lines
+    ktToolBarLayoutCaptionBelow,   // the style's large icon above the caption's lines (or a look of the control's own)
     ktToolBarLayoutMark,           // a check box's or radio button's mark, the caption beside it
     ktToolBarLayoutTextBelowIcon,  // the bar shows text below icons: the caption below the icon
     ktToolBarLayoutOwnDrawing,     // the control draws itself (a gallery of items, a hosted window): no caption

@@ -54,6 +54,12 @@ void CKTRibbonGroupControlPopup::Draw(CDC* pDC)
         CKTControlPopup::Draw(pDC);
 }
 
+KTToolBarLayout CKTRibbonGroupControlPopup::GetToolBarLayout() const
+{
+    // A copy on the quick access toolbar is one of its buttons.
+    return GetRibbonGroup() ? ktToolBarLayoutCaptionBelow : CKTControlPopup::GetToolBarLayout();
+}
+
 BOOL CKTRibbonGroupControlPopup::OnSetPopup(BOOL bPopup)
 {
     if (bPopup && !IsPopuped())

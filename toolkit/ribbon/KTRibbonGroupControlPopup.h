@@ -19,6 +19,9 @@ public:
     BOOL IsVisible(DWORD dwSkipFlags = 0) const override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    // Standing for its group, it shows its caption below its icon whatever its style: the ribbon's painter draws
+    // it by this answer, and its letter counts by it.
+    KTToolBarLayout GetToolBarLayout() const override;
     // Opens a copy of the group it stands for in a fresh popup bar each time.
     BOOL OnSetPopup(BOOL bPopup) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;

@@ -60,7 +60,8 @@ public:
     virtual CKTImageManagerIcon* GetImage(int nWidth) const;
     // The icon a bar other than a popup draws: none where the style or type shows the caption alone.
     CKTImageManagerIcon* GetToolBarImage(int nWidth) const;
-    KTToolBarLayout GetToolBarLayout() const;
+    // How a bar other than a popup shows the control; a control with a look of its own answers for it.
+    virtual KTToolBarLayout GetToolBarLayout() const;
     // The control paints its whole rectangle itself on a bar other than a popup, caption-less.
     virtual BOOL IsDrawnByItself() const { return FALSE; }
     virtual BOOL IsCaptionVisible() const;

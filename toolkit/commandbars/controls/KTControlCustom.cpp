@@ -59,7 +59,7 @@ void CKTControlCustom::UpdateWindowVisibility()
 
 CSize CKTControlCustom::GetSize(CDC* pDC)
 {
-    if (!m_hWndChild || !m_bWindowVisible)
+    if (!IsDrawnByItself())
         return CKTControlButton::GetSize(pDC);
     return CSize(m_szControl.cx + m_rcBorders.left + m_rcBorders.right,
                  m_szControl.cy + m_rcBorders.top + m_rcBorders.bottom);
@@ -67,7 +67,7 @@ CSize CKTControlCustom::GetSize(CDC* pDC)
 
 void CKTControlCustom::Draw(CDC* pDC)
 {
-    if (!IsDrawnByItself())
+    if (!IsWindowShown())
         CKTControlButton::Draw(pDC);
 }
 

@@ -31,7 +31,8 @@ public:
     void SetRect(CRect rc) override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
-    BOOL IsDrawnByItself() const override { return IsWindowShown(); }
+    // Its own state decides, not whether the system shows the window yet: one it has not placed may still show.
+    BOOL IsDrawnByItself() const override { return m_hWndChild && m_bWindowVisible; }
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;

@@ -20,8 +20,7 @@ void CKTControlPopup::OnThemeChanged()
     if (m_pCommandBar.IsNull() || m_bPassingThemeChange)
         return;
     m_bPassingThemeChange = TRUE;
-    for (int i = 0; i < m_pCommandBar->GetControlCount(); i++)
-        m_pCommandBar->GetControl(i)->OnThemeChanged();
+    m_pCommandBar->OnThemeChanged();
     m_bPassingThemeChange = FALSE;
 }
 

@@ -23,6 +23,8 @@ public:
 
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    // Only its grid shows: no caption, so no letter runs it.
+    BOOL IsDrawnByItself() const override { return TRUE; }
     void OnMouseMove(CPoint pt) override;
     void OnLButtonUp(CPoint pt) override;
     void OnCalcDynamicSize(DWORD dwMode) override;

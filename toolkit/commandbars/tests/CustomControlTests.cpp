@@ -46,6 +46,17 @@ protected:
         return rc;
     }
 
+    // A button of the caption on the bar, measured as any: what a control without its window measures.
+    CSize ButtonSize(LPCSTR lpszCaption)
+    {
+        CKTControl* pButton = Bar()->GetControls()->Add(ktControlButton, 1003);
+        pButton->SetCaption(lpszCaption);
+        Relayout();
+        const CSize sz = pButton->GetRect().Size();
+        Bar()->GetControls()->Remove(pButton);
+        return sz;
+    }
+
     CWnd m_edit;
     CKTControlCustom* m_pCustom = NULL;
 };
@@ -137,6 +148,65 @@ TEST_F(CustomControlTest, WithoutItsWindowTheControlShowsItsCaptionLikeAButton)
         for (int x = rc.left; x < rc.right; x++)
             nInk += !NearColor(image.Pixel(x, y), clrBack, 24);
     EXPECT_GT(nInk, 10) << "no window: the caption is drawn";
+}
+
+// The application's own child window, shown before the control places it, hosted on a bar already docked at the
+// left that keeps the control and hides only its window: the control measures as a button in the first layout.
+TEST_F(CustomControlTest, AShownChildWindowHostedOnALeftBarMeasuresAsAButtonAtOnce)
+{
+    m_pCommandBars->DockCommandBar(Bar(), ktBarLeft);
+    Relayout();
+    const CSize szButton = ButtonSize("Find");
+    ASSERT_GT(szButton.cx, 0);
+    CWnd child;
+    ASSERT_TRUE(
+        child.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), m_pFrame, 1002));
+    auto* pCustom = static_cast<CKTControlCustom*>(Bar()->GetControls()->Add(ktControlCustom, 1002));
+    pCustom->SetCaption("Find");
+    pCustom->SetControl(child.GetSafeHwnd());
+    pCustom->SetSize(CSize(120, 20));
+    pCustom->SetVerticalOptions(CKTControlCustom::ktVertHideWindow);
+    ASSERT_TRUE(child.IsWindowVisible()) << "not placed yet";
+    m_pCommandBars->RecalcFrameLayout();
+    EXPECT_EQ(szButton, pCustom->GetRect().Size()) << "measured as a button in the layout that placed the window";
+    EXPECT_FALSE(child.IsWindowVisible());
+    EXPECT_TRUE(pCustom->IsCaptionVisible());
+    PumpMessages();
+    EXPECT_EQ(szButton, pCustom->GetRect().Size());
+    Bar()->GetControls()->Remove(pCustom);
+}
+
+// Window-visible cleared, the window taken away or the control taken off its bar: the control measures and shows
+// its caption as a button, and a window it placed hides.
+TEST_F(CustomControlTest, WithoutAWindowToShowTheControlMeasuresAsAButton)
+{
+    m_pCustom->SetCaption("Find");
+    const CSize szButton = ButtonSize("Find");
+    EXPECT_EQ(CSize(124, 22), m_pCustom->GetRect().Size());
+    EXPECT_FALSE(m_pCustom->IsCaptionVisible()) << "the window stands in its place";
+
+    m_pCustom->SetVerticalOptions(CKTControlCustom::ktVertHideWindow);
+    m_pCommandBars->DockCommandBar(Bar(), ktBarLeft);
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible());
+    EXPECT_EQ(ButtonSize("Find"), m_pCustom->GetRect().Size()) << "window-visible cleared";
+    m_pCommandBars->DockCommandBar(Bar(), ktBarTop);
+    Relayout();
+    ASSERT_TRUE(m_edit.IsWindowVisible());
+    ASSERT_EQ(CSize(124, 22), m_pCustom->GetRect().Size());
+
+    m_pCustom->SetControl(NULL);
+    Relayout();
+    EXPECT_EQ(szButton, m_pCustom->GetRect().Size()) << "no window";
+    EXPECT_TRUE(m_pCustom->IsCaptionVisible());
+
+    m_pCustom->SetControl(m_edit.GetSafeHwnd());
+    Relayout();
+    ASSERT_TRUE(m_edit.IsWindowVisible());
+    CKTSmartPtr<CKTControl> pHold(m_pCustom);
+    Bar()->GetControls()->Remove(m_pCustom);
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "taken off its bar";
+    m_pCustom = NULL;
 }
 
 TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)

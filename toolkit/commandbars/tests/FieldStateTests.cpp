@@ -10,8 +10,10 @@
 #include "KTControlGallery.h"
 #include "KTControlSelector.h"
 #include "KTControls.h"
+#include "KTDrawObjects.h"
 #include "KTPropExchange.h"
 #include "KTToolBar.h"
+#include "MessageRecorder.h"
 #include "MessagePump.h"
 #include "StateArchive.h"
 
@@ -125,6 +127,35 @@ TEST_F(FieldState, ARoundTripBringsBackEachFieldsKeysItemsAndHostedWindow)
     ASSERT_TRUE(pCustom != NULL);
     EXPECT_EQ(m_hosted.GetSafeHwnd(), pCustom->GetControl());
     EXPECT_TRUE(m_hosted.IsWindowVisible()) << "the state's copy of the control leaves the window shown";
+}
+
+// At a start-up the application shows its window before loading the state of a bar docked at the left, whose
+// control keeps its place and hides its window there: from the load's first layout on the control is a button, and
+// the window is never sized to nothing on the way.
+TEST_F(FieldState, AShownWindowLoadedOntoALeftBarMeasuresAsAButtonAtOnce)
+{
+    m_pCommandBars->DockCommandBar(m_pSecond, ktBarLeft);
+    m_pCommandBars->RecalcFrameLayout();
+    PumpMessages();
+    CStateBytes bytes = SaveBars(m_pCommandBars);
+    m_pSecond->GetControls()->RemoveAll();
+    ::SetParent(m_hosted.GetSafeHwnd(), m_pFrame->GetSafeHwnd());
+    m_hosted.ShowWindow(SW_SHOWNA);
+    int nEmptySizes = 0;
+    {
+        CMessageRecorder recorder({m_hosted.GetSafeHwnd()}, {WM_SIZE});
+        ASSERT_TRUE(LoadBars(m_pCommandBars, bytes));
+        for (const CRecordedMessage& msg : recorder.Messages())
+            nEmptySizes += LOWORD(msg.lParam) == 0 || HIWORD(msg.lParam) == 0;
+    }
+    EXPECT_EQ(0, nEmptySizes) << "the window was sized to nothing";
+    auto* pCustom = Find<CKTControlCustom>(m_pSecond, ID_FILE_SAVE);
+    ASSERT_TRUE(pCustom != NULL);
+    ASSERT_EQ(m_hosted.GetSafeHwnd(), pCustom->GetControl());
+    EXPECT_FALSE(m_hosted.IsWindowVisible());
+    const CSize sz = pCustom->GetRect().Size();
+    CKTScreenDC dc;
+    EXPECT_EQ(pCustom->GetSize(&dc), sz) << "laid out as it measures with its window hidden";
 }
 
 // Earlier versions saved the hosted-window control with type 7; it comes back as the button it stands for.

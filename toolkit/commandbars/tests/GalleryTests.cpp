@@ -594,6 +594,28 @@ protected:
         PumpMessages();
         return pGallery;
     }
+    // Switched to the application's theme and back, the gallery on the palette lays its rows out for each theme's
+    // column of buttons by the time open shows the palette, unscrolled.
+    void ExpectPaletteFollowsTheTheme(CKTPopupBar* pPalette, CKTControlGallery* pGallery,
+                                      const std::function<void()>& open)
+    {
+        for (int nTheme : {(int)ktCommandBarsThemeFlatScheme, GetParam()})
+        {
+            SCOPED_TRACE(nTheme);
+            CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
+            m_pCommandBars->RedrawCommandBars();
+            PumpMessages();
+            open();
+            ASSERT_TRUE(PumpUntil([&] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
+            EXPECT_EQ(0, pGallery->GetScrollPos());
+            const int nColumn = nTheme == ktCommandBarsThemeFlatScheme ? 16 : 15;
+            EXPECT_EQ(nColumn, pGallery->GetPosInfo().rc.Width());
+            for (int i : {0, pGallery->GetItemCount() - 1})
+                EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
+            pPalette->SetTrackingMode(ktTrackingNone);
+            ASSERT_TRUE(PumpUntil([&] { return !pPalette->IsVisible(); }, kColdWineDeadlineMs));
+        }
+    }
     // Puts the cursor over the point of the bar and waits until the gallery lights the part.
     BOOL HoverLights(CKTControlGallery* pGallery, CPoint pt, int nPart)
     {
@@ -658,21 +680,21 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnADroppedDownPalette)
     pOpener->SetCommandBar(pPalette);
     CKTControlGallery* pGallery = AddGallery(CSize(0, 20), pPalette);
     CTestInput input(m_pFrame->m_pStandard->GetSafeHwnd());
-    for (int nTheme : {(int)ktCommandBarsThemeFlatScheme, GetParam()})
-    {
-        SCOPED_TRACE(nTheme);
-        CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
-        m_pCommandBars->RedrawCommandBars();
-        PumpMessages();
-        ASSERT_TRUE(input.Click(pOpener->GetRect().CenterPoint()));
-        ASSERT_TRUE(PumpUntil([&] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
-        const int nColumn = nTheme == ktCommandBarsThemeFlatScheme ? 16 : 15;
-        EXPECT_EQ(nColumn, pGallery->GetPosInfo().rc.Width());
-        for (int i : {0, pGallery->GetItemCount() - 1})
-            EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
-        pPalette->SetTrackingMode(ktTrackingNone);
-        ASSERT_TRUE(PumpUntil([&] { return !pPalette->IsVisible(); }, kColdWineDeadlineMs));
-    }
+    ExpectPaletteFollowsTheTheme(pPalette, pGallery,
+                                 [&] { EXPECT_TRUE(input.Click(pOpener->GetRect().CenterPoint())); });
+}
+
+// A palette registered only as a context menu, which no control drops down, lays its gallery out for the new theme
+// too: at once when it next opens, with no scroll to make it.
+TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnAContextMenuPalette)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    m_pCommandBars->AddContextMenu(pPalette);
+    CKTControlGallery* pGallery = AddGallery(CSize(0, 20), pPalette);
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    ExpectPaletteFollowsTheTheme(pPalette, pGallery,
+                                 [&] { EXPECT_TRUE(pPalette->PopupAt(rcFrame.left + 40, rcFrame.top + 80)); });
 }
 
 // A theme change ends on a palette holding an entry that drops the palette down again.

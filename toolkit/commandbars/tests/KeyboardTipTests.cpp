@@ -13,6 +13,7 @@
 #include "KTControlGallery.h"
 #include "KTControlGalleryItems.h"
 #include "KTControlPopup.h"
+#include "KTControlSelector.h"
 #include "KTControls.h"
 #include "KTKeyboardTips.h"
 #include "KTMenuBar.h"
@@ -540,6 +541,32 @@ TEST_F(KeyboardTipTest, AControlDrawingItselfShowsNoCaptionAndTakesNoLetter)
     ASSERT_TRUE(pFind->GetImage(pBar->GetIconSize().cx) == NULL);
     EXPECT_TRUE(type('F', CTestInput::kNone, false).empty())
         << "Format shows its icon alone, the hosted window no caption";
+}
+
+// A selector paints only its grid: on a bar whose buttons show their captions its caption shows nowhere, so its
+// letter goes to the button whose caption shows.
+TEST_F(KeyboardTipTest, ASelectorShowsNoCaptionAndTakesNoLetter)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    CKTCommandBarsOptions* pOptions = m_pCommandBars->GetCommandBarsOptions();
+    pOptions->bShowKeyboardTips = FALSE;
+    pOptions->bShowExpandButtonAlways = FALSE;
+    CKTToolBar* pBar = AddBar("Table", {{ID_TEST_TOGGLE, "&Sort"}});
+    pBar->SetDefaultButtonStyle(ktButtonCaption);
+    pBar->GetControls()->Add(KTMakeCounted<CKTControlSelector>(), ID_TEST_ENABLED)->SetCaption("&Size");
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(pBar->GetControl(0)->IsCaptionVisible()) << "the bar shows its buttons' captions";
+    EXPECT_FALSE(pBar->GetControl(1)->IsCaptionVisible());
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    TrackNextBarByKeys(input);
+    ASSERT_TRUE(input.Key('S'));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_TOGGLE}), m_pFrame->m_commands) << "S is Sort's alone";
+    m_pCommandBars->ClosePopups();
+    EXPECT_EQ(0, guard.Refused());
 }
 
 // A palette of icons shows no caption, so a letter typed into it runs none of its buttons; a menu shows every

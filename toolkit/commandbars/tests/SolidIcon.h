@@ -21,3 +21,25 @@ inline bool SetSolidIcon(UINT nId, int nSize, COLORREF clr)
         ::DestroyIcon(hIcon);
     return bSet;
 }
+
+// The run of ids' icons for as long as the object lives.
+class CSolidIcons
+{
+public:
+    CSolidIcons(UINT nFirstId, int nCount, COLORREF clr, int nSize) : m_nFirstId(nFirstId), m_nCount(nCount)
+    {
+        for (int i = 0; i < nCount; i++)
+            SetSolidIcon(nFirstId + i, nSize, clr);
+    }
+    ~CSolidIcons()
+    {
+        for (int i = 0; i < m_nCount; i++)
+            KTImageManager()->RemoveIcon(m_nFirstId + i);
+    }
+    CSolidIcons(const CSolidIcons&) = delete;
+    CSolidIcons& operator=(const CSolidIcons&) = delete;
+
+private:
+    UINT m_nFirstId;
+    int m_nCount;
+};

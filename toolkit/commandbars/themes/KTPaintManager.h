@@ -287,12 +287,14 @@ public:
     int m_nShowKeyboardCues = -1;  // -1: ask the bar
     int m_nSystemTheme = 5;        // 5: follow the colour manager
 
+    // Whether captions on the bar underline their letters.
+    BOOL IsKeyboardCuesVisible(CKTCommandBar* pBar) const;
+
 protected:
     // The caption of a tool-bar control as measured: mnemonics removed, turned on vertical bars.
     CSize MeasureToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, BOOL bVertical,
                                 BOOL bDropDown);
     void DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc, BOOL bCenter);
-    BOOL IsKeyboardCuesVisible(CKTCommandBar* pBar) const;
     void StrokePolyline(CDC* pDC, const POINT* pPoints, int nCount);
     // An anti-aliased disc filling the square: solid inside, blended over its edge band.
     void FillDisc(CDC* pDC, CRect rcSquare, COLORREF clr);

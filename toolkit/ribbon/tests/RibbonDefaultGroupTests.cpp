@@ -13,6 +13,7 @@
 #include "MessagePump.h"
 #include "PixelImage.h"
 #include "RibbonTestFrame.h"
+#include "SolidIcon.h"
 #include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>
@@ -28,37 +29,6 @@ namespace
 const COLORREF kIconColour = RGB(230, 20, 30);
 const int kIconSize = 16;
 const int kFirstId = 300;
-
-// The id's icon: a square of one colour at the ribbon's icon size, taken away with the object.
-class CSolidIcons
-{
-public:
-    explicit CSolidIcons(int nCount) : m_nCount(nCount)
-    {
-        std::vector<DWORD> colour(kIconSize * kIconSize, 0xFF000000 | (GetRValue(kIconColour) << 16) |
-                                                             (GetGValue(kIconColour) << 8) | GetBValue(kIconColour));
-        std::vector<BYTE> mask(kIconSize * kIconSize / 8, 0);
-        ICONINFO info = {TRUE, 0, 0, ::CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data()),
-                         ::CreateBitmap(kIconSize, kIconSize, 1, 32, colour.data())};
-        HICON hIcon = ::CreateIconIndirect(&info);
-        ::DeleteObject(info.hbmMask);
-        ::DeleteObject(info.hbmColor);
-        for (int i = 0; hIcon && i < nCount; i++)
-            KTImageManager()->SetIcon(CKTImageManagerIconHandle(hIcon), kFirstId + i, CSize(kIconSize, kIconSize));
-        if (hIcon)
-            ::DestroyIcon(hIcon);
-    }
-    ~CSolidIcons()
-    {
-        for (int i = 0; i < m_nCount; i++)
-            KTImageManager()->RemoveIcon(kFirstId + i);
-    }
-    CSolidIcons(const CSolidIcons&) = delete;
-    CSolidIcons& operator=(const CSolidIcons&) = delete;
-
-private:
-    int m_nCount;
-};
 
 // Where the icon's colour shows inside the rectangle; empty when it does not.
 CRect IconBox(const CPixelImage& image, const CRect& rc)
@@ -101,7 +71,7 @@ int WholeTextInk(CFont* pFont, LPCSTR lpszText)
 class RibbonDefaultGroup : public ::testing::Test
 {
 protected:
-    RibbonDefaultGroup() : m_icons(3), m_frame(600, 300)
+    RibbonDefaultGroup() : m_icons(kFirstId, 3, kIconColour, kIconSize), m_frame(600, 300)
     {
         m_pBar = m_frame.GetRibbon();
         CKTRibbonTabGroups* pGroups = m_pBar->GetControlTab()->GetTab(0)->GetGroups();

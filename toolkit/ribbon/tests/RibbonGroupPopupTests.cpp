@@ -17,11 +17,15 @@
 #include "KTRibbonTab.h"
 #include "KTRibbonTabPopupToolBar.h"
 #include "MessagePump.h"
+#include "OffScreenImage.h"
 #include "RibbonInputFrame.h"
+#include "SolidIcon.h"
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace
 {
@@ -162,6 +166,54 @@ TEST_F(RibbonGroupPopup, TheButtonHasTheGroupsKeyboardTipAndItsLetterOpensThePop
     ASSERT_TRUE(m_input.Key(VK_ESCAPE));
     ASSERT_TRUE(PumpUntil([&] { return !IsPopupShown(); }));
     m_pBar->SetTrackingMode(ktTrackingNone);
+}
+
+// In a minimised ribbon's dropped-down tab, a collapsed group's button draws its caption with its letter underlined,
+// below an icon or without one, and that letter opens the group.
+TEST_F(RibbonGroupPopup, ACollapsedGroupsButtonInADroppedDownTabUnderlinesItsLetterAndTakesIt)
+{
+    m_pReduced->SetCaption("&Font");
+    m_pReduced->SetID(300);
+    m_pBar->SetMinimized(TRUE);
+    PumpMessages();
+    CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
+    for (bool bIcon : {false, true})
+    {
+        SCOPED_TRACE(bIcon);
+        std::unique_ptr<CSolidIcons> pIcon(bIcon ? new CSolidIcons(300, 1, RGB(30, 160, 90), m_pBar->GetIconSize().cx)
+                                                 : NULL);
+        ASSERT_TRUE(m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()));
+        ASSERT_TRUE(PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }));
+        auto* pTabPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+        ASSERT_TRUE(pTabPopup != NULL);
+        CKTRibbonGroupControlPopup* pButton = pTabPopup->GetTabCopy()->GetGroups()->GetAt(1)->GetControlPopup();
+        ASSERT_TRUE(pButton->IsVisible());
+        ASSERT_EQ(bIcon, pButton->GetImage(m_pBar->GetIconSize().cx) != NULL);
+        EXPECT_TRUE(pButton->IsCaptionVisible());
+        const CRect rc = pButton->GetRect();
+        const auto draw = [&] { return DrawOffScreen(rc.BottomRight(), [&](CDC* pDC) { pButton->Draw(pDC); }); };
+        const CPixelImage underlined = draw();
+        pButton->SetCaption("Font");
+        const CPixelImage plain = draw();
+        pButton->SetCaption("&Font");
+        int nRowsApart = 0;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++)
+                if (underlined.Pixel(x, y) != plain.Pixel(x, y))
+                {
+                    nRowsApart++;
+                    break;
+                }
+        EXPECT_GE(nRowsApart, 1) << "the letter is underlined";
+        EXPECT_LE(nRowsApart, 2) << "by a line, nothing more";
+
+        ASSERT_TRUE(m_input.Key('F'));
+        EXPECT_TRUE(PumpUntil([&] { return pButton->IsPopuped(); })) << "F opens the group";
+        m_pBar->GetCommandBars()->ClosePopups();
+        ASSERT_TRUE(PumpUntil([&] { return !pTabs->GetCommandBar() || !pTabs->GetCommandBar()->IsVisible(); }));
+        m_pBar->SetTrackingMode(ktTrackingNone);
+        PumpMessages();
+    }
 }
 
 // The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.

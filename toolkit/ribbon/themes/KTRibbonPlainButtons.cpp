@@ -2,7 +2,6 @@
 #include "KTRibbonPainter.h"
 
 #include "KTControl.h"
-#include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonGroup.h"
@@ -79,13 +78,17 @@ void CKTRibbonPlainPainter::DrawGroupButtonContent(CDC* pDC, CKTControl* pButton
     if (CKTImageManagerIcon* pIcon = pButton->GetImage(szIcon.cx))
         m_pPaintManager->DrawImage(pDC, CPoint(rc.CenterPoint().x - szIcon.cx / 2, rc.top + 4), szIcon, pIcon,
                                    m_pPaintManager->GetControlState(pButton), FALSE);
-    CString strCaption = pButton->GetCaption();
-    CKTDrawHelpers::StripMnemonics(strCaption);
+    // The caption shows, with its letter underlined, exactly where the letter counts.
+    if (!pButton->IsCaptionVisible())
+        return;
+    UINT nFormat = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_END_ELLIPSIS;
+    if (!m_pPaintManager->IsKeyboardCuesVisible(pButton->GetParent()))
+        nFormat |= DT_HIDEPREFIX;
     // The caption takes the lower half, under the icon and its frame.
     CRect rcText(rc.left + 2, rc.CenterPoint().y, rc.right - 2, rc.bottom - 2);
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(m_pPaintManager->GetColor(m_pPaintManager->GetControlTextColor(pButton)));
-    pDC->DrawText(strCaption, rcText, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_END_ELLIPSIS | DT_NOPREFIX);
+    pDC->DrawText(pButton->GetCaption(), rcText, nFormat);
 }
 
 CSize CKTRibbonPlainPainter::DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
