@@ -147,6 +147,7 @@ private:
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
     void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));
+    void ShowWaitingTexts(const ProjectRecord& project);
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);

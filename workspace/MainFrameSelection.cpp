@@ -117,6 +117,7 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
         if (!pTemplate->OpenDocumentFile(strPath, TRUE))
             m_unopenedEditors.push_back(strPath);
     }
+    ShowWaitingTexts(project);
 }
 
 SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
