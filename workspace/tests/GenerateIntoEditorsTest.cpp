@@ -23,6 +23,7 @@
 #include "TestInput.h"
 #include "ThreadCall.h"
 #include "WorkspaceRes.h"
+#include "afxpriv.h"
 #include "model/Vocabulary.h"
 #include "project/ProjectFile.h"
 
@@ -809,4 +810,42 @@ TEST_F(GenerateIntoEditorsTest, AnEditorOpenedAfterAGenerateShowsTheTextWaitingF
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), Written("gen_api.h"));
     EXPECT_FALSE(pHeader->IsModified());
+}
+
+// Before, a designer that was not active and saved at another program's word went on showing its editors
+// modified until it was activated: the save ran inside the loop's wait, which then waited on with the
+// queue empty, and the idle update never came. The end of the work now leaves the loop a message.
+TEST_F(GenerateIntoEditorsTest, ASaveSentByAnotherProgramToADesignerNotActiveEndsWithItsIdleUpdateDue)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    ASSERT_EQ("gen_api.h *", TitleAndActiveTab(*m_pFrame).second);
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 40), nullptr, 0));
+    ::SetActiveWindow(other.GetSafeHwnd());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == other.GetSafeHwnd(); }));
+    TitleAndActiveTab(*m_pFrame);
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, WM_KICKIDLE, WM_KICKIDLE, PM_REMOVE))
+    {
+    }
+
+    // The loop's wait answers the sent message and takes nothing from the queue.
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    std::atomic<bool> bSent{false};
+    std::thread sender(
+        [&]
+        {
+            ::SendMessage(hFrame, WM_COMMAND, ID_PROJECT_SAVE_ALL, 0);
+            bSent = true;
+        });
+    while (!bSent)
+        ::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    sender.join();
+    EXPECT_FALSE(EditorOf("gen_api.h")->IsModified()) << "saved";
+    EXPECT_NE(hFrame, ::GetActiveWindow());
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, WM_KICKIDLE, WM_KICKIDLE, PM_NOREMOVE)) << "the idle update is due";
+    EXPECT_TRUE(AfxGetApp()->IsIdleMessage(&msg));
+    EXPECT_EQ("gen_api.h", TitleAndActiveTab(*m_pFrame).second);
+    other.DestroyWindow();
 }
