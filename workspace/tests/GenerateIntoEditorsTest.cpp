@@ -177,6 +177,15 @@ protected:
     }
     void GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until);
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
+    // The project's three source files hold its code, as a save writes it.
+    void ExpectCodeWritten(const ProjectRecord& project) const
+    {
+        const codegen::GeneratedCode code = Expected(project);
+        const std::string name(project.name);
+        EXPECT_EQ(WithoutCarriageReturns(code.header), Written(name + "_api.h"));
+        EXPECT_EQ(WithoutCarriageReturns(code.source), Written(name + "_api.c"));
+        EXPECT_EQ(WithoutCarriageReturns(code.demo), Written(name + "_api_demo.c"));
+    }
     static CKTSyntaxEditView* ViewOf(CDocument* pDoc) { return static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView(); }
     // The editor's rows, each ended by LF but the last.
     static std::string EditorText(CDocument* pDoc)
@@ -206,10 +215,7 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     }
 
     RunCommand(ID_PROJECT_SAVE_ALL);
-    const codegen::GeneratedCode code = Expected(project);
-    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
-    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
-    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
+    ExpectCodeWritten(project);
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
 }
 
@@ -781,10 +787,7 @@ TEST_F(GenerateIntoEditorsTest, AGenerateWithATabClosedReachesEveryFileAtTheSave
 
     RunCommand(ID_PROJECT_SAVE_ALL);
     EXPECT_TRUE(DesignerTestApp().m_messages.empty());
-    const codegen::GeneratedCode code = Expected(project);
-    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
-    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
-    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
+    ExpectCodeWritten(project);
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
 }
 
