@@ -88,7 +88,9 @@ function(kestova_add_fuzzer name)
 endfunction()
 
 # The program folder's data (config, example, lib, make) stands beside every
-# executable, as the installed program finds it.
+# executable, as the installed program finds it. Each file is copied beside its
+# place and renamed over it: a copy straight over it removes it first, and a
+# test reading it meanwhile (one run while the tree builds) would find none.
 function(kestova_copy_program_folder)
   set(source ${CMAKE_SOURCE_DIR}/program)
   if(NOT EXISTS ${source})
@@ -99,7 +101,8 @@ function(kestova_copy_program_folder)
   foreach(file IN LISTS files)
     set(output ${CMAKE_BINARY_DIR}/bin/${file})
     add_custom_command(OUTPUT ${output}
-                       COMMAND ${CMAKE_COMMAND} -E copy ${source}/${file} ${output}
+                       COMMAND ${CMAKE_COMMAND} -E copy ${source}/${file} ${output}.copying
+                       COMMAND ${CMAKE_COMMAND} -E rename ${output}.copying ${output}
                        DEPENDS ${source}/${file})
     list(APPEND outputs ${output})
   endforeach()

@@ -2,6 +2,7 @@
 #include "LongWork.h"
 
 #include "KTCaptureLoop.h"
+#include "afxpriv.h"
 #include "KTStatusBar.h"
 
 #include <exception>
@@ -136,7 +137,14 @@ CLongWork::CLongWork(CKTStatusBar& statusBar, const CString& strStep)
     ShowText(m_strStep);
 }
 
-CLongWork::~CLongWork() { ShowText(m_strBefore); }
+// The idle update (the modified marks of the title and the tabs, the commands' states) follows the work:
+// work that another program's sent message started ends with the queue empty, and a frame that is not
+// active would show what was before it until some message came.
+CLongWork::~CLongWork()
+{
+    ShowText(m_strBefore);
+    ::PostThreadMessage(::GetCurrentThreadId(), WM_KICKIDLE, 0, 0);
+}
 
 BOOL CLongWork::IsRunning() { return g_nRunning > 0; }
 

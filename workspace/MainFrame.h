@@ -147,11 +147,13 @@ private:
     BOOL HasTree() const;
     TreeItemData* ItemDataOf(HTREEITEM hItem) const;
     void RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFrame& frame));
+    void ShowWaitingTexts(const ProjectRecord& project);
     // The tree's selected item is one of these kinds, with a current project.
     BOOL SelectedKindIs(std::initializer_list<unsigned> kinds) const;
     void UpdateForPlatform(CCmdUI* pCmdUI, int nPlatform);
     void ShowProjectEditors(const ProjectRecord& project);
-    void OpenProjectEditors(const ProjectRecord& project);
+    // Opens the project's editors; bOnlyRetries: only those an earlier selection could not open.
+    void OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries);
     SelectedItem SelectedItemOf(HTREEITEM hItem) const;
     // Shows the selected item's record on its settings page as it is stored now.
     void ReloadSelectedPage();
@@ -161,6 +163,7 @@ private:
     // Posted while long work refuses a settings change, so the page shows the record again after it.
     static const UINT kReloadSettings = WM_APP + 1;
 
-    BOOL m_bSavedForExit = FALSE;  // Exit saved, or the user chose to quit without saving
-    BOOL m_bLayoutHeld = FALSE;    // while OnCreate makes the parts
+    BOOL m_bSavedForExit = FALSE;            // Exit saved, or the user chose to quit without saving
+    BOOL m_bLayoutHeld = FALSE;              // while OnCreate makes the parts
+    std::vector<CString> m_unopenedEditors;  // paths of editors a selection could not open
 };

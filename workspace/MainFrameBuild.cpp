@@ -105,6 +105,10 @@ public:
         return bAllTold;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
+    void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
+    {
+        App().HoldTexts(m_project, placedPaths, std::move(texts));
+    }
     BOOL SaveAll() override
     {
         std::vector<CString> failures;
@@ -233,6 +237,28 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
     CFrameWork runner(*this);
     CProjectBuild build(*pProject, editors, output, &runner);
     pfnCommand(build, *this);
+}
+
+// An editor opened after a Generate shows the text that waits for its file, unsaved, as the editors open
+// then show theirs. Without the memory to, the text still waits and the save writes it.
+void CMainFrame::ShowWaitingTexts(const ProjectRecord& project)
+{
+    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+    CProjectEditors editors(project, m_wndStatusBar);
+    try
+    {
+        std::vector<CString> shown;
+        for (const WaitingText& text : app.WaitingTextsOf(project))
+            if (editors.PrepareText(text.strPath, text.text))
+                shown.push_back(text.strPath);
+        app.HoldTexts(project, shown, {});
+    }
+    catch (const std::bad_alloc&)
+    {
+        editors.DropPreparedTexts();
+        return;
+    }
+    editors.ShowPreparedTexts();
 }
 
 void CMainFrame::OnGenerateCode()

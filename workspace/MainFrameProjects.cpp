@@ -3,6 +3,7 @@
 
 #include "LongWork.h"
 #include "NewProject.h"
+#include "ProjectEditorFiles.h"
 #include "ProjectReading.h"
 #include "ProjectTreeItems.h"
 #include "WrenfoldApp.h"
@@ -201,6 +202,10 @@ BOOL CMainFrame::CloseProject(const ProjectRecord* pProject)
     if (!SaveProject(*pProject))
         return FALSE;
     static_cast<CwrenfoldApp*>(AfxGetApp())->CloseEditorDocuments(*pProject);
+    m_unopenedEditors.erase(std::remove_if(m_unopenedEditors.begin(), m_unopenedEditors.end(),
+                                           [pProject](const CString& strPath)
+                                           { return IsEditorFileOf(*pProject, strPath); }),
+                            m_unopenedEditors.end());
     if (HasTree())
     {
         COfficeTreeCtrl& tree = m_wndProjectTree.m_wndTree;

@@ -29,11 +29,15 @@ CKTTabClientWnd* TabClientOf(HWND hMDIClient)
     return dynamic_cast<CKTTabClientWnd*>(CWnd::FromHandlePermanent(hMDIClient));
 }
 
+// A file that is there is not opened: another program may hold it, and it stays as it is. One made
+// meanwhile is left as it is too.
 BOOL MakeFileIfMissing(const CString& strPath, CString* pError)
 {
+    if (::GetFileAttributes(strPath) != INVALID_FILE_ATTRIBUTES)
+        return TRUE;
     CFile file;
     CFileException error;
-    if (file.Open(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeRead, &error))
+    if (file.Open(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::shareDenyNone, &error))
         return TRUE;
     char szError[512] = "";
     error.GetErrorMessage(szError, sizeof szError);
@@ -79,15 +83,15 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
 void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 {
     CKTTabClientWnd* pTabs = TabClientOf(m_hWndMDIClient);
-    if (pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project)))
-        return;
-    OpenProjectEditors(project);
+    OpenProjectEditors(project, pTabs && ShowOnlyTabsOf(*pTabs, EditorFileNames(project)));
 }
 
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the
 // settings page still follows the new item. A missing file is made empty, but opening never writes
-// one that is there: only an edit, a Generate or a save does.
-void CMainFrame::OpenProjectEditors(const ProjectRecord& project)
+// one that is there: only an edit, a Generate or a save does. An editor that could not be opened
+// (another program let no one read its file) is tried again when the project is next selected, though
+// its other editors are open then.
+void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries)
 {
     CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
     if (!pTemplate)
@@ -95,13 +99,25 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project)
     for (const CString& strName : EditorFileNames(project))
     {
         CString strPath, strError;
-        if (!ProjectPathOf(project, strName, &strPath, &strError) || !MakeFileIfMissing(strPath, &strError))
+        if (!ProjectPathOf(project, strName, &strPath, &strError))
         {
             AfxMessageBox(strError, MB_OK | MB_ICONERROR);
             return;
         }
-        pTemplate->OpenDocumentFile(strPath, TRUE);
+        const auto unopened = std::find(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath);
+        if (bOnlyRetries && unopened == m_unopenedEditors.end())
+            continue;
+        if (unopened != m_unopenedEditors.end())
+            m_unopenedEditors.erase(unopened);
+        if (!MakeFileIfMissing(strPath, &strError))
+        {
+            AfxMessageBox(strError, MB_OK | MB_ICONERROR);
+            return;
+        }
+        if (!pTemplate->OpenDocumentFile(strPath, TRUE))
+            m_unopenedEditors.push_back(strPath);
     }
+    ShowWaitingTexts(project);
 }
 
 SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const

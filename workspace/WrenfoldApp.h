@@ -5,8 +5,11 @@
 #include "afxwin.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
+
+#include "ProjectBuild.h"
 
 class CProjectReading;
 class CwrenfoldDoc;
@@ -24,9 +27,13 @@ public:
     // Editors are opened only through this template; the framework's own file commands never see it.
     void CreateEditorTemplate();
     CMultiDocTemplate* GetEditorTemplate() const { return m_pEditorTemplate.get(); }
-    // Writes the project's modified editors all or none; why they were not (naming the file that
-    // failed) is added to pFailures.
+    // Writes the project's modified editors, and the generated texts waiting with them, all or none;
+    // why they were not (naming the file that failed) is added to pFailures.
     void SaveEditorDocuments(const ProjectRecord& project, std::vector<CString>* pFailures);
+    // Generated texts of the project that no editor shows wait for that save (IProjectEditors::HoldTexts).
+    void HoldTexts(const ProjectRecord& project, const std::vector<CString>& placedPaths,
+                   std::vector<WaitingText> texts);
+    const std::vector<WaitingText>& WaitingTextsOf(const ProjectRecord& project) const;
     // Tells the user of every failure in one message; TRUE when there is none.
     static BOOL ReportSaveFailures(const std::vector<CString>& failures);
     void CloseEditorDocuments(const ProjectRecord& project);
@@ -46,4 +53,5 @@ private:
     std::vector<CwrenfoldDoc*> EditorsOf(const ProjectRecord& project) const;
 
     std::unique_ptr<CMultiDocTemplate> m_pEditorTemplate;
+    std::map<const ProjectRecord*, std::vector<WaitingText>> m_waitingTexts;
 };

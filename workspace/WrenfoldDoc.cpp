@@ -29,37 +29,39 @@ ContentsSource RowsOf(const CKTSyntaxEditBufferManager* pBuffer, const CString& 
 BOOL CwrenfoldDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
     CString strError;
-    if (Save({{this, lpszPathName}}, &strError))
+    if (Save({{this, lpszPathName}}, {}, &strError))
         return TRUE;
     AfxMessageBox(strError, MB_ICONEXCLAMATION);
     return FALSE;
 }
 
-BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError)
+BOOL CwrenfoldDoc::SaveTogether(const std::vector<CwrenfoldDoc*>& docs, const std::vector<WaitingText>& texts,
+                                CString* pError)
 {
     std::vector<Saving> savings;
     for (CwrenfoldDoc* pDoc : docs)
         savings.push_back({pDoc, pDoc->GetPathName()});
-    return Save(savings, pError);
+    return Save(savings, texts, pError);
 }
 
-BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, CString* pError)
+BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError)
 {
-    if (savings.empty())
+    if (savings.empty() && texts.empty())
         return TRUE;
     BOOL bWritten = FALSE;
     try
     {
-        bWritten = WriteRows(savings, pError);
+        bWritten = WriteRows(savings, texts, pError);
     }
     catch (const std::bad_alloc&)
     {
-        *pError = "cannot save " + savings.front().strPath + ": not enough memory";
+        *pError = "cannot save " + (savings.empty() ? texts.front().strPath : savings.front().strPath) +
+                  ": not enough memory";
     }
     if (!bWritten)
     {
-        if (savings.size() > 1)
-            *pError += "; none of " + NamesOf(savings) + " was written";
+        if (savings.size() + texts.size() > 1)
+            *pError += "; none of " + NamesOf(savings, texts) + " was written";
         return FALSE;
     }
     for (const Saving& saving : savings)
@@ -68,25 +70,33 @@ BOOL CwrenfoldDoc::Save(const std::vector<Saving>& savings, CString* pError)
 }
 
 // The files by their names alone, as their editors' tabs show them.
-CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings)
+CString CwrenfoldDoc::NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts)
 {
-    CString strNames;
+    std::vector<CString> paths;
     for (const Saving& saving : savings)
-        strNames += (strNames.IsEmpty() ? "" : ", ") + saving.strPath.Mid(saving.strPath.ReverseFind('\\') + 1);
+        paths.push_back(saving.strPath);
+    for (const WaitingText& text : texts)
+        paths.push_back(text.strPath);
+    CString strNames;
+    for (const CString& strPath : paths)
+        strNames += (strNames.IsEmpty() ? "" : ", ") + strPath.Mid(strPath.ReverseFind('\\') + 1);
     return strNames;
 }
 
 // Written aside while the window answers, straight from the rows: a big text is never copied whole.
 // Input waits for long work, so no edit waits for the rows meanwhile, and each file gets the text its
 // editor still shows when the write ends.
-BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, CString* pError)
+BOOL CwrenfoldDoc::WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError)
 {
     std::vector<NewFileContents> files;
     for (const Saving& saving : savings)
         files.push_back({saving.strPath, RowsOf(saving.pDoc->GetDataManager(), saving.strPath)});
+    for (const WaitingText& text : texts)
+        files.push_back({text.strPath, ContentsOf(text.text.data(), text.text.size())});
     bool bWritten = false;
     static_cast<CwrenfoldApp*>(AfxGetApp())
-        ->RunLongWork("Saving " + NamesOf(savings) + "...", [&] { bWritten = ReplaceFilesTogether(files, pError); });
+        ->RunLongWork("Saving " + NamesOf(savings, texts) + "...",
+                      [&] { bWritten = ReplaceFilesTogether(files, pError); });
     return bWritten;
 }
 

@@ -3,6 +3,7 @@
 // Classes: CwrenfoldDoc.
 #pragma once
 #include "KTSyntaxEditDoc.h"
+#include "ProjectBuild.h"
 
 #include <vector>
 
@@ -14,10 +15,12 @@ public:
     // temporary that the next open or save of the project knows as its own and removes. A failed
     // save says why and leaves the document modified.
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
-    // The same save for several documents, each to its own file, silent and all or none: the files of
-    // one project's generated set belong together. On failure every file is as it was, every document
-    // stays modified, and why names the file that failed and says that none of them was written.
-    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, CString* pError);
+    // The same save for several documents, each to its own file, and for the texts that wait with
+    // them, silent and all or none: the files of one project's generated set belong together. On
+    // failure every file is as it was, every document stays modified, and why names the file that
+    // failed and says that none of them was written.
+    static BOOL SaveTogether(const std::vector<CwrenfoldDoc*>& docs, const std::vector<WaitingText>& texts,
+                             CString* pError);
 
 private:
     struct Saving
@@ -25,8 +28,8 @@ private:
         CwrenfoldDoc* pDoc;
         CString strPath;
     };
-    static BOOL Save(const std::vector<Saving>& savings, CString* pError);
-    static CString NamesOf(const std::vector<Saving>& savings);
-    static BOOL WriteRows(const std::vector<Saving>& savings, CString* pError);
+    static BOOL Save(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
+    static CString NamesOf(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts);
+    static BOOL WriteRows(const std::vector<Saving>& savings, const std::vector<WaitingText>& texts, CString* pError);
     void MarkSaved(LPCTSTR lpszPathName);
 };

@@ -125,15 +125,16 @@ BOOL CProjectBuild::WriteFiles(const std::vector<FileText>& toFiles)
 }
 
 // All the texts or none reach the editors and the files: each is made ready in its editor's form before
-// any editor shows one, the texts that no editor shows go to their files together, and only then do
-// the editors show theirs.
+// any editor shows one, the texts that no editor shows wait with them (or, when none does, go to their
+// files together), and only then do the editors show theirs.
 BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat)
 {
     CPreparedTexts prepared(m_editors);
     try
     {
-        std::vector<FileText> toFiles;
-        if (!PrepareTexts(texts, toFiles) || !WriteFiles(toFiles))
+        std::vector<CString> placed;
+        std::vector<FileText> unshown;
+        if (!PrepareTexts(texts, placed, unshown) || !HoldOrWrite(texts.size(), placed, unshown))
             return FALSE;
     }
     catch (const std::bad_alloc&)
@@ -149,8 +150,27 @@ BOOL CProjectBuild::PlaceTexts(const std::vector<GeneratedText>& texts, const ch
     return FALSE;
 }
 
+// A header written now beside sources that wait in their editors would build two generations.
+BOOL CProjectBuild::HoldOrWrite(std::size_t nTexts, const std::vector<CString>& placed,
+                                const std::vector<FileText>& unshown)
+{
+    if (unshown.size() == nTexts)
+    {
+        if (!WriteFiles(unshown))
+            return FALSE;
+        m_editors.HoldTexts(placed, {});
+        return TRUE;
+    }
+    std::vector<WaitingText> waiting;
+    for (const auto& [strPath, pText] : unshown)
+        waiting.push_back({strPath, *pText});
+    m_editors.HoldTexts(placed, std::move(waiting));
+    return TRUE;
+}
+
 // FALSE, with why, when a file has no place in the project's folder.
-BOOL CProjectBuild::PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<FileText>& toFiles)
+BOOL CProjectBuild::PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<CString>& placed,
+                                 std::vector<FileText>& unshown)
 {
     for (const GeneratedText& text : texts)
     {
@@ -160,8 +180,9 @@ BOOL CProjectBuild::PrepareTexts(const std::vector<GeneratedText>& texts, std::v
             Report("Error: " + std::string((LPCTSTR)strError));
             return FALSE;
         }
+        placed.push_back(strPath);
         if (!m_editors.PrepareText(strPath, *text.pText))
-            toFiles.emplace_back(strPath, text.pText);
+            unshown.emplace_back(strPath, text.pText);
     }
     return TRUE;
 }

@@ -11,6 +11,13 @@
 #include <utility>
 #include <vector>
 
+// A generated text that no editor shows, waiting to be written with the editors' new texts.
+struct WaitingText
+{
+    CString strPath;
+    std::string text;
+};
+
 // The project's open editors, as the build commands see them.
 class IProjectEditors
 {
@@ -26,7 +33,12 @@ public:
     virtual BOOL ShowPreparedTexts() = 0;
     // Lets go of the prepared texts: each editor keeps what it shows.
     virtual void DropPreparedTexts() = 0;
-    // Saves every open editor of the project; FALSE when one could not be saved.
+    // The texts wait beside the editors' new texts for the save that writes those, all in one group;
+    // what waited for any of the placed paths before is dropped. Throws std::bad_alloc before it
+    // changes anything; given no texts, it throws nothing.
+    virtual void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) = 0;
+    // Saves every open editor of the project, and the texts waiting with them; FALSE when one could not
+    // be saved.
     virtual BOOL SaveAll() = 0;
     // Told from the generator's thread of a text that PrepareText will be given for the file, as soon
     // as it is complete: an editor may take it in aside meanwhile. The text stays where it lies until
@@ -59,9 +71,10 @@ public:
     CProjectBuild(const ProjectRecord& project, IProjectEditors& editors, IOutputLines& output,
                   IWorkRunner* pRunner = nullptr);
 
-    // Each generated file goes into its open editor, where the user can undo it or save it, or
-    // else to the disk, so that every generated file holds what the success line promises. The
-    // editors and the files take all the texts or, when one cannot be placed, none.
+    // Each generated file goes into its open editor, where the user can undo it or save it. A text
+    // no editor shows waits with the editors' texts for their save, so that the files of one Generate
+    // reach the disk together; with no editor open, they go to the disk together at once. The editors
+    // and the files take all the texts or, when one cannot be placed, none.
     void GenerateCode();
     // The Makefile includes the shared rules and builds the runtime: both are copied beside it.
     void GenerateMakefile(const CString& strProgramFolder);
@@ -82,7 +95,10 @@ private:
     using FileText = std::pair<CString, const std::string*>;  // a path and the text for it
     // pszWhat names the texts in the line that says memory ran out.
     BOOL PlaceTexts(const std::vector<GeneratedText>& texts, const char* pszWhat);
-    BOOL PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<FileText>& toFiles);
+    BOOL PrepareTexts(const std::vector<GeneratedText>& texts, std::vector<CString>& placed,
+                      std::vector<FileText>& unshown);
+    // The texts no editor shows wait for the editors' save, or go to the disk when no editor shows any.
+    BOOL HoldOrWrite(std::size_t nTexts, const std::vector<CString>& placed, const std::vector<FileText>& unshown);
     BOOL WriteFiles(const std::vector<FileText>& toFiles);
     BOOL SaveEditors();
     BOOL CopyRuntime(const CString& strProgramFolder);

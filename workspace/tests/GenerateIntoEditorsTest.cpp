@@ -23,6 +23,7 @@
 #include "TestInput.h"
 #include "ThreadCall.h"
 #include "WorkspaceRes.h"
+#include "afxpriv.h"
 #include "model/Vocabulary.h"
 #include "project/ProjectFile.h"
 
@@ -176,6 +177,15 @@ protected:
     }
     void GenerateWithEachAllocationFailing(CEditorFault::Moment armed, CEditorFault::Moment until);
     std::string Written(const std::string& fileName) const { return WithoutCarriageReturns(m_folder.Read(fileName)); }
+    // The project's three source files hold its code, as a save writes it.
+    void ExpectCodeWritten(const ProjectRecord& project) const
+    {
+        const codegen::GeneratedCode code = Expected(project);
+        const std::string name(project.name);
+        EXPECT_EQ(WithoutCarriageReturns(code.header), Written(name + "_api.h"));
+        EXPECT_EQ(WithoutCarriageReturns(code.source), Written(name + "_api.c"));
+        EXPECT_EQ(WithoutCarriageReturns(code.demo), Written(name + "_api_demo.c"));
+    }
     static CKTSyntaxEditView* ViewOf(CDocument* pDoc) { return static_cast<CKTSyntaxEditDoc*>(pDoc)->GetFirstView(); }
     // The editor's rows, each ended by LF but the last.
     static std::string EditorText(CDocument* pDoc)
@@ -205,10 +215,7 @@ TEST_F(GenerateIntoEditorsTest, TheOpenEditorsTakeTheNewTextAndSaveAllWritesIt)
     }
 
     RunCommand(ID_PROJECT_SAVE_ALL);
-    const codegen::GeneratedCode code = Expected(project);
-    EXPECT_EQ(WithoutCarriageReturns(code.header), Written("gen_api.h"));
-    EXPECT_EQ(WithoutCarriageReturns(code.source), Written("gen_api.c"));
-    EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
+    ExpectCodeWritten(project);
     EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
 }
 
@@ -738,4 +745,110 @@ TEST_F(GenerateIntoEditorsTest, SaveAllWritesAProjectsGeneratedEditorsAllOrNone)
     EXPECT_EQ(WithoutCarriageReturns(code.demo), Written("gen_api_demo.c"));
     for (const std::string& file : files)
         EXPECT_FALSE(EditorOf(file)->IsModified()) << file;
+}
+
+// Before, a generated file whose tab was closed was written at once and the others only at Save All: a
+// refused Save All, or a kill between, left a new header beside old sources. Now it waits with the
+// editors' texts and reaches the disk with them or not at all.
+TEST_F(GenerateIntoEditorsTest, AGenerateWithATabClosedReachesEveryFileAtTheSaveAllThatWorks)
+{
+    const std::vector<std::string> files = {"gen_api.h", "gen_api.c", "gen_api_demo.c"};
+    for (const std::string& file : files)
+        m_folder.Write(file, "old " + file + "\r\n");
+    const ProjectRecord& project = OpenAndSelect("gen");
+    ASSERT_NE(nullptr, EditorOf("gen_api.h"));
+    EditorOf("gen_api.h")->OnCloseDocument();
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    EXPECT_EQ("Start Generating...\r\nSuccessfully Generated!\r\n", LastGenerateOutput(*m_pFrame));
+    const auto expectAllOld = [&](const char* pszAfter)
+    {
+        for (const std::string& file : files)
+            EXPECT_TRUE(m_folder.Read(file) == "old " + file + "\r\n") << file << " was written " << pszAfter;
+    };
+    expectAllOld("by Generate");
+    {
+        CHeldOpen held(m_folder.Path("gen_api.c").c_str());
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    EXPECT_NE(-1, DesignerTestApp().m_messages[0].Find("; none of gen_api_demo.c, gen_api.c, gen_api.h was written"))
+        << (LPCSTR)DesignerTestApp().m_messages[0];
+    expectAllOld("beside a held source");
+    DesignerTestApp().m_messages.clear();
+    {
+        DiskFaults faults;
+        faults.room = 10;
+        const CStandInDisk disk(faults);
+        RunCommand(ID_PROJECT_SAVE_ALL);
+    }
+    EXPECT_EQ(1u, DesignerTestApp().m_messages.size());
+    expectAllOld("on a full disk");
+    DesignerTestApp().m_messages.clear();
+
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    ExpectCodeWritten(project);
+    EXPECT_FALSE(EditorOf("gen_api.c")->IsModified());
+}
+
+// The text waiting for a closed tab's file is what its editor shows when the project's editors are opened
+// again, marked for the save: the editor never shows a text older than the one Save All writes.
+TEST_F(GenerateIntoEditorsTest, AnEditorOpenedAfterAGenerateShowsTheTextWaitingForItsFile)
+{
+    m_folder.Write("gen_api.h", "old gen_api.h\r\n");
+    const ProjectRecord& project = OpenAndSelect("gen");
+    OpenAndSelect("other");
+    Select(ProjectItem("gen"));
+    EditorOf("gen_api.h")->OnCloseDocument();
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    for (const char* pszFile : {"gen_api.c", "gen_api_demo.c", "gen.diagram"})
+        EditorOf(pszFile)->OnCloseDocument();
+    Select(ProjectItem("other"));
+    Select(ProjectItem("gen"));
+    CDocument* pHeader = EditorOf("gen_api.h");
+    ASSERT_NE(nullptr, pHeader);
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), EditorText(pHeader));
+    EXPECT_TRUE(pHeader->IsModified());
+    EXPECT_EQ("old gen_api.h\r\n", m_folder.Read("gen_api.h"));
+    RunCommand(ID_PROJECT_SAVE_ALL);
+    EXPECT_EQ(WithoutCarriageReturns(Expected(project).header), Written("gen_api.h"));
+    EXPECT_FALSE(pHeader->IsModified());
+}
+
+// Before, a designer that was not active and saved at another program's word went on showing its editors
+// modified until it was activated: the save ran inside the loop's wait, which then waited on with the
+// queue empty, and the idle update never came. The end of the work now leaves the loop a message.
+TEST_F(GenerateIntoEditorsTest, ASaveSentByAnotherProgramToADesignerNotActiveEndsWithItsIdleUpdateDue)
+{
+    OpenAndSelect("gen");
+    RunCommand(ID_BUILD_GENERATE_CODE);
+    ASSERT_EQ("gen_api.h *", TitleAndActiveTab(*m_pFrame).second);
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 40), nullptr, 0));
+    ::SetActiveWindow(other.GetSafeHwnd());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == other.GetSafeHwnd(); }));
+    TitleAndActiveTab(*m_pFrame);
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, WM_KICKIDLE, WM_KICKIDLE, PM_REMOVE))
+    {
+    }
+
+    // The loop's wait answers the sent message and takes nothing from the queue.
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    std::atomic<bool> bSent{false};
+    std::thread sender(
+        [&]
+        {
+            ::SendMessage(hFrame, WM_COMMAND, ID_PROJECT_SAVE_ALL, 0);
+            bSent = true;
+        });
+    while (!bSent)
+        ::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    sender.join();
+    EXPECT_FALSE(EditorOf("gen_api.h")->IsModified()) << "saved";
+    EXPECT_NE(hFrame, ::GetActiveWindow());
+    ASSERT_TRUE(::PeekMessage(&msg, nullptr, WM_KICKIDLE, WM_KICKIDLE, PM_NOREMOVE)) << "the idle update is due";
+    EXPECT_TRUE(AfxGetApp()->IsIdleMessage(&msg));
+    EXPECT_EQ("gen_api.h", TitleAndActiveTab(*m_pFrame).second);
+    other.DestroyWindow();
 }

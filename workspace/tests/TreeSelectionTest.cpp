@@ -14,8 +14,41 @@
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 
+#include <algorithm>
+
 namespace
 {
+
+// Another program's handle on a file: with FILE_SHARE_READ others may read it, as a viewer or a
+// compiler lets them; with no sharing no one else may open it at all.
+class CHeldByAnother
+{
+public:
+    CHeldByAnother(const std::string& path, DWORD dwShare)
+        : m_hFile(::CreateFileA(path.c_str(), GENERIC_READ, dwShare, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr))
+    {
+    }
+    ~CHeldByAnother() { Release(); }
+    CHeldByAnother(const CHeldByAnother&) = delete;
+    CHeldByAnother& operator=(const CHeldByAnother&) = delete;
+
+    bool IsHeld() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    void Release()
+    {
+        if (IsHeld())
+            ::CloseHandle(m_hFile);
+        m_hFile = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE m_hFile;
+};
+
+bool Shows(const std::vector<std::string>& tabs, const std::string& caption)
+{
+    return std::find(tabs.begin(), tabs.end(), caption) != tabs.end();
+}
 
 class TreeSelectionTest : public DesignerFrameTest
 {
@@ -202,6 +235,45 @@ TEST_F(TreeSelectionTest, AGroupOfAnotherProjectsTabsGivesItsRoomToTheEditorsOnS
     ClickItem(ProjectItem("alpha"));
     EXPECT_STREQ("alpha_api.h", EditorAt(ptFirst));
     EXPECT_STREQ("alpha.diagram", EditorAt(Tabs().GetGroup(1)->m_rcClient.CenterPoint()));
+}
+
+// Before, selecting a project opened each file that was there with no sharing, only to see that it was:
+// one another program held, even letting others read it, was "A sharing violation occurred." and its
+// tab did not open, nor at a later selection of the project. Now a file that is there is left unopened
+// until its editor reads it, and an editor that could not read it opens at the project's next selection.
+TEST_F(TreeSelectionTest, AGeneratedFileHeldByAnotherProgramStaysAsItWasAndItsTabOpensOnceItCanBeRead)
+{
+    for (const char* pszFile : {"alpha_api.h", "beta_api.h"})
+        m_folder.Write(pszFile, std::string("held ") + pszFile + "\r\n");
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "beta").c_str());
+    {
+        CHeldByAnother viewer(m_folder.Path("alpha_api.h"), FILE_SHARE_READ);
+        ASSERT_TRUE(viewer.IsHeld());
+        Select(ProjectItem("alpha"));
+        EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+        EXPECT_EQ((std::vector<std::string>{"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}),
+                  ShownTabs());
+    }
+
+    CHeldByAnother locker(m_folder.Path("beta_api.h"), 0);
+    ASSERT_TRUE(locker.IsHeld());
+    Select(ProjectItem("beta"));
+    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the editor that cannot read its file says why";
+    EXPECT_FALSE(Shows(ShownTabs(), "beta_api.h"));
+    EXPECT_EQ(3u, ShownTabs().size()) << "the other files still open";
+    DesignerTestApp().m_messages.clear();
+    Select(ProjectItem("alpha"));
+    locker.Release();
+    Select(ProjectItem("beta"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    EXPECT_TRUE(Shows(ShownTabs(), "beta_api.h")) << "opened at the next selection";
+    EXPECT_EQ(4u, ShownTabs().size());
+    Select(ProjectItem("alpha"));
+    Select(ProjectItem("beta"));
+    EXPECT_EQ(8, Tabs().GetItemCount()) << "opened once";
+    for (const char* pszFile : {"alpha_api.h", "beta_api.h"})
+        EXPECT_EQ(std::string("held ") + pszFile + "\r\n", m_folder.Read(pszFile)) << pszFile;
 }
 
 TEST_F(TreeSelectionTest, AGoneProjectFolderIsReportedAndTheNewItemsPageStillLoads)

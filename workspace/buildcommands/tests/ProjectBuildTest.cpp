@@ -34,6 +34,7 @@ public:
     std::map<CString, const std::string*> m_coming;  // path -> the text told of
     std::map<CString, size_t> m_comingLengths;       // its length when told of
     std::map<CString, std::string> m_prepared;       // path -> text ready to show
+    std::map<CString, std::string> m_waiting;        // path -> text no editor shows, for the next save
     CString m_strNoMemoryFor;                        // preparing this path runs out of memory
     BOOL m_bRedrawFails = FALSE;                     // memory runs out while an editor redraws
     BOOL m_bTextsIntactWhenForgotten = TRUE;
@@ -75,12 +76,22 @@ public:
         return !m_bRedrawFails;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
+    void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
+    {
+        for (const CString& strPath : placedPaths)
+            m_waiting.erase(strPath);
+        for (const WaitingText& text : texts)
+            m_waiting[text.strPath] = text.text;
+    }
     BOOL SaveAll() override
     {
         m_nSaves++;
         for (const CString& strPath : m_modified)
             WriteAll(strPath, m_open[strPath]);
+        for (const auto& [strPath, text] : m_waiting)
+            WriteAll(strPath, text);
         m_modified.clear();
+        m_waiting.clear();
         return TRUE;
     }
 };
@@ -242,16 +253,28 @@ TEST_F(GenerateAllOrNoneTest, WithTheEditorsClosedAFullDiskOrAHeldFileAtAnyFileG
         EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));
 }
 
-// Before, the files before the failing one were replaced while the prepared editor texts were dropped.
-TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenAFailingFileLeavesTheEditorsAndTheOtherFilesAsTheyWere)
+// Before, the files no editor showed were written at once and the others at the save: a refused save, or
+// a kill between, left a new header beside old sources. Now they wait with the editors' texts, and a
+// file the disk or another program refuses holds up nothing until that save.
+TEST_F(GenerateAllOrNoneTest, WithSomeEditorsOpenNoFileIsWrittenAndTheOthersWaitForTheSave)
 {
     CFakeEditors editors;
     editors.m_open[m_paths[1]] = "old text in the editor";
-    ExpectEachFailureGeneratesNothing(
-        editors, [](std::size_t, long long nBefore) { return NearlyFullDisk(nBefore + 10); }, "cannot write ");
-    ExpectEachFailureGeneratesNothing(
-        editors, [this](std::size_t i, long long) { return std::make_unique<CHeldOpen>(m_paths[i]); },
-        "cannot replace ");
+    for (std::size_t i = 0; i < m_paths.size(); i++)
+    {
+        SCOPED_TRACE((LPCTSTR)m_paths[i]);
+        CFakeEditors tried = editors;
+        {
+            const CHeldOpen held(m_paths[i]);
+            const auto full = NearlyFullDisk(0);
+            EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(tried));
+        }
+        for (const CString& strPath : m_paths)
+            EXPECT_TRUE(ReadAll(strPath) == "old " + std::string((LPCTSTR)strPath)) << (LPCTSTR)strPath << " changed";
+        EXPECT_EQ(m_code.source, tried.m_open[m_paths[1]]);
+        EXPECT_EQ((std::map<CString, std::string>{{m_paths[0], m_code.header}, {m_paths[2], m_code.demo}}),
+                  tried.m_waiting);
+    }
 }
 
 // Before, two designers generating the same files at once were told of "Sharing violation" and the
@@ -391,7 +414,7 @@ TEST_F(ProjectBuildTest, GenerateWritesItsFilesAsLongWorkSoTheWindowAnswersMeanw
     EXPECT_FALSE(ReadAll(PathOf("Make.rules")).empty());
 }
 
-TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
+TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndTheOtherFilesWaitForTheirSave)
 {
     const std::string name(m_project.name);
     m_editors.m_open[PathOf(codegen::HeaderFileName(name))] = "old text";
@@ -399,10 +422,20 @@ TEST_F(ProjectBuildTest, GenerateCodeFillsOpenEditorsAndWritesTheOtherFiles)
     EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), m_output.m_lines);
     const codegen::GeneratedCode code = Expected();
     EXPECT_EQ(code.header, m_editors.m_open[PathOf(codegen::HeaderFileName(name))]);
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(PathOf(codegen::HeaderFileName(name))))
-        << "an open editor's file waits for its save";
+    for (const std::string& file : {codegen::HeaderFileName(name), codegen::SourceFileName(name)})
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(PathOf(file))) << file << " waits for the save";
+    m_editors.SaveAll();
+    EXPECT_EQ(code.header, ReadAll(PathOf(codegen::HeaderFileName(name))));
     EXPECT_EQ(code.source, ReadAll(PathOf(codegen::SourceFileName(name))));
     EXPECT_EQ(code.demo, ReadAll(PathOf(codegen::DemoFileName(name))));
+
+    m_editors.m_open = {{PathOf(codegen::SourceFileName(name)), "old text"}};
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    ASSERT_EQ(2u, m_editors.m_waiting.size());
+    m_editors.m_open.clear();
+    m_editors.m_modified.clear();
+    CProjectBuild(m_project, m_editors, m_output).GenerateCode();
+    EXPECT_TRUE(m_editors.m_waiting.empty()) << "with no editor open the files were written, and nothing older waits";
 }
 
 // The editors may split each text while the generator writes the next: they are told of it as soon as it
@@ -421,7 +454,7 @@ TEST_F(ProjectBuildTest, GenerateCodeTellsTheEditorsOfEachTextAheadAndHasThemLet
     EXPECT_TRUE(m_editors.m_bGivenTheTextToldOf);
     EXPECT_TRUE(m_editors.m_bTextsIntactWhenForgotten);
     EXPECT_EQ(Expected().source, m_editors.m_open[strSource]);
-    EXPECT_EQ(Expected().header, ReadAll(strHeader));
+    EXPECT_EQ(Expected().header, m_editors.m_waiting[strHeader]);
 
     m_editors.m_calls.clear();
     PacketRecord copy = m_project.packets[0];
