@@ -119,7 +119,9 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
         return;
     }
     m_projects.push_back(std::move(pProject));
-    m_files.Remember(*m_projects.back(), strPath, read.digest);
+    const CString strRecovered = m_files.Remember(*m_projects.back(), strPath, read.digest);
+    if (!strRecovered.IsEmpty())
+        m_wndOutput.AddLine("Opening " + strPath + ": " + strRecovered);
     ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
 }

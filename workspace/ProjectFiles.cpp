@@ -44,12 +44,14 @@ std::uint64_t DigestOf(const ProjectRecord& project)
 
 std::uint64_t CProjectFiles::Digest(const ProjectRecord& project) { return DigestOf(project); }
 
-void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
+CString CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
 {
     m_files[&project] = {strPath, digest};
     // Without its file the project has no folder of its own, and the current one is not ours to put right.
-    if (!strPath.IsEmpty())
-        RecoverInterruptedRun(FolderOf(strPath));
+    if (strPath.IsEmpty())
+        return CString();
+    const CString strFolder = FolderOf(strPath);
+    return RecoveryText(RecordPathIn(strFolder), RecoverInterruptedRun(strFolder));
 }
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }

@@ -1,18 +1,13 @@
 // AtomicFile.h: replaces a file's contents in one step, never leaving it half written.
 #pragma once
 
+#include "RunFiles.h"
+
 #include <afx.h>
 
 #include <cstddef>
 #include <functional>
 #include <vector>
-
-// "<path>.tmp": the file beside path that replacing it writes first.
-CString TemporaryPathOf(const char* path);
-// "<path>.tmo": where a file of a group waits while the rest of the group goes in. A name of the
-// writer's own, never one a user picks for a copy of their own, and as long as TemporaryPathOf, so that
-// a path that fits one fits both.
-CString SetAsidePathOf(const char* path);
 
 // Takes the next piece of the new contents; pieces may have any size.
 using PieceWriter = std::function<void(const void* data, std::size_t size)>;

@@ -2,13 +2,154 @@
 #include "DiskState.h"
 
 #include "DiskSteps.h"
+#include "RunFiles.h"
 #include "SystemError.h"
+
+#include <algorithm>
+#include <cerrno>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
+
+namespace
+{
+
+const std::size_t kReadBlock = 64 * 1024;
+
+enum class Kind
+{
+    File,
+    Folder,
+    Absent,
+    Unknown,
+};
+
+bool IsFolder(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+#else
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+#endif
+}
+
+// A name that is not there counts as absent only where its folder is: a drive gone, or a folder taken
+// away, says nothing of the files that were in it.
+Kind AbsentIfFolderIsThere(const char* path, unsigned long code)
+{
+    if (FolderReached(path))
+        return Kind::Absent;
+    RestoreSystemError(code);
+    return Kind::Unknown;
+}
+
+Kind KindOf(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Kind::Folder : Kind::File;
+    const DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND ? AbsentIfFolderIsThere(path, code) : Kind::Unknown;
+#else
+    struct stat info;
+    if (stat(path, &info) == 0)
+        return S_ISREG(info.st_mode) ? Kind::File : Kind::Folder;
+    const unsigned long code = static_cast<unsigned long>(errno);
+    return errno == ENOENT ? AbsentIfFolderIsThere(path, code) : Kind::Unknown;
+#endif
+}
+
+// Sums the whole file; false with the system's error set when it cannot be read.
+bool SumFile(const char* path, CContentSum* sum)
+{
+    std::vector<char> block(kReadBlock);
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD read = 0;
+    BOOL ok = TRUE;
+    while ((ok = ReadFile(file, block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) && read > 0)
+        sum->Add(block.data(), read);
+    const DWORD code = GetLastError();
+    CloseHandle(file);
+    SetLastError(code);
+    return ok != FALSE;
+#else
+    const int file = open(path, O_RDONLY);
+    if (file == -1)
+        return false;
+    ssize_t read = 0;
+    while ((read = ::read(file, block.data(), block.size())) > 0)
+        sum->Add(block.data(), static_cast<std::size_t>(read));
+    const int code = errno;
+    close(file);
+    errno = code;
+    return read == 0;
+#endif
+}
+
+}  // namespace
+
+bool FolderReached(const char* path)
+{
+    const CString folder = FolderOf(path);
+    return IsFolder(folder.IsEmpty() ? "." : static_cast<const char*>(folder));
+}
+
+void CContentSum::Add(const void* data, std::size_t size)
+{
+    const unsigned char* byte = static_cast<const unsigned char*>(data);
+    std::uint64_t sum = m_proof.sum;
+    for (const unsigned char* end = byte + size; byte != end; ++byte)
+        sum = (sum ^ *byte) * 1099511628211ull;
+    m_proof.sum = sum;
+    m_proof.size += size;
+}
+
+bool ProofOf(const char* path, ContentProof* proof)
+{
+    CContentSum sum;
+    if (!SumFile(path, &sum))
+        return false;
+    *proof = sum.Proof();
+    return true;
+}
+
+Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code)
+{
+    switch (KindOf(path))
+    {
+    case Kind::Absent:
+        return Standing::Absent;
+    case Kind::Folder:
+        return Standing::Other;
+    case Kind::Unknown:
+        *code = LastSystemError();
+        return Standing::Unknown;
+    case Kind::File:
+        break;
+    }
+    ContentProof proof;
+    if (!ProofOf(path, &proof))
+    {
+        *code = LastSystemError();
+        return Standing::Unknown;
+    }
+    if (proof.size == 0)
+        return Standing::Empty;
+    const bool proven = anyProves || std::find(proofs.begin(), proofs.end(), proof) != proofs.end();
+    return proven ? Standing::Proven : Standing::Other;
+}
 
 bool Exists(const char* path)
 {
@@ -20,33 +161,10 @@ bool Exists(const char* path)
 #endif
 }
 
-bool IsFile(const char* path)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode);
-#endif
-}
-
-bool IsEmptyFile(const char* path)
-{
-#ifdef _WIN32
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExA(path, GetFileExInfoStandard, &data) &&
-           (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0;
-#endif
-}
-
 bool MovedOver(const char* from, const char* to, CString* why)
 {
     const bool toFree = !Exists(to);
-    if (MoveFileOver(from, to))
+    if (DiskSteps().MoveOver(from, to))
         return true;
     const unsigned long code = LastSystemError();
     *why = SystemErrorText(code);

@@ -5,7 +5,7 @@
 
 #include "WorkspaceRes.h"
 #include "model/FixedText.h"
-#include "project/RunRecord.h"
+#include "LeftRecord.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -28,16 +28,6 @@ std::set<std::string> EntriesUnder(const std::string& folder)
 }
 
 bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The record a run of the writer left when it was killed after those steps, each of a file of the folder.
-void LeaveRecord(const CTestFolder& folder, const std::vector<std::pair<RunStep, std::string>>& steps)
-{
-    CRunRecord record;
-    RunContents run;
-    ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathIn(folder.Path().c_str())));
-    for (const auto& [step, strName] : steps)
-        ASSERT_TRUE(record.Note(step, folder.Path(strName).c_str(), &run));
-}
 
 class ProjectFolderTest : public DesignerFrameTest
 {
@@ -118,7 +108,7 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
     {
         ASSERT_TRUE(m_folder.Write(strSaved + ".tmp", "half of a file"));
         ASSERT_TRUE(m_folder.Write(strSaved + ".tmo", ""));
-        LeaveRecord(m_folder, {{RunStep::Old, strSaved}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, strSaved}, {RunStep::Wrote, strSaved}}));
     };
     for (const std::string& strFile : others)
         ASSERT_TRUE(m_folder.Write(strFile, "the user's"));
@@ -156,11 +146,14 @@ TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersO
         {"chat_api.c.old", "the user's"}, {"chat_api.h.old", "the user's"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
-    LeaveRecord(m_folder, {{RunStep::Old, "chat_api.h"},
-                           {RunStep::Old, "chat_api.c"},
-                           {RunStep::Old, "chat_api_demo.c"},
-                           {RunStep::Aside, "chat_api.h"},
-                           {RunStep::In, "chat_api.h"}});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"},
+                                              {RunStep::Wrote, "chat_api.h"},
+                                              {RunStep::Old, "chat_api.c"},
+                                              {RunStep::Wrote, "chat_api.c"},
+                                              {RunStep::Old, "chat_api_demo.c"},
+                                              {RunStep::Wrote, "chat_api_demo.c"},
+                                              {RunStep::Aside, "chat_api.h"},
+                                              {RunStep::In, "chat_api.h"}}));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     RunCommand(ID_PROJECT_SAVE_ALL);
@@ -186,10 +179,12 @@ TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNext
                                                                      {"sensor_api.c.tmp", "new source"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
-    LeaveRecord(m_folder, {{RunStep::Old, "sensor_api.h"},
-                           {RunStep::Old, "sensor_api.c"},
-                           {RunStep::Aside, "sensor_api.h"},
-                           {RunStep::In, "sensor_api.h"}});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "sensor_api.h"},
+                                              {RunStep::Wrote, "sensor_api.h"},
+                                              {RunStep::Old, "sensor_api.c"},
+                                              {RunStep::Wrote, "sensor_api.c"},
+                                              {RunStep::Aside, "sensor_api.h"},
+                                              {RunStep::In, "sensor_api.h"}}));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     Select(ProjectItem("chat"));

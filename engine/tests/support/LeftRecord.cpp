@@ -1,0 +1,35 @@
+// LeftRecord.cpp: the record a run of the writer leaves when a kill stops it.
+#include "LeftRecord.h"
+
+#include "project/DiskState.h"
+
+namespace
+{
+
+// The bytes that prove the step: none but for a temporary written or an old file set aside.
+ContentProof ProofFor(RunStep step, const CString& path)
+{
+    ContentProof proof;
+    if (step == RunStep::Aside)
+        ProofOf(SetAsidePathOf(path), &proof);
+    else if (step == RunStep::Wrote && !ProofOf(TemporaryPathOf(path), &proof))
+        ProofOf(path, &proof);
+    return proof;
+}
+
+}  // namespace
+
+bool LeaveRecord(const std::string& folder, const std::vector<std::pair<RunStep, std::string>>& steps)
+{
+    CRunRecord record;
+    RunContents run;
+    if (record.Create(RecordPathIn(folder.c_str())) != CRunRecord::Opened::Held)
+        return false;
+    for (const auto& [step, name] : steps)
+    {
+        const CString path = CString(folder.c_str()) + name.c_str();
+        if (!record.Note(step, path, &run, ProofFor(step, path)))
+            return false;
+    }
+    return true;
+}
