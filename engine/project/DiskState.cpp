@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -106,14 +107,53 @@ bool FolderReached(const char* path)
     return IsFolder(folder.IsEmpty() ? "." : static_cast<const char*>(folder));
 }
 
+namespace
+{
+
+const std::uint64_t kSumPrime = 1099511628211ull;
+
+// Each word changes every bit of the sum that follows, its high bits the low ones too.
+std::uint64_t Mixed(std::uint64_t sum, std::uint64_t word)
+{
+    sum = (sum ^ word) * kSumPrime;
+    return sum ^ (sum >> 29);
+}
+
+std::uint64_t WordAt(const unsigned char* bytes)
+{
+    std::uint64_t word = 0;
+    for (int i = 7; i >= 0; i--)
+        word = word << 8 | bytes[i];
+    return word;
+}
+
+}  // namespace
+
 void CContentSum::Add(const void* data, std::size_t size)
 {
     const unsigned char* byte = static_cast<const unsigned char*>(data);
-    std::uint64_t sum = m_proof.sum;
-    for (const unsigned char* end = byte + size; byte != end; ++byte)
-        sum = (sum ^ *byte) * 1099511628211ull;
-    m_proof.sum = sum;
-    m_proof.size += size;
+    m_size += size;
+    while (m_pendingSize > 0 && size > 0)
+    {
+        m_pending[m_pendingSize++] = *byte++;
+        size--;
+        if (m_pendingSize < sizeof m_pending)
+            continue;
+        m_sum = Mixed(m_sum, WordAt(m_pending));
+        m_pendingSize = 0;
+    }
+    for (; size >= sizeof m_pending; byte += sizeof m_pending, size -= sizeof m_pending)
+        m_sum = Mixed(m_sum, WordAt(byte));
+    std::memcpy(m_pending, byte, size);
+    m_pendingSize += size;
+}
+
+ContentProof CContentSum::Proof() const
+{
+    std::uint64_t sum = m_sum;
+    for (std::size_t i = 0; i < m_pendingSize; i++)
+        sum = Mixed(sum, m_pending[i]);
+    return {m_size, sum};
 }
 
 bool ProofOf(const char* path, ContentProof* proof)

@@ -16,15 +16,18 @@ struct ContentProof
     bool operator==(const ContentProof& other) const { return size == other.size && sum == other.sum; }
 };
 
-// Sums bytes as they go by, a piece at a time.
+// Sums bytes as they go by, eight at a time, the same however they are cut into pieces.
 class CContentSum
 {
 public:
     void Add(const void* data, std::size_t size);
-    const ContentProof& Proof() const { return m_proof; }
+    ContentProof Proof() const;
 
 private:
-    ContentProof m_proof{0, 14695981039346656037ull};
+    std::uint64_t m_size = 0;
+    std::uint64_t m_sum = 14695981039346656037ull;
+    unsigned char m_pending[8] = {};  // the bytes of a word not yet whole
+    std::size_t m_pendingSize = 0;
 };
 
 // What stands at a path, as far as the disk lets it be told.

@@ -435,10 +435,12 @@ protected:
                 leftovers.push_back(entry);
         }
         if (!has("d=new d"))
+        {
             for (const char* file : {"h", "c"})
                 EXPECT_TRUE(changed.count(file) || has(std::string(file) + "=old " + file) ||
                             has(std::string(file) + ".tmo=old " + file))
                     << "the old " << file << " is lost";
+        }
         return leftovers;
     }
     // h, c and the new d all old or all new beside the user's files byte for byte, and nothing else.
@@ -1298,4 +1300,31 @@ TEST_F(UserAfterKillTest, ATemporaryMadeJustBeforeAKillGoesAndTheNextGenerateWri
     ExpectAllOldBeside({});
     CString error;
     EXPECT_TRUE(Replace(m_names, "newer", &error)) << error;
+}
+
+// The record proves a file by a sum of its bytes made as the writer gives them, in pieces of any size, and
+// again as recovery reads the file in blocks of its own: a big header cut off before the run was placed is
+// known for the run's, and goes.
+TEST_F(RecoveryTest, ABigFileWrittenInOddPiecesIsKnownForTheRunsByItsBytes)
+{
+    Plant({"h=old h"});
+    std::string text;
+    for (int i = 0; text.size() < 3 * kPieceBlockSize + 7; i++)
+        text += "line " + std::to_string(i) + " of the new header\n";
+    const auto produce = [&text](const PieceWriter& write, CString*)
+    {
+        for (std::size_t at = 0; at < text.size(); at += 12345)
+            write(text.data() + at, std::min<std::size_t>(12345, text.size() - at));
+        return true;
+    };
+    DiskFaults placing;
+    placing.killedLine = "placed";
+    {
+        CStandInDisk disk(placing);
+        CString error;
+        EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
+    }
+    ASSERT_EQ(text, m_folder.Read("h"));
+    Recover();
+    EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
 }

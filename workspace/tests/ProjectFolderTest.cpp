@@ -6,6 +6,7 @@
 #include "WorkspaceRes.h"
 #include "model/FixedText.h"
 #include "LeftRecord.h"
+#include "SaveFaults.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -195,6 +196,70 @@ TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNext
     EXPECT_EQ("old source", m_folder.Read("sensor_api.c"));
     for (const char* pszLeft : {"sensor_api.h.tmo", "sensor_api.c.tmp", "sensor_api.c.tmo", "replacing.tmr"})
         EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+}
+
+namespace
+{
+
+// What a Generate of chat killed after its header went in leaves, with the header as given.
+void LeaveKilledGenerate(const CTestFolder& folder, const std::string& strHeader)
+{
+    const std::vector<std::pair<std::string, std::string>> killed = {{"chat_api.h", "new header"},
+                                                                     {"chat_api.h.tmo", "old header"},
+                                                                     {"chat_api.c", "old source"},
+                                                                     {"chat_api.c.tmo", ""},
+                                                                     {"chat_api.c.tmp", "new source"}};
+    for (const auto& [strFile, strText] : killed)
+        ASSERT_TRUE(folder.Write(strFile, strText));
+    ASSERT_TRUE(LeaveRecord(folder.Path(), {{RunStep::Old, "chat_api.h"},
+                                            {RunStep::Wrote, "chat_api.h"},
+                                            {RunStep::Old, "chat_api.c"},
+                                            {RunStep::Wrote, "chat_api.c"},
+                                            {RunStep::Aside, "chat_api.h"},
+                                            {RunStep::In, "chat_api.h"}}));
+    ASSERT_TRUE(folder.Write("chat_api.h", strHeader));
+}
+
+}  // namespace
+
+// Before, the opening said nothing of a run it could not put right, and a header another program held was
+// emptied. The output pane names what holds the run up, and every file stays whole.
+TEST_F(ProjectFolderTest, TheOpeningNamesTheFileThatHoldsAnInterruptedRunUp)
+{
+    LeaveKilledGenerate(m_folder, "new header");
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    {
+        CHeldOpen held(m_folder.Path("chat_api.h").c_str());
+        m_pFrame->ReadSolutionFile(strPath.c_str());
+    }
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    EXPECT_NE(-1, Output().Find(("Opening " + strPath + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                                 " records cannot be put right while another program holds " +
+                                 m_folder.Path("chat_api.h") + "; closing that program lets the run be put right")
+                                    .c_str()))
+        << (LPCTSTR)Output();
+    EXPECT_EQ("new header", m_folder.Read("chat_api.h"));
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h.tmo"));
+    EXPECT_EQ("old source", m_folder.Read("chat_api.c"));
+}
+
+// Before, a header the user wrote after the kill had the old one put back over it with no word. It stays,
+// beside the old one, and the output pane names both.
+TEST_F(ProjectFolderTest, TheOpeningKeepsAndNamesAHeaderTheUserEditedAfterAKill)
+{
+    LeaveKilledGenerate(m_folder, "new header and the user's line");
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    EXPECT_NE(-1, Output().Find(("Opening " + strPath + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                                 " recorded was put right; changed since, these are not the run's and were left as "
+                                 "they are: " +
+                                 m_folder.Path("chat_api.h") + " " + m_folder.Path("chat_api.h.tmo"))
+                                    .c_str()))
+        << (LPCTSTR)Output();
+    EXPECT_EQ("new header and the user's line", m_folder.Read("chat_api.h"));
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h.tmo"));
+    EXPECT_EQ("old source", m_folder.Read("chat_api.c"));
+    EXPECT_FALSE(Exists(m_folder.Path("replacing.tmr")));
 }
 
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.

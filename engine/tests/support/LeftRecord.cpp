@@ -23,11 +23,12 @@ bool LeaveRecord(const std::string& folder, const std::vector<std::pair<RunStep,
 {
     CRunRecord record;
     RunContents run;
-    if (record.Create(RecordPathIn(folder.c_str())) != CRunRecord::Opened::Held)
+    const CString at = RecordPathIn(folder.c_str());
+    if (record.Create(at) != CRunRecord::Opened::Held)
         return false;
     for (const auto& [step, name] : steps)
     {
-        const CString path = CString(folder.c_str()) + name.c_str();
+        const CString path = FolderOf(at) + name.c_str();
         if (!record.Note(step, path, &run, ProofFor(step, path)))
             return false;
     }

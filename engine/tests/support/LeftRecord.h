@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-// The record in folder (given with its last separator) of a run killed after announcing those steps, each of the named file of the folder.
+// The record in folder (given with or without its last separator) of a run killed after announcing those steps, each of the named file of the folder.
 // A temporary written, and an old file set aside, are proven by the bytes planted for them: the temporary,
 // or the file itself once it went in, and the set-aside. False when it could not be made.
 bool LeaveRecord(const std::string& folder, const std::vector<std::pair<RunStep, std::string>>& steps);
