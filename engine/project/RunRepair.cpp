@@ -19,12 +19,10 @@ public:
     bool Whole() const { return m_whole; }
     // The system's error of the last step that failed.
     unsigned long LastCode() const { return m_lastCode; }
-    int Failures() const { return m_failures; }
     // False, with path and the system's error named unless a file was named before.
     bool Blocked(const CString& path, unsigned long code)
     {
         m_lastCode = code;
-        m_failures++;
         if (m_whole)
             m_outcome.blocker = {path, code, IsHeldFileError(code) || IsHeldOpen(path), !FolderReached(path)};
         m_whole = false;
@@ -47,7 +45,6 @@ private:
     RunRecovery& m_outcome;
     bool m_whole = true;
     unsigned long m_lastCode = 0;
-    int m_failures = 0;
 };
 
 // The temporary goes where it is empty or the run's by its bytes.
@@ -206,16 +203,17 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
         *error += CString("; ") + file->path + " could not be put back yet, its old contents wait in " +
                   file->setAside + " (" + SystemErrorText(settling.LastCode()) + ")";
     }
-    const int runFailures = settling.Failures();
+    const bool runWhole = settling.Whole();
+    // The old files of runs finished before go once they are free, and keep no later run from its files.
     for (const RecordedFile& file : run.finished)
     {
         DropTemporary(file, settling);
         Settle(file, settling);
     }
-    outcome->finished = !settling.Whole() && (run.placed || runFailures == 0);
-    if (anyWaits && error)
+    outcome->finished = !settling.Whole() && (run.placed || runWhole);
+    if (error && anyWaits)
         *error += "; the old files are put back at the next Save or opening";
-    else if (!settling.Whole() && error && !run.placed)
+    else if (error && !runWhole && !run.placed)
         *error += "; the files are put back as they were at the next Save or opening";
     return settling.Whole();
 }

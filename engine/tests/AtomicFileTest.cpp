@@ -1328,3 +1328,73 @@ TEST_F(RecoveryTest, ABigFileWrittenInOddPiecesIsKnownForTheRunsByItsBytes)
     Recover();
     EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
 }
+
+#ifdef _WIN32
+// Before, the header an editor holds open (sharing it for reading and writing, not for deleting) was
+// emptied by the opening's recovery before the old one could not go back over it. Every file stays whole.
+TEST_F(UserAfterKillTest, AHeaderAnEditorHoldsIsNeverEmptiedByTheRecovery)
+{
+    DiskFaults placing;
+    placing.killedLine = "placed";
+    ASSERT_TRUE(ReplaceOn(placing, m_names, "new").killed);
+    const HANDLE editor =
+        ::CreateFileA(m_folder.Path("sensor_api.h").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, editor);
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+    ::CloseHandle(editor);
+    const std::string header = m_folder.Read("sensor_api.h");
+    EXPECT_TRUE(header == "new sensor_api.h" || header == "old h") << header;
+    if (header == "new sensor_api.h")
+    {
+        EXPECT_EQ("old h", m_folder.Read("sensor_api.h.tmo"));
+        EXPECT_NE(std::string::npos, said.find(" holds " + m_folder.Path("sensor_api.h") + ";")) << said;
+    }
+    Recover();
+    ExpectAllOldBeside({});
+}
+
+// Before, a record the designer could not open for writing was taken for a stranger's: nothing was put
+// right, and each run told the user to move it away. Read-only, it is still read and its run put right.
+TEST_F(UserAfterKillTest, ARecordThatCanOnlyBeReadStillPutsItsRunRight)
+{
+    Generate(Step::Move, 3);  // after the header went in
+    const std::string record = m_folder.Path("replacing.tmr");
+    ASSERT_TRUE(::SetFileAttributesA(record.c_str(), FILE_ATTRIBUTE_READONLY));
+    CString error;
+    EXPECT_FALSE(Replace(m_names, "newer", &error));
+    EXPECT_EQ(std::string::npos, std::string(error).find("is in the way")) << error;
+    EXPECT_EQ(Sorted({"replacing.tmr=" + m_folder.Read("replacing.tmr"), "sensor_api.c=old c", "sensor_api.h=old h"}),
+              Entries());
+    ASSERT_TRUE(::SetFileAttributesA(record.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(Replace(m_names, "newer", &error)) << error;
+}
+#endif
+
+// Before, a run that got every file in but could not remove an old one another program held kept its
+// record as an interrupted run: every later save in the folder was refused until that program let go.
+// The run is finished: later runs go on in its record, and the old file goes once it is free.
+TEST_F(RecoveryTest, AFinishedRunWhoseOldFileIsHeldBlocksNoLaterRun)
+{
+    Plant({"h=old h", "c=old c", "k=old k"});
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    CString error;
+    {
+        CStandInDisk disk(Holding("h.tmo"));
+        EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+        EXPECT_EQ("", std::string(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str()))))
+            << "nothing to tell at the opening";
+        EXPECT_TRUE(Replace({"k"}, "new", &error)) << error;
+        EXPECT_TRUE(Replace({"c"}, "newer", &error)) << error;
+        EXPECT_FALSE(Replace({"h"}, "newer", &error));
+        EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": another program holds " + m_folder.Path("h.tmo") +
+                      ", the old file of an earlier run; closing that program lets it go",
+                  std::string(error));
+    }
+    EXPECT_EQ((std::vector<std::string>{"c=newer c", "h.tmo=old h", "h=new h", "k=new k",
+                                        "replacing.tmr=" + m_folder.Read("replacing.tmr")}),
+              Entries());
+    EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h", "k=new k"}), Entries());
+}
