@@ -6,6 +6,7 @@
 #include "SystemError.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 
@@ -20,7 +21,7 @@
 namespace
 {
 
-const std::size_t kReadBlock = 64 * 1024;
+const std::size_t kReadBlock = 16 * 1024;
 
 enum class Kind
 {
@@ -71,7 +72,8 @@ Kind KindOf(const char* path)
 // Sums the whole file; false with the system's error set when it cannot be read.
 bool SumFile(const char* path, CContentSum* sum)
 {
-    std::vector<char> block(kReadBlock);
+    // On the stack: settling a run asks no memory of the heap.
+    std::array<char, kReadBlock> block;
 #ifdef _WIN32
     const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
@@ -103,8 +105,17 @@ bool SumFile(const char* path, CContentSum* sum)
 
 bool FolderReached(const char* path)
 {
-    const CString folder = FolderOf(path);
-    return IsFolder(folder.IsEmpty() ? "." : static_cast<const char*>(folder));
+    // Asked without memory from the heap: a run that got its files in settles them even when memory is short.
+    char folder[4096] = ".";
+    const std::size_t length = static_cast<std::size_t>(NameOf(path) - path);
+    if (length >= sizeof folder)
+        return false;
+    if (length > 0)
+    {
+        std::memcpy(folder, path, length);
+        folder[length] = '\0';
+    }
+    return IsFolder(folder);
 }
 
 namespace

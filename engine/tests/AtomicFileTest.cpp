@@ -1354,22 +1354,6 @@ TEST_F(UserAfterKillTest, AHeaderAnEditorHoldsIsNeverEmptiedByTheRecovery)
     Recover();
     ExpectAllOldBeside({});
 }
-
-// Before, a record the designer could not open for writing was taken for a stranger's: nothing was put
-// right, and each run told the user to move it away. Read-only, it is still read and its run put right.
-TEST_F(UserAfterKillTest, ARecordThatCanOnlyBeReadStillPutsItsRunRight)
-{
-    Generate(Step::Move, 3);  // after the header went in
-    const std::string record = m_folder.Path("replacing.tmr");
-    ASSERT_TRUE(::SetFileAttributesA(record.c_str(), FILE_ATTRIBUTE_READONLY));
-    CString error;
-    EXPECT_FALSE(Replace(m_names, "newer", &error));
-    EXPECT_EQ(std::string::npos, std::string(error).find("is in the way")) << error;
-    EXPECT_EQ(Sorted({"replacing.tmr=" + m_folder.Read("replacing.tmr"), "sensor_api.c=old c", "sensor_api.h=old h"}),
-              Entries());
-    ASSERT_TRUE(::SetFileAttributesA(record.c_str(), FILE_ATTRIBUTE_NORMAL));
-    EXPECT_TRUE(Replace(m_names, "newer", &error)) << error;
-}
 #endif
 
 // Before, a run that got every file in but could not remove an old one another program held kept its
