@@ -147,14 +147,8 @@ TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersO
         {"chat_api.c.old", "the user's"}, {"chat_api.h.old", "the user's"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "chat_api.h"},
-                                              {RunStep::Wrote, "chat_api.h"},
-                                              {RunStep::Old, "chat_api.c"},
-                                              {RunStep::Wrote, "chat_api.c"},
-                                              {RunStep::Old, "chat_api_demo.c"},
-                                              {RunStep::Wrote, "chat_api_demo.c"},
-                                              {RunStep::Aside, "chat_api.h"},
-                                              {RunStep::In, "chat_api.h"}}));
+    ASSERT_TRUE(
+        LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h", "chat_api.c", "chat_api_demo.c"})));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     RunCommand(ID_PROJECT_SAVE_ALL);
@@ -180,12 +174,7 @@ TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNext
                                                                      {"sensor_api.c.tmp", "new source"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
-    ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "sensor_api.h"},
-                                              {RunStep::Wrote, "sensor_api.h"},
-                                              {RunStep::Old, "sensor_api.c"},
-                                              {RunStep::Wrote, "sensor_api.c"},
-                                              {RunStep::Aside, "sensor_api.h"},
-                                              {RunStep::In, "sensor_api.h"}}));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"sensor_api.h", "sensor_api.c"})));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     Select(ProjectItem("chat"));
@@ -211,12 +200,7 @@ void LeaveKilledGenerate(const CTestFolder& folder, const std::string& strHeader
                                                                      {"chat_api.c.tmp", "new source"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(folder.Write(strFile, strText));
-    ASSERT_TRUE(LeaveRecord(folder.Path(), {{RunStep::Old, "chat_api.h"},
-                                            {RunStep::Wrote, "chat_api.h"},
-                                            {RunStep::Old, "chat_api.c"},
-                                            {RunStep::Wrote, "chat_api.c"},
-                                            {RunStep::Aside, "chat_api.h"},
-                                            {RunStep::In, "chat_api.h"}}));
+    ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h", "chat_api.c"})));
     ASSERT_TRUE(folder.Write("chat_api.h", strHeader));
 }
 

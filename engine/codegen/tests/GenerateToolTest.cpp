@@ -44,12 +44,7 @@ TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
                                                                                      {"chat_api.c.tmo", ""},
                                                                                      {"chat_api.c.tmp", "new so"}})
         ASSERT_TRUE(folder.Write(name, text));
-    ASSERT_TRUE(LeaveRecord(folder.Path(), {{RunStep::Old, "chat_api.h"},
-                                            {RunStep::Wrote, "chat_api.h"},
-                                            {RunStep::Old, "chat_api.c"},
-                                            {RunStep::Wrote, "chat_api.c"},
-                                            {RunStep::Aside, "chat_api.h"},
-                                            {RunStep::In, "chat_api.h"}}));
+    ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h", "chat_api.c"})));
     std::string output;
     EXPECT_EQ(0, codegen::testing::RunCommand(std::string(KESTOVA_GENERATE_TOOL) + " " + KESTOVA_SOURCE_DIR +
                                                   "/program/example/chat.kvs " + folder.Path(),

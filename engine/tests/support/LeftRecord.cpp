@@ -34,3 +34,12 @@ bool LeaveRecord(const std::string& folder, const std::vector<std::pair<RunStep,
     }
     return true;
 }
+
+RunSteps StepsUntilTheFirstWentIn(const std::vector<std::string>& names)
+{
+    RunSteps steps;
+    for (const std::string& name : names)
+        steps.insert(steps.end(), {{RunStep::Old, name}, {RunStep::Wrote, name}});
+    steps.insert(steps.end(), {{RunStep::Aside, names.front()}, {RunStep::In, names.front()}});
+    return steps;
+}

@@ -11,3 +11,7 @@
 // A temporary written, and an old file set aside, are proven by the bytes planted for them: the temporary,
 // or the file itself once it went in, and the set-aside. False when it could not be made.
 bool LeaveRecord(const std::string& folder, const std::vector<std::pair<RunStep, std::string>>& steps);
+
+using RunSteps = std::vector<std::pair<RunStep, std::string>>;
+// The steps of a run replacing those files, all there before, killed once the first of them went in.
+RunSteps StepsUntilTheFirstWentIn(const std::vector<std::string>& names);

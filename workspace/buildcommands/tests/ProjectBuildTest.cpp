@@ -293,10 +293,7 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
     // Left as a kill after the header went in leaves it.
     WriteAll(strAside, "old " + std::string((LPCTSTR)m_paths[0]));
     WriteAll(m_paths[0], "the run's new header");
-    const std::string name = NameOf(m_paths[0]);
-    ASSERT_TRUE(
-        LeaveRecord(std::string(FolderOf(m_paths[0])),
-                    {{RunStep::Old, name}, {RunStep::Wrote, name}, {RunStep::Aside, name}, {RunStep::In, name}}));
+    ASSERT_TRUE(LeaveRecord(std::string(FolderOf(m_paths[0])), StepsUntilTheFirstWentIn({NameOf(m_paths[0])})));
     const CFakeEditors closed;
     {
         CHeldOpen held(strAside);
