@@ -104,6 +104,8 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
         return;
     }
     CProjectReading::Result& read = reading.Read();
+    if (!read.strRecovered.IsEmpty())
+        m_wndOutput.AddLine("Opening " + strPath + ": " + read.strRecovered);
     if (!read.bRead)
     {
         m_wndOutput.AddLine("Error: " + read.strReason);
@@ -119,9 +121,7 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
         return;
     }
     m_projects.push_back(std::move(pProject));
-    const CString strRecovered = m_files.Remember(*m_projects.back(), strPath, read.digest);
-    if (!strRecovered.IsEmpty())
-        m_wndOutput.AddLine("Opening " + strPath + ": " + strRecovered);
+    m_files.Remember(*m_projects.back(), strPath, read.digest);
     ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
 }

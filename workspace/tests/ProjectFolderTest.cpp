@@ -246,6 +246,24 @@ TEST_F(ProjectFolderTest, TheOpeningKeepsAndNamesAHeaderTheUserEditedAfterAKill)
     EXPECT_FALSE(Exists(m_folder.Path("replacing.tmr")));
 }
 
+// Before, a design whose save was cut off once it went aside could not be opened: the run was put right only
+// after the design was read, and it was not there to read. The opening puts the run right first.
+TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpens)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    const std::string strDesign = m_folder.Read("chat.kvs");
+    ASSERT_TRUE(m_folder.Write("chat.kvs.tmo", strDesign));
+    ASSERT_TRUE(m_folder.Write("chat.kvs.tmp", strDesign.substr(0, strDesign.size() / 2)));
+    ASSERT_TRUE(::DeleteFile(strPath.c_str()));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"chat.kvs"})));
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+    EXPECT_EQ(strDesign, m_folder.Read("chat.kvs"));
+    for (const char* pszLeft : {"chat.kvs.tmo", "chat.kvs.tmp", "replacing.tmr"})
+        EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+}
+
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.
 // Wine's move would replace a read-only file, which Windows refuses: the editor refuses it too.
 TEST_F(ProjectFolderTest, AnEditorIsWrittenThroughItsTemporaryAndAReadOnlyFileIsRefusedInTheSystemsWords)
