@@ -44,7 +44,9 @@ struct NewFileContents
 // is waited for about two seconds, then refused. A group whose temporary or
 // set-aside name is taken is refused, naming the file in the way, and so is one
 // whose folder holds a run cut off that cannot be put right, naming the file
-// another program holds or saying that the folder cannot be written.
+// another program holds or saying that the folder cannot be written or reached.
+// A run that follows a finished one whose old file another program still holds
+// goes on in that one's record, and removes the old file once it is free.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
 
 // A source that gives size bytes at data, which must outlive it.

@@ -1,5 +1,16 @@
 // RunRepair.h: finishes or undoes a run of the atomic writer from its record and the bytes of the files it
 // names, the same way whether the run itself failed or a later opening finds it cut off.
+//
+//   record       name        recovery
+//   any          NAME.tmp    removed where empty or proven; anything else is left and named
+//   not placed   old NAME    NAME.tmo, proven the old file, goes back over NAME in one move where NAME is
+//                            missing from a folder reached, empty or proven the new file; beside anything
+//                            else both are left and named. An empty NAME.tmo the run reserved goes.
+//                new NAME    removed where empty or proven the new file; anything else is left and named
+//   placed       NAME.tmo    removed where empty or proven the old file
+//
+// A file that cannot be read, moved or removed, or a name missing from a folder that cannot be reached,
+// keeps the record for the next recovery; every other file is put right meanwhile.
 #pragma once
 
 #include "RunRecord.h"
