@@ -60,6 +60,15 @@ unsigned long AccessDenied()
 #endif
 }
 
+unsigned long WriteProtected()
+{
+#ifdef _WIN32
+    return ERROR_WRITE_PROTECT;
+#else
+    return EROFS;
+#endif
+}
+
 unsigned long WriteFault()
 {
 #ifdef _WIN32
@@ -823,15 +832,45 @@ TEST_F(RecoveryTest, ARunCutOffInAFolderThatCannotBeWrittenSaysSo)
 TEST_F(RecoveryTest, ARecordThatCannotBeMadeGivesTheSystemsOwnReason)
 {
     Plant({"h=old h"});
-    DiskFaults refused;
-    refused.refusedLine = "files being replaced together";
-    CStandInDisk disk(refused);
-    CString error;
-    EXPECT_FALSE(Replace({"h"}, "new", &error));
-    EXPECT_EQ("cannot write " + m_folder.Path("h") + " while replacing it: cannot create " +
-                  m_folder.Path("replacing.tmr") + ": " + std::string(SystemErrorText(WriteFault())),
-              std::string(error));
-    EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+    for (const bool made : {true, false})
+    {
+        SCOPED_TRACE(made ? "its first line refused" : "the record itself refused");
+        DiskFaults refused;
+        refused.refusedLine = made ? "files being replaced together" : "";
+        refused.recordRefused = !made;
+        CStandInDisk disk(refused);
+        CString error;
+        EXPECT_FALSE(Replace({"h"}, "new", &error));
+        const unsigned long code = made ? WriteFault() : WriteProtected();
+        EXPECT_EQ("cannot write " + m_folder.Path("h") + " while replacing it: cannot create " +
+                      m_folder.Path("replacing.tmr") + ": " + std::string(SystemErrorText(code)),
+                  std::string(error));
+        EXPECT_EQ((std::vector<std::string>{"h=old h"}), Entries());
+    }
+}
+
+// A line the drive stops part way is cut away before the next goes in, or, where it cannot be, no line
+// follows it: either way the record reads as far as its last whole line, and the run is put right.
+TEST_F(RecoveryTest, ALineWrittenHalfIsCutAwayOrEndsTheRecord)
+{
+    for (const bool cutRefused : {false, true})
+    {
+        SCOPED_TRACE(cutRefused ? "the half line stays" : "the half line is cut away");
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        DiskFaults faults = Holding("h.tmp");  // keeps the record after the run's own undo
+        faults.refusedLine = "in h";
+        faults.cutRefused = cutRefused;
+        CString error;
+        {
+            CStandInDisk disk(faults);
+            EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        }
+        const std::string record = m_folder.Read("replacing.tmr");
+        EXPECT_EQ(cutRefused ? "in" : "", record.substr(record.rfind('\n') + 1));
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
 }
 
 // Before, the set-aside files were "<file>.old", as users name their own copies: Generate replaced and

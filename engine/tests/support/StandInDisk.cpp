@@ -174,6 +174,9 @@ bool CStandInDisk::Append(std::FILE* record, const char* text)
     if (!m_faults.refusedLine.empty() &&
         std::strncmp(text, m_faults.refusedLine.c_str(), m_faults.refusedLine.size()) == 0)
     {
+        // Half of it goes in, as a write the drive stops part way leaves it.
+        std::fwrite(text, 1, std::strlen(text) / 2, record);
+        std::fflush(record);
         SetSystemError(EIO, 29 /* ERROR_WRITE_FAULT */);
         return false;
     }

@@ -41,7 +41,7 @@ struct DiskFaults
     int doneButFails = 0;        // this move is done and then called failed, as Wine does on a drive going away
     int goneAfter = 0;           // from the move after this one the drive is gone: every step fails; 0: never
     int refusedMove = 0;         // this move is refused, as over a file another program holds; 0: none
-    std::string refusedLine;     // a line of the record that begins so cannot be written
+    std::string refusedLine;     // a line of the record that begins so is written half, and fails
     std::string held;            // the name of a file another program holds open: it cannot be removed
     std::string heldInPlace;     // one held so that it can neither be moved nor have a file moved over it
     std::string killedLine;      // the writer is stopped as it is about to write a line that begins so
