@@ -1211,13 +1211,26 @@ namespace
 class CDriveGone
 {
 public:
-    explicit CDriveGone(const std::string& folder) : m_folder(std::filesystem::path(folder + "x").parent_path())
+    // The folder itself, named with or without its last separator, and never the one it lies in.
+    explicit CDriveGone(const std::string& folder) : m_folder(std::filesystem::path(folder).lexically_normal())
     {
+        if (!m_folder.has_filename())
+            m_folder = m_folder.parent_path();
         m_away = m_folder.string() + "-away";
-        std::filesystem::remove_all(m_away);
     }
-    void Go() { std::filesystem::rename(m_folder, m_away); }
-    void Back() { std::filesystem::rename(m_away, m_folder); }
+    void Go()
+    {
+        // Only a test's own folder is ever taken away.
+        if (m_folder.filename().string().rfind("kestova-", 0) == 0)
+            std::filesystem::rename(m_folder, m_away);
+        else
+            ADD_FAILURE() << m_folder << " is not a test's folder";
+    }
+    void Back()
+    {
+        if (std::filesystem::exists(m_away))
+            std::filesystem::rename(m_away, m_folder);
+    }
 
 private:
     std::filesystem::path m_folder, m_away;
