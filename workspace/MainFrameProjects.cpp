@@ -105,6 +105,8 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
         return;
     }
     CProjectReading::Result& read = reading.Read();
+    if (!read.strRecovered.IsEmpty())
+        m_wndOutput.AddLine("Opening " + strPath + ": " + read.strRecovered);
     if (!read.bRead)
     {
         m_wndOutput.AddLine("Error: " + read.strReason);

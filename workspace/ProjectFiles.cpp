@@ -2,7 +2,6 @@
 #include "ProjectFiles.h"
 
 #include "project/ProjectFile.h"
-#include "project/RunRepair.h"
 
 #include <new>
 
@@ -47,9 +46,6 @@ std::uint64_t CProjectFiles::Digest(const ProjectRecord& project) { return Diges
 void CProjectFiles::Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest)
 {
     m_files[&project] = {strPath, digest};
-    // Without its file the project has no folder of its own, and the current one is not ours to put right.
-    if (!strPath.IsEmpty())
-        RecoverInterruptedRun(FolderOf(strPath));
 }
 
 void CProjectFiles::Forget(const ProjectRecord& project) { m_files.erase(&project); }

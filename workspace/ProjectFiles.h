@@ -17,7 +17,6 @@ public:
     // taken aside.
     static std::uint64_t Digest(const ProjectRecord& project);
     // The project was just read from the file: it is saved there, and its design of that digest is the saved one.
-    // A run of the writer cut off in its folder is finished or undone here; each later write puts right its own.
     void Remember(const ProjectRecord& project, const CString& strPath, std::uint64_t digest);
     void Forget(const ProjectRecord& project);
     // Writes the project to its file only when its design differs from the one last read or written there.

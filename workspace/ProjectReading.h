@@ -19,6 +19,7 @@ public:
     struct Result
     {
         std::string path;
+        CString strRecovered;  // what putting right a run of the writer cut off in the folder told, if anything
         std::unique_ptr<ProjectRecord> pProject = std::make_unique<ProjectRecord>();
         CString strMessage;
         CString strReason;

@@ -62,13 +62,22 @@ CString WriteFailureText()
     return full ? CString("the disk is full") : LastSystemErrorText();
 }
 
-// Gathers small pieces into one block and writes big ones through; after the
+// What the run's record is told of a temporary as it is written: each length it is about to reach, and the
+// sum of its bytes up to there, so that a temporary a kill cut off is still proven the run's.
+struct Announcing
+{
+    CRunRecord& record;
+    RunContents& run;
+    const CString& path;
+};
+
+// Gathers small pieces into one block and writes big ones through, each announced first; after the
 // first failure it writes nothing more and keeps why it failed.
 class BlockWriter
 {
 public:
     // The block grows with what it gathers: small contents need no more.
-    explicit BlockWriter(std::FILE* file) : m_file(file) {}
+    BlockWriter(std::FILE* file, const Announcing& announcing) : m_file(file), m_announcing(announcing) {}
 
     void Write(const void* data, std::size_t size)
     {
@@ -96,23 +105,44 @@ private:
     {
         if (size == 0 || !m_failure.IsEmpty())
             return;
+        CContentSum written = m_sum;
+        m_sum.Add(data, size);
+        if (!Announce(m_sum))
+        {
+            m_failure = SystemError("cannot write", RecordPathOf(m_announcing.path));
+            return;
+        }
         ClearSystemError();
-        if (WriteToFile(m_file, data, size) != size)
-            m_failure = WriteFailureText();
+        const std::size_t put = DiskSteps().Write(m_file, data, size);
+        if (put == size)
+            return;
+        m_failure = WriteFailureText();
+        // What did go in is the run's too, for its own undo to take away; the system's error stays told.
+        written.Add(data, put);
+        const unsigned long code = LastSystemError();
+        Announce(written);
+        RestoreSystemError(code);
+    }
+    bool Announce(const CContentSum& sum)
+    {
+        return m_announcing.record.Note(RunStep::Wrote, m_announcing.path, &m_announcing.run, sum.Proof());
     }
 
     std::FILE* m_file;
+    const Announcing& m_announcing;
+    CContentSum m_sum;    // of what was given so far
     std::string m_block;  // pieces not written yet
     CString m_failure;    // why a write failed; empty while none did
 };
 
 // False, with why, when the contents could not all be written to the open file;
 // *made is false when the source itself failed.
-bool WriteContents(std::FILE* file, const ContentsSource& produce, bool* made, CString* why)
+bool WriteContents(std::FILE* file, const Announcing& announcing, const ContentsSource& produce, bool* made,
+                   CString* why)
 {
     try
     {
-        BlockWriter writer(file);
+        BlockWriter writer(file, announcing);
         *made = produce([&writer](const void* data, std::size_t size) { writer.Write(data, size); }, why);
         if (!*made)
             return false;
@@ -134,13 +164,14 @@ CString WriteError(const char* path, const CString& why)
 }
 
 // Writes the new contents of path to its open temporary file and puts them on the disk.
-bool WriteInPieces(const char* path, std::FILE* file, const ContentsSource& produce, CString* error)
+bool WriteInPieces(const Announcing& announcing, std::FILE* file, const ContentsSource& produce, CString* error)
 {
+    const char* path = announcing.path;
     // Blocks go straight to the system: the library's own buffer would copy each once more.
     std::setvbuf(file, nullptr, _IONBF, 0);
     CString why;
     bool made = true;
-    if (!WriteContents(file, produce, &made, &why))
+    if (!WriteContents(file, announcing, produce, &made, &why))
     {
         *error = made ? WriteError(path, why) : why;
         return false;
@@ -206,7 +237,8 @@ public:
     explicit CPlacing(const RecordedFile& file, const ContentsSource& produce) : m_file(file), m_produce(produce) {}
 
     // A name the run would write is never one a user holds: it is refused, and the user told what to move.
-    bool CheckNames(CString* error) const
+    // An old file a finished run left there goes once another program lets go of it.
+    bool CheckNames(const RunContents& run, CString* error) const
     {
         const char* path = m_file.path;
         if (IsReadOnly(path))
@@ -219,17 +251,25 @@ public:
         const bool asideTaken = m_file.existed && Exists(m_file.setAside);
         if (!Exists(m_file.temporary) && !asideTaken)
             return true;
-        *error = ReplaceError(path, (asideTaken ? m_file.setAside : m_file.temporary) +
-                                        " is in the way; moving it elsewhere lets the files be written");
+        if (asideTaken && IsLeftByAFinishedRun(run))
+            *error = ReplaceError(path, "another program holds " + m_file.setAside +
+                                            ", the old file of an earlier run; closing that program lets it go");
+        else
+            *error = ReplaceError(path, (asideTaken ? m_file.setAside : m_file.temporary) +
+                                            " is in the way; moving it elsewhere lets the files be written");
         return false;
     }
-    // Makes its temporary and reserves the name its old file goes to (for a file not there before, its
-    // own name), each refusing a name taken since, and only then records them as the run's; then writes
-    // the new contents.
+    // Announces its temporary and the name it reserves for its old file (for a file not there before, its
+    // own name), makes each, refusing a name taken since, and writes the new contents.
     bool WriteTemporary(CRunRecord& record, RunContents& run, CString* error) const
     {
         const char* path = m_file.path;
-        std::unique_ptr<std::FILE, FileCloser> file(CreateNewFile(m_file.temporary));
+        if (!record.Note(m_file.existed ? RunStep::Old : RunStep::New, m_file.path, &run))
+        {
+            *error = RecordError(path);
+            return false;
+        }
+        std::unique_ptr<std::FILE, FileCloser> file(DiskSteps().CreateNew(m_file.temporary));
         if (!file)
         {
             // The temporary is named here alone: whatever holds its place is what the user must move.
@@ -237,46 +277,57 @@ public:
             return false;
         }
         const char* reserved = m_file.existed ? m_file.setAside : m_file.path;
-        std::unique_ptr<std::FILE, FileCloser> reservation(CreateNewFile(reserved));
+        std::unique_ptr<std::FILE, FileCloser> reservation(DiskSteps().CreateNew(reserved));
         if (!reservation || std::fclose(reservation.release()) != 0)
         {
             *error = WriteError(path, SystemError("cannot create", reserved));
-            file.reset();
-            RemoveFile(m_file.temporary);
             return false;
         }
-        if (!record.Note(m_file.existed ? RunStep::Old : RunStep::New, m_file.path, &run))
-        {
-            *error = RecordError(path);
-            return false;
-        }
-        if (!WriteInPieces(path, file.get(), m_produce, error))
+        if (!WriteInPieces({record, run, m_file.path}, file.get(), m_produce, error))
             return false;
         if (std::fclose(file.release()) == 0)
             return true;
         *error = WriteError(path, LastSystemErrorText());
         return false;
     }
-    // The old file over its reserved set-aside, then the new one over the file.
+    // The old file over its reserved set-aside, announced with the proof of its bytes, then the new one
+    // over the file.
     bool PutInPlace(CRunRecord& record, RunContents& run, CString* error) const
     {
-        return (!m_file.existed || Move(m_file.path, m_file.setAside, RunStep::Aside, record, run, error)) &&
-               Move(m_file.temporary, m_file.path, RunStep::In, record, run, error);
+        if (m_file.existed)
+        {
+            ContentProof old;
+            if (!ProofOf(m_file.path, &old))
+            {
+                *error = ReplaceError(m_file.path, LastSystemErrorText());
+                return false;
+            }
+            if (!Move(m_file.path, m_file.setAside, RunStep::Aside, old, record, run, error))
+                return false;
+        }
+        return Move(m_file.temporary, m_file.path, RunStep::In, ContentProof(), record, run, error);
     }
 
 private:
-    bool Move(const char* from, const char* to, RunStep step, CRunRecord& record, RunContents& run,
-              CString* error) const
+    bool IsLeftByAFinishedRun(const RunContents& run) const
     {
-        CString why;
-        if (!MovedOver(from, to, &why))
+        for (const RecordedFile& file : run.finished)
+            if (file.setAside == m_file.setAside)
+                return true;
+        return false;
+    }
+    bool Move(const char* from, const char* to, RunStep step, const ContentProof& proof, CRunRecord& record,
+              RunContents& run, CString* error) const
+    {
+        if (!record.Note(step, m_file.path, &run, proof))
         {
-            *error = ReplaceError(m_file.path, why);
+            *error = RecordError(m_file.path);
             return false;
         }
-        if (record.Note(step, m_file.path, &run))
+        CString why;
+        if (MovedOver(from, to, &why))
             return true;
-        *error = RecordError(m_file.path);
+        *error = ReplaceError(m_file.path, why);
         return false;
     }
 
@@ -284,53 +335,38 @@ private:
     const ContentsSource& m_produce;
 };
 
-// A file of the record's name that the designer wrote, and not one of the user's.
-bool IsRecord(const CString& at)
-{
-    CRunRecord record;
-    RunContents run;
-    return record.Open(at) == CRunRecord::Opened::Held && record.Read(&run);
-}
-
-// Why a run an earlier record names was not put right, and what lets it be.
-CString BlockedRunText(const CString& at, const RunBlocker& blocker)
-{
-    if (blocker.path.IsEmpty())
-        return at + " is in the way; an interrupted run it records is put right at the next Save or opening";
-    const CString run = "an interrupted run that " + at + " records cannot be put right";
-    if (blocker.held)
-        return run + " while another program holds " + blocker.path +
-               "; closing that program lets the run be put right at the next Save or opening";
-    return run + ", as the folder cannot be written (" + SystemErrorText(blocker.code) + ")";
-}
-
 // Another program's run in the folder is most often a neighbour's save, over in a moment: it is waited
 // for, a pause at a time, for about two seconds. A run cut off before, or while this one waited, is put
 // right first, so that its record is no longer in the way; blocker names what kept one from it.
 const int kPausesForAnotherRun = 40;
 
-CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunBlocker* blocker)
+CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery, RunContents* previous)
 {
     for (int pauses = 0;; pauses++)
     {
-        *blocker = RunBlocker();
-        RecoverInterruptedRun(FolderOf(at), blocker);
-        const CRunRecord::Opened opened = record.Create(at);
+        *recovery = RecoverInterruptedRun(FolderOf(at));
+        // A finished run whose old file another program holds keeps its record: the run goes on in it.
+        *previous = RunContents();
+        const CRunRecord::Opened opened = recovery->finished ? record.Continue(at, previous) : record.Create(at);
         if (opened != CRunRecord::Opened::Busy || pauses == kPausesForAnotherRun)
             return opened;
-        PauseForAnotherRun();
+        DiskSteps().Pause();
     }
 }
 
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
-// recovery, and while it is held no other program runs in the folder.
-bool BeginRecord(CRunRecord& record, const char* path, CString* error)
+// recovery, and while it is held no other program runs in the folder. The files of a finished run it goes
+// on from are kept in run, for their old files to go.
+bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString* error)
 {
     const CString at = RecordPathOf(path);
-    RunBlocker blocker;
-    switch (MakeRecord(record, at, &blocker))
+    RunRecovery recovery;
+    RunContents previous;
+    switch (MakeRecord(record, at, &recovery, &previous))
     {
     case CRunRecord::Opened::Held:
+        run.finished = std::move(previous.finished);
+        run.finished.insert(run.finished.end(), previous.files.begin(), previous.files.end());
         return true;
     case CRunRecord::Opened::Busy:
         *error = ReplaceError(path, "another program is saving files in this folder; try again when it is done");
@@ -340,19 +376,18 @@ bool BeginRecord(CRunRecord& record, const char* path, CString* error)
     }
     // Read before the system is asked anything else: its answer would take the error's place.
     const CString why = LastSystemErrorText();
-    if (!Exists(at))
-        *error = WriteError(path, "cannot create " + at + ": " + why);
-    else if (IsRecord(at))
-        *error = ReplaceError(path, BlockedRunText(at, blocker));
+    // What the recovery found there says why the record could not be made; else the system's own reason.
+    if (recovery.foreign || !recovery.blocker.path.IsEmpty())
+        *error = ReplaceError(path, RecoveryText(at, recovery));
     else
-        *error = ReplaceError(path, at + " is in the way; moving it elsewhere lets the files be written");
+        *error = WriteError(path, "cannot create " + at + ": " + why);
     return false;
 }
 
 bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run, CString* error)
 {
     for (const CPlacing& placing : placings)
-        if (!placing.CheckNames(error))
+        if (!placing.CheckNames(run, error))
             return false;
     for (const CPlacing& placing : placings)
         if (!placing.WriteTemporary(record, run, error))
@@ -369,24 +404,21 @@ bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunCont
 
 // Finishes the run once placed, else undoes it, as a recovery would; while a file cannot be put right, the
 // record stays for the next recovery.
-void PutRight(CRunRecord& record, RunContents& run, CString* error)
+void PutRight(CRunRecord& record, const RunContents& run, CString* error)
 {
     try
     {
-        if (FinishOrUndo(record, run, error))
+        RunRecovery outcome;
+        if (FinishOrUndo(run, error, &outcome))
             record.Remove();
     }
     catch (const std::bad_alloc&)
     {
-        // Every step is in the record: the next recovery finishes what was left.
+        // Every step is announced in the record: the next recovery finishes what was left.
     }
 }
 
 }  // namespace
-
-CString TemporaryPathOf(const char* path) { return CString(path) + ".tmp"; }
-
-CString SetAsidePathOf(const char* path) { return CString(path) + ".tmo"; }
 
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error)
 {
@@ -397,9 +429,9 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
     try
     {
         // A run cut off in the folder is put right first, and another program's run is waited for.
-        if (!BeginRecord(record, files.front().path, error))
+        if (!BeginRecord(record, files.front().path, run, error))
             return false;
-        // Listed before any file is touched: no step of the run then asks for memory to be told of.
+        // Listed before any file is touched; each is the run's only once the record announces it.
         run.files.reserve(files.size());
         for (const NewFileContents& file : files)
             run.files.emplace_back(file.path).existed = Exists(file.path);

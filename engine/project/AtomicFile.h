@@ -1,18 +1,13 @@
 // AtomicFile.h: replaces a file's contents in one step, never leaving it half written.
 #pragma once
 
+#include "RunFiles.h"
+
 #include <afx.h>
 
 #include <cstddef>
 #include <functional>
 #include <vector>
-
-// "<path>.tmp": the file beside path that replacing it writes first.
-CString TemporaryPathOf(const char* path);
-// "<path>.tmo": where a file of a group waits while the rest of the group goes in. A name of the
-// writer's own, never one a user picks for a copy of their own, and as long as TemporaryPathOf, so that
-// a path that fits one fits both.
-CString SetAsidePathOf(const char* path);
 
 // Takes the next piece of the new contents; pieces may have any size.
 using PieceWriter = std::function<void(const void* data, std::size_t size)>;
@@ -49,7 +44,9 @@ struct NewFileContents
 // is waited for about two seconds, then refused. A group whose temporary or
 // set-aside name is taken is refused, naming the file in the way, and so is one
 // whose folder holds a run cut off that cannot be put right, naming the file
-// another program holds or saying that the folder cannot be written.
+// another program holds or saying that the folder cannot be written or reached.
+// A run that follows a finished one whose old file another program still holds
+// goes on in that one's record, and removes the old file once it is free.
 bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* error);
 
 // A source that gives size bytes at data, which must outlive it.

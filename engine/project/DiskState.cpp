@@ -2,13 +2,205 @@
 #include "DiskState.h"
 
 #include "DiskSteps.h"
+#include "RunFiles.h"
 #include "SystemError.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
+
+namespace
+{
+
+const std::size_t kReadBlock = 16 * 1024;
+
+enum class Kind
+{
+    File,
+    Folder,
+    Absent,
+    Unknown,
+};
+
+bool IsFolder(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+#else
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+#endif
+}
+
+// A name that is not there counts as absent only where its folder is: a drive gone, or a folder taken
+// away, says nothing of the files that were in it.
+Kind AbsentIfFolderIsThere(const char* path, unsigned long code)
+{
+    if (FolderReached(path))
+        return Kind::Absent;
+    RestoreSystemError(code);
+    return Kind::Unknown;
+}
+
+Kind KindOf(const char* path)
+{
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Kind::Folder : Kind::File;
+    const DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND ? AbsentIfFolderIsThere(path, code) : Kind::Unknown;
+#else
+    struct stat info;
+    if (stat(path, &info) == 0)
+        return S_ISREG(info.st_mode) ? Kind::File : Kind::Folder;
+    const unsigned long code = static_cast<unsigned long>(errno);
+    return errno == ENOENT ? AbsentIfFolderIsThere(path, code) : Kind::Unknown;
+#endif
+}
+
+// Sums the whole file; false with the system's error set when it cannot be read.
+bool SumFile(const char* path, CContentSum* sum)
+{
+    // On the stack: settling a run asks no memory of the heap.
+    std::array<char, kReadBlock> block;
+#ifdef _WIN32
+    const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD read = 0;
+    BOOL ok = TRUE;
+    while ((ok = ReadFile(file, block.data(), static_cast<DWORD>(block.size()), &read, nullptr)) && read > 0)
+        sum->Add(block.data(), read);
+    const DWORD code = GetLastError();
+    CloseHandle(file);
+    SetLastError(code);
+    return ok != FALSE;
+#else
+    const int file = open(path, O_RDONLY);
+    if (file == -1)
+        return false;
+    ssize_t read = 0;
+    while ((read = ::read(file, block.data(), block.size())) > 0)
+        sum->Add(block.data(), static_cast<std::size_t>(read));
+    const int code = errno;
+    close(file);
+    errno = code;
+    return read == 0;
+#endif
+}
+
+}  // namespace
+
+bool FolderReached(const char* path)
+{
+    // Asked without memory from the heap: a run that got its files in settles them even when memory is short.
+    char folder[4096] = ".";
+    const std::size_t length = static_cast<std::size_t>(NameOf(path) - path);
+    if (length >= sizeof folder)
+        return false;
+    if (length > 0)
+    {
+        std::memcpy(folder, path, length);
+        folder[length] = '\0';
+    }
+    return IsFolder(folder);
+}
+
+namespace
+{
+
+const std::uint64_t kSumPrime = 1099511628211ull;
+
+// Each word changes every bit of the sum that follows, its high bits the low ones too.
+std::uint64_t Mixed(std::uint64_t sum, std::uint64_t word)
+{
+    sum = (sum ^ word) * kSumPrime;
+    return sum ^ (sum >> 29);
+}
+
+std::uint64_t WordAt(const unsigned char* bytes)
+{
+    std::uint64_t word = 0;
+    for (int i = 7; i >= 0; i--)
+        word = word << 8 | bytes[i];
+    return word;
+}
+
+}  // namespace
+
+void CContentSum::Add(const void* data, std::size_t size)
+{
+    const unsigned char* byte = static_cast<const unsigned char*>(data);
+    m_size += size;
+    while (m_pendingSize > 0 && size > 0)
+    {
+        m_pending[m_pendingSize++] = *byte++;
+        size--;
+        if (m_pendingSize < sizeof m_pending)
+            continue;
+        m_sum = Mixed(m_sum, WordAt(m_pending));
+        m_pendingSize = 0;
+    }
+    for (; size >= sizeof m_pending; byte += sizeof m_pending, size -= sizeof m_pending)
+        m_sum = Mixed(m_sum, WordAt(byte));
+    std::memcpy(m_pending, byte, size);
+    m_pendingSize += size;
+}
+
+ContentProof CContentSum::Proof() const
+{
+    std::uint64_t sum = m_sum;
+    for (std::size_t i = 0; i < m_pendingSize; i++)
+        sum = Mixed(sum, m_pending[i]);
+    return {m_size, sum};
+}
+
+bool ProofOf(const char* path, ContentProof* proof)
+{
+    CContentSum sum;
+    if (!SumFile(path, &sum))
+        return false;
+    *proof = sum.Proof();
+    return true;
+}
+
+Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code)
+{
+    switch (KindOf(path))
+    {
+    case Kind::Absent:
+        return Standing::Absent;
+    case Kind::Folder:
+        return Standing::Other;
+    case Kind::Unknown:
+        *code = LastSystemError();
+        return Standing::Unknown;
+    case Kind::File:
+        break;
+    }
+    ContentProof proof;
+    if (!ProofOf(path, &proof))
+    {
+        *code = LastSystemError();
+        return Standing::Unknown;
+    }
+    if (proof.size == 0)
+        return Standing::Empty;
+    const bool proven = anyProves || std::find(proofs.begin(), proofs.end(), proof) != proofs.end();
+    return proven ? Standing::Proven : Standing::Other;
+}
 
 bool Exists(const char* path)
 {
@@ -20,33 +212,10 @@ bool Exists(const char* path)
 #endif
 }
 
-bool IsFile(const char* path)
-{
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode);
-#endif
-}
-
-bool IsEmptyFile(const char* path)
-{
-#ifdef _WIN32
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    return GetFileAttributesExA(path, GetFileExInfoStandard, &data) &&
-           (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0;
-#else
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0;
-#endif
-}
-
 bool MovedOver(const char* from, const char* to, CString* why)
 {
     const bool toFree = !Exists(to);
-    if (MoveFileOver(from, to))
+    if (DiskSteps().MoveOver(from, to))
         return true;
     const unsigned long code = LastSystemError();
     *why = SystemErrorText(code);

@@ -3,12 +3,53 @@
 
 #include <afx.h>
 
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// A file's size and a sum of its bytes: the record of a run proves a file the run's by them.
+struct ContentProof
+{
+    std::uint64_t size = 0;
+    std::uint64_t sum = 0;
+
+    bool operator==(const ContentProof& other) const { return size == other.size && sum == other.sum; }
+};
+
+// Sums bytes as they go by, eight at a time, the same however they are cut into pieces.
+class CContentSum
+{
+public:
+    void Add(const void* data, std::size_t size);
+    ContentProof Proof() const;
+
+private:
+    std::uint64_t m_size = 0;
+    std::uint64_t m_sum = 14695981039346656037ull;
+    unsigned char m_pending[8] = {};  // the bytes of a word not yet whole
+    std::size_t m_pendingSize = 0;
+};
+
+// What stands at a path, as far as the disk lets it be told.
+enum class Standing
+{
+    Absent,   // nothing, in a folder that was reached
+    Empty,    // a file of no bytes: it holds nothing to lose
+    Proven,   // a file whose bytes match a proof given
+    Other,    // a file whose bytes match none, or no file: not the run's
+    Unknown,  // the file or its folder could not be read: nothing can be decided
+};
+
+// What stands at path, its bytes read once and checked against proofs; anyProves takes any file there for
+// proven. Unknown with the system's error in *code.
+Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code);
+// The proof of the file at path, read whole; false with the system's error set.
+bool ProofOf(const char* path, ContentProof* proof);
+
+// The folder path lies in is there: a name missing from a folder gone proves nothing.
+bool FolderReached(const char* path);
 // Anything, a file or a folder, stands at path.
 bool Exists(const char* path);
-// A file, not a folder, stands at path: a folder of a temporary's name is not one of ours.
-bool IsFile(const char* path);
-// A file of no bytes stands at path.
-bool IsEmptyFile(const char* path);
 // Moves from over to; false with why when it did not happen. A move the system calls failed may have been
 // done all the same (Wine says "not enough memory" of a drive that went away meanwhile): it counts as done
 // only onto a name that was free, where the file there can only be the one moved; over a file, never.

@@ -11,7 +11,9 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <time.h>
 #include <unistd.h>
 #endif
@@ -19,43 +21,43 @@
 namespace
 {
 
+// A C stream over a system file handle, which it then owns (closed on failure too).
+#ifdef _WIN32
+std::FILE* StreamOfHandle(HANDLE handle, int flags, const char* mode)
+{
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags | _O_BINARY);
+    if (descriptor == -1)
+    {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(descriptor, mode);
+    if (!stream)
+        _close(descriptor);
+    return stream;
+}
+#else
+std::FILE* StreamOfDescriptor(int descriptor, const char* mode)
+{
+    std::FILE* stream = fdopen(descriptor, mode);
+    if (!stream)
+        close(descriptor);
+    return stream;
+}
+#endif
+
 #ifdef _WIN32
 std::FILE* CreateNewStream(const char* path)
 {
     const HANDLE file =
         CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file == INVALID_HANDLE_VALUE ? nullptr : StreamOfHandle(file, false);
+    return file == INVALID_HANDLE_VALUE ? nullptr : StreamOfHandle(file, _O_WRONLY, "wb");
 }
 #else
 std::FILE* CreateNewStream(const char* path)
 {
     const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL, 0644);
-    return descriptor == -1 ? nullptr : StreamOfDescriptor(descriptor, false);
-}
-#endif
-
-#ifdef _WIN32
-bool EmptyOnDisk(const char* path)
-{
-    const HANDLE file =
-        CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const bool flushed = FlushFileBuffers(file) != FALSE;
-    const DWORD code = GetLastError();
-    CloseHandle(file);
-    SetLastError(code);
-    return flushed;
-}
-#else
-bool EmptyOnDisk(const char* path)
-{
-    const int descriptor = open(path, O_WRONLY | O_TRUNC);
-    if (descriptor == -1)
-        return false;
-    const bool flushed = fsync(descriptor) == 0;
-    close(descriptor);
-    return flushed;
+    return descriptor == -1 ? nullptr : StreamOfDescriptor(descriptor, "wb");
 }
 #endif
 
@@ -76,11 +78,19 @@ public:
 #endif
     }
     bool Remove(const char* path) override { return std::remove(path) == 0; }
-    bool Empty(const char* path) override { return EmptyOnDisk(path); }
+    std::FILE* OpenRecord(const char* path, RecordAccess access) override { return OpenHeldFile(path, access); }
     bool Append(std::FILE* record, const char* text) override
     {
         const std::size_t size = std::strlen(text);
         return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
+    }
+    bool Cut(std::FILE* record, long size) override
+    {
+#ifdef _WIN32
+        return _chsize(_fileno(record), size) == 0;
+#else
+        return ftruncate(fileno(record), size) == 0;
+#endif
     }
     void Pause() override
     {
@@ -115,26 +125,34 @@ IDiskSteps& DiskSteps()
 }
 
 #ifdef _WIN32
-std::FILE* StreamOfHandle(void* handle, bool readToo)
+std::FILE* OpenHeldFile(const char* path, RecordAccess access)
 {
-    const int descriptor =
-        _open_osfhandle(reinterpret_cast<intptr_t>(handle), (readToo ? _O_RDWR : _O_WRONLY) | _O_BINARY);
+    const DWORD rights = access == RecordAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const HANDLE file =
+        CreateFileA(path, rights, 0, nullptr, access == RecordAccess::Create ? CREATE_NEW : OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return access == RecordAccess::Read ? StreamOfHandle(file, _O_RDONLY, "rb") : StreamOfHandle(file, _O_RDWR, "r+b");
+}
+
+bool IsBusyError(unsigned long code) { return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION; }
+#else
+std::FILE* OpenHeldFile(const char* path, RecordAccess access)
+{
+    const int descriptor = access == RecordAccess::Create      ? open(path, O_RDWR | O_CREAT | O_EXCL, 0644)
+                           : access == RecordAccess::ReadWrite ? open(path, O_RDWR)
+                                                               : open(path, O_RDONLY);
     if (descriptor == -1)
+        return nullptr;
+    if (flock(descriptor, LOCK_EX | LOCK_NB) != 0)
     {
-        CloseHandle(handle);
+        close(descriptor);
+        errno = EWOULDBLOCK;
         return nullptr;
     }
-    std::FILE* stream = _fdopen(descriptor, readToo ? "r+b" : "wb");
-    if (!stream)
-        _close(descriptor);
-    return stream;
+    return StreamOfDescriptor(descriptor, access == RecordAccess::Read ? "rb" : "r+b");
 }
-#else
-std::FILE* StreamOfDescriptor(int descriptor, bool readToo)
-{
-    std::FILE* stream = fdopen(descriptor, readToo ? "r+b" : "wb");
-    if (!stream)
-        close(descriptor);
-    return stream;
-}
+
+bool IsBusyError(unsigned long code) { return code == EWOULDBLOCK; }
 #endif

@@ -7,6 +7,14 @@
 #include <cstddef>
 #include <cstdio>
 
+// How a record is opened.
+enum class RecordAccess
+{
+    Create,     // made new, refusing a name that is taken
+    ReadWrite,  // an existing one, to read and add to
+    Read,       // an existing one, to read alone: a folder that cannot be written still lets it be read
+};
+
 class IDiskSteps
 {
 public:
@@ -19,10 +27,12 @@ public:
     virtual bool MoveOver(const char* from, const char* to) = 0;
     // Removes the file; false with the system's error set.
     virtual bool Remove(const char* path) = 0;
-    // Cuts a file that is there to no bytes, on the disk; false with the system's error set.
-    virtual bool Empty(const char* path) = 0;
+    // Makes or opens a run's record at path as OpenHeldFile does.
+    virtual std::FILE* OpenRecord(const char* path, RecordAccess access) = 0;
     // Adds the text to the end of the open record and flushes it to the disk; false when it did not all go.
     virtual bool Append(std::FILE* record, const char* text) = 0;
+    // Cuts the open record back to size bytes; false with the system's error set.
+    virtual bool Cut(std::FILE* record, long size) = 0;
     // Waits kRunPauseMs while another program's run holds the folder's record.
     virtual void Pause() = 0;
 };
@@ -48,23 +58,7 @@ private:
 // The steps the writer takes now, the system's unless a CDiskStepsInUse lives.
 IDiskSteps& DiskSteps();
 
-// The writer's names for them.
-inline std::FILE* CreateNewFile(const char* path) { return DiskSteps().CreateNew(path); }
-inline std::size_t WriteToFile(std::FILE* file, const void* data, std::size_t size)
-{
-    return DiskSteps().Write(file, data, size);
-}
-inline bool MoveFileOver(const char* from, const char* to) { return DiskSteps().MoveOver(from, to); }
-inline bool RemoveFile(const char* path) { return DiskSteps().Remove(path); }
-inline bool EmptyFile(const char* path) { return DiskSteps().Empty(path); }
-inline bool AppendToRecord(std::FILE* record, const char* text) { return DiskSteps().Append(record, text); }
-inline void PauseForAnotherRun() { DiskSteps().Pause(); }
-
-#ifdef _WIN32
-// A C stream over a system file handle, which it then owns (closed on failure too); readToo opens it for
-// reading and writing, else for writing alone.
-std::FILE* StreamOfHandle(void* handle, bool readToo);
-#else
-// The same over a file descriptor.
-std::FILE* StreamOfDescriptor(int descriptor, bool readToo);
-#endif
+// The record at path, held so that no other program's run or recovery opens it meanwhile; null with the
+// system's error set, which IsBusyError tells from others when another program holds it.
+std::FILE* OpenHeldFile(const char* path, RecordAccess access);
+bool IsBusyError(unsigned long code);

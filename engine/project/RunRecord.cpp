@@ -4,42 +4,35 @@
 #include "DiskSteps.h"
 #include "SystemError.h"
 
+#include <cerrno>
+#include <cinttypes>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#else
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
-
 namespace
 {
 
-// The first line: a file of this name without it is not ours, and is never acted on.
-const char kHeader[] = "files being replaced together, each line after its step\n";
-// The first line of a designer before these lines, whose lines name the files before their steps.
-const char kLegacyHeader[] = "files being replaced together\n";
+// The first line: a file of this name without it, or the first line of an earlier designer's record, is
+// not ours, and is never acted on.
+const char kHeader[] = "files being replaced together, each line before its step\n";
+// An earlier designer's, which said each step after it, with no proofs.
+const char kAfterHeader[] = "files being replaced together, each line after its step\n";
+// The designer's before that, which named each file before its steps and proved nothing but "placed".
+const char kNamingHeader[] = "files being replaced together\n";
 const char kPlaced[] = "placed";
-// A record names a few files: anything far bigger is not ours.
-const std::size_t kMostRecordBytes = 64 * 1024;
+// A record names a few files, a line for each block of one written: anything far bigger is not ours.
+const std::size_t kMostRecordBytes = 256 * 1024;
+// The longest line a record takes: a step's word, a proof and a file's name.
+const std::size_t kMostLineBytes = 512;
 
 struct StepWord
 {
     RunStep step;
     const char* word;
 };
-const StepWord kStepWords[] = {{RunStep::Old, "old"},         {RunStep::New, "new"},
-                               {RunStep::Aside, "aside"},     {RunStep::In, "in"},
-                               {RunStep::Done, "done"},       {RunStep::Dropped, "dropped"},
-                               {RunStep::Putting, "putting"}, {RunStep::Dropping, "dropping"},
-                               {RunStep::Kept, "kept"},       {RunStep::Placed, kPlaced}};
+const StepWord kStepWords[] = {{RunStep::Old, "old"},     {RunStep::New, "new"}, {RunStep::Wrote, "wrote"},
+                               {RunStep::Aside, "aside"}, {RunStep::In, "in"},   {RunStep::Placed, kPlaced}};
 
 const char* WordOf(RunStep step)
 {
@@ -49,14 +42,7 @@ const char* WordOf(RunStep step)
     return "";
 }
 
-// Where the name of a file begins in path.
-const char* NameOf(const char* path)
-{
-    const char* name = path + std::strlen(path);
-    while (name != path && name[-1] != '\\' && name[-1] != '/')
-        --name;
-    return name;
-}
+bool HasProof(RunStep step) { return step == RunStep::Wrote || step == RunStep::Aside; }
 
 // The file of that name in the record's folder: the folder moved, copied or reached by another drive
 // letter, the record still names its own files, and never one elsewhere. Empty when it is no file's name.
@@ -66,49 +52,6 @@ CString PathIn(const CString& folder, const char* text)
     if (*name == '\0' || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
         return CString();
     return folder + name;
-}
-
-bool ParseStep(const std::string& line, const CString& folder, RunContents* contents)
-{
-    if (line == kPlaced)
-        return contents->Take(RunStep::Placed, CString());
-    const std::size_t space = line.find(' ');
-    if (space == std::string::npos)
-        return false;
-    const std::string word = line.substr(0, space);
-    const CString path = PathIn(folder, line.c_str() + space + 1);
-    for (const StepWord& step : kStepWords)
-        if (word == step.word && step.step != RunStep::Placed)
-            return !path.IsEmpty() && contents->Take(step.step, path);
-    return false;
-}
-
-// A record of a designer before these lines named each file before its steps began: it proves nothing of
-// a file, and only its "placed" tells that the run got every file in.
-bool ParseLegacyStep(const std::string& line, const CString& folder, RunContents* contents)
-{
-    // Said once every temporary was whole: from then on its files were set aside.
-    if (line == "placing")
-    {
-        for (RecordedFile& file : contents->files)
-            file.aside = file.existed;
-        return true;
-    }
-    if (line == kPlaced)
-        return contents->placed = true;
-    const std::size_t space = line.find(' ');
-    const std::string word = line.substr(0, space == std::string::npos ? 0 : space);
-    if (space == std::string::npos || (word != "aside" && word != "over" && word != "new"))
-        return false;
-    const CString path = PathIn(folder, line.c_str() + space + 1);
-    if (path.IsEmpty())
-        return false;
-    RecordedFile file(path);
-    file.reserved = true;
-    // Only a file it set aside had a name beside it of the run's: one replaced in one step had none.
-    file.existed = word == "aside";
-    contents->files.push_back(file);
-    return true;
 }
 
 RecordedFile* FileAt(RunContents* contents, const CString& path)
@@ -121,54 +64,130 @@ RecordedFile* FileAt(RunContents* contents, const CString& path)
 
 bool AllIn(const RunContents& contents)
 {
+    bool any = false;
     for (const RecordedFile& file : contents.files)
-        if (!file.in)
+        if (file.announced && !(any = file.in))
             return false;
-    return !contents.files.empty();
+    return any;
 }
 
-// The longest line a record takes: a step's word and a file's name.
-const std::size_t kMostLineBytes = 512;
+// A line split into its word and what follows it.
+struct Line
+{
+    std::string word;
+    const char* rest = "";
+};
 
-#ifdef _WIN32
-// Held without sharing: neither another run nor another program's recovery opens it meanwhile.
-std::FILE* OpenHeld(const CString& path, bool create, CRunRecord::Opened* opened)
+Line Split(const std::string& text)
 {
-    const HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, create ? CREATE_NEW : OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-    {
-        const DWORD code = GetLastError();
-        *opened = code == ERROR_SHARING_VIOLATION ? CRunRecord::Opened::Busy
-                  : code == ERROR_FILE_NOT_FOUND  ? CRunRecord::Opened::Absent
-                                                  : CRunRecord::Opened::Failed;
-        return nullptr;
-    }
-    std::FILE* stream = StreamOfHandle(file, true);
-    *opened = stream ? CRunRecord::Opened::Held : CRunRecord::Opened::Failed;
-    return stream;
+    const std::size_t space = text.find(' ');
+    if (space == std::string::npos)
+        return {text, ""};
+    return {text.substr(0, space), text.c_str() + space + 1};
 }
-#else
-// Locked: neither another run nor another program's recovery acts on it meanwhile.
-std::FILE* OpenHeld(const CString& path, bool create, CRunRecord::Opened* opened)
+
+// A line of these records.
+bool TakeLine(const std::string& text, const CString& folder, RunContents* contents)
 {
-    const int descriptor = create ? open(path, O_RDWR | O_CREAT | O_EXCL, 0644) : open(path, O_RDWR);
-    if (descriptor == -1)
+    const Line line = Split(text);
+    for (const StepWord& step : kStepWords)
     {
-        *opened = errno == ENOENT ? CRunRecord::Opened::Absent : CRunRecord::Opened::Failed;
-        return nullptr;
+        if (line.word != step.word)
+            continue;
+        if (step.step == RunStep::Placed)
+            return *line.rest == '\0' && text == kPlaced && contents->Take(RunStep::Placed, CString());
+        ContentProof proof;
+        int used = 0;
+        const char* name = line.rest;
+        if (HasProof(step.step))
+        {
+            unsigned long long size = 0, sum = 0;
+            if (std::sscanf(line.rest, "%llu %llx %n", &size, &sum, &used) != 2 || used == 0)
+                return false;
+            proof = {size, sum};
+            name += used;
+        }
+        const CString path = PathIn(folder, name);
+        return !path.IsEmpty() && contents->Take(step.step, path, proof);
     }
-    if (flock(descriptor, LOCK_EX | LOCK_NB) != 0)
-    {
-        close(descriptor);
-        *opened = CRunRecord::Opened::Busy;
-        return nullptr;
-    }
-    std::FILE* stream = StreamOfDescriptor(descriptor, true);
-    *opened = stream ? CRunRecord::Opened::Held : CRunRecord::Opened::Failed;
-    return stream;
+    return false;
 }
-#endif
+
+// A line of a record said after each step: a name its line proves the run's is the run's whatever its bytes;
+// the lines of its recovery take those names back as they freed them.
+bool TakeAfterLine(const std::string& text, const CString& folder, RunContents* contents)
+{
+    if (text == kPlaced)
+        return contents->Take(RunStep::Placed, CString());
+    const Line line = Split(text);
+    const CString path = PathIn(folder, line.rest);
+    if (path.IsEmpty())
+        return false;
+    if (line.word == "old" || line.word == "new")
+    {
+        if (!contents->Take(line.word == "old" ? RunStep::Old : RunStep::New, path))
+            return false;
+        FileAt(contents, path)->temporaryProofs.any = true;
+        return true;
+    }
+    RecordedFile* file = FileAt(contents, path);
+    if (!file)
+        return false;
+    if (line.word == "aside")
+        file->aside = file->oldProofs.any = true;
+    else if (line.word == "in")
+    {
+        file->in = file->newProofs.any = true;
+        file->temporaryProofs.any = false;
+    }
+    else if (line.word == "dropping" || line.word == "dropped")
+        file->temporaryProofs.any = false;
+    else if (line.word == "putting")
+    {
+        // The file the step ended was emptied first: the new file, or a finished run's old one.
+        file->newProofs.any = false;
+        file->oldProofs.any = file->oldProofs.any && !contents->placed;
+    }
+    else if (line.word == "done")
+    {
+        file->reserved = file->aside = file->in = false;
+        file->oldProofs.any = file->newProofs.any = false;
+    }
+    else if (line.word != "kept")
+        return false;
+    return true;
+}
+
+// A line of the designer's record before that: it named each file before its steps, and once it said
+// "placing" every old file had gone aside; it reserved no name, and left a file it replaced in one step.
+bool TakeNamingLine(const std::string& text, const CString& folder, RunContents* contents)
+{
+    if (text == "placing")
+    {
+        for (RecordedFile& file : contents->files)
+            file.aside = file.oldProofs.any = file.newProofs.any = file.existed;
+        return true;
+    }
+    if (text == kPlaced)
+        return contents->placed = true;
+    const Line line = Split(text);
+    const CString path = PathIn(folder, line.rest);
+    if (path.IsEmpty() || (line.word != "aside" && line.word != "over" && line.word != "new"))
+        return false;
+    RecordedFile& file = contents->files.emplace_back(path);
+    file.announced = true;
+    file.reserved = false;
+    file.existed = line.word == "aside";
+    file.temporaryProofs.any = true;
+    return true;
+}
+
+struct RecordForm
+{
+    const char* header;
+    bool (*take)(const std::string& line, const CString& folder, RunContents* contents);
+};
+const RecordForm kForms[] = {{kHeader, TakeLine}, {kAfterHeader, TakeAfterLine}, {kNamingHeader, TakeNamingLine}};
 
 // Cuts the record back to size bytes, where the next line goes; false when it cannot.
 bool CutTo(std::FILE* file, long size)
@@ -178,39 +197,35 @@ bool CutTo(std::FILE* file, long size)
     const long length = std::ftell(file);
     if (length == size)
         return true;
+    return length > size && DiskSteps().Cut(file, size) && std::fseek(file, 0, SEEK_END) == 0;
+}
+
+CRunRecord::Opened OpenedAfter(unsigned long code)
+{
+    if (IsBusyError(code))
+        return CRunRecord::Opened::Busy;
 #ifdef _WIN32
-    const bool cut = length > size && _chsize(_fileno(file), size) == 0;
+    const bool absent = code == 2 /* ERROR_FILE_NOT_FOUND */;
 #else
-    const bool cut = length > size && ftruncate(fileno(file), size) == 0;
+    const bool absent = code == ENOENT;
 #endif
-    return cut && std::fseek(file, 0, SEEK_END) == 0;
+    return absent ? CRunRecord::Opened::Absent : CRunRecord::Opened::Failed;
 }
 
 }  // namespace
 
-CString FolderOf(const char* path) { return CString(path, static_cast<int>(NameOf(path) - path)); }
+bool RunProofs::Prove(const ContentProof& proof)
+{
+    contents.push_back(proof);
+    return true;
+}
 
 RecordedFile::RecordedFile(const CString& path)
     : path(path), temporary(TemporaryPathOf(path)), setAside(SetAsidePathOf(path))
 {
 }
 
-CString RecordPathOf(const char* path) { return FolderOf(path) + "replacing.tmr"; }
-
-CString RecordPathIn(const char* folder)
-{
-#ifdef _WIN32
-    const char* separator = "\\";
-#else
-    const char* separator = "/";
-#endif
-    const CString text(folder);
-    if (text.IsEmpty() || text.Right(1) == "\\" || text.Right(1) == "/")
-        return text + "replacing.tmr";
-    return text + separator + "replacing.tmr";
-}
-
-bool RunContents::Take(RunStep step, const CString& path)
+bool RunContents::Take(RunStep step, const CString& path, const ContentProof& proof)
 {
     if (step == RunStep::Placed)
         return AllIn(*this) && !placed && (placed = true);
@@ -219,30 +234,32 @@ bool RunContents::Take(RunStep step, const CString& path)
     {
     case RunStep::Old:
     case RunStep::New:
-        if ((file && file->reserved) || placed)
+        if (placed)
+        {
+            // A run going on in a finished one's record: only the old files of that one are left to go.
+            finished.insert(finished.end(), files.begin(), files.end());
+            files.clear();
+            placed = false;
+            file = nullptr;
+        }
+        if (file && file->announced)
             return false;
         if (!file)
             file = &files.emplace_back(path);
-        file->reserved = true;
+        file->announced = true;
         file->existed = step == RunStep::Old;
         return true;
+    case RunStep::Wrote:
+        return file && file->announced && !file->in && file->temporaryProofs.Prove(proof);
     case RunStep::Aside:
-        return file && file->reserved && file->existed && !file->aside && (file->aside = true);
+        return file && file->announced && file->existed && !file->aside && (file->aside = true) &&
+               file->oldProofs.Prove(proof);
     case RunStep::In:
-        return file && file->reserved && (file->aside || !file->existed) && !file->in && (file->in = true);
-    case RunStep::Done:
-        return file && file->reserved && (file->done = true);
-    case RunStep::Dropped:
-        return file && file->reserved && !file->in && (file->dropped = true);
-    case RunStep::Putting:
-        return file && file->reserved && !file->done && (file->putting = true);
-    case RunStep::Dropping:
-        return file && file->reserved && !file->in && !file->dropped && (file->dropping = true);
-    case RunStep::Kept:
-        if (!file || !file->reserved)
+        if (!file || !file->announced || (file->existed && !file->aside) || file->in)
             return false;
-        file->putting = file->dropping = false;
-        return true;
+        file->in = true;
+        return file->newProofs.Prove(file->temporaryProofs.contents.empty() ? ContentProof()
+                                                                            : file->temporaryProofs.contents.back());
     case RunStep::Placed:
         break;
     }
@@ -256,8 +273,7 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
     // Named before the file is made: whatever fails after, Remove takes the file away again.
     m_path = path;
     m_end = 0;
-    Opened opened = Opened::Failed;
-    m_file = OpenHeld(path, true, &opened);
+    m_file = DiskSteps().OpenRecord(path, RecordAccess::Create);
     if (m_file)
     {
         if (Append(kHeader))
@@ -269,14 +285,13 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
         return Opened::Failed;
     }
     m_path.Empty();
-    if (opened != Opened::Failed)
-        return opened;
     // Taken: by a run of another program, which holds it, or by a file nobody holds.
     const unsigned long code = LastSystemError();
-    Opened existing = Opened::Failed;
-    if (std::FILE* probe = OpenHeld(path, false, &existing))
+    if (IsBusyError(code))
+        return Opened::Busy;
+    if (std::FILE* probe = DiskSteps().OpenRecord(path, RecordAccess::Read))
         std::fclose(probe);
-    if (existing == Opened::Busy)
+    else if (IsBusyError(LastSystemError()))
         return Opened::Busy;
     RestoreSystemError(code);
     return Opened::Failed;
@@ -284,55 +299,74 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
 
 CRunRecord::Opened CRunRecord::Open(const CString& path)
 {
-    Opened opened = Opened::Failed;
-    m_path = path;
-    m_file = OpenHeld(path, false, &opened);
+    m_file = DiskSteps().OpenRecord(path, RecordAccess::ReadWrite);
+    if (!m_file && OpenedAfter(LastSystemError()) == Opened::Failed)
+        m_file = DiskSteps().OpenRecord(path, RecordAccess::Read);
     if (!m_file)
-        m_path.Empty();
-    return opened;
+        return OpenedAfter(LastSystemError());
+    m_path = path;
+    return Opened::Held;
+}
+
+CRunRecord::Opened CRunRecord::Continue(const CString& path, RunContents* contents)
+{
+    m_file = DiskSteps().OpenRecord(path, RecordAccess::ReadWrite);
+    if (!m_file)
+        return OpenedAfter(LastSystemError());
+    m_path = path;
+    if (Read(contents) && contents->placed)
+        return Opened::Held;
+    Close();
+    m_path.Empty();
+    return Opened::Failed;
 }
 
 bool CRunRecord::Read(RunContents* contents)
 {
     std::string text(kMostRecordBytes + 1, '\0');
     text.resize(std::fread(&text[0], 1, text.size(), m_file));
-    const bool legacy = text.compare(0, sizeof kLegacyHeader - 1, kLegacyHeader) == 0;
-    const std::size_t header = legacy ? sizeof kLegacyHeader - 1 : sizeof kHeader - 1;
-    // Cut off before its first line was whole, the run had not begun.
-    if (text.size() < header)
-        return text.compare(0, text.size(), kHeader, text.size()) == 0;
-    if (text.size() > kMostRecordBytes || (!legacy && text.compare(0, header, kHeader) != 0))
-        return false;
-    contents->legacy = legacy;
-    // A line cut off by a kill tells of no step: only whole lines count, and the next line goes in its place.
-    std::size_t begin = header;
-    for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
+    const RecordForm* form = nullptr;
+    for (const RecordForm& known : kForms)
     {
-        const std::string line = text.substr(begin, end - begin);
-        if (!(legacy ? ParseLegacyStep(line, FolderOf(m_path), contents) : ParseStep(line, FolderOf(m_path), contents)))
-            return false;
+        const std::size_t header = std::strlen(known.header);
+        // Cut off before its first line was whole, the run had not begun.
+        if (text.size() < header && text.compare(0, text.size(), known.header, text.size()) == 0)
+            return true;
+        if (!form && text.compare(0, header, known.header) == 0)
+            form = &known;
     }
+    if (!form || text.size() > kMostRecordBytes)
+        return false;
+    // A line cut off by a kill announces no step: only whole lines count, and the next line goes in its place.
+    const CString folder = FolderOf(m_path);
+    std::size_t begin = std::strlen(form->header);
+    for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
+        if (!form->take(text.substr(begin, end - begin), folder, contents))
+            return false;
     m_end = static_cast<long>(begin);
     return true;
 }
 
-bool CRunRecord::Note(RunStep step, const CString& path, RunContents* contents)
+bool CRunRecord::Note(RunStep step, const CString& path, RunContents* contents, const ContentProof& proof)
 {
-    // Made without memory from the heap: a run that has taken a step on the disk always tells of it.
     char line[kMostLineBytes];
-    const int length = step == RunStep::Placed
-                           ? std::snprintf(line, sizeof line, "%s\n", kPlaced)
-                           : std::snprintf(line, sizeof line, "%s %s\n", WordOf(step), NameOf(path));
-    const bool written = length > 0 && static_cast<std::size_t>(length) < sizeof line && Append(line);
-    if (written || step != RunStep::Placed)
-        contents->Take(step, path);
-    return written;
+    const int length = step == RunStep::Placed ? std::snprintf(line, sizeof line, "%s\n", kPlaced)
+                       : HasProof(step)        ? std::snprintf(line, sizeof line, "%s %" PRIu64 " %016" PRIx64 " %s\n",
+                                                               WordOf(step), proof.size, proof.sum, NameOf(path))
+                                        : std::snprintf(line, sizeof line, "%s %s\n", WordOf(step), NameOf(path));
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof line)
+        return false;
+    // Taken in first: a step the run cannot keep in mind is never announced. One announced and then not
+    // written proves nothing more than the bytes on the disk show.
+    if (step == RunStep::Placed ? contents->placed || !AllIn(*contents) : !contents->Take(step, path, proof))
+        return false;
+    return Append(line) && (step != RunStep::Placed || contents->Take(step, path));
 }
 
 bool CRunRecord::Remove()
 {
     Close();
-    return m_path.IsEmpty() || RemoveFile(m_path);
+    return m_path.IsEmpty() || DiskSteps().Remove(m_path);
 }
 
 bool CRunRecord::Append(const char* text)
@@ -340,7 +374,7 @@ bool CRunRecord::Append(const char* text)
     // A line cut off before, by a kill or a failed write, is cut away: no step is read from it.
     if (!CutTo(m_file, m_end))
         return false;
-    if (!AppendToRecord(m_file, text))
+    if (!DiskSteps().Append(m_file, text))
     {
         CutTo(m_file, m_end);
         return false;

@@ -1,75 +1,55 @@
-// RunRecord.h: the file in which a run that replaces a group of files keeps what it has done, so that a run
-// cut off is finished or undone from its own record and from nothing else.
+// RunRecord.h: the file in which a run that replaces a group of files says what it is about to do, so that a
+// run cut off is finished or undone from its own record and the bytes of the files it names.
 //
-// Classes: RunContents, CRunRecord.
+// Classes: RunProofs, RecordedFile, RunContents, CRunRecord.
 //
-// The run appends and flushes each line after the step it tells of, so a line proves a file the run made:
+// The run appends and flushes each line before the step it announces; a file's size and a sum of its bytes
+// prove it the run's, and a file of no bytes at a name the run announced holds nothing to lose:
 //
-//   line          written after the run                      proves
-//   old NAME      made NAME.tmp and an empty NAME.tmo         both are the run's; NAME was there before
-//   new NAME      made NAME.tmp and an empty NAME             both are the run's, NAME only while empty
-//   aside NAME    moved NAME over its NAME.tmo                NAME.tmo holds the old contents
-//   in NAME       moved NAME.tmp over NAME                    NAME is the run's; a NAME.tmp is not
-//   placed        had every file in                           the one commit point of the run
+//   line                  announces that the run                     proves the run's
+//   old NAME              makes NAME.tmp, and NAME.tmo empty          either, while empty; NAME was there
+//   new NAME              makes NAME.tmp, and NAME empty              either, while empty
+//   wrote SIZE SUM NAME   writes NAME.tmp up to SIZE bytes            a NAME.tmp of that size and sum
+//   aside SIZE SUM NAME   moves NAME, of that size and sum, over      a NAME.tmo of that size and sum
+//                         NAME.tmo
+//   in NAME               moves NAME.tmp over NAME                    a NAME of the last size and sum written
+//   placed                has every file in: the one commit point
 //
-// Recovery frees names a user may fill again; a file of the run's that a step ends is first emptied, then
-// the step is said before it is taken and after:
+// A run that follows a finished one whose old file another program still held goes on in its record, its
+// first line after "placed": the files of the finished run stay in mind, for their old files to go.
 //
-//   dropping NAME NAME.tmp was emptied, to be removed         a NAME.tmp with contents is not the run's
-//   dropped NAME  NAME.tmp went, or is not the run's          a NAME.tmp is not the run's
-//   putting NAME  the file a step on NAME ends was emptied    a file there with contents is not the run's
-//   done NAME     NAME was put right, or left                 NAME and NAME.tmo are no longer the run's
-//   kept NAME     the step said begun was not taken           as before "dropping" or "putting"
-//
-// What recovery does, by the record and what stands at the names the record proves the run's:
-//
-//   record        recovery
-//   placed        removes each old NAME.tmo: the run is finished
-//   not placed    undoes each file:
-//     NAME.tmp    removed unless "in", or unless the move in may have been taken unsaid (an old file said
-//                 aside or a new one, with NAME there and not empty): then left, with NAME. Gone without a
-//                 line beside such a NAME, it went in: "in" is said now
-//     old NAME    said aside: NAME.tmo back over NAME where NAME is missing, empty (the designer makes a
-//                 selected missing file empty) or "in"; otherwise both are left. Not said aside: NAME.tmo
-//                 back only where NAME is missing; beside NAME, an empty NAME.tmo (the name the run
-//                 reserved) goes and one written since is left
-//     new NAME    removed where empty, or once "in"; written since, it is the user's and is left
-//   a designer's before these lines (first line "files being replaced together"): "placed" settles it;
-//                 otherwise its temporaries go and, once it said "placing", each file it set aside gets its
-//                 NAME.tmo back; a file it called new or replaced last is left as it is
-//
-// What is left is no longer the run's, and the next run names it as in the way. A file of the run that
-// cannot be put right keeps the record, for the next recovery.
+// Recovery writes nothing to the record: it decides each file by what the record proves of the bytes there,
+// so that running it twice does what running it once does (RunRepair.h). A designer's record before these
+// lines, said after each step or, earlier still, before the steps with no proofs at all, is translated as
+// it is read: a file at a name it proves the run's by its line alone is the run's whatever its bytes.
 #pragma once
 
-#include "AtomicFile.h"
+#include "DiskState.h"
+#include "RunFiles.h"
 
 #include <afx.h>
 
 #include <cstdio>
 #include <vector>
 
-// Where a run writing path keeps its record: one name per folder, so that two programs never run there at once.
-// A run's files all lie in that folder, and the record names them by their names alone.
-CString RecordPathOf(const char* path);
-// The same for the folder itself, given with or without its last separator.
-CString RecordPathIn(const char* folder);
-// The folder part of path, with its last separator.
-CString FolderOf(const char* path);
-
-// What a line of the record tells of.
+// What a line of the record announces.
 enum class RunStep
 {
     Old,
     New,
+    Wrote,
     Aside,
     In,
     Placed,
-    Done,
-    Dropped,
-    Putting,
-    Dropping,
-    Kept,
+};
+
+// The contents the record proves the run's at one name: a file of no bytes always is.
+struct RunProofs
+{
+    std::vector<ContentProof> contents;
+    bool any = false;  // any file there, as an earlier designer's record proves by its line alone
+
+    bool Prove(const ContentProof& proof);
 };
 
 // What the record proves of one file of its run.
@@ -78,16 +58,16 @@ struct RecordedFile
     explicit RecordedFile(const CString& path);
 
     CString path;
-    CString temporary;      // path.tmp
-    CString setAside;       // path.tmo
-    bool reserved = false;  // its temporary and its reserved name are the run's
-    bool existed = false;   // an old file stood at path: the reserved name is setAside, else path itself
-    bool aside = false;     // the old file was moved over setAside
-    bool in = false;        // the temporary was moved over path
-    bool done = false;      // put right at path: the file there is no longer the run's to touch
-    bool dropped = false;   // the temporary was removed: a file of that name is not the run's
-    bool putting = false;   // recovery began to put path right: its names may have been freed and taken since
-    bool dropping = false;  // recovery began to remove the temporary: a file of that name may be taken since
+    CString temporary;       // path.tmp
+    CString setAside;        // path.tmo
+    bool announced = false;  // the record names it: a file a run lists before its first line is not yet the run's
+    bool existed = false;    // an old file stood at path: the name reserved empty is setAside, else path itself
+    bool reserved = true;    // that name was made empty by the run: empty there, it is the run's to remove
+    bool aside = false;      // the old file was announced going over setAside
+    bool in = false;         // the temporary was announced going over path
+    RunProofs temporaryProofs;
+    RunProofs oldProofs;  // of setAside, once aside
+    RunProofs newProofs;  // of path, once in
 };
 
 // What a record says of its run.
@@ -95,11 +75,10 @@ struct RunContents
 {
     std::vector<RecordedFile> files;
     bool placed = false;
-    bool legacy = false;  // written by a designer before these lines: its lines prove no step but "placed"
+    std::vector<RecordedFile> finished;  // of runs placed before it in the same record: their old files go
 
-    // Takes in one step, as the record tells it; false when it cannot follow the steps before it. A file
-    // listed before its first step is taken in without memory being asked for.
-    bool Take(RunStep step, const CString& path);
+    // Takes in one step, as the record tells it; false when it cannot follow the steps before it.
+    bool Take(RunStep step, const CString& path, const ContentProof& proof = ContentProof());
 };
 
 // A record on disk, held open so that no other program runs or recovers in its folder meanwhile.
@@ -122,14 +101,17 @@ public:
     // Makes a new record at path; Busy when another program's run holds the name, Failed when the
     // name is taken otherwise, with the system's error set.
     Opened Create(const CString& path);
-    // Holds an existing record to read it and add to it.
+    // Holds an existing record to read it, and to add to it where the folder can be written.
     Opened Open(const CString& path);
-    // False when the record is not one of ours, or was cut off before it said anything.
+    // Holds an existing record of a finished run, read into contents, for the next run to go on in it; Failed
+    // when it cannot be written, or its run is not finished.
+    Opened Continue(const CString& path, RunContents* contents);
+    // False when the record is not one of ours.
     bool Read(RunContents* contents);
 
-    // Adds the step to the record and flushes it; false, with the record as it was, when it could not be
-    // written. contents takes the step all the same unless it is Placed: the step was taken on the disk.
-    bool Note(RunStep step, const CString& path, RunContents* contents);
+    // Announces the step: contents takes it and the record has it on the disk before the step is taken.
+    // False, with the record as it was, when it could not be written: the step must not be taken.
+    bool Note(RunStep step, const CString& path, RunContents* contents, const ContentProof& proof = ContentProof());
     // The run is over: the record goes. False when it could not be removed.
     bool Remove();
 

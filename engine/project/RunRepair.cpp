@@ -1,7 +1,6 @@
-// RunRepair.cpp: finishes or undoes a run of the atomic writer from its record alone.
+// RunRepair.cpp: finishes or undoes a run of the atomic writer from its record and the bytes of its files.
 #include "RunRepair.h"
 
-#include "AtomicFile.h"
 #include "DiskState.h"
 #include "DiskSteps.h"
 #include "SystemError.h"
@@ -9,229 +8,265 @@
 namespace
 {
 
-// Why a step of putting a file right failed: the system's words, and the file and error they are of.
-struct StepFailure
-{
-    CString why;
-    CString path;
-    unsigned long code = 0;
-    bool held = false;
-};
+const std::vector<ContentProof> kNoProofs;
 
-// False, with the system's error of the step that failed on path; a file's first failure is the one told.
-bool Failed(const CString& path, StepFailure* failure)
+// A run being put right: what keeps it from being whole, and what it leaves to the user.
+class CSettling
 {
-    if (!failure->path.IsEmpty())
+public:
+    explicit CSettling(RunRecovery* outcome) : m_outcome(*outcome) {}
+
+    bool Whole() const { return m_whole; }
+    // The system's error of the last step that failed.
+    unsigned long LastCode() const { return m_lastCode; }
+    // False, with path and the system's error named unless a file was named before.
+    bool Blocked(const CString& path, unsigned long code)
+    {
+        m_lastCode = code;
+        if (m_whole)
+            m_outcome.blocker = {path, code, IsHeldFileError(code) || IsHeldOpen(path), !FolderReached(path)};
+        m_whole = false;
         return false;
-    failure->code = LastSystemError();
-    failure->why = SystemErrorText(failure->code);
-    failure->path = path;
-    return false;
-}
-
-// False, with why, while another program holds the file.
-bool RemoveIfFile(const CString& path, StepFailure* failure)
-{
-    return !IsFile(path) || RemoveFile(path) || Failed(path, failure);
-}
-
-// A set-aside that could not go back over its file: of the two, the one another program holds is named.
-bool MoveBackFailed(const RecordedFile& file, StepFailure* failure)
-{
-    const unsigned long code = LastSystemError();
-    const bool fileHeld = IsHeldOpen(file.path);
-    const bool held = fileHeld || IsHeldOpen(file.setAside);
-    RestoreSystemError(code);
-    if (failure->path.IsEmpty())
-        failure->held = held;
-    return Failed(fileHeld ? file.path : file.setAside, failure);
-}
-
-bool IsMissingOrEmpty(const CString& path) { return !Exists(path) || IsEmptyFile(path); }
-
-// The record of the run being put right, and what it says.
-struct Righting
-{
-    CRunRecord& record;
-    RunContents& run;
-
-    // A line of a designer's record before these lines is never written: it would no longer be read.
-    bool Note(RunStep step, const RecordedFile& file) const { return run.legacy || record.Note(step, file.path, &run); }
-    // Takes a step that frees source. The file of the run's that the step ends (source, or the run's new
-    // file a move back lands on) is emptied first and then said to be (begin): a kill after the step and
-    // before its end, and a file made there since, which has contents, is never taken for the run's. False,
-    // with the failure, while source stays.
-    template <typename TakeStep>
-    bool Freeing(const RecordedFile& file, RunStep begin, RunStep end, const CString& emptied, const CString& source,
-                 StepFailure* failure, TakeStep take) const
-    {
-        if (IsFile(emptied) && !EmptyFile(emptied))
-            return Failed(emptied, failure);
-        if (!Note(begin, file))
-            return Failed(RecordPathOf(file.path), failure);
-        take();
-        const bool freed = !Exists(source);
-        Note(freed ? end : RunStep::Kept, file);
-        return freed;
     }
-    bool Remove(const RecordedFile& file, RunStep begin, RunStep end, const CString& path, StepFailure* failure) const
+    bool Remove(const CString& path) { return DiskSteps().Remove(path) || Blocked(path, LastSystemError()); }
+    // A file at one of the run's names whose bytes are not the run's: it stays, and is named.
+    bool Leave(const CString& path)
     {
-        return Freeing(file, begin, end, path, path, failure, [&] { RemoveIfFile(path, failure); });
-    }
-    // The old contents back at the file's path, over the run's new file there; *oldWaits while they cannot go.
-    bool MoveBack(const RecordedFile& file, StepFailure* failure, bool* oldWaits) const
-    {
-        *oldWaits =
-            !Freeing(file, RunStep::Putting, RunStep::Done, file.in ? file.path : CString(), file.setAside, failure,
-                     [&]
-                     {
-                         CString why;
-                         if (!MovedOver(file.setAside, file.path, &why))
-                             MoveBackFailed(file, failure);
-                     });
-        return !*oldWaits;
-    }
-    // The file is left as it stands: its names are no longer the run's.
-    bool Leave(const RecordedFile& file, RunStep step) const
-    {
-        Note(step, file);
+        m_outcome.left.push_back(path);
         return true;
     }
-};
-
-// Whether the temporary may have gone in with no line to say so: never before the old file went aside,
-// nor once recovery took a step on the file.
-bool MayHaveGoneIn(const RecordedFile& file)
-{
-    return !file.in && !file.done && !file.putting && (file.aside || !file.existed);
-}
-
-// The temporary, removed while the record proves it the run's. Gone beside a file written since the run
-// began, it went in before a kill could say so, and "in" is said now; there beside such a file, either
-// may be one the user made since: both are left, and the next run names them as in the way.
-bool DropTemporary(const Righting& righting, RecordedFile& file, StepFailure* failure)
-{
-    if (righting.run.legacy)
-        return RemoveIfFile(file.temporary, failure);
-    if (file.in || file.dropped)
-        return true;
-    const bool mayBeIn = MayHaveGoneIn(file) && !IsMissingOrEmpty(file.path);
-    if (!IsFile(file.temporary))
-        return righting.Leave(file, mayBeIn && !file.dropping ? RunStep::In : RunStep::Dropped);
-    if (file.dropping ? !IsEmptyFile(file.temporary) : mayBeIn)
-        return righting.Leave(file, RunStep::Dropped);
-    return righting.Remove(file, RunStep::Dropping, RunStep::Dropped, file.temporary, failure);
-}
-
-enum class OldFile
-{
-    MoveBack,
-    RemoveAside,  // the set-aside is the empty name the run reserved
-    Leave,        // either file may be one the user made since
-};
-
-// What putting an old file back takes. Set aside, it goes back where its path is missing, empty (the
-// designer makes a selected missing file empty) or the run's new file; not said set aside, only where its
-// path is missing, as the set-aside was the name the run reserved, empty unless the user wrote into it.
-OldFile PutBackStep(const RecordedFile& file)
-{
-    const bool free = !Exists(file.path);
-    if (file.putting)
-        return free                         ? OldFile::MoveBack
-               : IsEmptyFile(file.setAside) ? OldFile::RemoveAside
-               : IsEmptyFile(file.path)     ? OldFile::MoveBack
-                                            : OldFile::Leave;
-    if (!file.aside)
-        return free ? OldFile::MoveBack : IsEmptyFile(file.setAside) ? OldFile::RemoveAside : OldFile::Leave;
-    return free || file.in || IsEmptyFile(file.path) ? OldFile::MoveBack : OldFile::Leave;
-}
-
-bool PutBack(const Righting& righting, const RecordedFile& file, StepFailure* failure, bool* oldWaits)
-{
-    if (!IsFile(file.setAside))
-        return righting.Leave(file, RunStep::Done);
-    switch (PutBackStep(file))
+    // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
+    Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
-    case OldFile::MoveBack:
-        return righting.MoveBack(file, failure, oldWaits);
-    case OldFile::RemoveAside:
-        return righting.Remove(file, RunStep::Putting, RunStep::Done, file.setAside, failure);
-    case OldFile::Leave:
+        return StandingOf(path, counts ? proofs.contents : kNoProofs, proofs.any, code);
+    }
+
+private:
+    RunRecovery& m_outcome;
+    bool m_whole = true;
+    unsigned long m_lastCode = 0;
+};
+
+// The temporary goes where it is empty or the run's by its bytes.
+bool DropTemporary(const RecordedFile& file, CSettling& settling)
+{
+    unsigned long code = 0;
+    switch (settling.Look(file.temporary, file.temporaryProofs, true, &code))
+    {
+    case Standing::Absent:
+        return true;
+    case Standing::Empty:
+    case Standing::Proven:
+        return settling.Remove(file.temporary);
+    case Standing::Other:
+        return settling.Leave(file.temporary);
+    case Standing::Unknown:
         break;
     }
-    return righting.Leave(file, RunStep::Done);
+    return settling.Blocked(file.temporary, code);
 }
 
-// "new NAME" proves only that the run made NAME empty: written since, it is the run's only once its
-// temporary went in.
-bool RemoveNew(const Righting& righting, const RecordedFile& file, StepFailure* failure)
+// The set-aside back over the file in one move, nothing emptied first; *oldWaits while it cannot go.
+bool MoveBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
-    if (!Exists(file.path) || !(IsEmptyFile(file.path) || (file.in && !file.putting)))
-        return righting.Leave(file, RunStep::Done);
-    return righting.Remove(file, RunStep::Putting, RunStep::Done, file.path, failure);
-}
-
-// Each file of a run that did not commit as it was before the run, as far as the record proves the files
-// the run's. A designer before these records named its files before it touched them: only a file it said
-// it set aside gets its old contents back, and neither a file it called new nor an old one's set-aside
-// name is touched otherwise.
-bool Undo(const Righting& righting, RecordedFile& file, StepFailure* failure, bool* oldWaits)
-{
-    const bool dropped = DropTemporary(righting, file, failure);
-    if (!file.done)
-        file.done = righting.run.legacy ? !file.aside || righting.MoveBack(file, failure, oldWaits)
-                    : file.existed      ? PutBack(righting, file, failure, oldWaits)
-                                        : RemoveNew(righting, file, failure);
-    return dropped && file.done;
-}
-
-// The run committed: the old contents go.
-bool Settle(const Righting& righting, RecordedFile& file, StepFailure* failure)
-{
-    if (file.done || !file.existed)
+    CString why;
+    if (MovedOver(file.setAside, file.path, &why))
         return true;
-    if (!IsFile(file.setAside) || (file.putting && !IsEmptyFile(file.setAside)))
-        return righting.Leave(file, RunStep::Done);
-    return righting.Remove(file, RunStep::Putting, RunStep::Done, file.setAside, failure);
+    const unsigned long code = LastSystemError();
+    *oldWaits = true;
+    const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
+    return settling.Blocked(asideHeld ? file.setAside : file.path, code);
+}
+
+// An old file back where it was. The set-aside goes back over the file where that is missing from a folder
+// reached, empty or the run's new file by its bytes; beside anything else, as a file the user wrote after the
+// kill, both are left and named. An empty set-aside is the name the run reserved, unless the old file was
+// empty itself and went aside.
+bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
+{
+    unsigned long code = 0;
+    const Standing aside = settling.Look(file.setAside, file.oldProofs, file.aside, &code);
+    switch (aside)
+    {
+    case Standing::Absent:
+        return true;
+    case Standing::Unknown:
+        return settling.Blocked(file.setAside, code);
+    case Standing::Other:
+        return settling.Leave(file.setAside);
+    case Standing::Empty:
+        if (!file.aside)
+            return !file.reserved || settling.Remove(file.setAside);
+        break;
+    case Standing::Proven:
+        break;
+    }
+    switch (settling.Look(file.path, file.newProofs, file.in, &code))
+    {
+    case Standing::Unknown:
+        return settling.Blocked(file.path, code);
+    case Standing::Other:
+        if (aside == Standing::Empty)
+            return settling.Remove(file.setAside);
+        settling.Leave(file.path);
+        return settling.Leave(file.setAside);
+    case Standing::Empty:
+        if (aside == Standing::Empty)
+            return settling.Remove(file.setAside);
+        break;
+    case Standing::Absent:
+    case Standing::Proven:
+        break;
+    }
+    return MoveBack(file, settling, oldWaits);
+}
+
+// A file the run made where there was none goes where it is empty or the run's by its bytes.
+bool RemoveNew(const RecordedFile& file, CSettling& settling)
+{
+    if (!file.reserved)
+        return true;
+    unsigned long code = 0;
+    switch (settling.Look(file.path, file.newProofs, file.in, &code))
+    {
+    case Standing::Absent:
+        return true;
+    case Standing::Empty:
+    case Standing::Proven:
+        return settling.Remove(file.path);
+    case Standing::Other:
+        return settling.Leave(file.path);
+    case Standing::Unknown:
+        break;
+    }
+    return settling.Blocked(file.path, code);
+}
+
+// The run committed: each old file goes where it is empty or the old one by its bytes.
+bool Settle(const RecordedFile& file, CSettling& settling)
+{
+    if (!file.existed)
+        return true;
+    unsigned long code = 0;
+    switch (settling.Look(file.setAside, file.oldProofs, file.aside, &code))
+    {
+    case Standing::Absent:
+        return true;
+    case Standing::Empty:
+        return !(file.aside || file.reserved) || settling.Remove(file.setAside);
+    case Standing::Proven:
+        return settling.Remove(file.setAside);
+    case Standing::Other:
+        return settling.Leave(file.setAside);
+    case Standing::Unknown:
+        break;
+    }
+    return settling.Blocked(file.setAside, code);
+}
+
+bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
+{
+    const bool dropped = DropTemporary(file, settling);
+    if (run.placed)
+        return Settle(file, settling) && dropped;
+    return (file.existed ? PutBack(file, settling, oldWaits) : RemoveNew(file, settling)) && dropped;
+}
+
+CString BlockedRunText(const CString& at, const RunBlocker& blocker)
+{
+    const CString run = "an interrupted run that " + at + " records cannot be put right";
+    if (blocker.held)
+        return run + " while another program holds " + blocker.path +
+               "; closing that program lets the run be put right at the next Save or opening";
+    const CString why = " (" + SystemErrorText(blocker.code) + ")";
+    if (blocker.unreachable)
+        return run + ", as " + blocker.path + " cannot be reached" + why +
+               "; the run is put right at the next Save or opening once it can be";
+    return run + ", as the folder cannot be written" + why +
+           "; the run is put right at the next Save or opening once it can be written";
 }
 
 }  // namespace
 
-bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error, RunBlocker* blocker)
+bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 {
-    const Righting righting{record, run};
-    bool whole = true, anyWaits = false;
+    CSettling settling(outcome);
+    bool anyWaits = false;
     for (auto file = run.files.rbegin(); file != run.files.rend(); ++file)
     {
-        if (!file->reserved)
+        if (!file->announced)
             continue;
-        StepFailure failure;
         bool oldWaits = false;
-        if (run.placed ? Settle(righting, *file, &failure) : Undo(righting, *file, &failure, &oldWaits))
+        if (PutRight(run, *file, settling, &oldWaits) || !oldWaits || !error)
             continue;
-        if (whole && blocker)
-            *blocker = {failure.path, failure.code, failure.held || IsHeldFileError(failure.code)};
-        whole = false;
-        anyWaits |= oldWaits;
-        if (oldWaits && error)
-            *error += CString("; ") + file->path + " could not be put back yet, its old contents wait in " +
-                      file->setAside + " (" + failure.why + ")";
+        anyWaits = true;
+        *error += CString("; ") + file->path + " could not be put back yet, its old contents wait in " +
+                  file->setAside + " (" + SystemErrorText(settling.LastCode()) + ")";
     }
-    if (anyWaits && error)
+    const bool runWhole = settling.Whole();
+    // The old files of runs finished before go once they are free, and keep no later run from its files.
+    for (const RecordedFile& file : run.finished)
+    {
+        DropTemporary(file, settling);
+        Settle(file, settling);
+    }
+    outcome->finished = !settling.Whole() && (run.placed || runWhole);
+    if (error && anyWaits)
         *error += "; the old files are put back at the next Save or opening";
-    return whole;
+    else if (error && !runWhole && !run.placed)
+        *error += "; the files are put back as they were at the next Save or opening";
+    return settling.Whole();
 }
 
-void RecoverInterruptedRun(const char* folder, RunBlocker* blocker)
+RunRecovery RecoverInterruptedRun(const char* folder)
 {
+    RunRecovery outcome;
     const CString at = RecordPathIn(folder);
     CRunRecord record;
     RunContents run;
-    if (record.Open(at) != CRunRecord::Opened::Held || !record.Read(&run))
-        return;
-    if (FinishOrUndo(record, run, nullptr, blocker) && !record.Remove() && blocker)
+    switch (record.Open(at))
+    {
+    case CRunRecord::Opened::Held:
+        break;
+    case CRunRecord::Opened::Failed:
+    {
+        // Not even read where the folder is there: it may be a run's, and it stays in the way.
+        const unsigned long code = LastSystemError();
+        if (FolderReached(at))
+            outcome.blocker = {at, code, IsHeldFileError(code), false};
+        return outcome;
+    }
+    case CRunRecord::Opened::Busy:
+    case CRunRecord::Opened::Absent:
+        return outcome;
+    }
+    if (!record.Read(&run))
+    {
+        outcome.foreign = true;
+        return outcome;
+    }
+    for (const RecordedFile& file : run.files)
+        outcome.found = outcome.found || (file.announced && !run.placed);
+    if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove())
     {
         const unsigned long code = LastSystemError();
-        *blocker = {at, code, IsHeldFileError(code)};
+        outcome.blocker = {at, code, IsHeldFileError(code), !FolderReached(at)};
     }
+    return outcome;
+}
+
+CString RecoveryText(const CString& at, const RunRecovery& recovery)
+{
+    if (recovery.foreign)
+        return at + " is in the way; moving it elsewhere lets the files be written";
+    if (!recovery.blocker.path.IsEmpty() && !recovery.finished)
+        return BlockedRunText(at, recovery.blocker);
+    if (recovery.left.empty())
+        return recovery.found ? "an interrupted run that " + at + " recorded was put right" : CString();
+    CString text = recovery.found ? "an interrupted run that " + at + " recorded was put right"
+                                  : "the run that " + at + " recorded was finished";
+    text += "; changed since, these are not the run's and were left as they are:";
+    for (const CString& path : recovery.left)
+        text += " " + path;
+    return text;
 }

@@ -1,28 +1,56 @@
-// RunRepair.h: finishes or undoes a run of the atomic writer from its record alone, the same way whether
-// the run itself failed or a later opening finds it cut off.
+// RunRepair.h: finishes or undoes a run of the atomic writer from its record and the bytes of the files it
+// names, the same way whether the run itself failed or a later opening finds it cut off.
+//
+//   record       name        recovery
+//   any          NAME.tmp    removed where empty or proven; anything else is left and named
+//   not placed   old NAME    NAME.tmo, proven the old file, goes back over NAME in one move where NAME is
+//                            missing from a folder reached, empty or proven the new file; beside anything
+//                            else both are left and named. An empty NAME.tmo the run reserved goes.
+//                new NAME    removed where empty or proven the new file; anything else is left and named
+//   placed       NAME.tmo    removed where empty or proven the old file
+//
+// A file that cannot be read, moved or removed, or a name missing from a folder that cannot be reached,
+// keeps the record for the next recovery; every other file is put right meanwhile.
 #pragma once
 
 #include "RunRecord.h"
 
 #include <afx.h>
 
+#include <vector>
+
 // What kept a run cut off from being put right: the first file that could not be, and the system's error.
 struct RunBlocker
 {
     CString path;  // empty while nothing did
     unsigned long code = 0;
-    bool held = false;  // another program holds path: the system may have called it access denied
+    bool held = false;         // another program holds path: the system may have called it access denied
+    bool unreachable = false;  // the folder of path could not be reached, as on a drive gone
 };
 
-// Settles a placed run (its old files go) and undoes any other (each file as it was), as the table in
-// RunRecord.h says, touching only what the run's record proves its own. False while a file cannot be put
-// right: the record then says which were, and must stay for the next recovery. error, when given, has
-// "; <file> could not be put back yet, its old contents wait in <set-aside> (<why>)" added for each old
-// file that waits aside; blocker, when given, names the first file that could not be put right.
-bool FinishOrUndo(CRunRecord& record, RunContents& run, CString* error, RunBlocker* blocker = nullptr);
+// What a recovery found and did.
+struct RunRecovery
+{
+    bool found = false;         // a record of a run cut off before it was placed was read
+    bool foreign = false;       // a file of the record's name is no record of the designer's
+    bool finished = false;      // the run was placed, and only old files another program holds keep its record
+    RunBlocker blocker;         // what keeps the run, or its record, from being put right
+    std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
+};
+
+// Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file
+// whose bytes the record proves the run's; writes nothing to the record, so that doing it twice does what
+// doing it once does. False while a file cannot be put right: the record must then stay for the next
+// recovery, and outcome names the first such file. error, when given, has "; <file> could not be put back
+// yet, its old contents wait in <set-aside> (<why>)" added for each old file that waits aside.
+bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 
 // Puts right the run of the atomic writer cut off in the folder, whichever program or project it wrote:
 // asked once per folder, at the opening of a project and before each run. A record of a run still going,
-// or a file of the record's name that is not a record, is left alone. blocker, when given, names what
-// kept the run from being put right, the record itself when it could not go.
-void RecoverInterruptedRun(const char* folder, RunBlocker* blocker = nullptr);
+// or a file of the record's name that is not a record, is left alone.
+RunRecovery RecoverInterruptedRun(const char* folder);
+
+// What the user is told of a recovery in the folder whose record is at: why a run cut off was not put right
+// and what lets it be, or that it was and which files it left as the user changed them; empty when there
+// is nothing to tell.
+CString RecoveryText(const CString& at, const RunRecovery& recovery);

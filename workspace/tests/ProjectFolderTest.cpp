@@ -5,7 +5,8 @@
 
 #include "WorkspaceRes.h"
 #include "model/FixedText.h"
-#include "project/RunRecord.h"
+#include "LeftRecord.h"
+#include "SaveFaults.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -28,16 +29,6 @@ std::set<std::string> EntriesUnder(const std::string& folder)
 }
 
 bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// The record a run of the writer left when it was killed after those steps, each of a file of the folder.
-void LeaveRecord(const CTestFolder& folder, const std::vector<std::pair<RunStep, std::string>>& steps)
-{
-    CRunRecord record;
-    RunContents run;
-    ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathIn(folder.Path().c_str())));
-    for (const auto& [step, strName] : steps)
-        ASSERT_TRUE(record.Note(step, folder.Path(strName).c_str(), &run));
-}
 
 class ProjectFolderTest : public DesignerFrameTest
 {
@@ -118,7 +109,7 @@ TEST_F(ProjectFolderTest, TheTemporariesOfAKilledSaveAreGoneAfterTheNextOpenAndS
     {
         ASSERT_TRUE(m_folder.Write(strSaved + ".tmp", "half of a file"));
         ASSERT_TRUE(m_folder.Write(strSaved + ".tmo", ""));
-        LeaveRecord(m_folder, {{RunStep::Old, strSaved}});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, strSaved}, {RunStep::Wrote, strSaved}}));
     };
     for (const std::string& strFile : others)
         ASSERT_TRUE(m_folder.Write(strFile, "the user's"));
@@ -156,11 +147,8 @@ TEST_F(ProjectFolderTest, AGenerateKilledMidwayIsUndoneAtTheNextOpenAndTheUsersO
         {"chat_api.c.old", "the user's"}, {"chat_api.h.old", "the user's"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
-    LeaveRecord(m_folder, {{RunStep::Old, "chat_api.h"},
-                           {RunStep::Old, "chat_api.c"},
-                           {RunStep::Old, "chat_api_demo.c"},
-                           {RunStep::Aside, "chat_api.h"},
-                           {RunStep::In, "chat_api.h"}});
+    ASSERT_TRUE(
+        LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h", "chat_api.c", "chat_api_demo.c"})));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     RunCommand(ID_PROJECT_SAVE_ALL);
@@ -186,10 +174,7 @@ TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNext
                                                                      {"sensor_api.c.tmp", "new source"}};
     for (const auto& [strFile, strText] : killed)
         ASSERT_TRUE(m_folder.Write(strFile, strText));
-    LeaveRecord(m_folder, {{RunStep::Old, "sensor_api.h"},
-                           {RunStep::Old, "sensor_api.c"},
-                           {RunStep::Aside, "sensor_api.h"},
-                           {RunStep::In, "sensor_api.h"}});
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"sensor_api.h", "sensor_api.c"})));
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "chat").c_str());
     ASSERT_EQ(1u, m_pFrame->m_projects.size());
     Select(ProjectItem("chat"));
@@ -200,6 +185,83 @@ TEST_F(ProjectFolderTest, AnotherProjectsRunCutOffInTheFolderIsPutRightAtTheNext
     EXPECT_EQ("old source", m_folder.Read("sensor_api.c"));
     for (const char* pszLeft : {"sensor_api.h.tmo", "sensor_api.c.tmp", "sensor_api.c.tmo", "replacing.tmr"})
         EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+}
+
+namespace
+{
+
+// What a Generate of chat killed after its header went in leaves, with the header as given.
+void LeaveKilledGenerate(const CTestFolder& folder, const std::string& strHeader)
+{
+    const std::vector<std::pair<std::string, std::string>> killed = {{"chat_api.h", "new header"},
+                                                                     {"chat_api.h.tmo", "old header"},
+                                                                     {"chat_api.c", "old source"},
+                                                                     {"chat_api.c.tmo", ""},
+                                                                     {"chat_api.c.tmp", "new source"}};
+    for (const auto& [strFile, strText] : killed)
+        ASSERT_TRUE(folder.Write(strFile, strText));
+    ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h", "chat_api.c"})));
+    ASSERT_TRUE(folder.Write("chat_api.h", strHeader));
+}
+
+}  // namespace
+
+// Before, the opening said nothing of a run it could not put right, and a header another program held was
+// emptied. The output pane names what holds the run up, and every file stays whole.
+TEST_F(ProjectFolderTest, TheOpeningNamesTheFileThatHoldsAnInterruptedRunUp)
+{
+    LeaveKilledGenerate(m_folder, "new header");
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    {
+        CHeldOpen held(m_folder.Path("chat_api.h").c_str());
+        m_pFrame->ReadSolutionFile(strPath.c_str());
+    }
+    ASSERT_EQ(1u, m_pFrame->m_projects.size());
+    EXPECT_NE(-1, Output().Find(("Opening " + strPath + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                                 " records cannot be put right while another program holds " +
+                                 m_folder.Path("chat_api.h") + "; closing that program lets the run be put right")
+                                    .c_str()))
+        << (LPCTSTR)Output();
+    EXPECT_EQ("new header", m_folder.Read("chat_api.h"));
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h.tmo"));
+    EXPECT_EQ("old source", m_folder.Read("chat_api.c"));
+}
+
+// Before, a header the user wrote after the kill had the old one put back over it with no word. It stays,
+// beside the old one, and the output pane names both.
+TEST_F(ProjectFolderTest, TheOpeningKeepsAndNamesAHeaderTheUserEditedAfterAKill)
+{
+    LeaveKilledGenerate(m_folder, "new header and the user's line");
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    EXPECT_NE(-1, Output().Find(("Opening " + strPath + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                                 " recorded was put right; changed since, these are not the run's and were left as "
+                                 "they are: " +
+                                 m_folder.Path("chat_api.h") + " " + m_folder.Path("chat_api.h.tmo"))
+                                    .c_str()))
+        << (LPCTSTR)Output();
+    EXPECT_EQ("new header and the user's line", m_folder.Read("chat_api.h"));
+    EXPECT_EQ("old header", m_folder.Read("chat_api.h.tmo"));
+    EXPECT_EQ("old source", m_folder.Read("chat_api.c"));
+    EXPECT_FALSE(Exists(m_folder.Path("replacing.tmr")));
+}
+
+// Before, a design whose save was cut off once it went aside could not be opened: the run was put right only
+// after the design was read, and it was not there to read. The opening puts the run right first.
+TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpens)
+{
+    const std::string strPath = ExampleNamed(m_folder, "chat");
+    const std::string strDesign = m_folder.Read("chat.kvs");
+    ASSERT_TRUE(m_folder.Write("chat.kvs.tmo", strDesign));
+    ASSERT_TRUE(m_folder.Write("chat.kvs.tmp", strDesign.substr(0, strDesign.size() / 2)));
+    ASSERT_TRUE(::DeleteFile(strPath.c_str()));
+    ASSERT_TRUE(LeaveRecord(m_folder.Path(), StepsUntilTheFirstWentIn({"chat.kvs"})));
+    m_pFrame->ReadSolutionFile(strPath.c_str());
+    ASSERT_EQ(1u, m_pFrame->m_projects.size()) << (LPCTSTR)Output();
+    EXPECT_EQ(strDesign, m_folder.Read("chat.kvs"));
+    for (const char* pszLeft : {"chat.kvs.tmo", "chat.kvs.tmp", "replacing.tmr"})
+        EXPECT_FALSE(Exists(m_folder.Path(pszLeft))) << pszLeft;
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
 }
 
 // An editor's new text reaches the disk through "<file>.tmp", which the next open knows as its own.

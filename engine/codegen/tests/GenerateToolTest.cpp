@@ -1,7 +1,7 @@
 // The generator tool of the build writes all of a design's files or none.
 #include "ProjectFolder.h"
 #include "TestFolder.h"
-#include "project/RunRecord.h"
+#include "LeftRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -44,15 +44,7 @@ TEST(GenerateTool, ARunKilledMidwayIsUndoneByTheNext)
                                                                                      {"chat_api.c.tmo", ""},
                                                                                      {"chat_api.c.tmp", "new so"}})
         ASSERT_TRUE(folder.Write(name, text));
-    {
-        const CString header = folder.Path("chat_api.h").c_str(), source = folder.Path("chat_api.c").c_str();
-        CRunRecord record;
-        RunContents run;
-        ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathOf(header)));
-        for (const auto& [step, path] : std::vector<std::pair<RunStep, CString>>{
-                 {RunStep::Old, header}, {RunStep::Old, source}, {RunStep::Aside, header}, {RunStep::In, header}})
-            ASSERT_TRUE(record.Note(step, path, &run));
-    }
+    ASSERT_TRUE(LeaveRecord(folder.Path(), StepsUntilTheFirstWentIn({"chat_api.h", "chat_api.c"})));
     std::string output;
     EXPECT_EQ(0, codegen::testing::RunCommand(std::string(KESTOVA_GENERATE_TOOL) + " " + KESTOVA_SOURCE_DIR +
                                                   "/program/example/chat.kvs " + folder.Path(),

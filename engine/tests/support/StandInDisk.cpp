@@ -98,6 +98,12 @@ bool CStandInDisk::MoveOver(const char* from, const char* to)
     const int move = ++m_moves;
     if (!Writable(m_faults) || !TakeStep(Step::Move))
         return false;
+
+    if (EndsWith(from, m_faults.heldInPlace) || EndsWith(to, m_faults.heldInPlace))
+    {
+        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
+        return false;
+    }
     if (move == m_faults.refusedMove)
     {
         SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
@@ -108,6 +114,8 @@ bool CStandInDisk::MoveOver(const char* from, const char* to)
     const bool moved = SystemDiskSteps().MoveOver(from, to);
     if (moved)
         m_done.push_back("move " + NameIn(to));
+    if (moved && m_faults.afterMove)
+        m_faults.afterMove(move);
     if (!moved || move != m_faults.doneButFails)
         return moved;
     SetSystemError(ENOMEM, 8 /* ERROR_NOT_ENOUGH_MEMORY */);
@@ -127,26 +135,48 @@ bool CStandInDisk::Remove(const char* path)
     return true;
 }
 
-bool CStandInDisk::Empty(const char* path)
+std::FILE* CStandInDisk::OpenRecord(const char* path, RecordAccess access)
 {
-    if (EndsWith(path, m_faults.held))
+    if (access == RecordAccess::Read)
+        return SystemDiskSteps().OpenRecord(path, access);
+    if (!Writable(m_faults) || (access == RecordAccess::Create && !TakeStep(Step::Record)))
+        return nullptr;
+    if (access == RecordAccess::Create && m_faults.recordRefused)
     {
-        SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
+        SetSystemError(EROFS, 19 /* ERROR_WRITE_PROTECT */);
+        return nullptr;
+    }
+    return SystemDiskSteps().OpenRecord(path, access);
+}
+
+bool CStandInDisk::Cut(std::FILE* record, long size)
+{
+    if (!TakeStep(Step::Record))
+        return false;
+    if (m_faults.cutRefused)
+    {
+        SetSystemError(EIO, 29 /* ERROR_WRITE_FAULT */);
         return false;
     }
-    if (!TakeStep(Step::Empty) || !SystemDiskSteps().Empty(path))
-        return false;
-    m_done.push_back("empty " + NameIn(path));
-    return true;
+    return SystemDiskSteps().Cut(record, size);
 }
 
 bool CStandInDisk::Append(std::FILE* record, const char* text)
 {
     if (!TakeStep(Step::Record))
         return false;
+    if (!m_faults.killedLine.empty() &&
+        std::strncmp(text, m_faults.killedLine.c_str(), m_faults.killedLine.size()) == 0)
+    {
+        m_stopped = true;
+        throw Killed();
+    }
     if (!m_faults.refusedLine.empty() &&
         std::strncmp(text, m_faults.refusedLine.c_str(), m_faults.refusedLine.size()) == 0)
     {
+        // Half of it goes in, as a write the drive stops part way leaves it.
+        std::fwrite(text, 1, std::strlen(text) / 2, record);
+        std::fflush(record);
         SetSystemError(EIO, 29 /* ERROR_WRITE_FAULT */);
         return false;
     }
@@ -155,17 +185,6 @@ bool CStandInDisk::Append(std::FILE* record, const char* text)
         return false;
     m_done.push_back("record " + std::string(text, size - (size > 0 && text[size - 1] == '\n')));
     return true;
-}
-
-std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done)
-{
-    std::vector<std::string> names;
-    for (const std::string& step : done)
-        if (step.rfind("record ", 0) == 0)
-            names.clear();
-        else if (step.rfind("create ", 0) == 0)
-            names.push_back(step.substr(7));
-    return names;
 }
 
 std::set<std::string> NamesMade(const std::vector<std::string>& done)

@@ -19,8 +19,7 @@ enum class Step
     Write,   // a piece of a temporary
     Move,    // a set-aside, a temporary going in, an old file going back
     Remove,  // a temporary, a set-aside or the record going
-    Empty,   // a file of the run's cut to no bytes before it goes
-    Record,  // a line of the record
+    Record,  // the record made, a line of it, or a line cut off cut away
 };
 
 // Thrown where the writer is stopped as a kill would stop it; unwinding only closes its files.
@@ -38,16 +37,22 @@ enum class Full
 struct DiskFaults
 {
     Step killAt = Step::Any;
-    int killCount = 0;              // the writer is stopped at the killCount-th step of that kind; 0: never
-    int doneButFails = 0;           // this move is done and then called failed, as Wine does on a drive going away
-    int goneAfter = 0;              // from the move after this one the drive is gone: every step fails; 0: never
-    int refusedMove = 0;            // this move is refused, as over a file another program holds; 0: none
-    std::string refusedLine;        // a line of the record that begins so cannot be written
-    std::string held;               // the name of a file another program holds open: it cannot be removed
-    std::string deletedFirst;       // the name of a file the user deletes just before the writer moves it
-    bool readOnly = false;          // the folder cannot be written: every move and removal is refused
-    std::function<void()> onPause;  // what another program does while the writer waits for its run to end
-    long long room = -1;            // bytes the disk still takes; negative: as many as the real disk takes
+    int killCount = 0;           // the writer is stopped at the killCount-th step of that kind; 0: never
+    int doneButFails = 0;        // this move is done and then called failed, as Wine does on a drive going away
+    int goneAfter = 0;           // from the move after this one the drive is gone: every step fails; 0: never
+    int refusedMove = 0;         // this move is refused, as over a file another program holds; 0: none
+    std::string refusedLine;     // a line of the record that begins so is written half, and fails
+    std::string held;            // the name of a file another program holds open: it cannot be removed
+    std::string heldInPlace;     // one held so that it can neither be moved nor have a file moved over it
+    std::string killedLine;      // the writer is stopped as it is about to write a line that begins so
+    std::string deletedFirst;    // the name of a file the user deletes just before the writer moves it
+    bool readOnly = false;       // the folder cannot be written: every move and removal is refused, and the
+                                 // record can only be read
+    bool recordRefused = false;  // the record cannot be made, as on a drive that cannot be written
+    bool cutRefused = false;     // a line cut off cannot be cut away from the record
+    std::function<void(int move)> afterMove;  // what happens on the disk after each move, as a drive going
+    std::function<void()> onPause;            // what another program does while the writer waits for its run to end
+    long long room = -1;                      // bytes the disk still takes; negative: as many as the real disk takes
     Full full = Full::ShortWithNoError;
 };
 
@@ -61,13 +66,14 @@ public:
     std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
     bool MoveOver(const char* from, const char* to) override;
     bool Remove(const char* path) override;
-    bool Empty(const char* path) override;
+    std::FILE* OpenRecord(const char* path, RecordAccess access) override;
     bool Append(std::FILE* record, const char* text) override;
+    bool Cut(std::FILE* record, long size) override;
     // No time passes: what another program does meanwhile is done at once.
     void Pause() override;
 
     // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
-    // "remove", "empty", "record"; writes are not told.
+    // "remove", "record" (a line, without its end); writes are not told.
     const std::vector<std::string>& Done() const { return m_done; }
     // Whether the writer was stopped.
     bool Stopped() const { return m_stopped; }
@@ -88,8 +94,5 @@ private:
 
 // The name of a file in path.
 std::string NameIn(const char* path);
-// The names a run made, in done, after its last line of record: no line proves them its own, so a kill
-// there leaves them for the user, and the next run names them as in the way.
-std::vector<std::string> UnrecordedNames(const std::vector<std::string>& done);
 // Every name a run made a file at, in done.
 std::set<std::string> NamesMade(const std::vector<std::string>& done);

@@ -9,6 +9,7 @@
 #include "TestFolder.h"
 #include "project/ProjectFile.h"
 #include "project/RunRecord.h"
+#include "LeftRecord.h"
 #include "project/RunRepair.h"
 
 #include <algorithm>
@@ -312,16 +313,10 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
 {
     const CString strRecord = RecordPathOf(m_paths[0]);
     const CString strAside = m_paths[0] + ".tmo";
-    {
-        // Left as a kill after the header went in leaves it.
-        CRunRecord killed;
-        RunContents run;
-        ASSERT_EQ(CRunRecord::Opened::Held, killed.Create(strRecord));
-        for (const RunStep step : {RunStep::Old, RunStep::Aside, RunStep::In})
-            ASSERT_TRUE(killed.Note(step, m_paths[0], &run));
-    }
+    // Left as a kill after the header went in leaves it.
     WriteAll(strAside, "old " + std::string((LPCTSTR)m_paths[0]));
     WriteAll(m_paths[0], "the run's new header");
+    ASSERT_TRUE(LeaveRecord(std::string(FolderOf(m_paths[0])), StepsUntilTheFirstWentIn({NameOf(m_paths[0])})));
     const CFakeEditors closed;
     {
         CHeldOpen held(strAside);
@@ -344,8 +339,7 @@ TEST_F(GenerateAllOrNoneTest, ARunCutOffWhoseOldFileAnotherProgramHoldsNamesItUn
 }
 
 // A Generate killed at any step of writing its files, then the project opened again: the files are all of
-// one generation, what the kill left that no record proves the run's is named by the next Generate, and
-// once the user has moved it the next Generate writes them all.
+// one generation with nothing beside them, and the next Generate writes them all.
 TEST_F(GenerateAllOrNoneTest, AGenerateKilledAtAnyStepIsOneGenerationAtTheNextOpening)
 {
     for (int step = 1;; step++)
@@ -355,7 +349,6 @@ TEST_F(GenerateAllOrNoneTest, AGenerateKilledAtAnyStepIsOneGenerationAtTheNextOp
             WriteAll(strPath, "old " + std::string((LPCTSTR)strPath));
         DiskFaults faults;
         faults.killCount = step;
-        std::vector<std::string> done;
         {
             CStandInDisk disk(faults);
             CFakeEditors closed;
@@ -368,29 +361,16 @@ TEST_F(GenerateAllOrNoneTest, AGenerateKilledAtAnyStepIsOneGenerationAtTheNextOp
             }
             if (!disk.Stopped())
                 break;
-            done = disk.Done();
         }
         RecoverInterruptedRun(m_strFolder);
         std::size_t nNew = 0;
         for (std::size_t i = 0; i < m_paths.size(); i++)
             nNew += ReadAll(m_paths[i]) == *m_texts[i];
         EXPECT_TRUE(nNew == 0 || nNew == m_paths.size()) << nNew << " of the files are new";
-        const std::vector<std::string> left = UnrecordedNames(done);
-        EXPECT_EQ(m_paths.size() + left.size(),
-                  std::size_t(std::distance(std::filesystem::directory_iterator(m_folder.Path()),
-                                            std::filesystem::directory_iterator())))
-            << "nothing but what no record proves the run's is left beside the files";
+        EXPECT_EQ(m_paths.size(), std::size_t(std::distance(std::filesystem::directory_iterator(m_folder.Path()),
+                                                            std::filesystem::directory_iterator())))
+            << "nothing is left beside the files";
         CFakeEditors closed;
-        if (!left.empty())
-        {
-            const std::string line = OutputOf(closed).back();
-            EXPECT_TRUE(std::any_of(left.begin(), left.end(),
-                                    [&](const std::string& name)
-                                    { return line.find(name + " is in the way") != std::string::npos; }))
-                << line;
-            for (const std::string& name : left)
-                std::filesystem::remove(m_folder.Path(name));
-        }
         EXPECT_EQ((std::vector<std::string>{"Start Generating...", "Successfully Generated!"}), OutputOf(closed));
         for (std::size_t i = 0; i < m_paths.size(); i++)
             EXPECT_EQ(*m_texts[i], ReadAll(m_paths[i]));

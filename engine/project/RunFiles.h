@@ -1,0 +1,21 @@
+// RunFiles.h: the names of the files a run that replaces a group of files makes beside them.
+#pragma once
+
+#include <afx.h>
+
+// "<path>.tmp": the file beside path that replacing it writes first.
+CString TemporaryPathOf(const char* path);
+// "<path>.tmo": where a file of a group waits while the rest of the group goes in. A name of the
+// writer's own, never one a user picks for a copy of their own, and as long as TemporaryPathOf, so that
+// a path that fits one fits both.
+CString SetAsidePathOf(const char* path);
+
+// Where a run writing path keeps its record: one name per folder, so that two programs never run there at once.
+// A run's files all lie in that folder, and the record names them by their names alone.
+CString RecordPathOf(const char* path);
+// The same for the folder itself, given with or without its last separator.
+CString RecordPathIn(const char* folder);
+// The folder part of path, with its last separator.
+CString FolderOf(const char* path);
+// Where the name of a file begins in path.
+const char* NameOf(const char* path);
