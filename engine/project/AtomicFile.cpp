@@ -394,7 +394,9 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString
     }
     // Read before the system is asked anything else: its answer would take the error's place.
     const CString why = LastSystemErrorText();
-    // What the recovery found there says why the record could not be made; else the system's own reason.
+    // What the recovery found there says why the record could not be made; else the system's own reason. A
+    // finished run that no later run could go on from holds the folder as a run cut off does.
+    recovery.finished = false;
     if (recovery.foreign || !recovery.blocker.path.IsEmpty())
         *error = ReplaceError(path, RecoveryText(at, recovery));
     else

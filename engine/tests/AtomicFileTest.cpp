@@ -1516,3 +1516,23 @@ TEST_F(RecoveryTest, AGroupOfManyFilesWhoseRecordIsLongIsStillUndone)
     Recover();
     EXPECT_EQ(std::vector<std::string>{}, Entries());
 }
+
+// Before, the next run went on in an earlier designer's record of a finished run, whose lines its own are not:
+// once the held old file was free, the record read as another program's and refused every save. Its run
+// holds the folder until the old file goes, as that designer's did.
+TEST_F(RecoveryTest, AnEarlierDesignersFinishedRunWhoseOldFileIsHeldTakesNoLaterRunsLines)
+{
+    Plant({"h=new h", "h.tmo=old h", "c=old c",
+           "replacing.tmr=files being replaced together, each line after its step\nold h\naside h\nin h\nplaced\n"});
+    CString error;
+    {
+        CStandInDisk disk(Holding("h.tmo"));
+        EXPECT_FALSE(Replace({"c"}, "new", &error));
+    }
+    EXPECT_EQ("cannot replace " + m_folder.Path("c") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                  " records cannot be put right while another program holds " + m_folder.Path("h.tmo") +
+                  "; closing that program lets the run be put right at the next Save or opening",
+              std::string(error));
+    EXPECT_TRUE(Replace({"c"}, "new", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
+}
