@@ -354,9 +354,26 @@ CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery
     }
 }
 
+// The files of finished runs whose old files another program held and that are there still, each once.
+std::vector<RecordedFile> StillToGo(const RunContents& previous)
+{
+    std::vector<RecordedFile> left;
+    for (const std::vector<RecordedFile>* files : {&previous.finished, &previous.files})
+        for (const RecordedFile& file : *files)
+        {
+            if (!file.existed || file.oldProofs.contents.empty() || !Exists(file.setAside))
+                continue;
+            // A later run's proof of the same name is the one that counts.
+            const auto same = [&file](const RecordedFile& kept) { return kept.path == file.path; };
+            left.erase(std::remove_if(left.begin(), left.end(), same), left.end());
+            left.push_back(file);
+        }
+    return left;
+}
+
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
-// recovery, and while it is held no other program runs in the folder. The files of a finished run it goes
-// on from are kept in run, for their old files to go.
+// recovery, and while it is held no other program runs in the folder. The old files still to go of a finished
+// run it goes on from are kept in run, and the record starts anew with them alone.
 bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString* error)
 {
     const CString at = RecordPathOf(path);
@@ -365,8 +382,9 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString
     switch (MakeRecord(record, at, &recovery, &previous))
     {
     case CRunRecord::Opened::Held:
-        run.finished = std::move(previous.finished);
-        run.finished.insert(run.finished.end(), previous.files.begin(), previous.files.end());
+        run.finished = StillToGo(previous);
+        if (recovery.finished)
+            record.StartAnew(run.finished);
         return true;
     case CRunRecord::Opened::Busy:
         *error = ReplaceError(path, "another program is saving files in this folder; try again when it is done");
@@ -376,7 +394,9 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString
     }
     // Read before the system is asked anything else: its answer would take the error's place.
     const CString why = LastSystemErrorText();
-    // What the recovery found there says why the record could not be made; else the system's own reason.
+    // What the recovery found there says why the record could not be made; else the system's own reason. A
+    // finished run that no later run could go on from holds the folder as a run cut off does.
+    recovery.finished = false;
     if (recovery.foreign || !recovery.blocker.path.IsEmpty())
         *error = ReplaceError(path, RecoveryText(at, recovery));
     else

@@ -84,6 +84,10 @@ public:
         const std::size_t size = std::strlen(text);
         return std::fwrite(text, 1, size, record) == size && FlushToDisk(record);
     }
+    bool Rewrite(std::FILE* record, const char* text) override
+    {
+        return std::fseek(record, 0, SEEK_SET) == 0 && Append(record, text);
+    }
     bool Cut(std::FILE* record, long size) override
     {
 #ifdef _WIN32

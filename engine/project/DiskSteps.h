@@ -31,6 +31,8 @@ public:
     virtual std::FILE* OpenRecord(const char* path, RecordAccess access) = 0;
     // Adds the text to the end of the open record and flushes it to the disk; false when it did not all go.
     virtual bool Append(std::FILE* record, const char* text) = 0;
+    // Writes the text over the start of the open record and flushes it to the disk; false when it did not all go.
+    virtual bool Rewrite(std::FILE* record, const char* text) = 0;
     // Cuts the open record back to size bytes; false with the system's error set.
     virtual bool Cut(std::FILE* record, long size) = 0;
     // Waits kRunPauseMs while another program's run holds the folder's record.

@@ -21,8 +21,6 @@ const char kAfterHeader[] = "files being replaced together, each line after its 
 // The designer's before that, which named each file before its steps and proved nothing but "placed".
 const char kNamingHeader[] = "files being replaced together\n";
 const char kPlaced[] = "placed";
-// A record names a few files, a line for each block of one written: anything far bigger is not ours.
-const std::size_t kMostRecordBytes = 256 * 1024;
 // The longest line a record takes: a step's word, a proof and a file's name.
 const std::size_t kMostLineBytes = 512;
 
@@ -43,6 +41,19 @@ const char* WordOf(RunStep step)
 }
 
 bool HasProof(RunStep step) { return step == RunStep::Wrote || step == RunStep::Aside; }
+
+// The line announcing the step; empty when it would be longer than a record takes.
+std::string LineOf(RunStep step, const CString& path, const ContentProof& proof = ContentProof())
+{
+    char line[kMostLineBytes];
+    const int length = step == RunStep::Placed ? std::snprintf(line, sizeof line, "%s\n", kPlaced)
+                       : HasProof(step)        ? std::snprintf(line, sizeof line, "%s %" PRIu64 " %016" PRIx64 " %s\n",
+                                                               WordOf(step), proof.size, proof.sum, NameOf(path))
+                                        : std::snprintf(line, sizeof line, "%s %s\n", WordOf(step), NameOf(path));
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof line)
+        return std::string();
+    return std::string(line, static_cast<std::size_t>(length));
+}
 
 // The file of that name in the record's folder: the folder moved, copied or reached by another drive
 // letter, the record still names its own files, and never one elsewhere. Empty when it is no file's name.
@@ -182,6 +193,19 @@ bool TakeNamingLine(const std::string& text, const CString& folder, RunContents*
     return true;
 }
 
+// Where the record begins that a run started anew: a whole copy of it goes at the end, then over the start,
+// and the rest is cut away (CRunRecord::StartAnew). Until then the last whole copy at the end is the record;
+// one a kill cut off is not, and the next line goes in its place. 0 when there is none.
+std::size_t StartOfLastCopy(std::string* text)
+{
+    const std::string mark = std::string("\n") + kHeader;
+    const std::string placed = std::string("\n") + kPlaced + "\n";
+    for (std::size_t at; (at = text->rfind(mark)) != std::string::npos; text->resize(at + 1))
+        if (text->find(placed, at + mark.size() - 1) != std::string::npos)
+            return at + 1;
+    return 0;
+}
+
 struct RecordForm
 {
     const char* header;
@@ -314,7 +338,8 @@ CRunRecord::Opened CRunRecord::Continue(const CString& path, RunContents* conten
     if (!m_file)
         return OpenedAfter(LastSystemError());
     m_path = path;
-    if (Read(contents) && contents->placed)
+    // An earlier designer's record takes none of these lines: its run is put right before another begins.
+    if (Read(contents) && contents->placed && m_current)
         return Opened::Held;
     Close();
     m_path.Empty();
@@ -323,7 +348,8 @@ CRunRecord::Opened CRunRecord::Continue(const CString& path, RunContents* conten
 
 bool CRunRecord::Read(RunContents* contents)
 {
-    std::string text(kMostRecordBytes + 1, '\0');
+    // Only a file that begins as a record of ours is read whole: a record grows with what its run writes.
+    std::string text(std::strlen(kHeader), '\0');
     text.resize(std::fread(&text[0], 1, text.size(), m_file));
     const RecordForm* form = nullptr;
     for (const RecordForm& known : kForms)
@@ -335,11 +361,18 @@ bool CRunRecord::Read(RunContents* contents)
         if (!form && text.compare(0, header, known.header) == 0)
             form = &known;
     }
-    if (!form || text.size() > kMostRecordBytes)
+    if (!form)
         return false;
+    char block[4096];
+    for (std::size_t size; (size = std::fread(block, 1, sizeof block, m_file)) > 0;)
+        text.append(block, size);
+    const std::size_t start = StartOfLastCopy(&text);
+    if (start > 0)
+        form = &kForms[0];
+    m_current = form == &kForms[0];
     // A line cut off by a kill announces no step: only whole lines count, and the next line goes in its place.
     const CString folder = FolderOf(m_path);
-    std::size_t begin = std::strlen(form->header);
+    std::size_t begin = start + std::strlen(form->header);
     for (std::size_t end; (end = text.find('\n', begin)) != std::string::npos; begin = end + 1)
         if (!form->take(text.substr(begin, end - begin), folder, contents))
             return false;
@@ -349,18 +382,30 @@ bool CRunRecord::Read(RunContents* contents)
 
 bool CRunRecord::Note(RunStep step, const CString& path, RunContents* contents, const ContentProof& proof)
 {
-    char line[kMostLineBytes];
-    const int length = step == RunStep::Placed ? std::snprintf(line, sizeof line, "%s\n", kPlaced)
-                       : HasProof(step)        ? std::snprintf(line, sizeof line, "%s %" PRIu64 " %016" PRIx64 " %s\n",
-                                                               WordOf(step), proof.size, proof.sum, NameOf(path))
-                                        : std::snprintf(line, sizeof line, "%s %s\n", WordOf(step), NameOf(path));
-    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof line)
+    const std::string line = LineOf(step, path, proof);
+    if (line.empty())
         return false;
     // Taken in first: a step the run cannot keep in mind is never announced. One announced and then not
     // written proves nothing more than the bytes on the disk show.
     if (step == RunStep::Placed ? contents->placed || !AllIn(*contents) : !contents->Take(step, path, proof))
         return false;
-    return Append(line) && (step != RunStep::Placed || contents->Take(step, path));
+    return Append(line.c_str()) && (step != RunStep::Placed || contents->Take(step, path));
+}
+
+void CRunRecord::StartAnew(const std::vector<RecordedFile>& kept)
+{
+    std::string copy = kHeader;
+    for (const RecordedFile& file : kept)
+        copy += LineOf(RunStep::Old, file.path) + LineOf(RunStep::Aside, file.path, file.oldProofs.contents.back()) +
+                LineOf(RunStep::In, file.path);
+    copy += LineOf(RunStep::Placed, CString());
+    // Written over its start, the copy must not reach the copy at its end, which a kill part way leaves as the record.
+    const long tail = m_end, size = static_cast<long>(copy.size());
+    if (kept.empty() || size > tail || !Append(copy.c_str()) || !DiskSteps().Rewrite(m_file, copy.c_str()))
+        return;
+    m_end = size;
+    if (!CutTo(m_file, m_end))
+        m_end = tail + size;
 }
 
 bool CRunRecord::Remove()

@@ -16,7 +16,10 @@
 //   placed                has every file in: the one commit point
 //
 // A run that follows a finished one whose old file another program still held goes on in its record, its
-// first line after "placed": the files of the finished run stay in mind, for their old files to go.
+// first line after "placed": the files of the finished run stay in mind, for their old files to go. It first
+// starts the record anew with the finished files still to go alone: a whole new record is added at the end,
+// then written over the start, and the rest cut away; until it is cut, the last whole record in the file is
+// the one read.
 //
 // Recovery writes nothing to the record: it decides each file by what the record proves of the bytes there,
 // so that running it twice does what running it once does (RunRepair.h). A designer's record before these
@@ -108,6 +111,10 @@ public:
     Opened Continue(const CString& path, RunContents* contents);
     // False when the record is not one of ours.
     bool Read(RunContents* contents);
+    // Starts the record held by Continue anew with only the files of finished runs whose old files are still to
+    // go, each proven as before, so that it does not grow with every run while another program holds one. A
+    // kill at any point leaves either the record as it was or the new one; a step that fails leaves it as it was.
+    void StartAnew(const std::vector<RecordedFile>& kept);
 
     // Announces the step: contents takes it and the record has it on the disk before the step is taken.
     // False, with the record as it was, when it could not be written: the step must not be taken.
@@ -121,5 +128,6 @@ private:
 
     CString m_path;
     std::FILE* m_file = nullptr;
-    long m_end = 0;  // the end of the record's last whole line
+    long m_end = 0;          // the end of the record's last whole line
+    bool m_current = false;  // read in this designer's form, which the next run's lines follow
 };

@@ -1434,3 +1434,105 @@ TEST_F(RecoveryTest, AFinishedRunWhoseOldFileIsHeldBlocksNoLaterRun)
     EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h", "k=new k"}), Entries());
 }
+
+namespace
+{
+
+// A folder where a finished run's old header another program holds keeps the record, while runs follow.
+class HeldLeftoverTest : public RecoveryTest
+{
+protected:
+    void SetUp() override
+    {
+        Plant({"h=old h", "c=old c"});
+        CStandInDisk disk(Holding("h.tmo"));
+        CString error;
+        ASSERT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+    }
+    std::uintmax_t RecordSize() const { return std::filesystem::file_size(m_folder.Path("replacing.tmr")); }
+};
+
+}  // namespace
+
+// Before, each run in the folder added its lines to the record while the old header stayed held; a Generate
+// adds a line a block, and past a quarter megabyte the record read as another program's file, refusing every
+// later save. Each run starts the record anew with what is still to go.
+TEST_F(HeldLeftoverTest, ManyRunsWhileAnOldFileIsHeldKeepTheRecordSmallAndItGoesWhenFree)
+{
+    CString error;
+    {
+        CStandInDisk disk(Holding("h.tmo"));
+        for (int run = 0; run < 200; run++)
+            ASSERT_TRUE(Replace({"c"}, "gen" + std::to_string(run), &error)) << error;
+        EXPECT_LT(RecordSize(), 512u);
+        const RunRecovery opening = RecoverInterruptedRun(m_folder.Path().c_str());
+        EXPECT_FALSE(opening.foreign);
+        EXPECT_TRUE(opening.finished);
+    }
+    EXPECT_TRUE(Replace({"c"}, "last", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=last c", "h=new h"}), Entries());
+}
+
+// A run killed at each step of starting the record anew, written over its start part way included, or
+// after: the opening still knows the held old header, and settles it once it is free.
+TEST_F(HeldLeftoverTest, ARunKilledAtAnyStepOfStartingTheRecordAnewLeavesAnOpeningThatSettlesAll)
+{
+    const std::vector<std::string> before = Entries();
+    for (int kill = 1;; kill++)
+    {
+        SCOPED_TRACE("killed at step " + std::to_string(kill));
+        DiskFaults faults = KillingAt(Step::Any, kill);
+        faults.held = "h.tmo";
+        if (!ReplaceOn(faults, {"c"}, "next").killed)
+            break;
+        {
+            CStandInDisk disk(Holding("h.tmo"));
+            const RunRecovery opening = RecoverInterruptedRun(m_folder.Path().c_str());
+            EXPECT_FALSE(opening.foreign);
+            EXPECT_TRUE(opening.finished);
+            EXPECT_TRUE(std::filesystem::exists(m_folder.Path("h.tmo")));
+        }
+        Recover();
+        const std::vector<std::string> entries = Entries();
+        EXPECT_TRUE(entries == (std::vector<std::string>{"c=new c", "h=new h"}) ||
+                    entries == (std::vector<std::string>{"c=next c", "h=new h"}))
+            << ::testing::PrintToString(entries);
+        Reset();
+        Plant(before);
+    }
+}
+
+// A run's own record grows with its files and its blocks: a group of many long names, cut off before it was
+// placed, is undone however long its record, which before read as another program's past a quarter megabyte.
+TEST_F(RecoveryTest, AGroupOfManyFilesWhoseRecordIsLongIsStillUndone)
+{
+    std::vector<std::string> names;
+    for (int file = 0; file < 600; file++)
+        names.push_back(std::string(150 - std::to_string(file).size(), 'n') + std::to_string(file));
+    DiskFaults placing;
+    placing.killedLine = "placed";
+    ASSERT_TRUE(ReplaceOn(placing, names, "new").killed);
+    ASSERT_GT(std::filesystem::file_size(m_folder.Path("replacing.tmr")), 256u * 1024);
+    Recover();
+    EXPECT_EQ(std::vector<std::string>{}, Entries());
+}
+
+// Before, the next run went on in an earlier designer's record of a finished run, whose lines its own are not:
+// once the held old file was free, the record read as another program's and refused every save. Its run
+// holds the folder until the old file goes, as that designer's did.
+TEST_F(RecoveryTest, AnEarlierDesignersFinishedRunWhoseOldFileIsHeldTakesNoLaterRunsLines)
+{
+    Plant({"h=new h", "h.tmo=old h", "c=old c",
+           "replacing.tmr=files being replaced together, each line after its step\nold h\naside h\nin h\nplaced\n"});
+    CString error;
+    {
+        CStandInDisk disk(Holding("h.tmo"));
+        EXPECT_FALSE(Replace({"c"}, "new", &error));
+    }
+    EXPECT_EQ("cannot replace " + m_folder.Path("c") + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
+                  " records cannot be put right while another program holds " + m_folder.Path("h.tmo") +
+                  "; closing that program lets the run be put right at the next Save or opening",
+              std::string(error));
+    EXPECT_TRUE(Replace({"c"}, "new", &error)) << error;
+    EXPECT_EQ((std::vector<std::string>{"c=new c", "h=new h"}), Entries());
+}

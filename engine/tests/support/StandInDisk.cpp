@@ -187,6 +187,26 @@ bool CStandInDisk::Append(std::FILE* record, const char* text)
     return true;
 }
 
+bool CStandInDisk::Rewrite(std::FILE* record, const char* text)
+{
+    try
+    {
+        if (!TakeStep(Step::Record))
+            return false;
+    }
+    catch (const Killed&)
+    {
+        std::fseek(record, 0, SEEK_SET);
+        std::fwrite(text, 1, std::strlen(text) / 2, record);
+        std::fflush(record);
+        throw;
+    }
+    if (!SystemDiskSteps().Rewrite(record, text))
+        return false;
+    m_done.push_back("rewrite");
+    return true;
+}
+
 std::set<std::string> NamesMade(const std::vector<std::string>& done)
 {
     std::set<std::string> names;

@@ -19,7 +19,7 @@ enum class Step
     Write,   // a piece of a temporary
     Move,    // a set-aside, a temporary going in, an old file going back
     Remove,  // a temporary, a set-aside or the record going
-    Record,  // the record made, a line of it, or a line cut off cut away
+    Record,  // the record made, a line of it, its start written over, or a line cut off cut away
 };
 
 // Thrown where the writer is stopped as a kill would stop it; unwinding only closes its files.
@@ -68,12 +68,14 @@ public:
     bool Remove(const char* path) override;
     std::FILE* OpenRecord(const char* path, RecordAccess access) override;
     bool Append(std::FILE* record, const char* text) override;
+    // A kill part way leaves the first half of the text over the record's start.
+    bool Rewrite(std::FILE* record, const char* text) override;
     bool Cut(std::FILE* record, long size) override;
     // No time passes: what another program does meanwhile is done at once.
     void Pause() override;
 
     // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
-    // "remove", "record" (a line, without its end); writes are not told.
+    // "remove", "record" (a line, without its end), "rewrite" (the record's start); writes are not told.
     const std::vector<std::string>& Done() const { return m_done; }
     // Whether the writer was stopped.
     bool Stopped() const { return m_stopped; }
