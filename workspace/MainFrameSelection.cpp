@@ -71,6 +71,8 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
         return;
     if (bProjectChanged && pData->project)
         ShowProjectEditors(*pData->project);
+    else if (pData->project && HasUnopenedEditors(*pData->project))
+        OpenProjectEditors(*pData->project, TRUE);
     if (m_wndSettings.GetSafeHwnd())
     {
         m_wndSettings.SetSelection(this);
@@ -89,8 +91,8 @@ void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the
 // settings page still follows the new item. A missing file is made empty, but opening never writes
 // one that is there: only an edit, a Generate or a save does. An editor that could not be opened
-// (another program let no one read its file) is tried again when the project is next selected, though
-// its other editors are open then.
+// (another program let no one read its file) is tried again at any later selection of the project,
+// though its other editors are open then.
 void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries)
 {
     CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
@@ -118,6 +120,12 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
             m_unopenedEditors.push_back(strPath);
     }
     ShowWaitingTexts(project);
+}
+
+BOOL CMainFrame::HasUnopenedEditors(const ProjectRecord& project) const
+{
+    return std::any_of(m_unopenedEditors.begin(), m_unopenedEditors.end(),
+                       [&project](const CString& strPath) { return IsEditorFileOf(project, strPath); });
 }
 
 SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const
