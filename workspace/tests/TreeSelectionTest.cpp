@@ -11,6 +11,7 @@
 #include "KTTabPainter.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "NativeBuild.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 
@@ -307,6 +308,25 @@ TEST_F(TreeSelectionTest, ClickingTheSameProjectAgainOpensTheEditorThatCouldNotB
     ClickItem(ProjectItem("alpha"));
     EXPECT_EQ(4, Tabs().GetItemCount()) << "opened once";
     EXPECT_EQ("held\r\n", m_folder.Read("alpha_api.h"));
+}
+
+// Before, a file that could not be made ended the opening and the files after it were forgotten: with
+// one of the project's tabs open, no later selection gave them theirs. Now they wait with it for the
+// next selection. The demo here is a link into a folder that is not there, as a drive that is gone.
+TEST_F(TreeSelectionTest, TheFilesAfterOneThatCouldNotBeMadeGetTheirTabsAtTheNextSelection)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    ASSERT_TRUE(RunNativelyIn(m_folder.Path(), "ln -s gone/demo.c alpha_api_demo.c"));
+    ClickItem(ProjectItem("alpha"));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size()) << "the file that cannot be made is reported";
+    ASSERT_EQ((std::vector<std::string>{"alpha.diagram"}), ShownTabs());
+    DesignerTestApp().m_messages.clear();
+
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("gone").c_str(), nullptr));
+    ClickItem(BranchOf("alpha", "Packet"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ((std::vector<std::string>{"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}),
+              ShownTabs());
 }
 
 TEST_F(TreeSelectionTest, AGoneProjectFolderIsReportedAndTheNewItemsPageStillLoads)
