@@ -154,6 +154,7 @@ private:
     void ShowProjectEditors(const ProjectRecord& project);
     // Opens the project's editors; bOnlyRetries: only those an earlier selection could not open.
     void OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries);
+    BOOL HasUnopenedEditors(const ProjectRecord& project) const;
     SelectedItem SelectedItemOf(HTREEITEM hItem) const;
     // Shows the selected item's record on its settings page as it is stored now.
     void ReloadSelectedPage();

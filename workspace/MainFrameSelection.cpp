@@ -71,6 +71,8 @@ void CMainFrame::OnTreeSelectionChanged(HTREEITEM hItem, BOOL bProjectChanged)
         return;
     if (bProjectChanged && pData->project)
         ShowProjectEditors(*pData->project);
+    else if (pData->project && HasUnopenedEditors(*pData->project))
+        OpenProjectEditors(*pData->project, TRUE);
     if (m_wndSettings.GetSafeHwnd())
     {
         m_wndSettings.SetSelection(this);
@@ -88,14 +90,15 @@ void CMainFrame::ShowProjectEditors(const ProjectRecord& project)
 
 // A file that cannot be made is reported and ends the opening; the selection goes on, so the
 // settings page still follows the new item. A missing file is made empty, but opening never writes
-// one that is there: only an edit, a Generate or a save does. An editor that could not be opened
-// (another program let no one read its file) is tried again when the project is next selected, though
-// its other editors are open then.
+// one that is there: only an edit, a Generate or a save does. Each editor is remembered as unopened
+// until it opens, so one whose file could not be read or made, and those after it, are tried again at
+// any later selection of the project, though its other editors are open then.
 void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetries)
 {
     CMultiDocTemplate* pTemplate = static_cast<CwrenfoldApp*>(AfxGetApp())->GetEditorTemplate();
     if (!pTemplate)
         return;
+    std::vector<CString> paths;
     for (const CString& strName : EditorFileNames(project))
     {
         CString strPath, strError;
@@ -104,20 +107,33 @@ void CMainFrame::OpenProjectEditors(const ProjectRecord& project, BOOL bOnlyRetr
             AfxMessageBox(strError, MB_OK | MB_ICONERROR);
             return;
         }
-        const auto unopened = std::find(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath);
-        if (bOnlyRetries && unopened == m_unopenedEditors.end())
+        const BOOL bUnopened =
+            std::find(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath) != m_unopenedEditors.end();
+        if (bOnlyRetries && !bUnopened)
             continue;
-        if (unopened != m_unopenedEditors.end())
-            m_unopenedEditors.erase(unopened);
+        if (!bUnopened)
+            m_unopenedEditors.push_back(strPath);
+        paths.push_back(strPath);
+    }
+    for (const CString& strPath : paths)
+    {
+        CString strError;
         if (!MakeFileIfMissing(strPath, &strError))
         {
             AfxMessageBox(strError, MB_OK | MB_ICONERROR);
             return;
         }
-        if (!pTemplate->OpenDocumentFile(strPath, TRUE))
-            m_unopenedEditors.push_back(strPath);
+        if (pTemplate->OpenDocumentFile(strPath, TRUE))
+            m_unopenedEditors.erase(std::remove(m_unopenedEditors.begin(), m_unopenedEditors.end(), strPath),
+                                    m_unopenedEditors.end());
     }
     ShowWaitingTexts(project);
+}
+
+BOOL CMainFrame::HasUnopenedEditors(const ProjectRecord& project) const
+{
+    return std::any_of(m_unopenedEditors.begin(), m_unopenedEditors.end(),
+                       [&project](const CString& strPath) { return IsEditorFileOf(project, strPath); });
 }
 
 SelectedItem CMainFrame::SelectedItemOf(HTREEITEM hItem) const

@@ -23,12 +23,9 @@ std::string UnixPathOf(const std::string& strPath)
 
 bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-}  // namespace
-
 // Wine starts native programs itself, splitting the command line as a Windows program would.
-bool BuildAndRunNatively(const std::string& strFolder, const std::string& name)
+bool StartShell(std::string command)
 {
-    std::string command = "/bin/sh \"" KESTOVA_DEMO_SCRIPT "\" \"" + UnixPathOf(strFolder) + "\" " + name;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -36,14 +33,36 @@ bool BuildAndRunNatively(const std::string& strFolder, const std::string& name)
         return false;
     // Wine gives no process handle for a native program, and its thread field is not a handle of ours:
     // closing it closed the thread's message queue, and every later wait for messages failed. Nothing
-    // is signalled at the program's end either: the script's last file tells it.
+    // is signalled at the program's end either: a file it writes last tells it.
     if (process.hProcess)
     {
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
     }
-    const std::string strDone = strFolder + "\\done.txt";
-    for (int i = 0; i < 1200 && !Exists(strDone); i++)
+    return true;
+}
+
+bool WaitForFile(const std::string& strPath)
+{
+    for (int i = 0; i < 1200 && !Exists(strPath); i++)
         ::Sleep(100);
-    return Exists(strDone);
+    return Exists(strPath);
+}
+
+}  // namespace
+
+bool BuildAndRunNatively(const std::string& strFolder, const std::string& name)
+{
+    return StartShell("/bin/sh \"" KESTOVA_DEMO_SCRIPT "\" \"" + UnixPathOf(strFolder) + "\" " + name) &&
+           WaitForFile(strFolder + "\\done.txt");
+}
+
+bool RunNativelyIn(const std::string& strFolder, const std::string& command)
+{
+    const std::string strDone = strFolder + "\\ran.txt";
+    const bool bRan =
+        StartShell("/bin/sh -c \"cd '" + UnixPathOf(strFolder) + "' && " + command + " && touch ran.txt\"") &&
+        WaitForFile(strDone);
+    ::DeleteFile(strDone.c_str());
+    return bRan;
 }

@@ -11,6 +11,7 @@
 #include "KTTabPainter.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
+#include "NativeBuild.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 
@@ -274,6 +275,58 @@ TEST_F(TreeSelectionTest, AGeneratedFileHeldByAnotherProgramStaysAsItWasAndItsTa
     EXPECT_EQ(8, Tabs().GetItemCount()) << "opened once";
     for (const char* pszFile : {"alpha_api.h", "beta_api.h"})
         EXPECT_EQ(std::string("held ") + pszFile + "\r\n", m_folder.Read(pszFile)) << pszFile;
+}
+
+// Before, an editor that could not be opened was tried again only when another project was selected
+// first: with one project loaded, clicking its items again brought no tab back. Now any click on the
+// project's items opens it, and leaves the editors already open as they are.
+TEST_F(TreeSelectionTest, ClickingTheSameProjectAgainOpensTheEditorThatCouldNotBeReadAndNoOther)
+{
+    m_folder.Write("alpha_api.h", "held\r\n");
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    CHeldByAnother locker(m_folder.Path("alpha_api.h"), 0);
+    ASSERT_TRUE(locker.IsHeld());
+    ClickItem(ProjectItem("alpha"));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
+    ASSERT_EQ((std::vector<std::string>{"alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}), ShownTabs());
+    DesignerTestApp().m_messages.clear();
+    std::vector<HWND> openBefore;
+    for (int i = 0; i < Tabs().GetItemCount(); i++)
+        openBefore.push_back(Tabs().GetItem(i)->GetHandle());
+
+    ClickItem(BranchOf("alpha", "Packet"));
+    EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "still held: tried again and reported";
+    EXPECT_EQ(3, Tabs().GetItemCount());
+    DesignerTestApp().m_messages.clear();
+    locker.Release();
+    ClickItem(FirstChildOf("alpha", "Head"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty());
+    EXPECT_EQ((std::vector<std::string>{"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}),
+              ShownTabs());
+    for (HWND hEditor : openBefore)
+        EXPECT_NE(nullptr, Tabs().FindItem(hEditor)) << "an open editor was not reopened";
+    ClickItem(ProjectItem("alpha"));
+    EXPECT_EQ(4, Tabs().GetItemCount()) << "opened once";
+    EXPECT_EQ("held\r\n", m_folder.Read("alpha_api.h"));
+}
+
+// Before, a file that could not be made ended the opening and the files after it were forgotten: with
+// one of the project's tabs open, no later selection gave them theirs. Now they wait with it for the
+// next selection. The demo here is a link into a folder that is not there, as a drive that is gone.
+TEST_F(TreeSelectionTest, TheFilesAfterOneThatCouldNotBeMadeGetTheirTabsAtTheNextSelection)
+{
+    m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
+    ASSERT_TRUE(RunNativelyIn(m_folder.Path(), "ln -s gone/demo.c alpha_api_demo.c"));
+    ClickItem(ProjectItem("alpha"));
+    ASSERT_EQ(1u, DesignerTestApp().m_messages.size()) << "the file that cannot be made is reported";
+    ASSERT_EQ((std::vector<std::string>{"alpha.diagram"}), ShownTabs());
+    DesignerTestApp().m_messages.clear();
+
+    ASSERT_TRUE(::CreateDirectory(m_folder.Path("gone").c_str(), nullptr));
+    ClickItem(BranchOf("alpha", "Packet"));
+    EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
+    EXPECT_EQ((std::vector<std::string>{"alpha_api.h", "alpha_api.c", "alpha_api_demo.c", "alpha.diagram"}),
+              ShownTabs());
 }
 
 TEST_F(TreeSelectionTest, AGoneProjectFolderIsReportedAndTheNewItemsPageStillLoads)
