@@ -200,7 +200,8 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
         int nIndex = (m_nSelected + i + nCount) % nCount;
         CKTControl* pControl = GetControl(nIndex);
         CString strCaption = pControl->GetCaption();
-        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() ||
+        // A control that draws itself shows no caption to read a letter from, on any bar.
+        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() || pControl->IsDrawnByItself() ||
             (bShownCaptionsOnly && !pControl->IsCaptionVisible()))
             continue;
         BOOL bExplicit = FALSE;

@@ -67,7 +67,7 @@ CSize CKTControlCustom::GetSize(CDC* pDC)
 
 void CKTControlCustom::Draw(CDC* pDC)
 {
-    if (!IsWindowShown())
+    if (!IsDrawnByItself())
         CKTControlButton::Draw(pDC);
 }
 
@@ -97,7 +97,7 @@ void CKTControlCustom::Copy(CKTControl* pFrom, BOOL bRecursive)
 
 void CKTControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (IsWindowShown() && !IsCustomizeMode())
+    if (IsDrawnByItself() && !IsCustomizeMode())
         return;
     CKTControlButton::OnClick(bKeyboard, pt);
 }

@@ -209,6 +209,31 @@ TEST_F(CustomControlTest, WithoutAWindowToShowTheControlMeasuresAsAButton)
     m_pCustom = NULL;
 }
 
+// The application hides its window but the control keeps it: the control still stands for it, so its slot stays
+// blank, a click there runs nothing and it shows no caption to take a letter from.
+TEST_F(CustomControlTest, AWindowTheApplicationHidesLeavesABlankSlotThatRunsNothing)
+{
+    m_pCustom->SetCaption("&Find");
+    m_edit.ShowWindow(SW_HIDE);
+    Relayout();
+    const CRect rc = m_pCustom->GetRect();
+    ASSERT_EQ(CSize(124, 22), rc.Size());
+    EXPECT_FALSE(m_pCustom->IsCaptionVisible());
+    const CPixelImage image = CPixelImage::FromWindow(Bar()->GetSafeHwnd());
+    const COLORREF clrBack = image.Pixel(rc.left + 1, rc.top + 1);
+    int nInk = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nInk += !NearColor(image.Pixel(x, y), clrBack, 24);
+    EXPECT_EQ(0, nInk) << "nothing drawn in its slot";
+
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(rc.CenterPoint()));
+    PumpMessages();
+    EXPECT_TRUE(std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), 1001u) ==
+                m_pFrame->m_commands.end());
+}
+
 TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)
 {
     CKTControlAction* pAction = m_pCommandBars->CreateAction(1001);
