@@ -44,7 +44,6 @@ public:
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
 private:
-
     HWND m_hWndChild = NULL;                 // the hosted window; the application's
     CRect m_rcBorders = CRect(0, 0, 0, 0);   // between the control's rectangle and the window
     BOOL m_bWindowVisible = TRUE;            // the window may show
