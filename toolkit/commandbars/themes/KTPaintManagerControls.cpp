@@ -239,11 +239,17 @@ void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const C
                                          BOOL bCenter)
 {
     UINT nFlags = DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0);
+    // Hidden cues hide the underline only: the '&' never shows, as the caption was measured without it. Stripped
+    // here rather than by DT_HIDEPREFIX, which not every DrawText honours.
+    CString strText = strCaption;
     if (!IsKeyboardCuesVisible(pControl->GetParent()))
+    {
+        CKTDrawHelpers::StripMnemonics(strText);
         nFlags |= DT_NOPREFIX;
-    if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strCaption, rc, nFlags))
+    }
+    if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strText, rc, nFlags))
         return;
-    DrawControlText(pDC, strCaption, rc, nFlags, TRUE, pControl->GetSelected() != ktSelectionNone,
+    DrawControlText(pDC, strText, rc, nFlags, TRUE, pControl->GetSelected() != ktSelectionNone,
                     IsDrawnEnabled(pControl));
 }
 
