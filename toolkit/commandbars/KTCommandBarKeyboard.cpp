@@ -200,9 +200,8 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
         int nIndex = (m_nSelected + i + nCount) % nCount;
         CKTControl* pControl = GetControl(nIndex);
         CString strCaption = pControl->GetCaption();
-        // A control that draws itself shows no caption to read a letter from, on any bar.
-        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() || pControl->IsDrawnByItself() ||
-            (bShownCaptionsOnly && !pControl->IsCaptionVisible()))
+        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() ||
+            !IsAccessLetterShown(pControl, bShownCaptionsOnly))
             continue;
         BOOL bExplicit = FALSE;
         if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar) ||
@@ -216,6 +215,11 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
     // First letters count only where no '&' letter matched.
     *pAmbiguous = nExplicitMatches > 1 || (nExplicitMatches == 0 && nFirstLetterMatches > 1);
     return nExplicit != -1 ? nExplicit : nFirstLetter;
+}
+
+BOOL CKTCommandBar::IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const
+{
+    return !pControl->IsDrawnByItself() && (!bShownCaptionsOnly || pControl->IsCaptionVisible());
 }
 
 BOOL CKTCommandBar::HandleNavigationCode(int nCode)
