@@ -136,10 +136,12 @@ TEST_F(CustomControlTest, WithoutItsWindowTheControlShowsItsCaptionLikeAButton)
     EXPECT_EQ(ktControlButton, m_pCustom->GetType());
     EXPECT_TRUE(m_pCustom->IsCaptionVisible()) << "its window hidden on a vertical bar";
 
-    m_pCustom->SetControl(NULL);
-    m_edit.ShowWindow(SW_HIDE);
     m_pCommandBars->DockCommandBar(Bar(), ktBarTop);
     Relayout();
+    ASSERT_TRUE(m_edit.IsWindowVisible());
+    m_pCustom->SetControl(NULL);
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "the control hid the window it had placed";
     const CPixelImage image = CPixelImage::FromWindow(Bar()->GetSafeHwnd());
     const CRect rc = m_pCustom->GetRect();
     const COLORREF clrBack = image.Pixel(rc.left + 1, rc.top + 1);
@@ -195,8 +197,15 @@ TEST_F(CustomControlTest, WithoutAWindowToShowTheControlMeasuresAsAButton)
     ASSERT_TRUE(m_edit.IsWindowVisible());
     ASSERT_EQ(CSize(124, 22), m_pCustom->GetRect().Size());
 
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "EDIT", "", WS_POPUP, CRect(0, 0, 10, 10), m_pFrame, 0));
+    m_pCustom->SetControl(other.GetSafeHwnd());
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "another window in its place";
+    EXPECT_TRUE(other.IsWindowVisible());
     m_pCustom->SetControl(NULL);
     Relayout();
+    EXPECT_FALSE(other.IsWindowVisible()) << "no window in its place";
     EXPECT_EQ(szButton, m_pCustom->GetRect().Size()) << "no window";
     EXPECT_TRUE(m_pCustom->IsCaptionVisible());
 
