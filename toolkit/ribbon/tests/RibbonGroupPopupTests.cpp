@@ -216,6 +216,31 @@ TEST_F(RibbonGroupPopup, ACollapsedGroupsButtonInADroppedDownTabUnderlinesItsLet
     }
 }
 
+// A group's option button draws an arrow only, though it carries the group's caption: in a dropped-down tab the
+// caption's letter, with no icon for the group's id, runs nothing.
+TEST_F(RibbonGroupPopup, AnOptionButtonInADroppedDownTabTakesNoLetter)
+{
+    m_pWide->SetCaption("&Edit");
+    m_pWide->SetID(300);
+    m_pWide->ShowOptionButton(TRUE);
+    m_pBar->SetMinimized(TRUE);
+    PumpMessages();
+    CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
+    ASSERT_TRUE(m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()));
+    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }));
+    auto* pTabPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+    ASSERT_TRUE(pTabPopup != NULL);
+    CKTControl* pOption = pTabPopup->GetTabCopy()->GetGroups()->GetAt(0)->GetControlOptionButton();
+    ASSERT_TRUE(pOption && pOption->IsVisible());
+    ASSERT_TRUE(pOption->GetImage(m_pBar->GetIconSize().cx) == NULL);
+    ASSERT_TRUE(m_input.Key('E'));
+    PumpMessages();
+    EXPECT_TRUE(m_frame.m_commands.empty());
+    m_pBar->GetCommandBars()->ClosePopups();
+    m_pBar->SetTrackingMode(ktTrackingNone);
+    PumpMessages();
+}
+
 // The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.
 TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
 {
