@@ -121,6 +121,14 @@ BOOL CKTPaintManager::IsKeyboardCuesVisible(CKTCommandBar* pBar) const
     return !pBar || pBar->IsKeyboardCuesVisible();
 }
 
+UINT CKTPaintManager::PrepareCaption(CString& strText, CKTCommandBar* pBar) const
+{
+    if (IsKeyboardCuesVisible(pBar))
+        return 0;
+    CKTDrawHelpers::StripMnemonics(strText);
+    return DT_NOPREFIX;
+}
+
 CSize CKTPaintManager::DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFlags, BOOL bDraw,
                                        BOOL bSelected, BOOL bEnabled)
 {
@@ -238,15 +246,10 @@ CSize CKTPaintManager::MeasureToolBarCaption(CDC* pDC, CKTControl* pControl, con
 void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc,
                                          BOOL bCenter)
 {
-    UINT nFlags = DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0);
-    // Hidden cues hide the underline only: the '&' never shows, as the caption was measured without it. Stripped
-    // here rather than by DT_HIDEPREFIX, which not every DrawText honours.
+    // Hidden cues hide the underline only: the '&' never shows, as the caption was measured without it.
     CString strText = strCaption;
-    if (!IsKeyboardCuesVisible(pControl->GetParent()))
-    {
-        CKTDrawHelpers::StripMnemonics(strText);
-        nFlags |= DT_NOPREFIX;
-    }
+    const UINT nFlags =
+        DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0) | PrepareCaption(strText, pControl->GetParent());
     if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strText, rc, nFlags))
         return;
     DrawControlText(pDC, strText, rc, nFlags, TRUE, pControl->GetSelected() != ktSelectionNone,

@@ -7,11 +7,13 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTKeyboardTips.h"
+#include "KTPaintManager.h"
 #include "KTCommandBarList.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonGroupPopupBar.h"
+#include "KTRibbonPainter.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
@@ -26,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -239,6 +243,58 @@ TEST_F(RibbonGroupPopup, AnOptionButtonInADroppedDownTabTakesNoLetter)
     m_pBar->GetCommandBars()->ClosePopups();
     m_pBar->SetTrackingMode(ktTrackingNone);
     PumpMessages();
+}
+
+// The caption's '&' is measured nowhere, and drawn, underlining its letter, only while the cues show, as the paint
+// manager answers them: in a group's caption band, on its collapsed button and on the tabs.
+TEST_F(RibbonGroupPopup, AGroupsCaptionAndTheTabsFollowThePaintManagersCues)
+{
+    CKTPaintManager* pPaintManager = m_pBar->GetPaintManager();
+    IKTRibbonPainter* pPainter = m_pBar->GetRibbonPainter();
+    ASSERT_TRUE(dynamic_cast<CKTRibbonPlainPainter*>(pPainter) != NULL);
+    const auto measure = [&](LPCSTR lpszCaption)
+    {
+        Button()->SetCaption(lpszCaption);
+        CSize sz;
+        DrawOffScreen(CSize(1, 1), [&](CDC* pDC) { sz = pPainter->DrawGroupPopupButton(pDC, Button(), FALSE); });
+        return sz;
+    };
+    EXPECT_EQ(measure("Paragraph and text settings"), measure("Paragraph and text &settings"));
+
+    const CRect rcBand = m_pWide->GetRect();
+    const CRect rcTabs = m_pBar->GetControlTab()->GetRect();
+    // Rows of the band (drawn alone) and of the tab strip (drawn with the ribbon) where the two captions differ.
+    const auto rowsApart = [&](int nCues, LPCSTR lpszLetter, LPCSTR lpszPlain)
+    {
+        pPaintManager->m_nShowKeyboardCues = nCues;
+        std::vector<CPixelImage> images;
+        for (LPCSTR lpszCaption : {lpszLetter, lpszPlain})
+        {
+            m_pWide->SetCaption(lpszCaption);
+            m_pBar->GetControlTab()->GetTab(0)->SetCaption(lpszCaption);
+            images.push_back(DrawOffScreen(rcBand.BottomRight(), [&](CDC* pDC) { pPainter->DrawGroup(pDC, m_pWide); }));
+            images.push_back(
+                DrawOffScreen(rcTabs.BottomRight(), [&](CDC* pDC) { m_pBar->DrawCommandBar(pDC, rcTabs); }));
+        }
+        std::pair<int, int> rows(0, 0);
+        for (int nPart = 0; nPart < 2; nPart++)
+        {
+            const CRect rc = nPart == 0 ? rcBand : rcTabs;
+            for (int y = rc.top; y < rc.bottom; y++)
+                for (int x = rc.left; x < rc.right; x++)
+                    if (images[nPart].Pixel(x, y) != images[nPart + 2].Pixel(x, y))
+                    {
+                        (nPart == 0 ? rows.first : rows.second)++;
+                        break;
+                    }
+        }
+        return rows;
+    };
+    EXPECT_EQ(std::make_pair(0, 0), rowsApart(0, "&Edit", "Edit")) << "cues hidden: no '&', no underline";
+    const std::pair<int, int> shown = rowsApart(1, "&Edit", "Edit");
+    EXPECT_GE(shown.first, 1) << "the band underlines the letter";
+    EXPECT_GE(shown.second, 1) << "the tab underlines the letter";
+    pPaintManager->m_nShowKeyboardCues = -1;
 }
 
 // The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.
