@@ -64,6 +64,18 @@ protected:
         ASSERT_TRUE(PumpUntil([&] { return IsPopupShown(); }));
     }
 
+    // Minimises the ribbon and drops its first tab down by a click; NULL when it did not show.
+    CKTRibbonTabPopupToolBar* DropDownFirstTab()
+    {
+        m_pBar->SetMinimized(TRUE);
+        PumpMessages();
+        CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
+        if (!m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()) ||
+            !PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }))
+            return NULL;
+        return dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+    }
+
     CRibbonInputFrame m_frame;
     CKTRibbonBar* m_pBar;
     CTestInput m_input;
@@ -227,12 +239,7 @@ TEST_F(RibbonGroupPopup, AnOptionButtonInADroppedDownTabTakesNoLetter)
     m_pWide->SetCaption("&Edit");
     m_pWide->SetID(300);
     m_pWide->ShowOptionButton(TRUE);
-    m_pBar->SetMinimized(TRUE);
-    PumpMessages();
-    CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
-    ASSERT_TRUE(m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()));
-    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }));
-    auto* pTabPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+    CKTRibbonTabPopupToolBar* pTabPopup = DropDownFirstTab();
     ASSERT_TRUE(pTabPopup != NULL);
     CKTControl* pOption = pTabPopup->GetTabCopy()->GetGroups()->GetAt(0)->GetControlOptionButton();
     ASSERT_TRUE(pOption && pOption->IsVisible());
@@ -355,12 +362,7 @@ TEST_F(RibbonGroupPopup, AGroupsCaptionLineOpensItsButtonsMenu)
 
 TEST_F(RibbonGroupPopup, AMinimisedRibbonsTabReducesItsGroupsAsTheRibbonDoes)
 {
-    m_pBar->SetMinimized(TRUE);
-    PumpMessages();
-    CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
-    ASSERT_TRUE(m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()));
-    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }));
-    auto* pTabPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+    CKTRibbonTabPopupToolBar* pTabPopup = DropDownFirstTab();
     ASSERT_TRUE(pTabPopup != NULL);
     CKTRibbonGroup* pCopy = pTabPopup->GetTabCopy()->GetGroups()->GetAt(1);
     ASSERT_TRUE(pCopy->IsCollapsed());
