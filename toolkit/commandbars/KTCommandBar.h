@@ -209,6 +209,8 @@ public:
     // Menus draw every caption; elsewhere, a popup toolbar too, a letter counts only where its caption, and so its
     // underline, shows.
     BOOL IsAccessByShownCaptionOnly() { return !AsMenuBar() && !(IsPopupBar() && m_nBarType == ktBarTypePopup); }
+    // Whether the control's letter counts: a control drawing itself shows no caption on any bar.
+    virtual BOOL IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const;
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);

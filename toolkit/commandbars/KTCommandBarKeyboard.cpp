@@ -201,7 +201,7 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
         CKTControl* pControl = GetControl(nIndex);
         CString strCaption = pControl->GetCaption();
         if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() ||
-            (bShownCaptionsOnly && !pControl->IsCaptionVisible()))
+            !IsAccessLetterShown(pControl, bShownCaptionsOnly))
             continue;
         BOOL bExplicit = FALSE;
         if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar) ||
@@ -215,6 +215,11 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
     // First letters count only where no '&' letter matched.
     *pAmbiguous = nExplicitMatches > 1 || (nExplicitMatches == 0 && nFirstLetterMatches > 1);
     return nExplicit != -1 ? nExplicit : nFirstLetter;
+}
+
+BOOL CKTCommandBar::IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const
+{
+    return !pControl->IsDrawnByItself() && (!bShownCaptionsOnly || pControl->IsCaptionVisible());
 }
 
 BOOL CKTCommandBar::HandleNavigationCode(int nCode)

@@ -402,7 +402,7 @@ void CKTRibbonBar::DrawCommandBar(CDC* pDC, CRect rcClipBox)
     {
         CKTTabPainter* pTabPainter = pPainter->GetRibbonTabPainter();
         // The tabs' access letters are underlined only while the cues show; hidden, their '&' goes unseen.
-        pTabPainter->m_bStripMnemonics = !IsKeyboardCuesVisible();
+        pTabPainter->m_bStripMnemonics = !GetPaintManager()->IsKeyboardCuesVisible(this);
         pTabPainter->DrawTabControl(m_pControlTab, pDC, m_pControlTab->GetRect());
     }
     DrawGroups(pDC, rcClipBox);

@@ -171,6 +171,8 @@ public:
     void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip) override;
     // Alt+letter opens the tab whose caption has that access letter.
     BOOL ProcessAccessKey(UINT nKey) override;
+    // The quick access toolbar is a toolbar: its controls' letters count only where their captions show.
+    BOOL IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const override;
     // The tips of the controls of the tab's groups.
     void CreateGroupKeyboardTips(CKTRibbonTab* pTab);
     // The same for the groups of a copy of a tab, laid out in the rectangle (the dropped-down tab's).

@@ -390,6 +390,12 @@ BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
     return TRUE;
 }
 
+BOOL CKTRibbonBar::IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const
+{
+    const BOOL bQuickAccess = m_pQuickAccess && m_pQuickAccess->Contains(pControl);
+    return CKTMenuBar::IsAccessLetterShown(pControl, bShownCaptionsOnly || bQuickAccess);
+}
+
 // Alt alone: the keyboard on the tab row, or on the first control of a minimised ribbon.
 BOOL CKTRibbonBar::FocusTabRow()
 {

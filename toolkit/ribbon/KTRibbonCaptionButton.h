@@ -15,6 +15,8 @@ public:
 
     CSize GetSize(CDC*) override { return m_rcControl.Size(); }
     void Draw(CDC* pDC) override;
+    // A glyph only: no caption shows, so no letter runs it.
+    BOOL IsDrawnByItself() const override { return TRUE; }
     // The frame runs the command as if its own caption button had been pressed.
     void OnExecute() override;
 

@@ -13,6 +13,8 @@ public:
 
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    // An arrow only: the group's caption it carries shows nowhere, so no letter runs it.
+    BOOL IsDrawnByItself() const override { return TRUE; }
 
 private:
     // Through the painter of its group's ribbon; FALSE when it has no group to ask.

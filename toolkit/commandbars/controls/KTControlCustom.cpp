@@ -12,6 +12,10 @@ CKTControlCustom::~CKTControlCustom() { SetControl(NULL); }
 
 void CKTControlCustom::SetControl(HWND hWnd)
 {
+    // A window it placed on its bar would stay there, covering the button the control now draws: it hides, as on
+    // removal. Once removed the control has hidden it already and keeps away from a copy that may host it now.
+    if (hWnd != m_hWndChild && m_pParent && IsWindowPlacedHere())
+        ShowPlacedWindow(FALSE);
     CKTWindowHookManager::Instance()->RemoveAll(this);
     m_hWndChild = hWnd;
     m_hWndPlacedOn = NULL;
@@ -50,9 +54,19 @@ void CKTControlCustom::SetRect(CRect rc)
 void CKTControlCustom::UpdateWindowVisibility()
 {
     // A copy that shares the window (a loaded state, a duplicate) leaves it to the control that placed it.
-    if (!m_hWndChild || !::IsWindow(m_hWndChild) || ::GetParent(m_hWndChild) != m_hWndPlacedOn)
+    if (!IsWindowPlacedHere())
         return;
-    BOOL bShow = m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() && m_pParent->IsVisible();
+    ShowPlacedWindow(m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() &&
+                     m_pParent->IsVisible());
+}
+
+BOOL CKTControlCustom::IsWindowPlacedHere() const
+{
+    return m_hWndChild && ::IsWindow(m_hWndChild) && ::GetParent(m_hWndChild) == m_hWndPlacedOn;
+}
+
+void CKTControlCustom::ShowPlacedWindow(BOOL bShow)
+{
     ::SetWindowPos(m_hWndChild, NULL, 0, 0, 0, 0,
                    (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -67,7 +81,7 @@ CSize CKTControlCustom::GetSize(CDC* pDC)
 
 void CKTControlCustom::Draw(CDC* pDC)
 {
-    if (!IsWindowShown())
+    if (!IsDrawnByItself())
         CKTControlButton::Draw(pDC);
 }
 
@@ -97,7 +111,7 @@ void CKTControlCustom::Copy(CKTControl* pFrom, BOOL bRecursive)
 
 void CKTControlCustom::OnClick(BOOL bKeyboard, CPoint pt)
 {
-    if (IsWindowShown() && !IsCustomizeMode())
+    if (IsDrawnByItself() && !IsCustomizeMode())
         return;
     CKTControlButton::OnClick(bKeyboard, pt);
 }

@@ -44,7 +44,9 @@ public:
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
 private:
-    BOOL IsWindowShown() const { return m_hWndChild && ::IsWindowVisible(m_hWndChild); }
+    // The window is still on the bar window this control moved it onto.
+    BOOL IsWindowPlacedHere() const;
+    void ShowPlacedWindow(BOOL bShow);
 
     HWND m_hWndChild = NULL;                 // the hosted window; the application's
     CRect m_rcBorders = CRect(0, 0, 0, 0);   // between the control's rectangle and the window

@@ -122,7 +122,8 @@ BOOL CKTControlGallery::IsSelectable(int nIndex) const
 
 BOOL CKTControlGallery::IsLayoutCurrent() const
 {
-    if ((int)m_layout.size() != GetItemCount())
+    // A theme changed since may have changed the scroll bar, whether or not the bar holding it heard of it.
+    if ((int)m_layout.size() != GetItemCount() || m_nLayoutScrollBarWidth != GetScrollBarWidth())
         return FALSE;
     for (int i = 0; i < (int)m_layout.size(); i++)
         if (m_layout[i].pItem != GetItem(i))
@@ -140,6 +141,7 @@ void CKTControlGallery::RepositionItems()
         return;
     }
     const CRect rcItems = GetItemsRect();
+    m_nLayoutScrollBarWidth = GetScrollBarWidth();
     m_layout.assign(GetItemCount(), CItemLayout());
     int x = rcItems.left, y = rcItems.top, nRowHeight = 0;
     BOOL bFirstInRow = TRUE;

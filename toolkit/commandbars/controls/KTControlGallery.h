@@ -121,7 +121,7 @@ private:
     BOOL IsSelectable(int nIndex) const;
     void RepositionItems();
     int ClampScrollPos(int nPos) const;
-    // The records match the items shown, one for one.
+    // The records match the items shown, one for one, laid out with the theme's scroll bar of now.
     BOOL IsLayoutCurrent() const;
     void RedrawItems(int nOld, int nNew);
     void OnMouseLeave();
@@ -143,4 +143,5 @@ private:
     CRect m_rcMargin = CRect(0, 0, 0, 0);
     BOOL m_bPreview = FALSE;  // a preview is open on the site
     std::vector<CItemLayout> m_layout;
+    int m_nLayoutScrollBarWidth = -1;  // what the records were laid out with
 };

@@ -89,7 +89,9 @@ void CKTControlSelector::OnMouseMove(CPoint pt)
                        std::min<int>((pt.y - m_rcControl.top) / m_szItem.cy + 1, m_szVisible.cy)));
 }
 
-void CKTControlSelector::OnLButtonUp(CPoint)
+void CKTControlSelector::OnLButtonUp(CPoint) { RunSelection(); }
+
+void CKTControlSelector::RunSelection()
 {
     if (m_szSelected == CSize(0, 0))
         return;

@@ -27,6 +27,7 @@ public:
     BOOL IsDrawnByItself() const override { return TRUE; }
     void OnMouseMove(CPoint pt) override;
     void OnLButtonUp(CPoint pt) override;
+    void OnKeyboardTip() override { RunSelection(); }
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void DoPropExchange(CKTPropExchange* pPX) override;
@@ -38,6 +39,8 @@ protected:
 private:
     CRect GetCellRect(int nColumn, int nRow) const;
     void SetSelection(CSize sz);
+    // Runs the command with the cells selected; nothing while none is.
+    void RunSelection();
     // With the button held beyond the grid, the grid grows to the pointer; TRUE when it did.
     BOOL GrowTo(CPoint pt);
 

@@ -136,10 +136,12 @@ TEST_F(CustomControlTest, WithoutItsWindowTheControlShowsItsCaptionLikeAButton)
     EXPECT_EQ(ktControlButton, m_pCustom->GetType());
     EXPECT_TRUE(m_pCustom->IsCaptionVisible()) << "its window hidden on a vertical bar";
 
-    m_pCustom->SetControl(NULL);
-    m_edit.ShowWindow(SW_HIDE);
     m_pCommandBars->DockCommandBar(Bar(), ktBarTop);
     Relayout();
+    ASSERT_TRUE(m_edit.IsWindowVisible());
+    m_pCustom->SetControl(NULL);
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "the control hid the window it had placed";
     const CPixelImage image = CPixelImage::FromWindow(Bar()->GetSafeHwnd());
     const CRect rc = m_pCustom->GetRect();
     const COLORREF clrBack = image.Pixel(rc.left + 1, rc.top + 1);
@@ -195,8 +197,15 @@ TEST_F(CustomControlTest, WithoutAWindowToShowTheControlMeasuresAsAButton)
     ASSERT_TRUE(m_edit.IsWindowVisible());
     ASSERT_EQ(CSize(124, 22), m_pCustom->GetRect().Size());
 
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "EDIT", "", WS_POPUP, CRect(0, 0, 10, 10), m_pFrame, 0));
+    m_pCustom->SetControl(other.GetSafeHwnd());
+    Relayout();
+    EXPECT_FALSE(m_edit.IsWindowVisible()) << "another window in its place";
+    EXPECT_TRUE(other.IsWindowVisible());
     m_pCustom->SetControl(NULL);
     Relayout();
+    EXPECT_FALSE(other.IsWindowVisible()) << "no window in its place";
     EXPECT_EQ(szButton, m_pCustom->GetRect().Size()) << "no window";
     EXPECT_TRUE(m_pCustom->IsCaptionVisible());
 
@@ -207,6 +216,31 @@ TEST_F(CustomControlTest, WithoutAWindowToShowTheControlMeasuresAsAButton)
     Bar()->GetControls()->Remove(m_pCustom);
     EXPECT_FALSE(m_edit.IsWindowVisible()) << "taken off its bar";
     m_pCustom = NULL;
+}
+
+// The application hides its window but the control keeps it: the control still stands for it, so its slot stays
+// blank, a click there runs nothing and it shows no caption to take a letter from.
+TEST_F(CustomControlTest, AWindowTheApplicationHidesLeavesABlankSlotThatRunsNothing)
+{
+    m_pCustom->SetCaption("&Find");
+    m_edit.ShowWindow(SW_HIDE);
+    Relayout();
+    const CRect rc = m_pCustom->GetRect();
+    ASSERT_EQ(CSize(124, 22), rc.Size());
+    EXPECT_FALSE(m_pCustom->IsCaptionVisible());
+    const CPixelImage image = CPixelImage::FromWindow(Bar()->GetSafeHwnd());
+    const COLORREF clrBack = image.Pixel(rc.left + 1, rc.top + 1);
+    int nInk = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nInk += !NearColor(image.Pixel(x, y), clrBack, 24);
+    EXPECT_EQ(0, nInk) << "nothing drawn in its slot";
+
+    CTestInput bar(Bar()->GetSafeHwnd());
+    ASSERT_TRUE(bar.Click(rc.CenterPoint()));
+    PumpMessages();
+    EXPECT_TRUE(std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), 1001u) ==
+                m_pFrame->m_commands.end());
 }
 
 TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)

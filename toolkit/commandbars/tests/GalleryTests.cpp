@@ -697,6 +697,18 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnAContextMenuPalette)
                                  [&] { EXPECT_TRUE(pPalette->PopupAt(rcFrame.left + 40, rcFrame.top + 80)); });
 }
 
+// A palette shown only by the program, neither a context menu nor any control's drop-down, which no theme change
+// reaches: its gallery lays out for the new theme when it next opens.
+TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnAPaletteOnlyTheProgramShows)
+{
+    CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
+    CKTControlGallery* pGallery = AddGallery(CSize(0, 20), pPalette);
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    ExpectPaletteFollowsTheTheme(pPalette, pGallery,
+                                 [&] { EXPECT_TRUE(pPalette->PopupAt(rcFrame.left + 40, rcFrame.top + 80)); });
+}
+
 // A theme change ends on a palette holding an entry that drops the palette down again.
 TEST_P(InPlaceGalleryTest, AThemeChangeEndsOnAPaletteThatOpensItselfAgain)
 {

@@ -569,6 +569,67 @@ TEST_F(KeyboardTipTest, ASelectorShowsNoCaptionAndTakesNoLetter)
     EXPECT_EQ(0, guard.Refused());
 }
 
+// On a menu too a control that draws itself (a selector's grid, a hosted window, an in-place gallery) shows no
+// caption, so its letter runs nothing while an ordinary entry's does; a selector's tip runs nothing before a size is
+// chosen.
+TEST_F(KeyboardTipTest, AMenuEntryDrawingItselfTakesNoLetter)
+{
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = FALSE;
+    ASSERT_TRUE(m_hosted.CreateEx(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, 0));
+    CKTToolBar* pBar = m_pCommandBars->Add("Insert", ktBarTop);
+    CKTSmartPtr<CKTPopupBar> pMenu = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+    auto* pTable = static_cast<CKTControlSelector*>(
+        pMenu->GetControls()->Add(KTMakeCounted<CKTControlSelector>(), ID_TEST_ENABLED));
+    pTable->SetCaption("&Table");
+    auto* pFind = static_cast<CKTControlCustom*>(pMenu->GetControls()->Add(ktControlCustom, ID_TEST_ENABLED));
+    pFind->SetCaption("&Find");
+    pFind->SetControl(m_hosted.GetSafeHwnd());
+    pFind->SetSize(CSize(120, 20));
+    auto* pColours = static_cast<CKTControlGallery*>(pMenu->GetControls()->Add(ktControlGallery, ID_TEST_ENABLED));
+    pColours->SetCaption("Colours");
+    CKTSmartPtr<CKTControlGalleryItems> pItems = KTMakeCounted<CKTControlGalleryItems>();
+    pItems->SetItemSize(CSize(20, 20));
+    pItems->AddItem("Blue", 100);
+    pColours->SetItems(pItems);
+    pColours->SetWidth(80);
+    pColours->SetHeight(40);
+    ASSERT_TRUE(pColours->IsDrawnByItself());
+    pMenu->GetControls()->Add(ktControlButton, ID_TEST_TOGGLE)->SetCaption("&Run");
+    auto* pOpener = static_cast<CKTControlPopup*>(pBar->GetControls()->Add(ktControlPopup, 0));
+    pOpener->SetCaption("&Insert");
+    pOpener->SetCommandBar(pMenu);
+    m_pFrame->m_pStandard->SetVisible(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CTestInput input(m_pFrame->GetSafeHwnd());
+    TrackNextBarByKeys(input);
+    ASSERT_EQ(pOpener, pBar->GetControl(pBar->GetSelected()));
+    ASSERT_TRUE(input.Key(VK_DOWN));
+    ASSERT_TRUE(PumpUntil([&pMenu] { return pMenu->IsVisible(); }, kColdWineDeadlineMs));
+    ASSERT_TRUE(pFind->IsDrawnByItself()) << "the hosted window stands in its entry";
+    for (UINT nKey : {'T', 'F', 'C'})
+    {
+        ASSERT_TRUE(input.Key(nKey));
+        PumpMessages();
+        EXPECT_TRUE(m_pFrame->m_commands.empty()) << "nothing shows the letter " << (char)nKey;
+        ASSERT_TRUE(pMenu->IsVisible()) << (char)nKey;
+    }
+    ASSERT_TRUE(input.Key('R'));
+    PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
+    EXPECT_EQ((std::vector<UINT>{ID_TEST_TOGGLE}), m_pFrame->m_commands) << "the menu's Run";
+    m_pCommandBars->ClosePopups();
+
+    m_pFrame->m_commands.clear();
+    ASSERT_EQ(CSize(0, 0), pTable->GetSelected());
+    pTable->OnKeyboardTip();
+    PumpMessages();
+    EXPECT_TRUE(m_pFrame->m_commands.empty()) << "the selector's tip with no size chosen";
+    EXPECT_EQ(0, guard.Refused());
+}
+
 // A palette of icons shows no caption, so a letter typed into it runs none of its buttons; a menu shows every
 // caption and takes its letters.
 TEST_F(KeyboardTipTest, ALetterInAPopupToolBarOfIconsRunsNothingWhileAMenuTakesIt)

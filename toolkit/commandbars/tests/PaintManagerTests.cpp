@@ -7,12 +7,15 @@
 #include "KTDrawObjects.h"
 #include "KTGalleryPaintManager.h"
 #include "KTPopupBar.h"
+#include "KTPopupToolBar.h"
 #include "KTThemeStyle0.h"
 #include "SolidIcon.h"
 #include "SystemColours.h"
 #include "TestSurface.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace
 {
@@ -510,6 +513,36 @@ TEST(PaintManagerEntries, AnEntryWithoutCuesMeasuresTheAmpersandItShows)
     const int cxShown = pTheme->DrawControlPopupParent(surface.DC(), pEntry, FALSE).cx;
     EXPECT_EQ(surface.DC()->GetTextExtent("& ").cx, cxShown - cxPlain);
     pPopup->OnRemoved();
+}
+
+// A toolbar's caption is measured without its '&': with the cues hidden it draws without it and without the
+// underline, exactly as the caption without an '&' draws; with the cues shown the underline marks the letter.
+TEST(PaintManagerEntries, AToolbarCaptionWithoutCuesDrawsNeitherTheAmpersandNorTheUnderline)
+{
+    CKTSmartPtr<CKTPaintManager> pTheme = MakeTheme(0);
+    CKTSmartPtr<CKTPopupToolBar> pBar = KTMakeCounted<CKTPopupToolBar>();
+    pBar->SetPaintManager(pTheme);
+    CKTControl* pLetter = pBar->GetControls()->Add(ktControlButton, 0);
+    pLetter->SetCaption("&Sort");
+    CKTControl* pPlain = pBar->GetControls()->Add(ktControlButton, 0);
+    pPlain->SetCaption("Sort");
+    const auto draw = [&](CKTControl* pControl, int nCues)
+    {
+        pTheme->m_nShowKeyboardCues = nCues;
+        pControl->SetStyle(ktButtonCaption);
+        CTestSurface surface(120, 40, kPaper);
+        const CSize sz = pTheme->DrawControlToolBarParent(surface.DC(), pControl, FALSE);
+        pControl->SetRect(CRect(CPoint(0, 0), sz));
+        pTheme->DrawControlToolBarParent(surface.DC(), pControl, TRUE);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 40; y++)
+            for (int x = 0; x < 120; x++)
+                pixels.push_back(surface.Pixel(x, y));
+        return pixels;
+    };
+    EXPECT_TRUE(draw(pLetter, 0) == draw(pPlain, 0)) << "cues hidden: \"Sort\", no '&', no underline";
+    EXPECT_FALSE(draw(pLetter, 1) == draw(pPlain, 1)) << "cues shown: the S underlined";
+    pBar->OnRemoved();
 }
 
 TEST(PaintManagerGlyphs, CheckMarkTickPixels)

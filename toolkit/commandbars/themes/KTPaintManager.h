@@ -289,6 +289,9 @@ public:
 
     // Whether captions on the bar underline their letters.
     BOOL IsKeyboardCuesVisible(CKTCommandBar* pBar) const;
+    // Readies a caption to draw on the bar: while the cues hide, its '&' goes (not every DrawText honours
+    // DT_HIDEPREFIX) and the answer is DT_NOPREFIX to draw it as it is; else 0.
+    UINT PrepareCaption(CString& strText, CKTCommandBar* pBar) const;
 
 protected:
     // The caption of a tool-bar control as measured: mnemonics removed, turned on vertical bars.

@@ -121,6 +121,14 @@ BOOL CKTPaintManager::IsKeyboardCuesVisible(CKTCommandBar* pBar) const
     return !pBar || pBar->IsKeyboardCuesVisible();
 }
 
+UINT CKTPaintManager::PrepareCaption(CString& strText, CKTCommandBar* pBar) const
+{
+    if (IsKeyboardCuesVisible(pBar))
+        return 0;
+    CKTDrawHelpers::StripMnemonics(strText);
+    return DT_NOPREFIX;
+}
+
 CSize CKTPaintManager::DrawControlText(CDC* pDC, const CString& strText, CRect rc, UINT nFlags, BOOL bDraw,
                                        BOOL bSelected, BOOL bEnabled)
 {
@@ -238,12 +246,13 @@ CSize CKTPaintManager::MeasureToolBarCaption(CDC* pDC, CKTControl* pControl, con
 void CKTPaintManager::DrawToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc,
                                          BOOL bCenter)
 {
-    UINT nFlags = DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0);
-    if (!IsKeyboardCuesVisible(pControl->GetParent()))
-        nFlags |= DT_NOPREFIX;
-    if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strCaption, rc, nFlags))
+    // Hidden cues hide the underline only: the '&' never shows, as the caption was measured without it.
+    CString strText = strCaption;
+    const UINT nFlags =
+        DT_SINGLELINE | DT_VCENTER | (bCenter ? DT_CENTER : 0) | PrepareCaption(strText, pControl->GetParent());
+    if (pControl->IsOnCompositedCaption() && DrawCompositedCaption(pDC, strText, rc, nFlags))
         return;
-    DrawControlText(pDC, strCaption, rc, nFlags, TRUE, pControl->GetSelected() != ktSelectionNone,
+    DrawControlText(pDC, strText, rc, nFlags, TRUE, pControl->GetSelected() != ktSelectionNone,
                     IsDrawnEnabled(pControl));
 }
 

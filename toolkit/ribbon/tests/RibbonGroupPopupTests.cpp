@@ -7,11 +7,13 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTKeyboardTips.h"
+#include "KTPaintManager.h"
 #include "KTCommandBarList.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonControlTab.h"
 #include "KTRibbonGroupControlPopup.h"
 #include "KTRibbonGroupPopupBar.h"
+#include "KTRibbonPainter.h"
 #include "KTRibbonQuickAccess.h"
 #include "KTRibbonRes.h"
 #include "KTRibbonTab.h"
@@ -26,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -58,6 +62,18 @@ protected:
     {
         ASSERT_TRUE(m_input.Click(Button()->GetRect().CenterPoint()));
         ASSERT_TRUE(PumpUntil([&] { return IsPopupShown(); }));
+    }
+
+    // Minimises the ribbon and drops its first tab down by a click; NULL when it did not show.
+    CKTRibbonTabPopupToolBar* DropDownFirstTab()
+    {
+        m_pBar->SetMinimized(TRUE);
+        PumpMessages();
+        CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
+        if (!m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()) ||
+            !PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }))
+            return NULL;
+        return dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
     }
 
     CRibbonInputFrame m_frame;
@@ -216,6 +232,78 @@ TEST_F(RibbonGroupPopup, ACollapsedGroupsButtonInADroppedDownTabUnderlinesItsLet
     }
 }
 
+// A group's option button draws an arrow only, though it carries the group's caption: in a dropped-down tab the
+// caption's letter, with no icon for the group's id, runs nothing.
+TEST_F(RibbonGroupPopup, AnOptionButtonInADroppedDownTabTakesNoLetter)
+{
+    m_pWide->SetCaption("&Edit");
+    m_pWide->SetID(300);
+    m_pWide->ShowOptionButton(TRUE);
+    CKTRibbonTabPopupToolBar* pTabPopup = DropDownFirstTab();
+    ASSERT_TRUE(pTabPopup != NULL);
+    CKTControl* pOption = pTabPopup->GetTabCopy()->GetGroups()->GetAt(0)->GetControlOptionButton();
+    ASSERT_TRUE(pOption && pOption->IsVisible());
+    ASSERT_TRUE(pOption->GetImage(m_pBar->GetIconSize().cx) == NULL);
+    ASSERT_TRUE(m_input.Key('E'));
+    PumpMessages();
+    EXPECT_TRUE(m_frame.m_commands.empty());
+    m_pBar->GetCommandBars()->ClosePopups();
+    m_pBar->SetTrackingMode(ktTrackingNone);
+    PumpMessages();
+}
+
+// The caption's '&' is measured nowhere, and drawn, underlining its letter, only while the cues show, as the paint
+// manager answers them: in a group's caption band, on its collapsed button and on the tabs.
+TEST_F(RibbonGroupPopup, AGroupsCaptionAndTheTabsFollowThePaintManagersCues)
+{
+    CKTPaintManager* pPaintManager = m_pBar->GetPaintManager();
+    IKTRibbonPainter* pPainter = m_pBar->GetRibbonPainter();
+    ASSERT_TRUE(dynamic_cast<CKTRibbonPlainPainter*>(pPainter) != NULL);
+    const auto measure = [&](LPCSTR lpszCaption)
+    {
+        Button()->SetCaption(lpszCaption);
+        CSize sz;
+        DrawOffScreen(CSize(1, 1), [&](CDC* pDC) { sz = pPainter->DrawGroupPopupButton(pDC, Button(), FALSE); });
+        return sz;
+    };
+    EXPECT_EQ(measure("Paragraph and text settings"), measure("Paragraph and text &settings"));
+
+    const CRect rcBand = m_pWide->GetRect();
+    const CRect rcTabs = m_pBar->GetControlTab()->GetRect();
+    // Rows of the band (drawn alone) and of the tab strip (drawn with the ribbon) where the two captions differ.
+    const auto rowsApart = [&](int nCues, LPCSTR lpszLetter, LPCSTR lpszPlain)
+    {
+        pPaintManager->m_nShowKeyboardCues = nCues;
+        std::vector<CPixelImage> images;
+        for (LPCSTR lpszCaption : {lpszLetter, lpszPlain})
+        {
+            m_pWide->SetCaption(lpszCaption);
+            m_pBar->GetControlTab()->GetTab(0)->SetCaption(lpszCaption);
+            images.push_back(DrawOffScreen(rcBand.BottomRight(), [&](CDC* pDC) { pPainter->DrawGroup(pDC, m_pWide); }));
+            images.push_back(
+                DrawOffScreen(rcTabs.BottomRight(), [&](CDC* pDC) { m_pBar->DrawCommandBar(pDC, rcTabs); }));
+        }
+        std::pair<int, int> rows(0, 0);
+        for (int nPart = 0; nPart < 2; nPart++)
+        {
+            const CRect rc = nPart == 0 ? rcBand : rcTabs;
+            for (int y = rc.top; y < rc.bottom; y++)
+                for (int x = rc.left; x < rc.right; x++)
+                    if (images[nPart].Pixel(x, y) != images[nPart + 2].Pixel(x, y))
+                    {
+                        (nPart == 0 ? rows.first : rows.second)++;
+                        break;
+                    }
+        }
+        return rows;
+    };
+    EXPECT_EQ(std::make_pair(0, 0), rowsApart(0, "&Edit", "Edit")) << "cues hidden: no '&', no underline";
+    const std::pair<int, int> shown = rowsApart(1, "&Edit", "Edit");
+    EXPECT_GE(shown.first, 1) << "the band underlines the letter";
+    EXPECT_GE(shown.second, 1) << "the tab underlines the letter";
+    pPaintManager->m_nShowKeyboardCues = -1;
+}
+
 // The toolbar's copy is a control of no group: it looks like the toolbar's others and finds its group by id.
 TEST_F(RibbonGroupPopup, ItsCopyOnTheQuickAccessToolbarOpensTheGroup)
 {
@@ -274,12 +362,7 @@ TEST_F(RibbonGroupPopup, AGroupsCaptionLineOpensItsButtonsMenu)
 
 TEST_F(RibbonGroupPopup, AMinimisedRibbonsTabReducesItsGroupsAsTheRibbonDoes)
 {
-    m_pBar->SetMinimized(TRUE);
-    PumpMessages();
-    CKTRibbonControlTab* pTabs = m_pBar->GetControlTab();
-    ASSERT_TRUE(m_input.Click(pTabs->GetTab(0)->GetRect().CenterPoint()));
-    ASSERT_TRUE(PumpUntil([&] { return pTabs->GetCommandBar() && pTabs->GetCommandBar()->IsVisible(); }));
-    auto* pTabPopup = dynamic_cast<CKTRibbonTabPopupToolBar*>(pTabs->GetCommandBar());
+    CKTRibbonTabPopupToolBar* pTabPopup = DropDownFirstTab();
     ASSERT_TRUE(pTabPopup != NULL);
     CKTRibbonGroup* pCopy = pTabPopup->GetTabCopy()->GetGroups()->GetAt(1);
     ASSERT_TRUE(pCopy->IsCollapsed());

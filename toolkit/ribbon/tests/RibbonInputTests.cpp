@@ -22,6 +22,7 @@
 #include "MessagePump.h"
 #include "OffScreenImage.h"
 #include "RibbonInputFrame.h"
+#include "SolidIcon.h"
 #include "TestInput.h"
 #include "TestRibbonGroup.h"
 
@@ -427,6 +428,40 @@ TEST_F(RibbonInput, TheKeyboardReachesAGroupsOptionButtonByItsTipAndByTheArrows)
     ASSERT_TRUE(m_input.Key(VK_RETURN));
     ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_commands.empty(); }));
     EXPECT_EQ(std::vector<UINT>{300}, m_frame.m_commands);
+}
+
+// Once the tips are gone a letter typed into the ribbon runs only a control whose caption shows: the frame's
+// caption buttons draw glyphs and the quick access toolbar shows an icon, so theirs run nothing.
+TEST_F(RibbonInput, ALetterRunsNoCaptionButtonAndNoIconOfTheQuickAccessToolbar)
+{
+    CSolidIcons icon(200, 1, RGB(30, 160, 90), m_pBar->GetIconSize().cx);
+    m_pBar->AddToQuickAccess(m_frame.AddGroup(1, {"Paste"}, 200)->GetAt(0));
+    m_frame.AddGroup(0, {"&Bold"}, 210);
+    DrawTheFrame();
+    PumpMessages();
+    CKTControl* pCopy = m_pBar->GetQuickAccessControls()->GetAt(0);
+    ASSERT_TRUE(pCopy && pCopy->IsVisible() && pCopy->GetImage(m_pBar->GetIconSize().cx));
+    ASSERT_TRUE(m_pBar->GetControls()->FindControl(SC_MINIMIZE));
+    m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    for (WORD nKey : {(WORD)'N', (WORD)'C', (WORD)'P'})
+    {
+        ASSERT_TRUE(m_input.Key(VK_MENU));
+        ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
+        ASSERT_TRUE(m_input.Key(VK_DOWN));
+        ASSERT_TRUE(m_input.Key(VK_RIGHT));
+        ASSERT_TRUE(m_input.Key(nKey));
+        PumpMessages();
+        EXPECT_TRUE(m_frame.m_sysCommands.empty()) << (char)nKey;
+        EXPECT_TRUE(m_frame.m_commands.empty()) << (char)nKey;
+        m_pBar->SetTrackingMode(ktTrackingNone);
+        PumpMessages();
+    }
+    ASSERT_TRUE(m_input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
+    ASSERT_TRUE(m_input.Key(VK_DOWN));
+    ASSERT_TRUE(m_input.Key('B'));
+    ASSERT_TRUE(PumpUntil([&] { return !m_frame.m_commands.empty(); }));
+    EXPECT_EQ(std::vector<UINT>{210}, m_frame.m_commands) << "a group's caption shows its letter";
 }
 
 namespace

@@ -130,7 +130,9 @@ void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
     // The option button takes the band's right end.
     if (pGroup->IsOptionButtonVisible())
         rcCaption.right -= rcCaption.Height() + 1;
-    pDC->DrawText(pGroup->GetCaption(), rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    CString strCaption = pGroup->GetCaption();
+    const UINT nCues = m_pPaintManager ? m_pPaintManager->PrepareCaption(strCaption, pGroup->GetRibbonBar()) : 0;
+    pDC->DrawText(strCaption, rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | nCues);
 }
 
 int CKTRibbonPlainPainter::GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup)

@@ -2,6 +2,7 @@
 #include "KTRibbonPainter.h"
 
 #include "KTControl.h"
+#include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTPaintManager.h"
 #include "KTRibbonGroup.h"
@@ -51,7 +52,9 @@ CSize CKTRibbonPlainPainter::GroupButtonSize(CDC* pDC, CKTControl* pButton)
 {
     CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
     const int nHeight = pButton->GetRibbonGroup()->GetFullControlHeight();
-    const int nText = pDC->GetTextExtent(pButton->GetCaption()).cx;
+    CString strCaption = pButton->GetCaption();
+    CKTDrawHelpers::StripMnemonics(strCaption);
+    const int nText = pDC->GetTextExtent(strCaption).cx;
     return CSize(std::max(42, nText + 12), std::max(nHeight, GetFontHeight() + 12));
 }
 
@@ -81,14 +84,14 @@ void CKTRibbonPlainPainter::DrawGroupButtonContent(CDC* pDC, CKTControl* pButton
     // The caption shows, with its letter underlined, exactly where the letter counts.
     if (!pButton->IsCaptionVisible())
         return;
-    UINT nFormat = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_END_ELLIPSIS;
-    if (!m_pPaintManager->IsKeyboardCuesVisible(pButton->GetParent()))
-        nFormat |= DT_HIDEPREFIX;
+    CString strCaption = pButton->GetCaption();
+    const UINT nFormat = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_END_ELLIPSIS |
+                         m_pPaintManager->PrepareCaption(strCaption, pButton->GetParent());
     // The caption takes the lower half, under the icon and its frame.
     CRect rcText(rc.left + 2, rc.CenterPoint().y, rc.right - 2, rc.bottom - 2);
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(m_pPaintManager->GetColor(m_pPaintManager->GetControlTextColor(pButton)));
-    pDC->DrawText(pButton->GetCaption(), rcText, nFormat);
+    pDC->DrawText(strCaption, rcText, nFormat);
 }
 
 CSize CKTRibbonPlainPainter::DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw)
