@@ -5,6 +5,8 @@
 #include "DiskSteps.h"
 #include "SystemError.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -28,13 +30,22 @@ public:
         m_whole = false;
         return false;
     }
-    bool Remove(const CString& path) { return DiskSteps().Remove(path) || Blocked(path, LastSystemError()); }
+    bool Remove(const CString& path) { return Acted(DiskSteps().Remove(path)) || Blocked(path, LastSystemError()); }
+    // A file moved or removed to put the run right: true when done.
+    bool Acted(bool done)
+    {
+        m_acted = m_acted || done;
+        return done;
+    }
+    bool AnyActed() const { return m_acted; }
     // A file at one of the run's names whose bytes are not the run's: it stays, and is named.
     bool Leave(const CString& path)
     {
         m_outcome.left.push_back(path);
         return true;
     }
+    // The old file of a placed run that could not go: it goes once it is free.
+    void Wait(const RecordedFile& file) { m_outcome.waiting.push_back(file); }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
@@ -44,6 +55,7 @@ public:
 private:
     RunRecovery& m_outcome;
     bool m_whole = true;
+    bool m_acted = false;
     unsigned long m_lastCode = 0;
 };
 
@@ -70,7 +82,7 @@ bool DropTemporary(const RecordedFile& file, CSettling& settling)
 bool MoveBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
     CString why;
-    if (MovedOver(file.setAside, file.path, &why))
+    if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
         return true;
     const unsigned long code = LastSystemError();
     *oldWaits = true;
@@ -164,12 +176,29 @@ bool Settle(const RecordedFile& file, CSettling& settling)
     return settling.Blocked(file.setAside, code);
 }
 
+// Settle, keeping the old file in mind while it cannot go.
+bool SettleOrWait(const RecordedFile& file, CSettling& settling)
+{
+    if (Settle(file, settling))
+        return true;
+    if (file.aside && !file.oldProofs.contents.empty())
+        settling.Wait(file);
+    return false;
+}
+
 bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
     const bool dropped = DropTemporary(file, settling);
     if (run.placed)
-        return Settle(file, settling) && dropped;
+        return SettleOrWait(file, settling) && dropped;
     return (file.existed ? PutBack(file, settling, oldWaits) : RemoveNew(file, settling)) && dropped;
+}
+
+// A later run of the record, or the run itself, announced the name of the finished file.
+bool AnnouncedAfter(const RunContents& run, std::vector<RecordedFile>::const_iterator finished)
+{
+    const auto same = [finished](const RecordedFile& file) { return file.announced && file.path == finished->path; };
+    return std::any_of(finished + 1, run.finished.end(), same) || std::any_of(run.files.begin(), run.files.end(), same);
 }
 
 CString BlockedRunText(const CString& at, const RunBlocker& blocker)
@@ -204,13 +233,14 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
                   file->setAside + " (" + SystemErrorText(settling.LastCode()) + ")";
     }
     const bool runWhole = settling.Whole();
-    // The old files of runs finished before go once they are free, and keep no later run from its files.
-    for (const RecordedFile& file : run.finished)
-    {
-        DropTemporary(file, settling);
-        Settle(file, settling);
-    }
-    outcome->finished = !settling.Whole() && (run.placed || runWhole);
+    outcome->found = !run.placed && settling.AnyActed();
+    // The old files of runs finished before go once the run after them is put right: till then a file there
+    // may be that run's own. A name a later run announced is that run's, its proofs alone count.
+    if (run.placed || runWhole)
+        for (auto file = run.finished.begin(); file != run.finished.end(); ++file)
+            if (!AnnouncedAfter(run, file))
+                SettleOrWait(*file, settling);
+    outcome->finished = !settling.Whole() && (run.placed || runWhole) && !outcome->waiting.empty();
     if (error && anyWaits)
         *error += "; the old files are put back at the next Save or opening";
     else if (error && !runWhole && !run.placed)
@@ -220,11 +250,16 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 
 RunRecovery RecoverInterruptedRun(const char* folder)
 {
-    RunRecovery outcome;
-    const CString at = RecordPathIn(folder);
     CRunRecord record;
+    CRunRecord::Opened opened;
+    return RecoverRunAt(RecordPathIn(folder), record, &opened);
+}
+
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened)
+{
+    RunRecovery outcome;
     RunContents run;
-    switch (record.Open(at))
+    switch (*opened = record.Open(at))
     {
     case CRunRecord::Opened::Held:
         break;
@@ -245,8 +280,6 @@ RunRecovery RecoverInterruptedRun(const char* folder)
         outcome.foreign = true;
         return outcome;
     }
-    for (const RecordedFile& file : run.files)
-        outcome.found = outcome.found || (file.announced && !run.placed);
     if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove())
     {
         const unsigned long code = LastSystemError();
