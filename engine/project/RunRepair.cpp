@@ -90,6 +90,14 @@ bool MoveBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
 }
 
+// The old file the record says went aside had no bytes, as an earlier designer's record may say of any.
+bool EmptyWentAside(const RecordedFile& file)
+{
+    const auto empty = [](const ContentProof& proof) { return proof.size == 0; };
+    return file.aside &&
+           (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
+}
+
 // An old file back where it was. The set-aside goes back over the file where that is missing from a folder
 // reached, empty or the run's new file by its bytes; beside anything else, as a file the user wrote after the
 // kill, both are left and named. An empty set-aside is the name the run reserved, unless the old file was
@@ -107,7 +115,8 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     case Standing::Other:
         return settling.Leave(file.setAside);
     case Standing::Empty:
-        if (!file.aside)
+        // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
+        if (!EmptyWentAside(file))
             return !file.reserved || settling.Remove(file.setAside);
         break;
     case Standing::Proven:

@@ -599,6 +599,8 @@ protected:
             CStandInDisk disk(held);
             Recover();
         }
+        if (user == UserAfter::DeletesTheSource && std::filesystem::exists(m_folder.Path("c")))
+            EXPECT_EQ("old c", m_folder.Read("c")) << "only the old source comes back where the user deleted it";
         std::vector<std::string> kept = users;
         if (afterHeld)
             kept.insert(kept.end(), {"k.tmo=old k", "replacing.tmr=" + m_folder.Read("replacing.tmr")});
@@ -1147,6 +1149,16 @@ TEST_F(UserAfterKillTest, DeletingTheTemporariesAfterAKillLosesNoOldFile)
             }
 }
 
+// Before, killed after the record said the header was going aside and before it went, a header the user
+// then deleted came back empty: the empty name the run had reserved for the old one was moved over it.
+TEST_F(UserAfterKillTest, AHeaderTheUserDeletesBeforeItWentAsideStaysDeleted)
+{
+    Generate(Step::Move, 1);  // the header about to go aside
+    std::filesystem::remove(m_folder.Path("sensor_api.h"));
+    Recover();
+    EXPECT_EQ(std::vector<std::string>{"sensor_api.c=old c"}, Entries());
+}
+
 // One folder, one record: it is found from the folder alone, given with its separator or without.
 TEST_F(RecoveryTest, TheRunCutOffInAFolderIsFoundFromTheFolderAlone)
 {
@@ -1545,6 +1557,19 @@ TEST_F(HeldLeftoverTest, ARunCutOffAfterAFinishedOneBlocksNoLaterRun)
         EXPECT_TRUE(Replace({"c"}, "last", &error)) << error;
         EXPECT_EQ((std::vector<std::string>{"c=last c", "h=new h", "k=newer k"}), Entries());
     }
+}
+
+// Before, a run going on in a finished run's record read it once to recover and then opened and read it
+// again: another designer removing it between the two made the run fail with no reason given. It is opened
+// once, and held from its recovery to the run's own lines.
+TEST_F(HeldLeftoverTest, ARunGoingOnInAFinishedRunsRecordOpensItOnce)
+{
+    DiskFaults faults = Holding("h.tmo");
+    CStandInDisk disk(faults);
+    CString error;
+    EXPECT_TRUE(Replace({"c"}, "newer", &error)) << error;
+    const std::vector<std::string>& done = disk.Done();
+    EXPECT_EQ(1, std::count(done.begin(), done.end(), "open replacing.tmr"));
 }
 
 // A run killed at each step of starting the record anew, written over its start part way included, or

@@ -146,7 +146,10 @@ std::FILE* CStandInDisk::OpenRecord(const char* path, RecordAccess access)
         SetSystemError(EROFS, 19 /* ERROR_WRITE_PROTECT */);
         return nullptr;
     }
-    return SystemDiskSteps().OpenRecord(path, access);
+    std::FILE* record = SystemDiskSteps().OpenRecord(path, access);
+    if (record && access == RecordAccess::ReadWrite)
+        m_done.push_back("open " + NameIn(path));
+    return record;
 }
 
 bool CStandInDisk::Cut(std::FILE* record, long size)

@@ -75,7 +75,8 @@ public:
     void Pause() override;
 
     // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
-    // "remove", "record" (a line, without its end), "rewrite" (the record's start); writes are not told.
+    // "remove", "record" (a line, without its end), "rewrite" (the record's start), "open" (an existing record
+    // opened to be written); writes are not told.
     const std::vector<std::string>& Done() const { return m_done; }
     // Whether the writer was stopped.
     bool Stopped() const { return m_stopped; }
