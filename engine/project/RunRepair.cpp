@@ -51,6 +51,11 @@ public:
     {
         return StandingOf(path, counts ? proofs.contents : kNoProofs, proofs.any, code);
     }
+    // What stands at a temporary, by the proofs of its blocks as they were announced.
+    Standing LookAtWritten(const RecordedFile& file, unsigned long* code) const
+    {
+        return StandingOfWritten(file.temporary, file.temporaryProofs.contents, file.temporaryProofs.any, code);
+    }
 
 private:
     RunRecovery& m_outcome;
@@ -63,7 +68,7 @@ private:
 bool DropTemporary(const RecordedFile& file, CSettling& settling)
 {
     unsigned long code = 0;
-    switch (settling.Look(file.temporary, file.temporaryProofs, true, &code))
+    switch (settling.LookAtWritten(file, &code))
     {
     case Standing::Absent:
         return true;

@@ -444,6 +444,9 @@ protected:
             const std::string contents = entry.substr(entry.find('=') + 1);
             EXPECT_TRUE(contents.empty() || contents == "old " + file || std::string("new " + file).find(contents) == 0)
                 << entry << " is no file of the run's";
+            EXPECT_FALSE(EndsWithAny(name, {".tmp"}) && !contents.empty() &&
+                         std::string("new " + file).find(contents) == 0)
+                << entry << " is the run's own temporary, and is left";
             if (name.size() > 1)
                 leftovers.push_back(entry);
         }
@@ -1435,6 +1438,43 @@ TEST_F(RecoveryTest, ABigFileWrittenInOddPiecesIsKnownForTheRunsByItsBytes)
     ASSERT_EQ(text, m_folder.Read("h"));
     Recover();
     EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
+}
+
+// Before, a temporary a kill cut off within a block matched no proof, and was left for the user: every later
+// Generate said it was in the way. Each block is announced with the size and sum the file will have after
+// it: a temporary whose bytes begin as the last block proven and end before the next is the run's, and goes.
+TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
+{
+    const std::string block(kPieceBlockSize, 'b');
+    const auto produce = [&block](const PieceWriter& write, CString*)
+    {
+        for (int i = 0; i < 3; i++)
+            write(block.data(), block.size());
+        return true;
+    };
+    for (const int cutIn : {1, 2, 3})
+        for (const bool usersSince : {false, true})
+        {
+            SCOPED_TRACE("cut off within block " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
+            Reset();
+            Plant({"h=old h"});
+            {
+                CStandInDisk disk(KillingAt(Step::Write, cutIn));
+                CString error;
+                EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
+            }
+            const std::size_t cutAt = (cutIn - 1) * kPieceBlockSize + kPieceBlockSize / 2;
+            ASSERT_EQ(cutAt, std::filesystem::file_size(m_folder.Path("h.tmp")));
+            // As long, the user's bytes are not the run's once they differ from the last block proven.
+            const std::string users = usersSince ? std::string(cutAt, 'u') : "";
+            if (usersSince)
+                Plant({"h.tmp=" + users});
+            Recover();
+            if (usersSince && cutIn > 1)
+                EXPECT_EQ((std::vector<std::string>{"h.tmp=" + users, "h=old h"}), Entries());
+            else
+                EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
+        }
 }
 
 #ifdef _WIN32

@@ -63,6 +63,7 @@ public:
     explicit CStandInDisk(const DiskFaults& faults = DiskFaults());
 
     std::FILE* CreateNew(const char* path) override;
+    // A kill part way leaves the first half of the piece written.
     std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
     bool MoveOver(const char* from, const char* to) override;
     bool Remove(const char* path) override;
