@@ -64,11 +64,28 @@ private:
     unsigned long m_lastCode = 0;
 };
 
-// The temporary goes where it is empty or the run's by its bytes.
-bool DropTemporary(const RecordedFile& file, CSettling& settling)
+// The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
+// or in. Every temporary before it was written whole.
+const RecordedFile* BeingWritten(const RunContents& run)
+{
+    const RecordedFile* last = nullptr;
+    for (const RecordedFile& file : run.files)
+    {
+        if (file.aside || file.in)
+            return nullptr;
+        if (file.announced)
+            last = &file;
+    }
+    return last;
+}
+
+// The temporary goes where it is empty or the run's by its bytes: cut off within a block, the one being written.
+bool DropTemporary(const RecordedFile& file, bool beingWritten, CSettling& settling)
 {
     unsigned long code = 0;
-    switch (settling.LookAtWritten(file, &code))
+    const Standing standing = beingWritten ? settling.LookAtWritten(file, &code)
+                                           : settling.Look(file.temporary, file.temporaryProofs, true, &code);
+    switch (standing)
     {
     case Standing::Absent:
         return true;
@@ -202,7 +219,7 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
 
 bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
-    const bool dropped = DropTemporary(file, settling);
+    const bool dropped = DropTemporary(file, &file == BeingWritten(run), settling);
     if (run.placed)
         return SettleOrWait(file, settling) && dropped;
     return (file.existed ? PutBack(file, settling, oldWaits) : RemoveNew(file, settling)) && dropped;
