@@ -8,7 +8,6 @@
 #include "RunRepair.h"
 #include "SystemError.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -340,52 +339,42 @@ private:
 // right first, so that its record is no longer in the way; blocker names what kept one from it.
 const int kPausesForAnotherRun = 40;
 
-CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery, RunContents* previous)
+// The record is read once, and held from its recovery to the run's own lines: a run goes on in it while only
+// old files of placed runs are left, which another program holds.
+CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery* recovery)
 {
     for (int pauses = 0;; pauses++)
     {
-        *recovery = RecoverInterruptedRun(FolderOf(at));
-        // A finished run whose old file another program holds keeps its record: the run goes on in it.
-        *previous = RunContents();
-        const CRunRecord::Opened opened = recovery->finished ? record.Continue(at, previous) : record.Create(at);
+        CRunRecord::Opened opened;
+        *recovery = RecoverRunAt(at, record, &opened);
+        // A record still held keeps a run not put right, is a stranger's file, or names old files to go.
+        if (opened == CRunRecord::Opened::Held && record.IsHeld())
+            return recovery->finished && record.CanGoOn() ? opened : CRunRecord::Opened::Failed;
+        if (opened == CRunRecord::Opened::Held || opened == CRunRecord::Opened::Absent)
+            opened = record.Create(at);
         if (opened != CRunRecord::Opened::Busy || pauses == kPausesForAnotherRun)
             return opened;
         DiskSteps().Pause();
     }
 }
 
-// The files of finished runs whose old files another program held and that are there still, each once.
-std::vector<RecordedFile> StillToGo(const RunContents& previous)
-{
-    std::vector<RecordedFile> left;
-    for (const std::vector<RecordedFile>* files : {&previous.finished, &previous.files})
-        for (const RecordedFile& file : *files)
-        {
-            if (!file.existed || file.oldProofs.contents.empty() || !Exists(file.setAside))
-                continue;
-            // A later run's proof of the same name is the one that counts.
-            const auto same = [&file](const RecordedFile& kept) { return kept.path == file.path; };
-            left.erase(std::remove_if(left.begin(), left.end(), same), left.end());
-            left.push_back(file);
-        }
-    return left;
-}
-
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
-// recovery, and while it is held no other program runs in the folder. The old files still to go of a finished
-// run it goes on from are kept in run, and the record starts anew with them alone.
+// recovery, and while it is held no other program runs in the folder. Going on in a finished run's record,
+// the run keeps its old files still to go in mind, and starts the record anew with them alone.
 bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString* error)
 {
     const CString at = RecordPathOf(path);
     RunRecovery recovery;
-    RunContents previous;
-    switch (MakeRecord(record, at, &recovery, &previous))
+    switch (MakeRecord(record, at, &recovery))
     {
     case CRunRecord::Opened::Held:
-        run.finished = StillToGo(previous);
-        if (recovery.finished)
-            record.StartAnew(run.finished);
-        return true;
+        if (!recovery.finished)
+            return true;
+        run.finished = recovery.waiting;
+        if (record.StartAnew(run.finished))
+            return true;
+        *error = RecordError(path);
+        return false;
     case CRunRecord::Opened::Busy:
         *error = ReplaceError(path, "another program is saving files in this folder; try again when it is done");
         return false;

@@ -70,7 +70,8 @@ Kind KindOf(const char* path)
 }
 
 // Sums the whole file; false with the system's error set when it cannot be read.
-bool SumFile(const char* path, CContentSum* sum)
+template <class Sum>
+bool SumFile(const char* path, Sum* sum)
 {
     // On the stack: settling a run asks no memory of the heap.
     std::array<char, kReadBlock> block;
@@ -176,7 +177,61 @@ bool ProofOf(const char* path, ContentProof* proof)
     return true;
 }
 
-Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code)
+namespace
+{
+
+// Sums a file a run wrote a block at a time as it is read, and how long the proofs the run announced let it
+// be: the bytes up to one of them let it reach the size announced next.
+class CWrittenReach
+{
+public:
+    explicit CWrittenReach(const std::vector<ContentProof>& written)
+        : m_written(written), m_reach(written.empty() ? 0 : written.front().size)
+    {
+    }
+    void Add(const void* data, std::size_t size)
+    {
+        const char* bytes = static_cast<const char*>(data);
+        while (size > 0)
+        {
+            const std::size_t part =
+                static_cast<std::size_t>(std::min<std::uint64_t>(size, NextMark() - m_sum.Proof().size));
+            m_sum.Add(bytes, part);
+            bytes += part;
+            size -= part;
+            Reached();
+        }
+    }
+    ContentProof Proof() const { return m_sum.Proof(); }
+    bool Within() const { return m_sum.Proof().size <= m_reach; }
+
+private:
+    // The nearest size a proof names beyond the bytes summed so far.
+    std::uint64_t NextMark() const
+    {
+        const std::uint64_t at = m_sum.Proof().size;
+        std::uint64_t next = UINT64_MAX;
+        for (const ContentProof& proof : m_written)
+            if (proof.size > at)
+                next = std::min(next, proof.size);
+        return next;
+    }
+    void Reached()
+    {
+        const ContentProof now = m_sum.Proof();
+        for (std::size_t i = 0; i < m_written.size(); i++)
+            if (m_written[i] == now)
+                m_reach = std::max(m_reach, i + 1 < m_written.size() ? m_written[i + 1].size : now.size);
+    }
+
+    const std::vector<ContentProof>& m_written;
+    CContentSum m_sum;
+    std::uint64_t m_reach;
+};
+
+// What stands at path, its bytes read once through sum; proven tells whether the sum proves the file the run's.
+template <class Sum, class Proven>
+Standing StandingBy(const char* path, Sum& sum, const Proven& proven, unsigned long* code)
 {
     switch (KindOf(path))
     {
@@ -190,16 +245,32 @@ Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, b
     case Kind::File:
         break;
     }
-    ContentProof proof;
-    if (!ProofOf(path, &proof))
+    if (!SumFile(path, &sum))
     {
         *code = LastSystemError();
         return Standing::Unknown;
     }
-    if (proof.size == 0)
+    if (sum.Proof().size == 0)
         return Standing::Empty;
-    const bool proven = anyProves || std::find(proofs.begin(), proofs.end(), proof) != proofs.end();
-    return proven ? Standing::Proven : Standing::Other;
+    return proven() ? Standing::Proven : Standing::Other;
+}
+
+}  // namespace
+
+Standing StandingOf(const char* path, const std::vector<ContentProof>& proofs, bool anyProves, unsigned long* code)
+{
+    CContentSum sum;
+    const auto proven = [&]
+    { return anyProves || std::find(proofs.begin(), proofs.end(), sum.Proof()) != proofs.end(); };
+    return StandingBy(path, sum, proven, code);
+}
+
+Standing StandingOfWritten(const char* path, const std::vector<ContentProof>& written, bool anyProves,
+                           unsigned long* code)
+{
+    CWrittenReach sum(written);
+    return StandingBy(
+        path, sum, [&] { return anyProves || sum.Within(); }, code);
 }
 
 bool Exists(const char* path)

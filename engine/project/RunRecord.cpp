@@ -298,6 +298,7 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
     m_path = path;
     m_end = 0;
     m_file = DiskSteps().OpenRecord(path, RecordAccess::Create);
+    m_writable = m_current = m_file != nullptr;
     if (m_file)
     {
         if (Append(kHeader))
@@ -324,26 +325,13 @@ CRunRecord::Opened CRunRecord::Create(const CString& path)
 CRunRecord::Opened CRunRecord::Open(const CString& path)
 {
     m_file = DiskSteps().OpenRecord(path, RecordAccess::ReadWrite);
+    m_writable = m_file != nullptr;
     if (!m_file && OpenedAfter(LastSystemError()) == Opened::Failed)
         m_file = DiskSteps().OpenRecord(path, RecordAccess::Read);
     if (!m_file)
         return OpenedAfter(LastSystemError());
     m_path = path;
     return Opened::Held;
-}
-
-CRunRecord::Opened CRunRecord::Continue(const CString& path, RunContents* contents)
-{
-    m_file = DiskSteps().OpenRecord(path, RecordAccess::ReadWrite);
-    if (!m_file)
-        return OpenedAfter(LastSystemError());
-    m_path = path;
-    // An earlier designer's record takes none of these lines: its run is put right before another begins.
-    if (Read(contents) && contents->placed && m_current)
-        return Opened::Held;
-    Close();
-    m_path.Empty();
-    return Opened::Failed;
 }
 
 bool CRunRecord::Read(RunContents* contents)
@@ -392,7 +380,7 @@ bool CRunRecord::Note(RunStep step, const CString& path, RunContents* contents, 
     return Append(line.c_str()) && (step != RunStep::Placed || contents->Take(step, path));
 }
 
-void CRunRecord::StartAnew(const std::vector<RecordedFile>& kept)
+bool CRunRecord::StartAnew(const std::vector<RecordedFile>& kept)
 {
     std::string copy = kHeader;
     for (const RecordedFile& file : kept)
@@ -401,11 +389,12 @@ void CRunRecord::StartAnew(const std::vector<RecordedFile>& kept)
     copy += LineOf(RunStep::Placed, CString());
     // Written over its start, the copy must not reach the copy at its end, which a kill part way leaves as the record.
     const long tail = m_end, size = static_cast<long>(copy.size());
-    if (kept.empty() || size > tail || !Append(copy.c_str()) || !DiskSteps().Rewrite(m_file, copy.c_str()))
-        return;
-    m_end = size;
-    if (!CutTo(m_file, m_end))
-        m_end = tail + size;
+    if (kept.empty() || !CanGoOn() || size > tail || !Append(copy.c_str()))
+        return false;
+    // Until the start is written over and the rest cut away, the copy at the end is the record.
+    if (DiskSteps().Rewrite(m_file, copy.c_str()) && CutTo(m_file, size))
+        m_end = size;
+    return true;
 }
 
 bool CRunRecord::Remove()

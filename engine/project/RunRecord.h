@@ -16,7 +16,8 @@
 //   placed                has every file in: the one commit point
 //
 // A run that follows a finished one whose old file another program still held goes on in its record, its
-// first line after "placed": the files of the finished run stay in mind, for their old files to go. It first
+// first line after "placed": the files of the finished run stay in mind, for their old files to go once the
+// run after them is put right, each but at a name a later run announced, whose proofs alone count. It first
 // starts the record anew with the finished files still to go alone: a whole new record is added at the end,
 // then written over the start, and the rest cut away; until it is cut, the last whole record in the file is
 // the one read.
@@ -106,15 +107,16 @@ public:
     Opened Create(const CString& path);
     // Holds an existing record to read it, and to add to it where the folder can be written.
     Opened Open(const CString& path);
-    // Holds an existing record of a finished run, read into contents, for the next run to go on in it; Failed
-    // when it cannot be written, or its run is not finished.
-    Opened Continue(const CString& path, RunContents* contents);
     // False when the record is not one of ours.
     bool Read(RunContents* contents);
-    // Starts the record held by Continue anew with only the files of finished runs whose old files are still to
-    // go, each proven as before, so that it does not grow with every run while another program holds one. A
-    // kill at any point leaves either the record as it was or the new one; a step that fails leaves it as it was.
-    void StartAnew(const std::vector<RecordedFile>& kept);
+    bool IsHeld() const { return m_file != nullptr; }
+    // Held, read in this designer's form and open for writing: a run can go on in it.
+    bool CanGoOn() const { return m_file && m_writable && m_current; }
+    // Starts the record anew with only the files of finished runs whose old files are still to go, each proven
+    // as before, for the next run to go on in it: it does not grow with every run while another program holds
+    // one. A kill at any point leaves either the record as it was or the new one; false, with the record as it
+    // was, when a step fails.
+    bool StartAnew(const std::vector<RecordedFile>& kept);
 
     // Announces the step: contents takes it and the record has it on the disk before the step is taken.
     // False, with the record as it was, when it could not be written: the step must not be taken.
@@ -128,6 +130,7 @@ private:
 
     CString m_path;
     std::FILE* m_file = nullptr;
-    long m_end = 0;          // the end of the record's last whole line
-    bool m_current = false;  // read in this designer's form, which the next run's lines follow
+    long m_end = 0;           // the end of the record's last whole line
+    bool m_writable = false;  // opened for writing too
+    bool m_current = false;   // read in this designer's form, which the next run's lines follow
 };

@@ -5,6 +5,8 @@
 #include "DiskSteps.h"
 #include "SystemError.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -28,30 +30,62 @@ public:
         m_whole = false;
         return false;
     }
-    bool Remove(const CString& path) { return DiskSteps().Remove(path) || Blocked(path, LastSystemError()); }
+    bool Remove(const CString& path) { return Acted(DiskSteps().Remove(path)) || Blocked(path, LastSystemError()); }
+    // A file moved or removed to put the run right: true when done.
+    bool Acted(bool done)
+    {
+        m_acted = m_acted || done;
+        return done;
+    }
+    bool AnyActed() const { return m_acted; }
     // A file at one of the run's names whose bytes are not the run's: it stays, and is named.
     bool Leave(const CString& path)
     {
         m_outcome.left.push_back(path);
         return true;
     }
+    // The old file of a placed run that could not go: it goes once it is free.
+    void Wait(const RecordedFile& file) { m_outcome.waiting.push_back(file); }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
     Standing Look(const CString& path, const RunProofs& proofs, bool counts, unsigned long* code) const
     {
         return StandingOf(path, counts ? proofs.contents : kNoProofs, proofs.any, code);
     }
+    // What stands at a temporary, by the proofs of its blocks as they were announced.
+    Standing LookAtWritten(const RecordedFile& file, unsigned long* code) const
+    {
+        return StandingOfWritten(file.temporary, file.temporaryProofs.contents, file.temporaryProofs.any, code);
+    }
 
 private:
     RunRecovery& m_outcome;
     bool m_whole = true;
+    bool m_acted = false;
     unsigned long m_lastCode = 0;
 };
 
-// The temporary goes where it is empty or the run's by its bytes.
-bool DropTemporary(const RecordedFile& file, CSettling& settling)
+// The file whose temporary the run was writing when it was cut off: the last announced, while none went aside
+// or in. Every temporary before it was written whole.
+const RecordedFile* BeingWritten(const RunContents& run)
+{
+    const RecordedFile* last = nullptr;
+    for (const RecordedFile& file : run.files)
+    {
+        if (file.aside || file.in)
+            return nullptr;
+        if (file.announced)
+            last = &file;
+    }
+    return last;
+}
+
+// The temporary goes where it is empty or the run's by its bytes: cut off within a block, the one being written.
+bool DropTemporary(const RecordedFile& file, bool beingWritten, CSettling& settling)
 {
     unsigned long code = 0;
-    switch (settling.Look(file.temporary, file.temporaryProofs, true, &code))
+    const Standing standing = beingWritten ? settling.LookAtWritten(file, &code)
+                                           : settling.Look(file.temporary, file.temporaryProofs, true, &code);
+    switch (standing)
     {
     case Standing::Absent:
         return true;
@@ -70,12 +104,20 @@ bool DropTemporary(const RecordedFile& file, CSettling& settling)
 bool MoveBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
     CString why;
-    if (MovedOver(file.setAside, file.path, &why))
+    if (settling.Acted(MovedOver(file.setAside, file.path, &why)))
         return true;
     const unsigned long code = LastSystemError();
     *oldWaits = true;
     const bool asideHeld = IsHeldOpen(file.setAside) && !IsHeldOpen(file.path);
     return settling.Blocked(asideHeld ? file.setAside : file.path, code);
+}
+
+// The old file the record says went aside had no bytes, as an earlier designer's record may say of any.
+bool EmptyWentAside(const RecordedFile& file)
+{
+    const auto empty = [](const ContentProof& proof) { return proof.size == 0; };
+    return file.aside &&
+           (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
 }
 
 // An old file back where it was. The set-aside goes back over the file where that is missing from a folder
@@ -95,7 +137,8 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     case Standing::Other:
         return settling.Leave(file.setAside);
     case Standing::Empty:
-        if (!file.aside)
+        // The name the run reserved, unless an old file of no bytes went aside: it never goes back over a name.
+        if (!EmptyWentAside(file))
             return !file.reserved || settling.Remove(file.setAside);
         break;
     case Standing::Proven:
@@ -164,12 +207,29 @@ bool Settle(const RecordedFile& file, CSettling& settling)
     return settling.Blocked(file.setAside, code);
 }
 
+// Settle, keeping the old file in mind while it cannot go.
+bool SettleOrWait(const RecordedFile& file, CSettling& settling)
+{
+    if (Settle(file, settling))
+        return true;
+    if (file.aside && !file.oldProofs.contents.empty())
+        settling.Wait(file);
+    return false;
+}
+
 bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
-    const bool dropped = DropTemporary(file, settling);
+    const bool dropped = DropTemporary(file, &file == BeingWritten(run), settling);
     if (run.placed)
-        return Settle(file, settling) && dropped;
+        return SettleOrWait(file, settling) && dropped;
     return (file.existed ? PutBack(file, settling, oldWaits) : RemoveNew(file, settling)) && dropped;
+}
+
+// A later run of the record, or the run itself, announced the name of the finished file.
+bool AnnouncedAfter(const RunContents& run, std::vector<RecordedFile>::const_iterator finished)
+{
+    const auto same = [finished](const RecordedFile& file) { return file.announced && file.path == finished->path; };
+    return std::any_of(finished + 1, run.finished.end(), same) || std::any_of(run.files.begin(), run.files.end(), same);
 }
 
 CString BlockedRunText(const CString& at, const RunBlocker& blocker)
@@ -204,13 +264,14 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
                   file->setAside + " (" + SystemErrorText(settling.LastCode()) + ")";
     }
     const bool runWhole = settling.Whole();
-    // The old files of runs finished before go once they are free, and keep no later run from its files.
-    for (const RecordedFile& file : run.finished)
-    {
-        DropTemporary(file, settling);
-        Settle(file, settling);
-    }
-    outcome->finished = !settling.Whole() && (run.placed || runWhole);
+    outcome->found = !run.placed && settling.AnyActed();
+    // The old files of runs finished before go once the run after them is put right: till then a file there
+    // may be that run's own. A name a later run announced is that run's, its proofs alone count.
+    if (run.placed || runWhole)
+        for (auto file = run.finished.begin(); file != run.finished.end(); ++file)
+            if (!AnnouncedAfter(run, file))
+                SettleOrWait(*file, settling);
+    outcome->finished = !settling.Whole() && (run.placed || runWhole) && !outcome->waiting.empty();
     if (error && anyWaits)
         *error += "; the old files are put back at the next Save or opening";
     else if (error && !runWhole && !run.placed)
@@ -220,11 +281,16 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
 
 RunRecovery RecoverInterruptedRun(const char* folder)
 {
-    RunRecovery outcome;
-    const CString at = RecordPathIn(folder);
     CRunRecord record;
+    CRunRecord::Opened opened;
+    return RecoverRunAt(RecordPathIn(folder), record, &opened);
+}
+
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened)
+{
+    RunRecovery outcome;
     RunContents run;
-    switch (record.Open(at))
+    switch (*opened = record.Open(at))
     {
     case CRunRecord::Opened::Held:
         break;
@@ -245,8 +311,6 @@ RunRecovery RecoverInterruptedRun(const char* folder)
         outcome.foreign = true;
         return outcome;
     }
-    for (const RecordedFile& file : run.files)
-        outcome.found = outcome.found || (file.announced && !run.placed);
     if (FinishOrUndo(run, nullptr, &outcome) && !record.Remove())
     {
         const unsigned long code = LastSystemError();

@@ -31,10 +31,11 @@ struct RunBlocker
 // What a recovery found and did.
 struct RunRecovery
 {
-    bool found = false;         // a record of a run cut off before it was placed was read
-    bool foreign = false;       // a file of the record's name is no record of the designer's
-    bool finished = false;      // the run was placed, and only old files another program holds keep its record
-    RunBlocker blocker;         // what keeps the run, or its record, from being put right
+    bool found = false;     // a run cut off before it was placed was read, and files moved or removed to undo it
+    bool foreign = false;   // a file of the record's name is no record of the designer's
+    bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
+    std::vector<RecordedFile> waiting;  // those old files, which go once they are free
+    RunBlocker blocker;                 // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
 };
 
@@ -49,6 +50,10 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome);
 // asked once per folder, at the opening of a project and before each run. A record of a run still going,
 // or a file of the record's name that is not a record, is left alone.
 RunRecovery RecoverInterruptedRun(const char* folder);
+// The same for the record at, read once and held in record meanwhile, *opened saying how it was found: it is
+// removed once its run is put right, and stays held while anything is left, for a run to go on in it once
+// only old files of placed runs are (RunRecovery::finished).
+RunRecovery RecoverRunAt(const CString& at, CRunRecord& record, CRunRecord::Opened* opened);
 
 // What the user is told of a recovery in the folder whose record is at: why a run cut off was not put right
 // and what lets it be, or that it was and which files it left as the user changed them; empty when there

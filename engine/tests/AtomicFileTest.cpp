@@ -5,6 +5,7 @@
 #include "project/RunRecord.h"
 #include "project/RunRepair.h"
 #include "project/SystemError.h"
+#include "LeftRecord.h"
 #include "StandInDisk.h"
 #include "TestFolder.h"
 
@@ -405,9 +406,12 @@ protected:
     }
     // The opening's recovery stopped at its count-th step; false when it ran to its end first. The names it
     // made or freed, in done.
-    bool RecoverKilled(int count, std::vector<std::string>* done) const
+    bool RecoverKilled(int count, const DiskFaults& on, std::vector<std::string>* done) const
     {
-        CStandInDisk disk(KillingAt(Step::Any, count));
+        DiskFaults faults = on;
+        faults.killAt = Step::Any;
+        faults.killCount = count;
+        CStandInDisk disk(faults);
         try
         {
             Recover();
@@ -440,6 +444,9 @@ protected:
             const std::string contents = entry.substr(entry.find('=') + 1);
             EXPECT_TRUE(contents.empty() || contents == "old " + file || std::string("new " + file).find(contents) == 0)
                 << entry << " is no file of the run's";
+            EXPECT_FALSE(EndsWithAny(name, {".tmp"}) && !contents.empty() &&
+                         std::string("new " + file).find(contents) == 0)
+                << entry << " is the run's own temporary, and is left";
             if (name.size() > 1)
                 leftovers.push_back(entry);
         }
@@ -464,11 +471,12 @@ protected:
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(expected, entries);
     }
-    // The next Generate: refused while a name the kill left or the user made is in the way, and once the
-    // user has moved those, all the newer generation, the user's planted files untouched.
-    void ExpectTheNextRunWhole(const std::vector<std::string>& users, const std::vector<std::string>& inTheWay) const
+    // The next Generate on a disk with those faults: refused while a name the kill left or the user made is in
+    // the way, and once the user has moved those, all the newer generation, the user's planted files untouched
+    // once the faults are gone and the folder opened again.
+    void ExpectTheNextRunWhole(const std::vector<std::string>& users, const std::vector<std::string>& inTheWay,
+                               const DiskFaults& on) const
     {
-        CString error;
         const auto blocks = [this](const std::string& entry)
         {
             const std::string name = entry.substr(0, entry.find('='));
@@ -476,14 +484,19 @@ protected:
                    (EndsWithAny(name, {".tmo"}) &&
                     std::filesystem::exists(m_folder.Path(name.substr(0, name.size() - 4))));
         };
-        if (std::any_of(inTheWay.begin(), inTheWay.end(), blocks))
         {
-            EXPECT_FALSE(Replace({"h", "c", "d"}, "newer", &error));
-            EXPECT_NE(std::string::npos, std::string(error).find(" is in the way")) << error;
+            CStandInDisk disk(on);
+            CString error;
+            if (std::any_of(inTheWay.begin(), inTheWay.end(), blocks))
+            {
+                EXPECT_FALSE(Replace({"h", "c", "d"}, "newer", &error));
+                EXPECT_NE(std::string::npos, std::string(error).find(" is in the way")) << error;
+            }
+            for (const std::string& name : inTheWay)
+                std::filesystem::remove(m_folder.Path(name.substr(0, name.find('='))));
+            EXPECT_TRUE(Replace({"h", "c", "d"}, "newer", &error)) << error;
         }
-        for (const std::string& name : inTheWay)
-            std::filesystem::remove(m_folder.Path(name.substr(0, name.find('='))));
-        EXPECT_TRUE(Replace({"h", "c", "d"}, "newer", &error)) << error;
+        Recover();
         std::vector<std::string> expected = users;
         expected.insert(expected.end(), {"c=newer c", "d=newer d", "h=newer h"});
         std::sort(expected.begin(), expected.end());
@@ -519,8 +532,10 @@ protected:
     // A run of h, c and the new d on a disk with those faults, killed at each of its steps, its opening's
     // recovery killed at each of its own, the user making, editing or deleting files after each kill or
     // not, then the opening again and the next Generate.
-    void KillEachStepThenOpen(DiskFaults faults) const
+    void KillEachStepThenOpen(DiskFaults faults, bool afterHeld = false) const
     {
+        if (afterHeld)
+            faults.held = "k.tmo";
         for (faults.killCount = 1;; faults.killCount++)
             for (int recoveryKill = 0;; recoveryKill++)
             {
@@ -531,7 +546,7 @@ protected:
                     SCOPED_TRACE("run killed at step " + std::to_string(faults.killCount) + ", its recovery at step " +
                                  std::to_string(recoveryKill) + ", the user's doing " +
                                  std::to_string(static_cast<int>(user)));
-                    ended = KillThenOpen(faults, recoveryKill, user);
+                    ended = KillThenOpen(faults, recoveryKill, user, afterHeld);
                     if (ended == Ended::Run)
                         return;
                 }
@@ -545,12 +560,28 @@ protected:
         Run,       // the run ran to its end before the kill
         Recovery,  // the recovery did
     };
-    Ended KillThenOpen(const DiskFaults& faults, int recoveryKill, UserAfter user) const
+    // k replaced by a run that finished while another program held its old file.
+    void FinishWithHeldOldFile() const
     {
-        const std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
+        Plant({"k=old k"});
+        CStandInDisk disk(Holding("k.tmo"));
+        CString error;
+        EXPECT_TRUE(Replace({"k"}, "new", &error)) << error;
+        EXPECT_TRUE(std::filesystem::exists(m_folder.Path("k.tmo")));
+    }
+    Ended KillThenOpen(const DiskFaults& faults, int recoveryKill, UserAfter user, bool afterHeld) const
+    {
+        std::vector<std::string> users = {"h.old=the user's", "x.tmo=the user's", "x.tmp=the user's"};
         Reset();
         Plant({"h=old h", "c=old c"});
         Plant(users);
+        // The old k of a finished run, held through the kill, the opening and the next Generate.
+        const DiskFaults held = afterHeld ? Holding("k.tmo") : DiskFaults();
+        if (afterHeld)
+        {
+            FinishWithHeldOldFile();
+            users.push_back("k=new k");
+        }
         const KilledRun run = ReplaceOn(faults, {"h", "c", "d"}, "new");
         if (!run.killed)
             return Ended::Run;
@@ -559,7 +590,7 @@ protected:
         std::vector<std::string> recovered;
         if (recoveryKill > 0)
         {
-            if (!RecoverKilled(recoveryKill, &recovered))
+            if (!RecoverKilled(recoveryKill, held, &recovered))
                 return Ended::Recovery;
             if (user == UserAfter::MakesAtNamesNotMade || user == UserAfter::MakesAtFreeNames)
             {
@@ -567,8 +598,15 @@ protected:
                 later.insert(later.end(), more.begin(), more.end());
             }
         }
-        Recover();
+        {
+            CStandInDisk disk(held);
+            Recover();
+        }
+        if (user == UserAfter::DeletesTheSource && std::filesystem::exists(m_folder.Path("c")))
+            EXPECT_EQ("old c", m_folder.Read("c")) << "only the old source comes back where the user deleted it";
         std::vector<std::string> kept = users;
+        if (afterHeld)
+            kept.insert(kept.end(), {"k.tmo=old k", "replacing.tmr=" + m_folder.Read("replacing.tmr")});
         kept.insert(kept.end(), later.begin(), later.end());
         std::vector<std::string> inTheWay = later;
         if (user != UserAfter::MakesAtNamesNotMade || recoveryKill > 0)
@@ -578,7 +616,7 @@ protected:
         }
         else
             ExpectOneGeneration(kept);
-        ExpectTheNextRunWhole(users, inTheWay);
+        ExpectTheNextRunWhole(users, inTheWay, held);
         return Ended::Neither;
     }
 };
@@ -596,6 +634,17 @@ TEST_F(RecoveryTest, AFailedGroupsOwnUndoingCutOffAtAnyStepIsMadeAllOld)
     DiskFaults faults;
     faults.refusedMove = 5;  // d going in, after h and c went aside and in
     KillEachStepThenOpen(faults);
+}
+
+// Before, a run that went on in the record of a finished run whose old file another program held was not
+// covered: cut off, it could leave the folder refusing every save. Killed at each step, from the record
+// started anew to its own undoing, and then opened: one generation, the finished run's old file gone.
+TEST_F(RecoveryTest, AGroupCutOffAfterAFinishedRunWhoseOldFileIsHeldIsMadeAllOldOrAllNew)
+{
+    KillEachStepThenOpen(DiskFaults(), true);
+    DiskFaults faults;
+    faults.refusedMove = 5;
+    KillEachStepThenOpen(faults, true);
 }
 
 // Before, any temporary of a group's names made the next opening put every set-aside back: the user's
@@ -1103,6 +1152,16 @@ TEST_F(UserAfterKillTest, DeletingTheTemporariesAfterAKillLosesNoOldFile)
             }
 }
 
+// Before, killed after the record said the header was going aside and before it went, a header the user
+// then deleted came back empty: the empty name the run had reserved for the old one was moved over it.
+TEST_F(UserAfterKillTest, AHeaderTheUserDeletesBeforeItWentAsideStaysDeleted)
+{
+    Generate(Step::Move, 1);  // the header about to go aside
+    std::filesystem::remove(m_folder.Path("sensor_api.h"));
+    Recover();
+    EXPECT_EQ(std::vector<std::string>{"sensor_api.c=old c"}, Entries());
+}
+
 // One folder, one record: it is found from the folder alone, given with its separator or without.
 TEST_F(RecoveryTest, TheRunCutOffInAFolderIsFoundFromTheFolderAlone)
 {
@@ -1381,6 +1440,43 @@ TEST_F(RecoveryTest, ABigFileWrittenInOddPiecesIsKnownForTheRunsByItsBytes)
     EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
 }
 
+// Before, a temporary a kill cut off within a block matched no proof, and was left for the user: every later
+// Generate said it was in the way. Each block is announced with the size and sum the file will have after
+// it: a temporary whose bytes begin as the last block proven and end before the next is the run's, and goes.
+TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
+{
+    const std::string block(kPieceBlockSize, 'b');
+    const auto produce = [&block](const PieceWriter& write, CString*)
+    {
+        for (int i = 0; i < 3; i++)
+            write(block.data(), block.size());
+        return true;
+    };
+    for (const int cutIn : {1, 2, 3})
+        for (const bool usersSince : {false, true})
+        {
+            SCOPED_TRACE("cut off within block " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
+            Reset();
+            Plant({"h=old h"});
+            {
+                CStandInDisk disk(KillingAt(Step::Write, cutIn));
+                CString error;
+                EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
+            }
+            const std::size_t cutAt = (cutIn - 1) * kPieceBlockSize + kPieceBlockSize / 2;
+            ASSERT_EQ(cutAt, std::filesystem::file_size(m_folder.Path("h.tmp")));
+            // As long, the user's bytes are not the run's once they differ from the last block proven.
+            const std::string users = usersSince ? std::string(cutAt, 'u') : "";
+            if (usersSince)
+                Plant({"h.tmp=" + users});
+            Recover();
+            if (usersSince && cutIn > 1)
+                EXPECT_EQ((std::vector<std::string>{"h.tmp=" + users, "h=old h"}), Entries());
+            else
+                EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
+        }
+}
+
 #ifdef _WIN32
 // Before, the header an editor holds open (sharing it for reading and writing, not for deleting) was
 // emptied by the opening's recovery before the old one could not go back over it. Every file stays whole.
@@ -1473,6 +1569,49 @@ TEST_F(HeldLeftoverTest, ManyRunsWhileAnOldFileIsHeldKeepTheRecordSmallAndItGoes
     EXPECT_EQ((std::vector<std::string>{"c=last c", "h=new h"}), Entries());
 }
 
+// Before, a run that failed or was cut off after a finished one whose old header another program held left
+// a record no later run could go on in: every save in the folder was refused, as was each opening, saying
+// the run "was put right". Once that run is undone, later runs go on, and the old header goes when free.
+TEST_F(HeldLeftoverTest, ARunCutOffAfterAFinishedOneBlocksNoLaterRun)
+{
+    for (const bool killed : {false, true})
+    {
+        SCOPED_TRACE(killed ? "killed as k went aside" : "k refused to go aside");
+        Reset();
+        SetUp();
+        Plant({"k=old k"});
+        DiskFaults faults = killed ? KillingAt(Step::Move, 1) : DiskFaults();
+        faults.refusedMove = killed ? 0 : 1;
+        faults.held = "h.tmo";
+        ReplaceOn(faults, {"k"}, "new");
+        const CString at = RecordPathIn(m_folder.Path().c_str());
+        CString error;
+        {
+            CStandInDisk disk(Holding("h.tmo"));
+            const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+            EXPECT_EQ(killed ? "an interrupted run that " + std::string(at) + " recorded was put right" : "", said);
+            EXPECT_EQ("", std::string(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())))) << "said once";
+            EXPECT_TRUE(Replace({"c"}, "newer", &error)) << error;
+            EXPECT_TRUE(Replace({"k"}, "newer", &error)) << error;
+        }
+        EXPECT_TRUE(Replace({"c"}, "last", &error)) << error;
+        EXPECT_EQ((std::vector<std::string>{"c=last c", "h=new h", "k=newer k"}), Entries());
+    }
+}
+
+// Before, a run going on in a finished run's record read it once to recover and then opened and read it
+// again: another designer removing it between the two made the run fail with no reason given. It is opened
+// once, and held from its recovery to the run's own lines.
+TEST_F(HeldLeftoverTest, ARunGoingOnInAFinishedRunsRecordOpensItOnce)
+{
+    DiskFaults faults = Holding("h.tmo");
+    CStandInDisk disk(faults);
+    CString error;
+    EXPECT_TRUE(Replace({"c"}, "newer", &error)) << error;
+    const std::vector<std::string>& done = disk.Done();
+    EXPECT_EQ(1, std::count(done.begin(), done.end(), "open replacing.tmr"));
+}
+
 // A run killed at each step of starting the record anew, written over its start part way included, or
 // after: the opening still knows the held old header, and settles it once it is free.
 TEST_F(HeldLeftoverTest, ARunKilledAtAnyStepOfStartingTheRecordAnewLeavesAnOpeningThatSettlesAll)
@@ -1515,6 +1654,52 @@ TEST_F(RecoveryTest, AGroupOfManyFilesWhoseRecordIsLongIsStillUndone)
     ASSERT_GT(std::filesystem::file_size(m_folder.Path("replacing.tmr")), 256u * 1024);
     Recover();
     EXPECT_EQ(std::vector<std::string>{}, Entries());
+}
+
+// Before, a finished run's old header, of the same bytes as the header a later run set aside, was taken for
+// the later run's set-aside once that run was cut off: removed while the new header was held, or beside a
+// header the user edited after the kill, the old bytes were lost. A name a later run announced is judged by
+// that run's proofs alone, and a finished run's old files go only once the run after it is put right.
+TEST_F(RecoveryTest, AFinishedRunsOldFileIsNeverTakenForTheSameBytesALaterRunSetAside)
+{
+    for (const bool edited : {false, true})
+    {
+        SCOPED_TRACE(edited ? "the header edited after the kill" : "the header held");
+        Reset();
+        // The first run rewrote h with its own bytes, and d's old file was held; the next was killed once h and
+        // c were in.
+        Plant({"h=newer h", "h.tmo=new h", "c=newer c", "c.tmo=old c", "d=new d", "d.tmo=old d"});
+        ASSERT_TRUE(LeaveRecord(m_folder.Path(), {{RunStep::Old, "h"},
+                                                  {RunStep::Aside, "h"},
+                                                  {RunStep::In, "h"},
+                                                  {RunStep::Old, "d"},
+                                                  {RunStep::Aside, "d"},
+                                                  {RunStep::In, "d"},
+                                                  {RunStep::Placed, ""},
+                                                  {RunStep::Old, "h"},
+                                                  {RunStep::Old, "c"},
+                                                  {RunStep::Wrote, "h"},
+                                                  {RunStep::Wrote, "c"},
+                                                  {RunStep::Aside, "h"},
+                                                  {RunStep::In, "h"},
+                                                  {RunStep::Aside, "c"},
+                                                  {RunStep::In, "c"}}));
+        const std::string header = edited ? "newer h and the user's line" : "newer h";
+        Plant({"h=" + header});
+        DiskFaults held;
+        held.heldInPlace = edited ? "" : "h";
+        {
+            CStandInDisk disk(held);
+            Recover();
+        }
+        const std::vector<std::string> entries = Entries();
+        EXPECT_NE(entries.end(), std::find(entries.begin(), entries.end(), "h.tmo=new h")) << "the old header is kept";
+        Recover();
+        if (edited)
+            EXPECT_EQ((std::vector<std::string>{"c=old c", "d=new d", "h.tmo=new h", "h=" + header}), Entries());
+        else
+            EXPECT_EQ((std::vector<std::string>{"c=old c", "d=new d", "h=new h"}), Entries());
+    }
 }
 
 // Before, the next run went on in an earlier designer's record of a finished run, whose lines its own are not:

@@ -75,8 +75,17 @@ std::FILE* CStandInDisk::CreateNew(const char* path)
 
 std::size_t CStandInDisk::Write(std::FILE* file, const void* data, std::size_t size)
 {
-    if (!TakeStep(Step::Write))
-        return 0;
+    try
+    {
+        if (!TakeStep(Step::Write))
+            return 0;
+    }
+    catch (const Killed&)
+    {
+        std::fwrite(data, 1, size / 2, file);
+        std::fflush(file);
+        throw;
+    }
     if (m_faults.room < 0)
         return std::fwrite(data, 1, size, file);
     const std::size_t fits = std::min<std::size_t>(size, static_cast<std::size_t>(m_faults.room));
@@ -146,7 +155,10 @@ std::FILE* CStandInDisk::OpenRecord(const char* path, RecordAccess access)
         SetSystemError(EROFS, 19 /* ERROR_WRITE_PROTECT */);
         return nullptr;
     }
-    return SystemDiskSteps().OpenRecord(path, access);
+    std::FILE* record = SystemDiskSteps().OpenRecord(path, access);
+    if (record && access == RecordAccess::ReadWrite)
+        m_done.push_back("open " + NameIn(path));
+    return record;
 }
 
 bool CStandInDisk::Cut(std::FILE* record, long size)

@@ -63,6 +63,7 @@ public:
     explicit CStandInDisk(const DiskFaults& faults = DiskFaults());
 
     std::FILE* CreateNew(const char* path) override;
+    // A kill part way leaves the first half of the piece written.
     std::size_t Write(std::FILE* file, const void* data, std::size_t size) override;
     bool MoveOver(const char* from, const char* to) override;
     bool Remove(const char* path) override;
@@ -75,7 +76,8 @@ public:
     void Pause() override;
 
     // The steps done so far, each "<kind> <file name>", a move by the name it went to: "create", "move",
-    // "remove", "record" (a line, without its end), "rewrite" (the record's start); writes are not told.
+    // "remove", "record" (a line, without its end), "rewrite" (the record's start), "open" (an existing record
+    // opened to be written); writes are not told.
     const std::vector<std::string>& Done() const { return m_done; }
     // Whether the writer was stopped.
     bool Stopped() const { return m_stopped; }
