@@ -31,6 +31,23 @@ public:
         return false;
     }
     bool Remove(const CString& path) { return Acted(DiskSteps().Remove(path)) || Blocked(path, LastSystemError()); }
+    // What stands at path goes where it is empty or the run's by its bytes; anything else stays and is named.
+    bool RemoveIfTheRuns(const CString& path, Standing standing, unsigned long code)
+    {
+        switch (standing)
+        {
+        case Standing::Absent:
+            return true;
+        case Standing::Empty:
+        case Standing::Proven:
+            return Remove(path);
+        case Standing::Other:
+            return Leave(path);
+        case Standing::Unknown:
+            break;
+        }
+        return Blocked(path, code);
+    }
     // A file moved or removed to put the run right: true when done.
     bool Acted(bool done)
     {
@@ -85,19 +102,7 @@ bool DropTemporary(const RecordedFile& file, bool beingWritten, CSettling& settl
     unsigned long code = 0;
     const Standing standing = beingWritten ? settling.LookAtWritten(file, &code)
                                            : settling.Look(file.temporary, file.temporaryProofs, true, &code);
-    switch (standing)
-    {
-    case Standing::Absent:
-        return true;
-    case Standing::Empty:
-    case Standing::Proven:
-        return settling.Remove(file.temporary);
-    case Standing::Other:
-        return settling.Leave(file.temporary);
-    case Standing::Unknown:
-        break;
-    }
-    return settling.Blocked(file.temporary, code);
+    return settling.RemoveIfTheRuns(file.temporary, standing, code);
 }
 
 // The set-aside back over the file in one move, nothing emptied first; *oldWaits while it cannot go.
@@ -170,19 +175,7 @@ bool RemoveNew(const RecordedFile& file, CSettling& settling)
     if (!file.reserved)
         return true;
     unsigned long code = 0;
-    switch (settling.Look(file.path, file.newProofs, file.in, &code))
-    {
-    case Standing::Absent:
-        return true;
-    case Standing::Empty:
-    case Standing::Proven:
-        return settling.Remove(file.path);
-    case Standing::Other:
-        return settling.Leave(file.path);
-    case Standing::Unknown:
-        break;
-    }
-    return settling.Blocked(file.path, code);
+    return settling.RemoveIfTheRuns(file.path, settling.Look(file.path, file.newProofs, file.in, &code), code);
 }
 
 // The run committed: each old file goes where it is empty or the old one by its bytes.
@@ -191,20 +184,11 @@ bool Settle(const RecordedFile& file, CSettling& settling)
     if (!file.existed)
         return true;
     unsigned long code = 0;
-    switch (settling.Look(file.setAside, file.oldProofs, file.aside, &code))
-    {
-    case Standing::Absent:
+    const Standing standing = settling.Look(file.setAside, file.oldProofs, file.aside, &code);
+    // Empty, it is the run's only where the run reserved it or set an old file of no bytes aside there.
+    if (standing == Standing::Empty && !(file.aside || file.reserved))
         return true;
-    case Standing::Empty:
-        return !(file.aside || file.reserved) || settling.Remove(file.setAside);
-    case Standing::Proven:
-        return settling.Remove(file.setAside);
-    case Standing::Other:
-        return settling.Leave(file.setAside);
-    case Standing::Unknown:
-        break;
-    }
-    return settling.Blocked(file.setAside, code);
+    return settling.RemoveIfTheRuns(file.setAside, standing, code);
 }
 
 // Settle, keeping the old file in mind while it cannot go.
