@@ -8,6 +8,7 @@
 #include "RunRepair.h"
 #include "SystemError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -100,7 +101,14 @@ private:
         Put(m_block.data(), m_block.size());
         m_block.clear();
     }
+    // The first block is small, so that a temporary cut off in it is told from a user's longer file.
     void Put(const void* data, std::size_t size)
+    {
+        const std::size_t first = m_sum.Proof().size == 0 ? std::min(size, kFirstBlockSize) : size;
+        PutBlock(data, first);
+        PutBlock(static_cast<const char*>(data) + first, size - first);
+    }
+    void PutBlock(const void* data, std::size_t size)
     {
         if (size == 0 || !m_failure.IsEmpty())
             return;

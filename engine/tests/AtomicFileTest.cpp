@@ -1452,29 +1452,59 @@ TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
             write(block.data(), block.size());
         return true;
     };
-    for (const int cutIn : {1, 2, 3})
+    // The writes: the small first block, the rest of the first piece, then a piece each.
+    const std::vector<std::size_t> writes{kFirstBlockSize, kPieceBlockSize - kFirstBlockSize, kPieceBlockSize,
+                                          kPieceBlockSize};
+    for (std::size_t cutIn = 2; cutIn <= writes.size(); cutIn++)
         for (const bool usersSince : {false, true})
         {
-            SCOPED_TRACE("cut off within block " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
+            SCOPED_TRACE("cut off within write " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
             Reset();
             Plant({"h=old h"});
             {
-                CStandInDisk disk(KillingAt(Step::Write, cutIn));
+                CStandInDisk disk(KillingAt(Step::Write, static_cast<int>(cutIn)));
                 CString error;
                 EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
             }
-            const std::size_t cutAt = (cutIn - 1) * kPieceBlockSize + kPieceBlockSize / 2;
+            std::size_t cutAt = writes[cutIn - 1] / 2;
+            for (std::size_t i = 0; i + 1 < cutIn; i++)
+                cutAt += writes[i];
             ASSERT_EQ(cutAt, std::filesystem::file_size(m_folder.Path("h.tmp")));
             // As long, the user's bytes are not the run's once they differ from the last block proven.
             const std::string users = usersSince ? std::string(cutAt, 'u') : "";
             if (usersSince)
                 Plant({"h.tmp=" + users});
             Recover();
-            if (usersSince && cutIn > 1)
+            if (usersSince)
                 EXPECT_EQ((std::vector<std::string>{"h.tmp=" + users, "h=old h"}), Entries());
             else
                 EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
         }
+}
+
+// Before, a text given in one piece was announced whole in its first block: a user's file made at the
+// temporary's name after a kill within it, as long or shorter, counted as the run's and was removed.
+TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptAfterAKillInAOnePieceText)
+{
+    const std::string text(16 * kFirstBlockSize, 't');
+    const std::string users(8 * kFirstBlockSize, 'u');
+    for (const int cutIn : {1, 2})
+    {
+        SCOPED_TRACE("cut off within write " + std::to_string(cutIn));
+        Reset();
+        Plant({"big_api_demo.c=old demo"});
+        {
+            CStandInDisk disk(KillingAt(Step::Write, cutIn));
+            CString error;
+            EXPECT_THROW(ReplaceFileContents(m_folder.Path("big_api_demo.c").c_str(), text.data(), text.size(), &error),
+                         Killed);
+        }
+        Plant({"big_api_demo.c.tmp=" + users});
+        const CString at = RecordPathIn(m_folder.Path().c_str());
+        const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+        EXPECT_EQ((std::vector<std::string>{"big_api_demo.c.tmp=" + users, "big_api_demo.c=old demo"}), Entries());
+        EXPECT_NE(std::string::npos, said.find(m_folder.Path("big_api_demo.c.tmp"))) << said;
+    }
 }
 
 #ifdef _WIN32
