@@ -36,7 +36,8 @@ struct RunRecovery
     bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
-    std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
+    std::vector<CString> left;     // files at the run's names that are not the run's by their bytes: left as they stand
+    std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file

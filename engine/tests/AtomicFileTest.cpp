@@ -1128,6 +1128,21 @@ TEST_F(UserAfterKillTest, ASetAsideTheUserWritesAfterAKillIsLeftAndNamedAndTheRu
               std::string(error));
 }
 
+// Before, killed after the header went in and before the source went aside, with the old header deleted by
+// the user, the opening left the header new beside the old source and said the run was put right.
+TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedAfterItWentInIsNamedNotCalledPutRight)
+{
+    Generate(Step::Move, 3);
+    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("sensor_api.h.tmo")));
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+    EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h=new sensor_api.h"}), Entries());
+    EXPECT_EQ(std::string::npos, said.find("put right")) << said;
+    EXPECT_NE(std::string::npos, said.find("the old contents of " + m_folder.Path("sensor_api.h") +
+                                           " were gone; it keeps the run's new contents"))
+        << said;
+}
+
 // Before, a run whose last temporary was gone was taken as finished: killed after sensor_api.h went aside
 // (and after it went in), the user deleting the temporaries lost its old contents, or left it new
 // beside the old source. The editor opening a missing header makes it empty; the old one comes back.
