@@ -67,6 +67,12 @@ public:
         m_outcome.oldGone.push_back(path);
         return true;
     }
+    // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
+    bool LeaveBesideOld(const CString& path, const CString& setAside)
+    {
+        m_outcome.changedBesideOld.emplace_back(path, setAside);
+        return true;
+    }
     // The old file of a placed run that could not go: it goes once it is free.
     void Wait(const RecordedFile& file) { m_outcome.waiting.push_back(file); }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
@@ -169,8 +175,7 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     case Standing::Other:
         if (aside == Standing::Empty)
             return settling.Remove(file.setAside);
-        settling.Leave(file.path);
-        return settling.Leave(file.setAside);
+        return settling.LeaveBesideOld(file.path, file.setAside);
     case Standing::Empty:
         if (aside == Standing::Empty)
             return settling.Remove(file.setAside);
@@ -331,10 +336,15 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
     }
     else if (recovery.found)
         text = "an interrupted run that " + at + " recorded was put right";
-    if (recovery.left.empty())
+    if (recovery.left.empty() && recovery.changedBesideOld.empty())
         return text;
     if (text.IsEmpty())
         text = "the run that " + at + " recorded was finished";
+    for (const auto& changed : recovery.changedBesideOld)
+        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
+                changed.second;
+    if (recovery.left.empty())
+        return text;
     text += "; changed since, these are not the run's and were left as they are:";
     for (const CString& path : recovery.left)
         text += " " + path;

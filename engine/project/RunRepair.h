@@ -17,6 +17,7 @@
 
 #include <afx.h>
 
+#include <utility>
 #include <vector>
 
 // What kept a run cut off from being put right: the first file that could not be, and the system's error.
@@ -36,7 +37,9 @@ struct RunRecovery
     bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
-    std::vector<CString> left;     // files at the run's names that are not the run's by their bytes: left as they stand
+    std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
+    // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
+    std::vector<std::pair<CString, CString>> changedBesideOld;
     std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
 };
 
