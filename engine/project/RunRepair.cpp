@@ -267,6 +267,7 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     }
     const bool runWhole = settling.Whole();
     outcome->found = !run.placed && settling.AnyActed();
+    outcome->placed = run.placed;
     // The old files of runs finished before go once the run after them is put right: till then a file there
     // may be that run's own. A name a later run announced is that run's, its proofs alone count.
     if (run.placed || runWhole)
@@ -339,7 +340,8 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
     if (recovery.left.empty() && recovery.changedBesideOld.empty())
         return text;
     if (text.IsEmpty())
-        text = "the run that " + at + " recorded was finished";
+        text = recovery.placed ? "the run that " + at + " recorded was finished"
+                               : "an interrupted run that " + at + " recorded was undone";
     for (const auto& changed : recovery.changedBesideOld)
         text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
                 changed.second;

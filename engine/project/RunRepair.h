@@ -34,6 +34,7 @@ struct RunRecovery
 {
     bool found = false;     // a run cut off before it was placed was read, and files moved or removed to undo it
     bool foreign = false;   // a file of the record's name is no record of the designer's
+    bool placed = false;    // the run read was placed: it was finished, not undone
     bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right

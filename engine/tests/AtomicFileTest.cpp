@@ -1128,6 +1128,20 @@ TEST_F(UserAfterKillTest, ASetAsideTheUserWritesAfterAKillIsLeftAndNamedAndTheRu
               std::string(error));
 }
 
+// Before, a run cut off before it made any file, with the user's file at its temporary's name, was said to
+// be finished: it was undone, and is said so.
+TEST_F(UserAfterKillTest, ARunUndoneBeforeItMadeAFileIsNotCalledFinished)
+{
+    Generate(Step::Create, 1);  // the header announced, its temporary not yet made
+    Plant({"sensor_api.h.tmp=the user's h"});
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+    ExpectAllOldBeside({"sensor_api.h.tmp=the user's h"});
+    EXPECT_EQ(std::string::npos, said.find("finished")) << said;
+    EXPECT_EQ(0u, said.find("an interrupted run that " + std::string(at) + " recorded was undone;")) << said;
+    EXPECT_NE(std::string::npos, said.find(m_folder.Path("sensor_api.h.tmp"))) << said;
+}
+
 // Before, killed after the header went in and before the source went aside, with the old header deleted by
 // the user, the opening left the header new beside the old source and said the run was put right.
 TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedAfterItWentInIsNamedNotCalledPutRight)
