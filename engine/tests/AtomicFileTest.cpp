@@ -1593,6 +1593,23 @@ TEST_F(RecoveryTest, AFinishedRunWhoseOldFileIsHeldBlocksNoLaterRun)
     EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h", "k=new k"}), Entries());
 }
 
+// Before, an old file a finished run could not remove was said to be held by another program whatever the
+// system refused: one refused as access denied, as a read-only file, is said to be so.
+TEST_F(RecoveryTest, AFinishedRunsOldFileRefusedAsAccessDeniedIsNotSaidToBeHeld)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults refusing;
+    refusing.refusedRemoval = "h.tmo";
+    CStandInDisk disk(refusing);
+    CString error;
+    EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+    EXPECT_FALSE(Replace({"h"}, "newer", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + m_folder.Path("h.tmo") +
+                  ", the old file of an earlier run, cannot be removed (" +
+                  std::string(SystemErrorText(AccessDenied())) + ")",
+              std::string(error));
+}
+
 namespace
 {
 
