@@ -8,6 +8,7 @@
 #include "RunRepair.h"
 #include "SystemError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -100,7 +101,14 @@ private:
         Put(m_block.data(), m_block.size());
         m_block.clear();
     }
+    // The first block is small, so that a temporary cut off in it is told from a user's longer file.
     void Put(const void* data, std::size_t size)
+    {
+        const std::size_t first = m_sum.Proof().size == 0 ? std::min(size, kFirstBlockSize) : size;
+        PutBlock(data, first);
+        PutBlock(static_cast<const char*>(data) + first, size - first);
+    }
+    void PutBlock(const void* data, std::size_t size)
     {
         if (size == 0 || !m_failure.IsEmpty())
             return;
@@ -236,8 +244,9 @@ public:
     explicit CPlacing(const RecordedFile& file, const ContentsSource& produce) : m_file(file), m_produce(produce) {}
 
     // A name the run would write is never one a user holds: it is refused, and the user told what to move.
-    // An old file a finished run left there goes once another program lets go of it.
-    bool CheckNames(const RunContents& run, CString* error) const
+    // An old file a finished run left there goes once another program lets go of it, or once it can be
+    // removed: waiting says which kept it.
+    bool CheckNames(const RunContents& run, const RunBlocker& waiting, CString* error) const
     {
         const char* path = m_file.path;
         if (IsReadOnly(path))
@@ -251,8 +260,7 @@ public:
         if (!Exists(m_file.temporary) && !asideTaken)
             return true;
         if (asideTaken && IsLeftByAFinishedRun(run))
-            *error = ReplaceError(path, "another program holds " + m_file.setAside +
-                                            ", the old file of an earlier run; closing that program lets it go");
+            *error = ReplaceError(path, LeftByAFinishedRunText(waiting));
         else
             *error = ReplaceError(path, (asideTaken ? m_file.setAside : m_file.temporary) +
                                             " is in the way; moving it elsewhere lets the files be written");
@@ -308,6 +316,14 @@ public:
     }
 
 private:
+    CString LeftByAFinishedRunText(const RunBlocker& waiting) const
+    {
+        if (waiting.held)
+            return "another program holds " + m_file.setAside +
+                   ", the old file of an earlier run; closing that program lets it go";
+        return m_file.setAside + ", the old file of an earlier run, cannot be removed (" +
+               SystemErrorText(waiting.code) + ")";
+    }
     bool IsLeftByAFinishedRun(const RunContents& run) const
     {
         for (const RecordedFile& file : run.finished)
@@ -361,7 +377,7 @@ CRunRecord::Opened MakeRecord(CRunRecord& record, const CString& at, RunRecovery
 // The run's record, made before anything is written: only what it names is ever moved or removed by a
 // recovery, and while it is held no other program runs in the folder. Going on in a finished run's record,
 // the run keeps its old files still to go in mind, and starts the record anew with them alone.
-bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString* error)
+bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, RunBlocker* waiting, CString* error)
 {
     const CString at = RecordPathOf(path);
     RunRecovery recovery;
@@ -371,6 +387,7 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString
         if (!recovery.finished)
             return true;
         run.finished = recovery.waiting;
+        *waiting = recovery.blocker;
         if (record.StartAnew(run.finished))
             return true;
         *error = RecordError(path);
@@ -393,10 +410,11 @@ bool BeginRecord(CRunRecord& record, const char* path, RunContents& run, CString
     return false;
 }
 
-bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run, CString* error)
+bool PlaceAll(const std::vector<CPlacing>& placings, CRunRecord& record, RunContents& run, const RunBlocker& waiting,
+              CString* error)
 {
     for (const CPlacing& placing : placings)
-        if (!placing.CheckNames(run, error))
+        if (!placing.CheckNames(run, waiting, error))
             return false;
     for (const CPlacing& placing : placings)
         if (!placing.WriteTemporary(record, run, error))
@@ -435,10 +453,11 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
         return true;
     CRunRecord record;
     RunContents run;
+    RunBlocker waiting;  // what kept a finished run's old file from going
     try
     {
         // A run cut off in the folder is put right first, and another program's run is waited for.
-        if (!BeginRecord(record, files.front().path, run, error))
+        if (!BeginRecord(record, files.front().path, run, &waiting, error))
             return false;
         // Listed before any file is touched; each is the run's only once the record announces it.
         run.files.reserve(files.size());
@@ -448,7 +467,7 @@ bool ReplaceFilesTogether(const std::vector<NewFileContents>& files, CString* er
         placings.reserve(files.size());
         for (std::size_t i = 0; i < files.size(); i++)
             placings.emplace_back(run.files[i], files[i].produce);
-        if (PlaceAll(placings, record, run, error))
+        if (PlaceAll(placings, record, run, waiting, error))
         {
             // An old file another program holds stays named in the record, for the next run to remove.
             PutRight(record, run, nullptr);

@@ -54,6 +54,9 @@ ContentsSource ContentsOf(const char* data, std::size_t size);
 
 // The most bytes ReplaceFileInPieces gathers before writing them.
 const std::size_t kPieceBlockSize = std::size_t(1) << 20;
+// The most bytes of the first block: a file at a temporary's name a kill left, longer than this, is the run's
+// only when it begins with the run's own bytes.
+const std::size_t kFirstBlockSize = 4096;
 
 // ReplaceFileInPieces for contents already in memory.
 bool ReplaceFileContents(const char* path, const char* data, std::size_t size, CString* error);

@@ -61,6 +61,18 @@ public:
         m_outcome.left.push_back(path);
         return true;
     }
+    // A file the run put in whose old contents are gone, by the user's act: it keeps the new ones, and is named.
+    bool Gone(const CString& path)
+    {
+        m_outcome.oldGone.push_back(path);
+        return true;
+    }
+    // A file changed since the run put it in: it stays, and is named with where its proven old contents wait.
+    bool LeaveBesideOld(const CString& path, const CString& setAside)
+    {
+        m_outcome.changedBesideOld.emplace_back(path, setAside);
+        return true;
+    }
     // The old file of a placed run that could not go: it goes once it is free.
     void Wait(const RecordedFile& file) { m_outcome.waiting.push_back(file); }
     // What stands at path, by the proofs of contents once they count there, or by an earlier record's line.
@@ -125,6 +137,13 @@ bool EmptyWentAside(const RecordedFile& file)
            (file.oldProofs.any || std::any_of(file.oldProofs.contents.begin(), file.oldProofs.contents.end(), empty));
 }
 
+// The run's new file stands in its place, proven by its bytes.
+bool NewIsIn(const RecordedFile& file, const CSettling& settling)
+{
+    unsigned long code = 0;
+    return file.in && settling.Look(file.path, file.newProofs, true, &code) == Standing::Proven;
+}
+
 // An old file back where it was. The set-aside goes back over the file where that is missing from a folder
 // reached, empty or the run's new file by its bytes; beside anything else, as a file the user wrote after the
 // kill, both are left and named. An empty set-aside is the name the run reserved, unless the old file was
@@ -136,7 +155,7 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     switch (aside)
     {
     case Standing::Absent:
-        return true;
+        return !file.aside || !NewIsIn(file, settling) || settling.Gone(file.path);
     case Standing::Unknown:
         return settling.Blocked(file.setAside, code);
     case Standing::Other:
@@ -156,8 +175,7 @@ bool PutBack(const RecordedFile& file, CSettling& settling, bool* oldWaits)
     case Standing::Other:
         if (aside == Standing::Empty)
             return settling.Remove(file.setAside);
-        settling.Leave(file.path);
-        return settling.Leave(file.setAside);
+        return settling.LeaveBesideOld(file.path, file.setAside);
     case Standing::Empty:
         if (aside == Standing::Empty)
             return settling.Remove(file.setAside);
@@ -249,6 +267,7 @@ bool FinishOrUndo(const RunContents& run, CString* error, RunRecovery* outcome)
     }
     const bool runWhole = settling.Whole();
     outcome->found = !run.placed && settling.AnyActed();
+    outcome->placed = run.placed;
     // The old files of runs finished before go once the run after them is put right: till then a file there
     // may be that run's own. A name a later run announced is that run's, its proofs alone count.
     if (run.placed || runWhole)
@@ -309,10 +328,25 @@ CString RecoveryText(const CString& at, const RunRecovery& recovery)
         return at + " is in the way; moving it elsewhere lets the files be written";
     if (!recovery.blocker.path.IsEmpty() && !recovery.finished)
         return BlockedRunText(at, recovery.blocker);
+    CString text;
+    if (!recovery.oldGone.empty())
+    {
+        text = "an interrupted run that " + at + " recorded could not be undone whole";
+        for (const CString& path : recovery.oldGone)
+            text += "; the old contents of " + path + " were gone; it keeps the run's new contents";
+    }
+    else if (recovery.found)
+        text = "an interrupted run that " + at + " recorded was put right";
+    if (recovery.left.empty() && recovery.changedBesideOld.empty())
+        return text;
+    if (text.IsEmpty())
+        text = recovery.placed ? "the run that " + at + " recorded was finished"
+                               : "an interrupted run that " + at + " recorded was undone";
+    for (const auto& changed : recovery.changedBesideOld)
+        text += "; " + changed.first + " was changed since and is left as it is; its old contents wait in " +
+                changed.second;
     if (recovery.left.empty())
-        return recovery.found ? "an interrupted run that " + at + " recorded was put right" : CString();
-    CString text = recovery.found ? "an interrupted run that " + at + " recorded was put right"
-                                  : "the run that " + at + " recorded was finished";
+        return text;
     text += "; changed since, these are not the run's and were left as they are:";
     for (const CString& path : recovery.left)
         text += " " + path;

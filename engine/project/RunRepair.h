@@ -17,6 +17,7 @@
 
 #include <afx.h>
 
+#include <utility>
 #include <vector>
 
 // What kept a run cut off from being put right: the first file that could not be, and the system's error.
@@ -33,10 +34,14 @@ struct RunRecovery
 {
     bool found = false;     // a run cut off before it was placed was read, and files moved or removed to undo it
     bool foreign = false;   // a file of the record's name is no record of the designer's
+    bool placed = false;    // the run read was placed: it was finished, not undone
     bool finished = false;  // the run was placed or undone, and only old files of placed runs keep its record
     std::vector<RecordedFile> waiting;  // those old files, which go once they are free
     RunBlocker blocker;                 // what keeps the run, or its record, from being put right
     std::vector<CString> left;  // files at the run's names that are not the run's by their bytes: left as they stand
+    // Files the user changed since the run put them in, left as they are; the second, the old contents' set-aside.
+    std::vector<std::pair<CString, CString>> changedBesideOld;
+    std::vector<CString> oldGone;  // files whose old contents were gone before they could go back: kept new
 };
 
 // Settles a placed run (its old files go) and undoes any other (each file as it was), touching only a file

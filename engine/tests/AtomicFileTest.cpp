@@ -1128,6 +1128,35 @@ TEST_F(UserAfterKillTest, ASetAsideTheUserWritesAfterAKillIsLeftAndNamedAndTheRu
               std::string(error));
 }
 
+// Before, a run cut off before it made any file, with the user's file at its temporary's name, was said to
+// be finished: it was undone, and is said so.
+TEST_F(UserAfterKillTest, ARunUndoneBeforeItMadeAFileIsNotCalledFinished)
+{
+    Generate(Step::Create, 1);  // the header announced, its temporary not yet made
+    Plant({"sensor_api.h.tmp=the user's h"});
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+    ExpectAllOldBeside({"sensor_api.h.tmp=the user's h"});
+    EXPECT_EQ(std::string::npos, said.find("finished")) << said;
+    EXPECT_EQ(0u, said.find("an interrupted run that " + std::string(at) + " recorded was undone;")) << said;
+    EXPECT_NE(std::string::npos, said.find(m_folder.Path("sensor_api.h.tmp"))) << said;
+}
+
+// Before, killed after the header went in and before the source went aside, with the old header deleted by
+// the user, the opening left the header new beside the old source and said the run was put right.
+TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedAfterItWentInIsNamedNotCalledPutRight)
+{
+    Generate(Step::Move, 3);
+    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("sensor_api.h.tmo")));
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+    EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h=new sensor_api.h"}), Entries());
+    EXPECT_EQ(std::string::npos, said.find("put right")) << said;
+    EXPECT_NE(std::string::npos, said.find("the old contents of " + m_folder.Path("sensor_api.h") +
+                                           " were gone; it keeps the run's new contents"))
+        << said;
+}
+
 // Before, a run whose last temporary was gone was taken as finished: killed after sensor_api.h went aside
 // (and after it went in), the user deleting the temporaries lost its old contents, or left it new
 // beside the old source. The editor opening a missing header makes it empty; the old one comes back.
@@ -1393,9 +1422,12 @@ TEST_F(UserAfterKillTest, AHeaderTheUserEditsAfterItWentInIsKeptAndNamed)
     Plant({"sensor_api.h=new sensor_api.h and the user's line"});
     const CString at = RecordPathIn(m_folder.Path().c_str());
     const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
-    EXPECT_NE(std::string::npos,
-              said.find(" " + m_folder.Path("sensor_api.h") + " " + m_folder.Path("sensor_api.h.tmo")))
+    // The set-aside is proven the old header: it is said to hold it, not called the user's.
+    EXPECT_NE(std::string::npos, said.find("; " + m_folder.Path("sensor_api.h") +
+                                           " was changed since and is left as it is; its old contents wait in " +
+                                           m_folder.Path("sensor_api.h.tmo")))
         << said;
+    EXPECT_EQ(std::string::npos, said.find("not the run's")) << said;
     EXPECT_EQ(
         Sorted({"sensor_api.c=old c", "sensor_api.h.tmo=old h", "sensor_api.h=new sensor_api.h and the user's line"}),
         Entries());
@@ -1452,29 +1484,59 @@ TEST_F(RecoveryTest, ATemporaryCutOffWithinABlockIsKnownForTheRunsAndGoes)
             write(block.data(), block.size());
         return true;
     };
-    for (const int cutIn : {1, 2, 3})
+    // The writes: the small first block, the rest of the first piece, then a piece each.
+    const std::vector<std::size_t> writes{kFirstBlockSize, kPieceBlockSize - kFirstBlockSize, kPieceBlockSize,
+                                          kPieceBlockSize};
+    for (std::size_t cutIn = 2; cutIn <= writes.size(); cutIn++)
         for (const bool usersSince : {false, true})
         {
-            SCOPED_TRACE("cut off within block " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
+            SCOPED_TRACE("cut off within write " + std::to_string(cutIn) + (usersSince ? ", the user's since" : ""));
             Reset();
             Plant({"h=old h"});
             {
-                CStandInDisk disk(KillingAt(Step::Write, cutIn));
+                CStandInDisk disk(KillingAt(Step::Write, static_cast<int>(cutIn)));
                 CString error;
                 EXPECT_THROW(ReplaceFilesTogether({{m_folder.Path("h").c_str(), produce}}, &error), Killed);
             }
-            const std::size_t cutAt = (cutIn - 1) * kPieceBlockSize + kPieceBlockSize / 2;
+            std::size_t cutAt = writes[cutIn - 1] / 2;
+            for (std::size_t i = 0; i + 1 < cutIn; i++)
+                cutAt += writes[i];
             ASSERT_EQ(cutAt, std::filesystem::file_size(m_folder.Path("h.tmp")));
             // As long, the user's bytes are not the run's once they differ from the last block proven.
             const std::string users = usersSince ? std::string(cutAt, 'u') : "";
             if (usersSince)
                 Plant({"h.tmp=" + users});
             Recover();
-            if (usersSince && cutIn > 1)
+            if (usersSince)
                 EXPECT_EQ((std::vector<std::string>{"h.tmp=" + users, "h=old h"}), Entries());
             else
                 EXPECT_EQ(std::vector<std::string>{"h=old h"}, Entries());
         }
+}
+
+// Before, a text given in one piece was announced whole in its first block: a user's file made at the
+// temporary's name after a kill within it, as long or shorter, counted as the run's and was removed.
+TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptAfterAKillInAOnePieceText)
+{
+    const std::string text(16 * kFirstBlockSize, 't');
+    const std::string users(8 * kFirstBlockSize, 'u');
+    for (const int cutIn : {1, 2})
+    {
+        SCOPED_TRACE("cut off within write " + std::to_string(cutIn));
+        Reset();
+        Plant({"big_api_demo.c=old demo"});
+        {
+            CStandInDisk disk(KillingAt(Step::Write, cutIn));
+            CString error;
+            EXPECT_THROW(ReplaceFileContents(m_folder.Path("big_api_demo.c").c_str(), text.data(), text.size(), &error),
+                         Killed);
+        }
+        Plant({"big_api_demo.c.tmp=" + users});
+        const CString at = RecordPathIn(m_folder.Path().c_str());
+        const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+        EXPECT_EQ((std::vector<std::string>{"big_api_demo.c.tmp=" + users, "big_api_demo.c=old demo"}), Entries());
+        EXPECT_NE(std::string::npos, said.find(m_folder.Path("big_api_demo.c.tmp"))) << said;
+    }
 }
 
 #ifdef _WIN32
@@ -1529,6 +1591,23 @@ TEST_F(RecoveryTest, AFinishedRunWhoseOldFileIsHeldBlocksNoLaterRun)
               Entries());
     EXPECT_TRUE(Replace({"h"}, "newer", &error)) << error;
     EXPECT_EQ((std::vector<std::string>{"c=newer c", "h=newer h", "k=new k"}), Entries());
+}
+
+// Before, an old file a finished run could not remove was said to be held by another program whatever the
+// system refused: one refused as access denied, as a read-only file, is said to be so.
+TEST_F(RecoveryTest, AFinishedRunsOldFileRefusedAsAccessDeniedIsNotSaidToBeHeld)
+{
+    Plant({"h=old h", "c=old c"});
+    DiskFaults refusing;
+    refusing.refusedRemoval = "h.tmo";
+    CStandInDisk disk(refusing);
+    CString error;
+    EXPECT_TRUE(Replace({"h", "c"}, "new", &error)) << error;
+    EXPECT_FALSE(Replace({"h"}, "newer", &error));
+    EXPECT_EQ("cannot replace " + m_folder.Path("h") + ": " + m_folder.Path("h.tmo") +
+                  ", the old file of an earlier run, cannot be removed (" +
+                  std::string(SystemErrorText(AccessDenied())) + ")",
+              std::string(error));
 }
 
 namespace

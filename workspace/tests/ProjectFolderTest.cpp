@@ -235,9 +235,9 @@ TEST_F(ProjectFolderTest, TheOpeningKeepsAndNamesAHeaderTheUserEditedAfterAKill)
     const std::string strPath = ExampleNamed(m_folder, "chat");
     m_pFrame->ReadSolutionFile(strPath.c_str());
     EXPECT_NE(-1, Output().Find(("Opening " + strPath + ": an interrupted run that " + m_folder.Path("replacing.tmr") +
-                                 " recorded was put right; changed since, these are not the run's and were left as "
-                                 "they are: " +
-                                 m_folder.Path("chat_api.h") + " " + m_folder.Path("chat_api.h.tmo"))
+                                 " recorded was put right; " + m_folder.Path("chat_api.h") +
+                                 " was changed since and is left as it is; its old contents wait in " +
+                                 m_folder.Path("chat_api.h.tmo"))
                                     .c_str()))
         << (LPCTSTR)Output();
     EXPECT_EQ("new header and the user's line", m_folder.Read("chat_api.h"));

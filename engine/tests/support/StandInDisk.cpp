@@ -138,6 +138,11 @@ bool CStandInDisk::Remove(const char* path)
         SetSystemError(EBUSY, 32 /* ERROR_SHARING_VIOLATION */);
         return false;
     }
+    if (EndsWith(path, m_faults.refusedRemoval))
+    {
+        SetSystemError(EACCES, 5 /* ERROR_ACCESS_DENIED */);
+        return false;
+    }
     if (!Writable(m_faults) || !TakeStep(Step::Remove) || std::remove(path) != 0)
         return false;
     m_done.push_back("remove " + NameIn(path));
