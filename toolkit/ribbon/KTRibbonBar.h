@@ -171,7 +171,7 @@ public:
     void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip) override;
     // Alt+letter opens the tab whose caption has that access letter.
     BOOL ProcessAccessKey(UINT nKey) override;
-    // The quick access toolbar is a toolbar: its controls' letters count only where their captions show.
+    // A letter counts only where its caption shows: icons reduced from captions, arrows and glyphs take none.
     BOOL IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const override;
     // The tips of the controls of the tab's groups.
     void CreateGroupKeyboardTips(CKTRibbonTab* pTab);

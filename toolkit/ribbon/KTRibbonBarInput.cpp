@@ -390,10 +390,9 @@ BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
     return TRUE;
 }
 
-BOOL CKTRibbonBar::IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const
+BOOL CKTRibbonBar::IsAccessLetterShown(const CKTControl* pControl, BOOL) const
 {
-    const BOOL bQuickAccess = m_pQuickAccess && m_pQuickAccess->Contains(pControl);
-    return CKTMenuBar::IsAccessLetterShown(pControl, bShownCaptionsOnly || bQuickAccess);
+    return CKTMenuBar::IsAccessLetterShown(pControl, TRUE);
 }
 
 // Alt alone: the keyboard on the tab row, or on the first control of a minimised ribbon.

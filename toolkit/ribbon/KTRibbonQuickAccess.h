@@ -44,6 +44,8 @@ class CKTRibbonQuickAccessEndButton : public CKTControlPopup
 public:
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
+    // It draws arrows only.
+    BOOL IsCaptionVisible() const override { return FALSE; }
     BOOL OnSetPopup(BOOL bPopup) override;
 
 protected:

@@ -145,6 +145,9 @@ BOOL CKTPopupBar::Popup(CKTControl* pControlPopup, BOOL bSelectFirst)
             DestroyWindow();
         return FALSE;
     }
+    // Laid out while still hidden, the controls kept their windows hidden; the bar shows now, and so do they.
+    for (int i = 0; i < GetControlCount(); i++)
+        GetControl(i)->UpdateWindowVisibility();
     SetTrackingMode(ktTrackingOn, bSelectFirst, bSelectFirst);
     // Just laid out: only what the update handlers change asks for another layout.
     m_dwPendingUpdate &= ~ktPendingLayout;

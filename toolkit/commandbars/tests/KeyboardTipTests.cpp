@@ -610,6 +610,11 @@ TEST_F(KeyboardTipTest, AMenuEntryDrawingItselfTakesNoLetter)
     ASSERT_TRUE(input.Key(VK_DOWN));
     ASSERT_TRUE(PumpUntil([&pMenu] { return pMenu->IsVisible(); }, kColdWineDeadlineMs));
     ASSERT_TRUE(pFind->IsDrawnByItself()) << "the hosted window stands in its entry";
+    EXPECT_TRUE(m_hosted.IsWindowVisible()) << "the open menu shows the window its entry hosts";
+    CRect rcHosted;
+    m_hosted.GetWindowRect(&rcHosted);
+    pMenu->ScreenToClient(&rcHosted);
+    EXPECT_EQ(pFind->GetRect(), rcHosted);
     for (UINT nKey : {'T', 'F', 'C'})
     {
         ASSERT_TRUE(input.Key(nKey));
@@ -621,6 +626,7 @@ TEST_F(KeyboardTipTest, AMenuEntryDrawingItselfTakesNoLetter)
     PumpUntil([this] { return !m_pFrame->m_commands.empty(); }, kColdWineDeadlineMs);
     EXPECT_EQ((std::vector<UINT>{ID_TEST_TOGGLE}), m_pFrame->m_commands) << "the menu's Run";
     m_pCommandBars->ClosePopups();
+    EXPECT_FALSE(m_hosted.IsWindowVisible()) << "the closed menu's window hides";
 
     m_pFrame->m_commands.clear();
     ASSERT_EQ(CSize(0, 0), pTable->GetSelected());

@@ -431,19 +431,26 @@ TEST_F(RibbonInput, TheKeyboardReachesAGroupsOptionButtonByItsTipAndByTheArrows)
 }
 
 // Once the tips are gone a letter typed into the ribbon runs only a control whose caption shows: the frame's
-// caption buttons draw glyphs and the quick access toolbar shows an icon, so theirs run nothing.
+// caption buttons draw glyphs, the quick access toolbar shows an icon and arrows at its end, and a group's button
+// reduced to its icon shows no caption, so theirs run and open nothing.
 TEST_F(RibbonInput, ALetterRunsNoCaptionButtonAndNoIconOfTheQuickAccessToolbar)
 {
     CSolidIcons icon(200, 1, RGB(30, 160, 90), m_pBar->GetIconSize().cx);
+    CSolidIcons italic(220, 1, RGB(160, 30, 90), m_pBar->GetIconSize().cx);
     m_pBar->AddToQuickAccess(m_frame.AddGroup(1, {"Paste"}, 200)->GetAt(0));
     m_frame.AddGroup(0, {"&Bold"}, 210);
+    CKTControl* pItalic = m_frame.AddGroup(0, {"&Italic"}, 220)->GetAt(0);
+    pItalic->SetStyle(ktButtonIcon);
     DrawTheFrame();
     PumpMessages();
     CKTControl* pCopy = m_pBar->GetQuickAccessControls()->GetAt(0);
     ASSERT_TRUE(pCopy && pCopy->IsVisible() && pCopy->GetImage(m_pBar->GetIconSize().cx));
     ASSERT_TRUE(m_pBar->GetControls()->FindControl(SC_MINIMIZE));
+    CKTControl* pCustomize = m_pBar->GetControls()->FindControl(9603);
+    ASSERT_TRUE(pCustomize && pCustomize->IsVisible());
+    ASSERT_TRUE(pItalic->IsVisible() && !pItalic->IsCaptionVisible()) << "Italic shows its icon alone";
     m_pCommandBars->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
-    for (WORD nKey : {(WORD)'N', (WORD)'C', (WORD)'P'})
+    for (WORD nKey : {(WORD)'N', (WORD)'C', (WORD)'P', (WORD)'I'})
     {
         ASSERT_TRUE(m_input.Key(VK_MENU));
         ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetSelected() == m_pTabs->GetIndex(); }));
@@ -453,6 +460,8 @@ TEST_F(RibbonInput, ALetterRunsNoCaptionButtonAndNoIconOfTheQuickAccessToolbar)
         PumpMessages();
         EXPECT_TRUE(m_frame.m_sysCommands.empty()) << (char)nKey;
         EXPECT_TRUE(m_frame.m_commands.empty()) << (char)nKey;
+        EXPECT_FALSE(pCustomize->IsPopuped()) << (char)nKey;
+        EXPECT_NE(pCustomize->GetIndex(), m_pBar->GetSelected()) << (char)nKey;
         m_pBar->SetTrackingMode(ktTrackingNone);
         PumpMessages();
     }

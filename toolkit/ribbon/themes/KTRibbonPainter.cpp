@@ -3,6 +3,7 @@
 
 #include "KTPaintManager.h"
 #include "KTControl.h"
+#include "KTDrawHelpers.h"
 #include "KTDrawObjects.h"
 #include "KTRibbonBar.h"
 #include "KTRibbonContextHeaders.h"
@@ -130,9 +131,10 @@ void CKTRibbonPlainPainter::DrawGroup(CDC* pDC, CKTRibbonGroup* pGroup)
     // The option button takes the band's right end.
     if (pGroup->IsOptionButtonVisible())
         rcCaption.right -= rcCaption.Height() + 1;
+    // Nothing takes the caption's letter, the option button least of all: no letter shows.
     CString strCaption = pGroup->GetCaption();
-    const UINT nCues = m_pPaintManager ? m_pPaintManager->PrepareCaption(strCaption, pGroup->GetRibbonBar()) : 0;
-    pDC->DrawText(strCaption, rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | nCues);
+    CKTDrawHelpers::StripMnemonics(strCaption);
+    pDC->DrawText(strCaption, rcCaption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 int CKTRibbonPlainPainter::GetGroupCaptionWidth(CDC* pDC, CKTRibbonGroup* pGroup)
