@@ -116,6 +116,13 @@ void CKTRibbonControlSystemButton::Draw(CDC* pDC)
         pRibbon->GetRibbonPainter()->DrawSystemButton(pDC, this, m_rcControl);
 }
 
+BOOL CKTRibbonControlSystemButton::IsCaptionVisible() const
+{
+    CKTRibbonBar* pRibbon = RibbonOf(this);
+    return CKTControlPopup::IsCaptionVisible() &&
+           (!pRibbon || pRibbon->GetRibbonPainter()->DrawsSystemButtonCaption(this));
+}
+
 BOOL CKTRibbonControlSystemButton::OnLButtonDblClk(CPoint)
 {
     if (CKTCommandBars* pCommandBars = GetCommandBars())

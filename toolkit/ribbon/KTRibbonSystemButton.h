@@ -17,6 +17,8 @@ class CKTRibbonControlSystemButton : public CKTControlPopup
 public:
     CKTRibbonControlSystemButton();
     void Draw(CDC* pDC) override;
+    // Only where the ribbon's painter draws it: its letter runs nothing the user cannot see.
+    BOOL IsCaptionVisible() const override;
     // Closes the frame, as a double click on a window's icon does.
     BOOL OnLButtonDblClk(CPoint pt) override;
     // Over the large caption button the menu covers the button's lower part.

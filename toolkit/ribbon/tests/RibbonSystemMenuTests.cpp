@@ -350,3 +350,52 @@ TEST(RibbonSystemMenu, TheColumnsCaptionStandsAtItsTop)
                 nFirst = y;
     EXPECT_EQ(0, nFirst);
 }
+
+namespace
+{
+// Theme 6 while it lives.
+class CRibbonThemeScope
+{
+public:
+    CRibbonThemeScope() { CKTPaintManager::SetTheme(ktCommandBarsThemeRibbon); }
+    ~CRibbonThemeScope() { CKTPaintManager::SetTheme(ktCommandBarsThemeClassic); }
+};
+
+// Alt and the letter, with the keyboard tips off so that the letter goes to the ribbon's controls.
+void TypeLetter(CKTRibbonBar* pBar, CTestInput& input, WORD nKey)
+{
+    ASSERT_TRUE(input.Key(VK_MENU));
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetSelected() == pBar->GetControlTab()->GetIndex(); }));
+    ASSERT_TRUE(input.Key(nKey));
+    PumpMessages();
+}
+}  // namespace
+
+// Theme 6 draws the button as a tool-bar button with its caption, or as its icon alone while the ribbon draws the
+// frame: its letter opens the menu only where the caption shows.
+TEST(RibbonSystemMenu, TheButtonsLetterOpensTheMenuOnlyWhereItsCaptionShows)
+{
+    CRibbonThemeScope theme;
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    pBar->GetCommandBars()->GetCommandBarsOptions()->bShowKeyboardTips = FALSE;
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    CTestInput input(pBar->GetSafeHwnd());
+    TypeLetter(pBar, input, 'F');
+    ASSERT_TRUE(PumpUntil([&] { return pMenu->IsVisible(); })) << "the caption shows";
+    ASSERT_TRUE(input.Key(VK_ESCAPE));
+    ASSERT_TRUE(PumpUntil([&] { return !pMenu->IsVisible(); }));
+    pBar->SetTrackingMode(ktTrackingNone);
+
+    pBar->EnableFrameTheme(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return pBar->GetFrameRegion() && pButton->IsVisible(); }));
+    PumpMessages();
+    EXPECT_FALSE(pButton->IsCaptionVisible()) << "its icon alone";
+    TypeLetter(pBar, input, 'F');
+    EXPECT_FALSE(pMenu->IsVisible());
+    EXPECT_FALSE(pButton->IsPopuped());
+    EXPECT_TRUE(frame.m_commands.empty());
+    pBar->SetTrackingMode(ktTrackingNone);
+}

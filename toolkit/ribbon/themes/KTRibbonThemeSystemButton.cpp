@@ -16,17 +16,28 @@ CRect CentredIn(const CRect& rc, CSize sz)
 {
     return CRect(CPoint(rc.left + (rc.Width() - sz.cx) / 2, rc.top + (rc.Height() - sz.cy) / 2), sz);
 }
+
+CKTRibbonBar* RibbonOf(const CKTControl* pButton)
+{
+    return pButton->GetParent() ? pButton->GetParent()->AsRibbonBar() : NULL;
+}
 }  // namespace
+
+BOOL CKTRibbonThemePainter::DrawsSystemButtonCaption(const CKTControl* pButton)
+{
+    // On a frame the ribbon draws, the style's face and the icon alone.
+    CKTRibbonBar* pBar = RibbonOf(pButton);
+    return !m_pTheme || !pBar || !pBar->IsFrameThemeEnabled();
+}
 
 void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc)
 {
-    CKTRibbonBar* pBar = pButton->GetParent() ? pButton->GetParent()->AsRibbonBar() : NULL;
-    if (!m_pTheme || !pBar)
+    if (!m_pTheme || !RibbonOf(pButton))
     {
         CKTRibbonPlainPainter::DrawSystemButton(pDC, pButton, rc);
         return;
     }
-    if (!pBar->IsFrameThemeEnabled())
+    if (DrawsSystemButtonCaption(pButton))
     {
         DrawToolBarButtonAt(pDC, pButton, rc);
         return;
