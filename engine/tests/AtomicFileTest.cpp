@@ -1157,6 +1157,33 @@ TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedAfterItWentInIsNa
         << said;
 }
 
+// Before, killed after the header went aside and before it went in, with the old header deleted by the user,
+// the opening removed the run's new header too: neither remained. The new one goes in, and is named; while it
+// cannot, it stays, named, and the record with it.
+TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedBeforeItWentInKeepsTheRunsNewContents)
+{
+    Generate(Step::Move, 2);
+    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("sensor_api.h.tmo")));
+    const CString at = RecordPathIn(m_folder.Path().c_str());
+    {
+        DiskFaults holding;
+        holding.heldInPlace = "sensor_api.h.tmp";
+        CStandInDisk disk(holding);
+        const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+        EXPECT_NE(std::string::npos, said.find(" cannot be put right while another program holds " +
+                                               m_folder.Path("sensor_api.h.tmp") + ";"))
+            << said;
+    }
+    EXPECT_TRUE(std::filesystem::exists(m_folder.Path("sensor_api.h.tmp")));
+    EXPECT_TRUE(std::filesystem::exists(std::string(at)));
+    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+    EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h=new sensor_api.h"}), Entries());
+    EXPECT_EQ(std::string::npos, said.find("put right")) << said;
+    EXPECT_NE(std::string::npos, said.find("the old contents of " + m_folder.Path("sensor_api.h") +
+                                           " were gone; it keeps the run's new contents"))
+        << said;
+}
+
 // Before, a run whose last temporary was gone was taken as finished: killed after sensor_api.h went aside
 // (and after it went in), the user deleting the temporaries lost its old contents, or left it new
 // beside the old source. The editor opening a missing header makes it empty; the old one comes back.
