@@ -61,7 +61,7 @@ public:
         m_outcome.left.push_back(path);
         return true;
     }
-    // A file the run put in whose old contents are gone, by the user's act: it keeps the new ones, and is named.
+    // A file whose old contents are gone, by the user's act: it keeps the run's new ones, and is named.
     bool Gone(const CString& path)
     {
         m_outcome.oldGone.push_back(path);
@@ -219,8 +219,40 @@ bool SettleOrWait(const RecordedFile& file, CSettling& settling)
     return false;
 }
 
+// The whole of the run's new file, as its temporary was last announced: every temporary was written whole
+// before any old file went aside.
+RunProofs WholeNew(const RecordedFile& file)
+{
+    RunProofs whole;
+    whole.any = file.temporaryProofs.any;
+    if (!file.temporaryProofs.contents.empty())
+        whole.Prove(file.temporaryProofs.contents.back());
+    return whole;
+}
+
+// The old file went aside and is gone from there, nothing stands at its name, and the run's new file waits
+// whole at its temporary: that is all the file still has.
+bool OnlyNewRemains(const RecordedFile& file, const CSettling& settling)
+{
+    unsigned long code = 0;
+    return file.aside && settling.Look(file.setAside, file.oldProofs, true, &code) == Standing::Absent &&
+           settling.Look(file.path, file.newProofs, file.in, &code) == Standing::Absent &&
+           settling.Look(file.temporary, WholeNew(file), true, &code) == Standing::Proven;
+}
+
+// The new file goes in, in one move, and is named as keeping the run's new contents; while it cannot, it stays.
+bool MoveNewIn(const RecordedFile& file, CSettling& settling)
+{
+    CString why;
+    if (settling.Acted(MovedOver(file.temporary, file.path, &why)))
+        return settling.Gone(file.path);
+    return settling.Blocked(file.temporary, LastSystemError());
+}
+
 bool PutRight(const RunContents& run, const RecordedFile& file, CSettling& settling, bool* oldWaits)
 {
+    if (!run.placed && OnlyNewRemains(file, settling))
+        return MoveNewIn(file, settling);
     const bool dropped = DropTemporary(file, &file == BeingWritten(run), settling);
     if (run.placed)
         return SettleOrWait(file, settling) && dropped;

@@ -1097,6 +1097,17 @@ protected:
         expected.insert(expected.end(), {"sensor_api.c=old c", "sensor_api.h=old h"});
         EXPECT_EQ(Sorted(expected), Entries());
     }
+    // Recovered with the old header gone: the new one stays beside the old source, and is named as kept.
+    void ExpectNewHeaderNamedBesideOldSource() const
+    {
+        const std::string said(
+            RecoveryText(RecordPathIn(m_folder.Path().c_str()), RecoverInterruptedRun(m_folder.Path().c_str())));
+        EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h=new sensor_api.h"}), Entries());
+        EXPECT_EQ(std::string::npos, said.find("put right")) << said;
+        EXPECT_NE(std::string::npos, said.find("the old contents of " + m_folder.Path("sensor_api.h") +
+                                               " were gone; it keeps the run's new contents"))
+            << said;
+    }
 };
 
 }  // namespace
@@ -1148,13 +1159,29 @@ TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedAfterItWentInIsNa
 {
     Generate(Step::Move, 3);
     ASSERT_TRUE(std::filesystem::remove(m_folder.Path("sensor_api.h.tmo")));
+    ExpectNewHeaderNamedBesideOldSource();
+}
+
+// Before, killed after the header went aside and before it went in, with the old header deleted by the user,
+// the opening removed the run's new header too: neither remained. The new one goes in, and is named; while it
+// cannot, it stays, named, and the record with it.
+TEST_F(UserAfterKillTest, AHeaderWhoseOldContentsTheUserDeletedBeforeItWentInKeepsTheRunsNewContents)
+{
+    Generate(Step::Move, 2);
+    ASSERT_TRUE(std::filesystem::remove(m_folder.Path("sensor_api.h.tmo")));
     const CString at = RecordPathIn(m_folder.Path().c_str());
-    const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
-    EXPECT_EQ(Sorted({"sensor_api.c=old c", "sensor_api.h=new sensor_api.h"}), Entries());
-    EXPECT_EQ(std::string::npos, said.find("put right")) << said;
-    EXPECT_NE(std::string::npos, said.find("the old contents of " + m_folder.Path("sensor_api.h") +
-                                           " were gone; it keeps the run's new contents"))
-        << said;
+    {
+        DiskFaults holding;
+        holding.heldInPlace = "sensor_api.h.tmp";
+        CStandInDisk disk(holding);
+        const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
+        EXPECT_NE(std::string::npos, said.find(" cannot be put right while another program holds " +
+                                               m_folder.Path("sensor_api.h.tmp") + ";"))
+            << said;
+    }
+    EXPECT_TRUE(std::filesystem::exists(m_folder.Path("sensor_api.h.tmp")));
+    EXPECT_TRUE(std::filesystem::exists(std::string(at)));
+    ExpectNewHeaderNamedBesideOldSource();
 }
 
 // Before, a run whose last temporary was gone was taken as finished: killed after sensor_api.h went aside
