@@ -5,14 +5,17 @@
 
 #include <gtest/gtest.h>
 
-CHeldOpen::CHeldOpen(const char* path)
-    : m_hFile(::CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+CHeldOpen::CHeldOpen(const char* path, unsigned long share)
+    : m_hFile(::CreateFileA(path, GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
 {
     EXPECT_NE(INVALID_HANDLE_VALUE, m_hFile) << path;
 }
 
-CHeldOpen::~CHeldOpen()
+bool CHeldOpen::IsHeld() const { return m_hFile != INVALID_HANDLE_VALUE; }
+
+void CHeldOpen::Release()
 {
-    if (m_hFile != INVALID_HANDLE_VALUE)
+    if (IsHeld())
         ::CloseHandle(m_hFile);
+    m_hFile = INVALID_HANDLE_VALUE;
 }

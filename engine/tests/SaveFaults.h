@@ -4,14 +4,19 @@
 // Classes: CHeldOpen.
 #pragma once
 
-// Another program holding the file open without sharing it: it cannot be moved or replaced.
+// Another program holding the file open: without sharing it cannot be moved, replaced or even read; with
+// a read share (a viewer, a compiler) others may read it.
 class CHeldOpen
 {
 public:
-    explicit CHeldOpen(const char* path);
-    ~CHeldOpen();
+    explicit CHeldOpen(const char* path, unsigned long share = 0);
+    ~CHeldOpen() { Release(); }
     CHeldOpen(const CHeldOpen&) = delete;
     CHeldOpen& operator=(const CHeldOpen&) = delete;
+
+    bool IsHeld() const;
+    // The other program lets go before the test ends.
+    void Release();
 
 private:
     void* m_hFile;  // a HANDLE, kept out of this header

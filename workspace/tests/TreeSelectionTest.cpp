@@ -12,6 +12,7 @@
 #include "LoopInput.h"
 #include "MessagePump.h"
 #include "NativeBuild.h"
+#include "SaveFaults.h"
 #include "TestInput.h"
 #include "WorkspaceRes.h"
 
@@ -19,32 +20,6 @@
 
 namespace
 {
-
-// Another program's handle on a file: with FILE_SHARE_READ others may read it, as a viewer or a
-// compiler lets them; with no sharing no one else may open it at all.
-class CHeldByAnother
-{
-public:
-    CHeldByAnother(const std::string& path, DWORD dwShare)
-        : m_hFile(::CreateFileA(path.c_str(), GENERIC_READ, dwShare, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                nullptr))
-    {
-    }
-    ~CHeldByAnother() { Release(); }
-    CHeldByAnother(const CHeldByAnother&) = delete;
-    CHeldByAnother& operator=(const CHeldByAnother&) = delete;
-
-    bool IsHeld() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    void Release()
-    {
-        if (IsHeld())
-            ::CloseHandle(m_hFile);
-        m_hFile = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE m_hFile;
-};
 
 bool Shows(const std::vector<std::string>& tabs, const std::string& caption)
 {
@@ -249,7 +224,7 @@ TEST_F(TreeSelectionTest, AGeneratedFileHeldByAnotherProgramStaysAsItWasAndItsTa
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "beta").c_str());
     {
-        CHeldByAnother viewer(m_folder.Path("alpha_api.h"), FILE_SHARE_READ);
+        CHeldOpen viewer(m_folder.Path("alpha_api.h").c_str(), FILE_SHARE_READ);
         ASSERT_TRUE(viewer.IsHeld());
         Select(ProjectItem("alpha"));
         EXPECT_TRUE(DesignerTestApp().m_messages.empty()) << (LPCSTR)DesignerTestApp().m_messages[0];
@@ -257,7 +232,7 @@ TEST_F(TreeSelectionTest, AGeneratedFileHeldByAnotherProgramStaysAsItWasAndItsTa
                   ShownTabs());
     }
 
-    CHeldByAnother locker(m_folder.Path("beta_api.h"), 0);
+    CHeldOpen locker(m_folder.Path("beta_api.h").c_str());
     ASSERT_TRUE(locker.IsHeld());
     Select(ProjectItem("beta"));
     EXPECT_EQ(1u, DesignerTestApp().m_messages.size()) << "the editor that cannot read its file says why";
@@ -284,7 +259,7 @@ TEST_F(TreeSelectionTest, ClickingTheSameProjectAgainOpensTheEditorThatCouldNotB
 {
     m_folder.Write("alpha_api.h", "held\r\n");
     m_pFrame->ReadSolutionFile(ExampleNamed(m_folder, "alpha").c_str());
-    CHeldByAnother locker(m_folder.Path("alpha_api.h"), 0);
+    CHeldOpen locker(m_folder.Path("alpha_api.h").c_str());
     ASSERT_TRUE(locker.IsHeld());
     ClickItem(ProjectItem("alpha"));
     ASSERT_EQ(1u, DesignerTestApp().m_messages.size());
