@@ -2,6 +2,7 @@
 // file as it was.
 #include "project/AtomicFile.h"
 #include "project/RunFiles.h"
+#include "SaveFaults.h"
 #include "StandInDisk.h"
 #include "TestFolder.h"
 #include "WriterFaults.h"
@@ -55,17 +56,10 @@ protected:
 class CReplaceRefused
 {
 public:
-    CReplaceRefused(const std::string& path, bool /*last*/)
-        : m_hFile(::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr))
-    {
-        EXPECT_NE(INVALID_HANDLE_VALUE, m_hFile);
-    }
-    ~CReplaceRefused() { ::CloseHandle(m_hFile); }
-    CReplaceRefused(const CReplaceRefused&) = delete;
-    CReplaceRefused& operator=(const CReplaceRefused&) = delete;
+    CReplaceRefused(const std::string& path, bool /*last*/) : m_held(path.c_str(), 0, HeldName::MadeIfMissing) {}
 
 private:
-    HANDLE m_hFile;
+    CHeldOpen m_held;
 };
 #else
 // A folder where the old file would be set aside, or, for the last file, which is replaced in one step,

@@ -6,6 +6,7 @@
 #include "project/SystemError.h"
 #include "LeftRecord.h"
 #include "RecoveryTest.h"
+#include "SaveFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -253,9 +254,8 @@ TEST_F(RecoveryTest, AnOldFileThatCannotGoBackOverAHeldFileNamesItWhateverTheSys
 {
     Plant({"h=old h", "c=old c", "d=old d"});
     ASSERT_TRUE(ReplaceKilled({"h", "c", "d"}, "new", Step::Move, 3)) << "killed after the first file went in";
-    const HANDLE held = ::CreateFileA(m_folder.Path("h").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    CHeldOpen held(m_folder.Path("h").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(held.IsHeld());
     CString error;
     {
         DiskFaults refused;
@@ -263,7 +263,7 @@ TEST_F(RecoveryTest, AnOldFileThatCannotGoBackOverAHeldFileNamesItWhateverTheSys
         CStandInDisk disk(refused);
         EXPECT_FALSE(Replace({"p"}, "new", &error));
     }
-    ::CloseHandle(held);
+    held.Release();
     EXPECT_NE(std::string::npos, std::string(error).find(" records cannot be put right while another program holds " +
                                                          m_folder.Path("h") + ";"))
         << error;

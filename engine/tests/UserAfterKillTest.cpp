@@ -6,6 +6,7 @@
 #include "project/SystemError.h"
 #include "LeftRecord.h"
 #include "RecoveryTest.h"
+#include "SaveFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -273,13 +274,11 @@ TEST_F(UserAfterKillTest, AHeaderAnEditorHoldsIsNeverEmptiedByTheRecovery)
     DiskFaults placing;
     placing.killedLine = "placed";
     ASSERT_TRUE(ReplaceOn(placing, m_names, "new").killed);
-    const HANDLE editor =
-        ::CreateFileA(m_folder.Path("sensor_api.h").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, editor);
+    CHeldOpen editor(m_folder.Path("sensor_api.h").c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(editor.IsHeld());
     const CString at = RecordPathIn(m_folder.Path().c_str());
     const std::string said(RecoveryText(at, RecoverInterruptedRun(m_folder.Path().c_str())));
-    ::CloseHandle(editor);
+    editor.Release();
     const std::string header = m_folder.Read("sensor_api.h");
     EXPECT_TRUE(header == "new sensor_api.h" || header == "old h") << header;
     if (header == "new sensor_api.h")
