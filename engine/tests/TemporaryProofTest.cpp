@@ -1,11 +1,13 @@
 // A temporary is the run's only where the record's proofs of its bytes say so: what the run wrote goes at the
 // opening, and what the user put at that name stays.
 #include "project/AtomicFile.h"
+#include "project/RunRecord.h"
 #include "project/RunRepair.h"
 #include "RecoveryTest.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -101,4 +103,67 @@ TEST_F(RecoveryTest, AUsersFileLongerThanTheFirstBlockAtTheTemporarysNameIsKeptA
         EXPECT_EQ((std::vector<std::string>{"big_api_demo.c.tmp=" + users, "big_api_demo.c=old demo"}), Entries());
         EXPECT_NE(std::string::npos, said.find(m_folder.Path("big_api_demo.c.tmp"))) << said;
     }
+}
+
+namespace
+{
+
+// A run killed once it wrote the first 4 KiB of text, given in one piece, at path: as this designer writes it,
+// cut off within its second write, or as an earlier one left it, the rest of the text announced as one block
+// (its temporary is the user's to plant).
+void KillAfterTheFirstBlock(const std::string& path, const std::string& text, bool earlier)
+{
+    if (!earlier)
+    {
+        CStandInDisk disk(KillingAt(Step::Write, 2));
+        CString error;
+        EXPECT_THROW(ReplaceFileContents(path.c_str(), text.data(), text.size(), &error), Killed);
+        return;
+    }
+    CRunRecord record;
+    RunContents run;
+    ASSERT_EQ(CRunRecord::Opened::Held, record.Create(RecordPathOf(path.c_str())));
+    CContentSum first, whole;
+    first.Add(text.data(), kFirstBlockSize);
+    whole.Add(text.data(), text.size());
+    ASSERT_TRUE(record.Note(RunStep::Old, path.c_str(), &run));
+    ASSERT_TRUE(record.Note(RunStep::Wrote, path.c_str(), &run, first.Proof()));
+    ASSERT_TRUE(record.Note(RunStep::Wrote, path.c_str(), &run, whole.Proof()));
+    std::ofstream(path + ".tmo", std::ios::binary);
+}
+
+}  // namespace
+
+// Before, a text given in one piece was announced as its small first block and then the rest as one: killed after
+// the first 4 KiB, a file the user put at the temporary's name that began with them, as a copy of an earlier
+// generation does, was the run's however long, and was removed. Bytes no proof covers reach a block at most,
+// under an earlier designer's record too: the user's file, longer, is kept and named, and the run's own goes.
+TEST_F(RecoveryTest, AUsersFileBeginningWithABigOnePieceTextsFirstBlockIsKeptAfterAKill)
+{
+    std::string text;
+    for (int i = 0; text.size() < 3 * kPieceBlockSize; i++)
+        text += "int big_" + std::to_string(i) + "(void);\n";
+    const std::string users = text.substr(0, 2 * kPieceBlockSize) + "int the_users_own(void) { return 1; }\n";
+    const std::string path = m_folder.Path("big_api.c");
+    for (const bool earlier : {false, true})
+        for (const bool usersSince : {false, true})
+        {
+            // An earlier designer's temporary cut off past a block cannot be told from a user's, and is left.
+            if (earlier && !usersSince)
+                continue;
+            SCOPED_TRACE(std::string(earlier ? "an earlier designer's record" : "this designer's run") +
+                         (usersSince ? ", the user's file since" : ""));
+            Reset();
+            Plant({"big_api.c=old source"});
+            KillAfterTheFirstBlock(path, text, earlier);
+            if (usersSince)
+                Plant({"big_api.c.tmp=" + users});
+            const std::string said(
+                RecoveryText(RecordPathIn(m_folder.Path().c_str()), RecoverInterruptedRun(m_folder.Path().c_str())));
+            EXPECT_EQ("old source", m_folder.Read("big_api.c"));
+            EXPECT_EQ(usersSince, std::filesystem::exists(path + ".tmp"));
+            EXPECT_TRUE(!usersSince || m_folder.Read("big_api.c.tmp") == users) << "the user's file is changed";
+            EXPECT_EQ(usersSince, said.find(path + ".tmp") != std::string::npos) << said;
+            EXPECT_EQ(usersSince ? 2u : 1u, Entries().size());
+        }
 }
