@@ -291,7 +291,11 @@ bool MovedOver(const char* from, const char* to, CString* why)
     const bool toFree = !Exists(to);
     if (DiskSteps().MoveOver(from, to))
         return true;
-    const unsigned long code = LastSystemError();
+    // A folder gone as the move was made is what failed it, whatever the system calls it: Wine, the move done,
+    // says "not enough memory" when it cannot find the file's new path.
+    unsigned long code = LastSystemError();
+    if (!FolderReached(to))
+        code = PathNotFoundError();
     *why = SystemErrorText(code);
     const bool done = toFree && !Exists(from) && Exists(to);
     RestoreSystemError(code);

@@ -62,7 +62,7 @@ bool Exists(const char* path);
 // Moves from over to; false with why when it did not happen. A move the system calls failed may have been
 // done all the same (Wine says "not enough memory" of a drive that went away meanwhile): it counts as done
 // only onto a name that was free, where the file there can only be the one moved; over a file, never.
-// The move's error stays set.
+// The move's error stays set: a path not found where the folder is not reached.
 bool MovedOver(const char* from, const char* to, CString* why);
 // Another program holds the file open so that it cannot be moved or removed. Only Windows tells.
 bool IsHeldOpen(const char* path);

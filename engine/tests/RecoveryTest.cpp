@@ -616,6 +616,37 @@ TEST_F(RecoveryTest, ARunWhoseDriveGoesIsPutRightWhenItIsBack)
     }
 }
 
+// Before, a folder gone the moment a move was made was said to be short of memory, as Wine calls that move once
+// it cannot find the file's new path: it is said not to be found, whichever move it went at.
+TEST_F(RecoveryTest, AFolderGoneAsAMoveIsMadeIsSaidNotToBeFound)
+{
+    for (const int move : {1, 2})  // h going aside, h's temporary going in
+    {
+        SCOPED_TRACE("gone at move " + std::to_string(move));
+        Reset();
+        Plant({"h=old h", "c=old c"});
+        CDriveGone drive(m_folder.Path());
+        DiskFaults faults;
+        faults.doneButFails = move;
+        faults.afterMove = [&drive, move](int done)
+        {
+            if (done == move)
+                drive.Go();
+        };
+        CString error;
+        {
+            CStandInDisk disk(faults);
+            EXPECT_FALSE(Replace({"h", "c"}, "new", &error));
+        }
+        EXPECT_EQ(0u, std::string(error).find("cannot replace " + m_folder.Path("h") + ": " +
+                                              std::string(SystemErrorText(PathNotFoundError())) + ";"))
+            << error;
+        drive.Back();
+        Recover();
+        EXPECT_EQ((std::vector<std::string>{"c=old c", "h=old h"}), Entries());
+    }
+}
+
 // Before, a record the designer could not open for writing was taken for a stranger's file: the opening
 // said nothing, and each run told the user to move away the one file that could put the folder right.
 TEST_F(RecoveryTest, ARunCutOffInAFolderMadeReadOnlyIsNamedAtTheOpeningAndPutRightOnceWritable)
