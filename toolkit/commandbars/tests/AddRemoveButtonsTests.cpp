@@ -248,6 +248,23 @@ TEST_F(AddRemoveButtonsTest, ABarWithoutFirstButtonsOffersNoResetAndResetLoadsIt
     EXPECT_FALSE(m_pStandard->Reset(FALSE)) << "a bar of the user's has nothing to go back to";
 }
 
+// A button that may not be moved is not offered, unless the bars let the user move everything.
+TEST_F(AddRemoveButtonsTest, AnUnmovableButtonIsOfferedOnlyWhenEverythingMayMove)
+{
+    Button(ID_EDIT_CUT)->SetFlags(Button(ID_EDIT_CUT)->GetFlags() | ktFlagNoMovable);
+    auto listed = [this](UINT nId)
+    {
+        CKTSmartPtr<CKTPopupBar> pList = CKTPopupBar::CreatePopupBar(m_pCommandBars);
+        m_pStandard->FillAddRemoveList(pList);
+        return pList->GetControls()->FindControl(nId) != NULL;
+    };
+    EXPECT_FALSE(listed(ID_EDIT_CUT));
+    EXPECT_TRUE(listed(ID_EDIT_COPY));
+    m_pCommandBars->SetCustomizeMoveAll(TRUE);
+    EXPECT_TRUE(listed(ID_EDIT_CUT));
+    m_pCommandBars->SetCustomizeMoveAll(FALSE);
+}
+
 // The bar's first buttons hold copies of its menus: a reset brings back a tear-off menu with its gripper.
 TEST_F(AddRemoveButtonsTest, AResetBringsBackATearOffMenuWithItsGripper)
 {

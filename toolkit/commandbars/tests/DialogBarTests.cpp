@@ -9,6 +9,7 @@
 #include "KTPopupBar.h"
 #include "KTThemeStyle0.h"
 #include "KTThemeStyle1.h"
+#include "KTThemeStyle2.h"
 #include "KTThemeVisualStyles.h"
 #include "LoopInput.h"
 #include "MessagePump.h"
@@ -209,6 +210,33 @@ TEST_F(DialogBarTest, TheGripperStandsBeforeTheCaption)
     EXPECT_EQ(3, Control(KT_ID_DIALOGBAR_CAPTION)->GetRect().left);
     CPixelImage bare = CPixelImage::FromWindow(m_pBar->GetSafeHwnd());
     EXPECT_FALSE(NearColor(clrShadow, bare.Pixel(5, y)));
+    m_pBar->SetPaintManager(NULL);
+}
+
+// The caption strip is as high as the theme's dialog-bar caption, with or without its gripper, and the close button
+// stands in its middle.
+TEST_F(DialogBarTest, TheCaptionStripIsAsHighAsTheThemeMakesIt)
+{
+    auto expectStrip = [this](int nThemeHeight)
+    {
+        EXPECT_EQ(3 + nThemeHeight, m_pBar->GetCaptionHeight());
+        EXPECT_EQ(150 + 3 + 3 + m_pBar->GetCaptionHeight(), CKTWindowRect(m_pBar).Height());
+        EXPECT_EQ(3 + nThemeHeight / 2, Control(KT_ID_TOOLBAR_CLOSE)->GetRect().CenterPoint().y);
+    };
+    const int nClassic = m_pBar->GetPaintManager()->DrawCommandBarGripper(NULL, m_pBar, FALSE).cy;
+    ASSERT_GE(nClassic, 22);
+    expectStrip(nClassic);
+    m_pBar->SetShowGripper(FALSE);
+    Relayout();
+    expectStrip(nClassic);
+
+    CKTSmartPtr<CKTThemeStyle2> pTheme = KTMakeCounted<CKTThemeStyle2>();
+    pTheme->RefreshMetrics();
+    m_pBar->SetPaintManager(pTheme);
+    Relayout();
+    const int nStyle2 = pTheme->DrawCommandBarGripper(NULL, m_pBar, FALSE).cy;
+    ASSERT_GE(nStyle2, 25);
+    expectStrip(nStyle2);
     m_pBar->SetPaintManager(NULL);
 }
 

@@ -10,6 +10,7 @@
 #include "KTMenuBar.h"
 #include "KTPaintManager.h"
 #include "KTPopupBar.h"
+#include "KTThemeStyle2.h"
 #include "MessagePump.h"
 #include "ModalDrag.h"
 #include "PixelImage.h"
@@ -253,6 +254,29 @@ TEST_F(DockBarRowTest, TheMenuBarShowsTheOptionsButtonAsToolbarsDo)
     Relayout();
     EXPECT_FALSE(ShowsExpandButton(pMenuBar)) << "its entries fit";
     m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways = TRUE;
+}
+
+// The theme places the options button at the end of the row: theme 2 gives it a strip of the bar's whole height, or,
+// on a bar docked at the side, of its whole width at the bottom.
+TEST_F(DockBarRowTest, TheOptionsButtonStandsWhereTheThemePutsIt)
+{
+    ASSERT_TRUE(m_pCommandBars->GetCommandBarsOptions()->bShowExpandButtonAlways);
+    CKTToolBar* pStandard = m_pFrame->m_pStandard;
+    auto expandRect = [pStandard] { return pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND)->GetRect(); };
+    CKTSmartPtr<CKTThemeStyle2> pTheme = KTMakeCounted<CKTThemeStyle2>();
+    pTheme->RefreshMetrics();
+    pStandard->SetPaintManager(pTheme);
+    Relayout();
+    CSize sz = CKTClientRect(pStandard).Size();
+    EXPECT_EQ(CRect(sz.cx - 12, 0, sz.cx, sz.cy), expandRect());
+
+    CKTDockBar* pLeft = m_pCommandBars->GetDockBar(ktBarLeft);
+    m_pCommandBars->DockCommandBar(pStandard, CRect(CKTWindowRect(pLeft).TopLeft(), CSize(30, 200)), pLeft);
+    Relayout();
+    ASSERT_EQ(ktBarLeft, pStandard->GetPosition());
+    sz = CKTClientRect(pStandard).Size();
+    EXPECT_EQ(CRect(0, sz.cy - 12, sz.cx, sz.cy), expandRect());
+    pStandard->SetPaintManager(NULL);
 }
 
 // A measured row knows nothing of what its last commit clipped: grown in one step, the bars of a row that was

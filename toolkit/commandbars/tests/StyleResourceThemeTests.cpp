@@ -283,9 +283,11 @@ TEST(StyleResourceTheme, FrameBarsDrawWithAndWithoutAModule)
                 EXPECT_EQ(KTStyleResourceSet()->GetColor("Toolbar", "DockBarFace"), clrFace);
             }
             // Theme 6 takes the tool bar's face from its image; an empty bar still shows it.
-            CPixelImage tools = CPixelImage::FromWindow(pFrame->m_pStandard->GetSafeHwnd());
-            ASSERT_GT(tools.Width(), 8);
-            BOOL bImageFace = tools.Pixel(tools.Width() - 3, 1) == clrToolBarImage;
+            CKTToolBar* pStandard = pFrame->m_pStandard;
+            CPixelImage tools = CPixelImage::FromWindow(pStandard->GetSafeHwnd());
+            const int xFace = pStandard->GetControls()->FindControl(KT_ID_TOOLBAR_EXPAND)->GetRect().left - 3;
+            ASSERT_GT(xFace, 3) << "the face before the options button";
+            BOOL bImageFace = tools.Pixel(xFace, 1) == clrToolBarImage;
             EXPECT_EQ(bStyle && nTheme == ktCommandBarsThemeRibbon, bImageFace) << nTheme;
             pFrame->DestroyWindow();
             PumpMessages();

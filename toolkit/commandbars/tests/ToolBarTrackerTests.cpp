@@ -4,6 +4,7 @@
 #include "KTCommandBars.h"
 #include "KTCommandBarsOptions.h"
 #include "KTControls.h"
+#include "KTCustomizeMode.h"
 #include "KTDockBar.h"
 #include "KTDrawObjects.h"
 #include "KTMenuBar.h"
@@ -86,6 +87,18 @@ TEST_F(ToolBarTrackerTest, DraggingTheGripperFloatsTheBarAndADoubleClickDocksItB
     EXPECT_TRUE(::GetWindowLong(hBar, GWL_STYLE) & WS_CHILD);
     EXPECT_EQ(rcDocked, CKTWindowRect(m_pStandard)) << "back where it was, below the menu bar";
     EXPECT_EQ(nTopHeight, CKTWindowRect(pTop).Height());
+}
+
+// While the bars are customised, the gripper still moves its bar.
+TEST_F(ToolBarTrackerTest, CustomisingTheGripperStillFloatsTheBar)
+{
+    m_pFrame->GetCommandBars()->GetCustomize()->SetOn(TRUE);
+    const CPoint ptFrom = GripperPoint();
+    const bool bDragged = DragAtOnce(ptFrom, ptFrom + CSize(120, 180));
+    const int nPosition = m_pStandard->GetPosition();
+    m_pFrame->GetCommandBars()->GetCustomize()->SetOn(FALSE);
+    ASSERT_TRUE(bDragged);
+    EXPECT_EQ(ktBarFloating, nPosition);
 }
 
 TEST_F(ToolBarTrackerTest, ABarThatMayNotFloatStaysDockedWhenDraggedAway)

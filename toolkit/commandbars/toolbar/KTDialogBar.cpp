@@ -53,20 +53,22 @@ CSize CKTDialogBar::CalcBarLayout(CSize szClient)
     }
     CKTPaintManager* pPaintManager = GetPaintManager();
     CWindowDC dc(GetSafeHwnd() ? this : NULL);
-    CKTFontDC font(&dc, pPaintManager->GetSmallCaptionFont());
-    CSize szText = dc.GetTextExtent(GetCaption().IsEmpty() ? CString("X") : GetCaption());
-    m_nCaptionHeight = m_rcMargins.top + szText.cy;
+    CKTFontDC font(&dc, pPaintManager->GetRegularFont());
+    // The theme's caption strip sets its height, whether or not its gripper shows.
+    const int nStripHeight = pPaintManager->DrawCommandBarGripper(&dc, this, FALSE).cy;
+    m_nCaptionHeight = m_rcMargins.top + nStripHeight;
     sz.cy += m_nCaptionHeight;
     // The caption keeps room for the gripper, its text, its drop-down mark and the close button.
-    sz.cx = std::max<int>(sz.cx, m_rcMargins.left + GetGripperWidth() + szText.cx + 15 + kCaptionButtonSize +
+    const int nTextWidth = dc.GetTextExtent(GetCaption()).cx;
+    sz.cx = std::max<int>(sz.cx, m_rcMargins.left + GetGripperWidth() + nTextWidth + 15 + kCaptionButtonSize +
                                      m_rcMargins.right);
-    LayoutCaption(sz, szText.cy);
+    LayoutCaption(sz, nStripHeight);
     return sz;
 }
 
-void CKTDialogBar::LayoutCaption(CSize szBar, int nTextHeight)
+void CKTDialogBar::LayoutCaption(CSize szBar, int nStripHeight)
 {
-    int nTop = m_rcMargins.top - kCaptionButtonSize / 2 + nTextHeight / 2;
+    int nTop = m_rcMargins.top - kCaptionButtonSize / 2 + nStripHeight / 2;
     int nRight = szBar.cx - m_rcMargins.right;
     CKTControl* pClose = m_pControls->FindControl(KT_ID_TOOLBAR_CLOSE);
     if (!m_bCloseable && pClose)

@@ -54,7 +54,7 @@ protected:
 private:
     // The window size around a client size, with the caption strip laid out on top.
     CSize CalcBarLayout(CSize szClient);
-    void LayoutCaption(CSize szBar, int nTextHeight);
+    void LayoutCaption(CSize szBar, int nStripHeight);
     // The room the theme's dialog-bar gripper takes before the caption; 0 without a gripper.
     int GetGripperWidth();
     LRESULT HitTestFloating(CPoint point, const CRect& rc) const;

@@ -298,7 +298,8 @@ void CKTToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (m_nBarPosition == ktBarFloating)
         SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    if (m_pControls->HitTest(point) || IsCustomizeMode())
+    // Customising still moves the bar by its gripper; only a press on a control is the customiser's.
+    if (m_pControls->HitTest(point))
     {
         CKTCommandBar::OnLButtonDown(nFlags, point);
         return;

@@ -12,7 +12,7 @@
 
 namespace
 {
-const int KT_EXPAND_BUTTON_SIZE = 11;  // the expand button's strip at the end of the row
+const int KT_EXPAND_BUTTON_SIZE = 11;  // the room the row leaves for the expand button at its end
 
 BOOL HasClippedControl(CKTCommandBar* pBar)
 {
@@ -91,14 +91,11 @@ CSize CKTToolBar::LayoutRow(int nLength, DWORD dwMode, int nMinLength)
     }
     CKTControl* pExpand = CKTToolBarExpandButton::FindOrCreate(this);
     pExpand->SetHideFlags(ktHideGeneric);
-    BOOL bHorz = (dwMode & LM_HORZDOCK) != 0;
-    CRect rcInner = rcBorder;
-    (bHorz ? rcBorder.right : rcBorder.bottom) += KT_EXPAND_BUTTON_SIZE;
+    ((dwMode & LM_HORZDOCK) ? rcBorder.right : rcBorder.bottom) += KT_EXPAND_BUTTON_SIZE;
     CSize sz = m_pControls->CalcDynamicSize(nLength, dwMode, rcBorder, nMinLength);
     pExpand->SetHideFlags(0);
-    pExpand->SetRect(bHorz
-                         ? CRect(sz.cx - rcBorder.right, rcInner.top, sz.cx - rcInner.right, sz.cy - rcInner.bottom)
-                         : CRect(rcInner.left, sz.cy - rcBorder.bottom, sz.cx - rcInner.right, sz.cy - rcInner.bottom));
+    // Where the button stands at the end of the row is the theme's look.
+    GetPaintManager()->DrawExpandButton(NULL, 0, pExpand, this, FALSE, sz, FALSE);
     return sz;
 }
 

@@ -39,8 +39,7 @@ BOOL IsOffered(const CKTControl* pControl)
         return FALSE;
     if (pControl->GetAction() && !pControl->GetAction()->IsVisible())
         return FALSE;
-    const CKTCommandBar* pBar = pControl->GetParent();
-    return pBar && pBar->IsCustomizable() && !(pControl->GetFlags() & ktFlagNoMovable);
+    return pControl->IsCustomizeMovable();
 }
 
 }  // namespace
