@@ -204,13 +204,10 @@ public:
     // One of KTNavigationCode; FALSE lets the key go on to the next tracking bar.
     virtual BOOL HandleNavigationCode(int nCode);
     // The control whose access key is the key, searching after the selection; -1 for none. Without
-    // bFirstLetter only an '&' letter matches; with bShownCaptionsOnly only controls that draw their caption.
-    int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE, BOOL bShownCaptionsOnly = FALSE) const;
-    // Menus draw every caption; elsewhere, a popup toolbar too, a letter counts only where its caption, and so its
-    // underline, shows.
-    BOOL IsAccessByShownCaptionOnly() { return !AsMenuBar() && !(IsPopupBar() && m_nBarType == ktBarTypePopup); }
-    // Whether the control's letter counts: a control drawing itself shows no caption on any bar.
-    virtual BOOL IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const;
+    // bFirstLetter only an '&' letter matches.
+    int FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter = TRUE) const;
+    // A letter counts only where its caption, and so its underline, shows; menus and menu bars draw every caption.
+    virtual BOOL IsAccessByShownCaptionOnly() const { return TRUE; }
     // Alt+key from the frame, before its controls' access keys are searched; TRUE when the bar took it.
     virtual BOOL ProcessAccessKey(UINT) { return FALSE; }
     void ClickByKey(CKTControl* pControl);
@@ -281,6 +278,8 @@ protected:
     CKTSmartPtr<CKTControl> HeldControlAt(CPoint point) const;
     void ClosePopupOfSelection();
     BOOL OnCharacterKey(UINT nChar);
+    // Whether the control's letter counts here: only where its caption is drawn.
+    BOOL TakesAccessLetter(const CKTControl* pControl) const;
     BOOL NotifySiteOfKey(UINT& nChar, LPARAM lParam);
     void FocusSelectedField();
     // Gives the focus to the parent's next (or previous) tab stop, as a dialog's Tab does.

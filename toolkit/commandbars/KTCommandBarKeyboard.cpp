@@ -117,7 +117,7 @@ BOOL CKTCommandBar::OnCharacterKey(UINT nChar)
         return TRUE;
     }
     BOOL bAmbiguous = FALSE;
-    int nIndex = KTIsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous, TRUE, IsAccessByShownCaptionOnly());
+    int nIndex = KTIsKeyDown(VK_CONTROL) ? -1 : FindAccessKey(nChar, &bAmbiguous);
     if (nIndex != -1)
     {
         SetSelected(nIndex, ktSelectionKeyboard);
@@ -191,7 +191,7 @@ void CKTCommandBar::ReselectByKeyboard()
     SetSelected(nSelected, ktSelectionKeyboard);
 }
 
-int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter, BOOL bShownCaptionsOnly) const
+int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter) const
 {
     int nCount = GetControlCount(), nExplicit = -1, nFirstLetter = -1;
     int nExplicitMatches = 0, nFirstLetterMatches = 0;
@@ -200,8 +200,7 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
         int nIndex = (m_nSelected + i + nCount) % nCount;
         CKTControl* pControl = GetControl(nIndex);
         CString strCaption = pControl->GetCaption();
-        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() ||
-            !IsAccessLetterShown(pControl, bShownCaptionsOnly))
+        if (!pControl->IsVisible() || !pControl->IsEnabled() || strCaption.IsEmpty() || !TakesAccessLetter(pControl))
             continue;
         BOOL bExplicit = FALSE;
         if (!CKTAcceleratorManager::CompareAccelKey(AccessLetter(strCaption, &bExplicit), nChar) ||
@@ -217,9 +216,10 @@ int CKTCommandBar::FindAccessKey(UINT nChar, BOOL* pAmbiguous, BOOL bFirstLetter
     return nExplicit != -1 ? nExplicit : nFirstLetter;
 }
 
-BOOL CKTCommandBar::IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const
+// A control drawing itself shows no caption on any bar; a bar that draws every caption needs no more.
+BOOL CKTCommandBar::TakesAccessLetter(const CKTControl* pControl) const
 {
-    return !pControl->IsDrawnByItself() && (!bShownCaptionsOnly || pControl->IsCaptionVisible());
+    return !pControl->IsDrawnByItself() && (!IsAccessByShownCaptionOnly() || pControl->IsCaptionVisible());
 }
 
 BOOL CKTCommandBar::HandleNavigationCode(int nCode)

@@ -106,9 +106,8 @@ CAccessKeyMatch FindFrameAccessKey(const std::vector<CKTCommandBar*>& bars, UINT
         for (CKTCommandBar* pBar : bars)
         {
             BOOL bAllowed = !bFirstLetter || (bFirstLetters && (pBar->AsMenuBar() || pBar->GetTrackingMode()));
-            BOOL bShownOnly = pBar->IsAccessByShownCaptionOnly();
             BOOL bAmbiguous = FALSE;
-            int nIndex = bAllowed ? pBar->FindAccessKey(nKey, &bAmbiguous, bFirstLetter, bShownOnly) : -1;
+            int nIndex = bAllowed ? pBar->FindAccessKey(nKey, &bAmbiguous, bFirstLetter) : -1;
             if (nIndex == -1)
                 continue;
             if (match.pBar)

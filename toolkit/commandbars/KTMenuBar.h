@@ -33,6 +33,7 @@ public:
 
     CKTMenuBar();
     CKTMenuBar* AsMenuBar() override { return this; }
+    BOOL IsAccessByShownCaptionOnly() const override { return FALSE; }
     // A menu bar that shows tabs moves to the next one (bNext) or the previous one, as the frame's wheel does over
     // it; the plain bar has none.
     virtual BOOL ShowsTabs() const { return FALSE; }

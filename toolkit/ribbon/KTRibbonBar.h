@@ -171,8 +171,9 @@ public:
     void OnKeyboardTip(CKTCommandBarKeyboardTip* pTip) override;
     // Alt+letter opens the tab whose caption has that access letter.
     BOOL ProcessAccessKey(UINT nKey) override;
-    // A letter counts only where its caption shows: icons reduced from captions, arrows and glyphs take none.
-    BOOL IsAccessLetterShown(const CKTControl* pControl, BOOL bShownCaptionsOnly) const override;
+    // Unlike a menu bar's, a letter counts only where its caption shows: icons reduced from captions, arrows and
+    // glyphs take none.
+    BOOL IsAccessByShownCaptionOnly() const override { return TRUE; }
     // The tips of the controls of the tab's groups.
     void CreateGroupKeyboardTips(CKTRibbonTab* pTab);
     // The same for the groups of a copy of a tab, laid out in the rectangle (the dropped-down tab's).

@@ -390,11 +390,6 @@ BOOL CKTRibbonBar::ProcessAccessKey(UINT nKey)
     return TRUE;
 }
 
-BOOL CKTRibbonBar::IsAccessLetterShown(const CKTControl* pControl, BOOL) const
-{
-    return CKTMenuBar::IsAccessLetterShown(pControl, TRUE);
-}
-
 // Alt alone: the keyboard on the tab row, or on the first control of a minimised ribbon.
 BOOL CKTRibbonBar::FocusTabRow()
 {

@@ -116,6 +116,13 @@ void CKTRibbonControlSystemButton::Draw(CDC* pDC)
         pRibbon->GetRibbonPainter()->DrawSystemButton(pDC, this, m_rcControl);
 }
 
+CSize CKTRibbonControlSystemButton::GetSize(CDC* pDC)
+{
+    const CSize sz = CKTControlPopup::GetSize(pDC);
+    CKTRibbonBar* pRibbon = RibbonOf(this);
+    return pRibbon ? pRibbon->GetRibbonPainter()->FitSystemButton(this, sz) : sz;
+}
+
 BOOL CKTRibbonControlSystemButton::IsCaptionVisible() const
 {
     CKTRibbonBar* pRibbon = RibbonOf(this);

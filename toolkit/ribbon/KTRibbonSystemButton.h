@@ -17,6 +17,8 @@ class CKTRibbonControlSystemButton : public CKTControlPopup
 public:
     CKTRibbonControlSystemButton();
     void Draw(CDC* pDC) override;
+    // As big as what the ribbon's painter draws.
+    CSize GetSize(CDC* pDC) override;
     // Only where the ribbon's painter draws it: its letter runs nothing the user cannot see.
     BOOL IsCaptionVisible() const override;
     // Closes the frame, as a double click on a window's icon does.

@@ -34,7 +34,9 @@ void CKTControlCustom::SetEnabled(int nEnabled)
 
 void CKTControlCustom::SetRect(CRect rc)
 {
-    BOOL bPlaced = !m_hWndChild || (m_pParent && ::GetParent(m_hWndChild) == m_pParent->GetSafeHwnd());
+    // Only a window this control placed is in place: one hosted again is moved and shown again, though it never left.
+    const BOOL bPlaced = !m_hWndChild || (m_pParent && m_hWndPlacedOn && m_hWndPlacedOn == m_pParent->GetSafeHwnd() &&
+                                          IsWindowPlacedHere());
     if (rc == m_rcControl && bPlaced)
         return;
     m_rcControl = rc;
@@ -53,16 +55,23 @@ void CKTControlCustom::SetRect(CRect rc)
 
 void CKTControlCustom::UpdateWindowVisibility()
 {
-    // A copy that shares the window (a loaded state, a duplicate) leaves it to the control that placed it.
-    if (!IsWindowPlacedHere())
-        return;
-    ShowPlacedWindow(m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() &&
-                     m_pParent->IsVisible());
+    const BOOL bShow =
+        m_pParent && m_bWindowVisible && IsVisible() && m_pParent->GetSafeHwnd() && m_pParent->IsVisible();
+    // A copy that shares the window (a loaded state, a duplicate) leaves it to the control that placed it. One that
+    // no bar holds yet hides at once: shown, it would stand in the place of the button the layout measures.
+    if (IsWindowPlacedHere() || (!bShow && IsWindowOnNoBar()))
+        ShowPlacedWindow(bShow);
 }
 
 BOOL CKTControlCustom::IsWindowPlacedHere() const
 {
     return m_hWndChild && ::IsWindow(m_hWndChild) && ::GetParent(m_hWndChild) == m_hWndPlacedOn;
+}
+
+BOOL CKTControlCustom::IsWindowOnNoBar() const
+{
+    return m_hWndChild && ::IsWindow(m_hWndChild) &&
+           !dynamic_cast<CKTCommandBar*>(CWnd::FromHandlePermanent(::GetParent(m_hWndChild)));
 }
 
 void CKTControlCustom::ShowPlacedWindow(BOOL bShow)
@@ -73,7 +82,7 @@ void CKTControlCustom::ShowPlacedWindow(BOOL bShow)
 
 CSize CKTControlCustom::GetSize(CDC* pDC)
 {
-    if (!IsDrawnByItself())
+    if (!HasWindowToShow())
         return CKTControlButton::GetSize(pDC);
     return CSize(m_szControl.cx + m_rcBorders.left + m_rcBorders.right,
                  m_szControl.cy + m_rcBorders.top + m_rcBorders.bottom);

@@ -31,8 +31,8 @@ public:
     void SetRect(CRect rc) override;
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
-    // Its own state decides, not whether the system shows the window yet: one it has not placed may still show.
-    BOOL IsDrawnByItself() const override { return m_hWndChild && m_bWindowVisible; }
+    // While its window shows, the window stands in its place: the control draws no caption there and takes no click.
+    BOOL IsDrawnByItself() const override { return m_hWndChild && ::IsWindowVisible(m_hWndChild); }
     void OnCalcDynamicSize(DWORD dwMode) override;
     void Copy(CKTControl* pFrom, BOOL bRecursive) override;
     void OnClick(BOOL bKeyboard = FALSE, CPoint pt = CPoint(0, 0)) override;
@@ -44,8 +44,12 @@ public:
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
 private:
+    // Measured for its window by its own state, not by whether the system shows the window at that moment.
+    BOOL HasWindowToShow() const { return m_hWndChild && m_bWindowVisible; }
     // The window is still on the bar window this control moved it onto.
     BOOL IsWindowPlacedHere() const;
+    // No bar holds the window yet: it is the application's, waiting to be placed.
+    BOOL IsWindowOnNoBar() const;
     void ShowPlacedWindow(BOOL bShow);
 
     HWND m_hWndChild = NULL;                 // the hosted window; the application's

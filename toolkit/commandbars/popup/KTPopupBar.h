@@ -20,6 +20,8 @@ public:
     BOOL IsDoubleGripper() const override { return m_bDoubleGripper; }
     void SetDoubleGripper(BOOL bDouble) { m_bDoubleGripper = bDouble; }
     BOOL IsPopupBar() const override { return TRUE; }
+    // A menu draws every caption; a popup toolbar takes letters as a toolbar does.
+    BOOL IsAccessByShownCaptionOnly() const override { return m_nBarType != ktBarTypePopup; }
     CKTPopupBar* AsPopupBar() override { return this; }
     BOOL IsVisible() const override { return GetSafeHwnd() && IsWindowVisible(); }
     CKTCommandBar* GetParentCommandBar() const override;

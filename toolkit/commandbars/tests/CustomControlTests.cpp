@@ -7,14 +7,18 @@
 #include "KTControls.h"
 #include "KTPopupBar.h"
 #include "KTToolBar.h"
+#include "LoopTranslation.h"
 #include "MessagePump.h"
 #include "NearColor.h"
 #include "PixelImage.h"
+#include "SystemMenuGuard.h"
 #include "TestInput.h"
+#include "TestSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -55,6 +59,21 @@ protected:
         const CSize sz = pButton->GetRect().Size();
         Bar()->GetControls()->Remove(pButton);
         return sz;
+    }
+
+    // Whether the control's command ran since the last time asked, waited for when it is expected.
+    bool Runs(bool bExpected)
+    {
+        std::vector<UINT>& commands = m_pFrame->m_commands;
+        const UINT nId = m_pCustom->GetID();
+        const auto ran = [&] { return std::find(commands.begin(), commands.end(), nId) != commands.end(); };
+        if (bExpected)
+            PumpUntil(ran);
+        else
+            PumpMessages();
+        const bool bRan = ran();
+        commands.clear();
+        return bRan;
     }
 
     CWnd m_edit;
@@ -218,29 +237,71 @@ TEST_F(CustomControlTest, WithoutAWindowToShowTheControlMeasuresAsAButton)
     m_pCustom = NULL;
 }
 
-// The application hides its window but the control keeps it: the control still stands for it, so its slot stays
-// blank, a click there runs nothing and it shows no caption to take a letter from.
-TEST_F(CustomControlTest, AWindowTheApplicationHidesLeavesABlankSlotThatRunsNothing)
+// The size follows the control's state (window-visible set on a top bar, cleared on a left one); drawing, a click on
+// the slot's border and the letter follow whether the application shows the window: while it shows, the control
+// draws nothing and runs nothing; while it is hidden, the button is drawn in the slot and runs by click and letter.
+TEST_F(CustomControlTest, DrawingClicksAndTheLetterFollowWhetherTheWindowShowsAndTheSizeTheState)
 {
-    m_pCustom->SetCaption("&Find");
-    m_edit.ShowWindow(SW_HIDE);
-    Relayout();
-    const CRect rc = m_pCustom->GetRect();
-    ASSERT_EQ(CSize(124, 22), rc.Size());
-    EXPECT_FALSE(m_pCustom->IsCaptionVisible());
-    const CPixelImage image = CPixelImage::FromWindow(Bar()->GetSafeHwnd());
-    const COLORREF clrBack = image.Pixel(rc.left + 1, rc.top + 1);
-    int nInk = 0;
-    for (int y = rc.top; y < rc.bottom; y++)
-        for (int x = rc.left; x < rc.right; x++)
-            nInk += !NearColor(image.Pixel(x, y), clrBack, 24);
-    EXPECT_EQ(0, nInk) << "nothing drawn in its slot";
+    CLoopTranslation translation;
+    CSystemMenuGuard guard;
+    // A command the frame handles, so that it stays enabled.
+    m_pCustom->SetID(ID_TEST_ENABLED);
+    m_pCustom->SetCaption("&Query");
+    m_pCustom->SetVerticalOptions(CKTControlCustom::ktVertHideWindow);
+    for (BOOL bLeft : {FALSE, TRUE})
+    {
+        m_pCommandBars->DockCommandBar(Bar(), bLeft ? ktBarLeft : ktBarTop);
+        Relayout();
+        const CSize szExpected = bLeft ? ButtonSize("&Query") : CSize(124, 22);
+        ASSERT_EQ(!bLeft, m_edit.IsWindowVisible()) << "shown only with window-visible set";
+        for (BOOL bShown : {TRUE, FALSE})
+        {
+            SCOPED_TRACE(testing::Message() << "left " << bLeft << ", shown " << bShown);
+            m_edit.ShowWindow(bShown ? SW_SHOWNA : SW_HIDE);
+            const CRect rc = m_pCustom->GetRect();
+            EXPECT_EQ(szExpected, rc.Size());
+            EXPECT_EQ(!bShown, m_pCustom->IsCaptionVisible());
+            CRect rcBar;
+            Bar()->GetClientRect(&rcBar);
+            CTestSurface surface(rcBar.Width(), rcBar.Height());
+            m_pCustom->Draw(surface.DC());
+            int nInk = 0;
+            for (int y = rc.top; y < rc.bottom; y++)
+                for (int x = rc.left; x < rc.right; x++)
+                    nInk += surface.Pixel(x, y) != RGB(255, 255, 255);
+            EXPECT_EQ(!bShown, nInk > 10) << nInk << " pixels drawn";
 
-    CTestInput bar(Bar()->GetSafeHwnd());
-    ASSERT_TRUE(bar.Click(rc.CenterPoint()));
-    PumpMessages();
-    EXPECT_TRUE(std::find(m_pFrame->m_commands.begin(), m_pFrame->m_commands.end(), 1001u) ==
-                m_pFrame->m_commands.end());
+            m_pFrame->m_commands.clear();
+            {
+                CTestInput bar(Bar()->GetSafeHwnd());
+                ASSERT_TRUE(bar.Click(CPoint(rc.left + 1, rc.CenterPoint().y)));
+            }
+            EXPECT_EQ(!bShown, Runs(!bShown)) << "a click on its border";
+            CTestInput frame(m_pFrame->GetSafeHwnd());
+            ASSERT_TRUE(frame.Key('Q', CTestInput::kAlt));
+            EXPECT_EQ(!bShown, Runs(!bShown)) << "Alt+Q";
+            m_pCommandBars->ClosePopups();
+        }
+    }
+}
+
+// Hosting another window and then the first again, at the same size each time: the first shows in its place again.
+TEST_F(CustomControlTest, AWindowHostedAgainShowsInItsPlace)
+{
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "EDIT", "", WS_POPUP, CRect(0, 0, 10, 10), m_pFrame, 0));
+    const CRect rcWindow = EditRectInBar();
+    m_pCustom->SetControl(other.GetSafeHwnd());
+    Relayout();
+    ASSERT_EQ(CSize(124, 22), m_pCustom->GetRect().Size());
+    ASSERT_TRUE(other.IsWindowVisible());
+    ASSERT_FALSE(m_edit.IsWindowVisible());
+
+    m_pCustom->SetControl(m_edit.GetSafeHwnd());
+    Relayout();
+    EXPECT_TRUE(m_edit.IsWindowVisible()) << "hosted again";
+    EXPECT_EQ(rcWindow, EditRectInBar());
+    EXPECT_FALSE(other.IsWindowVisible());
 }
 
 TEST_F(CustomControlTest, TheWindowHidesAndShowsWithItsAction)

@@ -594,10 +594,17 @@ protected:
         PumpMessages();
         return pGallery;
     }
+    // The gallery's rows end at its items' right edge, which the theme's column of buttons decides.
+    static void ExpectRowsFitTheColumn(CKTControlGallery* pGallery)
+    {
+        for (int i : {0, pGallery->GetItemCount() - 1})
+            EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
+    }
     // Switched to the application's theme and back, the gallery on the palette lays its rows out for each theme's
-    // column of buttons by the time open shows the palette, unscrolled.
+    // column of buttons by the time open shows the palette, unscrolled; with bAtTheChange already at the change,
+    // before any layout of the palette.
     void ExpectPaletteFollowsTheTheme(CKTPopupBar* pPalette, CKTControlGallery* pGallery,
-                                      const std::function<void()>& open)
+                                      const std::function<void()>& open, BOOL bAtTheChange = FALSE)
     {
         for (int nTheme : {(int)ktCommandBarsThemeFlatScheme, GetParam()})
         {
@@ -605,13 +612,14 @@ protected:
             CKTPaintManager::SetTheme(static_cast<KTCommandBarsTheme>(nTheme));
             m_pCommandBars->RedrawCommandBars();
             PumpMessages();
+            if (bAtTheChange)
+                ExpectRowsFitTheColumn(pGallery);
             open();
             ASSERT_TRUE(PumpUntil([&] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
             EXPECT_EQ(0, pGallery->GetScrollPos());
             const int nColumn = nTheme == ktCommandBarsThemeFlatScheme ? 16 : 15;
             EXPECT_EQ(nColumn, pGallery->GetPosInfo().rc.Width());
-            for (int i : {0, pGallery->GetItemCount() - 1})
-                EXPECT_EQ(pGallery->GetItemsRect().right, pGallery->GetItemLayoutRect(i).right) << "item " << i;
+            ExpectRowsFitTheColumn(pGallery);
             pPalette->SetTrackingMode(ktTrackingNone);
             ASSERT_TRUE(PumpUntil([&] { return !pPalette->IsVisible(); }, kColdWineDeadlineMs));
         }
@@ -685,7 +693,8 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnADroppedDownPalette)
 }
 
 // A palette registered only as a context menu, which no control drops down, lays its gallery out for the new theme
-// too: at once when it next opens, with no scroll to make it.
+// too: at the change itself, before the palette next opens and lays out, and so when it opens, with no scroll to
+// make it.
 TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnAContextMenuPalette)
 {
     CKTSmartPtr<CKTPopupToolBar> pPalette = CKTPopupToolBar::CreatePopupToolBar(m_pCommandBars);
@@ -693,8 +702,13 @@ TEST_P(InPlaceGalleryTest, AThemeChangeLaysOutAGalleryOnAContextMenuPalette)
     CKTControlGallery* pGallery = AddGallery(CSize(0, 20), pPalette);
     CRect rcFrame;
     m_pFrame->GetWindowRect(&rcFrame);
-    ExpectPaletteFollowsTheTheme(pPalette, pGallery,
-                                 [&] { EXPECT_TRUE(pPalette->PopupAt(rcFrame.left + 40, rcFrame.top + 80)); });
+    const auto open = [&] { EXPECT_TRUE(pPalette->PopupAt(rcFrame.left + 40, rcFrame.top + 80)); };
+    // Opened once first, so that the gallery has its place on the palette.
+    open();
+    ASSERT_TRUE(PumpUntil([&] { return pPalette->IsVisible(); }, kColdWineDeadlineMs));
+    pPalette->SetTrackingMode(ktTrackingNone);
+    ASSERT_TRUE(PumpUntil([&] { return !pPalette->IsVisible(); }, kColdWineDeadlineMs));
+    ExpectPaletteFollowsTheTheme(pPalette, pGallery, open, TRUE);
 }
 
 // A palette shown only by the program, neither a context menu nor any control's drop-down, which no theme change

@@ -6,6 +6,9 @@
 #include "KTControls.h"
 #include "KTDrawObjects.h"
 #include "KTGalleryPaintManager.h"
+#include "FrameFixture.h"
+#include "KTCommandBars.h"
+#include "KTMenuBar.h"
 #include "KTPopupBar.h"
 #include "KTPopupToolBar.h"
 #include "KTThemeStyle0.h"
@@ -15,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace
@@ -405,6 +409,49 @@ TEST(PaintManagerEntries, ACaptionOnlyButtonOnASideBarShowsItsCaptionTurned)
         surface.DC()->FillSolidRect(0, 0, 300, 300, kPaper);
     }
     pBar->OnRemoved();
+}
+
+// The frame's menu bar docked at a side writes its entries' captions turned: while the cues show, the letter is
+// underlined along the text; while they are hidden, neither the '&' nor the underline shows.
+class TurnedMenuCaption : public CFrameFixture
+{
+};
+
+TEST_F(TurnedMenuCaption, UnderlinesItsLetterAsTheCuesSay)
+{
+    CKTMenuBar* pBar = m_pCommandBars->GetMenuBar();
+    ASSERT_TRUE(pBar->SetPosition(ktBarLeft));
+    CKTControl* pEntry = pBar->GetControl(0);
+    ASSERT_EQ(CString("&File"), pEntry->GetCaption());
+    CKTPaintManager* pTheme = pBar->GetPaintManager();
+    const CRect rc = pEntry->GetRect();
+    ASSERT_GT(rc.Height(), rc.Width()) << "laid out turned";
+    const auto draw = [&](LPCSTR lpszCaption, int nCues)
+    {
+        pTheme->m_nShowKeyboardCues = nCues;
+        pEntry->SetCaption(lpszCaption);
+        auto pSurface = std::make_unique<CTestSurface>(rc.right, rc.bottom, kPaper);
+        pTheme->DrawControlToolBarParent(pSurface->DC(), pEntry, TRUE);
+        return pSurface;
+    };
+    // Where "&File" and "File" differ.
+    const auto apart = [&](int nCues)
+    {
+        const auto pLetter = draw("&File", nCues), pPlain = draw("File", nCues);
+        CRect rcApart(0, 0, 0, 0);
+        for (int y = 0; y < rc.bottom; y++)
+            for (int x = 0; x < rc.right; x++)
+                if (pLetter->Pixel(x, y) != pPlain->Pixel(x, y))
+                    rcApart |= CRect(x, y, x + 1, y + 1);
+        return rcApart;
+    };
+    const CRect rcHidden = apart(0), rcUnderline = apart(1);
+    pTheme->m_nShowKeyboardCues = -1;
+    pEntry->SetCaption("&File");
+    EXPECT_TRUE(rcHidden.IsRectEmpty()) << "cues hidden: \"File\", no '&', no underline";
+    ASSERT_FALSE(rcUnderline.IsRectEmpty()) << "cues shown: the F underlined";
+    EXPECT_GT(rcUnderline.Height(), 2 * rcUnderline.Width()) << "along the turned text";
+    EXPECT_EQ(rc, rc | rcUnderline) << "inside the entry";
 }
 
 namespace

@@ -357,6 +357,8 @@ private:
     CSize DrawToolBarCaptionBelow(CDC* pDC, CKTControl* pControl, CRect rc, CSize szIcon, BOOL bDraw);
     void DrawCaptionLines(CDC* pDC, CKTControl* pControl, const KT_CAPTIONLINES& lines, CRect rc);
     void DrawTurnedCaptionLines(CDC* pDC, CKTControl* pControl, const KT_CAPTIONLINES& lines, CRect rc);
+    // A caption written turned from the point, its letter underlined when asked.
+    static void DrawTurnedText(CDC* pDC, const CString& strCaption, CPoint pt, BOOL bUnderline);
     // One caption line, turned as a side bar's font turns it, centred in the rectangle.
     void DrawTurnedToolBarCaption(CDC* pDC, CKTControl* pControl, const CString& strCaption, CRect rc);
     // A disabled caption that is not hot is first written one pixel down and right in the highlight, when wanted.

@@ -8,6 +8,24 @@
 
 #include <algorithm>
 
+namespace
+{
+// The text before the caption's access letter, as drawn, and the letter; FALSE for a caption without one.
+BOOL SplitAtAccessLetter(const CString& strCaption, CString& strBefore, CString& strLetter)
+{
+    for (int n = 1; n <= strCaption.GetLength(); n++)
+    {
+        if (!CKTDrawHelpers::GetAccessLetter(strCaption.Left(n)))
+            continue;
+        strBefore = strCaption.Left(n - 1);
+        CKTDrawHelpers::StripMnemonics(strBefore);
+        strLetter = strCaption.Mid(n - 1, 1);
+        return TRUE;
+    }
+    return FALSE;
+}
+}  // namespace
+
 int CKTPaintManager::FindCaptionLineBreak(const CString& strCaption)
 {
     const int m = strCaption.GetLength() / 2;
@@ -83,18 +101,37 @@ void CKTPaintManager::DrawTurnedCaptionLines(CDC* pDC, CKTControl* pControl, con
     const int cy = lines.sz[0].cy;
     const int nRight = rc.left + (rc.Width() + lines.nCount * cy) / 2;
     const KT_CONTROLSTATE state = GetControlState(pControl);
+    const BOOL bUnderline = IsKeyboardCuesVisible(pControl->GetParent());
     for (int i = 0; i < lines.nCount; i++)
     {
-        CString strText = lines.str[i];
-        CKTDrawHelpers::StripMnemonics(strText);
         // The cell hangs left of and below the point it is drawn from.
         const CPoint pt(nRight - i * cy, rc.top + (rc.Height() - lines.sz[i].cx) / 2);
         if (IsEmbossedText(state.bSelected, state.bEnabled))
         {
             COLORREF clrOld = pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
-            pDC->TextOut(pt.x + 1, pt.y + 1, strText);
+            DrawTurnedText(pDC, lines.str[i], pt + CPoint(1, 1), bUnderline);
             pDC->SetTextColor(clrOld);
         }
-        pDC->TextOut(pt.x, pt.y, strText);
+        DrawTurnedText(pDC, lines.str[i], pt, bUnderline);
     }
+}
+
+// DrawText would underline a turned letter across the text, not along it: the underline is drawn here, one pixel
+// below the baseline, which a turned font puts left of the glyphs.
+void CKTPaintManager::DrawTurnedText(CDC* pDC, const CString& strCaption, CPoint pt, BOOL bUnderline)
+{
+    CString strText = strCaption;
+    CKTDrawHelpers::StripMnemonics(strText);
+    pDC->TextOut(pt.x, pt.y, strText);
+    CString strBefore, strLetter;
+    if (!bUnderline || !SplitAtAccessLetter(strCaption, strBefore, strLetter))
+        return;
+    TEXTMETRIC tm;
+    if (!pDC->GetTextMetrics(&tm))
+        return;
+    const int nStart = strBefore.IsEmpty() ? 0 : pDC->GetTextExtent(strBefore).cx;
+    const int nEnd = pDC->GetTextExtent(strBefore + strLetter).cx;
+    const COLORREF clrBack = pDC->GetBkColor();
+    pDC->FillSolidRect(pt.x - tm.tmAscent - 1, pt.y + nStart, 1, nEnd - nStart, pDC->GetTextColor());
+    pDC->SetBkColor(clrBack);
 }

@@ -1103,6 +1103,37 @@ TEST_F(RibbonLook, TheApplicationButtonShowsItsFaceByStateUnderTheFramesLargeIco
     frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, 0);
 }
 
+// With the tabs off, the button is a small one in the caption the ribbon draws, as big as what it shows there: the
+// frame's large icon lies wholly inside it.
+TEST_F(RibbonLook, TheSmallApplicationButtonHoldsTheFramesLargeIcon)
+{
+    CRibbonTestFrame frame(600, 400);
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CFakeGlassRegion::Attach(pBar, FALSE);
+    const COLORREF clrIcon = RGB(13, 77, 201);
+    CSolidIcon icon(clrIcon, 32, 32);
+    ASSERT_TRUE(icon.Get());
+    frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.Get()));
+    CKTControl* pButton = AddApplicationButton(pBar);
+    pBar->SetTabsVisible(FALSE);
+    Relayout(pBar);
+    ASSERT_TRUE(pButton->IsVisible());
+    ASSERT_FALSE(pButton->IsCaptionVisible()) << "its icon alone";
+
+    // Drawn with room around the button, so that what it draws outside shows too.
+    const CPoint ptOffset(40, 40);
+    const CRect rc = pButton->GetRect() + ptOffset;
+    const CPixelImage shown = DrawOffScreen(CSize(rc.right + 40, rc.bottom + 40), [&](CDC* pDC)
+                                            { pBar->GetRibbonPainter()->DrawSystemButton(pDC, pButton, rc); });
+    EXPECT_EQ(32 * 32, shown.CountNear(clrIcon, 0));
+    int nInside = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            nInside += shown.Pixel(x, y) == clrIcon;
+    EXPECT_EQ(32 * 32, nInside) << "the icon inside the button's rectangle " << rc.Width() << " x " << rc.Height();
+    frame.GetWindow()->SendMessage(WM_SETICON, ICON_BIG, 0);
+}
+
 namespace
 {
 // A ribbon frame that comes up under the resting pointer, which lights the tab there; the frame's caption and the

@@ -399,3 +399,34 @@ TEST(RibbonSystemMenu, TheButtonsLetterOpensTheMenuOnlyWhereItsCaptionShows)
     EXPECT_TRUE(frame.m_commands.empty());
     pBar->SetTrackingMode(ktTrackingNone);
 }
+
+// The plain look draws the button's caption, whose letter the button takes, with that letter underlined while the cues
+// show; while they are hidden, neither the '&' nor the underline shows.
+TEST(RibbonSystemMenu, ThePlainButtonUnderlinesTheLetterItTakesAsTheCuesSay)
+{
+    CRibbonInputFrame frame;
+    CKTRibbonBar* pBar = frame.GetRibbon();
+    CKTSmartPtr<CKTRibbonSystemPopupBar> pMenu = MakeMenu(pBar, 120);
+    CKTControl* pButton = pBar->AddSystemButton("&File", pMenu);
+    PumpMessages();
+    ASSERT_TRUE(pButton->IsCaptionVisible()) << "its letter counts";
+    CKTPaintManager* pPaintManager = pBar->GetPaintManager();
+    const CRect rc = pButton->GetRect();
+    const auto draw = [&](LPCSTR lpszCaption, int nCues)
+    {
+        pPaintManager->m_nShowKeyboardCues = nCues;
+        pButton->SetCaption(lpszCaption);
+        // Over the bar's face, as the bar draws its controls.
+        return DrawOffScreen(CSize(rc.right, rc.bottom),
+                             [&](CDC* pDC)
+                             {
+                                 pDC->SetBkMode(TRANSPARENT);
+                                 pButton->Draw(pDC);
+                             });
+    };
+    const int nHidden = draw("&File", 0).CountDiffering(draw("File", 0));
+    const int nShown = draw("&File", 1).CountDiffering(draw("File", 1));
+    pPaintManager->m_nShowKeyboardCues = -1;
+    EXPECT_EQ(0, nHidden) << "cues hidden: no '&', no underline";
+    EXPECT_GT(nShown, 0) << "cues shown: the F underlined";
+}

@@ -52,6 +52,8 @@ public:
     // The quick access toolbar's drop-down, or its "more" button.
     virtual void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) = 0;
     virtual void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) = 0;
+    // The system button's size from its measure as a tool-bar button: room for all DrawSystemButton draws.
+    virtual CSize FitSystemButton(const CKTControl* pButton, CSize szMeasured) = 0;
     // Whether DrawSystemButton draws the button's caption; its letter counts only then.
     virtual BOOL DrawsSystemButtonCaption(const CKTControl* pButton) = 0;
     // The face of the popup of the quick access controls that found no room.
@@ -87,6 +89,7 @@ public:
     CSize DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+    CSize FitSystemButton(const CKTControl*, CSize szMeasured) override { return szMeasured; }
     BOOL DrawsSystemButtonCaption(const CKTControl*) override { return TRUE; }
     // The bars' own faces; the bottom-row buttons draw only their icon and caption.
     void FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar) override;

@@ -45,7 +45,10 @@ void CKTRibbonPlainPainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRec
     pDC->FillSolidRect(rc, pButton->IsPopuped() ? ::GetSysColor(COLOR_HOTLIGHT) : ::GetSysColor(COLOR_HIGHLIGHT));
     CKTFontDC font(pDC, m_pPaintManager ? m_pPaintManager->GetRegularFont() : NULL);
     pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
-    pDC->DrawText(pButton->GetCaption(), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_HIDEPREFIX);
+    // Its letter counts, so the letter shows underlined as the cues say.
+    CString strCaption = pButton->GetCaption();
+    const UINT nPrefix = m_pPaintManager ? m_pPaintManager->PrepareCaption(strCaption, pButton->GetParent()) : 0;
+    pDC->DrawText(strCaption, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | nPrefix);
 }
 
 CSize CKTRibbonPlainPainter::GroupButtonSize(CDC* pDC, CKTControl* pButton)

@@ -37,6 +37,7 @@ public:
     CSize DrawOptionButton(CDC* pDC, CKTControl* pButton, BOOL bDraw) override;
     void DrawQuickAccessButton(CDC* pDC, CKTControl* pButton, BOOL bMore) override;
     void DrawSystemButton(CDC* pDC, CKTControl* pButton, CRect rc) override;
+    CSize FitSystemButton(const CKTControl* pButton, CSize szMeasured) override;
     BOOL DrawsSystemButtonCaption(const CKTControl* pButton) override;
     void FillMorePopupToolBar(CDC* pDC, CKTCommandBar* pBar) override;
     void FillSystemMenu(CDC* pDC, CKTCommandBar* pMenu) override;

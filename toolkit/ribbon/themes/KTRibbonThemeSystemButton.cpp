@@ -7,6 +7,8 @@
 #include "KTRibbonBar.h"
 #include "KTStyleResourceSet.h"
 
+#include <algorithm>
+
 namespace
 {
 const int kLargeIcon = 32;      // the frame's large icon; a control's icon wider than this covers the face
@@ -47,6 +49,19 @@ void CKTRibbonThemePainter::DrawSystemButton(CDC* pDC, CKTControl* pButton, CRec
     if (!bIconAlone)
         DrawSystemButtonFace(pDC, pButton, rc);
     DrawSystemButtonIcon(pDC, pButton, pIcon, rc);
+}
+
+CSize CKTRibbonThemePainter::FitSystemButton(const CKTControl* pButton, CSize szMeasured)
+{
+    if (!m_pTheme || DrawsSystemButtonCaption(pButton))
+        return szMeasured;
+    // The face and the icon are centred in the button: neither may stand out of it.
+    CKTImageManagerIcon* pIcon = pButton->GetImage(1);
+    const BOOL bIconAlone = pIcon && pIcon->m_nWidth > kLargeIcon;
+    const CSize szIcon = pIcon ? CSize(pIcon->m_nWidth, pIcon->m_nHeight) : CSize(kLargeIcon, kLargeIcon);
+    CKTStyleImage* pFace = bIconAlone ? NULL : Image("FRAMESYSTEMBUTTON");
+    const CSize szFace = pFace ? pFace->GetSource(0, 3).Size() : CSize(0, 0);
+    return CSize(std::max({szMeasured.cx, szIcon.cx, szFace.cx}), std::max({szMeasured.cy, szIcon.cy, szFace.cy}));
 }
 
 void CKTRibbonThemePainter::DrawSystemButtonFace(CDC* pDC, CKTControl* pButton, const CRect& rc)
