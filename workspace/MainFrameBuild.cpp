@@ -105,9 +105,13 @@ public:
         return bAllTold;
     }
     void DropPreparedTexts() override { m_prepared.clear(); }
+    // The texts wait with the editors this build fills.
     void HoldTexts(const std::vector<CString>& placedPaths, std::vector<WaitingText> texts) override
     {
-        App().HoldTexts(m_project, placedPaths, std::move(texts));
+        std::vector<CDocument*> filled;
+        for (const PreparedText& prepared : m_prepared)
+            filled.push_back(prepared.pView->GetDocument());
+        App().WaitingTexts().Hold(m_project, placedPaths, std::move(texts), filled);
     }
     BOOL SaveAll() override
     {
@@ -243,15 +247,15 @@ void CMainFrame::RunBuild(void (*pfnCommand)(CProjectBuild& build, const CMainFr
 // then show theirs. Without the memory to, the text still waits and the save writes it.
 void CMainFrame::ShowWaitingTexts(const ProjectRecord& project)
 {
-    CwrenfoldApp& app = *static_cast<CwrenfoldApp*>(AfxGetApp());
+    CWaitingTexts& waiting = static_cast<CwrenfoldApp*>(AfxGetApp())->WaitingTexts();
     CProjectEditors editors(project, m_wndStatusBar);
     try
     {
         std::vector<CString> shown;
-        for (const WaitingText& text : app.WaitingTextsOf(project))
+        for (const WaitingText& text : waiting.Of(project))
             if (editors.PrepareText(text.strPath, text.text))
                 shown.push_back(text.strPath);
-        app.HoldTexts(project, shown, {});
+        editors.HoldTexts(shown, {});
     }
     catch (const std::bad_alloc&)
     {

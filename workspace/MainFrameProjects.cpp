@@ -85,16 +85,16 @@ void CMainFrame::OpenAndSelect(LPCTSTR pszPath)
     tree.SelectItem(FindProjectItem(tree, m_wndProjectTree.m_hRoot, m_projects.back().get()));
 }
 
-void CMainFrame::ReadSolutionFile(LPCTSTR pszPath)
+CMainFrame::ProjectOpening CMainFrame::ReadSolutionFile(LPCTSTR pszPath, LPCTSTR pszWhenGone)
 {
     CommitSettingsEdit();
     CProjectReading reading(pszPath);
-    ShowProjectRead(reading);
+    return ShowProjectRead(reading, pszWhenGone);
 }
 
 // A file that never ends (a pipe held open) is left behind by Esc. A read already done is not waited
 // for, nor shown as a step.
-void CMainFrame::ShowProjectRead(CProjectReading& reading)
+CMainFrame::ProjectOpening CMainFrame::ShowProjectRead(CProjectReading& reading, LPCTSTR pszWhenGone)
 {
     const CString& strPath = reading.Path();
     if (reading.Work().IsDone())
@@ -102,16 +102,21 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
     else if (!CLongWork(m_wndStatusBar, "Reading " + strPath + "... (Esc stops)").Wait(reading.Work(), TRUE))
     {
         m_wndOutput.AddLine("Stopped reading " + strPath + ".");
-        return;
+        return ProjectOpening::Refused;
     }
     CProjectReading::Result& read = reading.Read();
     if (!read.strRecovered.IsEmpty())
         m_wndOutput.AddLine("Opening " + strPath + ": " + read.strRecovered);
+    if (read.nOpenError != ERROR_SUCCESS)
+    {
+        AfxMessageBox(read.strMessage + (read.bGone ? pszWhenGone : "") + "!", MB_OK | MB_ICONEXCLAMATION);
+        return read.bGone ? ProjectOpening::Gone : ProjectOpening::Refused;
+    }
     if (!read.bRead)
     {
         m_wndOutput.AddLine("Error: " + read.strReason);
         AfxMessageBox(read.strMessage);
-        return;
+        return ProjectOpening::Refused;
     }
     std::unique_ptr<ProjectRecord> pProject = std::move(read.pProject);
     const bool bLoaded = std::any_of(m_projects.begin(), m_projects.end(),
@@ -119,12 +124,13 @@ void CMainFrame::ShowProjectRead(CProjectReading& reading)
     if (bLoaded)
     {
         AfxMessageBox(CString("the ") + pProject->name + " protocol already exist in the current projects!");
-        return;
+        return ProjectOpening::Refused;
     }
     m_projects.push_back(std::move(pProject));
     m_files.Remember(*m_projects.back(), strPath, read.digest);
     ShowInTree(m_projects.back().get());
     AfxGetApp()->AddToRecentFileList(strPath);
+    return ProjectOpening::Shown;
 }
 
 // The window answers between the packets, and the status bar says what it waits for.
@@ -141,9 +147,11 @@ void CMainFrame::ShowInTree(ProjectRecord* pProject)
     tree.UpdateWindow();
 }
 
+// The dialog does not look for the file: a design whose save was cut off while it was aside is there only
+// once the reading has put its folder right.
 void CMainFrame::OpenProjectFrom(LPCTSTR pszFolder)
 {
-    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kProjectFilter, this);
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, kProjectFilter, this);
     if (pszFolder)
         dialog.m_ofn.lpstrInitialDir = pszFolder;
     if (dialog.DoModal() == IDOK)

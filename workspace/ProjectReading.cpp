@@ -4,6 +4,7 @@
 #include "ProjectFiles.h"
 #include "project/ProjectFile.h"
 #include "project/RunRepair.h"
+#include "project/SystemError.h"
 
 #include <new>
 
@@ -33,6 +34,36 @@ CString RecoverFolderOf(const std::string& path)
     }
 }
 
+// "C:\" or "\\server\share\": what is there whenever the drive is.
+CString RootOf(const CString& strPath)
+{
+    if (strPath.Left(2) != "\\\\")
+        return strPath.Left(3);
+    int nEnd = 1;
+    for (int i = 0; i < 2 && nEnd > 0; i++)
+        nEnd = strPath.Find('\\', nEnd + 1);
+    return nEnd > 0 ? strPath.Left(nEnd + 1) : strPath;
+}
+
+// A file that is held, or on a drive that is not there now, may open later.
+bool IsGone(const CString& strPath, DWORD nError)
+{
+    if (nError == ERROR_FILE_NOT_FOUND)
+        return true;
+    return nError == ERROR_PATH_NOT_FOUND && ::GetFileAttributes(RootOf(strPath)) != INVALID_FILE_ATTRIBUTES;
+}
+
+// As the reader opens it; 0 when it opens.
+DWORD OpenErrorOf(const CString& strPath)
+{
+    const HANDLE hFile =
+        ::CreateFile(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return ::GetLastError();
+    ::CloseHandle(hFile);
+    return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath))
@@ -43,6 +74,14 @@ CProjectReading::CProjectReading(LPCTSTR pszPath) : m_strPath(FullPathOf(pszPath
         [pRead]
         {
             pRead->strRecovered = RecoverFolderOf(pRead->path);
+            pRead->nOpenError = OpenErrorOf(pRead->path.c_str());
+            if (pRead->nOpenError != ERROR_SUCCESS)
+            {
+                pRead->bGone = IsGone(pRead->path.c_str(), pRead->nOpenError);
+                pRead->strMessage = CString("the file ") + pRead->path.c_str() + " cannot be opened (" +
+                                    SystemErrorText(pRead->nOpenError) + ")";
+                return;
+            }
             pRead->bRead =
                 ReadProjectFile(pRead->path.c_str(), pRead->pProject.get(), &pRead->strMessage, &pRead->strReason);
             pRead->digest = pRead->bRead ? CProjectFiles::Digest(*pRead->pProject) : 0;
