@@ -35,6 +35,38 @@ std::set<std::string> EntriesUnder(const std::string& folder)
 
 bool Exists(const std::string& strPath) { return ::GetFileAttributes(strPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// A box the file dialog raises over itself (a name it refuses) is answered and the dialog cancelled, so
+// that a refusal ends the command rather than waiting for a user.
+class CDialogRefusalCancel
+{
+public:
+    CDialogRefusalCancel() : m_nTimer(::SetTimer(nullptr, 0, 50, Tick)) {}
+    ~CDialogRefusalCancel() { ::KillTimer(nullptr, m_nTimer); }
+    CDialogRefusalCancel(const CDialogRefusalCancel&) = delete;
+    CDialogRefusalCancel& operator=(const CDialogRefusalCancel&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), CancelUnderBox, 0);
+    }
+    static BOOL CALLBACK CancelUnderBox(HWND hWnd, LPARAM)
+    {
+        char szClass[16] = "";
+        ::GetClassName(hWnd, szClass, sizeof szClass);
+        const HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+        if (std::string(szClass) != "#32770" || !::IsWindowVisible(hWnd) || !hOwner)
+            return TRUE;
+        ::GetClassName(hOwner, szClass, sizeof szClass);
+        if (std::string(szClass) != "#32770")
+            return TRUE;
+        ::PostMessage(hWnd, WM_COMMAND, IDOK, 0);
+        ::PostMessage(hOwner, WM_COMMAND, IDCANCEL, 0);
+        return FALSE;
+    }
+    UINT_PTR m_nTimer;
+};
+
 class ProjectFolderTest : public DesignerFrameTest
 {
 protected:
@@ -311,7 +343,11 @@ TEST_F(ProjectFolderTest, ADesignWhoseSaveWasCutOffWhileItWasAsideOpensFromTheRe
     };
     const std::vector<std::pair<const char*, std::function<void()>>> ways = {
         {"the recent list", [&] { ChooseRecent(0); }},
-        {"File > Open", [&] { Answering("Open", typeTheName, [&] { RunCommand(ID_PROJECT_OPEN); }); }}};
+        {"File > Open", [&]
+         {
+             CDialogRefusalCancel refusal;
+             Answering("Open", typeTheName, [&] { RunCommand(ID_PROJECT_OPEN); });
+         }}};
     for (const auto& [pszWay, open] : ways)
     {
         SCOPED_TRACE(pszWay);
